@@ -1,0 +1,152 @@
+#include "lettore.h"
+
+#include "brano_midi.h"
+
+#include <algorithm>
+#include <cctype>
+#include <mutex>
+#include <utility>
+
+namespace belvane::media {
+
+namespace {
+
+bool Uguale(std::string_view a, std::string_view b)
+{
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+               return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
+           });
+}
+
+int32_t Millisecondi(int64_t frame) { return static_cast<int32_t>(frame * 1000 / kFrequenza); }
+
+} // namespace
+
+Lettore::Lettore(std::string tipoDispositivo, AccessoAudio &accesso)
+    : tipo_(std::move(tipoDispositivo)), accesso_(accesso)
+{
+}
+
+void Lettore::Comando(std::string_view parola)
+{
+    if (Uguale(parola, "open"))
+        Apri();
+    else if (Uguale(parola, "close"))
+        Chiudi();
+    else if (Uguale(parola, "play"))
+        Avvia();
+    else if (Uguale(parola, "stop"))
+        Ferma();
+    else if (Uguale(parola, "pause"))
+        Pausa();
+}
+
+void Lettore::SetStartPoint(int32_t millisecondi) { partenza_ = millisecondi; }
+
+int32_t Lettore::Position() const
+{
+    std::lock_guard guardia(accesso_);
+    if (posizione_ >= lunghezza_)
+        return Millisecondi(lunghezza_);
+    // Rounding must not make a tune look ended while it still plays.
+    return std::min(Millisecondi(posizione_), Millisecondi(lunghezza_) - 1);
+}
+
+int32_t Lettore::Length() const
+{
+    std::lock_guard guardia(accesso_);
+    return Millisecondi(lunghezza_);
+}
+
+Stato Lettore::State() const
+{
+    std::lock_guard guardia(accesso_);
+    return stato_;
+}
+
+void Lettore::Apri()
+{
+    {
+        std::lock_guard guardia(accesso_);
+        if (stato_ != Stato::Chiuso)
+            return;
+    }
+    const int64_t lunghezza = Prepara(file_);
+    if (lunghezza <= 0 || Millisecondi(lunghezza) <= 0) {
+        Scarta();
+        return;
+    }
+    {
+        std::lock_guard guardia(accesso_);
+        Scambia();
+        lunghezza_ = lunghezza;
+        posizione_ = 0;
+        stato_ = Stato::Fermo;
+        Spostato(0);
+    }
+    Scarta();
+}
+
+void Lettore::Chiudi()
+{
+    {
+        std::lock_guard guardia(accesso_);
+        if (stato_ == Stato::Chiuso)
+            return;
+        Spostato(0);
+        Scambia();  // the staging slot is empty, so this takes the data out of play
+        stato_ = Stato::Chiuso;
+        posizione_ = lunghezza_ = 0;
+    }
+    Scarta();
+}
+
+void Lettore::Avvia()
+{
+    const auto partenza = std::exchange(partenza_, std::nullopt);
+    std::lock_guard guardia(accesso_);
+    if (stato_ == Stato::Chiuso)
+        return;
+    if (partenza) {
+        const int64_t frame = int64_t{*partenza} * kFrequenza / 1000;
+        if (frame < 0 || frame > lunghezza_)
+            return;  // a start point outside the file is refused, as a seek past the end is
+        posizione_ = frame;
+        Spostato(frame);
+    }
+    stato_ = posizione_ < lunghezza_ ? Stato::Suona : Stato::Fermo;
+}
+
+void Lettore::Ferma()
+{
+    std::lock_guard guardia(accesso_);
+    if (stato_ != Stato::Suona && stato_ != Stato::Pausa)
+        return;
+    stato_ = Stato::Fermo;
+    Spostato(posizione_);
+}
+
+void Lettore::Pausa()
+{
+    std::lock_guard guardia(accesso_);
+    if (stato_ == Stato::Suona)
+        stato_ = Stato::Pausa;
+}
+
+void Lettore::Mescola(float *stereo, int frames) noexcept
+{
+    if (stato_ == Stato::Pausa)
+        return;  // frozen: nothing rendered, nothing advances
+    int fatti = 0;
+    if (stato_ == Stato::Suona) {
+        fatti = static_cast<int>(std::min<int64_t>(frames, lunghezza_ - posizione_));
+        Suona(stereo, posizione_, fatti);
+        posizione_ += fatti;
+        if (posizione_ >= lunghezza_)
+            stato_ = Stato::Fermo;  // the end: silent, position == length
+    }
+    if (fatti < frames)
+        Coda(stereo + 2 * fatti, frames - fatti);
+}
+
+} // namespace belvane::media

@@ -1,0 +1,98 @@
+// One invisible multimedia player: a file name, command words, a one-shot
+// start point, position and length. The window's thread sends commands; the
+// audio thread renders through Mescola. Both meet under AccessoAudio.
+#pragma once
+
+#include <SDL.h>
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace belvane::media {
+
+// Serialises the window's thread against the audio callback: SDL holds the
+// device lock while it runs the callback. Without a device (offline render)
+// everything runs on one thread and the lock does nothing.
+class AccessoAudio {
+public:
+    void Collega(SDL_AudioDeviceID id) { id_ = id; }
+    void lock() const
+    {
+        if (id_)
+            SDL_LockAudioDevice(id_);
+    }
+    void unlock() const
+    {
+        if (id_)
+            SDL_UnlockAudioDevice(id_);
+    }
+
+private:
+    SDL_AudioDeviceID id_ = 0;
+};
+
+enum class Stato { Chiuso, Fermo, Suona, Pausa };
+
+class Lettore {
+public:
+    Lettore(std::string tipoDispositivo, AccessoAudio &accesso);
+    virtual ~Lettore() = default;
+    Lettore(const Lettore &) = delete;
+    Lettore &operator=(const Lettore &) = delete;
+
+    // "Open", "Close", "Play", "Stop", "pause", "play", "close", any case.
+    // Anything else, or a word that does not fit the state, does nothing.
+    void Comando(std::string_view parola);
+
+    void SetFileName(std::string nome) { file_ = std::move(nome); }
+    const std::string &FileName() const { return file_; }
+    // The position the next "Play" starts from, used once.
+    void SetStartPoint(int32_t millisecondi);
+    // The two start-up settings of the control; nothing here depends on them.
+    void SetOpeningSettings(bool, int32_t) {}
+
+    // Milliseconds. Position equals Length only once playback reached the end.
+    int32_t Position() const;
+    int32_t Length() const;
+    Stato State() const;
+    const std::string &DeviceType() const { return tipo_; }
+
+    // Audio thread, lock held: adds this player's sound to the stereo mix.
+    // Never blocks, allocates or touches a file.
+    void Mescola(float *stereo, int frames) noexcept;
+
+protected:
+    // Window thread, no lock: reads and checks the file into a staging slot;
+    // returns its length in frames, or 0 for a file that cannot be played.
+    virtual int64_t Prepara(const std::string &file) = 0;
+    // Lock held: swaps the staging slot with the data in play.
+    virtual void Scambia() noexcept = 0;
+    // Window thread, no lock: frees whatever the staging slot now holds.
+    virtual void Scarta() noexcept = 0;
+    // Lock held: playback jumped to `frame` or stopped; drop sounding notes.
+    virtual void Spostato(int64_t frame) noexcept = 0;
+    // Audio thread: render frames [da, da + frames) of the file into the mix.
+    virtual void Suona(float *stereo, int64_t da, int frames) noexcept = 0;
+    // Audio thread, not playing and not paused: let what still sounds die away.
+    virtual void Coda(float *stereo, int frames) noexcept = 0;
+
+private:
+    void Apri();
+    void Chiudi();
+    void Avvia();
+    void Ferma();
+    void Pausa();
+
+    std::string tipo_;
+    AccessoAudio &accesso_;
+    std::string file_;
+    std::optional<int32_t> partenza_;
+    // Shared with the audio thread: touched only under the lock.
+    Stato stato_ = Stato::Chiuso;
+    int64_t posizione_ = 0;
+    int64_t lunghezza_ = 0;
+};
+
+} // namespace belvane::media

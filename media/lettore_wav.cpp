@@ -1,0 +1,65 @@
+#include "lettore_wav.h"
+
+#include "brano_midi.h"
+
+#include <cstring>
+
+namespace belvane::media {
+
+std::vector<float> CaricaWav(const std::string &percorso)
+{
+    SDL_RWops *rw = SDL_RWFromFile(percorso.c_str(), "rb");
+    if (!rw)
+        return {};
+    SDL_AudioSpec spec{};
+    Uint8 *dati = nullptr;
+    Uint32 byte = 0;
+    if (!SDL_LoadWAV_RW(rw, 1, &spec, &dati, &byte))
+        return {};
+    std::unique_ptr<Uint8, decltype(&SDL_FreeWAV)> wav(dati, &SDL_FreeWAV);
+
+    // SDL_AudioCVT converts exactly; the stream converter loses the tail.
+    SDL_AudioCVT cvt{};
+    if (SDL_BuildAudioCVT(&cvt, spec.format, spec.channels, spec.freq, AUDIO_F32SYS, 2, kFrequenza) < 0)
+        return {};
+    const int dimensione = static_cast<int>(byte);
+    if (dimensione <= 0 || cvt.len_mult <= 0 || dimensione > (1 << 28) / cvt.len_mult)
+        return {};
+    std::vector<Uint8> buffer(static_cast<std::size_t>(dimensione) * static_cast<std::size_t>(cvt.len_mult));
+    std::memcpy(buffer.data(), wav.get(), byte);
+    cvt.buf = buffer.data();
+    cvt.len = dimensione;
+    int convertiti = dimensione;
+    if (cvt.needed) {
+        if (SDL_ConvertAudio(&cvt) < 0)
+            return {};
+        convertiti = cvt.len_cvt;
+    }
+    std::vector<float> campioni(static_cast<std::size_t>(convertiti) / (2 * sizeof(float)) * 2);
+    std::memcpy(campioni.data(), buffer.data(), campioni.size() * sizeof(float));
+    return campioni;
+}
+
+LettoreWav::LettoreWav(AccessoAudio &accesso) : Lettore("WaveAudio", accesso) {}
+
+int64_t LettoreWav::Prepara(const std::string &file)
+{
+    auto campioni = CaricaWav(file);
+    if (campioni.empty())
+        return 0;
+    attesa_ = std::make_unique<const Campioni>(std::move(campioni));
+    return static_cast<int64_t>(attesa_->size() / 2);
+}
+
+void LettoreWav::Scambia() noexcept { std::swap(suono_, attesa_); }
+
+void LettoreWav::Scarta() noexcept { attesa_.reset(); }
+
+void LettoreWav::Suona(float *stereo, int64_t da, int frames) noexcept
+{
+    const float *sorgente = suono_->data() + 2 * da;
+    for (int i = 0; i < 2 * frames; ++i)
+        stereo[i] += sorgente[i];
+}
+
+} // namespace belvane::media

@@ -1,0 +1,53 @@
+// The FluidSynth synthesiser with the General MIDI SoundFont, built on a
+// thread of its own so that start-up does not wait for the SoundFont.
+#pragma once
+
+#include <fluidsynth.h>
+
+#include <atomic>
+#include <chrono>
+#include <condition_variable>
+#include <memory>
+#include <mutex>
+#include <string>
+#include <thread>
+
+namespace belvane::media {
+
+inline constexpr const char *kSoundFontPredefinito = "/usr/share/sounds/sf2/default-GM.sf2";
+
+// FluidSynth writes to stderr unless every level has a handler.
+void SilenziaFluidSynth();
+
+class Sintetizzatore {
+public:
+    explicit Sintetizzatore(std::string soundFont);
+    ~Sintetizzatore();
+    Sintetizzatore(const Sintetizzatore &) = delete;
+    Sintetizzatore &operator=(const Sintetizzatore &) = delete;
+
+    // The ready synthesiser, or null while loading or after a failure.
+    // Only the audio side may play on it.
+    fluid_synth_t *Pronto() const noexcept { return pronto_.load(std::memory_order_acquire); }
+    // Waits until the SoundFont is loaded or has failed; true when it is ready.
+    bool Attendi(std::chrono::milliseconds limite) const;
+
+private:
+    struct CancellaImpostazioni {
+        void operator()(fluid_settings_t *p) const { delete_fluid_settings(p); }
+    };
+    struct CancellaSintetizzatore {
+        void operator()(fluid_synth_t *p) const { delete_fluid_synth(p); }
+    };
+    void Carica(const std::string &soundFont);
+
+    std::unique_ptr<fluid_settings_t, CancellaImpostazioni> impostazioni_;
+    std::unique_ptr<fluid_synth_t, CancellaSintetizzatore> synth_;
+    std::atomic<fluid_synth_t *> pronto_{nullptr};
+    mutable std::mutex mutex_;
+    mutable std::condition_variable finito_;
+    bool concluso_ = false;
+    std::jthread caricatore_;  // last: joined before the synthesiser goes
+};
+
+} // namespace belvane::media

@@ -1,0 +1,67 @@
+// The window's two sound players and the nine operations through which the
+// game makes every sound.
+#pragma once
+
+#include "lettore_midi.h"
+#include "lettore_wav.h"
+#include "sintetizzatore.h"
+#include "uscita.h"
+
+#include <chrono>
+#include <functional>
+#include <memory>
+#include <string>
+
+namespace belvane::media {
+
+enum class ModoUscita {
+    Dispositivo,  // the system's audio output (SDL's dummy driver when there is none)
+    FuoriLinea,   // no device: the mix is produced only by Render
+};
+
+class Suoni : private Sorgente {
+public:
+    // Returns at once: the SoundFont loads in the background and the music
+    // becomes audible as soon as it is ready.
+    Suoni(std::string cartella, std::function<bool()> cardRustleChecked, ModoUscita modo,
+          std::string soundFont = kSoundFontPredefinito);
+    ~Suoni() override;
+    Suoni(const Suoni &) = delete;
+    Suoni &operator=(const Suoni &) = delete;
+
+    void OpenSoundDevices();
+    void StartMusic();
+    void RestartMusicAtEnd();
+    void PlayFinaleTune();
+    void ReloadGameTune();
+    void PlayCardRustle();
+    void PauseMusic();
+    void ResumeMusic();
+    void CloseMusic();
+
+    LettoreMidi &MMC1() { return mmc1_; }
+    LettoreWav &MMCW() { return mmcw_; }
+
+    // Renders the next `frames` stereo frames of the mix (interleaved float,
+    // 44.1 kHz) on the caller's thread, as the device would.
+    void Render(float *stereo, int frames);
+    // Called on the audio thread with every finished buffer; never blocks there.
+    void SetMonitor(std::function<void(const float *stereo, int frames)> monitor);
+    bool WaitForSoundFont(std::chrono::milliseconds limit) const { return sintetizzatore_.Attendi(limit); }
+    // The audio driver in use; empty offline or without any device.
+    std::string Driver() const { return uscita_ ? uscita_->Driver() : std::string{}; }
+
+private:
+    void Riempi(float *stereo, int frames) noexcept override;
+
+    std::string cartella_;
+    std::function<bool()> rustle_;
+    AccessoAudio accesso_;
+    Sintetizzatore sintetizzatore_;
+    LettoreMidi mmc1_;
+    LettoreWav mmcw_;
+    std::function<void(const float *, int)> monitor_;
+    std::unique_ptr<Uscita> uscita_;  // last: closed first, while the players still exist
+};
+
+} // namespace belvane::media
