@@ -1,0 +1,21 @@
+#pragma once
+// Byte-level helpers shared by the MIDI and WAVE writers.
+#include <cstdint>
+#include <filesystem>
+#include <string_view>
+#include <vector>
+
+namespace belvane::sound {
+
+using Bytes = std::vector<std::uint8_t>;
+
+void append_be16(Bytes& out, std::uint16_t value);
+void append_be32(Bytes& out, std::uint32_t value);
+void append_le16(Bytes& out, std::uint16_t value);
+void append_le32(Bytes& out, std::uint32_t value);
+void append_text(Bytes& out, std::string_view text);
+
+// Writes the whole buffer, creating missing parent folders; throws on failure.
+void write_file(const std::filesystem::path& path, const Bytes& bytes);
+
+}  // namespace belvane::sound

@@ -1,0 +1,57 @@
+#pragma once
+// A compact text notation for the tunes, so melodies and chords can be kept
+// as readable tables in the generators and checked bar by bar.
+//
+//   note:  "<letter>[#|b]<octave>/<steps>", e.g. "G#5/2"; C4 is MIDI key 60
+//   rest:  "r/<steps>"
+//   bar:   notes separated by blanks; their steps must fill the bar exactly
+//   chord: "<letter>[#|b][m|7|m7|maj7]", e.g. "Dm", "E7"; one or two per bar
+#include "midi_file.hpp"
+
+#include <cstdint>
+#include <span>
+#include <string_view>
+#include <vector>
+
+namespace belvane::sound {
+
+inline constexpr int kRestKey = -1;
+
+struct Step {
+  int key;    // MIDI key, or kRestKey
+  int steps;  // length in the tune's step unit
+};
+
+struct Chord {
+  int root;                    // pitch class 0..11, C = 0
+  std::vector<int> intervals;  // semitones above the root, root included
+};
+
+int parse_key(std::string_view name);
+std::vector<Step> parse_bar(std::string_view bar, int steps_per_bar);
+Chord parse_chord(std::string_view name);
+std::vector<Chord> parse_chord_bar(std::string_view bar);
+
+// The lowest key of the pitch class that is not below `floor`.
+int key_at_or_above(int pitch_class, int floor);
+// One key per chord tone, each the lowest at or above `floor`, ascending.
+std::vector<int> chord_keys(const Chord& chord, int floor);
+
+struct Grid {
+  std::uint32_t ticks_per_step;
+  int steps_per_bar;
+  [[nodiscard]] std::uint32_t bar_ticks() const { return ticks_per_step * steps_per_bar; }
+};
+
+struct Voice {
+  std::uint8_t channel;
+  int transpose;          // semitones added to every key
+  std::uint8_t velocity;  // before the accents of the strong steps
+  std::uint32_t gap;      // ticks cut from each note's end: 0 = legato
+};
+
+// Plays the bars of a melody from `start`; returns the tick after the last bar.
+std::uint32_t play_line(MidiTrack& track, const Voice& voice, const Grid& grid,
+                        std::uint32_t start, std::span<const std::string_view> bars);
+
+}  // namespace belvane::sound
