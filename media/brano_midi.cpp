@@ -216,8 +216,10 @@ std::optional<Brano> LeggiBrano(std::span<const uint8_t> dati)
     for (const auto &g : grezzi) {
         const double secondi = baseSecondi + (g.tick - baseTick) * spt;
         const auto frame = static_cast<int64_t>(std::llround(std::min(secondi, 1e7) * kFrequenza));
-        if (frame > kDurataMassima)
+        if (frame > kDurataMassima) {
+            ultimo = kDurataMassima;
             break;
+        }
         ultimo = frame;
         if (g.tipo == Grezzo::Tipo::Tempo && !smpte) {
             baseSecondi = secondi;

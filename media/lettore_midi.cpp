@@ -123,12 +123,28 @@ void LettoreMidi::Suona(float *stereo, int64_t da, int frames) noexcept
     }
     if (synth && fine > ora)
         Rendi(synth, stereo + 2 * (ora - da), static_cast<int>(fine - ora));
+    // The tune's last events sit exactly on its length: send them as it ends.
+    if (fine >= brano_->lunghezza) {
+        for (; cursore_ < ev.size(); ++cursore_)
+            if (synth)
+                Invia(synth, ev[cursore_]);
+    }
+    codaRestante_ = kCoda;
 }
 
 void LettoreMidi::Coda(float *stereo, int frames) noexcept
 {
-    if (fluid_synth_t *synth = Synth())
-        Rendi(synth, stereo, frames);
+    fluid_synth_t *synth = Synth();
+    if (!synth)
+        return;
+    // Rendering only while something still sounds keeps silence exactly
+    // zero (the reverb leaves a faint floor forever) and saves the CPU.
+    if (fluid_synth_get_active_voice_count(synth) > 0)
+        codaRestante_ = kCoda;
+    if (codaRestante_ <= 0)
+        return;
+    Rendi(synth, stereo, frames);
+    codaRestante_ -= frames;
 }
 
 } // namespace belvane::media

@@ -2,10 +2,69 @@
 
 #include "brano_midi.h"
 
+#include <array>
+#include <cstring>
+#include <fstream>
+
 namespace belvane::media {
 
 namespace {
+
 void Muto(int, const char *, void *) {}
+
+uint32_t Le32(const char *p)
+{
+    const auto *u = reinterpret_cast<const unsigned char *>(p);
+    return uint32_t{u[0]} | uint32_t{u[1]} << 8 | uint32_t{u[2]} << 16 | uint32_t{u[3]} << 24;
+}
+
+// The SoundFont's RIFF layout, checked before FluidSynth sees the file: on a
+// broken one its fallback loader (libinstpatch) prints to stderr.
+bool SoundFontIntegro(const std::string &percorso)
+{
+    std::ifstream f(percorso, std::ios::binary);
+    char testa[12];
+    if (!f.read(testa, 12) || std::memcmp(testa, "RIFF", 4) || std::memcmp(testa + 8, "sfbk", 4))
+        return false;
+    f.seekg(0, std::ios::end);
+    const auto dimensione = static_cast<uint64_t>(f.tellg());
+    if (uint64_t{Le32(testa + 4)} + 8 > dimensione)
+        return false;
+    // Record sizes of the nine preset-data chunks, in their required order.
+    constexpr std::array<std::pair<const char *, uint32_t>, 9> kPdta{{{"phdr", 38}, {"pbag", 4}, {"pmod", 10},
+        {"pgen", 4}, {"inst", 22}, {"ibag", 4}, {"imod", 10}, {"igen", 4}, {"shdr", 46}}};
+    bool sdta = false, pdta = false;
+    uint64_t pos = 12;
+    const uint64_t fine = uint64_t{Le32(testa + 4)} + 8;
+    while (pos + 12 <= fine) {
+        char lista[12];
+        f.seekg(static_cast<std::streamoff>(pos));
+        if (!f.read(lista, 12) || std::memcmp(lista, "LIST", 4))
+            return false;
+        const uint64_t lung = Le32(lista + 4);
+        if (pos + 8 + lung > fine || lung < 4)
+            return false;
+        if (!std::memcmp(lista + 8, "sdta", 4))
+            sdta = true;
+        if (!std::memcmp(lista + 8, "pdta", 4)) {
+            uint64_t p = pos + 12;
+            for (const auto &[nome, record] : kPdta) {
+                char sotto[8];
+                f.seekg(static_cast<std::streamoff>(p));
+                if (!f.read(sotto, 8) || std::memcmp(sotto, nome, 4))
+                    return false;
+                const uint32_t l = Le32(sotto + 4);
+                if (l == 0 || l % record || p + 8 + l > pos + 8 + lung)
+                    return false;
+                p += 8 + l;
+            }
+            pdta = true;
+        }
+        pos += 8 + lung + (lung & 1);
+    }
+    return sdta && pdta;
+}
+
 } // namespace
 
 void SilenziaFluidSynth()
@@ -43,7 +102,7 @@ void Sintetizzatore::Carica(const std::string &soundFont)
         fluid_settings_setint(s, "synth.chorus.active", 0);
         fluid_settings_setnum(s, "synth.gain", 0.4);
         synth_.reset(new_fluid_synth(s));
-        if (synth_ && fluid_synth_sfload(synth_.get(), soundFont.c_str(), 1) != FLUID_FAILED)
+        if (synth_ && SoundFontIntegro(soundFont) && fluid_synth_sfload(synth_.get(), soundFont.c_str(), 1) != FLUID_FAILED)
             pronto_.store(synth_.get(), std::memory_order_release);
     }
     std::lock_guard guardia(mutex_);
