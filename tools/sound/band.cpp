@@ -22,11 +22,11 @@ struct ChannelSetup {
 
 constexpr std::array kChannels = {
     ChannelSetup{kGuitar, 24, 127, 58, 40, "Guitar"},
-    ChannelSetup{kFlute, 73, 104, 76, 56, "Flute"},
-    ChannelSetup{kAccordion, 21, 84, 40, 48, "Accordion"},
-    ChannelSetup{kBass, 32, 118, 64, 24, "Bass"},
+    ChannelSetup{kFlute, 73, 86, 76, 56, "Flute"},
+    ChannelSetup{kAccordion, 21, 100, 40, 48, "Accordion"},
+    ChannelSetup{kBass, 32, 106, 64, 24, "Bass"},
     ChannelSetup{kHarp, 46, 104, 88, 56, "Harp"},
-    ChannelSetup{kDrums, 0, 68, 70, 30, "Tambourine"},
+    ChannelSetup{kDrums, 0, 82, 70, 30, "Tambourine"},
 };
 
 std::uint8_t key(int value) { return static_cast<std::uint8_t>(value); }

@@ -73,7 +73,7 @@ struct Section {
   Tambourine tambourine;
 };
 
-constexpr Voice kGuitarLead{kGuitar, 0, 100, 30};
+constexpr Voice kGuitarLead{kGuitar, 0, 110, 30, Articulation::Tremolo};
 constexpr Voice kGuitarSecond{kGuitar, -12, 76, 30};
 constexpr Voice kFluteLead{kFlute, 0, 92, 12};
 constexpr Voice kFluteDouble{kFlute, 0, 66, 12};

@@ -153,11 +153,21 @@ std::uint32_t play_line(MidiTrack& track, const Voice& voice, const Grid& grid,
         } else if (position * 2 == grid.steps_per_bar) {
           velocity += 4;
         }
+        const std::uint32_t start = bar_start + position * grid.ticks_per_step;
         const std::uint32_t length = step.steps * grid.ticks_per_step;
-        track.note(bar_start + position * grid.ticks_per_step, voice.channel,
-                   static_cast<std::uint8_t>(step.key + voice.transpose),
-                   static_cast<std::uint8_t>(std::min(velocity, 127)),
-                   length > voice.gap ? length - voice.gap : length);
+        const std::uint32_t sounding = length > voice.gap ? length - voice.gap : length;
+        const auto key = static_cast<std::uint8_t>(step.key + voice.transpose);
+        if (voice.articulation == Articulation::Tremolo && step.steps >= kTremoloMinSteps) {
+          // The first stroke keeps the accent; the others alternate softly.
+          for (std::uint32_t at = 0; at + kTremoloTicks <= sounding; at += kTremoloTicks) {
+            const int stroke = at == 0 ? velocity : velocity * (at / kTremoloTicks % 2 ? 7 : 8) / 10;
+            track.note(start + at, voice.channel, key,
+                       static_cast<std::uint8_t>(std::min(stroke, 127)), kTremoloTicks);
+          }
+        } else {
+          track.note(start, voice.channel, key, static_cast<std::uint8_t>(std::min(velocity, 127)),
+                     sounding);
+        }
       }
       position += step.steps;
     }

@@ -43,12 +43,22 @@ struct Grid {
   [[nodiscard]] std::uint32_t bar_ticks() const { return ticks_per_step * steps_per_bar; }
 };
 
+// Tremolo re-strikes long notes quickly and a little softer, as a mandolin
+// player sustains them.
+enum class Articulation { Plain, Tremolo };
+
 struct Voice {
   std::uint8_t channel;
   int transpose;          // semitones added to every key
   std::uint8_t velocity;  // before the accents of the strong steps
   std::uint32_t gap;      // ticks cut from each note's end: 0 = legato
+  Articulation articulation = Articulation::Plain;
 };
+
+// Notes of at least this many steps are played in tremolo, struck once every
+// `kTremoloTicks`.
+inline constexpr int kTremoloMinSteps = 3;
+inline constexpr std::uint32_t kTremoloTicks = 80;
 
 // Plays the bars of a melody from `start`; returns the tick after the last bar.
 std::uint32_t play_line(MidiTrack& track, const Voice& voice, const Grid& grid,

@@ -136,5 +136,61 @@ TEST(ScoreNotation, ChordsAndTheirVoicing) {
   EXPECT_THROW(parse_chord_bar("C F G"), std::invalid_argument);
 }
 
+struct NoteOn {
+  std::uint32_t tick;
+  int key;
+  int velocity;
+  bool operator==(const NoteOn&) const = default;
+};
+
+// Reads back the note-ons of a chunk written by MidiTrack (no running status).
+std::vector<NoteOn> note_ons(const Bytes& chunk) {
+  std::vector<NoteOn> found;
+  std::uint32_t tick = 0;
+  std::size_t at = 8;
+  while (at < chunk.size()) {
+    std::uint32_t delta = 0;
+    do {
+      delta = (delta << 7) | (chunk[at] & 0x7F);
+    } while (chunk[at++] & 0x80);
+    tick += delta;
+    const std::uint8_t status = chunk[at];
+    if (status == 0xFF) {
+      at += 3 + chunk[at + 2];
+    } else if ((status & 0xF0) == 0xC0) {
+      at += 2;
+    } else {
+      if ((status & 0xF0) == 0x90) {
+        found.push_back({tick, chunk[at + 1], chunk[at + 2]});
+      }
+      at += 3;
+    }
+  }
+  return found;
+}
+
+TEST(ScoreNotation, PlayLineTransposesAccentsAndSustainsInTremolo) {
+  const Grid grid{240, 6};
+  const std::array<std::string_view, 2> bars = {"A4/1 r/2 C5/3", "E5/6"};
+
+  MidiTrack plain;
+  const std::uint32_t end = play_line(plain, Voice{0, 12, 80, 0}, grid, 1440, bars);
+  EXPECT_EQ(end, 1440u + 2 * 1440u);
+  EXPECT_EQ(note_ons(plain.chunk()),
+            (std::vector<NoteOn>{{1440, 81, 88}, {2160, 84, 84}, {2880, 88, 88}}));
+
+  MidiTrack tremolo;
+  play_line(tremolo, Voice{0, 0, 100, 40, Articulation::Tremolo}, grid, 0, bars);
+  const std::vector<NoteOn> strokes = note_ons(tremolo.chunk());
+  // The short A4 is struck once; C5 fills 720 - 40 ticks with strokes every
+  // 80 ticks (8), E5 fills 1440 - 40 (17), each starting with the accent.
+  ASSERT_EQ(strokes.size(), 1u + 8u + 17u);
+  EXPECT_EQ(strokes[1], (NoteOn{720, 72, 104}));
+  EXPECT_EQ(strokes[2], (NoteOn{800, 72, 72}));  // 7 and 8 tenths of the accented 104
+  EXPECT_EQ(strokes[3], (NoteOn{880, 72, 83}));
+  EXPECT_EQ(strokes[9], (NoteOn{1440, 76, 108}));
+  EXPECT_EQ(strokes.back().tick, 1440u + 16 * 80u);
+}
+
 }  // namespace
 }  // namespace belvane::sound
