@@ -176,18 +176,45 @@ void Ritratto(QPainter& p, QPointF centro, double rx, double ry) {
     p.setPen(QPen(Qt::black, 0.9));
     p.drawPath(orecchio);
   }
-  // Hair: strokes combed back from a parting on the left.
-  for (int i = 0; i < 46; ++i) {
-    const double t = i / 45.0;
-    const double x0 = cx - 14 + 4 * std::sin(t * 7);
-    QPainterPath ciocca;
-    const double ang = -kPi * 0.95 + kPi * 0.9 * t;
-    ciocca.moveTo(x0, testa.cy - 36);
-    ciocca.quadTo(cx + 34 * std::cos(ang) * 0.8, testa.cy - 46 * std::sin(-ang) * 0.8,
-                  cx + 31 * std::cos(ang), testa.cy - 34 * std::sin(-ang) + 6);
-    p.setPen(QPen(Qt::black, t < 0.5 ? 1.3 : 0.8, Qt::SolidLine, Qt::RoundCap));
+  // Hair: a cap over the skull above a curved hairline, engraved as strokes
+  // combed away from a parting on the left, darker away from the light.
+  {
+    QPainterPath calotta;
+    calotta.addEllipse(QPointF(testa.cx, testa.cy - 1), testa.a + 2.5, testa.b + 3);
+    QPainterPath sopra;
+    sopra.moveTo(cx - testa.a - 4, testa.cy + 4);
+    sopra.quadTo(cx - testa.a + 4, testa.cy - 22, cx - 8, testa.cy - 24);
+    sopra.quadTo(cx + 14, testa.cy - 27, cx + testa.a - 2, testa.cy - 14);
+    sopra.lineTo(cx + testa.a + 4, testa.cy + 4);
+    sopra.lineTo(cx + testa.a + 4, testa.cy - testa.b - 8);
+    sopra.lineTo(cx - testa.a - 4, testa.cy - testa.b - 8);
+    sopra.closeSubpath();
+    const QPainterPath capelli = calotta.intersected(sopra);
+    p.save();
+    p.setClipPath(capelli, Qt::IntersectClip);
+    p.fillPath(capelli, QColor(0xF4, 0xF4, 0xF4));
+    // A close ground of slanting lines under the combed strokes.
+    for (double d = -90; d < 90; d += 1.7) {
+      p.setPen(QPen(Qt::black, 0.75));
+      p.drawLine(QPointF(cx + d - 40, testa.cy + 10), QPointF(cx + d + 10, testa.cy - testa.b - 10));
+    }
+    const QPointF riga(cx - 12, testa.cy - testa.b - 2);
+    for (int i = 0; i <= 120; ++i) {
+      const double t = i / 120.0;  // 0: down the left side, 1: down the right
+      const double ang = kPi * (1.08 - 1.16 * t);
+      const QPointF fine(cx + (testa.a + 3) * std::cos(ang), testa.cy + 6 - (testa.b + 8) * std::sin(ang));
+      const QPointF ctrl(riga.x() + (fine.x() - riga.x()) * 0.5, riga.y() - 4 + (fine.y() - riga.y()) * 0.15);
+      QPainterPath ciocca;
+      ciocca.moveTo(riga + QPointF(t * 3 - 1.5, (i % 3) * 0.8));
+      ciocca.quadTo(ctrl, fine);
+      p.setPen(QPen(Qt::black, 0.8 + 0.7 * t, Qt::SolidLine, Qt::RoundCap));
+      p.setBrush(Qt::NoBrush);
+      p.drawPath(ciocca);
+    }
+    p.restore();
+    p.setPen(QPen(Qt::black, 0.8));
     p.setBrush(Qt::NoBrush);
-    p.drawPath(ciocca);
+    p.drawPath(capelli);
   }
   // Features: brows, eyes, nose, moustache, mouth, chin and the outline.
   p.setBrush(Qt::NoBrush);
