@@ -135,7 +135,7 @@ void Lettore::Pausa()
 
 void Lettore::Mescola(float *stereo, int frames) noexcept
 {
-    if (stato_ == Stato::Pausa)
+    if (stato_ == Stato::Pausa || (stato_ == Stato::Suona && !Pronto()))
         return;  // frozen: nothing rendered, nothing advances
     int fatti = 0;
     if (stato_ == Stato::Suona) {

@@ -75,6 +75,8 @@ protected:
     virtual void Spostato(int64_t frame) noexcept = 0;
     // Audio thread: render frames [da, da + frames) of the file into the mix.
     virtual void Suona(float *stereo, int64_t da, int frames) noexcept = 0;
+    // Audio thread: false holds a playing file where it stands, silent.
+    virtual bool Pronto() const noexcept { return true; }
     // Audio thread, not playing and not paused: let what still sounds die away.
     virtual void Coda(float *stereo, int frames) noexcept = 0;
 

@@ -22,6 +22,9 @@ protected:
     void Spostato(int64_t frame) noexcept override;
     void Suona(float *stereo, int64_t da, int frames) noexcept override;
     void Coda(float *stereo, int frames) noexcept override;
+    // A tune started while the SoundFont still loads begins once it is there;
+    // without a SoundFont it runs silently, so its end is still reached.
+    bool Pronto() const noexcept override { return !sintetizzatore_.InCaricamento(); }
 
 private:
     // Makes the synthesiser match the tune at the cursor: sounds off,

@@ -106,14 +106,14 @@ void Sintetizzatore::Carica(const std::string &soundFont)
             pronto_.store(synth_.get(), std::memory_order_release);
     }
     std::lock_guard guardia(mutex_);
-    concluso_ = true;
+    concluso_.store(true, std::memory_order_release);
     finito_.notify_all();
 }
 
 bool Sintetizzatore::Attendi(std::chrono::milliseconds limite) const
 {
     std::unique_lock guardia(mutex_);
-    finito_.wait_for(guardia, limite, [this] { return concluso_; });
+    finito_.wait_for(guardia, limite, [this] { return concluso_.load(); });
     return Pronto() != nullptr;
 }
 

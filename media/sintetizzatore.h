@@ -29,6 +29,8 @@ public:
     // The ready synthesiser, or null while loading or after a failure.
     // Only the audio side may play on it.
     fluid_synth_t *Pronto() const noexcept { return pronto_.load(std::memory_order_acquire); }
+    // True until the SoundFont has loaded or failed to.
+    bool InCaricamento() const noexcept { return !concluso_.load(std::memory_order_acquire); }
     // Waits until the SoundFont is loaded or has failed; true when it is ready.
     bool Attendi(std::chrono::milliseconds limite) const;
 
@@ -46,7 +48,7 @@ private:
     std::atomic<fluid_synth_t *> pronto_{nullptr};
     mutable std::mutex mutex_;
     mutable std::condition_variable finito_;
-    bool concluso_ = false;
+    std::atomic<bool> concluso_{false};
     std::jthread caricatore_;  // last: joined before the synthesiser goes
 };
 

@@ -149,6 +149,7 @@ TEST(FileGuasti, WithoutASoundCardTunesStillRunInRealTime)
         {
             Suoni suoni(cartella.Testo(), [] { return true; }, ModoUscita::Dispositivo);
             EXPECT_FALSE(suoni.Driver().empty());
+            suoni.WaitForSoundFont(std::chrono::seconds(10));
             suoni.OpenSoundDevices();
             suoni.StartMusic();
             std::this_thread::sleep_for(std::chrono::milliseconds(300));

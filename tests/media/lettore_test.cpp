@@ -4,7 +4,10 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
 #include <vector>
+
+#include <sys/stat.h>
 
 using namespace belvane::media;
 
@@ -24,6 +27,7 @@ protected:
     Lettori()
     {
         cartella.Metti(prova::MelodiaLunga(1000), prova::MelodiaLunga(500), prova::Wav(1, 44100, Rampa(8820)));
+        suoni.WaitForSoundFont(std::chrono::seconds(10));
         suoni.OpenSoundDevices();
     }
     void Avanza(int frame)
@@ -148,4 +152,26 @@ TEST_F(Lettori, WordsIgnoreCaseAndStrayCommandsAreHarmless)
     musica.Comando("oPeN");
     EXPECT_EQ(musica.State(), Stato::Fermo);
     EXPECT_EQ(musica.Length(), 958);
+}
+
+TEST(LettoreMusica, ATuneStartedWhileTheSoundFontLoadsWaitsForIt)
+{
+    prova::Cartella cartella;
+    cartella.Metti(prova::MelodiaLunga(1000), {}, {});
+    // A pipe holds the loader until the test lets it go.
+    const std::string tubo = cartella.Testo() + "/attesa.sf2";
+    ASSERT_EQ(mkfifo(tubo.c_str(), 0600), 0);
+    Suoni suoni(cartella.Testo(), [] { return true; }, ModoUscita::FuoriLinea, tubo);
+    suoni.OpenSoundDevices();
+    suoni.StartMusic();
+    std::vector<float> b(2 * 8820);
+    suoni.Render(b.data(), 8820);
+    EXPECT_EQ(suoni.MMC1().Position(), 0);
+    EXPECT_EQ(suoni.MMC1().State(), Stato::Suona);
+    {
+        std::ofstream scrittore(tubo);  // opened and closed: the loader reads nothing and gives up
+    }
+    EXPECT_FALSE(suoni.WaitForSoundFont(std::chrono::seconds(10)));
+    suoni.Render(b.data(), 8820);
+    EXPECT_EQ(suoni.MMC1().Position(), 200) << "without a SoundFont the tune runs on silently";
 }
