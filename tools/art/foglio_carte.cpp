@@ -9,6 +9,7 @@
 #include <QPainter>
 
 #include <cstdio>
+#include <cstdlib>
 
 int main(int argc, char** argv) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -27,7 +28,6 @@ int main(int argc, char** argv) {
   const int righe = (n + kColonne - 1) / kColonne;
   constexpr int kGap = 6;
   constexpr int kW = LarghezzaCarta, kH = AltezzaCarta;
-  const int w1 = kColonne * (kW + kGap) + kGap;
   const int w4 = kColonne * (4 * kW + kGap) + kGap;
   const int h1 = righe * (kH + kGap) + kGap;
   const int h4 = righe * (4 * kH + kGap) + kGap;
@@ -49,6 +49,5 @@ int main(int argc, char** argv) {
                  code);
   }
   p.end();
-  (void)w1;
   return foglio.save(QString::fromLocal8Bit(argv[2])) ? 0 : 1;
 }
