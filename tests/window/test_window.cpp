@@ -1,0 +1,376 @@
+// The real window driven headless: fake clock, seeds, sound and question.
+#include "form1.h"
+
+#include <QApplication>
+#include <QMenuBar>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <deque>
+
+namespace belvane {
+namespace {
+
+struct SemiFissi final : SorgenteSemi {
+    std::uint64_t prossimo = 7;
+    std::uint64_t Seme() override { return prossimo++; }
+};
+
+struct SuonoFinto final : Suono {
+    std::vector<std::string> &voci;
+    explicit SuonoFinto(std::vector<std::string> &v) : voci(v) {}
+    void OpenSoundDevices() override { voci.push_back("OpenSoundDevices"); }
+    void StartMusic() override { voci.push_back("StartMusic"); }
+    void RestartMusicAtEnd() override { voci.push_back("RestartMusicAtEnd"); }
+    void PlayFinaleTune() override { voci.push_back("PlayFinaleTune"); }
+    void ReloadGameTune() override { voci.push_back("ReloadGameTune"); }
+    void PlayCardRustle() override { voci.push_back("PlayCardRustle"); }
+    void PauseMusic() override { voci.push_back("PauseMusic"); }
+    void ResumeMusic() override { voci.push_back("ResumeMusic"); }
+    void CloseMusic() override { voci.push_back("CloseMusic"); }
+};
+
+// Time moves only while the pause waits, by what it asked to sleep (at most
+// a quarter second a step), wrapping at midnight.
+struct OrologioFinto final : OrologioPausa {
+    double t = 0;
+    int attese = 0;
+    std::function<void()> durante; // runs at every wait of the pause
+    double Secondi() override { return t; }
+    void ProcessaEventi(int ms) override
+    {
+        ++attese;
+        if (durante)
+            durante();
+        QCoreApplication::processEvents();
+        t += std::min(ms, 250) / 1000.0;
+        if (t >= 86400)
+            t -= 86400;
+    }
+};
+
+struct Finestra {
+    std::vector<std::string> suoni;
+    std::vector<std::pair<QString, QString>> domande;
+    std::deque<Risposta> risposte;
+    std::function<bool()> rustleAcceso;
+    OrologioFinto *orologio = nullptr;
+    std::unique_ptr<Form1> form;
+
+    explicit Finestra(double inizio = 36000.2)
+    {
+        Dipendenze d;
+        d.semi = std::make_unique<SemiFissi>();
+        auto o = std::make_unique<OrologioFinto>();
+        o->t = inizio;
+        orologio = o.get();
+        d.orologio = std::move(o);
+        d.suono = [this](std::function<bool()> rustle) {
+            rustleAcceso = std::move(rustle);
+            return std::make_unique<SuonoFinto>(suoni);
+        };
+        d.chiedi = [this](QWidget *, const QString &titolo, const QString &testo) {
+            domande.emplace_back(titolo, testo);
+            if (risposte.empty())
+                return Risposta::Si;
+            const Risposta r = risposte.front();
+            risposte.pop_front();
+            return r;
+        };
+        form = std::make_unique<Form1>(std::move(d));
+    }
+    // Shows the window and lets the activation run its pause and deal.
+    void Avvia()
+    {
+        form->show();
+        QCoreApplication::processEvents();
+    }
+    const Stato &stato() const { return form->partita().stato(); }
+    int Conta(const std::string &voce) const { return static_cast<int>(std::count(suoni.begin(), suoni.end(), voce)); }
+    void Clicca(int k) { QTest::mouseClick(&form->carta(k), Qt::LeftButton, {}, form->carta(k).rect().center()); }
+};
+
+// The slot a player sees card k in, read back from its widget's pixels.
+std::pair<int, int> SlotVisto(Form1 &f, int k)
+{
+    const QRect g = f.carta(k).geometry();
+    const double sx = f.tavolo().width() / kLarghezzaLogica;
+    const double sy = f.tavolo().height() / kAltezzaLogica;
+    const double left = (g.x() + g.width() / 2.0) / sx - 45 / 2.0;
+    const double top = (g.y() + g.height() / 2.0) / sy - 72 / 2.0;
+    return {static_cast<int>(std::lround((top + 74) / 74)), static_cast<int>(std::lround((left + 47) / 47))};
+}
+
+void OgniCartaNelSuoSlot(Form1 &f)
+{
+    const Stato &s = f.partita().stato();
+    for (int r = 1; r <= kRighe; ++r)
+        for (int c = 1; c <= kColonne; ++c)
+            if (const Int k = s.Tavolo[r][c])
+                ASSERT_EQ(SlotVisto(f, k), std::make_pair(r, c)) << "card " << k << " at " << f.tavolo().width() << "x"
+                                                                  << f.tavolo().height();
+}
+
+// A card the rule lets move now (0 if none): the successor of a card before a gap.
+Int UnaMobile(const Stato &s, bool ancheAssi = true)
+{
+    for (int r = 1; r <= kRighe; ++r) {
+        if (ancheAssi && s.Tavolo[r][1] == 0)
+            for (Int asso : {1, 11, 21, 31})
+                for (int c = 2; c <= kColonne; ++c)
+                    for (int rr = 1; rr <= kRighe; ++rr)
+                        if (s.Tavolo[rr][c] == asso)
+                            return asso;
+        for (int c = 2; c <= kColonne; ++c)
+            if (s.Tavolo[r][c] == 0 && s.Tavolo[r][c - 1] != 0 && !isRe(s.Tavolo[r][c - 1]))
+                return static_cast<Int>(s.Tavolo[r][c - 1] + 1);
+    }
+    return 0;
+}
+
+TEST(Finestra, StartUpStateBeforeAndDuringThePause)
+{
+    Finestra f;
+    Form1 &w = *f.form;
+    EXPECT_EQ(w.windowTitle(), "Quintavox - Belvane");
+    EXPECT_EQ(w.tavolo().palette().color(QPalette::Window), QColor(0, 128, 0));
+    const Menu &m = w.menu();
+    QStringList barra;
+    for (QAction *a : w.menuBar()->actions())
+        barra << a->text();
+    EXPECT_EQ(barra, (QStringList{"&Game", "&Options", "&Rules", "&Info"}));
+    EXPECT_EQ(m.menu_about->menu(), nullptr); // acts at once
+    EXPECT_EQ(m.Nuova->text(), "Shuffle cards");
+    EXPECT_EQ(m.Nuova->shortcut(), QKeySequence(Qt::Key_F2));
+    EXPECT_EQ(m.Menu_music->shortcut(), QKeySequence("Ctrl+W"));
+    EXPECT_EQ(m.Menu_card_rustle->shortcut(), QKeySequence("Ctrl+R"));
+    EXPECT_EQ(m.Menu_tips->shortcut(), QKeySequence("Ctrl+T"));
+    EXPECT_TRUE(m.Menu_music->isChecked() && m.Menu_card_rustle->isChecked() && m.Menu_tips->isChecked());
+    EXPECT_EQ(w.carta(12).toolTip(), " 2 di Coppe");
+    EXPECT_EQ(w.carta(31).toolTip(), "Asso di Spade");
+    EXPECT_EQ(f.suoni, (std::vector<std::string>{"OpenSoundDevices"}));
+    EXPECT_TRUE(f.rustleAcceso());
+
+    // During the pause: title up, Nuova off, no card on the table, panels hidden.
+    bool visto = false;
+    f.orologio->durante = [&] {
+        if (visto)
+            return;
+        visto = true;
+        EXPECT_FALSE(w.menu().Nuova->isEnabled());
+        EXPECT_TRUE(w.testo().isVisible());
+        EXPECT_EQ(w.testo().geometry(), w.tavolo().rect());
+        for (int k = 1; k <= kCarte; ++k)
+            EXPECT_FALSE(w.tavolo().rect().intersects(w.carta(k).geometry())) << k;
+        EXPECT_TRUE(w.pannelli().Text2().isHidden() && w.pannelli().Text3().isHidden() &&
+                    w.pannelli().Text4().isHidden());
+    };
+    f.Avvia();
+    EXPECT_EQ(w.tavolo().size(), QSize(535, 364));
+    EXPECT_TRUE(visto);
+    EXPECT_TRUE(w.menu().Nuova->isEnabled());
+    EXPECT_FALSE(w.testo().isVisible());
+    EXPECT_EQ(f.suoni, (std::vector<std::string>{"OpenSoundDevices", "StartMusic"}));
+    OgniCartaNelSuoSlot(w);
+    for (int r = 1; r <= kRighe; ++r)
+        EXPECT_EQ(f.stato().Tavolo[r][2], 0);
+}
+
+TEST(Finestra, ThePauseLastsAboutThreeSecondsAlsoAcrossMidnight)
+{
+    // Start rounded to the second, end at the first reading more than 3 s later.
+    for (auto [inizio, atteso] : {std::pair{100.4, 2.6}, std::pair{100.6, 3.4}, std::pair{86399.3, 2.7},
+                                  std::pair{86399.6, 3.4}}) {
+        Finestra f(inizio);
+        f.Avvia();
+        const double durata = SecondiTrascorsi(inizio, f.orologio->t);
+        EXPECT_GT(durata, atteso - 0.01) << inizio;
+        EXPECT_LT(durata, atteso + 0.26) << inizio;
+        EXPECT_EQ(f.stato().Tentativo, 1);
+        EXPECT_NE(f.stato().Tavolo[1][1], 0) << "dealt after the pause from " << inizio;
+    }
+}
+
+TEST(Finestra, ClicksPlayAWholeGameThroughStopsReshufflesAndANewGame)
+{
+    Finestra f;
+    f.Avvia();
+    Form1 &w = *f.form;
+    int mosse = 0;
+    // Play the first movable card until the game ends, answering Yes throughout.
+    const auto finita = [&] { return !f.domande.empty() && f.domande.back().second == "Altra partita?"; };
+    while (!finita() && mosse < 2000) {
+        const Int k = UnaMobile(f.stato());
+        const auto prima = f.stato().Tavolo;
+        const int rustle = f.Conta("PlayCardRustle");
+        const size_t domande = f.domande.size();
+        f.Clicca(k != 0 ? k : 1);
+        if (k != 0 && f.domande.size() == domande) {
+            ASSERT_NE(f.stato().Tavolo, prima) << "card " << k << " did not move";
+            EXPECT_EQ(f.Conta("PlayCardRustle"), rustle + (isAsso(k) ? 0 : 1));
+        }
+        OgniCartaNelSuoSlot(w);
+        ++mosse;
+    }
+    ASSERT_TRUE(finita()) << "the game never ended";
+    // Every stop before the last offered the next attempt; the end is a win or the third stop.
+    const size_t fermate = f.domande.size();
+    for (size_t i = 0; i + 1 < fermate; ++i)
+        EXPECT_EQ(f.domande[i], std::make_pair(QString("Ce la puoi ancora fare....."),
+                                               QString("%1\u00B0 Tentativo").arg(i + 2)));
+    const bool vinta = f.domande.back().first == "Complimenti!";
+    EXPECT_EQ(f.Conta("PlayFinaleTune"), vinta ? 1 : 0);
+    if (!vinta)
+        EXPECT_EQ(f.domande.back().first, "Peccato !!!");
+    EXPECT_EQ(fermate, vinta ? f.domande.size() : 3u);
+    // Yes to "Altra partita?" reloaded the tune, showed the title again and dealt anew.
+    EXPECT_EQ(f.Conta("ReloadGameTune"), 1);
+    EXPECT_EQ(f.Conta("StartMusic"), 2);
+    EXPECT_EQ(f.stato().Tentativo, 1);
+    EXPECT_FALSE(w.testo().isVisible());
+    OgniCartaNelSuoSlot(w);
+}
+
+TEST(Finestra, AWonTablePlaysTheFinaleThenAsksAndNoCloses)
+{
+    Finestra f;
+    f.Avvia();
+    Form1 &w = *f.form;
+    // Lay out a table one move from the win: the king of Spade stands in column 11.
+    Stato &s = w.partita().stato();
+    for (int r = 1; r <= kRighe; ++r)
+        for (int c = 1; c <= kColonne; ++c) {
+            const int k = c <= 10 ? (r - 1) * 10 + c : 0;
+            s.Tavolo[r][c] = static_cast<Int>(k);
+        }
+    s.Tavolo[4][10] = 0;
+    s.Tavolo[4][11] = 40;
+    for (int r = 1; r <= kRighe; ++r)
+        for (int c = 1; c <= kColonne; ++c)
+            if (const Int k = s.Tavolo[r][c])
+                w.carta(k).posizione = w.partita().PosizioneSlot(r, c);
+    w.Form_Resize();
+    f.suoni.clear();
+    f.risposte = {Risposta::No};
+    f.Clicca(40);
+    EXPECT_EQ(s.Tavolo[4][10], 40);
+    ASSERT_EQ(f.domande.size(), 1u);
+    EXPECT_EQ(f.domande[0], std::make_pair(QString("Complimenti!"), QString("Altra partita?")));
+    EXPECT_EQ(f.suoni, (std::vector<std::string>{"PlayCardRustle", "RestartMusicAtEnd", "PlayFinaleTune",
+                                                 "CloseMusic"}));
+    EXPECT_TRUE(w.chiusa());
+}
+
+TEST(Finestra, F2PanelsAndOptionsFromTheKeyboardAndMenus)
+{
+    Finestra f;
+    f.Avvia();
+    Form1 &w = *f.form;
+    QApplication::setActiveWindow(&w);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
+    Pannelli &p = w.pannelli();
+    const Menu &m = w.menu();
+
+    // Each help item toggles its own panel and replaces another.
+    m.menu_rules_english->trigger();
+    EXPECT_TRUE(p.Text2().isVisible());
+    m.menu_rules_english->trigger();
+    EXPECT_FALSE(p.Text2().isVisible());
+    m.menu_rules_english->trigger();
+    m.menu_rules_italiano->trigger();
+    EXPECT_TRUE(!p.Text2().isVisible() && p.Text3().isVisible());
+    m.menu_about->trigger();
+    EXPECT_TRUE(!p.Text3().isVisible() && p.Text4().isVisible());
+    // A click inside the panel, on the bare table, or on a card hides it.
+    QTest::mouseClick(p.Text4().viewport(), Qt::LeftButton);
+    EXPECT_FALSE(p.Text4().isVisible());
+    m.menu_about->trigger();
+    EXPECT_TRUE(p.Text4().isVisible()); // one choice brings it back
+    QTest::mousePress(&w.tavolo(), Qt::LeftButton, {}, QPoint(530, 360));
+    EXPECT_FALSE(p.Text4().isVisible());
+    m.menu_rules_italiano->trigger();
+    f.Clicca(f.stato().Tavolo[1][1]);
+    EXPECT_FALSE(p.Text3().isVisible());
+    EXPECT_TRUE(p.Text3().toPlainText().contains(QString::fromUtf8("à")) ||
+                p.Text3().toPlainText().contains(QString::fromUtf8("è")));
+
+    // Options: the check mark flips first, then the music follows it.
+    QTest::keyClick(&w, Qt::Key_W, Qt::ControlModifier);
+    EXPECT_FALSE(m.Menu_music->isChecked());
+    EXPECT_EQ(f.suoni.back(), "PauseMusic");
+    QTest::keyClick(&w, Qt::Key_W, Qt::ControlModifier);
+    EXPECT_EQ(f.suoni.back(), "ResumeMusic");
+    QTest::keyClick(&w, Qt::Key_R, Qt::ControlModifier);
+    EXPECT_FALSE(f.rustleAcceso());
+    QTest::keyClick(&w, Qt::Key_T, Qt::ControlModifier);
+    EXPECT_TRUE(w.carta(5).toolTip().isEmpty());
+    QTest::keyClick(&w, Qt::Key_T, Qt::ControlModifier);
+    EXPECT_EQ(w.carta(5).toolTip(), " 5 di Bastoni");
+
+    // F2 abandons the game: the tune reloads, the title shows, a new deal comes.
+    const Int k = UnaMobile(f.stato());
+    f.Clicca(k);
+    const auto giocato = f.stato().Tavolo;
+    m.menu_rules_english->trigger();
+    bool titolo = false;
+    f.orologio->durante = [&] { titolo = titolo || w.testo().isVisible(); };
+    QTest::keyClick(&w, Qt::Key_F2);
+    EXPECT_TRUE(titolo);
+    EXPECT_EQ(f.Conta("ReloadGameTune"), 1);
+    EXPECT_NE(f.stato().Tavolo, giocato);
+    EXPECT_FALSE(p.Text2().isVisible());
+    EXPECT_TRUE(f.domande.empty());
+}
+
+TEST(Finestra, EveryCardStaysInItsSlotAtEverySizeAndStillMoves)
+{
+    Finestra f;
+    f.Avvia();
+    Form1 &w = *f.form;
+    const int barra = w.menuBar()->height();
+    for (QSize dimensione : {QSize(120, 90), QSize(1900, 364), QSize(535, 1400), QSize(3000, 2000), QSize(535, 364)}) {
+        w.resize(dimensione.width(), dimensione.height() + barra);
+        QCoreApplication::processEvents();
+        ASSERT_EQ(w.tavolo().size(), dimensione);
+        OgniCartaNelSuoSlot(w);
+        // Cards keep their proportions and stay within their column.
+        const QRect g = w.carta(f.stato().Tavolo[1][1]).geometry();
+        EXPECT_NEAR(g.height() * 45.0 / g.width(), 72, 3);
+        const Int k = UnaMobile(f.stato());
+        if (k != 0) {
+            const auto prima = f.stato().Tavolo;
+            f.Clicca(k);
+            EXPECT_NE(f.stato().Tavolo, prima) << "no move at " << dimensione.width() << "x" << dimensione.height();
+            OgniCartaNelSuoSlot(w);
+        }
+    }
+    EXPECT_EQ(w.carta(1).size(), QSize(45, 72));
+    // Minimizing and restoring changes nothing.
+    std::vector<QRect> prima;
+    for (int k = 1; k <= kCarte; ++k)
+        prima.push_back(w.carta(k).geometry());
+    w.showMinimized();
+    QCoreApplication::processEvents();
+    w.showNormal();
+    QCoreApplication::processEvents();
+    for (int k = 1; k <= kCarte; ++k)
+        EXPECT_EQ(w.carta(k).geometry(), prima[k - 1]) << k;
+}
+
+TEST(Finestra, ExitDuringThePauseEndsBeforeAnyDeal)
+{
+    Finestra f;
+    f.orologio->durante = [&] { f.form->menu().esci->trigger(); };
+    f.Avvia();
+    EXPECT_TRUE(f.form->chiusa());
+    EXPECT_EQ(f.orologio->attese, 1);
+    EXPECT_EQ(f.suoni, (std::vector<std::string>{"OpenSoundDevices", "StartMusic", "CloseMusic"}));
+    for (const auto &riga : f.stato().Tavolo)
+        for (Int v : riga)
+            EXPECT_EQ(v, 0);
+    EXPECT_FALSE(f.form->isVisible());
+}
+
+} // namespace
+} // namespace belvane

@@ -1,0 +1,76 @@
+#include "controlli.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace belvane {
+
+Tavolo::Tavolo(QWidget *parent) : QWidget(parent)
+{
+    setObjectName(QStringLiteral("tavolo"));
+    QPalette colori = palette();
+    colori.setColor(QPalette::Window, QColor(0, 128, 0));
+    setPalette(colori);
+    setAutoFillBackground(true);
+}
+
+void Tavolo::mousePressEvent(QMouseEvent *event)
+{
+    emit MouseDown();
+    QWidget::mousePressEvent(event);
+}
+
+void Tavolo::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    emit Ridimensionato();
+}
+
+CartaWidget::CartaWidget(Int codice, cardart::CacheCarte &cache, QWidget *parent)
+    : QWidget(parent), codice_(codice), cache_(cache)
+{
+    setObjectName(QStringLiteral("carta%1").arg(codice));
+    setAttribute(Qt::WA_OpaquePaintEvent); // the picture covers every pixel
+}
+
+void CartaWidget::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    painter.drawPixmap(rect(), cache_.Pixmap(codice_, size(), devicePixelRatioF()));
+}
+
+void CartaWidget::mousePressEvent(QMouseEvent *event)
+{
+    premuto_ = event->button() == Qt::LeftButton;
+}
+
+void CartaWidget::mouseReleaseEvent(QMouseEvent *event)
+{
+    // A click is a press and a release on the same card.
+    const bool click = premuto_ && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
+    premuto_ = false;
+    if (click)
+        emit Click(codice_);
+}
+
+Titolo::Titolo(QImage immagine, QWidget *parent) : QWidget(parent), immagine_(std::move(immagine))
+{
+    setObjectName(QStringLiteral("testo"));
+    sfondo_ = immagine_.isNull() ? QColor(40, 24, 16) : immagine_.pixelColor(1, immagine_.height() - 2);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    hide();
+}
+
+void Titolo::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    painter.fillRect(rect(), sfondo_);
+    if (immagine_.isNull())
+        return;
+    const QSize dimensione = immagine_.size().scaled(size(), Qt::KeepAspectRatio);
+    const QRect dove(QPoint((width() - dimensione.width()) / 2, (height() - dimensione.height()) / 2), dimensione);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.drawImage(dove, immagine_);
+}
+
+} // namespace belvane

@@ -1,0 +1,65 @@
+// The window's own controls: the green table, the card images and the title picture.
+#pragma once
+
+#include "cache_carte.h"
+#include "carte.h"
+#include "effetti.h"
+
+#include <QImage>
+#include <QWidget>
+
+namespace belvane {
+
+// The client area. A press on it, outside every control, is Form_MouseDown.
+class Tavolo final : public QWidget {
+    Q_OBJECT
+public:
+    explicit Tavolo(QWidget *parent);
+
+signals:
+    void MouseDown();
+    void Ridimensionato();
+
+protected:
+    void mousePressEvent(QMouseEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+};
+
+// One card image: always the same card, moved about the table. Its position
+// is kept in the table's logical units, which is what the game reads back.
+class CartaWidget final : public QWidget {
+    Q_OBJECT
+public:
+    CartaWidget(Int codice, cardart::CacheCarte &cache, QWidget *parent);
+
+    Int codice() const { return codice_; }
+    Posizione posizione;
+
+signals:
+    void Click(Int codice);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+
+private:
+    Int codice_;
+    cardart::CacheCarte &cache_;
+    bool premuto_ = false;
+};
+
+// The title picture, scaled to the client area without distortion.
+class Titolo final : public QWidget {
+public:
+    Titolo(QImage immagine, QWidget *parent);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    QImage immagine_;
+    QColor sfondo_;
+};
+
+} // namespace belvane

@@ -1,0 +1,185 @@
+#include "form1.h"
+
+#include "risorse.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QScreen>
+
+#include <algorithm>
+#include <cmath>
+
+namespace belvane {
+
+namespace {
+constexpr int kLarghezzaIniziale = 535; // client area at creation, in pixels
+constexpr int kAltezzaIniziale = 364;
+constexpr double kPausaTitolo = 3;      // seconds
+} // namespace
+
+Form1::Form1(Dipendenze dipendenze)
+    : dip_(std::move(dipendenze)), partita_(*this, *dip_.semi), menu_(CostruisciMenu(*menuBar())),
+      tavolo_(new Tavolo(this)), testo_(new Titolo(risorse::Titolo(), tavolo_)), pannelli_(tavolo_)
+{
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(QStringLiteral("Quintavox - Belvane"));
+    setWindowIcon(risorse::Icona());
+    setCentralWidget(tavolo_);
+
+    // Card images lie beyond the client area's right edge until the first deal.
+    std::array<QWidget *, kCarte + 1> perTips{};
+    for (Int k = 1; k <= kCarte; ++k) {
+        carta_[k] = new CartaWidget(k, cache_, tavolo_);
+        carta_[k]->posizione = {660, 10};
+        connect(carta_[k], &CartaWidget::Click, this, &Form1::Carta_Click);
+        perTips[k] = carta_[k];
+    }
+    const QImage primaCarta = risorse::CartaBmp(1);
+    if (!primaCarta.isNull())
+        cartaLogica_ = primaCarta.size();
+
+    opzioni_ = new Opzioni(*menu_.Menu_music, *menu_.Menu_card_rustle, *menu_.Menu_tips, perTips,
+                           partita_.stato().NomeCarta, this);
+    suono_ = dip_.suono([opzioni = opzioni_] { return opzioni->RustleAcceso(); });
+
+    connect(tavolo_, &Tavolo::MouseDown, this, &Form1::Form_MouseDown);
+    connect(tavolo_, &Tavolo::Ridimensionato, this, &Form1::Form_Resize);
+    connect(menu_.Nuova, &QAction::triggered, this, &Form1::Nuova_Click);
+    connect(menu_.esci, &QAction::triggered, this, &Form1::esci_Click);
+    connect(opzioni_, &Opzioni::PauseMusic, this, [this] { suono_->PauseMusic(); });
+    connect(opzioni_, &Opzioni::ResumeMusic, this, [this] { suono_->ResumeMusic(); });
+    connect(menu_.menu_rules_english, &QAction::triggered, this, [this] { pannelli_.menu_rules_english_Click(); });
+    connect(menu_.menu_rules_italiano, &QAction::triggered, this, [this] { pannelli_.menu_rules_italiano_Click(); });
+    connect(menu_.menu_about, &QAction::triggered, this, [this] { pannelli_.menu_about_Click(); });
+
+    Form_Load();
+}
+
+Form1::~Form1() = default;
+
+void Form1::Form_Load()
+{
+    // The pitch comes from card 1: its picture's size plus a 2-unit gap.
+    partita_.stato().PassoX = static_cast<float>(cartaLogica_.width() + 2);
+    partita_.stato().PassoY = static_cast<float>(cartaLogica_.height() + 2);
+
+    resize(kLarghezzaIniziale, kAltezzaIniziale + menuBar()->sizeHint().height());
+    if (const QScreen *schermo = screen()) {
+        const QRect area = schermo->availableGeometry();
+        move(area.x() + (area.width() - frameGeometry().width()) / 2,
+             area.y() + (area.height() - frameGeometry().height()) / 2);
+    }
+
+    menu_.Menu_card_rustle->setChecked(true);
+    suono_->OpenSoundDevices();
+    // The card names were built with the game state.
+    text4Left_ = 0.24 * kLarghezzaLogica;
+    menu_.Menu_tips->setChecked(true);
+    opzioni_->ImpostaTips();
+}
+
+void Form1::showEvent(QShowEvent *event)
+{
+    QMainWindow::showEvent(event);
+    // The first showing activates the window once; later games come from Nuova_Click.
+    if (!attivata_) {
+        attivata_ = true;
+        QMetaObject::invokeMethod(this, &Form1::Form_Activate, Qt::QueuedConnection);
+    }
+}
+
+void Form1::Form_Activate()
+{
+    if (chiusa_)
+        return;
+    menu_.Nuova->setEnabled(false);
+    partita_.PreparaPartita();
+    testo_->setGeometry(tavolo_->rect());
+    testo_->show();
+    testo_->raise();
+    pannelli_.HideAllPanels();
+    suono_->StartMusic();
+
+    // About three seconds from the start rounded to the second; the window
+    // stays responsive and the CPU idle meanwhile.
+    OrologioPausa &orologio = *dip_.orologio;
+    const double t0 = std::nearbyint(orologio.Secondi());
+    for (;;) {
+        const double trascorsi = SecondiTrascorsi(t0, orologio.Secondi());
+        if (chiusa_ || trascorsi > kPausaTitolo)
+            break;
+        orologio.ProcessaEventi(static_cast<int>(std::ceil((kPausaTitolo - trascorsi) * 1000)) + 1);
+    }
+    if (chiusa_)
+        return; // closed during the pause: nothing is dealt
+
+    testo_->hide();
+    menu_.Nuova->setEnabled(true);
+    partita_.Mescola();
+}
+
+QRect Form1::Mappa(double left, double top, double larghezza, double altezza) const
+{
+    const double sx = tavolo_->width() / kLarghezzaLogica;
+    const double sy = tavolo_->height() / kAltezzaLogica;
+    return QRectF(left * sx, top * sy, larghezza * sx, altezza * sy).toAlignedRect();
+}
+
+void Form1::PiazzaCarta(CartaWidget &carta)
+{
+    // The card keeps its proportions, centred in the box its slot maps to.
+    const double sx = tavolo_->width() / kLarghezzaLogica;
+    const double sy = tavolo_->height() / kAltezzaLogica;
+    const double s = std::min(sx, sy);
+    const QSize dimensione(std::max(1, static_cast<int>(std::lround(cartaLogica_.width() * s))),
+                           std::max(1, static_cast<int>(std::lround(cartaLogica_.height() * s))));
+    const double x = carta.posizione.left * sx + (cartaLogica_.width() * sx - dimensione.width()) / 2;
+    const double y = carta.posizione.top * sy + (cartaLogica_.height() * sy - dimensione.height()) / 2;
+    carta.setGeometry(QRect(QPoint(static_cast<int>(std::lround(x)), static_cast<int>(std::lround(y))), dimensione));
+}
+
+void Form1::Form_Resize()
+{
+    // Positions live in logical units, so a resize only maps them anew: no
+    // card changes its slot and nothing is dealt again.
+    if (isMinimized() || tavolo_->width() <= 0 || tavolo_->height() <= 0)
+        return;
+    for (Int k = 1; k <= kCarte; ++k)
+        PiazzaCarta(*carta_[k]);
+    testo_->setGeometry(tavolo_->rect());
+    pannelli_.Text2().setGeometry(Mappa(0, 0, 401, 271.25));
+    pannelli_.Text3().setGeometry(Mappa(0, 0, 401, 251.25));
+    pannelli_.Text4().setGeometry(Mappa(text4Left_, 0, 201.25, 101));
+}
+
+void Form1::MuoviCarta(Int carta, Posizione dove)
+{
+    CartaWidget &widget = *carta_.at(carta);
+    widget.posizione = dove;
+    PiazzaCarta(widget);
+}
+
+Posizione Form1::PosizioneCarta(Int carta) const { return carta_.at(carta)->posizione; }
+
+Risposta Form1::Chiedi(const std::string &titolo, const std::string &testo)
+{
+    return dip_.chiedi(this, QString::fromStdString(titolo), QString::fromStdString(testo));
+}
+
+void Form1::closeEvent(QCloseEvent *event)
+{
+    Form_Unload();
+    event->accept();
+}
+
+void Form1::Form_Unload()
+{
+    if (chiusa_)
+        return;
+    chiusa_ = true;
+    suono_->CloseMusic();
+    // The window hides once this returns; the last window closed quits the
+    // application, and the title pause stops on chiusa_.
+}
+
+} // namespace belvane
