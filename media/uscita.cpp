@@ -60,6 +60,8 @@ std::vector<std::string> Candidati()
 
 Uscita::Uscita(Sorgente &sorgente, AccessoAudio &accesso) : sorgente_(sorgente), accesso_(accesso)
 {
+    // SDL would otherwise take SIGINT and SIGTERM from the window's toolkit.
+    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     SDL_SetHint(SDL_HINT_APP_NAME, "Belvane");
     SDL_SetHint(SDL_HINT_AUDIO_DEVICE_APP_NAME, "Belvane");
     SDL_AudioSpec voluto{};

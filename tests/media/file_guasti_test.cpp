@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <csignal>
 #include <cstdlib>
 #include <filesystem>
 #include <thread>
@@ -149,6 +150,9 @@ TEST(FileGuasti, WithoutASoundCardTunesStillRunInRealTime)
         {
             Suoni suoni(cartella.Testo(), [] { return true; }, ModoUscita::Dispositivo);
             EXPECT_FALSE(suoni.Driver().empty());
+            struct sigaction interruzione {};
+            sigaction(SIGINT, nullptr, &interruzione);
+            EXPECT_EQ(interruzione.sa_handler, SIG_DFL) << "Ctrl+C must still end the program";
             suoni.WaitForSoundFont(std::chrono::seconds(10));
             suoni.OpenSoundDevices();
             suoni.StartMusic();
