@@ -79,6 +79,9 @@ void SilenziaFluidSynth()
 Sintetizzatore::Sintetizzatore(std::string soundFont)
 {
     SilenziaFluidSynth();
+    // On this thread: making the settings asks SDL for its audio devices,
+    // which must not run alongside the output's own SDL start.
+    impostazioni_.reset(new_fluid_settings());
     caricatore_ = std::jthread([this, sf = std::move(soundFont)] { Carica(sf); });
 }
 
@@ -90,7 +93,6 @@ Sintetizzatore::~Sintetizzatore()
 
 void Sintetizzatore::Carica(const std::string &soundFont)
 {
-    impostazioni_.reset(new_fluid_settings());
     if (impostazioni_) {
         fluid_settings_t *s = impostazioni_.get();
         fluid_settings_setnum(s, "synth.sample-rate", kFrequenza);
