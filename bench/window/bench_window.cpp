@@ -1,0 +1,354 @@
+// In-process figures of the window's paint path, run on a real X server
+// (Xvfb): a click on a movable card until the card shows in its new slot,
+// and a resize until the table is repainted at the new size.
+//
+// Each timing runs from sending the input to the end of the event-loop pass
+// that repainted, plus a GetImage of the card's rectangle on Qt's own X
+// connection; X handles requests in order, so when that reply is back the
+// server holds the new pixels. The grabbed rectangle is compared with the
+// card's picture, so a timing that ended before the card was really drawn
+// is counted as wrong.
+#include "cache_carte.h"
+#include "form1.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QMenuBar>
+#include <QPainter>
+#include <QScreen>
+#include <QTest>
+
+#include <algorithm>
+#include <chrono>
+#include <cmath>
+#include <cstdio>
+#include <set>
+#include <vector>
+
+namespace belvane {
+namespace {
+
+using Orologio = std::chrono::steady_clock;
+double Ms(Orologio::duration d) { return std::chrono::duration<double, std::milli>(d).count(); }
+
+struct SemiInSequenza final : SorgenteSemi {
+    std::uint64_t prossimo = 1;
+    std::uint64_t Seme() override { return prossimo++; }
+};
+
+struct SuonoMuto final : Suono {
+    void OpenSoundDevices() override {}
+    void StartMusic() override {}
+    void RestartMusicAtEnd() override {}
+    void PlayFinaleTune() override {}
+    void ReloadGameTune() override {}
+    void PlayCardRustle() override {}
+    void PauseMusic() override {}
+    void ResumeMusic() override {}
+    void CloseMusic() override {}
+};
+
+// The title pause passes at once: time moves by what each wait asked for.
+struct OrologioIstantaneo final : OrologioPausa {
+    double t = 36000;
+    double Secondi() override { return t; }
+    void ProcessaEventi(int ms) override
+    {
+        QCoreApplication::processEvents();
+        t += ms / 1000.0;
+    }
+};
+
+// Which widgets received a paint event since the last reset.
+class Pittura final : public QObject {
+public:
+    std::set<const QObject *> dipinti;
+    bool eventFilter(QObject *o, QEvent *e) override
+    {
+        if (e->type() == QEvent::Paint)
+            dipinti.insert(o);
+        return false;
+    }
+};
+
+struct Serie {
+    std::vector<double> ms;
+    int errati = 0; // the pixel read back was not the card's
+    void Aggiungi(double v, bool giusto)
+    {
+        ms.push_back(v);
+        errati += !giusto;
+    }
+};
+
+struct Statistiche {
+    double mediana = 0, p90 = 0, massimo = 0, minimo = 0;
+};
+
+Statistiche Calcola(std::vector<double> v)
+{
+    if (v.empty())
+        return {};
+    std::sort(v.begin(), v.end());
+    const auto q = [&](double f) { return v[std::min(v.size() - 1, static_cast<size_t>(f * (v.size() - 1) + 0.5))]; };
+    return {q(0.5), q(0.9), v.back(), v.front()};
+}
+
+// A card the rule lets move now (0 if none): an ace when a row's first slot
+// is free, else the successor of a card standing before a gap.
+Int UnaMobile(const Stato &s)
+{
+    for (int r = 1; r <= kRighe; ++r)
+        if (s.Tavolo[r][1] == 0)
+            for (int rr = 1; rr <= kRighe; ++rr)
+                for (int c = 2; c <= kColonne; ++c)
+                    if (isAsso(s.Tavolo[rr][c]))
+                        return s.Tavolo[rr][c];
+    for (int r = 1; r <= kRighe; ++r)
+        for (int c = 2; c <= kColonne; ++c)
+            if (s.Tavolo[r][c] == 0 && s.Tavolo[r][c - 1] != 0 && !isRe(s.Tavolo[r][c - 1]))
+                return static_cast<Int>(s.Tavolo[r][c - 1] + 1);
+    return 0;
+}
+
+class Banco {
+public:
+    Banco()
+    {
+        Dipendenze d;
+        d.suono = [](std::function<bool()>) { return std::make_unique<SuonoMuto>(); };
+        d.semi = std::make_unique<SemiInSequenza>();
+        d.orologio = std::make_unique<OrologioIstantaneo>();
+        d.chiedi = [](QWidget *, const QString &, const QString &) { return Risposta::Si; };
+        form_ = std::make_unique<Form1>(std::move(d));
+        qApp->installEventFilter(&pittura_);
+    }
+    ~Banco() { qApp->removeEventFilter(&pittura_); }
+
+    Form1 &form() { return *form_; }
+
+    // Shows the window and waits for the deal that follows the title pause.
+    bool Avvia()
+    {
+        form_->show();
+        if (!QTest::qWaitForWindowExposed(form_.get(), 5000))
+            return false;
+        for (int i = 0; i < 200 && form_->partita().stato().Tavolo[1][1] == 0; ++i)
+            QTest::qWait(5);
+        Quieta();
+        return form_->partita().stato().Tavolo[1][1] != 0;
+    }
+
+    // Lets pending events and X traffic settle before a timing starts.
+    void Quieta()
+    {
+        for (int i = 0; i < 3; ++i)
+            QCoreApplication::processEvents();
+        PixelDi(QPoint(1, form_->height() / 2));
+        QCoreApplication::processEvents();
+    }
+
+    // One pixel of the window as the X server holds it (a round trip).
+    QColor PixelDi(QPoint punto)
+    {
+        const QPixmap p = form_->screen()->grabWindow(form_->winId(), punto.x(), punto.y(), 1, 1);
+        return p.isNull() ? QColor() : p.toImage().pixelColor(0, 0);
+    }
+
+    // Card k's rectangle as the X server holds it (a round trip).
+    QImage AreaCarta(Int k)
+    {
+        const QRect r(form_->carta(k).mapTo(form_.get(), QPoint(0, 0)), form_->carta(k).size());
+        return form_->screen()->grabWindow(form_->winId(), r.x(), r.y(), r.width(), r.height()).toImage();
+    }
+
+    // Whether the window shows card k's whole picture where the card stands.
+    bool MostraCarta(Int k, const QImage &letta)
+    {
+        CartaWidget &carta = form_->carta(k);
+        const QImage attesa = riferimento_.Pixmap(k, carta.size(), carta.devicePixelRatioF()).toImage();
+        return letta.convertToFormat(QImage::Format_RGB32) == attesa.convertToFormat(QImage::Format_RGB32);
+    }
+
+    // Runs event-loop passes until every widget in `attesi` has been painted
+    // (at most a few passes); returns the passes used.
+    int PassaFinoA(const std::vector<const QObject *> &attesi)
+    {
+        int passi = 0;
+        const auto fatto = [&] {
+            return std::all_of(attesi.begin(), attesi.end(), [&](const QObject *o) { return pittura_.dipinti.count(o); });
+        };
+        do {
+            QCoreApplication::processEvents();
+            ++passi;
+        } while (!fatto() && passi < 50);
+        return passi;
+    }
+
+    void AzzeraPittura() { pittura_.dipinti.clear(); }
+    bool Dipinto(const QObject *o) const { return pittura_.dipinti.count(o) != 0; }
+
+private:
+    std::unique_ptr<Form1> form_;
+    Pittura pittura_;
+    cardart::CacheCarte riferimento_;
+};
+
+struct RisultatoClic {
+    Serie tempi;
+    int chiusure = 0;   // clicks that ended a round (question + reshuffle)
+    int nonDipinte = 0; // moved cards that got no paint event of their own
+    int partite = 0;
+};
+
+RisultatoClic MisuraClic(Banco &b, int partite, int clicPerPartita)
+{
+    RisultatoClic r;
+    Form1 &f = b.form();
+    for (int p = 0; p < partite; ++p) {
+        f.Nuova_Click();
+        b.Quieta();
+        ++r.partite;
+        for (int c = 0; c < clicPerPartita; ++c) {
+            const Int k = UnaMobile(f.partita().stato());
+            if (k == 0)
+                break;
+            const int tentativo = f.partita().stato().Tentativo;
+            CartaWidget &carta = f.carta(k);
+            const QRect prima = carta.geometry();
+            b.Quieta();
+            b.AzzeraPittura();
+
+            const auto t0 = Orologio::now();
+            QTest::mouseClick(&carta, Qt::LeftButton, {}, carta.rect().center());
+            b.PassaFinoA({&carta});
+            const QImage letta = b.AreaCarta(k);
+            const auto t1 = Orologio::now();
+
+            r.nonDipinte += !b.Dipinto(&carta);
+            r.chiusure += f.partita().stato().Tentativo != tentativo;
+            r.tempi.Aggiungi(Ms(t1 - t0), carta.geometry() != prima && b.MostraCarta(k, letta));
+        }
+    }
+    return r;
+}
+
+struct RisultatoResize {
+    Serie primaVolta;   // the very first resize to the large size
+    Serie grandeFredda; // small -> large: card pictures drawn anew
+    Serie piccola;      // large -> small
+    Serie grandeCalda;  // large' -> large: the same card size, pictures cached
+    Serie soloRepaint;  // repaint() of the large window, nothing resized
+    double renderCarte = 0; // ms to draw the 40 pictures at the large card size
+    QSize cartaGrande;
+    int passiMax = 0;
+};
+
+RisultatoResize MisuraResize(Banco &b, int ripetizioni)
+{
+    RisultatoResize r;
+    Form1 &f = b.form();
+    f.move(0, 0);
+    b.Quieta();
+    // The table is the client area below the menu bar.
+    const QSize bordo = f.size() - f.tavolo().size();
+    const QSize piccola(535, 364), grande(1920, 1080), grandeQuasi(1900, 1080);
+    const Int k = f.partita().stato().Tavolo[1][1] ? f.partita().stato().Tavolo[1][1] : f.partita().stato().Tavolo[1][3];
+
+    const auto tutte = [&] {
+        std::vector<const QObject *> v{&f.tavolo()};
+        for (Int c = 1; c <= kCarte; ++c)
+            v.push_back(&f.carta(c));
+        return v;
+    }();
+    const auto misura = [&](QSize tavolo, Serie &s) {
+        b.Quieta();
+        b.AzzeraPittura();
+        const auto t0 = Orologio::now();
+        f.resize(tavolo + bordo);
+        r.passiMax = std::max(r.passiMax, b.PassaFinoA(tutte));
+        const QImage letta = b.AreaCarta(k);
+        const auto t1 = Orologio::now();
+        s.Aggiungi(Ms(t1 - t0), f.tavolo().size() == tavolo && b.MostraCarta(k, letta));
+    };
+
+    if (f.tavolo().size() != piccola)
+        misura(piccola, r.piccola);
+    misura(grande, r.primaVolta);
+    for (int i = 0; i < ripetizioni; ++i) {
+        misura(piccola, r.piccola);
+        misura(grande, r.grandeFredda);
+    }
+    for (int i = 0; i < ripetizioni; ++i) {
+        misura(grandeQuasi, r.grandeCalda); // same card size: stays cached
+        misura(grande, r.grandeCalda);
+    }
+    for (int i = 0; i < ripetizioni; ++i) {
+        b.Quieta();
+        const auto t0 = Orologio::now();
+        f.repaint();
+        const QImage letta = b.AreaCarta(k);
+        r.soloRepaint.Aggiungi(Ms(Orologio::now() - t0), b.MostraCarta(k, letta));
+    }
+
+    // The cache's share: the 40 pictures drawn at the large card size.
+    r.cartaGrande = f.carta(k).size();
+    std::vector<double> render;
+    for (int i = 0; i < 5; ++i) {
+        cardart::CacheCarte cache;
+        const auto t0 = Orologio::now();
+        for (Int c = 1; c <= kCarte; ++c)
+            cache.Pixmap(c, r.cartaGrande, f.devicePixelRatioF());
+        render.push_back(Ms(Orologio::now() - t0));
+    }
+    r.renderCarte = Calcola(render).mediana;
+    return r;
+}
+
+void Riga(const char *nome, const Serie &s, double obiettivo)
+{
+    const Statistiche st = Calcola(s.ms);
+    const char *esito = obiettivo <= 0 ? "" : (st.mediana <= obiettivo ? "met" : "MISSED");
+    char soglia[32] = "";
+    if (obiettivo > 0)
+        std::snprintf(soglia, sizeof soglia, "%.0f", obiettivo);
+    std::printf("%-44s %4zu %8.2f %8.2f %8.2f %8.2f %6s  %-6s %s\n", nome, s.ms.size(), st.mediana, st.p90,
+                st.massimo, st.minimo, soglia, esito, s.errati ? "(some pixels wrong!)" : "");
+}
+
+} // namespace
+} // namespace belvane
+
+int main(int argc, char **argv)
+{
+    using namespace belvane;
+    QApplication app(argc, argv);
+    QApplication::setQuitOnLastWindowClosed(false);
+    std::printf("platform %s, screen %dx%d, device pixel ratio %.2f\n", qPrintable(QGuiApplication::platformName()),
+                QGuiApplication::primaryScreen()->size().width(), QGuiApplication::primaryScreen()->size().height(),
+                QGuiApplication::primaryScreen()->devicePixelRatio());
+
+    Banco banco;
+    if (!banco.Avvia()) {
+        std::fprintf(stderr, "bench_window: the window was not exposed or not dealt\n");
+        return 1;
+    }
+    const RisultatoClic clic = MisuraClic(banco, 60, 5);
+    const RisultatoResize rs = MisuraResize(banco, 15);
+
+    std::printf("\n%-44s %4s %8s %8s %8s %8s %6s\n", "figure (ms)", "n", "median", "p90", "worst", "best", "target");
+    Riga("click -> card shown in its new slot", clic.tempi, 16);
+    Riga("resize 535x364 -> 1920x1080, first time", rs.primaVolta, 32);
+    Riga("resize 535x364 -> 1920x1080, again", rs.grandeFredda, 32);
+    Riga("resize 1920x1080 -> 535x364", rs.piccola, 0);
+    Riga("resize 1900x1080 <-> 1920x1080, cards cached", rs.grandeCalda, 32);
+    Riga("repaint() at 1920x1080, nothing resized", rs.soloRepaint, 0);
+    std::printf("\nclicks: %d deals, %d clicks ended a round (question + reshuffle), %d moved cards got no paint "
+                "event of their own\n",
+                clic.partite, clic.chiusure, clic.nonDipinte);
+    std::printf("card cache: drawing the 40 pictures at %dx%d takes %.2f ms (median of 5)\n", rs.cartaGrande.width(),
+                rs.cartaGrande.height(), rs.renderCarte);
+    std::printf("sizes are the table's client area; at most %d event-loop passes per resize\n", rs.passiMax);
+    banco.form().close();
+    return 0;
+}
