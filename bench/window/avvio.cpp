@@ -1,6 +1,6 @@
 // Start-up figures of the program as a user meets them, taken from outside by
 // a small X client. Usage:
-//   bench_avvio [--runs N] [--warmup N] <program>
+//   bench_avvio [--runs N] [--warmup N] <program> [args...]
 // For each run it spawns the program and watches the X server:
 //   mapped   - the MapNotify of the top-level window titled "... Belvane"
 //              (event driven: the client wakes on the event, microseconds)
