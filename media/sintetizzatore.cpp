@@ -3,10 +3,19 @@
 #include "brano_midi.h"
 
 #include <array>
+#include <filesystem>
 #include <cstring>
 #include <fstream>
 
 namespace belvane::media {
+
+std::string SoundFontPredefinito()
+{
+    const std::string piccolo = "/usr/share/sounds/sf2/TimGM6mb.sf2";
+    std::error_code errore;
+    return std::filesystem::exists(piccolo, errore) ? piccolo : "/usr/share/sounds/sf2/default-GM.sf2";
+}
+
 
 namespace {
 

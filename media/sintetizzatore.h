@@ -14,7 +14,10 @@
 
 namespace belvane::media {
 
-inline constexpr const char *kSoundFontPredefinito = "/usr/share/sounds/sf2/default-GM.sf2";
+// TimGM6mb, the small General MIDI SoundFont Debian installs with FluidSynth;
+// the system's default-GM link may point to a 141 MiB one that would be read
+// whole into memory. That link is the fallback.
+std::string SoundFontPredefinito();
 
 // FluidSynth writes to stderr unless every level has a handler.
 void SilenziaFluidSynth();

@@ -24,7 +24,7 @@ public:
     // Returns at once: the SoundFont loads in the background and the music
     // becomes audible as soon as it is ready.
     Suoni(std::string cartella, std::function<bool()> cardRustleChecked, ModoUscita modo,
-          std::string soundFont = kSoundFontPredefinito);
+          std::string soundFont = SoundFontPredefinito());
     ~Suoni() override;
     Suoni(const Suoni &) = delete;
     Suoni &operator=(const Suoni &) = delete;

@@ -61,7 +61,7 @@ void Avvio(const std::string &cartella)
         for (int i = 0; i < 10; ++i) {
             const auto t0 = Orologio::now();
             Suoni suoni(cartella, [] { return true; }, ModoUscita::Dispositivo,
-                        conSoundFont ? kSoundFontPredefinito : "/nonexistent.sf2");
+                        conSoundFont ? SoundFontPredefinito() : "/nonexistent.sf2");
             suoni.OpenSoundDevices();
             suoni.StartMusic();
             pronto.push_back(Ms(Orologio::now() - t0));
