@@ -36,7 +36,22 @@ CartaWidget::CartaWidget(Int codice, cardart::CacheCarte &cache, QWidget *parent
 void CartaWidget::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
-    painter.drawPixmap(rect(), cache_.Pixmap(codice_, size(), devicePixelRatioF()));
+    if (anteprima_ && !ultima_.isNull() && !cache_.Pronta(codice_, size(), devicePixelRatioF())) {
+        painter.setRenderHint(QPainter::SmoothPixmapTransform);
+        painter.drawPixmap(rect(), ultima_);
+        return;
+    }
+    ultima_ = cache_.Pixmap(codice_, size(), devicePixelRatioF());
+    painter.drawPixmap(rect(), ultima_);
+}
+
+void CartaWidget::SetAnteprima(bool anteprima)
+{
+    if (anteprima_ == anteprima)
+        return;
+    anteprima_ = anteprima;
+    if (!anteprima_)
+        update();
 }
 
 void CartaWidget::mousePressEvent(QMouseEvent *event)

@@ -34,6 +34,9 @@ public:
 
     Int codice() const { return codice_; }
     Posizione posizione;
+    // While a resize goes on, a picture not yet drawn at the new size is the
+    // last one scaled; drawing all forty anew takes longer than a frame.
+    void SetAnteprima(bool anteprima);
 
 signals:
     void Click(Int codice);
@@ -46,6 +49,8 @@ protected:
 private:
     Int codice_;
     cardart::CacheCarte &cache_;
+    QPixmap ultima_; // the picture last painted
+    bool anteprima_ = false;
     bool premuto_ = false;
 };
 

@@ -42,6 +42,12 @@ Form1::Form1(Dipendenze dipendenze)
                            partita_.stato().NomeCarta, this);
     suono_ = dip_.suono([opzioni = opzioni_] { return opzioni->RustleAcceso(); });
 
+    rifinitura_.setSingleShot(true);
+    rifinitura_.setInterval(80);
+    connect(&rifinitura_, &QTimer::timeout, this, [this] {
+        for (Int k = 1; k <= kCarte; ++k)
+            carta_[k]->SetAnteprima(false);
+    });
     connect(tavolo_, &Tavolo::MouseDown, this, &Form1::Form_MouseDown);
     connect(tavolo_, &Tavolo::Ridimensionato, this, &Form1::Form_Resize);
     connect(menu_.Nuova, &QAction::triggered, this, &Form1::Nuova_Click);
@@ -144,8 +150,11 @@ void Form1::Form_Resize()
     // card changes its slot and nothing is dealt again.
     if (isMinimized() || tavolo_->width() <= 0 || tavolo_->height() <= 0)
         return;
-    for (Int k = 1; k <= kCarte; ++k)
+    for (Int k = 1; k <= kCarte; ++k) {
+        carta_[k]->SetAnteprima(true);
         PiazzaCarta(*carta_[k]);
+    }
+    rifinitura_.start();
     testo_->setGeometry(tavolo_->rect());
     pannelli_.Text2().setGeometry(Mappa(0, 0, 401, 271.25));
     pannelli_.Text3().setGeometry(Mappa(0, 0, 401, 251.25));

@@ -87,6 +87,7 @@ private:
     Titolo *testo_;
     Pannelli pannelli_;
     Opzioni *opzioni_;
+    QTimer rifinitura_; // draws the cards crisp once a resize has settled
     std::unique_ptr<Suono> suono_;
     QSizeF cartaLogica_{45, 72}; // card size in logical units, from card 1's picture
     double text4Left_ = 0;

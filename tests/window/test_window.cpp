@@ -346,6 +346,18 @@ TEST(Finestra, EveryCardStaysInItsSlotAtEverySizeAndStillMoves)
         }
     }
     EXPECT_EQ(w.carta(1).size(), QSize(45, 72));
+
+    // While a resize goes on the cards are scaled; once it settles they are
+    // drawn anew at the size shown.
+    w.resize(1200, 800 + barra);
+    QCoreApplication::processEvents();
+    const Int k = f.stato().Tavolo[2][1];
+    QTest::qWait(200);
+    cardart::CacheCarte nitide;
+    EXPECT_EQ(w.carta(k).grab().toImage().convertToFormat(QImage::Format_RGB32),
+              nitide.Pixmap(k, w.carta(k).size(), 1).toImage().convertToFormat(QImage::Format_RGB32));
+    w.resize(535, 364 + barra);
+    QCoreApplication::processEvents();
     // Minimizing and restoring changes nothing.
     std::vector<QRect> prima;
     for (int k = 1; k <= kCarte; ++k)

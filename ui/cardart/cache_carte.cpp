@@ -47,6 +47,11 @@ QPixmap CartaDiRiserva(int code, QSize logicalSize, qreal devicePixelRatio) {
   return pm;
 }
 
+bool CacheCarte::Pronta(int code, QSize logicalSize, qreal devicePixelRatio) const {
+  return DimensioneValida(logicalSize) == dimensione_ && RapportoValido(devicePixelRatio) == rapporto_ &&
+         pixmap_.count(code) > 0;
+}
+
 QPixmap CacheCarte::Pixmap(int code, QSize logicalSize, qreal devicePixelRatio) {
   const QSize logica = DimensioneValida(logicalSize);
   const qreal rapporto = RapportoValido(devicePixelRatio);

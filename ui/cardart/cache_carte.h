@@ -17,6 +17,8 @@ class CacheCarte {
   // cannot be loaded, gives a white card with a red cross and the code.
   // The pixmap carries `devicePixelRatio`.
   QPixmap Pixmap(int code, QSize logicalSize, qreal devicePixelRatio);
+  // Whether Pixmap would return at once, without drawing.
+  bool Pronta(int code, QSize logicalSize, qreal devicePixelRatio) const;
 
  private:
   QSize dimensione_;
