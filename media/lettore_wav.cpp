@@ -11,16 +11,16 @@ std::vector<float> CaricaWav(const std::string &percorso)
     SDL_RWops *rw = SDL_RWFromFile(percorso.c_str(), "rb");
     if (!rw)
         return {};
-    SDL_AudioSpec spec{};
+    SDL_AudioSpec formato{};
     Uint8 *dati = nullptr;
     Uint32 byte = 0;
-    if (!SDL_LoadWAV_RW(rw, 1, &spec, &dati, &byte))
+    if (!SDL_LoadWAV_RW(rw, 1, &formato, &dati, &byte))
         return {};
     std::unique_ptr<Uint8, decltype(&SDL_FreeWAV)> wav(dati, &SDL_FreeWAV);
 
     // SDL_AudioCVT converts exactly; the stream converter loses the tail.
     SDL_AudioCVT cvt{};
-    if (SDL_BuildAudioCVT(&cvt, spec.format, spec.channels, spec.freq, AUDIO_F32SYS, 2, kFrequenza) < 0)
+    if (SDL_BuildAudioCVT(&cvt, formato.format, formato.channels, formato.freq, AUDIO_F32SYS, 2, kFrequenza) < 0)
         return {};
     const int dimensione = static_cast<int>(byte);
     if (dimensione <= 0 || cvt.len_mult <= 0 || dimensione > (1 << 28) / cvt.len_mult)
