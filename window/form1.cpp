@@ -159,6 +159,12 @@ void Form1::Form_Resize()
     pannelli_.Text2().setGeometry(Mappa(0, 0, 401, 271.25));
     pannelli_.Text3().setGeometry(Mappa(0, 0, 401, 251.25));
     pannelli_.Text4().setGeometry(Mappa(text4Left_, 0, 201.25, 101));
+    // The panels' text grows with the table, never below the default size.
+    const double scala = std::max(1.0, std::min(tavolo_->width() / kLarghezzaLogica, tavolo_->height() / kAltezzaLogica));
+    QFont carattere = font();
+    carattere.setPointSizeF(font().pointSizeF() * scala);
+    for (Pannello *p : {&pannelli_.Text2(), &pannelli_.Text3(), &pannelli_.Text4()})
+        p->setFont(carattere);
 }
 
 void Form1::MuoviCarta(Int carta, Posizione dove)
