@@ -29,26 +29,59 @@ bool Pannello::viewportEvent(QEvent *event)
     return QPlainTextEdit::viewportEvent(event);
 }
 
-Pannelli::Pannelli(QWidget *tavolo)
-    : text4_(new Pannello("Text4", risorse::Informazioni(), Qt::ScrollBarAsNeeded, tavolo)),
-      text3_(new Pannello("Text3", risorse::RegoleItaliane(), Qt::ScrollBarAlwaysOn, tavolo)),
-      text2_(new Pannello("Text2", risorse::RegoleInglese(), Qt::ScrollBarAlwaysOn, tavolo))
+Pannelli::Pannelli(QWidget *tavolo, std::function<void(Pannello &)> prepara)
+    : tavolo_(tavolo), prepara_(std::move(prepara))
 {
-    for (Pannello *p : {text2_, text3_, text4_})
+}
+
+Pannello &Pannelli::Panel(Quale quale)
+{
+    Pannello *&p = pannelli_[static_cast<std::size_t>(quale)];
+    if (p == nullptr) {
+        switch (quale) {
+        case Quale::Text2:
+            p = new Pannello("Text2", risorse::RegoleInglese(), Qt::ScrollBarAlwaysOn, tavolo_);
+            break;
+        case Quale::Text3:
+            p = new Pannello("Text3", risorse::RegoleItaliane(), Qt::ScrollBarAlwaysOn, tavolo_);
+            break;
+        case Quale::Text4:
+            p = new Pannello("Text4", risorse::Informazioni(), Qt::ScrollBarAsNeeded, tavolo_);
+            break;
+        }
         QObject::connect(p, &Pannello::Cliccato, p, [this] { HideAllPanels(); });
+        if (prepara_)
+            prepara_(*p);
+    }
+    return *p;
+}
+
+void Pannelli::PerOgni(const std::function<void(Pannello &)> &fare)
+{
+    for (Pannello *p : pannelli_)
+        if (p != nullptr)
+            fare(*p);
+}
+
+void Pannelli::Nascondi(Quale quale)
+{
+    // A panel never made is hidden already.
+    if (Pannello *p = pannelli_[static_cast<std::size_t>(quale)])
+        p->hide();
 }
 
 void Pannelli::HideAllPanels()
 {
-    text2_->hide();
-    text3_->hide();
-    text4_->hide();
+    Nascondi(Quale::Text2);
+    Nascondi(Quale::Text3);
+    Nascondi(Quale::Text4);
 }
 
-void Pannelli::TogglePanel(Pannello &pannello, Pannello &altro1, Pannello &altro2)
+void Pannelli::TogglePanel(Quale quale, Quale altro1, Quale altro2)
 {
-    altro1.hide();
-    altro2.hide();
+    Nascondi(altro1);
+    Nascondi(altro2);
+    Pannello &pannello = Panel(quale);
     if (pannello.isHidden()) {
         pannello.show();
         pannello.raise();

@@ -4,6 +4,9 @@
 
 #include <QPlainTextEdit>
 
+#include <array>
+#include <functional>
+
 namespace belvane {
 
 class Pannello final : public QPlainTextEdit {
@@ -18,26 +21,35 @@ protected:
     bool viewportEvent(QEvent *event) override;
 };
 
+// Each panel is made the first time it is asked for: three text boxes are a
+// good share of the window's start-up, and most games never open one.
 class Pannelli {
 public:
-    explicit Pannelli(QWidget *tavolo);
+    enum class Quale { Text2, Text3, Text4 }; // English rules, Italian rules, about
 
-    Pannello &Text2() { return *text2_; } // English rules
-    Pannello &Text3() { return *text3_; } // Italian rules
-    Pannello &Text4() { return *text4_; } // about
+    // `prepara` places a panel when it is made.
+    Pannelli(QWidget *tavolo, std::function<void(Pannello &)> prepara);
+
+    Pannello &Text2() { return Panel(Quale::Text2); }
+    Pannello &Text3() { return Panel(Quale::Text3); }
+    Pannello &Text4() { return Panel(Quale::Text4); }
+    // The panels made so far.
+    void PerOgni(const std::function<void(Pannello &)> &fare);
 
     void HideAllPanels();
-    void menu_rules_english_Click() { TogglePanel(*text2_, *text3_, *text4_); }
-    void menu_rules_italiano_Click() { TogglePanel(*text3_, *text2_, *text4_); }
-    void menu_about_Click() { TogglePanel(*text4_, *text2_, *text3_); }
+    void menu_rules_english_Click() { TogglePanel(Quale::Text2, Quale::Text3, Quale::Text4); }
+    void menu_rules_italiano_Click() { TogglePanel(Quale::Text3, Quale::Text2, Quale::Text4); }
+    void menu_about_Click() { TogglePanel(Quale::Text4, Quale::Text2, Quale::Text3); }
 
 private:
+    Pannello &Panel(Quale quale);
+    void Nascondi(Quale quale);
     // Hides the other two in the order given, then shows or hides `pannello`.
-    static void TogglePanel(Pannello &pannello, Pannello &altro1, Pannello &altro2);
+    void TogglePanel(Quale pannello, Quale altro1, Quale altro2);
 
-    Pannello *text4_; // owned by the table widget
-    Pannello *text3_;
-    Pannello *text2_;
+    QWidget *tavolo_;
+    std::function<void(Pannello &)> prepara_;
+    std::array<Pannello *, 3> pannelli_{}; // owned by the table widget once made
 };
 
 } // namespace belvane

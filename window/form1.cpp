@@ -19,7 +19,7 @@ constexpr double kPausaTitolo = 3;      // seconds
 
 Form1::Form1(Dipendenze dipendenze)
     : dip_(std::move(dipendenze)), partita_(*this, *dip_.semi), menu_(CostruisciMenu(*menuBar())),
-      tavolo_(new Tavolo(this)), testo_(new Titolo(risorse::Titolo(), tavolo_)), pannelli_(tavolo_)
+      tavolo_(new Tavolo(this)), testo_(new Titolo(risorse::Titolo(), tavolo_)), pannelli_(tavolo_, [this](Pannello &p) { PiazzaPannello(p); })
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Quintavox - Belvane"));
@@ -156,15 +156,22 @@ void Form1::Form_Resize()
     }
     rifinitura_.start();
     testo_->setGeometry(tavolo_->rect());
-    pannelli_.Text2().setGeometry(Mappa(0, 0, 401, 271.25));
-    pannelli_.Text3().setGeometry(Mappa(0, 0, 401, 251.25));
-    pannelli_.Text4().setGeometry(Mappa(text4Left_, 0, 201.25, 101));
-    // The panels' text grows with the table, never below the default size.
+    pannelli_.PerOgni([this](Pannello &p) { PiazzaPannello(p); });
+}
+
+void Form1::PiazzaPannello(Pannello &pannello)
+{
+    if (pannello.objectName() == QLatin1String("Text2"))
+        pannello.setGeometry(Mappa(0, 0, 401, 271.25));
+    else if (pannello.objectName() == QLatin1String("Text3"))
+        pannello.setGeometry(Mappa(0, 0, 401, 251.25));
+    else
+        pannello.setGeometry(Mappa(text4Left_, 0, 201.25, 101));
+    // The text grows with the table, never below the default size.
     const double scala = std::max(1.0, std::min(tavolo_->width() / kLarghezzaLogica, tavolo_->height() / kAltezzaLogica));
     QFont carattere = font();
     carattere.setPointSizeF(font().pointSizeF() * scala);
-    for (Pannello *p : {&pannelli_.Text2(), &pannelli_.Text3(), &pannelli_.Text4()})
-        p->setFont(carattere);
+    pannello.setFont(carattere);
 }
 
 void Form1::MuoviCarta(Int carta, Posizione dove)

@@ -66,6 +66,7 @@ private:
     // Places a control given in logical units onto the client area.
     QRect Mappa(double left, double top, double larghezza, double altezza) const;
     void PiazzaCarta(CartaWidget &carta);
+    void PiazzaPannello(Pannello &pannello);
 
     // Effetti
     void MuoviCarta(Int carta, Posizione dove) override;
