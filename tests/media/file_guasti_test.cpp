@@ -6,107 +6,82 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <csignal>
 #include <cstdlib>
-#include <filesystem>
 #include <thread>
-#include <vector>
 
 using namespace belvane::media;
 using prova::Byte;
 
 namespace {
 
-struct Guasto {
-    const char *nome;
-    Byte midi;
-    Byte wav;
-    bool vuoti = false;  // write the files even though they are empty
-};
-
-Byte Rumore(std::size_t n)
+Byte Rumore(std::size_t n, Byte testa = {})
 {
-    Byte b(n);
     for (std::size_t i = 0; i < n; ++i)
-        b[i] = static_cast<uint8_t>((i * 2654435761u) >> 13);
-    return b;
+        testa.push_back(static_cast<uint8_t>((i * 2654435761u) >> 13));
+    return testa;
 }
 
-std::vector<Guasto> Guasti()
+// Makes the sounds, lets `controlla` check them, then makes every call the game
+// makes in an order it may make them; nothing may be printed meanwhile.
+template <class F>
+void PartitaMuta(const prova::Cartella &c, ModoUscita modo, F controlla, const std::string &sf = SoundFontPredefinito())
 {
-    const Byte midi = prova::MelodiaLunga(1000);
-    const Byte wav = prova::Wav(1, 22050, std::vector<int16_t>(2205, 3000));
-    Byte garbageHeader = Rumore(300);
-    garbageHeader.insert(garbageHeader.begin(), {'M', 'T', 'h', 'd', 0, 0, 0, 6});
-    Byte wavRumore = Rumore(600);
-    wavRumore.insert(wavRumore.begin(), {'R', 'I', 'F', 'F', 0x50, 0x02, 0, 0, 'W', 'A', 'V', 'E'});
-    return {
-        {"missing", {}, {}},
-        {"empty", {}, {}, true},
-        {"truncated", Byte(midi.begin(), midi.begin() + 40), Byte(wav.begin(), wav.begin() + 30)},
-        {"garbage", Rumore(5000), Rumore(5000)},
-        {"garbage after a valid header", garbageHeader, wavRumore},
-        {"unconvertible wave", {}, prova::Wav(1, 22050, std::vector<int16_t>(2205, 3000), 0x55)},
-        {"wave without channels", {}, prova::Wav(0, 22050, std::vector<int16_t>(2205, 3000))},
-    };
-}
-
-void Partita(Suoni &suoni)
-{
-    suoni.OpenSoundDevices();
-    suoni.StartMusic();
-    suoni.PlayCardRustle();
-    suoni.RestartMusicAtEnd();
-    suoni.PauseMusic();
-    suoni.ResumeMusic();
-    suoni.PlayFinaleTune();
-    suoni.PlayCardRustle();
-    suoni.ReloadGameTune();
-    suoni.StartMusic();
-    suoni.RestartMusicAtEnd();
-    suoni.CloseMusic();
-    suoni.CloseMusic();
+    testing::internal::CaptureStdout();
+    testing::internal::CaptureStderr();
+    {
+        Suoni suoni(c.Testo(), [] { return true; }, modo, sf);
+        const bool soundFont = suoni.WaitForSoundFont(std::chrono::seconds(10));
+        suoni.OpenSoundDevices();
+        controlla(suoni, soundFont);
+        for (auto chiamata : {&Suoni::StartMusic, &Suoni::PlayCardRustle, &Suoni::RestartMusicAtEnd,
+                              &Suoni::PauseMusic, &Suoni::ResumeMusic, &Suoni::PlayFinaleTune, &Suoni::PlayCardRustle,
+                              &Suoni::ReloadGameTune, &Suoni::StartMusic, &Suoni::CloseMusic, &Suoni::CloseMusic})
+            (suoni.*chiamata)();
+    }
+    EXPECT_EQ(testing::internal::GetCapturedStdout(), "");
+    EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
 }
 
 bool Zitto(Suoni &suoni, int frame)
 {
     std::vector<float> b(2 * static_cast<std::size_t>(frame), 1.0f);
     suoni.Render(b.data(), frame);
-    for (float v : b)
-        if (v != 0.0f)
-            return false;
-    return true;
+    return std::all_of(b.begin(), b.end(), [](float v) { return v == 0.0f; });
 }
 
 } // namespace
 
 TEST(FileGuasti, BrokenFilesLeaveTheirPlayerClosedSilentAndQuiet)
 {
-    for (const auto &g : Guasti()) {
+    const Byte midi = prova::MelodiaLunga(1000);
+    const std::vector<int16_t> onda(2205, 3000);
+    const Byte wav = prova::Wav(1, 22050, onda);
+    const struct {
+        const char *nome;
+        Byte midi, wav;
+    } guasti[] = {
+        {"missing", {}, {}},
+        {"empty", {}, {}},
+        {"truncated", Byte(midi.begin(), midi.begin() + 40), Byte(wav.begin(), wav.begin() + 30)},
+        {"garbage", Rumore(5000), Rumore(5000)},
+        {"garbage after a valid header", Rumore(300, {'M', 'T', 'h', 'd', 0, 0, 0, 6}),
+         Rumore(600, {'R', 'I', 'F', 'F', 0x50, 0x02, 0, 0, 'W', 'A', 'V', 'E'})},
+        {"unconvertible wave", {}, prova::Wav(1, 22050, onda, 0x55)},
+        {"wave without channels", {}, prova::Wav(0, 22050, onda)},
+    };
+    for (const auto &g : guasti) {
         SCOPED_TRACE(g.nome);
         prova::Cartella cartella;
-        if (g.vuoti) {
-            prova::Scrivi(cartella.Percorso() / "Music" / "10carte.mid", {});
-            prova::Scrivi(cartella.Percorso() / "Music" / "bump.mid", {});
-            prova::Scrivi(cartella.Percorso() / "carta.wav", {});
-        }
-        cartella.Metti(g.midi, g.midi, g.wav);
-        testing::internal::CaptureStdout();
-        testing::internal::CaptureStderr();
-        {
-            Suoni suoni(cartella.Testo(), [] { return true; }, ModoUscita::FuoriLinea);
-            suoni.WaitForSoundFont(std::chrono::seconds(10));
-            suoni.OpenSoundDevices();
+        cartella.Metti(g.midi, g.midi, g.wav, g.nome == std::string("empty"));
+        PartitaMuta(cartella, ModoUscita::FuoriLinea, [](Suoni &suoni, bool) {
             EXPECT_EQ(suoni.MMC1().State(), Stato::Chiuso);
             EXPECT_EQ(suoni.MMCW().State(), Stato::Chiuso);
             suoni.StartMusic();
             suoni.PlayCardRustle();
             EXPECT_TRUE(Zitto(suoni, 22050));
-            Partita(suoni);
-            EXPECT_EQ(suoni.MMC1().Position(), suoni.MMC1().Length());
-        }
-        EXPECT_EQ(testing::internal::GetCapturedStdout(), "");
-        EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
+        });
     }
 }
 
@@ -114,24 +89,15 @@ TEST(FileGuasti, WithoutSoundFontTheTuneRunsSilently)
 {
     prova::Cartella cartella;
     cartella.Metti(prova::MelodiaLunga(1000), prova::MelodiaLunga(500), {});
-    Byte finto = Rumore(2000);
-    finto.insert(finto.begin(), {'R', 'I', 'F', 'F', 0xD0, 0x07, 0, 0, 's', 'f', 'b', 'k'});
-    prova::Scrivi(cartella.Percorso() / "finto.sf2", finto);
+    prova::Scrivi(cartella.p / "finto.sf2", Rumore(2000, {'R', 'I', 'F', 'F', 0xD0, 0x07, 0, 0, 's', 'f', 'b', 'k'}));
     for (const std::string &sf : {cartella.Testo() + "/none.sf2", cartella.Testo() + "/finto.sf2"}) {
         SCOPED_TRACE(sf);
-        testing::internal::CaptureStdout();
-        testing::internal::CaptureStderr();
-        {
-            Suoni suoni(cartella.Testo(), [] { return true; }, ModoUscita::FuoriLinea, sf);
-            EXPECT_FALSE(suoni.WaitForSoundFont(std::chrono::seconds(10)));
-            suoni.OpenSoundDevices();
+        PartitaMuta(cartella, ModoUscita::FuoriLinea, [](Suoni &suoni, bool soundFont) {
+            EXPECT_FALSE(soundFont);
             suoni.StartMusic();
             EXPECT_TRUE(Zitto(suoni, 44100 / 2));
             EXPECT_EQ(suoni.MMC1().Position(), 500) << "the tune keeps its time, so it still ends";
-            Partita(suoni);
-        }
-        EXPECT_EQ(testing::internal::GetCapturedStdout(), "");
-        EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
+        }, sf);
     }
 }
 
@@ -145,29 +111,18 @@ TEST(FileGuasti, WithoutASoundCardTunesStillRunInRealTime)
     for (const char *driver : {"alsa", "nessuno", ""}) {
         SCOPED_TRACE(driver);
         setenv("SDL_AUDIODRIVER", driver, 1);
-        testing::internal::CaptureStdout();
-        testing::internal::CaptureStderr();
-        {
-            Suoni suoni(cartella.Testo(), [] { return true; }, ModoUscita::Dispositivo);
+        PartitaMuta(cartella, ModoUscita::Dispositivo, [](Suoni &suoni, bool) {
             EXPECT_FALSE(suoni.Driver().empty());
             struct sigaction interruzione {};
             sigaction(SIGINT, nullptr, &interruzione);
             EXPECT_EQ(interruzione.sa_handler, SIG_DFL) << "Ctrl+C must still end the program";
-            suoni.WaitForSoundFont(std::chrono::seconds(10));
-            suoni.OpenSoundDevices();
             suoni.StartMusic();
             std::this_thread::sleep_for(std::chrono::milliseconds(300));
-            EXPECT_GT(suoni.MMC1().Position(), 0); // moving, however loaded the machine
+            EXPECT_GT(suoni.MMC1().Position(), 0);  // moving, however loaded the machine
             EXPECT_LT(suoni.MMC1().Position(), 3000);
-            Partita(suoni);
-        }
-        EXPECT_EQ(testing::internal::GetCapturedStdout(), "");
-        EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
+        });
     }
-    if (prima)
-        setenv("SDL_AUDIODRIVER", salvato.c_str(), 1);
-    else
-        unsetenv("SDL_AUDIODRIVER");
+    prima ? setenv("SDL_AUDIODRIVER", salvato.c_str(), 1) : unsetenv("SDL_AUDIODRIVER");
 }
 
 TEST(FileGuasti, ProgramFolderIsTheExecutablesOwn)

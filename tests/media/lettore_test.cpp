@@ -1,11 +1,9 @@
-// The command words as a state machine, on both players.
+// The command words on each player, and the game's sound calls heard through
+// the offline mix: without a SoundFont positions still move in time.
 #include "file_prova.h"
-#include "suoni.h"
 
-#include <gtest/gtest.h>
-
-#include <fstream>
-#include <vector>
+#include <cmath>
+#include <numeric>
 
 #include <sys/stat.h>
 
@@ -13,113 +11,95 @@ using namespace belvane::media;
 
 namespace {
 
-std::vector<int16_t> Rampa(int frame)
-{
-    std::vector<int16_t> c(static_cast<std::size_t>(frame));
-    for (int i = 0; i < frame; ++i)
-        c[static_cast<std::size_t>(i)] = static_cast<int16_t>(1000 + i);
-    return c;
-}
-
-// Players on their own, without a SoundFont: positions still move in time.
-class Lettori : public ::testing::Test {
-protected:
-    Lettori()
-    {
-        cartella.Metti(prova::MelodiaLunga(1000), prova::MelodiaLunga(500), prova::Wav(1, 44100, Rampa(8820)));
-        suoni.WaitForSoundFont(std::chrono::seconds(10));
-        suoni.OpenSoundDevices();
-    }
-    void Avanza(int frame)
-    {
-        std::vector<float> buffer(2 * static_cast<std::size_t>(frame));
-        suoni.Render(buffer.data(), frame);
-    }
-
-    prova::Cartella cartella;
-    Suoni suoni{cartella.Testo(), [] { return true; }, ModoUscita::FuoriLinea, "/nonexistent.sf2"};
-    Lettore &musica = suoni.MMC1();
-    Lettore &fruscio = suoni.MMCW();
+struct Lettori : prova::Banco {
+    Lettori() : Banco("/nonexistent.sf2") {}
 };
+struct Mix : prova::Banco {
+    void SetUp() override { ASSERT_TRUE(suoni.WaitForSoundFont(std::chrono::seconds(10))); }
+};
+
+double Rms(const std::vector<float> &b)
+{
+    return std::sqrt(std::inner_product(b.begin(), b.end(), b.begin(), 0.0) / static_cast<double>(b.size()));
+}
+constexpr double kUdibile = 0.005;
 
 } // namespace
 
-TEST_F(Lettori, OpenLeavesTheFileStoppedAtItsBeginning)
+TEST_F(Lettori, OpenStopsAtTheBeginningPauseResumesWordsIgnoreCaseCloseIsFinal)
 {
-    EXPECT_EQ(musica.DeviceType(), "sequencer");
-    EXPECT_EQ(fruscio.DeviceType(), "WaveAudio");
-    EXPECT_EQ(musica.FileName(), cartella.Testo() + "/Music/10carte.mid");
     EXPECT_EQ(fruscio.FileName(), cartella.Testo() + "/carta.wav");
     for (Lettore *l : {&musica, &fruscio}) {
         EXPECT_EQ(l->State(), Stato::Fermo);
         EXPECT_EQ(l->Position(), 0);
     }
-    // The last note ends 200 ticks after the last start: 750 + 208 ms.
-    EXPECT_EQ(musica.Length(), 958);
+    EXPECT_EQ(musica.Length(), 1958);
     EXPECT_EQ(fruscio.Length(), 200);
-    Avanza(4410);
+    Ascolta(100);
     EXPECT_EQ(musica.Position(), 0) << "a stopped player does not move";
+
+    musica.Comando("PLAY");
+    Ascolta(250);
+    musica.Comando("Pause");
+    EXPECT_EQ(musica.State(), Stato::Pausa);
+    Ascolta(1000);
+    EXPECT_EQ(musica.Position(), 250);
+    for (const char *ignota : {"rewind", "", "play "})
+        musica.Comando(ignota);
+    EXPECT_EQ(musica.State(), Stato::Pausa) << "unknown words do nothing";
+    musica.Comando("pLaY");
+    EXPECT_EQ(musica.State(), Stato::Suona);
+    Ascolta(250);
+    EXPECT_EQ(musica.Position(), 500);
+
+    musica.Comando("CLOSE");
+    EXPECT_EQ(musica.State(), Stato::Chiuso);
+    EXPECT_EQ(musica.Position(), 0);
+    EXPECT_EQ(musica.Length(), 0);
+    for (const char *parola : {"Close", "Play", "pause", "Stop"}) {
+        musica.Comando(parola);
+        EXPECT_EQ(musica.State(), Stato::Chiuso) << parola;
+    }
+    musica.Comando("oPeN");
+    EXPECT_EQ(musica.State(), Stato::Fermo);
+    EXPECT_EQ(musica.Length(), 1958);
 }
 
-TEST_F(Lettori, PendingStartPointIsUsedByOnePlayOnly)
+TEST_F(Lettori, PlayUsesAPendingStartPointOnceAndRestartsOnlyWithOne)
 {
     fruscio.Comando("Play");
-    Avanza(4410);
-    EXPECT_EQ(fruscio.Position(), 100);
+    Ascolta(100);
     fruscio.Comando("Stop");
     EXPECT_EQ(fruscio.State(), Stato::Fermo);
     EXPECT_EQ(fruscio.Position(), 100) << "Stop keeps the position";
-
     fruscio.SetStartPoint(0);
     fruscio.Comando("Play");
     EXPECT_EQ(fruscio.Position(), 0);
-    Avanza(2205);
+    Ascolta(50);
     fruscio.Comando("Stop");
-    fruscio.Comando("Play");  // the start point was forgotten: goes on from 50 ms
-    EXPECT_EQ(fruscio.Position(), 50);
-
-    // Playing: Play alone goes on, Play with a start point restarts.
-    Avanza(2205);
     fruscio.Comando("Play");
-    EXPECT_EQ(fruscio.Position(), 100);
+    EXPECT_EQ(fruscio.Position(), 50) << "the start point was forgotten";
+
+    Ascolta(50);
+    fruscio.Comando("Play");
+    EXPECT_EQ(fruscio.Position(), 100) << "Play while playing goes on";
     fruscio.SetStartPoint(20);
     fruscio.Comando("Play");
-    EXPECT_EQ(fruscio.Position(), 20);
-    EXPECT_EQ(fruscio.State(), Stato::Suona);
-
-    // A start point outside the file is refused, and forgotten as well.
+    EXPECT_EQ(fruscio.Position(), 20) << "unless a start point is pending";
     fruscio.SetStartPoint(5000);
     fruscio.Comando("Play");
-    EXPECT_EQ(fruscio.Position(), 20);
-}
+    EXPECT_EQ(fruscio.Position(), 20) << "a start point outside the file is refused";
 
-TEST_F(Lettori, PauseHoldsThePositionAndPlayResumesThere)
-{
+    // The end: position equals length, stopped; Play stays there until given a start point.
     musica.Comando("Play");
-    Avanza(11025);
-    musica.Comando("pause");
-    EXPECT_EQ(musica.State(), Stato::Pausa);
-    EXPECT_EQ(musica.Position(), 250);
-    Avanza(44100);
-    EXPECT_EQ(musica.Position(), 250);
-    musica.Comando("play");
-    EXPECT_EQ(musica.State(), Stato::Suona);
-    Avanza(11025);
-    EXPECT_EQ(musica.Position(), 500);
-}
-
-TEST_F(Lettori, TheEndLeavesPositionEqualToLength)
-{
-    musica.Comando("Play");
-    Avanza(44100 / 1000 * 957);
+    Ascolta(1957);
     EXPECT_NE(musica.Position(), musica.Length()) << "still playing in its last millisecond";
-    Avanza(44100);
+    Ascolta(1000);
     EXPECT_EQ(musica.Position(), musica.Length());
     EXPECT_EQ(musica.State(), Stato::Fermo);
-
-    musica.Comando("pause");  // nothing to hold
-    EXPECT_EQ(musica.State(), Stato::Fermo);
-    musica.Comando("Play");   // no start point: stays at the end
+    musica.Comando("pause");
+    EXPECT_EQ(musica.State(), Stato::Fermo) << "nothing to hold";
+    musica.Comando("Play");
     EXPECT_EQ(musica.Position(), musica.Length());
     musica.SetStartPoint(0);
     musica.Comando("Play");
@@ -127,39 +107,11 @@ TEST_F(Lettori, TheEndLeavesPositionEqualToLength)
     EXPECT_EQ(musica.State(), Stato::Suona);
 }
 
-TEST_F(Lettori, WordsIgnoreCaseAndStrayCommandsAreHarmless)
-{
-    musica.Comando("PLAY");
-    EXPECT_EQ(musica.State(), Stato::Suona);
-    musica.Comando("Pause");
-    EXPECT_EQ(musica.State(), Stato::Pausa);
-    musica.Comando("rewind");
-    musica.Comando("");
-    musica.Comando("play ");
-    EXPECT_EQ(musica.State(), Stato::Pausa) << "unknown words do nothing";
-    musica.Comando("pLaY");
-    EXPECT_EQ(musica.State(), Stato::Suona);
-
-    musica.Comando("CLOSE");
-    EXPECT_EQ(musica.State(), Stato::Chiuso);
-    EXPECT_EQ(musica.Position(), 0);
-    EXPECT_EQ(musica.Length(), 0);
-    musica.Comando("Close");
-    for (const char *parola : {"Play", "pause", "Stop", "play"}) {
-        musica.Comando(parola);
-        EXPECT_EQ(musica.State(), Stato::Chiuso) << parola;
-    }
-    musica.Comando("oPeN");
-    EXPECT_EQ(musica.State(), Stato::Fermo);
-    EXPECT_EQ(musica.Length(), 958);
-}
-
 TEST(LettoreMusica, ATuneStartedWhileTheSoundFontLoadsWaitsForIt)
 {
     prova::Cartella cartella;
     cartella.Metti(prova::MelodiaLunga(1000), {}, {});
-    // A pipe holds the loader until the test lets it go.
-    const std::string tubo = cartella.Testo() + "/attesa.sf2";
+    const std::string tubo = cartella.Testo() + "/attesa.sf2";  // holds the loader until opened
     ASSERT_EQ(mkfifo(tubo.c_str(), 0600), 0);
     Suoni suoni(cartella.Testo(), [] { return true; }, ModoUscita::FuoriLinea, tubo);
     suoni.OpenSoundDevices();
@@ -168,10 +120,82 @@ TEST(LettoreMusica, ATuneStartedWhileTheSoundFontLoadsWaitsForIt)
     suoni.Render(b.data(), 8820);
     EXPECT_EQ(suoni.MMC1().Position(), 0);
     EXPECT_EQ(suoni.MMC1().State(), Stato::Suona);
-    {
-        std::ofstream scrittore(tubo);  // opened and closed: the loader reads nothing and gives up
-    }
+    std::ofstream{tubo}.close();  // the loader reads nothing and gives up
     EXPECT_FALSE(suoni.WaitForSoundFont(std::chrono::seconds(10)));
     suoni.Render(b.data(), 8820);
-    EXPECT_EQ(suoni.MMC1().Position(), 200) << "without a SoundFont the tune runs on silently";
+    EXPECT_EQ(suoni.MMC1().Position(), 200) << "then it runs on silently";
+}
+
+TEST_F(Mix, MusicStartsPausesResumesAndRestartsOnlyWhenEnded)
+{
+    EXPECT_EQ(Rms(Ascolta(100)), 0) << "opened, not started";
+    suoni.StartMusic();
+    EXPECT_GT(Rms(Ascolta(300)), kUdibile);
+    suoni.PauseMusic();
+    EXPECT_EQ(Rms(Ascolta(200)), 0);
+    EXPECT_EQ(musica.Position(), 300);
+    suoni.ResumeMusic();
+    EXPECT_GT(Rms(Ascolta(200)), kUdibile);
+    EXPECT_EQ(musica.Position(), 500);
+    suoni.RestartMusicAtEnd();
+    EXPECT_EQ(musica.Position(), 500) << "a playing tune is left alone";
+
+    Ascolta(1600);
+    ASSERT_EQ(musica.Position(), musica.Length());
+    Ascolta(1500);
+    EXPECT_LT(Rms(Ascolta(100)), 1e-4) << "silent after the end";
+    suoni.PauseMusic();  // Music unchecked after the end changes nothing
+    suoni.RestartMusicAtEnd();
+    EXPECT_EQ(musica.State(), Stato::Suona);
+    EXPECT_EQ(musica.Position(), 0);
+    EXPECT_GT(Rms(Ascolta(200)), kUdibile);
+}
+
+TEST_F(Mix, EveryRustlePlaysOnceFromTheBeginningUnlessSwitchedOff)
+{
+    const auto atteso = prova::Fruscio();
+    suoni.PlayCardRustle();
+    const auto primo = Ascolta(20);
+    for (std::size_t i = 0; i < primo.size(); ++i)
+        ASSERT_FLOAT_EQ(primo[i], atteso[i / 2] / 32768.0f) << i;  // both channels
+    Ascolta(30);
+    suoni.PlayCardRustle();  // cuts the first one off
+    EXPECT_EQ(Ascolta(20), primo);
+    Ascolta(200);
+    EXPECT_EQ(Rms(Ascolta(50)), 0) << "a rustle plays once";
+    suoni.PlayCardRustle();
+    EXPECT_EQ(Ascolta(20), primo);
+
+    Ascolta(200);
+    rustleOn = false;
+    suoni.PlayCardRustle();
+    EXPECT_EQ(Rms(Ascolta(100)), 0);
+    EXPECT_EQ(fruscio.State(), Stato::Fermo);
+    rustleOn = true;
+    suoni.PlayCardRustle();
+    EXPECT_EQ(Ascolta(20), primo);
+}
+
+TEST_F(Mix, FinaleReplacesTheGameTuneAndReloadBringsItBackStopped)
+{
+    suoni.StartMusic();
+    Ascolta(300);
+    suoni.PauseMusic();  // winning with the music paused still plays the finale
+    suoni.PlayFinaleTune();
+    EXPECT_EQ(musica.FileName(), cartella.Testo() + "/Music/bump.mid");
+    EXPECT_EQ(musica.State(), Stato::Suona);
+    EXPECT_GT(Rms(Ascolta(200)), kUdibile);
+    Ascolta(1000);
+    EXPECT_EQ(musica.Position(), 458) << "played once, to its end";
+
+    suoni.ReloadGameTune();
+    EXPECT_EQ(musica.FileName(), cartella.Testo() + "/Music/10carte.mid");
+    EXPECT_EQ(musica.Length(), 1958);
+    EXPECT_EQ(musica.State(), Stato::Fermo);
+    Ascolta(2000);  // the finale's tail fades
+    EXPECT_EQ(Rms(Ascolta(100)), 0) << "stopped and quiet until started";
+    EXPECT_EQ(musica.Position(), 0);
+    suoni.StartMusic();
+    EXPECT_GT(Rms(Ascolta(300)), kUdibile);
+    EXPECT_EQ(musica.Position(), 300);
 }
