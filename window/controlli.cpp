@@ -82,10 +82,15 @@ void Titolo::paintEvent(QPaintEvent *)
     painter.fillRect(rect(), sfondo_);
     if (immagine_.isNull())
         return;
+    const qreal rapporto = devicePixelRatioF();
     const QSize dimensione = immagine_.size().scaled(size(), Qt::KeepAspectRatio);
-    const QRect dove(QPoint((width() - dimensione.width()) / 2, (height() - dimensione.height()) / 2), dimensione);
-    painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    painter.drawImage(dove, immagine_);
+    if (scalata_.isNull() || scalata_.deviceIndependentSize().toSize() != dimensione ||
+        scalata_.devicePixelRatio() != rapporto) {
+        scalata_ = QPixmap::fromImage(
+            immagine_.scaled(dimensione * rapporto, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+        scalata_.setDevicePixelRatio(rapporto);
+    }
+    painter.drawPixmap(QPoint((width() - dimensione.width()) / 2, (height() - dimensione.height()) / 2), scalata_);
 }
 
 } // namespace belvane

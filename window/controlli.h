@@ -64,6 +64,7 @@ protected:
 
 private:
     QImage immagine_;
+    QPixmap scalata_; // the picture at the size last shown, so a repaint does not scale it again
     QColor sfondo_;
 };
 
