@@ -1,6 +1,7 @@
 #include "byte_buffer.hpp"
 
 #include <fstream>
+#include <iostream>
 #include <stdexcept>
 
 namespace belvane::sound {
@@ -38,6 +39,20 @@ void write_file(const std::filesystem::path& path, const Bytes& bytes) {
   if (!file) {
     throw std::runtime_error("cannot write " + path.string());
   }
+}
+
+int generate_file(int argc, char** argv, std::string_view usage, const std::function<Bytes()>& make) {
+  if (argc != 2) {
+    std::cerr << "usage: " << argv[0] << " " << usage << "\n";
+    return 2;
+  }
+  try {
+    write_file(argv[1], make());
+  } catch (const std::exception& error) {
+    std::cerr << error.what() << '\n';
+    return 1;
+  }
+  return 0;
 }
 
 }  // namespace belvane::sound

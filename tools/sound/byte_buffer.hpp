@@ -2,6 +2,7 @@
 // Byte-level helpers shared by the MIDI and WAVE writers.
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <string_view>
 #include <vector>
 
@@ -17,5 +18,9 @@ void append_text(Bytes& out, std::string_view text);
 
 // Writes the whole buffer, creating missing parent folders; throws on failure.
 void write_file(const std::filesystem::path& path, const Bytes& bytes);
+
+// The whole of a generator's main: writes make() to the one path given,
+// reporting a wrong call (2) or a failure (1) on stderr.
+int generate_file(int argc, char** argv, std::string_view usage, const std::function<Bytes()>& make);
 
 }  // namespace belvane::sound

@@ -11,7 +11,6 @@
 #include <cmath>
 #include <cstdint>
 #include <exception>
-#include <iostream>
 #include <numbers>
 #include <vector>
 
@@ -164,15 +163,5 @@ std::vector<std::int16_t> render() {
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc != 2) {
-    std::cerr << "usage: " << argv[0] << " <output.wav>\n";
-    return 2;
-  }
-  try {
-    write_file(argv[1], encode_wave_pcm16(render(), kRate, 1));
-  } catch (const std::exception& error) {
-    std::cerr << error.what() << '\n';
-    return 1;
-  }
-  return 0;
+  return generate_file(argc, argv, "<output.wav>", [] { return encode_wave_pcm16(render(), kRate, 1); });
 }

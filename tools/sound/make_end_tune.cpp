@@ -6,7 +6,6 @@
 
 #include <array>
 #include <exception>
-#include <iostream>
 #include <string_view>
 
 namespace {
@@ -56,15 +55,5 @@ std::vector<MidiTrack> compose() {
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc != 2) {
-    std::cerr << "usage: " << argv[0] << " <output.mid>\n";
-    return 2;
-  }
-  try {
-    write_file(argv[1], encode_midi_file(kTicksPerQuarter, compose()));
-  } catch (const std::exception& error) {
-    std::cerr << error.what() << '\n';
-    return 1;
-  }
-  return 0;
+  return generate_file(argc, argv, "<output.mid>", [] { return encode_midi_file(kTicksPerQuarter, compose()); });
 }
