@@ -113,11 +113,12 @@ void OgniCartaNelSuoSlot(Form1 &f)
             }
 }
 
-// A card the rule lets move now (0 if none): the successor of a card before a gap.
-Int UnaMobile(const Stato &s, bool ancheAssi = true)
+// A card the rule lets move now (0 if none): an ace outside column 1 when a
+// first slot is free, else the successor of a card before a gap.
+Int UnaMobile(const Stato &s)
 {
     for (int r = 1; r <= kRighe; ++r) {
-        if (ancheAssi && s.Tavolo[r][1] == 0)
+        if (s.Tavolo[r][1] == 0)
             for (Int asso : {1, 11, 21, 31})
                 for (int c = 2; c <= kColonne; ++c)
                     for (int rr = 1; rr <= kRighe; ++rr)
