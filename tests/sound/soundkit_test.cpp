@@ -1,6 +1,6 @@
-#include "midi_file.hpp"
-#include "score.hpp"
-#include "wave_file.hpp"
+#include "midi_file.h"
+#include "score.h"
+#include "wave_file.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "band.hpp"
+#include "band.h"
 
 #include <array>
 

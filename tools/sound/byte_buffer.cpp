@@ -1,4 +1,4 @@
-#include "byte_buffer.hpp"
+#include "byte_buffer.h"
 
 #include <fstream>
 #include <iostream>

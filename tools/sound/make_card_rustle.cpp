@@ -5,7 +5,7 @@
 // gives the same bytes.
 //
 // Usage: belvane_make_card_rustle <output.wav>
-#include "wave_file.hpp"
+#include "wave_file.h"
 
 #include <algorithm>
 #include <cmath>

@@ -2,7 +2,7 @@
 // game tune's key turned to major, about six seconds with its final chord.
 //
 // Usage: belvane_make_end_tune <output.mid>
-#include "band.hpp"
+#include "band.h"
 
 #include <array>
 #include <exception>

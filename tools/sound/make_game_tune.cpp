@@ -3,7 +3,7 @@
 // so that a restart from the beginning follows on naturally.
 //
 // Usage: belvane_make_game_tune <output.mid>
-#include "band.hpp"
+#include "band.h"
 
 #include <array>
 #include <exception>

@@ -1,4 +1,4 @@
-#include "midi_file.hpp"
+#include "midi_file.h"
 
 #include <algorithm>
 #include <stdexcept>

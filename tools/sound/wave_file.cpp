@@ -1,4 +1,4 @@
-#include "wave_file.hpp"
+#include "wave_file.h"
 
 #include <stdexcept>
 

@@ -1,7 +1,7 @@
 #pragma once
 // Standard MIDI File (format 1) writer. Events are collected with absolute
 // tick times and encoded, sorted, as delta times when the file is built.
-#include "byte_buffer.hpp"
+#include "byte_buffer.h"
 
 #include <cstdint>
 #include <span>

@@ -6,7 +6,7 @@
 //   rest:  "r/<steps>"
 //   bar:   notes separated by blanks; their steps must fill the bar exactly
 //   chord: "<letter>[#|b][m|7|m7|maj7]", e.g. "Dm", "E7"; one or two per bar
-#include "midi_file.hpp"
+#include "midi_file.h"
 
 #include <cstdint>
 #include <span>

@@ -1,6 +1,6 @@
 #pragma once
 // RIFF/WAVE encoding of 16-bit PCM samples.
-#include "byte_buffer.hpp"
+#include "byte_buffer.h"
 
 #include <cstdint>
 #include <span>

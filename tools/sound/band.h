@@ -1,8 +1,8 @@
 #pragma once
 // The small folk band both tunes are played by, and its accompaniment
 // patterns in 6/8: one track per General MIDI channel.
-#include "midi_file.hpp"
-#include "score.hpp"
+#include "midi_file.h"
+#include "score.h"
 
 #include <cstdint>
 #include <string_view>
