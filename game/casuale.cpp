@@ -37,8 +37,7 @@ std::uint64_t Generatore::Prossimo()
 std::uint64_t SemiDallOrologio::Seme()
 {
     // Nanoseconds, so two deals within one second still differ.
-    return static_cast<std::uint64_t>(
-        std::chrono::system_clock::now().time_since_epoch().count());
+    return static_cast<std::uint64_t>(std::chrono::system_clock::now().time_since_epoch().count());
 }
 
 } // namespace belvane

@@ -86,8 +86,8 @@ void Partita::Carta_Click(Int index)
         const int colonna = arrotonda(s_.ColClic);
         // A card that stands in no slot, or not in the slot it appears in,
         // moves nothing: clearing that slot would lose another card.
-        const bool nelSuoSlot = riga >= 1 && riga <= kRighe && colonna >= 1 && colonna <= kColonne &&
-                                s_.Tavolo[riga][colonna] == index;
+        const bool nelSuoSlot =
+            riga >= 1 && riga <= kRighe && colonna >= 1 && colonna <= kColonne && s_.Tavolo[riga][colonna] == index;
         if (nelSuoSlot && isAsso(index)) {
             for (s_.Riga = 1; s_.Riga <= kRighe; ++s_.Riga) {
                 if (s_.Tavolo[s_.Riga][1] == 0) {
@@ -101,8 +101,7 @@ void Partita::Carta_Click(Int index)
             bool mossa = false;
             for (s_.Riga = 1; s_.Riga <= kRighe && !mossa; ++s_.Riga) {
                 for (s_.Colonna = 2; s_.Colonna <= kColonne; ++s_.Colonna) {
-                    if (s_.Tavolo[s_.Riga][s_.Colonna] == 0 &&
-                        s_.Tavolo[s_.Riga][s_.Colonna - 1] == index - 1) {
+                    if (s_.Tavolo[s_.Riga][s_.Colonna] == 0 && s_.Tavolo[s_.Riga][s_.Colonna - 1] == index - 1) {
                         s_.Tavolo[riga][colonna] = 0;
                         s_.Tavolo[s_.Riga][s_.Colonna] = index;
                         fx_.MuoviCarta(index, PosizioneSlot(s_.Riga, s_.Colonna));
@@ -196,10 +195,7 @@ void Partita::Rimescola()
     Mescola();
 }
 
-void Partita::Finale()
-{
-    fx_.PlayFinaleTune();
-}
+void Partita::Finale() { fx_.PlayFinaleTune(); }
 
 void Partita::Nuova_Click()
 {

@@ -15,10 +15,10 @@ constexpr std::size_t kFileMassimo = 8u << 20; // a tune is kilobytes; refuse an
 // Raw events before the tempo map turns ticks into frames.
 struct Grezzo {
     uint32_t tick;
-    uint32_t ordine;  // keeps the file's order among events on the same tick
+    uint32_t ordine; // keeps the file's order among events on the same tick
     enum class Tipo : uint8_t { Canale, Tempo, Fine } tipo;
     uint8_t stato, dato1, dato2;
-    uint32_t microsecondi;  // for Tempo
+    uint32_t microsecondi; // for Tempo
 };
 
 class Lettura {
@@ -97,7 +97,7 @@ bool LeggiTraccia(std::span<const uint8_t> traccia, std::vector<Grezzo> &fuori, 
 {
     Lettura r(traccia);
     uint64_t tick = 0;
-    uint8_t corrente = 0;  // running status
+    uint8_t corrente = 0; // running status
     while (!r.Finito()) {
         auto delta = r.Vlq();
         if (!delta)
@@ -136,7 +136,7 @@ bool LeggiTraccia(std::span<const uint8_t> traccia, std::vector<Grezzo> &fuori, 
         std::array<uint8_t, 2> dati{};
         int letti = 0;
         if (*primo & 0x80) {
-            if (*primo >= 0xF0)  // system messages have no place in a file
+            if (*primo >= 0xF0) // system messages have no place in a file
                 return false;
             stato = corrente = *primo;
         } else {
@@ -184,10 +184,10 @@ std::optional<Brano> LeggiBrano(std::span<const uint8_t> dati)
             return std::nullopt;
         auto lung = r.Grande(4);
         if (!lung || r.Resto() < *lung)
-            return std::nullopt;  // truncated
+            return std::nullopt; // truncated
         auto corpo = r.Pezzo(*lung);
         if (!mtrk)
-            continue;  // chunks of unknown kind are skipped, as the format asks
+            continue; // chunks of unknown kind are skipped, as the format asks
         if (!LeggiTraccia(corpo, grezzi, ordine))
             return std::nullopt;
         ++trovate;
@@ -231,7 +231,7 @@ std::optional<Brano> LeggiBrano(std::span<const uint8_t> dati)
     }
     brano.lunghezza = ultimo;
     if (brano.lunghezza * 1000 / kFrequenza <= 0)
-        return std::nullopt;  // a tune without length is no tune
+        return std::nullopt; // a tune without length is no tune
     return brano;
 }
 

@@ -13,15 +13,15 @@ namespace belvane::media {
 inline constexpr int kFrequenza = 44100; // the mix's fixed rate, frames per second
 
 struct EventoMidi {
-    int64_t frame = 0;   // from the start of the tune
-    uint8_t stato = 0;   // status byte 0x80..0xEF, channel in the low nibble
+    int64_t frame = 0; // from the start of the tune
+    uint8_t stato = 0; // status byte 0x80..0xEF, channel in the low nibble
     uint8_t dato1 = 0;
     uint8_t dato2 = 0;
 };
 
 struct Brano {
-    std::vector<EventoMidi> eventi;  // ordered by frame
-    int64_t lunghezza = 0;           // frames up to the last event of any track
+    std::vector<EventoMidi> eventi; // ordered by frame
+    int64_t lunghezza = 0;          // frames up to the last event of any track
 };
 
 // Corrupt files may claim absurd lengths; nothing past this is played.

@@ -94,7 +94,7 @@ void Lettore::Chiudi()
         if (stato_ == Stato::Chiuso)
             return;
         Spostato(0);
-        Scambia();  // the staging slot is empty, so this takes the data out of play
+        Scambia(); // the staging slot is empty, so this takes the data out of play
         stato_ = Stato::Chiuso;
         posizione_ = lunghezza_ = 0;
     }
@@ -110,7 +110,7 @@ void Lettore::Avvia()
     if (partenza) {
         const int64_t frame = int64_t{*partenza} * kFrequenza / 1000;
         if (frame < 0 || frame > lunghezza_)
-            return;  // a start point outside the file is refused, as a seek past the end is
+            return; // a start point outside the file is refused, as a seek past the end is
         posizione_ = frame;
         Spostato(frame);
     }
@@ -136,14 +136,14 @@ void Lettore::Pausa()
 void Lettore::Mescola(float *stereo, int frames) noexcept
 {
     if (stato_ == Stato::Pausa || (stato_ == Stato::Suona && !Pronto()))
-        return;  // frozen: nothing rendered, nothing advances
+        return; // frozen: nothing rendered, nothing advances
     int fatti = 0;
     if (stato_ == Stato::Suona) {
         fatti = static_cast<int>(std::min<int64_t>(frames, lunghezza_ - posizione_));
         Suona(stereo, posizione_, fatti);
         posizione_ += fatti;
         if (posizione_ >= lunghezza_)
-            stato_ = Stato::Fermo;  // the end: silent, position == length
+            stato_ = Stato::Fermo; // the end: silent, position == length
     }
     if (fatti < frames)
         Coda(stereo + 2 * fatti, frames - fatti);

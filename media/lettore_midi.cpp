@@ -10,19 +10,32 @@ void Invia(fluid_synth_t *s, const EventoMidi &e) noexcept
 {
     const int canale = e.stato & 0x0F;
     switch (e.stato & 0xF0) {
-    case 0x80: fluid_synth_noteoff(s, canale, e.dato1); break;
+    case 0x80:
+        fluid_synth_noteoff(s, canale, e.dato1);
+        break;
     case 0x90:
         if (e.dato2)
             fluid_synth_noteon(s, canale, e.dato1, e.dato2);
         else
             fluid_synth_noteoff(s, canale, e.dato1);
         break;
-    case 0xA0: fluid_synth_key_pressure(s, canale, e.dato1, e.dato2); break;
-    case 0xB0: fluid_synth_cc(s, canale, e.dato1, e.dato2); break;
-    case 0xC0: fluid_synth_program_change(s, canale, e.dato1); break;
-    case 0xD0: fluid_synth_channel_pressure(s, canale, e.dato1); break;
-    case 0xE0: fluid_synth_pitch_bend(s, canale, e.dato1 | (e.dato2 << 7)); break;
-    default: break;
+    case 0xA0:
+        fluid_synth_key_pressure(s, canale, e.dato1, e.dato2);
+        break;
+    case 0xB0:
+        fluid_synth_cc(s, canale, e.dato1, e.dato2);
+        break;
+    case 0xC0:
+        fluid_synth_program_change(s, canale, e.dato1);
+        break;
+    case 0xD0:
+        fluid_synth_channel_pressure(s, canale, e.dato1);
+        break;
+    case 0xE0:
+        fluid_synth_pitch_bend(s, canale, e.dato1 | (e.dato2 << 7));
+        break;
+    default:
+        break;
     }
 }
 
@@ -69,7 +82,7 @@ fluid_synth_t *LettoreMidi::Synth() noexcept
     fluid_synth_t *synth = sintetizzatore_.Pronto();
     if (synth != visto_) {
         visto_ = synth;
-        daAllineare_ = true;  // it missed what the tune did so far
+        daAllineare_ = true; // it missed what the tune did so far
     }
     if (synth && daAllineare_)
         Allinea(synth);
@@ -81,7 +94,7 @@ void LettoreMidi::Allinea(fluid_synth_t *synth) noexcept
     daAllineare_ = false;
     fluid_synth_all_sounds_off(synth, -1);
     for (int canale = 0; canale < 16; ++canale) {
-        fluid_synth_cc(synth, canale, 121, 0);  // reset controllers
+        fluid_synth_cc(synth, canale, 121, 0); // reset controllers
         fluid_synth_cc(synth, canale, 7, 100);
         fluid_synth_cc(synth, canale, 10, 64);
         fluid_synth_program_change(synth, canale, 0);

@@ -34,11 +34,11 @@ private:
     void Rendi(fluid_synth_t *synth, float *stereo, int frames) noexcept;
 
     const Sintetizzatore &sintetizzatore_;
-    std::unique_ptr<const Brano> brano_;    // in play
-    std::unique_ptr<const Brano> attesa_;   // staging
-    std::size_t cursore_ = 0;               // next event to send
+    std::unique_ptr<const Brano> brano_;  // in play
+    std::unique_ptr<const Brano> attesa_; // staging
+    std::size_t cursore_ = 0;             // next event to send
     bool daAllineare_ = true;
-    static constexpr int64_t kCoda = 2 * kFrequenza;  // the reverb's tail after the last voice
+    static constexpr int64_t kCoda = 2 * kFrequenza; // the reverb's tail after the last voice
     int64_t codaRestante_ = 0;
     fluid_synth_t *visto_ = nullptr;        // the synthesiser the audio side last used
     std::array<float, 2 * 512> appoggio_{}; // FluidSynth writes, the mix adds

@@ -22,9 +22,9 @@ protected:
     void Coda(float *, int) noexcept override {}
 
 private:
-    using Campioni = std::vector<float>;   // interleaved stereo at the mix's rate
-    std::unique_ptr<const Campioni> suono_;   // in play
-    std::unique_ptr<const Campioni> attesa_;  // staging
+    using Campioni = std::vector<float>;     // interleaved stereo at the mix's rate
+    std::unique_ptr<const Campioni> suono_;  // in play
+    std::unique_ptr<const Campioni> attesa_; // staging
 };
 
 // Decodes a wave file into interleaved stereo float at the mix's rate;

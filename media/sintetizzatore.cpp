@@ -3,8 +3,8 @@
 #include "brano_midi.h"
 
 #include <array>
-#include <filesystem>
 #include <cstring>
+#include <filesystem>
 #include <fstream>
 
 namespace belvane::media {
@@ -15,7 +15,6 @@ std::string SoundFontPredefinito()
     std::error_code errore;
     return std::filesystem::exists(piccolo, errore) ? piccolo : "/usr/share/sounds/sf2/default-GM.sf2";
 }
-
 
 namespace {
 
@@ -40,8 +39,15 @@ bool SoundFontIntegro(const std::string &percorso)
     if (uint64_t{Le32(testa + 4)} + 8 > dimensione)
         return false;
     // Record sizes of the nine preset-data chunks, in their required order.
-    constexpr std::array<std::pair<const char *, uint32_t>, 9> kPdta{{{"phdr", 38}, {"pbag", 4}, {"pmod", 10},
-        {"pgen", 4}, {"inst", 22}, {"ibag", 4}, {"imod", 10}, {"igen", 4}, {"shdr", 46}}};
+    constexpr std::array<std::pair<const char *, uint32_t>, 9> kPdta{{{"phdr", 38},
+                                                                      {"pbag", 4},
+                                                                      {"pmod", 10},
+                                                                      {"pgen", 4},
+                                                                      {"inst", 22},
+                                                                      {"ibag", 4},
+                                                                      {"imod", 10},
+                                                                      {"igen", 4},
+                                                                      {"shdr", 46}}};
     bool sdta = false, pdta = false;
     uint64_t pos = 12;
     const uint64_t fine = uint64_t{Le32(testa + 4)} + 8;
@@ -113,7 +119,8 @@ void Sintetizzatore::Carica(const std::string &soundFont)
         fluid_settings_setint(s, "synth.chorus.active", 0);
         fluid_settings_setnum(s, "synth.gain", 0.4);
         synth_.reset(new_fluid_synth(s));
-        if (synth_ && SoundFontIntegro(soundFont) && fluid_synth_sfload(synth_.get(), soundFont.c_str(), 1) != FLUID_FAILED)
+        if (synth_ && SoundFontIntegro(soundFont) &&
+            fluid_synth_sfload(synth_.get(), soundFont.c_str(), 1) != FLUID_FAILED)
             pronto_.store(synth_.get(), std::memory_order_release);
     }
     std::lock_guard guardia(mutex_);

@@ -52,7 +52,7 @@ private:
     mutable std::mutex mutex_;
     mutable std::condition_variable finito_;
     std::atomic<bool> concluso_{false};
-    std::jthread caricatore_;  // last: joined before the synthesiser goes
+    std::jthread caricatore_; // last: joined before the synthesiser goes
 };
 
 } // namespace belvane::media

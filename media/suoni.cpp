@@ -12,11 +12,8 @@ constexpr const char *kRustle = "/carta.wav";
 } // namespace
 
 Suoni::Suoni(std::string cartella, std::function<bool()> cardRustleChecked, ModoUscita modo, std::string soundFont)
-    : cartella_(std::move(cartella)),
-      rustle_(std::move(cardRustleChecked)),
-      sintetizzatore_(std::move(soundFont)),
-      mmc1_(accesso_, sintetizzatore_),
-      mmcw_(accesso_)
+    : cartella_(std::move(cartella)), rustle_(std::move(cardRustleChecked)), sintetizzatore_(std::move(soundFont)),
+      mmc1_(accesso_, sintetizzatore_), mmcw_(accesso_)
 {
     if (modo == ModoUscita::Dispositivo)
         uscita_ = std::make_unique<Uscita>(static_cast<Sorgente &>(*this), accesso_);
@@ -72,7 +69,7 @@ void Suoni::PlayCardRustle()
     if (!rustle_ || !rustle_())
         return;
     mmcw_.Comando("Play");
-    mmcw_.SetStartPoint(0);  // pending, so the next rustle starts from the beginning
+    mmcw_.SetStartPoint(0); // pending, so the next rustle starts from the beginning
 }
 
 void Suoni::PauseMusic() { mmc1_.Comando("pause"); }

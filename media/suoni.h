@@ -15,8 +15,8 @@
 namespace belvane::media {
 
 enum class ModoUscita {
-    Dispositivo,  // the system's audio output (SDL's dummy driver when there is none)
-    FuoriLinea,   // no device: the mix is produced only by Render
+    Dispositivo, // the system's audio output (SDL's dummy driver when there is none)
+    FuoriLinea,  // no device: the mix is produced only by Render
 };
 
 class Suoni : private Sorgente {
@@ -61,7 +61,7 @@ private:
     LettoreMidi mmc1_;
     LettoreWav mmcw_;
     std::function<void(const float *, int)> monitor_;
-    std::unique_ptr<Uscita> uscita_;  // last: closed first, while the players still exist
+    std::unique_ptr<Uscita> uscita_; // last: closed first, while the players still exist
 };
 
 } // namespace belvane::media

@@ -18,7 +18,7 @@ public:
     virtual void Riempi(float *stereo, int frames) noexcept = 0;
 };
 
-inline constexpr int kFramePerBuffer = 512;  // 11.6 ms at 44.1 kHz
+inline constexpr int kFramePerBuffer = 512; // 11.6 ms at 44.1 kHz
 
 class Uscita {
 public:

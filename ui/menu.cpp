@@ -11,8 +11,7 @@ QAction *Voce(QMenu *menu, const char *nome, const QString &testo, const QKeySeq
     return voce;
 }
 
-QAction *Interruttore(QMenu *menu, const char *nome, const QString &testo, const QKeySequence &tasto,
-                      bool acceso)
+QAction *Interruttore(QMenu *menu, const char *nome, const QString &testo, const QKeySequence &tasto, bool acceso)
 {
     QAction *voce = Voce(menu, nome, testo, tasto);
     voce->setCheckable(true);
@@ -31,12 +30,12 @@ Menu CostruisciMenu(QMenuBar &barra)
 
     m.opzioni = barra.addMenu(QStringLiteral("&Options"));
     m.opzioni->setObjectName(QStringLiteral("opzioni"));
-    m.Menu_music = Interruttore(m.opzioni, "Menu_music", QStringLiteral("Music"),
-                                QKeySequence(Qt::CTRL | Qt::Key_W), true);
+    m.Menu_music =
+        Interruttore(m.opzioni, "Menu_music", QStringLiteral("Music"), QKeySequence(Qt::CTRL | Qt::Key_W), true);
     m.Menu_card_rustle = Interruttore(m.opzioni, "Menu_card_rustle", QStringLiteral("Card rustle"),
                                       QKeySequence(Qt::CTRL | Qt::Key_R), false);
-    m.Menu_tips = Interruttore(m.opzioni, "Menu_tips", QStringLiteral("ToolTips"),
-                               QKeySequence(Qt::CTRL | Qt::Key_T), false);
+    m.Menu_tips =
+        Interruttore(m.opzioni, "Menu_tips", QStringLiteral("ToolTips"), QKeySequence(Qt::CTRL | Qt::Key_T), false);
 
     m.rules = barra.addMenu(QStringLiteral("&Rules"));
     m.rules->setObjectName(QStringLiteral("rules"));

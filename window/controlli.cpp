@@ -54,10 +54,7 @@ void CartaWidget::SetAnteprima(bool anteprima)
         update();
 }
 
-void CartaWidget::mousePressEvent(QMouseEvent *event)
-{
-    premuto_ = event->button() == Qt::LeftButton;
-}
+void CartaWidget::mousePressEvent(QMouseEvent *event) { premuto_ = event->button() == Qt::LeftButton; }
 
 void CartaWidget::mouseReleaseEvent(QMouseEvent *event)
 {

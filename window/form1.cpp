@@ -14,12 +14,13 @@ namespace belvane {
 namespace {
 constexpr int kLarghezzaIniziale = 535; // client area at creation, in pixels
 constexpr int kAltezzaIniziale = 364;
-constexpr double kPausaTitolo = 3;      // seconds
+constexpr double kPausaTitolo = 3; // seconds
 } // namespace
 
 Form1::Form1(Dipendenze dipendenze)
     : dip_(std::move(dipendenze)), partita_(*this, *dip_.semi), menu_(CostruisciMenu(*menuBar())),
-      tavolo_(new Tavolo(this)), testo_(new Titolo(risorse::Titolo(), tavolo_)), pannelli_(tavolo_, [this](Pannello &p) { PiazzaPannello(p); })
+      tavolo_(new Tavolo(this)), testo_(new Titolo(risorse::Titolo(), tavolo_)),
+      pannelli_(tavolo_, [this](Pannello &p) { PiazzaPannello(p); })
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Quintavox - Belvane"));
@@ -168,7 +169,8 @@ void Form1::PiazzaPannello(Pannello &pannello)
     else
         pannello.setGeometry(Mappa(text4Left_, 0, 201.25, 101));
     // The text grows with the table, never below the default size.
-    const double scala = std::max(1.0, std::min(tavolo_->width() / kLarghezzaLogica, tavolo_->height() / kAltezzaLogica));
+    const double scala =
+        std::max(1.0, std::min(tavolo_->width() / kLarghezzaLogica, tavolo_->height() / kAltezzaLogica));
     QFont carattere = font();
     carattere.setPointSizeF(font().pointSizeF() * scala);
     pannello.setFont(carattere);

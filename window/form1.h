@@ -83,7 +83,7 @@ private:
     Partita partita_;
     Menu menu_;
     cardart::CacheCarte cache_;
-    Tavolo *tavolo_;                               // central widget, owned by the window
+    Tavolo *tavolo_;                                // central widget, owned by the window
     std::array<CartaWidget *, kCarte + 1> carta_{}; // owned by the table; [0] unused
     Titolo *testo_;
     Pannelli pannelli_;

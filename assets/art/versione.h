@@ -16,4 +16,4 @@ inline constexpr char NomeInterno[] = "belvane";
 inline constexpr char NomeFileOriginale[] = "belvane.exe";
 inline constexpr char Azienda[] = "Quintavox";
 
-}  // namespace belvane::versione
+} // namespace belvane::versione

@@ -60,8 +60,9 @@ void Avvio(const std::string &cartella)
         std::vector<double> pronto, soundFont;
         for (int i = 0; i < 10; ++i) {
             const auto t0 = Orologio::now();
-            Suoni suoni(cartella, [] { return true; }, ModoUscita::Dispositivo,
-                        conSoundFont ? SoundFontPredefinito() : "/nonexistent.sf2");
+            Suoni suoni(
+                cartella, [] { return true; }, ModoUscita::Dispositivo,
+                conSoundFont ? SoundFontPredefinito() : "/nonexistent.sf2");
             suoni.OpenSoundDevices();
             suoni.StartMusic();
             pronto.push_back(Ms(Orologio::now() - t0));
@@ -75,7 +76,8 @@ void Avvio(const std::string &cartella)
 
 void Latenza(const std::string &cartella)
 {
-    Suoni suoni(cartella, [] { return true; }, ModoUscita::Dispositivo);
+    Suoni suoni(
+        cartella, [] { return true; }, ModoUscita::Dispositivo);
     suoni.OpenSoundDevices();
     suoni.WaitForSoundFont(std::chrono::seconds(10));
     std::atomic<bool> atteso{false};
@@ -118,7 +120,8 @@ void Latenza(const std::string &cartella)
 
 void Cpu(const std::string &cartella)
 {
-    Suoni suoni(cartella, [] { return true; }, ModoUscita::FuoriLinea);
+    Suoni suoni(
+        cartella, [] { return true; }, ModoUscita::FuoriLinea);
     suoni.WaitForSoundFont(std::chrono::seconds(10));
     suoni.OpenSoundDevices();
     if (suoni.MMC1().State() == Stato::Chiuso) {
@@ -147,7 +150,8 @@ void Le(std::ofstream &f, uint32_t v, int byte)
 
 int ScriviWav(const std::string &uscita, const std::string &cartella)
 {
-    Suoni suoni(cartella, [] { return true; }, ModoUscita::FuoriLinea);
+    Suoni suoni(
+        cartella, [] { return true; }, ModoUscita::FuoriLinea);
     if (!suoni.WaitForSoundFont(std::chrono::seconds(10))) {
         std::printf("The SoundFont did not load\n");
         return 1;
@@ -156,7 +160,7 @@ int ScriviWav(const std::string &uscita, const std::string &cartella)
     suoni.StartMusic();
     std::vector<int16_t> pcm;
     std::vector<float> buffer(2 * kFramePerBuffer);
-    int64_t coda = 2 * kFrequenza;  // the last notes die away
+    int64_t coda = 2 * kFrequenza; // the last notes die away
     while (coda > 0) {
         suoni.Render(buffer.data(), kFramePerBuffer);
         for (float v : buffer)
@@ -193,7 +197,8 @@ int main(int argc, char **argv)
     const std::string cartella = Cartella(argc, argv, 1);
     std::printf("Sounds from %s\n", cartella.c_str());
     {
-        Suoni suoni(cartella, [] { return true; }, ModoUscita::FuoriLinea);
+        Suoni suoni(
+            cartella, [] { return true; }, ModoUscita::FuoriLinea);
         suoni.OpenSoundDevices();
         std::printf("Game tune %d ms; rustle %d ms\n", suoni.MMC1().Length(), suoni.MMCW().Length());
         suoni.PlayFinaleTune();

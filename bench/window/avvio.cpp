@@ -196,8 +196,8 @@ public:
                 if (g) {
                     const auto px = Pixel(schermo_->root, g->x + g->width / 2, g->y + g->height / 2);
                     const auto ref = g->x + g->width / 2 == cx && g->y + g->height / 2 == cy
-                                         ? prima
-                                         : Pixel(schermo_->root, cx, cy); // moved: fall back
+                        ? prima
+                        : Pixel(schermo_->root, cx, cy); // moved: fall back
                     if (px && ref && *px != *ref)
                         esito.dipinta = Adesso() - t0;
                 }
@@ -223,8 +223,8 @@ public:
 private:
     xcb_atom_t Atomo(const char *nome)
     {
-        const auto r = Prendi(
-            xcb_intern_atom_reply(conn_, xcb_intern_atom(conn_, 0, uint16_t(std::strlen(nome)), nome), nullptr));
+        const auto r =
+            Prendi(xcb_intern_atom_reply(conn_, xcb_intern_atom(conn_, 0, uint16_t(std::strlen(nome)), nome), nullptr));
         return r ? r->atom : XCB_NONE;
     }
 

@@ -176,7 +176,8 @@ public:
     {
         int passi = 0;
         const auto fatto = [&] {
-            return std::all_of(attesi.begin(), attesi.end(), [&](const QObject *o) { return pittura_.dipinti.count(o); });
+            return std::all_of(attesi.begin(), attesi.end(),
+                               [&](const QObject *o) { return pittura_.dipinti.count(o); });
         };
         do {
             QCoreApplication::processEvents();
@@ -234,11 +235,11 @@ RisultatoClic MisuraClic(Banco &b, int partite, int clicPerPartita)
 }
 
 struct RisultatoResize {
-    Serie primaVolta;   // the very first resize to the large size
-    Serie grandeFredda; // small -> large: card pictures drawn anew
-    Serie piccola;      // large -> small
-    Serie grandeCalda;  // large' -> large: the same card size, pictures cached
-    Serie soloRepaint;  // repaint() of the large window, nothing resized
+    Serie primaVolta;       // the very first resize to the large size
+    Serie grandeFredda;     // small -> large: card pictures drawn anew
+    Serie piccola;          // large -> small
+    Serie grandeCalda;      // large' -> large: the same card size, pictures cached
+    Serie soloRepaint;      // repaint() of the large window, nothing resized
     double renderCarte = 0; // ms to draw the 40 pictures at the large card size
     QSize cartaGrande;
     int passiMax = 0;
@@ -253,7 +254,8 @@ RisultatoResize MisuraResize(Banco &b, int ripetizioni)
     // The table is the client area below the menu bar.
     const QSize bordo = f.size() - f.tavolo().size();
     const QSize piccola(535, 364), grande(1920, 1080), grandeQuasi(1900, 1080);
-    const Int k = f.partita().stato().Tavolo[1][1] ? f.partita().stato().Tavolo[1][1] : f.partita().stato().Tavolo[1][3];
+    const Int k =
+        f.partita().stato().Tavolo[1][1] ? f.partita().stato().Tavolo[1][1] : f.partita().stato().Tavolo[1][3];
 
     const auto tutte = [&] {
         std::vector<const QObject *> v{&f.tavolo()};
@@ -312,8 +314,8 @@ void Riga(const char *nome, const Serie &s, double obiettivo)
     char soglia[32] = "";
     if (obiettivo > 0)
         std::snprintf(soglia, sizeof soglia, "%.0f", obiettivo);
-    std::printf("%-44s %4zu %8.2f %8.2f %8.2f %8.2f %6s  %-6s %s\n", nome, s.ms.size(), st.mediana, st.p90,
-                st.massimo, st.minimo, soglia, esito, s.errati ? "(some pixels wrong!)" : "");
+    std::printf("%-44s %4zu %8.2f %8.2f %8.2f %8.2f %6s  %-6s %s\n", nome, s.ms.size(), st.mediana, st.p90, st.massimo,
+                st.minimo, soglia, esito, s.errati ? "(some pixels wrong!)" : "");
 }
 
 } // namespace

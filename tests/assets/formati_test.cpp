@@ -17,115 +17,126 @@ namespace {
 constexpr int kW = 45, kH = 72, kRiga = 136;
 
 // Decodes a 24-bit bottom-up BMP by hand, independently of Qt's reader.
-QImage DecodificaBmp(const QByteArray& b) {
-  QImage img(kW, kH, QImage::Format_RGB32);
-  for (int y = 0; y < kH; ++y)
-    for (int x = 0, i = 54 + (kH - 1 - y) * kRiga; x < kW; ++x, i += 3)
-      img.setPixel(x, y, qRgb(uint8_t(b[i + 2]), uint8_t(b[i + 1]), uint8_t(b[i])));
-  return img;
+QImage DecodificaBmp(const QByteArray &b)
+{
+    QImage img(kW, kH, QImage::Format_RGB32);
+    for (int y = 0; y < kH; ++y)
+        for (int x = 0, i = 54 + (kH - 1 - y) * kRiga; x < kW; ++x, i += 3)
+            img.setPixel(x, y, qRgb(uint8_t(b[i + 2]), uint8_t(b[i + 1]), uint8_t(b[i])));
+    return img;
 }
 
-int DifferenzaMassima(const QImage& a, const QImage& b) {
-  int massimo = 0;
-  for (int y = 0; y < a.height(); ++y)
-    for (int x = 0; x < a.width(); ++x)
-      for (int s = 0; s < 24; s += 8)
-        massimo = std::max(massimo, std::abs(int(a.pixel(x, y) >> s & 0xFF) - int(b.pixel(x, y) >> s & 0xFF)));
-  return massimo;
+int DifferenzaMassima(const QImage &a, const QImage &b)
+{
+    int massimo = 0;
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x)
+            for (int s = 0; s < 24; s += 8)
+                massimo = std::max(massimo, std::abs(int(a.pixel(x, y) >> s & 0xFF) - int(b.pixel(x, y) >> s & 0xFF)));
+    return massimo;
 }
 
 // Header, row padding, orientation and colour order against the drawing; Qt
 // reads them alike; white edges; no two cards alike; blue only on the swords
 // and green only on the clubs (checked on the ace to seven: only emblems).
-TEST(CarteBmp, EachMatchesItsDrawingRightWayUpInAnExactBitmap) {
-  std::set<QByteArray> impronte;
-  for (int code = 1; code <= 40; ++code) {
-    SCOPED_TRACE(code);
-    const QByteArray b = LeggiFile(FileCarta(code));
-    ASSERT_EQ(b.size(), 54 + kRiga * kH);
-    EXPECT_EQ(b.left(2), "BM");
-    const std::pair<int, int> campi[] = {{2, int(b.size())}, {6, 0}, {10, 54},  {14, 40}, {18, kW},
-                                         {22, kH},      {26, 1 | 24 << 16},         {30, 0},  {34, kRiga * kH}};
-    for (const auto& [dove, valore] : campi) EXPECT_EQ(U32(b, dove), uint32_t(valore)) << "at " << dove;
-    for (int y = 0; y < kH; ++y) EXPECT_EQ(b[54 + y * kRiga + kRiga - 1], '\0') << "padding, row " << y;
-    impronte.insert(QCryptographicHash::hash(b.mid(54), QCryptographicHash::Sha1));
+TEST(CarteBmp, EachMatchesItsDrawingRightWayUpInAnExactBitmap)
+{
+    std::set<QByteArray> impronte;
+    for (int code = 1; code <= 40; ++code) {
+        SCOPED_TRACE(code);
+        const QByteArray b = LeggiFile(FileCarta(code));
+        ASSERT_EQ(b.size(), 54 + kRiga * kH);
+        EXPECT_EQ(b.left(2), "BM");
+        const std::pair<int, int> campi[] = {{2, int(b.size())}, {6, 0},  {10, 54},        {14, 40}, {18, kW}, {22, kH},
+                                             {26, 1 | 24 << 16}, {30, 0}, {34, kRiga * kH}};
+        for (const auto &[dove, valore] : campi)
+            EXPECT_EQ(U32(b, dove), uint32_t(valore)) << "at " << dove;
+        for (int y = 0; y < kH; ++y)
+            EXPECT_EQ(b[54 + y * kRiga + kRiga - 1], '\0') << "padding, row " << y;
+        impronte.insert(QCryptographicHash::hash(b.mid(54), QCryptographicHash::Sha1));
 
-    const QImage img = DecodificaBmp(b);
-    QImage disegno(kW, kH, QImage::Format_RGB32);
-    disegno.fill(Qt::white);
-    QPainter p(&disegno);
-    belvane::cardart::DisegnaCarta(p, QRectF(0, 0, kW, kH), code);
+        const QImage img = DecodificaBmp(b);
+        QImage disegno(kW, kH, QImage::Format_RGB32);
+        disegno.fill(Qt::white);
+        QPainter p(&disegno);
+        belvane::cardart::DisegnaCarta(p, QRectF(0, 0, kW, kH), code);
+        p.end();
+        EXPECT_LE(DifferenzaMassima(img, disegno), 8);
+        if (DifferenzaMassima(disegno, disegno.mirrored(false, true)) > 100) { // only these tell the row order
+            EXPECT_GT(DifferenzaMassima(img, disegno.mirrored(false, true)), 100);
+        }
+        EXPECT_EQ(DifferenzaMassima(img, QImage(FileCarta(code)).convertToFormat(QImage::Format_RGB32)), 0);
+
+        int bordoColorato = 0, blu = 0, verde = 0;
+        for (int y = 0; y < kH; ++y)
+            for (int x = 0; x < kW; ++x) {
+                const QRgb c = img.pixel(x, y);
+                bordoColorato += (x % (kW - 1) == 0 || y % (kH - 1) == 0) && (c & 0xFFFFFF) != 0xFFFFFF;
+                blu += qBlue(c) > qRed(c) + 60 && qBlue(c) > qGreen(c) + 30;
+                verde += qGreen(c) > qRed(c) + 30 && qGreen(c) > qBlue(c) + 30;
+            }
+        EXPECT_EQ(bordoColorato, 0);
+        if ((code - 1) % 10 < 7) {
+            EXPECT_EQ(blu > 150, (code - 1) / 10 == 3);
+            EXPECT_EQ(verde > 150, (code - 1) / 10 == 0);
+        }
+    }
+    EXPECT_EQ(impronte.size(), 40u);
+}
+
+TEST(Titolo, BaselineJfif101Of532x362WithThreeComponents)
+{
+    const QByteArray b = LeggiFile(FileArte(QStringLiteral("title.jpg")));
+    ASSERT_GT(b.size(), 1000);
+    EXPECT_TRUE(b.startsWith(QByteArray("\xFF\xD8\xFF\xE0\0\x10JFIF\0\x01\x01", 13))); // APP0 first, version 1.01
+    EXPECT_TRUE(b.endsWith("\xFF\xD9"));
+    const auto u8 = [&](int i) { return int(uint8_t(b[i])); };
+    // Walk the segments up to the start of scan: exactly one frame, SOF0.
+    int sof0 = -1, altriSof = 0;
+    for (int i = 2; i + 4 <= b.size() && u8(i + 1) != 0xDA; i += 2 + (u8(i + 2) << 8 | u8(i + 3))) {
+        ASSERT_EQ(u8(i), 0xFF) << "at " << i;
+        const int m = u8(i + 1);
+        if (m == 0xC0)
+            sof0 = i;
+        else
+            altriSof += m >= 0xC1 && m <= 0xCF && m != 0xC4 && m != 0xC8 && m != 0xCC;
+    }
+    ASSERT_GE(sof0, 0);
+    EXPECT_EQ(altriSof, 0);
+    EXPECT_EQ(u8(sof0 + 4), 8); // bits per sample
+    EXPECT_EQ(u8(sof0 + 5) << 8 | u8(sof0 + 6), 362);
+    EXPECT_EQ(u8(sof0 + 7) << 8 | u8(sof0 + 8), 532);
+    EXPECT_EQ(u8(sof0 + 9), 3);
+}
+
+TEST(Icona, Is32x32At4BitsWithAMaskAndAScalableTwin)
+{
+    const QByteArray b = LeggiFile(FileArte(QStringLiteral("belvane.ico")));
+    constexpr int kDati = 40 + 16 * 4 + 32 * 16 + 32 * 4; // header, palette, pixels, mask
+    ASSERT_EQ(b.size(), 6 + 16 + kDati);
+    // One 32x32 icon of 16 colours, 1 plane, 4 bits, 744 bytes at 22; its DIB twice as tall (pixels and mask).
+    EXPECT_EQ(b.left(38),
+              QByteArray("\0\0\1\0\1\0\x20\x20\x10\0\1\0\4\0\xE8\2\0\0\x16\0\0\0"
+                         "\x28\0\0\0\x20\0\0\0\x40\0\0\0\1\0\4\0",
+                         38));
+    // The mask: transparent corners, opaque middle; Qt reads it the same way.
+    const auto trasparente = [&](int x, int yDallAlto) {
+        return (uint8_t(b[22 + 40 + 64 + 512 + (31 - yDallAlto) * 4 + x / 8]) >> (7 - x % 8)) & 1;
+    };
+    EXPECT_EQ((std::array{trasparente(0, 0), trasparente(31, 31), trasparente(16, 16)}), (std::array{1, 1, 0}));
+    const QImage img(FileArte(QStringLiteral("belvane.ico")));
+    ASSERT_EQ(img.size(), QSize(32, 32));
+    EXPECT_EQ(qAlpha(img.pixel(0, 0)), 0);
+    EXPECT_EQ(img.pixel(16, 1), qRgb(0, 0, 128)); // dark blue ground
+
+    QSvgRenderer svg(FileArte(QStringLiteral("belvane.svg")));
+    ASSERT_TRUE(svg.isValid());
+    QImage grande(64, 64, QImage::Format_ARGB32_Premultiplied);
+    grande.fill(Qt::transparent);
+    QPainter p(&grande);
+    svg.render(&p);
     p.end();
-    EXPECT_LE(DifferenzaMassima(img, disegno), 8);
-    if (DifferenzaMassima(disegno, disegno.mirrored(false, true)) > 100) {  // only these tell the row order
-      EXPECT_GT(DifferenzaMassima(img, disegno.mirrored(false, true)), 100);
-    }
-    EXPECT_EQ(DifferenzaMassima(img, QImage(FileCarta(code)).convertToFormat(QImage::Format_RGB32)), 0);
-
-    int bordoColorato = 0, blu = 0, verde = 0;
-    for (int y = 0; y < kH; ++y)
-      for (int x = 0; x < kW; ++x) {
-        const QRgb c = img.pixel(x, y);
-        bordoColorato += (x % (kW - 1) == 0 || y % (kH - 1) == 0) && (c & 0xFFFFFF) != 0xFFFFFF;
-        blu += qBlue(c) > qRed(c) + 60 && qBlue(c) > qGreen(c) + 30;
-        verde += qGreen(c) > qRed(c) + 30 && qGreen(c) > qBlue(c) + 30;
-      }
-    EXPECT_EQ(bordoColorato, 0);
-    if ((code - 1) % 10 < 7) {
-      EXPECT_EQ(blu > 150, (code - 1) / 10 == 3);
-      EXPECT_EQ(verde > 150, (code - 1) / 10 == 0);
-    }
-  }
-  EXPECT_EQ(impronte.size(), 40u);
+    EXPECT_EQ(grande.pixel(32, 2), qRgb(0, 0, 128));
 }
 
-TEST(Titolo, BaselineJfif101Of532x362WithThreeComponents) {
-  const QByteArray b = LeggiFile(FileArte(QStringLiteral("title.jpg")));
-  ASSERT_GT(b.size(), 1000);
-  EXPECT_TRUE(b.startsWith(QByteArray("\xFF\xD8\xFF\xE0\0\x10JFIF\0\x01\x01", 13)));  // APP0 first, version 1.01
-  EXPECT_TRUE(b.endsWith("\xFF\xD9"));
-  const auto u8 = [&](int i) { return int(uint8_t(b[i])); };
-  // Walk the segments up to the start of scan: exactly one frame, SOF0.
-  int sof0 = -1, altriSof = 0;
-  for (int i = 2; i + 4 <= b.size() && u8(i + 1) != 0xDA; i += 2 + (u8(i + 2) << 8 | u8(i + 3))) {
-    ASSERT_EQ(u8(i), 0xFF) << "at " << i;
-    const int m = u8(i + 1);
-    if (m == 0xC0) sof0 = i;
-    else altriSof += m >= 0xC1 && m <= 0xCF && m != 0xC4 && m != 0xC8 && m != 0xCC;
-  }
-  ASSERT_GE(sof0, 0);
-  EXPECT_EQ(altriSof, 0);
-  EXPECT_EQ(u8(sof0 + 4), 8);  // bits per sample
-  EXPECT_EQ(u8(sof0 + 5) << 8 | u8(sof0 + 6), 362);
-  EXPECT_EQ(u8(sof0 + 7) << 8 | u8(sof0 + 8), 532);
-  EXPECT_EQ(u8(sof0 + 9), 3);
-}
-
-TEST(Icona, Is32x32At4BitsWithAMaskAndAScalableTwin) {
-  const QByteArray b = LeggiFile(FileArte(QStringLiteral("belvane.ico")));
-  constexpr int kDati = 40 + 16 * 4 + 32 * 16 + 32 * 4;  // header, palette, pixels, mask
-  ASSERT_EQ(b.size(), 6 + 16 + kDati);
-  // One 32x32 icon of 16 colours, 1 plane, 4 bits, 744 bytes at 22; its DIB twice as tall (pixels and mask).
-  EXPECT_EQ(b.left(38), QByteArray("\0\0\1\0\1\0\x20\x20\x10\0\1\0\4\0\xE8\2\0\0\x16\0\0\0"
-                                   "\x28\0\0\0\x20\0\0\0\x40\0\0\0\1\0\4\0", 38));
-  // The mask: transparent corners, opaque middle; Qt reads it the same way.
-  const auto trasparente = [&](int x, int yDallAlto) {
-    return (uint8_t(b[22 + 40 + 64 + 512 + (31 - yDallAlto) * 4 + x / 8]) >> (7 - x % 8)) & 1;
-  };
-  EXPECT_EQ((std::array{trasparente(0, 0), trasparente(31, 31), trasparente(16, 16)}), (std::array{1, 1, 0}));
-  const QImage img(FileArte(QStringLiteral("belvane.ico")));
-  ASSERT_EQ(img.size(), QSize(32, 32));
-  EXPECT_EQ(qAlpha(img.pixel(0, 0)), 0);
-  EXPECT_EQ(img.pixel(16, 1), qRgb(0, 0, 128));  // dark blue ground
-
-  QSvgRenderer svg(FileArte(QStringLiteral("belvane.svg")));
-  ASSERT_TRUE(svg.isValid());
-  QImage grande(64, 64, QImage::Format_ARGB32_Premultiplied);
-  grande.fill(Qt::transparent);
-  QPainter p(&grande);
-  svg.render(&p);
-  p.end();
-  EXPECT_EQ(grande.pixel(32, 2), qRgb(0, 0, 128));
-}
-
-}  // namespace
+} // namespace

@@ -16,107 +16,121 @@ namespace {
 
 using belvane::cardart::CacheCarte;
 
-TEST(TestoRegole, SevenCrLfLinesHeadingThenBlankInTheirOwnLetters) {
-  const struct {
-    const char *file, *titolo, *nome;
-    int lunghezza;
-    QByteArray accentate;  // the only bytes above ASCII allowed: è à ò ù in Windows-1252
-  } regole[] = {{"text/rules_en.txt", "Game rules.", "Belvane", 1050, ""},
-                {"text/rules_it.txt", "Regole del gioco.", "Belvano", 990, "\xE8\xE0\xF2\xF9"}};
-  for (const auto& r : regole) {
-    SCOPED_TRACE(r.file);
-    const QByteArray testo = LeggiFile(FileArte(QString::fromLatin1(r.file)));
-    EXPECT_NEAR(testo.size(), r.lunghezza, r.lunghezza / 10);
-    ASSERT_TRUE(testo.endsWith("\r\n"));
-    EXPECT_EQ(testo.count("\r\n"), 7);
-    EXPECT_EQ(testo.count('\r') + testo.count('\n'), 14) << "a CR or LF outside a pair";
-    const QList<QByteArray> righe = testo.split('\n');
-    EXPECT_EQ(righe[0], QByteArray(r.titolo) + '\r');
-    EXPECT_EQ(righe[1], "\r");
-    EXPECT_TRUE(righe[2].contains(r.nome));
-    EXPECT_TRUE(testo.contains(" \r\n")) << "some line ends in a blank";
-    for (char c : testo) EXPECT_TRUE(uint8_t(c) < 0x80 || r.accentate.contains(c)) << int(uint8_t(c));
-  }
+TEST(TestoRegole, SevenCrLfLinesHeadingThenBlankInTheirOwnLetters)
+{
+    const struct {
+        const char *file, *titolo, *nome;
+        int lunghezza;
+        QByteArray accentate; // the only bytes above ASCII allowed: è à ò ù in Windows-1252
+    } regole[] = {{"text/rules_en.txt", "Game rules.", "Belvane", 1050, ""},
+                  {"text/rules_it.txt", "Regole del gioco.", "Belvano", 990, "\xE8\xE0\xF2\xF9"}};
+    for (const auto &r : regole) {
+        SCOPED_TRACE(r.file);
+        const QByteArray testo = LeggiFile(FileArte(QString::fromLatin1(r.file)));
+        EXPECT_NEAR(testo.size(), r.lunghezza, r.lunghezza / 10);
+        ASSERT_TRUE(testo.endsWith("\r\n"));
+        EXPECT_EQ(testo.count("\r\n"), 7);
+        EXPECT_EQ(testo.count('\r') + testo.count('\n'), 14) << "a CR or LF outside a pair";
+        const QList<QByteArray> righe = testo.split('\n');
+        EXPECT_EQ(righe[0], QByteArray(r.titolo) + '\r');
+        EXPECT_EQ(righe[1], "\r");
+        EXPECT_TRUE(righe[2].contains(r.nome));
+        EXPECT_TRUE(testo.contains(" \r\n")) << "some line ends in a blank";
+        for (char c : testo)
+            EXPECT_TRUE(uint8_t(c) < 0x80 || r.accentate.contains(c)) << int(uint8_t(c));
+    }
 }
 
-TEST(Risorse, TextsLoadWithPlainLineBreaksAndItalianAccents) {
-  using namespace belvane::risorse;
-  for (const auto& [testo, titolo] : {std::pair{RegoleInglese(), QStringLiteral("Game rules.\n\n")},
-                                      std::pair{RegoleItaliane(), QStringLiteral("Regole del gioco.\n\n")}}) {
-    EXPECT_TRUE(testo.startsWith(titolo)) << testo.toStdString();
-    EXPECT_EQ(testo.count(QLatin1Char('\n')), 7);
-    EXPECT_FALSE(testo.contains(QLatin1Char('\r')) || testo.contains(QChar(0xFFFD)));
-  }
-  for (char16_t lettera : {u'è', u'à', u'ò', u'ù'}) EXPECT_TRUE(RegoleItaliane().contains(QChar(lettera)));
-  const QStringList info = Informazioni().split(QLatin1Char('\n'));
-  ASSERT_GE(info.size(), 3);
-  EXPECT_TRUE(info[0].contains(QStringLiteral("Belvane")) && info[0].contains(QStringLiteral("3.00"))) << info[0].toStdString();
-  EXPECT_TRUE(info[1].contains(QStringLiteral("Quintavox")));
-  EXPECT_TRUE(info[2].startsWith(QStringLiteral("www.example.com/")));
+TEST(Risorse, TextsLoadWithPlainLineBreaksAndItalianAccents)
+{
+    using namespace belvane::risorse;
+    for (const auto &[testo, titolo] : {std::pair{RegoleInglese(), QStringLiteral("Game rules.\n\n")},
+                                        std::pair{RegoleItaliane(), QStringLiteral("Regole del gioco.\n\n")}}) {
+        EXPECT_TRUE(testo.startsWith(titolo)) << testo.toStdString();
+        EXPECT_EQ(testo.count(QLatin1Char('\n')), 7);
+        EXPECT_FALSE(testo.contains(QLatin1Char('\r')) || testo.contains(QChar(0xFFFD)));
+    }
+    for (char16_t lettera : {u'è', u'à', u'ò', u'ù'})
+        EXPECT_TRUE(RegoleItaliane().contains(QChar(lettera)));
+    const QStringList info = Informazioni().split(QLatin1Char('\n'));
+    ASSERT_GE(info.size(), 3);
+    EXPECT_TRUE(info[0].contains(QStringLiteral("Belvane")) && info[0].contains(QStringLiteral("3.00")))
+        << info[0].toStdString();
+    EXPECT_TRUE(info[1].contains(QStringLiteral("Quintavox")));
+    EXPECT_TRUE(info[2].startsWith(QStringLiteral("www.example.com/")));
 
-  // Windows-1252 by its own table: the 0x80-0x9F block, its holes, Latin-1 above.
-  EXPECT_EQ(DaWindows1252("\x80\x85\x92\x9F"), QString::fromUtf16(u"\u20AC\u2026\u2019\u0178"));
-  EXPECT_EQ(DaWindows1252("\x81\x8D\x8F\x90\x9D"), QString(5, QChar(0xFFFD)));
-  EXPECT_EQ(DaWindows1252("pi\xF9 \xE8\xE0\xF2\xFF"), QString::fromUtf16(u"più èàòÿ"));
+    // Windows-1252 by its own table: the 0x80-0x9F block, its holes, Latin-1 above.
+    EXPECT_EQ(DaWindows1252("\x80\x85\x92\x9F"), QString::fromUtf16(u"\u20AC\u2026\u2019\u0178"));
+    EXPECT_EQ(DaWindows1252("\x81\x8D\x8F\x90\x9D"), QString(5, QChar(0xFFFD)));
+    EXPECT_EQ(DaWindows1252("pi\xF9 \xE8\xE0\xF2\xFF"), QString::fromUtf16(u"più èàòÿ"));
 }
 
-TEST(Risorse, DesktopEntryCarriesInstalledPathAndVersion) {
-  const QString voce = QString::fromUtf8(LeggiFile(QStringLiteral(BELVANE_DESKTOP_FILE)));
-  ASSERT_TRUE(voce.startsWith(QStringLiteral("[Desktop Entry]\n")));
-  EXPECT_FALSE(voce.contains(QLatin1Char('@'))) << "an unfilled placeholder";
-  const QStringList righe = voce.split(QLatin1Char('\n'));
-  EXPECT_EQ(righe.filter(QRegularExpression(QStringLiteral("^Exec=(/.*)?/belvane/belvane$"))).size(), 1);
-  EXPECT_TRUE(righe.contains(QStringLiteral("Icon=belvane")));
-  EXPECT_TRUE(righe.contains(QStringLiteral("X-Belvane-Version=3.00")));
+TEST(Risorse, DesktopEntryCarriesInstalledPathAndVersion)
+{
+    const QString voce = QString::fromUtf8(LeggiFile(QStringLiteral(BELVANE_DESKTOP_FILE)));
+    ASSERT_TRUE(voce.startsWith(QStringLiteral("[Desktop Entry]\n")));
+    EXPECT_FALSE(voce.contains(QLatin1Char('@'))) << "an unfilled placeholder";
+    const QStringList righe = voce.split(QLatin1Char('\n'));
+    EXPECT_EQ(righe.filter(QRegularExpression(QStringLiteral("^Exec=(/.*)?/belvane/belvane$"))).size(), 1);
+    EXPECT_TRUE(righe.contains(QStringLiteral("Icon=belvane")));
+    EXPECT_TRUE(righe.contains(QStringLiteral("X-Belvane-Version=3.00")));
 }
 
-TEST(Risorse, PicturesLoadByName) {
-  using namespace belvane::risorse;
-  EXPECT_EQ(Titolo().size(), QSize(532, 362));
-  EXPECT_FALSE(Icona().pixmap(32, 32).isNull());
-  for (int code = 1; code <= 40; ++code) EXPECT_EQ(CartaBmp(code).size(), QSize(45, 72)) << code;
-  for (int code : {0, 41, -3}) EXPECT_TRUE(CartaBmp(code).isNull()) << code;
-  EXPECT_EQ(CartaBmp(7), QImage(FileCarta(7)));
+TEST(Risorse, PicturesLoadByName)
+{
+    using namespace belvane::risorse;
+    EXPECT_EQ(Titolo().size(), QSize(532, 362));
+    EXPECT_FALSE(Icona().pixmap(32, 32).isNull());
+    for (int code = 1; code <= 40; ++code)
+        EXPECT_EQ(CartaBmp(code).size(), QSize(45, 72)) << code;
+    for (int code : {0, 41, -3})
+        EXPECT_TRUE(CartaBmp(code).isNull()) << code;
+    EXPECT_EQ(CartaBmp(7), QImage(FileCarta(7)));
 }
 
-TEST(CacheCarte, NaturalSizeIsTheBitmapAndHighDensityIsDrawnSharp) {
-  CacheCarte cache;
-  const QPixmap pm = cache.Pixmap(12, QSize(45, 72), 1.0);
-  EXPECT_EQ(pm.toImage().convertToFormat(QImage::Format_RGB32),
-            belvane::risorse::CartaBmp(12).convertToFormat(QImage::Format_RGB32));
-  EXPECT_EQ(cache.Pixmap(12, QSize(45, 72), 1.0).cacheKey(), pm.cacheKey());
+TEST(CacheCarte, NaturalSizeIsTheBitmapAndHighDensityIsDrawnSharp)
+{
+    CacheCarte cache;
+    const QPixmap pm = cache.Pixmap(12, QSize(45, 72), 1.0);
+    EXPECT_EQ(pm.toImage().convertToFormat(QImage::Format_RGB32),
+              belvane::risorse::CartaBmp(12).convertToFormat(QImage::Format_RGB32));
+    EXPECT_EQ(cache.Pixmap(12, QSize(45, 72), 1.0).cacheKey(), pm.cacheKey());
 
-  const QPixmap doppio = cache.Pixmap(25, QSize(45, 72), 2.0);
-  EXPECT_EQ(doppio.size(), QSize(90, 144));
-  EXPECT_EQ(doppio.deviceIndependentSize(), QSizeF(45, 72));
-  // The drawing fills the larger pixmap: its middle is not blank, its edges are white.
-  const QImage img = doppio.toImage();
-  EXPECT_EQ(img.pixel(0, 0) & 0xFFFFFF, 0xFFFFFFu);
-  int colorati = 0;
-  for (int y = 0; y < img.height(); ++y)
-    for (int x = 0; x < img.width(); ++x) colorati += (img.pixel(x, y) & 0xFFFFFF) != 0xFFFFFF;
-  EXPECT_GT(colorati, 1000);
-  EXPECT_EQ(cache.Pixmap(25, QSize(90, 144), 1.5).size(), QSize(135, 216));
+    const QPixmap doppio = cache.Pixmap(25, QSize(45, 72), 2.0);
+    EXPECT_EQ(doppio.size(), QSize(90, 144));
+    EXPECT_EQ(doppio.deviceIndependentSize(), QSizeF(45, 72));
+    // The drawing fills the larger pixmap: its middle is not blank, its edges are white.
+    const QImage img = doppio.toImage();
+    EXPECT_EQ(img.pixel(0, 0) & 0xFFFFFF, 0xFFFFFFu);
+    int colorati = 0;
+    for (int y = 0; y < img.height(); ++y)
+        for (int x = 0; x < img.width(); ++x)
+            colorati += (img.pixel(x, y) & 0xFFFFFF) != 0xFFFFFF;
+    EXPECT_GT(colorati, 1000);
+    EXPECT_EQ(cache.Pixmap(25, QSize(90, 144), 1.5).size(), QSize(135, 216));
 }
 
-TEST(CacheCarte, BadCodesAndSizesGiveAVisibleFallback) {
-  CacheCarte cache;
-  for (int code : {0, -1, 41, 1000}) {
-    const QPixmap pm = cache.Pixmap(code, QSize(45, 72), 1.0);
-    EXPECT_EQ(pm.size(), QSize(45, 72)) << code;
-    EXPECT_EQ(pm.toImage().pixelColor(3, 4).red(), 255) << code;  // a red cross through the corner
-  }
-  EXPECT_FALSE(cache.Pixmap(5, QSize(0, 0), 1.0).isNull());
-  EXPECT_FALSE(cache.Pixmap(5, QSize(-10, 72), std::numeric_limits<qreal>::quiet_NaN()).isNull());
-  EXPECT_FALSE(cache.Pixmap(5, QSize(45, 72), 0.0).isNull());
+TEST(CacheCarte, BadCodesAndSizesGiveAVisibleFallback)
+{
+    CacheCarte cache;
+    for (int code : {0, -1, 41, 1000}) {
+        const QPixmap pm = cache.Pixmap(code, QSize(45, 72), 1.0);
+        EXPECT_EQ(pm.size(), QSize(45, 72)) << code;
+        EXPECT_EQ(pm.toImage().pixelColor(3, 4).red(), 255) << code; // a red cross through the corner
+    }
+    EXPECT_FALSE(cache.Pixmap(5, QSize(0, 0), 1.0).isNull());
+    EXPECT_FALSE(cache.Pixmap(5, QSize(-10, 72), std::numeric_limits<qreal>::quiet_NaN()).isNull());
+    EXPECT_FALSE(cache.Pixmap(5, QSize(45, 72), 0.0).isNull());
 }
 
-}  // namespace
+} // namespace
 
-int main(int argc, char** argv) {
-  // Pixmaps and icons need a QGuiApplication; discovery runs without ctest's environment.
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  QGuiApplication app(argc, argv);
-  ::testing::InitGoogleTest(&argc, argv);
-  return RUN_ALL_TESTS();
+int main(int argc, char **argv)
+{
+    // Pixmaps and icons need a QGuiApplication; discovery runs without ctest's environment.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
 }

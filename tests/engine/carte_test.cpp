@@ -51,14 +51,15 @@ TEST(Generatore, SameSeedSameSequenceAndDrawsStayInRange)
 TEST(Dump, ShowsTheAttemptAndEveryRow)
 {
     test::Banco banco;
-    banco.Posa({"1 2 3 4 5 6 7 8 9 10 .", "11 12 13 14 15 16 17 18 19 20 .",
-                "21 22 23 24 25 26 27 28 29 30 .", "31 32 33 34 35 36 37 38 39 40 ."},
+    banco.Posa({"1 2 3 4 5 6 7 8 9 10 .", "11 12 13 14 15 16 17 18 19 20 .", "21 22 23 24 25 26 27 28 29 30 .",
+                "31 32 33 34 35 36 37 38 39 40 ."},
                2);
-    EXPECT_EQ(banco.partita.Dump(), "Tentativo 2\n"
-                                    " 1  2  3  4  5  6  7  8  9 10  .\n"
-                                    "11 12 13 14 15 16 17 18 19 20  .\n"
-                                    "21 22 23 24 25 26 27 28 29 30  .\n"
-                                    "31 32 33 34 35 36 37 38 39 40  .\n");
+    EXPECT_EQ(banco.partita.Dump(),
+              "Tentativo 2\n"
+              " 1  2  3  4  5  6  7  8  9 10  .\n"
+              "11 12 13 14 15 16 17 18 19 20  .\n"
+              "21 22 23 24 25 26 27 28 29 30  .\n"
+              "31 32 33 34 35 36 37 38 39 40  .\n");
 }
 
 } // namespace

@@ -9,17 +9,11 @@ namespace belvane {
 namespace {
 
 // Every free space follows a king and no row is in order.
-const std::array<std::string, 4> kFermo{
-    "2 3 4 5 6 7 8 9 10 . 1",
-    "12 13 14 15 16 17 18 19 20 . 11",
-    "22 23 24 25 26 27 28 29 30 . 21",
-    "32 33 34 35 36 37 38 39 40 . 31"};
+const std::array<std::string, 4> kFermo{"2 3 4 5 6 7 8 9 10 . 1", "12 13 14 15 16 17 18 19 20 . 11",
+                                        "22 23 24 25 26 27 28 29 30 . 21", "32 33 34 35 36 37 38 39 40 . 31"};
 
-const std::array<std::string, 4> kVinto{
-    "11 12 13 14 15 16 17 18 19 20 .",
-    "1 2 3 4 5 6 7 8 9 10 .",
-    "31 32 33 34 35 36 37 38 39 40 .",
-    "21 22 23 24 25 26 27 28 29 30 ."};
+const std::array<std::string, 4> kVinto{"11 12 13 14 15 16 17 18 19 20 .", "1 2 3 4 5 6 7 8 9 10 .",
+                                        "31 32 33 34 35 36 37 38 39 40 .", "21 22 23 24 25 26 27 28 29 30 ."};
 
 std::string Testo(int n) { return std::to_string(n) + "\u00B0 Tentativo"; }
 
@@ -27,8 +21,8 @@ TEST(Controllo, AMoveLeftAsksNothingAndChangesNothing)
 {
     test::Banco banco;
     // Dead spaces after kings and after another space, but row 3's first slot is free.
-    banco.Posa({"1 2 3 4 5 6 7 8 9 10 .", "11 12 13 14 15 16 17 18 19 20 .",
-                ". 22 23 24 25 26 27 28 29 30 21", "31 32 33 34 35 36 37 38 39 40 ."});
+    banco.Posa({"1 2 3 4 5 6 7 8 9 10 .", "11 12 13 14 15 16 17 18 19 20 .", ". 22 23 24 25 26 27 28 29 30 21",
+                "31 32 33 34 35 36 37 38 39 40 ."});
     const Stato prima = banco.partita.stato();
     banco.partita.Controllo();
     EXPECT_TRUE(banco.finestra.domande.empty());
@@ -40,8 +34,8 @@ TEST(Controllo, AMoveLeftAsksNothingAndChangesNothing)
 TEST(Controllo, SpaceAfterASpaceIsDead)
 {
     test::Banco banco;
-    banco.Posa({"2 3 4 5 6 7 8 9 10 . .", "12 13 14 15 16 17 18 19 20 . 11",
-                "22 23 24 25 26 27 28 29 30 1 21", "32 33 34 35 36 37 38 39 40 . 31"});
+    banco.Posa({"2 3 4 5 6 7 8 9 10 . .", "12 13 14 15 16 17 18 19 20 . 11", "22 23 24 25 26 27 28 29 30 1 21",
+                "32 33 34 35 36 37 38 39 40 . 31"});
     banco.finestra.risposte = {Risposta::No};
     banco.partita.Controllo();
     EXPECT_EQ(banco.partita.stato().Mossa, StatoMossa::Nessuna);
@@ -107,8 +101,7 @@ TEST(Controllo, AWonTablePlaysTheFinaleBeforeAskingAtAnyAttempt)
         banco.finestra.primaDiRispondere = [&] { titolo = banco.partita.stato().Messaggio; };
         banco.partita.Controllo();
         const auto &r = banco.finestra.registro;
-        ASSERT_EQ(r, (std::vector<std::string>{"RestartMusicAtEnd", "PlayFinaleTune", "Chiedi",
-                                               "ChiudiFinestra"}));
+        ASSERT_EQ(r, (std::vector<std::string>{"RestartMusicAtEnd", "PlayFinaleTune", "Chiedi", "ChiudiFinestra"}));
         EXPECT_EQ(banco.finestra.domande.back().titolo, "Complimenti!");
         EXPECT_EQ(titolo, "Complimenti!");
         EXPECT_EQ(banco.finestra.domande.back().testo, "Altra partita?");
@@ -119,8 +112,8 @@ TEST(Controllo, AWonTablePlaysTheFinaleBeforeAskingAtAnyAttempt)
 TEST(Controllo, OneRowOutOfOrderIsNotAWin)
 {
     test::Banco banco;
-    banco.Posa({"1 2 3 4 5 6 7 8 9 10 .", "11 12 13 14 15 16 17 18 19 20 .",
-                "21 22 23 24 25 26 27 28 29 30 .", "32 31 33 34 35 36 37 38 39 40 ."});
+    banco.Posa({"1 2 3 4 5 6 7 8 9 10 .", "11 12 13 14 15 16 17 18 19 20 .", "21 22 23 24 25 26 27 28 29 30 .",
+                "32 31 33 34 35 36 37 38 39 40 ."});
     banco.finestra.risposte = {Risposta::No};
     banco.partita.Controllo();
     EXPECT_EQ(banco.finestra.domande.back().titolo, "Ce la puoi ancora fare.....");
@@ -144,8 +137,8 @@ int CarteInRiga(const Stato &s, int r)
 TEST(Rimescola, KeepsEachRowsRunBehindItsAce)
 {
     const Stato s = Rimescolato({"1 2 3 40 . 5 6 7 8 9 4",            // ace, 2, 3: keeps three
-                                 "12 13 14 15 16 17 18 19 20 . 11",    // no ace: keeps its first card
-                                 "21 22 23 24 25 26 27 28 29 30 .",    // ace to king: gives up the king
+                                 "12 13 14 15 16 17 18 19 20 . 11",   // no ace: keeps its first card
+                                 "21 22 23 24 25 26 27 28 29 30 .",   // ace to king: gives up the king
                                  "31 32 33 34 35 36 37 38 39 10 ."}); // ace to 9: keeps nine
     EXPECT_EQ(s.Tenute, (std::array<Int, 5>{0, 4, 2, 10, 10}));
     EXPECT_EQ(s.NumCarte, 40 - 3 - 1 - 9 - 9);

@@ -10,11 +10,8 @@ namespace {
 
 // Every row keeps a king before a free space, so nothing but the tested
 // click can move and no question is asked unless the test wants one.
-const std::array<std::string, 4> kBase{
-    "1 2 3 4 5 6 7 8 9 10 .",
-    "11 12 . 13 14 15 16 17 18 19 20",
-    "21 22 23 24 25 26 27 28 29 30 .",
-    "31 32 33 34 35 36 37 38 39 40 ."};
+const std::array<std::string, 4> kBase{"1 2 3 4 5 6 7 8 9 10 .", "11 12 . 13 14 15 16 17 18 19 20",
+                                       "21 22 23 24 25 26 27 28 29 30 .", "31 32 33 34 35 36 37 38 39 40 ."};
 
 TEST(Mossa, SuccessorGoesIntoTheGapRightOfItsPredecessor)
 {
@@ -34,8 +31,8 @@ TEST(Mossa, SuccessorGoesIntoTheGapRightOfItsPredecessor)
 TEST(Mossa, ACardOfAnotherSuitOrAKingsSuccessorDoesNotMove)
 {
     test::Banco banco;
-    banco.Posa({"2 . 3 4 5 6 7 8 9 10 1", "11 12 13 14 15 16 17 18 19 20 .",
-                "21 22 23 24 25 26 27 28 29 30 .", "31 32 33 34 35 36 37 38 39 40 ."});
+    banco.Posa({"2 . 3 4 5 6 7 8 9 10 1", "11 12 13 14 15 16 17 18 19 20 .", "21 22 23 24 25 26 27 28 29 30 .",
+                "31 32 33 34 35 36 37 38 39 40 ."});
     banco.finestra.risposte = {Risposta::No};
     const Stato prima = banco.partita.stato();
     banco.partita.Carta_Click(13); // gap follows 2 of Bastoni, not 12
@@ -49,8 +46,8 @@ TEST(Mossa, ACardOfAnotherSuitOrAKingsSuccessorDoesNotMove)
 TEST(Mossa, CardRightOfTheGapShiftsLeftAndPredecessorInColumn11BlocksNothingElse)
 {
     test::Banco banco;
-    banco.Posa({"1 . 2 3 4 5 6 7 8 9 10", "11 12 13 14 15 16 17 18 19 20 .",
-                "21 22 23 24 25 26 27 28 29 30 .", "31 32 33 34 35 36 37 38 39 40 ."});
+    banco.Posa({"1 . 2 3 4 5 6 7 8 9 10", "11 12 13 14 15 16 17 18 19 20 .", "21 22 23 24 25 26 27 28 29 30 .",
+                "31 32 33 34 35 36 37 38 39 40 ."});
     banco.partita.Carta_Click(2);
     EXPECT_EQ(banco.Slot(1, 2), 2);
     EXPECT_EQ(banco.Slot(1, 3), 0);
@@ -63,8 +60,8 @@ TEST(Mossa, CardRightOfTheGapShiftsLeftAndPredecessorInColumn11BlocksNothingElse
 TEST(Mossa, AceGoesToTheTopmostFreeFirstSlotSilently)
 {
     test::Banco banco;
-    banco.Posa({"1 2 3 4 5 6 7 8 9 10 .", ". 12 13 14 15 16 17 18 19 20 11",
-                "21 22 23 24 25 26 27 28 29 30 .", ". 32 33 34 35 36 37 38 39 40 31"});
+    banco.Posa({"1 2 3 4 5 6 7 8 9 10 .", ". 12 13 14 15 16 17 18 19 20 11", "21 22 23 24 25 26 27 28 29 30 .",
+                ". 32 33 34 35 36 37 38 39 40 31"});
     banco.partita.Carta_Click(31);
     EXPECT_EQ(banco.Slot(2, 1), 31);
     EXPECT_EQ(banco.Slot(4, 11), 0);
@@ -72,8 +69,8 @@ TEST(Mossa, AceGoesToTheTopmostFreeFirstSlotSilently)
     EXPECT_EQ(banco.finestra.posizioni[31].top, 74.0f);
     EXPECT_EQ(banco.finestra.rustle, 0);
     // An ace already in column 1 moves up to another row's free first slot.
-    banco.Posa({". 2 3 4 5 6 7 8 9 10 1", "11 12 13 14 15 16 17 18 19 20 .",
-                "21 22 23 24 25 26 27 28 29 30 .", "31 32 33 34 35 36 37 38 39 40 ."});
+    banco.Posa({". 2 3 4 5 6 7 8 9 10 1", "11 12 13 14 15 16 17 18 19 20 .", "21 22 23 24 25 26 27 28 29 30 .",
+                "31 32 33 34 35 36 37 38 39 40 ."});
     banco.partita.Carta_Click(31);
     EXPECT_EQ(banco.Slot(1, 1), 31);
     EXPECT_EQ(banco.Slot(4, 1), 0);
@@ -107,8 +104,8 @@ TEST(Mossa, BadInputMovesNothingAndStillRunsTheCheck)
     }
     // 13 could move, but its control stands elsewhere: on the pile, beyond
     // the last column or row, before the first, at another card's slot, nowhere.
-    for (Posizione p : {kPila, Posizione{11 * 47.0f, 74}, Posizione{3 * 47.0f, 4 * 74.0f},
-                        Posizione{-47, 74}, Posizione{0, 0}, Posizione{std::nanf(""), 74}, Posizione{1e30f, 1e30f}}) {
+    for (Posizione p : {kPila, Posizione{11 * 47.0f, 74}, Posizione{3 * 47.0f, 4 * 74.0f}, Posizione{-47, 74},
+                        Posizione{0, 0}, Posizione{std::nanf(""), 74}, Posizione{1e30f, 1e30f}}) {
         banco.finestra.posizioni[13] = p;
         banco.partita.Carta_Click(13);
         ++clic;

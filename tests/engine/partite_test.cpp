@@ -173,8 +173,8 @@ TEST(Partite, EveryCardLandsInEverySlotEquallyOften)
 TEST(Partite, AReshuffleDealsOnlyBehindTheKeptRuns)
 {
     test::Banco banco;
-    banco.Posa({"1 2 3 4 5 6 7 8 9 20 .", "11 12 13 14 15 16 17 18 19 10 .",
-                "21 22 23 24 25 26 27 28 29 30 .", "32 33 34 35 36 37 38 39 40 . 31"});
+    banco.Posa({"1 2 3 4 5 6 7 8 9 20 .", "11 12 13 14 15 16 17 18 19 10 .", "21 22 23 24 25 26 27 28 29 30 .",
+                "32 33 34 35 36 37 38 39 40 . 31"});
     banco.partita.Controllo();
     const Stato &s = banco.partita.stato();
     // Rows 1 to 3 keep nine cards and get one new card in column 11.

@@ -27,7 +27,7 @@ public:
     std::array<Posizione, kCarte + 1> posizioni{};
     std::vector<std::string> registro; // every call, in order
     std::vector<Domanda> domande;
-    std::deque<Risposta> risposte;     // answers to give; Si when empty
+    std::deque<Risposta> risposte;      // answers to give; Si when empty
     std::function<Risposta()> rispondi; // overrides risposte when set
     std::function<void()> primaDiRispondere;
     Partita *partita = nullptr;

@@ -33,15 +33,16 @@ TEST(BranoMidi, TracksMergeInTimeThroughTempoChangesSmpteAndRunningStatus)
 
     // 25 frames a second, 40 ticks a frame: 1000 ticks a second; the longer track sets the length.
     const auto smpte = static_cast<uint16_t>((0x100 - 25) << 8 | 40);
-    brano = LeggiBrano(Smf(1, smpte, {Traccia({0x00, 0xC0, 5, 0x83, 0x74, 0x90, 64, 90}),
-                                      Traccia({0x87, 0x68, 0xB1, 7, 80})}));
+    brano = LeggiBrano(
+        Smf(1, smpte, {Traccia({0x00, 0xC0, 5, 0x83, 0x74, 0x90, 64, 90}), Traccia({0x87, 0x68, 0xB1, 7, 80})}));
     ASSERT_TRUE(brano);
     EXPECT_EQ(Frame(*brano), (std::vector<int64_t>{0, 22050, 44100}));
     EXPECT_EQ(brano->lunghezza, 44100);
 
     // The largest delta at the slowest tempo: weeks of silence, capped; the late note-off is dropped.
-    brano = LeggiBrano(Smf(0, 1, {Traccia({0x00, 0xFF, 0x51, 0x03, 0xFF, 0xFF, 0xFF, 0x00, 0x90, 60, 100,
-                                           0xFF, 0xFF, 0xFF, 0x7F, 0x80, 60, 0})}));
+    brano = LeggiBrano(Smf(0, 1,
+                           {Traccia({0x00, 0xFF, 0x51, 0x03, 0xFF, 0xFF, 0xFF, 0x00, 0x90, 60, 100, 0xFF, 0xFF, 0xFF,
+                                     0x7F, 0x80, 60, 0})}));
     ASSERT_TRUE(brano);
     EXPECT_LE(brano->lunghezza, kDurataMassima);
     EXPECT_EQ(brano->eventi.size(), 1u);

@@ -31,12 +31,13 @@ void PartitaMuta(const prova::Cartella &c, ModoUscita modo, F controlla, const s
     testing::internal::CaptureStdout();
     testing::internal::CaptureStderr();
     {
-        Suoni suoni(c.Testo(), [] { return true; }, modo, sf);
+        Suoni suoni(
+            c.Testo(), [] { return true; }, modo, sf);
         const bool soundFont = suoni.WaitForSoundFont(std::chrono::seconds(10));
         suoni.OpenSoundDevices();
         controlla(suoni, soundFont);
-        for (auto chiamata : {&Suoni::StartMusic, &Suoni::PlayCardRustle, &Suoni::RestartMusicAtEnd,
-                              &Suoni::PauseMusic, &Suoni::ResumeMusic, &Suoni::PlayFinaleTune, &Suoni::PlayCardRustle,
+        for (auto chiamata : {&Suoni::StartMusic, &Suoni::PlayCardRustle, &Suoni::RestartMusicAtEnd, &Suoni::PauseMusic,
+                              &Suoni::ResumeMusic, &Suoni::PlayFinaleTune, &Suoni::PlayCardRustle,
                               &Suoni::ReloadGameTune, &Suoni::StartMusic, &Suoni::CloseMusic, &Suoni::CloseMusic})
             (suoni.*chiamata)();
     }
@@ -92,12 +93,15 @@ TEST(FileGuasti, WithoutSoundFontTheTuneRunsSilently)
     prova::Scrivi(cartella.p / "finto.sf2", Rumore(2000, {'R', 'I', 'F', 'F', 0xD0, 0x07, 0, 0, 's', 'f', 'b', 'k'}));
     for (const std::string &sf : {cartella.Testo() + "/none.sf2", cartella.Testo() + "/finto.sf2"}) {
         SCOPED_TRACE(sf);
-        PartitaMuta(cartella, ModoUscita::FuoriLinea, [](Suoni &suoni, bool soundFont) {
-            EXPECT_FALSE(soundFont);
-            suoni.StartMusic();
-            EXPECT_TRUE(Zitto(suoni, 44100 / 2));
-            EXPECT_EQ(suoni.MMC1().Position(), 500) << "the tune keeps its time, so it still ends";
-        }, sf);
+        PartitaMuta(
+            cartella, ModoUscita::FuoriLinea,
+            [](Suoni &suoni, bool soundFont) {
+                EXPECT_FALSE(soundFont);
+                suoni.StartMusic();
+                EXPECT_TRUE(Zitto(suoni, 44100 / 2));
+                EXPECT_EQ(suoni.MMC1().Position(), 500) << "the tune keeps its time, so it still ends";
+            },
+            sf);
     }
 }
 
@@ -118,7 +122,7 @@ TEST(FileGuasti, WithoutASoundCardTunesStillRunInRealTime)
             EXPECT_EQ(interruzione.sa_handler, SIG_DFL) << "Ctrl+C must still end the program";
             suoni.StartMusic();
             std::this_thread::sleep_for(std::chrono::milliseconds(300));
-            EXPECT_GT(suoni.MMC1().Position(), 0);  // moving, however loaded the machine
+            EXPECT_GT(suoni.MMC1().Position(), 0); // moving, however loaded the machine
             EXPECT_LT(suoni.MMC1().Position(), 3000);
         });
     }

@@ -77,14 +77,17 @@ inline Byte Wav(uint16_t canali, uint32_t hz, const std::vector<int16_t> &campio
 
 inline void Scrivi(const std::filesystem::path &p, const Byte &dati)
 {
-    std::ofstream(p, std::ios::binary).write(reinterpret_cast<const char *>(dati.data()),
-                                             static_cast<std::streamsize>(dati.size()));
+    std::ofstream(p, std::ios::binary)
+        .write(reinterpret_cast<const char *>(dati.data()), static_cast<std::streamsize>(dati.size()));
 }
 
 // A fresh folder laid out like the program's, with an accent in its name; removed at the end.
 struct Cartella {
     const std::filesystem::path p = std::filesystem::temp_directory_path() /
-        ("belvane-" + std::to_string(getpid()) + "-" + std::to_string([] { static std::atomic<int> n; return n++; }())) /
+        ("belvane-" + std::to_string(getpid()) + "-" + std::to_string([] {
+                                        static std::atomic<int> n;
+                                        return n++;
+                                    }())) /
         "prog dir è";
     Cartella() { std::filesystem::create_directories(p / "Music"); }
     ~Cartella()
@@ -96,8 +99,8 @@ struct Cartella {
     // Writes the three sound files; empty data leaves a file out unless `vuoti`.
     void Metti(const Byte &gioco, const Byte &finale, const Byte &fruscio, bool vuoti = false) const
     {
-        for (const auto &[nome, dati] : {std::pair{"Music/10carte.mid", &gioco}, {"Music/bump.mid", &finale},
-                                         {"carta.wav", &fruscio}})
+        for (const auto &[nome, dati] :
+             {std::pair{"Music/10carte.mid", &gioco}, {"Music/bump.mid", &finale}, {"carta.wav", &fruscio}})
             if (vuoti || !dati->empty())
                 Scrivi(p / nome, *dati);
     }

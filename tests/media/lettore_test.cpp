@@ -111,16 +111,17 @@ TEST(LettoreMusica, ATuneStartedWhileTheSoundFontLoadsWaitsForIt)
 {
     prova::Cartella cartella;
     cartella.Metti(prova::MelodiaLunga(1000), {}, {});
-    const std::string tubo = cartella.Testo() + "/attesa.sf2";  // holds the loader until opened
+    const std::string tubo = cartella.Testo() + "/attesa.sf2"; // holds the loader until opened
     ASSERT_EQ(mkfifo(tubo.c_str(), 0600), 0);
-    Suoni suoni(cartella.Testo(), [] { return true; }, ModoUscita::FuoriLinea, tubo);
+    Suoni suoni(
+        cartella.Testo(), [] { return true; }, ModoUscita::FuoriLinea, tubo);
     suoni.OpenSoundDevices();
     suoni.StartMusic();
     std::vector<float> b(2 * 8820);
     suoni.Render(b.data(), 8820);
     EXPECT_EQ(suoni.MMC1().Position(), 0);
     EXPECT_EQ(suoni.MMC1().State(), Stato::Suona);
-    std::ofstream{tubo}.close();  // the loader reads nothing and gives up
+    std::ofstream{tubo}.close(); // the loader reads nothing and gives up
     EXPECT_FALSE(suoni.WaitForSoundFont(std::chrono::seconds(10)));
     suoni.Render(b.data(), 8820);
     EXPECT_EQ(suoni.MMC1().Position(), 200) << "then it runs on silently";
@@ -144,7 +145,7 @@ TEST_F(Mix, MusicStartsPausesResumesAndRestartsOnlyWhenEnded)
     ASSERT_EQ(musica.Position(), musica.Length());
     Ascolta(1500);
     EXPECT_LT(Rms(Ascolta(100)), 1e-4) << "silent after the end";
-    suoni.PauseMusic();  // Music unchecked after the end changes nothing
+    suoni.PauseMusic(); // Music unchecked after the end changes nothing
     suoni.RestartMusicAtEnd();
     EXPECT_EQ(musica.State(), Stato::Suona);
     EXPECT_EQ(musica.Position(), 0);
@@ -157,9 +158,9 @@ TEST_F(Mix, EveryRustlePlaysOnceFromTheBeginningUnlessSwitchedOff)
     suoni.PlayCardRustle();
     const auto primo = Ascolta(20);
     for (std::size_t i = 0; i < primo.size(); ++i)
-        ASSERT_FLOAT_EQ(primo[i], atteso[i / 2] / 32768.0f) << i;  // both channels
+        ASSERT_FLOAT_EQ(primo[i], atteso[i / 2] / 32768.0f) << i; // both channels
     Ascolta(30);
-    suoni.PlayCardRustle();  // cuts the first one off
+    suoni.PlayCardRustle(); // cuts the first one off
     EXPECT_EQ(Ascolta(20), primo);
     Ascolta(200);
     EXPECT_EQ(Rms(Ascolta(50)), 0) << "a rustle plays once";
@@ -180,7 +181,7 @@ TEST_F(Mix, FinaleReplacesTheGameTuneAndReloadBringsItBackStopped)
 {
     suoni.StartMusic();
     Ascolta(300);
-    suoni.PauseMusic();  // winning with the music paused still plays the finale
+    suoni.PauseMusic(); // winning with the music paused still plays the finale
     suoni.PlayFinaleTune();
     EXPECT_EQ(musica.FileName(), cartella.Testo() + "/Music/bump.mid");
     EXPECT_EQ(musica.State(), Stato::Suona);
@@ -192,7 +193,7 @@ TEST_F(Mix, FinaleReplacesTheGameTuneAndReloadBringsItBackStopped)
     EXPECT_EQ(musica.FileName(), cartella.Testo() + "/Music/10carte.mid");
     EXPECT_EQ(musica.Length(), 1958);
     EXPECT_EQ(musica.State(), Stato::Fermo);
-    Ascolta(2000);  // the finale's tail fades
+    Ascolta(2000); // the finale's tail fades
     EXPECT_EQ(Rms(Ascolta(100)), 0) << "stopped and quiet until started";
     EXPECT_EQ(musica.Position(), 0);
     suoni.StartMusic();

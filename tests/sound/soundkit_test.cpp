@@ -10,130 +10,149 @@
 namespace belvane::sound {
 namespace {
 
-Bytes chunk(std::uint8_t length, Bytes body) {
-  body.insert(body.begin(), {'M', 'T', 'r', 'k', 0, 0, 0, length});
-  return body;
+Bytes chunk(std::uint8_t length, Bytes body)
+{
+    body.insert(body.begin(), {'M', 'T', 'r', 'k', 0, 0, 0, length});
+    return body;
 }
 
-TEST(MidiEncoding, QuantitiesTracksAndFileHeader) {
-  const std::pair<std::uint32_t, Bytes> quantities[] = {
-      {0, {0x00}}, {0x7F, {0x7F}}, {0x80, {0x81, 0x00}}, {0x3FFF, {0xFF, 0x7F}},
-      {0x4000, {0x81, 0x80, 0x00}}, {0x0FFFFFFF, {0xFF, 0xFF, 0xFF, 0x7F}}};
-  for (const auto& [value, bytes] : quantities) {
+TEST(MidiEncoding, QuantitiesTracksAndFileHeader)
+{
+    const std::pair<std::uint32_t, Bytes> quantities[] = {{0, {0x00}},
+                                                          {0x7F, {0x7F}},
+                                                          {0x80, {0x81, 0x00}},
+                                                          {0x3FFF, {0xFF, 0x7F}},
+                                                          {0x4000, {0x81, 0x80, 0x00}},
+                                                          {0x0FFFFFFF, {0xFF, 0xFF, 0xFF, 0x7F}}};
+    for (const auto &[value, bytes] : quantities) {
+        Bytes out;
+        append_vlq(out, value);
+        EXPECT_EQ(out, bytes) << value;
+    }
+
+    // Added out of order: a repeated key ends before it sounds again, and the
+    // program change at the same tick comes first; an early end is ignored.
+    MidiTrack track;
+    track.note(100, 0, 60, 90, 100);
+    track.note(0, 0, 60, 80, 100);
+    track.program(0, 0, 24);
+    track.end_at(150);
+    EXPECT_EQ(track.chunk(), chunk(23, {0x00, 0xC0, 24, 0x00, 0x90, 60, 80, 0x64, 0x80, 60,   64,  0x00,
+                                        0x90, 60,   90, 0x64, 0x80, 60, 64, 0x00, 0xFF, 0x2F, 0x00}));
+    MidiTrack silent;
+    silent.end_at(0x80);
+    EXPECT_EQ(silent.chunk(), chunk(5, {0x81, 0x00, 0xFF, 0x2F, 0x00}));
+
+    std::array<MidiTrack, 2> tracks;
+    tracks[0].tempo(0, 500000);
+    tracks[0].time_signature(0, 6, 3);
+    Bytes expected = {'M', 'T', 'h', 'd', 0, 0, 0, 6, 0, 1, 0, 2, 0x01, 0xE0};
+    for (const Bytes &c : {chunk(19,
+                                 {0x00, 0xFF, 0x51, 0x03, 0x07, 0xA1, 0x20, 0x00, 0xFF, 0x58, 0x04, 6, 3, 24, 8, 0x00,
+                                  0xFF, 0x2F, 0x00}),
+                           chunk(4, {0x00, 0xFF, 0x2F, 0x00})})
+        expected.insert(expected.end(), c.begin(), c.end());
+    EXPECT_EQ(encode_midi_file(480, tracks), expected);
+}
+
+TEST(MidiEncoding, RejectsValuesThatDoNotFitTheirBytes)
+{
     Bytes out;
-    append_vlq(out, value);
-    EXPECT_EQ(out, bytes) << value;
-  }
-
-  // Added out of order: a repeated key ends before it sounds again, and the
-  // program change at the same tick comes first; an early end is ignored.
-  MidiTrack track;
-  track.note(100, 0, 60, 90, 100);
-  track.note(0, 0, 60, 80, 100);
-  track.program(0, 0, 24);
-  track.end_at(150);
-  EXPECT_EQ(track.chunk(), chunk(23, {0x00, 0xC0, 24, 0x00, 0x90, 60, 80, 0x64, 0x80, 60, 64, 0x00, 0x90, 60, 90,
-                                      0x64, 0x80, 60, 64, 0x00, 0xFF, 0x2F, 0x00}));
-  MidiTrack silent;
-  silent.end_at(0x80);
-  EXPECT_EQ(silent.chunk(), chunk(5, {0x81, 0x00, 0xFF, 0x2F, 0x00}));
-
-  std::array<MidiTrack, 2> tracks;
-  tracks[0].tempo(0, 500000);
-  tracks[0].time_signature(0, 6, 3);
-  Bytes expected = {'M', 'T', 'h', 'd', 0, 0, 0, 6, 0, 1, 0, 2, 0x01, 0xE0};
-  for (const Bytes& c : {chunk(19, {0x00, 0xFF, 0x51, 0x03, 0x07, 0xA1, 0x20, 0x00, 0xFF, 0x58, 0x04, 6, 3, 24, 8,
-                                    0x00, 0xFF, 0x2F, 0x00}),
-                         chunk(4, {0x00, 0xFF, 0x2F, 0x00})})
-    expected.insert(expected.end(), c.begin(), c.end());
-  EXPECT_EQ(encode_midi_file(480, tracks), expected);
+    EXPECT_THROW(append_vlq(out, 0x10000000), std::out_of_range);
+    MidiTrack track;
+    EXPECT_THROW(track.note(0, 16, 60, 90, 10), std::out_of_range);
+    EXPECT_THROW(track.note(0, 0, 128, 90, 10), std::out_of_range);
+    EXPECT_THROW(track.note(0, 0, 60, 0, 10), std::invalid_argument);
+    EXPECT_THROW(track.tempo(0, 0x1000000), std::out_of_range);
+    EXPECT_THROW(encode_midi_file(480, {}), std::invalid_argument);
 }
 
-TEST(MidiEncoding, RejectsValuesThatDoNotFitTheirBytes) {
-  Bytes out;
-  EXPECT_THROW(append_vlq(out, 0x10000000), std::out_of_range);
-  MidiTrack track;
-  EXPECT_THROW(track.note(0, 16, 60, 90, 10), std::out_of_range);
-  EXPECT_THROW(track.note(0, 0, 128, 90, 10), std::out_of_range);
-  EXPECT_THROW(track.note(0, 0, 60, 0, 10), std::invalid_argument);
-  EXPECT_THROW(track.tempo(0, 0x1000000), std::out_of_range);
-  EXPECT_THROW(encode_midi_file(480, {}), std::invalid_argument);
+TEST(WaveEncoding, HeaderDescribesTheSamples)
+{
+    const std::array<std::int16_t, 4> samples = {0, -1, 0x1234, -32768};
+    const Bytes expected = {
+        'R', 'I', 'F', 'F', 44, 0, 0,    0,    'W', 'A', 'V',  'E',  'f',  'm',  't',  ' ', 16, 0,
+        0,   0,   1,   0,   2,  0, 0x44, 0xAC, 0,   0,   0x10, 0xB1, 0x02, 0,    4,    0,   16, 0,
+        'd', 'a', 't', 'a', 8,  0, 0,    0,    0,   0,   0xFF, 0xFF, 0x34, 0x12, 0x00, 0x80}; // 44100 Hz, 176400
+                                                                                              // bytes/s, stereo, 16
+                                                                                              // bits
+    EXPECT_EQ(encode_wave_pcm16(samples, 44100, 2), expected);
+    EXPECT_THROW(encode_wave_pcm16(std::span(samples).first(3), 44100, 2), std::invalid_argument);
 }
 
-TEST(WaveEncoding, HeaderDescribesTheSamples) {
-  const std::array<std::int16_t, 4> samples = {0, -1, 0x1234, -32768};
-  const Bytes expected = {'R', 'I', 'F', 'F', 44, 0, 0, 0, 'W', 'A', 'V', 'E', 'f', 'm', 't', ' ', 16, 0, 0, 0, 1, 0,
-                          2, 0, 0x44, 0xAC, 0, 0, 0x10, 0xB1, 0x02, 0, 4, 0, 16, 0, 'd', 'a', 't', 'a', 8, 0, 0, 0,
-                          0, 0, 0xFF, 0xFF, 0x34, 0x12, 0x00, 0x80};  // 44100 Hz, 176400 bytes/s, stereo, 16 bits
-  EXPECT_EQ(encode_wave_pcm16(samples, 44100, 2), expected);
-  EXPECT_THROW(encode_wave_pcm16(std::span(samples).first(3), 44100, 2), std::invalid_argument);
-}
+TEST(ScoreNotation, KeysBarsAndChords)
+{
+    // Scientific pitch; the octave belongs to the letter, so Cb4 is B3.
+    const std::pair<const char *, int> keys[] = {{"C4", 60},  {"A4", 69},  {"G#5", 80},
+                                                 {"Bb3", 58}, {"Cb4", 59}, {"B#3", 60}};
+    for (const auto &[name, key] : keys)
+        EXPECT_EQ(parse_key(name), key) << name;
+    for (const char *bad : {"H4", "C", "c4", "C#", "C4x", "Cb-1", "G10"})
+        EXPECT_THROW(parse_key(bad), std::invalid_argument) << bad;
 
-TEST(ScoreNotation, KeysBarsAndChords) {
-  // Scientific pitch; the octave belongs to the letter, so Cb4 is B3.
-  const std::pair<const char*, int> keys[] = {{"C4", 60}, {"A4", 69}, {"G#5", 80}, {"Bb3", 58}, {"Cb4", 59}, {"B#3", 60}};
-  for (const auto& [name, key] : keys) EXPECT_EQ(parse_key(name), key) << name;
-  for (const char* bad : {"H4", "C", "c4", "C#", "C4x", "Cb-1", "G10"})
-    EXPECT_THROW(parse_key(bad), std::invalid_argument) << bad;
+    const std::vector<Step> bar = parse_bar("  E5/2 r/1  G#4/3 ", 6);
+    ASSERT_EQ(bar.size(), 3u);
+    EXPECT_EQ(bar[0].key, 76);
+    EXPECT_EQ(bar[0].steps, 2);
+    EXPECT_EQ(bar[1].key, kRestKey);
+    EXPECT_EQ(bar[2].key, 68);
+    for (const char *bad : {"E5/2 A5/1", "E5/4 A5/3", "E5/0 A5/6", "E5 A5/6", ""})
+        EXPECT_THROW(parse_bar(bad, 6), std::invalid_argument) << bad;
 
-  const std::vector<Step> bar = parse_bar("  E5/2 r/1  G#4/3 ", 6);
-  ASSERT_EQ(bar.size(), 3u);
-  EXPECT_EQ(bar[0].key, 76);
-  EXPECT_EQ(bar[0].steps, 2);
-  EXPECT_EQ(bar[1].key, kRestKey);
-  EXPECT_EQ(bar[2].key, 68);
-  for (const char* bad : {"E5/2 A5/1", "E5/4 A5/3", "E5/0 A5/6", "E5 A5/6", ""})
-    EXPECT_THROW(parse_bar(bad, 6), std::invalid_argument) << bad;
-
-  const Chord e7 = parse_chord("E7");
-  EXPECT_EQ(e7.root, 4);
-  EXPECT_EQ(e7.intervals, (std::vector<int>{0, 4, 7, 10}));
-  EXPECT_EQ(parse_chord("Bbm").root, 10);
-  EXPECT_EQ(parse_chord("Bbm").intervals, (std::vector<int>{0, 3, 7}));
-  EXPECT_THROW(parse_chord("Esus4"), std::invalid_argument);
-  // Each tone at its lowest key from G3 upwards: E7 over G3 is G#3 B3 D4 E4.
-  EXPECT_EQ(chord_keys(e7, 55), (std::vector<int>{56, 59, 62, 64}));
-  EXPECT_EQ(key_at_or_above(7, 55), 55);
-  EXPECT_EQ(key_at_or_above(6, 55), 66);
-  EXPECT_EQ(parse_chord_bar("Dm G7").size(), 2u);
-  EXPECT_THROW(parse_chord_bar(""), std::invalid_argument);
-  EXPECT_THROW(parse_chord_bar("C F G"), std::invalid_argument);
+    const Chord e7 = parse_chord("E7");
+    EXPECT_EQ(e7.root, 4);
+    EXPECT_EQ(e7.intervals, (std::vector<int>{0, 4, 7, 10}));
+    EXPECT_EQ(parse_chord("Bbm").root, 10);
+    EXPECT_EQ(parse_chord("Bbm").intervals, (std::vector<int>{0, 3, 7}));
+    EXPECT_THROW(parse_chord("Esus4"), std::invalid_argument);
+    // Each tone at its lowest key from G3 upwards: E7 over G3 is G#3 B3 D4 E4.
+    EXPECT_EQ(chord_keys(e7, 55), (std::vector<int>{56, 59, 62, 64}));
+    EXPECT_EQ(key_at_or_above(7, 55), 55);
+    EXPECT_EQ(key_at_or_above(6, 55), 66);
+    EXPECT_EQ(parse_chord_bar("Dm G7").size(), 2u);
+    EXPECT_THROW(parse_chord_bar(""), std::invalid_argument);
+    EXPECT_THROW(parse_chord_bar("C F G"), std::invalid_argument);
 }
 
 // The note-ons (tick, key, velocity) of a chunk written by MidiTrack: no running status.
-std::vector<std::array<int, 3>> note_ons(const Bytes& chunk) {
-  std::vector<std::array<int, 3>> found;
-  int tick = 0;
-  for (std::size_t at = 8; at < chunk.size();) {
-    int delta = 0;
-    do delta = (delta << 7) | (chunk[at] & 0x7F);
-    while (chunk[at++] & 0x80);
-    tick += delta;
-    const int kind = chunk[at] & 0xF0;
-    if (kind == 0x90) found.push_back({tick, chunk[at + 1], chunk[at + 2]});
-    at += chunk[at] == 0xFF ? 3 + chunk[at + 2] : kind == 0xC0 ? 2 : 3;
-  }
-  return found;
+std::vector<std::array<int, 3>> note_ons(const Bytes &chunk)
+{
+    std::vector<std::array<int, 3>> found;
+    int tick = 0;
+    for (std::size_t at = 8; at < chunk.size();) {
+        int delta = 0;
+        do
+            delta = (delta << 7) | (chunk[at] & 0x7F);
+        while (chunk[at++] & 0x80);
+        tick += delta;
+        const int kind = chunk[at] & 0xF0;
+        if (kind == 0x90)
+            found.push_back({tick, chunk[at + 1], chunk[at + 2]});
+        at += chunk[at] == 0xFF ? 3 + chunk[at + 2] : kind == 0xC0 ? 2 : 3;
+    }
+    return found;
 }
 
-TEST(ScoreNotation, PlayLineTransposesAccentsAndSustainsInTremolo) {
-  const Grid grid{240, 6};
-  const std::array<std::string_view, 2> bars = {"A4/1 r/2 C5/3", "E5/6"};
-  MidiTrack plain;
-  EXPECT_EQ(play_line(plain, Voice{0, 12, 80, 0}, grid, 1440, bars), 3u * 1440u);
-  EXPECT_EQ(note_ons(plain.chunk()), (std::vector<std::array<int, 3>>{{1440, 81, 88}, {2160, 84, 84}, {2880, 88, 88}}));
+TEST(ScoreNotation, PlayLineTransposesAccentsAndSustainsInTremolo)
+{
+    const Grid grid{240, 6};
+    const std::array<std::string_view, 2> bars = {"A4/1 r/2 C5/3", "E5/6"};
+    MidiTrack plain;
+    EXPECT_EQ(play_line(plain, Voice{0, 12, 80, 0}, grid, 1440, bars), 3u * 1440u);
+    EXPECT_EQ(note_ons(plain.chunk()),
+              (std::vector<std::array<int, 3>>{{1440, 81, 88}, {2160, 84, 84}, {2880, 88, 88}}));
 
-  // The short A4 is struck once; C5 fills 720 - 40 ticks with strokes every
-  // 80 (8), E5 fills 1440 - 40 (17), each starting with the accent; the
-  // others at 7 and 8 tenths of it.
-  MidiTrack tremolo;
-  play_line(tremolo, Voice{0, 0, 100, 40, Articulation::Tremolo}, grid, 0, bars);
-  const auto strokes = note_ons(tremolo.chunk());
-  ASSERT_EQ(strokes.size(), 1u + 8u + 17u);
-  EXPECT_EQ((std::vector{strokes[1], strokes[2], strokes[3], strokes[9]}),
-            (std::vector<std::array<int, 3>>{{720, 72, 104}, {800, 72, 72}, {880, 72, 83}, {1440, 76, 108}}));
-  EXPECT_EQ(strokes.back()[0], 1440 + 16 * 80);
+    // The short A4 is struck once; C5 fills 720 - 40 ticks with strokes every
+    // 80 (8), E5 fills 1440 - 40 (17), each starting with the accent; the
+    // others at 7 and 8 tenths of it.
+    MidiTrack tremolo;
+    play_line(tremolo, Voice{0, 0, 100, 40, Articulation::Tremolo}, grid, 0, bars);
+    const auto strokes = note_ons(tremolo.chunk());
+    ASSERT_EQ(strokes.size(), 1u + 8u + 17u);
+    EXPECT_EQ((std::vector{strokes[1], strokes[2], strokes[3], strokes[9]}),
+              (std::vector<std::array<int, 3>>{{720, 72, 104}, {800, 72, 72}, {880, 72, 83}, {1440, 76, 108}}));
+    EXPECT_EQ(strokes.back()[0], 1440 + 16 * 80);
 }
 
-}  // namespace
-}  // namespace belvane::sound
+} // namespace
+} // namespace belvane::sound

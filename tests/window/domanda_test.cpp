@@ -2,8 +2,8 @@
 #include "domanda.h"
 
 #include <QAbstractButton>
-#include <QPushButton>
 #include <QApplication>
+#include <QPushButton>
 #include <QTest>
 #include <QTimer>
 
@@ -37,7 +37,8 @@ TEST(Domanda, OnlyYesOrNoEndsIt)
 
 TEST(Domanda, ChiediSiNoReportsTheButtonChosen)
 {
-    for (auto [bottone, atteso] : {std::pair{QMessageBox::Yes, Risposta::Si}, std::pair{QMessageBox::No, Risposta::No}}) {
+    for (auto [bottone, atteso] :
+         {std::pair{QMessageBox::Yes, Risposta::Si}, std::pair{QMessageBox::No, Risposta::No}}) {
         // Click as soon as the box is up and modal.
         QTimer clic;
         QObject::connect(&clic, &QTimer::timeout, [&clic, bottone = bottone] {

@@ -182,8 +182,8 @@ TEST(Finestra, StartUpStateBeforeAndDuringThePause)
 TEST(Finestra, ThePauseLastsAboutThreeSecondsAlsoAcrossMidnight)
 {
     // Start rounded to the second, end at the first reading more than 3 s later.
-    for (auto [inizio, atteso] : {std::pair{100.4, 2.6}, std::pair{100.6, 3.4}, std::pair{86399.3, 2.7},
-                                  std::pair{86399.6, 3.4}}) {
+    for (auto [inizio, atteso] :
+         {std::pair{100.4, 2.6}, std::pair{100.6, 3.4}, std::pair{86399.3, 2.7}, std::pair{86399.6, 3.4}}) {
         Finestra f(inizio);
         f.Avvia();
         const double durata = SecondiTrascorsi(inizio, f.orologio->t);
@@ -219,8 +219,8 @@ TEST(Finestra, ClicksPlayAWholeGameThroughStopsReshufflesAndANewGame)
     // Every stop before the last offered the next attempt; the end is a win or the third stop.
     const size_t fermate = f.domande.size();
     for (size_t i = 0; i + 1 < fermate; ++i)
-        EXPECT_EQ(f.domande[i], std::make_pair(QString("Ce la puoi ancora fare....."),
-                                               QString("%1\u00B0 Tentativo").arg(i + 2)));
+        EXPECT_EQ(f.domande[i],
+                  std::make_pair(QString("Ce la puoi ancora fare....."), QString("%1\u00B0 Tentativo").arg(i + 2)));
     const bool vinta = f.domande.back().first == "Complimenti!";
     EXPECT_EQ(f.Conta("PlayFinaleTune"), vinta ? 1 : 0);
     EXPECT_EQ(f.domande.back().first, vinta ? "Complimenti!" : "Peccato !!!");
@@ -258,8 +258,8 @@ TEST(Finestra, AWonTablePlaysTheFinaleThenAsksAndNoCloses)
     EXPECT_EQ(s.Tavolo[4][10], 40);
     ASSERT_EQ(f.domande.size(), 1u);
     EXPECT_EQ(f.domande[0], std::make_pair(QString("Complimenti!"), QString("Altra partita?")));
-    EXPECT_EQ(f.suoni, (std::vector<std::string>{"PlayCardRustle", "RestartMusicAtEnd", "PlayFinaleTune",
-                                                 "CloseMusic"}));
+    EXPECT_EQ(f.suoni,
+              (std::vector<std::string>{"PlayCardRustle", "RestartMusicAtEnd", "PlayFinaleTune", "CloseMusic"}));
     EXPECT_TRUE(w.chiusa());
 }
 

@@ -18,13 +18,13 @@ namespace belvane::sound {
 inline constexpr int kRestKey = -1;
 
 struct Step {
-  int key;    // MIDI key, or kRestKey
-  int steps;  // length in the tune's step unit
+    int key;   // MIDI key, or kRestKey
+    int steps; // length in the tune's step unit
 };
 
 struct Chord {
-  int root;                    // pitch class 0..11, C = 0
-  std::vector<int> intervals;  // semitones above the root, root included
+    int root;                   // pitch class 0..11, C = 0
+    std::vector<int> intervals; // semitones above the root, root included
 };
 
 int parse_key(std::string_view name);
@@ -35,12 +35,12 @@ std::vector<Chord> parse_chord_bar(std::string_view bar);
 // The lowest key of the pitch class that is not below `floor`.
 int key_at_or_above(int pitch_class, int floor);
 // One key per chord tone, each the lowest at or above `floor`, ascending.
-std::vector<int> chord_keys(const Chord& chord, int floor);
+std::vector<int> chord_keys(const Chord &chord, int floor);
 
 struct Grid {
-  std::uint32_t ticks_per_step;
-  int steps_per_bar;
-  [[nodiscard]] std::uint32_t bar_ticks() const { return ticks_per_step * steps_per_bar; }
+    std::uint32_t ticks_per_step;
+    int steps_per_bar;
+    [[nodiscard]] std::uint32_t bar_ticks() const { return ticks_per_step * steps_per_bar; }
 };
 
 // Tremolo re-strikes long notes quickly and a little softer, as a mandolin
@@ -48,11 +48,11 @@ struct Grid {
 enum class Articulation { Plain, Tremolo };
 
 struct Voice {
-  std::uint8_t channel;
-  int transpose;          // semitones added to every key
-  std::uint8_t velocity;  // before the accents of the strong steps
-  std::uint32_t gap;      // ticks cut from each note's end: 0 = legato
-  Articulation articulation = Articulation::Plain;
+    std::uint8_t channel;
+    int transpose;         // semitones added to every key
+    std::uint8_t velocity; // before the accents of the strong steps
+    std::uint32_t gap;     // ticks cut from each note's end: 0 = legato
+    Articulation articulation = Articulation::Plain;
 };
 
 // Notes of at least this many steps are played in tremolo, struck once every
@@ -61,7 +61,7 @@ inline constexpr int kTremoloMinSteps = 3;
 inline constexpr std::uint32_t kTremoloTicks = 80;
 
 // Plays the bars of a melody from `start`; returns the tick after the last bar.
-std::uint32_t play_line(MidiTrack& track, const Voice& voice, const Grid& grid,
-                        std::uint32_t start, std::span<const std::string_view> bars);
+std::uint32_t play_line(MidiTrack &track, const Voice &voice, const Grid &grid, std::uint32_t start,
+                        std::span<const std::string_view> bars);
 
-}  // namespace belvane::sound
+} // namespace belvane::sound

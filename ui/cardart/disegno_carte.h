@@ -14,13 +14,13 @@ enum class Seme { Bastoni, Coppe, Denari, Spade };
 
 // Paints card `code` (suit * 10 + rank, 1..40) scaled to fill `dove`.
 // A code outside 1..40 paints nothing. The painter's state is restored.
-void DisegnaCarta(QPainter& painter, const QRectF& dove, int code);
+void DisegnaCarta(QPainter &painter, const QRectF &dove, int code);
 
 // Paints one emblem of `seme` centred on `centro`, `altezza` card units long
 // along its own axis (the diameter of a coin), turned by `angolo` degrees
 // clockwise. `ornato` adds the decoration of the ace.
 enum class Ornato { No, Si };
-void DisegnaEmblema(QPainter& painter, Seme seme, QPointF centro, qreal altezza,
-                    qreal angolo, Ornato ornato = Ornato::No);
+void DisegnaEmblema(QPainter &painter, Seme seme, QPointF centro, qreal altezza, qreal angolo,
+                    Ornato ornato = Ornato::No);
 
-}  // namespace belvane::cardart
+} // namespace belvane::cardart
