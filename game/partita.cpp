@@ -39,6 +39,7 @@ void Partita::PreparaPartita()
 void Partita::Mescola()
 {
     fx_.HideAllPanels();
+    fx_.InizioDistribuzione();
     caso_.Semina(germi_.Germe());
 
     // Never draw past the pool or deal past the table, whatever the caller left.
@@ -72,6 +73,7 @@ void Partita::Mescola()
         }
         ++k;
     }
+    fx_.FineDistribuzione();
 }
 
 void Partita::Carta_Click(Int index)
