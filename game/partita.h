@@ -4,6 +4,7 @@
 #include "carte.h"
 #include "casuale.h"
 #include "effetti.h"
+#include "geometria.h"
 
 #include <array>
 #include <string>
@@ -29,8 +30,8 @@ struct Stato {
     StatoMossa Mossa = StatoMossa::Nessuna;
     std::string Messaggio;
     NomiCarte NomeCarta = CostruisciNomiCarte();
-    float PassoX = 47; // column pitch: card width + 2
-    float PassoY = 74; // row pitch: card height + 2
+    float PassoX = kPassoX;
+    float PassoY = kPassoY;
 };
 
 inline constexpr const char *kAncoraFare = "Ce la puoi ancora fare.....";

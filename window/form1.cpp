@@ -66,9 +66,9 @@ Form1::~Form1() = default;
 
 void Form1::Form_Load()
 {
-    // The pitch comes from card 1: its picture's size plus a 2-unit gap.
-    partita_.stato().PassoX = static_cast<float>(cartaLogica_.width() + 2);
-    partita_.stato().PassoY = static_cast<float>(cartaLogica_.height() + 2);
+    // The pitch comes from card 1: its picture's size plus the gap.
+    partita_.stato().PassoX = static_cast<float>(cartaLogica_.width() + kSpazioSlot);
+    partita_.stato().PassoY = static_cast<float>(cartaLogica_.height() + kSpazioSlot);
 
     resize(kLarghezzaIniziale, kAltezzaIniziale + menuBar()->sizeHint().height());
     if (const QScreen *schermo = screen()) {
@@ -80,7 +80,6 @@ void Form1::Form_Load()
     menu_.Menu_card_rustle->setChecked(true);
     suono_->OpenSoundDevices();
     // The card names were built with the game state.
-    text4Left_ = 0.24 * kLarghezzaLogica;
     menu_.Menu_tips->setChecked(true);
     opzioni_->ImpostaTips();
 }
@@ -162,12 +161,8 @@ void Form1::Form_Resize()
 
 void Form1::PiazzaPannello(Pannello &pannello)
 {
-    if (pannello.objectName() == QLatin1String("Text2"))
-        pannello.setGeometry(Mappa(0, 0, 401, 271.25));
-    else if (pannello.objectName() == QLatin1String("Text3"))
-        pannello.setGeometry(Mappa(0, 0, 401, 251.25));
-    else
-        pannello.setGeometry(Mappa(text4Left_, 0, 201.25, 101));
+    const Riquadro posto = PostoPannello(pannello.quale());
+    pannello.setGeometry(Mappa(posto.left, posto.top, posto.larghezza, posto.altezza));
     // The text grows with the table, never below the default size.
     const double scala =
         std::max(1.0, std::min(tavolo_->width() / kLarghezzaLogica, tavolo_->height() / kAltezzaLogica));

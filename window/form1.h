@@ -29,10 +29,6 @@ struct Dipendenze {
     std::function<Risposta(QWidget *parent, const QString &titolo, const QString &testo)> chiedi = ChiediSiNo;
 };
 
-// The table's logical size: every game position is in these units.
-inline constexpr double kLarghezzaLogica = 535;
-inline constexpr double kAltezzaLogica = 353;
-
 class Form1 final : public QMainWindow, private Effetti {
     Q_OBJECT
 public:
@@ -90,8 +86,7 @@ private:
     Opzioni *opzioni_;
     QTimer rifinitura_; // draws the cards crisp once a resize has settled
     std::unique_ptr<Suono> suono_;
-    QSizeF cartaLogica_{45, 72}; // card size in logical units, from card 1's picture
-    double text4Left_ = 0;
+    QSizeF cartaLogica_{kLarghezzaCarta, kAltezzaCarta}; // card size in logical units, from card 1's picture
     bool attivata_ = false;
     bool chiusa_ = false;
 };

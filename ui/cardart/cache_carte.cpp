@@ -68,8 +68,8 @@ QPixmap CacheCarte::Pixmap(int code, QSize logicalSize, qreal devicePixelRatio)
         return it->second;
 
     QPixmap pm;
-    if (code >= 1 && code <= 40) {
-        if (logica == QSize(LarghezzaCarta, AltezzaCarta) && rapporto == 1.0) {
+    if (isCarta(code)) {
+        if (logica == QSize(kLarghezzaCarta, kAltezzaCarta) && rapporto == 1.0) {
             pm = QPixmap::fromImage(risorse::CartaBmp(code));
         } else {
             QImage img = Tela(logica, rapporto);
