@@ -47,7 +47,7 @@ for suono in Music/10carte.mid Music/bump.mid carta.wav; do
 done
 voce=$prefisso/$datadir/applications/$id.desktop
 metainfo=$prefisso/$datadir/metainfo/$id.metainfo.xml
-pagina=$prefisso/$mandir/man6/belvane.6
+pagina=$prefisso/$mandir/man6/belvane.6.gz
 for file in "$voce" "$metainfo" "$pagina" "$prefisso/$datadir/icons/hicolor/scalable/apps/belvane.svg"; do
     [ -s "$file" ] || Fallito "${file#"$prefisso"/} is missing"
 done
