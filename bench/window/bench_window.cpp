@@ -94,21 +94,11 @@ Statistiche Calcola(std::vector<double> v)
     return {q(0.5), q(0.9), v.back(), v.front()};
 }
 
-// A card the rule lets move now (0 if none): an ace when a row's first slot
-// is free, else the successor of a card standing before a gap.
+// A card the rule lets move that takes the game on, 0 if none.
 Int UnaMobile(const Stato &s)
 {
-    for (int r = 1; r <= kRighe; ++r)
-        if (s.Tavolo[r][1] == 0)
-            for (int rr = 1; rr <= kRighe; ++rr)
-                for (int c = 2; c <= kColonne; ++c)
-                    if (isAsso(s.Tavolo[rr][c]))
-                        return s.Tavolo[rr][c];
-    for (int r = 1; r <= kRighe; ++r)
-        for (int c = 2; c <= kColonne; ++c)
-            if (s.Tavolo[r][c] == 0 && s.Tavolo[r][c - 1] != 0 && !isRe(s.Tavolo[r][c - 1]))
-                return static_cast<Int>(s.Tavolo[r][c - 1] + 1);
-    return 0;
+    const std::vector<Int> mobili = CarteMobili(s.Tavolo, Mosse::Progresso);
+    return mobili.empty() ? Int{0} : mobili.front();
 }
 
 class Banco {

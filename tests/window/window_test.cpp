@@ -113,22 +113,11 @@ void OgniCartaNelSuoSlot(Form1 &f)
             }
 }
 
-// A card the rule lets move now (0 if none): an ace outside column 1 when a
-// first slot is free, else the successor of a card before a gap.
+// A card the rule lets move that takes the game on, 0 if none.
 Int UnaMobile(const Stato &s)
 {
-    for (int r = 1; r <= kRighe; ++r) {
-        if (s.Tavolo[r][1] == 0)
-            for (Int asso : {1, 11, 21, 31})
-                for (int c = 2; c <= kColonne; ++c)
-                    for (int rr = 1; rr <= kRighe; ++rr)
-                        if (s.Tavolo[rr][c] == asso)
-                            return asso;
-        for (int c = 2; c <= kColonne; ++c)
-            if (s.Tavolo[r][c] == 0 && s.Tavolo[r][c - 1] != 0 && !isRe(s.Tavolo[r][c - 1]))
-                return static_cast<Int>(s.Tavolo[r][c - 1] + 1);
-    }
-    return 0;
+    const std::vector<Int> mobili = CarteMobili(s.Tavolo, Mosse::Progresso);
+    return mobili.empty() ? Int{0} : mobili.front();
 }
 
 TEST(Finestra, StartUpStateBeforeAndDuringThePause)
