@@ -39,7 +39,7 @@ void Partita::PreparaPartita()
 void Partita::Mescola()
 {
     fx_.HideAllPanels();
-    caso_.Semina(semi_.Seme());
+    caso_.Semina(germi_.Germe());
 
     // Never draw past the pool or deal past the table, whatever the caller left.
     Int numCarte = s_.NumCarte < 0 ? Int{0} : (s_.NumCarte > kCarte ? kCarte : s_.NumCarte);
@@ -97,7 +97,7 @@ void Partita::Carta_Click(Int index)
             fx_.MuoviCarta(index, PosizioneSlot(dove->riga, dove->colonna));
             // An ace goes to its first slot in silence.
             if (!isAsso(index))
-                fx_.PlayCardRustle();
+                fx_.suono().PlayCardRustle();
         }
     }
 
@@ -106,7 +106,7 @@ void Partita::Carta_Click(Int index)
 
 void Partita::Controllo()
 {
-    fx_.RestartMusicAtEnd();
+    fx_.suono().RestartMusicAtEnd();
 
     s_.Mossa = MossaPossibile(s_.Tavolo) ? StatoMossa::Possibile : StatoMossa::Nessuna;
     if (s_.Mossa == StatoMossa::Possibile)
@@ -170,11 +170,11 @@ void Partita::Rimescola()
     Mescola();
 }
 
-void Partita::Finale() { fx_.PlayFinaleTune(); }
+void Partita::Finale() { fx_.suono().PlayFinaleTune(); }
 
 void Partita::Nuova_Click()
 {
-    fx_.ReloadGameTune();
+    fx_.suono().ReloadGameTune();
     fx_.Form_Activate();
 }
 

@@ -43,7 +43,7 @@ inline constexpr const char *kSuffissoTentativo = "\u00B0 Tentativo";
 
 class Partita {
 public:
-    Partita(Effetti &effetti, SorgenteSemi &semi) : fx_(effetti), semi_(semi) {}
+    Partita(Effetti &effetti, SorgenteGermi &germi) : fx_(effetti), germi_(germi) {}
 
     const Stato &stato() const { return s_; }
     // For the window's start-up (pitch from card 1) and for tests that build a table by hand.
@@ -67,7 +67,7 @@ public:
 
 private:
     Effetti &fx_;
-    SorgenteSemi &semi_;
+    SorgenteGermi &germi_;
     Generatore caso_;
     Stato s_;
 };

@@ -22,7 +22,7 @@ TEST(Mossa, SuccessorGoesIntoTheGapRightOfItsPredecessor)
     EXPECT_EQ(banco.Slot(2, 4), 0);
     EXPECT_EQ(banco.finestra.posizioni[13].left, 2 * kPassoX);
     EXPECT_EQ(banco.finestra.posizioni[13].top, kPassoY);
-    EXPECT_EQ(banco.finestra.rustle, 1);
+    EXPECT_EQ(banco.finestra.Conta("PlayCardRustle"), 1);
     // HideAllPanels comes first, the check last.
     EXPECT_EQ(banco.finestra.registro.front(), "HideAllPanels");
     EXPECT_EQ(banco.finestra.registro.back(), "RestartMusicAtEnd");
@@ -39,8 +39,8 @@ TEST(Mossa, ACardOfAnotherSuitOrAKingsSuccessorDoesNotMove)
     banco.partita.Carta_Click(11); // an ace: no free first slot
     banco.partita.Carta_Click(4);  // its predecessor 3 stands right of the gap
     EXPECT_EQ(banco.partita.stato().Tavolo, prima.Tavolo);
-    EXPECT_EQ(banco.finestra.rustle, 0);
-    EXPECT_EQ(banco.finestra.controlli, 3); // the check runs after every click
+    EXPECT_EQ(banco.finestra.Conta("PlayCardRustle"), 0);
+    EXPECT_EQ(banco.finestra.Conta("RestartMusicAtEnd"), 3); // the check runs after every click
 }
 
 TEST(Mossa, CardRightOfTheGapShiftsLeftAndPredecessorInColumn11BlocksNothingElse)
@@ -85,7 +85,7 @@ TEST(Mossa, AceGoesToTheTopmostFreeFirstSlotSilently)
     EXPECT_EQ(banco.Slot(4, 11), 0);
     EXPECT_EQ(banco.finestra.posizioni[31].left, 0.0f);
     EXPECT_EQ(banco.finestra.posizioni[31].top, 74.0f);
-    EXPECT_EQ(banco.finestra.rustle, 0);
+    EXPECT_EQ(banco.finestra.Conta("PlayCardRustle"), 0);
     // An ace already in column 1 moves up to another row's free first slot.
     banco.Posa({". 2 3 4 5 6 7 8 9 10 1", "11 12 13 14 15 16 17 18 19 20 .", "21 22 23 24 25 26 27 28 29 30 .",
                 "31 32 33 34 35 36 37 38 39 40 ."});
@@ -129,8 +129,8 @@ TEST(Mossa, BadInputMovesNothingAndStillRunsTheCheck)
         ++clic;
     }
     EXPECT_EQ(banco.partita.stato().Tavolo, prima.Tavolo);
-    EXPECT_EQ(banco.finestra.rustle, 0);
-    EXPECT_EQ(banco.finestra.controlli, clic);
+    EXPECT_EQ(banco.finestra.Conta("PlayCardRustle"), 0);
+    EXPECT_EQ(banco.finestra.Conta("RestartMusicAtEnd"), clic);
     EXPECT_EQ(banco.finestra.Conta("HideAllPanels"), clic);
 }
 
