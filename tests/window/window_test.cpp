@@ -173,7 +173,7 @@ TEST(Finestra, ClicksPlayAWholeGameThroughStopsReshufflesAndANewGame)
         f.Clicca(k != 0 ? k : 1);
         if (k != 0 && f.domande.size() == domande) {
             ASSERT_NE(f.stato().Tavolo, prima) << "card " << k << " did not move";
-            EXPECT_EQ(f.Conta("PlayCardRustle"), rustle + (isAsso(k) ? 0 : 1));
+            EXPECT_EQ(f.Conta("PlayCardRustle"), rustle + (IsAsso(k) ? 0 : 1));
         }
         OgniCartaNelSuoSlot(w);
         ++mosse;
