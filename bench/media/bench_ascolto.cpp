@@ -228,6 +228,14 @@ double Sonorita(const std::vector<double> &l, const std::vector<double> &r, std:
     return Lufs(media(std::max(-70.0, relativa)));
 }
 
+double Energia(const std::vector<double> &l, const std::vector<double> &r)
+{
+    double e = 0;
+    for (std::size_t i = 0; i < l.size(); ++i)
+        e += l[i] * l[i] + r[i] * r[i];
+    return e;
+}
+
 double Db(double v) { return v > 0 ? 20 * std::log10(v) : kNulla; }
 
 double Picco(const std::vector<float> &v, std::size_t da, std::size_t a)
@@ -288,31 +296,37 @@ Misura Brano1(const std::string &nome, const std::string &file, const std::set<i
     std::printf("  first 3 s: %.1f LUFS (%+.1f)\n", Sonorita(l, d, 0, apertura),
                 Sonorita(l, d, 0, apertura) - m.integrata);
 
+    // A part's loudness is gated over where it plays; its share is its
+    // K-weighted energy over the whole tune against the mix's.
     std::printf("  %-22s %10s %9s %8s\n", "part alone", "LUFS", "vs whole", "share");
+    const double energiaMix = Energia(l, d);
+    struct Sola {
+        double lufs, energia;
+    };
     const auto parte = [&](const std::set<int> &tenuti) {
         Byte sola = smf;
         Esamina(sola, tenuti);
         const Resa r = Rendi(sola);
         const auto k = static_cast<std::size_t>(r.frameBrano);
-        return Sonorita(Pesato(r.stereo, 0, k), Pesato(r.stereo, 1, k), 0, k);
+        const auto pl = Pesato(r.stereo, 0, k), pd = Pesato(r.stereo, 1, k);
+        return Sola{Sonorita(pl, pd, 0, k), Energia(pl, pd)};
     };
-    double forte = kNulla;
+    double quota = 0;
     int piuForte = -1;
     for (int canale : brano.canali) {
-        const double s = parte({canale});
-        std::printf("  channel %-14d %10.1f %+9.1f %7.0f%%\n", canale, s, s - m.integrata,
-                    100 * std::pow(10.0, (s - m.integrata) / 10));
-        if (s > forte)
-            forte = s, piuForte = canale;
+        const Sola s = parte({canale});
+        std::printf("  channel %-14d %10.1f %+9.1f %7.0f%%\n", canale, s.lufs, s.lufs - m.integrata,
+                    100 * s.energia / energiaMix);
+        if (s.energia / energiaMix > quota)
+            quota = s.energia / energiaMix, piuForte = canale;
     }
-    std::printf("  loudest part: channel %d, %.0f%% of the mix\n", piuForte,
-                100 * std::pow(10.0, (forte - m.integrata) / 10));
+    std::printf("  loudest part: channel %d, %.0f%% of the mix\n", piuForte, 100 * quota);
     std::set<int> accompagnamento;
     std::set<int> soloGuida;
     for (int canale : brano.canali)
         (guida.count(canale) ? soloGuida : accompagnamento).insert(canale);
     if (!soloGuida.empty() && !accompagnamento.empty()) {
-        const double g = parte(soloGuida), a = parte(accompagnamento);
+        const double g = parte(soloGuida).lufs, a = parte(accompagnamento).lufs;
         std::printf("  lead channels %.1f LUFS, accompaniment %.1f LUFS: lead %+.1f dB over it\n", g, a, g - a);
     }
     return m;
