@@ -2,8 +2,8 @@
 // exactly as the program mixes them, and the rustle as it is loaded. Usage:
 //   belvane_bench_ascolto [--lead 0,1,...] [folder]
 // The folder holds Music/10carte.mid, Music/bump.mid and carta.wav (by default
-// the committed sounds). The lead channels (default 0,1,2) are compared with
-// all the others, the accompaniment.
+// the committed sounds). The lead channels (default 0,1,2,3, as the tunes lay
+// out their parts) are compared with all the others, the accompaniment.
 //
 // Loudness follows the K-weighted, gated measure of ITU-R BS.1770 (400 ms
 // blocks every 100 ms, absolute gate -70 LUFS, relative gate -10 LU).
@@ -359,16 +359,22 @@ void Fruscio(const std::string &file, double rmsBrano)
         std::printf("\nrustle: %s cannot be read\n", file.c_str());
         return;
     }
-    std::vector<float> mono;
-    for (std::size_t i = 0; i < stereo.size(); i += 2)
-        mono.push_back(stereo[i]);
-    const double picco = Picco(mono, 0, mono.size());
-    const std::size_t dueMs = kFrequenza * 2 / 1000;
-    const double inizio = Picco(mono, 0, dueMs);
-    std::printf("\nrustle (%s)\n  length %.3f s, peak %.1f dBFS, RMS %.1f dBFS (%+.1f dB against the game tune)\n"
-                "  spectral centroid %.0f Hz, first 2 ms peak at %.2f of the peak (%.1f dB)\n",
-                file.c_str(), double(mono.size()) / kFrequenza, Db(picco), Db(Rms(mono)), Db(Rms(mono)) - rmsBrano,
-                Baricentro(mono), inizio / picco, Db(inizio / picco));
+    // The file as it is, then the two ends of the player's variations.
+    const std::pair<double, double> varianti[] = {
+        {1.0, 0.0}, {1 + kVariazioneAltezza, kVariazioneLivelloDb}, {1 - kVariazioneAltezza, kVariazioneLivelloDb}};
+    std::printf("\nrustle (%s)\n", file.c_str());
+    for (const auto &[altezza, livello] : varianti) {
+        const std::vector<float> variata = Variazione(stereo, altezza, livello);
+        std::vector<float> mono;
+        for (std::size_t i = 0; i < variata.size(); i += 2)
+            mono.push_back(variata[i]);
+        const double picco = Picco(mono, 0, mono.size());
+        const double inizio = Picco(mono, 0, kFrequenza * 2 / 1000);
+        std::printf("  pitch x%.2f, %+.0f dB: length %.3f s, peak %.1f dBFS, RMS %.1f dBFS (%+.1f dB against the game "
+                    "tune), spectral centroid %.0f Hz, first 2 ms peak at %.2f of the peak\n",
+                    altezza, livello, double(mono.size()) / kFrequenza, Db(picco), Db(Rms(mono)),
+                    Db(Rms(mono)) - rmsBrano, Baricentro(mono), inizio / picco);
+    }
 }
 
 } // namespace
@@ -376,7 +382,7 @@ void Fruscio(const std::string &file, double rmsBrano)
 int main(int argc, char **argv)
 {
     SilenziaFluidSynth();
-    std::set<int> guida = {0, 1, 2};
+    std::set<int> guida = {0, 1, 2, 3};
     std::string cartella = BELVANE_SUONI_SORGENTE;
     for (int i = 1; i < argc; ++i) {
         const std::string a = argv[i];
