@@ -1,6 +1,7 @@
 #include "lettore_wav.h"
 
 #include "brano_midi.h"
+#include "diagnostica.h"
 
 #include <algorithm>
 #include <cmath>
@@ -9,25 +10,33 @@
 
 namespace belvane::media {
 
+namespace {
+std::vector<float> Rifiuta(const std::string &percorso, std::string_view perche)
+{
+    Diagnostica(percorso + ": " + std::string(perche) + "; the card sound stays silent");
+    return {};
+}
+} // namespace
+
 std::vector<float> CaricaWav(const std::string &percorso)
 {
     SDL_RWops *rw = SDL_RWFromFile(percorso.c_str(), "rb");
     if (!rw)
-        return {};
+        return Rifiuta(percorso, SDL_GetError());
     SDL_AudioSpec formato{};
     Uint8 *dati = nullptr;
     Uint32 byte = 0;
     if (!SDL_LoadWAV_RW(rw, 1, &formato, &dati, &byte))
-        return {};
+        return Rifiuta(percorso, std::string("not a wave file SDL can read: ") + SDL_GetError());
     std::unique_ptr<Uint8, decltype(&SDL_FreeWAV)> wav(dati, &SDL_FreeWAV);
 
     // SDL_AudioCVT converts exactly; the stream converter loses the tail.
     SDL_AudioCVT cvt{};
     if (SDL_BuildAudioCVT(&cvt, formato.format, formato.channels, formato.freq, AUDIO_F32SYS, 2, kFrequenza) < 0)
-        return {};
+        return Rifiuta(percorso, std::string("its format cannot be converted: ") + SDL_GetError());
     const int dimensione = static_cast<int>(byte);
     if (dimensione <= 0 || cvt.len_mult <= 0 || dimensione > (1 << 28) / cvt.len_mult)
-        return {};
+        return Rifiuta(percorso, "no sound in it, or too long");
     std::vector<Uint8> buffer(static_cast<std::size_t>(dimensione) * static_cast<std::size_t>(cvt.len_mult));
     std::memcpy(buffer.data(), wav.get(), byte);
     cvt.buf = buffer.data();
@@ -35,7 +44,7 @@ std::vector<float> CaricaWav(const std::string &percorso)
     int convertiti = dimensione;
     if (cvt.needed) {
         if (SDL_ConvertAudio(&cvt) < 0)
-            return {};
+            return Rifiuta(percorso, std::string("conversion failed: ") + SDL_GetError());
         convertiti = cvt.len_cvt;
     }
     std::vector<float> campioni(static_cast<std::size_t>(convertiti) / (2 * sizeof(float)) * 2);
