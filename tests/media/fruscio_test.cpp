@@ -30,9 +30,9 @@ protected:
     static Ascoltato Suona(LettoreWav &wav)
     {
         wav.SetStartPoint(0);
-        wav.Comando("Play");
+        wav.Avvia();
         std::vector<float> b(2 * 8820, 0.0f);
-        wav.Mescola(b.data(), 8820);
+        wav.SommaAlMix(b.data(), 8820);
         // Zero crossings and level over the part every variation still holds.
         int incroci = 0;
         double energia = 0, picco = 0;
@@ -58,7 +58,7 @@ TEST_F(Fruscio, TheSourceSetsPitchAndLevelWithinThreePercentAndTwoDecibels)
     for (const double estremo : {0.0, 0.999999}) {
         LettoreWav wav(accesso, [estremo] { return estremo; });
         wav.SetFileName(cartella.Testo() + "/carta.wav");
-        wav.Comando("Open");
+        wav.Apri();
         EXPECT_EQ(wav.Length(), 200) << "the length does not change";
         const Ascoltato a = Suona(wav);
         const double verso = estremo > 0.5 ? 1 : -1;
@@ -70,7 +70,7 @@ TEST_F(Fruscio, TheSourceSetsPitchAndLevelWithinThreePercentAndTwoDecibels)
     uint32_t stato = 7;
     LettoreWav wav(accesso, [&stato] { return (stato = stato * 1664525u + 1013904223u) / 4294967296.0; });
     wav.SetFileName(cartella.Testo() + "/carta.wav");
-    wav.Comando("Open");
+    wav.Apri();
     double minimo = 2 * kHz, massimo = 0, prima = 0;
     for (int i = 0; i < 40; ++i) {
         const Ascoltato a = Suona(wav);
