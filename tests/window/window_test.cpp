@@ -433,7 +433,7 @@ TEST(Tastiera, ArrowsAndReturnPlayRoundsAndTheFocusKeepsItsSlot)
             continue;
         }
         ASSERT_EQ(f.stato().Tavolo[a->riga][a->colonna], k);
-        EXPECT_EQ(f.Conta("PlayCardRustle"), rustle + (isAsso(k) ? 0 : 1));
+        EXPECT_EQ(f.Conta("PlayCardRustle"), rustle + (IsAsso(k) ? 0 : 1));
         EXPECT_EQ(w.fuoco(), da);
         EXPECT_EQ(QApplication::focusWidget(), &w.tappeto());
         // Return on the free space it left does nothing at all.
