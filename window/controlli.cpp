@@ -84,7 +84,11 @@ void Cornice::Circonda(QRect slot, int spessore)
 {
     spessore_ = spessore;
     const int m = Margine(spessore);
-    setGeometry(slot.adjusted(-m, -m, m, m));
+    // At the table's edge the ring comes inside, over the card's border, so it shows whole.
+    QRect cornice = slot.adjusted(-m, -m, m, m);
+    if (parentWidget() != nullptr)
+        cornice = cornice.intersected(parentWidget()->rect());
+    setGeometry(cornice);
     update();
 }
 

@@ -489,6 +489,13 @@ TEST(Tastiera, TheFrameIsAContrastingRingAroundTheSlotAtEverySize)
         EXPECT_EQ(tavolo.pixelColor(w.cornice().geometry().left(), y), QColor(Qt::black));
         EXPECT_EQ(tavolo.pixelColor(carta.left() - 1, y), QColor(Qt::black));
     }
+    // In the corner the ring comes inside the table's edge, over the card.
+    Vai(w, {1, 1});
+    const QImage angolo = w.tappeto().grab().toImage();
+    const QPoint centro = w.carta(f.stato().Tavolo[1][1]).geometry().center();
+    EXPECT_EQ(angolo.pixelColor(0, centro.y()), QColor(Qt::black));
+    EXPECT_EQ(angolo.pixelColor(1, centro.y()), QColor(255, 214, 0));
+    EXPECT_EQ(angolo.pixelColor(centro.x(), 1), QColor(255, 214, 0));
 }
 
 TEST(Accessibilita, NamesFocusTitleAndPanels)
