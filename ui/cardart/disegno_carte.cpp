@@ -241,7 +241,7 @@ void Bastone(QPainter &p, qreal h, Ornato ornato)
         const Nodo &n = kNodi[size_t(i + 1)];
         p.save();
         p.translate(n.lato * mezza(n.s) * 0.8, y(n.s));
-        p.rotate(n.lato * 50);
+        p.rotate(n.lato * 32);
         Ellisse(p, {0, -testa * 0.75}, testa * 0.36, testa * 0.8, kOro, kOroScuro, t * 0.8);
         p.restore();
     }
@@ -300,9 +300,9 @@ constexpr std::array<Posa, 6> kDenari6{
     {{12.5, 12.5, 15}, {32.5, 12.5, 15}, {12.5, 36, 15}, {32.5, 36, 15}, {12.5, 59.5, 15}, {32.5, 59.5, 15}}};
 constexpr std::array<Posa, 7> kDenari7{{{13.5, 11.5, 13},
                                         {31.5, 11.5, 13},
-                                        {8.5, 36, 13},
-                                        {22.5, 36, 13},
-                                        {36.5, 36, 13},
+                                        {7.5, 36, 12.5},
+                                        {22.5, 36, 12.5},
+                                        {37.5, 36, 12.5},
                                         {13.5, 60.5, 13},
                                         {31.5, 60.5, 13}}};
 
@@ -347,8 +347,8 @@ constexpr std::array<Posa, 7> kLunghi7{{{22.5, 14.5, 22, 22, kCurva},
                                         {22.5, 36, 16, 90},
                                         {22.5, 57.5, 22, 22, kCurva},
                                         {22.5, 57.5, 22, -22, -kCurva},
-                                        {6, 36, 60, 0},
-                                        {39, 36, 60, 0}}};
+                                        {7, 36, 60, 0},
+                                        {38, 36, 60, 0}}};
 
 std::span<const Posa> Disposizione(Seme seme, int valore)
 {
