@@ -322,8 +322,9 @@ constexpr std::array<Posa, 7> kCoppe7{{{13.5, 12.5, 16},
 
 // Long emblems (Bastoni, Spade). A crossed pair is one figure of the layout;
 // nothing else touches it: two is one long cross, three stands upright side
-// by side, four is two crosses, six adds an upright on each side. Odd counts
-// lay the extra one across the middle, between the crosses.
+// by side, four is two crosses, five lays one across between them, six adds
+// an upright on each side, seven puts three short uprights between them, so
+// that every count has an outline of its own.
 constexpr qreal kCurva = 2.5;
 constexpr std::array<Posa, 2> kLunghi2{{{22.5, 36, 62, 22, kCurva}, {22.5, 36, 62, -22, -kCurva}}};
 constexpr std::array<Posa, 3> kLunghi3{{{10, 36, 58, 0}, {22.5, 36, 62, 0}, {35, 36, 58, 0}}};
@@ -342,13 +343,13 @@ constexpr std::array<Posa, 6> kLunghi6{{{22.5, 19, 28, 22, kCurva},
                                         {22.5, 53, 28, -22, -kCurva},
                                         {7, 36, 60, 0},
                                         {38, 36, 60, 0}}};
-constexpr std::array<Posa, 7> kLunghi7{{{22.5, 14.5, 22, 22, kCurva},
-                                        {22.5, 14.5, 22, -22, -kCurva},
-                                        {22.5, 36, 16, 90},
-                                        {22.5, 57.5, 22, 22, kCurva},
-                                        {22.5, 57.5, 22, -22, -kCurva},
-                                        {7, 36, 60, 0},
-                                        {38, 36, 60, 0}}};
+constexpr std::array<Posa, 7> kLunghi7{{{22.5, 13, 22, 28, kCurva},
+                                        {22.5, 13, 22, -28, -kCurva},
+                                        {11, 36, 18, 0},
+                                        {22.5, 36, 18, 0},
+                                        {34, 36, 18, 0},
+                                        {22.5, 59, 22, 28, kCurva},
+                                        {22.5, 59, 22, -28, -kCurva}}};
 
 std::span<const Posa> Disposizione(Seme seme, int valore)
 {
