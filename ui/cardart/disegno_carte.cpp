@@ -489,9 +489,10 @@ Veste VesteDi(Seme seme, int valore)
 
 void Pixel(QPainter &p, qreal x, qreal y, qreal w, qreal h, const QColor &c) { p.fillRect(QRectF(x, y, w, h), c); }
 
-// A face seen from the front, centred on pixel column 22 at `cy`: seven
-// pixels wide, two dark eyes, a red mouth.
-void Viso(QPainter &p, qreal cy, const QColor &capelli, bool barba, const QColor &coloreBarba)
+// A face centred on pixel column 22 at `cy`: seven pixels wide, two dark
+// eyes, a red mouth. `sguardo` turns it: the features move that many pixels
+// sideways, towards where the figure looks.
+void Viso(QPainter &p, qreal cy, const QColor &capelli, bool barba, const QColor &coloreBarba, qreal sguardo = 0)
 {
     Ellisse(p, {22.5, cy}, 3.0, 3.5, kPelle, kContorno);
     if (barba) {
@@ -510,9 +511,9 @@ void Viso(QPainter &p, qreal cy, const QColor &capelli, bool barba, const QColor
     c.quadTo(25, cy - 2, 22.5, cy - 2.2);
     c.quadTo(20, cy - 2, 19.2, cy + 0.5);
     Riempi(p, c, capelli, kContorno, kTrattoFine);
-    Macchia(p, {21.5, cy - 0.5}, 0.62, 0.62, kContorno);
-    Macchia(p, {23.5, cy - 0.5}, 0.62, 0.62, kContorno);
-    Macchia(p, {22.5, cy + 1.9}, 0.9, 0.55, barba ? kRossoScuro : kRosso);
+    Macchia(p, {21.5 + sguardo, cy - 0.5}, 0.62, 0.62, kContorno);
+    Macchia(p, {23.5 + sguardo, cy - 0.5}, 0.62, 0.62, kContorno);
+    Macchia(p, {22.5 + sguardo, cy + 1.9}, 0.9, 0.55, barba ? kRossoScuro : kRosso);
 }
 
 void Base(QPainter &p, Seme seme)
@@ -622,18 +623,32 @@ void Fante(QPainter &p, Seme seme)
     p.save();
     Specchia(p, v.specchio);
     Base(p, seme);
-    // Legs in parti-coloured hose, shoes.
-    Poligono(p, {{17.5, 47}, {22, 47}, {21.5, 63}, {18, 63}}, v.calzaSinistra, kContorno);
-    Poligono(p, {{23, 47}, {27.5, 47}, {27, 63}, {23.5, 63}}, v.calzaDestra, kContorno);
-    Ellisse(p, {19, 63.5}, 2.5, 1.2, kContorno, kContorno);
-    Ellisse(p, {26, 63.5}, 2.5, 1.2, kContorno, kContorno);
-    // Doublet with a skirt and a belt.
-    Poligono(p, {{16.5, 26}, {28.5, 26}, {29.5, 40}, {32, 49}, {13, 49}, {15.5, 40}}, v.abito, kContorno);
+    // A short cape behind the shoulders (the swordsman's).
+    if (seme == Seme::Spade)
+        Poligono(p, {{16, 25.5}, {29, 25.5}, {31, 44}, {14, 44}}, kRosso, kContorno);
+    // Legs in parti-coloured hose, shoes; the clubman stands astride.
+    const qreal largo = seme == Seme::Bastoni ? 2.5 : 0;
+    Poligono(p, {{17.5, 47}, {22, 47}, {21.5 - largo, 63}, {18 - largo, 63}}, v.calzaSinistra, kContorno);
+    Poligono(p, {{23, 47}, {27.5, 47}, {27 + largo, 63}, {23.5 + largo, 63}}, v.calzaDestra, kContorno);
+    Ellisse(p, {19 - largo, 63.5}, 2.5, 1.2, kContorno, kContorno);
+    Ellisse(p, {26 + largo, 63.5}, 2.5, 1.2, kContorno, kContorno);
+    if (seme == Seme::Spade) // puffed breeches
+        for (qreal x : {19.5, 25.5})
+            Ellisse(p, {x, 50}, 3.2, 3.5, kViola, kContorno);
+    // Doublet with a skirt and a belt; the coin-bearer's coat falls to the knee.
+    const qreal orlo = seme == Seme::Denari ? 55 : 49;
+    Poligono(p, {{16.5, 26}, {28.5, 26}, {29.5, 40}, {32, orlo}, {13, orlo}, {15.5, 40}}, v.abito, kContorno);
     Linea(p, {15.5, 40.5}, {29.5, 40.5}, kContorno, 1.2);
-    Linea(p, {22.5, 27}, {22.5, 39}, v.maniche, 1.0);
-    // The free arm hangs at the side (or rests on the hip).
-    Poligono(p, {{16.5, 26.5}, {13.5, 28}, {12, 40}, {15, 40.5}, {16.5, 32}}, v.maniche, kContorno);
-    Ellisse(p, {13.5, 41.5}, 1.5, 1.5, kPelle, kContorno, kTrattoFine);
+    Linea(p, {22.5, 27}, {22.5, seme == Seme::Denari ? 54.0 : 39.0}, v.maniche, 1.0);
+    // The free arm hangs at the side, or rests on the hip.
+    if (seme == Seme::Bastoni || seme == Seme::Spade) {
+        Poligono(p, {{16.5, 26.5}, {12.5, 29}, {10.5, 35}, {14.5, 40}, {16.5, 38.5}, {14, 34.5}, {16.5, 31}}, v.maniche,
+                 kContorno);
+        Ellisse(p, {15.5, 39.5}, 1.5, 1.5, kPelle, kContorno, kTrattoFine);
+    } else {
+        Poligono(p, {{16.5, 26.5}, {13.5, 28}, {12, 40}, {15, 40.5}, {16.5, 32}}, v.maniche, kContorno);
+        Ellisse(p, {13.5, 41.5}, 1.5, 1.5, kPelle, kContorno, kTrattoFine);
+    }
     // The arm that holds the emblem.
     QPointF mano;
     switch (v.presa) {
@@ -672,7 +687,7 @@ void Re(QPainter &p, Seme seme)
     Base(p, seme);
     // Cloak, robe, ermine edges.
     Poligono(p, {{15.5, 26}, {29.5, 26}, {36, 64.5}, {9, 64.5}}, v.mantello, kContorno);
-    const QColor veste = v.abito == v.mantello ? v.maniche : v.abito;
+    const QColor veste = seme == Seme::Coppe ? kBlu : v.abito == v.mantello ? v.maniche : v.abito;
     Poligono(p, {{19, 28}, {26, 28}, {28, 64.5}, {17, 64.5}}, veste, kContorno);
     Linea(p, {18.5, 29}, {16.5, 63.5}, kErmellino, 1.6);
     Linea(p, {26.5, 29}, {28.5, 63.5}, kErmellino, 1.6);
@@ -769,7 +784,7 @@ void Cavallo(QPainter &p, Seme seme)
     // The rider's head, turned the way he rides: the face lies to the front.
     p.save();
     p.translate(1.5, 0);
-    Viso(p, 20.5, v.capelli, false, v.capelli);
+    Viso(p, 20.5, v.capelli, false, v.capelli, -1);
     Copricapo(p, seme, 20.5, v.copricapo);
     p.restore();
     // The arm that holds the emblem, on the far side of the body.
