@@ -30,8 +30,8 @@ bool Pannello::viewportEvent(QEvent *event)
     return QPlainTextEdit::viewportEvent(event);
 }
 
-Pannelli::Pannelli(QWidget *tavolo, std::function<void(Pannello &)> prepara)
-    : tavolo_(tavolo), prepara_(std::move(prepara))
+Pannelli::Pannelli(QWidget *tappeto, std::function<void(Pannello &)> prepara)
+    : tappeto_(tappeto), prepara_(std::move(prepara))
 {
 }
 
@@ -41,13 +41,13 @@ Pannello &Pannelli::Panel(Quale quale)
     if (p == nullptr) {
         switch (quale) {
         case Quale::Text2:
-            p = new Pannello(quale, risorse::RegoleInglese(), Qt::ScrollBarAlwaysOn, tavolo_);
+            p = new Pannello(quale, risorse::RegoleInglese(), Qt::ScrollBarAlwaysOn, tappeto_);
             break;
         case Quale::Text3:
-            p = new Pannello(quale, risorse::RegoleItaliane(), Qt::ScrollBarAlwaysOn, tavolo_);
+            p = new Pannello(quale, risorse::RegoleItaliane(), Qt::ScrollBarAlwaysOn, tappeto_);
             break;
         case Quale::Text4:
-            p = new Pannello(quale, risorse::Informazioni(), Qt::ScrollBarAsNeeded, tavolo_);
+            p = new Pannello(quale, risorse::Informazioni(), Qt::ScrollBarAsNeeded, tappeto_);
             break;
         }
         QObject::connect(p, &Pannello::Cliccato, p, [this] { HideAllPanels(); });

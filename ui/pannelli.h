@@ -54,7 +54,7 @@ public:
     using Quale = QualePannello;
 
     // `prepara` places a panel when it is made.
-    Pannelli(QWidget *tavolo, std::function<void(Pannello &)> prepara);
+    Pannelli(QWidget *tappeto, std::function<void(Pannello &)> prepara);
 
     Pannello &Text2() { return Panel(Quale::Text2); }
     Pannello &Text3() { return Panel(Quale::Text3); }
@@ -73,7 +73,7 @@ private:
     // Hides the other two in the order given, then shows or hides `pannello`.
     void TogglePanel(Quale pannello, Quale altro1, Quale altro2);
 
-    QWidget *tavolo_;
+    QWidget *tappeto_;
     std::function<void(Pannello &)> prepara_;
     std::array<Pannello *, 3> pannelli_{}; // owned by the table widget once made
 };

@@ -155,7 +155,7 @@ TEST(CarteBmp, FiguresOfOneRankDifferInAFifthOfTheirPixels)
     }
 }
 
-TEST(Titolo, BaselineJfif101Of532x362WithThreeComponents)
+TEST(Copertina, BaselineJfif101Of532x362WithThreeComponents)
 {
     const QByteArray b = LeggiFile(FileArte(QStringLiteral("title.jpg")));
     ASSERT_GT(b.size(), 1000);

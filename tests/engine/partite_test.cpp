@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 
 namespace belvane {
@@ -38,17 +39,10 @@ void ControllaInvarianti(const test::Banco &banco, const char *quando)
         ASSERT_EQ(visti[k], 1) << quando << " card " << k << "\n" << banco.partita.Dump();
 }
 
-// A card that the rule lets move now, or 0 when there is none.
+// A random card of those the rule lets move now, 0 if none.
 Int UnaMobile(const Stato &s, Generatore &caso)
 {
-    std::vector<Int> mobili;
-    for (int r = 1; r <= kRighe; ++r) {
-        if (s.Tavolo[r][1] == 0)
-            mobili.insert(mobili.end(), {1, 11, 21, 31});
-        for (int c = 2; c <= kColonne; ++c)
-            if (s.Tavolo[r][c] == 0 && s.Tavolo[r][c - 1] != 0 && !isRe(s.Tavolo[r][c - 1]))
-                mobili.push_back(static_cast<Int>(s.Tavolo[r][c - 1] + 1));
-    }
+    const std::vector<Int> mobili = CarteMobili(s.Tavolo);
     return mobili.empty() ? Int{0} : mobili[static_cast<size_t>(caso.Uniforme() * mobili.size())];
 }
 
@@ -92,7 +86,13 @@ TEST(Partite, InvariantsHoldThroughThousandsOfRandomGames)
             const Int mobile = UnaMobile(prima, caso);
             const Int carta = mobile != 0 && caso.Uniforme() < 0.7 ? mobile : static_cast<Int>(caso.Uniforme() * 42);
             banco.partita.Carta_Click(carta);
-            mosse += banco.partita.stato().Tavolo != prima.Tavolo;
+            const bool mossa = banco.partita.stato().Tavolo != prima.Tavolo;
+            mosse += mossa;
+            // While the game goes on, a click moves a card exactly when the rule lists it.
+            const std::vector<Int> mobili = CarteMobili(prima.Tavolo);
+            if (!mobili.empty()) {
+                ASSERT_EQ(mossa, std::find(mobili.begin(), mobili.end(), carta) != mobili.end()) << carta;
+            }
             ControllaInvarianti(banco, "after a click");
             if (rimescolo) {
                 rimescolo = false;

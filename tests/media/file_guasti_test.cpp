@@ -77,8 +77,8 @@ TEST(FileGuasti, BrokenFilesLeaveTheirPlayerClosedSilentAndQuiet)
         prova::Cartella cartella;
         cartella.Metti(g.midi, g.midi, g.wav, g.nome == std::string("empty"));
         PartitaMuta(cartella, ModoUscita::FuoriLinea, [](Suoni &suoni, bool) {
-            EXPECT_EQ(suoni.MMC1().State(), Stato::Chiuso);
-            EXPECT_EQ(suoni.MMCW().State(), Stato::Chiuso);
+            EXPECT_EQ(suoni.MMC1().State(), Condizione::Chiuso);
+            EXPECT_EQ(suoni.MMCW().State(), Condizione::Chiuso);
             suoni.StartMusic();
             suoni.PlayCardRustle();
             EXPECT_TRUE(Zitto(suoni, 22050));
