@@ -42,8 +42,9 @@ constexpr qreal kTrattoFine = 0.6;
 // The small rendering: the scene is drawn without smoothing at this many
 // times the natural size and every block of samples becomes one pixel.
 constexpr int kCampioni = 4;
-// Up to this scale a card is drawn as a pixel picture.
-constexpr qreal kScalaPiccola = 1.5;
+// Within this much of the natural size a card is drawn as a pixel picture;
+// further off, the smoothed drawing scales better.
+constexpr qreal kScartoPiccola = 0.2;
 
 QPen Penna(const QColor &c, qreal w = kTratto)
 {
@@ -903,7 +904,7 @@ void DisegnaCarta(QPainter &painter, const QRectF &dove, int code)
     const QTransform t = painter.deviceTransform();
     const qreal sx = std::hypot(t.m11(), t.m12()) * dove.width() / kLarghezzaCarta;
     const qreal sy = std::hypot(t.m21(), t.m22()) * dove.height() / kAltezzaCarta;
-    if (sx < kScalaPiccola && sy < kScalaPiccola) {
+    if (std::abs(sx - 1) < kScartoPiccola && std::abs(sy - 1) < kScartoPiccola) {
         // Near the natural size the pixel picture reads better than a
         // smoothed drawing.
         painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
