@@ -77,7 +77,7 @@ Campione Rilievo(double x, double y)
     };
     const double ax = std::abs(x);
     // Shoulders and coat, with raised lapels.
-    double busto = Ellissoide(x, y, 0, 90, 80, 78, 34);
+    double busto = Ellissoide(x, y, 0, 86, 80, 78, 34);
     if (busto > 0) {
         const double orlo = 8 + (y - 14) * 0.32; // the edge of the lapels
         busto += 3 * Passaggio(orlo - 3, orlo + 6, ax) * Passaggio(14, 22, y) * (1 - Passaggio(28, 34, ax - orlo));
@@ -93,7 +93,7 @@ Campione Rilievo(double x, double y)
     // Neck, and the white collar standing round it.
     if (y > -4 && y < 22 && ax < 14) {
         const double collo = 24 * std::sqrt(1 - (x / 14) * (x / 14));
-        const bool colletto = y > 11 - 0.02 * x * x;
+        const bool colletto = y > 7 - 0.02 * x * x;
         prendi(collo + (colletto ? 2 : 0), colletto ? Zona::Camicia : Zona::Pelle);
     }
     // Ears, then the head with its features carved and raised.
@@ -140,7 +140,7 @@ double Albedo(Zona z)
     case Zona::Pelle:
         return 1.0;
     case Zona::Capelli:
-        return 0.5;
+        return 0.62;
     case Zona::Baffi:
         return 0.45;
     case Zona::Giacca:
@@ -260,7 +260,7 @@ QImage Incisione(int larghezza, int altezza)
                     const double x = px + (sx + 0.5) / kCampioni - larghezza / 2.0;
                     const double y = py + (sy + 0.5) / kCampioni - altezza / 2.0;
                     const Campione c = Rilievo(x, y);
-                    const double t = Tono(c, x, y);
+                    const double t = c.zona == Zona::Pelle ? std::max(Tono(c, x, y), 0.8 * Segno(x, y)) : Tono(c, x, y);
                     double f1, f2, fx1, fx2, fy1, fy2;
                     constexpr double e = 0.25;
                     Fasi(c.zona, x, y, kPasso, f1, f2);
