@@ -308,18 +308,15 @@ constexpr std::array<Posa, 7> kDenari7{{{13.5, 11.5, 13},
                                         {31.5, 60.5, 13}}};
 
 constexpr std::array<Posa, 2> kCoppe2{{{22.5, 19, 25}, {22.5, 53, 25}}};
-constexpr std::array<Posa, 3> kCoppe3{{{22.5, 13.5, 19}, {22.5, 36, 19}, {22.5, 58.5, 19}}};
-constexpr std::array<Posa, 4> kCoppe4{{{12.5, 19, 21}, {32.5, 19, 21}, {12.5, 53, 21}, {32.5, 53, 21}}};
-constexpr std::array<Posa, 5> kCoppe5{{{12.5, 14, 19}, {32.5, 14, 19}, {22.5, 36, 19}, {12.5, 58, 19}, {32.5, 58, 19}}};
+constexpr std::array<Posa, 3> kCoppe3{{{22.5, 12.5, 17}, {22.5, 36, 17}, {22.5, 59.5, 17}}};
+constexpr std::array<Posa, 4> kCoppe4{{{12.5, 18, 20}, {32.5, 18, 20}, {12.5, 54, 20}, {32.5, 54, 20}}};
+// From five up the cups are smaller than the rows are tall, so the rows
+// stay apart and the cups are counted, not read as columns.
+constexpr std::array<Posa, 5> kCoppe5{{{11.5, 12, 16}, {33.5, 12, 16}, {22.5, 36, 17}, {11.5, 60, 16}, {33.5, 60, 16}}};
 constexpr std::array<Posa, 6> kCoppe6{
-    {{12.5, 13, 18}, {32.5, 13, 18}, {12.5, 36, 18}, {32.5, 36, 18}, {12.5, 59, 18}, {32.5, 59, 18}}};
-constexpr std::array<Posa, 7> kCoppe7{{{13.5, 12.5, 16},
-                                       {31.5, 12.5, 16},
-                                       {8.5, 36, 15},
-                                       {22.5, 36, 15},
-                                       {36.5, 36, 15},
-                                       {13.5, 59.5, 16},
-                                       {31.5, 59.5, 16}}};
+    {{12.5, 12, 16}, {32.5, 12, 16}, {12.5, 36, 16}, {32.5, 36, 16}, {12.5, 60, 16}, {32.5, 60, 16}}};
+constexpr std::array<Posa, 7> kCoppe7{
+    {{13.5, 12, 15}, {31.5, 12, 15}, {8, 36, 14}, {22.5, 36, 14}, {37, 36, 14}, {13.5, 60, 15}, {31.5, 60, 15}}};
 
 // Long emblems (Bastoni, Spade). A crossed pair is one figure of the layout;
 // nothing else touches it: two is one long cross, three stands upright side
