@@ -318,14 +318,15 @@ constexpr std::array<Posa, 6> kCoppe6{
 constexpr std::array<Posa, 7> kCoppe7{
     {{13.5, 12, 15}, {31.5, 12, 15}, {8, 36, 14}, {22.5, 36, 14}, {37, 36, 14}, {13.5, 60, 15}, {31.5, 60, 15}}};
 
-// Long emblems (Bastoni, Spade). A crossed pair is one figure of the layout;
+// Long emblems (Bastoni, Spade). Uprights stand on whole x, so the edges of
+// a blade fall on pixel centres. A crossed pair is one figure of the layout;
 // nothing else touches it: two is one long cross, three stands upright side
 // by side, four is two crosses, five lays one across between them, six adds
 // an upright on each side, seven puts three short uprights between them, so
 // that every count has an outline of its own.
 constexpr qreal kCurva = 2.5;
 constexpr std::array<Posa, 2> kLunghi2{{{22.5, 36, 62, 22, kCurva}, {22.5, 36, 62, -22, -kCurva}}};
-constexpr std::array<Posa, 3> kLunghi3{{{10, 36, 58, 0}, {22.5, 36, 62, 0}, {35, 36, 58, 0}}};
+constexpr std::array<Posa, 3> kLunghi3{{{10, 36, 58, 0}, {22, 36, 62, 0}, {35, 36, 58, 0}}};
 constexpr std::array<Posa, 4> kLunghi4{{{22.5, 18, 30, 26, kCurva},
                                         {22.5, 18, 30, -26, -kCurva},
                                         {22.5, 54, 30, 26, kCurva},
@@ -344,7 +345,7 @@ constexpr std::array<Posa, 6> kLunghi6{{{22.5, 19, 28, 22, kCurva},
 constexpr std::array<Posa, 7> kLunghi7{{{22.5, 13, 22, 28, kCurva},
                                         {22.5, 13, 22, -28, -kCurva},
                                         {11, 36, 18, 0},
-                                        {22.5, 36, 18, 0},
+                                        {22, 36, 18, 0},
                                         {34, 36, 18, 0},
                                         {22.5, 59, 22, 28, kCurva},
                                         {22.5, 59, 22, -28, -kCurva}}};
