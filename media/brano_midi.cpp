@@ -1,5 +1,7 @@
 #include "brano_midi.h"
 
+#include "diagnostica.h"
+
 #include <algorithm>
 #include <array>
 #include <cmath>
@@ -237,17 +239,24 @@ std::optional<Brano> LeggiBrano(std::span<const uint8_t> dati)
 
 std::optional<Brano> CaricaBrano(const std::string &percorso)
 {
+    const auto rifiuta = [&](const char *perche) {
+        Diagnostica(percorso + ": " + perche + "; the music stays silent");
+        return std::nullopt;
+    };
     std::ifstream f(percorso, std::ios::binary);
     if (!f)
-        return std::nullopt;
+        return rifiuta("cannot be opened");
     std::vector<uint8_t> dati;
     char blocco[4096];
     while (f.read(blocco, sizeof blocco) || f.gcount() > 0) {
         dati.insert(dati.end(), blocco, blocco + f.gcount());
         if (dati.size() > kFileMassimo)
-            return std::nullopt;
+            return rifiuta("larger than any tune this player reads");
     }
-    return LeggiBrano(dati);
+    auto brano = LeggiBrano(dati);
+    if (!brano)
+        return rifiuta("not a Standard MIDI File this player can read");
+    return brano;
 }
 
 } // namespace belvane::media

@@ -1,6 +1,7 @@
 #include "sintetizzatore.h"
 
 #include "brano_midi.h"
+#include "diagnostica.h"
 
 #include <array>
 #include <cstring>
@@ -119,8 +120,13 @@ void Sintetizzatore::Carica(const std::string &soundFont)
         fluid_settings_setint(s, "synth.chorus.active", 0);
         fluid_settings_setnum(s, "synth.gain", 0.4);
         synth_.reset(new_fluid_synth(s));
-        if (synth_ && SoundFontIntegro(soundFont) &&
-            fluid_synth_sfload(synth_.get(), soundFont.c_str(), 1) != FLUID_FAILED)
+        if (!synth_)
+            Diagnostica("FluidSynth could not make a synthesiser; the music stays silent");
+        else if (!SoundFontIntegro(soundFont))
+            Diagnostica(soundFont + ": missing, or not a whole SoundFont; the music stays silent");
+        else if (fluid_synth_sfload(synth_.get(), soundFont.c_str(), 1) == FLUID_FAILED)
+            Diagnostica(soundFont + ": FluidSynth could not load it; the music stays silent");
+        else
             pronto_.store(synth_.get(), std::memory_order_release);
     }
     std::lock_guard guardia(mutex_);

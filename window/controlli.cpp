@@ -1,5 +1,7 @@
 #include "controlli.h"
 
+#include "diagnostica.h"
+
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -68,6 +70,8 @@ void CartaWidget::mouseReleaseEvent(QMouseEvent *event)
 Copertina::Copertina(QImage immagine, QWidget *parent) : QWidget(parent), immagine_(std::move(immagine))
 {
     setObjectName(QStringLiteral("testo"));
+    if (immagine_.isNull())
+        Diagnostica("the title picture cannot be read; its dark ground is shown alone");
     sfondo_ = immagine_.isNull() ? QColor(40, 24, 16) : immagine_.pixelColor(1, immagine_.height() - 2);
     setAttribute(Qt::WA_OpaquePaintEvent);
     hide();

@@ -136,3 +136,22 @@ TEST(FileGuasti, ProgramFolderIsTheExecutablesOwn)
     EXPECT_NE(cartella.back(), '/');
     EXPECT_TRUE(std::filesystem::exists(cartella + "/belvane_media_tests"));
 }
+
+TEST(FileGuasti, UnderBelvaneDebugARefusedFileIsOneLineNamingItAndWhy)
+{
+    prova::Cartella cartella;
+    const Byte midi = prova::MelodiaLunga(1000);
+    cartella.Metti(midi, midi, Rumore(5000));
+    setenv("BELVANE_DEBUG", "1", 1);
+    testing::internal::CaptureStderr();
+    {
+        Suoni suoni(
+            cartella.Testo(), [] { return true; }, ModoUscita::FuoriLinea);
+        suoni.WaitForSoundFont(std::chrono::seconds(10));
+        suoni.OpenSoundDevices();
+    }
+    const std::string detto = testing::internal::GetCapturedStderr();
+    unsetenv("BELVANE_DEBUG");
+    EXPECT_EQ(std::count(detto.begin(), detto.end(), '\n'), 1) << detto;
+    EXPECT_NE(detto.find(cartella.Testo() + "/carta.wav: not a wave file"), std::string::npos) << detto;
+}

@@ -891,10 +891,10 @@ void DisegnaEmblema(QPainter &painter, Seme seme, QPointF centro, qreal altezza,
 
 void DisegnaCarta(QPainter &painter, const QRectF &dove, int code)
 {
-    if (!isCarta(code) || dove.isEmpty())
+    if (!IsCarta(code) || dove.isEmpty())
         return;
-    const auto seme = belvane::seme(code);
-    const int valore = rango(code);
+    const auto seme = SemeDi(code);
+    const int valore = Rango(code);
 
     painter.save();
     painter.fillRect(dove, Qt::white);
