@@ -624,7 +624,7 @@ void Fante(QPainter &p, Seme seme)
     Base(p, seme);
     // A short cape behind the shoulders (the swordsman's).
     if (seme == Seme::Spade)
-        Poligono(p, {{16, 25.5}, {29, 25.5}, {31, 44}, {14, 44}}, kRosso, kContorno);
+        Poligono(p, {{15.5, 25.5}, {29.5, 25.5}, {33, 45}, {12, 45}}, kRosso, kContorno);
     // Legs in parti-coloured hose, shoes; the clubman stands astride.
     const qreal largo = seme == Seme::Bastoni ? 2.5 : 0;
     Poligono(p, {{17.5, 47}, {22, 47}, {21.5 - largo, 63}, {18 - largo, 63}}, v.calzaSinistra, kContorno);
