@@ -1,9 +1,10 @@
 #include "brano_midi.h"
 
+#include "cartella.h"
+
 #include <algorithm>
 #include <array>
 #include <cmath>
-#include <fstream>
 #include <iterator>
 
 namespace belvane::media {
@@ -237,17 +238,8 @@ std::optional<Brano> LeggiBrano(std::span<const uint8_t> dati)
 
 std::optional<Brano> CaricaBrano(const std::string &percorso)
 {
-    std::ifstream f(percorso, std::ios::binary);
-    if (!f)
-        return std::nullopt;
-    std::vector<uint8_t> dati;
-    char blocco[4096];
-    while (f.read(blocco, sizeof blocco) || f.gcount() > 0) {
-        dati.insert(dati.end(), blocco, blocco + f.gcount());
-        if (dati.size() > kFileMassimo)
-            return std::nullopt;
-    }
-    return LeggiBrano(dati);
+    const auto dati = LeggiFile(percorso, kFileMassimo);
+    return dati ? LeggiBrano(*dati) : std::nullopt;
 }
 
 } // namespace belvane::media

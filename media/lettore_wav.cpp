@@ -1,14 +1,60 @@
 #include "lettore_wav.h"
 
 #include "brano_midi.h"
+#include "cartella.h"
 
 #include <cstring>
 
 namespace belvane::media {
 
+namespace {
+
+// The converted sound may take this much memory; the file a quarter of it.
+constexpr int kConvertitoMassimo = 1 << 28;
+
+uint32_t Le32(const uint8_t *p)
+{
+    return uint32_t{p[0]} | uint32_t{p[1]} << 8 | uint32_t{p[2]} << 16 | uint32_t{p[3]} << 24;
+}
+
+// SDL allocates what a chunk header claims before it reads the chunk, so a
+// few bytes claiming 4 GiB would take 4 GiB. Each chunk is cut to what the
+// file holds, which is all SDL would read of it anyway.
+void AccorciaBlocchi(std::vector<uint8_t> &wav)
+{
+    // SDL also takes a file that starts at the WAVE tag, without its RIFF header.
+    std::size_t pos = 0;
+    if (wav.size() >= 12 && !std::memcmp(wav.data(), "RIFF", 4) && !std::memcmp(wav.data() + 8, "WAVE", 4))
+        pos = 12;
+    else if (wav.size() >= 4 && !std::memcmp(wav.data(), "WAVE", 4))
+        pos = 4;
+    else
+        return;
+    while (pos + 8 <= wav.size()) {
+        uint8_t *lunghezza = wav.data() + pos + 4;
+        uint64_t lung = Le32(lunghezza);
+        if (lung > wav.size() - pos - 8) {
+            lung = wav.size() - pos - 8;
+            for (int i = 0; i < 4; ++i)
+                lunghezza[i] = static_cast<uint8_t>(lung >> 8 * i);
+        }
+        pos += 8 + lung + (lung & 1);
+    }
+}
+
+} // namespace
+
 std::vector<float> CaricaWav(const std::string &percorso)
 {
-    SDL_RWops *rw = SDL_RWFromFile(percorso.c_str(), "rb");
+    const auto dati = LeggiFile(percorso, kConvertitoMassimo / 4);
+    return dati ? DecodificaWav(*dati) : std::vector<float>{};
+}
+
+std::vector<float> DecodificaWav(std::span<const uint8_t> file)
+{
+    std::vector<uint8_t> copia(file.begin(), file.end());
+    AccorciaBlocchi(copia);
+    SDL_RWops *rw = SDL_RWFromConstMem(copia.data(), static_cast<int>(copia.size()));
     if (!rw)
         return {};
     SDL_AudioSpec formato{};
@@ -23,7 +69,7 @@ std::vector<float> CaricaWav(const std::string &percorso)
     if (SDL_BuildAudioCVT(&cvt, formato.format, formato.channels, formato.freq, AUDIO_F32SYS, 2, kFrequenza) < 0)
         return {};
     const int dimensione = static_cast<int>(byte);
-    if (dimensione <= 0 || cvt.len_mult <= 0 || dimensione > (1 << 28) / cvt.len_mult)
+    if (dimensione <= 0 || cvt.len_mult <= 0 || dimensione > kConvertitoMassimo / cvt.len_mult)
         return {};
     std::vector<Uint8> buffer(static_cast<std::size_t>(dimensione) * static_cast<std::size_t>(cvt.len_mult));
     std::memcpy(buffer.data(), wav.get(), byte);
@@ -36,6 +82,8 @@ std::vector<float> CaricaWav(const std::string &percorso)
         convertiti = cvt.len_cvt;
     }
     std::vector<float> campioni(static_cast<std::size_t>(convertiti) / (2 * sizeof(float)) * 2);
+    if (campioni.empty())
+        return {}; // not one whole frame
     std::memcpy(campioni.data(), buffer.data(), campioni.size() * sizeof(float));
     return campioni;
 }

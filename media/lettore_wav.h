@@ -4,7 +4,9 @@
 
 #include "lettore.h"
 
+#include <cstdint>
 #include <memory>
+#include <span>
 #include <vector>
 
 namespace belvane::media {
@@ -30,5 +32,7 @@ private:
 // Decodes a wave file into interleaved stereo float at the mix's rate;
 // empty when SDL cannot read or convert it.
 std::vector<float> CaricaWav(const std::string &percorso);
+// The same from the file's bytes.
+std::vector<float> DecodificaWav(std::span<const uint8_t> file);
 
 } // namespace belvane::media
