@@ -15,10 +15,10 @@ std::uint64_t splitmix64(std::uint64_t &x)
 constexpr std::uint64_t rotl(std::uint64_t x, int k) { return (x << k) | (x >> (64 - k)); }
 } // namespace
 
-void Generatore::Semina(std::uint64_t seme)
+void Generatore::Semina(std::uint64_t germe)
 {
     for (auto &parola : s_)
-        parola = splitmix64(seme);
+        parola = splitmix64(germe);
 }
 
 std::uint64_t Generatore::Prossimo()
@@ -34,7 +34,7 @@ std::uint64_t Generatore::Prossimo()
     return risultato;
 }
 
-std::uint64_t SemiDallOrologio::Seme()
+std::uint64_t GermiDallOrologio::Germe()
 {
     // Nanoseconds, so two deals within one second still differ.
     return static_cast<std::uint64_t>(std::chrono::system_clock::now().time_since_epoch().count());

@@ -10,9 +10,9 @@ namespace belvane {
 // xoshiro256** seeded through splitmix64.
 class Generatore {
 public:
-    explicit Generatore(std::uint64_t seme = 0) { Semina(seme); }
+    explicit Generatore(std::uint64_t germe = 0) { Semina(germe); }
 
-    void Semina(std::uint64_t seme);
+    void Semina(std::uint64_t germe);
     std::uint64_t Prossimo();
     // Uniform in [0, 1), 53 random bits.
     double Uniforme() { return static_cast<double>(Prossimo() >> 11) * 0x1.0p-53; }
@@ -23,15 +23,15 @@ private:
 
 // Where every deal's seed comes from. The program reads the clock; a test
 // hands out fixed seeds to replay deals.
-class SorgenteSemi {
+class SorgenteGermi {
 public:
-    virtual ~SorgenteSemi() = default;
-    virtual std::uint64_t Seme() = 0;
+    virtual ~SorgenteGermi() = default;
+    virtual std::uint64_t Germe() = 0;
 };
 
-class SemiDallOrologio final : public SorgenteSemi {
+class GermiDallOrologio final : public SorgenteGermi {
 public:
-    std::uint64_t Seme() override;
+    std::uint64_t Germe() override;
 };
 
 } // namespace belvane

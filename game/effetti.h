@@ -4,6 +4,7 @@
 #pragma once
 
 #include "carte.h"
+#include "suono.h"
 
 #include <string>
 
@@ -25,11 +26,7 @@ public:
     virtual Posizione PosizioneCarta(Int carta) const = 0;
     virtual void HideAllPanels() = 0;
 
-    // The sound operations the game itself triggers.
-    virtual void RestartMusicAtEnd() = 0;
-    virtual void PlayFinaleTune() = 0;
-    virtual void ReloadGameTune() = 0;
-    virtual void PlayCardRustle() = 0;
+    virtual Suono &suono() = 0;
 
     // Modal; title and text are UTF-8.
     virtual Risposta Chiedi(const std::string &titolo, const std::string &testo) = 0;

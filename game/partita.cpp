@@ -39,7 +39,7 @@ void Partita::PreparaPartita()
 void Partita::Mescola()
 {
     fx_.HideAllPanels();
-    caso_.Semina(semi_.Seme());
+    caso_.Semina(germi_.Germe());
 
     // Never draw past the pool or deal past the table, whatever the caller left.
     Int numCarte = s_.NumCarte < 0 ? Int{0} : (s_.NumCarte > kCarte ? kCarte : s_.NumCarte);
@@ -88,29 +88,16 @@ void Partita::Carta_Click(Int index)
         // moves nothing: clearing that slot would lose another card.
         const bool nelSuoSlot =
             riga >= 1 && riga <= kRighe && colonna >= 1 && colonna <= kColonne && s_.Tavolo[riga][colonna] == index;
-        if (nelSuoSlot && isAsso(index)) {
-            for (s_.Riga = 1; s_.Riga <= kRighe; ++s_.Riga) {
-                if (s_.Tavolo[s_.Riga][1] == 0) {
-                    s_.Tavolo[riga][colonna] = 0;
-                    s_.Tavolo[s_.Riga][1] = index;
-                    fx_.MuoviCarta(index, PosizioneSlot(s_.Riga, 1));
-                    break;
-                }
-            }
-        } else if (nelSuoSlot) {
-            bool mossa = false;
-            for (s_.Riga = 1; s_.Riga <= kRighe && !mossa; ++s_.Riga) {
-                for (s_.Colonna = 2; s_.Colonna <= kColonne; ++s_.Colonna) {
-                    if (s_.Tavolo[s_.Riga][s_.Colonna] == 0 && s_.Tavolo[s_.Riga][s_.Colonna - 1] == index - 1) {
-                        s_.Tavolo[riga][colonna] = 0;
-                        s_.Tavolo[s_.Riga][s_.Colonna] = index;
-                        fx_.MuoviCarta(index, PosizioneSlot(s_.Riga, s_.Colonna));
-                        fx_.PlayCardRustle();
-                        mossa = true;
-                        break;
-                    }
-                }
-            }
+        const std::optional<Slot> dove = nelSuoSlot ? Destinazione(s_.Tavolo, index) : std::nullopt;
+        if (dove) {
+            s_.Riga = static_cast<Int>(dove->riga);
+            s_.Colonna = static_cast<Int>(dove->colonna);
+            s_.Tavolo[riga][colonna] = 0;
+            s_.Tavolo[dove->riga][dove->colonna] = index;
+            fx_.MuoviCarta(index, PosizioneSlot(dove->riga, dove->colonna));
+            // An ace goes to its first slot in silence.
+            if (!isAsso(index))
+                fx_.suono().PlayCardRustle();
         }
     }
 
@@ -119,21 +106,9 @@ void Partita::Carta_Click(Int index)
 
 void Partita::Controllo()
 {
-    fx_.RestartMusicAtEnd();
+    fx_.suono().RestartMusicAtEnd();
 
-    s_.Mossa = StatoMossa::Nessuna;
-    for (s_.Riga = 1; s_.Riga <= kRighe && s_.Mossa == StatoMossa::Nessuna; ++s_.Riga) {
-        if (s_.Tavolo[s_.Riga][1] == 0) {
-            s_.Mossa = StatoMossa::Possibile;
-            break;
-        }
-        for (s_.Colonna = 2; s_.Colonna <= kColonne; ++s_.Colonna) {
-            if (s_.Tavolo[s_.Riga][s_.Colonna] == 0 && !isRe(s_.Tavolo[s_.Riga][s_.Colonna - 1])) {
-                s_.Mossa = StatoMossa::Possibile;
-                break;
-            }
-        }
-    }
+    s_.Mossa = MossaPossibile(s_.Tavolo) ? StatoMossa::Possibile : StatoMossa::Nessuna;
     if (s_.Mossa == StatoMossa::Possibile)
         return;
 
@@ -196,11 +171,11 @@ void Partita::Rimescola()
     Mescola();
 }
 
-void Partita::Finale() { fx_.PlayFinaleTune(); }
+void Partita::Finale() { fx_.suono().PlayFinaleTune(); }
 
 void Partita::Nuova_Click()
 {
-    fx_.ReloadGameTune();
+    fx_.suono().ReloadGameTune();
     fx_.Form_Activate();
 }
 

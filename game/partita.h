@@ -4,6 +4,8 @@
 #include "carte.h"
 #include "casuale.h"
 #include "effetti.h"
+#include "geometria.h"
+#include "regola.h"
 
 #include <array>
 #include <string>
@@ -22,15 +24,15 @@ struct Stato {
     std::array<Int, kCarte + 1> Mazzo{};       // pool; 0 = empty entry, index 0 unused
     std::array<Int, kCarte + 1> Distribuite{}; // cards in the order last dealt
     std::array<Int, kRighe + 1> Tenute{};      // per row: leading slots the deal leaves alone
-    std::array<std::array<Int, kColonne + 1>, kRighe + 1> Tavolo{};
+    Griglia Tavolo{};
     Int Riga = 0;
     Int Colonna = 0;
     Int Tentativo = 0;
     StatoMossa Mossa = StatoMossa::Nessuna;
     std::string Messaggio;
     NomiCarte NomeCarta = CostruisciNomiCarte();
-    float PassoX = 47; // column pitch: card width + 2
-    float PassoY = 74; // row pitch: card height + 2
+    float PassoX = kPassoX;
+    float PassoY = kPassoY;
 };
 
 inline constexpr const char *kAncoraFare = "Ce la puoi ancora fare.....";
@@ -41,7 +43,7 @@ inline constexpr const char *kSuffissoTentativo = "\u00B0 Tentativo";
 
 class Partita {
 public:
-    Partita(Effetti &effetti, SorgenteSemi &semi) : fx_(effetti), semi_(semi) {}
+    Partita(Effetti &effetti, SorgenteGermi &germi) : fx_(effetti), germi_(germi) {}
 
     const Stato &stato() const { return s_; }
     // For the window's start-up (pitch from card 1) and for tests that build a table by hand.
@@ -59,12 +61,13 @@ public:
     // Top-left corner of slot (riga, colonna) in logical units.
     Posizione PosizioneSlot(int riga, int colonna) const;
 
-    // The table as text, one row a line: card codes, "." for a free space.
+    // The table as text: the attempt on the first line, then one row a line,
+    // card codes and "." for a free space.
     std::string Dump() const;
 
 private:
     Effetti &fx_;
-    SorgenteSemi &semi_;
+    SorgenteGermi &germi_;
     Generatore caso_;
     Stato s_;
 };

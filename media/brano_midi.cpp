@@ -1,6 +1,7 @@
 #include "brano_midi.h"
 
 #include "cartella.h"
+#include "diagnostica.h"
 
 #include <algorithm>
 #include <array>
@@ -238,8 +239,17 @@ std::optional<Brano> LeggiBrano(std::span<const uint8_t> dati)
 
 std::optional<Brano> CaricaBrano(const std::string &percorso)
 {
+    const auto rifiuta = [&](const char *perche) {
+        Diagnostica(percorso + ": " + perche + "; the music stays silent");
+        return std::nullopt;
+    };
     const auto dati = LeggiFile(percorso, kFileMassimo);
-    return dati ? LeggiBrano(*dati) : std::nullopt;
+    if (!dati)
+        return rifiuta("cannot be opened, or larger than any tune this player reads");
+    auto brano = LeggiBrano(*dati);
+    if (!brano)
+        return rifiuta("not a Standard MIDI File this player can read");
+    return brano;
 }
 
 } // namespace belvane::media

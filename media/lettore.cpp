@@ -58,17 +58,17 @@ int32_t Lettore::Length() const
     return Millisecondi(lunghezza_);
 }
 
-Stato Lettore::State() const
+Condizione Lettore::State() const
 {
     std::lock_guard guardia(accesso_);
-    return stato_;
+    return condizione_;
 }
 
 void Lettore::Apri()
 {
     {
         std::lock_guard guardia(accesso_);
-        if (stato_ != Stato::Chiuso)
+        if (condizione_ != Condizione::Chiuso)
             return;
     }
     const int64_t lunghezza = Prepara(file_);
@@ -81,7 +81,7 @@ void Lettore::Apri()
         Scambia();
         lunghezza_ = lunghezza;
         posizione_ = 0;
-        stato_ = Stato::Fermo;
+        condizione_ = Condizione::Fermo;
         Spostato(0);
     }
     Scarta();
@@ -91,11 +91,11 @@ void Lettore::Chiudi()
 {
     {
         std::lock_guard guardia(accesso_);
-        if (stato_ == Stato::Chiuso)
+        if (condizione_ == Condizione::Chiuso)
             return;
         Spostato(0);
         Scambia(); // the staging slot is empty, so this takes the data out of play
-        stato_ = Stato::Chiuso;
+        condizione_ = Condizione::Chiuso;
         posizione_ = lunghezza_ = 0;
     }
     Scarta();
@@ -105,7 +105,7 @@ void Lettore::Avvia()
 {
     const auto partenza = std::exchange(partenza_, std::nullopt);
     std::lock_guard guardia(accesso_);
-    if (stato_ == Stato::Chiuso)
+    if (condizione_ == Condizione::Chiuso)
         return;
     if (partenza) {
         const int64_t frame = int64_t{*partenza} * kFrequenza / 1000;
@@ -114,36 +114,36 @@ void Lettore::Avvia()
         posizione_ = frame;
         Spostato(frame);
     }
-    stato_ = posizione_ < lunghezza_ ? Stato::Suona : Stato::Fermo;
+    condizione_ = posizione_ < lunghezza_ ? Condizione::Suona : Condizione::Fermo;
 }
 
 void Lettore::Ferma()
 {
     std::lock_guard guardia(accesso_);
-    if (stato_ != Stato::Suona && stato_ != Stato::Pausa)
+    if (condizione_ != Condizione::Suona && condizione_ != Condizione::Pausa)
         return;
-    stato_ = Stato::Fermo;
+    condizione_ = Condizione::Fermo;
     Spostato(posizione_);
 }
 
 void Lettore::Pausa()
 {
     std::lock_guard guardia(accesso_);
-    if (stato_ == Stato::Suona)
-        stato_ = Stato::Pausa;
+    if (condizione_ == Condizione::Suona)
+        condizione_ = Condizione::Pausa;
 }
 
-void Lettore::Mescola(float *stereo, int frames) noexcept
+void Lettore::SommaAlMix(float *stereo, int frames) noexcept
 {
-    if (stato_ == Stato::Pausa || (stato_ == Stato::Suona && !Pronto()))
+    if (condizione_ == Condizione::Pausa || (condizione_ == Condizione::Suona && !Pronto()))
         return; // frozen: nothing rendered, nothing advances
     int fatti = 0;
-    if (stato_ == Stato::Suona) {
+    if (condizione_ == Condizione::Suona) {
         fatti = static_cast<int>(std::min<int64_t>(frames, lunghezza_ - posizione_));
         Suona(stereo, posizione_, fatti);
         posizione_ += fatti;
         if (posizione_ >= lunghezza_)
-            stato_ = Stato::Fermo; // the end: silent, position == length
+            condizione_ = Condizione::Fermo; // the end: silent, position == length
     }
     if (fatti < frames)
         Coda(stereo + 2 * fatti, frames - fatti);

@@ -1,6 +1,6 @@
 // One invisible multimedia player: a file name, command words, a one-shot
 // start point, position and length. The window's thread sends commands; the
-// audio thread renders through Mescola. Both meet under AccessoAudio.
+// audio thread renders through SommaAlMix. Both meet under AccessoAudio.
 #pragma once
 
 #include <SDL.h>
@@ -33,7 +33,7 @@ private:
     SDL_AudioDeviceID id_ = 0;
 };
 
-enum class Stato { Chiuso, Fermo, Suona, Pausa };
+enum class Condizione { Chiuso, Fermo, Suona, Pausa };
 
 class Lettore {
 public:
@@ -42,9 +42,16 @@ public:
     Lettore(const Lettore &) = delete;
     Lettore &operator=(const Lettore &) = delete;
 
-    // "Open", "Close", "Play", "Stop", "pause", "play", "close", any case.
-    // Anything else, or a word that does not fit the state, does nothing.
+    // The command words of the control: "Open", "Close", "Play", "Stop",
+    // "Pause", in any case. Anything else does nothing.
     void Comando(std::string_view parola);
+    // The same commands, typed. One that does not fit the player's condition
+    // does nothing.
+    void Apri();
+    void Chiudi();
+    void Avvia(); // plays from the start point, if one is set, or from where it stands
+    void Ferma();
+    void Pausa();
 
     void SetFileName(std::string nome) { file_ = std::move(nome); }
     const std::string &FileName() const { return file_; }
@@ -56,12 +63,12 @@ public:
     // Milliseconds. Position equals Length only once playback reached the end.
     int32_t Position() const;
     int32_t Length() const;
-    Stato State() const;
+    Condizione State() const;
     const std::string &DeviceType() const { return tipo_; }
 
     // Audio thread, lock held: adds this player's sound to the stereo mix.
     // Never blocks, allocates or touches a file.
-    void Mescola(float *stereo, int frames) noexcept;
+    void SommaAlMix(float *stereo, int frames) noexcept;
 
 protected:
     // Window thread, no lock: reads and checks the file into a staging slot;
@@ -81,18 +88,12 @@ protected:
     virtual void Coda(float *stereo, int frames) noexcept = 0;
 
 private:
-    void Apri();
-    void Chiudi();
-    void Avvia();
-    void Ferma();
-    void Pausa();
-
     std::string tipo_;
     AccessoAudio &accesso_;
     std::string file_;
     std::optional<int32_t> partenza_;
     // Shared with the audio thread: touched only under the lock.
-    Stato stato_ = Stato::Chiuso;
+    Condizione condizione_ = Condizione::Chiuso;
     int64_t posizione_ = 0;
     int64_t lunghezza_ = 0;
 };

@@ -2,6 +2,7 @@
 
 #include "brano_midi.h"
 #include "cartella.h"
+#include "diagnostica.h"
 
 #include <cstring>
 
@@ -42,35 +43,41 @@ void AccorciaBlocchi(std::vector<uint8_t> &wav)
     }
 }
 
+std::vector<float> Rifiuta(const std::string &percorso, std::string_view perche)
+{
+    Diagnostica(percorso + ": " + std::string(perche) + "; the card sound stays silent");
+    return {};
+}
+
 } // namespace
 
 std::vector<float> CaricaWav(const std::string &percorso)
 {
     const auto dati = LeggiFile(percorso, kConvertitoMassimo / 4);
-    return dati ? DecodificaWav(*dati) : std::vector<float>{};
+    return dati ? DecodificaWav(*dati, percorso) : Rifiuta(percorso, "missing, unreadable or too large");
 }
 
-std::vector<float> DecodificaWav(std::span<const uint8_t> file)
+std::vector<float> DecodificaWav(std::span<const uint8_t> file, const std::string &percorso)
 {
     std::vector<uint8_t> copia(file.begin(), file.end());
     AccorciaBlocchi(copia);
     SDL_RWops *rw = SDL_RWFromConstMem(copia.data(), static_cast<int>(copia.size()));
     if (!rw)
-        return {};
+        return Rifiuta(percorso, SDL_GetError());
     SDL_AudioSpec formato{};
     Uint8 *dati = nullptr;
     Uint32 byte = 0;
     if (!SDL_LoadWAV_RW(rw, 1, &formato, &dati, &byte))
-        return {};
+        return Rifiuta(percorso, std::string("not a wave file SDL can read: ") + SDL_GetError());
     std::unique_ptr<Uint8, decltype(&SDL_FreeWAV)> wav(dati, &SDL_FreeWAV);
 
     // SDL_AudioCVT converts exactly; the stream converter loses the tail.
     SDL_AudioCVT cvt{};
     if (SDL_BuildAudioCVT(&cvt, formato.format, formato.channels, formato.freq, AUDIO_F32SYS, 2, kFrequenza) < 0)
-        return {};
+        return Rifiuta(percorso, std::string("its format cannot be converted: ") + SDL_GetError());
     const int dimensione = static_cast<int>(byte);
     if (dimensione <= 0 || cvt.len_mult <= 0 || dimensione > kConvertitoMassimo / cvt.len_mult)
-        return {};
+        return Rifiuta(percorso, "no sound in it, or too long");
     std::vector<Uint8> buffer(static_cast<std::size_t>(dimensione) * static_cast<std::size_t>(cvt.len_mult));
     std::memcpy(buffer.data(), wav.get(), byte);
     cvt.buf = buffer.data();
@@ -78,12 +85,12 @@ std::vector<float> DecodificaWav(std::span<const uint8_t> file)
     int convertiti = dimensione;
     if (cvt.needed) {
         if (SDL_ConvertAudio(&cvt) < 0)
-            return {};
+            return Rifiuta(percorso, std::string("conversion failed: ") + SDL_GetError());
         convertiti = cvt.len_cvt;
     }
     std::vector<float> campioni(static_cast<std::size_t>(convertiti) / (2 * sizeof(float)) * 2);
     if (campioni.empty())
-        return {}; // not one whole frame
+        return Rifiuta(percorso, "shorter than one frame");
     std::memcpy(campioni.data(), buffer.data(), campioni.size() * sizeof(float));
     return campioni;
 }

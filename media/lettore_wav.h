@@ -32,7 +32,7 @@ private:
 // Decodes a wave file into interleaved stereo float at the mix's rate;
 // empty when SDL cannot read or convert it.
 std::vector<float> CaricaWav(const std::string &percorso);
-// The same from the file's bytes.
-std::vector<float> DecodificaWav(std::span<const uint8_t> file);
+// The same from the file's bytes; `percorso` names it in diagnostics.
+std::vector<float> DecodificaWav(std::span<const uint8_t> file, const std::string &percorso = "wave");
 
 } // namespace belvane::media

@@ -1,6 +1,7 @@
 #include "sintetizzatore.h"
 
 #include "brano_midi.h"
+#include "diagnostica.h"
 
 #include <algorithm>
 #include <array>
@@ -123,10 +124,26 @@ bool Riferimenti(Byte generatori, uint32_t tipo, uint32_t quanti)
     return true;
 }
 
+// Every sample but the closing one has data, inside the sample chunk of
+// `campioni` bytes: FluidSynth loads them all and refuses the font for one.
+bool CampioniValidi(Byte shdr, uint64_t campioni)
+{
+    for (std::size_t i = 0; i + 46 < shdr.size(); i += 46) {
+        const uint8_t *h = shdr.data() + i;
+        const uint32_t inizio = Le32(h + 20), fine = Le32(h + 24), tipo = Le16(h + 44);
+        if (tipo & 0x8000)
+            continue;                               // in a ROM, not in the file
+        const uint64_t unita = tipo & 0x10 ? 1 : 2; // compressed samples count bytes, others 16-bit words
+        if (inizio >= fine || fine * unita > campioni)
+            return false;
+    }
+    return true;
+}
+
 // The nine preset-data tables in their order, their record sizes, indices
 // that never fall and match the next table's length, and references to
 // instruments and samples that exist.
-bool PdtaValida(Byte corpo)
+bool PdtaValida(Byte corpo, uint64_t campioni)
 {
     const auto blocchi = Blocchi(corpo);
     constexpr std::array<std::pair<const char *, uint32_t>, 9> kTabelle{{{"phdr", 38},
@@ -160,7 +177,8 @@ bool PdtaValida(Byte corpo)
             (record(modulatori, 10) == *mod || record(modulatori, 10) == *mod + 1);
     };
     return record(phdr, 38) >= 2 && lato(phdr, 38, pbag, pmod, pgen) && lato(inst, 22, ibag, imod, igen) &&
-        Riferimenti(pgen, kGenStrumento, record(inst, 22) - 1) && Riferimenti(igen, kGenCampione, record(shdr, 46) - 1);
+        Riferimenti(pgen, kGenStrumento, record(inst, 22) - 1) &&
+        Riferimenti(igen, kGenCampione, record(shdr, 46) - 1) && CampioniValidi(shdr, campioni);
 }
 
 } // namespace
@@ -178,6 +196,7 @@ bool SoundFontIntegro(std::istream &f)
     // Three lists in this order, as FluidSynth reads them: a refusal there
     // would hand the file to its fallback loader, which prints.
     uint64_t pos = 12;
+    uint64_t campioni = 0; // bytes of sample data
     for (const char *tipo : {"INFO", "sdta", "pdta"}) {
         const auto lista = Leggi(f, pos, 12);
         if (lista.size() != 12 || !Tag(lista, "LIST") || !Tag(Byte(lista).subspan(8), tipo))
@@ -191,12 +210,14 @@ bool SoundFontIntegro(std::istream &f)
                 const auto smpl = Leggi(f, pos + 12, 8);
                 if (smpl.size() != 8 || !Tag(smpl, "smpl") || Le32(smpl.data() + 4) > lung - 12)
                     return false;
+                campioni = Le32(smpl.data() + 4);
             }
         } else {
             if (lung - 4 > kListaMassima)
                 return false;
             const auto corpo = Leggi(f, pos + 12, lung - 4);
-            if (corpo.size() != lung - 4 || !(std::strcmp(tipo, "INFO") ? PdtaValida(corpo) : InfoValida(corpo)))
+            if (corpo.size() != lung - 4 ||
+                !(std::strcmp(tipo, "INFO") ? PdtaValida(corpo, campioni) : InfoValida(corpo)))
                 return false;
         }
         pos += 8 + lung + (lung & 1);
@@ -247,8 +268,13 @@ void Sintetizzatore::Carica(const std::string &soundFont)
         fluid_settings_setint(s, "synth.chorus.active", 0);
         fluid_settings_setnum(s, "synth.gain", 0.4);
         synth_.reset(new_fluid_synth(s));
-        if (synth_ && SoundFontIntegro(soundFont) &&
-            fluid_synth_sfload(synth_.get(), soundFont.c_str(), 1) != FLUID_FAILED)
+        if (!synth_)
+            Diagnostica("FluidSynth could not make a synthesiser; the music stays silent");
+        else if (!SoundFontIntegro(soundFont))
+            Diagnostica(soundFont + ": missing, or not a whole SoundFont; the music stays silent");
+        else if (fluid_synth_sfload(synth_.get(), soundFont.c_str(), 1) == FLUID_FAILED)
+            Diagnostica(soundFont + ": FluidSynth could not load it; the music stays silent");
+        else
             pronto_.store(synth_.get(), std::memory_order_release);
     }
     std::lock_guard guardia(mutex_);

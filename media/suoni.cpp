@@ -1,5 +1,8 @@
 #include "suoni.h"
 
+#include "cartella.h"
+#include "suoni_programma.h"
+
 #include <algorithm>
 #include <mutex>
 
@@ -25,15 +28,15 @@ void Suoni::OpenSoundDevices()
 {
     const auto apri = [this](Lettore &lettore, const char *file) {
         lettore.SetOpeningSettings(true, 0);
-        lettore.Comando("Close");
+        lettore.Chiudi();
         lettore.SetFileName(cartella_ + file);
-        lettore.Comando("Open");
+        lettore.Apri();
     };
     apri(mmc1_, kGameTune);
     apri(mmcw_, kRustle);
 }
 
-void Suoni::StartMusic() { mmc1_.Comando("Play"); }
+void Suoni::StartMusic() { mmc1_.Avvia(); }
 
 void Suoni::RestartMusicAtEnd()
 {
@@ -41,26 +44,26 @@ void Suoni::RestartMusicAtEnd()
     const int32_t lunghezza = mmc1_.Length();
     if (posizione == lunghezza) {
         mmc1_.SetStartPoint(0);
-        mmc1_.Comando("Play");
+        mmc1_.Avvia();
     }
 }
 
 void Suoni::PlayFinaleTune()
 {
-    mmc1_.Comando("Stop");
-    mmc1_.Comando("Close");
+    mmc1_.Ferma();
+    mmc1_.Chiudi();
     mmc1_.SetFileName(cartella_ + kFinaleTune);
-    mmc1_.Comando("Open");
+    mmc1_.Apri();
     mmc1_.SetStartPoint(0);
-    mmc1_.Comando("Play");
+    mmc1_.Avvia();
 }
 
 void Suoni::ReloadGameTune()
 {
-    mmc1_.Comando("Close");
+    mmc1_.Chiudi();
     mmc1_.SetFileName(cartella_ + kGameTune);
     mmc1_.SetStartPoint(0);
-    mmc1_.Comando("Open");
+    mmc1_.Apri();
     // The control is never shown, so hiding it again changes nothing.
 }
 
@@ -68,15 +71,15 @@ void Suoni::PlayCardRustle()
 {
     if (!rustle_ || !rustle_())
         return;
-    mmcw_.Comando("Play");
+    mmcw_.Avvia();
     mmcw_.SetStartPoint(0); // pending, so the next rustle starts from the beginning
 }
 
-void Suoni::PauseMusic() { mmc1_.Comando("pause"); }
+void Suoni::PauseMusic() { mmc1_.Pausa(); }
 
-void Suoni::ResumeMusic() { mmc1_.Comando("play"); }
+void Suoni::ResumeMusic() { mmc1_.Avvia(); }
 
-void Suoni::CloseMusic() { mmc1_.Comando("close"); }
+void Suoni::CloseMusic() { mmc1_.Chiudi(); }
 
 void Suoni::Render(float *stereo, int frames)
 {
@@ -98,12 +101,17 @@ void Suoni::SetMonitor(std::function<void(const float *, int)> monitor)
 void Suoni::Riempi(float *stereo, int frames) noexcept
 {
     std::fill(stereo, stereo + 2 * frames, 0.0f);
-    mmc1_.Mescola(stereo, frames);
-    mmcw_.Mescola(stereo, frames);
+    mmc1_.SommaAlMix(stereo, frames);
+    mmcw_.SommaAlMix(stereo, frames);
     for (int i = 0; i < 2 * frames; ++i)
         stereo[i] = std::clamp(stereo[i], -1.0f, 1.0f);
     if (monitor_)
         monitor_(stereo, frames);
+}
+
+std::unique_ptr<Suono> SuoniDelProgramma(std::function<bool()> cardRustleChecked)
+{
+    return std::make_unique<Suoni>(CartellaProgramma(), std::move(cardRustleChecked), ModoUscita::Dispositivo);
 }
 
 } // namespace belvane::media

@@ -5,6 +5,7 @@
 #include "lettore_midi.h"
 #include "lettore_wav.h"
 #include "sintetizzatore.h"
+#include "suono.h"
 #include "uscita.h"
 
 #include <chrono>
@@ -19,7 +20,7 @@ enum class ModoUscita {
     FuoriLinea,  // no device: the mix is produced only by Render
 };
 
-class Suoni : private Sorgente {
+class Suoni final : public Suono, private Sorgente {
 public:
     // Returns at once: the SoundFont loads in the background and the music
     // becomes audible as soon as it is ready.
@@ -29,15 +30,15 @@ public:
     Suoni(const Suoni &) = delete;
     Suoni &operator=(const Suoni &) = delete;
 
-    void OpenSoundDevices();
-    void StartMusic();
-    void RestartMusicAtEnd();
-    void PlayFinaleTune();
-    void ReloadGameTune();
-    void PlayCardRustle();
-    void PauseMusic();
-    void ResumeMusic();
-    void CloseMusic();
+    void OpenSoundDevices() override;
+    void StartMusic() override;
+    void RestartMusicAtEnd() override;
+    void PlayFinaleTune() override;
+    void ReloadGameTune() override;
+    void PlayCardRustle() override;
+    void PauseMusic() override;
+    void ResumeMusic() override;
+    void CloseMusic() override;
 
     LettoreMidi &MMC1() { return mmc1_; }
     LettoreWav &MMCW() { return mmcw_; }

@@ -6,10 +6,11 @@
 
 namespace belvane {
 
-Pannello::Pannello(const char *nome, const QString &testo, Qt::ScrollBarPolicy barra, QWidget *parent)
-    : QPlainTextEdit(testo, parent)
+Pannello::Pannello(QualePannello quale, const QString &testo, Qt::ScrollBarPolicy barra, QWidget *parent)
+    : QPlainTextEdit(testo, parent), quale_(quale)
 {
-    setObjectName(QString::fromLatin1(nome));
+    static constexpr std::array<const char *, 3> kNomi{"Text2", "Text3", "Text4"};
+    setObjectName(QString::fromLatin1(kNomi[static_cast<std::size_t>(quale)]));
     setReadOnly(true);
     setVerticalScrollBarPolicy(barra);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -29,8 +30,8 @@ bool Pannello::viewportEvent(QEvent *event)
     return QPlainTextEdit::viewportEvent(event);
 }
 
-Pannelli::Pannelli(QWidget *tavolo, std::function<void(Pannello &)> prepara)
-    : tavolo_(tavolo), prepara_(std::move(prepara))
+Pannelli::Pannelli(QWidget *tappeto, std::function<void(Pannello &)> prepara)
+    : tappeto_(tappeto), prepara_(std::move(prepara))
 {
 }
 
@@ -40,13 +41,13 @@ Pannello &Pannelli::Panel(Quale quale)
     if (p == nullptr) {
         switch (quale) {
         case Quale::Text2:
-            p = new Pannello("Text2", risorse::RegoleInglese(), Qt::ScrollBarAlwaysOn, tavolo_);
+            p = new Pannello(quale, risorse::RegoleInglese(), Qt::ScrollBarAlwaysOn, tappeto_);
             break;
         case Quale::Text3:
-            p = new Pannello("Text3", risorse::RegoleItaliane(), Qt::ScrollBarAlwaysOn, tavolo_);
+            p = new Pannello(quale, risorse::RegoleItaliane(), Qt::ScrollBarAlwaysOn, tappeto_);
             break;
         case Quale::Text4:
-            p = new Pannello("Text4", risorse::Informazioni(), Qt::ScrollBarAsNeeded, tavolo_);
+            p = new Pannello(quale, risorse::Informazioni(), Qt::ScrollBarAsNeeded, tappeto_);
             break;
         }
         QObject::connect(p, &Pannello::Cliccato, p, [this] { HideAllPanels(); });

@@ -2,6 +2,8 @@
 // time; every decision reads the panels' own visibility.
 #pragma once
 
+#include "geometria.h"
+
 #include <QPlainTextEdit>
 
 #include <array>
@@ -9,26 +11,50 @@
 
 namespace belvane {
 
+enum class QualePannello { Text2, Text3, Text4 }; // English rules, Italian rules, about
+
+// A panel's place on the table, in logical units.
+struct Riquadro {
+    double left, top, larghezza, altezza;
+};
+constexpr Riquadro PostoPannello(QualePannello quale)
+{
+    switch (quale) {
+    case QualePannello::Text2:
+        return {0, 0, 401, 271.25};
+    case QualePannello::Text3:
+        return {0, 0, 401, 251.25};
+    case QualePannello::Text4:
+        break;
+    }
+    return {0.24 * kLarghezzaLogica, 0, 201.25, 101};
+}
+
 class Pannello final : public QPlainTextEdit {
     Q_OBJECT
 public:
-    Pannello(const char *nome, const QString &testo, Qt::ScrollBarPolicy barra, QWidget *parent);
+    Pannello(QualePannello quale, const QString &testo, Qt::ScrollBarPolicy barra, QWidget *parent);
+
+    QualePannello quale() const { return quale_; }
 
 signals:
     void Cliccato();
 
 protected:
     bool viewportEvent(QEvent *event) override;
+
+private:
+    QualePannello quale_;
 };
 
 // Each panel is made the first time it is asked for: three text boxes are a
 // good share of the window's start-up, and most games never open one.
 class Pannelli {
 public:
-    enum class Quale { Text2, Text3, Text4 }; // English rules, Italian rules, about
+    using Quale = QualePannello;
 
     // `prepara` places a panel when it is made.
-    Pannelli(QWidget *tavolo, std::function<void(Pannello &)> prepara);
+    Pannelli(QWidget *tappeto, std::function<void(Pannello &)> prepara);
 
     Pannello &Text2() { return Panel(Quale::Text2); }
     Pannello &Text3() { return Panel(Quale::Text3); }
@@ -47,7 +73,7 @@ private:
     // Hides the other two in the order given, then shows or hides `pannello`.
     void TogglePanel(Quale pannello, Quale altro1, Quale altro2);
 
-    QWidget *tavolo_;
+    QWidget *tappeto_;
     std::function<void(Pannello &)> prepara_;
     std::array<Pannello *, 3> pannelli_{}; // owned by the table widget once made
 };

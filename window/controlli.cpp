@@ -1,26 +1,28 @@
 #include "controlli.h"
 
+#include "diagnostica.h"
+
 #include <QMouseEvent>
 #include <QPainter>
 
 namespace belvane {
 
-Tavolo::Tavolo(QWidget *parent) : QWidget(parent)
+Tappeto::Tappeto(QWidget *parent) : QWidget(parent)
 {
-    setObjectName(QStringLiteral("tavolo"));
+    setObjectName(QStringLiteral("tappeto"));
     QPalette colori = palette();
     colori.setColor(QPalette::Window, QColor(0, 128, 0));
     setPalette(colori);
     setAutoFillBackground(true);
 }
 
-void Tavolo::mousePressEvent(QMouseEvent *event)
+void Tappeto::mousePressEvent(QMouseEvent *event)
 {
     emit MouseDown();
     QWidget::mousePressEvent(event);
 }
 
-void Tavolo::resizeEvent(QResizeEvent *event)
+void Tappeto::resizeEvent(QResizeEvent *event)
 {
     QWidget::resizeEvent(event);
     emit Ridimensionato();
@@ -65,15 +67,17 @@ void CartaWidget::mouseReleaseEvent(QMouseEvent *event)
         emit Click(codice_);
 }
 
-Titolo::Titolo(QImage immagine, QWidget *parent) : QWidget(parent), immagine_(std::move(immagine))
+Copertina::Copertina(QImage immagine, QWidget *parent) : QWidget(parent), immagine_(std::move(immagine))
 {
     setObjectName(QStringLiteral("testo"));
+    if (immagine_.isNull())
+        Diagnostica("the title picture cannot be read; its dark ground is shown alone");
     sfondo_ = immagine_.isNull() ? QColor(40, 24, 16) : immagine_.pixelColor(1, immagine_.height() - 2);
     setAttribute(Qt::WA_OpaquePaintEvent);
     hide();
 }
 
-void Titolo::paintEvent(QPaintEvent *)
+void Copertina::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
     painter.fillRect(rect(), sfondo_);

@@ -11,10 +11,10 @@
 namespace belvane {
 
 // The client area. A press on it, outside every control, is Form_MouseDown.
-class Tavolo final : public QWidget {
+class Tappeto final : public QWidget {
     Q_OBJECT
 public:
-    explicit Tavolo(QWidget *parent);
+    explicit Tappeto(QWidget *parent);
 
 signals:
     void MouseDown();
@@ -55,9 +55,9 @@ private:
 };
 
 // The title picture, scaled to the client area without distortion.
-class Titolo final : public QWidget {
+class Copertina final : public QWidget {
 public:
-    Titolo(QImage immagine, QWidget *parent);
+    Copertina(QImage immagine, QWidget *parent);
 
 protected:
     void paintEvent(QPaintEvent *event) override;

@@ -18,19 +18,19 @@ constexpr double kPausaTitolo = 3; // seconds
 } // namespace
 
 Form1::Form1(Dipendenze dipendenze)
-    : dip_(std::move(dipendenze)), partita_(*this, *dip_.semi), menu_(CostruisciMenu(*menuBar())),
-      tavolo_(new Tavolo(this)), testo_(new Titolo(risorse::Titolo(), tavolo_)),
-      pannelli_(tavolo_, [this](Pannello &p) { PiazzaPannello(p); })
+    : dip_(std::move(dipendenze)), partita_(*this, *dip_.germi), menu_(CostruisciMenu(*menuBar())),
+      tappeto_(new Tappeto(this)), copertina_(new Copertina(risorse::Copertina(), tappeto_)),
+      pannelli_(tappeto_, [this](Pannello &p) { PiazzaPannello(p); })
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Quintavox - Belvane"));
     setWindowIcon(risorse::Icona());
-    setCentralWidget(tavolo_);
+    setCentralWidget(tappeto_);
 
     // Card images lie beyond the client area's right edge until the first deal.
     std::array<QWidget *, kCarte + 1> perTips{};
     for (Int k = 1; k <= kCarte; ++k) {
-        carta_[k] = new CartaWidget(k, cache_, tavolo_);
+        carta_[k] = new CartaWidget(k, cache_, tappeto_);
         carta_[k]->posizione = {660, 10};
         connect(carta_[k], &CartaWidget::Click, this, &Form1::Carta_Click);
         perTips[k] = carta_[k];
@@ -49,8 +49,8 @@ Form1::Form1(Dipendenze dipendenze)
         for (Int k = 1; k <= kCarte; ++k)
             carta_[k]->SetAnteprima(false);
     });
-    connect(tavolo_, &Tavolo::MouseDown, this, &Form1::Form_MouseDown);
-    connect(tavolo_, &Tavolo::Ridimensionato, this, &Form1::Form_Resize);
+    connect(tappeto_, &Tappeto::MouseDown, this, &Form1::Form_MouseDown);
+    connect(tappeto_, &Tappeto::Ridimensionato, this, &Form1::Form_Resize);
     connect(menu_.Nuova, &QAction::triggered, this, &Form1::Nuova_Click);
     connect(menu_.esci, &QAction::triggered, this, &Form1::esci_Click);
     connect(opzioni_, &Opzioni::PauseMusic, this, [this] { suono_->PauseMusic(); });
@@ -66,9 +66,9 @@ Form1::~Form1() = default;
 
 void Form1::Form_Load()
 {
-    // The pitch comes from card 1: its picture's size plus a 2-unit gap.
-    partita_.stato().PassoX = static_cast<float>(cartaLogica_.width() + 2);
-    partita_.stato().PassoY = static_cast<float>(cartaLogica_.height() + 2);
+    // The pitch comes from card 1: its picture's size plus the gap.
+    partita_.stato().PassoX = static_cast<float>(cartaLogica_.width() + kSpazioSlot);
+    partita_.stato().PassoY = static_cast<float>(cartaLogica_.height() + kSpazioSlot);
 
     resize(kLarghezzaIniziale, kAltezzaIniziale + menuBar()->sizeHint().height());
     if (const QScreen *schermo = screen()) {
@@ -80,7 +80,6 @@ void Form1::Form_Load()
     menu_.Menu_card_rustle->setChecked(true);
     suono_->OpenSoundDevices();
     // The card names were built with the game state.
-    text4Left_ = 0.24 * kLarghezzaLogica;
     menu_.Menu_tips->setChecked(true);
     opzioni_->ImpostaTips();
 }
@@ -101,9 +100,9 @@ void Form1::Form_Activate()
         return;
     menu_.Nuova->setEnabled(false);
     partita_.PreparaPartita();
-    testo_->setGeometry(tavolo_->rect());
-    testo_->show();
-    testo_->raise();
+    copertina_->setGeometry(tappeto_->rect());
+    copertina_->show();
+    copertina_->raise();
     pannelli_.HideAllPanels();
     suono_->StartMusic();
 
@@ -120,23 +119,23 @@ void Form1::Form_Activate()
     if (chiusa_)
         return; // closed during the pause: nothing is dealt
 
-    testo_->hide();
+    copertina_->hide();
     menu_.Nuova->setEnabled(true);
     partita_.Mescola();
 }
 
 QRect Form1::Mappa(double left, double top, double larghezza, double altezza) const
 {
-    const double sx = tavolo_->width() / kLarghezzaLogica;
-    const double sy = tavolo_->height() / kAltezzaLogica;
+    const double sx = tappeto_->width() / kLarghezzaLogica;
+    const double sy = tappeto_->height() / kAltezzaLogica;
     return QRectF(left * sx, top * sy, larghezza * sx, altezza * sy).toAlignedRect();
 }
 
 void Form1::PiazzaCarta(CartaWidget &carta)
 {
     // The card keeps its proportions, centred in the box its slot maps to.
-    const double sx = tavolo_->width() / kLarghezzaLogica;
-    const double sy = tavolo_->height() / kAltezzaLogica;
+    const double sx = tappeto_->width() / kLarghezzaLogica;
+    const double sy = tappeto_->height() / kAltezzaLogica;
     const double s = std::min(sx, sy);
     const QSize dimensione(std::max(1, static_cast<int>(std::lround(cartaLogica_.width() * s))),
                            std::max(1, static_cast<int>(std::lround(cartaLogica_.height() * s))));
@@ -149,28 +148,24 @@ void Form1::Form_Resize()
 {
     // Positions live in logical units, so a resize only maps them anew: no
     // card changes its slot and nothing is dealt again.
-    if (isMinimized() || tavolo_->width() <= 0 || tavolo_->height() <= 0)
+    if (isMinimized() || tappeto_->width() <= 0 || tappeto_->height() <= 0)
         return;
     for (Int k = 1; k <= kCarte; ++k) {
         carta_[k]->SetAnteprima(true);
         PiazzaCarta(*carta_[k]);
     }
     rifinitura_.start();
-    testo_->setGeometry(tavolo_->rect());
+    copertina_->setGeometry(tappeto_->rect());
     pannelli_.PerOgni([this](Pannello &p) { PiazzaPannello(p); });
 }
 
 void Form1::PiazzaPannello(Pannello &pannello)
 {
-    if (pannello.objectName() == QLatin1String("Text2"))
-        pannello.setGeometry(Mappa(0, 0, 401, 271.25));
-    else if (pannello.objectName() == QLatin1String("Text3"))
-        pannello.setGeometry(Mappa(0, 0, 401, 251.25));
-    else
-        pannello.setGeometry(Mappa(text4Left_, 0, 201.25, 101));
+    const Riquadro posto = PostoPannello(pannello.quale());
+    pannello.setGeometry(Mappa(posto.left, posto.top, posto.larghezza, posto.altezza));
     // The text grows with the table, never below the default size.
     const double scala =
-        std::max(1.0, std::min(tavolo_->width() / kLarghezzaLogica, tavolo_->height() / kAltezzaLogica));
+        std::max(1.0, std::min(tappeto_->width() / kLarghezzaLogica, tappeto_->height() / kAltezzaLogica));
     QFont carattere = font();
     carattere.setPointSizeF(font().pointSizeF() * scala);
     pannello.setFont(carattere);

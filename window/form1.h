@@ -11,7 +11,7 @@
 #include "orologio.h"
 #include "pannelli.h"
 #include "partita.h"
-#include "suono.h"
+#include "suoni_programma.h"
 
 #include <QMainWindow>
 
@@ -23,15 +23,11 @@ namespace belvane {
 
 // What the window takes from outside, so that tests can replace it.
 struct Dipendenze {
-    std::function<std::unique_ptr<Suono>(std::function<bool()> rustleAcceso)> suono = SuonoDelProgramma;
-    std::unique_ptr<SorgenteSemi> semi = std::make_unique<SemiDallOrologio>();
+    std::function<std::unique_ptr<Suono>(std::function<bool()> rustleAcceso)> suono = media::SuoniDelProgramma;
+    std::unique_ptr<SorgenteGermi> germi = std::make_unique<GermiDallOrologio>();
     std::unique_ptr<OrologioPausa> orologio = std::make_unique<OrologioDiSistema>();
     std::function<Risposta(QWidget *parent, const QString &titolo, const QString &testo)> chiedi = ChiediSiNo;
 };
-
-// The table's logical size: every game position is in these units.
-inline constexpr double kLarghezzaLogica = 535;
-inline constexpr double kAltezzaLogica = 353;
 
 class Form1 final : public QMainWindow, private Effetti {
     Q_OBJECT
@@ -44,8 +40,8 @@ public:
     const Menu &menu() const { return menu_; }
     CartaWidget &carta(int k) { return *carta_.at(k); }
     Pannelli &pannelli() { return pannelli_; }
-    QWidget &testo() { return *testo_; }
-    QWidget &tavolo() { return *tavolo_; }
+    QWidget &copertina() { return *copertina_; }
+    QWidget &tappeto() { return *tappeto_; }
     bool chiusa() const { return chiusa_; }
 
     // The handlers.
@@ -72,10 +68,7 @@ private:
     void MuoviCarta(Int carta, Posizione dove) override;
     Posizione PosizioneCarta(Int carta) const override;
     void HideAllPanels() override { pannelli_.HideAllPanels(); }
-    void RestartMusicAtEnd() override { suono_->RestartMusicAtEnd(); }
-    void PlayFinaleTune() override { suono_->PlayFinaleTune(); }
-    void ReloadGameTune() override { suono_->ReloadGameTune(); }
-    void PlayCardRustle() override { suono_->PlayCardRustle(); }
+    Suono &suono() override { return *suono_; }
     Risposta Chiedi(const std::string &titolo, const std::string &testo) override;
     void ChiudiFinestra() override { close(); }
 
@@ -83,15 +76,14 @@ private:
     Partita partita_;
     Menu menu_;
     cardart::CacheCarte cache_;
-    Tavolo *tavolo_;                                // central widget, owned by the window
+    Tappeto *tappeto_;                              // central widget, owned by the window
     std::array<CartaWidget *, kCarte + 1> carta_{}; // owned by the table; [0] unused
-    Titolo *testo_;
+    Copertina *copertina_;
     Pannelli pannelli_;
     Opzioni *opzioni_;
     QTimer rifinitura_; // draws the cards crisp once a resize has settled
     std::unique_ptr<Suono> suono_;
-    QSizeF cartaLogica_{45, 72}; // card size in logical units, from card 1's picture
-    double text4Left_ = 0;
+    QSizeF cartaLogica_{kLarghezzaCarta, kAltezzaCarta}; // card size in logical units, from card 1's picture
     bool attivata_ = false;
     bool chiusa_ = false;
 };

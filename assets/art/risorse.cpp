@@ -46,7 +46,7 @@ QString RegoleItaliane() { return SenzaCR(DaWindows1252(Leggi(QStringLiteral(":/
 
 QString Informazioni() { return SenzaCR(QString::fromLatin1(Leggi(QStringLiteral(":/texts/about.txt")))); }
 
-QImage Titolo() { return QImage(QStringLiteral(":/pictures/title.jpg")); }
+QImage Copertina() { return QImage(QStringLiteral(":/pictures/title.jpg")); }
 
 QIcon Icona() { return QIcon(QStringLiteral(":/pictures/belvane.ico")); }
 

@@ -13,7 +13,7 @@ QString RegoleInglese();
 QString RegoleItaliane(); // decoded from Windows-1252
 QString Informazioni();
 
-QImage Titolo();           // 532 x 362
+QImage Copertina();        // 532 x 362
 QIcon Icona();             // needs a QGuiApplication
 QImage CartaBmp(int code); // 45 x 72; null for a code outside 1..40
 

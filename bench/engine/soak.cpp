@@ -12,13 +12,13 @@ int main(int argc, char **argv)
 {
     const long long partite = argc > 1 ? std::atoll(argv[1]) : 10000;
     const long long clic = argc > 2 ? std::atoll(argv[2]) : 1000000;
-    const std::uint64_t seme = argc > 3 ? std::strtoull(argv[3], nullptr, 10) : 1;
+    const std::uint64_t germe = argc > 3 ? std::strtoull(argv[3], nullptr, 10) : 1;
 
     const auto inizio = std::chrono::steady_clock::now();
     belvane::test::Giro totale;
-    // Rounds of a thousand games, each round from the next seed, until both targets are met.
+    // Rounds of a thousand games, each round from its own seeds, until both targets are met.
     for (std::uint64_t giro = 0; totale.partite < partite || totale.clic < clic; ++giro) {
-        const auto g = belvane::test::Gioca(seme + giro * 1000, 1000, 400);
+        const auto g = belvane::test::Gioca(germe + giro * 1000, 1000, 400);
         totale.partite += g.partite, totale.clic += g.clic, totale.mosse += g.mosse;
         totale.rimescoli += g.rimescoli, totale.vinte += g.vinte, totale.chiusure += g.chiusure;
         totale.legali += g.legali, totale.ferme += g.ferme, totale.codiciGuasti += g.codiciGuasti;

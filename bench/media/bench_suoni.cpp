@@ -124,7 +124,7 @@ void Cpu(const std::string &cartella)
         cartella, [] { return true; }, ModoUscita::FuoriLinea);
     suoni.WaitForSoundFont(std::chrono::seconds(10));
     suoni.OpenSoundDevices();
-    if (suoni.MMC1().State() == Stato::Chiuso) {
+    if (suoni.MMC1().State() == Condizione::Chiuso) {
         std::printf("CPU: the game tune did not open\n");
         return;
     }
@@ -132,7 +132,7 @@ void Cpu(const std::string &cartella)
     std::vector<float> buffer(2 * kFramePerBuffer);
     int64_t frame = 0;
     const double c0 = CpuThread();
-    while (suoni.MMC1().State() == Stato::Suona) {
+    while (suoni.MMC1().State() == Condizione::Suona) {
         suoni.Render(buffer.data(), kFramePerBuffer);
         frame += kFramePerBuffer;
     }
@@ -165,7 +165,7 @@ int ScriviWav(const std::string &uscita, const std::string &cartella)
         suoni.Render(buffer.data(), kFramePerBuffer);
         for (float v : buffer)
             pcm.push_back(static_cast<int16_t>(std::lround(std::clamp(v, -1.0f, 1.0f) * 32767)));
-        if (suoni.MMC1().State() != Stato::Suona)
+        if (suoni.MMC1().State() != Condizione::Suona)
             coda -= kFramePerBuffer;
     }
     std::ofstream f(uscita, std::ios::binary);

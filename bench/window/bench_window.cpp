@@ -10,6 +10,7 @@
 // is counted as wrong.
 #include "cache_carte.h"
 #include "form1.h"
+#include "suono_registrato.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -31,21 +32,9 @@ namespace {
 using Orologio = std::chrono::steady_clock;
 double Ms(Orologio::duration d) { return std::chrono::duration<double, std::milli>(d).count(); }
 
-struct SemiInSequenza final : SorgenteSemi {
+struct GermiInSequenza final : SorgenteGermi {
     std::uint64_t prossimo = 1;
-    std::uint64_t Seme() override { return prossimo++; }
-};
-
-struct SuonoMuto final : Suono {
-    void OpenSoundDevices() override {}
-    void StartMusic() override {}
-    void RestartMusicAtEnd() override {}
-    void PlayFinaleTune() override {}
-    void ReloadGameTune() override {}
-    void PlayCardRustle() override {}
-    void PauseMusic() override {}
-    void ResumeMusic() override {}
-    void CloseMusic() override {}
+    std::uint64_t Germe() override { return prossimo++; }
 };
 
 // The title pause passes at once: time moves by what each wait asked for.
@@ -94,21 +83,11 @@ Statistiche Calcola(std::vector<double> v)
     return {q(0.5), q(0.9), v.back(), v.front()};
 }
 
-// A card the rule lets move now (0 if none): an ace when a row's first slot
-// is free, else the successor of a card standing before a gap.
+// A card the rule lets move that takes the game on, 0 if none.
 Int UnaMobile(const Stato &s)
 {
-    for (int r = 1; r <= kRighe; ++r)
-        if (s.Tavolo[r][1] == 0)
-            for (int rr = 1; rr <= kRighe; ++rr)
-                for (int c = 2; c <= kColonne; ++c)
-                    if (isAsso(s.Tavolo[rr][c]))
-                        return s.Tavolo[rr][c];
-    for (int r = 1; r <= kRighe; ++r)
-        for (int c = 2; c <= kColonne; ++c)
-            if (s.Tavolo[r][c] == 0 && s.Tavolo[r][c - 1] != 0 && !isRe(s.Tavolo[r][c - 1]))
-                return static_cast<Int>(s.Tavolo[r][c - 1] + 1);
-    return 0;
+    const std::vector<Int> mobili = CarteMobili(s.Tavolo, Mosse::Progresso);
+    return mobili.empty() ? Int{0} : mobili.front();
 }
 
 class Banco {
@@ -116,8 +95,8 @@ public:
     Banco()
     {
         Dipendenze d;
-        d.suono = [](std::function<bool()>) { return std::make_unique<SuonoMuto>(); };
-        d.semi = std::make_unique<SemiInSequenza>();
+        d.suono = [](std::function<bool()>) { return std::make_unique<test::SuonoRegistrato>(); };
+        d.germi = std::make_unique<GermiInSequenza>();
         d.orologio = std::make_unique<OrologioIstantaneo>();
         d.chiedi = [](QWidget *, const QString &, const QString &) { return Risposta::Si; };
         form_ = std::make_unique<Form1>(std::move(d));
@@ -252,13 +231,13 @@ RisultatoResize MisuraResize(Banco &b, int ripetizioni)
     f.move(0, 0);
     b.Quieta();
     // The table is the client area below the menu bar.
-    const QSize bordo = f.size() - f.tavolo().size();
+    const QSize bordo = f.size() - f.tappeto().size();
     const QSize piccola(535, 364), grande(1920, 1080), grandeQuasi(1900, 1080);
     const Int k =
         f.partita().stato().Tavolo[1][1] ? f.partita().stato().Tavolo[1][1] : f.partita().stato().Tavolo[1][3];
 
     const auto tutte = [&] {
-        std::vector<const QObject *> v{&f.tavolo()};
+        std::vector<const QObject *> v{&f.tappeto()};
         for (Int c = 1; c <= kCarte; ++c)
             v.push_back(&f.carta(c));
         return v;
@@ -271,10 +250,10 @@ RisultatoResize MisuraResize(Banco &b, int ripetizioni)
         r.passiMax = std::max(r.passiMax, b.PassaFinoA(tutte));
         const QImage letta = b.AreaCarta(k);
         const auto t1 = Orologio::now();
-        s.Aggiungi(Ms(t1 - t0), f.tavolo().size() == tavolo && b.MostraCarta(k, letta));
+        s.Aggiungi(Ms(t1 - t0), f.tappeto().size() == tavolo && b.MostraCarta(k, letta));
     };
 
-    if (f.tavolo().size() != piccola)
+    if (f.tappeto().size() != piccola)
         misura(piccola, r.piccola);
     misura(grande, r.primaVolta);
     for (int i = 0; i < ripetizioni; ++i) {
@@ -342,7 +321,7 @@ int main(int argc, char **argv)
     double suonoMs = 0;
     {
         const auto s0 = Orologio::now();
-        const std::unique_ptr<Suono> suono = SuonoDelProgramma([] { return true; });
+        const std::unique_ptr<Suono> suono = media::SuoniDelProgramma([] { return true; });
         suono->OpenSoundDevices();
         suono->StartMusic();
         suonoMs = Ms(Orologio::now() - s0);

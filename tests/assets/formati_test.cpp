@@ -84,7 +84,7 @@ TEST(CarteBmp, EachMatchesItsDrawingRightWayUpInAnExactBitmap)
     EXPECT_EQ(impronte.size(), 40u);
 }
 
-TEST(Titolo, BaselineJfif101Of532x362WithThreeComponents)
+TEST(Copertina, BaselineJfif101Of532x362WithThreeComponents)
 {
     const QByteArray b = LeggiFile(FileArte(QStringLiteral("title.jpg")));
     ASSERT_GT(b.size(), 1000);

@@ -79,7 +79,7 @@ TEST(Risorse, DesktopEntryCarriesInstalledPathAndVersion)
 TEST(Risorse, PicturesLoadByName)
 {
     using namespace belvane::risorse;
-    EXPECT_EQ(Titolo().size(), QSize(532, 362));
+    EXPECT_EQ(Copertina().size(), QSize(532, 362));
     EXPECT_FALSE(Icona().pixmap(32, 32).isNull());
     for (int code = 1; code <= 40; ++code)
         EXPECT_EQ(CartaBmp(code).size(), QSize(45, 72)) << code;

@@ -20,9 +20,9 @@ TEST(Mossa, SuccessorGoesIntoTheGapRightOfItsPredecessor)
     banco.partita.Carta_Click(13); // 13 stands right of the gap that follows 12
     EXPECT_EQ(banco.Slot(2, 3), 13);
     EXPECT_EQ(banco.Slot(2, 4), 0);
-    EXPECT_EQ(banco.finestra.posizioni[13].left, 2 * 47.0f);
-    EXPECT_EQ(banco.finestra.posizioni[13].top, 74.0f);
-    EXPECT_EQ(banco.finestra.rustle, 1);
+    EXPECT_EQ(banco.finestra.posizioni[13].left, 2 * kPassoX);
+    EXPECT_EQ(banco.finestra.posizioni[13].top, kPassoY);
+    EXPECT_EQ(banco.finestra.Conta("PlayCardRustle"), 1);
     // HideAllPanels comes first, the check last.
     EXPECT_EQ(banco.finestra.registro.front(), "HideAllPanels");
     EXPECT_EQ(banco.finestra.registro.back(), "RestartMusicAtEnd");
@@ -39,8 +39,8 @@ TEST(Mossa, ACardOfAnotherSuitOrAKingsSuccessorDoesNotMove)
     banco.partita.Carta_Click(11); // an ace: no free first slot
     banco.partita.Carta_Click(4);  // its predecessor 3 stands right of the gap
     EXPECT_EQ(banco.partita.stato().Tavolo, prima.Tavolo);
-    EXPECT_EQ(banco.finestra.rustle, 0);
-    EXPECT_EQ(banco.finestra.controlli, 3); // the check runs after every click
+    EXPECT_EQ(banco.finestra.Conta("PlayCardRustle"), 0);
+    EXPECT_EQ(banco.finestra.Conta("RestartMusicAtEnd"), 3); // the check runs after every click
 }
 
 TEST(Mossa, CardRightOfTheGapShiftsLeftAndPredecessorInColumn11BlocksNothingElse)
@@ -57,6 +57,24 @@ TEST(Mossa, CardRightOfTheGapShiftsLeftAndPredecessorInColumn11BlocksNothingElse
     EXPECT_EQ(banco.partita.stato().Tavolo, prima.Tavolo);
 }
 
+TEST(Mossa, MovableCardsAreTheSuccessorsOfLiveSpacesAndEveryAceForAFreeFirstSlot)
+{
+    test::Banco banco;
+    // Row 1: 5 before a space, a king before a space; row 2: a free first
+    // slot, and a space after it that is dead.
+    banco.Posa({"11 2 3 4 5 . 10 . 6 7 8", ". . 12 13 14 15 16 17 18 19 20", "21 22 23 24 25 26 27 28 29 30 1",
+                "31 32 33 34 35 36 37 38 39 40 9"});
+    const Griglia &t = banco.partita.stato().Tavolo;
+    EXPECT_EQ(CarteMobili(t), (std::vector<Int>{1, 6, 11, 21, 31}));
+    EXPECT_EQ(CarteMobili(t, Mosse::Progresso), (std::vector<Int>{1, 6}));
+    EXPECT_EQ(Destinazione(t, 11), (Slot{2, 1})); // an ace already first moves to the free first slot too
+    EXPECT_EQ(Destinazione(t, 6), (Slot{1, 6}));
+    EXPECT_FALSE(Destinazione(t, 12)); // 11 has a card on its right
+    EXPECT_FALSE(SpazioVivo(t, 1, 8)); // after the king
+    EXPECT_FALSE(SpazioVivo(t, 2, 2)); // after a space
+    EXPECT_FALSE(Destinazione(t, 0) || Destinazione(t, 41));
+}
+
 TEST(Mossa, AceGoesToTheTopmostFreeFirstSlotSilently)
 {
     test::Banco banco;
@@ -67,7 +85,7 @@ TEST(Mossa, AceGoesToTheTopmostFreeFirstSlotSilently)
     EXPECT_EQ(banco.Slot(4, 11), 0);
     EXPECT_EQ(banco.finestra.posizioni[31].left, 0.0f);
     EXPECT_EQ(banco.finestra.posizioni[31].top, 74.0f);
-    EXPECT_EQ(banco.finestra.rustle, 0);
+    EXPECT_EQ(banco.finestra.Conta("PlayCardRustle"), 0);
     // An ace already in column 1 moves up to another row's free first slot.
     banco.Posa({". 2 3 4 5 6 7 8 9 10 1", "11 12 13 14 15 16 17 18 19 20 .", "21 22 23 24 25 26 27 28 29 30 .",
                 "31 32 33 34 35 36 37 38 39 40 ."});
@@ -111,8 +129,8 @@ TEST(Mossa, BadInputMovesNothingAndStillRunsTheCheck)
         ++clic;
     }
     EXPECT_EQ(banco.partita.stato().Tavolo, prima.Tavolo);
-    EXPECT_EQ(banco.finestra.rustle, 0);
-    EXPECT_EQ(banco.finestra.controlli, clic);
+    EXPECT_EQ(banco.finestra.Conta("PlayCardRustle"), 0);
+    EXPECT_EQ(banco.finestra.Conta("RestartMusicAtEnd"), clic);
     EXPECT_EQ(banco.finestra.Conta("HideAllPanels"), clic);
 }
 

@@ -3,8 +3,10 @@
 // bench/engine.
 #pragma once
 
+#include "regola.h"
 #include "tavolo_finto.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <sstream>
 #include <string>
@@ -48,21 +50,6 @@ inline std::string Invarianti(const Banco &banco)
     return testo.empty() ? testo : testo + "\n" + banco.partita.Dump();
 }
 
-// The cards the rule lets move now: an ace for a free first slot, the
-// successor of the card left of any other free space.
-inline std::vector<Int> Mobili(const Stato &s)
-{
-    std::vector<Int> mobili;
-    for (int r = 1; r <= kRighe; ++r) {
-        if (s.Tavolo[r][1] == 0)
-            mobili.insert(mobili.end(), {1, 11, 21, 31});
-        for (int c = 2; c <= kColonne; ++c)
-            if (s.Tavolo[r][c] == 0 && s.Tavolo[r][c - 1] != 0 && !isRe(s.Tavolo[r][c - 1]))
-                mobili.push_back(static_cast<Int>(s.Tavolo[r][c - 1] + 1));
-    }
-    return mobili;
-}
-
 // The run a reshuffle must keep in row r: the first card alone, or an ace
 // with its successors up to column 9.
 inline int RunDaTenere(const Stato &s, int r)
@@ -82,14 +69,14 @@ struct Giro {
     std::string errore;                                // the first broken invariant, with the click that broke it
 };
 
-// Plays `partite` seeded games from `seme`, each until a new deal or
+// Plays `partite` seeded games from `germe`, each until a new deal or
 // `clicMassimi` clicks: legal moves, clicks on cards that cannot move, codes
 // that are no card, Yes or No at random. Stops at the first broken invariant.
-inline Giro Gioca(std::uint64_t seme, long long partite, int clicMassimi)
+inline Giro Gioca(std::uint64_t germe, long long partite, int clicMassimi)
 {
     Banco banco;
-    banco.semi.prossimo = seme;
-    Generatore caso(seme);
+    banco.germi.prossimo = germe;
+    Generatore caso(germe);
     Giro g;
     Stato primaDelRimescolo;
     bool rimescolo = false;
@@ -116,7 +103,7 @@ inline Giro Gioca(std::uint64_t seme, long long partite, int clicMassimi)
             return g.errore = fallito("after a deal") + e, g;
         for (int clic = 0; clic < clicMassimi && !banco.finestra.chiusa; ++clic) {
             const Stato &s = banco.partita.stato();
-            const auto mobili = Mobili(s);
+            const std::vector<Int> mobili = CarteMobili(s.Tavolo);
             const double x = caso.Uniforme();
             Int carta;
             if (x < 0.5 && !mobili.empty()) {
@@ -132,9 +119,13 @@ inline Giro Gioca(std::uint64_t seme, long long partite, int clicMassimi)
             const auto prima = s.Tavolo;
             banco.partita.Carta_Click(carta);
             ++g.clic;
-            g.mosse += banco.partita.stato().Tavolo != prima;
+            const bool mossa = banco.partita.stato().Tavolo != prima;
+            g.mosse += mossa;
             if (auto e = Invarianti(banco); !e.empty())
                 return g.errore = fallito("card " + std::to_string(carta)) + e, g;
+            // While the game goes on, a click moves a card exactly when the rule lists it.
+            if (!mobili.empty() && mossa != (std::find(mobili.begin(), mobili.end(), carta) != mobili.end()))
+                return g.errore = fallito("card " + std::to_string(carta)) + (mossa ? "moved" : "did not move"), g;
             if (rimescolo) {
                 rimescolo = false;
                 ++g.rimescoli;

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "partita.h"
+#include "suono_registrato.h"
 
 #include <array>
 #include <deque>
@@ -12,9 +13,9 @@
 
 namespace belvane::test {
 
-struct SemiFissi final : SorgenteSemi {
+struct GermiFissi final : SorgenteGermi {
     std::uint64_t prossimo = 1;
-    std::uint64_t Seme() override { return prossimo++; }
+    std::uint64_t Germe() override { return prossimo++; }
 };
 
 struct Domanda {
@@ -32,24 +33,11 @@ public:
     std::function<void()> primaDiRispondere;
     Partita *partita = nullptr;
     bool chiusa = false;
-    int rustle = 0;
-    int controlli = 0; // RestartMusicAtEnd is the first step of every check
 
     void MuoviCarta(Int carta, Posizione dove) override { posizioni.at(carta) = dove; }
     Posizione PosizioneCarta(Int carta) const override { return posizioni.at(carta); }
     void HideAllPanels() override { registro.push_back("HideAllPanels"); }
-    void RestartMusicAtEnd() override
-    {
-        ++controlli;
-        registro.push_back("RestartMusicAtEnd");
-    }
-    void PlayFinaleTune() override { registro.push_back("PlayFinaleTune"); }
-    void ReloadGameTune() override { registro.push_back("ReloadGameTune"); }
-    void PlayCardRustle() override
-    {
-        ++rustle;
-        registro.push_back("PlayCardRustle");
-    }
+    Suono &suono() override { return suono_; }
     Risposta Chiedi(const std::string &titolo, const std::string &testo) override
     {
         registro.push_back("Chiedi");
@@ -83,13 +71,16 @@ public:
             n += v == voce;
         return n;
     }
+
+private:
+    SuonoRegistrato suono_{&registro};
 };
 
 // A game on a recording window, with fixed seeds.
 struct Banco {
-    SemiFissi semi;
+    GermiFissi germi;
     FinestraFinta finestra;
-    Partita partita{finestra, semi};
+    Partita partita{finestra, germi};
 
     Banco() { finestra.partita = &partita; }
 

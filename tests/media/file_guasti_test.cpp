@@ -77,8 +77,8 @@ TEST(FileGuasti, BrokenFilesLeaveTheirPlayerClosedSilentAndQuiet)
         prova::Cartella cartella;
         cartella.Metti(g.midi, g.midi, g.wav, g.nome == std::string("empty"));
         PartitaMuta(cartella, ModoUscita::FuoriLinea, [](Suoni &suoni, bool) {
-            EXPECT_EQ(suoni.MMC1().State(), Stato::Chiuso);
-            EXPECT_EQ(suoni.MMCW().State(), Stato::Chiuso);
+            EXPECT_EQ(suoni.MMC1().State(), Condizione::Chiuso);
+            EXPECT_EQ(suoni.MMCW().State(), Condizione::Chiuso);
             suoni.StartMusic();
             suoni.PlayCardRustle();
             EXPECT_TRUE(Zitto(suoni, 22050));
@@ -135,4 +135,23 @@ TEST(FileGuasti, ProgramFolderIsTheExecutablesOwn)
     ASSERT_FALSE(cartella.empty());
     EXPECT_NE(cartella.back(), '/');
     EXPECT_TRUE(std::filesystem::exists(cartella + "/belvane_media_tests"));
+}
+
+TEST(FileGuasti, UnderBelvaneDebugARefusedFileIsOneLineNamingItAndWhy)
+{
+    prova::Cartella cartella;
+    const Byte midi = prova::MelodiaLunga(1000);
+    cartella.Metti(midi, midi, Rumore(5000));
+    setenv("BELVANE_DEBUG", "1", 1);
+    testing::internal::CaptureStderr();
+    {
+        Suoni suoni(
+            cartella.Testo(), [] { return true; }, ModoUscita::FuoriLinea);
+        suoni.WaitForSoundFont(std::chrono::seconds(10));
+        suoni.OpenSoundDevices();
+    }
+    const std::string detto = testing::internal::GetCapturedStderr();
+    unsetenv("BELVANE_DEBUG");
+    EXPECT_EQ(std::count(detto.begin(), detto.end(), '\n'), 1) << detto;
+    EXPECT_NE(detto.find(cartella.Testo() + "/carta.wav: not a wave file"), std::string::npos) << detto;
 }

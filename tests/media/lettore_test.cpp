@@ -30,7 +30,7 @@ TEST_F(Lettori, OpenStopsAtTheBeginningPauseResumesWordsIgnoreCaseCloseIsFinal)
 {
     EXPECT_EQ(fruscio.FileName(), cartella.Testo() + "/carta.wav");
     for (Lettore *l : {&musica, &fruscio}) {
-        EXPECT_EQ(l->State(), Stato::Fermo);
+        EXPECT_EQ(l->State(), Condizione::Fermo);
         EXPECT_EQ(l->Position(), 0);
     }
     EXPECT_EQ(musica.Length(), 1958);
@@ -41,27 +41,27 @@ TEST_F(Lettori, OpenStopsAtTheBeginningPauseResumesWordsIgnoreCaseCloseIsFinal)
     musica.Comando("PLAY");
     Ascolta(250);
     musica.Comando("Pause");
-    EXPECT_EQ(musica.State(), Stato::Pausa);
+    EXPECT_EQ(musica.State(), Condizione::Pausa);
     Ascolta(1000);
     EXPECT_EQ(musica.Position(), 250);
     for (const char *ignota : {"rewind", "", "play "})
         musica.Comando(ignota);
-    EXPECT_EQ(musica.State(), Stato::Pausa) << "unknown words do nothing";
+    EXPECT_EQ(musica.State(), Condizione::Pausa) << "unknown words do nothing";
     musica.Comando("pLaY");
-    EXPECT_EQ(musica.State(), Stato::Suona);
+    EXPECT_EQ(musica.State(), Condizione::Suona);
     Ascolta(250);
     EXPECT_EQ(musica.Position(), 500);
 
     musica.Comando("CLOSE");
-    EXPECT_EQ(musica.State(), Stato::Chiuso);
+    EXPECT_EQ(musica.State(), Condizione::Chiuso);
     EXPECT_EQ(musica.Position(), 0);
     EXPECT_EQ(musica.Length(), 0);
     for (const char *parola : {"Close", "Play", "pause", "Stop"}) {
         musica.Comando(parola);
-        EXPECT_EQ(musica.State(), Stato::Chiuso) << parola;
+        EXPECT_EQ(musica.State(), Condizione::Chiuso) << parola;
     }
     musica.Comando("oPeN");
-    EXPECT_EQ(musica.State(), Stato::Fermo);
+    EXPECT_EQ(musica.State(), Condizione::Fermo);
     EXPECT_EQ(musica.Length(), 1958);
 }
 
@@ -70,7 +70,7 @@ TEST_F(Lettori, PlayUsesAPendingStartPointOnceAndRestartsOnlyWithOne)
     fruscio.Comando("Play");
     Ascolta(100);
     fruscio.Comando("Stop");
-    EXPECT_EQ(fruscio.State(), Stato::Fermo);
+    EXPECT_EQ(fruscio.State(), Condizione::Fermo);
     EXPECT_EQ(fruscio.Position(), 100) << "Stop keeps the position";
     fruscio.SetStartPoint(0);
     fruscio.Comando("Play");
@@ -96,15 +96,15 @@ TEST_F(Lettori, PlayUsesAPendingStartPointOnceAndRestartsOnlyWithOne)
     EXPECT_NE(musica.Position(), musica.Length()) << "still playing in its last millisecond";
     Ascolta(1000);
     EXPECT_EQ(musica.Position(), musica.Length());
-    EXPECT_EQ(musica.State(), Stato::Fermo);
+    EXPECT_EQ(musica.State(), Condizione::Fermo);
     musica.Comando("pause");
-    EXPECT_EQ(musica.State(), Stato::Fermo) << "nothing to hold";
+    EXPECT_EQ(musica.State(), Condizione::Fermo) << "nothing to hold";
     musica.Comando("Play");
     EXPECT_EQ(musica.Position(), musica.Length());
     musica.SetStartPoint(0);
     musica.Comando("Play");
     EXPECT_EQ(musica.Position(), 0);
-    EXPECT_EQ(musica.State(), Stato::Suona);
+    EXPECT_EQ(musica.State(), Condizione::Suona);
 }
 
 TEST(LettoreMusica, ATuneStartedWhileTheSoundFontLoadsWaitsForIt)
@@ -120,7 +120,7 @@ TEST(LettoreMusica, ATuneStartedWhileTheSoundFontLoadsWaitsForIt)
     std::vector<float> b(2 * 8820);
     suoni.Render(b.data(), 8820);
     EXPECT_EQ(suoni.MMC1().Position(), 0);
-    EXPECT_EQ(suoni.MMC1().State(), Stato::Suona);
+    EXPECT_EQ(suoni.MMC1().State(), Condizione::Suona);
     std::ofstream{tubo}.close(); // the loader reads nothing and gives up
     EXPECT_FALSE(suoni.WaitForSoundFont(std::chrono::seconds(10)));
     suoni.Render(b.data(), 8820);
@@ -147,7 +147,7 @@ TEST_F(Mix, MusicStartsPausesResumesAndRestartsOnlyWhenEnded)
     EXPECT_LT(Rms(Ascolta(100)), 1e-4) << "silent after the end";
     suoni.PauseMusic(); // Music unchecked after the end changes nothing
     suoni.RestartMusicAtEnd();
-    EXPECT_EQ(musica.State(), Stato::Suona);
+    EXPECT_EQ(musica.State(), Condizione::Suona);
     EXPECT_EQ(musica.Position(), 0);
     EXPECT_GT(Rms(Ascolta(200)), kUdibile);
 }
@@ -171,7 +171,7 @@ TEST_F(Mix, EveryRustlePlaysOnceFromTheBeginningUnlessSwitchedOff)
     rustleOn = false;
     suoni.PlayCardRustle();
     EXPECT_EQ(Rms(Ascolta(100)), 0);
-    EXPECT_EQ(fruscio.State(), Stato::Fermo);
+    EXPECT_EQ(fruscio.State(), Condizione::Fermo);
     rustleOn = true;
     suoni.PlayCardRustle();
     EXPECT_EQ(Ascolta(20), primo);
@@ -184,7 +184,7 @@ TEST_F(Mix, FinaleReplacesTheGameTuneAndReloadBringsItBackStopped)
     suoni.PauseMusic(); // winning with the music paused still plays the finale
     suoni.PlayFinaleTune();
     EXPECT_EQ(musica.FileName(), cartella.Testo() + "/Music/bump.mid");
-    EXPECT_EQ(musica.State(), Stato::Suona);
+    EXPECT_EQ(musica.State(), Condizione::Suona);
     EXPECT_GT(Rms(Ascolta(200)), kUdibile);
     Ascolta(1000);
     EXPECT_EQ(musica.Position(), 458) << "played once, to its end";
@@ -192,7 +192,7 @@ TEST_F(Mix, FinaleReplacesTheGameTuneAndReloadBringsItBackStopped)
     suoni.ReloadGameTune();
     EXPECT_EQ(musica.FileName(), cartella.Testo() + "/Music/10carte.mid");
     EXPECT_EQ(musica.Length(), 1958);
-    EXPECT_EQ(musica.State(), Stato::Fermo);
+    EXPECT_EQ(musica.State(), Condizione::Fermo);
     Ascolta(2000); // the finale's tail fades
     EXPECT_EQ(Rms(Ascolta(100)), 0) << "stopped and quiet until started";
     EXPECT_EQ(musica.Position(), 0);

@@ -1,5 +1,6 @@
 // The real window driven headless: fake clock, seeds, sound and question.
 #include "form1.h"
+#include "suono_registrato.h"
 
 #include <QApplication>
 #include <QMenuBar>
@@ -12,23 +13,9 @@
 namespace belvane {
 namespace {
 
-struct SemiFissi final : SorgenteSemi {
+struct GermiFissi final : SorgenteGermi {
     std::uint64_t prossimo = 7;
-    std::uint64_t Seme() override { return prossimo++; }
-};
-
-struct SuonoFinto final : Suono {
-    std::vector<std::string> &voci;
-    explicit SuonoFinto(std::vector<std::string> &v) : voci(v) {}
-    void OpenSoundDevices() override { voci.push_back("OpenSoundDevices"); }
-    void StartMusic() override { voci.push_back("StartMusic"); }
-    void RestartMusicAtEnd() override { voci.push_back("RestartMusicAtEnd"); }
-    void PlayFinaleTune() override { voci.push_back("PlayFinaleTune"); }
-    void ReloadGameTune() override { voci.push_back("ReloadGameTune"); }
-    void PlayCardRustle() override { voci.push_back("PlayCardRustle"); }
-    void PauseMusic() override { voci.push_back("PauseMusic"); }
-    void ResumeMusic() override { voci.push_back("ResumeMusic"); }
-    void CloseMusic() override { voci.push_back("CloseMusic"); }
+    std::uint64_t Germe() override { return prossimo++; }
 };
 
 // Time moves only while the pause waits, by what it asked to sleep (at most
@@ -61,14 +48,14 @@ struct Finestra {
     explicit Finestra(double inizio = 36000.2)
     {
         Dipendenze d;
-        d.semi = std::make_unique<SemiFissi>();
+        d.germi = std::make_unique<GermiFissi>();
         auto o = std::make_unique<OrologioFinto>();
         o->t = inizio;
         orologio = o.get();
         d.orologio = std::move(o);
         d.suono = [this](std::function<bool()> rustle) {
             rustleAcceso = std::move(rustle);
-            return std::make_unique<SuonoFinto>(suoni);
+            return std::make_unique<test::SuonoRegistrato>(&suoni);
         };
         d.chiedi = [this](QWidget *, const QString &titolo, const QString &testo) {
             domande.emplace_back(titolo, testo);
@@ -95,8 +82,8 @@ struct Finestra {
 std::pair<int, int> SlotVisto(Form1 &f, int k)
 {
     const QRect g = f.carta(k).geometry();
-    const double sx = f.tavolo().width() / kLarghezzaLogica;
-    const double sy = f.tavolo().height() / kAltezzaLogica;
+    const double sx = f.tappeto().width() / kLarghezzaLogica;
+    const double sy = f.tappeto().height() / kAltezzaLogica;
     const double left = (g.x() + g.width() / 2.0) / sx - 45 / 2.0;
     const double top = (g.y() + g.height() / 2.0) / sy - 72 / 2.0;
     return {static_cast<int>(std::lround((top + 74) / 74)), static_cast<int>(std::lround((left + 47) / 47))};
@@ -109,26 +96,15 @@ void OgniCartaNelSuoSlot(Form1 &f)
         for (int c = 1; c <= kColonne; ++c)
             if (const Int k = s.Tavolo[r][c]) {
                 ASSERT_EQ(SlotVisto(f, k), std::make_pair(r, c))
-                    << "card " << k << " at " << f.tavolo().width() << "x" << f.tavolo().height();
+                    << "card " << k << " at " << f.tappeto().width() << "x" << f.tappeto().height();
             }
 }
 
-// A card the rule lets move now (0 if none): an ace outside column 1 when a
-// first slot is free, else the successor of a card before a gap.
+// A card the rule lets move that takes the game on, 0 if none.
 Int UnaMobile(const Stato &s)
 {
-    for (int r = 1; r <= kRighe; ++r) {
-        if (s.Tavolo[r][1] == 0)
-            for (Int asso : {1, 11, 21, 31})
-                for (int c = 2; c <= kColonne; ++c)
-                    for (int rr = 1; rr <= kRighe; ++rr)
-                        if (s.Tavolo[rr][c] == asso)
-                            return asso;
-        for (int c = 2; c <= kColonne; ++c)
-            if (s.Tavolo[r][c] == 0 && s.Tavolo[r][c - 1] != 0 && !isRe(s.Tavolo[r][c - 1]))
-                return static_cast<Int>(s.Tavolo[r][c - 1] + 1);
-    }
-    return 0;
+    const std::vector<Int> mobili = CarteMobili(s.Tavolo, Mosse::Progresso);
+    return mobili.empty() ? Int{0} : mobili.front();
 }
 
 TEST(Finestra, StartUpStateBeforeAndDuringThePause)
@@ -136,7 +112,7 @@ TEST(Finestra, StartUpStateBeforeAndDuringThePause)
     Finestra f;
     Form1 &w = *f.form;
     EXPECT_EQ(w.windowTitle(), "Quintavox - Belvane");
-    EXPECT_EQ(w.tavolo().palette().color(QPalette::Window), QColor(0, 128, 0));
+    EXPECT_EQ(w.tappeto().palette().color(QPalette::Window), QColor(0, 128, 0));
     const Menu &m = w.menu();
     QStringList barra;
     for (QAction *a : w.menuBar()->actions())
@@ -161,18 +137,18 @@ TEST(Finestra, StartUpStateBeforeAndDuringThePause)
             return;
         visto = true;
         EXPECT_FALSE(w.menu().Nuova->isEnabled());
-        EXPECT_TRUE(w.testo().isVisible());
-        EXPECT_EQ(w.testo().geometry(), w.tavolo().rect());
+        EXPECT_TRUE(w.copertina().isVisible());
+        EXPECT_EQ(w.copertina().geometry(), w.tappeto().rect());
         for (int k = 1; k <= kCarte; ++k)
-            EXPECT_FALSE(w.tavolo().rect().intersects(w.carta(k).geometry())) << k;
+            EXPECT_FALSE(w.tappeto().rect().intersects(w.carta(k).geometry())) << k;
         EXPECT_TRUE(w.pannelli().Text2().isHidden() && w.pannelli().Text3().isHidden() &&
                     w.pannelli().Text4().isHidden());
     };
     f.Avvia();
-    EXPECT_EQ(w.tavolo().size(), QSize(535, 364));
+    EXPECT_EQ(w.tappeto().size(), QSize(535, 364));
     EXPECT_TRUE(visto);
     EXPECT_TRUE(w.menu().Nuova->isEnabled());
-    EXPECT_FALSE(w.testo().isVisible());
+    EXPECT_FALSE(w.copertina().isVisible());
     EXPECT_EQ(f.suoni, (std::vector<std::string>{"OpenSoundDevices", "StartMusic"}));
     OgniCartaNelSuoSlot(w);
     for (int r = 1; r <= kRighe; ++r)
@@ -229,7 +205,7 @@ TEST(Finestra, ClicksPlayAWholeGameThroughStopsReshufflesAndANewGame)
     EXPECT_EQ(f.Conta("ReloadGameTune"), 1);
     EXPECT_EQ(f.Conta("StartMusic"), 2);
     EXPECT_EQ(f.stato().Tentativo, 1);
-    EXPECT_FALSE(w.testo().isVisible());
+    EXPECT_FALSE(w.copertina().isVisible());
     OgniCartaNelSuoSlot(w);
 }
 
@@ -288,7 +264,7 @@ TEST(Finestra, F2PanelsAndOptionsFromTheKeyboardAndMenus)
     EXPECT_FALSE(p.Text4().isVisible());
     m.menu_about->trigger();
     EXPECT_TRUE(p.Text4().isVisible()); // one choice brings it back
-    QTest::mousePress(&w.tavolo(), Qt::LeftButton, {}, QPoint(530, 360));
+    QTest::mousePress(&w.tappeto(), Qt::LeftButton, {}, QPoint(530, 360));
     EXPECT_FALSE(p.Text4().isVisible());
     m.menu_rules_italiano->trigger();
     f.Clicca(f.stato().Tavolo[1][1]);
@@ -315,7 +291,7 @@ TEST(Finestra, F2PanelsAndOptionsFromTheKeyboardAndMenus)
     const auto giocato = f.stato().Tavolo;
     m.menu_rules_english->trigger();
     bool titolo = false;
-    f.orologio->durante = [&] { titolo = titolo || w.testo().isVisible(); };
+    f.orologio->durante = [&] { titolo = titolo || w.copertina().isVisible(); };
     QTest::keyClick(&w, Qt::Key_F2);
     EXPECT_TRUE(titolo);
     EXPECT_EQ(f.Conta("ReloadGameTune"), 1);
@@ -333,7 +309,7 @@ TEST(Finestra, EveryCardStaysInItsSlotAtEverySizeAndStillMoves)
     for (QSize dimensione : {QSize(120, 90), QSize(1900, 364), QSize(535, 1400), QSize(3000, 2000), QSize(535, 364)}) {
         w.resize(dimensione.width(), dimensione.height() + barra);
         QCoreApplication::processEvents();
-        ASSERT_EQ(w.tavolo().size(), dimensione);
+        ASSERT_EQ(w.tappeto().size(), dimensione);
         OgniCartaNelSuoSlot(w);
         // Cards keep their proportions and stay within their column.
         const QRect g = w.carta(f.stato().Tavolo[1][1]).geometry();

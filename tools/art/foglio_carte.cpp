@@ -20,6 +20,7 @@ int main(int argc, char **argv)
         std::fprintf(stderr, "usage: %s <cards folder> <sheet.png> [first code] [last code]\n", argv[0]);
         return 2;
     }
+    using namespace belvane;
     using namespace belvane::cardart;
     const QDir cartella(QString::fromLocal8Bit(argv[1]));
     const int primo = argc > 3 ? std::atoi(argv[3]) : 1;
@@ -30,7 +31,7 @@ int main(int argc, char **argv)
     constexpr int kColonne = 10;
     const int righe = (n + kColonne - 1) / kColonne;
     constexpr int kGap = 6;
-    constexpr int kW = LarghezzaCarta, kH = AltezzaCarta;
+    constexpr int kW = kLarghezzaCarta, kH = kAltezzaCarta;
     const int w4 = kColonne * (4 * kW + kGap) + kGap;
     const int h1 = righe * (kH + kGap) + kGap;
     const int h4 = righe * (4 * kH + kGap) + kGap;

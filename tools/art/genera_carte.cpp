@@ -20,14 +20,15 @@ int main(int argc, char **argv)
         std::fprintf(stderr, "usage: %s <output folder>\n", argv[0]);
         return 2;
     }
+    using namespace belvane;
     using namespace belvane::cardart;
     const QDir cartella(QString::fromLocal8Bit(argv[1]));
     for (int code = 1; code <= 40; ++code) {
-        QImage img(LarghezzaCarta, AltezzaCarta, QImage::Format_RGB32);
+        QImage img(kLarghezzaCarta, kAltezzaCarta, QImage::Format_RGB32);
         img.fill(Qt::white);
         {
             QPainter p(&img);
-            DisegnaCarta(p, QRectF(0, 0, LarghezzaCarta, AltezzaCarta), code);
+            DisegnaCarta(p, QRectF(0, 0, kLarghezzaCarta, kAltezzaCarta), code);
         }
         const QString nome = cartella.filePath(QStringLiteral("carta%1.bmp").arg(code, 2, 10, QChar('0')));
         QFile f(nome);

@@ -1,5 +1,6 @@
 #include "cache_carte.h"
 
+#include "diagnostica.h"
 #include "disegno_carte.h"
 #include "risorse.h"
 
@@ -7,6 +8,7 @@
 #include <QPainter>
 
 #include <cmath>
+#include <string>
 
 namespace belvane::cardart {
 namespace {
@@ -68,9 +70,11 @@ QPixmap CacheCarte::Pixmap(int code, QSize logicalSize, qreal devicePixelRatio)
         return it->second;
 
     QPixmap pm;
-    if (code >= 1 && code <= 40) {
-        if (logica == QSize(LarghezzaCarta, AltezzaCarta) && rapporto == 1.0) {
+    if (isCarta(code)) {
+        if (logica == QSize(kLarghezzaCarta, kAltezzaCarta) && rapporto == 1.0) {
             pm = QPixmap::fromImage(risorse::CartaBmp(code));
+            if (pm.isNull())
+                Diagnostica("the picture of card " + std::to_string(code) + " cannot be read; drawn plain");
         } else {
             QImage img = Tela(logica, rapporto);
             QPainter p(&img);

@@ -582,9 +582,9 @@ void DisegnaEmblema(QPainter &painter, Seme seme, QPointF centro, qreal altezza,
 
 void DisegnaCarta(QPainter &painter, const QRectF &dove, int code)
 {
-    if (code < 1 || code > 40 || dove.isEmpty())
+    if (!isCarta(code) || dove.isEmpty())
         return;
-    const auto seme = static_cast<Seme>((code - 1) / 10);
+    const auto seme = belvane::seme(code);
     const int valore = (code - 1) % 10 + 1;
 
     painter.save();
@@ -592,7 +592,7 @@ void DisegnaCarta(QPainter &painter, const QRectF &dove, int code)
     painter.fillRect(dove, Qt::white);
     painter.setClipRect(dove, Qt::IntersectClip);
     painter.translate(dove.topLeft());
-    painter.scale(dove.width() / LarghezzaCarta, dove.height() / AltezzaCarta);
+    painter.scale(dove.width() / kLarghezzaCarta, dove.height() / kAltezzaCarta);
 
     if (valore == 1) {
         Asso(painter, seme);

@@ -1,16 +1,15 @@
 #pragma once
 
+#include "carte.h"
+#include "geometria.h"
+
 #include <QPainter>
 #include <QRectF>
 
 namespace belvane::cardart {
 
-// Natural size of a card picture, in pixels; the drawing is laid out in
-// these units and scaled to whatever rectangle it is given.
-inline constexpr int LarghezzaCarta = 45;
-inline constexpr int AltezzaCarta = 72;
-
-enum class Seme { Bastoni, Coppe, Denari, Spade };
+// The drawing is laid out in the card's natural size (kLarghezzaCarta x
+// kAltezzaCarta) and scaled to whatever rectangle it is given.
 
 // Paints card `code` (suit * 10 + rank, 1..40) scaled to fill `dove`.
 // A code outside 1..40 paints nothing. The painter's state is restored.
