@@ -125,14 +125,13 @@ bool Riferimenti(Byte generatori, uint32_t tipo, uint32_t quanti)
 }
 
 // Every sample but the closing one has data, inside the sample chunk of
-// `campioni` bytes: FluidSynth loads them all and refuses the font for one.
+// `campioni` bytes: FluidSynth loads them all (even one marked as in a ROM)
+// and refuses the font for one that has none.
 bool CampioniValidi(Byte shdr, uint64_t campioni)
 {
     for (std::size_t i = 0; i + 46 < shdr.size(); i += 46) {
         const uint8_t *h = shdr.data() + i;
         const uint32_t inizio = Le32(h + 20), fine = Le32(h + 24), tipo = Le16(h + 44);
-        if (tipo & 0x8000)
-            continue;                               // in a ROM, not in the file
         const uint64_t unita = tipo & 0x10 ? 1 : 2; // compressed samples count bytes, others 16-bit words
         if (inizio >= fine || fine * unita > campioni)
             return false;
