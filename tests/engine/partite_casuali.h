@@ -55,7 +55,7 @@ inline std::string Invarianti(const Banco &banco)
 inline int RunDaTenere(const Stato &s, int r)
 {
     const Int prima = s.Tavolo[r][1];
-    if (!isAsso(prima))
+    if (!IsAsso(prima))
         return 1;
     int c = 2;
     while (c <= 9 && s.Tavolo[r][c] == prima + c - 1)

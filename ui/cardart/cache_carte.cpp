@@ -70,7 +70,7 @@ QPixmap CacheCarte::Pixmap(int code, QSize logicalSize, qreal devicePixelRatio)
         return it->second;
 
     QPixmap pm;
-    if (isCarta(code)) {
+    if (IsCarta(code)) {
         if (logica == QSize(kLarghezzaCarta, kAltezzaCarta) && rapporto == 1.0) {
             pm = QPixmap::fromImage(risorse::CartaBmp(code));
             if (pm.isNull())
