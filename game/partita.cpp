@@ -128,7 +128,8 @@ void Partita::Controllo()
         Finale();
         s_.Tentativo = 3;
     }
-    ++s_.Tentativo;
+    // Past the last attempt is the last attempt: Yes there always deals anew.
+    s_.Tentativo = static_cast<Int>(s_.Tentativo < 4 ? s_.Tentativo + 1 : 4);
 
     const std::string testo =
         s_.Tentativo < 4 ? std::to_string(s_.Tentativo) + kSuffissoTentativo : std::string(kAltraPartita);

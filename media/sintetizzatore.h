@@ -7,6 +7,7 @@
 #include <atomic>
 #include <chrono>
 #include <condition_variable>
+#include <istream>
 #include <memory>
 #include <mutex>
 #include <string>
@@ -18,6 +19,11 @@ namespace belvane::media {
 // the system's default-GM link may point to a 141 MiB one that would be read
 // whole into memory. That link is the fallback.
 std::string SoundFontPredefinito();
+
+// The SoundFont's RIFF layout, checked before FluidSynth sees the file: on a
+// broken one its fallback loader (libinstpatch) prints to stderr.
+bool SoundFontIntegro(std::istream &f);
+bool SoundFontIntegro(const std::string &percorso);
 
 // FluidSynth writes to stderr unless every level has a handler.
 void SilenziaFluidSynth();
