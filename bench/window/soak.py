@@ -180,6 +180,13 @@ def rispondi(p, conti):
     return False
 
 
+def misura(p):
+    """RSS at one fixed window size: the card pictures of the size last shown
+    are part of the memory, so readings at random sizes do not compare."""
+    x("windowsize", p.finestra, 800, 600, "sleep", 0.5, ok=(0, 1))
+    return rss(p.proc.pid)
+
+
 def main():
     cartella = tempfile.mkdtemp(prefix="belvane-soak-")
     dump = os.path.join(cartella, "tavolo.txt")
@@ -207,14 +214,13 @@ def main():
         for t in tipi:
             conti[t] += 1
         if p.rss_primo is None and p.eventi >= 500 and p.vivo():
-            p.rss_primo = rss(p.proc.pid)
+            p.rss_primo = misura(p)
         if p.eventi % 1000 < n and p.vivo():
-            p.serie.append(rss(p.proc.pid) // 1024)
+            p.serie.append(misura(p) // 1024)
     durata = time.time() - inizio
     if p.vivo():
         rispondi(p, conti)
-        x("windowsize", p.finestra, 800, 600, "sleep", 0.5)
-        rss_fine = rss(p.proc.pid)
+        rss_fine = misura(p)
         x("windowactivate", "--sync", p.finestra, "key", "alt+F4")  # openbox asks the window to close
         for _ in range(100):
             if not p.vivo():
