@@ -3,6 +3,7 @@
 #include "brano_midi.h"
 #include "diagnostica.h"
 
+#include <algorithm>
 #include <array>
 #include <cstring>
 #include <filesystem>
@@ -92,13 +93,37 @@ void SilenziaFluidSynth()
     });
 }
 
-Sintetizzatore::Sintetizzatore(std::string soundFont)
+std::vector<std::pair<int, int>> PresetDelBrano(const Brano &brano)
+{
+    constexpr int kCanaleBatteria = 9;
+    constexpr int kBancoBatteria = 128;
+    // Every channel starts on program 0; the player sets them back there.
+    std::vector<std::pair<int, int>> preset{{0, 0}, {kBancoBatteria, 0}};
+    std::array<int, 16> banco{};
+    for (const EventoMidi &e : brano.eventi) {
+        const int canale = e.stato & 0x0F;
+        if ((e.stato & 0xF0) == 0xB0 && e.dato1 == 0)
+            banco[canale] = e.dato2;
+        if ((e.stato & 0xF0) != 0xC0)
+            continue;
+        const int programma = e.dato1;
+        preset.emplace_back(banco[canale], programma);
+        preset.emplace_back(0, programma);
+        if (canale == kCanaleBatteria)
+            preset.emplace_back(kBancoBatteria, programma);
+    }
+    std::sort(preset.begin(), preset.end());
+    preset.erase(std::unique(preset.begin(), preset.end()), preset.end());
+    return preset;
+}
+
+Sintetizzatore::Sintetizzatore(std::string soundFont, std::vector<std::string> brani)
 {
     SilenziaFluidSynth();
     // On this thread: making the settings asks SDL for its audio devices,
     // which must not run alongside the output's own SDL start.
     impostazioni_.reset(new_fluid_settings());
-    caricatore_ = std::jthread([this, sf = std::move(soundFont)] { Carica(sf); });
+    caricatore_ = std::jthread([this, sf = std::move(soundFont), brani = std::move(brani)] { Carica(sf, brani); });
 }
 
 Sintetizzatore::~Sintetizzatore()
@@ -107,15 +132,16 @@ Sintetizzatore::~Sintetizzatore()
         caricatore_.join();
 }
 
-void Sintetizzatore::Carica(const std::string &soundFont)
+void Sintetizzatore::Carica(const std::string &soundFont, const std::vector<std::string> &brani)
 {
     if (impostazioni_) {
         fluid_settings_t *s = impostazioni_.get();
         fluid_settings_setnum(s, "synth.sample-rate", kFrequenza);
-        // Played from the audio thread only; samples stay resident so that
+        // Played from the audio thread only. With tunes named, only their
+        // presets' samples are loaded, pinned below on this thread, so that
         // no note ever reads the SoundFont file while rendering.
         fluid_settings_setint(s, "synth.threadsafe-api", 0);
-        fluid_settings_setint(s, "synth.dynamic-sample-loading", 0);
+        fluid_settings_setint(s, "synth.dynamic-sample-loading", brani.empty() ? 0 : 1);
         fluid_settings_setint(s, "synth.lock-memory", 0);
         fluid_settings_setint(s, "synth.chorus.active", 0);
         fluid_settings_setnum(s, "synth.gain", 0.4);
@@ -124,10 +150,15 @@ void Sintetizzatore::Carica(const std::string &soundFont)
             Diagnostica("FluidSynth could not make a synthesiser; the music stays silent");
         else if (!SoundFontIntegro(soundFont))
             Diagnostica(soundFont + ": missing, or not a whole SoundFont; the music stays silent");
-        else if (fluid_synth_sfload(synth_.get(), soundFont.c_str(), 1) == FLUID_FAILED)
+        else if (const int id = fluid_synth_sfload(synth_.get(), soundFont.c_str(), 1); id == FLUID_FAILED)
             Diagnostica(soundFont + ": FluidSynth could not load it; the music stays silent");
-        else
+        else {
+            for (const std::string &brano : brani)
+                if (const auto letto = CaricaBrano(brano))
+                    for (const auto &[banco, programma] : PresetDelBrano(*letto))
+                        fluid_synth_pin_preset(synth_.get(), id, banco, programma); // missing ones fail, harmlessly
             pronto_.store(synth_.get(), std::memory_order_release);
+        }
     }
     std::lock_guard guardia(mutex_);
     concluso_.store(true, std::memory_order_release);

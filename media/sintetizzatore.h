@@ -11,6 +11,8 @@
 #include <mutex>
 #include <string>
 #include <thread>
+#include <utility>
+#include <vector>
 
 namespace belvane::media {
 
@@ -22,9 +24,16 @@ std::string SoundFontPredefinito();
 // FluidSynth writes to stderr unless every level has a handler.
 void SilenziaFluidSynth();
 
+struct Brano;
+// The presets (bank, program) a tune selects, the channels' defaults
+// included, with the fall-backs FluidSynth takes for a missing one.
+std::vector<std::pair<int, int>> PresetDelBrano(const Brano &brano);
+
 class Sintetizzatore {
 public:
-    explicit Sintetizzatore(std::string soundFont);
+    // Only the samples of the presets that `brani` (MIDI files) select are
+    // loaded, on the loading thread; the audio thread never reads the file.
+    explicit Sintetizzatore(std::string soundFont, std::vector<std::string> brani = {});
     ~Sintetizzatore();
     Sintetizzatore(const Sintetizzatore &) = delete;
     Sintetizzatore &operator=(const Sintetizzatore &) = delete;
@@ -44,7 +53,7 @@ private:
     struct CancellaSintetizzatore {
         void operator()(fluid_synth_t *p) const { delete_fluid_synth(p); }
     };
-    void Carica(const std::string &soundFont);
+    void Carica(const std::string &soundFont, const std::vector<std::string> &brani);
 
     std::unique_ptr<fluid_settings_t, CancellaImpostazioni> impostazioni_;
     std::unique_ptr<fluid_synth_t, CancellaSintetizzatore> synth_;

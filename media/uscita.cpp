@@ -1,7 +1,10 @@
 #include "uscita.h"
 
+#include "diagnostica.h"
+
 #include <cstdlib>
 #include <filesystem>
+#include <mutex>
 #include <string_view>
 #include <vector>
 
@@ -64,6 +67,45 @@ Uscita::Uscita(Sorgente &sorgente, AccessoAudio &accesso) : sorgente_(sorgente),
     SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     SDL_SetHint(SDL_HINT_APP_NAME, "Belvane");
     SDL_SetHint(SDL_HINT_AUDIO_DEVICE_APP_NAME, "Belvane");
+    std::lock_guard vita(accesso_.Vita());
+    for (const auto &driver : Candidati()) {
+        if (!Disponibile(driver))
+            continue;
+        SDL_SetHintWithPriority(SDL_HINT_AUDIODRIVER, driver.c_str(), SDL_HINT_OVERRIDE);
+        if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0)
+            continue;
+        if (ApriDispositivo()) {
+            driver_ = driver;
+            break;
+        }
+        SDL_QuitSubSystem(SDL_INIT_AUDIO);
+    }
+    SDL_ResetHint(SDL_HINT_AUDIODRIVER);
+    if (dispositivo_)
+        guardia_ = std::jthread([this] { Guardia(); });
+}
+
+Uscita::~Uscita()
+{
+    if (guardia_.joinable()) {
+        fine_ = true;
+        silenzio_ = 1;
+        silenzio_.notify_one();
+        guardia_.join();
+    }
+    if (driver_.empty())
+        return;
+    std::lock_guard vita(accesso_.Vita());
+    if (dispositivo_)
+        SDL_CloseAudioDevice(dispositivo_);
+    dispositivo_ = 0;
+    accesso_.Collega(0);
+    SDL_QuitSubSystem(SDL_INIT_AUDIO);
+}
+
+// Vita held, device closed.
+bool Uscita::ApriDispositivo()
+{
     SDL_AudioSpec voluto{};
     voluto.freq = kFrequenza;
     voluto.format = AUDIO_F32SYS;
@@ -71,42 +113,68 @@ Uscita::Uscita(Sorgente &sorgente, AccessoAudio &accesso) : sorgente_(sorgente),
     voluto.samples = kFramePerBuffer;
     voluto.callback = &Uscita::Richiamo;
     voluto.userdata = this;
-    for (const auto &driver : Candidati()) {
-        if (!Disponibile(driver))
-            continue;
-        SDL_SetHintWithPriority(SDL_HINT_AUDIODRIVER, driver.c_str(), SDL_HINT_OVERRIDE);
-        if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0)
-            continue;
-        // SDL converts to whatever the device wants; the mix stays fixed.
-        SDL_AudioSpec avuto{};
-        dispositivo_ = SDL_OpenAudioDevice(nullptr, 0, &voluto, &avuto, 0);
-        if (dispositivo_) {
-            driver_ = driver;
-            break;
-        }
-        SDL_QuitSubSystem(SDL_INIT_AUDIO);
-    }
-    SDL_ResetHint(SDL_HINT_AUDIODRIVER);
+    // SDL converts to whatever the device wants; the mix stays fixed.
+    SDL_AudioSpec avuto{};
+    dispositivo_ = SDL_OpenAudioDevice(nullptr, 0, &voluto, &avuto, 0);
     if (!dispositivo_)
-        return;
+        return false;
+    segnalato_ = false;
     accesso_.Collega(dispositivo_);
     // Unpaused at once, or the first sounds start late.
     SDL_PauseAudioDevice(dispositivo_, 0);
+    return true;
 }
 
-Uscita::~Uscita()
+bool Uscita::Attiva() const
 {
-    if (!dispositivo_)
+    std::lock_guard vita(accesso_.Vita());
+    return dispositivo_ != 0;
+}
+
+void Uscita::Sveglia()
+{
+    std::lock_guard vita(accesso_.Vita());
+    if (dispositivo_ || driver_.empty())
         return;
-    SDL_CloseAudioDevice(dispositivo_);
-    accesso_.Collega(0);
-    SDL_QuitSubSystem(SDL_INIT_AUDIO);
+    if (!ApriDispositivo())
+        Diagnostica("the audio device (" + driver_ + ") cannot be opened again; sounds stay silent");
+}
+
+void Uscita::Guardia()
+{
+    for (;;) {
+        silenzio_.wait(0);
+        silenzio_ = 0;
+        if (fine_)
+            return;
+        std::lock_guard vita(accesso_.Vita());
+        if (!dispositivo_)
+            continue;
+        // Checked again under the device lock: a command may have started a
+        // sound since the callback spoke.
+        SDL_LockAudioDevice(dispositivo_);
+        const bool muta = sorgente_.Silenziosa();
+        if (!muta)
+            segnalato_ = false;
+        SDL_UnlockAudioDevice(dispositivo_);
+        if (!muta)
+            continue;
+        // Nothing can start meanwhile: commands wait for Vita.
+        SDL_CloseAudioDevice(dispositivo_);
+        dispositivo_ = 0;
+        accesso_.Collega(0);
+    }
 }
 
 void Uscita::Richiamo(void *utente, Uint8 *flusso, int byte)
 {
     auto *uscita = static_cast<Uscita *>(utente);
     uscita->sorgente_.Riempi(reinterpret_cast<float *>(flusso), byte / static_cast<int>(2 * sizeof(float)));
+    if (!uscita->segnalato_ && uscita->sorgente_.Silenziosa()) {
+        uscita->segnalato_ = true;
+        uscita->silenzio_ = 1;
+        uscita->silenzio_.notify_one();
+    }
 }
 
 } // namespace belvane::media

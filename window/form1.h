@@ -61,7 +61,9 @@ private:
     void Form_Unload();
     // Places a control given in logical units onto the client area.
     QRect Mappa(double left, double top, double larghezza, double altezza) const;
+    QSize DimensioneCarta() const;
     void PiazzaCarta(CartaWidget &carta);
+    void CarteDisegnate();
     void PiazzaPannello(Pannello &pannello);
 
     // Effetti
@@ -81,9 +83,9 @@ private:
     Copertina *copertina_;
     Pannelli pannelli_;
     Opzioni *opzioni_;
-    QTimer rifinitura_; // draws the cards crisp once a resize has settled
     std::unique_ptr<Suono> suono_;
     QSizeF cartaLogica_{kLarghezzaCarta, kAltezzaCarta}; // card size in logical units, from card 1's picture
+    QSize cartaMostrata_; // the card size the last resize mapped to; empty before the first
     bool attivata_ = false;
     bool chiusa_ = false;
 };
