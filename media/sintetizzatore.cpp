@@ -9,6 +9,8 @@
 #include <filesystem>
 #include <fstream>
 
+#include <malloc.h>
+
 namespace belvane::media {
 
 std::string SoundFontPredefinito()
@@ -19,6 +21,9 @@ std::string SoundFontPredefinito()
 }
 
 namespace {
+
+// The tunes sound at most 38 voices at once; FluidSynth's 256 cost 2 MiB.
+constexpr int kPolifonia = 64;
 
 void Muto(int, const char *, void *) {}
 
@@ -144,6 +149,7 @@ void Sintetizzatore::Carica(const std::string &soundFont, const std::vector<std:
         fluid_settings_setint(s, "synth.dynamic-sample-loading", brani.empty() ? 0 : 1);
         fluid_settings_setint(s, "synth.lock-memory", 0);
         fluid_settings_setint(s, "synth.chorus.active", 0);
+        fluid_settings_setint(s, "synth.polyphony", kPolifonia);
         fluid_settings_setnum(s, "synth.gain", 0.4);
         synth_.reset(new_fluid_synth(s));
         if (!synth_)
@@ -157,6 +163,8 @@ void Sintetizzatore::Carica(const std::string &soundFont, const std::vector<std:
                 if (const auto letto = CaricaBrano(brano))
                     for (const auto &[banco, programma] : PresetDelBrano(*letto))
                         fluid_synth_pin_preset(synth_.get(), id, banco, programma); // missing ones fail, harmlessly
+            // Reading the SoundFont left its parse in this thread's heap.
+            malloc_trim(0);
             pronto_.store(synth_.get(), std::memory_order_release);
         }
     }

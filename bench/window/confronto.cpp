@@ -34,6 +34,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <fstream>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -138,11 +139,11 @@ long RssKib(pid_t pid)
     return -1;
 }
 
-// Time on the CPU of every live thread, nanoseconds.
-double CpuNs(pid_t pid)
+// Time on the CPU of every live thread, nanoseconds, by thread id.
+std::map<std::string, double> CpuNs(pid_t pid)
 {
     const std::string base = "/proc/" + std::to_string(pid) + "/task";
-    double somma = 0;
+    std::map<std::string, double> fili;
     if (DIR *dir = opendir(base.c_str())) {
         while (const dirent *e = readdir(dir)) {
             if (e->d_name[0] == '.')
@@ -150,9 +151,21 @@ double CpuNs(pid_t pid)
             std::ifstream s(base + "/" + e->d_name + "/schedstat");
             double ns = 0;
             if (s >> ns)
-                somma += ns;
+                fili[e->d_name] = ns;
         }
         closedir(dir);
+    }
+    return fili;
+}
+
+// CPU used between two readings; a thread that ended meanwhile is left out
+// (a schedstat total would go backwards when one ends).
+double CpuTra(const std::map<std::string, double> &prima, const std::map<std::string, double> &dopo)
+{
+    double somma = 0;
+    for (const auto &[tid, ns] : dopo) {
+        const auto it = prima.find(tid);
+        somma += ns - (it == prima.end() ? 0 : it->second);
     }
     return somma;
 }
@@ -268,10 +281,10 @@ int main(int argc, char **argv)
             CtrlW(d, w);
             Assesta(d, w, AdessoMs() + 2000, ultima);
         }
-        const double c0 = CpuNs(pid);
+        const auto c0 = CpuNs(pid);
         DormiMs(kIdleMs);
-        const double c1 = CpuNs(pid);
-        std::printf(" idle_pct=%.3f", (c1 - c0) / (kIdleMs * 1e6) * 100);
+        const auto c1 = CpuNs(pid);
+        std::printf(" idle_pct=%.3f", CpuTra(c0, c1) / (kIdleMs * 1e6) * 100);
 
         XWindowAttributes at;
         XGetWindowAttributes(d, w, &at);
