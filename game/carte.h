@@ -16,12 +16,12 @@ inline constexpr Int kColonne = 11; // table columns 1..11 (column 0 unused)
 
 enum class Seme : Int { Bastoni = 0, Coppe = 1, Denari = 2, Spade = 3 };
 
-constexpr bool isCarta(int code) { return code >= 1 && code <= kCarte; }
-constexpr bool isAsso(int code) { return code % 10 == 1; }
+constexpr bool IsCarta(int code) { return code >= 1 && code <= kCarte; }
+constexpr bool IsAsso(int code) { return code % 10 == 1; }
 // A free space (0) reads as a king too: nothing can follow either.
-constexpr bool isRe(int code) { return code % 10 == 0; }
-constexpr int rango(int code) { return (code - 1) % 10 + 1; }
-constexpr Seme seme(int code) { return static_cast<Seme>((code - 1) / 10); }
+constexpr bool IsRe(int code) { return code % 10 == 0; }
+constexpr int Rango(int code) { return (code - 1) % 10 + 1; }
+constexpr Seme SemeDi(int code) { return static_cast<Seme>((code - 1) / 10); }
 
 using NomiCarte = std::array<std::string, kCarte + 1>;
 

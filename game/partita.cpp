@@ -78,7 +78,7 @@ void Partita::Carta_Click(Int index)
 {
     fx_.HideAllPanels();
 
-    if (isCarta(index)) {
+    if (IsCarta(index)) {
         const Posizione p = fx_.PosizioneCarta(index);
         s_.ColClic = (p.left + s_.PassoX) / s_.PassoX;
         s_.RigaClic = (p.top + s_.PassoY) / s_.PassoY;
@@ -96,7 +96,7 @@ void Partita::Carta_Click(Int index)
             s_.Tavolo[dove->riga][dove->colonna] = index;
             fx_.MuoviCarta(index, PosizioneSlot(dove->riga, dove->colonna));
             // An ace goes to its first slot in silence.
-            if (!isAsso(index))
+            if (!IsAsso(index))
                 fx_.suono().PlayCardRustle();
         }
     }
@@ -150,7 +150,7 @@ void Partita::Rimescola()
         // The run kept behind an ace never reaches past column 9, so a row
         // in order up to its king gives the king back to the pool.
         Int rottura = 2;
-        if (isAsso(prima)) {
+        if (IsAsso(prima)) {
             rottura = 10;
             for (Int c = 2; c <= 9; ++c) {
                 if (riga[c] != prima + c - 1) {

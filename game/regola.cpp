@@ -13,10 +13,10 @@ bool MossaPossibile(const Griglia &tavolo)
 
 std::optional<Slot> Destinazione(const Griglia &tavolo, Int carta)
 {
-    if (!isCarta(carta))
+    if (!IsCarta(carta))
         return std::nullopt;
     for (int r = 1; r <= kRighe; ++r) {
-        if (isAsso(carta)) {
+        if (IsAsso(carta)) {
             if (tavolo[r][1] == 0)
                 return Slot{r, 1};
             continue;
@@ -38,7 +38,7 @@ std::vector<Int> CarteMobili(const Griglia &tavolo, Mosse quali)
     };
     std::vector<Int> mobili;
     for (Int k = 1; k <= kCarte; ++k)
-        if (Destinazione(tavolo, k) && !(quali == Mosse::Progresso && isAsso(k) && primaInRiga(k)))
+        if (Destinazione(tavolo, k) && !(quali == Mosse::Progresso && IsAsso(k) && primaInRiga(k)))
             mobili.push_back(k);
     return mobili;
 }

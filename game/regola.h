@@ -22,7 +22,7 @@ struct Slot {
 
 // The card that may follow `sinistra` in the slot right of it: its successor,
 // or 0 when nothing can (a king, or a free space).
-constexpr Int Successore(Int sinistra) { return isRe(sinistra) ? Int{0} : static_cast<Int>(sinistra + 1); }
+constexpr Int Successore(Int sinistra) { return IsRe(sinistra) ? Int{0} : static_cast<Int>(sinistra + 1); }
 
 // Whether slot (riga, colonna) is a free space that can still take a card: a
 // free first slot takes any ace, any other free space the successor of the

@@ -3,7 +3,10 @@
 #include "brano_midi.h"
 #include "diagnostica.h"
 
+#include <algorithm>
+#include <cmath>
 #include <cstring>
+#include <random>
 
 namespace belvane::media {
 
@@ -49,24 +52,71 @@ std::vector<float> CaricaWav(const std::string &percorso)
     return campioni;
 }
 
-LettoreWav::LettoreWav(AccessoAudio &accesso) : Lettore("WaveAudio", accesso) {}
+Caso CasoDiSistema()
+{
+    auto motore = std::make_shared<std::mt19937>(std::random_device{}());
+    return [motore] { return std::uniform_real_distribution<double>(0.0, 1.0)(*motore); };
+}
+
+std::vector<float> Variazione(const std::vector<float> &campioni, double altezza, double livelloDb)
+{
+    const std::size_t frame = campioni.size() / 2;
+    const auto guadagno = static_cast<float>(std::pow(10.0, livelloDb / 20.0));
+    std::vector<float> fuori(2 * frame, 0.0f);
+    for (std::size_t i = 0; i < frame; ++i) {
+        const double x = static_cast<double>(i) * altezza;
+        const auto j = static_cast<std::size_t>(x);
+        if (j + 1 >= frame)
+            break;
+        const auto f = static_cast<float>(x - static_cast<double>(j));
+        for (std::size_t c = 0; c < 2; ++c)
+            fuori[2 * i + c] = guadagno * ((1.0f - f) * campioni[2 * j + c] + f * campioni[2 * j + 2 + c]);
+    }
+    if (altezza < 1.0) {
+        const std::size_t sfumatura = std::min<std::size_t>(frame, kFrequenza / 500); // 2 ms
+        for (std::size_t i = 0; i < sfumatura; ++i)
+            for (std::size_t c = 0; c < 2; ++c)
+                fuori[2 * (frame - 1 - i) + c] *= static_cast<float>(i) / static_cast<float>(sfumatura);
+    }
+    return fuori;
+}
+
+LettoreWav::LettoreWav(AccessoAudio &accesso, Caso caso) : Lettore("WaveAudio", accesso), caso_(std::move(caso))
+{
+    if (!caso_)
+        caso_ = [] { return 0.5; }; // no source, no variation
+}
+
+int LettoreWav::Estrai(int quante) noexcept { return std::clamp(static_cast<int>(caso_() * quante), 0, quante - 1); }
 
 int64_t LettoreWav::Prepara(const std::string &file)
 {
-    auto campioni = CaricaWav(file);
+    const auto campioni = CaricaWav(file);
     if (campioni.empty())
         return 0;
-    attesa_ = std::make_unique<const Campioni>(std::move(campioni));
-    return static_cast<int64_t>(attesa_->size() / 2);
+    auto variazioni = std::make_unique<Variazioni>();
+    for (int i = 0; i < kVariazioni; ++i) {
+        const double altezza = 1.0 + kVariazioneAltezza * (2.0 * caso_() - 1.0);
+        const double livello = kVariazioneLivelloDb * (2.0 * caso_() - 1.0);
+        variazioni->push_back(Variazione(campioni, altezza, livello));
+    }
+    attesa_ = std::move(variazioni);
+    return static_cast<int64_t>(campioni.size() / 2);
 }
 
 void LettoreWav::Scambia() noexcept { std::swap(suono_, attesa_); }
 
 void LettoreWav::Scarta() noexcept { attesa_.reset(); }
 
+void LettoreWav::Spostato(int64_t) noexcept
+{
+    // Never the same one twice in a row.
+    scelta_ = (scelta_ + 1 + Estrai(kVariazioni - 1)) % kVariazioni;
+}
+
 void LettoreWav::Suona(float *stereo, int64_t da, int frames) noexcept
 {
-    const float *sorgente = suono_->data() + 2 * da;
+    const float *sorgente = (*suono_)[static_cast<std::size_t>(scelta_)].data() + 2 * da;
     for (int i = 0; i < 2 * frames; ++i)
         stereo[i] += sorgente[i];
 }

@@ -14,10 +14,11 @@ constexpr const char *kFinaleTune = "/Music/bump.mid";
 constexpr const char *kRustle = "/carta.wav";
 } // namespace
 
-Suoni::Suoni(std::string cartella, std::function<bool()> cardRustleChecked, ModoUscita modo, std::string soundFont)
+Suoni::Suoni(std::string cartella, std::function<bool()> cardRustleChecked, ModoUscita modo, std::string soundFont,
+             Caso casoFruscio)
     : cartella_(std::move(cartella)), rustle_(std::move(cardRustleChecked)),
       sintetizzatore_(std::move(soundFont), {cartella_ + kGameTune, cartella_ + kFinaleTune}),
-      mmc1_(accesso_, sintetizzatore_), mmcw_(accesso_)
+      mmc1_(accesso_, sintetizzatore_), mmcw_(accesso_, std::move(casoFruscio))
 {
     if (modo == ModoUscita::Dispositivo)
         uscita_ = std::make_unique<Uscita>(static_cast<Sorgente &>(*this), accesso_);

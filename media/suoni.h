@@ -23,9 +23,9 @@ enum class ModoUscita {
 class Suoni final : public Suono, private Sorgente {
 public:
     // Returns at once: the SoundFont loads in the background and the music
-    // becomes audible as soon as it is ready.
+    // becomes audible as soon as it is ready. `casoFruscio` varies the rustle.
     Suoni(std::string cartella, std::function<bool()> cardRustleChecked, ModoUscita modo,
-          std::string soundFont = SoundFontPredefinito());
+          std::string soundFont = SoundFontPredefinito(), Caso casoFruscio = CasoDiSistema());
     ~Suoni() override;
     Suoni(const Suoni &) = delete;
     Suoni &operator=(const Suoni &) = delete;

@@ -13,6 +13,8 @@ int main(int argc, char *argv[])
     QApplication::setApplicationName(QString::fromUtf8(belvane::versione::NomeProdotto));
     QApplication::setApplicationVersion(QString::fromUtf8(belvane::versione::VersioneProdotto));
     QApplication::setOrganizationName(QString::fromUtf8(belvane::versione::Azienda));
+    // Wayland's app id: the desktop shows the window with its entry's name and icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral(BELVANE_ID));
 
     belvane::Form1 finestra;
     finestra.show();

@@ -26,12 +26,12 @@ TEST(Carte, NamesCarryTheLeadingBlankExceptTheAces)
 TEST(Carte, KingsAcesAndSuits)
 {
     for (int re : {10, 20, 30, 40})
-        EXPECT_TRUE(isRe(re) && !isAsso(re)) << re;
+        EXPECT_TRUE(IsRe(re) && !IsAsso(re)) << re;
     for (int asso : {1, 11, 21, 31})
-        EXPECT_TRUE(isAsso(asso) && !isRe(asso)) << asso;
-    EXPECT_EQ(seme(10), Seme::Bastoni);
-    EXPECT_EQ(seme(11), Seme::Coppe); // 11 does not follow the king 10
-    EXPECT_EQ(rango(40), 10);
+        EXPECT_TRUE(IsAsso(asso) && !IsRe(asso)) << asso;
+    EXPECT_EQ(SemeDi(10), Seme::Bastoni);
+    EXPECT_EQ(SemeDi(11), Seme::Coppe); // 11 does not follow the king 10
+    EXPECT_EQ(Rango(40), 10);
 }
 
 TEST(Generatore, SameSeedSameSequenceAndDrawsStayInRange)

@@ -99,9 +99,8 @@ TEST(Mossa, SlotIsReadFromThePositionAndRounded)
     test::Banco banco;
     banco.Posa(kBase);
     // Nudged by less than half a pitch, 13 still reads as row 2, column 4.
-    banco.finestra.posizioni[13] = {3 * 47.0f + 20.0f, 74.0f - 30.0f};
+    banco.finestra.posizioni[13] = {3 * kPassoX + 20.0f, kPassoY - 30.0f};
     banco.partita.Carta_Click(13);
-    EXPECT_FLOAT_EQ(banco.partita.stato().ColClic, (3 * 47.0f + 20.0f + 47.0f) / 47.0f);
     EXPECT_EQ(banco.Slot(2, 3), 13);
     // Left 0, top 3 * PassoY is column 1, row 4.
     banco.Posa(kBase);

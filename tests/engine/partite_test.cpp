@@ -51,7 +51,7 @@ Int UnaMobile(const Stato &s, Generatore &caso)
 int RunDaTenere(const Stato &s, int r)
 {
     const Int prima = s.Tavolo[r][1];
-    if (!isAsso(prima))
+    if (!IsAsso(prima))
         return 1;
     int c = 2;
     while (c <= 9 && s.Tavolo[r][c] == prima + c - 1)

@@ -116,11 +116,13 @@ inline std::vector<int16_t> Fruscio()
 }
 
 // A 1958 ms game tune, a 458 ms finale and the noise in a fresh folder, and
-// the sounds made from them, mixed offline; the rustle box starts checked.
+// the sounds made from them, mixed offline; the rustle box starts checked and
+// the rustle plays unvaried.
 class Banco : public ::testing::Test {
 protected:
     explicit Banco(const std::string &soundFont = belvane::media::SoundFontPredefinito())
-        : suoni{cartella.Testo(), [this] { return rustleOn; }, belvane::media::ModoUscita::FuoriLinea, soundFont}
+        : suoni{cartella.Testo(), [this] { return rustleOn; }, belvane::media::ModoUscita::FuoriLinea, soundFont,
+                [] { return 0.5; }} // the middle of the range: the file as it is
     {
         cartella.Metti(MelodiaLunga(2000), MelodiaLunga(500), Wav(1, 44100, Fruscio()));
         suoni.WaitForSoundFont(std::chrono::seconds(10));

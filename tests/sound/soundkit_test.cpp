@@ -133,7 +133,7 @@ std::vector<std::array<int, 3>> note_ons(const Bytes &chunk)
     return found;
 }
 
-TEST(ScoreNotation, PlayLineTransposesAccentsAndSustainsInTremolo)
+TEST(ScoreNotation, PlayLineTransposesAccentsAndSustainsWholeBarsInTremolo)
 {
     const Grid grid{240, 6};
     const std::array<std::string_view, 2> bars = {"A4/1 r/2 C5/3", "E5/6"};
@@ -142,15 +142,15 @@ TEST(ScoreNotation, PlayLineTransposesAccentsAndSustainsInTremolo)
     EXPECT_EQ(note_ons(plain.chunk()),
               (std::vector<std::array<int, 3>>{{1440, 81, 88}, {2160, 84, 84}, {2880, 88, 88}}));
 
-    // The short A4 is struck once; C5 fills 720 - 40 ticks with strokes every
-    // 80 (8), E5 fills 1440 - 40 (17), each starting with the accent; the
-    // others at 7 and 8 tenths of it.
+    // Only the whole-bar E5 is sustained: it fills 1440 - 40 ticks with 17
+    // strokes every 80, the first with the accent, the others at 7 and 8
+    // tenths of it; the shorter A4 and C5 are struck once.
     MidiTrack tremolo;
     play_line(tremolo, Voice{0, 0, 100, 40, Articulation::Tremolo}, grid, 0, bars);
     const auto strokes = note_ons(tremolo.chunk());
-    ASSERT_EQ(strokes.size(), 1u + 8u + 17u);
-    EXPECT_EQ((std::vector{strokes[1], strokes[2], strokes[3], strokes[9]}),
-              (std::vector<std::array<int, 3>>{{720, 72, 104}, {800, 72, 72}, {880, 72, 83}, {1440, 76, 108}}));
+    ASSERT_EQ(strokes.size(), 1u + 1u + 17u);
+    EXPECT_EQ((std::vector{strokes[1], strokes[2], strokes[3], strokes[4]}),
+              (std::vector<std::array<int, 3>>{{720, 72, 104}, {1440, 76, 108}, {1520, 76, 75}, {1600, 76, 86}}));
     EXPECT_EQ(strokes.back()[0], 1440 + 16 * 80);
 }
 

@@ -1,10 +1,13 @@
 #pragma once
-// The small folk band both tunes are played by, and its accompaniment
-// patterns in 6/8: one track per General MIDI channel.
+// The small folk band the tunes are played by, and its accompaniment
+// patterns in 6/8: one track per General MIDI channel. Each tune lists the
+// parts it uses; the leads and the accompaniment keep channels of their own,
+// so each can be heard alone.
 #include "midi_file.h"
 #include "score.h"
 
 #include <cstdint>
+#include <span>
 #include <string_view>
 #include <vector>
 
@@ -13,41 +16,73 @@ namespace belvane::sound {
 inline constexpr std::uint16_t kTicksPerQuarter = 480;
 inline constexpr Grid kSixEight{240, 6}; // one step is an eighth note
 
-// Channels; the programs (0-based) are set by the Band's constructor.
-inline constexpr std::uint8_t kGuitar = 0;    // 24 nylon guitar: the plucked lead
-inline constexpr std::uint8_t kFlute = 1;     // 73 flute
-inline constexpr std::uint8_t kAccordion = 2; // 21 accordion
-inline constexpr std::uint8_t kBass = 3;      // 32 acoustic bass
-inline constexpr std::uint8_t kHarp = 4;      // 46 orchestral harp
-inline constexpr std::uint8_t kDrums = 9;     // percussion: tambourine only
+// General MIDI programs, 0-based.
+namespace program {
+inline constexpr std::uint8_t kGlockenspiel = 9;
+inline constexpr std::uint8_t kAccordion = 21;
+inline constexpr std::uint8_t kNylonGuitar = 24;
+inline constexpr std::uint8_t kAcousticBass = 32;
+inline constexpr std::uint8_t kHarp = 46;
+inline constexpr std::uint8_t kStrings = 48;
+inline constexpr std::uint8_t kTrumpet = 56;
+inline constexpr std::uint8_t kOboe = 68;
+inline constexpr std::uint8_t kClarinet = 71;
+inline constexpr std::uint8_t kFlute = 73;
+} // namespace program
+
+inline constexpr std::uint8_t kDrums = 9; // the percussion channel
+
+struct Part {
+    std::uint8_t channel;
+    std::uint8_t program; // ignored on the percussion channel
+    std::uint8_t volume;
+    std::uint8_t pan;
+    std::uint8_t reverb;
+    std::string_view name;
+};
+
+// Who plays each accompaniment figure.
+struct Accompanists {
+    std::uint8_t bass;    // roots and fifths
+    std::uint8_t offbeat; // short chords after each beat
+    std::uint8_t held;    // chords held under the harp
+    std::uint8_t harp;    // rolling arpeggios, the final roll
+    std::uint8_t pad;     // long, quiet chords alone with the bass
+};
 
 enum class Accompaniment {
-    Tarantella, // bass on each beat, two short accordion chords after it
-    Arpeggio,   // rolling harp over held accordion and bass
+    Barcarolle, // a long bass note on each beat, two soft chords after it
+    Tarantella, // a short bass note on each beat, two crisp chords after it
+    Arpeggio,   // rolling harp over held chords and bass
+    Pad,        // one held chord and one bass note per chord: the sparsest
     Closing,    // one rolled, held final chord
 };
 enum class Tambourine { Off, Light, Full };
 
 class Band {
 public:
-    Band();
+    Band(std::span<const Part> parts, const Accompanists &accompanists);
 
+    // The track of a channel in the band; throws for any other.
     MidiTrack &track(std::uint8_t channel);
     // `chord_bar` holds one or two chords; two split the bar at its middle.
     void accompany_bar(std::uint32_t bar_start, std::string_view chord_bar, Accompaniment style);
     void tambourine_bar(std::uint32_t bar_start, Tambourine pattern);
-    // A tambourine shake: soft strokes on every tick step for `length` ticks.
-    void tambourine_roll(std::uint32_t start, std::uint32_t length, std::uint32_t every);
+    // One struck percussion sound (General MIDI drum key).
+    void percussion(std::uint32_t tick, std::uint8_t key, std::uint8_t velocity);
 
     // All tracks, the conductor's first, each ending at `end`.
     [[nodiscard]] std::vector<MidiTrack> tracks(const MidiTrack &conductor, std::uint32_t end) const;
 
 private:
-    void tarantella_beat(std::uint32_t beat_start, const Chord &chord, bool new_chord, bool strong);
+    void beat(std::uint32_t beat_start, const Chord &chord, bool new_chord, bool strong, Accompaniment style);
     void arpeggio_beat(std::uint32_t beat_start, const Chord &chord, bool new_chord, std::uint32_t chord_length);
+    void pad_chord(std::uint32_t start, const Chord &chord, std::uint32_t length);
     void closing_bar(std::uint32_t bar_start, const Chord &chord);
 
-    MidiTrack guitar_, flute_, accordion_, bass_, harp_, drums_;
+    Accompanists who_;
+    std::vector<std::uint8_t> channels_;
+    std::vector<MidiTrack> tracks_; // in the order of the parts
 };
 
 } // namespace belvane::sound

@@ -1,8 +1,10 @@
-// Writes the card rustle: 0.17 s of shaped noise, 16-bit mono at 44.1 kHz.
-// A card sliding over cloth is a soft swish of high band-passed noise with a
-// few paper crackles on top, ending in a dull tap as it lands. Everything
-// comes from one seeded noise source, so there is no tone and every run
-// gives the same bytes.
+// Writes the card rustle: 0.18 s of shaped noise, 16-bit mono at 44.1 kHz.
+// A card sliding over cloth is a soft, dark swish of paper noise with a few
+// crackles on top, ending in a dull tap as it lands. It is mixed over the
+// music at every move, so it stays below the music's level, keeps its energy
+// under 4 kHz (no hiss) and fades in over 3 ms (no snap). Everything comes
+// from one seeded noise source, so there is no tone and every run gives the
+// same bytes.
 //
 // Usage: belvane_make_card_rustle <output.wav>
 #include "wave_file.h"
@@ -19,9 +21,13 @@ namespace {
 using namespace belvane::sound;
 
 constexpr std::uint32_t kRate = 44100;
-constexpr std::size_t kSamples = 7500; // 0.170 s
+constexpr std::size_t kSamples = 7938; // 0.180 s
 constexpr std::uint64_t kSeed = 0x5EED'CA27'A0B1'7A4EULL;
-constexpr double kPeak = 0.5; // -6 dBFS: it is mixed on top of the music
+// About 3 dB under the game tune's RMS, so that even the loudest variation the
+// player makes of it (+2 dB) stays under the music.
+constexpr double kRms = 0.031; // -30 dBFS
+// The last stretch is silent: a variation played slower loses its end there.
+constexpr double kSilentTail = 0.010;
 
 // splitmix64: tiny, fully specified, so the noise is the same everywhere.
 class Noise {
@@ -49,6 +55,12 @@ public:
     {
         const auto [cosine, alpha] = prewarp(centre, q);
         return Biquad(alpha, 0.0, -alpha, 1.0 + alpha, -2.0 * cosine, 1.0 - alpha);
+    }
+    static Biquad low_pass(double corner, double q)
+    {
+        const auto [cosine, alpha] = prewarp(corner, q);
+        const double b = (1.0 - cosine) / 2.0;
+        return Biquad(b, 2.0 * b, b, 1.0 + alpha, -2.0 * cosine, 1.0 - alpha);
     }
     static Biquad high_pass(double corner, double q)
     {
@@ -89,51 +101,52 @@ private:
 double seconds(std::size_t index) { return static_cast<double>(index) / kRate; }
 std::size_t samples(double time) { return static_cast<std::size_t>(time * kRate); }
 
-// The slide: a quick rise and an exponential fall of bright noise.
+// The slide: a soft rise and a long fall of mid-band paper noise.
 void add_swish(std::vector<double> &out, Noise &noise)
 {
-    Biquad low_cut = Biquad::high_pass(1500.0, 0.7);
-    Biquad band = Biquad::band_pass(4200.0, 0.6);
-    constexpr double kRise = 0.006;
-    constexpr double kFall = 0.028;
+    Biquad low_cut = Biquad::high_pass(700.0, 0.7);
+    Biquad band = Biquad::band_pass(2000.0, 0.8);
+    Biquad high_cut = Biquad::low_pass(4500.0, 0.7);
+    constexpr double kRise = 0.012;
+    constexpr double kFall = 0.040;
     for (std::size_t i = 0; i < out.size(); ++i) {
         const double t = seconds(i);
         const double envelope =
             t < kRise ? std::sin(0.5 * std::numbers::pi * t / kRise) : std::exp(-(t - kRise) / kFall);
-        out[i] += 0.4 * envelope * band.process(low_cut.process(noise.sample()));
+        out[i] += 0.5 * envelope * high_cut.process(band.process(low_cut.process(noise.sample())));
     }
 }
 
 // Paper crackles: short bursts of noise, each in its own band, thinning out.
 void add_grains(std::vector<double> &out, Noise &noise)
 {
-    double start = 0.004;
+    double start = 0.006;
     while (start < 0.11) {
-        const double length = noise.between(0.0015, 0.005);
-        const double strength = noise.between(0.5, 1.0) * std::exp(-start / 0.06);
-        Biquad band = Biquad::band_pass(noise.between(2500.0, 8000.0), 1.2);
+        const double length = noise.between(0.002, 0.006);
+        const double strength = noise.between(0.4, 0.8) * std::exp(-start / 0.06);
+        Biquad band = Biquad::band_pass(noise.between(1200.0, 3800.0), 1.4);
         const std::size_t first = samples(start);
         const std::size_t count = samples(length);
         for (std::size_t i = 0; i < count && first + i < out.size(); ++i) {
             const double t = seconds(i);
-            const double envelope = std::min(1.0, t / 0.0003) * std::exp(-t / (length / 3.0));
-            out[first + i] += 1.4 * strength * envelope * band.process(noise.sample());
+            const double envelope = std::min(1.0, t / 0.0005) * std::exp(-t / (length / 3.0));
+            out[first + i] += strength * envelope * band.process(noise.sample());
         }
-        start += noise.between(0.006, 0.02);
+        start += noise.between(0.008, 0.022);
     }
 }
 
 // The landing: a dull, short knock of low band-passed noise.
 void add_tap(std::vector<double> &out, Noise &noise)
 {
-    constexpr double kAt = 0.062;
-    Biquad low = Biquad::band_pass(450.0, 0.8);
-    Biquad mid = Biquad::band_pass(1300.0, 0.9);
+    constexpr double kAt = 0.070;
+    Biquad low = Biquad::band_pass(380.0, 0.8);
+    Biquad mid = Biquad::band_pass(1000.0, 0.9);
     for (std::size_t i = samples(kAt); i < out.size(); ++i) {
         const double t = seconds(i) - kAt;
-        const double envelope = std::min(1.0, t / 0.001) * std::exp(-t / 0.012);
+        const double envelope = std::min(1.0, t / 0.0015) * std::exp(-t / 0.014);
         const double source = noise.sample();
-        out[i] += envelope * (0.45 * low.process(source) + 0.25 * mid.process(source));
+        out[i] += envelope * (0.55 * low.process(source) + 0.25 * mid.process(source));
     }
 }
 
@@ -149,24 +162,27 @@ std::vector<std::int16_t> render()
     for (double &value : mix) {
         value = dc_block.process(value);
     }
-    // Gentle edges so the sound never starts or stops with a click.
-    const std::size_t fade_in = samples(0.0005);
-    const std::size_t fade_out = samples(0.008);
+    // A 3 ms fade-in keeps the start from snapping; the end fades into silence.
+    const std::size_t fade_in = samples(0.003);
+    const std::size_t fade_out = samples(0.012);
+    const std::size_t silent = samples(kSilentTail);
     for (std::size_t i = 0; i < fade_in; ++i) {
-        mix[i] *= static_cast<double>(i) / fade_in;
+        mix[i] *= 0.5 - 0.5 * std::cos(std::numbers::pi * i / fade_in);
     }
+    std::fill(mix.end() - silent, mix.end(), 0.0);
     for (std::size_t i = 0; i < fade_out; ++i) {
-        mix[kSamples - 1 - i] *= 0.5 - 0.5 * std::cos(std::numbers::pi * i / fade_out);
+        mix[kSamples - silent - 1 - i] *= 0.5 - 0.5 * std::cos(std::numbers::pi * i / fade_out);
     }
 
-    double peak = 0.0;
+    double energy = 0.0;
     for (const double value : mix) {
-        peak = std::max(peak, std::abs(value));
+        energy += value * value;
     }
+    const double gain = kRms / std::sqrt(energy / kSamples);
     std::vector<std::int16_t> pcm;
     pcm.reserve(kSamples);
     for (const double value : mix) {
-        pcm.push_back(static_cast<std::int16_t>(std::lround(value / peak * kPeak * 32767.0)));
+        pcm.push_back(static_cast<std::int16_t>(std::lround(value * gain * 32767.0)));
     }
     return pcm;
 }

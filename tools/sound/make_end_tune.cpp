@@ -1,5 +1,8 @@
-// Writes the end-of-game tune: a bright four-bar flourish in A major, the
-// game tune's key turned to major, about six seconds with its final chord.
+// Writes the end-of-game tune: a bright five-bar flourish in A major, the
+// game tune's key turned to major, about seven seconds with its final chord.
+// A trumpet leads with a glockenspiel an octave above it over a quick
+// tarantella, and the last bar is one loud hit: the whole band, a crash
+// cymbal and the timpani.
 //
 // Usage: belvane_make_end_tune <output.mid>
 #include "band.h"
@@ -12,19 +15,43 @@ namespace {
 
 using namespace belvane::sound;
 
-// Dotted quarter = 92: quicker than the game tune, still a folk dance.
-constexpr std::uint32_t kMicrosPerQuarter = 60'000'000u * 2 / (92 * 3);
+// Dotted quarter = 96: quicker than the game tune, a festive dance.
+constexpr std::uint32_t kMicrosPerQuarter = 60'000'000u * 2 / (96 * 3);
 
-constexpr std::array<std::string_view, 4> kMelody = {
+constexpr std::uint8_t kTrumpet = 0;
+constexpr std::uint8_t kGlockenspiel = 1;
+constexpr std::uint8_t kFlute = 2;
+constexpr std::uint8_t kAccordion = 4;
+constexpr std::uint8_t kBass = 5;
+constexpr std::uint8_t kHarp = 6;
+
+constexpr Part kParts[] = {
+    {kTrumpet, program::kTrumpet, 104, 60, 50, "Trumpet"},
+    {kGlockenspiel, program::kGlockenspiel, 127, 80, 60, "Glockenspiel"},
+    {kFlute, program::kFlute, 96, 72, 56, "Flute"},
+    {kAccordion, program::kAccordion, 104, 40, 48, "Accordion"},
+    {kBass, program::kAcousticBass, 112, 64, 24, "Bass"},
+    {kHarp, program::kHarp, 108, 88, 56, "Harp"},
+    {kDrums, 0, 96, 70, 40, "Percussion"},
+};
+constexpr Accompanists kAccompanists{kBass, kAccordion, kAccordion, kHarp, kAccordion};
+
+constexpr std::array<std::string_view, 5> kMelody = {
     "E4/1 A4/1 C#5/1 E5/1 A5/1 C#6/1",
     "D6/2 A5/1 B5/2 G#5/1",
     "C#6/1 E6/1 C#6/1 B5/1 D6/1 B5/1",
+    "F#6/2 E6/1 D6/2 B5/1",
     "A5/6",
 };
-constexpr std::array<std::string_view, 4> kChords = {"A", "D E7", "A E7", "A"};
+constexpr std::array<std::string_view, 5> kChords = {"A", "D E7", "A E7", "D E7", "A"};
 
-constexpr Voice kGuitarLead{kGuitar, 0, 102, 20};
-constexpr Voice kFluteLead{kFlute, 0, 84, 10};
+constexpr Voice kTrumpetLead{kTrumpet, 0, 100, 20};
+constexpr Voice kGlockenspielTop{kGlockenspiel, 12, 112, 0};
+constexpr Voice kFluteDouble{kFlute, 12, 70, 10};
+
+constexpr std::uint8_t kCrashKey = 49;
+constexpr std::uint8_t kTimpaniKey = 41; // low floor tom: the nearest to a timpani stroke in the kit
+constexpr std::uint8_t kHitVelocity = 110;
 
 std::vector<MidiTrack> compose()
 {
@@ -34,8 +61,8 @@ std::vector<MidiTrack> compose()
     conductor.key_signature(0, 3, KeyMode::Major);
     conductor.tempo(0, kMicrosPerQuarter);
 
-    Band band;
-    for (const Voice &lead : {kGuitarLead, kFluteLead}) {
+    Band band(kParts, kAccompanists);
+    for (const Voice &lead : {kTrumpetLead, kGlockenspielTop, kFluteDouble}) {
         play_line(band.track(lead.channel), lead, kSixEight, 0, kMelody);
     }
     std::uint32_t now = 0;
@@ -43,14 +70,15 @@ std::vector<MidiTrack> compose()
         const bool last = bar + 1 == kChords.size();
         band.accompany_bar(now, kChords[bar], last ? Accompaniment::Closing : Accompaniment::Tarantella);
         if (last) {
-            band.tambourine_roll(now, kSixEight.bar_ticks() / 2, kSixEight.ticks_per_step / 2);
+            band.percussion(now, kCrashKey, kHitVelocity);
+            band.percussion(now, kTimpaniKey, kHitVelocity);
         } else {
             band.tambourine_bar(now, Tambourine::Full);
         }
         now += kSixEight.bar_ticks();
     }
-    // Two eighths more let the last chord ring out.
-    return band.tracks(conductor, now + 2 * kSixEight.ticks_per_step);
+    // Three eighths more let the last chord ring out.
+    return band.tracks(conductor, now + 3 * kSixEight.ticks_per_step);
 }
 
 } // namespace

@@ -53,6 +53,13 @@ void MidiTrack::name(std::uint32_t tick, std::string_view text)
     add_meta(tick, 0x03, payload);
 }
 
+void MidiTrack::marker(std::uint32_t tick, std::string_view text)
+{
+    Bytes payload;
+    append_text(payload, text);
+    add_meta(tick, 0x06, payload);
+}
+
 void MidiTrack::tempo(std::uint32_t tick, std::uint32_t micros_per_quarter)
 {
     if (micros_per_quarter == 0 || micros_per_quarter > 0xFFFFFF) {

@@ -17,6 +17,8 @@ enum class KeyMode : std::uint8_t { Major = 0, Minor = 1 };
 class MidiTrack {
 public:
     void name(std::uint32_t tick, std::string_view text);
+    // A marker names the part of the tune that starts at `tick`.
+    void marker(std::uint32_t tick, std::string_view text);
     void tempo(std::uint32_t tick, std::uint32_t micros_per_quarter);
     void time_signature(std::uint32_t tick, std::uint8_t numerator, std::uint8_t denominator_power);
     void key_signature(std::uint32_t tick, std::int8_t sharps, KeyMode mode);

@@ -43,8 +43,8 @@ struct Grid {
     [[nodiscard]] std::uint32_t bar_ticks() const { return ticks_per_step * steps_per_bar; }
 };
 
-// Tremolo re-strikes long notes quickly and a little softer, as a mandolin
-// player sustains them.
+// Tremolo re-strikes a note held for a whole bar quickly and a little
+// softer, as a mandolin player sustains it; shorter notes are struck once.
 enum class Articulation { Plain, Tremolo };
 
 struct Voice {
@@ -57,7 +57,7 @@ struct Voice {
 
 // Notes of at least this many steps are played in tremolo, struck once every
 // `kTremoloTicks`.
-inline constexpr int kTremoloMinSteps = 3;
+inline constexpr int kTremoloMinSteps = 6;
 inline constexpr std::uint32_t kTremoloTicks = 80;
 
 // Plays the bars of a melody from `start`; returns the tick after the last bar.

@@ -57,7 +57,7 @@ QImage DisegnaImmagine(int code, QSize logicalSize, qreal devicePixelRatio)
 {
     const QSize logica = DimensioneValida(logicalSize);
     const qreal rapporto = RapportoValido(devicePixelRatio);
-    if (!isCarta(code))
+    if (!IsCarta(code))
         return {};
     if (logica == QSize(kLarghezzaCarta, kAltezzaCarta) && rapporto == 1.0)
         return risorse::CartaBmp(code);
@@ -179,7 +179,7 @@ QPixmap CacheCarte::Pixmap(int code, QSize logicalSize, qreal devicePixelRatio)
 
     QPixmap pm = QPixmap::fromImage(DisegnaImmagine(code, logica, rapporto));
     if (pm.isNull()) {
-        if (isCarta(code))
+        if (IsCarta(code))
             Diagnostica("the picture of card " + std::to_string(code) + " cannot be read; drawn plain");
         pm = CartaDiRiserva(code, logica, rapporto);
     }

@@ -582,9 +582,9 @@ void DisegnaEmblema(QPainter &painter, Seme seme, QPointF centro, qreal altezza,
 
 void DisegnaCarta(QPainter &painter, const QRectF &dove, int code)
 {
-    if (!isCarta(code) || dove.isEmpty())
+    if (!IsCarta(code) || dove.isEmpty())
         return;
-    const auto seme = belvane::seme(code);
+    const auto seme = belvane::SemeDi(code);
     const int valore = (code - 1) % 10 + 1;
 
     painter.save();
