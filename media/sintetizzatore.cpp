@@ -156,16 +156,34 @@ void Sintetizzatore::Carica(const std::string &soundFont, const std::vector<std:
             Diagnostica("FluidSynth could not make a synthesiser; the music stays silent");
         else if (!SoundFontIntegro(soundFont))
             Diagnostica(soundFont + ": missing, or not a whole SoundFont; the music stays silent");
-        else if (const int id = fluid_synth_sfload(synth_.get(), soundFont.c_str(), 1); id == FLUID_FAILED)
-            Diagnostica(soundFont + ": FluidSynth could not load it; the music stays silent");
         else {
+            std::vector<std::pair<int, int>> preset;
             for (const std::string &brano : brani)
-                if (const auto letto = CaricaBrano(brano))
-                    for (const auto &[banco, programma] : PresetDelBrano(*letto))
-                        fluid_synth_pin_preset(synth_.get(), id, banco, programma); // missing ones fail, harmlessly
-            // Reading the SoundFont left its parse in this thread's heap.
-            malloc_trim(0);
-            pronto_.store(synth_.get(), std::memory_order_release);
+                if (const auto letto = CaricaBrano(brano)) {
+                    const auto suoi = PresetDelBrano(*letto);
+                    preset.insert(preset.end(), suoi.begin(), suoi.end());
+                }
+            // Only the tunes' presets are built at all; the whole file when
+            // it cannot be filtered (or no tune could be read).
+            if (!preset.empty()) {
+                ridotto_ = std::make_unique<SoundFontRidotto>(soundFont, preset);
+                if (!ridotto_->Nome().empty())
+                    SoundFontRidotto::Installa(synth_.get(), s);
+            }
+            int id = FLUID_FAILED;
+            if (ridotto_ && !ridotto_->Nome().empty())
+                id = fluid_synth_sfload(synth_.get(), ridotto_->Nome().c_str(), 1);
+            if (id == FLUID_FAILED)
+                id = fluid_synth_sfload(synth_.get(), soundFont.c_str(), 1);
+            if (id == FLUID_FAILED)
+                Diagnostica(soundFont + ": FluidSynth could not load it; the music stays silent");
+            else {
+                for (const auto &[banco, programma] : preset)
+                    fluid_synth_pin_preset(synth_.get(), id, banco, programma); // missing ones fail, harmlessly
+                // Reading the SoundFont left its parse in this thread's heap.
+                malloc_trim(0);
+                pronto_.store(synth_.get(), std::memory_order_release);
+            }
         }
     }
     std::lock_guard guardia(mutex_);

@@ -2,6 +2,8 @@
 // thread of its own so that start-up does not wait for the SoundFont.
 #pragma once
 
+#include "soundfont_ridotto.h"
+
 #include <fluidsynth.h>
 
 #include <atomic>
@@ -56,6 +58,7 @@ private:
     void Carica(const std::string &soundFont, const std::vector<std::string> &brani);
 
     std::unique_ptr<fluid_settings_t, CancellaImpostazioni> impostazioni_;
+    std::unique_ptr<SoundFontRidotto> ridotto_; // read by the synthesiser until it goes
     std::unique_ptr<fluid_synth_t, CancellaSintetizzatore> synth_;
     std::atomic<fluid_synth_t *> pronto_{nullptr};
     mutable std::mutex mutex_;
