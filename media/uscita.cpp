@@ -2,10 +2,12 @@
 
 #include "diagnostica.h"
 
+#include <condition_variable>
 #include <cstdlib>
 #include <filesystem>
 #include <mutex>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace belvane::media {
@@ -74,7 +76,7 @@ Uscita::Uscita(Sorgente &sorgente, AccessoAudio &accesso) : sorgente_(sorgente),
         SDL_SetHintWithPriority(SDL_HINT_AUDIODRIVER, driver.c_str(), SDL_HINT_OVERRIDE);
         if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0)
             continue;
-        if (ApriDispositivo()) {
+        if (ApriDispositivo(true)) {
             driver_ = driver;
             break;
         }
@@ -104,7 +106,7 @@ Uscita::~Uscita()
 }
 
 // Vita held, device closed.
-bool Uscita::ApriDispositivo()
+bool Uscita::ApriDispositivo(bool primo)
 {
     SDL_AudioSpec voluto{};
     voluto.freq = kFrequenza;
@@ -118,7 +120,9 @@ bool Uscita::ApriDispositivo()
     dispositivo_ = SDL_OpenAudioDevice(nullptr, 0, &voluto, &avuto, 0);
     if (!dispositivo_)
         return false;
-    segnalato_ = false;
+    // The device found at start-up stays open until a first sound has played
+    // and ended, so the start does not close it only to open it again.
+    segnalato_ = primo;
     accesso_.Collega(dispositivo_);
     // Unpaused at once, or the first sounds start late.
     SDL_PauseAudioDevice(dispositivo_, 0);
@@ -134,9 +138,24 @@ bool Uscita::Attiva() const
 void Uscita::Sveglia()
 {
     std::lock_guard vita(accesso_.Vita());
-    if (dispositivo_ || driver_.empty())
+    if (driver_.empty())
         return;
-    if (!ApriDispositivo())
+    if (dispositivo_) {
+        // Open since start-up: from now on it may close once silent.
+        SDL_LockAudioDevice(dispositivo_);
+        segnalato_ = false;
+        SDL_UnlockAudioDevice(dispositivo_);
+        return;
+    }
+    if (ApriDispositivo(false))
+        return;
+    // Drivers with a single device (SDL's dummy one) open it again only
+    // once the old one has closed.
+    {
+        std::unique_lock chiusura(chiusuraMutex_);
+        chiusa_.wait(chiusura, [this] { return !chiudendo_; });
+    }
+    if (!ApriDispositivo(false))
         Diagnostica("the audio device (" + driver_ + ") cannot be opened again; sounds stay silent");
 }
 
@@ -147,22 +166,34 @@ void Uscita::Guardia()
         silenzio_ = 0;
         if (fine_)
             return;
-        std::lock_guard vita(accesso_.Vita());
-        if (!dispositivo_)
-            continue;
-        // Checked again under the device lock: a command may have started a
-        // sound since the callback spoke.
-        SDL_LockAudioDevice(dispositivo_);
-        const bool muta = sorgente_.Silenziosa();
-        if (!muta)
-            segnalato_ = false;
-        SDL_UnlockAudioDevice(dispositivo_);
-        if (!muta)
-            continue;
-        // Nothing can start meanwhile: commands wait for Vita.
-        SDL_CloseAudioDevice(dispositivo_);
-        dispositivo_ = 0;
-        accesso_.Collega(0);
+        SDL_AudioDeviceID chiuso = 0;
+        {
+            std::lock_guard vita(accesso_.Vita());
+            if (!dispositivo_)
+                continue;
+            // Checked again under the device lock: a command may have started
+            // a sound since the callback spoke. Paused there, the callback
+            // never runs again, so a new device may open at once.
+            SDL_LockAudioDevice(dispositivo_);
+            const bool muta = sorgente_.Silenziosa();
+            if (muta)
+                SDL_PauseAudioDevice(dispositivo_, 1);
+            else
+                segnalato_ = false;
+            SDL_UnlockAudioDevice(dispositivo_);
+            if (!muta)
+                continue;
+            chiuso = std::exchange(dispositivo_, 0);
+            accesso_.Collega(0);
+            std::lock_guard chiusura(chiusuraMutex_);
+            chiudendo_ = true;
+        }
+        // SDL lets a closing device drain two buffers (about 25 ms): done
+        // outside the lock, so that no command and no rustle waits for it.
+        SDL_CloseAudioDevice(chiuso);
+        std::lock_guard chiusura(chiusuraMutex_);
+        chiudendo_ = false;
+        chiusa_.notify_all();
     }
 }
 

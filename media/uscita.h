@@ -8,6 +8,8 @@
 #include <SDL.h>
 
 #include <atomic>
+#include <condition_variable>
+#include <mutex>
 #include <string>
 #include <thread>
 
@@ -47,7 +49,7 @@ public:
 
 private:
     static void Richiamo(void *utente, Uint8 *flusso, int byte);
-    bool ApriDispositivo();
+    bool ApriDispositivo(bool primo);
     void Guardia();
 
     Sorgente &sorgente_;
@@ -57,7 +59,10 @@ private:
     bool segnalato_ = false;       // audio thread, or under the device lock: silence already told
     std::atomic<int> silenzio_{0}; // the callback's word to the guard
     std::atomic<bool> fine_{false};
-    std::jthread guardia_; // closes the device once silent; joined first
+    std::mutex chiusuraMutex_;
+    std::condition_variable chiusa_;
+    bool chiudendo_ = false; // the guard is closing a device, outside the lock
+    std::jthread guardia_;   // closes the device once silent; joined first
 };
 
 } // namespace belvane::media
