@@ -2,6 +2,7 @@
 
 #include "diagnostica.h"
 
+#include <chrono>
 #include <condition_variable>
 #include <cstdlib>
 #include <filesystem>
@@ -13,6 +14,8 @@
 namespace belvane::media {
 
 namespace {
+
+constexpr std::chrono::milliseconds kGrazia{400}; // silence this long closes the device
 
 bool Esiste(const std::filesystem::path &p)
 {
@@ -90,7 +93,11 @@ Uscita::Uscita(Sorgente &sorgente, AccessoAudio &accesso) : sorgente_(sorgente),
 Uscita::~Uscita()
 {
     if (guardia_.joinable()) {
-        fine_ = true;
+        {
+            std::lock_guard attesa(chiusuraMutex_);
+            fine_ = true;
+        }
+        chiusa_.notify_all();
         silenzio_ = 1;
         silenzio_.notify_one();
         guardia_.join();
@@ -164,6 +171,11 @@ void Uscita::Guardia()
     for (;;) {
         silenzio_.wait(0);
         silenzio_ = 0;
+        {
+            // A moment's grace: clicks in a row keep the device open.
+            std::unique_lock attesa(chiusuraMutex_);
+            chiusa_.wait_for(attesa, kGrazia, [this] { return fine_.load(); });
+        }
         if (fine_)
             return;
         SDL_AudioDeviceID chiuso = 0;
