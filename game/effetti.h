@@ -25,6 +25,10 @@ public:
     virtual void MuoviCarta(Int carta, Posizione dove) = 0;
     virtual Posizione PosizioneCarta(Int carta) const = 0;
     virtual void HideAllPanels() = 0;
+    // Around a deal: the cards placed in between are dealt, not moved by the
+    // player, so the window shows them at once.
+    virtual void InizioDistribuzione() {}
+    virtual void FineDistribuzione() {}
 
     virtual Suono &suono() = 0;
 

@@ -39,6 +39,7 @@ void Partita::PreparaPartita()
 void Partita::Mescola()
 {
     fx_.HideAllPanels();
+    fx_.InizioDistribuzione();
     caso_.Semina(germi_.Germe());
 
     // Never draw past the pool or deal past the table, whatever the caller left.
@@ -72,6 +73,7 @@ void Partita::Mescola()
         }
         ++k;
     }
+    fx_.FineDistribuzione();
 }
 
 void Partita::Carta_Click(Int index)
@@ -126,7 +128,8 @@ void Partita::Controllo()
         Finale();
         s_.Tentativo = 3;
     }
-    ++s_.Tentativo;
+    // Past the last attempt is the last attempt: Yes there always deals anew.
+    s_.Tentativo = static_cast<Int>(s_.Tentativo < 4 ? s_.Tentativo + 1 : 4);
 
     const std::string testo =
         s_.Tentativo < 4 ? std::to_string(s_.Tentativo) + kSuffissoTentativo : std::string(kAltraPartita);

@@ -1,11 +1,11 @@
 #include "brano_midi.h"
 
+#include "cartella.h"
 #include "diagnostica.h"
 
 #include <algorithm>
 #include <array>
 #include <cmath>
-#include <fstream>
 #include <iterator>
 
 namespace belvane::media {
@@ -243,17 +243,10 @@ std::optional<Brano> CaricaBrano(const std::string &percorso)
         Diagnostica(percorso + ": " + perche + "; the music stays silent");
         return std::nullopt;
     };
-    std::ifstream f(percorso, std::ios::binary);
-    if (!f)
-        return rifiuta("cannot be opened");
-    std::vector<uint8_t> dati;
-    char blocco[4096];
-    while (f.read(blocco, sizeof blocco) || f.gcount() > 0) {
-        dati.insert(dati.end(), blocco, blocco + f.gcount());
-        if (dati.size() > kFileMassimo)
-            return rifiuta("larger than any tune this player reads");
-    }
-    auto brano = LeggiBrano(dati);
+    const auto dati = LeggiFile(percorso, kFileMassimo);
+    if (!dati)
+        return rifiuta("cannot be opened, or larger than any tune this player reads");
+    auto brano = LeggiBrano(*dati);
     if (!brano)
         return rifiuta("not a Standard MIDI File this player can read");
     return brano;

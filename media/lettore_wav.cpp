@@ -1,6 +1,7 @@
 #include "lettore_wav.h"
 
 #include "brano_midi.h"
+#include "cartella.h"
 #include "diagnostica.h"
 
 #include <algorithm>
@@ -11,16 +12,59 @@
 namespace belvane::media {
 
 namespace {
+
+// The converted sound may take this much memory; the file a quarter of it.
+constexpr int kConvertitoMassimo = 1 << 28;
+
+uint32_t Le32(const uint8_t *p)
+{
+    return uint32_t{p[0]} | uint32_t{p[1]} << 8 | uint32_t{p[2]} << 16 | uint32_t{p[3]} << 24;
+}
+
+// SDL allocates what a chunk header claims before it reads the chunk, so a
+// few bytes claiming 4 GiB would take 4 GiB. Each chunk is cut to what the
+// file holds, which is all SDL would read of it anyway.
+void AccorciaBlocchi(std::vector<uint8_t> &wav)
+{
+    // SDL also takes a file that starts at the WAVE tag, without its RIFF header.
+    std::size_t pos = 0;
+    if (wav.size() >= 12 && !std::memcmp(wav.data(), "RIFF", 4) && !std::memcmp(wav.data() + 8, "WAVE", 4))
+        pos = 12;
+    else if (wav.size() >= 4 && !std::memcmp(wav.data(), "WAVE", 4))
+        pos = 4;
+    else
+        return;
+    while (pos + 8 <= wav.size()) {
+        uint8_t *lunghezza = wav.data() + pos + 4;
+        uint64_t lung = Le32(lunghezza);
+        if (lung > wav.size() - pos - 8) {
+            lung = wav.size() - pos - 8;
+            for (int i = 0; i < 4; ++i)
+                lunghezza[i] = static_cast<uint8_t>(lung >> 8 * i);
+        }
+        pos += 8 + lung + (lung & 1);
+    }
+}
+
 std::vector<float> Rifiuta(const std::string &percorso, std::string_view perche)
 {
     Diagnostica(percorso + ": " + std::string(perche) + "; the card sound stays silent");
     return {};
 }
+
 } // namespace
 
 std::vector<float> CaricaWav(const std::string &percorso)
 {
-    SDL_RWops *rw = SDL_RWFromFile(percorso.c_str(), "rb");
+    const auto dati = LeggiFile(percorso, kConvertitoMassimo / 4);
+    return dati ? DecodificaWav(*dati, percorso) : Rifiuta(percorso, "missing, unreadable or too large");
+}
+
+std::vector<float> DecodificaWav(std::span<const uint8_t> file, const std::string &percorso)
+{
+    std::vector<uint8_t> copia(file.begin(), file.end());
+    AccorciaBlocchi(copia);
+    SDL_RWops *rw = SDL_RWFromConstMem(copia.data(), static_cast<int>(copia.size()));
     if (!rw)
         return Rifiuta(percorso, SDL_GetError());
     SDL_AudioSpec formato{};
@@ -35,7 +79,7 @@ std::vector<float> CaricaWav(const std::string &percorso)
     if (SDL_BuildAudioCVT(&cvt, formato.format, formato.channels, formato.freq, AUDIO_F32SYS, 2, kFrequenza) < 0)
         return Rifiuta(percorso, std::string("its format cannot be converted: ") + SDL_GetError());
     const int dimensione = static_cast<int>(byte);
-    if (dimensione <= 0 || cvt.len_mult <= 0 || dimensione > (1 << 28) / cvt.len_mult)
+    if (dimensione <= 0 || cvt.len_mult <= 0 || dimensione > kConvertitoMassimo / cvt.len_mult)
         return Rifiuta(percorso, "no sound in it, or too long");
     std::vector<Uint8> buffer(static_cast<std::size_t>(dimensione) * static_cast<std::size_t>(cvt.len_mult));
     std::memcpy(buffer.data(), wav.get(), byte);
@@ -48,6 +92,8 @@ std::vector<float> CaricaWav(const std::string &percorso)
         convertiti = cvt.len_cvt;
     }
     std::vector<float> campioni(static_cast<std::size_t>(convertiti) / (2 * sizeof(float)) * 2);
+    if (campioni.empty())
+        return Rifiuta(percorso, "shorter than one frame");
     std::memcpy(campioni.data(), buffer.data(), campioni.size() * sizeof(float));
     return campioni;
 }

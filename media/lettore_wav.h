@@ -7,8 +7,10 @@
 
 #include "lettore.h"
 
+#include <cstdint>
 #include <functional>
 #include <memory>
+#include <span>
 #include <vector>
 
 namespace belvane::media {
@@ -55,5 +57,7 @@ std::vector<float> Variazione(const std::vector<float> &campioni, double altezza
 // Decodes a wave file into interleaved stereo float at the mix's rate;
 // empty when SDL cannot read or convert it.
 std::vector<float> CaricaWav(const std::string &percorso);
+// The same from the file's bytes; `percorso` names it in diagnostics.
+std::vector<float> DecodificaWav(std::span<const uint8_t> file, const std::string &percorso = "wave");
 
 } // namespace belvane::media

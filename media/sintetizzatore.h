@@ -9,6 +9,7 @@
 #include <atomic>
 #include <chrono>
 #include <condition_variable>
+#include <istream>
 #include <memory>
 #include <mutex>
 #include <string>
@@ -22,6 +23,11 @@ namespace belvane::media {
 // the system's default-GM link may point to a 141 MiB one that would be read
 // whole into memory. That link is the fallback.
 std::string SoundFontPredefinito();
+
+// The SoundFont's RIFF layout, checked before FluidSynth sees the file: on a
+// broken one its fallback loader (libinstpatch) prints to stderr.
+bool SoundFontIntegro(std::istream &f);
+bool SoundFontIntegro(const std::string &percorso);
 
 // FluidSynth writes to stderr unless every level has a handler.
 void SilenziaFluidSynth();

@@ -10,8 +10,12 @@ Pannello::Pannello(QualePannello quale, const QString &testo, Qt::ScrollBarPolic
     : QPlainTextEdit(testo, parent), quale_(quale)
 {
     static constexpr std::array<const char *, 3> kNomi{"Text2", "Text3", "Text4"};
+    static constexpr std::array<const char *, 3> kTitoli{"Rules", "Regole", "About"};
     setObjectName(QString::fromLatin1(kNomi[static_cast<std::size_t>(quale)]));
+    setAccessibleName(QString::fromLatin1(kTitoli[static_cast<std::size_t>(quale)]));
     setReadOnly(true);
+    // A reader can walk the text with the keyboard's cursor, line by line.
+    setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     setVerticalScrollBarPolicy(barra);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setLineWrapMode(QPlainTextEdit::WidgetWidth);

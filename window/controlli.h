@@ -11,6 +11,7 @@
 namespace belvane {
 
 // The client area. A press on it, outside every control, is Form_MouseDown.
+// It also takes the table's keys: those a focused card ignores come here.
 class Tappeto final : public QWidget {
     Q_OBJECT
 public:
@@ -19,10 +20,37 @@ public:
 signals:
     void MouseDown();
     void Ridimensionato();
+    // An arrow key: one slot in that direction.
+    void Freccia(int dRiga, int dColonna);
+    // Return or Space on the slot that has the focus.
+    void Invio();
+    // The table itself got the keyboard focus (Tab, a click, the window's activation).
+    void FuocoEntrato();
 
 protected:
     void mousePressEvent(QMouseEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void focusInEvent(QFocusEvent *event) override;
+    void focusOutEvent(QFocusEvent *event) override;
+};
+
+// The keyboard's focus frame: a contrasting ring around one slot, over the
+// cards, letting every click through to what lies beneath.
+class Cornice final : public QWidget {
+public:
+    explicit Cornice(QWidget *parent);
+    // Surrounds `slot` (pixels, in the parent's coordinates) with a bright
+    // ring `spessore` pixels wide, edged in black on both sides.
+    void Circonda(QRect slot, int spessore);
+    // How far the frame reaches beyond the slot, for a ring of `spessore`.
+    static int Margine(int spessore) { return spessore + 2; }
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    int spessore_ = 2;
 };
 
 // One card image: always the same card, moved about the table. Its position

@@ -2,6 +2,7 @@
 
 #include "risorse.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QScreen>
@@ -15,12 +16,20 @@ namespace {
 constexpr int kLarghezzaIniziale = 535; // client area at creation, in pixels
 constexpr int kAltezzaIniziale = 364;
 constexpr double kPausaTitolo = 3; // seconds
+// The focus frame's bright ring, in logical units, and never thinner than this many pixels.
+constexpr double kSpessoreCornice = 2;
+constexpr int kSpessoreMinimo = 2;
+
+// Whether a position lies on the table rather than on the pile beside it.
+bool SulTavolo(Posizione p) { return p.left < kLarghezzaLogica && p.top < kAltezzaLogica; }
 } // namespace
 
 Form1::Form1(Dipendenze dipendenze)
     : dip_(std::move(dipendenze)), partita_(*this, *dip_.germi), menu_(CostruisciMenu(*menuBar())),
       cache_([this] { QMetaObject::invokeMethod(this, &Form1::CarteDisegnate, Qt::QueuedConnection); }),
       tappeto_(new Tappeto(this)), copertina_(new Copertina(risorse::Copertina(), tappeto_)),
+      scivolata_(dip_.scivolata,
+                 [this](CartaWidget &carta, Posizione dove) { carta.setGeometry(RettangoloCarta(dove)); }),
       pannelli_(tappeto_, [this](Pannello &p) { PiazzaPannello(p); })
 {
     setObjectName(QStringLiteral("Form1"));
@@ -33,9 +42,12 @@ Form1::Form1(Dipendenze dipendenze)
     for (Int k = 1; k <= kCarte; ++k) {
         carta_[k] = new CartaWidget(k, cache_, tappeto_);
         carta_[k]->posizione = {660, 10};
-        connect(carta_[k], &CartaWidget::Click, this, &Form1::Carta_Click);
+        connect(carta_[k], &CartaWidget::Click, this, &Form1::CartaCliccata);
+        // A screen reader says the card's name, as its tool-tip shows it.
+        carta_[k]->setAccessibleName(QString::fromStdString(partita_.stato().NomeCarta[k]).trimmed());
         perTips[k] = carta_[k];
     }
+    cornice_ = new Cornice(tappeto_);
     const QImage primaCarta = risorse::CartaBmp(1);
     if (!primaCarta.isNull())
         cartaLogica_ = primaCarta.size();
@@ -46,6 +58,13 @@ Form1::Form1(Dipendenze dipendenze)
 
     connect(tappeto_, &Tappeto::MouseDown, this, &Form1::Form_MouseDown);
     connect(tappeto_, &Tappeto::Ridimensionato, this, &Form1::Form_Resize);
+    connect(tappeto_, &Tappeto::Freccia, this, &Form1::Freccia);
+    connect(tappeto_, &Tappeto::Invio, this, &Form1::Invio);
+    // Tab or a click on the bare table lands on the table: the focus goes back to the card in the focused slot.
+    connect(tappeto_, &Tappeto::FuocoEntrato, this, [this] {
+        if (distribuito_ && partita_.stato().Tavolo[fuoco_.riga][fuoco_.colonna] != 0)
+            MostraFuoco();
+    });
     connect(menu_.Nuova, &QAction::triggered, this, &Form1::Nuova_Click);
     connect(menu_.esci, &QAction::triggered, this, &Form1::esci_Click);
     connect(opzioni_, &Opzioni::PauseMusic, this, [this] { suono_->PauseMusic(); });
@@ -93,6 +112,10 @@ void Form1::Form_Activate()
 {
     if (chiusa_)
         return;
+    // A card still in flight lands before the table is cleared.
+    scivolata_.Termina();
+    distribuito_ = false;
+    PiazzaCornice();
     menu_.Nuova->setEnabled(false);
     partita_.PreparaPartita();
     copertina_->setGeometry(tappeto_->rect());
@@ -134,16 +157,18 @@ QSize Form1::DimensioneCarta() const
             std::max(1, static_cast<int>(std::lround(cartaLogica_.height() * s)))};
 }
 
-void Form1::PiazzaCarta(CartaWidget &carta)
+QRect Form1::RettangoloCarta(Posizione dove) const
 {
     // Centred in the box its slot maps to.
     const double sx = tappeto_->width() / kLarghezzaLogica;
     const double sy = tappeto_->height() / kAltezzaLogica;
     const QSize dimensione = DimensioneCarta();
-    const double x = carta.posizione.left * sx + (cartaLogica_.width() * sx - dimensione.width()) / 2;
-    const double y = carta.posizione.top * sy + (cartaLogica_.height() * sy - dimensione.height()) / 2;
-    carta.setGeometry(QRect(QPoint(static_cast<int>(std::lround(x)), static_cast<int>(std::lround(y))), dimensione));
+    const double x = dove.left * sx + (cartaLogica_.width() * sx - dimensione.width()) / 2;
+    const double y = dove.top * sy + (cartaLogica_.height() * sy - dimensione.height()) / 2;
+    return QRect(QPoint(static_cast<int>(std::lround(x)), static_cast<int>(std::lround(y))), dimensione);
 }
+
+void Form1::PiazzaCarta(CartaWidget &carta) { carta.setGeometry(RettangoloCarta(carta.posizione)); }
 
 void Form1::Form_Resize()
 {
@@ -151,6 +176,8 @@ void Form1::Form_Resize()
     // card changes its slot and nothing is dealt again.
     if (isMinimized() || tappeto_->width() <= 0 || tappeto_->height() <= 0)
         return;
+    // A card in flight lands in its slot at the new size.
+    scivolata_.Termina();
     // Cards already shown at another size are shown scaled while all forty
     // are drawn at the new size in the background; the first showing draws
     // them as they are painted.
@@ -165,6 +192,7 @@ void Form1::Form_Resize()
         PiazzaCarta(*carta_[k]);
     copertina_->setGeometry(tappeto_->rect());
     pannelli_.PerOgni([this](Pannello &p) { PiazzaPannello(p); });
+    PiazzaCornice();
 }
 
 void Form1::CarteDisegnate()
@@ -190,9 +218,117 @@ void Form1::PiazzaPannello(Pannello &pannello)
 
 void Form1::MuoviCarta(Int carta, Posizione dove)
 {
+    // The position changes now; a player's move only lets the picture follow.
     CartaWidget &widget = *carta_.at(carta);
+    const Posizione da = scivolata_.Disegnata(widget);
     widget.posizione = dove;
+    if (!distribuendo_ && scivolata_.Accesa() && SulTavolo(da) && SulTavolo(dove) && isVisible()) {
+        widget.stackUnder(cornice_); // over the other cards on its way
+        scivolata_.Avvia(widget, da);
+        return;
+    }
+    scivolata_.Ferma(widget);
     PiazzaCarta(widget);
+}
+
+void Form1::InizioDistribuzione()
+{
+    // A reshuffle or a new deal ends any glide at once: a deal shows no motion.
+    scivolata_.Termina();
+    distribuendo_ = true;
+}
+
+void Form1::FineDistribuzione()
+{
+    distribuendo_ = false;
+    distribuito_ = true;
+    fuoco_ = {1, 1};
+    annunciato_ = {};
+    MostraFuoco();
+}
+
+void Form1::Carta_Click(Int index)
+{
+    partita_.Carta_Click(index);
+    // The focus keeps its slot: what stands there now may be a free space.
+    MostraFuoco();
+}
+
+void Form1::Form_MouseDown()
+{
+    pannelli_.HideAllPanels();
+    tastiera_ = false;
+    PiazzaCornice();
+}
+
+void Form1::CartaCliccata(Int carta)
+{
+    tastiera_ = false;
+    const Griglia &tavolo = partita_.stato().Tavolo;
+    for (int r = 1; r <= kRighe; ++r)
+        for (int c = 1; c <= kColonne; ++c)
+            if (tavolo[r][c] == carta)
+                fuoco_ = {r, c};
+    Carta_Click(carta);
+}
+
+void Form1::Freccia(int dRiga, int dColonna)
+{
+    if (!distribuito_ || chiusa_)
+        return;
+    tastiera_ = true;
+    fuoco_ = {std::clamp(fuoco_.riga + dRiga, 1, int{kRighe}), std::clamp(fuoco_.colonna + dColonna, 1, int{kColonne})};
+    MostraFuoco();
+}
+
+void Form1::Invio()
+{
+    if (!distribuito_ || chiusa_)
+        return;
+    tastiera_ = true;
+    // A card acts as if clicked; a free space does nothing.
+    if (const Int carta = partita_.stato().Tavolo[fuoco_.riga][fuoco_.colonna])
+        Carta_Click(carta);
+    else
+        PiazzaCornice();
+}
+
+void Form1::MostraFuoco()
+{
+    if (chiusa_ || !distribuito_) {
+        PiazzaCornice();
+        return;
+    }
+    const Int carta = partita_.stato().Tavolo[fuoco_.riga][fuoco_.colonna];
+    QWidget *bersaglio = carta_.at(carta);
+    if (carta == 0) {
+        bersaglio = tappeto_;
+        tappeto_->setAccessibleName(
+            QStringLiteral("Free space, row %1, column %2").arg(fuoco_.riga).arg(fuoco_.colonna));
+    }
+    // Qt tells an active screen reader when the focus changes widget; from
+    // one free space to another the widget stays the table, so that is told
+    // here, as is everything while no reader has switched Qt's side on.
+    const bool stesso = bersaglio->hasFocus();
+    bersaglio->setFocus(Qt::OtherFocusReason);
+    if (fuoco_ != annunciato_ && (stesso || !QAccessible::isActive())) {
+        QAccessibleEvent evento(bersaglio, QAccessible::Focus);
+        QAccessible::updateAccessibility(&evento);
+    }
+    annunciato_ = fuoco_;
+    PiazzaCornice();
+}
+
+void Form1::PiazzaCornice()
+{
+    if (!tastiera_ || !distribuito_ || chiusa_) {
+        cornice_->hide();
+        return;
+    }
+    const double scala = std::min(tappeto_->width() / kLarghezzaLogica, tappeto_->height() / kAltezzaLogica);
+    const int spessore = std::max(kSpessoreMinimo, static_cast<int>(std::lround(kSpessoreCornice * scala)));
+    cornice_->Circonda(RettangoloCarta(partita_.PosizioneSlot(fuoco_.riga, fuoco_.colonna)), spessore);
+    cornice_->show();
 }
 
 Posizione Form1::PosizioneCarta(Int carta) const { return carta_.at(carta)->posizione; }

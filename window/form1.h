@@ -11,11 +11,13 @@
 #include "orologio.h"
 #include "pannelli.h"
 #include "partita.h"
+#include "scivolata.h"
 #include "suoni_programma.h"
 
 #include <QMainWindow>
 
 #include <array>
+#include <chrono>
 #include <functional>
 #include <memory>
 
@@ -27,6 +29,8 @@ struct Dipendenze {
     std::unique_ptr<SorgenteGermi> germi = std::make_unique<GermiDallOrologio>();
     std::unique_ptr<OrologioPausa> orologio = std::make_unique<OrologioDiSistema>();
     std::function<Risposta(QWidget *parent, const QString &titolo, const QString &testo)> chiedi = ChiediSiNo;
+    // How long a moved card's picture takes to reach its new slot; zero shows it there at once.
+    std::chrono::milliseconds scivolata{120};
 };
 
 class Form1 final : public QMainWindow, private Effetti {
@@ -43,12 +47,16 @@ public:
     QWidget &copertina() { return *copertina_; }
     QWidget &tappeto() { return *tappeto_; }
     bool chiusa() const { return chiusa_; }
+    // The slot the keyboard acts on, and the frame that shows it.
+    Slot fuoco() const { return fuoco_; }
+    const QWidget &cornice() const { return *cornice_; }
+    bool InVolo() const { return scivolata_.InVolo(); }
 
     // The handlers.
     void Form_Activate() override;
     void Form_Resize();
-    void Form_MouseDown() { pannelli_.HideAllPanels(); }
-    void Carta_Click(Int index) { partita_.Carta_Click(index); }
+    void Form_MouseDown();
+    void Carta_Click(Int index);
     void Nuova_Click() { partita_.Nuova_Click(); }
     void esci_Click() { close(); }
 
@@ -61,15 +69,27 @@ private:
     void Form_Unload();
     // Places a control given in logical units onto the client area.
     QRect Mappa(double left, double top, double larghezza, double altezza) const;
+    // The pixels a card's picture takes with its top-left corner at `dove`.
+    QRect RettangoloCarta(Posizione dove) const;
     QSize DimensioneCarta() const;
     void PiazzaCarta(CartaWidget &carta);
     void CarteDisegnate();
+    // The keyboard: a card clicked with the mouse, an arrow, Return or Space.
+    void CartaCliccata(Int carta);
+    void Freccia(int dRiga, int dColonna);
+    void Invio();
+    // Gives the keyboard focus to what stands in the focused slot, telling a
+    // screen reader, and places the frame.
+    void MostraFuoco();
+    void PiazzaCornice();
     void PiazzaPannello(Pannello &pannello);
 
     // Effetti
     void MuoviCarta(Int carta, Posizione dove) override;
     Posizione PosizioneCarta(Int carta) const override;
     void HideAllPanels() override { pannelli_.HideAllPanels(); }
+    void InizioDistribuzione() override;
+    void FineDistribuzione() override;
     Suono &suono() override { return *suono_; }
     Risposta Chiedi(const std::string &titolo, const std::string &testo) override;
     void ChiudiFinestra() override { close(); }
@@ -81,11 +101,18 @@ private:
     Tappeto *tappeto_;                              // central widget, owned by the window
     std::array<CartaWidget *, kCarte + 1> carta_{}; // owned by the table; [0] unused
     Copertina *copertina_;
+    Cornice *cornice_ = nullptr; // over the cards, under the panels
+    Scivolata scivolata_;
     Pannelli pannelli_;
     Opzioni *opzioni_;
     std::unique_ptr<Suono> suono_;
     QSizeF cartaLogica_{kLarghezzaCarta, kAltezzaCarta}; // card size in logical units, from card 1's picture
     QSize cartaMostrata_; // the card size the last resize mapped to; empty before the first
+    Slot fuoco_{1, 1};
+    Slot annunciato_{};        // the slot a screen reader was last told of
+    bool tastiera_ = false;    // a key was used since the last mouse click: the frame shows
+    bool distribuito_ = false; // cards are on the table (not the title pause)
+    bool distribuendo_ = false;
     bool attivata_ = false;
     bool chiusa_ = false;
 };

@@ -11,6 +11,7 @@
 
 #include <array>
 #include <set>
+#include <vector>
 
 namespace {
 
@@ -82,6 +83,76 @@ TEST(CarteBmp, EachMatchesItsDrawingRightWayUpInAnExactBitmap)
         }
     }
     EXPECT_EQ(impronte.size(), 40u);
+}
+
+// Patches of non-white pixels, touching corners counting as touching.
+int Macchie(const QImage &img)
+{
+    std::vector<int> visto(kW * kH, 0);
+    int n = 0;
+    for (int i = 0; i < kW * kH; ++i) {
+        if (visto[i] || (img.pixel(i % kW, i / kW) & 0xFFFFFF) == 0xFFFFFF)
+            continue;
+        ++n;
+        std::vector<int> pila{i};
+        visto[i] = 1;
+        while (!pila.empty()) {
+            const int j = pila.back();
+            pila.pop_back();
+            for (int dy = -1; dy <= 1; ++dy)
+                for (int dx = -1; dx <= 1; ++dx) {
+                    const int x = j % kW + dx, y = j / kW + dy;
+                    if (x < 0 || y < 0 || x >= kW || y >= kH || visto[y * kW + x] ||
+                        (img.pixel(x, y) & 0xFFFFFF) == 0xFFFFFF)
+                        continue;
+                    visto[y * kW + x] = 1;
+                    pila.push_back(y * kW + x);
+                }
+        }
+    }
+    return n;
+}
+
+// At their own size the pips are counted at a glance only if no emblem runs
+// into another: white between them, so each (or each crossed pair of swords
+// or clubs) is a patch of its own.
+TEST(CarteBmp, PipsStandApartWithWhiteBetween)
+{
+    // Separate figures of a long suit from two to seven: crossed pairs count once.
+    constexpr std::array<int, 6> kLunghi{1, 3, 2, 3, 4, 5};
+    for (int code = 1; code <= 40; ++code) {
+        const int rango = (code - 1) % 10 + 1, seme = (code - 1) / 10;
+        if (rango < 2 || rango > 7)
+            continue;
+        const bool lungo = seme == 0 || seme == 3;
+        EXPECT_EQ(Macchie(DecodificaBmp(LeggiFile(FileCarta(code)))), lungo ? kLunghi[rango - 2] : rango)
+            << "card " << code;
+    }
+}
+
+// The four knaves, horsemen and kings are four drawings each, not one with
+// the emblem swapped: any two of a rank differ in a fifth of their pixels.
+TEST(CarteBmp, FiguresOfOneRankDifferInAFifthOfTheirPixels)
+{
+    constexpr double kMinimo = 0.20;
+    constexpr int kSoglia = 24; // a channel must move this much to count
+    for (int rango : {8, 9, 10}) {
+        std::array<QImage, 4> figure;
+        for (int s = 0; s < 4; ++s)
+            figure[s] = DecodificaBmp(LeggiFile(FileCarta(s * 10 + rango)));
+        double minima = 1;
+        for (int a = 0; a < 4; ++a)
+            for (int b = a + 1; b < 4; ++b) {
+                int diversi = 0;
+                for (int y = 0; y < kH; ++y)
+                    for (int x = 0; x < kW; ++x)
+                        diversi += DifferenzaMassima(figure[a].copy(x, y, 1, 1), figure[b].copy(x, y, 1, 1)) > kSoglia;
+                const double quota = double(diversi) / (kW * kH);
+                minima = std::min(minima, quota);
+                EXPECT_GE(quota, kMinimo) << "rank " << rango << ", suits " << a << " and " << b;
+            }
+        std::printf("rank %d: least pairwise difference %.1f%%\n", rango, 100 * minima);
+    }
 }
 
 TEST(Copertina, BaselineJfif101Of532x362WithThreeComponents)

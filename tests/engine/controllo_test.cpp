@@ -77,6 +77,20 @@ TEST(Controllo, AttemptsRunOneTwoThreeThenAnotherGame)
     EXPECT_EQ(banco.finestra.Conta("PlayFinaleTune"), 0);
 }
 
+TEST(Controllo, ACheckPastTheLastAttemptStillOffersANewGame)
+{
+    for (const Int tentativo : {Int{4}, Int{5}, Int{7}, Int{32767}}) {
+        test::Banco banco;
+        banco.Posa(kFermo, tentativo);
+        banco.partita.Controllo();
+        ASSERT_EQ(banco.finestra.domande.size(), 1u) << tentativo;
+        EXPECT_EQ(banco.finestra.domande.back().titolo, "Peccato !!!");
+        EXPECT_EQ(banco.finestra.domande.back().testo, "Altra partita?");
+        EXPECT_EQ(banco.finestra.Conta("Form_Activate"), 1) << tentativo; // Yes dealt a new game
+        EXPECT_EQ(banco.partita.stato().Tentativo, 1);
+    }
+}
+
 TEST(Controllo, NoClosesTheWindowAtEveryStop)
 {
     for (int tentativo = 1; tentativo <= 3; ++tentativo) {

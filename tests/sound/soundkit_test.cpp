@@ -10,7 +10,7 @@
 namespace belvane::sound {
 namespace {
 
-Bytes chunk(std::uint8_t length, Bytes body)
+Bytes Chunk(std::uint8_t length, Bytes body)
 {
     body.insert(body.begin(), {'M', 'T', 'r', 'k', 0, 0, 0, length});
     return body;
@@ -26,45 +26,45 @@ TEST(MidiEncoding, QuantitiesTracksAndFileHeader)
                                                           {0x0FFFFFFF, {0xFF, 0xFF, 0xFF, 0x7F}}};
     for (const auto &[value, bytes] : quantities) {
         Bytes out;
-        append_vlq(out, value);
+        AppendVlq(out, value);
         EXPECT_EQ(out, bytes) << value;
     }
 
     // Added out of order: a repeated key ends before it sounds again, and the
     // program change at the same tick comes first; an early end is ignored.
     MidiTrack track;
-    track.note(100, 0, 60, 90, 100);
-    track.note(0, 0, 60, 80, 100);
-    track.program(0, 0, 24);
-    track.end_at(150);
-    EXPECT_EQ(track.chunk(), chunk(23, {0x00, 0xC0, 24, 0x00, 0x90, 60, 80, 0x64, 0x80, 60,   64,  0x00,
+    track.Note(100, 0, 60, 90, 100);
+    track.Note(0, 0, 60, 80, 100);
+    track.Program(0, 0, 24);
+    track.EndAt(150);
+    EXPECT_EQ(track.Chunk(), Chunk(23, {0x00, 0xC0, 24, 0x00, 0x90, 60, 80, 0x64, 0x80, 60,   64,  0x00,
                                         0x90, 60,   90, 0x64, 0x80, 60, 64, 0x00, 0xFF, 0x2F, 0x00}));
     MidiTrack silent;
-    silent.end_at(0x80);
-    EXPECT_EQ(silent.chunk(), chunk(5, {0x81, 0x00, 0xFF, 0x2F, 0x00}));
+    silent.EndAt(0x80);
+    EXPECT_EQ(silent.Chunk(), Chunk(5, {0x81, 0x00, 0xFF, 0x2F, 0x00}));
 
     std::array<MidiTrack, 2> tracks;
-    tracks[0].tempo(0, 500000);
-    tracks[0].time_signature(0, 6, 3);
+    tracks[0].Tempo(0, 500000);
+    tracks[0].TimeSignature(0, 6, 3);
     Bytes expected = {'M', 'T', 'h', 'd', 0, 0, 0, 6, 0, 1, 0, 2, 0x01, 0xE0};
-    for (const Bytes &c : {chunk(19,
+    for (const Bytes &c : {Chunk(19,
                                  {0x00, 0xFF, 0x51, 0x03, 0x07, 0xA1, 0x20, 0x00, 0xFF, 0x58, 0x04, 6, 3, 24, 8, 0x00,
                                   0xFF, 0x2F, 0x00}),
-                           chunk(4, {0x00, 0xFF, 0x2F, 0x00})})
+                           Chunk(4, {0x00, 0xFF, 0x2F, 0x00})})
         expected.insert(expected.end(), c.begin(), c.end());
-    EXPECT_EQ(encode_midi_file(480, tracks), expected);
+    EXPECT_EQ(EncodeMidiFile(480, tracks), expected);
 }
 
 TEST(MidiEncoding, RejectsValuesThatDoNotFitTheirBytes)
 {
     Bytes out;
-    EXPECT_THROW(append_vlq(out, 0x10000000), std::out_of_range);
+    EXPECT_THROW(AppendVlq(out, 0x10000000), std::out_of_range);
     MidiTrack track;
-    EXPECT_THROW(track.note(0, 16, 60, 90, 10), std::out_of_range);
-    EXPECT_THROW(track.note(0, 0, 128, 90, 10), std::out_of_range);
-    EXPECT_THROW(track.note(0, 0, 60, 0, 10), std::invalid_argument);
-    EXPECT_THROW(track.tempo(0, 0x1000000), std::out_of_range);
-    EXPECT_THROW(encode_midi_file(480, {}), std::invalid_argument);
+    EXPECT_THROW(track.Note(0, 16, 60, 90, 10), std::out_of_range);
+    EXPECT_THROW(track.Note(0, 0, 128, 90, 10), std::out_of_range);
+    EXPECT_THROW(track.Note(0, 0, 60, 0, 10), std::invalid_argument);
+    EXPECT_THROW(track.Tempo(0, 0x1000000), std::out_of_range);
+    EXPECT_THROW(EncodeMidiFile(480, {}), std::invalid_argument);
 }
 
 TEST(WaveEncoding, HeaderDescribesTheSamples)
@@ -76,8 +76,8 @@ TEST(WaveEncoding, HeaderDescribesTheSamples)
         'd', 'a', 't', 'a', 8,  0, 0,    0,    0,   0,   0xFF, 0xFF, 0x34, 0x12, 0x00, 0x80}; // 44100 Hz, 176400
                                                                                               // bytes/s, stereo, 16
                                                                                               // bits
-    EXPECT_EQ(encode_wave_pcm16(samples, 44100, 2), expected);
-    EXPECT_THROW(encode_wave_pcm16(std::span(samples).first(3), 44100, 2), std::invalid_argument);
+    EXPECT_EQ(EncodeWavePcm16(samples, 44100, 2), expected);
+    EXPECT_THROW(EncodeWavePcm16(std::span(samples).first(3), 44100, 2), std::invalid_argument);
 }
 
 TEST(ScoreNotation, KeysBarsAndChords)
@@ -86,36 +86,36 @@ TEST(ScoreNotation, KeysBarsAndChords)
     const std::pair<const char *, int> keys[] = {{"C4", 60},  {"A4", 69},  {"G#5", 80},
                                                  {"Bb3", 58}, {"Cb4", 59}, {"B#3", 60}};
     for (const auto &[name, key] : keys)
-        EXPECT_EQ(parse_key(name), key) << name;
+        EXPECT_EQ(ParseKey(name), key) << name;
     for (const char *bad : {"H4", "C", "c4", "C#", "C4x", "Cb-1", "G10"})
-        EXPECT_THROW(parse_key(bad), std::invalid_argument) << bad;
+        EXPECT_THROW(ParseKey(bad), std::invalid_argument) << bad;
 
-    const std::vector<Step> bar = parse_bar("  E5/2 r/1  G#4/3 ", 6);
+    const std::vector<Step> bar = ParseBar("  E5/2 r/1  G#4/3 ", 6);
     ASSERT_EQ(bar.size(), 3u);
     EXPECT_EQ(bar[0].key, 76);
     EXPECT_EQ(bar[0].steps, 2);
     EXPECT_EQ(bar[1].key, kRestKey);
     EXPECT_EQ(bar[2].key, 68);
     for (const char *bad : {"E5/2 A5/1", "E5/4 A5/3", "E5/0 A5/6", "E5 A5/6", ""})
-        EXPECT_THROW(parse_bar(bad, 6), std::invalid_argument) << bad;
+        EXPECT_THROW(ParseBar(bad, 6), std::invalid_argument) << bad;
 
-    const Chord e7 = parse_chord("E7");
+    const Chord e7 = ParseChord("E7");
     EXPECT_EQ(e7.root, 4);
     EXPECT_EQ(e7.intervals, (std::vector<int>{0, 4, 7, 10}));
-    EXPECT_EQ(parse_chord("Bbm").root, 10);
-    EXPECT_EQ(parse_chord("Bbm").intervals, (std::vector<int>{0, 3, 7}));
-    EXPECT_THROW(parse_chord("Esus4"), std::invalid_argument);
+    EXPECT_EQ(ParseChord("Bbm").root, 10);
+    EXPECT_EQ(ParseChord("Bbm").intervals, (std::vector<int>{0, 3, 7}));
+    EXPECT_THROW(ParseChord("Esus4"), std::invalid_argument);
     // Each tone at its lowest key from G3 upwards: E7 over G3 is G#3 B3 D4 E4.
-    EXPECT_EQ(chord_keys(e7, 55), (std::vector<int>{56, 59, 62, 64}));
-    EXPECT_EQ(key_at_or_above(7, 55), 55);
-    EXPECT_EQ(key_at_or_above(6, 55), 66);
-    EXPECT_EQ(parse_chord_bar("Dm G7").size(), 2u);
-    EXPECT_THROW(parse_chord_bar(""), std::invalid_argument);
-    EXPECT_THROW(parse_chord_bar("C F G"), std::invalid_argument);
+    EXPECT_EQ(ChordKeys(e7, 55), (std::vector<int>{56, 59, 62, 64}));
+    EXPECT_EQ(KeyAtOrAbove(7, 55), 55);
+    EXPECT_EQ(KeyAtOrAbove(6, 55), 66);
+    EXPECT_EQ(ParseChordBar("Dm G7").size(), 2u);
+    EXPECT_THROW(ParseChordBar(""), std::invalid_argument);
+    EXPECT_THROW(ParseChordBar("C F G"), std::invalid_argument);
 }
 
 // The note-ons (tick, key, velocity) of a chunk written by MidiTrack: no running status.
-std::vector<std::array<int, 3>> note_ons(const Bytes &chunk)
+std::vector<std::array<int, 3>> NoteOns(const Bytes &chunk)
 {
     std::vector<std::array<int, 3>> found;
     int tick = 0;
@@ -138,16 +138,16 @@ TEST(ScoreNotation, PlayLineTransposesAccentsAndSustainsWholeBarsInTremolo)
     const Grid grid{240, 6};
     const std::array<std::string_view, 2> bars = {"A4/1 r/2 C5/3", "E5/6"};
     MidiTrack plain;
-    EXPECT_EQ(play_line(plain, Voice{0, 12, 80, 0}, grid, 1440, bars), 3u * 1440u);
-    EXPECT_EQ(note_ons(plain.chunk()),
+    EXPECT_EQ(PlayLine(plain, Voice{0, 12, 80, 0}, grid, 1440, bars), 3u * 1440u);
+    EXPECT_EQ(NoteOns(plain.Chunk()),
               (std::vector<std::array<int, 3>>{{1440, 81, 88}, {2160, 84, 84}, {2880, 88, 88}}));
 
     // Only the whole-bar E5 is sustained: it fills 1440 - 40 ticks with 17
     // strokes every 80, the first with the accent, the others at 7 and 8
     // tenths of it; the shorter A4 and C5 are struck once.
     MidiTrack tremolo;
-    play_line(tremolo, Voice{0, 0, 100, 40, Articulation::Tremolo}, grid, 0, bars);
-    const auto strokes = note_ons(tremolo.chunk());
+    PlayLine(tremolo, Voice{0, 0, 100, 40, Articulation::Tremolo}, grid, 0, bars);
+    const auto strokes = NoteOns(tremolo.Chunk());
     ASSERT_EQ(strokes.size(), 1u + 1u + 17u);
     EXPECT_EQ((std::vector{strokes[1], strokes[2], strokes[3], strokes[4]}),
               (std::vector<std::array<int, 3>>{{720, 72, 104}, {1440, 76, 108}, {1520, 76, 75}, {1600, 76, 86}}));

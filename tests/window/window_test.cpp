@@ -2,6 +2,7 @@
 #include "form1.h"
 #include "suono_registrato.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QMenuBar>
 #include <QTest>
@@ -45,9 +46,10 @@ struct Finestra {
     OrologioFinto *orologio = nullptr;
     std::unique_ptr<Form1> form;
 
-    explicit Finestra(double inizio = 36000.2)
+    explicit Finestra(double inizio = 36000.2, std::chrono::milliseconds scivolata = {})
     {
         Dipendenze d;
+        d.scivolata = scivolata;
         d.germi = std::make_unique<GermiFissi>();
         auto o = std::make_unique<OrologioFinto>();
         o->t = inizio;
@@ -346,6 +348,243 @@ TEST(Finestra, ExitDuringThePauseEndsBeforeAnyDeal)
         for (Int v : riga)
             EXPECT_EQ(v, 0);
     EXPECT_FALSE(f.form->isVisible());
+}
+
+// Keys go where a player's would: to the widget with the keyboard focus.
+void Premi(Qt::Key tasto, int volte = 1)
+{
+    for (int i = 0; i < volte; ++i) {
+        QWidget *fuoco = QApplication::focusWidget();
+        ASSERT_NE(fuoco, nullptr);
+        QTest::keyClick(fuoco, tasto);
+    }
+}
+
+// Walks the focus to slot (riga, colonna) with the arrows alone.
+void Vai(Form1 &w, Slot dove)
+{
+    const Slot da = w.fuoco();
+    Premi(dove.riga < da.riga ? Qt::Key_Up : Qt::Key_Down, std::abs(dove.riga - da.riga));
+    Premi(dove.colonna < da.colonna ? Qt::Key_Left : Qt::Key_Right, std::abs(dove.colonna - da.colonna));
+    ASSERT_EQ(w.fuoco(), dove);
+}
+
+Slot SlotDi(const Stato &s, Int k)
+{
+    for (int r = 1; r <= kRighe; ++r)
+        for (int c = 1; c <= kColonne; ++c)
+            if (s.Tavolo[r][c] == k)
+                return {r, c};
+    return {};
+}
+
+void Attiva(Form1 &w)
+{
+    QApplication::setActiveWindow(&w);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
+}
+
+TEST(Tastiera, ArrowsAndReturnPlayRoundsAndTheFocusKeepsItsSlot)
+{
+    Finestra f;
+    f.Avvia();
+    Form1 &w = *f.form;
+    Attiva(w);
+    EXPECT_EQ(w.fuoco(), (Slot{1, 1}));
+    EXPECT_EQ(QApplication::focusWidget(), &w.carta(f.stato().Tavolo[1][1]));
+    EXPECT_FALSE(w.cornice().isVisible()); // no key used yet
+
+    // No wrap at the edges; every slot is reachable, free spaces included.
+    Premi(Qt::Key_Left);
+    Premi(Qt::Key_Up);
+    EXPECT_EQ(w.fuoco(), (Slot{1, 1}));
+    EXPECT_TRUE(w.cornice().isVisible());
+    Vai(w, {kRighe, kColonne});
+    Premi(Qt::Key_Right);
+    Premi(Qt::Key_Down);
+    EXPECT_EQ(w.fuoco(), (Slot{kRighe, kColonne}));
+
+    // Return on a card that cannot move is a click that moves nothing.
+    const Int ferma = f.stato().Tavolo[1][1];
+    ASSERT_FALSE(Destinazione(f.stato().Tavolo, ferma));
+    Vai(w, {1, 1});
+    const auto prima = f.stato().Tavolo;
+    Premi(Qt::Key_Return);
+    EXPECT_EQ(f.stato().Tavolo, prima);
+    EXPECT_EQ(f.suoni.back(), "RestartMusicAtEnd");
+
+    // Play a round and more with the keys alone: each move by the rule, its
+    // rustle, the focus left on the free space; every deal puts it back on 1,1.
+    int mosse = 0;
+    while (f.domande.size() < 2 && mosse < 500) {
+        const Int k = UnaMobile(f.stato());
+        ASSERT_NE(k, 0);
+        const Slot da = SlotDi(f.stato(), k);
+        const std::optional<Slot> a = Destinazione(f.stato().Tavolo, k);
+        Vai(w, da);
+        EXPECT_EQ(QApplication::focusWidget(), &w.carta(k));
+        const int rustle = f.Conta("PlayCardRustle");
+        const size_t domande = f.domande.size();
+        Premi(mosse % 2 ? Qt::Key_Space : Qt::Key_Return);
+        ++mosse;
+        if (f.domande.size() != domande) {
+            EXPECT_EQ(w.fuoco(), (Slot{1, 1})) << "after the reshuffle";
+            EXPECT_EQ(QApplication::focusWidget(), &w.carta(f.stato().Tavolo[1][1]));
+            continue;
+        }
+        ASSERT_EQ(f.stato().Tavolo[a->riga][a->colonna], k);
+        EXPECT_EQ(f.Conta("PlayCardRustle"), rustle + (IsAsso(k) ? 0 : 1));
+        EXPECT_EQ(w.fuoco(), da);
+        EXPECT_EQ(QApplication::focusWidget(), &w.tappeto());
+        // Return on the free space it left does nothing at all.
+        const auto dopo = f.stato().Tavolo;
+        const size_t suoni = f.suoni.size();
+        Premi(Qt::Key_Return);
+        EXPECT_EQ(f.stato().Tavolo, dopo);
+        EXPECT_EQ(f.suoni.size(), suoni);
+        OgniCartaNelSuoSlot(w);
+    }
+    EXPECT_EQ(f.domande.size(), 2u);
+    EXPECT_EQ(f.stato().Tentativo, 3);
+
+    // A click hides the frame and takes the focus to the clicked card's slot.
+    const Int k = f.stato().Tavolo[3][5];
+    ASSERT_NE(k, 0);
+    f.Clicca(k);
+    EXPECT_FALSE(w.cornice().isVisible());
+    EXPECT_EQ(w.fuoco(), (Slot{3, 5}));
+    Premi(Qt::Key_Left);
+    EXPECT_TRUE(w.cornice().isVisible());
+
+    // The menus keep their keys: F2 deals anew with the focus on 1,1.
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_F2);
+    EXPECT_EQ(f.Conta("ReloadGameTune"), 1);
+    EXPECT_EQ(w.fuoco(), (Slot{1, 1}));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_T, Qt::ControlModifier);
+    EXPECT_FALSE(w.menu().Menu_tips->isChecked());
+}
+
+TEST(Tastiera, TheFrameIsAContrastingRingAroundTheSlotAtEverySize)
+{
+    Finestra f;
+    f.Avvia();
+    Form1 &w = *f.form;
+    Attiva(w);
+    Premi(Qt::Key_Down);
+    Premi(Qt::Key_Right, 2);
+    const int barra = w.menuBar()->height();
+    for (QSize dimensione : {QSize(535, 364), QSize(1920, 1080), QSize(120, 90)}) {
+        w.resize(dimensione.width(), dimensione.height() + barra);
+        QCoreApplication::processEvents();
+        const QRect carta = w.carta(f.stato().Tavolo[2][3]).geometry();
+        EXPECT_TRUE(w.cornice().geometry().contains(carta.adjusted(-2, -2, 2, 2))) << dimensione.width();
+        // Across the frame's left side at the card's middle: black, at least
+        // two bright pixels, black, then the card.
+        const QImage tavolo = w.tappeto().grab().toImage();
+        const int y = carta.center().y();
+        int chiari = 0;
+        for (int x = w.cornice().geometry().left(); x < carta.left(); ++x)
+            chiari += tavolo.pixelColor(x, y) == QColor(255, 214, 0);
+        EXPECT_GE(chiari, 2) << dimensione.width();
+        EXPECT_EQ(tavolo.pixelColor(w.cornice().geometry().left(), y), QColor(Qt::black));
+        EXPECT_EQ(tavolo.pixelColor(carta.left() - 1, y), QColor(Qt::black));
+    }
+    // In the corner the ring comes inside the table's edge, over the card.
+    Vai(w, {1, 1});
+    const QImage angolo = w.tappeto().grab().toImage();
+    const QPoint centro = w.carta(f.stato().Tavolo[1][1]).geometry().center();
+    EXPECT_EQ(angolo.pixelColor(0, centro.y()), QColor(Qt::black));
+    EXPECT_EQ(angolo.pixelColor(1, centro.y()), QColor(255, 214, 0));
+    EXPECT_EQ(angolo.pixelColor(centro.x(), 1), QColor(255, 214, 0));
+}
+
+TEST(Accessibilita, NamesFocusTitleAndPanels)
+{
+    Finestra f;
+    f.Avvia();
+    Form1 &w = *f.form;
+    Attiva(w);
+    for (int k = 1; k <= kCarte; ++k)
+        EXPECT_EQ(QAccessible::queryAccessibleInterface(&w.carta(k))->text(QAccessible::Name),
+                  w.carta(k).toolTip().trimmed());
+    EXPECT_EQ(w.carta(27).accessibleName(), "7 di Denari");
+
+    // What a screen reader finds under the focus: onto a card, then a free
+    // space, then the next free space below it.
+    const auto sentito = [] {
+        QAccessibleInterface *fuoco = QAccessible::queryAccessibleInterface(QApplication::focusWidget());
+        EXPECT_TRUE(fuoco->state().focused && fuoco->state().focusable);
+        return fuoco->text(QAccessible::Name);
+    };
+    Premi(Qt::Key_Down);
+    EXPECT_EQ(sentito(), w.carta(f.stato().Tavolo[2][1]).accessibleName());
+    Premi(Qt::Key_Right);
+    EXPECT_EQ(sentito(), "Free space, row 2, column 2");
+    Premi(Qt::Key_Down);
+    EXPECT_EQ(sentito(), "Free space, row 3, column 2");
+
+    EXPECT_FALSE(QAccessible::queryAccessibleInterface(&w.copertina())->text(QAccessible::Description).isEmpty());
+    // The panels are text a reader can walk through.
+    for (Pannello *p : {&w.pannelli().Text2(), &w.pannelli().Text3(), &w.pannelli().Text4()}) {
+        QAccessibleInterface *testo = QAccessible::queryAccessibleInterface(p);
+        ASSERT_NE(testo->textInterface(), nullptr);
+        const int n = testo->textInterface()->characterCount();
+        EXPECT_EQ(testo->textInterface()->text(0, n), p->toPlainText());
+        EXPECT_FALSE(testo->text(QAccessible::Name).isEmpty());
+    }
+}
+
+TEST(Scivolata, AMovedCardGlidesAndAClickInFlightActsOnItsNewSlot)
+{
+    using namespace std::chrono_literals;
+    Finestra f(36000.2, 120ms);
+    f.Avvia();
+    Form1 &w = *f.form;
+    // The cards in order, the aces of Bastoni and Coppe set aside in column 11:
+    // the ace of Spade can go up to 1,1 and then to 2,1.
+    Stato &s = w.partita().stato();
+    for (int r = 1; r <= kRighe; ++r)
+        for (int c = 1; c <= kColonne; ++c)
+            s.Tavolo[r][c] = static_cast<Int>(c <= 10 ? (r - 1) * 10 + c : 0);
+    s.Tavolo[1][1] = s.Tavolo[2][1] = 0;
+    s.Tavolo[1][11] = 1;
+    s.Tavolo[2][11] = 11;
+    for (int r = 1; r <= kRighe; ++r)
+        for (int c = 1; c <= kColonne; ++c)
+            if (const Int k = s.Tavolo[r][c])
+                w.carta(k).posizione = w.partita().PosizioneSlot(r, c);
+    w.Form_Resize();
+
+    // The state changes at once, the picture sets off from the old slot.
+    const QRect partenza = w.carta(31).geometry();
+    f.Clicca(31);
+    EXPECT_EQ(s.Tavolo[1][1], 31);
+    EXPECT_TRUE(w.InVolo());
+    EXPECT_EQ(w.carta(31).geometry(), partenza);
+    // Clicked where it is drawn, it acts from the slot it now holds.
+    f.Clicca(31);
+    EXPECT_EQ(s.Tavolo[1][1], 0);
+    EXPECT_EQ(s.Tavolo[2][1], 31);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !w.InVolo(); }, 2000));
+    OgniCartaNelSuoSlot(w);
+
+    // A resize lands a card in flight in its slot at the new size.
+    f.Clicca(31);
+    EXPECT_TRUE(w.InVolo());
+    w.resize(900, 600 + w.menuBar()->height());
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(w.InVolo());
+    OgniCartaNelSuoSlot(w);
+
+    // F2 ends a glide at once; the deal that follows shows no motion.
+    f.Clicca(31);
+    EXPECT_TRUE(w.InVolo());
+    bool inVolo = true;
+    f.orologio->durante = [&] { inVolo = w.InVolo(); };
+    w.menu().Nuova->trigger();
+    EXPECT_FALSE(inVolo);
+    EXPECT_FALSE(w.InVolo());
+    OgniCartaNelSuoSlot(w);
 }
 
 } // namespace

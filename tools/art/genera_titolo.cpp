@@ -1,7 +1,7 @@
 // Writes the title picture: 532 x 362 baseline JPEG. The name is set in a
 // Palatino-like italic from Debian's fonts-urw-base35 (DejaVu Serif if that
-// is missing); the portrait is an engraving made of hatching lines whose
-// width follows the light on simple solids (head, neck, bust).
+// is missing); the portrait is engraved from a lit height field of a head
+// and shoulders: lines that follow the form and widen with the shade.
 #include <QFontDatabase>
 #include <QGuiApplication>
 #include <QImage>
@@ -14,13 +14,16 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
-#include <numbers>
 
 namespace {
 
 constexpr int kLarghezza = 532;
 constexpr int kAltezza = 362;
-constexpr double kPi = std::numbers::pi;
+
+// ---- The portrait: a lit height field of head and shoulders, engraved ----
+//
+// Local coordinates: pixels from the centre of the medallion, x to the
+// right, y down, z towards the viewer.
 
 struct Vettore {
     double x, y, z;
@@ -32,241 +35,269 @@ Vettore Normalizza(Vettore v)
     return {v.x / n, v.y / n, v.z / n};
 }
 
-const Vettore kLuce = Normalizza({-0.45, 0.35, 0.85}); // from the upper left, y up
+const Vettore kLuce = Normalizza({-0.62, -0.42, 0.66}); // from the upper left
 
-// An ellipsoid seen slightly from above (tilted about the x axis).
-struct Solido {
-    double cx, cy;   // centre on the picture
-    double a, b, c;  // half axes: across, up, towards the viewer
-    double inclina;  // tilt in radians
-    double scurezza; // 0 = white paper, 1 = darkest cloth
-};
-
-// Point and normal of the solid at latitude v, longitude u, projected.
-void Punto(const Solido &s, double u, double v, QPointF &p, double &luce)
+double Gauss(double dx, double dy, double sx, double sy)
 {
-    const double x = s.a * std::cos(v) * std::sin(u);
-    const double y = s.b * std::sin(v);
-    const double z = s.c * std::cos(v) * std::cos(u);
-    const double ct = std::cos(s.inclina), st = std::sin(s.inclina);
-    const double y2 = y * ct - z * st;
-    p = QPointF(s.cx + x, s.cy - y2);
-    Vettore n = Normalizza({x / (s.a * s.a), y / (s.b * s.b), z / (s.c * s.c)});
-    const double ny = n.y * ct - n.z * st, nz = n.y * st + n.z * ct;
-    n = {n.x, ny, nz};
-    const double l = std::max(0.0, n.x * kLuce.x + n.y * kLuce.y + n.z * kLuce.z);
-    luce = std::clamp((0.2 + 0.8 * l) * (1.0 - s.scurezza), 0.0, 1.0);
+    return std::exp(-(dx * dx) / (2 * sx * sx) - (dy * dy) / (2 * sy * sy));
 }
 
-// Hatches the solid along its parallels (and, where it is dark, along its
-// meridians too); each short stroke is as wide as the shade there is deep.
-void Tratteggia(QPainter &p, const Solido &s, double vDa, double vA, double passo, bool incrocia)
+// Height of an ellipsoid's front half, or -1 outside it.
+double Ellissoide(double x, double y, double cx, double cy, double a, double b, double c)
 {
-    p.setBrush(Qt::NoBrush);
-    const int righe = int((vA - vDa) * s.b / passo);
-    for (int i = 0; i <= righe; ++i) {
-        const double v = vDa + (vA - vDa) * i / std::max(1, righe);
-        QPointF prec;
-        double lprec = 0;
-        for (int k = 0; k <= 60; ++k) {
-            const double u = -kPi / 2 + kPi * k / 60;
-            QPointF q;
-            double l;
-            Punto(s, u, v, q, l);
-            if (k > 0) {
-                const double ombra = 1.0 - (l + lprec) / 2;
-                const double w = 0.15 + 1.9 * ombra * ombra;
-                if (w > 0.22) {
-                    p.setPen(QPen(Qt::black, w, Qt::SolidLine, Qt::RoundCap));
-                    p.drawLine(prec, q);
-                }
-            }
-            prec = q;
-            lprec = l;
+    const double q = 1 - (x - cx) * (x - cx) / (a * a) - (y - cy) * (y - cy) / (b * b);
+    return q > 0 ? c * std::sqrt(q) : -1;
+}
+
+enum class Zona { Fondo, Pelle, Capelli, Baffi, Giacca, Panciotto, Camicia, Cravatta };
+
+struct Campione {
+    double h; // height
+    Zona zona;
+};
+
+constexpr double kTestaY = -28, kTestaA = 26, kTestaB = 34;
+constexpr double kOcchiY = kTestaY - 2;
+
+// A smooth step from 0 (at a) to 1 (at b).
+double Passaggio(double a, double b, double t)
+{
+    const double u = std::clamp((t - a) / (b - a), 0.0, 1.0);
+    return u * u * (3 - 2 * u);
+}
+
+Campione Rilievo(double x, double y)
+{
+    Campione r{-1, Zona::Fondo};
+    const auto prendi = [&](double h, Zona z) {
+        if (h > r.h) {
+            r.h = h;
+            r.zona = z;
+        }
+    };
+    const double ax = std::abs(x);
+    // Shoulders and coat, with raised lapels.
+    double busto = Ellissoide(x, y, 0, 86, 80, 78, 34);
+    if (busto > 0) {
+        const double orlo = 8 + (y - 14) * 0.32; // the edge of the lapels
+        busto += 3 * Passaggio(orlo - 3, orlo + 6, ax) * Passaggio(14, 22, y) * (1 - Passaggio(28, 34, ax - orlo));
+        prendi(busto, Zona::Giacca);
+        // Waistcoat, shirt front and cravat between the lapels.
+        if (ax < orlo && y > 14) {
+            const bool cravatta = y < 32 && ax < 8 - std::abs(y - 24) * 0.45;
+            const bool panciotto = !cravatta && y > 34 && ax > 2.5 + (y - 34) * 0.05;
+            r.zona = cravatta ? Zona::Cravatta : panciotto ? Zona::Panciotto : Zona::Camicia;
+            r.h += cravatta ? 3 : 1;
         }
     }
-    if (!incrocia)
+    // Neck, and the white collar standing round it.
+    if (y > -4 && y < 22 && ax < 14) {
+        const double collo = 24 * std::sqrt(1 - (x / 14) * (x / 14));
+        const bool colletto = y > 7 - 0.02 * x * x;
+        prendi(collo + (colletto ? 2 : 0), colletto ? Zona::Camicia : Zona::Pelle);
+    }
+    // Ears, then the head with its features carved and raised.
+    for (int lato : {-1, 1}) {
+        const double orecchio = Ellissoide(x, y, lato * 24.5, kTestaY + 2, 4.2, 8, 14);
+        if (orecchio > 0)
+            prendi(orecchio, Zona::Pelle);
+    }
+    double testa = Ellissoide(x, y, 0, kTestaY, kTestaA, kTestaB, 28);
+    if (testa > 0) {
+        const double occhi = kOcchiY;
+        testa -= 4.0 * Gauss(ax - 9.5, y - occhi, 4.5, 3.0);       // eye sockets
+        testa += 1.2 * Gauss(ax - 9.5, y - occhi, 2.6, 1.5);       // the eyeballs
+        testa += 2.4 * Gauss(ax - 9.5, y - (occhi - 6), 5.5, 1.6); // brows
+        testa += 2.6 * Gauss(ax - 13, y - (occhi + 9), 4.5, 4);    // cheekbones
+        const double naso = Passaggio(occhi - 3, occhi + 4, y) * (1 - Passaggio(occhi + 16, occhi + 19, y));
+        testa += naso * (4 + 5 * Passaggio(occhi - 3, occhi + 16, y)) * Gauss(x + 1, 0, 2.8, 1);
+        testa += 2.5 * Gauss(x + 1, y - (occhi + 16), 4.2, 2.2); // tip and wings of the nose
+        testa -= 1.4 * Gauss(x, y - (occhi + 24), 6, 0.8);       // the line of the mouth
+        testa += 1.8 * Gauss(x, y - (occhi + 26.5), 5, 1.6);     // lower lip
+        testa += 2.6 * Gauss(x, y - (occhi + 32), 7, 3);         // chin
+        Zona z = Zona::Pelle;
+        // Moustache, and short whiskers down the jaw.
+        if (y > occhi + 19 && y < occhi + 24 - 0.06 * ax && ax < 12 - (y - (occhi + 19)) * 0.3)
+            z = Zona::Baffi;
+        if (ax > 19 && y > occhi + 1 && y < occhi + 20 - (ax - 19))
+            z = Zona::Baffi;
+        if (ax > 4 && ax < 15.5 && std::abs(y - (occhi - 6 + 0.03 * (ax - 9) * (ax - 9))) < 1.3)
+            z = Zona::Baffi; // brows
+        prendi(testa, z);
+    }
+    // Hair: over the crown, parted on the left, and down over the temples.
+    const double capigliatura = Ellissoide(x, y, 0.5, kTestaY - 2, kTestaA + 2.5, kTestaB + 2.5, 29);
+    const double attaccatura = kTestaY - 19 + 0.02 * x * x;
+    if (capigliatura > 0 && (y < attaccatura || (ax > 21.5 && y < kTestaY - 3)))
+        prendi(capigliatura + 1, Zona::Capelli);
+    return r;
+}
+
+// Brightness of each zone under full light.
+double Albedo(Zona z)
+{
+    switch (z) {
+    case Zona::Pelle:
+        return 1.0;
+    case Zona::Capelli:
+        return 0.62;
+    case Zona::Baffi:
+        return 0.45;
+    case Zona::Giacca:
+        return 0.45;
+    case Zona::Camicia:
+        return 1.05;
+    case Zona::Cravatta:
+        return 0.15;
+    case Zona::Panciotto:
+        return 0.6;
+    case Zona::Fondo:
+        break;
+    }
+    return 1.0;
+}
+
+// The engraver's solid marks: pupils, the lids' edges, nostrils, the parting
+// of the lips. 1 where the burin cuts solid.
+double Segno(double x, double y)
+{
+    const double ax = std::abs(x);
+    double m = 0;
+    m = std::max(m, Gauss(ax - 9.5, y - kOcchiY, 1.5, 1.3)); // pupils
+    const double palpebra = kOcchiY - 1.4 + 0.06 * (ax - 9.5) * (ax - 9.5);
+    if (ax > 5.5 && ax < 14)
+        m = std::max(m, Gauss(0, y - palpebra, 1, 0.55));             // upper lids
+    m = std::max(m, Gauss(ax - 3.2, y - (kOcchiY + 17.5), 1.1, 0.8)); // nostrils
+    if (y > kOcchiY + 3 && y < kOcchiY + 16)
+        m = std::max(m, Gauss(x - 2.4 - 0.1 * (y - kOcchiY), 0, 0.75, 1)); // the shaded side of the nose
+    m = std::max(m, Gauss(x - 1, y - (kOcchiY + 19), 3.5, 0.7));           // the shadow under it
+    if (ax < 7)
+        m = std::max(m, Gauss(0, y - (kOcchiY + 24.2 + 0.03 * x * x), 1, 0.55) * (1 - ax / 9)); // lips
+    return m;
+}
+
+// How dark the engraving is at (x, y): 0 paper, 1 ink.
+double Tono(const Campione &c, double x, double y)
+{
+    if (c.zona == Zona::Fondo) // ground: light on the lit side, darker away from it
+        return 0.1 + 0.32 * Passaggio(-60, 60, x);
+    constexpr double e = 0.6;
+    const auto h = [](double px, double py) { return std::max(0.0, Rilievo(px, py).h); };
+    const double dx = (h(x + e, y) - h(x - e, y)) / (2 * e);
+    const double dy = (h(x, y + e) - h(x, y - e)) / (2 * e);
+    const Vettore n = Normalizza({-dx, -dy, 1});
+    const double lambert = std::max(0.0, n.x * kLuce.x + n.y * kLuce.y + n.z * kLuce.z);
+    double luce = Albedo(c.zona) * (0.3 + 0.85 * lambert);
+    if (c.zona == Zona::Pelle && y > kTestaY + kTestaB - 4) // the shadow the head casts on the neck
+        luce *= 0.55 + 0.45 * Passaggio(kTestaY + kTestaB + 2, kTestaY + kTestaB + 10, y);
+    return std::clamp(1.0 - luce, 0.0, 1.0);
+}
+
+// The two families of lines of each zone, as phases whose whole numbers
+// are the lines' axes. Lines bow round the form: on the head and neck they
+// run as parallels seen from a little above, on the coat they slant.
+void Fasi(Zona zona, double x, double y, double passo, double &primo, double &secondo)
+{
+    switch (zona) {
+    case Zona::Fondo:
+        primo = y / passo;
+        secondo = 0;
         return;
-    for (int k = 0; k <= 44; ++k) {
-        const double u = -kPi / 2 + kPi * k / 44;
-        QPointF prec;
-        double lprec = 0;
-        for (int i = 0; i <= 40; ++i) {
-            const double v = vDa + (vA - vDa) * i / 40;
-            QPointF q;
-            double l;
-            Punto(s, u, v, q, l);
-            if (i > 0) {
-                const double ombra = 1.0 - (l + lprec) / 2;
-                if (ombra > 0.55) {
-                    p.setPen(QPen(Qt::black, 0.2 + 1.6 * (ombra - 0.55), Qt::SolidLine, Qt::RoundCap));
-                    p.drawLine(prec, q);
+    case Zona::Capelli: {
+        // Combed back: waved lines that follow the outline of the skull.
+        const double ex = (x + 3) / (kTestaA + 3), ey = (y - kTestaY - 8) / (kTestaB + 6);
+        primo = (std::sqrt(ex * ex + ey * ey) * 34 + 0.7 * std::sin(x / 3.5)) / passo;
+        secondo = (y + 0.6 * x) / passo;
+        return;
+    }
+    case Zona::Baffi: {
+        // Strands brushed out and down from the middle.
+        const double dx = x + 1;
+        primo = (dx * 0.9 - 0.03 * dx * std::abs(dx) + 0.3 * y) / passo;
+        secondo = (y + 0.6 * x) / passo;
+        return;
+    }
+    case Zona::Giacca:
+    case Zona::Cravatta:
+        primo = (x * 0.45 + y * 0.9 + 5 * (1 - x * x / 6000)) / passo;
+        secondo = (-x * 0.6 + y * 0.8) / passo;
+        return;
+    case Zona::Panciotto:
+        primo = (y - 0.004 * x * x * x / 10) / passo;
+        secondo = x / passo;
+        return;
+    case Zona::Camicia:
+        primo = x / passo;
+        secondo = y / passo;
+        return;
+    case Zona::Pelle:
+        break;
+    }
+    const double a = y > kTestaY + kTestaB - 2 ? 14.0 : kTestaA;
+    primo = (y - 6 * (1 - std::min(1.0, x * x / (a * a)))) / passo;
+    secondo = (x * 0.9 + 0.35 * y - 4 * (1 - std::min(1.0, y * y / 2500))) / passo;
+}
+
+// Ink of a family of lines at a point: its axis is `d` phases away, the
+// phase changes by `g` a pixel, and the line is `larghezza` pixels wide.
+double Tratto(double fase, double g, double larghezza)
+{
+    const double d = std::abs(fase - std::round(fase));
+    return d * 2 < larghezza * g ? 1.0 : 0.0;
+}
+
+// The engraving as a grey image.
+QImage Incisione(int larghezza, int altezza)
+{
+    constexpr int kCampioni = 4;
+    constexpr double kPasso = 2.6; // spacing of the lines in pixels
+    QImage img(larghezza, altezza, QImage::Format_RGB32);
+    for (int py = 0; py < altezza; ++py) {
+        for (int px = 0; px < larghezza; ++px) {
+            double inchiostro = 0;
+            for (int sy = 0; sy < kCampioni; ++sy) {
+                for (int sx = 0; sx < kCampioni; ++sx) {
+                    const double x = px + (sx + 0.5) / kCampioni - larghezza / 2.0;
+                    const double y = py + (sy + 0.5) / kCampioni - altezza / 2.0;
+                    const Campione c = Rilievo(x, y);
+                    const double t = c.zona == Zona::Pelle ? std::max(Tono(c, x, y), 0.8 * Segno(x, y)) : Tono(c, x, y);
+                    double f1, f2, fx1, fx2, fy1, fy2;
+                    constexpr double e = 0.25;
+                    Fasi(c.zona, x, y, kPasso, f1, f2);
+                    Fasi(c.zona, x + e, y, kPasso, fx1, fx2);
+                    Fasi(c.zona, x, y + e, kPasso, fy1, fy2);
+                    const double g1 = std::hypot(fx1 - f1, fy1 - f1) / e;
+                    const double g2 = std::hypot(fx2 - f2, fy2 - f2) / e;
+                    // One family carries the tone up to the middle greys, the
+                    // crossing one deepens the shade beyond them.
+                    double a = Tratto(f1, g1, kPasso * std::min(0.9, t * 1.25));
+                    if (c.zona != Zona::Fondo && t > 0.5)
+                        a = std::max(a, Tratto(f2, g2, kPasso * std::min(0.8, (t - 0.5) * 1.5)));
+                    if (c.zona == Zona::Pelle && Segno(x, y) > 0.5)
+                        a = 1;
+                    // The contour against the ground, a fine line.
+                    if (c.zona != Zona::Fondo &&
+                        (Rilievo(x - 0.7, y).zona == Zona::Fondo || Rilievo(x + 0.7, y).zona == Zona::Fondo ||
+                         Rilievo(x, y - 0.7).zona == Zona::Fondo))
+                        a = 1;
+                    inchiostro += a;
                 }
             }
-            prec = q;
-            lprec = l;
+            const int g = int(std::lround(246 - 232 * inchiostro / (kCampioni * kCampioni)));
+            img.setPixel(px, py, qRgb(g, g, g));
         }
     }
+    return img;
 }
 
 void Ritratto(QPainter &p, QPointF centro, double rx, double ry)
 {
+    const QImage incisione = Incisione(int(2 * rx), int(2 * ry));
     QPainterPath ovale;
     ovale.addEllipse(centro, rx, ry);
     p.save();
     p.setClipPath(ovale);
-    p.fillPath(ovale, QColor(0xF4, 0xF4, 0xF4));
-    // Engraved ground: fine level lines, heavier towards the right.
-    for (double y = centro.y() - ry; y < centro.y() + ry; y += 2.8) {
-        for (double x = centro.x() - rx; x < centro.x() + rx; x += 4) {
-            const double t = (x - (centro.x() - rx)) / (2 * rx);
-            p.setPen(QPen(Qt::black, 0.25 + 0.45 * t));
-            p.drawLine(QPointF(x, y), QPointF(x + 4, y));
-        }
-    }
-    const double cx = centro.x();
-    // Bust in a dark coat.
-    const Solido busto{cx, centro.y() + ry * 0.88, rx * 0.98, ry * 0.62, 40, 0.25, 0.5};
-    QPainterPath sagomaBusto;
-    sagomaBusto.addEllipse(QPointF(busto.cx, busto.cy), busto.a, busto.b);
-    p.fillPath(sagomaBusto, QColor(0xF4, 0xF4, 0xF4));
-    Tratteggia(p, busto, 0.0, kPi / 2, 2.3, true);
-    // Shirt front and collar, then a black cravat.
-    QPainterPath camicia;
-    camicia.moveTo(cx - 20, centro.y() + ry * 0.38);
-    camicia.lineTo(cx + 20, centro.y() + ry * 0.38);
-    camicia.lineTo(cx + 6, centro.y() + ry);
-    camicia.lineTo(cx - 6, centro.y() + ry);
-    camicia.closeSubpath();
-    p.fillPath(camicia, QColor(0xF8, 0xF8, 0xF8));
-    p.setPen(QPen(Qt::black, 0.9));
-    p.drawPath(camicia);
-    for (double y = centro.y() + ry * 0.45; y < centro.y() + ry; y += 4) {
-        p.setPen(QPen(Qt::black, 0.3));
-        p.drawLine(QPointF(cx - 3, y), QPointF(cx + 3, y + 1));
-    }
-    QPainterPath cravatta;
-    cravatta.moveTo(cx - 13, centro.y() + ry * 0.36);
-    cravatta.quadTo(cx, centro.y() + ry * 0.46, cx + 13, centro.y() + ry * 0.36);
-    cravatta.lineTo(cx + 9, centro.y() + ry * 0.5);
-    cravatta.quadTo(cx, centro.y() + ry * 0.44, cx - 9, centro.y() + ry * 0.5);
-    cravatta.closeSubpath();
-    p.fillPath(cravatta, Qt::black);
-    // Neck.
-    QPainterPath sagomaCollo;
-    sagomaCollo.addRect(QRectF(cx - 16, centro.y() + ry * 0.08, 32, ry * 0.3));
-    p.fillPath(sagomaCollo, QColor(0xF4, 0xF4, 0xF4));
-    for (double y = centro.y() + ry * 0.08; y < centro.y() + ry * 0.38; y += 2.2) {
-        for (int k = 0; k < 20; ++k) {
-            const double u0 = -kPi / 2 + kPi * k / 20, u1 = -kPi / 2 + kPi * (k + 1) / 20;
-            const double l = std::max(0.0, std::sin((u0 + u1) / 2) * kLuce.x + std::cos((u0 + u1) / 2) * kLuce.z);
-            const double ombra = std::min(1.0, 1.0 - 0.75 * l + (y < centro.y() + ry * 0.2 ? 0.25 : 0.0));
-            const double sag = 2.5;
-            p.setPen(QPen(Qt::black, 0.15 + 1.4 * ombra * ombra));
-            p.drawLine(QPointF(cx + 16 * std::sin(u0), y + sag * std::cos(u0)),
-                       QPointF(cx + 16 * std::sin(u1), y + sag * std::cos(u1)));
-        }
-    }
-    // Head.
-    const Solido testa{cx, centro.y() - ry * 0.24, 31, 39, 31, 0.25, 0.0};
-    QPainterPath sagomaTesta;
-    sagomaTesta.addEllipse(QPointF(testa.cx, testa.cy), testa.a + 0.5, testa.b + 0.5);
-    p.fillPath(sagomaTesta, QColor(0xF4, 0xF4, 0xF4));
-    Tratteggia(p, testa, -kPi / 2 * 0.95, kPi / 2 * 0.9, 2.4, false);
-    // Ears.
-    for (int lato : {-1, 1}) {
-        QPainterPath orecchio;
-        orecchio.addEllipse(QPointF(cx + lato * 31, testa.cy + 2), 4.5, 8.5);
-        p.fillPath(orecchio, QColor(0xF4, 0xF4, 0xF4));
-        p.setPen(QPen(Qt::black, 0.9));
-        p.drawPath(orecchio);
-    }
-    // Hair: a cap over the skull above a curved hairline, engraved as strokes
-    // combed away from a parting on the left, darker away from the light.
-    {
-        QPainterPath calotta;
-        calotta.addEllipse(QPointF(testa.cx, testa.cy - 1), testa.a + 2.5, testa.b + 3);
-        QPainterPath sopra;
-        sopra.moveTo(cx - testa.a - 4, testa.cy + 4);
-        sopra.quadTo(cx - testa.a + 4, testa.cy - 22, cx - 8, testa.cy - 24);
-        sopra.quadTo(cx + 14, testa.cy - 27, cx + testa.a - 2, testa.cy - 14);
-        sopra.lineTo(cx + testa.a + 4, testa.cy + 4);
-        sopra.lineTo(cx + testa.a + 4, testa.cy - testa.b - 8);
-        sopra.lineTo(cx - testa.a - 4, testa.cy - testa.b - 8);
-        sopra.closeSubpath();
-        const QPainterPath capelli = calotta.intersected(sopra);
-        p.save();
-        p.setClipPath(capelli, Qt::IntersectClip);
-        p.fillPath(capelli, QColor(0xF4, 0xF4, 0xF4));
-        // A close ground of slanting lines under the combed strokes.
-        for (double d = -90; d < 90; d += 1.7) {
-            p.setPen(QPen(Qt::black, 0.75));
-            p.drawLine(QPointF(cx + d - 40, testa.cy + 10), QPointF(cx + d + 10, testa.cy - testa.b - 10));
-        }
-        const QPointF riga(cx - 12, testa.cy - testa.b - 2);
-        for (int i = 0; i <= 120; ++i) {
-            const double t = i / 120.0; // 0: down the left side, 1: down the right
-            const double ang = kPi * (1.08 - 1.16 * t);
-            const QPointF fine(cx + (testa.a + 3) * std::cos(ang), testa.cy + 6 - (testa.b + 8) * std::sin(ang));
-            const QPointF ctrl(riga.x() + (fine.x() - riga.x()) * 0.5, riga.y() - 4 + (fine.y() - riga.y()) * 0.15);
-            QPainterPath ciocca;
-            ciocca.moveTo(riga + QPointF(t * 3 - 1.5, (i % 3) * 0.8));
-            ciocca.quadTo(ctrl, fine);
-            p.setPen(QPen(Qt::black, 0.8 + 0.7 * t, Qt::SolidLine, Qt::RoundCap));
-            p.setBrush(Qt::NoBrush);
-            p.drawPath(ciocca);
-        }
-        p.restore();
-        p.setPen(QPen(Qt::black, 0.8));
-        p.setBrush(Qt::NoBrush);
-        p.drawPath(capelli);
-    }
-    // Features: brows, eyes, nose, moustache, mouth, chin and the outline.
-    p.setBrush(Qt::NoBrush);
-    const double oy = testa.cy - 2;
-    for (int lato : {-1, 1}) {
-        QPainterPath ciglio;
-        ciglio.moveTo(cx + lato * 4, oy - 8);
-        ciglio.quadTo(cx + lato * 11, oy - 12, cx + lato * 18, oy - 8);
-        p.setPen(QPen(Qt::black, 2.0, Qt::SolidLine, Qt::RoundCap));
-        p.drawPath(ciglio);
-        QPainterPath occhio;
-        occhio.moveTo(cx + lato * 6, oy);
-        occhio.quadTo(cx + lato * 11, oy - 4, cx + lato * 16, oy);
-        occhio.quadTo(cx + lato * 11, oy + 2.5, cx + lato * 6, oy);
-        p.setPen(QPen(Qt::black, 0.9));
-        p.drawPath(occhio);
-        p.setBrush(Qt::black);
-        p.drawEllipse(QPointF(cx + lato * 11, oy - 0.5), 1.8, 1.8);
-        p.setBrush(Qt::NoBrush);
-    }
-    QPainterPath naso;
-    naso.moveTo(cx - 2, oy - 4);
-    naso.quadTo(cx - 5, oy + 8, cx - 6, oy + 12);
-    naso.quadTo(cx - 1, oy + 15, cx + 4, oy + 12);
-    p.setPen(QPen(Qt::black, 1.1, Qt::SolidLine, Qt::RoundCap));
-    p.drawPath(naso);
-    for (int i = 0; i < 5; ++i) {
-        p.setPen(QPen(Qt::black, 0.6));
-        p.drawLine(QPointF(cx + 1 + i, oy + 2 + i * 2), QPointF(cx + 3 + i, oy + 6 + i * 2));
-    }
-    for (int lato : {-1, 1}) {
-        for (int i = 0; i < 9; ++i) {
-            QPainterPath baffo;
-            baffo.moveTo(cx + lato * (1 + i * 0.6), oy + 16);
-            baffo.quadTo(cx + lato * (7 + i), oy + 15 + i * 0.4, cx + lato * (12 + i * 0.5), oy + 21);
-            p.setPen(QPen(Qt::black, 1.0, Qt::SolidLine, Qt::RoundCap));
-            p.drawPath(baffo);
-        }
-    }
-    p.setPen(QPen(Qt::black, 1.0));
-    p.drawLine(QPointF(cx - 5, oy + 24), QPointF(cx + 5, oy + 24));
-    QPainterPath mento;
-    mento.moveTo(cx - 6, oy + 31);
-    mento.quadTo(cx, oy + 33, cx + 6, oy + 31);
-    p.drawPath(mento);
-    p.setPen(QPen(Qt::black, 1.2));
-    p.drawEllipse(QPointF(testa.cx, testa.cy), testa.a, testa.b);
+    p.drawImage(QPointF(centro.x() - rx, centro.y() - ry), incisione);
     p.restore();
     // Frame of the medallion.
     p.setBrush(Qt::NoBrush);

@@ -64,21 +64,21 @@ public:
     Band(std::span<const Part> parts, const Accompanists &accompanists);
 
     // The track of a channel in the band; throws for any other.
-    MidiTrack &track(std::uint8_t channel);
-    // `chord_bar` holds one or two chords; two split the bar at its middle.
-    void accompany_bar(std::uint32_t bar_start, std::string_view chord_bar, Accompaniment style);
-    void tambourine_bar(std::uint32_t bar_start, Tambourine pattern);
+    MidiTrack &Track(std::uint8_t channel);
+    // `chordBar` holds one or two chords; two split the bar at its middle.
+    void AccompanyBar(std::uint32_t barStart, std::string_view chordBar, Accompaniment style);
+    void TambourineBar(std::uint32_t barStart, Tambourine pattern);
     // One struck percussion sound (General MIDI drum key).
-    void percussion(std::uint32_t tick, std::uint8_t key, std::uint8_t velocity);
+    void Percussion(std::uint32_t tick, std::uint8_t key, std::uint8_t velocity);
 
     // All tracks, the conductor's first, each ending at `end`.
-    [[nodiscard]] std::vector<MidiTrack> tracks(const MidiTrack &conductor, std::uint32_t end) const;
+    [[nodiscard]] std::vector<MidiTrack> Tracks(const MidiTrack &conductor, std::uint32_t end) const;
 
 private:
-    void beat(std::uint32_t beat_start, const Chord &chord, bool new_chord, bool strong, Accompaniment style);
-    void arpeggio_beat(std::uint32_t beat_start, const Chord &chord, bool new_chord, std::uint32_t chord_length);
-    void pad_chord(std::uint32_t start, const Chord &chord, std::uint32_t length);
-    void closing_bar(std::uint32_t bar_start, const Chord &chord);
+    void Beat(std::uint32_t beatStart, const Chord &chord, bool newChord, bool strong, Accompaniment style);
+    void ArpeggioBeat(std::uint32_t beatStart, const Chord &chord, bool newChord, std::uint32_t chordLength);
+    void PadChord(std::uint32_t start, const Chord &chord, std::uint32_t length);
+    void ClosingBar(std::uint32_t barStart, const Chord &chord);
 
     Accompanists who_;
     std::vector<std::uint8_t> channels_;

@@ -10,17 +10,17 @@ namespace belvane::sound {
 
 using Bytes = std::vector<std::uint8_t>;
 
-void append_be16(Bytes &out, std::uint16_t value);
-void append_be32(Bytes &out, std::uint32_t value);
-void append_le16(Bytes &out, std::uint16_t value);
-void append_le32(Bytes &out, std::uint32_t value);
-void append_text(Bytes &out, std::string_view text);
+void AppendBe16(Bytes &out, std::uint16_t value);
+void AppendBe32(Bytes &out, std::uint32_t value);
+void AppendLe16(Bytes &out, std::uint16_t value);
+void AppendLe32(Bytes &out, std::uint32_t value);
+void AppendText(Bytes &out, std::string_view text);
 
 // Writes the whole buffer, creating missing parent folders; throws on failure.
-void write_file(const std::filesystem::path &path, const Bytes &bytes);
+void WriteFile(const std::filesystem::path &path, const Bytes &bytes);
 
 // The whole of a generator's main: writes make() to the one path given,
 // reporting a wrong call (2) or a failure (1) on stderr.
-int generate_file(int argc, char **argv, std::string_view usage, const std::function<Bytes()> &make);
+int GenerateFile(int argc, char **argv, std::string_view usage, const std::function<Bytes()> &make);
 
 } // namespace belvane::sound

@@ -33,16 +33,16 @@ constexpr double kSilentTail = 0.010;
 class Noise {
 public:
     explicit Noise(std::uint64_t seed) : state_(seed) {}
-    std::uint64_t bits()
+    std::uint64_t Bits()
     {
         std::uint64_t z = (state_ += 0x9E3779B97F4A7C15ULL);
         z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ULL;
         z = (z ^ (z >> 27)) * 0x94D049BB133111EBULL;
         return z ^ (z >> 31);
     }
-    double unit() { return static_cast<double>(bits() >> 11) * 0x1.0p-53; } // [0, 1)
-    double between(double low, double high) { return low + (high - low) * unit(); }
-    double sample() { return between(-1.0, 1.0); }
+    double Unit() { return static_cast<double>(Bits() >> 11) * 0x1.0p-53; } // [0, 1)
+    double Between(double low, double high) { return low + (high - low) * Unit(); }
+    double Sample() { return Between(-1.0, 1.0); }
 
 private:
     std::uint64_t state_;
@@ -51,25 +51,25 @@ private:
 // Second-order section after the well-known "audio EQ cookbook" formulas.
 class Biquad {
 public:
-    static Biquad band_pass(double centre, double q)
+    static Biquad BandPass(double centre, double q)
     {
-        const auto [cosine, alpha] = prewarp(centre, q);
+        const auto [cosine, alpha] = Prewarp(centre, q);
         return Biquad(alpha, 0.0, -alpha, 1.0 + alpha, -2.0 * cosine, 1.0 - alpha);
     }
-    static Biquad low_pass(double corner, double q)
+    static Biquad LowPass(double corner, double q)
     {
-        const auto [cosine, alpha] = prewarp(corner, q);
+        const auto [cosine, alpha] = Prewarp(corner, q);
         const double b = (1.0 - cosine) / 2.0;
         return Biquad(b, 2.0 * b, b, 1.0 + alpha, -2.0 * cosine, 1.0 - alpha);
     }
-    static Biquad high_pass(double corner, double q)
+    static Biquad HighPass(double corner, double q)
     {
-        const auto [cosine, alpha] = prewarp(corner, q);
+        const auto [cosine, alpha] = Prewarp(corner, q);
         const double b = (1.0 + cosine) / 2.0;
         return Biquad(b, -2.0 * b, b, 1.0 + alpha, -2.0 * cosine, 1.0 - alpha);
     }
 
-    double process(double x)
+    double Process(double x)
     {
         const double y = b0_ * x + b1_ * x1_ + b2_ * x2_ - a1_ * y1_ - a2_ * y2_;
         x2_ = x1_;
@@ -84,7 +84,7 @@ private:
         double cosine;
         double alpha;
     };
-    static Warp prewarp(double frequency, double q)
+    static Warp Prewarp(double frequency, double q)
     {
         const double w = 2.0 * std::numbers::pi * frequency / kRate;
         return {std::cos(w), std::sin(w) / (2.0 * q)};
@@ -98,80 +98,80 @@ private:
     double x1_ = 0, x2_ = 0, y1_ = 0, y2_ = 0;
 };
 
-double seconds(std::size_t index) { return static_cast<double>(index) / kRate; }
-std::size_t samples(double time) { return static_cast<std::size_t>(time * kRate); }
+double Seconds(std::size_t index) { return static_cast<double>(index) / kRate; }
+std::size_t Samples(double time) { return static_cast<std::size_t>(time * kRate); }
 
 // The slide: a soft rise and a long fall of mid-band paper noise.
-void add_swish(std::vector<double> &out, Noise &noise)
+void AddSwish(std::vector<double> &out, Noise &noise)
 {
-    Biquad low_cut = Biquad::high_pass(700.0, 0.7);
-    Biquad band = Biquad::band_pass(2000.0, 0.8);
-    Biquad high_cut = Biquad::low_pass(4500.0, 0.7);
+    Biquad lowCut = Biquad::HighPass(700.0, 0.7);
+    Biquad band = Biquad::BandPass(2000.0, 0.8);
+    Biquad highCut = Biquad::LowPass(4500.0, 0.7);
     constexpr double kRise = 0.012;
     constexpr double kFall = 0.040;
     for (std::size_t i = 0; i < out.size(); ++i) {
-        const double t = seconds(i);
+        const double t = Seconds(i);
         const double envelope =
             t < kRise ? std::sin(0.5 * std::numbers::pi * t / kRise) : std::exp(-(t - kRise) / kFall);
-        out[i] += 0.5 * envelope * high_cut.process(band.process(low_cut.process(noise.sample())));
+        out[i] += 0.5 * envelope * highCut.Process(band.Process(lowCut.Process(noise.Sample())));
     }
 }
 
 // Paper crackles: short bursts of noise, each in its own band, thinning out.
-void add_grains(std::vector<double> &out, Noise &noise)
+void AddGrains(std::vector<double> &out, Noise &noise)
 {
     double start = 0.006;
     while (start < 0.11) {
-        const double length = noise.between(0.002, 0.006);
-        const double strength = noise.between(0.4, 0.8) * std::exp(-start / 0.06);
-        Biquad band = Biquad::band_pass(noise.between(1200.0, 3800.0), 1.4);
-        const std::size_t first = samples(start);
-        const std::size_t count = samples(length);
+        const double length = noise.Between(0.002, 0.006);
+        const double strength = noise.Between(0.4, 0.8) * std::exp(-start / 0.06);
+        Biquad band = Biquad::BandPass(noise.Between(1200.0, 3800.0), 1.4);
+        const std::size_t first = Samples(start);
+        const std::size_t count = Samples(length);
         for (std::size_t i = 0; i < count && first + i < out.size(); ++i) {
-            const double t = seconds(i);
+            const double t = Seconds(i);
             const double envelope = std::min(1.0, t / 0.0005) * std::exp(-t / (length / 3.0));
-            out[first + i] += strength * envelope * band.process(noise.sample());
+            out[first + i] += strength * envelope * band.Process(noise.Sample());
         }
-        start += noise.between(0.008, 0.022);
+        start += noise.Between(0.008, 0.022);
     }
 }
 
 // The landing: a dull, short knock of low band-passed noise.
-void add_tap(std::vector<double> &out, Noise &noise)
+void AddTap(std::vector<double> &out, Noise &noise)
 {
     constexpr double kAt = 0.070;
-    Biquad low = Biquad::band_pass(380.0, 0.8);
-    Biquad mid = Biquad::band_pass(1000.0, 0.9);
-    for (std::size_t i = samples(kAt); i < out.size(); ++i) {
-        const double t = seconds(i) - kAt;
+    Biquad low = Biquad::BandPass(380.0, 0.8);
+    Biquad mid = Biquad::BandPass(1000.0, 0.9);
+    for (std::size_t i = Samples(kAt); i < out.size(); ++i) {
+        const double t = Seconds(i) - kAt;
         const double envelope = std::min(1.0, t / 0.0015) * std::exp(-t / 0.014);
-        const double source = noise.sample();
-        out[i] += envelope * (0.55 * low.process(source) + 0.25 * mid.process(source));
+        const double source = noise.Sample();
+        out[i] += envelope * (0.55 * low.Process(source) + 0.25 * mid.Process(source));
     }
 }
 
-std::vector<std::int16_t> render()
+std::vector<std::int16_t> Render()
 {
     Noise noise(kSeed);
     std::vector<double> mix(kSamples, 0.0);
-    add_swish(mix, noise);
-    add_grains(mix, noise);
-    add_tap(mix, noise);
+    AddSwish(mix, noise);
+    AddGrains(mix, noise);
+    AddTap(mix, noise);
 
-    Biquad dc_block = Biquad::high_pass(80.0, 0.7);
+    Biquad dcBlock = Biquad::HighPass(80.0, 0.7);
     for (double &value : mix) {
-        value = dc_block.process(value);
+        value = dcBlock.Process(value);
     }
     // A 3 ms fade-in keeps the start from snapping; the end fades into silence.
-    const std::size_t fade_in = samples(0.003);
-    const std::size_t fade_out = samples(0.012);
-    const std::size_t silent = samples(kSilentTail);
-    for (std::size_t i = 0; i < fade_in; ++i) {
-        mix[i] *= 0.5 - 0.5 * std::cos(std::numbers::pi * i / fade_in);
+    const std::size_t fadeIn = Samples(0.003);
+    const std::size_t fadeOut = Samples(0.012);
+    const std::size_t silent = Samples(kSilentTail);
+    for (std::size_t i = 0; i < fadeIn; ++i) {
+        mix[i] *= 0.5 - 0.5 * std::cos(std::numbers::pi * i / fadeIn);
     }
     std::fill(mix.end() - silent, mix.end(), 0.0);
-    for (std::size_t i = 0; i < fade_out; ++i) {
-        mix[kSamples - silent - 1 - i] *= 0.5 - 0.5 * std::cos(std::numbers::pi * i / fade_out);
+    for (std::size_t i = 0; i < fadeOut; ++i) {
+        mix[kSamples - silent - 1 - i] *= 0.5 - 0.5 * std::cos(std::numbers::pi * i / fadeOut);
     }
 
     double energy = 0.0;
@@ -191,5 +191,5 @@ std::vector<std::int16_t> render()
 
 int main(int argc, char **argv)
 {
-    return generate_file(argc, argv, "<output.wav>", [] { return encode_wave_pcm16(render(), kRate, 1); });
+    return GenerateFile(argc, argv, "<output.wav>", [] { return EncodeWavePcm16(Render(), kRate, 1); });
 }

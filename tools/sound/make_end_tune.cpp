@@ -53,37 +53,37 @@ constexpr std::uint8_t kCrashKey = 49;
 constexpr std::uint8_t kTimpaniKey = 41; // low floor tom: the nearest to a timpani stroke in the kit
 constexpr std::uint8_t kHitVelocity = 110;
 
-std::vector<MidiTrack> compose()
+std::vector<MidiTrack> Compose()
 {
     MidiTrack conductor;
-    conductor.name(0, "bump");
-    conductor.time_signature(0, 6, 3);
-    conductor.key_signature(0, 3, KeyMode::Major);
-    conductor.tempo(0, kMicrosPerQuarter);
+    conductor.Name(0, "bump");
+    conductor.TimeSignature(0, 6, 3);
+    conductor.KeySignature(0, 3, KeyMode::Major);
+    conductor.Tempo(0, kMicrosPerQuarter);
 
     Band band(kParts, kAccompanists);
     for (const Voice &lead : {kTrumpetLead, kGlockenspielTop, kFluteDouble}) {
-        play_line(band.track(lead.channel), lead, kSixEight, 0, kMelody);
+        PlayLine(band.Track(lead.channel), lead, kSixEight, 0, kMelody);
     }
     std::uint32_t now = 0;
     for (std::size_t bar = 0; bar < kChords.size(); ++bar) {
         const bool last = bar + 1 == kChords.size();
-        band.accompany_bar(now, kChords[bar], last ? Accompaniment::Closing : Accompaniment::Tarantella);
+        band.AccompanyBar(now, kChords[bar], last ? Accompaniment::Closing : Accompaniment::Tarantella);
         if (last) {
-            band.percussion(now, kCrashKey, kHitVelocity);
-            band.percussion(now, kTimpaniKey, kHitVelocity);
+            band.Percussion(now, kCrashKey, kHitVelocity);
+            band.Percussion(now, kTimpaniKey, kHitVelocity);
         } else {
-            band.tambourine_bar(now, Tambourine::Full);
+            band.TambourineBar(now, Tambourine::Full);
         }
-        now += kSixEight.bar_ticks();
+        now += kSixEight.barTicks();
     }
     // Three eighths more let the last chord ring out.
-    return band.tracks(conductor, now + 3 * kSixEight.ticks_per_step);
+    return band.Tracks(conductor, now + 3 * kSixEight.ticksPerStep);
 }
 
 } // namespace
 
 int main(int argc, char **argv)
 {
-    return generate_file(argc, argv, "<output.mid>", [] { return encode_midi_file(kTicksPerQuarter, compose()); });
+    return GenerateFile(argc, argv, "<output.mid>", [] { return EncodeMidiFile(kTicksPerQuarter, Compose()); });
 }

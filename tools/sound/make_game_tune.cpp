@@ -121,7 +121,7 @@ struct Section {
     Tambourine tambourine;
 };
 
-std::vector<Section> arrangement()
+std::vector<Section> Arrangement()
 {
     return {
         {"intro", nullptr, kIntroChords, {}, Accompaniment::Arpeggio, Tambourine::Off},
@@ -149,46 +149,46 @@ std::vector<Section> arrangement()
     };
 }
 
-std::vector<MidiTrack> compose()
+std::vector<MidiTrack> Compose()
 {
     MidiTrack conductor;
-    conductor.name(0, "10carte");
-    conductor.time_signature(0, 6, 3);
-    conductor.key_signature(0, 0, KeyMode::Minor);
-    conductor.tempo(0, kMicrosPerQuarter);
+    conductor.Name(0, "10carte");
+    conductor.TimeSignature(0, 6, 3);
+    conductor.KeySignature(0, 0, KeyMode::Minor);
+    conductor.Tempo(0, kMicrosPerQuarter);
 
     Band band(kParts, kAccompanists);
     std::uint32_t now = 0;
-    const std::vector<Section> sections = arrangement();
+    const std::vector<Section> sections = Arrangement();
     for (const Section &section : sections) {
         if (section.melody && section.melody->size() != section.chords.size()) {
             throw std::logic_error("a section's melody and chords differ in length");
         }
-        conductor.marker(now, section.name);
+        conductor.Marker(now, section.name);
         for (const Lead &lead : section.leads) {
             if (lead.first + lead.count > section.chords.size()) {
                 throw std::logic_error("a lead runs past its section");
             }
             const std::span<const std::string_view> bars(section.melody->data() + lead.first, lead.count);
-            play_line(band.track(lead.voice.channel), lead.voice, kSixEight,
-                      now + static_cast<std::uint32_t>(lead.first) * kSixEight.bar_ticks(), bars);
+            PlayLine(band.Track(lead.voice.channel), lead.voice, kSixEight,
+                     now + static_cast<std::uint32_t>(lead.first) * kSixEight.barTicks(), bars);
         }
         for (std::size_t bar = 0; bar < section.chords.size(); ++bar) {
             // The tune's very last bar is its held final chord.
             const bool last = &section == &sections.back() && bar + 1 == section.chords.size();
-            band.accompany_bar(now, section.chords[bar], last ? Accompaniment::Closing : section.accompaniment);
-            band.tambourine_bar(now, section.tambourine);
-            now += kSixEight.bar_ticks();
+            band.AccompanyBar(now, section.chords[bar], last ? Accompaniment::Closing : section.accompaniment);
+            band.TambourineBar(now, section.tambourine);
+            now += kSixEight.barTicks();
         }
     }
 
     // A short breath after the last chord lets it fade before a restart.
-    return band.tracks(conductor, now + kSixEight.ticks_per_step);
+    return band.Tracks(conductor, now + kSixEight.ticksPerStep);
 }
 
 } // namespace
 
 int main(int argc, char **argv)
 {
-    return generate_file(argc, argv, "<output.mid>", [] { return encode_midi_file(kTicksPerQuarter, compose()); });
+    return GenerateFile(argc, argv, "<output.mid>", [] { return EncodeMidiFile(kTicksPerQuarter, Compose()); });
 }

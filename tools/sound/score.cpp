@@ -9,7 +9,7 @@ namespace belvane::sound {
 
 namespace {
 
-[[noreturn]] void fail(std::string_view what, std::string_view text)
+[[noreturn]] void Fail(std::string_view what, std::string_view text)
 {
     throw std::invalid_argument(std::string(what) + ": \"" + std::string(text) + "\"");
 }
@@ -22,11 +22,11 @@ struct Spelling {
     int accidental;
 };
 
-Spelling take_spelling(std::string_view &text, std::string_view whole)
+Spelling TakeSpelling(std::string_view &text, std::string_view whole)
 {
     static constexpr int kNatural[7] = {9, 11, 0, 2, 4, 5, 7}; // A..G
     if (text.empty() || text[0] < 'A' || text[0] > 'G') {
-        fail("note letter expected", whole);
+        Fail("note letter expected", whole);
     }
     Spelling spelling{kNatural[text[0] - 'A'], 0};
     text.remove_prefix(1);
@@ -37,17 +37,17 @@ Spelling take_spelling(std::string_view &text, std::string_view whole)
     return spelling;
 }
 
-int take_number(std::string_view text, std::string_view whole)
+int TakeNumber(std::string_view text, std::string_view whole)
 {
     int value = 0;
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
     if (error != std::errc{} || end != text.data() + text.size()) {
-        fail("number expected", whole);
+        Fail("number expected", whole);
     }
     return value;
 }
 
-std::vector<std::string_view> split_words(std::string_view text)
+std::vector<std::string_view> SplitWords(std::string_view text)
 {
     std::vector<std::string_view> words;
     while (true) {
@@ -64,45 +64,45 @@ std::vector<std::string_view> split_words(std::string_view text)
 
 } // namespace
 
-int parse_key(std::string_view name)
+int ParseKey(std::string_view name)
 {
     std::string_view rest = name;
-    const Spelling spelling = take_spelling(rest, name);
-    const int octave = take_number(rest, name);
+    const Spelling spelling = TakeSpelling(rest, name);
+    const int octave = TakeNumber(rest, name);
     const int key = (octave + 1) * 12 + spelling.natural + spelling.accidental;
     if (octave < 0 || key < 0 || key > 127) {
-        fail("key outside the MIDI range", name);
+        Fail("key outside the MIDI range", name);
     }
     return key;
 }
 
-std::vector<Step> parse_bar(std::string_view bar, int steps_per_bar)
+std::vector<Step> ParseBar(std::string_view bar, int stepsPerBar)
 {
     std::vector<Step> steps;
     int total = 0;
-    for (const std::string_view word : split_words(bar)) {
+    for (const std::string_view word : SplitWords(bar)) {
         const auto slash = word.find('/');
         if (slash == std::string_view::npos) {
-            fail("note needs /steps", word);
+            Fail("note needs /steps", word);
         }
         const std::string_view pitch = word.substr(0, slash);
-        const int length = take_number(word.substr(slash + 1), word);
+        const int length = TakeNumber(word.substr(slash + 1), word);
         if (length <= 0) {
-            fail("note length must be positive", word);
+            Fail("note length must be positive", word);
         }
-        steps.push_back(Step{pitch == "r" ? kRestKey : parse_key(pitch), length});
+        steps.push_back(Step{pitch == "r" ? kRestKey : ParseKey(pitch), length});
         total += length;
     }
-    if (total != steps_per_bar) {
-        fail("bar length is " + std::to_string(total) + " steps, not " + std::to_string(steps_per_bar), bar);
+    if (total != stepsPerBar) {
+        Fail("bar length is " + std::to_string(total) + " steps, not " + std::to_string(stepsPerBar), bar);
     }
     return steps;
 }
 
-Chord parse_chord(std::string_view name)
+Chord ParseChord(std::string_view name)
 {
     std::string_view rest = name;
-    const Spelling spelling = take_spelling(rest, name);
+    const Spelling spelling = TakeSpelling(rest, name);
     Chord chord{(spelling.natural + spelling.accidental + 12) % 12, {}};
     if (rest.empty()) {
         chord.intervals = {0, 4, 7};
@@ -115,74 +115,74 @@ Chord parse_chord(std::string_view name)
     } else if (rest == "maj7") {
         chord.intervals = {0, 4, 7, 11};
     } else {
-        fail("unknown chord quality", name);
+        Fail("unknown chord quality", name);
     }
     return chord;
 }
 
-std::vector<Chord> parse_chord_bar(std::string_view bar)
+std::vector<Chord> ParseChordBar(std::string_view bar)
 {
     std::vector<Chord> chords;
-    for (const std::string_view word : split_words(bar)) {
-        chords.push_back(parse_chord(word));
+    for (const std::string_view word : SplitWords(bar)) {
+        chords.push_back(ParseChord(word));
     }
     if (chords.empty() || chords.size() > 2) {
-        fail("a bar holds one or two chords", bar);
+        Fail("a bar holds one or two chords", bar);
     }
     return chords;
 }
 
-int key_at_or_above(int pitch_class, int floor)
+int KeyAtOrAbove(int pitchClass, int floor)
 {
-    const int offset = ((pitch_class - floor) % 12 + 12) % 12;
+    const int offset = ((pitchClass - floor) % 12 + 12) % 12;
     return floor + offset;
 }
 
-std::vector<int> chord_keys(const Chord &chord, int floor)
+std::vector<int> ChordKeys(const Chord &chord, int floor)
 {
     std::vector<int> keys;
     for (const int interval : chord.intervals) {
-        keys.push_back(key_at_or_above((chord.root + interval) % 12, floor));
+        keys.push_back(KeyAtOrAbove((chord.root + interval) % 12, floor));
     }
     std::sort(keys.begin(), keys.end());
     return keys;
 }
 
-std::uint32_t play_line(MidiTrack &track, const Voice &voice, const Grid &grid, std::uint32_t start,
-                        std::span<const std::string_view> bars)
+std::uint32_t PlayLine(MidiTrack &track, const Voice &voice, const Grid &grid, std::uint32_t start,
+                       std::span<const std::string_view> bars)
 {
-    std::uint32_t bar_start = start;
+    std::uint32_t barStart = start;
     for (const std::string_view bar : bars) {
         int position = 0;
-        for (const Step &step : parse_bar(bar, grid.steps_per_bar)) {
+        for (const Step &step : ParseBar(bar, grid.stepsPerBar)) {
             if (step.key != kRestKey) {
                 // Lean on the two main beats of the bar, as a player would.
                 int velocity = voice.velocity;
                 if (position == 0) {
                     velocity += 8;
-                } else if (position * 2 == grid.steps_per_bar) {
+                } else if (position * 2 == grid.stepsPerBar) {
                     velocity += 4;
                 }
-                const std::uint32_t start = bar_start + position * grid.ticks_per_step;
-                const std::uint32_t length = step.steps * grid.ticks_per_step;
+                const std::uint32_t start = barStart + position * grid.ticksPerStep;
+                const std::uint32_t length = step.steps * grid.ticksPerStep;
                 const std::uint32_t sounding = length > voice.gap ? length - voice.gap : length;
                 const auto key = static_cast<std::uint8_t>(step.key + voice.transpose);
                 if (voice.articulation == Articulation::Tremolo && step.steps >= kTremoloMinSteps) {
                     // The first stroke keeps the accent; the others alternate softly.
                     for (std::uint32_t at = 0; at + kTremoloTicks <= sounding; at += kTremoloTicks) {
                         const int stroke = at == 0 ? velocity : velocity * (at / kTremoloTicks % 2 ? 7 : 8) / 10;
-                        track.note(start + at, voice.channel, key, static_cast<std::uint8_t>(std::min(stroke, 127)),
+                        track.Note(start + at, voice.channel, key, static_cast<std::uint8_t>(std::min(stroke, 127)),
                                    kTremoloTicks);
                     }
                 } else {
-                    track.note(start, voice.channel, key, static_cast<std::uint8_t>(std::min(velocity, 127)), sounding);
+                    track.Note(start, voice.channel, key, static_cast<std::uint8_t>(std::min(velocity, 127)), sounding);
                 }
             }
             position += step.steps;
         }
-        bar_start += grid.bar_ticks();
+        barStart += grid.barTicks();
     }
-    return bar_start;
+    return barStart;
 }
 
 } // namespace belvane::sound

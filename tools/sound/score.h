@@ -27,20 +27,20 @@ struct Chord {
     std::vector<int> intervals; // semitones above the root, root included
 };
 
-int parse_key(std::string_view name);
-std::vector<Step> parse_bar(std::string_view bar, int steps_per_bar);
-Chord parse_chord(std::string_view name);
-std::vector<Chord> parse_chord_bar(std::string_view bar);
+int ParseKey(std::string_view name);
+std::vector<Step> ParseBar(std::string_view bar, int stepsPerBar);
+Chord ParseChord(std::string_view name);
+std::vector<Chord> ParseChordBar(std::string_view bar);
 
 // The lowest key of the pitch class that is not below `floor`.
-int key_at_or_above(int pitch_class, int floor);
+int KeyAtOrAbove(int pitchClass, int floor);
 // One key per chord tone, each the lowest at or above `floor`, ascending.
-std::vector<int> chord_keys(const Chord &chord, int floor);
+std::vector<int> ChordKeys(const Chord &chord, int floor);
 
 struct Grid {
-    std::uint32_t ticks_per_step;
-    int steps_per_bar;
-    [[nodiscard]] std::uint32_t bar_ticks() const { return ticks_per_step * steps_per_bar; }
+    std::uint32_t ticksPerStep;
+    int stepsPerBar;
+    [[nodiscard]] std::uint32_t barTicks() const { return ticksPerStep * stepsPerBar; }
 };
 
 // Tremolo re-strikes a note held for a whole bar quickly and a little
@@ -61,7 +61,7 @@ inline constexpr int kTremoloMinSteps = 6;
 inline constexpr std::uint32_t kTremoloTicks = 80;
 
 // Plays the bars of a melody from `start`; returns the tick after the last bar.
-std::uint32_t play_line(MidiTrack &track, const Voice &voice, const Grid &grid, std::uint32_t start,
-                        std::span<const std::string_view> bars);
+std::uint32_t PlayLine(MidiTrack &track, const Voice &voice, const Grid &grid, std::uint32_t start,
+                       std::span<const std::string_view> bars);
 
 } // namespace belvane::sound
