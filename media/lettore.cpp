@@ -133,6 +133,13 @@ void Lettore::Pausa()
         condizione_ = Condizione::Pausa;
 }
 
+bool Lettore::Muto() const noexcept
+{
+    // A paused file is frozen, tail and all; a playing one waiting for its
+    // synthesiser will sound.
+    return condizione_ == Condizione::Pausa || (condizione_ != Condizione::Suona && CodaFinita());
+}
+
 void Lettore::SommaAlMix(float *stereo, int frames) noexcept
 {
     if (condizione_ == Condizione::Pausa || (condizione_ == Condizione::Suona && !Pronto()))

@@ -6,6 +6,7 @@
 #include <SDL.h>
 
 #include <cstdint>
+#include <mutex>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -15,11 +16,18 @@ namespace belvane::media {
 // Serialises the window's thread against the audio callback: SDL holds the
 // device lock while it runs the callback. Without a device (offline render)
 // everything runs on one thread and the lock does nothing.
+// The device may also be closed and opened again while silent; the lock
+// holds it open or closed meanwhile.
 class AccessoAudio {
 public:
+    // Called with the lock held.
     void Collega(SDL_AudioDeviceID id) { id_ = id; }
+    SDL_AudioDeviceID Dispositivo() const { return id_; }
+    // Held while the device is opened or closed; taken by lock() as well.
+    std::recursive_mutex &Vita() const { return vita_; }
     void lock() const
     {
+        vita_.lock();
         if (id_)
             SDL_LockAudioDevice(id_);
     }
@@ -27,9 +35,11 @@ public:
     {
         if (id_)
             SDL_UnlockAudioDevice(id_);
+        vita_.unlock();
     }
 
 private:
+    mutable std::recursive_mutex vita_; // the device's opening and closing
     SDL_AudioDeviceID id_ = 0;
 };
 
@@ -69,6 +79,9 @@ public:
     // Audio thread, lock held: adds this player's sound to the stereo mix.
     // Never blocks, allocates or touches a file.
     void SommaAlMix(float *stereo, int frames) noexcept;
+    // Audio thread, lock held: true when the next SommaAlMix would add nothing
+    // until a command changes the condition.
+    bool Muto() const noexcept;
 
 protected:
     // Window thread, no lock: reads and checks the file into a staging slot;
@@ -86,6 +99,8 @@ protected:
     virtual bool Pronto() const noexcept { return true; }
     // Audio thread, not playing and not paused: let what still sounds die away.
     virtual void Coda(float *stereo, int frames) noexcept = 0;
+    // Audio thread: whether Coda has nothing left to let die away.
+    virtual bool CodaFinita() const noexcept { return true; }
 
 private:
     std::string tipo_;

@@ -25,6 +25,7 @@ protected:
     // A tune started while the SoundFont still loads begins once it is there;
     // without a SoundFont it runs silently, so its end is still reached.
     bool Pronto() const noexcept override { return !sintetizzatore_.InCaricamento(); }
+    bool CodaFinita() const noexcept override { return codaRestante_ <= 0 || !sintetizzatore_.Pronto(); }
 
 private:
     // Makes the synthesiser match the tune at the cursor: sounds off,

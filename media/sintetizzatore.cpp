@@ -12,6 +12,8 @@
 #include <span>
 #include <vector>
 
+#include <malloc.h>
+
 namespace belvane::media {
 
 std::string SoundFontPredefinito()
@@ -22,6 +24,9 @@ std::string SoundFontPredefinito()
 }
 
 namespace {
+
+// The tunes sound at most 38 voices at once; FluidSynth's 256 cost 2 MiB.
+constexpr int kPolifonia = 64;
 
 void Muto(int, const char *, void *) {}
 
@@ -239,13 +244,37 @@ void SilenziaFluidSynth()
     });
 }
 
-Sintetizzatore::Sintetizzatore(std::string soundFont)
+std::vector<std::pair<int, int>> PresetDelBrano(const Brano &brano)
+{
+    constexpr int kCanaleBatteria = 9;
+    constexpr int kBancoBatteria = 128;
+    // Every channel starts on program 0; the player sets them back there.
+    std::vector<std::pair<int, int>> preset{{0, 0}, {kBancoBatteria, 0}};
+    std::array<int, 16> banco{};
+    for (const EventoMidi &e : brano.eventi) {
+        const int canale = e.stato & 0x0F;
+        if ((e.stato & 0xF0) == 0xB0 && e.dato1 == 0)
+            banco[canale] = e.dato2;
+        if ((e.stato & 0xF0) != 0xC0)
+            continue;
+        const int programma = e.dato1;
+        preset.emplace_back(banco[canale], programma);
+        preset.emplace_back(0, programma);
+        if (canale == kCanaleBatteria)
+            preset.emplace_back(kBancoBatteria, programma);
+    }
+    std::sort(preset.begin(), preset.end());
+    preset.erase(std::unique(preset.begin(), preset.end()), preset.end());
+    return preset;
+}
+
+Sintetizzatore::Sintetizzatore(std::string soundFont, std::vector<std::string> brani)
 {
     SilenziaFluidSynth();
     // On this thread: making the settings asks SDL for its audio devices,
     // which must not run alongside the output's own SDL start.
     impostazioni_.reset(new_fluid_settings());
-    caricatore_ = std::jthread([this, sf = std::move(soundFont)] { Carica(sf); });
+    caricatore_ = std::jthread([this, sf = std::move(soundFont), brani = std::move(brani)] { Carica(sf, brani); });
 }
 
 Sintetizzatore::~Sintetizzatore()
@@ -254,27 +283,54 @@ Sintetizzatore::~Sintetizzatore()
         caricatore_.join();
 }
 
-void Sintetizzatore::Carica(const std::string &soundFont)
+void Sintetizzatore::Carica(const std::string &soundFont, const std::vector<std::string> &brani)
 {
     if (impostazioni_) {
         fluid_settings_t *s = impostazioni_.get();
         fluid_settings_setnum(s, "synth.sample-rate", kFrequenza);
-        // Played from the audio thread only; samples stay resident so that
+        // Played from the audio thread only. With tunes named, only their
+        // presets' samples are loaded, pinned below on this thread, so that
         // no note ever reads the SoundFont file while rendering.
         fluid_settings_setint(s, "synth.threadsafe-api", 0);
-        fluid_settings_setint(s, "synth.dynamic-sample-loading", 0);
+        fluid_settings_setint(s, "synth.dynamic-sample-loading", brani.empty() ? 0 : 1);
         fluid_settings_setint(s, "synth.lock-memory", 0);
         fluid_settings_setint(s, "synth.chorus.active", 0);
+        fluid_settings_setint(s, "synth.polyphony", kPolifonia);
         fluid_settings_setnum(s, "synth.gain", 0.4);
         synth_.reset(new_fluid_synth(s));
         if (!synth_)
             Diagnostica("FluidSynth could not make a synthesiser; the music stays silent");
         else if (!SoundFontIntegro(soundFont))
             Diagnostica(soundFont + ": missing, or not a whole SoundFont; the music stays silent");
-        else if (fluid_synth_sfload(synth_.get(), soundFont.c_str(), 1) == FLUID_FAILED)
-            Diagnostica(soundFont + ": FluidSynth could not load it; the music stays silent");
-        else
-            pronto_.store(synth_.get(), std::memory_order_release);
+        else {
+            std::vector<std::pair<int, int>> preset;
+            for (const std::string &brano : brani)
+                if (const auto letto = CaricaBrano(brano)) {
+                    const auto suoi = PresetDelBrano(*letto);
+                    preset.insert(preset.end(), suoi.begin(), suoi.end());
+                }
+            // Only the tunes' presets are built at all; the whole file when
+            // it cannot be filtered (or no tune could be read).
+            if (!preset.empty()) {
+                ridotto_ = std::make_unique<SoundFontRidotto>(soundFont, preset);
+                if (!ridotto_->Nome().empty())
+                    SoundFontRidotto::Installa(synth_.get(), s);
+            }
+            int id = FLUID_FAILED;
+            if (ridotto_ && !ridotto_->Nome().empty())
+                id = fluid_synth_sfload(synth_.get(), ridotto_->Nome().c_str(), 1);
+            if (id == FLUID_FAILED)
+                id = fluid_synth_sfload(synth_.get(), soundFont.c_str(), 1);
+            if (id == FLUID_FAILED)
+                Diagnostica(soundFont + ": FluidSynth could not load it; the music stays silent");
+            else {
+                for (const auto &[banco, programma] : preset)
+                    fluid_synth_pin_preset(synth_.get(), id, banco, programma); // missing ones fail, harmlessly
+                // Reading the SoundFont left its parse in this thread's heap.
+                malloc_trim(0);
+                pronto_.store(synth_.get(), std::memory_order_release);
+            }
+        }
     }
     std::lock_guard guardia(mutex_);
     concluso_.store(true, std::memory_order_release);

@@ -2,6 +2,8 @@
 // thread of its own so that start-up does not wait for the SoundFont.
 #pragma once
 
+#include "soundfont_ridotto.h"
+
 #include <fluidsynth.h>
 
 #include <atomic>
@@ -12,6 +14,8 @@
 #include <mutex>
 #include <string>
 #include <thread>
+#include <utility>
+#include <vector>
 
 namespace belvane::media {
 
@@ -28,9 +32,16 @@ bool SoundFontIntegro(const std::string &percorso);
 // FluidSynth writes to stderr unless every level has a handler.
 void SilenziaFluidSynth();
 
+struct Brano;
+// The presets (bank, program) a tune selects, the channels' defaults
+// included, with the fall-backs FluidSynth takes for a missing one.
+std::vector<std::pair<int, int>> PresetDelBrano(const Brano &brano);
+
 class Sintetizzatore {
 public:
-    explicit Sintetizzatore(std::string soundFont);
+    // Only the samples of the presets that `brani` (MIDI files) select are
+    // loaded, on the loading thread; the audio thread never reads the file.
+    explicit Sintetizzatore(std::string soundFont, std::vector<std::string> brani = {});
     ~Sintetizzatore();
     Sintetizzatore(const Sintetizzatore &) = delete;
     Sintetizzatore &operator=(const Sintetizzatore &) = delete;
@@ -50,9 +61,10 @@ private:
     struct CancellaSintetizzatore {
         void operator()(fluid_synth_t *p) const { delete_fluid_synth(p); }
     };
-    void Carica(const std::string &soundFont);
+    void Carica(const std::string &soundFont, const std::vector<std::string> &brani);
 
     std::unique_ptr<fluid_settings_t, CancellaImpostazioni> impostazioni_;
+    std::unique_ptr<SoundFontRidotto> ridotto_; // read by the synthesiser until it goes
     std::unique_ptr<fluid_synth_t, CancellaSintetizzatore> synth_;
     std::atomic<fluid_synth_t *> pronto_{nullptr};
     mutable std::mutex mutex_;

@@ -16,7 +16,8 @@ constexpr const char *kRustle = "/carta.wav";
 
 Suoni::Suoni(std::string cartella, std::function<bool()> cardRustleChecked, ModoUscita modo, std::string soundFont,
              Caso casoFruscio)
-    : cartella_(std::move(cartella)), rustle_(std::move(cardRustleChecked)), sintetizzatore_(std::move(soundFont)),
+    : cartella_(std::move(cartella)), rustle_(std::move(cardRustleChecked)),
+      sintetizzatore_(std::move(soundFont), {cartella_ + kGameTune, cartella_ + kFinaleTune}),
       mmc1_(accesso_, sintetizzatore_), mmcw_(accesso_, std::move(casoFruscio))
 {
     if (modo == ModoUscita::Dispositivo)
@@ -37,7 +38,17 @@ void Suoni::OpenSoundDevices()
     apri(mmcw_, kRustle);
 }
 
-void Suoni::StartMusic() { mmc1_.Avvia(); }
+void Suoni::Sveglia()
+{
+    if (uscita_)
+        uscita_->Sveglia();
+}
+
+void Suoni::StartMusic()
+{
+    mmc1_.Avvia();
+    Sveglia();
+}
 
 void Suoni::RestartMusicAtEnd()
 {
@@ -46,6 +57,7 @@ void Suoni::RestartMusicAtEnd()
     if (posizione == lunghezza) {
         mmc1_.SetStartPoint(0);
         mmc1_.Avvia();
+        Sveglia();
     }
 }
 
@@ -57,6 +69,7 @@ void Suoni::PlayFinaleTune()
     mmc1_.Apri();
     mmc1_.SetStartPoint(0);
     mmc1_.Avvia();
+    Sveglia();
 }
 
 void Suoni::ReloadGameTune()
@@ -73,12 +86,17 @@ void Suoni::PlayCardRustle()
     if (!rustle_ || !rustle_())
         return;
     mmcw_.Avvia();
+    Sveglia();
     mmcw_.SetStartPoint(0); // pending, so the next rustle starts from the beginning
 }
 
 void Suoni::PauseMusic() { mmc1_.Pausa(); }
 
-void Suoni::ResumeMusic() { mmc1_.Avvia(); }
+void Suoni::ResumeMusic()
+{
+    mmc1_.Avvia();
+    Sveglia();
+}
 
 void Suoni::CloseMusic() { mmc1_.Chiudi(); }
 

@@ -51,9 +51,13 @@ public:
     bool WaitForSoundFont(std::chrono::milliseconds limit) const { return sintetizzatore_.Attendi(limit); }
     // The audio driver in use; empty offline or without any device.
     std::string Driver() const { return uscita_ ? uscita_->Driver() : std::string{}; }
+    // Whether the output device runs now; it is closed while nothing sounds.
+    bool DeviceRunning() const { return uscita_ && uscita_->Attiva(); }
 
 private:
     void Riempi(float *stereo, int frames) noexcept override;
+    bool Silenziosa() const noexcept override { return mmc1_.Muto() && mmcw_.Muto(); }
+    void Sveglia();
 
     std::string cartella_;
     std::function<bool()> rustle_;

@@ -7,7 +7,11 @@
 
 #include <SDL.h>
 
+#include <atomic>
+#include <condition_variable>
+#include <mutex>
 #include <string>
+#include <thread>
 
 namespace belvane::media {
 
@@ -16,6 +20,9 @@ public:
     virtual ~Sorgente() = default;
     // Audio thread, device lock held: fill `frames` stereo frames.
     virtual void Riempi(float *stereo, int frames) noexcept = 0;
+    // Audio thread, device lock held: nothing will sound until a command
+    // from the window's thread starts something.
+    virtual bool Silenziosa() const noexcept = 0;
 };
 
 inline constexpr int kFramePerBuffer = 512; // 11.6 ms at 44.1 kHz
@@ -29,17 +36,33 @@ public:
     Uscita(const Uscita &) = delete;
     Uscita &operator=(const Uscita &) = delete;
 
-    bool Aperta() const { return dispositivo_ != 0; }
+    // Whether a driver could be opened at all.
+    bool Aperta() const { return !driver_.empty(); }
     // The driver in use, empty without a device.
     const std::string &Driver() const { return driver_; }
+    // Whether the device runs now: it is closed while the source is silent,
+    // since even a paused SDL device wakes its thread every buffer.
+    bool Attiva() const;
+    // Window's thread: opens the device again if it was closed for silence.
+    // Called after every command that may start a sound.
+    void Sveglia();
 
 private:
     static void Richiamo(void *utente, Uint8 *flusso, int byte);
+    bool ApriDispositivo(bool primo);
+    void Guardia();
 
     Sorgente &sorgente_;
     AccessoAudio &accesso_;
-    SDL_AudioDeviceID dispositivo_ = 0;
+    SDL_AudioDeviceID dispositivo_ = 0; // under accesso_.Vita()
     std::string driver_;
+    bool segnalato_ = false;       // audio thread, or under the device lock: silence already told
+    std::atomic<int> silenzio_{0}; // the callback's word to the guard
+    std::atomic<bool> fine_{false};
+    std::mutex chiusuraMutex_;
+    std::condition_variable chiusa_;
+    bool chiudendo_ = false; // the guard is closing a device, outside the lock
+    std::jthread guardia_;   // closes the device once silent; joined first
 };
 
 } // namespace belvane::media

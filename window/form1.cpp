@@ -26,6 +26,7 @@ bool SulTavolo(Posizione p) { return p.left < kLarghezzaLogica && p.top < kAltez
 
 Form1::Form1(Dipendenze dipendenze)
     : dip_(std::move(dipendenze)), partita_(*this, *dip_.germi), menu_(CostruisciMenu(*menuBar())),
+      cache_([this] { QMetaObject::invokeMethod(this, &Form1::CarteDisegnate, Qt::QueuedConnection); }),
       tappeto_(new Tappeto(this)), copertina_(new Copertina(risorse::Copertina(), tappeto_)),
       scivolata_(dip_.scivolata,
                  [this](CartaWidget &carta, Posizione dove) { carta.setGeometry(RettangoloCarta(dove)); }),
@@ -55,12 +56,6 @@ Form1::Form1(Dipendenze dipendenze)
                            partita_.stato().NomeCarta, this);
     suono_ = dip_.suono([opzioni = opzioni_] { return opzioni->RustleAcceso(); });
 
-    rifinitura_.setSingleShot(true);
-    rifinitura_.setInterval(80);
-    connect(&rifinitura_, &QTimer::timeout, this, [this] {
-        for (Int k = 1; k <= kCarte; ++k)
-            carta_[k]->SetAnteprima(false);
-    });
     connect(tappeto_, &Tappeto::MouseDown, this, &Form1::Form_MouseDown);
     connect(tappeto_, &Tappeto::Ridimensionato, this, &Form1::Form_Resize);
     connect(tappeto_, &Tappeto::Freccia, this, &Form1::Freccia);
@@ -154,14 +149,20 @@ QRect Form1::Mappa(double left, double top, double larghezza, double altezza) co
     return QRectF(left * sx, top * sy, larghezza * sx, altezza * sy).toAlignedRect();
 }
 
+QSize Form1::DimensioneCarta() const
+{
+    // The card keeps its proportions.
+    const double s = std::min(tappeto_->width() / kLarghezzaLogica, tappeto_->height() / kAltezzaLogica);
+    return {std::max(1, static_cast<int>(std::lround(cartaLogica_.width() * s))),
+            std::max(1, static_cast<int>(std::lround(cartaLogica_.height() * s)))};
+}
+
 QRect Form1::RettangoloCarta(Posizione dove) const
 {
-    // The card keeps its proportions, centred in the box its slot maps to.
+    // Centred in the box its slot maps to.
     const double sx = tappeto_->width() / kLarghezzaLogica;
     const double sy = tappeto_->height() / kAltezzaLogica;
-    const double s = std::min(sx, sy);
-    const QSize dimensione(std::max(1, static_cast<int>(std::lround(cartaLogica_.width() * s))),
-                           std::max(1, static_cast<int>(std::lround(cartaLogica_.height() * s))));
+    const QSize dimensione = DimensioneCarta();
     const double x = dove.left * sx + (cartaLogica_.width() * sx - dimensione.width()) / 2;
     const double y = dove.top * sy + (cartaLogica_.height() * sy - dimensione.height()) / 2;
     return QRect(QPoint(static_cast<int>(std::lround(x)), static_cast<int>(std::lround(y))), dimensione);
@@ -177,14 +178,30 @@ void Form1::Form_Resize()
         return;
     // A card in flight lands in its slot at the new size.
     scivolata_.Termina();
-    for (Int k = 1; k <= kCarte; ++k) {
-        carta_[k]->SetAnteprima(true);
-        PiazzaCarta(*carta_[k]);
+    // Cards already shown at another size are shown scaled while all forty
+    // are drawn at the new size in the background; the first showing draws
+    // them as they are painted.
+    const QSize carta = DimensioneCarta();
+    if (carta != cartaMostrata_) {
+        const bool pronte = cartaMostrata_.isEmpty() || cache_.Prepara(carta, devicePixelRatioF());
+        cartaMostrata_ = carta;
+        for (Int k = 1; k <= kCarte; ++k)
+            carta_[k]->SetAnteprima(!pronte);
     }
-    rifinitura_.start();
+    for (Int k = 1; k <= kCarte; ++k)
+        PiazzaCarta(*carta_[k]);
     copertina_->setGeometry(tappeto_->rect());
     pannelli_.PerOgni([this](Pannello &p) { PiazzaPannello(p); });
     PiazzaCornice();
+}
+
+void Form1::CarteDisegnate()
+{
+    // A drawing for a size the window has left is kept for going back.
+    if (!cache_.Raccogli() || !cache_.Prepara(cartaMostrata_, devicePixelRatioF()))
+        return;
+    for (Int k = 1; k <= kCarte; ++k)
+        carta_[k]->SetAnteprima(false);
 }
 
 void Form1::PiazzaPannello(Pannello &pannello)

@@ -71,7 +71,9 @@ private:
     QRect Mappa(double left, double top, double larghezza, double altezza) const;
     // The pixels a card's picture takes with its top-left corner at `dove`.
     QRect RettangoloCarta(Posizione dove) const;
+    QSize DimensioneCarta() const;
     void PiazzaCarta(CartaWidget &carta);
+    void CarteDisegnate();
     // The keyboard: a card clicked with the mouse, an arrow, Return or Space.
     void CartaCliccata(Int carta);
     void Freccia(int dRiga, int dColonna);
@@ -103,9 +105,9 @@ private:
     Scivolata scivolata_;
     Pannelli pannelli_;
     Opzioni *opzioni_;
-    QTimer rifinitura_; // draws the cards crisp once a resize has settled
     std::unique_ptr<Suono> suono_;
     QSizeF cartaLogica_{kLarghezzaCarta, kAltezzaCarta}; // card size in logical units, from card 1's picture
+    QSize cartaMostrata_; // the card size the last resize mapped to; empty before the first
     Slot fuoco_{1, 1};
     Slot annunciato_{};        // the slot a screen reader was last told of
     bool tastiera_ = false;    // a key was used since the last mouse click: the frame shows

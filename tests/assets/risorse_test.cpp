@@ -10,7 +10,11 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
+#include <chrono>
 #include <limits>
+#include <thread>
+#include <utility>
 
 namespace {
 
@@ -96,6 +100,61 @@ TEST(CacheCarte, BadCodesAndSizesGiveAVisibleFallback)
     EXPECT_FALSE(cache.Pixmap(5, QSize(0, 0), 1.0).isNull());
     EXPECT_FALSE(cache.Pixmap(5, QSize(-10, 72), std::numeric_limits<qreal>::quiet_NaN()).isNull());
     EXPECT_FALSE(cache.Pixmap(5, QSize(45, 72), 0.0).isNull());
+}
+
+// Takes in the background drawing once done, as the window does on its word.
+bool Raccolte(CacheCarte &cache)
+{
+    for (int i = 0; i < 2000; ++i) {
+        if (cache.Raccogli())
+            return true;
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    }
+    return false;
+}
+
+TEST(CacheCarte, TheFortyDrawnTogetherAreThePicturesDrawnOneByOne)
+{
+    std::atomic<int> avvisi{0};
+    CacheCarte insieme([&] { ++avvisi; });
+    CacheCarte unaAllaVolta;
+    int attesi = 0;
+    for (const auto &[dimensione, rapporto] :
+         {std::pair{QSize(93, 149), 1.0}, {QSize(45, 72), 1.0}, {QSize(60, 96), 1.5}}) {
+        SCOPED_TRACE(dimensione.width());
+        EXPECT_FALSE(insieme.Prepara(dimensione, rapporto));
+        ASSERT_TRUE(Raccolte(insieme));
+        EXPECT_EQ(avvisi, ++attesi) << "one word per drawing finished";
+        EXPECT_TRUE(insieme.Prepara(dimensione, rapporto)) << "all forty are there: nothing more to draw";
+        for (int code = 1; code <= 40; ++code) {
+            ASSERT_TRUE(insieme.Pronta(code, dimensione, rapporto)) << code;
+            const QPixmap pm = insieme.Pixmap(code, dimensione, rapporto);
+            EXPECT_EQ(pm.devicePixelRatio(), rapporto);
+            EXPECT_EQ(pm.toImage().convertToFormat(QImage::Format_RGB32),
+                      unaAllaVolta.Pixmap(code, dimensione, rapporto).toImage().convertToFormat(QImage::Format_RGB32))
+                << code;
+        }
+    }
+}
+
+TEST(CacheCarte, ANewSizeStopsTheDrawingUnderWayAndTheLastTwoSizesAreKept)
+{
+    CacheCarte cache;
+    const QSize a(80, 128), b(81, 130), c(70, 112);
+    EXPECT_FALSE(cache.Prepara(a, 1.0));
+    EXPECT_FALSE(cache.Prepara(b, 1.0)); // as a drag goes on
+    ASSERT_TRUE(Raccolte(cache));
+    EXPECT_TRUE(cache.Prepara(b, 1.0));
+    EXPECT_FALSE(cache.Pronta(1, a, 1.0));
+    EXPECT_FALSE(cache.Raccogli()) << "nothing else was asked for";
+
+    EXPECT_FALSE(cache.Prepara(c, 1.0));
+    ASSERT_TRUE(Raccolte(cache));
+    EXPECT_TRUE(cache.Prepara(b, 1.0)) << "back to the size before: kept";
+    EXPECT_TRUE(cache.Prepara(c, 1.0));
+    cache.Pixmap(3, a, 1.0); // a third size drops the oldest
+    EXPECT_FALSE(cache.Pronta(3, b, 1.0));
+    EXPECT_TRUE(cache.Pronta(3, c, 1.0));
 }
 
 } // namespace

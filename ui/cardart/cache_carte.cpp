@@ -7,8 +7,10 @@
 #include <QImage>
 #include <QPainter>
 
+#include <algorithm>
 #include <cmath>
 #include <string>
+#include <utility>
 
 namespace belvane::cardart {
 namespace {
@@ -51,42 +53,138 @@ QPixmap CartaDiRiserva(int code, QSize logicalSize, qreal devicePixelRatio)
     return pm;
 }
 
+QImage DisegnaImmagine(int code, QSize logicalSize, qreal devicePixelRatio)
+{
+    const QSize logica = DimensioneValida(logicalSize);
+    const qreal rapporto = RapportoValido(devicePixelRatio);
+    if (!IsCarta(code))
+        return {};
+    if (logica == QSize(kLarghezzaCarta, kAltezzaCarta) && rapporto == 1.0)
+        return risorse::CartaBmp(code);
+    QImage img = Tela(logica, rapporto);
+    QPainter p(&img);
+    DisegnaCarta(p, QRectF(0, 0, logica.width(), logica.height()), code);
+    p.end();
+    return img;
+}
+
+void DisegnoInSerie::Avvia(QSize logica, qreal rapporto, int lavoratori)
+{
+    Ferma();
+    dimensione_ = DimensioneValida(logica);
+    rapporto_ = RapportoValido(rapporto);
+    immagini_.assign(kCarte, QImage());
+    prossimo_ = 0;
+    fatti_ = 0;
+    stop_ = false;
+    for (int i = 0; i < std::max(1, lavoratori); ++i)
+        lavoratori_.emplace_back([this] {
+            // Each worker takes the next code until none is left; the one
+            // that finishes the fortieth tells the owner.
+            for (int i = prossimo_++; i < kCarte && !stop_; i = prossimo_++) {
+                immagini_[i] = DisegnaImmagine(i + 1, dimensione_, rapporto_);
+                if (++fatti_ == kCarte && finito_)
+                    finito_();
+            }
+        });
+}
+
+void DisegnoInSerie::Ferma()
+{
+    stop_ = true;
+    lavoratori_.clear(); // joins
+}
+
+std::vector<QImage> DisegnoInSerie::Raccogli()
+{
+    if (lavoratori_.empty() || fatti_ != kCarte)
+        return {};
+    lavoratori_.clear();
+    return std::move(immagini_);
+}
+
+CacheCarte::CacheCarte(std::function<void()> pronte) : disegno_(std::move(pronte)) {}
+
+const CacheCarte::Serie *CacheCarte::Trova(QSize logica, qreal rapporto) const
+{
+    for (const Serie &s : serie_)
+        if (s.dimensione == logica && s.rapporto == rapporto)
+            return &s;
+    return nullptr;
+}
+
+CacheCarte::Serie *CacheCarte::Trova(QSize logica, qreal rapporto)
+{
+    return const_cast<Serie *>(std::as_const(*this).Trova(logica, rapporto));
+}
+
+CacheCarte::Serie &CacheCarte::Crea(QSize logica, qreal rapporto)
+{
+    if (Serie *s = Trova(logica, rapporto))
+        return *s;
+    serie_.push_front(Serie{logica, rapporto, {}});
+    while (serie_.size() > kSerieTenute)
+        serie_.pop_back();
+    return serie_.front();
+}
+
 bool CacheCarte::Pronta(int code, QSize logicalSize, qreal devicePixelRatio) const
 {
-    return DimensioneValida(logicalSize) == dimensione_ && RapportoValido(devicePixelRatio) == rapporto_ &&
-        pixmap_.count(code) > 0;
+    const Serie *s = Trova(DimensioneValida(logicalSize), RapportoValido(devicePixelRatio));
+    return s && s->pixmap.count(code) > 0;
+}
+
+bool CacheCarte::Prepara(QSize logicalSize, qreal devicePixelRatio)
+{
+    const QSize logica = DimensioneValida(logicalSize);
+    const qreal rapporto = RapportoValido(devicePixelRatio);
+    if (const Serie *s = Trova(logica, rapporto); s && s->pixmap.size() == kCarte) {
+        disegno_.Ferma(); // a drawing for another size is no longer wanted
+        return true;
+    }
+    if (!disegno_.InCorso() || disegno_.Dimensione() != logica || disegno_.Rapporto() != rapporto)
+        disegno_.Avvia(logica, rapporto, kLavoratori);
+    return false;
+}
+
+bool CacheCarte::Raccogli()
+{
+    const QSize logica = disegno_.Dimensione();
+    const qreal rapporto = disegno_.Rapporto();
+    std::vector<QImage> immagini = disegno_.Raccogli();
+    if (immagini.empty())
+        return false;
+    Serie &s = Crea(logica, rapporto);
+    for (int code = 1; code <= kCarte; ++code) {
+        if (s.pixmap.count(code))
+            continue;
+        QPixmap pm = QPixmap::fromImage(std::move(immagini[code - 1]));
+        if (pm.isNull()) {
+            Diagnostica("the picture of card " + std::to_string(code) + " cannot be read; drawn plain");
+            pm = CartaDiRiserva(code, logica, rapporto);
+        }
+        pm.setDevicePixelRatio(rapporto);
+        s.pixmap.emplace(code, std::move(pm));
+    }
+    return true;
 }
 
 QPixmap CacheCarte::Pixmap(int code, QSize logicalSize, qreal devicePixelRatio)
 {
     const QSize logica = DimensioneValida(logicalSize);
     const qreal rapporto = RapportoValido(devicePixelRatio);
-    if (logica != dimensione_ || rapporto != rapporto_) {
-        pixmap_.clear();
-        dimensione_ = logica;
-        rapporto_ = rapporto;
-    }
-    if (auto it = pixmap_.find(code); it != pixmap_.end())
+    Serie &s = Crea(logica, rapporto);
+    if (auto it = s.pixmap.find(code); it != s.pixmap.end())
         return it->second;
 
-    QPixmap pm;
-    if (IsCarta(code)) {
-        if (logica == QSize(kLarghezzaCarta, kAltezzaCarta) && rapporto == 1.0) {
-            pm = QPixmap::fromImage(risorse::CartaBmp(code));
-            if (pm.isNull())
-                Diagnostica("the picture of card " + std::to_string(code) + " cannot be read; drawn plain");
-        } else {
-            QImage img = Tela(logica, rapporto);
-            QPainter p(&img);
-            DisegnaCarta(p, QRectF(0, 0, logica.width(), logica.height()), code);
-            p.end();
-            pm = QPixmap::fromImage(img);
-        }
-    }
-    if (pm.isNull())
+    QPixmap pm = QPixmap::fromImage(DisegnaImmagine(code, logica, rapporto));
+    if (pm.isNull()) {
+        if (IsCarta(code))
+            Diagnostica("the picture of card " + std::to_string(code) + " cannot be read; drawn plain");
         pm = CartaDiRiserva(code, logica, rapporto);
+    }
     pm.setDevicePixelRatio(rapporto);
-    pixmap_.emplace(code, pm);
+    s.pixmap.emplace(code, pm);
     return pm;
 }
 

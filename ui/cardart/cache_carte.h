@@ -1,30 +1,96 @@
 #pragma once
 
+#include <QImage>
 #include <QPixmap>
 #include <QSize>
 
+#include <atomic>
+#include <deque>
+#include <functional>
 #include <map>
+#include <mutex>
+#include <thread>
+#include <vector>
 
 namespace belvane::cardart {
 
+// The forty pictures at one size, drawn at once on worker threads: a resize
+// asks for every card together, and one card takes about a millisecond.
+// The owner joins the workers; a new size stops a drawing not yet done.
+class DisegnoInSerie {
+public:
+    explicit DisegnoInSerie(std::function<void()> finito = {}) : finito_(std::move(finito)) {}
+    ~DisegnoInSerie() { Ferma(); }
+    DisegnoInSerie(const DisegnoInSerie &) = delete;
+    DisegnoInSerie &operator=(const DisegnoInSerie &) = delete;
+
+    // Starts drawing codes 1..40 at this size on `lavoratori` threads; stops
+    // and joins a drawing in progress first. `finito` is called on the last
+    // worker's thread once all forty are there (not when stopped).
+    void Avvia(QSize logica, qreal rapporto, int lavoratori);
+    void Ferma();
+    bool InCorso() const { return !lavoratori_.empty(); }
+    QSize Dimensione() const { return dimensione_; }
+    qreal Rapporto() const { return rapporto_; }
+    // Joins the workers and hands over the pictures, index 0 for code 1;
+    // empty while a worker still draws or after a stop.
+    std::vector<QImage> Raccogli();
+
+private:
+    std::function<void()> finito_;
+    QSize dimensione_;
+    qreal rapporto_ = 0;
+    std::vector<QImage> immagini_;
+    std::atomic<int> prossimo_{0};
+    std::atomic<int> fatti_{0};
+    std::atomic<bool> stop_{false};
+    std::vector<std::jthread> lavoratori_;
+};
+
 // Card pictures for the window at the size it shows them. Each code is drawn
-// once per size and device pixel ratio; a change of either starts afresh.
+// once per size and device pixel ratio; the pictures of the last two sizes
+// are kept, so going back and forth during a drag draws nothing again.
 // At the pictures' own size (45 x 72, ratio 1) the embedded bitmaps are used
 // as they are.
 class CacheCarte {
 public:
+    // `pronte` is called on a worker thread when a drawing asked with
+    // Prepara has finished; the caller then calls Raccogli on its own thread.
+    explicit CacheCarte(std::function<void()> pronte = {});
+
     // Never null and never throws: a code outside 1..40, or a bitmap that
     // cannot be loaded, gives a white card with a red cross and the code.
     // The pixmap carries `devicePixelRatio`.
     QPixmap Pixmap(int code, QSize logicalSize, qreal devicePixelRatio);
     // Whether Pixmap would return at once, without drawing.
     bool Pronta(int code, QSize logicalSize, qreal devicePixelRatio) const;
+    // True when all forty are there at this size; otherwise starts drawing
+    // them in the background (unless that is under way already).
+    bool Prepara(QSize logicalSize, qreal devicePixelRatio);
+    // Takes in a finished background drawing; true if one was taken.
+    bool Raccogli();
+
+    static constexpr int kSerieTenute = 2;
+    static constexpr int kLavoratori = 2; // the cores of the machines we aim at
 
 private:
-    QSize dimensione_;
-    qreal rapporto_ = 0;
-    std::map<int, QPixmap> pixmap_;
+    struct Serie {
+        QSize dimensione;
+        qreal rapporto = 0;
+        std::map<int, QPixmap> pixmap;
+    };
+    Serie *Trova(QSize logica, qreal rapporto);
+    const Serie *Trova(QSize logica, qreal rapporto) const;
+    Serie &Crea(QSize logica, qreal rapporto);
+
+    std::deque<Serie> serie_; // most recent first
+    DisegnoInSerie disegno_;
 };
+
+// The picture of one card at a size, drawn from the vector art (or the
+// embedded bitmap at its natural size); a null image when it cannot be had.
+// Safe on any thread.
+QImage DisegnaImmagine(int code, QSize logicalSize, qreal devicePixelRatio);
 
 // The picture shown in place of a card that cannot be drawn.
 QPixmap CartaDiRiserva(int code, QSize logicalSize, qreal devicePixelRatio);

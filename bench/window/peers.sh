@@ -1,0 +1,95 @@
+#!/bin/sh
+# The window's four figures side by side with AisleRiot (Gaps) and KPat
+# (Klondike), in one run, on one Xvfb screen of 1920x1080 without a window
+# manager; each program starts with an empty configuration folder.
+#   bench/window/peers.sh <build-dir> [runs]
+# Needs (installs nothing): xvfb, dbus-daemon, and the peers from the Debian
+# packages aisleriot and kpat. Each program is started once as a warm-up and
+# then `runs` times (default 3); start-up, memory and idle CPU are medians
+# over the runs, resize the median over every run's three timed resizes
+# (each run's first resize is a warm-up). Belvane is sent Ctrl+W (music off)
+# before its idle figure; the peers play no music.
+set -eu
+build=${1:?usage: peers.sh <build-dir> [runs]}
+runs=${2:-3}
+build=$(cd "$build" && pwd)
+program=$build/bin/belvane
+tool=$build/bench/window/bench_confronto
+[ -x "$program" ] && [ -x "$tool" ] || { echo "missing: build the belvane and bench_confronto targets" >&2; exit 2; }
+for f in /usr/games/sol /usr/games/kpat; do
+  [ -x "$f" ] || { echo "missing $f: apt-get install aisleriot kpat" >&2; exit 2; }
+done
+command -v Xvfb >/dev/null && command -v dbus-daemon >/dev/null || { echo "needs Xvfb and dbus-daemon" >&2; exit 2; }
+
+work=$(mktemp -d)
+trap 'kill $xpid $dpid 2>/dev/null || true; rm -rf "$work"' EXIT INT TERM
+n=99
+while [ -e /tmp/.X$n-lock ] || [ -e /tmp/.X11-unix/X$n ]; do n=$((n + 1)); done
+Xvfb :$n -screen 0 1920x1080x24 -nolisten tcp >/dev/null 2>&1 &
+xpid=$!
+export DISPLAY=:$n
+sleep 1
+bus=$(dbus-daemon --session --fork --print-address=1 --print-pid=1)
+dpid=$(echo "$bus" | sed -n 2p)
+export DBUS_SESSION_BUS_ADDRESS=$(echo "$bus" | sed -n 1p)
+unset QT_QPA_PLATFORM SESSION_MANAGER
+echo "load average $(cut -d' ' -f1-3 /proc/loadavg); $(nproc) cores"
+
+# run <name> <tool options> -- <program and args>: one line per run into $work/<name>
+run() {
+  name=$1
+  shift
+  i=0
+  while [ $i -le "$runs" ]; do
+    cfg=$work/config-$name-$i
+    mkdir -p "$cfg"
+    if [ $i -eq 0 ]; then extra=--solo-avvio; else extra=; fi
+    XDG_CONFIG_HOME=$cfg "$tool" $extra "$@" >>"$work/$name" 2>/dev/null || echo "error run $i" >>"$work/$name"
+    i=$((i + 1))
+  done
+}
+run belvane --ctrl-w -- "$program"
+run aisleriot -- /usr/games/sol --variation gaps
+run kpat -- /usr/games/kpat --gametype klondike
+
+python3 - "$work" <<'PY'
+import os, statistics, sys
+work = sys.argv[1]
+names = [("belvane", "Belvane"), ("aisleriot", "AisleRiot Gaps"), ("kpat", "KPat Klondike")]
+fig = {}
+for key, _ in names:
+    lines = [l.split() for l in open(os.path.join(work, key))][1:]  # the first run is a warm-up
+    kv = [dict(p.split("=", 1) for p in l if "=" in p) for l in lines]
+    kv = [k for k in kv if "resize_ms" in k]
+    if not kv:
+        print(f"{key}: no complete run", file=sys.stderr)
+        fig[key] = None
+        continue
+    resize = [float(x) for k in kv for x in k["resize_ms"].split(",")[1:]]
+    fig[key] = {
+        "map": statistics.median(float(k["map_ms"]) for k in kv),
+        "rss": statistics.median(float(k["rss_kib"]) for k in kv) / 1024,
+        "resize": statistics.median(resize),
+        "idle": statistics.median(float(k["idle_pct"]) for k in kv),
+        "n": len(kv),
+    }
+rows = [("map", "start to window mapped", "ms"), ("rss", "resident memory 3 s after start", "MiB"),
+        ("resize", "resize to 1200x750, to the last pixel change", "ms"),
+        ("idle", "CPU over 5 s after the deal (Belvane: music off)", "%")]
+def cell(v, unit):
+    return "-" if v is None else (f"{v:.2f} %" if unit == "%" else f"{v:.1f} {unit}")
+def ratio(a, b):
+    if a is None or b is None: return "-"
+    if b == 0: return "0/0" if a == 0 else "inf"
+    return f"{a / b:.2f}"
+print(f"runs per program: {', '.join(str(fig[k]['n']) if fig[k] else '0' for k, _ in names)}")
+print(f"| figure | {' | '.join(n for _, n in names)} | Belvane/AisleRiot | Belvane/KPat |")
+print("|---|---|---|---|---|---|")
+for key, label, unit in rows:
+    vals = [fig[k][key] if fig[k] else None for k, _ in names]
+    print(f"| {label} | {' | '.join(cell(v, unit) for v in vals)} | {ratio(vals[0], vals[1])} | {ratio(vals[0], vals[2])} |")
+print("raw runs:")
+for key, _ in names:
+    for l in open(os.path.join(work, key)):
+        print(f"  {key}: {l.strip()}")
+PY
