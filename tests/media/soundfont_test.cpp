@@ -21,7 +21,7 @@ TEST(SoundFont, WhatFluidSynthWouldRefuseIsRefusedBeforeItAndTheRestLoads)
     }
     EXPECT_GE(rifiutati, 8);
 
-    for (const std::string buono : {(corpus / "minimo.sf2").string(), SoundFontPredefinito()}) {
+    for (const std::string &buono : {(corpus / "minimo.sf2").string(), SoundFontPredefinito()}) {
         EXPECT_TRUE(SoundFontIntegro(buono)) << buono;
         Sintetizzatore synth(buono);
         EXPECT_TRUE(synth.Attendi(std::chrono::seconds(20))) << buono;
