@@ -1,7 +1,9 @@
 // Any bytes as the SoundFont. The layout check must never read out of
 // bounds, and what it lets through FluidSynth must load without a word on
-// stderr (its fallback loader, libinstpatch, prints when the first refuses).
+// stderr (its fallback loader, libinstpatch, prints when the first refuses);
+// the program's filter that keeps only some presets must read it safely too.
 #include "sintetizzatore.h"
+#include "soundfont_ridotto.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -41,6 +43,23 @@ struct Synth {
 
 } // namespace
 
+// As the program loads it: through the filter, samples read as needed.
+struct SynthFiltrato {
+    fluid_settings_t *impostazioni = new_fluid_settings();
+    fluid_synth_t *synth = nullptr;
+    SynthFiltrato()
+    {
+        fluid_settings_setint(impostazioni, "synth.dynamic-sample-loading", 1);
+        synth = new_fluid_synth(impostazioni);
+        belvane::media::SoundFontRidotto::Installa(synth, impostazioni);
+    }
+    ~SynthFiltrato()
+    {
+        delete_fluid_synth(synth);
+        delete_fluid_settings(impostazioni);
+    }
+};
+
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *dati, size_t n)
 {
     std::istringstream in(std::string(reinterpret_cast<const char *>(dati), n));
@@ -72,5 +91,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *dati, size_t n)
         std::abort();
     }
     fluid_synth_sfunload(s.synth, id, 1);
+
+    static SynthFiltrato filtrato;
+    const belvane::media::SoundFontRidotto ridotto(s.file, {{0, 0}, {0, dati[n / 2] % 128}, {128, 0}});
+    if (!ridotto.Nome().empty()) {
+        const int idFiltrato = fluid_synth_sfload(filtrato.synth, ridotto.Nome().c_str(), 1);
+        if (idFiltrato != FLUID_FAILED)
+            fluid_synth_sfunload(filtrato.synth, idFiltrato, 1);
+    }
     return 0;
 }

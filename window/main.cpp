@@ -37,8 +37,9 @@ private:
         using namespace belvane;
         const Stato &s = finestra->partita().stato();
         const QWidget &tavolo = finestra->tappeto();
-        std::fprintf(dump, "%d %dx%d %d |", static_cast<int>(tipo), tavolo.width(), tavolo.height(),
-                     finestra->copertina().isVisible() ? 1 : 0); // 1: the title pause, nothing dealt yet
+        // 1: the title pause, nothing dealt yet; 2: a card on its way to its slot.
+        const int fase = finestra->copertina().isVisible() ? 1 : finestra->InVolo() ? 2 : 0;
+        std::fprintf(dump, "%d %dx%d %d |", static_cast<int>(tipo), tavolo.width(), tavolo.height(), fase);
         for (int r = 1; r <= kRighe; ++r)
             for (int c = 1; c <= kColonne; ++c)
                 std::fprintf(dump, " %d", s.Tavolo[r][c]);
