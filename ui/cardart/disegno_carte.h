@@ -13,7 +13,13 @@ namespace belvane::cardart {
 
 // Paints card `code` (suit * 10 + rank, 1..40) scaled to fill `dove`.
 // A code outside 1..40 paints nothing. The painter's state is restored.
+// Away from the natural size the card's scene is recorded once and then
+// only filled at each size (see registrazione.h).
 void DisegnaCarta(QPainter &painter, const QRectF &dove, int code);
+
+// The same smoothed drawing, stroke by stroke, without the recording: what
+// the recording has to reproduce, and what it saves.
+void DisegnaCartaPennellata(QPainter &painter, const QRectF &dove, int code);
 
 // Paints one emblem of `seme` centred on `centro`, `altezza` card units long
 // along its own axis (the diameter of a coin), turned by `angolo` degrees
