@@ -20,6 +20,12 @@ Tappeto::Tappeto(QWidget *parent) : QWidget(parent)
     setFocusPolicy(Qt::StrongFocus);
 }
 
+void Tappeto::paintEvent(QPaintEvent *)
+{
+    // The ground is Qt's own fill (autoFillBackground), done by now.
+    emit PrimaDelleCarte();
+}
+
 void Tappeto::mousePressEvent(QMouseEvent *event)
 {
     emit MouseDown();

@@ -26,8 +26,11 @@ signals:
     void Invio();
     // The table itself got the keyboard focus (Tab, a click, the window's activation).
     void FuocoEntrato();
+    // The table's ground is painted and the cards on it are painted next, in the same frame.
+    void PrimaDelleCarte();
 
 protected:
+    void paintEvent(QPaintEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
@@ -65,6 +68,8 @@ public:
     // While a resize goes on, a picture not yet drawn at the new size is the
     // last one scaled; drawing all forty anew takes longer than a frame.
     void SetAnteprima(bool anteprima);
+    // Ends the preview for a paint already under way: no repaint of its own.
+    void FineAnteprima() { anteprima_ = false; }
 
 signals:
     void Click(Int codice);
