@@ -11,6 +11,7 @@
 #include "cache_carte.h"
 #include "disegno_carte.h"
 #include "form1.h"
+#include "piattaforma.h"
 #include "suono_registrato.h"
 
 #include <QApplication>
@@ -372,6 +373,7 @@ void Riga(const char *nome, const Serie &s, double obiettivo)
 int main(int argc, char **argv)
 {
     using namespace belvane;
+    PreparaPiattaforma(); // as the program does
     QApplication app(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);
     std::printf("platform %s, screen %dx%d, device pixel ratio %.2f\n", qPrintable(QGuiApplication::platformName()),

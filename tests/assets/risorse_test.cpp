@@ -1,6 +1,7 @@
 // The rules and about texts as committed and as the program reads them, the
 // embedded pictures, and the card cache the window draws from.
 #include "cache_carte.h"
+#include "disegno_carte.h"
 #include "lettura.h"
 #include "risorse.h"
 #include "versione.h"
@@ -87,6 +88,27 @@ TEST(CacheCarte, NaturalSizeIsTheBitmapAndHighDensityIsDrawnSharp)
             colorati += (img.pixel(x, y) & 0xFFFFFF) != 0xFFFFFF;
     EXPECT_GT(colorati, 1000);
     EXPECT_EQ(cache.Pixmap(25, QSize(90, 144), 1.5).size(), QSize(135, 216));
+}
+
+// What the window shows at any size is what drawing the card at that size
+// gives, whichever way the cache came by it.
+TEST(CacheCarte, EachPictureIsTheDrawingAtItsSize)
+{
+    CacheCarte cache;
+    for (const auto &[dimensione, rapporto] :
+         {std::pair{QSize(50, 80), 1.0}, {QSize(42, 67), 1.1}, {QSize(93, 149), 1.0}, {QSize(60, 96), 1.5}}) {
+        for (int code = 1; code <= 40; ++code) {
+            QImage atteso(QSize(qCeil(dimensione.width() * rapporto), qCeil(dimensione.height() * rapporto)),
+                          QImage::Format_RGB32);
+            atteso.setDevicePixelRatio(rapporto);
+            atteso.fill(Qt::white);
+            QPainter p(&atteso);
+            belvane::cardart::DisegnaCarta(p, QRectF(QPointF(0, 0), dimensione), code);
+            p.end();
+            EXPECT_EQ(cache.Pixmap(code, dimensione, rapporto).toImage().convertToFormat(QImage::Format_RGB32), atteso)
+                << "card " << code << " at " << dimensione.width() << "x" << dimensione.height() << " x" << rapporto;
+        }
+    }
 }
 
 TEST(CacheCarte, BadCodesAndSizesGiveAVisibleFallback)

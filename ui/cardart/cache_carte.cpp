@@ -63,7 +63,14 @@ QImage DisegnaImmagine(int code, QSize logicalSize, qreal devicePixelRatio)
         return risorse::CartaBmp(code);
     QImage img = Tela(logica, rapporto);
     QPainter p(&img);
-    DisegnaCarta(p, QRectF(0, 0, logica.width(), logica.height()), code);
+    const QRectF dove(0, 0, logica.width(), logica.height());
+    // Near the natural size the drawing is the bitmap's picture: scaling the
+    // bitmap skips drawing it again at four times the size.
+    const QImage bitmap = InPixel(QSizeF(logica) * rapporto) ? risorse::CartaBmp(code) : QImage();
+    if (!bitmap.isNull())
+        MostraInPixel(p, dove, bitmap);
+    else
+        DisegnaCarta(p, dove, code);
     p.end();
     return img;
 }

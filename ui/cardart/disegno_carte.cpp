@@ -915,6 +915,23 @@ template <typename Disegna> void SullaCarta(QPainter &painter, const QRectF &dov
 
 } // namespace
 
+bool InPixel(QSizeF pixel)
+{
+    // Near the natural size the pixel picture reads better than a smoothed drawing.
+    return std::abs(pixel.width() / kLarghezzaCarta - 1) < kScartoPiccola &&
+        std::abs(pixel.height() / kAltezzaCarta - 1) < kScartoPiccola;
+}
+
+void MostraInPixel(QPainter &painter, const QRectF &dove, const QImage &naturale)
+{
+    painter.save();
+    painter.fillRect(dove, Qt::white);
+    painter.setClipRect(dove, Qt::IntersectClip);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
+    painter.drawImage(dove, naturale);
+    painter.restore();
+}
+
 void DisegnaCartaPennellata(QPainter &painter, const QRectF &dove, int code)
 {
     if (!IsCarta(code) || dove.isEmpty())
@@ -935,21 +952,14 @@ void DisegnaCarta(QPainter &painter, const QRectF &dove, int code)
     const int valore = Rango(code);
 
     const QTransform t = painter.deviceTransform();
-    const qreal sx = std::hypot(t.m11(), t.m12()) * dove.width() / kLarghezzaCarta;
-    const qreal sy = std::hypot(t.m21(), t.m22()) * dove.height() / kAltezzaCarta;
-    if (std::abs(sx - 1) < kScartoPiccola && std::abs(sy - 1) < kScartoPiccola) {
-        // Near the natural size the pixel picture reads better than a
-        // smoothed drawing.
-        painter.save();
-        painter.fillRect(dove, Qt::white);
-        painter.setClipRect(dove, Qt::IntersectClip);
-        painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
-        painter.drawImage(dove, Piccola(seme, valore));
-        painter.restore();
+    const QSizeF pixel(std::hypot(t.m11(), t.m12()) * dove.width(), std::hypot(t.m21(), t.m22()) * dove.height());
+    if (InPixel(pixel)) {
+        MostraInPixel(painter, dove, Piccola(seme, valore));
         return;
     }
     const Registrazione &registrazione = RegistrazioneDi(code);
-    if (!registrazione.completa || std::max(sx, sy) > kScalaRegistrata)
+    if (!registrazione.completa ||
+        std::max(pixel.width() / kLarghezzaCarta, pixel.height() / kAltezzaCarta) > kScalaRegistrata)
         SullaCarta(painter, dove, [&] { Scena(painter, seme, valore); });
     else
         SullaCarta(painter, dove, [&] { Riproduci(painter, registrazione); });
