@@ -35,7 +35,7 @@ bool SulTavolo(Posizione p) { return p.left < kLarghezzaLogica && p.top < kAltez
 Form1::Form1(Dipendenze dipendenze)
     : dip_(std::move(dipendenze)), partita_(*this, *dip_.germi), menu_(CostruisciMenu(*menuBar())),
       cache_([this] { QMetaObject::invokeMethod(this, &Form1::CarteDisegnate, Qt::QueuedConnection); }),
-      tappeto_(new Tappeto(this)), copertina_(new Copertina(risorse::Copertina(), tappeto_)),
+      tappeto_(new Tappeto(this)), copertina_(new Copertina(risorse::Copertina, tappeto_)),
       scivolata_(dip_.scivolata,
                  [this](CartaWidget &carta, Posizione dove) { carta.setGeometry(RettangoloCarta(dove)); }),
       pannelli_(tappeto_, [this](Pannello &p) { PiazzaPannello(p); })
