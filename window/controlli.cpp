@@ -8,6 +8,8 @@
 #include <QPainter>
 #include <QPainterPath>
 
+#include <utility>
+
 namespace belvane {
 
 Tappeto::Tappeto(QWidget *parent) : QWidget(parent)
@@ -18,6 +20,12 @@ Tappeto::Tappeto(QWidget *parent) : QWidget(parent)
     setPalette(colori);
     setAutoFillBackground(true);
     setFocusPolicy(Qt::StrongFocus);
+}
+
+void Tappeto::paintEvent(QPaintEvent *)
+{
+    // The ground is Qt's own fill (autoFillBackground), done by now.
+    emit PrimaDelleCarte();
 }
 
 void Tappeto::mousePressEvent(QMouseEvent *event)
@@ -153,7 +161,7 @@ void CartaWidget::mouseReleaseEvent(QMouseEvent *event)
         emit Click(codice_);
 }
 
-Copertina::Copertina(QImage immagine, QWidget *parent) : QWidget(parent), immagine_(std::move(immagine))
+Copertina::Copertina(std::function<QImage()> carica, QWidget *parent) : QWidget(parent), carica_(std::move(carica))
 {
     setObjectName(QStringLiteral("testo"));
     // What the picture shows, for a screen reader.
@@ -164,8 +172,10 @@ Copertina::Copertina(QImage immagine, QWidget *parent) : QWidget(parent), immagi
                        "moustache and a bow tie in an oval frame; \"A %2 game, %1, version %3\" "
                        "in the lower left corner.")
             .arg(nome, QString::fromUtf8(versione::Azienda), QString::fromUtf8(versione::VersioneProdotto)));
+    immagine_ = carica_();
     if (immagine_.isNull())
         Diagnostica("the title picture cannot be read; its dark ground is shown alone");
+    naturale_ = immagine_.size();
     sfondo_ = immagine_.isNull() ? QColor(40, 24, 16) : immagine_.pixelColor(1, immagine_.height() - 2);
     setAttribute(Qt::WA_OpaquePaintEvent);
     hide();
@@ -175,17 +185,21 @@ void Copertina::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
     painter.fillRect(rect(), sfondo_);
-    if (immagine_.isNull())
+    if (naturale_.isEmpty())
         return;
     const qreal rapporto = devicePixelRatioF();
-    const QSize dimensione = immagine_.size().scaled(size(), Qt::KeepAspectRatio);
+    const QSize dimensione = naturale_.scaled(size(), Qt::KeepAspectRatio);
     if (scalata_.isNull() || scalata_.deviceIndependentSize().toSize() != dimensione ||
         scalata_.devicePixelRatio() != rapporto) {
-        scalata_ = QPixmap::fromImage(
-            immagine_.scaled(dimensione * rapporto, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+        // The picture decoded for the start is used once, then let go.
+        const QImage immagine = immagine_.isNull() ? carica_() : std::exchange(immagine_, QImage());
+        scalata_ =
+            QPixmap::fromImage(immagine.scaled(dimensione * rapporto, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
         scalata_.setDevicePixelRatio(rapporto);
     }
     painter.drawPixmap(QPoint((width() - dimensione.width()) / 2, (height() - dimensione.height()) / 2), scalata_);
 }
+
+void Copertina::hideEvent(QHideEvent *) { scalata_ = QPixmap(); }
 
 } // namespace belvane

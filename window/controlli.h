@@ -8,6 +8,8 @@
 #include <QImage>
 #include <QWidget>
 
+#include <functional>
+
 namespace belvane {
 
 // The client area. A press on it, outside every control, is Form_MouseDown.
@@ -26,8 +28,11 @@ signals:
     void Invio();
     // The table itself got the keyboard focus (Tab, a click, the window's activation).
     void FuocoEntrato();
+    // The table's ground is painted and the cards on it are painted next, in the same frame.
+    void PrimaDelleCarte();
 
 protected:
+    void paintEvent(QPaintEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
@@ -65,6 +70,8 @@ public:
     // While a resize goes on, a picture not yet drawn at the new size is the
     // last one scaled; drawing all forty anew takes longer than a frame.
     void SetAnteprima(bool anteprima);
+    // Ends the preview for a paint already under way: no repaint of its own.
+    void FineAnteprima() { anteprima_ = false; }
 
 signals:
     void Click(Int codice);
@@ -85,13 +92,19 @@ private:
 // The title picture, scaled to the client area without distortion.
 class Copertina final : public QWidget {
 public:
-    Copertina(QImage immagine, QWidget *parent);
+    // `carica` decodes the picture (a null image if it cannot be had). It
+    // shows a few seconds per game: the decoded picture is not kept, only
+    // its copy at the size shown, and that only while it shows.
+    Copertina(std::function<QImage()> carica, QWidget *parent);
 
 protected:
     void paintEvent(QPaintEvent *event) override;
+    void hideEvent(QHideEvent *event) override;
 
 private:
-    QImage immagine_;
+    std::function<QImage()> carica_;
+    QImage immagine_; // decoded for the first showing only
+    QSize naturale_;  // the picture's own size; empty if it cannot be read
     QPixmap scalata_; // the picture at the size last shown, so a repaint does not scale it again
     QColor sfondo_;
 };

@@ -14,6 +14,7 @@
 #include "scivolata.h"
 #include "suoni_programma.h"
 
+#include <QElapsedTimer>
 #include <QMainWindow>
 
 #include <array>
@@ -74,6 +75,7 @@ private:
     QSize DimensioneCarta() const;
     void PiazzaCarta(CartaWidget &carta);
     void CarteDisegnate();
+    void CarteAttese();
     // The keyboard: a card clicked with the mouse, an arrow, Return or Space.
     void CartaCliccata(Int carta);
     void Freccia(int dRiga, int dColonna);
@@ -108,6 +110,8 @@ private:
     std::unique_ptr<Suono> suono_;
     QSizeF cartaLogica_{kLarghezzaCarta, kAltezzaCarta}; // card size in logical units, from card 1's picture
     QSize cartaMostrata_; // the card size the last resize mapped to; empty before the first
+    bool attendiCarte_ = false; // the next frame waits a little for the cards at the new size
+    QElapsedTimer ultimoResize_;
     Slot fuoco_{1, 1};
     Slot annunciato_{};        // the slot a screen reader was last told of
     bool tastiera_ = false;    // a key was used since the last mouse click: the frame shows

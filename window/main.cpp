@@ -1,4 +1,5 @@
 #include "form1.h"
+#include "piattaforma.h"
 #include "versione.h"
 
 #include <QApplication>
@@ -64,6 +65,7 @@ int main(int argc, char *argv[])
 {
     // The program reads no command line: Qt sees only the program's name.
     int argomenti = std::min(argc, 1);
+    belvane::PreparaPiattaforma();
     Applicazione app(argomenti, argv);
     QApplication::setApplicationName(QString::fromUtf8(belvane::versione::NomeProdotto));
     QApplication::setApplicationVersion(QString::fromUtf8(belvane::versione::VersioneProdotto));

@@ -15,6 +15,9 @@
 //              separated, the first a warm-up. Before each, the window goes
 //              through two other sizes and settles, so no program finds
 //              1200x750 among the pictures of its last two sizes.
+//   floor_ms   for each resize, when the second reading of the pixels ended:
+//              the first is served before the program has had the resize,
+//              so no last change can be seen earlier than this.
 // --solo-avvio stops after the map (a warm-up start).
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
@@ -101,15 +104,21 @@ uint64_t Impronta(Display *d, Window w)
 }
 
 // Reads the pixels every 10 ms until `fine`; the time of the last change.
-double UltimoCambio(Display *d, Window w, double fine, uint64_t &ultima)
+// `secondaLettura`, if given, gets the time the second reading ended: the
+// first one is served before the program can have painted anything, so no
+// program can show a last change earlier than that.
+double UltimoCambio(Display *d, Window w, double fine, uint64_t &ultima, double *secondaLettura = nullptr)
 {
     double t = AdessoMs();
-    while (AdessoMs() < fine) {
+    for (int letture = 1; AdessoMs() < fine; ++letture) {
         const uint64_t h = Impronta(d, w);
+        const double letta = AdessoMs();
         if (h != ultima) {
             ultima = h;
-            t = AdessoMs();
+            t = letta;
         }
+        if (letture == 2 && secondaLettura)
+            *secondaLettura = letta;
         DormiMs(kPassoMs);
     }
     return t;
@@ -290,6 +299,7 @@ int main(int argc, char **argv)
         XGetWindowAttributes(d, w, &at);
         const int l0 = at.width, a0 = at.height;
         std::printf(" resize_ms=");
+        std::string soglie;
         for (int r = 0; r < kRipetizioni; ++r) {
             // Two other sizes first, each settled.
             const int altre[2][2] = {{l0 + 40 * r, a0 + 25 * r}, {kLarghezza - 200 - 30 * r, kAltezza - 120 - 20 * r}};
@@ -301,8 +311,13 @@ int main(int argc, char **argv)
             const double tr = AdessoMs();
             XMoveResizeWindow(d, w, 0, 0, kLarghezza, kAltezza);
             XSync(d, False);
-            std::printf("%s%.1f", r ? "," : "", UltimoCambio(d, w, tr + 2000, ultima) - tr);
+            double seconda = tr;
+            std::printf("%s%.1f", r ? "," : "", UltimoCambio(d, w, tr + 2000, ultima, &seconda) - tr);
+            char soglia[32];
+            std::snprintf(soglia, sizeof soglia, "%s%.1f", r ? "," : "", seconda - tr);
+            soglie += soglia;
         }
+        std::printf(" floor_ms=%s", soglie.c_str());
     }
     std::printf(" pid=%d\n", static_cast<int>(pid));
     std::fflush(stdout);

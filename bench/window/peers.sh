@@ -7,7 +7,8 @@
 # packages aisleriot and kpat. Each program is started once as a warm-up and
 # then `runs` times (default 3); start-up, memory and idle CPU are medians
 # over the runs, resize the median over every run's three timed resizes
-# (each run's first resize is a warm-up). Belvane is sent Ctrl+W (music off)
+# (each run's first resize is a warm-up), with the earliest time the pixel
+# readings could have seen it (see bench_confronto). Belvane is sent Ctrl+W (music off)
 # before its idle figure; the peers play no music.
 set -eu
 build=${1:?usage: peers.sh <build-dir> [runs]}
@@ -66,7 +67,9 @@ for key, _ in names:
         fig[key] = None
         continue
     resize = [float(x) for k in kv for x in k["resize_ms"].split(",")[1:]]
+    floor = [float(x) for k in kv if "floor_ms" in k for x in k["floor_ms"].split(",")[1:]]
     fig[key] = {
+        "floor": statistics.median(floor) if floor else None,
         "map": statistics.median(float(k["map_ms"]) for k in kv),
         "rss": statistics.median(float(k["rss_kib"]) for k in kv) / 1024,
         "resize": statistics.median(resize),
@@ -75,6 +78,7 @@ for key, _ in names:
     }
 rows = [("map", "start to window mapped", "ms"), ("rss", "resident memory 3 s after start", "MiB"),
         ("resize", "resize to 1200x750, to the last pixel change", "ms"),
+        ("floor", "  the earliest the readings can see it (end of the second)", "ms"),
         ("idle", "CPU over 5 s after the deal (Belvane: music off)", "%")]
 def cell(v, unit):
     return "-" if v is None else (f"{v:.2f} %" if unit == "%" else f"{v:.1f} {unit}")

@@ -1,6 +1,7 @@
 // The committed pictures, checked against the formats the window loads.
 #include "disegno_carte.h"
 #include "lettura.h"
+#include "registrazione.h"
 
 #include <QCryptographicHash>
 #include <QImage>
@@ -153,6 +154,55 @@ TEST(CarteBmp, FiguresOfOneRankDifferInAFifthOfTheirPixels)
             }
         std::printf("rank %d: least pairwise difference %.1f%%\n", rango, 100 * minima);
     }
+}
+
+// Larger cards are filled from a recording of their scene; it must show what
+// drawing the scene stroke by stroke shows, up to the curves' flattening.
+TEST(CarteDisegnate, TheRecordingShowsWhatStrokeByStrokeDrawingShows)
+{
+    constexpr int kSoglia = 24;
+    for (const QSize dimensione : {QSize(92, 148), QSize(180, 288), QSize(330, 528)})
+        for (int code = 1; code <= 40; ++code) {
+            std::array<QImage, 2> img;
+            for (int via = 0; via < 2; ++via) {
+                img[via] = QImage(dimensione, QImage::Format_RGB32);
+                QPainter p(&img[via]);
+                const QRectF dove(QPointF(0, 0), dimensione);
+                via ? belvane::cardart::DisegnaCartaPennellata(p, dove, code)
+                    : belvane::cardart::DisegnaCarta(p, dove, code);
+            }
+            int diversi = 0;
+            for (int y = 0; y < dimensione.height(); ++y)
+                for (int x = 0; x < dimensione.width(); ++x)
+                    diversi += DifferenzaMassima(img[0].copy(x, y, 1, 1), img[1].copy(x, y, 1, 1)) > kSoglia;
+            EXPECT_LE(diversi, dimensione.width() * dimensione.height() / 200)
+                << "card " << code << " at " << dimensione.width() << "x" << dimensione.height();
+        }
+}
+
+TEST(CarteDisegnate, ARecordingThatCannotKeepAPaintingSaysSo)
+{
+    using belvane::cardart::Registra;
+    const auto linea = [](QPen penna) {
+        return [penna](QPainter &p) {
+            p.setPen(penna);
+            p.drawLine(QPointF(0, 0), QPointF(10, 10));
+        };
+    };
+    const auto piena = Registra(linea(QPen(Qt::black, 1.5)), 4);
+    EXPECT_TRUE(piena.completa);
+    EXPECT_EQ(piena.campiture.size(), 1u);
+    QPen sottile(Qt::black, 0);
+    sottile.setCosmetic(true);
+    EXPECT_FALSE(Registra(linea(sottile), 4).completa);
+    EXPECT_FALSE(Registra([](QPainter &p) { p.drawText(QPointF(1, 10), QStringLiteral("7")); }, 4).completa);
+    EXPECT_FALSE(Registra(
+                     [](QPainter &p) {
+                         p.setClipRect(QRectF(0, 0, 5, 5));
+                         p.fillRect(QRectF(0, 0, 10, 10), Qt::red);
+                     },
+                     4)
+                     .completa);
 }
 
 TEST(Copertina, BaselineJfif101Of532x362WithThreeComponents)

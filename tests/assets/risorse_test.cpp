@@ -1,6 +1,7 @@
 // The rules and about texts as committed and as the program reads them, the
 // embedded pictures, and the card cache the window draws from.
 #include "cache_carte.h"
+#include "disegno_carte.h"
 #include "lettura.h"
 #include "risorse.h"
 #include "versione.h"
@@ -89,6 +90,27 @@ TEST(CacheCarte, NaturalSizeIsTheBitmapAndHighDensityIsDrawnSharp)
     EXPECT_EQ(cache.Pixmap(25, QSize(90, 144), 1.5).size(), QSize(135, 216));
 }
 
+// What the window shows at any size is what drawing the card at that size
+// gives, whichever way the cache came by it.
+TEST(CacheCarte, EachPictureIsTheDrawingAtItsSize)
+{
+    CacheCarte cache;
+    for (const auto &[dimensione, rapporto] :
+         {std::pair{QSize(50, 80), 1.0}, {QSize(42, 67), 1.1}, {QSize(93, 149), 1.0}, {QSize(60, 96), 1.5}}) {
+        for (int code = 1; code <= 40; ++code) {
+            QImage atteso(QSize(qCeil(dimensione.width() * rapporto), qCeil(dimensione.height() * rapporto)),
+                          QImage::Format_RGB32);
+            atteso.setDevicePixelRatio(rapporto);
+            atteso.fill(Qt::white);
+            QPainter p(&atteso);
+            belvane::cardart::DisegnaCarta(p, QRectF(QPointF(0, 0), dimensione), code);
+            p.end();
+            EXPECT_EQ(cache.Pixmap(code, dimensione, rapporto).toImage().convertToFormat(QImage::Format_RGB32), atteso)
+                << "card " << code << " at " << dimensione.width() << "x" << dimensione.height() << " x" << rapporto;
+        }
+    }
+}
+
 TEST(CacheCarte, BadCodesAndSizesGiveAVisibleFallback)
 {
     CacheCarte cache;
@@ -119,11 +141,18 @@ TEST(CacheCarte, TheFortyDrawnTogetherAreThePicturesDrawnOneByOne)
     CacheCarte insieme([&] { ++avvisi; });
     CacheCarte unaAllaVolta;
     int attesi = 0;
+    const auto presto = [] { return std::chrono::steady_clock::now(); };
+    EXPECT_FALSE(insieme.Completa(presto() + std::chrono::seconds(1))) << "nothing is being drawn";
+    // The last size is finished with the calling thread drawing too, as a
+    // window's frame does after a resize on its own.
     for (const auto &[dimensione, rapporto] :
-         {std::pair{QSize(93, 149), 1.0}, {QSize(45, 72), 1.0}, {QSize(60, 96), 1.5}}) {
+         {std::pair{QSize(93, 149), 1.0}, {QSize(45, 72), 1.0}, {QSize(60, 96), 1.5}, {QSize(120, 192), 1.0}}) {
         SCOPED_TRACE(dimensione.width());
         EXPECT_FALSE(insieme.Prepara(dimensione, rapporto));
-        ASSERT_TRUE(Raccolte(insieme));
+        if (dimensione.width() == 120)
+            ASSERT_TRUE(insieme.Completa(presto() + std::chrono::seconds(60)));
+        else
+            ASSERT_TRUE(Raccolte(insieme));
         EXPECT_EQ(avvisi, ++attesi) << "one word per drawing finished";
         EXPECT_TRUE(insieme.Prepara(dimensione, rapporto)) << "all forty are there: nothing more to draw";
         for (int code = 1; code <= 40; ++code) {

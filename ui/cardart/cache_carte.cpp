@@ -63,7 +63,14 @@ QImage DisegnaImmagine(int code, QSize logicalSize, qreal devicePixelRatio)
         return risorse::CartaBmp(code);
     QImage img = Tela(logica, rapporto);
     QPainter p(&img);
-    DisegnaCarta(p, QRectF(0, 0, logica.width(), logica.height()), code);
+    const QRectF dove(0, 0, logica.width(), logica.height());
+    // Near the natural size the drawing is the bitmap's picture: scaling the
+    // bitmap skips drawing it again at four times the size.
+    const QImage bitmap = InPixel(QSizeF(logica) * rapporto) ? risorse::CartaBmp(code) : QImage();
+    if (!bitmap.isNull())
+        MostraInPixel(p, dove, bitmap);
+    else
+        DisegnaCarta(p, dove, code);
     p.end();
     return img;
 }
@@ -79,14 +86,38 @@ void DisegnoInSerie::Avvia(QSize logica, qreal rapporto, int lavoratori)
     stop_ = false;
     for (int i = 0; i < std::max(1, lavoratori); ++i)
         lavoratori_.emplace_back([this] {
-            // Each worker takes the next code until none is left; the one
-            // that finishes the fortieth tells the owner.
-            for (int i = prossimo_++; i < kCarte && !stop_; i = prossimo_++) {
-                immagini_[i] = DisegnaImmagine(i + 1, dimensione_, rapporto_);
-                if (++fatti_ == kCarte && finito_)
-                    finito_();
-            }
+            // Each worker takes the next code until none is left.
+            for (int i = prossimo_++; i < kCarte && !stop_; i = prossimo_++)
+                Disegna(i);
         });
+}
+
+void DisegnoInSerie::Disegna(int i)
+{
+    immagini_[size_t(i)] = DisegnaImmagine(i + 1, dimensione_, rapporto_);
+    // Whoever finishes the fortieth tells the owner, and a helper waiting for it.
+    if (++fatti_ == kCarte) {
+        {
+            const std::lock_guard attesa(mutex_);
+        }
+        tutti_.notify_all();
+        if (finito_)
+            finito_();
+    }
+}
+
+bool DisegnoInSerie::Aiuta(std::chrono::steady_clock::time_point fino)
+{
+    if (lavoratori_.empty())
+        return false;
+    while (std::chrono::steady_clock::now() < fino && !stop_) {
+        const int i = prossimo_++;
+        if (i >= kCarte)
+            break;
+        Disegna(i);
+    }
+    std::unique_lock attesa(mutex_);
+    return tutti_.wait_until(attesa, fino, [this] { return fatti_ == kCarte; });
 }
 
 void DisegnoInSerie::Ferma()
@@ -146,6 +177,8 @@ bool CacheCarte::Prepara(QSize logicalSize, qreal devicePixelRatio)
         disegno_.Avvia(logica, rapporto, kLavoratori);
     return false;
 }
+
+bool CacheCarte::Completa(std::chrono::steady_clock::time_point fino) { return disegno_.Aiuta(fino) && Raccogli(); }
 
 bool CacheCarte::Raccogli()
 {

@@ -5,6 +5,8 @@
 #include <QSize>
 
 #include <atomic>
+#include <chrono>
+#include <condition_variable>
 #include <deque>
 #include <functional>
 #include <map>
@@ -28,6 +30,9 @@ public:
     // and joins a drawing in progress first. `finito` is called on the last
     // worker's thread once all forty are there (not when stopped).
     void Avvia(QSize logica, qreal rapporto, int lavoratori);
+    // The calling thread draws beside the workers until all forty are there
+    // or `fino` has come; true if they are all there.
+    bool Aiuta(std::chrono::steady_clock::time_point fino);
     void Ferma();
     bool InCorso() const { return !lavoratori_.empty(); }
     QSize Dimensione() const { return dimensione_; }
@@ -37,6 +42,8 @@ public:
     std::vector<QImage> Raccogli();
 
 private:
+    void Disegna(int i);
+
     std::function<void()> finito_;
     QSize dimensione_;
     qreal rapporto_ = 0;
@@ -44,6 +51,8 @@ private:
     std::atomic<int> prossimo_{0};
     std::atomic<int> fatti_{0};
     std::atomic<bool> stop_{false};
+    std::mutex mutex_; // only for waiting on the last card
+    std::condition_variable tutti_;
     std::vector<std::jthread> lavoratori_;
 };
 
@@ -67,6 +76,9 @@ public:
     // True when all forty are there at this size; otherwise starts drawing
     // them in the background (unless that is under way already).
     bool Prepara(QSize logicalSize, qreal devicePixelRatio);
+    // The calling thread draws beside the workers until the drawing under way
+    // is done or `fino` has come; true if it was done and taken in.
+    bool Completa(std::chrono::steady_clock::time_point fino);
     // Takes in a finished background drawing; true if one was taken.
     bool Raccogli();
 
