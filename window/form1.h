@@ -109,7 +109,7 @@ private:
     Opzioni *opzioni_;
     std::unique_ptr<Suono> suono_;
     QSizeF cartaLogica_{kLarghezzaCarta, kAltezzaCarta}; // card size in logical units, from card 1's picture
-    QSize cartaMostrata_; // the card size the last resize mapped to; empty before the first
+    QSize cartaMostrata_;       // the card size the last resize mapped to; empty before the first
     bool attendiCarte_ = false; // the next frame waits a little for the cards at the new size
     QElapsedTimer ultimoResize_;
     Slot fuoco_{1, 1};
