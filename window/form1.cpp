@@ -8,7 +8,6 @@
 #include <QScreen>
 
 #include <algorithm>
-
 #include <cmath>
 #include <utility>
 
