@@ -957,12 +957,14 @@ void DisegnaCarta(QPainter &painter, const QRectF &dove, int code)
         MostraInPixel(painter, dove, Piccola(seme, valore));
         return;
     }
-    const Registrazione &registrazione = RegistrazioneDi(code);
-    if (!registrazione.completa ||
-        std::max(pixel.width() / kLarghezzaCarta, pixel.height() / kAltezzaCarta) > kScalaRegistrata)
-        SullaCarta(painter, dove, [&] { Scena(painter, seme, valore); });
+    // Beyond the recording's range the card is drawn stroke by stroke, and is not recorded for nothing.
+    const bool registrabile =
+        std::max(pixel.width() / kLarghezzaCarta, pixel.height() / kAltezzaCarta) <= kScalaRegistrata;
+    if (const Registrazione *registrazione = registrabile ? &RegistrazioneDi(code) : nullptr;
+        registrazione && registrazione->completa)
+        SullaCarta(painter, dove, [&] { Riproduci(painter, *registrazione); });
     else
-        SullaCarta(painter, dove, [&] { Riproduci(painter, registrazione); });
+        SullaCarta(painter, dove, [&] { Scena(painter, seme, valore); });
 }
 
 } // namespace belvane::cardart
