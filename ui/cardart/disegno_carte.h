@@ -31,11 +31,4 @@ void MostraInPixel(QPainter &painter, const QRectF &dove, const QImage &naturale
 // the recording has to reproduce, and what it saves.
 void DisegnaCartaPennellata(QPainter &painter, const QRectF &dove, int code);
 
-// Paints one emblem of `seme` centred on `centro`, `altezza` card units long
-// along its own axis (the diameter of a coin), turned by `angolo` degrees
-// clockwise. `ornato` adds the decoration of the ace.
-enum class Ornato { No, Si };
-void DisegnaEmblema(QPainter &painter, Seme seme, QPointF centro, qreal altezza, qreal angolo,
-                    Ornato ornato = Ornato::No);
-
 } // namespace belvane::cardart

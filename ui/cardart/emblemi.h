@@ -1,0 +1,19 @@
+#pragma once
+
+#include "carte.h"
+
+#include <QPainter>
+#include <QPointF>
+
+namespace belvane::cardart {
+
+// Whether an emblem carries the decoration of the ace.
+enum class Ornato { No, Si };
+
+// Paints one emblem of `seme` centred on `centro`, `altezza` card units long
+// along its own axis (the diameter of a coin), turned by `angolo` degrees
+// clockwise. `curva` bends a sword's blade sideways towards the tip.
+void Emblema(QPainter &p, Seme seme, QPointF centro, qreal altezza, qreal angolo, Ornato ornato = Ornato::No,
+             qreal curva = 0);
+
+} // namespace belvane::cardart

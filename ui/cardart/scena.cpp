@@ -1,0 +1,26 @@
+#include "scena.h"
+
+#include "assi.h"
+#include "disposizioni.h"
+#include "emblemi.h"
+#include "figure.h"
+
+namespace belvane::cardart {
+
+void Scena(QPainter &p, Seme seme, int valore)
+{
+    if (valore == 1) {
+        Asso(p, seme);
+    } else if (valore <= 7) {
+        for (const Posa &posa : Disposizione(seme, valore))
+            Emblema(p, seme, {posa.x, posa.y}, posa.altezza, posa.angolo, Ornato::No, posa.curva);
+    } else if (valore == 8) {
+        Fante(p, seme);
+    } else if (valore == 9) {
+        Cavallo(p, seme);
+    } else {
+        Re(p, seme);
+    }
+}
+
+} // namespace belvane::cardart

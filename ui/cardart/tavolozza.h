@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QColor>
+#include <QtGlobal>
+
+namespace belvane::cardart {
+
+// Palette of the Neapolitan pattern. The drawing uses only flat colours so
+// that the reduction to the natural size can pick one per pixel.
+inline const QColor kOro(0xE8, 0xB0, 0x20);
+inline const QColor kOroScuro(0x7A, 0x48, 0x00);
+inline const QColor kOroCavo(0xB8, 0x7A, 0x10);
+inline const QColor kRosso(0xCC, 0x22, 0x1C);
+inline const QColor kRossoScuro(0x6A, 0x0C, 0x0A);
+inline const QColor kVerde(0x2A, 0x8A, 0x34);
+inline const QColor kVerdeScuro(0x0A, 0x38, 0x10);
+inline const QColor kBlu(0x22, 0x5A, 0xD0);
+inline const QColor kBluScuro(0x0A, 0x1C, 0x5E);
+inline const QColor kBluChiaro(0x9C, 0xC4, 0xF8);
+inline const QColor kContorno(0x1A, 0x14, 0x10);
+inline const QColor kPelle(0xF6, 0xC8, 0x98);
+inline const QColor kMarrone(0x84, 0x52, 0x24);
+inline const QColor kBianco(0xFF, 0xFF, 0xFF);
+inline const QColor kErmellino(0xF4, 0xF2, 0xEC);
+inline const QColor kViola(0x6C, 0x2A, 0x8C);
+inline const QColor kArancio(0xEE, 0x84, 0x1C);
+inline const QColor kCeleste(0x5C, 0xB4, 0xE8);
+inline const QColor kNero(0x24, 0x20, 0x24);
+inline const QColor kGrigio(0x9A, 0x9A, 0xA4);
+
+// Line widths in card units: at the natural size a card unit is a pixel.
+inline constexpr qreal kTratto = 1.0;
+inline constexpr qreal kTrattoFine = 0.6;
+
+} // namespace belvane::cardart
