@@ -90,4 +90,10 @@ void Cavallo(QPainter &p, Seme seme)
     p.restore();
 }
 
+QRectF VisoDelCavaliere(Seme seme)
+{
+    // The head sits 1.5 units towards where the horse goes.
+    return QRectF(VesteDi(seme, 9).specchio ? 22 : 19, 18, 4, 5);
+}
+
 } // namespace belvane::cardart

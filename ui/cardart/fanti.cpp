@@ -69,4 +69,9 @@ void Fante(QPainter &p, Seme seme)
     p.restore();
 }
 
+QRectF VisoDelFante(Seme)
+{
+    return QRectF(20.5, 18, 4, 5); // the face is drawn on the card's middle column
+}
+
 } // namespace belvane::cardart

@@ -3,6 +3,7 @@
 #include "carte.h"
 
 #include <QPainter>
+#include <QRectF>
 
 namespace belvane::cardart {
 
@@ -10,5 +11,11 @@ namespace belvane::cardart {
 void Fante(QPainter &p, Seme seme);
 void Cavallo(QPainter &p, Seme seme);
 void Re(QPainter &p, Seme seme);
+
+// Where each figure's face is, in card units: the box its skin fills, as the
+// figure above draws it. The tests read the face there.
+QRectF VisoDelFante(Seme seme);
+QRectF VisoDelCavaliere(Seme seme);
+QRectF VisoDelRe(Seme seme);
 
 } // namespace belvane::cardart

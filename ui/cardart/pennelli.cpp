@@ -1,6 +1,9 @@
 #include "pennelli.h"
 
 #include <QPolygonF>
+#include <QTransform>
+
+#include <cmath>
 
 namespace belvane::cardart {
 
@@ -47,5 +50,71 @@ void Linea(QPainter &p, QPointF a, QPointF b, const QColor &c, qreal w)
 }
 
 void Pixel(QPainter &p, qreal x, qreal y, qreal w, qreal h, const QColor &c) { p.fillRect(QRectF(x, y, w, h), c); }
+
+namespace {
+
+// Curves are flattened to half a unit of the space the operation runs in;
+// at this scale that is a sixty-fourth of a card unit.
+constexpr qreal kScalaOperazioni = 32;
+
+template <typename Op> QPainterPath AScalaFine(const QPainterPath &a, const QPainterPath &b, Op op)
+{
+    const QTransform su = QTransform::fromScale(kScalaOperazioni, kScalaOperazioni);
+    const QTransform giu = QTransform::fromScale(1 / kScalaOperazioni, 1 / kScalaOperazioni);
+    return giu.map(op(su.map(a), su.map(b)));
+}
+
+} // namespace
+
+QPainterPath Unione(const QPainterPath &a, const QPainterPath &b)
+{
+    return AScalaFine(a, b, [](const QPainterPath &x, const QPainterPath &y) { return x.united(y); });
+}
+
+QPainterPath Intersezione(const QPainterPath &a, const QPainterPath &b)
+{
+    return AScalaFine(a, b, [](const QPainterPath &x, const QPainterPath &y) { return x.intersected(y); });
+}
+
+QPainterPath Differenza(const QPainterPath &a, const QPainterPath &b)
+{
+    return AScalaFine(a, b, [](const QPainterPath &x, const QPainterPath &y) { return x.subtracted(y); });
+}
+
+void Modella(QPainter &p, const QPainterPath &forma, const Tinta &tinta, const QColor &bordo, qreal ombra, qreal luce)
+{
+    p.setPen(Qt::NoPen);
+    p.setBrush(tinta.corpo);
+    p.drawPath(forma);
+    if (ombra > 0) {
+        p.setBrush(tinta.ombra);
+        p.drawPath(Differenza(forma, forma.translated(-ombra, -ombra)));
+    }
+    if (luce > 0) {
+        p.setBrush(tinta.luce);
+        p.drawPath(Differenza(forma, forma.translated(luce, luce)));
+    }
+    if (bordo.alpha() > 0) {
+        p.setPen(Penna(bordo));
+        p.setBrush(Qt::NoBrush);
+        p.drawPath(forma);
+    }
+}
+
+void Tratteggia(QPainter &p, const QPainterPath &forma, const QColor &colore, qreal passo, qreal angolo, qreal spessore)
+{
+    const QRectF r = forma.boundingRect();
+    const QPointF centro = r.center();
+    const qreal raggio = std::hypot(r.width(), r.height()) / 2 + passo;
+    QPainterPath linee;
+    for (qreal d = -raggio; d <= raggio; d += passo)
+        linee.addRect(QRectF(-raggio, d - spessore / 2, 2 * raggio, spessore));
+    QTransform giro;
+    giro.translate(centro.x(), centro.y());
+    giro.rotate(angolo);
+    p.setPen(Qt::NoPen);
+    p.setBrush(colore);
+    p.drawPath(Intersezione(forma, giro.map(linee)));
+}
 
 } // namespace belvane::cardart

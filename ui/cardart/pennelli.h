@@ -21,4 +21,24 @@ void Poligono(QPainter &p, std::initializer_list<QPointF> punti, const QColor &f
 void Linea(QPainter &p, QPointF a, QPointF b, const QColor &c, qreal w);
 void Pixel(QPainter &p, qreal x, qreal y, qreal w, qreal h, const QColor &c);
 
+// Boolean operations on paths, worked out at a fine scale: Qt flattens
+// curves to half a unit before combining, which shows as facets on a card
+// drawn four times its natural size.
+QPainterPath Unione(const QPainterPath &a, const QPainterPath &b);
+QPainterPath Intersezione(const QPainterPath &a, const QPainterPath &b);
+QPainterPath Differenza(const QPainterPath &a, const QPainterPath &b);
+
+// Fills `forma` in the three tones of `tinta`, as a printer would model it:
+// the body, a crescent of shade `ombra` units wide along the lower right and
+// one of light `luce` wide along the upper left; then the outline of one
+// weight in `bordo` (none if `bordo` is transparent). Only flat fills, so a
+// recording keeps it.
+void Modella(QPainter &p, const QPainterPath &forma, const Tinta &tinta, const QColor &bordo, qreal ombra = 1.2,
+             qreal luce = 0.7);
+
+// Parallel hatching inside `forma`, as an engraver shades: lines `spessore`
+// wide every `passo` units at `angolo` degrees, cut to the shape's outline.
+void Tratteggia(QPainter &p, const QPainterPath &forma, const QColor &colore, qreal passo, qreal angolo,
+                qreal spessore = kTrattoInterno);
+
 } // namespace belvane::cardart

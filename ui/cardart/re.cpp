@@ -62,4 +62,9 @@ void Re(QPainter &p, Seme seme)
     p.restore();
 }
 
+QRectF VisoDelRe(Seme)
+{
+    return QRectF(20.5, 17, 4, 5); // the face is drawn on the card's middle column
+}
+
 } // namespace belvane::cardart

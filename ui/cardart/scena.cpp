@@ -23,4 +23,17 @@ void Scena(QPainter &p, Seme seme, int valore)
     }
 }
 
+QRectF RiquadroViso(Seme seme, int valore)
+{
+    switch (valore) {
+    case 8:
+        return VisoDelFante(seme);
+    case 9:
+        return VisoDelCavaliere(seme);
+    case 10:
+        return VisoDelRe(seme);
+    }
+    return {};
+}
+
 } // namespace belvane::cardart

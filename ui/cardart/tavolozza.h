@@ -28,8 +28,18 @@ inline const QColor kCeleste(0x5C, 0xB4, 0xE8);
 inline const QColor kNero(0x24, 0x20, 0x24);
 inline const QColor kGrigio(0x9A, 0x9A, 0xA4);
 
+// One colour in the three tones of a printed card: the light side, the body
+// and the shade, lit from the upper left.
+struct Tinta {
+    QColor luce, corpo, ombra;
+};
+
 // Line widths in card units: at the natural size a card unit is a pixel.
+// Every outline of the deck has one weight; linework inside a shape (folds,
+// hair, ornament) is finer, so that at the natural size it does not darken
+// the shape it lies in.
 inline constexpr qreal kTratto = 1.0;
 inline constexpr qreal kTrattoFine = 0.6;
+inline constexpr qreal kTrattoInterno = 0.35;
 
 } // namespace belvane::cardart

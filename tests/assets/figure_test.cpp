@@ -1,0 +1,102 @@
+// The twelve figures as a player meets them at the natural size: faces that
+// read as faces, and four drawings per rank rather than one recoloured.
+#include "lettura.h"
+#include "registrazione.h"
+#include "scena.h"
+
+#include <QColor>
+#include <QImage>
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cstdio>
+
+namespace {
+
+using belvane::Seme;
+constexpr int kW = 45, kH = 72;
+
+QImage Bitmap(int code) { return QImage(FileCarta(code)).convertToFormat(QImage::Format_RGB32); }
+
+bool Bianco(QRgb c) { return (c & 0xFFFFFF) == 0xFFFFFF; }
+
+// Light, warm and moderately saturated: any of the deck's complexions, not
+// its golds, reds or the white ground.
+bool Pelle(QRgb c)
+{
+    const QColor q = QColor::fromRgb(c).toHsv();
+    return q.hsvHue() >= 5 && q.hsvHue() <= 40 && q.hsvSaturation() >= 40 && q.hsvSaturation() <= 150 &&
+        q.value() >= 170;
+}
+
+// Inside the face's box, at least half the pixels show skin and at least two
+// are dark enough to be eyes: a face, not a mask or a blot.
+TEST(Figure, EveryFaceShowsSkinAndEyesAtTheNaturalSize)
+{
+    for (int seme = 0; seme < 4; ++seme)
+        for (int valore : {8, 9, 10}) {
+            const int code = seme * 10 + valore;
+            SCOPED_TRACE(code);
+            const QRectF box = belvane::cardart::RiquadroViso(Seme(seme), valore);
+            ASSERT_FALSE(box.isEmpty());
+            const QImage img = Bitmap(code);
+            ASSERT_EQ(img.size(), QSize(kW, kH));
+            int pixel = 0, pelle = 0, scuri = 0;
+            for (int y = 0; y < kH; ++y)
+                for (int x = 0; x < kW; ++x) {
+                    if (!box.contains(QPointF(x + 0.5, y + 0.5)))
+                        continue;
+                    const QRgb c = img.pixel(x, y);
+                    ++pixel;
+                    pelle += Pelle(c);
+                    scuri += qGray(c) < 90;
+                }
+            ASSERT_GT(pixel, 8);
+            EXPECT_GE(2 * pelle, pixel) << pelle << " of " << pixel << " pixels are skin";
+            EXPECT_GE(scuri, 2) << "no eyes";
+        }
+}
+
+// Any two figures of one rank differ in outline: of the pixels either one
+// covers, at least 30 % are covered by only one.
+TEST(Figure, FiguresOfOneRankDifferInSilhouette)
+{
+    constexpr double kMinimo = 0.30;
+    for (int valore : {8, 9, 10}) {
+        std::array<QImage, 4> img;
+        for (int s = 0; s < 4; ++s)
+            img[size_t(s)] = Bitmap(s * 10 + valore);
+        double minima = 1;
+        for (int a = 0; a < 4; ++a)
+            for (int b = a + 1; b < 4; ++b) {
+                int unione = 0, diversi = 0;
+                for (int y = 0; y < kH; ++y)
+                    for (int x = 0; x < kW; ++x) {
+                        const bool pa = !Bianco(img[size_t(a)].pixel(x, y)), pb = !Bianco(img[size_t(b)].pixel(x, y));
+                        unione += pa || pb;
+                        diversi += pa != pb;
+                    }
+                ASSERT_GT(unione, 0);
+                const double quota = double(diversi) / unione;
+                minima = std::min(minima, quota);
+                EXPECT_GE(quota, kMinimo) << "rank " << valore << ", suits " << a << " and " << b;
+            }
+        std::printf("rank %d: least silhouette difference %.1f%%\n", valore, 100 * minima);
+    }
+}
+
+// Larger cards are filled from a recording of each scene. A painting the
+// recording cannot keep (a gradient, a clip, text) would pass every picture
+// test and only make every resize draw the card stroke by stroke.
+TEST(Figure, EveryCardsSceneIsRecordedWhole)
+{
+    for (int code = 1; code <= 40; ++code) {
+        const auto r = belvane::cardart::Registra(
+            [code](QPainter &p) { belvane::cardart::Scena(p, belvane::SemeDi(code), belvane::Rango(code)); }, 8);
+        EXPECT_TRUE(r.completa) << "card " << code;
+        EXPECT_FALSE(r.campiture.empty()) << "card " << code;
+    }
+}
+
+} // namespace
