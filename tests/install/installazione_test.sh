@@ -55,7 +55,9 @@ for file in "$voce" "$metainfo" "$pagina" "$prefisso/$datadir/icons/hicolor/scal
 done
 # What only the Debian package carries stays out of a plain install.
 for file in games/belvane "$datadir/doc/belvane/changelog.Debian.gz" "$datadir/lintian"; do
-    [ ! -e "$prefisso/$file" ] && [ ! -L "$prefisso/$file" ] || Fallito "cmake --install put $file in place"
+    if [ -e "$prefisso/$file" ] || [ -L "$prefisso/$file" ]; then
+        Fallito "cmake --install put $file in place"
+    fi
 done
 # Each PNG is as large as its folder says: width and height from its header.
 for lato in 16 32 48 64 128 256; do
@@ -108,8 +110,7 @@ else
     if ! (cd "$build" && "$cpack" -G DEB -B "$pacchetti") >"$prefisso/cpack.log" 2>&1; then
         cat "$prefisso/cpack.log" >&2
         Fallito "cpack -G DEB"
-    else
-        pacchetto=$(ls "$pacchetti"/*.deb)
+    elif pacchetto=$(ls "$pacchetti"/*.deb) && [ "$(wc -l <<<"$pacchetto")" -eq 1 ]; then
         contenuto=$(dpkg-deb -c "$pacchetto")
         grep -q ' \./usr/games/belvane -> ' <<<"$contenuto" || Fallito "the package has no /usr/games/belvane"
         grep -q ' \./usr/bin/' <<<"$contenuto" && Fallito "the package puts a file in /usr/bin"
@@ -120,6 +121,8 @@ else
         rapporto=$(lintian "$pacchetto" 2>/dev/null)
         [ -n "$rapporto" ] && echo "$rapporto"
         grep -q '^E: ' <<<"$rapporto" && Fallito "lintian reports errors"
+    else
+        Fallito "cpack did not make exactly one package"
     fi
 fi
 
