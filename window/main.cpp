@@ -72,6 +72,11 @@ int main(int argc, char *argv[])
     QApplication::setOrganizationName(QString::fromUtf8(belvane::versione::Azienda));
     // Wayland's app id: the desktop shows the window with its entry's name and icon.
     QGuiApplication::setDesktopFileName(QStringLiteral(BELVANE_ID));
+    // X11 has no app id: the same id as WM_CLASS's instance name (Qt reads it
+    // when the first window is made) lets a desktop find the entry by its
+    // file name, and the entry's StartupWMClass names it too.
+    if (!qEnvironmentVariableIsSet("RESOURCE_NAME"))
+        qputenv("RESOURCE_NAME", BELVANE_ID);
 
     belvane::Form1 finestra;
     if (const char *file = std::getenv("BELVANE_DUMP"))

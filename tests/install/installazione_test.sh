@@ -2,12 +2,14 @@
 # Installs the build into a temporary prefix and meets it as a desktop and a
 # player would: the tree, the desktop entry and the AppStream metainfo through
 # their validators, the manual page through man, and the program started by
-# its name from the PATH for one deal.
-# Usage: installazione_test.sh <build> <id> <bindir> <program dir> <datadir> <mandir>
+# its name from the PATH for one deal. Then, where lintian is installed and
+# the package can be built, makes the Debian package and has lintian check it.
+# Usage: installazione_test.sh <build> <id> <bindir> <program dir> <datadir> <mandir> <cpack> <version>
 # Needs desktop-file-validate (desktop-file-utils), appstreamcli (appstream)
-# and man (man-db); the tune is played with the TimGM6mb SoundFont.
+# and man (man-db); the tune is played with the TimGM6mb SoundFont. The
+# package needs lintian, dpkg-shlibdeps (dpkg-dev) and file.
 set -u
-build=$1 id=$2 bindir=$3 cartella=$4 datadir=$5 mandir=$6
+build=$1 id=$2 bindir=$3 cartella=$4 datadir=$5 mandir=$6 cpack=$7 versione=$8
 
 # The title pause lasts at most 3.5 s; the deal follows at once.
 readonly kDopoLaPrimaMano=6
@@ -48,12 +50,18 @@ done
 voce=$prefisso/$datadir/applications/$id.desktop
 metainfo=$prefisso/$datadir/metainfo/$id.metainfo.xml
 pagina=$prefisso/$mandir/man6/belvane.6.gz
-for file in "$voce" "$metainfo" "$pagina" "$prefisso/$datadir/icons/hicolor/scalable/apps/belvane.svg"; do
+for file in "$voce" "$metainfo" "$pagina" "$prefisso/$datadir/icons/hicolor/scalable/apps/$id.svg"; do
     [ -s "$file" ] || Fallito "${file#"$prefisso"/} is missing"
+done
+# What only the Debian package carries stays out of a plain install.
+for file in games/belvane "$datadir/doc/belvane/changelog.Debian.gz" "$datadir/lintian"; do
+    if [ -e "$prefisso/$file" ] || [ -L "$prefisso/$file" ]; then
+        Fallito "cmake --install put $file in place"
+    fi
 done
 # Each PNG is as large as its folder says: width and height from its header.
 for lato in 16 32 48 64 128 256; do
-    icona=$prefisso/$datadir/icons/hicolor/${lato}x${lato}/apps/belvane.png
+    icona=$prefisso/$datadir/icons/hicolor/${lato}x${lato}/apps/$id.png
     intestazione=$(od -An -tx1 -N24 "$icona" 2>/dev/null | tr -d ' \n')
     atteso=$(printf '89504e470d0a1a0a0000000d49484452%08x%08x' "$lato" "$lato")
     [ "$intestazione" = "$atteso" ] || Fallito "${icona#"$prefisso"/} is not a ${lato}x${lato} PNG"
@@ -90,5 +98,33 @@ if grep -E '10carte\.mid|bump\.mid|carta\.wav' "$diagnosi" >&2; then
     Fallito "the program refused a sound beside it"
 fi
 
-[ "$errori" -eq 0 ] && echo "installed tree, validators and one deal: all good"
+# The Debian package, built as the README says but into a folder of its own:
+# games start from /usr/games, the changelog names this release, and lintian
+# finds no error (its warnings are shown, not counted).
+if ! command -v lintian >/dev/null; then
+    echo "lintian is not installed: the Debian package is not checked"
+elif ! command -v dpkg-shlibdeps >/dev/null || ! command -v file >/dev/null; then
+    echo "dpkg-dev or file is missing: the Debian package cannot be built and is not checked"
+else
+    pacchetti=$prefisso/pacchetti
+    if ! (cd "$build" && "$cpack" -G DEB -B "$pacchetti") >"$prefisso/cpack.log" 2>&1; then
+        cat "$prefisso/cpack.log" >&2
+        Fallito "cpack -G DEB"
+    elif pacchetto=$(ls "$pacchetti"/*.deb) && [ "$(wc -l <<<"$pacchetto")" -eq 1 ]; then
+        contenuto=$(dpkg-deb -c "$pacchetto")
+        grep -q ' \./usr/games/belvane -> ' <<<"$contenuto" || Fallito "the package has no /usr/games/belvane"
+        grep -q ' \./usr/bin/' <<<"$contenuto" && Fallito "the package puts a file in /usr/bin"
+        revisione=$(dpkg-deb -f "$pacchetto" Version)
+        [ "${revisione%-*}" = "$versione" ] || Fallito "the package's version $revisione is not $versione"
+        dpkg-deb --fsys-tarfile "$pacchetto" | tar -xOf - ./usr/share/doc/belvane/changelog.Debian.gz | gzip -dc |
+            head -n 1 | grep -qF "belvane ($revisione) " || Fallito "the changelog does not open with $revisione"
+        rapporto=$(lintian "$pacchetto" 2>/dev/null)
+        [ -n "$rapporto" ] && echo "$rapporto"
+        grep -q '^E: ' <<<"$rapporto" && Fallito "lintian reports errors"
+    else
+        Fallito "cpack did not make exactly one package"
+    fi
+fi
+
+[ "$errori" -eq 0 ] && echo "installed tree, validators, one deal and the package: all good"
 exit $((errori > 0))
