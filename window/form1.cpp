@@ -213,7 +213,7 @@ void Form1::MuoviCarta(Int carta, Posizione dove)
         scivolata_.Avvia(widget, da);
         return;
     }
-    scivolata_.Ferma(widget);
+    scivolata_.Atterra(widget);
     PiazzaCarta(widget);
 }
 

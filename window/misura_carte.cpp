@@ -20,7 +20,7 @@ constexpr std::chrono::milliseconds kAttesaCarte{8};
 void MisuraCarte::NuovaMisura(QSize carta, qreal rapporto)
 {
     if (carta != mostrata_ || rapporto != rapporto_) {
-        const bool pronte = mostrata_.isEmpty() || cache_.Prepara(carta, rapporto);
+        const bool pronte = mostrata_.isEmpty() || cache_.Richiedi(carta, rapporto);
         mostrata_ = carta;
         rapporto_ = rapporto;
         Anteprima(!pronte);
@@ -43,7 +43,7 @@ void MisuraCarte::PrimaDelleCarte()
 void MisuraCarte::Disegnate()
 {
     // A drawing for a size the window has left is kept for going back.
-    if (!cache_.Raccogli() || !cache_.Prepara(mostrata_, rapporto_))
+    if (!cache_.Raccogli() || !cache_.Richiedi(mostrata_, rapporto_))
         return;
     attendi_ = false;
     Anteprima(false);

@@ -357,7 +357,7 @@ RisultatoResize MisuraResize(Banco &b, int ripetizioni)
     for (int i = 0; i < 5; ++i) {
         cardart::CacheCarte cache;
         const auto t0 = Orologio::now();
-        cache.Prepara(r.cartaGrande, f.devicePixelRatioF());
+        cache.Richiedi(r.cartaGrande, f.devicePixelRatioF());
         while (!cache.Raccogli())
             std::this_thread::sleep_for(std::chrono::microseconds(200));
         render.push_back(Ms(Orologio::now() - t0));

@@ -154,7 +154,7 @@ TEST(CacheCarte, TheFortyDrawnTogetherAreThePicturesDrawnOneByOne)
     for (const auto &[dimensione, rapporto] :
          {std::pair{QSize(93, 149), 1.0}, {QSize(45, 72), 1.0}, {QSize(60, 96), 1.5}, {QSize(120, 192), 1.0}}) {
         SCOPED_TRACE(dimensione.width());
-        EXPECT_FALSE(insieme.Prepara(dimensione, rapporto));
+        EXPECT_FALSE(insieme.Richiedi(dimensione, rapporto));
         if (dimensione.width() == 120) {
             // The scenes were recorded for the sizes before, so the calling thread may help.
             ASSERT_TRUE(insieme.Completa(presto() + std::chrono::seconds(60)));
@@ -164,7 +164,7 @@ TEST(CacheCarte, TheFortyDrawnTogetherAreThePicturesDrawnOneByOne)
             EXPECT_EQ(avvisi, ++attesi) << "one word per drawing finished by the workers";
         }
         EXPECT_EQ(sulChiamante, 0);
-        EXPECT_TRUE(insieme.Prepara(dimensione, rapporto)) << "all forty are there: nothing more to draw";
+        EXPECT_TRUE(insieme.Richiedi(dimensione, rapporto)) << "all forty are there: nothing more to draw";
         for (int code = 1; code <= 40; ++code) {
             ASSERT_TRUE(insieme.Pronta(code, dimensione, rapporto)) << code;
             const QPixmap pm = insieme.Pixmap(code, dimensione, rapporto);
@@ -180,17 +180,17 @@ TEST(CacheCarte, ANewSizeStopsTheDrawingUnderWayAndTheLastTwoSizesAreKept)
 {
     CacheCarte cache;
     const QSize a(80, 128), b(81, 130), c(70, 112);
-    EXPECT_FALSE(cache.Prepara(a, 1.0));
-    EXPECT_FALSE(cache.Prepara(b, 1.0)); // as a drag goes on
+    EXPECT_FALSE(cache.Richiedi(a, 1.0));
+    EXPECT_FALSE(cache.Richiedi(b, 1.0)); // as a drag goes on
     ASSERT_TRUE(Raccolte(cache));
-    EXPECT_TRUE(cache.Prepara(b, 1.0));
+    EXPECT_TRUE(cache.Richiedi(b, 1.0));
     EXPECT_FALSE(cache.Pronta(1, a, 1.0));
     EXPECT_FALSE(cache.Raccogli()) << "nothing else was asked for";
 
-    EXPECT_FALSE(cache.Prepara(c, 1.0));
+    EXPECT_FALSE(cache.Richiedi(c, 1.0));
     ASSERT_TRUE(Raccolte(cache));
-    EXPECT_TRUE(cache.Prepara(b, 1.0)) << "back to the size before: kept";
-    EXPECT_TRUE(cache.Prepara(c, 1.0));
+    EXPECT_TRUE(cache.Richiedi(b, 1.0)) << "back to the size before: kept";
+    EXPECT_TRUE(cache.Richiedi(c, 1.0));
     cache.Pixmap(3, a, 1.0); // a third size drops the oldest
     EXPECT_FALSE(cache.Pronta(3, b, 1.0));
     EXPECT_TRUE(cache.Pronta(3, c, 1.0));

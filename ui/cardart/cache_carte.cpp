@@ -77,7 +77,7 @@ QImage DisegnaImmagine(int code, QSize logicalSize, qreal devicePixelRatio)
 
 void DisegnoInSerie::Avvia(QSize logica, qreal rapporto, int lavoratori)
 {
-    Ferma();
+    Interrompi();
     dimensione_ = DimensioneValida(logica);
     rapporto_ = RapportoValido(rapporto);
     immagini_.assign(kCarte, QImage());
@@ -125,7 +125,7 @@ bool DisegnoInSerie::Aiuta(std::chrono::steady_clock::time_point fino)
     return tutti_.wait_until(attesa, fino, [this] { return fatti_ == kCarte; });
 }
 
-void DisegnoInSerie::Ferma()
+void DisegnoInSerie::Interrompi()
 {
     stop_ = true;
     lavoratori_.clear(); // joins
@@ -178,12 +178,12 @@ bool CacheCarte::Pronta(int code, QSize logicalSize, qreal devicePixelRatio) con
     return s && s->pixmap.count(code) > 0;
 }
 
-bool CacheCarte::Prepara(QSize logicalSize, qreal devicePixelRatio)
+bool CacheCarte::Richiedi(QSize logicalSize, qreal devicePixelRatio)
 {
     const QSize logica = DimensioneValida(logicalSize);
     const qreal rapporto = RapportoValido(devicePixelRatio);
     if (const Serie *s = Trova(logica, rapporto); s && s->pixmap.size() == kCarte) {
-        disegno_.Ferma(); // a drawing for another size is no longer wanted
+        disegno_.Interrompi(); // a drawing for another size is no longer wanted
         return true;
     }
     if (!disegno_.InCorso() || disegno_.Dimensione() != logica || disegno_.Rapporto() != rapporto)

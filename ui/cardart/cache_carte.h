@@ -20,7 +20,7 @@ namespace belvane::cardart {
 // asks for every card together, and one card takes about a millisecond.
 // The owner joins the workers; a new size stops a drawing not yet done.
 //
-// Threads: `lavoratori` workers, owned and joined here (Avvia, Ferma, the
+// Threads: `lavoratori` workers, owned and joined here (Avvia, Interrompi, the
 // destructor). A worker draws whole cards into its own slots of
 // `immagini_`, taking the next code from `prossimo_`; it takes no lock but
 // `mutex_`, and that only to wake a helper. Drawing a card may record its
@@ -30,7 +30,7 @@ namespace belvane::cardart {
 class DisegnoInSerie {
 public:
     explicit DisegnoInSerie(std::function<void()> finito = {}) : finito_(std::move(finito)) {}
-    ~DisegnoInSerie() { Ferma(); }
+    ~DisegnoInSerie() { Interrompi(); }
     DisegnoInSerie(const DisegnoInSerie &) = delete;
     DisegnoInSerie &operator=(const DisegnoInSerie &) = delete;
 
@@ -43,7 +43,7 @@ public:
     // or `fino` has come; true if they are all there. While any card's scene
     // is still to be recorded it neither draws nor waits, and returns false.
     bool Aiuta(std::chrono::steady_clock::time_point fino);
-    void Ferma();
+    void Interrompi();
     bool InCorso() const { return !lavoratori_.empty(); }
     QSize Dimensione() const { return dimensione_; }
     qreal Rapporto() const { return rapporto_; }
@@ -75,7 +75,7 @@ private:
 class CacheCarte {
 public:
     // `pronte` is called on a worker thread when a drawing asked with
-    // Prepara has finished; the caller then calls Raccogli on its own thread.
+    // Richiedi has finished; the caller then calls Raccogli on its own thread.
     explicit CacheCarte(std::function<void()> pronte = {});
     ~CacheCarte();
     CacheCarte(const CacheCarte &) = delete;
@@ -95,7 +95,7 @@ public:
     bool Pronta(int code, QSize logicalSize, qreal devicePixelRatio) const;
     // True when all forty are there at this size; otherwise starts drawing
     // them in the background (unless that is under way already).
-    bool Prepara(QSize logicalSize, qreal devicePixelRatio);
+    bool Richiedi(QSize logicalSize, qreal devicePixelRatio);
     // The calling thread draws beside the workers until the drawing under way
     // is done or `fino` has come; true if it was done and taken in.
     bool Completa(std::chrono::steady_clock::time_point fino);
