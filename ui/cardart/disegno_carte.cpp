@@ -1,28 +1,60 @@
 #include "disegno_carte.h"
 
+#include "diagnostica.h"
 #include "registrazione.h"
 #include "riduzione.h"
 #include "scena.h"
 
+#include <QFile>
 #include <QImage>
 
 #include <array>
 #include <atomic>
 #include <cmath>
 #include <mutex>
+#include <optional>
+#include <vector>
 
 namespace belvane::cardart {
 namespace {
 
+// The program has the forty recordings built in: the build records them
+// (tools/art/registra_carte.cpp) and they are read once, which takes a
+// millisecond where recording takes a good part of a second. Built without
+// them (the generators, some tests), a card's scene is recorded here the
+// first time it is needed.
+constexpr auto kRegistrazioniIncorporate = ":/cardart/carte.reg";
+
+std::once_flag lette;
+std::optional<std::vector<Registrazione>> incorporate;
 std::array<Registrazione, kCarte> registrazioni;
 std::array<std::once_flag, kCarte> registrata;
-std::atomic<int> quanteRegistrate{0};
+std::atomic<int> quanteRegistrate{0}; // all kCarte once the built-in ones are read
 
-// The card's scene recorded once, on whichever thread first asks; another
-// thread asking meanwhile waits for it.
+const std::vector<Registrazione> *Incorporate()
+{
+    std::call_once(lette, [] {
+        QFile f(QString::fromLatin1(kRegistrazioniIncorporate));
+        if (!f.open(QIODevice::ReadOnly))
+            return; // not built in
+        incorporate = Deserializza(f.readAll());
+        if (!incorporate || incorporate->size() != std::size_t(kCarte)) {
+            incorporate.reset();
+            Diagnostica("the built-in card recordings cannot be read; each card is recorded when first needed");
+            return;
+        }
+        quanteRegistrate.store(kCarte, std::memory_order_release);
+    });
+    return incorporate ? &*incorporate : nullptr;
+}
+
+// The card's recording: built in, or recorded once on whichever thread first
+// asks (another thread asking meanwhile waits for it).
 const Registrazione &RegistrazioneDi(int code)
 {
     const auto i = static_cast<size_t>(code - 1);
+    if (const auto *tutte = Incorporate())
+        return (*tutte)[i];
     std::call_once(registrata[i], [&] {
         registrazioni[i] = Registra([code](QPainter &p) { Scena(p, SemeDi(code), Rango(code)); }, kScalaRegistrata);
         quanteRegistrate.fetch_add(1, std::memory_order_release);
@@ -96,6 +128,14 @@ void RegistraTutte()
 {
     for (int code = 1; code <= kCarte; ++code)
         RegistrazioneDi(code);
+}
+
+std::vector<Registrazione> RegistraDalVivo()
+{
+    std::vector<Registrazione> tutte;
+    for (int code = 1; code <= kCarte; ++code)
+        tutte.push_back(Registra([code](QPainter &p) { Scena(p, SemeDi(code), Rango(code)); }, kScalaRegistrata));
+    return tutte;
 }
 
 bool TutteRegistrate() { return quanteRegistrate.load(std::memory_order_acquire) == kCarte; }

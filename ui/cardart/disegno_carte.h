@@ -8,7 +8,11 @@
 #include <QRectF>
 #include <QSizeF>
 
+#include <vector>
+
 namespace belvane::cardart {
+
+struct Registrazione;
 
 // The drawing is laid out in the card's natural size (kLarghezzaCarta x
 // kAltezzaCarta) and scaled to whatever rectangle it is given.
@@ -51,12 +55,16 @@ void MostraNaturale(QPainter &painter, const QRectF &dove, const QImage &natural
 // the recording has to reproduce, and what it saves.
 void DisegnaCartaPennellata(QPainter &painter, const QRectF &dove, int code);
 
-// Records the scenes of all forty cards that are not recorded yet, on the
-// calling thread: a size that needs them later only fills them. Safe on any
-// thread; a card another thread is recording is waited for.
+// Makes the forty cards' recordings ready on the calling thread: reads the
+// built-in ones, or records those not recorded yet. A size that needs them
+// later only fills them. Safe on any thread; a card another thread is
+// recording is waited for.
 void RegistraTutte();
-// Whether all forty are recorded, so that drawing any card at any size up to
-// kScalaRegistrata waits for no recording.
+// Whether all forty are ready, so that drawing any card at any size up to
+// kScalaRegistrata waits for no recording. Never waits itself.
 bool TutteRegistrate();
+// The forty recordings made now from the drawing, never the built-in ones:
+// what the build writes, and what the built-in ones must equal.
+std::vector<Registrazione> RegistraDalVivo();
 
 } // namespace belvane::cardart
