@@ -71,7 +71,7 @@ void Lettore::Apri()
         if (condizione_ != Condizione::Chiuso)
             return;
     }
-    const int64_t lunghezza = Prepara(file_);
+    const int64_t lunghezza = Carica(file_);
     if (lunghezza <= 0 || Millisecondi(lunghezza) <= 0) {
         Scarta();
         return;
@@ -142,7 +142,7 @@ bool Lettore::Muto() const noexcept
 
 void Lettore::SommaAlMix(float *stereo, int frames) noexcept
 {
-    if (condizione_ == Condizione::Pausa || (condizione_ == Condizione::Suona && !Pronto()))
+    if (condizione_ == Condizione::Pausa || (condizione_ == Condizione::Suona && !Caricato()))
         return; // frozen: nothing rendered, nothing advances
     int fatti = 0;
     if (condizione_ == Condizione::Suona) {

@@ -86,7 +86,7 @@ public:
 protected:
     // Window thread, no lock: reads and checks the file into a staging slot;
     // returns its length in frames, or 0 for a file that cannot be played.
-    virtual int64_t Prepara(const std::string &file) = 0;
+    virtual int64_t Carica(const std::string &file) = 0;
     // Lock held: swaps the staging slot with the data in play.
     virtual void Scambia() noexcept = 0;
     // Window thread, no lock: frees whatever the staging slot now holds.
@@ -95,8 +95,9 @@ protected:
     virtual void Spostato(int64_t frame) noexcept = 0;
     // Audio thread: render frames [da, da + frames) of the file into the mix.
     virtual void Suona(float *stereo, int64_t da, int frames) noexcept = 0;
-    // Audio thread: false holds a playing file where it stands, silent.
-    virtual bool Pronto() const noexcept { return true; }
+    // Audio thread: false while what the file needs to sound is still loading
+    // (the SoundFont): a playing file is held where it stands, silent.
+    virtual bool Caricato() const noexcept { return true; }
     // Audio thread, not playing and not paused: let what still sounds die away.
     virtual void Coda(float *stereo, int frames) noexcept = 0;
     // Audio thread: whether Coda has nothing left to let die away.

@@ -52,7 +52,7 @@ LettoreMidi::LettoreMidi(AccessoAudio &accesso, const Sintetizzatore &sintetizza
 {
 }
 
-int64_t LettoreMidi::Prepara(const std::string &file)
+int64_t LettoreMidi::Carica(const std::string &file)
 {
     auto brano = CaricaBrano(file);
     if (!brano)
@@ -79,7 +79,7 @@ void LettoreMidi::Spostato(int64_t frame) noexcept
 
 fluid_synth_t *LettoreMidi::Synth() noexcept
 {
-    fluid_synth_t *synth = sintetizzatore_.Pronto();
+    fluid_synth_t *synth = sintetizzatore_.Strumento();
     if (synth != visto_) {
         visto_ = synth;
         daAllineare_ = true; // it missed what the tune did so far

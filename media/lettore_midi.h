@@ -16,7 +16,7 @@ public:
     LettoreMidi(AccessoAudio &accesso, const Sintetizzatore &sintetizzatore);
 
 protected:
-    int64_t Prepara(const std::string &file) override;
+    int64_t Carica(const std::string &file) override;
     void Scambia() noexcept override;
     void Scarta() noexcept override;
     void Spostato(int64_t frame) noexcept override;
@@ -24,8 +24,8 @@ protected:
     void Coda(float *stereo, int frames) noexcept override;
     // A tune started while the SoundFont still loads begins once it is there;
     // without a SoundFont it runs silently, so its end is still reached.
-    bool Pronto() const noexcept override { return !sintetizzatore_.InCaricamento(); }
-    bool CodaFinita() const noexcept override { return codaRestante_ <= 0 || !sintetizzatore_.Pronto(); }
+    bool Caricato() const noexcept override { return !sintetizzatore_.InCaricamento(); }
+    bool CodaFinita() const noexcept override { return codaRestante_ <= 0 || !sintetizzatore_.Strumento(); }
 
 private:
     // Makes the synthesiser match the tune at the cursor: sounds off,

@@ -135,7 +135,7 @@ LettoreWav::LettoreWav(AccessoAudio &accesso, Caso caso) : Lettore("WaveAudio", 
 
 int LettoreWav::Estrai(int quante) noexcept { return std::clamp(static_cast<int>(caso_() * quante), 0, quante - 1); }
 
-int64_t LettoreWav::Prepara(const std::string &file)
+int64_t LettoreWav::Carica(const std::string &file)
 {
     const auto campioni = CaricaWav(file);
     if (campioni.empty())

@@ -30,7 +30,7 @@ public:
     explicit LettoreWav(AccessoAudio &accesso, Caso caso = CasoDiSistema());
 
 protected:
-    int64_t Prepara(const std::string &file) override;
+    int64_t Carica(const std::string &file) override;
     void Scambia() noexcept override;
     void Scarta() noexcept override;
     // Lock held: the next start plays another variation.

@@ -341,7 +341,7 @@ bool Sintetizzatore::Attendi(std::chrono::milliseconds limite) const
 {
     std::unique_lock guardia(mutex_);
     finito_.wait_for(guardia, limite, [this] { return concluso_.load(); });
-    return Pronto() != nullptr;
+    return Strumento() != nullptr;
 }
 
 } // namespace belvane::media

@@ -1,5 +1,11 @@
 // The FluidSynth synthesiser with the General MIDI SoundFont, built on a
 // thread of its own so that start-up does not wait for the SoundFont.
+//
+// The loader (`caricatore_`, owned here, joined before the synthesiser goes)
+// makes the settings and the synthesiser, reads the SoundFont and publishes
+// the synthesiser through the atomic `pronto_`; it takes `mutex_` only to
+// say it has finished, and no other lock. Until then nothing else touches
+// the synthesiser; after, only the audio side plays on it.
 #pragma once
 
 #include "soundfont_ridotto.h"
@@ -48,7 +54,7 @@ public:
 
     // The ready synthesiser, or null while loading or after a failure.
     // Only the audio side may play on it.
-    fluid_synth_t *Pronto() const noexcept { return pronto_.load(std::memory_order_acquire); }
+    fluid_synth_t *Strumento() const noexcept { return pronto_.load(std::memory_order_acquire); }
     // True until the SoundFont has loaded or failed to.
     bool InCaricamento() const noexcept { return !concluso_.load(std::memory_order_acquire); }
     // Waits until the SoundFont is loaded or has failed; true when it is ready.

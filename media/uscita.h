@@ -1,5 +1,19 @@
 // The SDL audio output: one stereo float stream at the mix's rate, fed by a
 // Sorgente from SDL's audio thread.
+//
+// The sound layer's threads:
+// - the window's thread sends the players' commands (lettore.h) and wakes the
+//   device (Sveglia);
+// - SDL's audio thread, SDL's own, opened and closed here: Richiamo fills
+//   the buffer from the Sorgente with SDL's device lock held by SDL; it never
+//   blocks, allocates or reads a file, and tells the guard of silence only
+//   through the atomic `silenzio_`;
+// - the guard (`guardia_`, owned here, joined first by the destructor) waits
+//   on `silenzio_`, then `kGrazia`, and closes a device that stayed silent;
+// - the SoundFont's loader (sintetizzatore.h), owned by the synthesiser.
+// Lock order: AccessoAudio::Vita(), then SDL's device lock, then
+// `chiusuraMutex_`; nothing takes them the other way round, the audio thread
+// takes none of its own, and the loader's mutex is taken alone.
 #pragma once
 
 #include "brano_midi.h"

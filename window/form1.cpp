@@ -20,20 +20,16 @@ constexpr double kPausaTitolo = 3; // seconds
 // The focus frame's bright ring, in logical units, and never thinner than this many pixels.
 constexpr double kSpessoreCornice = 2;
 constexpr int kSpessoreMinimo = 2;
-// Resizes closer together than this are a drag.
-constexpr qint64 kIntervalloTrascinamento = 100; // ms
-// How long the first frame after a resize on its own waits for the cards at
-// the new size, drawing too: about what the forty take at a full-screen
-// size on two cores, and half a frame.
-constexpr std::chrono::milliseconds kAttesaCarte{8};
 
 // Whether a position lies on the table rather than on the pile beside it.
 bool SulTavolo(Posizione p) { return p.left < kLarghezzaLogica && p.top < kAltezzaLogica; }
 } // namespace
 
 Form1::Form1(Dipendenze dipendenze)
-    : dip_(std::move(dipendenze)), partita_(*this, *dip_.germi), menu_(CostruisciMenu(*menuBar())),
-      cache_([this] { QMetaObject::invokeMethod(this, &Form1::CarteDisegnate, Qt::QueuedConnection); }),
+    : dip_(std::move(dipendenze)), partita_(*this, *dip_.germi), menu_(CostruisciMenu(*menuBar())), cache_([this] {
+          QMetaObject::invokeMethod(
+              this, [this] { misura_.Disegnate(); }, Qt::QueuedConnection);
+      }),
       tappeto_(new Tappeto(this)), copertina_(new Copertina(risorse::Copertina, tappeto_)),
       scivolata_(dip_.scivolata,
                  [this](CartaWidget &carta, Posizione dove) { carta.setGeometry(RettangoloCarta(dove)); }),
@@ -65,7 +61,7 @@ Form1::Form1(Dipendenze dipendenze)
 
     connect(tappeto_, &Tappeto::MouseDown, this, &Form1::Form_MouseDown);
     connect(tappeto_, &Tappeto::Ridimensionato, this, &Form1::Form_Resize);
-    connect(tappeto_, &Tappeto::PrimaDelleCarte, this, &Form1::CarteAttese);
+    connect(tappeto_, &Tappeto::PrimaDelleCarte, this, [this] { misura_.PrimaDelleCarte(); });
     connect(tappeto_, &Tappeto::Freccia, this, &Form1::Freccia);
     connect(tappeto_, &Tappeto::Invio, this, &Form1::Invio);
     // Tab or a click on the bare table lands on the table: the focus goes back to the card in the focused slot.
@@ -186,44 +182,12 @@ void Form1::Form_Resize()
         return;
     // A card in flight lands in its slot at the new size.
     scivolata_.Termina();
-    // All forty are drawn at the new size at once on worker threads, and
-    // the cards already shown are shown scaled until their pictures are
-    // there. A resize on its own (not a step of a drag) has its next frame
-    // wait a few milliseconds for them, so that its first frame is the final
-    // one. The first showing draws them as they are painted.
-    const QSize carta = DimensioneCarta();
-    if (carta != cartaMostrata_) {
-        const bool pronte = cartaMostrata_.isEmpty() || cache_.Prepara(carta, devicePixelRatioF());
-        cartaMostrata_ = carta;
-        for (Int k = 1; k <= kCarte; ++k)
-            carta_[k]->SetAnteprima(!pronte);
-        attendiCarte_ = !pronte && !(ultimoResize_.isValid() && ultimoResize_.elapsed() < kIntervalloTrascinamento);
-    }
-    ultimoResize_.start();
+    misura_.NuovaMisura(DimensioneCarta(), devicePixelRatioF());
     for (Int k = 1; k <= kCarte; ++k)
         PiazzaCarta(*carta_[k]);
     copertina_->setGeometry(tappeto_->rect());
     pannelli_.PerOgni([this](Pannello &p) { PiazzaPannello(p); });
     PiazzaCornice();
-}
-
-void Form1::CarteDisegnate()
-{
-    // A drawing for a size the window has left is kept for going back.
-    if (!cache_.Raccogli() || !cache_.Prepara(cartaMostrata_, devicePixelRatioF()))
-        return;
-    for (Int k = 1; k <= kCarte; ++k)
-        carta_[k]->SetAnteprima(false);
-}
-
-void Form1::CarteAttese()
-{
-    // Called between the table's ground and its cards: filling the ground
-    // of a grown window takes a while, and the pictures are drawn meanwhile.
-    if (!std::exchange(attendiCarte_, false) || !cache_.Completa(std::chrono::steady_clock::now() + kAttesaCarte))
-        return;
-    for (Int k = 1; k <= kCarte; ++k)
-        carta_[k]->FineAnteprima();
 }
 
 void Form1::PiazzaPannello(Pannello &pannello)
@@ -249,7 +213,7 @@ void Form1::MuoviCarta(Int carta, Posizione dove)
         scivolata_.Avvia(widget, da);
         return;
     }
-    scivolata_.Ferma(widget);
+    scivolata_.Atterra(widget);
     PiazzaCarta(widget);
 }
 
@@ -264,6 +228,8 @@ void Form1::FineDistribuzione()
 {
     distribuendo_ = false;
     distribuito_ = true;
+    if (!std::exchange(preregistrate_, true))
+        misura_.DopoLaPrimaDistribuzione();
     fuoco_ = {1, 1};
     annunciato_ = {};
     MostraFuoco();

@@ -7,6 +7,7 @@
 #include "domanda.h"
 #include "effetti.h"
 #include "menu.h"
+#include "misura_carte.h"
 #include "opzioni.h"
 #include "orologio.h"
 #include "pannelli.h"
@@ -14,7 +15,6 @@
 #include "scivolata.h"
 #include "suoni_programma.h"
 
-#include <QElapsedTimer>
 #include <QMainWindow>
 
 #include <array>
@@ -74,8 +74,6 @@ private:
     QRect RettangoloCarta(Posizione dove) const;
     QSize DimensioneCarta() const;
     void PiazzaCarta(CartaWidget &carta);
-    void CarteDisegnate();
-    void CarteAttese();
     // The keyboard: a card clicked with the mouse, an arrow, Return or Space.
     void CartaCliccata(Int carta);
     void Freccia(int dRiga, int dColonna);
@@ -109,9 +107,8 @@ private:
     Opzioni *opzioni_;
     std::unique_ptr<Suono> suono_;
     QSizeF cartaLogica_{kLarghezzaCarta, kAltezzaCarta}; // card size in logical units, from card 1's picture
-    QSize cartaMostrata_;       // the card size the last resize mapped to; empty before the first
-    bool attendiCarte_ = false; // the next frame waits a little for the cards at the new size
-    QElapsedTimer ultimoResize_;
+    MisuraCarte misura_{cache_, carta_}; // the pictures at the window's size, and what a resize waits for
+    bool preregistrate_ = false;         // the first deal has asked for the cards' recordings
     Slot fuoco_{1, 1};
     Slot annunciato_{};        // the slot a screen reader was last told of
     bool tastiera_ = false;    // a key was used since the last mouse click: the frame shows

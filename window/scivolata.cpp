@@ -42,7 +42,7 @@ void Scivolata::Avvia(CartaWidget &carta, Posizione da)
         v.ora = {v.da.left + (c->posizione.left - v.da.left) * t, v.da.top + (c->posizione.top - v.da.top) * t};
         piazza_(*c, v.ora);
     });
-    connect(animazione, &QVariantAnimation::finished, this, [this, c = &carta] { Ferma(*c); });
+    connect(animazione, &QVariantAnimation::finished, this, [this, c = &carta] { Atterra(*c); });
     piazza_(carta, da);
     animazione->start();
 }
@@ -59,7 +59,7 @@ void Scivolata::Scarta(CartaWidget &carta)
     animazione->deleteLater();
 }
 
-void Scivolata::Ferma(CartaWidget &carta)
+void Scivolata::Atterra(CartaWidget &carta)
 {
     if (voli_.count(&carta) == 0)
         return;
@@ -70,7 +70,7 @@ void Scivolata::Ferma(CartaWidget &carta)
 void Scivolata::Termina()
 {
     while (!voli_.empty())
-        Ferma(*voli_.begin()->first);
+        Atterra(*voli_.begin()->first);
 }
 
 } // namespace belvane

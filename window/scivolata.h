@@ -32,7 +32,7 @@ public:
     Posizione Disegnata(const CartaWidget &carta) const;
     bool InVolo() const { return !voli_.empty(); }
     // The card lands in its slot at once; nothing if it is not in flight.
-    void Ferma(CartaWidget &carta);
+    void Atterra(CartaWidget &carta);
     // Every card in flight lands at once.
     void Termina();
 

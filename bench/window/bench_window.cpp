@@ -119,6 +119,16 @@ public:
 
     Form1 &form() { return *form_; }
 
+    // The first deal has the cards' scenes recorded in the background; a
+    // player's first resize comes later than that takes. Returns the wait in ms.
+    double AttendiRegistrazioni()
+    {
+        const auto t0 = Orologio::now();
+        while (!cardart::TutteRegistrate() && Ms(Orologio::now() - t0) < 5000)
+            QTest::qWait(1);
+        return Ms(Orologio::now() - t0);
+    }
+
     // Shows the window and waits for the deal that follows the title pause.
     bool Avvia()
     {
@@ -347,7 +357,7 @@ RisultatoResize MisuraResize(Banco &b, int ripetizioni)
     for (int i = 0; i < 5; ++i) {
         cardart::CacheCarte cache;
         const auto t0 = Orologio::now();
-        cache.Prepara(r.cartaGrande, f.devicePixelRatioF());
+        cache.Richiedi(r.cartaGrande, f.devicePixelRatioF());
         while (!cache.Raccogli())
             std::this_thread::sleep_for(std::chrono::microseconds(200));
         render.push_back(Ms(Orologio::now() - t0));
@@ -389,6 +399,7 @@ int main(int argc, char **argv)
         return 1;
     }
     const auto a2 = Orologio::now();
+    const double registrazioniMs = banco.AttendiRegistrazioni();
     double suonoMs = 0;
     {
         const auto s0 = Orologio::now();
@@ -432,6 +443,8 @@ int main(int argc, char **argv)
                 "dealt %.1f ms; the real sound's constructor + OpenSoundDevices + StartMusic on the calling thread "
                 "%.1f ms\n",
                 Ms(a1 - a0), Ms(a2 - a1), suonoMs);
+    std::printf("the forty scenes were recorded in the background %.1f ms after the first deal at the latest\n",
+                registrazioniMs);
     std::printf("sizes are the table's client area; at most %d event-loop passes per resize\n", rs.passiMax);
     return 0;
 }

@@ -10,6 +10,13 @@
 # (each run's first resize is a warm-up), with the earliest time the pixel
 # readings could have seen it (see bench_confronto). Belvane is sent Ctrl+W (music off)
 # before its idle figure; the peers play no music.
+# The resizes are then timed finely by damagewait (DAMAGE events, pixels read
+# through MIT-SHM: a change is seen within about a millisecond): in each run
+# the window goes three times to a size never shown before (1200x750, then
+# 16x10 smaller each time) and back; the first of a run and the later ones are
+# reported apart, since only the first finds nothing prepared. damagewait is
+# built from DAMAGEWAIT_SRC (default: shared/tools/damagewait.c beside the
+# repository; needs gcc, libx11-dev, libxext-dev, libxdamage-dev).
 set -eu
 build=${1:?usage: peers.sh <build-dir> [runs]}
 runs=${2:-3}
@@ -22,7 +29,11 @@ for f in /usr/games/sol /usr/games/kpat; do
 done
 command -v Xvfb >/dev/null && command -v dbus-daemon >/dev/null || { echo "needs Xvfb and dbus-daemon" >&2; exit 2; }
 
+damagewait_src=${DAMAGEWAIT_SRC:-$(cd "$(dirname "$0")/../../.." && pwd)/shared/tools/damagewait.c}
+[ -r "$damagewait_src" ] || { echo "missing $damagewait_src: set DAMAGEWAIT_SRC" >&2; exit 2; }
+
 work=$(mktemp -d)
+gcc -O2 -o "$work/damagewait" "$damagewait_src" -lX11 -lXext -lXdamage || { echo "cannot build damagewait" >&2; exit 2; }
 trap 'kill $xpid $dpid 2>/dev/null || true; rm -rf "$work"' EXIT INT TERM
 n=99
 while [ -e /tmp/.X$n-lock ] || [ -e /tmp/.X11-unix/X$n ]; do n=$((n + 1)); done
@@ -52,6 +63,23 @@ run() {
 run belvane --ctrl-w -- "$program"
 run aisleriot -- /usr/games/sol --variation gaps
 run kpat -- /usr/games/kpat --gametype klondike
+
+# fine <name> <program and args>: damagewait's resizes, one line per run into $work/<name>.fine
+fine() {
+  name=$1
+  shift
+  i=0
+  while [ $i -le "$runs" ]; do
+    cfg=$work/fine-$name-$i
+    mkdir -p "$cfg"
+    XDG_CONFIG_HOME=$cfg "$work/damagewait" -s 1500 -i 1000 -r 1200x750 -n 3 -- "$@" >>"$work/$name.fine" 2>/dev/null ||
+      echo "error run $i" >>"$work/$name.fine"
+    i=$((i + 1))
+  done
+}
+fine belvane "$program"
+fine aisleriot /usr/games/sol --variation gaps
+fine kpat /usr/games/kpat --gametype klondike
 
 python3 - "$work" <<'PY'
 import os, statistics, sys
@@ -92,8 +120,29 @@ print("|---|---|---|---|---|---|")
 for key, label, unit in rows:
     vals = [fig[k][key] if fig[k] else None for k, _ in names]
     print(f"| {label} | {' | '.join(cell(v, unit) for v in vals)} | {ratio(vals[0], vals[1])} | {ratio(vals[0], vals[2])} |")
+# damagewait: each run's resizes as time/slowest read; the first run is a warm-up.
+fine = {}
+for key, _ in names:
+    first, later = [], []
+    for l in list(open(os.path.join(work, key + ".fine")))[1:]:
+        kv = dict(p.split("=", 1) for p in l.split() if "=" in p)
+        times = [float(x.split("/")[0]) for x in kv.get("resizes", "").split(",") if x]
+        if times:
+            first.append(times[0])
+            later.extend(times[1:])
+    fine[key] = (first, later)
+print()
+print("resize to a new size, to the final picture (damagewait), ms")
+print(f"| | {' | '.join(n for _, n in names)} |")
+print("|---|---|---|---|")
+def spread(v):
+    return "-" if not v else f"{statistics.median(v):.1f} ({min(v):.1f}-{max(v):.1f})"
+print(f"| first resize of a run, median (range) | {' | '.join(spread(fine[k][0]) for k, _ in names)} |")
+print(f"| later resizes, median (range) | {' | '.join(spread(fine[k][1]) for k, _ in names)} |")
+print(f"| all, median | {' | '.join(spread(fine[k][0] + fine[k][1]) for k, _ in names)} |")
 print("raw runs:")
 for key, _ in names:
-    for l in open(os.path.join(work, key)):
-        print(f"  {key}: {l.strip()}")
+    for suffix in ("", ".fine"):
+        for l in open(os.path.join(work, key + suffix)):
+            print(f"  {key}{suffix}: {l.strip()}")
 PY

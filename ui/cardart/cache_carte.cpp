@@ -64,11 +64,11 @@ QImage DisegnaImmagine(int code, QSize logicalSize, qreal devicePixelRatio)
     QImage img = Tela(logica, rapporto);
     QPainter p(&img);
     const QRectF dove(0, 0, logica.width(), logica.height());
-    // Near the natural size the drawing is the bitmap's picture: scaling the
-    // bitmap skips drawing it again at four times the size.
-    const QImage bitmap = InPixel(QSizeF(logica) * rapporto) ? risorse::CartaBmp(code) : QImage();
+    // The Naturale path shows the natural-size picture, which the embedded
+    // bitmap is: scaling it skips making it again.
+    const QImage bitmap = ViaPer(QSizeF(logica) * rapporto) == Via::Naturale ? risorse::CartaBmp(code) : QImage();
     if (!bitmap.isNull())
-        MostraInPixel(p, dove, bitmap);
+        MostraNaturale(p, dove, bitmap);
     else
         DisegnaCarta(p, dove, code);
     p.end();
@@ -77,7 +77,7 @@ QImage DisegnaImmagine(int code, QSize logicalSize, qreal devicePixelRatio)
 
 void DisegnoInSerie::Avvia(QSize logica, qreal rapporto, int lavoratori)
 {
-    Ferma();
+    Interrompi();
     dimensione_ = DimensioneValida(logica);
     rapporto_ = RapportoValido(rapporto);
     immagini_.assign(kCarte, QImage());
@@ -88,39 +88,44 @@ void DisegnoInSerie::Avvia(QSize logica, qreal rapporto, int lavoratori)
         lavoratori_.emplace_back([this] {
             // Each worker takes the next code until none is left.
             for (int i = prossimo_++; i < kCarte && !stop_; i = prossimo_++)
-                Disegna(i);
+                Disegna(i, Chi::Lavoratore);
         });
 }
 
-void DisegnoInSerie::Disegna(int i)
+void DisegnoInSerie::Disegna(int i, Chi chi)
 {
     immagini_[size_t(i)] = DisegnaImmagine(i + 1, dimensione_, rapporto_);
-    // Whoever finishes the fortieth tells the owner, and a helper waiting for it.
+    // Whoever finishes the fortieth wakes a helper waiting for it; the owner
+    // is told only from a worker's thread, as promised: a helper that drew
+    // the fortieth itself takes the pictures in on its own thread.
     if (++fatti_ == kCarte) {
         {
             const std::lock_guard attesa(mutex_);
         }
         tutti_.notify_all();
-        if (finito_)
+        if (chi == Chi::Lavoratore && finito_)
             finito_();
     }
 }
 
 bool DisegnoInSerie::Aiuta(std::chrono::steady_clock::time_point fino)
 {
-    if (lavoratori_.empty())
+    // Until the forty scenes are recorded, a worker may be recording one for
+    // longer than a frame, and drawing a card here could wait for it: the
+    // caller shows its preview instead and hears when they are done.
+    if (lavoratori_.empty() || !TutteRegistrate())
         return false;
     while (std::chrono::steady_clock::now() < fino && !stop_) {
         const int i = prossimo_++;
         if (i >= kCarte)
             break;
-        Disegna(i);
+        Disegna(i, Chi::Aiutante);
     }
     std::unique_lock attesa(mutex_);
     return tutti_.wait_until(attesa, fino, [this] { return fatti_ == kCarte; });
 }
 
-void DisegnoInSerie::Ferma()
+void DisegnoInSerie::Interrompi()
 {
     stop_ = true;
     lavoratori_.clear(); // joins
@@ -135,6 +140,14 @@ std::vector<QImage> DisegnoInSerie::Raccogli()
 }
 
 CacheCarte::CacheCarte(std::function<void()> pronte) : disegno_(std::move(pronte)) {}
+
+CacheCarte::~CacheCarte() = default; // the drawing's workers first, then the recorder: both join
+
+void CacheCarte::Preregistra()
+{
+    if (!registratore_.joinable() && !TutteRegistrate())
+        registratore_ = std::jthread([] { RegistraTutte(); });
+}
 
 const CacheCarte::Serie *CacheCarte::Trova(QSize logica, qreal rapporto) const
 {
@@ -165,12 +178,12 @@ bool CacheCarte::Pronta(int code, QSize logicalSize, qreal devicePixelRatio) con
     return s && s->pixmap.count(code) > 0;
 }
 
-bool CacheCarte::Prepara(QSize logicalSize, qreal devicePixelRatio)
+bool CacheCarte::Richiedi(QSize logicalSize, qreal devicePixelRatio)
 {
     const QSize logica = DimensioneValida(logicalSize);
     const qreal rapporto = RapportoValido(devicePixelRatio);
     if (const Serie *s = Trova(logica, rapporto); s && s->pixmap.size() == kCarte) {
-        disegno_.Ferma(); // a drawing for another size is no longer wanted
+        disegno_.Interrompi(); // a drawing for another size is no longer wanted
         return true;
     }
     if (!disegno_.InCorso() || disegno_.Dimensione() != logica || disegno_.Rapporto() != rapporto)

@@ -19,21 +19,31 @@ namespace belvane::cardart {
 // The forty pictures at one size, drawn at once on worker threads: a resize
 // asks for every card together, and one card takes about a millisecond.
 // The owner joins the workers; a new size stops a drawing not yet done.
+//
+// Threads: `lavoratori` workers, owned and joined here (Avvia, Interrompi, the
+// destructor). A worker draws whole cards into its own slots of
+// `immagini_`, taking the next code from `prossimo_`; it takes no lock but
+// `mutex_`, and that only to wake a helper. Drawing a card may record its
+// scene (disegno_carte.h: once per card, another thread asking meanwhile
+// waits for it). The owner's thread reads `immagini_` only in Raccogli,
+// after joining. Aiuta lets the owner's thread draw beside the workers.
 class DisegnoInSerie {
 public:
     explicit DisegnoInSerie(std::function<void()> finito = {}) : finito_(std::move(finito)) {}
-    ~DisegnoInSerie() { Ferma(); }
+    ~DisegnoInSerie() { Interrompi(); }
     DisegnoInSerie(const DisegnoInSerie &) = delete;
     DisegnoInSerie &operator=(const DisegnoInSerie &) = delete;
 
     // Starts drawing codes 1..40 at this size on `lavoratori` threads; stops
-    // and joins a drawing in progress first. `finito` is called on the last
-    // worker's thread once all forty are there (not when stopped).
+    // and joins a drawing in progress first. `finito` is called on the
+    // worker's thread that drew the fortieth (not when stopped, and not when
+    // a helper drew it: Aiuta then returns true).
     void Avvia(QSize logica, qreal rapporto, int lavoratori);
     // The calling thread draws beside the workers until all forty are there
-    // or `fino` has come; true if they are all there.
+    // or `fino` has come; true if they are all there. While any card's scene
+    // is still to be recorded it neither draws nor waits, and returns false.
     bool Aiuta(std::chrono::steady_clock::time_point fino);
-    void Ferma();
+    void Interrompi();
     bool InCorso() const { return !lavoratori_.empty(); }
     QSize Dimensione() const { return dimensione_; }
     qreal Rapporto() const { return rapporto_; }
@@ -42,7 +52,8 @@ public:
     std::vector<QImage> Raccogli();
 
 private:
-    void Disegna(int i);
+    enum class Chi { Lavoratore, Aiutante };
+    void Disegna(int i, Chi chi);
 
     std::function<void()> finito_;
     QSize dimensione_;
@@ -64,8 +75,17 @@ private:
 class CacheCarte {
 public:
     // `pronte` is called on a worker thread when a drawing asked with
-    // Prepara has finished; the caller then calls Raccogli on its own thread.
+    // Richiedi has finished; the caller then calls Raccogli on its own thread.
     explicit CacheCarte(std::function<void()> pronte = {});
+    ~CacheCarte();
+    CacheCarte(const CacheCarte &) = delete;
+    CacheCarte &operator=(const CacheCarte &) = delete;
+
+    // Records the forty cards' scenes on a thread of its own, joined with
+    // the cache, so that a first resize only fills them: recording is most
+    // of what a size costs the first time. Call it when the player cannot
+    // feel it; it does nothing if they are recorded or being recorded.
+    void Preregistra();
 
     // Never null and never throws: a code outside 1..40, or a bitmap that
     // cannot be loaded, gives a white card with a red cross and the code.
@@ -75,7 +95,7 @@ public:
     bool Pronta(int code, QSize logicalSize, qreal devicePixelRatio) const;
     // True when all forty are there at this size; otherwise starts drawing
     // them in the background (unless that is under way already).
-    bool Prepara(QSize logicalSize, qreal devicePixelRatio);
+    bool Richiedi(QSize logicalSize, qreal devicePixelRatio);
     // The calling thread draws beside the workers until the drawing under way
     // is done or `fino` has come; true if it was done and taken in.
     bool Completa(std::chrono::steady_clock::time_point fino);
@@ -95,8 +115,9 @@ private:
     const Serie *Trova(QSize logica, qreal rapporto) const;
     Serie &Crea(QSize logica, qreal rapporto);
 
-    std::deque<Serie> serie_; // most recent first
-    DisegnoInSerie disegno_;
+    std::deque<Serie> serie_;   // most recent first
+    std::jthread registratore_; // records the forty scenes, then ends; touches nothing of the cache
+    DisegnoInSerie disegno_;    // declared last: its workers are joined first
 };
 
 // The picture of one card at a size, drawn from the vector art (or the

@@ -1,33 +1,63 @@
 #include "disegno_carte.h"
 
+#include "diagnostica.h"
 #include "registrazione.h"
 #include "riduzione.h"
 #include "scena.h"
 
+#include <QFile>
 #include <QImage>
 
 #include <array>
+#include <atomic>
 #include <cmath>
 #include <mutex>
+#include <optional>
+#include <vector>
 
 namespace belvane::cardart {
 namespace {
 
-// Within this much of the natural size a card is drawn as a pixel picture;
-// further off, the smoothed drawing scales better.
-constexpr qreal kScartoPiccola = 0.2;
-// Up to this many times the natural size (a card on a full 2560 x 1440
-// screen is about 4) the smoothed drawing is played from a recording.
-constexpr qreal kScalaRegistrata = 8;
+// The program has the forty recordings built in: the build records them
+// (tools/art/registra_carte.cpp) and they are read once, which takes a
+// millisecond where recording takes a good part of a second. Built without
+// them (the generators, some tests), a card's scene is recorded here the
+// first time it is needed.
+constexpr auto kRegistrazioniIncorporate = ":/cardart/carte.reg";
 
-// The card's scene recorded once, on whichever thread first asks.
+std::once_flag lette;
+std::optional<std::vector<Registrazione>> incorporate;
+std::array<Registrazione, kCarte> registrazioni;
+std::array<std::once_flag, kCarte> registrata;
+std::atomic<int> quanteRegistrate{0}; // all kCarte once the built-in ones are read
+
+const std::vector<Registrazione> *Incorporate()
+{
+    std::call_once(lette, [] {
+        QFile f(QString::fromLatin1(kRegistrazioniIncorporate));
+        if (!f.open(QIODevice::ReadOnly))
+            return; // not built in
+        incorporate = Deserializza(f.readAll());
+        if (!incorporate || incorporate->size() != std::size_t(kCarte)) {
+            incorporate.reset();
+            Diagnostica("the built-in card recordings cannot be read; each card is recorded when first needed");
+            return;
+        }
+        quanteRegistrate.store(kCarte, std::memory_order_release);
+    });
+    return incorporate ? &*incorporate : nullptr;
+}
+
+// The card's recording: built in, or recorded once on whichever thread first
+// asks (another thread asking meanwhile waits for it).
 const Registrazione &RegistrazioneDi(int code)
 {
-    static std::array<Registrazione, kCarte> registrazioni;
-    static std::array<std::once_flag, kCarte> fatte;
     const auto i = static_cast<size_t>(code - 1);
-    std::call_once(fatte[i], [&] {
+    if (const auto *tutte = Incorporate())
+        return (*tutte)[i];
+    std::call_once(registrata[i], [&] {
         registrazioni[i] = Registra([code](QPainter &p) { Scena(p, SemeDi(code), Rango(code)); }, kScalaRegistrata);
+        quanteRegistrate.fetch_add(1, std::memory_order_release);
     });
     return registrazioni[i];
 }
@@ -47,14 +77,15 @@ template <typename Disegna> void SullaCarta(QPainter &painter, const QRectF &dov
 
 } // namespace
 
-bool InPixel(QSizeF pixel)
+Via ViaPer(QSizeF pixel)
 {
-    // Near the natural size the pixel picture reads better than a smoothed drawing.
-    return std::abs(pixel.width() / kLarghezzaCarta - 1) < kScartoPiccola &&
-        std::abs(pixel.height() / kAltezzaCarta - 1) < kScartoPiccola;
+    const qreal sx = pixel.width() / kLarghezzaCarta, sy = pixel.height() / kAltezzaCarta;
+    if (std::abs(sx - 1) < kScartoNaturale && std::abs(sy - 1) < kScartoNaturale)
+        return Via::Naturale;
+    return std::max(sx, sy) <= kScalaRegistrata ? Via::Registrata : Via::Pennellata;
 }
 
-void MostraInPixel(QPainter &painter, const QRectF &dove, const QImage &naturale)
+void MostraNaturale(QPainter &painter, const QRectF &dove, const QImage &naturale)
 {
     painter.save();
     painter.fillRect(dove, Qt::white);
@@ -75,23 +106,38 @@ void DisegnaCarta(QPainter &painter, const QRectF &dove, int code)
 {
     if (!IsCarta(code) || dove.isEmpty())
         return;
-    const auto seme = SemeDi(code);
-    const int valore = Rango(code);
-
     const QTransform t = painter.deviceTransform();
     const QSizeF pixel(std::hypot(t.m11(), t.m12()) * dove.width(), std::hypot(t.m21(), t.m22()) * dove.height());
-    if (InPixel(pixel)) {
-        MostraInPixel(painter, dove, Piccola(seme, valore));
+    switch (ViaPer(pixel)) {
+    case Via::Naturale:
+        MostraNaturale(painter, dove, Piccola(SemeDi(code), Rango(code)));
         return;
+    case Via::Registrata:
+        if (const Registrazione &r = RegistrazioneDi(code); r.completa) {
+            SullaCarta(painter, dove, [&] { Riproduci(painter, r); });
+            return;
+        }
+        break;
+    case Via::Pennellata:
+        break;
     }
-    // Beyond the recording's range the card is drawn stroke by stroke, and is not recorded for nothing.
-    const bool registrabile =
-        std::max(pixel.width() / kLarghezzaCarta, pixel.height() / kAltezzaCarta) <= kScalaRegistrata;
-    if (const Registrazione *registrazione = registrabile ? &RegistrazioneDi(code) : nullptr;
-        registrazione && registrazione->completa)
-        SullaCarta(painter, dove, [&] { Riproduci(painter, *registrazione); });
-    else
-        SullaCarta(painter, dove, [&] { Scena(painter, seme, valore); });
+    DisegnaCartaPennellata(painter, dove, code);
 }
+
+void RegistraTutte()
+{
+    for (int code = 1; code <= kCarte; ++code)
+        RegistrazioneDi(code);
+}
+
+std::vector<Registrazione> RegistraDalVivo()
+{
+    std::vector<Registrazione> tutte;
+    for (int code = 1; code <= kCarte; ++code)
+        tutte.push_back(Registra([code](QPainter &p) { Scena(p, SemeDi(code), Rango(code)); }, kScalaRegistrata));
+    return tutte;
+}
+
+bool TutteRegistrate() { return quanteRegistrate.load(std::memory_order_acquire) == kCarte; }
 
 } // namespace belvane::cardart

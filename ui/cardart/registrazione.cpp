@@ -1,11 +1,16 @@
 #include "registrazione.h"
 
+#include <QDataStream>
+#include <QIODevice>
 #include <QPaintEngine>
 #include <QPainterPath>
 #include <QPainterPathStroker>
+#include <QPointF>
 
 #include <algorithm>
 #include <climits>
+#include <cmath>
+#include <limits>
 #include <utility>
 
 namespace belvane::cardart {
@@ -89,9 +94,21 @@ private:
             registrazione.completa = false;
             return;
         }
-        QPolygonF poligono = dallaGriglia.map(path.toFillPolygon(trasforma_));
-        if (!poligono.isEmpty())
-            registrazione.campiture.push_back({pennello.color(), path.fillRule(), std::move(poligono)});
+        const QPolygonF poligono = dallaGriglia.map(path.toFillPolygon(trasforma_));
+        if (poligono.isEmpty())
+            return;
+        Campitura c{pennello.color().rgba(), path.fillRule(), std::uint32_t(registrazione.punti.size() / 2),
+                    std::uint32_t(poligono.size())};
+        for (const QPointF &p : poligono)
+            for (const qreal v : {p.x(), p.y()}) {
+                const qreal passi = std::round(v * kPassiPerUnita);
+                if (!(std::abs(passi) <= std::numeric_limits<std::int16_t>::max())) {
+                    registrazione.completa = false; // beyond what 16 bits keep
+                    return;
+                }
+                registrazione.punti.push_back(std::int16_t(passi));
+            }
+        registrazione.campiture.push_back(c);
     }
 
     QPen penna_;
@@ -158,11 +175,82 @@ void Riproduci(QPainter &painter, const Registrazione &registrazione)
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing, true);
     painter.setPen(Qt::NoPen);
+    painter.scale(1.0 / kPassiPerUnita, 1.0 / kPassiPerUnita);
+    // One buffer per thread, grown to the largest area once.
+    thread_local std::vector<QPointF> punti;
     for (const Campitura &c : registrazione.campiture) {
-        painter.setBrush(c.colore);
-        painter.drawPolygon(c.poligono, c.regola);
+        punti.resize(c.quanti);
+        const std::int16_t *p = registrazione.punti.data() + 2 * std::size_t(c.primo);
+        for (std::uint32_t i = 0; i < c.quanti; ++i)
+            punti[i] = QPointF(p[2 * i], p[2 * i + 1]);
+        painter.setBrush(QColor::fromRgba(c.colore));
+        painter.drawPolygon(punti.data(), int(c.quanti), c.regola);
     }
     painter.restore();
+}
+
+namespace {
+constexpr quint32 kFirma = 0x424C5652; // "BLVR"
+constexpr quint32 kVersione = 1;
+} // namespace
+
+QByteArray Serializza(const std::vector<Registrazione> &registrazioni)
+{
+    QByteArray byte;
+    QDataStream out(&byte, QIODevice::WriteOnly);
+    out.setVersion(QDataStream::Qt_6_0);
+    out << kFirma << kVersione << quint32(registrazioni.size());
+    for (const Registrazione &r : registrazioni) {
+        out << quint8(r.completa) << quint32(r.campiture.size()) << quint32(r.punti.size());
+        for (const Campitura &c : r.campiture)
+            out << quint32(c.colore) << quint8(c.regola == Qt::OddEvenFill) << c.primo << c.quanti;
+        for (const std::int16_t v : r.punti)
+            out << qint16(v);
+    }
+    return byte;
+}
+
+std::optional<std::vector<Registrazione>> Deserializza(QByteArrayView byte)
+{
+    QByteArray copia = byte.toByteArray();
+    QDataStream in(&copia, QIODevice::ReadOnly);
+    in.setVersion(QDataStream::Qt_6_0);
+    quint32 firma = 0, versione = 0, quante = 0;
+    in >> firma >> versione >> quante;
+    // Every recording takes at least 9 bytes: no count can ask for more than there is.
+    if (in.status() != QDataStream::Ok || firma != kFirma || versione != kVersione || quante > quint32(byte.size() / 9))
+        return std::nullopt;
+    std::vector<Registrazione> registrazioni(quante);
+    for (Registrazione &r : registrazioni) {
+        quint8 completa = 0;
+        quint32 nCampiture = 0, nPunti = 0;
+        in >> completa >> nCampiture >> nPunti;
+        const qint64 restanti = byte.size() - in.device()->pos();
+        if (in.status() != QDataStream::Ok || nPunti % 2 || qint64(nCampiture) * 13 + qint64(nPunti) * 2 > restanti)
+            return std::nullopt;
+        r.completa = completa;
+        r.campiture.resize(nCampiture);
+        for (Campitura &c : r.campiture) {
+            quint32 colore = 0;
+            quint8 pariDispari = 0;
+            in >> colore >> pariDispari >> c.primo >> c.quanti;
+            c.colore = colore;
+            c.regola = pariDispari ? Qt::OddEvenFill : Qt::WindingFill;
+            if (quint64(c.primo) + c.quanti > nPunti / 2)
+                return std::nullopt;
+        }
+        r.punti.resize(nPunti);
+        for (std::int16_t &v : r.punti) {
+            qint16 x = 0;
+            in >> x;
+            v = x;
+        }
+        if (in.status() != QDataStream::Ok)
+            return std::nullopt;
+    }
+    if (!in.atEnd())
+        return std::nullopt;
+    return registrazioni;
 }
 
 } // namespace belvane::cardart

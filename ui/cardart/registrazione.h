@@ -1,10 +1,13 @@
 #pragma once
 
-#include <QColor>
+#include <QByteArray>
+#include <QByteArrayView>
 #include <QPainter>
-#include <QPolygonF>
+#include <QRgb>
 
+#include <cstdint>
 #include <functional>
+#include <optional>
 #include <vector>
 
 namespace belvane::cardart {
@@ -14,18 +17,28 @@ namespace belvane::cardart {
 // same at every size up to a scale; a recorded card pays for them once and
 // is then only filled at each size.
 
+// Points are kept as 16-bit integers in this many steps to the painting's
+// unit: a card's 45 x 72 units and what strays around them, to a 256th of a
+// unit (a sixteenth of a pixel at four times the natural size), at a quarter
+// of the memory of floating-point points.
+inline constexpr int kPassiPerUnita = 256;
+
 // One area of one flat colour: a fill, or a pen's stroke as its outline.
+// Its points, curves flattened and subpaths joined as
+// QPainterPath::toFillPolygon joins them, are `quanti` x, y pairs from pair
+// `primo` of the recording's `punti`.
 struct Campitura {
-    QColor colore;
+    QRgb colore = 0;
     Qt::FillRule regola = Qt::WindingFill;
-    QPolygonF poligono; // curves flattened; subpaths joined as QPainterPath::toFillPolygon joins them
+    std::uint32_t primo = 0, quanti = 0;
 };
 
 struct Registrazione {
     std::vector<Campitura> campiture;
+    std::vector<std::int16_t> punti; // x, y, x, y, ... in 1/kPassiPerUnita units
     // False when the painting used what a recording cannot keep (text,
     // pictures, gradients, cosmetic pens, clipping, opacity, composition
-    // modes): such a painting has to be played directly.
+    // modes, points too far out): such a painting has to be played directly.
     bool completa = true;
 };
 
@@ -36,5 +49,11 @@ Registrazione Registra(const std::function<void(QPainter &)> &scena, qreal scala
 // Fills the recorded areas in order with the painter's transform and clip,
 // smoothed. The painter's pen and brush are restored.
 void Riproduci(QPainter &painter, const Registrazione &registrazione);
+
+// Recordings as bytes, to be made once at build time and read by the
+// program. Reading checks every size and index: bytes that are not a
+// whole, consistent set of recordings give nothing.
+QByteArray Serializza(const std::vector<Registrazione> &registrazioni);
+std::optional<std::vector<Registrazione>> Deserializza(QByteArrayView byte);
 
 } // namespace belvane::cardart
