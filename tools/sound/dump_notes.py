@@ -5,10 +5,12 @@ reader can go through a tune without a synthesiser.
 Usage: dump_notes.py <file.mid>
 
 Each bar shows every channel that sounds in it: the notes that start there as
-<name><octave>/<eighths> with the velocity after a colon, '~' for a note
-tied over from the bar before, and the onset's distance from the eighth-note
-grid in ticks when it is off it (@+7). Rests of a whole eighth or more are
-shown as r/<eighths>; notes struck together are joined by '+'. Markers name the sections. Standard library only."""
+<name><octave>/<sixteenths> with the velocity after a colon, '~' for a note
+tied over from the bar before, and the onset's distance from the sixteenth
+grid in ticks when it is off it (@+7, a tick being 1/480 of a quarter). Rests
+of a sixteenth or more are shown as r/<sixteenths>; a length is what sounds,
+so a note lifted before the next reads a little short (5.8 for 6);
+notes struck together are joined by '+'. Markers name the sections. Standard library only."""
 import struct
 import sys
 
@@ -80,11 +82,11 @@ def name(key):
 
 def main():
     tpq, bar, tempo, notes, markers, names, programs, end_tick = read(sys.argv[1])
-    eighth = tpq // 2
+    eighth = tpq // 4  # the unit: a sixteenth
     last = max(max(start + length for start, length, *_ in notes), end_tick)
     bars = -(-last // bar)
     seconds = bars * bar / tpq * tempo / 1e6
-    print(f'{sys.argv[1]}: {bars} bars of {bar // eighth} eighths, {seconds:.1f} s; file ends at tick '
+    print(f'{sys.argv[1]}: {bars} bars of {bar // eighth} sixteenths, {seconds:.1f} s; file ends at tick '
           f'{last} (bar {last / bar + 1:.2f})')
     for channel in sorted({n[2] for n in notes}):
         keys = [n[3] for n in notes if n[2] == channel]
