@@ -101,10 +101,14 @@ def main():
         for channel in sorted({n[2] for n in notes}):
             words, cursor, chords = [], begin, {}
             for start, length, ch, key, vel in notes:
-                if ch != channel or start + length <= begin or start >= end:
+                # A note belongs to the bar of its nearest grid point, so one
+                # played a little early still reads as the next bar's.
+                nearest = round(start / eighth) * eighth
+                if ch != channel or nearest >= end or start + length <= begin:
                     continue
-                if start < begin - eighth // 2:
-                    words.append(f'~{name(key)}')
+                if nearest < begin:
+                    if start + length > begin + eighth // 2:
+                        words.append(f'~{name(key)}')
                     continue
                 chords.setdefault(start, []).append((key, length, vel))
             for start, chord in sorted(chords.items()):

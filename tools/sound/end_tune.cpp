@@ -26,9 +26,9 @@ constexpr std::uint8_t kBass = kEndTuneBass;
 constexpr std::uint8_t kHarp = 6;
 
 constexpr Part kParts[] = {
-    {kTrumpet, program::kTrumpet, 110, 60, 50, "Trumpet"},
+    {kTrumpet, program::kTrumpet, 122, 60, 50, "Trumpet"},
     {kGlockenspiel, program::kGlockenspiel, 90, 76, 60, "Glockenspiel"},
-    {kClarinet, program::kClarinet, 120, 70, 56, "Clarinet"},
+    {kClarinet, program::kClarinet, 127, 70, 56, "Clarinet"},
     {kAccordion, program::kAccordion, 108, 48, 48, "Accordion"},
     {kBass, program::kAcousticBass, 120, 64, 24, "Bass"},
     {kHarp, program::kHarp, 112, 84, 56, "Harp"},
@@ -52,7 +52,7 @@ constexpr std::array<std::string_view, 6> kChimes = {
 };
 constexpr std::array<std::string_view, 6> kChords = {"A", "A/C#", "D", "E7", "D E7", "A"};
 // The band grows bar by bar into the final chord.
-constexpr std::array<int, 6> kLevels = {-10, -8, -6, -4, 0, 16};
+constexpr std::array<int, 6> kLevels = {-8, -6, -4, -2, 2, 16};
 
 constexpr Voice kTrumpetLead{kTrumpet, 0, 82, 20, Articulation::Plain, 6};
 constexpr Voice kClarinetSecond{kClarinet, 0, 76, 16, Articulation::Plain, 6};
