@@ -46,7 +46,7 @@ const Touch &TouchOf(Accompaniment style)
 }
 
 // The bass stays between D2 and E3, chords after the beat are voiced close
-// above D3 (under the leads), held chords above G3 or D3, and the harp
+// above D3 (under the leads), held chords above G3 or E3, and the harp
 // spreads from the octave of A2.
 constexpr int kBassFloor = 40, kBassLowest = 38, kBassHighest = 52;
 int BassKey(int pitchClass) { return KeyAtOrAbove(pitchClass, kBassFloor); }
@@ -200,7 +200,7 @@ void Band::ArpeggioBeat(std::uint32_t beatStart, const Chord &chord, bool newCho
 
 void Band::PadChord(std::uint32_t start, const Chord &chord, std::uint32_t length)
 {
-    for (const int tone : ChordKeys(chord, 50)) {
+    for (const int tone : ChordKeys(chord, 52)) {
         Play(who_.pad, start, tone, kPad.chordFirst, length - kPad.chordGap, 0);
     }
 }
