@@ -84,12 +84,15 @@ Scale MajorScale(int tonic)
     return scale;
 }
 
-std::vector<BassNote> BassLine(const std::vector<Chord> &chords, int nextBass, bool walk, const Scale &scale)
+std::vector<BassNote> BassLine(const std::vector<Chord> &chords, int nextBass, bool walk, const Scale &scale, int from)
 {
-    std::vector<BassNote> line{{0, BassKey(chords.front().bass), 6}};
+    const auto place = [](int pitchClass, int near) {
+        return near == 0 ? BassKey(pitchClass) : Nearest(pitchClass, near);
+    };
+    std::vector<BassNote> line{{0, place(chords.front().bass, from), 6}};
     if (chords.size() == 2) {
         line.front().steps = 3;
-        line.push_back({3, BassKey(chords.back().bass), 3});
+        line.push_back({3, Nearest(chords.back().bass, line.front().key), 3});
     } else if (walk) {
         const Chord &chord = chords.front();
         const int first = line.front().key;
@@ -104,7 +107,7 @@ std::vector<BassNote> BassLine(const std::vector<Chord> &chords, int nextBass, b
     }
     // A leap of a third into the next bar is filled by step.
     const int last = line.back().key;
-    const int leap = BassKey(nextBass) - last;
+    const int leap = Nearest(nextBass, last) - last;
     if (std::abs(leap) == 3 || std::abs(leap) == 4) {
         const int direction = leap > 0 ? 1 : -1;
         const int half = last + direction, whole = last + 2 * direction;
@@ -153,7 +156,8 @@ void Band::Bass(std::uint32_t barStart, const std::vector<Chord> &chords, int ne
 {
     const Touch &touch = TouchOf(style);
     const bool walk = style == Accompaniment::Barcarolle || style == Accompaniment::Tarantella;
-    for (const BassNote &note : BassLine(chords, nextBass, walk, scale_)) {
+    for (const BassNote &note : BassLine(chords, nextBass, walk, scale_, lastBass_)) {
+        lastBass_ = note.key;
         const int velocity = note.step == 0 ? touch.bassStrong
             : note.step == 3                ? touch.bassWeak
                                             : touch.bassWeak - kPassingSofter;
@@ -208,7 +212,8 @@ void Band::PadChord(std::uint32_t start, const Chord &chord, std::uint32_t lengt
 void Band::ClosingBar(std::uint32_t barStart, const Chord &chord)
 {
     const std::uint32_t length = kSixEight.barTicks();
-    Play(who_.bass, barStart, BassKey(chord.bass), kClosingBass, length, 0);
+    lastBass_ = lastBass_ == 0 ? BassKey(chord.bass) : Nearest(chord.bass, lastBass_);
+    Play(who_.bass, barStart, lastBass_, kClosingBass, length, 0);
     for (const int tone : ChordKeys(chord, 55)) {
         Play(who_.held, barStart, tone, kClosingHeld, length, 0);
     }

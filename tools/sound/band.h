@@ -75,11 +75,13 @@ struct BassNote {
     int steps; // length in eighths
 };
 
-// The bass of one bar: each chord's bass (its inversion kept) on its beat;
-// with `walk`, a single chord's second beat moves to its fifth, or to its root
-// when inverted; and when the bass would leap a third into `nextBass` (a
+// The bass of one bar: each chord's bass (its inversion kept) on its beat, in
+// the octave nearest to `from` (the note before; 0 for none) between D2 and
+// E3; with `walk`, a single chord's second beat moves to its fifth, or to its
+// root when inverted; and when the bass would leap a third into `nextBass` (a
 // pitch class), the last eighth passes through the note of `scale` between.
-std::vector<BassNote> BassLine(const std::vector<Chord> &chords, int nextBass, bool walk, const Scale &scale);
+std::vector<BassNote> BassLine(const std::vector<Chord> &chords, int nextBass, bool walk, const Scale &scale,
+                               int from = 0);
 
 class Band {
 public:
@@ -118,7 +120,8 @@ private:
     Feel feel_;
     int level_ = 0;
     Scale scale_;
-    int bar_ = 0; // bars accompanied so far: the figures vary with it
+    int bar_ = 0;      // bars accompanied so far: the figures vary with it
+    int lastBass_ = 0; // the bass's last key, so the line moves to the nearest
     std::vector<std::uint8_t> channels_;
     std::vector<MidiTrack> tracks_; // in the order of the parts
 };

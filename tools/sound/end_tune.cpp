@@ -43,8 +43,8 @@ constexpr std::array<std::string_view, 6> kMelody = {
 };
 // A third or a sixth under every note of the tune.
 constexpr std::array<std::string_view, 6> kSecond = {
-    "C#5/3 D5/1 C#5/2 C#5/4 D5/2", "E5/3 F#5/1 E5/2 C#5/4 C#5/2", "D5/3 E5/1 F#5/2 F#5/4 E5/2",
-    "G#5/3 A5/1 B5/2 G#5/4 B5/2",  "F#5/3 G#5/1 A5/2 G#5/4 E5/2", "C#5/12",
+    "C#5/3 D5/1 C#5/2 F#5/4 G#5/2", "E5/3 F#5/1 E5/2 C#5/4 C#5/2", "D5/3 E5/1 F#5/2 F#5/4 E5/2",
+    "G#5/3 A5/1 B5/2 G#5/4 B5/2",   "F#5/3 G#5/1 A5/2 G#5/4 E5/2", "C#5/12",
 };
 // A few chimes, the last on the final chord.
 constexpr std::array<std::string_view, 6> kChimes = {

@@ -121,7 +121,7 @@ const Bars kMiddle = {
     "D6/3 C6/1 B5/2 G#5/4 E5/2",
     "C#6/6 r/6",
 };
-const Bars kMiddleChords = {"C",  "G7/D", "C/E", "F",     "Dm7", "C/G",  "Dm G7", "C",
+const Bars kMiddleChords = {"C",  "G7/D", "C/E", "F/A",   "Dm7", "C/G",  "Dm G7", "C",
                             "Am", "Em/G", "F",   "E7/G#", "Am",  "Dm/F", "E7",    "A7"};
 
 // The interlude: few notes, long ones; the Neapolitan chord (B flat over D)
