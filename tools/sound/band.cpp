@@ -26,7 +26,7 @@ constexpr Touch kArpeggio{86, 80, 50, 0, 30, 20}; // the chord is the held one
 constexpr Touch kPad{80, 76, 64, 0, 30, 10};
 constexpr int kPassingSofter = 8;
 constexpr std::uint8_t kHarpFirst = 72, kHarpOther = 62, kHarpGap = 12;
-constexpr std::uint8_t kClosingBass = 84, kClosingHeld = 48, kClosingHarp = 70;
+constexpr std::uint8_t kClosingBass = 84, kClosingHeld = 60, kClosingHarp = 70;
 // How far the accompanists' onsets stray, in ticks; the guitar also strums
 // its chords upwards, a few ticks a string.
 constexpr int kBassSpread = 3, kChordSpread = 4, kHarpSpread = 5, kStrum = 3;
@@ -171,12 +171,15 @@ void Band::OffbeatChords(std::uint32_t beatStart, const Chord &chord, Accompanim
 {
     const Touch &touch = TouchOf(style);
     const std::vector<int> tones = CloseChord(chord);
+    // Every other bar the second stroke is a light upstroke on the upper
+    // strings only, as a player varies the figure.
+    const bool light = bar_ % 2 == 1;
     // Held: one chord through the rest of the beat, a breath in the figure.
     const int strokes = held ? 1 : kBeatSteps - 1;
     for (int offset = 1; offset <= strokes; ++offset) {
         const std::uint32_t length = held ? 2 * kStep - touch.chordGap : kStep - touch.chordGap;
         const int shift = feel_.Shift(kChordSpread);
-        for (std::size_t i = 0; i < tones.size(); ++i) {
+        for (std::size_t i = light && offset == 2 ? 1 : 0; i < tones.size(); ++i) {
             Play(who_.offbeat, beatStart + offset * kStep, tones[i], offset == 1 ? touch.chordFirst : touch.chordSecond,
                  length, shift + kStrum * static_cast<int>(i));
         }

@@ -9,8 +9,10 @@ Each bar shows every channel that sounds in it: the notes that start there as
 tied over from the bar before, and the onset's distance from the sixteenth
 grid in ticks when it is off it (@+7, a tick being 1/480 of a quarter). Rests
 of a sixteenth or more are shown as r/<sixteenths>; a length is what sounds,
-so a note lifted before the next reads a little short (5.8 for 6);
-notes struck together are joined by '+'. Markers name the sections. Standard library only."""
+so a note lifted before the next reads a little short (5.8 for 6); notes
+struck together are joined by '+', with '(spread)' when they are strummed or
+rolled rather than struck at once. Markers name the sections. Standard
+library only."""
 import struct
 import sys
 
@@ -110,14 +112,16 @@ def main():
                     if start + length > begin + eighth // 2:
                         words.append(f'~{name(key)}')
                     continue
-                chords.setdefault(start, []).append((key, length, vel))
-            for start, chord in sorted(chords.items()):
-                grid = round((start - begin) / eighth) * eighth + begin
+                chords.setdefault(nearest, []).append((key, length, vel, start))
+            for grid, chord in sorted(chords.items()):
+                start = min(n[3] for n in chord)
                 if grid - cursor >= eighth:
                     words.append(f'r/{(grid - cursor) // eighth}')
                 shift = f'@{start - grid:+d}' if start != grid else ''
                 length = max(n[1] for n in chord)
-                keys = '+'.join(name(k) for k, _, _ in sorted(chord))
+                keys = '+'.join(name(n[0]) for n in sorted(chord))
+                if max(n[3] for n in chord) != start:
+                    keys += '(spread)'
                 words.append(f'{keys}/{length / eighth:.2g}:{max(n[2] for n in chord)}{shift}')
                 cursor = max(cursor, grid + length)
             if words:

@@ -8,7 +8,9 @@
 #include "tunes.h"
 
 #include <array>
+#include <span>
 #include <string_view>
+#include <utility>
 
 namespace belvane::sound {
 
@@ -57,6 +59,7 @@ constexpr std::array<int, 6> kLevels = {-8, -6, -4, -2, 2, 16};
 constexpr Voice kTrumpetLead{kTrumpet, 0, 82, 20, Articulation::Plain, 6};
 constexpr Voice kClarinetSecond{kClarinet, 0, 76, 16, Articulation::Plain, 6};
 constexpr Voice kChime{kGlockenspiel, 0, 74, 0, Articulation::Plain, 0};
+constexpr int kFinalAccent = 10;
 
 constexpr std::uint8_t kCrashKey = 49;
 constexpr std::uint8_t kTimpaniKey = 41; // low floor tom: the nearest to a timpani stroke in the kit
@@ -74,9 +77,17 @@ std::vector<MidiTrack> ComposeEndTune()
 
     Band band(kParts, kAccompanists, kSeed);
     band.SetScale(MajorScale(9));
-    PlayLine(band.Track(kTrumpet), kTrumpetLead, kSixEightFine, 0, kMelody, band.Players());
-    PlayLine(band.Track(kClarinet), kClarinetSecond, kSixEightFine, 0, kSecond, band.Players());
-    PlayLine(band.Track(kGlockenspiel), kChime, kSixEightFine, 0, kChimes, band.Players());
+    // The lines up to the last bar, then the last chord played out, harder.
+    const std::uint32_t lastBar = (kChords.size() - 1) * kSixEight.barTicks();
+    const int lastPlace = static_cast<int>(kChords.size() - 1);
+    for (const auto &[line, voice] :
+         {std::pair{&kMelody, kTrumpetLead}, std::pair{&kSecond, kClarinetSecond}, std::pair{&kChimes, kChime}}) {
+        const std::span<const std::string_view> bars(*line);
+        PlayLine(band.Track(voice.channel), voice, kSixEightFine, 0, bars.first(bars.size() - 1), band.Players());
+        Voice out = voice;
+        out.velocity = static_cast<std::uint8_t>(voice.velocity + kFinalAccent);
+        PlayLine(band.Track(voice.channel), out, kSixEightFine, lastBar, bars.last(1), band.Players(), lastPlace);
+    }
     std::uint32_t now = 0;
     for (std::size_t bar = 0; bar < kChords.size(); ++bar) {
         const bool last = bar + 1 == kChords.size();

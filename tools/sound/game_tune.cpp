@@ -105,15 +105,15 @@ const Bars kCounterChords = {"Am", "Dm/F", "E7/B", "Am",    "F/A", "C/E", "Dm7 G
 // dominant of D minor, where the interlude begins.
 const Bars kMiddle = {
     "G5/4 C6/2 E6/4 D6/2",
-    "B5/4 D6/2 F6/4 E6/2",
+    "B5/3 C6/1 D6/2 F6/4 E6/2",
     "E6/6 r/4 G5/2",
-    "A5/4 C6/2 F6/4 E6/2",
+    "A5/2 B5/2 C6/2 F6/6",
     "D6/6 F6/4 D6/2",
     "C6/4 E6/2 G6/3 F6/1 E6/2",
     "F6/3 E6/1 D6/2 B5/4 D6/2",
     "C6/6 r/6",
     "r/6 E5/4 A5/2",
-    "B5/4 G5/2 E5/4 G5/2",
+    "B5/6 G5/4 E5/2",
     "A5/3 B5/1 C6/2 F5/4 A5/2",
     "G#5/6 B5/4 D6/2",
     "C6/3 D6/1 E6/2 A5/4 C6/2",
