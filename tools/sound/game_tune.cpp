@@ -74,7 +74,24 @@ const Bars kTheme = {
     "D6/6 F6/4 D6/2",           "C6/3 D6/1 C6/2 B5/4 A5/2", "G#5/4 B5/2 D6/4 B5/2",     "A5/6 r/6"};
 const Bars kThemeChords = {"Am", "Am/C", "Dm/F Dm/A", "E", "Am",   "Dm/F",   "Am/E E",   "E7",
                            "Am", "G",    "C C/E",     "F", "Dm/F", "Am/E E", "E7 E7/G#", "Am"};
-// The theme's return, the same tune with other basses and chords.
+// The theme's return, ornamented: turns, a run handing the tune from the
+// clarinet to the flute; with other basses and chords.
+const Bars kThemeReturn = {"E5/3 F5/1 E5/2 A5/4 B5/2",
+                           "C6/4 D6/1 C6/1 E6/4 C6/2",
+                           "F5/2 G5/2 A5/2 D6/4 C6/2",
+                           "B5/3 C6/1 B5/2 G#5/2 A5/1 B5/1 r/2",
+                           "A5/4 C6/2 E6/6",
+                           "D6/3 E6/1 D6/2 A5/4 F5/2",
+                           "C6/4 A5/2 B5/2 C6/2 D6/2",
+                           "E6/6 D6/1 C6/1 B5/1 A5/1 G#5/2",
+                           "A5/3 B5/1 C6/2 E6/4 D6/2",
+                           "D6/4 B5/2 G5/4 r/2",
+                           "E6/2 F6/2 G6/2 E6/4 C6/2",
+                           "F6/3 E6/1 D6/2 C6/2 B5/2 A5/2",
+                           "D6/6 F6/4 D6/2",
+                           "C6/3 D6/1 C6/2 B5/4 A5/2",
+                           "G#5/3 A5/1 B5/2 D6/3 C6/1 B5/2",
+                           "A5/6 r/6"};
 const Bars kThemeAgainChords = {"Am",   "C/E", "Dm",    "E7", "Am/C", "Dm Dm/F", "Am/E E",   "E7",
                                 "Am/C", "G",   "C C/E", "F",  "Dm",   "Am/E E",  "E7 E7/G#", "Am"};
 
@@ -143,7 +160,7 @@ const Bars kCodaChords = {"Dm", "Am/E E7", "F", "Dm E7", "Am", "E7 E7/G#"};
 
 // {channel, transpose, velocity, gap, articulation, onset spread}
 constexpr Voice kClarinetLow{kClarinet, -12, 78, 14, Articulation::Plain, 8};
-constexpr Voice kClarinetLowLoud{kClarinet, -12, 92, 14, Articulation::Plain, 8};
+constexpr Voice kClarinetLowLoud{kClarinet, -12, 89, 14, Articulation::Plain, 8};
 constexpr Voice kClarinetHigh{kClarinet, 0, 76, 14, Articulation::Plain, 8};
 constexpr Voice kClarinetSinging{kClarinet, 0, 86, 14, Articulation::Plain, 8};
 constexpr Voice kFluteSoft{kFlute, 0, 72, 14, Articulation::Plain, 8};
@@ -213,7 +230,7 @@ std::vector<Section> Arrangement()
          -13,
          dMinor},
         {"A theme again",
-         &kTheme,
+         &kThemeReturn,
          kThemeAgainChords,
          {{kClarinetLowLoud, 0, 8}, {kFluteLead, 8, 8}},
          {{0, Accompaniment::Barcarolle}},
