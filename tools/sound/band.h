@@ -112,9 +112,10 @@ private:
     void ArpeggioBeat(std::uint32_t beatStart, const Chord &chord, bool newChord, std::uint32_t chordLength);
     void PadChord(std::uint32_t start, const Chord &chord, std::uint32_t length);
     void ClosingBar(std::uint32_t barStart, const Chord &chord);
-    // A velocity at the band's level; `spread` of a note's onset in ticks.
+    // A velocity at the band's level.
     std::uint8_t At(int velocity) const;
-    void Play(std::uint8_t channel, std::uint32_t tick, int key, int velocity, std::uint32_t length, int spread);
+    // A note at the band's level, its onset played `shift` ticks off the beat.
+    void Play(std::uint8_t channel, std::uint32_t tick, int key, int velocity, std::uint32_t length, int shift);
 
     Accompanists who_;
     Feel feel_;
