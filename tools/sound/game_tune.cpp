@@ -74,8 +74,9 @@ const Bars kTheme = {
     "D6/6 F6/4 D6/2",           "C6/3 D6/1 C6/2 B5/4 A5/2", "G#5/4 B5/2 D6/4 B5/2",     "A5/6 r/6"};
 const Bars kThemeChords = {"Am", "Am/C", "Dm/F Dm/A", "E", "Am",   "Dm/F",   "Am/E E",   "E7",
                            "Am", "G",    "C C/E",     "F", "Dm/F", "Am/E E", "E7 E7/G#", "Am"};
-// The theme's return, ornamented: turns, a run handing the tune from the
-// clarinet to the flute; with other basses and chords.
+// The theme's return, ornamented: turns, and a run up to the leading note
+// handing the tune from the clarinet to the flute, which takes it on in the
+// same octave; with other basses and chords.
 const Bars kThemeReturn = {"E5/3 F5/1 E5/2 A5/4 B5/2",
                            "C6/4 D6/1 C6/1 E6/4 C6/2",
                            "F5/2 G5/2 A5/2 D6/4 C6/2",
@@ -83,7 +84,7 @@ const Bars kThemeReturn = {"E5/3 F5/1 E5/2 A5/4 B5/2",
                            "A5/4 C6/2 E6/6",
                            "D6/3 E6/1 D6/2 A5/4 F5/2",
                            "C6/4 A5/2 B5/2 C6/2 D6/2",
-                           "E6/6 D6/1 C6/1 B5/1 A5/1 G#5/2",
+                           "E6/6 D6/2 E6/2 F#6/1 G#6/1",
                            "A5/3 B5/1 C6/2 E6/4 D6/2",
                            "D6/4 B5/2 G5/4 r/2",
                            "E6/2 F6/2 G6/2 E6/4 C6/2",
