@@ -8,7 +8,9 @@
 // Loudness follows the K-weighted, gated measure of ITU-R BS.1770 (400 ms
 // blocks every 100 ms, absolute gate -70 LUFS, relative gate -10 LU).
 // Sections run from one marker of the tune to the next; a tune without
-// markers is cut into 8-bar windows.
+// markers is cut into 8-bar windows. The dynamics are the spread of the
+// loudness of 2-s windows; mono safety is the left/right correlation of
+// 16-s windows.
 #include "lettore_wav.h"
 #include "suoni.h"
 
@@ -266,6 +268,53 @@ Misura Misurata(const Resa &r, const std::vector<double> &l, const std::vector<d
     return {Sonorita(l, d, 0, l.size()), Db(Picco(r.stereo, 0, r.stereo.size())), Db(Rms(corpo))};
 }
 
+// Loudness of each `durata`-second window, ungated, one after another.
+std::vector<double> Finestre(const std::vector<double> &l, const std::vector<double> &r, double durata)
+{
+    const auto passo = static_cast<std::size_t>(durata * kFrequenza);
+    std::vector<double> v;
+    for (std::size_t s = 0; s + passo <= l.size(); s += passo) {
+        double e = 0;
+        for (std::size_t i = s; i < s + passo; ++i)
+            e += l[i] * l[i] + r[i] * r[i];
+        v.push_back(Lufs(e / double(passo)));
+    }
+    return v;
+}
+
+double Percentile(std::vector<double> v, double quota)
+{
+    std::sort(v.begin(), v.end());
+    return v.empty() ? kNulla : v[std::min(v.size() - 1, static_cast<std::size_t>(quota * double(v.size())))];
+}
+
+// Pearson correlation of left and right over frames [da, a) of the raw mix,
+// the figure a mono listener cares about.
+double Correlazione(const std::vector<float> &stereo, std::size_t da, std::size_t a)
+{
+    double sl = 0, sr = 0, sll = 0, srr = 0, slr = 0;
+    for (std::size_t i = da; i < a; ++i) {
+        const double x = stereo[2 * i], y = stereo[2 * i + 1];
+        sl += x, sr += y, sll += x * x, srr += y * y, slr += x * y;
+    }
+    const double n = double(a - da);
+    const double cov = slr - sl * sr / n, vl = sll - sl * sl / n, vr = srr - sr * sr / n;
+    return vl > 0 && vr > 0 ? cov / std::sqrt(vl * vr) : 1.0;
+}
+
+struct Pesati {
+    std::vector<double> l, r;
+};
+
+Pesati PesatiDi(const Byte &smf, const std::set<int> &tenuti)
+{
+    Byte copia = smf;
+    Esamina(copia, tenuti);
+    const Resa resa = Rendi(copia);
+    const auto k = static_cast<std::size_t>(resa.frameBrano);
+    return {Pesato(resa.stereo, 0, k), Pesato(resa.stereo, 1, k)};
+}
+
 Misura Brano1(const std::string &nome, const std::string &file, const std::set<int> &guida)
 {
     std::ifstream in(file, std::ios::binary);
@@ -276,21 +325,69 @@ Misura Brano1(const std::string &nome, const std::string &file, const std::set<i
     const auto n = static_cast<std::size_t>(tutto.frameBrano);
     const auto l = Pesato(tutto.stereo, 0, n), d = Pesato(tutto.stereo, 1, n);
     const Misura m = Misurata(tutto, l, d);
+    const double fine = double(n) / kFrequenza;
     std::printf("\n%s (%s)\n  length %.1f s, integrated %.1f LUFS, peak %.1f dBFS, RMS %.1f dBFS\n", nome.c_str(),
-                file.c_str(), double(n) / kFrequenza, m.integrata, m.picco, m.rms);
+                file.c_str(), fine, m.integrata, m.picco, m.rms);
+
+    const std::vector<double> due = Finestre(l, d, 2.0);
+    const double p10 = Percentile(due, 0.1), p90 = Percentile(due, 0.9);
+    std::printf("  2-s windows: 10th percentile %.1f, 90th %.1f LUFS: spread %.1f dB\n", p10, p90, p90 - p10);
+    const std::size_t sedici = 16 * kFrequenza, passoCorr = 4 * kFrequenza;
+    double peggiore = 1;
+    std::size_t dove = 0;
+    for (std::size_t s = 0; s < n; s += passoCorr) {
+        const std::size_t da = s + sedici <= n ? s : (n > sedici ? n - sedici : 0);
+        const double c = Correlazione(tutto.stereo, da, std::min(n, da + sedici));
+        if (c < peggiore)
+            peggiore = c, dove = da;
+        if (s + sedici >= n)
+            break;
+    }
+    std::printf("  left/right correlation, 16-s windows every 4 s: lowest %.2f (from %.0f s)\n", peggiore,
+                double(dove) / kFrequenza);
+    // The loudest 400-ms block of the tune and its ringing tail.
+    const auto lc = Pesato(tutto.stereo, 0, tutto.stereo.size() / 2),
+               dc = Pesato(tutto.stereo, 1, tutto.stereo.size() / 2);
+    double forte = kNulla, quando = 0;
+    for (std::size_t s = 0; s + kFrequenza * 4 / 10 <= lc.size(); s += kFrequenza / 10) {
+        const double v = Sonorita(lc, dc, s, s + kFrequenza * 4 / 10);
+        if (v > forte)
+            forte = v, quando = double(s) / kFrequenza;
+    }
+    std::printf("  loudest 400 ms: %.1f LUFS from %.1f s\n", forte, quando);
 
     std::vector<std::pair<double, std::string>> sezioni;
     for (const auto &[tick, testo] : brano.marcatori)
         sezioni.emplace_back(Secondi(brano, tick), testo);
     if (sezioni.empty() && brano.battuta > 0)
-        for (uint32_t t = 0; Secondi(brano, t) < double(n) / kFrequenza; t += kBattutePerFinestra * brano.battuta)
+        for (uint32_t t = 0; Secondi(brano, t) < fine; t += kBattutePerFinestra * brano.battuta)
             sezioni.emplace_back(Secondi(brano, t), "bars " + std::to_string(t / brano.battuta + 1) + "-");
-    std::printf("  %-22s %8s %8s %10s %9s\n", "section", "from s", "to s", "LUFS", "vs whole");
+
+    // The leads and the accompaniment, each rendered alone and measured over
+    // the same sections; a section without a lead shows none.
+    std::set<int> accompagnamento, soloGuida;
+    for (int canale : brano.canali)
+        (guida.count(canale) ? soloGuida : accompagnamento).insert(canale);
+    const bool confronto = !soloGuida.empty() && !accompagnamento.empty();
+    const Pesati g = confronto ? PesatiDi(smf, soloGuida) : Pesati{};
+    const Pesati a = confronto ? PesatiDi(smf, accompagnamento) : Pesati{};
+    std::printf("  %-22s %6s %6s %7s %6s %8s %6s %6s\n", "section", "from s", "to s", "LUFS", "vs all", "lead",
+                "accomp", "lead-acc");
     for (std::size_t i = 0; i < sezioni.size(); ++i) {
         const double da = sezioni[i].first;
-        const double a = i + 1 < sezioni.size() ? sezioni[i + 1].first : double(n) / kFrequenza;
-        const double s = Sonorita(l, d, std::size_t(da * kFrequenza), std::min(n, std::size_t(a * kFrequenza)));
-        std::printf("  %-22s %8.1f %8.1f %10.1f %+9.1f\n", sezioni[i].second.c_str(), da, a, s, s - m.integrata);
+        const double al = i + 1 < sezioni.size() ? sezioni[i + 1].first : fine;
+        const std::size_t x = std::size_t(da * kFrequenza), y = std::min(n, std::size_t(al * kFrequenza));
+        const double s = Sonorita(l, d, x, y);
+        std::printf("  %-22s %6.1f %6.1f %7.1f %+6.1f", sezioni[i].second.c_str(), da, al, s, s - m.integrata);
+        if (confronto) {
+            const double sg = Sonorita(g.l, g.r, x, std::min(y, g.l.size()));
+            const double sa = Sonorita(a.l, a.r, x, std::min(y, a.l.size()));
+            if (sg > -70)
+                std::printf(" %8.1f %6.1f %+6.1f", sg, sa, sg - sa);
+            else
+                std::printf(" %8s %6.1f", "-", sa);
+        }
+        std::printf("\n");
     }
     const std::size_t apertura = std::min(n, std::size_t(3 * kFrequenza));
     std::printf("  first 3 s: %.1f LUFS (%+.1f)\n", Sonorita(l, d, 0, apertura),
@@ -300,34 +397,20 @@ Misura Brano1(const std::string &nome, const std::string &file, const std::set<i
     // K-weighted energy over the whole tune against the mix's.
     std::printf("  %-22s %10s %9s %8s\n", "part alone", "LUFS", "vs whole", "share");
     const double energiaMix = Energia(l, d);
-    struct Sola {
-        double lufs, energia;
-    };
-    const auto parte = [&](const std::set<int> &tenuti) {
-        Byte sola = smf;
-        Esamina(sola, tenuti);
-        const Resa r = Rendi(sola);
-        const auto k = static_cast<std::size_t>(r.frameBrano);
-        const auto pl = Pesato(r.stereo, 0, k), pd = Pesato(r.stereo, 1, k);
-        return Sola{Sonorita(pl, pd, 0, k), Energia(pl, pd)};
-    };
     double quota = 0;
     int piuForte = -1;
     for (int canale : brano.canali) {
-        const Sola s = parte({canale});
-        std::printf("  channel %-14d %10.1f %+9.1f %7.0f%%\n", canale, s.lufs, s.lufs - m.integrata,
-                    100 * s.energia / energiaMix);
-        if (s.energia / energiaMix > quota)
-            quota = s.energia / energiaMix, piuForte = canale;
+        const Pesati p = PesatiDi(smf, {canale});
+        const double lufs = Sonorita(p.l, p.r, 0, p.l.size()), energia = Energia(p.l, p.r);
+        std::printf("  channel %-14d %10.1f %+9.1f %7.0f%%\n", canale, lufs, lufs - m.integrata,
+                    100 * energia / energiaMix);
+        if (energia / energiaMix > quota)
+            quota = energia / energiaMix, piuForte = canale;
     }
     std::printf("  loudest part: channel %d, %.0f%% of the mix\n", piuForte, 100 * quota);
-    std::set<int> accompagnamento;
-    std::set<int> soloGuida;
-    for (int canale : brano.canali)
-        (guida.count(canale) ? soloGuida : accompagnamento).insert(canale);
-    if (!soloGuida.empty() && !accompagnamento.empty()) {
-        const double g = parte(soloGuida).lufs, a = parte(accompagnamento).lufs;
-        std::printf("  lead channels %.1f LUFS, accompaniment %.1f LUFS: lead %+.1f dB over it\n", g, a, g - a);
+    if (confronto) {
+        const double sg = Sonorita(g.l, g.r, 0, g.l.size()), sa = Sonorita(a.l, a.r, 0, a.l.size());
+        std::printf("  lead channels %.1f LUFS, accompaniment %.1f LUFS: lead %+.1f dB over it\n", sg, sa, sg - sa);
     }
     return m;
 }

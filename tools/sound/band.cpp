@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdlib>
 #include <stdexcept>
 
 namespace belvane::sound {
@@ -21,30 +22,104 @@ struct Touch {
 };
 constexpr Touch kBarcarolle{88, 80, 62, 54, 20, 70};
 constexpr Touch kTarantella{92, 84, 66, 58, 120, 50};
-constexpr std::uint8_t kArpeggioBass = 86, kArpeggioHeld = 50, kHarpFirst = 72, kHarpOther = 62;
-constexpr std::uint8_t kPadBass = 80, kPadChord = 64;
-constexpr std::uint8_t kClosingBass = 84, kClosingHeld = 48, kClosingHarp = 70;
+constexpr Touch kArpeggio{86, 80, 50, 0, 30, 20}; // the chord is the held one
+constexpr Touch kPad{80, 76, 64, 0, 30, 10};
+constexpr int kPassingSofter = 8;
+constexpr std::uint8_t kHarpFirst = 72, kHarpOther = 62, kHarpGap = 12;
+constexpr std::uint8_t kClosingBass = 84, kClosingHeld = 60, kClosingHarp = 70;
+// How far the accompanists' onsets stray, in ticks; the guitar also strums
+// its chords upwards, a few ticks a string.
+constexpr int kBassSpread = 3, kChordSpread = 4, kHarpSpread = 5, kStrum = 3;
 
-std::uint8_t Key(int value) { return static_cast<std::uint8_t>(value); }
-
-// The bass stays between E2 and D#3, chords are voiced close above G3, and
-// the harp spreads from the octave of C3.
-int BassRoot(const Chord &chord) { return KeyAtOrAbove(chord.root, 40); }
-int BassFifth(const Chord &chord)
+const Touch &TouchOf(Accompaniment style)
 {
-    const int fifth = BassRoot(chord) + 7;
-    return fifth > 52 ? fifth - 12 : fifth;
+    switch (style) {
+    case Accompaniment::Tarantella:
+        return kTarantella;
+    case Accompaniment::Arpeggio:
+        return kArpeggio;
+    case Accompaniment::Pad:
+        return kPad;
+    default:
+        return kBarcarolle;
+    }
 }
-std::vector<int> CloseChord(const Chord &chord) { return ChordKeys(chord, 55); }
+
+// The bass stays between D2 and E3, chords after the beat are voiced close
+// above D3 (under the leads), held chords above G3 or E3, and the harp
+// spreads from the octave of A2.
+constexpr int kBassFloor = 40, kBassLowest = 38, kBassHighest = 52;
+int BassKey(int pitchClass) { return KeyAtOrAbove(pitchClass, kBassFloor); }
+std::vector<int> CloseChord(const Chord &chord) { return ChordKeys(chord, 50); }
 std::array<int, 4> HarpSpread(const Chord &chord)
 {
-    const int root = KeyAtOrAbove(chord.root, 48);
+    const int root = KeyAtOrAbove(chord.root, 45);
     return {root, root + 7, root + 12, root + 12 + chord.intervals[1]};
+}
+
+// The key of a pitch class nearest to `to`, kept within the bass's range.
+int Nearest(int pitchClass, int to)
+{
+    const int key = KeyAtOrAbove(pitchClass, to - 6);
+    return key < kBassLowest ? key + 12 : key > kBassHighest ? key - 12 : key;
 }
 
 } // namespace
 
-Band::Band(std::span<const Part> parts, const Accompanists &accompanists) : who_(accompanists)
+Scale MinorScale(int tonic)
+{
+    Scale scale;
+    for (const int step : {0, 2, 3, 5, 7, 8, 11}) {
+        scale.member[(tonic + step) % 12] = true;
+    }
+    return scale;
+}
+
+Scale MajorScale(int tonic)
+{
+    Scale scale;
+    for (const int step : {0, 2, 4, 5, 7, 9, 11}) {
+        scale.member[(tonic + step) % 12] = true;
+    }
+    return scale;
+}
+
+std::vector<BassNote> BassLine(const std::vector<Chord> &chords, int nextBass, bool walk, const Scale &scale, int from)
+{
+    const auto place = [](int pitchClass, int near) {
+        return near == 0 ? BassKey(pitchClass) : Nearest(pitchClass, near);
+    };
+    std::vector<BassNote> line{{0, place(chords.front().bass, from), 6}};
+    if (chords.size() == 2) {
+        line.front().steps = 3;
+        line.push_back({3, Nearest(chords.back().bass, line.front().key), 3});
+    } else if (walk) {
+        const Chord &chord = chords.front();
+        const int first = line.front().key;
+        int second = 0;
+        if (chord.bass == chord.root) {
+            second = first + 7 <= kBassHighest ? first + 7 : first - 5;
+        } else {
+            second = Nearest(chord.root, first);
+        }
+        line.front().steps = 3;
+        line.push_back({3, second, 3});
+    }
+    // A leap of a third into the next bar is filled by step.
+    const int last = line.back().key;
+    const int leap = Nearest(nextBass, last) - last;
+    if (std::abs(leap) == 3 || std::abs(leap) == 4) {
+        const int direction = leap > 0 ? 1 : -1;
+        const int half = last + direction, whole = last + 2 * direction;
+        const bool halfFits = std::abs(leap) == 3 && scale.member[half % 12] && !scale.member[whole % 12];
+        --line.back().steps;
+        line.push_back({5, halfFits ? half : whole, 1});
+    }
+    return line;
+}
+
+Band::Band(std::span<const Part> parts, const Accompanists &accompanists, std::uint32_t seed)
+    : who_(accompanists), feel_(seed)
 {
     for (const Part &part : parts) {
         channels_.push_back(part.channel);
@@ -69,17 +144,44 @@ MidiTrack &Band::Track(std::uint8_t channel)
     return tracks_[static_cast<std::size_t>(found - channels_.begin())];
 }
 
-void Band::Beat(std::uint32_t beatStart, const Chord &chord, bool newChord, bool strong, Accompaniment style)
+std::uint8_t Band::At(int velocity) const { return static_cast<std::uint8_t>(std::clamp(velocity + level_, 1, 127)); }
+
+void Band::Play(std::uint8_t channel, std::uint32_t tick, int key, int velocity, std::uint32_t length, int shift)
 {
-    const Touch &touch = style == Accompaniment::Tarantella ? kTarantella : kBarcarolle;
-    // Within one chord the second beat takes the fifth, as a folk bass walks.
-    Track(who_.bass).Note(beatStart, who_.bass, Key(newChord ? BassRoot(chord) : BassFifth(chord)),
-                          strong ? touch.bassStrong : touch.bassWeak, kBeatTicks - touch.bassGap);
-    MidiTrack &chords = Track(who_.offbeat);
-    for (int offset = 1; offset < kBeatSteps; ++offset) {
-        for (const int tone : CloseChord(chord)) {
-            chords.Note(beatStart + offset * kStep, who_.offbeat, Key(tone),
-                        offset == 1 ? touch.chordFirst : touch.chordSecond, kStep - touch.chordGap);
+    shift = std::clamp(shift, -static_cast<int>(tick), static_cast<int>(length) / 2);
+    Track(channel).Note(tick, channel, static_cast<std::uint8_t>(key), At(velocity), length, shift);
+}
+
+void Band::Bass(std::uint32_t barStart, const std::vector<Chord> &chords, int nextBass, Accompaniment style)
+{
+    const Touch &touch = TouchOf(style);
+    const bool walk = style == Accompaniment::Barcarolle || style == Accompaniment::Tarantella;
+    for (const BassNote &note : BassLine(chords, nextBass, walk, scale_, lastBass_)) {
+        lastBass_ = note.key;
+        const int velocity = note.step == 0 ? touch.bassStrong
+            : note.step == 3                ? touch.bassWeak
+                                            : touch.bassWeak - kPassingSofter;
+        const std::uint32_t length = note.steps * kStep;
+        Play(who_.bass, barStart + note.step * kStep, note.key, velocity,
+             length > touch.bassGap ? length - touch.bassGap : length / 2, feel_.Shift(kBassSpread));
+    }
+}
+
+void Band::OffbeatChords(std::uint32_t beatStart, const Chord &chord, Accompaniment style, bool held)
+{
+    const Touch &touch = TouchOf(style);
+    const std::vector<int> tones = CloseChord(chord);
+    // Every other bar the second stroke is a light upstroke on the upper
+    // strings only, as a player varies the figure.
+    const bool light = bar_ % 2 == 1;
+    // Held: one chord through the rest of the beat, a breath in the figure.
+    const int strokes = held ? 1 : kBeatSteps - 1;
+    for (int offset = 1; offset <= strokes; ++offset) {
+        const std::uint32_t length = held ? 2 * kStep - touch.chordGap : kStep - touch.chordGap;
+        const int shift = feel_.Shift(kChordSpread);
+        for (std::size_t i = light && offset == 2 ? 1 : 0; i < tones.size(); ++i) {
+            Play(who_.offbeat, beatStart + offset * kStep, tones[i], offset == 1 ? touch.chordFirst : touch.chordSecond,
+                 length, shift + kStrum * static_cast<int>(i));
         }
     }
 }
@@ -87,70 +189,74 @@ void Band::Beat(std::uint32_t beatStart, const Chord &chord, bool newChord, bool
 void Band::ArpeggioBeat(std::uint32_t beatStart, const Chord &chord, bool newChord, std::uint32_t chordLength)
 {
     if (newChord) {
-        Track(who_.bass).Note(beatStart, who_.bass, Key(BassRoot(chord)), kArpeggioBass, chordLength - 30);
-        for (const int tone : CloseChord(chord)) {
-            Track(who_.held).Note(beatStart, who_.held, Key(tone), kArpeggioHeld, chordLength - 20);
+        for (const int tone : ChordKeys(chord, 55)) {
+            Play(who_.held, beatStart, tone, kArpeggio.chordFirst, chordLength - kArpeggio.chordGap, 0);
         }
     }
-    // Up on a new chord, back down when it is held: one wave per bar.
-    static constexpr std::array<std::array<int, 3>, 2> kPattern = {{{0, 1, 2}, {3, 2, 1}}};
+    // Up on a new chord, back down when it is held: one wave per bar, its
+    // shape turning over a cycle of four bars.
+    static constexpr std::array<std::array<int, 3>, 4> kUp = {{{0, 1, 2}, {0, 2, 1}, {0, 1, 3}, {0, 2, 3}}};
+    static constexpr std::array<std::array<int, 3>, 4> kDown = {{{3, 2, 1}, {3, 1, 2}, {2, 3, 1}, {3, 2, 0}}};
     const std::array<int, 4> spread = HarpSpread(chord);
-    const auto &pattern = kPattern[newChord ? 0 : 1];
-    // Each note rings to the end of its beat, so a key struck again on the
-    // next beat is never cut short by an earlier note's end.
+    const auto &pattern = newChord ? kUp[bar_ % 4] : kDown[bar_ % 4];
     for (int offset = 0; offset < kBeatSteps; ++offset) {
-        Track(who_.harp).Note(beatStart + offset * kStep, who_.harp, Key(spread[pattern[offset]]),
-                              offset == 0 ? kHarpFirst : kHarpOther, (kBeatSteps - offset) * kStep);
+        Play(who_.harp, beatStart + offset * kStep, spread[pattern[offset]], offset == 0 ? kHarpFirst : kHarpOther,
+             (kBeatSteps - offset) * kStep - kHarpGap, feel_.Shift(kHarpSpread));
     }
 }
 
 void Band::PadChord(std::uint32_t start, const Chord &chord, std::uint32_t length)
 {
-    Track(who_.bass).Note(start, who_.bass, Key(BassRoot(chord)), kPadBass, length - 30);
-    for (const int tone : ChordKeys(chord, 53)) {
-        Track(who_.pad).Note(start, who_.pad, Key(tone), kPadChord, length - 10);
+    for (const int tone : ChordKeys(chord, 52)) {
+        Play(who_.pad, start, tone, kPad.chordFirst, length - kPad.chordGap, 0);
     }
 }
 
 void Band::ClosingBar(std::uint32_t barStart, const Chord &chord)
 {
     const std::uint32_t length = kSixEight.barTicks();
-    Track(who_.bass).Note(barStart, who_.bass, Key(BassRoot(chord)), kClosingBass, length);
-    for (const int tone : CloseChord(chord)) {
-        Track(who_.held).Note(barStart, who_.held, Key(tone), kClosingHeld, length);
+    lastBass_ = lastBass_ == 0 ? BassKey(chord.bass) : Nearest(chord.bass, lastBass_);
+    Play(who_.bass, barStart, lastBass_, kClosingBass, length, 0);
+    for (const int tone : ChordKeys(chord, 55)) {
+        Play(who_.held, barStart, tone, kClosingHeld, length, 0);
     }
     const std::array<int, 4> spread = HarpSpread(chord);
     const std::array<int, 6> roll = {spread[0], spread[1], spread[2], spread[3], spread[1] + 12, spread[2] + 12};
     constexpr std::uint32_t kRollGap = 40;
     for (std::uint32_t i = 0; i < roll.size(); ++i) {
-        Track(who_.harp).Note(barStart + i * kRollGap, who_.harp, Key(roll[i]), kClosingHarp, length - i * kRollGap);
+        Play(who_.harp, barStart + i * kRollGap, roll[i], kClosingHarp, length - i * kRollGap, 0);
     }
 }
 
-void Band::AccompanyBar(std::uint32_t barStart, std::string_view chordBar, Accompaniment style)
+void Band::AccompanyBar(std::uint32_t barStart, std::string_view chordBar, Accompaniment style,
+                        std::string_view nextChordBar)
 {
     const std::vector<Chord> chords = ParseChordBar(chordBar);
     if (style == Accompaniment::Closing) {
         ClosingBar(barStart, chords.front());
+        ++bar_;
         return;
     }
+    Bass(barStart, chords, ParseChordBar(nextChordBar).front().bass, style);
     if (style == Accompaniment::Pad) {
         const std::uint32_t length = kSixEight.barTicks() / static_cast<std::uint32_t>(chords.size());
         for (std::uint32_t i = 0; i < chords.size(); ++i) {
             PadChord(barStart + i * length, chords[i], length);
         }
-        return;
-    }
-    for (std::uint32_t beatIndex = 0; beatIndex < 2; ++beatIndex) {
-        const Chord &chord = chords[beatIndex * chords.size() / 2];
-        const bool newChord = beatIndex == 0 || chords.size() == 2;
-        const std::uint32_t beatStart = barStart + beatIndex * kBeatTicks;
-        if (style == Accompaniment::Arpeggio) {
-            ArpeggioBeat(beatStart, chord, newChord, chords.size() == 2 ? kBeatTicks : 2 * kBeatTicks);
-        } else {
-            Beat(beatStart, chord, newChord, beatIndex == 0, style);
+    } else {
+        for (std::uint32_t beatIndex = 0; beatIndex < 2; ++beatIndex) {
+            const Chord &chord = chords[beatIndex * chords.size() / 2];
+            const bool newChord = beatIndex == 0 || chords.size() == 2;
+            const std::uint32_t beatStart = barStart + beatIndex * kBeatTicks;
+            if (style == Accompaniment::Arpeggio) {
+                ArpeggioBeat(beatStart, chord, newChord, chords.size() == 2 ? kBeatTicks : 2 * kBeatTicks);
+            } else {
+                // The last bar of every four breathes on its second beat.
+                OffbeatChords(beatStart, chord, style, beatIndex == 1 && bar_ % 4 == 3);
+            }
         }
     }
+    ++bar_;
 }
 
 void Band::TambourineBar(std::uint32_t barStart, Tambourine pattern)
@@ -163,7 +269,7 @@ void Band::TambourineBar(std::uint32_t barStart, Tambourine pattern)
     const auto &velocities = pattern == Tambourine::Full ? kFull : kLight;
     for (std::uint32_t i = 0; i < velocities.size(); ++i) {
         if (velocities[i] != 0) {
-            Percussion(barStart + i * kStep, kTambourineKey, velocities[i]);
+            Play(kDrums, barStart + i * kStep, kTambourineKey, velocities[i], kStep / 4, feel_.Shift(kChordSpread));
         }
     }
 }

@@ -6,6 +6,7 @@
 #include "midi_file.h"
 #include "score.h"
 
+#include <array>
 #include <cstdint>
 #include <span>
 #include <string_view>
@@ -14,7 +15,8 @@
 namespace belvane::sound {
 
 inline constexpr std::uint16_t kTicksPerQuarter = 480;
-inline constexpr Grid kSixEight{240, 6}; // one step is an eighth note
+inline constexpr Grid kSixEight{240, 6};      // one step is an eighth note
+inline constexpr Grid kSixEightFine{120, 12}; // one step is a sixteenth: melodies
 
 // General MIDI programs, 0-based.
 namespace program {
@@ -43,7 +45,7 @@ struct Part {
 
 // Who plays each accompaniment figure.
 struct Accompanists {
-    std::uint8_t bass;    // roots and fifths
+    std::uint8_t bass;    // the chords' basses, fifths and passing notes
     std::uint8_t offbeat; // short chords after each beat
     std::uint8_t held;    // chords held under the harp
     std::uint8_t harp;    // rolling arpeggios, the final roll
@@ -59,14 +61,44 @@ enum class Accompaniment {
 };
 enum class Tambourine { Off, Light, Full };
 
+// The notes of a key, for the bass's passing notes: "A minor" is A B C D E F G#.
+struct Scale {
+    std::array<bool, 12> member{};
+};
+Scale MinorScale(int tonic); // harmonic minor
+Scale MajorScale(int tonic);
+
+// One note of a bass line within its bar.
+struct BassNote {
+    int step;  // eighths from the bar's start
+    int key;   // MIDI key
+    int steps; // length in eighths
+};
+
+// The bass of one bar: each chord's bass (its inversion kept) on its beat, in
+// the octave nearest to `from` (the note before; 0 for none) between D2 and
+// E3; with `walk`, a single chord's second beat moves to its fifth, or to its
+// root when inverted; and when the bass would leap a third into `nextBass` (a
+// pitch class), the last eighth passes through the note of `scale` between.
+std::vector<BassNote> BassLine(const std::vector<Chord> &chords, int nextBass, bool walk, const Scale &scale,
+                               int from = 0);
+
 class Band {
 public:
-    Band(std::span<const Part> parts, const Accompanists &accompanists);
+    // `seed` fixes the players' timing, so a tune is written the same each time.
+    Band(std::span<const Part> parts, const Accompanists &accompanists, std::uint32_t seed);
 
     // The track of a channel in the band; throws for any other.
     MidiTrack &Track(std::uint8_t channel);
+    // How loud the accompaniment plays from now on: velocity added to its notes.
+    void SetLevel(int level) { level_ = level; }
+    void SetScale(const Scale &scale) { scale_ = scale; }
+    // The players' timing, shared with the leads.
+    Feel &Players() { return feel_; }
     // `chordBar` holds one or two chords; two split the bar at its middle.
-    void AccompanyBar(std::uint32_t barStart, std::string_view chordBar, Accompaniment style);
+    // `nextChordBar` is the bar that follows, where the bass is heading.
+    void AccompanyBar(std::uint32_t barStart, std::string_view chordBar, Accompaniment style,
+                      std::string_view nextChordBar);
     void TambourineBar(std::uint32_t barStart, Tambourine pattern);
     // One struck percussion sound (General MIDI drum key).
     void Percussion(std::uint32_t tick, std::uint8_t key, std::uint8_t velocity);
@@ -75,12 +107,22 @@ public:
     [[nodiscard]] std::vector<MidiTrack> Tracks(const MidiTrack &conductor, std::uint32_t end) const;
 
 private:
-    void Beat(std::uint32_t beatStart, const Chord &chord, bool newChord, bool strong, Accompaniment style);
+    void Bass(std::uint32_t barStart, const std::vector<Chord> &chords, int nextBass, Accompaniment style);
+    void OffbeatChords(std::uint32_t beatStart, const Chord &chord, Accompaniment style, bool held);
     void ArpeggioBeat(std::uint32_t beatStart, const Chord &chord, bool newChord, std::uint32_t chordLength);
     void PadChord(std::uint32_t start, const Chord &chord, std::uint32_t length);
     void ClosingBar(std::uint32_t barStart, const Chord &chord);
+    // A velocity at the band's level.
+    std::uint8_t At(int velocity) const;
+    // A note at the band's level, its onset played `shift` ticks off the beat.
+    void Play(std::uint8_t channel, std::uint32_t tick, int key, int velocity, std::uint32_t length, int shift);
 
     Accompanists who_;
+    Feel feel_;
+    int level_ = 0;
+    Scale scale_;
+    int bar_ = 0;      // bars accompanied so far: the figures vary with it
+    int lastBass_ = 0; // the bass's last key, so the line moves to the nearest
     std::vector<std::uint8_t> channels_;
     std::vector<MidiTrack> tracks_; // in the order of the parts
 };

@@ -94,17 +94,31 @@ void MidiTrack::Controller(std::uint32_t tick, std::uint8_t channel, std::uint8_
 }
 
 void MidiTrack::Note(std::uint32_t tick, std::uint8_t channel, std::uint8_t key, std::uint8_t velocity,
-                     std::uint32_t length)
+                     std::uint32_t length, int shift)
 {
     CheckChannelData(channel, key, velocity);
     if (velocity == 0 || length == 0) {
         throw std::invalid_argument("a note needs a velocity and a length");
     }
-    Add(tick, Order::NoteOn, Bytes{static_cast<std::uint8_t>(0x90 | channel), key, velocity});
+    if (std::int64_t{tick} + shift < 0 || shift >= static_cast<std::int64_t>(length)) {
+        throw std::invalid_argument("a note's shift must leave it inside the track and sounding");
+    }
+    notes_.push_back(WrittenNote{tick, length, channel, key, velocity});
+    Add(static_cast<std::uint32_t>(std::int64_t{tick} + shift), Order::NoteOn,
+        Bytes{static_cast<std::uint8_t>(0x90 | channel), key, velocity});
     Add(tick + length, Order::NoteOff, Bytes{static_cast<std::uint8_t>(0x80 | channel), key, 64});
 }
 
 void MidiTrack::EndAt(std::uint32_t tick) { endTick_ = std::max(endTick_, tick); }
+
+std::uint32_t MidiTrack::End() const
+{
+    std::uint32_t end = endTick_;
+    for (const Event &event : events_) {
+        end = std::max(end, event.tick);
+    }
+    return end;
+}
 
 Bytes MidiTrack::Chunk() const
 {

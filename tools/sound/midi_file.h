@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <span>
 #include <string_view>
+#include <vector>
 
 namespace belvane::sound {
 
@@ -13,6 +14,16 @@ namespace belvane::sound {
 void AppendVlq(Bytes &out, std::uint32_t value);
 
 enum class KeyMode : std::uint8_t { Major = 0, Minor = 1 };
+
+// A note as written, before the player's timing: what the rules of voice
+// leading are checked on.
+struct WrittenNote {
+    std::uint32_t tick;
+    std::uint32_t length;
+    std::uint8_t channel;
+    std::uint8_t key;
+    std::uint8_t velocity;
+};
 
 class MidiTrack {
 public:
@@ -24,13 +35,20 @@ public:
     void KeySignature(std::uint32_t tick, std::int8_t sharps, KeyMode mode);
     void Program(std::uint32_t tick, std::uint8_t channel, std::uint8_t program);
     void Controller(std::uint32_t tick, std::uint8_t channel, std::uint8_t number, std::uint8_t value);
-    // Adds a note-on at `tick` and its note-off `length` ticks later.
-    void Note(std::uint32_t tick, std::uint8_t channel, std::uint8_t key, std::uint8_t velocity, std::uint32_t length);
+    // Adds a note-on at `tick` and its note-off `length` ticks later. A
+    // player's `shift` moves the onset only, so a note never runs into the
+    // next one on its key; it must leave part of the note.
+    void Note(std::uint32_t tick, std::uint8_t channel, std::uint8_t key, std::uint8_t velocity, std::uint32_t length,
+              int shift = 0);
     // The end-of-track mark is placed here, or after the last event if that is later.
     void EndAt(std::uint32_t tick);
 
     // The complete "MTrk" chunk.
     [[nodiscard]] Bytes Chunk() const;
+    // The tick of the end-of-track mark.
+    [[nodiscard]] std::uint32_t End() const;
+    // The notes as written, in the order they were added.
+    [[nodiscard]] const std::vector<WrittenNote> &Notes() const { return notes_; }
 
 private:
     // At equal ticks, set-up events go first and note-offs before note-ons, so
@@ -45,6 +63,7 @@ private:
     void AddMeta(std::uint32_t tick, std::uint8_t type, const Bytes &payload);
 
     std::vector<Event> events_;
+    std::vector<WrittenNote> notes_;
     std::uint32_t endTick_ = 0;
 };
 

@@ -103,7 +103,17 @@ Chord ParseChord(std::string_view name)
 {
     std::string_view rest = name;
     const Spelling spelling = TakeSpelling(rest, name);
-    Chord chord{(spelling.natural + spelling.accidental + 12) % 12, {}};
+    const int root = (spelling.natural + spelling.accidental + 12) % 12;
+    Chord chord{root, {}, root};
+    if (const auto slash = rest.find('/'); slash != std::string_view::npos) {
+        std::string_view bass = rest.substr(slash + 1);
+        const Spelling under = TakeSpelling(bass, name);
+        if (!bass.empty()) {
+            Fail("a bass is one note name", name);
+        }
+        chord.bass = (under.natural + under.accidental + 12) % 12;
+        rest = rest.substr(0, slash);
+    }
     if (rest.empty()) {
         chord.intervals = {0, 4, 7};
     } else if (rest == "m") {
@@ -114,6 +124,8 @@ Chord ParseChord(std::string_view name)
         chord.intervals = {0, 3, 7, 10};
     } else if (rest == "maj7") {
         chord.intervals = {0, 4, 7, 11};
+    } else if (rest == "dim") {
+        chord.intervals = {0, 3, 6};
     } else {
         Fail("unknown chord quality", name);
     }
@@ -148,34 +160,69 @@ std::vector<int> ChordKeys(const Chord &chord, int floor)
     return keys;
 }
 
-std::uint32_t PlayLine(MidiTrack &track, const Voice &voice, const Grid &grid, std::uint32_t start,
-                       std::span<const std::string_view> bars)
+int Feel::Shift(int spread)
 {
-    std::uint32_t barStart = start;
+    // xorshift32: small, and the same on every platform.
+    state_ ^= state_ << 13;
+    state_ ^= state_ >> 17;
+    state_ ^= state_ << 5;
+    return spread <= 0 ? 0 : static_cast<int>(state_ % static_cast<std::uint32_t>(2 * spread + 1)) - spread;
+}
+
+std::uint32_t PlayLine(MidiTrack &track, const Voice &voice, const Grid &grid, std::uint32_t start,
+                       std::span<const std::string_view> bars, Feel &feel, int phraseBar)
+{
+    std::vector<std::vector<Step>> parsed;
+    int keySum = 0, keyCount = 0;
     for (const std::string_view bar : bars) {
-        int position = 0;
-        for (const Step &step : ParseBar(bar, grid.stepsPerBar)) {
+        parsed.push_back(ParseBar(bar, grid.stepsPerBar));
+        for (const Step &step : parsed.back()) {
             if (step.key != kRestKey) {
-                // Lean on the two main beats of the bar, as a player would.
-                int velocity = voice.velocity;
+                keySum += step.key, ++keyCount;
+            }
+        }
+    }
+    const int centre = keyCount ? keySum / keyCount : 0;
+    // Early onsets stay clear of the end of the note before on the same key.
+    const int early = std::min(voice.spread, static_cast<int>(voice.gap) / 2);
+
+    std::uint32_t barStart = start;
+    for (std::size_t b = 0; b < parsed.size(); ++b) {
+        int position = 0;
+        for (std::size_t i = 0; i < parsed[b].size(); ++i) {
+            const Step &step = parsed[b][i];
+            if (step.key != kRestKey) {
+                int velocity =
+                    voice.velocity + kPhraseArc[(static_cast<int>(b) + phraseBar) % 8] + (step.key - centre) / 3;
                 if (position == 0) {
-                    velocity += 8;
+                    velocity += 6;
                 } else if (position * 2 == grid.stepsPerBar) {
-                    velocity += 4;
+                    velocity += 3;
                 }
-                const std::uint32_t start = barStart + position * grid.ticksPerStep;
+                const Step *next = i + 1 < parsed[b].size() ? &parsed[b][i + 1]
+                    : b + 1 < parsed.size()                 ? &parsed[b + 1].front()
+                                                            : nullptr;
+                if (!next || next->key == kRestKey) {
+                    velocity -= 5;
+                }
+                velocity = std::clamp(velocity, 24, 127);
+                const std::uint32_t at = barStart + position * grid.ticksPerStep;
                 const std::uint32_t length = step.steps * grid.ticksPerStep;
                 const std::uint32_t sounding = length > voice.gap ? length - voice.gap : length;
                 const auto key = static_cast<std::uint8_t>(step.key + voice.transpose);
-                if (voice.articulation == Articulation::Tremolo && step.steps >= kTremoloMinSteps) {
-                    // The first stroke keeps the accent; the others alternate softly.
-                    for (std::uint32_t at = 0; at + kTremoloTicks <= sounding; at += kTremoloTicks) {
-                        const int stroke = at == 0 ? velocity : velocity * (at / kTremoloTicks % 2 ? 7 : 8) / 10;
-                        track.Note(start + at, voice.channel, key, static_cast<std::uint8_t>(std::min(stroke, 127)),
-                                   kTremoloTicks);
+                const int shift =
+                    std::clamp(feel.Shift(voice.spread), -std::min(early, static_cast<int>(at)), voice.spread);
+                if (voice.articulation == Articulation::Tremolo && length >= kTremoloMinTicks) {
+                    // The first stroke keeps the accent; the others alternate
+                    // softly and a little unevenly, each lifted before the next.
+                    for (std::uint32_t t = 0; t + kTremoloTicks <= sounding; t += kTremoloTicks) {
+                        const int stroke = t == 0 ? velocity : velocity * (t / kTremoloTicks % 2 ? 7 : 8) / 10;
+                        track.Note(at + t, voice.channel, key, static_cast<std::uint8_t>(std::min(stroke, 127)),
+                                   kTremoloTicks - 12, t == 0 ? shift : feel.Shift(4));
                     }
                 } else {
-                    track.Note(start, voice.channel, key, static_cast<std::uint8_t>(std::min(velocity, 127)), sounding);
+                    track.Note(at, voice.channel, key, static_cast<std::uint8_t>(velocity), sounding,
+                               std::min(shift, static_cast<int>(sounding) - 1));
                 }
             }
             position += step.steps;

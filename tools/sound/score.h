@@ -5,7 +5,8 @@
 //   note:  "<letter>[#|b]<octave>/<steps>", e.g. "G#5/2"; C4 is MIDI key 60
 //   rest:  "r/<steps>"
 //   bar:   notes separated by blanks; their steps must fill the bar exactly
-//   chord: "<letter>[#|b][m|7|m7|maj7]", e.g. "Dm", "E7"; one or two per bar
+//   chord: "<letter>[#|b][m|7|m7|maj7|dim][/<bass>]", e.g. "Dm", "E7/G#"; one
+//          or two per bar; the bass after a slash makes an inversion
 #include "midi_file.h"
 
 #include <cstdint>
@@ -25,6 +26,7 @@ struct Step {
 struct Chord {
     int root;                   // pitch class 0..11, C = 0
     std::vector<int> intervals; // semitones above the root, root included
+    int bass;                   // pitch class of the lowest note: the root unless inverted
 };
 
 int ParseKey(std::string_view name);
@@ -43,6 +45,18 @@ struct Grid {
     [[nodiscard]] std::uint32_t barTicks() const { return ticksPerStep * stepsPerBar; }
 };
 
+// The small unevenness of a player's timing, drawn from a fixed seed so that
+// a tune is written the same way every time.
+class Feel {
+public:
+    explicit Feel(std::uint32_t seed) : state_(seed == 0 ? 1 : seed) {}
+    // A whole number of ticks in [-spread, spread].
+    int Shift(int spread);
+
+private:
+    std::uint32_t state_;
+};
+
 // Tremolo re-strikes a note held for a whole bar quickly and a little
 // softer, as a mandolin player sustains it; shorter notes are struck once.
 enum class Articulation { Plain, Tremolo };
@@ -53,15 +67,24 @@ struct Voice {
     std::uint8_t velocity; // before the accents of the strong steps
     std::uint32_t gap;     // ticks cut from each note's end: 0 = legato
     Articulation articulation = Articulation::Plain;
+    int spread = 8; // ticks an onset may fall early or late; below `gap`
 };
 
-// Notes of at least this many steps are played in tremolo, struck once every
+// Notes of at least this many ticks are played in tremolo, struck once every
 // `kTremoloTicks`.
-inline constexpr int kTremoloMinSteps = 6;
+inline constexpr std::uint32_t kTremoloMinTicks = 1440;
 inline constexpr std::uint32_t kTremoloTicks = 80;
 
-// Plays the bars of a melody from `start`; returns the tick after the last bar.
+// A player shapes a phrase of eight bars: it grows towards its sixth and
+// seventh bars and falls back at its close (velocity added per bar).
+inline constexpr int kPhraseArc[8] = {-5, -2, 1, -1, 0, 3, 5, -3};
+
+// Plays the bars of a melody from `start`; returns the tick after the last
+// bar. `phraseBar` is the place of the first bar in its eight-bar phrase.
+// Besides the phrase's arc, a note is played louder the higher it lies in
+// the line, with an accent on the two beats of the bar, and softer when a
+// rest or the end of the line follows it.
 std::uint32_t PlayLine(MidiTrack &track, const Voice &voice, const Grid &grid, std::uint32_t start,
-                       std::span<const std::string_view> bars);
+                       std::span<const std::string_view> bars, Feel &feel, int phraseBar = 0);
 
 } // namespace belvane::sound

@@ -1,0 +1,165 @@
+// The two tunes, read from the notes their composers write: the rules of
+// voice leading, the seamless loop, and the limits of the winning tune.
+#include "band.h"
+#include "tunes.h"
+#include "voice_leading.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <array>
+
+namespace belvane::sound {
+namespace {
+
+constexpr std::uint32_t kBar = 1440, kBeat = 720;
+constexpr double kSecondsPerGameBar = 2.0;
+
+std::string Listed(const std::vector<Fault> &faults)
+{
+    std::string text;
+    for (const Fault &fault : faults)
+        text += "bar " + std::to_string(fault.tick / kBar + 1) + " step " + std::to_string(fault.tick % kBar / 120) +
+            ": " + fault.what + "\n";
+    return text;
+}
+
+std::uint32_t EndOf(const std::vector<WrittenNote> &notes)
+{
+    std::uint32_t end = 0;
+    for (const WrittenNote &note : notes)
+        end = std::max(end, note.tick + note.length);
+    return end;
+}
+
+TEST(VoiceLeadingRules, FindConsecutivesAndUnresolvedClashes)
+{
+    // Lead C5 D5 E5 over bass C3 D3 A2: octaves C/C to D/D, then a sixth.
+    const std::vector<WrittenNote> lead = {{0, 700, 0, 72, 80}, {720, 700, 0, 74, 80}, {1440, 700, 0, 76, 80}};
+    const std::vector<WrittenNote> bass = {{0, 700, 5, 48, 80}, {720, 700, 5, 50, 80}, {1440, 700, 5, 45, 80}};
+    const auto octaves = ParallelFifthsAndOctaves(lead, bass);
+    ASSERT_EQ(octaves.size(), 1u);
+    EXPECT_EQ(octaves[0].tick, 720u);
+    // A held bass under a moving lead, or a rest between, is no consecutive.
+    const std::vector<WrittenNote> held = {{0, 2100, 5, 48, 80}};
+    EXPECT_TRUE(ParallelFifthsAndOctaves(lead, held).empty());
+    const std::vector<WrittenNote> apart = {{0, 300, 5, 48, 80}, {720, 700, 5, 50, 80}};
+    EXPECT_TRUE(ParallelFifthsAndOctaves(std::vector<WrittenNote>{lead[0], {720, 700, 0, 74, 80}}, apart).empty());
+    EXPECT_TRUE(ParallelFifthsAndOctaves(std::vector<WrittenNote>{{0, 300, 0, 72, 80}, {720, 700, 0, 74, 80}},
+                                         std::vector<WrittenNote>{{0, 300, 5, 48, 80}, {720, 700, 5, 50, 80}})
+                    .empty());
+
+    // F5 on the beat over a held E4 rubs; resolved to E5 by step it is an
+    // appoggiatura, leaping away it is a fault; off the beat it passes.
+    const std::vector<WrittenNote> held4 = {{0, 2880, 4, 64, 60}};
+    EXPECT_TRUE(
+        UnresolvedClashes(std::vector<WrittenNote>{{0, 700, 0, 77, 80}, {720, 700, 0, 76, 80}}, held4, kBeat).empty());
+    EXPECT_EQ(
+        UnresolvedClashes(std::vector<WrittenNote>{{0, 700, 0, 77, 80}, {720, 700, 0, 72, 80}}, held4, kBeat).size(),
+        1u);
+    EXPECT_TRUE(UnresolvedClashes(std::vector<WrittenNote>{{240, 400, 0, 77, 80}, {720, 700, 0, 72, 80}}, held4, kBeat)
+                    .empty());
+}
+
+TEST(BassLines, KeepInversionsWalkAndFillThirds)
+{
+    const Scale aMinor = MinorScale(9);
+    // Am walking to its fifth, then passing D on the way down to C (Am/C).
+    const auto walk = BassLine({ParseChord("Am")}, 0, true, aMinor);
+    ASSERT_EQ(walk.size(), 3u);
+    EXPECT_EQ((std::array{walk[0].key, walk[1].key, walk[2].key}), (std::array{45, 52, 50}));
+    EXPECT_EQ((std::array{walk[0].steps, walk[1].steps, walk[2].steps}), (std::array{3, 2, 1}));
+    // An inversion keeps its bass and walks to the root; G to E passes F, the
+    // note of A minor, not F sharp.
+    const auto inverted = BassLine({ParseChord("C/G")}, 4, false, aMinor);
+    ASSERT_EQ(inverted.size(), 2u);
+    EXPECT_EQ(inverted[0].key, 43);
+    EXPECT_EQ(inverted[1].key, 41);
+    const auto twoChords = BassLine(ParseChordBar("E7 E7/G#"), 9, true, aMinor);
+    EXPECT_EQ((std::array{twoChords[0].key, twoChords[1].key}), (std::array{40, 44}));
+    EXPECT_EQ(twoChords.size(), 2u);
+}
+
+TEST(GameTune, LeadAndBassMoveWithoutConsecutivesOrUnresolvedClashes)
+{
+    const std::vector<MidiTrack> tracks = ComposeGameTune();
+    const auto lead = NotesOf(tracks, kGameTuneLeads);
+    const std::array<std::uint8_t, 1> bassChannel = {kGameTuneBass};
+    const auto bass = NotesOf(tracks, bassChannel);
+    const auto accompaniment = NotesOf(tracks, kGameTuneAccompaniment);
+    ASSERT_FALSE(lead.empty());
+    EXPECT_TRUE(ParallelFifthsAndOctaves(lead, bass).empty()) << Listed(ParallelFifthsAndOctaves(lead, bass));
+    EXPECT_TRUE(UnresolvedClashes(lead, accompaniment, kBeat).empty())
+        << Listed(UnresolvedClashes(lead, accompaniment, kBeat));
+}
+
+TEST(GameTune, BreathesAndLoopsOnTheBarLine)
+{
+    const std::vector<MidiTrack> tracks = ComposeGameTune();
+    const auto lead = NotesOf(tracks, kGameTuneLeads);
+    const std::array<std::uint8_t, 1> bassChannel = {kGameTuneBass};
+    const auto bass = NotesOf(tracks, bassChannel);
+    std::vector<std::uint8_t> all(16);
+    for (std::uint8_t c = 0; c < 16; ++c)
+        all[c] = c;
+    const std::uint32_t end = tracks.front().End();
+
+    // Every track ends on the same bar line, and nothing sounds past it.
+    ASSERT_EQ(end % kBar, 0u);
+    for (const MidiTrack &track : tracks) {
+        EXPECT_EQ(track.End(), end);
+    }
+    EXPECT_GE(end / kBar * kSecondsPerGameBar, 150.0);
+    EXPECT_LE(end / kBar * kSecondsPerGameBar, 240.0);
+    // The last bass note leads by step into the first, on another harmony.
+    EXPECT_LE(std::abs(bass.back().key - bass.front().key), 2);
+    EXPECT_NE(bass.back().key % 12, bass.front().key % 12);
+
+    // At least four stretches of a bar or more without a lead.
+    int breaths = 0;
+    std::uint32_t silentSince = 0;
+    for (const WrittenNote &note : lead) {
+        breaths += note.tick >= silentSince + kBar;
+        silentSince = std::max(silentSince, note.tick + note.length);
+    }
+    breaths += end >= silentSince + kBar;
+    EXPECT_GE(breaths, 4);
+}
+
+TEST(EndTune, RingsWithinItsLimitsAndInThirdsAndSixths)
+{
+    const std::vector<MidiTrack> tracks = ComposeEndTune();
+    std::vector<std::uint8_t> all(16);
+    for (std::uint8_t c = 0; c < 16; ++c)
+        all[c] = c;
+    const auto notes = NotesOf(tracks, all);
+    const std::uint32_t end = EndOf(notes);
+    const double secondsPerBar = 1.25;
+    EXPECT_GE(double(end) / kBar * secondsPerBar, 4.0);
+    EXPECT_LE(double(end) / kBar * secondsPerBar, 10.0);
+    const std::uint32_t lastBar = (end - 1) / kBar * kBar;
+    int finalLoudest = 0, beforeLoudest = 0;
+    for (const WrittenNote &note : notes) {
+        EXPECT_LE(note.key, 96) << "above C7 at tick " << note.tick;
+        EXPECT_LE(note.velocity, 100) << "harder than 100 at tick " << note.tick;
+        (note.tick >= lastBar ? finalLoudest : beforeLoudest) =
+            std::max<int>(note.tick >= lastBar ? finalLoudest : beforeLoudest, note.velocity);
+    }
+    EXPECT_GE(finalLoudest, beforeLoudest);
+
+    // The second line sounds a third or a sixth from the lead at each of its onsets.
+    const std::array<std::uint8_t, 1> leadChannel = {kEndTuneLead}, secondChannel = {kEndTuneSecond};
+    const auto lead = NotesOf(tracks, leadChannel);
+    const auto second = NotesOf(tracks, secondChannel);
+    ASSERT_FALSE(second.empty());
+    for (const WrittenNote &note : second) {
+        const auto above =
+            std::find_if(lead.begin(), lead.end(), [&](const WrittenNote &l) { return l.tick == note.tick; });
+        ASSERT_NE(above, lead.end()) << note.tick;
+        const int interval = (above->key - note.key) % 12;
+        EXPECT_TRUE(interval == 3 || interval == 4 || interval == 8 || interval == 9) << note.tick << " " << interval;
+    }
+}
+
+} // namespace
+} // namespace belvane::sound

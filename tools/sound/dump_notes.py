@@ -1,0 +1,132 @@
+#!/usr/bin/env python3
+"""Lists the notes of a standard MIDI file bar by bar, part by part, so a
+reader can go through a tune without a synthesiser.
+
+Usage: dump_notes.py <file.mid>
+
+Each bar shows every channel that sounds in it: the notes that start there as
+<name><octave>/<sixteenths> with the velocity after a colon, '~' for a note
+tied over from the bar before, and the onset's distance from the sixteenth
+grid in ticks when it is off it (@+7, a tick being 1/480 of a quarter). Rests
+of a sixteenth or more are shown as r/<sixteenths>; a length is what sounds,
+so a note lifted before the next reads a little short (5.8 for 6); notes
+struck together are joined by '+', with '(spread)' when they are strummed or
+rolled rather than struck at once. Markers name the sections. Standard
+library only."""
+import struct
+import sys
+
+NAMES = ['C', 'C#', 'D', 'Eb', 'E', 'F', 'F#', 'G', 'Ab', 'A', 'Bb', 'B']
+
+
+def vlq(data, at):
+    value = 0
+    while True:
+        byte = data[at]
+        at += 1
+        value = (value << 7) | (byte & 0x7F)
+        if not byte & 0x80:
+            return value, at
+
+
+def read(path):
+    data = open(path, 'rb').read()
+    tpq = struct.unpack('>H', data[12:14])[0]
+    at = 14
+    notes, markers, names, programs, bar, tempo, track_end = [], [], {}, {}, None, 500000, 0
+    while at + 8 <= len(data):
+        length = struct.unpack('>I', data[at + 4:at + 8])[0]
+        end, at, tick, status, track_name = at + 8 + length, at + 8, 0, 0, None
+        sounding = {}
+        while at < end:
+            delta, at = vlq(data, at)
+            tick += delta
+            if data[at] == 0xFF:
+                kind = data[at + 1]
+                size, at = vlq(data, at + 2)
+                payload = data[at:at + size]
+                at += size
+                if kind == 0x06:
+                    markers.append((tick, payload.decode('latin-1')))
+                elif kind == 0x03:
+                    track_name = payload.decode('latin-1')
+                elif kind == 0x58 and bar is None:
+                    bar = tpq * 4 * payload[0] >> payload[1]
+                elif kind == 0x51 and tick == 0:
+                    tempo = int.from_bytes(payload, 'big')
+                continue
+            if data[at] & 0x80:
+                status = data[at]
+                at += 1
+            kind, channel = status & 0xF0, status & 0x0F
+            if kind in (0xC0, 0xD0):
+                if kind == 0xC0:
+                    programs[channel] = data[at]
+                at += 1
+                continue
+            key, velocity = data[at], data[at + 1]
+            at += 2
+            if track_name is not None:
+                names.setdefault(channel, track_name)
+            if kind == 0x90 and velocity > 0:
+                sounding.setdefault((channel, key), []).append((tick, velocity))
+            elif kind in (0x80, 0x90) and sounding.get((channel, key)):
+                start, vel = sounding[(channel, key)].pop(0)
+                notes.append((start, tick - start, channel, key, vel))
+        at = end
+        track_end = max(track_end, tick)
+    return tpq, bar or tpq * 3, tempo, sorted(notes), sorted(markers), names, programs, track_end
+
+
+def name(key):
+    return f'{NAMES[key % 12]}{key // 12 - 1}'
+
+
+def main():
+    tpq, bar, tempo, notes, markers, names, programs, end_tick = read(sys.argv[1])
+    eighth = tpq // 4  # the unit: a sixteenth
+    last = max(max(start + length for start, length, *_ in notes), end_tick)
+    bars = -(-last // bar)
+    seconds = bars * bar / tpq * tempo / 1e6
+    print(f'{sys.argv[1]}: {bars} bars of {bar // eighth} sixteenths, {seconds:.1f} s; file ends at tick '
+          f'{last} (bar {last / bar + 1:.2f})')
+    for channel in sorted({n[2] for n in notes}):
+        keys = [n[3] for n in notes if n[2] == channel]
+        print(f'  ch{channel:<2} {names.get(channel, "?"):<14} program {programs.get(channel, "-")}, '
+              f'{name(min(keys))}..{name(max(keys))}')
+    for index in range(bars):
+        begin, end = index * bar, (index + 1) * bar
+        for tick, text in markers:
+            if begin <= tick < end:
+                print(f'== {text} ==')
+        print(f'bar {index + 1}')
+        for channel in sorted({n[2] for n in notes}):
+            words, cursor, chords = [], begin, {}
+            for start, length, ch, key, vel in notes:
+                # A note belongs to the bar of its nearest grid point, so one
+                # played a little early still reads as the next bar's.
+                nearest = round(start / eighth) * eighth
+                if ch != channel or nearest >= end or start + length <= begin:
+                    continue
+                if nearest < begin:
+                    if start + length > begin + eighth // 2:
+                        words.append(f'~{name(key)}')
+                    continue
+                chords.setdefault(nearest, []).append((key, length, vel, start))
+            for grid, chord in sorted(chords.items()):
+                start = min(n[3] for n in chord)
+                if grid - cursor >= eighth:
+                    words.append(f'r/{(grid - cursor) // eighth}')
+                shift = f'@{start - grid:+d}' if start != grid else ''
+                length = max(n[1] for n in chord)
+                keys = '+'.join(name(n[0]) for n in sorted(chord))
+                if max(n[3] for n in chord) != start:
+                    keys += '(spread)'
+                words.append(f'{keys}/{length / eighth:.2g}:{max(n[2] for n in chord)}{shift}')
+                cursor = max(cursor, grid + length)
+            if words:
+                print(f'  {names.get(channel, channel):<14} {" ".join(words)}')
+
+
+if __name__ == '__main__':
+    main()

@@ -1,0 +1,109 @@
+// The end-of-game tune: a bright six-bar flourish in A major, the game
+// tune's key turned to major, about eight seconds with its final chord. The
+// trumpet quotes the game tune's opening in major, a clarinet sings in
+// thirds and sixths under it, and the band grows into the last bar: one full
+// chord with the cymbal and the timpani, the loudest moment. No part climbs
+// above C7 or plays harder than velocity 100, so it rings rather than shrieks.
+#include "band.h"
+#include "tunes.h"
+
+#include <array>
+#include <span>
+#include <string_view>
+#include <utility>
+
+namespace belvane::sound {
+
+namespace {
+
+// Dotted quarter = 96: quicker than the game tune, a festive dance.
+constexpr std::uint32_t kMicrosPerQuarter = 60'000'000u * 2 / (96 * 3);
+constexpr std::uint32_t kSeed = 2020;
+
+constexpr std::uint8_t kTrumpet = kEndTuneLead;
+constexpr std::uint8_t kGlockenspiel = 1;
+constexpr std::uint8_t kClarinet = kEndTuneSecond;
+constexpr std::uint8_t kAccordion = 4;
+constexpr std::uint8_t kBass = kEndTuneBass;
+constexpr std::uint8_t kHarp = 6;
+
+constexpr Part kParts[] = {
+    {kTrumpet, program::kTrumpet, 122, 60, 50, "Trumpet"},
+    {kGlockenspiel, program::kGlockenspiel, 90, 76, 60, "Glockenspiel"},
+    {kClarinet, program::kClarinet, 127, 70, 56, "Clarinet"},
+    {kAccordion, program::kAccordion, 108, 48, 48, "Accordion"},
+    {kBass, program::kAcousticBass, 120, 64, 24, "Bass"},
+    {kHarp, program::kHarp, 112, 84, 56, "Harp"},
+    {kDrums, 0, 110, 64, 40, "Percussion"},
+};
+constexpr Accompanists kAccompanists{kBass, kAccordion, kAccordion, kHarp, kAccordion};
+
+// Steps are sixteenths.
+constexpr std::array<std::string_view, 6> kMelody = {
+    "E5/3 F#5/1 E5/2 A5/4 B5/2", "C#6/3 D6/1 C#6/2 A5/4 E5/2", "F#5/3 G#5/1 A5/2 D6/4 C#6/2",
+    "B5/3 C#6/1 D6/2 E6/4 D6/2", "A5/3 B5/1 C#6/2 B5/4 G#5/2", "A5/12",
+};
+// A third or a sixth under every note of the tune.
+constexpr std::array<std::string_view, 6> kSecond = {
+    "C#5/3 D5/1 C#5/2 F#5/4 G#5/2", "E5/3 F#5/1 E5/2 C#5/4 C#5/2", "D5/3 E5/1 F#5/2 F#5/4 E5/2",
+    "G#5/3 A5/1 B5/2 G#5/4 B5/2",   "F#5/3 G#5/1 A5/2 G#5/4 E5/2", "C#5/12",
+};
+// A few chimes, the last on the final chord.
+constexpr std::array<std::string_view, 6> kChimes = {
+    "r/12", "C#6/6 r/6", "r/12", "E6/6 r/6", "r/12", "A6/12",
+};
+constexpr std::array<std::string_view, 6> kChords = {"A", "A/C#", "D", "E7", "D E7", "A"};
+// The band grows bar by bar into the final chord.
+constexpr std::array<int, 6> kLevels = {-8, -6, -4, -2, 2, 16};
+
+constexpr Voice kTrumpetLead{kTrumpet, 0, 82, 20, Articulation::Plain, 6};
+constexpr Voice kClarinetSecond{kClarinet, 0, 76, 16, Articulation::Plain, 6};
+constexpr Voice kChime{kGlockenspiel, 0, 74, 0, Articulation::Plain, 0};
+constexpr int kFinalAccent = 10;
+
+constexpr std::uint8_t kCrashKey = 49;
+constexpr std::uint8_t kTimpaniKey = 41; // low floor tom: the nearest to a timpani stroke in the kit
+constexpr std::uint8_t kHitVelocity = 100;
+
+} // namespace
+
+std::vector<MidiTrack> ComposeEndTune()
+{
+    MidiTrack conductor;
+    conductor.Name(0, "bump");
+    conductor.TimeSignature(0, 6, 3);
+    conductor.KeySignature(0, 3, KeyMode::Major);
+    conductor.Tempo(0, kMicrosPerQuarter);
+
+    Band band(kParts, kAccompanists, kSeed);
+    band.SetScale(MajorScale(9));
+    // The lines up to the last bar, then the last chord played out, harder.
+    const std::uint32_t lastBar = (kChords.size() - 1) * kSixEight.barTicks();
+    const int lastPlace = static_cast<int>(kChords.size() - 1);
+    for (const auto &[line, voice] :
+         {std::pair{&kMelody, kTrumpetLead}, std::pair{&kSecond, kClarinetSecond}, std::pair{&kChimes, kChime}}) {
+        const std::span<const std::string_view> bars(*line);
+        PlayLine(band.Track(voice.channel), voice, kSixEightFine, 0, bars.first(bars.size() - 1), band.Players());
+        Voice out = voice;
+        out.velocity = static_cast<std::uint8_t>(voice.velocity + kFinalAccent);
+        PlayLine(band.Track(voice.channel), out, kSixEightFine, lastBar, bars.last(1), band.Players(), lastPlace);
+    }
+    std::uint32_t now = 0;
+    for (std::size_t bar = 0; bar < kChords.size(); ++bar) {
+        const bool last = bar + 1 == kChords.size();
+        band.SetLevel(kLevels[bar]);
+        band.AccompanyBar(now, kChords[bar], last ? Accompaniment::Closing : Accompaniment::Tarantella,
+                          kChords[last ? bar : bar + 1]);
+        if (last) {
+            band.Percussion(now, kCrashKey, kHitVelocity);
+            band.Percussion(now, kTimpaniKey, kHitVelocity);
+        } else {
+            band.TambourineBar(now, Tambourine::Full);
+        }
+        now += kSixEight.barTicks();
+    }
+    // Three eighths more let the last chord ring out.
+    return band.Tracks(conductor, now + 3 * kSixEight.ticksPerStep);
+}
+
+} // namespace belvane::sound

@@ -1,0 +1,25 @@
+#pragma once
+// The two tunes of the game, composed as MIDI tracks: the generators write
+// them to files and the tests read their notes.
+#include "midi_file.h"
+
+#include <array>
+#include <cstdint>
+#include <vector>
+
+namespace belvane::sound {
+
+// The game tune: the conductor's track first, then one track per part.
+std::vector<MidiTrack> ComposeGameTune();
+// Its channels: the leads (one plays at a time) and the bass.
+inline constexpr std::array<std::uint8_t, 4> kGameTuneLeads = {0, 1, 2, 3};
+inline constexpr std::array<std::uint8_t, 5> kGameTuneAccompaniment = {4, 5, 6, 7, 8};
+inline constexpr std::uint8_t kGameTuneBass = 5;
+
+// The end-of-game tune: a lead, a second line under it, and the band.
+std::vector<MidiTrack> ComposeEndTune();
+inline constexpr std::uint8_t kEndTuneLead = 0;
+inline constexpr std::uint8_t kEndTuneSecond = 2;
+inline constexpr std::uint8_t kEndTuneBass = 5;
+
+} // namespace belvane::sound

@@ -1,0 +1,102 @@
+#include "voice_leading.h"
+
+#include <algorithm>
+#include <cstdlib>
+
+namespace belvane::sound {
+
+namespace {
+
+// Notes are lifted a little before the next one; a voice counts as still
+// sounding through a gap shorter than this, and as resting after a longer one.
+constexpr std::uint32_t kArticulationGap = 240;
+
+const WrittenNote *SoundingAt(std::span<const WrittenNote> line, std::uint32_t tick)
+{
+    const WrittenNote *found = nullptr;
+    for (const WrittenNote &note : line) {
+        if (note.tick <= tick && tick < note.tick + note.length + kArticulationGap) {
+            found = &note; // the latest struck
+        }
+    }
+    return found;
+}
+
+std::string Describe(const char *what, int upper, int lower)
+{
+    return std::string(what) + " " + std::to_string(upper) + "/" + std::to_string(lower);
+}
+
+} // namespace
+
+std::vector<Fault> ParallelFifthsAndOctaves(std::span<const WrittenNote> upper, std::span<const WrittenNote> lower)
+{
+    std::vector<std::uint32_t> onsets;
+    for (const auto line : {upper, lower}) {
+        for (const WrittenNote &note : line) {
+            onsets.push_back(note.tick);
+        }
+    }
+    std::sort(onsets.begin(), onsets.end());
+    onsets.erase(std::unique(onsets.begin(), onsets.end()), onsets.end());
+
+    std::vector<Fault> faults;
+    const WrittenNote *upperBefore = nullptr, *lowerBefore = nullptr;
+    for (const std::uint32_t tick : onsets) {
+        const WrittenNote *u = SoundingAt(upper, tick), *l = SoundingAt(lower, tick);
+        // Either voice resting in between breaks the succession.
+        const auto continued = [](const WrittenNote *before, const WrittenNote *now) {
+            return before && now && (before == now || before->tick + before->length + kArticulationGap >= now->tick);
+        };
+        if (continued(upperBefore, u) && continued(lowerBefore, l) && u != upperBefore && l != lowerBefore &&
+            u->key != upperBefore->key && l->key != lowerBefore->key) {
+            const int interval = ((u->key - l->key) % 12 + 12) % 12;
+            const int was = ((upperBefore->key - lowerBefore->key) % 12 + 12) % 12;
+            if ((interval == 0 || interval == 7) && interval == was) {
+                faults.push_back(
+                    {tick, Describe(interval == 0 ? "consecutive octaves" : "consecutive fifths", u->key, l->key)});
+            }
+        }
+        upperBefore = u, lowerBefore = l;
+    }
+    return faults;
+}
+
+std::vector<Fault> UnresolvedClashes(std::span<const WrittenNote> lead, std::span<const WrittenNote> others,
+                                     std::uint32_t beatTicks)
+{
+    std::vector<Fault> faults;
+    for (std::size_t i = 0; i < lead.size(); ++i) {
+        const WrittenNote &note = lead[i];
+        if (note.tick % beatTicks != 0) {
+            continue;
+        }
+        const bool resolves =
+            i + 1 < lead.size() && std::abs(lead[i + 1].key - note.key) <= 2 && lead[i + 1].key != note.key;
+        for (const WrittenNote &other : others) {
+            const int distance = ((note.key - other.key) % 12 + 12) % 12;
+            if (other.tick <= note.tick && note.tick < other.tick + other.length && (distance == 1 || distance == 11) &&
+                !resolves) {
+                faults.push_back({note.tick, Describe("semitone clash", note.key, other.key)});
+            }
+        }
+    }
+    return faults;
+}
+
+std::vector<WrittenNote> NotesOf(std::span<const MidiTrack> tracks, std::span<const std::uint8_t> channels)
+{
+    std::vector<WrittenNote> notes;
+    for (const MidiTrack &track : tracks) {
+        for (const WrittenNote &note : track.Notes()) {
+            if (std::find(channels.begin(), channels.end(), note.channel) != channels.end()) {
+                notes.push_back(note);
+            }
+        }
+    }
+    std::stable_sort(notes.begin(), notes.end(),
+                     [](const WrittenNote &a, const WrittenNote &b) { return a.tick < b.tick; });
+    return notes;
+}
+
+} // namespace belvane::sound

@@ -1,0 +1,34 @@
+#pragma once
+// The rules of voice leading a tune's written notes are checked against:
+// a lead and its bass never move in consecutive fifths or octaves, and a lead
+// note struck on a beat never rubs a semitone against a sounding
+// accompaniment note unless it resolves by step.
+#include "midi_file.h"
+
+#include <cstdint>
+#include <span>
+#include <string>
+#include <vector>
+
+namespace belvane::sound {
+
+struct Fault {
+    std::uint32_t tick;
+    std::string what;
+};
+
+// `upper` and `lower` are single lines (one note at a time each). Both must
+// move between two onsets for a fifth or octave to be consecutive; a rest in
+// either breaks the succession.
+std::vector<Fault> ParallelFifthsAndOctaves(std::span<const WrittenNote> upper, std::span<const WrittenNote> lower);
+
+// Lead notes struck on a beat (every `beatTicks`) a semitone, or a semitone
+// and octaves, from a note of `others` that sounds then, and not followed by
+// a lead note a step away.
+std::vector<Fault> UnresolvedClashes(std::span<const WrittenNote> lead, std::span<const WrittenNote> others,
+                                     std::uint32_t beatTicks);
+
+// The notes of the channels named, in order of their onsets.
+std::vector<WrittenNote> NotesOf(std::span<const MidiTrack> tracks, std::span<const std::uint8_t> channels);
+
+} // namespace belvane::sound
