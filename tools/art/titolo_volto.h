@@ -1,0 +1,31 @@
+// The form of the portrait's sitter: a height field of head, neck and
+// bust, seen from the front, and the tone it takes under the light.
+// Coordinates are pixels of the finished picture from the medallion's
+// centre, x to the right, y down; heights come towards the viewer.
+#pragma once
+
+namespace titolo {
+
+enum class Zona { Fondo, Pelle, Capelli, Giacca, Bavero, Camicia, Cravatta, Panciotto };
+
+struct Campione {
+    double h = -1; // height, for the light
+    double hs = 0; // a smoother height whose sections the engraved lines follow
+    Zona zona = Zona::Fondo;
+};
+
+// Where the features sit; the face is symmetric about x = 0.
+constexpr double kOcchiX = 10.3;
+constexpr double kOcchiY = -27.4;
+constexpr double kBoccaY = -2.4;
+constexpr double kMentoY = 12.5;
+
+Campione Rilievo(double x, double y);
+
+// How dark the engraving is at (x, y): 0 paper, 1 solid ink.
+double Tono(const Campione &c, double x, double y);
+
+// A smooth step from 0 (at a) to 1 (at b).
+double Passaggio(double a, double b, double t);
+
+} // namespace titolo
