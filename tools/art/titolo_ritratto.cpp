@@ -33,25 +33,28 @@ struct Fasi {
 // they run parallel to the shoulders and to the lapels.
 Fasi Linee(Zona zona, double x, double y, double hs)
 {
+    // Spacings in pixels: wide enough that every line stands clear of its
+    // neighbours at the picture's own size.
+    constexpr double fondo = 2.0, volto = 2.4, abito = 2.5;
     switch (zona) {
     case Zona::Fondo:
-        return {y / 1.9, 0, 1.9};
+        return {y / fondo, 0, fondo};
     case Zona::Pelle:
-        return {(y - 0.42 * hs) / 2.2, (0.78 * x - 0.62 * y + 0.3 * hs) / 2.2, 2.2};
+        return {(y - 0.5 * hs) / volto, (0.78 * x - 0.62 * y + 0.4 * hs) / volto, volto};
     case Zona::Capelli:
-        return {y / 2.2, x / 2.2, 2.2};
+        return {y / volto, x / volto, volto};
     case Zona::Giacca: {
         const double spalla = 21 * (x / 60) * (x / 60);
-        return {(y - spalla - 0.25 * hs) / 2.3, (x - 0.35 * y * (x < 0 ? -1 : 1)) / 2.3, 2.3};
+        return {(y - spalla - 0.25 * hs) / abito, (x - 0.35 * y * (x < 0 ? -1 : 1)) / abito, abito};
     }
     case Zona::Bavero:
-        return {(y + 0.55 * std::abs(x)) / 2.0, (std::abs(x) + 0.19 * y) / 2.0, 2.0};
+        return {(y + 0.55 * std::abs(x)) / abito, (std::abs(x) + 0.19 * y) / abito, abito};
     case Zona::Camicia:
-        return {(y - 0.3 * hs) / 2.2, x / 2.2, 2.2};
+        return {(y - 0.3 * hs) / volto, x / volto, volto};
     case Zona::Cravatta:
-        return {(x + y) * 0.7071 / 1.8, (x - y) * 0.7071 / 1.8, 1.8};
+        return {(x + y) * 0.7071 / 2.0, (x - y) * 0.7071 / 2.0, 2.0};
     case Zona::Panciotto:
-        return {(y - 0.3 * hs) / 1.9, (x + 0.2 * y) / 1.9, 1.9};
+        return {(y - 0.3 * hs) / abito, (x + 0.2 * y) / abito, abito};
     }
     return {0, 0, 2};
 }
@@ -118,9 +121,9 @@ double Inchiostro(double x, double y)
     const double g2 = std::max(0.05, std::hypot(fx.secondo - f.secondo, fy.secondo - f.secondo) / e);
     // One family carries the tone up to the middle greys; the crossing one
     // deepens the shade beyond them.
-    double a = Tratto(f.primo, g1, std::min(0.82, t * 1.15));
-    if (c.zona != Zona::Fondo && t > 0.55)
-        a = std::max(a, Tratto(f.secondo, g2, std::min(0.7, (t - 0.55) * 1.6)));
+    double a = Tratto(f.primo, g1, std::min(0.8, 1.1 * std::pow(t, 1.3)));
+    if (c.zona != Zona::Fondo && t > 0.6)
+        a = std::max(a, Tratto(f.secondo, g2, std::min(0.6, (t - 0.6) * 1.6)));
     return a;
 }
 

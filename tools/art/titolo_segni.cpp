@@ -81,32 +81,34 @@ double TonoCapelli(QPointF q)
 
 // One side of the hair, combed from the parting: strands run from the
 // parting (s = 0) to the temple (s = 1), between the hairline (u = 0) and
-// the outline of the head (u = 1), gathered in locks that wave.
+// the outline of the head (u = 1). They go in locks that drift across one
+// another and wave, each lock's strands heavier at its shaded edge.
 void Ciocche(QPainter &p, Caso &caso, const std::vector<QPointF> &attaccatura, const std::vector<QPointF> &profilo,
              int ciocche, int filiPerCiocca)
 {
-    const double passo = 1.0 / (ciocche * filiPerCiocca);
+    const double larga = 1.3 / ciocche; // a lock's breadth, as a share of the band
     for (int c = 0; c < ciocche; ++c) {
+        const double centro = (c + 0.5) / ciocche;
         const double fase = caso.Prossimo();
-        const double onda = caso.Tra(0.35, 0.8);
-        const double deriva = caso.Tra(-0.05, 0.05);
-        for (int f = 0; f < filiPerCiocca * 3 / 2; ++f) {
-            const double u0 = (c * filiPerCiocca + caso.Tra(0, filiPerCiocca)) * passo;
-            const double inclina = deriva + caso.Tra(-0.03, 0.03);
-            const double s0 = caso.Tra(0.0, 0.12), s1 = caso.Tra(0.78, 1.0);
-            // Where a lock turns from the light it is cut deeper.
-            const double bordo = std::abs(u0 / passo / filiPerCiocca - c - 0.5) * 2;
+        const double deriva = caso.Tra(-0.22, 0.22);
+        for (int f = 0; f < filiPerCiocca * 2; ++f) {
+            const double dentro = caso.Tra(-0.5, 0.5); // place across the lock
+            const double inclina = deriva + caso.Tra(-0.04, 0.04);
+            const double s0 = caso.Tra(0.0, 0.12), s1 = caso.Tra(0.75, 1.0);
+            const double bordo = 0.7 + 0.6 * std::abs(dentro) * 2;
+            const auto u = [&](double s) {
+                return centro + dentro * larga + inclina * (s - 0.5) + 0.035 * std::sin(2 * M_PI * (1.4 * s + fase));
+            };
             const auto asse = [&](double t) {
                 const double s = s0 + (s1 - s0) * t;
-                const double u =
-                    std::clamp(u0 + inclina * (s - 0.5) + 0.015 * std::sin(2 * M_PI * (1.6 * s + fase)), 0.0, 1.0);
                 const QPointF a = Curva(attaccatura, s), b = Curva(profilo, s);
-                (void)onda;
-                return a + (b - a) * u;
+                return a + (b - a) * u(s);
             };
             const auto larghezza = [&](double t) {
+                const double v = u(s0 + (s1 - s0) * t);
+                const double dentroFascia = Passaggio(-0.04, 0.02, v) * (1 - Passaggio(0.98, 1.04, v));
                 const double tono = TonoCapelli(asse(t));
-                return std::clamp(tono * (0.7 + 0.6 * bordo) * 1.4, 0.15, 1.2) * Fuso(t, 0.45);
+                return std::clamp(tono * bordo * 1.4, 0.15, 1.2) * Fuso(t, 0.45) * dentroFascia;
             };
             Taglio(p, asse, larghezza);
         }
@@ -149,17 +151,17 @@ void DisegnaCapelli(QPainter &p)
     std::vector<QPointF> profiloDestro, profiloSinistro;
     for (int k = 0; k <= 12; ++k) {
         const double t = k / 12.0;
-        const double dx = 0.995 * 29.5, dy = 0.995 * 35.5;
+        const double dx = 0.995 * kCapelliA, dy = 0.995 * kCapelliB;
         const double a1 = (104 - 96 * t) * M_PI / 180, a2 = (104 + 68 * t) * M_PI / 180;
-        profiloDestro.emplace_back(0.5 + dx * std::cos(a1), -35.5 - dy * std::sin(a1));
-        profiloSinistro.emplace_back(0.5 + dx * std::cos(a2), -35.5 - dy * std::sin(a2));
+        profiloDestro.emplace_back(0.5 + dx * std::cos(a1), kCapelliY - dy * std::sin(a1));
+        profiloSinistro.emplace_back(0.5 + dx * std::cos(a2), kCapelliY - dy * std::sin(a2));
     }
     const std::vector<QPointF> attaccaturaDestra{{-8.8, -48.0}, {0, -49.0},  {10, -47.9}, {18, -45.5},
                                                  {21, -44.1},   {23.2, -38}, {24.2, -31}};
     const std::vector<QPointF> attaccaturaSinistra{
         {-8.8, -48.0}, {-15, -46.5}, {-21, -44.1}, {-23.2, -38}, {-24.2, -31}};
-    Ciocche(p, caso, attaccaturaDestra, profiloDestro, 5, 5);
-    Ciocche(p, caso, attaccaturaSinistra, profiloSinistro, 3, 5);
+    Ciocche(p, caso, attaccaturaDestra, profiloDestro, 7, 4);
+    Ciocche(p, caso, attaccaturaSinistra, profiloSinistro, 4, 4);
     // Above the ears the hair is brushed down and back.
     for (double lato : {-1.0, 1.0})
         Ciocche(p, caso, Specchio({{20.5, -47}, {22.8, -40}, {23.6, -33}, {24.0, -28.2}}, lato),
@@ -170,8 +172,8 @@ void DisegnaCapelli(QPainter &p)
     for (double lato : {-1.0, 1.0}) {
         Caso c = sopracciglia;
         Peli(p, c,
-             Specchio({{4.8, kOcchiY - 3.9}, {8, kOcchiY - 5.6}, {11.5, kOcchiY - 6.0}, {16.2, kOcchiY - 4.6}}, lato),
-             2.0, 34, 3.2, 0.5, 0.6);
+             Specchio({{4.8, kOcchiY - 4.5}, {8, kOcchiY - 6.2}, {11.5, kOcchiY - 6.6}, {16.2, kOcchiY - 5.2}}, lato),
+             1.8, 26, 3.2, 0.5, 0.48);
     }
 }
 
@@ -180,8 +182,8 @@ void DisegnaLineamenti(QPainter &p)
     for (double lato : {-1.0, 1.0}) {
         const auto occhio = [&](double dx, double su) {
             // A point on the lids: dx from -1 (inner corner) to 1 (outer), su 1 upper lid, -1 lower.
-            const double ax = kOcchiX + 4.6 * dx;
-            const double alzo = su > 0 ? 2.3 : 1.6;
+            const double ax = kOcchiX + kOcchioMezzo * dx;
+            const double alzo = su > 0 ? kPalpebra : kPalpebraBassa;
             return QPointF(lato * ax, kOcchiY - su * alzo * (1 - dx * dx) - 0.25 * dx);
         };
         QPainterPath apertura(occhio(-1, 1));
@@ -191,7 +193,7 @@ void DisegnaLineamenti(QPainter &p)
             apertura.lineTo(occhio(-1 + k / 10.0, -1));
         apertura.closeSubpath();
         // Iris, pupil and the window's light, the light on the same side in both eyes.
-        const QPointF iride(lato * kOcchiX, kOcchiY + 0.15);
+        const QPointF iride(lato * kOcchiX, kOcchiY + 0.3);
         p.save();
         p.setClipPath(apertura);
         p.setPen(Qt::NoPen);
@@ -199,6 +201,14 @@ void DisegnaLineamenti(QPainter &p)
         p.drawEllipse(iride, 2.3, 2.3);
         p.setBrush(Qt::black);
         p.drawEllipse(iride, 0.95, 0.95);
+        // The lid's shadow on the eyeball.
+        p.setBrush(QColor(110, 110, 110));
+        QPainterPath ombra(occhio(-1, 1));
+        for (int k = 1; k <= 20; ++k)
+            ombra.lineTo(occhio(-1 + k / 10.0, 1));
+        for (int k = 20; k >= 0; --k)
+            ombra.lineTo(occhio(-1 + k / 10.0, 1) + QPointF(0, 0.7));
+        p.drawPath(ombra);
         p.restore();
         p.setPen(Qt::NoPen);
         p.setBrush(Qt::white);
@@ -239,9 +249,9 @@ void DisegnaLineamenti(QPainter &p)
     }
     // The mouth: the parting of the lips, dipping at the middle, fading to
     // the corners.
-    const std::vector<QPointF> labbra{{-7.4, kBoccaY + 0.1}, {-3.5, kBoccaY - 0.25}, {-1.0, kBoccaY - 0.05},
-                                      {0, kBoccaY + 0.15},   {1.0, kBoccaY - 0.05},  {3.5, kBoccaY - 0.25},
-                                      {7.4, kBoccaY + 0.1}};
+    const std::vector<QPointF> labbra{{-8.4, kBoccaY + 0.2}, {-4, kBoccaY - 0.2},   {-1.0, kBoccaY - 0.05},
+                                      {0, kBoccaY + 0.12},   {1.0, kBoccaY - 0.05}, {4, kBoccaY - 0.2},
+                                      {8.4, kBoccaY + 0.2}};
     Taglio(
         p, [&](double t) { return Curva(labbra, t); }, [](double t) { return 0.3 + 0.6 * Fuso(t, 0.7); }, 30);
 }

@@ -20,7 +20,7 @@ Vettore Normalizza(Vettore v)
 
 // The light comes from the upper left, mostly from the front, so that
 // the two halves of the face keep the same features and differ in tone.
-const Vettore kLuce = Normalizza({-0.45, -0.5, 0.74});
+const Vettore kLuce = Normalizza({-0.36, -0.45, 0.82});
 
 double Gauss(double dx, double dy, double sx, double sy)
 {
@@ -37,11 +37,11 @@ double MezzaLarghezza(double y)
                                                                      {-48, 24.2},
                                                                      {-38, 25.8},
                                                                      {-27, 26.2},
-                                                                     {-18, 25.4},
-                                                                     {-8, 23},
-                                                                     {0, 20.6},
-                                                                     {6, 16.4},
-                                                                     {10, 10.8},
+                                                                     {-18, 25.0},
+                                                                     {-8, 22.3},
+                                                                     {0, 20.0},
+                                                                     {6, 15.6},
+                                                                     {10, 10.2},
                                                                      {kMentoY, 0}}};
     if (y <= kProfilo.front()[0] || y >= kProfilo.back()[0])
         return 0;
@@ -124,16 +124,20 @@ Campione Rilievo(double x, double y)
             const bool nodo = y < 30 && ax < 3.6 - std::abs(y - 25.5) * 0.15;
             const bool falda = y >= 29 && y < 46 && ax < 3.0 + (y - 29) * 0.22;
             const bool panciotto = y > 40 && !falda;
-            z = nodo || falda ? Zona::Cravatta : panciotto ? Zona::Panciotto : Zona::Camicia;
-            if (nodo || falda)
+            // The points of the collar, turned down over the knot.
+            const bool punta = y < 28.5 && ax > 2.6 + (y - 20) * 0.3 && ax < 10.5 - (y - 20) * 0.75;
+            z = punta ? Zona::Camicia : nodo || falda ? Zona::Cravatta : panciotto ? Zona::Panciotto : Zona::Camicia;
+            if (punta)
+                hb += 3.5;
+            else if (nodo || falda)
                 hb += 1.5;
         }
         prendi(hb, 32 * fronte, z);
     }
     // Neck, and the white collar standing round it.
-    if (y > -4 && y < 34 && ax < 13.5) {
-        const double q = 1 - (x / 13.5) * (x / 13.5);
-        const bool colletto = y > 14 - 0.012 * x * x;
+    if (y > -4 && y < 34 && ax < 14) {
+        const double q = 1 - (x / 14) * (x / 14);
+        const bool colletto = y > 13 - 0.012 * x * x;
         const double h = 20 * std::sqrt(q) + (colletto ? 2.5 : 0);
         prendi(h, 20 * q, colletto ? Zona::Camicia : Zona::Pelle);
     }
@@ -150,14 +154,14 @@ Campione Rilievo(double x, double y)
         const double q = 1 - (x / w) * (x / w);
         const double profondita = 27 * std::sqrt(std::clamp((y + 68) / 14.0, 0.0, 1.0));
         const double d = Lineamenti(x, y);
-        prendi(profondita * std::sqrt(q) + d * std::min(1.0, q * 4), profondita * q + 0.8 * d, Zona::Pelle);
+        prendi(profondita * std::sqrt(q) + d * std::min(1.0, q * 4), profondita * q + 0.25 * d, Zona::Pelle);
     }
     // The hair: over the crown and down to the temples, parted on the left.
-    const double cx = (x - 0.5) / 29.5, cy = (y + 35.5) / 35.5;
+    const double cx = (x - 0.5) / kCapelliA, cy = (y - kCapelliY) / kCapelliB;
     const double qc = 1 - cx * cx - cy * cy;
     if (qc > 0) {
         const double attaccatura = ax < 21 ? -48.8 + 0.011 * x * x : -43.9 + (ax - 21) * 3.2;
-        if (y < attaccatura || (ax > 23.5 && y < kOcchiY - 1))
+        if (y < attaccatura || (ax > 23.5 && ax < 29.5 && y < kOcchiY - 1))
             prendi(31 * std::sqrt(qc), 31 * qc, Zona::Capelli);
     }
     return r;
@@ -166,48 +170,62 @@ Campione Rilievo(double x, double y)
 double Tono(const Campione &c, double x, double y)
 {
     if (c.zona == Zona::Fondo) // a quiet ground, darker behind the lit side of the face
-        return 0.3 - 0.1 * Passaggio(-50, 50, x);
+        return 0.25 - 0.08 * Passaggio(-50, 50, x);
     constexpr double e = 0.5;
     const auto h = [](double px, double py) { return std::max(0.0, Rilievo(px, py).h); };
     const Vettore n = Normalizza({-(h(x + e, y) - h(x - e, y)) / (2 * e), -(h(x, y + e) - h(x, y - e)) / (2 * e), 1});
     const double luce = std::max(0.0, n.x * kLuce.x + n.y * kLuce.y + n.z * kLuce.z);
-    double chiaro = 0.28 + 0.95 * luce; // 1 where the light falls full on white
-    double scuro = 0;                   // local colour: how dark the thing is in itself
+    const double ombra = std::clamp((0.92 - luce) / 0.7, 0.0, 1.0); // 0 in full light, 1 turned from it
+    // Each thing's tone from full light to full shade: the engraver keeps
+    // the face luminous and the coat dark whatever the light does.
+    double chiaro = 0, cupo = 0;
+    double scuro = 0; // shadows cast on it
     switch (c.zona) {
     case Zona::Pelle: {
         const double ax = std::abs(x);
         // Shadows cast: under the nose, under the lower lip, under the jaw.
         scuro += 0.28 * std::exp(-std::pow((x - 1.2) / 3.2, 2) - std::pow((y - (kOcchiY + 18.2)) / 1.1, 2));
-        scuro += 0.22 * std::exp(-std::pow(x / 4.5, 2) - std::pow((y - (kBoccaY + 4.4)) / 0.9, 2));
+        scuro += 0.15 * std::exp(-std::pow(x / 5.5, 2) - std::pow((y - (kBoccaY + 4.4)) / 0.9, 2));
         scuro += 0.22 * std::exp(-std::pow(x / 6.5, 2) - std::pow((y - (kBoccaY - 1.7)) / 1.2, 2)); // upper lip
+        // The folds from the nose to the corners of the mouth, the shade under
+        // the eyes and at their inner corners.
+        const double piega = ax - (5.6 + 0.3 * (y - (kOcchiY + 15.5)));
+        if (y > kOcchiY + 15 && y < kBoccaY + 2)
+            scuro += 0.14 * std::exp(-piega * piega / 0.8) * (1 - Passaggio(kBoccaY - 2, kBoccaY + 2, y));
+        scuro += 0.12 * Gauss(ax - (kOcchiX + 0.5), y - (kOcchiY + 3.4), 3.2, 0.9);
+        scuro += 0.2 * Gauss(ax - (kOcchiX - 4.8), y - (kOcchiY - 0.8), 1.3, 1.6);
         if (y > 4)
             scuro += 0.5 * (1 - Passaggio(8, 24, y - 0.02 * x * x)) * Passaggio(3, 9, y);
         // The eye's white is paper.
-        const double dx = (ax - kOcchiX) / 4.6;
-        if (std::abs(dx) < 1 && y > kOcchiY - 2.3 * (1 - dx * dx) && y < kOcchiY + 1.6 * (1 - dx * dx))
+        const double dx = (ax - kOcchiX) / kOcchioMezzo;
+        if (std::abs(dx) < 1 && y > kOcchiY - kPalpebra * (1 - dx * dx) - 0.25 * dx &&
+            y < kOcchiY + kPalpebraBassa * (1 - dx * dx) - 0.25 * dx)
             return 0.04;
+        chiaro = 0.03, cupo = 0.6;
         break;
     }
     case Zona::Capelli:
-        scuro = 0.5;
+        chiaro = 0.3, cupo = 0.85;
         break;
     case Zona::Giacca:
+        chiaro = 0.68, cupo = 0.95;
+        break;
     case Zona::Bavero:
-        scuro = 0.5;
+        chiaro = 0.55, cupo = 0.9;
         break;
     case Zona::Panciotto:
-        scuro = 0.42;
+        chiaro = 0.35, cupo = 0.75;
         break;
     case Zona::Cravatta:
-        scuro = 0.6;
+        chiaro = 0.6, cupo = 0.9;
         break;
     case Zona::Camicia:
-        chiaro += 0.1;
+        chiaro = 0, cupo = 0.45;
         break;
     case Zona::Fondo:
         break;
     }
-    const double t = 1 - std::min(1.0, chiaro) * (1 - scuro);
+    const double t = 1 - (1 - (chiaro + (cupo - chiaro) * ombra)) * (1 - std::min(1.0, scuro));
     return std::clamp(t, 0.0, 1.0);
 }
 

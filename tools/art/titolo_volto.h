@@ -15,10 +15,15 @@ struct Campione {
 };
 
 // Where the features sit; the face is symmetric about x = 0.
-constexpr double kOcchiX = 10.3;
+constexpr double kOcchiX = 10.6;
+constexpr double kOcchioMezzo = 4.9; // half an eye's width
 constexpr double kOcchiY = -27.4;
+constexpr double kPalpebra = 1.95;     // how high the upper lid arches over the eye's centre
+constexpr double kPalpebraBassa = 1.5; // how low the lower lid bows
 constexpr double kBoccaY = -2.4;
 constexpr double kMentoY = 12.5;
+// The hair's outline: an oval over the crown.
+constexpr double kCapelliY = -35.5, kCapelliA = 30, kCapelliB = 36.5;
 
 Campione Rilievo(double x, double y);
 
