@@ -31,8 +31,9 @@ struct Fasi {
 // The lines of each zone. They bow round the form: on the head and neck
 // they are sections of the relief seen from a little above, on the coat
 // they run parallel to the shoulders and to the lapels.
-Fasi Linee(Zona zona, double x, double y, double hs)
+Fasi Linee(Zona zona, double x, double y, const Campione &c)
 {
+    const double hs = c.hs;
     // Spacings in pixels: wide enough that every line stands clear of its
     // neighbours at the picture's own size.
     constexpr double fondo = 2.0, volto = 2.4, abito = 2.5;
@@ -40,7 +41,7 @@ Fasi Linee(Zona zona, double x, double y, double hs)
     case Zona::Fondo:
         return {y / fondo, 0, fondo};
     case Zona::Pelle:
-        return {(y - 0.5 * hs) / volto, (0.78 * x - 0.62 * y + 0.4 * hs) / volto, volto};
+        return {(y - 0.55 * hs) / volto, c.meridiano / volto, volto};
     case Zona::Capelli:
         return {y / volto, x / volto, volto};
     case Zona::Giacca: {
@@ -110,13 +111,13 @@ double Inchiostro(double x, double y)
     const double t = Tono(c, x, y);
     constexpr double e = 0.25;
     // The lines keep their spacing in pixels however large the sitter is drawn.
-    const auto linee = [&](double px, double py, double hs) {
-        const Fasi f = Linee(c.zona, px, py, hs);
+    const auto linee = [&](double px, double py, const Campione &v) {
+        const Fasi f = Linee(c.zona, px, py, v);
         return Fasi{f.primo * kIngrandimento, f.secondo * kIngrandimento, f.passo};
     };
-    const Fasi f = linee(x, y, c.hs);
-    const Fasi fx = linee(x + e, y, c.zona == Zona::Fondo ? 0 : Rilievo(x + e, y).hs);
-    const Fasi fy = linee(x, y + e, c.zona == Zona::Fondo ? 0 : Rilievo(x, y + e).hs);
+    const Fasi f = linee(x, y, c);
+    const Fasi fx = linee(x + e, y, c.zona == Zona::Fondo ? c : Rilievo(x + e, y));
+    const Fasi fy = linee(x, y + e, c.zona == Zona::Fondo ? c : Rilievo(x, y + e));
     const double g1 = std::max(0.05, std::hypot(fx.primo - f.primo, fy.primo - f.primo) / e);
     const double g2 = std::max(0.05, std::hypot(fx.secondo - f.secondo, fy.secondo - f.secondo) / e);
     // One family carries the tone up to the middle greys; the crossing one

@@ -94,7 +94,7 @@ void Ciocche(QPainter &p, Caso &caso, const std::vector<QPointF> &attaccatura, c
         for (int f = 0; f < filiPerCiocca * 2; ++f) {
             const double dentro = caso.Tra(-0.5, 0.5); // place across the lock
             const double inclina = deriva + caso.Tra(-0.04, 0.04);
-            const double s0 = caso.Tra(0.0, 0.12), s1 = caso.Tra(0.75, 1.0);
+            const double s0 = caso.Tra(0.0, 0.05), s1 = caso.Tra(0.75, 1.0);
             const double bordo = 0.7 + 0.6 * std::abs(dentro) * 2;
             const auto u = [&](double s) {
                 return centro + dentro * larga + inclina * (s - 0.5) + 0.035 * std::sin(2 * M_PI * (1.4 * s + fase));
@@ -246,6 +246,13 @@ void DisegnaLineamenti(QPainter &p)
                 return QPointF(lato * (26.6 + 1.5 * std::cos(a)), kOcchiY + 6.0 + 7.0 * std::sin(a));
             },
             [](double t) { return 0.3 * Fuso(t); }, 20);
+    }
+    // The waistcoat's buttons down the middle.
+    for (double y : {52.0, 60.0, 68.0}) {
+        p.setBrush(Qt::black);
+        p.drawEllipse(QPointF(0, y), 1.1, 1.1);
+        p.setBrush(Qt::white);
+        p.drawEllipse(QPointF(-0.35, y - 0.35), 0.35, 0.35);
     }
     // The mouth: the parting of the lips, dipping at the middle, fading to
     // the corners.

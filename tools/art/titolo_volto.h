@@ -12,14 +12,15 @@ struct Campione {
     double h = -1; // height, for the light
     double hs = 0; // a smoother height whose sections the engraved lines follow
     Zona zona = Zona::Fondo;
+    double meridiano = 0; // across head and neck: where on the round of the form, in pixels at the middle
 };
 
 // Where the features sit; the face is symmetric about x = 0.
 constexpr double kOcchiX = 10.6;
 constexpr double kOcchioMezzo = 4.9; // half an eye's width
 constexpr double kOcchiY = -27.4;
-constexpr double kPalpebra = 1.95;     // how high the upper lid arches over the eye's centre
-constexpr double kPalpebraBassa = 1.5; // how low the lower lid bows
+constexpr double kPalpebra = 1.95;      // how high the upper lid arches over the eye's centre
+constexpr double kPalpebraBassa = 1.25; // how low the lower lid bows
 constexpr double kBoccaY = -2.4;
 constexpr double kMentoY = 12.5;
 // The hair's outline: an oval over the crown.
