@@ -243,12 +243,12 @@ void DisegnaLineamenti(QPainter &p)
             p,
             [&](double t) {
                 const double a = (-80 + 160 * t) * M_PI / 180;
-                return QPointF(lato * (26.6 + 1.5 * std::cos(a)), kOcchiY + 6.0 + 7.0 * std::sin(a));
+                return QPointF(lato * (kOrecchioX + 1.6 * std::cos(a)), kOcchiY + 6.0 + 7.4 * std::sin(a));
             },
             [](double t) { return 0.3 * Fuso(t); }, 20);
     }
     // The waistcoat's buttons down the middle.
-    for (double y : {52.0, 60.0, 68.0}) {
+    for (double y : {kColloY + 52, kColloY + 60, kColloY + 68}) {
         p.setBrush(Qt::black);
         p.drawEllipse(QPointF(0, y), 1.1, 1.1);
         p.setBrush(Qt::white);

@@ -31,17 +31,18 @@ double Gauss(double dx, double dy, double sx, double sy)
 // (Catmull-Rom): the crown, the temples, the cheekbones, the jaw, the chin.
 double MezzaLarghezza(double y)
 {
-    static constexpr std::array<std::array<double, 2>, 12> kProfilo{{{-67, 0},
+    static constexpr std::array<std::array<double, 2>, 13> kProfilo{{{-67, 0},
                                                                      {-63, 13},
                                                                      {-57, 20},
                                                                      {-48, 24.2},
                                                                      {-38, 25.8},
                                                                      {-27, 26.2},
-                                                                     {-18, 25.0},
-                                                                     {-8, 22.3},
-                                                                     {0, 20.0},
-                                                                     {6, 15.6},
-                                                                     {10, 10.2},
+                                                                     {-18, 24.6},
+                                                                     {-8, 21.6},
+                                                                     {0, 19.2},
+                                                                     {6, 15.2},
+                                                                     {9.5, 11.6},
+                                                                     {11.7, 7.0},
                                                                      {kMentoY, 0}}};
     if (y <= kProfilo.front()[0] || y >= kProfilo.back()[0])
         return 0;
@@ -114,29 +115,31 @@ Campione Rilievo(double x, double y)
         }
     };
     const double ax = std::abs(x);
-    // Shoulders and coat: a broad front falling away to sloping shoulders.
+    // Shoulders and coat: a broad front falling away to sloping shoulders
+    // (yb: heights from the collar's line).
+    const double yb = y - kColloY;
     const double spalla = 20 + 17 * (x / 60) * (x / 60);
-    if (y > spalla && ax < 96) {
+    if (yb > spalla && ax < 96) {
         const double fronte = 1 - (x / 96) * (x / 96);
-        const double h = 32 * std::sqrt(fronte) - 7 * (1 - Passaggio(0, 14, y - spalla));
+        const double h = 32 * std::sqrt(fronte) - 7 * (1 - Passaggio(0, 14, yb - spalla));
         double hb = h;
         Zona z = Zona::Giacca;
         // The coat opens in a V over the waistcoat; its lapels lie a little
         // raised beside the opening and roll back to nothing at the waist.
-        const double apertura = 14 - (y - 26) * 0.19;
-        const double bavero = apertura + std::max(0.0, 8 + (y - 30) * 0.25 - std::max(0.0, y - 58) * 0.9);
-        if (ax < bavero && y > 24) {
+        const double apertura = 14 - (yb - 26) * 0.19;
+        const double bavero = apertura + std::max(0.0, 8 + (yb - 30) * 0.25 - std::max(0.0, yb - 58) * 0.9);
+        if (ax < bavero && yb > 24) {
             hb += 2.2;
             z = Zona::Bavero;
         }
-        if (ax < apertura && y > 20) {
+        if (ax < apertura && yb > 20) {
             hb = h - 1;
             // The cravat: a knot under the collar, its ends spreading over the shirt.
-            const bool nodo = y < 30 && ax < 3.6 - std::abs(y - 25.5) * 0.15;
-            const bool falda = y >= 29 && y < 46 && ax < 3.0 + (y - 29) * 0.22;
-            const bool panciotto = y > 40 && !falda;
+            const bool nodo = yb < 30 && ax < 3.6 - std::abs(yb - 25.5) * 0.15;
+            const bool falda = yb >= 29 && yb < 46 && ax < 3.0 + (yb - 29) * 0.22;
+            const bool panciotto = yb > 40 && !falda;
             // The points of the collar, turned down over the knot.
-            const bool punta = y < 28.5 && ax > 2.6 + (y - 20) * 0.3 && ax < 10.5 - (y - 20) * 0.75;
+            const bool punta = yb < 28.5 && ax > 2.6 + (yb - 20) * 0.3 && ax < 10.5 - (yb - 20) * 0.75;
             z = punta ? Zona::Camicia : nodo || falda ? Zona::Cravatta : panciotto ? Zona::Panciotto : Zona::Camicia;
             if (punta)
                 hb += 3.5;
@@ -148,13 +151,13 @@ Campione Rilievo(double x, double y)
     // Neck, and the white collar standing round it.
     if (y > -4 && y < 34 && ax < 14) {
         const double q = 1 - (x / 14) * (x / 14);
-        const bool colletto = y > 13 - 0.012 * x * x;
+        const bool colletto = y > kColloY + 13 - 0.012 * x * x;
         const double h = 20 * std::sqrt(q) + (colletto ? 2.5 : 0);
         prendi(h, 20 * q, colletto ? Zona::Camicia : Zona::Pelle, Meridiano(x, 0));
     }
     // Ears, behind the head's outline.
     for (int lato : {-1, 1}) {
-        const double ex = (x - lato * 26.6) / 3.2, ey = (y - (kOcchiY + 6.5)) / 9.5;
+        const double ex = (x - lato * kOrecchioX) / 3.8, ey = (y - (kOcchiY + 6.5)) / 9.5;
         const double q = 1 - ex * ex - ey * ey;
         if (q > 0)
             prendi(6 * std::sqrt(q), 6 * q, Zona::Pelle, x);
@@ -182,7 +185,7 @@ Campione Rilievo(double x, double y)
 double Tono(const Campione &c, double x, double y)
 {
     if (c.zona == Zona::Fondo) // a quiet ground, darker behind the lit side of the face
-        return 0.2 - 0.06 * Passaggio(-50, 50, x);
+        return 0.24 - 0.07 * Passaggio(-50, 50, x);
     constexpr double e = 0.5;
     const auto h = [](double px, double py) { return std::max(0.0, Rilievo(px, py).h); };
     const Vettore n = Normalizza({-(h(x + e, y) - h(x - e, y)) / (2 * e), -(h(x, y + e) - h(x, y - e)) / (2 * e), 1});
@@ -206,6 +209,8 @@ double Tono(const Campione &c, double x, double y)
             scuro += 0.14 * std::exp(-piega * piega / 0.8) * (1 - Passaggio(kBoccaY - 2, kBoccaY + 2, y));
         scuro += 0.12 * Gauss(ax - (kOcchiX + 0.5), y - (kOcchiY + 3.4), 3.2, 0.9);
         scuro += 0.2 * Gauss(ax - (kOcchiX - 4.8), y - (kOcchiY - 0.8), 1.3, 1.6);
+        // The hollow of the ear.
+        scuro += 0.35 * Gauss(ax - (kOrecchioX - 0.6), y - (kOcchiY + 6), 1.2, 4.5);
         if (y > 4)
             scuro += 0.5 * (1 - Passaggio(8, 24, y - 0.02 * x * x)) * Passaggio(3, 9, y);
         // The eye's white is paper.

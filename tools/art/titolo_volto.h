@@ -21,8 +21,10 @@ constexpr double kOcchioMezzo = 4.9; // half an eye's width
 constexpr double kOcchiY = -27.4;
 constexpr double kPalpebra = 1.95;      // how high the upper lid arches over the eye's centre
 constexpr double kPalpebraBassa = 1.25; // how low the lower lid bows
+constexpr double kOrecchioX = 27.0;
 constexpr double kBoccaY = -2.4;
-constexpr double kMentoY = 12.5;
+constexpr double kMentoY = 13;
+constexpr double kColloY = -3; // raises the collar and the shoulders towards the chin
 // The hair's outline: an oval over the crown.
 constexpr double kCapelliY = -35.5, kCapelliA = 30, kCapelliB = 36.5;
 
