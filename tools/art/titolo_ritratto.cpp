@@ -20,8 +20,8 @@ constexpr double kCarta = 247; // the paper's grey
 constexpr double kInchiostro = 16;
 // The sitter is drawn in units of his own; this many pixels to one, and
 // his units start this far above the medallion's centre.
-constexpr double kIngrandimento = 1.12;
-constexpr double kAbbassa = 2.25;
+constexpr double kIngrandimento = 1.2;
+constexpr double kAbbassa = 4;
 
 struct Fasi {
     double primo, secondo; // whole numbers on the axes of the two families of lines

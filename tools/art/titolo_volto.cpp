@@ -222,7 +222,7 @@ double Tono(const Campione &c, double x, double y)
         break;
     }
     case Zona::Capelli:
-        chiaro = 0.3, cupo = 0.85;
+        chiaro = 0.38, cupo = 0.88;
         break;
     case Zona::Giacca:
         chiaro = 0.68, cupo = 0.95;
@@ -231,7 +231,7 @@ double Tono(const Campione &c, double x, double y)
         chiaro = 0.55, cupo = 0.9;
         break;
     case Zona::Panciotto:
-        chiaro = 0.35, cupo = 0.75;
+        chiaro = 0.48, cupo = 0.8;
         break;
     case Zona::Cravatta:
         chiaro = 0.6, cupo = 0.9;
