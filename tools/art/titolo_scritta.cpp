@@ -7,6 +7,7 @@
 #include <QPainter>
 #include <QPainterPath>
 
+#include <algorithm>
 #include <cmath>
 
 namespace titolo {
@@ -57,28 +58,67 @@ void DisegnaNome(QPainter &p, const QString &famiglia)
     nome.translate(kNomeCentroX - nome.boundingRect().center().x(), kNomeBaseY);
     const QRect spazio =
         nome.boundingRect().adjusted(-4, -4, 4 + kOmbraScarto + 2, 4 + kOmbraScarto + 2).toAlignedRect();
+    const QRectF r = nome.boundingRect();
 
     // Engraved at kScala times the size, then reduced.
     QImage grande(spazio.size() * kScala, QImage::Format_ARGB32_Premultiplied);
     grande.fill(Qt::transparent);
+    QImage maschera(grande.size(), QImage::Format_Grayscale8);
+    maschera.fill(0);
+    {
+        QPainter g(&grande);
+        g.setRenderHint(QPainter::Antialiasing);
+        g.scale(kScala, kScala);
+        g.translate(-spazio.topLeft());
+        // The shade: what the letters would hide of themselves moved down and right.
+        g.fillPath(nome.translated(kOmbraScarto, kOmbraScarto).subtracted(nome), kOmbra);
+        QPainter m(&maschera);
+        m.setRenderHint(QPainter::Antialiasing);
+        m.scale(kScala, kScala);
+        m.translate(-spazio.topLeft());
+        m.fillPath(nome, Qt::white);
+    }
+    // Inside the letters, parallel lines cut across the silver: heavier
+    // towards the foot and towards each stroke's shaded edge, left out along
+    // its lit edge, so the metal is modelled by the burin alone.
+    const auto dentro = [&](int sx, int sy) {
+        return sx >= 0 && sy >= 0 && sx < maschera.width() && sy < maschera.height() &&
+            maschera.constScanLine(sy)[sx] > 127;
+    };
+    for (int sy = 0; sy < grande.height(); ++sy) {
+        for (int sx = 0; sx < grande.width(); ++sx) {
+            const int copertura = maschera.constScanLine(sy)[sx];
+            if (copertura == 0)
+                continue;
+            const auto bordo = [&](int verso, int fino) { // samples to the edge along (1, 0.7) or back
+                for (int k = 1; k <= fino; ++k)
+                    if (!dentro(sx + verso * k, sy + int(std::lround(verso * k * 0.7))))
+                        return k;
+                return fino + 1;
+            };
+            const double ombra = 1 - (bordo(1, 6) - 1) / 6.0;
+            const bool luce = bordo(-1, 3) <= 3;
+            const double y = spazio.top() + (sy + 0.5) / kScala;
+            const double t = std::clamp((y - r.top()) / r.height(), 0.0, 1.0);
+            const double mezza = luce ? 0 : 0.1 + 0.3 * t * t + 0.45 * ombra;
+            const double fase = (y - 0.5) / kPassoTratteggio; // lines on the pixels' middles, not between rows
+            const double d = std::abs(fase - std::round(fase)) * kPassoTratteggio;
+            const double linea = std::clamp((mezza - d) * kScala + 0.5, 0.0, 1.0) * (mezza > 0);
+            const auto mescola = [&](int a, int b) { return a + (b - a) * linea; };
+            const double alfa = copertura / 255.0;
+            const QRgb sotto = grande.pixel(sx, sy); // the shade, where the edge is partly covered
+            const auto su = [&](double c, int s) { return int(std::lround(c * alfa + s * (1 - alfa))); };
+            grande.setPixel(sx, sy,
+                            qRgba(su(mescola(kArgento.red(), kTratteggio.red()), qRed(sotto)),
+                                  su(mescola(kArgento.green(), kTratteggio.green()), qGreen(sotto)),
+                                  su(mescola(kArgento.blue(), kTratteggio.blue()), qBlue(sotto)),
+                                  su(255, qAlpha(sotto))));
+        }
+    }
     QPainter g(&grande);
     g.setRenderHint(QPainter::Antialiasing);
     g.scale(kScala, kScala);
     g.translate(-spazio.topLeft());
-    // The shade: what the letters would hide of themselves moved down and right.
-    g.fillPath(nome.translated(kOmbraScarto, kOmbraScarto).subtracted(nome), kOmbra);
-    g.fillPath(nome, kArgento);
-    // Parallel lines across the letters, heavier towards the foot, so the
-    // silver darkens downwards by the burin alone.
-    g.save();
-    g.setClipPath(nome);
-    const QRectF r = nome.boundingRect();
-    for (double y = std::floor(r.top()) + 0.5; y < r.bottom(); y += kPassoTratteggio) {
-        const double t = (y - r.top()) / r.height();
-        const double spessore = 0.22 + 0.7 * t * t;
-        g.fillRect(QRectF(r.left() - 2, y - spessore / 2, r.width() + 4, spessore), kTratteggio);
-    }
-    g.restore();
     g.setPen(QPen(kFiloContorno, 0.7));
     g.setBrush(Qt::NoBrush);
     g.drawPath(nome);
