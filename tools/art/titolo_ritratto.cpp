@@ -39,7 +39,8 @@ Fasi Linee(Zona zona, double x, double y, const Campione &c)
     constexpr double fondo = 2.0, volto = 2.4, abito = 2.5;
     switch (zona) {
     case Zona::Fondo:
-        return {y / fondo, 0, fondo};
+        // Ruled straight across, each line on the middle of a row of pixels.
+        return {((y + kAbbassa) * kIngrandimento + kMedaglioneRy - 0.5) / fondo / kIngrandimento, 0, fondo};
     case Zona::Pelle:
         return {(y - 0.55 * hs) / volto, c.meridiano / volto, volto};
     case Zona::Capelli:
