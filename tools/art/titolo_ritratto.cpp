@@ -124,6 +124,10 @@ double Inchiostro(double x, double y)
     // One family carries the tone up to the middle greys; the crossing one
     // deepens the shade beyond them.
     double a = Tratto(f.primo, g1, std::min(0.8, 1.1 * std::pow(t, 1.3)));
+    // Towards the lights of the face the lines break into flicks and dots.
+    constexpr double kPunti = 0.24;
+    if (c.zona == Zona::Pelle && t < kPunti)
+        a *= Tratto(f.secondo * 2 + 0.5 * std::floor(f.primo + 0.5), g2 * 2, std::sqrt(t / kPunti));
     if (c.zona != Zona::Fondo && t > 0.6)
         a = std::max(a, Tratto(f.secondo, g2, std::min(0.6, (t - 0.6) * 1.6)));
     return a;

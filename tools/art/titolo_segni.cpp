@@ -172,8 +172,8 @@ void DisegnaCapelli(QPainter &p)
     for (double lato : {-1.0, 1.0}) {
         Caso c = sopracciglia;
         Peli(p, c,
-             Specchio({{4.8, kOcchiY - 4.5}, {8, kOcchiY - 6.2}, {11.5, kOcchiY - 6.6}, {16.2, kOcchiY - 5.2}}, lato),
-             1.8, 26, 3.2, 0.5, 0.48);
+             Specchio({{4.8, kOcchiY - 5.2}, {8, kOcchiY - 6.3}, {12, kOcchiY - 6.7}, {16.2, kOcchiY - 5.4}}, lato),
+             1.8, 26, 3.2, 0.3, 0.48);
     }
 }
 
@@ -229,7 +229,7 @@ void DisegnaLineamenti(QPainter &p)
         p.translate(lato * 3.1, kOcchiY + 16.2);
         p.rotate(lato * 18);
         p.setBrush(Qt::black);
-        p.drawEllipse(QPointF(0, 0), 1.45, 0.75);
+        p.drawEllipse(QPointF(0, 0), 1.25, 0.65);
         p.restore();
         Taglio(
             p,

@@ -199,7 +199,7 @@ double Tono(const Campione &c, double x, double y)
     case Zona::Pelle: {
         const double ax = std::abs(x);
         // Shadows cast: under the nose, under the lower lip, under the jaw.
-        scuro += 0.28 * std::exp(-std::pow((x - 1.2) / 3.2, 2) - std::pow((y - (kOcchiY + 18.2)) / 1.1, 2));
+        scuro += 0.2 * std::exp(-std::pow((x - 1.2) / 3.2, 2) - std::pow((y - (kOcchiY + 18.2)) / 1.1, 2));
         scuro += 0.15 * std::exp(-std::pow(x / 5.5, 2) - std::pow((y - (kBoccaY + 4.4)) / 0.9, 2));
         scuro += 0.22 * std::exp(-std::pow(x / 6.5, 2) - std::pow((y - (kBoccaY - 1.7)) / 1.2, 2)); // upper lip
         // The folds from the nose to the corners of the mouth, the shade under
