@@ -56,7 +56,7 @@ Fasi Linee(Zona zona, double x, double y, const Campione &c)
     case Zona::Cravatta:
         return {(x + y) * 0.7071 / 2.0, (x - y) * 0.7071 / 2.0, 2.0};
     case Zona::Panciotto:
-        return {(y - 0.3 * hs) / abito, (x + 0.2 * y) / abito, abito};
+        return {(y + 0.45 * std::abs(x)) / 2.0, x / 2.0, 2.0};
     }
     return {0, 0, 2};
 }

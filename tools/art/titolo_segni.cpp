@@ -115,7 +115,7 @@ void Ciocche(QPainter &p, Caso &caso, const std::vector<QPointF> &attaccatura, c
     }
 }
 
-// Short hairs set along a curve, leaning outwards: eyebrows, whiskers.
+// Short hairs set along a curve from its inner end, leaning outwards: the eyebrows.
 void Peli(QPainter &p, Caso &caso, const std::vector<QPointF> &linea, double spessore, int quanti, double lunghezza,
           double sollevo, double larghezza)
 {

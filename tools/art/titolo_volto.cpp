@@ -131,6 +131,8 @@ Campione Rilievo(double x, double y)
         if (ax < bavero && yb > 24) {
             hb += 2.2;
             z = Zona::Bavero;
+        } else if (yb > 24 && ax < bavero + 3) {
+            hb -= 2.5 * (1 - (ax - bavero) / 3); // the coat dips in the lapel's shadow
         }
         if (ax < apertura && yb > 20) {
             hb = h - 1;
