@@ -97,7 +97,7 @@ void Ciocche(QPainter &p, Caso &caso, const std::vector<QPointF> &attaccatura, c
             const double s0 = caso.Tra(0.0, 0.05), s1 = caso.Tra(0.75, 1.0);
             const double bordo = 0.7 + 0.6 * std::abs(dentro) * 2;
             const auto u = [&](double s) {
-                return centro + dentro * larga + inclina * (s - 0.5) + 0.035 * std::sin(2 * M_PI * (1.4 * s + fase));
+                return centro + dentro * larga + inclina * (s - 0.5) + 0.05 * std::sin(2 * M_PI * (1.4 * s + fase));
             };
             const auto asse = [&](double t) {
                 const double s = s0 + (s1 - s0) * t;
@@ -106,7 +106,7 @@ void Ciocche(QPainter &p, Caso &caso, const std::vector<QPointF> &attaccatura, c
             };
             const auto larghezza = [&](double t) {
                 const double v = u(s0 + (s1 - s0) * t);
-                const double dentroFascia = Passaggio(-0.04, 0.02, v) * (1 - Passaggio(0.98, 1.04, v));
+                const double dentroFascia = Passaggio(-0.04, 0.02, v) * (1 - Passaggio(1.0, 1.09, v));
                 const double tono = TonoCapelli(asse(t));
                 return std::clamp(tono * bordo * 1.4, 0.15, 1.2) * Fuso(t, 0.45) * dentroFascia;
             };
