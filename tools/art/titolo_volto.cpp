@@ -20,7 +20,7 @@ Vettore Normalizza(Vettore v)
 
 // The light comes from the upper left, mostly from the front, so that
 // the two halves of the face keep the same features and differ in tone.
-const Vettore kLuce = Normalizza({-0.36, -0.45, 0.82});
+const Vettore kLuce = Normalizza({-0.3, -0.45, 0.84});
 
 double Gauss(double dx, double dy, double sx, double sy)
 {
@@ -210,7 +210,7 @@ double Tono(const Campione &c, double x, double y)
         if (y > kOcchiY + 15 && y < kBoccaY + 2)
             scuro += 0.14 * std::exp(-piega * piega / 0.8) * (1 - Passaggio(kBoccaY - 2, kBoccaY + 2, y));
         scuro += 0.12 * Gauss(ax - (kOcchiX + 0.5), y - (kOcchiY + 3.4), 3.2, 0.9);
-        scuro += 0.2 * Gauss(ax - (kOcchiX - 4.8), y - (kOcchiY - 0.8), 1.3, 1.6);
+        scuro += 0.12 * Gauss(ax - (kOcchiX - 4.8), y - (kOcchiY - 0.8), 1.3, 1.6);
         // The hollow of the ear.
         scuro += 0.35 * Gauss(ax - (kOrecchioX - 0.6), y - (kOcchiY + 6), 1.2, 4.5);
         if (y > 4)
@@ -220,7 +220,7 @@ double Tono(const Campione &c, double x, double y)
         if (std::abs(dx) < 1 && y > kOcchiY - kPalpebra * (1 - dx * dx) - 0.25 * dx &&
             y < kOcchiY + kPalpebraBassa * (1 - dx * dx) - 0.25 * dx)
             return 0.04;
-        chiaro = 0.03, cupo = 0.6;
+        chiaro = 0.03, cupo = 0.56;
         break;
     }
     case Zona::Capelli:
