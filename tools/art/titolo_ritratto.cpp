@@ -77,7 +77,7 @@ double Tratto(double fase, double g, double larghezza)
 // collar over the coat). The hair draws its own edge.
 bool Contorno(const Campione &c, double x, double y)
 {
-    constexpr double r = 0.3;
+    constexpr double r = 0.22;
     for (const auto &[dx, dy] : {std::pair{r, 0.0}, std::pair{-r, 0.0}, std::pair{0.0, r}, std::pair{0.0, -r}}) {
         const Campione v = Rilievo(x + dx, y + dy);
         if (v.zona == Zona::Capelli || c.zona == Zona::Capelli)
