@@ -108,7 +108,7 @@ void Ciocche(QPainter &p, Caso &caso, const std::vector<QPointF> &attaccatura, c
                 const double v = u(s0 + (s1 - s0) * t);
                 const double dentroFascia = Passaggio(-0.04, 0.02, v) * (1 - Passaggio(1.0, 1.09, v));
                 const double tono = TonoCapelli(asse(t));
-                return std::clamp(tono * bordo * 1.4, 0.15, 1.2) * Fuso(t, 0.45) * dentroFascia;
+                return std::clamp(tono * bordo * 1.1, 0.15, 0.8) * Fuso(t, 0.45) * dentroFascia;
             };
             Taglio(p, asse, larghezza);
         }
