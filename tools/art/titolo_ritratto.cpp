@@ -109,7 +109,11 @@ double Inchiostro(double x, double y)
         return 0;
     if (c.zona != Zona::Fondo && Contorno(c, x, y))
         return 1;
-    const double t = Tono(c, x, y);
+    double t = Tono(c, x, y);
+    if (c.zona == Zona::Fondo) { // the ground deepens towards the oval's rim
+        const double rx = x * kIngrandimento / kMedaglioneRx, ry = (y + kAbbassa) * kIngrandimento / kMedaglioneRy;
+        t += 0.16 * (rx * rx + ry * ry);
+    }
     constexpr double e = 0.25;
     // The lines keep their spacing in pixels however large the sitter is drawn.
     const auto linee = [&](double px, double py, const Campione &v) {
