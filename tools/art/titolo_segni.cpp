@@ -162,6 +162,19 @@ void DisegnaCapelli(QPainter &p)
         {-8.8, -48.0}, {-15, -46.5}, {-21, -44.1}, {-23.2, -38}, {-24.2, -31}};
     Ciocche(p, caso, attaccaturaDestra, profiloDestro, 7, 4);
     Ciocche(p, caso, attaccaturaSinistra, profiloSinistro, 4, 4);
+    // Along the hairline, short fine hairs rising into the mass soften its edge.
+    for (const auto *linea : {&attaccaturaDestra, &attaccaturaSinistra}) {
+        const std::vector<QPointF> &profilo = linea == &attaccaturaDestra ? profiloDestro : profiloSinistro;
+        for (int k = 0; k < 22; ++k) {
+            const double sAtt = caso.Tra(0.04, 0.8);
+            const QPointF radice = Curva(*linea, sAtt) + QPointF(0, caso.Tra(-0.2, 0.5));
+            QPointF verso = Curva(profilo, sAtt) - radice;
+            verso /= std::hypot(verso.x(), verso.y());
+            const double l = caso.Tra(2, 3.5), w = caso.Tra(0.3, 0.45);
+            Taglio(
+                p, [&](double t) { return radice + verso * (l * t); }, [&](double t) { return w * Fuso(t, 0.6); }, 8);
+        }
+    }
     // Above the ears the hair is brushed down and back.
     for (double lato : {-1.0, 1.0})
         Ciocche(p, caso, Specchio({{20.5, -47}, {22.8, -40}, {23.6, -33}, {24.0, -28.2}}, lato),
