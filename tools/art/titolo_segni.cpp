@@ -106,7 +106,7 @@ void Ciocche(QPainter &p, Caso &caso, const std::vector<QPointF> &attaccatura, c
             };
             const auto larghezza = [&](double t) {
                 const double v = u(s0 + (s1 - s0) * t);
-                const double dentroFascia = Passaggio(-0.04, 0.02, v) * (1 - Passaggio(1.0, 1.09, v));
+                const double dentroFascia = Passaggio(0.0, 0.05, v) * (1 - Passaggio(1.0, 1.09, v));
                 const double tono = TonoCapelli(asse(t));
                 return std::clamp(tono * bordo * 1.1, 0.15, 0.8) * Fuso(t, 0.45) * dentroFascia;
             };
@@ -162,18 +162,16 @@ void DisegnaCapelli(QPainter &p)
         {-8.8, -48.0}, {-15, -46.5}, {-21, -44.1}, {-23.2, -38}, {-24.2, -31}};
     Ciocche(p, caso, attaccaturaDestra, profiloDestro, 7, 4);
     Ciocche(p, caso, attaccaturaSinistra, profiloSinistro, 4, 4);
-    // Along the hairline, short fine hairs rising into the mass soften its edge.
-    for (const auto *linea : {&attaccaturaDestra, &attaccaturaSinistra}) {
-        const std::vector<QPointF> &profilo = linea == &attaccaturaDestra ? profiloDestro : profiloSinistro;
-        for (int k = 0; k < 22; ++k) {
-            const double sAtt = caso.Tra(0.04, 0.8);
-            const QPointF radice = Curva(*linea, sAtt) + QPointF(0, caso.Tra(-0.2, 0.5));
-            QPointF verso = Curva(profilo, sAtt) - radice;
-            verso /= std::hypot(verso.x(), verso.y());
-            const double l = caso.Tra(2, 3.5), w = caso.Tra(0.3, 0.45);
-            Taglio(
-                p, [&](double t) { return radice + verso * (l * t); }, [&](double t) { return w * Fuso(t, 0.6); }, 8);
-        }
+    // Along the hairline of the fuller side, short fine hairs rising into
+    // the mass soften its edge.
+    for (int k = 0; k < 22; ++k) {
+        const double sAtt = caso.Tra(0.04, 0.8);
+        const QPointF radice = Curva(attaccaturaDestra, sAtt) + QPointF(0, caso.Tra(-0.6, 0.15));
+        QPointF verso = Curva(profiloDestro, sAtt) - radice;
+        verso /= std::hypot(verso.x(), verso.y());
+        const double l = caso.Tra(1.8, 3.2), w = caso.Tra(0.28, 0.4);
+        Taglio(
+            p, [&](double t) { return radice + verso * (l * t); }, [&](double t) { return w * Fuso(t, 0.6); }, 8);
     }
     // Above the ears the hair is brushed down and back.
     for (double lato : {-1.0, 1.0})
