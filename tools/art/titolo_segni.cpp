@@ -153,7 +153,8 @@ void DisegnaCapelli(QPainter &p)
         const double t = k / 12.0;
         const double dx = 0.995 * kCapelliA, dy = 0.995 * kCapelliB;
         const double a1 = (104 - 96 * t) * M_PI / 180, a2 = (104 + 68 * t) * M_PI / 180;
-        profiloDestro.emplace_back(0.5 + dx * std::cos(a1), kCapelliY - dy * std::sin(a1));
+        const double gonfio = 1 + 0.05 * std::sin(M_PI * t); // the combed-over side stands fuller
+        profiloDestro.emplace_back(0.5 + gonfio * dx * std::cos(a1), kCapelliY - gonfio * dy * std::sin(a1));
         profiloSinistro.emplace_back(0.5 + dx * std::cos(a2), kCapelliY - dy * std::sin(a2));
     }
     const std::vector<QPointF> attaccaturaDestra{{-8.8, -48.0}, {0, -49.0},  {10, -47.9}, {18, -45.5},
