@@ -1,0 +1,39 @@
+// Sizes, places and inks of the title picture, shared by its parts.
+#pragma once
+
+#include <QColor>
+#include <QPointF>
+#include <QString>
+
+namespace titolo {
+
+constexpr int kLarghezza = 532;
+constexpr int kAltezza = 362;
+
+// The ground, the open frame and the caption's ink.
+inline const QColor kFondoCentro(0x4A, 0x2D, 0x1A);
+inline const QColor kFondoBordo(0x2A, 0x17, 0x0C);
+inline const QColor kFiletto(0xE2, 0xD4, 0xB4);
+constexpr double kFilettoDa = 14; // the frame's inset from the top and left edges
+constexpr double kFilettoSpessore = 1.5;
+
+// The name: its baseline and size.
+constexpr double kNomeCentroX = 266;
+constexpr double kNomeBaseY = 126;
+constexpr int kNomeCorpo = 104;
+
+// The medallion holding the portrait.
+constexpr QPointF kMedaglione(266, 254);
+constexpr double kMedaglioneRx = 70;
+constexpr double kMedaglioneRy = 94;
+
+// The portrait is engraved at this many samples a pixel each way, then
+// averaged down, so that every line keeps its true width.
+constexpr int kScala = 4;
+
+// The typefaces, by file: a name looked up by family would change with
+// whatever else is installed, and the picture must come out the same.
+inline const QString kCorsivo = QStringLiteral("/usr/share/fonts/opentype/urw-base35/P052-Italic.otf");
+inline const QString kTondo = QStringLiteral("/usr/share/fonts/opentype/urw-base35/P052-Roman.otf");
+
+} // namespace titolo

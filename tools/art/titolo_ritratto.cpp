@@ -1,0 +1,209 @@
+#include "titolo_ritratto.h"
+
+#include "titolo_misure.h"
+#include "titolo_segni.h"
+#include "titolo_volto.h"
+
+#include <QImage>
+#include <QPainter>
+#include <QPainterPath>
+
+#include <algorithm>
+#include <cmath>
+#include <vector>
+
+namespace titolo {
+
+namespace {
+
+constexpr double kCarta = 247; // the paper's grey
+constexpr double kInchiostro = 16;
+// The sitter is drawn in units of his own; this many pixels to one, and
+// his units start this far above the medallion's centre.
+constexpr double kIngrandimento = 1.2;
+constexpr double kAbbassa = 4;
+
+struct Fasi {
+    double primo, secondo; // whole numbers on the axes of the two families of lines
+    double passo;          // their spacing in pixels
+};
+
+// The lines of each zone. They bow round the form: on the head and neck
+// they are sections of the relief seen from a little above, on the coat
+// they run parallel to the shoulders and to the lapels.
+Fasi Linee(Zona zona, double x, double y, const Campione &c)
+{
+    const double hs = c.hs;
+    // Spacings in pixels: wide enough that every line stands clear of its
+    // neighbours at the picture's own size.
+    constexpr double fondo = 2.0, volto = 2.4, abito = 2.5;
+    switch (zona) {
+    case Zona::Fondo:
+        // Ruled straight across, each line on the middle of a row of pixels.
+        return {((y + kAbbassa) * kIngrandimento + kMedaglioneRy - 0.5) / fondo / kIngrandimento, 0, fondo};
+    case Zona::Pelle:
+        return {(y - 0.55 * hs) / volto, c.meridiano / volto, volto};
+    case Zona::Capelli:
+        return {y / volto, x / volto, volto};
+    case Zona::Giacca: {
+        const double spalla = 21 * (x / 60) * (x / 60);
+        return {(y - spalla - 0.25 * hs) / abito, (x - 0.35 * y * (x < 0 ? -1 : 1)) / abito, abito};
+    }
+    case Zona::Bavero:
+        return {(y + 0.55 * std::abs(x)) / abito, (std::abs(x) + 0.19 * y) / abito, abito};
+    case Zona::Camicia:
+        return {(y - 0.3 * hs) / volto, x / volto, volto};
+    case Zona::Cravatta:
+        return {(x + y) * 0.7071 / 2.0, (x - y) * 0.7071 / 2.0, 2.0};
+    case Zona::Panciotto:
+        return {(y + 0.45 * std::abs(x)) / 2.0, x / 2.0, 2.0};
+    }
+    return {0, 0, 2};
+}
+
+// Ink of one family of lines at a sample: `fase` its phase, `g` how fast
+// the phase runs (lines a pixel), `larghezza` the line's width as a share
+// of the spacing. Edges are smoothed over one sample.
+double Tratto(double fase, double g, double larghezza)
+{
+    constexpr double campioni = kScala * kIngrandimento; // samples to one of the sitter's units
+    const double distanza = std::abs(fase - std::round(fase)) / g * campioni;
+    const double mezza = larghezza / g * campioni / 2;
+    return std::clamp(mezza - distanza + 0.5, 0.0, 1.0);
+}
+
+// Whether the figure's outline runs through (x, y): against the ground, or
+// where one part passes in front of another (the jaw over the neck, the
+// collar over the coat). The hair draws its own edge.
+bool Contorno(const Campione &c, double x, double y)
+{
+    constexpr double r = 0.22;
+    for (const auto &[dx, dy] : {std::pair{r, 0.0}, std::pair{-r, 0.0}, std::pair{0.0, r}, std::pair{0.0, -r}}) {
+        const Campione v = Rilievo(x + dx, y + dy);
+        if (v.zona == Zona::Capelli || c.zona == Zona::Capelli)
+            continue;
+        if (v.zona == Zona::Fondo || (v.zona != c.zona && v.h < c.h - 1.5) || v.h < c.h - 3.5)
+            return true;
+    }
+    return false;
+}
+
+// The ground's lines stop short of the figure, leaving a thin margin.
+bool Margine(double x, double y)
+{
+    constexpr double r = 1.0;
+    for (int k = 0; k < 8; ++k) {
+        const double a = k * M_PI / 4;
+        if (Rilievo(x + r * std::cos(a), y + r * std::sin(a)).zona != Zona::Fondo)
+            return true;
+    }
+    return false;
+}
+
+double Inchiostro(double x, double y)
+{
+    const Campione c = Rilievo(x, y);
+    if (c.zona == Zona::Capelli)
+        return 0; // engraved strand by strand afterwards
+    if (c.zona == Zona::Fondo && Margine(x, y))
+        return 0;
+    if (c.zona != Zona::Fondo && Contorno(c, x, y))
+        return 1;
+    double t = Tono(c, x, y);
+    if (c.zona == Zona::Fondo) { // the ground deepens towards the oval's rim
+        const double rx = x * kIngrandimento / kMedaglioneRx, ry = (y + kAbbassa) * kIngrandimento / kMedaglioneRy;
+        t += 0.16 * (rx * rx + ry * ry);
+    }
+    constexpr double e = 0.25;
+    // The lines keep their spacing in pixels however large the sitter is drawn.
+    const auto linee = [&](double px, double py, const Campione &v) {
+        const Fasi f = Linee(c.zona, px, py, v);
+        return Fasi{f.primo * kIngrandimento, f.secondo * kIngrandimento, f.passo};
+    };
+    const Fasi f = linee(x, y, c);
+    const Fasi fx = linee(x + e, y, c.zona == Zona::Fondo ? c : Rilievo(x + e, y));
+    const Fasi fy = linee(x, y + e, c.zona == Zona::Fondo ? c : Rilievo(x, y + e));
+    const double g1 = std::max(0.05, std::hypot(fx.primo - f.primo, fy.primo - f.primo) / e);
+    const double g2 = std::max(0.05, std::hypot(fx.secondo - f.secondo, fy.secondo - f.secondo) / e);
+    // One family carries the tone up to the middle greys; the crossing one
+    // deepens the shade beyond them.
+    double a = Tratto(f.primo, g1, std::min(0.8, 1.1 * std::pow(t, 1.3)));
+    // Towards the lights of the face the lines break into flicks and dots.
+    constexpr double kPunti = 0.24;
+    if (c.zona == Zona::Pelle && t < kPunti)
+        a *= Tratto(f.secondo * 2 + 0.5 * std::floor(f.primo + 0.5), g2 * 2, std::sqrt(t / kPunti));
+    if (c.zona != Zona::Fondo && t > 0.6)
+        a = std::max(a, Tratto(f.secondo, g2, std::min(0.6, (t - 0.6) * 1.6)));
+    return a;
+}
+
+// Averages kScala x kScala samples into each pixel.
+QImage Riduci(const std::vector<float> &inchiostro, int larghezza, int altezza)
+{
+    QImage img(larghezza, altezza, QImage::Format_RGB32);
+    const int lg = larghezza * kScala;
+    for (int py = 0; py < altezza; ++py) {
+        for (int px = 0; px < larghezza; ++px) {
+            double somma = 0;
+            for (int sy = 0; sy < kScala; ++sy)
+                for (int sx = 0; sx < kScala; ++sx)
+                    somma += inchiostro[std::size_t((py * kScala + sy) * lg + px * kScala + sx)];
+            const double a = somma / (kScala * kScala);
+            const int g = int(std::lround(kCarta - (kCarta - kInchiostro) * a));
+            img.setPixel(px, py, qRgb(g, g, g));
+        }
+    }
+    return img;
+}
+
+} // namespace
+
+QImage Incisione()
+{
+    const int larghezza = int(2 * kMedaglioneRx), altezza = int(2 * kMedaglioneRy);
+    const int lg = larghezza * kScala, ag = altezza * kScala;
+    // The lined tones, sample by sample.
+    QImage grande(lg, ag, QImage::Format_RGB32);
+    for (int sy = 0; sy < ag; ++sy) {
+        for (int sx = 0; sx < lg; ++sx) {
+            const double x = ((sx + 0.5) / kScala - kMedaglioneRx) / kIngrandimento;
+            const double y = ((sy + 0.5) / kScala - kMedaglioneRy) / kIngrandimento - kAbbassa;
+            const int g = int(std::lround(255 * (1 - Inchiostro(x, y))));
+            grande.setPixel(sx, sy, qRgb(g, g, g));
+        }
+    }
+    // The drawn marks over them.
+    {
+        QPainter p(&grande);
+        p.setRenderHint(QPainter::Antialiasing);
+        p.scale(kScala, kScala);
+        p.translate(kMedaglioneRx, kMedaglioneRy);
+        p.scale(kIngrandimento, kIngrandimento);
+        p.translate(0, kAbbassa);
+        DisegnaCapelli(p);
+        DisegnaLineamenti(p);
+    }
+    std::vector<float> inchiostro(std::size_t(lg) * ag);
+    for (int sy = 0; sy < ag; ++sy)
+        for (int sx = 0; sx < lg; ++sx)
+            inchiostro[std::size_t(sy * lg + sx)] = float(1 - qGray(grande.pixel(sx, sy)) / 255.0);
+    return Riduci(inchiostro, larghezza, altezza);
+}
+
+void DisegnaMedaglione(QPainter &p)
+{
+    const QImage incisione = Incisione();
+    QPainterPath ovale;
+    ovale.addEllipse(kMedaglione, kMedaglioneRx, kMedaglioneRy);
+    p.save();
+    p.setClipPath(ovale);
+    p.drawImage(QPointF(kMedaglione.x() - kMedaglioneRx, kMedaglione.y() - kMedaglioneRy), incisione);
+    p.restore();
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(QColor(0x1C, 0x1A, 0x18), 2.5));
+    p.drawEllipse(kMedaglione, kMedaglioneRx, kMedaglioneRy);
+    p.setPen(QPen(QColor(0xC8, 0xC4, 0xBC), 1.0));
+    p.drawEllipse(kMedaglione, kMedaglioneRx + 3.5, kMedaglioneRy + 3.5);
+}
+
+} // namespace titolo

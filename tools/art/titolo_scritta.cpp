@@ -1,0 +1,129 @@
+#include "titolo_scritta.h"
+
+#include "titolo_misure.h"
+
+#include <QFont>
+#include <QImage>
+#include <QPainter>
+#include <QPainterPath>
+
+#include <algorithm>
+#include <cmath>
+
+namespace titolo {
+
+namespace {
+
+const QColor kArgento(0xE4, 0xE5, 0xE8);
+const QColor kTratteggio(0x5E, 0x61, 0x6A);
+const QColor kFiloContorno(0x26, 0x26, 0x2C);
+const QColor kOmbra(0x12, 0x0A, 0x05);
+constexpr double kPassoTratteggio = 2.0;
+constexpr double kOmbraScarto = 2.2;
+
+// Averages kScala x kScala premultiplied pixels into one.
+QImage Riduci(const QImage &grande)
+{
+    QImage piccola(grande.width() / kScala, grande.height() / kScala, QImage::Format_ARGB32_Premultiplied);
+    for (int y = 0; y < piccola.height(); ++y) {
+        for (int x = 0; x < piccola.width(); ++x) {
+            int somma[4] = {0, 0, 0, 0};
+            for (int sy = 0; sy < kScala; ++sy) {
+                for (int sx = 0; sx < kScala; ++sx) {
+                    const QRgb c = grande.pixel(x * kScala + sx, y * kScala + sy);
+                    somma[0] += qRed(c);
+                    somma[1] += qGreen(c);
+                    somma[2] += qBlue(c);
+                    somma[3] += qAlpha(c);
+                }
+            }
+            constexpr int n = kScala * kScala;
+            piccola.setPixel(
+                x, y,
+                qRgba((somma[0] + n / 2) / n, (somma[1] + n / 2) / n, (somma[2] + n / 2) / n, (somma[3] + n / 2) / n));
+        }
+    }
+    return piccola;
+}
+
+} // namespace
+
+void DisegnaNome(QPainter &p, const QString &famiglia)
+{
+    QFont corsivo(famiglia);
+    corsivo.setItalic(true);
+    corsivo.setPixelSize(kNomeCorpo);
+    QPainterPath nome;
+    nome.addText(0, 0, corsivo, QStringLiteral("Belvane"));
+    nome.translate(kNomeCentroX - nome.boundingRect().center().x(), kNomeBaseY);
+    const QRect spazio =
+        nome.boundingRect().adjusted(-4, -4, 4 + kOmbraScarto + 2, 4 + kOmbraScarto + 2).toAlignedRect();
+    const QRectF r = nome.boundingRect();
+
+    // Engraved at kScala times the size, then reduced.
+    QImage grande(spazio.size() * kScala, QImage::Format_ARGB32_Premultiplied);
+    grande.fill(Qt::transparent);
+    QImage maschera(grande.size(), QImage::Format_Grayscale8);
+    maschera.fill(0);
+    {
+        QPainter g(&grande);
+        g.setRenderHint(QPainter::Antialiasing);
+        g.scale(kScala, kScala);
+        g.translate(-spazio.topLeft());
+        // The shade: what the letters would hide of themselves moved down and right.
+        g.fillPath(nome.translated(kOmbraScarto, kOmbraScarto).subtracted(nome), kOmbra);
+        QPainter m(&maschera);
+        m.setRenderHint(QPainter::Antialiasing);
+        m.scale(kScala, kScala);
+        m.translate(-spazio.topLeft());
+        m.fillPath(nome, Qt::white);
+    }
+    // Inside the letters, parallel lines cut across the silver: heavier
+    // towards the foot and towards each stroke's shaded edge, left out along
+    // its lit edge, so the metal is modelled by the burin alone.
+    const auto dentro = [&](int sx, int sy) {
+        return sx >= 0 && sy >= 0 && sx < maschera.width() && sy < maschera.height() &&
+            maschera.constScanLine(sy)[sx] > 127;
+    };
+    for (int sy = 0; sy < grande.height(); ++sy) {
+        for (int sx = 0; sx < grande.width(); ++sx) {
+            const int copertura = maschera.constScanLine(sy)[sx];
+            if (copertura == 0)
+                continue;
+            const auto bordo = [&](int verso, int fino) { // samples to the edge along (1, 0.7) or back
+                for (int k = 1; k <= fino; ++k)
+                    if (!dentro(sx + verso * k, sy + int(std::lround(verso * k * 0.7))))
+                        return k;
+                return fino + 1;
+            };
+            const double ombra = 1 - (bordo(1, 6) - 1) / 6.0;
+            const bool luce = bordo(-1, 3) <= 3;
+            const double y = spazio.top() + (sy + 0.5) / kScala;
+            const double t = std::clamp((y - r.top()) / r.height(), 0.0, 1.0);
+            const double mezza = luce ? 0 : 0.1 + 0.3 * t * t + 0.45 * ombra;
+            const double fase = (y - 0.5) / kPassoTratteggio; // lines on the pixels' middles, not between rows
+            const double d = std::abs(fase - std::round(fase)) * kPassoTratteggio;
+            const double linea = std::clamp((mezza - d) * kScala + 0.5, 0.0, 1.0) * (mezza > 0);
+            const auto mescola = [&](int a, int b) { return a + (b - a) * linea; };
+            const double alfa = copertura / 255.0;
+            const QRgb sotto = grande.pixel(sx, sy); // the shade, where the edge is partly covered
+            const auto su = [&](double c, int s) { return int(std::lround(c * alfa + s * (1 - alfa))); };
+            grande.setPixel(sx, sy,
+                            qRgba(su(mescola(kArgento.red(), kTratteggio.red()), qRed(sotto)),
+                                  su(mescola(kArgento.green(), kTratteggio.green()), qGreen(sotto)),
+                                  su(mescola(kArgento.blue(), kTratteggio.blue()), qBlue(sotto)),
+                                  su(255, qAlpha(sotto))));
+        }
+    }
+    QPainter g(&grande);
+    g.setRenderHint(QPainter::Antialiasing);
+    g.scale(kScala, kScala);
+    g.translate(-spazio.topLeft());
+    g.setPen(QPen(kFiloContorno, 0.7));
+    g.setBrush(Qt::NoBrush);
+    g.drawPath(nome);
+    g.end();
+    p.drawImage(spazio.topLeft(), Riduci(grande));
+}
+
+} // namespace titolo

@@ -1,0 +1,278 @@
+#include "titolo_segni.h"
+
+#include "titolo_volto.h"
+
+#include <QPainter>
+#include <QPainterPath>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+#include <functional>
+#include <vector>
+
+namespace titolo {
+
+namespace {
+
+// A fixed sequence of numbers in [0, 1): the same strands on every run.
+class Caso {
+public:
+    double Prossimo()
+    {
+        stato_ = stato_ * 1664525u + 1013904223u;
+        return (stato_ >> 8) / double(1u << 24);
+    }
+    double Tra(double a, double b) { return a + (b - a) * Prossimo(); }
+
+private:
+    std::uint32_t stato_ = 20261207u;
+};
+
+// A point on the Catmull-Rom curve through `punti`, s from 0 to 1.
+QPointF Curva(const std::vector<QPointF> &punti, double s)
+{
+    const int n = int(punti.size()) - 1;
+    const double u = std::clamp(s, 0.0, 1.0) * n;
+    const int i = std::min(n - 1, int(u));
+    const double t = u - i;
+    const auto p = [&](int k) { return punti[std::size_t(std::clamp(k, 0, n))]; };
+    const QPointF p0 = p(i - 1), p1 = p(i), p2 = p(i + 1), p3 = p(i + 2);
+    return 0.5 *
+        ((2 * p1) + (-p0 + p2) * t + (2 * p0 - 5 * p1 + 4 * p2 - p3) * t * t +
+         (-p0 + 3 * p1 - 3 * p2 + p3) * t * t * t);
+}
+
+// A line cut with the burin: it follows `asse` and swells and thins as
+// `larghezza` says, both taken at t from 0 to 1.
+void Taglio(QPainter &p, const std::function<QPointF(double)> &asse, const std::function<double(double)> &larghezza,
+            int passi = 40)
+{
+    std::vector<QPointF> sinistra, destra;
+    for (int k = 0; k <= passi; ++k) {
+        const double t = double(k) / passi;
+        const QPointF a = asse(std::max(0.0, t - 0.01)), b = asse(std::min(1.0, t + 0.01));
+        QPointF n(-(b - a).y(), (b - a).x());
+        const double l = std::hypot(n.x(), n.y());
+        if (l > 0)
+            n /= l;
+        const QPointF c = asse(t);
+        const double w = larghezza(t) / 2;
+        sinistra.push_back(c + n * w);
+        destra.push_back(c - n * w);
+    }
+    QPainterPath forma(sinistra.front());
+    for (std::size_t k = 1; k < sinistra.size(); ++k)
+        forma.lineTo(sinistra[k]);
+    for (std::size_t k = destra.size(); k-- > 0;)
+        forma.lineTo(destra[k]);
+    forma.closeSubpath();
+    p.fillPath(forma, Qt::black);
+}
+
+// Swells in the middle, comes to a point at both ends.
+double Fuso(double t, double inizio = 0.5) { return std::pow(std::max(0.0, std::sin(M_PI * t)), inizio); }
+
+double TonoCapelli(QPointF q)
+{
+    const Campione c = Rilievo(q.x(), q.y());
+    return Tono(c.zona == Zona::Capelli ? c : Campione{c.h, c.hs, Zona::Capelli}, q.x(), q.y());
+}
+
+// One side of the hair, combed from the parting: strands run from the
+// parting (s = 0) to the temple (s = 1), between the hairline (u = 0) and
+// the outline of the head (u = 1). They go in locks that drift across one
+// another and wave, each lock's strands heavier at its shaded edge.
+void Ciocche(QPainter &p, Caso &caso, const std::vector<QPointF> &attaccatura, const std::vector<QPointF> &profilo,
+             int ciocche, int filiPerCiocca)
+{
+    const double larga = 1.3 / ciocche; // a lock's breadth, as a share of the band
+    for (int c = 0; c < ciocche; ++c) {
+        const double centro = (c + 0.5) / ciocche;
+        const double fase = caso.Prossimo();
+        const double deriva = caso.Tra(-0.22, 0.22);
+        for (int f = 0; f < filiPerCiocca * 2; ++f) {
+            const double dentro = caso.Tra(-0.5, 0.5); // place across the lock
+            const double inclina = deriva + caso.Tra(-0.04, 0.04);
+            const double s0 = caso.Tra(0.0, 0.05), s1 = caso.Tra(0.75, 1.0);
+            const double bordo = 0.7 + 0.6 * std::abs(dentro) * 2;
+            const auto u = [&](double s) {
+                return centro + dentro * larga + inclina * (s - 0.5) + 0.05 * std::sin(2 * M_PI * (1.4 * s + fase));
+            };
+            const auto asse = [&](double t) {
+                const double s = s0 + (s1 - s0) * t;
+                const QPointF a = Curva(attaccatura, s), b = Curva(profilo, s);
+                return a + (b - a) * u(s);
+            };
+            const auto larghezza = [&](double t) {
+                const double v = u(s0 + (s1 - s0) * t);
+                const double dentroFascia = Passaggio(0.0, 0.05, v) * (1 - Passaggio(1.0, 1.09, v));
+                const double tono = TonoCapelli(asse(t));
+                return std::clamp(tono * bordo * 1.1, 0.15, 0.8) * Fuso(t, 0.45) * dentroFascia;
+            };
+            Taglio(p, asse, larghezza);
+        }
+    }
+}
+
+// Short hairs set along a curve from its inner end, leaning outwards: the eyebrows.
+void Peli(QPainter &p, Caso &caso, const std::vector<QPointF> &linea, double spessore, int quanti, double lunghezza,
+          double sollevo, double larghezza)
+{
+    for (int k = 0; k < quanti; ++k) {
+        const double s = caso.Tra(0.0, 0.9);
+        const QPointF a = Curva(linea, s), b = Curva(linea, s + 0.08);
+        QPointF d = b - a;
+        d /= std::hypot(d.x(), d.y());
+        const QPointF n = d.x() > 0 ? QPointF(d.y(), -d.x()) : QPointF(-d.y(), d.x()); // upwards
+        const QPointF inizio = a + n * caso.Tra(-spessore / 2, spessore / 2) * (1 - 0.5 * s);
+        const QPointF direzione = d + n * (sollevo * (1 - s));
+        const double l = lunghezza * caso.Tra(0.7, 1.1);
+        Taglio(
+            p, [&](double t) { return inizio + direzione * (l * t) + n * (0.4 * t * t); },
+            [&](double t) { return larghezza * (1 - 0.4 * s) * Fuso(t, 0.6); }, 10);
+    }
+}
+
+std::vector<QPointF> Specchio(std::vector<QPointF> punti, double lato)
+{
+    for (QPointF &q : punti)
+        q.setX(q.x() * lato);
+    return punti;
+}
+
+} // namespace
+
+void DisegnaCapelli(QPainter &p)
+{
+    Caso caso;
+    // The outline of the hair from the parting round to each side, and the
+    // hairline from the parting along the forehead to each temple.
+    std::vector<QPointF> profiloDestro, profiloSinistro;
+    for (int k = 0; k <= 12; ++k) {
+        const double t = k / 12.0;
+        const double dx = 0.995 * kCapelliA, dy = 0.995 * kCapelliB;
+        const double a1 = (104 - 96 * t) * M_PI / 180, a2 = (104 + 68 * t) * M_PI / 180;
+        const double gonfio = 1 + 0.05 * std::sin(M_PI * t); // the combed-over side stands fuller
+        profiloDestro.emplace_back(0.5 + gonfio * dx * std::cos(a1), kCapelliY - gonfio * dy * std::sin(a1));
+        profiloSinistro.emplace_back(0.5 + dx * std::cos(a2), kCapelliY - dy * std::sin(a2));
+    }
+    const std::vector<QPointF> attaccaturaDestra{{-8.8, -48.0}, {0, -49.0},  {10, -47.9}, {18, -45.5},
+                                                 {21, -44.1},   {23.2, -38}, {24.2, -31}};
+    const std::vector<QPointF> attaccaturaSinistra{
+        {-8.8, -48.0}, {-15, -46.5}, {-21, -44.1}, {-23.2, -38}, {-24.2, -31}};
+    Ciocche(p, caso, attaccaturaDestra, profiloDestro, 7, 4);
+    Ciocche(p, caso, attaccaturaSinistra, profiloSinistro, 4, 4);
+    // Along the hairline of the fuller side, short fine hairs rising into
+    // the mass soften its edge.
+    for (int k = 0; k < 22; ++k) {
+        const double sAtt = caso.Tra(0.04, 0.8);
+        const QPointF radice = Curva(attaccaturaDestra, sAtt) + QPointF(0, caso.Tra(-0.6, 0.15));
+        QPointF verso = Curva(profiloDestro, sAtt) - radice;
+        verso /= std::hypot(verso.x(), verso.y());
+        const double l = caso.Tra(1.8, 3.2), w = caso.Tra(0.28, 0.4);
+        Taglio(
+            p, [&](double t) { return radice + verso * (l * t); }, [&](double t) { return w * Fuso(t, 0.6); }, 8);
+    }
+    // Above the ears the hair is brushed down and back.
+    for (double lato : {-1.0, 1.0})
+        Ciocche(p, caso, Specchio({{20.5, -47}, {22.8, -40}, {23.6, -33}, {24.0, -28.2}}, lato),
+                Specchio({{28.6, -47}, {29.6, -40}, {29.2, -33}, {27.8, -28.2}}, lato), 2, 4);
+    // Eyebrows: hairs along the brow from its inner end, lifting there; the
+    // same hairs in both, mirrored.
+    const Caso sopracciglia = caso;
+    for (double lato : {-1.0, 1.0}) {
+        Caso c = sopracciglia;
+        Peli(p, c,
+             Specchio({{4.8, kOcchiY - 5.2}, {8, kOcchiY - 6.3}, {12, kOcchiY - 6.7}, {16.2, kOcchiY - 5.4}}, lato),
+             1.8, 26, 3.2, 0.3, 0.48);
+    }
+}
+
+void DisegnaLineamenti(QPainter &p)
+{
+    for (double lato : {-1.0, 1.0}) {
+        const auto occhio = [&](double dx, double su) {
+            // A point on the lids: dx from -1 (inner corner) to 1 (outer), su 1 upper lid, -1 lower.
+            const double ax = kOcchiX + kOcchioMezzo * dx;
+            const double alzo = su > 0 ? kPalpebra : kPalpebraBassa;
+            return QPointF(lato * ax, kOcchiY - su * alzo * (1 - dx * dx) - 0.25 * dx);
+        };
+        QPainterPath apertura(occhio(-1, 1));
+        for (int k = 1; k <= 20; ++k)
+            apertura.lineTo(occhio(-1 + k / 10.0, 1));
+        for (int k = 19; k >= 0; --k)
+            apertura.lineTo(occhio(-1 + k / 10.0, -1));
+        apertura.closeSubpath();
+        // Iris, pupil and the window's light, the light on the same side in both eyes.
+        const QPointF iride(lato * kOcchiX, kOcchiY + 0.3);
+        p.save();
+        p.setClipPath(apertura);
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(70, 70, 70));
+        p.drawEllipse(iride, 2.3, 2.3);
+        p.setBrush(Qt::black);
+        p.drawEllipse(iride, 0.95, 0.95);
+        // The lid's shadow on the eyeball.
+        p.setBrush(QColor(110, 110, 110));
+        QPainterPath ombra(occhio(-1, 1));
+        for (int k = 1; k <= 20; ++k)
+            ombra.lineTo(occhio(-1 + k / 10.0, 1));
+        for (int k = 20; k >= 0; --k)
+            ombra.lineTo(occhio(-1 + k / 10.0, 1) + QPointF(0, 0.7));
+        p.drawPath(ombra);
+        p.restore();
+        p.setPen(Qt::NoPen);
+        p.setBrush(Qt::white);
+        p.drawEllipse(iride + QPointF(-0.7, -0.65), 0.5, 0.5);
+        // The upper lid's edge, heaviest towards the outer corner; the crease
+        // above it; a fine lower lid.
+        Taglio(
+            p, [&](double t) { return occhio(-1.05 + 2.2 * t, 1) + QPointF(0, -0.25); },
+            [](double t) { return 0.25 + 0.85 * std::sin(M_PI * std::min(1.0, t * 0.8 + 0.1)); }, 20);
+        Taglio(
+            p, [&](double t) { return occhio(-0.6 + 1.45 * t, 1) + QPointF(0, -1.3 - 0.5 * std::sin(M_PI * t)); },
+            [](double t) { return 0.4 * Fuso(t); }, 16);
+        Taglio(
+            p, [&](double t) { return occhio(-0.45 + 1.45 * t, -1) + QPointF(0, 0.2); },
+            [](double t) { return 0.35 * Fuso(t); }, 16);
+        // Nostrils, and the crease round each wing of the nose.
+        p.save();
+        p.translate(lato * 3.1, kOcchiY + 16.2);
+        p.rotate(lato * 18);
+        p.setBrush(Qt::black);
+        p.drawEllipse(QPointF(0, 0), 1.25, 0.65);
+        p.restore();
+        Taglio(
+            p,
+            [&](double t) {
+                const double a = (-110 + 150 * t) * M_PI / 180;
+                return QPointF(lato * (3.7 + 2.4 * std::cos(a)), kOcchiY + 15.4 + 2.2 * std::sin(a));
+            },
+            [](double t) { return 0.45 * Fuso(t); }, 16);
+        // The ear's rim.
+        Taglio(
+            p,
+            [&](double t) {
+                const double a = (-80 + 160 * t) * M_PI / 180;
+                return QPointF(lato * (kOrecchioX + 1.6 * std::cos(a)), kOcchiY + 6.0 + 7.4 * std::sin(a));
+            },
+            [](double t) { return 0.3 * Fuso(t); }, 20);
+    }
+    // The waistcoat's buttons down the middle.
+    for (double y : {kColloY + 52, kColloY + 60, kColloY + 68}) {
+        p.setBrush(Qt::black);
+        p.drawEllipse(QPointF(0, y), 1.1, 1.1);
+        p.setBrush(Qt::white);
+        p.drawEllipse(QPointF(-0.35, y - 0.35), 0.35, 0.35);
+    }
+    // The mouth: the parting of the lips, dipping at the middle, fading to
+    // the corners.
+    const std::vector<QPointF> labbra{{-8.4, kBoccaY + 0.2}, {-4, kBoccaY - 0.2},   {-1.0, kBoccaY - 0.05},
+                                      {0, kBoccaY + 0.12},   {1.0, kBoccaY - 0.05}, {4, kBoccaY - 0.2},
+                                      {8.4, kBoccaY + 0.2}};
+    Taglio(
+        p, [&](double t) { return Curva(labbra, t); }, [](double t) { return 0.3 + 0.6 * Fuso(t, 0.7); }, 30);
+}
+
+} // namespace titolo

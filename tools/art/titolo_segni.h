@@ -1,0 +1,13 @@
+// The engraver's drawn marks over the lined tones of the portrait: hair
+// and eyebrows as strands, the eyes, the nostrils, the mouth.
+#pragma once
+
+class QPainter;
+
+namespace titolo {
+
+// Draws in the portrait's own coordinates (see titolo_volto.h), black ink.
+void DisegnaCapelli(QPainter &p);
+void DisegnaLineamenti(QPainter &p);
+
+} // namespace titolo

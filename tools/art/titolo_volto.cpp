@@ -1,0 +1,251 @@
+#include "titolo_volto.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+
+namespace titolo {
+
+namespace {
+
+struct Vettore {
+    double x, y, z;
+};
+
+Vettore Normalizza(Vettore v)
+{
+    const double n = std::sqrt(v.x * v.x + v.y * v.y + v.z * v.z);
+    return {v.x / n, v.y / n, v.z / n};
+}
+
+// The light comes from the upper left, mostly from the front, so that
+// the two halves of the face keep the same features and differ in tone.
+const Vettore kLuce = Normalizza({-0.3, -0.45, 0.84});
+
+double Gauss(double dx, double dy, double sx, double sy)
+{
+    return std::exp(-(dx * dx) / (2 * sx * sx) - (dy * dy) / (2 * sy * sy));
+}
+
+// Half the width of the head at height y, through the points below
+// (Catmull-Rom): the crown, the temples, the cheekbones, the jaw, the chin.
+double MezzaLarghezza(double y)
+{
+    static constexpr std::array<std::array<double, 2>, 13> kProfilo{{{-67, 0},
+                                                                     {-63, 13},
+                                                                     {-57, 20},
+                                                                     {-48, 24.2},
+                                                                     {-38, 25.8},
+                                                                     {-27, 26.2},
+                                                                     {-18, 24.6},
+                                                                     {-8, 21.6},
+                                                                     {0, 19.2},
+                                                                     {6, 15.2},
+                                                                     {9.5, 11.6},
+                                                                     {11.7, 7.0},
+                                                                     {kMentoY, 0}}};
+    if (y <= kProfilo.front()[0] || y >= kProfilo.back()[0])
+        return 0;
+    std::size_t i = 0;
+    while (kProfilo[i + 1][0] < y)
+        ++i;
+    const auto punto = [&](std::size_t k) { return kProfilo[std::clamp<std::size_t>(k, 0, kProfilo.size() - 1)][1]; };
+    const double t = (y - kProfilo[i][0]) / (kProfilo[i + 1][0] - kProfilo[i][0]);
+    const double p0 = punto(i == 0 ? 0 : i - 1), p1 = punto(i), p2 = punto(i + 1), p3 = punto(i + 2);
+    const double w = 0.5 *
+        ((2 * p1) + (-p0 + p2) * t + (2 * p0 - 5 * p1 + 4 * p2 - p3) * t * t +
+         (-p0 + 3 * p1 - 3 * p2 + p3) * t * t * t);
+    return std::max(0.0, w);
+}
+
+// The meridians of the head: lines from brow to chin that bow round the
+// face as a globe's do, closer together as the face turns away. Where the
+// face narrows to the chin, and down the neck, they keep the chin's round.
+double Meridiano(double x, double mezzaLarghezza)
+{
+    constexpr double kRaggio = 26, kMinimo = 17;
+    const double w = std::max(mezzaLarghezza, kMinimo);
+    return std::asin(std::clamp(x / w, -1.0, 1.0)) * kRaggio;
+}
+
+// The features carved into and raised from the head's plain oval.
+double Lineamenti(double x, double y)
+{
+    const double ax = std::abs(x);
+    double d = 0;
+    d -= 3.2 * Gauss(ax - kOcchiX, y - kOcchiY, 5.2, 3.4);      // eye sockets
+    d += 1.6 * Gauss(ax - kOcchiX, y - kOcchiY, 3.2, 1.9);      // the eyeballs under the lids
+    d += 2.0 * Gauss(ax - 10.5, y - (kOcchiY - 5.5), 6.5, 1.8); // brow ridge
+    d += 1.6 * Gauss(ax - 15.5, y - (kOcchiY + 9), 4.5, 3.6);   // cheekbones
+    d -= 0.9 * Gauss(ax - 15, y - (kOcchiY + 21), 4, 4.5);      // below them
+    d -= 1.0 * Gauss(ax - 22.5, y - (kOcchiY - 9), 2.6, 5);     // temples
+    d += 1.2 * Gauss(x, y - (kOcchiY - 15), 14, 6);             // forehead
+    // The nose: a ridge that widens and rises to the tip, with its wings.
+    const double lungo = std::clamp((y - (kOcchiY - 3)) / 17.0, 0.0, 1.0);
+    const double naso = Passaggio(kOcchiY - 4, kOcchiY + 1, y) * (1 - Passaggio(kOcchiY + 14.5, kOcchiY + 17.5, y));
+    d += naso * (2.2 + 4.6 * lungo) * Gauss(x, 0, 1.7 + 1.3 * lungo, 1);
+    d += 2.4 * Gauss(x, y - (kOcchiY + 14.6), 2.6, 2.2);        // tip
+    d += 1.3 * Gauss(ax - 3.6, y - (kOcchiY + 15.6), 1.6, 1.4); // wings
+    // Mouth and chin.
+    d += 1.3 * Gauss(x, y - (kBoccaY - 2.6), 5.5, 2.0); // upper lip
+    d -= 1.0 * Gauss(x, y - kBoccaY, 7.5, 0.55);        // the parting of the lips
+    d += 1.3 * Gauss(x, y - (kBoccaY + 2.1), 5.0, 1.4); // lower lip
+    d -= 0.8 * Gauss(x, y - (kBoccaY + 5.2), 5, 1.2);   // the hollow under it
+    d += 2.2 * Gauss(x, y - (kMentoY - 5.5), 7.5, 3.6); // chin
+    return d;
+}
+
+} // namespace
+
+double Passaggio(double a, double b, double t)
+{
+    const double u = std::clamp((t - a) / (b - a), 0.0, 1.0);
+    return u * u * (3 - 2 * u);
+}
+
+Campione Rilievo(double x, double y)
+{
+    Campione r;
+    const auto prendi = [&](double h, double hs, Zona z, double meridiano = 0) {
+        if (h > r.h) {
+            r.h = h;
+            r.hs = hs;
+            r.zona = z;
+            r.meridiano = meridiano;
+        }
+    };
+    const double ax = std::abs(x);
+    // Shoulders and coat: a broad front falling away to sloping shoulders
+    // (yb: heights from the collar's line).
+    const double yb = y - kColloY;
+    const double spalla = 20 + 17 * (x / 60) * (x / 60);
+    if (yb > spalla && ax < 96) {
+        const double fronte = 1 - (x / 96) * (x / 96);
+        const double h = 32 * std::sqrt(fronte) - 7 * (1 - Passaggio(0, 14, yb - spalla));
+        double hb = h;
+        Zona z = Zona::Giacca;
+        // The coat opens in a V over the waistcoat; its lapels lie a little
+        // raised beside the opening and roll back to nothing at the waist.
+        const double apertura = 14 - (yb - 26) * 0.19;
+        const double bavero = apertura + std::max(0.0, 8 + (yb - 30) * 0.25 - std::max(0.0, yb - 58) * 0.9);
+        if (ax < bavero && yb > 24) {
+            hb += 2.2;
+            z = Zona::Bavero;
+        } else if (yb > 24 && ax < bavero + 3) {
+            hb -= 2.5 * (1 - (ax - bavero) / 3); // the coat dips in the lapel's shadow
+        }
+        if (ax < apertura && yb > 20) {
+            hb = h - 1;
+            // The cravat: a knot under the collar, its ends spreading over the shirt.
+            const bool nodo = yb < 30 && ax < 3.6 - std::abs(yb - 25.5) * 0.15;
+            const bool falda = yb >= 29 && yb < 46 && ax < 3.0 + (yb - 29) * 0.22;
+            const bool panciotto = yb > 40 && !falda;
+            // The points of the collar, turned down over the knot.
+            const bool punta = yb < 28.5 && ax > 2.6 + (yb - 20) * 0.3 && ax < 10.5 - (yb - 20) * 0.75;
+            z = punta ? Zona::Camicia : nodo || falda ? Zona::Cravatta : panciotto ? Zona::Panciotto : Zona::Camicia;
+            if (punta)
+                hb += 3.5;
+            else if (nodo || falda)
+                hb += 1.5;
+        }
+        prendi(hb, 32 * fronte, z);
+    }
+    // Neck, and the white collar standing round it.
+    if (y > -4 && y < 34 && ax < 14) {
+        const double q = 1 - (x / 14) * (x / 14);
+        const bool colletto = y > kColloY + 13 - 0.012 * x * x;
+        const double h = 20 * std::sqrt(q) + (colletto ? 2.5 : 0);
+        prendi(h, 20 * q, colletto ? Zona::Camicia : Zona::Pelle, Meridiano(x, 0));
+    }
+    // Ears, behind the head's outline.
+    for (int lato : {-1, 1}) {
+        const double ex = (x - lato * kOrecchioX) / 3.8, ey = (y - (kOcchiY + 6.5)) / 9.5;
+        const double q = 1 - ex * ex - ey * ey;
+        if (q > 0)
+            prendi(6 * std::sqrt(q), 6 * q, Zona::Pelle, x);
+    }
+    // The head.
+    const double w = MezzaLarghezza(y);
+    if (ax < w) {
+        const double q = 1 - (x / w) * (x / w);
+        const double profondita = 27 * std::sqrt(std::clamp((y + 68) / 14.0, 0.0, 1.0));
+        const double d = Lineamenti(x, y);
+        prendi(profondita * std::sqrt(q) + d * std::min(1.0, q * 4), profondita * q + 0.25 * d, Zona::Pelle,
+               Meridiano(x, w));
+    }
+    // The hair: over the crown and down to the temples, parted on the left.
+    const double cx = (x - 0.5) / kCapelliA, cy = (y - kCapelliY) / kCapelliB;
+    const double qc = 1 - cx * cx - cy * cy;
+    if (qc > 0) {
+        const double attaccatura = ax < 21 ? -48.8 + 0.011 * x * x : -43.9 + (ax - 21) * 3.2;
+        if (y < attaccatura || (ax > 23.5 && ax < 29.5 && y < kOcchiY - 1))
+            prendi(31 * std::sqrt(qc), 31 * qc, Zona::Capelli);
+    }
+    return r;
+}
+
+double Tono(const Campione &c, double x, double y)
+{
+    if (c.zona == Zona::Fondo) // a quiet ground, darker behind the lit side of the face
+        return 0.16 - 0.06 * Passaggio(-50, 50, x);
+    constexpr double e = 0.5;
+    const auto h = [](double px, double py) { return std::max(0.0, Rilievo(px, py).h); };
+    const Vettore n = Normalizza({-(h(x + e, y) - h(x - e, y)) / (2 * e), -(h(x, y + e) - h(x, y - e)) / (2 * e), 1});
+    const double luce = std::max(0.0, n.x * kLuce.x + n.y * kLuce.y + n.z * kLuce.z);
+    const double ombra = std::clamp((0.92 - luce) / 0.7, 0.0, 1.0); // 0 in full light, 1 turned from it
+    // Each thing's tone from full light to full shade: the engraver keeps
+    // the face luminous and the coat dark whatever the light does.
+    double chiaro = 0, cupo = 0;
+    double scuro = 0; // shadows cast on it
+    switch (c.zona) {
+    case Zona::Pelle: {
+        const double ax = std::abs(x);
+        // Shadows cast: under the nose, under the lower lip, under the jaw.
+        scuro += 0.2 * std::exp(-std::pow((x - 1.2) / 3.2, 2) - std::pow((y - (kOcchiY + 18.2)) / 1.1, 2));
+        scuro += 0.15 * std::exp(-std::pow(x / 5.5, 2) - std::pow((y - (kBoccaY + 4.4)) / 0.9, 2));
+        scuro += 0.22 * std::exp(-std::pow(x / 6.5, 2) - std::pow((y - (kBoccaY - 1.7)) / 1.2, 2)); // upper lip
+        // The folds from the nose to the corners of the mouth, the shade under
+        // the eyes and at their inner corners.
+        const double piega = ax - (5.6 + 0.3 * (y - (kOcchiY + 15.5)));
+        if (y > kOcchiY + 15 && y < kBoccaY + 2)
+            scuro += 0.14 * std::exp(-piega * piega / 0.8) * (1 - Passaggio(kBoccaY - 2, kBoccaY + 2, y));
+        scuro += 0.12 * Gauss(ax - (kOcchiX + 0.5), y - (kOcchiY + 3.4), 3.2, 0.9);
+        scuro += 0.12 * Gauss(ax - (kOcchiX - 4.8), y - (kOcchiY - 0.8), 1.3, 1.6);
+        // The hollow of the ear.
+        scuro += 0.35 * Gauss(ax - (kOrecchioX - 0.6), y - (kOcchiY + 6), 1.2, 4.5);
+        if (y > 4)
+            scuro += 0.5 * (1 - Passaggio(8, 24, y - 0.02 * x * x)) * Passaggio(3, 9, y);
+        // The eye's white is paper.
+        const double dx = (ax - kOcchiX) / kOcchioMezzo;
+        if (std::abs(dx) < 1 && y > kOcchiY - kPalpebra * (1 - dx * dx) - 0.25 * dx &&
+            y < kOcchiY + kPalpebraBassa * (1 - dx * dx) - 0.25 * dx)
+            return 0.04;
+        chiaro = 0.03, cupo = 0.56;
+        break;
+    }
+    case Zona::Capelli:
+        chiaro = 0.38, cupo = 0.88;
+        break;
+    case Zona::Giacca:
+        chiaro = 0.68, cupo = 0.95;
+        break;
+    case Zona::Bavero:
+        chiaro = 0.55, cupo = 0.9;
+        break;
+    case Zona::Panciotto:
+        chiaro = 0.48, cupo = 0.8;
+        break;
+    case Zona::Cravatta:
+        chiaro = 0.6, cupo = 0.9;
+        break;
+    case Zona::Camicia:
+        chiaro = 0, cupo = 0.45;
+        break;
+    case Zona::Fondo:
+        break;
+    }
+    const double t = 1 - (1 - (chiaro + (cupo - chiaro) * ombra)) * (1 - std::min(1.0, scuro));
+    return std::clamp(t, 0.0, 1.0);
+}
+
+} // namespace titolo

@@ -1,0 +1,39 @@
+// The form of the portrait's sitter: a height field of head, neck and
+// bust, seen from the front, and the tone it takes under the light.
+// Coordinates are pixels of the finished picture from the medallion's
+// centre, x to the right, y down; heights come towards the viewer.
+#pragma once
+
+namespace titolo {
+
+enum class Zona { Fondo, Pelle, Capelli, Giacca, Bavero, Camicia, Cravatta, Panciotto };
+
+struct Campione {
+    double h = -1; // height, for the light
+    double hs = 0; // a smoother height whose sections the engraved lines follow
+    Zona zona = Zona::Fondo;
+    double meridiano = 0; // across head and neck: where on the round of the form, in pixels at the middle
+};
+
+// Where the features sit; the face is symmetric about x = 0.
+constexpr double kOcchiX = 10.6;
+constexpr double kOcchioMezzo = 4.9; // half an eye's width
+constexpr double kOcchiY = -27.4;
+constexpr double kPalpebra = 1.95;      // how high the upper lid arches over the eye's centre
+constexpr double kPalpebraBassa = 1.25; // how low the lower lid bows
+constexpr double kOrecchioX = 27.0;
+constexpr double kBoccaY = -2.4;
+constexpr double kMentoY = 13;
+constexpr double kColloY = -3; // raises the collar and the shoulders towards the chin
+// The hair's outline: an oval over the crown.
+constexpr double kCapelliY = -35.5, kCapelliA = 30, kCapelliB = 36.5;
+
+Campione Rilievo(double x, double y);
+
+// How dark the engraving is at (x, y): 0 paper, 1 solid ink.
+double Tono(const Campione &c, double x, double y);
+
+// A smooth step from 0 (at a) to 1 (at b).
+double Passaggio(double a, double b, double t);
+
+} // namespace titolo
