@@ -6,6 +6,12 @@
 #include <cmath>
 
 namespace belvane::cardart::fanti {
+namespace {
+
+// Brows and lids light enough (grey above 110) not to take a face's pixels.
+const QColor kSopracciglia(0x9A, 0x6A, 0x48);
+
+} // namespace
 
 QPointF CentroViso(Seme seme)
 {
@@ -60,28 +66,54 @@ void Ombreggia(QPainter &p, const Profilo &forma, QPointF da, QPointF a, const Q
     Linee(p, Tratteggio(forma, da, a, angolo, passo), colore);
 }
 
-void Volto(QPainter &p, QPointF c, qreal verso)
+void Volto(QPainter &p, QPointF c, qreal verso, qreal inclina)
 {
-    const qreal x = c.x(), y = c.y(), v = verso;
+    p.save();
+    p.translate(c);
+    p.rotate(inclina);
+    const qreal v = verso;
+    // The ear on the side he turns from.
+    const qreal orecchio = v >= 0 ? -3.0 : 3.0;
+    Ellisse(p, {orecchio, 0.4}, 0.9, 1.3, kPelleT.ombra, kBordoPelle, kTrattoFine);
     // Broad at the cheekbones, the chin turned a little where he looks.
-    const Profilo viso{{x - 3.1, y - 1.6},           {x - 3.0, y + 1.8}, {x - 1.2 + v * 0.6, y + 3.8},
-                       {x + 1.2 + v * 0.6, y + 3.8}, {x + 3.0, y + 1.8}, {x + 3.1, y - 1.6},
-                       {x + 2.2, y - 3.8},           {x - 2.2, y - 3.8}};
+    const Profilo viso{{-3.1, -1.6}, {-3.0, 1.8}, {-1.2 + v * 0.6, 3.8}, {1.2 + v * 0.6, 3.8},
+                       {3.0, 1.8},   {3.1, -1.6}, {2.2, -3.8},           {-2.2, -3.8}};
     Forma(p, viso, kPelleT, 0.8, 0.5, kBordoPelle);
-    // Eyes on pixel centres; brows, nose and mouth finer than a pixel.
+    // Cheeks, brows and lids, nose, mouth: finer than a pixel, so that at
+    // the natural size only the eyes (on pixel centres) stand out.
+    QPainterPath guance;
+    guance.addEllipse(QPointF(-1.7 + v * 0.3, 1.5), 0.8, 0.5);
+    guance.addEllipse(QPointF(1.7 + v * 0.3, 1.5), 0.8, 0.5);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(0xF2, 0xA8, 0x88));
+    p.drawPath(guance);
+    QPainterPath occhi;
     for (qreal dx : {-1.0, 1.0})
-        Macchia(p, {x + dx + v * 0.15, y}, 0.6, 0.6, kContorno);
+        occhi.addEllipse(QPointF(dx + v * 0.15, 0), 0.6, 0.6);
+    p.setBrush(kContorno);
+    p.drawPath(occhi);
+    const qreal s = v * 0.2;
     Linee(p,
-          Tratti({{{x - 1.9 + v * 0.2, y - 1.1}, {x - 1.1 + v * 0.2, y - 1.6}, {x - 0.4 + v * 0.2, y - 1.2}},
-                  {{x + 0.4 + v * 0.2, y - 1.2}, {x + 1.1 + v * 0.2, y - 1.6}, {x + 1.9 + v * 0.2, y - 1.1}}}),
-          kCastanoT.corpo);
-    Linee(p, Tratti({{{x + v * 0.4, y - 0.5}, {x + v * 0.9 + 0.2, y + 1.2}, {x + v * 0.5 - 0.3, y + 1.4}}}),
-          kBordoPelle);
-    Linee(p, Tratti({{{x - 0.7 + v * 0.6, y + 2.3}, {x + v * 0.6, y + 2.55}, {x + 0.7 + v * 0.6, y + 2.3}}}),
-          QColor(0xB8, 0x48, 0x3A), 0.5);
+          Tratti({{{-1.9 + s, -1.2}, {-1.1 + s, -1.7}, {-0.4 + s, -1.3}},
+                  {{0.4 + s, -1.3}, {1.1 + s, -1.7}, {1.9 + s, -1.2}},
+                  {{-1.7 + s, -0.5}, {-1.0 + s, -0.8}, {-0.4 + s, -0.5}},
+                  {{0.4 + s, -0.5}, {1.0 + s, -0.8}, {1.7 + s, -0.5}}}),
+          kSopracciglia, 0.3);
+    Linee(p, Tratti({{{v * 0.4, -0.4}, {v * 0.9 + 0.25, 1.2}, {v * 0.5 - 0.3, 1.4}}}), kBordoPelle);
+    Linee(p, Tratti({{{-0.7 + v * 0.6, 2.3}, {v * 0.6, 2.55}, {0.7 + v * 0.6, 2.3}}}), QColor(0xB8, 0x48, 0x3A), 0.5);
+    p.restore();
 }
 
-void Mano(QPainter &p, QPointF c, qreal r) { Ellisse(p, c, r, r, kPelleT.corpo, kBordoPelle); }
+void Mano(QPainter &p, QPointF c, qreal r, qreal angolo)
+{
+    // A closed hand: the fist and, on its upper side, the thumb.
+    Forma(p, Ovale(c, r, r * 0.85, angolo), kPelleT, 0.5, 0, kBordoPelle);
+    p.save();
+    p.translate(c);
+    p.rotate(angolo);
+    Linee(p, Tratti({{{-r * 0.5, -r * 0.2}, {0, -r * 0.35}, {r * 0.45, -r * 0.1}}}), kBordoPelle);
+    p.restore();
+}
 
 void Scarpa(QPainter &p, QPointF tallone, QPointF punta)
 {

@@ -60,6 +60,22 @@ Profilo Rientra(const Profilo &p, qreal d, QPointF spostamento)
     return r;
 }
 
+Profilo Ovale(QPointF c, qreal rx, qreal ry, qreal angolo)
+{
+    // Eight control points on the octagon round the ellipse: the curve
+    // through their midpoints is close to the ellipse itself.
+    constexpr int kLati = 8;
+    const qreal allarga = 1 / std::cos(M_PI / kLati);
+    const qreal a = angolo * M_PI / 180;
+    Profilo p;
+    for (int i = 0; i < kLati; ++i) {
+        const qreal t = 2 * M_PI * (i + 0.5) / kLati;
+        const QPointF q(rx * allarga * std::cos(t), ry * allarga * std::sin(t));
+        p.push_back(c + QPointF(q.x() * std::cos(a) - q.y() * std::sin(a), q.x() * std::sin(a) + q.y() * std::cos(a)));
+    }
+    return p;
+}
+
 Profilo ProfiloArto(std::initializer_list<Nodo> nodi)
 {
     const std::vector<Nodo> n(nodi);

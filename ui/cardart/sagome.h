@@ -26,6 +26,9 @@ QPainterPath Sagoma(const Profilo &punti);
 // with the miters held to twice `d`), then shifted by `spostamento`.
 Profilo Rientra(const Profilo &punti, qreal d, QPointF spostamento = {});
 
+// An oval of half-axes `rx`, `ry` round `c`, turned by `angolo` degrees.
+Profilo Ovale(QPointF c, qreal rx, qreal ry, qreal angolo = 0);
+
 // One point of a limb's axis and the limb's width there.
 struct Nodo {
     QPointF centro;
