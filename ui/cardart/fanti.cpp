@@ -14,16 +14,16 @@ void FanteDiBastoni(QPainter &p)
     Pedana(p, Seme::Bastoni);
     Emblema(p, Seme::Bastoni, {34.5, 48.6}, 29, -4);
     // The leg he stands on, then the one crossed in front of it, on its toe.
-    const Profilo ferma = ProfiloArto({{{22.2, 40}, 4.4}, {{22.6, 51.5}, 3.4}, {{23.2, 61.6}, 2.4}});
+    const Profilo ferma = ProfiloArto({{{22.6, 40}, 4.4}, {{22.2, 51.5}, 3.4}, {{21.2, 61.6}, 2.4}});
     Forma(p, ferma, kOcraT, 0.9, 0.5);
-    Ombreggia(p, ferma, {22.6, 40}, {23.4, 62}, kOcraT.ombra, -60, 0.8);
-    Scarpa(p, {22.2, 62.9}, {26.2, 63.1});
-    const Profilo incrociata = ProfiloArto({{{17.6, 40}, 4.6}, {{19.8, 51.5}, 3.5}, {{25.4, 60.2}, 2.4}});
+    Ombreggia(p, ferma, {22.8, 40}, {21.6, 62}, kOcraT.ombra, -60, 0.8);
+    Linee(p, Tratti({{{20.4, 56.2}, {23.2, 56.6}}}), kRossoT.corpo, kTrattoFine);
+    Scarpa(p, {21.4, 62.9}, {17.4, 63.2});
+    const Profilo incrociata = ProfiloArto({{{17.8, 40}, 4.6}, {{20.6, 50.5}, 3.5}, {{26.8, 60}, 2.4}});
     Forma(p, incrociata, kRossoT, 0.9, 0.5);
-    Ombreggia(p, incrociata, {18.8, 40}, {26, 60}, kRossoT.ombra, -30, 0.8);
-    Linee(p, Tratti({{{18.2, 50.2}, {19.8, 51.3}, {21.2, 51.0}}, {{20.8, 55.9}, {23.2, 54.3}}}), kOcraT.corpo,
-          kTrattoFine);
-    Scarpa(p, {25.2, 60.6}, {27.6, 63.2});
+    Ombreggia(p, incrociata, {19, 40}, {27.4, 60}, kRossoT.ombra, -30, 0.8);
+    Linee(p, Tratti({{{18.8, 49.4}, {20.6, 50.4}, {22, 50.1}}, {{21.6, 55}, {24, 53.4}}}), kOcraT.corpo, kTrattoFine);
+    Scarpa(p, {26.6, 60.4}, {29, 63.2});
     // Curls round the head under the hat, the neck.
     const Profilo riccioli{{15.6, 12},   {15, 14},     {15.6, 15.4}, {15, 17},     {16, 18.8},
                            {17.2, 19.6}, {18.4, 18.6}, {20.6, 18.6}, {21.8, 19.6}, {23.2, 18.8},
@@ -265,13 +265,17 @@ void FanteDiSpade(QPainter &p)
     Linee(p, Tratti({{{19.8, 22.6}, {20.4, 24.6}}, {{21.2, 22.4}, {21.6, 24.4}}}), kOcraT.corpo, 0.45);
     // The short cape over the shoulder, the elbow of the hidden arm under it,
     // its front edge turned to show the lining.
-    const Profilo cappa{{24.5, 21.2}, {29, 21},   {32.5, 22.5}, {35.6, 27}, {37.2, 33},
-                        {37.4, 41},   {33.5, 42}, {29.8, 41.2}, {28.4, 36}, {27.6, 28}};
+    const Profilo cappa{{24.8, 21},   {28.6, 20.6}, {32, 21.6}, {34.4, 24},   {36.2, 27.6}, {38.4, 30.4},
+                        {38.4, 30.4}, {36.4, 33.4}, {37, 37},   {38.6, 41.8}, {35.8, 42.8}, {33.8, 41.6},
+                        {31.6, 42.8}, {29.4, 41.6}, {28.6, 37}, {28.2, 30},   {27.2, 24}};
     Forma(p, cappa, kViolaT, 1.2, 0.6);
-    Ombreggia(p, cappa, {33, 22}, {35, 42}, kViolaT.ombra, 60);
-    Linee(p, Tratti({{{31, 25}, {33.2, 33}, {33.6, 40.6}}, {{33.6, 26.2}, {35.4, 33.4}, {35.6, 40.4}}}), kViolaT.ombra,
-          kTrattoFine);
-    Forma(p, {{28.2, 30}, {29, 30}, {30.4, 36}, {31.2, 41.2}, {29.8, 41.2}, {28.6, 36}}, kCelesteT, 0.3, 0);
+    Ombreggia(p, cappa, {34, 22}, {36.4, 42}, kViolaT.ombra, 60);
+    Linee(p,
+          Tratti({{{30.6, 24.6}, {32, 33}, {33.8, 41.4}},
+                  {{33.4, 25.4}, {35.2, 30.2}, {34.6, 34}, {35.8, 41.8}},
+                  {{29.8, 30}, {30.4, 36}, {31.6, 42.4}}}),
+          kViolaT.ombra, kTrattoFine);
+    Forma(p, {{28.2, 30}, {28.9, 30}, {29.8, 36}, {30.8, 42}, {29.6, 41.8}, {28.8, 37}}, kCelesteT, 0.3, 0);
     Forma(p, {{21.8, 22.2}, {25.5, 20.6}, {29.2, 22.2}, {27.4, 23.6}, {25.5, 22.8}, {23.6, 23.6}}, kLinoT, 0.4, 0);
     Volto(p, CentroViso(Seme::Spade), -0.5, -3);
     // The cap: a steel morion, its brim turned up front and back, a red crest.
