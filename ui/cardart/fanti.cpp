@@ -70,7 +70,7 @@ void FanteDiBastoni(QPainter &p)
         Linee(p, Tratti({{{x - 0.8, 22}, {x - 0.6, 24}}, {{x + 0.6, 22}, {x + 0.8, 24}}}), kOcraT.corpo, 0.45);
     }
     Forma(p, {{16, 21.6}, {19.5, 20.2}, {23, 21.6}, {21.4, 23.2}, {19.5, 22.4}, {17.6, 23.2}}, kLinoT, 0.4, 0);
-    Volto(p, CentroViso(Seme::Bastoni), 0.5, 4);
+    Volto(p, CentroViso(Seme::Bastoni), 0.5, 4, 0.3);
     // The wide hat, tilted, with a red band.
     Forma(p, {{15.8, 11}, {16.2, 7}, {18, 5.6}, {21.5, 5.8}, {23.2, 7.2}, {23.4, 11}}, kMarroneT, 0.9, 0.5);
     Linee(p, Tratti({{{18.4, 6.4}, {19, 8.6}}, {{21.2, 6.4}, {21, 8.6}}}), kMarroneT.ombra);
@@ -135,7 +135,7 @@ void FanteDiCoppe(QPainter &p)
     Forma(p, spalla, kBluT, 0.6, 0.4);
     Linee(p, Tratti({{{20.8, 22.2}, {21.4, 24.4}}, {{22.2, 22}, {22.6, 24}}}), kLinoT.corpo, 0.45);
     Forma(p, {{21.8, 22.2}, {25.5, 20.6}, {29.2, 22.2}, {27.4, 23.6}, {25.5, 22.8}, {23.6, 23.6}}, kLinoT, 0.4, 0);
-    Volto(p, CentroViso(Seme::Coppe), -0.6, -4);
+    Volto(p, CentroViso(Seme::Coppe), -0.6, -4, 0.15);
     // The beret tilted back, a white plume sweeping down behind.
     const Profilo piuma{{27.5, 10}, {30, 6.2},   {34, 4.6},   {37, 5.8}, {37.4, 9.6},
                         {36, 8.2},  {35.2, 7.2}, {31.5, 8.4}, {29, 10.8}};
@@ -209,7 +209,7 @@ void FanteDiDenari(QPainter &p)
         Linee(p, Tratti({{{x - 0.7, 22.4}, {x - 0.5, 24.4}}, {{x + 0.6, 22.4}, {x + 0.8, 24.4}}}), kOcraT.corpo, 0.45);
     }
     Forma(p, {{15.8, 22.8}, {19.5, 21.2}, {23.2, 22.8}, {21.4, 24.4}, {19.5, 23.6}, {17.6, 24.4}}, kOcraT, 0.4, 0);
-    Volto(p, CentroViso(Seme::Denari), 0.4, 3);
+    Volto(p, CentroViso(Seme::Denari), 0.4, 3, 0.12);
     // A tall red cap with a golden brim.
     Forma(p, {{16, 13.5}, {16.2, 9}, {17.8, 6.2}, {21.5, 6.8}, {23, 9.5}, {23, 13.5}}, kRossoT, 0.9, 0.5);
     Linee(p, Tratti({{{18, 7.5}, {18.4, 12}}, {{20.8, 7.6}, {21.2, 12}}}), kRossoT.ombra);
@@ -277,7 +277,7 @@ void FanteDiSpade(QPainter &p)
           kViolaT.ombra, kTrattoFine);
     Forma(p, {{28.2, 30}, {28.9, 30}, {29.8, 36}, {30.8, 42}, {29.6, 41.8}, {28.8, 37}}, kCelesteT, 0.3, 0);
     Forma(p, {{21.8, 22.2}, {25.5, 20.6}, {29.2, 22.2}, {27.4, 23.6}, {25.5, 22.8}, {23.6, 23.6}}, kLinoT, 0.4, 0);
-    Volto(p, CentroViso(Seme::Spade), -0.5, -3);
+    Volto(p, CentroViso(Seme::Spade), -0.5, -3, -0.15);
     // The cap: a steel morion, its brim turned up front and back, a red crest.
     Forma(p, {{22.4, 8.2}, {23.2, 4.4}, {26.8, 3.6}, {29.2, 5.2}, {28.6, 8}}, kRossoT, 0.6, 0.4);
     Linee(p, Tratti({{{24, 4.8}, {24.4, 7.6}}, {{25.8, 4.4}, {26, 7.6}}, {{27.6, 4.8}, {27.4, 7.6}}}), kRossoT.ombra);

@@ -3,6 +3,7 @@
 #include "pennelli.h"
 #include "sagome.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace belvane::cardart::fanti {
@@ -66,7 +67,7 @@ void Ombreggia(QPainter &p, const Profilo &forma, QPointF da, QPointF a, const Q
     Linee(p, Tratteggio(forma, da, a, angolo, passo), colore);
 }
 
-void Volto(QPainter &p, QPointF c, qreal verso, qreal inclina)
+void Volto(QPainter &p, QPointF c, qreal verso, qreal inclina, qreal sorriso)
 {
     p.save();
     p.translate(c);
@@ -93,14 +94,18 @@ void Volto(QPainter &p, QPointF c, qreal verso, qreal inclina)
     p.setBrush(kContorno);
     p.drawPath(occhi);
     const qreal s = v * 0.2;
+    // A stern look draws the brows down at the middle.
+    const qreal f = std::max(0.0, -sorriso) * 1.5;
     Linee(p,
-          Tratti({{{-1.9 + s, -1.2}, {-1.1 + s, -1.7}, {-0.4 + s, -1.3}},
-                  {{0.4 + s, -1.3}, {1.1 + s, -1.7}, {1.9 + s, -1.2}},
+          Tratti({{{-1.9 + s, -1.2 - f}, {-1.1 + s, -1.7}, {-0.4 + s, -1.3 + f}},
+                  {{0.4 + s, -1.3 + f}, {1.1 + s, -1.7}, {1.9 + s, -1.2 - f}},
                   {{-1.7 + s, -0.5}, {-1.0 + s, -0.8}, {-0.4 + s, -0.5}},
                   {{0.4 + s, -0.5}, {1.0 + s, -0.8}, {1.7 + s, -0.5}}}),
           kSopracciglia, 0.3);
     Linee(p, Tratti({{{v * 0.4, -0.4}, {v * 0.9 + 0.25, 1.2}, {v * 0.5 - 0.3, 1.4}}}), kBordoPelle);
-    Linee(p, Tratti({{{-0.7 + v * 0.6, 2.3}, {v * 0.6, 2.55}, {0.7 + v * 0.6, 2.3}}}), QColor(0xB8, 0x48, 0x3A), 0.5);
+    const qreal b = v * 0.6;
+    Linee(p, Tratti({{{-0.8 + b, 2.35 - sorriso}, {b, 2.5 + sorriso}, {0.8 + b, 2.35 - sorriso}}}),
+          QColor(0xB8, 0x48, 0x3A), 0.5);
     p.restore();
 }
 

@@ -47,8 +47,9 @@ void Ombreggia(QPainter &p, const Profilo &forma, QPointF da, QPointF a, const Q
                qreal passo = 0.9);
 
 // A young man's face centred on `c`, turned by `verso` units towards where
-// he looks (negative: to the left), the head leaning `inclina` degrees.
-void Volto(QPainter &p, QPointF c, qreal verso, qreal inclina = 0);
+// he looks (negative: to the left), the head leaning `inclina` degrees; the
+// mouth smiling by `sorriso` units, set hard and the brows drawn when negative.
+void Volto(QPainter &p, QPointF c, qreal verso, qreal inclina = 0, qreal sorriso = 0);
 // A fist `r` units across at `c`, the thumb on the side `angolo` turns up.
 void Mano(QPainter &p, QPointF c, qreal r = 1.4, qreal angolo = 0);
 void Scarpa(QPainter &p, QPointF tallone, QPointF punta);
