@@ -6,12 +6,18 @@
 #include "sagome.h"
 
 namespace belvane::cardart {
+namespace {
+
+// The knaves are drawn standing on y = 63.5; the platform's top is this much lower.
+constexpr qreal kAbbassa = 1;
+
+} // namespace
+
 namespace fanti {
 
 // Leaning on his cudgel planted beside him, legs crossed, a wide hat.
 void FanteDiBastoni(QPainter &p)
 {
-    Pedana(p, Seme::Bastoni);
     Emblema(p, Seme::Bastoni, {34.5, 48.6}, 29, -4);
     // The leg he stands on, then the one crossed in front of it, on its toe.
     const Profilo ferma = ProfiloArto({{{22.6, 40}, 4.4}, {{22.2, 51.5}, 3.4}, {{21.2, 61.6}, 2.4}});
@@ -85,7 +91,6 @@ void FanteDiBastoni(QPainter &p)
 // under a plumed beret.
 void FanteDiCoppe(QPainter &p)
 {
-    Pedana(p, Seme::Coppe);
     // The leg behind, heel raised; the one in front, stepping out.
     const Profilo dietro = ProfiloArto({{{27.8, 40}, 4.4}, {{30.2, 51}, 3.4}, {{33, 59.6}, 2.4}});
     Forma(p, dietro, kLinoT, 0.9, 0.5);
@@ -156,7 +161,6 @@ void FanteDiCoppe(QPainter &p)
 // The coin raised high at arm's length, a fist on the hip, a long coat.
 void FanteDiDenari(QPainter &p)
 {
-    Pedana(p, Seme::Denari);
     // He stands on one leg, the other at ease and turned out.
     const Profilo ferma = ProfiloArto({{{16.8, 48}, 3.6}, {{16.4, 55.5}, 3.0}, {{16.2, 61.8}, 2.3}});
     const Profilo libera = ProfiloArto({{{22.4, 48}, 3.6}, {{24, 55.2}, 3.0}, {{26.4, 61.4}, 2.3}});
@@ -220,7 +224,6 @@ void FanteDiDenari(QPainter &p)
 // short cape, a crested cap.
 void FanteDiSpade(QPainter &p)
 {
-    Pedana(p, Seme::Spade);
     for (const auto &[d, x] : {std::pair{-1.0, 23.0}, std::pair{1.0, 27.8}}) {
         const Profilo gamba = ProfiloArto({{{x, 44}, 3.8}, {{x + d * 1.4, 53}, 3.2}, {{x + d * 2.4, 61.6}, 2.4}});
         Forma(p, gamba, kRossoT, 0.7, 0.5);
@@ -300,6 +303,9 @@ void FanteDiSpade(QPainter &p)
 
 void Fante(QPainter &p, Seme seme)
 {
+    fanti::Pedana(p, seme);
+    p.save();
+    p.translate(0, kAbbassa);
     switch (seme) {
     case Seme::Bastoni:
         fanti::FanteDiBastoni(p);
@@ -314,11 +320,12 @@ void Fante(QPainter &p, Seme seme)
         fanti::FanteDiSpade(p);
         break;
     }
+    p.restore();
 }
 
 QRectF VisoDelFante(Seme seme)
 {
-    const QPointF c = fanti::CentroViso(seme);
+    const QPointF c = fanti::CentroViso(seme) + QPointF(0, kAbbassa);
     return QRectF(c.x() - 2, c.y() - 2.5, 4, 5);
 }
 
