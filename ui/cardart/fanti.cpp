@@ -280,7 +280,7 @@ void FanteDiSpade(QPainter &p)
           kViolaT.ombra, kTrattoFine);
     Forma(p, {{28.2, 30}, {28.9, 30}, {29.8, 36}, {30.8, 42}, {29.6, 41.8}, {28.8, 37}}, kCelesteT, 0.3, 0);
     Forma(p, {{21.8, 22.2}, {25.5, 20.6}, {29.2, 22.2}, {27.4, 23.6}, {25.5, 22.8}, {23.6, 23.6}}, kLinoT, 0.4, 0);
-    Volto(p, CentroViso(Seme::Spade), -0.5, -3, -0.15);
+    Volto(p, CentroViso(Seme::Spade), -0.5, -3, -0.05);
     // The cap: a steel morion, its brim turned up front and back, a red crest.
     Forma(p, {{22.4, 8.2}, {23.2, 4.4}, {26.8, 3.6}, {29.2, 5.2}, {28.6, 8}}, kRossoT, 0.6, 0.4);
     Linee(p, Tratti({{{24, 4.8}, {24.4, 7.6}}, {{25.8, 4.4}, {26, 7.6}}, {{27.6, 4.8}, {27.4, 7.6}}}), kRossoT.ombra);

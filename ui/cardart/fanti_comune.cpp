@@ -88,14 +88,20 @@ void Volto(QPainter &p, QPointF c, qreal verso, qreal inclina, qreal sorriso)
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(0xF2, 0xA8, 0x88));
     p.drawPath(guance);
-    QPainterPath occhi;
-    for (qreal dx : {-1.0, 1.0})
-        occhi.addEllipse(QPointF(dx + v * 0.15, 0), 0.6, 0.6);
+    // Almond whites, and the irises on pixel centres.
+    QPainterPath bianchi, occhi;
+    for (qreal dx : {-1.0, 1.0}) {
+        bianchi.addPath(
+            Sagoma({{dx - 0.95, 0}, {dx - 0.95, 0}, {dx, -0.75}, {dx + 0.95, 0}, {dx + 0.95, 0}, {dx, 0.6}}));
+        occhi.addEllipse(QPointF(dx + v * 0.15, 0), 0.5, 0.55);
+    }
+    p.setBrush(kLinoT.luce);
+    p.drawPath(bianchi);
     p.setBrush(kContorno);
     p.drawPath(occhi);
     const qreal s = v * 0.2;
     // A stern look draws the brows down at the middle.
-    const qreal f = std::max(0.0, -sorriso) * 1.5;
+    const qreal f = std::max(0.0, -sorriso) * 4;
     Linee(p,
           Tratti({{{-1.9 + s, -1.2 - f}, {-1.1 + s, -1.7}, {-0.4 + s, -1.3 + f}},
                   {{0.4 + s, -1.3 + f}, {1.1 + s, -1.7}, {1.9 + s, -1.2 - f}},
