@@ -3,6 +3,9 @@
 #include "pennelli.h"
 #include "sagome.h"
 
+#include <QLineF>
+#include <QPolygonF>
+
 #include <algorithm>
 #include <cmath>
 
@@ -29,26 +32,38 @@ QPointF CentroViso(Seme seme)
     return {22.5, 15.5};
 }
 
+namespace {
+
+// The ring between an outline and one inside it, filled even-odd: the
+// crescent they leave, painted without a boolean operation on paths.
+void Anello(QPainter &p, const Profilo &fuori, const Profilo &dentro, const QColor &colore)
+{
+    QPainterPath anello = Sagoma(fuori);
+    anello.addPath(Sagoma(dentro));
+    anello.setFillRule(Qt::OddEvenFill);
+    p.setBrush(colore);
+    p.drawPath(anello);
+}
+
+} // namespace
+
 void Forma(QPainter &p, const Profilo &forma, const Tinta &tinta, qreal ombra, qreal luce, const QColor &bordo)
 {
-    // The shade over the whole shape; inside it, the lit part moved towards
-    // the light, so that a crescent of shade shows along the lower right;
-    // inside that, the body moved back, leaving a crescent of light along
-    // the upper left.
+    // The body; inside it the outline shrunk and moved towards the light
+    // leaves a crescent of shade along the lower right; inside that, the
+    // outline shrunk again and moved back leaves one of light along the
+    // upper left.
     const qreal diagonale = 1 / std::sqrt(2.0);
     p.setPen(Qt::NoPen);
-    p.setBrush(ombra > 0 ? tinta.ombra : luce > 0 ? tinta.luce : tinta.corpo);
+    p.setBrush(tinta.corpo);
     p.drawPath(Sagoma(forma));
     Profilo dentro = forma;
     if (ombra > 0) {
         dentro = Rientra(forma, ombra / 2, QPointF(-1, -1) * (ombra / 2 * diagonale));
-        p.setBrush(luce > 0 ? tinta.luce : tinta.corpo);
-        p.drawPath(Sagoma(dentro));
+        Anello(p, forma, dentro, tinta.ombra);
     }
-    if (luce > 0) {
-        p.setBrush(tinta.corpo);
-        p.drawPath(Sagoma(Rientra(dentro, luce / 2, QPointF(1, 1) * (luce / 2 * diagonale))));
-    }
+    if (luce > 0)
+        Anello(p, dentro, Rientra(dentro, luce / 2, QPointF(1, 1) * (luce / 2 * diagonale)), tinta.luce);
     p.setPen(Penna(bordo));
     p.setBrush(Qt::NoBrush);
     p.drawPath(Sagoma(forma));
@@ -64,7 +79,20 @@ void Linee(QPainter &p, const QPainterPath &linee, const QColor &colore, qreal s
 void Ombreggia(QPainter &p, const Profilo &forma, QPointF da, QPointF a, const QColor &colore, qreal angolo,
                qreal passo)
 {
-    Linee(p, Tratteggio(forma, da, a, angolo, passo), colore);
+    // Each line a thin quadrilateral, square-ended: stroked with round caps
+    // the same lines cost several times the corners to fill at every size.
+    const QPainterPath linee = Tratteggio(forma, da, a, angolo, passo);
+    QPainterPath tratti;
+    for (int i = 0; i + 1 < linee.elementCount(); i += 2) {
+        const QPointF q0 = linee.elementAt(i), q1 = linee.elementAt(i + 1);
+        const QLineF l(q0, q1);
+        const QPointF n = QPointF(-l.dy(), l.dx()) / l.length() * (kTrattoInterno / 2);
+        tratti.addPolygon(QPolygonF({q0 + n, q1 + n, q1 - n, q0 - n}));
+        tratti.closeSubpath();
+    }
+    p.setPen(Qt::NoPen);
+    p.setBrush(colore);
+    p.drawPath(tratti);
 }
 
 void Volto(QPainter &p, QPointF c, qreal verso, qreal inclina, qreal sorriso)
