@@ -48,7 +48,7 @@ void FanteDiBastoni(QPainter &p)
     Forma(p, farsetto, kRossoT);
     QPainterPath tagli;
     for (qreal x : {16.8, 18.4, 21.6, 23.2})
-        tagli.addPath(Sagoma(Rientra(Ovale({x, 27.4}, 0.55, 3.6), 0)));
+        tagli.addPath(Taglio(x, 23.8, 31));
     Riempi(p, tagli, kOcraT.corpo, kRossoT.ombra, kTrattoInterno);
     Ombreggia(p, farsetto, {22.5, 21}, {24.5, 42}, kRossoT.ombra, 60);
     Linee(p, Tratti({{{20, 22}, {20, 33}}}), kOcraT.corpo, 0.8);
@@ -121,7 +121,7 @@ void FanteDiCoppe(QPainter &p)
     Forma(p, farsetto, kBluT);
     QPainterPath tagli;
     for (qreal x : {23.6, 25.6, 27.6})
-        tagli.addPath(Sagoma(Ovale({x, 27.6}, 0.55, 3.6)));
+        tagli.addPath(Taglio(x, 24, 31.2));
     Riempi(p, tagli, kLinoT.corpo, kBluT.ombra, kTrattoInterno);
     Ombreggia(p, farsetto, {27.5, 21}, {29, 42}, kBluT.ombra, 55);
     Linee(p, Tratti({{{19.4, 40.4}, {25, 41.6}, {30.8, 40.4}}}), kOcraT.corpo, 0.8);
@@ -243,14 +243,14 @@ void FanteDiSpade(QPainter &p)
     Forma(p, calzoni, kViolaT, 0.8, 0.5);
     QPainterPath liste;
     for (qreal x : {22.2, 24.4, 26.8, 29.0})
-        liste.addPath(Sagoma(Ovale({x, 41.8}, 0.5, 3.2)));
+        liste.addPath(Taglio(x, 38.6, 45, 0.5));
     Riempi(p, liste, kOcraT.corpo, kViolaT.ombra, kTrattoInterno);
     const Profilo farsetto{{19.8, 22.4}, {25, 21.4},   {30.2, 22.4}, {30.6, 27}, {28.8, 33.6},
                            {30.2, 40.2}, {24.6, 41.4}, {19.2, 40.2}, {21, 33.6}, {19.6, 27}};
     Forma(p, farsetto, kOcraT);
     QPainterPath tagli;
     for (qreal x : {21.8, 24.0, 26.2})
-        tagli.addPath(Sagoma(Ovale({x, 27.8}, 0.55, 3.8)));
+        tagli.addPath(Taglio(x, 24, 31.6));
     Riempi(p, tagli, kRossoT.corpo, kOcraT.ombra, kTrattoInterno);
     Ombreggia(p, farsetto, {25, 21}, {27, 42}, kOcraT.ombra, 60);
     Linee(p, Tratti({{{19.6, 40}, {24.6, 41.2}, {29.8, 40}}}), kRossoT.corpo, 0.8);

@@ -161,8 +161,7 @@ void Scarpa(QPainter &p, QPointF tallone, QPointF punta)
 
 QPainterPath Taglio(qreal x, qreal y0, qreal y1, qreal largo)
 {
-    const qreal m = (y0 + y1) / 2;
-    return Sagoma({{x, y0}, {x, y0}, {x + largo, m}, {x, y1}, {x, y1}, {x - largo, m}});
+    return Sagoma(Ovale({x, (y0 + y1) / 2}, largo, (y1 - y0) / 2));
 }
 
 void Pedana(QPainter &p, Seme seme)
