@@ -5,6 +5,8 @@
 #include "pennelli.h"
 #include "sagome.h"
 
+#include <utility>
+
 namespace belvane::cardart {
 namespace {
 
