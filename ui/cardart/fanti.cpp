@@ -1,77 +1,342 @@
 #include "figure.h"
 
 #include "emblemi.h"
+#include "fanti_comune.h"
 #include "pennelli.h"
-#include "vesti.h"
+#include "sagome.h"
 
-#include <QPainterPath>
+#include <utility>
 
 namespace belvane::cardart {
+namespace {
 
-// The knave: a young man standing in doublet and hose on a small base.
+// The knaves are drawn standing on y = 63.5; the platform's top is this much lower.
+constexpr qreal kAbbassa = 1;
+
+} // namespace
+
+namespace fanti {
+
+// Leaning on his cudgel planted beside him, legs crossed, a wide hat.
+void FanteDiBastoni(QPainter &p)
+{
+    Emblema(p, Seme::Bastoni, {34.5, 48.6}, 29, -4);
+    // The leg he stands on, then the one crossed in front of it, on its toe.
+    const Profilo ferma = ProfiloArto({{{22.6, 40}, 4.4}, {{22.2, 51.5}, 3.4}, {{21.2, 61.6}, 2.4}});
+    Forma(p, ferma, kOcraT, 0.9, 0.5);
+    Ombreggia(p, ferma, {22.8, 40}, {21.6, 62}, kOcraT.ombra, -60, 0.8);
+    Linee(p, Tratti({{{20.4, 56.2}, {23.2, 56.6}}}), kRossoT.corpo, kTrattoFine);
+    Scarpa(p, {21.4, 62.9}, {17.4, 63.2});
+    const Profilo incrociata = ProfiloArto({{{17.8, 40}, 4.6}, {{20.6, 50.5}, 3.5}, {{26.8, 60}, 2.4}});
+    Forma(p, incrociata, kRossoT, 0.9, 0.5);
+    Ombreggia(p, incrociata, {19, 40}, {27.4, 60}, kRossoT.ombra, -30, 0.8);
+    Linee(p, Tratti({{{18.8, 49.4}, {20.6, 50.4}, {22, 50.1}}, {{21.6, 55}, {24, 53.4}}}), kOcraT.corpo, kTrattoFine);
+    Scarpa(p, {26.6, 60.4}, {29, 63.2});
+    // Curls round the head under the hat, the neck.
+    const Profilo riccioli{{15.6, 12},   {15, 14},     {15.6, 15.4}, {15, 17},     {16, 18.8},
+                           {17.2, 19.6}, {18.4, 18.6}, {20.6, 18.6}, {21.8, 19.6}, {23.2, 18.8},
+                           {24, 17},     {23.4, 15.4}, {24, 14},     {23.4, 12},   {19.5, 10.4}};
+    Forma(p, riccioli, kCastanoT, 0.8, 0.5);
+    Linee(p,
+          Tratti({{{15.8, 13.4}, {16.6, 14.2}, {15.9, 15.2}},
+                  {{15.8, 16.6}, {16.7, 17.4}, {16.3, 18.6}},
+                  {{23.2, 13.4}, {22.4, 14.2}, {23.1, 15.2}},
+                  {{23.2, 16.6}, {22.3, 17.4}, {22.7, 18.6}}}),
+          kCastanoT.luce);
+    Forma(p, ProfiloArto({{{19.6, 18.2}, 3.2}, {{19.6, 21.6}, 3.4}}), kPelleT, 0.8, 0, kBordoPelle);
+    // The doublet with its skirt, slashed on the chest, edged in gold.
+    const Profilo farsetto{{14.2, 22.2}, {19.5, 21.2}, {25, 21.8}, {26, 26.5},   {24.6, 33.2},
+                           {27.4, 40.6}, {21, 42.2},   {14, 40.6}, {15.6, 33.2}, {13.6, 26.5}};
+    Forma(p, farsetto, kRossoT);
+    QPainterPath tagli;
+    for (qreal x : {16.8, 18.4, 21.6, 23.2})
+        tagli.addPath(Taglio(x, 23.8, 31));
+    Riempi(p, tagli, kOcraT.corpo, kRossoT.ombra, kTrattoInterno);
+    Ombreggia(p, farsetto, {22.5, 21}, {24.5, 42}, kRossoT.ombra, 60);
+    Linee(p, Tratti({{{20, 22}, {20, 33}}}), kOcraT.corpo, 0.8);
+    Linee(p, Tratti({{{14.6, 40.4}, {21, 41.6}, {26.8, 40.4}}}), kOcraT.corpo, 0.8);
+    Linee(p, Tratti({{{17.4, 35}, {16.2, 40.2}}, {{21, 35}, {21, 41.2}}, {{24, 35}, {25.6, 40.2}}}), kRossoT.ombra,
+          kTrattoFine);
+    Forma(p, ProfiloArto({{{15.4, 33.8}, 1.5}, {{24.8, 33.4}, 1.5}}), kMarroneT, 0.4, 0.3);
+    // A purse at the belt.
+    Forma(p, {{21.6, 34.6}, {24.2, 34.4}, {24.6, 37.6}, {23, 38.4}, {21.2, 37.4}}, kMarroneT, 0.6, 0.3);
+    // One fist on the hip, the other hand on the cudgel's head.
+    const Profilo sinistro = ProfiloArto({{{14.8, 23}, 3.8}, {{10.2, 29.2}, 3.2}, {{14.2, 35.2}, 2.6}});
+    Forma(p, sinistro, kOcraT, 0.8, 0.5);
+    Ombreggia(p, sinistro, {14, 23}, {11, 35}, kOcraT.ombra, 45, 0.7);
+    Linee(p, Tratti({{{12.8, 33.2}, {14.4, 33.8}}}), kLinoT.corpo, 1.0);
+    Mano(p, {14.8, 35.6}, 1.4, -30);
+    const Profilo destro = ProfiloArto({{{24.8, 22.8}, 3.8}, {{29.6, 28}, 3.2}, {{33.2, 32.2}, 2.6}});
+    Forma(p, destro, kOcraT, 0.8, 0.5);
+    Ombreggia(p, destro, {24, 23.8}, {32.2, 33}, kOcraT.ombra, -45, 0.7);
+    Linee(p, Tratti({{{31.6, 31.8}, {32.8, 30.8}}}), kLinoT.corpo, 1.0);
+    Mano(p, {33.9, 33.2}, 1.5, 20);
+    // Puffed sleeve heads, slashed.
+    for (const auto &[x, a] : {std::pair{14.8, -35.0}, std::pair{24.6, 40.0}}) {
+        const Profilo spalla = Ovale({x, 23}, 2.5, 1.7, a);
+        Forma(p, spalla, kRossoT, 0.6, 0.4);
+        Linee(p, Tratti({{{x - 0.8, 22}, {x - 0.6, 24}}, {{x + 0.6, 22}, {x + 0.8, 24}}}), kOcraT.corpo, 0.45);
+    }
+    Forma(p, {{16, 21.6}, {19.5, 20.2}, {23, 21.6}, {21.4, 23.2}, {19.5, 22.4}, {17.6, 23.2}}, kLinoT, 0.4, 0);
+    Volto(p, CentroViso(Seme::Bastoni), 0.5, 4, 0.3);
+    // The wide hat, tilted, with a red band.
+    Forma(p, {{15.8, 11}, {16.2, 7}, {18, 5.6}, {21.5, 5.8}, {23.2, 7.2}, {23.4, 11}}, kMarroneT, 0.9, 0.5);
+    Linee(p, Tratti({{{18.4, 6.4}, {19, 8.6}}, {{21.2, 6.4}, {21, 8.6}}}), kMarroneT.ombra);
+    Forma(p, ProfiloArto({{{16.2, 9.6}, 1.4}, {{23, 9.8}, 1.4}}), kRossoT, 0.4, 0.3);
+    const Profilo tesa{{11.2, 12.6}, {13, 10.4},   {19.5, 9.8},  {26.6, 10.4},
+                       {28.4, 11.6}, {26.4, 12.8}, {19.5, 12.4}, {13.4, 13.4}};
+    Forma(p, tesa, kMarroneT, 0.7, 0.4);
+    Linee(p, Tratti({{{14.5, 12.2}, {19.5, 11.6}, {25.5, 11.9}}}), kMarroneT.ombra);
+}
+
+// Stepping forward, the cup carried before him in both hands, long hair
+// under a plumed beret.
+void FanteDiCoppe(QPainter &p)
+{
+    // The leg behind, heel raised; the one in front, stepping out.
+    const Profilo dietro = ProfiloArto({{{27.8, 40}, 4.4}, {{30.2, 51}, 3.4}, {{33, 59.6}, 2.4}});
+    Forma(p, dietro, kLinoT, 0.9, 0.5);
+    Ombreggia(p, dietro, {28.6, 40}, {33.4, 60}, kLinoT.ombra, -40, 0.8);
+    Linee(p, Tratti({{{28.8, 52.8}, {31.8, 51.8}}}), kOcraT.corpo, kTrattoFine);
+    Scarpa(p, {34, 59.8}, {30.8, 63.2});
+    const Profilo avanti = ProfiloArto({{{23, 40}, 4.6}, {{19.8, 50.5}, 3.5}, {{17.2, 61}, 2.4}});
+    Forma(p, avanti, kRossoT, 0.9, 0.5);
+    Ombreggia(p, avanti, {23.4, 40}, {18, 61}, kRossoT.ombra, 30, 0.8);
+    Linee(p, Tratti({{{18.2, 52.6}, {21.4, 53.4}}}), kOcraT.corpo, kTrattoFine);
+    Scarpa(p, {18.4, 62.6}, {12.8, 63.2});
+    // Long hair falling behind, to the shoulders, in waves.
+    const Profilo chioma{{21.8, 13},   {22.5, 10.5}, {25.5, 9.6},  {29, 10.8},   {29.8, 14}, {30.6, 16.6},
+                         {30.2, 19},   {30.8, 21},   {30, 23},     {28.6, 22.2}, {27.4, 23}, {27.8, 20.4},
+                         {27.8, 18.4}, {23.5, 18},   {21.8, 19.5}, {21.2, 16}};
+    Forma(p, chioma, kRameT, 0.8, 0.5);
+    Linee(p,
+          Tratti({{{28.2, 12}, {29.4, 16}, {28.8, 21.4}},
+                  {{27, 12.4}, {28.2, 16.4}, {28.2, 19.6}},
+                  {{29.2, 13}, {30.2, 18}, {29.8, 22}}}),
+          kRameT.ombra);
+    // The far arm reaches forward behind the body, its hand under the cup.
+    const Profilo lontano = ProfiloArto({{{29.6, 23.2}, 3.4}, {{27.4, 31}, 2.9}, {{13, 33.4}, 2.4}});
+    Forma(p, lontano, kCelesteT, 0.7, 0.4);
+    Forma(p, ProfiloArto({{{25.5, 18}, 3.2}, {{25.3, 21.5}, 3.4}}), kPelleT, 0.8, 0, kBordoPelle);
+    const Profilo farsetto{{20.8, 22.4}, {25.6, 21.4}, {30.4, 22.4}, {30.6, 27},   {29.4, 33.6},
+                           {31.6, 40.8}, {25, 42},     {18.6, 40.8}, {21.4, 33.6}, {20.4, 27}};
+    Forma(p, farsetto, kBluT);
+    QPainterPath tagli;
+    for (qreal x : {23.6, 25.6, 27.6})
+        tagli.addPath(Taglio(x, 24, 31.2));
+    Riempi(p, tagli, kLinoT.corpo, kBluT.ombra, kTrattoInterno);
+    Ombreggia(p, farsetto, {27.5, 21}, {29, 42}, kBluT.ombra, 55);
+    Linee(p, Tratti({{{19.4, 40.4}, {25, 41.6}, {30.8, 40.4}}}), kOcraT.corpo, 0.8);
+    Linee(p, Tratti({{{22, 35.2}, {20, 40.2}}, {{25, 35.2}, {24.6, 41.2}}, {{28.2, 35.2}, {30, 40.2}}}), kBluT.ombra,
+          kTrattoFine);
+    Forma(p, ProfiloArto({{{21.4, 34}, 1.5}, {{29.6, 33.8}, 1.5}}), kOcraT, 0.4, 0.3);
+    // The cup; one hand under its foot, the other round its stem.
+    Emblema(p, Seme::Coppe, {11.4, 25.2}, 13, 0);
+    Mano(p, {11.4, 33.4}, 1.4, 0);
+    const Profilo vicino = ProfiloArto({{{21.4, 23.2}, 3.6}, {{18.8, 29.8}, 3.0}, {{14.4, 29.4}, 2.5}});
+    Forma(p, vicino, kCelesteT, 0.7, 0.4);
+    Ombreggia(p, vicino, {22, 23}, {14.2, 31}, kCelesteT.ombra, -50, 0.7);
+    Linee(p, Tratti({{{15.8, 28.2}, {15.8, 30.6}}}), kLinoT.corpo, 1.0);
+    Mano(p, {13.6, 29.2}, 1.4, 180);
+    const Profilo spalla = Ovale({21.6, 23.4}, 2.4, 1.7, -60);
+    Forma(p, spalla, kBluT, 0.6, 0.4);
+    Linee(p, Tratti({{{20.8, 22.2}, {21.4, 24.4}}, {{22.2, 22}, {22.6, 24}}}), kLinoT.corpo, 0.45);
+    Forma(p, {{21.8, 22.2}, {25.5, 20.6}, {29.2, 22.2}, {27.4, 23.6}, {25.5, 22.8}, {23.6, 23.6}}, kLinoT, 0.4, 0);
+    Volto(p, CentroViso(Seme::Coppe), -0.6, -4, 0.15);
+    // The beret tilted back, a white plume sweeping down behind.
+    const Profilo piuma{{27.5, 10}, {30, 6.2},   {34, 4.6},   {37, 5.8}, {37.4, 9.6},
+                        {36, 8.2},  {35.2, 7.2}, {31.5, 8.4}, {29, 10.8}};
+    Forma(p, piuma, kLinoT, 0.7, 0);
+    Linee(p,
+          Tratti({{{28.6, 9.6}, {31.5, 6.8}, {34.5, 5.8}, {36.4, 7.2}},
+                  {{30.4, 7.6}, {30.6, 6.2}},
+                  {{32.2, 6.8}, {32.4, 5.4}},
+                  {{34, 6.2}, {34.4, 5}},
+                  {{35.6, 6.6}, {36.6, 5.8}}}),
+          kLinoT.ombra);
+    const Profilo berretto{{20.2, 12.4}, {21, 10}, {25, 8.6}, {29.8, 9.2}, {30.6, 11.2}, {26, 12.6}, {22.5, 12.9}};
+    Forma(p, berretto, kRossoT, 0.8, 0.5);
+    Linee(p, Tratti({{{21.6, 11.6}, {26, 11.2}, {29.6, 10.6}}}), kRossoT.ombra);
+    Ellisse(p, {23.2, 11.2}, 0.8, 0.8, kOcraT.corpo, kOcraT.ombra, kTrattoFine);
+}
+
+// The coin raised high at arm's length, a fist on the hip, a long coat.
+void FanteDiDenari(QPainter &p)
+{
+    // He stands on one leg, the other at ease and turned out.
+    const Profilo ferma = ProfiloArto({{{16.8, 48}, 3.6}, {{16.4, 55.5}, 3.0}, {{16.2, 61.8}, 2.3}});
+    const Profilo libera = ProfiloArto({{{22.4, 48}, 3.6}, {{24, 55.2}, 3.0}, {{26.4, 61.4}, 2.3}});
+    Forma(p, ferma, kRossoT, 0.7, 0.5);
+    Ombreggia(p, ferma, {16.8, 48}, {16.2, 62}, kRossoT.ombra, -50, 0.8);
+    Forma(p, libera, kRossoT, 0.7, 0.5);
+    Ombreggia(p, libera, {22.4, 48}, {26.4, 62}, kRossoT.ombra, -50, 0.8);
+    Linee(p, Tratti({{{15, 53.4}, {18, 53.6}}, {{22.2, 53.2}, {25.2, 53.8}}}), kOcraT.corpo, kTrattoFine);
+    Scarpa(p, {16.8, 62.8}, {12.8, 63.2});
+    Scarpa(p, {25.8, 62.4}, {29.4, 63.3});
+    // Hair cut straight at the jaw, as pages wore it.
+    const Profilo zazzera{{16, 16},   {16.4, 12}, {19.5, 11}, {22.8, 12}, {23.2, 16}, {23.6, 20},
+                          {23.6, 20}, {21.8, 20}, {17.2, 20}, {15.4, 20}, {15.4, 20}};
+    Forma(p, zazzera, kCastanoT, 0.8, 0.5);
+    Linee(p, Tratti({{{16.2, 14}, {16.2, 19.4}}, {{22.8, 14}, {22.8, 19.4}}}), kCastanoT.luce);
+    Forma(p, ProfiloArto({{{19.5, 19}, 3.2}, {{19.5, 22.5}, 3.4}}), kPelleT, 0.8, 0, kBordoPelle);
+    // The coat, gathered at the waist and falling to the knee, edged in gold.
+    const Profilo cappotto{{13.6, 22.6}, {19.5, 21.6}, {25.4, 22.4}, {26.2, 27.5}, {24.6, 33.6}, {28.6, 43},
+                           {30.2, 50.8}, {20, 51.8},   {9.2, 50.8},  {11.4, 43},   {15, 33.6},   {13.4, 27.5}};
+    Forma(p, cappotto, kVerdeT, 1.2, 0.6);
+    Ombreggia(p, cappotto, {21, 21}, {25, 52}, kVerdeT.ombra, 60);
+    Linee(p,
+          Tratti({{{17.2, 36}, {14.8, 44}, {13.8, 50.4}},
+                  {{22.6, 36}, {25, 44}, {26.2, 50.4}},
+                  {{18.4, 36}, {17.6, 44}, {17.4, 50.8}}}),
+          kVerdeT.ombra, kTrattoFine);
+    Linee(p, Tratti({{{19.5, 22.4}, {19.5, 33}, {20, 51.2}}}), kOcraT.corpo, 1.1);
+    Linee(p, Tratti({{{10.2, 50}, {20, 51}, {29.4, 50}}}), kOcraT.corpo, 0.9);
+    QPainterPath bottoni;
+    for (qreal y : {25.0, 28.0, 31.0})
+        bottoni.addEllipse(QPointF(19.5, y), 0.6, 0.6);
+    Riempi(p, bottoni, kOcraT.luce, kOcraT.ombra, kTrattoInterno);
+    Forma(p, ProfiloArto({{{15, 33.8}, 1.7}, {{24.6, 33.6}, 1.7}}), kRossoT, 0.4, 0.3);
+    // The fist on the hip.
+    const Profilo sinistro = ProfiloArto({{{14.2, 23.2}, 3.9}, {{9.2, 29.6}, 3.3}, {{13.8, 34.8}, 2.7}});
+    Forma(p, sinistro, kVerdeT, 0.8, 0.5);
+    Ombreggia(p, sinistro, {13.4, 23.2}, {10, 35}, kVerdeT.ombra, 45, 0.7);
+    Linee(p, Tratti({{{12.2, 33}, {13.6, 33.6}}}), kOcraT.corpo, 1.1);
+    Mano(p, {14.4, 35.4}, 1.4, -30);
+    // The arm raised, the coin held up at its end.
+    const Profilo alzato = ProfiloArto({{{24.8, 23.2}, 3.9}, {{28.6, 18.2}, 3.3}, {{32.2, 14.4}, 2.7}});
+    Forma(p, alzato, kVerdeT, 0.8, 0.5);
+    Ombreggia(p, alzato, {32, 13}, {25.6, 23.8}, kVerdeT.ombra, 45, 0.7);
+    Linee(p, Tratti({{{30.6, 14.8}, {31.8, 16}}}), kOcraT.corpo, 1.1);
+    Emblema(p, Seme::Denari, {34, 8.2}, 10.4, 0);
+    Mano(p, {32.8, 13.8}, 1.4, -45);
+    for (const auto &[x, a] : {std::pair{14.4, -35.0}, std::pair{24.6, 60.0}}) {
+        const Profilo spalla = Ovale({x, 23.4}, 2.5, 1.7, a);
+        Forma(p, spalla, kVerdeT, 0.6, 0.4);
+        Linee(p, Tratti({{{x - 0.7, 22.4}, {x - 0.5, 24.4}}, {{x + 0.6, 22.4}, {x + 0.8, 24.4}}}), kOcraT.corpo, 0.45);
+    }
+    Forma(p, {{15.8, 22.8}, {19.5, 21.2}, {23.2, 22.8}, {21.4, 24.4}, {19.5, 23.6}, {17.6, 24.4}}, kOcraT, 0.4, 0);
+    Volto(p, CentroViso(Seme::Denari), 0.4, 3, 0.12);
+    // A tall red cap with a golden brim, a white feather swept back.
+    const Profilo piuma{{17.6, 10.6}, {15.6, 6.8}, {12.4, 4.8}, {10.2, 5.8},
+                        {10.8, 9},    {12, 7.8},   {13.6, 8.6}, {16.2, 11.8}};
+    Forma(p, piuma, kLinoT, 0.6, 0);
+    Linee(
+        p,
+        Tratti(
+            {{{16.6, 10.6}, {14.4, 7.4}, {12, 6.2}, {11.4, 7.6}}, {{14.6, 7}, {14, 6.2}}, {{13.2, 6.4}, {12.8, 5.6}}}),
+        kLinoT.ombra);
+    Forma(p, {{16, 13.5}, {16.2, 9}, {17.8, 6.2}, {21.5, 6.8}, {23, 9.5}, {23, 13.5}}, kRossoT, 0.9, 0.5);
+    Linee(p, Tratti({{{18, 7.5}, {18.4, 12}}, {{20.8, 7.6}, {21.2, 12}}}), kRossoT.ombra);
+    Forma(p, ProfiloArto({{{15.6, 12.8}, 1.6}, {{23.4, 12.8}, 1.6}}), kOcraT, 0.4, 0.3);
+}
+
+// The sword held point down at his side, the other hand on his hip under a
+// short cape, a crested cap.
+void FanteDiSpade(QPainter &p)
+{
+    for (const auto &[d, x] : {std::pair{-1.0, 23.0}, std::pair{1.0, 27.8}}) {
+        const Profilo gamba = ProfiloArto({{{x, 44}, 3.8}, {{x + d * 1.4, 53}, 3.2}, {{x + d * 2.4, 61.6}, 2.4}});
+        Forma(p, gamba, kRossoT, 0.7, 0.5);
+        Ombreggia(p, gamba, {x, 44}, {x + d * 2.4, 62}, kRossoT.ombra, -50, 0.8);
+        Linee(p, Tratti({{{x + d * 1.6 - 1.6, 54.6}, {x + d * 1.6 + 1.6, 54.8}}}), kOcraT.corpo, kTrattoFine);
+    }
+    Scarpa(p, {20.8, 62.8}, {16.8, 63.2});
+    Scarpa(p, {30.6, 62.8}, {34.2, 63.2});
+    const Profilo capelli{{21.6, 15}, {22, 11},   {25.5, 10},   {29, 11},  {29.6, 14},
+                          {29, 16},   {29.6, 18}, {28.6, 19.4}, {22.4, 19}};
+    Forma(p, capelli, kNeroT, 0.8, 0.5);
+    Linee(p, Tratti({{{28.4, 13.6}, {29, 15.6}, {28.4, 17.4}}}), kNeroT.luce);
+    Forma(p, ProfiloArto({{{25.5, 18}, 3.2}, {{25.5, 21.5}, 3.4}}), kPelleT, 0.8, 0, kBordoPelle);
+    // Puffed breeches, paned.
+    const Profilo calzoni{{20.2, 38}, {25.2, 37.4}, {30.6, 38},   {31.4, 44},
+                          {28, 46.4}, {25.2, 44.6}, {22.6, 46.4}, {19.4, 44}};
+    Forma(p, calzoni, kViolaT, 0.8, 0.5);
+    QPainterPath liste;
+    for (qreal x : {22.2, 24.4, 26.8, 29.0})
+        liste.addPath(Taglio(x, 38.6, 45, 0.5));
+    Riempi(p, liste, kOcraT.corpo, kViolaT.ombra, kTrattoInterno);
+    const Profilo farsetto{{19.8, 22.4}, {25, 21.4},   {30.2, 22.4}, {30.6, 27}, {28.8, 33.6},
+                           {30.2, 40.2}, {24.6, 41.4}, {19.2, 40.2}, {21, 33.6}, {19.6, 27}};
+    Forma(p, farsetto, kOcraT);
+    QPainterPath tagli;
+    for (qreal x : {21.8, 24.0, 26.2})
+        tagli.addPath(Taglio(x, 24, 31.6));
+    Riempi(p, tagli, kRossoT.corpo, kOcraT.ombra, kTrattoInterno);
+    Ombreggia(p, farsetto, {25, 21}, {27, 42}, kOcraT.ombra, 60);
+    Linee(p, Tratti({{{19.6, 40}, {24.6, 41.2}, {29.8, 40}}}), kRossoT.corpo, 0.8);
+    Forma(p, ProfiloArto({{{21, 34}, 1.4}, {{29, 33.8}, 1.4}}), kMarroneT, 0.4, 0.3);
+    Linee(p, Tratti({{{21.6, 35.2}, {20.2, 39.6}}, {{25, 35.2}, {24.8, 40.6}}}), kOcraT.ombra, kTrattoFine);
+    // The arm down to the sword's grip.
+    const Profilo braccio = ProfiloArto({{{20.4, 23.2}, 3.6}, {{17.4, 30.2}, 3.0}, {{15.6, 36}, 2.6}});
+    Forma(p, braccio, kRossoT, 0.7, 0.5);
+    Ombreggia(p, braccio, {21, 23.2}, {16.4, 36}, kRossoT.ombra, 40, 0.7);
+    Linee(p, Tratti({{{14.4, 34.8}, {16.8, 35.4}}}), kLinoT.corpo, 1.0);
+    Emblema(p, Seme::Spade, {14.6, 45.4}, 27, 180, Ornato::No, 0.8);
+    Mano(p, {15.2, 36.6}, 1.4, 90);
+    const Profilo spalla = Ovale({20.6, 23.6}, 2.4, 1.7, -65);
+    Forma(p, spalla, kRossoT, 0.6, 0.4);
+    Linee(p, Tratti({{{19.8, 22.6}, {20.4, 24.6}}, {{21.2, 22.4}, {21.6, 24.4}}}), kOcraT.corpo, 0.45);
+    // The short cape over the shoulder, the elbow of the hidden arm under it,
+    // its front edge turned to show the lining.
+    const Profilo cappa{{24.8, 21},   {28.6, 20.6}, {32, 21.6}, {34.4, 24},   {36.2, 27.6}, {38.4, 30.4},
+                        {38.4, 30.4}, {36.4, 33.4}, {37, 37},   {38.6, 41.8}, {35.8, 42.8}, {33.8, 41.6},
+                        {31.6, 42.8}, {29.4, 41.6}, {28.6, 37}, {28.2, 30},   {27.2, 24}};
+    Forma(p, cappa, kViolaT, 1.2, 0.6);
+    Ombreggia(p, cappa, {34, 22}, {36.4, 42}, kViolaT.ombra, 60);
+    Linee(p,
+          Tratti({{{30.6, 24.6}, {32, 33}, {33.8, 41.4}},
+                  {{33.4, 25.4}, {35.2, 30.2}, {34.6, 34}, {35.8, 41.8}},
+                  {{29.8, 30}, {30.4, 36}, {31.6, 42.4}}}),
+          kViolaT.ombra, kTrattoFine);
+    Forma(p, {{28.2, 30}, {28.9, 30}, {29.8, 36}, {30.8, 42}, {29.6, 41.8}, {28.8, 37}}, kCelesteT, 0.3, 0);
+    Forma(p, {{21.8, 22.2}, {25.5, 20.6}, {29.2, 22.2}, {27.4, 23.6}, {25.5, 22.8}, {23.6, 23.6}}, kLinoT, 0.4, 0);
+    Volto(p, CentroViso(Seme::Spade), -0.5, -3, -0.05);
+    // The cap: a steel morion, its brim turned up front and back, a red crest.
+    Forma(p, {{22.4, 8.2}, {23.2, 4.4}, {26.8, 3.6}, {29.2, 5.2}, {28.6, 8}}, kRossoT, 0.6, 0.4);
+    Linee(p, Tratti({{{24, 4.8}, {24.4, 7.6}}, {{25.8, 4.4}, {26, 7.6}}, {{27.6, 4.8}, {27.4, 7.6}}}), kRossoT.ombra);
+    Forma(p, {{21.4, 11.7}, {21.8, 8.4}, {25.5, 7.0}, {29.2, 8.4}, {29.6, 11.7}}, kAcciaioT, 0.8, 0.5);
+    Forma(p,
+          {{19.2, 9.6},
+           {19.2, 9.6},
+           {21.6, 11.2},
+           {25.5, 11.4},
+           {29.4, 11.2},
+           {31.8, 9.6},
+           {31.8, 9.6},
+           {31, 12.6},
+           {25.5, 12.8},
+           {20, 12.6}},
+          kAcciaioT, 0.5, 0.3);
+}
+
+} // namespace fanti
+
 void Fante(QPainter &p, Seme seme)
 {
-    const Veste v = VesteDi(seme, 8);
+    fanti::Pedana(p, seme);
     p.save();
-    Specchia(p, v.specchio);
-    Base(p, seme);
-    // A short cape behind the shoulders (the swordsman's).
-    if (seme == Seme::Spade)
-        Poligono(p, {{15.5, 25.5}, {29.5, 25.5}, {33, 45}, {12, 45}}, kRosso, kContorno);
-    // Legs in parti-coloured hose, shoes; the clubman stands astride.
-    const qreal largo = seme == Seme::Bastoni ? 2.5 : 0;
-    Poligono(p, {{17.5, 47}, {22, 47}, {21.5 - largo, 63}, {18 - largo, 63}}, v.calzaSinistra, kContorno);
-    Poligono(p, {{23, 47}, {27.5, 47}, {27 + largo, 63}, {23.5 + largo, 63}}, v.calzaDestra, kContorno);
-    Ellisse(p, {19 - largo, 63.5}, 2.5, 1.2, kContorno, kContorno);
-    Ellisse(p, {26 + largo, 63.5}, 2.5, 1.2, kContorno, kContorno);
-    if (seme == Seme::Spade) // puffed breeches
-        for (qreal x : {19.5, 25.5})
-            Ellisse(p, {x, 50}, 3.2, 3.5, kViola, kContorno);
-    // Doublet with a skirt and a belt; the coin-bearer's coat falls to the knee.
-    const qreal orlo = seme == Seme::Denari ? 55 : 49;
-    Poligono(p, {{16.5, 26}, {28.5, 26}, {29.5, 40}, {32, orlo}, {13, orlo}, {15.5, 40}}, v.abito, kContorno);
-    Linea(p, {15.5, 40.5}, {29.5, 40.5}, kContorno, 1.2);
-    Linea(p, {22.5, 27}, {22.5, seme == Seme::Denari ? 54.0 : 39.0}, v.maniche, 1.0);
-    // The free arm hangs at the side, or rests on the hip.
-    if (seme == Seme::Bastoni || seme == Seme::Spade) {
-        Poligono(p, {{16.5, 26.5}, {12.5, 29}, {10.5, 35}, {14.5, 40}, {16.5, 38.5}, {14, 34.5}, {16.5, 31}}, v.maniche,
-                 kContorno);
-        Ellisse(p, {15.5, 39.5}, 1.5, 1.5, kPelle, kContorno, kTrattoFine);
-    } else {
-        Poligono(p, {{16.5, 26.5}, {13.5, 28}, {12, 40}, {15, 40.5}, {16.5, 32}}, v.maniche, kContorno);
-        Ellisse(p, {13.5, 41.5}, 1.5, 1.5, kPelle, kContorno, kTrattoFine);
-    }
-    // The arm that holds the emblem.
-    QPointF mano;
-    switch (v.presa) {
-    case Presa::Alzata:
-        Poligono(p, {{28, 26.5}, {31, 27}, {34.5, 20}, {32, 19}}, v.maniche, kContorno);
-        mano = {33.5, 19};
+    p.translate(0, kAbbassa);
+    switch (seme) {
+    case Seme::Bastoni:
+        fanti::FanteDiBastoni(p);
         break;
-    case Presa::Spalla:
-        Poligono(p, {{28, 26.5}, {31, 27.5}, {30, 35}, {26, 34}}, v.maniche, kContorno);
-        mano = {27.5, 33};
+    case Seme::Coppe:
+        fanti::FanteDiCoppe(p);
         break;
-    case Presa::Mostrata:
-        Poligono(p, {{28, 26.5}, {31, 27.5}, {33, 35}, {30, 36}}, v.maniche, kContorno);
-        mano = {32.5, 35.5};
+    case Seme::Denari:
+        fanti::FanteDiDenari(p);
         break;
-    case Presa::Riposo:
-        Poligono(p, {{28, 26.5}, {31, 27.5}, {34, 38}, {31, 39}}, v.maniche, kContorno);
-        mano = {33, 39};
+    case Seme::Spade:
+        fanti::FanteDiSpade(p);
         break;
     }
-    // Collar, head, headgear.
-    Ellisse(p, {22.5, 25.8}, 4.0, 1.3, kBianco, kContorno, kTrattoFine);
-    Viso(p, 20.5, v.capelli, false, v.capelli);
-    Copricapo(p, seme, 20.5, v.copricapo);
-    EmblemaInMano(p, seme, mano, v.presa);
     p.restore();
 }
 
-QRectF VisoDelFante(Seme)
+QRectF VisoDelFante(Seme seme)
 {
-    return QRectF(20.5, 18, 4, 5); // the face is drawn on the card's middle column
+    const QPointF c = fanti::CentroViso(seme) + QPointF(0, kAbbassa);
+    return QRectF(c.x() - 2, c.y() - 2.5, 4, 5);
 }
 
 } // namespace belvane::cardart

@@ -1,0 +1,188 @@
+#include "fanti_comune.h"
+
+#include "pennelli.h"
+#include "sagome.h"
+
+#include <QLineF>
+#include <QPolygonF>
+
+#include <algorithm>
+#include <cmath>
+
+namespace belvane::cardart::fanti {
+namespace {
+
+// Brows and lids light enough (grey above 110) not to take a face's pixels.
+const QColor kSopracciglia(0x9A, 0x6A, 0x48);
+
+} // namespace
+
+QPointF CentroViso(Seme seme)
+{
+    switch (seme) {
+    case Seme::Bastoni:
+        return {19.5, 15.5};
+    case Seme::Coppe:
+        return {25.5, 15.5};
+    case Seme::Denari:
+        return {19.5, 16.5};
+    case Seme::Spade:
+        return {25.5, 15.5};
+    }
+    return {22.5, 15.5};
+}
+
+namespace {
+
+// The ring between an outline and one inside it, filled even-odd: the
+// crescent they leave, painted without a boolean operation on paths.
+void Anello(QPainter &p, const Profilo &fuori, const Profilo &dentro, const QColor &colore)
+{
+    QPainterPath anello = Sagoma(fuori);
+    anello.addPath(Sagoma(dentro));
+    anello.setFillRule(Qt::OddEvenFill);
+    p.setBrush(colore);
+    p.drawPath(anello);
+}
+
+} // namespace
+
+void Forma(QPainter &p, const Profilo &forma, const Tinta &tinta, qreal ombra, qreal luce, const QColor &bordo)
+{
+    // The body; inside it the outline shrunk and moved towards the light
+    // leaves a crescent of shade along the lower right; inside that, the
+    // outline shrunk again and moved back leaves one of light along the
+    // upper left.
+    const qreal diagonale = 1 / std::sqrt(2.0);
+    p.setPen(Qt::NoPen);
+    p.setBrush(tinta.corpo);
+    p.drawPath(Sagoma(forma));
+    Profilo dentro = forma;
+    if (ombra > 0) {
+        dentro = Rientra(forma, ombra / 2, QPointF(-1, -1) * (ombra / 2 * diagonale));
+        Anello(p, forma, dentro, tinta.ombra);
+    }
+    if (luce > 0)
+        Anello(p, dentro, Rientra(dentro, luce / 2, QPointF(1, 1) * (luce / 2 * diagonale)), tinta.luce);
+    p.setPen(Penna(bordo));
+    p.setBrush(Qt::NoBrush);
+    p.drawPath(Sagoma(forma));
+}
+
+void Linee(QPainter &p, const QPainterPath &linee, const QColor &colore, qreal spessore)
+{
+    p.setPen(Penna(colore, spessore));
+    p.setBrush(Qt::NoBrush);
+    p.drawPath(linee);
+}
+
+void Ombreggia(QPainter &p, const Profilo &forma, QPointF da, QPointF a, const QColor &colore, qreal angolo,
+               qreal passo)
+{
+    // Each line a thin quadrilateral, square-ended: stroked with round caps
+    // the same lines cost several times the corners to fill at every size.
+    const QPainterPath linee = Tratteggio(forma, da, a, angolo, passo);
+    QPainterPath tratti;
+    for (int i = 0; i + 1 < linee.elementCount(); i += 2) {
+        const QPointF q0 = linee.elementAt(i), q1 = linee.elementAt(i + 1);
+        const QLineF l(q0, q1);
+        const QPointF n = QPointF(-l.dy(), l.dx()) / l.length() * (kTrattoInterno / 2);
+        tratti.addPolygon(QPolygonF({q0 + n, q1 + n, q1 - n, q0 - n}));
+        tratti.closeSubpath();
+    }
+    p.setPen(Qt::NoPen);
+    p.setBrush(colore);
+    p.drawPath(tratti);
+}
+
+void Volto(QPainter &p, QPointF c, qreal verso, qreal inclina, qreal sorriso)
+{
+    p.save();
+    p.translate(c);
+    p.rotate(inclina);
+    const qreal v = verso;
+    // The ear on the side he turns from.
+    const qreal orecchio = v >= 0 ? -3.0 : 3.0;
+    Ellisse(p, {orecchio, 0.4}, 0.9, 1.3, kPelleT.ombra, kBordoPelle, kTrattoFine);
+    // Broad at the cheekbones, the chin turned a little where he looks.
+    const Profilo viso{{-3.1, -1.6}, {-3.0, 1.8}, {-1.2 + v * 0.6, 3.8}, {1.2 + v * 0.6, 3.8},
+                       {3.0, 1.8},   {3.1, -1.6}, {2.2, -3.8},           {-2.2, -3.8}};
+    Forma(p, viso, kPelleT, 0.8, 0.5, kBordoPelle);
+    // Cheeks, brows and lids, nose, mouth: finer than a pixel, so that at
+    // the natural size only the eyes (on pixel centres) stand out.
+    QPainterPath guance;
+    guance.addEllipse(QPointF(-1.7 + v * 0.3, 1.5), 0.8, 0.5);
+    guance.addEllipse(QPointF(1.7 + v * 0.3, 1.5), 0.8, 0.5);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(0xF2, 0xA8, 0x88));
+    p.drawPath(guance);
+    // Almond whites, and the irises on pixel centres.
+    QPainterPath bianchi, occhi;
+    for (qreal dx : {-1.0, 1.0}) {
+        bianchi.addPath(
+            Sagoma({{dx - 0.95, 0}, {dx - 0.95, 0}, {dx, -0.75}, {dx + 0.95, 0}, {dx + 0.95, 0}, {dx, 0.6}}));
+        occhi.addEllipse(QPointF(dx + v * 0.15, 0), 0.5, 0.55);
+    }
+    p.setBrush(kLinoT.luce);
+    p.drawPath(bianchi);
+    p.setBrush(kContorno);
+    p.drawPath(occhi);
+    const qreal s = v * 0.2;
+    // A stern look draws the brows down at the middle.
+    const qreal f = std::max(0.0, -sorriso) * 4;
+    Linee(p,
+          Tratti({{{-1.9 + s, -1.2 - f}, {-1.1 + s, -1.7}, {-0.4 + s, -1.3 + f}},
+                  {{0.4 + s, -1.3 + f}, {1.1 + s, -1.7}, {1.9 + s, -1.2 - f}},
+                  {{-1.7 + s, -0.5}, {-1.0 + s, -0.8}, {-0.4 + s, -0.5}},
+                  {{0.4 + s, -0.5}, {1.0 + s, -0.8}, {1.7 + s, -0.5}}}),
+          kSopracciglia, 0.3);
+    Linee(p, Tratti({{{v * 0.4, -0.4}, {v * 0.9 + 0.25, 1.2}, {v * 0.5 - 0.3, 1.4}}}), kBordoPelle);
+    const qreal b = v * 0.6;
+    Linee(p, Tratti({{{-0.8 + b, 2.35 - sorriso}, {b, 2.5 + sorriso}, {0.8 + b, 2.35 - sorriso}}}),
+          QColor(0xB8, 0x48, 0x3A), 0.5);
+    p.restore();
+}
+
+void Mano(QPainter &p, QPointF c, qreal r, qreal angolo)
+{
+    // A closed hand: the fist and, on its upper side, the thumb.
+    Forma(p, Ovale(c, r, r * 0.85, angolo), kPelleT, 0.5, 0, kBordoPelle);
+    p.save();
+    p.translate(c);
+    p.rotate(angolo);
+    Linee(p, Tratti({{{-r * 0.5, -r * 0.2}, {0, -r * 0.35}, {r * 0.45, -r * 0.1}}}), kBordoPelle);
+    p.restore();
+}
+
+void Scarpa(QPainter &p, QPointF tallone, QPointF punta)
+{
+    Riempi(p, Arto({{tallone, 2.0}, {punta, 1.3}}), kCuoio, kContorno);
+}
+
+QPainterPath Taglio(qreal x, qreal y0, qreal y1, qreal largo)
+{
+    return Sagoma(Ovale({x, (y0 + y1) / 2}, largo, (y1 - y0) / 2));
+}
+
+void Pedana(QPainter &p, Seme seme)
+{
+    static const Tinta kGiallo{QColor(0xFA, 0xEA, 0x80), QColor(0xF2, 0xCE, 0x2C), QColor(0xB0, 0x8C, 0x0C)};
+    const Tinta &tinta = seme == Seme::Bastoni ? kVerdeT
+        : seme == Seme::Coppe                  ? kRossoT
+        : seme == Seme::Denari                 ? kGiallo
+                                               : kBluT;
+    QPainterPath lastra;
+    lastra.addRoundedRect(QRectF(9.5, 64.5, 26, 4.5), 1.2, 1.2);
+    Modella(p, lastra, tinta, kContorno, 1.0, 0);
+    // The lit top face and the engraved front.
+    QPainterPath cima;
+    cima.addRect(QRectF(10.2, 65.0, 24.6, 0.8));
+    p.setPen(Qt::NoPen);
+    p.setBrush(tinta.luce);
+    p.drawPath(cima);
+    QPainterPath fronte;
+    fronte.addRect(QRectF(10.5, 66.3, 24, 2.0));
+    Tratteggia(p, fronte, tinta.ombra, 1.5, 90);
+}
+
+} // namespace belvane::cardart::fanti

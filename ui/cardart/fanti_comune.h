@@ -1,0 +1,65 @@
+#pragma once
+
+#include "carte.h"
+#include "sagome.h"
+#include "tavolozza.h"
+
+#include <QPainter>
+#include <QPainterPath>
+#include <QPointF>
+
+// What the four knaves share: their cloth in three tones, the face of a young
+// man, hands, shoes, the slashes of a doublet and the platform they stand on.
+namespace belvane::cardart::fanti {
+
+inline const Tinta kRossoT{QColor(0xE8, 0x60, 0x50), QColor(0xCC, 0x2A, 0x20), QColor(0x8E, 0x18, 0x12)};
+inline const Tinta kOcraT{QColor(0xFF, 0xE0, 0x8A), QColor(0xED, 0xB2, 0x32), QColor(0xB5, 0x7A, 0x12)};
+inline const Tinta kVerdeT{QColor(0x7C, 0xC4, 0x76), QColor(0x2E, 0x8C, 0x38), QColor(0x1B, 0x5E, 0x26)};
+inline const Tinta kBluT{QColor(0x7A, 0xA4, 0xF2), QColor(0x2A, 0x5E, 0xD0), QColor(0x1A, 0x3C, 0x92)};
+inline const Tinta kCelesteT{QColor(0xD4, 0xEC, 0xFC), QColor(0x96, 0xCA, 0xF0), QColor(0x5E, 0x98, 0xCC)};
+inline const Tinta kViolaT{QColor(0xB0, 0x70, 0xD0), QColor(0x74, 0x34, 0x8F), QColor(0x4C, 0x1C, 0x66)};
+inline const Tinta kMarroneT{QColor(0xB2, 0x7A, 0x44), QColor(0x84, 0x52, 0x24), QColor(0x57, 0x32, 0x14)};
+inline const Tinta kLinoT{QColor(0xFD, 0xFB, 0xF4), QColor(0xEF, 0xE8, 0xD6), QColor(0xCF, 0xC2, 0xA4)};
+inline const Tinta kAcciaioT{QColor(0xE2, 0xE4, 0xEA), QColor(0xAE, 0xB2, 0xBE), QColor(0x76, 0x7C, 0x8C)};
+inline const Tinta kPelleT{QColor(0xFC, 0xE2, 0xC4), QColor(0xF6, 0xC8, 0x98), QColor(0xE2, 0xAA, 0x7A)};
+// Hair: chestnut, auburn, near-black.
+inline const Tinta kCastanoT{QColor(0xA0, 0x6C, 0x3A), QColor(0x6E, 0x42, 0x20), QColor(0x4A, 0x2A, 0x10)};
+inline const Tinta kRameT{QColor(0xD0, 0x8A, 0x48), QColor(0xA8, 0x5A, 0x2A), QColor(0x74, 0x38, 0x1A)};
+inline const Tinta kNeroT{QColor(0x5E, 0x50, 0x48), QColor(0x2E, 0x26, 0x22), QColor(0x1C, 0x16, 0x14)};
+// Skin is outlined in a warm brown, light enough not to darken a small face.
+inline const QColor kBordoPelle(0xA8, 0x68, 0x3E);
+inline const QColor kCuoio(0x4A, 0x2E, 0x1C);
+
+// Where each knave's face is centred, in card units (on pixel centres, so
+// that the eyes fall in one pixel each at the natural size).
+QPointF CentroViso(Seme seme);
+
+// A shape in three tones: a crescent of shade about `ombra` units wide along
+// its lower right, one of light about `luce` wide along its upper left, the
+// outline of one weight. Flat fills only, and no boolean operation on paths.
+void Forma(QPainter &p, const Profilo &forma, const Tinta &tinta, qreal ombra = 1.0, qreal luce = 0.6,
+           const QColor &bordo = kContorno);
+// Linework inside a shape: folds, seams, strands of hair.
+void Linee(QPainter &p, const QPainterPath &linee, const QColor &colore, qreal spessore = kTrattoInterno);
+// The shade side of `forma` hatched, beyond the line from `da` to `a` (on
+// its right when it is drawn downwards).
+void Ombreggia(QPainter &p, const Profilo &forma, QPointF da, QPointF a, const QColor &colore, qreal angolo,
+               qreal passo = 0.9);
+
+// A young man's face centred on `c`, turned by `verso` units towards where
+// he looks (negative: to the left), the head leaning `inclina` degrees; the
+// mouth smiling by `sorriso` units, set hard and the brows drawn when negative.
+void Volto(QPainter &p, QPointF c, qreal verso, qreal inclina = 0, qreal sorriso = 0);
+// A fist `r` units across at `c`, the thumb on the side `angolo` turns up.
+void Mano(QPainter &p, QPointF c, qreal r = 1.4, qreal angolo = 0);
+void Scarpa(QPainter &p, QPointF tallone, QPointF punta);
+// The vertical slits of a slashed sleeve or doublet, showing the lining.
+QPainterPath Taglio(qreal x, qreal y0, qreal y1, qreal largo = 0.55);
+void Pedana(QPainter &p, Seme seme);
+
+void FanteDiBastoni(QPainter &p);
+void FanteDiCoppe(QPainter &p);
+void FanteDiDenari(QPainter &p);
+void FanteDiSpade(QPainter &p);
+
+} // namespace belvane::cardart::fanti
