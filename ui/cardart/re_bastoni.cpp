@@ -126,7 +126,7 @@ void ReDiBastoni(QPainter &p)
                                           {28.8, 38.2},
                                           {14.3, 38.0},
                                           {14.3, 38.0}});
-    Modella(p, cintura, kOroT, kOroScuro, 0.5, 0.3);
+    Modella(p, cintura, kOroT, kOroT.ombra, 0.5, 0.3);
     Ellisse(p, {23.5, 37.3}, 1.3, 1.1, kOroT.luce, kOroScuro, kTrattoFine);
 
     // The left arm akimbo, the fist on the belt.

@@ -5,6 +5,8 @@
 
 #include "emblemi.h"
 
+#include <cmath>
+
 namespace belvane::cardart::re {
 namespace {
 
@@ -109,7 +111,7 @@ void ReDiCoppe(QPainter &p)
     Curva(pieghe, {{17.8, 52.0}, {23.2, 49.6}, {30.6, 45.2}});
     Curva(pieghe, {{34.4, 42.0}, {35.2, 52.0}, {36.2, 62.8}});
     Segna(p, pieghe, kRossoT.ombra, kTrattoFine);
-    Tratteggia(p, Intersezione(drappo, Spezzata({{10, 47}, {40, 40}, {40, 66}, {10, 66}})), kRossoT.ombra, 0.8, 90);
+    Tratteggia(p, Intersezione(drappo, Spezzata({{31, 40}, {40, 40}, {40, 66}, {31, 66}})), kRossoT.ombra, 0.8, 90);
     // A golden border along its edge.
     QPainterPath bordo;
     Curva(bordo, {{16.8, 57.2}, {21.0, 53.6}, {26.4, 49.4}, {32.0, 45.6}});
@@ -137,6 +139,18 @@ void ReDiCoppe(QPainter &p)
     pieghe = QPainterPath();
     Curva(pieghe, {{17.2, 23.4}, {14.8, 21.2}, {12.8, 19.4}});
     Segna(p, pieghe, kBluT.ombra, kTrattoFine);
+
+    // Golden flowers sown on the blue cloth.
+    QPainterPath fiori;
+    for (QPointF c : {QPointF(27.0, 29.0), QPointF(29.4, 32.6), QPointF(25.0, 26.6), QPointF(29.6, 27.6),
+                      QPointF(32.4, 29.8), QPointF(33.2, 35.0), QPointF(15.6, 21.8), QPointF(13.0, 19.4),
+                      QPointF(31.0, 56.0), QPointF(28.2, 58.6), QPointF(31.6, 51.2)})
+        for (int k = 0; k < 4; ++k)
+            fiori.addPath(Ovale(c + QPointF(0.45 * std::cos(k * M_PI / 2), 0.45 * std::sin(k * M_PI / 2)), 0.3, 0.3));
+    fiori.setFillRule(Qt::WindingFill);
+    p.setPen(Qt::NoPen);
+    p.setBrush(kOroT.luce);
+    p.drawPath(fiori);
 
     // The ermine collar.
     Ermellino(p, Morbido({{19.4, 23.4}, {24.5, 21.8}, {29.6, 23.4}, {30.0, 25.6}, {24.5, 26.8}, {19.0, 25.6}}),

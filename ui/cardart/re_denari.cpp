@@ -140,9 +140,16 @@ void ReDiDenari(QPainter &p)
               {{15.4, 50.0}, {19.0, 50.4}, {22.6, 50.6}, {26.2, 50.4}, {29.8, 50.0}});
     Ermellino(p, Spezzata({{21.6, 26.0}, {23.4, 26.0}, {23.6, 49.2}, {21.4, 49.2}}),
               {{22.5, 30.0}, {22.5, 35.0}, {22.5, 44.0}});
+    // Small golden roundels sown on the violet cloth.
+    QPainterPath tondi;
+    for (QPointF c : {QPointF(17.6, 30.6), QPointF(26.8, 31.0), QPointF(17.0, 42.4), QPointF(27.8, 42.6),
+                      QPointF(19.6, 46.0), QPointF(25.8, 46.2), QPointF(16.4, 46.8), QPointF(29.2, 47.0)})
+        tondi.addPath(Ovale(c, 0.55, 0.55));
+    Modella(p, tondi, kOroT, Qt::transparent, 0.3, 0);
+
     // A golden belt with a boss like a coin.
     const QPainterPath cintura = Spezzata({{15.0, 36.2}, {30.0, 36.2}, {30.2, 38.0}, {14.8, 38.0}});
-    Modella(p, cintura, kOroT, kOroScuro, 0.5, 0.3);
+    Modella(p, cintura, kOroT, kOroT.ombra, 0.5, 0.3);
     Ellisse(p, {22.5, 37.1}, 1.4, 1.4, kOroT.luce, kOroScuro, kTrattoFine);
 
     // The left arm akimbo, the fist on the hip.

@@ -97,19 +97,21 @@ void Testa(QPainter &p, const Capo &k)
 {
     const qreal cx = k.centro.x(), cy = k.centro.y();
     const qreal s = k.sguardo;
-    // Hair falling behind the face to below the ears.
+    // Hair falling behind the face to below the ears, outlined in its own
+    // darkest tone so that white hair does not frame the face in ink.
     if (k.capelliLunghi > 0) {
         const qreal l = k.capelliLunghi;
-        const QPainterPath chioma = Morbido({{cx - 3.3, cy - 3.4},
-                                             {cx - 4.1, cy},
-                                             {cx - 4.3, cy + 2 + l},
-                                             {cx - 3.2, cy + 2.6 + l},
-                                             {cx + 3.2, cy + 2.6 + l},
-                                             {cx + 4.3, cy + 2 + l},
-                                             {cx + 4.1, cy},
-                                             {cx + 3.3, cy - 3.4},
-                                             {cx, cy - 4.8}});
-        Modella(p, chioma, k.capelli, kContorno, 0.8, 0.5);
+        const qreal d = -0.6 * s; // more hair shows behind than before
+        const QPainterPath chioma = Morbido({{cx - 3.4 + d, cy - 3.6},
+                                             {cx - 5.0 + d, cy},
+                                             {cx - 5.2 + d, cy + 2 + l},
+                                             {cx - 3.4 + d, cy + 2.8 + l},
+                                             {cx + 3.4 + d, cy + 2.8 + l},
+                                             {cx + 5.2 + d, cy + 2 + l},
+                                             {cx + 5.0 + d, cy},
+                                             {cx + 3.4 + d, cy - 3.6},
+                                             {cx + d, cy - 5.0}});
+        Modella(p, chioma, k.capelli, k.capelli.ombra.darker(150), 0.8, 0.5);
         QPainterPath ciocche;
         for (int lato : {-1, 1}) {
             Curva(ciocche,
@@ -136,7 +138,7 @@ void Testa(QPainter &p, const Capo &k)
     // Eyes, each on a pixel centre, and the brows over them.
     const qreal occhio = cy - 1;
     for (qreal x : {cx - 1 + s, cx + 1 + s})
-        Macchia(p, {x, occhio}, 0.55, 0.55, kContorno);
+        Macchia(p, {x, occhio}, 0.5, 0.42, kContorno);
     QPainterPath ciglia;
     for (qreal x : {cx - 1 + s, cx + 1 + s})
         Curva(ciglia, {{x - 0.8, occhio - 0.8}, {x, occhio - 1.15}, {x + 0.8, occhio - 0.85}});
@@ -214,7 +216,7 @@ void Pedana(QPainter &p, Seme seme)
     p.drawPath(cima);
     QPainterPath fronte;
     fronte.addRect(QRectF(10.5, 66.3, 24, 2.0));
-    Tratteggia(p, fronte, t.ombra, 1.2, 90);
+    Tratteggia(p, fronte, t.ombra, 1.5, 90);
 }
 
 } // namespace belvane::cardart::re

@@ -129,7 +129,7 @@ void ReDiSpade(QPainter &p)
     Curva(orli, {{18.8, 26.6}, {20.6, 29.0}, {22.4, 29.6}, {24.4, 29.0}, {26.6, 26.6}});
     Segna(p, orli, kOroT.corpo, kTrattoFine);
     const QPainterPath cintura = Spezzata({{18.6, 37.6}, {26.6, 37.6}, {26.8, 39.4}, {18.4, 39.4}});
-    Modella(p, cintura, kCuoioT, kContorno, 0.5, 0.3);
+    Modella(p, cintura, kCuoioT, kCuoioT.ombra, 0.5, 0.3);
     Ellisse(p, {22.5, 38.5}, 1.0, 0.9, kOroT.luce, kOroScuro, kTrattoFine);
 
     // The left arm in armour, hanging at his side.
