@@ -167,7 +167,7 @@ void ReDiBastoni(QPainter &p)
                        {14.2, 26.8}}),
               {{16.6, 25.0}, {19.2, 26.2}, {24.0, 26.4}, {27.0, 25.2}, {21.6, 23.6}});
 
-    Testa(p, {kViso, 1, kBarbaBianca, kBarbaBianca, 7.5, 3.2, 3.4});
+    Testa(p, {kViso, 1, kBarbaBianca, kBarbaBianca, 7.5, 3.2, 3.4, true});
     CoronaChiusa(p);
 
     // The cudgel from the fist up over the shoulder, its head beside the crown.

@@ -5,8 +5,6 @@
 
 #include "emblemi.h"
 
-#include <cmath>
-
 namespace belvane::cardart::re {
 namespace {
 
@@ -145,9 +143,9 @@ void ReDiCoppe(QPainter &p)
     for (QPointF c : {QPointF(27.0, 29.0), QPointF(29.4, 32.6), QPointF(25.0, 26.6), QPointF(29.6, 27.6),
                       QPointF(32.4, 29.8), QPointF(33.2, 35.0), QPointF(15.6, 21.8), QPointF(13.0, 19.4),
                       QPointF(31.0, 56.0), QPointF(28.2, 58.6), QPointF(31.6, 51.2)})
-        for (int k = 0; k < 4; ++k)
-            fiori.addPath(Ovale(c + QPointF(0.45 * std::cos(k * M_PI / 2), 0.45 * std::sin(k * M_PI / 2)), 0.3, 0.3));
-    fiori.setFillRule(Qt::WindingFill);
+        fiori.addPath(
+            Spezzata({c + QPointF(0, -0.8), c + QPointF(0.25, -0.25), c + QPointF(0.8, 0), c + QPointF(0.25, 0.25),
+                      c + QPointF(0, 0.8), c + QPointF(-0.25, 0.25), c + QPointF(-0.8, 0), c + QPointF(-0.25, -0.25)}));
     p.setPen(Qt::NoPen);
     p.setBrush(kOroT.luce);
     p.drawPath(fiori);
@@ -156,7 +154,7 @@ void ReDiCoppe(QPainter &p)
     Ermellino(p, Morbido({{19.4, 23.4}, {24.5, 21.8}, {29.6, 23.4}, {30.0, 25.6}, {24.5, 26.8}, {19.0, 25.6}}),
               {{21.0, 24.4}, {24.0, 25.2}, {27.4, 24.4}});
 
-    Testa(p, {kViso, -1, kBarbaCastana, kBarbaCastana, 4.0, 3.1, 2.6});
+    Testa(p, {kViso, -1, kBarbaCastana, kBarbaCastana, 4.0, 3.1, 2.6, false});
     CoronaGigliata(p);
 
     // The cup held up high, the hand under its foot.

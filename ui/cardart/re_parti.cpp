@@ -134,6 +134,15 @@ void Testa(QPainter &p, const Capo &k)
     const qreal naso = cx + 0.6 * s + 0.2;
     QPainterPath tratti;
     Curva(tratti, {{naso - 0.3, cy - 1.0}, {naso + 0.3 * s, cy + 0.6}, {naso + 0.4 * s + 0.5, cy + 1.0}});
+    if (k.vecchio)
+        for (int lato : {-1, 1}) {
+            Curva(tratti,
+                  {{cx + lato * 1.2 + 0.3 * s, cy + 0.5},
+                   {cx + lato * 1.9 + 0.3 * s, cy + 1.5},
+                   {cx + lato * 2.1 + 0.3 * s, cy + 2.0}});
+            Curva(tratti, {{cx + lato * 1.9 + s, cy - 1.2}, {cx + lato * 2.5 + s, cy - 0.9}});
+            Curva(tratti, {{cx + lato * 1.9 + s, cy - 0.7}, {cx + lato * 2.5 + s, cy - 0.5}});
+        }
     Segna(p, tratti, kPelleT.ombra, kTrattoFine * 0.8);
     // Eyes, each on a pixel centre, and the brows over them.
     const qreal occhio = cy - 1;

@@ -62,6 +62,7 @@ struct Capo {
     qreal barbaLunga;    // how far the beard falls below the chin
     qreal barbaLarga;    // half its width at the jaw
     qreal capelliLunghi; // how far the hair falls below the ears
+    bool vecchio;        // lined cheeks and eyes
 };
 // The head as it sits under a crown: hair, face, eyes, beard.
 void Testa(QPainter &p, const Capo &capo);

@@ -63,7 +63,7 @@ void ReDiSpade(QPainter &p)
 
     // Legs in stride, the left foot forward, in pale blue hose and boots.
     const QPainterPath gambe =
-        Unione(Arto({20.4, 46.0}, {16.6, 60.0}, 2.0, 1.3), Arto({25.2, 46.0}, {26.2, 60.0}, 2.0, 1.3));
+        Unione(Arto({20.2, 46.0}, {16.6, 60.0}, 2.5, 1.5), Arto({25.4, 46.0}, {26.2, 60.0}, 2.5, 1.5));
     Modella(p, gambe, kCelesteT, kContorno, 0.8, 0.5);
     QPainterPath stivali = Morbido({{15.0, 56.0},
                                     {18.6, 56.6},
@@ -160,7 +160,7 @@ void ReDiSpade(QPainter &p)
     Curva(borchie, {{25.2, 26.6}, {27.2, 27.4}, {29.2, 26.6}});
     Segna(p, borchie, kOroT.corpo, kTrattoFine);
 
-    Testa(p, {kViso, -1, kBarbaFulva, kBarbaFulva, 2.6, 3.0, 1.4});
+    Testa(p, {kViso, -1, kBarbaFulva, kBarbaFulva, 2.6, 3.0, 1.4, false});
     CoronaAPunte(p);
 
     // The sword raised upright in his fist.
