@@ -70,6 +70,8 @@ void ReDiBastoni(QPainter &p)
                                         {16.0, 40.0},
                                         {17.5, 26.0}});
     Modella(p, manto, kVerdeT, kContorno);
+    // Engraved shade where the cloak falls behind him.
+    Tratteggia(p, Intersezione(manto, Spezzata({{9.5, 30}, {17, 30}, {17, 64}, {11, 64}})), kVerdeT.ombra, 0.8, 90);
     const QPainterPath fodera =
         Morbido({{8.6, 44.0}, {6.4, 54.0}, {4.6, 63.2}, {4.6, 63.2}, {10.6, 63.6}, {10.6, 63.6}, {9.4, 54.0}});
     Modella(p, fodera, kOcraT, kContorno, 0.7, 0.4);

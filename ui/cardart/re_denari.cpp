@@ -70,6 +70,7 @@ void ReDiDenari(QPainter &p)
                                         {30.6, 27.0},
                                         {27.0, 23.6}});
     Modella(p, manto, kBluT, kContorno);
+    Tratteggia(p, Intersezione(manto, Spezzata({{30, 30}, {36, 30}, {36, 56}, {30, 56}})), kBluT.ombra, 0.8, 90);
     QPainterPath pieghe;
     Curva(pieghe, {{13.6, 36.0}, {12.4, 46.0}, {11.8, 53.8}});
     Curva(pieghe, {{31.4, 36.0}, {32.6, 46.0}, {33.2, 53.8}});

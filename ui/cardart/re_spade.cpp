@@ -56,6 +56,7 @@ void ReDiSpade(QPainter &p)
                                         {33.0, 29.0},
                                         {28.4, 23.4}});
     Modella(p, cappa, kViolaT, kContorno);
+    Tratteggia(p, Intersezione(cappa, Spezzata({{29, 34}, {40, 34}, {40, 48}, {29, 48}})), kViolaT.ombra, 0.8, 90);
     QPainterPath pieghe;
     Curva(pieghe, {{29.6, 27.0}, {32.4, 34.0}, {34.6, 41.4}});
     Curva(pieghe, {{28.4, 30.0}, {30.0, 37.0}, {31.2, 42.6}});
