@@ -101,7 +101,7 @@ void Testa(QPainter &p, const Capo &k)
     // darkest tone so that white hair does not frame the face in ink.
     if (k.capelliLunghi > 0) {
         const qreal l = k.capelliLunghi;
-        const qreal d = -0.6 * s; // more hair shows behind than before
+        const qreal d = -0.6 * s; // more of it shows on the side he turns from
         const QPainterPath chioma = Morbido({{cx - 3.4 + d, cy - 3.6},
                                              {cx - 5.0 + d, cy},
                                              {cx - 5.2 + d, cy + 2 + l},
@@ -115,9 +115,13 @@ void Testa(QPainter &p, const Capo &k)
         QPainterPath ciocche;
         for (int lato : {-1, 1}) {
             Curva(ciocche,
-                  {{cx + lato * 3.6, cy - 1}, {cx + lato * 3.9, cy + 1 + l / 2}, {cx + lato * 3.5, cy + 2 + l}});
+                  {{cx + d + lato * 4.3, cy - 1},
+                   {cx + d + lato * 4.6, cy + 1 + l / 2},
+                   {cx + d + lato * 4.2, cy + 2 + l}});
             Curva(ciocche,
-                  {{cx + lato * 3.0, cy}, {cx + lato * 3.2, cy + 1.5 + l / 2}, {cx + lato * 2.9, cy + 2.2 + l}});
+                  {{cx + d + lato * 3.6, cy},
+                   {cx + d + lato * 3.9, cy + 1.5 + l / 2},
+                   {cx + d + lato * 3.5, cy + 2.2 + l}});
         }
         Segna(p, ciocche, k.capelli.ombra);
     }
