@@ -64,17 +64,17 @@ void ReDiSpade(QPainter &p)
 
     // Legs in stride, the left foot forward, in pale blue hose and boots.
     const QPainterPath gambe =
-        Unione(Arto({20.2, 46.0}, {16.6, 60.0}, 2.5, 1.5), Arto({25.4, 46.0}, {26.2, 60.0}, 2.5, 1.5));
+        Unione(Arto({20.2, 46.0}, {14.8, 60.0}, 2.5, 1.5), Arto({25.4, 46.0}, {26.2, 60.0}, 2.5, 1.5));
     Modella(p, gambe, kCelesteT, kContorno, 0.8, 0.5);
-    QPainterPath stivali = Morbido({{15.0, 56.0},
-                                    {18.6, 56.6},
-                                    {18.4, 62.0},
-                                    {18.6, 64.6},
-                                    {18.6, 64.6},
-                                    {12.2, 64.6},
-                                    {12.2, 64.6},
-                                    {12.8, 63.2},
-                                    {15.0, 62.2}});
+    QPainterPath stivali = Morbido({{13.2, 56.0},
+                                    {16.8, 56.6},
+                                    {16.6, 62.0},
+                                    {16.8, 64.6},
+                                    {16.8, 64.6},
+                                    {10.4, 64.6},
+                                    {10.4, 64.6},
+                                    {11.0, 63.2},
+                                    {13.2, 62.2}});
     stivali = Unione(stivali,
                      Morbido({{24.4, 56.0},
                               {28.0, 56.0},
@@ -87,7 +87,7 @@ void ReDiSpade(QPainter &p)
                               {24.6, 62.4}}));
     Modella(p, stivali, kCuoioT, kContorno, 0.6, 0.4);
     QPainterPath risvolti;
-    Curva(risvolti, {{15.2, 57.4}, {16.8, 57.8}, {18.4, 58.0}});
+    Curva(risvolti, {{13.4, 57.4}, {15.0, 57.8}, {16.6, 58.0}});
     Curva(risvolti, {{24.4, 57.4}, {26.2, 57.6}, {27.9, 57.4}});
     Segna(p, risvolti, kCuoioT.ombra, kTrattoFine);
 
