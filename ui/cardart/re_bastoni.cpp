@@ -1,0 +1,180 @@
+// The king of clubs: an old king with a long white beard, turned to the
+// right, his cudgel resting on his shoulder and his other hand on his belt;
+// a tall closed crown, the green cloak swept back behind him.
+#include "re_parti.h"
+
+#include "emblemi.h"
+
+namespace belvane::cardart::re {
+namespace {
+
+constexpr QPointF kViso{21.5, 17.5};
+
+// A closed crown: a jewelled band, a red cap under two golden arches, the
+// orb and cross on top.
+void CoronaChiusa(QPainter &p)
+{
+    const QPainterPath cupola = Morbido({{17.6, 13.2}, {18.0, 8.8}, {21.5, 6.0}, {25.0, 8.8}, {25.4, 13.2}});
+    Modella(p, cupola, kOroT, kOroScuro, 0.6, 0.4);
+    // Red velvet showing between the arches.
+    for (int lato : {-1, 1}) {
+        const qreal x = 21.5 + lato * 1.0, y = 21.5 + lato * 2.7;
+        Modella(p, Morbido({{x, 12.6}, {x, 12.6}, {x, 8.0}, {x, 8.0}, {y, 9.8}, {21.5 + lato * 3.0, 12.6}}), kRossoT,
+                Qt::transparent, 0.5, 0);
+    }
+    // The orb and its cross.
+    QPainterPath globo;
+    globo.addPath(Ovale(QPointF(21.5, 5.4), 1.3, 1.2));
+    globo = Unione(globo, Spezzata({{21.1, 1.9}, {21.9, 1.9}, {21.9, 4.3}, {21.1, 4.3}}));
+    globo = Unione(globo, Spezzata({{20.3, 2.7}, {22.7, 2.7}, {22.7, 3.4}, {20.3, 3.4}}));
+    Modella(p, globo, kOroT, kOroScuro, 0.4, 0.3);
+    const QPainterPath fascia = Morbido({{17.3, 12.0},
+                                         {17.3, 12.0},
+                                         {21.5, 11.4},
+                                         {25.7, 12.0},
+                                         {25.7, 12.0},
+                                         {25.9, 14.6},
+                                         {25.9, 14.6},
+                                         {21.5, 14.1},
+                                         {17.1, 14.6},
+                                         {17.1, 14.6}});
+    Modella(p, fascia, kOroT, kOroScuro, 0.6, 0.4);
+    // Jewels on the band, pearls along the arches.
+    Ellisse(p, {21.5, 12.9}, 0.75, 0.65, kVerde, kVerdeScuro, kTrattoInterno);
+    Ellisse(p, {18.9, 13.1}, 0.55, 0.5, kRosso, kRossoScuro, kTrattoInterno);
+    Ellisse(p, {24.1, 13.1}, 0.55, 0.5, kRosso, kRossoScuro, kTrattoInterno);
+    QPainterPath perle;
+    for (QPointF c : {QPointF(18.6, 10.6), QPointF(19.6, 8.6), QPointF(23.4, 8.6), QPointF(24.4, 10.6),
+                      QPointF(21.5, 9.3), QPointF(21.5, 11.0)})
+        perle.addPath(Ovale(c, 0.3, 0.3));
+    p.setPen(Qt::NoPen);
+    p.setBrush(kOroT.luce);
+    p.drawPath(perle);
+}
+
+} // namespace
+
+void ReDiBastoni(QPainter &p)
+{
+    // The cloak, swept back to the left, its ochre lining turned out.
+    const QPainterPath manto = Morbido({{18.0, 22.6},
+                                        {13.4, 24.2},
+                                        {10.6, 30.0},
+                                        {8.0, 42.0},
+                                        {5.6, 54.0},
+                                        {4.0, 63.6},
+                                        {4.0, 63.6},
+                                        {9.0, 64.3},
+                                        {15.0, 64.4},
+                                        {15.0, 64.4},
+                                        {16.0, 40.0},
+                                        {17.5, 26.0}});
+    Modella(p, manto, kVerdeT, kContorno);
+    // Engraved shade where the cloak falls behind him.
+    Tratteggia(p, Intersezione(manto, Spezzata({{9.5, 30}, {17, 30}, {17, 64}, {11, 64}})), kVerdeT.ombra, 0.8, 90);
+    const QPainterPath fodera =
+        Morbido({{8.6, 44.0}, {6.4, 54.0}, {4.6, 63.2}, {4.6, 63.2}, {10.6, 63.6}, {10.6, 63.6}, {9.4, 54.0}});
+    Modella(p, fodera, kOcraT, kContorno, 0.7, 0.4);
+    QPainterPath pieghe;
+    Curva(pieghe, {{14.6, 28}, {12.6, 40}, {10.6, 52}, {10.0, 63.2}});
+    Curva(pieghe, {{15.4, 36}, {13.8, 48}, {13.2, 63.4}});
+    Segna(p, pieghe, kVerdeT.ombra, kTrattoFine);
+    Tratteggia(p, Intersezione(fodera, Spezzata({{0, 44}, {15, 44}, {15, 66}, {0, 66}})), kOcraT.ombra, 0.9, 90);
+
+    // Shoes peeping out under the hem, the front one pointing right.
+    Ellisse(p, {17.5, 64.2}, 2.2, 1.0, kCuoioT.corpo, kContorno);
+    Ellisse(p, {28.6, 64.2}, 2.6, 1.0, kCuoioT.corpo, kContorno);
+
+    // The long red robe, a golden orphrey down its front.
+    const QPainterPath veste = Morbido({{19.0, 22.4},
+                                        {15.6, 24.4},
+                                        {14.9, 30.0},
+                                        {14.3, 40.0},
+                                        {12.9, 52.0},
+                                        {12.0, 64.3},
+                                        {12.0, 64.3},
+                                        {17.0, 64.8},
+                                        {23.0, 65.0},
+                                        {31.4, 64.3},
+                                        {31.4, 64.3},
+                                        {30.0, 52.0},
+                                        {28.9, 40.0},
+                                        {28.5, 30.0},
+                                        {27.8, 24.6},
+                                        {24.0, 22.4}});
+    Modella(p, veste, kRossoT, kContorno, 1.4, 0.8);
+    Tratteggia(p, Intersezione(veste, Spezzata({{26.2, 38}, {34, 38}, {34, 66}, {25.0, 66}})), kRossoT.ombra, 0.8, 90);
+    const QPainterPath stola = Morbido(
+        {{22.4, 38}, {22.4, 38}, {24.6, 38}, {24.6, 38}, {25.6, 64.6}, {25.6, 64.6}, {23.0, 64.8}, {23.0, 64.8}});
+    Modella(p, stola, kOroT, kOroT.ombra, 0.5, 0.3);
+    QPainterPath ricamo;
+    for (qreal y = 41; y < 63; y += 3.2) {
+        const qreal x = 23.5 + (y - 38) * 0.04;
+        Curva(ricamo, {{x - 0.7, y}, {x, y - 0.9}, {x + 0.7, y}, {x, y + 0.9}, {x - 0.7, y}});
+    }
+    Segna(p, ricamo, kOroT.ombra);
+    pieghe = QPainterPath();
+    Curva(pieghe, {{17.0, 39.5}, {16.0, 50}, {15.0, 63.8}});
+    Curva(pieghe, {{19.8, 39.5}, {19.6, 52}, {19.2, 64.2}});
+    Curva(pieghe, {{27.2, 39.5}, {28.0, 52}, {28.6, 63.4}});
+    Curva(pieghe, {{17.2, 26}, {17.6, 31}, {18.6, 35.6}});
+    Segna(p, pieghe, kRossoT.ombra, kTrattoFine);
+    // The belt, its buckle.
+    const QPainterPath cintura = Morbido({{14.4, 36.4},
+                                          {14.4, 36.4},
+                                          {28.8, 36.6},
+                                          {28.8, 36.6},
+                                          {28.8, 38.2},
+                                          {28.8, 38.2},
+                                          {14.3, 38.0},
+                                          {14.3, 38.0}});
+    Modella(p, cintura, kOroT, kOroT.ombra, 0.5, 0.3);
+    Ellisse(p, {23.5, 37.3}, 1.3, 1.1, kOroT.luce, kOroScuro, kTrattoFine);
+
+    // The left arm akimbo, the fist on the belt.
+    const QPainterPath braccio = Morbido({{16.4, 24.4},
+                                          {13.0, 26.0},
+                                          {10.0, 31.0},
+                                          {9.6, 33.4},
+                                          {9.6, 33.4},
+                                          {11.6, 34.6},
+                                          {14.6, 37.8},
+                                          {16.6, 36.0},
+                                          {12.8, 32.4},
+                                          {15.6, 29.0}});
+    Modella(p, braccio, kRossoT, kContorno, 1.0, 0.6);
+    pieghe = QPainterPath();
+    Curva(pieghe, {{12.6, 28.0}, {11.6, 30.4}, {11.2, 32.2}});
+    Curva(pieghe, {{11.2, 33.4}, {12.6, 34.6}, {13.4, 35.6}});
+    Segna(p, pieghe, kRossoT.ombra, kTrattoFine);
+    Ellisse(p, {15.0, 36.8}, 1.3, 1.1, kErmellino, kContorno, kTrattoFine);
+    Mano(p, {16.4, 37.4}, 1.4);
+
+    // The right arm, its shoulder puffed under the cudgel.
+    const QPainterPath destro =
+        Morbido({{26.0, 23.4}, {29.4, 24.4}, {31.2, 27.4}, {31.2, 31.4}, {30.2, 33.2}, {28.0, 33.0}, {27.6, 28.0}});
+    Modella(p, destro, kRossoT, kContorno, 1.0, 0.6);
+    Ellisse(p, {29.6, 32.2}, 1.5, 1.0, kErmellino, kContorno, kTrattoFine);
+
+    // The ermine cape on the shoulders.
+    Ermellino(p,
+              Morbido({{14.8, 24.2},
+                       {18.4, 22.0},
+                       {24.6, 22.0},
+                       {28.6, 24.0},
+                       {29.2, 26.6},
+                       {25.0, 27.8},
+                       {21.5, 28.0},
+                       {18.0, 27.8},
+                       {14.2, 26.8}}),
+              {{16.6, 25.0}, {19.2, 26.2}, {24.0, 26.4}, {27.0, 25.2}, {21.6, 23.6}});
+
+    Testa(p, {kViso, 1, kBarbaBianca, kBarbaBianca, 7.5, 3.2, 3.4, true});
+    CoronaChiusa(p);
+
+    // The cudgel from the fist up over the shoulder, its head beside the crown.
+    Emblema(p, Seme::Bastoni, {32.4, 22.4}, 31, 18);
+    Mano(p, {28.8, 34.0}, 1.6);
+}
+
+} // namespace belvane::cardart::re

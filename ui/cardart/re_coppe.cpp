@@ -1,0 +1,166 @@
+// The king of cups: chestnut-bearded, turned to the left, holding the cup
+// high at arm's length; an open crown with fleurons, his other hand
+// gathering the red mantle at his hip.
+#include "re_parti.h"
+
+#include "emblemi.h"
+
+namespace belvane::cardart::re {
+namespace {
+
+constexpr QPointF kViso{24.5, 17.5};
+
+// An open crown: a band set with stones, three fleurons and two points.
+void CoronaGigliata(QPainter &p)
+{
+    QPainterPath corona = Morbido({{20.2, 14.4},
+                                   {20.2, 14.4},
+                                   {20.0, 11.6},
+                                   {20.0, 11.6},
+                                   {29.0, 11.6},
+                                   {29.0, 11.6},
+                                   {28.8, 14.4},
+                                   {28.8, 14.4},
+                                   {24.5, 13.9}});
+    for (qreal x : {20.9, 24.5, 28.1}) {
+        // A fleuron: a tall middle petal between two curled ones.
+        corona = Unione(corona, Morbido({{x - 0.7, 12}, {x - 0.5, 9.4}, {x, 7.4}, {x + 0.5, 9.4}, {x + 0.7, 12}}));
+        corona = Unione(corona, Morbido({{x - 0.3, 11.4}, {x - 1.7, 10.6}, {x - 1.6, 9.2}, {x - 0.7, 9.8}}));
+        corona = Unione(corona, Morbido({{x + 0.3, 11.4}, {x + 1.7, 10.6}, {x + 1.6, 9.2}, {x + 0.7, 9.8}}));
+    }
+    for (qreal x : {22.7, 26.3})
+        corona = Unione(corona, Spezzata({{x - 0.7, 12}, {x, 9.6}, {x + 0.7, 12}}));
+    Modella(p, corona, kOroT, kOroScuro, 0.6, 0.4);
+    QPainterPath linea;
+    Curva(linea, {{20.4, 12.3}, {24.5, 12.1}, {28.6, 12.3}});
+    Segna(p, linea, kOroT.ombra);
+    Ellisse(p, {24.5, 13.2}, 0.8, 0.6, kRosso, kRossoScuro, kTrattoInterno);
+    Ellisse(p, {21.9, 13.2}, 0.5, 0.5, kBlu, kBluScuro, kTrattoInterno);
+    Ellisse(p, {27.1, 13.2}, 0.5, 0.5, kBlu, kBluScuro, kTrattoInterno);
+}
+
+} // namespace
+
+void ReDiCoppe(QPainter &p)
+{
+    // The mantle behind him, falling to the floor on either side.
+    const QPainterPath manto = Morbido({{20.0, 23.0},
+                                        {17.0, 26.0},
+                                        {15.6, 40.0},
+                                        {14.2, 52.0},
+                                        {13.0, 64.0},
+                                        {13.0, 64.0},
+                                        {24.0, 64.4},
+                                        {38.8, 63.8},
+                                        {38.8, 63.8},
+                                        {37.2, 54.0},
+                                        {35.4, 44.0},
+                                        {34.0, 34.0},
+                                        {32.6, 26.0},
+                                        {29.4, 23.0}});
+    Modella(p, manto, kRossoT, kContorno);
+
+    // Shoes, the front one pointing left.
+    Ellisse(p, {19.2, 64.2}, 2.6, 1.0, kCuoioT.corpo, kContorno);
+    Ellisse(p, {28.4, 64.3}, 2.2, 1.0, kCuoioT.corpo, kContorno);
+
+    // The long blue robe with a golden border at the hem.
+    const QPainterPath veste = Morbido({{22.0, 22.4},
+                                        {18.8, 24.4},
+                                        {17.8, 32.0},
+                                        {16.8, 46.0},
+                                        {15.8, 64.3},
+                                        {15.8, 64.3},
+                                        {21.0, 64.8},
+                                        {27.0, 65.0},
+                                        {33.2, 64.3},
+                                        {33.2, 64.3},
+                                        {32.2, 46.0},
+                                        {31.4, 32.0},
+                                        {30.4, 24.4},
+                                        {27.0, 22.4}});
+    Modella(p, veste, kBluT, kContorno, 1.4, 0.8);
+    const QPainterPath orlo = Intersezione(veste, Spezzata({{10, 60.8}, {40, 60.8}, {40, 70}, {10, 70}}));
+    Modella(p, orlo, kOroT, kOroT.ombra, 0.5, 0);
+    QPainterPath ricamo;
+    for (qreal x = 18; x < 33; x += 2.4)
+        Curva(ricamo, {{x, 63.6}, {x + 0.6, 61.8}, {x + 1.2, 63.6}});
+    Segna(p, ricamo, kOroT.ombra);
+    QPainterPath pieghe;
+    Curva(pieghe, {{20.0, 41}, {19.4, 50}, {18.8, 60.4}});
+    Curva(pieghe, {{23.0, 43}, {22.8, 52}, {22.6, 60.6}});
+    Curva(pieghe, {{26.4, 43}, {26.8, 52}, {27.2, 60.6}});
+    Curva(pieghe, {{29.4, 42}, {30.0, 51}, {30.6, 60.4}});
+    Segna(p, pieghe, kBluT.ombra, kTrattoFine);
+    Tratteggia(p, Intersezione(veste, Spezzata({{28.6, 40}, {36, 40}, {36, 60.6}, {29.6, 60.6}})), kBluT.ombra, 0.8,
+               90);
+
+    // The mantle's front, wrapped from the left shoulder across his body and
+    // gathered in his right hand at the hip, then falling from it in folds.
+    const QPainterPath drappo =
+        Morbido({{19.0, 25.0}, {23.4, 29.4}, {28.6, 34.6}, {33.4, 38.4}, {33.4, 38.4}, {35.6, 44.0}, {37.4, 52.0},
+                 {38.4, 63.4}, {38.4, 63.4}, {34.4, 63.8}, {34.4, 63.8}, {33.6, 54.0}, {32.2, 46.0}, {26.4, 50.4},
+                 {20.4, 55.0}, {16.2, 58.4}, {16.2, 58.4}, {16.9, 46.0}, {17.6, 34.0}, {18.2, 28.0}});
+    Modella(p, drappo, kRossoT, kContorno, 1.2, 0.7);
+    pieghe = QPainterPath();
+    Curva(pieghe, {{19.4, 30.0}, {25.0, 35.6}, {31.4, 40.0}});
+    Curva(pieghe, {{18.6, 37.0}, {24.6, 40.6}, {31.2, 42.0}});
+    Curva(pieghe, {{18.2, 45.0}, {24.4, 45.4}, {31.0, 43.6}});
+    Curva(pieghe, {{17.8, 52.0}, {23.2, 49.6}, {30.6, 45.2}});
+    Curva(pieghe, {{34.4, 42.0}, {35.2, 52.0}, {36.2, 62.8}});
+    Segna(p, pieghe, kRossoT.ombra, kTrattoFine);
+    Tratteggia(p, Intersezione(drappo, Spezzata({{31, 40}, {40, 40}, {40, 66}, {31, 66}})), kRossoT.ombra, 0.8, 90);
+    // A golden border along its edge.
+    QPainterPath bordo;
+    Curva(bordo, {{16.8, 57.2}, {21.0, 53.6}, {26.4, 49.4}, {32.0, 45.6}});
+    Segna(p, bordo, kOro, kTrattoFine);
+
+    // The right arm, bent, the hand at the hip on the gathered mantle.
+    const QPainterPath destro =
+        Morbido({{29.4, 23.8}, {32.4, 25.4}, {34.4, 31.6}, {34.6, 37.6}, {32.6, 38.6}, {31.2, 33.0}, {29.6, 28.6}});
+    Modella(p, destro, kBluT, kContorno, 1.0, 0.6);
+    Ellisse(p, {33.6, 38.0}, 1.5, 1.1, kErmellino, kContorno, kTrattoFine);
+    Mano(p, {33.4, 39.6}, 1.5);
+
+    // The left arm raised at full length towards the upper left.
+    const QPainterPath sinistro = Morbido({{20.2, 23.4},
+                                           {16.4, 20.8},
+                                           {13.0, 17.8},
+                                           {11.2, 16.6},
+                                           {11.2, 16.6},
+                                           {10.2, 18.6},
+                                           {10.2, 18.6},
+                                           {12.4, 20.4},
+                                           {15.6, 24.0},
+                                           {18.8, 27.8}});
+    Modella(p, sinistro, kBluT, kContorno, 1.0, 0.6);
+    pieghe = QPainterPath();
+    Curva(pieghe, {{17.2, 23.4}, {14.8, 21.2}, {12.8, 19.4}});
+    Segna(p, pieghe, kBluT.ombra, kTrattoFine);
+
+    // Golden flowers sown on the blue cloth.
+    QPainterPath fiori;
+    for (QPointF c : {QPointF(27.0, 29.0), QPointF(29.4, 32.6), QPointF(25.0, 26.6), QPointF(29.6, 27.6),
+                      QPointF(32.4, 29.8), QPointF(33.2, 35.0), QPointF(15.6, 21.8), QPointF(13.0, 19.4),
+                      QPointF(31.0, 56.0), QPointF(28.2, 58.6), QPointF(31.6, 51.2)})
+        fiori.addPath(
+            Spezzata({c + QPointF(0, -0.8), c + QPointF(0.25, -0.25), c + QPointF(0.8, 0), c + QPointF(0.25, 0.25),
+                      c + QPointF(0, 0.8), c + QPointF(-0.25, 0.25), c + QPointF(-0.8, 0), c + QPointF(-0.25, -0.25)}));
+    p.setPen(Qt::NoPen);
+    p.setBrush(kOroT.luce);
+    p.drawPath(fiori);
+
+    // The ermine collar.
+    Ermellino(p, Morbido({{19.4, 23.4}, {24.5, 21.8}, {29.6, 23.4}, {30.0, 25.6}, {24.5, 26.8}, {19.0, 25.6}}),
+              {{21.0, 24.4}, {24.0, 25.2}, {27.4, 24.4}});
+
+    Testa(p, {kViso, -1, kBarbaCastana, kBarbaCastana, 4.0, 3.1, 2.6, false});
+    CoronaGigliata(p);
+
+    // The cup held up high, the hand under its foot.
+    Emblema(p, Seme::Coppe, {9.8, 9.2}, 12.5, 0);
+    Ellisse(p, {11.0, 17.4}, 1.2, 1.5, kErmellino, kContorno, kTrattoFine);
+    Mano(p, {10.0, 16.2}, 1.5);
+}
+
+} // namespace belvane::cardart::re

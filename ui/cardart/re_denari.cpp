@@ -1,0 +1,199 @@
+// The king of coins: grey-bearded, facing us square, legs apart under a
+// knee-length robe, the coin held out at his side; a low broad crown trimmed
+// with fur, his other hand on his hip.
+#include "re_parti.h"
+
+#include "emblemi.h"
+
+namespace belvane::cardart::re {
+namespace {
+
+constexpr QPointF kViso{22.5, 18.5};
+const Tinta kPellicciaT{QColor(0xC8, 0x9C, 0x6C), QColor(0xA2, 0x72, 0x48), QColor(0x70, 0x4A, 0x2A)};
+
+// A low crown of five short points over a broad band of fur.
+void CoronaBassa(QPainter &p)
+{
+    QPainterPath corona = Spezzata({{17.8, 13.4},
+                                    {18.0, 10.0},
+                                    {19.2, 11.6},
+                                    {20.3, 9.4},
+                                    {21.4, 11.4},
+                                    {22.5, 8.8},
+                                    {23.6, 11.4},
+                                    {24.7, 9.4},
+                                    {25.8, 11.6},
+                                    {27.0, 10.0},
+                                    {27.2, 13.4}});
+    Modella(p, corona, kOroT, kOroScuro, 0.6, 0.4);
+    QPainterPath perle;
+    for (QPointF c :
+         {QPointF(18.0, 9.8), QPointF(20.3, 9.2), QPointF(22.5, 8.6), QPointF(24.7, 9.2), QPointF(27.0, 9.8)})
+        perle.addPath(Ovale(c, 0.55, 0.55));
+    Modella(p, perle, kErmellinoT, kOroScuro, 0, 0);
+    QPainterPath gemme;
+    for (qreal x : {20.3, 24.7})
+        gemme.addPath(Ovale(QPointF(x, 12.0), 0.5, 0.6));
+    Modella(p, gemme, kRossoT, Qt::transparent, 0, 0);
+    Ellisse(p, {22.5, 11.9}, 0.6, 0.7, kVerde, kVerdeScuro, kTrattoInterno);
+    // The band of sable, broader than the head.
+    const QPainterPath pelliccia = Morbido({{16.8, 13.0},
+                                            {16.8, 13.0},
+                                            {22.5, 12.4},
+                                            {28.2, 13.0},
+                                            {28.2, 13.0},
+                                            {28.6, 14.3},
+                                            {28.0, 15.4},
+                                            {28.0, 15.4},
+                                            {22.5, 14.9},
+                                            {17.0, 15.4},
+                                            {17.0, 15.4},
+                                            {16.4, 14.3}});
+    Modella(p, pelliccia, kPellicciaT, kContorno, 0.6, 0.4);
+    Tratteggia(p, pelliccia, kPellicciaT.ombra, 0.7, 90);
+}
+
+} // namespace
+
+void ReDiDenari(QPainter &p)
+{
+    // The blue mantle hanging behind him to below the knee.
+    const QPainterPath manto = Morbido({{18.0, 23.6},
+                                        {14.4, 27.0},
+                                        {12.6, 40.0},
+                                        {10.8, 54.6},
+                                        {10.8, 54.6},
+                                        {22.5, 55.4},
+                                        {34.2, 54.6},
+                                        {34.2, 54.6},
+                                        {32.4, 40.0},
+                                        {30.6, 27.0},
+                                        {27.0, 23.6}});
+    Modella(p, manto, kBluT, kContorno);
+    Tratteggia(p, Intersezione(manto, Spezzata({{30, 30}, {36, 30}, {36, 56}, {30, 56}})), kBluT.ombra, 0.8, 90);
+    QPainterPath pieghe;
+    Curva(pieghe, {{13.6, 36.0}, {12.4, 46.0}, {11.8, 53.8}});
+    Curva(pieghe, {{31.4, 36.0}, {32.6, 46.0}, {33.2, 53.8}});
+    Segna(p, pieghe, kBluT.ombra, kTrattoFine);
+
+    // Legs apart in red hose, low boots turned outwards.
+    const QPainterPath gambe = Unione(Morbido({{17.0, 50.0},
+                                               {20.4, 50.0},
+                                               {18.6, 56.0},
+                                               {17.0, 62.6},
+                                               {17.0, 62.6},
+                                               {14.2, 62.6},
+                                               {14.2, 62.6},
+                                               {15.0, 56.0}}),
+                                      Morbido({{24.6, 50.0},
+                                               {28.0, 50.0},
+                                               {30.0, 56.0},
+                                               {30.8, 62.6},
+                                               {30.8, 62.6},
+                                               {28.0, 62.6},
+                                               {28.0, 62.6},
+                                               {26.4, 56.0}}));
+    Modella(p, gambe, kRossoT, kContorno, 0.8, 0.5);
+    QPainterPath stivali = Morbido({{14.2, 61.0},
+                                    {17.2, 61.0},
+                                    {17.4, 63.4},
+                                    {17.0, 64.6},
+                                    {17.0, 64.6},
+                                    {11.6, 64.6},
+                                    {11.6, 64.6},
+                                    {12.0, 63.4},
+                                    {14.0, 62.8}});
+    stivali = Unione(stivali,
+                     Morbido({{27.8, 61.0},
+                              {30.8, 61.0},
+                              {31.0, 62.8},
+                              {33.0, 63.4},
+                              {33.4, 64.6},
+                              {33.4, 64.6},
+                              {28.0, 64.6},
+                              {28.0, 64.6},
+                              {27.6, 63.4}}));
+    Modella(p, stivali, kCuoioT, kContorno, 0.6, 0.4);
+
+    // The violet robe to the knee, its hem and front trimmed with ermine.
+    const QPainterPath veste = Morbido({{19.6, 22.6},
+                                        {16.2, 24.8},
+                                        {15.4, 32.0},
+                                        {14.6, 42.0},
+                                        {13.0, 51.6},
+                                        {13.0, 51.6},
+                                        {22.5, 52.4},
+                                        {32.0, 51.6},
+                                        {32.0, 51.6},
+                                        {30.4, 42.0},
+                                        {29.6, 32.0},
+                                        {28.8, 24.8},
+                                        {25.4, 22.6}});
+    Modella(p, veste, kViolaT, kContorno, 1.4, 0.8);
+    Tratteggia(p, Intersezione(veste, Spezzata({{26.6, 38}, {34, 38}, {34, 50}, {27.4, 50}})), kViolaT.ombra, 0.8, 90);
+    pieghe = QPainterPath();
+    Curva(pieghe, {{17.4, 40.0}, {16.4, 44.0}, {15.6, 49.0}});
+    Curva(pieghe, {{20.0, 40.0}, {19.6, 45.0}, {19.2, 49.6}});
+    Curva(pieghe, {{27.8, 40.0}, {28.6, 45.0}, {29.4, 49.6}});
+    Curva(pieghe, {{18.0, 27.0}, {18.6, 31.0}, {19.6, 35.0}});
+    Segna(p, pieghe, kViolaT.ombra, kTrattoFine);
+    Ermellino(p, Intersezione(veste, Spezzata({{10, 49.0}, {36, 49.0}, {36, 56}, {10, 56}})),
+              {{15.4, 50.0}, {19.0, 50.4}, {22.6, 50.6}, {26.2, 50.4}, {29.8, 50.0}});
+    Ermellino(p, Spezzata({{21.6, 26.0}, {23.4, 26.0}, {23.6, 49.2}, {21.4, 49.2}}),
+              {{22.5, 30.0}, {22.5, 35.0}, {22.5, 44.0}});
+    // Small golden roundels sown on the violet cloth.
+    QPainterPath tondi;
+    for (QPointF c : {QPointF(17.6, 30.6), QPointF(26.8, 31.0), QPointF(17.0, 42.4), QPointF(27.8, 42.6),
+                      QPointF(19.6, 46.0), QPointF(25.8, 46.2), QPointF(16.4, 46.8), QPointF(29.2, 47.0)})
+        tondi.addPath(Ovale(c, 0.55, 0.55));
+    Modella(p, tondi, kOroT, Qt::transparent, 0.3, 0);
+
+    // A golden belt with a boss like a coin.
+    const QPainterPath cintura = Spezzata({{15.0, 36.2}, {30.0, 36.2}, {30.2, 38.0}, {14.8, 38.0}});
+    Modella(p, cintura, kOroT, kOroT.ombra, 0.5, 0.3);
+    Ellisse(p, {22.5, 37.1}, 1.4, 1.4, kOroT.luce, kOroScuro, kTrattoFine);
+
+    // The left arm akimbo, the fist on the hip.
+    const QPainterPath destro = Morbido({{27.6, 24.0},
+                                         {31.0, 25.4},
+                                         {34.0, 30.4},
+                                         {34.6, 33.0},
+                                         {34.6, 33.0},
+                                         {33.2, 35.0},
+                                         {30.4, 38.6},
+                                         {28.6, 37.0},
+                                         {31.4, 32.6},
+                                         {28.6, 29.0}});
+    Modella(p, destro, kViolaT, kContorno, 1.0, 0.6);
+    Ellisse(p, {30.2, 37.2}, 1.3, 1.1, kErmellino, kContorno, kTrattoFine);
+    Mano(p, {29.0, 38.0}, 1.4);
+
+    // The right arm held out to the side at shoulder height.
+    const QPainterPath sinistro = Morbido({{17.8, 24.0},
+                                           {14.0, 24.8},
+                                           {11.8, 25.2},
+                                           {11.8, 25.2},
+                                           {11.4, 28.4},
+                                           {11.4, 28.4},
+                                           {14.6, 29.2},
+                                           {17.4, 30.6}});
+    Modella(p, sinistro, kViolaT, kContorno, 1.0, 0.6);
+    pieghe = QPainterPath();
+    Curva(pieghe, {{16.6, 27.0}, {14.6, 27.0}, {12.8, 26.8}});
+    Segna(p, pieghe, kViolaT.ombra, kTrattoFine);
+
+    // The ermine cape over his shoulders.
+    Ermellino(
+        p, Morbido({{16.0, 24.6}, {19.4, 22.4}, {25.6, 22.4}, {29.0, 24.6}, {29.4, 27.4}, {22.5, 28.8}, {15.6, 27.4}}),
+        {{17.6, 25.6}, {20.4, 27.0}, {24.6, 27.0}, {27.4, 25.6}});
+
+    Testa(p, {kViso, -1, kBarbaGrigia, kBarbaGrigia, 3.2, 3.3, 2.0, true});
+    CoronaBassa(p);
+
+    // The coin held out, upright, beside his head.
+    Emblema(p, Seme::Denari, {8.6, 20.4}, 10.6, 0);
+    Ellisse(p, {11.8, 26.8}, 1.1, 1.6, kErmellino, kContorno, kTrattoFine);
+    Mano(p, {10.6, 26.4}, 1.5);
+}
+
+} // namespace belvane::cardart::re

@@ -1,0 +1,235 @@
+#include "re_parti.h"
+
+#include <QPolygonF>
+
+#include <algorithm>
+#include <cmath>
+
+#include <vector>
+
+namespace belvane::cardart::re {
+namespace {
+
+// The longest chord of a curve, in card units.
+constexpr qreal kCorda = 0.8;
+
+// Adds the Catmull-Rom segments through `v` to `path`, which already stands
+// on v[0]; a closed curve wraps round, an open one ends at the last point.
+// The curve is laid down as short chords: at the largest size a card is
+// recorded they are still smooth, and a recording then keeps a few dozen
+// points per shape rather than the thousand a finely flattened curve costs
+// at every redraw.
+void Segmenti(QPainterPath &path, const std::vector<QPointF> &v, bool chiuso)
+{
+    const int n = int(v.size());
+    const auto punto = [&](int i) {
+        if (chiuso)
+            return v[size_t((i + n) % n)];
+        return v[size_t(std::clamp(i, 0, n - 1))];
+    };
+    for (int i = 0; i < (chiuso ? n : n - 1); ++i) {
+        const QPointF p0 = punto(i - 1), p1 = punto(i), p2 = punto(i + 1), p3 = punto(i + 2);
+        const QPointF c1 = p1 + (p2 - p0) / 6, c2 = p2 - (p3 - p1) / 6;
+        const QPointF d = p2 - p1;
+        const int passi = std::clamp(int(std::ceil(std::hypot(d.x(), d.y()) / kCorda)), 1, 16);
+        for (int k = 1; k <= passi; ++k) {
+            const qreal t = qreal(k) / passi, u = 1 - t;
+            path.lineTo(u * u * u * p1 + 3 * u * u * t * c1 + 3 * u * t * t * c2 + t * t * t * p2);
+        }
+    }
+}
+
+} // namespace
+
+QPainterPath Morbido(std::initializer_list<QPointF> punti)
+{
+    const std::vector<QPointF> v(punti);
+    QPainterPath path(v.front());
+    Segmenti(path, v, true);
+    path.closeSubpath();
+    return path;
+}
+
+void Curva(QPainterPath &path, std::initializer_list<QPointF> punti)
+{
+    const std::vector<QPointF> v(punti);
+    path.moveTo(v.front());
+    Segmenti(path, v, false);
+}
+
+QPainterPath Ovale(QPointF c, qreal rx, qreal ry)
+{
+    const int lati = std::clamp(int(std::ceil(2 * M_PI * std::max(rx, ry) / kCorda)), 8, 48);
+    QPolygonF v;
+    for (int k = 0; k < lati; ++k)
+        v << c + QPointF(rx * std::cos(2 * M_PI * k / lati), ry * std::sin(2 * M_PI * k / lati));
+    QPainterPath path;
+    path.addPolygon(v);
+    path.closeSubpath();
+    return path;
+}
+
+QPainterPath Spezzata(std::initializer_list<QPointF> punti)
+{
+    QPainterPath path;
+    path.addPolygon(QPolygonF(punti));
+    path.closeSubpath();
+    return path;
+}
+
+QPainterPath Arto(QPointF a, QPointF b, qreal ra, qreal rb)
+{
+    const QPointF d = b - a;
+    const qreal l = std::hypot(d.x(), d.y());
+    const QPointF n(-d.y() / l, d.x() / l);
+    return Unione(Unione(Spezzata({a + n * ra, b + n * rb, b - n * rb, a - n * ra}), Ovale(a, ra, ra)),
+                  Ovale(b, rb, rb));
+}
+
+void Segna(QPainter &p, const QPainterPath &segni, const QColor &colore, qreal w)
+{
+    p.setPen(Penna(colore, w));
+    p.setBrush(Qt::NoBrush);
+    p.drawPath(segni);
+}
+
+void Testa(QPainter &p, const Capo &k)
+{
+    const qreal cx = k.centro.x(), cy = k.centro.y();
+    const qreal s = k.sguardo;
+    // Hair falling behind the face to below the ears, outlined in its own
+    // darkest tone so that white hair does not frame the face in ink.
+    if (k.capelliLunghi > 0) {
+        const qreal l = k.capelliLunghi;
+        const qreal d = -0.6 * s; // more of it shows on the side he turns from
+        const QPainterPath chioma = Morbido({{cx - 3.4 + d, cy - 3.6},
+                                             {cx - 5.0 + d, cy},
+                                             {cx - 5.2 + d, cy + 2 + l},
+                                             {cx - 3.4 + d, cy + 2.8 + l},
+                                             {cx + 3.4 + d, cy + 2.8 + l},
+                                             {cx + 5.2 + d, cy + 2 + l},
+                                             {cx + 5.0 + d, cy},
+                                             {cx + 3.4 + d, cy - 3.6},
+                                             {cx + d, cy - 5.0}});
+        Modella(p, chioma, k.capelli, k.capelli.ombra.darker(150), 0.8, 0.5);
+        QPainterPath ciocche;
+        for (int lato : {-1, 1}) {
+            Curva(ciocche,
+                  {{cx + d + lato * 4.3, cy - 1},
+                   {cx + d + lato * 4.6, cy + 1 + l / 2},
+                   {cx + d + lato * 4.2, cy + 2 + l}});
+            Curva(ciocche,
+                  {{cx + d + lato * 3.6, cy},
+                   {cx + d + lato * 3.9, cy + 1.5 + l / 2},
+                   {cx + d + lato * 3.5, cy + 2.2 + l}});
+        }
+        Segna(p, ciocche, k.capelli.ombra);
+    }
+    // The face, with a nose on the side it looks to.
+    const QPainterPath viso = Morbido({{cx, cy - 3.9},
+                                       {cx + 2.8, cy - 2.8},
+                                       {cx + 3.0 + 0.3 * s, cy},
+                                       {cx + 2.4, cy + 3.2},
+                                       {cx, cy + 4.3},
+                                       {cx - 2.4, cy + 3.2},
+                                       {cx - 3.0 + 0.3 * s, cy},
+                                       {cx - 2.8, cy - 2.8}});
+    Modella(p, viso, kPelleT, kBordoViso, 0.8, 0.5);
+    const qreal naso = cx + 0.6 * s + 0.2;
+    QPainterPath tratti;
+    Curva(tratti, {{naso - 0.3, cy - 1.0}, {naso + 0.3 * s, cy + 0.6}, {naso + 0.4 * s + 0.5, cy + 1.0}});
+    if (k.vecchio)
+        for (int lato : {-1, 1}) {
+            Curva(tratti,
+                  {{cx + lato * 1.2 + 0.3 * s, cy + 0.5},
+                   {cx + lato * 1.9 + 0.3 * s, cy + 1.5},
+                   {cx + lato * 2.1 + 0.3 * s, cy + 2.0}});
+            Curva(tratti, {{cx + lato * 1.9 + s, cy - 1.2}, {cx + lato * 2.5 + s, cy - 0.9}});
+            Curva(tratti, {{cx + lato * 1.9 + s, cy - 0.7}, {cx + lato * 2.5 + s, cy - 0.5}});
+        }
+    Segna(p, tratti, kPelleT.ombra, kTrattoFine * 0.8);
+    // Eyes, each on a pixel centre, and the brows over them.
+    const qreal occhio = cy - 1;
+    for (qreal x : {cx - 1 + s, cx + 1 + s})
+        Macchia(p, {x, occhio}, 0.5, 0.42, kContorno);
+    QPainterPath ciglia;
+    for (qreal x : {cx - 1 + s, cx + 1 + s})
+        Curva(ciglia, {{x - 0.8, occhio - 0.8}, {x, occhio - 1.15}, {x + 0.8, occhio - 0.85}});
+    Segna(p, ciglia, k.barba.ombra);
+    // Hair over the brow, under the crown.
+    const QPainterPath fronte = Morbido({{cx - 3.2, cy - 1.2},
+                                         {cx - 3.0, cy - 3.8},
+                                         {cx, cy - 4.9},
+                                         {cx + 3.0, cy - 3.8},
+                                         {cx + 3.2, cy - 1.2},
+                                         {cx + 2.3, cy - 2.9},
+                                         {cx, cy - 3.1},
+                                         {cx - 2.3, cy - 2.9}});
+    Modella(p, fronte, k.capelli, Qt::transparent, 0.5, 0.4);
+    // The beard from cheek to cheek, the moustache its upper edge.
+    const qreal w = k.barbaLarga, l = k.barbaLunga;
+    const QPainterPath barba = Morbido({{cx - w, cy + 1.8},
+                                        {cx - w, cy + 1.8},
+                                        {cx - w - 0.3, cy + 3.2},
+                                        {cx - w * 0.7, cy + 4.0 + l * 0.55},
+                                        {cx + 0.6 * s, cy + 4.2 + l},
+                                        {cx + w * 0.7, cy + 4.0 + l * 0.55},
+                                        {cx + w + 0.3, cy + 3.2},
+                                        {cx + w, cy + 1.8},
+                                        {cx + w, cy + 1.8},
+                                        {cx + 2.0, cy + 2.4},
+                                        {cx + 0.8, cy + 2.1},
+                                        {cx + 0.4 * s, cy + 2.4},
+                                        {cx - 0.8, cy + 2.1},
+                                        {cx - 2.0, cy + 2.4}});
+    Modella(p, barba, k.barba, k.barba.ombra, 0.9, 0.5);
+    QPainterPath peli;
+    for (int i = -2; i <= 2; ++i)
+        Curva(peli,
+              {{cx + i * 0.9 + 0.3 * s, cy + 3.2},
+               {cx + i * 1.0 + 0.5 * s, cy + 3.6 + l * 0.5},
+               {cx + i * 0.6 + 0.6 * s, cy + 3.8 + l * 0.9}});
+    Curva(peli, {{cx - 2.2, cy + 2.6}, {cx - 0.6, cy + 2.5}, {cx + 0.4 * s, cy + 2.8}});
+    Curva(peli, {{cx + 0.4 * s, cy + 2.8}, {cx + 0.6, cy + 2.5}, {cx + 2.2, cy + 2.6}});
+    Segna(p, peli, k.barba.ombra);
+    Macchia(p, {cx + 0.4 * s, cy + 3.2}, 0.8, 0.3, kLabbro);
+}
+
+void Mano(QPainter &p, QPointF centro, qreal r) { Modella(p, Ovale(centro, r, r), kPelleT, kBordoViso, 0.6, 0.4); }
+
+void Ermellino(QPainter &p, const QPainterPath &forma, std::initializer_list<QPointF> code)
+{
+    Modella(p, forma, kErmellinoT, kContorno, 0.8, 0);
+    QPainterPath macchie;
+    for (QPointF c : code) {
+        macchie.addPath(Ovale(c, 0.28, 0.28));
+        macchie.addPolygon(QPolygonF({c + QPointF(-0.25, 0.1), c + QPointF(0, 0.85), c + QPointF(0.25, 0.1)}));
+        macchie.closeSubpath();
+    }
+    p.setPen(Qt::NoPen);
+    p.setBrush(kNero);
+    p.drawPath(macchie);
+}
+
+void Pedana(QPainter &p, Seme seme)
+{
+    static const Tinta kGiallo{QColor(0xFA, 0xEA, 0x80), QColor(0xF2, 0xCE, 0x2C), QColor(0xB0, 0x8C, 0x0C)};
+    const Tinta &t = seme == Seme::Bastoni ? kVerdeT
+        : seme == Seme::Coppe              ? kRossoT
+        : seme == Seme::Denari             ? kGiallo
+                                           : kBluT;
+    QPainterPath lastra;
+    lastra.addRoundedRect(QRectF(9.5, 64.5, 26, 4.5), 1.2, 1.2);
+    Modella(p, lastra, t, kContorno, 1.0, 0);
+    // The lit top face and the engraved front.
+    QPainterPath cima;
+    cima.addRect(QRectF(10.2, 65.0, 24.6, 0.8));
+    p.setPen(Qt::NoPen);
+    p.setBrush(t.luce);
+    p.drawPath(cima);
+    QPainterPath fronte;
+    fronte.addRect(QRectF(10.5, 66.3, 24, 2.0));
+    Tratteggia(p, fronte, t.ombra, 1.5, 90);
+}
+
+} // namespace belvane::cardart::re

@@ -1,0 +1,81 @@
+#pragma once
+
+// What the four kings are made of: their tones, the smooth shapes of cloth,
+// the head with its beard, hands, fur and the platform. Each king is drawn
+// in his own file from these.
+
+#include "carte.h"
+#include "pennelli.h"
+
+#include <QPainter>
+#include <QPainterPath>
+#include <QPointF>
+
+#include <initializer_list>
+
+namespace belvane::cardart::re {
+
+// ---- Tones, lit from the upper left ----
+inline const Tinta kPelleT{QColor(0xFC, 0xDC, 0xB8), kPelle, QColor(0xE4, 0xA8, 0x7C)};
+// A face is outlined in a warm brown, not the ink, so that at the natural
+// size its edge does not close over the skin.
+inline const QColor kBordoViso(0xA8, 0x66, 0x3E);
+inline const QColor kLabbro(0xC8, 0x5A, 0x48);
+inline const Tinta kOroT{QColor(0xFA, 0xDC, 0x70), kOro, QColor(0xBE, 0x84, 0x10)};
+inline const Tinta kRossoT{QColor(0xE8, 0x50, 0x3C), kRosso, QColor(0x98, 0x16, 0x12)};
+inline const Tinta kBluT{QColor(0x5C, 0x8C, 0xEC), kBlu, QColor(0x1A, 0x3C, 0x9C)};
+inline const Tinta kVerdeT{QColor(0x58, 0xB0, 0x58), kVerde, QColor(0x16, 0x60, 0x22)};
+inline const Tinta kViolaT{QColor(0x9A, 0x5C, 0xB8), kViola, QColor(0x48, 0x16, 0x62)};
+inline const Tinta kAcciaioT{QColor(0xE0, 0xE4, 0xEC), QColor(0xB0, 0xB6, 0xC2), QColor(0x76, 0x7E, 0x8E)};
+inline const Tinta kErmellinoT{kBianco, kErmellino, QColor(0xD2, 0xCC, 0xC0)};
+inline const Tinta kCuoioT{QColor(0xB0, 0x78, 0x44), kMarrone, QColor(0x5A, 0x34, 0x14)};
+inline const Tinta kCelesteT{QColor(0x9C, 0xD4, 0xF4), kCeleste, QColor(0x2E, 0x7C, 0xB4)};
+inline const Tinta kOcraT{QColor(0xF4, 0xC8, 0x6C), QColor(0xE0, 0x9C, 0x34), QColor(0xA8, 0x66, 0x14)};
+// Beards: white, grey, chestnut and auburn, each with the tone its strands
+// and outline are drawn in (light enough, qGray >= 110, not to blacken a
+// small face).
+inline const Tinta kBarbaBianca{kBianco, QColor(0xEE, 0xEC, 0xE6), QColor(0xBE, 0xBA, 0xB2)};
+inline const Tinta kBarbaGrigia{QColor(0xDA, 0xDA, 0xDE), QColor(0xB4, 0xB4, 0xBA), QColor(0x86, 0x86, 0x90)};
+inline const Tinta kBarbaCastana{QColor(0xC8, 0x8E, 0x54), QColor(0xA8, 0x6C, 0x34), QColor(0xA0, 0x68, 0x3A)};
+inline const Tinta kBarbaFulva{QColor(0xE4, 0x8A, 0x4C), QColor(0xC8, 0x62, 0x28), QColor(0xB8, 0x64, 0x34)};
+
+// ---- Shapes ----
+// A closed curve through `punti` (Catmull-Rom) as a polygon of short chords;
+// a point given twice makes a corner there.
+QPainterPath Morbido(std::initializer_list<QPointF> punti);
+// An open curve through `punti`, added to `path` (for folds and strands).
+void Curva(QPainterPath &path, std::initializer_list<QPointF> punti);
+QPainterPath Spezzata(std::initializer_list<QPointF> punti);
+// An ellipse as a polygon of short sides (see Morbido).
+QPainterPath Ovale(QPointF c, qreal rx, qreal ry);
+// A limb from `a` to `b`, rounded at both ends, `ra` and `rb` half as thick.
+QPainterPath Arto(QPointF a, QPointF b, qreal ra, qreal rb);
+// Linework inside a shape: `segni` stroked `w` wide, no fill.
+void Segna(QPainter &p, const QPainterPath &segni, const QColor &colore, qreal w = kTrattoInterno);
+
+// ---- Parts ----
+struct Capo {
+    QPointF centro; // of the face, on a pixel centre
+    int sguardo;    // -1 looks left, 0 ahead, 1 right
+    Tinta capelli;
+    Tinta barba;
+    qreal barbaLunga;    // how far the beard falls below the chin
+    qreal barbaLarga;    // half its width at the jaw
+    qreal capelliLunghi; // how far the hair falls below the ears
+    bool vecchio;        // lined cheeks and eyes
+};
+// The head as it sits under a crown: hair, face, eyes, beard.
+void Testa(QPainter &p, const Capo &capo);
+void Mano(QPainter &p, QPointF centro, qreal r = 1.5);
+// A band of ermine along `forma`: white fur with black tails.
+void Ermellino(QPainter &p, const QPainterPath &forma, std::initializer_list<QPointF> code);
+// The platform a figure stands on, in the suit's colour.
+void Pedana(QPainter &p, Seme seme);
+
+// ---- The kings ----
+void ReDiBastoni(QPainter &p);
+void ReDiCoppe(QPainter &p);
+void ReDiDenari(QPainter &p);
+void ReDiSpade(QPainter &p);
+
+} // namespace belvane::cardart::re
