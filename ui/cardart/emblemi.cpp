@@ -143,15 +143,27 @@ constexpr std::size_t kEmblemiTenuti = 64;
 // this to the line through their neighbours go, which no size shows.
 constexpr qreal kTolleranza = 0.05;
 
-// Douglas and Peucker's simplification of a polyline.
+// Douglas and Peucker's simplification of a recorded area. Its subpaths are
+// joined by spokes out of and back to its first point: those points stay, so
+// that each spoke goes out and back along one line and shows nothing.
 QPolygonF Semplifica(const QPolygonF &linea)
 {
     const qsizetype n = linea.size();
     if (n < 4)
         return linea;
     std::vector<char> tieni(size_t(n), 0);
-    tieni.front() = tieni.back() = 1;
-    std::vector<std::pair<qsizetype, qsizetype>> pila{{0, n - 1}};
+    std::vector<std::pair<qsizetype, qsizetype>> pila;
+    qsizetype ancora = 0;
+    for (qsizetype i = 0; i < n; ++i) {
+        const bool perno = linea[i] == linea[0] || i == n - 1 || (i + 1 < n && linea[i + 1] == linea[0]) ||
+            (i > 0 && linea[i - 1] == linea[0]);
+        if (!perno)
+            continue;
+        tieni[size_t(i)] = 1;
+        if (i > ancora + 1)
+            pila.push_back({ancora, i});
+        ancora = i;
+    }
     while (!pila.empty()) {
         const auto [a, b] = pila.back();
         pila.pop_back();

@@ -54,8 +54,8 @@ void Nervatura(QPainterPath &vene, QPointF base, qreal lungo, qreal angolo)
 void Spada(QPainter &p, qreal h, Ornato ornato, qreal curva)
 {
     const bool grande = ornato == Ornato::Si;
-    const qreal pomo = std::max(1.1, 0.047 * h);
-    const qreal presa = std::max(2.4, 0.12 * h);
+    const qreal pomo = std::max(1.1, 0.042 * h);
+    const qreal presa = std::max(2.4, 0.1 * h);
     const qreal mezzaPresa = std::max(0.75, 0.036 * h);
     const qreal spessore = std::max(1.1, 0.045 * h); // the guard
     const qreal braccio = std::max(2.4, (grande ? 0.2 : 0.1) * h);
@@ -69,7 +69,7 @@ void Spada(QPainter &p, qreal h, Ornato ornato, qreal curva)
     // axis that bends as it rises.
     constexpr int kPassi = 16;
     const auto asse = [&](qreal t) { return curva * t * t; };
-    const auto larghezza = [&](qreal t) { return mezza * (1 - 0.25 * t) * std::min(1.0, (1 - t) / 0.22); };
+    const auto larghezza = [&](qreal t) { return mezza * (1 - 0.15 * t) * std::min(1.0, (1 - t) / 0.16); };
     const auto y = [&](qreal t) { return base + 0.5 + (punta - base - 0.5) * t; };
     QPolygonF bordo;
     for (int i = 0; i <= kPassi; ++i) {
@@ -202,15 +202,15 @@ void Bastone(QPainter &p, qreal h, Ornato ornato)
     legno.closeSubpath();
     legno = Unione(legno, Cerchio({testa * 0.05, y(1)}, testa * 1.02, testa * 1.1));
     // Lopped branches: short stubs leaning up and out, cut square.
-    const qreal moncone = std::max(1.1, (grande ? 0.055 : 0.045) * h); // the stub's width
-    const qreal sporge = std::max(1.0, (grande ? 0.06 : 0.045) * h);   // how far it stands out
+    const qreal moncone = std::max(1.1, (grande ? 0.055 : 0.05) * h); // the stub's width
+    const qreal sporge = std::max(1.0, (grande ? 0.06 : 0.075) * h);  // how far it stands out
     QPainterPath tagli;
     for (int i = 0; i < nodi; ++i) {
         const Nodo &n = kNodi[size_t(i)];
         const qreal w = mezza(n.s, int(n.lato));
         QTransform t;
         t.translate(n.lato * w * 0.3, y(n.s));
-        t.rotate(n.lato * 48);
+        t.rotate(n.lato * (grande ? 48 : 38));
         const qreal fuori = w * 0.7 * 1.35 + sporge;
         QPainterPath ramo;
         ramo.addRect(QRectF(-moncone / 2, -fuori, moncone, fuori));
