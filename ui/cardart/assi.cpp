@@ -114,7 +114,7 @@ void MonetaConAquila(QPainter &p, qreal r)
     // band, not as many leaves: an area of many scattered pieces is slow to
     // fill again at every size.
     QPolygonF smerlo;
-    constexpr int kLobi = 30, kPunti = 6;
+    constexpr int kLobi = 30, kPunti = 4;
     for (int i = 0; i < kLobi * kPunti; ++i) {
         const qreal a = 2 * M_PI * i / (kLobi * kPunti);
         const qreal onda = std::abs(std::sin(M_PI * (i % kPunti) / kPunti));

@@ -159,7 +159,7 @@ void Spada(QPainter &p, qreal h, Ornato ornato, qreal curva)
                 }
             }
         }
-        Modella(p, alloro, kTintaOro, kOroScuro, 0.8, 0.5);
+        Riempi(p, alloro, kTintaOro.corpo, kOroScuro, kTrattoFine);
         p.setBrush(Qt::NoBrush);
         p.setPen(QPen(kTintaOro.ombra, 0.35, Qt::SolidLine, Qt::RoundCap));
         p.drawPath(vene);
