@@ -69,7 +69,10 @@ void Spada(QPainter &p, qreal h, Ornato ornato, qreal curva)
     // axis that bends as it rises.
     constexpr int kPassi = 16;
     const auto asse = [&](qreal t) { return curva * t * t; };
-    const auto larghezza = [&](qreal t) { return mezza * (1 - 0.15 * t) * std::min(1.0, (1 - t) / 0.16); };
+    // A small blade keeps its width to the point, so that at the natural size
+    // both edges step together where it bends.
+    const qreal stringe = grande ? 0.15 : 0;
+    const auto larghezza = [&](qreal t) { return mezza * (1 - stringe * t) * std::min(1.0, (1 - t) / 0.16); };
     const auto y = [&](qreal t) { return base + 0.5 + (punta - base - 0.5) * t; };
     QPolygonF bordo;
     for (int i = 0; i <= kPassi; ++i) {
@@ -83,7 +86,7 @@ void Spada(QPainter &p, qreal h, Ornato ornato, qreal curva)
     QPainterPath lama;
     lama.addPolygon(bordo);
     lama.closeSubpath();
-    Modella(p, lama, kTintaBlu, kContorno, grande ? 1.0 : 0.6, grande ? 1.0 : 0.6);
+    Modella(p, lama, kTintaBlu, kContorno, grande ? 1.0 : 0.5, grande ? 1.0 : 0.6);
     // The ridge down the middle, and on a large blade an engraved shade
     // along its far edge.
     QPainterPath costola;
