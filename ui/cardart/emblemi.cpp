@@ -141,7 +141,7 @@ constexpr std::size_t kEmblemiTenuti = 64;
 // Shapes made by boolean operations come back flattened very finely, and a
 // round-jointed pen along them multiplies their points: points closer than
 // this to the line through their neighbours go, which no size shows.
-constexpr qreal kTolleranza = 0.05;
+constexpr qreal kTolleranza = 0.03;
 
 // Douglas and Peucker's simplification of a recorded area. Its subpaths are
 // joined by spokes out of and back to its first point: those points stay, so
