@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <cmath>
 #include <deque>
+#include <memory>
 #include <mutex>
 #include <utility>
 #include <vector>
@@ -193,37 +194,37 @@ QPolygonF Semplifica(const QPolygonF &linea)
     return semplice;
 }
 
-const Registrazione &Disegno(const Chiave &k)
+// Shared, so that dropping the oldest while another thread fills it is safe.
+std::shared_ptr<const Registrazione> Disegno(const Chiave &k)
 {
     static std::mutex guardia;
-    static std::deque<std::pair<Chiave, Registrazione>> tenuti;
+    static std::deque<std::pair<Chiave, std::shared_ptr<const Registrazione>>> tenuti;
     const std::lock_guard blocco(guardia);
     for (const auto &[chiave, disegno] : tenuti)
         if (chiave == k)
             return disegno;
     if (tenuti.size() >= kEmblemiTenuti)
         tenuti.pop_front();
-    tenuti.emplace_back(k,
-                        Registra(
-                            [&k](QPainter &p) {
-                                switch (k.seme) {
-                                case Seme::Bastoni:
-                                    Bastone(p, k.altezza, k.ornato);
-                                    break;
-                                case Seme::Coppe:
-                                    Coppa(p, k.altezza, k.ornato);
-                                    break;
-                                case Seme::Denari:
-                                    Denaro(p, k.altezza, k.ornato);
-                                    break;
-                                case Seme::Spade:
-                                    Spada(p, k.altezza, k.ornato, k.curva);
-                                    break;
-                                }
-                            },
-                            kScalaEmblemi));
-    for (Campitura &c : tenuti.back().second.campiture)
+    const auto disegna = [&k](QPainter &p) {
+        switch (k.seme) {
+        case Seme::Bastoni:
+            Bastone(p, k.altezza, k.ornato);
+            break;
+        case Seme::Coppe:
+            Coppa(p, k.altezza, k.ornato);
+            break;
+        case Seme::Denari:
+            Denaro(p, k.altezza, k.ornato);
+            break;
+        case Seme::Spade:
+            Spada(p, k.altezza, k.ornato, k.curva);
+            break;
+        }
+    };
+    Registrazione disegno = Registra(disegna, kScalaEmblemi);
+    for (Campitura &c : disegno.campiture)
         c.poligono = Semplifica(c.poligono);
+    tenuti.emplace_back(k, std::make_shared<const Registrazione>(std::move(disegno)));
     return tenuti.back().second;
 }
 
@@ -231,14 +232,15 @@ const Registrazione &Disegno(const Chiave &k)
 
 void Emblema(QPainter &p, Seme seme, QPointF centro, qreal altezza, qreal angolo, Ornato ornato, qreal curva)
 {
-    const Registrazione &disegno = Disegno({seme, altezza, ornato, seme == Seme::Spade ? curva : 0});
+    const std::shared_ptr<const Registrazione> disegno =
+        Disegno({seme, altezza, ornato, seme == Seme::Spade ? curva : 0});
     p.save();
     p.translate(centro);
     p.rotate(angolo);
     // Filled as drawn: the painter's render hints are the caller's (the
     // bitmaps of the natural size are sampled without smoothing).
     p.setPen(Qt::NoPen);
-    for (const Campitura &c : disegno.campiture) {
+    for (const Campitura &c : disegno->campiture) {
         p.setBrush(c.colore);
         p.drawPolygon(c.poligono, c.regola);
     }
