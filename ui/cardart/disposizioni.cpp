@@ -15,22 +15,23 @@ constexpr qreal kCurva = 1.6; // a blade's bend at its tip
 // Coins and cups stand in columns with white between: the two and three in
 // one column, the four to six in two, the seven two-three-two, staggered so
 // that no two rows touch.
-constexpr qreal kSu = 14, kGiu = 58;
-template <qreal kD> constexpr std::array<Posa, 2> kTondi2{{{22.5, 22, kD}, {22.5, 50, kD}}};
-template <qreal kD> constexpr std::array<Posa, 3> kTondi3{{{22.5, kSu, kD}, {22.5, 36, kD}, {22.5, kGiu, kD}}};
+// Centres on pixel centres, so that every coin falls on the pixels alike.
+constexpr qreal kSu = 13.5, kMedio = 35.5, kGiu = 58.5;
+template <qreal kD> constexpr std::array<Posa, 2> kTondi2{{{22.5, 22.5, kD}, {22.5, 49.5, kD}}};
+template <qreal kD> constexpr std::array<Posa, 3> kTondi3{{{22.5, kSu, kD}, {22.5, kMedio, kD}, {22.5, kGiu, kD}}};
 template <qreal kD>
-constexpr std::array<Posa, 4> kTondi4{{{13.5, 22, kD}, {31.5, 22, kD}, {13.5, 50, kD}, {31.5, 50, kD}}};
+constexpr std::array<Posa, 4> kTondi4{{{13.5, 22.5, kD}, {31.5, 22.5, kD}, {13.5, 49.5, kD}, {31.5, 49.5, kD}}};
 template <qreal kD>
 constexpr std::array<Posa, 5> kTondi5{
-    {{12.5, kSu, kD}, {32.5, kSu, kD}, {22.5, 36, kD}, {12.5, kGiu, kD}, {32.5, kGiu, kD}}};
+    {{12.5, kSu, kD}, {32.5, kSu, kD}, {22.5, kMedio, kD}, {12.5, kGiu, kD}, {32.5, kGiu, kD}}};
 template <qreal kD>
 constexpr std::array<Posa, 6> kTondi6{
-    {{13.5, kSu, kD}, {31.5, kSu, kD}, {13.5, 36, kD}, {31.5, 36, kD}, {13.5, kGiu, kD}, {31.5, kGiu, kD}}};
+    {{13.5, kSu, kD}, {31.5, kSu, kD}, {13.5, kMedio, kD}, {31.5, kMedio, kD}, {13.5, kGiu, kD}, {31.5, kGiu, kD}}};
 template <qreal kD>
 constexpr std::array<Posa, 7> kTondi7{{{22.5, 12.5, kD},
                                        {9.5, 24.5, kD},
                                        {35.5, 24.5, kD},
-                                       {22.5, 36, kD},
+                                       {22.5, kMedio, kD},
                                        {9.5, 47.5, kD},
                                        {35.5, 47.5, kD},
                                        {22.5, 59.5, kD}}};
