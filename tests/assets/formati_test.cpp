@@ -139,15 +139,18 @@ TEST(CarteBmp, PipsStandApartWithWhiteBetween)
     constexpr int kMargine = 3;
     for (int seme = 0; seme < 4; ++seme) {
         std::vector<QRect> tutte;
-        for (int rango = 2; rango <= 7; ++rango) {
+        for (int rango = 1; rango <= 7; ++rango) { // the ace's emblem too keeps off the edge
             const int code = seme * 10 + rango;
             SCOPED_TRACE(code);
             const std::vector<QRect> macchie = Macchie(DecodificaBmp(LeggiFile(FileCarta(code))));
-            EXPECT_EQ(int(macchie.size()), rango);
+            if (rango > 1) {
+                EXPECT_EQ(int(macchie.size()), rango);
+            }
             for (const QRect &m : macchie) {
                 EXPECT_TRUE(QRect(kMargine, kMargine, kW - 2 * kMargine, kH - 2 * kMargine).contains(m))
                     << m.x() << "," << m.y() << " " << m.width() << "x" << m.height();
-                tutte.push_back(m);
+                if (rango > 1)
+                    tutte.push_back(m);
             }
         }
         // Blades bend left or right and fall differently on the pixels: a
