@@ -10,6 +10,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <set>
 #include <vector>
@@ -69,65 +70,97 @@ TEST(CarteBmp, EachMatchesItsDrawingRightWayUpInAnExactBitmap)
         }
         EXPECT_EQ(DifferenzaMassima(img, QImage(FileCarta(code)).convertToFormat(QImage::Format_RGB32)), 0);
 
-        int bordoColorato = 0, blu = 0, verde = 0;
+        int bordoColorato = 0, blu = 0, verde = 0, colorati = 0;
         for (int y = 0; y < kH; ++y)
             for (int x = 0; x < kW; ++x) {
                 const QRgb c = img.pixel(x, y);
                 bordoColorato += (x % (kW - 1) == 0 || y % (kH - 1) == 0) && (c & 0xFFFFFF) != 0xFFFFFF;
+                colorati += (c & 0xFFFFFF) != 0xFFFFFF;
                 blu += qBlue(c) > qRed(c) + 60 && qBlue(c) > qGreen(c) + 30;
                 verde += qGreen(c) > qRed(c) + 30 && qGreen(c) > qBlue(c) + 30;
             }
         EXPECT_EQ(bordoColorato, 0);
         if ((code - 1) % 10 < 7) {
-            EXPECT_EQ(blu > 150, (code - 1) / 10 == 3);
-            EXPECT_EQ(verde > 150, (code - 1) / 10 == 0);
+            // The suit's own colour is a fifth of the emblems at least;
+            // none of the other on clubs or swords, a gem's worth on the rest.
+            const int seme = (code - 1) / 10;
+            if (seme == 0) {
+                EXPECT_GE(verde, colorati / 5);
+                EXPECT_EQ(blu, 0);
+            } else if (seme == 3) {
+                EXPECT_GE(blu, colorati / 5);
+                EXPECT_EQ(verde, 0);
+            } else {
+                EXPECT_LE(blu, colorati / 50);
+                EXPECT_LE(verde, colorati / 50);
+            }
         }
     }
     EXPECT_EQ(impronte.size(), 40u);
 }
 
-// Patches of non-white pixels, touching corners counting as touching.
-int Macchie(const QImage &img)
+// Patches of non-white pixels, touching corners counting as touching: the
+// box round each.
+std::vector<QRect> Macchie(const QImage &img)
 {
     std::vector<int> visto(kW * kH, 0);
-    int n = 0;
+    std::vector<QRect> macchie;
+    const auto bianco = [&](int x, int y) { return (img.pixel(x, y) & 0xFFFFFF) == 0xFFFFFF; };
     for (int i = 0; i < kW * kH; ++i) {
-        if (visto[i] || (img.pixel(i % kW, i / kW) & 0xFFFFFF) == 0xFFFFFF)
+        if (visto[i] || bianco(i % kW, i / kW))
             continue;
-        ++n;
+        QRect box(i % kW, i / kW, 1, 1);
         std::vector<int> pila{i};
         visto[i] = 1;
         while (!pila.empty()) {
             const int j = pila.back();
             pila.pop_back();
+            box |= QRect(j % kW, j / kW, 1, 1);
             for (int dy = -1; dy <= 1; ++dy)
                 for (int dx = -1; dx <= 1; ++dx) {
                     const int x = j % kW + dx, y = j / kW + dy;
-                    if (x < 0 || y < 0 || x >= kW || y >= kH || visto[y * kW + x] ||
-                        (img.pixel(x, y) & 0xFFFFFF) == 0xFFFFFF)
+                    if (x < 0 || y < 0 || x >= kW || y >= kH || visto[y * kW + x] || bianco(x, y))
                         continue;
                     visto[y * kW + x] = 1;
                     pila.push_back(y * kW + x);
                 }
         }
+        macchie.push_back(box);
     }
-    return n;
+    return macchie;
 }
 
 // At their own size the pips are counted at a glance only if no emblem runs
-// into another: white between them, so each (or each crossed pair of swords
-// or clubs) is a patch of its own.
+// into another: white between them, so each is a patch of its own. The eye
+// counts them without weighing them if every emblem of a suit has one size
+// from the two to the seven, and none crowds the card's edge.
 TEST(CarteBmp, PipsStandApartWithWhiteBetween)
 {
-    // Separate figures of a long suit from two to seven: crossed pairs count once.
-    constexpr std::array<int, 6> kLunghi{1, 3, 2, 3, 4, 5};
-    for (int code = 1; code <= 40; ++code) {
-        const int rango = (code - 1) % 10 + 1, seme = (code - 1) / 10;
-        if (rango < 2 || rango > 7)
-            continue;
-        const bool lungo = seme == 0 || seme == 3;
-        EXPECT_EQ(Macchie(DecodificaBmp(LeggiFile(FileCarta(code)))), lungo ? kLunghi[rango - 2] : rango)
-            << "card " << code;
+    constexpr int kMargine = 3;
+    for (int seme = 0; seme < 4; ++seme) {
+        std::vector<QRect> tutte;
+        for (int rango = 1; rango <= 7; ++rango) { // the ace's emblem too keeps off the edge
+            const int code = seme * 10 + rango;
+            SCOPED_TRACE(code);
+            const std::vector<QRect> macchie = Macchie(DecodificaBmp(LeggiFile(FileCarta(code))));
+            if (rango > 1) {
+                EXPECT_EQ(int(macchie.size()), rango);
+            }
+            for (const QRect &m : macchie) {
+                EXPECT_TRUE(QRect(kMargine, kMargine, kW - 2 * kMargine, kH - 2 * kMargine).contains(m))
+                    << m.x() << "," << m.y() << " " << m.width() << "x" << m.height();
+                if (rango > 1)
+                    tutte.push_back(m);
+            }
+        }
+        // Blades bend left or right and fall differently on the pixels: a
+        // pixel either way.
+        const auto [basso, alto] = std::minmax_element(
+            tutte.begin(), tutte.end(), [](const QRect &a, const QRect &b) { return a.height() < b.height(); });
+        const auto [stretto, largo] = std::minmax_element(
+            tutte.begin(), tutte.end(), [](const QRect &a, const QRect &b) { return a.width() < b.width(); });
+        EXPECT_LE(alto->height() - basso->height(), 1) << "suit " << seme;
+        EXPECT_LE(largo->width() - stretto->width(), 2) << "suit " << seme;
     }
 }
 

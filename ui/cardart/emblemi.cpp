@@ -1,233 +1,248 @@
+// The round emblems, the coin and the cup, and where any emblem is placed.
 #include "emblemi.h"
 
+#include "emblemi_forme.h"
 #include "pennelli.h"
+#include "registrazione.h"
 
 #include <QPainterPath>
 #include <QPolygonF>
 
 #include <algorithm>
-#include <array>
 #include <cmath>
+#include <deque>
+#include <memory>
+#include <mutex>
+#include <utility>
+#include <vector>
 
 namespace belvane::cardart {
 namespace {
 
-// ---- Emblems, each drawn upright around the origin, `h` long ----
+QPainterPath Cerchio(QPointF c, qreal rx, qreal ry)
+{
+    QPainterPath path;
+    path.addEllipse(c, rx, ry);
+    return path;
+}
 
-// A golden coin with a flower in the middle: red petals round a golden heart.
+// A ring of `n` petals round the origin, `giro` from it, as one shape.
+QPainterPath Rosetta(int n, qreal giro, qreal rx, qreal ry)
+{
+    QPainterPath fiore;
+    for (int i = 0; i < n; ++i) {
+        QTransform t;
+        t.rotate(i * 360.0 / n);
+        fiore = Unione(fiore, t.map(Cerchio({0, -giro}, rx, ry)));
+    }
+    return fiore;
+}
+
+} // namespace
+
+// A golden coin: a raised rim, and in the field a red rose of six petals
+// round a golden heart. The ace's coin bears the eagle instead (assi.cpp).
 void Denaro(QPainter &p, qreal h, Ornato ornato)
 {
     const qreal r = h / 2;
-    const bool grande = ornato == Ornato::Si;
-    Ellisse(p, {0, 0}, r, r, kOro, kOroScuro, grande ? 1.4 : kTratto);
-    const int petali = grande ? 8 : 6;
-    const qreal giro = grande ? r * 0.3 : r * 0.42;
-    if (grande) {
-        // A wreath of alternating red and green leaves, a ring of pearls.
-        for (int i = 0; i < 20; ++i) {
-            p.save();
-            p.rotate(i * 18.0);
-            Ellisse(p, {0, -r * 0.76}, r * 0.09, r * 0.15, i % 2 ? kVerde : kRosso, kOroScuro, kTrattoFine);
-            p.restore();
-        }
-        p.setPen(Penna(kOroScuro, 1.0));
-        p.setBrush(kOroCavo);
-        p.drawEllipse(QPointF(0, 0), r * 0.6, r * 0.6);
-        Ellisse(p, {0, 0}, r * 0.54, r * 0.54, kOro, kOroScuro, kTrattoFine);
+    if (ornato == Ornato::Si) {
+        MonetaConAquila(p, r);
+        return;
     }
-    for (int i = 0; i < petali; ++i) {
-        p.save();
-        p.rotate(i * 360.0 / petali);
-        Ellisse(p, {0, -giro}, r * (grande ? 0.12 : 0.2), r * (grande ? 0.22 : 0.3), kRosso, kRossoScuro,
-                grande ? kTrattoFine : 0.01);
-        p.restore();
-    }
-    Ellisse(p, {0, 0}, r * (grande ? 0.13 : 0.2), r * (grande ? 0.13 : 0.2), kOro, kOroScuro,
-            grande ? kTrattoFine : 0.01);
+    const QPainterPath moneta = Cerchio({0, 0}, r, r);
+    Modella(p, moneta, kTintaOro, kOroScuro, std::clamp(r * 0.16, 0.6, 2.0), std::clamp(r * 0.11, 0.4, 1.2));
+    // The rim: a second ring inside the edge.
+    const qreal bordo = r * 0.74;
+    p.setBrush(Qt::NoBrush);
+    p.setPen(Penna(kOroCavo, std::clamp(r * 0.07, 0.3, 0.8)));
+    p.drawEllipse(QPointF(0, 0), bordo, bordo);
+    const QPainterPath rosa = Rosetta(6, r * 0.3, r * 0.17, r * 0.27);
+    Riempi(p, rosa, kTintaRosso.corpo, kTintaRosso.ombra, std::clamp(r * 0.06, 0.3, kTrattoFine));
+    Ellisse(p, {0, 0}, r * 0.16, r * 0.16, kTintaOro.luce, kOroScuro, std::clamp(r * 0.05, 0.3, kTrattoFine));
 }
 
+// A golden goblet: a deep bowl with a red band, a knopped stem, a spreading
+// foot; the mouth shows the darker gold inside. The ace's adds gems, pearls
+// along the lip and lobes round the bowl.
 void Coppa(QPainter &p, qreal h, Ornato ornato)
 {
-    const qreal w = h * 0.74;
-    const qreal t = ornato == Ornato::Si ? 1.3 : kTratto;
+    const bool grande = ornato == Ornato::Si;
+    const qreal w = h * 0.7;
+    const qreal bocca = std::max(0.9, h * 0.07); // half the mouth's depth
+    const qreal top = -h / 2 + bocca;
     QPainterPath coppa;
-    coppa.moveTo(-w / 2, -h / 2);
-    coppa.lineTo(w / 2, -h / 2);
-    coppa.cubicTo(w / 2, -h * 0.12, w * 0.16, -h * 0.02, w * 0.1, h * 0.02);
-    coppa.lineTo(w * 0.1, h * 0.28);
-    coppa.cubicTo(w * 0.14, h * 0.38, w * 0.4, h * 0.38, w * 0.42, h * 0.5);
-    coppa.lineTo(-w * 0.42, h * 0.5);
-    coppa.cubicTo(-w * 0.4, h * 0.38, -w * 0.14, h * 0.38, -w * 0.1, h * 0.28);
-    coppa.lineTo(-w * 0.1, h * 0.02);
-    coppa.cubicTo(-w * 0.16, -h * 0.02, -w / 2, -h * 0.12, -w / 2, -h / 2);
+    coppa.moveTo(-w / 2, top);
+    coppa.cubicTo(-w / 2, -h * 0.02, -w * 0.2, h * 0.04, -w * 0.09, h * 0.06);
+    // the knop
+    coppa.cubicTo(-w * 0.22, h * 0.1, -w * 0.22, h * 0.2, -w * 0.09, h * 0.22);
+    coppa.lineTo(-w * 0.08, h * 0.32);
+    coppa.cubicTo(-w * 0.12, h * 0.4, -w * 0.42, h * 0.4, -w * 0.44, h * 0.5);
+    coppa.lineTo(w * 0.44, h * 0.5);
+    coppa.cubicTo(w * 0.42, h * 0.4, w * 0.12, h * 0.4, w * 0.08, h * 0.32);
+    coppa.lineTo(w * 0.09, h * 0.22);
+    coppa.cubicTo(w * 0.22, h * 0.2, w * 0.22, h * 0.1, w * 0.09, h * 0.06);
+    coppa.cubicTo(w * 0.2, h * 0.04, w / 2, -h * 0.02, w / 2, top);
     coppa.closeSubpath();
-    Riempi(p, coppa, kOro, kOroScuro, t);
-    // A red band round the bowl and a knop on the stem.
-    p.setPen(Penna(kRosso, std::max(1.6, h * 0.08)));
-    p.drawLine(QPointF(-w * 0.36, -h * 0.3), QPointF(w * 0.36, -h * 0.3));
-    Ellisse(p, {0, h * 0.15}, w * 0.2, h * 0.055, kOro, kOroScuro, t);
-    Ellisse(p, {0, -h / 2}, w / 2, std::max(1.2, h * 0.05), kOroCavo, kOroScuro, t);
-    if (ornato == Ornato::Si) {
-        // Gems along the band and on the knop, a crown of petals at the mouth.
+    coppa = Unione(coppa, Cerchio({0, top}, w / 2, bocca));
+    Modella(p, coppa, kTintaOro, kOroScuro, std::clamp(h * 0.07, 0.6, 2.2), std::clamp(h * 0.045, 0.4, 1.3));
+    // Fluting on the lower bowl, engraved.
+    QPainterPath fondo;
+    fondo.addRect(QRectF(-w / 2, -h * 0.12, w, h * 0.2));
+    Tratteggia(p, Intersezione(coppa, fondo), kOroCavo, std::max(0.9, h * (grande ? 0.04 : 0.06)), 0,
+               std::max(0.25, h * 0.012));
+    // The red band round the bowl, following its curve.
+    QPainterPath fascia;
+    fascia.addRect(QRectF(-w / 2, -h * 0.3, w, std::max(1.2, h * 0.09)));
+    fascia = Intersezione(Intersezione(coppa, fascia), Cerchio({0, -h * 0.2}, w * 0.47, h));
+    Riempi(p, fascia, kTintaRosso.corpo, kTintaRosso.ombra, std::clamp(h * 0.02, 0.25, 0.6));
+    Ellisse(p, {0, top}, w / 2 - 0.2, bocca - 0.2, kOroCavo, kOroScuro, std::clamp(h * 0.04, 0.4, kTratto));
+    if (grande) {
+        QPainterPath gemme;
         for (int i = -2; i <= 2; ++i)
-            Ellisse(p, {i * w * 0.15, -h * 0.3}, h * 0.025, h * 0.025, i % 2 ? kVerde : kBlu, kOroScuro, kTrattoFine);
+            gemme.addEllipse(QPointF(i * w * 0.17, -h * 0.3 + h * 0.045), h * 0.022, h * 0.03);
+        gemme.addEllipse(QPointF(0, h * 0.14), h * 0.03, h * 0.03);
+        Riempi(p, gemme, kBlu, kOroScuro, 0.4);
+        // Lobes round the lower bowl, each lit on its left.
+        QPainterPath lobi;
         for (int i = -3; i <= 3; ++i)
-            Ellisse(p, {i * w * 0.13, -h / 2 - h * 0.05}, h * 0.03, h * 0.06, kOro, kOroScuro, kTrattoFine);
-        Ellisse(p, {0, h * 0.15}, h * 0.025, h * 0.025, kRosso, kOroScuro, kTrattoFine);
-        p.setPen(Penna(kOroScuro, kTrattoFine));
+            lobi.addEllipse(QPointF(i * w * 0.13, -h * 0.05), w * 0.058, h * 0.1);
+        lobi = Intersezione(lobi, coppa);
+        Riempi(p, lobi, kTintaOro.luce, kOroCavo, 0.4);
+        // Pearls along the lip.
+        QPainterPath perle;
+        for (int i = -5; i <= 5; ++i)
+            perle.addEllipse(QPointF(i * w * 0.085, top + bocca * 0.95 * std::sqrt(1 - std::pow(i / 6.0, 2))),
+                             h * 0.014, h * 0.014);
+        p.setPen(Qt::NoPen);
+        p.setBrush(kTintaOro.luce);
+        p.drawPath(perle);
+        p.setBrush(Qt::NoBrush);
+        p.setPen(QPen(kOroScuro, 0.4));
         p.drawLine(QPointF(-w * 0.3, h * 0.45), QPointF(w * 0.3, h * 0.45));
     }
 }
 
-// A blue sword with a golden hilt. `curva` bends the blade sideways towards
-// the tip (card units at the tip), as the old swords of the pattern do.
-void Spada(QPainter &p, qreal h, Ornato ornato, qreal curva)
+namespace {
+
+// An emblem's shapes are worked out by boolean operations on paths, which
+// cost far more than filling them; and the pips of a suit are all one size.
+// So each emblem is drawn once, kept as the areas it fills (fine enough for
+// a card several times its recorded size), and filled again wherever it
+// stands.
+struct Chiave {
+    Seme seme;
+    qreal altezza;
+    Ornato ornato;
+    qreal curva;
+    bool operator==(const Chiave &) const = default;
+};
+
+constexpr qreal kScalaEmblemi = 32;
+constexpr std::size_t kEmblemiTenuti = 64;
+// Shapes made by boolean operations come back flattened very finely, and a
+// round-jointed pen along them multiplies their points: points closer than
+// this to the line through their neighbours go, which no size shows.
+constexpr qreal kTolleranza = 0.03;
+
+// Douglas and Peucker's simplification of a recorded area. Its subpaths are
+// joined by spokes out of and back to its first point: those points stay, so
+// that each spoke goes out and back along one line and shows nothing.
+QPolygonF Semplifica(const QPolygonF &linea)
 {
-    const qreal d = ornato == Ornato::Si ? 1.6 : 1.0; // size of the details
-    const qreal mezza = 1.5 * d;                      // half the blade
-    const qreal pomo = 1.6 * d;
-    const qreal impugnatura = 3.0 * d;
-    const qreal guardia = h / 2 - 2 * pomo - impugnatura; // y of the cross-guard
-    const qreal punta = -h / 2;
-    // The blade: two edges that taper to the point, bending as they rise.
-    constexpr int kPassi = 12;
-    QPolygonF lama;
-    const auto asse = [&](qreal s) { return curva * s * s; };
-    for (int i = 0; i <= kPassi; ++i) {
-        const qreal s = qreal(i) / kPassi;
-        const qreal y = guardia + (punta + mezza * 2 - guardia) * s;
-        lama << QPointF(asse(s) - mezza, y);
+    const qsizetype n = linea.size();
+    if (n < 4)
+        return linea;
+    std::vector<char> tieni(size_t(n), 0);
+    std::vector<std::pair<qsizetype, qsizetype>> pila;
+    qsizetype ancora = 0;
+    for (qsizetype i = 0; i < n; ++i) {
+        const bool perno = linea[i] == linea[0] || i == n - 1 || (i + 1 < n && linea[i + 1] == linea[0]) ||
+            (i > 0 && linea[i - 1] == linea[0]);
+        if (!perno)
+            continue;
+        tieni[size_t(i)] = 1;
+        if (i > ancora + 1)
+            pila.push_back({ancora, i});
+        ancora = i;
     }
-    lama << QPointF(asse(1.0) + curva * 0.1, punta);
-    for (int i = kPassi; i >= 0; --i) {
-        const qreal s = qreal(i) / kPassi;
-        const qreal y = guardia + (punta + mezza * 2 - guardia) * s;
-        lama << QPointF(asse(s) + mezza, y);
-    }
-    p.setPen(Penna(kBluScuro, kTratto * d));
-    p.setBrush(kBlu);
-    p.drawPolygon(lama);
-    if (curva == 0) {
-        // The lit edge of the blade.
-        p.setPen(QPen(kBluChiaro, 1.0 * d, Qt::SolidLine, Qt::FlatCap));
-        p.drawLine(QPointF(-0.5 * d, guardia - 0.5), QPointF(-0.5 * d, punta + 3 * mezza));
-    }
-    // Hilt: a cross-guard with curled ends, a red grip and a round pommel.
-    const qreal gw = (ornato == Ornato::Si ? 0.16 * h : 3.2);
-    QPainterPath croce;
-    croce.moveTo(-gw, guardia - 1.4 * d);
-    croce.quadTo(-gw * 0.5, guardia + 0.4 * d, 0, guardia);
-    croce.quadTo(gw * 0.5, guardia + 0.4 * d, gw, guardia - 1.4 * d);
-    croce.lineTo(gw, guardia + 0.4 * d);
-    croce.quadTo(gw * 0.5, guardia + 2.0 * d, 0, guardia + 1.6 * d);
-    croce.quadTo(-gw * 0.5, guardia + 2.0 * d, -gw, guardia + 0.4 * d);
-    croce.closeSubpath();
-    Riempi(p, croce, kOro, kOroScuro, kTratto * d);
-    p.setPen(QPen(kRossoScuro, 2.6 * d, Qt::SolidLine, Qt::FlatCap));
-    p.drawLine(QPointF(0, guardia + 1.8 * d), QPointF(0, h / 2 - 2 * pomo + 0.2));
-    p.setPen(QPen(kRosso, 1.0 * d, Qt::SolidLine, Qt::FlatCap));
-    p.drawLine(QPointF(0, guardia + 1.8 * d), QPointF(0, h / 2 - 2 * pomo + 0.2));
-    Ellisse(p, {0, h / 2 - pomo}, pomo, pomo, kOro, kOroScuro, kTratto * d);
-    if (ornato == Ornato::Si) {
-        // Two laurel sprays rising from the hilt, and a red gem on the guard.
-        for (int lato : {-1, 1}) {
-            for (int i = 0; i < 5; ++i) {
-                const qreal y = guardia - d * (4 + i * 5.5);
-                const qreal x = lato * (d * (4.8 + 0.5 * i - 0.25 * i * i));
-                p.save();
-                p.translate(x, y);
-                p.rotate(lato * (28 + i * 4));
-                Ellisse(p, {0, 0}, d * 1.1, d * 2.6, i % 2 ? kVerde : kOro, i % 2 ? kVerdeScuro : kOroScuro,
-                        kTrattoFine * d);
-                p.restore();
+    while (!pila.empty()) {
+        const auto [a, b] = pila.back();
+        pila.pop_back();
+        const QPointF pa = linea[a], d = linea[b] - pa;
+        const qreal lungo = std::hypot(d.x(), d.y());
+        qreal peggiore = 0;
+        qsizetype dove = -1;
+        for (qsizetype i = a + 1; i < b; ++i) {
+            const QPointF v = linea[i] - pa;
+            const qreal scarto =
+                lungo > 1e-9 ? std::abs(v.x() * d.y() - v.y() * d.x()) / lungo : std::hypot(v.x(), v.y());
+            if (scarto > peggiore) {
+                peggiore = scarto;
+                dove = i;
             }
         }
-        Ellisse(p, {0, guardia + 0.2 * d}, 1.0 * d, 1.0 * d, kRosso, kRossoScuro, kTrattoFine * d);
+        if (dove >= 0 && peggiore > kTolleranza) {
+            tieni[size_t(dove)] = 1;
+            pila.push_back({a, dove});
+            pila.push_back({dove, b});
+        }
     }
+    QPolygonF semplice;
+    for (qsizetype i = 0; i < n; ++i)
+        if (tieni[size_t(i)])
+            semplice << linea[i];
+    return semplice;
 }
 
-// A knotty cudgel: green wood, thicker at the head, red knots where the
-// branches were lopped and golden leaves sprouting from two of them.
-void Bastone(QPainter &p, qreal h, Ornato ornato)
+// Shared, so that dropping the oldest while another thread fills it is safe.
+std::shared_ptr<const Registrazione> Disegno(const Chiave &k)
 {
-    const qreal d = ornato == Ornato::Si ? 1.8 : 1.0;
-    const qreal testa = (ornato == Ornato::Si ? 5.4 : std::clamp(h * 0.1, 3.0, 3.6)) * d / d;
-    const qreal piede = testa * 0.55;
-    const qreal t = kTratto * (ornato == Ornato::Si ? 1.3 : 1.0);
-    struct Nodo {
-        qreal s, lato; // along the club from the butt (0) to the head (1), side
+    static std::mutex guardia;
+    static std::deque<std::pair<Chiave, std::shared_ptr<const Registrazione>>> tenuti;
+    const std::lock_guard blocco(guardia);
+    for (const auto &[chiave, disegno] : tenuti)
+        if (chiave == k)
+            return disegno;
+    if (tenuti.size() >= kEmblemiTenuti)
+        tenuti.pop_front();
+    const auto disegna = [&k](QPainter &p) {
+        switch (k.seme) {
+        case Seme::Bastoni:
+            Bastone(p, k.altezza, k.ornato);
+            break;
+        case Seme::Coppe:
+            Coppa(p, k.altezza, k.ornato);
+            break;
+        case Seme::Denari:
+            Denaro(p, k.altezza, k.ornato);
+            break;
+        case Seme::Spade:
+            Spada(p, k.altezza, k.ornato, k.curva);
+            break;
+        }
     };
-    constexpr std::array<Nodo, 3> kNodi{{{0.3, -1}, {0.52, 1}, {0.74, -1}}};
-    const auto mezza = [&](qreal s) { return piede + (testa - piede) * std::pow(s, 0.8); };
-    const auto y = [&](qreal s) { return h / 2 - s * (h - testa); };
-    // Golden leaves first, so the wood covers their stems.
-    for (int i : {0, 1}) {
-        const Nodo &n = kNodi[size_t(i + 1)];
-        p.save();
-        p.translate(n.lato * mezza(n.s) * 0.8, y(n.s));
-        p.rotate(n.lato * 32);
-        Ellisse(p, {0, -testa * 0.75}, testa * 0.36, testa * 0.8, kOro, kOroScuro, t * 0.8);
-        p.restore();
-    }
-    if (ornato == Ornato::Si) {
-        for (int lato : {-1, 1}) {
-            p.save();
-            p.translate(lato * testa * 0.7, -h * 0.4);
-            p.rotate(lato * 40);
-            Ellisse(p, {0, -testa * 0.8}, testa * 0.34, testa * 0.85, kVerde, kVerdeScuro, t * 0.8);
-            p.restore();
-        }
-    }
-    // The wood, its edges bulging at the knots.
-    constexpr int kPassi = 24;
-    QPolygonF legno;
-    for (int lato : {-1, 1}) {
-        for (int k = 0; k <= kPassi; ++k) {
-            const qreal s = lato < 0 ? qreal(k) / kPassi : 1.0 - qreal(k) / kPassi;
-            qreal w = mezza(s);
-            for (const Nodo &n : kNodi)
-                if (n.lato == lato)
-                    w += testa * 0.3 * std::max(0.0, 1.0 - std::abs(s - n.s) * 14);
-            legno << QPointF(lato * w, y(s));
-        }
-        if (lato < 0) {
-            // Round the head.
-            for (int k = 1; k < 8; ++k) {
-                const qreal a = M_PI * k / 8;
-                legno << QPointF(-testa * std::cos(a), y(1.0) - testa * 0.9 * std::sin(a));
-            }
-        }
-    }
-    p.setPen(Penna(kVerdeScuro, t));
-    p.setBrush(kVerde);
-    p.drawPolygon(legno);
-    for (const Nodo &n : kNodi)
-        Ellisse(p, {n.lato * mezza(n.s) * 0.95, y(n.s)}, testa * 0.34, testa * 0.3, kRosso, kRossoScuro, t * 0.6);
-    // A red band near the butt.
-    p.setPen(QPen(kRosso, std::max(1.2, h * 0.035), Qt::SolidLine, Qt::FlatCap));
-    p.drawLine(QPointF(-mezza(0.1) + 0.4, y(0.1)), QPointF(mezza(0.1) - 0.4, y(0.1)));
+    Registrazione disegno = Registra(disegna, kScalaEmblemi);
+    for (Campitura &c : disegno.campiture)
+        c.poligono = Semplifica(c.poligono);
+    tenuti.emplace_back(k, std::make_shared<const Registrazione>(std::move(disegno)));
+    return tenuti.back().second;
 }
 
 } // namespace
 
 void Emblema(QPainter &p, Seme seme, QPointF centro, qreal altezza, qreal angolo, Ornato ornato, qreal curva)
 {
+    const std::shared_ptr<const Registrazione> disegno =
+        Disegno({seme, altezza, ornato, seme == Seme::Spade ? curva : 0});
     p.save();
     p.translate(centro);
     p.rotate(angolo);
-    switch (seme) {
-    case Seme::Bastoni:
-        Bastone(p, altezza, ornato);
-        break;
-    case Seme::Coppe:
-        Coppa(p, altezza, ornato);
-        break;
-    case Seme::Denari:
-        Denaro(p, altezza, ornato);
-        break;
-    case Seme::Spade:
-        Spada(p, altezza, ornato, curva);
-        break;
+    // Filled as drawn: the painter's render hints are the caller's (the
+    // bitmaps of the natural size are sampled without smoothing).
+    p.setPen(Qt::NoPen);
+    for (const Campitura &c : disegno->campiture) {
+        p.setBrush(c.colore);
+        p.drawPolygon(c.poligono, c.regola);
     }
     p.restore();
 }

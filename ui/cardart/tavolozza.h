@@ -42,4 +42,11 @@ inline constexpr qreal kTratto = 1.0;
 inline constexpr qreal kTrattoFine = 0.6;
 inline constexpr qreal kTrattoInterno = 0.35;
 
+// The emblems' colours in their three tones, shared by the pips, the aces and
+// the emblems the figures hold.
+inline const Tinta kTintaOro{QColor(0xF8, 0xDC, 0x70), kOro, kOroCavo};
+inline const Tinta kTintaRosso{QColor(0xEC, 0x60, 0x48), kRosso, QColor(0x98, 0x16, 0x12)};
+inline const Tinta kTintaVerde{QColor(0x5A, 0xAE, 0x4C), QColor(0x2A, 0x84, 0x32), QColor(0x18, 0x5A, 0x20)};
+inline const Tinta kTintaBlu{QColor(0x7C, 0xA8, 0xF4), kBlu, QColor(0x18, 0x3E, 0xA0)};
+
 } // namespace belvane::cardart

@@ -1,0 +1,271 @@
+// The long emblems: the sword and the club.
+#include "emblemi_forme.h"
+
+#include "pennelli.h"
+
+#include <QPainterPath>
+#include <QPolygonF>
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+
+namespace belvane::cardart {
+namespace {
+
+QPainterPath Cerchio(QPointF c, qreal rx, qreal ry)
+{
+    QPainterPath path;
+    path.addEllipse(c, rx, ry);
+    return path;
+}
+
+// A leaf `lungo` long and `largo` wide, from `base` towards `angolo` degrees
+// clockwise from straight up.
+QPainterPath Foglia(QPointF base, qreal lungo, qreal largo, qreal angolo)
+{
+    QPainterPath f;
+    f.moveTo(0, 0);
+    f.cubicTo(largo * 0.9, -lungo * 0.25, largo * 0.6, -lungo * 0.75, 0, -lungo);
+    f.cubicTo(-largo * 0.6, -lungo * 0.75, -largo * 0.9, -lungo * 0.25, 0, 0);
+    f.closeSubpath();
+    QTransform t;
+    t.translate(base.x(), base.y());
+    t.rotate(angolo);
+    return t.map(f);
+}
+
+// The middle vein of each leaf, `lungo` long, as one path to be stroked.
+void Nervatura(QPainterPath &vene, QPointF base, qreal lungo, qreal angolo)
+{
+    QTransform t;
+    t.translate(base.x(), base.y());
+    t.rotate(angolo);
+    vene.moveTo(t.map(QPointF(0, -lungo * 0.1)));
+    vene.lineTo(t.map(QPointF(0, -lungo * 0.8)));
+}
+
+} // namespace
+
+// A blue blade, slightly curved (`curva`: units sideways at the tip), on a
+// golden hilt: a guard whose ends turn up towards the blade, a red wire-bound
+// grip and a round pommel. Proportions follow the length, with floors that
+// keep a small sword in the hand still a sword.
+void Spada(QPainter &p, qreal h, Ornato ornato, qreal curva)
+{
+    const bool grande = ornato == Ornato::Si;
+    const qreal pomo = std::max(1.1, 0.042 * h);
+    const qreal presa = std::max(2.4, 0.1 * h);
+    const qreal mezzaPresa = std::max(0.75, 0.036 * h);
+    const qreal spessore = std::max(1.1, 0.045 * h); // the guard
+    const qreal braccio = std::max(2.4, (grande ? 0.2 : 0.1) * h);
+    const qreal fondoPresa = h / 2 - 2 * pomo + 0.3;
+    const qreal guardia = fondoPresa - presa; // the guard's lower edge
+    const qreal base = guardia - spessore;    // where the blade leaves the guard
+    const qreal punta = -h / 2;
+    const qreal mezza = std::max(1.0, (grande ? 0.058 : 0.066) * h);
+
+    // The blade: two edges narrowing a little, then to the point, along an
+    // axis that bends as it rises.
+    constexpr int kPassi = 16;
+    const auto asse = [&](qreal t) { return curva * t * t; };
+    // A small blade keeps its width to the point, so that at the natural size
+    // both edges step together where it bends.
+    const qreal stringe = grande ? 0.15 : 0;
+    const auto larghezza = [&](qreal t) { return mezza * (1 - stringe * t) * std::min(1.0, (1 - t) / 0.16); };
+    const auto y = [&](qreal t) { return base + 0.5 + (punta - base - 0.5) * t; };
+    QPolygonF bordo;
+    for (int i = 0; i <= kPassi; ++i) {
+        const qreal t = qreal(i) / kPassi;
+        bordo << QPointF(asse(t) - larghezza(t), y(t));
+    }
+    for (int i = kPassi - 1; i >= 0; --i) {
+        const qreal t = qreal(i) / kPassi;
+        bordo << QPointF(asse(t) + larghezza(t), y(t));
+    }
+    QPainterPath lama;
+    lama.addPolygon(bordo);
+    lama.closeSubpath();
+    Modella(p, lama, kTintaBlu, kContorno, grande ? 1.0 : 0.5, grande ? 1.0 : 0.6);
+    // The ridge down the middle, and on a large blade an engraved shade
+    // along its far edge.
+    QPainterPath costola;
+    costola.moveTo(asse(0.04), y(0.04));
+    for (int i = 1; i <= 8; ++i)
+        costola.lineTo(asse(0.04 + 0.1 * i), y(0.04 + 0.1 * i));
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(kTintaBlu.ombra, grande ? 0.5 : kTrattoInterno, Qt::SolidLine, Qt::RoundCap));
+    p.drawPath(costola);
+    if (grande) {
+        // Engraved lines along the blade's shaded side.
+        QPainterPath incisa;
+        for (int i = 0; i < 3; ++i) {
+            const qreal dx = mezza * (0.3 + 0.2 * i), fine = 0.75 - 0.1 * i;
+            incisa.moveTo(asse(0.06) + dx, y(0.06));
+            for (int k = 1; k <= 6; ++k) {
+                const qreal t = 0.06 + (fine - 0.06) * k / 6;
+                incisa.lineTo(asse(t) + dx * (1 - 0.25 * t), y(t));
+            }
+        }
+        p.setPen(QPen(kTintaBlu.ombra, 0.35, Qt::SolidLine, Qt::RoundCap));
+        p.drawPath(incisa);
+    }
+
+    // The hilt in gold: the guard and the pommel are one shape.
+    QPolygonF croce;
+    constexpr int kArco = 10;
+    const auto alzata = [&](qreal u) { return spessore * 1.1 * u * u; }; // the ends turn up
+    for (int i = 0; i <= kArco; ++i) {
+        const qreal u = -1 + 2.0 * i / kArco;
+        croce << QPointF(u * braccio, base - alzata(u));
+    }
+    for (int i = kArco; i >= 0; --i) {
+        const qreal u = -1 + 2.0 * i / kArco;
+        croce << QPointF(u * braccio, guardia - alzata(u) * 0.8);
+    }
+    QPainterPath oro;
+    oro.addPolygon(croce);
+    oro.closeSubpath();
+    const qreal capo = spessore * (grande ? 0.62 : 0.5);
+    oro = Unione(oro, Cerchio({-braccio, base - alzata(1) + spessore * 0.45}, capo, capo));
+    oro = Unione(oro, Cerchio({braccio, base - alzata(1) + spessore * 0.45}, capo, capo));
+    oro = Unione(oro, Cerchio({0, h / 2 - pomo}, pomo, pomo));
+    if (grande) // a collar where the grip meets the pommel, a tang under the guard
+        oro = Unione(oro, Cerchio({0, fondoPresa}, mezzaPresa * 1.5, pomo * 0.45));
+
+    QPainterPath impugnatura;
+    impugnatura.addRect(QRectF(-mezzaPresa, guardia - 0.3, 2 * mezzaPresa, fondoPresa - guardia + 0.3));
+    Riempi(p, impugnatura, kTintaRosso.corpo, kTintaRosso.ombra, grande ? kTratto : kTrattoFine);
+    Tratteggia(p, impugnatura, kTintaRosso.ombra, grande ? 1.0 : 0.8, 60, grande ? 0.35 : 0.25);
+    Modella(p, oro, kTintaOro, kOroScuro, grande ? 1.4 : 0.6, grande ? 0.9 : 0.5);
+    if (grande) {
+        // Two golden laurel sprays rising from the guard beside the blade.
+        QPainterPath alloro;
+        QPainterPath vene;
+        for (int lato : {-1, 1}) {
+            QPainterPath ramo;
+            const QPointF piede(lato * mezza * 1.9, base - 0.5);
+            const QPointF cima(lato * mezza * 3.1 + curva * 0.3, base - h * 0.42);
+            ramo.moveTo(piede);
+            ramo.quadTo(QPointF(lato * mezza * 3.6, base - h * 0.2), cima);
+            p.setBrush(Qt::NoBrush);
+            p.setPen(QPen(kOroCavo, 0.8, Qt::SolidLine, Qt::RoundCap));
+            p.drawPath(ramo);
+            for (int i = 0; i < 4; ++i) {
+                const qreal t = 0.16 + i * 0.24;
+                const QPointF su = ramo.pointAtPercent(t);
+                const qreal giro = -ramo.angleAtPercent(t) + 90; // along the stem
+                for (int verso : {-1, 1}) {
+                    const qreal angolo = giro + verso * 38;
+                    alloro = Unione(alloro, Foglia(su, h * 0.12 * (1 - t * 0.3), h * 0.045, angolo));
+                    Nervatura(vene, su, h * 0.12 * (1 - t * 0.3), angolo);
+                }
+            }
+        }
+        Riempi(p, alloro, kTintaOro.corpo, kOroScuro, kTrattoFine);
+        p.setBrush(Qt::NoBrush);
+        p.setPen(QPen(kTintaOro.ombra, 0.35, Qt::SolidLine, Qt::RoundCap));
+        p.drawPath(vene);
+        // A red stone set in the guard, engraving on the pommel.
+        Ellisse(p, {0, (base + guardia) / 2}, spessore * 0.45, spessore * 0.4, kTintaRosso.corpo, kOroScuro,
+                kTrattoFine);
+        Tratteggia(p, Cerchio({0, h / 2 - pomo}, pomo * 0.7, pomo * 0.7), kTintaOro.ombra, 0.9, 45, 0.3);
+    }
+}
+
+// A knotty cudgel: green wood swelling from a thin grip to a round, heavy
+// head, branch stubs lopped off on alternate sides showing their red cut
+// faces, golden leaves sprouting by the upper stubs, a red cord at the grip.
+void Bastone(QPainter &p, qreal h, Ornato ornato)
+{
+    const bool grande = ornato == Ornato::Si;
+    const qreal testa = std::max(1.8, (grande ? 0.12 : 0.108) * h);  // half the width at the head
+    const qreal piede = std::max(0.9, (grande ? 0.045 : 0.036) * h); // half the width at the butt
+    struct Nodo {
+        qreal s, lato; // from the butt (0) to the head (1), side
+    };
+    constexpr std::array<Nodo, 5> kNodi{{{0.36, -1}, {0.56, 1}, {0.76, -1}, {0.24, 1}, {0.88, 1}}};
+    const int nodi = grande ? 5 : 3;
+    const qreal fusto = h - testa * 1.1;
+    const auto y = [&](qreal s) { return h / 2 - s * fusto; };
+    const auto mezza = [&](qreal s, int lato) {
+        return piede + (testa - piede) * std::pow(s, 1.7) + testa * 0.04 * std::sin(s * 19 + lato * 1.3);
+    };
+
+    // The wood: the shaft, its edges a little uneven, and the knob of the head.
+    constexpr int kPassi = 24;
+    QPolygonF contorno;
+    for (int lato : {-1, 1})
+        for (int k = 0; k <= kPassi; ++k) {
+            const qreal s = lato < 0 ? qreal(k) / kPassi : 1.0 - qreal(k) / kPassi;
+            contorno << QPointF(lato * mezza(s, lato), y(s));
+        }
+    QPainterPath legno;
+    legno.addPolygon(contorno);
+    legno.closeSubpath();
+    legno = Unione(legno, Cerchio({testa * 0.05, y(1)}, testa * 1.02, testa * 1.1));
+    // Lopped branches: short stubs leaning up and out, cut square.
+    const qreal moncone = std::max(1.1, (grande ? 0.055 : 0.05) * h); // the stub's width
+    const qreal sporge = std::max(1.0, (grande ? 0.06 : 0.075) * h);  // how far it stands out
+    QPainterPath tagli;
+    for (int i = 0; i < nodi; ++i) {
+        const Nodo &n = kNodi[size_t(i)];
+        const qreal w = mezza(n.s, int(n.lato));
+        QTransform t;
+        t.translate(n.lato * w * 0.3, y(n.s));
+        t.rotate(n.lato * (grande ? 48 : 38));
+        const qreal fuori = w * 0.7 * 1.35 + sporge;
+        QPainterPath ramo;
+        ramo.addRect(QRectF(-moncone / 2, -fuori, moncone, fuori));
+        legno = Unione(legno, t.map(ramo));
+        tagli.addPath(t.map(Cerchio({0, -fuori}, moncone * 0.5, moncone * 0.28)));
+    }
+    tagli.addEllipse(QPointF(0, h / 2), piede * 0.85, std::max(0.4, piede * 0.3));
+
+    // Golden leaves sprouting by the upper stubs, close along the wood so
+    // that a row of cudgels stays apart; the ace's spread wide.
+    QPainterPath foglie;
+    QPainterPath vene;
+    const qreal lungoFoglia = grande ? h * 0.17 : std::max(3.0, h * 0.15);
+    const qreal largoFoglia = lungoFoglia * (grande ? 0.4 : 0.36);
+    const auto germoglia = [&](QPointF base, qreal angolo, qreal scala) {
+        foglie = Unione(foglie, Foglia(base, lungoFoglia * scala, largoFoglia * scala, angolo));
+        Nervatura(vene, base, lungoFoglia * scala, angolo);
+    };
+    for (int i = 1; i < 3; ++i) {
+        const Nodo &n = kNodi[size_t(i)];
+        const QPointF base(n.lato * mezza(n.s, int(n.lato)) * 0.75, y(n.s) - moncone * 0.9);
+        germoglia(base, n.lato * (grande ? 30 : 16), 1);
+        if (grande)
+            germoglia(base + QPointF(n.lato * testa * 0.2, moncone * 1.6), n.lato * 78, 0.85);
+    }
+    if (grande)
+        germoglia({-testa * 0.3, y(0.3) - moncone}, -24, 0.8);
+
+    Modella(p, legno, kTintaVerde, kContorno, grande ? 1.8 : 0.7, grande ? 1.1 : 0.6);
+    // The bark: a few engraved lines along the grain on the shaded side.
+    QPainterPath venatura;
+    for (int i = 0; i < (grande ? 4 : 2); ++i) {
+        const qreal da = 0.12 + 0.2 * i, a = da + (grande ? 0.3 : 0.45);
+        const auto punto = [&](qreal s) { return QPointF(mezza(s, 1) * (0.35 + 0.12 * (i % 2)), y(s)); };
+        venatura.moveTo(punto(da));
+        venatura.quadTo(punto((da + a) / 2) + QPointF(testa * 0.12, 0), punto(a));
+    }
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(kTintaVerde.ombra, grande ? 0.45 : 0.3, Qt::SolidLine, Qt::RoundCap));
+    p.drawPath(venatura);
+    Riempi(p, tagli, kTintaRosso.corpo, kTintaRosso.ombra, grande ? kTrattoFine : 0.35);
+    QPainterPath fascia;
+    const qreal alta = std::max(0.7, h * 0.028);
+    fascia.addRect(QRectF(-testa, y(0.1) - alta, 2 * testa, alta));
+    fascia.addRect(QRectF(-testa, y(0.1) + alta * 0.6, 2 * testa, alta));
+    p.setPen(Qt::NoPen);
+    p.setBrush(kTintaRosso.corpo);
+    p.drawPath(Intersezione(fascia, legno));
+    Riempi(p, foglie, kTintaOro.corpo, kOroScuro, grande ? kTratto : kTrattoFine);
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(kTintaOro.ombra, grande ? 0.45 : 0.3, Qt::SolidLine, Qt::RoundCap));
+    p.drawPath(vene);
+}
+
+} // namespace belvane::cardart
