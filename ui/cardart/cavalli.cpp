@@ -64,8 +64,8 @@ Cavaliere Di(Seme seme)
                 Tono(QColor(0x6C, 0xC0, 0x60), kVerde, kVerdeScuro)};
     case Seme::Coppe: // rearing high, the cup lifted
         return {true,
-                {{{29, 50}, {33.8, 51.8}, {31.8, 56.8}, {31.2, 58.8}},
-                 {{27.6, 50}, {31.8, 53.6}, {29.4, 58}, {28.6, 59.8}},
+                {{{29, 50}, {34.4, 50.6}, {33, 56}, {32.4, 57.8}},
+                 {{27.6, 50}, {32.6, 52.4}, {30.2, 57.2}, {29.2, 58.8}},
                  {{12.5, 50}, {8.6, 58.4}, {11.4, 62.8}, {12.6, 64.6}},
                  {{15, 50}, {12.6, 58.4}, {15.8, 62.8}, {17, 64.6}},
                  -24},
@@ -80,15 +80,15 @@ Cavaliere Di(Seme seme)
                 Tono(QColor(0xEC, 0x6A, 0x5C), kRosso, kRossoScuro)};
     case Seme::Denari: // rearing, the coin held up
         return {false,
-                {{{29, 50}, {33.8, 51.8}, {31.8, 56.8}, {31.2, 58.8}},
-                 {{27.6, 50}, {31.8, 53.6}, {29.4, 58}, {28.6, 59.8}},
+                {{{29, 50}, {34.4, 50.6}, {33, 56}, {32.4, 57.8}},
+                 {{27.6, 50}, {32.6, 52.4}, {30.2, 57.2}, {29.2, 58.8}},
                  {{12.5, 50}, {8.6, 58.4}, {11.4, 62.8}, {12.6, 64.6}},
                  {{15, 50}, {12.6, 58.4}, {15.8, 62.8}, {17, 64.6}},
                  -20},
                 18,
                 false,
-                {26.6, 32.4},
-                {31, 30.6},
+                {26.8, 29.6},
+                {29.4, 23.4},
                 0,
                 11,
                 {grigio, Tono(QColor(0x9A, 0x9C, 0xA6), QColor(0x7A, 0x7C, 0x88), QColor(0x58, 0x5A, 0x66)),
@@ -303,17 +303,18 @@ void Cavallo(QPainter &p, Seme seme)
         cavaliere.Modella(pugno, kPelleTinta, kBordoViso, 0.3, 0.2);
 
     const QPointF bocca = DisegnaCavallo(cavallo, a, c.finimenti);
+    DisegnaFinimenti(cavallo, c.finimenti);
     DisegnaSella(cavallo, kSella, c.finimenti);
 
     // The rider: body, the near leg over the flank with its foot in the
     // stirrup, the skirt of his coat over the saddle.
     const Tinta abito = Tono(v.abito);
     QPainterPath busto;
-    busto.moveTo(18.2, 41.6);
-    busto.lineTo(18.3, 33.2);
-    busto.quadTo(18.6, 30.6, 21, 30.4);
-    busto.quadTo(23.4, 30.6, 23.8, 33.4);
-    busto.lineTo(23.4, 37.6);
+    busto.moveTo(17.8, 41.6);
+    busto.lineTo(17.8, 33.2);
+    busto.quadTo(18.2, 30.4, 21, 30.2);
+    busto.quadTo(23.8, 30.4, 24.2, 33.4);
+    busto.lineTo(23.6, 37.6);
     busto.quadTo(23.6, 40, 24.6, 41.8);
     busto.closeSubpath();
     cavaliere.Modella(busto, abito, kContorno, 0.9, 0.5);
@@ -341,7 +342,9 @@ void Cavallo(QPainter &p, Seme seme)
     pieghe.moveTo(19.6, 32.2);
     pieghe.quadTo(20.6, 34.8, 20.4, 37);
     cavaliere.Tratto(pieghe, abito.ombra, kTrattoInterno);
-    cavaliere.Linea({18.3, 37.4}, {23.6, 37.4}, kOro, 1.0);
+    cavaliere.Linea({18.1, 37.4}, {23.6, 37.4}, kOro, 1.0);
+    for (qreal y : {32.2, 34.0, 35.8}) // buttons down the front
+        cavaliere.Macchia({23.3, y}, 0.35, kOro);
 
     // Neck, head and headgear, upright on the card whatever the horse does.
     const QPointF viso = CentroViso(c);

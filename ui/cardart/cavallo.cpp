@@ -85,8 +85,13 @@ QPainterPath U(const QPainterPath &a, const QPainterPath &b) { return Unione(Pia
 // A leg from the body to the coronet, and the hoof below it.
 QPainterPath Stinco(const Gamba &g, bool posteriore)
 {
-    return posteriore ? Arto({g.attacco, g.ginocchio, g.nodello, g.corona}, {6.0, 2.7, 2.5, 2.0})
-                      : Arto({g.attacco, g.ginocchio, g.nodello, g.corona}, {4.8, 2.8, 2.5, 2.0});
+    // Muscle above, a narrower joint, a lean cannon, the fetlock's knob and
+    // the pastern.
+    const auto tra = [](QPointF a, QPointF b, qreal t) { return a + (b - a) * t; };
+    const QPointF a = g.attacco, k = g.ginocchio, n = g.nodello, c = g.corona;
+    if (posteriore)
+        return Arto({a, tra(a, k, 0.55), k, tra(k, n, 0.5), n, c}, {6.0, 3.4, 2.8, 2.1, 2.6, 1.9});
+    return Arto({a, tra(a, k, 0.75), k, tra(k, n, 0.5), n, c}, {4.8, 2.6, 2.9, 2.1, 2.6, 1.9});
 }
 
 QPainterPath Zoccolo(const Gamba &g)
@@ -217,6 +222,8 @@ void Coda(const Tela &tela, const Finimenti &f)
     fili.cubicTo(5.8, 47, 5.6, 52, 4.8, 58.5);
     fili.moveTo(8.4, 46.5);
     fili.cubicTo(6.8, 50, 6.6, 54, 6, 58.6);
+    fili.moveTo(7, 44.6);
+    fili.cubicTo(5.2, 48, 5.4, 53, 4.2, 59.6);
     tela.Tratto(fili, f.crini.ombra, kTrattoInterno);
 }
 
@@ -253,6 +260,10 @@ QPointF DisegnaCavallo(const Tela &tela, const Andatura &a, const Finimenti &f)
     QPainterPath coscia;
     coscia.addEllipse(QPointF(10, 51), 3.5, 5);
     tela.Tratteggia(Intersezione(Tronco(), U(ventre, coscia)), f.manto.ombra, 0.9, -35);
+    // and along the underside of the neck.
+    QPainterPath gola;
+    gola.addEllipse(QPointF(35.4, 40), 3.2, 7.5);
+    testa.Tratteggia(Intersezione(Piatto(Collo()), Piatto(gola)), f.manto.ombra, 0.9, -35);
 
     // Muscles and joints in fine lines of the coat's shade.
     QPainterPath pieghe;
@@ -328,6 +339,26 @@ void DisegnaSella(const Tela &tela, QPointF s, const Finimenti &f)
     sella.closeSubpath();
     const Tinta cuoio{QColor(0xB0, 0x6A, 0x30), QColor(0x8A, 0x4C, 0x1E), QColor(0x62, 0x32, 0x10)};
     tela.Modella(sella, cuoio, kContorno, 0.5, 0.4);
+}
+
+void DisegnaFinimenti(const Tela &tela, const Finimenti &f)
+{
+    // The breast strap and the crupper, studded with gold.
+    QPainterPath cinghie;
+    cinghie.moveTo(25.4, 44.2);
+    cinghie.cubicTo(28, 47.4, 30.6, 48.6, 32.9, 48.2);
+    cinghie.moveTo(14.4, 42.2);
+    cinghie.cubicTo(12.4, 42.4, 10.4, 42.6, 8.6, 43.6);
+    tela.Tratto(cinghie, f.briglia, 1.0);
+    for (QPointF borchia : {QPointF(27.4, 46.4), QPointF(29.8, 47.9), QPointF(32.1, 48.3), QPointF(11.6, 42.6)})
+        tela.Macchia(borchia, 0.45, kOro);
+    QPainterPath nappa; // a tassel hanging from the breast strap
+    nappa.moveTo(29.4, 47.8);
+    nappa.lineTo(30.4, 47.8);
+    nappa.lineTo(30.6, 50.6);
+    nappa.lineTo(29.2, 50.6);
+    nappa.closeSubpath();
+    tela.Modella(nappa, f.gualdrappa, kContorno, 0.3, 0.2);
 }
 
 } // namespace belvane::cardart

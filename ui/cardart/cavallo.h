@@ -68,5 +68,7 @@ struct Finimenti {
 QPointF DisegnaCavallo(const Tela &tela, const Andatura &andatura, const Finimenti &finimenti);
 // The saddle cloth and the saddle, seat at `sella`.
 void DisegnaSella(const Tela &tela, QPointF sella, const Finimenti &finimenti);
+// The breast strap and the crupper.
+void DisegnaFinimenti(const Tela &tela, const Finimenti &finimenti);
 
 } // namespace belvane::cardart
