@@ -87,8 +87,8 @@ Cavaliere Di(Seme seme)
                  -20},
                 18,
                 false,
-                {26.8, 29.6},
-                {29.4, 23.4},
+                {27.8, 31},
+                {31.4, 24.6},
                 0,
                 11,
                 {grigio, Tono(QColor(0x9A, 0x9C, 0xA6), QColor(0x7A, 0x7C, 0x88), QColor(0x58, 0x5A, 0x66)),
@@ -158,9 +158,9 @@ void Volto(QPainter &p, QPointF c, int verso, const Tinta &capelli)
     QPainterPath viso;
     viso.addEllipse(c + QPointF(0, 0.3), 3.0, 3.6);
     QPainterPath naso;
-    naso.moveTo(c + QPointF(s * 2.6, -0.6));
-    naso.lineTo(c + QPointF(s * 3.6, 1.1));
-    naso.lineTo(c + QPointF(s * 2.7, 1.4));
+    naso.moveTo(c + QPointF(s * 2.4, -0.9));
+    naso.quadTo(c + QPointF(s * 3.3, 0.2), c + QPointF(s * 3.9, 1.2));
+    naso.quadTo(c + QPointF(s * 3.3, 1.7), c + QPointF(s * 2.6, 1.6));
     naso.closeSubpath();
     Modella(p, Unione(Piatto(viso), Piatto(naso)), kPelleTinta, kBordoViso, 0.8, 0.5);
     // The hair over the brow and behind the ear, clear of the eyes.
@@ -171,17 +171,20 @@ void Volto(QPainter &p, QPointF c, int verso, const Tinta &capelli)
     frangia.quadTo(c + QPointF(-s * 2.2, -1.8), c + QPointF(-s * 2.3, 1.6));
     frangia.closeSubpath();
     Modella(p, Piatto(frangia), capelli, kBordoViso, 0.5, 0.4);
-    QPainterPath ciocche;
-    ciocche.moveTo(c + QPointF(-s * 2.8, -0.4));
-    ciocche.quadTo(c + QPointF(-s * 2.2, -3.2), c + QPointF(s * 1.2, -3.5));
+    QPainterPath ciocche; // locks combed back from the brow
+    for (qreal d : {0.0, 1.0, 2.0}) {
+        ciocche.moveTo(c + QPointF(s * (1.6 - d * 0.8), -3.4 + d * 0.2));
+        ciocche.quadTo(c + QPointF(-s * (1.2 + d * 0.6), -3.6 + d * 0.6),
+                       c + QPointF(-s * (3.0 + d * 0.3), 0.4 - d * 1.2));
+    }
     p.setPen(Penna(capelli.ombra, kTrattoInterno));
     p.setBrush(Qt::NoBrush);
     p.drawPath(ciocche);
     // Brows, eyes and mouth, the eyes each on a pixel's centre; the mouth
     // light enough not to blot the face when small.
     Linea(p, c + QPointF(s * 1 - 1.6, -1.6), c + QPointF(s * 1 + 1.5, -1.7), kBordoViso, kTrattoInterno);
-    Macchia(p, c + QPointF(s * 1 - 1, -0.5), 0.62, 0.62, kContorno);
-    Macchia(p, c + QPointF(s * 1 + 1, -0.5), 0.62, 0.62, kContorno);
+    Macchia(p, c + QPointF(s * 1 - 1, -0.5), 0.6, 0.52, kContorno);
+    Macchia(p, c + QPointF(s * 1 + 1, -0.5), 0.6, 0.52, kContorno);
     Linea(p, c + QPointF(s * 1.6 - 0.7, 2.1), c + QPointF(s * 1.6 + 0.5, 2.1), QColor(0xD8, 0x74, 0x64), 0.5);
 }
 
