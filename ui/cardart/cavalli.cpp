@@ -55,8 +55,8 @@ Cavaliere Di(Seme seme)
                  0},
                 0,
                 false,
-                {20.2, 35.6},
-                {17.4, 30.4},
+                {20.2, 34.2},
+                {17.6, 29},
                 -42,
                 24,
                 {crema, Tono(QColor(0xD8, 0xA8, 0x60), QColor(0xB8, 0x84, 0x40), QColor(0x86, 0x5A, 0x28)),
@@ -71,8 +71,8 @@ Cavaliere Di(Seme seme)
                  -24},
                 24,
                 true,
-                {16.4, 28.2},
-                {16.2, 20.4},
+                {16.2, 26.6},
+                {15.8, 18.8},
                 0,
                 12,
                 {bianco, Tono(QColor(0xD4, 0xD0, 0xCC), QColor(0xB4, 0xB0, 0xAC), QColor(0x86, 0x82, 0x80)), Tono(kBlu),
@@ -87,8 +87,8 @@ Cavaliere Di(Seme seme)
                  -20},
                 18,
                 false,
-                {27.8, 31},
-                {31.4, 24.6},
+                {27.8, 29.6},
+                {31.4, 23.2},
                 0,
                 11,
                 {grigio, Tono(QColor(0x9A, 0x9C, 0xA6), QColor(0x7A, 0x7C, 0x88), QColor(0x58, 0x5A, 0x66)),
@@ -103,10 +103,10 @@ Cavaliere Di(Seme seme)
                  5},
                 0,
                 false,
-                {25.2, 29.6},
-                {27.2, 25.4},
+                {26, 28.6},
+                {28.8, 24.6},
                 8,
-                26,
+                24,
                 {sauro, Tono(QColor(0x9A, 0x6A, 0x3A), QColor(0x74, 0x4A, 0x22), QColor(0x50, 0x30, 0x12)),
                  Tono(kViola), kOro, kNero},
                 Tono(QColor(0x6A, 0x96, 0xE8), kBlu, kBluScuro)};
@@ -142,7 +142,7 @@ QTransform CorniceCavaliere(const Cavaliere &c)
 // two rows, so that the eyes each fall in one pixel.
 QPointF CentroViso(const Cavaliere &c)
 {
-    const QPointF v = CorniceCavaliere(c).map(QPointF(21.8, 26.2));
+    const QPointF v = CorniceCavaliere(c).map(QPointF(21.8, 24.6));
     return {std::floor(v.x()) + 0.5, std::round(v.y())};
 }
 
@@ -153,7 +153,7 @@ void Volto(QPainter &p, QPointF c, int verso, const Tinta &capelli)
 {
     const qreal s = verso;
     QPainterPath nuca;
-    nuca.addEllipse(c + QPointF(-s * 1.2, -0.8), 3.0, 3.3);
+    nuca.addEllipse(c + QPointF(-s * 1.1, -0.8), 2.8, 3.2);
     Modella(p, Piatto(nuca), capelli, kBordoViso, 0.6, 0.4);
     QPainterPath viso;
     viso.addEllipse(c + QPointF(0, 0.3), 3.0, 3.6);
@@ -296,8 +296,8 @@ void Cavallo(QPainter &p, Seme seme)
     // The arm with the reins, or the one raising the emblem, behind the body.
     const QPointF manoRedini(26.2, 37.4);
     const Tinta maniche = Tono(v.maniche);
-    const QPointF spalla(21.8, 31.8);
-    const QPainterPath redini = Arto({{20.6, 32}, {22.6, 35.8}, manoRedini}, {2.8, 2.4, 2.0});
+    const QPointF spalla(21.8, 30.2);
+    const QPainterPath redini = Arto({{20.6, 30.4}, {22.6, 35}, manoRedini}, {2.8, 2.4, 2.0});
     QPainterPath pugno;
     pugno.addEllipse(manoRedini, 1.2, 1.2);
     const QPainterPath braccio = Arto({spalla, c.gomito, c.mano}, {2.9, 2.5, 2.1});
@@ -314,21 +314,21 @@ void Cavallo(QPainter &p, Seme seme)
     const Tinta abito = Tono(v.abito);
     QPainterPath busto;
     busto.moveTo(17.8, 41.6);
-    busto.lineTo(17.8, 33.2);
-    busto.quadTo(18.2, 30.4, 21, 30.2);
-    busto.quadTo(23.8, 30.4, 24.2, 33.4);
+    busto.lineTo(17.8, 31.6);
+    busto.quadTo(18.2, 28.8, 21, 28.6);
+    busto.quadTo(23.8, 28.8, 24.2, 31.8);
     busto.lineTo(23.6, 37.6);
     busto.quadTo(23.6, 40, 24.6, 41.8);
     busto.closeSubpath();
     cavaliere.Modella(busto, abito, kContorno, 0.9, 0.5);
-    QPainterPath gamba = Arto({{21, 40.8}, {25.4, 47.2}, {24.8, 53.4}}, {4.0, 3.0, 2.4});
+    QPainterPath gamba = Arto({{21, 40.8}, {25.8, 47.8}, {24.8, 55}}, {4.0, 3.0, 2.4});
     cavaliere.Modella(gamba, Tono(v.calzaSinistra), kContorno, 0.8, 0.5);
-    cavaliere.Modella(Arto({{24.7, 51.4}, {24.9, 54.4}, {27.6, 55.2}}, {2.7, 2.5, 1.6}), kStivale, kContorno, 0.4, 0.3);
+    cavaliere.Modella(Arto({{24.7, 53}, {24.9, 56}, {27.6, 56.8}}, {2.7, 2.5, 1.6}), kStivale, kContorno, 0.4, 0.3);
     QPainterPath staffa;
-    staffa.moveTo(24.0, 53.6);
-    staffa.lineTo(23.8, 56.4);
-    staffa.lineTo(26.8, 56.4);
-    staffa.lineTo(26.2, 54.2);
+    staffa.moveTo(24.0, 55.2);
+    staffa.lineTo(23.8, 58);
+    staffa.lineTo(26.8, 58);
+    staffa.lineTo(26.2, 55.8);
     cavaliere.Tratto(staffa, kOroScuro, 0.7);
     QPainterPath gonna;
     gonna.moveTo(18.2, 37.4);
@@ -342,16 +342,16 @@ void Cavallo(QPainter &p, Seme seme)
     pieghe.lineTo(20.2, 43.8);
     pieghe.moveTo(22.6, 38.4);
     pieghe.lineTo(23.4, 43.8);
-    pieghe.moveTo(19.6, 32.2);
+    pieghe.moveTo(19.6, 30.8);
     pieghe.quadTo(20.6, 34.8, 20.4, 37);
     cavaliere.Tratto(pieghe, abito.ombra, kTrattoInterno);
     cavaliere.Linea({18.1, 37.4}, {23.6, 37.4}, kOro, 1.0);
-    for (qreal y : {32.2, 34.0, 35.8}) // buttons down the front
+    for (qreal y : {30.8, 32.8, 34.8}) // buttons down the front
         cavaliere.Macchia({23.3, y}, 0.35, kOro);
 
     // Neck, head and headgear, upright on the card whatever the horse does.
     const QPointF viso = CentroViso(c);
-    Linea(p, cavaliere.Su({21, 31}), viso + QPointF(0, 2.5), kPelleTinta.ombra, 1.8);
+    Linea(p, cavaliere.Su({21, 29.4}), viso + QPointF(0, 2.5), kPelleTinta.ombra, 1.8);
     Volto(p, viso, verso, Tono(v.capelli));
     Cappello(p, seme, viso, verso, v.copricapo);
 
