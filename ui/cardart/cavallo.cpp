@@ -242,28 +242,36 @@ QPointF DisegnaCavallo(const Tela &tela, const Andatura &a, const Finimenti &f)
     const Tinta lontano{f.manto.corpo, f.manto.ombra, f.manto.ombra.darker(118)};
     const Tinta corno{QColor(0x8C, 0x80, 0x76), QColor(0x6A, 0x5E, 0x56), QColor(0x4A, 0x40, 0x3A)};
     const QPainterPath lontane = U(Stinco(a.anterioreLontana, false), Stinco(a.posterioreLontana, true));
-    tela.Modella(U(Zoccolo(a.anterioreLontana), Zoccolo(a.posterioreLontana)), corno, kContorno, 0.5, 0.4);
+    tela.Modella(U(Zoccolo(a.anterioreLontana), Zoccolo(a.posterioreLontana)), corno, kContorno, 0.5, 0);
     tela.Modella(lontane, lontano, kContorno, 0.8, 0.5);
     Coda(tela, f);
 
     // Body, neck, head, ears and the near legs are one shape.
-    QPainterPath cavallo = U(Tronco(), U(Stinco(a.anteriore, false), Stinco(a.posteriore, true)));
+    const QPainterPath tronco = Tronco();
+    QPainterPath cavallo = U(tronco, U(Stinco(a.anteriore, false), Stinco(a.posteriore, true)));
     const QPainterPath capo =
         U(U(Collo(), Testa()), U(Orecchio({35.6, 27.4}, {36.2, 22.8}), Orecchio({34.6, 27.6}, {34.4, 23.4})));
     cavallo = U(cavallo, giro.map(capo));
-    tela.Modella(U(Zoccolo(a.anteriore), Zoccolo(a.posteriore)), corno, kContorno, 0.5, 0.4);
+    tela.Modella(U(Zoccolo(a.anteriore), Zoccolo(a.posteriore)), corno, kContorno, 0.5, 0);
     tela.Modella(cavallo, f.manto, kContorno, 1.3, 0.8);
 
-    // Shade engraved under the belly and on the hindquarters.
+    // Shade engraved under the belly, on the hindquarters and along the
+    // underside of the neck: one hatching for the three.
     QPainterPath ventre;
     ventre.addEllipse(QPointF(20, 56), 11, 4.2);
     QPainterPath coscia;
     coscia.addEllipse(QPointF(10, 51), 3.5, 5);
-    tela.Tratteggia(Intersezione(Tronco(), U(ventre, coscia)), f.manto.ombra, 0.9, -35);
-    // and along the underside of the neck.
-    QPainterPath gola;
-    gola.addEllipse(QPointF(35.4, 40), 3.2, 7.5);
-    testa.Tratteggia(Intersezione(Piatto(Collo()), Piatto(gola)), f.manto.ombra, 0.9, -35);
+    QPainterPath gola; // a strip just inside the throat
+    gola.moveTo(36.6, 32.4);
+    gola.lineTo(35, 35.6);
+    gola.lineTo(33.8, 40);
+    gola.lineTo(32.8, 45.4);
+    gola.lineTo(31.6, 45);
+    gola.lineTo(32.6, 40);
+    gola.lineTo(33.6, 35.6);
+    gola.lineTo(35.2, 32.6);
+    gola.closeSubpath();
+    tela.Tratteggia(U(Intersezione(tronco, Piatto(U(ventre, coscia))), giro.map(gola)), f.manto.ombra, 0.9, -35);
 
     // Muscles and joints in fine lines of the coat's shade.
     QPainterPath pieghe;
