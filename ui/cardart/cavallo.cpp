@@ -171,31 +171,41 @@ QPointF Bezier(QPointF a, QPointF b, QPointF c, QPointF d, qreal t)
 void Criniera(const Tela &tela, const Finimenti &f)
 {
     const QPointF a(23.6, 41.4), b(25.8, 35), c(29.6, 28.8), d(34.8, 27.6);
-    std::vector<QPointF> fuori, dentro;
+    // A smooth line along the crest above; below, locks falling on the neck,
+    // their points drawn back towards the withers.
+    std::vector<QPointF> cresta, ciocche, gonfie;
     constexpr int kCiocche = 8;
     for (int i = 0; i <= 2 * kCiocche; ++i) {
-        const qreal t = 0.06 + 0.92 * i / (2 * kCiocche);
+        const qreal t = 0.05 + 0.92 * i / (2 * kCiocche);
         const QPointF q = Bezier(a, b, c, d, t);
         QPointF tg = Bezier(a, b, c, d, t + 0.01) - q;
         tg /= std::hypot(tg.x(), tg.y());
         const QPointF su(tg.y(), -tg.x()); // away from the neck
-        fuori.push_back(q + su * (i % 2 ? 0.6 : 1.7) - tg * (i % 2 ? 0 : 0.8));
-        dentro.push_back(q - su * (1.3 + 0.5 * std::sin(i * 1.3)));
+        cresta.push_back(q - su * 0.1);    // under the neck's outline
+        const qreal lungo = 3.0 + 0.6 * std::sin(i * 1.7);
+        ciocche.push_back(i % 2 ? q - su * lungo - tg * 1.0 : q - su * 0.9);
+        gonfie.push_back(q - su * (lungo - 0.3) + tg * 0.5); // the lock's rounded front
     }
     QPainterPath m;
-    m.moveTo(fuori[0]);
-    for (size_t i = 1; i < fuori.size(); ++i)
-        m.lineTo(fuori[i]);
-    for (size_t i = dentro.size(); i-- > 0;)
-        m.lineTo(dentro[i]);
-    m.closeSubpath();
-    tela.Modella(m, f.crini, kContorno, 0.7, 0.5);
-    QPainterPath ciocche;
-    for (size_t i = 1; i + 1 < fuori.size(); i += 2) {
-        ciocche.moveTo(dentro[i] + (dentro[i + 1] - dentro[i]) * 0.3);
-        ciocche.lineTo(fuori[i + 1] + (dentro[i + 1] - fuori[i + 1]) * 0.3);
+    m.moveTo(cresta[0]);
+    for (size_t i = 1; i < cresta.size(); ++i)
+        m.lineTo(cresta[i]);
+    for (size_t i = ciocche.size(); i-- > 0;) {
+        if (i % 2)
+            m.quadTo(gonfie[i], ciocche[i]);
+        else
+            m.lineTo(ciocche[i]);
     }
-    tela.Tratto(ciocche, f.crini.ombra, kTrattoInterno);
+    m.closeSubpath();
+    // Within the neck's outline: edged in the hair's own dark, not in ink.
+    tela.Modella(m, f.crini, Qt::transparent, 0.7, 0.5);
+    tela.Tratto(m, f.crini.ombra.darker(130), kTrattoFine);
+    QPainterPath fili;
+    for (size_t i = 1; i < cresta.size(); i += 2) {
+        fili.moveTo(cresta[i] + (ciocche[i] - cresta[i]) * 0.25);
+        fili.quadTo(gonfie[i] + (cresta[i] - gonfie[i]) * 0.5, ciocche[i] + (cresta[i] - ciocche[i]) * 0.25);
+    }
+    tela.Tratto(fili, f.crini.ombra, kTrattoInterno);
     // The forelock between the ears.
     QPainterPath ciuffo;
     ciuffo.moveTo(34.8, 26.6);
