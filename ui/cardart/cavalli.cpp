@@ -321,6 +321,14 @@ void Cavallo(QPainter &p, Seme seme)
     busto.quadTo(23.6, 40, 24.6, 41.8);
     busto.closeSubpath();
     cavaliere.Modella(busto, abito, kContorno, 0.9, 0.5);
+    {
+        // Engraved shade down the side away from the light.
+        const QPainterPath b = cavaliere.Su(busto);
+        const QRectF r = b.boundingRect();
+        QPainterPath lato;
+        lato.addRect(QRectF(r.center().x() + 0.6, r.top(), r.width(), r.height()));
+        Tratteggia(p, Intersezione(b, lato), abito.ombra, 0.8, 60);
+    }
     QPainterPath gamba = Arto({{21, 40.8}, {25.8, 47.8}, {24.8, 55}}, {4.0, 3.0, 2.4});
     cavaliere.Modella(gamba, Tono(v.calzaSinistra), kContorno, 0.8, 0.5);
     cavaliere.Modella(Arto({{24.7, 53}, {24.9, 56}, {27.6, 56.8}}, {2.7, 2.5, 1.6}), kStivale, kContorno, 0.4, 0.3);
