@@ -168,7 +168,7 @@ void Volto(QPainter &p, QPointF c, int verso, const Tinta &capelli)
     frangia.moveTo(c + QPointF(-s * 3.4, 1.4));
     frangia.cubicTo(c + QPointF(-s * 3.8, -3.6), c + QPointF(s * 0.5, -4.9), c + QPointF(s * 3.1, -2.6));
     frangia.quadTo(c + QPointF(s * 0.8, -2.5), c + QPointF(-s * 1.0, -2.2));
-    frangia.quadTo(c + QPointF(-s * 2.2, -1.8), c + QPointF(-s * 2.3, 1.6));
+    frangia.quadTo(c + QPointF(-s * 2.7, -1.8), c + QPointF(-s * 2.9, 1.2));
     frangia.closeSubpath();
     Modella(p, Piatto(frangia), capelli, kBordoViso, 0.5, 0.4);
     QPainterPath ciocche; // locks combed back from the brow
