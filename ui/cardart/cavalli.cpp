@@ -33,7 +33,7 @@ struct Cavaliere {
     qreal impennata;      // degrees the forehand is raised
     bool lontano;         // the emblem is held up by the far arm, over the head
     QPointF gomito, mano; // the arm that holds the emblem, in the rider's frame
-    qreal angolo;         // the emblem's turn on the card, for a club or a sword
+    qreal angolo;         // a club's or sword's lean from upright, towards where he rides
     qreal misura;         // the emblem's size
     Finimenti finimenti;
     Tinta piattaforma;
@@ -46,7 +46,7 @@ Cavaliere Di(Seme seme)
     const Tinta grigio = Tono(QColor(0xF6, 0xF6, 0xF8), QColor(0xDE, 0xE0, 0xE6), QColor(0xB0, 0xB4, 0xC0));
     const Tinta bianco = Tono(QColor(0xFD, 0xFC, 0xFA), QColor(0xF2, 0xF0, 0xEA), QColor(0xCC, 0xC8, 0xC0));
     switch (seme) {
-    case Seme::Bastoni: // walking, the near foreleg raised; the club held up before him
+    case Seme::Bastoni: // walking, the near foreleg raised; the club on his shoulder
         return {false,
                 {{{29, 50}, {32.6, 55.6}, {31.8, 60.6}, {30.6, 62.2}},
                  {{27.6, 50}, {27.4, 57.8}, {27.6, 62.8}, {28.5, 64.6}},
