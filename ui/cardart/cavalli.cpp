@@ -68,7 +68,8 @@ Cavaliere Di(Seme seme)
                  {{27.6, 50}, {32.6, 52.4}, {30.2, 57.2}, {29.2, 58.8}},
                  {{12.5, 50}, {8.6, 58.4}, {11.4, 62.8}, {12.6, 64.6}},
                  {{15, 50}, {12.6, 58.4}, {15.8, 62.8}, {17, 64.6}},
-                 -24},
+                 -24,
+                 16},
                 24,
                 true,
                 {16.2, 26.6},
@@ -84,7 +85,8 @@ Cavaliere Di(Seme seme)
                  {{27.6, 50}, {32.6, 52.4}, {30.2, 57.2}, {29.2, 58.8}},
                  {{12.5, 50}, {8.6, 58.4}, {11.4, 62.8}, {12.6, 64.6}},
                  {{15, 50}, {12.6, 58.4}, {15.8, 62.8}, {17, 64.6}},
-                 -20},
+                 -20,
+                 12},
                 18,
                 false,
                 {27.8, 29.6},
@@ -220,9 +222,9 @@ void Cappello(QPainter &p, Seme seme, QPointF c, int verso, const QColor &colore
         b.closeSubpath();
         Modella(p, Piatto(b), t, kContorno, 0.8, 0.5);
         QPainterPath piuma;
-        piuma.moveTo(c + QPointF(-s * 1.5, -5.6));
-        piuma.cubicTo(c + QPointF(-s * 3.5, -10), c + QPointF(-s * 6.6, -10.4), c + QPointF(-s * 7.6, -8.4));
-        piuma.cubicTo(c + QPointF(-s * 5.4, -8.4), c + QPointF(-s * 3.8, -7.2), c + QPointF(-s * 3.0, -4.8));
+        piuma.moveTo(c + QPointF(s * 0.4, -6.2));
+        piuma.cubicTo(c + QPointF(s * 2.0, -10.2), c + QPointF(s * 5.0, -10.6), c + QPointF(s * 6.2, -8.8));
+        piuma.cubicTo(c + QPointF(s * 4.4, -8.8), c + QPointF(s * 3.0, -7.6), c + QPointF(s * 2.2, -5.6));
         piuma.closeSubpath();
         Modella(p, Piatto(piuma), Tono(kBianco, kErmellino, QColor(0xC8, 0xC4, 0xBC)), kContorno, 0.5, 0.3);
         break;

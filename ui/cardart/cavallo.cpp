@@ -268,8 +268,13 @@ void Criniera(const Tela &tela, const Finimenti &f)
     tela.Modella(ciuffo, f.crini, kContorno, 0.4, 0.3);
 }
 
-void Coda(const Tela &tela, const Finimenti &f)
+void Coda(const Tela &tela, const Finimenti &f, qreal angolo)
 {
+    QTransform giro;
+    giro.translate(9.2, 42.6);
+    giro.rotate(angolo);
+    giro.translate(-9.2, -42.6);
+    const Tela coda{tela.p, giro * tela.t};
     QPainterPath c;
     c.moveTo(9.2, 42);
     c.cubicTo(5.5, 43.5, 4.2, 48, 4.6, 53);
@@ -279,7 +284,7 @@ void Coda(const Tela &tela, const Finimenti &f)
     c.lineTo(6.6, 59);
     c.cubicTo(7.4, 55, 6.8, 50, 8.6, 45.6);
     c.closeSubpath();
-    tela.Modella(c, f.crini, kContorno, 0.8, 0.5);
+    coda.Modella(c, f.crini, kContorno, 0.8, 0.5);
     QPainterPath fili;
     fili.moveTo(8, 44);
     fili.cubicTo(5.8, 47, 5.6, 52, 4.8, 58.5);
@@ -287,7 +292,7 @@ void Coda(const Tela &tela, const Finimenti &f)
     fili.cubicTo(6.8, 50, 6.6, 54, 6, 58.6);
     fili.moveTo(7, 44.6);
     fili.cubicTo(5.2, 48, 5.4, 53, 4.2, 59.6);
-    tela.Tratto(fili, f.crini.ombra, kTrattoInterno);
+    coda.Tratto(fili, f.crini.ombra, kTrattoInterno);
 }
 
 } // namespace
@@ -307,7 +312,7 @@ QPointF DisegnaCavallo(const Tela &tela, const Andatura &a, const Finimenti &f)
     const QPainterPath lontane = U(Stinco(a.anterioreLontana, false), Stinco(a.posterioreLontana, true));
     tela.Modella(U(Zoccolo(a.anterioreLontana), Zoccolo(a.posterioreLontana)), corno, kContorno, 0.5, 0);
     tela.Modella(lontane, lontano, kContorno, 0.8, 0.5);
-    Coda(tela, f);
+    Coda(tela, f, a.coda);
 
     // Body, neck, head, ears and the near legs are one shape.
     const QPainterPath tronco = Tronco();

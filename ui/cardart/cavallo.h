@@ -53,6 +53,7 @@ struct Gamba {
 struct Andatura {
     Gamba anteriore, anterioreLontana, posteriore, posterioreLontana;
     qreal collo = 0;
+    qreal coda = 0; // degrees the tail swings back about its root (a rearing horse's hangs down)
 };
 
 // The coat, the mane and the trappings.
