@@ -55,9 +55,9 @@ Cavaliere Di(Seme seme)
                  0},
                 0,
                 false,
-                {20.2, 34.2},
-                {17.6, 29},
-                -42,
+                {20.4, 34.2},
+                {18.4, 29},
+                -40,
                 24,
                 {crema, Tono(QColor(0xD8, 0xA8, 0x60), QColor(0xB8, 0x84, 0x40), QColor(0x86, 0x5A, 0x28)),
                  Tono(kRosso), kOro, kRossoScuro},
@@ -376,7 +376,8 @@ void Cavallo(QPainter &p, Seme seme)
     switch (seme) {
     case Seme::Bastoni:
     case Seme::Spade: // the grip in the fist, the rest beyond it
-        Emblema(p, seme, mano + QPointF(std::sin(r), -std::cos(r)) * (c.misura / 2 - 3.2), c.misura, angolo);
+        Emblema(p, seme, mano + QPointF(std::sin(r), -std::cos(r)) * (c.misura / 2 - (seme == Seme::Spade ? 3.2 : 1.6)),
+                c.misura, angolo);
         break;
     case Seme::Coppe: // held by the stem
         Emblema(p, seme, mano - QPointF(0, c.misura * 0.3), c.misura, 0);

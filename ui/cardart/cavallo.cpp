@@ -429,12 +429,12 @@ void DisegnaFinimenti(const Tela &tela, const Finimenti &f)
     for (QPointF borchia : {QPointF(27.4, 46.4), QPointF(29.8, 47.9), QPointF(32.1, 48.3), QPointF(11.6, 42.6)})
         tela.Macchia(borchia, 0.45, kOro);
     QPainterPath nappa; // a tassel hanging from the breast strap
-    nappa.moveTo(29.4, 47.8);
-    nappa.lineTo(30.4, 47.8);
-    nappa.lineTo(30.6, 50.6);
-    nappa.lineTo(29.2, 50.6);
+    nappa.moveTo(29.5, 47.9);
+    nappa.lineTo(30.3, 47.9);
+    nappa.lineTo(30.8, 50.2);
+    nappa.lineTo(29.0, 50.2);
     nappa.closeSubpath();
-    tela.Modella(nappa, f.gualdrappa, kContorno, 0.3, 0.2);
+    tela.Modella(nappa, {QColor(0xFF, 0xE0, 0x70), kOro, kOroCavo}, kContorno, 0.3, 0.2);
 }
 
 } // namespace belvane::cardart
