@@ -356,8 +356,7 @@ void Cavallo(QPainter &p, Seme seme)
     pieghe.quadTo(20.6, 34.8, 20.4, 37);
     cavaliere.Tratto(pieghe, abito.ombra, kTrattoInterno);
     cavaliere.Linea({18.1, 37.4}, {23.6, 37.4}, kOro, 1.0);
-    for (qreal y : {30.8, 32.8, 34.8}) // buttons down the front
-        cavaliere.Macchia({23.3, y}, 0.35, kOro);
+    cavaliere.Macchie({{23.3, 30.8}, {23.3, 32.8}, {23.3, 34.8}}, 0.35, kOro); // buttons down the front
 
     // Neck, head and headgear, upright on the card whatever the horse does.
     const QPointF viso = CentroViso(c);

@@ -98,7 +98,15 @@ void Tela::Tratto(const QPainterPath &linea, const QColor &c, qreal w) const
     p.drawPath(Su(linea));
 }
 
-void Tela::Macchia(QPointF c, qreal r, const QColor &colore) const { cardart::Macchia(p, Su(c), r, r, colore); }
+void Tela::Macchie(std::initializer_list<QPointF> centri, qreal r, const QColor &colore) const
+{
+    QPainterPath m;
+    for (QPointF c : centri)
+        m.addEllipse(Su(c), r, r);
+    p.setPen(Qt::NoPen);
+    p.setBrush(colore);
+    p.drawPath(m);
+}
 
 QPainterPath Arto(std::initializer_list<QPointF> giunti, std::initializer_list<qreal> larghezze)
 {
@@ -368,8 +376,8 @@ QPointF DisegnaCavallo(const Tela &tela, const Andatura &a, const Finimenti &f)
     Criniera(testa, f);
 
     // The eye and the nostril.
-    testa.Macchia({37.4, 30.6}, 0.6, kContorno);
-    testa.Macchia({41.3, 35.6}, 0.4, f.manto.ombra.darker(160));
+    testa.Macchie({{37.4, 30.6}}, 0.6, kContorno);
+    testa.Macchie({{41.3, 35.6}}, 0.4, f.manto.ombra.darker(160));
 
     // The bridle: headstall, browband, noseband, with studs of gold.
     QPainterPath briglia;
@@ -382,8 +390,7 @@ QPointF DisegnaCavallo(const Tela &tela, const Andatura &a, const Finimenti &f)
     briglia.moveTo(34.6, 32.2);
     briglia.lineTo(36.6, 31);
     testa.Tratto(briglia, f.briglia, 0.55);
-    for (QPointF borchia : {QPointF(36.9, 32.3), QPointF(38.3, 33.5)})
-        testa.Macchia(borchia, 0.4, kOro);
+    testa.Macchie({{36.9, 32.3}, {38.3, 33.5}}, 0.4, kOro);
     return giro.map(QPointF(39.2, 36.8));
 }
 
@@ -426,8 +433,7 @@ void DisegnaFinimenti(const Tela &tela, const Finimenti &f)
     cinghie.moveTo(14.4, 42.2);
     cinghie.cubicTo(12.4, 42.4, 10.4, 42.6, 8.6, 43.6);
     tela.Tratto(cinghie, f.briglia, 1.0);
-    for (QPointF borchia : {QPointF(27.4, 46.4), QPointF(29.8, 47.9), QPointF(32.1, 48.3), QPointF(11.6, 42.6)})
-        tela.Macchia(borchia, 0.45, kOro);
+    tela.Macchie({{27.4, 46.4}, {29.8, 47.9}, {32.1, 48.3}, {11.6, 42.6}}, 0.45, kOro);
     QPainterPath nappa; // a tassel hanging from the breast strap
     nappa.moveTo(29.5, 47.9);
     nappa.lineTo(30.3, 47.9);

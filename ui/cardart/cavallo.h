@@ -29,7 +29,8 @@ struct Tela {
                     qreal spessore = kTrattoInterno) const;
     void Linea(QPointF a, QPointF b, const QColor &c, qreal w) const;
     void Tratto(const QPainterPath &linea, const QColor &c, qreal w) const;
-    void Macchia(QPointF c, qreal r, const QColor &colore) const;
+    // Round dots of one colour (studs, buttons), filled as one area.
+    void Macchie(std::initializer_list<QPointF> centri, qreal r, const QColor &colore) const;
 };
 
 // `a` with its curves flattened to a sixteenth of a unit: the boolean
