@@ -1,99 +1,397 @@
-#include "figure.h"
-
+#include "cavallo.h"
 #include "emblemi.h"
+#include "figure.h"
+#include "geometria.h"
 #include "pennelli.h"
 #include "vesti.h"
 
 #include <QPainterPath>
 
+#include <cmath>
+
 namespace belvane::cardart {
 
-// figure faces; the horse's body is well larger than the rider's.
-void Cavallo(QPainter &p, Seme seme)
+namespace {
+
+// The seat, in the horse's frame; the rider turns about it.
+constexpr QPointF kSella(20.5, 41);
+// Where a rearing horse turns, in its own frame: about its hocks.
+constexpr QPointF kPerno(13, 52);
+
+Tinta Tono(QColor luce, QColor corpo, QColor ombra) { return {luce, corpo, ombra}; }
+Tinta Tono(const QColor &c) { return {c.lighter(125), c, c.darker(145)}; }
+
+const Tinta kPelleTinta = Tono(QColor(0xFC, 0xDC, 0xB6), kPelle, QColor(0xE4, 0xA8, 0x7A));
+const QColor kBordoViso(0xA0, 0x5C, 0x32); // a warm brown: a face outlined in ink turns black when small
+const Tinta kStivale = Tono(QColor(0x8A, 0x58, 0x30), QColor(0x6A, 0x3E, 0x1C), QColor(0x48, 0x28, 0x10));
+
+// The four horsemen: which way each rides, how the horse goes, how the rider
+// holds the suit, and what they wear.
+struct Cavaliere {
+    bool sinistra;        // rides towards the left of the card
+    Andatura andatura;    // legs in the horse's frame (hind legs of a rearing horse stand on the card's ground)
+    qreal impennata;      // degrees the forehand is raised
+    bool lontano;         // the emblem is held up by the far arm, over the head
+    QPointF gomito, mano; // the arm that holds the emblem, in the rider's frame
+    qreal angolo;         // a club's or sword's lean from upright, towards where he rides
+    qreal misura;         // the emblem's size
+    Finimenti finimenti;
+    Tinta piattaforma;
+};
+
+Cavaliere Di(Seme seme)
 {
-    const Veste v = VesteDi(seme, 9);
-    const QColor manto = seme == Seme::Bastoni ? QColor(0xFA, 0xF6, 0xEC)
-        : seme == Seme::Coppe                  ? QColor(0xE6, 0xCC, 0x98)
-        : seme == Seme::Denari                 ? QColor(0xC4, 0xC8, 0xD2)
-                                               : QColor(0xF4, 0xE0, 0xD0);
-    const QColor ombra = manto.darker(125);
-    const QColor crini = seme == Seme::Denari ? QColor(0x70, 0x70, 0x78) : QColor(0x8A, 0x6A, 0x40);
-    p.save();
-    // Drawn facing left; mirrored suits face right.
-    Specchia(p, !v.specchio);
-    // Far legs, tail, near legs, body, neck and head.
-    Poligono(p, {{14, 50}, {17, 50}, {16.5, 66}, {14.5, 66}}, ombra, kContorno);
-    Poligono(p, {{33, 50}, {36, 50}, {37, 66}, {35, 66}}, ombra, kContorno);
-    QPainterPath coda;
-    coda.moveTo(39, 43);
-    coda.cubicTo(43, 45, 43.5, 54, 41, 60);
-    coda.cubicTo(40, 55, 39.5, 50, 37.5, 47);
-    Riempi(p, coda, crini, kContorno);
-    Poligono(p, {{9.5, 49}, {13, 49}, {12, 66}, {9.5, 66}}, manto, kContorno);
-    Poligono(p, {{28.5, 50}, {32, 50}, {31.5, 66}, {29, 66}}, manto, kContorno);
-    for (qreal x : {10.8, 15.5, 30.2, 36.0})
-        Ellisse(p, {x, 66.5}, 1.6, 1.0, kContorno, kContorno);
-    Ellisse(p, {24.5, 45.5}, 15, 7.5, manto, kContorno);
-    Poligono(p, {{7.5, 30}, {13, 27}, {18, 41}, {11, 47}}, manto, kContorno);
-    QPainterPath testa;
-    testa.moveTo(7, 29.5);
-    testa.lineTo(12.5, 28);
-    testa.lineTo(6.5, 39.5);
-    testa.quadTo(3.5, 41, 2.5, 38.5);
-    testa.closeSubpath();
-    Riempi(p, testa, manto, kContorno);
-    Poligono(p, {{8.5, 29.5}, {9.5, 25.5}, {11, 28.8}}, manto, kContorno);
-    Linea(p, {12.5, 28.5}, {16.5, 41}, crini, 1.6);
-    Macchia(p, {7.5, 32.5}, 0.7, 0.7, kContorno);
-    Linea(p, {4.5, 38}, {19, 35}, kRossoScuro, 0.9);
-    // Saddle cloth, the rider's leg, body, arms and head.
-    Poligono(p, {{19, 39}, {32, 39}, {31, 51}, {20, 51}}, v.mantello, kContorno);
-    Linea(p, {20.5, 49.5}, {30.5, 49.5}, kOro, 1.0);
-    Poligono(p, {{22, 39}, {26, 39}, {25, 52}, {21.5, 52}}, v.calzaSinistra, kContorno);
-    Poligono(p, {{19.5, 51.5}, {25.5, 51.5}, {25.5, 54}, {19, 54}}, kContorno, kContorno);
-    Poligono(p, {{20, 26}, {27, 26}, {28, 40.5}, {19.5, 40.5}}, v.abito, kContorno);
-    Linea(p, {20, 36.5}, {27.8, 36.5}, kContorno, 1.2);
-    // The arm with the reins reaches forward.
-    Poligono(p, {{20.5, 26.5}, {17, 30}, {14.5, 35}, {16.5, 36.5}, {20.5, 32}}, v.maniche, kContorno);
-    Ellisse(p, {15, 36.5}, 1.4, 1.4, kPelle, kContorno, kTrattoFine);
-    // The rider's head, turned the way he rides: the face lies to the front.
-    p.save();
-    p.translate(1.5, 0);
-    Viso(p, 20.5, v.capelli, false, v.capelli, -1);
-    Copricapo(p, seme, 20.5, v.copricapo);
-    p.restore();
-    // The arm that holds the emblem, on the far side of the body.
-    QPointF mano;
-    switch (v.presa) {
-    case Presa::Alzata:
-        Poligono(p, {{27, 27}, {29.5, 27.5}, {32.5, 20.5}, {30, 19.5}}, v.maniche, kContorno);
-        mano = {31.5, 19.5};
-        break;
-    case Presa::Spalla:
-        Poligono(p, {{26.5, 27}, {29.5, 27.5}, {29, 35}, {25.5, 34.5}}, v.maniche, kContorno);
-        mano = {27, 33.5};
-        break;
-    case Presa::Mostrata:
-        Poligono(p, {{26.5, 27}, {29.5, 27.5}, {33, 33}, {30.5, 35}}, v.maniche, kContorno);
-        mano = {32.5, 33.5};
-        break;
-    case Presa::Riposo:
-        Poligono(p, {{26.5, 27}, {29.5, 27.5}, {34, 33}, {32, 35}}, v.maniche, kContorno);
-        mano = {33.5, 33.5};
+    const Tinta crema = Tono(QColor(0xFF, 0xF9, 0xEC), QColor(0xF2, 0xE6, 0xCA), QColor(0xD2, 0xBC, 0x94));
+    const Tinta sauro = Tono(QColor(0xF6, 0xE4, 0xC0), QColor(0xE6, 0xCC, 0x96), QColor(0xC2, 0xA0, 0x66));
+    const Tinta grigio = Tono(QColor(0xF6, 0xF6, 0xF8), QColor(0xDE, 0xE0, 0xE6), QColor(0xB0, 0xB4, 0xC0));
+    const Tinta bianco = Tono(QColor(0xFD, 0xFC, 0xFA), QColor(0xF2, 0xF0, 0xEA), QColor(0xCC, 0xC8, 0xC0));
+    switch (seme) {
+    case Seme::Bastoni: // walking, the near foreleg raised; the club on his shoulder
+        return {false,
+                {{{29, 50}, {32.6, 55.6}, {31.8, 60.6}, {30.6, 62.2}},
+                 {{27.6, 50}, {27.4, 57.8}, {27.6, 62.8}, {28.5, 64.6}},
+                 {{12.5, 50}, {9.6, 57.8}, {10, 62.8}, {11, 64.6}},
+                 {{15.5, 50}, {15.6, 57.6}, {16.4, 62.8}, {17.4, 64.6}},
+                 0},
+                0,
+                false,
+                {20.4, 34.2},
+                {18.4, 29},
+                -40,
+                24,
+                {crema, Tono(QColor(0xD8, 0xA8, 0x60), QColor(0xB8, 0x84, 0x40), QColor(0x86, 0x5A, 0x28)),
+                 Tono(kRosso), kOro, kRossoScuro},
+                Tono(QColor(0x6C, 0xC0, 0x60), kVerde, kVerdeScuro)};
+    case Seme::Coppe: // rearing high, the cup lifted
+        return {true,
+                {{{29, 50}, {34.4, 50.6}, {33, 56}, {32.4, 57.8}},
+                 {{27.6, 50}, {32.6, 52.4}, {30.2, 57.2}, {29.2, 58.8}},
+                 {{12.5, 50}, {8.6, 58.4}, {11.4, 62.8}, {12.6, 64.6}},
+                 {{15, 50}, {12.6, 58.4}, {15.8, 62.8}, {17, 64.6}},
+                 -24,
+                 16},
+                24,
+                true,
+                {16.2, 26.6},
+                {15.8, 18.8},
+                0,
+                12,
+                {bianco, Tono(QColor(0xD4, 0xD0, 0xCC), QColor(0xB4, 0xB0, 0xAC), QColor(0x86, 0x82, 0x80)), Tono(kBlu),
+                 kOro, kBluScuro},
+                Tono(QColor(0xEC, 0x6A, 0x5C), kRosso, kRossoScuro)};
+    case Seme::Denari: // rearing, the coin held up
+        return {false,
+                {{{29, 50}, {34.4, 50.6}, {33, 56}, {32.4, 57.8}},
+                 {{27.6, 50}, {32.6, 52.4}, {30.2, 57.2}, {29.2, 58.8}},
+                 {{12.5, 50}, {8.6, 58.4}, {11.4, 62.8}, {12.6, 64.6}},
+                 {{15, 50}, {12.6, 58.4}, {15.8, 62.8}, {17, 64.6}},
+                 -20,
+                 12},
+                18,
+                false,
+                {27.8, 29.6},
+                {31.4, 23.2},
+                0,
+                11,
+                {grigio, Tono(QColor(0x9A, 0x9C, 0xA6), QColor(0x7A, 0x7C, 0x88), QColor(0x58, 0x5A, 0x66)),
+                 Tono(kVerde), kOro, kRossoScuro},
+                Tono(QColor(0xF8, 0xD8, 0x5C), kOro, kOroCavo)};
+    case Seme::Spade: // trotting, the sword raised
+        return {true,
+                {{{29, 50}, {33.4, 54.4}, {33.8, 59.6}, {34.4, 61.4}},
+                 {{27.6, 50}, {26.4, 57.8}, {25.6, 62.8}, {26.6, 64.6}},
+                 {{13, 50}, {12.2, 57.8}, {13.6, 62.8}, {14.6, 64.6}},
+                 {{15, 50}, {10.8, 56.4}, {8.6, 60.4}, {8.4, 62.4}},
+                 5},
+                0,
+                false,
+                {26, 28.6},
+                {28.8, 24.6},
+                8,
+                24,
+                {sauro, Tono(QColor(0x9A, 0x6A, 0x3A), QColor(0x74, 0x4A, 0x22), QColor(0x50, 0x30, 0x12)),
+                 Tono(kViola), kOro, kNero},
+                Tono(QColor(0x6A, 0x96, 0xE8), kBlu, kBluScuro)};
+    }
+    return {};
+}
+
+// The horse's frame to the card, and the rider's frame (upright on a
+// rearing horse) to the card.
+QTransform Cornice(const Cavaliere &c)
+{
+    QTransform t;
+    if (c.sinistra) {
+        t.translate(kLarghezzaCarta, 0);
+        t.scale(-1, 1);
+    }
+    t.translate(kPerno.x(), kPerno.y());
+    t.rotate(-c.impennata);
+    t.translate(-kPerno.x(), -kPerno.y());
+    return t;
+}
+
+QTransform CorniceCavaliere(const Cavaliere &c)
+{
+    QTransform r;
+    r.translate(kSella.x(), kSella.y());
+    r.rotate(c.impennata);
+    r.translate(-kSella.x(), -kSella.y());
+    return r * Cornice(c);
+}
+
+// The middle of the face on the card: on a pixel column's centre and between
+// two rows, so that the eyes each fall in one pixel.
+QPointF CentroViso(const Cavaliere &c)
+{
+    const QPointF v = CorniceCavaliere(c).map(QPointF(21.8, 24.6));
+    return {std::floor(v.x()) + 0.5, std::round(v.y())};
+}
+
+// A face turned three-quarters towards `verso` (+1 right, -1 left), on the
+// card's own axes: skin modelled in three tones and outlined in warm brown,
+// hair, two eyes, a nose in profile, a mouth.
+void Volto(QPainter &p, QPointF c, int verso, const Tinta &capelli)
+{
+    const qreal s = verso;
+    QPainterPath nuca;
+    nuca.addEllipse(c + QPointF(-s * 1.1, -0.8), 2.8, 3.2);
+    Modella(p, Piatto(nuca), capelli, kBordoViso, 0.6, 0.4);
+    QPainterPath viso;
+    viso.addEllipse(c + QPointF(0, 0.3), 3.0, 3.6);
+    QPainterPath naso;
+    naso.moveTo(c + QPointF(s * 2.4, -0.9));
+    naso.quadTo(c + QPointF(s * 3.3, 0.2), c + QPointF(s * 3.9, 1.2));
+    naso.quadTo(c + QPointF(s * 3.3, 1.7), c + QPointF(s * 2.6, 1.6));
+    naso.closeSubpath();
+    Modella(p, Unione(Piatto(viso), Piatto(naso)), kPelleTinta, kBordoViso, 0.8, 0.5);
+    // The hair over the brow and behind the ear, clear of the eyes.
+    QPainterPath frangia;
+    frangia.moveTo(c + QPointF(-s * 3.4, 1.4));
+    frangia.cubicTo(c + QPointF(-s * 3.8, -3.6), c + QPointF(s * 0.5, -4.9), c + QPointF(s * 3.1, -2.6));
+    frangia.quadTo(c + QPointF(s * 0.8, -2.5), c + QPointF(-s * 1.0, -2.2));
+    frangia.quadTo(c + QPointF(-s * 2.7, -1.8), c + QPointF(-s * 2.9, 1.2));
+    frangia.closeSubpath();
+    Modella(p, Piatto(frangia), capelli, kBordoViso, 0.5, 0.4);
+    QPainterPath ciocche; // locks combed back from the brow
+    for (qreal d : {0.0, 1.0, 2.0}) {
+        ciocche.moveTo(c + QPointF(s * (1.6 - d * 0.8), -3.4 + d * 0.2));
+        ciocche.quadTo(c + QPointF(-s * (1.2 + d * 0.6), -3.6 + d * 0.6),
+                       c + QPointF(-s * (3.0 + d * 0.3), 0.4 - d * 1.2));
+    }
+    p.setPen(Penna(capelli.ombra, kTrattoInterno));
+    p.setBrush(Qt::NoBrush);
+    p.drawPath(ciocche);
+    // Brows, eyes and mouth, the eyes each on a pixel's centre; the mouth
+    // light enough not to blot the face when small.
+    Linea(p, c + QPointF(s * 1 - 1.6, -1.6), c + QPointF(s * 1 + 1.5, -1.7), kBordoViso, kTrattoInterno);
+    Macchia(p, c + QPointF(s * 1 - 1, -0.5), 0.6, 0.52, kContorno);
+    Macchia(p, c + QPointF(s * 1 + 1, -0.5), 0.6, 0.52, kContorno);
+    Linea(p, c + QPointF(s * 1.6 - 0.7, 2.1), c + QPointF(s * 1.6 + 0.5, 2.1), QColor(0xD8, 0x74, 0x64), 0.5);
+}
+
+// The headgear of each suit, on the head whose face is at `c`.
+void Cappello(QPainter &p, Seme seme, QPointF c, int verso, const QColor &colore)
+{
+    const qreal s = verso;
+    const Tinta t = Tono(colore);
+    c += QPointF(0, -0.8); // clear of the brow
+    switch (seme) {
+    case Seme::Bastoni: { // a broad hat with a turned-up brim and a plume
+        QPainterPath tesa;
+        tesa.addEllipse(c + QPointF(-s * 0.3, -3.3), 5.2, 1.3);
+        QPainterPath cupola;
+        cupola.moveTo(c + QPointF(-3, -3.4));
+        cupola.cubicTo(c + QPointF(-3.2, -8.2), c + QPointF(3.2, -8.2), c + QPointF(3, -3.4));
+        cupola.closeSubpath();
+        Modella(p, Unione(Piatto(tesa), Piatto(cupola)), t, kContorno, 0.8, 0.5);
+        Linea(p, c + QPointF(-2.8, -4.6), c + QPointF(2.8, -4.6), kOro, 0.9);
+        QPainterPath piuma;
+        piuma.moveTo(c + QPointF(s * 1.0, -5.8));
+        piuma.cubicTo(c + QPointF(s * 2.4, -10.4), c + QPointF(s * 5.4, -10.8), c + QPointF(s * 6.2, -9.2));
+        piuma.cubicTo(c + QPointF(s * 4.6, -9.0), c + QPointF(s * 3.4, -7.4), c + QPointF(s * 2.6, -5.2));
+        piuma.closeSubpath();
+        Modella(p, Piatto(piuma), Tono(QColor(0xFF, 0xF0, 0xB0), kOro, kOroCavo), kContorno, 0.5, 0.3);
         break;
     }
-    if (v.presa == Presa::Riposo) // a rider carries the sword upright
-        Emblema(p, seme, {mano.x(), mano.y() - 11}, 28, 0, Ornato::No, 0);
-    else
-        EmblemaInMano(p, seme, mano, v.presa);
-    Ellisse(p, mano, 1.5, 1.5, kPelle, kContorno, kTrattoFine);
-    p.restore();
+    case Seme::Coppe: { // a soft beret with a white feather
+        QPainterPath b;
+        b.moveTo(c + QPointF(-s * 3.4, -2));
+        b.cubicTo(c + QPointF(-s * 4.4, -6.6), c + QPointF(s * 3.8, -7.2), c + QPointF(s * 3.6, -2.6));
+        b.quadTo(c + QPointF(0, -3.6), c + QPointF(-s * 3.4, -2));
+        b.closeSubpath();
+        Modella(p, Piatto(b), t, kContorno, 0.8, 0.5);
+        QPainterPath piuma;
+        piuma.moveTo(c + QPointF(s * 0.4, -6.2));
+        piuma.cubicTo(c + QPointF(s * 2.0, -10.2), c + QPointF(s * 5.0, -10.6), c + QPointF(s * 6.2, -8.8));
+        piuma.cubicTo(c + QPointF(s * 4.4, -8.8), c + QPointF(s * 3.0, -7.6), c + QPointF(s * 2.2, -5.6));
+        piuma.closeSubpath();
+        Modella(p, Piatto(piuma), Tono(kBianco, kErmellino, QColor(0xC8, 0xC4, 0xBC)), kContorno, 0.5, 0.3);
+        break;
+    }
+    case Seme::Denari: { // a tall cap, its top falling forward, with a golden band
+        QPainterPath b;
+        b.moveTo(c + QPointF(-s * 3.0, -2.6));
+        b.lineTo(c + QPointF(-s * 2.4, -7.4));
+        b.quadTo(c + QPointF(s * 1.6, -10.4), c + QPointF(s * 4.2, -7.6));
+        b.quadTo(c + QPointF(s * 2.4, -7.4), c + QPointF(s * 2.8, -2.6));
+        b.closeSubpath();
+        Modella(p, Piatto(b), t, kContorno, 0.8, 0.5);
+        QPainterPath fascia;
+        fascia.addRect(QRectF(c + QPointF(-3.1, -4.2), c + QPointF(3.1, -2.6)));
+        Modella(p, Piatto(fascia), Tono(QColor(0xFF, 0xE0, 0x70), kOro, kOroCavo), kContorno, 0.4, 0.3);
+        break;
+    }
+    case Seme::Spade: { // a morion with a crest
+        QPainterPath m;
+        m.moveTo(c + QPointF(-s * 4.6, -2.4));
+        m.quadTo(c + QPointF(-s * 3, -3.2), c + QPointF(-s * 2.8, -4.6));
+        m.cubicTo(c + QPointF(-s * 2.6, -7.8), c + QPointF(s * 2.6, -7.8), c + QPointF(s * 2.8, -4.6));
+        m.quadTo(c + QPointF(s * 3, -3.2), c + QPointF(s * 4.6, -2.6));
+        m.quadTo(c + QPointF(0, -3.2), c + QPointF(-s * 4.6, -2.4));
+        m.closeSubpath();
+        const Tinta acciaio = Tono(QColor(0xE4, 0xE8, 0xF0), QColor(0xB0, 0xB6, 0xC4), QColor(0x70, 0x76, 0x88));
+        QPainterPath cresta;
+        cresta.moveTo(c + QPointF(-s * 2.4, -6.2));
+        cresta.quadTo(c + QPointF(-s * 0.5, -10.6), c + QPointF(s * 2.6, -6.4));
+        cresta.quadTo(c + QPointF(0, -7.4), c + QPointF(-s * 2.4, -6.2));
+        Modella(p, Piatto(cresta), Tono(kRosso), kContorno, 0.4, 0.3);
+        Modella(p, Piatto(m), acciaio, kContorno, 0.8, 0.5);
+        break;
+    }
+    }
+}
+
+} // namespace
+
+void Cavallo(QPainter &p, Seme seme)
+{
+    const Cavaliere c = Di(seme);
+    const Veste v = VesteDi(seme, 9);
+    const int verso = c.sinistra ? -1 : 1;
+    const QTransform cornice = Cornice(c);
+    const Tela cavallo{p, cornice};
+    const Tela cavaliere{p, CorniceCavaliere(c)};
+
+    // The ground, in the suit's colour.
+    QPainterPath terra;
+    terra.addRect(QRectF(3.5, 66, 38, 3.5));
+    Modella(p, Piatto(terra), c.piattaforma, kContorno, 1.0, 0.6);
+    Tratteggia(p, terra, c.piattaforma.ombra, 1.0, 0);
+
+    // A rearing horse stands on the ground: its hind legs are given on the
+    // card's axes and brought into its turned frame.
+    Andatura a = c.andatura;
+    if (c.impennata != 0) {
+        QTransform giro;
+        giro.translate(kPerno.x(), kPerno.y());
+        giro.rotate(-c.impennata);
+        giro.translate(-kPerno.x(), -kPerno.y());
+        const QTransform indietro = giro.inverted();
+        for (Gamba *g : {&a.posteriore, &a.posterioreLontana}) {
+            g->ginocchio = indietro.map(g->ginocchio);
+            g->nodello = indietro.map(g->nodello);
+            g->corona = indietro.map(g->corona);
+        }
+    }
+
+    // The arm with the reins, or the one raising the emblem, behind the body.
+    const QPointF manoRedini(26.2, 37.4);
+    const Tinta maniche = Tono(v.maniche);
+    const QPointF spalla(21.8, 30.2);
+    const QPainterPath redini = Arto({{20.6, 30.4}, {22.6, 35}, manoRedini}, {2.8, 2.4, 2.0});
+    QPainterPath pugno;
+    pugno.addEllipse(manoRedini, 1.2, 1.2);
+    const QPainterPath braccio = Arto({spalla, c.gomito, c.mano}, {2.9, 2.5, 2.1});
+    cavaliere.Modella(c.lontano ? braccio : redini, maniche, kContorno, 0.5, 0.3);
+    if (!c.lontano)
+        cavaliere.Modella(pugno, kPelleTinta, kBordoViso, 0.3, 0.2);
+
+    const QPointF bocca = DisegnaCavallo(cavallo, a, c.finimenti);
+    DisegnaFinimenti(cavallo, c.finimenti);
+    DisegnaSella(cavallo, kSella, c.finimenti);
+
+    // The rider: body, the near leg over the flank with its foot in the
+    // stirrup, the skirt of his coat over the saddle.
+    const Tinta abito = Tono(v.abito);
+    QPainterPath busto;
+    busto.moveTo(17.8, 41.6);
+    busto.lineTo(17.8, 31.6);
+    busto.quadTo(18.2, 28.8, 21, 28.6);
+    busto.quadTo(23.8, 28.8, 24.2, 31.8);
+    busto.lineTo(23.6, 37.6);
+    busto.quadTo(23.6, 40, 24.6, 41.8);
+    busto.closeSubpath();
+    cavaliere.Modella(busto, abito, kContorno, 0.9, 0.5);
+    {
+        // Engraved shade down the side away from the light.
+        const QPainterPath b = cavaliere.Su(busto);
+        const QRectF r = b.boundingRect();
+        QPainterPath lato;
+        lato.addRect(QRectF(r.center().x() + 0.6, r.top(), r.width(), r.height()));
+        Tratteggia(p, Intersezione(b, lato), abito.ombra, 0.8, 60);
+    }
+    QPainterPath gamba = Arto({{21, 40.8}, {25.8, 47.8}, {24.8, 55}}, {4.0, 3.0, 2.4});
+    cavaliere.Modella(gamba, Tono(v.calzaSinistra), kContorno, 0.8, 0.5);
+    cavaliere.Modella(Arto({{24.7, 53}, {24.9, 56}, {27.6, 56.8}}, {2.7, 2.5, 1.6}), kStivale, kContorno, 0.4, 0.3);
+    QPainterPath staffa;
+    staffa.moveTo(24.0, 55.2);
+    staffa.lineTo(23.8, 58);
+    staffa.lineTo(26.8, 58);
+    staffa.lineTo(26.2, 55.8);
+    cavaliere.Tratto(staffa, kOroScuro, 0.7);
+    QPainterPath gonna;
+    gonna.moveTo(18.2, 37.4);
+    gonna.lineTo(23.5, 37.4);
+    gonna.quadTo(25, 40, 26.2, 43.6);
+    gonna.quadTo(22, 44.8, 17.2, 44);
+    gonna.quadTo(17.4, 40, 18.2, 37.4);
+    cavaliere.Modella(gonna, abito, kContorno, 0.9, 0.5);
+    QPainterPath pieghe;
+    pieghe.moveTo(20.6, 38.4);
+    pieghe.lineTo(20.2, 43.8);
+    pieghe.moveTo(22.6, 38.4);
+    pieghe.lineTo(23.4, 43.8);
+    pieghe.moveTo(19.6, 30.8);
+    pieghe.quadTo(20.6, 34.8, 20.4, 37);
+    cavaliere.Tratto(pieghe, abito.ombra, kTrattoInterno);
+    cavaliere.Linea({18.1, 37.4}, {23.6, 37.4}, kOro, 1.0);
+    cavaliere.Macchie({{23.3, 30.8}, {23.3, 32.8}, {23.3, 34.8}}, 0.35, kOro); // buttons down the front
+
+    // Neck, head and headgear, upright on the card whatever the horse does.
+    const QPointF viso = CentroViso(c);
+    Linea(p, cavaliere.Su({21, 29.4}), viso + QPointF(0, 2.5), kPelleTinta.ombra, 1.8);
+    Volto(p, viso, verso, Tono(v.capelli));
+    Cappello(p, seme, viso, verso, v.copricapo);
+
+    // The near arm: the reins, or the emblem shown clear of the body.
+    cavaliere.Modella(c.lontano ? redini : braccio, maniche, kContorno, 0.6, 0.4);
+    if (c.lontano)
+        cavaliere.Modella(pugno, kPelleTinta, kBordoViso, 0.3, 0.2);
+    Linea(p, cavallo.Su(bocca), cavaliere.Su(manoRedini), c.finimenti.briglia, 0.55);
+    const QPointF mano = cavaliere.Su(c.mano);
+    const qreal angolo = verso * c.angolo;
+    const qreal r = qDegreesToRadians(angolo);
+    switch (seme) {
+    case Seme::Bastoni:
+    case Seme::Spade: // the grip in the fist, the rest beyond it
+        Emblema(p, seme, mano + QPointF(std::sin(r), -std::cos(r)) * (c.misura / 2 - (seme == Seme::Spade ? 3.2 : 1.6)),
+                c.misura, angolo);
+        break;
+    case Seme::Coppe: // held by the stem
+        Emblema(p, seme, mano - QPointF(0, c.misura * 0.3), c.misura, 0);
+        break;
+    case Seme::Denari: // held up by its rim
+        Emblema(p, seme, mano - QPointF(0, c.misura / 2 - 0.2), c.misura, 0);
+        break;
+    }
+    Ellisse(p, mano, 1.3, 1.3, kPelle, kBordoViso, kTrattoFine);
 }
 
 QRectF VisoDelCavaliere(Seme seme)
 {
-    // The head sits 1.5 units towards where the horse goes.
-    return QRectF(VesteDi(seme, 9).specchio ? 22 : 19, 18, 4, 5);
+    const QPointF v = CentroViso(Di(seme));
+    return QRectF(v.x() - 2.4, v.y() - 1.9, 4.8, 4.8);
 }
 
 } // namespace belvane::cardart

@@ -221,10 +221,12 @@ std::shared_ptr<const Registrazione> Disegno(const Chiave &k)
             break;
         }
     };
-    Registrazione disegno = Registra(disegna, kScalaEmblemi);
-    for (Campitura &c : disegno.campiture)
-        c.poligono = Semplifica(c.poligono);
-    tenuti.emplace_back(k, std::make_shared<const Registrazione>(std::move(disegno)));
+    const Registrazione disegno = Registra(disegna, kScalaEmblemi);
+    Registrazione semplice;
+    semplice.completa = disegno.completa;
+    for (const Campitura &c : disegno.campiture)
+        semplice.completa &= AggiungiCampitura(semplice, c.colore, c.regola, Semplifica(Poligono(disegno, c)));
+    tenuti.emplace_back(k, std::make_shared<const Registrazione>(std::move(semplice)));
     return tenuti.back().second;
 }
 
@@ -241,8 +243,8 @@ void Emblema(QPainter &p, Seme seme, QPointF centro, qreal altezza, qreal angolo
     // bitmaps of the natural size are sampled without smoothing).
     p.setPen(Qt::NoPen);
     for (const Campitura &c : disegno->campiture) {
-        p.setBrush(c.colore);
-        p.drawPolygon(c.poligono, c.regola);
+        p.setBrush(QColor::fromRgba(c.colore));
+        p.drawPolygon(Poligono(*disegno, c), c.regola);
     }
     p.restore();
 }

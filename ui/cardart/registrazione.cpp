@@ -95,20 +95,9 @@ private:
             return;
         }
         const QPolygonF poligono = dallaGriglia.map(path.toFillPolygon(trasforma_));
-        if (poligono.isEmpty())
-            return;
-        Campitura c{pennello.color().rgba(), path.fillRule(), std::uint32_t(registrazione.punti.size() / 2),
-                    std::uint32_t(poligono.size())};
-        for (const QPointF &p : poligono)
-            for (const qreal v : {p.x(), p.y()}) {
-                const qreal passi = std::round(v * kPassiPerUnita);
-                if (!(std::abs(passi) <= std::numeric_limits<std::int16_t>::max())) {
-                    registrazione.completa = false; // beyond what 16 bits keep
-                    return;
-                }
-                registrazione.punti.push_back(std::int16_t(passi));
-            }
-        registrazione.campiture.push_back(c);
+        if (!poligono.isEmpty() &&
+            !AggiungiCampitura(registrazione, pennello.color().rgba(), path.fillRule(), poligono))
+            registrazione.completa = false;
     }
 
     QPen penna_;
@@ -187,6 +176,32 @@ void Riproduci(QPainter &painter, const Registrazione &registrazione)
         painter.drawPolygon(punti.data(), int(c.quanti), c.regola);
     }
     painter.restore();
+}
+
+QPolygonF Poligono(const Registrazione &registrazione, const Campitura &campitura)
+{
+    QPolygonF poligono;
+    poligono.reserve(campitura.quanti);
+    const std::int16_t *p = registrazione.punti.data() + 2 * std::size_t(campitura.primo);
+    for (std::uint32_t i = 0; i < campitura.quanti; ++i)
+        poligono << QPointF(p[2 * i], p[2 * i + 1]) / kPassiPerUnita;
+    return poligono;
+}
+
+bool AggiungiCampitura(Registrazione &registrazione, QRgb colore, Qt::FillRule regola, const QPolygonF &poligono)
+{
+    const std::size_t primo = registrazione.punti.size();
+    for (const QPointF &p : poligono)
+        for (const qreal v : {p.x(), p.y()}) {
+            const qreal passi = std::round(v * kPassiPerUnita);
+            if (!(std::abs(passi) <= std::numeric_limits<std::int16_t>::max())) {
+                registrazione.punti.resize(primo);
+                return false;
+            }
+            registrazione.punti.push_back(std::int16_t(passi));
+        }
+    registrazione.campiture.push_back({colore, regola, std::uint32_t(primo / 2), std::uint32_t(poligono.size())});
+    return true;
 }
 
 namespace {

@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QPainter>
+#include <QPolygonF>
 #include <QRgb>
 
 #include <cstdint>
@@ -49,6 +50,12 @@ Registrazione Registra(const std::function<void(QPainter &)> &scena, qreal scala
 // Fills the recorded areas in order with the painter's transform and clip,
 // smoothed. The painter's pen and brush are restored.
 void Riproduci(QPainter &painter, const Registrazione &registrazione);
+
+// The points of one recorded area, in the painting's units.
+QPolygonF Poligono(const Registrazione &registrazione, const Campitura &campitura);
+// Appends an area of `colore`; false, and nothing added, where a point lies
+// beyond what 16 bits keep.
+bool AggiungiCampitura(Registrazione &registrazione, QRgb colore, Qt::FillRule regola, const QPolygonF &poligono);
 
 // Recordings as bytes, to be made once at build time and read by the
 // program. Reading checks every size and index: bytes that are not a

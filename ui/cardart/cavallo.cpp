@@ -1,0 +1,446 @@
+#include "cavallo.h"
+
+#include "pennelli.h"
+
+#include <QLineF>
+#include <QPolygonF>
+
+#include <cmath>
+#include <vector>
+
+namespace belvane::cardart {
+
+namespace {
+
+// Drops the points of a polyline that lie within `tolleranza` of the line
+// through their neighbours (Ramer-Douglas-Peucker): flattened curves and the
+// results of boolean operations carry many more points than the shape needs,
+// and every point is paid for again whenever a recorded card is filled.
+void Sfoltisci(const QPolygonF &p, int da, int a, qreal tolleranza, std::vector<bool> &tieni)
+{
+    if (a - da < 2)
+        return;
+    const QPointF d = p[a] - p[da];
+    const qreal l = std::hypot(d.x(), d.y());
+    int lontano = -1;
+    qreal massima = tolleranza;
+    for (int i = da + 1; i < a; ++i) {
+        const QPointF v = p[i] - p[da];
+        const qreal distanza = l > 0 ? std::abs(v.x() * d.y() - v.y() * d.x()) / l : std::hypot(v.x(), v.y());
+        if (distanza > massima) {
+            massima = distanza;
+            lontano = i;
+        }
+    }
+    if (lontano < 0)
+        return;
+    tieni[size_t(lontano)] = true;
+    Sfoltisci(p, da, lontano, tolleranza, tieni);
+    Sfoltisci(p, lontano, a, tolleranza, tieni);
+}
+
+QPolygonF Sfoltito(const QPolygonF &p, qreal tolleranza)
+{
+    if (p.size() < 4)
+        return p;
+    std::vector<bool> tieni(size_t(p.size()), false);
+    tieni.front() = tieni.back() = true;
+    // A closed ring is split at its farthest point from the start, so that
+    // neither half degenerates to a point.
+    int meta = 1;
+    for (int i = 1; i < p.size(); ++i)
+        if (QLineF(p[0], p[i]).length() > QLineF(p[0], p[meta]).length())
+            meta = i;
+    tieni[size_t(meta)] = true;
+    Sfoltisci(p, 0, meta, tolleranza, tieni);
+    Sfoltisci(p, meta, int(p.size()) - 1, tolleranza, tieni);
+    QPolygonF r;
+    for (int i = 0; i < p.size(); ++i)
+        if (tieni[size_t(i)])
+            r << p[i];
+    return r;
+}
+
+} // namespace
+
+QPainterPath Piatto(const QPainterPath &a)
+{
+    constexpr qreal kScala = 16, kTolleranza = 0.03;
+    QPainterPath r;
+    r.setFillRule(a.fillRule());
+    const QTransform giu = QTransform::fromScale(1 / kScala, 1 / kScala);
+    for (const QPolygonF &poligono : a.toSubpathPolygons(QTransform::fromScale(kScala, kScala))) {
+        r.addPolygon(Sfoltito(giu.map(poligono), kTolleranza));
+        if (poligono.isClosed())
+            r.closeSubpath();
+    }
+    return r;
+}
+
+QPainterPath Tela::Su(const QPainterPath &a) const { return Piatto(t.map(a)); }
+
+void Tela::Modella(const QPainterPath &forma, const Tinta &tinta, const QColor &bordo, qreal ombra, qreal luce) const
+{
+    cardart::Modella(p, Su(forma), tinta, bordo, ombra, luce);
+}
+
+void Tela::Tratteggia(const QPainterPath &forma, const QColor &colore, qreal passo, qreal angolo, qreal spessore) const
+{
+    cardart::Tratteggia(p, Su(forma), colore, passo, angolo, spessore);
+}
+
+void Tela::Linea(QPointF a, QPointF b, const QColor &c, qreal w) const { cardart::Linea(p, Su(a), Su(b), c, w); }
+
+void Tela::Tratto(const QPainterPath &linea, const QColor &c, qreal w) const
+{
+    p.setPen(Penna(c, w));
+    p.setBrush(Qt::NoBrush);
+    p.drawPath(Su(linea));
+}
+
+void Tela::Macchie(std::initializer_list<QPointF> centri, qreal r, const QColor &colore) const
+{
+    QPainterPath m;
+    for (QPointF c : centri)
+        m.addEllipse(Su(c), r, r);
+    p.setPen(Qt::NoPen);
+    p.setBrush(colore);
+    p.drawPath(m);
+}
+
+QPainterPath Arto(std::initializer_list<QPointF> giunti, std::initializer_list<qreal> larghezze)
+{
+    const std::vector<QPointF> g(giunti);
+    const std::vector<qreal> w(larghezze);
+    const size_t n = g.size();
+    std::vector<QPointF> sinistra, destra;
+    for (size_t i = 0; i < n; ++i) {
+        // The normal at a joint halves the turn between its two segments.
+        const QPointF prima = i > 0 ? g[i] - g[i - 1] : g[1] - g[0];
+        const QPointF dopo = i + 1 < n ? g[i + 1] - g[i] : g[i] - g[i - 1];
+        const qreal lp = std::hypot(prima.x(), prima.y()), ld = std::hypot(dopo.x(), dopo.y());
+        QPointF d = prima / lp + dopo / ld;
+        const qreal l = std::hypot(d.x(), d.y());
+        d /= l;
+        const QPointF normale(-d.y(), d.x());
+        sinistra.push_back(g[i] + normale * w[i] / 2);
+        destra.push_back(g[i] - normale * w[i] / 2);
+    }
+    QPainterPath a;
+    a.moveTo(sinistra[0]);
+    for (size_t i = 1; i < n; ++i)
+        a.lineTo(sinistra[i]);
+    // A round end at the last joint.
+    const QPointF c = g[n - 1];
+    a.quadTo(c + (c - g[n - 2]) * (w[n - 1] * 0.7 / QLineF(g[n - 2], c).length()), destra[n - 1]);
+    for (size_t i = n - 1; i-- > 0;)
+        a.lineTo(destra[i]);
+    a.closeSubpath();
+    return a;
+}
+
+namespace {
+
+QPainterPath U(const QPainterPath &a, const QPainterPath &b) { return Piatto(Unione(Piatto(a), Piatto(b))); }
+
+// A leg from the body to the coronet, and the hoof below it.
+QPainterPath Stinco(const Gamba &g, bool posteriore)
+{
+    // Muscle above, a narrower joint, a lean cannon, the fetlock's knob and
+    // the pastern.
+    const auto tra = [](QPointF a, QPointF b, qreal t) { return a + (b - a) * t; };
+    const QPointF a = g.attacco, k = g.ginocchio, n = g.nodello, c = g.corona;
+    if (posteriore)
+        return Arto({a, tra(a, k, 0.55), k, tra(k, n, 0.5), n, c}, {6.0, 3.4, 2.8, 2.1, 2.6, 1.9});
+    return Arto({a, tra(a, k, 0.75), k, tra(k, n, 0.5), n, c}, {4.8, 2.6, 2.9, 2.1, 2.6, 1.9});
+}
+
+QPainterPath Zoccolo(const Gamba &g)
+{
+    // The hoof carries on the pastern's slope; its sole lies across it.
+    QPointF d = g.corona - g.nodello;
+    d /= std::hypot(d.x(), d.y());
+    const QPointF n(-d.y(), d.x()); // towards the heel for a hoof on the ground
+    QPainterPath z;
+    z.moveTo(g.corona + n * 1.1 - d * 0.3);
+    z.lineTo(g.corona - n * 1.0 - d * 0.3);
+    z.lineTo(g.corona - n * 1.6 + d * 1.9);
+    z.lineTo(g.corona + n * 1.3 + d * 1.6);
+    z.closeSubpath();
+    return z;
+}
+
+QPainterPath Tronco()
+{
+    QPainterPath t;
+    t.moveTo(12, 40.8);
+    t.cubicTo(17, 42.6, 22, 42.4, 26, 40.2);       // the back, dipping to the withers
+    t.cubicTo(29.5, 39.8, 32.3, 43.5, 32.8, 47.5); // withers to the breast
+    t.cubicTo(33.2, 51, 31, 53.6, 28.2, 53.6);     // the breast to the girth
+    t.cubicTo(23, 55, 17, 54.6, 14, 52.6);         // the belly
+    t.cubicTo(9.5, 52.5, 7.2, 48, 7.6, 44.6);      // flank and buttock
+    t.cubicTo(8, 42.2, 9.8, 40.6, 12, 40.8);       // the croup
+    QPainterPath groppa;
+    groppa.addEllipse(QPointF(12.8, 46.2), 5.4, 5.8);
+    QPainterPath spalla;
+    spalla.addEllipse(QPointF(29, 47.6), 4.0, 5.6);
+    return U(U(t, groppa), spalla);
+}
+
+QPainterPath Collo()
+{
+    QPainterPath c;
+    c.moveTo(23, 42.5);
+    c.cubicTo(25.2, 35.4, 29.2, 28.6, 34.6, 27.4); // the crest
+    c.lineTo(37.8, 31.5);
+    c.cubicTo(35.8, 35, 34.4, 40.5, 33, 47); // the throat down to the breast
+    c.lineTo(27, 48);
+    c.closeSubpath();
+    return c;
+}
+
+QPainterPath Testa()
+{
+    QPainterPath t;
+    t.moveTo(34, 27.6);
+    t.cubicTo(35.4, 26.4, 37.4, 26.8, 38.4, 28.4); // poll and forehead
+    t.lineTo(41.9, 34.6);                          // the face down to the nose
+    t.cubicTo(42.9, 36.1, 42.5, 38.2, 40.8, 38.3); // the muzzle
+    t.cubicTo(39.9, 38.4, 39.2, 37.7, 38.5, 37);   // lips and chin
+    t.cubicTo(37.6, 36.8, 36, 36.9, 35.2, 35.4);   // the round of the jaw
+    t.cubicTo(34.3, 33.6, 33.7, 30, 34, 27.6);
+    return t;
+}
+
+QPainterPath Orecchio(QPointF base, QPointF punta)
+{
+    QPainterPath o;
+    o.moveTo(base + QPointF(-0.9, 0.2));
+    o.quadTo(base + (punta - base) * 0.6 + QPointF(-1.1, 0), punta);
+    o.quadTo(base + (punta - base) * 0.6 + QPointF(1.0, 0.2), base + QPointF(1.0, 0.4));
+    o.closeSubpath();
+    return o;
+}
+
+QPointF Bezier(QPointF a, QPointF b, QPointF c, QPointF d, qreal t)
+{
+    const qreal u = 1 - t;
+    return a * (u * u * u) + b * (3 * u * u * t) + c * (3 * u * t * t) + d * (t * t * t);
+}
+
+// The mane along the crest, its edge in locks, and the strands within.
+void Criniera(const Tela &tela, const Finimenti &f)
+{
+    const QPointF a(23.6, 41.4), b(25.8, 35), c(29.6, 28.8), d(34.8, 27.6);
+    // A smooth line along the crest above; below, locks falling on the neck,
+    // their points drawn back towards the withers.
+    std::vector<QPointF> cresta, ciocche, gonfie;
+    constexpr int kCiocche = 8;
+    for (int i = 0; i <= 2 * kCiocche; ++i) {
+        const qreal t = 0.05 + 0.92 * i / (2 * kCiocche);
+        const QPointF q = Bezier(a, b, c, d, t);
+        QPointF tg = Bezier(a, b, c, d, t + 0.01) - q;
+        tg /= std::hypot(tg.x(), tg.y());
+        const QPointF su(tg.y(), -tg.x()); // away from the neck
+        cresta.push_back(q - su * 0.1);    // under the neck's outline
+        const qreal lungo = 3.0 + 0.6 * std::sin(i * 1.7);
+        ciocche.push_back(i % 2 ? q - su * lungo - tg * 1.0 : q - su * 0.9);
+        gonfie.push_back(q - su * (lungo - 0.3) + tg * 0.5); // the lock's rounded front
+    }
+    QPainterPath m;
+    m.moveTo(cresta[0]);
+    for (size_t i = 1; i < cresta.size(); ++i)
+        m.lineTo(cresta[i]);
+    for (size_t i = ciocche.size(); i-- > 0;) {
+        if (i % 2)
+            m.quadTo(gonfie[i], ciocche[i]);
+        else
+            m.lineTo(ciocche[i]);
+    }
+    m.closeSubpath();
+    // Within the neck's outline: edged in the hair's own dark, not in ink.
+    tela.Modella(m, f.crini, Qt::transparent, 0.7, 0.5);
+    tela.Tratto(m, f.crini.ombra.darker(130), kTrattoFine);
+    QPainterPath fili;
+    for (size_t i = 1; i < cresta.size(); i += 2) {
+        fili.moveTo(cresta[i] + (ciocche[i] - cresta[i]) * 0.25);
+        fili.quadTo(gonfie[i] + (cresta[i] - gonfie[i]) * 0.5, ciocche[i] + (cresta[i] - ciocche[i]) * 0.25);
+    }
+    tela.Tratto(fili, f.crini.ombra, kTrattoInterno);
+    // The forelock between the ears.
+    QPainterPath ciuffo;
+    ciuffo.moveTo(34.8, 26.6);
+    ciuffo.cubicTo(36.5, 27, 37.2, 28.3, 37, 30.2);
+    ciuffo.cubicTo(36.4, 29.2, 35.6, 28.6, 34.6, 28.4);
+    ciuffo.closeSubpath();
+    tela.Modella(ciuffo, f.crini, kContorno, 0.4, 0.3);
+}
+
+void Coda(const Tela &tela, const Finimenti &f, qreal angolo)
+{
+    QTransform giro;
+    giro.translate(9.2, 42.6);
+    giro.rotate(angolo);
+    giro.translate(-9.2, -42.6);
+    const Tela coda{tela.p, giro * tela.t};
+    QPainterPath c;
+    c.moveTo(9.2, 42);
+    c.cubicTo(5.5, 43.5, 4.2, 48, 4.6, 53);
+    c.cubicTo(4.8, 56, 3.8, 58.5, 3.6, 60.5); // the switch, ending in locks
+    c.lineTo(5, 59.4);
+    c.lineTo(5.6, 61);
+    c.lineTo(6.6, 59);
+    c.cubicTo(7.4, 55, 6.8, 50, 8.6, 45.6);
+    c.closeSubpath();
+    coda.Modella(c, f.crini, kContorno, 0.8, 0.5);
+    QPainterPath fili;
+    fili.moveTo(8, 44);
+    fili.cubicTo(5.8, 47, 5.6, 52, 4.8, 58.5);
+    fili.moveTo(8.4, 46.5);
+    fili.cubicTo(6.8, 50, 6.6, 54, 6, 58.6);
+    fili.moveTo(7, 44.6);
+    fili.cubicTo(5.2, 48, 5.4, 53, 4.2, 59.6);
+    coda.Tratto(fili, f.crini.ombra, kTrattoInterno);
+}
+
+} // namespace
+
+QPointF DisegnaCavallo(const Tela &tela, const Andatura &a, const Finimenti &f)
+{
+    // The head and neck turn about the withers.
+    QTransform giro;
+    giro.translate(25, 42);
+    giro.rotate(-a.collo);
+    giro.translate(-25, -42);
+    const Tela testa{tela.p, giro * tela.t};
+
+    // The far legs, in the shade of the near ones.
+    const Tinta lontano{f.manto.corpo, f.manto.ombra, f.manto.ombra.darker(118)};
+    const Tinta corno{QColor(0x8C, 0x80, 0x76), QColor(0x6A, 0x5E, 0x56), QColor(0x4A, 0x40, 0x3A)};
+    const QPainterPath lontane = U(Stinco(a.anterioreLontana, false), Stinco(a.posterioreLontana, true));
+    tela.Modella(U(Zoccolo(a.anterioreLontana), Zoccolo(a.posterioreLontana)), corno, kContorno, 0.5, 0);
+    tela.Modella(lontane, lontano, kContorno, 0.8, 0.5);
+    Coda(tela, f, a.coda);
+
+    // Body, neck, head, ears and the near legs are one shape.
+    const QPainterPath tronco = Tronco();
+    QPainterPath cavallo = U(tronco, U(Stinco(a.anteriore, false), Stinco(a.posteriore, true)));
+    const QPainterPath capo =
+        U(U(Collo(), Testa()), U(Orecchio({35.6, 27.4}, {36.2, 22.8}), Orecchio({34.6, 27.6}, {34.4, 23.4})));
+    cavallo = U(cavallo, giro.map(capo));
+    tela.Modella(U(Zoccolo(a.anteriore), Zoccolo(a.posteriore)), corno, kContorno, 0.5, 0);
+    tela.Modella(cavallo, f.manto, kContorno, 1.3, 0.8);
+
+    // Shade engraved under the belly, on the hindquarters and along the
+    // underside of the neck: one hatching for the three.
+    QPainterPath ventre;
+    ventre.addEllipse(QPointF(20, 56), 11, 4.2);
+    QPainterPath coscia;
+    coscia.addEllipse(QPointF(10, 51), 3.5, 5);
+    QPainterPath gola; // a strip just inside the throat
+    gola.moveTo(36.6, 32.4);
+    gola.lineTo(35, 35.6);
+    gola.lineTo(33.8, 40);
+    gola.lineTo(32.8, 45.4);
+    gola.lineTo(31.6, 45);
+    gola.lineTo(32.6, 40);
+    gola.lineTo(33.6, 35.6);
+    gola.lineTo(35.2, 32.6);
+    gola.closeSubpath();
+    tela.Tratteggia(U(Intersezione(tronco, Piatto(U(ventre, coscia))), giro.map(gola)), f.manto.ombra, 0.9, -35);
+
+    // Muscles and joints in fine lines of the coat's shade.
+    QPainterPath pieghe;
+    pieghe.moveTo(26.2, 43.5); // the shoulder blade
+    pieghe.cubicTo(27.5, 46.5, 28, 49, 27.6, 52.5);
+    pieghe.moveTo(14.8, 45.5); // the stifle
+    pieghe.cubicTo(16.5, 48, 16.6, 50.5, 15.6, 53);
+    pieghe.moveTo(9.5, 42.6); // the round of the quarters
+    pieghe.cubicTo(12.5, 42.8, 15, 44, 16, 46);
+    for (const Gamba *g : {&a.anteriore, &a.posteriore}) {
+        // The fetlock's fold.
+        const QPointF n = g->nodello + (g->ginocchio - g->nodello) * 0.12;
+        pieghe.moveTo(n + QPointF(-0.9, 0));
+        pieghe.lineTo(n + QPointF(0.9, 0.1));
+    }
+    tela.Tratto(pieghe, f.manto.ombra.darker(115), kTrattoInterno);
+    QPainterPath muso;
+    muso.moveTo(35.6, 31.2); // the jaw's round
+    muso.cubicTo(37.2, 31.6, 38, 33.6, 37.2, 35.8);
+    muso.moveTo(31.2, 33.5); // the neck's muscle
+    muso.cubicTo(30.8, 37, 30.2, 40, 30.5, 43);
+    muso.moveTo(40.2, 37.2); // the mouth
+    muso.lineTo(41.6, 37.2);
+    testa.Tratto(muso, f.manto.ombra.darker(115), kTrattoInterno);
+
+    Criniera(testa, f);
+
+    // The eye and the nostril.
+    testa.Macchie({{37.4, 30.6}}, 0.6, kContorno);
+    testa.Macchie({{41.3, 35.6}}, 0.4, f.manto.ombra.darker(160));
+
+    // The bridle: headstall, browband, noseband, with studs of gold.
+    QPainterPath briglia;
+    briglia.moveTo(35.4, 27.6);
+    briglia.lineTo(38.6, 36.6);
+    briglia.moveTo(34.6, 28.6);
+    briglia.lineTo(37, 29);
+    briglia.moveTo(38.2, 33.6);
+    briglia.lineTo(41.4, 33);
+    briglia.moveTo(34.6, 32.2);
+    briglia.lineTo(36.6, 31);
+    testa.Tratto(briglia, f.briglia, 0.55);
+    testa.Macchie({{36.9, 32.3}, {38.3, 33.5}}, 0.4, kOro);
+    return giro.map(QPointF(39.2, 36.8));
+}
+
+void DisegnaSella(const Tela &tela, QPointF s, const Finimenti &f)
+{
+    // The cloth hangs from the back in folds and ends in a scalloped border.
+    QPainterPath telo;
+    telo.moveTo(s + QPointF(-6.2, 0.4));
+    telo.cubicTo(s + QPointF(-2, 1.6), s + QPointF(2, 1.2), s + QPointF(5.2, -0.4));
+    telo.lineTo(s + QPointF(6.4, 9.6));
+    for (int i = 0; i < 5; ++i) {
+        const qreal x = 6.4 - 2.6 * (i + 1);
+        telo.quadTo(s + QPointF(x + 1.3, 11.4 - 0.1 * i), s + QPointF(x, 9.8 - 0.05 * i));
+    }
+    telo.closeSubpath();
+    tela.Modella(telo, f.gualdrappa, kContorno, 1.0, 0.6);
+    tela.Tratteggia(telo, f.gualdrappa.ombra, 1.4, 80);
+    QPainterPath orlo;
+    orlo.moveTo(s + QPointF(-6.2, 8.6));
+    orlo.lineTo(s + QPointF(6.2, 8.3));
+    tela.Tratto(orlo, f.bordura, 1.0);
+    // Cantle and pommel rise either side of the seat.
+    QPainterPath sella;
+    sella.moveTo(s + QPointF(-4.6, 1.2));
+    sella.quadTo(s + QPointF(-5, -2.6), s + QPointF(-3.4, -2.8));
+    sella.quadTo(s + QPointF(-2.8, -0.4), s + QPointF(0, 0.6));
+    sella.quadTo(s + QPointF(2.6, 0.2), s + QPointF(3.6, -1.6));
+    sella.quadTo(s + QPointF(4.8, -0.8), s + QPointF(4.6, 1.0));
+    sella.closeSubpath();
+    const Tinta cuoio{QColor(0xB0, 0x6A, 0x30), QColor(0x8A, 0x4C, 0x1E), QColor(0x62, 0x32, 0x10)};
+    tela.Modella(sella, cuoio, kContorno, 0.5, 0.4);
+}
+
+void DisegnaFinimenti(const Tela &tela, const Finimenti &f)
+{
+    // The breast strap and the crupper, studded with gold.
+    QPainterPath cinghie;
+    cinghie.moveTo(25.4, 44.2);
+    cinghie.cubicTo(28, 47.4, 30.6, 48.6, 32.9, 48.2);
+    cinghie.moveTo(14.4, 42.2);
+    cinghie.cubicTo(12.4, 42.4, 10.4, 42.6, 8.6, 43.6);
+    tela.Tratto(cinghie, f.briglia, 1.0);
+    tela.Macchie({{27.4, 46.4}, {29.8, 47.9}, {32.1, 48.3}, {11.6, 42.6}}, 0.45, kOro);
+    QPainterPath nappa; // a tassel hanging from the breast strap
+    nappa.moveTo(29.5, 47.9);
+    nappa.lineTo(30.3, 47.9);
+    nappa.lineTo(30.8, 50.2);
+    nappa.lineTo(29.0, 50.2);
+    nappa.closeSubpath();
+    tela.Modella(nappa, {QColor(0xFF, 0xE0, 0x70), kOro, kOroCavo}, kContorno, 0.3, 0.2);
+}
+
+} // namespace belvane::cardart
