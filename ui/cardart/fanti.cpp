@@ -2,6 +2,7 @@
 
 #include "emblemi.h"
 #include "fanti_comune.h"
+#include "pedana.h"
 #include "pennelli.h"
 #include "sagome.h"
 
@@ -313,7 +314,7 @@ void FanteDiSpade(QPainter &p)
 
 void Fante(QPainter &p, Seme seme)
 {
-    fanti::Pedana(p, seme);
+    Pedana(p, seme);
     p.save();
     p.translate(0, kAbbassa);
     switch (seme) {

@@ -164,25 +164,4 @@ QPainterPath Taglio(qreal x, qreal y0, qreal y1, qreal largo)
     return Sagoma(Ovale({x, (y0 + y1) / 2}, largo, (y1 - y0) / 2));
 }
 
-void Pedana(QPainter &p, Seme seme)
-{
-    static const Tinta kGiallo{QColor(0xFA, 0xEA, 0x80), QColor(0xF2, 0xCE, 0x2C), QColor(0xB0, 0x8C, 0x0C)};
-    const Tinta &tinta = seme == Seme::Bastoni ? kVerdeT
-        : seme == Seme::Coppe                  ? kRossoT
-        : seme == Seme::Denari                 ? kGiallo
-                                               : kBluT;
-    QPainterPath lastra;
-    lastra.addRoundedRect(QRectF(9.5, 64.5, 26, 4.5), 1.2, 1.2);
-    Modella(p, lastra, tinta, kContorno, 1.0, 0);
-    // The lit top face and the engraved front.
-    QPainterPath cima;
-    cima.addRect(QRectF(10.2, 65.0, 24.6, 0.8));
-    p.setPen(Qt::NoPen);
-    p.setBrush(tinta.luce);
-    p.drawPath(cima);
-    QPainterPath fronte;
-    fronte.addRect(QRectF(10.5, 66.3, 24, 2.0));
-    Tratteggia(p, fronte, tinta.ombra, 1.5, 90);
-}
-
 } // namespace belvane::cardart::fanti

@@ -55,7 +55,6 @@ void Mano(QPainter &p, QPointF c, qreal r = 1.4, qreal angolo = 0);
 void Scarpa(QPainter &p, QPointF tallone, QPointF punta);
 // The vertical slits of a slashed sleeve or doublet, showing the lining.
 QPainterPath Taglio(qreal x, qreal y0, qreal y1, qreal largo = 0.55);
-void Pedana(QPainter &p, Seme seme);
 
 void FanteDiBastoni(QPainter &p);
 void FanteDiCoppe(QPainter &p);

@@ -1,5 +1,6 @@
 #include "figure.h"
 
+#include "pedana.h"
 #include "re_parti.h"
 
 namespace belvane::cardart {
@@ -10,7 +11,7 @@ namespace belvane::cardart {
 void Re(QPainter &p, Seme seme)
 {
     p.save();
-    re::Pedana(p, seme);
+    Pedana(p, seme);
     switch (seme) {
     case Seme::Bastoni:
         re::ReDiBastoni(p);

@@ -211,25 +211,4 @@ void Ermellino(QPainter &p, const QPainterPath &forma, std::initializer_list<QPo
     p.drawPath(macchie);
 }
 
-void Pedana(QPainter &p, Seme seme)
-{
-    static const Tinta kGiallo{QColor(0xFA, 0xEA, 0x80), QColor(0xF2, 0xCE, 0x2C), QColor(0xB0, 0x8C, 0x0C)};
-    const Tinta &t = seme == Seme::Bastoni ? kVerdeT
-        : seme == Seme::Coppe              ? kRossoT
-        : seme == Seme::Denari             ? kGiallo
-                                           : kBluT;
-    QPainterPath lastra;
-    lastra.addRoundedRect(QRectF(9.5, 64.5, 26, 4.5), 1.2, 1.2);
-    Modella(p, lastra, t, kContorno, 1.0, 0);
-    // The lit top face and the engraved front.
-    QPainterPath cima;
-    cima.addRect(QRectF(10.2, 65.0, 24.6, 0.8));
-    p.setPen(Qt::NoPen);
-    p.setBrush(t.luce);
-    p.drawPath(cima);
-    QPainterPath fronte;
-    fronte.addRect(QRectF(10.5, 66.3, 24, 2.0));
-    Tratteggia(p, fronte, t.ombra, 1.5, 90);
-}
-
 } // namespace belvane::cardart::re

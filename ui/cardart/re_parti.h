@@ -69,8 +69,6 @@ void Testa(QPainter &p, const Capo &capo);
 void Mano(QPainter &p, QPointF centro, qreal r = 1.5);
 // A band of ermine along `forma`: white fur with black tails.
 void Ermellino(QPainter &p, const QPainterPath &forma, std::initializer_list<QPointF> code);
-// The platform a figure stands on, in the suit's colour.
-void Pedana(QPainter &p, Seme seme);
 
 // ---- The kings ----
 void ReDiBastoni(QPainter &p);

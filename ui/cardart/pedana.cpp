@@ -1,0 +1,33 @@
+#include "pedana.h"
+
+#include "pennelli.h"
+
+#include <QPainterPath>
+
+namespace belvane::cardart {
+
+void Pedana(QPainter &p, Seme seme)
+{
+    static const Tinta kGiallo{QColor(0xFA, 0xEA, 0x80), QColor(0xF2, 0xCE, 0x2C), QColor(0xB0, 0x8C, 0x0C)};
+    static const Tinta kRossoP{QColor(0xE8, 0x50, 0x3C), kRosso, QColor(0x98, 0x16, 0x12)};
+    static const Tinta kBluP{QColor(0x5C, 0x8C, 0xEC), kBlu, QColor(0x1A, 0x3C, 0x9C)};
+    static const Tinta kVerdeP{QColor(0x58, 0xB0, 0x58), kVerde, QColor(0x16, 0x60, 0x22)};
+    const Tinta &t = seme == Seme::Bastoni ? kVerdeP
+        : seme == Seme::Coppe              ? kRossoP
+        : seme == Seme::Denari             ? kGiallo
+                                           : kBluP;
+    QPainterPath lastra;
+    lastra.addRoundedRect(QRectF(9.5, 64.5, 26, 4.5), 1.2, 1.2);
+    Modella(p, lastra, t, kContorno, 1.0, 0);
+    // The lit top face and the engraved front.
+    QPainterPath cima;
+    cima.addRect(QRectF(10.2, 65.0, 24.6, 0.8));
+    p.setPen(Qt::NoPen);
+    p.setBrush(t.luce);
+    p.drawPath(cima);
+    QPainterPath fronte;
+    fronte.addRect(QRectF(10.5, 66.3, 24, 2.0));
+    Tratteggia(p, fronte, t.ombra, 1.5, 90);
+}
+
+} // namespace belvane::cardart
