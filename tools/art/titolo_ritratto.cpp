@@ -208,9 +208,16 @@ void DisegnaMedaglione(QPainter &p)
     p.setClipPath(ovale);
     p.drawImage(QPointF(kMedaglione.x() - kMedaglioneRx, kMedaglione.y() - kMedaglioneRy), incisione);
     p.restore();
+    // The border: a firm cut at the oval's edge and a fine one inside it,
+    // with clean paper between them.
+    QPainterPath fascia = ovale;
+    fascia.addEllipse(kMedaglione, kMedaglioneRx - 2.8, kMedaglioneRy - 2.8);
+    p.fillPath(fascia, QColor(int(kCarta), int(kCarta), int(kCarta)));
     p.setBrush(Qt::NoBrush);
-    p.setPen(QPen(QColor(0x1C, 0x1A, 0x18), 2.5));
-    p.drawEllipse(kMedaglione, kMedaglioneRx, kMedaglioneRy);
+    p.setPen(QPen(QColor(0x14, 0x12, 0x10), 1.6));
+    p.drawEllipse(kMedaglione, kMedaglioneRx - 0.4, kMedaglioneRy - 0.4);
+    p.setPen(QPen(QColor(0x14, 0x12, 0x10), 0.7));
+    p.drawEllipse(kMedaglione, kMedaglioneRx - 2.8, kMedaglioneRy - 2.8);
     p.setPen(QPen(QColor(0xC8, 0xC4, 0xBC), 1.0));
     p.drawEllipse(kMedaglione, kMedaglioneRx + 3.5, kMedaglioneRy + 3.5);
 }

@@ -187,7 +187,7 @@ Campione Rilievo(double x, double y)
 double Tono(const Campione &c, double x, double y)
 {
     if (c.zona == Zona::Fondo) // a quiet ground, darker behind the lit side of the face
-        return 0.16 - 0.06 * Passaggio(-50, 50, x);
+        return 0.23 - 0.06 * Passaggio(-50, 50, x);
     constexpr double e = 0.5;
     const auto h = [](double px, double py) { return std::max(0.0, Rilievo(px, py).h); };
     const Vettore n = Normalizza({-(h(x + e, y) - h(x - e, y)) / (2 * e), -(h(x, y + e) - h(x, y - e)) / (2 * e), 1});
@@ -248,7 +248,7 @@ double Tono(const Campione &c, double x, double y)
         chiaro = 0.6, cupo = 0.9;
         break;
     case Zona::Camicia:
-        chiaro = 0, cupo = 0.45;
+        chiaro = 0.1, cupo = 0.5;
         break;
     case Zona::Fondo:
         break;
