@@ -83,7 +83,7 @@ double Lineamenti(double x, double y)
     // The nose: a ridge that widens and rises to the tip, with its wings.
     const double lungo = std::clamp((y - (kOcchiY - 3)) / 17.0, 0.0, 1.0);
     const double naso = Passaggio(kOcchiY - 4, kOcchiY + 1, y) * (1 - Passaggio(kOcchiY + 14.5, kOcchiY + 17.5, y));
-    d += naso * (1.4 + 4.2 * lungo * lungo) * Gauss(x, 0, 1.4 + 1.6 * lungo, 1);
+    d += naso * (0.8 + 4.6 * lungo * lungo) * Gauss(x, 0, 1.4 + 1.6 * lungo, 1);
     d += 2.4 * Gauss(x, y - (kOcchiY + 14.6), 2.6, 2.2);        // tip
     d += 1.3 * Gauss(ax - 3.6, y - (kOcchiY + 15.6), 1.6, 1.4); // wings
     // Mouth and chin.
@@ -170,7 +170,7 @@ Campione Rilievo(double x, double y)
         const double q = 1 - (x / w) * (x / w);
         const double profondita = 27 * std::sqrt(std::clamp((y + 68) / 14.0, 0.0, 1.0));
         const double d = Lineamenti(x, y);
-        prendi(profondita * std::sqrt(q) + d * std::min(1.0, q * 4), profondita * q + 0.25 * d, Zona::Pelle,
+        prendi(profondita * std::sqrt(q) + d * std::min(1.0, q * 4), profondita * q + 0.1 * d, Zona::Pelle,
                Meridiano(x, w));
     }
     // The hair: over the crown and down to the temples, parted on the left.
@@ -209,10 +209,10 @@ double Tono(const Campione &c, double x, double y)
         // The shaded plane on the nose's far side, from the bridge down to
         // the nostril; the sockets under the brows.
         const double lato = x - (1.5 + 0.11 * (y - kOcchiY));
-        scuro += 0.3 * std::exp(-lato * lato / 0.9) * Passaggio(kOcchiY - 2, kOcchiY + 3, y) *
+        scuro += 0.24 * std::exp(-lato * lato / 0.9) * Passaggio(kOcchiY + 1, kOcchiY + 6, y) *
             (1 - Passaggio(kOcchiY + 13, kOcchiY + 15.5, y));
         scuro += 0.22 * Gauss(ax - (kOcchiX - 0.5), y - (kOcchiY - 3.0), 4.8, 1.3);
-        scuro += 0.16 * Gauss(ax - (kOcchiX - 4.5), y - (kOcchiY - 1.0), 1.6, 2.2);
+        scuro += 0.1 * Gauss(ax - (kOcchiX - 4.5), y - (kOcchiY - 1.0), 1.6, 2.2);
         // The folds from the nose to the corners of the mouth, the shade under
         // the eyes and at their inner corners.
         const double piega = ax - (5.6 + 0.3 * (y - (kOcchiY + 15.5)));
