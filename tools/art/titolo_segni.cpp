@@ -159,7 +159,7 @@ void DisegnaCapelli(QPainter &p)
         const double t = k / 12.0;
         const double dx = 0.995 * kCapelliA, dy = 0.995 * kCapelliB;
         const double a1 = (106 - 98 * t) * M_PI / 180, a2 = (102 + 70 * t) * M_PI / 180; // overlapping at the parting
-        const double gonfio = 1 + 0.05 * std::sin(M_PI * t); // the combed-over side stands fuller
+        const double gonfio = 1 + 0.05 * std::sin(M_PI * t) + 0.015 * std::sin(7 * M_PI * t); // fuller, in waves
         profiloDestro.emplace_back(0.5 + gonfio * dx * std::cos(a1), kCapelliY - gonfio * dy * std::sin(a1));
         profiloSinistro.emplace_back(0.5 + dx * std::cos(a2), kCapelliY - dy * std::sin(a2));
     }

@@ -233,7 +233,7 @@ double Tono(const Campione &c, double x, double y)
         break;
     }
     case Zona::Capelli:
-        chiaro = 0.38, cupo = 0.88;
+        chiaro = 0.22, cupo = 0.85;
         break;
     case Zona::Giacca:
         chiaro = 0.68, cupo = 0.95;
