@@ -36,7 +36,7 @@ Fasi Linee(Zona zona, double x, double y, const Campione &c)
     const double hs = c.hs;
     // Spacings in pixels: wide enough that every line stands clear of its
     // neighbours at the picture's own size.
-    constexpr double fondo = 2.0, volto = 2.8, abito = 2.5;
+    constexpr double fondo = 2.0, volto = 3.0, abito = 2.5;
     switch (zona) {
     case Zona::Fondo:
         // Ruled straight across, each line on the middle of a row of pixels.
