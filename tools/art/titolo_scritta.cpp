@@ -20,7 +20,7 @@ const QColor kFiloContorno(0x26, 0x26, 0x2C);
 const QColor kOmbra(0x12, 0x0A, 0x05);
 constexpr double kPassoTratteggio = 2.0;
 constexpr double kOmbraScarto = 3.0;
-constexpr double kPassoOmbra = 1.6; // the shade's ruling, slanting across the letters' own
+constexpr double kPassoOmbra = 2.0; // the shade's ruling, slanting across the letters' own
 
 // Averages kScala x kScala premultiplied pixels into one.
 QImage Riduci(const QImage &grande)
