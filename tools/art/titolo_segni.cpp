@@ -169,6 +169,22 @@ void DisegnaCapelli(QPainter &p)
         {-8.0, -48.2}, {-15, -46.5}, {-21, -44.1}, {-23.2, -38}, {-24.2, -31}};
     Ciocche(p, caso, attaccaturaDestra, profiloDestro, 8, 6);
     Ciocche(p, caso, attaccaturaSinistra, profiloSinistro, 5, 6);
+    // A few strands lift off the outline, so it does not read as a shell.
+    for (int k = 0; k < 16; ++k) {
+        const bool destra = k % 3 != 0;
+        const auto &profilo = destra ? profiloDestro : profiloSinistro;
+        const double sp = caso.Tra(0.08, 0.85);
+        const QPointF centro(0.5, kCapelliY);
+        const QPointF radice = centro + (Curva(profilo, sp) - centro) * 0.99;
+        QPointF verso = Curva(profilo, sp + 0.06) - Curva(profilo, sp);
+        verso /= std::hypot(verso.x(), verso.y());
+        QPointF fuori = radice - centro;
+        fuori /= std::hypot(fuori.x(), fuori.y());
+        const double l = caso.Tra(3.0, 6.0), w = caso.Tra(0.3, 0.45), alza = caso.Tra(0.25, 0.6);
+        Taglio(
+            p, [&](double t) { return radice + verso * (l * t) + fuori * (alza * l * t * t); },
+            [&](double t) { return w * Fuso(t, 0.6); }, 10);
+    }
     // Along the hairline, fine hairs rise from the forehead into the mass,
     // coming to nothing at their roots, so the hair meets the skin softly.
     for (int k = 0; k < 44; ++k) {
