@@ -78,6 +78,11 @@ double Tratto(double fase, double g, double larghezza)
 bool Contorno(const Campione &c, double x, double y)
 {
     constexpr double r = 0.22;
+    // The lit ear's rim and the top of both ears are left open, so the ears
+    // do not sit in a drawn ring.
+    const double orecchio = y - (kOcchiY + 6.5);
+    if (std::abs(x) > kOrecchioX - 1 && ((x < 0 && orecchio > -5 && orecchio < 2.5) || orecchio < -7))
+        return false;
     for (const auto &[dx, dy] : {std::pair{r, 0.0}, std::pair{-r, 0.0}, std::pair{0.0, r}, std::pair{0.0, -r}}) {
         const Campione v = Rilievo(x + dx, y + dy);
         if (v.zona == Zona::Capelli || c.zona == Zona::Capelli)
