@@ -19,11 +19,11 @@ constexpr double kFilettoSpessore = 1.5;
 
 // The name: its baseline and size.
 constexpr double kNomeCentroX = 266;
-constexpr double kNomeBaseY = 126;
+constexpr double kNomeBaseY = 119;
 constexpr int kNomeCorpo = 104;
 
 // The medallion holding the portrait.
-constexpr QPointF kMedaglione(266, 254);
+constexpr QPointF kMedaglione(266, 247);
 constexpr double kMedaglioneRx = 70;
 constexpr double kMedaglioneRy = 94;
 

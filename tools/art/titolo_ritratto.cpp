@@ -36,13 +36,13 @@ Fasi Linee(Zona zona, double x, double y, const Campione &c)
     const double hs = c.hs;
     // Spacings in pixels: wide enough that every line stands clear of its
     // neighbours at the picture's own size.
-    constexpr double fondo = 2.0, volto = 2.4, abito = 2.5;
+    constexpr double fondo = 2.0, volto = 3.0, abito = 2.5;
     switch (zona) {
     case Zona::Fondo:
         // Ruled straight across, each line on the middle of a row of pixels.
         return {((y + kAbbassa) * kIngrandimento + kMedaglioneRy - 0.5) / fondo / kIngrandimento, 0, fondo};
     case Zona::Pelle:
-        return {(y - 0.55 * hs) / volto, c.meridiano / volto, volto};
+        return {(y - 0.42 * hs) / volto, c.meridiano / volto, volto};
     case Zona::Capelli:
         return {y / volto, x / volto, volto};
     case Zona::Giacca: {
@@ -78,6 +78,11 @@ double Tratto(double fase, double g, double larghezza)
 bool Contorno(const Campione &c, double x, double y)
 {
     constexpr double r = 0.22;
+    // The lit ear's rim and the top of both ears are left open, so the ears
+    // do not sit in a drawn ring.
+    const double orecchio = y - (kOcchiY + 6.5);
+    if (std::abs(x) > kOrecchioX - 1 && ((x < 0 && orecchio > -5 && orecchio < 2.5) || orecchio < -7))
+        return false;
     for (const auto &[dx, dy] : {std::pair{r, 0.0}, std::pair{-r, 0.0}, std::pair{0.0, r}, std::pair{0.0, -r}}) {
         const Campione v = Rilievo(x + dx, y + dy);
         if (v.zona == Zona::Capelli || c.zona == Zona::Capelli)
@@ -103,8 +108,11 @@ bool Margine(double x, double y)
 double Inchiostro(double x, double y)
 {
     const Campione c = Rilievo(x, y);
-    if (c.zona == Zona::Capelli)
-        return 0; // engraved strand by strand afterwards
+    // The hair is engraved strand by strand afterwards; under the crown a
+    // light ruling keeps the gaps between locks from showing as paper.
+    const double sottoCapelli = c.zona == Zona::Capelli ? 1 - Passaggio(-56, -51, y) : 0;
+    if (c.zona == Zona::Capelli && sottoCapelli == 0)
+        return 0;
     if (c.zona == Zona::Fondo && Margine(x, y))
         return 0;
     if (c.zona != Zona::Fondo && Contorno(c, x, y))
@@ -126,12 +134,18 @@ double Inchiostro(double x, double y)
     const double g1 = std::max(0.05, std::hypot(fx.primo - f.primo, fy.primo - f.primo) / e);
     const double g2 = std::max(0.05, std::hypot(fx.secondo - f.secondo, fy.secondo - f.secondo) / e);
     // One family carries the tone up to the middle greys; the crossing one
-    // deepens the shade beyond them.
+    // deepens the shade beyond them. On the skin a single set of fine lines
+    // models the lights, swelling towards the shade; only the deepest shade
+    // is crossed.
+    if (c.zona == Zona::Pelle) {
+        double a = Tratto(f.primo, g1, std::min(0.78, 0.03 + 0.95 * std::pow(t, 1.35)));
+        if (t > 0.5)
+            a = std::max(a, Tratto(f.secondo, g2, std::min(0.5, (t - 0.5) * 1.5)));
+        return a;
+    }
+    if (c.zona == Zona::Capelli)
+        return sottoCapelli * Tratto(f.primo, g1, 0.15 + 0.4 * t);
     double a = Tratto(f.primo, g1, std::min(0.8, 1.1 * std::pow(t, 1.3)));
-    // Towards the lights of the face the lines break into flicks and dots.
-    constexpr double kPunti = 0.24;
-    if (c.zona == Zona::Pelle && t < kPunti)
-        a *= Tratto(f.secondo * 2 + 0.5 * std::floor(f.primo + 0.5), g2 * 2, std::sqrt(t / kPunti));
     if (c.zona != Zona::Fondo && t > 0.6)
         a = std::max(a, Tratto(f.secondo, g2, std::min(0.6, (t - 0.6) * 1.6)));
     return a;
@@ -199,9 +213,16 @@ void DisegnaMedaglione(QPainter &p)
     p.setClipPath(ovale);
     p.drawImage(QPointF(kMedaglione.x() - kMedaglioneRx, kMedaglione.y() - kMedaglioneRy), incisione);
     p.restore();
+    // The border: a firm cut at the oval's edge and a fine one inside it,
+    // with clean paper between them.
+    QPainterPath fascia = ovale;
+    fascia.addEllipse(kMedaglione, kMedaglioneRx - 2.8, kMedaglioneRy - 2.8);
+    p.fillPath(fascia, QColor(int(kCarta), int(kCarta), int(kCarta)));
     p.setBrush(Qt::NoBrush);
-    p.setPen(QPen(QColor(0x1C, 0x1A, 0x18), 2.5));
-    p.drawEllipse(kMedaglione, kMedaglioneRx, kMedaglioneRy);
+    p.setPen(QPen(QColor(0x14, 0x12, 0x10), 1.6));
+    p.drawEllipse(kMedaglione, kMedaglioneRx - 0.4, kMedaglioneRy - 0.4);
+    p.setPen(QPen(QColor(0x14, 0x12, 0x10), 0.7));
+    p.drawEllipse(kMedaglione, kMedaglioneRx - 2.8, kMedaglioneRy - 2.8);
     p.setPen(QPen(QColor(0xC8, 0xC4, 0xBC), 1.0));
     p.drawEllipse(kMedaglione, kMedaglioneRx + 3.5, kMedaglioneRy + 3.5);
 }

@@ -19,7 +19,8 @@ const QColor kTratteggio(0x5E, 0x61, 0x6A);
 const QColor kFiloContorno(0x26, 0x26, 0x2C);
 const QColor kOmbra(0x12, 0x0A, 0x05);
 constexpr double kPassoTratteggio = 2.0;
-constexpr double kOmbraScarto = 2.2;
+constexpr double kOmbraScarto = 3.0;
+constexpr double kPassoOmbra = 2.0; // the shade's ruling, slanting across the letters' own
 
 // Averages kScala x kScala premultiplied pixels into one.
 QImage Riduci(const QImage &grande)
@@ -70,8 +71,19 @@ void DisegnaNome(QPainter &p, const QString &famiglia)
         g.setRenderHint(QPainter::Antialiasing);
         g.scale(kScala, kScala);
         g.translate(-spazio.topLeft());
-        // The shade: what the letters would hide of themselves moved down and right.
-        g.fillPath(nome.translated(kOmbraScarto, kOmbraScarto).subtracted(nome), kOmbra);
+        // The shade: what the letters would hide of themselves moved down and
+        // right, ruled hard in dark lines rather than laid as a soft tone.
+        const QPainterPath ombra = nome.translated(kOmbraScarto, kOmbraScarto).subtracted(nome);
+        g.save();
+        g.setClipPath(ombra);
+        g.setPen(QPen(kOmbra, 0.9, Qt::SolidLine, Qt::FlatCap));
+        const QRectF o = ombra.boundingRect();
+        for (double x = o.left() - o.height(); x < o.right(); x += kPassoOmbra)
+            g.drawLine(QPointF(x, o.bottom()), QPointF(x + o.height(), o.top()));
+        g.restore();
+        g.setPen(QPen(kOmbra, 0.5));
+        g.setBrush(Qt::NoBrush);
+        g.drawPath(ombra);
         QPainter m(&maschera);
         m.setRenderHint(QPainter::Antialiasing);
         m.scale(kScala, kScala);
@@ -96,14 +108,22 @@ void DisegnaNome(QPainter &p, const QString &famiglia)
                         return k;
                 return fino + 1;
             };
-            const double ombra = 1 - (bordo(1, 6) - 1) / 6.0;
-            const bool luce = bordo(-1, 3) <= 3;
+            // How near the stroke's shaded edge (down and right) and its lit one.
+            constexpr int lontano = 4 * kScala;
+            const int versoOmbra = bordo(1, lontano), versoLuce = bordo(-1, lontano);
+            const double ombra = 1 - (versoOmbra - 1) / double(lontano);
+            const bool luce = versoLuce <= kScala;
             const double y = spazio.top() + (sy + 0.5) / kScala;
             const double t = std::clamp((y - r.top()) / r.height(), 0.0, 1.0);
-            const double mezza = luce ? 0 : 0.1 + 0.3 * t * t + 0.45 * ombra;
+            const double mezza = luce ? 0 : 0.05 + 0.2 * t * t + 0.6 * ombra * ombra * ombra;
             const double fase = (y - 0.5) / kPassoTratteggio; // lines on the pixels' middles, not between rows
             const double d = std::abs(fase - std::round(fase)) * kPassoTratteggio;
-            const double linea = std::clamp((mezza - d) * kScala + 0.5, 0.0, 1.0) * (mezza > 0);
+            double linea = std::clamp((mezza - d) * kScala + 0.5, 0.0, 1.0) * (mezza > 0);
+            // The inline: a fine cut following the lit edge through the broad strokes.
+            if (versoLuce > 1.4 * kScala && versoLuce <= 2.0 * kScala && versoOmbra > 2 * kScala)
+                linea = 1;
+            else if (versoLuce > kScala && versoLuce <= 1.4 * kScala)
+                linea = 0;
             const auto mescola = [&](int a, int b) { return a + (b - a) * linea; };
             const double alfa = copertura / 255.0;
             const QRgb sotto = grande.pixel(sx, sy); // the shade, where the edge is partly covered

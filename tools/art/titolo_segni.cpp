@@ -73,6 +73,12 @@ void Taglio(QPainter &p, const std::function<QPointF(double)> &asse, const std::
 // Swells in the middle, comes to a point at both ends.
 double Fuso(double t, double inizio = 0.5) { return std::pow(std::max(0.0, std::sin(M_PI * t)), inizio); }
 
+// Starts at once at its root, tapers to a point over its last third.
+double Ciuffo(double t)
+{
+    return std::sqrt(std::min(1.0, t / 0.04)) * std::pow(std::sin(M_PI / 2 * std::min(1.0, (1 - t) / 0.35)), 0.6);
+}
+
 double TonoCapelli(QPointF q)
 {
     const Campione c = Rilievo(q.x(), q.y());
@@ -94,7 +100,7 @@ void Ciocche(QPainter &p, Caso &caso, const std::vector<QPointF> &attaccatura, c
         for (int f = 0; f < filiPerCiocca * 2; ++f) {
             const double dentro = caso.Tra(-0.5, 0.5); // place across the lock
             const double inclina = deriva + caso.Tra(-0.04, 0.04);
-            const double s0 = caso.Tra(0.0, 0.05), s1 = caso.Tra(0.75, 1.0);
+            const double s0 = caso.Tra(0.0, 0.02), s1 = caso.Tra(0.75, 1.0);
             const double bordo = 0.7 + 0.6 * std::abs(dentro) * 2;
             const auto u = [&](double s) {
                 return centro + dentro * larga + inclina * (s - 0.5) + 0.05 * std::sin(2 * M_PI * (1.4 * s + fase));
@@ -108,7 +114,7 @@ void Ciocche(QPainter &p, Caso &caso, const std::vector<QPointF> &attaccatura, c
                 const double v = u(s0 + (s1 - s0) * t);
                 const double dentroFascia = Passaggio(0.0, 0.05, v) * (1 - Passaggio(1.0, 1.09, v));
                 const double tono = TonoCapelli(asse(t));
-                return std::clamp(tono * bordo * 1.1, 0.15, 0.8) * Fuso(t, 0.45) * dentroFascia;
+                return std::clamp(tono * bordo * 0.95, 0.18, 0.75) * Ciuffo(t) * dentroFascia;
             };
             Taglio(p, asse, larghezza);
         }
@@ -152,40 +158,60 @@ void DisegnaCapelli(QPainter &p)
     for (int k = 0; k <= 12; ++k) {
         const double t = k / 12.0;
         const double dx = 0.995 * kCapelliA, dy = 0.995 * kCapelliB;
-        const double a1 = (104 - 96 * t) * M_PI / 180, a2 = (104 + 68 * t) * M_PI / 180;
-        const double gonfio = 1 + 0.05 * std::sin(M_PI * t); // the combed-over side stands fuller
+        const double a1 = (106 - 98 * t) * M_PI / 180, a2 = (102 + 70 * t) * M_PI / 180; // overlapping at the parting
+        const double gonfio = 1 + 0.05 * std::sin(M_PI * t) + 0.015 * std::sin(7 * M_PI * t); // fuller, in waves
         profiloDestro.emplace_back(0.5 + gonfio * dx * std::cos(a1), kCapelliY - gonfio * dy * std::sin(a1));
         profiloSinistro.emplace_back(0.5 + dx * std::cos(a2), kCapelliY - dy * std::sin(a2));
     }
-    const std::vector<QPointF> attaccaturaDestra{{-8.8, -48.0}, {0, -49.0},  {10, -47.9}, {18, -45.5},
+    const std::vector<QPointF> attaccaturaDestra{{-9.6, -48.0}, {0, -49.0},  {10, -47.9}, {18, -45.5},
                                                  {21, -44.1},   {23.2, -38}, {24.2, -31}};
     const std::vector<QPointF> attaccaturaSinistra{
-        {-8.8, -48.0}, {-15, -46.5}, {-21, -44.1}, {-23.2, -38}, {-24.2, -31}};
-    Ciocche(p, caso, attaccaturaDestra, profiloDestro, 7, 4);
-    Ciocche(p, caso, attaccaturaSinistra, profiloSinistro, 4, 4);
-    // Along the hairline of the fuller side, short fine hairs rising into
-    // the mass soften its edge.
-    for (int k = 0; k < 22; ++k) {
-        const double sAtt = caso.Tra(0.04, 0.8);
-        const QPointF radice = Curva(attaccaturaDestra, sAtt) + QPointF(0, caso.Tra(-0.6, 0.15));
-        QPointF verso = Curva(profiloDestro, sAtt) - radice;
+        {-8.0, -48.2}, {-15, -46.5}, {-21, -44.1}, {-23.2, -38}, {-24.2, -31}};
+    Ciocche(p, caso, attaccaturaDestra, profiloDestro, 8, 6);
+    Ciocche(p, caso, attaccaturaSinistra, profiloSinistro, 5, 6);
+    // A few strands lift off the outline, so it does not read as a shell.
+    for (int k = 0; k < 16; ++k) {
+        const bool destra = k % 3 != 0;
+        const auto &profilo = destra ? profiloDestro : profiloSinistro;
+        const double sp = caso.Tra(0.08, 0.85);
+        const QPointF centro(0.5, kCapelliY);
+        const QPointF radice = centro + (Curva(profilo, sp) - centro) * 0.99;
+        QPointF verso = Curva(profilo, sp + 0.06) - Curva(profilo, sp);
         verso /= std::hypot(verso.x(), verso.y());
-        const double l = caso.Tra(1.8, 3.2), w = caso.Tra(0.28, 0.4);
+        QPointF fuori = radice - centro;
+        fuori /= std::hypot(fuori.x(), fuori.y());
+        const double l = caso.Tra(3.0, 6.0), w = caso.Tra(0.3, 0.45), alza = caso.Tra(0.25, 0.6);
         Taglio(
-            p, [&](double t) { return radice + verso * (l * t); }, [&](double t) { return w * Fuso(t, 0.6); }, 8);
+            p, [&](double t) { return radice + verso * (l * t) + fuori * (alza * l * t * t); },
+            [&](double t) { return w * Fuso(t, 0.6); }, 10);
+    }
+    // Along the hairline, fine hairs rise from the forehead into the mass,
+    // coming to nothing at their roots, so the hair meets the skin softly.
+    for (int k = 0; k < 44; ++k) {
+        const bool destra = k % 3 != 0;
+        const auto &attaccatura = destra ? attaccaturaDestra : attaccaturaSinistra;
+        const auto &profilo = destra ? profiloDestro : profiloSinistro;
+        const double sAtt = caso.Tra(0.05, 0.85);
+        const QPointF radice = Curva(attaccatura, sAtt) + QPointF(0, caso.Tra(0.3, 1.6));
+        QPointF verso = Curva(profilo, sAtt + (destra ? 0.12 : 0.08)) - radice;
+        verso /= std::hypot(verso.x(), verso.y());
+        const double l = caso.Tra(3.0, 5.5), w = caso.Tra(0.35, 0.5);
+        Taglio(
+            p, [&](double t) { return radice + verso * (l * t); },
+            [&](double t) { return w * std::pow(t, 0.8) * (1 - t * t * t); }, 10);
     }
     // Above the ears the hair is brushed down and back.
     for (double lato : {-1.0, 1.0})
         Ciocche(p, caso, Specchio({{20.5, -47}, {22.8, -40}, {23.6, -33}, {24.0, -28.2}}, lato),
-                Specchio({{28.6, -47}, {29.6, -40}, {29.2, -33}, {27.8, -28.2}}, lato), 2, 4);
+                Specchio({{28.6, -47}, {29.6, -40}, {28.6, -33}, {24.6, -27.6}}, lato), 2, 6);
     // Eyebrows: hairs along the brow from its inner end, lifting there; the
     // same hairs in both, mirrored.
     const Caso sopracciglia = caso;
     for (double lato : {-1.0, 1.0}) {
         Caso c = sopracciglia;
         Peli(p, c,
-             Specchio({{4.8, kOcchiY - 5.2}, {8, kOcchiY - 6.3}, {12, kOcchiY - 6.7}, {16.2, kOcchiY - 5.4}}, lato),
-             1.8, 26, 3.2, 0.3, 0.48);
+             Specchio({{4.6, kOcchiY - 4.3}, {8, kOcchiY - 5.0}, {12, kOcchiY - 5.2}, {16.6, kOcchiY - 4.4}}, lato),
+             2.4, 40, 3.2, 0.2, 0.55);
     }
 }
 
@@ -205,12 +231,12 @@ void DisegnaLineamenti(QPainter &p)
             apertura.lineTo(occhio(-1 + k / 10.0, -1));
         apertura.closeSubpath();
         // Iris, pupil and the window's light, the light on the same side in both eyes.
-        const QPointF iride(lato * kOcchiX, kOcchiY + 0.3);
+        const QPointF iride(lato * kOcchiX, kOcchiY - 0.1);
         p.save();
         p.setClipPath(apertura);
         p.setPen(Qt::NoPen);
         p.setBrush(QColor(70, 70, 70));
-        p.drawEllipse(iride, 2.3, 2.3);
+        p.drawEllipse(iride, 2.6, 2.6);
         p.setBrush(Qt::black);
         p.drawEllipse(iride, 0.95, 0.95);
         // The lid's shadow on the eyeball.
@@ -258,6 +284,14 @@ void DisegnaLineamenti(QPainter &p)
                 return QPointF(lato * (kOrecchioX + 1.6 * std::cos(a)), kOcchiY + 6.0 + 7.4 * std::sin(a));
             },
             [](double t) { return 0.3 * Fuso(t); }, 20);
+        // Inside it the inner fold, and the bowl in front of the opening.
+        Taglio(
+            p,
+            [&](double t) {
+                const double a = (-60 + 120 * t) * M_PI / 180;
+                return QPointF(lato * (kOrecchioX - 0.4 + 1.0 * std::cos(a)), kOcchiY + 5.4 + 4.6 * std::sin(a));
+            },
+            [](double t) { return 0.35 * Fuso(t); }, 16);
     }
     // The waistcoat's buttons down the middle.
     for (double y : {kColloY + 52, kColloY + 60, kColloY + 68}) {

@@ -38,10 +38,10 @@ double MezzaLarghezza(double y)
                                                                      {-38, 25.8},
                                                                      {-27, 26.2},
                                                                      {-18, 24.6},
-                                                                     {-8, 21.6},
-                                                                     {0, 19.2},
-                                                                     {6, 15.2},
-                                                                     {9.5, 11.6},
+                                                                     {-8, 21.2},
+                                                                     {0, 18.2},
+                                                                     {6, 14.2},
+                                                                     {9.5, 10.8},
                                                                      {11.7, 7.0},
                                                                      {kMentoY, 0}}};
     if (y <= kProfilo.front()[0] || y >= kProfilo.back()[0])
@@ -83,7 +83,7 @@ double Lineamenti(double x, double y)
     // The nose: a ridge that widens and rises to the tip, with its wings.
     const double lungo = std::clamp((y - (kOcchiY - 3)) / 17.0, 0.0, 1.0);
     const double naso = Passaggio(kOcchiY - 4, kOcchiY + 1, y) * (1 - Passaggio(kOcchiY + 14.5, kOcchiY + 17.5, y));
-    d += naso * (2.2 + 4.6 * lungo) * Gauss(x, 0, 1.7 + 1.3 * lungo, 1);
+    d += naso * (0.8 + 4.6 * lungo * lungo) * Gauss(x, 0, 1.4 + 1.6 * lungo, 1);
     d += 2.4 * Gauss(x, y - (kOcchiY + 14.6), 2.6, 2.2);        // tip
     d += 1.3 * Gauss(ax - 3.6, y - (kOcchiY + 15.6), 1.6, 1.4); // wings
     // Mouth and chin.
@@ -170,7 +170,7 @@ Campione Rilievo(double x, double y)
         const double q = 1 - (x / w) * (x / w);
         const double profondita = 27 * std::sqrt(std::clamp((y + 68) / 14.0, 0.0, 1.0));
         const double d = Lineamenti(x, y);
-        prendi(profondita * std::sqrt(q) + d * std::min(1.0, q * 4), profondita * q + 0.25 * d, Zona::Pelle,
+        prendi(profondita * std::sqrt(q) + d * std::min(1.0, q * 4), profondita * q + 0.1 * d, Zona::Pelle,
                Meridiano(x, w));
     }
     // The hair: over the crown and down to the temples, parted on the left.
@@ -187,7 +187,7 @@ Campione Rilievo(double x, double y)
 double Tono(const Campione &c, double x, double y)
 {
     if (c.zona == Zona::Fondo) // a quiet ground, darker behind the lit side of the face
-        return 0.16 - 0.06 * Passaggio(-50, 50, x);
+        return 0.23 - 0.06 * Passaggio(-50, 50, x);
     constexpr double e = 0.5;
     const auto h = [](double px, double py) { return std::max(0.0, Rilievo(px, py).h); };
     const Vettore n = Normalizza({-(h(x + e, y) - h(x - e, y)) / (2 * e), -(h(x, y + e) - h(x, y - e)) / (2 * e), 1});
@@ -204,6 +204,15 @@ double Tono(const Campione &c, double x, double y)
         scuro += 0.2 * std::exp(-std::pow((x - 1.2) / 3.2, 2) - std::pow((y - (kOcchiY + 18.2)) / 1.1, 2));
         scuro += 0.15 * std::exp(-std::pow(x / 5.5, 2) - std::pow((y - (kBoccaY + 4.4)) / 0.9, 2));
         scuro += 0.22 * std::exp(-std::pow(x / 6.5, 2) - std::pow((y - (kBoccaY - 1.7)) / 1.2, 2)); // upper lip
+        // The nose's shadow cast on the cheek beside its lower half.
+        scuro += 0.22 * Gauss(x - 4.6, y - (kOcchiY + 12.5), 1.4, 3.2);
+        // The shaded plane on the nose's far side, from the bridge down to
+        // the nostril; the sockets under the brows.
+        const double lato = x - (1.5 + 0.11 * (y - kOcchiY));
+        scuro += 0.2 * std::exp(-lato * lato / 0.9) * Passaggio(kOcchiY + 3, kOcchiY + 8, y) *
+            (1 - Passaggio(kOcchiY + 13, kOcchiY + 15.5, y));
+        scuro += 0.22 * Gauss(ax - (kOcchiX - 0.5), y - (kOcchiY - 3.0), 4.8, 1.3);
+        scuro += 0.1 * Gauss(ax - (kOcchiX - 4.5), y - (kOcchiY - 1.0), 1.6, 2.2);
         // The folds from the nose to the corners of the mouth, the shade under
         // the eyes and at their inner corners.
         const double piega = ax - (5.6 + 0.3 * (y - (kOcchiY + 15.5)));
@@ -224,7 +233,7 @@ double Tono(const Campione &c, double x, double y)
         break;
     }
     case Zona::Capelli:
-        chiaro = 0.38, cupo = 0.88;
+        chiaro = 0.22, cupo = 0.85;
         break;
     case Zona::Giacca:
         chiaro = 0.68, cupo = 0.95;
@@ -239,7 +248,7 @@ double Tono(const Campione &c, double x, double y)
         chiaro = 0.6, cupo = 0.9;
         break;
     case Zona::Camicia:
-        chiaro = 0, cupo = 0.45;
+        chiaro = 0.1, cupo = 0.5;
         break;
     case Zona::Fondo:
         break;

@@ -17,10 +17,10 @@ struct Campione {
 
 // Where the features sit; the face is symmetric about x = 0.
 constexpr double kOcchiX = 10.6;
-constexpr double kOcchioMezzo = 4.9; // half an eye's width
+constexpr double kOcchioMezzo = 5.3; // half an eye's width
 constexpr double kOcchiY = -27.4;
-constexpr double kPalpebra = 1.95;      // how high the upper lid arches over the eye's centre
-constexpr double kPalpebraBassa = 1.25; // how low the lower lid bows
+constexpr double kPalpebra = 1.8;      // how high the upper lid arches over the eye's centre
+constexpr double kPalpebraBassa = 1.4; // how low the lower lid bows
 constexpr double kOrecchioX = 27.0;
 constexpr double kBoccaY = -2.4;
 constexpr double kMentoY = 13;
