@@ -2,6 +2,7 @@
 // is what the game asks for card moves, panels, sound and questions.
 #pragma once
 
+#include "accessibile.h"
 #include "cache_carte.h"
 #include "controlli.h"
 #include "domanda.h"
@@ -80,9 +81,12 @@ private:
     void CartaCliccata(Int carta);
     void Freccia(int dRiga, int dColonna);
     void Invio();
-    // Gives the keyboard focus to what stands in the focused slot, telling a
-    // screen reader, and places the frame.
+    // Keeps the keyboard focus on the table, tells a screen reader the
+    // focused slot when it changed, and places the frame.
     void MostraFuoco();
+    void DiFuoco();
+    // A screen reader's press on a slot: a click on its card.
+    void PremiSlot(Slot slot);
     void PiazzaCornice();
     void PiazzaPannello(Pannello &pannello);
 
@@ -104,6 +108,7 @@ private:
     std::array<CartaWidget *, kCarte + 1> carta_{}; // owned by the table; [0] unused
     Copertina *copertina_;
     Cornice *cornice_ = nullptr; // over the cards, under the panels
+    Caselle *caselle_ = nullptr; // the slots as a screen reader meets them
     Scivolata scivolata_;
     Pannelli pannelli_;
     Opzioni *opzioni_;
@@ -113,7 +118,7 @@ private:
     bool attendiCarte_ = false; // the next frame waits a little for the cards at the new size
     QElapsedTimer ultimoResize_;
     Slot fuoco_{1, 1};
-    Slot annunciato_{};        // the slot a screen reader was last told of
+    Slot annunciato_{};        // the slot a screen reader was last told of; none since the table took the focus
     bool tastiera_ = false;    // a key was used since the last mouse click: the frame shows
     bool distribuito_ = false; // cards are on the table (not the title pause)
     bool distribuendo_ = false;
