@@ -132,11 +132,14 @@ private:
 };
 
 // The table widget: the 44 cells first, row by row, then the notification,
-// then the widgets that are not cards (the title picture, the panels).
+// then the widgets that are not cards (the title picture, the panels). It
+// answers as a table (rows, columns, the cell at each) but calls itself a
+// panel: a reader reads a whole row of a table at every move up or down,
+// eleven names before the one the player went to.
 class AccessibileTavolo final : public QAccessibleWidget, public QAccessibleTableInterface {
 public:
     AccessibileTavolo(QWidget *tavolo, Caselle *caselle)
-        : QAccessibleWidget(tavolo, QAccessible::Table), caselle_(caselle)
+        : QAccessibleWidget(tavolo, QAccessible::Pane), caselle_(caselle)
     {
     }
 

@@ -1,4 +1,4 @@
-// The table as a screen reader meets it: a 4 x 11 table whose cells are the
+// The table as a screen reader meets it: a 4 x 11 grid whose cells are the
 // slots, each named after its card or "Free space", with its row and column,
 // a press that plays the card as a click does, and a notification that tells
 // moves, deals and the end of a game. Nothing here runs while no reader

@@ -2,7 +2,6 @@
 
 #include "risorse.h"
 
-#include <QAccessible>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QScreen>
@@ -56,6 +55,8 @@ Form1::Form1(Dipendenze dipendenze)
     }
     cornice_ = new Cornice(tappeto_);
     tappeto_->setAccessibleName(QStringLiteral("Cards"));
+    tappeto_->setAccessibleDescription(
+        QStringLiteral("4 rows of 11 slots: the arrows move, Return or Space plays the card"));
     caselle_ = new Caselle(
         tappeto_,
         {.distribuito = [this] { return distribuito_ && !chiusa_; },
