@@ -15,12 +15,6 @@ constexpr int kCelle = kRighe * kColonne;
 
 int Indice(Slot slot) { return (slot.riga - 1) * kColonne + (slot.colonna - 1); }
 
-void Racconta(QObject *oggetto, QAccessible::Event tipo)
-{
-    QAccessibleEvent evento(oggetto, tipo);
-    QAccessible::updateAccessibility(&evento);
-}
-
 // One slot: a table cell named after what it shows, pressable while it shows a card.
 class AccessibileCasella final : public QAccessibleObject,
                                  public QAccessibleTableCellInterface,
@@ -265,6 +259,12 @@ Caselle::Caselle(QWidget *tavolo, LatoTavolo lato) : QObject(tavolo), lato_(std:
         QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(vecchia));
 }
 
+void Caselle::Racconta(QObject *oggetto, QAccessible::Event tipo)
+{
+    QAccessibleEvent evento(oggetto, tipo);
+    lato_.racconta(&evento);
+}
+
 QWidget *Caselle::tavolo() const { return static_cast<QWidget *>(parent()); }
 
 Casella *Caselle::casella(Slot slot) const { return caselle_.at(Indice(slot)); }
@@ -278,21 +278,21 @@ void Caselle::Aggiorna()
             continue;
         detto_[i] = carta;
         // A reader that keeps names drops the old one on this event.
-        if (QAccessible::isActive())
+        if (lato_.lettore())
             Racconta(caselle_[i], QAccessible::NameChanged);
     }
 }
 
 void Caselle::DiFuoco(Slot slot)
 {
-    if (QAccessible::isActive())
+    if (lato_.lettore())
         Racconta(casella(slot), QAccessible::Focus);
 }
 
 void Caselle::Annuncia(const QString &testo)
 {
     annuncio_->testo = testo;
-    if (!QAccessible::isActive())
+    if (!lato_.lettore())
         return;
     // The new name first, so that a reader that keeps names reads this one;
     // then the showing, which readers speak for a notification.

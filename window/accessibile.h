@@ -8,6 +8,7 @@
 #include "carte.h"
 #include "regola.h"
 
+#include <QAccessible>
 #include <QObject>
 #include <QRect>
 #include <QString>
@@ -20,13 +21,15 @@ namespace belvane {
 
 // What the reader's side reads of the window and asks of it.
 struct LatoTavolo {
-    std::function<bool()> distribuito;          // cards lie on the table (not the title pause)
-    std::function<Int(Slot)> carta;             // the card in a slot, 0 for a free space
-    std::function<QString(Int)> nome;           // a card's name as a player reads it
-    std::function<std::optional<Slot>()> fuoco; // the focused slot while the table has the keyboard focus
-    std::function<QRect(Slot)> rettangolo;      // a slot in the table's pixels
-    std::function<void(Slot)> premi;            // the card in a slot clicked
-    std::function<void(Slot)> focalizza;        // the keyboard focus moved to a slot
+    std::function<bool()> distribuito;                // cards lie on the table (not the title pause)
+    std::function<Int(Slot)> carta;                   // the card in a slot, 0 for a free space
+    std::function<QString(Int)> nome;                 // a card's name as a player reads it
+    std::function<std::optional<Slot>()> fuoco;       // the focused slot while the table has the keyboard focus
+    std::function<QRect(Slot)> rettangolo;            // a slot in the table's pixels
+    std::function<void(Slot)> premi;                  // the card in a slot clicked
+    std::function<void(Slot)> focalizza;              // the keyboard focus moved to a slot
+    std::function<bool()> lettore;                    // whether a screen reader listens
+    std::function<void(QAccessibleEvent *)> racconta; // tells it an event
 };
 
 // "row 2, column 5"
@@ -73,6 +76,8 @@ public:
     void Annuncia(const QString &testo);
 
 private:
+    void Racconta(QObject *oggetto, QAccessible::Event tipo);
+
     LatoTavolo lato_;
     std::array<Casella *, kRighe * kColonne> caselle_{};
     std::array<Int, kRighe * kColonne> detto_{}; // the card each cell was last named after

@@ -78,7 +78,9 @@ Form1::Form1(Dipendenze dipendenze)
              [this](Slot s) {
                  fuoco_ = s;
                  MostraFuoco();
-             }});
+             },
+         .lettore = dip_.lettore,
+         .racconta = dip_.racconta});
     const QImage primaCarta = risorse::CartaBmp(1);
     if (!primaCarta.isNull())
         cartaLogica_ = primaCarta.size();

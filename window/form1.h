@@ -15,6 +15,7 @@
 #include "scivolata.h"
 #include "suoni_programma.h"
 
+#include <QAccessible>
 #include <QElapsedTimer>
 #include <QMainWindow>
 
@@ -33,6 +34,9 @@ struct Dipendenze {
     std::function<Risposta(QWidget *parent, const QString &titolo, const QString &testo)> chiedi = ChiediSiNo;
     // How long a moved card's picture takes to reach its new slot; zero shows it there at once.
     std::chrono::milliseconds scivolata{120};
+    // Whether a screen reader listens (nothing is told to none), and how it is told.
+    std::function<bool()> lettore = &QAccessible::isActive;
+    std::function<void(QAccessibleEvent *)> racconta = &QAccessible::updateAccessibility;
 };
 
 class Form1 final : public QMainWindow, private Effetti {
