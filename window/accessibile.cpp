@@ -5,6 +5,7 @@
 #include <QAccessible>
 #include <QAccessibleObject>
 #include <QAccessibleWidget>
+#include <QPointer>
 #include <QWidget>
 
 namespace belvane {
@@ -137,9 +138,14 @@ public:
     {
     }
 
-    int childCount() const override { return kCelle + 1 + static_cast<int>(Altri().size()); }
+    int childCount() const override
+    {
+        return caselle_ ? kCelle + 1 + static_cast<int>(Altri().size()) : QAccessibleWidget::childCount();
+    }
     QAccessibleInterface *child(int indice) const override
     {
+        if (!caselle_)
+            return QAccessibleWidget::child(indice);
         if (indice < 0)
             return nullptr;
         if (indice < kCelle)
@@ -153,6 +159,8 @@ public:
     }
     int indexOfChild(const QAccessibleInterface *figlio) const override
     {
+        if (!caselle_)
+            return QAccessibleWidget::indexOfChild(figlio);
         if (figlio == nullptr)
             return -1;
         if (const auto *casella = qobject_cast<const Casella *>(figlio->object()))
@@ -164,7 +172,7 @@ public:
     }
     QAccessibleInterface *childAt(int x, int y) const override
     {
-        for (int i = 0; i < kCelle; ++i) {
+        for (int i = 0; caselle_ && i < kCelle; ++i) {
             QAccessibleInterface *cella = child(i);
             if (cella->rect().contains(x, y))
                 return cella;
@@ -173,7 +181,7 @@ public:
     }
     QAccessibleInterface *focusChild() const override
     {
-        if (const std::optional<Slot> fuoco = caselle_->lato().fuoco())
+        if (const std::optional<Slot> fuoco = caselle_ ? caselle_->lato().fuoco() : std::nullopt)
             return QAccessible::queryAccessibleInterface(caselle_->casella(*fuoco));
         return QAccessibleWidget::focusChild();
     }
@@ -189,7 +197,7 @@ public:
     QAccessibleInterface *summary() const override { return nullptr; }
     QAccessibleInterface *cellAt(int riga, int colonna) const override
     {
-        if (riga < 0 || riga >= kRighe || colonna < 0 || colonna >= kColonne)
+        if (!caselle_ || riga < 0 || riga >= kRighe || colonna < 0 || colonna >= kColonne)
             return nullptr;
         return child(riga * kColonne + colonna);
     }
@@ -225,7 +233,7 @@ private:
         return altri;
     }
 
-    Caselle *caselle_;
+    QPointer<Caselle> caselle_; // gone before the table widget while it is destroyed
 };
 
 QAccessibleInterface *Fabbrica(const QString &classe, QObject *oggetto)
