@@ -117,7 +117,7 @@ public:
     int indexOfChild(const QAccessibleInterface *) const override { return -1; }
     QString text(QAccessible::Text t) const override
     {
-        return t == QAccessible::Name ? static_cast<Annuncio *>(object())->testo : QString();
+        return t == QAccessible::Name ? static_cast<Annuncio *>(object())->testo() : QString();
     }
     QAccessible::Role role() const override { return QAccessible::Notification; }
     QAccessible::State state() const override { return {}; }
@@ -299,7 +299,7 @@ void Caselle::DiFuoco(Slot slot)
 
 void Caselle::Annuncia(const QString &testo)
 {
-    annuncio_->testo = testo;
+    annuncio_->SetTesto(testo);
     if (!lato_.lettore())
         return;
     // The new name first, so that a reader that keeps names reads this one;

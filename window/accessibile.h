@@ -52,7 +52,11 @@ class Annuncio final : public QObject {
     Q_OBJECT
 public:
     using QObject::QObject;
-    QString testo;
+    const QString &testo() const { return testo_; }
+    void SetTesto(const QString &testo) { testo_ = testo; }
+
+private:
+    QString testo_;
 };
 
 // The 44 slots and the notification, owned by the table widget.
