@@ -76,6 +76,8 @@ Form1::Form1(Dipendenze dipendenze)
              },
          .focalizza =
              [this](Slot s) {
+                 if (chiedendo_)
+                     return;
                  fuoco_ = s;
                  MostraFuoco();
              },
@@ -381,7 +383,7 @@ void Form1::DiFuoco()
 
 void Form1::PremiSlot(Slot slot)
 {
-    if (!distribuito_ || chiusa_)
+    if (!distribuito_ || chiusa_ || chiedendo_)
         return;
     if (const Int carta = partita_.stato().Tavolo[slot.riga][slot.colonna])
         CartaCliccata(carta);
@@ -409,7 +411,12 @@ Risposta Form1::Chiedi(const std::string &titolo, const std::string &testo)
     else
         caselle_->Annuncia(partita_.stato().Tentativo < 4 ? QStringLiteral("No moves left")
                                                           : QStringLiteral("No moves left: game over"));
-    return dip_.chiedi(this, QString::fromStdString(titolo), QString::fromStdString(testo));
+    // A reader's press is a call on the bus, answered while the question
+    // waits; like a click under the question, it plays nothing.
+    chiedendo_ = true;
+    const Risposta risposta = dip_.chiedi(this, QString::fromStdString(titolo), QString::fromStdString(testo));
+    chiedendo_ = false;
+    return risposta;
 }
 
 void Form1::closeEvent(QCloseEvent *event)

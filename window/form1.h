@@ -126,6 +126,7 @@ private:
     bool tastiera_ = false;    // a key was used since the last mouse click: the frame shows
     bool distribuito_ = false; // cards are on the table (not the title pause)
     bool distribuendo_ = false;
+    bool chiedendo_ = false; // the question at a stop is open
     bool attivata_ = false;
     bool chiusa_ = false;
 };

@@ -50,6 +50,7 @@ struct Finestra {
     std::vector<Detto> detti;
     std::vector<std::pair<QString, QString>> domande;
     std::deque<Risposta> risposte;
+    std::function<void()> durante; // runs while a question waits
     std::function<bool()> rustleAcceso;
     OrologioFinto *orologio = nullptr;
     std::unique_ptr<Form1> form;
@@ -73,6 +74,8 @@ struct Finestra {
         };
         d.chiedi = [this](QWidget *, const QString &titolo, const QString &testo) {
             domande.emplace_back(titolo, testo);
+            if (durante)
+                durante();
             if (risposte.empty())
                 return Risposta::Si;
             const Risposta r = risposte.front();
@@ -658,6 +661,18 @@ TEST(Accessibilita, OneFocusEventPerMoveAndMovesDealsAndStopsTold)
     EXPECT_TRUE(Del(f.detti, QAccessible::Focus, inizio).empty());
 
     // Play on to the first stop: it is told, then the reshuffle with its attempt.
+    // A reader's press that comes while the question waits plays nothing.
+    Griglia sottoDomanda{};
+    bool premuto = false;
+    f.durante = [&] {
+        if (std::exchange(premuto, true))
+            return;
+        sottoDomanda = f.stato().Tavolo;
+        Cella(w, {1, 1})->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        Cella(w, {4, 11})->actionInterface()->doAction(QAccessibleActionInterface::setFocusAction());
+        QCoreApplication::processEvents();
+        EXPECT_EQ(f.stato().Tavolo, sottoDomanda);
+    };
     inizio = f.detti.size();
     for (int mosse = 0; f.domande.empty() && mosse < 200; ++mosse) {
         const Int m = UnaMobile(f.stato());
