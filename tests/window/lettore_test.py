@@ -306,6 +306,17 @@ class Lettore:
         self.verifica("Press" not in [cella.queryAction().getName(k) for k in range(cella.queryAction().nActions)],
                       "the slot the card left still takes a press")
 
+        # Game, Exit through the reader: the program ends cleanly, its reader's side and all.
+        esci = self.pyatspi.utils.findDescendant(self.applicazione(), lambda a: a.name == "Exit" and
+                                                 a.getRoleName() == "menu item")
+        if not self.verifica(esci is not None, "no Exit menu item"):
+            return
+        esci.queryAction().doAction(0)
+        programma = self.ambiente.programma
+        finito = yield (lambda: programma.poll() is not None, 20)
+        self.verifica(finito and programma.returncode == 0, "the program did not end cleanly on Exit: %s" % (
+            programma.returncode,))
+
 
 if __name__ == "__main__":
     sys.exit(main())
