@@ -40,7 +40,7 @@ def salta_se_manca():
 class Ambiente:
     """Xvfb, a D-Bus session, the accessibility bus and the program, stopped in reverse order."""
 
-    def __init__(self, programma):
+    def __init__(self):
         self.processi = []
         self.casa = tempfile.mkdtemp(prefix="belvane-lettore-")
         self.avvia_x()
@@ -51,6 +51,8 @@ class Ambiente:
         os.environ["DBUS_SESSION_BUS_ADDRESS"] = bus.stdout.readline().decode().strip()
         self.avvia(["/usr/libexec/at-spi-bus-launcher", "--launch-immediately"])
         time.sleep(1)
+
+    def avvia_programma(self, programma):
         self.programma = self.avvia([programma], env=dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1",
                                                            QT_QPA_PLATFORM="xcb", SDL_AUDIODRIVER="dummy"))
 
@@ -93,9 +95,13 @@ class Ambiente:
 
 def main():
     salta_se_manca()
-    ambiente = Ambiente(sys.argv[1])
+    ambiente = Ambiente()
     try:
-        errori = Lettore(ambiente).esegui()
+        # The client listens before the program starts, as a reader does:
+        # the program then tells it every change from the first.
+        lettore = Lettore(ambiente)
+        ambiente.avvia_programma(sys.argv[1])
+        errori = lettore.esegui()
     finally:
         ambiente.ferma()
     for e in errori:
@@ -112,8 +118,12 @@ class Lettore:
         self.pyatspi, self.GLib = pyatspi, GLib
         self.ambiente = ambiente
         self.errori = []
-        self.fuochi = []  # (name as cached when the event came, role, row, column, description)
+        self.fuochi = []  # (name as cached when the event came, role, row, column, description, focused)
         self.annunci = []  # names of the notification as cached when it showed
+        pyatspi.Registry.registerEventListener(self.su_fuoco, "object:state-changed:focused")
+        pyatspi.Registry.registerEventListener(self.su_mostra, "object:state-changed:showing")
+        # As readers do: the client then drops a name it keeps when told it changed.
+        pyatspi.Registry.registerEventListener(lambda evento: None, "object:property-change:accessible-name")
 
     def verifica(self, condizione, messaggio):
         if not condizione:
@@ -131,7 +141,8 @@ class Lettore:
                 tavola = s.parent.queryTable()
                 i = s.getIndexInParent()
                 riga, colonna = tavola.getRowAtIndex(i), tavola.getColumnAtIndex(i)
-            self.fuochi.append((s.name, s.getRoleName(), riga, colonna, s.description))
+            fuoco = s.getState().contains(self.pyatspi.STATE_FOCUSED)
+            self.fuochi.append((s.name, s.getRoleName(), riga, colonna, s.description, fuoco))
         except Exception as e:  # noqa: BLE001 - a listener's exception would be swallowed
             self.errori.append("reading a focus event: %s" % e)
 
@@ -141,10 +152,6 @@ class Lettore:
 
     def esegui(self):
         pyatspi = self.pyatspi
-        pyatspi.Registry.registerEventListener(self.su_fuoco, "object:state-changed:focused")
-        pyatspi.Registry.registerEventListener(self.su_mostra, "object:state-changed:showing")
-        # As readers do: the client then drops a name it keeps when told it changed.
-        pyatspi.Registry.registerEventListener(lambda evento: None, "object:property-change:accessible-name")
         passi = self.passi()
         attesa = {"pred": None}
 
@@ -267,7 +274,7 @@ class Lettore:
             arrivato = yield (lambda: len(self.fuochi) > prima, 3)
             yield self.pausa(0.3)
             dove = nuovo
-            atteso = (nomi[dove], "table cell", dove[0] - 1, dove[1] - 1, "row %d, column %d" % dove)
+            atteso = (nomi[dove], "table cell", dove[0] - 1, dove[1] - 1, "row %d, column %d" % dove, True)
             if self.verifica(arrivato, "%s to %s told no focus" % (tasto, dove)):
                 self.verifica(len(self.fuochi) == prima + 1, "%s to %s: %d focus events" % (
                     tasto, dove, len(self.fuochi) - prima))
