@@ -8,6 +8,8 @@
 #include <QPointer>
 #include <QWidget>
 
+#include <utility>
+
 namespace belvane {
 
 namespace {
@@ -299,9 +301,22 @@ void Caselle::DiFuoco(Slot slot)
 
 void Caselle::Annuncia(const QString &testo)
 {
-    annuncio_->SetTesto(testo);
-    if (!lato_.lettore())
+    if (!lato_.lettore()) {
+        annuncio_->SetTesto(testo);
         return;
+    }
+    // A reader reads the line when it gets to the event, not when it was
+    // sent: two lines sent at once would be heard as the second, twice.
+    if (daDire_.isEmpty())
+        QMetaObject::invokeMethod(this, &Caselle::Dillo, Qt::QueuedConnection);
+    daDire_ = daDire_.isEmpty() ? testo : daDire_ + QStringLiteral(". ") + testo;
+}
+
+void Caselle::Dillo()
+{
+    if (daDire_.isEmpty())
+        return;
+    annuncio_->SetTesto(std::exchange(daDire_, QString()));
     // The new name first, so that a reader that keeps names reads this one;
     // then the showing, which readers speak for a notification.
     Racconta(annuncio_, QAccessible::NameChanged);

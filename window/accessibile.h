@@ -76,8 +76,11 @@ public:
     void Aggiorna();
     // Tells the reader that the focus is on `slot`.
     void DiFuoco(Slot slot);
-    // Tells the reader a line.
+    // Tells the reader a line, with the others of the same turn (a move,
+    // then the stop it caused) when control goes back to the event loop.
     void Annuncia(const QString &testo);
+    // Tells the lines of this turn now, before a question takes over.
+    void Dillo();
 
 private:
     void Racconta(QObject *oggetto, QAccessible::Event tipo);
@@ -85,6 +88,7 @@ private:
     LatoTavolo lato_;
     std::array<Casella *, kRighe * kColonne> caselle_{};
     std::array<Int, kRighe * kColonne> detto_{}; // the card each cell was last named after
+    QString daDire_;                             // the lines of this turn, not yet told
     Annuncio *annuncio_;
 };
 

@@ -411,6 +411,7 @@ Risposta Form1::Chiedi(const std::string &titolo, const std::string &testo)
     else
         caselle_->Annuncia(partita_.stato().Tentativo < 4 ? QStringLiteral("No moves left")
                                                           : QStringLiteral("No moves left: game over"));
+    caselle_->Dillo();
     // A reader's press is a call on the bus, answered while the question
     // waits; like a click under the question, it plays nothing.
     chiedendo_ = true;
