@@ -216,8 +216,9 @@ TEST(Finestra, ClicksPlayAWholeGameThroughStopsReshufflesAndANewGame)
 
 TEST(Finestra, AWonTablePlaysTheFinaleThenAsksAndNoCloses)
 {
-    Finestra f;
+    Finestra f(36000.2, {}, true);
     f.Avvia();
+    QCoreApplication::processEvents(); // the deal is told
     Form1 &w = *f.form;
     // Lay out a table one move from the win: the king of Spade stands in column 11.
     Stato &s = w.partita().stato();
@@ -242,6 +243,9 @@ TEST(Finestra, AWonTablePlaysTheFinaleThenAsksAndNoCloses)
     EXPECT_EQ(f.suoni,
               (std::vector<std::string>{"PlayCardRustle", "RestartMusicAtEnd", "PlayFinaleTune", "CloseMusic"}));
     EXPECT_TRUE(w.chiusa());
+    // A reader heard the last move and the win before the question.
+    ASSERT_FALSE(f.detti.empty());
+    EXPECT_EQ(f.detti.back().nome, "10 di Spade, row 4, column 10. Game won");
 }
 
 TEST(Finestra, F2PanelsAndOptionsFromTheKeyboardAndMenus)
