@@ -125,8 +125,8 @@ CartaWidget::CartaWidget(Int codice, cardart::CacheCarte &cache, QWidget *parent
 {
     setObjectName(QStringLiteral("carta%1").arg(codice));
     setAttribute(Qt::WA_OpaquePaintEvent); // the picture covers every pixel
-    // The keyboard's focus comes from the window (arrows, clicks), never from Tab.
-    setFocusPolicy(Qt::ClickFocus);
+    // The table keeps the keyboard focus: a click on a card gives it to the table.
+    setFocusPolicy(Qt::NoFocus);
 }
 
 void CartaWidget::paintEvent(QPaintEvent *)

@@ -2,7 +2,6 @@
 
 #include "risorse.h"
 
-#include <QAccessible>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QScreen>
@@ -51,6 +50,35 @@ Form1::Form1(Dipendenze dipendenze)
         perTips[k] = carta_[k];
     }
     cornice_ = new Cornice(tappeto_);
+    tappeto_->setAccessibleName(QStringLiteral("Cards"));
+    tappeto_->setAccessibleDescription(
+        QStringLiteral("4 rows of 11 slots: the arrows move, Return or Space plays the card"));
+    caselle_ = new Caselle(
+        tappeto_,
+        {.distribuito = [this] { return distribuito_ && !chiusa_; },
+         .carta = [this](Slot s) { return partita_.stato().Tavolo[s.riga][s.colonna]; },
+         .nome = [this](Int carta) { return carta_.at(carta)->accessibleName(); },
+         .fuoco = [this]() -> std::optional<Slot> {
+             if (distribuito_ && !chiusa_ && tappeto_->hasFocus())
+                 return fuoco_;
+             return std::nullopt;
+         },
+         .rettangolo = [this](Slot s) { return RettangoloCarta(partita_.PosizioneSlot(s.riga, s.colonna)); },
+         // The reader waits for no answer: the click, and any question it asks, come after.
+         .premi =
+             [this](Slot s) {
+                 QMetaObject::invokeMethod(
+                     this, [this, s] { PremiSlot(s); }, Qt::QueuedConnection);
+             },
+         .focalizza =
+             [this](Slot s) {
+                 if (chiedendo_)
+                     return;
+                 fuoco_ = s;
+                 MostraFuoco();
+             },
+         .lettore = dip_.lettore,
+         .racconta = dip_.racconta});
     const QImage primaCarta = risorse::CartaBmp(1);
     if (!primaCarta.isNull())
         cartaLogica_ = primaCarta.size();
@@ -64,10 +92,11 @@ Form1::Form1(Dipendenze dipendenze)
     connect(tappeto_, &Tappeto::PrimaDelleCarte, this, [this] { misura_.PrimaDelleCarte(); });
     connect(tappeto_, &Tappeto::Freccia, this, &Form1::Freccia);
     connect(tappeto_, &Tappeto::Invio, this, &Form1::Invio);
-    // Tab or a click on the bare table lands on the table: the focus goes back to the card in the focused slot.
+    // The table took the focus (Tab, a click, the window's activation): Qt
+    // tells a screen reader of the table, then the focused slot is told.
     connect(tappeto_, &Tappeto::FuocoEntrato, this, [this] {
-        if (distribuito_ && partita_.stato().Tavolo[fuoco_.riga][fuoco_.colonna] != 0)
-            MostraFuoco();
+        annunciato_ = {};
+        QMetaObject::invokeMethod(this, &Form1::DiFuoco, Qt::QueuedConnection);
     });
     connect(menu_.Nuova, &QAction::triggered, this, &Form1::Nuova_Click);
     connect(menu_.esci, &QAction::triggered, this, &Form1::esci_Click);
@@ -122,6 +151,7 @@ void Form1::Form_Activate()
     PiazzaCornice();
     menu_.Nuova->setEnabled(false);
     partita_.PreparaPartita();
+    caselle_->Aggiorna();
     copertina_->setGeometry(tappeto_->rect());
     copertina_->show();
     copertina_->raise();
@@ -208,6 +238,15 @@ void Form1::MuoviCarta(Int carta, Posizione dove)
     CartaWidget &widget = *carta_.at(carta);
     const Posizione da = scivolata_.Disegnata(widget);
     widget.posizione = dove;
+    if (!distribuendo_ && distribuito_ && SulTavolo(dove)) {
+        // A player's move: the reader hears where the card went.
+        caselle_->Aggiorna();
+        const Griglia &tavolo = partita_.stato().Tavolo;
+        for (int r = 1; r <= kRighe; ++r)
+            for (int c = 1; c <= kColonne; ++c)
+                if (tavolo[r][c] == carta)
+                    caselle_->Annuncia(widget.accessibleName() + QStringLiteral(", ") + NomePosto({r, c}));
+    }
     if (!distribuendo_ && scivolata_.Accesa() && SulTavolo(da) && SulTavolo(dove) && isVisible()) {
         widget.stackUnder(cornice_); // over the other cards on its way
         scivolata_.Avvia(widget, da);
@@ -232,7 +271,12 @@ void Form1::FineDistribuzione()
         misura_.DopoLaPrimaDistribuzione();
     fuoco_ = {1, 1};
     annunciato_ = {};
+    caselle_->Aggiorna();
     MostraFuoco();
+    const Int tentativo = partita_.stato().Tentativo;
+    caselle_->Annuncia(QStringLiteral("%1: attempt %2 of 3")
+                           .arg(tentativo > 1 ? QStringLiteral("Reshuffled") : QStringLiteral("Dealt"))
+                           .arg(tentativo));
 }
 
 void Form1::Carta_Click(Int index)
@@ -287,24 +331,28 @@ void Form1::MostraFuoco()
         PiazzaCornice();
         return;
     }
-    const Int carta = partita_.stato().Tavolo[fuoco_.riga][fuoco_.colonna];
-    QWidget *bersaglio = carta_.at(carta);
-    if (carta == 0) {
-        bersaglio = tappeto_;
-        tappeto_->setAccessibleName(
-            QStringLiteral("Free space, row %1, column %2").arg(fuoco_.riga).arg(fuoco_.colonna));
-    }
-    // Qt tells an active screen reader when the focus changes widget; from
-    // one free space to another the widget stays the table, so that is told
-    // here, as is everything while no reader has switched Qt's side on.
-    const bool stesso = bersaglio->hasFocus();
-    bersaglio->setFocus(Qt::OtherFocusReason);
-    if (fuoco_ != annunciato_ && (stesso || !QAccessible::isActive())) {
-        QAccessibleEvent evento(bersaglio, QAccessible::Focus);
-        QAccessible::updateAccessibility(&evento);
-    }
-    annunciato_ = fuoco_;
+    // The table keeps the keyboard focus whatever stands in the slot, so a
+    // reader hears one focus event per move: the slot's own.
+    if (!tappeto_->hasFocus())
+        tappeto_->setFocus(Qt::OtherFocusReason);
+    DiFuoco();
     PiazzaCornice();
+}
+
+void Form1::DiFuoco()
+{
+    if (chiusa_ || !distribuito_ || !tappeto_->hasFocus() || fuoco_ == annunciato_)
+        return;
+    annunciato_ = fuoco_;
+    caselle_->DiFuoco(fuoco_);
+}
+
+void Form1::PremiSlot(Slot slot)
+{
+    if (!distribuito_ || chiusa_ || chiedendo_)
+        return;
+    if (const Int carta = partita_.stato().Tavolo[slot.riga][slot.colonna])
+        CartaCliccata(carta);
 }
 
 void Form1::PiazzaCornice()
@@ -323,7 +371,19 @@ Posizione Form1::PosizioneCarta(Int carta) const { return carta_.at(carta)->posi
 
 Risposta Form1::Chiedi(const std::string &titolo, const std::string &testo)
 {
-    return dip_.chiedi(this, QString::fromStdString(titolo), QString::fromStdString(testo));
+    // The question follows at once; the reader hears why it comes.
+    if (titolo == kComplimenti)
+        caselle_->Annuncia(QStringLiteral("Game won"));
+    else
+        caselle_->Annuncia(partita_.stato().Tentativo < 4 ? QStringLiteral("No moves left")
+                                                          : QStringLiteral("No moves left: game over"));
+    caselle_->Dillo();
+    // A reader's press is a call on the bus, answered while the question
+    // waits; like a click under the question, it plays nothing.
+    chiedendo_ = true;
+    const Risposta risposta = dip_.chiedi(this, QString::fromStdString(titolo), QString::fromStdString(testo));
+    chiedendo_ = false;
+    return risposta;
 }
 
 void Form1::closeEvent(QCloseEvent *event)

@@ -2,6 +2,7 @@
 // is what the game asks for card moves, panels, sound and questions.
 #pragma once
 
+#include "accessibile.h"
 #include "cache_carte.h"
 #include "controlli.h"
 #include "domanda.h"
@@ -15,6 +16,7 @@
 #include "scivolata.h"
 #include "suoni_programma.h"
 
+#include <QAccessible>
 #include <QMainWindow>
 
 #include <array>
@@ -32,6 +34,9 @@ struct Dipendenze {
     std::function<Risposta(QWidget *parent, const QString &titolo, const QString &testo)> chiedi = ChiediSiNo;
     // How long a moved card's picture takes to reach its new slot; zero shows it there at once.
     std::chrono::milliseconds scivolata{120};
+    // Whether a screen reader listens (nothing is told to none), and how it is told.
+    std::function<bool()> lettore = &QAccessible::isActive;
+    std::function<void(QAccessibleEvent *)> racconta = &QAccessible::updateAccessibility;
 };
 
 class Form1 final : public QMainWindow, private Effetti {
@@ -78,9 +83,12 @@ private:
     void CartaCliccata(Int carta);
     void Freccia(int dRiga, int dColonna);
     void Invio();
-    // Gives the keyboard focus to what stands in the focused slot, telling a
-    // screen reader, and places the frame.
+    // Keeps the keyboard focus on the table, tells a screen reader the
+    // focused slot when it changed, and places the frame.
     void MostraFuoco();
+    void DiFuoco();
+    // A screen reader's press on a slot: a click on its card.
+    void PremiSlot(Slot slot);
     void PiazzaCornice();
     void PiazzaPannello(Pannello &pannello);
 
@@ -102,6 +110,7 @@ private:
     std::array<CartaWidget *, kCarte + 1> carta_{}; // owned by the table; [0] unused
     Copertina *copertina_;
     Cornice *cornice_ = nullptr; // over the cards, under the panels
+    Caselle *caselle_ = nullptr; // the slots as a screen reader meets them
     Scivolata scivolata_;
     Pannelli pannelli_;
     Opzioni *opzioni_;
@@ -110,10 +119,11 @@ private:
     MisuraCarte misura_{cache_, carta_}; // the pictures at the window's size, and what a resize waits for
     bool preregistrate_ = false;         // the first deal has asked for the cards' recordings
     Slot fuoco_{1, 1};
-    Slot annunciato_{};        // the slot a screen reader was last told of
+    Slot annunciato_{};        // the slot a screen reader was last told of; none since the table took the focus
     bool tastiera_ = false;    // a key was used since the last mouse click: the frame shows
     bool distribuito_ = false; // cards are on the table (not the title pause)
     bool distribuendo_ = false;
+    bool chiedendo_ = false; // the question at a stop is open
     bool attivata_ = false;
     bool chiusa_ = false;
 };
