@@ -50,7 +50,15 @@ const Touch &TouchOf(Accompaniment style)
 // spreads from the octave of A2.
 constexpr int kBassFloor = 40, kBassLowest = 38, kBassHighest = 52;
 int BassKey(int pitchClass) { return KeyAtOrAbove(pitchClass, kBassFloor); }
-std::vector<int> CloseChord(const Chord &chord) { return ChordKeys(chord, 50); }
+// A seventh chord leaves its root to the bass: D3 E3 G#3 B3 so low is mud.
+std::vector<int> CloseChord(const Chord &chord)
+{
+    std::vector<int> keys = ChordKeys(chord, 50);
+    if (keys.size() == 4) {
+        keys.erase(std::find(keys.begin(), keys.end(), KeyAtOrAbove(chord.root, 50)));
+    }
+    return keys;
+}
 std::array<int, 4> HarpSpread(const Chord &chord)
 {
     const int root = KeyAtOrAbove(chord.root, 45);
@@ -155,7 +163,8 @@ void Band::Play(std::uint8_t channel, std::uint32_t tick, int key, int velocity,
 void Band::Bass(std::uint32_t barStart, const std::vector<Chord> &chords, int nextBass, Accompaniment style)
 {
     const Touch &touch = TouchOf(style);
-    const bool walk = style == Accompaniment::Barcarolle || style == Accompaniment::Tarantella;
+    // Under the harp too the plucked bass moves on the second beat, or it fades.
+    const bool walk = style != Accompaniment::Pad;
     for (const BassNote &note : BassLine(chords, nextBass, walk, scale_, lastBass_)) {
         lastBass_ = note.key;
         const int velocity = note.step == 0 ? touch.bassStrong
@@ -214,7 +223,7 @@ void Band::PadChord(std::uint32_t start, const Chord &chord, std::uint32_t lengt
 
 void Band::ClosingBar(std::uint32_t barStart, const Chord &chord)
 {
-    const std::uint32_t length = kSixEight.barTicks();
+    const std::uint32_t length = closingTicks_;
     lastBass_ = lastBass_ == 0 ? BassKey(chord.bass) : Nearest(chord.bass, lastBass_);
     Play(who_.bass, barStart, lastBass_, kClosingBass, length, 0);
     for (const int tone : ChordKeys(chord, 55)) {
@@ -261,8 +270,8 @@ void Band::AccompanyBar(std::uint32_t barStart, std::string_view chordBar, Accom
 
 void Band::TambourineBar(std::uint32_t barStart, Tambourine pattern)
 {
-    static constexpr std::array<std::uint8_t, 6> kFull = {58, 0, 30, 46, 0, 30};
-    static constexpr std::array<std::uint8_t, 6> kLight = {72, 0, 0, 56, 0, 0};
+    static constexpr std::array<std::uint8_t, 6> kFull = {74, 0, 40, 60, 0, 44};
+    static constexpr std::array<std::uint8_t, 6> kLight = {80, 0, 0, 64, 0, 0};
     if (pattern == Tambourine::Off) {
         return;
     }

@@ -2,8 +2,9 @@
 // quarter minutes, so that a session hears it only a few times. Its form:
 //
 //   intro   4 bars  A minor   harp and bass alone, a lament bass A G F E
-//   A      16 bars  A minor   the theme, clarinet: a phrase closing on the
-//                             dominant, answered by one closing on the tonic
+//   A      16 bars  A minor   the theme, clarinet: a phrase halting on the
+//                             dominant, one turning to C major, and one that
+//                             cadences deceptively onto F
 //   A'     16 bars  A minor   a second, slower tune over the harp, flute; then
 //                             guitar in tremolo over strings, turning to C
 //   B      16 bars  C major   the middle tune, flute then clarinet, back
@@ -65,15 +66,16 @@ using Bars = std::vector<std::string_view>;
 
 const Bars kIntroChords = {"Am", "Am7/G", "F", "E7"};
 
-// The theme: the first phrase stops on the dominant, the second answers it
-// through C major and closes on the tonic.
+// The theme: the first phrase halts on the dominant, the second moves to C
+// major, the answer climbs to its peak (a held G) and falls, over leaning
+// notes, to a deceptive cadence; the reprise closes it on the tonic.
 const Bars kTheme = {
-    "E5/3 F5/1 E5/2 A5/4 B5/2", "C6/6 E6/4 C6/2",           "F5/2 G5/2 A5/2 D6/4 C6/2", "B5/3 C6/1 B5/2 G#5/4 r/2",
-    "A5/4 C6/2 E6/6",           "D6/3 E6/1 D6/2 A5/4 F5/2", "C6/4 A5/2 B5/2 C6/2 D6/2", "E6/6 r/4 E5/2",
-    "A5/3 B5/1 C6/2 E6/4 D6/2", "D6/4 B5/2 G5/4 r/2",       "E6/2 F6/2 G6/2 E6/4 C6/2", "F6/3 E6/1 D6/2 C6/2 B5/2 A5/2",
-    "D6/6 F6/4 D6/2",           "C6/3 D6/1 C6/2 B5/4 A5/2", "G#5/4 B5/2 D6/4 B5/2",     "A5/6 r/6"};
-const Bars kThemeChords = {"Am", "Am/C", "Dm/F Dm/A", "E", "Am",   "Dm/F",   "Am/E E",   "E7",
-                           "Am", "G",    "C C/E",     "F", "Dm/F", "Am/E E", "E7 E7/G#", "Am"};
+    "E5/3 F5/1 E5/2 A5/4 B5/2", "C6/4 D6/2 E6/6",      "F5/2 G5/2 A5/2 D6/4 B5/2", "C6/4 B5/2 G#5/4 r/2",
+    "r/2 A5/2 C6/2 E6/6",       "E6/4 D6/2 A5/4 F5/2", "A5/2 C6/6 B5/2 D6/2",      "E6/6 r/4 E5/2",
+    "A5/4 B5/2 C6/3 E6/3",      "D6/4 B5/2 G5/4 r/2",  "E6/2 F6/2 G6/8",           "F6/4 E6/2 D6/4 C6/2",
+    "G6/4 F6/2 C6/3 D6/3",      "A5/2 D6/4 C6/4 B5/2", "G#5/6 B5/3 D6/3",          "C6/6 r/6"};
+const Bars kThemeChords = {"Am", "Am/C", "Dm/F Dm/A", "E", "Am",   "Dm/F",  "F G7",    "C",
+                           "Am", "G",    "C C/E",     "F", "Dm/F", "Dm7/F", "E7/B E7", "F"};
 // The theme's return, ornamented: turns, and a run up to the leading note
 // handing the tune from the clarinet to the flute, which takes it on in the
 // same octave; with other basses and chords.
@@ -87,14 +89,14 @@ const Bars kThemeReturn = {"E5/3 F5/1 E5/2 A5/4 B5/2",
                            "E6/6 D6/2 E6/2 F#6/1 G#6/1",
                            "A5/3 B5/1 C6/2 E6/4 D6/2",
                            "D6/4 B5/2 G5/4 r/2",
-                           "E6/2 F6/2 G6/2 E6/4 C6/2",
-                           "F6/3 E6/1 D6/2 C6/2 B5/2 A5/2",
-                           "D6/6 F6/4 D6/2",
+                           "E6/2 F6/2 G6/8",
+                           "F6/4 E6/2 D6/4 C6/2",
+                           "F6/2 E6/2 D6/2 C6/3 D6/3",
                            "C6/3 D6/1 C6/2 B5/4 A5/2",
                            "G#5/3 A5/1 B5/2 D6/3 C6/1 B5/2",
                            "A5/6 r/6"};
 const Bars kThemeAgainChords = {"Am",   "C/E", "Dm",    "E7", "Am/C", "Dm Dm/F", "Am/E E",   "E7",
-                                "Am/C", "G",   "C C/E", "F",  "Dm",   "Am/E E",  "E7 E7/G#", "Am"};
+                                "Am/C", "G",   "C C/E", "F",  "Dm",   "Dm7 E7",  "E7 E7/G#", "Am"};
 
 // A second, slower tune: long notes and sighs, entering after a bar of harp;
 // its second half, on the guitar, turns to the dominant of C major.
@@ -103,18 +105,18 @@ const Bars kCounter = {
     "F6/8 E6/2 D6/2",
     "D6/3 C6/1 B5/2 G#5/6",
     "A5/6 r/4 C6/2",
-    "A6/8 G6/2 F6/2",
+    "A6/8 F6/2 G6/2",
     "E6/6 G6/3 E6/3",
     "F6/4 E6/2 D6/3 C6/1 B5/2",
     "C6/6 r/6",
     "r/6 A5/4 B5/2",
-    "B5/3 C6/1 B5/2 G#5/4 E5/2",
+    "D6/4 C6/2 B5/4 G#5/2",
     "A5/6 C6/4 E6/2",
-    "G6/6 E6/6",
-    "D6/3 E6/1 F6/2 A6/4 F6/2",
-    "D6/6 F6/4 D6/2",
-    "E6/3 D6/1 C6/2 G5/4 C6/2",
-    "D6/12",
+    "E6/6 G6/6",
+    "F6/4 E6/2 D6/3 A5/3",
+    "B5/2 D6/2 F6/2 E6/2 D6/2 B5/2",
+    "E6/4 C6/2 G5/2 A5/2 B5/2",
+    "D6/2 E6/2 F6/2 D6/3 B5/3",
 };
 const Bars kCounterChords = {"Am", "Dm/F", "E7/B", "Am",    "F/A", "C/E", "Dm7 G7", "C",
                              "Am", "E7/B", "Am/C", "A7/C#", "Dm",  "G7",  "C",      "G7/B"};
@@ -122,25 +124,13 @@ const Bars kCounterChords = {"Am", "Dm/F", "E7/B", "Am",    "F/A", "C/E", "Dm7 G
 // The middle tune sings in C major; its answer turns through A minor to the
 // dominant of D minor, where the interlude begins.
 const Bars kMiddle = {
-    "G5/4 C6/2 E6/4 D6/2",
-    "B5/3 C6/1 D6/2 F6/4 E6/2",
-    "E6/6 r/4 G5/2",
-    "A5/2 B5/2 C6/2 F6/6",
-    "D6/6 F6/4 D6/2",
-    "C6/4 E6/2 G6/3 F6/1 E6/2",
-    "F6/3 E6/1 D6/2 B5/4 D6/2",
-    "C6/6 r/6",
-    "r/6 E5/4 A5/2",
-    "B5/6 G5/4 E5/2",
-    "A5/3 B5/1 C6/2 F5/4 A5/2",
-    "G#5/6 B5/4 D6/2",
-    "C6/3 D6/1 E6/2 A5/4 C6/2",
-    "F6/3 E6/1 D6/2 A5/4 D6/2",
-    "D6/3 C6/1 B5/2 G#5/4 E5/2",
-    "C#6/6 r/6",
+    "G5/4 C6/2 E6/4 D6/2", "B5/3 C6/1 D6/2 F6/4 E6/2", "E6/6 r/4 G5/2",        "A5/3 C6/3 E6/3 F6/3",
+    "E6/4 D6/2 C6/4 A5/2", "C6/4 E6/2 G6/3 F6/1 E6/2", "F6/4 D6/2 B5/3 G#5/3", "A5/6 r/6",
+    "r/6 E5/4 A5/2",       "B5/4 A5/2 G5/6",           "A5/2 B5/2 C6/8",       "D6/6 B5/2 C6/2 D6/2",
+    "E6/8 D6/2 C6/2",      "D6/2 F6/4 E6/2 D6/2 A5/2", "C6/4 B5/2 G#5/3 B5/3", "C#6/6 r/6",
 };
-const Bars kMiddleChords = {"C",  "G7/D", "C/E", "F/A",   "Dm7", "C/G",  "Dm G7", "C",
-                            "Am", "Em/G", "F",   "E7/G#", "Am",  "Dm/F", "E7",    "A7"};
+const Bars kMiddleChords = {"C",    "G7/D", "C/E", "F/A",   "Dm7", "C/G",  "Dm7/F E7", "Am",
+                            "Am/C", "Em/G", "F",   "E7/G#", "Am",  "Dm/F", "E7",       "A7"};
 
 // The interlude: few notes, long ones; the Neapolitan chord (B flat over D)
 // turns to the dominant of A minor, and a bar of strings alone.
@@ -152,8 +142,8 @@ const Bars kInterludeChords = {"Dm", "Gm/Bb", "A7/C#", "Dm", "Dm/F", "Bb/D", "E7
 
 // The last bar is the dominant again, so that the intro follows on.
 const Bars kCoda = {
-    "F5/3 E5/1 F5/2 A5/4 G5/2", "E5/6 B4/4 D5/2",      "C5/3 D5/1 C5/2 A4/6",
-    "D5/4 F5/2 E5/4 D5/2",      "C5/3 B4/1 C5/2 A4/6", "r/12",
+    "F5/4 E5/2 D5/3 F5/3",      "E5/6 B4/4 D5/2", "C5/3 D5/1 C5/2 A4/6",
+    "D5/2 E5/2 F5/2 B4/4 D5/2", "C5/4 B4/2 A4/6", "r/12",
 };
 const Bars kCodaChords = {"Dm", "Am/E E7", "F", "Dm E7", "Am", "E7 E7/G#"};
 

@@ -192,12 +192,13 @@ std::uint32_t PlayLine(MidiTrack &track, const Voice &voice, const Grid &grid, s
         for (std::size_t i = 0; i < parsed[b].size(); ++i) {
             const Step &step = parsed[b][i];
             if (step.key != kRestKey) {
+                // The line's height leads the dynamics, the beat only leans.
                 int velocity =
-                    voice.velocity + kPhraseArc[(static_cast<int>(b) + phraseBar) % 8] + (step.key - centre) / 3;
+                    voice.velocity + kPhraseArc[(static_cast<int>(b) + phraseBar) % 8] + (step.key - centre) / 2;
                 if (position == 0) {
-                    velocity += 6;
-                } else if (position * 2 == grid.stepsPerBar) {
                     velocity += 3;
+                } else if (position * 2 == grid.stepsPerBar) {
+                    velocity += 1;
                 }
                 const Step *next = i + 1 < parsed[b].size() ? &parsed[b][i + 1]
                     : b + 1 < parsed.size()                 ? &parsed[b + 1].front()
