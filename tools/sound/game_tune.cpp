@@ -51,7 +51,7 @@ constexpr Part kParts[] = {
     {kFlute, program::kFlute, 124, 72, 56, "Flute"},
     {kClarinet, program::kClarinet, 127, 56, 50, "Clarinet"},
     {kOboe, program::kOboe, 112, 68, 56, "Oboe"},
-    {kAccordion, program::kAccordion, 104, 46, 48, "Accordion"},
+    {kAccordion, program::kAccordion, 120, 46, 48, "Accordion"},
     {kBass, program::kAcousticBass, 120, 64, 24, "Bass"},
     {kHarp, program::kHarp, 108, 82, 56, "Harp"},
     {kChords, program::kNylonGuitar, 118, 44, 40, "Guitar chords"},
@@ -71,7 +71,7 @@ const Bars kIntroChords = {"Am", "Am7/G", "F", "E7"};
 // notes, to a deceptive cadence; the reprise closes it on the tonic.
 const Bars kTheme = {
     "E5/3 F5/1 E5/2 A5/4 B5/2", "C6/4 D6/2 E6/6",      "F5/2 G5/2 A5/2 D6/4 B5/2", "C6/4 B5/2 G#5/4 r/2",
-    "r/2 A5/2 C6/2 E6/6",       "E6/4 D6/2 A5/4 F5/2", "A5/2 C6/6 B5/2 D6/2",      "E6/6 r/4 E5/2",
+    "r/2 A5/2 C6/2 E6/6",       "E6/4 D6/2 A5/3 F5/3", "A5/2 C6/6 B5/2 D6/2",      "E6/6 r/4 E5/2",
     "A5/4 B5/2 C6/3 E6/3",      "D6/4 B5/2 G5/4 r/2",  "E6/2 F6/2 G6/8",           "F6/4 E6/2 D6/4 C6/2",
     "G6/4 F6/2 C6/3 D6/3",      "A5/2 D6/4 C6/4 B5/2", "G#5/6 B5/3 D6/3",          "C6/6 r/6"};
 const Bars kThemeChords = {"Am", "Am/C", "Dm/F Dm/A", "E", "Am",   "Dm/F",  "F G7",    "C",
@@ -83,16 +83,16 @@ const Bars kThemeReturn = {"E5/3 F5/1 E5/2 A5/4 B5/2",
                            "C6/4 D6/1 C6/1 E6/4 C6/2",
                            "F5/2 G5/2 A5/2 D6/4 C6/2",
                            "B5/3 C6/1 B5/2 G#5/2 A5/1 B5/1 r/2",
-                           "A5/4 C6/2 E6/6",
-                           "D6/3 E6/1 D6/2 A5/4 F5/2",
+                           "A5/2 C6/2 E6/8",
+                           "F6/3 E6/3 D6/4 A5/2",
                            "C6/4 A5/2 B5/2 C6/2 D6/2",
-                           "E6/6 D6/2 E6/2 F#6/1 G#6/1",
-                           "A5/3 B5/1 C6/2 E6/4 D6/2",
+                           "E6/4 B5/2 C6/1 D6/1 E6/1 F#6/1 G#6/2",
+                           "A5/6 B5/2 E6/2 C6/2",
                            "D6/4 B5/2 G5/4 r/2",
                            "E6/2 F6/2 G6/8",
                            "F6/4 E6/2 D6/4 C6/2",
-                           "F6/2 E6/2 D6/2 C6/3 D6/3",
-                           "C6/3 D6/1 C6/2 B5/4 A5/2",
+                           "F6/2 E6/2 D6/2 C6/6",
+                           "D6/2 C6/4 B5/2 G#5/2 A5/2",
                            "G#5/3 A5/1 B5/2 D6/3 C6/1 B5/2",
                            "A5/6 r/6"};
 const Bars kThemeAgainChords = {"Am",   "C/E", "Dm",    "E7", "Am/C", "Dm Dm/F", "Am/E E",   "E7",
@@ -106,7 +106,7 @@ const Bars kCounter = {
     "D6/3 C6/1 B5/2 G#5/6",
     "A5/6 r/4 C6/2",
     "A6/8 F6/2 G6/2",
-    "E6/6 G6/3 E6/3",
+    "E6/6 G6/6",
     "F6/4 E6/2 D6/3 C6/1 B5/2",
     "C6/6 r/6",
     "r/6 A5/4 B5/2",
@@ -124,8 +124,8 @@ const Bars kCounterChords = {"Am", "Dm/F", "E7/B", "Am",    "F/A", "C/E", "Dm7 G
 // The middle tune sings in C major; its answer turns through A minor to the
 // dominant of D minor, where the interlude begins.
 const Bars kMiddle = {
-    "G5/4 C6/2 E6/4 D6/2", "B5/3 C6/1 D6/2 F6/4 E6/2", "E6/6 r/4 G5/2",        "A5/3 C6/3 E6/3 F6/3",
-    "E6/4 D6/2 C6/4 A5/2", "C6/4 E6/2 G6/3 F6/1 E6/2", "F6/4 D6/2 B5/3 G#5/3", "A5/6 r/6",
+    "G5/2 C6/4 E6/4 D6/2", "B5/3 C6/1 D6/2 F6/4 E6/2", "E6/6 r/4 G5/2",        "A5/3 C6/3 E6/3 F6/3",
+    "E6/3 D6/3 C6/4 A5/2", "C6/4 E6/2 G6/3 F6/1 E6/2", "F6/4 D6/2 B5/3 G#5/3", "A5/6 r/6",
     "r/6 E5/4 A5/2",       "B5/4 A5/2 G5/6",           "A5/2 B5/2 C6/8",       "D6/6 B5/2 C6/2 D6/2",
     "E6/8 D6/2 C6/2",      "D6/2 F6/4 E6/2 D6/2 A5/2", "C6/4 B5/2 G#5/3 B5/3", "C#6/6 r/6",
 };
@@ -135,14 +135,14 @@ const Bars kMiddleChords = {"C",    "G7/D", "C/E", "F/A",   "Dm7", "C/G",  "Dm7/
 // The interlude: few notes, long ones; the Neapolitan chord (B flat over D)
 // turns to the dominant of A minor, and a bar of strings alone.
 const Bars kInterlude = {
-    "r/6 A4/4 D5/2",       "D5/4 G5/2 F5/3 E5/1 D5/2", "E5/6 G5/4 E5/2", "F5/6 r/4 A4/2",
-    "D5/4 F5/2 A5/4 F5/2", "Bb5/4 A5/2 F5/6",          "E5/4 D5/2 B4/6", "r/12",
+    "r/6 A4/4 D5/2",  "D5/4 G5/2 F5/3 E5/1 D5/2", "E5/6 G5/6",      "F5/6 r/4 A4/2",
+    "D5/2 F5/2 A5/8", "Bb5/4 A5/2 F5/6",          "E5/4 D5/2 B4/6", "r/12",
 };
 const Bars kInterludeChords = {"Dm", "Gm/Bb", "A7/C#", "Dm", "Dm/F", "Bb/D", "E7", "E7"};
 
 // The last bar is the dominant again, so that the intro follows on.
 const Bars kCoda = {
-    "F5/4 E5/2 D5/3 F5/3",      "E5/6 B4/4 D5/2", "C5/3 D5/1 C5/2 A4/6",
+    "F5/4 E5/2 D5/3 F5/3",      "E5/6 B4/4 D5/2", "C5/2 D5/2 E5/2 A4/6",
     "D5/2 E5/2 F5/2 B4/4 D5/2", "C5/4 B4/2 A4/6", "r/12",
 };
 const Bars kCodaChords = {"Dm", "Am/E E7", "F", "Dm E7", "Am", "E7 E7/G#"};
@@ -153,8 +153,9 @@ const Bars kCodaChords = {"Dm", "Am/E E7", "F", "Dm E7", "Am", "E7 E7/G#"};
 constexpr Voice kClarinetLow{kClarinet, -12, 78, 14, Articulation::Plain, 8};
 constexpr Voice kClarinetLowLoud{kClarinet, -12, 89, 14, Articulation::Plain, 8};
 constexpr Voice kClarinetHigh{kClarinet, 0, 76, 14, Articulation::Plain, 8};
-constexpr Voice kClarinetSinging{kClarinet, 0, 86, 14, Articulation::Plain, 8};
-constexpr Voice kFluteSoft{kFlute, 0, 72, 14, Articulation::Plain, 8};
+constexpr Voice kClarinetSinging{kClarinet, 0, 80, 14, Articulation::Plain, 8};
+// The second tune lies an octave low on the flute, close over the harp.
+constexpr Voice kFluteSoft{kFlute, -12, 90, 14, Articulation::Plain, 8};
 constexpr Voice kFluteLead{kFlute, 0, 82, 14, Articulation::Plain, 8};
 constexpr Voice kGuitarLead{kGuitar, -12, 90, 20, Articulation::Tremolo, 8};
 constexpr Voice kOboeLead{kOboe, 0, 58, 14, Articulation::Plain, 8};
@@ -208,7 +209,7 @@ std::vector<Section> Arrangement()
          &kMiddle,
          kMiddleChords,
          {{kFluteLead, 0, 8}, {kClarinetSinging, 8, 8}},
-         {{0, Accompaniment::Arpeggio}},
+         {{0, Accompaniment::Arpeggio}, {8, Accompaniment::Barcarolle}},
          Tambourine::Off,
          -2,
          cMajor},
