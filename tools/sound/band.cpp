@@ -119,7 +119,10 @@ std::vector<BassNote> BassLine(const std::vector<Chord> &chords, int nextBass, b
     if (std::abs(leap) == 3 || std::abs(leap) == 4) {
         const int direction = leap > 0 ? 1 : -1;
         const int half = last + direction, whole = last + 2 * direction;
-        const bool halfFits = std::abs(leap) == 3 && scale.member[half % 12] && !scale.member[whole % 12];
+        // Through a minor third, the note of the scale between; through a
+        // major third, the whole step if the scale has it (C B G#, not C Bb G#).
+        const bool halfFits =
+            std::abs(leap) == 3 ? scale.member[half % 12] && !scale.member[whole % 12] : !scale.member[whole % 12];
         --line.back().steps;
         line.push_back({5, halfFits ? half : whole, 1});
     }

@@ -62,7 +62,7 @@ constexpr Grid kLastBarGrid{kSixEightFine.ticksPerStep, 18}; // the final bar an
 constexpr Voice kTrumpetLead{kTrumpet, 0, 82, 20, Articulation::Plain, 6};
 constexpr Voice kClarinetSecond{kClarinet, 0, 76, 16, Articulation::Plain, 6};
 constexpr Voice kChime{kGlockenspiel, 0, 84, 0, Articulation::Plain, 0};
-constexpr int kFinalAccent = 10;
+constexpr int kFinalAccent = 6;
 
 constexpr std::uint8_t kCrashKey = 49;
 constexpr std::uint8_t kTimpaniKey = 41; // low floor tom: the nearest to a timpani stroke in the kit
