@@ -98,6 +98,10 @@ const Bars kThemeReturn = {"E5/3 F5/1 E5/2 A5/4 B5/2",
 const Bars kThemeAgainChords = {"Am",   "C/E", "Dm",    "E7", "Am/C", "Dm Dm/F", "Am/E E",   "E7",
                                 "Am/C", "G",   "C C/E", "F",  "Dm",   "Dm7 E7",  "E7 E7/G#", "Am"};
 
+// Under the flute's half of the reprise, the strings again.
+const Bars kThemeCounter = {"E4/6 A4/6", "B4/6 D5/6", "C5/6 G4/6", "A4/6 C5/6",
+                            "A4/6 F4/6", "F4/6 E4/6", "D4/6 E4/6", "C4/6 r/6"};
+
 // A second, slower tune: long notes and sighs, entering after a bar of harp;
 // its second half, on the guitar, turns to the dominant of C major.
 const Bars kCounter = {
@@ -129,6 +133,11 @@ const Bars kMiddle = {
     "r/6 E5/4 A5/2",       "B5/4 A5/2 G5/6",           "A5/2 B5/2 C6/8",       "D6/6 B5/2 C6/2 D6/2",
     "E6/8 D6/2 C6/2",      "D6/2 F6/4 E6/2 D6/2 A5/2", "C6/4 B5/2 G#5/3 B5/3", "C#6/6 r/6",
 };
+// Under the flute's first half, the strings move slowly in the middle
+// register, against the tune and while it rests; the high flute is not left
+// alone over the harp.
+const Bars kMiddleCounter = {"E4/12",     "F4/6 D4/6", "E4/6 G4/6", "C5/6 A4/6",
+                             "A4/6 F4/6", "E4/6 G4/6", "A4/6 B4/6", "C5/12"};
 const Bars kMiddleChords = {"C",    "G7/D", "C/E", "F/A",   "Dm7", "C/G",  "Dm7/F E7", "Am",
                             "Am/C", "Em/G", "F",   "E7/G#", "Am",  "Dm/F", "E7",       "A7"};
 
@@ -159,6 +168,7 @@ constexpr Voice kFluteSoft{kFlute, -12, 90, 14, Articulation::Plain, 8};
 constexpr Voice kFluteLead{kFlute, 0, 82, 14, Articulation::Plain, 8};
 constexpr Voice kGuitarLead{kGuitar, -12, 90, 20, Articulation::Tremolo, 8};
 constexpr Voice kOboeLead{kOboe, 0, 58, 14, Articulation::Plain, 8};
+constexpr Voice kStringsCounter{kStrings, 0, 46, 30, Articulation::Plain, 5};
 
 // One instrument playing bars [first, first + count) of a section's melody.
 struct Lead {
@@ -182,6 +192,8 @@ struct Section {
     Tambourine tambourine;
     int level; // the accompaniment's velocity offset: the section's dynamic
     Scale scale;
+    const Bars *counter = nullptr; // a middle line under a high lead
+    std::size_t counterFrom = 0;   // the bar of the section it enters on
 };
 
 std::vector<Section> Arrangement()
@@ -212,7 +224,8 @@ std::vector<Section> Arrangement()
          {{0, Accompaniment::Arpeggio}, {8, Accompaniment::Barcarolle}},
          Tambourine::Off,
          -2,
-         cMajor},
+         cMajor,
+         &kMiddleCounter},
         {"C interlude",
          &kInterlude,
          kInterludeChords,
@@ -228,7 +241,9 @@ std::vector<Section> Arrangement()
          {{0, Accompaniment::Barcarolle}},
          Tambourine::Full,
          6,
-         aMinor},
+         aMinor,
+         &kThemeCounter,
+         8},
         {"coda",
          &kCoda,
          kCodaChords,
@@ -300,6 +315,11 @@ std::vector<MidiTrack> ComposeGameTune()
             PlayLine(band.Track(lead.voice.channel), lead.voice, kSixEightFine,
                      now + static_cast<std::uint32_t>(lead.first) * kSixEight.barTicks(), bars, band.Players(),
                      static_cast<int>(lead.first % 8));
+        }
+        if (section.counter) {
+            PlayLine(band.Track(kStringsCounter.channel), kStringsCounter, kSixEightFine,
+                     now + static_cast<std::uint32_t>(section.counterFrom) * kSixEight.barTicks(), *section.counter,
+                     band.Players());
         }
         band.SetScale(section.scale);
         for (std::size_t bar = 0; bar < section.chords.size(); ++bar, ++tuneBar) {
