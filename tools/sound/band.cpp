@@ -168,7 +168,13 @@ void Band::Bass(std::uint32_t barStart, const std::vector<Chord> &chords, int ne
     const Touch &touch = TouchOf(style);
     // Under the harp too the plucked bass moves on the second beat, or it fades.
     const bool walk = style != Accompaniment::Pad;
-    for (const BassNote &note : BassLine(chords, nextBass, walk, scale_, lastBass_)) {
+    std::vector<BassNote> line = BassLine(chords, nextBass, walk, scale_, lastBass_);
+    // Under a chord held through the bar a passing note only grinds (E2 under F3).
+    if (style == Accompaniment::Pad && line.size() > 1 && line.back().steps == 1) {
+        line.pop_back();
+        ++line.back().steps;
+    }
+    for (const BassNote &note : line) {
         lastBass_ = note.key;
         const int velocity = note.step == 0 ? touch.bassStrong
             : note.step == 3                ? touch.bassWeak
