@@ -91,6 +91,8 @@ std::vector<MidiTrack> ComposeEndTune()
         out.velocity = static_cast<std::uint8_t>(voice.velocity + kFinalAccent);
         PlayLine(band.Track(voice.channel), out, kLastBarGrid, lastBar, bars.last(1), band.Players(), lastPlace);
     }
+    // The run into the last chord broadens a little, and the chord with it.
+    conductor.Tempo(lastBar - kSixEight.barTicks() / 2, kMicrosPerQuarter * 106 / 100);
     band.SetClosingTicks(kLastBarGrid.barTicks());
     std::uint32_t now = 0;
     for (std::size_t bar = 0; bar < kChords.size(); ++bar) {

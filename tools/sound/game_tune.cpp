@@ -34,6 +34,10 @@ namespace {
 // Dotted quarter = 60: a rocking two beats a bar, unhurried.
 constexpr std::uint32_t kMicrosPerQuarter = 60'000'000u * 2 / (60 * 3);
 constexpr std::uint32_t kSeed = 1010;
+// The players broaden the second beat of a section's last bar, as singers
+// take breath at a phrase's end (the coda's final chord, not its bar on the
+// dominant, which must run on into the intro in time).
+constexpr std::uint32_t kBroadenedMicros = kMicrosPerQuarter * 108 / 100;
 
 // Channels: the leads first, then the accompaniment.
 constexpr std::uint8_t kGuitar = 0;
@@ -302,6 +306,11 @@ std::vector<MidiTrack> ComposeGameTune()
     std::size_t tuneBar = 0;
     for (const Section &section : sections) {
         conductor.Marker(now, section.name);
+        const bool lastSection = &section == &sections.back();
+        const std::uint32_t broadened =
+            now + static_cast<std::uint32_t>(section.chords.size() - (lastSection ? 2 : 1)) * kSixEight.barTicks();
+        conductor.Tempo(broadened + kSixEight.barTicks() / 2, kBroadenedMicros);
+        conductor.Tempo(broadened + kSixEight.barTicks(), kMicrosPerQuarter);
         for (const Lead &lead : section.leads) {
             // A lead taking over within a section gets a marker of its own.
             if (lead.first > 0) {
