@@ -50,12 +50,15 @@ const Touch &TouchOf(Accompaniment style)
 // spreads from the octave of A2.
 constexpr int kBassFloor = 40, kBassLowest = 38, kBassHighest = 52;
 int BassKey(int pitchClass) { return KeyAtOrAbove(pitchClass, kBassFloor); }
-// A seventh chord leaves its root to the bass: D3 E3 G#3 B3 so low is mud.
+// Four notes so low are mud (D3 E3 G#3 B3): a dominant seventh leaves its
+// root to the bass, other sevenths their fifth, so a minor one stays minor.
 std::vector<int> CloseChord(const Chord &chord)
 {
     std::vector<int> keys = ChordKeys(chord, 50);
     if (keys.size() == 4) {
-        keys.erase(std::find(keys.begin(), keys.end(), KeyAtOrAbove(chord.root, 50)));
+        const bool dominant = chord.intervals[1] == 4 && chord.intervals[3] == 10;
+        const int dropped = dominant ? chord.root : (chord.root + chord.intervals[2]) % 12;
+        keys.erase(std::find(keys.begin(), keys.end(), KeyAtOrAbove(dropped, 50)));
     }
     return keys;
 }
