@@ -49,6 +49,14 @@ TEST(VoiceLeadingRules, FindConsecutivesAndUnresolvedClashes)
                                          std::vector<WrittenNote>{{0, 300, 5, 48, 80}, {720, 700, 5, 50, 80}})
                     .empty());
 
+    // C5 over C3, then E5 over E3 on the next beat with a note between:
+    // octaves on the accents; a held bass under the moving lead is none.
+    const std::vector<WrittenNote> accentedLead = {{0, 340, 0, 72, 80}, {360, 340, 0, 74, 80}, {720, 700, 0, 76, 80}};
+    const std::vector<WrittenNote> accentedBass = {{0, 700, 5, 48, 80}, {720, 700, 5, 52, 80}};
+    ASSERT_EQ(AccentedOctaves(accentedLead, accentedBass, kBeat).size(), 1u);
+    EXPECT_EQ(AccentedOctaves(accentedLead, accentedBass, kBeat)[0].tick, 720u);
+    EXPECT_TRUE(AccentedOctaves(accentedLead, std::vector<WrittenNote>{{0, 1400, 5, 48, 80}}, kBeat).empty());
+
     // F5 on the beat over a held E4 rubs; resolved to E5 by step it is an
     // appoggiatura, leaping away it is a fault; off the beat it passes.
     const std::vector<WrittenNote> held4 = {{0, 2880, 4, 64, 60}};
@@ -89,6 +97,7 @@ TEST(GameTune, LeadAndBassMoveWithoutConsecutivesOrUnresolvedClashes)
     const auto accompaniment = NotesOf(tracks, kGameTuneAccompaniment);
     ASSERT_FALSE(lead.empty());
     EXPECT_TRUE(ParallelFifthsAndOctaves(lead, bass).empty()) << Listed(ParallelFifthsAndOctaves(lead, bass));
+    EXPECT_TRUE(AccentedOctaves(lead, bass, kBeat).empty()) << Listed(AccentedOctaves(lead, bass, kBeat));
     EXPECT_TRUE(UnresolvedClashes(lead, accompaniment, kBeat).empty())
         << Listed(UnresolvedClashes(lead, accompaniment, kBeat));
 }
@@ -137,7 +146,11 @@ TEST(EndTune, RingsWithinItsLimitsAndInThirdsAndSixths)
     const double secondsPerBar = 1.25;
     EXPECT_GE(double(end) / kBar * secondsPerBar, 4.0);
     EXPECT_LE(double(end) / kBar * secondsPerBar, 10.0);
-    const std::uint32_t lastBar = (end - 1) / kBar * kBar;
+    // The final chord is struck on the bar of the last onset and may ring longer.
+    std::uint32_t lastOnset = 0;
+    for (const WrittenNote &note : notes)
+        lastOnset = std::max(lastOnset, note.tick);
+    const std::uint32_t lastBar = lastOnset / kBar * kBar;
     int finalLoudest = 0, beforeLoudest = 0;
     for (const WrittenNote &note : notes) {
         EXPECT_LE(note.key, 96) << "above C7 at tick " << note.tick;
@@ -152,6 +165,10 @@ TEST(EndTune, RingsWithinItsLimitsAndInThirdsAndSixths)
     const auto lead = NotesOf(tracks, leadChannel);
     const auto second = NotesOf(tracks, secondChannel);
     ASSERT_FALSE(second.empty());
+    const std::array<std::uint8_t, 1> bassChannel = {kEndTuneBass};
+    const auto bass = NotesOf(tracks, bassChannel);
+    EXPECT_TRUE(ParallelFifthsAndOctaves(lead, bass).empty()) << Listed(ParallelFifthsAndOctaves(lead, bass));
+    EXPECT_TRUE(AccentedOctaves(lead, bass, kBeat).empty()) << Listed(AccentedOctaves(lead, bass, kBeat));
     for (const WrittenNote &note : second) {
         const auto above =
             std::find_if(lead.begin(), lead.end(), [&](const WrittenNote &l) { return l.tick == note.tick; });

@@ -50,7 +50,18 @@ const Touch &TouchOf(Accompaniment style)
 // spreads from the octave of A2.
 constexpr int kBassFloor = 40, kBassLowest = 38, kBassHighest = 52;
 int BassKey(int pitchClass) { return KeyAtOrAbove(pitchClass, kBassFloor); }
-std::vector<int> CloseChord(const Chord &chord) { return ChordKeys(chord, 50); }
+// Four notes so low are mud (D3 E3 G#3 B3): a dominant seventh leaves its
+// root to the bass, other sevenths their fifth, so a minor one stays minor.
+std::vector<int> CloseChord(const Chord &chord)
+{
+    std::vector<int> keys = ChordKeys(chord, 50);
+    if (keys.size() == 4) {
+        const bool dominant = chord.intervals[1] == 4 && chord.intervals[3] == 10;
+        const int dropped = dominant ? chord.root : (chord.root + chord.intervals[2]) % 12;
+        keys.erase(std::find(keys.begin(), keys.end(), KeyAtOrAbove(dropped, 50)));
+    }
+    return keys;
+}
 std::array<int, 4> HarpSpread(const Chord &chord)
 {
     const int root = KeyAtOrAbove(chord.root, 45);
@@ -111,7 +122,10 @@ std::vector<BassNote> BassLine(const std::vector<Chord> &chords, int nextBass, b
     if (std::abs(leap) == 3 || std::abs(leap) == 4) {
         const int direction = leap > 0 ? 1 : -1;
         const int half = last + direction, whole = last + 2 * direction;
-        const bool halfFits = std::abs(leap) == 3 && scale.member[half % 12] && !scale.member[whole % 12];
+        // Through a minor third, the note of the scale between; through a
+        // major third, the whole step if the scale has it (C B G#, not C Bb G#).
+        const bool halfFits =
+            std::abs(leap) == 3 ? scale.member[half % 12] && !scale.member[whole % 12] : !scale.member[whole % 12];
         --line.back().steps;
         line.push_back({5, halfFits ? half : whole, 1});
     }
@@ -155,8 +169,15 @@ void Band::Play(std::uint8_t channel, std::uint32_t tick, int key, int velocity,
 void Band::Bass(std::uint32_t barStart, const std::vector<Chord> &chords, int nextBass, Accompaniment style)
 {
     const Touch &touch = TouchOf(style);
-    const bool walk = style == Accompaniment::Barcarolle || style == Accompaniment::Tarantella;
-    for (const BassNote &note : BassLine(chords, nextBass, walk, scale_, lastBass_)) {
+    // Under the harp too the plucked bass moves on the second beat, or it fades.
+    const bool walk = style != Accompaniment::Pad;
+    std::vector<BassNote> line = BassLine(chords, nextBass, walk, scale_, lastBass_);
+    // Under a chord held through the bar a passing note only grinds (E2 under F3).
+    if (style == Accompaniment::Pad && line.size() > 1 && line.back().steps == 1) {
+        line.pop_back();
+        ++line.back().steps;
+    }
+    for (const BassNote &note : line) {
         lastBass_ = note.key;
         const int velocity = note.step == 0 ? touch.bassStrong
             : note.step == 3                ? touch.bassWeak
@@ -214,7 +235,7 @@ void Band::PadChord(std::uint32_t start, const Chord &chord, std::uint32_t lengt
 
 void Band::ClosingBar(std::uint32_t barStart, const Chord &chord)
 {
-    const std::uint32_t length = kSixEight.barTicks();
+    const std::uint32_t length = closingTicks_;
     lastBass_ = lastBass_ == 0 ? BassKey(chord.bass) : Nearest(chord.bass, lastBass_);
     Play(who_.bass, barStart, lastBass_, kClosingBass, length, 0);
     for (const int tone : ChordKeys(chord, 55)) {
@@ -261,8 +282,8 @@ void Band::AccompanyBar(std::uint32_t barStart, std::string_view chordBar, Accom
 
 void Band::TambourineBar(std::uint32_t barStart, Tambourine pattern)
 {
-    static constexpr std::array<std::uint8_t, 6> kFull = {58, 0, 30, 46, 0, 30};
-    static constexpr std::array<std::uint8_t, 6> kLight = {72, 0, 0, 56, 0, 0};
+    static constexpr std::array<std::uint8_t, 6> kFull = {74, 0, 40, 60, 0, 44};
+    static constexpr std::array<std::uint8_t, 6> kLight = {80, 0, 0, 64, 0, 0};
     if (pattern == Tambourine::Off) {
         return;
     }

@@ -93,6 +93,8 @@ public:
     // How loud the accompaniment plays from now on: velocity added to its notes.
     void SetLevel(int level) { level_ = level; }
     void SetScale(const Scale &scale) { scale_ = scale; }
+    // How long the closing chord rings; a bar unless told.
+    void SetClosingTicks(std::uint32_t ticks) { closingTicks_ = ticks; }
     // The players' timing, shared with the leads.
     Feel &Players() { return feel_; }
     // `chordBar` holds one or two chords; two split the bar at its middle.
@@ -123,6 +125,7 @@ private:
     Scale scale_;
     int bar_ = 0;      // bars accompanied so far: the figures vary with it
     int lastBass_ = 0; // the bass's last key, so the line moves to the nearest
+    std::uint32_t closingTicks_ = kSixEight.barTicks();
     std::vector<std::uint8_t> channels_;
     std::vector<MidiTrack> tracks_; // in the order of the parts
 };

@@ -11,8 +11,8 @@ grid in ticks when it is off it (@+7, a tick being 1/480 of a quarter). Rests
 of a sixteenth or more are shown as r/<sixteenths>; a length is what sounds,
 so a note lifted before the next reads a little short (5.8 for 6); notes
 struck together are joined by '+', with '(spread)' when they are strummed or
-rolled rather than struck at once. Markers name the sections. Standard
-library only."""
+rolled rather than struck at once. Markers name the sections; tempo changes
+are shown where they fall. Standard library only."""
 import struct
 import sys
 
@@ -33,7 +33,7 @@ def read(path):
     data = open(path, 'rb').read()
     tpq = struct.unpack('>H', data[12:14])[0]
     at = 14
-    notes, markers, names, programs, bar, tempo, track_end = [], [], {}, {}, None, 500000, 0
+    notes, markers, names, programs, bar, tempos, track_end = [], [], {}, {}, None, [], 0
     while at + 8 <= len(data):
         length = struct.unpack('>I', data[at + 4:at + 8])[0]
         end, at, tick, status, track_name = at + 8 + length, at + 8, 0, 0, None
@@ -52,8 +52,8 @@ def read(path):
                     track_name = payload.decode('latin-1')
                 elif kind == 0x58 and bar is None:
                     bar = tpq * 4 * payload[0] >> payload[1]
-                elif kind == 0x51 and tick == 0:
-                    tempo = int.from_bytes(payload, 'big')
+                elif kind == 0x51:
+                    tempos.append((tick, int.from_bytes(payload, 'big')))
                 continue
             if data[at] & 0x80:
                 status = data[at]
@@ -75,7 +75,7 @@ def read(path):
                 notes.append((start, tick - start, channel, key, vel))
         at = end
         track_end = max(track_end, tick)
-    return tpq, bar or tpq * 3, tempo, sorted(notes), sorted(markers), names, programs, track_end
+    return tpq, bar or tpq * 3, sorted(tempos) or [(0, 500000)], sorted(notes), sorted(markers), names, programs, track_end
 
 
 def name(key):
@@ -83,12 +83,16 @@ def name(key):
 
 
 def main():
-    tpq, bar, tempo, notes, markers, names, programs, end_tick = read(sys.argv[1])
+    tpq, bar, tempos, notes, markers, names, programs, end_tick = read(sys.argv[1])
     eighth = tpq // 4  # the unit: a sixteenth
     last = max(max(start + length for start, length, *_ in notes), end_tick)
     bars = -(-last // bar)
-    seconds = bars * bar / tpq * tempo / 1e6
-    print(f'{sys.argv[1]}: {bars} bars of {bar // eighth} sixteenths, {seconds:.1f} s; file ends at tick '
+    # Seconds to the file's end through the tempo changes.
+    seconds, since, micros = 0.0, 0, 500000
+    for tick, value in tempos + [(last, 0)]:
+        seconds += (min(tick, last) - since) / tpq * micros / 1e6
+        since, micros = min(tick, last), value
+    print(f'{sys.argv[1]}: {bars} bars of {bar // eighth} sixteenths, {seconds:.2f} s; file ends at tick '
           f'{last} (bar {last / bar + 1:.2f})')
     for channel in sorted({n[2] for n in notes}):
         keys = [n[3] for n in notes if n[2] == channel]
@@ -100,6 +104,10 @@ def main():
             if begin <= tick < end:
                 print(f'== {text} ==')
         print(f'bar {index + 1}')
+        for tick, micros in tempos:
+            if begin <= tick < end and tick > 0:
+                print(f'  (tempo from sixteenth {(tick - begin) // eighth}: dotted quarter = '
+                      f'{60e6 / micros / 1.5:.1f})')
         for channel in sorted({n[2] for n in notes}):
             words, cursor, chords = [], begin, {}
             for start, length, ch, key, vel in notes:

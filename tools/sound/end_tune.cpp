@@ -1,5 +1,5 @@
-// The end-of-game tune: a bright six-bar flourish in A major, the game
-// tune's key turned to major, about eight seconds with its final chord. The
+// The end-of-game tune: a bright flourish in A major, the game tune's key
+// turned to major, about nine seconds with its final chord ringing out. The
 // trumpet quotes the game tune's opening in major, a clarinet sings in
 // thirds and sixths under it, and the band grows into the last bar: one full
 // chord with the cymbal and the timpani, the loudest moment. No part climbs
@@ -29,7 +29,7 @@ constexpr std::uint8_t kHarp = 6;
 
 constexpr Part kParts[] = {
     {kTrumpet, program::kTrumpet, 122, 60, 50, "Trumpet"},
-    {kGlockenspiel, program::kGlockenspiel, 90, 76, 60, "Glockenspiel"},
+    {kGlockenspiel, program::kGlockenspiel, 124, 76, 60, "Glockenspiel"},
     {kClarinet, program::kClarinet, 127, 70, 56, "Clarinet"},
     {kAccordion, program::kAccordion, 108, 48, 48, "Accordion"},
     {kBass, program::kAcousticBass, 120, 64, 24, "Bass"},
@@ -38,28 +38,31 @@ constexpr Part kParts[] = {
 };
 constexpr Accompanists kAccompanists{kBass, kAccordion, kAccordion, kHarp, kAccordion};
 
-// Steps are sixteenths.
+// Steps are sixteenths. The trumpet climbs by a run over the held dominant
+// to its highest note on the final chord, which rings a bar and a half.
 constexpr std::array<std::string_view, 6> kMelody = {
-    "E5/3 F#5/1 E5/2 A5/4 B5/2", "C#6/3 D6/1 C#6/2 A5/4 E5/2", "F#5/3 G#5/1 A5/2 D6/4 C#6/2",
-    "B5/3 C#6/1 D6/2 E6/4 D6/2", "A5/3 B5/1 C#6/2 B5/4 G#5/2", "A5/12",
+    "E5/3 F#5/1 E5/2 A5/4 B5/2",       "C#6/4 B5/2 A5/3 B5/3",
+    "F#5/4 A5/2 D6/4 C#6/2",           "B5/2 C#6/2 D6/2 C#6/6",
+    "B5/6 G#5/1 A5/1 B5/1 C#6/1 D6/2", "E6/18",
 };
-// A third or a sixth under every note of the tune.
+// A third or a sixth under the tune where it strikes, holding through its
+// passing notes, then in thirds through the run.
 constexpr std::array<std::string_view, 6> kSecond = {
-    "C#5/3 D5/1 C#5/2 F#5/4 G#5/2", "E5/3 F#5/1 E5/2 C#5/4 C#5/2", "D5/3 E5/1 F#5/2 F#5/4 E5/2",
-    "G#5/3 A5/1 B5/2 G#5/4 B5/2",   "F#5/3 G#5/1 A5/2 G#5/4 E5/2", "C#5/12",
+    "C#5/6 F#5/4 G#5/2", "E5/6 F#5/3 G#5/3", "D5/6 F#5/6", "D5/6 E5/6", "G#5/6 E5/1 F#5/1 G#5/1 A5/1 B5/2", "C#6/18",
 };
 // A few chimes, the last on the final chord.
 constexpr std::array<std::string_view, 6> kChimes = {
-    "r/12", "C#6/6 r/6", "r/12", "E6/6 r/6", "r/12", "A6/12",
+    "r/12", "C#6/6 r/6", "r/12", "r/6 E6/6", "r/12", "A6/18",
 };
-constexpr std::array<std::string_view, 6> kChords = {"A", "A/C#", "D", "E7", "D E7", "A"};
+constexpr std::array<std::string_view, 6> kChords = {"A", "A/C# F#m", "D", "Bm/D A/E", "E7", "A"};
 // The band grows bar by bar into the final chord.
-constexpr std::array<int, 6> kLevels = {-8, -6, -4, -2, 2, 16};
+constexpr std::array<int, 6> kLevels = {-8, -6, -4, -1, 3, 16};
+constexpr Grid kLastBarGrid{kSixEightFine.ticksPerStep, 18}; // the final bar and a half
 
 constexpr Voice kTrumpetLead{kTrumpet, 0, 82, 20, Articulation::Plain, 6};
 constexpr Voice kClarinetSecond{kClarinet, 0, 76, 16, Articulation::Plain, 6};
-constexpr Voice kChime{kGlockenspiel, 0, 74, 0, Articulation::Plain, 0};
-constexpr int kFinalAccent = 10;
+constexpr Voice kChime{kGlockenspiel, 0, 84, 0, Articulation::Plain, 0};
+constexpr int kFinalAccent = 6;
 
 constexpr std::uint8_t kCrashKey = 49;
 constexpr std::uint8_t kTimpaniKey = 41; // low floor tom: the nearest to a timpani stroke in the kit
@@ -86,8 +89,11 @@ std::vector<MidiTrack> ComposeEndTune()
         PlayLine(band.Track(voice.channel), voice, kSixEightFine, 0, bars.first(bars.size() - 1), band.Players());
         Voice out = voice;
         out.velocity = static_cast<std::uint8_t>(voice.velocity + kFinalAccent);
-        PlayLine(band.Track(voice.channel), out, kSixEightFine, lastBar, bars.last(1), band.Players(), lastPlace);
+        PlayLine(band.Track(voice.channel), out, kLastBarGrid, lastBar, bars.last(1), band.Players(), lastPlace);
     }
+    // The run into the last chord broadens a little, and the chord with it.
+    conductor.Tempo(lastBar - kSixEight.barTicks() / 2, kMicrosPerQuarter * 106 / 100);
+    band.SetClosingTicks(kLastBarGrid.barTicks());
     std::uint32_t now = 0;
     for (std::size_t bar = 0; bar < kChords.size(); ++bar) {
         const bool last = bar + 1 == kChords.size();
@@ -100,10 +106,10 @@ std::vector<MidiTrack> ComposeEndTune()
         } else {
             band.TambourineBar(now, Tambourine::Full);
         }
-        now += kSixEight.barTicks();
+        now += last ? kLastBarGrid.barTicks() : kSixEight.barTicks();
     }
-    // Three eighths more let the last chord ring out.
-    return band.Tracks(conductor, now + 3 * kSixEight.ticksPerStep);
+    // A bar more lets the last chord, the roll and the cymbal ring out.
+    return band.Tracks(conductor, now + kSixEight.barTicks());
 }
 
 } // namespace belvane::sound

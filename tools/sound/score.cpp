@@ -9,6 +9,8 @@ namespace belvane::sound {
 
 namespace {
 
+constexpr int kSummitAccent = 6;
+
 [[noreturn]] void Fail(std::string_view what, std::string_view text)
 {
     throw std::invalid_argument(std::string(what) + ": \"" + std::string(text) + "\"");
@@ -183,6 +185,14 @@ std::uint32_t PlayLine(MidiTrack &track, const Voice &voice, const Grid &grid, s
         }
     }
     const int centre = keyCount ? keySum / keyCount : 0;
+    // The summit of each eight-bar phrase is its dynamic peak too.
+    std::vector<int> summit((parsed.size() + phraseBar) / 8 + 1, kRestKey);
+    for (std::size_t b = 0; b < parsed.size(); ++b) {
+        for (const Step &step : parsed[b]) {
+            int &top = summit[(b + phraseBar) / 8];
+            top = std::max(top, step.key);
+        }
+    }
     // Early onsets stay clear of the end of the note before on the same key.
     const int early = std::min(voice.spread, static_cast<int>(voice.gap) / 2);
 
@@ -192,12 +202,16 @@ std::uint32_t PlayLine(MidiTrack &track, const Voice &voice, const Grid &grid, s
         for (std::size_t i = 0; i < parsed[b].size(); ++i) {
             const Step &step = parsed[b][i];
             if (step.key != kRestKey) {
+                // The line's height leads the dynamics, the beat only leans.
                 int velocity =
-                    voice.velocity + kPhraseArc[(static_cast<int>(b) + phraseBar) % 8] + (step.key - centre) / 3;
+                    voice.velocity + kPhraseArc[(static_cast<int>(b) + phraseBar) % 8] + (step.key - centre) / 2;
+                if (step.key == summit[(b + phraseBar) / 8]) {
+                    velocity += kSummitAccent;
+                }
                 if (position == 0) {
-                    velocity += 6;
-                } else if (position * 2 == grid.stepsPerBar) {
                     velocity += 3;
+                } else if (position * 2 == grid.stepsPerBar) {
+                    velocity += 1;
                 }
                 const Step *next = i + 1 < parsed[b].size() ? &parsed[b][i + 1]
                     : b + 1 < parsed.size()                 ? &parsed[b + 1].front()

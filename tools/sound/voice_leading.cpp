@@ -62,6 +62,28 @@ std::vector<Fault> ParallelFifthsAndOctaves(std::span<const WrittenNote> upper, 
     return faults;
 }
 
+std::vector<Fault> AccentedOctaves(std::span<const WrittenNote> lead, std::span<const WrittenNote> bass,
+                                   std::uint32_t beatTicks)
+{
+    std::vector<Fault> faults;
+    std::uint32_t end = 0;
+    for (const auto line : {lead, bass}) {
+        for (const WrittenNote &note : line) {
+            end = std::max(end, note.tick + note.length);
+        }
+    }
+    const WrittenNote *leadBefore = nullptr, *bassBefore = nullptr;
+    for (std::uint32_t beat = 0; beat < end; beat += beatTicks) {
+        const WrittenNote *l = SoundingAt(lead, beat), *b = SoundingAt(bass, beat);
+        if (l && b && leadBefore && bassBefore && l->key != leadBefore->key && b->key != bassBefore->key &&
+            (l->key - b->key) % 12 == 0 && (leadBefore->key - bassBefore->key) % 12 == 0) {
+            faults.push_back({beat, Describe("accented octaves", l->key, b->key)});
+        }
+        leadBefore = l, bassBefore = b;
+    }
+    return faults;
+}
+
 std::vector<Fault> UnresolvedClashes(std::span<const WrittenNote> lead, std::span<const WrittenNote> others,
                                      std::uint32_t beatTicks)
 {

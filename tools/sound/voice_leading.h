@@ -22,6 +22,12 @@ struct Fault {
 // either breaks the succession.
 std::vector<Fault> ParallelFifthsAndOctaves(std::span<const WrittenNote> upper, std::span<const WrittenNote> lower);
 
+// Octaves heard as parallel though notes pass between: the lead and the
+// bass sounding the same note name on two consecutive beats (every
+// `beatTicks`), both having moved to new keys in between.
+std::vector<Fault> AccentedOctaves(std::span<const WrittenNote> lead, std::span<const WrittenNote> bass,
+                                   std::uint32_t beatTicks);
+
 // Lead notes struck on a beat (every `beatTicks`) a semitone, or a semitone
 // and octaves, from a note of `others` that sounds then, and not followed by
 // a lead note a step away.
