@@ -67,7 +67,7 @@ int main(int argc, char **argv)
     p.setFont(didascalia);
     p.setPen(kFiletto);
     p.drawText(QPointF(26, 333), QStringLiteral("A Quintavox game"));
-    p.drawText(QPointF(26, 348), QStringLiteral("Belvane, version 3.00"));
+    p.drawText(QPointF(26, 348), QStringLiteral("Belvane, version " BELVANE_VERSIONE));
     p.end();
 
     QImageWriter w(QString::fromLocal8Bit(argv[1]), "jpeg");
