@@ -36,13 +36,26 @@ Fasi Linee(Zona zona, double x, double y, const Campione &c)
     const double hs = c.hs;
     // Spacings in pixels: wide enough that every line stands clear of its
     // neighbours at the picture's own size.
-    constexpr double fondo = 2.0, volto = 3.0, abito = 2.5;
+    constexpr double fondo = 2.0, volto = 3.4, abito = 2.5;
     switch (zona) {
     case Zona::Fondo:
         // Ruled straight across, each line on the middle of a row of pixels.
         return {((y + kAbbassa) * kIngrandimento + kMedaglioneRy - 0.5) / fondo / kIngrandimento, 0, fondo};
-    case Zona::Pelle:
-        return {(y - 0.42 * hs) / volto, c.meridiano / volto, volto};
+    case Zona::Pelle: {
+        // From the brows down they bow round sockets, cheeks and jaw; over
+        // the forehead they arch with the skull, meeting the lower ones at
+        // the brow ridge (level with them in the middle).
+        const double ciglio = kOcchiY - 4.6 - 0.7 * std::max(0.0, std::abs(x) - 15.5);
+        if (y < ciglio) {
+            static const double accordo = 0.72 * Rilievo(0, kOcchiY - 4.6).hs;
+            return {(y + 0.3 * hs - accordo) / volto, c.meridiano / volto, volto};
+        }
+        // Along the nose they dip steeply, running down the bridge to the tip.
+        const double lungo = std::max(0.0, y - (kOcchiY - 3));
+        const double naso = lungo * Passaggio(kOcchiY - 4, kOcchiY + 1, y) *
+            (1 - Passaggio(kOcchiY + 13, kOcchiY + 22, y)) * std::exp(-x * x / (2 * 2.4 * 2.4));
+        return {(y - 0.42 * hs - 0.35 * naso) / volto, c.meridiano / volto, volto};
+    }
     case Zona::Capelli:
         return {y / volto, x / volto, volto};
     case Zona::Giacca: {

@@ -170,7 +170,7 @@ Campione Rilievo(double x, double y)
         const double q = 1 - (x / w) * (x / w);
         const double profondita = 27 * std::sqrt(std::clamp((y + 68) / 14.0, 0.0, 1.0));
         const double d = Lineamenti(x, y);
-        prendi(profondita * std::sqrt(q) + d * std::min(1.0, q * 4), profondita * q + 0.1 * d, Zona::Pelle,
+        prendi(profondita * std::sqrt(q) + d * std::min(1.0, q * 4), profondita * q + 0.3 * d, Zona::Pelle,
                Meridiano(x, w));
     }
     // The hair: over the crown and down to the temples, parted on the left.
