@@ -21,7 +21,7 @@ constexpr double kInchiostro = 16;
 // The sitter is drawn in units of his own; this many pixels to one, and
 // his units start this far above the medallion's centre.
 constexpr double kIngrandimento = 1.2;
-constexpr double kAbbassa = 4;
+constexpr double kAbbassa = 8;
 
 struct Fasi {
     double primo, secondo; // whole numbers on the axes of the two families of lines
@@ -56,8 +56,11 @@ Fasi Linee(Zona zona, double x, double y, const Campione &c)
             (1 - Passaggio(kOcchiY + 13, kOcchiY + 22, y)) * std::exp(-x * x / (2 * 2.4 * 2.4));
         return {(y - 0.42 * hs - 0.35 * naso) / volto, c.meridiano / volto, volto};
     }
-    case Zona::Capelli:
-        return {y / volto, x / volto, volto};
+    case Zona::Capelli: {
+        // Under the strands, lines fanning from above the parting, the way the hair is combed.
+        const double giro = std::atan2(x + 8, y + 78) * 40;
+        return {giro / volto, y / volto, volto};
+    }
     case Zona::Giacca: {
         const double spalla = 21 * (x / 60) * (x / 60);
         return {(y - spalla - 0.25 * hs) / abito, (x - 0.35 * y * (x < 0 ? -1 : 1)) / abito, abito};
@@ -109,7 +112,7 @@ bool Contorno(const Campione &c, double x, double y)
 // The ground's lines stop short of the figure, leaving a thin margin.
 bool Margine(double x, double y)
 {
-    constexpr double r = 1.0;
+    constexpr double r = 0.45;
     for (int k = 0; k < 8; ++k) {
         const double a = k * M_PI / 4;
         if (Rilievo(x + r * std::cos(a), y + r * std::sin(a)).zona != Zona::Fondo)
@@ -159,8 +162,9 @@ double Inchiostro(double x, double y)
     if (c.zona == Zona::Capelli)
         return sottoCapelli * Tratto(f.primo, g1, 0.15 + 0.4 * t);
     double a = Tratto(f.primo, g1, std::min(0.8, 1.1 * std::pow(t, 1.3)));
-    if (c.zona != Zona::Fondo && t > 0.6)
-        a = std::max(a, Tratto(f.secondo, g2, std::min(0.6, (t - 0.6) * 1.6)));
+    // The clothes are crossed only in their deepest shade.
+    if (c.zona != Zona::Fondo && t > 0.8)
+        a = std::max(a, Tratto(f.secondo, g2, std::min(0.55, (t - 0.8) * 3.0)));
     return a;
 }
 

@@ -236,10 +236,10 @@ double Tono(const Campione &c, double x, double y)
         chiaro = 0.22, cupo = 0.85;
         break;
     case Zona::Giacca:
-        chiaro = 0.68, cupo = 0.95;
+        chiaro = 0.6, cupo = 0.97;
         break;
     case Zona::Bavero:
-        chiaro = 0.55, cupo = 0.9;
+        chiaro = 0.4, cupo = 0.9;
         break;
     case Zona::Panciotto:
         chiaro = 0.48, cupo = 0.8;
