@@ -54,11 +54,21 @@ Fasi Linee(Zona zona, double x, double y, const Campione &c)
         const double lungo = std::max(0.0, y - (kOcchiY - 3));
         const double naso = lungo * Passaggio(kOcchiY - 4, kOcchiY + 1, y) *
             (1 - Passaggio(kOcchiY + 13, kOcchiY + 22, y)) * std::exp(-x * x / (2 * 2.4 * 2.4));
-        return {(y - 0.42 * hs - 0.35 * naso) / volto, c.meridiano / volto, volto};
+        // Round the eyes, the cheekbones and the lips they part, passing over and
+        // under each as round a small dome.
+        const auto giro = [&](double cx, double cy, double sx, double sy, double quanto) {
+            return quanto * (y - cy) *
+                std::exp(-std::pow(x - cx, 2) / (2 * sx * sx) - std::pow(y - cy, 2) / (2 * sy * sy));
+        };
+        double attorno = giro(0, kBoccaY, 6.5, 2.6, 0.5);
+        for (double lato : {-1.0, 1.0})
+            attorno += giro(lato * kOcchiX, kOcchiY, 5.5, 4.0, 0.55) + giro(lato * 16, kOcchiY + 10, 4.5, 4.5, 0.4);
+        return {(y - 0.42 * hs - 0.35 * naso - attorno) / volto, c.meridiano / volto, volto};
     }
     case Zona::Capelli: {
-        // Under the strands, lines fanning from above the parting, the way the hair is combed.
-        const double giro = std::atan2(x + 8, y + 78) * 40;
+        // Under the strands, arcs over the skull, the way the hair is combed
+        // from the parting down to the temples.
+        const double giro = std::hypot(x - 0.5, (y - kCapelliY - 6) * 0.85);
         return {giro / volto, y / volto, volto};
     }
     case Zona::Giacca: {
@@ -160,7 +170,7 @@ double Inchiostro(double x, double y)
         return a;
     }
     if (c.zona == Zona::Capelli)
-        return sottoCapelli * Tratto(f.primo, g1, 0.15 + 0.4 * t);
+        return sottoCapelli * Tratto(f.primo, g1, 0.3 + 0.45 * t);
     double a = Tratto(f.primo, g1, std::min(0.8, 1.1 * std::pow(t, 1.3)));
     // The clothes are crossed only in their deepest shade.
     if (c.zona != Zona::Fondo && t > 0.8)
