@@ -236,10 +236,12 @@ double Tono(const Campione &c, double x, double y)
         chiaro = 0.22, cupo = 0.85;
         break;
     case Zona::Giacca:
-        chiaro = 0.6, cupo = 0.97;
+        chiaro = 0.55, cupo = 0.97;
+        scuro += 0.35 * Passaggio(-20, 70, x); // the side turned from the light
         break;
     case Zona::Bavero:
         chiaro = 0.4, cupo = 0.9;
+        scuro += 0.25 * Passaggio(-10, 30, x);
         break;
     case Zona::Panciotto:
         chiaro = 0.48, cupo = 0.8;
