@@ -53,7 +53,7 @@ Fasi Linee(Zona zona, double x, double y, const Campione &c)
         // Along the nose they dip steeply, running down the bridge to the tip.
         const double lungo = std::max(0.0, y - (kOcchiY - 3));
         const double naso = lungo * Passaggio(kOcchiY - 4, kOcchiY + 1, y) *
-            (1 - Passaggio(kOcchiY + 13, kOcchiY + 22, y)) * std::exp(-x * x / (2 * 2.4 * 2.4));
+            (1 - Passaggio(kOcchiY + 13, kOcchiY + 22, y)) * std::exp(-x * x / (2 * 1.9 * 1.9));
         // Round the eyes, the cheekbones and the lips they part, passing over and
         // under each as round a small dome.
         const auto giro = [&](double cx, double cy, double sx, double sy, double quanto) {
@@ -62,8 +62,8 @@ Fasi Linee(Zona zona, double x, double y, const Campione &c)
         };
         double attorno = giro(0, kBoccaY, 6.5, 2.6, 0.5);
         for (double lato : {-1.0, 1.0})
-            attorno += giro(lato * kOcchiX, kOcchiY, 5.5, 4.0, 0.55) + giro(lato * 16, kOcchiY + 10, 4.5, 4.5, 0.4);
-        return {(y - 0.42 * hs - 0.35 * naso - attorno) / volto, c.meridiano / volto, volto};
+            attorno += giro(lato * kOcchiX, kOcchiY, 5.5, 4.0, 0.45) + giro(lato * 16, kOcchiY + 10, 4.5, 4.5, 0.4);
+        return {(y - 0.42 * hs - 0.25 * naso - attorno) / volto, c.meridiano / volto, volto};
     }
     case Zona::Capelli: {
         // Under the strands, arcs over the skull, the way the hair is combed
