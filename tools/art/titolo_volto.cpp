@@ -229,7 +229,7 @@ double Tono(const Campione &c, double x, double y)
         if (std::abs(dx) < 1 && y > kOcchiY - kPalpebra * (1 - dx * dx) - 0.25 * dx &&
             y < kOcchiY + kPalpebraBassa * (1 - dx * dx) - 0.25 * dx)
             return 0.04;
-        chiaro = 0.03, cupo = 0.56;
+        chiaro = 0.03, cupo = 0.48;
         break;
     }
     case Zona::Capelli:
