@@ -293,6 +293,17 @@ void DisegnaLineamenti(QPainter &p)
             },
             [](double t) { return 0.35 * Fuso(t); }, 16);
     }
+    // The outer edges of the lapels, cut firmly against the coat.
+    for (double lato : {-1.0, 1.0}) {
+        const auto bordo = [&](double t) {
+            const double yb = 25 + 50 * t;
+            const double apertura = 14 - (yb - 26) * 0.19;
+            const double bavero = apertura + std::max(0.0, 8 + (yb - 30) * 0.25 - std::max(0.0, yb - 58) * 0.9);
+            return QPointF(lato * (bavero - 0.3), yb + kColloY);
+        };
+        Taglio(
+            p, bordo, [](double t) { return 0.75 * std::sqrt(std::min(1.0, t / 0.1)); }, 40);
+    }
     // The waistcoat's buttons down the middle.
     for (double y : {kColloY + 52, kColloY + 60, kColloY + 68}) {
         p.setBrush(Qt::black);
