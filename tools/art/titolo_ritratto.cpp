@@ -80,9 +80,9 @@ Fasi Linee(Zona zona, double x, double y, const Campione &c)
     case Zona::Camicia:
         return {(y - 0.3 * hs) / volto, x / volto, volto};
     case Zona::Cravatta:
-        return {(x + y) * 0.7071 / 2.0, (x - y) * 0.7071 / 2.0, 2.0};
+        return {(x + y) * 0.7071 / 2.8, (x - y) * 0.7071 / 2.8, 2.8};
     case Zona::Panciotto:
-        return {(y + 0.45 * std::abs(x)) / 2.0, x / 2.0, 2.0};
+        return {(y + 0.45 * std::abs(x)) / 2.5, x / 2.5, 2.5};
     }
     return {0, 0, 2};
 }
