@@ -195,7 +195,7 @@ void DisegnaCapelli(QPainter &p)
         const QPointF radice = Curva(attaccatura, sAtt) + QPointF(0, caso.Tra(0.3, 1.6));
         QPointF verso = Curva(profilo, sAtt + (destra ? 0.12 : 0.08)) - radice;
         verso /= std::hypot(verso.x(), verso.y());
-        const double l = caso.Tra(3.0, 5.5), w = caso.Tra(0.35, 0.5);
+        const double l = caso.Tra(3.0, 5.5), w = 0.7 * caso.Tra(0.35, 0.5);
         Taglio(
             p, [&](double t) { return radice + verso * (l * t); },
             [&](double t) { return w * std::pow(t, 0.8) * (1 - t * t * t); }, 10);
