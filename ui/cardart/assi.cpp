@@ -49,9 +49,9 @@ void Aquila(QPainter &p, qreal r)
                     P(0.72, 0.1), P(0.74, 0.22), P(0.52, 0.16), P(0.3, 0.1), P(0.12, 0.12)});
     // Body, necks and heads.
     aquila = Unione(aquila, Cerchio(P(0, -0.02), 0.2 * r, 0.34 * r));
-    aquila = Unione(aquila, Specchiata({P(0, -0.22), P(0.1, -0.5), P(0.18, -0.68), P(0.34, -0.64), P(0.18, -0.26)}));
+    aquila = Unione(aquila, Specchiata({P(0, -0.24), P(0.14, -0.46), P(0.3, -0.66), P(0.42, -0.6), P(0.2, -0.26)}));
     for (qreal lato : {-1.0, 1.0}) // heads large enough to read at the natural size
-        aquila = Unione(aquila, Cerchio(P(lato * 0.3, -0.74), 0.16 * r, 0.14 * r));
+        aquila = Unione(aquila, Cerchio(P(lato * 0.38, -0.72), 0.15 * r, 0.13 * r));
     // The tail, fanned and cut in three points.
     aquila = Unione(
         aquila,
@@ -96,15 +96,15 @@ void Aquila(QPainter &p, qreal r)
     p.drawPath(penne);
 
     // Golden beaks looking outwards, red tongues, golden eyes and claws.
-    QPainterPath becchi = Specchiata({P(0.4, -0.82), P(0.66, -0.76), P(0.58, -0.64), P(0.42, -0.66)});
+    QPainterPath becchi = Specchiata({P(0.48, -0.8), P(0.76, -0.76), P(0.7, -0.62), P(0.5, -0.66)});
     QPainterPath artigli;
     for (qreal lato : {-1.0, 1.0})
         for (int i = 0; i < 3; ++i)
             artigli.addEllipse(P(lato * (0.31 + 0.06 * i), 0.45 + 0.02 * (i % 2)), 0.03 * r, 0.05 * r);
-    Riempi(p, Unione(becchi, artigli), kTintaOro.luce, kOroScuro, r * 0.03);
+    Riempi(p, Unione(becchi, artigli), kTintaOro.luce, kContorno, r * 0.035);
     QPainterPath occhi;
     for (qreal lato : {-1.0, 1.0})
-        occhi.addEllipse(P(lato * 0.3, -0.77), 0.04 * r, 0.04 * r);
+        occhi.addEllipse(P(lato * 0.4, -0.75), 0.055 * r, 0.055 * r);
     p.setPen(Qt::NoPen);
     p.setBrush(kTintaOro.luce);
     p.drawPath(occhi);
