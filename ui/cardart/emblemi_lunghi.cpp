@@ -188,7 +188,7 @@ void Spada(QPainter &p, qreal h, Ornato ornato, qreal curva)
 void Bastone(QPainter &p, qreal h, Ornato ornato)
 {
     const bool grande = ornato == Ornato::Si;
-    const qreal testa = std::max(1.8, (grande ? 0.125 : 0.108) * h); // half the width at the head
+    const qreal testa = std::max(1.8, (grande ? 0.125 : 0.098) * h); // half the width at the head
     const qreal piede = std::max(0.8, (grande ? 0.04 : 0.036) * h);  // half the width at the butt
     struct Nodo {
         qreal s, lato; // from the butt (0) to the head (1), side
