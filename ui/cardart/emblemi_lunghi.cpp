@@ -232,7 +232,9 @@ void Bastone(QPainter &p, qreal h, Ornato ornato)
         QTransform t;
         t.translate(n.lato * w * 0.3, y(n.s));
         t.rotate(n.lato * (grande ? 50 : 40));
-        const qreal fuori = w * 0.7 * 1.35 + sporge * (i % 2 ? 0.85 : 1.0);
+        // Low on a small cudgel, where the wood is thin, the stubs stand out
+        // further: they read at the natural size without widening the row.
+        const qreal fuori = w * 0.7 * 1.35 + sporge * (grande ? (i % 2 ? 0.85 : 1.0) : 1.45 - n.s);
         QPainterPath ramo;
         ramo.moveTo(-moncone * 0.6, 0);
         ramo.lineTo(-moncone * 0.5, -fuori);
@@ -267,8 +269,12 @@ void Bastone(QPainter &p, qreal h, Ornato ornato)
         germoglia({-testa * 0.3, y(0.3) - moncone}, -24, 0.8);
 
     Modella(p, legno, kTintaVerde, kContorno, grande ? 1.8 : 0.7, grande ? 1.1 : 0.6);
-    if (grande) // engraved shade along the wood's dark side
+    // Engraved shade along the wood's dark side, too fine to show at the
+    // natural size.
+    if (grande)
         Tratteggia(p, Differenza(legno, legno.translated(-2.6, -1.2)), kTintaVerde.ombra, 0.9, -35, 0.3);
+    else
+        Tratteggia(p, Differenza(legno, legno.translated(-1.3, -0.5)), kTintaVerde.ombra, 0.6, -35, 0.18);
     // The bark: short marks across the grain, alternately on either side,
     // and on the ace the knots' eyes.
     QPainterPath corteccia;
