@@ -299,7 +299,7 @@ void Bastone(QPainter &p, qreal h, Ornato ornato)
     p.setPen(Qt::NoPen);
     p.setBrush(kTintaRosso.corpo);
     p.drawPath(Intersezione(fascia, legno));
-    Riempi(p, foglie, kTintaOro.corpo, kOroScuro, grande ? kTrattoFine : kTrattoFine);
+    Riempi(p, foglie, grande ? kTintaOro.corpo : kTintaOro.luce, kOroScuro, grande ? kTrattoFine : 0.4);
     p.setBrush(Qt::NoBrush);
     p.setPen(QPen(kTintaOro.ombra, grande ? 0.4 : 0.3, Qt::SolidLine, Qt::RoundCap));
     p.drawPath(vene);
