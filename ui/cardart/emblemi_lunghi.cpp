@@ -244,7 +244,7 @@ void Bastone(QPainter &p, qreal h, Ornato ornato)
         legno = Unione(legno, t.map(ramo));
         tagli.addPath(t.map(Cerchio({0, -fuori}, moncone * 0.55, moncone * 0.32)));
         if (grande)
-            occhi.addPath(Cerchio({-n.lato * w * 0.35, y(n.s) - moncone * 1.5}, moncone * 0.35, moncone * 0.6));
+            occhi.addPath(Cerchio({-n.lato * w * 0.35, y(n.s) - moncone * 1.5}, moncone * 0.45, moncone * 0.2));
     }
     tagli.addEllipse(QPointF(0, h / 2), piede * 0.85, std::max(0.4, piede * 0.3));
 
