@@ -99,6 +99,34 @@ TEST(CarteBmp, EachMatchesItsDrawingRightWayUpInAnExactBitmap)
     EXPECT_EQ(impronte.size(), 40u);
 }
 
+// Each pixel's patch (0 for white, then 1, 2, ...), touching corners
+// counting as touching.
+std::vector<int> Etichette(const QImage &img)
+{
+    std::vector<int> chi(kW * kH, 0);
+    int n = 0;
+    for (int i = 0; i < kW * kH; ++i) {
+        if (chi[size_t(i)] || (img.pixel(i % kW, i / kW) & 0xFFFFFF) == 0xFFFFFF)
+            continue;
+        chi[size_t(i)] = ++n;
+        std::vector<int> pila{i};
+        while (!pila.empty()) {
+            const int j = pila.back();
+            pila.pop_back();
+            for (int dy = -1; dy <= 1; ++dy)
+                for (int dx = -1; dx <= 1; ++dx) {
+                    const int x = j % kW + dx, y = j / kW + dy;
+                    if (x < 0 || y < 0 || x >= kW || y >= kH || chi[size_t(y * kW + x)] ||
+                        (img.pixel(x, y) & 0xFFFFFF) == 0xFFFFFF)
+                        continue;
+                    chi[size_t(y * kW + x)] = n;
+                    pila.push_back(y * kW + x);
+                }
+        }
+    }
+    return chi;
+}
+
 // Patches of non-white pixels, touching corners counting as touching: the
 // box round each.
 std::vector<QRect> Macchie(const QImage &img)
@@ -146,6 +174,18 @@ TEST(CarteBmp, PipsStandApartWithWhiteBetween)
             if (rango > 1) {
                 EXPECT_EQ(int(macchie.size()), rango);
             }
+            // Two pixels of white at least between neighbours, across, down
+            // and aslant.
+            const std::vector<int> chi = Etichette(DecodificaBmp(LeggiFile(FileCarta(code))));
+            int vicini = 0;
+            for (int k = 0; k < kW * kH; ++k)
+                for (int dy = -2; dy <= 2; ++dy)
+                    for (int dx = -2; dx <= 2; ++dx) {
+                        const int x = k % kW + dx, y = k / kW + dy;
+                        vicini += chi[size_t(k)] > 0 && x >= 0 && y >= 0 && x < kW && y < kH &&
+                            chi[size_t(y * kW + x)] > 0 && chi[size_t(y * kW + x)] != chi[size_t(k)];
+                    }
+            EXPECT_EQ(vicini, 0);
             for (const QRect &m : macchie) {
                 EXPECT_TRUE(QRect(kMargine, kMargine, kW - 2 * kMargine, kH - 2 * kMargine).contains(m))
                     << m.x() << "," << m.y() << " " << m.width() << "x" << m.height();

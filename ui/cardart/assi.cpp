@@ -14,8 +14,9 @@
 namespace belvane::cardart {
 namespace {
 
-// The eagle's black in three tones, the light side a warm grey.
-const Tinta kTintaAquila{QColor(0x6E, 0x62, 0x5A), QColor(0x2E, 0x28, 0x26), QColor(0x14, 0x10, 0x10)};
+// The eagle in sable: a dark brown in three tones, light enough that the
+// feathers' lines and the golden beaks tell at the natural size.
+const Tinta kTintaAquila{QColor(0xA0, 0x80, 0x60), QColor(0x5A, 0x40, 0x2E), QColor(0x34, 0x24, 0x1A)};
 
 QPainterPath Cerchio(QPointF c, qreal rx, qreal ry)
 {
@@ -48,9 +49,9 @@ void Aquila(QPainter &p, qreal r)
                     P(0.72, 0.1), P(0.74, 0.22), P(0.52, 0.16), P(0.3, 0.1), P(0.12, 0.12)});
     // Body, necks and heads.
     aquila = Unione(aquila, Cerchio(P(0, -0.02), 0.2 * r, 0.34 * r));
-    aquila = Unione(aquila, Specchiata({P(0, -0.22), P(0.12, -0.52), P(0.2, -0.7), P(0.3, -0.66), P(0.17, -0.26)}));
-    for (qreal lato : {-1.0, 1.0})
-        aquila = Unione(aquila, Cerchio(P(lato * 0.27, -0.74), 0.11 * r, 0.1 * r));
+    aquila = Unione(aquila, Specchiata({P(0, -0.24), P(0.14, -0.46), P(0.3, -0.66), P(0.42, -0.6), P(0.2, -0.26)}));
+    for (qreal lato : {-1.0, 1.0}) // heads large enough to read at the natural size
+        aquila = Unione(aquila, Cerchio(P(lato * 0.38, -0.72), 0.15 * r, 0.13 * r));
     // The tail, fanned and cut in three points.
     aquila = Unione(
         aquila,
@@ -59,7 +60,18 @@ void Aquila(QPainter &p, qreal r)
     aquila = Unione(aquila, Specchiata({P(0.08, 0.18), P(0.18, 0.16), P(0.38, 0.38), P(0.33, 0.44), P(0.2, 0.36)}));
     Modella(p, aquila, kTintaAquila, kContorno, r * 0.05, r * 0.035);
 
-    // Feathers: the coverts and the primaries in the lighter tone, engraved.
+    // Feathers: the primaries parted by lines of the field's gold, wide
+    // enough to show at the natural size; the coverts engraved in the light tone.
+    QPainterPath separa;
+    for (qreal lato : {-1.0, 1.0})
+        for (int i = 0; i < 4; ++i) {
+            const qreal t = (i + 0.5) / 4.0;
+            separa.moveTo(P(lato * (0.42 + 0.04 * t), -0.3 + 0.36 * t));
+            separa.lineTo(P(lato * (0.9 + 0.06 * t), -0.42 + 0.58 * t));
+        }
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(kTintaOro.corpo, r * 0.06, Qt::SolidLine, Qt::FlatCap));
+    p.drawPath(separa);
     QPainterPath penne;
     for (qreal lato : {-1.0, 1.0}) {
         const auto Q = [&](qreal x, qreal y) { return P(lato * x, y); };
@@ -84,18 +96,15 @@ void Aquila(QPainter &p, qreal r)
     p.drawPath(penne);
 
     // Golden beaks looking outwards, red tongues, golden eyes and claws.
-    QPainterPath becchi = Specchiata({P(0.34, -0.79), P(0.5, -0.74), P(0.45, -0.66), P(0.35, -0.69)});
+    QPainterPath becchi = Specchiata({P(0.48, -0.8), P(0.76, -0.76), P(0.7, -0.62), P(0.5, -0.66)});
     QPainterPath artigli;
     for (qreal lato : {-1.0, 1.0})
         for (int i = 0; i < 3; ++i)
             artigli.addEllipse(P(lato * (0.31 + 0.06 * i), 0.45 + 0.02 * (i % 2)), 0.03 * r, 0.05 * r);
-    Riempi(p, Unione(becchi, artigli), kOro, kOroScuro, r * 0.02);
-    p.setPen(QPen(kRosso, r * 0.022, Qt::SolidLine, Qt::RoundCap));
-    for (qreal lato : {-1.0, 1.0})
-        p.drawLine(P(lato * 0.48, -0.7), P(lato * 0.56, -0.66));
+    Riempi(p, Unione(becchi, artigli), kTintaOro.luce, kContorno, r * 0.035);
     QPainterPath occhi;
     for (qreal lato : {-1.0, 1.0})
-        occhi.addEllipse(P(lato * 0.29, -0.76), 0.03 * r, 0.03 * r);
+        occhi.addEllipse(P(lato * 0.4, -0.75), 0.055 * r, 0.055 * r);
     p.setPen(Qt::NoPen);
     p.setBrush(kTintaOro.luce);
     p.drawPath(occhi);
@@ -144,7 +153,7 @@ void Asso(QPainter &p, Seme seme)
         Emblema(p, seme, {22.5, 37}, 48, 0, Ornato::Si, 0);
         break;
     case Seme::Spade:
-        Emblema(p, seme, {22.5, 36}, 64, 0, Ornato::Si, 2.5);
+        Emblema(p, seme, {22.5, 36}, 64, 0, Ornato::Si, 4.5);
         break;
     case Seme::Bastoni:
         Emblema(p, seme, {22.5, 36.5}, 62, 0, Ornato::Si, 0);

@@ -54,25 +54,33 @@ void Nervatura(QPainterPath &vene, QPointF base, qreal lungo, qreal angolo)
 void Spada(QPainter &p, qreal h, Ornato ornato, qreal curva)
 {
     const bool grande = ornato == Ornato::Si;
-    const qreal pomo = std::max(1.1, 0.042 * h);
-    const qreal presa = std::max(2.4, 0.1 * h);
-    const qreal mezzaPresa = std::max(0.75, 0.036 * h);
-    const qreal spessore = std::max(1.1, 0.045 * h); // the guard
-    const qreal braccio = std::max(2.4, (grande ? 0.2 : 0.1) * h);
+    const qreal pomo = std::max(1.05, 0.038 * h);
+    const qreal presa = std::max(2.2, 0.09 * h);
+    const qreal mezzaPresa = std::max(0.7, 0.032 * h);
+    const qreal spessore = std::max(1.0, 0.04 * h); // the guard
+    // A clear crossguard, yet narrow enough that four swords side by side
+    // keep white between them at the natural size.
+    const qreal braccio = std::max(2.4, (grande ? 0.2 : 0.087) * h);
     const qreal fondoPresa = h / 2 - 2 * pomo + 0.3;
     const qreal guardia = fondoPresa - presa; // the guard's lower edge
     const qreal base = guardia - spessore;    // where the blade leaves the guard
     const qreal punta = -h / 2;
-    const qreal mezza = std::max(1.0, (grande ? 0.058 : 0.066) * h);
+    // A slim blade: at the natural size a small one is one pixel of blue
+    // between its two outlines, edges on pixel boundaries.
+    const qreal mezza = grande ? std::max(1.0, 0.046 * h) : 1.0;
 
-    // The blade: two edges narrowing a little, then to the point, along an
-    // axis that bends as it rises.
-    constexpr int kPassi = 16;
-    const auto asse = [&](qreal t) { return curva * t * t; };
-    // A small blade keeps its width to the point, so that at the natural size
-    // both edges step together where it bends.
+    // The blade: two edges, then to the point. A large blade bends along its
+    // whole length; a small one runs straight and bends only towards the
+    // point, so that at the natural size its edges do not step halfway.
+    constexpr int kPassi = 20;
+    const auto asse = [&](qreal t) {
+        if (grande)
+            return curva * t * t;
+        const qreal u = std::max(0.0, (t - 0.5) / 0.5);
+        return curva * u * u;
+    };
     const qreal stringe = grande ? 0.15 : 0;
-    const auto larghezza = [&](qreal t) { return mezza * (1 - stringe * t) * std::min(1.0, (1 - t) / 0.16); };
+    const auto larghezza = [&](qreal t) { return mezza * (1 - stringe * t) * std::min(1.0, (1 - t) / 0.14); };
     const auto y = [&](qreal t) { return base + 0.5 + (punta - base - 0.5) * t; };
     QPolygonF bordo;
     for (int i = 0; i <= kPassi; ++i) {
@@ -93,10 +101,10 @@ void Spada(QPainter &p, qreal h, Ornato ornato, qreal curva)
     costola.moveTo(asse(0.04), y(0.04));
     for (int i = 1; i <= 8; ++i)
         costola.lineTo(asse(0.04 + 0.1 * i), y(0.04 + 0.1 * i));
-    p.setBrush(Qt::NoBrush);
-    p.setPen(QPen(kTintaBlu.ombra, grande ? 0.5 : kTrattoInterno, Qt::SolidLine, Qt::RoundCap));
-    p.drawPath(costola);
-    if (grande) {
+    if (grande) { // on a small blade it would darken the one pixel of blue
+        p.setBrush(Qt::NoBrush);
+        p.setPen(QPen(kTintaBlu.ombra, 0.45, Qt::SolidLine, Qt::RoundCap));
+        p.drawPath(costola);
         // Engraved lines along the blade's shaded side.
         QPainterPath incisa;
         for (int i = 0; i < 3; ++i) {
@@ -114,7 +122,7 @@ void Spada(QPainter &p, qreal h, Ornato ornato, qreal curva)
     // The hilt in gold: the guard and the pommel are one shape.
     QPolygonF croce;
     constexpr int kArco = 10;
-    const auto alzata = [&](qreal u) { return spessore * 1.1 * u * u; }; // the ends turn up
+    const auto alzata = [&](qreal u) { return spessore * (grande ? 1.1 : 0.45) * u * u; }; // the ends turn up
     for (int i = 0; i <= kArco; ++i) {
         const qreal u = -1 + 2.0 * i / kArco;
         croce << QPointF(u * braccio, base - alzata(u));
@@ -126,7 +134,7 @@ void Spada(QPainter &p, qreal h, Ornato ornato, qreal curva)
     QPainterPath oro;
     oro.addPolygon(croce);
     oro.closeSubpath();
-    const qreal capo = spessore * (grande ? 0.62 : 0.5);
+    const qreal capo = spessore * (grande ? 0.62 : 0.6);
     oro = Unione(oro, Cerchio({-braccio, base - alzata(1) + spessore * 0.45}, capo, capo));
     oro = Unione(oro, Cerchio({braccio, base - alzata(1) + spessore * 0.45}, capo, capo));
     oro = Unione(oro, Cerchio({0, h / 2 - pomo}, pomo, pomo));
@@ -173,27 +181,32 @@ void Spada(QPainter &p, qreal h, Ornato ornato, qreal curva)
     }
 }
 
-// A knotty cudgel: green wood swelling from a thin grip to a round, heavy
-// head, branch stubs lopped off on alternate sides showing their red cut
-// faces, golden leaves sprouting by the upper stubs, a red cord at the grip.
+// A knotty cudgel: rough green wood swelling unevenly from a thin grip to a
+// lumpy, heavy head, knots bulging where branches were lopped off on
+// alternate sides, the stubs showing their red cut faces, bark marks across
+// the grain, golden leaves sprouting by the upper stubs, a red cord at the grip.
 void Bastone(QPainter &p, qreal h, Ornato ornato)
 {
     const bool grande = ornato == Ornato::Si;
-    const qreal testa = std::max(1.8, (grande ? 0.12 : 0.108) * h);  // half the width at the head
-    const qreal piede = std::max(0.9, (grande ? 0.045 : 0.036) * h); // half the width at the butt
+    const qreal testa = std::max(1.8, (grande ? 0.125 : 0.098) * h); // half the width at the head
+    const qreal piede = std::max(0.8, (grande ? 0.04 : 0.036) * h);  // half the width at the butt
     struct Nodo {
         qreal s, lato; // from the butt (0) to the head (1), side
     };
-    constexpr std::array<Nodo, 5> kNodi{{{0.36, -1}, {0.56, 1}, {0.76, -1}, {0.24, 1}, {0.88, 1}}};
-    const int nodi = grande ? 5 : 3;
-    const qreal fusto = h - testa * 1.1;
+    constexpr std::array<Nodo, 6> kNodi{{{0.36, -1}, {0.56, 1}, {0.76, -1}, {0.22, 1}, {0.88, 1}, {0.47, -1}}};
+    const int nodi = grande ? 6 : 4;
+    const qreal fusto = h - testa * 1.05;
     const auto y = [&](qreal s) { return h / 2 - s * fusto; };
+    // Thin and straight at the grip, then swelling unevenly, each side its own.
     const auto mezza = [&](qreal s, int lato) {
-        return piede + (testa - piede) * std::pow(s, 1.7) + testa * 0.04 * std::sin(s * 19 + lato * 1.3);
+        const qreal cresce = std::pow(std::max(0.0, (s - 0.12) / 0.88), 1.3);
+        const qreal ruvido = std::min(1.0, s * 4) * testa *
+            (0.09 * std::sin(s * 17 + lato * 1.3) + 0.06 * std::sin(s * 37 + lato * 2.9));
+        return piede + (testa - piede) * cresce + ruvido;
     };
 
-    // The wood: the shaft, its edges a little uneven, and the knob of the head.
-    constexpr int kPassi = 24;
+    // The wood: the shaft with its uneven edges, and a head of three lumps.
+    constexpr int kPassi = 30;
     QPolygonF contorno;
     for (int lato : {-1, 1})
         for (int k = 0; k <= kPassi; ++k) {
@@ -203,22 +216,35 @@ void Bastone(QPainter &p, qreal h, Ornato ornato)
     QPainterPath legno;
     legno.addPolygon(contorno);
     legno.closeSubpath();
-    legno = Unione(legno, Cerchio({testa * 0.05, y(1)}, testa * 1.02, testa * 1.1));
-    // Lopped branches: short stubs leaning up and out, cut square.
-    const qreal moncone = std::max(1.1, (grande ? 0.055 : 0.05) * h); // the stub's width
-    const qreal sporge = std::max(1.0, (grande ? 0.06 : 0.075) * h);  // how far it stands out
+    legno = Unione(legno, Cerchio({testa * 0.08, y(1) + testa * 0.1}, testa * 0.98, testa * 0.95));
+    legno = Unione(legno, Cerchio({-testa * 0.45, y(1) - testa * 0.3}, testa * 0.62, testa * 0.7));
+    legno = Unione(legno, Cerchio({testa * 0.5, y(1) + testa * 0.6}, testa * 0.62, testa * 0.6));
+    // Knots swelling the wood, and lopped branches: short stubs leaning up
+    // and out, cut square.
+    const qreal moncone = std::max(1.2, (grande ? 0.06 : 0.05) * h); // the stub's width
+    const qreal sporge = std::max(1.0, (grande ? 0.1 : 0.07) * h);   // how far it stands out
     QPainterPath tagli;
+    QPainterPath occhi; // the knots' eyes, on the ace
     for (int i = 0; i < nodi; ++i) {
         const Nodo &n = kNodi[size_t(i)];
         const qreal w = mezza(n.s, int(n.lato));
+        legno = Unione(legno, Cerchio({n.lato * w * 0.5, y(n.s) + moncone * 0.3}, w * 0.55, moncone));
         QTransform t;
         t.translate(n.lato * w * 0.3, y(n.s));
-        t.rotate(n.lato * (grande ? 48 : 38));
-        const qreal fuori = w * 0.7 * 1.35 + sporge;
+        t.rotate(n.lato * (grande ? 50 : 40));
+        // Low on a small cudgel, where the wood is thin, the stubs stand out
+        // further: they read at the natural size without widening the row.
+        const qreal fuori = w * 0.7 * 1.35 + sporge * (grande ? (i % 2 ? 0.85 : 1.0) : 1.45 - n.s);
         QPainterPath ramo;
-        ramo.addRect(QRectF(-moncone / 2, -fuori, moncone, fuori));
+        ramo.moveTo(-moncone * 0.6, 0);
+        ramo.lineTo(-moncone * 0.5, -fuori);
+        ramo.lineTo(moncone * 0.5, -fuori);
+        ramo.lineTo(moncone * 0.65, 0);
+        ramo.closeSubpath();
         legno = Unione(legno, t.map(ramo));
-        tagli.addPath(t.map(Cerchio({0, -fuori}, moncone * 0.5, moncone * 0.28)));
+        tagli.addPath(t.map(Cerchio({0, -fuori}, moncone * 0.55, moncone * 0.32)));
+        if (grande)
+            occhi.addPath(Cerchio({-n.lato * w * 0.35, y(n.s) - moncone * 1.5}, moncone * 0.45, moncone * 0.2));
     }
     tagli.addEllipse(QPointF(0, h / 2), piede * 0.85, std::max(0.4, piede * 0.3));
 
@@ -243,17 +269,28 @@ void Bastone(QPainter &p, qreal h, Ornato ornato)
         germoglia({-testa * 0.3, y(0.3) - moncone}, -24, 0.8);
 
     Modella(p, legno, kTintaVerde, kContorno, grande ? 1.8 : 0.7, grande ? 1.1 : 0.6);
-    // The bark: a few engraved lines along the grain on the shaded side.
-    QPainterPath venatura;
-    for (int i = 0; i < (grande ? 4 : 2); ++i) {
-        const qreal da = 0.12 + 0.2 * i, a = da + (grande ? 0.3 : 0.45);
-        const auto punto = [&](qreal s) { return QPointF(mezza(s, 1) * (0.35 + 0.12 * (i % 2)), y(s)); };
-        venatura.moveTo(punto(da));
-        venatura.quadTo(punto((da + a) / 2) + QPointF(testa * 0.12, 0), punto(a));
+    // Engraved shade along the wood's dark side, too fine to show at the
+    // natural size.
+    if (grande)
+        Tratteggia(p, Differenza(legno, legno.translated(-2.6, -1.2)), kTintaVerde.ombra, 0.9, -35, 0.3);
+    else
+        Tratteggia(p, Differenza(legno, legno.translated(-1.3, -0.5)), kTintaVerde.ombra, 0.6, -35, 0.18);
+    // The bark: short marks across the grain, alternately on either side,
+    // and on the ace the knots' eyes.
+    QPainterPath corteccia;
+    const int segni = grande ? 9 : 4;
+    for (int i = 0; i < segni; ++i) {
+        const qreal s = 0.2 + 0.68 * i / (segni - 1);
+        const int lato = i % 2 ? 1 : -1;
+        const qreal w = std::min(mezza(s, -1), mezza(s, 1));
+        corteccia.moveTo(lato * w * 0.85, y(s) + w * 0.2);
+        corteccia.quadTo(lato * w * 0.3, y(s) - w * 0.25, -lato * w * 0.15, y(s) - w * 0.05);
     }
     p.setBrush(Qt::NoBrush);
-    p.setPen(QPen(kTintaVerde.ombra, grande ? 0.45 : 0.3, Qt::SolidLine, Qt::RoundCap));
-    p.drawPath(venatura);
+    p.setPen(QPen(kTintaVerde.ombra, grande ? 0.45 : 0.5, Qt::SolidLine, Qt::RoundCap));
+    p.drawPath(corteccia);
+    if (grande)
+        Riempi(p, occhi, kTintaVerde.ombra, kTintaVerde.ombra, kTrattoInterno);
     Riempi(p, tagli, kTintaRosso.corpo, kTintaRosso.ombra, grande ? kTrattoFine : 0.35);
     QPainterPath fascia;
     const qreal alta = std::max(0.7, h * 0.028);
@@ -262,9 +299,9 @@ void Bastone(QPainter &p, qreal h, Ornato ornato)
     p.setPen(Qt::NoPen);
     p.setBrush(kTintaRosso.corpo);
     p.drawPath(Intersezione(fascia, legno));
-    Riempi(p, foglie, kTintaOro.corpo, kOroScuro, grande ? kTratto : kTrattoFine);
+    Riempi(p, foglie, grande ? kTintaOro.corpo : kTintaOro.luce, kOroScuro, grande ? kTrattoFine : 0.4);
     p.setBrush(Qt::NoBrush);
-    p.setPen(QPen(kTintaOro.ombra, grande ? 0.45 : 0.3, Qt::SolidLine, Qt::RoundCap));
+    p.setPen(QPen(kTintaOro.ombra, grande ? 0.4 : 0.3, Qt::SolidLine, Qt::RoundCap));
     p.drawPath(vene);
 }
 
