@@ -17,6 +17,8 @@ inline const Tinta kOcraT{QColor(0xFF, 0xE0, 0x8A), QColor(0xED, 0xB2, 0x32), QC
 inline const Tinta kVerdeT{QColor(0x7C, 0xC4, 0x76), QColor(0x2E, 0x8C, 0x38), QColor(0x1B, 0x5E, 0x26)};
 inline const Tinta kBluT{QColor(0x7A, 0xA4, 0xF2), QColor(0x2A, 0x5E, 0xD0), QColor(0x1A, 0x3C, 0x92)};
 inline const Tinta kCelesteT{QColor(0xD4, 0xEC, 0xFC), QColor(0x96, 0xCA, 0xF0), QColor(0x5E, 0x98, 0xCC)};
+// A deep crimson, darker and bluer than the red of the cups, for a coat.
+inline const Tinta kCremisiT{QColor(0xC0, 0x4E, 0x5A), QColor(0x8E, 0x1E, 0x32), QColor(0x5A, 0x10, 0x20)};
 inline const Tinta kViolaT{QColor(0xB0, 0x70, 0xD0), QColor(0x74, 0x34, 0x8F), QColor(0x4C, 0x1C, 0x66)};
 inline const Tinta kMarroneT{QColor(0xB2, 0x7A, 0x44), QColor(0x84, 0x52, 0x24), QColor(0x57, 0x32, 0x14)};
 inline const Tinta kLinoT{QColor(0xFD, 0xFB, 0xF4), QColor(0xEF, 0xE8, 0xD6), QColor(0xCF, 0xC2, 0xA4)};
@@ -46,10 +48,22 @@ void Linee(QPainter &p, const QPainterPath &linee, const QColor &colore, qreal s
 void Ombreggia(QPainter &p, const Profilo &forma, QPointF da, QPointF a, const QColor &colore, qreal angolo,
                qreal passo = 0.9);
 
+// What makes one knave's face his own, in card units from the common young
+// face: a broader (positive) or narrower jaw, a longer or shorter chin, a
+// longer nose, brows higher and more arched, a wider mouth, and a faint
+// colour on the cheeks (0: none).
+struct Lineamenti {
+    qreal mascella = 0;
+    qreal mento = 0;
+    qreal naso = 0;
+    qreal ciglia = 0;
+    qreal bocca = 0;
+    qreal rossore = 0;
+};
 // A young man's face centred on `c`, turned by `verso` units towards where
 // he looks (negative: to the left), the head leaning `inclina` degrees; the
 // mouth smiling by `sorriso` units, set hard and the brows drawn when negative.
-void Volto(QPainter &p, QPointF c, qreal verso, qreal inclina = 0, qreal sorriso = 0);
+void Volto(QPainter &p, QPointF c, qreal verso, qreal inclina = 0, qreal sorriso = 0, const Lineamenti &l = {});
 // A fist `r` units across at `c`, the thumb on the side `angolo` turns up.
 void Mano(QPainter &p, QPointF c, qreal r = 1.4, qreal angolo = 0);
 void Scarpa(QPainter &p, QPointF tallone, QPointF punta);

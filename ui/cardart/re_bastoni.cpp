@@ -10,24 +10,19 @@ namespace {
 
 constexpr QPointF kViso{21.5, 17.5};
 
-// A closed crown: a jewelled band, a red cap under two golden arches, the
-// orb and cross on top.
+// A closed crown: a jewelled band with fleurons, a red cap under two low
+// golden arches, a small orb where they meet.
 void CoronaChiusa(QPainter &p)
 {
-    const QPainterPath cupola = Morbido({{17.6, 13.2}, {18.0, 8.8}, {21.5, 6.0}, {25.0, 8.8}, {25.4, 13.2}});
+    const QPainterPath cupola = Morbido({{17.6, 13.2}, {18.0, 9.8}, {21.5, 7.6}, {25.0, 9.8}, {25.4, 13.2}});
     Modella(p, cupola, kOroT, kOroScuro, 0.6, 0.4);
     // Red velvet showing between the arches.
     for (int lato : {-1, 1}) {
         const qreal x = 21.5 + lato * 1.0, y = 21.5 + lato * 2.7;
-        Modella(p, Morbido({{x, 12.6}, {x, 12.6}, {x, 8.0}, {x, 8.0}, {y, 9.8}, {21.5 + lato * 3.0, 12.6}}), kRossoT,
+        Modella(p, Morbido({{x, 12.6}, {x, 12.6}, {x, 8.8}, {x, 8.8}, {y, 10.6}, {21.5 + lato * 3.0, 12.6}}), kRossoT,
                 Qt::transparent, 0.5, 0);
     }
-    // The orb and its cross.
-    QPainterPath globo;
-    globo.addPath(Ovale(QPointF(21.5, 5.4), 1.3, 1.2));
-    globo = Unione(globo, Spezzata({{21.1, 1.9}, {21.9, 1.9}, {21.9, 4.3}, {21.1, 4.3}}));
-    globo = Unione(globo, Spezzata({{20.3, 2.7}, {22.7, 2.7}, {22.7, 3.4}, {20.3, 3.4}}));
-    Modella(p, globo, kOroT, kOroScuro, 0.4, 0.3);
+    Modella(p, Ovale(QPointF(21.5, 7.2), 1.1, 1.0), kOroT, kOroScuro, 0.4, 0.3);
     const QPainterPath fascia = Morbido({{17.3, 12.0},
                                          {17.3, 12.0},
                                          {21.5, 11.4},
@@ -39,13 +34,21 @@ void CoronaChiusa(QPainter &p)
                                          {17.1, 14.6},
                                          {17.1, 14.6}});
     Modella(p, fascia, kOroT, kOroScuro, 0.6, 0.4);
+    // Fleurons on the band, in front of the cap: a tall leaf between two
+    // curled ones.
+    QPainterPath gigli;
+    for (qreal x : {18.3, 21.5, 24.7}) {
+        gigli = Unione(gigli, Ovale(QPointF(x, 10.6), 0.55, 1.1));
+        gigli = Unione(gigli, Ovale(QPointF(x - 0.85, 11.4), 0.55, 0.45));
+        gigli = Unione(gigli, Ovale(QPointF(x + 0.85, 11.4), 0.55, 0.45));
+    }
+    Modella(p, gigli, kOroT, kOroScuro, 0.3, 0.3);
     // Jewels on the band, pearls along the arches.
     Ellisse(p, {21.5, 12.9}, 0.75, 0.65, kVerde, kVerdeScuro, kTrattoInterno);
     Ellisse(p, {18.9, 13.1}, 0.55, 0.5, kRosso, kRossoScuro, kTrattoInterno);
     Ellisse(p, {24.1, 13.1}, 0.55, 0.5, kRosso, kRossoScuro, kTrattoInterno);
     QPainterPath perle;
-    for (QPointF c : {QPointF(18.6, 10.6), QPointF(19.6, 8.6), QPointF(23.4, 8.6), QPointF(24.4, 10.6),
-                      QPointF(21.5, 9.3), QPointF(21.5, 11.0)})
+    for (QPointF c : {QPointF(19.8, 9.0), QPointF(23.2, 9.0), QPointF(21.5, 8.6)})
         perle.addPath(Ovale(c, 0.3, 0.3));
     p.setPen(Qt::NoPen);
     p.setBrush(kOroT.luce);
@@ -169,7 +172,7 @@ void ReDiBastoni(QPainter &p)
                        {14.2, 26.8}}),
               {{16.6, 25.0}, {19.2, 26.2}, {24.0, 26.4}, {27.0, 25.2}, {21.6, 23.6}});
 
-    Testa(p, {kViso, 1, kBarbaBianca, kBarbaBianca, 7.5, 3.2, 3.4, true});
+    Testa(p, {kViso, 1, kBarbaBianca, kBarbaBianca, 7.5, 3.2, 3.4, true, -0.3, 0.5, 0.4});
     CoronaChiusa(p);
 
     // The cudgel from the fist up over the shoulder, its head beside the crown.

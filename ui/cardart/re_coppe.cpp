@@ -154,7 +154,7 @@ void ReDiCoppe(QPainter &p)
     Ermellino(p, Morbido({{19.4, 23.4}, {24.5, 21.8}, {29.6, 23.4}, {30.0, 25.6}, {24.5, 26.8}, {19.0, 25.6}}),
               {{21.0, 24.4}, {24.0, 25.2}, {27.4, 24.4}});
 
-    Testa(p, {kViso, -1, kBarbaCastana, kBarbaCastana, 4.0, 3.1, 2.6, false});
+    Testa(p, {kViso, -1, kBarbaCastana, kBarbaCastana, 4.0, 3.1, 2.6, false, 0.2, 0, 0.2});
     CoronaGigliata(p);
 
     // The cup held up high, the hand under its foot.

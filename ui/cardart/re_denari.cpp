@@ -187,7 +187,7 @@ void ReDiDenari(QPainter &p)
         p, Morbido({{16.0, 24.6}, {19.4, 22.4}, {25.6, 22.4}, {29.0, 24.6}, {29.4, 27.4}, {22.5, 28.8}, {15.6, 27.4}}),
         {{17.6, 25.6}, {20.4, 27.0}, {24.6, 27.0}, {27.4, 25.6}});
 
-    Testa(p, {kViso, -1, kBarbaGrigia, kBarbaGrigia, 3.2, 3.3, 2.0, true});
+    Testa(p, {kViso, -1, kBarbaGrigia, kBarbaGrigia, 3.2, 3.3, 2.0, true, 0.5, -0.2, -0.5});
     CoronaBassa(p);
 
     // The coin held out, upright, beside his head.

@@ -20,7 +20,7 @@ inline const Tinta kPelleT{QColor(0xFC, 0xDC, 0xB8), kPelle, QColor(0xE4, 0xA8, 
 // A face is outlined in a warm brown, not the ink, so that at the natural
 // size its edge does not close over the skin.
 inline const QColor kBordoViso(0xA8, 0x66, 0x3E);
-inline const QColor kLabbro(0xC8, 0x5A, 0x48);
+inline const QColor kLabbro(0xD4, 0x86, 0x6E);
 inline const Tinta kOroT{QColor(0xFA, 0xDC, 0x70), kOro, QColor(0xBE, 0x84, 0x10)};
 inline const Tinta kRossoT{QColor(0xE8, 0x50, 0x3C), kRosso, QColor(0x98, 0x16, 0x12)};
 inline const Tinta kBluT{QColor(0x5C, 0x8C, 0xEC), kBlu, QColor(0x1A, 0x3C, 0x9C)};
@@ -63,6 +63,11 @@ struct Capo {
     qreal barbaLarga;    // half its width at the jaw
     qreal capelliLunghi; // how far the hair falls below the ears
     bool vecchio;        // lined cheeks and eyes
+    // What makes the face his own: a broader (positive) or narrower jaw, a
+    // longer nose, brows raised (positive) or knitted (negative).
+    qreal mascella = 0;
+    qreal naso = 0;
+    qreal ciglio = 0;
 };
 // The head as it sits under a crown: hair, face, eyes, beard.
 void Testa(QPainter &p, const Capo &capo);

@@ -161,7 +161,7 @@ void ReDiSpade(QPainter &p)
     Curva(borchie, {{25.2, 26.6}, {27.2, 27.4}, {29.2, 26.6}});
     Segna(p, borchie, kOroT.corpo, kTrattoFine);
 
-    Testa(p, {kViso, -1, kBarbaFulva, kBarbaFulva, 2.6, 3.0, 1.4, false});
+    Testa(p, {kViso, -1, kBarbaFulva, kBarbaFulva, 2.6, 3.0, 1.4, false, 0.1, 0.3, -0.7});
     CoronaAPunte(p);
 
     // The sword raised upright in his fist.
