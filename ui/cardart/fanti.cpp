@@ -117,7 +117,7 @@ void FanteDiCoppe(QPainter &p)
                   {{29.2, 13}, {29.9, 17}, {29.4, 19.4}}}),
           kRameT.ombra);
     // The far arm reaches forward behind the body, its hand under the cup.
-    const Profilo lontano = ProfiloArto({{{29.6, 23.2}, 3.4}, {{27.4, 31}, 2.9}, {{13, 33.4}, 2.4}});
+    const Profilo lontano = ProfiloArto({{{29.6, 23.2}, 3.4}, {{26.8, 31.4}, 2.9}, {{13.2, 32.4}, 2.4}});
     Forma(p, lontano, kCelesteT, 0.7, 0.4);
     Forma(p, ProfiloArto({{{25.5, 18}, 3.2}, {{25.3, 21.5}, 3.4}}), kPelleT, 0.8, 0, kBordoPelle);
     const Profilo farsetto{{20.8, 22.4}, {25.6, 21.4}, {30.4, 22.4}, {30.6, 27},   {29.4, 33.6},
@@ -134,10 +134,10 @@ void FanteDiCoppe(QPainter &p)
     Forma(p, ProfiloArto({{{21.4, 34}, 1.5}, {{29.6, 33.8}, 1.5}}), kOcraT, 0.4, 0.3);
     // The cup; one hand under its foot, the other round its stem.
     Emblema(p, Seme::Coppe, {11.4, 25.2}, 13, 0);
-    Mano(p, {11.4, 33.4}, 1.4, 0);
-    const Profilo vicino = ProfiloArto({{{21.4, 23.2}, 3.6}, {{18.8, 29.8}, 3.0}, {{14.4, 29.4}, 2.5}});
+    Mano(p, {11.8, 32.5}, 1.4, 0);
+    const Profilo vicino = ProfiloArto({{{21.4, 23.2}, 3.6}, {{20.6, 30.6}, 2.9}, {{14.6, 29.2}, 2.5}});
     Forma(p, vicino, kCelesteT, 0.7, 0.4);
-    Ombreggia(p, vicino, {22, 23}, {14.2, 31}, kCelesteT.ombra, -50, 0.7);
+    Ombreggia(p, vicino, {22.4, 23}, {14.2, 31}, kCelesteT.ombra, -50, 0.7);
     Linee(p, Tratti({{{15.8, 28.2}, {15.8, 30.6}}}), kLinoT.corpo, 1.0);
     Mano(p, {13.6, 29.2}, 1.4, 180);
     const Profilo spalla = Ovale({21.6, 23.4}, 2.4, 1.7, -60);
