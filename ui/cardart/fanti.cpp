@@ -272,12 +272,13 @@ void FanteDiSpade(QPainter &p)
     Forma(p, ProfiloArto({{{21, 34}, 1.4}, {{29, 33.8}, 1.4}}), kMarroneT, 0.4, 0.3);
     Linee(p, Tratti({{{21.6, 35.2}, {20.2, 39.6}}, {{25, 35.2}, {24.8, 40.6}}}), kOcraT.ombra, kTrattoFine);
     // The arm down to the sword's grip.
-    const Profilo braccio = ProfiloArto({{{20.4, 23.2}, 3.6}, {{17.4, 30.2}, 3.0}, {{15.6, 36}, 2.6}});
+    const Profilo braccio = ProfiloArto({{{20.4, 23.2}, 3.6}, {{17.6, 29.6}, 3.0}, {{15.2, 33.2}, 2.6}});
     Forma(p, braccio, kRossoT, 0.7, 0.5);
-    Ombreggia(p, braccio, {21, 23.2}, {16.4, 36}, kRossoT.ombra, 40, 0.7);
-    Linee(p, Tratti({{{14.4, 34.8}, {16.8, 35.4}}}), kLinoT.corpo, 1.0);
-    Emblema(p, Seme::Spade, {14.6, 45.4}, 27, 180, Ornato::No, 0.8);
-    Mano(p, {15.2, 36.6}, 1.4, 90);
+    Ombreggia(p, braccio, {21, 23.2}, {16, 33.4}, kRossoT.ombra, 40, 0.7);
+    Linee(p, Tratti({{{14.0, 32.2}, {16.4, 32.8}}}), kLinoT.corpo, 1.0);
+    // Held by the grip above the guard, so that the guard shows.
+    Emblema(p, Seme::Spade, {14.2, 47.2}, 29, 176, Ornato::No, 0.8);
+    Mano(p, {14.8, 34.0}, 1.4, 90);
     const Profilo spalla = Ovale({20.6, 23.6}, 2.4, 1.7, -65);
     Forma(p, spalla, kRossoT, 0.6, 0.4);
     Linee(p, Tratti({{{19.8, 22.6}, {20.4, 24.6}}, {{21.2, 22.4}, {21.6, 24.4}}}), kOcraT.corpo, 0.45);
