@@ -26,13 +26,13 @@ void FanteDiBastoni(QPainter &p)
     const Profilo ferma = ProfiloArto({{{22.6, 40}, 4.4}, {{22.3, 50.6}, 3.0}, {{21.9, 54}, 3.4}, {{21.2, 61.6}, 2.2}});
     Forma(p, ferma, kOcraT, 0.9, 0.5);
     Ombreggia(p, ferma, {22.8, 40}, {21.6, 62}, kOcraT.ombra, -60, 0.8);
-    Linee(p, Tratti({{{20.4, 56.2}, {23.2, 56.6}}}), kRossoT.corpo, kTrattoFine);
+    Linee(p, Tratti({{{20.4, 56.2}, {23.2, 56.6}}}), kRossoT.corpo, kPiega);
     Scarpa(p, {21.4, 62.9}, {17.4, 63.2});
     const Profilo incrociata =
         ProfiloArto({{{17.8, 40}, 4.6}, {{20.8, 50.2}, 3.1}, {{22.8, 53.2}, 3.4}, {{26.8, 60}, 2.2}});
     Forma(p, incrociata, kRossoT, 0.9, 0.5);
     Ombreggia(p, incrociata, {19, 40}, {27.4, 60}, kRossoT.ombra, -30, 0.8);
-    Linee(p, Tratti({{{18.8, 49.4}, {20.6, 50.4}, {22, 50.1}}, {{21.6, 55}, {24, 53.4}}}), kOcraT.corpo, kTrattoFine);
+    Linee(p, Tratti({{{18.8, 49.4}, {20.6, 50.4}, {22, 50.1}}, {{21.6, 55}, {24, 53.4}}}), kOcraT.corpo, kPiega);
     Scarpa(p, {26.6, 60.4}, {29, 63.2});
     // Curls round the head under the hat, the neck.
     const Profilo riccioli{{15.6, 12},   {15, 14},     {15.6, 15.4}, {15.2, 16.8}, {16.2, 17.6},
@@ -99,12 +99,12 @@ void FanteDiCoppe(QPainter &p)
     const Profilo dietro = ProfiloArto({{{27.8, 40}, 4.4}, {{30.1, 50.4}, 3.0}, {{31, 53.6}, 3.3}, {{33, 59.6}, 2.2}});
     Forma(p, dietro, kLinoT, 0.9, 0.5);
     Ombreggia(p, dietro, {28.6, 40}, {33.4, 60}, kLinoT.ombra, -40, 0.8);
-    Linee(p, Tratti({{{28.8, 52.8}, {31.8, 51.8}}}), kOcraT.corpo, kTrattoFine);
+    Linee(p, Tratti({{{28.8, 52.8}, {31.8, 51.8}}}), kOcraT.corpo, kPiega);
     Scarpa(p, {34, 59.8}, {30.8, 63.2});
     const Profilo avanti = ProfiloArto({{{23, 40}, 4.6}, {{20.4, 50}, 3.1}, {{19.4, 53.4}, 3.4}, {{17.2, 61}, 2.2}});
     Forma(p, avanti, kRossoT, 0.9, 0.5);
     Ombreggia(p, avanti, {23.4, 40}, {18, 61}, kRossoT.ombra, 30, 0.8);
-    Linee(p, Tratti({{{18.2, 52.6}, {21.4, 53.4}}}), kOcraT.corpo, kTrattoFine);
+    Linee(p, Tratti({{{18.2, 52.6}, {21.4, 53.4}}}), kOcraT.corpo, kPiega);
     Scarpa(p, {18.4, 62.6}, {12.8, 63.2});
     // Long hair falling behind, to the shoulders, in waves.
     const Profilo chioma{{21.8, 13},   {22.5, 10.5}, {25.5, 9.6},  {29, 10.8},  {29.8, 14},
@@ -174,7 +174,7 @@ void FanteDiDenari(QPainter &p)
     Ombreggia(p, ferma, {16.8, 48}, {16.2, 62}, kOcraT.ombra, -50, 0.8);
     Forma(p, libera, kOcraT, 0.7, 0.5);
     Ombreggia(p, libera, {22.4, 48}, {26.4, 62}, kOcraT.ombra, -50, 0.8);
-    Linee(p, Tratti({{{15, 53.4}, {18, 53.6}}, {{22.2, 53.2}, {25.2, 53.8}}}), kCremisiT.corpo, kTrattoFine);
+    Linee(p, Tratti({{{15, 53.4}, {18, 53.6}}, {{22.2, 53.2}, {25.2, 53.8}}}), kCremisiT.corpo, kPiega);
     Scarpa(p, {16.8, 62.8}, {12.8, 63.2});
     Scarpa(p, {25.8, 62.4}, {29.4, 63.3});
     // Hair cut straight at the jaw, as pages wore it.
@@ -192,7 +192,7 @@ void FanteDiDenari(QPainter &p)
           Tratti({{{17.2, 36}, {14.8, 44}, {13.8, 50.4}},
                   {{22.6, 36}, {25, 44}, {26.2, 50.4}},
                   {{18.4, 36}, {17.6, 44}, {17.4, 50.8}}}),
-          kCremisiT.ombra, kTrattoFine);
+          kCremisiT.ombra, kPiega);
     Linee(p, Tratti({{{19.5, 22.4}, {19.5, 33}, {20, 51.2}}}), kOcraT.corpo, 1.1);
     Linee(p, Tratti({{{10.2, 50}, {20, 51}, {29.4, 50}}}), kOcraT.corpo, 0.9);
     QPainterPath bottoni;
@@ -243,7 +243,7 @@ void FanteDiSpade(QPainter &p)
             {{{x, 44}, 3.8}, {{x + d * 1.3, 52.2}, 2.8}, {{x + d * 1.7, 55.4}, 3.1}, {{x + d * 2.4, 61.6}, 2.2}});
         Forma(p, gamba, kRossoT, 0.7, 0.5);
         Ombreggia(p, gamba, {x, 44}, {x + d * 2.4, 62}, kRossoT.ombra, -50, 0.8);
-        Linee(p, Tratti({{{x + d * 1.6 - 1.6, 54.6}, {x + d * 1.6 + 1.6, 54.8}}}), kOcraT.corpo, kTrattoFine);
+        Linee(p, Tratti({{{x + d * 1.6 - 1.6, 54.6}, {x + d * 1.6 + 1.6, 54.8}}}), kOcraT.corpo, kPiega);
     }
     Scarpa(p, {20.8, 62.8}, {16.8, 63.2});
     Scarpa(p, {30.6, 62.8}, {34.2, 63.2});
@@ -270,7 +270,7 @@ void FanteDiSpade(QPainter &p)
     Ombreggia(p, farsetto, {25, 21}, {27, 42}, kOcraT.ombra, 60);
     Linee(p, Tratti({{{19.6, 40}, {24.6, 41.2}, {29.8, 40}}}), kRossoT.corpo, 0.8);
     Forma(p, ProfiloArto({{{21, 34}, 1.4}, {{29, 33.8}, 1.4}}), kMarroneT, 0.4, 0.3);
-    Linee(p, Tratti({{{21.6, 35.2}, {20.2, 39.6}}, {{25, 35.2}, {24.8, 40.6}}}), kOcraT.ombra, kTrattoFine);
+    Linee(p, Tratti({{{21.6, 35.2}, {20.2, 39.6}}, {{25, 35.2}, {24.8, 40.6}}}), kOcraT.ombra, kPiega);
     // The arm down to the sword's grip.
     const Profilo braccio = ProfiloArto({{{20.4, 23.2}, 3.6}, {{17.6, 29.6}, 3.0}, {{15.2, 33.2}, 2.6}});
     Forma(p, braccio, kRossoT, 0.7, 0.5);
@@ -293,7 +293,7 @@ void FanteDiSpade(QPainter &p)
           Tratti({{{30.6, 24.6}, {32, 33}, {33.8, 41.4}},
                   {{33.4, 25.4}, {35.2, 30.2}, {34.6, 34}, {35.8, 41.8}},
                   {{29.8, 30}, {30.4, 36}, {31.6, 42.4}}}),
-          kViolaT.ombra, kTrattoFine);
+          kViolaT.ombra, kPiega);
     Forma(p, {{28.2, 30}, {28.9, 30}, {29.8, 36}, {30.8, 42}, {29.6, 41.8}, {28.8, 37}}, kCelesteT, 0.3, 0);
     Forma(p, {{21.8, 22.2}, {25.5, 20.6}, {29.2, 22.2}, {27.4, 23.6}, {25.5, 22.8}, {23.6, 23.6}}, kLinoT, 0.4, 0);
     Volto(p, CentroViso(Seme::Spade), -0.5, -3, -0.05, {-0.15, 0.25, 0.45, -0.1, -0.15, 0});

@@ -81,7 +81,7 @@ void ReDiBastoni(QPainter &p)
     QPainterPath pieghe;
     Curva(pieghe, {{14.6, 28}, {12.6, 40}, {10.6, 52}, {10.0, 63.2}});
     Curva(pieghe, {{15.4, 36}, {13.8, 48}, {13.2, 63.4}});
-    Segna(p, pieghe, kVerdeT.ombra, kTrattoFine);
+    Segna(p, pieghe, kVerdeT.ombra, kPiega);
     Tratteggia(p, Intersezione(fodera, Spezzata({{0, 44}, {15, 44}, {15, 66}, {0, 66}})), kOcraT.ombra, 0.9, 90);
 
     // Shoes peeping out under the hem, the front one pointing right.
@@ -121,7 +121,7 @@ void ReDiBastoni(QPainter &p)
     Curva(pieghe, {{19.8, 39.5}, {19.6, 52}, {19.2, 64.2}});
     Curva(pieghe, {{27.2, 39.5}, {28.0, 52}, {28.6, 63.4}});
     Curva(pieghe, {{17.2, 26}, {17.6, 31}, {18.6, 35.6}});
-    Segna(p, pieghe, kRossoT.ombra, kTrattoFine);
+    Segna(p, pieghe, kRossoT.ombra, kPiega);
     // The belt, its buckle.
     const QPainterPath cintura = Morbido({{14.4, 36.4},
                                           {14.4, 36.4},
@@ -149,7 +149,7 @@ void ReDiBastoni(QPainter &p)
     pieghe = QPainterPath();
     Curva(pieghe, {{12.6, 28.0}, {11.6, 30.4}, {11.2, 32.2}});
     Curva(pieghe, {{11.2, 33.4}, {12.6, 34.6}, {13.4, 35.6}});
-    Segna(p, pieghe, kRossoT.ombra, kTrattoFine);
+    Segna(p, pieghe, kRossoT.ombra, kPiega);
     Ellisse(p, {15.0, 36.8}, 1.3, 1.1, kErmellino, kContorno, kTrattoFine);
     Mano(p, {16.4, 37.4}, 1.4);
 

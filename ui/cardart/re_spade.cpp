@@ -60,7 +60,7 @@ void ReDiSpade(QPainter &p)
     QPainterPath pieghe;
     Curva(pieghe, {{29.6, 27.0}, {32.4, 34.0}, {34.6, 41.4}});
     Curva(pieghe, {{28.4, 30.0}, {30.0, 37.0}, {31.2, 42.6}});
-    Segna(p, pieghe, kViolaT.ombra, kTrattoFine);
+    Segna(p, pieghe, kViolaT.ombra, kPiega);
 
     // Legs in stride, the left foot forward, in pale blue hose and boots.
     const QPainterPath gambe =
@@ -106,7 +106,7 @@ void ReDiSpade(QPainter &p)
     pieghe = QPainterPath();
     for (qreal x : {18.4, 21.0, 24.0, 26.8})
         Curva(pieghe, {{x + (x - 22.5) * 0.05, 39.4}, {x + (x - 22.5) * 0.2, 46.2}});
-    Segna(p, pieghe, kRossoT.ombra, kTrattoFine);
+    Segna(p, pieghe, kRossoT.ombra, kPiega);
 
     // The breastplate, its ridge and golden edges.
     const QPainterPath corazza = Morbido({{19.4, 23.2},
