@@ -63,9 +63,15 @@ void ReDiSpade(QPainter &p)
     Segna(p, pieghe, kViolaT.ombra, kPiega);
 
     // Legs in stride, the left foot forward, in pale blue hose and boots.
-    const QPainterPath gambe =
-        Unione(Arto({20.2, 46.0}, {14.8, 60.0}, 2.5, 1.5), Arto({25.4, 46.0}, {26.2, 60.0}, 2.5, 1.5));
+    // Each bent a little at the knee.
+    QPainterPath gambe = Unione(Arto({20.2, 46.0}, {17.0, 52.6}, 2.5, 1.8), Arto({17.0, 52.6}, {14.8, 60.0}, 1.9, 1.5));
+    gambe =
+        Unione(gambe, Unione(Arto({25.4, 46.0}, {26.4, 52.8}, 2.5, 1.8), Arto({26.4, 52.8}, {26.2, 60.0}, 1.9, 1.5)));
     Modella(p, gambe, kCelesteT, kContorno, 0.8, 0.5);
+    QPainterPath ginocchia;
+    Curva(ginocchia, {{15.8, 52.0}, {17.0, 52.9}, {18.4, 52.4}});
+    Curva(ginocchia, {{25.2, 52.4}, {26.4, 53.1}, {27.6, 52.6}});
+    Segna(p, ginocchia, kCelesteT.ombra, kPiega);
     QPainterPath stivali = Morbido({{13.2, 56.0},
                                     {16.8, 56.6},
                                     {16.6, 62.0},
