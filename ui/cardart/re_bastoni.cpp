@@ -15,13 +15,16 @@ constexpr QPointF kViso{21.5, 17.5};
 void CoronaChiusa(QPainter &p)
 {
     const QPainterPath cupola = Morbido({{17.6, 13.2}, {18.0, 9.8}, {21.5, 7.6}, {25.0, 9.8}, {25.4, 13.2}});
-    Modella(p, cupola, kOroT, kOroScuro, 0.6, 0.4);
-    // Red velvet showing between the arches.
+    // The red velvet cap, and the golden arches over it: a red dome crossed
+    // by gold, not a golden mitre.
+    Modella(p, cupola, kRossoT, kOroScuro, 0.6, 0.4);
+    QPainterPath archi = Arto({21.5, 8.0}, {21.5, 12.2}, 0.5, 0.5);
     for (int lato : {-1, 1}) {
-        const qreal x = 21.5 + lato * 1.0, y = 21.5 + lato * 2.7;
-        Modella(p, Morbido({{x, 12.6}, {x, 12.6}, {x, 8.8}, {x, 8.8}, {y, 10.6}, {21.5 + lato * 3.0, 12.6}}), kRossoT,
-                Qt::transparent, 0.5, 0);
+        const QPointF spalla(21.5 + lato * 2.5, 9.4);
+        archi = Unione(archi, Arto({21.5 + lato * 3.4, 12.4}, spalla, 0.5, 0.5));
+        archi = Unione(archi, Arto(spalla, {21.5, 8.0}, 0.5, 0.5));
     }
+    Modella(p, archi, kOroT, Qt::transparent, 0.4, 0);
     Modella(p, Ovale(QPointF(21.5, 7.2), 1.1, 1.0), kOroT, kOroScuro, 0.4, 0.3);
     const QPainterPath fascia = Morbido({{17.3, 12.0},
                                          {17.3, 12.0},
@@ -42,13 +45,13 @@ void CoronaChiusa(QPainter &p)
         gigli = Unione(gigli, Ovale(QPointF(x - 0.85, 11.4), 0.55, 0.45));
         gigli = Unione(gigli, Ovale(QPointF(x + 0.85, 11.4), 0.55, 0.45));
     }
-    Modella(p, gigli, kOroT, kOroScuro, 0.3, 0.3);
+    Modella(p, gigli, kOroT, Qt::transparent, 0.3, 0.3);
     // Jewels on the band, pearls along the arches.
     Ellisse(p, {21.5, 12.9}, 0.75, 0.65, kVerde, kVerdeScuro, kTrattoInterno);
     Ellisse(p, {18.9, 13.1}, 0.55, 0.5, kRosso, kRossoScuro, kTrattoInterno);
     Ellisse(p, {24.1, 13.1}, 0.55, 0.5, kRosso, kRossoScuro, kTrattoInterno);
     QPainterPath perle;
-    for (QPointF c : {QPointF(19.8, 9.0), QPointF(23.2, 9.0), QPointF(21.5, 8.6)})
+    for (QPointF c : {QPointF(19.0, 9.4), QPointF(24.0, 9.4), QPointF(21.5, 9.8)})
         perle.addPath(Ovale(c, 0.3, 0.3));
     p.setPen(Qt::NoPen);
     p.setBrush(kOroT.luce);
