@@ -91,7 +91,7 @@ void FanteDiBastoni(QPainter &p)
     Linee(p, Tratti({{{14.5, 12.2}, {19.5, 11.6}, {25.5, 11.9}}}), kMarroneT.ombra);
 }
 
-// Stepping forward, the cup carried before him in both hands, long hair
+// Stepping forward, the cup carried before him in both hands, short hair
 // under a plumed beret.
 void FanteDiCoppe(QPainter &p)
 {
@@ -106,15 +106,15 @@ void FanteDiCoppe(QPainter &p)
     Ombreggia(p, avanti, {23.4, 40}, {18, 61}, kRossoT.ombra, 30, 0.8);
     Linee(p, Tratti({{{18.2, 52.6}, {21.4, 53.4}}}), kOcraT.corpo, kPiega);
     Scarpa(p, {18.4, 62.6}, {12.8, 63.2});
-    // Long hair falling behind, to the shoulders, in waves.
-    const Profilo chioma{{21.8, 13},   {22.5, 10.5}, {25.5, 9.6},  {29, 10.8},  {29.8, 14},
-                         {30.4, 16.6}, {30, 18.6},   {29.6, 19.8}, {28.4, 20},  {27.6, 19.2},
-                         {27.8, 18.2}, {23.5, 17.6}, {21.8, 17.4}, {21.2, 15.6}};
+    // Hair in waves, cut at the nape.
+    const Profilo chioma{{21.8, 13},   {22.5, 10.5}, {25.5, 9.6},  {29, 10.8},   {29.8, 14},
+                         {30.4, 16.4}, {30.2, 17.8}, {29.6, 18.4}, {28.6, 18.2}, {28.0, 17.6},
+                         {27.6, 17.2}, {23.5, 17.6}, {21.8, 17.4}, {21.2, 15.6}};
     Forma(p, chioma, kRameT, 0.8, 0.5);
     Linee(p,
-          Tratti({{{28.2, 12}, {29.2, 16}, {28.8, 19.4}},
-                  {{27, 12.4}, {28.2, 16.4}, {28.2, 18.8}},
-                  {{29.2, 13}, {29.9, 17}, {29.4, 19.4}}}),
+          Tratti({{{28.2, 12}, {29.2, 16}, {29.0, 17.8}},
+                  {{27, 12.4}, {28.2, 16.4}, {28.4, 17.4}},
+                  {{29.2, 13}, {29.9, 16.4}, {29.8, 17.8}}}),
           kRameT.ombra);
     // The far arm reaches forward behind the body, its hand under the cup.
     const Profilo lontano = ProfiloArto({{{29.6, 23.2}, 3.4}, {{26.8, 31.4}, 2.9}, {{13.2, 32.4}, 2.4}});
