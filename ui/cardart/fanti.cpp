@@ -23,26 +23,27 @@ void FanteDiBastoni(QPainter &p)
 {
     Emblema(p, Seme::Bastoni, {34.5, 48.6}, 29, -4);
     // The leg he stands on, then the one crossed in front of it, on its toe.
-    const Profilo ferma = ProfiloArto({{{22.6, 40}, 4.4}, {{22.2, 51.5}, 3.4}, {{21.2, 61.6}, 2.4}});
+    const Profilo ferma = ProfiloArto({{{22.6, 40}, 4.4}, {{22.3, 50.6}, 3.0}, {{21.9, 54}, 3.4}, {{21.2, 61.6}, 2.2}});
     Forma(p, ferma, kOcraT, 0.9, 0.5);
     Ombreggia(p, ferma, {22.8, 40}, {21.6, 62}, kOcraT.ombra, -60, 0.8);
-    Linee(p, Tratti({{{20.4, 56.2}, {23.2, 56.6}}}), kRossoT.corpo, kTrattoFine);
+    Linee(p, Tratti({{{20.4, 56.2}, {23.2, 56.6}}}), kRossoT.corpo, kPiega);
     Scarpa(p, {21.4, 62.9}, {17.4, 63.2});
-    const Profilo incrociata = ProfiloArto({{{17.8, 40}, 4.6}, {{20.6, 50.5}, 3.5}, {{26.8, 60}, 2.4}});
+    const Profilo incrociata =
+        ProfiloArto({{{17.8, 40}, 4.6}, {{20.8, 50.2}, 3.1}, {{22.8, 53.2}, 3.4}, {{26.8, 60}, 2.2}});
     Forma(p, incrociata, kRossoT, 0.9, 0.5);
     Ombreggia(p, incrociata, {19, 40}, {27.4, 60}, kRossoT.ombra, -30, 0.8);
-    Linee(p, Tratti({{{18.8, 49.4}, {20.6, 50.4}, {22, 50.1}}, {{21.6, 55}, {24, 53.4}}}), kOcraT.corpo, kTrattoFine);
+    Linee(p, Tratti({{{18.8, 49.4}, {20.6, 50.4}, {22, 50.1}}, {{21.6, 55}, {24, 53.4}}}), kOcraT.corpo, kPiega);
     Scarpa(p, {26.6, 60.4}, {29, 63.2});
     // Curls round the head under the hat, the neck.
-    const Profilo riccioli{{15.6, 12},   {15, 14},     {15.6, 15.4}, {15, 17},     {16, 18.8},
-                           {17.2, 19.6}, {18.4, 18.6}, {20.6, 18.6}, {21.8, 19.6}, {23.2, 18.8},
-                           {24, 17},     {23.4, 15.4}, {24, 14},     {23.4, 12},   {19.5, 10.4}};
+    const Profilo riccioli{{15.6, 12},   {15, 14},     {15.6, 15.4}, {15.2, 16.8}, {16.2, 17.6},
+                           {17.6, 16.6}, {21.4, 16.6}, {22.8, 17.6}, {23.8, 16.8}, {23.4, 15.4},
+                           {24, 14},     {23.4, 12},   {19.5, 10.4}};
     Forma(p, riccioli, kCastanoT, 0.8, 0.5);
     Linee(p,
           Tratti({{{15.8, 13.4}, {16.6, 14.2}, {15.9, 15.2}},
-                  {{15.8, 16.6}, {16.7, 17.4}, {16.3, 18.6}},
+                  {{15.6, 15.8}, {16.2, 16.4}, {16.1, 17.2}},
                   {{23.2, 13.4}, {22.4, 14.2}, {23.1, 15.2}},
-                  {{23.2, 16.6}, {22.3, 17.4}, {22.7, 18.6}}}),
+                  {{23.4, 15.8}, {22.8, 16.4}, {22.9, 17.2}}}),
           kCastanoT.luce);
     Forma(p, ProfiloArto({{{19.6, 18.2}, 3.2}, {{19.6, 21.6}, 3.4}}), kPelleT, 0.8, 0, kBordoPelle);
     // The doublet with its skirt, slashed on the chest, edged in gold.
@@ -79,7 +80,7 @@ void FanteDiBastoni(QPainter &p)
         Linee(p, Tratti({{{x - 0.8, 22}, {x - 0.6, 24}}, {{x + 0.6, 22}, {x + 0.8, 24}}}), kOcraT.corpo, 0.45);
     }
     Forma(p, {{16, 21.6}, {19.5, 20.2}, {23, 21.6}, {21.4, 23.2}, {19.5, 22.4}, {17.6, 23.2}}, kLinoT, 0.4, 0);
-    Volto(p, CentroViso(Seme::Bastoni), 0.5, 4, 0.3);
+    Volto(p, CentroViso(Seme::Bastoni), 0.5, 4, 0.3, {0.4, -0.3, -0.2, -0.3, 0.25, 0.6});
     // The wide hat, tilted, with a red band.
     Forma(p, {{15.8, 11}, {16.2, 7}, {18, 5.6}, {21.5, 5.8}, {23.2, 7.2}, {23.4, 11}}, kMarroneT, 0.9, 0.5);
     Linee(p, Tratti({{{18.4, 6.4}, {19, 8.6}}, {{21.2, 6.4}, {21, 8.6}}}), kMarroneT.ombra);
@@ -90,33 +91,33 @@ void FanteDiBastoni(QPainter &p)
     Linee(p, Tratti({{{14.5, 12.2}, {19.5, 11.6}, {25.5, 11.9}}}), kMarroneT.ombra);
 }
 
-// Stepping forward, the cup carried before him in both hands, long hair
+// Stepping forward, the cup carried before him in both hands, short hair
 // under a plumed beret.
 void FanteDiCoppe(QPainter &p)
 {
     // The leg behind, heel raised; the one in front, stepping out.
-    const Profilo dietro = ProfiloArto({{{27.8, 40}, 4.4}, {{30.2, 51}, 3.4}, {{33, 59.6}, 2.4}});
+    const Profilo dietro = ProfiloArto({{{27.8, 40}, 4.4}, {{30.1, 50.4}, 3.0}, {{31, 53.6}, 3.3}, {{33, 59.6}, 2.2}});
     Forma(p, dietro, kLinoT, 0.9, 0.5);
     Ombreggia(p, dietro, {28.6, 40}, {33.4, 60}, kLinoT.ombra, -40, 0.8);
-    Linee(p, Tratti({{{28.8, 52.8}, {31.8, 51.8}}}), kOcraT.corpo, kTrattoFine);
+    Linee(p, Tratti({{{28.8, 52.8}, {31.8, 51.8}}}), kOcraT.corpo, kPiega);
     Scarpa(p, {34, 59.8}, {30.8, 63.2});
-    const Profilo avanti = ProfiloArto({{{23, 40}, 4.6}, {{19.8, 50.5}, 3.5}, {{17.2, 61}, 2.4}});
+    const Profilo avanti = ProfiloArto({{{23, 40}, 4.6}, {{20.4, 50}, 3.1}, {{19.4, 53.4}, 3.4}, {{17.2, 61}, 2.2}});
     Forma(p, avanti, kRossoT, 0.9, 0.5);
     Ombreggia(p, avanti, {23.4, 40}, {18, 61}, kRossoT.ombra, 30, 0.8);
-    Linee(p, Tratti({{{18.2, 52.6}, {21.4, 53.4}}}), kOcraT.corpo, kTrattoFine);
+    Linee(p, Tratti({{{18.2, 52.6}, {21.4, 53.4}}}), kOcraT.corpo, kPiega);
     Scarpa(p, {18.4, 62.6}, {12.8, 63.2});
-    // Long hair falling behind, to the shoulders, in waves.
-    const Profilo chioma{{21.8, 13},   {22.5, 10.5}, {25.5, 9.6},  {29, 10.8},   {29.8, 14}, {30.6, 16.6},
-                         {30.2, 19},   {30.8, 21},   {30, 23},     {28.6, 22.2}, {27.4, 23}, {27.8, 20.4},
-                         {27.8, 18.4}, {23.5, 18},   {21.8, 19.5}, {21.2, 16}};
+    // Hair in waves, cut at the nape.
+    const Profilo chioma{{21.8, 13},   {22.5, 10.5}, {25.5, 9.6},  {29, 10.8},   {29.8, 14},
+                         {30.4, 16.4}, {30.2, 17.8}, {29.6, 18.4}, {28.6, 18.2}, {28.0, 17.6},
+                         {27.6, 17.2}, {23.5, 17.6}, {21.8, 17.4}, {21.2, 15.6}};
     Forma(p, chioma, kRameT, 0.8, 0.5);
     Linee(p,
-          Tratti({{{28.2, 12}, {29.4, 16}, {28.8, 21.4}},
-                  {{27, 12.4}, {28.2, 16.4}, {28.2, 19.6}},
-                  {{29.2, 13}, {30.2, 18}, {29.8, 22}}}),
+          Tratti({{{28.2, 12}, {29.2, 16}, {29.0, 17.8}},
+                  {{27, 12.4}, {28.2, 16.4}, {28.4, 17.4}},
+                  {{29.2, 13}, {29.9, 16.4}, {29.8, 17.8}}}),
           kRameT.ombra);
     // The far arm reaches forward behind the body, its hand under the cup.
-    const Profilo lontano = ProfiloArto({{{29.6, 23.2}, 3.4}, {{27.4, 31}, 2.9}, {{13, 33.4}, 2.4}});
+    const Profilo lontano = ProfiloArto({{{29.6, 23.2}, 3.4}, {{26.8, 31.4}, 2.9}, {{13.2, 32.4}, 2.4}});
     Forma(p, lontano, kCelesteT, 0.7, 0.4);
     Forma(p, ProfiloArto({{{25.5, 18}, 3.2}, {{25.3, 21.5}, 3.4}}), kPelleT, 0.8, 0, kBordoPelle);
     const Profilo farsetto{{20.8, 22.4}, {25.6, 21.4}, {30.4, 22.4}, {30.6, 27},   {29.4, 33.6},
@@ -133,17 +134,17 @@ void FanteDiCoppe(QPainter &p)
     Forma(p, ProfiloArto({{{21.4, 34}, 1.5}, {{29.6, 33.8}, 1.5}}), kOcraT, 0.4, 0.3);
     // The cup; one hand under its foot, the other round its stem.
     Emblema(p, Seme::Coppe, {11.4, 25.2}, 13, 0);
-    Mano(p, {11.4, 33.4}, 1.4, 0);
-    const Profilo vicino = ProfiloArto({{{21.4, 23.2}, 3.6}, {{18.8, 29.8}, 3.0}, {{14.4, 29.4}, 2.5}});
+    Mano(p, {11.8, 32.5}, 1.4, 0);
+    const Profilo vicino = ProfiloArto({{{21.4, 23.2}, 3.6}, {{20.6, 30.6}, 2.9}, {{14.6, 29.2}, 2.5}});
     Forma(p, vicino, kCelesteT, 0.7, 0.4);
-    Ombreggia(p, vicino, {22, 23}, {14.2, 31}, kCelesteT.ombra, -50, 0.7);
+    Ombreggia(p, vicino, {22.4, 23}, {14.2, 31}, kCelesteT.ombra, -50, 0.7);
     Linee(p, Tratti({{{15.8, 28.2}, {15.8, 30.6}}}), kLinoT.corpo, 1.0);
     Mano(p, {13.6, 29.2}, 1.4, 180);
     const Profilo spalla = Ovale({21.6, 23.4}, 2.4, 1.7, -60);
     Forma(p, spalla, kBluT, 0.6, 0.4);
     Linee(p, Tratti({{{20.8, 22.2}, {21.4, 24.4}}, {{22.2, 22}, {22.6, 24}}}), kLinoT.corpo, 0.45);
     Forma(p, {{21.8, 22.2}, {25.5, 20.6}, {29.2, 22.2}, {27.4, 23.6}, {25.5, 22.8}, {23.6, 23.6}}, kLinoT, 0.4, 0);
-    Volto(p, CentroViso(Seme::Coppe), -0.6, -4, 0.15);
+    Volto(p, CentroViso(Seme::Coppe), -0.6, -4, 0.05, {-0.3, 0.3, 0.3, 0.15, -0.1, 0});
     // The beret tilted back, a white plume sweeping down behind.
     const Profilo piuma{{27.5, 10}, {30, 6.2},   {34, 4.6},   {37, 5.8}, {37.4, 9.6},
                         {36, 8.2},  {35.2, 7.2}, {31.5, 8.4}, {29, 10.8}};
@@ -165,58 +166,60 @@ void FanteDiCoppe(QPainter &p)
 void FanteDiDenari(QPainter &p)
 {
     // He stands on one leg, the other at ease and turned out.
-    const Profilo ferma = ProfiloArto({{{16.8, 48}, 3.6}, {{16.4, 55.5}, 3.0}, {{16.2, 61.8}, 2.3}});
-    const Profilo libera = ProfiloArto({{{22.4, 48}, 3.6}, {{24, 55.2}, 3.0}, {{26.4, 61.4}, 2.3}});
-    Forma(p, ferma, kRossoT, 0.7, 0.5);
-    Ombreggia(p, ferma, {16.8, 48}, {16.2, 62}, kRossoT.ombra, -50, 0.8);
-    Forma(p, libera, kRossoT, 0.7, 0.5);
-    Ombreggia(p, libera, {22.4, 48}, {26.4, 62}, kRossoT.ombra, -50, 0.8);
-    Linee(p, Tratti({{{15, 53.4}, {18, 53.6}}, {{22.2, 53.2}, {25.2, 53.8}}}), kOcraT.corpo, kTrattoFine);
+    const Profilo ferma =
+        ProfiloArto({{{16.8, 48}, 3.6}, {{16.5, 54.4}, 2.7}, {{16.5, 56.8}, 3.0}, {{16.2, 61.8}, 2.1}});
+    const Profilo libera =
+        ProfiloArto({{{22.4, 48}, 3.6}, {{23.9, 54.2}, 2.7}, {{24.6, 56.8}, 3.0}, {{26.4, 61.4}, 2.1}});
+    Forma(p, ferma, kOcraT, 0.7, 0.5);
+    Ombreggia(p, ferma, {16.8, 48}, {16.2, 62}, kOcraT.ombra, -50, 0.8);
+    Forma(p, libera, kOcraT, 0.7, 0.5);
+    Ombreggia(p, libera, {22.4, 48}, {26.4, 62}, kOcraT.ombra, -50, 0.8);
+    Linee(p, Tratti({{{15, 53.4}, {18, 53.6}}, {{22.2, 53.2}, {25.2, 53.8}}}), kCremisiT.corpo, kPiega);
     Scarpa(p, {16.8, 62.8}, {12.8, 63.2});
     Scarpa(p, {25.8, 62.4}, {29.4, 63.3});
     // Hair cut straight at the jaw, as pages wore it.
-    const Profilo zazzera{{16, 16},   {16.4, 12}, {19.5, 11}, {22.8, 12}, {23.2, 16}, {23.6, 20},
-                          {23.6, 20}, {21.8, 20}, {17.2, 20}, {15.4, 20}, {15.4, 20}};
+    const Profilo zazzera{{16, 15},     {16.4, 12},   {19.5, 11},   {22.8, 12},   {23.2, 15},  {23.6, 18.2},
+                          {23.6, 18.2}, {21.8, 18.2}, {17.2, 18.2}, {15.4, 18.2}, {15.4, 18.2}};
     Forma(p, zazzera, kCastanoT, 0.8, 0.5);
-    Linee(p, Tratti({{{16.2, 14}, {16.2, 19.4}}, {{22.8, 14}, {22.8, 19.4}}}), kCastanoT.luce);
+    Linee(p, Tratti({{{16.2, 14}, {16.2, 17.8}}, {{22.8, 14}, {22.8, 17.8}}}), kCastanoT.luce);
     Forma(p, ProfiloArto({{{19.5, 19}, 3.2}, {{19.5, 22.5}, 3.4}}), kPelleT, 0.8, 0, kBordoPelle);
     // The coat, gathered at the waist and falling to the knee, edged in gold.
     const Profilo cappotto{{13.6, 22.6}, {19.5, 21.6}, {25.4, 22.4}, {26.2, 27.5}, {24.6, 33.6}, {28.6, 43},
                            {30.2, 50.8}, {20, 51.8},   {9.2, 50.8},  {11.4, 43},   {15, 33.6},   {13.4, 27.5}};
-    Forma(p, cappotto, kVerdeT, 1.2, 0.6);
-    Ombreggia(p, cappotto, {21, 21}, {25, 52}, kVerdeT.ombra, 60);
+    Forma(p, cappotto, kCremisiT, 1.2, 0.6);
+    Ombreggia(p, cappotto, {21, 21}, {25, 52}, kCremisiT.ombra, 60);
     Linee(p,
           Tratti({{{17.2, 36}, {14.8, 44}, {13.8, 50.4}},
                   {{22.6, 36}, {25, 44}, {26.2, 50.4}},
                   {{18.4, 36}, {17.6, 44}, {17.4, 50.8}}}),
-          kVerdeT.ombra, kTrattoFine);
+          kCremisiT.ombra, kPiega);
     Linee(p, Tratti({{{19.5, 22.4}, {19.5, 33}, {20, 51.2}}}), kOcraT.corpo, 1.1);
     Linee(p, Tratti({{{10.2, 50}, {20, 51}, {29.4, 50}}}), kOcraT.corpo, 0.9);
     QPainterPath bottoni;
     for (qreal y : {25.0, 28.0, 31.0})
         bottoni.addEllipse(QPointF(19.5, y), 0.6, 0.6);
     Riempi(p, bottoni, kOcraT.luce, kOcraT.ombra, kTrattoInterno);
-    Forma(p, ProfiloArto({{{15, 33.8}, 1.7}, {{24.6, 33.6}, 1.7}}), kRossoT, 0.4, 0.3);
+    Forma(p, ProfiloArto({{{15, 33.8}, 1.7}, {{24.6, 33.6}, 1.7}}), kMarroneT, 0.4, 0.3);
     // The fist on the hip.
     const Profilo sinistro = ProfiloArto({{{14.2, 23.2}, 3.9}, {{9.2, 29.6}, 3.3}, {{13.8, 34.8}, 2.7}});
-    Forma(p, sinistro, kVerdeT, 0.8, 0.5);
-    Ombreggia(p, sinistro, {13.4, 23.2}, {10, 35}, kVerdeT.ombra, 45, 0.7);
+    Forma(p, sinistro, kCremisiT, 0.8, 0.5);
+    Ombreggia(p, sinistro, {13.4, 23.2}, {10, 35}, kCremisiT.ombra, 45, 0.7);
     Linee(p, Tratti({{{12.2, 33}, {13.6, 33.6}}}), kOcraT.corpo, 1.1);
     Mano(p, {14.4, 35.4}, 1.4, -30);
     // The arm raised, the coin held up at its end.
     const Profilo alzato = ProfiloArto({{{24.8, 23.2}, 3.9}, {{28.6, 18.2}, 3.3}, {{32.2, 14.4}, 2.7}});
-    Forma(p, alzato, kVerdeT, 0.8, 0.5);
-    Ombreggia(p, alzato, {32, 13}, {25.6, 23.8}, kVerdeT.ombra, 45, 0.7);
+    Forma(p, alzato, kCremisiT, 0.8, 0.5);
+    Ombreggia(p, alzato, {32, 13}, {25.6, 23.8}, kCremisiT.ombra, 45, 0.7);
     Linee(p, Tratti({{{30.6, 14.8}, {31.8, 16}}}), kOcraT.corpo, 1.1);
     Emblema(p, Seme::Denari, {34, 8.2}, 10.4, 0);
     Mano(p, {32.8, 13.8}, 1.4, -45);
     for (const auto &[x, a] : {std::pair{14.4, -35.0}, std::pair{24.6, 60.0}}) {
         const Profilo spalla = Ovale({x, 23.4}, 2.5, 1.7, a);
-        Forma(p, spalla, kVerdeT, 0.6, 0.4);
+        Forma(p, spalla, kCremisiT, 0.6, 0.4);
         Linee(p, Tratti({{{x - 0.7, 22.4}, {x - 0.5, 24.4}}, {{x + 0.6, 22.4}, {x + 0.8, 24.4}}}), kOcraT.corpo, 0.45);
     }
     Forma(p, {{15.8, 22.8}, {19.5, 21.2}, {23.2, 22.8}, {21.4, 24.4}, {19.5, 23.6}, {17.6, 24.4}}, kOcraT, 0.4, 0);
-    Volto(p, CentroViso(Seme::Denari), 0.4, 3, 0.12);
+    Volto(p, CentroViso(Seme::Denari), 0.4, 3, 0.12, {0.35, -0.2, 0, 0.35, -0.2, 0.4});
     // A tall red cap with a golden brim, a white feather swept back.
     const Profilo piuma{{17.6, 10.6}, {15.6, 6.8}, {12.4, 4.8}, {10.2, 5.8},
                         {10.8, 9},    {12, 7.8},   {13.6, 8.6}, {16.2, 11.8}};
@@ -236,10 +239,11 @@ void FanteDiDenari(QPainter &p)
 void FanteDiSpade(QPainter &p)
 {
     for (const auto &[d, x] : {std::pair{-1.0, 23.0}, std::pair{1.0, 27.8}}) {
-        const Profilo gamba = ProfiloArto({{{x, 44}, 3.8}, {{x + d * 1.4, 53}, 3.2}, {{x + d * 2.4, 61.6}, 2.4}});
+        const Profilo gamba = ProfiloArto(
+            {{{x, 44}, 3.8}, {{x + d * 1.3, 52.2}, 2.8}, {{x + d * 1.7, 55.4}, 3.1}, {{x + d * 2.4, 61.6}, 2.2}});
         Forma(p, gamba, kRossoT, 0.7, 0.5);
         Ombreggia(p, gamba, {x, 44}, {x + d * 2.4, 62}, kRossoT.ombra, -50, 0.8);
-        Linee(p, Tratti({{{x + d * 1.6 - 1.6, 54.6}, {x + d * 1.6 + 1.6, 54.8}}}), kOcraT.corpo, kTrattoFine);
+        Linee(p, Tratti({{{x + d * 1.6 - 1.6, 54.6}, {x + d * 1.6 + 1.6, 54.8}}}), kOcraT.corpo, kPiega);
     }
     Scarpa(p, {20.8, 62.8}, {16.8, 63.2});
     Scarpa(p, {30.6, 62.8}, {34.2, 63.2});
@@ -266,14 +270,15 @@ void FanteDiSpade(QPainter &p)
     Ombreggia(p, farsetto, {25, 21}, {27, 42}, kOcraT.ombra, 60);
     Linee(p, Tratti({{{19.6, 40}, {24.6, 41.2}, {29.8, 40}}}), kRossoT.corpo, 0.8);
     Forma(p, ProfiloArto({{{21, 34}, 1.4}, {{29, 33.8}, 1.4}}), kMarroneT, 0.4, 0.3);
-    Linee(p, Tratti({{{21.6, 35.2}, {20.2, 39.6}}, {{25, 35.2}, {24.8, 40.6}}}), kOcraT.ombra, kTrattoFine);
+    Linee(p, Tratti({{{21.6, 35.2}, {20.2, 39.6}}, {{25, 35.2}, {24.8, 40.6}}}), kOcraT.ombra, kPiega);
     // The arm down to the sword's grip.
-    const Profilo braccio = ProfiloArto({{{20.4, 23.2}, 3.6}, {{17.4, 30.2}, 3.0}, {{15.6, 36}, 2.6}});
+    const Profilo braccio = ProfiloArto({{{20.4, 23.2}, 3.6}, {{17.6, 29.6}, 3.0}, {{15.2, 33.2}, 2.6}});
     Forma(p, braccio, kRossoT, 0.7, 0.5);
-    Ombreggia(p, braccio, {21, 23.2}, {16.4, 36}, kRossoT.ombra, 40, 0.7);
-    Linee(p, Tratti({{{14.4, 34.8}, {16.8, 35.4}}}), kLinoT.corpo, 1.0);
-    Emblema(p, Seme::Spade, {14.6, 45.4}, 27, 180, Ornato::No, 0.8);
-    Mano(p, {15.2, 36.6}, 1.4, 90);
+    Ombreggia(p, braccio, {21, 23.2}, {16, 33.4}, kRossoT.ombra, 40, 0.7);
+    Linee(p, Tratti({{{14.0, 32.2}, {16.4, 32.8}}}), kLinoT.corpo, 1.0);
+    // Held by the grip above the guard, so that the guard shows.
+    Emblema(p, Seme::Spade, {14.2, 47.2}, 29, 176, Ornato::No, 0.8);
+    Mano(p, {14.8, 34.0}, 1.4, 90);
     const Profilo spalla = Ovale({20.6, 23.6}, 2.4, 1.7, -65);
     Forma(p, spalla, kRossoT, 0.6, 0.4);
     Linee(p, Tratti({{{19.8, 22.6}, {20.4, 24.6}}, {{21.2, 22.4}, {21.6, 24.4}}}), kOcraT.corpo, 0.45);
@@ -288,10 +293,10 @@ void FanteDiSpade(QPainter &p)
           Tratti({{{30.6, 24.6}, {32, 33}, {33.8, 41.4}},
                   {{33.4, 25.4}, {35.2, 30.2}, {34.6, 34}, {35.8, 41.8}},
                   {{29.8, 30}, {30.4, 36}, {31.6, 42.4}}}),
-          kViolaT.ombra, kTrattoFine);
+          kViolaT.ombra, kPiega);
     Forma(p, {{28.2, 30}, {28.9, 30}, {29.8, 36}, {30.8, 42}, {29.6, 41.8}, {28.8, 37}}, kCelesteT, 0.3, 0);
     Forma(p, {{21.8, 22.2}, {25.5, 20.6}, {29.2, 22.2}, {27.4, 23.6}, {25.5, 22.8}, {23.6, 23.6}}, kLinoT, 0.4, 0);
-    Volto(p, CentroViso(Seme::Spade), -0.5, -3, -0.05);
+    Volto(p, CentroViso(Seme::Spade), -0.5, -3, -0.05, {-0.15, 0.25, 0.45, -0.1, -0.15, 0});
     // The cap: a steel morion, its brim turned up front and back, a red crest.
     Forma(p, {{22.4, 8.2}, {23.2, 4.4}, {26.8, 3.6}, {29.2, 5.2}, {28.6, 8}}, kRossoT, 0.6, 0.4);
     Linee(p, Tratti({{{24, 4.8}, {24.4, 7.6}}, {{25.8, 4.4}, {26, 7.6}}, {{27.6, 4.8}, {27.4, 7.6}}}), kRossoT.ombra);

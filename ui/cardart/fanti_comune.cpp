@@ -95,7 +95,7 @@ void Ombreggia(QPainter &p, const Profilo &forma, QPointF da, QPointF a, const Q
     p.drawPath(tratti);
 }
 
-void Volto(QPainter &p, QPointF c, qreal verso, qreal inclina, qreal sorriso)
+void Volto(QPainter &p, QPointF c, qreal verso, qreal inclina, qreal sorriso, const Lineamenti &l)
 {
     p.save();
     p.translate(c);
@@ -105,17 +105,26 @@ void Volto(QPainter &p, QPointF c, qreal verso, qreal inclina, qreal sorriso)
     const qreal orecchio = v >= 0 ? -3.0 : 3.0;
     Ellisse(p, {orecchio, 0.4}, 0.9, 1.3, kPelleT.ombra, kBordoPelle, kTrattoFine);
     // Broad at the cheekbones, the chin turned a little where he looks.
-    const Profilo viso{{-3.1, -1.6}, {-3.0, 1.8}, {-1.2 + v * 0.6, 3.8}, {1.2 + v * 0.6, 3.8},
-                       {3.0, 1.8},   {3.1, -1.6}, {2.2, -3.8},           {-2.2, -3.8}};
+    const qreal j = l.mascella, m = l.mento;
+    const Profilo viso{{-3.1, -1.6},
+                       {-3.0 - j * 0.3, 1.8},
+                       {-1.2 - j + v * 0.6, 3.8 + m},
+                       {1.2 + j + v * 0.6, 3.8 + m},
+                       {3.0 + j * 0.3, 1.8},
+                       {3.1, -1.6},
+                       {2.2, -3.8},
+                       {-2.2, -3.8}};
     Forma(p, viso, kPelleT, 0.8, 0.5, kBordoPelle);
     // Cheeks, brows and lids, nose, mouth: finer than a pixel, so that at
     // the natural size only the eyes (on pixel centres) stand out.
-    QPainterPath guance;
-    guance.addEllipse(QPointF(-1.7 + v * 0.3, 1.5), 0.8, 0.5);
-    guance.addEllipse(QPointF(1.7 + v * 0.3, 1.5), 0.8, 0.5);
     p.setPen(Qt::NoPen);
-    p.setBrush(QColor(0xF2, 0xA8, 0x88));
-    p.drawPath(guance);
+    if (l.rossore > 0) {
+        QPainterPath guance;
+        guance.addEllipse(QPointF(-1.8 + v * 0.3, 1.5), 0.7 * l.rossore, 0.4 * l.rossore);
+        guance.addEllipse(QPointF(1.8 + v * 0.3, 1.5), 0.7 * l.rossore, 0.4 * l.rossore);
+        p.setBrush(QColor(0xF4, 0xB8, 0x96));
+        p.drawPath(guance);
+    }
     // Almond whites, and the irises on pixel centres.
     QPainterPath bianchi, occhi;
     for (qreal dx : {-1.0, 1.0}) {
@@ -130,16 +139,22 @@ void Volto(QPainter &p, QPointF c, qreal verso, qreal inclina, qreal sorriso)
     const qreal s = v * 0.2;
     // A stern look draws the brows down at the middle.
     const qreal f = std::max(0.0, -sorriso) * 4;
+    const qreal a = l.ciglia;
     Linee(p,
-          Tratti({{{-1.9 + s, -1.2 - f}, {-1.1 + s, -1.7}, {-0.4 + s, -1.3 + f}},
-                  {{0.4 + s, -1.3 + f}, {1.1 + s, -1.7}, {1.9 + s, -1.2 - f}},
+          Tratti({{{-1.9 + s, -1.2 - f - a * 0.5}, {-1.1 + s, -1.7 - a}, {-0.4 + s, -1.3 + f - a * 0.3}},
+                  {{0.4 + s, -1.3 + f - a * 0.3}, {1.1 + s, -1.7 - a}, {1.9 + s, -1.2 - f - a * 0.5}},
                   {{-1.7 + s, -0.5}, {-1.0 + s, -0.8}, {-0.4 + s, -0.5}},
                   {{0.4 + s, -0.5}, {1.0 + s, -0.8}, {1.7 + s, -0.5}}}),
           kSopracciglia, 0.3);
-    Linee(p, Tratti({{{v * 0.4, -0.4}, {v * 0.9 + 0.25, 1.2}, {v * 0.5 - 0.3, 1.4}}}), kBordoPelle);
-    const qreal b = v * 0.6;
-    Linee(p, Tratti({{{-0.8 + b, 2.35 - sorriso}, {b, 2.5 + sorriso}, {0.8 + b, 2.35 - sorriso}}}),
-          QColor(0xB8, 0x48, 0x3A), 0.5);
+    const qreal n = l.naso;
+    Linee(p, Tratti({{{v * 0.4, -0.4}, {v * 0.9 + 0.25, 1.2 + n}, {v * 0.5 - 0.3, 1.4 + n}}}), kBordoPelle);
+    // The mouth a light warm line, not red: a dark or red pixel under the
+    // face would read as a beard on the small card.
+    const qreal b = v * 0.6, w = 0.8 + l.bocca;
+    Linee(
+        p,
+        Tratti({{{-w + b, 2.45 + m * 0.5 - sorriso}, {b, 2.6 + m * 0.5 + sorriso}, {w + b, 2.45 + m * 0.5 - sorriso}}}),
+        QColor(0xD0, 0x84, 0x6C), 0.4);
     p.restore();
 }
 

@@ -12,12 +12,15 @@
 // man, hands, shoes, the slashes of a doublet and the platform they stand on.
 namespace belvane::cardart::fanti {
 
-inline const Tinta kRossoT{QColor(0xE8, 0x60, 0x50), QColor(0xCC, 0x2A, 0x20), QColor(0x8E, 0x18, 0x12)};
-inline const Tinta kOcraT{QColor(0xFF, 0xE0, 0x8A), QColor(0xED, 0xB2, 0x32), QColor(0xB5, 0x7A, 0x12)};
+// Cloth in the slightly muted tones of a printed deck, not flat primaries.
+inline const Tinta kRossoT{QColor(0xE0, 0x66, 0x52), QColor(0xC2, 0x34, 0x26), QColor(0x8A, 0x1E, 0x16)};
+inline const Tinta kOcraT{QColor(0xF8, 0xDC, 0x8E), QColor(0xE2, 0xAC, 0x3C), QColor(0xAC, 0x76, 0x1A)};
 inline const Tinta kVerdeT{QColor(0x7C, 0xC4, 0x76), QColor(0x2E, 0x8C, 0x38), QColor(0x1B, 0x5E, 0x26)};
-inline const Tinta kBluT{QColor(0x7A, 0xA4, 0xF2), QColor(0x2A, 0x5E, 0xD0), QColor(0x1A, 0x3C, 0x92)};
+inline const Tinta kBluT{QColor(0x7C, 0xA0, 0xE2), QColor(0x32, 0x5C, 0xB8), QColor(0x1E, 0x3A, 0x84)};
 inline const Tinta kCelesteT{QColor(0xD4, 0xEC, 0xFC), QColor(0x96, 0xCA, 0xF0), QColor(0x5E, 0x98, 0xCC)};
-inline const Tinta kViolaT{QColor(0xB0, 0x70, 0xD0), QColor(0x74, 0x34, 0x8F), QColor(0x4C, 0x1C, 0x66)};
+// A deep crimson, darker and bluer than the red of the cups, for a coat.
+inline const Tinta kCremisiT{QColor(0xC0, 0x4E, 0x5A), QColor(0x8E, 0x1E, 0x32), QColor(0x5A, 0x10, 0x20)};
+inline const Tinta kViolaT{QColor(0xAA, 0x76, 0xC4), QColor(0x70, 0x3A, 0x88), QColor(0x4A, 0x20, 0x60)};
 inline const Tinta kMarroneT{QColor(0xB2, 0x7A, 0x44), QColor(0x84, 0x52, 0x24), QColor(0x57, 0x32, 0x14)};
 inline const Tinta kLinoT{QColor(0xFD, 0xFB, 0xF4), QColor(0xEF, 0xE8, 0xD6), QColor(0xCF, 0xC2, 0xA4)};
 inline const Tinta kAcciaioT{QColor(0xE2, 0xE4, 0xEA), QColor(0xAE, 0xB2, 0xBE), QColor(0x76, 0x7C, 0x8C)};
@@ -29,6 +32,8 @@ inline const Tinta kNeroT{QColor(0x5E, 0x50, 0x48), QColor(0x2E, 0x26, 0x22), QC
 // Skin is outlined in a warm brown, light enough not to darken a small face.
 inline const QColor kBordoPelle(0xA8, 0x68, 0x3E);
 inline const QColor kCuoio(0x4A, 0x2E, 0x1C);
+// Folds and seams, clearly finer than an outline (kTratto) on the large card.
+inline constexpr qreal kPiega = 0.45;
 
 // Where each knave's face is centred, in card units (on pixel centres, so
 // that the eyes fall in one pixel each at the natural size).
@@ -46,10 +51,22 @@ void Linee(QPainter &p, const QPainterPath &linee, const QColor &colore, qreal s
 void Ombreggia(QPainter &p, const Profilo &forma, QPointF da, QPointF a, const QColor &colore, qreal angolo,
                qreal passo = 0.9);
 
+// What makes one knave's face his own, in card units from the common young
+// face: a broader (positive) or narrower jaw, a longer or shorter chin, a
+// longer nose, brows higher and more arched, a wider mouth, and a faint
+// colour on the cheeks (0: none).
+struct Lineamenti {
+    qreal mascella = 0;
+    qreal mento = 0;
+    qreal naso = 0;
+    qreal ciglia = 0;
+    qreal bocca = 0;
+    qreal rossore = 0;
+};
 // A young man's face centred on `c`, turned by `verso` units towards where
 // he looks (negative: to the left), the head leaning `inclina` degrees; the
 // mouth smiling by `sorriso` units, set hard and the brows drawn when negative.
-void Volto(QPainter &p, QPointF c, qreal verso, qreal inclina = 0, qreal sorriso = 0);
+void Volto(QPainter &p, QPointF c, qreal verso, qreal inclina = 0, qreal sorriso = 0, const Lineamenti &l = {});
 // A fist `r` units across at `c`, the thumb on the side `angolo` turns up.
 void Mano(QPainter &p, QPointF c, qreal r = 1.4, qreal angolo = 0);
 void Scarpa(QPainter &p, QPointF tallone, QPointF punta);

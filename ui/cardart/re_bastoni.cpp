@@ -10,24 +10,22 @@ namespace {
 
 constexpr QPointF kViso{21.5, 17.5};
 
-// A closed crown: a jewelled band, a red cap under two golden arches, the
-// orb and cross on top.
+// A closed crown: a jewelled band with fleurons, a red cap under two low
+// golden arches, a small orb where they meet.
 void CoronaChiusa(QPainter &p)
 {
-    const QPainterPath cupola = Morbido({{17.6, 13.2}, {18.0, 8.8}, {21.5, 6.0}, {25.0, 8.8}, {25.4, 13.2}});
-    Modella(p, cupola, kOroT, kOroScuro, 0.6, 0.4);
-    // Red velvet showing between the arches.
+    const QPainterPath cupola = Morbido({{17.6, 13.2}, {18.0, 9.8}, {21.5, 7.6}, {25.0, 9.8}, {25.4, 13.2}});
+    // The red velvet cap, and the golden arches over it: a red dome crossed
+    // by gold, not a golden mitre.
+    Modella(p, cupola, kRossoT, kOroScuro, 0.6, 0.4);
+    QPainterPath archi = Arto({21.5, 8.0}, {21.5, 12.2}, 0.5, 0.5);
     for (int lato : {-1, 1}) {
-        const qreal x = 21.5 + lato * 1.0, y = 21.5 + lato * 2.7;
-        Modella(p, Morbido({{x, 12.6}, {x, 12.6}, {x, 8.0}, {x, 8.0}, {y, 9.8}, {21.5 + lato * 3.0, 12.6}}), kRossoT,
-                Qt::transparent, 0.5, 0);
+        const QPointF spalla(21.5 + lato * 2.5, 9.4);
+        archi = Unione(archi, Arto({21.5 + lato * 3.4, 12.4}, spalla, 0.5, 0.5));
+        archi = Unione(archi, Arto(spalla, {21.5, 8.0}, 0.5, 0.5));
     }
-    // The orb and its cross.
-    QPainterPath globo;
-    globo.addPath(Ovale(QPointF(21.5, 5.4), 1.3, 1.2));
-    globo = Unione(globo, Spezzata({{21.1, 1.9}, {21.9, 1.9}, {21.9, 4.3}, {21.1, 4.3}}));
-    globo = Unione(globo, Spezzata({{20.3, 2.7}, {22.7, 2.7}, {22.7, 3.4}, {20.3, 3.4}}));
-    Modella(p, globo, kOroT, kOroScuro, 0.4, 0.3);
+    Modella(p, archi, kOroT, Qt::transparent, 0.4, 0);
+    Modella(p, Ovale(QPointF(21.5, 7.2), 1.1, 1.0), kOroT, kOroScuro, 0.4, 0.3);
     const QPainterPath fascia = Morbido({{17.3, 12.0},
                                          {17.3, 12.0},
                                          {21.5, 11.4},
@@ -39,13 +37,21 @@ void CoronaChiusa(QPainter &p)
                                          {17.1, 14.6},
                                          {17.1, 14.6}});
     Modella(p, fascia, kOroT, kOroScuro, 0.6, 0.4);
+    // Fleurons on the band, in front of the cap: a tall leaf between two
+    // curled ones.
+    QPainterPath gigli;
+    for (qreal x : {18.3, 21.5, 24.7}) {
+        gigli = Unione(gigli, Ovale(QPointF(x, 10.6), 0.55, 1.1));
+        gigli = Unione(gigli, Ovale(QPointF(x - 0.85, 11.4), 0.55, 0.45));
+        gigli = Unione(gigli, Ovale(QPointF(x + 0.85, 11.4), 0.55, 0.45));
+    }
+    Modella(p, gigli, kOroT, Qt::transparent, 0.3, 0.3);
     // Jewels on the band, pearls along the arches.
     Ellisse(p, {21.5, 12.9}, 0.75, 0.65, kVerde, kVerdeScuro, kTrattoInterno);
     Ellisse(p, {18.9, 13.1}, 0.55, 0.5, kRosso, kRossoScuro, kTrattoInterno);
     Ellisse(p, {24.1, 13.1}, 0.55, 0.5, kRosso, kRossoScuro, kTrattoInterno);
     QPainterPath perle;
-    for (QPointF c : {QPointF(18.6, 10.6), QPointF(19.6, 8.6), QPointF(23.4, 8.6), QPointF(24.4, 10.6),
-                      QPointF(21.5, 9.3), QPointF(21.5, 11.0)})
+    for (QPointF c : {QPointF(19.0, 9.4), QPointF(24.0, 9.4), QPointF(21.5, 9.8)})
         perle.addPath(Ovale(c, 0.3, 0.3));
     p.setPen(Qt::NoPen);
     p.setBrush(kOroT.luce);
@@ -78,7 +84,7 @@ void ReDiBastoni(QPainter &p)
     QPainterPath pieghe;
     Curva(pieghe, {{14.6, 28}, {12.6, 40}, {10.6, 52}, {10.0, 63.2}});
     Curva(pieghe, {{15.4, 36}, {13.8, 48}, {13.2, 63.4}});
-    Segna(p, pieghe, kVerdeT.ombra, kTrattoFine);
+    Segna(p, pieghe, kVerdeT.ombra, kPiega);
     Tratteggia(p, Intersezione(fodera, Spezzata({{0, 44}, {15, 44}, {15, 66}, {0, 66}})), kOcraT.ombra, 0.9, 90);
 
     // Shoes peeping out under the hem, the front one pointing right.
@@ -118,7 +124,7 @@ void ReDiBastoni(QPainter &p)
     Curva(pieghe, {{19.8, 39.5}, {19.6, 52}, {19.2, 64.2}});
     Curva(pieghe, {{27.2, 39.5}, {28.0, 52}, {28.6, 63.4}});
     Curva(pieghe, {{17.2, 26}, {17.6, 31}, {18.6, 35.6}});
-    Segna(p, pieghe, kRossoT.ombra, kTrattoFine);
+    Segna(p, pieghe, kRossoT.ombra, kPiega);
     // The belt, its buckle.
     const QPainterPath cintura = Morbido({{14.4, 36.4},
                                           {14.4, 36.4},
@@ -146,7 +152,7 @@ void ReDiBastoni(QPainter &p)
     pieghe = QPainterPath();
     Curva(pieghe, {{12.6, 28.0}, {11.6, 30.4}, {11.2, 32.2}});
     Curva(pieghe, {{11.2, 33.4}, {12.6, 34.6}, {13.4, 35.6}});
-    Segna(p, pieghe, kRossoT.ombra, kTrattoFine);
+    Segna(p, pieghe, kRossoT.ombra, kPiega);
     Ellisse(p, {15.0, 36.8}, 1.3, 1.1, kErmellino, kContorno, kTrattoFine);
     Mano(p, {16.4, 37.4}, 1.4);
 
@@ -169,7 +175,7 @@ void ReDiBastoni(QPainter &p)
                        {14.2, 26.8}}),
               {{16.6, 25.0}, {19.2, 26.2}, {24.0, 26.4}, {27.0, 25.2}, {21.6, 23.6}});
 
-    Testa(p, {kViso, 1, kBarbaBianca, kBarbaBianca, 7.5, 3.2, 3.4, true});
+    Testa(p, {kViso, 1, kBarbaBianca, kBarbaBianca, 7.5, 3.2, 3.4, true, -0.3, 0.5, 0.4});
     CoronaChiusa(p);
 
     // The cudgel from the fist up over the shoulder, its head beside the crown.

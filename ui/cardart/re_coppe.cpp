@@ -91,7 +91,7 @@ void ReDiCoppe(QPainter &p)
     Curva(pieghe, {{23.0, 43}, {22.8, 52}, {22.6, 60.6}});
     Curva(pieghe, {{26.4, 43}, {26.8, 52}, {27.2, 60.6}});
     Curva(pieghe, {{29.4, 42}, {30.0, 51}, {30.6, 60.4}});
-    Segna(p, pieghe, kBluT.ombra, kTrattoFine);
+    Segna(p, pieghe, kBluT.ombra, kPiega);
     Tratteggia(p, Intersezione(veste, Spezzata({{28.6, 40}, {36, 40}, {36, 60.6}, {29.6, 60.6}})), kBluT.ombra, 0.8,
                90);
 
@@ -108,7 +108,7 @@ void ReDiCoppe(QPainter &p)
     Curva(pieghe, {{18.2, 45.0}, {24.4, 45.4}, {31.0, 43.6}});
     Curva(pieghe, {{17.8, 52.0}, {23.2, 49.6}, {30.6, 45.2}});
     Curva(pieghe, {{34.4, 42.0}, {35.2, 52.0}, {36.2, 62.8}});
-    Segna(p, pieghe, kRossoT.ombra, kTrattoFine);
+    Segna(p, pieghe, kRossoT.ombra, kPiega);
     Tratteggia(p, Intersezione(drappo, Spezzata({{31, 40}, {40, 40}, {40, 66}, {31, 66}})), kRossoT.ombra, 0.8, 90);
     // A golden border along its edge.
     QPainterPath bordo;
@@ -136,7 +136,7 @@ void ReDiCoppe(QPainter &p)
     Modella(p, sinistro, kBluT, kContorno, 1.0, 0.6);
     pieghe = QPainterPath();
     Curva(pieghe, {{17.2, 23.4}, {14.8, 21.2}, {12.8, 19.4}});
-    Segna(p, pieghe, kBluT.ombra, kTrattoFine);
+    Segna(p, pieghe, kBluT.ombra, kPiega);
 
     // Golden flowers sown on the blue cloth.
     QPainterPath fiori;
@@ -154,7 +154,7 @@ void ReDiCoppe(QPainter &p)
     Ermellino(p, Morbido({{19.4, 23.4}, {24.5, 21.8}, {29.6, 23.4}, {30.0, 25.6}, {24.5, 26.8}, {19.0, 25.6}}),
               {{21.0, 24.4}, {24.0, 25.2}, {27.4, 24.4}});
 
-    Testa(p, {kViso, -1, kBarbaCastana, kBarbaCastana, 4.0, 3.1, 2.6, false});
+    Testa(p, {kViso, -1, kBarbaCastana, kBarbaCastana, 4.0, 3.1, 2.6, false, 0.2, 0, 0.2});
     CoronaGigliata(p);
 
     // The cup held up high, the hand under its foot.

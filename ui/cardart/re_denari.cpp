@@ -74,7 +74,7 @@ void ReDiDenari(QPainter &p)
     QPainterPath pieghe;
     Curva(pieghe, {{13.6, 36.0}, {12.4, 46.0}, {11.8, 53.8}});
     Curva(pieghe, {{31.4, 36.0}, {32.6, 46.0}, {33.2, 53.8}});
-    Segna(p, pieghe, kBluT.ombra, kTrattoFine);
+    Segna(p, pieghe, kBluT.ombra, kPiega);
 
     // Legs apart in red hose, low boots turned outwards.
     const QPainterPath gambe = Unione(Morbido({{17.0, 50.0},
@@ -136,7 +136,7 @@ void ReDiDenari(QPainter &p)
     Curva(pieghe, {{20.0, 40.0}, {19.6, 45.0}, {19.2, 49.6}});
     Curva(pieghe, {{27.8, 40.0}, {28.6, 45.0}, {29.4, 49.6}});
     Curva(pieghe, {{18.0, 27.0}, {18.6, 31.0}, {19.6, 35.0}});
-    Segna(p, pieghe, kViolaT.ombra, kTrattoFine);
+    Segna(p, pieghe, kViolaT.ombra, kPiega);
     Ermellino(p, Intersezione(veste, Spezzata({{10, 49.0}, {36, 49.0}, {36, 56}, {10, 56}})),
               {{15.4, 50.0}, {19.0, 50.4}, {22.6, 50.6}, {26.2, 50.4}, {29.8, 50.0}});
     Ermellino(p, Spezzata({{21.6, 26.0}, {23.4, 26.0}, {23.6, 49.2}, {21.4, 49.2}}),
@@ -180,14 +180,14 @@ void ReDiDenari(QPainter &p)
     Modella(p, sinistro, kViolaT, kContorno, 1.0, 0.6);
     pieghe = QPainterPath();
     Curva(pieghe, {{16.6, 27.0}, {14.6, 27.0}, {12.8, 26.8}});
-    Segna(p, pieghe, kViolaT.ombra, kTrattoFine);
+    Segna(p, pieghe, kViolaT.ombra, kPiega);
 
     // The ermine cape over his shoulders.
     Ermellino(
         p, Morbido({{16.0, 24.6}, {19.4, 22.4}, {25.6, 22.4}, {29.0, 24.6}, {29.4, 27.4}, {22.5, 28.8}, {15.6, 27.4}}),
         {{17.6, 25.6}, {20.4, 27.0}, {24.6, 27.0}, {27.4, 25.6}});
 
-    Testa(p, {kViso, -1, kBarbaGrigia, kBarbaGrigia, 3.2, 3.3, 2.0, true});
+    Testa(p, {kViso, -1, kBarbaGrigia, kBarbaGrigia, 3.2, 3.3, 2.0, true, 0.5, -0.2, -0.5});
     CoronaBassa(p);
 
     // The coin held out, upright, beside his head.

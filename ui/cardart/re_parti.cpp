@@ -129,15 +129,19 @@ void Testa(QPainter &p, const Capo &k)
     const QPainterPath viso = Morbido({{cx, cy - 3.9},
                                        {cx + 2.8, cy - 2.8},
                                        {cx + 3.0 + 0.3 * s, cy},
-                                       {cx + 2.4, cy + 3.2},
+                                       {cx + 2.4 + k.mascella, cy + 3.2},
                                        {cx, cy + 4.3},
-                                       {cx - 2.4, cy + 3.2},
+                                       {cx - 2.4 - k.mascella, cy + 3.2},
                                        {cx - 3.0 + 0.3 * s, cy},
                                        {cx - 2.8, cy - 2.8}});
     Modella(p, viso, kPelleT, kBordoViso, 0.8, 0.5);
     const qreal naso = cx + 0.6 * s + 0.2;
     QPainterPath tratti;
-    Curva(tratti, {{naso - 0.3, cy - 1.0}, {naso + 0.3 * s, cy + 0.6}, {naso + 0.4 * s + 0.5, cy + 1.0}});
+    const qreal n = k.naso;
+    Curva(tratti,
+          {{naso - 0.3, cy - 1.0},
+           {naso + (0.3 + n * 0.3) * s, cy + 0.6 + n},
+           {naso + (0.4 + n * 0.4) * s + 0.5, cy + 1.0 + n}});
     if (k.vecchio)
         for (int lato : {-1, 1}) {
             Curva(tratti,
@@ -153,8 +157,16 @@ void Testa(QPainter &p, const Capo &k)
     for (qreal x : {cx - 1 + s, cx + 1 + s})
         Macchia(p, {x, occhio}, 0.5, 0.42, kContorno);
     QPainterPath ciglia;
-    for (qreal x : {cx - 1 + s, cx + 1 + s})
-        Curva(ciglia, {{x - 0.8, occhio - 0.8}, {x, occhio - 1.15}, {x + 0.8, occhio - 0.85}});
+    for (qreal x : {cx - 1 + s, cx + 1 + s}) {
+        // Raised brows arch; knitted ones fall towards the nose.
+        const qreal g = k.ciglio;
+        const qreal interno = occhio - 0.85 - g * 0.4, esterno = occhio - 0.8 - g * 0.1;
+        const bool sinistro = x < cx + s;
+        Curva(ciglia,
+              {{x - 0.8, sinistro ? esterno : interno},
+               {x, occhio - 1.15 - g * 0.25},
+               {x + 0.8, sinistro ? interno : esterno}});
+    }
     Segna(p, ciglia, k.barba.ombra);
     // Hair over the brow, under the crown.
     const QPainterPath fronte = Morbido({{cx - 3.2, cy - 1.2},

@@ -20,10 +20,11 @@ inline const Tinta kPelleT{QColor(0xFC, 0xDC, 0xB8), kPelle, QColor(0xE4, 0xA8, 
 // A face is outlined in a warm brown, not the ink, so that at the natural
 // size its edge does not close over the skin.
 inline const QColor kBordoViso(0xA8, 0x66, 0x3E);
-inline const QColor kLabbro(0xC8, 0x5A, 0x48);
+inline const QColor kLabbro(0xD4, 0x86, 0x6E);
 inline const Tinta kOroT{QColor(0xFA, 0xDC, 0x70), kOro, QColor(0xBE, 0x84, 0x10)};
-inline const Tinta kRossoT{QColor(0xE8, 0x50, 0x3C), kRosso, QColor(0x98, 0x16, 0x12)};
-inline const Tinta kBluT{QColor(0x5C, 0x8C, 0xEC), kBlu, QColor(0x1A, 0x3C, 0x9C)};
+// Cloth in the slightly muted tones of a printed deck, not flat primaries.
+inline const Tinta kRossoT{QColor(0xDE, 0x5E, 0x4A), QColor(0xC0, 0x30, 0x24), QColor(0x8E, 0x1C, 0x16)};
+inline const Tinta kBluT{QColor(0x68, 0x90, 0xDC), QColor(0x30, 0x5A, 0xB4), QColor(0x1E, 0x3A, 0x8A)};
 inline const Tinta kVerdeT{QColor(0x58, 0xB0, 0x58), kVerde, QColor(0x16, 0x60, 0x22)};
 inline const Tinta kViolaT{QColor(0x9A, 0x5C, 0xB8), kViola, QColor(0x48, 0x16, 0x62)};
 inline const Tinta kAcciaioT{QColor(0xE0, 0xE4, 0xEC), QColor(0xB0, 0xB6, 0xC2), QColor(0x76, 0x7E, 0x8E)};
@@ -38,6 +39,9 @@ inline const Tinta kBarbaBianca{kBianco, QColor(0xEE, 0xEC, 0xE6), QColor(0xBE, 
 inline const Tinta kBarbaGrigia{QColor(0xDA, 0xDA, 0xDE), QColor(0xB4, 0xB4, 0xBA), QColor(0x86, 0x86, 0x90)};
 inline const Tinta kBarbaCastana{QColor(0xC8, 0x8E, 0x54), QColor(0xA8, 0x6C, 0x34), QColor(0xA0, 0x68, 0x3A)};
 inline const Tinta kBarbaFulva{QColor(0xE4, 0x8A, 0x4C), QColor(0xC8, 0x62, 0x28), QColor(0xB8, 0x64, 0x34)};
+
+// Folds and seams, clearly finer than an outline (kTratto) on the large card.
+inline constexpr qreal kPiega = 0.45;
 
 // ---- Shapes ----
 // A closed curve through `punti` (Catmull-Rom) as a polygon of short chords;
@@ -63,6 +67,11 @@ struct Capo {
     qreal barbaLarga;    // half its width at the jaw
     qreal capelliLunghi; // how far the hair falls below the ears
     bool vecchio;        // lined cheeks and eyes
+    // What makes the face his own: a broader (positive) or narrower jaw, a
+    // longer nose, brows raised (positive) or knitted (negative).
+    qreal mascella = 0;
+    qreal naso = 0;
+    qreal ciglio = 0;
 };
 // The head as it sits under a crown: hair, face, eyes, beard.
 void Testa(QPainter &p, const Capo &capo);

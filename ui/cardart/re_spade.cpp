@@ -60,12 +60,18 @@ void ReDiSpade(QPainter &p)
     QPainterPath pieghe;
     Curva(pieghe, {{29.6, 27.0}, {32.4, 34.0}, {34.6, 41.4}});
     Curva(pieghe, {{28.4, 30.0}, {30.0, 37.0}, {31.2, 42.6}});
-    Segna(p, pieghe, kViolaT.ombra, kTrattoFine);
+    Segna(p, pieghe, kViolaT.ombra, kPiega);
 
     // Legs in stride, the left foot forward, in pale blue hose and boots.
-    const QPainterPath gambe =
-        Unione(Arto({20.2, 46.0}, {14.8, 60.0}, 2.5, 1.5), Arto({25.4, 46.0}, {26.2, 60.0}, 2.5, 1.5));
+    // Each bent a little at the knee.
+    QPainterPath gambe = Unione(Arto({20.2, 46.0}, {17.0, 52.6}, 2.5, 1.8), Arto({17.0, 52.6}, {14.8, 60.0}, 1.9, 1.5));
+    gambe =
+        Unione(gambe, Unione(Arto({25.4, 46.0}, {26.4, 52.8}, 2.5, 1.8), Arto({26.4, 52.8}, {26.2, 60.0}, 1.9, 1.5)));
     Modella(p, gambe, kCelesteT, kContorno, 0.8, 0.5);
+    QPainterPath ginocchia;
+    Curva(ginocchia, {{15.8, 52.0}, {17.0, 52.9}, {18.4, 52.4}});
+    Curva(ginocchia, {{25.2, 52.4}, {26.4, 53.1}, {27.6, 52.6}});
+    Segna(p, ginocchia, kCelesteT.ombra, kPiega);
     QPainterPath stivali = Morbido({{13.2, 56.0},
                                     {16.8, 56.6},
                                     {16.6, 62.0},
@@ -106,7 +112,7 @@ void ReDiSpade(QPainter &p)
     pieghe = QPainterPath();
     for (qreal x : {18.4, 21.0, 24.0, 26.8})
         Curva(pieghe, {{x + (x - 22.5) * 0.05, 39.4}, {x + (x - 22.5) * 0.2, 46.2}});
-    Segna(p, pieghe, kRossoT.ombra, kTrattoFine);
+    Segna(p, pieghe, kRossoT.ombra, kPiega);
 
     // The breastplate, its ridge and golden edges.
     const QPainterPath corazza = Morbido({{19.4, 23.2},
@@ -161,7 +167,7 @@ void ReDiSpade(QPainter &p)
     Curva(borchie, {{25.2, 26.6}, {27.2, 27.4}, {29.2, 26.6}});
     Segna(p, borchie, kOroT.corpo, kTrattoFine);
 
-    Testa(p, {kViso, -1, kBarbaFulva, kBarbaFulva, 2.6, 3.0, 1.4, false});
+    Testa(p, {kViso, -1, kBarbaFulva, kBarbaFulva, 2.6, 3.0, 1.4, false, 0.1, 0.3, -0.7});
     CoronaAPunte(p);
 
     // The sword raised upright in his fist.
