@@ -20,6 +20,13 @@ constexpr QPointF kPerno(13, 52);
 
 Tinta Tono(QColor luce, QColor corpo, QColor ombra) { return {luce, corpo, ombra}; }
 Tinta Tono(const QColor &c) { return {c.lighter(125), c, c.darker(145)}; }
+// A cloth's colour a little muted, as printed inks are.
+QColor Smorza(const QColor &c)
+{
+    float h, s, v, a;
+    c.getHsvF(&h, &s, &v, &a);
+    return QColor::fromHsvF(h, s * 0.82f, v * 0.96f, a);
+}
 
 const Tinta kPelleTinta = Tono(QColor(0xFC, 0xDC, 0xB6), kPelle, QColor(0xE4, 0xA8, 0x7A));
 const QColor kBordoViso(0xA0, 0x5C, 0x32); // a warm brown: a face outlined in ink turns black when small
@@ -37,6 +44,10 @@ struct Cavaliere {
     qreal misura;         // the emblem's size
     Finimenti finimenti;
     Tinta piattaforma;
+    // How he sits: the lean of his body forward (degrees), his knee and foot,
+    // the hand with the reins (all in the rider's frame).
+    qreal chino;
+    QPointF ginocchio, piede, manoRedini;
 };
 
 Cavaliere Di(Seme seme)
@@ -60,8 +71,12 @@ Cavaliere Di(Seme seme)
                 -40,
                 24,
                 {crema, Tono(QColor(0xD8, 0xA8, 0x60), QColor(0xB8, 0x84, 0x40), QColor(0x86, 0x5A, 0x28)),
-                 Tono(kRosso), kOro, kRossoScuro},
-                Tono(QColor(0x6C, 0xC0, 0x60), kVerde, kVerdeScuro)};
+                 Tono(Smorza(kRosso)), kOro, kRossoScuro},
+                Tono(QColor(0x58, 0xB0, 0x58), kVerde, QColor(0x16, 0x60, 0x22)),
+                0,
+                {25.8, 47.8},
+                {24.8, 55},
+                {26.2, 37.4}};
     case Seme::Coppe: // rearing high, the cup lifted
         return {true,
                 {{{29, 50}, {34.4, 50.6}, {33, 56}, {32.4, 57.8}},
@@ -69,16 +84,21 @@ Cavaliere Di(Seme seme)
                  {{12.5, 50}, {8.6, 58.4}, {11.4, 62.8}, {12.6, 64.6}},
                  {{15, 50}, {12.6, 58.4}, {15.8, 62.8}, {17, 64.6}},
                  -24,
-                 16},
+                 16,
+                 0.84},
                 24,
                 true,
-                {16.2, 26.6},
-                {15.8, 18.8},
+                {15.4, 25.8},
+                {14.2, 17.8},
                 0,
-                12,
-                {bianco, Tono(QColor(0xD4, 0xD0, 0xCC), QColor(0xB4, 0xB0, 0xAC), QColor(0x86, 0x82, 0x80)), Tono(kBlu),
-                 kOro, kBluScuro},
-                Tono(QColor(0xEC, 0x6A, 0x5C), kRosso, kRossoScuro)};
+                14,
+                {bianco, Tono(QColor(0xD4, 0xD0, 0xCC), QColor(0xB4, 0xB0, 0xAC), QColor(0x86, 0x82, 0x80)),
+                 Tono(Smorza(kBlu)), kOro, kBluScuro},
+                Tono(QColor(0xE8, 0x50, 0x3C), kRosso, QColor(0x98, 0x16, 0x12)),
+                4,
+                {27, 46.4},
+                {27.6, 53.4},
+                {27.2, 35.4}};
     case Seme::Denari: // rearing, the coin held up
         return {false,
                 {{{29, 50}, {34.4, 50.6}, {33, 56}, {32.4, 57.8}},
@@ -86,16 +106,21 @@ Cavaliere Di(Seme seme)
                  {{12.5, 50}, {8.6, 58.4}, {11.4, 62.8}, {12.6, 64.6}},
                  {{15, 50}, {12.6, 58.4}, {15.8, 62.8}, {17, 64.6}},
                  -20,
-                 12},
+                 12,
+                 0.86},
                 18,
                 false,
                 {27.8, 29.6},
-                {31.4, 23.2},
+                {31.4, 22.8},
                 0,
-                11,
+                12,
                 {grigio, Tono(QColor(0x9A, 0x9C, 0xA6), QColor(0x7A, 0x7C, 0x88), QColor(0x58, 0x5A, 0x66)),
-                 Tono(kVerde), kOro, kRossoScuro},
-                Tono(QColor(0xF8, 0xD8, 0x5C), kOro, kOroCavo)};
+                 Tono(Smorza(kVerde)), kOro, kRossoScuro},
+                Tono(QColor(0xFA, 0xEA, 0x80), QColor(0xF2, 0xCE, 0x2C), QColor(0xB0, 0x8C, 0x0C)),
+                7,
+                {25, 48.4},
+                {22.4, 54.6},
+                {25.2, 38.6}};
     case Seme::Spade: // trotting, the sword raised
         return {true,
                 {{{29, 50}, {33.4, 54.4}, {33.8, 59.6}, {34.4, 61.4}},
@@ -110,8 +135,12 @@ Cavaliere Di(Seme seme)
                 8,
                 24,
                 {sauro, Tono(QColor(0x9A, 0x6A, 0x3A), QColor(0x74, 0x4A, 0x22), QColor(0x50, 0x30, 0x12)),
-                 Tono(kViola), kOro, kNero},
-                Tono(QColor(0x6A, 0x96, 0xE8), kBlu, kBluScuro)};
+                 Tono(Smorza(kViola)), kOro, kNero},
+                Tono(QColor(0x5C, 0x8C, 0xEC), kBlu, QColor(0x1A, 0x3C, 0x9C)),
+                -5,
+                {26.6, 48.8},
+                {26.8, 56.2},
+                {27, 38}};
     }
     return {};
 }
@@ -135,7 +164,7 @@ QTransform CorniceCavaliere(const Cavaliere &c)
 {
     QTransform r;
     r.translate(kSella.x(), kSella.y());
-    r.rotate(c.impennata);
+    r.rotate(c.impennata + c.chino);
     r.translate(-kSella.x(), -kSella.y());
     return r * Cornice(c);
 }
@@ -273,11 +302,19 @@ void Cavallo(QPainter &p, Seme seme)
     const Tela cavallo{p, cornice};
     const Tela cavaliere{p, CorniceCavaliere(c)};
 
-    // The ground, in the suit's colour.
-    QPainterPath terra;
-    terra.addRect(QRectF(3.5, 66, 38, 3.5));
-    Modella(p, Piatto(terra), c.piattaforma, kContorno, 1.0, 0.6);
-    Tratteggia(p, terra, c.piattaforma.ombra, 1.0, 0);
+    // The ground: the knaves' and kings' slab in the suit's colour, wide
+    // enough for the horse.
+    QPainterPath lastra;
+    lastra.addRoundedRect(QRectF(3.5, 64.5, 38, 4.5), 1.2, 1.2);
+    Modella(p, Piatto(lastra), c.piattaforma, kContorno, 1.0, 0);
+    QPainterPath cima;
+    cima.addRect(QRectF(4.2, 65.0, 36.6, 0.8));
+    p.setPen(Qt::NoPen);
+    p.setBrush(c.piattaforma.luce);
+    p.drawPath(cima);
+    QPainterPath fronte;
+    fronte.addRect(QRectF(4.5, 66.3, 36, 2.0));
+    Tratteggia(p, fronte, c.piattaforma.ombra, 1.5, 90);
 
     // A rearing horse stands on the ground: its hind legs are given on the
     // card's axes and brought into its turned frame.
@@ -296,8 +333,8 @@ void Cavallo(QPainter &p, Seme seme)
     }
 
     // The arm with the reins, or the one raising the emblem, behind the body.
-    const QPointF manoRedini(26.2, 37.4);
-    const Tinta maniche = Tono(v.maniche);
+    const QPointF manoRedini = c.manoRedini;
+    const Tinta maniche = Tono(Smorza(v.maniche));
     const QPointF spalla(21.8, 30.2);
     const QPainterPath redini = Arto({{20.6, 30.4}, {22.6, 35}, manoRedini}, {2.8, 2.4, 2.0});
     QPainterPath pugno;
@@ -313,7 +350,7 @@ void Cavallo(QPainter &p, Seme seme)
 
     // The rider: body, the near leg over the flank with its foot in the
     // stirrup, the skirt of his coat over the saddle.
-    const Tinta abito = Tono(v.abito);
+    const Tinta abito = Tono(Smorza(v.abito));
     QPainterPath busto;
     busto.moveTo(17.8, 41.6);
     busto.lineTo(17.8, 31.6);
@@ -331,14 +368,16 @@ void Cavallo(QPainter &p, Seme seme)
         lato.addRect(QRectF(r.center().x() + 0.6, r.top(), r.width(), r.height()));
         Tratteggia(p, Intersezione(b, lato), abito.ombra, 0.8, 60);
     }
-    QPainterPath gamba = Arto({{21, 40.8}, {25.8, 47.8}, {24.8, 55}}, {4.0, 3.0, 2.4});
-    cavaliere.Modella(gamba, Tono(v.calzaSinistra), kContorno, 0.8, 0.5);
-    cavaliere.Modella(Arto({{24.7, 53}, {24.9, 56}, {27.6, 56.8}}, {2.7, 2.5, 1.6}), kStivale, kContorno, 0.4, 0.3);
+    const QPointF f = c.piede;
+    QPainterPath gamba = Arto({{21, 40.8}, c.ginocchio, f}, {4.0, 3.0, 2.4});
+    cavaliere.Modella(gamba, Tono(Smorza(v.calzaSinistra)), kContorno, 0.8, 0.5);
+    cavaliere.Modella(Arto({f + QPointF(-0.1, -2), f + QPointF(0.1, 1), f + QPointF(2.8, 1.8)}, {2.7, 2.5, 1.6}),
+                      kStivale, kContorno, 0.4, 0.3);
     QPainterPath staffa;
-    staffa.moveTo(24.0, 55.2);
-    staffa.lineTo(23.8, 58);
-    staffa.lineTo(26.8, 58);
-    staffa.lineTo(26.2, 55.8);
+    staffa.moveTo(f + QPointF(-0.8, 0.2));
+    staffa.lineTo(f + QPointF(-1.0, 3));
+    staffa.lineTo(f + QPointF(2.0, 3));
+    staffa.lineTo(f + QPointF(1.4, 0.8));
     cavaliere.Tratto(staffa, kOroScuro, 0.7);
     QPainterPath gonna;
     gonna.moveTo(18.2, 37.4);
@@ -368,7 +407,7 @@ void Cavallo(QPainter &p, Seme seme)
     cavaliere.Modella(c.lontano ? redini : braccio, maniche, kContorno, 0.6, 0.4);
     if (c.lontano)
         cavaliere.Modella(pugno, kPelleTinta, kBordoViso, 0.3, 0.2);
-    Linea(p, cavallo.Su(bocca), cavaliere.Su(manoRedini), c.finimenti.briglia, 0.55);
+    Linea(p, cavallo.Su(bocca), cavaliere.Su(manoRedini), c.finimenti.briglia, 0.45);
     const QPointF mano = cavaliere.Su(c.mano);
     const qreal angolo = verso * c.angolo;
     const qreal r = qDegreesToRadians(angolo);
