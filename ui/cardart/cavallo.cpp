@@ -151,8 +151,8 @@ QPainterPath Stinco(const Gamba &g, bool posteriore)
     const auto tra = [](QPointF a, QPointF b, qreal t) { return a + (b - a) * t; };
     const QPointF a = g.attacco, k = g.ginocchio, n = g.nodello, c = g.corona;
     if (posteriore)
-        return Arto({a, tra(a, k, 0.55), k, tra(k, n, 0.5), n, c}, {6.2, 3.6, 3.4, 2.2, 2.8, 2.0});
-    return Arto({a, tra(a, k, 0.75), k, tra(k, n, 0.5), n, c}, {5.0, 2.7, 3.5, 2.2, 2.8, 2.0});
+        return Arto({a, tra(a, k, 0.55), k, tra(k, n, 0.5), n, c}, {6.6, 3.9, 3.7, 2.2, 2.9, 2.0});
+    return Arto({a, tra(a, k, 0.6), k, tra(k, n, 0.5), n, c}, {5.4, 3.4, 3.8, 2.2, 2.9, 2.0});
 }
 
 QPainterPath Zoccolo(const Gamba &g)
