@@ -48,6 +48,7 @@ struct Cavaliere {
     // the hand with the reins (all in the rider's frame).
     qreal chino;
     QPointF ginocchio, piede, manoRedini;
+    qreal falda; // how far below the belt the skirt of his coat falls
 };
 
 Cavaliere Di(Seme seme)
@@ -76,7 +77,8 @@ Cavaliere Di(Seme seme)
                 0,
                 {25.8, 47.8},
                 {24.8, 55},
-                {26.2, 37.4}};
+                {26.2, 37.4},
+                6.2};
     case Seme::Coppe: // rearing high, the cup lifted
         return {true,
                 {{{29, 50}, {34.4, 50.6}, {33, 56}, {32.4, 57.8}},
@@ -98,7 +100,8 @@ Cavaliere Di(Seme seme)
                 4,
                 {27, 46.4},
                 {27.6, 53.4},
-                {27.2, 35.4}};
+                {27.2, 35.4},
+                4.8};
     case Seme::Denari: // rearing, the coin held up
         return {false,
                 {{{29, 50}, {35.6, 48.8}, {38.2, 52.6}, {38.8, 54.6}},
@@ -120,7 +123,8 @@ Cavaliere Di(Seme seme)
                 7,
                 {25, 48.4},
                 {22.4, 54.6},
-                {25.2, 38.6}};
+                {25.2, 38.6},
+                7.4};
     case Seme::Spade: // trotting, the sword raised
         return {true,
                 {{{29, 50}, {33.4, 54.4}, {33.8, 59.6}, {34.4, 61.4}},
@@ -140,7 +144,8 @@ Cavaliere Di(Seme seme)
                 -5,
                 {26.6, 48.8},
                 {26.8, 56.2},
-                {27, 38}};
+                {27, 38},
+                8.6};
     }
     return {};
 }
@@ -382,15 +387,16 @@ void Cavallo(QPainter &p, Seme seme)
     QPainterPath gonna;
     gonna.moveTo(18.2, 37.4);
     gonna.lineTo(23.5, 37.4);
-    gonna.quadTo(25, 40, 26.2, 43.6);
-    gonna.quadTo(22, 44.8, 17.2, 44);
+    const qreal falda = 37.4 + c.falda;
+    gonna.quadTo(25, 40, 26.2 + (c.falda - 6.2) * 0.3, falda - 0.4);
+    gonna.quadTo(22, falda + 0.8, 17.2 - (c.falda - 6.2) * 0.2, falda);
     gonna.quadTo(17.4, 40, 18.2, 37.4);
     cavaliere.Modella(gonna, abito, kContorno, 0.9, 0.5);
     QPainterPath pieghe;
     pieghe.moveTo(20.6, 38.4);
-    pieghe.lineTo(20.2, 43.8);
+    pieghe.lineTo(20.2, falda - 0.2);
     pieghe.moveTo(22.6, 38.4);
-    pieghe.lineTo(23.4, 43.8);
+    pieghe.lineTo(23.4 + (c.falda - 6.2) * 0.2, falda - 0.2);
     pieghe.moveTo(19.6, 30.8);
     pieghe.quadTo(20.6, 34.8, 20.4, 37);
     cavaliere.Tratto(pieghe, abito.ombra, kTrattoInterno);
