@@ -49,6 +49,7 @@ struct Cavaliere {
     qreal chino;
     QPointF ginocchio, piede, manoRedini;
     qreal falda; // how far below the belt the skirt of his coat falls
+    qreal petto; // where the front of his coat runs: the turn of his body towards us
 };
 
 Cavaliere Di(Seme seme)
@@ -78,7 +79,8 @@ Cavaliere Di(Seme seme)
                 {25.8, 47.8},
                 {24.8, 55},
                 {26.2, 37.4},
-                6.2};
+                6.2,
+                23.3};
     case Seme::Coppe: // rearing high, the cup lifted
         return {true,
                 {{{29, 50}, {34.4, 50.6}, {33, 56}, {32.4, 57.8}},
@@ -101,7 +103,8 @@ Cavaliere Di(Seme seme)
                 {27, 46.4},
                 {27.6, 53.4},
                 {27.2, 35.4},
-                4.8};
+                4.8,
+                21.6};
     case Seme::Denari: // rearing, the coin held up
         return {false,
                 {{{29, 50}, {35.6, 48.8}, {38.2, 52.6}, {38.8, 54.6}},
@@ -124,7 +127,8 @@ Cavaliere Di(Seme seme)
                 {25, 48.4},
                 {22.4, 54.6},
                 {25.2, 38.6},
-                7.4};
+                7.4,
+                23.6};
     case Seme::Spade: // trotting, the sword raised
         return {true,
                 {{{29, 50}, {33.4, 54.4}, {33.8, 59.6}, {34.4, 61.4}},
@@ -134,8 +138,8 @@ Cavaliere Di(Seme seme)
                  5},
                 0,
                 false,
-                {26, 28.6},
-                {28.8, 24.6},
+                {27, 29.2},
+                {30.4, 25.2},
                 8,
                 24,
                 {sauro, Tono(QColor(0x9A, 0x6A, 0x3A), QColor(0x74, 0x4A, 0x22), QColor(0x50, 0x30, 0x12)),
@@ -145,7 +149,8 @@ Cavaliere Di(Seme seme)
                 {26.6, 48.8},
                 {26.8, 56.2},
                 {27, 38},
-                8.6};
+                8.6,
+                20.8};
     }
     return {};
 }
@@ -397,11 +402,11 @@ void Cavallo(QPainter &p, Seme seme)
     pieghe.lineTo(20.2, falda - 0.2);
     pieghe.moveTo(22.6, 38.4);
     pieghe.lineTo(23.4 + (c.falda - 6.2) * 0.2, falda - 0.2);
-    pieghe.moveTo(19.6, 30.8);
-    pieghe.quadTo(20.6, 34.8, 20.4, 37);
+    pieghe.moveTo(c.petto - 1.6, 30.6); // the edge of the coat's front
+    pieghe.quadTo(c.petto - 0.8, 34.8, c.petto - 1.0, 37);
     cavaliere.Tratto(pieghe, abito.ombra, kTrattoInterno);
     cavaliere.Linea({18.1, 37.4}, {23.6, 37.4}, kOro, 1.0);
-    cavaliere.Macchie({{23.3, 30.8}, {23.3, 32.8}, {23.3, 34.8}}, 0.35, kOro); // buttons down the front
+    cavaliere.Macchie({{c.petto, 30.8}, {c.petto, 32.8}, {c.petto, 34.8}}, 0.35, kOro); // buttons down the front
 
     // Neck, head and headgear, upright on the card whatever the horse does.
     const QPointF viso = CentroViso(c);
