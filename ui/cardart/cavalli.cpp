@@ -87,7 +87,7 @@ Cavaliere Di(Seme seme)
                  {{27.6, 50}, {32.6, 52.4}, {30.2, 57.2}, {29.2, 58.8}},
                  {{12.5, 50}, {7.6, 58.2}, {10.8, 62.8}, {12.2, 64.6}},
                  {{15, 50}, {11.6, 58.4}, {15, 62.9}, {16.4, 64.6}},
-                 -24,
+                 -30,
                  16,
                  0.84},
                 24,
@@ -244,7 +244,7 @@ void Cappello(QPainter &p, Seme seme, QPointF c, int verso, const QColor &colore
         cupola.cubicTo(c + QPointF(-3.2, -8.2), c + QPointF(3.2, -8.2), c + QPointF(3, -3.4));
         cupola.closeSubpath();
         Modella(p, Unione(Piatto(tesa), Piatto(cupola)), t, kContorno, 0.8, 0.5);
-        Linea(p, c + QPointF(-2.8, -4.6), c + QPointF(2.8, -4.6), kOro, 0.9);
+        Linea(p, c + QPointF(-2.8, -4.6), c + QPointF(2.8, -4.6), kOro, 0.8);
         QPainterPath piuma;
         piuma.moveTo(c + QPointF(s * 1.0, -5.8));
         piuma.cubicTo(c + QPointF(s * 2.4, -10.4), c + QPointF(s * 5.4, -10.8), c + QPointF(s * 6.2, -9.2));
@@ -405,7 +405,7 @@ void Cavallo(QPainter &p, Seme seme)
     pieghe.moveTo(c.petto - 1.6, 30.6); // the edge of the coat's front
     pieghe.quadTo(c.petto - 0.8, 34.8, c.petto - 1.0, 37);
     cavaliere.Tratto(pieghe, abito.ombra, kTrattoInterno);
-    cavaliere.Linea({18.1, 37.4}, {23.6, 37.4}, kOro, 1.0);
+    cavaliere.Linea({18.1, 37.4}, {23.6, 37.4}, kOro, 0.8);
     cavaliere.Macchie({{c.petto, 30.8}, {c.petto, 32.8}, {c.petto, 34.8}}, 0.35, kOro); // buttons down the front
 
     // Neck, head and headgear, upright on the card whatever the horse does.
