@@ -379,10 +379,17 @@ void Cavallo(QPainter &p, Seme seme)
         Tratteggia(p, Intersezione(b, lato), abito.ombra, 0.8, 60);
     }
     const QPointF f = c.piede;
+    // Each his own boots: brown riding boots, black ones, tan ones, and the
+    // swordsman's steel.
+    const Tinta stivale = seme == Seme::Coppe
+        ? Tono(QColor(0x6A, 0x5E, 0x5A), QColor(0x44, 0x3A, 0x38), QColor(0x2C, 0x24, 0x22))
+        : seme == Seme::Denari ? Tono(QColor(0xC0, 0x8A, 0x50), QColor(0x9C, 0x68, 0x34), QColor(0x70, 0x46, 0x1C))
+        : seme == Seme::Spade  ? Tono(QColor(0xE4, 0xE8, 0xF0), QColor(0xB0, 0xB6, 0xC4), QColor(0x70, 0x76, 0x88))
+                               : kStivale;
     QPainterPath gamba = Arto({{21, 40.8}, c.ginocchio, f}, {4.0, 3.0, 2.4});
     cavaliere.Modella(gamba, Tono(Smorza(v.calzaSinistra)), kContorno, 0.8, 0.5);
     cavaliere.Modella(Arto({f + QPointF(-0.1, -2), f + QPointF(0.1, 1), f + QPointF(2.8, 1.8)}, {2.7, 2.5, 1.6}),
-                      kStivale, kContorno, 0.4, 0.3);
+                      stivale, kContorno, 0.4, 0.3);
     QPainterPath staffa;
     staffa.moveTo(f + QPointF(-0.8, 0.2));
     staffa.lineTo(f + QPointF(-1.0, 3));
