@@ -20,6 +20,13 @@ constexpr QPointF kPerno(13, 52);
 
 Tinta Tono(QColor luce, QColor corpo, QColor ombra) { return {luce, corpo, ombra}; }
 Tinta Tono(const QColor &c) { return {c.lighter(125), c, c.darker(145)}; }
+// A cloth's colour a little muted, as printed inks are.
+QColor Smorza(const QColor &c)
+{
+    float h, s, v, a;
+    c.getHsvF(&h, &s, &v, &a);
+    return QColor::fromHsvF(h, s * 0.82f, v * 0.96f, a);
+}
 
 const Tinta kPelleTinta = Tono(QColor(0xFC, 0xDC, 0xB6), kPelle, QColor(0xE4, 0xA8, 0x7A));
 const QColor kBordoViso(0xA0, 0x5C, 0x32); // a warm brown: a face outlined in ink turns black when small
@@ -37,6 +44,12 @@ struct Cavaliere {
     qreal misura;         // the emblem's size
     Finimenti finimenti;
     Tinta piattaforma;
+    // How he sits: the lean of his body forward (degrees), his knee and foot,
+    // the hand with the reins (all in the rider's frame).
+    qreal chino;
+    QPointF ginocchio, piede, manoRedini;
+    qreal falda; // how far below the belt the skirt of his coat falls
+    qreal petto; // where the front of his coat runs: the turn of his body towards us
 };
 
 Cavaliere Di(Seme seme)
@@ -60,42 +73,62 @@ Cavaliere Di(Seme seme)
                 -40,
                 24,
                 {crema, Tono(QColor(0xD8, 0xA8, 0x60), QColor(0xB8, 0x84, 0x40), QColor(0x86, 0x5A, 0x28)),
-                 Tono(kRosso), kOro, kRossoScuro},
-                Tono(QColor(0x6C, 0xC0, 0x60), kVerde, kVerdeScuro)};
+                 Tono(Smorza(kRosso)), kOro, kRossoScuro},
+                Tono(QColor(0x58, 0xB0, 0x58), kVerde, QColor(0x16, 0x60, 0x22)),
+                0,
+                {25.8, 47.8},
+                {24.8, 55},
+                {26.2, 37.4},
+                6.2,
+                23.3};
     case Seme::Coppe: // rearing high, the cup lifted
         return {true,
                 {{{29, 50}, {34.4, 50.6}, {33, 56}, {32.4, 57.8}},
                  {{27.6, 50}, {32.6, 52.4}, {30.2, 57.2}, {29.2, 58.8}},
-                 {{12.5, 50}, {8.6, 58.4}, {11.4, 62.8}, {12.6, 64.6}},
-                 {{15, 50}, {12.6, 58.4}, {15.8, 62.8}, {17, 64.6}},
-                 -24,
-                 16},
+                 {{12.5, 50}, {7.6, 58.2}, {10.8, 62.8}, {12.2, 64.6}},
+                 {{15, 50}, {11.6, 58.4}, {15, 62.9}, {16.4, 64.6}},
+                 -30,
+                 16,
+                 0.84},
                 24,
                 true,
-                {16.2, 26.6},
-                {15.8, 18.8},
+                {14.8, 25.8},
+                {13.4, 17.6},
                 0,
-                12,
-                {bianco, Tono(QColor(0xD4, 0xD0, 0xCC), QColor(0xB4, 0xB0, 0xAC), QColor(0x86, 0x82, 0x80)), Tono(kBlu),
-                 kOro, kBluScuro},
-                Tono(QColor(0xEC, 0x6A, 0x5C), kRosso, kRossoScuro)};
+                14,
+                {bianco, Tono(QColor(0xD4, 0xD0, 0xCC), QColor(0xB4, 0xB0, 0xAC), QColor(0x86, 0x82, 0x80)),
+                 Tono(Smorza(kBlu)), kOro, kBluScuro},
+                Tono(QColor(0xE8, 0x50, 0x3C), kRosso, QColor(0x98, 0x16, 0x12)),
+                4,
+                {27, 46.4},
+                {27.6, 53.4},
+                {27.2, 35.4},
+                4.8,
+                21.6};
     case Seme::Denari: // rearing, the coin held up
         return {false,
-                {{{29, 50}, {34.4, 50.6}, {33, 56}, {32.4, 57.8}},
-                 {{27.6, 50}, {32.6, 52.4}, {30.2, 57.2}, {29.2, 58.8}},
+                {{{29, 50}, {35.6, 48.8}, {38.2, 52.6}, {38.8, 54.6}},
+                 {{27.6, 50}, {32.2, 53.6}, {30.6, 58.2}, {29.8, 59.8}},
                  {{12.5, 50}, {8.6, 58.4}, {11.4, 62.8}, {12.6, 64.6}},
                  {{15, 50}, {12.6, 58.4}, {15.8, 62.8}, {17, 64.6}},
-                 -20,
-                 12},
+                 -30,
+                 12,
+                 0.86},
                 18,
                 false,
-                {27.8, 29.6},
-                {31.4, 23.2},
+                {29.2, 29.4},
+                {33.2, 22.4},
                 0,
-                11,
+                12,
                 {grigio, Tono(QColor(0x9A, 0x9C, 0xA6), QColor(0x7A, 0x7C, 0x88), QColor(0x58, 0x5A, 0x66)),
-                 Tono(kVerde), kOro, kRossoScuro},
-                Tono(QColor(0xF8, 0xD8, 0x5C), kOro, kOroCavo)};
+                 Tono(Smorza(kVerde)), kOro, kRossoScuro},
+                Tono(QColor(0xFA, 0xEA, 0x80), QColor(0xF2, 0xCE, 0x2C), QColor(0xB0, 0x8C, 0x0C)),
+                7,
+                {25, 48.4},
+                {22.4, 54.6},
+                {25.2, 38.6},
+                7.4,
+                23.6};
     case Seme::Spade: // trotting, the sword raised
         return {true,
                 {{{29, 50}, {33.4, 54.4}, {33.8, 59.6}, {34.4, 61.4}},
@@ -105,13 +138,19 @@ Cavaliere Di(Seme seme)
                  5},
                 0,
                 false,
-                {26, 28.6},
-                {28.8, 24.6},
+                {27, 29.2},
+                {30.4, 25.2},
                 8,
                 24,
                 {sauro, Tono(QColor(0x9A, 0x6A, 0x3A), QColor(0x74, 0x4A, 0x22), QColor(0x50, 0x30, 0x12)),
-                 Tono(kViola), kOro, kNero},
-                Tono(QColor(0x6A, 0x96, 0xE8), kBlu, kBluScuro)};
+                 Tono(Smorza(kViola)), kOro, kNero},
+                Tono(QColor(0x5C, 0x8C, 0xEC), kBlu, QColor(0x1A, 0x3C, 0x9C)),
+                -5,
+                {26.6, 48.8},
+                {26.8, 56.2},
+                {27, 38},
+                8.6,
+                20.8};
     }
     return {};
 }
@@ -135,7 +174,7 @@ QTransform CorniceCavaliere(const Cavaliere &c)
 {
     QTransform r;
     r.translate(kSella.x(), kSella.y());
-    r.rotate(c.impennata);
+    r.rotate(c.impennata + c.chino);
     r.translate(-kSella.x(), -kSella.y());
     return r * Cornice(c);
 }
@@ -205,7 +244,7 @@ void Cappello(QPainter &p, Seme seme, QPointF c, int verso, const QColor &colore
         cupola.cubicTo(c + QPointF(-3.2, -8.2), c + QPointF(3.2, -8.2), c + QPointF(3, -3.4));
         cupola.closeSubpath();
         Modella(p, Unione(Piatto(tesa), Piatto(cupola)), t, kContorno, 0.8, 0.5);
-        Linea(p, c + QPointF(-2.8, -4.6), c + QPointF(2.8, -4.6), kOro, 0.9);
+        Linea(p, c + QPointF(-2.8, -4.6), c + QPointF(2.8, -4.6), kOro, 0.8);
         QPainterPath piuma;
         piuma.moveTo(c + QPointF(s * 1.0, -5.8));
         piuma.cubicTo(c + QPointF(s * 2.4, -10.4), c + QPointF(s * 5.4, -10.8), c + QPointF(s * 6.2, -9.2));
@@ -273,11 +312,19 @@ void Cavallo(QPainter &p, Seme seme)
     const Tela cavallo{p, cornice};
     const Tela cavaliere{p, CorniceCavaliere(c)};
 
-    // The ground, in the suit's colour.
-    QPainterPath terra;
-    terra.addRect(QRectF(3.5, 66, 38, 3.5));
-    Modella(p, Piatto(terra), c.piattaforma, kContorno, 1.0, 0.6);
-    Tratteggia(p, terra, c.piattaforma.ombra, 1.0, 0);
+    // The ground: the knaves' and kings' slab in the suit's colour, wide
+    // enough for the horse.
+    QPainterPath lastra;
+    lastra.addRoundedRect(QRectF(3.5, 64.5, 38, 4.5), 1.2, 1.2);
+    Modella(p, Piatto(lastra), c.piattaforma, kContorno, 1.0, 0);
+    QPainterPath cima;
+    cima.addRect(QRectF(4.2, 65.0, 36.6, 0.8));
+    p.setPen(Qt::NoPen);
+    p.setBrush(c.piattaforma.luce);
+    p.drawPath(cima);
+    QPainterPath fronte;
+    fronte.addRect(QRectF(4.5, 66.3, 36, 2.0));
+    Tratteggia(p, fronte, c.piattaforma.ombra, 1.5, 90);
 
     // A rearing horse stands on the ground: its hind legs are given on the
     // card's axes and brought into its turned frame.
@@ -296,8 +343,8 @@ void Cavallo(QPainter &p, Seme seme)
     }
 
     // The arm with the reins, or the one raising the emblem, behind the body.
-    const QPointF manoRedini(26.2, 37.4);
-    const Tinta maniche = Tono(v.maniche);
+    const QPointF manoRedini = c.manoRedini;
+    const Tinta maniche = Tono(Smorza(v.maniche));
     const QPointF spalla(21.8, 30.2);
     const QPainterPath redini = Arto({{20.6, 30.4}, {22.6, 35}, manoRedini}, {2.8, 2.4, 2.0});
     QPainterPath pugno;
@@ -313,7 +360,7 @@ void Cavallo(QPainter &p, Seme seme)
 
     // The rider: body, the near leg over the flank with its foot in the
     // stirrup, the skirt of his coat over the saddle.
-    const Tinta abito = Tono(v.abito);
+    const Tinta abito = Tono(Smorza(v.abito));
     QPainterPath busto;
     busto.moveTo(17.8, 41.6);
     busto.lineTo(17.8, 31.6);
@@ -331,32 +378,42 @@ void Cavallo(QPainter &p, Seme seme)
         lato.addRect(QRectF(r.center().x() + 0.6, r.top(), r.width(), r.height()));
         Tratteggia(p, Intersezione(b, lato), abito.ombra, 0.8, 60);
     }
-    QPainterPath gamba = Arto({{21, 40.8}, {25.8, 47.8}, {24.8, 55}}, {4.0, 3.0, 2.4});
-    cavaliere.Modella(gamba, Tono(v.calzaSinistra), kContorno, 0.8, 0.5);
-    cavaliere.Modella(Arto({{24.7, 53}, {24.9, 56}, {27.6, 56.8}}, {2.7, 2.5, 1.6}), kStivale, kContorno, 0.4, 0.3);
+    const QPointF f = c.piede;
+    // Each his own boots: brown riding boots, black ones, tan ones, and the
+    // swordsman's steel.
+    const Tinta stivale = seme == Seme::Coppe
+        ? Tono(QColor(0x6A, 0x5E, 0x5A), QColor(0x44, 0x3A, 0x38), QColor(0x2C, 0x24, 0x22))
+        : seme == Seme::Denari ? Tono(QColor(0xC0, 0x8A, 0x50), QColor(0x9C, 0x68, 0x34), QColor(0x70, 0x46, 0x1C))
+        : seme == Seme::Spade  ? Tono(QColor(0xE4, 0xE8, 0xF0), QColor(0xB0, 0xB6, 0xC4), QColor(0x70, 0x76, 0x88))
+                               : kStivale;
+    QPainterPath gamba = Arto({{21, 40.8}, c.ginocchio, f}, {4.0, 3.0, 2.4});
+    cavaliere.Modella(gamba, Tono(Smorza(v.calzaSinistra)), kContorno, 0.8, 0.5);
+    cavaliere.Modella(Arto({f + QPointF(-0.1, -2), f + QPointF(0.1, 1), f + QPointF(2.8, 1.8)}, {2.7, 2.5, 1.6}),
+                      stivale, kContorno, 0.4, 0.3);
     QPainterPath staffa;
-    staffa.moveTo(24.0, 55.2);
-    staffa.lineTo(23.8, 58);
-    staffa.lineTo(26.8, 58);
-    staffa.lineTo(26.2, 55.8);
+    staffa.moveTo(f + QPointF(-0.8, 0.2));
+    staffa.lineTo(f + QPointF(-1.0, 3));
+    staffa.lineTo(f + QPointF(2.0, 3));
+    staffa.lineTo(f + QPointF(1.4, 0.8));
     cavaliere.Tratto(staffa, kOroScuro, 0.7);
     QPainterPath gonna;
     gonna.moveTo(18.2, 37.4);
     gonna.lineTo(23.5, 37.4);
-    gonna.quadTo(25, 40, 26.2, 43.6);
-    gonna.quadTo(22, 44.8, 17.2, 44);
+    const qreal falda = 37.4 + c.falda;
+    gonna.quadTo(25, 40, 26.2 + (c.falda - 6.2) * 0.3, falda - 0.4);
+    gonna.quadTo(22, falda + 0.8, 17.2 - (c.falda - 6.2) * 0.2, falda);
     gonna.quadTo(17.4, 40, 18.2, 37.4);
     cavaliere.Modella(gonna, abito, kContorno, 0.9, 0.5);
     QPainterPath pieghe;
     pieghe.moveTo(20.6, 38.4);
-    pieghe.lineTo(20.2, 43.8);
+    pieghe.lineTo(20.2, falda - 0.2);
     pieghe.moveTo(22.6, 38.4);
-    pieghe.lineTo(23.4, 43.8);
-    pieghe.moveTo(19.6, 30.8);
-    pieghe.quadTo(20.6, 34.8, 20.4, 37);
+    pieghe.lineTo(23.4 + (c.falda - 6.2) * 0.2, falda - 0.2);
+    pieghe.moveTo(c.petto - 1.6, 30.6); // the edge of the coat's front
+    pieghe.quadTo(c.petto - 0.8, 34.8, c.petto - 1.0, 37);
     cavaliere.Tratto(pieghe, abito.ombra, kTrattoInterno);
-    cavaliere.Linea({18.1, 37.4}, {23.6, 37.4}, kOro, 1.0);
-    cavaliere.Macchie({{23.3, 30.8}, {23.3, 32.8}, {23.3, 34.8}}, 0.35, kOro); // buttons down the front
+    cavaliere.Linea({18.1, 37.4}, {23.6, 37.4}, kOro, 0.8);
+    cavaliere.Macchie({{c.petto, 30.8}, {c.petto, 32.8}, {c.petto, 34.8}}, 0.35, kOro); // buttons down the front
 
     // Neck, head and headgear, upright on the card whatever the horse does.
     const QPointF viso = CentroViso(c);
@@ -368,7 +425,7 @@ void Cavallo(QPainter &p, Seme seme)
     cavaliere.Modella(c.lontano ? redini : braccio, maniche, kContorno, 0.6, 0.4);
     if (c.lontano)
         cavaliere.Modella(pugno, kPelleTinta, kBordoViso, 0.3, 0.2);
-    Linea(p, cavallo.Su(bocca), cavaliere.Su(manoRedini), c.finimenti.briglia, 0.55);
+    Linea(p, cavallo.Su(bocca), cavaliere.Su(manoRedini), c.finimenti.briglia, 0.45);
     const QPointF mano = cavaliere.Su(c.mano);
     const qreal angolo = verso * c.angolo;
     const qreal r = qDegreesToRadians(angolo);

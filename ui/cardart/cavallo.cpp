@@ -151,8 +151,8 @@ QPainterPath Stinco(const Gamba &g, bool posteriore)
     const auto tra = [](QPointF a, QPointF b, qreal t) { return a + (b - a) * t; };
     const QPointF a = g.attacco, k = g.ginocchio, n = g.nodello, c = g.corona;
     if (posteriore)
-        return Arto({a, tra(a, k, 0.55), k, tra(k, n, 0.5), n, c}, {6.0, 3.4, 2.8, 2.1, 2.6, 1.9});
-    return Arto({a, tra(a, k, 0.75), k, tra(k, n, 0.5), n, c}, {4.8, 2.6, 2.9, 2.1, 2.6, 1.9});
+        return Arto({a, tra(a, k, 0.55), k, tra(k, n, 0.5), n, c}, {6.6, 3.9, 3.7, 2.2, 2.9, 2.0});
+    return Arto({a, tra(a, k, 0.6), k, tra(k, n, 0.5), n, c}, {5.4, 3.4, 3.8, 2.2, 2.9, 2.0});
 }
 
 QPainterPath Zoccolo(const Gamba &g)
@@ -176,14 +176,14 @@ QPainterPath Tronco()
     t.moveTo(12, 40.8);
     t.cubicTo(17, 42.6, 22, 42.4, 26, 40.2);       // the back, dipping to the withers
     t.cubicTo(29.5, 39.8, 32.3, 43.5, 32.8, 47.5); // withers to the breast
-    t.cubicTo(33.2, 51, 31, 53.6, 28.2, 53.6);     // the breast to the girth
-    t.cubicTo(23, 55, 17, 54.6, 14, 52.6);         // the belly
-    t.cubicTo(9.5, 52.5, 7.2, 48, 7.6, 44.6);      // flank and buttock
+    t.cubicTo(33.4, 51.6, 31.4, 55.2, 28.2, 55.6); // the breast to the girth
+    t.cubicTo(23, 57.2, 17, 56.8, 13.6, 54.4);     // the belly
+    t.cubicTo(9.2, 54, 7.0, 48.6, 7.6, 44.6);      // flank and buttock
     t.cubicTo(8, 42.2, 9.8, 40.6, 12, 40.8);       // the croup
     QPainterPath groppa;
-    groppa.addEllipse(QPointF(12.8, 46.2), 5.4, 5.8);
+    groppa.addEllipse(QPointF(12.8, 47.0), 5.6, 6.6);
     QPainterPath spalla;
-    spalla.addEllipse(QPointF(29, 47.6), 4.0, 5.6);
+    spalla.addEllipse(QPointF(29, 48.6), 4.2, 6.4);
     return U(U(t, groppa), spalla);
 }
 
@@ -311,6 +311,7 @@ QPointF DisegnaCavallo(const Tela &tela, const Andatura &a, const Finimenti &f)
     QTransform giro;
     giro.translate(25, 42);
     giro.rotate(-a.collo);
+    giro.scale(a.misuraCollo, a.misuraCollo);
     giro.translate(-25, -42);
     const Tela testa{tela.p, giro * tela.t};
 
@@ -334,7 +335,7 @@ QPointF DisegnaCavallo(const Tela &tela, const Andatura &a, const Finimenti &f)
     // Shade engraved under the belly, on the hindquarters and along the
     // underside of the neck: one hatching for the three.
     QPainterPath ventre;
-    ventre.addEllipse(QPointF(20, 56), 11, 4.2);
+    ventre.addEllipse(QPointF(20, 58), 11, 4.2);
     QPainterPath coscia;
     coscia.addEllipse(QPointF(10, 51), 3.5, 5);
     QPainterPath gola; // a strip just inside the throat
@@ -362,6 +363,10 @@ QPointF DisegnaCavallo(const Tela &tela, const Andatura &a, const Finimenti &f)
         const QPointF n = g->nodello + (g->ginocchio - g->nodello) * 0.12;
         pieghe.moveTo(n + QPointF(-0.9, 0));
         pieghe.lineTo(n + QPointF(0.9, 0.1));
+        // The knee's or the hock's bony front.
+        pieghe.moveTo(g->ginocchio + (g->attacco - g->ginocchio) * 0.12 + QPointF(0.9, 0));
+        pieghe.quadTo(g->ginocchio + QPointF(1.3, 0.2),
+                      g->ginocchio + (g->nodello - g->ginocchio) * 0.15 + QPointF(0.8, 0));
     }
     tela.Tratto(pieghe, f.manto.ombra.darker(115), kTrattoInterno);
     QPainterPath muso;
@@ -389,7 +394,7 @@ QPointF DisegnaCavallo(const Tela &tela, const Andatura &a, const Finimenti &f)
     briglia.lineTo(41.4, 33);
     briglia.moveTo(34.6, 32.2);
     briglia.lineTo(36.6, 31);
-    testa.Tratto(briglia, f.briglia, 0.55);
+    testa.Tratto(briglia, f.briglia, 0.45);
     testa.Macchie({{36.9, 32.3}, {38.3, 33.5}}, 0.4, kOro);
     return giro.map(QPointF(39.2, 36.8));
 }
@@ -400,18 +405,18 @@ void DisegnaSella(const Tela &tela, QPointF s, const Finimenti &f)
     QPainterPath telo;
     telo.moveTo(s + QPointF(-6.2, 0.4));
     telo.cubicTo(s + QPointF(-2, 1.6), s + QPointF(2, 1.2), s + QPointF(5.2, -0.4));
-    telo.lineTo(s + QPointF(6.4, 9.6));
+    telo.lineTo(s + QPointF(6.4, 8.0));
     for (int i = 0; i < 5; ++i) {
         const qreal x = 6.4 - 2.6 * (i + 1);
-        telo.quadTo(s + QPointF(x + 1.3, 11.4 - 0.1 * i), s + QPointF(x, 9.8 - 0.05 * i));
+        telo.quadTo(s + QPointF(x + 1.3, 9.6 - 0.1 * i), s + QPointF(x, 8.1 - 0.05 * i));
     }
     telo.closeSubpath();
     tela.Modella(telo, f.gualdrappa, kContorno, 1.0, 0.6);
     tela.Tratteggia(telo, f.gualdrappa.ombra, 1.4, 80);
     QPainterPath orlo;
-    orlo.moveTo(s + QPointF(-6.2, 8.6));
-    orlo.lineTo(s + QPointF(6.2, 8.3));
-    tela.Tratto(orlo, f.bordura, 1.0);
+    orlo.moveTo(s + QPointF(-6.2, 7.0));
+    orlo.lineTo(s + QPointF(6.2, 6.7));
+    tela.Tratto(orlo, f.bordura, 0.8);
     // Cantle and pommel rise either side of the seat.
     QPainterPath sella;
     sella.moveTo(s + QPointF(-4.6, 1.2));
@@ -432,7 +437,7 @@ void DisegnaFinimenti(const Tela &tela, const Finimenti &f)
     cinghie.cubicTo(28, 47.4, 30.6, 48.6, 32.9, 48.2);
     cinghie.moveTo(14.4, 42.2);
     cinghie.cubicTo(12.4, 42.4, 10.4, 42.6, 8.6, 43.6);
-    tela.Tratto(cinghie, f.briglia, 1.0);
+    tela.Tratto(cinghie, f.briglia, 0.7);
     tela.Macchie({{27.4, 46.4}, {29.8, 47.9}, {32.1, 48.3}, {11.6, 42.6}}, 0.45, kOro);
     QPainterPath nappa; // a tassel hanging from the breast strap
     nappa.moveTo(29.5, 47.9);

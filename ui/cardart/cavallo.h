@@ -54,7 +54,8 @@ struct Gamba {
 struct Andatura {
     Gamba anteriore, anterioreLontana, posteriore, posterioreLontana;
     qreal collo = 0;
-    qreal coda = 0; // degrees the tail swings back about its root (a rearing horse's hangs down)
+    qreal coda = 0;          // degrees the tail swings back about its root (a rearing horse's hangs down)
+    qreal misuraCollo = 1.0; // the neck and head's scale about the withers (a rearing horse's are shorter)
 };
 
 // The coat, the mane and the trappings.
