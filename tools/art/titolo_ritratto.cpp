@@ -21,7 +21,7 @@ constexpr double kInchiostro = 16;
 // The sitter is drawn in units of his own; this many pixels to one, and
 // his units start this far above the medallion's centre.
 constexpr double kIngrandimento = 1.2;
-constexpr double kAbbassa = 8;
+constexpr double kAbbassa = 4;
 
 struct Fasi {
     double primo, secondo; // whole numbers on the axes of the two families of lines
@@ -36,41 +36,15 @@ Fasi Linee(Zona zona, double x, double y, const Campione &c)
     const double hs = c.hs;
     // Spacings in pixels: wide enough that every line stands clear of its
     // neighbours at the picture's own size.
-    constexpr double fondo = 2.0, volto = 3.4, abito = 2.5;
+    constexpr double fondo = 2.0, volto = 3.0, abito = 2.5;
     switch (zona) {
     case Zona::Fondo:
         // Ruled straight across, each line on the middle of a row of pixels.
         return {((y + kAbbassa) * kIngrandimento + kMedaglioneRy - 0.5) / fondo / kIngrandimento, 0, fondo};
-    case Zona::Pelle: {
-        // From the brows down they bow round sockets, cheeks and jaw; over
-        // the forehead they arch with the skull, meeting the lower ones at
-        // the brow ridge (level with them in the middle).
-        const double ciglio = kOcchiY - 4.6 - 0.7 * std::max(0.0, std::abs(x) - 15.5);
-        if (y < ciglio) {
-            static const double accordo = 0.72 * Rilievo(0, kOcchiY - 4.6).hs;
-            return {(y + 0.3 * hs - accordo) / volto, c.meridiano / volto, volto};
-        }
-        // Along the nose they dip steeply, running down the bridge to the tip.
-        const double lungo = std::max(0.0, y - (kOcchiY - 3));
-        const double naso = lungo * Passaggio(kOcchiY - 4, kOcchiY + 1, y) *
-            (1 - Passaggio(kOcchiY + 13, kOcchiY + 22, y)) * std::exp(-x * x / (2 * 1.9 * 1.9));
-        // Round the eyes, the cheekbones and the lips they part, passing over and
-        // under each as round a small dome.
-        const auto giro = [&](double cx, double cy, double sx, double sy, double quanto) {
-            return quanto * (y - cy) *
-                std::exp(-std::pow(x - cx, 2) / (2 * sx * sx) - std::pow(y - cy, 2) / (2 * sy * sy));
-        };
-        double attorno = giro(0, kBoccaY, 6.5, 2.6, 0.5);
-        for (double lato : {-1.0, 1.0})
-            attorno += giro(lato * kOcchiX, kOcchiY, 5.5, 4.0, 0.45) + giro(lato * 16, kOcchiY + 10, 4.5, 4.5, 0.4);
-        return {(y - 0.42 * hs - 0.25 * naso - attorno) / volto, c.meridiano / volto, volto};
-    }
-    case Zona::Capelli: {
-        // Under the strands, arcs over the skull, the way the hair is combed
-        // from the parting down to the temples.
-        const double giro = std::hypot(x - 0.5, (y - kCapelliY - 6) * 0.85);
-        return {giro / volto, y / volto, volto};
-    }
+    case Zona::Pelle:
+        return {(y - 0.42 * hs) / volto, c.meridiano / volto, volto};
+    case Zona::Capelli:
+        return {y / volto, x / volto, volto};
     case Zona::Giacca: {
         const double spalla = 21 * (x / 60) * (x / 60);
         return {(y - spalla - 0.25 * hs) / abito, (x - 0.35 * y * (x < 0 ? -1 : 1)) / abito, abito};
@@ -80,9 +54,9 @@ Fasi Linee(Zona zona, double x, double y, const Campione &c)
     case Zona::Camicia:
         return {(y - 0.3 * hs) / volto, x / volto, volto};
     case Zona::Cravatta:
-        return {(x + y) * 0.7071 / 2.8, (x - y) * 0.7071 / 2.8, 2.8};
+        return {(x + y) * 0.7071 / 2.0, (x - y) * 0.7071 / 2.0, 2.0};
     case Zona::Panciotto:
-        return {(y + 0.45 * std::abs(x)) / 2.5, x / 2.5, 2.5};
+        return {(y + 0.45 * std::abs(x)) / 2.0, x / 2.0, 2.0};
     }
     return {0, 0, 2};
 }
@@ -122,7 +96,7 @@ bool Contorno(const Campione &c, double x, double y)
 // The ground's lines stop short of the figure, leaving a thin margin.
 bool Margine(double x, double y)
 {
-    constexpr double r = 0.45;
+    constexpr double r = 1.0;
     for (int k = 0; k < 8; ++k) {
         const double a = k * M_PI / 4;
         if (Rilievo(x + r * std::cos(a), y + r * std::sin(a)).zona != Zona::Fondo)
@@ -170,11 +144,10 @@ double Inchiostro(double x, double y)
         return a;
     }
     if (c.zona == Zona::Capelli)
-        return sottoCapelli * Tratto(f.primo, g1, 0.3 + 0.45 * t);
+        return sottoCapelli * Tratto(f.primo, g1, 0.15 + 0.4 * t);
     double a = Tratto(f.primo, g1, std::min(0.8, 1.1 * std::pow(t, 1.3)));
-    // The clothes are crossed only in their deepest shade.
-    if (c.zona != Zona::Fondo && t > 0.8)
-        a = std::max(a, Tratto(f.secondo, g2, std::min(0.55, (t - 0.8) * 3.0)));
+    if (c.zona != Zona::Fondo && t > 0.6)
+        a = std::max(a, Tratto(f.secondo, g2, std::min(0.6, (t - 0.6) * 1.6)));
     return a;
 }
 

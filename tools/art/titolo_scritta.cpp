@@ -19,7 +19,8 @@ const QColor kTratteggio(0x5E, 0x61, 0x6A);
 const QColor kFiloContorno(0x26, 0x26, 0x2C);
 const QColor kOmbra(0x12, 0x0A, 0x05);
 constexpr double kPassoTratteggio = 2.0;
-constexpr double kOmbraScarto = 2.0;
+constexpr double kOmbraScarto = 3.0;
+constexpr double kPassoOmbra = 2.0; // the shade's ruling, slanting across the letters' own
 
 // Averages kScala x kScala premultiplied pixels into one.
 QImage Riduci(const QImage &grande)
@@ -71,9 +72,18 @@ void DisegnaNome(QPainter &p, const QString &famiglia)
         g.scale(kScala, kScala);
         g.translate(-spazio.topLeft());
         // The shade: what the letters would hide of themselves moved down and
-        // right, cut as one crisp dark line rather than laid as a soft tone.
+        // right, ruled hard in dark lines rather than laid as a soft tone.
         const QPainterPath ombra = nome.translated(kOmbraScarto, kOmbraScarto).subtracted(nome);
-        g.fillPath(ombra, kOmbra);
+        g.save();
+        g.setClipPath(ombra);
+        g.setPen(QPen(kOmbra, 0.9, Qt::SolidLine, Qt::FlatCap));
+        const QRectF o = ombra.boundingRect();
+        for (double x = o.left() - o.height(); x < o.right(); x += kPassoOmbra)
+            g.drawLine(QPointF(x, o.bottom()), QPointF(x + o.height(), o.top()));
+        g.restore();
+        g.setPen(QPen(kOmbra, 0.5));
+        g.setBrush(Qt::NoBrush);
+        g.drawPath(ombra);
         QPainter m(&maschera);
         m.setRenderHint(QPainter::Antialiasing);
         m.scale(kScala, kScala);
@@ -109,10 +119,10 @@ void DisegnaNome(QPainter &p, const QString &famiglia)
             const double fase = (y - 0.5) / kPassoTratteggio; // lines on the pixels' middles, not between rows
             const double d = std::abs(fase - std::round(fase)) * kPassoTratteggio;
             double linea = std::clamp((mezza - d) * kScala + 0.5, 0.0, 1.0) * (mezza > 0);
-            // The inline: a fine cut following the shaded edge through the broad strokes.
-            if (versoOmbra > 1.4 * kScala && versoOmbra <= 2.0 * kScala && versoLuce > 2 * kScala)
+            // The inline: a fine cut following the lit edge through the broad strokes.
+            if (versoLuce > 1.4 * kScala && versoLuce <= 2.0 * kScala && versoOmbra > 2 * kScala)
                 linea = 1;
-            else if (versoOmbra > kScala && versoOmbra <= 1.4 * kScala && versoLuce > 2 * kScala)
+            else if (versoLuce > kScala && versoLuce <= 1.4 * kScala)
                 linea = 0;
             const auto mescola = [&](int a, int b) { return a + (b - a) * linea; };
             const double alfa = copertura / 255.0;

@@ -195,7 +195,7 @@ void DisegnaCapelli(QPainter &p)
         const QPointF radice = Curva(attaccatura, sAtt) + QPointF(0, caso.Tra(0.3, 1.6));
         QPointF verso = Curva(profilo, sAtt + (destra ? 0.12 : 0.08)) - radice;
         verso /= std::hypot(verso.x(), verso.y());
-        const double l = caso.Tra(3.0, 5.5), w = 0.7 * caso.Tra(0.35, 0.5);
+        const double l = caso.Tra(3.0, 5.5), w = caso.Tra(0.35, 0.5);
         Taglio(
             p, [&](double t) { return radice + verso * (l * t); },
             [&](double t) { return w * std::pow(t, 0.8) * (1 - t * t * t); }, 10);
@@ -292,17 +292,6 @@ void DisegnaLineamenti(QPainter &p)
                 return QPointF(lato * (kOrecchioX - 0.4 + 1.0 * std::cos(a)), kOcchiY + 5.4 + 4.6 * std::sin(a));
             },
             [](double t) { return 0.35 * Fuso(t); }, 16);
-    }
-    // The outer edges of the lapels, cut firmly against the coat.
-    for (double lato : {-1.0, 1.0}) {
-        const auto bordo = [&](double t) {
-            const double yb = 25 + 50 * t;
-            const double apertura = 14 - (yb - 26) * 0.19;
-            const double bavero = apertura + std::max(0.0, 8 + (yb - 30) * 0.25 - std::max(0.0, yb - 58) * 0.9);
-            return QPointF(lato * (bavero - 0.3), yb + kColloY);
-        };
-        Taglio(
-            p, bordo, [](double t) { return 0.75 * std::sqrt(std::min(1.0, t / 0.1)); }, 40);
     }
     // The waistcoat's buttons down the middle.
     for (double y : {kColloY + 52, kColloY + 60, kColloY + 68}) {

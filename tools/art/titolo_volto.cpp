@@ -159,7 +159,7 @@ Campione Rilievo(double x, double y)
     }
     // Ears, behind the head's outline.
     for (int lato : {-1, 1}) {
-        const double ex = (x - lato * kOrecchioX) / 3.4, ey = (y - (kOcchiY + 6.5)) / 9.5;
+        const double ex = (x - lato * kOrecchioX) / 3.8, ey = (y - (kOcchiY + 6.5)) / 9.5;
         const double q = 1 - ex * ex - ey * ey;
         if (q > 0)
             prendi(6 * std::sqrt(q), 6 * q, Zona::Pelle, x);
@@ -170,7 +170,7 @@ Campione Rilievo(double x, double y)
         const double q = 1 - (x / w) * (x / w);
         const double profondita = 27 * std::sqrt(std::clamp((y + 68) / 14.0, 0.0, 1.0));
         const double d = Lineamenti(x, y);
-        prendi(profondita * std::sqrt(q) + d * std::min(1.0, q * 4), profondita * q + 0.3 * d, Zona::Pelle,
+        prendi(profondita * std::sqrt(q) + d * std::min(1.0, q * 4), profondita * q + 0.1 * d, Zona::Pelle,
                Meridiano(x, w));
     }
     // The hair: over the crown and down to the temples, parted on the left.
@@ -221,7 +221,7 @@ double Tono(const Campione &c, double x, double y)
         scuro += 0.12 * Gauss(ax - (kOcchiX + 0.5), y - (kOcchiY + 3.4), 3.2, 0.9);
         scuro += 0.12 * Gauss(ax - (kOcchiX - 4.8), y - (kOcchiY - 0.8), 1.3, 1.6);
         // The hollow of the ear.
-        scuro += 0.18 * Gauss(ax - (kOrecchioX - 0.6), y - (kOcchiY + 6), 1.2, 4.5);
+        scuro += 0.35 * Gauss(ax - (kOrecchioX - 0.6), y - (kOcchiY + 6), 1.2, 4.5);
         if (y > 4)
             scuro += 0.5 * (1 - Passaggio(8, 24, y - 0.02 * x * x)) * Passaggio(3, 9, y);
         // The eye's white is paper.
@@ -229,19 +229,17 @@ double Tono(const Campione &c, double x, double y)
         if (std::abs(dx) < 1 && y > kOcchiY - kPalpebra * (1 - dx * dx) - 0.25 * dx &&
             y < kOcchiY + kPalpebraBassa * (1 - dx * dx) - 0.25 * dx)
             return 0.04;
-        chiaro = 0.03, cupo = 0.48;
+        chiaro = 0.03, cupo = 0.56;
         break;
     }
     case Zona::Capelli:
         chiaro = 0.22, cupo = 0.85;
         break;
     case Zona::Giacca:
-        chiaro = 0.55, cupo = 0.97;
-        scuro += 0.35 * Passaggio(-20, 70, x); // the side turned from the light
+        chiaro = 0.68, cupo = 0.95;
         break;
     case Zona::Bavero:
-        chiaro = 0.4, cupo = 0.9;
-        scuro += 0.25 * Passaggio(-10, 30, x);
+        chiaro = 0.55, cupo = 0.9;
         break;
     case Zona::Panciotto:
         chiaro = 0.48, cupo = 0.8;
