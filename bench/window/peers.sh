@@ -72,7 +72,7 @@ fine() {
   while [ $i -le "$runs" ]; do
     cfg=$work/fine-$name-$i
     mkdir -p "$cfg"
-    XDG_CONFIG_HOME=$cfg "$work/damagewait" -s 1500 -i 1000 -r 1200x750 -n 3 -- "$@" >>"$work/$name.fine" 2>/dev/null ||
+    XDG_CONFIG_HOME=$cfg "$work/damagewait" -r 1200x750 -n 3 -- "$@" >>"$work/$name.fine" 2>/dev/null ||
       echo "error run $i" >>"$work/$name.fine"
     i=$((i + 1))
   done
