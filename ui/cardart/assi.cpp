@@ -18,13 +18,6 @@ namespace {
 // feathers' lines and the golden beaks tell at the natural size.
 const Tinta kTintaAquila{QColor(0xA0, 0x80, 0x60), QColor(0x5A, 0x40, 0x2E), QColor(0x34, 0x24, 0x1A)};
 
-QPainterPath Cerchio(QPointF c, qreal rx, qreal ry)
-{
-    QPainterPath path;
-    path.addEllipse(c, rx, ry);
-    return path;
-}
-
 // A closed shape through `punti` (one half of the eagle), with its mirror
 // image across the vertical axis.
 QPainterPath Specchiata(std::initializer_list<QPointF> punti)

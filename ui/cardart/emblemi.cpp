@@ -19,13 +19,6 @@
 namespace belvane::cardart {
 namespace {
 
-QPainterPath Cerchio(QPointF c, qreal rx, qreal ry)
-{
-    QPainterPath path;
-    path.addEllipse(c, rx, ry);
-    return path;
-}
-
 // A ring of `n` petals round the origin, `giro` from it, as one shape.
 QPainterPath Rosetta(int n, qreal giro, qreal rx, qreal ry)
 {

@@ -13,13 +13,6 @@
 namespace belvane::cardart {
 namespace {
 
-QPainterPath Cerchio(QPointF c, qreal rx, qreal ry)
-{
-    QPainterPath path;
-    path.addEllipse(c, rx, ry);
-    return path;
-}
-
 // A leaf `lungo` long and `largo` wide, from `base` towards `angolo` degrees
 // clockwise from straight up.
 QPainterPath Foglia(QPointF base, qreal lungo, qreal largo, qreal angolo)

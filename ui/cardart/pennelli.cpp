@@ -51,6 +51,13 @@ void Linea(QPainter &p, QPointF a, QPointF b, const QColor &c, qreal w)
 
 void Pixel(QPainter &p, qreal x, qreal y, qreal w, qreal h, const QColor &c) { p.fillRect(QRectF(x, y, w, h), c); }
 
+QPainterPath Cerchio(QPointF c, qreal rx, qreal ry)
+{
+    QPainterPath path;
+    path.addEllipse(c, rx, ry);
+    return path;
+}
+
 namespace {
 
 // Curves are flattened to half a unit of the space the operation runs in;

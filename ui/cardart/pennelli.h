@@ -20,6 +20,8 @@ void Poligono(QPainter &p, std::initializer_list<QPointF> punti, const QColor &f
               qreal w = kTratto);
 void Linea(QPainter &p, QPointF a, QPointF b, const QColor &c, qreal w);
 void Pixel(QPainter &p, qreal x, qreal y, qreal w, qreal h, const QColor &c);
+// An ellipse centred on `c` as a path, for the boolean operations below.
+QPainterPath Cerchio(QPointF c, qreal rx, qreal ry);
 
 // Boolean operations on paths, worked out at a fine scale: Qt flattens
 // curves to half a unit before combining, which shows as facets on a card
