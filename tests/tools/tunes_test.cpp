@@ -53,9 +53,19 @@ TEST(VoiceLeadingRules, FindConsecutivesAndUnresolvedClashes)
     // octaves on the accents; a held bass under the moving lead is none.
     const std::vector<WrittenNote> accentedLead = {{0, 340, 0, 72, 80}, {360, 340, 0, 74, 80}, {720, 700, 0, 76, 80}};
     const std::vector<WrittenNote> accentedBass = {{0, 700, 5, 48, 80}, {720, 700, 5, 52, 80}};
-    ASSERT_EQ(AccentedOctaves(accentedLead, accentedBass, kBeat).size(), 1u);
-    EXPECT_EQ(AccentedOctaves(accentedLead, accentedBass, kBeat)[0].tick, 720u);
-    EXPECT_TRUE(AccentedOctaves(accentedLead, std::vector<WrittenNote>{{0, 1400, 5, 48, 80}}, kBeat).empty());
+    ASSERT_EQ(AccentedConsecutives(accentedLead, accentedBass, kBeat, kBar).size(), 1u);
+    EXPECT_EQ(AccentedConsecutives(accentedLead, accentedBass, kBeat, kBar)[0].tick, 720u);
+    EXPECT_TRUE(
+        AccentedConsecutives(accentedLead, std::vector<WrittenNote>{{0, 1400, 5, 48, 80}}, kBeat, kBar).empty());
+    // Octaves on the second beat of two bars in a row (A/A, then E/E a bar
+    // later, a fifth between on the downbeat) are heard too.
+    const std::vector<WrittenNote> beatTwoLead = {
+        {720, 700, 0, 69, 80}, {1440, 700, 0, 72, 80}, {2160, 700, 0, 76, 80}};
+    const std::vector<WrittenNote> beatTwoBass = {
+        {720, 700, 5, 45, 80}, {1440, 700, 5, 41, 80}, {2160, 700, 5, 52, 80}};
+    ASSERT_EQ(AccentedConsecutives(beatTwoLead, beatTwoBass, kBeat, kBar).size(), 1u);
+    EXPECT_EQ(AccentedConsecutives(beatTwoLead, beatTwoBass, kBeat, kBar)[0].tick, 2160u);
+    EXPECT_TRUE(AccentedConsecutives(beatTwoLead, beatTwoBass, kBeat, kBeat).empty());
 
     // F5 on the beat over a held E4 rubs; resolved to E5 by step it is an
     // appoggiatura, leaping away it is a fault; off the beat it passes.
@@ -97,7 +107,8 @@ TEST(GameTune, LeadAndBassMoveWithoutConsecutivesOrUnresolvedClashes)
     const auto accompaniment = NotesOf(tracks, kGameTuneAccompaniment);
     ASSERT_FALSE(lead.empty());
     EXPECT_TRUE(ParallelFifthsAndOctaves(lead, bass).empty()) << Listed(ParallelFifthsAndOctaves(lead, bass));
-    EXPECT_TRUE(AccentedOctaves(lead, bass, kBeat).empty()) << Listed(AccentedOctaves(lead, bass, kBeat));
+    EXPECT_TRUE(AccentedConsecutives(lead, bass, kBeat, kBar).empty())
+        << Listed(AccentedConsecutives(lead, bass, kBeat, kBar));
     EXPECT_TRUE(UnresolvedClashes(lead, accompaniment, kBeat).empty())
         << Listed(UnresolvedClashes(lead, accompaniment, kBeat));
 }
@@ -168,12 +179,13 @@ TEST(EndTune, RingsWithinItsLimitsAndInThirdsAndSixths)
     const std::array<std::uint8_t, 1> bassChannel = {kEndTuneBass};
     const auto bass = NotesOf(tracks, bassChannel);
     EXPECT_TRUE(ParallelFifthsAndOctaves(lead, bass).empty()) << Listed(ParallelFifthsAndOctaves(lead, bass));
-    EXPECT_TRUE(AccentedOctaves(lead, bass, kBeat).empty()) << Listed(AccentedOctaves(lead, bass, kBeat));
+    EXPECT_TRUE(AccentedConsecutives(lead, bass, kBeat, kBar).empty())
+        << Listed(AccentedConsecutives(lead, bass, kBeat, kBar));
     for (const WrittenNote &note : second) {
         const auto above =
             std::find_if(lead.begin(), lead.end(), [&](const WrittenNote &l) { return l.tick == note.tick; });
         ASSERT_NE(above, lead.end()) << note.tick;
-        const int interval = (above->key - note.key) % 12;
+        const int interval = ((above->key - note.key) % 12 + 12) % 12;
         EXPECT_TRUE(interval == 3 || interval == 4 || interval == 8 || interval == 9) << note.tick << " " << interval;
     }
 }

@@ -209,7 +209,7 @@ void Band::OffbeatChords(std::uint32_t beatStart, const Chord &chord, Accompanim
 
 void Band::ArpeggioBeat(std::uint32_t beatStart, const Chord &chord, bool newChord, std::uint32_t chordLength)
 {
-    if (newChord) {
+    if (newChord && who_.held != kNoPart) {
         for (const int tone : ChordKeys(chord, 55)) {
             Play(who_.held, beatStart, tone, kArpeggio.chordFirst, chordLength - kArpeggio.chordGap, 0);
         }
@@ -239,7 +239,7 @@ void Band::ClosingBar(std::uint32_t barStart, const Chord &chord)
     lastBass_ = lastBass_ == 0 ? BassKey(chord.bass) : Nearest(chord.bass, lastBass_);
     Play(who_.bass, barStart, lastBass_, kClosingBass, length, 0);
     for (const int tone : ChordKeys(chord, 55)) {
-        Play(who_.held, barStart, tone, kClosingHeld, length, 0);
+        Play(who_.held != kNoPart ? who_.held : who_.pad, barStart, tone, kClosingHeld, length, 0);
     }
     const std::array<int, 4> spread = HarpSpread(chord);
     const std::array<int, 6> roll = {spread[0], spread[1], spread[2], spread[3], spread[1] + 12, spread[2] + 12};
@@ -250,7 +250,7 @@ void Band::ClosingBar(std::uint32_t barStart, const Chord &chord)
 }
 
 void Band::AccompanyBar(std::uint32_t barStart, std::string_view chordBar, Accompaniment style,
-                        std::string_view nextChordBar)
+                        std::string_view nextChordBar, bool bass)
 {
     const std::vector<Chord> chords = ParseChordBar(chordBar);
     if (style == Accompaniment::Closing) {
@@ -258,7 +258,9 @@ void Band::AccompanyBar(std::uint32_t barStart, std::string_view chordBar, Accom
         ++bar_;
         return;
     }
-    Bass(barStart, chords, ParseChordBar(nextChordBar).front().bass, style);
+    if (bass) {
+        Bass(barStart, chords, ParseChordBar(nextChordBar).front().bass, style);
+    }
     if (style == Accompaniment::Pad) {
         const std::uint32_t length = kSixEight.barTicks() / static_cast<std::uint32_t>(chords.size());
         for (std::uint32_t i = 0; i < chords.size(); ++i) {
@@ -277,7 +279,7 @@ void Band::AccompanyBar(std::uint32_t barStart, std::string_view chordBar, Accom
             }
         }
     }
-    ++bar_;
+    bar_ += bass ? 1 : 0;
 }
 
 void Band::TambourineBar(std::uint32_t barStart, Tambourine pattern)

@@ -44,10 +44,12 @@ struct Part {
 };
 
 // Who plays each accompaniment figure.
+inline constexpr std::uint8_t kNoPart = 0xFF; // a figure nobody plays
+
 struct Accompanists {
     std::uint8_t bass;    // the chords' basses, fifths and passing notes
     std::uint8_t offbeat; // short chords after each beat
-    std::uint8_t held;    // chords held under the harp
+    std::uint8_t held;    // chords held under the harp; kNoPart: the harp alone (the pad holds the closing chord)
     std::uint8_t harp;    // rolling arpeggios, the final roll
     std::uint8_t pad;     // long, quiet chords alone with the bass
 };
@@ -99,8 +101,10 @@ public:
     Feel &Players() { return feel_; }
     // `chordBar` holds one or two chords; two split the bar at its middle.
     // `nextChordBar` is the bar that follows, where the bass is heading.
+    // Without `bass` the figure is a second layer over another's bass, as
+    // when one texture fades in under the end of the last.
     void AccompanyBar(std::uint32_t barStart, std::string_view chordBar, Accompaniment style,
-                      std::string_view nextChordBar);
+                      std::string_view nextChordBar, bool bass = true);
     void TambourineBar(std::uint32_t barStart, Tambourine pattern);
     // One struck percussion sound (General MIDI drum key).
     void Percussion(std::uint32_t tick, std::uint8_t key, std::uint8_t velocity);

@@ -21,7 +21,6 @@ constexpr std::uint32_t kMicrosPerQuarter = 60'000'000u * 2 / (96 * 3);
 constexpr std::uint32_t kSeed = 2020;
 
 constexpr std::uint8_t kTrumpet = kEndTuneLead;
-constexpr std::uint8_t kGlockenspiel = 1;
 constexpr std::uint8_t kClarinet = kEndTuneSecond;
 constexpr std::uint8_t kAccordion = 4;
 constexpr std::uint8_t kBass = kEndTuneBass;
@@ -29,44 +28,40 @@ constexpr std::uint8_t kHarp = 6;
 
 constexpr Part kParts[] = {
     {kTrumpet, program::kTrumpet, 122, 60, 50, "Trumpet"},
-    {kGlockenspiel, program::kGlockenspiel, 124, 76, 60, "Glockenspiel"},
     {kClarinet, program::kClarinet, 127, 70, 56, "Clarinet"},
-    {kAccordion, program::kAccordion, 108, 48, 48, "Accordion"},
+    {kAccordion, program::kAccordion, 127, 48, 48, "Accordion"},
     {kBass, program::kAcousticBass, 120, 64, 24, "Bass"},
-    {kHarp, program::kHarp, 112, 84, 56, "Harp"},
+    {kHarp, program::kHarp, 96, 84, 56, "Harp"},
     {kDrums, 0, 110, 64, 40, "Percussion"},
 };
 constexpr Accompanists kAccompanists{kBass, kAccordion, kAccordion, kHarp, kAccordion};
 
-// Steps are sixteenths. The trumpet climbs by a run over the held dominant
-// to its highest note on the final chord, which rings a bar and a half.
+// Steps are sixteenths. The trumpet opens on the downbeat with the game
+// tune's first notes in major, low and warm, and climbs bar by bar, over the
+// held dominant, to its highest note, the tonic, on the final chord, which
+// rings a bar and a half: the summit comes once, at the end.
 constexpr std::array<std::string_view, 6> kMelody = {
-    "E5/3 F#5/1 E5/2 A5/4 B5/2",       "C#6/4 B5/2 A5/3 B5/3",
-    "F#5/4 A5/2 D6/4 C#6/2",           "B5/2 C#6/2 D6/2 C#6/6",
-    "B5/6 G#5/1 A5/1 B5/1 C#6/1 D6/2", "E6/18",
+    "E4/3 F#4/1 E4/2 A4/4 B4/2",  "C#5/4 D5/2 E5/6",       "F#5/3 E5/1 D5/2 C#5/2 B4/2 A4/2",
+    "B4/2 D5/2 F#5/2 E5/4 C#5/2", "D5/6 E5/2 F#5/2 G#5/2", "A5/18",
 };
 // A third or a sixth under the tune where it strikes, holding through its
-// passing notes, then in thirds through the run.
+// passing notes; it enters once the tune has climbed clear of the chords.
 constexpr std::array<std::string_view, 6> kSecond = {
-    "C#5/6 F#5/4 G#5/2", "E5/6 F#5/3 G#5/3", "D5/6 F#5/6", "D5/6 E5/6", "G#5/6 E5/1 F#5/1 G#5/1 A5/1 B5/2", "C#6/18",
+    "r/12", "A4/4 B4/2 C#5/6", "D5/4 B4/2 A4/4 F#4/2", "D4/2 F#4/2 D5/2 C#5/4 A4/2", "B4/6 C#5/2 D5/2 E5/2", "C#5/18",
 };
-// A few chimes, the last on the final chord.
-constexpr std::array<std::string_view, 6> kChimes = {
-    "r/12", "C#6/6 r/6", "r/12", "r/6 E6/6", "r/12", "A6/18",
-};
-constexpr std::array<std::string_view, 6> kChords = {"A", "A/C# F#m", "D", "Bm/D A/E", "E7", "A"};
-// The band grows bar by bar into the final chord.
-constexpr std::array<int, 6> kLevels = {-8, -6, -4, -1, 3, 16};
+constexpr std::array<std::string_view, 6> kChords = {"A", "A/C#", "D", "Bm/D A/E", "E7", "A"};
+// The band strikes the first chord, drops back and grows bar by bar into the final one.
+constexpr std::array<int, 6> kLevels = {0, -6, -4, -1, 3, 16};
 constexpr Grid kLastBarGrid{kSixEightFine.ticksPerStep, 18}; // the final bar and a half
 
-constexpr Voice kTrumpetLead{kTrumpet, 0, 82, 20, Articulation::Plain, 6};
+constexpr Voice kTrumpetLead{kTrumpet, 0, 86, 20, Articulation::Plain, 6};
 constexpr Voice kClarinetSecond{kClarinet, 0, 76, 16, Articulation::Plain, 6};
-constexpr Voice kChime{kGlockenspiel, 0, 84, 0, Articulation::Plain, 0};
 constexpr int kFinalAccent = 6;
 
 constexpr std::uint8_t kCrashKey = 49;
 constexpr std::uint8_t kTimpaniKey = 41; // low floor tom: the nearest to a timpani stroke in the kit
 constexpr std::uint8_t kHitVelocity = 100;
+constexpr std::uint8_t kFirstHitVelocity = 86; // the opening stroke, under the last
 
 } // namespace
 
@@ -83,8 +78,7 @@ std::vector<MidiTrack> ComposeEndTune()
     // The lines up to the last bar, then the last chord played out, harder.
     const std::uint32_t lastBar = (kChords.size() - 1) * kSixEight.barTicks();
     const int lastPlace = static_cast<int>(kChords.size() - 1);
-    for (const auto &[line, voice] :
-         {std::pair{&kMelody, kTrumpetLead}, std::pair{&kSecond, kClarinetSecond}, std::pair{&kChimes, kChime}}) {
+    for (const auto &[line, voice] : {std::pair{&kMelody, kTrumpetLead}, std::pair{&kSecond, kClarinetSecond}}) {
         const std::span<const std::string_view> bars(*line);
         PlayLine(band.Track(voice.channel), voice, kSixEightFine, 0, bars.first(bars.size() - 1), band.Players());
         Voice out = voice;
@@ -100,6 +94,9 @@ std::vector<MidiTrack> ComposeEndTune()
         band.SetLevel(kLevels[bar]);
         band.AccompanyBar(now, kChords[bar], last ? Accompaniment::Closing : Accompaniment::Tarantella,
                           kChords[last ? bar : bar + 1]);
+        if (bar == 0) {
+            band.Percussion(now, kTimpaniKey, kFirstHitVelocity);
+        }
         if (last) {
             band.Percussion(now, kCrashKey, kHitVelocity);
             band.Percussion(now, kTimpaniKey, kHitVelocity);
