@@ -50,14 +50,15 @@ const Touch &TouchOf(Accompaniment style)
 // spreads from the octave of A2.
 constexpr int kBassFloor = 40, kBassLowest = 38, kBassHighest = 52;
 int BassKey(int pitchClass) { return KeyAtOrAbove(pitchClass, kBassFloor); }
-// Four notes so low are mud (D3 E3 G#3 B3): a dominant seventh leaves its
-// root to the bass, other sevenths their fifth, so a minor one stays minor.
+// Four notes so low are mud (D3 E3 G#3 B3): a major or dominant seventh
+// leaves its root to the bass (no E3 F3 rub in Fmaj7), a minor seventh its
+// fifth, so it stays minor.
 std::vector<int> CloseChord(const Chord &chord)
 {
     std::vector<int> keys = ChordKeys(chord, 50);
     if (keys.size() == 4) {
-        const bool dominant = chord.intervals[1] == 4 && chord.intervals[3] == 10;
-        const int dropped = dominant ? chord.root : (chord.root + chord.intervals[2]) % 12;
+        const bool major = chord.intervals[1] == 4;
+        const int dropped = major ? chord.root : (chord.root + chord.intervals[2]) % 12;
         keys.erase(std::find(keys.begin(), keys.end(), KeyAtOrAbove(dropped, 50)));
     }
     return keys;

@@ -61,7 +61,9 @@ constexpr int kFinalAccent = 6;
 constexpr std::uint8_t kCrashKey = 49;
 constexpr std::uint8_t kTimpaniKey = 41; // low floor tom: the nearest to a timpani stroke in the kit
 constexpr std::uint8_t kHitVelocity = 100;
-constexpr std::uint8_t kFirstHitVelocity = 86; // the opening stroke, under the last
+constexpr std::uint8_t kFirstHitVelocity = 86;                            // the opening stroke, under the last
+constexpr std::array<std::uint8_t, 5> kFirstChord = {45, 52, 57, 61, 64}; // A2 E3 A3 C#4 E4
+constexpr std::uint32_t kFirstRollTicks = 15;
 
 } // namespace
 
@@ -95,7 +97,13 @@ std::vector<MidiTrack> ComposeEndTune()
         band.AccompanyBar(now, kChords[bar], last ? Accompaniment::Closing : Accompaniment::Tarantella,
                           kChords[last ? bar : bar + 1]);
         if (bar == 0) {
+            // The first downbeat is struck at once by the whole band: the
+            // harp spreads the tonic chord quickly under the timpani.
             band.Percussion(now, kTimpaniKey, kFirstHitVelocity);
+            for (std::uint32_t i = 0; i < kFirstChord.size(); ++i) {
+                band.Track(kHarp).Note(now + i * kFirstRollTicks, kHarp, kFirstChord[i], kFirstHitVelocity,
+                                       kSixEight.barTicks() / 2);
+            }
         }
         if (last) {
             band.Percussion(now, kCrashKey, kHitVelocity);

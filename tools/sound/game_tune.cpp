@@ -1,5 +1,5 @@
-// The game tune: a calm siciliano in A minor, 6/8, a little over two and a
-// half minutes, so that a session hears it only a few times. A rondo-like
+// The game tune: a calm siciliano in A minor, 6/8, about two minutes and
+// forty seconds, so that a session hears it only a few times. A rondo-like
 // form whose theme comes back twice, varied, between episodes in other keys:
 //
 //   intro    4 bars  A minor   harp and bass, a lament bass A G F E
@@ -8,8 +8,8 @@
 //   B       16 bars  C major   a tune of its own, flute; the clarinet answers
 //                              with a sequence falling through the circle of
 //                              fifths back to the dominant of A minor
-//   A'       8 bars  A minor   the theme on the guitar over strings, turning
-//                              through C and F major to D minor
+//   A'      10 bars  A minor   the theme on the guitar over strings, turning
+//                              through C and F major, deceptively, to D minor
 //   C        8 bars  D minor   the interlude: oboe over strings, through the
 //                              Neapolitan chord to the dominant of A minor
 //   A''     16 bars  A minor   the theme again, ornamented, clarinet then
@@ -76,10 +76,11 @@ const Bars kChordBars[] = {
     // the third on top; then Am7 Dm7 G7 Cmaj7 Fmaj7 Bm7b5 E7, the circle of
     // fifths, and a bar on the dominant alone
     {"C/E", "G7/D", "C/E", "F", "Dm7", "C/G", "Dm7 G7", "C", "Am7", "Dm7", "G7", "Cmaj7", "Fmaj7", "Dm/B", "E7", "E7"},
-    // A': on to C and F, and D minor reached through its own dominant
-    {"Am/C", "C/E", "F", "G7", "C", "F", "Bb", "Gm/D A7/C#"},
-    // C: D minor, a deceptive turn to F, the Neapolitan of A minor
-    {"Dm", "Bb", "A7/C#", "F/A", "Dm/F", "Bb/D", "E7", "E7"},
+    // A': on to C and F; D minor's dominant turns aside deceptively to B flat,
+    // stretching the phrase to ten bars, and is reached through ii-V
+    {"Am/C", "C/E", "F", "G7", "C", "F", "Bb", "Gm/D A7/C#", "Bb", "Gm/E A7"},
+    // C: D minor, its relative major, the Neapolitan of A minor
+    {"Dm", "Bb", "A7/C#", "Dm", "F", "Bb/D", "E7", "E7"},
     // A'': the full cadence comes only at its end
     {"Am", "C/E", "Dm", "E7", "Am/C", "Dm Dm/F", "F E7", "E7", "Am/C", "G", "C C/E", "F", "Dm", "Dm7 E7", "E7 E7/G#",
      "Am"},
@@ -129,17 +130,19 @@ const Bars kSequence = {
 };
 
 // The theme on the guitar (written an octave up), after a bar on the
-// dominant with no tune; a held C in tremolo, then down to D minor. Its last note
+// dominant with no tune; through C and F major down to D minor. Its last note
 // is the interlude's first chord.
 const Bars kThemeGuitar = {
     "E5/3 F5/1 E5/2 A5/4 B5/2",
     "C6/4 D6/2 E6/4 G6/2",
     "A5/2 C6/2 F6/2 E6/3 D6/3",
     "F6/4 E6/2 D6/4 F6/2",
-    "E6/12",
+    "E6/6 D6/2 C6/2 G5/2",
     "r/2 F5/2 A5/2 C6/4 E6/2",
     "D6/4 C6/2 Bb5/2 A5/2 G5/2",
     "Bb5/4 A5/2 G5/3 E5/3",
+    "F5/3 G5/1 A5/2 Bb5/4 C6/2",
+    "D6/4 Bb5/2 G5/3 E5/3",
     "F5/6 r/6",
 };
 
@@ -182,9 +185,13 @@ constexpr Voice kClarinetAnswer{kClarinet, -12, 80, 14, Articulation::Plain, 8};
 constexpr Voice kClarinetReturn{kClarinet, -12, 85, 14, Articulation::Plain, 8};
 constexpr Voice kClarinetCoda{kClarinet, -12, 78, 14, Articulation::Plain, 8};
 constexpr Voice kFluteLead{kFlute, 0, 82, 14, Articulation::Plain, 8};
-constexpr Voice kGuitarLead{kGuitar, -12, 86, 20, Articulation::Tremolo, 8};
-constexpr Voice kOboeLead{kOboe, 0, 62, 14, Articulation::Plain, 8};
+constexpr Voice kGuitarLead{kGuitar, -12, 86, 20, Articulation::Plain, 8};
+constexpr Voice kOboeLead{kOboe, 0, 60, 14, Articulation::Plain, 8};
 constexpr Voice kStringsCounter{kStrings, 0, 46, 30, Articulation::Plain, 5};
+
+// The first bar of each part of the form, counted from 0.
+constexpr std::size_t kA = 4, kB = 20, kSequenceBar = 28, kAGuitar = 36, kC = 46, kAAgain = 54, kCodaBar = 70,
+                      kEndBar = 78;
 
 // A line entering on a bar of the tune; `phraseBar` is that bar's place in
 // its eight-bar phrase (7 for a pick-up bar).
@@ -196,16 +203,16 @@ struct Line {
 };
 
 const Line kLines[] = {
-    {&kClarinetLow, 4, &kTheme, 0},
-    {&kFluteLead, 19, &kMiddle, 7},
-    {&kStringsCounter, 20, &kMiddleCounter, 0},
-    {&kClarinetAnswer, 27, &kSequence, 7},
-    {&kGuitarLead, 36, &kThemeGuitar, 0},
-    {&kOboeLead, 44, &kInterlude, 0},
-    {&kClarinetReturn, 52, &kThemeReturn, 0},
-    {&kFluteLead, 60, &kThemeReturnFlute, 0},
-    {&kStringsCounter, 60, &kThemeCounter, 0},
-    {&kClarinetCoda, 67, &kCoda, 7},
+    {&kClarinetLow, kA, &kTheme, 0},
+    {&kFluteLead, kB - 1, &kMiddle, 7},
+    {&kStringsCounter, kB, &kMiddleCounter, 0},
+    {&kClarinetAnswer, kSequenceBar - 1, &kSequence, 7},
+    {&kGuitarLead, kAGuitar, &kThemeGuitar, 0},
+    {&kOboeLead, kC, &kInterlude, 0},
+    {&kClarinetReturn, kAAgain, &kThemeReturn, 0},
+    {&kFluteLead, kAAgain + 8, &kThemeReturnFlute, 0},
+    {&kStringsCounter, kAAgain + 8, &kThemeCounter, 0},
+    {&kClarinetCoda, kCodaBar - 1, &kCoda, 7},
 };
 
 // Where each part of the form begins, and where a new lead takes over.
@@ -215,14 +222,14 @@ struct Mark {
 };
 const Mark kMarks[] = {
     {0, "intro"},
-    {4, "A theme"},
-    {20, "B C major, Flute"},
-    {28, "B sequence, Clarinet"},
-    {36, "A' Guitar, to D minor"},
-    {44, "C interlude, D minor"},
-    {52, "A theme again"},
-    {60, "A theme again, Flute"},
-    {68, "coda"},
+    {kA, "A theme"},
+    {kB, "B C major, Flute"},
+    {kSequenceBar, "B sequence, Clarinet"},
+    {kAGuitar, "A' Guitar, to D minor"},
+    {kC, "C interlude, D minor"},
+    {kAAgain, "A theme again"},
+    {kAAgain + 8, "A theme again, Flute"},
+    {kCodaBar, "coda"},
 };
 
 // A figure of the accompaniment over bars [from, to); a layer without the
@@ -233,13 +240,19 @@ struct Layer {
     bool bass;
 };
 const Layer kLayers[] = {
-    {0, 4, Accompaniment::Arpeggio, true},      {3, 4, Accompaniment::Barcarolle, false},
-    {4, 20, Accompaniment::Barcarolle, true},   {18, 20, Accompaniment::Pad, false},
-    {20, 28, Accompaniment::Arpeggio, true},    {27, 28, Accompaniment::Barcarolle, false},
-    {28, 35, Accompaniment::Barcarolle, true},  {35, 52, Accompaniment::Pad, true},
-    {51, 52, Accompaniment::Barcarolle, false}, {52, 68, Accompaniment::Barcarolle, true},
-    {68, 72, Accompaniment::Pad, true},         {72, 73, Accompaniment::Closing, true},
-    {73, 76, Accompaniment::Arpeggio, true},
+    {0, kA, Accompaniment::Arpeggio, true},
+    {kA - 1, kA, Accompaniment::Barcarolle, false},
+    {kA, kB, Accompaniment::Barcarolle, true},
+    {kB - 2, kB, Accompaniment::Pad, false},
+    {kB, kSequenceBar, Accompaniment::Arpeggio, true},
+    {kSequenceBar - 1, kSequenceBar, Accompaniment::Barcarolle, false},
+    {kSequenceBar, kAGuitar - 1, Accompaniment::Barcarolle, true},
+    {kAGuitar - 1, kAAgain, Accompaniment::Pad, true},
+    {kAAgain - 1, kAAgain, Accompaniment::Barcarolle, false},
+    {kAAgain, kCodaBar, Accompaniment::Barcarolle, true},
+    {kCodaBar, kCodaBar + 4, Accompaniment::Pad, true},
+    {kCodaBar + 4, kCodaBar + 5, Accompaniment::Closing, true},
+    {kCodaBar + 5, kEndBar, Accompaniment::Arpeggio, true},
 };
 
 // The accompaniment's dynamic, velocity added, at a bar; in between it
@@ -248,9 +261,11 @@ struct Level {
     std::size_t bar;
     int level;
 };
-const Level kLevels[] = {{0, -12}, {3, -9},  {4, -5},  {12, -4},  {19, -2}, {20, -4}, {27, -2},
-                         {34, -4}, {36, -7}, {43, -8}, {44, -10}, {51, -9}, {52, 1},  {59, 4},
-                         {67, 6},  {68, -5}, {71, -3}, {72, 0},   {73, -9}, {75, -12}};
+const Level kLevels[] = {{0, -12},           {kA - 1, -9},      {kA, -5},           {kA + 8, -4},
+                         {kB - 1, -2},       {kB, -4},          {kB + 7, -2},       {kB + 14, -4},
+                         {kAGuitar, -7},     {kC - 1, -8},      {kC, -11},          {kAAgain - 1, -10},
+                         {kAAgain, 1},       {kAAgain + 7, 4},  {kCodaBar - 1, 6},  {kCodaBar, -5},
+                         {kCodaBar + 3, -3}, {kCodaBar + 4, 0}, {kCodaBar + 5, -9}, {kCodaBar + 7, -12}};
 
 // The scale the bass passes through, from a bar on.
 struct Key {
@@ -259,7 +274,7 @@ struct Key {
 };
 
 // The second half of these bars broadens: a breath before what follows.
-constexpr std::size_t kBroadened[] = {35, 51, 72};
+constexpr std::size_t kBroadened[] = {kAGuitar - 1, kAAgain - 1, kCodaBar + 4};
 
 int LevelAt(std::size_t bar)
 {
@@ -306,8 +321,12 @@ std::vector<MidiTrack> ComposeGameTune()
         PlayLine(band.Track(line.voice->channel), *line.voice, kSixEightFine, barTick(line.bar), *line.bars,
                  band.Players(), line.phraseBar);
     }
-    const Key keys[] = {{0, MinorScale(9)},  {20, MajorScale(0)}, {33, MinorScale(9)},
-                        {37, MajorScale(0)}, {42, MinorScale(2)}, {49, MinorScale(9)}};
+    const Key keys[] = {{0, MinorScale(9)},
+                        {kB, MajorScale(0)},
+                        {kSequenceBar + 5, MinorScale(9)},
+                        {kAGuitar + 1, MajorScale(0)},
+                        {kAGuitar + 6, MinorScale(2)},
+                        {kC + 5, MinorScale(9)}};
     for (std::size_t bar = 0; bar < chords.size(); ++bar) {
         for (const Key &key : keys) {
             if (key.bar == bar) {
@@ -322,6 +341,9 @@ std::vector<MidiTrack> ComposeGameTune()
                                   layer.bass);
             }
         }
+    }
+    if (chords.size() != kEndBar) {
+        throw std::logic_error("the chords and the form differ in length");
     }
     // The file ends on the bar line: a restart keeps the pulse.
     return band.Tracks(conductor, barTick(chords.size()));
