@@ -45,10 +45,10 @@ const Touch &TouchOf(Accompaniment style)
     }
 }
 
-// The bass stays between D2 and E3, chords after the beat are voiced close
+// The bass stays between C#2 and F3, chords after the beat are voiced close
 // above D3 (under the leads), held chords above G3 or E3, and the harp
 // spreads from the octave of A2.
-constexpr int kBassFloor = 40, kBassLowest = 38, kBassHighest = 52;
+constexpr int kBassFloor = 40, kBassLowest = 37, kBassHighest = 53;
 int BassKey(int pitchClass) { return KeyAtOrAbove(pitchClass, kBassFloor); }
 // Four notes so low are mud (D3 E3 G#3 B3): a major or dominant seventh
 // leaves its root to the bass (no E3 F3 rub in Fmaj7), a minor seventh its
@@ -170,9 +170,9 @@ void Band::Play(std::uint8_t channel, std::uint32_t tick, int key, int velocity,
 void Band::Bass(std::uint32_t barStart, const std::vector<Chord> &chords, int nextBass, Accompaniment style)
 {
     const Touch &touch = TouchOf(style);
-    // Under the harp too the plucked bass moves on the second beat, or it fades.
-    const bool walk = style != Accompaniment::Pad;
-    std::vector<BassNote> line = BassLine(chords, nextBass, walk, scale_, lastBass_);
+    // Under the harp and the held chords too the plucked bass moves on the
+    // second beat, or it fades.
+    std::vector<BassNote> line = BassLine(chords, nextBass, true, scale_, lastBass_);
     // Under a chord held through the bar a passing note only grinds (E2 under F3).
     if (style == Accompaniment::Pad && line.size() > 1 && line.back().steps == 1) {
         line.pop_back();

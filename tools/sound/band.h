@@ -58,7 +58,7 @@ enum class Accompaniment {
     Barcarolle, // a long bass note on each beat, two soft chords after it
     Tarantella, // a short bass note on each beat, two crisp chords after it
     Arpeggio,   // rolling harp over held chords and bass
-    Pad,        // one held chord and one bass note per chord: the sparsest
+    Pad,        // held chords over the bass on the beats: the sparsest
     Closing,    // one rolled, held final chord
 };
 enum class Tambourine { Off, Light, Full };
@@ -78,8 +78,8 @@ struct BassNote {
 };
 
 // The bass of one bar: each chord's bass (its inversion kept) on its beat, in
-// the octave nearest to `from` (the note before; 0 for none) between D2 and
-// E3; with `walk`, a single chord's second beat moves to its fifth, or to its
+// the octave nearest to `from` (the note before; 0 for none) between C#2 and
+// F3; with `walk`, a single chord's second beat moves to its fifth, or to its
 // root when inverted; and when the bass would leap a third into `nextBass` (a
 // pitch class), the last eighth passes through the note of `scale` between.
 std::vector<BassNote> BassLine(const std::vector<Chord> &chords, int nextBass, bool walk, const Scale &scale,

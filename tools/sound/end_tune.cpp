@@ -64,6 +64,7 @@ constexpr std::uint8_t kHitVelocity = 100;
 constexpr std::uint8_t kFirstHitVelocity = 86;                            // the opening stroke, under the last
 constexpr std::array<std::uint8_t, 5> kFirstChord = {45, 52, 57, 61, 64}; // A2 E3 A3 C#4 E4
 constexpr std::uint32_t kFirstRollTicks = 15;
+constexpr std::uint8_t kFirstChordVelocity = 72; // under the trumpet's first notes
 
 } // namespace
 
@@ -101,7 +102,7 @@ std::vector<MidiTrack> ComposeEndTune()
             // harp spreads the tonic chord quickly under the timpani.
             band.Percussion(now, kTimpaniKey, kFirstHitVelocity);
             for (std::uint32_t i = 0; i < kFirstChord.size(); ++i) {
-                band.Track(kHarp).Note(now + i * kFirstRollTicks, kHarp, kFirstChord[i], kFirstHitVelocity,
+                band.Track(kHarp).Note(now + i * kFirstRollTicks, kHarp, kFirstChord[i], kFirstChordVelocity,
                                        kSixEight.barTicks() / 2);
             }
         }

@@ -15,7 +15,8 @@
 //   A''     16 bars  A minor   the theme again, ornamented, clarinet then
 //                              flute, with the one full cadence in A minor
 //   coda     8 bars  A minor   the middle tune's head recalled in minor, a
-//                              plagal close, and the harp alone leading back
+//                              plagal close, and the harp leading back, the
+//                              oboe recalling the theme's first notes
 //
 // The phrases overlap at the joins: a lead enters on a pick-up in the bar
 // where the last one closes, a line carries across a section's first bar,
@@ -148,8 +149,8 @@ const Bars kThemeGuitar = {
 
 // The interlude: few notes, long ones, entering after the guitar's close.
 const Bars kInterlude = {
-    "r/6 A4/4 D5/2",  "D5/4 C5/2 D5/3 E5/1 F5/2", "E5/6 G5/6",          "F5/6 r/4 A4/2",
-    "D5/2 F5/2 A5/8", "Bb5/4 A5/2 F5/6",          "E5/4 D5/2 B4/4 r/2",
+    "r/6 A4/4 D5/2",        "D5/4 C5/2 D5/3 E5/1 F5/2", "E5/6 G5/6", "F5/6 r/4 A4/2", "D5/2 F5/2 A5/8",
+    "Bb5/4 A5/2 G5/3 F5/3", "E5/4 D5/2 C5/2 B4/2 r/2",
 };
 
 // The theme's return, ornamented (written an octave up for the clarinet);
@@ -174,8 +175,11 @@ const Bars kThemeCounter = {"E4/6 A4/6", "B4/6 D5/6", "C5/6 G4/6", "A4/6 C5/6",
 // The coda recalls the middle tune's head in A minor (clarinet, written an
 // octave up) and closes on the tonic, held through the final chord.
 const Bars kCoda = {
-    "r/8 A4/2 C5/2", "E5/2 A5/4 C6/4 B5/2", "F5/3 G5/1 A5/2 D6/4 C6/2", "D6/4 F6/2 D6/3 B5/3", "C6/6 B5/6", "A5/12",
+    "r/8 B4/2 D5/2", "E5/2 A5/4 C6/4 B5/2", "A5/3 B5/1 C6/2 D6/4 C6/2", "D6/4 F6/2 D6/3 B5/3", "C6/6 B5/6", "A5/12",
 };
+
+// Over the harp alone, the oboe recalls the theme's first notes, far off.
+const Bars kEcho = {"r/6 E5/3 F5/1 E5/2", "A5/6 r/6"};
 
 // ---- Arrangement ----
 
@@ -183,10 +187,11 @@ const Bars kCoda = {
 constexpr Voice kClarinetLow{kClarinet, -12, 78, 14, Articulation::Plain, 8};
 constexpr Voice kClarinetAnswer{kClarinet, -12, 80, 14, Articulation::Plain, 8};
 constexpr Voice kClarinetReturn{kClarinet, -12, 85, 14, Articulation::Plain, 8};
-constexpr Voice kClarinetCoda{kClarinet, -12, 78, 14, Articulation::Plain, 8};
+constexpr Voice kClarinetCoda{kClarinet, -12, 80, 14, Articulation::Plain, 8};
 constexpr Voice kFluteLead{kFlute, 0, 82, 14, Articulation::Plain, 8};
-constexpr Voice kGuitarLead{kGuitar, -12, 86, 20, Articulation::Plain, 8};
+constexpr Voice kGuitarLead{kGuitar, -12, 90, 20, Articulation::Plain, 8};
 constexpr Voice kOboeLead{kOboe, 0, 60, 14, Articulation::Plain, 8};
+constexpr Voice kOboeEcho{kOboe, 0, 52, 14, Articulation::Plain, 8};
 constexpr Voice kStringsCounter{kStrings, 0, 46, 30, Articulation::Plain, 5};
 
 // The first bar of each part of the form, counted from 0.
@@ -213,6 +218,7 @@ const Line kLines[] = {
     {&kFluteLead, kAAgain + 8, &kThemeReturnFlute, 0},
     {&kStringsCounter, kAAgain + 8, &kThemeCounter, 0},
     {&kClarinetCoda, kCodaBar - 1, &kCoda, 7},
+    {&kOboeEcho, kCodaBar + 5, &kEcho, 0},
 };
 
 // Where each part of the form begins, and where a new lead takes over.
@@ -248,6 +254,7 @@ const Layer kLayers[] = {
     {kSequenceBar - 1, kSequenceBar, Accompaniment::Barcarolle, false},
     {kSequenceBar, kAGuitar - 1, Accompaniment::Barcarolle, true},
     {kAGuitar - 1, kAAgain, Accompaniment::Pad, true},
+    {kAGuitar + 1, kC, Accompaniment::Barcarolle, false},
     {kAAgain - 1, kAAgain, Accompaniment::Barcarolle, false},
     {kAAgain, kCodaBar, Accompaniment::Barcarolle, true},
     {kCodaBar, kCodaBar + 4, Accompaniment::Pad, true},
