@@ -9,7 +9,6 @@ namespace belvane::sound {
 
 namespace {
 
-constexpr std::uint8_t kTambourineKey = 54;
 constexpr int kBeatSteps = 3; // a dotted quarter
 constexpr std::uint32_t kBeatTicks = kBeatSteps * kSixEight.ticksPerStep;
 constexpr std::uint32_t kStep = kSixEight.ticksPerStep;
@@ -281,21 +280,6 @@ void Band::AccompanyBar(std::uint32_t barStart, std::string_view chordBar, Accom
         }
     }
     bar_ += bass ? 1 : 0;
-}
-
-void Band::TambourineBar(std::uint32_t barStart, Tambourine pattern)
-{
-    static constexpr std::array<std::uint8_t, 6> kFull = {74, 0, 40, 60, 0, 44};
-    static constexpr std::array<std::uint8_t, 6> kLight = {80, 0, 0, 64, 0, 0};
-    if (pattern == Tambourine::Off) {
-        return;
-    }
-    const auto &velocities = pattern == Tambourine::Full ? kFull : kLight;
-    for (std::uint32_t i = 0; i < velocities.size(); ++i) {
-        if (velocities[i] != 0) {
-            Play(kDrums, barStart + i * kStep, kTambourineKey, velocities[i], kStep / 4, feel_.Shift(kChordSpread));
-        }
-    }
 }
 
 void Band::Percussion(std::uint32_t tick, std::uint8_t key, std::uint8_t velocity)

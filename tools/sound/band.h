@@ -61,7 +61,6 @@ enum class Accompaniment {
     Pad,        // held chords over the bass on the beats: the sparsest
     Closing,    // one rolled, held final chord
 };
-enum class Tambourine { Off, Light, Full };
 
 // The notes of a key, for the bass's passing notes: "A minor" is A B C D E F G#.
 struct Scale {
@@ -105,7 +104,6 @@ public:
     // when one texture fades in under the end of the last.
     void AccompanyBar(std::uint32_t barStart, std::string_view chordBar, Accompaniment style,
                       std::string_view nextChordBar, bool bass = true);
-    void TambourineBar(std::uint32_t barStart, Tambourine pattern);
     // One struck percussion sound (General MIDI drum key).
     void Percussion(std::uint32_t tick, std::uint8_t key, std::uint8_t velocity);
 

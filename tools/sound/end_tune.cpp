@@ -109,8 +109,6 @@ std::vector<MidiTrack> ComposeEndTune()
         if (last) {
             band.Percussion(now, kCrashKey, kHitVelocity);
             band.Percussion(now, kTimpaniKey, kHitVelocity);
-        } else {
-            band.TambourineBar(now, Tambourine::Full);
         }
         now += last ? kLastBarGrid.barTicks() : kSixEight.barTicks();
     }
