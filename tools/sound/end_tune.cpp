@@ -49,7 +49,7 @@ constexpr std::array<std::string_view, 6> kMelody = {
 constexpr std::array<std::string_view, 6> kSecond = {
     "r/12", "A4/4 B4/2 C#5/6", "D5/4 B4/2 A4/4 F#4/2", "D4/2 F#4/2 D5/2 C#5/4 A4/2", "B4/6 C#5/2 D5/2 E5/2", "C#5/18",
 };
-constexpr std::array<std::string_view, 6> kChords = {"A", "A/C#", "D", "Bm/D A/E", "E7", "A"};
+constexpr std::array<std::string_view, 6> kChords = {"A", "A/C# F#m", "D", "Bm/D A/E", "E7", "A"};
 // The band strikes the first chord, drops back and grows bar by bar into the final one.
 constexpr std::array<int, 6> kLevels = {0, -6, -4, -1, 3, 16};
 constexpr Grid kLastBarGrid{kSixEightFine.ticksPerStep, 18}; // the final bar and a half
