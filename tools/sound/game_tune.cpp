@@ -248,6 +248,7 @@ struct Layer {
 const Layer kLayers[] = {
     {0, kA, Accompaniment::Arpeggio, true},
     {kA - 1, kA, Accompaniment::Barcarolle, false},
+    {kA, kA + 2, Accompaniment::Arpeggio, false},
     {kA, kB, Accompaniment::Barcarolle, true},
     {kB - 2, kB, Accompaniment::Pad, false},
     {kB, kSequenceBar, Accompaniment::Arpeggio, true},
@@ -256,7 +257,8 @@ const Layer kLayers[] = {
     {kAGuitar - 1, kAAgain, Accompaniment::Pad, true},
     {kAGuitar + 1, kC, Accompaniment::Barcarolle, false},
     {kAAgain - 1, kAAgain, Accompaniment::Barcarolle, false},
-    {kAAgain, kCodaBar, Accompaniment::Barcarolle, true},
+    {kAAgain, kAAgain + 8, Accompaniment::Tarantella, true},
+    {kAAgain + 8, kCodaBar, Accompaniment::Barcarolle, true},
     {kCodaBar, kCodaBar + 4, Accompaniment::Pad, true},
     {kCodaBar + 4, kCodaBar + 5, Accompaniment::Closing, true},
     {kCodaBar + 5, kEndBar, Accompaniment::Arpeggio, true},
