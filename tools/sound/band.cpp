@@ -62,10 +62,23 @@ std::vector<int> CloseChord(const Chord &chord)
     }
     return keys;
 }
+// Open spacing from the chord's bass up (the inversion kept, so the harp
+// never sounds a root under an inverted bass): for A minor A2 E3 A3 C4.
 std::array<int, 4> HarpSpread(const Chord &chord)
 {
-    const int root = KeyAtOrAbove(chord.root, 45);
-    return {root, root + 7, root + 12, root + 12 + chord.intervals[1]};
+    const int bass = KeyAtOrAbove(chord.bass, 45);
+    // The other tones first, so a seventh chord keeps its root (Am7/G: G3 C4
+    // E4 A4); a triad takes the bass's octave as its third note.
+    std::vector<int> above;
+    for (const bool doubling : {false, true}) {
+        for (const int key : ChordKeys(chord, bass + 5)) {
+            if ((key % 12 == bass % 12) == doubling && above.size() < 3) {
+                above.push_back(key);
+            }
+        }
+    }
+    std::sort(above.begin(), above.end());
+    return {bass, above[0], above[1], above[2]};
 }
 
 // The key of a pitch class nearest to `to`, kept within the bass's range.
