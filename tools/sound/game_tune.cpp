@@ -192,7 +192,7 @@ constexpr Voice kFluteLead{kFlute, 0, 82, 14, Articulation::Plain, 8};
 constexpr Voice kGuitarLead{kGuitar, -12, 90, 20, Articulation::Plain, 8};
 constexpr Voice kOboeLead{kOboe, 0, 60, 14, Articulation::Plain, 8};
 constexpr Voice kOboeEcho{kOboe, 0, 52, 14, Articulation::Plain, 8};
-constexpr Voice kStringsCounter{kStrings, 0, 46, 30, Articulation::Plain, 5};
+constexpr Voice kStringsCounter{kStrings, 0, 54, 30, Articulation::Plain, 5};
 
 // The first bar of each part of the form, counted from 0.
 constexpr std::size_t kA = 4, kB = 20, kSequenceBar = 28, kAGuitar = 36, kC = 46, kAAgain = 54, kCodaBar = 70,
