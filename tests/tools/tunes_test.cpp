@@ -82,10 +82,11 @@ TEST(VoiceLeadingRules, FindConsecutivesAndUnresolvedClashes)
 TEST(BassLines, KeepInversionsWalkAndFillThirds)
 {
     const Scale aMinor = MinorScale(9);
-    // Am walking to its fifth, then passing D on the way down to C (Am/C).
-    const auto walk = BassLine({ParseChord("Am")}, 0, true, aMinor);
+    // Am walking down to its fifth, then passing F (not F sharp) on the way
+    // up to G.
+    const auto walk = BassLine({ParseChord("Am")}, 7, true, aMinor);
     ASSERT_EQ(walk.size(), 3u);
-    EXPECT_EQ((std::array{walk[0].key, walk[1].key, walk[2].key}), (std::array{45, 52, 50}));
+    EXPECT_EQ((std::array{walk[0].key, walk[1].key, walk[2].key}), (std::array{45, 40, 41}));
     EXPECT_EQ((std::array{walk[0].steps, walk[1].steps, walk[2].steps}), (std::array{3, 2, 1}));
     // An inversion keeps its bass and walks to the root; G to E passes F, the
     // note of A minor, not F sharp.

@@ -23,6 +23,10 @@ constexpr Touch kBarcarolle{88, 80, 62, 54, 20, 70};
 constexpr Touch kTarantella{92, 84, 66, 58, 120, 50};
 constexpr Touch kArpeggio{86, 80, 50, 0, 30, 20}; // the chord is the held one
 constexpr Touch kPad{80, 76, 64, 0, 30, 10};
+constexpr Touch kBroken{86, 78, 60, 56, 20, 20};
+// Held chords are voiced from E3 up.
+constexpr int kPadLowest = 52;
+constexpr int kParallelCost = 24;
 constexpr int kPassingSofter = 8;
 constexpr std::uint8_t kHarpFirst = 72, kHarpOther = 62, kHarpGap = 12;
 constexpr std::uint8_t kClosingBass = 84, kClosingHeld = 60, kClosingHarp = 70;
@@ -39,6 +43,8 @@ const Touch &TouchOf(Accompaniment style)
         return kArpeggio;
     case Accompaniment::Pad:
         return kPad;
+    case Accompaniment::Broken:
+        return kBroken;
     default:
         return kBarcarolle;
     }
@@ -122,7 +128,9 @@ std::vector<BassNote> BassLine(const std::vector<Chord> &chords, int nextBass, b
         const int first = line.front().key;
         int second = 0;
         if (chord.bass == chord.root) {
-            second = first + 7 <= kBassHighest ? first + 7 : first - 5;
+            // Down to the fifth below, as a bass player's oom-pah falls,
+            // unless that is below the range.
+            second = first - 5 >= kBassLowest ? first - 5 : first + 7;
         } else {
             second = Nearest(chord.root, first);
         }
@@ -190,6 +198,7 @@ void Band::Bass(std::uint32_t barStart, const std::vector<Chord> &chords, int ne
         line.pop_back();
         ++line.back().steps;
     }
+    barBass_ = line;
     for (const BassNote &note : line) {
         lastBass_ = note.key;
         const int velocity = note.step == 0 ? touch.bassStrong
@@ -201,10 +210,39 @@ void Band::Bass(std::uint32_t barStart, const std::vector<Chord> &chords, int ne
     }
 }
 
-void Band::OffbeatChords(std::uint32_t beatStart, const Chord &chord, Accompaniment style, bool held)
+int Band::BassAt(int step) const
+{
+    int key = lastBass_;
+    for (const BassNote &note : barBass_) {
+        if (note.step <= step) {
+            key = note.key;
+        }
+    }
+    return key;
+}
+
+void Band::OffbeatChords(std::uint32_t beatStart, int beatStep, const Chord &chord, Accompaniment style, bool held)
 {
     const Touch &touch = TouchOf(style);
-    const std::vector<int> tones = CloseChord(chord);
+    // The bass stays the lowest note: a chord tone at or just above it goes
+    // up an octave (E7 over E3 is G#3 B3 D4, not D3 under the bass).
+    std::vector<int> tones = CloseChord(chord);
+    for (int &tone : tones) {
+        tone += tone <= BassAt(beatStep) + 2 ? 12 : 0;
+    }
+    std::sort(tones.begin(), tones.end());
+    if (style == Accompaniment::Broken) {
+        // Picked, not strummed: one string on each eighth after the beat,
+        // each left ringing to the next beat.
+        const std::size_t top = tones.size() - 1;
+        const std::array<std::size_t, 2> picked = {beatStep == 0 ? top - 1 : 0, top};
+        for (int offset = 1; offset <= 2; ++offset) {
+            Play(who_.offbeat, beatStart + offset * kStep, tones[picked[offset - 1]],
+                 offset == 1 ? touch.chordFirst : touch.chordSecond, (kBeatSteps - offset) * kStep - touch.chordGap,
+                 feel_.Shift(kChordSpread));
+        }
+        return;
+    }
     // Every other bar the second stroke is a light upstroke on the upper
     // strings only, as a player varies the figure.
     const bool light = bar_ % 2 == 1;
@@ -239,9 +277,40 @@ void Band::ArpeggioBeat(std::uint32_t beatStart, const Chord &chord, bool newCho
     }
 }
 
-void Band::PadChord(std::uint32_t start, const Chord &chord, std::uint32_t length)
+void Band::PadChord(std::uint32_t start, int beatStep, const Chord &chord, std::uint32_t length)
 {
-    for (const int tone : ChordKeys(chord, 52)) {
+    // Held chords move as little as they can from the last (each voice to
+    // the nearest note), staying clear above the bass, so they do not leap
+    // in octaves with it.
+    const int bass = BassAt(beatStep);
+    std::vector<int> best;
+    int bestCost = 0;
+    for (int floor = kPadLowest; floor <= kPadLowest + 11; ++floor) {
+        const std::vector<int> keys = ChordKeys(chord, floor);
+        if (keys.front() <= bass + 2) {
+            continue;
+        }
+        int cost = 0;
+        for (std::size_t i = 0; i < keys.size(); ++i) {
+            if (lastPad_.empty()) {
+                cost += keys[i];
+                continue;
+            }
+            const int before = lastPad_[std::min(i, lastPad_.size() - 1)];
+            cost += std::abs(keys[i] - before);
+            // A voice moving in octaves or fifths with the bass is avoided.
+            const int was = ((before - lastPadBass_) % 12 + 12) % 12, is = ((keys[i] - bass) % 12 + 12) % 12;
+            if (was == is && (is == 0 || is == 7) && keys[i] != before && bass != lastPadBass_) {
+                cost += kParallelCost;
+            }
+        }
+        if (best.empty() || cost < bestCost) {
+            best = keys, bestCost = cost;
+        }
+    }
+    lastPad_ = best;
+    lastPadBass_ = bass;
+    for (const int tone : best) {
         Play(who_.pad, start, tone, kPad.chordFirst, length - kPad.chordGap, 0);
     }
 }
@@ -274,10 +343,11 @@ void Band::AccompanyBar(std::uint32_t barStart, std::string_view chordBar, Accom
     if (bass) {
         Bass(barStart, chords, ParseChordBar(nextChordBar).front().bass, style);
     }
+    // (A layer without its own bass plays over the bass of the bar's first layer.)
     if (style == Accompaniment::Pad) {
         const std::uint32_t length = kSixEight.barTicks() / static_cast<std::uint32_t>(chords.size());
         for (std::uint32_t i = 0; i < chords.size(); ++i) {
-            PadChord(barStart + i * length, chords[i], length);
+            PadChord(barStart + i * length, static_cast<int>(i) * kBeatSteps, chords[i], length);
         }
     } else {
         for (std::uint32_t beatIndex = 0; beatIndex < 2; ++beatIndex) {
@@ -288,7 +358,8 @@ void Band::AccompanyBar(std::uint32_t barStart, std::string_view chordBar, Accom
                 ArpeggioBeat(beatStart, chord, newChord, chords.size() == 2 ? kBeatTicks : 2 * kBeatTicks);
             } else {
                 // The last bar of every four breathes on its second beat.
-                OffbeatChords(beatStart, chord, style, beatIndex == 1 && bar_ % 4 == 3);
+                OffbeatChords(beatStart, static_cast<int>(beatIndex) * kBeatSteps, chord, style,
+                              beatIndex == 1 && bar_ % 4 == 3);
             }
         }
     }

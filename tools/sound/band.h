@@ -57,6 +57,7 @@ struct Accompanists {
 enum class Accompaniment {
     Barcarolle, // a long bass note on each beat, two soft chords after it
     Tarantella, // a short bass note on each beat, two crisp chords after it
+    Broken,     // a long bass note on each beat, the chord picked note by note after it
     Arpeggio,   // rolling harp over held chords and bass
     Pad,        // held chords over the bass on the beats: the sparsest
     Closing,    // one rolled, held final chord
@@ -112,9 +113,11 @@ public:
 
 private:
     void Bass(std::uint32_t barStart, const std::vector<Chord> &chords, int nextBass, Accompaniment style);
-    void OffbeatChords(std::uint32_t beatStart, const Chord &chord, Accompaniment style, bool held);
+    // The bass sounding at an eighth of the bar being accompanied.
+    int BassAt(int step) const;
+    void OffbeatChords(std::uint32_t beatStart, int beatStep, const Chord &chord, Accompaniment style, bool held);
     void ArpeggioBeat(std::uint32_t beatStart, const Chord &chord, bool newChord, std::uint32_t chordLength);
-    void PadChord(std::uint32_t start, const Chord &chord, std::uint32_t length);
+    void PadChord(std::uint32_t start, int beatStep, const Chord &chord, std::uint32_t length);
     void ClosingBar(std::uint32_t barStart, const Chord &chord);
     // A velocity at the band's level.
     std::uint8_t At(int velocity) const;
@@ -125,8 +128,11 @@ private:
     Feel feel_;
     int level_ = 0;
     Scale scale_;
-    int bar_ = 0;      // bars accompanied so far: the figures vary with it
-    int lastBass_ = 0; // the bass's last key, so the line moves to the nearest
+    int bar_ = 0;                   // bars accompanied so far: the figures vary with it
+    int lastBass_ = 0;              // the bass's last key, so the line moves to the nearest
+    std::vector<BassNote> barBass_; // the bass of the bar being accompanied
+    std::vector<int> lastPad_;      // the held chord before, so the next moves least
+    int lastPadBass_ = 0;           // and the bass under it
     std::uint32_t closingTicks_ = kSixEight.barTicks();
     std::vector<std::uint8_t> channels_;
     std::vector<MidiTrack> tracks_; // in the order of the parts

@@ -114,8 +114,8 @@ const Bars kMiddle = {
     "E6/6 r/6",
 };
 // Under the flute, the strings move slowly in the middle register.
-const Bars kMiddleCounter = {"E4/12",     "F4/6 D4/6", "E4/6 G4/6", "C5/6 A4/6",
-                             "A4/6 F4/6", "E4/6 C5/6", "A4/6 B4/6", "C5/6 r/6"};
+const Bars kMiddleCounter = {"E4/12",     "F4/6 D4/6", "E4/6 G4/6", "A4/6 C5/6",
+                             "C5/6 A4/6", "E4/6 C5/6", "A4/6 B4/6", "C5/6 r/6"};
 
 // The clarinet's answer: a two-bar figure, each time a step lower, over the
 // falling fifths (written an octave up).
@@ -169,7 +169,7 @@ const Bars kThemeReturnFlute = {"A5/6 B5/2 E6/2 C6/2",
                                 "G#5/3 A5/1 B5/2 D6/3 C6/1 B5/2",
                                 "A5/6 r/6"};
 // Under the flute's half of the return, the strings again.
-const Bars kThemeCounter = {"E4/6 A4/6", "B4/6 D5/6", "C5/6 G4/6", "A4/6 C5/6",
+const Bars kThemeCounter = {"E4/6 A4/6", "B4/6 G4/6", "C5/6 G4/6", "A4/6 C5/6",
                             "A4/6 F4/6", "A4/6 E4/6", "D4/6 E4/6", "C4/6 r/6"};
 
 // The coda recalls the middle tune's head in A minor (clarinet, written an
