@@ -23,7 +23,7 @@ constexpr Touch kBarcarolle{88, 80, 62, 54, 20, 70};
 constexpr Touch kTarantella{92, 84, 66, 58, 120, 50};
 constexpr Touch kArpeggio{86, 80, 50, 0, 30, 20}; // the chord is the held one
 constexpr Touch kPad{80, 76, 64, 0, 30, 10};
-constexpr Touch kBroken{86, 78, 60, 56, 20, 20};
+constexpr Touch kBroken{86, 78, 70, 66, 20, 20};
 // Held chords are voiced from E3 up.
 constexpr int kPadLowest = 52;
 constexpr int kParallelCost = 24;
@@ -192,7 +192,7 @@ void Band::Bass(std::uint32_t barStart, const std::vector<Chord> &chords, int ne
     const Touch &touch = TouchOf(style);
     // Under the harp and the held chords too the plucked bass moves on the
     // second beat, or it fades.
-    std::vector<BassNote> line = BassLine(chords, nextBass, true, scale_, lastBass_);
+    std::vector<BassNote> line = BassLine(chords, nextBass, walk_, scale_, lastBass_);
     // Under a chord held through the bar a passing note only grinds (E2 under F3).
     if (style == Accompaniment::Pad && line.size() > 1 && line.back().steps == 1) {
         line.pop_back();

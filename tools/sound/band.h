@@ -24,6 +24,7 @@ inline constexpr std::uint8_t kGlockenspiel = 9;
 inline constexpr std::uint8_t kAccordion = 21;
 inline constexpr std::uint8_t kNylonGuitar = 24;
 inline constexpr std::uint8_t kAcousticBass = 32;
+inline constexpr std::uint8_t kViolin = 40;
 inline constexpr std::uint8_t kHarp = 46;
 inline constexpr std::uint8_t kStrings = 48;
 inline constexpr std::uint8_t kTrumpet = 56;
@@ -95,6 +96,9 @@ public:
     // How loud the accompaniment plays from now on: velocity added to its notes.
     void SetLevel(int level) { level_ = level; }
     void SetScale(const Scale &scale) { scale_ = scale; }
+    // Whether the bass moves on the second beat of a one-chord bar; without
+    // it, it holds the chord's bass through the bar.
+    void SetWalk(bool walk) { walk_ = walk; }
     // How long the closing chord rings; a bar unless told.
     void SetClosingTicks(std::uint32_t ticks) { closingTicks_ = ticks; }
     // The players' timing, shared with the leads.
@@ -128,7 +132,8 @@ private:
     Feel feel_;
     int level_ = 0;
     Scale scale_;
-    int bar_ = 0;                   // bars accompanied so far: the figures vary with it
+    int bar_ = 0; // bars accompanied so far: the figures vary with it
+    bool walk_ = true;
     int lastBass_ = 0;              // the bass's last key, so the line moves to the nearest
     std::vector<BassNote> barBass_; // the bass of the bar being accompanied
     std::vector<int> lastPad_;      // the held chord before, so the next moves least

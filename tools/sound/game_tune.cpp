@@ -42,7 +42,7 @@ constexpr std::uint32_t kSeed = 1010;
 constexpr std::uint32_t kBroadenedMicros = kMicrosPerQuarter * 108 / 100;
 
 // Channels: the leads first, then the accompaniment.
-constexpr std::uint8_t kGuitar = 0;
+constexpr std::uint8_t kViolin = 0;
 constexpr std::uint8_t kFlute = 1;
 constexpr std::uint8_t kClarinet = 2;
 constexpr std::uint8_t kOboe = 3;
@@ -52,7 +52,7 @@ constexpr std::uint8_t kChords = 7;
 constexpr std::uint8_t kStrings = 8;
 
 constexpr Part kParts[] = {
-    {kGuitar, program::kNylonGuitar, 127, 58, 40, "Guitar"},
+    {kViolin, program::kViolin, 120, 58, 56, "Violin"},
     {kFlute, program::kFlute, 124, 72, 56, "Flute"},
     {kClarinet, program::kClarinet, 127, 56, 50, "Clarinet"},
     {kOboe, program::kOboe, 120, 68, 56, "Oboe"},
@@ -68,8 +68,8 @@ using Bars = std::vector<std::string_view>;
 // ---- The chords, bar by bar, section by section ----
 
 const Bars kChordBars[] = {
-    // intro
-    {"Am", "Am7/G", "F", "E7"},
+    // intro: the lament bass A G F E under plain chords
+    {"Am", "G", "F", "E7"},
     // A: halting on the dominant, closing in C, falling deceptively onto F
     {"Am", "Am/C", "Dm Dm/F", "E", "Am", "Dm/F", "F G7", "C", "Am", "G", "C C/E", "F", "Dm/F", "Dm7/F", "E7/B E7/G#",
      "F"},
@@ -79,14 +79,15 @@ const Bars kChordBars[] = {
     {"C/E", "G7/D", "C/E", "F", "Dm7", "C/G", "Dm7 G7", "C", "Am7", "Dm7", "G7", "Cmaj7", "Fmaj7", "Dm/B", "E7", "E7"},
     // A': on to C and F; D minor's dominant turns aside deceptively to B flat,
     // stretching the phrase to ten bars, and is reached through ii-V
-    {"Am/C", "C/E", "F", "G7", "C", "F", "Bb", "Gm/D A7/C#", "Bb", "Gm/E A7"},
-    // C: D minor, its relative major, the Neapolitan of A minor
-    {"Dm", "Bb", "A7/C#", "Dm", "F", "Bb/D", "E7", "E7"},
+    {"Am/C", "C/E", "F", "G7", "C", "F", "Bb", "Gm/D A7", "Bb", "Gm/E A7"},
+    // C: D minor, falling fifths to its relative major, the Neapolitan of A
+    // minor, and its dominant turning to the leading note in the bass
+    {"Dm", "Gm", "C", "F", "Dm/F", "Bb/D", "E7", "E7 E7/G#"},
     // A'': the full cadence comes only at its end
     {"Am", "C/E", "Dm", "E7", "Am/C", "Dm Dm/F", "F E7", "E7", "Am/C", "G", "C C/E", "F", "Dm", "Dm7 E7", "E7 E7/G#",
      "Am"},
-    // coda: iv, ii half-diminished, i; the harp's lament bass back to E
-    {"Am", "Dm/F", "Dm/B", "Am", "Am", "F/A", "Dm/F", "E7 E7/G#"},
+    // coda: iv, ii half-diminished, V, i; a bar on the dominant back to the start
+    {"Am", "Dm/F", "Dm/B", "E7", "Am", "E7 E7/G#"},
 };
 
 // ---- The lines: each enters on its bar of the tune (counted from 0) ----
@@ -95,13 +96,13 @@ const Bars kChordBars[] = {
 // first phrase halts on the dominant, the second moves to C major, the
 // answer climbs to its peak (a held G) and falls to a deceptive cadence.
 const Bars kTheme = {
-    "E5/3 F5/1 E5/2 A5/4 B5/2", "C6/4 D6/2 E6/6",      "F5/2 G5/2 A5/2 D6/4 B5/2", "C6/4 B5/2 G#5/4 r/2",
+    "E5/3 F5/1 E5/2 A5/4 B5/2", "C6/4 D6/2 E6/4 A5/2", "F5/2 G5/2 A5/2 D6/4 B5/2", "C6/4 B5/2 G#5/4 r/2",
     "r/2 A5/2 C6/2 E6/6",       "E6/4 D6/2 A5/3 F5/3", "A5/2 C6/6 B5/2 D6/2",      "E6/6 r/4 E5/2",
     "A5/4 B5/2 C6/3 E6/3",      "D6/4 B5/2 G5/4 r/2",  "E6/2 F6/2 G6/8",           "F6/4 E6/2 D6/4 C6/2",
-    "G6/4 F6/2 C6/3 D6/3",      "A5/2 D6/4 C6/4 B5/2", "G#5/6 B5/3 D6/3",          "C6/6 r/6"};
+    "E6/4 F6/2 C6/3 D6/3",      "A5/2 D6/4 C6/4 B5/2", "G#5/6 B5/3 D6/3",          "C6/6 r/6"};
 
 // The middle tune, flute, entering over the clarinet's last note; it closes
-// on C with the third on top, and holds it while the clarinet enters.
+// on C, and holds it while the clarinet enters.
 const Bars kMiddle = {
     "r/8 A5/2 F5/2",
     "G5/2 C6/4 E6/4 D6/2",
@@ -111,11 +112,11 @@ const Bars kMiddle = {
     "E6/3 D6/3 C6/4 A5/2",
     "C6/4 E6/2 G6/3 F6/1 E6/2",
     "F6/4 D6/2 B5/3 D6/3",
-    "E6/6 r/6",
+    "C6/6 r/6",
 };
 // Under the flute, the strings move slowly in the middle register.
 const Bars kMiddleCounter = {"E4/12",     "F4/6 D4/6", "E4/6 G4/6", "A4/6 C5/6",
-                             "C5/6 A4/6", "E4/6 C5/6", "A4/6 B4/6", "C5/6 r/6"};
+                             "C5/6 A4/6", "E4/6 C5/6", "F4/6 D5/6", "C5/6 r/6"};
 
 // The clarinet's answer: a two-bar figure, each time a step lower, over the
 // falling fifths (written an octave up).
@@ -123,34 +124,34 @@ const Bars kSequence = {
     "r/8 E5/2 A5/2",
     "C6/3 B5/1 A5/2 G5/4 E5/2",
     "F5/2 A5/2 D6/2 E6/4 D6/2",
-    "B5/3 C6/1 D6/2 F5/6",
+    "B5/3 C6/1 D6/2 F5/4 r/2",
     "E5/2 G5/2 C6/2 D6/4 C6/2",
-    "A5/3 B5/1 C6/2 E5/6",
+    "A5/3 B5/1 C6/2 E5/4 r/2",
     "D5/2 F5/2 B5/2 C6/4 B5/2",
-    "G#5/3 A5/1 B5/2 D5/6",
+    "G#5/3 A5/1 B5/2 D6/4 r/2",
 };
 
-// The theme on the guitar (written an octave up), after a bar on the
-// dominant with no tune; through C and F major down to D minor. Its last note
-// is the interlude's first chord.
-const Bars kThemeGuitar = {
+// The theme on the violin (written an octave up), after a bar of harp on the
+// dominant; through C and F major down to D minor. Its last note is held
+// into the interlude's first bar.
+const Bars kThemeViolin = {
     "E5/3 F5/1 E5/2 A5/4 B5/2",
-    "C6/4 D6/2 E6/4 G6/2",
+    "C6/4 D6/2 E6/4 D6/2",
     "A5/2 C6/2 F6/2 E6/3 D6/3",
-    "F6/4 E6/2 D6/4 F6/2",
-    "E6/6 D6/2 C6/2 G5/2",
+    "F6/4 E6/2 D6/3 B5/3",
+    "G5/4 r/2 E6/2 C6/2 D6/2",
     "r/2 F5/2 A5/2 C6/4 E6/2",
     "D6/4 C6/2 Bb5/2 A5/2 G5/2",
-    "Bb5/4 A5/2 G5/3 E5/3",
+    "Bb5/4 A5/2 G5/3 A5/3",
     "F5/3 G5/1 A5/2 Bb5/4 C6/2",
     "D6/4 Bb5/2 G5/3 E5/3",
     "F5/6 r/6",
 };
 
-// The interlude: few notes, long ones, entering after the guitar's close.
+// The interlude: few notes, long ones, entering over the violin's close.
 const Bars kInterlude = {
-    "r/6 A4/4 D5/2",        "D5/4 C5/2 D5/3 E5/1 F5/2", "E5/6 G5/6", "F5/6 r/4 A4/2", "D5/2 F5/2 A5/8",
-    "Bb5/4 A5/2 G5/3 F5/3", "E5/4 D5/2 C5/2 B4/2 r/2",
+    "r/6 D5/4 F5/2",  "Bb4/4 A4/2 Bb4/3 C5/1 D5/2", "E5/4 F5/2 E5/6",          "A5/6 r/4 A4/2",
+    "D5/2 F5/2 A5/8", "Bb5/4 A5/2 G5/3 F5/3",       "E5/4 D5/2 C5/2 B4/2 r/2",
 };
 
 // The theme's return, ornamented (written an octave up for the clarinet);
@@ -160,7 +161,7 @@ const Bars kThemeReturn = {"E5/3 F5/1 E5/2 A5/4 B5/2", "C6/4 D6/1 C6/1 E6/4 C6/2
                            "F5/2 G5/2 A5/2 D6/4 C6/2", "B5/3 C6/1 B5/2 G#5/2 A5/1 B5/1 r/2",
                            "A5/2 C6/2 E6/8",           "F6/3 E6/3 D6/4 A5/2",
                            "A5/4 D6/2 B5/2 C6/2 D6/2", "E6/4 B5/2 C6/1 D6/1 E6/1 F#6/1 G#6/2"};
-const Bars kThemeReturnFlute = {"A5/6 B5/2 E6/2 C6/2",
+const Bars kThemeReturnFlute = {"A5/6 C6/2 B5/2 C6/2",
                                 "D6/4 B5/2 G5/4 r/2",
                                 "E6/2 F6/2 G6/8",
                                 "F6/4 E6/2 D6/4 C6/2",
@@ -173,30 +174,33 @@ const Bars kThemeCounter = {"E4/6 A4/6", "B4/6 G4/6", "C5/6 G4/6", "A4/6 C5/6",
                             "A4/6 F4/6", "A4/6 E4/6", "D4/6 E4/6", "C4/6 r/6"};
 
 // The coda recalls the middle tune's head in A minor (clarinet, written an
-// octave up) and closes on the tonic, held through the final chord.
+// octave up) and closes through the dominant on the tonic, held through the
+// final chord.
 const Bars kCoda = {
-    "r/8 B4/2 D5/2", "E5/2 A5/4 C6/4 B5/2", "A5/3 B5/1 C6/2 D6/4 C6/2", "D6/4 F6/2 D6/3 B5/3", "C6/6 B5/6", "A5/12",
+    "r/8 B4/2 D5/2",       "E5/2 A5/4 C6/4 B5/2", "A5/3 B5/1 C6/2 D6/4 C6/2",
+    "D6/4 F6/2 D6/3 B5/3", "C6/3 B5/3 G#5/6",     "A5/12",
 };
 
-// Over the harp alone, the oboe recalls the theme's first notes, far off.
-const Bars kEcho = {"r/6 E5/3 F5/1 E5/2", "A5/6 r/6"};
+// Over the intro's lament, the oboe calls from far off with the theme's
+// first figure, turns to the dominant and leaves the theme to the clarinet.
+const Bars kCall = {"r/6 E5/3 F5/1 E5/2", "A5/6 B5/4 A5/2", "G#5/4 E5/2 D5/4 r/2"};
 
 // ---- Arrangement ----
 
 // {channel, transpose, velocity, gap, articulation, onset spread}
 constexpr Voice kClarinetLow{kClarinet, -12, 78, 14, Articulation::Plain, 8};
 constexpr Voice kClarinetAnswer{kClarinet, -12, 80, 14, Articulation::Plain, 8};
-constexpr Voice kClarinetReturn{kClarinet, -12, 85, 14, Articulation::Plain, 8};
+constexpr Voice kClarinetReturn{kClarinet, -12, 84, 14, Articulation::Plain, 8};
 constexpr Voice kClarinetCoda{kClarinet, -12, 80, 14, Articulation::Plain, 8};
-constexpr Voice kFluteLead{kFlute, 0, 82, 14, Articulation::Plain, 8};
-constexpr Voice kGuitarLead{kGuitar, -12, 90, 20, Articulation::Plain, 8};
-constexpr Voice kOboeLead{kOboe, 0, 60, 14, Articulation::Plain, 8};
-constexpr Voice kOboeEcho{kOboe, 0, 52, 14, Articulation::Plain, 8};
+constexpr Voice kFluteLead{kFlute, 0, 78, 14, Articulation::Plain, 8};
+constexpr Voice kViolinLead{kViolin, -12, 83, 14, Articulation::Plain, 8};
+constexpr Voice kOboeLead{kOboe, 0, 57, 14, Articulation::Plain, 8};
+constexpr Voice kOboeCall{kOboe, 0, 62, 14, Articulation::Plain, 8};
 constexpr Voice kStringsCounter{kStrings, 0, 54, 30, Articulation::Plain, 5};
 
 // The first bar of each part of the form, counted from 0.
-constexpr std::size_t kA = 4, kB = 20, kSequenceBar = 28, kAGuitar = 36, kC = 46, kAAgain = 54, kCodaBar = 70,
-                      kEndBar = 78;
+constexpr std::size_t kA = 4, kB = 20, kSequenceBar = 28, kAViolin = 36, kC = 46, kAAgain = 54, kCodaBar = 70,
+                      kEndBar = 76;
 
 // A line entering on a bar of the tune; `phraseBar` is that bar's place in
 // its eight-bar phrase (7 for a pick-up bar).
@@ -212,13 +216,13 @@ const Line kLines[] = {
     {&kFluteLead, kB - 1, &kMiddle, 7},
     {&kStringsCounter, kB, &kMiddleCounter, 0},
     {&kClarinetAnswer, kSequenceBar - 1, &kSequence, 7},
-    {&kGuitarLead, kAGuitar, &kThemeGuitar, 0},
+    {&kViolinLead, kAViolin, &kThemeViolin, 0},
     {&kOboeLead, kC, &kInterlude, 0},
     {&kClarinetReturn, kAAgain, &kThemeReturn, 0},
     {&kFluteLead, kAAgain + 8, &kThemeReturnFlute, 0},
     {&kStringsCounter, kAAgain + 8, &kThemeCounter, 0},
     {&kClarinetCoda, kCodaBar - 1, &kCoda, 7},
-    {&kOboeEcho, kCodaBar + 5, &kEcho, 0},
+    {&kOboeCall, 1, &kCall, 0},
 };
 
 // Where each part of the form begins, and where a new lead takes over.
@@ -231,7 +235,7 @@ const Mark kMarks[] = {
     {kA, "A theme"},
     {kB, "B C major, Flute"},
     {kSequenceBar, "B sequence, Clarinet"},
-    {kAGuitar, "A' Guitar, to D minor"},
+    {kAViolin, "A' Violin, to D minor"},
     {kC, "C interlude, D minor"},
     {kAAgain, "A theme again"},
     {kAAgain + 8, "A theme again, Flute"},
@@ -248,16 +252,19 @@ struct Layer {
 const Layer kLayers[] = {
     {0, kA, Accompaniment::Arpeggio, true},
     {kA - 1, kA, Accompaniment::Barcarolle, false},
-    {kA, kA + 2, Accompaniment::Arpeggio, false},
     {kA, kB, Accompaniment::Barcarolle, true},
     {kB - 2, kB, Accompaniment::Pad, false},
+    {kB - 1, kB, Accompaniment::Arpeggio, false},
     {kB, kSequenceBar, Accompaniment::Arpeggio, true},
-    {kSequenceBar - 1, kSequenceBar, Accompaniment::Barcarolle, false},
-    {kSequenceBar, kAGuitar - 1, Accompaniment::Barcarolle, true},
-    {kAGuitar - 1, kAAgain, Accompaniment::Pad, true},
-    {kAGuitar + 1, kC, Accompaniment::Barcarolle, false},
+    {kB, kB + 1, Accompaniment::Barcarolle, false},
+    {kSequenceBar - 1, kSequenceBar, Accompaniment::Broken, false},
+    {kSequenceBar, kAViolin - 1, Accompaniment::Broken, true},
+    {kSequenceBar, kSequenceBar + 1, Accompaniment::Arpeggio, false},
+    {kAViolin - 1, kAViolin, Accompaniment::Arpeggio, true},
+    {kAViolin, kAAgain, Accompaniment::Pad, true},
+    {kAViolin + 1, kC, Accompaniment::Barcarolle, false},
     {kAAgain - 1, kAAgain, Accompaniment::Barcarolle, false},
-    {kAAgain, kAAgain + 8, Accompaniment::Tarantella, true},
+    {kAAgain, kAAgain + 8, Accompaniment::Broken, true},
     {kAAgain + 8, kCodaBar, Accompaniment::Barcarolle, true},
     {kCodaBar, kCodaBar + 4, Accompaniment::Pad, true},
     {kCodaBar + 4, kCodaBar + 5, Accompaniment::Closing, true},
@@ -270,11 +277,10 @@ struct Level {
     std::size_t bar;
     int level;
 };
-const Level kLevels[] = {{0, -12},           {kA - 1, -9},      {kA, -5},           {kA + 8, -4},
-                         {kB - 1, -2},       {kB, -4},          {kB + 7, -2},       {kB + 14, -4},
-                         {kAGuitar, -7},     {kC - 1, -8},      {kC, -11},          {kAAgain - 1, -10},
-                         {kAAgain, 1},       {kAAgain + 7, 4},  {kCodaBar - 1, 6},  {kCodaBar, -5},
-                         {kCodaBar + 3, -3}, {kCodaBar + 4, 0}, {kCodaBar + 5, -9}, {kCodaBar + 7, -12}};
+const Level kLevels[] = {{0, -12},       {kA - 1, -9},       {kA, -5},          {kA + 8, -4},       {kB - 1, -3},
+                         {kB, -6},       {kB + 7, -4},       {kB + 14, -4},     {kAViolin, -7},     {kC - 1, -9},
+                         {kC, -13},      {kAAgain - 1, -10}, {kAAgain, 2},      {kAAgain + 7, 4},   {kCodaBar - 1, 4},
+                         {kCodaBar, -5}, {kCodaBar + 3, -3}, {kCodaBar + 4, 0}, {kCodaBar + 5, -10}};
 
 // The scale the bass passes through, from a bar on.
 struct Key {
@@ -283,7 +289,7 @@ struct Key {
 };
 
 // The second half of these bars broadens: a breath before what follows.
-constexpr std::size_t kBroadened[] = {kAGuitar - 1, kAAgain - 1, kCodaBar + 4};
+constexpr std::size_t kBroadened[] = {kAViolin - 1, kCodaBar + 4};
 
 int LevelAt(std::size_t bar)
 {
@@ -333,8 +339,8 @@ std::vector<MidiTrack> ComposeGameTune()
     const Key keys[] = {{0, MinorScale(9)},
                         {kB, MajorScale(0)},
                         {kSequenceBar + 5, MinorScale(9)},
-                        {kAGuitar + 1, MajorScale(0)},
-                        {kAGuitar + 6, MinorScale(2)},
+                        {kAViolin + 1, MajorScale(0)},
+                        {kAViolin + 6, MinorScale(2)},
                         {kC + 5, MinorScale(9)}};
     for (std::size_t bar = 0; bar < chords.size(); ++bar) {
         for (const Key &key : keys) {
@@ -344,6 +350,9 @@ std::vector<MidiTrack> ComposeGameTune()
         }
         // The accompaniment swells and ebbs with the phrase, more gently than the lead.
         band.SetLevel(LevelAt(bar) + kPhraseArc[bar % 8] / 2);
+        // The intro's bass falls a step a bar, A G F E, without walking; the
+        // interlude's holds its notes, the sparsest texture.
+        band.SetWalk(bar >= kA && !(kC <= bar && bar < kAAgain - 2));
         for (const Layer &layer : kLayers) {
             if (layer.from <= bar && bar < layer.to) {
                 band.AccompanyBar(barTick(bar), chords[bar], layer.accompaniment, chords[(bar + 1) % chords.size()],
