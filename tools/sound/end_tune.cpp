@@ -29,10 +29,10 @@ constexpr std::uint8_t kHarp = 6;
 constexpr Part kParts[] = {
     {kTrumpet, program::kTrumpet, 122, 60, 50, "Trumpet"},
     {kClarinet, program::kClarinet, 127, 70, 56, "Clarinet"},
-    {kAccordion, program::kAccordion, 127, 48, 48, "Accordion"},
+    {kAccordion, program::kAccordion, 108, 48, 48, "Accordion"},
     {kBass, program::kAcousticBass, 120, 64, 24, "Bass"},
-    {kHarp, program::kHarp, 96, 84, 56, "Harp"},
-    {kDrums, 0, 110, 64, 40, "Percussion"},
+    {kHarp, program::kHarp, 84, 84, 56, "Harp"},
+    {kDrums, 0, 127, 64, 40, "Percussion"},
 };
 constexpr Accompanists kAccompanists{kBass, kAccordion, kAccordion, kHarp, kAccordion};
 
@@ -42,27 +42,35 @@ constexpr Accompanists kAccompanists{kBass, kAccordion, kAccordion, kHarp, kAcco
 // rings a bar and a half: the summit comes once, at the end.
 constexpr std::array<std::string_view, 6> kMelody = {
     "E4/3 F#4/1 E4/2 A4/4 B4/2",  "C#5/4 D5/2 E5/6",       "F#5/3 E5/1 D5/2 C#5/2 B4/2 A4/2",
-    "B4/2 D5/2 F#5/2 E5/4 C#5/2", "D5/6 E5/2 F#5/2 G#5/2", "A5/18",
+    "B4/2 D5/2 F#5/2 E5/4 C#5/2", "B4/6 E5/2 F#5/2 G#5/2", "A5/18",
 };
 // A third or a sixth under the tune where it strikes, holding through its
 // passing notes; it enters once the tune has climbed clear of the chords.
 constexpr std::array<std::string_view, 6> kSecond = {
-    "r/12", "A4/4 B4/2 C#5/6", "D5/4 B4/2 A4/4 F#4/2", "D4/2 F#4/2 D5/2 C#5/4 A4/2", "B4/6 C#5/2 D5/2 E5/2", "C#5/18",
+    "r/12", "A4/4 B4/2 C#5/6", "A4/4 B4/2 E4/4 F#4/2", "D4/2 F#4/2 D5/2 C#5/4 A4/2", "G#4/6 C#5/2 D5/2 E5/2", "C#5/18",
 };
 constexpr std::array<std::string_view, 6> kChords = {"A", "A/C# F#m", "D", "Bm/D A/E", "E7", "A"};
 // The band strikes the first chord, drops back and grows bar by bar into the final one.
-constexpr std::array<int, 6> kLevels = {0, -6, -4, -1, 3, 16};
+constexpr std::array<int, 6> kLevels = {-3, -10, -8, -5, -1, 12};
 constexpr Grid kLastBarGrid{kSixEightFine.ticksPerStep, 18}; // the final bar and a half
 
-constexpr Voice kTrumpetLead{kTrumpet, 0, 86, 20, Articulation::Plain, 6};
+constexpr Voice kTrumpetLead{kTrumpet, 0, 92, 20, Articulation::Plain, 6};
 constexpr Voice kClarinetSecond{kClarinet, 0, 76, 16, Articulation::Plain, 6};
-constexpr int kFinalAccent = 6;
+// The trumpet's last note is already its loudest (the summit); the clarinet
+// under it plays out.
+constexpr int kFinalAccent = 0, kSecondFinalAccent = 6;
 
-constexpr std::uint8_t kCrashKey = 49;
+constexpr std::uint8_t kCrashKey = 49, kSecondCrashKey = 57, kBassDrumKey = 36;
 constexpr std::uint8_t kTimpaniKey = 41; // low floor tom: the nearest to a timpani stroke in the kit
 constexpr std::uint8_t kHitVelocity = 100;
-constexpr std::uint8_t kFirstHitVelocity = 86;                            // the opening stroke, under the last
-constexpr std::array<std::uint8_t, 5> kFirstChord = {45, 52, 57, 61, 64}; // A2 E3 A3 C#4 E4
+constexpr std::uint8_t kFirstHitVelocity = 86;                        // the opening stroke, under the last
+constexpr std::array<std::uint8_t, 4> kFirstChord = {45, 52, 57, 61}; // A2 E3 A3 C#4, under the trumpet's E4
+// The accordion spreads the final chord up to E5, filling the top between
+// the clarinet's C#5 and the trumpet's A5.
+constexpr std::array<std::uint8_t, 3> kFinalTop = {69, 73, 76}; // A4 C#5 E5
+constexpr std::uint8_t kFinalTopVelocity = 64;
+// A timpani roll grows through the dominant's second half into the last chord.
+constexpr std::array<std::uint8_t, 6> kRoll = {44, 50, 56, 62, 68, 74};
 constexpr std::uint32_t kFirstRollTicks = 15;
 constexpr std::uint8_t kFirstChordVelocity = 72; // under the trumpet's first notes
 
@@ -85,7 +93,8 @@ std::vector<MidiTrack> ComposeEndTune()
         const std::span<const std::string_view> bars(*line);
         PlayLine(band.Track(voice.channel), voice, kSixEightFine, 0, bars.first(bars.size() - 1), band.Players());
         Voice out = voice;
-        out.velocity = static_cast<std::uint8_t>(voice.velocity + kFinalAccent);
+        out.velocity =
+            static_cast<std::uint8_t>(voice.velocity + (voice.channel == kTrumpet ? kFinalAccent : kSecondFinalAccent));
         PlayLine(band.Track(voice.channel), out, kLastBarGrid, lastBar, bars.last(1), band.Players(), lastPlace);
     }
     // The run into the last chord broadens a little, and the chord with it.
@@ -95,8 +104,11 @@ std::vector<MidiTrack> ComposeEndTune()
     for (std::size_t bar = 0; bar < kChords.size(); ++bar) {
         const bool last = bar + 1 == kChords.size();
         band.SetLevel(kLevels[bar]);
-        band.AccompanyBar(now, kChords[bar], last ? Accompaniment::Closing : Accompaniment::Tarantella,
-                          kChords[last ? bar : bar + 1]);
+        // The first bar holds its chord under the tune: a chord and a call.
+        const Accompaniment style = last ? Accompaniment::Closing
+            : bar == 0                   ? Accompaniment::Pad
+                                         : Accompaniment::Tarantella;
+        band.AccompanyBar(now, kChords[bar], style, kChords[last ? bar : bar + 1]);
         if (bar == 0) {
             // The first downbeat is struck at once by the whole band: the
             // harp spreads the tonic chord quickly under the timpani.
@@ -106,9 +118,18 @@ std::vector<MidiTrack> ComposeEndTune()
                                        kSixEight.barTicks() / 2);
             }
         }
+        if (bar + 2 == kChords.size()) {
+            for (std::uint32_t i = 0; i < kRoll.size(); ++i) {
+                band.Percussion(now + kSixEight.barTicks() / 2 + i * kSixEightFine.ticksPerStep, kTimpaniKey, kRoll[i]);
+            }
+        }
         if (last) {
-            band.Percussion(now, kCrashKey, kHitVelocity);
-            band.Percussion(now, kTimpaniKey, kHitVelocity);
+            for (const std::uint8_t key : {kCrashKey, kSecondCrashKey, kTimpaniKey, kBassDrumKey}) {
+                band.Percussion(now, key, kHitVelocity);
+            }
+            for (const std::uint8_t key : kFinalTop) {
+                band.Track(kAccordion).Note(now, kAccordion, key, kFinalTopVelocity, kLastBarGrid.barTicks());
+            }
         }
         now += last ? kLastBarGrid.barTicks() : kSixEight.barTicks();
     }
