@@ -1,9 +1,11 @@
 // The end-of-game tune: a bright flourish in A major, the game tune's key
-// turned to major, about nine seconds with its final chord ringing out. The
-// trumpet quotes the game tune's opening in major, a clarinet sings in
-// thirds and sixths under it, and the band grows into the last bar: one full
-// chord with the cymbal and the timpani, the loudest moment. No part climbs
-// above C7 or plays harder than velocity 100, so it rings rather than shrieks.
+// turned to major, under ten seconds with its final chord ringing out. The
+// trumpet quotes the game tune's opening in major over a struck, held chord,
+// a clarinet sings in thirds and sixths under it, and the band grows into
+// the last bar through a timpani roll: one full chord with the cymbals and
+// the timpani, the loudest moment, the trumpet on the tonic at its highest.
+// No part climbs above C7 or plays harder than velocity 100, so it rings
+// rather than shrieks.
 #include "band.h"
 #include "tunes.h"
 

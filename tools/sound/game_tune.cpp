@@ -1,22 +1,24 @@
-// The game tune: a calm siciliano in A minor, 6/8, about two minutes and
-// forty seconds, so that a session hears it only a few times. A rondo-like
-// form whose theme comes back twice, varied, between episodes in other keys:
+// The game tune: a calm siciliano in A minor, 6/8, about two and a half
+// minutes, so that a session hears it only a few times. A rondo-like form
+// whose theme comes back twice, varied, between episodes in other keys:
 //
-//   intro    4 bars  A minor   harp and bass, a lament bass A G F E
+//   intro    4 bars  A minor   harp over the lament bass A G F E; far off,
+//                              the oboe calls the theme's first figure
 //   A       16 bars  A minor   the theme, clarinet: a half close, a turn to
 //                              C major, and a climb to a deceptive cadence
 //   B       16 bars  C major   a tune of its own, flute; the clarinet answers
 //                              with a sequence falling through the circle of
-//                              fifths back to the dominant of A minor
-//   A'      10 bars  A minor   the theme on the guitar over strings, turning
+//                              fifths to the dominant of A minor, and a bar
+//                              of harp alone
+//   A'      10 bars  A minor   the theme on the violin over strings, turning
 //                              through C and F major, deceptively, to D minor
-//   C        8 bars  D minor   the interlude: oboe over strings, through the
-//                              Neapolitan chord to the dominant of A minor
+//   C        8 bars  D minor   the interlude: oboe over held strings, through
+//                              the Neapolitan chord to the dominant of A minor
 //   A''     16 bars  A minor   the theme again, ornamented, clarinet then
-//                              flute, with the one full cadence in A minor
-//   coda     8 bars  A minor   the middle tune's head recalled in minor, a
-//                              plagal close, and the harp leading back, the
-//                              oboe recalling the theme's first notes
+//                              flute, with a full cadence in A minor
+//   coda     6 bars  A minor   the middle tune's head recalled in minor,
+//                              ii-V-i onto the final chord, and a bar on the
+//                              dominant that leads back to the start
 //
 // The phrases overlap at the joins: a lead enters on a pick-up in the bar
 // where the last one closes, a line carries across a section's first bar,
