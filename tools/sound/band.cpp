@@ -24,8 +24,9 @@ constexpr Touch kTarantella{92, 84, 66, 58, 120, 50};
 constexpr Touch kArpeggio{86, 80, 50, 0, 30, 20}; // the chord is the held one
 constexpr Touch kPad{80, 76, 64, 0, 30, 10};
 constexpr Touch kBroken{86, 78, 70, 66, 20, 20};
-// Held chords are voiced from E3 up.
-constexpr int kPadLowest = 52;
+// Held chords are voiced from E3 up, and below the leads (F4 at most, unless
+// nothing else fits over the bass).
+constexpr int kPadLowest = 52, kPadHighest = 65;
 constexpr int kParallelCost = 24;
 constexpr int kPassingSofter = 8;
 constexpr std::uint8_t kHarpFirst = 72, kHarpOther = 62, kHarpGap = 12;
@@ -287,7 +288,7 @@ void Band::PadChord(std::uint32_t start, int beatStep, const Chord &chord, std::
     int bestCost = 0;
     for (int floor = kPadLowest; floor <= kPadLowest + 11; ++floor) {
         const std::vector<int> keys = ChordKeys(chord, floor);
-        if (keys.front() <= bass + 2) {
+        if (keys.front() <= bass + 2 || (keys.back() > kPadHighest && !best.empty())) {
             continue;
         }
         int cost = 0;

@@ -133,7 +133,7 @@ const Bars kSequence = {
     "G#5/3 A5/1 B5/2 D6/4 r/2",
 };
 
-// The theme on the violin (written an octave up), after a bar of harp on the
+// The theme on the violin, on its E string, after a bar of harp on the
 // dominant; through C and F major down to D minor. Its last note is held
 // into the interlude's first bar.
 const Bars kThemeViolin = {
@@ -146,7 +146,7 @@ const Bars kThemeViolin = {
     "D6/4 C6/2 Bb5/2 A5/2 G5/2",
     "Bb5/4 A5/2 G5/3 A5/3",
     "F5/3 G5/1 A5/2 Bb5/4 C6/2",
-    "D6/4 Bb5/2 G5/3 E5/3",
+    "Bb5/4 D6/2 G5/3 E5/3",
     "F5/6 r/6",
 };
 
@@ -195,7 +195,7 @@ constexpr Voice kClarinetAnswer{kClarinet, -12, 80, 14, Articulation::Plain, 8};
 constexpr Voice kClarinetReturn{kClarinet, -12, 84, 14, Articulation::Plain, 8};
 constexpr Voice kClarinetCoda{kClarinet, -12, 80, 14, Articulation::Plain, 8};
 constexpr Voice kFluteLead{kFlute, 0, 78, 14, Articulation::Plain, 8};
-constexpr Voice kViolinLead{kViolin, -12, 83, 14, Articulation::Plain, 8};
+constexpr Voice kViolinLead{kViolin, 0, 70, 14, Articulation::Plain, 8};
 constexpr Voice kOboeLead{kOboe, 0, 57, 14, Articulation::Plain, 8};
 constexpr Voice kOboeCall{kOboe, 0, 62, 14, Articulation::Plain, 8};
 constexpr Voice kStringsCounter{kStrings, 0, 54, 30, Articulation::Plain, 5};
