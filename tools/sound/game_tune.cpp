@@ -193,7 +193,7 @@ const Bars kCall = {"r/6 E5/3 F5/1 E5/2", "A5/6 B5/4 A5/2", "G#5/4 E5/2 D5/4 r/2
 constexpr Voice kClarinetLow{kClarinet, -12, 78, 14, Articulation::Plain, 8};
 constexpr Voice kClarinetAnswer{kClarinet, -12, 80, 14, Articulation::Plain, 8};
 constexpr Voice kClarinetReturn{kClarinet, -12, 84, 14, Articulation::Plain, 8};
-constexpr Voice kClarinetCoda{kClarinet, -12, 80, 14, Articulation::Plain, 8};
+constexpr Voice kClarinetCoda{kClarinet, -12, 84, 14, Articulation::Plain, 8};
 constexpr Voice kFluteLead{kFlute, 0, 78, 14, Articulation::Plain, 8};
 constexpr Voice kViolinLead{kViolin, 0, 70, 14, Articulation::Plain, 8};
 constexpr Voice kOboeLead{kOboe, 0, 57, 14, Articulation::Plain, 8};
