@@ -199,6 +199,19 @@ void Band::Bass(std::uint32_t barStart, const std::vector<Chord> &chords, int ne
         line.pop_back();
         ++line.back().steps;
     }
+    // Every other bar, a leap of a fourth or more into the next is
+    // approached by step from the note of the scale beside it, on the last
+    // eighth, so the bass's rhythm is not two dotted quarters every bar.
+    const bool figured = style == Accompaniment::Barcarolle || style == Accompaniment::Broken;
+    if (figured && walk_ && bar_ % 2 == 1 && line.size() == 2 && line.back().steps == 3) {
+        const int last = line.back().key, target = Nearest(nextBass, last);
+        if (std::abs(target - last) >= 5) {
+            const int side = target > last ? -1 : 1;
+            const int approach = scale_.member[(target + 2 * side) % 12] ? target + 2 * side : target + side;
+            line.back().steps = 2;
+            line.push_back({5, approach, 1});
+        }
+    }
     barBass_ = line;
     for (const BassNote &note : line) {
         lastBass_ = note.key;
