@@ -114,6 +114,26 @@ TEST(GameTune, LeadAndBassMoveWithoutConsecutivesOrUnresolvedClashes)
         << Listed(UnresolvedClashes(lead, accompaniment, kBeat));
 }
 
+TEST(GameTune, BassIsTheLowestNote)
+{
+    // A chord tone struck under the bass (D3 under an E3) turns the harmony
+    // upside down and muddies it.
+    const std::vector<MidiTrack> tracks = ComposeGameTune();
+    const std::array<std::uint8_t, 1> bassChannel = {kGameTuneBass};
+    const auto bass = NotesOf(tracks, bassChannel);
+    std::string under;
+    for (const WrittenNote &note : NotesOf(tracks, kGameTuneAccompaniment)) {
+        for (const WrittenNote &low : bass) {
+            if (note.channel != kGameTuneBass && low.tick <= note.tick && note.tick < low.tick + low.length &&
+                note.key < low.key) {
+                under += "bar " + std::to_string(note.tick / kBar + 1) + ": " + std::to_string(note.key) + " under " +
+                    std::to_string(low.key) + "\n";
+            }
+        }
+    }
+    EXPECT_TRUE(under.empty()) << under;
+}
+
 TEST(GameTune, BreathesAndLoopsOnTheBarLine)
 {
     const std::vector<MidiTrack> tracks = ComposeGameTune();
