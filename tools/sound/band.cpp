@@ -51,10 +51,10 @@ const Touch &TouchOf(Accompaniment style)
     }
 }
 
-// The bass stays between C#2 and F3, chords after the beat are voiced close
+// The bass stays between C2 and F3, chords after the beat are voiced close
 // above D3 (under the leads), held chords above G3 or E3, and the harp
 // spreads from the octave of A2.
-constexpr int kBassFloor = 40, kBassLowest = 37, kBassHighest = 53;
+constexpr int kBassFloor = 40, kBassLowest = 36, kBassHighest = 53;
 int BassKey(int pitchClass) { return KeyAtOrAbove(pitchClass, kBassFloor); }
 // Four notes so low are mud (D3 E3 G#3 B3): a major or dominant seventh
 // leaves its root to the bass (no E3 F3 rub in Fmaj7), a minor seventh its

@@ -79,7 +79,7 @@ struct BassNote {
 };
 
 // The bass of one bar: each chord's bass (its inversion kept) on its beat, in
-// the octave nearest to `from` (the note before; 0 for none) between C#2 and
+// the octave nearest to `from` (the note before; 0 for none) between C2 and
 // F3; with `walk`, a single chord's second beat moves to its fifth, or to its
 // root when inverted; and when the bass would leap a third into `nextBass` (a
 // pitch class), the last eighth passes through the note of `scale` between.

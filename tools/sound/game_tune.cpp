@@ -196,7 +196,7 @@ constexpr Voice kClarinetReturn{kClarinet, -12, 84, 14, Articulation::Plain, 8};
 constexpr Voice kClarinetCoda{kClarinet, -12, 84, 14, Articulation::Plain, 8};
 constexpr Voice kFluteLead{kFlute, 0, 78, 14, Articulation::Plain, 8};
 constexpr Voice kViolinLead{kViolin, 0, 70, 14, Articulation::Plain, 8};
-constexpr Voice kOboeLead{kOboe, 0, 57, 14, Articulation::Plain, 8};
+constexpr Voice kOboeLead{kOboe, 0, 54, 14, Articulation::Plain, 8};
 constexpr Voice kOboeCall{kOboe, 0, 62, 14, Articulation::Plain, 8};
 constexpr Voice kStringsCounter{kStrings, 0, 54, 30, Articulation::Plain, 5};
 
@@ -280,8 +280,8 @@ struct Level {
     int level;
 };
 const Level kLevels[] = {{0, -12},       {kA - 1, -9},       {kA, -5},          {kA + 8, -4},       {kB - 1, -3},
-                         {kB, -6},       {kB + 7, -4},       {kB + 14, -4},     {kAViolin, -7},     {kC - 1, -9},
-                         {kC, -13},      {kAAgain - 1, -10}, {kAAgain, 2},      {kAAgain + 7, 4},   {kCodaBar - 1, 4},
+                         {kB, -7},       {kB + 7, -4},       {kB + 14, -4},     {kAViolin, -7},     {kC - 1, -10},
+                         {kC, -15},      {kAAgain - 1, -10}, {kAAgain, 2},      {kAAgain + 7, 4},   {kCodaBar - 1, 4},
                          {kCodaBar, -5}, {kCodaBar + 3, -3}, {kCodaBar + 4, 0}, {kCodaBar + 5, -10}};
 
 // The scale the bass passes through, from a bar on.
