@@ -203,9 +203,9 @@ void Band::Bass(std::uint32_t barStart, const std::vector<Chord> &chords, int ne
     // approached by step from the note of the scale beside it, on the last
     // eighth, so the bass's rhythm is not two dotted quarters every bar.
     const bool figured = style == Accompaniment::Barcarolle || style == Accompaniment::Broken;
-    if (figured && walk_ && bar_ % 2 == 1 && line.size() == 2 && line.back().steps == 3) {
+    if (figured && walk_ && (walkingLine_ || bar_ % 2 == 1) && line.size() == 2 && line.back().steps == 3) {
         const int last = line.back().key, target = Nearest(nextBass, last);
-        if (std::abs(target - last) >= 5) {
+        if (std::abs(target - last) >= (walkingLine_ ? 3 : 5)) {
             const int side = target > last ? -1 : 1;
             const int approach = scale_.member[(target + 2 * side) % 12] ? target + 2 * side : target + side;
             line.back().steps = 2;

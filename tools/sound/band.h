@@ -99,6 +99,9 @@ public:
     // Whether the bass moves on the second beat of a one-chord bar; without
     // it, it holds the chord's bass through the bar.
     void SetWalk(bool walk) { walk_ = walk; }
+    // With a walking line, every bar (not every other one) is approached by
+    // step when the bass would leap a third or more into the next.
+    void SetWalkingLine(bool walking) { walkingLine_ = walking; }
     // How long the closing chord rings; a bar unless told.
     void SetClosingTicks(std::uint32_t ticks) { closingTicks_ = ticks; }
     // The players' timing, shared with the leads.
@@ -134,6 +137,7 @@ private:
     Scale scale_;
     int bar_ = 0; // bars accompanied so far: the figures vary with it
     bool walk_ = true;
+    bool walkingLine_ = false;
     int lastBass_ = 0;              // the bass's last key, so the line moves to the nearest
     std::vector<BassNote> barBass_; // the bass of the bar being accompanied
     std::vector<int> lastPad_;      // the held chord before, so the next moves least

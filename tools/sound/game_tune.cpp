@@ -82,9 +82,9 @@ const Bars kChordBars[] = {
     // A': on to C and F; D minor's dominant turns aside deceptively to B flat,
     // stretching the phrase to ten bars, and is reached through ii-V
     {"Am/C", "C/E", "F", "G7", "C", "F", "Bb", "Gm/D A7", "Bb", "Gm/E A7"},
-    // C: D minor, falling fifths to its relative major, the Neapolitan of A
-    // minor, and its dominant turning to the leading note in the bass
-    {"Dm", "Gm", "C", "F", "Dm/F", "Bb/D", "E7", "E7 E7/G#"},
+    // C: D minor over the lament bass D C Bb A, the Neapolitan of A minor,
+    // and its dominant turning to the leading note in the bass
+    {"Dm", "Dm/C", "Gm/Bb", "A7", "Dm/F", "Bb/D", "E7", "E7 E7/G#"},
     // A'': the full cadence comes only at its end
     {"Am", "C/E", "Dm", "E7", "Am/C", "Dm Dm/F", "F E7", "E7", "Am/C", "G", "C C/E", "F", "Dm", "Dm7 E7", "E7 E7/G#",
      "Am"},
@@ -108,11 +108,11 @@ const Bars kTheme = {
 const Bars kMiddle = {
     "r/8 A5/2 F5/2",
     "G5/2 C6/4 E6/4 D6/2",
-    "B5/3 C6/1 D6/2 F6/4 E6/2",
-    "E6/6 r/4 G5/2",
-    "A5/3 C6/3 E6/3 F6/3",
+    "B5/3 C6/1 D6/2 F5/4 G5/2",
+    "C6/6 r/4 G5/2",
+    "A5/3 C6/3 E6/3 D6/3",
     "E6/3 D6/3 C6/4 A5/2",
-    "C6/4 E6/2 G6/3 F6/1 E6/2",
+    "C6/4 E6/2 D6/3 C6/1 B5/2",
     "F6/4 D6/2 B5/3 D6/3",
     "C6/6 r/6",
 };
@@ -152,22 +152,22 @@ const Bars kThemeViolin = {
 
 // The interlude: few notes, long ones, entering over the violin's close.
 const Bars kInterlude = {
-    "r/6 D5/4 F5/2",  "Bb4/4 A4/2 Bb4/3 C5/1 D5/2", "E5/4 F5/2 E5/6",          "A5/6 r/4 A4/2",
-    "D5/2 F5/2 A5/8", "Bb5/4 A5/2 G5/3 F5/3",       "E5/4 D5/2 C5/2 B4/2 r/2",
+    "r/6 D5/4 F5/2",      "Bb4/4 A4/2 Bb4/3 C5/1 D5/2", "G5/4 F5/2 D5/6",          "C#5/6 r/6",
+    "r/6 A4/2 D5/2 F5/2", "Bb5/4 A5/2 G5/3 F5/3",       "E5/4 D5/2 C5/2 B4/2 r/2",
 };
 
 // The theme's return, ornamented (written an octave up for the clarinet);
 // a run up to the leading note hands it to the flute, which takes it on in
 // the same octave.
 const Bars kThemeReturn = {"E5/3 F5/1 E5/2 A5/4 B5/2", "C6/4 D6/1 C6/1 E6/4 C6/2",
-                           "F5/2 G5/2 A5/2 D6/4 C6/2", "B5/3 C6/1 B5/2 G#5/2 A5/1 B5/1 r/2",
+                           "F5/2 G5/2 A5/2 D6/4 A5/2", "B5/3 C6/1 B5/2 r/6",
                            "A5/2 C6/2 E6/8",           "F6/3 E6/3 D6/4 A5/2",
                            "A5/4 D6/2 B5/2 C6/2 D6/2", "E6/4 B5/2 C6/1 D6/1 E6/1 F#6/1 G#6/2"};
 const Bars kThemeReturnFlute = {"A5/6 C6/2 B5/2 C6/2",
                                 "D6/4 B5/2 G5/4 r/2",
                                 "E6/2 F6/2 G6/8",
                                 "F6/4 E6/2 D6/4 C6/2",
-                                "F6/2 E6/2 D6/2 C6/6",
+                                "F6/2 E6/2 D6/2 r/6",
                                 "D6/2 C6/4 B5/2 G#5/2 A5/2",
                                 "G#5/3 A5/1 B5/2 D6/3 C6/1 B5/2",
                                 "A5/6 r/6"};
@@ -182,6 +182,9 @@ const Bars kCoda = {
     "r/8 B4/2 D5/2",       "E5/2 A5/4 C6/4 B5/2", "A5/3 B5/1 C6/2 D6/4 C6/2",
     "D6/4 F6/2 D6/3 B5/3", "C6/3 B5/3 G#5/6",     "A5/12",
 };
+
+// The last bar rises to the first: the tune runs round without a stop.
+const Bars kRound = {"r/6 E5/2 G#5/2 B5/2"};
 
 // Over the intro's lament, the oboe calls from far off with the theme's
 // first figure, turns to the dominant and leaves the theme to the clarinet.
@@ -225,6 +228,7 @@ const Line kLines[] = {
     {&kStringsCounter, kAAgain + 8, &kThemeCounter, 0},
     {&kClarinetCoda, kCodaBar - 1, &kCoda, 7},
     {&kOboeCall, 1, &kCall, 0},
+    {&kClarinetCoda, kEndBar - 1, &kRound, 7},
 };
 
 // Where each part of the form begins, and where a new lead takes over.
@@ -291,7 +295,7 @@ struct Key {
 };
 
 // The second half of these bars broadens: a breath before what follows.
-constexpr std::size_t kBroadened[] = {kAViolin - 1, kCodaBar + 4};
+constexpr std::size_t kBroadened[] = {kAViolin - 1};
 
 int LevelAt(std::size_t bar)
 {
@@ -355,6 +359,9 @@ std::vector<MidiTrack> ComposeGameTune()
         // The intro's bass falls a step a bar, A G F E, without walking; the
         // interlude's holds its notes, the sparsest texture.
         band.SetWalk(bar >= kA && !(kC <= bar && bar < kAAgain - 2));
+        // In the middle tune and the theme's return the bass walks into
+        // every bar by step.
+        band.SetWalkingLine((kB <= bar && bar < kSequenceBar) || (kAAgain <= bar && bar < kCodaBar));
         for (const Layer &layer : kLayers) {
             if (layer.from <= bar && bar < layer.to) {
                 band.AccompanyBar(barTick(bar), chords[bar], layer.accompaniment, chords[(bar + 1) % chords.size()],
