@@ -219,7 +219,7 @@ void Band::Bass(std::uint32_t barStart, const std::vector<Chord> &chords, int ne
             : note.step == 3                ? touch.bassWeak
                                             : touch.bassWeak - kPassingSofter;
         const std::uint32_t length = note.steps * kStep;
-        Play(who_.bass, barStart + note.step * kStep, note.key, velocity,
+        Play(who_.bass, barStart + note.step * kStep, note.key + bassShift_, velocity,
              length > touch.bassGap ? length - touch.bassGap : length / 2, feel_.Shift(kBassSpread));
     }
 }
@@ -333,7 +333,7 @@ void Band::ClosingBar(std::uint32_t barStart, const Chord &chord)
 {
     const std::uint32_t length = closingTicks_;
     lastBass_ = lastBass_ == 0 ? BassKey(chord.bass) : Nearest(chord.bass, lastBass_);
-    Play(who_.bass, barStart, lastBass_, kClosingBass, length, 0);
+    Play(who_.bass, barStart, lastBass_ + bassShift_, kClosingBass, length, 0);
     for (const int tone : ChordKeys(chord, 55)) {
         Play(who_.held != kNoPart ? who_.held : who_.pad, barStart, tone, kClosingHeld, length, 0);
     }

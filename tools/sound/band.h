@@ -26,6 +26,7 @@ inline constexpr std::uint8_t kNylonGuitar = 24;
 inline constexpr std::uint8_t kAcousticBass = 32;
 inline constexpr std::uint8_t kViolin = 40;
 inline constexpr std::uint8_t kHarp = 46;
+inline constexpr std::uint8_t kTimpani = 47;
 inline constexpr std::uint8_t kStrings = 48;
 inline constexpr std::uint8_t kTrumpet = 56;
 inline constexpr std::uint8_t kOboe = 68;
@@ -102,6 +103,8 @@ public:
     // With a walking line, every bar (not every other one) is approached by
     // step when the bass would leap a third or more into the next.
     void SetWalkingLine(bool walking) { walkingLine_ = walking; }
+    // Semitones the bass is played off its usual octave (-12 for a cadence's low close).
+    void SetBassShift(int semitones) { bassShift_ = semitones; }
     // How long the closing chord rings; a bar unless told.
     void SetClosingTicks(std::uint32_t ticks) { closingTicks_ = ticks; }
     // The players' timing, shared with the leads.
@@ -138,6 +141,7 @@ private:
     int bar_ = 0; // bars accompanied so far: the figures vary with it
     bool walk_ = true;
     bool walkingLine_ = false;
+    int bassShift_ = 0;
     int lastBass_ = 0;              // the bass's last key, so the line moves to the nearest
     std::vector<BassNote> barBass_; // the bass of the bar being accompanied
     std::vector<int> lastPad_;      // the held chord before, so the next moves least

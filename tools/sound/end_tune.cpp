@@ -27,6 +27,7 @@ constexpr std::uint8_t kClarinet = kEndTuneSecond;
 constexpr std::uint8_t kAccordion = 4;
 constexpr std::uint8_t kBass = kEndTuneBass;
 constexpr std::uint8_t kHarp = 6;
+constexpr std::uint8_t kTimpani = 7; // with the band, not the leads
 
 constexpr Part kParts[] = {
     {kTrumpet, program::kTrumpet, 122, 60, 50, "Trumpet"},
@@ -34,7 +35,8 @@ constexpr Part kParts[] = {
     {kAccordion, program::kAccordion, 108, 48, 48, "Accordion"},
     {kBass, program::kAcousticBass, 120, 64, 24, "Bass"},
     {kHarp, program::kHarp, 84, 84, 56, "Harp"},
-    {kDrums, 0, 127, 64, 40, "Percussion"},
+    {kTimpani, program::kTimpani, 120, 64, 40, "Timpani"},
+    {kDrums, 0, 110, 64, 40, "Cymbal"},
 };
 constexpr Accompanists kAccompanists{kBass, kAccordion, kAccordion, kHarp, kAccordion};
 
@@ -43,13 +45,14 @@ constexpr Accompanists kAccompanists{kBass, kAccordion, kAccordion, kHarp, kAcco
 // held dominant, to its highest note, the tonic, on the final chord, which
 // rings a bar and a half: the summit comes once, at the end.
 constexpr std::array<std::string_view, 6> kMelody = {
-    "E4/3 F#4/1 E4/2 A4/4 B4/2",  "C#5/4 D5/2 E5/6",       "F#5/3 E5/1 D5/2 C#5/2 B4/2 A4/2",
-    "B4/2 D5/2 F#5/2 E5/4 C#5/2", "B4/6 E5/2 F#5/2 G#5/2", "A5/18",
+    "E4/3 F#4/1 E4/2 A4/4 B4/2", "C#5/4 D5/2 E5/6",       "A4/3 B4/1 C#5/2 F#4/4 A4/2",
+    "B4/2 D5/2 E5/2 C#5/4 A4/2", "B4/6 D5/2 F#5/2 G#5/2", "A5/15 r/3",
 };
 // A third or a sixth under the tune where it strikes, holding through its
 // passing notes; it enters once the tune has climbed clear of the chords.
 constexpr std::array<std::string_view, 6> kSecond = {
-    "r/12", "A4/4 B4/2 C#5/6", "A4/4 B4/2 E4/4 F#4/2", "D4/2 F#4/2 D5/2 C#5/4 A4/2", "G#4/6 C#5/2 D5/2 E5/2", "C#5/18",
+    "r/12",       "A4/4 B4/2 C#5/6", "F#4/4 A4/2 D4/4 F#4/2", "D4/2 F#4/2 C#5/2 A4/4 F#4/2", "G#4/6 B4/2 D5/2 E5/2",
+    "C#5/15 r/3",
 };
 constexpr std::array<std::string_view, 6> kChords = {"A", "A/C# F#m", "D", "Bm/D A/E", "E7", "A"};
 // The band strikes the first chord, drops back and grows bar by bar into the final one.
@@ -62,8 +65,10 @@ constexpr Voice kClarinetSecond{kClarinet, 0, 76, 16, Articulation::Plain, 6};
 // under it plays out.
 constexpr int kFinalAccent = 0, kSecondFinalAccent = 6;
 
-constexpr std::uint8_t kCrashKey = 49, kSecondCrashKey = 57, kBassDrumKey = 36;
-constexpr std::uint8_t kTimpaniKey = 41; // low floor tom: the nearest to a timpani stroke in the kit
+constexpr std::uint8_t kCrashKey = 49;
+// The timpani: the tonic struck at the start and on the last chord, a roll
+// on the dominant between.
+constexpr std::uint8_t kTimpaniTonic = 45, kTimpaniDominant = 40; // A2, E2
 constexpr std::uint8_t kHitVelocity = 100;
 constexpr std::uint8_t kFirstHitVelocity = 86;                        // the opening stroke, under the last
 constexpr std::array<std::uint8_t, 4> kFirstChord = {45, 52, 57, 61}; // A2 E3 A3 C#4, under the trumpet's E4
@@ -71,6 +76,7 @@ constexpr std::array<std::uint8_t, 4> kFirstChord = {45, 52, 57, 61}; // A2 E3 A
 // the clarinet's C#5 and the trumpet's A5.
 constexpr std::array<std::uint8_t, 3> kFinalTop = {69, 73, 76}; // A4 C#5 E5
 constexpr std::uint8_t kFinalTopVelocity = 64;
+constexpr std::uint32_t kWindsRelease = 15 * kSixEightFine.ticksPerStep; // before the harp and cymbal
 // A timpani roll grows through the dominant's second half into the last chord.
 constexpr std::array<std::uint8_t, 6> kRoll = {44, 50, 56, 62, 68, 74};
 constexpr std::uint32_t kFirstRollTicks = 15;
@@ -106,6 +112,10 @@ std::vector<MidiTrack> ComposeEndTune()
     for (std::size_t bar = 0; bar < kChords.size(); ++bar) {
         const bool last = bar + 1 == kChords.size();
         band.SetLevel(kLevels[bar]);
+        // The dominant's bass holds its E, low, and falls a fifth to the
+        // lowest A of the tune.
+        band.SetWalk(bar + 2 < kChords.size());
+        band.SetBassShift(bar + 2 >= kChords.size() ? -12 : 0);
         // The first bar holds its chord under the tune: a chord and a call.
         const Accompaniment style = last ? Accompaniment::Closing
             : bar == 0                   ? Accompaniment::Pad
@@ -114,7 +124,7 @@ std::vector<MidiTrack> ComposeEndTune()
         if (bar == 0) {
             // The first downbeat is struck at once by the whole band: the
             // harp spreads the tonic chord quickly under the timpani.
-            band.Percussion(now, kTimpaniKey, kFirstHitVelocity);
+            band.Track(kTimpani).Note(now, kTimpani, kTimpaniTonic, kFirstHitVelocity, kSixEight.barTicks() / 2);
             for (std::uint32_t i = 0; i < kFirstChord.size(); ++i) {
                 band.Track(kHarp).Note(now + i * kFirstRollTicks, kHarp, kFirstChord[i], kFirstChordVelocity,
                                        kSixEight.barTicks() / 2);
@@ -122,15 +132,15 @@ std::vector<MidiTrack> ComposeEndTune()
         }
         if (bar + 2 == kChords.size()) {
             for (std::uint32_t i = 0; i < kRoll.size(); ++i) {
-                band.Percussion(now + kSixEight.barTicks() / 2 + i * kSixEightFine.ticksPerStep, kTimpaniKey, kRoll[i]);
+                band.Track(kTimpani).Note(now + kSixEight.barTicks() / 2 + i * kSixEightFine.ticksPerStep, kTimpani,
+                                          kTimpaniDominant, kRoll[i], kSixEightFine.ticksPerStep - 10);
             }
         }
         if (last) {
-            for (const std::uint8_t key : {kCrashKey, kSecondCrashKey, kTimpaniKey, kBassDrumKey}) {
-                band.Percussion(now, key, kHitVelocity);
-            }
+            band.Percussion(now, kCrashKey, kHitVelocity);
+            band.Track(kTimpani).Note(now, kTimpani, kTimpaniTonic, kHitVelocity, kLastBarGrid.barTicks());
             for (const std::uint8_t key : kFinalTop) {
-                band.Track(kAccordion).Note(now, kAccordion, key, kFinalTopVelocity, kLastBarGrid.barTicks());
+                band.Track(kAccordion).Note(now, kAccordion, key, kFinalTopVelocity, kWindsRelease);
             }
         }
         now += last ? kLastBarGrid.barTicks() : kSixEight.barTicks();
