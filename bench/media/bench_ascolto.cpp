@@ -22,6 +22,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <map>
 #include <numbers>
 #include <set>
 #include <sstream>
@@ -42,8 +43,9 @@ struct Brano {
     uint16_t tpq = 480;
     std::vector<std::pair<uint32_t, uint32_t>> tempi; // tick, microseconds per quarter
     std::vector<std::pair<uint32_t, std::string>> marcatori;
-    uint32_t battuta = 0; // ticks per bar, from the first time signature
-    std::set<int> canali; // channels with notes
+    uint32_t battuta = 0;            // ticks per bar, from the first time signature
+    std::set<int> canali;            // channels with notes
+    std::map<int, std::string> nomi; // a channel's part: the name of the track its notes are on
 };
 
 uint32_t Vlq(const Byte &b, std::size_t &at)
@@ -79,6 +81,7 @@ Brano Esamina(Byte &smf, const std::set<int> &tenuti)
         at += 8;
         uint32_t tick = 0;
         uint8_t corrente = 0;
+        std::string nomeTraccia;
         while (traccia && at < fine) {
             tick += Vlq(smf, at);
             uint8_t stato = smf[at];
@@ -90,6 +93,8 @@ Brano Esamina(Byte &smf, const std::set<int> &tenuti)
                     brano.tempi.emplace_back(tick, Grande(smf, at, 3));
                 else if (tipo == 0x06)
                     brano.marcatori.emplace_back(tick, std::string(smf.begin() + at, smf.begin() + at + lunghezza));
+                else if (tipo == 0x03)
+                    nomeTraccia.assign(smf.begin() + at, smf.begin() + at + lunghezza);
                 else if (tipo == 0x58 && brano.battuta == 0)
                     brano.battuta = brano.tpq * 4 * smf[at] >> smf[at + 1];
                 at += lunghezza;
@@ -108,6 +113,7 @@ Brano Esamina(Byte &smf, const std::set<int> &tenuti)
             const int canale = stato & 0x0F;
             if (tipo == 0x90 && smf[at + 1] > 0) {
                 brano.canali.insert(canale);
+                brano.nomi.emplace(canale, nomeTraccia);
                 if (!tenuti.empty() && !tenuti.count(canale))
                     smf[at + 1] = 0;
             }
@@ -402,12 +408,13 @@ Misura Brano1(const std::string &nome, const std::string &file, const std::set<i
     for (int canale : brano.canali) {
         const Pesati p = PesatiDi(smf, {canale});
         const double lufs = Sonorita(p.l, p.r, 0, p.l.size()), energia = Energia(p.l, p.r);
-        std::printf("  channel %-14d %10.1f %+9.1f %7.0f%%\n", canale, lufs, lufs - m.integrata,
-                    100 * energia / energiaMix);
+        std::printf("  %2d %-19s %10.1f %+9.1f %7.0f%%\n", canale, brano.nomi.at(canale).c_str(), lufs,
+                    lufs - m.integrata, 100 * energia / energiaMix);
         if (energia / energiaMix > quota)
             quota = energia / energiaMix, piuForte = canale;
     }
-    std::printf("  loudest part: channel %d, %.0f%% of the mix\n", piuForte, 100 * quota);
+    std::printf("  loudest part: channel %d (%s), %.0f%% of the mix\n", piuForte, brano.nomi.at(piuForte).c_str(),
+                100 * quota);
     if (confronto) {
         const double sg = Sonorita(g.l, g.r, 0, g.l.size()), sa = Sonorita(a.l, a.r, 0, a.l.size());
         std::printf("  lead channels %.1f LUFS, accompaniment %.1f LUFS: lead %+.1f dB over it\n", sg, sa, sg - sa);

@@ -53,9 +53,19 @@ TEST(VoiceLeadingRules, FindConsecutivesAndUnresolvedClashes)
     // octaves on the accents; a held bass under the moving lead is none.
     const std::vector<WrittenNote> accentedLead = {{0, 340, 0, 72, 80}, {360, 340, 0, 74, 80}, {720, 700, 0, 76, 80}};
     const std::vector<WrittenNote> accentedBass = {{0, 700, 5, 48, 80}, {720, 700, 5, 52, 80}};
-    ASSERT_EQ(AccentedOctaves(accentedLead, accentedBass, kBeat).size(), 1u);
-    EXPECT_EQ(AccentedOctaves(accentedLead, accentedBass, kBeat)[0].tick, 720u);
-    EXPECT_TRUE(AccentedOctaves(accentedLead, std::vector<WrittenNote>{{0, 1400, 5, 48, 80}}, kBeat).empty());
+    ASSERT_EQ(AccentedConsecutives(accentedLead, accentedBass, kBeat, kBar).size(), 1u);
+    EXPECT_EQ(AccentedConsecutives(accentedLead, accentedBass, kBeat, kBar)[0].tick, 720u);
+    EXPECT_TRUE(
+        AccentedConsecutives(accentedLead, std::vector<WrittenNote>{{0, 1400, 5, 48, 80}}, kBeat, kBar).empty());
+    // Octaves on the second beat of two bars in a row (A/A, then E/E a bar
+    // later, a fifth between on the downbeat) are heard too.
+    const std::vector<WrittenNote> beatTwoLead = {
+        {720, 700, 0, 69, 80}, {1440, 700, 0, 72, 80}, {2160, 700, 0, 76, 80}};
+    const std::vector<WrittenNote> beatTwoBass = {
+        {720, 700, 5, 45, 80}, {1440, 700, 5, 41, 80}, {2160, 700, 5, 52, 80}};
+    ASSERT_EQ(AccentedConsecutives(beatTwoLead, beatTwoBass, kBeat, kBar).size(), 1u);
+    EXPECT_EQ(AccentedConsecutives(beatTwoLead, beatTwoBass, kBeat, kBar)[0].tick, 2160u);
+    EXPECT_TRUE(AccentedConsecutives(beatTwoLead, beatTwoBass, kBeat, kBeat).empty());
 
     // F5 on the beat over a held E4 rubs; resolved to E5 by step it is an
     // appoggiatura, leaping away it is a fault; off the beat it passes.
@@ -72,10 +82,11 @@ TEST(VoiceLeadingRules, FindConsecutivesAndUnresolvedClashes)
 TEST(BassLines, KeepInversionsWalkAndFillThirds)
 {
     const Scale aMinor = MinorScale(9);
-    // Am walking to its fifth, then passing D on the way down to C (Am/C).
-    const auto walk = BassLine({ParseChord("Am")}, 0, true, aMinor);
+    // Am walking down to its fifth, then passing F (not F sharp) on the way
+    // up to G.
+    const auto walk = BassLine({ParseChord("Am")}, 7, true, aMinor);
     ASSERT_EQ(walk.size(), 3u);
-    EXPECT_EQ((std::array{walk[0].key, walk[1].key, walk[2].key}), (std::array{45, 52, 50}));
+    EXPECT_EQ((std::array{walk[0].key, walk[1].key, walk[2].key}), (std::array{45, 40, 41}));
     EXPECT_EQ((std::array{walk[0].steps, walk[1].steps, walk[2].steps}), (std::array{3, 2, 1}));
     // An inversion keeps its bass and walks to the root; G to E passes F, the
     // note of A minor, not F sharp.
@@ -97,9 +108,30 @@ TEST(GameTune, LeadAndBassMoveWithoutConsecutivesOrUnresolvedClashes)
     const auto accompaniment = NotesOf(tracks, kGameTuneAccompaniment);
     ASSERT_FALSE(lead.empty());
     EXPECT_TRUE(ParallelFifthsAndOctaves(lead, bass).empty()) << Listed(ParallelFifthsAndOctaves(lead, bass));
-    EXPECT_TRUE(AccentedOctaves(lead, bass, kBeat).empty()) << Listed(AccentedOctaves(lead, bass, kBeat));
+    EXPECT_TRUE(AccentedConsecutives(lead, bass, kBeat, kBar).empty())
+        << Listed(AccentedConsecutives(lead, bass, kBeat, kBar));
     EXPECT_TRUE(UnresolvedClashes(lead, accompaniment, kBeat).empty())
         << Listed(UnresolvedClashes(lead, accompaniment, kBeat));
+}
+
+TEST(GameTune, BassIsTheLowestNote)
+{
+    // A chord tone struck under the bass (D3 under an E3) turns the harmony
+    // upside down and muddies it.
+    const std::vector<MidiTrack> tracks = ComposeGameTune();
+    const std::array<std::uint8_t, 1> bassChannel = {kGameTuneBass};
+    const auto bass = NotesOf(tracks, bassChannel);
+    std::string under;
+    for (const WrittenNote &note : NotesOf(tracks, kGameTuneAccompaniment)) {
+        for (const WrittenNote &low : bass) {
+            if (note.channel != kGameTuneBass && low.tick <= note.tick && note.tick < low.tick + low.length &&
+                note.key < low.key) {
+                under += "bar " + std::to_string(note.tick / kBar + 1) + ": " + std::to_string(note.key) + " under " +
+                    std::to_string(low.key) + "\n";
+            }
+        }
+    }
+    EXPECT_TRUE(under.empty()) << under;
 }
 
 TEST(GameTune, BreathesAndLoopsOnTheBarLine)
@@ -124,14 +156,15 @@ TEST(GameTune, BreathesAndLoopsOnTheBarLine)
     EXPECT_LE(std::abs(bass.back().key - bass.front().key), 2);
     EXPECT_NE(bass.back().key % 12, bass.front().key % 12);
 
-    // At least four stretches of a bar or more without a lead.
+    // At least four stretches of a bar or more without a lead, heard as the
+    // tune loops: the silence at its end and the one at its start are one.
     int breaths = 0;
     std::uint32_t silentSince = 0;
-    for (const WrittenNote &note : lead) {
-        breaths += note.tick >= silentSince + kBar;
-        silentSince = std::max(silentSince, note.tick + note.length);
+    for (std::size_t i = 0; i < lead.size(); ++i) {
+        breaths += i > 0 && lead[i].tick >= silentSince + kBar;
+        silentSince = std::max(silentSince, lead[i].tick + lead[i].length);
     }
-    breaths += end >= silentSince + kBar;
+    breaths += end - silentSince + lead.front().tick >= kBar;
     EXPECT_GE(breaths, 4);
 }
 
@@ -168,12 +201,13 @@ TEST(EndTune, RingsWithinItsLimitsAndInThirdsAndSixths)
     const std::array<std::uint8_t, 1> bassChannel = {kEndTuneBass};
     const auto bass = NotesOf(tracks, bassChannel);
     EXPECT_TRUE(ParallelFifthsAndOctaves(lead, bass).empty()) << Listed(ParallelFifthsAndOctaves(lead, bass));
-    EXPECT_TRUE(AccentedOctaves(lead, bass, kBeat).empty()) << Listed(AccentedOctaves(lead, bass, kBeat));
+    EXPECT_TRUE(AccentedConsecutives(lead, bass, kBeat, kBar).empty())
+        << Listed(AccentedConsecutives(lead, bass, kBeat, kBar));
     for (const WrittenNote &note : second) {
         const auto above =
             std::find_if(lead.begin(), lead.end(), [&](const WrittenNote &l) { return l.tick == note.tick; });
         ASSERT_NE(above, lead.end()) << note.tick;
-        const int interval = (above->key - note.key) % 12;
+        const int interval = ((above->key - note.key) % 12 + 12) % 12;
         EXPECT_TRUE(interval == 3 || interval == 4 || interval == 8 || interval == 9) << note.tick << " " << interval;
     }
 }

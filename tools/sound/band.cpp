@@ -9,7 +9,6 @@ namespace belvane::sound {
 
 namespace {
 
-constexpr std::uint8_t kTambourineKey = 54;
 constexpr int kBeatSteps = 3; // a dotted quarter
 constexpr std::uint32_t kBeatTicks = kBeatSteps * kSixEight.ticksPerStep;
 constexpr std::uint32_t kStep = kSixEight.ticksPerStep;
@@ -24,6 +23,11 @@ constexpr Touch kBarcarolle{88, 80, 62, 54, 20, 70};
 constexpr Touch kTarantella{92, 84, 66, 58, 120, 50};
 constexpr Touch kArpeggio{86, 80, 50, 0, 30, 20}; // the chord is the held one
 constexpr Touch kPad{80, 76, 64, 0, 30, 10};
+constexpr Touch kBroken{86, 78, 70, 66, 20, 20};
+// Held chords are voiced from E3 up, and below the leads (F4 at most, unless
+// nothing else fits over the bass).
+constexpr int kPadLowest = 52, kPadHighest = 65;
+constexpr int kParallelCost = 24;
 constexpr int kPassingSofter = 8;
 constexpr std::uint8_t kHarpFirst = 72, kHarpOther = 62, kHarpGap = 12;
 constexpr std::uint8_t kClosingBass = 84, kClosingHeld = 60, kClosingHarp = 70;
@@ -40,32 +44,48 @@ const Touch &TouchOf(Accompaniment style)
         return kArpeggio;
     case Accompaniment::Pad:
         return kPad;
+    case Accompaniment::Broken:
+        return kBroken;
     default:
         return kBarcarolle;
     }
 }
 
-// The bass stays between D2 and E3, chords after the beat are voiced close
+// The bass stays between C2 and F3, chords after the beat are voiced close
 // above D3 (under the leads), held chords above G3 or E3, and the harp
 // spreads from the octave of A2.
-constexpr int kBassFloor = 40, kBassLowest = 38, kBassHighest = 52;
+constexpr int kBassFloor = 40, kBassLowest = 36, kBassHighest = 53;
 int BassKey(int pitchClass) { return KeyAtOrAbove(pitchClass, kBassFloor); }
-// Four notes so low are mud (D3 E3 G#3 B3): a dominant seventh leaves its
-// root to the bass, other sevenths their fifth, so a minor one stays minor.
+// Four notes so low are mud (D3 E3 G#3 B3): a major or dominant seventh
+// leaves its root to the bass (no E3 F3 rub in Fmaj7), a minor seventh its
+// fifth, so it stays minor.
 std::vector<int> CloseChord(const Chord &chord)
 {
     std::vector<int> keys = ChordKeys(chord, 50);
     if (keys.size() == 4) {
-        const bool dominant = chord.intervals[1] == 4 && chord.intervals[3] == 10;
-        const int dropped = dominant ? chord.root : (chord.root + chord.intervals[2]) % 12;
+        const bool major = chord.intervals[1] == 4;
+        const int dropped = major ? chord.root : (chord.root + chord.intervals[2]) % 12;
         keys.erase(std::find(keys.begin(), keys.end(), KeyAtOrAbove(dropped, 50)));
     }
     return keys;
 }
+// Open spacing from the chord's bass up (the inversion kept, so the harp
+// never sounds a root under an inverted bass): for A minor A2 E3 A3 C4.
 std::array<int, 4> HarpSpread(const Chord &chord)
 {
-    const int root = KeyAtOrAbove(chord.root, 45);
-    return {root, root + 7, root + 12, root + 12 + chord.intervals[1]};
+    const int bass = KeyAtOrAbove(chord.bass, 45);
+    // The other tones first, so a seventh chord keeps its root (Am7/G: G3 C4
+    // E4 A4); a triad takes the bass's octave as its third note.
+    std::vector<int> above;
+    for (const bool doubling : {false, true}) {
+        for (const int key : ChordKeys(chord, bass + 5)) {
+            if ((key % 12 == bass % 12) == doubling && above.size() < 3) {
+                above.push_back(key);
+            }
+        }
+    }
+    std::sort(above.begin(), above.end());
+    return {bass, above[0], above[1], above[2]};
 }
 
 // The key of a pitch class nearest to `to`, kept within the bass's range.
@@ -109,7 +129,9 @@ std::vector<BassNote> BassLine(const std::vector<Chord> &chords, int nextBass, b
         const int first = line.front().key;
         int second = 0;
         if (chord.bass == chord.root) {
-            second = first + 7 <= kBassHighest ? first + 7 : first - 5;
+            // Down to the fifth below, as a bass player's oom-pah falls,
+            // unless that is below the range.
+            second = first - 5 >= kBassLowest ? first - 5 : first + 7;
         } else {
             second = Nearest(chord.root, first);
         }
@@ -169,29 +191,72 @@ void Band::Play(std::uint8_t channel, std::uint32_t tick, int key, int velocity,
 void Band::Bass(std::uint32_t barStart, const std::vector<Chord> &chords, int nextBass, Accompaniment style)
 {
     const Touch &touch = TouchOf(style);
-    // Under the harp too the plucked bass moves on the second beat, or it fades.
-    const bool walk = style != Accompaniment::Pad;
-    std::vector<BassNote> line = BassLine(chords, nextBass, walk, scale_, lastBass_);
+    // Under the harp and the held chords too the plucked bass moves on the
+    // second beat, or it fades.
+    std::vector<BassNote> line = BassLine(chords, nextBass, walk_, scale_, lastBass_);
     // Under a chord held through the bar a passing note only grinds (E2 under F3).
     if (style == Accompaniment::Pad && line.size() > 1 && line.back().steps == 1) {
         line.pop_back();
         ++line.back().steps;
     }
+    // Every other bar, a leap of a fourth or more into the next is
+    // approached by step from the note of the scale beside it, on the last
+    // eighth, so the bass's rhythm is not two dotted quarters every bar.
+    const bool figured = style == Accompaniment::Barcarolle || style == Accompaniment::Broken;
+    if (figured && walk_ && (walkingLine_ || bar_ % 2 == 1) && line.size() == 2 && line.back().steps == 3) {
+        const int last = line.back().key, target = Nearest(nextBass, last);
+        if (std::abs(target - last) >= (walkingLine_ ? 3 : 5)) {
+            const int side = target > last ? -1 : 1;
+            const int approach = scale_.member[(target + 2 * side) % 12] ? target + 2 * side : target + side;
+            line.back().steps = 2;
+            line.push_back({5, approach, 1});
+        }
+    }
+    barBass_ = line;
     for (const BassNote &note : line) {
         lastBass_ = note.key;
         const int velocity = note.step == 0 ? touch.bassStrong
             : note.step == 3                ? touch.bassWeak
                                             : touch.bassWeak - kPassingSofter;
         const std::uint32_t length = note.steps * kStep;
-        Play(who_.bass, barStart + note.step * kStep, note.key, velocity,
+        Play(who_.bass, barStart + note.step * kStep, note.key + bassShift_, velocity,
              length > touch.bassGap ? length - touch.bassGap : length / 2, feel_.Shift(kBassSpread));
     }
 }
 
-void Band::OffbeatChords(std::uint32_t beatStart, const Chord &chord, Accompaniment style, bool held)
+int Band::BassAt(int step) const
+{
+    int key = lastBass_;
+    for (const BassNote &note : barBass_) {
+        if (note.step <= step) {
+            key = note.key;
+        }
+    }
+    return key;
+}
+
+void Band::OffbeatChords(std::uint32_t beatStart, int beatStep, const Chord &chord, Accompaniment style, bool held)
 {
     const Touch &touch = TouchOf(style);
-    const std::vector<int> tones = CloseChord(chord);
+    // The bass stays the lowest note: a chord tone at or just above it goes
+    // up an octave (E7 over E3 is G#3 B3 D4, not D3 under the bass).
+    std::vector<int> tones = CloseChord(chord);
+    for (int &tone : tones) {
+        tone += tone <= BassAt(beatStep) + 2 ? 12 : 0;
+    }
+    std::sort(tones.begin(), tones.end());
+    if (style == Accompaniment::Broken) {
+        // Picked, not strummed: one string on each eighth after the beat,
+        // each left ringing to the next beat.
+        const std::size_t top = tones.size() - 1;
+        const std::array<std::size_t, 2> picked = {beatStep == 0 ? top - 1 : 0, top};
+        for (int offset = 1; offset <= 2; ++offset) {
+            Play(who_.offbeat, beatStart + offset * kStep, tones[picked[offset - 1]],
+                 offset == 1 ? touch.chordFirst : touch.chordSecond, (kBeatSteps - offset) * kStep - touch.chordGap,
+                 feel_.Shift(kChordSpread));
+        }
+        return;
+    }
     // Every other bar the second stroke is a light upstroke on the upper
     // strings only, as a player varies the figure.
     const bool light = bar_ % 2 == 1;
@@ -209,7 +274,7 @@ void Band::OffbeatChords(std::uint32_t beatStart, const Chord &chord, Accompanim
 
 void Band::ArpeggioBeat(std::uint32_t beatStart, const Chord &chord, bool newChord, std::uint32_t chordLength)
 {
-    if (newChord) {
+    if (newChord && who_.held != kNoPart) {
         for (const int tone : ChordKeys(chord, 55)) {
             Play(who_.held, beatStart, tone, kArpeggio.chordFirst, chordLength - kArpeggio.chordGap, 0);
         }
@@ -226,9 +291,40 @@ void Band::ArpeggioBeat(std::uint32_t beatStart, const Chord &chord, bool newCho
     }
 }
 
-void Band::PadChord(std::uint32_t start, const Chord &chord, std::uint32_t length)
+void Band::PadChord(std::uint32_t start, int beatStep, const Chord &chord, std::uint32_t length)
 {
-    for (const int tone : ChordKeys(chord, 52)) {
+    // Held chords move as little as they can from the last (each voice to
+    // the nearest note), staying clear above the bass, so they do not leap
+    // in octaves with it.
+    const int bass = BassAt(beatStep);
+    std::vector<int> best;
+    int bestCost = 0;
+    for (int floor = kPadLowest; floor <= kPadLowest + 11; ++floor) {
+        const std::vector<int> keys = ChordKeys(chord, floor);
+        if (keys.front() <= bass + 2 || (keys.back() > kPadHighest && !best.empty())) {
+            continue;
+        }
+        int cost = 0;
+        for (std::size_t i = 0; i < keys.size(); ++i) {
+            if (lastPad_.empty()) {
+                cost += keys[i];
+                continue;
+            }
+            const int before = lastPad_[std::min(i, lastPad_.size() - 1)];
+            cost += std::abs(keys[i] - before);
+            // A voice moving in octaves or fifths with the bass is avoided.
+            const int was = ((before - lastPadBass_) % 12 + 12) % 12, is = ((keys[i] - bass) % 12 + 12) % 12;
+            if (was == is && (is == 0 || is == 7) && keys[i] != before && bass != lastPadBass_) {
+                cost += kParallelCost;
+            }
+        }
+        if (best.empty() || cost < bestCost) {
+            best = keys, bestCost = cost;
+        }
+    }
+    lastPad_ = best;
+    lastPadBass_ = bass;
+    for (const int tone : best) {
         Play(who_.pad, start, tone, kPad.chordFirst, length - kPad.chordGap, 0);
     }
 }
@@ -237,9 +333,9 @@ void Band::ClosingBar(std::uint32_t barStart, const Chord &chord)
 {
     const std::uint32_t length = closingTicks_;
     lastBass_ = lastBass_ == 0 ? BassKey(chord.bass) : Nearest(chord.bass, lastBass_);
-    Play(who_.bass, barStart, lastBass_, kClosingBass, length, 0);
+    Play(who_.bass, barStart, lastBass_ + bassShift_, kClosingBass, length, 0);
     for (const int tone : ChordKeys(chord, 55)) {
-        Play(who_.held, barStart, tone, kClosingHeld, length, 0);
+        Play(who_.held != kNoPart ? who_.held : who_.pad, barStart, tone, kClosingHeld, length, 0);
     }
     const std::array<int, 4> spread = HarpSpread(chord);
     const std::array<int, 6> roll = {spread[0], spread[1], spread[2], spread[3], spread[1] + 12, spread[2] + 12};
@@ -250,7 +346,7 @@ void Band::ClosingBar(std::uint32_t barStart, const Chord &chord)
 }
 
 void Band::AccompanyBar(std::uint32_t barStart, std::string_view chordBar, Accompaniment style,
-                        std::string_view nextChordBar)
+                        std::string_view nextChordBar, bool bass)
 {
     const std::vector<Chord> chords = ParseChordBar(chordBar);
     if (style == Accompaniment::Closing) {
@@ -258,11 +354,14 @@ void Band::AccompanyBar(std::uint32_t barStart, std::string_view chordBar, Accom
         ++bar_;
         return;
     }
-    Bass(barStart, chords, ParseChordBar(nextChordBar).front().bass, style);
+    if (bass) {
+        Bass(barStart, chords, ParseChordBar(nextChordBar).front().bass, style);
+    }
+    // (A layer without its own bass plays over the bass of the bar's first layer.)
     if (style == Accompaniment::Pad) {
         const std::uint32_t length = kSixEight.barTicks() / static_cast<std::uint32_t>(chords.size());
         for (std::uint32_t i = 0; i < chords.size(); ++i) {
-            PadChord(barStart + i * length, chords[i], length);
+            PadChord(barStart + i * length, static_cast<int>(i) * kBeatSteps, chords[i], length);
         }
     } else {
         for (std::uint32_t beatIndex = 0; beatIndex < 2; ++beatIndex) {
@@ -273,26 +372,12 @@ void Band::AccompanyBar(std::uint32_t barStart, std::string_view chordBar, Accom
                 ArpeggioBeat(beatStart, chord, newChord, chords.size() == 2 ? kBeatTicks : 2 * kBeatTicks);
             } else {
                 // The last bar of every four breathes on its second beat.
-                OffbeatChords(beatStart, chord, style, beatIndex == 1 && bar_ % 4 == 3);
+                OffbeatChords(beatStart, static_cast<int>(beatIndex) * kBeatSteps, chord, style,
+                              beatIndex == 1 && bar_ % 4 == 3);
             }
         }
     }
-    ++bar_;
-}
-
-void Band::TambourineBar(std::uint32_t barStart, Tambourine pattern)
-{
-    static constexpr std::array<std::uint8_t, 6> kFull = {74, 0, 40, 60, 0, 44};
-    static constexpr std::array<std::uint8_t, 6> kLight = {80, 0, 0, 64, 0, 0};
-    if (pattern == Tambourine::Off) {
-        return;
-    }
-    const auto &velocities = pattern == Tambourine::Full ? kFull : kLight;
-    for (std::uint32_t i = 0; i < velocities.size(); ++i) {
-        if (velocities[i] != 0) {
-            Play(kDrums, barStart + i * kStep, kTambourineKey, velocities[i], kStep / 4, feel_.Shift(kChordSpread));
-        }
-    }
+    bar_ += bass ? 1 : 0;
 }
 
 void Band::Percussion(std::uint32_t tick, std::uint8_t key, std::uint8_t velocity)

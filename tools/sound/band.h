@@ -24,7 +24,9 @@ inline constexpr std::uint8_t kGlockenspiel = 9;
 inline constexpr std::uint8_t kAccordion = 21;
 inline constexpr std::uint8_t kNylonGuitar = 24;
 inline constexpr std::uint8_t kAcousticBass = 32;
+inline constexpr std::uint8_t kViolin = 40;
 inline constexpr std::uint8_t kHarp = 46;
+inline constexpr std::uint8_t kTimpani = 47;
 inline constexpr std::uint8_t kStrings = 48;
 inline constexpr std::uint8_t kTrumpet = 56;
 inline constexpr std::uint8_t kOboe = 68;
@@ -44,10 +46,12 @@ struct Part {
 };
 
 // Who plays each accompaniment figure.
+inline constexpr std::uint8_t kNoPart = 0xFF; // a figure nobody plays
+
 struct Accompanists {
     std::uint8_t bass;    // the chords' basses, fifths and passing notes
     std::uint8_t offbeat; // short chords after each beat
-    std::uint8_t held;    // chords held under the harp
+    std::uint8_t held;    // chords held under the harp; kNoPart: the harp alone (the pad holds the closing chord)
     std::uint8_t harp;    // rolling arpeggios, the final roll
     std::uint8_t pad;     // long, quiet chords alone with the bass
 };
@@ -55,11 +59,11 @@ struct Accompanists {
 enum class Accompaniment {
     Barcarolle, // a long bass note on each beat, two soft chords after it
     Tarantella, // a short bass note on each beat, two crisp chords after it
+    Broken,     // a long bass note on each beat, the chord picked note by note after it
     Arpeggio,   // rolling harp over held chords and bass
-    Pad,        // one held chord and one bass note per chord: the sparsest
+    Pad,        // held chords over the bass on the beats: the sparsest
     Closing,    // one rolled, held final chord
 };
-enum class Tambourine { Off, Light, Full };
 
 // The notes of a key, for the bass's passing notes: "A minor" is A B C D E F G#.
 struct Scale {
@@ -76,8 +80,8 @@ struct BassNote {
 };
 
 // The bass of one bar: each chord's bass (its inversion kept) on its beat, in
-// the octave nearest to `from` (the note before; 0 for none) between D2 and
-// E3; with `walk`, a single chord's second beat moves to its fifth, or to its
+// the octave nearest to `from` (the note before; 0 for none) between C2 and
+// F3; with `walk`, a single chord's second beat moves to its fifth, or to its
 // root when inverted; and when the bass would leap a third into `nextBass` (a
 // pitch class), the last eighth passes through the note of `scale` between.
 std::vector<BassNote> BassLine(const std::vector<Chord> &chords, int nextBass, bool walk, const Scale &scale,
@@ -93,15 +97,24 @@ public:
     // How loud the accompaniment plays from now on: velocity added to its notes.
     void SetLevel(int level) { level_ = level; }
     void SetScale(const Scale &scale) { scale_ = scale; }
+    // Whether the bass moves on the second beat of a one-chord bar; without
+    // it, it holds the chord's bass through the bar.
+    void SetWalk(bool walk) { walk_ = walk; }
+    // With a walking line, every bar (not every other one) is approached by
+    // step when the bass would leap a third or more into the next.
+    void SetWalkingLine(bool walking) { walkingLine_ = walking; }
+    // Semitones the bass is played off its usual octave (-12 for a cadence's low close).
+    void SetBassShift(int semitones) { bassShift_ = semitones; }
     // How long the closing chord rings; a bar unless told.
     void SetClosingTicks(std::uint32_t ticks) { closingTicks_ = ticks; }
     // The players' timing, shared with the leads.
     Feel &Players() { return feel_; }
     // `chordBar` holds one or two chords; two split the bar at its middle.
     // `nextChordBar` is the bar that follows, where the bass is heading.
+    // Without `bass` the figure is a second layer over another's bass, as
+    // when one texture fades in under the end of the last.
     void AccompanyBar(std::uint32_t barStart, std::string_view chordBar, Accompaniment style,
-                      std::string_view nextChordBar);
-    void TambourineBar(std::uint32_t barStart, Tambourine pattern);
+                      std::string_view nextChordBar, bool bass = true);
     // One struck percussion sound (General MIDI drum key).
     void Percussion(std::uint32_t tick, std::uint8_t key, std::uint8_t velocity);
 
@@ -110,9 +123,11 @@ public:
 
 private:
     void Bass(std::uint32_t barStart, const std::vector<Chord> &chords, int nextBass, Accompaniment style);
-    void OffbeatChords(std::uint32_t beatStart, const Chord &chord, Accompaniment style, bool held);
+    // The bass sounding at an eighth of the bar being accompanied.
+    int BassAt(int step) const;
+    void OffbeatChords(std::uint32_t beatStart, int beatStep, const Chord &chord, Accompaniment style, bool held);
     void ArpeggioBeat(std::uint32_t beatStart, const Chord &chord, bool newChord, std::uint32_t chordLength);
-    void PadChord(std::uint32_t start, const Chord &chord, std::uint32_t length);
+    void PadChord(std::uint32_t start, int beatStep, const Chord &chord, std::uint32_t length);
     void ClosingBar(std::uint32_t barStart, const Chord &chord);
     // A velocity at the band's level.
     std::uint8_t At(int velocity) const;
@@ -123,8 +138,14 @@ private:
     Feel feel_;
     int level_ = 0;
     Scale scale_;
-    int bar_ = 0;      // bars accompanied so far: the figures vary with it
-    int lastBass_ = 0; // the bass's last key, so the line moves to the nearest
+    int bar_ = 0; // bars accompanied so far: the figures vary with it
+    bool walk_ = true;
+    bool walkingLine_ = false;
+    int bassShift_ = 0;
+    int lastBass_ = 0;              // the bass's last key, so the line moves to the nearest
+    std::vector<BassNote> barBass_; // the bass of the bar being accompanied
+    std::vector<int> lastPad_;      // the held chord before, so the next moves least
+    int lastPadBass_ = 0;           // and the bass under it
     std::uint32_t closingTicks_ = kSixEight.barTicks();
     std::vector<std::uint8_t> channels_;
     std::vector<MidiTrack> tracks_; // in the order of the parts

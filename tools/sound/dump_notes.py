@@ -16,7 +16,9 @@ are shown where they fall. Standard library only."""
 import struct
 import sys
 
-NAMES = ['C', 'C#', 'D', 'Eb', 'E', 'F', 'F#', 'G', 'Ab', 'A', 'Bb', 'B']
+# Spelt as the tunes' keys need them: the leading note of A is G#, B flat is
+# the Neapolitan's root.
+NAMES = ['C', 'C#', 'D', 'Eb', 'E', 'F', 'F#', 'G', 'G#', 'A', 'Bb', 'B']
 
 
 def vlq(data, at):

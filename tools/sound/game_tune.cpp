@@ -1,28 +1,34 @@
-// The game tune: a calm siciliano in A minor, 6/8, about two and three
-// quarter minutes, so that a session hears it only a few times. Its form:
+// The game tune: a calm siciliano in A minor, 6/8, about two and a half
+// minutes, so that a session hears it only a few times. A rondo-like form
+// whose theme comes back twice, varied, between episodes in other keys:
 //
-//   intro   4 bars  A minor   harp and bass alone, a lament bass A G F E
-//   A      16 bars  A minor   the theme, clarinet: a phrase halting on the
-//                             dominant, one turning to C major, and one that
-//                             cadences deceptively onto F
-//   A'     16 bars  A minor   a second, slower tune over the harp, flute; then
-//                             guitar in tremolo over strings, turning to C
-//   B      16 bars  C major   the middle tune, flute then clarinet, back
-//                             through A minor to the dominant of D minor
-//   C       8 bars  D minor   a sparse interlude: oboe over strings, through
-//                             the Neapolitan chord to the dominant of A minor
-//   A      16 bars  A minor   the theme again, reharmonised, clarinet then flute
-//   coda    6 bars  A minor   a cadence, the final chord, and a bar on the
-//                             dominant that leads back into the intro
+//   intro    4 bars  A minor   harp over the lament bass A G F E; far off,
+//                              the oboe calls the theme's first figure
+//   A       16 bars  A minor   the theme, clarinet: a half close, a turn to
+//                              C major, and a climb to a deceptive cadence
+//   B       16 bars  C major   a tune of its own, flute; the clarinet answers
+//                              with a sequence falling through the circle of
+//                              fifths to the dominant of A minor, and a bar
+//                              of harp alone
+//   A'      10 bars  A minor   the theme on the violin over strings, turning
+//                              through C and F major, deceptively, to D minor
+//   C        8 bars  D minor   the interlude: oboe over held strings, through
+//                              the Neapolitan chord to the dominant of A minor
+//   A''     16 bars  A minor   the theme again, ornamented, clarinet then
+//                              flute, with a full cadence in A minor
+//   coda     6 bars  A minor   the middle tune's head recalled in minor,
+//                              ii-V-i onto the final chord, and a bar on the
+//                              dominant that leads back to the start
 //
-// Melodies are written in sixteenths (kSixEightFine), so the siciliano's
-// dotted rhythm can be spelled. The lead passes from instrument to
-// instrument, each above the accompaniment's register and a few decibels
-// over it, and rests between phrases; the intro and the interlude are the
-// quiet places. Each section starts with a marker naming it.
+// The phrases overlap at the joins: a lead enters on a pick-up in the bar
+// where the last one closes, a line carries across a section's first bar,
+// and one figure of the accompaniment fades in under the end of the other.
+// Melodies are written in sixteenths (kSixEightFine). Each section starts
+// with a marker naming it.
 #include "band.h"
 #include "tunes.h"
 
+#include <algorithm>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -34,250 +40,275 @@ namespace {
 // Dotted quarter = 60: a rocking two beats a bar, unhurried.
 constexpr std::uint32_t kMicrosPerQuarter = 60'000'000u * 2 / (60 * 3);
 constexpr std::uint32_t kSeed = 1010;
-// The players broaden the second beat of a section's last bar, as singers
-// take breath at a phrase's end (the coda's final chord, not its bar on the
-// dominant, which must run on into the intro in time).
+// The players broaden the second half of a bar where the music takes breath.
 constexpr std::uint32_t kBroadenedMicros = kMicrosPerQuarter * 108 / 100;
 
 // Channels: the leads first, then the accompaniment.
-constexpr std::uint8_t kGuitar = 0;
+constexpr std::uint8_t kViolin = 0;
 constexpr std::uint8_t kFlute = 1;
 constexpr std::uint8_t kClarinet = 2;
 constexpr std::uint8_t kOboe = 3;
-constexpr std::uint8_t kAccordion = 4;
 constexpr std::uint8_t kBass = kGameTuneBass;
 constexpr std::uint8_t kHarp = 6;
 constexpr std::uint8_t kChords = 7;
 constexpr std::uint8_t kStrings = 8;
 
 constexpr Part kParts[] = {
-    {kGuitar, program::kNylonGuitar, 127, 58, 40, "Guitar"},
+    {kViolin, program::kViolin, 120, 58, 56, "Violin"},
     {kFlute, program::kFlute, 124, 72, 56, "Flute"},
     {kClarinet, program::kClarinet, 127, 56, 50, "Clarinet"},
-    {kOboe, program::kOboe, 112, 68, 56, "Oboe"},
-    {kAccordion, program::kAccordion, 120, 46, 48, "Accordion"},
+    {kOboe, program::kOboe, 120, 68, 56, "Oboe"},
     {kBass, program::kAcousticBass, 120, 64, 24, "Bass"},
     {kHarp, program::kHarp, 108, 82, 56, "Harp"},
     {kChords, program::kNylonGuitar, 118, 44, 40, "Guitar chords"},
-    {kStrings, program::kStrings, 120, 64, 64, "Strings"},
-    {kDrums, 0, 110, 70, 30, "Tambourine"},
+    {kStrings, program::kStrings, 110, 64, 64, "Strings"},
 };
-constexpr Accompanists kAccompanists{kBass, kChords, kAccordion, kHarp, kStrings};
+constexpr Accompanists kAccompanists{kBass, kChords, kNoPart, kHarp, kStrings};
 
 using Bars = std::vector<std::string_view>;
 
-// ---- Melodies (steps are sixteenths) and their chords, bar by bar ----
+// ---- The chords, bar by bar, section by section ----
 
-const Bars kIntroChords = {"Am", "Am7/G", "F", "E7"};
+const Bars kChordBars[] = {
+    // intro: the lament bass A G F E under plain chords
+    {"Am", "G", "F", "E7"},
+    // A: halting on the dominant, closing in C, falling deceptively onto F
+    {"Am", "Am/C", "Dm Dm/F", "E", "Am", "Dm/F", "F G7", "C", "Am", "G", "C C/E", "F", "Dm/F", "Dm7/F", "E7/B E7/G#",
+     "F"},
+    // B: C major, a half close on its dominant's seventh resolving to C with
+    // the third on top; then Am7 Dm7 G7 Cmaj7 Fmaj7 Bm7b5 E7, the circle of
+    // fifths, and a bar on the dominant alone
+    {"C/E", "G7/D", "C/E", "F", "Dm7", "C/G", "Dm7 G7", "C", "Am7", "Dm7", "G7", "Cmaj7", "Fmaj7", "Dm/B", "E7", "E7"},
+    // A': on to C and F; D minor's dominant turns aside deceptively to B flat,
+    // stretching the phrase to ten bars, and is reached through ii-V
+    {"Am/C", "C/E", "F", "G7", "C", "F", "Bb", "Gm/D A7", "Bb", "Gm/E A7"},
+    // C: D minor over the lament bass D C Bb A, the Neapolitan of A minor,
+    // and its dominant turning to the leading note in the bass
+    {"Dm", "Dm/C", "Gm/Bb", "A7", "Dm/F", "Bb/D", "E7", "E7 E7/G#"},
+    // A'': the full cadence comes only at its end
+    {"Am", "C/E", "Dm", "E7", "Am/C", "Dm Dm/F", "F E7", "E7", "Am/C", "G", "C C/E", "F", "Dm", "Dm7 E7", "E7 E7/G#",
+     "Am"},
+    // coda: iv, ii half-diminished, V, i; a bar on the dominant back to the start
+    {"Am", "Dm/F", "Dm/B", "E7", "Am", "E7 E7/G#"},
+};
 
-// The theme: the first phrase halts on the dominant, the second moves to C
-// major, the answer climbs to its peak (a held G) and falls, over leaning
-// notes, to a deceptive cadence; the reprise closes it on the tonic.
+// ---- The lines: each enters on its bar of the tune (counted from 0) ----
+
+// The theme (written an octave above the clarinet's sounding pitch): the
+// first phrase halts on the dominant, the second moves to C major, the
+// answer climbs to its peak (a held G) and falls to a deceptive cadence.
 const Bars kTheme = {
-    "E5/3 F5/1 E5/2 A5/4 B5/2", "C6/4 D6/2 E6/6",      "F5/2 G5/2 A5/2 D6/4 B5/2", "C6/4 B5/2 G#5/4 r/2",
+    "E5/3 F5/1 E5/2 A5/4 B5/2", "C6/4 D6/2 E6/4 A5/2", "F5/2 G5/2 A5/2 D6/4 B5/2", "C6/4 B5/2 G#5/4 r/2",
     "r/2 A5/2 C6/2 E6/6",       "E6/4 D6/2 A5/3 F5/3", "A5/2 C6/6 B5/2 D6/2",      "E6/6 r/4 E5/2",
     "A5/4 B5/2 C6/3 E6/3",      "D6/4 B5/2 G5/4 r/2",  "E6/2 F6/2 G6/8",           "F6/4 E6/2 D6/4 C6/2",
-    "G6/4 F6/2 C6/3 D6/3",      "A5/2 D6/4 C6/4 B5/2", "G#5/6 B5/3 D6/3",          "C6/6 r/6"};
-const Bars kThemeChords = {"Am", "Am/C", "Dm/F Dm/A", "E", "Am",   "Dm/F",  "F G7",    "C",
-                           "Am", "G",    "C C/E",     "F", "Dm/F", "Dm7/F", "E7/B E7", "F"};
-// The theme's return, ornamented: turns, and a run up to the leading note
-// handing the tune from the clarinet to the flute, which takes it on in the
-// same octave; with other basses and chords.
-const Bars kThemeReturn = {"E5/3 F5/1 E5/2 A5/4 B5/2",
-                           "C6/4 D6/1 C6/1 E6/4 C6/2",
-                           "F5/2 G5/2 A5/2 D6/4 C6/2",
-                           "B5/3 C6/1 B5/2 G#5/2 A5/1 B5/1 r/2",
-                           "A5/2 C6/2 E6/8",
-                           "F6/3 E6/3 D6/4 A5/2",
-                           "C6/4 A5/2 B5/2 C6/2 D6/2",
-                           "E6/4 B5/2 C6/1 D6/1 E6/1 F#6/1 G#6/2",
-                           "A5/6 B5/2 E6/2 C6/2",
-                           "D6/4 B5/2 G5/4 r/2",
-                           "E6/2 F6/2 G6/8",
-                           "F6/4 E6/2 D6/4 C6/2",
-                           "F6/2 E6/2 D6/2 C6/6",
-                           "D6/2 C6/4 B5/2 G#5/2 A5/2",
-                           "G#5/3 A5/1 B5/2 D6/3 C6/1 B5/2",
-                           "A5/6 r/6"};
-const Bars kThemeAgainChords = {"Am",   "C/E", "Dm",    "E7", "Am/C", "Dm Dm/F", "Am/E E",   "E7",
-                                "Am/C", "G",   "C C/E", "F",  "Dm",   "Dm7 E7",  "E7 E7/G#", "Am"};
+    "E6/4 F6/2 C6/3 D6/3",      "A5/2 D6/4 C6/4 B5/2", "G#5/6 B5/3 D6/3",          "C6/6 r/6"};
 
-// Under the flute's half of the reprise, the strings again.
-const Bars kThemeCounter = {"E4/6 A4/6", "B4/6 D5/6", "C5/6 G4/6", "A4/6 C5/6",
-                            "A4/6 F4/6", "F4/6 E4/6", "D4/6 E4/6", "C4/6 r/6"};
-
-// A second, slower tune: long notes and sighs, entering after a bar of harp;
-// its second half, on the guitar, turns to the dominant of C major.
-const Bars kCounter = {
-    "r/8 A5/2 C6/2",
-    "F6/8 E6/2 D6/2",
-    "D6/3 C6/1 B5/2 G#5/6",
-    "A5/6 r/4 C6/2",
-    "A6/8 F6/2 G6/2",
-    "E6/6 G6/6",
-    "F6/4 E6/2 D6/3 C6/1 B5/2",
-    "C6/6 r/6",
-    "r/6 A5/4 B5/2",
-    "D6/4 C6/2 B5/4 G#5/2",
-    "A5/6 C6/4 E6/2",
-    "E6/6 G6/6",
-    "F6/4 E6/2 D6/3 A5/3",
-    "B5/2 D6/2 F6/2 E6/2 D6/2 B5/2",
-    "E6/4 C6/2 G5/2 A5/2 B5/2",
-    "D6/2 E6/2 F6/2 D6/3 B5/3",
-};
-const Bars kCounterChords = {"Am", "Dm/F", "E7/B", "Am",    "F/A", "C/E", "Dm7 G7", "C",
-                             "Am", "E7/B", "Am/C", "A7/C#", "Dm",  "G7",  "C",      "G7/B"};
-
-// The middle tune sings in C major; its answer turns through A minor to the
-// dominant of D minor, where the interlude begins.
+// The middle tune, flute, entering over the clarinet's last note; it closes
+// on C, and holds it while the clarinet enters.
 const Bars kMiddle = {
-    "G5/2 C6/4 E6/4 D6/2", "B5/3 C6/1 D6/2 F6/4 E6/2", "E6/6 r/4 G5/2",        "A5/3 C6/3 E6/3 F6/3",
-    "E6/3 D6/3 C6/4 A5/2", "C6/4 E6/2 G6/3 F6/1 E6/2", "F6/4 D6/2 B5/3 G#5/3", "A5/6 r/6",
-    "r/6 E5/4 A5/2",       "B5/4 A5/2 G5/6",           "A5/2 B5/2 C6/8",       "D6/6 B5/2 C6/2 D6/2",
-    "E6/8 D6/2 C6/2",      "D6/2 F6/4 E6/2 D6/2 A5/2", "C6/4 B5/2 G#5/3 B5/3", "C#6/6 r/6",
+    "r/8 A5/2 F5/2",
+    "G5/2 C6/4 E6/4 D6/2",
+    "B5/3 C6/1 D6/2 F5/4 G5/2",
+    "C6/6 r/4 G5/2",
+    "A5/3 C6/3 E6/3 D6/3",
+    "E6/3 D6/3 C6/4 A5/2",
+    "C6/4 E6/2 D6/3 C6/1 B5/2",
+    "F6/4 D6/2 B5/3 D6/3",
+    "C6/6 r/6",
 };
-// Under the flute's first half, the strings move slowly in the middle
-// register, against the tune and while it rests; the high flute is not left
-// alone over the harp.
-const Bars kMiddleCounter = {"E4/12",     "F4/6 D4/6", "E4/6 G4/6", "C5/6 A4/6",
-                             "A4/6 F4/6", "E4/6 G4/6", "A4/6 B4/6", "C5/12"};
-const Bars kMiddleChords = {"C",    "G7/D", "C/E", "F/A",   "Dm7", "C/G",  "Dm7/F E7", "Am",
-                            "Am/C", "Em/G", "F",   "E7/G#", "Am",  "Dm/F", "E7",       "A7"};
+// Under the flute, the strings move slowly in the middle register.
+const Bars kMiddleCounter = {"E4/12",     "F4/6 D4/6", "E4/6 G4/6", "A4/6 C5/6",
+                             "C5/6 A4/6", "E4/6 C5/6", "F4/6 D5/6", "C5/6 r/6"};
 
-// The interlude: few notes, long ones; the Neapolitan chord (B flat over D)
-// turns to the dominant of A minor, and a bar of strings alone.
+// The clarinet's answer: a two-bar figure, each time a step lower, over the
+// falling fifths (written an octave up).
+const Bars kSequence = {
+    "r/8 E5/2 A5/2",
+    "C6/3 B5/1 A5/2 G5/4 E5/2",
+    "F5/2 A5/2 D6/2 E6/4 D6/2",
+    "B5/3 C6/1 D6/2 F5/4 r/2",
+    "E5/2 G5/2 C6/2 D6/4 C6/2",
+    "A5/3 B5/1 C6/2 E5/4 r/2",
+    "D5/2 F5/2 B5/2 C6/4 B5/2",
+    "G#5/3 A5/1 B5/2 D6/4 r/2",
+};
+
+// The theme on the violin, on its E string, after a bar of harp on the
+// dominant; through C and F major down to D minor. Its last note is held
+// into the interlude's first bar.
+const Bars kThemeViolin = {
+    "E5/3 F5/1 E5/2 A5/4 B5/2",
+    "C6/4 D6/2 E6/4 D6/2",
+    "A5/2 C6/2 F6/2 E6/3 D6/3",
+    "F6/4 E6/2 D6/3 B5/3",
+    "G5/4 r/2 E6/2 C6/2 D6/2",
+    "r/2 F5/2 A5/2 C6/4 E6/2",
+    "D6/4 C6/2 Bb5/2 A5/2 G5/2",
+    "Bb5/4 A5/2 G5/3 A5/3",
+    "F5/3 G5/1 A5/2 Bb5/4 C6/2",
+    "Bb5/4 D6/2 G5/3 E5/3",
+    "F5/6 r/6",
+};
+
+// The interlude: few notes, long ones, entering over the violin's close.
 const Bars kInterlude = {
-    "r/6 A4/4 D5/2",  "D5/4 G5/2 F5/3 E5/1 D5/2", "E5/6 G5/6",      "F5/6 r/4 A4/2",
-    "D5/2 F5/2 A5/8", "Bb5/4 A5/2 F5/6",          "E5/4 D5/2 B4/6", "r/12",
+    "r/6 D5/4 F5/2",      "Bb4/4 A4/2 Bb4/3 C5/1 D5/2", "G5/4 F5/2 D5/6",          "C#5/6 r/6",
+    "r/6 A4/2 D5/2 F5/2", "Bb5/4 A5/2 G5/3 F5/3",       "E5/4 D5/2 C5/2 B4/2 r/2",
 };
-const Bars kInterludeChords = {"Dm", "Gm/Bb", "A7/C#", "Dm", "Dm/F", "Bb/D", "E7", "E7"};
 
-// The last bar is the dominant again, so that the intro follows on.
+// The theme's return, ornamented (written an octave up for the clarinet);
+// a run up to the leading note hands it to the flute, which takes it on in
+// the same octave.
+const Bars kThemeReturn = {"E5/3 F5/1 E5/2 A5/4 B5/2", "C6/4 D6/1 C6/1 E6/4 C6/2",
+                           "F5/2 G5/2 A5/2 D6/4 A5/2", "B5/3 C6/1 B5/2 r/6",
+                           "A5/2 C6/2 E6/8",           "F6/3 E6/3 D6/4 A5/2",
+                           "A5/4 D6/2 B5/2 C6/2 D6/2", "E6/4 B5/2 C6/1 D6/1 E6/1 F#6/1 G#6/2"};
+const Bars kThemeReturnFlute = {"A5/6 C6/2 B5/2 C6/2",
+                                "D6/4 B5/2 G5/4 r/2",
+                                "E6/2 F6/2 G6/8",
+                                "F6/4 E6/2 D6/4 C6/2",
+                                "F6/2 E6/2 D6/2 r/6",
+                                "D6/2 C6/4 B5/2 G#5/2 A5/2",
+                                "G#5/3 A5/1 B5/2 D6/3 C6/1 B5/2",
+                                "A5/6 r/6"};
+// Under the flute's half of the return, the strings again.
+const Bars kThemeCounter = {"E4/6 A4/6", "B4/6 G4/6", "C5/6 G4/6", "A4/6 C5/6",
+                            "A4/6 F4/6", "A4/6 E4/6", "D4/6 E4/6", "C4/6 r/6"};
+
+// The coda recalls the middle tune's head in A minor (clarinet, written an
+// octave up) and closes through the dominant on the tonic, held through the
+// final chord.
 const Bars kCoda = {
-    "F5/4 E5/2 D5/3 F5/3",      "E5/6 B4/4 D5/2", "C5/2 D5/2 E5/2 A4/6",
-    "D5/2 E5/2 F5/2 B4/4 D5/2", "C5/4 B4/2 A4/6", "r/12",
+    "r/8 B4/2 D5/2",       "E5/2 A5/4 C6/4 B5/2", "A5/3 B5/1 C6/2 D6/4 C6/2",
+    "D6/4 F6/2 D6/3 B5/3", "C6/3 B5/3 G#5/6",     "A5/12",
 };
-const Bars kCodaChords = {"Dm", "Am/E E7", "F", "Dm E7", "Am", "E7 E7/G#"};
+
+// The last bar rises to the first: the tune runs round without a stop.
+const Bars kRound = {"r/6 E5/2 G#5/2 B5/2"};
+
+// Over the intro's lament, the oboe calls from far off with the theme's
+// first figure, turns to the dominant and leaves the theme to the clarinet.
+const Bars kCall = {"r/6 E5/3 F5/1 E5/2", "A5/6 B5/4 A5/2", "G#5/4 E5/2 D5/4 r/2"};
 
 // ---- Arrangement ----
 
 // {channel, transpose, velocity, gap, articulation, onset spread}
 constexpr Voice kClarinetLow{kClarinet, -12, 78, 14, Articulation::Plain, 8};
-constexpr Voice kClarinetLowLoud{kClarinet, -12, 89, 14, Articulation::Plain, 8};
-constexpr Voice kClarinetHigh{kClarinet, 0, 76, 14, Articulation::Plain, 8};
-constexpr Voice kClarinetSinging{kClarinet, 0, 80, 14, Articulation::Plain, 8};
-// The second tune lies an octave low on the flute, close over the harp.
-constexpr Voice kFluteSoft{kFlute, -12, 90, 14, Articulation::Plain, 8};
-constexpr Voice kFluteLead{kFlute, 0, 82, 14, Articulation::Plain, 8};
-constexpr Voice kGuitarLead{kGuitar, -12, 90, 20, Articulation::Tremolo, 8};
-constexpr Voice kOboeLead{kOboe, 0, 58, 14, Articulation::Plain, 8};
-constexpr Voice kStringsCounter{kStrings, 0, 46, 30, Articulation::Plain, 5};
+constexpr Voice kClarinetAnswer{kClarinet, -12, 80, 14, Articulation::Plain, 8};
+constexpr Voice kClarinetReturn{kClarinet, -12, 84, 14, Articulation::Plain, 8};
+constexpr Voice kClarinetCoda{kClarinet, -12, 84, 14, Articulation::Plain, 8};
+constexpr Voice kFluteLead{kFlute, 0, 78, 14, Articulation::Plain, 8};
+constexpr Voice kViolinLead{kViolin, 0, 70, 14, Articulation::Plain, 8};
+constexpr Voice kOboeLead{kOboe, 0, 54, 14, Articulation::Plain, 8};
+constexpr Voice kOboeCall{kOboe, 0, 62, 14, Articulation::Plain, 8};
+constexpr Voice kStringsCounter{kStrings, 0, 54, 30, Articulation::Plain, 5};
 
-// One instrument playing bars [first, first + count) of a section's melody.
-struct Lead {
-    Voice voice;
-    std::size_t first;
-    std::size_t count;
+// The first bar of each part of the form, counted from 0.
+constexpr std::size_t kA = 4, kB = 20, kSequenceBar = 28, kAViolin = 36, kC = 46, kAAgain = 54, kCodaBar = 70,
+                      kEndBar = 76;
+
+// A line entering on a bar of the tune; `phraseBar` is that bar's place in
+// its eight-bar phrase (7 for a pick-up bar).
+struct Line {
+    const Voice *voice;
+    std::size_t bar;
+    const Bars *bars;
+    int phraseBar;
 };
 
-// The accompaniment's own figure from a bar of the section on.
-struct Texture {
-    std::size_t from;
-    Accompaniment accompaniment;
+const Line kLines[] = {
+    {&kClarinetLow, kA, &kTheme, 0},
+    {&kFluteLead, kB - 1, &kMiddle, 7},
+    {&kStringsCounter, kB, &kMiddleCounter, 0},
+    {&kClarinetAnswer, kSequenceBar - 1, &kSequence, 7},
+    {&kViolinLead, kAViolin, &kThemeViolin, 0},
+    {&kOboeLead, kC, &kInterlude, 0},
+    {&kClarinetReturn, kAAgain, &kThemeReturn, 0},
+    {&kFluteLead, kAAgain + 8, &kThemeReturnFlute, 0},
+    {&kStringsCounter, kAAgain + 8, &kThemeCounter, 0},
+    {&kClarinetCoda, kCodaBar - 1, &kCoda, 7},
+    {&kOboeCall, 1, &kCall, 0},
+    {&kClarinetCoda, kEndBar - 1, &kRound, 7},
 };
 
-struct Section {
+// Where each part of the form begins, and where a new lead takes over.
+struct Mark {
+    std::size_t bar;
     std::string_view name;
-    const Bars *melody; // null: no lead
-    const Bars &chords;
-    std::vector<Lead> leads;
-    std::vector<Texture> textures;
-    Tambourine tambourine;
-    int level; // the accompaniment's velocity offset: the section's dynamic
-    Scale scale;
-    const Bars *counter = nullptr; // a middle line under a high lead
-    std::size_t counterFrom = 0;   // the bar of the section it enters on
+};
+const Mark kMarks[] = {
+    {0, "intro"},
+    {kA, "A theme"},
+    {kB, "B C major, Flute"},
+    {kSequenceBar, "B sequence, Clarinet"},
+    {kAViolin, "A' Violin, to D minor"},
+    {kC, "C interlude, D minor"},
+    {kAAgain, "A theme again"},
+    {kAAgain + 8, "A theme again, Flute"},
+    {kCodaBar, "coda"},
 };
 
-std::vector<Section> Arrangement()
-{
-    const Scale aMinor = MinorScale(9), cMajor = MajorScale(0), dMinor = MinorScale(2);
-    return {
-        {"intro", nullptr, kIntroChords, {}, {{0, Accompaniment::Arpeggio}}, Tambourine::Off, -12, aMinor},
-        {"A theme",
-         &kTheme,
-         kThemeChords,
-         {{kClarinetLow, 0, 16}},
-         {{0, Accompaniment::Barcarolle}},
-         Tambourine::Light,
-         -4,
-         aMinor},
-        {"A' second tune",
-         &kCounter,
-         kCounterChords,
-         {{kFluteSoft, 0, 8}, {kGuitarLead, 8, 8}},
-         {{0, Accompaniment::Arpeggio}, {8, Accompaniment::Pad}},
-         Tambourine::Off,
-         -6,
-         aMinor},
-        {"B C major",
-         &kMiddle,
-         kMiddleChords,
-         {{kFluteLead, 0, 8}, {kClarinetSinging, 8, 8}},
-         {{0, Accompaniment::Arpeggio}, {8, Accompaniment::Barcarolle}},
-         Tambourine::Off,
-         -2,
-         cMajor,
-         &kMiddleCounter},
-        {"C interlude",
-         &kInterlude,
-         kInterludeChords,
-         {{kOboeLead, 0, 8}},
-         {{0, Accompaniment::Pad}},
-         Tambourine::Off,
-         -13,
-         dMinor},
-        {"A theme again",
-         &kThemeReturn,
-         kThemeAgainChords,
-         {{kClarinetLowLoud, 0, 8}, {kFluteLead, 8, 8}},
-         {{0, Accompaniment::Barcarolle}},
-         Tambourine::Full,
-         6,
-         aMinor,
-         &kThemeCounter,
-         8},
-        {"coda",
-         &kCoda,
-         kCodaChords,
-         {{kClarinetHigh, 0, 6}},
-         {{0, Accompaniment::Barcarolle}, {4, Accompaniment::Closing}, {5, Accompaniment::Arpeggio}},
-         Tambourine::Off,
-         -6,
-         aMinor},
-    };
-}
+// A figure of the accompaniment over bars [from, to); a layer without the
+// bass sounds over another figure's.
+struct Layer {
+    std::size_t from, to;
+    Accompaniment accompaniment;
+    bool bass;
+};
+const Layer kLayers[] = {
+    {0, kA, Accompaniment::Arpeggio, true},
+    {kA - 1, kA, Accompaniment::Barcarolle, false},
+    {kA, kB, Accompaniment::Barcarolle, true},
+    {kB - 2, kB, Accompaniment::Pad, false},
+    {kB - 1, kB, Accompaniment::Arpeggio, false},
+    {kB, kSequenceBar, Accompaniment::Arpeggio, true},
+    {kB, kB + 1, Accompaniment::Barcarolle, false},
+    {kSequenceBar - 1, kSequenceBar, Accompaniment::Broken, false},
+    {kSequenceBar, kAViolin - 1, Accompaniment::Broken, true},
+    {kSequenceBar, kSequenceBar + 1, Accompaniment::Arpeggio, false},
+    {kAViolin - 1, kAViolin, Accompaniment::Arpeggio, true},
+    {kAViolin, kAAgain, Accompaniment::Pad, true},
+    {kAViolin + 1, kC, Accompaniment::Barcarolle, false},
+    {kAAgain - 1, kAAgain, Accompaniment::Barcarolle, false},
+    {kAAgain, kAAgain + 8, Accompaniment::Broken, true},
+    {kAAgain + 8, kCodaBar, Accompaniment::Barcarolle, true},
+    {kCodaBar, kCodaBar + 4, Accompaniment::Pad, true},
+    {kCodaBar + 4, kCodaBar + 5, Accompaniment::Closing, true},
+    {kCodaBar + 5, kEndBar, Accompaniment::Arpeggio, true},
+};
 
-std::string_view PartName(std::uint8_t channel)
-{
-    for (const Part &part : kParts) {
-        if (part.channel == channel) {
-            return part.name;
-        }
-    }
-    return {};
-}
+// The accompaniment's dynamic, velocity added, at a bar; in between it
+// moves bar by bar, so the music swells and ebbs rather than steps.
+struct Level {
+    std::size_t bar;
+    int level;
+};
+const Level kLevels[] = {{0, -12},       {kA - 1, -9},       {kA, -5},          {kA + 8, -4},       {kB - 1, -3},
+                         {kB, -7},       {kB + 7, -4},       {kB + 14, -4},     {kAViolin, -7},     {kC - 1, -10},
+                         {kC, -15},      {kAAgain - 1, -10}, {kAAgain, 2},      {kAAgain + 7, 4},   {kCodaBar - 1, 4},
+                         {kCodaBar, -5}, {kCodaBar + 3, -3}, {kCodaBar + 4, 0}, {kCodaBar + 5, -10}};
 
-Accompaniment TextureAt(const Section &section, std::size_t bar)
+// The scale the bass passes through, from a bar on.
+struct Key {
+    std::size_t bar;
+    Scale scale;
+};
+
+// The second half of these bars broadens: a breath before what follows.
+constexpr std::size_t kBroadened[] = {kAViolin - 1};
+
+int LevelAt(std::size_t bar)
 {
-    Accompaniment style = section.textures.front().accompaniment;
-    for (const Texture &texture : section.textures) {
-        if (texture.from <= bar) {
-            style = texture.accompaniment;
+    const Level *before = &kLevels[0];
+    for (const Level &point : kLevels) {
+        if (point.bar > bar) {
+            return before->level +
+                (point.level - before->level) * static_cast<int>(bar - before->bar) /
+                static_cast<int>(point.bar - before->bar);
         }
+        before = &point;
     }
-    return style;
+    return before->level;
 }
 
 } // namespace
@@ -290,58 +321,59 @@ std::vector<MidiTrack> ComposeGameTune()
     conductor.KeySignature(0, 0, KeyMode::Minor);
     conductor.Tempo(0, kMicrosPerQuarter);
 
-    Band band(kParts, kAccompanists, kSeed);
-    const std::vector<Section> sections = Arrangement();
-    // Every chord bar of the tune in order, so each bar knows the next; the
-    // last leads back to the first.
-    std::vector<std::string_view> chordBars;
-    for (const Section &section : sections) {
-        if (section.melody && section.melody->size() != section.chords.size()) {
-            throw std::logic_error("a section's melody and chords differ in length");
-        }
-        chordBars.insert(chordBars.end(), section.chords.begin(), section.chords.end());
+    std::vector<std::string_view> chords;
+    for (const Bars &section : kChordBars) {
+        chords.insert(chords.end(), section.begin(), section.end());
+    }
+    const auto barTick = [](std::size_t bar) { return static_cast<std::uint32_t>(bar) * kSixEight.barTicks(); };
+    for (const Mark &mark : kMarks) {
+        conductor.Marker(barTick(mark.bar), mark.name);
+    }
+    for (const std::size_t bar : kBroadened) {
+        conductor.Tempo(barTick(bar) + kSixEight.barTicks() / 2, kBroadenedMicros);
+        conductor.Tempo(barTick(bar + 1), kMicrosPerQuarter);
     }
 
-    std::uint32_t now = 0;
-    std::size_t tuneBar = 0;
-    for (const Section &section : sections) {
-        conductor.Marker(now, section.name);
-        const bool lastSection = &section == &sections.back();
-        const std::uint32_t broadened =
-            now + static_cast<std::uint32_t>(section.chords.size() - (lastSection ? 2 : 1)) * kSixEight.barTicks();
-        conductor.Tempo(broadened + kSixEight.barTicks() / 2, kBroadenedMicros);
-        conductor.Tempo(broadened + kSixEight.barTicks(), kMicrosPerQuarter);
-        for (const Lead &lead : section.leads) {
-            // A lead taking over within a section gets a marker of its own.
-            if (lead.first > 0) {
-                conductor.Marker(now + static_cast<std::uint32_t>(lead.first) * kSixEight.barTicks(),
-                                 std::string(section.name) + ", " + std::string(PartName(lead.voice.channel)));
-            }
-            if (lead.first + lead.count > section.chords.size()) {
-                throw std::logic_error("a lead runs past its section");
-            }
-            const std::span<const std::string_view> bars(section.melody->data() + lead.first, lead.count);
-            PlayLine(band.Track(lead.voice.channel), lead.voice, kSixEightFine,
-                     now + static_cast<std::uint32_t>(lead.first) * kSixEight.barTicks(), bars, band.Players(),
-                     static_cast<int>(lead.first % 8));
+    Band band(kParts, kAccompanists, kSeed);
+    for (const Line &line : kLines) {
+        if (line.bar + line.bars->size() > chords.size()) {
+            throw std::logic_error("a line runs past the tune's end");
         }
-        if (section.counter) {
-            PlayLine(band.Track(kStringsCounter.channel), kStringsCounter, kSixEightFine,
-                     now + static_cast<std::uint32_t>(section.counterFrom) * kSixEight.barTicks(), *section.counter,
-                     band.Players());
+        PlayLine(band.Track(line.voice->channel), *line.voice, kSixEightFine, barTick(line.bar), *line.bars,
+                 band.Players(), line.phraseBar);
+    }
+    const Key keys[] = {{0, MinorScale(9)},
+                        {kB, MajorScale(0)},
+                        {kSequenceBar + 5, MinorScale(9)},
+                        {kAViolin + 1, MajorScale(0)},
+                        {kAViolin + 6, MinorScale(2)},
+                        {kC + 5, MinorScale(9)}};
+    for (std::size_t bar = 0; bar < chords.size(); ++bar) {
+        for (const Key &key : keys) {
+            if (key.bar == bar) {
+                band.SetScale(key.scale);
+            }
         }
-        band.SetScale(section.scale);
-        for (std::size_t bar = 0; bar < section.chords.size(); ++bar, ++tuneBar) {
-            // The accompaniment swells and ebbs with the phrase, more gently than the lead.
-            band.SetLevel(section.level + kPhraseArc[bar % 8] / 2);
-            band.AccompanyBar(now, section.chords[bar], TextureAt(section, bar),
-                              chordBars[(tuneBar + 1) % chordBars.size()]);
-            band.TambourineBar(now, section.tambourine);
-            now += kSixEight.barTicks();
+        // The accompaniment swells and ebbs with the phrase, more gently than the lead.
+        band.SetLevel(LevelAt(bar) + kPhraseArc[bar % 8] / 2);
+        // The intro's bass falls a step a bar, A G F E, without walking; the
+        // interlude's holds its notes, the sparsest texture.
+        band.SetWalk(bar >= kA && !(kC <= bar && bar < kAAgain - 2));
+        // In the middle tune and the theme's return the bass walks into
+        // every bar by step.
+        band.SetWalkingLine((kB <= bar && bar < kSequenceBar) || (kAAgain <= bar && bar < kCodaBar));
+        for (const Layer &layer : kLayers) {
+            if (layer.from <= bar && bar < layer.to) {
+                band.AccompanyBar(barTick(bar), chords[bar], layer.accompaniment, chords[(bar + 1) % chords.size()],
+                                  layer.bass);
+            }
         }
     }
+    if (chords.size() != kEndBar) {
+        throw std::logic_error("the chords and the form differ in length");
+    }
     // The file ends on the bar line: a restart keeps the pulse.
-    return band.Tracks(conductor, now);
+    return band.Tracks(conductor, barTick(chords.size()));
 }
 
 } // namespace belvane::sound

@@ -62,24 +62,56 @@ std::vector<Fault> ParallelFifthsAndOctaves(std::span<const WrittenNote> upper, 
     return faults;
 }
 
-std::vector<Fault> AccentedOctaves(std::span<const WrittenNote> lead, std::span<const WrittenNote> bass,
-                                   std::uint32_t beatTicks)
+std::vector<Fault> AccentedConsecutives(std::span<const WrittenNote> lead, std::span<const WrittenNote> bass,
+                                        std::uint32_t beatTicks, std::uint32_t window)
 {
-    std::vector<Fault> faults;
+    std::vector<std::uint32_t> accents;
     std::uint32_t end = 0;
     for (const auto line : {lead, bass}) {
         for (const WrittenNote &note : line) {
             end = std::max(end, note.tick + note.length);
         }
     }
-    const WrittenNote *leadBefore = nullptr, *bassBefore = nullptr;
     for (std::uint32_t beat = 0; beat < end; beat += beatTicks) {
-        const WrittenNote *l = SoundingAt(lead, beat), *b = SoundingAt(bass, beat);
-        if (l && b && leadBefore && bassBefore && l->key != leadBefore->key && b->key != bassBefore->key &&
-            (l->key - b->key) % 12 == 0 && (leadBefore->key - bassBefore->key) % 12 == 0) {
-            faults.push_back({beat, Describe("accented octaves", l->key, b->key)});
+        accents.push_back(beat);
+    }
+    for (const WrittenNote &l : lead) {
+        for (const WrittenNote &b : bass) {
+            if (b.tick == l.tick) {
+                accents.push_back(l.tick);
+            }
         }
-        leadBefore = l, bassBefore = b;
+    }
+    std::sort(accents.begin(), accents.end());
+    accents.erase(std::unique(accents.begin(), accents.end()), accents.end());
+
+    struct Perfect {
+        std::uint32_t tick;
+        int interval; // 0 or 7
+        const WrittenNote *lead, *bass;
+    };
+    std::vector<Perfect> perfects;
+    for (const std::uint32_t tick : accents) {
+        const WrittenNote *l = SoundingAt(lead, tick), *b = SoundingAt(bass, tick);
+        if (l && b) {
+            const int interval = ((l->key - b->key) % 12 + 12) % 12;
+            if (interval == 0 || interval == 7) {
+                perfects.push_back({tick, interval, l, b});
+            }
+        }
+    }
+    std::vector<Fault> faults;
+    for (std::size_t j = 0; j < perfects.size(); ++j) {
+        for (std::size_t i = j; i-- > 0 && perfects[j].tick - perfects[i].tick <= window;) {
+            const Perfect &before = perfects[i], &now = perfects[j];
+            if (before.interval == now.interval && before.lead->key != now.lead->key &&
+                before.bass->key != now.bass->key) {
+                faults.push_back({now.tick,
+                                  Describe(now.interval == 0 ? "accented octaves" : "accented fifths", now.lead->key,
+                                           now.bass->key)});
+                break;
+            }
+        }
     }
     return faults;
 }

@@ -22,11 +22,14 @@ struct Fault {
 // either breaks the succession.
 std::vector<Fault> ParallelFifthsAndOctaves(std::span<const WrittenNote> upper, std::span<const WrittenNote> lower);
 
-// Octaves heard as parallel though notes pass between: the lead and the
-// bass sounding the same note name on two consecutive beats (every
-// `beatTicks`), both having moved to new keys in between.
-std::vector<Fault> AccentedOctaves(std::span<const WrittenNote> lead, std::span<const WrittenNote> bass,
-                                   std::uint32_t beatTicks);
+// Fifths and octaves heard as parallel though notes pass between: the lead
+// and the bass a fifth or an octave apart (as note names) on two accents no
+// more than `window` ticks apart, both having moved to new keys in between.
+// The accents are the beats (every `beatTicks`) and every onset the two
+// voices strike together; so octaves on beat 2 of two bars in a row count,
+// as do those on the two beats of one bar.
+std::vector<Fault> AccentedConsecutives(std::span<const WrittenNote> lead, std::span<const WrittenNote> bass,
+                                        std::uint32_t beatTicks, std::uint32_t window);
 
 // Lead notes struck on a beat (every `beatTicks`) a semitone, or a semitone
 // and octaves, from a note of `others` that sounds then, and not followed by
