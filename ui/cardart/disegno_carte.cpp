@@ -3,10 +3,12 @@
 #include "diagnostica.h"
 #include "registrazione.h"
 #include "riduzione.h"
+#include "riempimento.h"
 #include "scena.h"
 
 #include <QFile>
 #include <QImage>
+#include <QPaintEngine>
 
 #include <array>
 #include <atomic>
@@ -75,6 +77,27 @@ template <typename Disegna> void SullaCarta(QPainter &painter, const QRectF &dov
     painter.restore();
 }
 
+// Fills the recording straight into the painter's picture where nothing
+// stands between: a 32-bit image, no clip, opacity or composition, a
+// transform that only scales and shifts (the card pictures the cache
+// draws). False, and nothing painted, elsewhere.
+bool SullImmagine(QPainter &painter, const QRectF &dove, const Registrazione &registrazione)
+{
+    QPaintDevice *device = painter.device();
+    if (!device || device->devType() != QInternal::Image || painter.paintEngine()->type() != QPaintEngine::Raster ||
+        painter.hasClipping() || painter.opacity() != 1.0 ||
+        painter.compositionMode() != QPainter::CompositionMode_SourceOver)
+        return false;
+    auto &immagine = *static_cast<QImage *>(device);
+    const QTransform suPixel = painter.deviceTransform();
+    if (!Riempitore::Adatta(immagine) || suPixel.type() > QTransform::TxScale)
+        return false;
+    painter.fillRect(dove, Qt::white);
+    QTransform suCarta = QTransform::fromTranslate(dove.left(), dove.top());
+    suCarta.scale(dove.width() / kLarghezzaCarta, dove.height() / kAltezzaCarta);
+    return Riproduci(immagine, suCarta * suPixel, suPixel.mapRect(dove).toAlignedRect(), registrazione);
+}
+
 } // namespace
 
 Via ViaPer(QSizeF pixel)
@@ -114,7 +137,8 @@ void DisegnaCarta(QPainter &painter, const QRectF &dove, int code)
         return;
     case Via::Registrata:
         if (const Registrazione &r = RegistrazioneDi(code); r.completa) {
-            SullaCarta(painter, dove, [&] { Riproduci(painter, r); });
+            if (!SullImmagine(painter, dove, r))
+                SullaCarta(painter, dove, [&] { Riproduci(painter, r); });
             return;
         }
         break;

@@ -1,5 +1,7 @@
 #include "registrazione.h"
 
+#include "riempimento.h"
+
 #include <QDataStream>
 #include <QIODevice>
 #include <QPaintEngine>
@@ -176,6 +178,26 @@ void Riproduci(QPainter &painter, const Registrazione &registrazione)
         painter.drawPolygon(punti.data(), int(c.quanti), c.regola);
     }
     painter.restore();
+}
+
+bool Riproduci(QImage &immagine, const QTransform &trasforma, QRect limite, const Registrazione &registrazione)
+{
+    if (!Riempitore::Adatta(immagine) || trasforma.type() > QTransform::TxScale)
+        return false;
+    // One filler and one buffer per thread, grown to the largest area once.
+    thread_local Riempitore riempitore;
+    thread_local std::vector<QPointF> punti;
+    riempitore.Su(immagine, limite);
+    const qreal sx = trasforma.m11() / kPassiPerUnita, sy = trasforma.m22() / kPassiPerUnita;
+    const qreal dx = trasforma.dx(), dy = trasforma.dy();
+    for (const Campitura &c : registrazione.campiture) {
+        punti.resize(c.quanti);
+        const std::int16_t *p = registrazione.punti.data() + 2 * std::size_t(c.primo);
+        for (std::uint32_t i = 0; i < c.quanti; ++i)
+            punti[i] = QPointF(p[2 * i] * sx + dx, p[2 * i + 1] * sy + dy);
+        riempitore.Riempi(punti.data(), int(c.quanti), c.regola, c.colore);
+    }
+    return true;
 }
 
 QPolygonF Poligono(const Registrazione &registrazione, const Campitura &campitura)
