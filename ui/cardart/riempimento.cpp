@@ -6,6 +6,26 @@
 #include <utility>
 
 namespace belvane::cardart {
+namespace {
+
+// Each byte of `x` times `a` / 255, rounded: two channels at a time.
+inline uint PerByte(uint x, uint a)
+{
+    uint t = (x & 0xff00ffu) * a;
+    t = ((t + ((t >> 8) & 0xff00ffu) + 0x800080u) >> 8) & 0xff00ffu;
+    x = ((x >> 8) & 0xff00ffu) * a;
+    x = (x + ((x >> 8) & 0xff00ffu) + 0x800080u) & 0xff00ff00u;
+    return x | t;
+}
+
+// The least whole number not below `v`, for v >= 0 (std::ceil is a call).
+inline int Soffitto(float v)
+{
+    const int i = int(v);
+    return i + (float(i) < v);
+}
+
+} // namespace
 
 bool Riempitore::Adatta(const QImage &immagine)
 {
@@ -58,8 +78,7 @@ void Riempitore::Riempi(const QPointF *punti, int quanti, Qt::FillRule regola, Q
 
     // Premultiplied source, and what of the destination it leaves at full cover.
     const uint a = qAlpha(colore);
-    const uint r = qRed(colore) * a / 255, g = qGreen(colore) * a / 255, b = qBlue(colore) * a / 255;
-    const QRgb piena = qRgba(r, g, b, a);
+    const QRgb piena = qPremultiply(colore);
     const bool pariDispari = regola == Qt::OddEvenFill;
     for (int y = 0; y < h_; ++y) {
         auto [da, a_] = std::exchange(righe_[std::size_t(y)], {INT_MAX, -1});
@@ -86,9 +105,8 @@ void Riempitore::Riempi(const QPointF *punti, int quanti, Qt::FillRule regola, Q
                 d = piena;
                 continue;
             }
-            const uint sa = a * c / 255, resto = 255 - sa;
-            d = qRgba((r * c + qRed(d) * resto) / 255, (g * c + qGreen(d) * resto) / 255,
-                      (b * c + qBlue(d) * resto) / 255, sa + qAlpha(d) * resto / 255);
+            const QRgb sorgente = PerByte(piena, c);
+            d = sorgente + PerByte(d, 255 - qAlpha(sorgente));
         }
         for (int x = std::max(fino, da); x <= a_; ++x)
             cella[x] = 0;
@@ -160,7 +178,7 @@ void Riempitore::Riga(float x0, float y0, float x1, float y1)
     const std::size_t larga = std::size_t(w_ + 2);
     const float larghezza = float(w_);
     int y = int(y0);
-    const int fine = int(std::ceil(y1));
+    const int fine = Soffitto(y1);
     float x = x0;
     for (; y < fine; ++y) {
         float *cella = celle_.data() + std::size_t(y) * larga;
@@ -180,7 +198,7 @@ void Riempitore::Riga(float x0, float y0, float x1, float y1)
             cella[si + 1] += d * medio;
             a = std::max(a, si + 1);
         } else {
-            const int di = int(std::ceil(dx));
+            const int di = Soffitto(dx);
             const float s = 1 / (dx - sx);
             const float a0 = 0.5f * s * (1 - sf) * (1 - sf);
             const float df = dx - float(di) + 1;
