@@ -1,6 +1,6 @@
 // Figures of the card drawing, per card and for the deck: how many areas
-// each card's recording holds and whether it is complete, how long the
-// recording takes, and what the forty cost at the sizes a window shows
+// and points each card's recording holds (and keeps once graded) and
+// whether it is complete, how long the recording takes, and what the forty cost at the sizes a window shows
 // them: filled from the recordings (directly, and through QPainter) and
 // stroke by stroke, and on two threads as the cache fills them. Prints; asserts
 // nothing. Runs offscreen:
@@ -51,18 +51,26 @@ int main(int argc, char **argv)
     using namespace belvane;
     using namespace belvane::cardart;
 
-    std::printf("card  areas  complete  record ms\n");
+    std::printf("card  areas  complete  record ms  points  graded\n");
     int areeTotali = 0;
+    std::size_t puntiTotali = 0, graduatiTotali = 0;
     double registrazioneTotale = 0;
     for (int code = 1; code <= kCarte; ++code) {
         Registrazione r;
-        const double ms =
-            Mediana(volte, [&] { r = Registra([code](QPainter &p) { Scena(p, SemeDi(code), Rango(code)); }, 8); });
+        const double ms = Mediana(volte, [&] {
+            r = Registra([code](QPainter &p) { Scena(p, SemeDi(code), Rango(code)); }, kScalaRegistrata);
+        });
+        Registrazione graduata = r;
+        Gradua(graduata, kScalaRegistrata);
         areeTotali += int(r.campiture.size());
+        puntiTotali += r.punti.size() / 2;
+        graduatiTotali += graduata.punti.size() / 2;
         registrazioneTotale += ms;
-        std::printf("%4d  %5zu  %8s  %9.2f\n", code, r.campiture.size(), r.completa ? "yes" : "NO", ms);
+        std::printf("%4d  %5zu  %8s  %9.2f  %6zu  %6zu\n", code, r.campiture.size(), r.completa ? "yes" : "NO", ms,
+                    r.punti.size() / 2, graduata.punti.size() / 2);
     }
-    std::printf("all   %5d            %9.2f\n\n", areeTotali, registrazioneTotale);
+    std::printf("all   %5d            %9.2f  %6zu  %6zu\n\n", areeTotali, registrazioneTotale, puntiTotali,
+                graduatiTotali);
 
     // The recordings as the program has them, each played three ways: filled
     // straight into the picture (what the cache does), filled through

@@ -17,7 +17,8 @@ using belvane::cardart::Serializza;
 
 bool Uguali(const Registrazione &a, const Registrazione &b)
 {
-    if (a.completa != b.completa || a.punti != b.punti || a.campiture.size() != b.campiture.size())
+    if (a.completa != b.completa || a.punti != b.punti || a.dettagli != b.dettagli ||
+        a.campiture.size() != b.campiture.size())
         return false;
     for (std::size_t i = 0; i < a.campiture.size(); ++i) {
         const auto &x = a.campiture[i], &y = b.campiture[i];
@@ -49,11 +50,14 @@ TEST(Registrazioni, BytesThatAreNotAWholeSetGiveNothing)
     Registrazione r;
     r.campiture.push_back({0xFF112233, Qt::OddEvenFill, 0, 3});
     r.punti = {0, 0, 256, 0, 0, 256};
-    const QByteArray byte = Serializza({r, r});
+    Registrazione graduata = r;
+    graduata.dettagli = {255, 7, 255};
+    const QByteArray byte = Serializza({r, graduata});
     const auto lette = Deserializza(byte);
     ASSERT_TRUE(lette.has_value());
     ASSERT_EQ(lette->size(), 2u);
-    EXPECT_TRUE(Uguali((*lette)[1], r));
+    EXPECT_TRUE(Uguali((*lette)[0], r));
+    EXPECT_TRUE(Uguali((*lette)[1], graduata));
 
     for (qsizetype n = 0; n < byte.size(); ++n)
         EXPECT_FALSE(Deserializza(byte.left(n)).has_value()) << "cut at " << n;

@@ -50,6 +50,14 @@ const std::vector<Registrazione> *Incorporate()
     return incorporate ? &*incorporate : nullptr;
 }
 
+// A card's scene recorded and graded for the sizes up to kScalaRegistrata.
+Registrazione RegistraCarta(int code)
+{
+    Registrazione r = Registra([code](QPainter &p) { Scena(p, SemeDi(code), Rango(code)); }, kScalaRegistrata);
+    Gradua(r, kScalaRegistrata);
+    return r;
+}
+
 // The card's recording: built in, or recorded once on whichever thread first
 // asks (another thread asking meanwhile waits for it).
 const Registrazione &RegistrazioneDi(int code)
@@ -58,7 +66,7 @@ const Registrazione &RegistrazioneDi(int code)
     if (const auto *tutte = Incorporate())
         return (*tutte)[i];
     std::call_once(registrata[i], [&] {
-        registrazioni[i] = Registra([code](QPainter &p) { Scena(p, SemeDi(code), Rango(code)); }, kScalaRegistrata);
+        registrazioni[i] = RegistraCarta(code);
         quanteRegistrate.fetch_add(1, std::memory_order_release);
     });
     return registrazioni[i];
@@ -158,7 +166,7 @@ std::vector<Registrazione> RegistraDalVivo()
 {
     std::vector<Registrazione> tutte;
     for (int code = 1; code <= kCarte; ++code)
-        tutte.push_back(Registra([code](QPainter &p) { Scena(p, SemeDi(code), Rango(code)); }, kScalaRegistrata));
+        tutte.push_back(RegistraCarta(code));
     return tutte;
 }
 
