@@ -53,15 +53,15 @@ void Riempitore::Riempi(const QPointF *punti, int quanti, Qt::FillRule regola, Q
         minY = std::min(minY, punti[i].y());
         maxY = std::max(maxY, punti[i].y());
     }
-    if (!(minX < maxX && minY < maxY)) // also NaN
-        return;
     // The box of pixels the area reaches, within the limit; what lies left
     // of it still counts, as a winding carried into the row.
-    const int sx = std::max(limite_.left(), int(std::floor(std::max<qreal>(minX, limite_.left()))));
-    const int dx = std::min(limite_.right() + 1, int(std::ceil(std::min<qreal>(maxX, limite_.right() + 1))));
-    const int sy = std::max(limite_.top(), int(std::floor(std::max<qreal>(minY, limite_.top()))));
-    const int dy = std::min(limite_.bottom() + 1, int(std::ceil(std::min<qreal>(maxY, limite_.bottom() + 1))));
-    if (maxX <= limite_.left() || sx >= dx || sy >= dy)
+    const qreal sinistra = limite_.left(), destra = limite_.right() + 1;
+    const qreal alto = limite_.top(), basso = limite_.bottom() + 1;
+    if (!(minX < destra && maxX > sinistra && minY < basso && maxY > alto)) // also NaN
+        return;
+    const int sx = int(std::floor(std::max(minX, sinistra))), dx = int(std::ceil(std::min(maxX, destra)));
+    const int sy = int(std::floor(std::max(minY, alto))), dy = int(std::ceil(std::min(maxY, basso)));
+    if (sx >= dx || sy >= dy)
         return;
     x0_ = sx;
     y0_ = sy;
