@@ -12,8 +12,10 @@ namespace {
 constexpr qint64 kIntervalloTrascinamento = 100; // ms
 // How long the first frame after a resize on its own waits for the cards at
 // the new size, drawing too: about what the forty take at a full-screen
-// size on two cores, and half a frame.
-constexpr std::chrono::milliseconds kAttesaCarte{8};
+// size (138 x 220) on two cores. Up to that size the first frame is then the
+// final one; a preview frame first would only take time from the drawing
+// it waits for, and a second frame after it.
+constexpr std::chrono::milliseconds kAttesaCarte{20};
 
 } // namespace
 

@@ -17,7 +17,7 @@ class CartaWidget;
 // A new size is drawn for all forty cards at once on the cache's workers.
 // Until the pictures are there, each card shows its last picture scaled (its
 // preview). A resize on its own (not a step of a drag) lets its first frame
-// wait a few milliseconds for them, drawing too, so that the first frame is
+// wait for them up to a limit, drawing too, so that the first frame is
 // the final one; a drag never waits, since a frame late at every step is
 // worse than a preview that sharpens. Everything here runs on the window's
 // thread.

@@ -8,6 +8,7 @@
 #include <QPainter>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <string>
 #include <utility>
@@ -19,10 +20,11 @@ qreal RapportoValido(qreal r) { return std::isfinite(r) && r > 0 ? r : 1.0; }
 
 QSize DimensioneValida(QSize s) { return {std::max(1, s.width()), std::max(1, s.height())}; }
 
+// A card is opaque: in the screen's own format its picture is copied to the
+// window as it is, never blended.
 QImage Tela(QSize logica, qreal rapporto)
 {
-    QImage img(QSize(qCeil(logica.width() * rapporto), qCeil(logica.height() * rapporto)),
-               QImage::Format_ARGB32_Premultiplied);
+    QImage img(QSize(qCeil(logica.width() * rapporto), qCeil(logica.height() * rapporto)), QImage::Format_RGB32);
     img.setDevicePixelRatio(rapporto);
     img.fill(Qt::white);
     return img;
@@ -86,7 +88,7 @@ void DisegnoInSerie::Avvia(QSize logica, qreal rapporto, int lavoratori)
     stop_ = false;
     for (int i = 0; i < std::max(1, lavoratori); ++i)
         lavoratori_.emplace_back([this] {
-            // Each worker takes the next code until none is left.
+            // Each worker takes the next card until none is left.
             for (int i = prossimo_++; i < kCarte && !stop_; i = prossimo_++)
                 Disegna(i, Chi::Lavoratore);
         });
@@ -94,6 +96,19 @@ void DisegnoInSerie::Avvia(QSize logica, qreal rapporto, int lavoratori)
 
 void DisegnoInSerie::Disegna(int i, Chi chi)
 {
+    // The figures first, each costing several pip cards: the last cards
+    // taken are then the cheap ones, and the workers finish together.
+    constexpr int kPrimaFigura = 8; // the knave; then the horseman and the king
+    constexpr auto kOrdine = [] {
+        std::array<int, kCarte> ordine{};
+        int n = 0;
+        for (const bool figure : {true, false})
+            for (int code = 1; code <= kCarte; ++code)
+                if ((Rango(code) >= kPrimaFigura) == figure)
+                    ordine[size_t(n++)] = code - 1;
+        return ordine;
+    }();
+    i = kOrdine[size_t(i)];
     immagini_[size_t(i)] = DisegnaImmagine(i + 1, dimensione_, rapporto_);
     // Whoever finishes the fortieth wakes a helper waiting for it; the owner
     // is told only from a worker's thread, as promised: a helper that drew

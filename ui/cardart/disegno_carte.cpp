@@ -3,10 +3,12 @@
 #include "diagnostica.h"
 #include "registrazione.h"
 #include "riduzione.h"
+#include "riempimento.h"
 #include "scena.h"
 
 #include <QFile>
 #include <QImage>
+#include <QPaintEngine>
 
 #include <array>
 #include <atomic>
@@ -48,6 +50,14 @@ const std::vector<Registrazione> *Incorporate()
     return incorporate ? &*incorporate : nullptr;
 }
 
+// A card's scene recorded and graded for the sizes up to kScalaRegistrata.
+Registrazione RegistraCarta(int code)
+{
+    Registrazione r = Registra([code](QPainter &p) { Scena(p, SemeDi(code), Rango(code)); }, kScalaRegistrata);
+    Gradua(r, kScalaRegistrata);
+    return r;
+}
+
 // The card's recording: built in, or recorded once on whichever thread first
 // asks (another thread asking meanwhile waits for it).
 const Registrazione &RegistrazioneDi(int code)
@@ -56,7 +66,7 @@ const Registrazione &RegistrazioneDi(int code)
     if (const auto *tutte = Incorporate())
         return (*tutte)[i];
     std::call_once(registrata[i], [&] {
-        registrazioni[i] = Registra([code](QPainter &p) { Scena(p, SemeDi(code), Rango(code)); }, kScalaRegistrata);
+        registrazioni[i] = RegistraCarta(code);
         quanteRegistrate.fetch_add(1, std::memory_order_release);
     });
     return registrazioni[i];
@@ -73,6 +83,27 @@ template <typename Disegna> void SullaCarta(QPainter &painter, const QRectF &dov
     painter.scale(dove.width() / kLarghezzaCarta, dove.height() / kAltezzaCarta);
     disegna();
     painter.restore();
+}
+
+// Fills the recording straight into the painter's picture where nothing
+// stands between: a 32-bit image, no clip, opacity or composition, a
+// transform that only scales and shifts (the card pictures the cache
+// draws). False, and nothing painted, elsewhere.
+bool SullImmagine(QPainter &painter, const QRectF &dove, const Registrazione &registrazione)
+{
+    QPaintDevice *device = painter.device();
+    if (!device || device->devType() != QInternal::Image || painter.paintEngine()->type() != QPaintEngine::Raster ||
+        painter.hasClipping() || painter.opacity() != 1.0 ||
+        painter.compositionMode() != QPainter::CompositionMode_SourceOver)
+        return false;
+    auto &immagine = *static_cast<QImage *>(device);
+    const QTransform suPixel = painter.deviceTransform();
+    if (!Riempitore::Adatta(immagine) || suPixel.type() > QTransform::TxScale)
+        return false;
+    painter.fillRect(dove, Qt::white);
+    QTransform suCarta = QTransform::fromTranslate(dove.left(), dove.top());
+    suCarta.scale(dove.width() / kLarghezzaCarta, dove.height() / kAltezzaCarta);
+    return Riproduci(immagine, suCarta * suPixel, suPixel.mapRect(dove).toAlignedRect(), registrazione);
 }
 
 } // namespace
@@ -114,7 +145,8 @@ void DisegnaCarta(QPainter &painter, const QRectF &dove, int code)
         return;
     case Via::Registrata:
         if (const Registrazione &r = RegistrazioneDi(code); r.completa) {
-            SullaCarta(painter, dove, [&] { Riproduci(painter, r); });
+            if (!SullImmagine(painter, dove, r))
+                SullaCarta(painter, dove, [&] { Riproduci(painter, r); });
             return;
         }
         break;
@@ -134,7 +166,7 @@ std::vector<Registrazione> RegistraDalVivo()
 {
     std::vector<Registrazione> tutte;
     for (int code = 1; code <= kCarte; ++code)
-        tutte.push_back(Registra([code](QPainter &p) { Scena(p, SemeDi(code), Rango(code)); }, kScalaRegistrata));
+        tutte.push_back(RegistraCarta(code));
     return tutte;
 }
 

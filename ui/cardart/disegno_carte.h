@@ -27,8 +27,9 @@ enum class Via {
     Naturale,
     // Further off, up to kScalaRegistrata: the smoothed drawing, filled from
     // the card's recording (registrazione.h), which costs a quarter of
-    // drawing it stroke by stroke. A recording that could not keep the
-    // scene falls back to Pennellata.
+    // drawing it stroke by stroke; into a card picture of the cache it is
+    // filled straight (riempimento.h), elsewhere through QPainter. A
+    // recording that could not keep the scene falls back to Pennellata.
     Registrata,
     // Beyond: the smoothed drawing stroke by stroke, not recorded for nothing.
     Pennellata,

@@ -4,7 +4,9 @@
 #include <QByteArrayView>
 #include <QPainter>
 #include <QPolygonF>
+#include <QRect>
 #include <QRgb>
+#include <QTransform>
 
 #include <cstdint>
 #include <functional>
@@ -37,6 +39,11 @@ struct Campitura {
 struct Registrazione {
     std::vector<Campitura> campiture;
     std::vector<std::int16_t> punti; // x, y, x, y, ... in 1/kPassiPerUnita units
+    // Empty, or one per point (Gradua): how far, in kGradiPerRaddoppio
+    // steps per doubling from one kPassiPerUnita step, the outline would
+    // move without that point. Smaller cards leave out the points they
+    // cannot show.
+    std::vector<std::uint8_t> dettagli;
     // False when the painting used what a recording cannot keep (text,
     // pictures, gradients, cosmetic pens, clipping, opacity, composition
     // modes, points too far out): such a painting has to be played directly.
@@ -47,9 +54,27 @@ struct Registrazione {
 // enough for any scale up to `scalaMassima` (a quarter of a pixel at most).
 Registrazione Registra(const std::function<void(QPainter &)> &scena, qreal scalaMassima);
 
+// An outline is drawn without the points whose leaving out moves it by less
+// than this many device pixels: at an eighth of a pixel a pixel's coverage
+// changes by an eighth at most, about what tells two neighbouring greys
+// apart and no more.
+inline constexpr qreal kScostamentoTollerato = 0.125;
+inline constexpr int kGradiPerRaddoppio = 16;
+// Works out each point's detail (Registrazione::dettagli), by splitting each
+// outline where it strays furthest, as Douglas and Peucker do, and leaves
+// out the points no card up to `scalaMassima` times the natural size
+// shows. The joins between an area's pieces are always kept.
+void Gradua(Registrazione &registrazione, qreal scalaMassima);
+
 // Fills the recorded areas in order with the painter's transform and clip,
 // smoothed. The painter's pen and brush are restored.
 void Riproduci(QPainter &painter, const Registrazione &registrazione);
+// The same picture filled straight into `immagine` (riempimento.h), the
+// painting's units taken to its pixels by `trasforma`, a scale and a
+// shift, and nothing painted outside `limite`; of a graded recording only
+// the points that move an outline by kScostamentoTollerato at that scale.
+// False, and nothing painted, for a picture or transform it cannot take.
+bool Riproduci(QImage &immagine, const QTransform &trasforma, QRect limite, const Registrazione &registrazione);
 
 // The points of one recorded area, in the painting's units.
 QPolygonF Poligono(const Registrazione &registrazione, const Campitura &campitura);
