@@ -1,5 +1,6 @@
 #include "cavallo.h"
 #include "emblemi.h"
+#include "fanti_comune.h"
 #include "figure.h"
 #include "geometria.h"
 #include "pennelli.h"
@@ -17,6 +18,8 @@ namespace {
 constexpr QPointF kSella(20.5, 41);
 // Where a rearing horse turns, in its own frame: about its hocks.
 constexpr QPointF kPerno(13, 52);
+// A held blade bends as the pips' do.
+constexpr qreal kCurvaSpada = 1.6;
 
 Tinta Tono(QColor luce, QColor corpo, QColor ombra) { return {luce, corpo, ombra}; }
 Tinta Tono(const QColor &c) { return {c.lighter(125), c, c.darker(145)}; }
@@ -48,8 +51,10 @@ struct Cavaliere {
     // the hand with the reins (all in the rider's frame).
     qreal chino;
     QPointF ginocchio, piede, manoRedini;
-    qreal falda; // how far below the belt the skirt of his coat falls
-    qreal petto; // where the front of his coat runs: the turn of his body towards us
+    qreal falda;                  // how far below the belt the skirt of his coat falls
+    qreal petto;                  // where the front of his coat runs: the turn of his body towards us
+    fanti::Lineamenti lineamenti; // what makes his face his own
+    qreal avanti = 0;             // how far forward of the common seat he sits (over the withers of a rearing horse)
 };
 
 Cavaliere Di(Seme seme)
@@ -80,7 +85,8 @@ Cavaliere Di(Seme seme)
                 {24.8, 55},
                 {26.2, 37.4},
                 6.2,
-                23.3};
+                23.3,
+                {0.4, -0.2, -0.2, -0.2, 0.2, 0}};
     case Seme::Coppe: // rearing high, the cup lifted
         return {true,
                 {{{29, 50}, {34.4, 50.6}, {33, 56}, {32.4, 57.8}},
@@ -104,7 +110,9 @@ Cavaliere Di(Seme seme)
                 {27.6, 53.4},
                 {27.2, 35.4},
                 4.8,
-                21.6};
+                21.6,
+                {-0.3, 0.3, 0.3, 0.2, -0.1, 0},
+                2.6};
     case Seme::Denari: // rearing, the coin held up
         return {false,
                 {{{29, 50}, {35.6, 48.8}, {38.2, 52.6}, {38.8, 54.6}},
@@ -116,7 +124,7 @@ Cavaliere Di(Seme seme)
                  0.86},
                 18,
                 false,
-                {29.2, 29.4},
+                {28.6, 32.2},
                 {33.2, 22.4},
                 0,
                 12,
@@ -128,7 +136,8 @@ Cavaliere Di(Seme seme)
                 {22.4, 54.6},
                 {25.2, 38.6},
                 7.4,
-                23.6};
+                23.6,
+                {0.2, 0, 0.1, 0.3, 0, 0}};
     case Seme::Spade: // trotting, the sword raised
         return {true,
                 {{{29, 50}, {33.4, 54.4}, {33.8, 59.6}, {34.4, 61.4}},
@@ -150,7 +159,8 @@ Cavaliere Di(Seme seme)
                 {26.8, 56.2},
                 {27, 38},
                 8.6,
-                20.8};
+                20.8,
+                {-0.2, 0.2, 0.4, -0.2, -0.1, 0}};
     }
     return {};
 }
@@ -170,10 +180,15 @@ QTransform Cornice(const Cavaliere &c)
     return t;
 }
 
+// Where he sits in the horse's frame: the seat slides along the back, which
+// rises a little towards the withers.
+QPointF Seggio(const Cavaliere &c) { return kSella + QPointF(c.avanti, -0.15 * c.avanti); }
+
 QTransform CorniceCavaliere(const Cavaliere &c)
 {
+    const QPointF s = Seggio(c);
     QTransform r;
-    r.translate(kSella.x(), kSella.y());
+    r.translate(s.x(), s.y());
     r.rotate(c.impennata + c.chino);
     r.translate(-kSella.x(), -kSella.y());
     return r * Cornice(c);
@@ -188,45 +203,74 @@ QPointF CentroViso(const Cavaliere &c)
 }
 
 // A face turned three-quarters towards `verso` (+1 right, -1 left), on the
-// card's own axes: skin modelled in three tones and outlined in warm brown,
-// hair, two eyes, a nose in profile, a mouth.
-void Volto(QPainter &p, QPointF c, int verso, const Tinta &capelli)
+// card's own axes: the knaves' young face (skin in three tones outlined in
+// warm brown, almond eyes, brows, nose, mouth, an ear) with `l` making it his
+// own, the hair behind it and locks at the temple under the hat.
+void Volto(QPainter &p, QPointF c, int verso, const Tinta &capelli, const fanti::Lineamenti &l)
 {
     const qreal s = verso;
     QPainterPath nuca;
-    nuca.addEllipse(c + QPointF(-s * 1.1, -0.8), 2.8, 3.2);
-    Modella(p, Piatto(nuca), capelli, kBordoViso, 0.6, 0.4);
-    QPainterPath viso;
-    viso.addEllipse(c + QPointF(0, 0.3), 3.0, 3.6);
-    QPainterPath naso;
-    naso.moveTo(c + QPointF(s * 2.4, -0.9));
-    naso.quadTo(c + QPointF(s * 3.3, 0.2), c + QPointF(s * 3.9, 1.2));
-    naso.quadTo(c + QPointF(s * 3.3, 1.7), c + QPointF(s * 2.6, 1.6));
-    naso.closeSubpath();
-    Modella(p, Unione(Piatto(viso), Piatto(naso)), kPelleTinta, kBordoViso, 0.8, 0.5);
-    // The hair over the brow and behind the ear, clear of the eyes.
-    QPainterPath frangia;
-    frangia.moveTo(c + QPointF(-s * 3.4, 1.4));
-    frangia.cubicTo(c + QPointF(-s * 3.8, -3.6), c + QPointF(s * 0.5, -4.9), c + QPointF(s * 3.1, -2.6));
-    frangia.quadTo(c + QPointF(s * 0.8, -2.5), c + QPointF(-s * 1.0, -2.2));
-    frangia.quadTo(c + QPointF(-s * 2.7, -1.8), c + QPointF(-s * 2.9, 1.2));
-    frangia.closeSubpath();
-    Modella(p, Piatto(frangia), capelli, kBordoViso, 0.5, 0.4);
-    QPainterPath ciocche; // locks combed back from the brow
-    for (qreal d : {0.0, 1.0, 2.0}) {
-        ciocche.moveTo(c + QPointF(s * (1.6 - d * 0.8), -3.4 + d * 0.2));
-        ciocche.quadTo(c + QPointF(-s * (1.2 + d * 0.6), -3.6 + d * 0.6),
-                       c + QPointF(-s * (3.0 + d * 0.3), 0.4 - d * 1.2));
+    nuca.addEllipse(c + QPointF(-s * 1.9, 0.1), 3.3, 3.9);
+    Riempi(p, Piatto(nuca), capelli.corpo, capelli.ombra);
+    QPainterPath ciocche; // locks combed back behind the ear
+    for (qreal d : {0.0, 0.8, 1.6}) {
+        ciocche.moveTo(c + QPointF(s * (0.6 - d), -4.0 + d * 0.2));
+        ciocche.quadTo(c + QPointF(-s * (3.0 + d * 0.3), -3.4 + d * 0.5), c + QPointF(-s * (4.4 + d * 0.2), 1.0 + d));
     }
     p.setPen(Penna(capelli.ombra, kTrattoInterno));
     p.setBrush(Qt::NoBrush);
     p.drawPath(ciocche);
-    // Brows, eyes and mouth, the eyes each on a pixel's centre; the mouth
-    // light enough not to blot the face when small.
-    Linea(p, c + QPointF(s * 1 - 1.6, -1.6), c + QPointF(s * 1 + 1.5, -1.7), kBordoViso, kTrattoInterno);
-    Macchia(p, c + QPointF(s * 1 - 1, -0.5), 0.6, 0.52, kContorno);
-    Macchia(p, c + QPointF(s * 1 + 1, -0.5), 0.6, 0.52, kContorno);
-    Linea(p, c + QPointF(s * 1.6 - 0.7, 2.1), c + QPointF(s * 1.6 + 0.5, 2.1), QColor(0xD8, 0x74, 0x64), 0.5);
+    // Eyes on the row above the middle: each falls in one pixel.
+    fanti::Volto(p, c + QPointF(0, -0.5), s * 0.7, 0, 0.1, l);
+}
+
+// A closed hand on the card's axes round a grip running at `angolo` degrees
+// from upright: the fist modelled in skin, the knuckles and the thumb drawn
+// across it in the warm brown of the face's outline.
+void Pugno(QPainter &p, QPointF c, qreal angolo, int verso)
+{
+    QTransform t;
+    t.translate(c.x(), c.y());
+    t.rotate(angolo);
+    QPainterPath pugno;
+    pugno.addEllipse(QPointF(0, 0), 1.45, 1.25);
+    Modella(p, Piatto(t.map(pugno)), kPelleTinta, kBordoViso, 0.5, 0);
+    const qreal s = verso;
+    QPainterPath dita;
+    for (qreal y : {-0.55, 0.0, 0.55}) { // fingers wrapped round the grip
+        dita.moveTo(t.map(QPointF(s * 0.2, y - 0.2)));
+        dita.quadTo(t.map(QPointF(s * 0.9, y)), t.map(QPointF(s * 0.3, y + 0.3)));
+    }
+    dita.moveTo(t.map(QPointF(-s * 0.9, -0.9))); // the thumb over them
+    dita.quadTo(t.map(QPointF(-s * 0.1, -0.5)), t.map(QPointF(s * 0.2, -0.9)));
+    p.setPen(Penna(kBordoViso, kTrattoInterno));
+    p.setBrush(Qt::NoBrush);
+    p.drawPath(dita);
+}
+
+// An arm in its sleeve from the shoulder through the elbow to the wrist:
+// full over the upper arm, gathered at the elbow, a linen cuff at the wrist,
+// creases on the inside of the bend.
+void Manica(const Tela &tela, QPointF spalla, QPointF gomito, QPointF mano, const Tinta &tinta, qreal ombra, qreal luce)
+{
+    const QPointF meta = (spalla + gomito) / 2, avambraccio = (gomito + mano) / 2;
+    tela.Modella(Arto({spalla, meta, gomito, avambraccio, mano}, {3.0, 3.1, 2.3, 2.2, 1.9}), tinta, kContorno, ombra,
+                 luce);
+    const auto unita = [](QPointF d) { return d / std::max(0.01, std::hypot(d.x(), d.y())); };
+    const QPointF u = unita(gomito - spalla), w = unita(mano - gomito);
+    QPointF dentro = unita(w - u); // towards the inside of the bend
+    if (std::hypot(w.x() - u.x(), w.y() - u.y()) < 0.2)
+        dentro = QPointF(-u.y(), u.x());
+    QPainterPath pieghe;
+    for (qreal k : {0.3, 0.9}) {
+        pieghe.moveTo(gomito - u * (1.6 + k) + dentro * 0.9);
+        pieghe.quadTo(gomito + dentro * (0.1 + k * 0.4), gomito + w * (1.4 + k) + dentro * 0.8);
+    }
+    pieghe.moveTo(spalla + u * 1.2 - dentro * 0.6); // down the full upper sleeve
+    pieghe.quadTo(meta - dentro * 0.9, gomito - u * 1.4 - dentro * 0.5);
+    tela.Tratto(pieghe, tinta.ombra, kTrattoInterno);
+    const QPointF n(-w.y(), w.x());
+    tela.Linea(mano - w * 1.5 + n * 1.05, mano - w * 1.5 - n * 1.05, QColor(0xEF, 0xE8, 0xD6), 0.9);
 }
 
 // The headgear of each suit, on the head whose face is at `c`.
@@ -347,16 +391,16 @@ void Cavallo(QPainter &p, Seme seme)
     const Tinta maniche = Tono(Smorza(v.maniche));
     const QPointF spalla(21.8, 30.2);
     const QPainterPath redini = Arto({{20.6, 30.4}, {22.6, 35}, manoRedini}, {2.8, 2.4, 2.0});
-    QPainterPath pugno;
-    pugno.addEllipse(manoRedini, 1.2, 1.2);
-    const QPainterPath braccio = Arto({spalla, c.gomito, c.mano}, {2.9, 2.5, 2.1});
-    cavaliere.Modella(c.lontano ? braccio : redini, maniche, kContorno, 0.5, 0.3);
-    if (!c.lontano)
-        cavaliere.Modella(pugno, kPelleTinta, kBordoViso, 0.3, 0.2);
+    if (c.lontano)
+        Manica(cavaliere, spalla, c.gomito, c.mano, maniche, 0.5, 0.3);
+    else {
+        cavaliere.Modella(redini, maniche, kContorno, 0.5, 0.3);
+        Pugno(p, cavaliere.Su(manoRedini), verso * 60, verso);
+    }
 
     const QPointF bocca = DisegnaCavallo(cavallo, a, c.finimenti);
     DisegnaFinimenti(cavallo, c.finimenti);
-    DisegnaSella(cavallo, kSella, c.finimenti);
+    DisegnaSella(cavallo, Seggio(c), c.finimenti);
 
     // The rider: body, the near leg over the flank with its foot in the
     // stirrup, the skirt of his coat over the saddle.
@@ -418,13 +462,15 @@ void Cavallo(QPainter &p, Seme seme)
     // Neck, head and headgear, upright on the card whatever the horse does.
     const QPointF viso = CentroViso(c);
     Linea(p, cavaliere.Su({21, 29.4}), viso + QPointF(0, 2.5), kPelleTinta.ombra, 1.8);
-    Volto(p, viso, verso, Tono(v.capelli));
+    Volto(p, viso, verso, Tono(v.capelli), c.lineamenti);
     Cappello(p, seme, viso, verso, v.copricapo);
 
     // The near arm: the reins, or the emblem shown clear of the body.
-    cavaliere.Modella(c.lontano ? redini : braccio, maniche, kContorno, 0.6, 0.4);
-    if (c.lontano)
-        cavaliere.Modella(pugno, kPelleTinta, kBordoViso, 0.3, 0.2);
+    if (c.lontano) {
+        cavaliere.Modella(redini, maniche, kContorno, 0.6, 0.4);
+        Pugno(p, cavaliere.Su(manoRedini), verso * 60, verso);
+    } else
+        Manica(cavaliere, spalla, c.gomito, c.mano, maniche, 0.6, 0.4);
     Linea(p, cavallo.Su(bocca), cavaliere.Su(manoRedini), c.finimenti.briglia, 0.45);
     const QPointF mano = cavaliere.Su(c.mano);
     const qreal angolo = verso * c.angolo;
@@ -433,7 +479,7 @@ void Cavallo(QPainter &p, Seme seme)
     case Seme::Bastoni:
     case Seme::Spade: // the grip in the fist, the rest beyond it
         Emblema(p, seme, mano + QPointF(std::sin(r), -std::cos(r)) * (c.misura / 2 - (seme == Seme::Spade ? 3.2 : 1.6)),
-                c.misura, angolo);
+                c.misura, angolo, Ornato::No, seme == Seme::Spade ? verso * kCurvaSpada : 0);
         break;
     case Seme::Coppe: // held by the stem
         Emblema(p, seme, mano - QPointF(0, c.misura * 0.3), c.misura, 0);
@@ -442,7 +488,7 @@ void Cavallo(QPainter &p, Seme seme)
         Emblema(p, seme, mano - QPointF(0, c.misura / 2 - 0.2), c.misura, 0);
         break;
     }
-    Ellisse(p, mano, 1.3, 1.3, kPelle, kBordoViso, kTrattoFine);
+    Pugno(p, mano, seme == Seme::Bastoni || seme == Seme::Spade ? angolo : verso * 20, verso);
 }
 
 QRectF VisoDelCavaliere(Seme seme)

@@ -13,6 +13,8 @@ namespace {
 
 // The knaves are drawn standing on y = 63.5; the platform's top is this much lower.
 constexpr qreal kAbbassa = 1;
+// A held blade bends as the pips' do.
+constexpr qreal kCurvaSpada = 1.6;
 
 } // namespace
 
@@ -234,8 +236,8 @@ void FanteDiDenari(QPainter &p)
     Forma(p, ProfiloArto({{{15.6, 12.8}, 1.6}, {{23.4, 12.8}, 1.6}}), kOcraT, 0.4, 0.3);
 }
 
-// The sword held point down at his side, the other hand on his hip under a
-// short cape, a crested cap.
+// A young page: the sword held point down at his side, the other hand on his
+// hip under a short cape, fair hair under a flat velvet cap.
 void FanteDiSpade(QPainter &p)
 {
     for (const auto &[d, x] : {std::pair{-1.0, 23.0}, std::pair{1.0, 27.8}}) {
@@ -249,8 +251,9 @@ void FanteDiSpade(QPainter &p)
     Scarpa(p, {30.6, 62.8}, {34.2, 63.2});
     const Profilo capelli{{21.6, 15}, {22, 11},   {25.5, 10},   {29, 11},  {29.6, 14},
                           {29, 16},   {29.6, 18}, {28.6, 19.4}, {22.4, 19}};
-    Forma(p, capelli, kNeroT, 0.8, 0.5);
-    Linee(p, Tratti({{{28.4, 13.6}, {29, 15.6}, {28.4, 17.4}}}), kNeroT.luce);
+    Forma(p, capelli, kBiondoT, 0.8, 0.5);
+    Linee(p, Tratti({{{28.4, 13.6}, {29, 15.6}, {28.4, 17.4}}, {{22.6, 13.6}, {22.2, 15.6}, {22.8, 18.2}}}),
+          kBiondoT.ombra);
     Forma(p, ProfiloArto({{{25.5, 18}, 3.2}, {{25.5, 21.5}, 3.4}}), kPelleT, 0.8, 0, kBordoPelle);
     // Puffed breeches, paned.
     const Profilo calzoni{{20.2, 38}, {25.2, 37.4}, {30.6, 38},   {31.4, 44},
@@ -277,7 +280,7 @@ void FanteDiSpade(QPainter &p)
     Ombreggia(p, braccio, {21, 23.2}, {16, 33.4}, kRossoT.ombra, 40, 0.7);
     Linee(p, Tratti({{{14.0, 32.2}, {16.4, 32.8}}}), kLinoT.corpo, 1.0);
     // Held by the grip above the guard, so that the guard shows.
-    Emblema(p, Seme::Spade, {14.2, 47.2}, 29, 176, Ornato::No, 0.8);
+    Emblema(p, Seme::Spade, {14.2, 47.2}, 29, 176, Ornato::No, kCurvaSpada);
     Mano(p, {14.8, 34.0}, 1.4, 90);
     const Profilo spalla = Ovale({20.6, 23.6}, 2.4, 1.7, -65);
     Forma(p, spalla, kRossoT, 0.6, 0.4);
@@ -297,22 +300,18 @@ void FanteDiSpade(QPainter &p)
     Forma(p, {{28.2, 30}, {28.9, 30}, {29.8, 36}, {30.8, 42}, {29.6, 41.8}, {28.8, 37}}, kCelesteT, 0.3, 0);
     Forma(p, {{21.8, 22.2}, {25.5, 20.6}, {29.2, 22.2}, {27.4, 23.6}, {25.5, 22.8}, {23.6, 23.6}}, kLinoT, 0.4, 0);
     Volto(p, CentroViso(Seme::Spade), -0.5, -3, -0.05, {-0.15, 0.25, 0.45, -0.1, -0.15, 0});
-    // The cap: a steel morion, its brim turned up front and back, a red crest.
-    Forma(p, {{22.4, 8.2}, {23.2, 4.4}, {26.8, 3.6}, {29.2, 5.2}, {28.6, 8}}, kRossoT, 0.6, 0.4);
-    Linee(p, Tratti({{{24, 4.8}, {24.4, 7.6}}, {{25.8, 4.4}, {26, 7.6}}, {{27.6, 4.8}, {27.4, 7.6}}}), kRossoT.ombra);
-    Forma(p, {{21.4, 11.7}, {21.8, 8.4}, {25.5, 7.0}, {29.2, 8.4}, {29.6, 11.7}}, kAcciaioT, 0.8, 0.5);
-    Forma(p,
-          {{19.2, 9.6},
-           {19.2, 9.6},
-           {21.6, 11.2},
-           {25.5, 11.4},
-           {29.4, 11.2},
-           {31.8, 9.6},
-           {31.8, 9.6},
-           {31, 12.6},
-           {25.5, 12.8},
-           {20, 12.6}},
-          kAcciaioT, 0.5, 0.3);
+    // A page's soft flat cap of black velvet, tilted over one ear, a golden
+    // brooch and a short white feather.
+    const Profilo tocco{{20.4, 12.0}, {20.8, 9.4},  {23.6, 7.8},  {28.2, 7.8},
+                        {31.4, 9.4},  {31.6, 11.4}, {28.4, 12.2}, {24.0, 12.6}};
+    Forma(p, tocco, kNeroT, 0.7, 0.5);
+    Linee(
+        p,
+        Tratti({{{21.2, 11.0}, {25.5, 10.8}, {31.0, 10.2}}, {{23.6, 8.6}, {24.6, 10.4}}, {{27.4, 8.4}, {27.8, 10.4}}}),
+        kNeroT.luce, kPiega);
+    const Profilo piuma{{29.6, 9.0}, {31.6, 5.6}, {34.0, 4.2}, {34.6, 5.0}, {32.6, 7.0}, {30.8, 9.6}};
+    Forma(p, piuma, kLinoT, 0.5, 0);
+    Ellisse(p, {29.8, 10.0}, 0.8, 0.8, kOcraT.corpo, kOcraT.ombra, kTrattoFine);
 }
 
 } // namespace fanti
