@@ -153,9 +153,20 @@ void Testa(QPainter &p, const Capo &k)
         }
     Segna(p, tratti, kPelleT.ombra, kTrattoFine * 0.8);
     // Eyes, each on a pixel centre, and the brows over them.
+    // Almond whites, the irises on pixel centres over them.
     const qreal occhio = cy - 1;
-    for (qreal x : {cx - 1 + s, cx + 1 + s})
-        Macchia(p, {x, occhio}, 0.5, 0.42, kContorno);
+    QPainterPath bianchi, iridi;
+    for (qreal x : {cx - 1 + s, cx + 1 + s}) {
+        Curva(bianchi,
+              {{x - 0.95, occhio}, {x, occhio - 0.7}, {x + 0.95, occhio}, {x, occhio + 0.55}, {x - 0.95, occhio}});
+        bianchi.closeSubpath();
+        iridi.addPath(Ovale({x + 0.1 * s, occhio}, 0.5, 0.45));
+    }
+    p.setPen(Qt::NoPen);
+    p.setBrush(kErmellino);
+    p.drawPath(bianchi);
+    p.setBrush(kContorno);
+    p.drawPath(iridi);
     QPainterPath ciglia;
     for (qreal x : {cx - 1 + s, cx + 1 + s}) {
         // Raised brows arch; knitted ones fall towards the nose.
@@ -207,7 +218,19 @@ void Testa(QPainter &p, const Capo &k)
     Macchia(p, {cx + 0.4 * s, cy + 3.2}, 0.8, 0.3, kLabbro);
 }
 
-void Mano(QPainter &p, QPointF centro, qreal r) { Modella(p, Ovale(centro, r, r), kPelleT, kBordoViso, 0.6, 0.4); }
+void Mano(QPainter &p, QPointF centro, qreal r)
+{
+    // A closed fist: the knuckles of the fingers folded over, and the thumb
+    // laid across them, in the warm brown of the face's outline.
+    Modella(p, Ovale(centro, r, r), kPelleT, kBordoViso, 0.6, 0);
+    QPainterPath dita;
+    for (qreal y : {-0.45, 0.05, 0.55})
+        Curva(
+            dita,
+            {centro + QPointF(-0.1, y - 0.3) * r, centro + QPointF(0.45, y) * r, centro + QPointF(0.1, y + 0.25) * r});
+    Curva(dita, {centro + QPointF(-0.7, -0.5) * r, centro + QPointF(-0.2, -0.3) * r, centro + QPointF(0.15, -0.6) * r});
+    Segna(p, dita, kBordoViso);
+}
 
 void Ermellino(QPainter &p, const QPainterPath &forma, std::initializer_list<QPointF> code)
 {

@@ -6,6 +6,10 @@
 
 #include "emblemi.h"
 
+#include <QtMath>
+
+#include <cmath>
+
 namespace belvane::cardart::re {
 namespace {
 
@@ -114,6 +118,21 @@ void ReDiSpade(QPainter &p)
                          Unione(Spezzata({{8, 54.6}, {36, 54.2}, {36, 60}, {8, 60}}),
                                 Spezzata({{21.4, 38.6}, {23.0, 38.6}, {23.2, 58}, {21.4, 58}}))),
             kOroT, kOroT.ombra, 0.4, 0);
+    // Lozenges embroidered down the band, small golden flowers strewn on the red.
+    QPainterPath ricamo;
+    for (qreal y = 41; y < 53; y += 3.0)
+        Curva(ricamo, {{21.5, y}, {22.2, y - 0.9}, {22.9, y}, {22.2, y + 0.9}, {21.5, y}});
+    Segna(p, ricamo, kOroT.ombra);
+    QPainterPath fiori;
+    for (QPointF c : {QPointF(18.6, 44.0), QPointF(25.6, 43.0), QPointF(17.0, 50.0), QPointF(26.4, 49.6),
+                      QPointF(19.4, 52.6), QPointF(28.4, 53.0), QPointF(15.2, 53.4)})
+        for (qreal a : {0.0, 90.0, 180.0, 270.0}) {
+            const qreal r = qDegreesToRadians(a);
+            fiori.addPath(Ovale(c + QPointF(std::cos(r), std::sin(r)) * 0.45, 0.32, 0.32));
+        }
+    p.setPen(Qt::NoPen);
+    p.setBrush(kOroT.corpo);
+    p.drawPath(fiori);
     pieghe = QPainterPath();
     Curva(pieghe, {{24.6, 40.0}, {26.4, 47.0}, {28.0, 54.2}});
     Curva(pieghe, {{19.6, 40.0}, {18.0, 47.0}, {16.4, 54.2}});
