@@ -20,6 +20,8 @@ constexpr QPointF kSella(20.5, 41);
 constexpr QPointF kPerno(13, 52);
 // A held blade bends as the pips' do.
 constexpr qreal kCurvaSpada = 1.6;
+// A rider's head to a standing knave's.
+constexpr qreal kTesta = 0.88;
 
 Tinta Tono(QColor luce, QColor corpo, QColor ombra) { return {luce, corpo, ombra}; }
 Tinta Tono(const QColor &c) { return {c.lighter(125), c, c.darker(145)}; }
@@ -462,8 +464,15 @@ void Cavallo(QPainter &p, Seme seme)
     // Neck, head and headgear, upright on the card whatever the horse does.
     const QPointF viso = CentroViso(c);
     Linea(p, cavaliere.Su({21, 29.4}), viso + QPointF(0, 2.5), kPelleTinta.ombra, 1.8);
+    // The head a little smaller than a standing knave's, in proportion to a
+    // seated body; the eyes stay in their pixels.
+    p.save();
+    p.translate(viso);
+    p.scale(kTesta, kTesta);
+    p.translate(-viso);
     Volto(p, viso, verso, Tono(v.capelli), c.lineamenti);
     Cappello(p, seme, viso, verso, v.copricapo);
+    p.restore();
 
     // The near arm: the reins, or the emblem shown clear of the body.
     if (c.lontano) {
