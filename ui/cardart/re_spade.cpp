@@ -186,6 +186,12 @@ void ReDiSpade(QPainter &p)
     Curva(borchie, {{25.2, 26.6}, {27.2, 27.4}, {29.2, 26.6}});
     Segna(p, borchie, kOroT.corpo, kTrattoFine);
 
+    // The mantle's golden chain across the chest, from clasp to clasp.
+    QPainterPath catena;
+    Curva(catena, {{18.6, 24.4}, {22.5, 28.4}, {26.6, 24.4}});
+    Segna(p, catena, kOroT.corpo, kTrattoFine);
+    Macchia(p, {26.6, 24.4}, 0.8, 0.8, kOroT.corpo);
+
     // A full beard falling on the breastplate.
     Testa(p, {kViso, -1, kBarbaFulva, kBarbaFulva, 3.8, 3.2, 1.6, false, 0.2, 0.3, -0.7});
     CoronaAPunte(p);
