@@ -433,7 +433,24 @@ void Cavallo(QPainter &p, Seme seme)
         : seme == Seme::Spade  ? Tono(QColor(0xE4, 0xE8, 0xF0), QColor(0xB0, 0xB6, 0xC4), QColor(0x70, 0x76, 0x88))
                                : kStivale;
     QPainterPath gamba = Arto({{21, 40.8}, c.ginocchio, f}, {4.0, 3.0, 2.4});
-    cavaliere.Modella(gamba, Tono(Smorza(v.calzaSinistra)), kContorno, 0.8, 0.5);
+    const Tinta calza = Tono(Smorza(v.calzaSinistra));
+    cavaliere.Modella(gamba, calza, kContorno, 0.8, 0.5);
+    {
+        // Engraved shade under the thigh and down the back of the shin, and
+        // the crease behind the knee.
+        QPainterPath sotto;
+        sotto.moveTo(16, 42.4);
+        sotto.lineTo(c.ginocchio + QPointF(-0.2, 0.6));
+        sotto.lineTo(f + QPointF(-0.6, 0));
+        sotto.lineTo(f + QPointF(-4, 0));
+        sotto.lineTo(16, 48);
+        sotto.closeSubpath();
+        cavaliere.Tratteggia(Intersezione(gamba, sotto), calza.ombra, 0.8, 50);
+        QPainterPath piega;
+        piega.moveTo(c.ginocchio + QPointF(-1.6, -0.6));
+        piega.quadTo(c.ginocchio + QPointF(-0.6, 0.6), c.ginocchio + QPointF(-0.8, 1.8));
+        cavaliere.Tratto(piega, calza.ombra, kTrattoInterno);
+    }
     cavaliere.Modella(Arto({f + QPointF(-0.1, -2), f + QPointF(0.1, 1), f + QPointF(2.8, 1.8)}, {2.7, 2.5, 1.6}),
                       stivale, kContorno, 0.4, 0.3);
     QPainterPath staffa;
