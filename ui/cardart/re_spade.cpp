@@ -6,6 +6,7 @@
 
 #include "emblemi.h"
 
+#include <QPolygonF>
 #include <QtMath>
 
 #include <cmath>
@@ -123,13 +124,18 @@ void ReDiSpade(QPainter &p)
     for (qreal y = 41; y < 53; y += 3.0)
         Curva(ricamo, {{21.5, y}, {22.2, y - 0.9}, {22.9, y}, {22.2, y + 0.9}, {21.5, y}});
     Segna(p, ricamo, kOroT.ombra);
+    // Each flower four petals as one small polygon: a cross of lozenges.
     QPainterPath fiori;
     for (QPointF c : {QPointF(18.6, 44.0), QPointF(25.6, 43.0), QPointF(17.0, 50.0), QPointF(26.4, 49.6),
-                      QPointF(19.4, 52.6), QPointF(28.4, 53.0), QPointF(15.2, 53.4)})
-        for (qreal a : {0.0, 90.0, 180.0, 270.0}) {
-            const qreal r = qDegreesToRadians(a);
-            fiori.addPath(Ovale(c + QPointF(std::cos(r), std::sin(r)) * 0.45, 0.32, 0.32));
+                      QPointF(19.4, 52.6), QPointF(28.4, 53.0), QPointF(15.2, 53.4)}) {
+        QPolygonF petali;
+        for (int k = 0; k < 8; ++k) {
+            const qreal a = qDegreesToRadians(45.0 * k), r = k % 2 ? 0.3 : 0.85;
+            petali << c + QPointF(std::cos(a), std::sin(a)) * r;
         }
+        fiori.addPolygon(petali);
+        fiori.closeSubpath();
+    }
     p.setPen(Qt::NoPen);
     p.setBrush(kOroT.corpo);
     p.drawPath(fiori);
