@@ -207,7 +207,7 @@ QPointF CentroViso(const Cavaliere &c)
 // A face turned three-quarters towards `verso` (+1 right, -1 left), on the
 // card's own axes: the knaves' young face (skin in three tones outlined in
 // warm brown, almond eyes, brows, nose, mouth, an ear) with `l` making it his
-// own, the hair behind it and locks at the temple under the hat.
+// own, and behind it the hair, its locks combed back.
 void Volto(QPainter &p, QPointF c, int verso, const Tinta &capelli, const fanti::Lineamenti &l)
 {
     const qreal s = verso;
