@@ -227,27 +227,10 @@ void Volto(QPainter &p, QPointF c, int verso, const Tinta &capelli, const fanti:
 }
 
 // A closed hand on the card's axes round a grip running at `angolo` degrees
-// from upright: the fist modelled in skin, the knuckles and the thumb drawn
-// across it in the warm brown of the face's outline.
+// from upright, the fingers on the side he rides to.
 void Pugno(QPainter &p, QPointF c, qreal angolo, int verso)
 {
-    QTransform t;
-    t.translate(c.x(), c.y());
-    t.rotate(angolo);
-    QPainterPath pugno;
-    pugno.addEllipse(QPointF(0, 0), 1.45, 1.25);
-    Modella(p, Piatto(t.map(pugno)), kPelleTinta, kBordoViso, 0.5, 0);
-    const qreal s = verso;
-    QPainterPath dita;
-    for (qreal y : {-0.55, 0.0, 0.55}) { // fingers wrapped round the grip
-        dita.moveTo(t.map(QPointF(s * 0.2, y - 0.2)));
-        dita.quadTo(t.map(QPointF(s * 0.9, y)), t.map(QPointF(s * 0.3, y + 0.3)));
-    }
-    dita.moveTo(t.map(QPointF(-s * 0.9, -0.9))); // the thumb over them
-    dita.quadTo(t.map(QPointF(-s * 0.1, -0.5)), t.map(QPointF(s * 0.2, -0.9)));
-    p.setPen(Penna(kBordoViso, kTrattoInterno));
-    p.setBrush(Qt::NoBrush);
-    p.drawPath(dita);
+    fanti::Pugno(p, c, 1.5, angolo, verso < 0, kPelleTinta, kBordoViso);
 }
 
 } // namespace

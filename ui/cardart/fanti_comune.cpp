@@ -5,6 +5,7 @@
 
 #include <QLineF>
 #include <QPolygonF>
+#include <QTransform>
 
 #include <algorithm>
 #include <cmath>
@@ -158,15 +159,45 @@ void Volto(QPainter &p, QPointF c, qreal verso, qreal inclina, qreal sorriso, co
     p.restore();
 }
 
+void Pugno(QPainter &p, QPointF c, qreal r, qreal angolo, bool specchio, const Tinta &pelle, const QColor &bordo)
+{
+    QTransform t;
+    t.translate(c.x(), c.y());
+    t.rotate(angolo);
+    if (specchio)
+        t.scale(-1, 1);
+    // The back of the hand, and the fingers' second joints in a row along
+    // the grip on its far side: one shape.
+    QPainterPath mano;
+    mano.addEllipse(QPointF(-0.25 * r, 0), 0.75 * r, 0.95 * r);
+    QPainterPath dita;
+    for (qreal y : {-0.62, -0.2, 0.22, 0.62})
+        dita.addEllipse(QPointF(0.38 * r, y * r), 0.42 * r, 0.26 * r);
+    dita.setFillRule(Qt::WindingFill);
+    const QPainterPath forma = t.map(Unione(mano, dita).simplified());
+    p.setPen(Qt::NoPen);
+    p.setBrush(pelle.corpo);
+    p.drawPath(forma);
+    p.setBrush(pelle.ombra);
+    p.drawPath(Differenza(forma, forma.translated(-0.35 * r, -0.35 * r)));
+    p.setPen(Penna(bordo, kTrattoFine));
+    p.setBrush(Qt::NoBrush);
+    p.drawPath(forma);
+    // Between the fingers, and the thumb laid over them.
+    QPainterPath segni;
+    for (qreal y : {-0.41, 0.01, 0.42}) {
+        segni.moveTo(t.map(QPointF(0.1 * r, y * r)));
+        segni.lineTo(t.map(QPointF(0.62 * r, y * r)));
+    }
+    segni.moveTo(t.map(QPointF(-0.7 * r, -0.55 * r)));
+    segni.quadTo(t.map(QPointF(-0.2 * r, -0.2 * r)), t.map(QPointF(0.3 * r, -0.45 * r)));
+    Linee(p, segni, bordo, kTrattoInterno);
+}
+
 void Mano(QPainter &p, QPointF c, qreal r, qreal angolo)
 {
-    // A closed hand: the fist and, on its upper side, the thumb.
-    Forma(p, Ovale(c, r, r * 0.85, angolo), kPelleT, 0.5, 0, kBordoPelle);
-    p.save();
-    p.translate(c);
-    p.rotate(angolo);
-    Linee(p, Tratti({{{-r * 0.5, -r * 0.2}, {0, -r * 0.35}, {r * 0.45, -r * 0.1}}}), kBordoPelle);
-    p.restore();
+    // The thumb's side up: the grip runs across the turn.
+    Pugno(p, c, r * 1.1, angolo - 90, false, kPelleT, kBordoPelle);
 }
 
 void Scarpa(QPainter &p, QPointF tallone, QPointF punta)

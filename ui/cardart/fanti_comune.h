@@ -68,7 +68,14 @@ struct Lineamenti {
 // he looks (negative: to the left), the head leaning `inclina` degrees; the
 // mouth smiling by `sorriso` units, set hard and the brows drawn when negative.
 void Volto(QPainter &p, QPointF c, qreal verso, qreal inclina = 0, qreal sorriso = 0, const Lineamenti &l = {});
-// A fist `r` units across at `c`, the thumb on the side `angolo` turns up.
+// A closed hand about `r` units across at `c`, in the skin's tones, for
+// every figure of the deck: the back of the hand, four fingers curled round
+// a grip that runs upright when `angolo` is 0 (turned `angolo` degrees
+// clockwise), the thumb over them; mirrored when `specchio`. Outlined finer
+// than a shape (kTrattoFine): a full outline on a hand this small turns it
+// into a brown ball.
+void Pugno(QPainter &p, QPointF c, qreal r, qreal angolo, bool specchio, const Tinta &pelle, const QColor &bordo);
+// A knave's fist `r` units across at `c`, the thumb on the side `angolo` turns up.
 void Mano(QPainter &p, QPointF c, qreal r = 1.4, qreal angolo = 0);
 void Scarpa(QPainter &p, QPointF tallone, QPointF punta);
 // The vertical slits of a slashed sleeve or doublet, showing the lining.

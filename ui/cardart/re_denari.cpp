@@ -9,6 +9,7 @@ namespace belvane::cardart::re {
 namespace {
 
 constexpr QPointF kViso{22.5, 18.5};
+const Tinta kCapelliGrigi{QColor(0xA4, 0xA4, 0xAC), QColor(0x7E, 0x7E, 0x88), QColor(0x6A, 0x6A, 0x74)};
 const Tinta kPellicciaT{QColor(0xC8, 0x9C, 0x6C), QColor(0xA2, 0x72, 0x48), QColor(0x70, 0x4A, 0x2A)};
 
 // A low crown of five short points over a broad band of fur.
@@ -57,7 +58,7 @@ void CoronaBassa(QPainter &p)
 
 void ReDiDenari(QPainter &p)
 {
-    // The blue mantle hanging behind him to below the knee.
+    // The red mantle hanging behind him to below the knee.
     const QPainterPath manto = Morbido({{18.0, 23.6},
                                         {14.4, 27.0},
                                         {12.6, 40.0},
@@ -69,12 +70,12 @@ void ReDiDenari(QPainter &p)
                                         {32.4, 40.0},
                                         {30.6, 27.0},
                                         {27.0, 23.6}});
-    Modella(p, manto, kBluT, kContorno);
-    Tratteggia(p, Intersezione(manto, Spezzata({{30, 30}, {36, 30}, {36, 56}, {30, 56}})), kBluT.ombra, 0.8, 90);
+    Modella(p, manto, kRossoT, kContorno);
+    Tratteggia(p, Intersezione(manto, Spezzata({{30, 30}, {36, 30}, {36, 56}, {30, 56}})), kRossoT.ombra, 0.8, 90);
     QPainterPath pieghe;
     Curva(pieghe, {{13.6, 36.0}, {12.4, 46.0}, {11.8, 53.8}});
     Curva(pieghe, {{31.4, 36.0}, {32.6, 46.0}, {33.2, 53.8}});
-    Segna(p, pieghe, kBluT.ombra, kPiega);
+    Segna(p, pieghe, kRossoT.ombra, kPiega);
 
     // Legs apart in red hose, low boots turned outwards.
     const QPainterPath gambe = Unione(Morbido({{17.0, 50.0},
@@ -187,11 +188,16 @@ void ReDiDenari(QPainter &p)
         p, Morbido({{16.0, 24.6}, {19.4, 22.4}, {25.6, 22.4}, {29.0, 24.6}, {29.4, 27.4}, {22.5, 28.8}, {15.6, 27.4}}),
         {{17.6, 25.6}, {20.4, 27.0}, {24.6, 27.0}, {27.4, 25.6}});
 
-    Testa(p, {kViso, -1, kBarbaGrigia, kBarbaGrigia, 3.2, 3.3, 2.0, true, 0.5, -0.2, -0.5});
+    // Dark grey hair, cut short, apart from the paler beard.
+    Testa(p, {kViso, -1, kCapelliGrigi, kBarbaGrigia, 3.2, 3.3, 0.8, true, 0.5, -0.2, -0.5});
+    // The crown sits on the brow, clear of the eyes.
+    p.save();
+    p.translate(0, -0.7);
     CoronaBassa(p);
+    p.restore();
 
     // The coin held out, upright, beside his head.
-    Emblema(p, Seme::Denari, {8.6, 20.4}, 10.6, 0);
+    Emblema(p, Seme::Denari, {9.9, 19.8}, 12, 0);
     Ellisse(p, {11.8, 26.8}, 1.1, 1.6, kErmellino, kContorno, kTrattoFine);
     Mano(p, {10.6, 26.4}, 1.5);
 }

@@ -1,5 +1,7 @@
 #include "re_parti.h"
 
+#include "fanti_comune.h"
+
 #include <QPolygonF>
 
 #include <algorithm>
@@ -218,18 +220,9 @@ void Testa(QPainter &p, const Capo &k)
     Macchia(p, {cx + 0.4 * s, cy + 3.2}, 0.8, 0.3, kLabbro);
 }
 
-void Mano(QPainter &p, QPointF centro, qreal r)
+void Mano(QPainter &p, QPointF centro, qreal r, qreal angolo, bool specchio)
 {
-    // A closed fist: the knuckles of the fingers folded over, and the thumb
-    // laid across them, in the warm brown of the face's outline.
-    Modella(p, Ovale(centro, r, r), kPelleT, kBordoViso, 0.6, 0);
-    QPainterPath dita;
-    for (qreal y : {-0.45, 0.05, 0.55})
-        Curva(
-            dita,
-            {centro + QPointF(-0.1, y - 0.3) * r, centro + QPointF(0.45, y) * r, centro + QPointF(0.1, y + 0.25) * r});
-    Curva(dita, {centro + QPointF(-0.7, -0.5) * r, centro + QPointF(-0.2, -0.3) * r, centro + QPointF(0.15, -0.6) * r});
-    Segna(p, dita, kBordoViso);
+    fanti::Pugno(p, centro, r * 1.1, angolo, specchio, kPelleT, kBordoViso);
 }
 
 void Ermellino(QPainter &p, const QPainterPath &forma, std::initializer_list<QPointF> code)

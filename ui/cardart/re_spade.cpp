@@ -1,5 +1,5 @@
 // The king of swords: a warrior king with a full auburn beard, a breastplate
-// over a red robe to the calf, a blue mantle flying out behind, turned to the
+// over a red robe to the calf, an ochre mantle flying out behind, turned to the
 // left with one foot stepping out in tall boots; his sword raised upright; a crown of tall
 // points over a red cap.
 #include "re_parti.h"
@@ -52,8 +52,8 @@ void CoronaAPunte(QPainter &p)
 
 void ReDiSpade(QPainter &p)
 {
-    // The mantle, blue lined with ermine, thrown back off the sword arm and
-    // flying out behind him on the right.
+    // The ochre mantle, thrown back off the sword arm and flying out behind
+    // him on the right: the blue blade stands clear against it.
     const QPainterPath manto = Morbido({{20.0, 23.0},
                                         {17.0, 25.2},
                                         {16.0, 31.0},
@@ -66,15 +66,12 @@ void ReDiSpade(QPainter &p)
                                         {37.6, 40.0},
                                         {33.0, 29.0},
                                         {28.4, 23.4}});
-    Modella(p, manto, kBluT, kContorno);
-    Tratteggia(p, Intersezione(manto, Spezzata({{32.4, 34}, {41, 34}, {41, 53}, {34.2, 53}})), kBluT.ombra, 0.8, 80);
+    Modella(p, manto, kOcraT, kContorno);
+    Tratteggia(p, Intersezione(manto, Spezzata({{32.4, 34}, {41, 34}, {41, 53}, {34.2, 53}})), kOcraT.ombra, 0.8, 80);
     QPainterPath pieghe;
     Curva(pieghe, {{30.6, 30.0}, {33.0, 38.0}, {35.0, 50.2}});
     Curva(pieghe, {{29.0, 38.0}, {31.0, 44.0}, {32.4, 50.6}});
-    Segna(p, pieghe, kBluT.ombra, kPiega);
-    // Its ermine lining turned out along the trailing edge.
-    Ermellino(p, Morbido({{37.6, 40.0}, {39.6, 51.0}, {39.6, 51.0}, {37.6, 51.2}, {37.6, 51.2}, {35.8, 42.0}}),
-              {{37.4, 44.4}, {38.2, 48.4}});
+    Segna(p, pieghe, kOcraT.ombra, kPiega);
 
     // Tall riding boots, the left stepping forward.
     const QPainterPath stivali = Unione(Morbido({{13.0, 53.6},
