@@ -20,8 +20,10 @@ constexpr QPointF kSella(20.5, 41);
 constexpr QPointF kPerno(13, 52);
 // A held blade bends as the pips' do.
 constexpr qreal kCurvaSpada = 1.6;
+// The rider to the frame he was drawn in: a man in proportion to his horse.
+constexpr qreal kCavaliere = 0.9;
 // A rider's head to a standing knave's.
-constexpr qreal kTesta = 0.88;
+constexpr qreal kTesta = 0.9;
 
 Tinta Tono(QColor luce, QColor corpo, QColor ombra) { return {luce, corpo, ombra}; }
 Tinta Tono(const QColor &c) { return {c.lighter(125), c, c.darker(145)}; }
@@ -72,7 +74,7 @@ Cavaliere Di(Seme seme)
                  {{27.6, 50}, {27.4, 57.8}, {27.6, 62.8}, {28.5, 64.6}},
                  {{12.5, 50}, {9.6, 57.8}, {10, 62.8}, {11, 64.6}},
                  {{15.5, 50}, {15.6, 57.6}, {16.4, 62.8}, {17.4, 64.6}},
-                 0},
+                 -8},
                 0,
                 false,
                 {20.4, 34.2},
@@ -95,10 +97,10 @@ Cavaliere Di(Seme seme)
                  {{27.6, 50}, {32.6, 52.4}, {30.2, 57.2}, {29.2, 58.8}},
                  {{12.5, 50}, {7.6, 58.2}, {10.8, 62.8}, {12.2, 64.6}},
                  {{15, 50}, {11.6, 58.4}, {15, 62.9}, {16.4, 64.6}},
-                 -30,
+                 -22,
                  16,
-                 0.84},
-                24,
+                 0.95},
+                16,
                 true,
                 {14.8, 25.8},
                 {13.4, 17.6},
@@ -114,20 +116,20 @@ Cavaliere Di(Seme seme)
                 4.8,
                 21.6,
                 {-0.3, 0.3, 0.3, 0.2, -0.1, 0},
-                2.6};
+                1.4};
     case Seme::Denari: // rearing, the coin held up
         return {false,
                 {{{29, 50}, {35.6, 48.8}, {38.2, 52.6}, {38.8, 54.6}},
                  {{27.6, 50}, {32.2, 53.6}, {30.6, 58.2}, {29.8, 59.8}},
                  {{12.5, 50}, {8.6, 58.4}, {11.4, 62.8}, {12.6, 64.6}},
                  {{15, 50}, {12.6, 58.4}, {15.8, 62.8}, {17, 64.6}},
-                 -30,
+                 -24,
                  12,
-                 0.86},
-                18,
+                 0.95},
+                12,
                 false,
-                {28.6, 32.2},
-                {33.2, 22.4},
+                {29.4, 29.6},
+                {31.6, 20.4},
                 0,
                 12,
                 {grigio, Tono(QColor(0x9A, 0x9C, 0xA6), QColor(0x7A, 0x7C, 0x88), QColor(0x58, 0x5A, 0x66)),
@@ -149,8 +151,8 @@ Cavaliere Di(Seme seme)
                  5},
                 0,
                 false,
-                {27, 29.2},
-                {30.4, 25.2},
+                {28.6, 30.4},
+                {32.6, 26.4},
                 8,
                 24,
                 {sauro, Tono(QColor(0x9A, 0x6A, 0x3A), QColor(0x74, 0x4A, 0x22), QColor(0x50, 0x30, 0x12)),
@@ -192,6 +194,7 @@ QTransform CorniceCavaliere(const Cavaliere &c)
     QTransform r;
     r.translate(s.x(), s.y());
     r.rotate(c.impennata + c.chino);
+    r.scale(kCavaliere, kCavaliere);
     r.translate(-kSella.x(), -kSella.y());
     return r * Cornice(c);
 }

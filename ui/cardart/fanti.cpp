@@ -93,8 +93,8 @@ void FanteDiBastoni(QPainter &p)
     Linee(p, Tratti({{{14.5, 12.2}, {19.5, 11.6}, {25.5, 11.9}}}), kMarroneT.ombra);
 }
 
-// Stepping forward, the cup carried before him in both hands, short hair
-// under a plumed beret.
+// Stepping forward, the cup held out before him, his other fist on the hip,
+// short hair under a plumed beret.
 void FanteDiCoppe(QPainter &p)
 {
     // The leg behind, heel raised; the one in front, stepping out.
@@ -118,9 +118,10 @@ void FanteDiCoppe(QPainter &p)
                   {{27, 12.4}, {28.2, 16.4}, {28.4, 17.4}},
                   {{29.2, 13}, {29.9, 16.4}, {29.8, 17.8}}}),
           kRameT.ombra);
-    // The far arm reaches forward behind the body, its hand under the cup.
-    const Profilo lontano = ProfiloArto({{{29.6, 23.2}, 3.4}, {{26.8, 31.4}, 2.9}, {{13.2, 32.4}, 2.4}});
+    // The far arm down at his side, its fist on the hip.
+    const Profilo lontano = ProfiloArto({{{29.6, 23.4}, 3.4}, {{33.6, 29.4}, 2.9}, {{32.2, 34.6}, 2.4}});
     Forma(p, lontano, kCelesteT, 0.7, 0.4);
+    Ombreggia(p, lontano, {30, 23.4}, {33.4, 34.6}, kCelesteT.ombra, 45, 0.7);
     Forma(p, ProfiloArto({{{25.5, 18}, 3.2}, {{25.3, 21.5}, 3.4}}), kPelleT, 0.8, 0, kBordoPelle);
     const Profilo farsetto{{20.8, 22.4}, {25.6, 21.4}, {30.4, 22.4}, {30.6, 27},   {29.4, 33.6},
                            {31.6, 40.8}, {25, 42},     {18.6, 40.8}, {21.4, 33.6}, {20.4, 27}};
@@ -134,9 +135,9 @@ void FanteDiCoppe(QPainter &p)
     Linee(p, Tratti({{{22, 35.2}, {20, 40.2}}, {{25, 35.2}, {24.6, 41.2}}, {{28.2, 35.2}, {30, 40.2}}}), kBluT.ombra,
           kTrattoFine);
     Forma(p, ProfiloArto({{{21.4, 34}, 1.5}, {{29.6, 33.8}, 1.5}}), kOcraT, 0.4, 0.3);
-    // The cup; one hand under its foot, the other round its stem.
+    Mano(p, {31.4, 35.0}, 1.4, 30);
+    // The cup held out by its stem.
     Emblema(p, Seme::Coppe, {11.4, 25.2}, 13, 0);
-    Mano(p, {11.8, 32.5}, 1.4, 0);
     const Profilo vicino = ProfiloArto({{{21.4, 23.2}, 3.6}, {{20.6, 30.6}, 2.9}, {{14.6, 29.2}, 2.5}});
     Forma(p, vicino, kCelesteT, 0.7, 0.4);
     Ombreggia(p, vicino, {22.4, 23}, {14.2, 31}, kCelesteT.ombra, -50, 0.7);
@@ -150,7 +151,7 @@ void FanteDiCoppe(QPainter &p)
     // The beret tilted back, a white plume sweeping down behind.
     const Profilo piuma{{27.5, 10}, {30, 6.2},   {34, 4.6},   {37, 5.8}, {37.4, 9.6},
                         {36, 8.2},  {35.2, 7.2}, {31.5, 8.4}, {29, 10.8}};
-    Forma(p, piuma, kLinoT, 0.7, 0);
+    Forma(p, piuma, kLinoT, 0.7, 0, kBordoPiuma);
     Linee(p,
           Tratti({{{28.6, 9.6}, {31.5, 6.8}, {34.5, 5.8}, {36.4, 7.2}},
                   {{30.4, 7.6}, {30.6, 6.2}},
@@ -225,7 +226,7 @@ void FanteDiDenari(QPainter &p)
     // A tall red cap with a golden brim, a white feather swept back.
     const Profilo piuma{{17.6, 10.6}, {15.6, 6.8}, {12.4, 4.8}, {10.2, 5.8},
                         {10.8, 9},    {12, 7.8},   {13.6, 8.6}, {16.2, 11.8}};
-    Forma(p, piuma, kLinoT, 0.6, 0);
+    Forma(p, piuma, kLinoT, 0.6, 0, kBordoPiuma);
     Linee(
         p,
         Tratti(
@@ -309,8 +310,15 @@ void FanteDiSpade(QPainter &p)
         p,
         Tratti({{{21.2, 11.0}, {25.5, 10.8}, {31.0, 10.2}}, {{23.6, 8.6}, {24.6, 10.4}}, {{27.4, 8.4}, {27.8, 10.4}}}),
         kNeroT.luce, kPiega);
-    const Profilo piuma{{29.6, 9.0}, {31.6, 5.6}, {34.0, 4.2}, {34.6, 5.0}, {32.6, 7.0}, {30.8, 9.6}};
-    Forma(p, piuma, kLinoT, 0.5, 0);
+    const Profilo piuma{{29.4, 9.0}, {30.4, 6.0}, {32.6, 3.8}, {35.2, 3.6},
+                        {35.6, 4.8}, {34.2, 6.6}, {31.8, 8.4}, {30.6, 9.8}};
+    Forma(p, piuma, kLinoT, 0.6, 0, kBordoPiuma);
+    Linee(p,
+          Tratti({{{30.2, 9.2}, {32.4, 5.8}, {35.0, 4.2}},
+                  {{31.6, 7.2}, {31.4, 5.8}},
+                  {{33.0, 5.8}, {33.0, 4.4}},
+                  {{32.4, 7.0}, {33.6, 7.0}}}),
+          kLinoT.ombra);
     Ellisse(p, {29.8, 10.0}, 0.8, 0.8, kOcraT.corpo, kOcraT.ombra, kTrattoFine);
 }
 

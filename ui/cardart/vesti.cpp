@@ -4,6 +4,7 @@
 #include "tavolozza.h"
 
 #include <QPainterPath>
+#include <QPolygonF>
 
 #include <algorithm>
 #include <cmath>
@@ -14,6 +15,40 @@ namespace {
 Tinta Tono(QColor luce, QColor corpo, QColor ombra) { return {luce, corpo, ombra}; }
 Tinta Tono(const QColor &c) { return {c.lighter(125), c, c.darker(145)}; }
 
+// A soft plume rising from the hat at `c` + (0.8 s, -5.8) and drooping
+// towards `s`: a broad vane round a curved quill, its barbs drawn aslant,
+// outlined in its own shade rather than the ink, which makes a thin
+// feather a hook.
+void Piuma(QPainter &p, QPointF c, qreal s, const Tinta &tinta)
+{
+    const QPointF a = c + QPointF(s * 0.8, -5.8), b = c + QPointF(s * 3.0, -11.8), e = c + QPointF(s * 6.8, -8.2);
+    const auto punto = [&](qreal t) { return a * ((1 - t) * (1 - t)) + b * (2 * t * (1 - t)) + e * (t * t); };
+    constexpr int kPassi = 12;
+    QPolygonF sopra, sotto;
+    QPainterPath barbe;
+    for (int i = 0; i <= kPassi; ++i) {
+        const qreal t = qreal(i) / kPassi;
+        const QPointF q = punto(t), d = punto(std::min(1.0, t + 0.02)) - punto(std::max(0.0, t - 0.02));
+        const QPointF n = QPointF(-d.y(), d.x()) / std::hypot(d.x(), d.y());
+        const qreal w = 0.25 + 1.2 * std::sin(M_PI * std::min(1.0, t * 1.1));
+        sopra << q + n * w;
+        sotto.prepend(q - n * w * 0.8);
+        if (i > 1 && i < kPassi - 1 && i % 2 == 0) {
+            barbe.moveTo(q);
+            barbe.lineTo(q + n * w * 0.9 - d * 4);
+            barbe.moveTo(q);
+            barbe.lineTo(q - n * w * 0.7 - d * 4);
+        }
+    }
+    QPainterPath piuma;
+    piuma.addPolygon(sopra + sotto);
+    piuma.closeSubpath();
+    Modella(p, piuma, tinta, tinta.ombra.darker(135), 0.5, 0);
+    p.setPen(Penna(tinta.ombra, kTrattoInterno));
+    p.setBrush(Qt::NoBrush);
+    p.drawPath(barbe);
+}
+
 } // namespace
 
 Veste VesteDi(Seme seme, int valore)
@@ -23,7 +58,7 @@ Veste VesteDi(Seme seme, int valore)
     case Seme::Bastoni:
         return {kVerde, kRosso, kRosso, kOro, re ? kVerde : kRosso, kOro, kMarrone, kMarrone, Presa::Spalla, false};
     case Seme::Coppe:
-        return {kRosso,        kOro, kBlu, kBlu, re ? kRosso : kBlu, kErmellino, kBlu, QColor(0xD8, 0x9A, 0x30),
+        return {kRosso,        kOro, kMarrone, kMarrone, re ? kRosso : kBlu, kErmellino, kBlu, QColor(0x5A, 0x3A, 0x20),
                 Presa::Alzata, true};
     case Seme::Denari:
         return {
@@ -38,7 +73,7 @@ Veste VesteDi(Seme seme, int valore)
 void Manica(const Tela &tela, QPointF spalla, QPointF gomito, QPointF mano, const Tinta &tinta, qreal ombra, qreal luce)
 {
     const QPointF meta = (spalla + gomito) / 2, avambraccio = (gomito + mano) / 2;
-    tela.Modella(Arto({spalla, meta, gomito, avambraccio, mano}, {3.0, 3.1, 2.3, 2.2, 1.9}), tinta, kContorno, ombra,
+    tela.Modella(Arto({spalla, meta, gomito, avambraccio, mano}, {3.4, 3.5, 2.7, 2.5, 2.2}), tinta, kContorno, ombra,
                  luce);
     const auto unita = [](QPointF d) { return d / std::max(0.01, std::hypot(d.x(), d.y())); };
     const QPointF u = unita(gomito - spalla), w = unita(mano - gomito);
@@ -72,12 +107,7 @@ void Cappello(QPainter &p, Seme seme, QPointF c, int verso, const QColor &colore
         cupola.closeSubpath();
         Modella(p, Unione(Piatto(tesa), Piatto(cupola)), t, kContorno, 0.8, 0.5);
         Linea(p, c + QPointF(-2.8, -4.6), c + QPointF(2.8, -4.6), kOro, 0.8);
-        QPainterPath piuma;
-        piuma.moveTo(c + QPointF(s * 1.0, -5.8));
-        piuma.cubicTo(c + QPointF(s * 2.4, -10.4), c + QPointF(s * 5.4, -10.8), c + QPointF(s * 6.2, -9.2));
-        piuma.cubicTo(c + QPointF(s * 4.6, -9.0), c + QPointF(s * 3.4, -7.4), c + QPointF(s * 2.6, -5.2));
-        piuma.closeSubpath();
-        Modella(p, Piatto(piuma), Tono(QColor(0xFF, 0xF0, 0xB0), kOro, kOroCavo), kContorno, 0.5, 0.3);
+        Piuma(p, c, s, Tono(QColor(0xFF, 0xF0, 0xB0), kOro, kOroCavo));
         break;
     }
     case Seme::Coppe: { // a soft beret with a white feather
@@ -87,12 +117,7 @@ void Cappello(QPainter &p, Seme seme, QPointF c, int verso, const QColor &colore
         b.quadTo(c + QPointF(0, -3.6), c + QPointF(-s * 3.4, -2));
         b.closeSubpath();
         Modella(p, Piatto(b), t, kContorno, 0.8, 0.5);
-        QPainterPath piuma;
-        piuma.moveTo(c + QPointF(s * 0.4, -6.2));
-        piuma.cubicTo(c + QPointF(s * 2.0, -10.2), c + QPointF(s * 5.0, -10.6), c + QPointF(s * 6.2, -8.8));
-        piuma.cubicTo(c + QPointF(s * 4.4, -8.8), c + QPointF(s * 3.0, -7.6), c + QPointF(s * 2.2, -5.6));
-        piuma.closeSubpath();
-        Modella(p, Piatto(piuma), Tono(kBianco, kErmellino, QColor(0xC8, 0xC4, 0xBC)), kContorno, 0.5, 0.3);
+        Piuma(p, c, s, Tono(kBianco, kErmellino, QColor(0xC8, 0xC4, 0xBC)));
         break;
     }
     case Seme::Denari: { // a tall cap, its top falling forward, with a golden band
