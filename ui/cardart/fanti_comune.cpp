@@ -15,6 +15,7 @@ namespace {
 
 // Brows and lids light enough (grey above 110) not to take a face's pixels.
 const QColor kSopracciglia(0x9A, 0x6A, 0x48);
+const QColor kIride(0x3C, 0x28, 0x18);
 
 } // namespace
 
@@ -126,29 +127,39 @@ void Volto(QPainter &p, QPointF c, qreal verso, qreal inclina, qreal sorriso, co
         p.setBrush(QColor(0xF4, 0xB8, 0x96));
         p.drawPath(guance);
     }
-    // Almond whites, and the irises on pixel centres.
-    QPainterPath bianchi, occhi;
+    // Almond whites, the irises on pixel centres, dark brown with a black
+    // pupil: at the natural size each is one dark pixel, when large an eye
+    // rather than a dot.
+    QPainterPath bianchi, occhi, pupille;
     for (qreal dx : {-1.0, 1.0}) {
         bianchi.addPath(
             Sagoma({{dx - 0.95, 0}, {dx - 0.95, 0}, {dx, -0.75}, {dx + 0.95, 0}, {dx + 0.95, 0}, {dx, 0.6}}));
         occhi.addEllipse(QPointF(dx + v * 0.15, 0), 0.5, 0.55);
+        pupille.addEllipse(QPointF(dx + v * 0.2, -0.02), 0.24, 0.26);
     }
     p.setBrush(kLinoT.luce);
     p.drawPath(bianchi);
-    p.setBrush(kContorno);
+    p.setBrush(kIride);
     p.drawPath(occhi);
+    p.setBrush(kContorno);
+    p.drawPath(pupille);
     const qreal s = v * 0.2;
     // A stern look draws the brows down at the middle.
     const qreal f = std::max(0.0, -sorriso) * 4;
     const qreal a = l.ciglia;
     Linee(p,
           Tratti({{{-1.9 + s, -1.2 - f - a * 0.5}, {-1.1 + s, -1.7 - a}, {-0.4 + s, -1.3 + f - a * 0.3}},
-                  {{0.4 + s, -1.3 + f - a * 0.3}, {1.1 + s, -1.7 - a}, {1.9 + s, -1.2 - f - a * 0.5}},
-                  {{-1.7 + s, -0.5}, {-1.0 + s, -0.8}, {-0.4 + s, -0.5}},
-                  {{0.4 + s, -0.5}, {1.0 + s, -0.8}, {1.7 + s, -0.5}}}),
-          kSopracciglia, 0.3);
+                  {{0.4 + s, -1.3 + f - a * 0.3}, {1.1 + s, -1.7 - a}, {1.9 + s, -1.2 - f - a * 0.5}}}),
+          kSopracciglia, 0.35);
+    // The upper lids over the whites, the nose's ridge, the wing of the
+    // nostril: one warm brown line, as an engraver draws them.
     const qreal n = l.naso;
-    Linee(p, Tratti({{{v * 0.4, -0.4}, {v * 0.9 + 0.25, 1.2 + n}, {v * 0.5 - 0.3, 1.4 + n}}}), kBordoPelle);
+    Linee(p,
+          Tratti({{{-2.0, 0.05}, {-1.0, -0.82}, {0.05, -0.1}},
+                  {{-0.05, -0.1}, {1.0, -0.82}, {2.0, 0.05}},
+                  {{v * 0.4, -0.4}, {v * 0.9 + 0.25, 1.2 + n}, {v * 0.5 - 0.3, 1.4 + n}},
+                  {{v * 0.5 - 0.9, 1.0 + n}, {v * 0.5 - 0.8, 1.45 + n}, {v * 0.5 - 0.35, 1.55 + n}}}),
+          kBordoPelle, 0.4);
     // The mouth a light warm line, not red: a dark or red pixel under the
     // face would read as a beard on the small card.
     const qreal b = v * 0.6, w = 0.8 + l.bocca;

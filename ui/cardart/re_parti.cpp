@@ -12,6 +12,9 @@
 namespace belvane::cardart::re {
 namespace {
 
+// An iris dark enough to be one dark pixel at the natural size.
+const QColor kIride(0x3C, 0x28, 0x18);
+
 // The longest chord of a curve, in card units.
 constexpr qreal kCorda = 0.8;
 
@@ -157,18 +160,24 @@ void Testa(QPainter &p, const Capo &k)
     // Eyes, each on a pixel centre, and the brows over them.
     // Almond whites, the irises on pixel centres over them.
     const qreal occhio = cy - 1;
-    QPainterPath bianchi, iridi;
+    QPainterPath bianchi, iridi, pupille, palpebre;
     for (qreal x : {cx - 1 + s, cx + 1 + s}) {
         Curva(bianchi,
               {{x - 0.95, occhio}, {x, occhio - 0.7}, {x + 0.95, occhio}, {x, occhio + 0.55}, {x - 0.95, occhio}});
         bianchi.closeSubpath();
         iridi.addPath(Ovale({x + 0.1 * s, occhio}, 0.5, 0.45));
+        pupille.addPath(Ovale({x + 0.15 * s, occhio}, 0.24, 0.24));
+        // The upper lid, heavier than a fold: an eye drawn, not a dot.
+        Curva(palpebre, {{x - 1.0, occhio + 0.05}, {x, occhio - 0.78}, {x + 1.0, occhio + 0.05}});
     }
     p.setPen(Qt::NoPen);
     p.setBrush(kErmellino);
     p.drawPath(bianchi);
-    p.setBrush(kContorno);
+    p.setBrush(kIride);
     p.drawPath(iridi);
+    p.setBrush(kContorno);
+    p.drawPath(pupille);
+    Segna(p, palpebre, kBordoViso, 0.4);
     QPainterPath ciglia;
     for (qreal x : {cx - 1 + s, cx + 1 + s}) {
         // Raised brows arch; knitted ones fall towards the nose.
