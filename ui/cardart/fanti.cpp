@@ -61,9 +61,9 @@ void FanteDiBastoni(QPainter &p)
     Linee(p, Tratti({{{14.6, 40.4}, {21, 41.6}, {26.8, 40.4}}}), kOcraT.corpo, 0.8);
     Linee(p, Tratti({{{17.4, 35}, {16.2, 40.2}}, {{21, 35}, {21, 41.2}}, {{24, 35}, {25.6, 40.2}}}), kRossoT.ombra,
           kTrattoFine);
-    Forma(p, ProfiloArto({{{15.4, 33.8}, 1.5}, {{24.8, 33.4}, 1.5}}), kMarroneT, 0.4, 0.3);
+    Forma(p, ProfiloArto({{{15.4, 33.8}, 1.5}, {{24.8, 33.4}, 1.5}}), kMarroneT, 0.4, 0);
     // A purse at the belt.
-    Forma(p, {{21.6, 34.6}, {24.2, 34.4}, {24.6, 37.6}, {23, 38.4}, {21.2, 37.4}}, kMarroneT, 0.6, 0.3);
+    Forma(p, {{21.6, 34.6}, {24.2, 34.4}, {24.6, 37.6}, {23, 38.4}, {21.2, 37.4}}, kMarroneT, 0.6, 0);
     // One fist on the hip, the other hand on the cudgel's head.
     const Profilo sinistro = ProfiloArto({{{14.8, 23}, 3.8}, {{10.2, 29.2}, 3.2}, {{14.2, 35.2}, 2.6}});
     Forma(p, sinistro, kOcraT, 0.8, 0.5);
@@ -78,7 +78,7 @@ void FanteDiBastoni(QPainter &p)
     // Puffed sleeve heads, slashed.
     for (const auto &[x, a] : {std::pair{14.8, -35.0}, std::pair{24.6, 40.0}}) {
         const Profilo spalla = Ovale({x, 23}, 2.5, 1.7, a);
-        Forma(p, spalla, kRossoT, 0.6, 0.4);
+        Forma(p, spalla, kRossoT, 0.6, 0);
         Linee(p, Tratti({{{x - 0.8, 22}, {x - 0.6, 24}}, {{x + 0.6, 22}, {x + 0.8, 24}}}), kOcraT.corpo, 0.45);
     }
     Forma(p, {{16, 21.6}, {19.5, 20.2}, {23, 21.6}, {21.4, 23.2}, {19.5, 22.4}, {17.6, 23.2}}, kLinoT, 0.4, 0);
@@ -86,7 +86,7 @@ void FanteDiBastoni(QPainter &p)
     // The wide hat, tilted, with a red band.
     Forma(p, {{15.8, 11}, {16.2, 7}, {18, 5.6}, {21.5, 5.8}, {23.2, 7.2}, {23.4, 11}}, kMarroneT, 0.9, 0.5);
     Linee(p, Tratti({{{18.4, 6.4}, {19, 8.6}}, {{21.2, 6.4}, {21, 8.6}}}), kMarroneT.ombra);
-    Forma(p, ProfiloArto({{{16.2, 9.6}, 1.4}, {{23, 9.8}, 1.4}}), kRossoT, 0.4, 0.3);
+    Forma(p, ProfiloArto({{{16.2, 9.6}, 1.4}, {{23, 9.8}, 1.4}}), kRossoT, 0.4, 0);
     const Profilo tesa{{11.2, 12.6}, {13, 10.4},   {19.5, 9.8},  {26.6, 10.4},
                        {28.4, 11.6}, {26.4, 12.8}, {19.5, 12.4}, {13.4, 13.4}};
     Forma(p, tesa, kMarroneT, 0.7, 0.4);
@@ -134,7 +134,7 @@ void FanteDiCoppe(QPainter &p)
     Linee(p, Tratti({{{19.4, 40.4}, {25, 41.6}, {30.8, 40.4}}}), kOcraT.corpo, 0.8);
     Linee(p, Tratti({{{22, 35.2}, {20, 40.2}}, {{25, 35.2}, {24.6, 41.2}}, {{28.2, 35.2}, {30, 40.2}}}), kBluT.ombra,
           kTrattoFine);
-    Forma(p, ProfiloArto({{{21.4, 34}, 1.5}, {{29.6, 33.8}, 1.5}}), kOcraT, 0.4, 0.3);
+    Forma(p, ProfiloArto({{{21.4, 34}, 1.5}, {{29.6, 33.8}, 1.5}}), kOcraT, 0.4, 0);
     Mano(p, {31.4, 35.0}, 1.4, 30);
     // The cup held out by its stem.
     Emblema(p, Seme::Coppe, {11.4, 25.2}, 13, 0);
@@ -144,7 +144,7 @@ void FanteDiCoppe(QPainter &p)
     Linee(p, Tratti({{{15.8, 28.2}, {15.8, 30.6}}}), kLinoT.corpo, 1.0);
     Mano(p, {13.6, 29.2}, 1.4, 180);
     const Profilo spalla = Ovale({21.6, 23.4}, 2.4, 1.7, -60);
-    Forma(p, spalla, kBluT, 0.6, 0.4);
+    Forma(p, spalla, kBluT, 0.6, 0);
     Linee(p, Tratti({{{20.8, 22.2}, {21.4, 24.4}}, {{22.2, 22}, {22.6, 24}}}), kLinoT.corpo, 0.45);
     Forma(p, {{21.8, 22.2}, {25.5, 20.6}, {29.2, 22.2}, {27.4, 23.6}, {25.5, 22.8}, {23.6, 23.6}}, kLinoT, 0.4, 0);
     Volto(p, CentroViso(Seme::Coppe), -0.6, -4, 0.05, {-0.3, 0.3, 0.3, 0.15, -0.1, 0});
@@ -202,7 +202,7 @@ void FanteDiDenari(QPainter &p)
     for (qreal y : {25.0, 28.0, 31.0})
         bottoni.addEllipse(QPointF(19.5, y), 0.6, 0.6);
     Riempi(p, bottoni, kOcraT.luce, kOcraT.ombra, kTrattoInterno);
-    Forma(p, ProfiloArto({{{15, 33.8}, 1.7}, {{24.6, 33.6}, 1.7}}), kMarroneT, 0.4, 0.3);
+    Forma(p, ProfiloArto({{{15, 33.8}, 1.7}, {{24.6, 33.6}, 1.7}}), kMarroneT, 0.4, 0);
     // The fist on the hip.
     const Profilo sinistro = ProfiloArto({{{14.2, 23.2}, 3.9}, {{9.2, 29.6}, 3.3}, {{13.8, 34.8}, 2.7}});
     Forma(p, sinistro, kCremisiT, 0.8, 0.5);
@@ -218,7 +218,7 @@ void FanteDiDenari(QPainter &p)
     Mano(p, {32.8, 13.8}, 1.4, -45);
     for (const auto &[x, a] : {std::pair{14.4, -35.0}, std::pair{24.6, 60.0}}) {
         const Profilo spalla = Ovale({x, 23.4}, 2.5, 1.7, a);
-        Forma(p, spalla, kCremisiT, 0.6, 0.4);
+        Forma(p, spalla, kCremisiT, 0.6, 0);
         Linee(p, Tratti({{{x - 0.7, 22.4}, {x - 0.5, 24.4}}, {{x + 0.6, 22.4}, {x + 0.8, 24.4}}}), kOcraT.corpo, 0.45);
     }
     Forma(p, {{15.8, 22.8}, {19.5, 21.2}, {23.2, 22.8}, {21.4, 24.4}, {19.5, 23.6}, {17.6, 24.4}}, kOcraT, 0.4, 0);
@@ -234,7 +234,7 @@ void FanteDiDenari(QPainter &p)
         kLinoT.ombra);
     Forma(p, {{16, 13.5}, {16.2, 9}, {17.8, 6.2}, {21.5, 6.8}, {23, 9.5}, {23, 13.5}}, kRossoT, 0.9, 0.5);
     Linee(p, Tratti({{{18, 7.5}, {18.4, 12}}, {{20.8, 7.6}, {21.2, 12}}}), kRossoT.ombra);
-    Forma(p, ProfiloArto({{{15.6, 12.8}, 1.6}, {{23.4, 12.8}, 1.6}}), kOcraT, 0.4, 0.3);
+    Forma(p, ProfiloArto({{{15.6, 12.8}, 1.6}, {{23.4, 12.8}, 1.6}}), kOcraT, 0.4, 0);
 }
 
 // A young page: the sword held point down at his side, the other hand on his
@@ -273,7 +273,7 @@ void FanteDiSpade(QPainter &p)
     Riempi(p, tagli, kRossoT.corpo, kOcraT.ombra, kTrattoInterno);
     Ombreggia(p, farsetto, {25, 21}, {27, 42}, kOcraT.ombra, 60);
     Linee(p, Tratti({{{19.6, 40}, {24.6, 41.2}, {29.8, 40}}}), kRossoT.corpo, 0.8);
-    Forma(p, ProfiloArto({{{21, 34}, 1.4}, {{29, 33.8}, 1.4}}), kMarroneT, 0.4, 0.3);
+    Forma(p, ProfiloArto({{{21, 34}, 1.4}, {{29, 33.8}, 1.4}}), kMarroneT, 0.4, 0);
     Linee(p, Tratti({{{21.6, 35.2}, {20.2, 39.6}}, {{25, 35.2}, {24.8, 40.6}}}), kOcraT.ombra, kPiega);
     // The arm down to the sword's grip.
     const Profilo braccio = ProfiloArto({{{20.4, 23.2}, 3.6}, {{17.6, 29.6}, 3.0}, {{15.2, 33.2}, 2.6}});
@@ -284,7 +284,7 @@ void FanteDiSpade(QPainter &p)
     Emblema(p, Seme::Spade, {14.2, 47.2}, 29, 176, Ornato::No, kCurvaSpada);
     Mano(p, {14.8, 34.0}, 1.4, 90);
     const Profilo spalla = Ovale({20.6, 23.6}, 2.4, 1.7, -65);
-    Forma(p, spalla, kRossoT, 0.6, 0.4);
+    Forma(p, spalla, kRossoT, 0.6, 0);
     Linee(p, Tratti({{{19.8, 22.6}, {20.4, 24.6}}, {{21.2, 22.4}, {21.6, 24.4}}}), kOcraT.corpo, 0.45);
     // The short cape over the shoulder, the elbow of the hidden arm under it,
     // its front edge turned to show the lining.
