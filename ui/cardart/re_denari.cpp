@@ -1,5 +1,5 @@
 // The king of coins: grey-bearded, facing us square, legs apart under a
-// knee-length robe, the coin held out at his side; a low broad crown trimmed
+// robe to below the knee, the coin held out at his side; a low broad crown trimmed
 // with fur, his other hand on his hip.
 #include "re_parti.h"
 
@@ -62,22 +62,22 @@ void ReDiDenari(QPainter &p)
     const QPainterPath manto = Morbido({{18.0, 23.6},
                                         {14.4, 27.0},
                                         {12.6, 40.0},
-                                        {10.8, 54.6},
-                                        {10.8, 54.6},
-                                        {22.5, 55.4},
-                                        {34.2, 54.6},
-                                        {34.2, 54.6},
+                                        {10.6, 57.0},
+                                        {10.6, 57.0},
+                                        {22.5, 57.8},
+                                        {34.4, 57.0},
+                                        {34.4, 57.0},
                                         {32.4, 40.0},
                                         {30.6, 27.0},
                                         {27.0, 23.6}});
     Modella(p, manto, kRossoT, kContorno);
     Tratteggia(p, Intersezione(manto, Spezzata({{30, 30}, {36, 30}, {36, 56}, {30, 56}})), kRossoT.ombra, 0.8, 90);
     QPainterPath pieghe;
-    Curva(pieghe, {{13.6, 36.0}, {12.4, 46.0}, {11.8, 53.8}});
-    Curva(pieghe, {{31.4, 36.0}, {32.6, 46.0}, {33.2, 53.8}});
+    Curva(pieghe, {{13.6, 36.0}, {12.4, 46.0}, {11.6, 56.2}});
+    Curva(pieghe, {{31.4, 36.0}, {32.6, 46.0}, {33.4, 56.2}});
     Segna(p, pieghe, kRossoT.ombra, kPiega);
 
-    // Legs apart in red hose, low boots turned outwards.
+    // Legs apart in golden hose, low boots turned outwards.
     const QPainterPath gambe = Unione(Morbido({{17.0, 50.0},
                                                {20.4, 50.0},
                                                {18.6, 56.0},
@@ -94,7 +94,7 @@ void ReDiDenari(QPainter &p)
                                                {28.0, 62.6},
                                                {28.0, 62.6},
                                                {26.4, 56.0}}));
-    Modella(p, gambe, kRossoT, kContorno, 0.8, 0.5);
+    Modella(p, gambe, kOcraT, kContorno, 0.8, 0.5);
     QPainterPath stivali = Morbido({{14.2, 61.0},
                                     {17.2, 61.0},
                                     {17.4, 63.4},
@@ -116,31 +116,32 @@ void ReDiDenari(QPainter &p)
                               {27.6, 63.4}}));
     Modella(p, stivali, kCuoioT, kContorno, 0.6, 0.4);
 
-    // The violet robe to the knee, its hem and front trimmed with ermine.
+    // The violet robe to below the knee, its hem and front trimmed with ermine.
     const QPainterPath veste = Morbido({{19.6, 22.6},
                                         {16.2, 24.8},
                                         {15.4, 32.0},
                                         {14.6, 42.0},
-                                        {13.0, 51.6},
-                                        {13.0, 51.6},
-                                        {22.5, 52.4},
-                                        {32.0, 51.6},
-                                        {32.0, 51.6},
+                                        {12.6, 54.0},
+                                        {12.6, 54.0},
+                                        {22.5, 54.8},
+                                        {32.4, 54.0},
+                                        {32.4, 54.0},
                                         {30.4, 42.0},
                                         {29.6, 32.0},
                                         {28.8, 24.8},
                                         {25.4, 22.6}});
     Modella(p, veste, kViolaT, kContorno, 1.4, 0.8);
-    Tratteggia(p, Intersezione(veste, Spezzata({{26.6, 38}, {34, 38}, {34, 50}, {27.4, 50}})), kViolaT.ombra, 0.8, 90);
+    Tratteggia(p, Intersezione(veste, Spezzata({{26.6, 38}, {34, 38}, {34, 52.4}, {27.6, 52.4}})), kViolaT.ombra, 0.8,
+               90);
     pieghe = QPainterPath();
     Curva(pieghe, {{17.4, 40.0}, {16.4, 44.0}, {15.6, 49.0}});
     Curva(pieghe, {{20.0, 40.0}, {19.6, 45.0}, {19.2, 49.6}});
     Curva(pieghe, {{27.8, 40.0}, {28.6, 45.0}, {29.4, 49.6}});
     Curva(pieghe, {{18.0, 27.0}, {18.6, 31.0}, {19.6, 35.0}});
     Segna(p, pieghe, kViolaT.ombra, kPiega);
-    Ermellino(p, Intersezione(veste, Spezzata({{10, 49.0}, {36, 49.0}, {36, 56}, {10, 56}})),
-              {{15.4, 50.0}, {19.0, 50.4}, {22.6, 50.6}, {26.2, 50.4}, {29.8, 50.0}});
-    Ermellino(p, Spezzata({{21.6, 26.0}, {23.4, 26.0}, {23.6, 49.2}, {21.4, 49.2}}),
+    Ermellino(p, Intersezione(veste, Spezzata({{10, 51.4}, {36, 51.4}, {36, 58}, {10, 58}})),
+              {{15.2, 52.4}, {19.0, 52.8}, {22.6, 53.0}, {26.2, 52.8}, {30.0, 52.4}});
+    Ermellino(p, Spezzata({{21.6, 26.0}, {23.4, 26.0}, {23.6, 51.6}, {21.4, 51.6}}),
               {{22.5, 30.0}, {22.5, 35.0}, {22.5, 44.0}});
     // Small golden roundels sown on the violet cloth.
     QPainterPath tondi;
