@@ -26,15 +26,17 @@ void FanteDiBastoni(QPainter &p)
     Emblema(p, Seme::Bastoni, {34.5, 48.6}, 29, -4);
     // The leg he stands on, then the one crossed in front of it, on its toe.
     const Profilo ferma = ProfiloArto({{{22.6, 40}, 4.4}, {{22.3, 50.6}, 3.0}, {{21.9, 54}, 3.4}, {{21.2, 61.6}, 2.2}});
-    Forma(p, ferma, kOcraT, 0.9, 0.5);
-    Ombreggia(p, ferma, {22.8, 40}, {21.6, 62}, kOcraT.ombra, -60, 0.8);
-    Linee(p, Tratti({{{20.4, 56.2}, {23.2, 56.6}}}), kRossoT.corpo, kPiega);
+    Forma(p, ferma, kRossoT, 0.9, 0.5);
+    Ombreggia(p, ferma, {22.8, 40}, {21.6, 62}, kRossoT.ombra, -60, 0.8);
+    Linee(p, Tratti({{{20.4, 56.2}, {23.2, 56.6}}}), kOcraT.corpo, kPiega);
     Scarpa(p, {21.4, 62.9}, {17.4, 63.2});
     const Profilo incrociata =
         ProfiloArto({{{17.8, 40}, 4.6}, {{20.8, 50.2}, 3.1}, {{22.8, 53.2}, 3.4}, {{26.8, 60}, 2.2}});
-    Forma(p, incrociata, kRossoT, 0.9, 0.5);
-    Ombreggia(p, incrociata, {19, 40}, {27.4, 60}, kRossoT.ombra, -30, 0.8);
-    Linee(p, Tratti({{{18.8, 49.4}, {20.6, 50.4}, {22, 50.1}}, {{21.6, 55}, {24, 53.4}}}), kOcraT.corpo, kPiega);
+    // In the doublet's gold, so that at the natural size it crosses the red
+    // leg rather than tangling with it.
+    Forma(p, incrociata, kOcraT, 0.9, 0.5);
+    Ombreggia(p, incrociata, {19, 40}, {27.4, 60}, kOcraT.ombra, -30, 0.8);
+    Linee(p, Tratti({{{18.8, 49.4}, {20.6, 50.4}, {22, 50.1}}, {{21.6, 55}, {24, 53.4}}}), kRossoT.corpo, kPiega);
     Scarpa(p, {26.6, 60.4}, {29, 63.2});
     // Curls round the head under the hat, the neck.
     const Profilo riccioli{{15.6, 12},   {15, 14},     {15.6, 15.4}, {15.2, 16.8}, {16.2, 17.6},
