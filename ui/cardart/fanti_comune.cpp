@@ -16,6 +16,7 @@ namespace {
 // Brows and lids light enough (grey above 110) not to take a face's pixels.
 const QColor kSopracciglia(0x9A, 0x6A, 0x48);
 const QColor kIride(0x3C, 0x28, 0x18);
+const QColor kNaso(0xC8, 0x8A, 0x60);
 
 } // namespace
 
@@ -151,15 +152,16 @@ void Volto(QPainter &p, QPointF c, qreal verso, qreal inclina, qreal sorriso, co
           Tratti({{{-1.9 + s, -1.2 - f - a * 0.5}, {-1.1 + s, -1.7 - a}, {-0.4 + s, -1.3 + f - a * 0.3}},
                   {{0.4 + s, -1.3 + f - a * 0.3}, {1.1 + s, -1.7 - a}, {1.9 + s, -1.2 - f - a * 0.5}}}),
           kSopracciglia, 0.35);
-    // The upper lids over the whites, the nose's ridge, the wing of the
-    // nostril: one warm brown line, as an engraver draws them.
+    // The upper lids over the whites in warm brown, as an engraver draws
+    // them; the nose's ridge and the wing of the nostril lighter, so that at
+    // the natural size the pixel between the eyes stays skin.
     const qreal n = l.naso;
-    Linee(p,
-          Tratti({{{-2.0, 0.05}, {-1.0, -0.82}, {0.05, -0.1}},
-                  {{-0.05, -0.1}, {1.0, -0.82}, {2.0, 0.05}},
-                  {{v * 0.4, -0.4}, {v * 0.9 + 0.25, 1.2 + n}, {v * 0.5 - 0.3, 1.4 + n}},
-                  {{v * 0.5 - 0.9, 1.0 + n}, {v * 0.5 - 0.8, 1.45 + n}, {v * 0.5 - 0.35, 1.55 + n}}}),
+    Linee(p, Tratti({{{-2.0, 0.05}, {-1.0, -0.82}, {0.05, -0.1}}, {{-0.05, -0.1}, {1.0, -0.82}, {2.0, 0.05}}}),
           kBordoPelle, 0.4);
+    Linee(p,
+          Tratti({{{v * 0.4, -0.4}, {v * 0.9 + 0.25, 1.2 + n}, {v * 0.5 - 0.3, 1.4 + n}},
+                  {{v * 0.5 - 0.9, 1.0 + n}, {v * 0.5 - 0.8, 1.45 + n}, {v * 0.5 - 0.35, 1.55 + n}}}),
+          kNaso, 0.4);
     // The mouth a light warm line, not red: a dark or red pixel under the
     // face would read as a beard on the small card.
     const qreal b = v * 0.6, w = 0.8 + l.bocca;
