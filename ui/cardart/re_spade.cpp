@@ -67,7 +67,7 @@ void ReDiSpade(QPainter &p)
                                         {33.0, 29.0},
                                         {28.4, 23.4}});
     Modella(p, manto, kOcraT, kContorno);
-    Tratteggia(p, Intersezione(manto, Spezzata({{32.4, 34}, {41, 34}, {41, 53}, {34.2, 53}})), kOcraT.ombra, 0.8, 80);
+    Tratteggia(p, Intersezione(manto, Spezzata({{32.4, 34}, {41, 34}, {41, 53}, {34.2, 53}})), kOcraT.ombra, 1.0, 50);
     QPainterPath pieghe;
     Curva(pieghe, {{30.6, 30.0}, {33.0, 38.0}, {35.0, 50.2}});
     Curva(pieghe, {{29.0, 38.0}, {31.0, 44.0}, {32.4, 50.6}});
