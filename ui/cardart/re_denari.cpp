@@ -190,7 +190,7 @@ void ReDiDenari(QPainter &p)
         {{17.6, 25.6}, {20.4, 27.0}, {24.6, 27.0}, {27.4, 25.6}});
 
     // Dark grey hair, cut short, apart from the paler beard.
-    Testa(p, {kViso, -1, kCapelliGrigi, kBarbaGrigia, 3.2, 3.3, 0.8, true, 0.5, -0.2, -0.5});
+    Testa(p, {kViso, -1, kCapelliGrigi, kBarbaGrigia, 3.2, 3.3, 0.8, true, 0.5, -0.2, -0.1});
     // The crown sits on the brow, clear of the eyes.
     p.save();
     p.translate(0, -0.7);
