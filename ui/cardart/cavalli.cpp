@@ -23,7 +23,7 @@ constexpr qreal kCurvaSpada = 1.6;
 // The rider to the frame he was drawn in: a man in proportion to his horse.
 constexpr qreal kCavaliere = 0.9;
 // A rider's head to a standing knave's.
-constexpr qreal kTesta = 0.9;
+constexpr qreal kTesta = 0.86;
 
 Tinta Tono(QColor luce, QColor corpo, QColor ombra) { return {luce, corpo, ombra}; }
 Tinta Tono(const QColor &c) { return {c.lighter(125), c, c.darker(145)}; }
@@ -63,10 +63,9 @@ struct Cavaliere {
 
 Cavaliere Di(Seme seme)
 {
+    // One horse for the four: a cream coat, a tan mane and tail.
     const Tinta crema = Tono(QColor(0xFF, 0xF9, 0xEC), QColor(0xF2, 0xE6, 0xCA), QColor(0xD2, 0xBC, 0x94));
-    const Tinta sauro = Tono(QColor(0xF6, 0xE4, 0xC0), QColor(0xE6, 0xCC, 0x96), QColor(0xC2, 0xA0, 0x66));
-    const Tinta grigio = Tono(QColor(0xF6, 0xF6, 0xF8), QColor(0xDE, 0xE0, 0xE6), QColor(0xB0, 0xB4, 0xC0));
-    const Tinta bianco = Tono(QColor(0xFD, 0xFC, 0xFA), QColor(0xF2, 0xF0, 0xEA), QColor(0xCC, 0xC8, 0xC0));
+    const Tinta crini = Tono(QColor(0xD8, 0xA8, 0x60), QColor(0xB8, 0x84, 0x40), QColor(0x86, 0x5A, 0x28));
     switch (seme) {
     case Seme::Bastoni: // walking, the near foreleg raised; the club on his shoulder
         return {false,
@@ -79,12 +78,11 @@ Cavaliere Di(Seme seme)
                  1.0},
                 0,
                 false,
-                {20.4, 34.2},
-                {18.4, 29},
-                -40,
+                {19.0, 34.6},
+                {16.6, 29.4},
+                -30,
                 24,
-                {crema, Tono(QColor(0xD8, 0xA8, 0x60), QColor(0xB8, 0x84, 0x40), QColor(0x86, 0x5A, 0x28)),
-                 Tono(Smorza(kRosso)), kOro, kRossoScuro},
+                {crema, crini, Tono(Smorza(kRosso)), kOro, kRossoScuro},
                 Tono(QColor(0x58, 0xB0, 0x58), kVerde, QColor(0x16, 0x60, 0x22)),
                 0,
                 {25.8, 47.8},
@@ -108,8 +106,7 @@ Cavaliere Di(Seme seme)
                 {13.4, 17.6},
                 0,
                 14,
-                {bianco, Tono(QColor(0xD4, 0xD0, 0xCC), QColor(0xB4, 0xB0, 0xAC), QColor(0x86, 0x82, 0x80)),
-                 Tono(Smorza(kBlu)), kOro, kBluScuro},
+                {crema, crini, Tono(Smorza(kBlu)), kOro, kBluScuro},
                 Tono(QColor(0xE8, 0x50, 0x3C), kRosso, QColor(0x98, 0x16, 0x12)),
                 4,
                 {27, 46.4},
@@ -134,8 +131,7 @@ Cavaliere Di(Seme seme)
                 {31.6, 20.4},
                 0,
                 12,
-                {grigio, Tono(QColor(0x9A, 0x9C, 0xA6), QColor(0x7A, 0x7C, 0x88), QColor(0x58, 0x5A, 0x66)),
-                 Tono(Smorza(kVerde)), kOro, kRossoScuro},
+                {crema, crini, Tono(Smorza(kVerde)), kOro, kRossoScuro},
                 Tono(QColor(0xFA, 0xEA, 0x80), QColor(0xF2, 0xCE, 0x2C), QColor(0xB0, 0x8C, 0x0C)),
                 7,
                 {25, 48.4},
@@ -155,12 +151,11 @@ Cavaliere Di(Seme seme)
                  1.0},
                 0,
                 false,
-                {28.6, 30.4},
-                {32.6, 26.4},
-                8,
+                {25.4, 33.0},
+                {28.2, 28.2},
+                0,
                 24,
-                {sauro, Tono(QColor(0x9A, 0x6A, 0x3A), QColor(0x74, 0x4A, 0x22), QColor(0x50, 0x30, 0x12)),
-                 Tono(Smorza(kViola)), kOro, kNero},
+                {crema, crini, Tono(Smorza(kViola)), kOro, kNero},
                 Tono(QColor(0x5C, 0x8C, 0xEC), kBlu, QColor(0x1A, 0x3C, 0x9C)),
                 -5,
                 {26.6, 48.8},
@@ -284,7 +279,9 @@ void Cavallo(QPainter &p, Seme seme)
     // The arm with the reins, or the one raising the emblem, behind the body.
     const QPointF manoRedini = c.manoRedini;
     const Tinta maniche = Tono(Smorza(v.maniche));
-    const QPointF spalla(21.8, 30.2);
+    // The shoulder the emblem's arm leaves from: at the front of the
+    // torso's top, clear of the chin, when the arm is raised.
+    const QPointF spalla = c.mano.y() < 24 ? QPointF(23.2, 31.4) : QPointF(21.8, 30.2);
     const QPainterPath redini = Arto({{20.6, 30.4}, {22.6, 35}, manoRedini}, {2.8, 2.4, 2.0});
     if (c.lontano)
         Manica(cavaliere, spalla, c.gomito, c.mano, maniche, 0.5, 0.3);
@@ -413,7 +410,7 @@ void Cavallo(QPainter &p, Seme seme)
 QRectF VisoDelCavaliere(Seme seme)
 {
     const QPointF v = CentroViso(Di(seme));
-    return QRectF(v.x() - 2.4, v.y() - 1.9, 4.8, 4.8);
+    return QRectF(v.x() - 1.95, v.y() - 2.4, 3.9, 5.0); // four columns, five rows of pixel centres
 }
 
 } // namespace belvane::cardart

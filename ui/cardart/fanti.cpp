@@ -268,22 +268,23 @@ void FanteDiSpade(QPainter &p)
     Riempi(p, liste, kOcraT.corpo, kViolaT.ombra, kTrattoInterno);
     const Profilo farsetto{{19.8, 22.4}, {25, 21.4},   {30.2, 22.4}, {30.6, 27}, {28.8, 33.6},
                            {30.2, 40.2}, {24.6, 41.4}, {19.2, 40.2}, {21, 33.6}, {19.6, 27}};
-    Forma(p, farsetto, kOcraT);
+    // A white doublet: the sword's golden hilt stands clear of it.
+    Forma(p, farsetto, kLinoT);
     QPainterPath tagli;
     for (qreal x : {21.8, 24.0, 26.2})
         tagli.addPath(Taglio(x, 24, 31.6));
-    Riempi(p, tagli, kRossoT.corpo, kOcraT.ombra, kTrattoInterno);
-    Ombreggia(p, farsetto, {25, 21}, {27, 42}, kOcraT.ombra, 60);
+    Riempi(p, tagli, kRossoT.corpo, kLinoT.ombra, kTrattoInterno);
+    Ombreggia(p, farsetto, {25, 21}, {27, 42}, kLinoT.ombra, 60);
     Linee(p, Tratti({{{19.6, 40}, {24.6, 41.2}, {29.8, 40}}}), kRossoT.corpo, 0.8);
     Forma(p, ProfiloArto({{{21, 34}, 1.4}, {{29, 33.8}, 1.4}}), kMarroneT, 0.4, 0);
-    Linee(p, Tratti({{{21.6, 35.2}, {20.2, 39.6}}, {{25, 35.2}, {24.8, 40.6}}}), kOcraT.ombra, kPiega);
+    Linee(p, Tratti({{{21.6, 35.2}, {20.2, 39.6}}, {{25, 35.2}, {24.8, 40.6}}}), kLinoT.ombra, kPiega);
     // The arm down to the sword's grip.
     const Profilo braccio = ProfiloArto({{{20.4, 23.2}, 3.6}, {{17.6, 29.6}, 3.0}, {{15.2, 33.2}, 2.6}});
     Forma(p, braccio, kRossoT, 0.7, 0.5);
     Ombreggia(p, braccio, {21, 23.2}, {16, 33.4}, kRossoT.ombra, 40, 0.7);
     Linee(p, Tratti({{{14.0, 32.2}, {16.4, 32.8}}}), kLinoT.corpo, 1.0);
     // Held by the grip above the guard, so that the guard shows.
-    Emblema(p, Seme::Spade, {14.2, 47.2}, 29, 176, Ornato::No, kCurvaSpada);
+    Emblema(p, Seme::Spade, {13.1, 46.5}, 29, 188, Ornato::No, kCurvaSpada);
     Mano(p, {14.8, 34.0}, 1.4, 90);
     const Profilo spalla = Ovale({20.6, 23.6}, 2.4, 1.7, -65);
     Forma(p, spalla, kRossoT, 0.6, 0);

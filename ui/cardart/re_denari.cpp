@@ -15,43 +15,42 @@ const Tinta kPellicciaT{QColor(0xC8, 0x9C, 0x6C), QColor(0xA2, 0x72, 0x48), QCol
 // A low crown of five short points over a broad band of fur.
 void CoronaBassa(QPainter &p)
 {
-    QPainterPath corona = Spezzata({{17.8, 13.4},
-                                    {18.0, 10.0},
-                                    {19.2, 11.6},
-                                    {20.3, 9.4},
-                                    {21.4, 11.4},
-                                    {22.5, 8.8},
-                                    {23.6, 11.4},
-                                    {24.7, 9.4},
-                                    {25.8, 11.6},
-                                    {27.0, 10.0},
-                                    {27.2, 13.4}});
+    QPainterPath corona = Spezzata({{17.6, 13.8},
+                                    {17.6, 8.6},
+                                    {19.2, 11.0},
+                                    {20.3, 7.8},
+                                    {21.4, 10.8},
+                                    {22.5, 7.0},
+                                    {23.6, 10.8},
+                                    {24.7, 7.8},
+                                    {25.8, 11.0},
+                                    {27.4, 8.6},
+                                    {27.4, 13.8}});
     Modella(p, corona, kOroT, kOroScuro, 0.6, 0.4);
     QPainterPath perle;
     for (QPointF c :
-         {QPointF(18.0, 9.8), QPointF(20.3, 9.2), QPointF(22.5, 8.6), QPointF(24.7, 9.2), QPointF(27.0, 9.8)})
+         {QPointF(17.6, 8.4), QPointF(20.3, 7.6), QPointF(22.5, 6.8), QPointF(24.7, 7.6), QPointF(27.4, 8.4)})
         perle.addPath(Ovale(c, 0.55, 0.55));
     Modella(p, perle, kErmellinoT, kOroScuro, 0, 0);
     QPainterPath gemme;
     for (qreal x : {20.3, 24.7})
-        gemme.addPath(Ovale(QPointF(x, 12.0), 0.5, 0.6));
+        gemme.addPath(Ovale(QPointF(x, 12.0), 0.55, 0.65));
     Modella(p, gemme, kRossoT, Qt::transparent, 0, 0);
     Ellisse(p, {22.5, 11.9}, 0.6, 0.7, kVerde, kVerdeScuro, kTrattoInterno);
-    // The band of sable, broader than the head.
-    const QPainterPath pelliccia = Morbido({{16.8, 13.0},
-                                            {16.8, 13.0},
-                                            {22.5, 12.4},
-                                            {28.2, 13.0},
-                                            {28.2, 13.0},
-                                            {28.6, 14.3},
-                                            {28.0, 15.4},
-                                            {28.0, 15.4},
-                                            {22.5, 14.9},
-                                            {17.0, 15.4},
-                                            {17.0, 15.4},
-                                            {16.4, 14.3}});
+    // A narrow band, under the points: the gold must lead.
+    const QPainterPath pelliccia = Morbido({{17.0, 13.6},
+                                            {17.0, 13.6},
+                                            {22.5, 13.2},
+                                            {28.0, 13.6},
+                                            {28.0, 13.6},
+                                            {28.3, 14.5},
+                                            {27.8, 15.4},
+                                            {27.8, 15.4},
+                                            {22.5, 15.0},
+                                            {17.2, 15.4},
+                                            {17.2, 15.4},
+                                            {16.7, 14.5}});
     Modella(p, pelliccia, kPellicciaT, kContorno, 0.6, 0.4);
-    Tratteggia(p, pelliccia, kPellicciaT.ombra, 0.7, 90);
 }
 
 } // namespace
