@@ -109,7 +109,7 @@ void FanteDiCoppe(QPainter &p)
     Forma(p, avanti, kRossoT, 0.9, 0.5);
     Ombreggia(p, avanti, {23.4, 40}, {18, 61}, kRossoT.ombra, 30, 0.8);
     Linee(p, Tratti({{{18.2, 52.6}, {21.4, 53.4}}}), kOcraT.corpo, kPiega);
-    Scarpa(p, {18.4, 62.6}, {12.8, 63.2});
+    Scarpa(p, {18.4, 63.0}, {13.2, 63.2});
     // Hair in waves, cut at the nape.
     const Profilo chioma{{21.8, 13},   {22.5, 10.5}, {25.5, 9.6},  {29, 10.8},   {29.8, 14},
                          {30.4, 16.4}, {30.2, 17.8}, {29.6, 18.4}, {28.6, 18.2}, {28.0, 17.6},
