@@ -86,6 +86,25 @@ TEST(Figure, FiguresOfOneRankDifferInSilhouette)
     }
 }
 
+// A figure stands inside the card: a raised emblem, a plume or a horse's
+// muzzle that reached the edge would read as cut off, the card having no
+// frame. The outermost pixels all round stay white.
+TEST(Figure, NoFigureRunsOffTheCard)
+{
+    for (int seme = 0; seme < 4; ++seme)
+        for (int valore : {8, 9, 10}) {
+            const int code = seme * 10 + valore;
+            const QImage img = Bitmap(code);
+            ASSERT_EQ(img.size(), QSize(kW, kH));
+            int toccati = 0;
+            for (int y = 0; y < kH; ++y)
+                for (int x = 0; x < kW; ++x)
+                    if ((x == 0 || y == 0 || x == kW - 1 || y == kH - 1) && !Bianco(img.pixel(x, y)))
+                        ++toccati;
+            EXPECT_EQ(toccati, 0) << "card " << code;
+        }
+}
+
 // Larger cards are filled from a recording of each scene. A painting the
 // recording cannot keep (a gradient, a clip, text) would pass every picture
 // test and only make every resize draw the card stroke by stroke.

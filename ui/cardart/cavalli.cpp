@@ -1,5 +1,6 @@
 #include "cavallo.h"
 #include "emblemi.h"
+#include "fanti_comune.h"
 #include "figure.h"
 #include "geometria.h"
 #include "pennelli.h"
@@ -17,6 +18,12 @@ namespace {
 constexpr QPointF kSella(20.5, 41);
 // Where a rearing horse turns, in its own frame: about its hocks.
 constexpr QPointF kPerno(13, 52);
+// A held blade bends as the pips' do.
+constexpr qreal kCurvaSpada = 1.6;
+// The rider to the frame he was drawn in: a man in proportion to his horse.
+constexpr qreal kCavaliere = 0.9;
+// A rider's head to a standing knave's.
+constexpr qreal kTesta = 0.86;
 
 Tinta Tono(QColor luce, QColor corpo, QColor ombra) { return {luce, corpo, ombra}; }
 Tinta Tono(const QColor &c) { return {c.lighter(125), c, c.darker(145)}; }
@@ -48,16 +55,17 @@ struct Cavaliere {
     // the hand with the reins (all in the rider's frame).
     qreal chino;
     QPointF ginocchio, piede, manoRedini;
-    qreal falda; // how far below the belt the skirt of his coat falls
-    qreal petto; // where the front of his coat runs: the turn of his body towards us
+    qreal falda;                  // how far below the belt the skirt of his coat falls
+    qreal petto;                  // where the front of his coat runs: the turn of his body towards us
+    fanti::Lineamenti lineamenti; // what makes his face his own
+    qreal avanti = 0;             // how far forward of the common seat he sits (over the withers of a rearing horse)
 };
 
 Cavaliere Di(Seme seme)
 {
+    // One horse for the four: a cream coat, a tan mane and tail.
     const Tinta crema = Tono(QColor(0xFF, 0xF9, 0xEC), QColor(0xF2, 0xE6, 0xCA), QColor(0xD2, 0xBC, 0x94));
-    const Tinta sauro = Tono(QColor(0xF6, 0xE4, 0xC0), QColor(0xE6, 0xCC, 0x96), QColor(0xC2, 0xA0, 0x66));
-    const Tinta grigio = Tono(QColor(0xF6, 0xF6, 0xF8), QColor(0xDE, 0xE0, 0xE6), QColor(0xB0, 0xB4, 0xC0));
-    const Tinta bianco = Tono(QColor(0xFD, 0xFC, 0xFA), QColor(0xF2, 0xF0, 0xEA), QColor(0xCC, 0xC8, 0xC0));
+    const Tinta crini = Tono(QColor(0xD8, 0xA8, 0x60), QColor(0xB8, 0x84, 0x40), QColor(0x86, 0x5A, 0x28));
     switch (seme) {
     case Seme::Bastoni: // walking, the near foreleg raised; the club on his shoulder
         return {false,
@@ -65,92 +73,97 @@ Cavaliere Di(Seme seme)
                  {{27.6, 50}, {27.4, 57.8}, {27.6, 62.8}, {28.5, 64.6}},
                  {{12.5, 50}, {9.6, 57.8}, {10, 62.8}, {11, 64.6}},
                  {{15.5, 50}, {15.6, 57.6}, {16.4, 62.8}, {17.4, 64.6}},
-                 0},
+                 -4,
+                 0,
+                 1.0},
                 0,
                 false,
-                {20.4, 34.2},
-                {18.4, 29},
-                -40,
+                {19.0, 34.6},
+                {16.6, 29.4},
+                -30,
                 24,
-                {crema, Tono(QColor(0xD8, 0xA8, 0x60), QColor(0xB8, 0x84, 0x40), QColor(0x86, 0x5A, 0x28)),
-                 Tono(Smorza(kRosso)), kOro, kRossoScuro},
+                {crema, crini, Tono(Smorza(kRosso)), kOro, kRossoScuro},
                 Tono(QColor(0x58, 0xB0, 0x58), kVerde, QColor(0x16, 0x60, 0x22)),
                 0,
                 {25.8, 47.8},
                 {24.8, 55},
                 {26.2, 37.4},
                 6.2,
-                23.3};
+                23.3,
+                {0.4, -0.2, -0.2, -0.2, 0.2, 0}};
     case Seme::Coppe: // rearing high, the cup lifted
         return {true,
                 {{{29, 50}, {34.4, 50.6}, {33, 56}, {32.4, 57.8}},
                  {{27.6, 50}, {32.6, 52.4}, {30.2, 57.2}, {29.2, 58.8}},
                  {{12.5, 50}, {7.6, 58.2}, {10.8, 62.8}, {12.2, 64.6}},
                  {{15, 50}, {11.6, 58.4}, {15, 62.9}, {16.4, 64.6}},
-                 -30,
+                 -22,
                  16,
-                 0.84},
-                24,
+                 1.0},
+                16,
                 true,
                 {14.8, 25.8},
                 {13.4, 17.6},
                 0,
                 14,
-                {bianco, Tono(QColor(0xD4, 0xD0, 0xCC), QColor(0xB4, 0xB0, 0xAC), QColor(0x86, 0x82, 0x80)),
-                 Tono(Smorza(kBlu)), kOro, kBluScuro},
+                {crema, crini, Tono(Smorza(kBlu)), kOro, kBluScuro},
                 Tono(QColor(0xE8, 0x50, 0x3C), kRosso, QColor(0x98, 0x16, 0x12)),
                 4,
                 {27, 46.4},
                 {27.6, 53.4},
                 {27.2, 35.4},
                 4.8,
-                21.6};
+                21.6,
+                {-0.3, 0.3, 0.3, 0.2, -0.1, 0},
+                1.4};
     case Seme::Denari: // rearing, the coin held up
         return {false,
                 {{{29, 50}, {35.6, 48.8}, {38.2, 52.6}, {38.8, 54.6}},
                  {{27.6, 50}, {32.2, 53.6}, {30.6, 58.2}, {29.8, 59.8}},
                  {{12.5, 50}, {8.6, 58.4}, {11.4, 62.8}, {12.6, 64.6}},
                  {{15, 50}, {12.6, 58.4}, {15.8, 62.8}, {17, 64.6}},
-                 -30,
-                 12,
-                 0.86},
-                18,
+                 -24,
+                 2,
+                 1.0},
+                12,
                 false,
-                {29.2, 29.4},
-                {33.2, 22.4},
+                {29.4, 29.6},
+                {31.6, 20.4},
                 0,
                 12,
-                {grigio, Tono(QColor(0x9A, 0x9C, 0xA6), QColor(0x7A, 0x7C, 0x88), QColor(0x58, 0x5A, 0x66)),
-                 Tono(Smorza(kVerde)), kOro, kRossoScuro},
+                {crema, crini, Tono(Smorza(kVerde)), kOro, kRossoScuro},
                 Tono(QColor(0xFA, 0xEA, 0x80), QColor(0xF2, 0xCE, 0x2C), QColor(0xB0, 0x8C, 0x0C)),
                 7,
                 {25, 48.4},
                 {22.4, 54.6},
                 {25.2, 38.6},
                 7.4,
-                23.6};
+                23.6,
+                {0.2, 0, 0.1, 0.3, 0, 0}};
     case Seme::Spade: // trotting, the sword raised
         return {true,
                 {{{29, 50}, {33.4, 54.4}, {33.8, 59.6}, {34.4, 61.4}},
                  {{27.6, 50}, {26.4, 57.8}, {25.6, 62.8}, {26.6, 64.6}},
                  {{13, 50}, {12.2, 57.8}, {13.6, 62.8}, {14.6, 64.6}},
                  {{15, 50}, {10.8, 56.4}, {8.6, 60.4}, {8.4, 62.4}},
-                 5},
+                 0,
+                 0,
+                 1.0},
                 0,
                 false,
-                {27, 29.2},
-                {30.4, 25.2},
-                8,
+                {25.4, 33.0},
+                {28.2, 28.2},
+                0,
                 24,
-                {sauro, Tono(QColor(0x9A, 0x6A, 0x3A), QColor(0x74, 0x4A, 0x22), QColor(0x50, 0x30, 0x12)),
-                 Tono(Smorza(kViola)), kOro, kNero},
+                {crema, crini, Tono(Smorza(kViola)), kOro, kNero},
                 Tono(QColor(0x5C, 0x8C, 0xEC), kBlu, QColor(0x1A, 0x3C, 0x9C)),
                 -5,
                 {26.6, 48.8},
                 {26.8, 56.2},
                 {27, 38},
                 8.6,
-                20.8};
+                20.8,
+                {-0.2, 0.2, 0.4, -0.2, -0.1, 0}};
     }
     return {};
 }
@@ -170,11 +183,17 @@ QTransform Cornice(const Cavaliere &c)
     return t;
 }
 
+// Where he sits in the horse's frame: the seat slides along the back, which
+// rises a little towards the withers.
+QPointF Seggio(const Cavaliere &c) { return kSella + QPointF(c.avanti, -0.15 * c.avanti); }
+
 QTransform CorniceCavaliere(const Cavaliere &c)
 {
+    const QPointF s = Seggio(c);
     QTransform r;
-    r.translate(kSella.x(), kSella.y());
+    r.translate(s.x(), s.y());
     r.rotate(c.impennata + c.chino);
+    r.scale(kCavaliere, kCavaliere);
     r.translate(-kSella.x(), -kSella.y());
     return r * Cornice(c);
 }
@@ -188,117 +207,32 @@ QPointF CentroViso(const Cavaliere &c)
 }
 
 // A face turned three-quarters towards `verso` (+1 right, -1 left), on the
-// card's own axes: skin modelled in three tones and outlined in warm brown,
-// hair, two eyes, a nose in profile, a mouth.
-void Volto(QPainter &p, QPointF c, int verso, const Tinta &capelli)
+// card's own axes: the knaves' young face (skin in three tones outlined in
+// warm brown, almond eyes, brows, nose, mouth, an ear) with `l` making it his
+// own, and behind it the hair, its locks combed back.
+void Volto(QPainter &p, QPointF c, int verso, const Tinta &capelli, const fanti::Lineamenti &l)
 {
     const qreal s = verso;
     QPainterPath nuca;
-    nuca.addEllipse(c + QPointF(-s * 1.1, -0.8), 2.8, 3.2);
-    Modella(p, Piatto(nuca), capelli, kBordoViso, 0.6, 0.4);
-    QPainterPath viso;
-    viso.addEllipse(c + QPointF(0, 0.3), 3.0, 3.6);
-    QPainterPath naso;
-    naso.moveTo(c + QPointF(s * 2.4, -0.9));
-    naso.quadTo(c + QPointF(s * 3.3, 0.2), c + QPointF(s * 3.9, 1.2));
-    naso.quadTo(c + QPointF(s * 3.3, 1.7), c + QPointF(s * 2.6, 1.6));
-    naso.closeSubpath();
-    Modella(p, Unione(Piatto(viso), Piatto(naso)), kPelleTinta, kBordoViso, 0.8, 0.5);
-    // The hair over the brow and behind the ear, clear of the eyes.
-    QPainterPath frangia;
-    frangia.moveTo(c + QPointF(-s * 3.4, 1.4));
-    frangia.cubicTo(c + QPointF(-s * 3.8, -3.6), c + QPointF(s * 0.5, -4.9), c + QPointF(s * 3.1, -2.6));
-    frangia.quadTo(c + QPointF(s * 0.8, -2.5), c + QPointF(-s * 1.0, -2.2));
-    frangia.quadTo(c + QPointF(-s * 2.7, -1.8), c + QPointF(-s * 2.9, 1.2));
-    frangia.closeSubpath();
-    Modella(p, Piatto(frangia), capelli, kBordoViso, 0.5, 0.4);
-    QPainterPath ciocche; // locks combed back from the brow
-    for (qreal d : {0.0, 1.0, 2.0}) {
-        ciocche.moveTo(c + QPointF(s * (1.6 - d * 0.8), -3.4 + d * 0.2));
-        ciocche.quadTo(c + QPointF(-s * (1.2 + d * 0.6), -3.6 + d * 0.6),
-                       c + QPointF(-s * (3.0 + d * 0.3), 0.4 - d * 1.2));
+    nuca.addEllipse(c + QPointF(-s * 1.9, 0.1), 3.3, 3.9);
+    Riempi(p, Piatto(nuca), capelli.corpo, capelli.ombra);
+    QPainterPath ciocche; // locks combed back behind the ear
+    for (qreal d : {0.0, 0.8, 1.6}) {
+        ciocche.moveTo(c + QPointF(s * (0.6 - d), -4.0 + d * 0.2));
+        ciocche.quadTo(c + QPointF(-s * (3.0 + d * 0.3), -3.4 + d * 0.5), c + QPointF(-s * (4.4 + d * 0.2), 1.0 + d));
     }
     p.setPen(Penna(capelli.ombra, kTrattoInterno));
     p.setBrush(Qt::NoBrush);
     p.drawPath(ciocche);
-    // Brows, eyes and mouth, the eyes each on a pixel's centre; the mouth
-    // light enough not to blot the face when small.
-    Linea(p, c + QPointF(s * 1 - 1.6, -1.6), c + QPointF(s * 1 + 1.5, -1.7), kBordoViso, kTrattoInterno);
-    Macchia(p, c + QPointF(s * 1 - 1, -0.5), 0.6, 0.52, kContorno);
-    Macchia(p, c + QPointF(s * 1 + 1, -0.5), 0.6, 0.52, kContorno);
-    Linea(p, c + QPointF(s * 1.6 - 0.7, 2.1), c + QPointF(s * 1.6 + 0.5, 2.1), QColor(0xD8, 0x74, 0x64), 0.5);
+    // Eyes on the row above the middle: each falls in one pixel.
+    fanti::Volto(p, c + QPointF(0, -0.5), s * 0.7, 0, 0.1, l);
 }
 
-// The headgear of each suit, on the head whose face is at `c`.
-void Cappello(QPainter &p, Seme seme, QPointF c, int verso, const QColor &colore)
+// A closed hand on the card's axes round a grip running at `angolo` degrees
+// from upright, the fingers on the side he rides to.
+void Pugno(QPainter &p, QPointF c, qreal angolo, int verso)
 {
-    const qreal s = verso;
-    const Tinta t = Tono(colore);
-    c += QPointF(0, -0.8); // clear of the brow
-    switch (seme) {
-    case Seme::Bastoni: { // a broad hat with a turned-up brim and a plume
-        QPainterPath tesa;
-        tesa.addEllipse(c + QPointF(-s * 0.3, -3.3), 5.2, 1.3);
-        QPainterPath cupola;
-        cupola.moveTo(c + QPointF(-3, -3.4));
-        cupola.cubicTo(c + QPointF(-3.2, -8.2), c + QPointF(3.2, -8.2), c + QPointF(3, -3.4));
-        cupola.closeSubpath();
-        Modella(p, Unione(Piatto(tesa), Piatto(cupola)), t, kContorno, 0.8, 0.5);
-        Linea(p, c + QPointF(-2.8, -4.6), c + QPointF(2.8, -4.6), kOro, 0.8);
-        QPainterPath piuma;
-        piuma.moveTo(c + QPointF(s * 1.0, -5.8));
-        piuma.cubicTo(c + QPointF(s * 2.4, -10.4), c + QPointF(s * 5.4, -10.8), c + QPointF(s * 6.2, -9.2));
-        piuma.cubicTo(c + QPointF(s * 4.6, -9.0), c + QPointF(s * 3.4, -7.4), c + QPointF(s * 2.6, -5.2));
-        piuma.closeSubpath();
-        Modella(p, Piatto(piuma), Tono(QColor(0xFF, 0xF0, 0xB0), kOro, kOroCavo), kContorno, 0.5, 0.3);
-        break;
-    }
-    case Seme::Coppe: { // a soft beret with a white feather
-        QPainterPath b;
-        b.moveTo(c + QPointF(-s * 3.4, -2));
-        b.cubicTo(c + QPointF(-s * 4.4, -6.6), c + QPointF(s * 3.8, -7.2), c + QPointF(s * 3.6, -2.6));
-        b.quadTo(c + QPointF(0, -3.6), c + QPointF(-s * 3.4, -2));
-        b.closeSubpath();
-        Modella(p, Piatto(b), t, kContorno, 0.8, 0.5);
-        QPainterPath piuma;
-        piuma.moveTo(c + QPointF(s * 0.4, -6.2));
-        piuma.cubicTo(c + QPointF(s * 2.0, -10.2), c + QPointF(s * 5.0, -10.6), c + QPointF(s * 6.2, -8.8));
-        piuma.cubicTo(c + QPointF(s * 4.4, -8.8), c + QPointF(s * 3.0, -7.6), c + QPointF(s * 2.2, -5.6));
-        piuma.closeSubpath();
-        Modella(p, Piatto(piuma), Tono(kBianco, kErmellino, QColor(0xC8, 0xC4, 0xBC)), kContorno, 0.5, 0.3);
-        break;
-    }
-    case Seme::Denari: { // a tall cap, its top falling forward, with a golden band
-        QPainterPath b;
-        b.moveTo(c + QPointF(-s * 3.0, -2.6));
-        b.lineTo(c + QPointF(-s * 2.4, -7.4));
-        b.quadTo(c + QPointF(s * 1.6, -10.4), c + QPointF(s * 4.2, -7.6));
-        b.quadTo(c + QPointF(s * 2.4, -7.4), c + QPointF(s * 2.8, -2.6));
-        b.closeSubpath();
-        Modella(p, Piatto(b), t, kContorno, 0.8, 0.5);
-        QPainterPath fascia;
-        fascia.addRect(QRectF(c + QPointF(-3.1, -4.2), c + QPointF(3.1, -2.6)));
-        Modella(p, Piatto(fascia), Tono(QColor(0xFF, 0xE0, 0x70), kOro, kOroCavo), kContorno, 0.4, 0.3);
-        break;
-    }
-    case Seme::Spade: { // a morion with a crest
-        QPainterPath m;
-        m.moveTo(c + QPointF(-s * 4.6, -2.4));
-        m.quadTo(c + QPointF(-s * 3, -3.2), c + QPointF(-s * 2.8, -4.6));
-        m.cubicTo(c + QPointF(-s * 2.6, -7.8), c + QPointF(s * 2.6, -7.8), c + QPointF(s * 2.8, -4.6));
-        m.quadTo(c + QPointF(s * 3, -3.2), c + QPointF(s * 4.6, -2.6));
-        m.quadTo(c + QPointF(0, -3.2), c + QPointF(-s * 4.6, -2.4));
-        m.closeSubpath();
-        const Tinta acciaio = Tono(QColor(0xE4, 0xE8, 0xF0), QColor(0xB0, 0xB6, 0xC4), QColor(0x70, 0x76, 0x88));
-        QPainterPath cresta;
-        cresta.moveTo(c + QPointF(-s * 2.4, -6.2));
-        cresta.quadTo(c + QPointF(-s * 0.5, -10.6), c + QPointF(s * 2.6, -6.4));
-        cresta.quadTo(c + QPointF(0, -7.4), c + QPointF(-s * 2.4, -6.2));
-        Modella(p, Piatto(cresta), Tono(kRosso), kContorno, 0.4, 0.3);
-        Modella(p, Piatto(m), acciaio, kContorno, 0.8, 0.5);
-        break;
-    }
-    }
+    fanti::Pugno(p, c, 1.5, angolo, verso < 0, kPelleTinta, kBordoViso);
 }
 
 } // namespace
@@ -345,18 +279,20 @@ void Cavallo(QPainter &p, Seme seme)
     // The arm with the reins, or the one raising the emblem, behind the body.
     const QPointF manoRedini = c.manoRedini;
     const Tinta maniche = Tono(Smorza(v.maniche));
-    const QPointF spalla(21.8, 30.2);
+    // The shoulder the emblem's arm leaves from: at the front of the
+    // torso's top, clear of the chin, when the arm is raised.
+    const QPointF spalla = c.mano.y() < 24 ? QPointF(23.2, 31.4) : QPointF(21.8, 30.2);
     const QPainterPath redini = Arto({{20.6, 30.4}, {22.6, 35}, manoRedini}, {2.8, 2.4, 2.0});
-    QPainterPath pugno;
-    pugno.addEllipse(manoRedini, 1.2, 1.2);
-    const QPainterPath braccio = Arto({spalla, c.gomito, c.mano}, {2.9, 2.5, 2.1});
-    cavaliere.Modella(c.lontano ? braccio : redini, maniche, kContorno, 0.5, 0.3);
-    if (!c.lontano)
-        cavaliere.Modella(pugno, kPelleTinta, kBordoViso, 0.3, 0.2);
+    if (c.lontano)
+        Manica(cavaliere, spalla, c.gomito, c.mano, maniche, 0.5, 0.3);
+    else {
+        cavaliere.Modella(redini, maniche, kContorno, 0.5, 0.3);
+        Pugno(p, cavaliere.Su(manoRedini), verso * 60, verso);
+    }
 
     const QPointF bocca = DisegnaCavallo(cavallo, a, c.finimenti);
     DisegnaFinimenti(cavallo, c.finimenti);
-    DisegnaSella(cavallo, kSella, c.finimenti);
+    DisegnaSella(cavallo, Seggio(c), c.finimenti);
 
     // The rider: body, the near leg over the flank with its foot in the
     // stirrup, the skirt of his coat over the saddle.
@@ -387,7 +323,24 @@ void Cavallo(QPainter &p, Seme seme)
         : seme == Seme::Spade  ? Tono(QColor(0xE4, 0xE8, 0xF0), QColor(0xB0, 0xB6, 0xC4), QColor(0x70, 0x76, 0x88))
                                : kStivale;
     QPainterPath gamba = Arto({{21, 40.8}, c.ginocchio, f}, {4.0, 3.0, 2.4});
-    cavaliere.Modella(gamba, Tono(Smorza(v.calzaSinistra)), kContorno, 0.8, 0.5);
+    const Tinta calza = Tono(Smorza(v.calzaSinistra));
+    cavaliere.Modella(gamba, calza, kContorno, 0.8, 0.5);
+    {
+        // Engraved shade under the thigh and down the back of the shin, and
+        // the crease behind the knee.
+        QPainterPath sotto;
+        sotto.moveTo(16, 42.4);
+        sotto.lineTo(c.ginocchio + QPointF(-0.2, 0.6));
+        sotto.lineTo(f + QPointF(-0.6, 0));
+        sotto.lineTo(f + QPointF(-4, 0));
+        sotto.lineTo(16, 48);
+        sotto.closeSubpath();
+        cavaliere.Tratteggia(Intersezione(gamba, sotto), calza.ombra, 0.8, 50);
+        QPainterPath piega;
+        piega.moveTo(c.ginocchio + QPointF(-1.6, -0.6));
+        piega.quadTo(c.ginocchio + QPointF(-0.6, 0.6), c.ginocchio + QPointF(-0.8, 1.8));
+        cavaliere.Tratto(piega, calza.ombra, kTrattoInterno);
+    }
     cavaliere.Modella(Arto({f + QPointF(-0.1, -2), f + QPointF(0.1, 1), f + QPointF(2.8, 1.8)}, {2.7, 2.5, 1.6}),
                       stivale, kContorno, 0.4, 0.3);
     QPainterPath staffa;
@@ -418,13 +371,22 @@ void Cavallo(QPainter &p, Seme seme)
     // Neck, head and headgear, upright on the card whatever the horse does.
     const QPointF viso = CentroViso(c);
     Linea(p, cavaliere.Su({21, 29.4}), viso + QPointF(0, 2.5), kPelleTinta.ombra, 1.8);
-    Volto(p, viso, verso, Tono(v.capelli));
+    // The head a little smaller than a standing knave's, in proportion to a
+    // seated body; the eyes stay in their pixels.
+    p.save();
+    p.translate(viso);
+    p.scale(kTesta, kTesta);
+    p.translate(-viso);
+    Volto(p, viso, verso, Tono(v.capelli), c.lineamenti);
     Cappello(p, seme, viso, verso, v.copricapo);
+    p.restore();
 
     // The near arm: the reins, or the emblem shown clear of the body.
-    cavaliere.Modella(c.lontano ? redini : braccio, maniche, kContorno, 0.6, 0.4);
-    if (c.lontano)
-        cavaliere.Modella(pugno, kPelleTinta, kBordoViso, 0.3, 0.2);
+    if (c.lontano) {
+        cavaliere.Modella(redini, maniche, kContorno, 0.6, 0.4);
+        Pugno(p, cavaliere.Su(manoRedini), verso * 60, verso);
+    } else
+        Manica(cavaliere, spalla, c.gomito, c.mano, maniche, 0.6, 0.4);
     Linea(p, cavallo.Su(bocca), cavaliere.Su(manoRedini), c.finimenti.briglia, 0.45);
     const QPointF mano = cavaliere.Su(c.mano);
     const qreal angolo = verso * c.angolo;
@@ -433,7 +395,7 @@ void Cavallo(QPainter &p, Seme seme)
     case Seme::Bastoni:
     case Seme::Spade: // the grip in the fist, the rest beyond it
         Emblema(p, seme, mano + QPointF(std::sin(r), -std::cos(r)) * (c.misura / 2 - (seme == Seme::Spade ? 3.2 : 1.6)),
-                c.misura, angolo);
+                c.misura, angolo, Ornato::No, seme == Seme::Spade ? verso * kCurvaSpada : 0);
         break;
     case Seme::Coppe: // held by the stem
         Emblema(p, seme, mano - QPointF(0, c.misura * 0.3), c.misura, 0);
@@ -442,13 +404,13 @@ void Cavallo(QPainter &p, Seme seme)
         Emblema(p, seme, mano - QPointF(0, c.misura / 2 - 0.2), c.misura, 0);
         break;
     }
-    Ellisse(p, mano, 1.3, 1.3, kPelle, kBordoViso, kTrattoFine);
+    Pugno(p, mano, seme == Seme::Bastoni || seme == Seme::Spade ? angolo : verso * 20, verso);
 }
 
 QRectF VisoDelCavaliere(Seme seme)
 {
     const QPointF v = CentroViso(Di(seme));
-    return QRectF(v.x() - 2.4, v.y() - 1.9, 4.8, 4.8);
+    return QRectF(v.x() - 1.95, v.y() - 2.4, 3.9, 5.0); // four columns, five rows of pixel centres
 }
 
 } // namespace belvane::cardart

@@ -273,7 +273,7 @@ void Criniera(const Tela &tela, const Finimenti &f)
     ciuffo.cubicTo(36.5, 27, 37.2, 28.3, 37, 30.2);
     ciuffo.cubicTo(36.4, 29.2, 35.6, 28.6, 34.6, 28.4);
     ciuffo.closeSubpath();
-    tela.Modella(ciuffo, f.crini, kContorno, 0.4, 0.3);
+    tela.Modella(ciuffo, f.crini, Qt::transparent, 0, 0); // one fill: too small to model
 }
 
 void Coda(const Tela &tela, const Finimenti &f, qreal angolo)
@@ -439,13 +439,6 @@ void DisegnaFinimenti(const Tela &tela, const Finimenti &f)
     cinghie.cubicTo(12.4, 42.4, 10.4, 42.6, 8.6, 43.6);
     tela.Tratto(cinghie, f.briglia, 0.7);
     tela.Macchie({{27.4, 46.4}, {29.8, 47.9}, {32.1, 48.3}, {11.6, 42.6}}, 0.45, kOro);
-    QPainterPath nappa; // a tassel hanging from the breast strap
-    nappa.moveTo(29.5, 47.9);
-    nappa.lineTo(30.3, 47.9);
-    nappa.lineTo(30.8, 50.2);
-    nappa.lineTo(29.0, 50.2);
-    nappa.closeSubpath();
-    tela.Modella(nappa, {QColor(0xFF, 0xE0, 0x70), kOro, kOroCavo}, kContorno, 0.3, 0.2);
 }
 
 } // namespace belvane::cardart

@@ -13,6 +13,8 @@ namespace {
 
 // The knaves are drawn standing on y = 63.5; the platform's top is this much lower.
 constexpr qreal kAbbassa = 1;
+// A held blade bends as the pips' do.
+constexpr qreal kCurvaSpada = 1.6;
 
 } // namespace
 
@@ -24,15 +26,17 @@ void FanteDiBastoni(QPainter &p)
     Emblema(p, Seme::Bastoni, {34.5, 48.6}, 29, -4);
     // The leg he stands on, then the one crossed in front of it, on its toe.
     const Profilo ferma = ProfiloArto({{{22.6, 40}, 4.4}, {{22.3, 50.6}, 3.0}, {{21.9, 54}, 3.4}, {{21.2, 61.6}, 2.2}});
-    Forma(p, ferma, kOcraT, 0.9, 0.5);
-    Ombreggia(p, ferma, {22.8, 40}, {21.6, 62}, kOcraT.ombra, -60, 0.8);
-    Linee(p, Tratti({{{20.4, 56.2}, {23.2, 56.6}}}), kRossoT.corpo, kPiega);
+    Forma(p, ferma, kRossoT, 0.9, 0.5);
+    Ombreggia(p, ferma, {22.8, 40}, {21.6, 62}, kRossoT.ombra, -60, 0.8);
+    Linee(p, Tratti({{{20.4, 56.2}, {23.2, 56.6}}}), kOcraT.corpo, kPiega);
     Scarpa(p, {21.4, 62.9}, {17.4, 63.2});
     const Profilo incrociata =
         ProfiloArto({{{17.8, 40}, 4.6}, {{20.8, 50.2}, 3.1}, {{22.8, 53.2}, 3.4}, {{26.8, 60}, 2.2}});
-    Forma(p, incrociata, kRossoT, 0.9, 0.5);
-    Ombreggia(p, incrociata, {19, 40}, {27.4, 60}, kRossoT.ombra, -30, 0.8);
-    Linee(p, Tratti({{{18.8, 49.4}, {20.6, 50.4}, {22, 50.1}}, {{21.6, 55}, {24, 53.4}}}), kOcraT.corpo, kPiega);
+    // In the doublet's gold, so that at the natural size it crosses the red
+    // leg rather than tangling with it.
+    Forma(p, incrociata, kOcraT, 0.9, 0.5);
+    Ombreggia(p, incrociata, {19, 40}, {27.4, 60}, kOcraT.ombra, -30, 0.8);
+    Linee(p, Tratti({{{18.8, 49.4}, {20.6, 50.4}, {22, 50.1}}, {{21.6, 55}, {24, 53.4}}}), kRossoT.corpo, kPiega);
     Scarpa(p, {26.6, 60.4}, {29, 63.2});
     // Curls round the head under the hat, the neck.
     const Profilo riccioli{{15.6, 12},   {15, 14},     {15.6, 15.4}, {15.2, 16.8}, {16.2, 17.6},
@@ -59,9 +63,9 @@ void FanteDiBastoni(QPainter &p)
     Linee(p, Tratti({{{14.6, 40.4}, {21, 41.6}, {26.8, 40.4}}}), kOcraT.corpo, 0.8);
     Linee(p, Tratti({{{17.4, 35}, {16.2, 40.2}}, {{21, 35}, {21, 41.2}}, {{24, 35}, {25.6, 40.2}}}), kRossoT.ombra,
           kTrattoFine);
-    Forma(p, ProfiloArto({{{15.4, 33.8}, 1.5}, {{24.8, 33.4}, 1.5}}), kMarroneT, 0.4, 0.3);
+    Forma(p, ProfiloArto({{{15.4, 33.8}, 1.5}, {{24.8, 33.4}, 1.5}}), kMarroneT, 0.4, 0);
     // A purse at the belt.
-    Forma(p, {{21.6, 34.6}, {24.2, 34.4}, {24.6, 37.6}, {23, 38.4}, {21.2, 37.4}}, kMarroneT, 0.6, 0.3);
+    Forma(p, {{21.6, 34.6}, {24.2, 34.4}, {24.6, 37.6}, {23, 38.4}, {21.2, 37.4}}, kMarroneT, 0.6, 0);
     // One fist on the hip, the other hand on the cudgel's head.
     const Profilo sinistro = ProfiloArto({{{14.8, 23}, 3.8}, {{10.2, 29.2}, 3.2}, {{14.2, 35.2}, 2.6}});
     Forma(p, sinistro, kOcraT, 0.8, 0.5);
@@ -76,7 +80,7 @@ void FanteDiBastoni(QPainter &p)
     // Puffed sleeve heads, slashed.
     for (const auto &[x, a] : {std::pair{14.8, -35.0}, std::pair{24.6, 40.0}}) {
         const Profilo spalla = Ovale({x, 23}, 2.5, 1.7, a);
-        Forma(p, spalla, kRossoT, 0.6, 0.4);
+        Forma(p, spalla, kRossoT, 0.6, 0);
         Linee(p, Tratti({{{x - 0.8, 22}, {x - 0.6, 24}}, {{x + 0.6, 22}, {x + 0.8, 24}}}), kOcraT.corpo, 0.45);
     }
     Forma(p, {{16, 21.6}, {19.5, 20.2}, {23, 21.6}, {21.4, 23.2}, {19.5, 22.4}, {17.6, 23.2}}, kLinoT, 0.4, 0);
@@ -84,15 +88,15 @@ void FanteDiBastoni(QPainter &p)
     // The wide hat, tilted, with a red band.
     Forma(p, {{15.8, 11}, {16.2, 7}, {18, 5.6}, {21.5, 5.8}, {23.2, 7.2}, {23.4, 11}}, kMarroneT, 0.9, 0.5);
     Linee(p, Tratti({{{18.4, 6.4}, {19, 8.6}}, {{21.2, 6.4}, {21, 8.6}}}), kMarroneT.ombra);
-    Forma(p, ProfiloArto({{{16.2, 9.6}, 1.4}, {{23, 9.8}, 1.4}}), kRossoT, 0.4, 0.3);
+    Forma(p, ProfiloArto({{{16.2, 9.6}, 1.4}, {{23, 9.8}, 1.4}}), kRossoT, 0.4, 0);
     const Profilo tesa{{11.2, 12.6}, {13, 10.4},   {19.5, 9.8},  {26.6, 10.4},
                        {28.4, 11.6}, {26.4, 12.8}, {19.5, 12.4}, {13.4, 13.4}};
     Forma(p, tesa, kMarroneT, 0.7, 0.4);
     Linee(p, Tratti({{{14.5, 12.2}, {19.5, 11.6}, {25.5, 11.9}}}), kMarroneT.ombra);
 }
 
-// Stepping forward, the cup carried before him in both hands, short hair
-// under a plumed beret.
+// Stepping forward, the cup held out before him, his other fist on the hip,
+// short hair under a plumed beret.
 void FanteDiCoppe(QPainter &p)
 {
     // The leg behind, heel raised; the one in front, stepping out.
@@ -105,7 +109,7 @@ void FanteDiCoppe(QPainter &p)
     Forma(p, avanti, kRossoT, 0.9, 0.5);
     Ombreggia(p, avanti, {23.4, 40}, {18, 61}, kRossoT.ombra, 30, 0.8);
     Linee(p, Tratti({{{18.2, 52.6}, {21.4, 53.4}}}), kOcraT.corpo, kPiega);
-    Scarpa(p, {18.4, 62.6}, {12.8, 63.2});
+    Scarpa(p, {18.4, 63.0}, {13.2, 63.2});
     // Hair in waves, cut at the nape.
     const Profilo chioma{{21.8, 13},   {22.5, 10.5}, {25.5, 9.6},  {29, 10.8},   {29.8, 14},
                          {30.4, 16.4}, {30.2, 17.8}, {29.6, 18.4}, {28.6, 18.2}, {28.0, 17.6},
@@ -116,9 +120,10 @@ void FanteDiCoppe(QPainter &p)
                   {{27, 12.4}, {28.2, 16.4}, {28.4, 17.4}},
                   {{29.2, 13}, {29.9, 16.4}, {29.8, 17.8}}}),
           kRameT.ombra);
-    // The far arm reaches forward behind the body, its hand under the cup.
-    const Profilo lontano = ProfiloArto({{{29.6, 23.2}, 3.4}, {{26.8, 31.4}, 2.9}, {{13.2, 32.4}, 2.4}});
+    // The far arm down at his side, its fist on the hip.
+    const Profilo lontano = ProfiloArto({{{29.6, 23.4}, 3.4}, {{33.6, 29.4}, 2.9}, {{32.2, 34.6}, 2.4}});
     Forma(p, lontano, kCelesteT, 0.7, 0.4);
+    Ombreggia(p, lontano, {30, 23.4}, {33.4, 34.6}, kCelesteT.ombra, 45, 0.7);
     Forma(p, ProfiloArto({{{25.5, 18}, 3.2}, {{25.3, 21.5}, 3.4}}), kPelleT, 0.8, 0, kBordoPelle);
     const Profilo farsetto{{20.8, 22.4}, {25.6, 21.4}, {30.4, 22.4}, {30.6, 27},   {29.4, 33.6},
                            {31.6, 40.8}, {25, 42},     {18.6, 40.8}, {21.4, 33.6}, {20.4, 27}};
@@ -131,24 +136,24 @@ void FanteDiCoppe(QPainter &p)
     Linee(p, Tratti({{{19.4, 40.4}, {25, 41.6}, {30.8, 40.4}}}), kOcraT.corpo, 0.8);
     Linee(p, Tratti({{{22, 35.2}, {20, 40.2}}, {{25, 35.2}, {24.6, 41.2}}, {{28.2, 35.2}, {30, 40.2}}}), kBluT.ombra,
           kTrattoFine);
-    Forma(p, ProfiloArto({{{21.4, 34}, 1.5}, {{29.6, 33.8}, 1.5}}), kOcraT, 0.4, 0.3);
-    // The cup; one hand under its foot, the other round its stem.
+    Forma(p, ProfiloArto({{{21.4, 34}, 1.5}, {{29.6, 33.8}, 1.5}}), kOcraT, 0.4, 0);
+    Mano(p, {31.4, 35.0}, 1.4, 30);
+    // The cup held out by its stem.
     Emblema(p, Seme::Coppe, {11.4, 25.2}, 13, 0);
-    Mano(p, {11.8, 32.5}, 1.4, 0);
     const Profilo vicino = ProfiloArto({{{21.4, 23.2}, 3.6}, {{20.6, 30.6}, 2.9}, {{14.6, 29.2}, 2.5}});
     Forma(p, vicino, kCelesteT, 0.7, 0.4);
     Ombreggia(p, vicino, {22.4, 23}, {14.2, 31}, kCelesteT.ombra, -50, 0.7);
     Linee(p, Tratti({{{15.8, 28.2}, {15.8, 30.6}}}), kLinoT.corpo, 1.0);
     Mano(p, {13.6, 29.2}, 1.4, 180);
     const Profilo spalla = Ovale({21.6, 23.4}, 2.4, 1.7, -60);
-    Forma(p, spalla, kBluT, 0.6, 0.4);
+    Forma(p, spalla, kBluT, 0.6, 0);
     Linee(p, Tratti({{{20.8, 22.2}, {21.4, 24.4}}, {{22.2, 22}, {22.6, 24}}}), kLinoT.corpo, 0.45);
     Forma(p, {{21.8, 22.2}, {25.5, 20.6}, {29.2, 22.2}, {27.4, 23.6}, {25.5, 22.8}, {23.6, 23.6}}, kLinoT, 0.4, 0);
     Volto(p, CentroViso(Seme::Coppe), -0.6, -4, 0.05, {-0.3, 0.3, 0.3, 0.15, -0.1, 0});
     // The beret tilted back, a white plume sweeping down behind.
     const Profilo piuma{{27.5, 10}, {30, 6.2},   {34, 4.6},   {37, 5.8}, {37.4, 9.6},
                         {36, 8.2},  {35.2, 7.2}, {31.5, 8.4}, {29, 10.8}};
-    Forma(p, piuma, kLinoT, 0.7, 0);
+    Forma(p, piuma, kLinoT, 0.7, 0, kBordoPiuma);
     Linee(p,
           Tratti({{{28.6, 9.6}, {31.5, 6.8}, {34.5, 5.8}, {36.4, 7.2}},
                   {{30.4, 7.6}, {30.6, 6.2}},
@@ -199,7 +204,7 @@ void FanteDiDenari(QPainter &p)
     for (qreal y : {25.0, 28.0, 31.0})
         bottoni.addEllipse(QPointF(19.5, y), 0.6, 0.6);
     Riempi(p, bottoni, kOcraT.luce, kOcraT.ombra, kTrattoInterno);
-    Forma(p, ProfiloArto({{{15, 33.8}, 1.7}, {{24.6, 33.6}, 1.7}}), kMarroneT, 0.4, 0.3);
+    Forma(p, ProfiloArto({{{15, 33.8}, 1.7}, {{24.6, 33.6}, 1.7}}), kMarroneT, 0.4, 0);
     // The fist on the hip.
     const Profilo sinistro = ProfiloArto({{{14.2, 23.2}, 3.9}, {{9.2, 29.6}, 3.3}, {{13.8, 34.8}, 2.7}});
     Forma(p, sinistro, kCremisiT, 0.8, 0.5);
@@ -215,7 +220,7 @@ void FanteDiDenari(QPainter &p)
     Mano(p, {32.8, 13.8}, 1.4, -45);
     for (const auto &[x, a] : {std::pair{14.4, -35.0}, std::pair{24.6, 60.0}}) {
         const Profilo spalla = Ovale({x, 23.4}, 2.5, 1.7, a);
-        Forma(p, spalla, kCremisiT, 0.6, 0.4);
+        Forma(p, spalla, kCremisiT, 0.6, 0);
         Linee(p, Tratti({{{x - 0.7, 22.4}, {x - 0.5, 24.4}}, {{x + 0.6, 22.4}, {x + 0.8, 24.4}}}), kOcraT.corpo, 0.45);
     }
     Forma(p, {{15.8, 22.8}, {19.5, 21.2}, {23.2, 22.8}, {21.4, 24.4}, {19.5, 23.6}, {17.6, 24.4}}, kOcraT, 0.4, 0);
@@ -223,7 +228,7 @@ void FanteDiDenari(QPainter &p)
     // A tall red cap with a golden brim, a white feather swept back.
     const Profilo piuma{{17.6, 10.6}, {15.6, 6.8}, {12.4, 4.8}, {10.2, 5.8},
                         {10.8, 9},    {12, 7.8},   {13.6, 8.6}, {16.2, 11.8}};
-    Forma(p, piuma, kLinoT, 0.6, 0);
+    Forma(p, piuma, kLinoT, 0.6, 0, kBordoPiuma);
     Linee(
         p,
         Tratti(
@@ -231,11 +236,11 @@ void FanteDiDenari(QPainter &p)
         kLinoT.ombra);
     Forma(p, {{16, 13.5}, {16.2, 9}, {17.8, 6.2}, {21.5, 6.8}, {23, 9.5}, {23, 13.5}}, kRossoT, 0.9, 0.5);
     Linee(p, Tratti({{{18, 7.5}, {18.4, 12}}, {{20.8, 7.6}, {21.2, 12}}}), kRossoT.ombra);
-    Forma(p, ProfiloArto({{{15.6, 12.8}, 1.6}, {{23.4, 12.8}, 1.6}}), kOcraT, 0.4, 0.3);
+    Forma(p, ProfiloArto({{{15.6, 12.8}, 1.6}, {{23.4, 12.8}, 1.6}}), kOcraT, 0.4, 0);
 }
 
-// The sword held point down at his side, the other hand on his hip under a
-// short cape, a crested cap.
+// A young page: the sword held point down at his side, the other hand on his
+// hip under a short cape, fair hair under a flat velvet cap.
 void FanteDiSpade(QPainter &p)
 {
     for (const auto &[d, x] : {std::pair{-1.0, 23.0}, std::pair{1.0, 27.8}}) {
@@ -249,8 +254,9 @@ void FanteDiSpade(QPainter &p)
     Scarpa(p, {30.6, 62.8}, {34.2, 63.2});
     const Profilo capelli{{21.6, 15}, {22, 11},   {25.5, 10},   {29, 11},  {29.6, 14},
                           {29, 16},   {29.6, 18}, {28.6, 19.4}, {22.4, 19}};
-    Forma(p, capelli, kNeroT, 0.8, 0.5);
-    Linee(p, Tratti({{{28.4, 13.6}, {29, 15.6}, {28.4, 17.4}}}), kNeroT.luce);
+    Forma(p, capelli, kBiondoT, 0.8, 0.5);
+    Linee(p, Tratti({{{28.4, 13.6}, {29, 15.6}, {28.4, 17.4}}, {{22.6, 13.6}, {22.2, 15.6}, {22.8, 18.2}}}),
+          kBiondoT.ombra);
     Forma(p, ProfiloArto({{{25.5, 18}, 3.2}, {{25.5, 21.5}, 3.4}}), kPelleT, 0.8, 0, kBordoPelle);
     // Puffed breeches, paned.
     const Profilo calzoni{{20.2, 38}, {25.2, 37.4}, {30.6, 38},   {31.4, 44},
@@ -262,25 +268,26 @@ void FanteDiSpade(QPainter &p)
     Riempi(p, liste, kOcraT.corpo, kViolaT.ombra, kTrattoInterno);
     const Profilo farsetto{{19.8, 22.4}, {25, 21.4},   {30.2, 22.4}, {30.6, 27}, {28.8, 33.6},
                            {30.2, 40.2}, {24.6, 41.4}, {19.2, 40.2}, {21, 33.6}, {19.6, 27}};
-    Forma(p, farsetto, kOcraT);
+    // A white doublet: the sword's golden hilt stands clear of it.
+    Forma(p, farsetto, kLinoT);
     QPainterPath tagli;
     for (qreal x : {21.8, 24.0, 26.2})
         tagli.addPath(Taglio(x, 24, 31.6));
-    Riempi(p, tagli, kRossoT.corpo, kOcraT.ombra, kTrattoInterno);
-    Ombreggia(p, farsetto, {25, 21}, {27, 42}, kOcraT.ombra, 60);
+    Riempi(p, tagli, kRossoT.corpo, kLinoT.ombra, kTrattoInterno);
+    Ombreggia(p, farsetto, {25, 21}, {27, 42}, kLinoT.ombra, 60);
     Linee(p, Tratti({{{19.6, 40}, {24.6, 41.2}, {29.8, 40}}}), kRossoT.corpo, 0.8);
-    Forma(p, ProfiloArto({{{21, 34}, 1.4}, {{29, 33.8}, 1.4}}), kMarroneT, 0.4, 0.3);
-    Linee(p, Tratti({{{21.6, 35.2}, {20.2, 39.6}}, {{25, 35.2}, {24.8, 40.6}}}), kOcraT.ombra, kPiega);
+    Forma(p, ProfiloArto({{{21, 34}, 1.4}, {{29, 33.8}, 1.4}}), kMarroneT, 0.4, 0);
+    Linee(p, Tratti({{{21.6, 35.2}, {20.2, 39.6}}, {{25, 35.2}, {24.8, 40.6}}}), kLinoT.ombra, kPiega);
     // The arm down to the sword's grip.
     const Profilo braccio = ProfiloArto({{{20.4, 23.2}, 3.6}, {{17.6, 29.6}, 3.0}, {{15.2, 33.2}, 2.6}});
     Forma(p, braccio, kRossoT, 0.7, 0.5);
     Ombreggia(p, braccio, {21, 23.2}, {16, 33.4}, kRossoT.ombra, 40, 0.7);
     Linee(p, Tratti({{{14.0, 32.2}, {16.4, 32.8}}}), kLinoT.corpo, 1.0);
     // Held by the grip above the guard, so that the guard shows.
-    Emblema(p, Seme::Spade, {14.2, 47.2}, 29, 176, Ornato::No, 0.8);
+    Emblema(p, Seme::Spade, {13.1, 46.5}, 29, 188, Ornato::No, kCurvaSpada);
     Mano(p, {14.8, 34.0}, 1.4, 90);
     const Profilo spalla = Ovale({20.6, 23.6}, 2.4, 1.7, -65);
-    Forma(p, spalla, kRossoT, 0.6, 0.4);
+    Forma(p, spalla, kRossoT, 0.6, 0);
     Linee(p, Tratti({{{19.8, 22.6}, {20.4, 24.6}}, {{21.2, 22.4}, {21.6, 24.4}}}), kOcraT.corpo, 0.45);
     // The short cape over the shoulder, the elbow of the hidden arm under it,
     // its front edge turned to show the lining.
@@ -297,22 +304,25 @@ void FanteDiSpade(QPainter &p)
     Forma(p, {{28.2, 30}, {28.9, 30}, {29.8, 36}, {30.8, 42}, {29.6, 41.8}, {28.8, 37}}, kCelesteT, 0.3, 0);
     Forma(p, {{21.8, 22.2}, {25.5, 20.6}, {29.2, 22.2}, {27.4, 23.6}, {25.5, 22.8}, {23.6, 23.6}}, kLinoT, 0.4, 0);
     Volto(p, CentroViso(Seme::Spade), -0.5, -3, -0.05, {-0.15, 0.25, 0.45, -0.1, -0.15, 0});
-    // The cap: a steel morion, its brim turned up front and back, a red crest.
-    Forma(p, {{22.4, 8.2}, {23.2, 4.4}, {26.8, 3.6}, {29.2, 5.2}, {28.6, 8}}, kRossoT, 0.6, 0.4);
-    Linee(p, Tratti({{{24, 4.8}, {24.4, 7.6}}, {{25.8, 4.4}, {26, 7.6}}, {{27.6, 4.8}, {27.4, 7.6}}}), kRossoT.ombra);
-    Forma(p, {{21.4, 11.7}, {21.8, 8.4}, {25.5, 7.0}, {29.2, 8.4}, {29.6, 11.7}}, kAcciaioT, 0.8, 0.5);
-    Forma(p,
-          {{19.2, 9.6},
-           {19.2, 9.6},
-           {21.6, 11.2},
-           {25.5, 11.4},
-           {29.4, 11.2},
-           {31.8, 9.6},
-           {31.8, 9.6},
-           {31, 12.6},
-           {25.5, 12.8},
-           {20, 12.6}},
-          kAcciaioT, 0.5, 0.3);
+    // A page's soft flat cap of black velvet, tilted over one ear, a golden
+    // brooch and a short white feather.
+    const Profilo tocco{{20.4, 12.0}, {20.8, 9.4},  {23.6, 7.8},  {28.2, 7.8},
+                        {31.4, 9.4},  {31.6, 11.4}, {28.4, 12.2}, {24.0, 12.6}};
+    Forma(p, tocco, kNeroT, 0.7, 0.5);
+    Linee(
+        p,
+        Tratti({{{21.2, 11.0}, {25.5, 10.8}, {31.0, 10.2}}, {{23.6, 8.6}, {24.6, 10.4}}, {{27.4, 8.4}, {27.8, 10.4}}}),
+        kNeroT.luce, kPiega);
+    const Profilo piuma{{29.4, 9.0}, {30.4, 6.0}, {32.6, 3.8}, {35.2, 3.6},
+                        {35.6, 4.8}, {34.2, 6.6}, {31.8, 8.4}, {30.6, 9.8}};
+    Forma(p, piuma, kLinoT, 0.6, 0, kBordoPiuma);
+    Linee(p,
+          Tratti({{{30.2, 9.2}, {32.4, 5.8}, {35.0, 4.2}},
+                  {{31.6, 7.2}, {31.4, 5.8}},
+                  {{33.0, 5.8}, {33.0, 4.4}},
+                  {{32.4, 7.0}, {33.6, 7.0}}}),
+          kLinoT.ombra);
+    Ellisse(p, {29.8, 10.0}, 0.8, 0.8, kOcraT.corpo, kOcraT.ombra, kTrattoFine);
 }
 
 } // namespace fanti

@@ -5,6 +5,7 @@
 
 #include <QLineF>
 #include <QPolygonF>
+#include <QTransform>
 
 #include <algorithm>
 #include <cmath>
@@ -14,6 +15,8 @@ namespace {
 
 // Brows and lids light enough (grey above 110) not to take a face's pixels.
 const QColor kSopracciglia(0x9A, 0x6A, 0x48);
+const QColor kIride(0x3C, 0x28, 0x18);
+const QColor kNaso(0xC8, 0x8A, 0x60);
 
 } // namespace
 
@@ -125,29 +128,40 @@ void Volto(QPainter &p, QPointF c, qreal verso, qreal inclina, qreal sorriso, co
         p.setBrush(QColor(0xF4, 0xB8, 0x96));
         p.drawPath(guance);
     }
-    // Almond whites, and the irises on pixel centres.
-    QPainterPath bianchi, occhi;
+    // Almond whites, the irises on pixel centres, dark brown with a black
+    // pupil: at the natural size each is one dark pixel, when large an eye
+    // rather than a dot.
+    QPainterPath bianchi, occhi, pupille;
     for (qreal dx : {-1.0, 1.0}) {
         bianchi.addPath(
             Sagoma({{dx - 0.95, 0}, {dx - 0.95, 0}, {dx, -0.75}, {dx + 0.95, 0}, {dx + 0.95, 0}, {dx, 0.6}}));
         occhi.addEllipse(QPointF(dx + v * 0.15, 0), 0.5, 0.55);
+        pupille.addEllipse(QPointF(dx + v * 0.2, -0.02), 0.24, 0.26);
     }
     p.setBrush(kLinoT.luce);
     p.drawPath(bianchi);
-    p.setBrush(kContorno);
+    p.setBrush(kIride);
     p.drawPath(occhi);
+    p.setBrush(kContorno);
+    p.drawPath(pupille);
     const qreal s = v * 0.2;
     // A stern look draws the brows down at the middle.
     const qreal f = std::max(0.0, -sorriso) * 4;
     const qreal a = l.ciglia;
     Linee(p,
           Tratti({{{-1.9 + s, -1.2 - f - a * 0.5}, {-1.1 + s, -1.7 - a}, {-0.4 + s, -1.3 + f - a * 0.3}},
-                  {{0.4 + s, -1.3 + f - a * 0.3}, {1.1 + s, -1.7 - a}, {1.9 + s, -1.2 - f - a * 0.5}},
-                  {{-1.7 + s, -0.5}, {-1.0 + s, -0.8}, {-0.4 + s, -0.5}},
-                  {{0.4 + s, -0.5}, {1.0 + s, -0.8}, {1.7 + s, -0.5}}}),
-          kSopracciglia, 0.3);
+                  {{0.4 + s, -1.3 + f - a * 0.3}, {1.1 + s, -1.7 - a}, {1.9 + s, -1.2 - f - a * 0.5}}}),
+          kSopracciglia, 0.35);
+    // The upper lids over the whites in warm brown, as an engraver draws
+    // them; the nose's ridge and the wing of the nostril lighter, so that at
+    // the natural size the pixel between the eyes stays skin.
     const qreal n = l.naso;
-    Linee(p, Tratti({{{v * 0.4, -0.4}, {v * 0.9 + 0.25, 1.2 + n}, {v * 0.5 - 0.3, 1.4 + n}}}), kBordoPelle);
+    Linee(p, Tratti({{{-2.0, 0.05}, {-1.0, -0.82}, {0.05, -0.1}}, {{-0.05, -0.1}, {1.0, -0.82}, {2.0, 0.05}}}),
+          kBordoPelle, 0.4);
+    Linee(p,
+          Tratti({{{v * 0.4, -0.4}, {v * 0.9 + 0.25, 1.2 + n}, {v * 0.5 - 0.3, 1.4 + n}},
+                  {{v * 0.5 - 0.9, 1.0 + n}, {v * 0.5 - 0.8, 1.45 + n}, {v * 0.5 - 0.35, 1.55 + n}}}),
+          kNaso, 0.4);
     // The mouth a light warm line, not red: a dark or red pixel under the
     // face would read as a beard on the small card.
     const qreal b = v * 0.6, w = 0.8 + l.bocca;
@@ -158,15 +172,53 @@ void Volto(QPainter &p, QPointF c, qreal verso, qreal inclina, qreal sorriso, co
     p.restore();
 }
 
+void Pugno(QPainter &p, QPointF c, qreal r, qreal angolo, bool specchio, const Tinta &pelle, const QColor &bordo)
+{
+    QTransform t;
+    t.translate(c.x(), c.y());
+    t.rotate(angolo);
+    if (specchio)
+        t.scale(-1, 1);
+    // The back of the hand, and the fingers' second joints in a row along
+    // the grip on its far side: one shape.
+    // Each part a polygon of a few sides: a hand is a few pixels even on
+    // the largest card, and every vertex is filled again at each size.
+    const auto ovale = [](QPointF c, qreal rx, qreal ry, int lati) {
+        QPolygonF v;
+        for (int k = 0; k < lati; ++k)
+            v << c + QPointF(rx * std::cos(2 * M_PI * k / lati), ry * std::sin(2 * M_PI * k / lati));
+        QPainterPath path;
+        path.addPolygon(v);
+        path.closeSubpath();
+        return path;
+    };
+    QPainterPath forma = ovale(QPointF(-0.25 * r, 0), 0.75 * r, 0.95 * r, 14);
+    for (qreal y : {-0.62, -0.2, 0.22, 0.62})
+        forma = Unione(forma, ovale(QPointF(0.38 * r, y * r), 0.42 * r, 0.26 * r, 8));
+    forma = t.map(forma);
+    p.setPen(Qt::NoPen);
+    p.setBrush(pelle.corpo);
+    p.drawPath(forma);
+    p.setBrush(pelle.ombra);
+    p.drawPath(Differenza(forma, forma.translated(-0.35 * r, -0.35 * r)));
+    p.setPen(Penna(bordo, kTrattoFine));
+    p.setBrush(Qt::NoBrush);
+    p.drawPath(forma);
+    // Between the fingers, and the thumb laid over them.
+    QPainterPath segni;
+    for (qreal y : {-0.41, 0.01, 0.42}) {
+        segni.moveTo(t.map(QPointF(0.1 * r, y * r)));
+        segni.lineTo(t.map(QPointF(0.62 * r, y * r)));
+    }
+    segni.moveTo(t.map(QPointF(-0.7 * r, -0.55 * r)));
+    segni.quadTo(t.map(QPointF(-0.2 * r, -0.2 * r)), t.map(QPointF(0.3 * r, -0.45 * r)));
+    Linee(p, segni, bordo, kTrattoInterno);
+}
+
 void Mano(QPainter &p, QPointF c, qreal r, qreal angolo)
 {
-    // A closed hand: the fist and, on its upper side, the thumb.
-    Forma(p, Ovale(c, r, r * 0.85, angolo), kPelleT, 0.5, 0, kBordoPelle);
-    p.save();
-    p.translate(c);
-    p.rotate(angolo);
-    Linee(p, Tratti({{{-r * 0.5, -r * 0.2}, {0, -r * 0.35}, {r * 0.45, -r * 0.1}}}), kBordoPelle);
-    p.restore();
+    // The thumb's side up: the grip runs across the turn.
+    Pugno(p, c, r * 1.1, angolo - 90, false, kPelleT, kBordoPelle);
 }
 
 void Scarpa(QPainter &p, QPointF tallone, QPointF punta)

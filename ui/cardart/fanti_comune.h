@@ -25,13 +25,17 @@ inline const Tinta kMarroneT{QColor(0xB2, 0x7A, 0x44), QColor(0x84, 0x52, 0x24),
 inline const Tinta kLinoT{QColor(0xFD, 0xFB, 0xF4), QColor(0xEF, 0xE8, 0xD6), QColor(0xCF, 0xC2, 0xA4)};
 inline const Tinta kAcciaioT{QColor(0xE2, 0xE4, 0xEA), QColor(0xAE, 0xB2, 0xBE), QColor(0x76, 0x7C, 0x8C)};
 inline const Tinta kPelleT{QColor(0xFC, 0xE2, 0xC4), QColor(0xF6, 0xC8, 0x98), QColor(0xE2, 0xAA, 0x7A)};
-// Hair: chestnut, auburn, near-black.
+// Hair: chestnut, auburn, fair, near-black.
 inline const Tinta kCastanoT{QColor(0xA0, 0x6C, 0x3A), QColor(0x6E, 0x42, 0x20), QColor(0x4A, 0x2A, 0x10)};
 inline const Tinta kRameT{QColor(0xD0, 0x8A, 0x48), QColor(0xA8, 0x5A, 0x2A), QColor(0x74, 0x38, 0x1A)};
+inline const Tinta kBiondoT{QColor(0xF4, 0xD8, 0x8C), QColor(0xDC, 0xB0, 0x5A), QColor(0xB0, 0x84, 0x36)};
 inline const Tinta kNeroT{QColor(0x5E, 0x50, 0x48), QColor(0x2E, 0x26, 0x22), QColor(0x1C, 0x16, 0x14)};
 // Skin is outlined in a warm brown, light enough not to darken a small face.
 inline const QColor kBordoPelle(0xA8, 0x68, 0x3E);
 inline const QColor kCuoio(0x4A, 0x2E, 0x1C);
+// A white feather is outlined in a warm grey: in the ink a thin feather
+// reads as a hook or a horn.
+inline const QColor kBordoPiuma(0x9C, 0x90, 0x7C);
 // Folds and seams, clearly finer than an outline (kTratto) on the large card.
 inline constexpr qreal kPiega = 0.45;
 
@@ -67,7 +71,14 @@ struct Lineamenti {
 // he looks (negative: to the left), the head leaning `inclina` degrees; the
 // mouth smiling by `sorriso` units, set hard and the brows drawn when negative.
 void Volto(QPainter &p, QPointF c, qreal verso, qreal inclina = 0, qreal sorriso = 0, const Lineamenti &l = {});
-// A fist `r` units across at `c`, the thumb on the side `angolo` turns up.
+// A closed hand about `r` units across at `c`, in the skin's tones, for
+// every figure of the deck: the back of the hand, four fingers curled round
+// a grip that runs upright when `angolo` is 0 (turned `angolo` degrees
+// clockwise), the thumb over them; mirrored when `specchio`. Outlined finer
+// than a shape (kTrattoFine): a full outline on a hand this small turns it
+// into a brown ball.
+void Pugno(QPainter &p, QPointF c, qreal r, qreal angolo, bool specchio, const Tinta &pelle, const QColor &bordo);
+// A knave's fist `r` units across at `c`, the thumb on the side `angolo` turns up.
 void Mano(QPainter &p, QPointF c, qreal r = 1.4, qreal angolo = 0);
 void Scarpa(QPainter &p, QPointF tallone, QPointF punta);
 // The vertical slits of a slashed sleeve or doublet, showing the lining.

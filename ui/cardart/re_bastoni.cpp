@@ -1,6 +1,6 @@
 // The king of clubs: an old king with a long white beard, turned to the
 // right, his cudgel resting on his shoulder and his other hand on his belt;
-// a tall closed crown, the green cloak swept back behind him.
+// a tall closed crown, the fawn cloak swept back behind him.
 #include "re_parti.h"
 
 #include "emblemi.h"
@@ -9,6 +9,8 @@ namespace belvane::cardart::re {
 namespace {
 
 constexpr QPointF kViso{21.5, 17.5};
+// A light fawn cloak: a dark one is a heavy triangle at the natural size.
+const Tinta kMantoT{QColor(0xE4, 0xC4, 0x96), QColor(0xC8, 0x9C, 0x66), QColor(0x98, 0x6C, 0x3C)};
 
 // A closed crown: a jewelled band with fleurons, a red cap under two low
 // golden arches, a small orb where they meet.
@@ -62,7 +64,7 @@ void CoronaChiusa(QPainter &p)
 
 void ReDiBastoni(QPainter &p)
 {
-    // The cloak, swept back to the left, its ochre lining turned out.
+    // The fawn cloak, swept back to the left: green is the cudgel's alone.
     const QPainterPath manto = Morbido({{18.0, 22.6},
                                         {13.4, 24.2},
                                         {10.6, 30.0},
@@ -75,17 +77,13 @@ void ReDiBastoni(QPainter &p)
                                         {15.0, 64.4},
                                         {16.0, 40.0},
                                         {17.5, 26.0}});
-    Modella(p, manto, kVerdeT, kContorno);
+    Modella(p, manto, kMantoT, kContorno);
     // Engraved shade where the cloak falls behind him.
-    Tratteggia(p, Intersezione(manto, Spezzata({{9.5, 30}, {17, 30}, {17, 64}, {11, 64}})), kVerdeT.ombra, 0.8, 90);
-    const QPainterPath fodera =
-        Morbido({{8.6, 44.0}, {6.4, 54.0}, {4.6, 63.2}, {4.6, 63.2}, {10.6, 63.6}, {10.6, 63.6}, {9.4, 54.0}});
-    Modella(p, fodera, kOcraT, kContorno, 0.7, 0.4);
+    Tratteggia(p, Intersezione(manto, Spezzata({{9.5, 30}, {17, 30}, {17, 64}, {11, 64}})), kMantoT.ombra, 0.8, 90);
     QPainterPath pieghe;
     Curva(pieghe, {{14.6, 28}, {12.6, 40}, {10.6, 52}, {10.0, 63.2}});
     Curva(pieghe, {{15.4, 36}, {13.8, 48}, {13.2, 63.4}});
-    Segna(p, pieghe, kVerdeT.ombra, kPiega);
-    Tratteggia(p, Intersezione(fodera, Spezzata({{0, 44}, {15, 44}, {15, 66}, {0, 66}})), kOcraT.ombra, 0.9, 90);
+    Segna(p, pieghe, kMantoT.ombra, kPiega);
 
     // Shoes peeping out under the hem, the front one pointing right.
     Ellisse(p, {17.5, 64.2}, 2.2, 1.0, kCuoioT.corpo, kContorno);
@@ -179,8 +177,8 @@ void ReDiBastoni(QPainter &p)
     CoronaChiusa(p);
 
     // The cudgel from the fist up over the shoulder, its head beside the crown.
-    Emblema(p, Seme::Bastoni, {32.4, 22.4}, 31, 18);
-    Mano(p, {28.8, 34.0}, 1.6);
+    Emblema(p, Seme::Bastoni, {33.4, 22.6}, 31, 18);
+    Mano(p, {29.6, 34.2}, 1.6, 18);
 }
 
 } // namespace belvane::cardart::re

@@ -1,5 +1,5 @@
 // The king of coins: grey-bearded, facing us square, legs apart under a
-// knee-length robe, the coin held out at his side; a low broad crown trimmed
+// robe to below the knee, the coin held out at his side; a low broad crown trimmed
 // with fur, his other hand on his hip.
 #include "re_parti.h"
 
@@ -9,74 +9,74 @@ namespace belvane::cardart::re {
 namespace {
 
 constexpr QPointF kViso{22.5, 18.5};
+const Tinta kCapelliGrigi{QColor(0xA4, 0xA4, 0xAC), QColor(0x7E, 0x7E, 0x88), QColor(0x6A, 0x6A, 0x74)};
 const Tinta kPellicciaT{QColor(0xC8, 0x9C, 0x6C), QColor(0xA2, 0x72, 0x48), QColor(0x70, 0x4A, 0x2A)};
 
 // A low crown of five short points over a broad band of fur.
 void CoronaBassa(QPainter &p)
 {
-    QPainterPath corona = Spezzata({{17.8, 13.4},
-                                    {18.0, 10.0},
-                                    {19.2, 11.6},
-                                    {20.3, 9.4},
-                                    {21.4, 11.4},
-                                    {22.5, 8.8},
-                                    {23.6, 11.4},
-                                    {24.7, 9.4},
-                                    {25.8, 11.6},
-                                    {27.0, 10.0},
-                                    {27.2, 13.4}});
+    QPainterPath corona = Spezzata({{17.6, 13.8},
+                                    {17.6, 8.6},
+                                    {19.2, 11.0},
+                                    {20.3, 7.8},
+                                    {21.4, 10.8},
+                                    {22.5, 7.0},
+                                    {23.6, 10.8},
+                                    {24.7, 7.8},
+                                    {25.8, 11.0},
+                                    {27.4, 8.6},
+                                    {27.4, 13.8}});
     Modella(p, corona, kOroT, kOroScuro, 0.6, 0.4);
     QPainterPath perle;
     for (QPointF c :
-         {QPointF(18.0, 9.8), QPointF(20.3, 9.2), QPointF(22.5, 8.6), QPointF(24.7, 9.2), QPointF(27.0, 9.8)})
+         {QPointF(17.6, 8.4), QPointF(20.3, 7.6), QPointF(22.5, 6.8), QPointF(24.7, 7.6), QPointF(27.4, 8.4)})
         perle.addPath(Ovale(c, 0.55, 0.55));
     Modella(p, perle, kErmellinoT, kOroScuro, 0, 0);
     QPainterPath gemme;
     for (qreal x : {20.3, 24.7})
-        gemme.addPath(Ovale(QPointF(x, 12.0), 0.5, 0.6));
+        gemme.addPath(Ovale(QPointF(x, 12.0), 0.55, 0.65));
     Modella(p, gemme, kRossoT, Qt::transparent, 0, 0);
     Ellisse(p, {22.5, 11.9}, 0.6, 0.7, kVerde, kVerdeScuro, kTrattoInterno);
-    // The band of sable, broader than the head.
-    const QPainterPath pelliccia = Morbido({{16.8, 13.0},
-                                            {16.8, 13.0},
-                                            {22.5, 12.4},
-                                            {28.2, 13.0},
-                                            {28.2, 13.0},
-                                            {28.6, 14.3},
-                                            {28.0, 15.4},
-                                            {28.0, 15.4},
-                                            {22.5, 14.9},
-                                            {17.0, 15.4},
-                                            {17.0, 15.4},
-                                            {16.4, 14.3}});
+    // A narrow band, under the points: the gold must lead.
+    const QPainterPath pelliccia = Morbido({{17.0, 13.6},
+                                            {17.0, 13.6},
+                                            {22.5, 13.2},
+                                            {28.0, 13.6},
+                                            {28.0, 13.6},
+                                            {28.3, 14.5},
+                                            {27.8, 15.4},
+                                            {27.8, 15.4},
+                                            {22.5, 15.0},
+                                            {17.2, 15.4},
+                                            {17.2, 15.4},
+                                            {16.7, 14.5}});
     Modella(p, pelliccia, kPellicciaT, kContorno, 0.6, 0.4);
-    Tratteggia(p, pelliccia, kPellicciaT.ombra, 0.7, 90);
 }
 
 } // namespace
 
 void ReDiDenari(QPainter &p)
 {
-    // The blue mantle hanging behind him to below the knee.
+    // The red mantle hanging behind him to below the knee.
     const QPainterPath manto = Morbido({{18.0, 23.6},
                                         {14.4, 27.0},
                                         {12.6, 40.0},
-                                        {10.8, 54.6},
-                                        {10.8, 54.6},
-                                        {22.5, 55.4},
-                                        {34.2, 54.6},
-                                        {34.2, 54.6},
+                                        {10.6, 57.0},
+                                        {10.6, 57.0},
+                                        {22.5, 57.8},
+                                        {34.4, 57.0},
+                                        {34.4, 57.0},
                                         {32.4, 40.0},
                                         {30.6, 27.0},
                                         {27.0, 23.6}});
-    Modella(p, manto, kBluT, kContorno);
-    Tratteggia(p, Intersezione(manto, Spezzata({{30, 30}, {36, 30}, {36, 56}, {30, 56}})), kBluT.ombra, 0.8, 90);
+    Modella(p, manto, kRossoT, kContorno);
+    Tratteggia(p, Intersezione(manto, Spezzata({{30, 30}, {36, 30}, {36, 56}, {30, 56}})), kRossoT.ombra, 0.8, 90);
     QPainterPath pieghe;
-    Curva(pieghe, {{13.6, 36.0}, {12.4, 46.0}, {11.8, 53.8}});
-    Curva(pieghe, {{31.4, 36.0}, {32.6, 46.0}, {33.2, 53.8}});
-    Segna(p, pieghe, kBluT.ombra, kPiega);
+    Curva(pieghe, {{13.6, 36.0}, {12.4, 46.0}, {11.6, 56.2}});
+    Curva(pieghe, {{31.4, 36.0}, {32.6, 46.0}, {33.4, 56.2}});
+    Segna(p, pieghe, kRossoT.ombra, kPiega);
 
-    // Legs apart in red hose, low boots turned outwards.
+    // Legs apart in golden hose, low boots turned outwards.
     const QPainterPath gambe = Unione(Morbido({{17.0, 50.0},
                                                {20.4, 50.0},
                                                {18.6, 56.0},
@@ -93,7 +93,7 @@ void ReDiDenari(QPainter &p)
                                                {28.0, 62.6},
                                                {28.0, 62.6},
                                                {26.4, 56.0}}));
-    Modella(p, gambe, kRossoT, kContorno, 0.8, 0.5);
+    Modella(p, gambe, kOcraT, kContorno, 0.8, 0.5);
     QPainterPath stivali = Morbido({{14.2, 61.0},
                                     {17.2, 61.0},
                                     {17.4, 63.4},
@@ -115,31 +115,32 @@ void ReDiDenari(QPainter &p)
                               {27.6, 63.4}}));
     Modella(p, stivali, kCuoioT, kContorno, 0.6, 0.4);
 
-    // The violet robe to the knee, its hem and front trimmed with ermine.
+    // The violet robe to below the knee, its hem and front trimmed with ermine.
     const QPainterPath veste = Morbido({{19.6, 22.6},
                                         {16.2, 24.8},
                                         {15.4, 32.0},
                                         {14.6, 42.0},
-                                        {13.0, 51.6},
-                                        {13.0, 51.6},
-                                        {22.5, 52.4},
-                                        {32.0, 51.6},
-                                        {32.0, 51.6},
+                                        {12.6, 54.0},
+                                        {12.6, 54.0},
+                                        {22.5, 54.8},
+                                        {32.4, 54.0},
+                                        {32.4, 54.0},
                                         {30.4, 42.0},
                                         {29.6, 32.0},
                                         {28.8, 24.8},
                                         {25.4, 22.6}});
     Modella(p, veste, kViolaT, kContorno, 1.4, 0.8);
-    Tratteggia(p, Intersezione(veste, Spezzata({{26.6, 38}, {34, 38}, {34, 50}, {27.4, 50}})), kViolaT.ombra, 0.8, 90);
+    Tratteggia(p, Intersezione(veste, Spezzata({{26.6, 38}, {34, 38}, {34, 52.4}, {27.6, 52.4}})), kViolaT.ombra, 0.8,
+               90);
     pieghe = QPainterPath();
     Curva(pieghe, {{17.4, 40.0}, {16.4, 44.0}, {15.6, 49.0}});
     Curva(pieghe, {{20.0, 40.0}, {19.6, 45.0}, {19.2, 49.6}});
     Curva(pieghe, {{27.8, 40.0}, {28.6, 45.0}, {29.4, 49.6}});
     Curva(pieghe, {{18.0, 27.0}, {18.6, 31.0}, {19.6, 35.0}});
     Segna(p, pieghe, kViolaT.ombra, kPiega);
-    Ermellino(p, Intersezione(veste, Spezzata({{10, 49.0}, {36, 49.0}, {36, 56}, {10, 56}})),
-              {{15.4, 50.0}, {19.0, 50.4}, {22.6, 50.6}, {26.2, 50.4}, {29.8, 50.0}});
-    Ermellino(p, Spezzata({{21.6, 26.0}, {23.4, 26.0}, {23.6, 49.2}, {21.4, 49.2}}),
+    Ermellino(p, Intersezione(veste, Spezzata({{10, 51.4}, {36, 51.4}, {36, 58}, {10, 58}})),
+              {{15.2, 52.4}, {19.0, 52.8}, {22.6, 53.0}, {26.2, 52.8}, {30.0, 52.4}});
+    Ermellino(p, Spezzata({{21.6, 26.0}, {23.4, 26.0}, {23.6, 51.6}, {21.4, 51.6}}),
               {{22.5, 30.0}, {22.5, 35.0}, {22.5, 44.0}});
     // Small golden roundels sown on the violet cloth.
     QPainterPath tondi;
@@ -187,11 +188,16 @@ void ReDiDenari(QPainter &p)
         p, Morbido({{16.0, 24.6}, {19.4, 22.4}, {25.6, 22.4}, {29.0, 24.6}, {29.4, 27.4}, {22.5, 28.8}, {15.6, 27.4}}),
         {{17.6, 25.6}, {20.4, 27.0}, {24.6, 27.0}, {27.4, 25.6}});
 
-    Testa(p, {kViso, -1, kBarbaGrigia, kBarbaGrigia, 3.2, 3.3, 2.0, true, 0.5, -0.2, -0.5});
+    // Dark grey hair, cut short, apart from the paler beard.
+    Testa(p, {kViso, -1, kCapelliGrigi, kBarbaGrigia, 3.2, 3.3, 0.8, true, 0.5, -0.2, -0.1});
+    // The crown sits on the brow, clear of the eyes.
+    p.save();
+    p.translate(0, -0.7);
     CoronaBassa(p);
+    p.restore();
 
     // The coin held out, upright, beside his head.
-    Emblema(p, Seme::Denari, {8.6, 20.4}, 10.6, 0);
+    Emblema(p, Seme::Denari, {9.9, 19.8}, 12, 0);
     Ellisse(p, {11.8, 26.8}, 1.1, 1.6, kErmellino, kContorno, kTrattoFine);
     Mano(p, {10.6, 26.4}, 1.5);
 }

@@ -1,5 +1,7 @@
 #include "re_parti.h"
 
+#include "fanti_comune.h"
+
 #include <QPolygonF>
 
 #include <algorithm>
@@ -9,6 +11,9 @@
 
 namespace belvane::cardart::re {
 namespace {
+
+// An iris dark enough to be one dark pixel at the natural size.
+const QColor kIride(0x3C, 0x28, 0x18);
 
 // The longest chord of a curve, in card units.
 constexpr qreal kCorda = 0.8;
@@ -153,9 +158,26 @@ void Testa(QPainter &p, const Capo &k)
         }
     Segna(p, tratti, kPelleT.ombra, kTrattoFine * 0.8);
     // Eyes, each on a pixel centre, and the brows over them.
+    // Almond whites, the irises on pixel centres over them.
     const qreal occhio = cy - 1;
-    for (qreal x : {cx - 1 + s, cx + 1 + s})
-        Macchia(p, {x, occhio}, 0.5, 0.42, kContorno);
+    QPainterPath bianchi, iridi, pupille, palpebre;
+    for (qreal x : {cx - 1 + s, cx + 1 + s}) {
+        Curva(bianchi,
+              {{x - 0.95, occhio}, {x, occhio - 0.7}, {x + 0.95, occhio}, {x, occhio + 0.55}, {x - 0.95, occhio}});
+        bianchi.closeSubpath();
+        iridi.addPath(Ovale({x + 0.1 * s, occhio}, 0.5, 0.45));
+        pupille.addPath(Ovale({x + 0.15 * s, occhio}, 0.24, 0.24));
+        // The upper lid, heavier than a fold: an eye drawn, not a dot.
+        Curva(palpebre, {{x - 1.0, occhio + 0.05}, {x, occhio - 0.78}, {x + 1.0, occhio + 0.05}});
+    }
+    p.setPen(Qt::NoPen);
+    p.setBrush(kErmellino);
+    p.drawPath(bianchi);
+    p.setBrush(kIride);
+    p.drawPath(iridi);
+    p.setBrush(kContorno);
+    p.drawPath(pupille);
+    Segna(p, palpebre, kBordoViso, 0.4);
     QPainterPath ciglia;
     for (qreal x : {cx - 1 + s, cx + 1 + s}) {
         // Raised brows arch; knitted ones fall towards the nose.
@@ -207,7 +229,10 @@ void Testa(QPainter &p, const Capo &k)
     Macchia(p, {cx + 0.4 * s, cy + 3.2}, 0.8, 0.3, kLabbro);
 }
 
-void Mano(QPainter &p, QPointF centro, qreal r) { Modella(p, Ovale(centro, r, r), kPelleT, kBordoViso, 0.6, 0.4); }
+void Mano(QPainter &p, QPointF centro, qreal r, qreal angolo, bool specchio)
+{
+    fanti::Pugno(p, centro, r * 1.1, angolo, specchio, kPelleT, kBordoViso);
+}
 
 void Ermellino(QPainter &p, const QPainterPath &forma, std::initializer_list<QPointF> code)
 {

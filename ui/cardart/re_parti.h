@@ -75,7 +75,9 @@ struct Capo {
 };
 // The head as it sits under a crown: hair, face, eyes, beard.
 void Testa(QPainter &p, const Capo &capo);
-void Mano(QPainter &p, QPointF centro, qreal r = 1.5);
+// A closed hand round a grip running `angolo` degrees from upright (see
+// fanti::Pugno), mirrored when `specchio`.
+void Mano(QPainter &p, QPointF centro, qreal r = 1.5, qreal angolo = 0, bool specchio = false);
 // A band of ermine along `forma`: white fur with black tails.
 void Ermellino(QPainter &p, const QPainterPath &forma, std::initializer_list<QPointF> code);
 

@@ -1,18 +1,28 @@
-// The king of swords: a warrior king with an auburn beard, in a breastplate
-// and a short cape, turned to the left with one foot forward, his sword
-// raised upright; a crown of tall points.
+// The king of swords: a warrior king with a full auburn beard, a breastplate
+// over a red robe to the calf, an ochre mantle flying out behind, turned to the
+// left with one foot stepping out in tall boots; his sword raised upright; a crown of tall
+// points over a red cap.
 #include "re_parti.h"
 
 #include "emblemi.h"
+
+#include <QPolygonF>
+#include <QtMath>
+
+#include <cmath>
 
 namespace belvane::cardart::re {
 namespace {
 
 constexpr QPointF kViso{22.5, 17.5};
+// A held blade bends as the pips' do.
+constexpr qreal kCurvaSpada = 1.6;
 
-// A crown of five tall points, each tipped with a pearl.
+// A crown of five tall points, each tipped with a pearl, over a red cap.
 void CoronaAPunte(QPainter &p)
 {
+    Modella(p, Morbido({{18.6, 13.0}, {19.0, 9.0}, {22.5, 7.6}, {26.0, 9.0}, {26.4, 13.0}}), kRossoT, kContorno, 0.6,
+            0.4);
     const QPainterPath corona = Spezzata({{18.2, 14.4},
                                           {17.8, 8.6},
                                           {19.6, 11.4},
@@ -42,76 +52,93 @@ void CoronaAPunte(QPainter &p)
 
 void ReDiSpade(QPainter &p)
 {
-    // The short cape, flying out behind him to the right.
-    const QPainterPath cappa = Morbido({{20.0, 23.0},
+    // The ochre mantle, thrown back off the sword arm and flying out behind
+    // him on the right: the blue blade stands clear against it.
+    const QPainterPath manto = Morbido({{20.0, 23.0},
                                         {17.0, 25.2},
                                         {16.0, 31.0},
-                                        {16.4, 38.0},
-                                        {20.0, 40.0},
-                                        {28.0, 43.0},
-                                        {33.4, 46.2},
-                                        {38.0, 45.0},
-                                        {38.0, 45.0},
-                                        {36.4, 37.0},
+                                        {16.6, 38.0},
+                                        {22.0, 41.0},
+                                        {28.0, 45.0},
+                                        {33.0, 51.6},
+                                        {39.6, 51.0},
+                                        {39.6, 51.0},
+                                        {37.6, 40.0},
                                         {33.0, 29.0},
                                         {28.4, 23.4}});
-    Modella(p, cappa, kViolaT, kContorno);
-    Tratteggia(p, Intersezione(cappa, Spezzata({{29, 34}, {40, 34}, {40, 48}, {29, 48}})), kViolaT.ombra, 0.8, 90);
+    Modella(p, manto, kOcraT, kContorno);
+    Tratteggia(p, Intersezione(manto, Spezzata({{32.4, 34}, {41, 34}, {41, 53}, {34.2, 53}})), kOcraT.ombra, 1.0, 50);
     QPainterPath pieghe;
-    Curva(pieghe, {{29.6, 27.0}, {32.4, 34.0}, {34.6, 41.4}});
-    Curva(pieghe, {{28.4, 30.0}, {30.0, 37.0}, {31.2, 42.6}});
-    Segna(p, pieghe, kViolaT.ombra, kPiega);
+    Curva(pieghe, {{30.6, 30.0}, {33.0, 38.0}, {35.0, 50.2}});
+    Curva(pieghe, {{29.0, 38.0}, {31.0, 44.0}, {32.4, 50.6}});
+    Segna(p, pieghe, kOcraT.ombra, kPiega);
 
-    // Legs in stride, the left foot forward, in pale blue hose and boots.
-    // Each bent a little at the knee.
-    QPainterPath gambe = Unione(Arto({20.2, 46.0}, {17.0, 52.6}, 2.5, 1.8), Arto({17.0, 52.6}, {14.8, 60.0}, 1.9, 1.5));
-    gambe =
-        Unione(gambe, Unione(Arto({25.4, 46.0}, {26.4, 52.8}, 2.5, 1.8), Arto({26.4, 52.8}, {26.2, 60.0}, 1.9, 1.5)));
-    Modella(p, gambe, kCelesteT, kContorno, 0.8, 0.5);
-    QPainterPath ginocchia;
-    Curva(ginocchia, {{15.8, 52.0}, {17.0, 52.9}, {18.4, 52.4}});
-    Curva(ginocchia, {{25.2, 52.4}, {26.4, 53.1}, {27.6, 52.6}});
-    Segna(p, ginocchia, kCelesteT.ombra, kPiega);
-    QPainterPath stivali = Morbido({{13.2, 56.0},
-                                    {16.8, 56.6},
-                                    {16.6, 62.0},
-                                    {16.8, 64.6},
-                                    {16.8, 64.6},
-                                    {10.4, 64.6},
-                                    {10.4, 64.6},
-                                    {11.0, 63.2},
-                                    {13.2, 62.2}});
-    stivali = Unione(stivali,
-                     Morbido({{24.4, 56.0},
-                              {28.0, 56.0},
-                              {27.8, 62.0},
-                              {28.2, 64.6},
-                              {28.2, 64.6},
-                              {22.2, 64.6},
-                              {22.2, 64.6},
-                              {22.8, 63.2},
-                              {24.6, 62.4}}));
+    // Tall riding boots, the left stepping forward.
+    const QPainterPath stivali = Unione(Morbido({{13.0, 53.6},
+                                                 {16.8, 54.2},
+                                                 {16.6, 62.0},
+                                                 {16.8, 64.6},
+                                                 {16.8, 64.6},
+                                                 {10.4, 64.6},
+                                                 {10.4, 64.6},
+                                                 {11.0, 63.2},
+                                                 {13.2, 62.2}}),
+                                        Morbido({{24.4, 53.6},
+                                                 {28.0, 53.6},
+                                                 {27.8, 62.0},
+                                                 {28.2, 64.6},
+                                                 {28.2, 64.6},
+                                                 {22.2, 64.6},
+                                                 {22.2, 64.6},
+                                                 {22.8, 63.2},
+                                                 {24.6, 62.4}}));
     Modella(p, stivali, kCuoioT, kContorno, 0.6, 0.4);
     QPainterPath risvolti;
-    Curva(risvolti, {{13.4, 57.4}, {15.0, 57.8}, {16.6, 58.0}});
-    Curva(risvolti, {{24.4, 57.4}, {26.2, 57.6}, {27.9, 57.4}});
+    Curva(risvolti, {{13.2, 58.4}, {15.0, 58.8}, {16.6, 59.0}});
+    Curva(risvolti, {{24.4, 58.4}, {26.2, 58.6}, {27.9, 58.4}});
     Segna(p, risvolti, kCuoioT.ombra, kTrattoFine);
 
-    // The red skirt below the breastplate, banded in gold at the hem.
-    const QPainterPath gonna = Morbido({{19.0, 37.6},
-                                        {26.2, 37.6},
-                                        {28.2, 43.0},
-                                        {29.6, 48.0},
-                                        {29.6, 48.0},
-                                        {22.5, 48.8},
-                                        {15.4, 48.0},
-                                        {15.4, 48.0},
-                                        {17.0, 43.0}});
-    Modella(p, gonna, kRossoT, kContorno, 1.0, 0.6);
-    Modella(p, Intersezione(gonna, Spezzata({{10, 46.4}, {36, 46.4}, {36, 52}, {10, 52}})), kOroT, kOroT.ombra, 0.4, 0);
+    // The robe, red to the calf, flaring as he steps out.
+    const QPainterPath veste = Morbido({{18.8, 37.0},
+                                        {26.4, 37.0},
+                                        {28.4, 45.0},
+                                        {31.0, 56.4},
+                                        {31.0, 56.4},
+                                        {22.0, 57.4},
+                                        {13.0, 56.2},
+                                        {13.0, 56.2},
+                                        {16.4, 45.0}});
+    Modella(p, veste, kRossoT, kContorno, 1.2, 0.7);
+    Tratteggia(p, Intersezione(veste, Spezzata({{24.6, 38}, {34, 38}, {34, 58}, {26.6, 58}})), kRossoT.ombra, 0.8, 70);
+    // The golden hem and the band down the front.
+    Modella(p,
+            Intersezione(veste,
+                         Unione(Spezzata({{8, 54.6}, {36, 54.2}, {36, 60}, {8, 60}}),
+                                Spezzata({{21.4, 38.6}, {23.0, 38.6}, {23.2, 58}, {21.4, 58}}))),
+            kOroT, kOroT.ombra, 0.4, 0);
+    // Lozenges embroidered down the band, small golden flowers strewn on the red.
+    QPainterPath ricamo;
+    for (qreal y = 41; y < 53; y += 3.0)
+        Curva(ricamo, {{21.5, y}, {22.2, y - 0.9}, {22.9, y}, {22.2, y + 0.9}, {21.5, y}});
+    Segna(p, ricamo, kOroT.ombra);
+    // Each flower four petals as one small polygon: a cross of lozenges.
+    QPainterPath fiori;
+    for (QPointF c : {QPointF(18.6, 44.0), QPointF(25.6, 43.0), QPointF(17.0, 50.0), QPointF(26.4, 49.6),
+                      QPointF(19.4, 52.6), QPointF(28.4, 53.0), QPointF(15.2, 53.4)}) {
+        QPolygonF petali;
+        for (int k = 0; k < 8; ++k) {
+            const qreal a = qDegreesToRadians(45.0 * k), r = k % 2 ? 0.3 : 0.85;
+            petali << c + QPointF(std::cos(a), std::sin(a)) * r;
+        }
+        fiori.addPolygon(petali);
+        fiori.closeSubpath();
+    }
+    p.setPen(Qt::NoPen);
+    p.setBrush(kOroT.corpo);
+    p.drawPath(fiori);
     pieghe = QPainterPath();
-    for (qreal x : {18.4, 21.0, 24.0, 26.8})
-        Curva(pieghe, {{x + (x - 22.5) * 0.05, 39.4}, {x + (x - 22.5) * 0.2, 46.2}});
+    Curva(pieghe, {{24.6, 40.0}, {26.4, 47.0}, {28.0, 54.2}});
+    Curva(pieghe, {{19.6, 40.0}, {18.0, 47.0}, {16.4, 54.2}});
     Segna(p, pieghe, kRossoT.ombra, kPiega);
 
     // The breastplate, its ridge and golden edges.
@@ -128,34 +155,29 @@ void ReDiSpade(QPainter &p)
     Modella(p, corazza, kAcciaioT, kContorno, 1.2, 0.8);
     Tratteggia(p, Intersezione(corazza, Spezzata({{23.4, 22}, {30, 22}, {30, 40}, {24.2, 40}})), kAcciaioT.ombra, 0.8,
                90);
-    QPainterPath costola;
-    Curva(costola, {{22.4, 24.2}, {22.2, 31.0}, {22.4, 37.8}});
-    Segna(p, costola, kAcciaioT.ombra, kTrattoFine);
     QPainterPath orli;
-    Curva(orli, {{19.2, 37.4}, {22.6, 37.8}, {26.0, 37.4}});
+    Curva(orli, {{22.4, 24.2}, {22.2, 31.0}, {22.4, 37.8}});
     Curva(orli, {{18.8, 26.6}, {20.6, 29.0}, {22.4, 29.6}, {24.4, 29.0}, {26.6, 26.6}});
-    Segna(p, orli, kOroT.corpo, kTrattoFine);
+    Segna(p, orli, kOroT.ombra, kTrattoFine);
     const QPainterPath cintura = Spezzata({{18.6, 37.6}, {26.6, 37.6}, {26.8, 39.4}, {18.4, 39.4}});
     Modella(p, cintura, kCuoioT, kCuoioT.ombra, 0.5, 0.3);
     Ellisse(p, {22.5, 38.5}, 1.0, 0.9, kOroT.luce, kOroScuro, kTrattoFine);
 
-    // The left arm in armour, hanging at his side.
-    const QPainterPath sinistro = Arto({17.6, 27.0}, {15.4, 39.6}, 1.9, 1.5);
+    // The left arm in armour, its hand on the belt.
+    const QPainterPath sinistro =
+        Unione(Arto({17.6, 27.0}, {15.2, 34.2}, 1.9, 1.7), Arto({15.2, 34.2}, {18.6, 37.8}, 1.7, 1.5));
     Modella(p, sinistro, kAcciaioT, kContorno, 0.8, 0.5);
     QPainterPath lame;
-    Curva(lame, {{15.6, 32.0}, {16.8, 32.6}, {18.2, 32.4}});
-    Curva(lame, {{14.8, 35.6}, {15.8, 36.2}, {17.2, 36.0}});
-    Segna(p, lame, kAcciaioT.ombra, kTrattoFine);
-    Mano(p, {15.2, 41.0}, 1.5);
-
+    Curva(lame, {{15.4, 30.0}, {16.6, 30.6}, {18.0, 30.4}});
+    Curva(lame, {{14.2, 34.0}, {15.4, 34.8}, {16.6, 35.8}});
     // The sword arm: the elbow down at his side, the fist raised.
+    Curva(lame, {{28.2, 30.8}, {29.6, 30.0}, {30.6, 28.8}});
+    Curva(lame, {{31.4, 31.4}, {32.6, 32.4}, {33.8, 32.0}});
     const QPainterPath destro =
         Unione(Arto({27.4, 27.0}, {31.2, 33.8}, 2.0, 1.7), Arto({31.2, 33.8}, {34.2, 29.0}, 1.7, 1.5));
     Modella(p, destro, kAcciaioT, kContorno, 0.8, 0.5);
-    lame = QPainterPath();
-    Curva(lame, {{28.2, 30.8}, {29.6, 30.0}, {30.6, 28.8}});
-    Curva(lame, {{31.4, 31.4}, {32.6, 32.4}, {33.8, 32.0}});
     Segna(p, lame, kAcciaioT.ombra, kTrattoFine);
+    Mano(p, {18.8, 38.0}, 1.5);
 
     // Round pauldrons over the shoulders.
     QPainterPath spallacci;
@@ -167,11 +189,18 @@ void ReDiSpade(QPainter &p)
     Curva(borchie, {{25.2, 26.6}, {27.2, 27.4}, {29.2, 26.6}});
     Segna(p, borchie, kOroT.corpo, kTrattoFine);
 
-    Testa(p, {kViso, -1, kBarbaFulva, kBarbaFulva, 2.6, 3.0, 1.4, false, 0.1, 0.3, -0.7});
+    // The mantle's golden chain across the chest, from clasp to clasp.
+    QPainterPath catena;
+    Curva(catena, {{18.6, 24.4}, {22.5, 28.4}, {26.6, 24.4}});
+    Segna(p, catena, kOroT.corpo, kTrattoFine);
+    Macchia(p, {26.6, 24.4}, 0.8, 0.8, kOroT.corpo);
+
+    // A full beard falling on the breastplate.
+    Testa(p, {kViso, -1, kBarbaFulva, kBarbaFulva, 3.8, 3.2, 1.6, false, 0.2, 0.3, -0.7});
     CoronaAPunte(p);
 
-    // The sword raised upright in his fist.
-    Emblema(p, Seme::Spade, {34.2, 20.0}, 27, 0);
+    // The sword raised upright in his fist, its blade bending away from him.
+    Emblema(p, Seme::Spade, {34.2, 20.0}, 27, 0, Ornato::No, kCurvaSpada);
     Mano(p, {34.2, 28.8}, 1.6);
 }
 

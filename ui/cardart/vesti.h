@@ -1,6 +1,7 @@
 #pragma once
 
 #include "carte.h"
+#include "cavallo.h"
 
 #include <QColor>
 #include <QPainter>
@@ -27,5 +28,14 @@ struct Veste {
 
 // The colours of the horseman of `seme` (`valore` 9) and how he holds his emblem.
 Veste VesteDi(Seme seme, int valore);
+
+// An arm in its sleeve from the shoulder through the elbow to the wrist, in
+// the rider's frame: full over the upper arm, gathered at the elbow, a linen
+// cuff at the wrist, creases on the inside of the bend.
+void Manica(const Tela &tela, QPointF spalla, QPointF gomito, QPointF mano, const Tinta &tinta, qreal ombra,
+            qreal luce);
+// The headgear of the horseman of `seme` on the head whose face is at `c`,
+// on the card's axes, turned towards `verso` (+1 right, -1 left).
+void Cappello(QPainter &p, Seme seme, QPointF c, int verso, const QColor &colore);
 
 } // namespace belvane::cardart
