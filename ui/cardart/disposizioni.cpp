@@ -36,6 +36,17 @@ constexpr std::array<Posa, 7> kTondi7{{{22.5, 12.5, kD},
                                        {35.5, 47.5, kD},
                                        {22.5, 59.5, kD}}};
 
+// Cups are narrower than coins: their seven is two rows of three with one
+// between, the six with the middle filled, which no eye takes for the six's
+// two columns.
+constexpr std::array<Posa, 7> kCoppe7{{{9.5, kSu, kCoppa},
+                                       {22.5, kSu, kCoppa},
+                                       {35.5, kSu, kCoppa},
+                                       {22.5, kMedio, kCoppa},
+                                       {9.5, kGiu, kCoppa},
+                                       {22.5, kGiu, kCoppa},
+                                       {35.5, kGiu, kCoppa}}};
+
 // Swords and clubs stand upright side by side, never crossing, each its own
 // patch: one tier of two or three, or two tiers (2 + 2, 3 + 2, 3 + 3, 4 + 3).
 // A blade bends away from the middle of the card.
@@ -93,6 +104,8 @@ std::span<const Posa> Disposizione(Seme seme, int valore)
     case Seme::Denari:
         return Tondi<kDenaro>(valore);
     case Seme::Coppe:
+        if (valore == 7)
+            return kCoppe7;
         return Tondi<kCoppa>(valore);
     case Seme::Bastoni:
     case Seme::Spade:

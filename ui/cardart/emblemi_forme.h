@@ -2,9 +2,19 @@
 
 #include "emblemi.h"
 
+#include "tavolozza.h"
+
+#include <QColor>
 #include <QPainter>
 
 namespace belvane::cardart {
+
+// Every emblem is outlined in the darkest tone of its own colour, as the
+// figures are in the ink: gold in kOroScuro, the blade in a deep blue, the
+// wood in a deep green. At the natural size a one-pixel outline in these
+// still reads as the emblem's colour, not as black.
+inline const QColor kContornoBlu(0x16, 0x2C, 0x74);
+inline const QColor kContornoVerde(0x14, 0x40, 0x1A);
 
 // The four emblems, each drawn upright around the origin, `h` card units
 // long along its own axis (the diameter of a coin). Emblema places them.

@@ -50,17 +50,19 @@ void Spada(QPainter &p, qreal h, Ornato ornato, qreal curva)
     const qreal pomo = std::max(1.05, 0.038 * h);
     const qreal presa = std::max(2.2, 0.09 * h);
     const qreal mezzaPresa = std::max(0.7, 0.032 * h);
-    const qreal spessore = std::max(1.0, 0.04 * h); // the guard
+    const qreal spessore = grande ? std::max(1.0, 0.04 * h) : std::max(1.0, std::round(h / 15)); // the guard
     // A clear crossguard, yet narrow enough that four swords side by side
     // keep white between them at the natural size.
-    const qreal braccio = std::max(2.4, (grande ? 0.2 : 0.087) * h);
+    const qreal braccio = std::max(2.4, (grande ? 0.2 : 0.1) * h);
     const qreal fondoPresa = h / 2 - 2 * pomo + 0.3;
     const qreal guardia = fondoPresa - presa; // the guard's lower edge
-    const qreal base = guardia - spessore;    // where the blade leaves the guard
+    // Where the blade leaves the guard: on a pip, on a pixel's centre, so
+    // that the guard's outline falls in one row of pixels.
+    const qreal base = grande ? guardia - spessore : std::floor(guardia - spessore) + 0.5;
     const qreal punta = -h / 2;
-    // A slim blade: at the natural size a small one is one pixel of blue
-    // between its two outlines, edges on pixel boundaries.
-    const qreal mezza = grande ? std::max(1.0, 0.046 * h) : 1.0;
+    // A pip's blade is three pixels of blue between its outlines, whose
+    // edges fall on pixel centres: a blade, not a line.
+    const qreal mezza = grande ? std::max(1.0, 0.046 * h) : std::max(1.0, h / 15);
 
     // The blade: two edges, then to the point. A large blade bends along its
     // whole length; a small one runs straight and bends only towards the
@@ -69,11 +71,13 @@ void Spada(QPainter &p, qreal h, Ornato ornato, qreal curva)
     const auto asse = [&](qreal t) {
         if (grande)
             return curva * t * t;
-        const qreal u = std::max(0.0, (t - 0.5) / 0.5);
+        const qreal u = std::max(0.0, (t - 0.55) / 0.45);
         return curva * u * u;
     };
-    const qreal stringe = grande ? 0.15 : 0;
-    const auto larghezza = [&](qreal t) { return mezza * (1 - stringe * t) * std::min(1.0, (1 - t) / 0.14); };
+    const qreal stringe = grande ? 0.15 : 0.1;
+    const auto larghezza = [&](qreal t) {
+        return mezza * (1 - stringe * t) * std::min(1.0, (1 - t) / (grande ? 0.16 : 0.3));
+    };
     const auto y = [&](qreal t) { return base + 0.5 + (punta - base - 0.5) * t; };
     QPolygonF bordo;
     for (int i = 0; i <= kPassi; ++i) {
@@ -87,14 +91,15 @@ void Spada(QPainter &p, qreal h, Ornato ornato, qreal curva)
     QPainterPath lama;
     lama.addPolygon(bordo);
     lama.closeSubpath();
-    Modella(p, lama, kTintaBlu, kContorno, grande ? 1.0 : 0.5, grande ? 1.0 : 0.6);
+    // The light edge a pixel wide on a pip, so that the blade shows its steel.
+    Modella(p, lama, kTintaBlu, kContornoBlu, grande ? 1.0 : 0, grande ? 1.0 : 1.3);
     // The ridge down the middle, and on a large blade an engraved shade
     // along its far edge.
-    QPainterPath costola;
-    costola.moveTo(asse(0.04), y(0.04));
-    for (int i = 1; i <= 8; ++i)
-        costola.lineTo(asse(0.04 + 0.1 * i), y(0.04 + 0.1 * i));
-    if (grande) { // on a small blade it would darken the one pixel of blue
+    if (grande) {
+        QPainterPath costola;
+        costola.moveTo(asse(0.04), y(0.04));
+        for (int i = 1; i <= 8; ++i)
+            costola.lineTo(asse(0.04 + 0.1 * i), y(0.04 + 0.1 * i));
         p.setBrush(Qt::NoBrush);
         p.setPen(QPen(kTintaBlu.ombra, 0.45, Qt::SolidLine, Qt::RoundCap));
         p.drawPath(costola);
@@ -110,35 +115,49 @@ void Spada(QPainter &p, qreal h, Ornato ornato, qreal curva)
         }
         p.setPen(QPen(kTintaBlu.ombra, 0.35, Qt::SolidLine, Qt::RoundCap));
         p.drawPath(incisa);
+    } else {
+        // A fine engraved groove along the blade's shaded half, too fine to
+        // darken it at the natural size.
+        QPainterPath sguscio;
+        sguscio.moveTo(asse(0.05) + mezza * 0.35, y(0.05));
+        for (int i = 1; i <= 7; ++i)
+            sguscio.lineTo(asse(0.05 + 0.1 * i) + mezza * 0.35, y(0.05 + 0.1 * i));
+        p.setBrush(Qt::NoBrush);
+        p.setPen(QPen(kTintaBlu.ombra, kTrattoInterno * 0.7, Qt::SolidLine, Qt::RoundCap));
+        p.drawPath(sguscio);
     }
 
     // The hilt in gold: the guard and the pommel are one shape.
     QPolygonF croce;
     constexpr int kArco = 10;
-    const auto alzata = [&](qreal u) { return spessore * (grande ? 1.1 : 0.45) * u * u; }; // the ends turn up
+    const auto alzata = [&](qreal u) { return spessore * (grande ? 1.1 : 0.35) * u * u; }; // the ends turn up
+    const qreal sotto = grande ? guardia : base + spessore;
     for (int i = 0; i <= kArco; ++i) {
         const qreal u = -1 + 2.0 * i / kArco;
         croce << QPointF(u * braccio, base - alzata(u));
     }
     for (int i = kArco; i >= 0; --i) {
         const qreal u = -1 + 2.0 * i / kArco;
-        croce << QPointF(u * braccio, guardia - alzata(u) * 0.8);
+        croce << QPointF(u * braccio, sotto - alzata(u) * 0.8);
     }
     QPainterPath oro;
     oro.addPolygon(croce);
     oro.closeSubpath();
-    const qreal capo = spessore * (grande ? 0.62 : 0.6);
-    oro = Unione(oro, Cerchio({-braccio, base - alzata(1) + spessore * 0.45}, capo, capo));
-    oro = Unione(oro, Cerchio({braccio, base - alzata(1) + spessore * 0.45}, capo, capo));
-    oro = Unione(oro, Cerchio({0, h / 2 - pomo}, pomo, pomo));
-    if (grande) // a collar where the grip meets the pommel, a tang under the guard
+    if (grande) {
+        const qreal capo = spessore * 0.62;
+        oro = Unione(oro, Cerchio({-braccio, base - alzata(1) + spessore * 0.45}, capo, capo));
+        oro = Unione(oro, Cerchio({braccio, base - alzata(1) + spessore * 0.45}, capo, capo));
+        // a collar where the grip meets the pommel
         oro = Unione(oro, Cerchio({0, fondoPresa}, mezzaPresa * 1.5, pomo * 0.45));
+    }
+    oro = Unione(oro, Cerchio({0, h / 2 - pomo}, pomo, pomo));
 
     QPainterPath impugnatura;
-    impugnatura.addRect(QRectF(-mezzaPresa, guardia - 0.3, 2 * mezzaPresa, fondoPresa - guardia + 0.3));
+    impugnatura.addRect(QRectF(-mezzaPresa, sotto - 0.3, 2 * mezzaPresa, fondoPresa - sotto + 0.3));
     Riempi(p, impugnatura, kTintaRosso.corpo, kTintaRosso.ombra, grande ? kTratto : kTrattoFine);
-    Tratteggia(p, impugnatura, kTintaRosso.ombra, grande ? 1.0 : 0.8, 60, grande ? 0.35 : 0.25);
-    Modella(p, oro, kTintaOro, kOroScuro, grande ? 1.4 : 0.6, grande ? 0.9 : 0.5);
+    if (grande)
+        Tratteggia(p, impugnatura, kTintaRosso.ombra, 1.0, 60, 0.35);
+    Modella(p, oro, kTintaOro, kOroScuro, grande ? 1.4 : 0, grande ? 0.9 : 0.5);
     if (grande) {
         // Two golden laurel sprays rising from the guard beside the blade.
         QPainterPath alloro;
@@ -181,8 +200,8 @@ void Spada(QPainter &p, qreal h, Ornato ornato, qreal curva)
 void Bastone(QPainter &p, qreal h, Ornato ornato)
 {
     const bool grande = ornato == Ornato::Si;
-    const qreal testa = std::max(1.8, (grande ? 0.125 : 0.098) * h); // half the width at the head
-    const qreal piede = std::max(0.8, (grande ? 0.04 : 0.036) * h);  // half the width at the butt
+    const qreal testa = std::max(1.8, (grande ? 0.125 : 0.104) * h); // half the width at the head
+    const qreal piede = std::max(0.8, (grande ? 0.036 : 0.032) * h); // half the width at the butt
     struct Nodo {
         qreal s, lato; // from the butt (0) to the head (1), side
     };
@@ -235,7 +254,7 @@ void Bastone(QPainter &p, qreal h, Ornato ornato)
         ramo.lineTo(moncone * 0.65, 0);
         ramo.closeSubpath();
         legno = Unione(legno, t.map(ramo));
-        tagli.addPath(t.map(Cerchio({0, -fuori}, moncone * 0.55, moncone * 0.32)));
+        tagli.addPath(t.map(Cerchio({0, -fuori}, moncone * (grande ? 0.55 : 0.7), moncone * (grande ? 0.32 : 0.45))));
         if (grande)
             occhi.addPath(Cerchio({-n.lato * w * 0.35, y(n.s) - moncone * 1.5}, moncone * 0.45, moncone * 0.2));
     }
@@ -261,13 +280,16 @@ void Bastone(QPainter &p, qreal h, Ornato ornato)
     if (grande)
         germoglia({-testa * 0.3, y(0.3) - moncone}, -24, 0.8);
 
-    Modella(p, legno, kTintaVerde, kContorno, grande ? 1.8 : 0.7, grande ? 1.1 : 0.6);
-    // Engraved shade along the wood's dark side, too fine to show at the
-    // natural size.
+    // On a pip the outline is finer than the deck's one weight: the wood is
+    // only a few pixels wide at the natural size, and a full outline would
+    // take half of it.
+    Modella(p, legno, kTintaVerde, QColor(Qt::transparent), grande ? 1.8 : 0.7, grande ? 1.1 : 0.9);
+    p.setPen(Penna(kContornoVerde, grande ? kTratto : kTrattoFine));
+    p.setBrush(Qt::NoBrush);
+    p.drawPath(legno);
+    // Engraved shade along the wood's dark side.
     if (grande)
         Tratteggia(p, Differenza(legno, legno.translated(-2.6, -1.2)), kTintaVerde.ombra, 0.9, -35, 0.3);
-    else
-        Tratteggia(p, Differenza(legno, legno.translated(-1.3, -0.5)), kTintaVerde.ombra, 0.6, -35, 0.18);
     // The bark: short marks across the grain, alternately on either side,
     // and on the ace the knots' eyes.
     QPainterPath corteccia;
@@ -279,8 +301,20 @@ void Bastone(QPainter &p, qreal h, Ornato ornato)
         corteccia.moveTo(lato * w * 0.85, y(s) + w * 0.2);
         corteccia.quadTo(lato * w * 0.3, y(s) - w * 0.25, -lato * w * 0.15, y(s) - w * 0.05);
     }
+    // On the ace the grain runs along the wood, parting round the knots:
+    // wood, not a green stem.
+    if (grande)
+        for (int v = -2; v <= 2; ++v) {
+            const qreal scarto = v * 0.32;
+            corteccia.moveTo(scarto * mezza(0.06, v < 0 ? -1 : 1), y(0.06));
+            for (int k = 1; k <= 14; ++k) {
+                const qreal s = 0.06 + 0.88 * k / 14;
+                const qreal onda = 0.25 * std::sin(s * 23 + v * 1.7);
+                corteccia.lineTo((scarto + onda * 0.3) * mezza(s, v < 0 ? -1 : 1), y(s));
+            }
+        }
     p.setBrush(Qt::NoBrush);
-    p.setPen(QPen(kTintaVerde.ombra, grande ? 0.45 : 0.5, Qt::SolidLine, Qt::RoundCap));
+    p.setPen(QPen(kTintaVerde.ombra, 0.3, Qt::SolidLine, Qt::RoundCap));
     p.drawPath(corteccia);
     if (grande)
         Riempi(p, occhi, kTintaVerde.ombra, kTintaVerde.ombra, kTrattoInterno);
