@@ -30,7 +30,7 @@ QPainterPath Specchiata(std::initializer_list<QPointF> punti)
 }
 
 // One long feather from `radice` to `punta`, `largo` wide at the root and
-// narrowing to a rounded tip.
+// narrowing to a pointed tip.
 QPainterPath Remige(QPointF radice, QPointF punta, qreal largo)
 {
     const QPointF d = punta - radice;
@@ -40,7 +40,8 @@ QPainterPath Remige(QPointF radice, QPointF punta, qreal largo)
     QPainterPath penna;
     penna.moveTo(radice + n * largo / 2);
     penna.lineTo(punta + n * fine);
-    penna.quadTo(punta + d / lungo * fine * 1.6, punta - n * fine);
+    penna.quadTo(punta + d / lungo * fine * 2.2, punta + d / lungo * fine * 3);
+    penna.quadTo(punta + d / lungo * fine * 2.2 - n * fine * 0.8, punta - n * fine);
     penna.lineTo(radice - n * largo / 2);
     penna.closeSubpath();
     return penna;
@@ -187,7 +188,7 @@ void Asso(QPainter &p, Seme seme)
         Emblema(p, seme, {22.5, 36}, 64, 0, Ornato::Si, 4.5);
         break;
     case Seme::Bastoni:
-        Emblema(p, seme, {22.5, 36.5}, 62, 0, Ornato::Si, 0);
+        Emblema(p, seme, {22.5, 36.5}, 60, 14, Ornato::Si, 0); // leaning, as a club is held
         break;
     }
 }

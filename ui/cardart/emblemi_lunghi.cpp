@@ -213,7 +213,7 @@ void Bastone(QPainter &p, qreal h, Ornato ornato)
     const auto mezza = [&](qreal s, int lato) {
         const qreal cresce = std::pow(std::max(0.0, (s - 0.12) / 0.88), 1.3);
         const qreal ruvido = std::min(1.0, s * 4) * testa *
-            (0.09 * std::sin(s * 17 + lato * 1.3) + 0.06 * std::sin(s * 37 + lato * 2.9));
+            ((grande ? 0.13 : 0.09) * std::sin(s * 17 + lato * 1.3) + 0.06 * std::sin(s * 37 + lato * 2.9));
         return piede + (testa - piede) * cresce + ruvido;
     };
 
@@ -228,15 +228,20 @@ void Bastone(QPainter &p, qreal h, Ornato ornato)
     QPainterPath legno;
     legno.addPolygon(contorno);
     legno.closeSubpath();
-    legno = Unione(legno, Cerchio({testa * 0.08, y(1) + testa * 0.1}, testa * 0.98, testa * 0.95));
-    legno = Unione(legno, Cerchio({-testa * 0.45, y(1) - testa * 0.3}, testa * 0.62, testa * 0.7));
-    legno = Unione(legno, Cerchio({testa * 0.5, y(1) + testa * 0.6}, testa * 0.62, testa * 0.6));
+    if (grande) {
+        // A heavy rounded knob with one burr on its shoulder.
+        legno = Unione(legno, Cerchio({0, y(1) + testa * 0.05}, testa * 1.02, testa * 1.1));
+        legno = Unione(legno, Cerchio({-testa * 0.62, y(1) + testa * 0.55}, testa * 0.5, testa * 0.5));
+    } else { // one round knob, so that the head stands out from the shaft
+        legno = Unione(legno, Cerchio({0, y(1) + testa * 0.15}, testa * 0.96, testa * 1.15));
+        legno = Unione(legno, Cerchio({testa * 0.4, y(1) + testa * 0.9}, testa * 0.66, testa * 0.6));
+    }
     // Knots swelling the wood, and lopped branches: short stubs leaning up
     // and out, cut square.
-    const qreal moncone = std::max(1.2, (grande ? 0.06 : 0.05) * h); // the stub's width
-    const qreal sporge = std::max(1.0, (grande ? 0.1 : 0.07) * h);   // how far it stands out
+    const qreal moncone = std::max(1.2, (grande ? 0.075 : 0.05) * h); // the stub's width
+    const qreal sporge = std::max(1.0, (grande ? 0.075 : 0.07) * h);  // how far it stands out
     QPainterPath tagli;
-    QPainterPath occhi; // the knots' eyes, on the ace
+    QPainterPath anelli; // the rings of the sawn faces, on the ace
     for (int i = 0; i < nodi; ++i) {
         const Nodo &n = kNodi[size_t(i)];
         const qreal w = mezza(n.s, int(n.lato));
@@ -246,7 +251,7 @@ void Bastone(QPainter &p, qreal h, Ornato ornato)
         t.rotate(n.lato * (grande ? 50 : 40));
         // Low on a small cudgel, where the wood is thin, the stubs stand out
         // further: they read at the natural size without widening the row.
-        const qreal fuori = w * 0.7 * 1.35 + sporge * (grande ? (i % 2 ? 0.85 : 1.0) : 1.45 - n.s);
+        const qreal fuori = w * (grande ? 0.8 : 0.7 * 1.35) + sporge * (grande ? (i % 2 ? 0.85 : 1.0) : 1.45 - n.s);
         QPainterPath ramo;
         ramo.moveTo(-moncone * 0.6, 0);
         ramo.lineTo(-moncone * 0.5, -fuori);
@@ -255,8 +260,9 @@ void Bastone(QPainter &p, qreal h, Ornato ornato)
         ramo.closeSubpath();
         legno = Unione(legno, t.map(ramo));
         tagli.addPath(t.map(Cerchio({0, -fuori}, moncone * (grande ? 0.55 : 0.7), moncone * (grande ? 0.32 : 0.45))));
-        if (grande)
-            occhi.addPath(Cerchio({-n.lato * w * 0.35, y(n.s) - moncone * 1.5}, moncone * 0.45, moncone * 0.2));
+        if (grande) {
+            anelli.addPath(t.map(Cerchio({0, -fuori}, moncone * 0.28, moncone * 0.15)));
+        }
     }
     tagli.addEllipse(QPointF(0, h / 2), piede * 0.85, std::max(0.4, piede * 0.3));
 
@@ -283,7 +289,7 @@ void Bastone(QPainter &p, qreal h, Ornato ornato)
     // On a pip the outline is finer than the deck's one weight: the wood is
     // only a few pixels wide at the natural size, and a full outline would
     // take half of it.
-    Modella(p, legno, kTintaVerde, QColor(Qt::transparent), grande ? 1.8 : 0.7, grande ? 1.1 : 0.9);
+    Modella(p, legno, kTintaVerde, QColor(Qt::transparent), grande ? 1.8 : 0.7, grande ? 1.1 : 1.5);
     p.setPen(Penna(kContornoVerde, grande ? kTratto : kTrattoFine));
     p.setBrush(Qt::NoBrush);
     p.drawPath(legno);
@@ -316,9 +322,12 @@ void Bastone(QPainter &p, qreal h, Ornato ornato)
     p.setBrush(Qt::NoBrush);
     p.setPen(QPen(kTintaVerde.ombra, 0.3, Qt::SolidLine, Qt::RoundCap));
     p.drawPath(corteccia);
-    if (grande)
-        Riempi(p, occhi, kTintaVerde.ombra, kTintaVerde.ombra, kTrattoInterno);
     Riempi(p, tagli, kTintaRosso.corpo, kTintaRosso.ombra, grande ? kTrattoFine : 0.35);
+    if (grande) {
+        p.setBrush(Qt::NoBrush);
+        p.setPen(QPen(kTintaRosso.ombra, kTrattoInterno));
+        p.drawPath(anelli);
+    }
     QPainterPath fascia;
     const qreal alta = std::max(0.7, h * 0.028);
     fascia.addRect(QRectF(-testa, y(0.1) - alta, 2 * testa, alta));
