@@ -71,7 +71,7 @@ void Spada(QPainter &p, qreal h, Ornato ornato, qreal curva)
     const auto asse = [&](qreal t) {
         if (grande)
             return curva * t * t;
-        const qreal u = std::max(0.0, (t - 0.55) / 0.45);
+        const qreal u = std::max(0.0, (t - 0.3) / 0.7);
         return curva * u * u;
     };
     const qreal stringe = grande ? 0.15 : 0.1;
@@ -101,7 +101,7 @@ void Spada(QPainter &p, qreal h, Ornato ornato, qreal curva)
         for (int i = 1; i <= 8; ++i)
             costola.lineTo(asse(0.04 + 0.1 * i), y(0.04 + 0.1 * i));
         p.setBrush(Qt::NoBrush);
-        p.setPen(QPen(kTintaBlu.ombra, 0.45, Qt::SolidLine, Qt::RoundCap));
+        p.setPen(QPen(kTintaBlu.ombra, 0.3, Qt::SolidLine, Qt::RoundCap));
         p.drawPath(costola);
         // Engraved lines along the blade's shaded side.
         QPainterPath incisa;
@@ -113,7 +113,7 @@ void Spada(QPainter &p, qreal h, Ornato ornato, qreal curva)
                 incisa.lineTo(asse(t) + dx * (1 - 0.25 * t), y(t));
             }
         }
-        p.setPen(QPen(kTintaBlu.ombra, 0.35, Qt::SolidLine, Qt::RoundCap));
+        p.setPen(QPen(kTintaBlu.ombra, 0.3, Qt::SolidLine, Qt::RoundCap));
         p.drawPath(incisa);
     } else {
         // A fine engraved groove along the blade's shaded half, too fine to
@@ -211,7 +211,7 @@ void Bastone(QPainter &p, qreal h, Ornato ornato)
     const auto y = [&](qreal s) { return h / 2 - s * fusto; };
     // Thin and straight at the grip, then swelling unevenly, each side its own.
     const auto mezza = [&](qreal s, int lato) {
-        const qreal cresce = std::pow(std::max(0.0, (s - 0.12) / 0.88), 1.3);
+        const qreal cresce = std::pow(std::max(0.0, (s - 0.12) / 0.88), grande ? 1.3 : 0.85);
         const qreal ruvido = std::min(1.0, s * 4) * testa *
             ((grande ? 0.13 : 0.09) * std::sin(s * 17 + lato * 1.3) + 0.06 * std::sin(s * 37 + lato * 2.9));
         return piede + (testa - piede) * cresce + ruvido;
@@ -279,7 +279,7 @@ void Bastone(QPainter &p, qreal h, Ornato ornato)
     for (int i = 1; i < 3; ++i) {
         const Nodo &n = kNodi[size_t(i)];
         const QPointF base(n.lato * mezza(n.s, int(n.lato)) * 0.75, y(n.s) - moncone * 0.9);
-        germoglia(base, n.lato * (grande ? 30 : 16), 1);
+        germoglia(base, n.lato * (grande ? 30 : 26), 1);
         if (grande)
             germoglia(base + QPointF(n.lato * testa * 0.2, moncone * 1.6), n.lato * 78, 0.85);
     }
