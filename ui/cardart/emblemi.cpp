@@ -44,6 +44,10 @@ void Denaro(QPainter &p, qreal h, Ornato ornato)
     }
     const QPainterPath moneta = Cerchio({0, 0}, r, r);
     Modella(p, moneta, kTintaOro, kOroScuro, std::clamp(r * 0.16, 0.6, 2.0), std::clamp(r * 0.11, 0.4, 1.2));
+    // Engraved shade on the coin's lower right, too fine to show at the
+    // natural size.
+    Tratteggia(p, Differenza(moneta, moneta.translated(-r * 0.3, -r * 0.3)), kOroCavo, std::max(0.7, r * 0.12), 45,
+               std::max(0.2, r * 0.035));
     // The rim: a second ring inside the edge.
     const qreal bordo = r * 0.74;
     p.setBrush(Qt::NoBrush);

@@ -62,7 +62,7 @@ void Spada(QPainter &p, qreal h, Ornato ornato, qreal curva)
     const qreal punta = -h / 2;
     // A pip's blade is three pixels of blue between its outlines, whose
     // edges fall on pixel centres: a blade, not a line.
-    const qreal mezza = grande ? std::max(1.0, 0.046 * h) : std::max(1.0, h / 15);
+    const qreal mezza = grande ? std::max(1.0, 0.046 * h) : std::max(1.0, h * 0.0584);
 
     // The blade: two edges, then to the point. A large blade bends along its
     // whole length; a small one runs straight and bends only towards the
@@ -116,8 +116,9 @@ void Spada(QPainter &p, qreal h, Ornato ornato, qreal curva)
         p.setPen(QPen(kTintaBlu.ombra, 0.3, Qt::SolidLine, Qt::RoundCap));
         p.drawPath(incisa);
     } else {
-        // A fine engraved groove along the blade's shaded half, too fine to
-        // darken it at the natural size.
+        // Engraved shade across the blade's far half, and a fine groove
+        // along it, too fine to darken it at the natural size.
+        Tratteggia(p, Differenza(lama, lama.translated(-mezza * 0.9, 0)), kTintaBlu.ombra, 0.8, -35, 0.2);
         QPainterPath sguscio;
         sguscio.moveTo(asse(0.05) + mezza * 0.35, y(0.05));
         for (int i = 1; i <= 7; ++i)
@@ -200,8 +201,8 @@ void Spada(QPainter &p, qreal h, Ornato ornato, qreal curva)
 void Bastone(QPainter &p, qreal h, Ornato ornato)
 {
     const bool grande = ornato == Ornato::Si;
-    const qreal testa = std::max(1.8, (grande ? 0.125 : 0.104) * h); // half the width at the head
-    const qreal piede = std::max(0.8, (grande ? 0.036 : 0.032) * h); // half the width at the butt
+    const qreal testa = std::max(1.8, (grande ? 0.14 : 0.104) * h); // half the width at the head
+    const qreal piede = std::max(0.8, (grande ? 0.03 : 0.032) * h); // half the width at the butt
     struct Nodo {
         qreal s, lato; // from the butt (0) to the head (1), side
     };
@@ -211,7 +212,7 @@ void Bastone(QPainter &p, qreal h, Ornato ornato)
     const auto y = [&](qreal s) { return h / 2 - s * fusto; };
     // Thin and straight at the grip, then swelling unevenly, each side its own.
     const auto mezza = [&](qreal s, int lato) {
-        const qreal cresce = std::pow(std::max(0.0, (s - 0.12) / 0.88), grande ? 1.3 : 0.85);
+        const qreal cresce = std::pow(std::max(0.0, (s - 0.12) / 0.88), grande ? 1.7 : 0.85);
         const qreal ruvido = std::min(1.0, s * 4) * testa *
             ((grande ? 0.13 : 0.09) * std::sin(s * 17 + lato * 1.3) + 0.06 * std::sin(s * 37 + lato * 2.9));
         return piede + (testa - piede) * cresce + ruvido;
