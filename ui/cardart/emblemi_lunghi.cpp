@@ -212,7 +212,7 @@ void Bastone(QPainter &p, qreal h, Ornato ornato)
     const auto y = [&](qreal s) { return h / 2 - s * fusto; };
     // Thin and straight at the grip, then swelling unevenly, each side its own.
     const auto mezza = [&](qreal s, int lato) {
-        const qreal cresce = std::pow(std::max(0.0, (s - 0.12) / 0.88), grande ? 1.7 : 0.85);
+        const qreal cresce = std::pow(std::max(0.0, (s - 0.12) / 0.88), grande ? 1.7 : 1.25);
         const qreal ruvido = std::min(1.0, s * 4) * testa *
             ((grande ? 0.13 : 0.09) * std::sin(s * 17 + lato * 1.3) + 0.06 * std::sin(s * 37 + lato * 2.9));
         return piede + (testa - piede) * cresce + ruvido;
@@ -234,7 +234,7 @@ void Bastone(QPainter &p, qreal h, Ornato ornato)
         legno = Unione(legno, Cerchio({0, y(1) + testa * 0.05}, testa * 1.02, testa * 1.1));
         legno = Unione(legno, Cerchio({-testa * 0.62, y(1) + testa * 0.55}, testa * 0.5, testa * 0.5));
     } else { // one round knob, so that the head stands out from the shaft
-        legno = Unione(legno, Cerchio({0, y(1) + testa * 0.15}, testa * 0.96, testa * 1.15));
+        legno = Unione(legno, Cerchio({0, y(1) + testa * 0.2}, testa * 1.02, testa * 1.2));
         legno = Unione(legno, Cerchio({testa * 0.4, y(1) + testa * 0.9}, testa * 0.66, testa * 0.6));
     }
     // Knots swelling the wood, and lopped branches: short stubs leaning up
@@ -249,10 +249,10 @@ void Bastone(QPainter &p, qreal h, Ornato ornato)
         legno = Unione(legno, Cerchio({n.lato * w * 0.5, y(n.s) + moncone * 0.3}, w * 0.55, moncone));
         QTransform t;
         t.translate(n.lato * w * 0.3, y(n.s));
-        t.rotate(n.lato * (grande ? 50 : 40));
+        t.rotate(n.lato * (grande ? 50 : 48));
         // Low on a small cudgel, where the wood is thin, the stubs stand out
         // further: they read at the natural size without widening the row.
-        const qreal fuori = w * (grande ? 0.8 : 0.7 * 1.35) + sporge * (grande ? (i % 2 ? 0.85 : 1.0) : 1.45 - n.s);
+        const qreal fuori = w * (grande ? 0.8 : 0.7 * 1.35) + sporge * (grande ? (i % 2 ? 0.85 : 1.0) : 1.6 - n.s);
         QPainterPath ramo;
         ramo.moveTo(-moncone * 0.6, 0);
         ramo.lineTo(-moncone * 0.5, -fuori);
