@@ -71,16 +71,26 @@ void Aquila(QPainter &p, qreal r)
     QPainterPath aquila = Unione(ala, remiganti);
     // The body, the necks curving out and up, the heads.
     aquila = Unione(aquila, Cerchio(P(0, -0.04), 0.19 * r, 0.32 * r));
+    // Each neck rises from the shoulder, thick at the root, its outer side
+    // ruffled with hackles; the head is longer than high, with a brow over
+    // the eye.
     QPainterPath collo;
-    collo.moveTo(P(0.0, -0.22));
-    collo.cubicTo(P(0.0, -0.5), P(0.1, -0.66), P(0.24, -0.76));
-    collo.lineTo(P(0.34, -0.62));
-    collo.cubicTo(P(0.22, -0.56), P(0.15, -0.42), P(0.16, -0.22));
+    collo.moveTo(P(-0.02, -0.2));
+    collo.cubicTo(P(-0.02, -0.5), P(0.08, -0.66), P(0.22, -0.78));
+    collo.lineTo(P(0.34, -0.66));
+    collo.lineTo(P(0.26, -0.61));
+    collo.lineTo(P(0.28, -0.55));
+    collo.lineTo(P(0.21, -0.5));
+    collo.lineTo(P(0.23, -0.43));
+    collo.lineTo(P(0.17, -0.39));
+    collo.cubicTo(P(0.18, -0.32), P(0.2, -0.26), P(0.22, -0.2));
     collo.closeSubpath();
     collo = Unione(collo, QTransform::fromScale(-1, 1).map(collo));
     aquila = Unione(aquila, collo);
-    for (qreal lato : {-1.0, 1.0})
-        aquila = Unione(aquila, Cerchio(P(lato * 0.3, -0.72), 0.14 * r, 0.12 * r));
+    for (qreal lato : {-1.0, 1.0}) {
+        aquila = Unione(aquila, Cerchio(P(lato * 0.31, -0.72), 0.15 * r, 0.11 * r));
+        aquila = Unione(aquila, Cerchio(P(lato * 0.36, -0.78), 0.08 * r, 0.05 * r)); // the brow
+    }
     // The tail, fanned and cut in three points.
     aquila = Unione(
         aquila,
@@ -119,8 +129,17 @@ void Aquila(QPainter &p, qreal r)
     // Beaks and talons in red, as heralds arm an eagle sable on gold, so
     // that they show on the field; the beaks open and hooked, looking
     // outwards, golden eyes.
-    const QPainterPath becchi = Specchiata({P(0.42, -0.78), P(0.53, -0.78), P(0.61, -0.71), P(0.58, -0.68),
-                                            P(0.53, -0.72), P(0.45, -0.71), P(0.53, -0.66), P(0.43, -0.64)});
+    // The beak: the upper half hooked down over the lower, open.
+    QPainterPath becco;
+    becco.moveTo(P(0.42, -0.8));
+    becco.cubicTo(P(0.52, -0.82), P(0.62, -0.78), P(0.62, -0.66));
+    becco.cubicTo(P(0.58, -0.7), P(0.52, -0.72), P(0.44, -0.71));
+    becco.closeSubpath();
+    becco.moveTo(P(0.44, -0.68));
+    becco.lineTo(P(0.54, -0.66));
+    becco.lineTo(P(0.44, -0.63));
+    becco.closeSubpath();
+    const QPainterPath becchi = Unione(becco, QTransform::fromScale(-1, 1).map(becco));
     QPainterPath artigli;
     for (qreal lato : {-1.0, 1.0})
         for (int i = 0; i < 3; ++i)
@@ -128,15 +147,15 @@ void Aquila(QPainter &p, qreal r)
     Riempi(p, Unione(becchi, artigli), kTintaRosso.corpo, kTintaRosso.ombra, r * 0.03);
     QPainterPath lingue;
     for (qreal lato : {-1.0, 1.0}) {
-        lingue.moveTo(P(lato * 0.5, -0.7));
-        lingue.quadTo(P(lato * 0.58, -0.68), P(lato * 0.62, -0.62));
+        lingue.moveTo(P(lato * 0.48, -0.685));
+        lingue.quadTo(P(lato * 0.58, -0.68), P(lato * 0.64, -0.6));
     }
     p.setBrush(Qt::NoBrush);
     p.setPen(QPen(kTintaRosso.luce, r * 0.025, Qt::SolidLine, Qt::RoundCap));
     p.drawPath(lingue);
     QPainterPath occhi;
     for (qreal lato : {-1.0, 1.0})
-        occhi.addEllipse(P(lato * 0.34, -0.75), 0.032 * r, 0.032 * r);
+        occhi.addEllipse(P(lato * 0.35, -0.74), 0.03 * r, 0.03 * r);
     p.setPen(Qt::NoPen);
     p.setBrush(kTintaOro.luce);
     p.drawPath(occhi);

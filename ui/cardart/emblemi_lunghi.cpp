@@ -214,7 +214,8 @@ void Bastone(QPainter &p, qreal h, Ornato ornato)
     const auto mezza = [&](qreal s, int lato) {
         const qreal cresce = std::pow(std::max(0.0, (s - 0.12) / 0.88), grande ? 1.7 : 1.25);
         const qreal ruvido = std::min(1.0, s * 4) * testa *
-            ((grande ? 0.13 : 0.09) * std::sin(s * 17 + lato * 1.3) + 0.06 * std::sin(s * 37 + lato * 2.9));
+            ((grande ? 0.2 : 0.09) * std::sin(s * (grande ? 13 : 17) + lato * 1.3) +
+             0.06 * std::sin(s * 37 + lato * 2.9));
         return piede + (testa - piede) * cresce + ruvido;
     };
 
@@ -246,7 +247,9 @@ void Bastone(QPainter &p, qreal h, Ornato ornato)
     for (int i = 0; i < nodi; ++i) {
         const Nodo &n = kNodi[size_t(i)];
         const qreal w = mezza(n.s, int(n.lato));
-        legno = Unione(legno, Cerchio({n.lato * w * 0.5, y(n.s) + moncone * 0.3}, w * 0.55, moncone));
+        legno = Unione(legno,
+                       Cerchio({n.lato * w * 0.5, y(n.s) + moncone * 0.3}, w * (grande ? 0.7 : 0.55),
+                               moncone * (grande ? 1.4 : 1)));
         QTransform t;
         t.translate(n.lato * w * 0.3, y(n.s));
         t.rotate(n.lato * (grande ? 50 : 48));
@@ -311,12 +314,12 @@ void Bastone(QPainter &p, qreal h, Ornato ornato)
     // On the ace the grain runs along the wood, parting round the knots:
     // wood, not a green stem.
     if (grande)
-        for (int v = -2; v <= 2; ++v) {
-            const qreal scarto = v * 0.32;
+        for (int v = -1; v <= 1; ++v) {
+            const qreal scarto = v * 0.45;
             corteccia.moveTo(scarto * mezza(0.06, v < 0 ? -1 : 1), y(0.06));
             for (int k = 1; k <= 14; ++k) {
                 const qreal s = 0.06 + 0.88 * k / 14;
-                const qreal onda = 0.25 * std::sin(s * 23 + v * 1.7);
+                const qreal onda = 0.15 * std::sin(s * 11 + v * 1.7);
                 corteccia.lineTo((scarto + onda * 0.3) * mezza(s, v < 0 ? -1 : 1), y(s));
             }
         }
