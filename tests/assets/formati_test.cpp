@@ -204,6 +204,50 @@ TEST(CarteBmp, PipsStandApartWithWhiteBetween)
     }
 }
 
+// At their own size a sword must show its blade as blue, not as a blue line
+// between two dark ones, and a club its green, not its outline: on every
+// sword three pixels of blue side by side along a third of its length at
+// least (where the blade bends, its edge takes a pixel), and on every club
+// more pixels of green than of near-black by a third.
+TEST(CarteBmp, PipSwordsAndClubsShowTheirColoursNotTheirOutlines)
+{
+    const auto blu = [](QRgb c) { return qGray(c) >= 60 && qBlue(c) > qRed(c) + 40 && qBlue(c) > qGreen(c) + 20; };
+    const auto verde = [](QRgb c) { return qGray(c) >= 60 && qGreen(c) > qRed(c) + 20 && qGreen(c) > qBlue(c) + 10; };
+    for (const int seme : {0, 3}) { // Bastoni, Spade
+        for (int rango = 2; rango <= 7; ++rango) {
+            const int code = seme * 10 + rango;
+            SCOPED_TRACE(code);
+            const QImage img = DecodificaBmp(LeggiFile(FileCarta(code)));
+            const std::vector<int> chi = Etichette(img);
+            for (int n = 1; n <= rango; ++n) {
+                int scuri = 0, colorati = 0, righe = 0, righeDiLama = 0;
+                for (int y = 0; y < kH; ++y) {
+                    int fila = 0, filaMassima = 0;
+                    bool presente = false;
+                    for (int x = 0; x < kW; ++x) {
+                        if (chi[size_t(y * kW + x)] != n) {
+                            fila = 0;
+                            continue;
+                        }
+                        presente = true;
+                        const QRgb c = img.pixel(x, y);
+                        scuri += qGray(c) < 60;
+                        colorati += seme == 0 ? verde(c) : blu(c);
+                        fila = blu(c) ? fila + 1 : 0;
+                        filaMassima = std::max(filaMassima, fila);
+                    }
+                    righe += presente;
+                    righeDiLama += filaMassima >= 3;
+                }
+                if (seme == 0)
+                    EXPECT_GE(3 * colorati, 4 * scuri) << "club " << n;
+                else
+                    EXPECT_GE(3 * righeDiLama, righe) << "sword " << n;
+            }
+        }
+    }
+}
+
 // The four knaves, horsemen and kings are four drawings each, not one with
 // the emblem swapped: any two of a rank differ in a fifth of their pixels.
 TEST(CarteBmp, FiguresOfOneRankDifferInAFifthOfTheirPixels)

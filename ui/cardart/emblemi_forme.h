@@ -15,6 +15,9 @@ namespace belvane::cardart {
 // still reads as the emblem's colour, not as black.
 inline const QColor kContornoBlu(0x16, 0x2C, 0x74);
 inline const QColor kContornoVerde(0x14, 0x40, 0x1A);
+// The clubs' wood: the emblems' green, its shade a little lighter than the
+// outline, so that at the natural size the two do not make one dark band.
+inline const Tinta kTintaLegno{kTintaVerde.luce, kTintaVerde.corpo, QColor(0x2A, 0x66, 0x30)};
 
 // The four emblems, each drawn upright around the origin, `h` card units
 // long along its own axis (the diameter of a coin). Emblema places them.

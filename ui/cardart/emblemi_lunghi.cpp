@@ -74,7 +74,7 @@ void Spada(QPainter &p, qreal h, Ornato ornato, qreal curva)
         const qreal u = std::max(0.0, (t - 0.3) / 0.7);
         return curva * u * u;
     };
-    const qreal stringe = grande ? 0.15 : 0.1;
+    const qreal stringe = grande ? 0.15 : 0;
     const auto larghezza = [&](qreal t) {
         return mezza * (1 - stringe * t) * std::min(1.0, (1 - t) / (grande ? 0.16 : 0.3));
     };
@@ -293,13 +293,13 @@ void Bastone(QPainter &p, qreal h, Ornato ornato)
     // On a pip the outline is finer than the deck's one weight: the wood is
     // only a few pixels wide at the natural size, and a full outline would
     // take half of it.
-    Modella(p, legno, kTintaVerde, QColor(Qt::transparent), grande ? 1.8 : 0.7, grande ? 1.1 : 1.5);
+    Modella(p, legno, kTintaLegno, QColor(Qt::transparent), grande ? 1.8 : 0.7, grande ? 1.1 : 1.5);
     p.setPen(Penna(kContornoVerde, grande ? kTratto : kTrattoFine));
     p.setBrush(Qt::NoBrush);
     p.drawPath(legno);
     // Engraved shade along the wood's dark side.
     if (grande)
-        Tratteggia(p, Differenza(legno, legno.translated(-2.6, -1.2)), kTintaVerde.ombra, 0.9, -35, 0.3);
+        Tratteggia(p, Differenza(legno, legno.translated(-2.6, -1.2)), kTintaLegno.ombra, 0.9, -35, 0.3);
     // The bark: short marks across the grain, alternately on either side,
     // and on the ace the knots' eyes.
     QPainterPath corteccia;
@@ -324,7 +324,7 @@ void Bastone(QPainter &p, qreal h, Ornato ornato)
             }
         }
     p.setBrush(Qt::NoBrush);
-    p.setPen(QPen(kTintaVerde.ombra, 0.3, Qt::SolidLine, Qt::RoundCap));
+    p.setPen(QPen(kTintaLegno.ombra, 0.3, Qt::SolidLine, Qt::RoundCap));
     p.drawPath(corteccia);
     Riempi(p, tagli, kTintaRosso.corpo, kTintaRosso.ombra, grande ? kTrattoFine : 0.35);
     if (grande) {
