@@ -109,10 +109,17 @@ void Aquila(QPainter &p, qreal r)
         }
     for (qreal lato : {-1.0, 1.0}) {
         const auto Q = [&](qreal x, qreal y) { return P(lato * x, y); };
-        linee.moveTo(Q(0.18, -0.2));
-        linee.quadTo(Q(0.42, -0.28), Q(0.72, -0.42));
-        linee.moveTo(Q(0.2, -0.1));
-        linee.quadTo(Q(0.4, -0.16), Q(0.62, -0.32));
+        // Two rows of scalloped coverts along the wing's fore edge.
+        for (int fila = 0; fila < 2; ++fila) {
+            const QPointF da(0.18, -0.22 + 0.11 * fila), a(0.74 - 0.12 * fila, -0.45 + 0.11 * fila);
+            constexpr int kSmerli = 5;
+            for (int i = 0; i < kSmerli; ++i) {
+                const QPointF u = da + (a - da) * i / kSmerli, v = da + (a - da) * (i + 1) / kSmerli;
+                const QPointF m = (u + v) / 2 + QPointF(0, 0.06);
+                linee.moveTo(Q(u.x(), u.y()));
+                linee.quadTo(Q(m.x(), m.y()), Q(v.x(), v.y()));
+            }
+        }
         for (int i = 0; i < 3; ++i) {
             linee.moveTo(Q(0.03 + 0.04 * i, 0.3));
             linee.lineTo(Q(0.05 + 0.07 * i, 0.56));
