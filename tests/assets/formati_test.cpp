@@ -194,13 +194,16 @@ TEST(CarteBmp, PipsStandApartWithWhiteBetween)
             }
         }
         // Blades bend left or right and fall differently on the pixels: a
-        // pixel either way.
+        // pixel either way. A sword or club lying across counts as one
+        // standing: its length against the others' lengths.
+        const auto lungo = [](const QRect &m) { return std::max(m.width(), m.height()); };
+        const auto corto = [](const QRect &m) { return std::min(m.width(), m.height()); };
         const auto [basso, alto] = std::minmax_element(
-            tutte.begin(), tutte.end(), [](const QRect &a, const QRect &b) { return a.height() < b.height(); });
+            tutte.begin(), tutte.end(), [&](const QRect &a, const QRect &b) { return lungo(a) < lungo(b); });
         const auto [stretto, largo] = std::minmax_element(
-            tutte.begin(), tutte.end(), [](const QRect &a, const QRect &b) { return a.width() < b.width(); });
-        EXPECT_LE(alto->height() - basso->height(), 1) << "suit " << seme;
-        EXPECT_LE(largo->width() - stretto->width(), 2) << "suit " << seme;
+            tutte.begin(), tutte.end(), [&](const QRect &a, const QRect &b) { return corto(a) < corto(b); });
+        EXPECT_LE(lungo(*alto) - lungo(*basso), 1) << "suit " << seme;
+        EXPECT_LE(corto(*largo) - corto(*stretto), 2) << "suit " << seme;
     }
 }
 
@@ -220,11 +223,20 @@ TEST(CarteBmp, PipSwordsAndClubsShowTheirColoursNotTheirOutlines)
             const QImage img = DecodificaBmp(LeggiFile(FileCarta(code)));
             const std::vector<int> chi = Etichette(img);
             for (int n = 1; n <= rango; ++n) {
+                // Across the emblem's length: rows if it stands, columns if
+                // it lies.
+                QRect box;
+                for (int k = 0; k < kW * kH; ++k)
+                    if (chi[size_t(k)] == n)
+                        box |= QRect(k % kW, k / kW, 1, 1);
+                const bool disteso = box.width() > box.height();
+                const int fette = disteso ? kW : kH, lungo = disteso ? kH : kW;
                 int scuri = 0, colorati = 0, righe = 0, righeDiLama = 0;
-                for (int y = 0; y < kH; ++y) {
+                for (int i = 0; i < fette; ++i) {
                     int fila = 0, filaMassima = 0;
                     bool presente = false;
-                    for (int x = 0; x < kW; ++x) {
+                    for (int j = 0; j < lungo; ++j) {
+                        const int x = disteso ? i : j, y = disteso ? j : i;
                         if (chi[size_t(y * kW + x)] != n) {
                             fila = 0;
                             continue;

@@ -9,7 +9,7 @@ namespace {
 // eye counts them and never weighs them.
 constexpr qreal kDenaro = 12; // a coin's diameter
 constexpr qreal kCoppa = 15;  // a cup's height
-constexpr qreal kLungo = 30;  // a sword's or a club's length
+constexpr qreal kLungo = 26;  // a sword's or a club's length
 constexpr qreal kCurva = 1.5; // a blade's bend at its tip
 
 // Coins and cups stand in columns with white between: the two and three in
@@ -48,34 +48,30 @@ constexpr std::array<Posa, 7> kCoppe7{{{9.5, kSu, kCoppa},
                                        {35.5, kGiu, kCoppa}}};
 
 // Swords and clubs stand upright side by side, never crossing, each its own
-// patch: one tier of two or three, or two tiers (2 + 2, 3 + 2, 3 + 3, 4 + 3).
-// A blade bends away from the middle of the card.
-constexpr qreal kAlto = 19, kBasso = 53, kMezzo = 36;
+// patch, in one tier (the two and three) or two (the four and six, two and
+// three across); the five and seven are the four and six with one more
+// lying across the middle, so that each count has its own shape. Never four
+// across: the card is too narrow for white between them. A blade bends away
+// from the middle of the card; the blade's edges fall on pixel centres when
+// it stands on x.5 (y whole) or lies on y.5 (x whole).
+constexpr qreal kAlto = 16, kBasso = 55, kMezzo = 36;
+constexpr Posa kDisteso{22, 36.5, kLungo, 90, -kCurva};
 constexpr std::array<Posa, 2> kLunghi2{{{16.5, kMezzo, kLungo, 0, -kCurva}, {28.5, kMezzo, kLungo, 0, kCurva}}};
 constexpr std::array<Posa, 3> kLunghi3{
-    {{11.5, kMezzo, kLungo, 0, -kCurva}, {22.5, kMezzo, kLungo, 0, kCurva}, {33.5, kMezzo, kLungo, 0, kCurva}}};
+    {{10.5, kMezzo, kLungo, 0, -kCurva}, {22.5, kMezzo, kLungo, 0, kCurva}, {34.5, kMezzo, kLungo, 0, kCurva}}};
 constexpr std::array<Posa, 4> kLunghi4{{{16.5, kAlto, kLungo, 0, -kCurva},
                                         {28.5, kAlto, kLungo, 0, kCurva},
                                         {16.5, kBasso, kLungo, 0, -kCurva},
                                         {28.5, kBasso, kLungo, 0, kCurva}}};
-constexpr std::array<Posa, 5> kLunghi5{{{11.5, kAlto, kLungo, 0, -kCurva},
+constexpr std::array<Posa, 5> kLunghi5{{kLunghi4[0], kLunghi4[1], kDisteso, kLunghi4[2], kLunghi4[3]}};
+constexpr std::array<Posa, 6> kLunghi6{{{10.5, kAlto, kLungo, 0, -kCurva},
                                         {22.5, kAlto, kLungo, 0, kCurva},
-                                        {33.5, kAlto, kLungo, 0, kCurva},
-                                        {16.5, kBasso, kLungo, 0, -kCurva},
-                                        {28.5, kBasso, kLungo, 0, kCurva}}};
-constexpr std::array<Posa, 6> kLunghi6{{{11.5, kAlto, kLungo, 0, -kCurva},
-                                        {22.5, kAlto, kLungo, 0, kCurva},
-                                        {33.5, kAlto, kLungo, 0, kCurva},
-                                        {11.5, kBasso, kLungo, 0, -kCurva},
+                                        {34.5, kAlto, kLungo, 0, kCurva},
+                                        {10.5, kBasso, kLungo, 0, -kCurva},
                                         {22.5, kBasso, kLungo, 0, -kCurva},
-                                        {33.5, kBasso, kLungo, 0, kCurva}}};
-constexpr std::array<Posa, 7> kLunghi7{{{7.5, kAlto, kLungo, 0, -kCurva},
-                                        {17.5, kAlto, kLungo, 0, -kCurva},
-                                        {27.5, kAlto, kLungo, 0, kCurva},
-                                        {37.5, kAlto, kLungo, 0, kCurva},
-                                        {11.5, kBasso, kLungo, 0, -kCurva},
-                                        {22.5, kBasso, kLungo, 0, kCurva},
-                                        {33.5, kBasso, kLungo, 0, kCurva}}};
+                                        {34.5, kBasso, kLungo, 0, kCurva}}};
+constexpr std::array<Posa, 7> kLunghi7{
+    {kLunghi6[0], kLunghi6[1], kLunghi6[2], kDisteso, kLunghi6[3], kLunghi6[4], kLunghi6[5]}};
 
 template <qreal kD> std::span<const Posa> Tondi(int valore)
 {

@@ -62,7 +62,7 @@ void Spada(QPainter &p, qreal h, Ornato ornato, qreal curva)
     const qreal punta = -h / 2;
     // A pip's blade is three pixels of blue between its outlines, whose
     // edges fall on pixel centres: a blade, not a line.
-    const qreal mezza = grande ? std::max(1.0, 0.046 * h) : std::max(1.0, h * 0.0584);
+    const qreal mezza = grande ? std::max(1.0, 0.046 * h) : std::max(1.0, h * 0.0673);
 
     // The blade: two edges, then to the point. A large blade bends along its
     // whole length; a small one runs straight and bends only towards the
