@@ -201,8 +201,8 @@ void Spada(QPainter &p, qreal h, Ornato ornato, qreal curva)
 void Bastone(QPainter &p, qreal h, Ornato ornato)
 {
     const bool grande = ornato == Ornato::Si;
-    const qreal testa = std::max(1.8, (grande ? 0.14 : 0.104) * h); // half the width at the head
-    const qreal piede = std::max(0.8, (grande ? 0.03 : 0.032) * h); // half the width at the butt
+    const qreal testa = std::max(1.8, (grande ? 0.11 : 0.118) * h); // half the width at the head
+    const qreal piede = std::max(0.8, (grande ? 0.03 : 0.034) * h); // half the width at the butt
     struct Nodo {
         qreal s, lato; // from the butt (0) to the head (1), side
     };
@@ -212,9 +212,9 @@ void Bastone(QPainter &p, qreal h, Ornato ornato)
     const auto y = [&](qreal s) { return h / 2 - s * fusto; };
     // Thin and straight at the grip, then swelling unevenly, each side its own.
     const auto mezza = [&](qreal s, int lato) {
-        const qreal cresce = std::pow(std::max(0.0, (s - 0.12) / 0.88), grande ? 1.7 : 1.25);
+        const qreal cresce = std::pow(std::max(0.0, (s - 0.12) / 0.88), grande ? 1.9 : 1.7);
         const qreal ruvido = std::min(1.0, s * 4) * testa *
-            ((grande ? 0.2 : 0.09) * std::sin(s * (grande ? 13 : 17) + lato * 1.3) +
+            ((grande ? 0.2 : 0.14) * std::sin(s * (grande ? 13 : 17) + lato * 1.3) +
              0.06 * std::sin(s * 37 + lato * 2.9));
         return piede + (testa - piede) * cresce + ruvido;
     };
@@ -230,18 +230,15 @@ void Bastone(QPainter &p, qreal h, Ornato ornato)
     QPainterPath legno;
     legno.addPolygon(contorno);
     legno.closeSubpath();
-    if (grande) {
-        // A heavy rounded knob with one burr on its shoulder.
-        legno = Unione(legno, Cerchio({0, y(1) + testa * 0.05}, testa * 1.02, testa * 1.1));
-        legno = Unione(legno, Cerchio({-testa * 0.62, y(1) + testa * 0.55}, testa * 0.5, testa * 0.5));
-    } else { // one round knob, so that the head stands out from the shaft
-        legno = Unione(legno, Cerchio({0, y(1) + testa * 0.2}, testa * 1.02, testa * 1.2));
-        legno = Unione(legno, Cerchio({testa * 0.4, y(1) + testa * 0.9}, testa * 0.66, testa * 0.6));
-    }
+    // A heavy head of burrs, none of them round enough to make a dome.
+    legno = Unione(legno, Cerchio({testa * 0.1, y(1) + testa * 0.25}, testa * 0.92, testa * 1.1));
+    legno = Unione(legno, Cerchio({-testa * 0.42, y(1) - testa * 0.3}, testa * 0.6, testa * 0.62));
+    legno = Unione(legno, Cerchio({testa * 0.55, y(1) - testa * 0.15}, testa * 0.48, testa * 0.55));
+    legno = Unione(legno, Cerchio({testa * 0.5, y(1) + testa * 1.0}, testa * 0.55, testa * 0.5));
     // Knots swelling the wood, and lopped branches: short stubs leaning up
     // and out, cut square.
     const qreal moncone = std::max(1.2, (grande ? 0.075 : 0.05) * h); // the stub's width
-    const qreal sporge = std::max(1.0, (grande ? 0.075 : 0.07) * h);  // how far it stands out
+    const qreal sporge = std::max(1.0, (grande ? 0.11 : 0.07) * h);  // how far it stands out
     QPainterPath tagli;
     QPainterPath anelli; // the rings of the sawn faces, on the ace
     for (int i = 0; i < nodi; ++i) {
