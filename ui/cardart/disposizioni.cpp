@@ -10,7 +10,7 @@ namespace {
 constexpr qreal kDenaro = 12; // a coin's diameter
 constexpr qreal kCoppa = 15;  // a cup's height
 constexpr qreal kLungo = 26;  // a sword's or a club's length
-constexpr qreal kCurva = 1.5; // a blade's bend at its tip
+constexpr qreal kCurva = 2.6; // a blade's bend at its tip
 
 // Coins and cups stand in columns with white between: the two and three in
 // one column, the four to six in two, the seven two-three-two, staggered so

@@ -64,19 +64,17 @@ void Spada(QPainter &p, qreal h, Ornato ornato, qreal curva)
     // edges fall on pixel centres: a blade, not a line.
     const qreal mezza = grande ? std::max(1.0, 0.046 * h) : std::max(1.0, h * 0.0673);
 
-    // The blade: two edges, then to the point. A large blade bends along its
-    // whole length; a small one runs straight and bends only towards the
-    // point, so that at the natural size its edges do not step halfway.
+    // The blade: two edges, then to the point, bending along its whole
+    // length as a scimitar does. A sword held by a figure, given no bend of
+    // its own, bends as the pips' do.
     constexpr int kPassi = 20;
-    const auto asse = [&](qreal t) {
-        if (grande)
-            return curva * t * t;
-        const qreal u = std::max(0.0, (t - 0.3) / 0.7);
-        return curva * u * u;
-    };
+    const qreal piega = curva != 0 ? curva : 0.09 * h;
+    const auto asse = [&](qreal t) { return piega * t * t; };
     const qreal stringe = grande ? 0.15 : 0;
+    // An ogival point, full to the last quarter.
     const auto larghezza = [&](qreal t) {
-        return mezza * (1 - stringe * t) * std::min(1.0, (1 - t) / (grande ? 0.16 : 0.3));
+        const qreal punta = std::min(1.0, (1 - t) / (grande ? 0.16 : 0.3));
+        return mezza * (1 - stringe * t) * (grande ? punta : std::pow(punta, 0.7));
     };
     const auto y = [&](qreal t) { return base + 0.5 + (punta - base - 0.5) * t; };
     QPolygonF bordo;
@@ -92,7 +90,12 @@ void Spada(QPainter &p, qreal h, Ornato ornato, qreal curva)
     lama.addPolygon(bordo);
     lama.closeSubpath();
     // The light edge a pixel wide on a pip, so that the blade shows its steel.
-    Modella(p, lama, kTintaBlu, kContornoBlu, grande ? 1.0 : 0, grande ? 1.0 : 1.3);
+    // On a pip the blade's outline is half the deck's weight: a curved edge
+    // crosses the pixels, and a full one would take two of the five there.
+    Modella(p, lama, kTintaBlu, QColor(Qt::transparent), grande ? 1.0 : 0, grande ? 1.0 : 1.3);
+    p.setPen(Penna(kContornoBlu, grande ? kTratto : 0.5));
+    p.setBrush(Qt::NoBrush);
+    p.drawPath(lama);
     // The ridge down the middle, and on a large blade an engraved shade
     // along its far edge.
     if (grande) {
@@ -238,7 +241,7 @@ void Bastone(QPainter &p, qreal h, Ornato ornato)
     // Knots swelling the wood, and lopped branches: short stubs leaning up
     // and out, cut square.
     const qreal moncone = std::max(1.2, (grande ? 0.075 : 0.05) * h); // the stub's width
-    const qreal sporge = std::max(1.0, (grande ? 0.11 : 0.07) * h);  // how far it stands out
+    const qreal sporge = std::max(1.0, (grande ? 0.11 : 0.07) * h);   // how far it stands out
     QPainterPath tagli;
     QPainterPath anelli; // the rings of the sawn faces, on the ace
     for (int i = 0; i < nodi; ++i) {
