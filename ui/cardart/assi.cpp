@@ -14,9 +14,9 @@
 namespace belvane::cardart {
 namespace {
 
-// The eagle in sable: a dark brown in three tones, light enough that the
-// feathers' lines and the golden beaks tell at the natural size.
-const Tinta kTintaAquila{QColor(0xA0, 0x80, 0x60), QColor(0x5A, 0x40, 0x2E), QColor(0x34, 0x24, 0x1A)};
+// The eagle in sable: a dark brown in three tones, dark against the light
+// field at the natural size, its lines light enough to show when large.
+const Tinta kTintaAquila{QColor(0x94, 0x74, 0x56), QColor(0x48, 0x33, 0x25), QColor(0x2A, 0x1C, 0x14)};
 
 // A closed shape through `punti` (one half of the eagle), with its mirror
 // image across the vertical axis.
@@ -76,20 +76,20 @@ void Aquila(QPainter &p, qreal r)
     // the eye.
     QPainterPath collo;
     collo.moveTo(P(-0.02, -0.2));
-    collo.cubicTo(P(-0.02, -0.5), P(0.08, -0.66), P(0.22, -0.78));
-    collo.lineTo(P(0.34, -0.66));
-    collo.lineTo(P(0.26, -0.61));
-    collo.lineTo(P(0.28, -0.55));
-    collo.lineTo(P(0.21, -0.5));
-    collo.lineTo(P(0.23, -0.43));
-    collo.lineTo(P(0.17, -0.39));
+    collo.cubicTo(P(0.0, -0.46), P(0.14, -0.64), P(0.3, -0.78));
+    collo.lineTo(P(0.42, -0.66));
+    collo.lineTo(P(0.33, -0.61));
+    collo.lineTo(P(0.34, -0.54));
+    collo.lineTo(P(0.27, -0.5));
+    collo.lineTo(P(0.27, -0.43));
+    collo.lineTo(P(0.2, -0.38));
     collo.cubicTo(P(0.18, -0.32), P(0.2, -0.26), P(0.22, -0.2));
     collo.closeSubpath();
     collo = Unione(collo, QTransform::fromScale(-1, 1).map(collo));
     aquila = Unione(aquila, collo);
     for (qreal lato : {-1.0, 1.0}) {
-        aquila = Unione(aquila, Cerchio(P(lato * 0.31, -0.72), 0.15 * r, 0.11 * r));
-        aquila = Unione(aquila, Cerchio(P(lato * 0.36, -0.78), 0.08 * r, 0.05 * r)); // the brow
+        aquila = Unione(aquila, Cerchio(P(lato * 0.39, -0.72), 0.15 * r, 0.11 * r));
+        aquila = Unione(aquila, Cerchio(P(lato * 0.44, -0.78), 0.08 * r, 0.05 * r)); // the brow
     }
     // The tail, fanned and cut in three points.
     aquila = Unione(
@@ -138,13 +138,13 @@ void Aquila(QPainter &p, qreal r)
     // outwards, golden eyes.
     // The beak: the upper half hooked down over the lower, open.
     QPainterPath becco;
-    becco.moveTo(P(0.42, -0.8));
-    becco.cubicTo(P(0.52, -0.82), P(0.62, -0.78), P(0.62, -0.66));
-    becco.cubicTo(P(0.58, -0.7), P(0.52, -0.72), P(0.44, -0.71));
+    becco.moveTo(P(0.5, -0.8));
+    becco.cubicTo(P(0.6, -0.82), P(0.7, -0.78), P(0.7, -0.66));
+    becco.cubicTo(P(0.66, -0.7), P(0.6, -0.72), P(0.52, -0.71));
     becco.closeSubpath();
-    becco.moveTo(P(0.44, -0.68));
-    becco.lineTo(P(0.54, -0.66));
-    becco.lineTo(P(0.44, -0.63));
+    becco.moveTo(P(0.52, -0.68));
+    becco.lineTo(P(0.62, -0.66));
+    becco.lineTo(P(0.52, -0.63));
     becco.closeSubpath();
     const QPainterPath becchi = Unione(becco, QTransform::fromScale(-1, 1).map(becco));
     QPainterPath artigli;
@@ -154,15 +154,15 @@ void Aquila(QPainter &p, qreal r)
     Riempi(p, Unione(becchi, artigli), kTintaRosso.corpo, kTintaRosso.ombra, r * 0.03);
     QPainterPath lingue;
     for (qreal lato : {-1.0, 1.0}) {
-        lingue.moveTo(P(lato * 0.48, -0.685));
-        lingue.quadTo(P(lato * 0.58, -0.68), P(lato * 0.64, -0.6));
+        lingue.moveTo(P(lato * 0.56, -0.685));
+        lingue.quadTo(P(lato * 0.66, -0.68), P(lato * 0.71, -0.61));
     }
     p.setBrush(Qt::NoBrush);
     p.setPen(QPen(kTintaRosso.luce, r * 0.025, Qt::SolidLine, Qt::RoundCap));
     p.drawPath(lingue);
     QPainterPath occhi;
     for (qreal lato : {-1.0, 1.0})
-        occhi.addEllipse(P(lato * 0.35, -0.74), 0.03 * r, 0.03 * r);
+        occhi.addEllipse(P(lato * 0.43, -0.74), 0.03 * r, 0.03 * r);
     p.setPen(Qt::NoPen);
     p.setBrush(kTintaOro.luce);
     p.drawPath(occhi);
@@ -176,7 +176,7 @@ void MonetaConAquila(QPainter &p, qreal r)
 {
     const QPainterPath moneta = Cerchio({0, 0}, r, r);
     Modella(p, moneta, kTintaOro, kOroScuro, 2.0, 1.1);
-    const qreal campo = r * 0.8;
+    const qreal campo = r * 0.84;
     // The rim's ornament: a scalloped wreath round the field. Drawn as one
     // band, not as many leaves: an area of many scattered pieces is slow to
     // fill again at every size.
@@ -185,7 +185,7 @@ void MonetaConAquila(QPainter &p, qreal r)
     for (int i = 0; i < kLobi * kPunti; ++i) {
         const qreal a = 2 * M_PI * i / (kLobi * kPunti);
         const qreal onda = std::abs(std::sin(M_PI * (i % kPunti) / kPunti));
-        const qreal raggio = r * (0.86 + 0.07 * onda);
+        const qreal raggio = r * (0.89 + 0.06 * onda);
         smerlo << QPointF(raggio * std::sin(a), -raggio * std::cos(a));
     }
     QPainterPath ghirlanda;
@@ -194,7 +194,8 @@ void MonetaConAquila(QPainter &p, qreal r)
     Riempi(p, Differenza(ghirlanda, Cerchio({0, 0}, campo, campo)), kTintaOro.luce, kOroCavo, 0.5);
     // The field, sunk: shaded on the upper left where the rim stands over it.
     const QPainterPath fondo = Cerchio({0, 0}, campo, campo);
-    Riempi(p, fondo, kTintaOro.corpo, kOroScuro, kTrattoFine);
+    // Lighter than the rim, so that the eagle stands out dark on it.
+    Riempi(p, fondo, kTintaOro.luce, kOroScuro, kTrattoFine);
     p.setPen(Qt::NoPen);
     p.setBrush(kOroCavo);
     p.drawPath(Differenza(fondo, fondo.translated(0.9, 0.9)));
