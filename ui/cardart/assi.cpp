@@ -175,7 +175,7 @@ void Aquila(QPainter &p, qreal r)
 void MonetaConAquila(QPainter &p, qreal r)
 {
     const QPainterPath moneta = Cerchio({0, 0}, r, r);
-    Modella(p, moneta, kTintaOro, kOroScuro, 2.0, 1.1);
+    Modella(p, moneta, kTintaOro, kContornoEmblema, 2.0, 1.1);
     const qreal campo = r * 0.84;
     // The rim's ornament: a scalloped wreath round the field. Drawn as one
     // band, not as many leaves: an area of many scattered pieces is slow to

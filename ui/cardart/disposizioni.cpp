@@ -39,13 +39,13 @@ constexpr std::array<Posa, 7> kTondi7{{{22.5, 12.5, kD},
 // Cups are narrower than coins: their seven is two rows of three with one
 // between, the six with the middle filled, which no eye takes for the six's
 // two columns.
-constexpr std::array<Posa, 7> kCoppe7{{{9.5, kSu, kCoppa},
+constexpr std::array<Posa, 7> kCoppe7{{{8.5, kSu, kCoppa},
                                        {22.5, kSu, kCoppa},
-                                       {35.5, kSu, kCoppa},
+                                       {36.5, kSu, kCoppa},
                                        {22.5, kMedio, kCoppa},
-                                       {9.5, kGiu, kCoppa},
+                                       {8.5, kGiu, kCoppa},
                                        {22.5, kGiu, kCoppa},
-                                       {35.5, kGiu, kCoppa}}};
+                                       {36.5, kGiu, kCoppa}}};
 
 // Swords and clubs stand upright side by side, never crossing, each its own
 // patch, in one tier (the two and three) or two (the four and six, two and

@@ -9,12 +9,10 @@
 
 namespace belvane::cardart {
 
-// Every emblem is outlined in the darkest tone of its own colour, as the
-// figures are in the ink: gold in kOroScuro, the blade in a deep blue, the
-// wood in a deep green. At the natural size a one-pixel outline in these
-// still reads as the emblem's colour, not as black.
-inline const QColor kContornoBlu(0x16, 0x2C, 0x74);
-inline const QColor kContornoVerde(0x14, 0x40, 0x1A);
+// Every emblem's outer edge is drawn in the ink that outlines the figures,
+// so that the deck reads as one printed sheet; ornament inside (rims, bands,
+// roses, leaves) is drawn in the dark tone of its own colour.
+inline const QColor kContornoEmblema = kContorno;
 // The clubs' wood: the emblems' green, its shade a little lighter than the
 // outline, so that at the natural size the two do not make one dark band.
 inline const Tinta kTintaLegno{kTintaVerde.luce, kTintaVerde.corpo, QColor(0x2A, 0x66, 0x30)};

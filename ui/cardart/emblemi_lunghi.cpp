@@ -93,7 +93,7 @@ void Spada(QPainter &p, qreal h, Ornato ornato, qreal curva)
     // On a pip the blade's outline is half the deck's weight: a curved edge
     // crosses the pixels, and a full one would take two of the five there.
     Modella(p, lama, kTintaBlu, QColor(Qt::transparent), grande ? 1.0 : 0, grande ? 1.0 : 1.3);
-    p.setPen(Penna(kContornoBlu, grande ? kTratto : 0.5));
+    p.setPen(Penna(kContornoEmblema, grande ? kTratto : 0.5));
     p.setBrush(Qt::NoBrush);
     p.drawPath(lama);
     // The ridge down the middle, and on a large blade an engraved shade
@@ -161,7 +161,7 @@ void Spada(QPainter &p, qreal h, Ornato ornato, qreal curva)
     Riempi(p, impugnatura, kTintaRosso.corpo, kTintaRosso.ombra, grande ? kTratto : kTrattoFine);
     if (grande)
         Tratteggia(p, impugnatura, kTintaRosso.ombra, 1.0, 60, 0.35);
-    Modella(p, oro, kTintaOro, kOroScuro, grande ? 1.4 : 0, grande ? 0.9 : 0.5);
+    Modella(p, oro, kTintaOro, kContornoEmblema, grande ? 1.4 : 0, grande ? 0.9 : 0.5);
     if (grande) {
         // Two golden laurel sprays rising from the guard beside the blade.
         QPainterPath alloro;
@@ -294,7 +294,7 @@ void Bastone(QPainter &p, qreal h, Ornato ornato)
     // only a few pixels wide at the natural size, and a full outline would
     // take half of it.
     Modella(p, legno, kTintaLegno, QColor(Qt::transparent), grande ? 1.8 : 0.7, grande ? 1.1 : 1.5);
-    p.setPen(Penna(kContornoVerde, grande ? kTratto : kTrattoFine));
+    p.setPen(Penna(kContornoEmblema, grande ? kTratto : kTrattoFine));
     p.setBrush(Qt::NoBrush);
     p.drawPath(legno);
     // Engraved shade along the wood's dark side.
