@@ -55,7 +55,7 @@ void Denaro(QPainter &p, qreal h, Ornato ornato)
     p.drawEllipse(QPointF(0, 0), bordo, bordo);
     const QPainterPath rosa = Rosetta(6, r * 0.3, r * 0.17, r * 0.27);
     Riempi(p, rosa, kTintaRosso.corpo, kTintaRosso.ombra, std::clamp(r * 0.06, 0.3, kTrattoFine));
-    Ellisse(p, {0, 0}, r * 0.16, r * 0.16, kTintaOro.luce, kOroScuro, std::clamp(r * 0.05, 0.3, kTrattoFine));
+    Macchia(p, {0, 0}, r * 0.16, r * 0.16, kTintaOro.luce);
 }
 
 // A golden goblet: a deep bowl with a red band, a knopped stem, a spreading
@@ -67,15 +67,18 @@ void Coppa(QPainter &p, qreal h, Ornato ornato)
     const qreal w = h * (grande ? 0.7 : 0.64);   // a pip slimmer, so that three stand apart in a row
     const qreal bocca = std::max(0.9, h * 0.07); // half the mouth's depth
     const qreal top = -h / 2 + bocca;
+    // The foot's top: on a pip higher, so that its gold shows between its
+    // outlines at the natural size.
+    const qreal piede = h * (grande ? 0.4 : 0.36);
     QPainterPath coppa;
     coppa.moveTo(-w / 2, top);
     coppa.cubicTo(-w / 2, -h * 0.02, -w * 0.2, h * 0.04, -w * 0.09, h * 0.06);
     // the knop
     coppa.cubicTo(-w * 0.22, h * 0.1, -w * 0.22, h * 0.2, -w * 0.09, h * 0.22);
     coppa.lineTo(-w * 0.08, h * 0.32);
-    coppa.cubicTo(-w * 0.12, h * 0.4, -w * 0.42, h * 0.4, -w * 0.44, h * 0.5);
+    coppa.cubicTo(-w * 0.12, piede, -w * 0.42, piede, -w * 0.44, h * 0.5);
     coppa.lineTo(w * 0.44, h * 0.5);
-    coppa.cubicTo(w * 0.42, h * 0.4, w * 0.12, h * 0.4, w * 0.08, h * 0.32);
+    coppa.cubicTo(w * 0.42, piede, w * 0.12, piede, w * 0.08, h * 0.32);
     coppa.lineTo(w * 0.09, h * 0.22);
     coppa.cubicTo(w * 0.22, h * 0.2, w * 0.22, h * 0.1, w * 0.09, h * 0.06);
     coppa.cubicTo(w * 0.2, h * 0.04, w / 2, -h * 0.02, w / 2, top);
@@ -87,6 +90,9 @@ void Coppa(QPainter &p, qreal h, Ornato ornato)
     fondo.addRect(QRectF(-w / 2, -h * 0.12, w, h * 0.2));
     Tratteggia(p, Intersezione(coppa, fondo), kOroCavo, std::max(0.9, h * (grande ? 0.04 : 0.06)), 0,
                std::max(0.25, h * 0.012));
+    // Engraved shade down the bowl's and the foot's right side.
+    Tratteggia(p, Differenza(coppa, coppa.translated(-w * 0.22, 0)), kOroCavo, std::max(0.65, h * 0.03), -40,
+               std::max(0.2, h * 0.01));
     // The red band round the bowl, following its curve.
     QPainterPath fascia;
     fascia.addRect(QRectF(-w / 2, -h * 0.3, w, std::max(1.2, h * 0.09)));

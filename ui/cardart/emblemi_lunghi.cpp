@@ -119,16 +119,9 @@ void Spada(QPainter &p, qreal h, Ornato ornato, qreal curva)
         p.setPen(QPen(kTintaBlu.ombra, 0.3, Qt::SolidLine, Qt::RoundCap));
         p.drawPath(incisa);
     } else {
-        // Engraved shade across the blade's far half, and a fine groove
-        // along it, too fine to darken it at the natural size.
-        Tratteggia(p, Differenza(lama, lama.translated(-mezza * 0.9, 0)), kTintaBlu.ombra, 0.8, -35, 0.2);
-        QPainterPath sguscio;
-        sguscio.moveTo(asse(0.05) + mezza * 0.35, y(0.05));
-        for (int i = 1; i <= 7; ++i)
-            sguscio.lineTo(asse(0.05 + 0.1 * i) + mezza * 0.35, y(0.05 + 0.1 * i));
-        p.setBrush(Qt::NoBrush);
-        p.setPen(QPen(kTintaBlu.ombra, kTrattoInterno * 0.7, Qt::SolidLine, Qt::RoundCap));
-        p.drawPath(sguscio);
+        // Engraved shade across the blade's far half, too fine to darken it
+        // at the natural size.
+        Tratteggia(p, Differenza(lama, lama.translated(-mezza * 0.9, 0)), kTintaBlu.ombra, 0.7, -35, 0.22);
     }
 
     // The hilt in gold: the guard and the pommel are one shape.
@@ -300,6 +293,8 @@ void Bastone(QPainter &p, qreal h, Ornato ornato)
     // Engraved shade along the wood's dark side.
     if (grande)
         Tratteggia(p, Differenza(legno, legno.translated(-2.6, -1.2)), kTintaLegno.ombra, 0.9, -35, 0.3);
+    else
+        Tratteggia(p, Differenza(legno, legno.translated(-1.6, -0.6)), kTintaLegno.ombra, 0.65, -35, 0.2);
     // The bark: short marks across the grain, alternately on either side,
     // and on the ace the knots' eyes.
     QPainterPath corteccia;
@@ -340,9 +335,11 @@ void Bastone(QPainter &p, qreal h, Ornato ornato)
     p.setBrush(kTintaRosso.corpo);
     p.drawPath(Intersezione(fascia, legno));
     Riempi(p, foglie, grande ? kTintaOro.corpo : kTintaOro.luce, kOroScuro, grande ? kTrattoFine : 0.4);
-    p.setBrush(Qt::NoBrush);
-    p.setPen(QPen(kTintaOro.ombra, grande ? 0.4 : 0.3, Qt::SolidLine, Qt::RoundCap));
-    p.drawPath(vene);
+    if (grande) { // on a pip the leaf is too small for its vein
+        p.setBrush(Qt::NoBrush);
+        p.setPen(QPen(kTintaOro.ombra, 0.4, Qt::SolidLine, Qt::RoundCap));
+        p.drawPath(vene);
+    }
 }
 
 } // namespace belvane::cardart
