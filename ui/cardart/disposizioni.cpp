@@ -10,11 +10,11 @@ namespace {
 constexpr qreal kDenaro = 12; // a coin's diameter
 constexpr qreal kCoppa = 15;  // a cup's height
 constexpr qreal kLungo = 26;  // a sword's or a club's length
-constexpr qreal kCurva = 2.6; // a blade's bend at its tip
+constexpr qreal kCurva = 2.6; // a pip blade's bend at its tip, away from the card's middle
 
 // Coins and cups stand in columns with white between: the two and three in
-// one column, the four to six in two, the seven two-three-two, staggered so
-// that no two rows touch.
+// one column, the four to six in two; the coins' seven one-two-one-two-one,
+// staggered so that no two rows touch.
 // Centres on pixel centres, so that every coin falls on the pixels alike.
 constexpr qreal kSu = 13.5, kMedio = 35.5, kGiu = 58.5;
 template <qreal kD> constexpr std::array<Posa, 2> kTondi2{{{22.5, 22.5, kD}, {22.5, 49.5, kD}}};
@@ -36,9 +36,9 @@ constexpr std::array<Posa, 7> kTondi7{{{22.5, 12.5, kD},
                                        {35.5, 47.5, kD},
                                        {22.5, 59.5, kD}}};
 
-// Cups are narrower than coins: their seven is two rows of three with one
-// between, the six with the middle filled, which no eye takes for the six's
-// two columns.
+// The cups' seven, where the coins' staggered rows would crowd the taller
+// cups: a row of three, one alone, a row of three. It is wider than the six's
+// two columns, so that the two are not counted alike.
 constexpr std::array<Posa, 7> kCoppe7{{{8.5, kSu, kCoppa},
                                        {22.5, kSu, kCoppa},
                                        {36.5, kSu, kCoppa},

@@ -51,7 +51,7 @@ void Spada(QPainter &p, qreal h, Ornato ornato, qreal curva)
     const qreal presa = std::max(2.2, 0.09 * h);
     const qreal mezzaPresa = std::max(0.7, 0.032 * h);
     const qreal spessore = grande ? std::max(1.0, 0.04 * h) : std::max(1.0, std::round(h / 15)); // the guard
-    // A clear crossguard, yet narrow enough that four swords side by side
+    // A clear crossguard, yet narrow enough that three swords side by side
     // keep white between them at the natural size.
     const qreal braccio = std::max(2.4, (grande ? 0.2 : 0.1) * h);
     const qreal fondoPresa = h / 2 - 2 * pomo + 0.3;
@@ -89,15 +89,15 @@ void Spada(QPainter &p, qreal h, Ornato ornato, qreal curva)
     QPainterPath lama;
     lama.addPolygon(bordo);
     lama.closeSubpath();
-    // The light edge a pixel wide on a pip, so that the blade shows its steel.
-    // On a pip the blade's outline is half the deck's weight: a curved edge
+    // On a pip the light edge is a pixel wide, so that the blade shows its
+    // steel, and the outline is half the deck's weight: a curved edge
     // crosses the pixels, and a full one would take two of the five there.
     Modella(p, lama, kTintaBlu, QColor(Qt::transparent), grande ? 1.0 : 0, grande ? 1.0 : 1.3);
     p.setPen(Penna(kContornoEmblema, grande ? kTratto : 0.5));
     p.setBrush(Qt::NoBrush);
     p.drawPath(lama);
-    // The ridge down the middle, and on a large blade an engraved shade
-    // along its far edge.
+    // On the ace a ridge down the middle and engraved lines along the
+    // shaded side.
     if (grande) {
         QPainterPath costola;
         costola.moveTo(asse(0.04), y(0.04));
@@ -295,8 +295,8 @@ void Bastone(QPainter &p, qreal h, Ornato ornato)
         Tratteggia(p, Differenza(legno, legno.translated(-2.6, -1.2)), kTintaLegno.ombra, 0.9, -35, 0.3);
     else
         Tratteggia(p, Differenza(legno, legno.translated(-1.6, -0.6)), kTintaLegno.ombra, 0.65, -35, 0.2);
-    // The bark: short marks across the grain, alternately on either side,
-    // and on the ace the knots' eyes.
+    // The bark: short marks across the grain, alternately on either side;
+    // on the ace the grain along the wood.
     QPainterPath corteccia;
     const int segni = grande ? 9 : 4;
     for (int i = 0; i < segni; ++i) {
