@@ -276,7 +276,7 @@ void Bastone(QPainter &p, qreal h, Ornato ornato)
     for (int i = 1; i < 3; ++i) {
         const Nodo &n = kNodi[size_t(i)];
         const QPointF base(n.lato * mezza(n.s, int(n.lato)) * 0.75, y(n.s) - moncone * 0.9);
-        germoglia(base, n.lato * (grande ? 30 : 26), 1);
+        germoglia(base, n.lato * (grande ? 30 : 50), 1);
         if (grande)
             germoglia(base + QPointF(n.lato * testa * 0.2, moncone * 1.6), n.lato * 78, 0.85);
     }
