@@ -197,8 +197,8 @@ void Spada(QPainter &p, qreal h, Ornato ornato, qreal curva)
 void Bastone(QPainter &p, qreal h, Ornato ornato)
 {
     const bool grande = ornato == Ornato::Si;
-    const qreal testa = std::max(1.8, (grande ? 0.11 : 0.118) * h); // half the width at the head
-    const qreal piede = std::max(0.8, (grande ? 0.03 : 0.034) * h); // half the width at the butt
+    const qreal testa = std::max(1.8, (grande ? 0.125 : 0.118) * h); // half the width at the head
+    const qreal piede = std::max(0.8, (grande ? 0.03 : 0.034) * h);  // half the width at the butt
     struct Nodo {
         qreal s, lato; // from the butt (0) to the head (1), side
     };
@@ -276,12 +276,12 @@ void Bastone(QPainter &p, qreal h, Ornato ornato)
     for (int i = 1; i < 3; ++i) {
         const Nodo &n = kNodi[size_t(i)];
         const QPointF base(n.lato * mezza(n.s, int(n.lato)) * 0.75, y(n.s) - moncone * 0.9);
-        germoglia(base, n.lato * (grande ? 30 : 50), 1);
-        if (grande)
-            germoglia(base + QPointF(n.lato * testa * 0.2, moncone * 1.6), n.lato * 78, 0.85);
+        germoglia(base, n.lato * (grande ? 40 : 50), grande ? 0.85 : 1);
     }
+    // On the ace a third, low on the shaft: few enough that the wood, not
+    // the leaves, makes the shape.
     if (grande)
-        germoglia({-testa * 0.3, y(0.3) - moncone}, -24, 0.8);
+        germoglia({-testa * 0.3, y(0.3) - moncone}, -24, 0.75);
 
     // On a pip the outline is finer than the deck's one weight: the wood is
     // only a few pixels wide at the natural size, and a full outline would
