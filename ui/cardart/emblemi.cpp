@@ -90,9 +90,20 @@ void Coppa(QPainter &p, qreal h, Ornato ornato)
     fondo.addRect(QRectF(-w / 2, -h * 0.12, w, h * 0.2));
     Tratteggia(p, Intersezione(coppa, fondo), kOroCavo, std::max(0.9, h * (grande ? 0.04 : 0.06)), 0,
                std::max(0.25, h * 0.012));
-    // Engraved shade down the bowl's and the foot's right side.
-    Tratteggia(p, Differenza(coppa, coppa.translated(-w * 0.22, 0)), kOroCavo, std::max(0.65, h * 0.03), -40,
-               std::max(0.2, h * 0.01));
+    // Engraved shade down the bowl's and the foot's right side: a few
+    // lines following the contour, which cost far less to fill than a
+    // hatching.
+    QPainterPath incise;
+    for (int i = 0; i < 3; ++i) {
+        const qreal d = w * (0.36 - 0.07 * i);
+        incise.moveTo(d, -h * 0.2);
+        incise.quadTo(d, -h * 0.02, d * 0.35, h * (0.05 - 0.01 * i));
+    }
+    incise.moveTo(w * 0.18, h * 0.43);
+    incise.quadTo(w * 0.32, h * 0.45, w * 0.38, h * 0.48);
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(kOroCavo, std::max(0.2, h * 0.012), Qt::SolidLine, Qt::RoundCap));
+    p.drawPath(incise);
     // The red band round the bowl, following its curve.
     QPainterPath fascia;
     fascia.addRect(QRectF(-w / 2, -h * 0.3, w, std::max(1.2, h * 0.09)));

@@ -293,8 +293,6 @@ void Bastone(QPainter &p, qreal h, Ornato ornato)
     // Engraved shade along the wood's dark side.
     if (grande)
         Tratteggia(p, Differenza(legno, legno.translated(-2.6, -1.2)), kTintaLegno.ombra, 0.9, -35, 0.3);
-    else
-        Tratteggia(p, Differenza(legno, legno.translated(-1.6, -0.6)), kTintaLegno.ombra, 0.65, -35, 0.2);
     // The bark: short marks across the grain, alternately on either side;
     // on the ace the grain along the wood.
     QPainterPath corteccia;
