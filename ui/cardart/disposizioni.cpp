@@ -36,16 +36,16 @@ constexpr std::array<Posa, 7> kTondi7{{{22.5, 12.5, kD},
                                        {35.5, 47.5, kD},
                                        {22.5, 59.5, kD}}};
 
-// The cups' seven, where the coins' staggered rows would crowd the taller
-// cups: a row of three, one alone, a row of three. It is wider than the six's
-// two columns, so that the two are not counted alike.
-constexpr std::array<Posa, 7> kCoppe7{{{8.5, kSu, kCoppa},
-                                       {22.5, kSu, kCoppa},
-                                       {36.5, kSu, kCoppa},
-                                       {22.5, kMedio, kCoppa},
-                                       {8.5, kGiu, kCoppa},
-                                       {22.5, kGiu, kCoppa},
-                                       {36.5, kGiu, kCoppa}}};
+// The cups' seven as the coins', one-two-one-two-one, but spread to the
+// card's width: the cups are taller than the coins, and the staggered rows
+// must not crowd into one cluster.
+constexpr std::array<Posa, 7> kCoppe7{{{22.5, 11.5, kCoppa},
+                                       {8.5, 23.5, kCoppa},
+                                       {36.5, 23.5, kCoppa},
+                                       {22.5, 36, kCoppa},
+                                       {8.5, 48.5, kCoppa},
+                                       {36.5, 48.5, kCoppa},
+                                       {22.5, 60.5, kCoppa}}};
 
 // Swords and clubs stand upright side by side, never crossing, each its own
 // patch, in one tier (the two and three) or two (the four and six, two and
