@@ -13,10 +13,12 @@ constexpr qreal kLungo = 26;  // a sword's or a club's length
 constexpr qreal kCurva = 2.6; // a pip blade's bend at its tip, away from the card's middle
 
 // Coins and cups stand in columns with white between: the two and three in
-// one column, the four to six in two; the coins' seven one-two-one-two-one,
-// staggered so that no two rows touch.
+// one column, the four and five in two (the five with one between), the six
+// in two columns of three at the card's sides and the seven the six with
+// one more in the middle, between the first and second rows, where no row
+// of three can run together into one band.
 // Centres on pixel centres, so that every coin falls on the pixels alike.
-constexpr qreal kSu = 13.5, kMedio = 35.5, kGiu = 58.5;
+constexpr qreal kSu = 13.5, kMedio = 35.5, kGiu = 58.5, kLato = 9.5, kAltroLato = 35.5;
 template <qreal kD> constexpr std::array<Posa, 2> kTondi2{{{22.5, 22.5, kD}, {22.5, 49.5, kD}}};
 template <qreal kD> constexpr std::array<Posa, 3> kTondi3{{{22.5, kSu, kD}, {22.5, kMedio, kD}, {22.5, kGiu, kD}}};
 template <qreal kD>
@@ -25,27 +27,20 @@ template <qreal kD>
 constexpr std::array<Posa, 5> kTondi5{
     {{12.5, kSu, kD}, {32.5, kSu, kD}, {22.5, kMedio, kD}, {12.5, kGiu, kD}, {32.5, kGiu, kD}}};
 template <qreal kD>
-constexpr std::array<Posa, 6> kTondi6{
-    {{13.5, kSu, kD}, {31.5, kSu, kD}, {13.5, kMedio, kD}, {31.5, kMedio, kD}, {13.5, kGiu, kD}, {31.5, kGiu, kD}}};
+constexpr std::array<Posa, 6> kTondi6{{{kLato, kSu, kD},
+                                       {kAltroLato, kSu, kD},
+                                       {kLato, kMedio, kD},
+                                       {kAltroLato, kMedio, kD},
+                                       {kLato, kGiu, kD},
+                                       {kAltroLato, kGiu, kD}}};
 template <qreal kD>
-constexpr std::array<Posa, 7> kTondi7{{{22.5, 12.5, kD},
-                                       {9.5, 24.5, kD},
-                                       {35.5, 24.5, kD},
-                                       {22.5, kMedio, kD},
-                                       {9.5, 47.5, kD},
-                                       {35.5, 47.5, kD},
-                                       {22.5, 59.5, kD}}};
-
-// The cups' seven as the coins', one-two-one-two-one, but spread to the
-// card's width: the cups are taller than the coins, and the staggered rows
-// must not crowd into one cluster.
-constexpr std::array<Posa, 7> kCoppe7{{{22.5, 11.5, kCoppa},
-                                       {8.5, 23.5, kCoppa},
-                                       {36.5, 23.5, kCoppa},
-                                       {22.5, 36, kCoppa},
-                                       {8.5, 48.5, kCoppa},
-                                       {36.5, 48.5, kCoppa},
-                                       {22.5, 60.5, kCoppa}}};
+constexpr std::array<Posa, 7> kTondi7{{{kLato, kSu, kD},
+                                       {kAltroLato, kSu, kD},
+                                       {22.5, (kSu + kMedio) / 2, kD},
+                                       {kLato, kMedio, kD},
+                                       {kAltroLato, kMedio, kD},
+                                       {kLato, kGiu, kD},
+                                       {kAltroLato, kGiu, kD}}};
 
 // Swords and clubs stand upright side by side, never crossing, each its own
 // patch, in one tier (the two and three) or two (the four and six, two and
@@ -100,8 +95,6 @@ std::span<const Posa> Disposizione(Seme seme, int valore)
     case Seme::Denari:
         return Tondi<kDenaro>(valore);
     case Seme::Coppe:
-        if (valore == 7)
-            return kCoppe7;
         return Tondi<kCoppa>(valore);
     case Seme::Bastoni:
     case Seme::Spade:
