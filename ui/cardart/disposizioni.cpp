@@ -9,7 +9,7 @@ namespace {
 // eye counts them and never weighs them.
 constexpr qreal kDenaro = 12; // a coin's diameter
 constexpr qreal kCoppa = 15;  // a cup's height
-constexpr qreal kLungo = 26;  // a sword's or a club's length
+constexpr qreal kLungo = 24;  // a sword's or a club's length
 constexpr qreal kCurva = 2.6; // a pip blade's bend at its tip, away from the card's middle
 
 // Coins and cups stand in columns with white between: the two and three in
@@ -49,7 +49,7 @@ constexpr std::array<Posa, 7> kTondi7{{{kLato, kSu, kD},
 // across: the card is too narrow for white between them. A blade bends away
 // from the middle of the card; the blade's edges fall on pixel centres when
 // it stands on x.5 (y whole) or lies on y.5 (x whole).
-constexpr qreal kAlto = 16, kBasso = 55, kMezzo = 36;
+constexpr qreal kAlto = 16, kBasso = 56, kMezzo = 36;
 constexpr Posa kDisteso{22, 36.5, kLungo, 90, -kCurva};
 constexpr std::array<Posa, 2> kLunghi2{{{16.5, kMezzo, kLungo, 0, -kCurva}, {28.5, kMezzo, kLungo, 0, kCurva}}};
 constexpr std::array<Posa, 3> kLunghi3{

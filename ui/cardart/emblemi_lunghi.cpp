@@ -53,7 +53,7 @@ void Spada(QPainter &p, qreal h, Ornato ornato, qreal curva)
     const qreal spessore = grande ? std::max(1.0, 0.04 * h) : std::max(1.0, std::round(h / 15)); // the guard
     // A clear crossguard, yet narrow enough that three swords side by side
     // keep white between them at the natural size.
-    const qreal braccio = std::max(2.4, (grande ? 0.2 : 0.1) * h);
+    const qreal braccio = grande ? std::max(2.4, 0.2 * h) : std::max(2.4, 0.146 * h);
     const qreal fondoPresa = h / 2 - 2 * pomo + 0.3;
     const qreal guardia = fondoPresa - presa; // the guard's lower edge
     // Where the blade leaves the guard: on a pip, on a pixel's centre, so
@@ -62,7 +62,7 @@ void Spada(QPainter &p, qreal h, Ornato ornato, qreal curva)
     const qreal punta = -h / 2;
     // A pip's blade is three pixels of blue between its outlines, whose
     // edges fall on pixel centres: a blade, not a line.
-    const qreal mezza = grande ? std::max(1.0, 0.046 * h) : std::max(1.0, h * 0.0673);
+    const qreal mezza = grande ? std::max(1.0, 0.046 * h) : std::clamp(h * 0.094, 1.0, 2.25);
 
     // The blade: two edges, then to the point, bending along its whole
     // length as a scimitar does. A sword held by a figure, given no bend of
@@ -197,13 +197,13 @@ void Spada(QPainter &p, qreal h, Ornato ornato, qreal curva)
 void Bastone(QPainter &p, qreal h, Ornato ornato)
 {
     const bool grande = ornato == Ornato::Si;
-    const qreal testa = std::max(1.8, (grande ? 0.125 : 0.118) * h); // half the width at the head
-    const qreal piede = std::max(0.8, (grande ? 0.03 : 0.034) * h);  // half the width at the butt
+    const qreal testa = std::max(1.8, (grande ? 0.125 : 0.15) * h); // half the width at the head
+    const qreal piede = std::max(0.8, (grande ? 0.03 : 0.045) * h); // half the width at the butt
     struct Nodo {
         qreal s, lato; // from the butt (0) to the head (1), side
     };
     constexpr std::array<Nodo, 6> kNodi{{{0.36, -1}, {0.56, 1}, {0.76, -1}, {0.22, 1}, {0.88, 1}, {0.47, -1}}};
-    const int nodi = grande ? 6 : 4;
+    const int nodi = 4;
     const qreal fusto = h - testa * 1.05;
     const auto y = [&](qreal s) { return h / 2 - s * fusto; };
     // Thin and straight at the grip, then swelling unevenly, each side its own.
@@ -273,10 +273,12 @@ void Bastone(QPainter &p, qreal h, Ornato ornato)
         foglie = Unione(foglie, Foglia(base, lungoFoglia * scala, largoFoglia * scala, angolo));
         Nervatura(vene, base, lungoFoglia * scala, angolo);
     };
-    for (int i = 1; i < 3; ++i) {
+    // A pip has one small leaf by its upper stub, lying close to the wood:
+    // a sprout, not a spur.
+    for (int i = grande ? 1 : 2; i < 3; ++i) {
         const Nodo &n = kNodi[size_t(i)];
         const QPointF base(n.lato * mezza(n.s, int(n.lato)) * 0.75, y(n.s) - moncone * 0.9);
-        germoglia(base, n.lato * (grande ? 40 : 50), grande ? 0.85 : 1);
+        germoglia(base, n.lato * (grande ? 40 : 28), grande ? 0.85 : 0.8);
     }
     // On the ace a third, low on the shaft: few enough that the wood, not
     // the leaves, makes the shape.
@@ -293,8 +295,7 @@ void Bastone(QPainter &p, qreal h, Ornato ornato)
     // Engraved shade along the wood's dark side.
     if (grande)
         Tratteggia(p, Differenza(legno, legno.translated(-2.6, -1.2)), kTintaLegno.ombra, 0.9, -35, 0.3);
-    // The bark: short marks across the grain, alternately on either side;
-    // on the ace the grain along the wood.
+    // The bark: short marks across the grain, alternately on either side.
     QPainterPath corteccia;
     const int segni = grande ? 9 : 4;
     for (int i = 0; i < segni; ++i) {
@@ -304,20 +305,19 @@ void Bastone(QPainter &p, qreal h, Ornato ornato)
         corteccia.moveTo(lato * w * 0.85, y(s) + w * 0.2);
         corteccia.quadTo(lato * w * 0.3, y(s) - w * 0.25, -lato * w * 0.15, y(s) - w * 0.05);
     }
-    // On the ace the grain runs along the wood, parting round the knots:
-    // wood, not a green stem.
-    if (grande)
-        for (int v = -1; v <= 1; ++v) {
-            const qreal scarto = v * 0.45;
-            corteccia.moveTo(scarto * mezza(0.06, v < 0 ? -1 : 1), y(0.06));
-            for (int k = 1; k <= 14; ++k) {
-                const qreal s = 0.06 + 0.88 * k / 14;
-                const qreal onda = 0.15 * std::sin(s * 11 + v * 1.7);
-                corteccia.lineTo((scarto + onda * 0.3) * mezza(s, v < 0 ? -1 : 1), y(s));
-            }
+    // The grain runs along the wood, parting round the knots: wood, not a
+    // green stem.
+    for (int v = -1; v <= 1; ++v) {
+        const qreal scarto = v * 0.45;
+        corteccia.moveTo(scarto * mezza(0.06, v < 0 ? -1 : 1), y(0.06));
+        for (int k = 1; k <= 14; ++k) {
+            const qreal s = 0.06 + 0.88 * k / 14;
+            const qreal onda = 0.15 * std::sin(s * 11 + v * 1.7);
+            corteccia.lineTo((scarto + onda * 0.3) * mezza(s, v < 0 ? -1 : 1), y(s));
         }
+    }
     p.setBrush(Qt::NoBrush);
-    p.setPen(QPen(kTintaLegno.ombra, 0.3, Qt::SolidLine, Qt::RoundCap));
+    p.setPen(QPen(kTintaLegno.ombra, grande ? 0.3 : 0.22, Qt::SolidLine, Qt::RoundCap));
     p.drawPath(corteccia);
     Riempi(p, tagli, kTintaRosso.corpo, kTintaRosso.ombra, grande ? kTrattoFine : 0.35);
     if (grande) {
