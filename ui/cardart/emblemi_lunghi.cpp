@@ -197,8 +197,8 @@ void Spada(QPainter &p, qreal h, Ornato ornato, qreal curva)
 void Bastone(QPainter &p, qreal h, Ornato ornato)
 {
     const bool grande = ornato == Ornato::Si;
-    const qreal testa = std::max(1.8, (grande ? 0.125 : 0.15) * h); // half the width at the head
-    const qreal piede = std::max(0.8, (grande ? 0.03 : 0.045) * h); // half the width at the butt
+    const qreal testa = std::max(1.8, (grande ? 0.125 : 0.145) * h); // half the width at the head
+    const qreal piede = std::max(0.8, (grande ? 0.03 : 0.042) * h);  // half the width at the butt
     struct Nodo {
         qreal s, lato; // from the butt (0) to the head (1), side
     };
@@ -208,7 +208,7 @@ void Bastone(QPainter &p, qreal h, Ornato ornato)
     const auto y = [&](qreal s) { return h / 2 - s * fusto; };
     // Thin and straight at the grip, then swelling unevenly, each side its own.
     const auto mezza = [&](qreal s, int lato) {
-        const qreal cresce = std::pow(std::max(0.0, (s - 0.12) / 0.88), grande ? 1.9 : 1.7);
+        const qreal cresce = std::pow(std::max(0.0, (s - 0.12) / 0.88), grande ? 1.9 : 1.5);
         const qreal ruvido = std::min(1.0, s * 4) * testa *
             ((grande ? 0.2 : 0.14) * std::sin(s * (grande ? 13 : 17) + lato * 1.3) +
              0.06 * std::sin(s * 37 + lato * 2.9));
