@@ -194,13 +194,69 @@ TEST(CarteBmp, PipsStandApartWithWhiteBetween)
             }
         }
         // Blades bend left or right and fall differently on the pixels: a
-        // pixel either way.
+        // pixel either way. A sword or club lying across counts as one
+        // standing: its length against the others' lengths.
+        const auto lungo = [](const QRect &m) { return std::max(m.width(), m.height()); };
+        const auto corto = [](const QRect &m) { return std::min(m.width(), m.height()); };
         const auto [basso, alto] = std::minmax_element(
-            tutte.begin(), tutte.end(), [](const QRect &a, const QRect &b) { return a.height() < b.height(); });
+            tutte.begin(), tutte.end(), [&](const QRect &a, const QRect &b) { return lungo(a) < lungo(b); });
         const auto [stretto, largo] = std::minmax_element(
-            tutte.begin(), tutte.end(), [](const QRect &a, const QRect &b) { return a.width() < b.width(); });
-        EXPECT_LE(alto->height() - basso->height(), 1) << "suit " << seme;
-        EXPECT_LE(largo->width() - stretto->width(), 2) << "suit " << seme;
+            tutte.begin(), tutte.end(), [&](const QRect &a, const QRect &b) { return corto(a) < corto(b); });
+        EXPECT_LE(lungo(*alto) - lungo(*basso), 1) << "suit " << seme;
+        EXPECT_LE(corto(*largo) - corto(*stretto), 2) << "suit " << seme;
+    }
+}
+
+// At their own size a sword must show its blade as blue, not as a blue line
+// between two dark ones, and a club its green, not its outline: on every
+// sword three pixels of blue side by side along a third of its length at
+// least (where the blade bends, its edge takes a pixel), and on every club
+// more pixels of green than of near-black by a third.
+TEST(CarteBmp, PipSwordsAndClubsShowTheirColoursNotTheirOutlines)
+{
+    const auto blu = [](QRgb c) { return qGray(c) >= 60 && qBlue(c) > qRed(c) + 40 && qBlue(c) > qGreen(c) + 20; };
+    const auto verde = [](QRgb c) { return qGray(c) >= 60 && qGreen(c) > qRed(c) + 20 && qGreen(c) > qBlue(c) + 10; };
+    for (const int seme : {0, 3}) { // Bastoni, Spade
+        for (int rango = 2; rango <= 7; ++rango) {
+            const int code = seme * 10 + rango;
+            SCOPED_TRACE(code);
+            const QImage img = DecodificaBmp(LeggiFile(FileCarta(code)));
+            const std::vector<int> chi = Etichette(img);
+            for (int n = 1; n <= rango; ++n) {
+                // Across the emblem's length: rows if it stands, columns if
+                // it lies.
+                QRect box;
+                for (int k = 0; k < kW * kH; ++k)
+                    if (chi[size_t(k)] == n)
+                        box |= QRect(k % kW, k / kW, 1, 1);
+                const bool disteso = box.width() > box.height();
+                const int fette = disteso ? kW : kH, lungo = disteso ? kH : kW;
+                int scuri = 0, colorati = 0, righe = 0, righeDiLama = 0;
+                for (int i = 0; i < fette; ++i) {
+                    int fila = 0, filaMassima = 0;
+                    bool presente = false;
+                    for (int j = 0; j < lungo; ++j) {
+                        const int x = disteso ? i : j, y = disteso ? j : i;
+                        if (chi[size_t(y * kW + x)] != n) {
+                            fila = 0;
+                            continue;
+                        }
+                        presente = true;
+                        const QRgb c = img.pixel(x, y);
+                        scuri += qGray(c) < 60;
+                        colorati += seme == 0 ? verde(c) : blu(c);
+                        fila = blu(c) ? fila + 1 : 0;
+                        filaMassima = std::max(filaMassima, fila);
+                    }
+                    righe += presente;
+                    righeDiLama += filaMassima >= 3;
+                }
+                if (seme == 0)
+                    EXPECT_GE(3 * colorati, 4 * scuri) << "club " << n;
+                else
+                    EXPECT_GE(3 * righeDiLama, righe) << "sword " << n;
+            }
+        }
     }
 }
 

@@ -43,7 +43,11 @@ void Denaro(QPainter &p, qreal h, Ornato ornato)
         return;
     }
     const QPainterPath moneta = Cerchio({0, 0}, r, r);
-    Modella(p, moneta, kTintaOro, kOroScuro, std::clamp(r * 0.16, 0.6, 2.0), std::clamp(r * 0.11, 0.4, 1.2));
+    Modella(p, moneta, kTintaOro, kContornoEmblema, std::clamp(r * 0.16, 0.6, 2.0), std::clamp(r * 0.11, 0.4, 1.2));
+    // Engraved shade on the coin's lower right, too fine to show at the
+    // natural size.
+    Tratteggia(p, Differenza(moneta, moneta.translated(-r * 0.3, -r * 0.3)), kOroCavo, std::max(0.7, r * 0.12), 45,
+               std::max(0.2, r * 0.035));
     // The rim: a second ring inside the edge.
     const qreal bordo = r * 0.74;
     p.setBrush(Qt::NoBrush);
@@ -51,7 +55,7 @@ void Denaro(QPainter &p, qreal h, Ornato ornato)
     p.drawEllipse(QPointF(0, 0), bordo, bordo);
     const QPainterPath rosa = Rosetta(6, r * 0.3, r * 0.17, r * 0.27);
     Riempi(p, rosa, kTintaRosso.corpo, kTintaRosso.ombra, std::clamp(r * 0.06, 0.3, kTrattoFine));
-    Ellisse(p, {0, 0}, r * 0.16, r * 0.16, kTintaOro.luce, kOroScuro, std::clamp(r * 0.05, 0.3, kTrattoFine));
+    Macchia(p, {0, 0}, r * 0.16, r * 0.16, kTintaOro.luce);
 }
 
 // A golden goblet: a deep bowl with a red band, a knopped stem, a spreading
@@ -60,29 +64,46 @@ void Denaro(QPainter &p, qreal h, Ornato ornato)
 void Coppa(QPainter &p, qreal h, Ornato ornato)
 {
     const bool grande = ornato == Ornato::Si;
-    const qreal w = h * 0.7;
+    const qreal w = h * (grande ? 0.7 : 0.64);   // a pip slimmer, so that three stand apart in a row
     const qreal bocca = std::max(0.9, h * 0.07); // half the mouth's depth
     const qreal top = -h / 2 + bocca;
+    // The foot's top: on a pip higher, so that its gold shows between its
+    // outlines at the natural size.
+    const qreal piede = h * (grande ? 0.4 : 0.36);
     QPainterPath coppa;
     coppa.moveTo(-w / 2, top);
     coppa.cubicTo(-w / 2, -h * 0.02, -w * 0.2, h * 0.04, -w * 0.09, h * 0.06);
     // the knop
     coppa.cubicTo(-w * 0.22, h * 0.1, -w * 0.22, h * 0.2, -w * 0.09, h * 0.22);
     coppa.lineTo(-w * 0.08, h * 0.32);
-    coppa.cubicTo(-w * 0.12, h * 0.4, -w * 0.42, h * 0.4, -w * 0.44, h * 0.5);
+    coppa.cubicTo(-w * 0.12, piede, -w * 0.42, piede, -w * 0.44, h * 0.5);
     coppa.lineTo(w * 0.44, h * 0.5);
-    coppa.cubicTo(w * 0.42, h * 0.4, w * 0.12, h * 0.4, w * 0.08, h * 0.32);
+    coppa.cubicTo(w * 0.42, piede, w * 0.12, piede, w * 0.08, h * 0.32);
     coppa.lineTo(w * 0.09, h * 0.22);
     coppa.cubicTo(w * 0.22, h * 0.2, w * 0.22, h * 0.1, w * 0.09, h * 0.06);
     coppa.cubicTo(w * 0.2, h * 0.04, w / 2, -h * 0.02, w / 2, top);
     coppa.closeSubpath();
     coppa = Unione(coppa, Cerchio({0, top}, w / 2, bocca));
-    Modella(p, coppa, kTintaOro, kOroScuro, std::clamp(h * 0.07, 0.6, 2.2), std::clamp(h * 0.045, 0.4, 1.3));
+    Modella(p, coppa, kTintaOro, kContornoEmblema, std::clamp(h * 0.07, 0.6, 2.2), std::clamp(h * 0.045, 0.4, 1.3));
     // Fluting on the lower bowl, engraved.
     QPainterPath fondo;
     fondo.addRect(QRectF(-w / 2, -h * 0.12, w, h * 0.2));
     Tratteggia(p, Intersezione(coppa, fondo), kOroCavo, std::max(0.9, h * (grande ? 0.04 : 0.06)), 0,
                std::max(0.25, h * 0.012));
+    // Engraved shade down the bowl's and the foot's right side: a few
+    // lines following the contour, which cost far less to fill than a
+    // hatching.
+    QPainterPath incise;
+    for (int i = 0; i < 3; ++i) {
+        const qreal d = w * (0.36 - 0.07 * i);
+        incise.moveTo(d, -h * 0.2);
+        incise.quadTo(d, -h * 0.02, d * 0.35, h * (0.05 - 0.01 * i));
+    }
+    incise.moveTo(w * 0.18, h * 0.43);
+    incise.quadTo(w * 0.32, h * 0.45, w * 0.38, h * 0.48);
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(kOroCavo, std::max(0.2, h * 0.012), Qt::SolidLine, Qt::RoundCap));
+    p.drawPath(incise);
     // The red band round the bowl, following its curve.
     QPainterPath fascia;
     fascia.addRect(QRectF(-w / 2, -h * 0.3, w, std::max(1.2, h * 0.09)));

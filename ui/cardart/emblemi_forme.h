@@ -2,9 +2,20 @@
 
 #include "emblemi.h"
 
+#include "tavolozza.h"
+
+#include <QColor>
 #include <QPainter>
 
 namespace belvane::cardart {
+
+// Every emblem's outer edge is drawn in the ink that outlines the figures,
+// so that the deck reads as one printed sheet; ornament inside (rims, bands,
+// roses, leaves) is drawn in the dark tone of its own colour.
+inline const QColor kContornoEmblema = kContorno;
+// The clubs' wood: the emblems' green, its shade a little lighter than the
+// outline, so that at the natural size the two do not make one dark band.
+inline const Tinta kTintaLegno{kTintaVerde.luce, kTintaVerde.corpo, QColor(0x2A, 0x66, 0x30)};
 
 // The four emblems, each drawn upright around the origin, `h` card units
 // long along its own axis (the diameter of a coin). Emblema places them.

@@ -50,30 +50,32 @@ void Spada(QPainter &p, qreal h, Ornato ornato, qreal curva)
     const qreal pomo = std::max(1.05, 0.038 * h);
     const qreal presa = std::max(2.2, 0.09 * h);
     const qreal mezzaPresa = std::max(0.7, 0.032 * h);
-    const qreal spessore = std::max(1.0, 0.04 * h); // the guard
-    // A clear crossguard, yet narrow enough that four swords side by side
+    const qreal spessore = grande ? std::max(1.0, 0.04 * h) : std::max(1.0, std::round(h / 15)); // the guard
+    // A clear crossguard, yet narrow enough that three swords side by side
     // keep white between them at the natural size.
-    const qreal braccio = std::max(2.4, (grande ? 0.2 : 0.087) * h);
+    const qreal braccio = grande ? std::max(2.4, 0.2 * h) : std::max(2.4, 0.146 * h);
     const qreal fondoPresa = h / 2 - 2 * pomo + 0.3;
     const qreal guardia = fondoPresa - presa; // the guard's lower edge
-    const qreal base = guardia - spessore;    // where the blade leaves the guard
+    // Where the blade leaves the guard: on a pip, on a pixel's centre, so
+    // that the guard's outline falls in one row of pixels.
+    const qreal base = grande ? guardia - spessore : std::floor(guardia - spessore) + 0.5;
     const qreal punta = -h / 2;
-    // A slim blade: at the natural size a small one is one pixel of blue
-    // between its two outlines, edges on pixel boundaries.
-    const qreal mezza = grande ? std::max(1.0, 0.046 * h) : 1.0;
+    // A pip's blade is three pixels of blue between its outlines, whose
+    // edges fall on pixel centres: a blade, not a line.
+    const qreal mezza = grande ? std::max(1.0, 0.046 * h) : std::clamp(h * 0.094, 1.0, 2.25);
 
-    // The blade: two edges, then to the point. A large blade bends along its
-    // whole length; a small one runs straight and bends only towards the
-    // point, so that at the natural size its edges do not step halfway.
+    // The blade: two edges, then to the point, bending along its whole
+    // length as a scimitar does. A sword held by a figure, given no bend of
+    // its own, bends as the pips' do.
     constexpr int kPassi = 20;
-    const auto asse = [&](qreal t) {
-        if (grande)
-            return curva * t * t;
-        const qreal u = std::max(0.0, (t - 0.5) / 0.5);
-        return curva * u * u;
-    };
+    const qreal piega = curva != 0 ? curva : 0.09 * h;
+    const auto asse = [&](qreal t) { return piega * t * t; };
     const qreal stringe = grande ? 0.15 : 0;
-    const auto larghezza = [&](qreal t) { return mezza * (1 - stringe * t) * std::min(1.0, (1 - t) / 0.14); };
+    // An ogival point, full to the last quarter.
+    const auto larghezza = [&](qreal t) {
+        const qreal punta = std::min(1.0, (1 - t) / (grande ? 0.16 : 0.3));
+        return mezza * (1 - stringe * t) * (grande ? punta : std::pow(punta, 0.7));
+    };
     const auto y = [&](qreal t) { return base + 0.5 + (punta - base - 0.5) * t; };
     QPolygonF bordo;
     for (int i = 0; i <= kPassi; ++i) {
@@ -87,16 +89,22 @@ void Spada(QPainter &p, qreal h, Ornato ornato, qreal curva)
     QPainterPath lama;
     lama.addPolygon(bordo);
     lama.closeSubpath();
-    Modella(p, lama, kTintaBlu, kContorno, grande ? 1.0 : 0.5, grande ? 1.0 : 0.6);
-    // The ridge down the middle, and on a large blade an engraved shade
-    // along its far edge.
-    QPainterPath costola;
-    costola.moveTo(asse(0.04), y(0.04));
-    for (int i = 1; i <= 8; ++i)
-        costola.lineTo(asse(0.04 + 0.1 * i), y(0.04 + 0.1 * i));
-    if (grande) { // on a small blade it would darken the one pixel of blue
+    // On a pip the light edge is a pixel wide, so that the blade shows its
+    // steel, and the outline is half the deck's weight: a curved edge
+    // crosses the pixels, and a full one would take two of the five there.
+    Modella(p, lama, kTintaBlu, QColor(Qt::transparent), grande ? 1.0 : 0, grande ? 1.0 : 1.3);
+    p.setPen(Penna(kContornoEmblema, grande ? kTratto : 0.5));
+    p.setBrush(Qt::NoBrush);
+    p.drawPath(lama);
+    // On the ace a ridge down the middle and engraved lines along the
+    // shaded side.
+    if (grande) {
+        QPainterPath costola;
+        costola.moveTo(asse(0.04), y(0.04));
+        for (int i = 1; i <= 8; ++i)
+            costola.lineTo(asse(0.04 + 0.1 * i), y(0.04 + 0.1 * i));
         p.setBrush(Qt::NoBrush);
-        p.setPen(QPen(kTintaBlu.ombra, 0.45, Qt::SolidLine, Qt::RoundCap));
+        p.setPen(QPen(kTintaBlu.ombra, 0.3, Qt::SolidLine, Qt::RoundCap));
         p.drawPath(costola);
         // Engraved lines along the blade's shaded side.
         QPainterPath incisa;
@@ -108,37 +116,45 @@ void Spada(QPainter &p, qreal h, Ornato ornato, qreal curva)
                 incisa.lineTo(asse(t) + dx * (1 - 0.25 * t), y(t));
             }
         }
-        p.setPen(QPen(kTintaBlu.ombra, 0.35, Qt::SolidLine, Qt::RoundCap));
+        p.setPen(QPen(kTintaBlu.ombra, 0.3, Qt::SolidLine, Qt::RoundCap));
         p.drawPath(incisa);
+    } else {
+        // Engraved shade across the blade's far half, too fine to darken it
+        // at the natural size.
+        Tratteggia(p, Differenza(lama, lama.translated(-mezza * 0.9, 0)), kTintaBlu.ombra, 0.7, -35, 0.22);
     }
 
     // The hilt in gold: the guard and the pommel are one shape.
     QPolygonF croce;
     constexpr int kArco = 10;
-    const auto alzata = [&](qreal u) { return spessore * (grande ? 1.1 : 0.45) * u * u; }; // the ends turn up
+    const auto alzata = [&](qreal u) { return spessore * (grande ? 1.1 : 0.35) * u * u; }; // the ends turn up
+    const qreal sotto = grande ? guardia : base + spessore;
     for (int i = 0; i <= kArco; ++i) {
         const qreal u = -1 + 2.0 * i / kArco;
         croce << QPointF(u * braccio, base - alzata(u));
     }
     for (int i = kArco; i >= 0; --i) {
         const qreal u = -1 + 2.0 * i / kArco;
-        croce << QPointF(u * braccio, guardia - alzata(u) * 0.8);
+        croce << QPointF(u * braccio, sotto - alzata(u) * 0.8);
     }
     QPainterPath oro;
     oro.addPolygon(croce);
     oro.closeSubpath();
-    const qreal capo = spessore * (grande ? 0.62 : 0.6);
-    oro = Unione(oro, Cerchio({-braccio, base - alzata(1) + spessore * 0.45}, capo, capo));
-    oro = Unione(oro, Cerchio({braccio, base - alzata(1) + spessore * 0.45}, capo, capo));
-    oro = Unione(oro, Cerchio({0, h / 2 - pomo}, pomo, pomo));
-    if (grande) // a collar where the grip meets the pommel, a tang under the guard
+    if (grande) {
+        const qreal capo = spessore * 0.62;
+        oro = Unione(oro, Cerchio({-braccio, base - alzata(1) + spessore * 0.45}, capo, capo));
+        oro = Unione(oro, Cerchio({braccio, base - alzata(1) + spessore * 0.45}, capo, capo));
+        // a collar where the grip meets the pommel
         oro = Unione(oro, Cerchio({0, fondoPresa}, mezzaPresa * 1.5, pomo * 0.45));
+    }
+    oro = Unione(oro, Cerchio({0, h / 2 - pomo}, pomo, pomo));
 
     QPainterPath impugnatura;
-    impugnatura.addRect(QRectF(-mezzaPresa, guardia - 0.3, 2 * mezzaPresa, fondoPresa - guardia + 0.3));
+    impugnatura.addRect(QRectF(-mezzaPresa, sotto - 0.3, 2 * mezzaPresa, fondoPresa - sotto + 0.3));
     Riempi(p, impugnatura, kTintaRosso.corpo, kTintaRosso.ombra, grande ? kTratto : kTrattoFine);
-    Tratteggia(p, impugnatura, kTintaRosso.ombra, grande ? 1.0 : 0.8, 60, grande ? 0.35 : 0.25);
-    Modella(p, oro, kTintaOro, kOroScuro, grande ? 1.4 : 0.6, grande ? 0.9 : 0.5);
+    if (grande)
+        Tratteggia(p, impugnatura, kTintaRosso.ombra, 1.0, 60, 0.35);
+    Modella(p, oro, kTintaOro, kContornoEmblema, grande ? 1.4 : 0, grande ? 0.9 : 0.5);
     if (grande) {
         // Two golden laurel sprays rising from the guard beside the blade.
         QPainterPath alloro;
@@ -181,20 +197,21 @@ void Spada(QPainter &p, qreal h, Ornato ornato, qreal curva)
 void Bastone(QPainter &p, qreal h, Ornato ornato)
 {
     const bool grande = ornato == Ornato::Si;
-    const qreal testa = std::max(1.8, (grande ? 0.125 : 0.098) * h); // half the width at the head
-    const qreal piede = std::max(0.8, (grande ? 0.04 : 0.036) * h);  // half the width at the butt
+    const qreal testa = std::max(1.8, (grande ? 0.125 : 0.145) * h); // half the width at the head
+    const qreal piede = std::max(0.8, (grande ? 0.03 : 0.042) * h);  // half the width at the butt
     struct Nodo {
         qreal s, lato; // from the butt (0) to the head (1), side
     };
     constexpr std::array<Nodo, 6> kNodi{{{0.36, -1}, {0.56, 1}, {0.76, -1}, {0.22, 1}, {0.88, 1}, {0.47, -1}}};
-    const int nodi = grande ? 6 : 4;
+    const int nodi = 4;
     const qreal fusto = h - testa * 1.05;
     const auto y = [&](qreal s) { return h / 2 - s * fusto; };
     // Thin and straight at the grip, then swelling unevenly, each side its own.
     const auto mezza = [&](qreal s, int lato) {
-        const qreal cresce = std::pow(std::max(0.0, (s - 0.12) / 0.88), 1.3);
+        const qreal cresce = std::pow(std::max(0.0, (s - 0.12) / 0.88), grande ? 1.9 : 1.5);
         const qreal ruvido = std::min(1.0, s * 4) * testa *
-            (0.09 * std::sin(s * 17 + lato * 1.3) + 0.06 * std::sin(s * 37 + lato * 2.9));
+            ((grande ? 0.2 : 0.14) * std::sin(s * (grande ? 13 : 17) + lato * 1.3) +
+             0.06 * std::sin(s * 37 + lato * 2.9));
         return piede + (testa - piede) * cresce + ruvido;
     };
 
@@ -209,25 +226,29 @@ void Bastone(QPainter &p, qreal h, Ornato ornato)
     QPainterPath legno;
     legno.addPolygon(contorno);
     legno.closeSubpath();
-    legno = Unione(legno, Cerchio({testa * 0.08, y(1) + testa * 0.1}, testa * 0.98, testa * 0.95));
-    legno = Unione(legno, Cerchio({-testa * 0.45, y(1) - testa * 0.3}, testa * 0.62, testa * 0.7));
-    legno = Unione(legno, Cerchio({testa * 0.5, y(1) + testa * 0.6}, testa * 0.62, testa * 0.6));
+    // A heavy head of burrs, none of them round enough to make a dome.
+    legno = Unione(legno, Cerchio({testa * 0.1, y(1) + testa * 0.25}, testa * 0.92, testa * 1.1));
+    legno = Unione(legno, Cerchio({-testa * 0.42, y(1) - testa * 0.3}, testa * 0.6, testa * 0.62));
+    legno = Unione(legno, Cerchio({testa * 0.55, y(1) - testa * 0.15}, testa * 0.48, testa * 0.55));
+    legno = Unione(legno, Cerchio({testa * 0.5, y(1) + testa * 1.0}, testa * 0.55, testa * 0.5));
     // Knots swelling the wood, and lopped branches: short stubs leaning up
     // and out, cut square.
-    const qreal moncone = std::max(1.2, (grande ? 0.06 : 0.05) * h); // the stub's width
-    const qreal sporge = std::max(1.0, (grande ? 0.1 : 0.07) * h);   // how far it stands out
+    const qreal moncone = std::max(1.2, (grande ? 0.075 : 0.05) * h); // the stub's width
+    const qreal sporge = std::max(1.0, (grande ? 0.11 : 0.07) * h);   // how far it stands out
     QPainterPath tagli;
-    QPainterPath occhi; // the knots' eyes, on the ace
+    QPainterPath anelli; // the rings of the sawn faces, on the ace
     for (int i = 0; i < nodi; ++i) {
         const Nodo &n = kNodi[size_t(i)];
         const qreal w = mezza(n.s, int(n.lato));
-        legno = Unione(legno, Cerchio({n.lato * w * 0.5, y(n.s) + moncone * 0.3}, w * 0.55, moncone));
+        legno = Unione(legno,
+                       Cerchio({n.lato * w * 0.5, y(n.s) + moncone * 0.3}, w * (grande ? 0.7 : 0.55),
+                               moncone * (grande ? 1.4 : 1)));
         QTransform t;
         t.translate(n.lato * w * 0.3, y(n.s));
-        t.rotate(n.lato * (grande ? 50 : 40));
+        t.rotate(n.lato * (grande ? 50 : 48));
         // Low on a small cudgel, where the wood is thin, the stubs stand out
         // further: they read at the natural size without widening the row.
-        const qreal fuori = w * 0.7 * 1.35 + sporge * (grande ? (i % 2 ? 0.85 : 1.0) : 1.45 - n.s);
+        const qreal fuori = w * (grande ? 0.8 : 0.7 * 1.35) + sporge * (grande ? (i % 2 ? 0.85 : 1.0) : 1.6 - n.s);
         QPainterPath ramo;
         ramo.moveTo(-moncone * 0.6, 0);
         ramo.lineTo(-moncone * 0.5, -fuori);
@@ -235,9 +256,10 @@ void Bastone(QPainter &p, qreal h, Ornato ornato)
         ramo.lineTo(moncone * 0.65, 0);
         ramo.closeSubpath();
         legno = Unione(legno, t.map(ramo));
-        tagli.addPath(t.map(Cerchio({0, -fuori}, moncone * 0.55, moncone * 0.32)));
-        if (grande)
-            occhi.addPath(Cerchio({-n.lato * w * 0.35, y(n.s) - moncone * 1.5}, moncone * 0.45, moncone * 0.2));
+        tagli.addPath(t.map(Cerchio({0, -fuori}, moncone * (grande ? 0.55 : 0.7), moncone * (grande ? 0.32 : 0.45))));
+        if (grande) {
+            anelli.addPath(t.map(Cerchio({0, -fuori}, moncone * 0.28, moncone * 0.15)));
+        }
     }
     tagli.addEllipse(QPointF(0, h / 2), piede * 0.85, std::max(0.4, piede * 0.3));
 
@@ -251,25 +273,29 @@ void Bastone(QPainter &p, qreal h, Ornato ornato)
         foglie = Unione(foglie, Foglia(base, lungoFoglia * scala, largoFoglia * scala, angolo));
         Nervatura(vene, base, lungoFoglia * scala, angolo);
     };
-    for (int i = 1; i < 3; ++i) {
+    // A pip has one small leaf by its upper stub, lying close to the wood:
+    // a sprout, not a spur.
+    for (int i = grande ? 1 : 2; i < 3; ++i) {
         const Nodo &n = kNodi[size_t(i)];
         const QPointF base(n.lato * mezza(n.s, int(n.lato)) * 0.75, y(n.s) - moncone * 0.9);
-        germoglia(base, n.lato * (grande ? 30 : 16), 1);
-        if (grande)
-            germoglia(base + QPointF(n.lato * testa * 0.2, moncone * 1.6), n.lato * 78, 0.85);
+        germoglia(base, n.lato * (grande ? 40 : 28), grande ? 0.85 : 0.8);
     }
+    // On the ace a third, low on the shaft: few enough that the wood, not
+    // the leaves, makes the shape.
     if (grande)
-        germoglia({-testa * 0.3, y(0.3) - moncone}, -24, 0.8);
+        germoglia({-testa * 0.3, y(0.3) - moncone}, -24, 0.75);
 
-    Modella(p, legno, kTintaVerde, kContorno, grande ? 1.8 : 0.7, grande ? 1.1 : 0.6);
-    // Engraved shade along the wood's dark side, too fine to show at the
-    // natural size.
+    // On a pip the outline is finer than the deck's one weight: the wood is
+    // only a few pixels wide at the natural size, and a full outline would
+    // take half of it.
+    Modella(p, legno, kTintaLegno, QColor(Qt::transparent), grande ? 1.8 : 0.7, grande ? 1.1 : 1.5);
+    p.setPen(Penna(kContornoEmblema, grande ? kTratto : kTrattoFine));
+    p.setBrush(Qt::NoBrush);
+    p.drawPath(legno);
+    // Engraved shade along the wood's dark side.
     if (grande)
-        Tratteggia(p, Differenza(legno, legno.translated(-2.6, -1.2)), kTintaVerde.ombra, 0.9, -35, 0.3);
-    else
-        Tratteggia(p, Differenza(legno, legno.translated(-1.3, -0.5)), kTintaVerde.ombra, 0.6, -35, 0.18);
-    // The bark: short marks across the grain, alternately on either side,
-    // and on the ace the knots' eyes.
+        Tratteggia(p, Differenza(legno, legno.translated(-2.6, -1.2)), kTintaLegno.ombra, 0.9, -35, 0.3);
+    // The bark: short marks across the grain, alternately on either side.
     QPainterPath corteccia;
     const int segni = grande ? 9 : 4;
     for (int i = 0; i < segni; ++i) {
@@ -279,12 +305,26 @@ void Bastone(QPainter &p, qreal h, Ornato ornato)
         corteccia.moveTo(lato * w * 0.85, y(s) + w * 0.2);
         corteccia.quadTo(lato * w * 0.3, y(s) - w * 0.25, -lato * w * 0.15, y(s) - w * 0.05);
     }
+    // The grain runs along the wood, parting round the knots: wood, not a
+    // green stem.
+    for (int v = -1; v <= 1; ++v) {
+        const qreal scarto = v * 0.45;
+        corteccia.moveTo(scarto * mezza(0.06, v < 0 ? -1 : 1), y(0.06));
+        for (int k = 1; k <= 14; ++k) {
+            const qreal s = 0.06 + 0.88 * k / 14;
+            const qreal onda = 0.15 * std::sin(s * 11 + v * 1.7);
+            corteccia.lineTo((scarto + onda * 0.3) * mezza(s, v < 0 ? -1 : 1), y(s));
+        }
+    }
     p.setBrush(Qt::NoBrush);
-    p.setPen(QPen(kTintaVerde.ombra, grande ? 0.45 : 0.5, Qt::SolidLine, Qt::RoundCap));
+    p.setPen(QPen(kTintaLegno.ombra, grande ? 0.3 : 0.22, Qt::SolidLine, Qt::RoundCap));
     p.drawPath(corteccia);
-    if (grande)
-        Riempi(p, occhi, kTintaVerde.ombra, kTintaVerde.ombra, kTrattoInterno);
     Riempi(p, tagli, kTintaRosso.corpo, kTintaRosso.ombra, grande ? kTrattoFine : 0.35);
+    if (grande) {
+        p.setBrush(Qt::NoBrush);
+        p.setPen(QPen(kTintaRosso.ombra, kTrattoInterno));
+        p.drawPath(anelli);
+    }
     QPainterPath fascia;
     const qreal alta = std::max(0.7, h * 0.028);
     fascia.addRect(QRectF(-testa, y(0.1) - alta, 2 * testa, alta));
@@ -293,9 +333,11 @@ void Bastone(QPainter &p, qreal h, Ornato ornato)
     p.setBrush(kTintaRosso.corpo);
     p.drawPath(Intersezione(fascia, legno));
     Riempi(p, foglie, grande ? kTintaOro.corpo : kTintaOro.luce, kOroScuro, grande ? kTrattoFine : 0.4);
-    p.setBrush(Qt::NoBrush);
-    p.setPen(QPen(kTintaOro.ombra, grande ? 0.4 : 0.3, Qt::SolidLine, Qt::RoundCap));
-    p.drawPath(vene);
+    if (grande) { // on a pip the leaf is too small for its vein
+        p.setBrush(Qt::NoBrush);
+        p.setPen(QPen(kTintaOro.ombra, 0.4, Qt::SolidLine, Qt::RoundCap));
+        p.drawPath(vene);
+    }
 }
 
 } // namespace belvane::cardart
