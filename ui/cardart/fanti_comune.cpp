@@ -183,18 +183,9 @@ void Pugno(QPainter &p, QPointF c, qreal r, qreal angolo, bool specchio, const T
     // the grip on its far side: one shape.
     // Each part a polygon of a few sides: a hand is a few pixels even on
     // the largest card, and every vertex is filled again at each size.
-    const auto ovale = [](QPointF c, qreal rx, qreal ry, int lati) {
-        QPolygonF v;
-        for (int k = 0; k < lati; ++k)
-            v << c + QPointF(rx * std::cos(2 * M_PI * k / lati), ry * std::sin(2 * M_PI * k / lati));
-        QPainterPath path;
-        path.addPolygon(v);
-        path.closeSubpath();
-        return path;
-    };
-    QPainterPath forma = ovale(QPointF(-0.25 * r, 0), 0.75 * r, 0.95 * r, 14);
+    QPainterPath forma = Poligonale(QPointF(-0.25 * r, 0), 0.75 * r, 0.95 * r, 14);
     for (qreal y : {-0.62, -0.2, 0.22, 0.62})
-        forma = Unione(forma, ovale(QPointF(0.38 * r, y * r), 0.42 * r, 0.26 * r, 8));
+        forma = Unione(forma, Poligonale(QPointF(0.38 * r, y * r), 0.42 * r, 0.26 * r, 8));
     forma = t.map(forma);
     p.setPen(Qt::NoPen);
     p.setBrush(pelle.corpo);

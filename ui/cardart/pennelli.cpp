@@ -58,6 +58,17 @@ QPainterPath Cerchio(QPointF c, qreal rx, qreal ry)
     return path;
 }
 
+QPainterPath Poligonale(QPointF c, qreal rx, qreal ry, int lati)
+{
+    QPolygonF v;
+    for (int k = 0; k < lati; ++k)
+        v << c + QPointF(rx * std::cos(2 * M_PI * k / lati), ry * std::sin(2 * M_PI * k / lati));
+    QPainterPath path;
+    path.addPolygon(v);
+    path.closeSubpath();
+    return path;
+}
+
 namespace {
 
 // Curves are flattened to half a unit of the space the operation runs in;

@@ -22,6 +22,9 @@ void Linea(QPainter &p, QPointF a, QPointF b, const QColor &c, qreal w);
 void Pixel(QPainter &p, qreal x, qreal y, qreal w, qreal h, const QColor &c);
 // An ellipse centred on `c` as a path, for the boolean operations below.
 QPainterPath Cerchio(QPointF c, qreal rx, qreal ry);
+// The same ellipse as a polygon of `lati` sides: cheaper to fill again at
+// every size than a curve, where a few pixels do not show the difference.
+QPainterPath Poligonale(QPointF c, qreal rx, qreal ry, int lati);
 
 // Boolean operations on paths, worked out at a fine scale: Qt flattens
 // curves to half a unit before combining, which shows as facets on a card

@@ -64,14 +64,7 @@ void Curva(QPainterPath &path, std::initializer_list<QPointF> punti)
 
 QPainterPath Ovale(QPointF c, qreal rx, qreal ry)
 {
-    const int lati = std::clamp(int(std::ceil(2 * M_PI * std::max(rx, ry) / kCorda)), 8, 48);
-    QPolygonF v;
-    for (int k = 0; k < lati; ++k)
-        v << c + QPointF(rx * std::cos(2 * M_PI * k / lati), ry * std::sin(2 * M_PI * k / lati));
-    QPainterPath path;
-    path.addPolygon(v);
-    path.closeSubpath();
-    return path;
+    return Poligonale(c, rx, ry, std::clamp(int(std::ceil(2 * M_PI * std::max(rx, ry) / kCorda)), 8, 48));
 }
 
 QPainterPath Spezzata(std::initializer_list<QPointF> punti)
