@@ -380,9 +380,9 @@ void Band::AccompanyBar(std::uint32_t barStart, std::string_view chordBar, Accom
     bar_ += bass ? 1 : 0;
 }
 
-void Band::Percussion(std::uint32_t tick, std::uint8_t key, std::uint8_t velocity)
+void Band::Percussion(std::uint32_t tick, std::uint8_t key, std::uint8_t velocity, std::uint32_t length)
 {
-    Track(kDrums).Note(tick, kDrums, key, velocity, kStep / 4);
+    Track(kDrums).Note(tick, kDrums, key, velocity, length > 0 ? length : kStep / 4);
 }
 
 std::vector<MidiTrack> Band::Tracks(const MidiTrack &conductor, std::uint32_t end) const

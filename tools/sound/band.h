@@ -115,8 +115,9 @@ public:
     // when one texture fades in under the end of the last.
     void AccompanyBar(std::uint32_t barStart, std::string_view chordBar, Accompaniment style,
                       std::string_view nextChordBar, bool bass = true);
-    // One struck percussion sound (General MIDI drum key).
-    void Percussion(std::uint32_t tick, std::uint8_t key, std::uint8_t velocity);
+    // One struck percussion sound (General MIDI drum key), held `length`
+    // ticks; 0 is a short stroke.
+    void Percussion(std::uint32_t tick, std::uint8_t key, std::uint8_t velocity, std::uint32_t length = 0);
 
     // All tracks, the conductor's first, each ending at `end`.
     [[nodiscard]] std::vector<MidiTrack> Tracks(const MidiTrack &conductor, std::uint32_t end) const;
