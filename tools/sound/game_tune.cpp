@@ -27,8 +27,10 @@
 // with a marker naming it.
 #include "band.h"
 #include "tunes.h"
+#include "voice_leading.h"
 
 #include <algorithm>
+#include <array>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -51,7 +53,7 @@ constexpr std::uint8_t kOboe = 3;
 constexpr std::uint8_t kBass = kGameTuneBass;
 constexpr std::uint8_t kHarp = 6;
 constexpr std::uint8_t kChords = 7;
-constexpr std::uint8_t kStrings = 8;
+constexpr std::uint8_t kStrings = kGameTuneStrings;
 
 constexpr Part kParts[] = {
     {kViolin, program::kViolin, 120, 58, 56, "Violin"},
@@ -116,9 +118,10 @@ const Bars kMiddle = {
     "F6/4 D6/2 B5/3 D6/3",
     "C6/6 r/6",
 };
-// Under the flute, the strings move slowly in the middle register.
-const Bars kMiddleCounter = {"E4/12",     "F4/6 D4/6", "E4/6 G4/6", "A4/6 C5/6",
-                             "C5/6 A4/6", "E4/6 C5/6", "F4/6 D5/6", "C5/6 r/6"};
+// Under the flute, the strings move slowly in the middle register, in
+// tenths and sixths or against it, never in octaves with it.
+const Bars kMiddleCounter = {"E4/12",     "F4/6 D4/6", "E4/6 G4/6", "F4/6 A4/6",
+                             "C5/6 A4/6", "E4/6 C5/6", "F4/6 G4/6", "C5/6 r/6"};
 
 // The clarinet's answer: a two-bar figure, each time a step lower, over the
 // falling fifths (written an octave up).
@@ -172,7 +175,7 @@ const Bars kThemeReturnFlute = {"A5/6 C6/2 B5/2 C6/2",
                                 "G#5/3 A5/1 B5/2 D6/3 C6/1 B5/2",
                                 "A5/6 r/6"};
 // Under the flute's half of the return, the strings again.
-const Bars kThemeCounter = {"E4/6 A4/6", "B4/6 G4/6", "C5/6 G4/6", "A4/6 C5/6",
+const Bars kThemeCounter = {"E4/6 A4/6", "G4/6 D5/6", "C5/6 G4/6", "A4/6 C5/6",
                             "A4/6 F4/6", "A4/6 E4/6", "D4/6 E4/6", "C4/6 r/6"};
 
 // The coda recalls the middle tune's head in A minor (clarinet, written an
@@ -342,6 +345,9 @@ std::vector<MidiTrack> ComposeGameTune()
         PlayLine(band.Track(line.voice->channel), *line.voice, kSixEightFine, barTick(line.bar), *line.bars,
                  band.Players(), line.phraseBar);
     }
+    // Held chords are voiced against the lead notes just written.
+    const std::array<std::uint8_t, kGameTuneLeads.size()> leads = kGameTuneLeads;
+    band.SetMelody(NotesOf(band.Tracks(conductor, barTick(chords.size())), leads));
     const Key keys[] = {{0, MinorScale(9)},
                         {kB, MajorScale(0)},
                         {kSequenceBar + 5, MinorScale(9)},
