@@ -186,8 +186,10 @@ const Bars kCoda = {
     "D6/4 F6/2 D6/3 B5/3", "C6/3 B5/3 G#5/6",     "A5/12",
 };
 
-// The last bar rises to the first: the tune runs round without a stop.
+// The last bar rises to the first: the tune runs round without a stop,
+// the pick-up landing on the tonic chord's third as the tune begins again.
 const Bars kRound = {"r/6 E5/2 G#5/2 B5/2"};
+const Bars kLanding = {"C6/6 r/6"};
 
 // Over the intro's lament, the oboe calls from far off with the theme's
 // first figure, turns to the dominant and leaves the theme to the clarinet.
@@ -232,6 +234,7 @@ const Line kLines[] = {
     {&kClarinetCoda, kCodaBar - 1, &kCoda, 7},
     {&kOboeCall, 1, &kCall, 0},
     {&kClarinetCoda, kEndBar - 1, &kRound, 7},
+    {&kClarinetCoda, 0, &kLanding, 0},
 };
 
 // Where each part of the form begins, and where a new lead takes over.
@@ -260,6 +263,8 @@ struct Layer {
 };
 const Layer kLayers[] = {
     {0, kA, Accompaniment::Arpeggio, true},
+    // Soft strings hold the first chords, so the restart does not fall away.
+    {0, 2, Accompaniment::Pad, false},
     {kA - 1, kA, Accompaniment::Barcarolle, false},
     {kA, kB, Accompaniment::Barcarolle, true},
     {kB - 2, kB, Accompaniment::Pad, false},
