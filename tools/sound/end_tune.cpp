@@ -37,7 +37,7 @@ constexpr Part kParts[] = {
     {kBass, program::kAcousticBass, 120, 64, 24, "Bass"},
     {kHarp, program::kHarp, 84, 84, 56, "Harp"},
     {kTimpani, program::kTimpani, 120, 64, 40, "Timpani"},
-    {kDrums, 0, 110, 64, 40, "Cymbal"},
+    {kDrums, 0, 127, 64, 40, "Cymbal"}, // full: the crash is the chord's splash
 };
 constexpr Accompanists kAccompanists{kBass, kAccordion, kAccordion, kHarp, kAccordion};
 
