@@ -202,6 +202,7 @@ constexpr Voice kClarinetLow{kClarinet, -12, 78, 14, Articulation::Plain, 8};
 constexpr Voice kClarinetAnswer{kClarinet, -12, 80, 14, Articulation::Plain, 8};
 constexpr Voice kClarinetReturn{kClarinet, -12, 84, 14, Articulation::Plain, 8};
 constexpr Voice kClarinetCoda{kClarinet, -12, 84, 14, Articulation::Plain, 8};
+constexpr Voice kClarinetLanding{kClarinet, -12, 64, 14, Articulation::Plain, 8}; // softly, into the intro
 constexpr Voice kFluteLead{kFlute, 0, 78, 14, Articulation::Plain, 8};
 constexpr Voice kViolinLead{kViolin, 0, 70, 14, Articulation::Plain, 8};
 constexpr Voice kOboeLead{kOboe, 0, 54, 14, Articulation::Plain, 8};
@@ -234,7 +235,7 @@ const Line kLines[] = {
     {&kClarinetCoda, kCodaBar - 1, &kCoda, 7},
     {&kOboeCall, 1, &kCall, 0},
     {&kClarinetCoda, kEndBar - 1, &kRound, 7},
-    {&kClarinetCoda, 0, &kLanding, 0},
+    {&kClarinetLanding, 0, &kLanding, 0},
 };
 
 // Where each part of the form begins, and where a new lead takes over.
@@ -260,11 +261,12 @@ struct Layer {
     std::size_t from, to;
     Accompaniment accompaniment;
     bool bass;
+    int level = 0; // added to the bar's
 };
 const Layer kLayers[] = {
     {0, kA, Accompaniment::Arpeggio, true},
-    // Soft strings hold the first chords, so the restart does not fall away.
-    {0, 2, Accompaniment::Pad, false},
+    // Soft strings hold the first chord, so the restart does not fall away.
+    {0, 1, Accompaniment::Pad, false, -8},
     {kA - 1, kA, Accompaniment::Barcarolle, false},
     {kA, kB, Accompaniment::Barcarolle, true},
     {kB - 2, kB, Accompaniment::Pad, false},
@@ -291,7 +293,7 @@ struct Level {
     std::size_t bar;
     int level;
 };
-const Level kLevels[] = {{0, -12},       {kA - 1, -9},       {kA, -5},          {kA + 8, -4},       {kB - 1, -3},
+const Level kLevels[] = {{0, -12},       {kA - 1, -11},      {kA, -5},          {kA + 8, -4},       {kB - 1, -3},
                          {kB, -7},       {kB + 7, -4},       {kB + 14, -4},     {kAViolin, -7},     {kC - 1, -10},
                          {kC, -15},      {kAAgain - 1, -10}, {kAAgain, 2},      {kAAgain + 7, 4},   {kCodaBar - 1, 4},
                          {kCodaBar, -5}, {kCodaBar + 3, -3}, {kCodaBar + 4, 0}, {kCodaBar + 5, -10}};
@@ -366,7 +368,7 @@ std::vector<MidiTrack> ComposeGameTune()
             }
         }
         // The accompaniment swells and ebbs with the phrase, more gently than the lead.
-        band.SetLevel(LevelAt(bar) + kPhraseArc[bar % 8] / 2);
+        const int level = LevelAt(bar) + kPhraseArc[bar % 8] / 2;
         // The intro's bass falls a step a bar, A G F E, without walking; the
         // interlude's holds its notes, the sparsest texture.
         band.SetWalk(bar >= kA && !(kC <= bar && bar < kAAgain - 2));
@@ -375,6 +377,7 @@ std::vector<MidiTrack> ComposeGameTune()
         band.SetWalkingLine((kB <= bar && bar < kSequenceBar) || (kAAgain <= bar && bar < kCodaBar));
         for (const Layer &layer : kLayers) {
             if (layer.from <= bar && bar < layer.to) {
+                band.SetLevel(level + layer.level);
                 band.AccompanyBar(barTick(bar), chords[bar], layer.accompaniment, chords[(bar + 1) % chords.size()],
                                   layer.bass);
             }
