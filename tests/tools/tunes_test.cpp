@@ -77,6 +77,15 @@ TEST(VoiceLeadingRules, FindConsecutivesAndUnresolvedClashes)
         1u);
     EXPECT_TRUE(UnresolvedClashes(std::vector<WrittenNote>{{240, 400, 0, 77, 80}, {720, 700, 0, 72, 80}}, held4, kBeat)
                     .empty());
+
+    // D5 to C5 over held chords D4 F4 A4 then C4 F4 A4: the D moves with the
+    // lead in octaves; over C4 E4 G4 kept from the start it holds.
+    const std::vector<WrittenNote> falling = {{0, 1400, 0, 74, 80}, {1440, 1400, 0, 72, 80}};
+    const std::vector<WrittenNote> chords = {
+        {0, 1400, 8, 62, 60}, {0, 1400, 8, 65, 60}, {1440, 1400, 8, 60, 60}, {1440, 1400, 8, 65, 60}};
+    ASSERT_EQ(OctavesWithChords(falling, chords).size(), 1u);
+    EXPECT_EQ(OctavesWithChords(falling, chords)[0].tick, 1440u);
+    EXPECT_TRUE(OctavesWithChords(falling, std::vector<WrittenNote>{{0, 2880, 8, 60, 60}}).empty());
 }
 
 TEST(BassLines, KeepInversionsWalkAndFillThirds)
@@ -112,6 +121,10 @@ TEST(GameTune, LeadAndBassMoveWithoutConsecutivesOrUnresolvedClashes)
         << Listed(AccentedConsecutives(lead, bass, kBeat, kBar));
     EXPECT_TRUE(UnresolvedClashes(lead, accompaniment, kBeat).empty())
         << Listed(UnresolvedClashes(lead, accompaniment, kBeat));
+    // The strings, a counter-line or held chords, never double the lead in moving octaves.
+    const std::array<std::uint8_t, 1> stringsChannel = {kGameTuneStrings};
+    const auto strings = NotesOf(tracks, stringsChannel);
+    EXPECT_TRUE(OctavesWithChords(lead, strings).empty()) << Listed(OctavesWithChords(lead, strings));
 }
 
 TEST(GameTune, BassIsTheLowestNote)

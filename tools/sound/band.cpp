@@ -28,6 +28,7 @@ constexpr Touch kBroken{86, 78, 70, 66, 20, 20};
 // nothing else fits over the bass).
 constexpr int kPadLowest = 52, kPadHighest = 65;
 constexpr int kParallelCost = 24;
+constexpr int kDoublingCost = 48;
 constexpr int kPassingSofter = 8;
 constexpr std::uint8_t kHarpFirst = 72, kHarpOther = 62, kHarpGap = 12;
 constexpr std::uint8_t kClosingBass = 84, kClosingHeld = 60, kClosingHarp = 70;
@@ -291,6 +292,21 @@ void Band::ArpeggioBeat(std::uint32_t beatStart, const Chord &chord, bool newCho
     }
 }
 
+bool Band::DoublesMelody(int key, std::uint32_t start, std::uint32_t length) const
+{
+    // The melody's step across the chord change: the note struck last
+    // before it and the next. A new chord note that many keys from one held
+    // before, an octave from where the melody arrives, moves with it.
+    const auto next =
+        std::find_if(melody_.begin(), melody_.end(), [&](const WrittenNote &n) { return n.tick >= start; });
+    if (next == melody_.begin() || next == melody_.end() || next->tick >= start + length) {
+        return false;
+    }
+    const int step = next->key - std::prev(next)->key;
+    const auto held = [&](int k) { return std::find(lastPad_.begin(), lastPad_.end(), k) != lastPad_.end(); };
+    return step != 0 && (next->key - key) % 12 == 0 && held(key - step) && !held(key);
+}
+
 void Band::PadChord(std::uint32_t start, int beatStep, const Chord &chord, std::uint32_t length)
 {
     // Held chords move as little as they can from the last (each voice to
@@ -317,14 +333,28 @@ void Band::PadChord(std::uint32_t start, int beatStep, const Chord &chord, std::
             if (was == is && (is == 0 || is == 7) && keys[i] != before && bass != lastPadBass_) {
                 cost += kParallelCost;
             }
+            // So is one doubling the melody an octave away as it moves.
+            if (DoublesMelody(keys[i], start, length)) {
+                cost += kDoublingCost;
+            }
         }
         if (best.empty() || cost < bestCost) {
             best = keys, bestCost = cost;
         }
     }
+    // A voice that would still follow the melody in octaves is left out:
+    // the melody sounds that note itself.
+    std::vector<bool> doubling(best.size());
+    for (std::size_t i = 0; i < best.size(); ++i) {
+        doubling[i] = DoublesMelody(best[i], start, length);
+    }
     lastPad_ = best;
     lastPadBass_ = bass;
-    for (const int tone : best) {
+    for (std::size_t i = 0; i < best.size(); ++i) {
+        if (doubling[i]) {
+            continue;
+        }
+        const int tone = best[i];
         Play(who_.pad, start, tone, kPad.chordFirst, length - kPad.chordGap, 0);
     }
 }
@@ -334,9 +364,14 @@ void Band::ClosingBar(std::uint32_t barStart, const Chord &chord)
     const std::uint32_t length = closingTicks_;
     lastBass_ = lastBass_ == 0 ? BassKey(chord.bass) : Nearest(chord.bass, lastBass_);
     Play(who_.bass, barStart, lastBass_ + bassShift_, kClosingBass, length, 0);
-    for (const int tone : ChordKeys(chord, 55)) {
+    const std::vector<int> held = ChordKeys(chord, 55);
+    for (const int tone : held) {
+        if (who_.held == kNoPart && DoublesMelody(tone, barStart, length)) {
+            continue;
+        }
         Play(who_.held != kNoPart ? who_.held : who_.pad, barStart, tone, kClosingHeld, length, 0);
     }
+    lastPad_ = held;
     const std::array<int, 4> spread = HarpSpread(chord);
     const std::array<int, 6> roll = {spread[0], spread[1], spread[2], spread[3], spread[1] + 12, spread[2] + 12};
     constexpr std::uint32_t kRollGap = 40;
@@ -380,9 +415,9 @@ void Band::AccompanyBar(std::uint32_t barStart, std::string_view chordBar, Accom
     bar_ += bass ? 1 : 0;
 }
 
-void Band::Percussion(std::uint32_t tick, std::uint8_t key, std::uint8_t velocity)
+void Band::Percussion(std::uint32_t tick, std::uint8_t key, std::uint8_t velocity, std::uint32_t length)
 {
-    Track(kDrums).Note(tick, kDrums, key, velocity, kStep / 4);
+    Track(kDrums).Note(tick, kDrums, key, velocity, length > 0 ? length : kStep / 4);
 }
 
 std::vector<MidiTrack> Band::Tracks(const MidiTrack &conductor, std::uint32_t end) const

@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <span>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace belvane::sound {
@@ -103,6 +104,9 @@ public:
     // With a walking line, every bar (not every other one) is approached by
     // step when the bass would leap a third or more into the next.
     void SetWalkingLine(bool walking) { walkingLine_ = walking; }
+    // The melody over the band, in order of onsets: held chords keep their
+    // voices from moving in octaves with it.
+    void SetMelody(std::vector<WrittenNote> melody) { melody_ = std::move(melody); }
     // Semitones the bass is played off its usual octave (-12 for a cadence's low close).
     void SetBassShift(int semitones) { bassShift_ = semitones; }
     // How long the closing chord rings; a bar unless told.
@@ -115,8 +119,9 @@ public:
     // when one texture fades in under the end of the last.
     void AccompanyBar(std::uint32_t barStart, std::string_view chordBar, Accompaniment style,
                       std::string_view nextChordBar, bool bass = true);
-    // One struck percussion sound (General MIDI drum key).
-    void Percussion(std::uint32_t tick, std::uint8_t key, std::uint8_t velocity);
+    // One struck percussion sound (General MIDI drum key), held `length`
+    // ticks; 0 is a short stroke.
+    void Percussion(std::uint32_t tick, std::uint8_t key, std::uint8_t velocity, std::uint32_t length = 0);
 
     // All tracks, the conductor's first, each ending at `end`.
     [[nodiscard]] std::vector<MidiTrack> Tracks(const MidiTrack &conductor, std::uint32_t end) const;
@@ -129,6 +134,8 @@ private:
     void ArpeggioBeat(std::uint32_t beatStart, const Chord &chord, bool newChord, std::uint32_t chordLength);
     void PadChord(std::uint32_t start, int beatStep, const Chord &chord, std::uint32_t length);
     void ClosingBar(std::uint32_t barStart, const Chord &chord);
+    // Whether a held chord's `key`, struck at `start`, would move in octaves with the melody.
+    bool DoublesMelody(int key, std::uint32_t start, std::uint32_t length) const;
     // A velocity at the band's level.
     std::uint8_t At(int velocity) const;
     // A note at the band's level, its onset played `shift` ticks off the beat.
@@ -146,6 +153,7 @@ private:
     std::vector<BassNote> barBass_; // the bass of the bar being accompanied
     std::vector<int> lastPad_;      // the held chord before, so the next moves least
     int lastPadBass_ = 0;           // and the bass under it
+    std::vector<WrittenNote> melody_;
     std::uint32_t closingTicks_ = kSixEight.barTicks();
     std::vector<std::uint8_t> channels_;
     std::vector<MidiTrack> tracks_; // in the order of the parts

@@ -3,7 +3,8 @@
 // trumpet quotes the game tune's opening in major over a struck, held chord,
 // a clarinet sings in thirds and sixths under it, and the band grows into
 // the last bar through a timpani roll: one full chord with the cymbals and
-// the timpani, the loudest moment, the trumpet on the tonic at its highest.
+// the timpani, the loudest moment, the trumpet on the tonic at its highest
+// and held with the chord, the crash ringing under it.
 // No part climbs above C7 or plays harder than velocity 100, so it rings
 // rather than shrieks.
 #include "band.h"
@@ -36,23 +37,27 @@ constexpr Part kParts[] = {
     {kBass, program::kAcousticBass, 120, 64, 24, "Bass"},
     {kHarp, program::kHarp, 84, 84, 56, "Harp"},
     {kTimpani, program::kTimpani, 120, 64, 40, "Timpani"},
-    {kDrums, 0, 110, 64, 40, "Cymbal"},
+    {kDrums, 0, 127, 64, 40, "Cymbal"}, // full: the crash is the chord's splash
 };
 constexpr Accompanists kAccompanists{kBass, kAccordion, kAccordion, kHarp, kAccordion};
 
-// Steps are sixteenths. The trumpet opens on the downbeat with the game
-// tune's first notes in major, low and warm, and climbs bar by bar, over the
-// held dominant, to its highest note, the tonic, on the final chord, which
-// rings a bar and a half: the summit comes once, at the end.
+// Steps are sixteenths. The trumpet opens on the downbeat with a quick
+// rising arpeggio that lands on the game tune's first notes in major, an
+// octave up where the trumpet rings, and climbs bar by bar, over the held
+// dominant, to its highest note, the tonic, on the final chord, held as long
+// as the chord: the summit comes once, at the end.
 constexpr std::array<std::string_view, 6> kMelody = {
-    "E4/3 F#4/1 E4/2 A4/4 B4/2", "C#5/4 D5/2 E5/6",       "A4/3 B4/1 C#5/2 F#4/4 A4/2",
-    "B4/2 D5/2 E5/2 C#5/4 A4/2", "B4/6 D5/2 F#5/2 G#5/2", "A5/15 r/3",
+    "E4/1 A4/1 C#5/1 E5/3 F#5/1 E5/2 C#5/2 B4/1",
+    "C#5/4 D5/2 E5/6",
+    "A4/3 B4/1 C#5/2 F#4/4 A4/2",
+    "B4/2 D5/2 E5/2 C#5/4 A4/2",
+    "B4/6 D5/2 F#5/2 G#5/2",
+    "A5/18",
 };
 // A third or a sixth under the tune where it strikes, holding through its
 // passing notes; it enters once the tune has climbed clear of the chords.
 constexpr std::array<std::string_view, 6> kSecond = {
-    "r/12",       "A4/4 B4/2 C#5/6", "F#4/4 A4/2 D4/4 F#4/2", "D4/2 F#4/2 C#5/2 A4/4 F#4/2", "G#4/6 B4/2 D5/2 E5/2",
-    "C#5/15 r/3",
+    "r/12", "A4/4 B4/2 C#5/6", "F#4/4 A4/2 D4/4 F#4/2", "D4/2 F#4/2 C#5/2 A4/4 F#4/2", "G#4/6 B4/2 D5/2 E5/2", "C#5/18",
 };
 constexpr std::array<std::string_view, 6> kChords = {"A", "A/C# F#m", "D", "Bm/D A/E", "E7", "A"};
 // The band strikes the first chord, drops back and grows bar by bar into the final one.
@@ -76,7 +81,6 @@ constexpr std::array<std::uint8_t, 4> kFirstChord = {45, 52, 57, 61}; // A2 E3 A
 // the clarinet's C#5 and the trumpet's A5.
 constexpr std::array<std::uint8_t, 3> kFinalTop = {69, 73, 76}; // A4 C#5 E5
 constexpr std::uint8_t kFinalTopVelocity = 64;
-constexpr std::uint32_t kWindsRelease = 15 * kSixEightFine.ticksPerStep; // before the harp and cymbal
 // A timpani roll grows through the dominant's second half into the last chord.
 constexpr std::array<std::uint8_t, 6> kRoll = {44, 50, 56, 62, 68, 74};
 constexpr std::uint32_t kFirstRollTicks = 15;
@@ -137,10 +141,12 @@ std::vector<MidiTrack> ComposeEndTune()
             }
         }
         if (last) {
-            band.Percussion(now, kCrashKey, kHitVelocity);
+            // The crash rings under the whole chord: struck short, the
+            // synthesiser cuts it before it is heard.
+            band.Percussion(now, kCrashKey, kHitVelocity, kLastBarGrid.barTicks());
             band.Track(kTimpani).Note(now, kTimpani, kTimpaniTonic, kHitVelocity, kLastBarGrid.barTicks());
             for (const std::uint8_t key : kFinalTop) {
-                band.Track(kAccordion).Note(now, kAccordion, key, kFinalTopVelocity, kWindsRelease);
+                band.Track(kAccordion).Note(now, kAccordion, key, kFinalTopVelocity, kLastBarGrid.barTicks());
             }
         }
         now += last ? kLastBarGrid.barTicks() : kSixEight.barTicks();

@@ -27,8 +27,10 @@
 // with a marker naming it.
 #include "band.h"
 #include "tunes.h"
+#include "voice_leading.h"
 
 #include <algorithm>
+#include <array>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -51,7 +53,7 @@ constexpr std::uint8_t kOboe = 3;
 constexpr std::uint8_t kBass = kGameTuneBass;
 constexpr std::uint8_t kHarp = 6;
 constexpr std::uint8_t kChords = 7;
-constexpr std::uint8_t kStrings = 8;
+constexpr std::uint8_t kStrings = kGameTuneStrings;
 
 constexpr Part kParts[] = {
     {kViolin, program::kViolin, 120, 58, 56, "Violin"},
@@ -116,9 +118,10 @@ const Bars kMiddle = {
     "F6/4 D6/2 B5/3 D6/3",
     "C6/6 r/6",
 };
-// Under the flute, the strings move slowly in the middle register.
-const Bars kMiddleCounter = {"E4/12",     "F4/6 D4/6", "E4/6 G4/6", "A4/6 C5/6",
-                             "C5/6 A4/6", "E4/6 C5/6", "F4/6 D5/6", "C5/6 r/6"};
+// Under the flute, the strings move slowly in the middle register, in
+// tenths and sixths or against it, never in octaves with it.
+const Bars kMiddleCounter = {"E4/12",     "F4/6 D4/6", "E4/6 G4/6", "F4/6 A4/6",
+                             "C5/6 A4/6", "E4/6 C5/6", "F4/6 G4/6", "C5/6 r/6"};
 
 // The clarinet's answer: a two-bar figure, each time a step lower, over the
 // falling fifths (written an octave up).
@@ -172,7 +175,7 @@ const Bars kThemeReturnFlute = {"A5/6 C6/2 B5/2 C6/2",
                                 "G#5/3 A5/1 B5/2 D6/3 C6/1 B5/2",
                                 "A5/6 r/6"};
 // Under the flute's half of the return, the strings again.
-const Bars kThemeCounter = {"E4/6 A4/6", "B4/6 G4/6", "C5/6 G4/6", "A4/6 C5/6",
+const Bars kThemeCounter = {"E4/6 A4/6", "G4/6 D5/6", "C5/6 G4/6", "A4/6 C5/6",
                             "A4/6 F4/6", "A4/6 E4/6", "D4/6 E4/6", "C4/6 r/6"};
 
 // The coda recalls the middle tune's head in A minor (clarinet, written an
@@ -183,8 +186,10 @@ const Bars kCoda = {
     "D6/4 F6/2 D6/3 B5/3", "C6/3 B5/3 G#5/6",     "A5/12",
 };
 
-// The last bar rises to the first: the tune runs round without a stop.
+// The last bar rises to the first: the tune runs round without a stop,
+// the pick-up landing on the tonic chord's third as the tune begins again.
 const Bars kRound = {"r/6 E5/2 G#5/2 B5/2"};
+const Bars kLanding = {"C6/6 r/6"};
 
 // Over the intro's lament, the oboe calls from far off with the theme's
 // first figure, turns to the dominant and leaves the theme to the clarinet.
@@ -197,6 +202,7 @@ constexpr Voice kClarinetLow{kClarinet, -12, 78, 14, Articulation::Plain, 8};
 constexpr Voice kClarinetAnswer{kClarinet, -12, 80, 14, Articulation::Plain, 8};
 constexpr Voice kClarinetReturn{kClarinet, -12, 84, 14, Articulation::Plain, 8};
 constexpr Voice kClarinetCoda{kClarinet, -12, 84, 14, Articulation::Plain, 8};
+constexpr Voice kClarinetLanding{kClarinet, -12, 64, 14, Articulation::Plain, 8}; // softly, into the intro
 constexpr Voice kFluteLead{kFlute, 0, 78, 14, Articulation::Plain, 8};
 constexpr Voice kViolinLead{kViolin, 0, 70, 14, Articulation::Plain, 8};
 constexpr Voice kOboeLead{kOboe, 0, 54, 14, Articulation::Plain, 8};
@@ -229,6 +235,7 @@ const Line kLines[] = {
     {&kClarinetCoda, kCodaBar - 1, &kCoda, 7},
     {&kOboeCall, 1, &kCall, 0},
     {&kClarinetCoda, kEndBar - 1, &kRound, 7},
+    {&kClarinetLanding, 0, &kLanding, 0},
 };
 
 // Where each part of the form begins, and where a new lead takes over.
@@ -254,9 +261,12 @@ struct Layer {
     std::size_t from, to;
     Accompaniment accompaniment;
     bool bass;
+    int level = 0; // added to the bar's
 };
 const Layer kLayers[] = {
     {0, kA, Accompaniment::Arpeggio, true},
+    // Soft strings hold the first chord, so the restart does not fall away.
+    {0, 1, Accompaniment::Pad, false, -8},
     {kA - 1, kA, Accompaniment::Barcarolle, false},
     {kA, kB, Accompaniment::Barcarolle, true},
     {kB - 2, kB, Accompaniment::Pad, false},
@@ -283,7 +293,7 @@ struct Level {
     std::size_t bar;
     int level;
 };
-const Level kLevels[] = {{0, -12},       {kA - 1, -9},       {kA, -5},          {kA + 8, -4},       {kB - 1, -3},
+const Level kLevels[] = {{0, -12},       {kA - 1, -11},      {kA, -5},          {kA + 8, -4},       {kB - 1, -3},
                          {kB, -7},       {kB + 7, -4},       {kB + 14, -4},     {kAViolin, -7},     {kC - 1, -10},
                          {kC, -15},      {kAAgain - 1, -10}, {kAAgain, 2},      {kAAgain + 7, 4},   {kCodaBar - 1, 4},
                          {kCodaBar, -5}, {kCodaBar + 3, -3}, {kCodaBar + 4, 0}, {kCodaBar + 5, -10}};
@@ -342,6 +352,9 @@ std::vector<MidiTrack> ComposeGameTune()
         PlayLine(band.Track(line.voice->channel), *line.voice, kSixEightFine, barTick(line.bar), *line.bars,
                  band.Players(), line.phraseBar);
     }
+    // Held chords are voiced against the lead notes just written.
+    const std::array<std::uint8_t, kGameTuneLeads.size()> leads = kGameTuneLeads;
+    band.SetMelody(NotesOf(band.Tracks(conductor, barTick(chords.size())), leads));
     const Key keys[] = {{0, MinorScale(9)},
                         {kB, MajorScale(0)},
                         {kSequenceBar + 5, MinorScale(9)},
@@ -355,7 +368,7 @@ std::vector<MidiTrack> ComposeGameTune()
             }
         }
         // The accompaniment swells and ebbs with the phrase, more gently than the lead.
-        band.SetLevel(LevelAt(bar) + kPhraseArc[bar % 8] / 2);
+        const int level = LevelAt(bar) + kPhraseArc[bar % 8] / 2;
         // The intro's bass falls a step a bar, A G F E, without walking; the
         // interlude's holds its notes, the sparsest texture.
         band.SetWalk(bar >= kA && !(kC <= bar && bar < kAAgain - 2));
@@ -364,6 +377,7 @@ std::vector<MidiTrack> ComposeGameTune()
         band.SetWalkingLine((kB <= bar && bar < kSequenceBar) || (kAAgain <= bar && bar < kCodaBar));
         for (const Layer &layer : kLayers) {
             if (layer.from <= bar && bar < layer.to) {
+                band.SetLevel(level + layer.level);
                 band.AccompanyBar(barTick(bar), chords[bar], layer.accompaniment, chords[(bar + 1) % chords.size()],
                                   layer.bass);
             }

@@ -138,6 +138,35 @@ std::vector<Fault> UnresolvedClashes(std::span<const WrittenNote> lead, std::spa
     return faults;
 }
 
+std::vector<Fault> OctavesWithChords(std::span<const WrittenNote> lead, std::span<const WrittenNote> chords)
+{
+    const auto sounds = [](const WrittenNote &note, std::uint32_t tick) {
+        return note.tick <= tick && tick < note.tick + note.length;
+    };
+    std::vector<Fault> faults;
+    for (auto a = lead.begin(); a != lead.end(); ++a) {
+        const auto b = std::find_if(a + 1, lead.end(), [&](const WrittenNote &n) { return n.channel == a->channel; });
+        if (b == lead.end() || b->key == a->key || a->tick + a->length + kArticulationGap < b->tick) {
+            continue;
+        }
+        for (const WrittenNote &p : chords) {
+            if (!sounds(p, a->tick) || (a->key - p.key) % 12 != 0) {
+                continue;
+            }
+            for (const WrittenNote &q : chords) {
+                // A chord struck again over notes it already held moves no voice.
+                const bool held = std::any_of(chords.begin(), chords.end(), [&](const WrittenNote &n) {
+                    return n.key == q.key && sounds(n, a->tick);
+                });
+                if (q.tick > a->tick && sounds(q, b->tick) && q.key - p.key == b->key - a->key && !held) {
+                    faults.push_back({b->tick, Describe("octaves with the chords", b->key, q.key)});
+                }
+            }
+        }
+    }
+    return faults;
+}
+
 std::vector<WrittenNote> NotesOf(std::span<const MidiTrack> tracks, std::span<const std::uint8_t> channels)
 {
     std::vector<WrittenNote> notes;

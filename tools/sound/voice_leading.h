@@ -37,6 +37,13 @@ std::vector<Fault> AccentedConsecutives(std::span<const WrittenNote> lead, std::
 std::vector<Fault> UnresolvedClashes(std::span<const WrittenNote> lead, std::span<const WrittenNote> others,
                                      std::uint32_t beatTicks);
 
+// A lead and a voice of `chords` (a part playing held chords) moving by the
+// same interval from one octave into another: between two notes of one lead
+// channel that follow each other, a chord note sounding at the first a
+// whole number of octaves from it, and one struck after it, sounding at the
+// second, as far from that. Octaves under a moving melody double it.
+std::vector<Fault> OctavesWithChords(std::span<const WrittenNote> lead, std::span<const WrittenNote> chords);
+
 // The notes of the channels named, in order of their onsets.
 std::vector<WrittenNote> NotesOf(std::span<const MidiTrack> tracks, std::span<const std::uint8_t> channels);
 
