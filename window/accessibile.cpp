@@ -18,15 +18,11 @@ constexpr int kCelle = kRighe * kColonne;
 
 int Indice(Slot slot) { return (slot.riga - 1) * kColonne + (slot.colonna - 1); }
 
-// One slot: a table cell named after what it shows, pressable while it shows a card.
-class AccessibileCasella final : public QAccessibleObject,
-                                 public QAccessibleTableCellInterface,
-                                 public QAccessibleActionInterface {
+// What every child of the table shares: a leaf, in the table's window, with
+// the table as its parent.
+class FogliaDelTavolo : public QAccessibleObject {
 public:
-    AccessibileCasella(Casella *casella, Caselle *caselle)
-        : QAccessibleObject(casella), slot_(casella->slot()), caselle_(caselle)
-    {
-    }
+    FogliaDelTavolo(QObject *oggetto, Caselle *caselle) : QAccessibleObject(oggetto), caselle_(caselle) {}
 
     bool isValid() const override { return QAccessibleObject::isValid() && caselle_->tavolo() != nullptr; }
     QWindow *window() const override { return caselle_->tavolo()->window()->windowHandle(); }
@@ -34,6 +30,20 @@ public:
     QAccessibleInterface *child(int) const override { return nullptr; }
     int childCount() const override { return 0; }
     int indexOfChild(const QAccessibleInterface *) const override { return -1; }
+
+protected:
+    Caselle *caselle_;
+};
+
+// One slot: a table cell named after what it shows, pressable while it shows a card.
+class AccessibileCasella final : public FogliaDelTavolo,
+                                 public QAccessibleTableCellInterface,
+                                 public QAccessibleActionInterface {
+public:
+    AccessibileCasella(Casella *casella, Caselle *caselle) : FogliaDelTavolo(casella, caselle), slot_(casella->slot())
+    {
+    }
+
     QAccessibleInterface *childAt(int, int) const override { return nullptr; }
 
     QString text(QAccessible::Text t) const override
@@ -103,29 +113,19 @@ private:
     Int Carta() const { return caselle_->lato().distribuito() ? caselle_->lato().carta(slot_) : Int{0}; }
 
     Slot slot_;
-    Caselle *caselle_;
 };
 
 // The line last told, as a notification a reader speaks when it shows.
-class AccessibileAnnuncio final : public QAccessibleObject {
+class AccessibileAnnuncio final : public FogliaDelTavolo {
 public:
-    AccessibileAnnuncio(Annuncio *annuncio, Caselle *caselle) : QAccessibleObject(annuncio), caselle_(caselle) {}
+    AccessibileAnnuncio(Annuncio *annuncio, Caselle *caselle) : FogliaDelTavolo(annuncio, caselle) {}
 
-    bool isValid() const override { return QAccessibleObject::isValid() && caselle_->tavolo() != nullptr; }
-    QWindow *window() const override { return caselle_->tavolo()->window()->windowHandle(); }
-    QAccessibleInterface *parent() const override { return QAccessible::queryAccessibleInterface(caselle_->tavolo()); }
-    QAccessibleInterface *child(int) const override { return nullptr; }
-    int childCount() const override { return 0; }
-    int indexOfChild(const QAccessibleInterface *) const override { return -1; }
     QString text(QAccessible::Text t) const override
     {
         return t == QAccessible::Name ? static_cast<Annuncio *>(object())->testo() : QString();
     }
     QAccessible::Role role() const override { return QAccessible::Notification; }
     QAccessible::State state() const override { return {}; }
-
-private:
-    Caselle *caselle_;
 };
 
 // The table widget: the 44 cells first, row by row, then the notification,
