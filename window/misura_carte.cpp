@@ -1,6 +1,7 @@
 #include "misura_carte.h"
 
 #include "controlli.h"
+#include "piattaforma.h"
 
 #include <chrono>
 #include <utility>
@@ -49,6 +50,12 @@ void MisuraCarte::Disegnate()
         return;
     attendi_ = false;
     Anteprima(false);
+}
+
+void MisuraCarte::DopoLaPrimaDistribuzione()
+{
+    cache_.Preregistra();
+    TieniLaMemoria();
 }
 
 void MisuraCarte::Anteprima(bool accesa)

@@ -37,8 +37,9 @@ public:
     // The cache's drawing has finished (its callback, queued to this thread).
     void Disegnate();
     // Once the first deal is on the table: the player cannot feel the
-    // scenes being recorded then, and no resize has to record them after.
-    void DopoLaPrimaDistribuzione() { cache_.Preregistra(); }
+    // scenes being read then, and no resize has to read them after; the
+    // memory a resize frees is kept for the next (piattaforma.h).
+    void DopoLaPrimaDistribuzione();
 
 private:
     void Anteprima(bool accesa);

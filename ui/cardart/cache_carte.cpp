@@ -172,15 +172,16 @@ const CacheCarte::Serie *CacheCarte::Trova(QSize logica, qreal rapporto) const
     return nullptr;
 }
 
-CacheCarte::Serie *CacheCarte::Trova(QSize logica, qreal rapporto)
-{
-    return const_cast<Serie *>(std::as_const(*this).Trova(logica, rapporto));
-}
-
 CacheCarte::Serie &CacheCarte::Crea(QSize logica, qreal rapporto)
 {
-    if (Serie *s = Trova(logica, rapporto))
-        return *s;
+    // The size shown goes first, so that a new size lets go of the other:
+    // back and forth between two sizes keeps both.
+    const auto trovata = std::find_if(serie_.begin(), serie_.end(),
+                                      [&](const Serie &s) { return s.dimensione == logica && s.rapporto == rapporto; });
+    if (trovata != serie_.end()) {
+        std::rotate(serie_.begin(), trovata, trovata + 1);
+        return serie_.front();
+    }
     serie_.push_front(Serie{logica, rapporto, {}});
     while (serie_.size() > kSerieTenute)
         serie_.pop_back();
@@ -199,10 +200,16 @@ bool CacheCarte::Richiedi(QSize logicalSize, qreal devicePixelRatio)
     const qreal rapporto = RapportoValido(devicePixelRatio);
     if (const Serie *s = Trova(logica, rapporto); s && s->pixmap.size() == kCarte) {
         disegno_.Interrompi(); // a drawing for another size is no longer wanted
+        Crea(logica, rapporto);
         return true;
     }
-    if (!disegno_.InCorso() || disegno_.Dimensione() != logica || disegno_.Rapporto() != rapporto)
+    if (!disegno_.InCorso() || disegno_.Dimensione() != logica || disegno_.Rapporto() != rapporto) {
+        // The size shown stays; an older one goes now rather than once the
+        // new one is drawn, so that the workers draw into memory it leaves.
+        while (serie_.size() >= kSerieTenute)
+            serie_.pop_back();
         disegno_.Avvia(logica, rapporto, kLavoratori);
+    }
     return false;
 }
 
