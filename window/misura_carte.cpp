@@ -23,6 +23,9 @@ constexpr std::chrono::milliseconds kAttesaCarte{20};
 void MisuraCarte::NuovaMisura(QSize carta, qreal rapporto)
 {
     if (carta != mostrata_ || rapporto != rapporto_) {
+        // Before the window makes its pixels at the new size.
+        if (!mostrata_.isEmpty() && !std::exchange(memoriaTenuta_, true))
+            TieniLaMemoria();
         const bool pronte = mostrata_.isEmpty() || cache_.Richiedi(carta, rapporto);
         mostrata_ = carta;
         rapporto_ = rapporto;
@@ -50,12 +53,6 @@ void MisuraCarte::Disegnate()
         return;
     attendi_ = false;
     Anteprima(false);
-}
-
-void MisuraCarte::DopoLaPrimaDistribuzione()
-{
-    cache_.Preregistra();
-    TieniLaMemoria();
 }
 
 void MisuraCarte::Anteprima(bool accesa)

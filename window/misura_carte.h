@@ -37,16 +37,16 @@ public:
     // The cache's drawing has finished (its callback, queued to this thread).
     void Disegnate();
     // Once the first deal is on the table: the player cannot feel the
-    // scenes being read then, and no resize has to read them after; the
-    // memory a resize frees is kept for the next (piattaforma.h).
-    void DopoLaPrimaDistribuzione();
+    // scenes being recorded then, and no resize has to record them after.
+    void DopoLaPrimaDistribuzione() { cache_.Preregistra(); }
 
 private:
     void Anteprima(bool accesa);
 
     cardart::CacheCarte &cache_;
     const std::array<CartaWidget *, kCarte + 1> &carte_; // [0] unused
-    QSize mostrata_; // the card size the last resize mapped to; empty before the first
+    QSize mostrata_;             // the card size the last resize mapped to; empty before the first
+    bool memoriaTenuta_ = false; // TieniLaMemoria was called (piattaforma.h)
     qreal rapporto_ = 1;
     bool attendi_ = false; // the next frame waits a little for the pictures
     QElapsedTimer ultima_; // since the last resize

@@ -3,8 +3,12 @@
 #include <QByteArray>
 #include <QtGlobal>
 
+#include <cstdint>
+#include <cstdlib>
+
 #if defined(__GLIBC__)
 #include <malloc.h>
+#include <sys/mman.h>
 #endif
 
 namespace belvane {
@@ -32,6 +36,21 @@ void TieniLaMemoria()
     constexpr int kRestituzione = 64 << 20;
     mallopt(M_MMAP_THRESHOLD, kBloccoProprio);
     mallopt(M_TRIM_THRESHOLD, kRestituzione);
+    // Room at the heap's end, reserved now and written only when used, where
+    // the system may give memory two megabytes at a time: the window's
+    // pixels at a new size are then a few faults instead of one per 4 KiB
+    // page (on a virtual machine each costs about 10 us, and a large window
+    // has a thousand pages).
+    constexpr std::size_t kRiserva = 24 << 20;
+    constexpr std::uintptr_t kPaginaGrande = 2 << 20;
+    void *riserva = std::malloc(kRiserva);
+    if (!riserva)
+        return;
+    const auto inizio = (reinterpret_cast<std::uintptr_t>(riserva) + kPaginaGrande - 1) & ~(kPaginaGrande - 1);
+    const auto fine = reinterpret_cast<std::uintptr_t>(riserva) + kRiserva;
+    std::free(riserva);
+    if (fine > inizio)
+        madvise(reinterpret_cast<void *>(inizio), fine - inizio, MADV_HUGEPAGE);
 #endif
 }
 

@@ -9,12 +9,14 @@ namespace belvane {
 void PreparaPiattaforma();
 
 // From now on, memory the program frees stays with it for its next use
-// instead of going back to the system. A resize frees the window's pixels
-// and a size of card pictures and asks for as much again at the new size;
-// memory new to the process is zeroed page by page by the system as it is
-// first written, which at a large window costs more than drawing the cards.
-// What is kept is bounded by the largest window shown. Call it once the
-// start is over, so that what the start frees still goes back.
+// instead of going back to the system, and its next large blocks come in
+// pages of two megabytes where the system allows. A resize frees the
+// window's pixels and a size of card pictures and asks for as much again
+// at the new size, and memory new to the process is zeroed by the system
+// page by page as it is first written: at a large window that costs more
+// than drawing the cards. What is kept is bounded by the largest window
+// shown. Called at the first resize, so that the start and a game in a
+// window never resized keep nothing.
 void TieniLaMemoria();
 
 } // namespace belvane
