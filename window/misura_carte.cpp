@@ -1,6 +1,7 @@
 #include "misura_carte.h"
 
 #include "controlli.h"
+#include "piattaforma.h"
 
 #include <chrono>
 #include <utility>
@@ -22,6 +23,9 @@ constexpr std::chrono::milliseconds kAttesaCarte{20};
 void MisuraCarte::NuovaMisura(QSize carta, qreal rapporto)
 {
     if (carta != mostrata_ || rapporto != rapporto_) {
+        // Before the window makes its pixels at the new size.
+        if (!mostrata_.isEmpty() && !std::exchange(memoriaTenuta_, true))
+            TieniLaMemoria();
         const bool pronte = mostrata_.isEmpty() || cache_.Richiedi(carta, rapporto);
         mostrata_ = carta;
         rapporto_ = rapporto;

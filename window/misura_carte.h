@@ -45,7 +45,8 @@ private:
 
     cardart::CacheCarte &cache_;
     const std::array<CartaWidget *, kCarte + 1> &carte_; // [0] unused
-    QSize mostrata_; // the card size the last resize mapped to; empty before the first
+    QSize mostrata_;             // the card size the last resize mapped to; empty before the first
+    bool memoriaTenuta_ = false; // TieniLaMemoria was called (piattaforma.h)
     qreal rapporto_ = 1;
     bool attendi_ = false; // the next frame waits a little for the pictures
     QElapsedTimer ultima_; // since the last resize

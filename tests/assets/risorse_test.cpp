@@ -179,7 +179,7 @@ TEST(CacheCarte, TheFortyDrawnTogetherAreThePicturesDrawnOneByOne)
     }
 }
 
-TEST(CacheCarte, ANewSizeStopsTheDrawingUnderWayAndTheLastTwoSizesAreKept)
+TEST(CacheCarte, ANewSizeStopsTheDrawingUnderWayAndTheLastTwoSizesUsedAreKept)
 {
     CacheCarte cache;
     const QSize a(80, 128), b(81, 130), c(70, 112);
@@ -197,6 +197,20 @@ TEST(CacheCarte, ANewSizeStopsTheDrawingUnderWayAndTheLastTwoSizesAreKept)
     cache.Pixmap(3, a, 1.0); // a third size drops the oldest
     EXPECT_FALSE(cache.Pronta(3, b, 1.0));
     EXPECT_TRUE(cache.Pronta(3, c, 1.0));
+
+    // Shown again, a size is the last used, however long ago it was drawn:
+    // a new size then drops the other one. (Back from a third size to the
+    // one before, the window kept the wrong one and drew it anew.)
+    const QSize d(90, 144), e(88, 141);
+    EXPECT_TRUE(cache.Richiedi(c, 1.0));
+    EXPECT_FALSE(cache.Richiedi(d, 1.0));
+    ASSERT_TRUE(Raccolte(cache));
+    EXPECT_TRUE(cache.Richiedi(c, 1.0));
+    EXPECT_FALSE(cache.Richiedi(e, 1.0));
+    ASSERT_TRUE(Raccolte(cache));
+    EXPECT_TRUE(cache.Pronta(1, c, 1.0));
+    EXPECT_TRUE(cache.Pronta(1, e, 1.0));
+    EXPECT_FALSE(cache.Pronta(1, d, 1.0));
 }
 
 } // namespace

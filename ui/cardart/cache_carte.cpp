@@ -21,13 +21,39 @@ qreal RapportoValido(qreal r) { return std::isfinite(r) && r > 0 ? r : 1.0; }
 QSize DimensioneValida(QSize s) { return {std::max(1, s.width()), std::max(1, s.height())}; }
 
 // A card is opaque: in the screen's own format its picture is copied to the
-// window as it is, never blended.
-QImage Tela(QSize logica, qreal rapporto)
+// window as it is, never blended. Its pixels are left as they come.
+QImage TelaGrezza(QSize logica, qreal rapporto)
 {
     QImage img(QSize(qCeil(logica.width() * rapporto), qCeil(logica.height() * rapporto)), QImage::Format_RGB32);
     img.setDevicePixelRatio(rapporto);
+    return img;
+}
+
+QImage Tela(QSize logica, qreal rapporto)
+{
+    QImage img = TelaGrezza(logica, rapporto);
     img.fill(Qt::white);
     return img;
+}
+
+// The size of the embedded bitmaps, which are used as they are.
+bool ComeIncorporata(QSize logica, qreal rapporto)
+{
+    return logica == QSize(kLarghezzaCarta, kAltezzaCarta) && rapporto == 1.0;
+}
+
+// Draws card `code` on `tela`, a white canvas of its size.
+void DisegnaSu(QImage &tela, int code, QSize logica, qreal rapporto)
+{
+    QPainter p(&tela);
+    const QRectF dove(0, 0, logica.width(), logica.height());
+    // The Naturale path shows the natural-size picture, which the embedded
+    // bitmap is: scaling it skips making it again.
+    const QImage bitmap = ViaPer(QSizeF(logica) * rapporto) == Via::Naturale ? risorse::CartaBmp(code) : QImage();
+    if (!bitmap.isNull())
+        MostraNaturale(p, dove, bitmap);
+    else
+        DisegnaCarta(p, dove, code);
 }
 
 } // namespace
@@ -61,19 +87,10 @@ QImage DisegnaImmagine(int code, QSize logicalSize, qreal devicePixelRatio)
     const qreal rapporto = RapportoValido(devicePixelRatio);
     if (!IsCarta(code))
         return {};
-    if (logica == QSize(kLarghezzaCarta, kAltezzaCarta) && rapporto == 1.0)
+    if (ComeIncorporata(logica, rapporto))
         return risorse::CartaBmp(code);
     QImage img = Tela(logica, rapporto);
-    QPainter p(&img);
-    const QRectF dove(0, 0, logica.width(), logica.height());
-    // The Naturale path shows the natural-size picture, which the embedded
-    // bitmap is: scaling it skips making it again.
-    const QImage bitmap = ViaPer(QSizeF(logica) * rapporto) == Via::Naturale ? risorse::CartaBmp(code) : QImage();
-    if (!bitmap.isNull())
-        MostraNaturale(p, dove, bitmap);
-    else
-        DisegnaCarta(p, dove, code);
-    p.end();
+    DisegnaSu(img, code, logica, rapporto);
     return img;
 }
 
@@ -82,7 +99,13 @@ void DisegnoInSerie::Avvia(QSize logica, qreal rapporto, int lavoratori)
     Interrompi();
     dimensione_ = DimensioneValida(logica);
     rapporto_ = RapportoValido(rapporto);
+    // The canvases are made here, on the owner's thread, from its memory,
+    // where the pictures of the size let go were: the workers then write
+    // into memory the process has, not into pages new to it.
     immagini_.assign(kCarte, QImage());
+    if (!ComeIncorporata(dimensione_, rapporto_))
+        for (QImage &tela : immagini_)
+            tela = TelaGrezza(dimensione_, rapporto_);
     prossimo_ = 0;
     fatti_ = 0;
     stop_ = false;
@@ -109,7 +132,12 @@ void DisegnoInSerie::Disegna(int i, Chi chi)
         return ordine;
     }();
     i = kOrdine[size_t(i)];
-    immagini_[size_t(i)] = DisegnaImmagine(i + 1, dimensione_, rapporto_);
+    if (QImage &tela = immagini_[size_t(i)]; tela.isNull()) {
+        tela = DisegnaImmagine(i + 1, dimensione_, rapporto_);
+    } else {
+        tela.fill(Qt::white);
+        DisegnaSu(tela, i + 1, dimensione_, rapporto_);
+    }
     // Whoever finishes the fortieth wakes a helper waiting for it; the owner
     // is told only from a worker's thread, as promised: a helper that drew
     // the fortieth itself takes the pictures in on its own thread.
@@ -172,15 +200,16 @@ const CacheCarte::Serie *CacheCarte::Trova(QSize logica, qreal rapporto) const
     return nullptr;
 }
 
-CacheCarte::Serie *CacheCarte::Trova(QSize logica, qreal rapporto)
-{
-    return const_cast<Serie *>(std::as_const(*this).Trova(logica, rapporto));
-}
-
 CacheCarte::Serie &CacheCarte::Crea(QSize logica, qreal rapporto)
 {
-    if (Serie *s = Trova(logica, rapporto))
-        return *s;
+    // The size shown goes first, so that a new size lets go of the other:
+    // back and forth between two sizes keeps both.
+    const auto trovata = std::find_if(serie_.begin(), serie_.end(),
+                                      [&](const Serie &s) { return s.dimensione == logica && s.rapporto == rapporto; });
+    if (trovata != serie_.end()) {
+        std::rotate(serie_.begin(), trovata, trovata + 1);
+        return serie_.front();
+    }
     serie_.push_front(Serie{logica, rapporto, {}});
     while (serie_.size() > kSerieTenute)
         serie_.pop_back();
@@ -199,10 +228,16 @@ bool CacheCarte::Richiedi(QSize logicalSize, qreal devicePixelRatio)
     const qreal rapporto = RapportoValido(devicePixelRatio);
     if (const Serie *s = Trova(logica, rapporto); s && s->pixmap.size() == kCarte) {
         disegno_.Interrompi(); // a drawing for another size is no longer wanted
+        Crea(logica, rapporto);
         return true;
     }
-    if (!disegno_.InCorso() || disegno_.Dimensione() != logica || disegno_.Rapporto() != rapporto)
+    if (!disegno_.InCorso() || disegno_.Dimensione() != logica || disegno_.Rapporto() != rapporto) {
+        // The size shown stays; an older one goes now rather than once the
+        // new one is drawn, so that the workers draw into memory it leaves.
+        while (serie_.size() >= kSerieTenute)
+            serie_.pop_back();
         disegno_.Avvia(logica, rapporto, kLavoratori);
+    }
     return false;
 }
 

@@ -69,7 +69,8 @@ private:
 
 // Card pictures for the window at the size it shows them. Each code is drawn
 // once per size and device pixel ratio; the pictures of the last two sizes
-// are kept, so going back and forth during a drag draws nothing again.
+// used are kept, so going back and forth during a drag draws nothing again.
+// A third size lets go of the older one as its drawing starts.
 // At the pictures' own size (45 x 72, ratio 1) the embedded bitmaps are used
 // as they are.
 class CacheCarte {
@@ -111,8 +112,8 @@ private:
         qreal rapporto = 0;
         std::map<int, QPixmap> pixmap;
     };
-    Serie *Trova(QSize logica, qreal rapporto);
     const Serie *Trova(QSize logica, qreal rapporto) const;
+    // The series of this size, made if missing, moved to the front.
     Serie &Crea(QSize logica, qreal rapporto);
 
     std::deque<Serie> serie_;   // most recent first
