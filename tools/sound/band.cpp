@@ -194,9 +194,22 @@ void Band::Bass(std::uint32_t barStart, const std::vector<Chord> &chords, int ne
     const Touch &touch = TouchOf(style);
     // Under the harp and the held chords too the plucked bass moves on the
     // second beat, or it fades.
-    std::vector<BassNote> line = BassLine(chords, nextBass, walk_, scale_, lastBass_);
+    std::vector<BassNote> line;
+    const bool written = !writtenBass_.empty();
+    if (written) {
+        int step = 0;
+        for (const Step &note : ParseBar(writtenBass_, kSixEight.stepsPerBar)) {
+            if (note.key != kRestKey) {
+                line.push_back({step, note.key, note.steps});
+            }
+            step += note.steps;
+        }
+        writtenBass_ = {};
+    } else {
+        line = BassLine(chords, nextBass, walk_, scale_, lastBass_);
+    }
     // Under a chord held through the bar a passing note only grinds (E2 under F3).
-    if (style == Accompaniment::Pad && line.size() > 1 && line.back().steps == 1) {
+    if (!written && style == Accompaniment::Pad && line.size() > 1 && line.back().steps == 1) {
         line.pop_back();
         ++line.back().steps;
     }
@@ -204,7 +217,7 @@ void Band::Bass(std::uint32_t barStart, const std::vector<Chord> &chords, int ne
     // approached by step from the note of the scale beside it, on the last
     // eighth, so the bass's rhythm is not two dotted quarters every bar.
     const bool figured = style == Accompaniment::Barcarolle || style == Accompaniment::Broken;
-    if (figured && walk_ && (walkingLine_ || bar_ % 2 == 1) && line.size() == 2 && line.back().steps == 3) {
+    if (!written && figured && walk_ && (walkingLine_ || bar_ % 2 == 1) && line.size() == 2 && line.back().steps == 3) {
         const int last = line.back().key, target = Nearest(nextBass, last);
         if (std::abs(target - last) >= (walkingLine_ ? 3 : 5)) {
             const int side = target > last ? -1 : 1;
@@ -214,6 +227,7 @@ void Band::Bass(std::uint32_t barStart, const std::vector<Chord> &chords, int ne
         }
     }
     barBass_ = line;
+    barBassBefore_ = lastBass_;
     for (const BassNote &note : line) {
         lastBass_ = note.key;
         const int velocity = note.step == 0 ? touch.bassStrong
@@ -313,6 +327,24 @@ void Band::PadChord(std::uint32_t start, int beatStep, const Chord &chord, std::
     // the nearest note), staying clear above the bass, so they do not leap
     // in octaves with it.
     const int bass = BassAt(beatStep);
+    // The bass just before: the note it moves from as the chord changes.
+    int bassBefore = barBassBefore_;
+    for (const BassNote &note : barBass_) {
+        if (note.step < beatStep) {
+            bassBefore = note.key;
+        }
+    }
+    // A new note as far from one held before as the bass has moved, both an
+    // octave or a fifth over the bass, slides with it.
+    const auto slides = [&](int key) {
+        if (bass == bassBefore || std::find(lastPad_.begin(), lastPad_.end(), key) != lastPad_.end()) {
+            return false;
+        }
+        return std::any_of(lastPad_.begin(), lastPad_.end(), [&](int old) {
+            const int apart = ((old - bassBefore) % 12 + 12) % 12;
+            return key - old == bass - bassBefore && (apart == 0 || apart == 7);
+        });
+    };
     std::vector<int> best;
     int bestCost = 0;
     for (int floor = kPadLowest; floor <= kPadLowest + 11; ++floor) {
@@ -329,8 +361,7 @@ void Band::PadChord(std::uint32_t start, int beatStep, const Chord &chord, std::
             const int before = lastPad_[std::min(i, lastPad_.size() - 1)];
             cost += std::abs(keys[i] - before);
             // A voice moving in octaves or fifths with the bass is avoided.
-            const int was = ((before - lastPadBass_) % 12 + 12) % 12, is = ((keys[i] - bass) % 12 + 12) % 12;
-            if (was == is && (is == 0 || is == 7) && keys[i] != before && bass != lastPadBass_) {
+            if (slides(keys[i])) {
                 cost += kParallelCost;
             }
             // So is one doubling the melody an octave away as it moves.
@@ -343,27 +374,28 @@ void Band::PadChord(std::uint32_t start, int beatStep, const Chord &chord, std::
         }
     }
     // A voice that would still follow the melody in octaves is left out:
-    // the melody sounds that note itself.
+    // the melody sounds that note itself; so is one still sliding with the
+    // bass, which sounds it, or its fifth, below.
     std::vector<bool> doubling(best.size());
     for (std::size_t i = 0; i < best.size(); ++i) {
-        doubling[i] = DoublesMelody(best[i], start, length);
+        doubling[i] = DoublesMelody(best[i], start, length) || slides(best[i]);
     }
-    lastPad_ = best;
-    lastPadBass_ = bass;
+    // The next chord moves from the voices heard.
+    lastPad_.clear();
     for (std::size_t i = 0; i < best.size(); ++i) {
         if (doubling[i]) {
             continue;
         }
-        const int tone = best[i];
-        Play(who_.pad, start, tone, kPad.chordFirst, length - kPad.chordGap, 0);
+        lastPad_.push_back(best[i]);
+        Play(who_.pad, start, best[i], kPad.chordFirst, length - kPad.chordGap, 0);
     }
 }
 
 void Band::ClosingBar(std::uint32_t barStart, const Chord &chord)
 {
-    const std::uint32_t length = closingTicks_;
+    const std::uint32_t length = closingTicks_, ringing = ringingTicks_;
     lastBass_ = lastBass_ == 0 ? BassKey(chord.bass) : Nearest(chord.bass, lastBass_);
-    Play(who_.bass, barStart, lastBass_ + bassShift_, kClosingBass, length, 0);
+    Play(who_.bass, barStart, lastBass_ + bassShift_, kClosingBass, ringing, 0);
     const std::vector<int> held = ChordKeys(chord, 55);
     for (const int tone : held) {
         if (who_.held == kNoPart && DoublesMelody(tone, barStart, length)) {
@@ -376,7 +408,7 @@ void Band::ClosingBar(std::uint32_t barStart, const Chord &chord)
     const std::array<int, 6> roll = {spread[0], spread[1], spread[2], spread[3], spread[1] + 12, spread[2] + 12};
     constexpr std::uint32_t kRollGap = 40;
     for (std::uint32_t i = 0; i < roll.size(); ++i) {
-        Play(who_.harp, barStart + i * kRollGap, roll[i], kClosingHarp, length - i * kRollGap, 0);
+        Play(who_.harp, barStart + i * kRollGap, roll[i], kClosingHarp, ringing - i * kRollGap, 0);
     }
 }
 

@@ -107,10 +107,19 @@ public:
     // The melody over the band, in order of onsets: held chords keep their
     // voices from moving in octaves with it.
     void SetMelody(std::vector<WrittenNote> melody) { melody_ = std::move(melody); }
+    // A bass written out for the next bar accompanied with its own bass, in
+    // eighths ("F3/3 E3/3"), in place of the one its chords make: a line
+    // that passes, turns or falls by step where roots and fifths would stall.
+    void WriteBass(std::string_view bar) { writtenBass_ = bar; }
     // Semitones the bass is played off its usual octave (-12 for a cadence's low close).
     void SetBassShift(int semitones) { bassShift_ = semitones; }
-    // How long the closing chord rings; a bar unless told.
-    void SetClosingTicks(std::uint32_t ticks) { closingTicks_ = ticks; }
+    // How long the closing chord is held, and how long its bass and the
+    // harp's roll ring on; a bar unless told.
+    void SetClosingTicks(std::uint32_t held, std::uint32_t ringing)
+    {
+        closingTicks_ = held;
+        ringingTicks_ = ringing;
+    }
     // The players' timing, shared with the leads.
     Feel &Players() { return feel_; }
     // `chordBar` holds one or two chords; two split the bar at its middle.
@@ -151,10 +160,12 @@ private:
     int bassShift_ = 0;
     int lastBass_ = 0;              // the bass's last key, so the line moves to the nearest
     std::vector<BassNote> barBass_; // the bass of the bar being accompanied
+    int barBassBefore_ = 0;         // the bass's last key before it
+    std::string_view writtenBass_;  // the next bar's, when written out
     std::vector<int> lastPad_;      // the held chord before, so the next moves least
-    int lastPadBass_ = 0;           // and the bass under it
     std::vector<WrittenNote> melody_;
     std::uint32_t closingTicks_ = kSixEight.barTicks();
+    std::uint32_t ringingTicks_ = kSixEight.barTicks();
     std::vector<std::uint8_t> channels_;
     std::vector<MidiTrack> tracks_; // in the order of the parts
 };

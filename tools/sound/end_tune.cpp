@@ -1,10 +1,13 @@
 // The end-of-game tune: a bright flourish in A major, the game tune's key
 // turned to major, under ten seconds with its final chord ringing out. The
-// trumpet quotes the game tune's opening in major over a struck, held chord,
-// a clarinet sings in thirds and sixths under it, and the band grows into
-// the last bar through a timpani roll: one full chord with the cymbals and
-// the timpani, the loudest moment, the trumpet on the tonic at its highest
-// and held with the chord, the crash ringing under it.
+// trumpet alone plays the game tune's opening figure, in major and in its
+// rocking rhythm, as a pick-up into the band's first chord; a clarinet sings
+// in thirds and sixths under it and once answers it, and the line climbs bar
+// by bar, through a timpani roll on the dominant, to one full chord with the
+// cymbals and the timpani, the loudest moment, the trumpet on the tonic at
+// its highest. The chord dies away part by part: the accordion and the
+// clarinet lift first, the trumpet and the bass next, while the crash, the
+// harp and the timpani ring on to the end.
 // No part climbs above C7 or plays harder than velocity 100, so it rings
 // rather than shrieks.
 #include "band.h"
@@ -41,34 +44,42 @@ constexpr Part kParts[] = {
 };
 constexpr Accompanists kAccompanists{kBass, kAccordion, kAccordion, kHarp, kAccordion};
 
-// Steps are sixteenths. The trumpet opens on the downbeat with a quick
-// rising arpeggio that lands on the game tune's first notes in major, an
-// octave up where the trumpet rings, and climbs bar by bar, over the held
-// dominant, to its highest note, the tonic, on the final chord, held as long
-// as the chord: the summit comes once, at the end.
+// Steps are sixteenths. The game tune's head, E F# E A B, is the pick-up;
+// its C# falls on the band's first chord. Each bar then reaches a step
+// higher, E, F#, G#, the held E over the chord of F# minor falling to D;
+// over the dominant the line turns down from its seventh and runs up to the
+// tonic on the final chord: the summit comes once, at the end.
 constexpr std::array<std::string_view, 6> kMelody = {
-    "E4/1 A4/1 C#5/1 E5/3 F#5/1 E5/2 C#5/2 B4/1",
-    "C#5/4 D5/2 E5/6",
-    "A4/3 B4/1 C#5/2 F#4/4 A4/2",
-    "B4/2 D5/2 E5/2 C#5/4 A4/2",
-    "B4/6 D5/2 F#5/2 G#5/2",
-    "A5/18",
+    "E4/3 F#4/1 E4/2 A4/4 B4/2",        "C#5/4 D5/2 E5/6", "D5/3 E5/1 D5/2 F#5/4 E5/2", "E5/3 F#5/1 E5/2 G#5/4 F#5/2",
+    "D5/3 C#5/1 B4/2 D5/2 F#5/2 G#5/2", "A5/18",
 };
-// A third or a sixth under the tune where it strikes, holding through its
-// passing notes; it enters once the tune has climbed clear of the chords.
+// A third or a sixth under the tune where they strike together; while the
+// trumpet holds its E, the clarinet answers with the head's figure turned
+// downwards. It lifts before the chord has died.
 constexpr std::array<std::string_view, 6> kSecond = {
-    "r/12", "A4/4 B4/2 C#5/6", "F#4/4 A4/2 D4/4 F#4/2", "D4/2 F#4/2 C#5/2 A4/4 F#4/2", "G#4/6 B4/2 D5/2 E5/2", "C#5/18",
+    "r/12",
+    "A4/4 B4/2 C#5/3 B4/1 A4/2",
+    "B4/3 C#5/1 B4/2 D5/4 C#5/2",
+    "C#5/3 D5/1 C#5/2 E5/4 D5/2",
+    "B4/3 A4/1 G#4/2 B4/2 D5/2 E5/2",
+    "C#5/12 r/6",
 };
-constexpr std::array<std::string_view, 6> kChords = {"A", "A/C# F#m", "D", "Bm/D A/E", "E7", "A"};
-// The band strikes the first chord, drops back and grows bar by bar into the final one.
-constexpr std::array<int, 6> kLevels = {-3, -10, -8, -5, -1, 12};
+// The pick-up bar is the trumpet's alone.
+constexpr std::array<std::string_view, 6> kChords = {"", "A F#m", "D/F# Bm7", "A/E E7", "E7", "A"};
+// The band strikes its first chord, drops back and grows bar by bar into the final one.
+constexpr std::array<int, 6> kLevels = {0, -3, -8, -5, -1, 12};
 constexpr Grid kLastBarGrid{kSixEightFine.ticksPerStep, 18}; // the final bar and a half
+// How long the final chord's parts sound: the accordion a bar, the trumpet
+// and the bass a bar and a half, the crash, the harp and the timpani to the
+// end of the file, half a bar later.
+constexpr std::uint32_t kHeldTicks = kSixEight.ticksPerStep * kSixEight.stepsPerBar;
+constexpr std::uint32_t kRingingTicks = kLastBarGrid.ticksPerStep * kLastBarGrid.stepsPerBar + kHeldTicks;
 
-constexpr Voice kTrumpetLead{kTrumpet, 0, 92, 20, Articulation::Plain, 6};
+constexpr Voice kTrumpetLead{kTrumpet, 0, 90, 20, Articulation::Plain, 6};
 constexpr Voice kClarinetSecond{kClarinet, 0, 76, 16, Articulation::Plain, 6};
 // The trumpet's last note is already its loudest (the summit); the clarinet
 // under it plays out.
-constexpr int kFinalAccent = 0, kSecondFinalAccent = 6;
+constexpr int kFinalAccent = 2, kSecondFinalAccent = 6;
 
 constexpr std::uint8_t kCrashKey = 49;
 // The timpani: the tonic struck at the start and on the last chord, a roll
@@ -76,7 +87,7 @@ constexpr std::uint8_t kCrashKey = 49;
 constexpr std::uint8_t kTimpaniTonic = 45, kTimpaniDominant = 40; // A2, E2
 constexpr std::uint8_t kHitVelocity = 100;
 constexpr std::uint8_t kFirstHitVelocity = 86;                        // the opening stroke, under the last
-constexpr std::array<std::uint8_t, 4> kFirstChord = {45, 52, 57, 61}; // A2 E3 A3 C#4, under the trumpet's E4
+constexpr std::array<std::uint8_t, 4> kFirstChord = {45, 52, 57, 61}; // A2 E3 A3 C#4, under the trumpet's C#5
 // The accordion spreads the final chord up to E5, filling the top between
 // the clarinet's C#5 and the trumpet's A5.
 constexpr std::array<std::uint8_t, 3> kFinalTop = {69, 73, 76}; // A4 C#5 E5
@@ -111,21 +122,18 @@ std::vector<MidiTrack> ComposeEndTune()
     }
     // The run into the last chord broadens a little, and the chord with it.
     conductor.Tempo(lastBar - kSixEight.barTicks() / 2, kMicrosPerQuarter * 106 / 100);
-    band.SetClosingTicks(kLastBarGrid.barTicks());
-    std::uint32_t now = 0;
-    for (std::size_t bar = 0; bar < kChords.size(); ++bar) {
+    band.SetClosingTicks(kHeldTicks, kRingingTicks);
+    std::uint32_t now = kSixEight.barTicks(); // after the pick-up
+    for (std::size_t bar = 1; bar < kChords.size(); ++bar) {
         const bool last = bar + 1 == kChords.size();
         band.SetLevel(kLevels[bar]);
         // The dominant's bass holds its E, low, and falls a fifth to the
         // lowest A of the tune.
         band.SetWalk(bar + 2 < kChords.size());
         band.SetBassShift(bar + 2 >= kChords.size() ? -12 : 0);
-        // The first bar holds its chord under the tune: a chord and a call.
-        const Accompaniment style = last ? Accompaniment::Closing
-            : bar == 0                   ? Accompaniment::Pad
-                                         : Accompaniment::Tarantella;
+        const Accompaniment style = last ? Accompaniment::Closing : Accompaniment::Tarantella;
         band.AccompanyBar(now, kChords[bar], style, kChords[last ? bar : bar + 1]);
-        if (bar == 0) {
+        if (bar == 1) {
             // The first downbeat is struck at once by the whole band: the
             // harp spreads the tonic chord quickly under the timpani.
             band.Track(kTimpani).Note(now, kTimpani, kTimpaniTonic, kFirstHitVelocity, kSixEight.barTicks() / 2);
@@ -143,16 +151,16 @@ std::vector<MidiTrack> ComposeEndTune()
         if (last) {
             // The crash rings under the whole chord: struck short, the
             // synthesiser cuts it before it is heard.
-            band.Percussion(now, kCrashKey, kHitVelocity, kLastBarGrid.barTicks());
-            band.Track(kTimpani).Note(now, kTimpani, kTimpaniTonic, kHitVelocity, kLastBarGrid.barTicks());
+            band.Percussion(now, kCrashKey, kHitVelocity, kRingingTicks);
+            band.Track(kTimpani).Note(now, kTimpani, kTimpaniTonic, kHitVelocity, kRingingTicks);
             for (const std::uint8_t key : kFinalTop) {
-                band.Track(kAccordion).Note(now, kAccordion, key, kFinalTopVelocity, kLastBarGrid.barTicks());
+                band.Track(kAccordion).Note(now, kAccordion, key, kFinalTopVelocity, kHeldTicks);
             }
         }
         now += last ? kLastBarGrid.barTicks() : kSixEight.barTicks();
     }
-    // A bar more lets the last chord, the roll and the cymbal ring out.
-    return band.Tracks(conductor, now + kSixEight.barTicks());
+    // The file ends as the crash, the harp and the timpani stop ringing.
+    return band.Tracks(conductor, lastBar + kRingingTicks);
 }
 
 } // namespace belvane::sound
