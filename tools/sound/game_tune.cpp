@@ -159,7 +159,7 @@ const Bars kThemeViolin = {
 // The interlude: few notes, long ones, entering over the violin's close.
 const Bars kInterlude = {
     "r/6 D5/4 F5/2",      "Bb4/4 A4/2 Bb4/3 C5/1 D5/2", "G5/4 F5/2 D5/6",          "C#5/6 r/6",
-    "r/6 A4/2 D5/2 F5/2", "Bb5/4 A5/2 G5/3 F5/3",       "E5/4 D5/2 C5/2 B4/2 r/2",
+    "r/2 A4/2 D5/2 F5/4 G5/2", "Bb5/4 A5/2 G5/3 F5/3",       "E5/4 D5/2 C5/2 B4/2 r/2",
 };
 
 // The theme's return, ornamented, on the violin; a run up to the leading
@@ -249,6 +249,7 @@ struct BassBar {
     std::string_view notes;
 };
 const BassBar kBassBars[] = {
+    {kA + 5, "F2/3 D2/3"},
     {kA + 11, "F2/3 E2/3"},
     {kA + 12, "D2/3 C2/3"},
     {kA + 13, "B1/3 D2/3"},
