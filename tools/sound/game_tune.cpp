@@ -80,11 +80,11 @@ const Bars kChordBars[] = {
     // B: C major, a half close on its dominant's seventh resolving to C with
     // the third on top; then Am7 Dm7 G7 Cmaj7 Fmaj7 Bm7b5 E7, the circle of
     // fifths, and a bar on the dominant alone
-    {"C/E", "G7/D", "C/E", "F C", "Dm7", "C/G", "Dm7 G7", "C", "Am7 Am7/G", "Dm7/F Dm7", "G7 G7/B", "Cmaj7 Am7",
+    {"C/E", "G7/D", "C/E", "F C", "Dm7 Dm7/F", "C/G", "Dm7 G7", "C", "Am7 Am7/G", "Dm7/F Dm7", "G7 G7/B", "Cmaj7 Am7",
      "Fmaj7", "Dm/B Dm", "E7 E7/G#", "E7/B E7/D"},
     // A': on to C and F; D minor's dominant turns aside deceptively to B flat,
     // stretching the phrase to ten bars, and is reached through ii-V
-    {"Am/C", "C/E", "F Am", "Dm7 G7/B", "C C/E", "F", "Bb F/A", "Gm/Bb A7/C#", "Bb/D Gm", "Gm/E A7"},
+    {"Am/C", "C/E", "F Am", "Dm7 G7/B", "Am7/C Am/E", "F", "Bb F/A", "Gm/Bb A7/C#", "Bb/D Gm", "Gm/E A7"},
     // C: D minor over the lament bass D C Bb A, the Neapolitan of A minor,
     // and its dominant turning to the leading note in the bass
     {"Dm", "Gm7/C", "Gm/Bb", "A7", "Dm/F", "Bb/D", "E7", "E7 E7/G#"},
