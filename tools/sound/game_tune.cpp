@@ -158,7 +158,7 @@ const Bars kThemeViolin = {
 
 // The interlude: few notes, long ones, entering over the violin's close.
 const Bars kInterlude = {
-    "r/6 D5/4 F5/2",      "Bb4/4 A4/2 Bb4/3 C5/1 D5/2", "G5/4 F5/2 D5/6",          "C#5/6 r/6",
+    "r/6 D5/4 F5/2",           "Bb4/4 A4/2 Bb4/3 C5/1 D5/2", "G5/4 F5/2 D5/6",          "C#5/6 r/6",
     "r/2 A4/2 D5/2 F5/4 G5/2", "Bb5/4 A5/2 G5/3 F5/3",       "E5/4 D5/2 C5/2 B4/2 r/2",
 };
 
