@@ -73,7 +73,7 @@ using Bars = std::vector<std::string_view>;
 
 const Bars kChordBars[] = {
     // intro: the lament bass A G F E under plain chords
-    {"Am", "G", "F", "E7"},
+    {"Am", "G", "F", "E"},
     // A: halting on the dominant, closing in C, falling deceptively onto F
     {"Am", "Am/C", "Dm Dm/F", "E", "Am", "Dm/F", "F/A G7", "C", "Am", "G", "C C/E", "F C/E", "Dm7 Dm7/C", "Dm/B",
      "E7 E7/G#", "F/A"},
