@@ -266,6 +266,9 @@ void Band::OffbeatChords(std::uint32_t beatStart, int beatStep, const Chord &cho
         const std::size_t top = tones.size() - 1;
         const std::array<std::size_t, 2> picked = {beatStep == 0 ? top - 1 : 0, top};
         for (int offset = 1; offset <= 2; ++offset) {
+            if (Rubs(tones[picked[offset - 1]], beatStart + offset * kStep)) {
+                continue;
+            }
             Play(who_.offbeat, beatStart + offset * kStep, tones[picked[offset - 1]],
                  offset == 1 ? touch.chordFirst : touch.chordSecond, (kBeatSteps - offset) * kStep - touch.chordGap,
                  feel_.Shift(kChordSpread));
@@ -281,6 +284,9 @@ void Band::OffbeatChords(std::uint32_t beatStart, int beatStep, const Chord &cho
         const std::uint32_t length = held ? 2 * kStep - touch.chordGap : kStep - touch.chordGap;
         const int shift = feel_.Shift(kChordSpread);
         for (std::size_t i = light && offset == 2 ? 1 : 0; i < tones.size(); ++i) {
+            if (Rubs(tones[i], beatStart + offset * kStep)) {
+                continue;
+            }
             Play(who_.offbeat, beatStart + offset * kStep, tones[i], offset == 1 ? touch.chordFirst : touch.chordSecond,
                  length, shift + kStrum * static_cast<int>(i));
         }
@@ -304,6 +310,16 @@ void Band::ArpeggioBeat(std::uint32_t beatStart, const Chord &chord, bool newCho
         Play(who_.harp, beatStart + offset * kStep, spread[pattern[offset]], offset == 0 ? kHarpFirst : kHarpOther,
              (kBeatSteps - offset) * kStep - kHarpGap, feel_.Shift(kHarpSpread));
     }
+}
+
+bool Band::Rubs(int key, std::uint32_t tick) const
+{
+    // A melody note leaning a semitone on the chord (C over E major) is left
+    // to resolve alone: the chord does not sound the note it leans towards.
+    return std::any_of(melody_.begin(), melody_.end(), [&](const WrittenNote &n) {
+        const int apart = ((n.key - key) % 12 + 12) % 12;
+        return n.tick <= tick && tick < n.tick + n.length && (apart == 1 || apart == 11);
+    });
 }
 
 bool Band::DoublesMelody(int key, std::uint32_t start, std::uint32_t length) const

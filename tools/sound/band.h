@@ -143,6 +143,8 @@ private:
     void ArpeggioBeat(std::uint32_t beatStart, const Chord &chord, bool newChord, std::uint32_t chordLength);
     void PadChord(std::uint32_t start, int beatStep, const Chord &chord, std::uint32_t length);
     void ClosingBar(std::uint32_t barStart, const Chord &chord);
+    // Whether a chord's `key`, struck at `tick`, would rub a semitone against the melody.
+    bool Rubs(int key, std::uint32_t tick) const;
     // Whether a held chord's `key`, struck at `start`, would move in octaves with the melody.
     bool DoublesMelody(int key, std::uint32_t start, std::uint32_t length) const;
     // A velocity at the band's level.
