@@ -113,8 +113,8 @@ public:
     void WriteBass(std::string_view bar) { writtenBass_ = bar; }
     // Semitones the bass is played off its usual octave (-12 for a cadence's low close).
     void SetBassShift(int semitones) { bassShift_ = semitones; }
-    // How long the closing chord is held, and how long its bass and the
-    // harp's roll ring on; a bar unless told.
+    // How long the closing chord and its bass are held, and how long the
+    // harp's roll rings on; a bar unless told.
     void SetClosingTicks(std::uint32_t held, std::uint32_t ringing)
     {
         closingTicks_ = held;

@@ -1,17 +1,18 @@
 // The end-of-game tune: a bright flourish in A major, the game tune's key
 // turned to major, under ten seconds with its final chord ringing out. The
 // trumpet alone plays the game tune's opening figure, in major and in its
-// rocking rhythm, as a pick-up into the band's first chord; a clarinet sings
+// rocking rhythm, over a soft chord, as a pick-up into the band's first
+// full chord; a clarinet sings
 // in thirds and sixths under it and once answers it, and the line climbs bar
 // by bar, through a timpani roll on the dominant, to one full chord with the
 // cymbals and the timpani, the loudest moment, the trumpet on the tonic at
-// its highest. The chord dies away part by part: the accordion and the
-// clarinet lift first, the trumpet and the bass next, while the crash, the
-// harp and the timpani ring on to the end.
+// its highest. The held parts lift together, and the crash, the harp and
+// the timpani ring on after them to the end.
 // No part climbs above C7 or plays harder than velocity 100, so it rings
 // rather than shrieks.
 #include "band.h"
 #include "tunes.h"
+#include "voice_leading.h"
 
 #include <array>
 #include <span>
@@ -37,9 +38,9 @@ constexpr Part kParts[] = {
     {kTrumpet, program::kTrumpet, 122, 60, 50, "Trumpet"},
     {kClarinet, program::kClarinet, 127, 70, 56, "Clarinet"},
     {kAccordion, program::kAccordion, 108, 48, 48, "Accordion"},
-    {kBass, program::kAcousticBass, 120, 64, 24, "Bass"},
+    {kBass, program::kAcousticBass, 127, 64, 24, "Bass"},
     {kHarp, program::kHarp, 84, 84, 56, "Harp"},
-    {kTimpani, program::kTimpani, 120, 64, 40, "Timpani"},
+    {kTimpani, program::kTimpani, 127, 64, 40, "Timpani"},
     {kDrums, 0, 127, 64, 40, "Cymbal"}, // full: the crash is the chord's splash
 };
 constexpr Accompanists kAccompanists{kBass, kAccordion, kAccordion, kHarp, kAccordion};
@@ -55,25 +56,27 @@ constexpr std::array<std::string_view, 6> kMelody = {
 };
 // A third or a sixth under the tune where they strike together; while the
 // trumpet holds its E, the clarinet answers with the head's figure turned
-// downwards. It lifts before the chord has died.
+// downwards.
 constexpr std::array<std::string_view, 6> kSecond = {
     "r/12",
     "A4/4 B4/2 C#5/3 B4/1 A4/2",
     "B4/3 C#5/1 B4/2 D5/4 C#5/2",
     "C#5/3 D5/1 C#5/2 E5/4 D5/2",
     "B4/3 A4/1 G#4/2 B4/2 D5/2 E5/2",
-    "C#5/12 r/6",
+    "C#5/18",
 };
-// The pick-up bar is the trumpet's alone.
-constexpr std::array<std::string_view, 6> kChords = {"", "A F#m", "D/F# Bm7", "A/E E7", "E7", "A"};
-// The band strikes its first chord, drops back and grows bar by bar into the final one.
-constexpr std::array<int, 6> kLevels = {0, -3, -8, -5, -1, 12};
+// Under the pick-up a soft chord; the bass then climbs F# B C# D to the
+// dominant, and falls to the tonic.
+constexpr std::array<std::string_view, 6> kChords = {"A", "A F#m", "D/F# Bm7", "A/C# Bm7/D", "E7", "A"};
+// The band sounds a soft chord, strikes its first full one, drops back and
+// grows bar by bar into the final one.
+constexpr std::array<int, 6> kLevels = {-14, -3, -8, -5, -1, 12};
 constexpr Grid kLastBarGrid{kSixEightFine.ticksPerStep, 18}; // the final bar and a half
-// How long the final chord's parts sound: the accordion a bar, the trumpet
-// and the bass a bar and a half, the crash, the harp and the timpani to the
-// end of the file, half a bar later.
-constexpr std::uint32_t kHeldTicks = kSixEight.ticksPerStep * kSixEight.stepsPerBar;
-constexpr std::uint32_t kRingingTicks = kLastBarGrid.ticksPerStep * kLastBarGrid.stepsPerBar + kHeldTicks;
+// How long the final chord's parts sound: the held ones (trumpet, clarinet,
+// accordion, bass) a bar and a half, the crash, the harp and the timpani to
+// the end of the file, a beat later.
+constexpr std::uint32_t kHeldTicks = kLastBarGrid.ticksPerStep * kLastBarGrid.stepsPerBar;
+constexpr std::uint32_t kRingingTicks = kHeldTicks + kSixEight.ticksPerStep * 3;
 
 constexpr Voice kTrumpetLead{kTrumpet, 0, 90, 20, Articulation::Plain, 6};
 constexpr Voice kClarinetSecond{kClarinet, 0, 76, 16, Articulation::Plain, 6};
@@ -81,7 +84,8 @@ constexpr Voice kClarinetSecond{kClarinet, 0, 76, 16, Articulation::Plain, 6};
 // under it plays out.
 constexpr int kFinalAccent = 2, kSecondFinalAccent = 6;
 
-constexpr std::uint8_t kCrashKey = 49;
+// Two crash cymbals, struck together, so the splash is heard over the band.
+constexpr std::array<std::uint8_t, 2> kCrashKeys = {49, 57};
 // The timpani: the tonic struck at the start and on the last chord, a roll
 // on the dominant between.
 constexpr std::uint8_t kTimpaniTonic = 45, kTimpaniDominant = 40; // A2, E2
@@ -93,9 +97,11 @@ constexpr std::array<std::uint8_t, 4> kFirstChord = {45, 52, 57, 61}; // A2 E3 A
 constexpr std::array<std::uint8_t, 3> kFinalTop = {69, 73, 76}; // A4 C#5 E5
 constexpr std::uint8_t kFinalTopVelocity = 64;
 // A timpani roll grows through the dominant's second half into the last chord.
-constexpr std::array<std::uint8_t, 6> kRoll = {44, 50, 56, 62, 68, 74};
+constexpr std::array<std::uint8_t, 6> kRoll = {58, 64, 70, 76, 82, 88};
 constexpr std::uint32_t kFirstRollTicks = 15;
 constexpr std::uint8_t kFirstChordVelocity = 72; // under the trumpet's first notes
+// Under the pick-up, softly: the harp's chord and the timpani's A.
+constexpr std::uint8_t kPickUpVelocity = 54;
 
 } // namespace
 
@@ -123,16 +129,28 @@ std::vector<MidiTrack> ComposeEndTune()
     // The run into the last chord broadens a little, and the chord with it.
     conductor.Tempo(lastBar - kSixEight.barTicks() / 2, kMicrosPerQuarter * 106 / 100);
     band.SetClosingTicks(kHeldTicks, kRingingTicks);
-    std::uint32_t now = kSixEight.barTicks(); // after the pick-up
-    for (std::size_t bar = 1; bar < kChords.size(); ++bar) {
+    // The accordion's chords keep clear of the notes the trumpet leans on.
+    const std::array<std::uint8_t, 1> lead = {kTrumpet};
+    band.SetMelody(NotesOf(band.Tracks(conductor, lastBar), lead));
+    std::uint32_t now = 0;
+    for (std::size_t bar = 0; bar < kChords.size(); ++bar) {
         const bool last = bar + 1 == kChords.size();
         band.SetLevel(kLevels[bar]);
         // The dominant's bass holds its E, low, and falls a fifth to the
         // lowest A of the tune.
         band.SetWalk(bar + 2 < kChords.size());
         band.SetBassShift(bar + 2 >= kChords.size() ? -12 : 0);
-        const Accompaniment style = last ? Accompaniment::Closing : Accompaniment::Tarantella;
+        const Accompaniment style = last ? Accompaniment::Closing
+            : bar == 0                   ? Accompaniment::Pad
+                                         : Accompaniment::Tarantella;
         band.AccompanyBar(now, kChords[bar], style, kChords[last ? bar : bar + 1]);
+        if (bar == 0) {
+            band.Track(kTimpani).Note(now, kTimpani, kTimpaniTonic, kPickUpVelocity, kSixEight.barTicks() / 2);
+            for (std::uint32_t i = 0; i + 1 < kFirstChord.size(); ++i) {
+                band.Track(kHarp).Note(now + i * kFirstRollTicks, kHarp, kFirstChord[i], kPickUpVelocity,
+                                       kSixEight.barTicks() / 2);
+            }
+        }
         if (bar == 1) {
             // The first downbeat is struck at once by the whole band: the
             // harp spreads the tonic chord quickly under the timpani.
@@ -151,8 +169,12 @@ std::vector<MidiTrack> ComposeEndTune()
         if (last) {
             // The crash rings under the whole chord: struck short, the
             // synthesiser cuts it before it is heard.
-            band.Percussion(now, kCrashKey, kHitVelocity, kRingingTicks);
+            for (const std::uint8_t crash : kCrashKeys) {
+                band.Percussion(now, crash, kHitVelocity, kRingingTicks);
+            }
+            // Both drums: the tonic and its fifth below.
             band.Track(kTimpani).Note(now, kTimpani, kTimpaniTonic, kHitVelocity, kRingingTicks);
+            band.Track(kTimpani).Note(now, kTimpani, kTimpaniDominant, kHitVelocity, kRingingTicks);
             for (const std::uint8_t key : kFinalTop) {
                 band.Track(kAccordion).Note(now, kAccordion, key, kFinalTopVelocity, kHeldTicks);
             }

@@ -42,8 +42,10 @@ namespace {
 // Dotted quarter = 60: a rocking two beats a bar, unhurried.
 constexpr std::uint32_t kMicrosPerQuarter = 60'000'000u * 2 / (60 * 3);
 constexpr std::uint32_t kSeed = 1010;
-// The players broaden the second half of a bar where the music takes breath.
-constexpr std::uint32_t kBroadenedMicros = kMicrosPerQuarter * 108 / 100;
+// The players slow down through a bar where the music takes breath, a
+// little on its first beat and more on its second.
+constexpr std::uint32_t kEasedMicros = kMicrosPerQuarter * 105 / 100;
+constexpr std::uint32_t kBroadenedMicros = kMicrosPerQuarter * 112 / 100;
 
 // Channels: the leads first, then the accompaniment.
 constexpr std::uint8_t kViolin = 0;
@@ -75,7 +77,7 @@ const Bars kChordBars[] = {
     // intro: the lament bass A G F E under plain chords
     {"Am", "G", "F", "E"},
     // A: halting on the dominant, closing in C, falling deceptively onto F
-    {"Am", "Am/C", "Dm Dm/F", "E", "Am", "Dm/F", "F/A G7", "C", "Am", "G", "C C/E", "F C/E", "Dm7 Dm7/C", "Dm/B",
+    {"Am", "Am/C", "Dm Dm/F", "E", "Am", "Dm/F", "F G7", "C", "Am/C", "G", "C C/E", "F C/E", "Dm7 Dm7/C", "Dm/B",
      "E7 E7/G#", "F/A"},
     // B: C major, a half close on its dominant's seventh resolving to C with
     // the third on top; then Am7 Dm7 G7 Cmaj7 Fmaj7 Bm7b5 E7, the circle of
@@ -84,16 +86,16 @@ const Bars kChordBars[] = {
      "Fmaj7", "Dm/B Dm", "E7 E7/G#", "E7/B E7/D"},
     // A': on to C and F; D minor's dominant turns aside deceptively to B flat,
     // stretching the phrase to ten bars, and is reached through ii-V
-    {"Am/C", "C/E", "F Am", "Dm7 G7/B", "Am7/C Am/E", "F", "Bb F/A", "Gm/Bb A7/C#", "Bb/D Gm", "Gm/E A7"},
+    {"Am/C", "C/E", "F Am", "Dm7 G7/B", "Am7/C Am7/G", "F", "Bb F/A", "Gm/Bb A7/C#", "Bb/D Gm", "Gm/E A7"},
     // C: D minor over the lament bass D C Bb A, the Neapolitan of A minor,
     // and its dominant turning to the leading note in the bass
     {"Dm", "Gm7/C", "Gm/Bb", "A7", "Dm/F", "Bb/D", "E7", "E7 E7/G#"},
     // A'': the full cadence comes only at its end
     {"Am Am/G", "F C/E", "Dm Dm/F", "E7", "Am/C", "Dm/F Bb", "Dm/F E7", "E7", "Am/C", "G", "C C/E", "F", "Dm", "Dm7 E7",
      "E7 E7/G#", "Am"},
-    // coda: over a held A, i and iv; the leading note, the closing chord, and
+    // coda: over a held A, i and iv; the leading note turned aside to VI, and
     // a bar on the dominant back to the start
-    {"Am", "Dm/A", "Am", "Dm/A E7/G#", "Am", "E7 E7/G#"},
+    {"Am", "Dm/A", "Am", "Dm/A E7", "F", "E7 E7/G#"},
 };
 
 // ---- The lines: each enters on its bar of the tune (counted from 0) ----
@@ -104,8 +106,8 @@ const Bars kChordBars[] = {
 const Bars kTheme = {
     "E5/3 F5/1 E5/2 A5/4 B5/2", "C6/4 D6/2 E6/4 A5/2", "F5/2 G5/2 A5/2 D6/4 B5/2", "C6/4 B5/2 G#5/4 r/2",
     "r/2 A5/2 C6/2 E6/6",       "E6/4 D6/2 A5/3 F5/3", "A5/2 C6/6 B5/2 D6/2",      "E6/6 r/4 E5/2",
-    "A5/4 B5/2 C6/3 E6/3",      "D6/4 B5/2 G5/4 r/2",  "E6/2 F6/2 G6/8",           "F6/4 E6/2 D6/4 C6/2",
-    "E6/4 F6/2 C6/3 D6/3",      "A5/2 D6/4 C6/4 B5/2", "G#5/6 B5/3 D6/3",          "C6/6 r/6"};
+    "A5/4 B5/2 C6/3 E6/3",      "D6/4 B5/2 G5/4 r/2",  "E6/2 F6/2 G6/8",           "F6/4 E6/2 D6/4 r/2",
+    "A5/4 F6/2 E6/3 D6/3",      "A5/2 D6/4 C6/4 B5/2", "G#5/6 B5/3 D6/3",          "C6/6 r/6"};
 
 // The middle tune, flute, entering over the clarinet's last note; it closes
 // on C, and holds it while the clarinet enters.
@@ -117,7 +119,7 @@ const Bars kMiddle = {
     "A5/3 C6/3 E6/3 D6/3",
     "E6/3 D6/3 C6/4 A5/2",
     "C6/4 E6/2 D6/3 C6/1 B5/2",
-    "F6/4 D6/2 B5/3 D6/3",
+    "E6/4 D6/2 B5/3 D6/3",
     "C6/6 r/6",
 };
 // Under the flute, the strings move slowly in the middle register, in
@@ -126,15 +128,14 @@ const Bars kMiddleCounter = {"E4/12",     "F4/6 D4/6", "E4/6 G4/6", "F4/6 G4/6",
                              "C5/6 A4/6", "E4/6 C5/6", "F4/6 G4/6", "E4/6 r/6"};
 
 // The clarinet's answer: a two-bar figure, each time a step lower, over the
-// falling fifths (written an octave up); the third time it runs on without
-// its breath.
+// falling fifths (written an octave up), each time with a rhythm of its own.
 const Bars kSequence = {
     "r/8 E5/2 A5/2",
     "C6/3 B5/1 A5/2 G5/4 E5/2",
     "F5/2 A5/2 D6/2 E6/4 D6/2",
     "B5/3 C6/1 D6/2 F5/4 r/2",
     "E5/2 G5/2 C6/2 D6/3 C6/1 B5/2",
-    "A5/2 B5/2 C6/2 E5/6",
+    "A5/2 B5/2 C6/2 E5/4 r/2",
     "D5/2 F5/2 B5/2 C6/4 B5/2",
     "G#5/3 A5/1 B5/2 D6/4 r/2",
 };
@@ -144,13 +145,13 @@ const Bars kSequence = {
 // into the interlude's first bar.
 const Bars kThemeViolin = {
     "E5/3 F5/1 E5/2 A5/4 B5/2",
-    "C6/4 D6/2 E6/4 D6/2",
-    "A5/2 C6/2 F6/2 E6/3 D6/3",
-    "F6/4 E6/2 D6/3 B5/3",
+    "C6/4 D6/2 C6/4 B5/2",
+    "A5/2 C6/2 D6/2 C6/3 B5/3",
+    "C6/4 A5/2 B5/3 D6/3",
     "G5/4 r/2 E6/2 C6/2 D6/2",
     "r/2 F5/2 A5/2 C6/4 E6/2",
     "D6/4 C6/2 Bb5/2 A5/2 G5/2",
-    "Bb5/4 A5/2 G5/3 A5/3",
+    "D6/4 Bb5/2 G5/3 A5/3",
     "F5/3 G5/1 A5/2 Bb5/4 C6/2",
     "Bb5/4 D6/2 G5/3 E5/3",
     "F5/6 r/6",
@@ -162,12 +163,12 @@ const Bars kInterlude = {
     "r/2 A4/2 D5/2 F5/4 G5/2", "Bb5/4 A5/2 G5/3 F5/3",       "E5/4 D5/2 C5/2 B4/2 r/2",
 };
 
-// The theme's return, ornamented, on the violin; a run up to the leading
+// The theme's return, ornamented, on the violin; a run down to the leading
 // note hands it to the flute, which takes it on in the same octave.
 const Bars kThemeReturn = {"E5/3 F5/1 E5/2 A5/4 B5/2", "A5/2 C6/2 D6/1 C6/1 E6/4 C6/2",
                            "F5/2 G5/2 A5/2 D6/4 A5/2", "B5/3 C6/1 B5/2 r/6",
-                           "A5/2 C6/2 E6/8",           "F6/3 E6/3 D6/4 A5/2",
-                           "A5/4 D6/2 B5/2 C6/2 D6/2", "E6/4 B5/2 C6/1 D6/1 E6/1 F#6/1 G#6/2"};
+                           "A5/2 C6/2 E6/8",           "D6/3 C6/3 D6/4 A5/2",
+                           "A5/4 D6/2 B5/2 C6/2 D6/2", "E6/4 B5/2 D6/1 C6/1 B5/1 A5/1 G#5/2"};
 const Bars kThemeReturnFlute = {"A5/6 C6/2 B5/2 C6/2",
                                 "D6/4 B5/2 G5/4 r/2",
                                 "E6/2 F6/2 G6/8",
@@ -181,22 +182,22 @@ const Bars kThemeCounter = {"E4/6 A4/6", "B4/6 D5/6", "C5/6 G4/6", "A4/6 C5/6",
                             "A4/6 F4/6", "A4/6 E4/6", "D4/6 E4/6", "C4/6 r/6"};
 
 // The coda: over the held A the oboe recalls the theme's head in fragments,
-// each answered by a bar's breath, and settles on the tonic through the
-// final chord.
+// each answered by a breath, and reaches the tonic only to be turned aside,
+// onto F major, and on to the dominant: the tune never stops.
 const Bars kCoda = {
-    "r/6 E5/3 F5/1 E5/2", "A5/6 r/6", "r/6 C5/3 D5/1 C5/2", "F5/6 E5/2 D5/2 B4/2", "A4/6 r/6",
+    "r/6 E5/3 F5/1 E5/2", "A5/6 r/6", "r/6 C5/3 D5/1 C5/2", "F5/6 E5/2 D5/2 B4/2", "A4/4 C5/2 F5/4 E5/2",
 };
 
 // The last bar rises to the first: the tune runs round without a stop,
 // the pick-up landing on the tonic chord's third as the tune begins again,
 // where the oboe goes on sighing down the scale over the lament.
-const Bars kRound = {"r/6 E5/2 G#5/2 B5/2"};
-const Bars kLanding = {"C6/6 r/6"};
+const Bars kRound = {"B4/4 D5/2 E5/2 G#5/2 B5/2"};
+const Bars kLanding = {"C6/6 D6/3 C6/1 B5/2"};
 
-// Over the intro's lament the oboe sighs down, C B A G, turns back up over
-// the bass's F and comes to rest on the dominant, leaving the theme to the
-// clarinet.
-const Bars kCall = {"r/6 B5/3 A5/1 G5/2", "A5/4 G5/2 A5/4 B5/2", "G#5/4 B5/2 E5/4 r/2"};
+// Over the intro's lament the oboe sighs down from the C it landed on, a
+// step a beat, turns back up over the bass's F and comes to rest on the
+// dominant, leaving the theme to the clarinet.
+const Bars kCall = {"A5/4 G5/2 B5/3 A5/1 G5/2", "A5/4 G5/2 C6/4 B5/2", "G#5/4 B5/2 E5/4 r/2"};
 
 // ---- Arrangement ----
 
@@ -204,11 +205,12 @@ const Bars kCall = {"r/6 B5/3 A5/1 G5/2", "A5/4 G5/2 A5/4 B5/2", "G#5/4 B5/2 E5/
 constexpr Voice kClarinetLow{kClarinet, -12, 78, 14, Articulation::Plain, 8};
 constexpr Voice kClarinetAnswer{kClarinet, -12, 80, 14, Articulation::Plain, 8};
 constexpr Voice kOboeCoda{kOboe, 0, 74, 14, Articulation::Plain, 8};
+constexpr Voice kOboeLanding{kOboe, 0, 58, 14, Articulation::Plain, 8}; // as loud as the coda it ends
 constexpr Voice kFluteLead{kFlute, 0, 78, 14, Articulation::Plain, 8};
-constexpr Voice kViolinLead{kViolin, 0, 70, 14, Articulation::Plain, 8};
-constexpr Voice kViolinReturn{kViolin, 0, 74, 14, Articulation::Plain, 8};
+constexpr Voice kViolinLead{kViolin, 0, 66, 14, Articulation::Plain, 8};
+constexpr Voice kViolinReturn{kViolin, 0, 71, 14, Articulation::Plain, 8};
 constexpr Voice kOboeLead{kOboe, 0, 54, 14, Articulation::Plain, 8};
-constexpr Voice kOboeCall{kOboe, 0, 58, 14, Articulation::Plain, 8};
+constexpr Voice kOboeCall{kOboe, 0, 55, 14, Articulation::Plain, 8};
 constexpr Voice kStringsCounter{kStrings, 0, 54, 30, Articulation::Plain, 5};
 
 // The first bar of each part of the form, counted from 0.
@@ -237,7 +239,7 @@ const Line kLines[] = {
     {&kOboeCoda, kCodaBar, &kCoda, 0},
     {&kOboeCall, 1, &kCall, 0},
     {&kOboeCoda, kEndBar - 1, &kRound, 7},
-    {&kOboeCall, 0, &kLanding, 0},
+    {&kOboeLanding, 0, &kLanding, 0},
 };
 
 // The bass written out, in eighths, where the chords' roots and fifths would
@@ -249,10 +251,11 @@ struct BassBar {
     std::string_view notes;
 };
 const BassBar kBassBars[] = {
-    {kA + 5, "F2/3 D2/3"},
+    {kA + 8, "C3/3 A2/2 B2/1"},
     {kA + 11, "F2/3 E2/3"},
     {kA + 12, "D2/3 C2/3"},
     {kA + 13, "B1/3 D2/3"},
+    {kA + 15, "A2/3 C3/3"},
     {kSequenceBar, "A2/3 C3/3"},
     {kSequenceBar + 1, "F2/3 D2/3"},
     {kSequenceBar + 2, "G2/3 B2/3"},
@@ -262,14 +265,14 @@ const BassBar kBassBars[] = {
     {kSequenceBar + 6, "E3/3 G#2/3"},
     {kSequenceBar + 7, "B2/3 D3/3"},
     {kAViolin, "C3/3 A2/3"},
-    {kAViolin + 1, "E2/3 G2/3"},
+    {kAViolin + 1, "E2/3 G2/2 E2/1"},
     {kAViolin + 2, "F2/3 A2/3"},
     {kAViolin + 3, "D3/3 B2/3"},
-    {kAViolin + 4, "C3/3 E2/3"},
+    {kAViolin + 4, "C3/3 G2/3"},
     {kAViolin + 5, "F2/3 G2/2 A2/1"},
     {kAViolin + 6, "Bb2/3 A2/3"},
     {kAViolin + 7, "Bb2/3 C#3/3"},
-    {kAViolin + 8, "D3/3 G2/3"},
+    {kAViolin + 8, "D3/3 G2/2 F2/1"},
     {kAViolin + 9, "E2/3 A2/3"},
     {kAAgain + 4, "C3/3 A2/2 G2/1"},
     {kAAgain + 5, "F2/3 Bb2/3"},
@@ -277,7 +280,7 @@ const BassBar kBassBars[] = {
     {kCodaBar, "A2/6"},
     {kCodaBar + 1, "A2/6"},
     {kCodaBar + 2, "A2/6"},
-    {kCodaBar + 3, "A2/3 G#2/3"},
+    {kCodaBar + 3, "A2/3 E2/3"},
 };
 
 // Where each part of the form begins, and where a new lead takes over.
@@ -307,8 +310,8 @@ struct Layer {
 };
 const Layer kLayers[] = {
     {0, kA, Accompaniment::Arpeggio, true},
-    // Soft strings hold the first chord, so the restart does not fall away.
-    {0, 1, Accompaniment::Pad, false, -8},
+    // Soft strings hold the lament's chords, so the restart does not fall away.
+    {0, kA - 1, Accompaniment::Pad, false, -6},
     {kA - 1, kA, Accompaniment::Barcarolle, false},
     {kA, kB, Accompaniment::Barcarolle, true},
     {kB - 2, kB, Accompaniment::Pad, false},
@@ -320,12 +323,11 @@ const Layer kLayers[] = {
     {kSequenceBar, kSequenceBar + 1, Accompaniment::Arpeggio, false},
     {kAViolin - 1, kAViolin, Accompaniment::Arpeggio, true},
     {kAViolin, kAAgain, Accompaniment::Pad, true},
-    {kAViolin + 1, kC, Accompaniment::Barcarolle, false},
     {kAAgain - 1, kAAgain, Accompaniment::Barcarolle, false},
     {kAAgain, kAAgain + 8, Accompaniment::Broken, true},
-    {kAAgain + 8, kCodaBar, Accompaniment::Barcarolle, true},
-    {kCodaBar, kCodaBar + 4, Accompaniment::Pad, true},
-    {kCodaBar + 4, kCodaBar + 5, Accompaniment::Closing, true},
+    {kAAgain + 8, kCodaBar, Accompaniment::Arpeggio, true, -5},
+    {kCodaBar, kCodaBar + 5, Accompaniment::Pad, true},
+    {kCodaBar + 4, kCodaBar + 5, Accompaniment::Arpeggio, false},
     {kCodaBar + 5, kEndBar, Accompaniment::Arpeggio, true},
 };
 
@@ -335,8 +337,8 @@ struct Level {
     std::size_t bar;
     int level;
 };
-const Level kLevels[] = {{0, -12},       {kA - 1, -11},      {kA, -5},          {kA + 8, -4},       {kB - 1, -3},
-                         {kB, -7},       {kB + 7, -4},       {kB + 14, -4},     {kAViolin, -7},     {kC - 1, -10},
+const Level kLevels[] = {{0, -18},       {kA - 1, -15},      {kA, -5},          {kA + 8, -4},       {kB - 1, -3},
+                         {kB, -7},       {kB + 7, -4},       {kB + 14, -4},     {kAViolin, -4},     {kC - 1, -10},
                          {kC, -15},      {kAAgain - 1, -10}, {kAAgain, 2},      {kAAgain + 7, 4},   {kCodaBar - 1, 4},
                          {kCodaBar, -5}, {kCodaBar + 3, -3}, {kCodaBar + 4, 0}, {kCodaBar + 5, -10}};
 
@@ -346,7 +348,7 @@ struct Key {
     Scale scale;
 };
 
-// The second half of these bars broadens: a breath before what follows.
+// These bars slow down: a breath before what follows.
 constexpr std::size_t kBroadened[] = {kAViolin - 1};
 
 int LevelAt(std::size_t bar)
@@ -382,6 +384,7 @@ std::vector<MidiTrack> ComposeGameTune()
         conductor.Marker(barTick(mark.bar), mark.name);
     }
     for (const std::size_t bar : kBroadened) {
+        conductor.Tempo(barTick(bar), kEasedMicros);
         conductor.Tempo(barTick(bar) + kSixEight.barTicks() / 2, kBroadenedMicros);
         conductor.Tempo(barTick(bar + 1), kMicrosPerQuarter);
     }
