@@ -56,12 +56,13 @@ constexpr std::array<std::string_view, 6> kMelody = {
 };
 // A third or a sixth under the tune where they strike together; while the
 // trumpet holds its E, the clarinet answers with the head's figure turned
-// downwards.
+// downwards, and before the dominant it holds while the trumpet turns, then
+// steps down as the trumpet climbs.
 constexpr std::array<std::string_view, 6> kSecond = {
     "r/12",
     "A4/4 B4/2 C#5/3 B4/1 A4/2",
     "B4/3 C#5/1 B4/2 D5/4 C#5/2",
-    "C#5/3 D5/1 C#5/2 E5/4 D5/2",
+    "C#5/6 B4/4 D5/2",
     "B4/3 A4/1 G#4/2 B4/2 D5/2 E5/2",
     "C#5/18",
 };
