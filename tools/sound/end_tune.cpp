@@ -35,43 +35,42 @@ constexpr std::uint8_t kHarp = 6;
 constexpr std::uint8_t kTimpani = 7; // with the band, not the leads
 
 constexpr Part kParts[] = {
-    {kTrumpet, program::kTrumpet, 122, 60, 50, "Trumpet"},
-    {kClarinet, program::kClarinet, 127, 70, 56, "Clarinet"},
-    {kAccordion, program::kAccordion, 108, 48, 48, "Accordion"},
+    // The band spreads across the stage around the trumpet in the middle.
+    {kTrumpet, program::kTrumpet, 122, 64, 50, "Trumpet"},
+    {kClarinet, program::kClarinet, 127, 42, 56, "Clarinet"},
+    {kAccordion, program::kAccordion, 108, 90, 48, "Accordion"},
     {kBass, program::kAcousticBass, 127, 64, 24, "Bass"},
-    {kHarp, program::kHarp, 84, 84, 56, "Harp"},
+    {kHarp, program::kHarp, 84, 34, 56, "Harp"},
     {kTimpani, program::kTimpani, 127, 64, 40, "Timpani"},
     {kDrums, 0, 127, 64, 40, "Cymbal"}, // full: the crash is the chord's splash
 };
 constexpr Accompanists kAccompanists{kBass, kAccordion, kAccordion, kHarp, kAccordion};
 
-// Steps are sixteenths. The game tune's head, E F# E A B, is the pick-up;
-// its C# falls on the band's first chord. Each bar then reaches a step
-// higher, E, F#, G#, the held E over the chord of F# minor falling to D;
-// over the dominant the line turns down from its seventh and runs up to the
-// tonic on the final chord: the summit comes once, at the end.
+// Steps are sixteenths. Over the band's first chord the trumpet plays the
+// game tune's head, E F# E A B, in major and leads on to C#. Each bar then
+// reaches a step higher, E, F#, G#, the held E over the chord of F# minor
+// falling to D; before the dominant comes a call on repeated notes leaping
+// to the G#; over the dominant the line turns down from its seventh and
+// runs up to the tonic on the final chord: the summit comes once, at the end.
 constexpr std::array<std::string_view, 6> kMelody = {
-    "E4/3 F#4/1 E4/2 A4/4 B4/2",        "C#5/4 D5/2 E5/6", "D5/3 E5/1 D5/2 F#5/4 E5/2", "E5/3 F#5/1 E5/2 G#5/4 F#5/2",
+    "E4/3 F#4/1 E4/2 A4/4 B4/2",        "C#5/4 D5/2 E5/6", "D5/4 E5/2 F#5/4 E5/2", "E5/2 E5/1 E5/1 E5/2 G#5/4 F#5/2",
     "D5/3 C#5/1 B4/2 D5/2 F#5/2 G#5/2", "A5/18",
 };
 // A third or a sixth under the tune where they strike together; while the
 // trumpet holds its E, the clarinet answers with the head's figure turned
-// downwards, and before the dominant it holds while the trumpet turns, then
-// steps down as the trumpet climbs.
+// downwards, and under the call it holds, then steps down as the trumpet
+// leaps.
 constexpr std::array<std::string_view, 6> kSecond = {
-    "r/12",
-    "A4/4 B4/2 C#5/3 B4/1 A4/2",
-    "B4/3 C#5/1 B4/2 D5/4 C#5/2",
-    "C#5/6 B4/4 D5/2",
-    "B4/3 A4/1 G#4/2 B4/2 D5/2 E5/2",
+    "r/12",   "A4/4 B4/2 C#5/3 B4/1 A4/2", "B4/4 C#5/2 D5/4 C#5/2", "C#5/6 B4/4 D5/2", "B4/3 A4/1 G#4/2 B4/2 D5/2 E5/2",
     "C#5/18",
 };
-// Under the pick-up a soft chord; the bass then climbs F# B C# D to the
-// dominant, and falls to the tonic.
+// The bass climbs F# B C# D to the dominant, and falls to the tonic.
 constexpr std::array<std::string_view, 6> kChords = {"A", "A F#m", "D/F# Bm7", "A/C# Bm7/D", "E7", "A"};
-// The band sounds a soft chord, strikes its first full one, drops back and
-// grows bar by bar into the final one.
-constexpr std::array<int, 6> kLevels = {-14, -3, -8, -5, -1, 12};
+// The band strikes its first chord at once, drops back and grows bar by bar
+// into the final one.
+constexpr std::array<int, 6> kLevels = {-3, -7, -8, -5, -1, 12};
+// The head rings out over the first chord.
+constexpr int kHeadAccent = 10;
 constexpr Grid kLastBarGrid{kSixEightFine.ticksPerStep, 18}; // the final bar and a half
 // How long the final chord's parts sound: the held ones (trumpet, clarinet,
 // accordion, bass) a bar and a half, the crash, the harp and the timpani to
@@ -92,7 +91,7 @@ constexpr std::array<std::uint8_t, 2> kCrashKeys = {49, 57};
 constexpr std::uint8_t kTimpaniTonic = 45, kTimpaniDominant = 40; // A2, E2
 constexpr std::uint8_t kHitVelocity = 100;
 constexpr std::uint8_t kFirstHitVelocity = 86;                        // the opening stroke, under the last
-constexpr std::array<std::uint8_t, 4> kFirstChord = {45, 52, 57, 61}; // A2 E3 A3 C#4, under the trumpet's C#5
+constexpr std::array<std::uint8_t, 4> kFirstChord = {45, 52, 57, 61}; // A2 E3 A3 C#4, under the trumpet's E4
 // The accordion spreads the final chord up to E5, filling the top between
 // the clarinet's C#5 and the trumpet's A5.
 constexpr std::array<std::uint8_t, 3> kFinalTop = {69, 73, 76}; // A4 C#5 E5
@@ -101,8 +100,6 @@ constexpr std::uint8_t kFinalTopVelocity = 64;
 constexpr std::array<std::uint8_t, 6> kRoll = {58, 64, 70, 76, 82, 88};
 constexpr std::uint32_t kFirstRollTicks = 15;
 constexpr std::uint8_t kFirstChordVelocity = 72; // under the trumpet's first notes
-// Under the pick-up, softly: the harp's chord and the timpani's A.
-constexpr std::uint8_t kPickUpVelocity = 54;
 
 } // namespace
 
@@ -121,7 +118,11 @@ std::vector<MidiTrack> ComposeEndTune()
     const int lastPlace = static_cast<int>(kChords.size() - 1);
     for (const auto &[line, voice] : {std::pair{&kMelody, kTrumpetLead}, std::pair{&kSecond, kClarinetSecond}}) {
         const std::span<const std::string_view> bars(*line);
-        PlayLine(band.Track(voice.channel), voice, kSixEightFine, 0, bars.first(bars.size() - 1), band.Players());
+        Voice head = voice;
+        head.velocity = static_cast<std::uint8_t>(voice.velocity + kHeadAccent);
+        PlayLine(band.Track(voice.channel), head, kSixEightFine, 0, bars.first(1), band.Players());
+        PlayLine(band.Track(voice.channel), voice, kSixEightFine, kSixEight.barTicks(),
+                 bars.subspan(1, bars.size() - 2), band.Players(), 1);
         Voice out = voice;
         out.velocity =
             static_cast<std::uint8_t>(voice.velocity + (voice.channel == kTrumpet ? kFinalAccent : kSecondFinalAccent));
@@ -141,18 +142,9 @@ std::vector<MidiTrack> ComposeEndTune()
         // lowest A of the tune.
         band.SetWalk(bar + 2 < kChords.size());
         band.SetBassShift(bar + 2 >= kChords.size() ? -12 : 0);
-        const Accompaniment style = last ? Accompaniment::Closing
-            : bar == 0                   ? Accompaniment::Pad
-                                         : Accompaniment::Tarantella;
+        const Accompaniment style = last ? Accompaniment::Closing : Accompaniment::Tarantella;
         band.AccompanyBar(now, kChords[bar], style, kChords[last ? bar : bar + 1]);
         if (bar == 0) {
-            band.Track(kTimpani).Note(now, kTimpani, kTimpaniTonic, kPickUpVelocity, kSixEight.barTicks() / 2);
-            for (std::uint32_t i = 0; i + 1 < kFirstChord.size(); ++i) {
-                band.Track(kHarp).Note(now + i * kFirstRollTicks, kHarp, kFirstChord[i], kPickUpVelocity,
-                                       kSixEight.barTicks() / 2);
-            }
-        }
-        if (bar == 1) {
             // The first downbeat is struck at once by the whole band: the
             // harp spreads the tonic chord quickly under the timpani.
             band.Track(kTimpani).Note(now, kTimpani, kTimpaniTonic, kFirstHitVelocity, kSixEight.barTicks() / 2);

@@ -65,7 +65,7 @@ constexpr Part kParts[] = {
     {kBass, program::kAcousticBass, 120, 64, 24, "Bass"},
     {kHarp, program::kHarp, 108, 82, 56, "Harp"},
     {kChords, program::kNylonGuitar, 118, 44, 40, "Guitar chords"},
-    {kStrings, program::kStrings, 110, 64, 64, "Strings"},
+    {kStrings, program::kStrings, 122, 64, 64, "Strings"},
 };
 constexpr Accompanists kAccompanists{kBass, kChords, kNoPart, kHarp, kStrings};
 
@@ -116,9 +116,9 @@ const Bars kMiddle = {
     "G5/2 C6/4 E6/4 D6/2",
     "B5/3 C6/1 D6/2 F5/4 G5/2",
     "C6/6 r/4 G5/2",
-    "A5/3 C6/3 E6/3 D6/3",
-    "E6/3 D6/3 C6/4 A5/2",
-    "C6/4 E6/2 D6/3 C6/1 B5/2",
+    "A5/3 F5/3 E5/3 G5/3",
+    "F5/3 A5/3 D6/4 C6/2",
+    "C6/4 B5/2 D6/3 C6/1 B5/2",
     "E6/4 D6/2 B5/3 D6/3",
     "C6/6 r/6",
 };
@@ -128,16 +128,12 @@ const Bars kMiddleCounter = {"E4/12",     "F4/6 D4/6", "E4/6 G4/6", "F4/6 G4/6",
                              "C5/6 A4/6", "E4/6 C5/6", "F4/6 G4/6", "E4/6 r/6"};
 
 // The clarinet's answer: a two-bar figure, each time a step lower, over the
-// falling fifths (written an octave up), each time with a rhythm of its own.
+// falling fifths (written an octave up), each time with a rhythm of its own;
+// the third time it holds, leans and falls into the dominant.
 const Bars kSequence = {
-    "r/8 E5/2 A5/2",
-    "C6/3 B5/1 A5/2 G5/4 E5/2",
-    "F5/2 A5/2 D6/2 E6/4 D6/2",
-    "B5/3 C6/1 D6/2 F5/4 r/2",
-    "E5/2 G5/2 C6/2 D6/3 C6/1 B5/2",
-    "A5/2 B5/2 C6/2 E5/4 r/2",
-    "D5/2 F5/2 B5/2 C6/4 B5/2",
-    "G#5/3 A5/1 B5/2 D6/4 r/2",
+    "r/8 E5/2 A5/2",           "C6/3 B5/1 A5/2 G5/4 E5/2",      "F5/2 A5/2 D6/2 E6/4 D6/2",
+    "B5/3 C6/1 D6/2 F5/4 r/2", "E5/2 G5/2 C6/2 D6/3 C6/1 B5/2", "A5/2 B5/2 C6/2 E5/4 r/2",
+    "F5/6 B5/4 A5/2",          "G#5/3 A5/1 B5/2 D6/4 r/2",
 };
 
 // The theme on the violin, on its E string, after a bar of harp on the
@@ -165,10 +161,14 @@ const Bars kInterlude = {
 
 // The theme's return, ornamented, on the violin; a run down to the leading
 // note hands it to the flute, which takes it on in the same octave.
-const Bars kThemeReturn = {"E5/3 F5/1 E5/2 A5/4 B5/2", "A5/2 C6/2 D6/1 C6/1 E6/4 C6/2",
-                           "F5/2 G5/2 A5/2 D6/4 A5/2", "B5/3 C6/1 B5/2 r/6",
-                           "A5/2 C6/2 E6/8",           "D6/3 C6/3 D6/4 A5/2",
-                           "A5/4 D6/2 B5/2 C6/2 D6/2", "E6/4 B5/2 D6/1 C6/1 B5/1 A5/1 G#5/2"};
+const Bars kThemeReturn = {"E5/2 F5/1 G5/1 F5/1 E5/1 A5/3 C6/1 B5/2",
+                           "A5/2 C6/2 D6/1 C6/1 E6/4 C6/2",
+                           "F5/2 G5/2 A5/2 D6/4 A5/2",
+                           "B5/3 C6/1 B5/2 r/6",
+                           "A5/2 C6/2 E6/8",
+                           "D6/3 C6/3 D6/4 A5/2",
+                           "A5/4 D6/2 B5/2 C6/2 D6/2",
+                           "E6/4 B5/2 D6/1 C6/1 B5/1 A5/1 G#5/2"};
 const Bars kThemeReturnFlute = {"A5/6 C6/2 B5/2 C6/2",
                                 "D6/4 B5/2 G5/4 r/2",
                                 "E6/2 F6/2 G6/8",
@@ -205,11 +205,12 @@ const Bars kCall = {"A5/4 G5/2 B5/3 A5/1 G5/2", "A5/4 G5/2 C6/4 B5/2", "G#5/4 B5
 constexpr Voice kClarinetLow{kClarinet, -12, 78, 14, Articulation::Plain, 8};
 constexpr Voice kClarinetAnswer{kClarinet, -12, 80, 14, Articulation::Plain, 8};
 constexpr Voice kOboeCoda{kOboe, 0, 74, 14, Articulation::Plain, 8};
-constexpr Voice kOboeLanding{kOboe, 0, 58, 14, Articulation::Plain, 8}; // as loud as the coda it ends
+constexpr Voice kOboeRound{kOboe, 0, 64, 14, Articulation::Plain, 8};   // falling away into the intro
+constexpr Voice kOboeLanding{kOboe, 0, 60, 14, Articulation::Plain, 8}; // as loud as the coda it ends
 constexpr Voice kFluteLead{kFlute, 0, 78, 14, Articulation::Plain, 8};
-constexpr Voice kViolinLead{kViolin, 0, 66, 14, Articulation::Plain, 8};
-constexpr Voice kViolinReturn{kViolin, 0, 71, 14, Articulation::Plain, 8};
-constexpr Voice kOboeLead{kOboe, 0, 54, 14, Articulation::Plain, 8};
+constexpr Voice kViolinLead{kViolin, 0, 70, 14, Articulation::Plain, 8};
+constexpr Voice kViolinReturn{kViolin, 0, 69, 14, Articulation::Plain, 8};
+constexpr Voice kOboeLead{kOboe, 0, 58, 14, Articulation::Plain, 8};
 constexpr Voice kOboeCall{kOboe, 0, 55, 14, Articulation::Plain, 8};
 constexpr Voice kStringsCounter{kStrings, 0, 54, 30, Articulation::Plain, 5};
 
@@ -238,7 +239,7 @@ const Line kLines[] = {
     {&kStringsCounter, kAAgain + 8, &kThemeCounter, 0},
     {&kOboeCoda, kCodaBar, &kCoda, 0},
     {&kOboeCall, 1, &kCall, 0},
-    {&kOboeCoda, kEndBar - 1, &kRound, 7},
+    {&kOboeRound, kEndBar - 1, &kRound, 7},
     {&kOboeLanding, 0, &kLanding, 0},
 };
 
@@ -321,8 +322,11 @@ const Layer kLayers[] = {
     {kSequenceBar - 1, kSequenceBar, Accompaniment::Broken, false},
     {kSequenceBar, kAViolin - 1, Accompaniment::Broken, true},
     {kSequenceBar, kSequenceBar + 1, Accompaniment::Arpeggio, false},
+    {kSequenceBar + 1, kAViolin - 1, Accompaniment::Arpeggio, false, -14},
     {kAViolin - 1, kAViolin, Accompaniment::Arpeggio, true},
     {kAViolin, kAAgain, Accompaniment::Pad, true},
+    // The harp spells out the turn to D minor over the held strings.
+    {kAViolin, kC, Accompaniment::Arpeggio, false, -12},
     {kAAgain - 1, kAAgain, Accompaniment::Barcarolle, false},
     {kAAgain, kAAgain + 8, Accompaniment::Broken, true},
     {kAAgain + 8, kCodaBar, Accompaniment::Arpeggio, true, -5},
@@ -339,8 +343,8 @@ struct Level {
 };
 const Level kLevels[] = {{0, -18},       {kA - 1, -15},      {kA, -5},          {kA + 8, -4},       {kB - 1, -3},
                          {kB, -7},       {kB + 7, -4},       {kB + 14, -4},     {kAViolin, -4},     {kC - 1, -10},
-                         {kC, -15},      {kAAgain - 1, -10}, {kAAgain, 2},      {kAAgain + 7, 4},   {kCodaBar - 1, 4},
-                         {kCodaBar, -5}, {kCodaBar + 3, -3}, {kCodaBar + 4, 0}, {kCodaBar + 5, -10}};
+                         {kC, -15},      {kAAgain - 2, -12}, {kAAgain, -3},     {kAAgain + 7, 4},   {kCodaBar - 1, 4},
+                         {kCodaBar, -5}, {kCodaBar + 3, -3}, {kCodaBar + 4, 0}, {kCodaBar + 5, -15}};
 
 // The scale the bass passes through, from a bar on.
 struct Key {
