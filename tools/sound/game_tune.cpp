@@ -93,9 +93,9 @@ const Bars kChordBars[] = {
     // A'': the full cadence comes only at its end
     {"Am Am/G", "F C/E", "Dm Dm/F", "E7", "Am/C", "Dm/F Bb", "Dm/F E7", "E7", "Am/C", "G", "C C/E", "F", "Dm", "Dm7 E7",
      "E7 E7/G#", "Am"},
-    // coda: over a held A, i and iv; the leading note turned aside to VI, and
+    // coda: over a held A, i, iv and VI; the leading note turned aside to VI, and
     // a bar on the dominant back to the start
-    {"Am", "Dm/A", "Am", "Dm/A E7", "F", "E7 E7/G#"},
+    {"Am", "Dm/A", "F/A", "Dm/A E7", "F", "E7 E7/G#"},
 };
 
 // ---- The lines: each enters on its bar of the tune (counted from 0) ----
@@ -106,7 +106,7 @@ const Bars kChordBars[] = {
 const Bars kTheme = {
     "E5/3 F5/1 E5/2 A5/4 B5/2", "C6/4 D6/2 E6/4 A5/2", "F5/2 G5/2 A5/2 D6/4 B5/2", "C6/4 B5/2 G#5/4 r/2",
     "r/2 A5/2 C6/2 E6/6",       "E6/4 D6/2 A5/3 F5/3", "A5/2 C6/6 B5/2 D6/2",      "E6/6 r/4 E5/2",
-    "A5/4 B5/2 C6/3 E6/3",      "D6/4 B5/2 G5/4 r/2",  "E6/2 F6/2 G6/8",           "F6/4 E6/2 D6/4 r/2",
+    "A5/4 B5/2 C6/3 E6/3",      "D6/4 B5/2 G5/4 r/2",  "E6/2 F6/2 G6/8",           "F6/4 E6/2 D6/2 C6/2 r/2",
     "A5/4 F6/2 E6/3 D6/3",      "A5/2 D6/4 C6/4 B5/2", "G#5/6 B5/3 D6/3",          "C6/6 r/6"};
 
 // The middle tune, flute, entering over the clarinet's last note; it closes
