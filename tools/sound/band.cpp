@@ -256,6 +256,11 @@ void Band::OffbeatChords(std::uint32_t beatStart, int beatStep, const Chord &cho
     // The bass stays the lowest note: a chord tone at or just above it goes
     // up an octave (E7 over E3 is G#3 B3 D4, not D3 under the bass).
     std::vector<int> tones = CloseChord(chord);
+    // An inverted chord leaves its bass note to the bass: a first inversion
+    // with its third doubled above sounds thick.
+    if (chord.bass != chord.root && tones.size() > 2) {
+        std::erase_if(tones, [&](int tone) { return tone % 12 == chord.bass; });
+    }
     for (int &tone : tones) {
         tone += tone <= BassAt(beatStep) + 2 ? 12 : 0;
     }

@@ -56,33 +56,42 @@ constexpr std::array<std::string_view, 6> kMelody = {
     "E4/3 F#4/1 E4/2 A4/4 B4/2",        "C#5/4 D5/2 E5/6", "D5/4 E5/2 F#5/4 E5/2", "E5/2 E5/1 E5/1 E5/2 G#5/4 F#5/2",
     "D5/3 C#5/1 B4/2 D5/2 F#5/2 G#5/2", "A5/18",
 };
-// A third or a sixth under the tune where they strike together; while the
-// trumpet holds its E, the clarinet answers with the head's figure turned
-// downwards, and under the call it holds, then steps down as the trumpet
-// leaps.
+// The clarinet doubles the head an octave up, so the first bar rings out
+// bright; then a third or a sixth under the tune where they strike together;
+// while the trumpet holds its E, the clarinet answers with the head's figure
+// turned downwards, and under the call it holds, then steps down as the
+// trumpet leaps.
 constexpr std::array<std::string_view, 6> kSecond = {
-    "r/12",   "A4/4 B4/2 C#5/3 B4/1 A4/2", "B4/4 C#5/2 D5/4 C#5/2", "C#5/6 B4/4 D5/2", "B4/3 A4/1 G#4/2 B4/2 D5/2 E5/2",
-    "C#5/18",
+    "E5/3 F#5/1 E5/2 A5/4 B5/2", "A4/4 B4/2 C#5/3 B4/1 A4/2",      "B4/4 C#5/2 D5/4 C#5/2",
+    "C#5/6 B4/4 D5/2",           "B4/3 A4/1 G#4/2 B4/2 D5/2 E5/2", "C#5/18",
 };
 // The bass climbs F# B C# D to the dominant, and falls to the tonic.
 constexpr std::array<std::string_view, 6> kChords = {"A", "A F#m", "D/F# Bm7", "A/C# Bm7/D", "E7", "A"};
 // The band strikes its first chord at once, drops back and grows bar by bar
 // into the final one.
 constexpr std::array<int, 6> kLevels = {-3, -7, -8, -5, -1, 12};
-// The head rings out over the first chord.
-constexpr int kHeadAccent = 10;
+constexpr std::string_view kDominantBass = "E3/3 E2/3"; // in eighths
+// The lines grow from the first bar to the last chord: each starts where
+// the eight-bar arc still rises.
+constexpr int kLinePlace = 2;
+// With the bar-1 hit, the accordion sounds the whole chord and a light
+// cymbal splashes.
+constexpr std::array<std::uint8_t, 3> kFirstHeld = {57, 61, 64}; // A3 C#4 E4
+constexpr std::uint8_t kFirstHeldVelocity = 70;
+constexpr std::uint8_t kSplashKey = 55, kSplashVelocity = 64;
 constexpr Grid kLastBarGrid{kSixEightFine.ticksPerStep, 18}; // the final bar and a half
 // How long the final chord's parts sound: the held ones (trumpet, clarinet,
 // accordion, bass) a bar and a half, the crash, the harp and the timpani to
-// the end of the file, a beat later.
+// the end of the file, a bar later: their release then dies away as the
+// program goes on rendering after the file's end.
 constexpr std::uint32_t kHeldTicks = kLastBarGrid.ticksPerStep * kLastBarGrid.stepsPerBar;
-constexpr std::uint32_t kRingingTicks = kHeldTicks + kSixEight.ticksPerStep * 3;
+constexpr std::uint32_t kRingingTicks = kHeldTicks + kSixEight.ticksPerStep * kSixEight.stepsPerBar;
 
-constexpr Voice kTrumpetLead{kTrumpet, 0, 90, 20, Articulation::Plain, 6};
-constexpr Voice kClarinetSecond{kClarinet, 0, 76, 16, Articulation::Plain, 6};
-// The trumpet's last note is already its loudest (the summit); the clarinet
-// under it plays out.
-constexpr int kFinalAccent = 2, kSecondFinalAccent = 6;
+constexpr Voice kTrumpetLead{kTrumpet, 0, 82, 20, Articulation::Plain, 6};
+constexpr Voice kClarinetSecond{kClarinet, 0, 74, 16, Articulation::Plain, 6};
+// The trumpet's last note is its loudest (the summit); the clarinet under
+// it plays out.
+constexpr int kFinalAccent = 20, kSecondFinalAccent = 16;
 
 // Two crash cymbals, struck together, so the splash is heard over the band.
 constexpr std::array<std::uint8_t, 2> kCrashKeys = {49, 57};
@@ -115,14 +124,11 @@ std::vector<MidiTrack> ComposeEndTune()
     band.SetScale(MajorScale(9));
     // The lines up to the last bar, then the last chord played out, harder.
     const std::uint32_t lastBar = (kChords.size() - 1) * kSixEight.barTicks();
-    const int lastPlace = static_cast<int>(kChords.size() - 1);
+    const int lastPlace = kLinePlace + static_cast<int>(kChords.size() - 1);
     for (const auto &[line, voice] : {std::pair{&kMelody, kTrumpetLead}, std::pair{&kSecond, kClarinetSecond}}) {
         const std::span<const std::string_view> bars(*line);
-        Voice head = voice;
-        head.velocity = static_cast<std::uint8_t>(voice.velocity + kHeadAccent);
-        PlayLine(band.Track(voice.channel), head, kSixEightFine, 0, bars.first(1), band.Players());
-        PlayLine(band.Track(voice.channel), voice, kSixEightFine, kSixEight.barTicks(),
-                 bars.subspan(1, bars.size() - 2), band.Players(), 1);
+        PlayLine(band.Track(voice.channel), voice, kSixEightFine, 0, bars.first(bars.size() - 1), band.Players(),
+                 kLinePlace);
         Voice out = voice;
         out.velocity =
             static_cast<std::uint8_t>(voice.velocity + (voice.channel == kTrumpet ? kFinalAccent : kSecondFinalAccent));
@@ -138,16 +144,23 @@ std::vector<MidiTrack> ComposeEndTune()
     for (std::size_t bar = 0; bar < kChords.size(); ++bar) {
         const bool last = bar + 1 == kChords.size();
         band.SetLevel(kLevels[bar]);
-        // The dominant's bass holds its E, low, and falls a fifth to the
-        // lowest A of the tune.
+        // The bass goes on up to the dominant's E, drops its octave on the
+        // second beat and falls a fifth to the lowest A of the tune.
         band.SetWalk(bar + 2 < kChords.size());
-        band.SetBassShift(bar + 2 >= kChords.size() ? -12 : 0);
+        band.SetBassShift(last ? -12 : 0);
+        if (bar + 2 == kChords.size()) {
+            band.WriteBass(kDominantBass);
+        }
         const Accompaniment style = last ? Accompaniment::Closing : Accompaniment::Tarantella;
         band.AccompanyBar(now, kChords[bar], style, kChords[last ? bar : bar + 1]);
         if (bar == 0) {
             // The first downbeat is struck at once by the whole band: the
             // harp spreads the tonic chord quickly under the timpani.
             band.Track(kTimpani).Note(now, kTimpani, kTimpaniTonic, kFirstHitVelocity, kSixEight.barTicks() / 2);
+            band.Percussion(now, kSplashKey, kSplashVelocity, kSixEight.barTicks() / 2);
+            for (const std::uint8_t key : kFirstHeld) {
+                band.Track(kAccordion).Note(now, kAccordion, key, kFirstHeldVelocity, kSixEight.barTicks() / 4);
+            }
             for (std::uint32_t i = 0; i < kFirstChord.size(); ++i) {
                 band.Track(kHarp).Note(now + i * kFirstRollTicks, kHarp, kFirstChord[i], kFirstChordVelocity,
                                        kSixEight.barTicks() / 2);

@@ -15,10 +15,11 @@
 //   C        8 bars  D minor   the interlude: oboe over held strings, through
 //                              the Neapolitan chord to the dominant of A minor
 //   A''     16 bars  A minor   the theme again, ornamented, violin over a
-//                              falling bass, then flute, with a full cadence
+//                              rising bass, then flute, with a full cadence
 //   coda     6 bars  A minor   over a held A, the oboe recalls the theme's
-//                              head in fragments, the final chord rolls, and a
-//                              bar on the dominant leads back to the start
+//                              head in fragments, the dominant turns aside to
+//                              the Neapolitan sixth, and a bar on the
+//                              dominant leads back to the start
 //
 // The phrases overlap at the joins: a lead enters on a pick-up in the bar
 // where the last one closes, a line carries across a section's first bar,
@@ -91,11 +92,12 @@ const Bars kChordBars[] = {
     // and its dominant turning to the leading note in the bass
     {"Dm", "Gm7/C", "Gm/Bb", "A7", "Dm/F", "Bb/D", "E7", "E7 E7/G#"},
     // A'': the full cadence comes only at its end
-    {"Am Am/G", "F C/E", "Dm Dm/F", "E7", "Am/C", "Dm/F Bb", "Dm/F E7", "E7", "Am/C", "G", "C C/E", "F", "Dm", "Dm7 E7",
+    {"Am G/B", "Am/C C/E", "Dm Dm/F", "E7", "Am/C", "Dm/F Bb", "Dm/F E7", "E7", "Am/C", "G", "C C/E", "F", "Dm", "Dm7 E7",
      "E7 E7/G#", "Am"},
-    // coda: over a held A, i, iv and VI; the leading note turned aside to VI, and
+    // coda: over a held A, i, iv and VI; the dominant turned aside to the
+    // Neapolitan sixth, as the interlude closed, and
     // a bar on the dominant back to the start
-    {"Am", "Dm/A", "F/A", "Dm/A E7", "F", "E7 E7/G#"},
+    {"Am", "Dm/A", "F/A", "Dm/A E7", "Bb/D", "E7 E7/G#"},
 };
 
 // ---- The lines: each enters on its bar of the tune (counted from 0) ----
@@ -162,7 +164,7 @@ const Bars kInterlude = {
 // The theme's return, ornamented, on the violin; a run down to the leading
 // note hands it to the flute, which takes it on in the same octave.
 const Bars kThemeReturn = {"E5/2 F5/1 G5/1 F5/1 E5/1 A5/3 C6/1 B5/2",
-                           "A5/2 C6/2 D6/1 C6/1 E6/4 C6/2",
+                           "A5/2 C6/2 D6/2 E6/4 C6/2",
                            "F5/2 G5/2 A5/2 D6/4 A5/2",
                            "B5/3 C6/1 B5/2 r/6",
                            "A5/2 C6/2 E6/8",
@@ -182,10 +184,10 @@ const Bars kThemeCounter = {"E4/6 A4/6", "B4/6 D5/6", "C5/6 G4/6", "A4/6 C5/6",
                             "A4/6 F4/6", "A4/6 E4/6", "D4/6 E4/6", "C4/6 r/6"};
 
 // The coda: over the held A the oboe recalls the theme's head in fragments,
-// each answered by a breath, and reaches the tonic only to be turned aside,
-// onto F major, and on to the dominant: the tune never stops.
+// each answered by a breath; the dominant is turned aside to the Neapolitan
+// sixth and comes back: the tune never stops.
 const Bars kCoda = {
-    "r/6 E5/3 F5/1 E5/2", "A5/6 r/6", "r/6 C5/3 D5/1 C5/2", "F5/6 E5/2 D5/2 B4/2", "A4/4 C5/2 F5/4 E5/2",
+    "r/6 E5/3 F5/1 E5/2", "A5/6 r/6", "r/6 C5/3 D5/1 C5/2", "F5/6 E5/2 D5/2 B4/2", "F5/4 D5/2 Bb4/4 D5/2",
 };
 
 // The last bar rises to the first: the tune runs round without a stop,
@@ -207,12 +209,12 @@ constexpr Voice kClarinetAnswer{kClarinet, -12, 80, 14, Articulation::Plain, 8};
 constexpr Voice kOboeCoda{kOboe, 0, 74, 14, Articulation::Plain, 8};
 constexpr Voice kOboeRound{kOboe, 0, 64, 14, Articulation::Plain, 8};   // falling away into the intro
 constexpr Voice kOboeLanding{kOboe, 0, 60, 14, Articulation::Plain, 8}; // as loud as the coda it ends
-constexpr Voice kFluteLead{kFlute, 0, 78, 14, Articulation::Plain, 8};
+constexpr Voice kFluteLead{kFlute, 0, 77, 14, Articulation::Plain, 8};
 constexpr Voice kViolinLead{kViolin, 0, 70, 14, Articulation::Plain, 8};
 constexpr Voice kViolinReturn{kViolin, 0, 69, 14, Articulation::Plain, 8};
-constexpr Voice kOboeLead{kOboe, 0, 58, 14, Articulation::Plain, 8};
-constexpr Voice kOboeCall{kOboe, 0, 55, 14, Articulation::Plain, 8};
-constexpr Voice kStringsCounter{kStrings, 0, 54, 30, Articulation::Plain, 5};
+constexpr Voice kOboeLead{kOboe, 0, 53, 14, Articulation::Plain, 8};
+constexpr Voice kOboeCall{kOboe, 0, 57, 14, Articulation::Plain, 8};
+constexpr Voice kStringsCounter{kStrings, 0, 48, 30, Articulation::Plain, 5};
 
 // The first bar of each part of the form, counted from 0.
 constexpr std::size_t kA = 4, kB = 20, kSequenceBar = 28, kAViolin = 36, kC = 46, kAAgain = 54, kCodaBar = 70,
@@ -282,6 +284,7 @@ const BassBar kBassBars[] = {
     {kCodaBar + 1, "A2/6"},
     {kCodaBar + 2, "A2/6"},
     {kCodaBar + 3, "A2/3 E2/3"},
+    {kCodaBar + 4, "D2/6"},
 };
 
 // Where each part of the form begins, and where a new lead takes over.
@@ -312,7 +315,7 @@ struct Layer {
 const Layer kLayers[] = {
     {0, kA, Accompaniment::Arpeggio, true},
     // Soft strings hold the lament's chords, so the restart does not fall away.
-    {0, kA - 1, Accompaniment::Pad, false, -6},
+    {0, kA - 1, Accompaniment::Pad, false, -10},
     {kA - 1, kA, Accompaniment::Barcarolle, false},
     {kA, kB, Accompaniment::Barcarolle, true},
     {kB - 2, kB, Accompaniment::Pad, false},
@@ -322,13 +325,15 @@ const Layer kLayers[] = {
     {kSequenceBar - 1, kSequenceBar, Accompaniment::Broken, false},
     {kSequenceBar, kAViolin - 1, Accompaniment::Broken, true},
     {kSequenceBar, kSequenceBar + 1, Accompaniment::Arpeggio, false},
-    {kSequenceBar + 1, kAViolin - 1, Accompaniment::Arpeggio, false, -14},
+    {kSequenceBar + 1, kAViolin - 1, Accompaniment::Arpeggio, false, -22},
     {kAViolin - 1, kAViolin, Accompaniment::Arpeggio, true},
     {kAViolin, kAAgain, Accompaniment::Pad, true},
     // The harp spells out the turn to D minor over the held strings.
     {kAViolin, kC, Accompaniment::Arpeggio, false, -12},
     {kAAgain - 1, kAAgain, Accompaniment::Barcarolle, false},
     {kAAgain, kAAgain + 8, Accompaniment::Broken, true},
+    // Soft strings fill the middle between the violin and the guitar.
+    {kAAgain, kAAgain + 8, Accompaniment::Pad, false, -6},
     {kAAgain + 8, kCodaBar, Accompaniment::Arpeggio, true, -5},
     {kCodaBar, kCodaBar + 5, Accompaniment::Pad, true},
     {kCodaBar + 4, kCodaBar + 5, Accompaniment::Arpeggio, false},
@@ -343,7 +348,7 @@ struct Level {
 };
 const Level kLevels[] = {{0, -18},       {kA - 1, -15},      {kA, -5},          {kA + 8, -4},       {kB - 1, -3},
                          {kB, -7},       {kB + 7, -4},       {kB + 14, -4},     {kAViolin, -4},     {kC - 1, -10},
-                         {kC, -15},      {kAAgain - 2, -12}, {kAAgain, -3},     {kAAgain + 7, 4},   {kCodaBar - 1, 4},
+                         {kC, -19},      {kAAgain - 2, -12}, {kAAgain, -3},     {kAAgain + 7, 0},   {kCodaBar - 1, 1},
                          {kCodaBar, -5}, {kCodaBar + 3, -3}, {kCodaBar + 4, 0}, {kCodaBar + 5, -15}};
 
 // The scale the bass passes through, from a bar on.
