@@ -92,8 +92,8 @@ const Bars kChordBars[] = {
     // and its dominant turning to the leading note in the bass
     {"Dm", "Gm7/C", "Gm/Bb", "A7", "Dm/F", "Bb/D", "E7", "E7 E7/G#"},
     // A'': the full cadence comes only at its end
-    {"Am G/B", "Am/C C/E", "Dm Dm/F", "E7", "Am/C", "Dm/F Bb", "Dm/F E7", "E7", "Am/C", "G", "C C/E", "F", "Dm", "Dm7 E7",
-     "E7 E7/G#", "Am"},
+    {"Am G/B", "Am/C C/E", "Dm Dm/F", "E7", "Am/C", "Dm/F Bb", "Dm/F E7", "E7", "Am/C", "G", "C C/E", "F", "Dm",
+     "Dm7 E7", "E7 E7/G#", "Am"},
     // coda: over a held A, i, iv and VI; the dominant turned aside to the
     // Neapolitan sixth, as the interlude closed, and
     // a bar on the dominant back to the start
