@@ -42,6 +42,7 @@ const Touch &TouchOf(Accompaniment style)
     case Accompaniment::Tarantella:
         return kTarantella;
     case Accompaniment::Arpeggio:
+    case Accompaniment::Ripple:
         return kArpeggio;
     case Accompaniment::Pad:
         return kPad;
@@ -317,6 +318,21 @@ void Band::ArpeggioBeat(std::uint32_t beatStart, const Chord &chord, bool newCho
     }
 }
 
+void Band::RippleBeat(std::uint32_t beatStart, const Chord &chord)
+{
+    // The harp's bass note, then its upper notes rocking in sixteenths,
+    // each lifted as the one after next is struck and all within the beat,
+    // so the figure moves rather than rings into the next chord.
+    static constexpr std::array<int, 6> kRock = {0, 2, 1, 3, 1, 2};
+    const std::array<int, 4> spread = HarpSpread(chord);
+    constexpr std::uint32_t kSixteenth = kStep / 2;
+    for (std::uint32_t i = 0; i < kRock.size(); ++i) {
+        Play(who_.harp, beatStart + i * kSixteenth, spread[kRock[i]], i == 0 ? kHarpFirst - 4 : kHarpOther - 12,
+             (i == 0 ? kBeatTicks : std::min(2 * kSixteenth, kBeatTicks - i * kSixteenth)) - kHarpGap,
+             feel_.Shift(kHarpSpread));
+    }
+}
+
 bool Band::Rubs(int key, std::uint32_t tick) const
 {
     // A melody note leaning a semitone on the chord (C over E major) is left
@@ -458,6 +474,8 @@ void Band::AccompanyBar(std::uint32_t barStart, std::string_view chordBar, Accom
             const std::uint32_t beatStart = barStart + beatIndex * kBeatTicks;
             if (style == Accompaniment::Arpeggio) {
                 ArpeggioBeat(beatStart, chord, newChord, chords.size() == 2 ? kBeatTicks : 2 * kBeatTicks);
+            } else if (style == Accompaniment::Ripple) {
+                RippleBeat(beatStart, chord);
             } else {
                 // The last bar of every four breathes on its second beat.
                 OffbeatChords(beatStart, static_cast<int>(beatIndex) * kBeatSteps, chord, style,

@@ -62,6 +62,7 @@ enum class Accompaniment {
     Tarantella, // a short bass note on each beat, two crisp chords after it
     Broken,     // a long bass note on each beat, the chord picked note by note after it
     Arpeggio,   // rolling harp over held chords and bass
+    Ripple,     // the harp rocking in sixteenths between the chord's inner notes
     Pad,        // held chords over the bass on the beats: the sparsest
     Closing,    // one rolled, held final chord
 };
@@ -141,6 +142,7 @@ private:
     int BassAt(int step) const;
     void OffbeatChords(std::uint32_t beatStart, int beatStep, const Chord &chord, Accompaniment style, bool held);
     void ArpeggioBeat(std::uint32_t beatStart, const Chord &chord, bool newChord, std::uint32_t chordLength);
+    void RippleBeat(std::uint32_t beatStart, const Chord &chord);
     void PadChord(std::uint32_t start, int beatStep, const Chord &chord, std::uint32_t length);
     void ClosingBar(std::uint32_t barStart, const Chord &chord);
     // Whether a chord's `key`, struck at `tick`, would rub a semitone against the melody.

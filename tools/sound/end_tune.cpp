@@ -1,13 +1,12 @@
 // The end-of-game tune: a bright flourish in A major, the game tune's key
-// turned to major, under ten seconds with its final chord ringing out. The
-// trumpet alone plays the game tune's opening figure, in major and in its
-// rocking rhythm, over a soft chord, as a pick-up into the band's first
-// full chord; a clarinet sings
-// in thirds and sixths under it and once answers it, and the line climbs bar
-// by bar, through a timpani roll on the dominant, to one full chord with the
-// cymbals and the timpani, the loudest moment, the trumpet on the tonic at
-// its highest. The held parts lift together, and the crash, the harp and
-// the timpani ring on after them to the end.
+// turned to major, under ten seconds with its final chord ringing out. Over
+// the band's first chord the trumpet plays the game tune's opening figure,
+// in major and in its rocking rhythm; a clarinet sings in thirds and sixths
+// under it and once answers it, and the line grows bar by bar, through a
+// timpani roll on the dominant and a broadening, to one full chord with a
+// crash and the timpani, the loudest moment, the trumpet on the tonic at its
+// highest. The held parts lift together after a bar, and the crash, the harp
+// and the timpani ring on half a bar after them.
 // No part climbs above C7 or plays harder than velocity 100, so it rings
 // rather than shrieks.
 #include "band.h"
@@ -54,16 +53,16 @@ constexpr Accompanists kAccompanists{kBass, kAccordion, kAccordion, kHarp, kAcco
 // runs up to the tonic on the final chord: the summit comes once, at the end.
 constexpr std::array<std::string_view, 6> kMelody = {
     "E4/3 F#4/1 E4/2 A4/4 B4/2",        "C#5/4 D5/2 E5/6", "D5/4 E5/2 F#5/4 E5/2", "E5/2 E5/1 E5/1 E5/2 G#5/4 F#5/2",
-    "D5/3 C#5/1 B4/2 D5/2 F#5/2 G#5/2", "A5/18",
+    "D5/3 C#5/1 B4/2 D5/2 F#5/2 G#5/2", "A5/12",
 };
-// The clarinet doubles the head an octave up, so the first bar rings out
-// bright; then a third or a sixth under the tune where they strike together;
+// A third or a sixth under the tune where they strike together;
 // while the trumpet holds its E, the clarinet answers with the head's figure
 // turned downwards, and under the call it holds, then steps down as the
 // trumpet leaps.
 constexpr std::array<std::string_view, 6> kSecond = {
-    "E5/3 F#5/1 E5/2 A5/4 B5/2", "A4/4 B4/2 C#5/3 B4/1 A4/2",      "B4/4 C#5/2 D5/4 C#5/2",
-    "C#5/6 B4/4 D5/2",           "B4/3 A4/1 G#4/2 B4/2 D5/2 E5/2", "C#5/18",
+    "C#4/3 D4/1 C#4/2 F#4/4 G#4/2",   "A4/4 B4/2 C#5/3 B4/1 A4/2",
+    "B4/4 C#5/2 D5/4 C#5/2",          "C#5/6 B4/4 D5/2",
+    "B4/3 A4/1 G#4/2 B4/2 D5/2 E5/2", "C#5/12",
 };
 // The bass climbs F# B C# D to the dominant, and falls to the tonic.
 constexpr std::array<std::string_view, 6> kChords = {"A", "A F#m", "D/F# Bm7", "A/C# Bm7/D", "E7", "A"};
@@ -79,13 +78,13 @@ constexpr int kLinePlace = 2;
 constexpr std::array<std::uint8_t, 3> kFirstHeld = {57, 61, 64}; // A3 C#4 E4
 constexpr std::uint8_t kFirstHeldVelocity = 70;
 constexpr std::uint8_t kSplashKey = 55, kSplashVelocity = 64;
-constexpr Grid kLastBarGrid{kSixEightFine.ticksPerStep, 18}; // the final bar and a half
+constexpr Grid kLastBarGrid{kSixEightFine.ticksPerStep, 12}; // the final bar
 // How long the final chord's parts sound: the held ones (trumpet, clarinet,
-// accordion, bass) a bar and a half, the crash, the harp and the timpani to
-// the end of the file, a bar later: their release then dies away as the
-// program goes on rendering after the file's end.
+// accordion, bass) a bar, the crash, the harp and the timpani to the end of
+// the file, half a bar later: their release then dies away as the program
+// goes on rendering after the file's end.
 constexpr std::uint32_t kHeldTicks = kLastBarGrid.ticksPerStep * kLastBarGrid.stepsPerBar;
-constexpr std::uint32_t kRingingTicks = kHeldTicks + kSixEight.ticksPerStep * kSixEight.stepsPerBar;
+constexpr std::uint32_t kRingingTicks = kHeldTicks + kSixEight.ticksPerStep * 3;
 
 constexpr Voice kTrumpetLead{kTrumpet, 0, 82, 20, Articulation::Plain, 6};
 constexpr Voice kClarinetSecond{kClarinet, 0, 74, 16, Articulation::Plain, 6};
@@ -93,12 +92,13 @@ constexpr Voice kClarinetSecond{kClarinet, 0, 74, 16, Articulation::Plain, 6};
 // it plays out.
 constexpr int kFinalAccent = 20, kSecondFinalAccent = 16;
 
-// Two crash cymbals, struck together, so the splash is heard over the band.
-constexpr std::array<std::uint8_t, 2> kCrashKeys = {49, 57};
+// One crash cymbal, so the splash does not cover the trumpet's top note.
+constexpr std::array<std::uint8_t, 1> kCrashKeys = {49};
 // The timpani: the tonic struck at the start and on the last chord, a roll
 // on the dominant between.
 constexpr std::uint8_t kTimpaniTonic = 45, kTimpaniDominant = 40; // A2, E2
-constexpr std::uint8_t kHitVelocity = 100;
+constexpr std::uint8_t kHitVelocity = 96;
+constexpr std::uint8_t kLastDrumVelocity = 86;                        // under the trumpet's top note
 constexpr std::uint8_t kFirstHitVelocity = 86;                        // the opening stroke, under the last
 constexpr std::array<std::uint8_t, 4> kFirstChord = {45, 52, 57, 61}; // A2 E3 A3 C#4, under the trumpet's E4
 // The accordion spreads the final chord up to E5, filling the top between
@@ -135,7 +135,7 @@ std::vector<MidiTrack> ComposeEndTune()
         PlayLine(band.Track(voice.channel), out, kLastBarGrid, lastBar, bars.last(1), band.Players(), lastPlace);
     }
     // The run into the last chord broadens a little, and the chord with it.
-    conductor.Tempo(lastBar - kSixEight.barTicks() / 2, kMicrosPerQuarter * 106 / 100);
+    conductor.Tempo(lastBar - kSixEight.barTicks() / 2, kMicrosPerQuarter * 115 / 100);
     band.SetClosingTicks(kHeldTicks, kRingingTicks);
     // The accordion's chords keep clear of the notes the trumpet leans on.
     const std::array<std::uint8_t, 1> lead = {kTrumpet};
@@ -179,8 +179,8 @@ std::vector<MidiTrack> ComposeEndTune()
                 band.Percussion(now, crash, kHitVelocity, kRingingTicks);
             }
             // Both drums: the tonic and its fifth below.
-            band.Track(kTimpani).Note(now, kTimpani, kTimpaniTonic, kHitVelocity, kRingingTicks);
-            band.Track(kTimpani).Note(now, kTimpani, kTimpaniDominant, kHitVelocity, kRingingTicks);
+            band.Track(kTimpani).Note(now, kTimpani, kTimpaniTonic, kLastDrumVelocity, kRingingTicks);
+            band.Track(kTimpani).Note(now, kTimpani, kTimpaniDominant, kLastDrumVelocity, kRingingTicks);
             for (const std::uint8_t key : kFinalTop) {
                 band.Track(kAccordion).Note(now, kAccordion, key, kFinalTopVelocity, kHeldTicks);
             }

@@ -179,6 +179,10 @@ const Bars kThemeReturnFlute = {"A5/6 C6/2 B5/2 C6/2",
                                 "D6/2 C6/4 B5/2 G#5/2 A5/2",
                                 "G#5/3 A5/1 B5/2 D6/3 C6/1 B5/2",
                                 "A5/6 r/6"};
+// Under the violin's return, a slow line in the strings, in the middle
+// between it and the guitar, rising with the bass.
+const Bars kReturnCounter = {"C4/6 D4/6", "E4/6 G4/6", "F4/6 A4/6",  "G#4/12",
+                             "A4/6 E4/6", "F4/6 D4/6", "F4/6 G#4/6", "B4/6 G#4/6"};
 // Under the flute's half of the return, the strings again.
 const Bars kThemeCounter = {"E4/6 A4/6", "B4/6 D5/6", "C5/6 G4/6", "A4/6 C5/6",
                             "A4/6 F4/6", "A4/6 E4/6", "D4/6 E4/6", "C4/6 r/6"};
@@ -204,7 +208,7 @@ const Bars kCall = {"A5/4 G5/2 B5/3 A5/1 G5/2", "A5/4 G5/2 C6/4 B5/2", "G#5/4 B5
 // ---- Arrangement ----
 
 // {channel, transpose, velocity, gap, articulation, onset spread}
-constexpr Voice kClarinetLow{kClarinet, -12, 78, 14, Articulation::Plain, 8};
+constexpr Voice kClarinetLow{kClarinet, -12, 81, 14, Articulation::Plain, 8};
 constexpr Voice kClarinetAnswer{kClarinet, -12, 80, 14, Articulation::Plain, 8};
 constexpr Voice kOboeCoda{kOboe, 0, 74, 14, Articulation::Plain, 8};
 constexpr Voice kOboeRound{kOboe, 0, 64, 14, Articulation::Plain, 8};   // falling away into the intro
@@ -214,6 +218,7 @@ constexpr Voice kViolinLead{kViolin, 0, 70, 14, Articulation::Plain, 8};
 constexpr Voice kViolinReturn{kViolin, 0, 69, 14, Articulation::Plain, 8};
 constexpr Voice kOboeLead{kOboe, 0, 53, 14, Articulation::Plain, 8};
 constexpr Voice kOboeCall{kOboe, 0, 57, 14, Articulation::Plain, 8};
+constexpr Voice kStringsReturn{kStrings, 0, 56, 30, Articulation::Plain, 5};
 constexpr Voice kStringsCounter{kStrings, 0, 48, 30, Articulation::Plain, 5};
 
 // The first bar of each part of the form, counted from 0.
@@ -238,6 +243,7 @@ const Line kLines[] = {
     {&kOboeLead, kC, &kInterlude, 0},
     {&kViolinReturn, kAAgain, &kThemeReturn, 0},
     {&kFluteLead, kAAgain + 8, &kThemeReturnFlute, 0},
+    {&kStringsReturn, kAAgain, &kReturnCounter, 0},
     {&kStringsCounter, kAAgain + 8, &kThemeCounter, 0},
     {&kOboeCoda, kCodaBar, &kCoda, 0},
     {&kOboeCall, 1, &kCall, 0},
@@ -259,6 +265,8 @@ const BassBar kBassBars[] = {
     {kA + 12, "D2/3 C2/3"},
     {kA + 13, "B1/3 D2/3"},
     {kA + 15, "A2/3 C3/3"},
+    {kB, "E2/2 D2/1 C2/3"},
+    {kB + 4, "D2/2 E2/1 F2/3"},
     {kSequenceBar, "A2/3 C3/3"},
     {kSequenceBar + 1, "F2/3 D2/3"},
     {kSequenceBar + 2, "G2/3 B2/3"},
@@ -280,6 +288,8 @@ const BassBar kBassBars[] = {
     {kAAgain + 4, "C3/3 A2/2 G2/1"},
     {kAAgain + 5, "F2/3 Bb2/3"},
     {kAAgain + 9, "G2/3 B2/3"},
+    {kAAgain + 10, "C3/2 D3/1 E3/3"},
+    {kAAgain + 11, "F2/2 G2/1 A2/3"},
     {kCodaBar, "A2/6"},
     {kCodaBar + 1, "A2/6"},
     {kCodaBar + 2, "A2/6"},
@@ -320,7 +330,7 @@ const Layer kLayers[] = {
     {kA, kB, Accompaniment::Barcarolle, true},
     {kB - 2, kB, Accompaniment::Pad, false},
     {kB - 1, kB, Accompaniment::Arpeggio, false},
-    {kB, kSequenceBar, Accompaniment::Arpeggio, true},
+    {kB, kSequenceBar, Accompaniment::Ripple, true},
     {kB, kB + 1, Accompaniment::Barcarolle, false},
     {kSequenceBar - 1, kSequenceBar, Accompaniment::Broken, false},
     {kSequenceBar, kAViolin - 1, Accompaniment::Broken, true},
@@ -332,9 +342,7 @@ const Layer kLayers[] = {
     {kAViolin, kC, Accompaniment::Arpeggio, false, -12},
     {kAAgain - 1, kAAgain, Accompaniment::Barcarolle, false},
     {kAAgain, kAAgain + 8, Accompaniment::Broken, true},
-    // Soft strings fill the middle between the violin and the guitar.
-    {kAAgain, kAAgain + 8, Accompaniment::Pad, false, -6},
-    {kAAgain + 8, kCodaBar, Accompaniment::Arpeggio, true, -5},
+    {kAAgain + 8, kCodaBar, Accompaniment::Ripple, true, -5},
     {kCodaBar, kCodaBar + 5, Accompaniment::Pad, true},
     {kCodaBar + 4, kCodaBar + 5, Accompaniment::Arpeggio, false},
     {kCodaBar + 5, kEndBar, Accompaniment::Arpeggio, true},
@@ -346,10 +354,11 @@ struct Level {
     std::size_t bar;
     int level;
 };
-const Level kLevels[] = {{0, -18},       {kA - 1, -15},      {kA, -5},          {kA + 8, -4},       {kB - 1, -3},
-                         {kB, -7},       {kB + 7, -4},       {kB + 14, -4},     {kAViolin, -4},     {kC - 1, -10},
-                         {kC, -19},      {kAAgain - 2, -12}, {kAAgain, -3},     {kAAgain + 7, 0},   {kCodaBar - 1, 1},
-                         {kCodaBar, -5}, {kCodaBar + 3, -3}, {kCodaBar + 4, 0}, {kCodaBar + 5, -15}};
+const Level kLevels[] = {{0, -18},          {kA - 1, -15},      {kA, -5},          {kA + 8, -4},
+                         {kB - 1, -3},      {kB, -7},           {kB + 7, -4},      {kB + 14, -4},
+                         {kAViolin, -4},    {kC - 1, -10},      {kC, -19},         {kAAgain - 2, -12},
+                         {kAAgain - 1, -7}, {kAAgain, -5},      {kAAgain + 7, 0},  {kCodaBar - 1, 1},
+                         {kCodaBar, -5},    {kCodaBar + 3, -3}, {kCodaBar + 4, 0}, {kCodaBar + 5, -15}};
 
 // The scale the bass passes through, from a bar on.
 struct Key {
