@@ -69,13 +69,15 @@ constexpr std::array<std::string_view, 6> kChords = {"A", "A F#m", "D/F# Bm7", "
 // The band strikes its first chord at once, drops back and grows bar by bar
 // into the final one.
 constexpr std::array<int, 6> kLevels = {-3, -7, -8, -5, -1, 12};
+// The broadening before the last chord: {sixteenths before it, tempo in % of the beat's length}.
+constexpr std::array<std::pair<std::uint32_t, std::uint32_t>, 3> kBroadening = {{{6, 107}, {3, 114}, {0, 120}}};
 constexpr std::string_view kDominantBass = "E3/3 E2/3"; // in eighths
 // The lines grow from the first bar to the last chord: each starts where
 // the eight-bar arc still rises.
 constexpr int kLinePlace = 2;
 // With the bar-1 hit, the accordion sounds the whole chord and a light
 // cymbal splashes.
-constexpr std::array<std::uint8_t, 3> kFirstHeld = {57, 61, 64}; // A3 C#4 E4
+constexpr std::array<std::uint8_t, 2> kFirstHeld = {52, 57}; // E3 A3, under the head
 constexpr std::uint8_t kFirstHeldVelocity = 70;
 constexpr std::uint8_t kSplashKey = 55, kSplashVelocity = 64;
 constexpr Grid kLastBarGrid{kSixEightFine.ticksPerStep, 12}; // the final bar
@@ -98,9 +100,9 @@ constexpr std::array<std::uint8_t, 1> kCrashKeys = {49};
 // on the dominant between.
 constexpr std::uint8_t kTimpaniTonic = 45, kTimpaniDominant = 40; // A2, E2
 constexpr std::uint8_t kHitVelocity = 96;
-constexpr std::uint8_t kLastDrumVelocity = 86;                        // under the trumpet's top note
-constexpr std::uint8_t kFirstHitVelocity = 86;                        // the opening stroke, under the last
-constexpr std::array<std::uint8_t, 4> kFirstChord = {45, 52, 57, 61}; // A2 E3 A3 C#4, under the trumpet's E4
+constexpr std::uint8_t kLastDrumVelocity = 86;                    // under the trumpet's top note
+constexpr std::uint8_t kFirstHitVelocity = 86;                    // the opening stroke, under the last
+constexpr std::array<std::uint8_t, 3> kFirstChord = {45, 52, 57}; // A2 E3 A3, under the trumpet's E4
 // The accordion spreads the final chord up to E5, filling the top between
 // the clarinet's C#5 and the trumpet's A5.
 constexpr std::array<std::uint8_t, 3> kFinalTop = {69, 73, 76}; // A4 C#5 E5
@@ -134,8 +136,10 @@ std::vector<MidiTrack> ComposeEndTune()
             static_cast<std::uint8_t>(voice.velocity + (voice.channel == kTrumpet ? kFinalAccent : kSecondFinalAccent));
         PlayLine(band.Track(voice.channel), out, kLastBarGrid, lastBar, bars.last(1), band.Players(), lastPlace);
     }
-    // The run into the last chord broadens a little, and the chord with it.
-    conductor.Tempo(lastBar - kSixEight.barTicks() / 2, kMicrosPerQuarter * 115 / 100);
+    // The run into the last chord broadens in steps, and the chord with it.
+    for (const auto &[sixteenths, percent] : kBroadening) {
+        conductor.Tempo(lastBar - sixteenths * kSixEightFine.ticksPerStep, kMicrosPerQuarter * percent / 100);
+    }
     band.SetClosingTicks(kHeldTicks, kRingingTicks);
     // The accordion's chords keep clear of the notes the trumpet leans on.
     const std::array<std::uint8_t, 1> lead = {kTrumpet};
