@@ -42,6 +42,7 @@ const Touch &TouchOf(Accompaniment style)
     case Accompaniment::Tarantella:
         return kTarantella;
     case Accompaniment::Arpeggio:
+    case Accompaniment::Ripple:
         return kArpeggio;
     case Accompaniment::Pad:
         return kPad;
@@ -194,9 +195,22 @@ void Band::Bass(std::uint32_t barStart, const std::vector<Chord> &chords, int ne
     const Touch &touch = TouchOf(style);
     // Under the harp and the held chords too the plucked bass moves on the
     // second beat, or it fades.
-    std::vector<BassNote> line = BassLine(chords, nextBass, walk_, scale_, lastBass_);
+    std::vector<BassNote> line;
+    const bool written = !writtenBass_.empty();
+    if (written) {
+        int step = 0;
+        for (const Step &note : ParseBar(writtenBass_, kSixEight.stepsPerBar)) {
+            if (note.key != kRestKey) {
+                line.push_back({step, note.key, note.steps});
+            }
+            step += note.steps;
+        }
+        writtenBass_ = {};
+    } else {
+        line = BassLine(chords, nextBass, walk_, scale_, lastBass_);
+    }
     // Under a chord held through the bar a passing note only grinds (E2 under F3).
-    if (style == Accompaniment::Pad && line.size() > 1 && line.back().steps == 1) {
+    if (!written && style == Accompaniment::Pad && line.size() > 1 && line.back().steps == 1) {
         line.pop_back();
         ++line.back().steps;
     }
@@ -204,7 +218,7 @@ void Band::Bass(std::uint32_t barStart, const std::vector<Chord> &chords, int ne
     // approached by step from the note of the scale beside it, on the last
     // eighth, so the bass's rhythm is not two dotted quarters every bar.
     const bool figured = style == Accompaniment::Barcarolle || style == Accompaniment::Broken;
-    if (figured && walk_ && (walkingLine_ || bar_ % 2 == 1) && line.size() == 2 && line.back().steps == 3) {
+    if (!written && figured && walk_ && (walkingLine_ || bar_ % 2 == 1) && line.size() == 2 && line.back().steps == 3) {
         const int last = line.back().key, target = Nearest(nextBass, last);
         if (std::abs(target - last) >= (walkingLine_ ? 3 : 5)) {
             const int side = target > last ? -1 : 1;
@@ -214,6 +228,7 @@ void Band::Bass(std::uint32_t barStart, const std::vector<Chord> &chords, int ne
         }
     }
     barBass_ = line;
+    barBassBefore_ = lastBass_;
     for (const BassNote &note : line) {
         lastBass_ = note.key;
         const int velocity = note.step == 0 ? touch.bassStrong
@@ -242,6 +257,11 @@ void Band::OffbeatChords(std::uint32_t beatStart, int beatStep, const Chord &cho
     // The bass stays the lowest note: a chord tone at or just above it goes
     // up an octave (E7 over E3 is G#3 B3 D4, not D3 under the bass).
     std::vector<int> tones = CloseChord(chord);
+    // An inverted chord leaves its bass note to the bass: a first inversion
+    // with its third doubled above sounds thick.
+    if (chord.bass != chord.root && tones.size() > 2) {
+        std::erase_if(tones, [&](int tone) { return tone % 12 == chord.bass; });
+    }
     for (int &tone : tones) {
         tone += tone <= BassAt(beatStep) + 2 ? 12 : 0;
     }
@@ -252,6 +272,9 @@ void Band::OffbeatChords(std::uint32_t beatStart, int beatStep, const Chord &cho
         const std::size_t top = tones.size() - 1;
         const std::array<std::size_t, 2> picked = {beatStep == 0 ? top - 1 : 0, top};
         for (int offset = 1; offset <= 2; ++offset) {
+            if (Rubs(tones[picked[offset - 1]], beatStart + offset * kStep)) {
+                continue;
+            }
             Play(who_.offbeat, beatStart + offset * kStep, tones[picked[offset - 1]],
                  offset == 1 ? touch.chordFirst : touch.chordSecond, (kBeatSteps - offset) * kStep - touch.chordGap,
                  feel_.Shift(kChordSpread));
@@ -267,6 +290,9 @@ void Band::OffbeatChords(std::uint32_t beatStart, int beatStep, const Chord &cho
         const std::uint32_t length = held ? 2 * kStep - touch.chordGap : kStep - touch.chordGap;
         const int shift = feel_.Shift(kChordSpread);
         for (std::size_t i = light && offset == 2 ? 1 : 0; i < tones.size(); ++i) {
+            if (Rubs(tones[i], beatStart + offset * kStep)) {
+                continue;
+            }
             Play(who_.offbeat, beatStart + offset * kStep, tones[i], offset == 1 ? touch.chordFirst : touch.chordSecond,
                  length, shift + kStrum * static_cast<int>(i));
         }
@@ -292,6 +318,31 @@ void Band::ArpeggioBeat(std::uint32_t beatStart, const Chord &chord, bool newCho
     }
 }
 
+void Band::RippleBeat(std::uint32_t beatStart, const Chord &chord)
+{
+    // The harp's bass note, then its upper notes rocking in sixteenths,
+    // each lifted as the one after next is struck and all within the beat,
+    // so the figure moves rather than rings into the next chord.
+    static constexpr std::array<int, 6> kRock = {0, 2, 1, 3, 1, 2};
+    const std::array<int, 4> spread = HarpSpread(chord);
+    constexpr std::uint32_t kSixteenth = kStep / 2;
+    for (std::uint32_t i = 0; i < kRock.size(); ++i) {
+        Play(who_.harp, beatStart + i * kSixteenth, spread[kRock[i]], i == 0 ? kHarpFirst - 4 : kHarpOther - 12,
+             (i == 0 ? kBeatTicks : std::min(2 * kSixteenth, kBeatTicks - i * kSixteenth)) - kHarpGap,
+             feel_.Shift(kHarpSpread));
+    }
+}
+
+bool Band::Rubs(int key, std::uint32_t tick) const
+{
+    // A melody note leaning a semitone on the chord (C over E major) is left
+    // to resolve alone: the chord does not sound the note it leans towards.
+    return std::any_of(melody_.begin(), melody_.end(), [&](const WrittenNote &n) {
+        const int apart = ((n.key - key) % 12 + 12) % 12;
+        return n.tick <= tick && tick < n.tick + n.length && (apart == 1 || apart == 11);
+    });
+}
+
 bool Band::DoublesMelody(int key, std::uint32_t start, std::uint32_t length) const
 {
     // The melody's step across the chord change: the note struck last
@@ -313,6 +364,24 @@ void Band::PadChord(std::uint32_t start, int beatStep, const Chord &chord, std::
     // the nearest note), staying clear above the bass, so they do not leap
     // in octaves with it.
     const int bass = BassAt(beatStep);
+    // The bass just before: the note it moves from as the chord changes.
+    int bassBefore = barBassBefore_;
+    for (const BassNote &note : barBass_) {
+        if (note.step < beatStep) {
+            bassBefore = note.key;
+        }
+    }
+    // A new note as far from one held before as the bass has moved, both an
+    // octave or a fifth over the bass, slides with it.
+    const auto slides = [&](int key) {
+        if (bass == bassBefore || std::find(lastPad_.begin(), lastPad_.end(), key) != lastPad_.end()) {
+            return false;
+        }
+        return std::any_of(lastPad_.begin(), lastPad_.end(), [&](int old) {
+            const int apart = ((old - bassBefore) % 12 + 12) % 12;
+            return key - old == bass - bassBefore && (apart == 0 || apart == 7);
+        });
+    };
     std::vector<int> best;
     int bestCost = 0;
     for (int floor = kPadLowest; floor <= kPadLowest + 11; ++floor) {
@@ -329,8 +398,7 @@ void Band::PadChord(std::uint32_t start, int beatStep, const Chord &chord, std::
             const int before = lastPad_[std::min(i, lastPad_.size() - 1)];
             cost += std::abs(keys[i] - before);
             // A voice moving in octaves or fifths with the bass is avoided.
-            const int was = ((before - lastPadBass_) % 12 + 12) % 12, is = ((keys[i] - bass) % 12 + 12) % 12;
-            if (was == is && (is == 0 || is == 7) && keys[i] != before && bass != lastPadBass_) {
+            if (slides(keys[i])) {
                 cost += kParallelCost;
             }
             // So is one doubling the melody an octave away as it moves.
@@ -343,25 +411,26 @@ void Band::PadChord(std::uint32_t start, int beatStep, const Chord &chord, std::
         }
     }
     // A voice that would still follow the melody in octaves is left out:
-    // the melody sounds that note itself.
+    // the melody sounds that note itself; so is one still sliding with the
+    // bass, which sounds it, or its fifth, below.
     std::vector<bool> doubling(best.size());
     for (std::size_t i = 0; i < best.size(); ++i) {
-        doubling[i] = DoublesMelody(best[i], start, length);
+        doubling[i] = DoublesMelody(best[i], start, length) || slides(best[i]);
     }
-    lastPad_ = best;
-    lastPadBass_ = bass;
+    // The next chord moves from the voices heard.
+    lastPad_.clear();
     for (std::size_t i = 0; i < best.size(); ++i) {
         if (doubling[i]) {
             continue;
         }
-        const int tone = best[i];
-        Play(who_.pad, start, tone, kPad.chordFirst, length - kPad.chordGap, 0);
+        lastPad_.push_back(best[i]);
+        Play(who_.pad, start, best[i], kPad.chordFirst, length - kPad.chordGap, 0);
     }
 }
 
 void Band::ClosingBar(std::uint32_t barStart, const Chord &chord)
 {
-    const std::uint32_t length = closingTicks_;
+    const std::uint32_t length = closingTicks_, ringing = ringingTicks_;
     lastBass_ = lastBass_ == 0 ? BassKey(chord.bass) : Nearest(chord.bass, lastBass_);
     Play(who_.bass, barStart, lastBass_ + bassShift_, kClosingBass, length, 0);
     const std::vector<int> held = ChordKeys(chord, 55);
@@ -376,7 +445,7 @@ void Band::ClosingBar(std::uint32_t barStart, const Chord &chord)
     const std::array<int, 6> roll = {spread[0], spread[1], spread[2], spread[3], spread[1] + 12, spread[2] + 12};
     constexpr std::uint32_t kRollGap = 40;
     for (std::uint32_t i = 0; i < roll.size(); ++i) {
-        Play(who_.harp, barStart + i * kRollGap, roll[i], kClosingHarp, length - i * kRollGap, 0);
+        Play(who_.harp, barStart + i * kRollGap, roll[i], kClosingHarp, ringing - i * kRollGap, 0);
     }
 }
 
@@ -405,6 +474,8 @@ void Band::AccompanyBar(std::uint32_t barStart, std::string_view chordBar, Accom
             const std::uint32_t beatStart = barStart + beatIndex * kBeatTicks;
             if (style == Accompaniment::Arpeggio) {
                 ArpeggioBeat(beatStart, chord, newChord, chords.size() == 2 ? kBeatTicks : 2 * kBeatTicks);
+            } else if (style == Accompaniment::Ripple) {
+                RippleBeat(beatStart, chord);
             } else {
                 // The last bar of every four breathes on its second beat.
                 OffbeatChords(beatStart, static_cast<int>(beatIndex) * kBeatSteps, chord, style,

@@ -62,6 +62,7 @@ enum class Accompaniment {
     Tarantella, // a short bass note on each beat, two crisp chords after it
     Broken,     // a long bass note on each beat, the chord picked note by note after it
     Arpeggio,   // rolling harp over held chords and bass
+    Ripple,     // the harp rocking in sixteenths between the chord's inner notes
     Pad,        // held chords over the bass on the beats: the sparsest
     Closing,    // one rolled, held final chord
 };
@@ -107,10 +108,19 @@ public:
     // The melody over the band, in order of onsets: held chords keep their
     // voices from moving in octaves with it.
     void SetMelody(std::vector<WrittenNote> melody) { melody_ = std::move(melody); }
+    // A bass written out for the next bar accompanied with its own bass, in
+    // eighths ("F3/3 E3/3"), in place of the one its chords make: a line
+    // that passes, turns or falls by step where roots and fifths would stall.
+    void WriteBass(std::string_view bar) { writtenBass_ = bar; }
     // Semitones the bass is played off its usual octave (-12 for a cadence's low close).
     void SetBassShift(int semitones) { bassShift_ = semitones; }
-    // How long the closing chord rings; a bar unless told.
-    void SetClosingTicks(std::uint32_t ticks) { closingTicks_ = ticks; }
+    // How long the closing chord and its bass are held, and how long the
+    // harp's roll rings on; a bar unless told.
+    void SetClosingTicks(std::uint32_t held, std::uint32_t ringing)
+    {
+        closingTicks_ = held;
+        ringingTicks_ = ringing;
+    }
     // The players' timing, shared with the leads.
     Feel &Players() { return feel_; }
     // `chordBar` holds one or two chords; two split the bar at its middle.
@@ -132,8 +142,11 @@ private:
     int BassAt(int step) const;
     void OffbeatChords(std::uint32_t beatStart, int beatStep, const Chord &chord, Accompaniment style, bool held);
     void ArpeggioBeat(std::uint32_t beatStart, const Chord &chord, bool newChord, std::uint32_t chordLength);
+    void RippleBeat(std::uint32_t beatStart, const Chord &chord);
     void PadChord(std::uint32_t start, int beatStep, const Chord &chord, std::uint32_t length);
     void ClosingBar(std::uint32_t barStart, const Chord &chord);
+    // Whether a chord's `key`, struck at `tick`, would rub a semitone against the melody.
+    bool Rubs(int key, std::uint32_t tick) const;
     // Whether a held chord's `key`, struck at `start`, would move in octaves with the melody.
     bool DoublesMelody(int key, std::uint32_t start, std::uint32_t length) const;
     // A velocity at the band's level.
@@ -151,10 +164,12 @@ private:
     int bassShift_ = 0;
     int lastBass_ = 0;              // the bass's last key, so the line moves to the nearest
     std::vector<BassNote> barBass_; // the bass of the bar being accompanied
+    int barBassBefore_ = 0;         // the bass's last key before it
+    std::string_view writtenBass_;  // the next bar's, when written out
     std::vector<int> lastPad_;      // the held chord before, so the next moves least
-    int lastPadBass_ = 0;           // and the bass under it
     std::vector<WrittenNote> melody_;
     std::uint32_t closingTicks_ = kSixEight.barTicks();
+    std::uint32_t ringingTicks_ = kSixEight.barTicks();
     std::vector<std::uint8_t> channels_;
     std::vector<MidiTrack> tracks_; // in the order of the parts
 };

@@ -8,7 +8,7 @@ Each bar shows every channel that sounds in it: the notes that start there as
 <name><octave>/<sixteenths> with the velocity after a colon, '~' for a note
 tied over from the bar before, and the onset's distance from the sixteenth
 grid in ticks when it is off it (@+7, a tick being 1/480 of a quarter). Rests
-of a sixteenth or more are shown as r/<sixteenths>; a length is what sounds,
+of a sixteenth or more (within a few ticks) are shown as r/<sixteenths>; a length is what sounds,
 so a note lifted before the next reads a little short (5.8 for 6); notes
 struck together are joined by '+', with '(spread)' when they are strummed or
 rolled rather than struck at once. Markers name the sections; tempo changes
@@ -125,8 +125,12 @@ def main():
                 chords.setdefault(nearest, []).append((key, length, vel, start))
             for grid, chord in sorted(chords.items()):
                 start = min(n[3] for n in chord)
-                if grid - cursor >= eighth:
-                    words.append(f'r/{(grid - cursor) // eighth}')
+                # Whole sixteenths of silence are rests, counted a few ticks
+                # generously, so that a note played a tick early does not
+                # seem to come a sixteenth early.
+                rest = (grid - cursor + eighth // 4) // eighth
+                if rest > 0:
+                    words.append(f'r/{rest}')
                 shift = f'@{start - grid:+d}' if start != grid else ''
                 length = max(n[1] for n in chord)
                 keys = '+'.join(name(n[0]) for n in sorted(chord))

@@ -3,7 +3,7 @@
 // whose theme comes back twice, varied, between episodes in other keys:
 //
 //   intro    4 bars  A minor   harp over the lament bass A G F E; far off,
-//                              the oboe calls the theme's first figure
+//                              the oboe sighs down the scale over it
 //   A       16 bars  A minor   the theme, clarinet: a half close, a turn to
 //                              C major, and a climb to a deceptive cadence
 //   B       16 bars  C major   a tune of its own, flute; the clarinet answers
@@ -14,11 +14,12 @@
 //                              through C and F major, deceptively, to D minor
 //   C        8 bars  D minor   the interlude: oboe over held strings, through
 //                              the Neapolitan chord to the dominant of A minor
-//   A''     16 bars  A minor   the theme again, ornamented, clarinet then
-//                              flute, with a full cadence in A minor
-//   coda     6 bars  A minor   the middle tune's head recalled in minor,
-//                              ii-V-i onto the final chord, and a bar on the
-//                              dominant that leads back to the start
+//   A''     16 bars  A minor   the theme again, ornamented, violin over a
+//                              rising bass, then flute, with a full cadence
+//   coda     6 bars  A minor   over a held A, the oboe recalls the theme's
+//                              head in fragments, the dominant turns aside to
+//                              the Neapolitan sixth, and a bar on the
+//                              dominant leads back to the start
 //
 // The phrases overlap at the joins: a lead enters on a pick-up in the bar
 // where the last one closes, a line carries across a section's first bar,
@@ -42,8 +43,10 @@ namespace {
 // Dotted quarter = 60: a rocking two beats a bar, unhurried.
 constexpr std::uint32_t kMicrosPerQuarter = 60'000'000u * 2 / (60 * 3);
 constexpr std::uint32_t kSeed = 1010;
-// The players broaden the second half of a bar where the music takes breath.
-constexpr std::uint32_t kBroadenedMicros = kMicrosPerQuarter * 108 / 100;
+// The players slow down through a bar where the music takes breath, a
+// little on its first beat and more on its second.
+constexpr std::uint32_t kEasedMicros = kMicrosPerQuarter * 105 / 100;
+constexpr std::uint32_t kBroadenedMicros = kMicrosPerQuarter * 112 / 100;
 
 // Channels: the leads first, then the accompaniment.
 constexpr std::uint8_t kViolin = 0;
@@ -63,7 +66,7 @@ constexpr Part kParts[] = {
     {kBass, program::kAcousticBass, 120, 64, 24, "Bass"},
     {kHarp, program::kHarp, 108, 82, 56, "Harp"},
     {kChords, program::kNylonGuitar, 118, 44, 40, "Guitar chords"},
-    {kStrings, program::kStrings, 110, 64, 64, "Strings"},
+    {kStrings, program::kStrings, 122, 64, 64, "Strings"},
 };
 constexpr Accompanists kAccompanists{kBass, kChords, kNoPart, kHarp, kStrings};
 
@@ -73,25 +76,28 @@ using Bars = std::vector<std::string_view>;
 
 const Bars kChordBars[] = {
     // intro: the lament bass A G F E under plain chords
-    {"Am", "G", "F", "E7"},
+    {"Am", "G", "F", "E"},
     // A: halting on the dominant, closing in C, falling deceptively onto F
-    {"Am", "Am/C", "Dm Dm/F", "E", "Am", "Dm/F", "F G7", "C", "Am", "G", "C C/E", "F", "Dm/F", "Dm7/F", "E7/B E7/G#",
-     "F"},
+    {"Am", "Am/C", "Dm Dm/F", "E", "Am", "Dm/F", "F G7", "C", "Am/C", "G", "C C/E", "F C/E", "Dm7 Dm7/C", "Dm/B",
+     "E7 E7/G#", "F/A"},
     // B: C major, a half close on its dominant's seventh resolving to C with
     // the third on top; then Am7 Dm7 G7 Cmaj7 Fmaj7 Bm7b5 E7, the circle of
     // fifths, and a bar on the dominant alone
-    {"C/E", "G7/D", "C/E", "F", "Dm7", "C/G", "Dm7 G7", "C", "Am7", "Dm7", "G7", "Cmaj7", "Fmaj7", "Dm/B", "E7", "E7"},
+    {"C/E", "G7/D", "C/E", "F C", "Dm7 Dm7/F", "C/G", "Dm7 G7", "C", "Am7 Am7/G", "Dm7/F Dm7", "G7 G7/B", "Cmaj7 Am7",
+     "Fmaj7", "Dm/B Dm", "E7 E7/G#", "E7/B E7/D"},
     // A': on to C and F; D minor's dominant turns aside deceptively to B flat,
     // stretching the phrase to ten bars, and is reached through ii-V
-    {"Am/C", "C/E", "F", "G7", "C", "F", "Bb", "Gm/D A7", "Bb", "Gm/E A7"},
+    {"Am/C", "C/E", "F Am", "Dm7 G7/B", "Am7/C Am7/G", "F", "Bb F/A", "Gm/Bb A7/C#", "Bb/D Gm", "Gm/E A7"},
     // C: D minor over the lament bass D C Bb A, the Neapolitan of A minor,
     // and its dominant turning to the leading note in the bass
-    {"Dm", "Dm/C", "Gm/Bb", "A7", "Dm/F", "Bb/D", "E7", "E7 E7/G#"},
+    {"Dm", "Gm7/C", "Gm/Bb", "A7", "Dm/F", "Bb/D", "E7", "E7 E7/G#"},
     // A'': the full cadence comes only at its end
-    {"Am", "C/E", "Dm", "E7", "Am/C", "Dm Dm/F", "F E7", "E7", "Am/C", "G", "C C/E", "F", "Dm", "Dm7 E7", "E7 E7/G#",
-     "Am"},
-    // coda: iv, ii half-diminished, V, i; a bar on the dominant back to the start
-    {"Am", "Dm/F", "Dm/B", "E7", "Am", "E7 E7/G#"},
+    {"Am G/B", "Am/C C/E", "Dm Dm/F", "E7", "Am/C", "Dm/F Bb", "Dm/F E7", "E7", "Am/C", "G", "C C/E", "F", "Dm",
+     "Dm7 E7", "E7 E7/G#", "Am"},
+    // coda: over a held A, i, iv and VI; the dominant turned aside to the
+    // Neapolitan sixth, as the interlude closed, and
+    // a bar on the dominant back to the start
+    {"Am", "Dm/A", "F/A", "Dm/A E7", "Bb/D", "E7 E7/G#"},
 };
 
 // ---- The lines: each enters on its bar of the tune (counted from 0) ----
@@ -102,8 +108,8 @@ const Bars kChordBars[] = {
 const Bars kTheme = {
     "E5/3 F5/1 E5/2 A5/4 B5/2", "C6/4 D6/2 E6/4 A5/2", "F5/2 G5/2 A5/2 D6/4 B5/2", "C6/4 B5/2 G#5/4 r/2",
     "r/2 A5/2 C6/2 E6/6",       "E6/4 D6/2 A5/3 F5/3", "A5/2 C6/6 B5/2 D6/2",      "E6/6 r/4 E5/2",
-    "A5/4 B5/2 C6/3 E6/3",      "D6/4 B5/2 G5/4 r/2",  "E6/2 F6/2 G6/8",           "F6/4 E6/2 D6/4 C6/2",
-    "E6/4 F6/2 C6/3 D6/3",      "A5/2 D6/4 C6/4 B5/2", "G#5/6 B5/3 D6/3",          "C6/6 r/6"};
+    "A5/4 B5/2 C6/3 E6/3",      "D6/4 B5/2 G5/4 r/2",  "E6/2 F6/2 G6/8",           "F6/4 E6/2 D6/2 C6/2 r/2",
+    "A5/4 F6/2 E6/3 D6/3",      "A5/2 D6/4 C6/4 B5/2", "G#5/6 B5/3 D6/3",          "C6/6 r/6"};
 
 // The middle tune, flute, entering over the clarinet's last note; it closes
 // on C, and holds it while the clarinet enters.
@@ -112,28 +118,24 @@ const Bars kMiddle = {
     "G5/2 C6/4 E6/4 D6/2",
     "B5/3 C6/1 D6/2 F5/4 G5/2",
     "C6/6 r/4 G5/2",
-    "A5/3 C6/3 E6/3 D6/3",
-    "E6/3 D6/3 C6/4 A5/2",
-    "C6/4 E6/2 D6/3 C6/1 B5/2",
-    "F6/4 D6/2 B5/3 D6/3",
+    "A5/3 F5/3 E5/3 G5/3",
+    "F5/3 A5/3 D6/4 C6/2",
+    "C6/4 B5/2 D6/3 C6/1 B5/2",
+    "E6/4 D6/2 B5/3 D6/3",
     "C6/6 r/6",
 };
 // Under the flute, the strings move slowly in the middle register, in
 // tenths and sixths or against it, never in octaves with it.
-const Bars kMiddleCounter = {"E4/12",     "F4/6 D4/6", "E4/6 G4/6", "F4/6 A4/6",
-                             "C5/6 A4/6", "E4/6 C5/6", "F4/6 G4/6", "C5/6 r/6"};
+const Bars kMiddleCounter = {"E4/12",     "F4/6 D4/6", "E4/6 G4/6", "F4/6 G4/6",
+                             "C5/6 A4/6", "E4/6 C5/6", "F4/6 G4/6", "E4/6 r/6"};
 
 // The clarinet's answer: a two-bar figure, each time a step lower, over the
-// falling fifths (written an octave up).
+// falling fifths (written an octave up), each time with a rhythm of its own;
+// the third time it holds, leans and falls into the dominant.
 const Bars kSequence = {
-    "r/8 E5/2 A5/2",
-    "C6/3 B5/1 A5/2 G5/4 E5/2",
-    "F5/2 A5/2 D6/2 E6/4 D6/2",
-    "B5/3 C6/1 D6/2 F5/4 r/2",
-    "E5/2 G5/2 C6/2 D6/4 C6/2",
-    "A5/3 B5/1 C6/2 E5/4 r/2",
-    "D5/2 F5/2 B5/2 C6/4 B5/2",
-    "G#5/3 A5/1 B5/2 D6/4 r/2",
+    "r/8 E5/2 A5/2",           "C6/3 B5/1 A5/2 G5/4 E5/2",      "F5/2 A5/2 D6/2 E6/4 D6/2",
+    "B5/3 C6/1 D6/2 F5/4 r/2", "E5/2 G5/2 C6/2 D6/3 C6/1 B5/2", "A5/2 B5/2 C6/2 E5/4 r/2",
+    "F5/6 B5/4 A5/2",          "G#5/3 A5/1 B5/2 D6/4 r/2",
 };
 
 // The theme on the violin, on its E string, after a bar of harp on the
@@ -141,13 +143,13 @@ const Bars kSequence = {
 // into the interlude's first bar.
 const Bars kThemeViolin = {
     "E5/3 F5/1 E5/2 A5/4 B5/2",
-    "C6/4 D6/2 E6/4 D6/2",
-    "A5/2 C6/2 F6/2 E6/3 D6/3",
-    "F6/4 E6/2 D6/3 B5/3",
+    "C6/4 D6/2 C6/4 B5/2",
+    "A5/2 C6/2 D6/2 C6/3 B5/3",
+    "C6/4 A5/2 B5/3 D6/3",
     "G5/4 r/2 E6/2 C6/2 D6/2",
     "r/2 F5/2 A5/2 C6/4 E6/2",
     "D6/4 C6/2 Bb5/2 A5/2 G5/2",
-    "Bb5/4 A5/2 G5/3 A5/3",
+    "D6/4 Bb5/2 G5/3 A5/3",
     "F5/3 G5/1 A5/2 Bb5/4 C6/2",
     "Bb5/4 D6/2 G5/3 E5/3",
     "F5/6 r/6",
@@ -155,17 +157,20 @@ const Bars kThemeViolin = {
 
 // The interlude: few notes, long ones, entering over the violin's close.
 const Bars kInterlude = {
-    "r/6 D5/4 F5/2",      "Bb4/4 A4/2 Bb4/3 C5/1 D5/2", "G5/4 F5/2 D5/6",          "C#5/6 r/6",
-    "r/6 A4/2 D5/2 F5/2", "Bb5/4 A5/2 G5/3 F5/3",       "E5/4 D5/2 C5/2 B4/2 r/2",
+    "r/6 D5/4 F5/2",           "Bb4/4 A4/2 Bb4/3 C5/1 D5/2", "G5/4 F5/2 D5/6",          "C#5/6 r/6",
+    "r/2 A4/2 D5/2 F5/4 G5/2", "Bb5/4 A5/2 G5/3 F5/3",       "E5/4 D5/2 C5/2 B4/2 r/2",
 };
 
-// The theme's return, ornamented (written an octave up for the clarinet);
-// a run up to the leading note hands it to the flute, which takes it on in
-// the same octave.
-const Bars kThemeReturn = {"E5/3 F5/1 E5/2 A5/4 B5/2", "C6/4 D6/1 C6/1 E6/4 C6/2",
-                           "F5/2 G5/2 A5/2 D6/4 A5/2", "B5/3 C6/1 B5/2 r/6",
-                           "A5/2 C6/2 E6/8",           "F6/3 E6/3 D6/4 A5/2",
-                           "A5/4 D6/2 B5/2 C6/2 D6/2", "E6/4 B5/2 C6/1 D6/1 E6/1 F#6/1 G#6/2"};
+// The theme's return, ornamented, on the violin; a run down to the leading
+// note hands it to the flute, which takes it on in the same octave.
+const Bars kThemeReturn = {"E5/2 F5/1 G5/1 F5/1 E5/1 A5/3 C6/1 B5/2",
+                           "A5/2 C6/2 D6/2 E6/4 C6/2",
+                           "F5/2 G5/2 A5/2 D6/4 A5/2",
+                           "B5/3 C6/1 B5/2 r/6",
+                           "A5/2 C6/2 E6/8",
+                           "D6/3 C6/3 D6/4 A5/2",
+                           "A5/4 D6/2 B5/2 C6/2 D6/2",
+                           "E6/4 B5/2 D6/1 C6/1 B5/1 A5/1 G#5/2"};
 const Bars kThemeReturnFlute = {"A5/6 C6/2 B5/2 C6/2",
                                 "D6/4 B5/2 G5/4 r/2",
                                 "E6/2 F6/2 G6/8",
@@ -174,40 +179,47 @@ const Bars kThemeReturnFlute = {"A5/6 C6/2 B5/2 C6/2",
                                 "D6/2 C6/4 B5/2 G#5/2 A5/2",
                                 "G#5/3 A5/1 B5/2 D6/3 C6/1 B5/2",
                                 "A5/6 r/6"};
+// Under the violin's return, a slow line in the strings, in the middle
+// between it and the guitar, rising with the bass.
+const Bars kReturnCounter = {"C4/6 D4/6", "E4/6 G4/6", "F4/6 A4/6",  "G#4/12",
+                             "A4/6 E4/6", "F4/6 D4/6", "F4/6 G#4/6", "B4/6 G#4/6"};
 // Under the flute's half of the return, the strings again.
-const Bars kThemeCounter = {"E4/6 A4/6", "G4/6 D5/6", "C5/6 G4/6", "A4/6 C5/6",
+const Bars kThemeCounter = {"E4/6 A4/6", "B4/6 D5/6", "C5/6 G4/6", "A4/6 C5/6",
                             "A4/6 F4/6", "A4/6 E4/6", "D4/6 E4/6", "C4/6 r/6"};
 
-// The coda recalls the middle tune's head in A minor (clarinet, written an
-// octave up) and closes through the dominant on the tonic, held through the
-// final chord.
+// The coda: over the held A the oboe recalls the theme's head in fragments,
+// each answered by a breath; the dominant is turned aside to the Neapolitan
+// sixth and comes back: the tune never stops.
 const Bars kCoda = {
-    "r/8 B4/2 D5/2",       "E5/2 A5/4 C6/4 B5/2", "A5/3 B5/1 C6/2 D6/4 C6/2",
-    "D6/4 F6/2 D6/3 B5/3", "C6/3 B5/3 G#5/6",     "A5/12",
+    "r/6 E5/3 F5/1 E5/2", "A5/6 r/6", "r/6 C5/3 D5/1 C5/2", "F5/6 E5/2 D5/2 B4/2", "F5/4 D5/2 Bb4/4 D5/2",
 };
 
 // The last bar rises to the first: the tune runs round without a stop,
-// the pick-up landing on the tonic chord's third as the tune begins again.
-const Bars kRound = {"r/6 E5/2 G#5/2 B5/2"};
-const Bars kLanding = {"C6/6 r/6"};
+// the pick-up landing on the tonic chord's third as the tune begins again,
+// where the oboe goes on sighing down the scale over the lament.
+const Bars kRound = {"B4/4 D5/2 E5/2 G#5/2 B5/2"};
+const Bars kLanding = {"C6/6 D6/3 C6/1 B5/2"};
 
-// Over the intro's lament, the oboe calls from far off with the theme's
-// first figure, turns to the dominant and leaves the theme to the clarinet.
-const Bars kCall = {"r/6 E5/3 F5/1 E5/2", "A5/6 B5/4 A5/2", "G#5/4 E5/2 D5/4 r/2"};
+// Over the intro's lament the oboe sighs down from the C it landed on, a
+// step a beat, turns back up over the bass's F and comes to rest on the
+// dominant, leaving the theme to the clarinet.
+const Bars kCall = {"A5/4 G5/2 B5/3 A5/1 G5/2", "A5/4 G5/2 C6/4 B5/2", "G#5/4 B5/2 E5/4 r/2"};
 
 // ---- Arrangement ----
 
 // {channel, transpose, velocity, gap, articulation, onset spread}
-constexpr Voice kClarinetLow{kClarinet, -12, 78, 14, Articulation::Plain, 8};
+constexpr Voice kClarinetLow{kClarinet, -12, 81, 14, Articulation::Plain, 8};
 constexpr Voice kClarinetAnswer{kClarinet, -12, 80, 14, Articulation::Plain, 8};
-constexpr Voice kClarinetReturn{kClarinet, -12, 84, 14, Articulation::Plain, 8};
-constexpr Voice kClarinetCoda{kClarinet, -12, 84, 14, Articulation::Plain, 8};
-constexpr Voice kClarinetLanding{kClarinet, -12, 64, 14, Articulation::Plain, 8}; // softly, into the intro
-constexpr Voice kFluteLead{kFlute, 0, 78, 14, Articulation::Plain, 8};
+constexpr Voice kOboeCoda{kOboe, 0, 74, 14, Articulation::Plain, 8};
+constexpr Voice kOboeRound{kOboe, 0, 64, 14, Articulation::Plain, 8};   // falling away into the intro
+constexpr Voice kOboeLanding{kOboe, 0, 60, 14, Articulation::Plain, 8}; // as loud as the coda it ends
+constexpr Voice kFluteLead{kFlute, 0, 77, 14, Articulation::Plain, 8};
 constexpr Voice kViolinLead{kViolin, 0, 70, 14, Articulation::Plain, 8};
-constexpr Voice kOboeLead{kOboe, 0, 54, 14, Articulation::Plain, 8};
-constexpr Voice kOboeCall{kOboe, 0, 62, 14, Articulation::Plain, 8};
-constexpr Voice kStringsCounter{kStrings, 0, 54, 30, Articulation::Plain, 5};
+constexpr Voice kViolinReturn{kViolin, 0, 69, 14, Articulation::Plain, 8};
+constexpr Voice kOboeLead{kOboe, 0, 53, 14, Articulation::Plain, 8};
+constexpr Voice kOboeCall{kOboe, 0, 57, 14, Articulation::Plain, 8};
+constexpr Voice kStringsReturn{kStrings, 0, 56, 30, Articulation::Plain, 5};
+constexpr Voice kStringsCounter{kStrings, 0, 48, 30, Articulation::Plain, 5};
 
 // The first bar of each part of the form, counted from 0.
 constexpr std::size_t kA = 4, kB = 20, kSequenceBar = 28, kAViolin = 36, kC = 46, kAAgain = 54, kCodaBar = 70,
@@ -229,13 +241,60 @@ const Line kLines[] = {
     {&kClarinetAnswer, kSequenceBar - 1, &kSequence, 7},
     {&kViolinLead, kAViolin, &kThemeViolin, 0},
     {&kOboeLead, kC, &kInterlude, 0},
-    {&kClarinetReturn, kAAgain, &kThemeReturn, 0},
+    {&kViolinReturn, kAAgain, &kThemeReturn, 0},
     {&kFluteLead, kAAgain + 8, &kThemeReturnFlute, 0},
+    {&kStringsReturn, kAAgain, &kReturnCounter, 0},
     {&kStringsCounter, kAAgain + 8, &kThemeCounter, 0},
-    {&kClarinetCoda, kCodaBar - 1, &kCoda, 7},
+    {&kOboeCoda, kCodaBar, &kCoda, 0},
     {&kOboeCall, 1, &kCall, 0},
-    {&kClarinetCoda, kEndBar - 1, &kRound, 7},
-    {&kClarinetLanding, 0, &kLanding, 0},
+    {&kOboeRound, kEndBar - 1, &kRound, 7},
+    {&kOboeLanding, 0, &kLanding, 0},
+};
+
+// The bass written out, in eighths, where the chords' roots and fifths would
+// stall: it falls by step to the dominant at the theme's close, moves each
+// unit of the sequence its own way, walks through the violin's episode and
+// holds the tonic under the coda.
+struct BassBar {
+    std::size_t bar;
+    std::string_view notes;
+};
+const BassBar kBassBars[] = {
+    {kA + 8, "C3/3 A2/2 B2/1"},
+    {kA + 11, "F2/3 E2/3"},
+    {kA + 12, "D2/3 C2/3"},
+    {kA + 13, "B1/3 D2/3"},
+    {kA + 15, "A2/3 C3/3"},
+    {kB, "E2/2 D2/1 C2/3"},
+    {kB + 4, "D2/2 E2/1 F2/3"},
+    {kSequenceBar, "A2/3 C3/3"},
+    {kSequenceBar + 1, "F2/3 D2/3"},
+    {kSequenceBar + 2, "G2/3 B2/3"},
+    {kSequenceBar + 3, "C3/3 A2/3"},
+    {kSequenceBar + 4, "F2/3 G2/2 A2/1"},
+    {kSequenceBar + 5, "B2/3 D3/3"},
+    {kSequenceBar + 6, "E3/3 G#2/3"},
+    {kSequenceBar + 7, "B2/3 D3/3"},
+    {kAViolin, "C3/3 A2/3"},
+    {kAViolin + 1, "E2/3 G2/2 E2/1"},
+    {kAViolin + 2, "F2/3 A2/3"},
+    {kAViolin + 3, "D3/3 B2/3"},
+    {kAViolin + 4, "C3/3 G2/3"},
+    {kAViolin + 5, "F2/3 G2/2 A2/1"},
+    {kAViolin + 6, "Bb2/3 A2/3"},
+    {kAViolin + 7, "Bb2/3 C#3/3"},
+    {kAViolin + 8, "D3/3 G2/2 F2/1"},
+    {kAViolin + 9, "E2/3 A2/3"},
+    {kAAgain + 4, "C3/3 A2/2 G2/1"},
+    {kAAgain + 5, "F2/3 Bb2/3"},
+    {kAAgain + 9, "G2/3 B2/3"},
+    {kAAgain + 10, "C3/2 D3/1 E3/3"},
+    {kAAgain + 11, "F2/2 G2/1 A2/3"},
+    {kCodaBar, "A2/6"},
+    {kCodaBar + 1, "A2/6"},
+    {kCodaBar + 2, "A2/6"},
+    {kCodaBar + 3, "A2/3 E2/3"},
+    {kCodaBar + 4, "D2/6"},
 };
 
 // Where each part of the form begins, and where a new lead takes over.
@@ -250,7 +309,7 @@ const Mark kMarks[] = {
     {kSequenceBar, "B sequence, Clarinet"},
     {kAViolin, "A' Violin, to D minor"},
     {kC, "C interlude, D minor"},
-    {kAAgain, "A theme again"},
+    {kAAgain, "A theme again, Violin"},
     {kAAgain + 8, "A theme again, Flute"},
     {kCodaBar, "coda"},
 };
@@ -265,25 +324,27 @@ struct Layer {
 };
 const Layer kLayers[] = {
     {0, kA, Accompaniment::Arpeggio, true},
-    // Soft strings hold the first chord, so the restart does not fall away.
-    {0, 1, Accompaniment::Pad, false, -8},
+    // Soft strings hold the lament's chords, so the restart does not fall away.
+    {0, kA - 1, Accompaniment::Pad, false, -10},
     {kA - 1, kA, Accompaniment::Barcarolle, false},
     {kA, kB, Accompaniment::Barcarolle, true},
     {kB - 2, kB, Accompaniment::Pad, false},
     {kB - 1, kB, Accompaniment::Arpeggio, false},
-    {kB, kSequenceBar, Accompaniment::Arpeggio, true},
+    {kB, kSequenceBar, Accompaniment::Ripple, true},
     {kB, kB + 1, Accompaniment::Barcarolle, false},
     {kSequenceBar - 1, kSequenceBar, Accompaniment::Broken, false},
     {kSequenceBar, kAViolin - 1, Accompaniment::Broken, true},
     {kSequenceBar, kSequenceBar + 1, Accompaniment::Arpeggio, false},
+    {kSequenceBar + 1, kAViolin - 1, Accompaniment::Arpeggio, false, -22},
     {kAViolin - 1, kAViolin, Accompaniment::Arpeggio, true},
     {kAViolin, kAAgain, Accompaniment::Pad, true},
-    {kAViolin + 1, kC, Accompaniment::Barcarolle, false},
+    // The harp spells out the turn to D minor over the held strings.
+    {kAViolin, kC, Accompaniment::Arpeggio, false, -12},
     {kAAgain - 1, kAAgain, Accompaniment::Barcarolle, false},
     {kAAgain, kAAgain + 8, Accompaniment::Broken, true},
-    {kAAgain + 8, kCodaBar, Accompaniment::Barcarolle, true},
-    {kCodaBar, kCodaBar + 4, Accompaniment::Pad, true},
-    {kCodaBar + 4, kCodaBar + 5, Accompaniment::Closing, true},
+    {kAAgain + 8, kCodaBar, Accompaniment::Ripple, true, -5},
+    {kCodaBar, kCodaBar + 5, Accompaniment::Pad, true},
+    {kCodaBar + 4, kCodaBar + 5, Accompaniment::Arpeggio, false},
     {kCodaBar + 5, kEndBar, Accompaniment::Arpeggio, true},
 };
 
@@ -293,10 +354,11 @@ struct Level {
     std::size_t bar;
     int level;
 };
-const Level kLevels[] = {{0, -12},       {kA - 1, -11},      {kA, -5},          {kA + 8, -4},       {kB - 1, -3},
-                         {kB, -7},       {kB + 7, -4},       {kB + 14, -4},     {kAViolin, -7},     {kC - 1, -10},
-                         {kC, -15},      {kAAgain - 1, -10}, {kAAgain, 2},      {kAAgain + 7, 4},   {kCodaBar - 1, 4},
-                         {kCodaBar, -5}, {kCodaBar + 3, -3}, {kCodaBar + 4, 0}, {kCodaBar + 5, -10}};
+const Level kLevels[] = {{0, -18},          {kA - 1, -15},      {kA, -5},          {kA + 8, -4},
+                         {kB - 1, -3},      {kB, -7},           {kB + 7, -4},      {kB + 14, -4},
+                         {kAViolin, -4},    {kC - 1, -10},      {kC, -19},         {kAAgain - 2, -12},
+                         {kAAgain - 1, -7}, {kAAgain, -5},      {kAAgain + 7, 0},  {kCodaBar - 1, 1},
+                         {kCodaBar, -5},    {kCodaBar + 3, -3}, {kCodaBar + 4, 0}, {kCodaBar + 5, -15}};
 
 // The scale the bass passes through, from a bar on.
 struct Key {
@@ -304,7 +366,7 @@ struct Key {
     Scale scale;
 };
 
-// The second half of these bars broadens: a breath before what follows.
+// These bars slow down: a breath before what follows.
 constexpr std::size_t kBroadened[] = {kAViolin - 1};
 
 int LevelAt(std::size_t bar)
@@ -340,6 +402,7 @@ std::vector<MidiTrack> ComposeGameTune()
         conductor.Marker(barTick(mark.bar), mark.name);
     }
     for (const std::size_t bar : kBroadened) {
+        conductor.Tempo(barTick(bar), kEasedMicros);
         conductor.Tempo(barTick(bar) + kSixEight.barTicks() / 2, kBroadenedMicros);
         conductor.Tempo(barTick(bar + 1), kMicrosPerQuarter);
     }
@@ -375,6 +438,11 @@ std::vector<MidiTrack> ComposeGameTune()
         // In the middle tune and the theme's return the bass walks into
         // every bar by step.
         band.SetWalkingLine((kB <= bar && bar < kSequenceBar) || (kAAgain <= bar && bar < kCodaBar));
+        for (const BassBar &written : kBassBars) {
+            if (written.bar == bar) {
+                band.WriteBass(written.notes);
+            }
+        }
         for (const Layer &layer : kLayers) {
             if (layer.from <= bar && bar < layer.to) {
                 band.SetLevel(level + layer.level);

@@ -9,7 +9,7 @@ namespace belvane::sound {
 
 namespace {
 
-constexpr int kSummitAccent = 6;
+constexpr int kSummitAccent = 3;
 
 [[noreturn]] void Fail(std::string_view what, std::string_view text)
 {

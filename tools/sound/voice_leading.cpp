@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <initializer_list>
 
 namespace belvane::sound {
 
@@ -125,8 +126,23 @@ std::vector<Fault> UnresolvedClashes(std::span<const WrittenNote> lead, std::spa
         if (note.tick % beatTicks != 0) {
             continue;
         }
-        const bool resolves =
-            i + 1 < lead.size() && std::abs(lead[i + 1].key - note.key) <= 2 && lead[i + 1].key != note.key;
+        // It resolves when the line's next note is a step away and at rest
+        // against what sounds then: a tone of the chord, or free of seconds
+        // and sevenths (E falling to D over F A C only rubs again).
+        const auto next = std::find_if(lead.begin() + static_cast<std::ptrdiff_t>(i) + 1, lead.end(),
+                                       [&](const WrittenNote &n) { return n.channel == note.channel; });
+        bool resolves = next != lead.end() && std::abs(next->key - note.key) <= 2 && next->key != note.key;
+        if (resolves) {
+            bool chordTone = false, rubs = false;
+            for (const WrittenNote &other : others) {
+                if (other.tick <= next->tick && next->tick < other.tick + other.length) {
+                    const int distance = ((next->key - other.key) % 12 + 12) % 12;
+                    chordTone = chordTone || distance == 0;
+                    rubs = rubs || distance == 1 || distance == 2 || distance == 10 || distance == 11;
+                }
+            }
+            resolves = chordTone || !rubs;
+        }
         for (const WrittenNote &other : others) {
             const int distance = ((note.key - other.key) % 12 + 12) % 12;
             if (other.tick <= note.tick && note.tick < other.tick + other.length && (distance == 1 || distance == 11) &&
@@ -138,19 +154,27 @@ std::vector<Fault> UnresolvedClashes(std::span<const WrittenNote> lead, std::spa
     return faults;
 }
 
-std::vector<Fault> OctavesWithChords(std::span<const WrittenNote> lead, std::span<const WrittenNote> chords)
+namespace {
+
+// Between two notes of `line` that follow each other on one channel, a chord
+// note sounding at the first at one of `intervals` (semitones, above or below,
+// octaves disregarded) from it, and one struck after it, sounding at the
+// second, moved by the same interval: the two voices move in parallel.
+std::vector<Fault> ParallelsWithChords(std::span<const WrittenNote> line, std::span<const WrittenNote> chords,
+                                       std::initializer_list<int> intervals)
 {
     const auto sounds = [](const WrittenNote &note, std::uint32_t tick) {
         return note.tick <= tick && tick < note.tick + note.length;
     };
     std::vector<Fault> faults;
-    for (auto a = lead.begin(); a != lead.end(); ++a) {
-        const auto b = std::find_if(a + 1, lead.end(), [&](const WrittenNote &n) { return n.channel == a->channel; });
-        if (b == lead.end() || b->key == a->key || a->tick + a->length + kArticulationGap < b->tick) {
+    for (auto a = line.begin(); a != line.end(); ++a) {
+        const auto b = std::find_if(a + 1, line.end(), [&](const WrittenNote &n) { return n.channel == a->channel; });
+        if (b == line.end() || b->key == a->key || a->tick + a->length + kArticulationGap < b->tick) {
             continue;
         }
         for (const WrittenNote &p : chords) {
-            if (!sounds(p, a->tick) || (a->key - p.key) % 12 != 0) {
+            const int apart = std::abs(a->key - p.key) % 12;
+            if (!sounds(p, a->tick) || std::find(intervals.begin(), intervals.end(), apart) == intervals.end()) {
                 continue;
             }
             for (const WrittenNote &q : chords) {
@@ -159,12 +183,26 @@ std::vector<Fault> OctavesWithChords(std::span<const WrittenNote> lead, std::spa
                     return n.key == q.key && sounds(n, a->tick);
                 });
                 if (q.tick > a->tick && sounds(q, b->tick) && q.key - p.key == b->key - a->key && !held) {
-                    faults.push_back({b->tick, Describe("octaves with the chords", b->key, q.key)});
+                    faults.push_back(
+                        {b->tick,
+                         Describe(apart == 0 ? "octaves with the chords" : "fifths with the chords", b->key, q.key)});
                 }
             }
         }
     }
     return faults;
+}
+
+} // namespace
+
+std::vector<Fault> OctavesWithChords(std::span<const WrittenNote> lead, std::span<const WrittenNote> chords)
+{
+    return ParallelsWithChords(lead, chords, {0});
+}
+
+std::vector<Fault> BassUnderChords(std::span<const WrittenNote> bass, std::span<const WrittenNote> chords)
+{
+    return ParallelsWithChords(bass, chords, {0, 7});
 }
 
 std::vector<WrittenNote> NotesOf(std::span<const MidiTrack> tracks, std::span<const std::uint8_t> channels)

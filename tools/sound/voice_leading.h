@@ -32,8 +32,9 @@ std::vector<Fault> AccentedConsecutives(std::span<const WrittenNote> lead, std::
                                         std::uint32_t beatTicks, std::uint32_t window);
 
 // Lead notes struck on a beat (every `beatTicks`) a semitone, or a semitone
-// and octaves, from a note of `others` that sounds then, and not followed by
-// a lead note a step away.
+// and octaves, from a note of `others` that sounds then, and not resolved: the
+// same lead's next note is not a step away, or is one that rubs again (a
+// second or a seventh against `others`, and no tone of theirs).
 std::vector<Fault> UnresolvedClashes(std::span<const WrittenNote> lead, std::span<const WrittenNote> others,
                                      std::uint32_t beatTicks);
 
@@ -43,6 +44,11 @@ std::vector<Fault> UnresolvedClashes(std::span<const WrittenNote> lead, std::spa
 // whole number of octaves from it, and one struck after it, sounding at the
 // second, as far from that. Octaves under a moving melody double it.
 std::vector<Fault> OctavesWithChords(std::span<const WrittenNote> lead, std::span<const WrittenNote> chords);
+
+// The bass and a voice of `chords` moving in octaves or fifths, as
+// OctavesWithChords: the bass's step doubled, or shadowed a fifth above, by a
+// held chord that slides with it.
+std::vector<Fault> BassUnderChords(std::span<const WrittenNote> bass, std::span<const WrittenNote> chords);
 
 // The notes of the channels named, in order of their onsets.
 std::vector<WrittenNote> NotesOf(std::span<const MidiTrack> tracks, std::span<const std::uint8_t> channels);
