@@ -23,7 +23,7 @@ constexpr qreal kCurvaSpada = 1.6;
 // The rider to the frame he was drawn in: a man in proportion to his horse.
 constexpr qreal kCavaliere = 0.9;
 // A rider's head to a standing knave's.
-constexpr qreal kTesta = 0.86;
+constexpr qreal kTesta = 1.0;
 
 Tinta Tono(QColor luce, QColor corpo, QColor ombra) { return {luce, corpo, ombra}; }
 Tinta Tono(const QColor &c) { return {c.lighter(125), c, c.darker(145)}; }
@@ -151,10 +151,10 @@ Cavaliere Di(Seme seme)
                  1.0},
                 0,
                 false,
-                {25.4, 33.0},
-                {28.2, 28.2},
+                {27.8, 27.4},
+                {28.6, 20.4},
                 0,
-                24,
+                22,
                 {crema, crini, Tono(Smorza(kViola)), kOro, kNero},
                 Tono(QColor(0x5C, 0x8C, 0xEC), kBlu, QColor(0x1A, 0x3C, 0x9C)),
                 -5,
@@ -214,7 +214,7 @@ void Volto(QPainter &p, QPointF c, int verso, const Tinta &capelli, const fanti:
 {
     const qreal s = verso;
     QPainterPath nuca;
-    nuca.addEllipse(c + QPointF(-s * 1.9, 0.1), 3.3, 3.9);
+    nuca.addEllipse(c + QPointF(-s * 1.9, -0.7), 3.2, 3.4);
     Riempi(p, Piatto(nuca), capelli.corpo, capelli.ombra);
     QPainterPath ciocche; // locks combed back behind the ear
     for (qreal d : {0.0, 0.8, 1.6}) {
@@ -397,8 +397,8 @@ void Cavallo(QPainter &p, Seme seme)
         Emblema(p, seme, mano + QPointF(std::sin(r), -std::cos(r)) * (c.misura / 2 - (seme == Seme::Spade ? 3.2 : 1.6)),
                 c.misura, angolo, Ornato::No, seme == Seme::Spade ? verso * kCurvaSpada : 0);
         break;
-    case Seme::Coppe: // held by the stem
-        Emblema(p, seme, mano - QPointF(0, c.misura * 0.3), c.misura, 0);
+    case Seme::Coppe: // borne on the fist by its foot, the knuckles clear below it
+        Emblema(p, seme, mano - QPointF(0, c.misura * 0.5 + 1.2), c.misura, 0);
         break;
     case Seme::Denari: // held up by its rim
         Emblema(p, seme, mano - QPointF(0, c.misura / 2 - 0.2), c.misura, 0);

@@ -141,6 +141,10 @@ QPainterPath Arto(std::initializer_list<QPointF> giunti, std::initializer_list<q
 
 namespace {
 
+// The poll, about which the head is grown to its size on the neck.
+constexpr QPointF kNuca(35.4, 28.6);
+constexpr qreal kCapo = 1.15;
+
 QPainterPath U(const QPainterPath &a, const QPainterPath &b) { return Piatto(Unione(Piatto(a), Piatto(b))); }
 
 // A leg from the body to the coronet, and the hoof below it.
@@ -151,8 +155,8 @@ QPainterPath Stinco(const Gamba &g, bool posteriore)
     const auto tra = [](QPointF a, QPointF b, qreal t) { return a + (b - a) * t; };
     const QPointF a = g.attacco, k = g.ginocchio, n = g.nodello, c = g.corona;
     if (posteriore)
-        return Arto({a, tra(a, k, 0.55), k, tra(k, n, 0.5), n, c}, {6.6, 3.9, 3.7, 2.2, 2.9, 2.0});
-    return Arto({a, tra(a, k, 0.6), k, tra(k, n, 0.5), n, c}, {5.4, 3.4, 3.8, 2.2, 2.9, 2.0});
+        return Arto({a, tra(a, k, 0.55), k, tra(k, n, 0.5), n, c}, {6.8, 4.2, 4.0, 2.8, 3.3, 2.5});
+    return Arto({a, tra(a, k, 0.6), k, tra(k, n, 0.5), n, c}, {5.6, 3.8, 4.1, 2.8, 3.3, 2.5});
 }
 
 QPainterPath Zoccolo(const Gamba &g)
@@ -267,7 +271,11 @@ void Criniera(const Tela &tela, const Finimenti &f)
         fili.quadTo(gonfie[i] + (cresta[i] - gonfie[i]) * 0.5, ciocche[i] + (cresta[i] - ciocche[i]) * 0.25);
     }
     tela.Tratto(fili, f.crini.ombra, kTrattoInterno);
-    // The forelock between the ears.
+}
+
+// The forelock between the ears.
+void Ciuffo(const Tela &tela, const Finimenti &f)
+{
     QPainterPath ciuffo;
     ciuffo.moveTo(34.8, 26.6);
     ciuffo.cubicTo(36.5, 27, 37.2, 28.3, 37, 30.2);
@@ -307,13 +315,20 @@ void Coda(const Tela &tela, const Finimenti &f, qreal angolo)
 
 QPointF DisegnaCavallo(const Tela &tela, const Andatura &a, const Finimenti &f)
 {
-    // The head and neck turn about the withers.
+    // The head and neck turn about the withers; the head is drawn a little
+    // small and grown about the poll, so that it stays on the neck.
     QTransform giro;
     giro.translate(25, 42);
     giro.rotate(-a.collo);
     giro.scale(a.misuraCollo, a.misuraCollo);
     giro.translate(-25, -42);
-    const Tela testa{tela.p, giro * tela.t};
+    QTransform cresce;
+    cresce.translate(kNuca.x(), kNuca.y());
+    cresce.scale(kCapo, kCapo);
+    cresce.translate(-kNuca.x(), -kNuca.y());
+    const QTransform giroCapo = cresce * giro;
+    const Tela collo{tela.p, giro * tela.t};
+    const Tela testa{tela.p, giroCapo * tela.t};
 
     // The far legs, in the shade of the near ones.
     const Tinta lontano{f.manto.corpo, f.manto.ombra, f.manto.ombra.darker(118)};
@@ -326,9 +341,8 @@ QPointF DisegnaCavallo(const Tela &tela, const Andatura &a, const Finimenti &f)
     // Body, neck, head, ears and the near legs are one shape.
     const QPainterPath tronco = Tronco();
     QPainterPath cavallo = U(tronco, U(Stinco(a.anteriore, false), Stinco(a.posteriore, true)));
-    const QPainterPath capo =
-        U(U(Collo(), Testa()), U(Orecchio({35.6, 27.4}, {36.2, 22.8}), Orecchio({34.6, 27.6}, {34.4, 23.4})));
-    cavallo = U(cavallo, giro.map(capo));
+    const QPainterPath capo = U(Testa(), U(Orecchio({35.6, 27.4}, {36.2, 22.8}), Orecchio({34.6, 27.6}, {34.4, 23.4})));
+    cavallo = U(cavallo, U(giro.map(Collo()), giroCapo.map(capo)));
     tela.Modella(U(Zoccolo(a.anteriore), Zoccolo(a.posteriore)), corno, kContorno, 0.5, 0);
     tela.Modella(cavallo, f.manto, kContorno, 1.3, 0.8);
 
@@ -372,13 +386,16 @@ QPointF DisegnaCavallo(const Tela &tela, const Andatura &a, const Finimenti &f)
     QPainterPath muso;
     muso.moveTo(35.6, 31.2); // the jaw's round
     muso.cubicTo(37.2, 31.6, 38, 33.6, 37.2, 35.8);
-    muso.moveTo(31.2, 33.5); // the neck's muscle
-    muso.cubicTo(30.8, 37, 30.2, 40, 30.5, 43);
     muso.moveTo(40.2, 37.2); // the mouth
     muso.lineTo(41.6, 37.2);
     testa.Tratto(muso, f.manto.ombra.darker(115), kTrattoInterno);
+    QPainterPath muscolo;
+    muscolo.moveTo(31.2, 33.5); // the neck's muscle
+    muscolo.cubicTo(30.8, 37, 30.2, 40, 30.5, 43);
+    collo.Tratto(muscolo, f.manto.ombra.darker(115), kTrattoInterno);
 
-    Criniera(testa, f);
+    Criniera(collo, f);
+    Ciuffo(testa, f);
 
     // The eye and the nostril.
     testa.Macchie({{37.4, 30.6}}, 0.6, kContorno);
@@ -396,7 +413,7 @@ QPointF DisegnaCavallo(const Tela &tela, const Andatura &a, const Finimenti &f)
     briglia.lineTo(36.6, 31);
     testa.Tratto(briglia, f.briglia, 0.45);
     testa.Macchie({{36.9, 32.3}, {38.3, 33.5}}, 0.4, kOro);
-    return giro.map(QPointF(39.2, 36.8));
+    return giroCapo.map(QPointF(39.2, 36.8));
 }
 
 void DisegnaSella(const Tela &tela, QPointF s, const Finimenti &f)

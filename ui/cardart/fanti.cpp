@@ -23,7 +23,7 @@ namespace fanti {
 // Leaning on his cudgel planted beside him, legs crossed, a wide hat.
 void FanteDiBastoni(QPainter &p)
 {
-    Emblema(p, Seme::Bastoni, {34.5, 48.6}, 29, -4);
+    Emblema(p, Seme::Bastoni, {36.8, 47.8}, 28, -2);
     // The leg he stands on, then the one crossed in front of it, on its toe.
     const Profilo ferma = ProfiloArto({{{22.6, 40}, 4.4}, {{22.3, 50.6}, 3.0}, {{21.9, 54}, 3.4}, {{21.2, 61.6}, 2.2}});
     Forma(p, ferma, kRossoT, 0.9, 0.5);
@@ -72,11 +72,11 @@ void FanteDiBastoni(QPainter &p)
     Ombreggia(p, sinistro, {14, 23}, {11, 35}, kOcraT.ombra, 45, 0.7);
     Linee(p, Tratti({{{12.8, 33.2}, {14.4, 33.8}}}), kLinoT.corpo, 1.0);
     Mano(p, {14.8, 35.6}, 1.4, -30);
-    const Profilo destro = ProfiloArto({{{24.8, 22.8}, 3.8}, {{29.6, 28}, 3.2}, {{33.2, 32.2}, 2.6}});
+    const Profilo destro = ProfiloArto({{{24.8, 22.8}, 3.8}, {{30.2, 27.6}, 3.2}, {{34.6, 31.8}, 2.6}});
     Forma(p, destro, kOcraT, 0.8, 0.5);
-    Ombreggia(p, destro, {24, 23.8}, {32.2, 33}, kOcraT.ombra, -45, 0.7);
-    Linee(p, Tratti({{{31.6, 31.8}, {32.8, 30.8}}}), kLinoT.corpo, 1.0);
-    Mano(p, {33.9, 33.2}, 1.5, 20);
+    Ombreggia(p, destro, {24, 23.8}, {33.6, 32.6}, kOcraT.ombra, -45, 0.7);
+    Linee(p, Tratti({{{33.0, 31.6}, {34.2, 30.4}}}), kLinoT.corpo, 1.0);
+    Mano(p, {35.4, 32.8}, 1.5, 20);
     // Puffed sleeve heads, slashed.
     for (const auto &[x, a] : {std::pair{14.8, -35.0}, std::pair{24.6, 40.0}}) {
         const Profilo spalla = Ovale({x, 23}, 2.5, 1.7, a);

@@ -197,7 +197,7 @@ void ReDiDenari(QPainter &p)
     p.restore();
 
     // The coin held out, upright, beside his head.
-    Emblema(p, Seme::Denari, {9.9, 19.8}, 12, 0);
+    Emblema(p, Seme::Denari, {9.0, 18.8}, 11, 0);
     Ellisse(p, {11.8, 26.8}, 1.1, 1.6, kErmellino, kContorno, kTrattoFine);
     Mano(p, {10.6, 26.4}, 1.5);
 }
