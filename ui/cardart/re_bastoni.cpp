@@ -72,7 +72,10 @@ void ReDiBastoni(QPainter &p)
                                         {5.6, 54.0},
                                         {4.0, 63.6},
                                         {4.0, 63.6},
-                                        {9.0, 64.3},
+                                        {6.6, 64.6},
+                                        {8.4, 63.8},
+                                        {10.4, 64.8},
+                                        {12.2, 64.0},
                                         {15.0, 64.4},
                                         {15.0, 64.4},
                                         {16.0, 40.0},
@@ -80,10 +83,10 @@ void ReDiBastoni(QPainter &p)
     Modella(p, manto, kMantoT, kContorno);
     // Engraved shade where the cloak falls behind him.
     Tratteggia(p, Intersezione(manto, Spezzata({{9.5, 30}, {17, 30}, {17, 64}, {11, 64}})), kMantoT.ombra, 0.8, 90);
+    // It hangs in deep folds from the shoulder to the hem.
+    Pieghe(p, manto, kMantoT,
+           {{{14.6, 26.6}, {6.8, 64.0}, 2.2}, {{15.4, 32}, {10.4, 64.4}, 2.0}, {{16.0, 42}, {13.6, 64.2}, 1.4}});
     QPainterPath pieghe;
-    Curva(pieghe, {{14.6, 28}, {12.6, 40}, {10.6, 52}, {10.0, 63.2}});
-    Curva(pieghe, {{15.4, 36}, {13.8, 48}, {13.2, 63.4}});
-    Segna(p, pieghe, kMantoT.ombra, kPiega);
 
     // Shoes peeping out under the hem, the front one pointing right.
     Ellisse(p, {17.5, 64.2}, 2.2, 1.0, kCuoioT.corpo, kContorno);

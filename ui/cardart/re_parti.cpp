@@ -91,6 +91,31 @@ void Segna(QPainter &p, const QPainterPath &segni, const QColor &colore, qreal w
     p.drawPath(segni);
 }
 
+void Pieghe(QPainter &p, const QPainterPath &forma, const Tinta &tinta, std::initializer_list<Piega> pieghe)
+{
+    QPainterPath ombre, luci, pieghe_;
+    for (const Piega &g : pieghe) {
+        QPointF d = g.a - g.da;
+        d /= std::hypot(d.x(), d.y());
+        const QPointF n(-d.y(), d.x()); // to the right going down: away from the light
+        const qreal w = g.largo / 2;
+        // The trough narrows to a point where the fold starts and swells
+        // before the hem, where the cloth hangs free.
+        const QPointF m = g.da + (g.a - g.da) * 0.7;
+        ombre = Unione(ombre, Spezzata({g.da, m + n * w * 1.1, g.a + n * w, g.a - n * w * 0.3, m - n * w * 0.2}));
+        luci = Unione(
+            luci, Spezzata({g.da - n * 0.3, m - n * w * 0.6, g.a - n * w * 1.3, g.a - n * w * 0.5, m - n * w * 0.25}));
+        pieghe_.moveTo(g.da + d * 0.6);
+        pieghe_.quadTo(m + n * w * 0.3, g.a + n * w * 0.2);
+    }
+    p.setPen(Qt::NoPen);
+    p.setBrush(tinta.luce);
+    p.drawPath(Intersezione(forma, luci));
+    p.setBrush(tinta.ombra);
+    p.drawPath(Intersezione(forma, ombre));
+    Segna(p, pieghe_, tinta.ombra.darker(115), kTrattoInterno);
+}
+
 void Testa(QPainter &p, const Capo &k)
 {
     const qreal cx = k.centro.x(), cy = k.centro.y();

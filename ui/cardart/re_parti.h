@@ -57,6 +57,17 @@ QPainterPath Arto(QPointF a, QPointF b, qreal ra, qreal rb);
 // Linework inside a shape: `segni` stroked `w` wide, no fill.
 void Segna(QPainter &p, const QPainterPath &segni, const QColor &colore, qreal w = kTrattoInterno);
 
+// Folds of a hanging cloth cut to `forma`: each runs from where it starts
+// (`da`) to the hem (`a`), `largo` wide there; a trough in the shade tone
+// with a ridge of light beside it on the side the light comes from, and its
+// crease drawn down the middle. Wide enough to read as stripes of tone at the
+// natural size.
+struct Piega {
+    QPointF da, a;
+    qreal largo;
+};
+void Pieghe(QPainter &p, const QPainterPath &forma, const Tinta &tinta, std::initializer_list<Piega> pieghe);
+
 // ---- Parts ----
 struct Capo {
     QPointF centro; // of the face, on a pixel centre

@@ -61,17 +61,19 @@ void ReDiSpade(QPainter &p)
                                         {22.0, 41.0},
                                         {28.0, 45.0},
                                         {33.0, 51.6},
+                                        {34.8, 52.4},
+                                        {36.6, 51.4},
+                                        {38.2, 52.2},
                                         {39.6, 51.0},
                                         {39.6, 51.0},
                                         {37.6, 40.0},
                                         {33.0, 29.0},
                                         {28.4, 23.4}});
     Modella(p, manto, kOcraT, kContorno);
-    Tratteggia(p, Intersezione(manto, Spezzata({{32.4, 34}, {41, 34}, {41, 53}, {34.2, 53}})), kOcraT.ombra, 1.0, 50);
+    Tratteggia(p, Intersezione(manto, Spezzata({{36.4, 38}, {41, 38}, {41, 53}, {37.4, 53}})), kOcraT.ombra, 1.0, 50);
+    // Caught on the shoulder, it falls away in folds to the hem.
+    Pieghe(p, manto, kOcraT, {{{28.0, 27.0}, {35.0, 51.8}, 2.4}, {{25.0, 32.0}, {30.8, 49.0}, 1.8}});
     QPainterPath pieghe;
-    Curva(pieghe, {{30.6, 30.0}, {33.0, 38.0}, {35.0, 50.2}});
-    Curva(pieghe, {{29.0, 38.0}, {31.0, 44.0}, {32.4, 50.6}});
-    Segna(p, pieghe, kOcraT.ombra, kPiega);
 
     // Tall riding boots, the left stepping forward.
     const QPainterPath stivali = Unione(Morbido({{13.0, 53.6},
