@@ -158,6 +158,14 @@ void Testa(QPainter &p, const Capo &k)
                                        {cx - 3.0 + 0.3 * s, cy},
                                        {cx - 2.8, cy - 2.8}});
     Modella(p, viso, kPelleT, kBordoViso, 0.8, 0.5);
+    // The cheek away from the light engraved, as a printer's block shades a
+    // face: finer than a pixel, a tone at the natural size.
+    Tratteggia(
+        p,
+        Intersezione(
+            viso,
+            Spezzata({{cx + 1.3 + 0.5 * s, cy - 3}, {cx + 4, cy - 3}, {cx + 4, cy + 4}, {cx + 1.9 + 0.5 * s, cy + 4}})),
+        kPelleT.ombra, 0.6, 55);
     const qreal naso = cx + 0.6 * s + 0.2;
     QPainterPath tratti;
     const qreal n = k.naso;
