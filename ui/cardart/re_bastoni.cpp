@@ -1,5 +1,5 @@
 // The king of clubs: an old king with a long white beard, turned to the
-// right, his cudgel resting on his shoulder and his other hand on his belt;
+// right, his cudgel held upright at arm's length and his other hand on his belt;
 // a tall closed crown, the fawn cloak swept back behind him.
 #include "re_parti.h"
 
@@ -157,11 +157,21 @@ void ReDiBastoni(QPainter &p)
     Ellisse(p, {15.0, 36.8}, 1.3, 1.1, kErmellino, kContorno, kTrattoFine);
     Mano(p, {16.4, 37.4}, 1.4);
 
-    // The right arm, its shoulder puffed under the cudgel.
-    const QPainterPath destro =
-        Morbido({{26.0, 23.4}, {29.4, 24.4}, {31.2, 27.4}, {31.2, 31.4}, {30.2, 33.2}, {28.0, 33.0}, {27.6, 28.0}});
+    // The right arm held out from his side, so that the cudgel stands clear
+    // of him.
+    const QPainterPath destro = Morbido({{26.0, 23.4},
+                                         {29.6, 24.0},
+                                         {33.0, 28.0},
+                                         {35.6, 32.0},
+                                         {33.6, 33.8},
+                                         {31.0, 31.2},
+                                         {28.0, 29.6},
+                                         {27.4, 27.0}});
     Modella(p, destro, kRossoT, kContorno, 1.0, 0.6);
-    Ellisse(p, {29.6, 32.2}, 1.5, 1.0, kErmellino, kContorno, kTrattoFine);
+    pieghe = QPainterPath();
+    Curva(pieghe, {{29.6, 26.4}, {31.4, 28.4}, {32.6, 30.6}});
+    Segna(p, pieghe, kRossoT.ombra, kPiega);
+    Ellisse(p, {34.6, 33.0}, 1.5, 1.0, kErmellino, kContorno, kTrattoFine);
 
     // The ermine cape on the shoulders.
     Ermellino(p,
@@ -179,9 +189,9 @@ void ReDiBastoni(QPainter &p)
     Testa(p, {kViso, 1, kBarbaBianca, kBarbaBianca, 7.5, 3.2, 3.4, true, -0.3, 0.5, 0.4});
     CoronaChiusa(p);
 
-    // The cudgel from the fist up over the shoulder, its head beside the crown.
-    Emblema(p, Seme::Bastoni, {33.4, 22.6}, 31, 18);
-    Mano(p, {29.6, 34.2}, 1.6, 18);
+    // The cudgel held upright at arm's length, its head above his shoulder.
+    Emblema(p, Seme::Bastoni, {36.6, 22.4}, 28, 4);
+    Mano(p, {35.6, 34.6}, 1.6, 4);
 }
 
 } // namespace belvane::cardart::re
