@@ -38,7 +38,7 @@ struct Tinta {
 // Every outline of the deck has one weight; linework inside a shape (folds,
 // hair, ornament) is finer, so that at the natural size it does not darken
 // the shape it lies in.
-inline constexpr qreal kTratto = 1.0;
+inline constexpr qreal kTratto = 0.75;
 inline constexpr qreal kTrattoFine = 0.6;
 inline constexpr qreal kTrattoInterno = 0.35;
 
