@@ -90,7 +90,7 @@ Cavaliere Di(Seme seme)
                 {26.2, 37.4},
                 6.2,
                 23.3,
-                {0.4, -0.2, -0.2, -0.2, 0.2, 0}};
+                {0.4, -0.2, -0.2, -0.2, 0.2, 0, QColor(0xC8, 0x80, 0x48), 0, 0.7}};
     case Seme::Coppe: // cantering, the near foreleg reaching out, the cup lifted
         return {false,
                 {{{29, 50}, {33.6, 54.8}, {36.8, 59.2}, {38.0, 61.0}},
@@ -114,7 +114,7 @@ Cavaliere Di(Seme seme)
                 {27.2, 35.4},
                 4.8,
                 21.6,
-                {-0.3, 0.3, 0.3, 0.2, -0.1, 0},
+                {-0.3, 0.3, 0.3, 0.2, -0.1, 0.5},
                 1.4};
     case Seme::Denari: // rearing, the coin held up
         return {false,
@@ -139,7 +139,7 @@ Cavaliere Di(Seme seme)
                 {25.2, 38.6},
                 7.4,
                 23.6,
-                {0.2, 0, 0.1, 0.3, 0, 0}};
+                {0.2, 0, 0.1, 0.3, 0, 0, QColor(0xB8, 0x84, 0x52), 1.1, 0.4}};
     case Seme::Spade: // trotting, the sword raised
         return {true,
                 {{{29, 50}, {33.4, 54.4}, {33.8, 59.6}, {34.4, 61.4}},
@@ -163,7 +163,7 @@ Cavaliere Di(Seme seme)
                 {27, 38},
                 8.6,
                 20.8,
-                {-0.2, 0.2, 0.4, -0.2, -0.1, 0}};
+                {-0.2, 0.2, 0.4, -0.2, -0.1, 0, QColor(0x9C, 0x6C, 0x44), 0, 0.3}};
     }
     return {};
 }
@@ -210,11 +210,11 @@ QPointF CentroViso(const Cavaliere &c)
 // card's own axes: the knaves' young face (skin in three tones outlined in
 // warm brown, almond eyes, brows, nose, mouth, an ear) with `l` making it his
 // own, and behind it the hair, its locks combed back.
-void Volto(QPainter &p, QPointF c, int verso, const Tinta &capelli, const fanti::Lineamenti &l)
+void Volto(QPainter &p, QPointF c, int verso, const Tinta &capelli, qreal lunghi, const fanti::Lineamenti &l)
 {
     const qreal s = verso;
     QPainterPath nuca;
-    nuca.addEllipse(c + QPointF(-s * 1.9, -0.7), 3.2, 3.4);
+    nuca.addEllipse(c + QPointF(-s * 1.9, -0.7 + lunghi / 2), 3.2, 3.4 + lunghi / 2);
     Riempi(p, Piatto(nuca), capelli.corpo, capelli.ombra);
     QPainterPath ciocche; // locks combed back behind the ear
     for (qreal d : {0.0, 0.8, 1.6}) {
@@ -377,7 +377,12 @@ void Cavallo(QPainter &p, Seme seme)
     p.translate(viso);
     p.scale(kTesta, kTesta);
     p.translate(-viso);
-    Volto(p, viso, verso, Tono(v.capelli), c.lineamenti);
+    // Each his own hair: auburn, fair and long, chestnut, black.
+    const Tinta capelli = seme == Seme::Bastoni ? fanti::kRameT
+        : seme == Seme::Coppe                   ? fanti::kBiondoT
+        : seme == Seme::Denari                  ? fanti::kCastanoT
+                                                : fanti::kNeroT;
+    Volto(p, viso, verso, capelli, seme == Seme::Coppe ? 1.6 : 0, c.lineamenti);
     Cappello(p, seme, viso, verso, v.copricapo);
     p.restore();
 

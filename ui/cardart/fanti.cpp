@@ -84,7 +84,8 @@ void FanteDiBastoni(QPainter &p)
         Linee(p, Tratti({{{x - 0.8, 22}, {x - 0.6, 24}}, {{x + 0.6, 22}, {x + 0.8, 24}}}), kOcraT.corpo, 0.45);
     }
     Forma(p, {{16, 21.6}, {19.5, 20.2}, {23, 21.6}, {21.4, 23.2}, {19.5, 22.4}, {17.6, 23.2}}, kLinoT, 0.4, 0);
-    Volto(p, CentroViso(Seme::Bastoni), 0.5, 4, 0.3, {0.4, -0.3, -0.2, -0.3, 0.25, 0.6});
+    Volto(p, CentroViso(Seme::Bastoni), 0.5, 4, 0.3,
+          {0.4, -0.3, -0.2, -0.3, 0.25, 0.6, QColor(0xB0, 0x7A, 0x48), 0.9, 0.6});
     // The wide hat, tilted, with a red band.
     Forma(p, {{15.8, 11}, {16.2, 7}, {18, 5.6}, {21.5, 5.8}, {23.2, 7.2}, {23.4, 11}}, kMarroneT, 0.9, 0.5);
     Linee(p, Tratti({{{18.4, 6.4}, {19, 8.6}}, {{21.2, 6.4}, {21, 8.6}}}), kMarroneT.ombra);
@@ -224,7 +225,8 @@ void FanteDiDenari(QPainter &p)
         Linee(p, Tratti({{{x - 0.7, 22.4}, {x - 0.5, 24.4}}, {{x + 0.6, 22.4}, {x + 0.8, 24.4}}}), kOcraT.corpo, 0.45);
     }
     Forma(p, {{15.8, 22.8}, {19.5, 21.2}, {23.2, 22.8}, {21.4, 24.4}, {19.5, 23.6}, {17.6, 24.4}}, kOcraT, 0.4, 0);
-    Volto(p, CentroViso(Seme::Denari), 0.4, 3, 0.12, {0.35, -0.2, 0, 0.35, -0.2, 0.4});
+    Volto(p, CentroViso(Seme::Denari), 0.4, 3, 0.12,
+          {0.35, -0.2, 0, 0.35, -0.2, 0.4, QColor(0xA8, 0x74, 0x48), 0, 0.3});
     // A tall red cap with a golden brim, a white feather swept back.
     const Profilo piuma{{17.6, 10.6}, {15.6, 6.8}, {12.4, 4.8}, {10.2, 5.8},
                         {10.8, 9},    {12, 7.8},   {13.6, 8.6}, {16.2, 11.8}};

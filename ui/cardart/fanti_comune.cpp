@@ -172,6 +172,38 @@ void Volto(QPainter &p, QPointF c, qreal verso, qreal inclina, qreal sorriso, co
         p,
         Tratti({{{-w + b, 2.45 + m * 0.5 - sorriso}, {b, 2.6 + m * 0.5 + sorriso}, {w + b, 2.45 + m * 0.5 - sorriso}}}),
         QColor(0xD0, 0x84, 0x6C), 0.4);
+    if (l.eta > 0) {
+        // From the nose's wing to the mouth's corner, and under the eyes.
+        const qreal e = l.eta;
+        Linee(p,
+              Tratti({{{-1.2 + b, 1.2 + n}, {-1.5 + b, 2.0 + m * 0.3}, {-1.3 + b, 2.8 + m * 0.5}},
+                      {{1.2 + b, 1.2 + n}, {1.5 + b, 2.0 + m * 0.3}, {1.3 + b, 2.8 + m * 0.5}},
+                      {{-1.7 + s, 0.75}, {-1.0 + s, 0.95 + 0.1 * e}, {-0.4 + s, 0.8}},
+                      {{0.4 + s, 0.8}, {1.0 + s, 0.95 + 0.1 * e}, {1.7 + s, 0.75}}}),
+              kPelleT.ombra, kTrattoInterno);
+    }
+    if (l.pelo.alpha() > 0) {
+        // A moustache in two wings from under the nose, drawn as strands.
+        QPainterPath baffi;
+        for (int lato : {-1, 1}) {
+            const QPointF a(b + lato * 0.15, 1.85 + n * 0.5);
+            baffi.moveTo(a);
+            baffi.quadTo(a + QPointF(lato * 0.8, -0.15), a + QPointF(lato * (w + 0.7), 0.75));
+            baffi.quadTo(a + QPointF(lato * 0.8, 0.35), a + QPointF(0, 0.35));
+            baffi.closeSubpath();
+        }
+        if (l.pizzo > 0) {
+            const qreal y = 3.2 + m * 0.5;
+            baffi.moveTo(b - 0.45, y);
+            baffi.quadTo(b, y - 0.25, b + 0.45, y);
+            baffi.lineTo(b + 0.1, y + l.pizzo);
+            baffi.lineTo(b - 0.1, y + l.pizzo);
+            baffi.closeSubpath();
+        }
+        p.setPen(Penna(l.pelo.darker(120), kTrattoInterno));
+        p.setBrush(l.pelo);
+        p.drawPath(baffi);
+    }
     p.restore();
 }
 

@@ -66,6 +66,13 @@ struct Lineamenti {
     qreal ciglia = 0;
     qreal bocca = 0;
     qreal rossore = 0;
+    // Facial hair in `pelo` (none while transparent): a moustache, and a tuft
+    // on the chin `pizzo` units long; lines of age about the eyes and mouth
+    // (0: a youth, 1: a grown man). Finer and lighter than a pixel, so that at
+    // the natural size the face stays skin with two eyes.
+    QColor pelo = Qt::transparent;
+    qreal pizzo = 0;
+    qreal eta = 0;
 };
 // A young man's face centred on `c`, turned by `verso` units towards where
 // he looks (negative: to the left), the head leaning `inclina` degrees; the
