@@ -140,7 +140,7 @@ Cavaliere Di(Seme seme)
                 7.4,
                 23.6,
                 {0.2, 0, 0.1, 0.3, 0, 0, QColor(0xB8, 0x84, 0x52), 1.1, 0.4}};
-    case Seme::Spade: // trotting, the sword raised
+    case Seme::Spade: // trotting, the sword raised before him
         return {true,
                 {{{29, 50}, {33.4, 54.4}, {33.8, 59.6}, {34.4, 61.4}},
                  {{27.6, 50}, {26.4, 57.8}, {25.6, 62.8}, {26.6, 64.6}},
@@ -151,9 +151,9 @@ Cavaliere Di(Seme seme)
                  1.0},
                 0,
                 false,
-                {27.8, 27.4},
-                {28.6, 20.4},
-                0,
+                {28.4, 27.0},
+                {30.4, 20.8},
+                6,
                 22,
                 {crema, crini, Tono(Smorza(kViola)), kOro, kNero},
                 Tono(QColor(0x5C, 0x8C, 0xEC), kBlu, QColor(0x1A, 0x3C, 0x9C)),
