@@ -5,6 +5,8 @@
 
 #include "emblemi.h"
 
+#include <utility>
+
 namespace belvane::cardart::re {
 namespace {
 
@@ -22,14 +24,15 @@ void CoronaGigliata(QPainter &p)
                                    {28.8, 14.4},
                                    {28.8, 14.4},
                                    {24.5, 13.9}});
-    for (qreal x : {20.9, 24.5, 28.1}) {
-        // A fleuron: a tall middle petal between two curled ones.
-        corona = Unione(corona, Morbido({{x - 0.7, 12}, {x - 0.5, 9.4}, {x, 7.4}, {x + 0.5, 9.4}, {x + 0.7, 12}}));
-        corona = Unione(corona, Morbido({{x - 0.3, 11.4}, {x - 1.7, 10.6}, {x - 1.6, 9.2}, {x - 0.7, 9.8}}));
-        corona = Unione(corona, Morbido({{x + 0.3, 11.4}, {x + 1.7, 10.6}, {x + 1.6, 9.2}, {x + 0.7, 9.8}}));
+    for (const auto &[x, alto] : {std::pair{21.1, 1.0}, std::pair{24.5, 0.0}, std::pair{27.9, 1.0}}) {
+        // A great lily: a broad middle petal between two curling out and
+        // down, bound at its foot.
+        const qreal y = 7.0 + alto;
+        corona = Unione(corona,
+                        Morbido({{x - 0.9, 12}, {x - 1.0, y + 2.4}, {x, y - 0.8}, {x + 1.0, y + 2.4}, {x + 0.9, 12}}));
+        corona = Unione(corona, Morbido({{x - 0.4, 11.2}, {x - 2.0, y + 3.4}, {x - 2.4, y + 1.8}, {x - 1.0, y + 2.6}}));
+        corona = Unione(corona, Morbido({{x + 0.4, 11.2}, {x + 2.0, y + 3.4}, {x + 2.4, y + 1.8}, {x + 1.0, y + 2.6}}));
     }
-    for (qreal x : {22.7, 26.3})
-        corona = Unione(corona, Spezzata({{x - 0.7, 12}, {x, 9.6}, {x + 0.7, 12}}));
     Modella(p, corona, kOroT, kOroScuro, 0.6, 0.4);
     QPainterPath linea;
     Curva(linea, {{20.4, 12.3}, {24.5, 12.1}, {28.6, 12.3}});

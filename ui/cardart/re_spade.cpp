@@ -1,7 +1,7 @@
 // The king of swords: a warrior king with a full auburn beard, a breastplate
 // over a red robe to the calf, an ochre mantle flying out behind, turned to the
-// left with one foot stepping out in tall boots; his sword raised upright; a crown of tall
-// points over a red cap.
+// left with one foot stepping out in tall boots; his sword raised upright; a radiate crown
+// over a red cap.
 #include "re_parti.h"
 
 #include "emblemi.h"
@@ -18,30 +18,29 @@ constexpr QPointF kViso{22.5, 17.5};
 // A held blade bends as the pips' do.
 constexpr qreal kCurvaSpada = 1.6;
 
-// A crown of five tall points, each tipped with a pearl, over a red cap.
+// A radiate crown: seven sharp rays flaring from a jewelled band, over a red
+// cap.
 void CoronaAPunte(QPainter &p)
 {
     Modella(p, Morbido({{18.6, 13.0}, {19.0, 9.0}, {22.5, 7.6}, {26.0, 9.0}, {26.4, 13.0}}), kRossoT, kContorno, 0.6,
             0.4);
-    const QPainterPath corona = Spezzata({{18.2, 14.4},
-                                          {17.8, 8.6},
-                                          {19.6, 11.4},
-                                          {20.6, 7.2},
-                                          {21.6, 11.2},
-                                          {22.5, 6.0},
-                                          {23.4, 11.2},
-                                          {24.4, 7.2},
-                                          {25.4, 11.4},
-                                          {27.2, 8.6},
-                                          {26.8, 14.4}});
-    Modella(p, corona, kOroT, kOroScuro, 0.6, 0.4);
-    QPainterPath perle;
-    for (QPointF c :
-         {QPointF(17.8, 8.4), QPointF(20.6, 7.0), QPointF(22.5, 5.8), QPointF(24.4, 7.0), QPointF(27.2, 8.4)})
-        perle.addPath(Ovale(c, 0.5, 0.5));
-    Modella(p, perle, kErmellinoT, kOroScuro, 0, 0);
+    constexpr int kRaggi = 7;
+    constexpr qreal kDa = 18.0, kA = 27.0;
+    const qreal passo = (kA - kDa) / kRaggi;
+    QPolygonF corona;
+    corona << QPointF(kDa + 0.2, 14.4) << QPointF(kDa, 11.8);
+    for (int i = 0; i < kRaggi; ++i) {
+        const qreal d = i - (kRaggi - 1) / 2.0;
+        corona << QPointF(kDa + (i + 0.5) * passo + d * 0.55, 5.2 + std::abs(d) * 0.75);
+        corona << QPointF(kDa + (i + 1) * passo, i + 1 < kRaggi ? 11.0 : 11.8);
+    }
+    corona << QPointF(kA - 0.2, 14.4);
+    QPainterPath c;
+    c.addPolygon(corona);
+    c.closeSubpath();
+    Modella(p, c, kOroT, kOroScuro, 0.6, 0.4);
     QPainterPath fascia;
-    Curva(fascia, {{18.4, 12.4}, {22.5, 12.0}, {26.6, 12.4}});
+    Curva(fascia, {{18.4, 12.2}, {22.5, 11.8}, {26.6, 12.2}});
     Segna(p, fascia, kOroT.ombra);
     Ellisse(p, {22.5, 13.3}, 0.7, 0.6, kBlu, kBluScuro, kTrattoInterno);
     Ellisse(p, {20.0, 13.4}, 0.45, 0.45, kRosso, kRossoScuro, kTrattoInterno);
