@@ -20,10 +20,11 @@ constexpr qreal kCurvaSpada = 1.6;
 
 namespace fanti {
 
-// Leaning on his cudgel planted beside him, legs crossed, a wide hat.
+// His cudgel held up at his side, its head above his shoulder, legs crossed,
+// a wide hat.
 void FanteDiBastoni(QPainter &p)
 {
-    Emblema(p, Seme::Bastoni, {36.8, 47.8}, 28, -2);
+    Emblema(p, Seme::Bastoni, {36.3, 20.6}, 28, 4);
     // The leg he stands on, then the one crossed in front of it, on its toe.
     const Profilo ferma = ProfiloArto({{{22.6, 40}, 4.4}, {{22.3, 50.6}, 3.0}, {{21.9, 54}, 3.4}, {{21.2, 61.6}, 2.2}});
     Forma(p, ferma, kRossoT, 0.9, 0.5);
@@ -66,7 +67,7 @@ void FanteDiBastoni(QPainter &p)
     Forma(p, ProfiloArto({{{15.4, 33.8}, 1.5}, {{24.8, 33.4}, 1.5}}), kMarroneT, 0.4, 0);
     // A purse at the belt.
     Forma(p, {{21.6, 34.6}, {24.2, 34.4}, {24.6, 37.6}, {23, 38.4}, {21.2, 37.4}}, kMarroneT, 0.6, 0);
-    // One fist on the hip, the other hand on the cudgel's head.
+    // One fist on the hip, the other round the cudgel's grip.
     const Profilo sinistro = ProfiloArto({{{14.8, 23}, 3.8}, {{10.2, 29.2}, 3.2}, {{14.2, 35.2}, 2.6}});
     Forma(p, sinistro, kOcraT, 0.8, 0.5);
     Ombreggia(p, sinistro, {14, 23}, {11, 35}, kOcraT.ombra, 45, 0.7);
