@@ -23,7 +23,7 @@ constexpr qreal kCurvaSpada = 1.6;
 // The rider to the frame he was drawn in: a man in proportion to his horse.
 constexpr qreal kCavaliere = 0.9;
 // A rider's head to a standing knave's.
-constexpr qreal kTesta = 1.0;
+constexpr qreal kTesta = 0.93;
 
 Tinta Tono(QColor luce, QColor corpo, QColor ombra) { return {luce, corpo, ombra}; }
 Tinta Tono(const QColor &c) { return {c.lighter(125), c, c.darker(145)}; }
