@@ -276,7 +276,7 @@ void FanteDiSpade(QPainter &p)
     QPainterPath tagli;
     for (qreal x : {21.8, 24.0, 26.2})
         tagli.addPath(Taglio(x, 24, 31.6));
-    Riempi(p, tagli, kRossoT.corpo, kLinoT.ombra, kTrattoInterno);
+    Riempi(p, tagli, kViolaT.corpo, kLinoT.ombra, kTrattoInterno);
     Ombreggia(p, farsetto, {25, 21}, {27, 42}, kLinoT.ombra, 60);
     Linee(p, Tratti({{{19.6, 40}, {24.6, 41.2}, {29.8, 40}}}), kRossoT.corpo, 0.8);
     Forma(p, ProfiloArto({{{21, 34}, 1.4}, {{29, 33.8}, 1.4}}), kMarroneT, 0.4, 0);
