@@ -218,7 +218,7 @@ void FanteDiDenari(QPainter &p)
     Forma(p, alzato, kCremisiT, 0.8, 0.5);
     Ombreggia(p, alzato, {32, 13}, {25.6, 23.8}, kCremisiT.ombra, 45, 0.7);
     Linee(p, Tratti({{{30.6, 14.8}, {31.8, 16}}}), kOcraT.corpo, 1.1);
-    Emblema(p, Seme::Denari, {34, 8.2}, 10.4, 0);
+    Emblema(p, Seme::Denari, {35.0, 7.9}, 12.4, 0);
     Mano(p, {32.8, 13.8}, 1.4, -45);
     for (const auto &[x, a] : {std::pair{14.4, -35.0}, std::pair{24.6, 60.0}}) {
         const Profilo spalla = Ovale({x, 23.4}, 2.5, 1.7, a);
