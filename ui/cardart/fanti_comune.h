@@ -37,7 +37,7 @@ inline const QColor kCuoio(0x4A, 0x2E, 0x1C);
 // reads as a hook or a horn.
 inline const QColor kBordoPiuma(0x9C, 0x90, 0x7C);
 // Folds and seams, clearly finer than an outline (kTratto) on the large card.
-inline constexpr qreal kPiega = 0.45;
+inline constexpr Spessore kPiega{&Inchiostro::piega};
 
 // Where each knave's face is centred, in card units (on pixel centres, so
 // that the eyes fall in one pixel each at the natural size).

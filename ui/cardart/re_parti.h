@@ -41,7 +41,7 @@ inline const Tinta kBarbaCastana{QColor(0xC8, 0x8E, 0x54), QColor(0xA8, 0x6C, 0x
 inline const Tinta kBarbaFulva{QColor(0xE4, 0x8A, 0x4C), QColor(0xC8, 0x62, 0x28), QColor(0xB8, 0x64, 0x34)};
 
 // Folds and seams, clearly finer than an outline (kTratto) on the large card.
-inline constexpr qreal kPiega = 0.45;
+inline constexpr Spessore kPiega{&Inchiostro::piega};
 
 // ---- Shapes ----
 // A closed curve through `punti` (Catmull-Rom) as a polygon of short chords;
