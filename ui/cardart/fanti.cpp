@@ -228,7 +228,8 @@ void FanteDiDenari(QPainter &p)
     Forma(p, {{15.8, 22.8}, {19.5, 21.2}, {23.2, 22.8}, {21.4, 24.4}, {19.5, 23.6}, {17.6, 24.4}}, kOcraT, 0.4, 0);
     Volto(p, CentroViso(Seme::Denari), 0.4, 3, 0.12,
           {0.35, -0.2, 0, 0.35, -0.2, 0.4, QColor(0xA8, 0x74, 0x48), 0, 0.3});
-    // A tall red cap with a golden brim, a white feather swept back.
+    // A tall black velvet cap with a golden brim, a white feather swept back:
+    // dark beside the coin, so that the coin's gold and red stand out.
     const Profilo piuma{{17.6, 10.6}, {15.6, 6.8}, {12.4, 4.8}, {10.2, 5.8},
                         {10.8, 9},    {12, 7.8},   {13.6, 8.6}, {16.2, 11.8}};
     Forma(p, piuma, kLinoT, 0.6, 0, kBordoPiuma);
@@ -237,8 +238,8 @@ void FanteDiDenari(QPainter &p)
         Tratti(
             {{{16.6, 10.6}, {14.4, 7.4}, {12, 6.2}, {11.4, 7.6}}, {{14.6, 7}, {14, 6.2}}, {{13.2, 6.4}, {12.8, 5.6}}}),
         kLinoT.ombra);
-    Forma(p, {{16, 13.5}, {16.2, 9}, {17.8, 6.2}, {21.5, 6.8}, {23, 9.5}, {23, 13.5}}, kRossoT, 0.9, 0.5);
-    Linee(p, Tratti({{{18, 7.5}, {18.4, 12}}, {{20.8, 7.6}, {21.2, 12}}}), kRossoT.ombra);
+    Forma(p, {{16, 13.5}, {16.2, 9}, {17.8, 6.2}, {21.5, 6.8}, {23, 9.5}, {23, 13.5}}, kNeroT, 0.9, 0.5);
+    Linee(p, Tratti({{{18, 7.5}, {18.4, 12}}, {{20.8, 7.6}, {21.2, 12}}}), kNeroT.luce);
     Forma(p, ProfiloArto({{{15.6, 12.8}, 1.6}, {{23.4, 12.8}, 1.6}}), kOcraT, 0.4, 0);
 }
 
