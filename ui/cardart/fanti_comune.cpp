@@ -103,6 +103,8 @@ void Volto(QPainter &p, QPointF c, qreal verso, qreal inclina, qreal sorriso, co
     p.save();
     p.translate(c);
     p.rotate(inclina);
+    // The face drawn longer or rounder about the eyes, which stay in their pixels.
+    p.scale(1 - l.lungo * 0.05, 1 + l.lungo * 0.09);
     const qreal v = verso;
     // The ear on the side he turns from.
     const qreal orecchio = v >= 0 ? -3.0 : 3.0;
@@ -120,7 +122,7 @@ void Volto(QPainter &p, QPointF c, qreal verso, qreal inclina, qreal sorriso, co
     Forma(p, viso, kPelleT, 0.8, 0.5, kBordoPelle);
     // The cheek away from the light engraved, as a printer's block shades a
     // face: finer than a pixel, a tone at the natural size.
-    Ombreggia(p, viso, {1.2 + v * 0.5, -2.6}, {1.8 + v * 0.5, 3.6}, kPelleT.ombra, 55, 0.6);
+    Ombreggia(p, viso, {1.4 + v * 0.5, -2.4}, {2.0 + v * 0.5, 3.4}, kPelleT.ombra, 70, 0.9);
     // Cheeks, brows and lids, nose, mouth: finer than a pixel, so that at
     // the natural size only the eyes (on pixel centres) stand out.
     p.setPen(Qt::NoPen);
@@ -161,10 +163,12 @@ void Volto(QPainter &p, QPointF c, qreal verso, qreal inclina, qreal sorriso, co
     const qreal n = l.naso;
     Linee(p, Tratti({{{-2.0, 0.05}, {-1.0, -0.82}, {0.05, -0.1}}, {{-0.05, -0.1}, {1.0, -0.82}, {2.0, 0.05}}}),
           kBordoPelle, 0.4);
-    Linee(p,
-          Tratti({{{v * 0.4, -0.4}, {v * 0.9 + 0.25, 1.2 + n}, {v * 0.5 - 0.3, 1.4 + n}},
-                  {{v * 0.5 - 0.9, 1.0 + n}, {v * 0.5 - 0.8, 1.45 + n}, {v * 0.5 - 0.35, 1.55 + n}}}),
-          kNaso, 0.4);
+    Linee(
+        p,
+        Tratti(
+            {{{v * 0.4, -0.4}, {v * 0.9 + 0.25 + (v < 0 ? -1 : 1) * l.gobba * 0.4, 0.9 + n}, {v * 0.5 - 0.3, 1.4 + n}},
+             {{v * 0.5 - 0.9, 1.0 + n}, {v * 0.5 - 0.8, 1.45 + n}, {v * 0.5 - 0.35, 1.55 + n}}}),
+        kNaso, 0.4);
     // The mouth a light warm line, not red: a dark or red pixel under the
     // face would read as a beard on the small card.
     const qreal b = v * 0.6, w = 0.8 + l.bocca;

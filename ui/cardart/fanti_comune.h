@@ -73,6 +73,10 @@ struct Lineamenti {
     QColor pelo = Qt::transparent;
     qreal pizzo = 0;
     qreal eta = 0;
+    // A longer and narrower (positive) or rounder face; a hooked (positive)
+    // or snub nose.
+    qreal lungo = 0;
+    qreal gobba = 0;
 };
 // A young man's face centred on `c`, turned by `verso` units towards where
 // he looks (negative: to the left), the head leaning `inclina` degrees; the

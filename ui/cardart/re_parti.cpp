@@ -165,7 +165,7 @@ void Testa(QPainter &p, const Capo &k)
         Intersezione(
             viso,
             Spezzata({{cx + 1.3 + 0.5 * s, cy - 3}, {cx + 4, cy - 3}, {cx + 4, cy + 4}, {cx + 1.9 + 0.5 * s, cy + 4}})),
-        kPelleT.ombra, 0.6, 55);
+        kPelleT.ombra, 0.9, 70);
     const qreal naso = cx + 0.6 * s + 0.2;
     QPainterPath tratti;
     const qreal n = k.naso;
