@@ -418,17 +418,19 @@ QPointF DisegnaCavallo(const Tela &tela, const Andatura &a, const Finimenti &f)
     testa.Macchie({{41.3, 35.6}}, 0.4, f.manto.ombra.darker(160));
 
     // The bridle: headstall, browband, noseband, with studs of gold.
+    // The cheekpiece follows the round of the cheek down to the bit; the
+    // noseband and browband go round the head, not across it.
     QPainterPath briglia;
-    briglia.moveTo(35.4, 27.6);
-    briglia.lineTo(38.6, 36.6);
-    briglia.moveTo(34.6, 28.6);
-    briglia.lineTo(37, 29);
-    briglia.moveTo(38.2, 33.6);
-    briglia.lineTo(41.4, 33);
-    briglia.moveTo(34.6, 32.2);
-    briglia.lineTo(36.6, 31);
+    briglia.moveTo(35.5, 27.8);
+    briglia.quadTo(36.0, 32.6, 38.9, 36.5);
+    briglia.moveTo(37.9, 34.9);
+    briglia.quadTo(39.6, 33.8, 41.7, 33.7);
+    briglia.moveTo(34.6, 28.5);
+    briglia.quadTo(35.8, 29.1, 37.0, 28.9);
+    briglia.moveTo(35.6, 30.2);
+    briglia.quadTo(34.4, 31.4, 34.6, 33.0);
     testa.Tratto(briglia, f.briglia, 0.45);
-    testa.Macchie({{36.9, 32.3}, {38.3, 33.5}}, 0.4, kOro);
+    testa.Macchie({{36.3, 32.0}, {38.2, 34.9}}, 0.4, kOro);
     return giroCapo.map(QPointF(39.2, 36.8));
 }
 
