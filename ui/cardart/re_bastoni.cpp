@@ -66,12 +66,13 @@ void ReDiBastoni(QPainter &p)
 {
     // The fawn cloak, swept back to the left: green is the cudgel's alone.
     const QPainterPath manto = Morbido({{18.0, 22.6},
-                                        {13.4, 24.2},
-                                        {10.6, 30.0},
-                                        {8.0, 42.0},
-                                        {5.6, 54.0},
-                                        {4.0, 63.6},
-                                        {4.0, 63.6},
+                                        {13.2, 24.4},
+                                        {9.8, 30.4},
+                                        {6.6, 40.0},
+                                        {3.8, 50.0},
+                                        {2.8, 58.0},
+                                        {3.4, 63.6},
+                                        {3.4, 63.6},
                                         {6.6, 64.6},
                                         {8.4, 63.8},
                                         {10.4, 64.8},
@@ -81,11 +82,13 @@ void ReDiBastoni(QPainter &p)
                                         {16.0, 40.0},
                                         {17.5, 26.0}});
     Modella(p, manto, kMantoT, kContorno);
-    // Engraved shade where the cloak falls behind him.
-    Tratteggia(p, Intersezione(manto, Spezzata({{9.5, 30}, {17, 30}, {17, 64}, {11, 64}})), kMantoT.ombra, 0.8, 90);
+    // Engraved shade where the cloak falls behind him, along its folds.
+    Tratteggia(p, Intersezione(manto, Spezzata({{11, 34}, {17, 30}, {17, 64}, {12, 64}})), kMantoT.ombra, 0.9, 70);
     // It hangs in deep folds from the shoulder to the hem.
     Pieghe(p, manto, kMantoT,
-           {{{14.6, 26.6}, {6.8, 64.0}, 2.2}, {{15.4, 32}, {10.4, 64.4}, 2.0}, {{16.0, 42}, {13.6, 64.2}, 1.4}});
+           {{{14.2, 27.0}, {6.4, 64.0}, 2.2}, {{15.2, 32}, {10.2, 64.4}, 2.0}, {{16.0, 42}, {13.6, 64.2}, 1.4}});
+    // Lined with ermine, turned back along its open edge.
+    Ermellino(p, Differenza(manto, manto.translated(1.5, -0.4)), {{8.4, 36.0}, {5.6, 46.0}, {3.9, 56.0}});
     QPainterPath pieghe;
 
     // Shoes peeping out under the hem, the front one pointing right.
