@@ -72,6 +72,9 @@ void ReDiSpade(QPainter &p)
     Tratteggia(p, Intersezione(manto, Spezzata({{36.4, 38}, {41, 38}, {41, 53}, {37.4, 53}})), kOcraT.ombra, 1.0, 50);
     // Caught on the shoulder, it falls away in folds to the hem.
     Pieghe(p, manto, kOcraT, {{{28.0, 27.0}, {35.0, 51.8}, 2.4}, {{25.0, 32.0}, {30.8, 49.0}, 1.8}});
+    // Its red lining shows where the wind turns back the flying edge.
+    const QPainterPath fodera = Differenza(manto, manto.translated(-1.6, 0.6));
+    Modella(p, Intersezione(fodera, Spezzata({{30, 30}, {42, 30}, {42, 54}, {30, 54}})), kRossoT, kContorno, 0.4, 0);
     QPainterPath pieghe;
 
     // Tall riding boots, the left stepping forward.
