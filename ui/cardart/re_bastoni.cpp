@@ -85,8 +85,7 @@ void ReDiBastoni(QPainter &p)
     // Engraved shade where the cloak falls behind him, along its folds.
     Tratteggia(p, Intersezione(manto, Spezzata({{11, 34}, {17, 30}, {17, 64}, {12, 64}})), kMantoT.ombra, 0.9, 70);
     // It hangs in deep folds from the shoulder to the hem.
-    Pieghe(p, manto, kMantoT,
-           {{{14.2, 27.0}, {6.4, 64.0}, 2.2}, {{15.2, 32}, {10.2, 64.4}, 2.0}, {{16.0, 42}, {13.6, 64.2}, 1.4}});
+    Pieghe(p, manto, kMantoT, {{{13.6, 27.0}, {6.0, 64.0}, 3.0}, {{15.6, 34}, {11.6, 64.4}, 2.8}});
     // Lined with ermine, turned back along its open edge.
     Ermellino(p, Differenza(manto, manto.translated(1.5, -0.4)), {{8.4, 36.0}, {5.6, 46.0}, {3.9, 56.0}});
     QPainterPath pieghe;

@@ -158,7 +158,12 @@ void ReDiCoppe(QPainter &p)
               {{21.0, 24.4}, {24.0, 25.2}, {27.4, 24.4}});
 
     Testa(p, {kViso, -1, kBarbaCastana, kBarbaCastana, 4.0, 3.1, 2.6, false, 0.2, 0, 0.2});
+    // The crown lifted clear of the brow: at the natural size its band must
+    // not sit on the eyes.
+    p.save();
+    p.translate(0, -1.2);
     CoronaGigliata(p);
+    p.restore();
 
     // The cup held up high, the hand under its foot.
     Emblema(p, Seme::Coppe, {9.8, 9.2}, 12.5, 0);
