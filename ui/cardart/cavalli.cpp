@@ -90,7 +90,7 @@ Cavaliere Di(Seme seme)
                 {26.2, 37.4},
                 6.2,
                 23.3,
-                {0.4, -0.2, -0.2, -0.2, 0.2, 0, QColor(0xC8, 0x80, 0x48), 0, 0.7, 0, 0.2}};
+                {0.4, -0.2, -0.2, -0.2, 0.2, 0, QColor(0xC8, 0x80, 0x48), 0, 0.7, 0, 0.2, -0.5, 1.0}};
     case Seme::Coppe: // cantering, the near foreleg reaching out, the cup lifted
         return {false,
                 {{{29, 50}, {33.6, 54.8}, {36.8, 59.2}, {38.0, 61.0}},
@@ -114,7 +114,7 @@ Cavaliere Di(Seme seme)
                 {27.2, 35.4},
                 4.8,
                 21.6,
-                {-0.3, 0.3, 0.3, 0.2, -0.1, 0.5, Qt::transparent, 0, 0, 0.5, -0.4},
+                {-0.3, 0.3, 0.3, 0.2, -0.1, 0.5, Qt::transparent, 0, 0, 0.5, -0.4, 0.7, -0.5},
                 1.4};
     case Seme::Denari: // rearing, the coin held up
         return {false,
@@ -140,7 +140,7 @@ Cavaliere Di(Seme seme)
                 {25.2, 38.6},
                 7.4,
                 23.6,
-                {0.2, 0, 0.1, 0.3, 0, 0, QColor(0xB8, 0x84, 0x52), 1.1, 0.4, 0.2, 0.5}};
+                {0.2, 0, 0.1, 0.3, 0, 0, QColor(0xB8, 0x84, 0x52), 1.1, 0.4, 0.2, 0.5, 0.2, 0.4}};
     case Seme::Spade: // a high-stepping trot, the neck arched; the sword raised before him
         return {true,
                 {{{29, 50}, {34.8, 51.6}, {35.0, 56.8}, {35.8, 58.4}},
@@ -164,7 +164,7 @@ Cavaliere Di(Seme seme)
                 {27, 38},
                 8.6,
                 20.8,
-                {-0.2, 0.2, 0.4, -0.2, -0.1, 0, QColor(0x9C, 0x6C, 0x44), 0, 0.3, 0.9, 0.8}};
+                {-0.2, 0.2, 0.4, -0.2, -0.1, 0, QColor(0x9C, 0x6C, 0x44), 0, 0.3, 0.9, 0.8, -0.3, 0.8}};
     }
     return {};
 }

@@ -98,6 +98,18 @@ void Ombreggia(QPainter &p, const Profilo &forma, QPointF da, QPointF a, const Q
     p.drawPath(tratti);
 }
 
+namespace {
+
+// The brows' weight: heavier or lighter only in the drawing of the larger
+// cards; at the natural size a heavier brow would take the pixel over the eye.
+qreal Ciglia(qreal folte)
+{
+    constexpr qreal kCiglia = 0.35;
+    return &InchiostroCorrente() == &kInchiostroPixel ? kCiglia : kCiglia + folte * 0.12;
+}
+
+} // namespace
+
 void Volto(QPainter &p, QPointF c, qreal verso, qreal inclina, qreal sorriso, const Lineamenti &l)
 {
     p.save();
@@ -138,8 +150,13 @@ void Volto(QPainter &p, QPointF c, qreal verso, qreal inclina, qreal sorriso, co
     // rather than a dot.
     QPainterPath bianchi, occhi, pupille;
     for (qreal dx : {-1.0, 1.0}) {
-        bianchi.addPath(
-            Sagoma({{dx - 0.95, 0}, {dx - 0.95, 0}, {dx, -0.75}, {dx + 0.95, 0}, {dx + 0.95, 0}, {dx, 0.6}}));
+        const qreal o = l.occhi;
+        bianchi.addPath(Sagoma({{dx - 0.95, 0},
+                                {dx - 0.95, 0},
+                                {dx, -0.75 - o * 0.2},
+                                {dx + 0.95, 0},
+                                {dx + 0.95, 0},
+                                {dx, 0.6 + o * 0.15}}));
         occhi.addEllipse(QPointF(dx + v * 0.15, 0), 0.5, 0.55);
         pupille.addEllipse(QPointF(dx + v * 0.2, -0.02), 0.24, 0.26);
     }
@@ -156,7 +173,7 @@ void Volto(QPainter &p, QPointF c, qreal verso, qreal inclina, qreal sorriso, co
     Linee(p,
           Tratti({{{-1.9 + s, -1.2 - f - a * 0.5}, {-1.1 + s, -1.7 - a}, {-0.4 + s, -1.3 + f - a * 0.3}},
                   {{0.4 + s, -1.3 + f - a * 0.3}, {1.1 + s, -1.7 - a}, {1.9 + s, -1.2 - f - a * 0.5}}}),
-          kSopracciglia, 0.35);
+          kSopracciglia, Ciglia(l.folte));
     // The upper lids over the whites in warm brown, as an engraver draws
     // them; the nose's ridge and the wing of the nostril lighter, so that at
     // the natural size the pixel between the eyes stays skin.

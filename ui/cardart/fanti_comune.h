@@ -77,6 +77,9 @@ struct Lineamenti {
     // or snub nose.
     qreal lungo = 0;
     qreal gobba = 0;
+    // Eyes opened wider (positive) or narrowed; brows heavier or lighter.
+    qreal occhi = 0;
+    qreal folte = 0;
 };
 // A young man's face centred on `c`, turned by `verso` units towards where
 // he looks (negative: to the left), the head leaning `inclina` degrees; the
