@@ -102,10 +102,14 @@ namespace {
 
 // The brows' weight: heavier or lighter only in the drawing of the larger
 // cards; at the natural size a heavier brow would take the pixel over the eye.
+// The upper lid: at the natural size heavy enough to frame the eye; in the
+// larger drawing a fine line, so that the eye looks open, not sleepy.
+qreal Palpebra() { return InchiostroDelPixelInUso() ? 0.4 : 0.22; }
+
 qreal Ciglia(qreal folte)
 {
     constexpr qreal kCiglia = 0.35;
-    return &InchiostroCorrente() == &kInchiostroPixel ? kCiglia : kCiglia + folte * 0.12;
+    return InchiostroDelPixelInUso() ? kCiglia : kCiglia + folte * 0.12;
 }
 
 } // namespace
@@ -150,7 +154,7 @@ void Volto(QPainter &p, QPointF c, qreal verso, qreal inclina, qreal sorriso, co
     // rather than a dot.
     QPainterPath bianchi, occhi, pupille;
     for (qreal dx : {-1.0, 1.0}) {
-        const qreal o = l.occhi;
+        const qreal o = l.occhi + (InchiostroDelPixelInUso() ? 0 : 0.5);
         bianchi.addPath(Sagoma({{dx - 0.95, 0},
                                 {dx - 0.95, 0},
                                 {dx, -0.75 - o * 0.2},
@@ -179,7 +183,7 @@ void Volto(QPainter &p, QPointF c, qreal verso, qreal inclina, qreal sorriso, co
     // the natural size the pixel between the eyes stays skin.
     const qreal n = l.naso;
     Linee(p, Tratti({{{-2.0, 0.05}, {-1.0, -0.82}, {0.05, -0.1}}, {{-0.05, -0.1}, {1.0, -0.82}, {2.0, 0.05}}}),
-          kBordoPelle, 0.4);
+          kBordoPelle, Palpebra());
     Linee(
         p,
         Tratti(
@@ -206,10 +210,13 @@ void Volto(QPainter &p, QPointF c, qreal verso, qreal inclina, qreal sorriso, co
     if (l.pelo.alpha() > 0) {
         // A moustache in two wings from under the nose, drawn as strands.
         QPainterPath baffi;
+        // Level in the larger drawing (drooping ends look sour); at the
+        // natural size they fall clear of the mouth's row of skin.
+        const qreal punta = InchiostroDelPixelInUso() ? 0.75 : 0.15;
         for (int lato : {-1, 1}) {
             const QPointF a(b + lato * 0.15, 1.85 + n * 0.5);
             baffi.moveTo(a);
-            baffi.quadTo(a + QPointF(lato * 0.8, -0.15), a + QPointF(lato * (w + 0.7), 0.75));
+            baffi.quadTo(a + QPointF(lato * 0.8, -0.05), a + QPointF(lato * (w + 0.7), punta));
             baffi.quadTo(a + QPointF(lato * 0.8, 0.35), a + QPointF(0, 0.35));
             baffi.closeSubpath();
         }

@@ -24,7 +24,8 @@ void CoronaGigliata(QPainter &p)
                                    {28.8, 14.4},
                                    {28.8, 14.4},
                                    {24.5, 13.9}});
-    for (const auto &[x, alto] : {std::pair{21.1, 1.0}, std::pair{24.5, 0.0}, std::pair{27.9, 1.0}}) {
+    // Close-set, so that the crown stays narrow beside the raised cup.
+    for (const auto &[x, alto] : {std::pair{21.9, 1.0}, std::pair{24.5, 0.0}, std::pair{27.1, 1.0}}) {
         // A great lily: a broad middle petal between two curling out and
         // down, bound at its foot.
         const qreal y = 7.0 + alto;
@@ -128,11 +129,11 @@ void ReDiCoppe(QPainter &p)
     // The left arm raised at full length towards the upper left.
     const QPainterPath sinistro = Morbido({{20.2, 23.4},
                                            {16.4, 20.8},
-                                           {13.0, 17.8},
-                                           {11.2, 16.6},
-                                           {11.2, 16.6},
-                                           {10.2, 18.6},
-                                           {10.2, 18.6},
+                                           {12.6, 17.8},
+                                           {10.4, 16.6},
+                                           {10.4, 16.6},
+                                           {9.4, 18.8},
+                                           {9.4, 18.8},
                                            {12.4, 20.4},
                                            {15.6, 24.0},
                                            {18.8, 27.8}});
@@ -166,9 +167,9 @@ void ReDiCoppe(QPainter &p)
     p.restore();
 
     // The cup held up high, the hand under its foot.
-    Emblema(p, Seme::Coppe, {9.8, 9.2}, 12.5, 0);
-    Ellisse(p, {11.0, 17.4}, 1.2, 1.5, kErmellino, kContorno, kTrattoFine);
-    Mano(p, {10.0, 16.2}, 1.5);
+    Emblema(p, Seme::Coppe, {8.6, 9.2}, 12.5, 0);
+    Ellisse(p, {10.0, 17.6}, 1.2, 1.5, kErmellino, kContorno, kTrattoFine);
+    Mano(p, {8.9, 16.3}, 1.5);
 }
 
 } // namespace belvane::cardart::re

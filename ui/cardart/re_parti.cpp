@@ -203,7 +203,8 @@ void Testa(QPainter &p, const Capo &k)
     p.drawPath(iridi);
     p.setBrush(kContorno);
     p.drawPath(pupille);
-    Segna(p, palpebre, kBordoViso, 0.4);
+    // A fine lid in the larger drawing: a heavy one makes the eye sleepy.
+    Segna(p, palpebre, kBordoViso, InchiostroDelPixelInUso() ? 0.4 : 0.22);
     QPainterPath ciglia;
     for (qreal x : {cx - 1 + s, cx + 1 + s}) {
         // Raised brows arch; knitted ones fall towards the nose.

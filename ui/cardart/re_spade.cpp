@@ -1,5 +1,5 @@
 // The king of swords: a warrior king with a full auburn beard, a breastplate
-// over a red robe to the calf, a steel-blue mantle flying out behind, turned to the
+// over a red robe to the calf, a terracotta mantle flying out behind, turned to the
 // left with one foot stepping out in tall boots; his sword raised upright; a radiate crown
 // over a red cap.
 #include "re_parti.h"
@@ -18,8 +18,10 @@ constexpr QPointF kViso{22.5, 17.5};
 // A deep auburn beard, darker than the skin: a ginger one reads as one orange
 // blob with the face at the natural size.
 const Tinta kBarbaRamata{QColor(0xC0, 0x6A, 0x38), QColor(0xA0, 0x50, 0x28), QColor(0x8A, 0x48, 0x26)};
-// A steel-blue mantle, the suit's colour, lighter than the blade before it.
-const Tinta kMantoT{QColor(0xB0, 0xC8, 0xEC), QColor(0x7C, 0x9A, 0xD0), QColor(0x52, 0x70, 0xA8)};
+// A terracotta mantle: the blue blade before it stands out against the
+// opposite colour; its lining steel-blue, the suit's colour.
+const Tinta kMantoT{QColor(0xE4, 0x94, 0x60), QColor(0xC8, 0x6A, 0x30), QColor(0x96, 0x48, 0x1C)};
+const Tinta kFoderaT{QColor(0xB0, 0xC8, 0xEC), QColor(0x7C, 0x9A, 0xD0), QColor(0x52, 0x70, 0xA8)};
 // A held blade bends as the pips' do.
 constexpr qreal kCurvaSpada = 1.6;
 
@@ -56,8 +58,8 @@ void CoronaAPunte(QPainter &p)
 
 void ReDiSpade(QPainter &p)
 {
-    // The steel-blue mantle, thrown back off the sword arm and flying out behind
-    // him on the right: the darker blade stands clear against it.
+    // The terracotta mantle, thrown back off the sword arm and flying out
+    // behind him on the right: the blue blade stands clear against it.
     const QPainterPath manto = Morbido({{20.0, 23.0},
                                         {17.0, 25.2},
                                         {16.0, 31.0},
@@ -77,9 +79,9 @@ void ReDiSpade(QPainter &p)
     Tratteggia(p, Intersezione(manto, Spezzata({{36.4, 38}, {41, 38}, {41, 53}, {37.4, 53}})), kMantoT.ombra, 1.0, 50);
     // Caught on the shoulder, it falls away in folds to the hem.
     Pieghe(p, manto, kMantoT, {{{28.0, 27.0}, {35.0, 51.8}, 2.4}, {{25.0, 32.0}, {30.8, 49.0}, 1.8}});
-    // Its red lining shows where the wind turns back the flying edge.
+    // Its lining shows where the wind turns back the flying edge.
     const QPainterPath fodera = Differenza(manto, manto.translated(-1.6, 0.6));
-    Modella(p, Intersezione(fodera, Spezzata({{30, 30}, {42, 30}, {42, 54}, {30, 54}})), kRossoT, kContorno, 0.4, 0);
+    Modella(p, Intersezione(fodera, Spezzata({{30, 30}, {42, 30}, {42, 54}, {30, 54}})), kFoderaT, kContorno, 0.4, 0);
     QPainterPath pieghe;
 
     // Tall riding boots, the left stepping forward.

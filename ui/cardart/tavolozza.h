@@ -48,10 +48,12 @@ struct Inchiostro {
     qreal piega;   // folds and seams of cloth
 };
 inline constexpr Inchiostro kInchiostroPixel{0.75, 0.6, 0.35, 0.45};
-inline constexpr Inchiostro kInchiostroDisegno{0.45, 0.38, 0.27, 0.34};
+inline constexpr Inchiostro kInchiostroDisegno{0.38, 0.33, 0.25, 0.3};
 // The ink this thread draws with: the drawing's, unless an
 // InchiostroDelPixel is alive on it.
 const Inchiostro &InchiostroCorrente();
+// Whether this thread is drawing the pixel picture.
+inline bool InchiostroDelPixelInUso() { return &InchiostroCorrente() == &kInchiostroPixel; }
 // While it lives, its thread draws with the pixel picture's ink.
 class InchiostroDelPixel {
 public:
