@@ -2,8 +2,11 @@
 // read back whole, refused when the bytes are not a whole set, and graded
 // without moving an outline further than the grading allows.
 #include "disegno_carte.h"
+#include "lettura.h"
 #include "registrazione.h"
+#include "riduzione.h"
 #include "scena.h"
+#include "tavolozza.h"
 
 #include <QFile>
 #include <QImage>
@@ -48,6 +51,30 @@ TEST(Registrazioni, TheBuiltInOnesAreTheDrawingsOwn)
         EXPECT_TRUE(Uguali((*lette)[i], dalVivo[i])) << "card " << i + 1;
     belvane::cardart::RegistraTutte();
     EXPECT_TRUE(belvane::cardart::TutteRegistrate());
+}
+
+// The pixel picture draws with a heavier ink than the drawing of the larger
+// cards, and a held or pip emblem, once drawn, is kept for the next card:
+// whichever picture came first must not lend its lines to the other.
+TEST(Registrazioni, ThePixelPictureAndTheDrawingKeepTheirOwnInk)
+{
+    using namespace belvane::cardart;
+    for (int code = 1; code <= 40; ++code)
+        Piccola(belvane::SemeDi(code), belvane::Rango(code));
+    EXPECT_EQ(qreal(kTratto), kInchiostroDisegno.tratto) << "the pixel ink outlived the small picture";
+    QFile f(QStringLiteral(":/cardart/carte.reg"));
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    const auto lette = Deserializza(f.readAll());
+    ASSERT_TRUE(lette.has_value());
+    const std::vector<Registrazione> dalVivo = RegistraDalVivo();
+    ASSERT_EQ(lette->size(), dalVivo.size());
+    for (std::size_t i = 0; i < dalVivo.size(); ++i)
+        EXPECT_TRUE(Uguali((*lette)[i], dalVivo[i])) << "card " << i + 1 << " recorded after its small picture";
+    for (int code = 1; code <= 40; ++code) {
+        const QImage bitmap = QImage(FileCarta(code)).convertToFormat(QImage::Format_RGB32);
+        EXPECT_EQ(Piccola(belvane::SemeDi(code), belvane::Rango(code)), bitmap)
+            << "card " << code << " drawn small after its recording";
+    }
 }
 
 // A file cut short, or one whose counts or indices point past its end, is

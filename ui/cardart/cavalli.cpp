@@ -23,7 +23,7 @@ constexpr qreal kCurvaSpada = 1.6;
 // The rider to the frame he was drawn in: a man in proportion to his horse.
 constexpr qreal kCavaliere = 0.9;
 // A rider's head to a standing knave's.
-constexpr qreal kTesta = 0.86;
+constexpr qreal kTesta = 0.93;
 
 Tinta Tono(QColor luce, QColor corpo, QColor ombra) { return {luce, corpo, ombra}; }
 Tinta Tono(const QColor &c) { return {c.lighter(125), c, c.darker(145)}; }
@@ -90,17 +90,17 @@ Cavaliere Di(Seme seme)
                 {26.2, 37.4},
                 6.2,
                 23.3,
-                {0.4, -0.2, -0.2, -0.2, 0.2, 0}};
-    case Seme::Coppe: // rearing high, the cup lifted
-        return {true,
-                {{{29, 50}, {34.4, 50.6}, {33, 56}, {32.4, 57.8}},
-                 {{27.6, 50}, {32.6, 52.4}, {30.2, 57.2}, {29.2, 58.8}},
-                 {{12.5, 50}, {7.6, 58.2}, {10.8, 62.8}, {12.2, 64.6}},
-                 {{15, 50}, {11.6, 58.4}, {15, 62.9}, {16.4, 64.6}},
-                 -22,
-                 16,
+                {0.4, -0.2, -0.2, -0.2, 0.2, 0, QColor(0xC8, 0x80, 0x48), 0, 0.7, 0, 0.2, -0.5, 1.0}};
+    case Seme::Coppe: // cantering, the near foreleg reaching out, the cup lifted
+        return {false,
+                {{{29, 50}, {33.6, 54.8}, {36.8, 59.2}, {38.0, 61.0}},
+                 {{27.6, 50}, {31.8, 54.2}, {29.8, 57.8}, {29.0, 59.6}},
+                 {{12.5, 50}, {10.4, 57.8}, {13.4, 62.8}, {14.6, 64.6}},
+                 {{15, 50}, {9.8, 56.6}, {7.0, 61.4}, {6.2, 63.2}},
+                 -6,
+                 4,
                  1.0},
-                16,
+                4,
                 true,
                 {14.8, 25.8},
                 {13.4, 17.6},
@@ -114,7 +114,7 @@ Cavaliere Di(Seme seme)
                 {27.2, 35.4},
                 4.8,
                 21.6,
-                {-0.3, 0.3, 0.3, 0.2, -0.1, 0},
+                {-0.3, 0.3, 0.3, 0.2, -0.1, 0.5, Qt::transparent, 0, 0, 0.5, -0.4, 0.7, -0.5},
                 1.4};
     case Seme::Denari: // rearing, the coin held up
         return {false,
@@ -127,11 +127,12 @@ Cavaliere Di(Seme seme)
                  1.0},
                 12,
                 false,
-                {29.4, 29.6},
-                {31.6, 20.4},
+                {30.2, 29.0},
+                {33.0, 21.0},
                 0,
-                12,
-                {crema, crini, Tono(Smorza(kVerde)), kOro, kRossoScuro},
+                11,
+                {crema, crini, Tono(QColor(0xF4, 0xD8, 0x6A), QColor(0xE4, 0xB8, 0x34), QColor(0xA8, 0x80, 0x18)),
+                 kRosso, kRossoScuro},
                 Tono(QColor(0xFA, 0xEA, 0x80), QColor(0xF2, 0xCE, 0x2C), QColor(0xB0, 0x8C, 0x0C)),
                 7,
                 {25, 48.4},
@@ -139,22 +140,22 @@ Cavaliere Di(Seme seme)
                 {25.2, 38.6},
                 7.4,
                 23.6,
-                {0.2, 0, 0.1, 0.3, 0, 0}};
-    case Seme::Spade: // trotting, the sword raised
+                {0.2, 0, 0.1, 0.3, 0, 0, QColor(0xB8, 0x84, 0x52), 1.1, 0.4, 0.2, 0.5, 0.2, 0.4}};
+    case Seme::Spade: // a high-stepping trot, the neck arched; the sword raised before him
         return {true,
-                {{{29, 50}, {33.4, 54.4}, {33.8, 59.6}, {34.4, 61.4}},
-                 {{27.6, 50}, {26.4, 57.8}, {25.6, 62.8}, {26.6, 64.6}},
-                 {{13, 50}, {12.2, 57.8}, {13.6, 62.8}, {14.6, 64.6}},
-                 {{15, 50}, {10.8, 56.4}, {8.6, 60.4}, {8.4, 62.4}},
-                 0,
-                 0,
+                {{{29, 50}, {34.8, 51.6}, {35.0, 56.8}, {35.8, 58.4}},
+                 {{27.6, 50}, {27.4, 57.8}, {27.0, 62.8}, {28.0, 64.6}},
+                 {{13, 50}, {10.8, 57.8}, {12.4, 62.8}, {13.4, 64.6}},
+                 {{15, 50}, {16.8, 55.8}, {16.0, 60.0}, {16.8, 61.6}},
+                 9,
+                 -6,
                  1.0},
                 0,
                 false,
-                {25.4, 33.0},
-                {28.2, 28.2},
-                0,
-                24,
+                {28.4, 27.0},
+                {30.4, 20.8},
+                6,
+                22,
                 {crema, crini, Tono(Smorza(kViola)), kOro, kNero},
                 Tono(QColor(0x5C, 0x8C, 0xEC), kBlu, QColor(0x1A, 0x3C, 0x9C)),
                 -5,
@@ -163,7 +164,7 @@ Cavaliere Di(Seme seme)
                 {27, 38},
                 8.6,
                 20.8,
-                {-0.2, 0.2, 0.4, -0.2, -0.1, 0}};
+                {-0.2, 0.2, 0.4, -0.2, -0.1, 0, QColor(0x9C, 0x6C, 0x44), 0, 0.3, 0.9, 0.8, -0.3, 0.8}};
     }
     return {};
 }
@@ -210,11 +211,11 @@ QPointF CentroViso(const Cavaliere &c)
 // card's own axes: the knaves' young face (skin in three tones outlined in
 // warm brown, almond eyes, brows, nose, mouth, an ear) with `l` making it his
 // own, and behind it the hair, its locks combed back.
-void Volto(QPainter &p, QPointF c, int verso, const Tinta &capelli, const fanti::Lineamenti &l)
+void Volto(QPainter &p, QPointF c, int verso, const Tinta &capelli, qreal lunghi, const fanti::Lineamenti &l)
 {
     const qreal s = verso;
     QPainterPath nuca;
-    nuca.addEllipse(c + QPointF(-s * 1.9, 0.1), 3.3, 3.9);
+    nuca.addEllipse(c + QPointF(-s * 1.9, -0.7 + lunghi / 2), 3.2, 3.4 + lunghi / 2);
     Riempi(p, Piatto(nuca), capelli.corpo, capelli.ombra);
     QPainterPath ciocche; // locks combed back behind the ear
     for (qreal d : {0.0, 0.8, 1.6}) {
@@ -377,7 +378,12 @@ void Cavallo(QPainter &p, Seme seme)
     p.translate(viso);
     p.scale(kTesta, kTesta);
     p.translate(-viso);
-    Volto(p, viso, verso, Tono(v.capelli), c.lineamenti);
+    // Each his own hair: auburn, fair and long, chestnut, black.
+    const Tinta capelli = seme == Seme::Bastoni ? fanti::kRameT
+        : seme == Seme::Coppe                   ? fanti::kBiondoT
+        : seme == Seme::Denari                  ? fanti::kCastanoT
+                                                : fanti::kNeroT;
+    Volto(p, viso, verso, capelli, seme == Seme::Coppe ? 1.6 : 0, c.lineamenti);
     Cappello(p, seme, viso, verso, v.copricapo);
     p.restore();
 
@@ -397,8 +403,8 @@ void Cavallo(QPainter &p, Seme seme)
         Emblema(p, seme, mano + QPointF(std::sin(r), -std::cos(r)) * (c.misura / 2 - (seme == Seme::Spade ? 3.2 : 1.6)),
                 c.misura, angolo, Ornato::No, seme == Seme::Spade ? verso * kCurvaSpada : 0);
         break;
-    case Seme::Coppe: // held by the stem
-        Emblema(p, seme, mano - QPointF(0, c.misura * 0.3), c.misura, 0);
+    case Seme::Coppe: // borne on the fist by its foot, the knuckles clear below it
+        Emblema(p, seme, mano - QPointF(0, c.misura * 0.5 + 1.2), c.misura, 0);
         break;
     case Seme::Denari: // held up by its rim
         Emblema(p, seme, mano - QPointF(0, c.misura / 2 - 0.2), c.misura, 0);

@@ -141,6 +141,10 @@ QPainterPath Arto(std::initializer_list<QPointF> giunti, std::initializer_list<q
 
 namespace {
 
+// The poll, about which the head is grown to its size on the neck.
+constexpr QPointF kNuca(35.4, 28.6);
+constexpr qreal kCapo = 1.15;
+
 QPainterPath U(const QPainterPath &a, const QPainterPath &b) { return Piatto(Unione(Piatto(a), Piatto(b))); }
 
 // A leg from the body to the coronet, and the hoof below it.
@@ -151,8 +155,8 @@ QPainterPath Stinco(const Gamba &g, bool posteriore)
     const auto tra = [](QPointF a, QPointF b, qreal t) { return a + (b - a) * t; };
     const QPointF a = g.attacco, k = g.ginocchio, n = g.nodello, c = g.corona;
     if (posteriore)
-        return Arto({a, tra(a, k, 0.55), k, tra(k, n, 0.5), n, c}, {6.6, 3.9, 3.7, 2.2, 2.9, 2.0});
-    return Arto({a, tra(a, k, 0.6), k, tra(k, n, 0.5), n, c}, {5.4, 3.4, 3.8, 2.2, 2.9, 2.0});
+        return Arto({a, tra(a, k, 0.55), k, tra(k, n, 0.5), n, c}, {6.8, 4.2, 4.0, 2.8, 3.3, 2.5});
+    return Arto({a, tra(a, k, 0.6), k, tra(k, n, 0.5), n, c}, {5.6, 3.8, 4.1, 2.8, 3.3, 2.5});
 }
 
 QPainterPath Zoccolo(const Gamba &g)
@@ -204,20 +208,22 @@ QPainterPath Testa()
     QPainterPath t;
     t.moveTo(34, 27.6);
     t.cubicTo(35.4, 26.4, 37.4, 26.8, 38.4, 28.4); // poll and forehead
-    t.lineTo(41.9, 34.6);                          // the face down to the nose
-    t.cubicTo(42.9, 36.1, 42.5, 38.2, 40.8, 38.3); // the muzzle
-    t.cubicTo(39.9, 38.4, 39.2, 37.7, 38.5, 37);   // lips and chin
-    t.cubicTo(37.6, 36.8, 36, 36.9, 35.2, 35.4);   // the round of the jaw
-    t.cubicTo(34.3, 33.6, 33.7, 30, 34, 27.6);
+    t.cubicTo(39.6, 30.4, 40.8, 32.6, 41.8, 34.8); // the flat of the face down to the nose
+    t.cubicTo(42.9, 36.4, 42.6, 38.4, 41.0, 38.6); // the soft muzzle
+    t.cubicTo(40.2, 38.7, 39.8, 38.2, 39.5, 37.8); // the lower lip
+    t.cubicTo(39.0, 38.3, 38.2, 38.0, 37.9, 37.3); // the chin groove
+    t.cubicTo(37.0, 36.4, 35.6, 36.6, 34.6, 35.6); // under the jaw
+    t.cubicTo(33.2, 34.2, 33.4, 30.4, 34, 27.6);   // the broad round cheek
     return t;
 }
 
 QPainterPath Orecchio(QPointF base, QPointF punta)
 {
     QPainterPath o;
-    o.moveTo(base + QPointF(-0.9, 0.2));
-    o.quadTo(base + (punta - base) * 0.6 + QPointF(-1.1, 0), punta);
-    o.quadTo(base + (punta - base) * 0.6 + QPointF(1.0, 0.2), base + QPointF(1.0, 0.4));
+    // A leaf, broad at its middle, its tip turned a little forward.
+    o.moveTo(base + QPointF(-1.0, 0.2));
+    o.quadTo(base + (punta - base) * 0.55 + QPointF(-1.4, 0), punta);
+    o.quadTo(base + (punta - base) * 0.5 + QPointF(1.3, 0.2), base + QPointF(1.1, 0.4));
     o.closeSubpath();
     return o;
 }
@@ -267,7 +273,11 @@ void Criniera(const Tela &tela, const Finimenti &f)
         fili.quadTo(gonfie[i] + (cresta[i] - gonfie[i]) * 0.5, ciocche[i] + (cresta[i] - ciocche[i]) * 0.25);
     }
     tela.Tratto(fili, f.crini.ombra, kTrattoInterno);
-    // The forelock between the ears.
+}
+
+// The forelock between the ears.
+void Ciuffo(const Tela &tela, const Finimenti &f)
+{
     QPainterPath ciuffo;
     ciuffo.moveTo(34.8, 26.6);
     ciuffo.cubicTo(36.5, 27, 37.2, 28.3, 37, 30.2);
@@ -307,13 +317,20 @@ void Coda(const Tela &tela, const Finimenti &f, qreal angolo)
 
 QPointF DisegnaCavallo(const Tela &tela, const Andatura &a, const Finimenti &f)
 {
-    // The head and neck turn about the withers.
+    // The head and neck turn about the withers; the head is drawn a little
+    // small and grown about the poll, so that it stays on the neck.
     QTransform giro;
     giro.translate(25, 42);
     giro.rotate(-a.collo);
     giro.scale(a.misuraCollo, a.misuraCollo);
     giro.translate(-25, -42);
-    const Tela testa{tela.p, giro * tela.t};
+    QTransform cresce;
+    cresce.translate(kNuca.x(), kNuca.y());
+    cresce.scale(kCapo, kCapo);
+    cresce.translate(-kNuca.x(), -kNuca.y());
+    const QTransform giroCapo = cresce * giro;
+    const Tela collo{tela.p, giro * tela.t};
+    const Tela testa{tela.p, giroCapo * tela.t};
 
     // The far legs, in the shade of the near ones.
     const Tinta lontano{f.manto.corpo, f.manto.ombra, f.manto.ombra.darker(118)};
@@ -326,9 +343,8 @@ QPointF DisegnaCavallo(const Tela &tela, const Andatura &a, const Finimenti &f)
     // Body, neck, head, ears and the near legs are one shape.
     const QPainterPath tronco = Tronco();
     QPainterPath cavallo = U(tronco, U(Stinco(a.anteriore, false), Stinco(a.posteriore, true)));
-    const QPainterPath capo =
-        U(U(Collo(), Testa()), U(Orecchio({35.6, 27.4}, {36.2, 22.8}), Orecchio({34.6, 27.6}, {34.4, 23.4})));
-    cavallo = U(cavallo, giro.map(capo));
+    const QPainterPath capo = U(Testa(), U(Orecchio({35.8, 27.6}, {37.0, 23.8}), Orecchio({34.6, 27.8}, {35.0, 24.2})));
+    cavallo = U(cavallo, U(giro.map(Collo()), giroCapo.map(capo)));
     tela.Modella(U(Zoccolo(a.anteriore), Zoccolo(a.posteriore)), corno, kContorno, 0.5, 0);
     tela.Modella(cavallo, f.manto, kContorno, 1.3, 0.8);
 
@@ -370,33 +386,52 @@ QPointF DisegnaCavallo(const Tela &tela, const Andatura &a, const Finimenti &f)
     }
     tela.Tratto(pieghe, f.manto.ombra.darker(115), kTrattoInterno);
     QPainterPath muso;
-    muso.moveTo(35.6, 31.2); // the jaw's round
-    muso.cubicTo(37.2, 31.6, 38, 33.6, 37.2, 35.8);
-    muso.moveTo(31.2, 33.5); // the neck's muscle
-    muso.cubicTo(30.8, 37, 30.2, 40, 30.5, 43);
-    muso.moveTo(40.2, 37.2); // the mouth
-    muso.lineTo(41.6, 37.2);
+    muso.moveTo(35.4, 31.0); // the cheek's round
+    muso.cubicTo(37.4, 31.4, 38.2, 33.8, 36.8, 35.8);
+    muso.moveTo(39.6, 37.4); // the mouth
+    muso.quadTo(40.6, 37.6, 41.8, 37.0);
+    muso.moveTo(38.6, 30.0); // the bone above the eye
+    muso.quadTo(39.4, 31.6, 40.4, 33.6);
     testa.Tratto(muso, f.manto.ombra.darker(115), kTrattoInterno);
+    QPainterPath muscolo;
+    muscolo.moveTo(31.2, 33.5); // the neck's muscle
+    muscolo.cubicTo(30.8, 37, 30.2, 40, 30.5, 43);
+    collo.Tratto(muscolo, f.manto.ombra.darker(115), kTrattoInterno);
 
-    Criniera(testa, f);
+    Criniera(collo, f);
+    Ciuffo(testa, f);
 
     // The eye and the nostril.
-    testa.Macchie({{37.4, 30.6}}, 0.6, kContorno);
+    // The eye, low on the side of the head, under its lid.
+    QPainterPath occhio;
+    occhio.moveTo(36.7, 31.1);
+    occhio.quadTo(37.5, 30.2, 38.4, 30.8);
+    occhio.quadTo(37.6, 31.8, 36.7, 31.1);
+    occhio.closeSubpath();
+    testa.p.setPen(Qt::NoPen);
+    testa.p.setBrush(kContorno);
+    testa.p.drawPath(testa.Su(occhio));
+    QPainterPath palpebra;
+    palpebra.moveTo(36.4, 30.6);
+    palpebra.quadTo(37.5, 29.6, 38.8, 30.6);
+    testa.Tratto(palpebra, f.manto.ombra.darker(115), kTrattoInterno);
     testa.Macchie({{41.3, 35.6}}, 0.4, f.manto.ombra.darker(160));
 
     // The bridle: headstall, browband, noseband, with studs of gold.
+    // The cheekpiece follows the round of the cheek down to the bit; the
+    // noseband and browband go round the head, not across it.
     QPainterPath briglia;
-    briglia.moveTo(35.4, 27.6);
-    briglia.lineTo(38.6, 36.6);
-    briglia.moveTo(34.6, 28.6);
-    briglia.lineTo(37, 29);
-    briglia.moveTo(38.2, 33.6);
-    briglia.lineTo(41.4, 33);
-    briglia.moveTo(34.6, 32.2);
-    briglia.lineTo(36.6, 31);
+    briglia.moveTo(35.5, 27.8);
+    briglia.quadTo(36.0, 32.6, 38.9, 36.5);
+    briglia.moveTo(37.9, 34.9);
+    briglia.quadTo(39.6, 33.8, 41.7, 33.7);
+    briglia.moveTo(34.6, 28.5);
+    briglia.quadTo(35.8, 29.1, 37.0, 28.9);
+    briglia.moveTo(35.6, 30.2);
+    briglia.quadTo(34.4, 31.4, 34.6, 33.0);
     testa.Tratto(briglia, f.briglia, 0.45);
-    testa.Macchie({{36.9, 32.3}, {38.3, 33.5}}, 0.4, kOro);
-    return giro.map(QPointF(39.2, 36.8));
+    testa.Macchie({{36.3, 32.0}, {38.2, 34.9}}, 0.4, kOro);
+    return giroCapo.map(QPointF(39.2, 36.8));
 }
 
 void DisegnaSella(const Tela &tela, QPointF s, const Finimenti &f)

@@ -54,7 +54,7 @@ void Denaro(QPainter &p, qreal h, Ornato ornato)
     p.setPen(Penna(kOroCavo, std::clamp(r * 0.07, 0.3, 0.8)));
     p.drawEllipse(QPointF(0, 0), bordo, bordo);
     const QPainterPath rosa = Rosetta(6, r * 0.3, r * 0.17, r * 0.27);
-    Riempi(p, rosa, kTintaRosso.corpo, kTintaRosso.ombra, std::clamp(r * 0.06, 0.3, kTrattoFine));
+    Riempi(p, rosa, kTintaRosso.corpo, kTintaRosso.ombra, std::clamp<qreal>(r * 0.06, 0.3, kTrattoFine));
     Macchia(p, {0, 0}, r * 0.16, r * 0.16, kTintaOro.luce);
 }
 
@@ -109,7 +109,7 @@ void Coppa(QPainter &p, qreal h, Ornato ornato)
     fascia.addRect(QRectF(-w / 2, -h * 0.3, w, std::max(1.2, h * 0.09)));
     fascia = Intersezione(Intersezione(coppa, fascia), Cerchio({0, -h * 0.2}, w * 0.47, h));
     Riempi(p, fascia, kTintaRosso.corpo, kTintaRosso.ombra, std::clamp(h * 0.02, 0.25, 0.6));
-    Ellisse(p, {0, top}, w / 2 - 0.2, bocca - 0.2, kOroCavo, kOroScuro, std::clamp(h * 0.04, 0.4, kTratto));
+    Ellisse(p, {0, top}, w / 2 - 0.2, bocca - 0.2, kOroCavo, kOroScuro, std::clamp<qreal>(h * 0.04, 0.4, kTratto));
     if (grande) {
         QPainterPath gemme;
         for (int i = -2; i <= 2; ++i)
@@ -148,6 +148,7 @@ struct Chiave {
     qreal altezza;
     Ornato ornato;
     qreal curva;
+    const Inchiostro *inchiostro; // drawn with the ink of the picture it goes in
     bool operator==(const Chiave &) const = default;
 };
 
@@ -249,7 +250,7 @@ std::shared_ptr<const Registrazione> Disegno(const Chiave &k)
 void Emblema(QPainter &p, Seme seme, QPointF centro, qreal altezza, qreal angolo, Ornato ornato, qreal curva)
 {
     const std::shared_ptr<const Registrazione> disegno =
-        Disegno({seme, altezza, ornato, seme == Seme::Spade ? curva : 0});
+        Disegno({seme, altezza, ornato, seme == Seme::Spade ? curva : 0, &InchiostroCorrente()});
     p.save();
     p.translate(centro);
     p.rotate(angolo);

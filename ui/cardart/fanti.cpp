@@ -20,10 +20,11 @@ constexpr qreal kCurvaSpada = 1.6;
 
 namespace fanti {
 
-// Leaning on his cudgel planted beside him, legs crossed, a wide hat.
+// His cudgel held up at his side, its head above his shoulder, legs crossed,
+// a wide hat.
 void FanteDiBastoni(QPainter &p)
 {
-    Emblema(p, Seme::Bastoni, {34.5, 48.6}, 29, -4);
+    Emblema(p, Seme::Bastoni, {36.3, 20.6}, 28, 4);
     // The leg he stands on, then the one crossed in front of it, on its toe.
     const Profilo ferma = ProfiloArto({{{22.6, 40}, 4.4}, {{22.3, 50.6}, 3.0}, {{21.9, 54}, 3.4}, {{21.2, 61.6}, 2.2}});
     Forma(p, ferma, kRossoT, 0.9, 0.5);
@@ -66,17 +67,17 @@ void FanteDiBastoni(QPainter &p)
     Forma(p, ProfiloArto({{{15.4, 33.8}, 1.5}, {{24.8, 33.4}, 1.5}}), kMarroneT, 0.4, 0);
     // A purse at the belt.
     Forma(p, {{21.6, 34.6}, {24.2, 34.4}, {24.6, 37.6}, {23, 38.4}, {21.2, 37.4}}, kMarroneT, 0.6, 0);
-    // One fist on the hip, the other hand on the cudgel's head.
+    // One fist on the hip, the other round the cudgel's grip.
     const Profilo sinistro = ProfiloArto({{{14.8, 23}, 3.8}, {{10.2, 29.2}, 3.2}, {{14.2, 35.2}, 2.6}});
     Forma(p, sinistro, kOcraT, 0.8, 0.5);
     Ombreggia(p, sinistro, {14, 23}, {11, 35}, kOcraT.ombra, 45, 0.7);
     Linee(p, Tratti({{{12.8, 33.2}, {14.4, 33.8}}}), kLinoT.corpo, 1.0);
     Mano(p, {14.8, 35.6}, 1.4, -30);
-    const Profilo destro = ProfiloArto({{{24.8, 22.8}, 3.8}, {{29.6, 28}, 3.2}, {{33.2, 32.2}, 2.6}});
+    const Profilo destro = ProfiloArto({{{24.8, 22.8}, 3.8}, {{30.2, 27.6}, 3.2}, {{34.6, 31.8}, 2.6}});
     Forma(p, destro, kOcraT, 0.8, 0.5);
-    Ombreggia(p, destro, {24, 23.8}, {32.2, 33}, kOcraT.ombra, -45, 0.7);
-    Linee(p, Tratti({{{31.6, 31.8}, {32.8, 30.8}}}), kLinoT.corpo, 1.0);
-    Mano(p, {33.9, 33.2}, 1.5, 20);
+    Ombreggia(p, destro, {24, 23.8}, {33.6, 32.6}, kOcraT.ombra, -45, 0.7);
+    Linee(p, Tratti({{{33.0, 31.6}, {34.2, 30.4}}}), kLinoT.corpo, 1.0);
+    Mano(p, {35.4, 32.8}, 1.5, 20);
     // Puffed sleeve heads, slashed.
     for (const auto &[x, a] : {std::pair{14.8, -35.0}, std::pair{24.6, 40.0}}) {
         const Profilo spalla = Ovale({x, 23}, 2.5, 1.7, a);
@@ -84,7 +85,8 @@ void FanteDiBastoni(QPainter &p)
         Linee(p, Tratti({{{x - 0.8, 22}, {x - 0.6, 24}}, {{x + 0.6, 22}, {x + 0.8, 24}}}), kOcraT.corpo, 0.45);
     }
     Forma(p, {{16, 21.6}, {19.5, 20.2}, {23, 21.6}, {21.4, 23.2}, {19.5, 22.4}, {17.6, 23.2}}, kLinoT, 0.4, 0);
-    Volto(p, CentroViso(Seme::Bastoni), 0.5, 4, 0.3, {0.4, -0.3, -0.2, -0.3, 0.25, 0.6});
+    Volto(p, CentroViso(Seme::Bastoni), 0.5, 4, 0.3,
+          {0.4, -0.3, -0.2, -0.3, 0.25, 0.6, QColor(0xB0, 0x7A, 0x48), 0.9, 0.6, -0.6, 0, -0.4, 1.0});
     // The wide hat, tilted, with a red band.
     Forma(p, {{15.8, 11}, {16.2, 7}, {18, 5.6}, {21.5, 5.8}, {23.2, 7.2}, {23.4, 11}}, kMarroneT, 0.9, 0.5);
     Linee(p, Tratti({{{18.4, 6.4}, {19, 8.6}}, {{21.2, 6.4}, {21, 8.6}}}), kMarroneT.ombra);
@@ -149,7 +151,8 @@ void FanteDiCoppe(QPainter &p)
     Forma(p, spalla, kBluT, 0.6, 0);
     Linee(p, Tratti({{{20.8, 22.2}, {21.4, 24.4}}, {{22.2, 22}, {22.6, 24}}}), kLinoT.corpo, 0.45);
     Forma(p, {{21.8, 22.2}, {25.5, 20.6}, {29.2, 22.2}, {27.4, 23.6}, {25.5, 22.8}, {23.6, 23.6}}, kLinoT, 0.4, 0);
-    Volto(p, CentroViso(Seme::Coppe), -0.6, -4, 0.05, {-0.3, 0.3, 0.3, 0.15, -0.1, 0});
+    Volto(p, CentroViso(Seme::Coppe), -0.6, -4, 0.05,
+          {-0.4, 0.4, 0.4, 0.3, -0.15, 0, Qt::transparent, 0, 0, 0.8, 0.3, 0.6, -0.6});
     // The beret tilted back, a white plume sweeping down behind.
     const Profilo piuma{{27.5, 10}, {30, 6.2},   {34, 4.6},   {37, 5.8}, {37.4, 9.6},
                         {36, 8.2},  {35.2, 7.2}, {31.5, 8.4}, {29, 10.8}};
@@ -216,7 +219,7 @@ void FanteDiDenari(QPainter &p)
     Forma(p, alzato, kCremisiT, 0.8, 0.5);
     Ombreggia(p, alzato, {32, 13}, {25.6, 23.8}, kCremisiT.ombra, 45, 0.7);
     Linee(p, Tratti({{{30.6, 14.8}, {31.8, 16}}}), kOcraT.corpo, 1.1);
-    Emblema(p, Seme::Denari, {34, 8.2}, 10.4, 0);
+    Emblema(p, Seme::Denari, {35.0, 7.9}, 12.4, 0);
     Mano(p, {32.8, 13.8}, 1.4, -45);
     for (const auto &[x, a] : {std::pair{14.4, -35.0}, std::pair{24.6, 60.0}}) {
         const Profilo spalla = Ovale({x, 23.4}, 2.5, 1.7, a);
@@ -224,8 +227,10 @@ void FanteDiDenari(QPainter &p)
         Linee(p, Tratti({{{x - 0.7, 22.4}, {x - 0.5, 24.4}}, {{x + 0.6, 22.4}, {x + 0.8, 24.4}}}), kOcraT.corpo, 0.45);
     }
     Forma(p, {{15.8, 22.8}, {19.5, 21.2}, {23.2, 22.8}, {21.4, 24.4}, {19.5, 23.6}, {17.6, 24.4}}, kOcraT, 0.4, 0);
-    Volto(p, CentroViso(Seme::Denari), 0.4, 3, 0.12, {0.35, -0.2, 0, 0.35, -0.2, 0.4});
-    // A tall red cap with a golden brim, a white feather swept back.
+    Volto(p, CentroViso(Seme::Denari), 0.4, 3, 0.12,
+          {0.35, -0.2, 0, 0.35, -0.2, 0.4, QColor(0xA8, 0x74, 0x48), 0, 0.3, 0.2, 0.7, -0.2, 0.6});
+    // A tall black velvet cap with a golden brim, a white feather swept back:
+    // dark beside the coin, so that the coin's gold and red stand out.
     const Profilo piuma{{17.6, 10.6}, {15.6, 6.8}, {12.4, 4.8}, {10.2, 5.8},
                         {10.8, 9},    {12, 7.8},   {13.6, 8.6}, {16.2, 11.8}};
     Forma(p, piuma, kLinoT, 0.6, 0, kBordoPiuma);
@@ -234,8 +239,8 @@ void FanteDiDenari(QPainter &p)
         Tratti(
             {{{16.6, 10.6}, {14.4, 7.4}, {12, 6.2}, {11.4, 7.6}}, {{14.6, 7}, {14, 6.2}}, {{13.2, 6.4}, {12.8, 5.6}}}),
         kLinoT.ombra);
-    Forma(p, {{16, 13.5}, {16.2, 9}, {17.8, 6.2}, {21.5, 6.8}, {23, 9.5}, {23, 13.5}}, kRossoT, 0.9, 0.5);
-    Linee(p, Tratti({{{18, 7.5}, {18.4, 12}}, {{20.8, 7.6}, {21.2, 12}}}), kRossoT.ombra);
+    Forma(p, {{16, 13.5}, {16.2, 9}, {17.8, 6.2}, {21.5, 6.8}, {23, 9.5}, {23, 13.5}}, kNeroT, 0.9, 0.5);
+    Linee(p, Tratti({{{18, 7.5}, {18.4, 12}}, {{20.8, 7.6}, {21.2, 12}}}), kNeroT.luce);
     Forma(p, ProfiloArto({{{15.6, 12.8}, 1.6}, {{23.4, 12.8}, 1.6}}), kOcraT, 0.4, 0);
 }
 
@@ -273,7 +278,7 @@ void FanteDiSpade(QPainter &p)
     QPainterPath tagli;
     for (qreal x : {21.8, 24.0, 26.2})
         tagli.addPath(Taglio(x, 24, 31.6));
-    Riempi(p, tagli, kRossoT.corpo, kLinoT.ombra, kTrattoInterno);
+    Riempi(p, tagli, kViolaT.corpo, kLinoT.ombra, kTrattoInterno);
     Ombreggia(p, farsetto, {25, 21}, {27, 42}, kLinoT.ombra, 60);
     Linee(p, Tratti({{{19.6, 40}, {24.6, 41.2}, {29.8, 40}}}), kRossoT.corpo, 0.8);
     Forma(p, ProfiloArto({{{21, 34}, 1.4}, {{29, 33.8}, 1.4}}), kMarroneT, 0.4, 0);
@@ -303,7 +308,8 @@ void FanteDiSpade(QPainter &p)
           kViolaT.ombra, kPiega);
     Forma(p, {{28.2, 30}, {28.9, 30}, {29.8, 36}, {30.8, 42}, {29.6, 41.8}, {28.8, 37}}, kCelesteT, 0.3, 0);
     Forma(p, {{21.8, 22.2}, {25.5, 20.6}, {29.2, 22.2}, {27.4, 23.6}, {25.5, 22.8}, {23.6, 23.6}}, kLinoT, 0.4, 0);
-    Volto(p, CentroViso(Seme::Spade), -0.5, -3, -0.05, {-0.15, 0.25, 0.45, -0.1, -0.15, 0});
+    Volto(p, CentroViso(Seme::Spade), -0.5, -3, -0.05,
+          {-0.15, 0.25, 0.45, -0.1, -0.15, 0.2, Qt::transparent, 0, 0, 0.3, -0.4, 0.8, -0.3});
     // A page's soft flat cap of black velvet, tilted over one ear, a golden
     // brooch and a short white feather.
     const Profilo tocco{{20.4, 12.0}, {20.8, 9.4},  {23.6, 7.8},  {28.2, 7.8},

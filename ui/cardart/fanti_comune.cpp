@@ -98,11 +98,29 @@ void Ombreggia(QPainter &p, const Profilo &forma, QPointF da, QPointF a, const Q
     p.drawPath(tratti);
 }
 
+namespace {
+
+// The brows' weight: heavier or lighter only in the drawing of the larger
+// cards; at the natural size a heavier brow would take the pixel over the eye.
+// The upper lid: at the natural size heavy enough to frame the eye; in the
+// larger drawing a fine line, so that the eye looks open, not sleepy.
+qreal Palpebra() { return InchiostroDelPixelInUso() ? 0.4 : 0.22; }
+
+qreal Ciglia(qreal folte)
+{
+    constexpr qreal kCiglia = 0.35;
+    return InchiostroDelPixelInUso() ? kCiglia : kCiglia + folte * 0.12;
+}
+
+} // namespace
+
 void Volto(QPainter &p, QPointF c, qreal verso, qreal inclina, qreal sorriso, const Lineamenti &l)
 {
     p.save();
     p.translate(c);
     p.rotate(inclina);
+    // The face drawn longer or rounder about the eyes, which stay in their pixels.
+    p.scale(1 - l.lungo * 0.05, 1 + l.lungo * 0.09);
     const qreal v = verso;
     // The ear on the side he turns from.
     const qreal orecchio = v >= 0 ? -3.0 : 3.0;
@@ -118,6 +136,9 @@ void Volto(QPainter &p, QPointF c, qreal verso, qreal inclina, qreal sorriso, co
                        {2.2, -3.8},
                        {-2.2, -3.8}};
     Forma(p, viso, kPelleT, 0.8, 0.5, kBordoPelle);
+    // The cheek away from the light engraved, as a printer's block shades a
+    // face: finer than a pixel, a tone at the natural size.
+    Ombreggia(p, viso, {1.4 + v * 0.5, -2.4}, {2.0 + v * 0.5, 3.4}, kPelleT.ombra, 70, 0.9);
     // Cheeks, brows and lids, nose, mouth: finer than a pixel, so that at
     // the natural size only the eyes (on pixel centres) stand out.
     p.setPen(Qt::NoPen);
@@ -133,8 +154,13 @@ void Volto(QPainter &p, QPointF c, qreal verso, qreal inclina, qreal sorriso, co
     // rather than a dot.
     QPainterPath bianchi, occhi, pupille;
     for (qreal dx : {-1.0, 1.0}) {
-        bianchi.addPath(
-            Sagoma({{dx - 0.95, 0}, {dx - 0.95, 0}, {dx, -0.75}, {dx + 0.95, 0}, {dx + 0.95, 0}, {dx, 0.6}}));
+        const qreal o = l.occhi + (InchiostroDelPixelInUso() ? 0 : 0.5);
+        bianchi.addPath(Sagoma({{dx - 0.95, 0},
+                                {dx - 0.95, 0},
+                                {dx, -0.75 - o * 0.2},
+                                {dx + 0.95, 0},
+                                {dx + 0.95, 0},
+                                {dx, 0.6 + o * 0.15}}));
         occhi.addEllipse(QPointF(dx + v * 0.15, 0), 0.5, 0.55);
         pupille.addEllipse(QPointF(dx + v * 0.2, -0.02), 0.24, 0.26);
     }
@@ -151,17 +177,19 @@ void Volto(QPainter &p, QPointF c, qreal verso, qreal inclina, qreal sorriso, co
     Linee(p,
           Tratti({{{-1.9 + s, -1.2 - f - a * 0.5}, {-1.1 + s, -1.7 - a}, {-0.4 + s, -1.3 + f - a * 0.3}},
                   {{0.4 + s, -1.3 + f - a * 0.3}, {1.1 + s, -1.7 - a}, {1.9 + s, -1.2 - f - a * 0.5}}}),
-          kSopracciglia, 0.35);
+          kSopracciglia, Ciglia(l.folte));
     // The upper lids over the whites in warm brown, as an engraver draws
     // them; the nose's ridge and the wing of the nostril lighter, so that at
     // the natural size the pixel between the eyes stays skin.
     const qreal n = l.naso;
     Linee(p, Tratti({{{-2.0, 0.05}, {-1.0, -0.82}, {0.05, -0.1}}, {{-0.05, -0.1}, {1.0, -0.82}, {2.0, 0.05}}}),
-          kBordoPelle, 0.4);
-    Linee(p,
-          Tratti({{{v * 0.4, -0.4}, {v * 0.9 + 0.25, 1.2 + n}, {v * 0.5 - 0.3, 1.4 + n}},
-                  {{v * 0.5 - 0.9, 1.0 + n}, {v * 0.5 - 0.8, 1.45 + n}, {v * 0.5 - 0.35, 1.55 + n}}}),
-          kNaso, 0.4);
+          kBordoPelle, Palpebra());
+    Linee(
+        p,
+        Tratti(
+            {{{v * 0.4, -0.4}, {v * 0.9 + 0.25 + (v < 0 ? -1 : 1) * l.gobba * 0.4, 0.9 + n}, {v * 0.5 - 0.3, 1.4 + n}},
+             {{v * 0.5 - 0.9, 1.0 + n}, {v * 0.5 - 0.8, 1.45 + n}, {v * 0.5 - 0.35, 1.55 + n}}}),
+        kNaso, 0.4);
     // The mouth a light warm line, not red: a dark or red pixel under the
     // face would read as a beard on the small card.
     const qreal b = v * 0.6, w = 0.8 + l.bocca;
@@ -169,6 +197,41 @@ void Volto(QPainter &p, QPointF c, qreal verso, qreal inclina, qreal sorriso, co
         p,
         Tratti({{{-w + b, 2.45 + m * 0.5 - sorriso}, {b, 2.6 + m * 0.5 + sorriso}, {w + b, 2.45 + m * 0.5 - sorriso}}}),
         QColor(0xD0, 0x84, 0x6C), 0.4);
+    if (l.eta > 0) {
+        // From the nose's wing to the mouth's corner, and under the eyes.
+        const qreal e = l.eta;
+        Linee(p,
+              Tratti({{{-1.2 + b, 1.2 + n}, {-1.5 + b, 2.0 + m * 0.3}, {-1.3 + b, 2.8 + m * 0.5}},
+                      {{1.2 + b, 1.2 + n}, {1.5 + b, 2.0 + m * 0.3}, {1.3 + b, 2.8 + m * 0.5}},
+                      {{-1.7 + s, 0.75}, {-1.0 + s, 0.95 + 0.1 * e}, {-0.4 + s, 0.8}},
+                      {{0.4 + s, 0.8}, {1.0 + s, 0.95 + 0.1 * e}, {1.7 + s, 0.75}}}),
+              kPelleT.ombra, kTrattoInterno);
+    }
+    if (l.pelo.alpha() > 0) {
+        // A moustache in two wings from under the nose, drawn as strands.
+        QPainterPath baffi;
+        // Level in the larger drawing (drooping ends look sour); at the
+        // natural size they fall clear of the mouth's row of skin.
+        const qreal punta = InchiostroDelPixelInUso() ? 0.75 : 0.15;
+        for (int lato : {-1, 1}) {
+            const QPointF a(b + lato * 0.15, 1.85 + n * 0.5);
+            baffi.moveTo(a);
+            baffi.quadTo(a + QPointF(lato * 0.8, -0.05), a + QPointF(lato * (w + 0.7), punta));
+            baffi.quadTo(a + QPointF(lato * 0.8, 0.35), a + QPointF(0, 0.35));
+            baffi.closeSubpath();
+        }
+        if (l.pizzo > 0) {
+            const qreal y = 3.2 + m * 0.5;
+            baffi.moveTo(b - 0.45, y);
+            baffi.quadTo(b, y - 0.25, b + 0.45, y);
+            baffi.lineTo(b + 0.1, y + l.pizzo);
+            baffi.lineTo(b - 0.1, y + l.pizzo);
+            baffi.closeSubpath();
+        }
+        p.setPen(Penna(l.pelo.darker(120), kTrattoInterno));
+        p.setBrush(l.pelo);
+        p.drawPath(baffi);
+    }
     p.restore();
 }
 

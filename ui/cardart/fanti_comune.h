@@ -37,7 +37,7 @@ inline const QColor kCuoio(0x4A, 0x2E, 0x1C);
 // reads as a hook or a horn.
 inline const QColor kBordoPiuma(0x9C, 0x90, 0x7C);
 // Folds and seams, clearly finer than an outline (kTratto) on the large card.
-inline constexpr qreal kPiega = 0.45;
+inline constexpr Spessore kPiega{&Inchiostro::piega};
 
 // Where each knave's face is centred, in card units (on pixel centres, so
 // that the eyes fall in one pixel each at the natural size).
@@ -66,6 +66,20 @@ struct Lineamenti {
     qreal ciglia = 0;
     qreal bocca = 0;
     qreal rossore = 0;
+    // Facial hair in `pelo` (none while transparent): a moustache, and a tuft
+    // on the chin `pizzo` units long; lines of age about the eyes and mouth
+    // (0: a youth, 1: a grown man). Finer and lighter than a pixel, so that at
+    // the natural size the face stays skin with two eyes.
+    QColor pelo = Qt::transparent;
+    qreal pizzo = 0;
+    qreal eta = 0;
+    // A longer and narrower (positive) or rounder face; a hooked (positive)
+    // or snub nose.
+    qreal lungo = 0;
+    qreal gobba = 0;
+    // Eyes opened wider (positive) or narrowed; brows heavier or lighter.
+    qreal occhi = 0;
+    qreal folte = 0;
 };
 // A young man's face centred on `c`, turned by `verso` units towards where
 // he looks (negative: to the left), the head leaning `inclina` degrees; the

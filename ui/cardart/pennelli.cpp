@@ -7,6 +7,16 @@
 
 namespace belvane::cardart {
 
+namespace {
+thread_local const Inchiostro *inchiostro = &kInchiostroDisegno;
+} // namespace
+
+const Inchiostro &InchiostroCorrente() { return *inchiostro; }
+
+InchiostroDelPixel::InchiostroDelPixel() : prima_(inchiostro) { inchiostro = &kInchiostroPixel; }
+
+InchiostroDelPixel::~InchiostroDelPixel() { inchiostro = prima_; }
+
 QPen Penna(const QColor &c, qreal w)
 {
     QPen p(c, w);

@@ -1,5 +1,5 @@
 // The king of clubs: an old king with a long white beard, turned to the
-// right, his cudgel resting on his shoulder and his other hand on his belt;
+// right, his cudgel held upright at arm's length and his other hand on his belt;
 // a tall closed crown, the fawn cloak swept back behind him.
 #include "re_parti.h"
 
@@ -66,24 +66,29 @@ void ReDiBastoni(QPainter &p)
 {
     // The fawn cloak, swept back to the left: green is the cudgel's alone.
     const QPainterPath manto = Morbido({{18.0, 22.6},
-                                        {13.4, 24.2},
-                                        {10.6, 30.0},
-                                        {8.0, 42.0},
-                                        {5.6, 54.0},
-                                        {4.0, 63.6},
-                                        {4.0, 63.6},
-                                        {9.0, 64.3},
+                                        {13.2, 24.4},
+                                        {9.8, 30.4},
+                                        {6.6, 40.0},
+                                        {3.8, 50.0},
+                                        {2.8, 58.0},
+                                        {3.4, 63.6},
+                                        {3.4, 63.6},
+                                        {6.6, 64.6},
+                                        {8.4, 63.8},
+                                        {10.4, 64.8},
+                                        {12.2, 64.0},
                                         {15.0, 64.4},
                                         {15.0, 64.4},
                                         {16.0, 40.0},
                                         {17.5, 26.0}});
     Modella(p, manto, kMantoT, kContorno);
-    // Engraved shade where the cloak falls behind him.
-    Tratteggia(p, Intersezione(manto, Spezzata({{9.5, 30}, {17, 30}, {17, 64}, {11, 64}})), kMantoT.ombra, 0.8, 90);
+    // Engraved shade where the cloak falls behind him, along its folds.
+    Tratteggia(p, Intersezione(manto, Spezzata({{11, 34}, {17, 30}, {17, 64}, {12, 64}})), kMantoT.ombra, 0.9, 70);
+    // It hangs in deep folds from the shoulder to the hem.
+    Pieghe(p, manto, kMantoT, {{{13.6, 27.0}, {6.0, 64.0}, 3.0}, {{15.6, 34}, {11.6, 64.4}, 2.8}});
+    // Lined with ermine, turned back along its open edge.
+    Ermellino(p, Differenza(manto, manto.translated(1.5, -0.4)), {{8.4, 36.0}, {5.6, 46.0}, {3.9, 56.0}});
     QPainterPath pieghe;
-    Curva(pieghe, {{14.6, 28}, {12.6, 40}, {10.6, 52}, {10.0, 63.2}});
-    Curva(pieghe, {{15.4, 36}, {13.8, 48}, {13.2, 63.4}});
-    Segna(p, pieghe, kMantoT.ombra, kPiega);
 
     // Shoes peeping out under the hem, the front one pointing right.
     Ellisse(p, {17.5, 64.2}, 2.2, 1.0, kCuoioT.corpo, kContorno);
@@ -154,11 +159,21 @@ void ReDiBastoni(QPainter &p)
     Ellisse(p, {15.0, 36.8}, 1.3, 1.1, kErmellino, kContorno, kTrattoFine);
     Mano(p, {16.4, 37.4}, 1.4);
 
-    // The right arm, its shoulder puffed under the cudgel.
-    const QPainterPath destro =
-        Morbido({{26.0, 23.4}, {29.4, 24.4}, {31.2, 27.4}, {31.2, 31.4}, {30.2, 33.2}, {28.0, 33.0}, {27.6, 28.0}});
+    // The right arm held out from his side, so that the cudgel stands clear
+    // of him.
+    const QPainterPath destro = Morbido({{26.0, 23.4},
+                                         {29.6, 24.0},
+                                         {33.0, 28.0},
+                                         {35.6, 32.0},
+                                         {33.6, 33.8},
+                                         {31.0, 31.2},
+                                         {28.0, 29.6},
+                                         {27.4, 27.0}});
     Modella(p, destro, kRossoT, kContorno, 1.0, 0.6);
-    Ellisse(p, {29.6, 32.2}, 1.5, 1.0, kErmellino, kContorno, kTrattoFine);
+    pieghe = QPainterPath();
+    Curva(pieghe, {{29.6, 26.4}, {31.4, 28.4}, {32.6, 30.6}});
+    Segna(p, pieghe, kRossoT.ombra, kPiega);
+    Ellisse(p, {34.6, 33.0}, 1.5, 1.0, kErmellino, kContorno, kTrattoFine);
 
     // The ermine cape on the shoulders.
     Ermellino(p,
@@ -176,9 +191,9 @@ void ReDiBastoni(QPainter &p)
     Testa(p, {kViso, 1, kBarbaBianca, kBarbaBianca, 7.5, 3.2, 3.4, true, -0.3, 0.5, 0.4});
     CoronaChiusa(p);
 
-    // The cudgel from the fist up over the shoulder, its head beside the crown.
-    Emblema(p, Seme::Bastoni, {33.4, 22.6}, 31, 18);
-    Mano(p, {29.6, 34.2}, 1.6, 18);
+    // The cudgel held upright at arm's length, its head above his shoulder.
+    Emblema(p, Seme::Bastoni, {36.6, 22.4}, 28, 4);
+    Mano(p, {35.6, 34.6}, 1.6, 4);
 }
 
 } // namespace belvane::cardart::re

@@ -5,6 +5,8 @@
 
 #include "emblemi.h"
 
+#include <utility>
+
 namespace belvane::cardart::re {
 namespace {
 
@@ -22,14 +24,16 @@ void CoronaGigliata(QPainter &p)
                                    {28.8, 14.4},
                                    {28.8, 14.4},
                                    {24.5, 13.9}});
-    for (qreal x : {20.9, 24.5, 28.1}) {
-        // A fleuron: a tall middle petal between two curled ones.
-        corona = Unione(corona, Morbido({{x - 0.7, 12}, {x - 0.5, 9.4}, {x, 7.4}, {x + 0.5, 9.4}, {x + 0.7, 12}}));
-        corona = Unione(corona, Morbido({{x - 0.3, 11.4}, {x - 1.7, 10.6}, {x - 1.6, 9.2}, {x - 0.7, 9.8}}));
-        corona = Unione(corona, Morbido({{x + 0.3, 11.4}, {x + 1.7, 10.6}, {x + 1.6, 9.2}, {x + 0.7, 9.8}}));
+    // Close-set, so that the crown stays narrow beside the raised cup.
+    for (const auto &[x, alto] : {std::pair{21.9, 1.0}, std::pair{24.5, 0.0}, std::pair{27.1, 1.0}}) {
+        // A great lily: a broad middle petal between two curling out and
+        // down, bound at its foot.
+        const qreal y = 7.0 + alto;
+        corona = Unione(corona,
+                        Morbido({{x - 0.9, 12}, {x - 1.0, y + 2.4}, {x, y - 0.8}, {x + 1.0, y + 2.4}, {x + 0.9, 12}}));
+        corona = Unione(corona, Morbido({{x - 0.4, 11.2}, {x - 2.0, y + 3.4}, {x - 2.4, y + 1.8}, {x - 1.0, y + 2.6}}));
+        corona = Unione(corona, Morbido({{x + 0.4, 11.2}, {x + 2.0, y + 3.4}, {x + 2.4, y + 1.8}, {x + 1.0, y + 2.6}}));
     }
-    for (qreal x : {22.7, 26.3})
-        corona = Unione(corona, Spezzata({{x - 0.7, 12}, {x, 9.6}, {x + 0.7, 12}}));
     Modella(p, corona, kOroT, kOroScuro, 0.6, 0.4);
     QPainterPath linea;
     Curva(linea, {{20.4, 12.3}, {24.5, 12.1}, {28.6, 12.3}});
@@ -125,11 +129,11 @@ void ReDiCoppe(QPainter &p)
     // The left arm raised at full length towards the upper left.
     const QPainterPath sinistro = Morbido({{20.2, 23.4},
                                            {16.4, 20.8},
-                                           {13.0, 17.8},
-                                           {11.2, 16.6},
-                                           {11.2, 16.6},
-                                           {10.2, 18.6},
-                                           {10.2, 18.6},
+                                           {12.6, 17.8},
+                                           {10.4, 16.6},
+                                           {10.4, 16.6},
+                                           {9.4, 18.8},
+                                           {9.4, 18.8},
                                            {12.4, 20.4},
                                            {15.6, 24.0},
                                            {18.8, 27.8}});
@@ -155,12 +159,17 @@ void ReDiCoppe(QPainter &p)
               {{21.0, 24.4}, {24.0, 25.2}, {27.4, 24.4}});
 
     Testa(p, {kViso, -1, kBarbaCastana, kBarbaCastana, 4.0, 3.1, 2.6, false, 0.2, 0, 0.2});
+    // The crown lifted clear of the brow: at the natural size its band must
+    // not sit on the eyes.
+    p.save();
+    p.translate(0, -1.2);
     CoronaGigliata(p);
+    p.restore();
 
     // The cup held up high, the hand under its foot.
-    Emblema(p, Seme::Coppe, {9.8, 9.2}, 12.5, 0);
-    Ellisse(p, {11.0, 17.4}, 1.2, 1.5, kErmellino, kContorno, kTrattoFine);
-    Mano(p, {10.0, 16.2}, 1.5);
+    Emblema(p, Seme::Coppe, {8.6, 9.2}, 12.5, 0);
+    Ellisse(p, {10.0, 17.6}, 1.2, 1.5, kErmellino, kContorno, kTrattoFine);
+    Mano(p, {8.9, 16.3}, 1.5);
 }
 
 } // namespace belvane::cardart::re

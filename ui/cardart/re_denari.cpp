@@ -1,6 +1,6 @@
 // The king of coins: grey-bearded, facing us square, legs apart under a
-// robe to below the knee, the coin held out at his side; a low broad crown trimmed
-// with fur, his other hand on his hip.
+// robe to below the knee, the coin held out at his side; a puffed velvet cap
+// in a golden circlet, trimmed with fur; his other hand on his hip.
 #include "re_parti.h"
 
 #include "emblemi.h"
@@ -12,31 +12,35 @@ constexpr QPointF kViso{22.5, 18.5};
 const Tinta kCapelliGrigi{QColor(0xA4, 0xA4, 0xAC), QColor(0x7E, 0x7E, 0x88), QColor(0x6A, 0x6A, 0x74)};
 const Tinta kPellicciaT{QColor(0xC8, 0x9C, 0x6C), QColor(0xA2, 0x72, 0x48), QColor(0x70, 0x4A, 0x2A)};
 
-// A low crown of five short points over a broad band of fur.
-void CoronaBassa(QPainter &p)
+// A puffed violet velvet cap ribbed in gold, in a golden circlet studded with
+// round bosses like coins, a golden button on top, over a band of fur.
+void CoronaDucale(QPainter &p)
 {
-    QPainterPath corona = Spezzata({{17.6, 13.8},
-                                    {17.6, 8.6},
-                                    {19.2, 11.0},
-                                    {20.3, 7.8},
-                                    {21.4, 10.8},
-                                    {22.5, 7.0},
-                                    {23.6, 10.8},
-                                    {24.7, 7.8},
-                                    {25.8, 11.0},
-                                    {27.4, 8.6},
-                                    {27.4, 13.8}});
-    Modella(p, corona, kOroT, kOroScuro, 0.6, 0.4);
-    QPainterPath perle;
-    for (QPointF c :
-         {QPointF(17.6, 8.4), QPointF(20.3, 7.6), QPointF(22.5, 6.8), QPointF(24.7, 7.6), QPointF(27.4, 8.4)})
-        perle.addPath(Ovale(c, 0.55, 0.55));
-    Modella(p, perle, kErmellinoT, kOroScuro, 0, 0);
-    QPainterPath gemme;
-    for (qreal x : {20.3, 24.7})
-        gemme.addPath(Ovale(QPointF(x, 12.0), 0.55, 0.65));
-    Modella(p, gemme, kRossoT, Qt::transparent, 0, 0);
-    Ellisse(p, {22.5, 11.9}, 0.6, 0.7, kVerde, kVerdeScuro, kTrattoInterno);
+    const QPainterPath berretta =
+        Morbido({{17.9, 12.6}, {16.4, 9.4}, {18.2, 6.4}, {22.5, 5.4}, {26.8, 6.4}, {28.6, 9.4}, {27.1, 12.6}});
+    Modella(p, berretta, kViolaT, kContorno, 0.8, 0.5);
+    QPainterPath costole;
+    Curva(costole, {{19.6, 11.4}, {18.8, 8.6}, {21.2, 5.9}});
+    Curva(costole, {{25.4, 11.4}, {26.2, 8.6}, {23.8, 5.9}});
+    Curva(costole, {{22.5, 11.2}, {22.5, 8.0}, {22.5, 5.8}});
+    Segna(p, costole, kOroT.corpo, 0.5);
+    Modella(p, Ovale({22.5, 5.0}, 0.9, 0.8), kOroT, kOroScuro, 0.3, 0.3);
+    // The circlet rises in five low points before the cap: a crown, not a hat.
+    const QPainterPath cerchio = Spezzata({{17.2, 14.0},
+                                           {17.3, 9.4},
+                                           {18.9, 10.8},
+                                           {20.7, 9.0},
+                                           {22.5, 10.6},
+                                           {24.3, 9.0},
+                                           {26.1, 10.8},
+                                           {27.7, 9.4},
+                                           {27.8, 14.0}});
+    Modella(p, cerchio, kOroT, kOroScuro, 0.6, 0.4);
+    QPainterPath borchie;
+    for (qreal x : {18.9, 21.2, 23.8, 26.1})
+        borchie.addPath(Ovale(QPointF(x, 12.5), 0.85, 0.85));
+    Modella(p, borchie, kOroT, kOroScuro, 0.4, 0.3);
+    Ellisse(p, {22.5, 12.5}, 0.45, 0.55, kRosso, kRossoScuro, kTrattoInterno);
     // A narrow band, under the points: the gold must lead.
     const QPainterPath pelliccia = Morbido({{17.0, 13.6},
                                             {17.0, 13.6},
@@ -193,11 +197,11 @@ void ReDiDenari(QPainter &p)
     // The crown sits on the brow, clear of the eyes.
     p.save();
     p.translate(0, -0.7);
-    CoronaBassa(p);
+    CoronaDucale(p);
     p.restore();
 
     // The coin held out, upright, beside his head.
-    Emblema(p, Seme::Denari, {9.9, 19.8}, 12, 0);
+    Emblema(p, Seme::Denari, {9.0, 18.8}, 11, 0);
     Ellisse(p, {11.8, 26.8}, 1.1, 1.6, kErmellino, kContorno, kTrattoFine);
     Mano(p, {10.6, 26.4}, 1.5);
 }

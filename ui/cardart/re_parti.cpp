@@ -91,6 +91,31 @@ void Segna(QPainter &p, const QPainterPath &segni, const QColor &colore, qreal w
     p.drawPath(segni);
 }
 
+void Pieghe(QPainter &p, const QPainterPath &forma, const Tinta &tinta, std::initializer_list<Piega> pieghe)
+{
+    QPainterPath ombre, luci, pieghe_;
+    for (const Piega &g : pieghe) {
+        QPointF d = g.a - g.da;
+        d /= std::hypot(d.x(), d.y());
+        const QPointF n(-d.y(), d.x()); // to the right going down: away from the light
+        const qreal w = g.largo / 2;
+        // The trough narrows to a point where the fold starts and swells
+        // before the hem, where the cloth hangs free.
+        const QPointF m = g.da + (g.a - g.da) * 0.7;
+        ombre = Unione(ombre, Spezzata({g.da, m + n * w * 1.1, g.a + n * w, g.a - n * w * 0.3, m - n * w * 0.2}));
+        luci = Unione(
+            luci, Spezzata({g.da - n * 0.3, m - n * w * 0.6, g.a - n * w * 1.3, g.a - n * w * 0.5, m - n * w * 0.25}));
+        pieghe_.moveTo(g.da + d * 0.6);
+        pieghe_.quadTo(m + n * w * 0.3, g.a + n * w * 0.2);
+    }
+    p.setPen(Qt::NoPen);
+    p.setBrush(tinta.luce);
+    p.drawPath(Intersezione(forma, luci));
+    p.setBrush(tinta.ombra);
+    p.drawPath(Intersezione(forma, ombre));
+    Segna(p, pieghe_, tinta.ombra.darker(115), kTrattoInterno);
+}
+
 void Testa(QPainter &p, const Capo &k)
 {
     const qreal cx = k.centro.x(), cy = k.centro.y();
@@ -133,6 +158,14 @@ void Testa(QPainter &p, const Capo &k)
                                        {cx - 3.0 + 0.3 * s, cy},
                                        {cx - 2.8, cy - 2.8}});
     Modella(p, viso, kPelleT, kBordoViso, 0.8, 0.5);
+    // The cheek away from the light engraved, as a printer's block shades a
+    // face: finer than a pixel, a tone at the natural size.
+    Tratteggia(
+        p,
+        Intersezione(
+            viso,
+            Spezzata({{cx + 1.3 + 0.5 * s, cy - 3}, {cx + 4, cy - 3}, {cx + 4, cy + 4}, {cx + 1.9 + 0.5 * s, cy + 4}})),
+        kPelleT.ombra, 0.9, 70);
     const qreal naso = cx + 0.6 * s + 0.2;
     QPainterPath tratti;
     const qreal n = k.naso;
@@ -170,7 +203,8 @@ void Testa(QPainter &p, const Capo &k)
     p.drawPath(iridi);
     p.setBrush(kContorno);
     p.drawPath(pupille);
-    Segna(p, palpebre, kBordoViso, 0.4);
+    // A fine lid in the larger drawing: a heavy one makes the eye sleepy.
+    Segna(p, palpebre, kBordoViso, InchiostroDelPixelInUso() ? 0.4 : 0.22);
     QPainterPath ciglia;
     for (qreal x : {cx - 1 + s, cx + 1 + s}) {
         // Raised brows arch; knitted ones fall towards the nose.

@@ -41,7 +41,7 @@ inline const Tinta kBarbaCastana{QColor(0xC8, 0x8E, 0x54), QColor(0xA8, 0x6C, 0x
 inline const Tinta kBarbaFulva{QColor(0xE4, 0x8A, 0x4C), QColor(0xC8, 0x62, 0x28), QColor(0xB8, 0x64, 0x34)};
 
 // Folds and seams, clearly finer than an outline (kTratto) on the large card.
-inline constexpr qreal kPiega = 0.45;
+inline constexpr Spessore kPiega{&Inchiostro::piega};
 
 // ---- Shapes ----
 // A closed curve through `punti` (Catmull-Rom) as a polygon of short chords;
@@ -56,6 +56,17 @@ QPainterPath Ovale(QPointF c, qreal rx, qreal ry);
 QPainterPath Arto(QPointF a, QPointF b, qreal ra, qreal rb);
 // Linework inside a shape: `segni` stroked `w` wide, no fill.
 void Segna(QPainter &p, const QPainterPath &segni, const QColor &colore, qreal w = kTrattoInterno);
+
+// Folds of a hanging cloth cut to `forma`: each runs from where it starts
+// (`da`) to the hem (`a`), `largo` wide there; a trough in the shade tone
+// with a ridge of light beside it on the side the light comes from, and its
+// crease drawn down the middle. Wide enough to read as stripes of tone at the
+// natural size.
+struct Piega {
+    QPointF da, a;
+    qreal largo;
+};
+void Pieghe(QPainter &p, const QPainterPath &forma, const Tinta &tinta, std::initializer_list<Piega> pieghe);
 
 // ---- Parts ----
 struct Capo {

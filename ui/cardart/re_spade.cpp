@@ -1,7 +1,7 @@
 // The king of swords: a warrior king with a full auburn beard, a breastplate
-// over a red robe to the calf, an ochre mantle flying out behind, turned to the
-// left with one foot stepping out in tall boots; his sword raised upright; a crown of tall
-// points over a red cap.
+// over a red robe to the calf, a terracotta mantle flying out behind, turned to the
+// left with one foot stepping out in tall boots; his sword raised upright; a radiate crown
+// over a red cap.
 #include "re_parti.h"
 
 #include "emblemi.h"
@@ -15,33 +15,39 @@ namespace belvane::cardart::re {
 namespace {
 
 constexpr QPointF kViso{22.5, 17.5};
+// A deep auburn beard, darker than the skin: a ginger one reads as one orange
+// blob with the face at the natural size.
+const Tinta kBarbaRamata{QColor(0xC0, 0x6A, 0x38), QColor(0xA0, 0x50, 0x28), QColor(0x8A, 0x48, 0x26)};
+// A terracotta mantle: the blue blade before it stands out against the
+// opposite colour; its lining steel-blue, the suit's colour.
+const Tinta kMantoT{QColor(0xE4, 0x94, 0x60), QColor(0xC8, 0x6A, 0x30), QColor(0x96, 0x48, 0x1C)};
+const Tinta kFoderaT{QColor(0xB0, 0xC8, 0xEC), QColor(0x7C, 0x9A, 0xD0), QColor(0x52, 0x70, 0xA8)};
 // A held blade bends as the pips' do.
 constexpr qreal kCurvaSpada = 1.6;
 
-// A crown of five tall points, each tipped with a pearl, over a red cap.
+// A radiate crown: seven sharp rays flaring from a jewelled band, over a red
+// cap.
 void CoronaAPunte(QPainter &p)
 {
     Modella(p, Morbido({{18.6, 13.0}, {19.0, 9.0}, {22.5, 7.6}, {26.0, 9.0}, {26.4, 13.0}}), kRossoT, kContorno, 0.6,
             0.4);
-    const QPainterPath corona = Spezzata({{18.2, 14.4},
-                                          {17.8, 8.6},
-                                          {19.6, 11.4},
-                                          {20.6, 7.2},
-                                          {21.6, 11.2},
-                                          {22.5, 6.0},
-                                          {23.4, 11.2},
-                                          {24.4, 7.2},
-                                          {25.4, 11.4},
-                                          {27.2, 8.6},
-                                          {26.8, 14.4}});
-    Modella(p, corona, kOroT, kOroScuro, 0.6, 0.4);
-    QPainterPath perle;
-    for (QPointF c :
-         {QPointF(17.8, 8.4), QPointF(20.6, 7.0), QPointF(22.5, 5.8), QPointF(24.4, 7.0), QPointF(27.2, 8.4)})
-        perle.addPath(Ovale(c, 0.5, 0.5));
-    Modella(p, perle, kErmellinoT, kOroScuro, 0, 0);
+    constexpr int kRaggi = 7;
+    constexpr qreal kDa = 18.0, kA = 27.0;
+    const qreal passo = (kA - kDa) / kRaggi;
+    QPolygonF corona;
+    corona << QPointF(kDa + 0.2, 14.4) << QPointF(kDa, 11.8);
+    for (int i = 0; i < kRaggi; ++i) {
+        const qreal d = i - (kRaggi - 1) / 2.0;
+        corona << QPointF(kDa + (i + 0.5) * passo + d * 0.55, 5.2 + std::abs(d) * 0.75);
+        corona << QPointF(kDa + (i + 1) * passo, i + 1 < kRaggi ? 11.0 : 11.8);
+    }
+    corona << QPointF(kA - 0.2, 14.4);
+    QPainterPath c;
+    c.addPolygon(corona);
+    c.closeSubpath();
+    Modella(p, c, kOroT, kOroScuro, 0.6, 0.4);
     QPainterPath fascia;
-    Curva(fascia, {{18.4, 12.4}, {22.5, 12.0}, {26.6, 12.4}});
+    Curva(fascia, {{18.4, 12.2}, {22.5, 11.8}, {26.6, 12.2}});
     Segna(p, fascia, kOroT.ombra);
     Ellisse(p, {22.5, 13.3}, 0.7, 0.6, kBlu, kBluScuro, kTrattoInterno);
     Ellisse(p, {20.0, 13.4}, 0.45, 0.45, kRosso, kRossoScuro, kTrattoInterno);
@@ -52,8 +58,8 @@ void CoronaAPunte(QPainter &p)
 
 void ReDiSpade(QPainter &p)
 {
-    // The ochre mantle, thrown back off the sword arm and flying out behind
-    // him on the right: the blue blade stands clear against it.
+    // The terracotta mantle, thrown back off the sword arm and flying out
+    // behind him on the right: the blue blade stands clear against it.
     const QPainterPath manto = Morbido({{20.0, 23.0},
                                         {17.0, 25.2},
                                         {16.0, 31.0},
@@ -61,17 +67,22 @@ void ReDiSpade(QPainter &p)
                                         {22.0, 41.0},
                                         {28.0, 45.0},
                                         {33.0, 51.6},
+                                        {34.8, 52.4},
+                                        {36.6, 51.4},
+                                        {38.2, 52.2},
                                         {39.6, 51.0},
                                         {39.6, 51.0},
                                         {37.6, 40.0},
                                         {33.0, 29.0},
                                         {28.4, 23.4}});
-    Modella(p, manto, kOcraT, kContorno);
-    Tratteggia(p, Intersezione(manto, Spezzata({{32.4, 34}, {41, 34}, {41, 53}, {34.2, 53}})), kOcraT.ombra, 1.0, 50);
+    Modella(p, manto, kMantoT, kContorno);
+    Tratteggia(p, Intersezione(manto, Spezzata({{36.4, 38}, {41, 38}, {41, 53}, {37.4, 53}})), kMantoT.ombra, 1.0, 50);
+    // Caught on the shoulder, it falls away in folds to the hem.
+    Pieghe(p, manto, kMantoT, {{{28.0, 27.0}, {35.0, 51.8}, 2.4}, {{25.0, 32.0}, {30.8, 49.0}, 1.8}});
+    // Its lining shows where the wind turns back the flying edge.
+    const QPainterPath fodera = Differenza(manto, manto.translated(-1.6, 0.6));
+    Modella(p, Intersezione(fodera, Spezzata({{30, 30}, {42, 30}, {42, 54}, {30, 54}})), kFoderaT, kContorno, 0.4, 0);
     QPainterPath pieghe;
-    Curva(pieghe, {{30.6, 30.0}, {33.0, 38.0}, {35.0, 50.2}});
-    Curva(pieghe, {{29.0, 38.0}, {31.0, 44.0}, {32.4, 50.6}});
-    Segna(p, pieghe, kOcraT.ombra, kPiega);
 
     // Tall riding boots, the left stepping forward.
     const QPainterPath stivali = Unione(Morbido({{13.0, 53.6},
@@ -196,8 +207,13 @@ void ReDiSpade(QPainter &p)
     Macchia(p, {26.6, 24.4}, 0.8, 0.8, kOroT.corpo);
 
     // A full beard falling on the breastplate.
-    Testa(p, {kViso, -1, kBarbaFulva, kBarbaFulva, 3.8, 3.2, 1.6, false, 0.2, 0.3, -0.7});
+    Testa(p, {kViso, -1, kBarbaRamata, kBarbaRamata, 3.8, 3.2, 1.6, false, 0.2, 0.3, -0.7});
+    // The crown lifted clear of the brow: at the natural size its band must
+    // not sit on the eyes.
+    p.save();
+    p.translate(0, -1.2);
     CoronaAPunte(p);
+    p.restore();
 
     // The sword raised upright in his fist, its blade bending away from him.
     Emblema(p, Seme::Spade, {34.2, 20.0}, 27, 0, Ornato::No, kCurvaSpada);

@@ -2,6 +2,7 @@
 
 #include "geometria.h"
 #include "scena.h"
+#include "tavolozza.h"
 
 #include <QPainter>
 
@@ -28,6 +29,7 @@ QImage Piccola(Seme seme, int valore)
         QPainter p(&grande);
         p.setRenderHint(QPainter::Antialiasing, false);
         p.scale(kCampioni, kCampioni);
+        const InchiostroDelPixel inchiostro;
         Scena(p, seme, valore);
     }
     QImage piccola(kLarghezzaCarta, kAltezzaCarta, QImage::Format_RGB32);

@@ -37,10 +37,43 @@ struct Tinta {
 // Line widths in card units: at the natural size a card unit is a pixel.
 // Every outline of the deck has one weight; linework inside a shape (folds,
 // hair, ornament) is finer, so that at the natural size it does not darken
-// the shape it lies in.
-inline constexpr qreal kTratto = 1.0;
-inline constexpr qreal kTrattoFine = 0.6;
-inline constexpr qreal kTrattoInterno = 0.35;
+// the shape it lies in. Two inks, one for each kind of picture: the 45 x 72
+// pixel picture needs an outline that wins its pixel wherever it falls (3 of
+// the reduction's 4 samples across); the smoothed drawing of the larger
+// cards a line as fine as a printed card's.
+struct Inchiostro {
+    qreal tratto;  // outlines
+    qreal fine;    // small shapes' outlines, seams
+    qreal interno; // hatching, strands, ornament inside a shape
+    qreal piega;   // folds and seams of cloth
+};
+inline constexpr Inchiostro kInchiostroPixel{0.75, 0.6, 0.35, 0.45};
+inline constexpr Inchiostro kInchiostroDisegno{0.38, 0.33, 0.25, 0.3};
+// The ink this thread draws with: the drawing's, unless an
+// InchiostroDelPixel is alive on it.
+const Inchiostro &InchiostroCorrente();
+// Whether this thread is drawing the pixel picture.
+inline bool InchiostroDelPixelInUso() { return &InchiostroCorrente() == &kInchiostroPixel; }
+// While it lives, its thread draws with the pixel picture's ink.
+class InchiostroDelPixel {
+public:
+    InchiostroDelPixel();
+    ~InchiostroDelPixel();
+    InchiostroDelPixel(const InchiostroDelPixel &) = delete;
+    InchiostroDelPixel &operator=(const InchiostroDelPixel &) = delete;
+
+private:
+    const Inchiostro *prima_;
+};
+// One of the ink's widths, read when it is used: kTratto is the outline of
+// whichever picture is being drawn.
+struct Spessore {
+    qreal Inchiostro::*larghezza;
+    operator qreal() const { return InchiostroCorrente().*larghezza; }
+};
+inline constexpr Spessore kTratto{&Inchiostro::tratto};
+inline constexpr Spessore kTrattoFine{&Inchiostro::fine};
+inline constexpr Spessore kTrattoInterno{&Inchiostro::interno};
 
 // The emblems' colours in their three tones, shared by the pips, the aces and
 // the emblems the figures hold: a little muted, as printing inks are.

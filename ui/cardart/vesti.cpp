@@ -56,7 +56,8 @@ Veste VesteDi(Seme seme, int valore)
     const bool re = valore == 10;
     switch (seme) {
     case Seme::Bastoni:
-        return {kVerde, kRosso, kRosso, kOro, re ? kVerde : kRosso, kOro, kMarrone, kMarrone, Presa::Spalla, false};
+        // The rider's coat brown and his hat green: a green coat hid the club.
+        return {kMarrone, kRosso, kRosso, kOro, re ? kVerde : kRosso, kOro, kVerde, kMarrone, Presa::Spalla, false};
     case Seme::Coppe:
         return {kRosso,        kOro, kMarrone, kMarrone, re ? kRosso : kBlu, kErmellino, kBlu, QColor(0x5A, 0x3A, 0x20),
                 Presa::Alzata, true};
