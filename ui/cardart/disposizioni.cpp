@@ -7,10 +7,10 @@ namespace {
 
 // One size for every emblem of a suit from the two to the seven, so that the
 // eye counts them and never weighs them.
-constexpr qreal kDenaro = 12; // a coin's diameter
-constexpr qreal kCoppa = 15;  // a cup's height
-constexpr qreal kLungo = 24;  // a sword's or a club's length
-constexpr qreal kCurva = 2.6; // a pip blade's bend at its tip, away from the card's middle
+constexpr qreal kDenaro = 12;  // a coin's diameter
+constexpr qreal kCoppa = 15;   // a cup's height
+constexpr qreal kLungo = 19.2; // a sword's or a club's length
+constexpr qreal kCurva = 3;    // a pip blade's bend at its point
 
 // Coins and cups stand in columns with white between: the two and three in
 // one column, the four and five in two (the five with one between), the six
@@ -42,31 +42,32 @@ constexpr std::array<Posa, 7> kTondi7{{{kLato, kSu, kD},
                                        {kLato, kGiu, kD},
                                        {kAltroLato, kGiu, kD}}};
 
-// Swords and clubs stand upright side by side, never crossing, each its own
-// patch, in one tier (the two and three) or two (the four and six, two and
-// three across); the five and seven are the four and six with one more
-// lying across the middle, so that each count has its own shape. Never four
-// across: the card is too narrow for white between them. A blade bends away
-// from the middle of the card; the blade's edges fall on pixel centres when
-// it stands on x.5 (y whole) or lies on y.5 (x whole).
-constexpr qreal kAlto = 16, kBasso = 56, kMezzo = 36;
-constexpr Posa kDisteso{22, 36.5, kLungo, 90, -kCurva};
-constexpr std::array<Posa, 2> kLunghi2{{{16.5, kMezzo, kLungo, 0, -kCurva}, {28.5, kMezzo, kLungo, 0, kCurva}}};
+// Swords and clubs stand upright side by side, never crossing, in the
+// grammar of the coins and cups: two columns at the card's sides, with
+// white enough between them that a third column in the middle holds one
+// more emblem upright and as large as the rest. The two and three stand in
+// one row across the middle; the four at the corners, the five the four
+// with one in the middle; the six two columns of three, the seven the six
+// with one more in the middle between the first and second rows. So every
+// odd count shows an emblem as bold as the others where the even one shows
+// white, and no row of three runs together into one band. The three rows
+// fill the card's height to three pixels from its edges with three of
+// white between them. A blade bends away from the card's middle.
+constexpr qreal kSinistra = 8.5, kCentro = 22.5, kDestra = 36.5;
+constexpr qreal kRiga1 = 13, kRiga2 = 36, kRiga3 = 59;
+constexpr qreal kTraRighe = 25; // between the first and second rows, on whole units as they are
+constexpr Posa Lungo(qreal x, qreal y, qreal verso) { return {x, y, kLungo, 0, verso * kCurva}; }
+constexpr std::array<Posa, 2> kLunghi2{{Lungo(15.5, kRiga2, -1), Lungo(29.5, kRiga2, 1)}};
 constexpr std::array<Posa, 3> kLunghi3{
-    {{10.5, kMezzo, kLungo, 0, -kCurva}, {22.5, kMezzo, kLungo, 0, kCurva}, {34.5, kMezzo, kLungo, 0, kCurva}}};
-constexpr std::array<Posa, 4> kLunghi4{{{16.5, kAlto, kLungo, 0, -kCurva},
-                                        {28.5, kAlto, kLungo, 0, kCurva},
-                                        {16.5, kBasso, kLungo, 0, -kCurva},
-                                        {28.5, kBasso, kLungo, 0, kCurva}}};
-constexpr std::array<Posa, 5> kLunghi5{{kLunghi4[0], kLunghi4[1], kDisteso, kLunghi4[2], kLunghi4[3]}};
-constexpr std::array<Posa, 6> kLunghi6{{{10.5, kAlto, kLungo, 0, -kCurva},
-                                        {22.5, kAlto, kLungo, 0, kCurva},
-                                        {34.5, kAlto, kLungo, 0, kCurva},
-                                        {10.5, kBasso, kLungo, 0, -kCurva},
-                                        {22.5, kBasso, kLungo, 0, -kCurva},
-                                        {34.5, kBasso, kLungo, 0, kCurva}}};
+    {Lungo(kSinistra, kRiga2, -1), Lungo(kCentro, kRiga2, 1), Lungo(kDestra, kRiga2, 1)}};
+constexpr std::array<Posa, 4> kLunghi4{
+    {Lungo(kSinistra, kRiga1, -1), Lungo(kDestra, kRiga1, 1), Lungo(kSinistra, kRiga3, -1), Lungo(kDestra, kRiga3, 1)}};
+constexpr std::array<Posa, 5> kLunghi5{{kLunghi4[0], kLunghi4[1], Lungo(kCentro, kRiga2, 1), kLunghi4[2], kLunghi4[3]}};
+constexpr std::array<Posa, 6> kLunghi6{{Lungo(kSinistra, kRiga1, -1), Lungo(kDestra, kRiga1, 1),
+                                        Lungo(kSinistra, kRiga2, -1), Lungo(kDestra, kRiga2, 1),
+                                        Lungo(kSinistra, kRiga3, -1), Lungo(kDestra, kRiga3, 1)}};
 constexpr std::array<Posa, 7> kLunghi7{
-    {kLunghi6[0], kLunghi6[1], kLunghi6[2], kDisteso, kLunghi6[3], kLunghi6[4], kLunghi6[5]}};
+    {kLunghi6[0], kLunghi6[1], Lungo(kCentro, kTraRighe, 1), kLunghi6[2], kLunghi6[3], kLunghi6[4], kLunghi6[5]}};
 
 template <qreal kD> std::span<const Posa> Tondi(int valore)
 {

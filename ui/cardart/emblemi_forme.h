@@ -23,6 +23,10 @@ void Denaro(QPainter &p, qreal h, Ornato ornato);
 void Coppa(QPainter &p, qreal h, Ornato ornato);
 void Spada(QPainter &p, qreal h, Ornato ornato, qreal curva);
 void Bastone(QPainter &p, qreal h, Ornato ornato);
+// The bold sword and club of the pip cards (emblemi_carte.cpp); the ace's
+// club is the pips' one, `grande`, with more engraving and leaves.
+void SpadaDiCarta(QPainter &p, qreal h, qreal curva);
+void BastoneDiCarta(QPainter &p, qreal h, bool grande);
 
 // The ace's coin, `r` in radius, bearing the eagle.
 void MonetaConAquila(QPainter &p, qreal r);

@@ -1,0 +1,240 @@
+// The swords and clubs of the pip cards, and the ace's club: bold shapes
+// that are counted at a glance at the natural size, where an emblem is some
+// twenty pixels long and ten wide.
+#include "emblemi_forme.h"
+
+#include "pennelli.h"
+
+#include <QPainterPath>
+#include <QPolygonF>
+#include <QTransform>
+#include <QtMath>
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+
+namespace belvane::cardart {
+namespace {
+
+// The light edge of a blade: paler than the blade's own light tone, so that
+// at the natural size it shows as a line of steel along the cutting edge.
+const QColor kFilo(0xC4, 0xDC, 0xFA);
+
+// The outline of a pip, a little finer than the deck's one weight: at the
+// natural size a full one straddling a curved edge would take two pixels of
+// the five a blade is wide.
+constexpr qreal kTrattoSeme = 0.8;
+
+// A leaf `lungo` long and `largo` wide from `base`, turned `angolo` degrees
+// clockwise from straight up.
+QPainterPath Fogliolina(QPointF base, qreal lungo, qreal largo, qreal angolo)
+{
+    QPainterPath f;
+    f.moveTo(0, 0);
+    f.cubicTo(largo * 0.9, -lungo * 0.3, largo * 0.5, -lungo * 0.8, 0, -lungo);
+    f.cubicTo(-largo * 0.5, -lungo * 0.8, -largo * 0.9, -lungo * 0.3, 0, 0);
+    f.closeSubpath();
+    QTransform t;
+    t.translate(base.x(), base.y());
+    t.rotate(angolo);
+    return t.map(f);
+}
+
+} // namespace
+
+// A scimitar standing point up: a long blue blade curving over its whole
+// length towards `curva` (units sideways at the point), broad to the last
+// fifth and then cut to a point, its convex side the cutting edge with a
+// light line of steel; a golden guard whose ends turn up to the blade, a red
+// grip and a round golden pommel.
+void SpadaDiCarta(QPainter &p, qreal h, qreal curva)
+{
+    // A short hilt, so that two thirds of the length is blade.
+    const qreal pomo = 0.07 * h;
+    const qreal presa = 0.09 * h;
+    const qreal spessore = 0.11 * h; // the guard
+    const qreal braccio = 0.19 * h;
+    const qreal fondoPresa = h / 2 - 2 * pomo + 0.2;
+    const qreal guardia = fondoPresa - presa; // the guard's lower edge
+    const qreal base = guardia - spessore;    // where the blade leaves the guard
+    const qreal punta = -h / 2;
+    const qreal mezza = 0.095 * h; // half the blade's width at the guard
+
+    constexpr int kPassi = 24;
+    const auto asse = [&](qreal t) { return curva * (0.45 * t + 0.55 * t * t); };
+    // Broadening a little towards the point, as a scimitar does, then cut
+    // to it along the back.
+    const auto larghezza = [&](qreal t) {
+        const qreal chiude = std::min(1.0, (1 - t) / 0.24);
+        return mezza * (1 + 0.12 * t) * std::sqrt(chiude);
+    };
+    const auto y = [&](qreal t) { return base + 0.3 + (punta - base - 0.3) * t; };
+    const qreal verso = curva < 0 ? -1 : 1; // the convex side is against the bend
+    QPolygonF bordo;
+    for (int i = 0; i <= kPassi; ++i) {
+        const qreal t = qreal(i) / kPassi;
+        bordo << QPointF(asse(t) - larghezza(t), y(t));
+    }
+    for (int i = kPassi - 1; i >= 0; --i) {
+        const qreal t = qreal(i) / kPassi;
+        bordo << QPointF(asse(t) + larghezza(t), y(t));
+    }
+    QPainterPath lama;
+    lama.addPolygon(bordo);
+    lama.closeSubpath();
+    Modella(p, lama, kTintaBlu, QColor(Qt::transparent), 0, 0);
+    // The cutting edge: a band along the convex side, its inner edge
+    // following the blade.
+    QPolygonF filo;
+    for (int i = 0; i <= kPassi; ++i) {
+        const qreal t = qreal(i) / kPassi;
+        filo << QPointF(asse(t) - verso * larghezza(t), y(t));
+    }
+    for (int i = kPassi; i >= 0; --i) {
+        const qreal t = qreal(i) / kPassi;
+        filo << QPointF(asse(t) - verso * larghezza(t) * 0.25, y(t));
+    }
+    QPainterPath luce;
+    luce.addPolygon(filo);
+    luce.closeSubpath();
+    Riempi(p, Intersezione(luce, lama), kFilo, QColor(Qt::transparent), 0);
+    // Engraved shade along the back, too fine to show at the natural size.
+    QPainterPath dorso;
+    for (int k = 0; k < 2; ++k) {
+        const qreal d = 0.55 + 0.2 * k;
+        dorso.moveTo(asse(0.05) + verso * larghezza(0.05) * d, y(0.05));
+        for (int i = 1; i <= 10; ++i) {
+            const qreal t = 0.05 + 0.7 * i / 10;
+            dorso.lineTo(asse(t) + verso * larghezza(t) * d, y(t));
+        }
+    }
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(kTintaBlu.ombra, 0.25, Qt::SolidLine, Qt::RoundCap));
+    p.drawPath(dorso);
+    p.setPen(Penna(kContornoEmblema, kTrattoSeme));
+    p.drawPath(lama);
+
+    // The red grip, then the hilt in gold: the guard with its knobbed ends
+    // turned up, and the pommel, as one shape.
+    QPainterPath impugnatura;
+    impugnatura.addRect(QRectF(-0.05 * h, guardia - 0.3, 0.1 * h, fondoPresa - guardia + 0.6));
+    Riempi(p, impugnatura, kTintaRosso.corpo, kTintaRosso.ombra, kTrattoFine);
+    QPolygonF croce;
+    constexpr int kArco = 10;
+    const auto alzata = [&](qreal u) { return spessore * 0.4 * u * u; };
+    for (int i = 0; i <= kArco; ++i) {
+        const qreal u = -1 + 2.0 * i / kArco;
+        croce << QPointF(u * braccio, base - alzata(u));
+    }
+    for (int i = kArco; i >= 0; --i) {
+        const qreal u = -1 + 2.0 * i / kArco;
+        croce << QPointF(u * braccio * 0.96, guardia - alzata(u));
+    }
+    QPainterPath oro;
+    oro.addPolygon(croce);
+    oro.closeSubpath();
+    const qreal capo = spessore * 0.6;
+    for (qreal lato : {-1.0, 1.0})
+        oro = Unione(oro, Cerchio({lato * braccio, base - alzata(1) + capo * 0.3}, capo, capo));
+    oro = Unione(oro, Cerchio({0, h / 2 - pomo}, pomo, pomo));
+    // Outlined in the dark tone of the gold, finer: the guard is only three
+    // pixels deep at the natural size, and an ink outline would blacken it.
+    Modella(p, oro, kTintaOro, QColor(Qt::transparent), 0.5, 0);
+    p.setBrush(Qt::NoBrush);
+    p.setPen(Penna(kOroScuro, kTrattoFine));
+    p.drawPath(oro);
+}
+
+// A knotty cudgel, thin at the grip and swelling to a heavy head; branches
+// lopped off on alternate sides leave stubs standing out of the outline,
+// their cut faces red, so that the outline itself is knobbly; a golden leaf
+// sprouts by the head; a red cord binds the grip. The ace's (`grande`) is
+// the same cudgel with its wood engraved and more leaves.
+void BastoneDiCarta(QPainter &p, qreal h, bool grande)
+{
+    const qreal u = h / 20; // drawn on a cudgel twenty units long
+    const qreal piede = 1.3 * u, testa = 3.4 * u;
+    const QPointF capo(0, -10 * u + 4.3 * u);                                 // the head's middle
+    const auto y = [&](qreal s) { return 10 * u - s * (10 * u - capo.y()); }; // from the butt (0) to the head
+    // Thin and straight at the grip, then swelling steadily, each side a
+    // little uneven.
+    const auto mezza = [&](qreal s, int lato) {
+        const qreal cresce = std::pow(std::clamp((s - 0.12) / 0.88, 0.0, 1.0), 1.3);
+        const qreal ruvido = 0.25 * u * std::sin(s * 15 + lato * 1.4) * std::min(1.0, s * 3);
+        return piede + (testa * 0.92 - piede) * cresce + ruvido;
+    };
+    constexpr int kPassi = 24;
+    QPolygonF contorno;
+    for (int lato : {-1, 1})
+        for (int k = 0; k <= kPassi; ++k) {
+            const qreal s = lato < 0 ? qreal(k) / kPassi : 1.0 - qreal(k) / kPassi;
+            contorno << QPointF(lato * mezza(s, lato), y(s));
+        }
+    QPainterPath legno;
+    legno.addPolygon(contorno);
+    legno.closeSubpath();
+    // The head: a heavy burr, its top lumpy.
+    legno = Unione(legno, Cerchio(capo, testa, 4.1 * u));
+    legno = Unione(legno, Cerchio(capo + QPointF(-1.6 * u, -2.6 * u), 1.6 * u, 1.5 * u));
+    legno = Unione(legno, Cerchio(capo + QPointF(1.5 * u, -2.9 * u), 1.4 * u, 1.3 * u));
+    // Stubs of lopped branches, leaning up and out, cut square, the cut
+    // red: two on the head, two down the shaft, on alternate sides.
+    struct Moncone {
+        qreal x, y, angolo, lungo; // root, lean from upright, length
+    };
+    constexpr std::array<Moncone, 4> kMonconi{
+        {{-2.2, -5.5, -60, 2.6}, {2.4, -3.0, 70, 2.6}, {-1.4, 1.2, -58, 2.9}, {1.2, 4.6, 56, 2.7}}};
+    const qreal largo = 1.8 * u;
+    QPainterPath tagli;
+    for (const Moncone &m : kMonconi) {
+        QTransform t;
+        t.translate(m.x * u, m.y * u);
+        t.rotate(m.angolo);
+        QPainterPath ramo;
+        ramo.moveTo(-largo * 0.6, largo);
+        ramo.lineTo(-largo * 0.5, -m.lungo * u);
+        ramo.lineTo(largo * 0.5, -m.lungo * u);
+        ramo.lineTo(largo * 0.6, largo);
+        ramo.closeSubpath();
+        legno = Unione(legno, t.map(ramo));
+        tagli.addPath(t.map(Cerchio({0, -m.lungo * u}, largo * 0.5, largo * 0.32)));
+    }
+    Modella(p, legno, kTintaLegno, QColor(Qt::transparent), grande ? 1.6 * u : 0.9, grande ? 0.8 * u : 0.8);
+    if (grande)
+        Tratteggia(p, Differenza(legno, legno.translated(-2.4 * u, -1.2 * u)), kTintaLegno.ombra, 0.9, -35, 0.3);
+    // Bark: short marks across the grain.
+    QPainterPath corteccia;
+    const int segni = grande ? 8 : 4;
+    for (int i = 0; i < segni; ++i) {
+        const qreal s = 0.18 + 0.7 * i / (segni - 1);
+        const int lato = i % 2 ? 1 : -1;
+        const qreal w = std::min(mezza(s, -1), mezza(s, 1));
+        corteccia.moveTo(lato * w * 0.8, y(s) + w * 0.2);
+        corteccia.quadTo(lato * w * 0.2, y(s) - w * 0.2, -lato * w * 0.2, y(s));
+    }
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(kTintaLegno.ombra, grande ? 0.35 : 0.22, Qt::SolidLine, Qt::RoundCap));
+    p.drawPath(corteccia);
+    // The wood is only a few pixels wide at the natural size: its outline
+    // finer than the blade's.
+    p.setPen(Penna(kContornoEmblema, grande ? kTratto : kTrattoFine));
+    p.drawPath(legno);
+    Riempi(p, tagli, kTintaRosso.corpo, kTintaRosso.ombra, grande ? kTrattoFine : 0.3);
+    // The cord at the grip.
+    QPainterPath corda;
+    corda.addRect(QRectF(-testa, y(0.1) - 0.8 * u, 2 * testa, 0.9 * u));
+    p.setPen(Qt::NoPen);
+    p.setBrush(kTintaRosso.corpo);
+    p.drawPath(Intersezione(corda, legno));
+    // A golden leaf by the upper stub, close along the wood; the ace's
+    // has more.
+    QPainterPath foglie = Fogliolina(capo + QPointF(-2.6 * u, -1.2 * u), 3.6 * u, 1.6 * u, -40);
+    if (grande) {
+        foglie = Unione(foglie, Fogliolina({2.2 * u, -2.2 * u}, 3.4 * u, 1.5 * u, 40));
+        foglie = Unione(foglie, Fogliolina({-1.6 * u, 2.8 * u}, 3.0 * u, 1.4 * u, -35));
+    }
+    Riempi(p, foglie, kTintaOro.luce, kOroScuro, grande ? kTrattoFine : 0.4);
+}
+
+} // namespace belvane::cardart
