@@ -154,15 +154,16 @@ void SpadaDiCarta(QPainter &p, qreal h, qreal curva)
 void BastoneDiCarta(QPainter &p, qreal h, bool grande)
 {
     const qreal u = h / 20; // drawn on a cudgel twenty units long
-    const qreal piede = 1.3 * u, testa = 3.4 * u;
-    const QPointF capo(0, -10 * u + 4.3 * u);                                 // the head's middle
-    const auto y = [&](qreal s) { return 10 * u - s * (10 * u - capo.y()); }; // from the butt (0) to the head
+    const qreal piede = 1.1 * u, testa = 3.9 * u;
+    const qreal fondo = 8.9 * u;                                            // the grip's end, above its knob
+    const QPointF capo(0, -10 * u + 4.4 * u);                               // the head's middle
+    const auto y = [&](qreal s) { return fondo - s * (fondo - capo.y()); }; // from the grip (0) to the head
     // Thin and straight at the grip, then swelling steadily, each side a
     // little uneven.
     const auto mezza = [&](qreal s, int lato) {
-        const qreal cresce = std::pow(std::clamp((s - 0.12) / 0.88, 0.0, 1.0), 1.3);
-        const qreal ruvido = 0.25 * u * std::sin(s * 15 + lato * 1.4) * std::min(1.0, s * 3);
-        return piede + (testa * 0.92 - piede) * cresce + ruvido;
+        const qreal cresce = std::pow(std::clamp((s - 0.1) / 0.9, 0.0, 1.0), 1.5);
+        const qreal ruvido = 0.2 * u * std::sin(s * 15 + lato * 1.4) * std::min(1.0, s * 3);
+        return piede + (testa * 0.95 - piede) * cresce + ruvido;
     };
     constexpr int kPassi = 24;
     QPolygonF contorno;
@@ -174,19 +175,19 @@ void BastoneDiCarta(QPainter &p, qreal h, bool grande)
     QPainterPath legno;
     legno.addPolygon(contorno);
     legno.closeSubpath();
-    // The head: a heavy burr, its top lumpy.
-    legno = Unione(legno, Cerchio(capo, testa, 4.1 * u));
-    legno = Unione(legno, Cerchio(capo + QPointF(-1.6 * u, -2.6 * u), 1.6 * u, 1.5 * u));
-    legno = Unione(legno, Cerchio(capo + QPointF(1.5 * u, -2.9 * u), 1.4 * u, 1.3 * u));
+    // The heavy rounded head, a burr swelling on its upper left; a knob
+    // ends the grip.
+    legno = Unione(legno, Cerchio(capo, testa, 4.4 * u));
+    legno = Unione(legno, Cerchio(capo + QPointF(-1.5 * u, -2.2 * u), 2.2 * u, 2.1 * u));
+    legno = Unione(legno, Cerchio({0, 10 * u - 1.1 * u}, 1.6 * u, 1.1 * u));
     // Stubs of lopped branches, leaning up and out, cut square, the cut
-    // red: two on the head, two down the shaft, on alternate sides.
+    // red, on alternate sides: so the outline is knobbly.
     struct Moncone {
         qreal x, y, angolo, lungo; // root, lean from upright, length
     };
-    constexpr std::array<Moncone, 4> kMonconi{
-        {{-2.2, -5.5, -60, 2.6}, {2.4, -3.0, 70, 2.6}, {-1.4, 1.2, -58, 2.9}, {1.2, 4.6, 56, 2.7}}};
-    const qreal largo = 1.8 * u;
-    QPainterPath tagli;
+    constexpr std::array<Moncone, 3> kMonconi{{{2.6, -4.6, 62, 2.6}, {-1.9, -0.6, -58, 3.0}, {1.1, 3.6, 54, 3.0}}};
+    const qreal largo = 2.0 * u;
+    QPainterPath tagli, anelli;
     for (const Moncone &m : kMonconi) {
         QTransform t;
         t.translate(m.x * u, m.y * u);
@@ -198,7 +199,8 @@ void BastoneDiCarta(QPainter &p, qreal h, bool grande)
         ramo.lineTo(largo * 0.6, largo);
         ramo.closeSubpath();
         legno = Unione(legno, t.map(ramo));
-        tagli.addPath(t.map(Cerchio({0, -m.lungo * u}, largo * 0.5, largo * 0.32)));
+        tagli.addPath(t.map(Cerchio({0, -m.lungo * u}, largo * 0.5, largo * 0.3)));
+        anelli.addPath(t.map(Cerchio({0, -m.lungo * u}, largo * 0.22, largo * 0.12)));
     }
     Modella(p, legno, kTintaLegno, QColor(Qt::transparent), grande ? 1.6 * u : 0.9, grande ? 0.8 * u : 0.8);
     if (grande)
@@ -216,11 +218,26 @@ void BastoneDiCarta(QPainter &p, qreal h, bool grande)
     p.setBrush(Qt::NoBrush);
     p.setPen(QPen(kTintaLegno.ombra, grande ? 0.35 : 0.22, Qt::SolidLine, Qt::RoundCap));
     p.drawPath(corteccia);
+    // The grain along the wood, in its light tone: timber, not a stem.
+    QPainterPath vena;
+    for (const qreal scarto : {-0.45, 0.1}) {
+        vena.moveTo(scarto * mezza(0.08, -1), y(0.08));
+        for (int k = 1; k <= 12; ++k) {
+            const qreal s = 0.08 + 0.92 * k / 12;
+            vena.lineTo((scarto + 0.12 * std::sin(s * 9 + scarto * 5)) * mezza(s, scarto < 0 ? -1 : 1), y(s));
+        }
+    }
+    p.setPen(QPen(kTintaLegno.luce, grande ? 0.4 : 0.22, Qt::SolidLine, Qt::RoundCap));
+    p.drawPath(vena);
     // The wood is only a few pixels wide at the natural size: its outline
     // finer than the blade's.
     p.setPen(Penna(kContornoEmblema, grande ? kTratto : kTrattoFine));
     p.drawPath(legno);
     Riempi(p, tagli, kTintaRosso.corpo, kTintaRosso.ombra, grande ? kTrattoFine : 0.3);
+    // The rings of the sawn faces, too fine for the natural size.
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(kTintaRosso.ombra, grande ? kTrattoInterno : 0.15));
+    p.drawPath(anelli);
     // The cord at the grip.
     QPainterPath corda;
     corda.addRect(QRectF(-testa, y(0.1) - 0.8 * u, 2 * testa, 0.9 * u));
@@ -229,10 +246,10 @@ void BastoneDiCarta(QPainter &p, qreal h, bool grande)
     p.drawPath(Intersezione(corda, legno));
     // A golden leaf by the upper stub, close along the wood; the ace's
     // has more.
-    QPainterPath foglie = Fogliolina(capo + QPointF(-2.6 * u, -1.2 * u), 3.6 * u, 1.6 * u, -40);
+    QPainterPath foglie = Fogliolina({-mezza(0.62, -1) * 0.7, y(0.62)}, 3.4 * u, 1.5 * u, -32);
     if (grande) {
-        foglie = Unione(foglie, Fogliolina({2.2 * u, -2.2 * u}, 3.4 * u, 1.5 * u, 40));
-        foglie = Unione(foglie, Fogliolina({-1.6 * u, 2.8 * u}, 3.0 * u, 1.4 * u, -35));
+        foglie = Unione(foglie, Fogliolina({mezza(0.45, 1) * 0.7, y(0.45)}, 3.2 * u, 1.5 * u, 36));
+        foglie = Unione(foglie, Fogliolina({-mezza(0.3, -1) * 0.7, y(0.3)}, 2.8 * u, 1.3 * u, -34));
     }
     Riempi(p, foglie, kTintaOro.luce, kOroScuro, grande ? kTrattoFine : 0.4);
 }
