@@ -161,7 +161,7 @@ void BastoneDiCarta(QPainter &p, qreal h, bool grande)
     // Thin and straight at the grip, then swelling steadily, each side a
     // little uneven.
     const auto mezza = [&](qreal s, int lato) {
-        const qreal cresce = std::pow(std::clamp((s - 0.1) / 0.9, 0.0, 1.0), 1.5);
+        const qreal cresce = std::pow(std::clamp((s - 0.1) / 0.9, 0.0, 1.0), 1.3);
         const qreal ruvido = 0.2 * u * std::sin(s * 15 + lato * 1.4) * std::min(1.0, s * 3);
         return piede + (testa * 0.95 - piede) * cresce + ruvido;
     };
@@ -175,10 +175,15 @@ void BastoneDiCarta(QPainter &p, qreal h, bool grande)
     QPainterPath legno;
     legno.addPolygon(contorno);
     legno.closeSubpath();
-    // The heavy rounded head, a burr swelling on its upper left; a knob
-    // ends the grip.
-    legno = Unione(legno, Cerchio(capo, testa, 4.4 * u));
-    legno = Unione(legno, Cerchio(capo + QPointF(-1.5 * u, -2.2 * u), 2.2 * u, 2.1 * u));
+    // The heavy head, longer than it is wide, knots swelling out of its
+    // outline; a knob ends the grip.
+    legno = Unione(legno, Cerchio(capo, testa * 0.95, 4.8 * u));
+    struct Nodo {
+        qreal x, y, r; // from the head's middle
+    };
+    constexpr std::array<Nodo, 4> kNodi{{{-1.5, -2.9, 1.7}, {1.9, -3.2, 1.2}, {3.1, -0.4, 1.1}, {-3.2, 1.0, 1.0}}};
+    for (const Nodo &n : kNodi)
+        legno = Unione(legno, Cerchio(capo + QPointF(n.x * u, n.y * u), n.r * u, n.r * u));
     legno = Unione(legno, Cerchio({0, 10 * u - 1.1 * u}, 1.6 * u, 1.1 * u));
     // Stubs of lopped branches, leaning up and out, cut square, the cut
     // red, on alternate sides: so the outline is knobbly.
@@ -203,8 +208,10 @@ void BastoneDiCarta(QPainter &p, qreal h, bool grande)
         anelli.addPath(t.map(Cerchio({0, -m.lungo * u}, largo * 0.22, largo * 0.12)));
     }
     Modella(p, legno, kTintaLegno, QColor(Qt::transparent), grande ? 1.6 * u : 0.9, grande ? 0.8 * u : 0.8);
-    if (grande)
-        Tratteggia(p, Differenza(legno, legno.translated(-2.4 * u, -1.2 * u)), kTintaLegno.ombra, 0.9, -35, 0.3);
+    // Engraved shade along the dark side, too fine to show at the natural
+    // size.
+    Tratteggia(p, Differenza(legno, legno.translated(-2.4 * u, -1.2 * u)), kTintaLegno.ombra, grande ? 0.9 : 0.6, -35,
+               grande ? 0.3 : 0.18);
     // Bark: short marks across the grain.
     QPainterPath corteccia;
     const int segni = grande ? 8 : 4;
