@@ -161,7 +161,7 @@ void BastoneDiCarta(QPainter &p, qreal h, bool grande)
     // Thin and straight at the grip, then swelling steadily, each side a
     // little uneven.
     const auto mezza = [&](qreal s, int lato) {
-        const qreal cresce = std::pow(std::clamp((s - 0.1) / 0.9, 0.0, 1.0), 1.3);
+        const qreal cresce = std::pow(std::clamp((s - 0.08) / 0.92, 0.0, 1.0), 1.0);
         const qreal ruvido = 0.2 * u * std::sin(s * 15 + lato * 1.4) * std::min(1.0, s * 3);
         return piede + (testa * 0.95 - piede) * cresce + ruvido;
     };
@@ -177,7 +177,7 @@ void BastoneDiCarta(QPainter &p, qreal h, bool grande)
     legno.closeSubpath();
     // The heavy head, longer than it is wide, knots swelling out of its
     // outline; a knob ends the grip.
-    legno = Unione(legno, Cerchio(capo, testa * 0.95, 4.8 * u));
+    legno = Unione(legno, Cerchio(capo, testa * 0.92, 4.8 * u));
     struct Nodo {
         qreal x, y, r; // from the head's middle
     };
@@ -190,8 +190,8 @@ void BastoneDiCarta(QPainter &p, qreal h, bool grande)
     struct Moncone {
         qreal x, y, angolo, lungo; // root, lean from upright, length
     };
-    constexpr std::array<Moncone, 3> kMonconi{{{2.6, -4.6, 62, 2.6}, {-1.9, -0.6, -58, 3.0}, {1.1, 3.6, 54, 3.0}}};
-    const qreal largo = 2.0 * u;
+    constexpr std::array<Moncone, 3> kMonconi{{{2.6, -4.6, 62, 2.3}, {-1.9, -0.6, -58, 2.6}, {1.1, 3.6, 54, 2.6}}};
+    const qreal largo = 2.3 * u;
     QPainterPath tagli, anelli;
     for (const Moncone &m : kMonconi) {
         QTransform t;
