@@ -223,7 +223,7 @@ std::shared_ptr<const Registrazione> Disegno(const Chiave &k)
         switch (k.seme) {
         case Seme::Bastoni:
             if (k.ornato == Ornato::No)
-                Bastone(p, k.altezza, k.ornato);
+                Bastone(p, k.altezza);
             else
                 BastoneDiCarta(p, k.altezza, k.ornato == Ornato::Si);
             break;
