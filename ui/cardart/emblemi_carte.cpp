@@ -253,10 +253,14 @@ void BastoneDiCarta(QPainter &p, qreal h, bool grande)
     p.drawPath(Intersezione(corda, legno));
     // A golden leaf by the upper stub, close along the wood; the ace's
     // has more.
-    QPainterPath foglie = Fogliolina({-mezza(0.62, -1) * 0.7, y(0.62)}, 3.4 * u, 1.5 * u, -32);
+    // The leaves sprout between the stubs, at the wood's edge.
+    const auto bordo = [&](qreal yy, int lato) {
+        return QPointF(lato * mezza((fondo - yy) / (fondo - capo.y()), lato) * 0.7, yy);
+    };
+    QPainterPath foglie = Fogliolina(bordo(-1.2 * u, 1), 3.4 * u, 1.5 * u, grande ? 60 : 34);
     if (grande) {
-        foglie = Unione(foglie, Fogliolina({mezza(0.45, 1) * 0.7, y(0.45)}, 3.2 * u, 1.5 * u, 36));
-        foglie = Unione(foglie, Fogliolina({-mezza(0.3, -1) * 0.7, y(0.3)}, 2.8 * u, 1.3 * u, -34));
+        foglie = Unione(foglie, Fogliolina(bordo(3.6 * u, -1) * 1.25, 3.0 * u, 1.4 * u, -62));
+        foglie = Unione(foglie, Fogliolina(bordo(-3.6 * u, -1) * 1.2, 3.2 * u, 1.5 * u, -68));
     }
     Riempi(p, foglie, kTintaOro.luce, kOroScuro, grande ? kTrattoFine : 0.4);
 }
