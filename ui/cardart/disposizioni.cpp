@@ -10,10 +10,11 @@ namespace {
 constexpr qreal kDenaro = 12;  // a coin's diameter
 constexpr qreal kCoppa = 15;   // a cup's height
 constexpr qreal kLungo = 19.2; // a sword's or a club's length
-constexpr qreal kCurva = 3;    // a pip blade's bend at its point
+constexpr qreal kCurva = 4;    // a pip blade's bend at its point
 
 // Coins and cups stand in columns with white between: the two and three in
-// one column, the four and five in two (the five with one between), the six
+// one column, the four at the corners as the swords' and clubs' four, the
+// five the four with one in the middle, the six
 // in two columns of three at the card's sides and the seven the six with
 // one more in the middle, between the first and second rows, where no row
 // of three can run together into one band.
@@ -22,7 +23,7 @@ constexpr qreal kSu = 13.5, kMedio = 35.5, kGiu = 58.5, kLato = 9.5, kAltroLato 
 template <qreal kD> constexpr std::array<Posa, 2> kTondi2{{{22.5, 22.5, kD}, {22.5, 49.5, kD}}};
 template <qreal kD> constexpr std::array<Posa, 3> kTondi3{{{22.5, kSu, kD}, {22.5, kMedio, kD}, {22.5, kGiu, kD}}};
 template <qreal kD>
-constexpr std::array<Posa, 4> kTondi4{{{13.5, 22.5, kD}, {31.5, 22.5, kD}, {13.5, 49.5, kD}, {31.5, 49.5, kD}}};
+constexpr std::array<Posa, 4> kTondi4{{{12.5, kSu, kD}, {32.5, kSu, kD}, {12.5, kGiu, kD}, {32.5, kGiu, kD}}};
 template <qreal kD>
 constexpr std::array<Posa, 5> kTondi5{
     {{12.5, kSu, kD}, {32.5, kSu, kD}, {22.5, kMedio, kD}, {12.5, kGiu, kD}, {32.5, kGiu, kD}}};
@@ -42,20 +43,17 @@ constexpr std::array<Posa, 7> kTondi7{{{kLato, kSu, kD},
                                        {kLato, kGiu, kD},
                                        {kAltroLato, kGiu, kD}}};
 
-// Swords and clubs stand upright side by side, never crossing, in the
-// grammar of the coins and cups: two columns at the card's sides, with
-// white enough between them that a third column in the middle holds one
-// more emblem upright and as large as the rest. The two and three stand in
-// one row across the middle; the four at the corners, the five the four
-// with one in the middle; the six two columns of three, the seven the six
-// with one more in the middle between the first and second rows. So every
-// odd count shows an emblem as bold as the others where the even one shows
-// white, and no row of three runs together into one band. The three rows
-// fill the card's height to three pixels from its edges with three of
-// white between them. A blade bends away from the card's middle.
+// Swords and clubs stand upright side by side, never crossing, in three
+// columns with white enough between them that each holds its own. The two
+// and three stand in one row across the middle; the four at the corners,
+// the five the four with one in the middle; the six a row of three at the
+// top and one at the bottom, the seven the six with one in the middle. So
+// every odd count shows an emblem as bold as the others where the even one
+// shows white, and no column runs together into one band. The rows fill the
+// card's height to three pixels from its edges. A blade bends away from
+// the card's middle.
 constexpr qreal kSinistra = 8.5, kCentro = 22.5, kDestra = 36.5;
 constexpr qreal kRiga1 = 13, kRiga2 = 36, kRiga3 = 59;
-constexpr qreal kTraRighe = 25; // between the first and second rows, on whole units as they are
 constexpr Posa Lungo(qreal x, qreal y, qreal verso) { return {x, y, kLungo, 0, verso * kCurva}; }
 constexpr std::array<Posa, 2> kLunghi2{{Lungo(15.5, kRiga2, -1), Lungo(29.5, kRiga2, 1)}};
 constexpr std::array<Posa, 3> kLunghi3{
@@ -63,11 +61,11 @@ constexpr std::array<Posa, 3> kLunghi3{
 constexpr std::array<Posa, 4> kLunghi4{
     {Lungo(kSinistra, kRiga1, -1), Lungo(kDestra, kRiga1, 1), Lungo(kSinistra, kRiga3, -1), Lungo(kDestra, kRiga3, 1)}};
 constexpr std::array<Posa, 5> kLunghi5{{kLunghi4[0], kLunghi4[1], Lungo(kCentro, kRiga2, 1), kLunghi4[2], kLunghi4[3]}};
-constexpr std::array<Posa, 6> kLunghi6{{Lungo(kSinistra, kRiga1, -1), Lungo(kDestra, kRiga1, 1),
-                                        Lungo(kSinistra, kRiga2, -1), Lungo(kDestra, kRiga2, 1),
-                                        Lungo(kSinistra, kRiga3, -1), Lungo(kDestra, kRiga3, 1)}};
+constexpr std::array<Posa, 6> kLunghi6{{Lungo(kSinistra, kRiga1, -1), Lungo(kCentro, kRiga1, 1),
+                                        Lungo(kDestra, kRiga1, 1), Lungo(kSinistra, kRiga3, -1),
+                                        Lungo(kCentro, kRiga3, 1), Lungo(kDestra, kRiga3, 1)}};
 constexpr std::array<Posa, 7> kLunghi7{
-    {kLunghi6[0], kLunghi6[1], Lungo(kCentro, kTraRighe, 1), kLunghi6[2], kLunghi6[3], kLunghi6[4], kLunghi6[5]}};
+    {kLunghi6[0], kLunghi6[1], kLunghi6[2], Lungo(kCentro, kRiga2, 1), kLunghi6[3], kLunghi6[4], kLunghi6[5]}};
 
 template <qreal kD> std::span<const Posa> Tondi(int valore)
 {

@@ -228,7 +228,10 @@ std::shared_ptr<const Registrazione> Disegno(const Chiave &k)
                 BastoneDiCarta(p, k.altezza, k.ornato == Ornato::Si);
             break;
         case Seme::Coppe:
-            Coppa(p, k.altezza, k.ornato);
+            if (k.ornato == Ornato::Carta)
+                CoppaDiCarta(p, k.altezza);
+            else
+                Coppa(p, k.altezza, k.ornato);
             break;
         case Seme::Denari:
             Denaro(p, k.altezza, k.ornato);

@@ -26,6 +26,10 @@ const QColor kFilo(0xC4, 0xDC, 0xFA);
 // the five a blade is wide.
 constexpr qreal kTrattoSeme = 0.8;
 
+// The cudgels' wood: a dark green turning to olive, so that it reads as
+// painted timber rather than a living stem.
+const Tinta kTintaBastone{QColor(0x7C, 0xA0, 0x4E), QColor(0x4A, 0x74, 0x30), QColor(0x34, 0x56, 0x22)};
+
 // A leaf `lungo` long and `largo` wide from `base`, turned `angolo` degrees
 // clockwise from straight up.
 QPainterPath Fogliolina(QPointF base, qreal lungo, qreal largo, qreal angolo)
@@ -50,16 +54,17 @@ QPainterPath Fogliolina(QPointF base, qreal lungo, qreal largo, qreal angolo)
 // grip and a round golden pommel.
 void SpadaDiCarta(QPainter &p, qreal h, qreal curva)
 {
-    // A short hilt, so that two thirds of the length is blade.
-    const qreal pomo = 0.07 * h;
+    // A short hilt and a narrow guard, so that two thirds of the length is
+    // a broad blade and the gold does not outweigh it.
+    const qreal pomo = 0.065 * h;
     const qreal presa = 0.09 * h;
-    const qreal spessore = 0.11 * h; // the guard
-    const qreal braccio = 0.19 * h;
+    const qreal spessore = 0.1 * h; // the guard
+    const qreal braccio = 0.15 * h;
     const qreal fondoPresa = h / 2 - 2 * pomo + 0.2;
     const qreal guardia = fondoPresa - presa; // the guard's lower edge
     const qreal base = guardia - spessore;    // where the blade leaves the guard
     const qreal punta = -h / 2;
-    const qreal mezza = 0.095 * h; // half the blade's width at the guard
+    const qreal mezza = 0.12 * h; // half the blade's width at the guard
 
     constexpr int kPassi = 24;
     const auto asse = [&](qreal t) { return curva * (0.45 * t + 0.55 * t * t); };
@@ -134,7 +139,7 @@ void SpadaDiCarta(QPainter &p, qreal h, qreal curva)
     QPainterPath oro;
     oro.addPolygon(croce);
     oro.closeSubpath();
-    const qreal capo = spessore * 0.6;
+    const qreal capo = spessore * 0.45;
     for (qreal lato : {-1.0, 1.0})
         oro = Unione(oro, Cerchio({lato * braccio, base - alzata(1) + capo * 0.3}, capo, capo));
     oro = Unione(oro, Cerchio({0, h / 2 - pomo}, pomo, pomo));
@@ -154,9 +159,10 @@ void SpadaDiCarta(QPainter &p, qreal h, qreal curva)
 void BastoneDiCarta(QPainter &p, qreal h, bool grande)
 {
     const qreal u = h / 20; // drawn on a cudgel twenty units long
-    const qreal piede = 1.1 * u, testa = 3.9 * u;
+    // The ace's, seen large, swells more to its head.
+    const qreal piede = (grande ? 1.1 : 1.2) * u, testa = (grande ? 3.7 : 3.0) * u;
     const qreal fondo = 8.9 * u;                                            // the grip's end, above its knob
-    const QPointF capo(0, -10 * u + 4.4 * u);                               // the head's middle
+    const QPointF capo(0, -10 * u + 4.1 * u);                               // the head's middle
     const auto y = [&](qreal s) { return fondo - s * (fondo - capo.y()); }; // from the grip (0) to the head
     // Thin and straight at the grip, then swelling steadily, each side a
     // little uneven.
@@ -177,40 +183,43 @@ void BastoneDiCarta(QPainter &p, qreal h, bool grande)
     legno.closeSubpath();
     // The heavy head, longer than it is wide, knots swelling out of its
     // outline; a knob ends the grip.
-    legno = Unione(legno, Cerchio(capo, testa * 0.92, 4.8 * u));
+    legno = Unione(legno, Cerchio(capo, testa * 1.05, 4.1 * u));
     struct Nodo {
         qreal x, y, r; // from the head's middle
     };
-    constexpr std::array<Nodo, 4> kNodi{{{-1.5, -2.9, 1.7}, {1.9, -3.2, 1.2}, {3.1, -0.4, 1.1}, {-3.2, 1.0, 1.0}}};
+    constexpr std::array<Nodo, 4> kNodi{{{-1.4, -2.6, 1.4}, {1.5, -2.8, 1.1}, {2.8, 0.4, 0.9}, {-2.8, 1.4, 0.9}}};
     for (const Nodo &n : kNodi)
         legno = Unione(legno, Cerchio(capo + QPointF(n.x * u, n.y * u), n.r * u, n.r * u));
     legno = Unione(legno, Cerchio({0, 10 * u - 1.1 * u}, 1.6 * u, 1.1 * u));
     // Stubs of lopped branches, leaning up and out, cut square, the cut
     // red, on alternate sides: so the outline is knobbly.
     struct Moncone {
-        qreal x, y, angolo, lungo; // root, lean from upright, length
+        qreal s, lato; // where along the wood, which side
     };
-    constexpr std::array<Moncone, 3> kMonconi{{{2.6, -4.6, 62, 2.3}, {-1.9, -0.6, -58, 2.6}, {1.1, 3.6, 54, 2.6}}};
-    const qreal largo = 2.3 * u;
+    constexpr std::array<Moncone, 4> kMonconi{{{0.16, 1}, {0.4, -1}, {0.64, 1}, {0.92, -1}}};
+    constexpr qreal kPiega = 56; // the stubs' lean from upright
+    const qreal largo = 2.0 * u, sporge = 2.1 * u;
     QPainterPath tagli, anelli;
     for (const Moncone &m : kMonconi) {
+        const qreal w = mezza(m.s, int(m.lato));
+        const qreal fuori = (w * 0.6 + sporge) / std::sin(qDegreesToRadians(kPiega));
         QTransform t;
-        t.translate(m.x * u, m.y * u);
-        t.rotate(m.angolo);
+        t.translate(m.lato * w * 0.4, y(m.s));
+        t.rotate(m.lato * kPiega);
         QPainterPath ramo;
         ramo.moveTo(-largo * 0.6, largo);
-        ramo.lineTo(-largo * 0.5, -m.lungo * u);
-        ramo.lineTo(largo * 0.5, -m.lungo * u);
+        ramo.lineTo(-largo * 0.5, -fuori);
+        ramo.lineTo(largo * 0.5, -fuori);
         ramo.lineTo(largo * 0.6, largo);
         ramo.closeSubpath();
         legno = Unione(legno, t.map(ramo));
-        tagli.addPath(t.map(Cerchio({0, -m.lungo * u}, largo * 0.5, largo * 0.3)));
-        anelli.addPath(t.map(Cerchio({0, -m.lungo * u}, largo * 0.22, largo * 0.12)));
+        tagli.addPath(t.map(Cerchio({0, -fuori}, largo * 0.5, largo * 0.3)));
+        anelli.addPath(t.map(Cerchio({0, -fuori}, largo * 0.22, largo * 0.12)));
     }
-    Modella(p, legno, kTintaLegno, QColor(Qt::transparent), grande ? 1.6 * u : 0.9, grande ? 0.8 * u : 0.8);
+    Modella(p, legno, kTintaBastone, QColor(Qt::transparent), grande ? 1.6 * u : 0.9, grande ? 0.8 * u : 0.8);
     // Engraved shade along the dark side, too fine to show at the natural
     // size.
-    Tratteggia(p, Differenza(legno, legno.translated(-2.4 * u, -1.2 * u)), kTintaLegno.ombra, grande ? 0.9 : 0.6, -35,
+    Tratteggia(p, Differenza(legno, legno.translated(-2.4 * u, -1.2 * u)), kTintaBastone.ombra, grande ? 0.9 : 0.6, -35,
                grande ? 0.3 : 0.18);
     // Bark: short marks across the grain.
     QPainterPath corteccia;
@@ -223,7 +232,7 @@ void BastoneDiCarta(QPainter &p, qreal h, bool grande)
         corteccia.quadTo(lato * w * 0.2, y(s) - w * 0.2, -lato * w * 0.2, y(s));
     }
     p.setBrush(Qt::NoBrush);
-    p.setPen(QPen(kTintaLegno.ombra, grande ? 0.35 : 0.22, Qt::SolidLine, Qt::RoundCap));
+    p.setPen(QPen(kTintaBastone.ombra, grande ? 0.35 : 0.22, Qt::SolidLine, Qt::RoundCap));
     p.drawPath(corteccia);
     // The grain along the wood, in its light tone: timber, not a stem.
     QPainterPath vena;
@@ -234,7 +243,7 @@ void BastoneDiCarta(QPainter &p, qreal h, bool grande)
             vena.lineTo((scarto + 0.12 * std::sin(s * 9 + scarto * 5)) * mezza(s, scarto < 0 ? -1 : 1), y(s));
         }
     }
-    p.setPen(QPen(kTintaLegno.luce, grande ? 0.4 : 0.22, Qt::SolidLine, Qt::RoundCap));
+    p.setPen(QPen(kTintaBastone.luce, grande ? 0.4 : 0.22, Qt::SolidLine, Qt::RoundCap));
     p.drawPath(vena);
     // The wood is only a few pixels wide at the natural size: its outline
     // finer than the blade's.
@@ -257,12 +266,56 @@ void BastoneDiCarta(QPainter &p, qreal h, bool grande)
     const auto bordo = [&](qreal yy, int lato) {
         return QPointF(lato * mezza((fondo - yy) / (fondo - capo.y()), lato) * 0.7, yy);
     };
-    QPainterPath foglie = Fogliolina(bordo(-1.2 * u, 1), 3.4 * u, 1.5 * u, grande ? 60 : 34);
+    QPainterPath foglie = Fogliolina(bordo(-3.2 * u, 1), 3.2 * u, 1.4 * u, grande ? 60 : 34);
     if (grande) {
-        foglie = Unione(foglie, Fogliolina(bordo(3.6 * u, -1) * 1.25, 3.0 * u, 1.4 * u, -62));
-        foglie = Unione(foglie, Fogliolina(bordo(-3.6 * u, -1) * 1.2, 3.2 * u, 1.5 * u, -68));
+        foglie = Unione(foglie, Fogliolina(bordo(5.4 * u, -1) * 1.25, 3.0 * u, 1.4 * u, -62));
+        foglie = Unione(foglie, Fogliolina(bordo(-0.8 * u, -1) * 1.2, 3.2 * u, 1.5 * u, -66));
     }
     Riempi(p, foglie, kTintaOro.luce, kOroScuro, grande ? kTrattoFine : 0.4);
+}
+
+// A golden goblet drawn for the natural size, where it is some seventeen
+// pixels tall: a deep bowl with a red band, a stem and a foot stout enough
+// to show their gold between their outlines, so that bowl, stem and foot
+// read as one cup and never as two marks.
+void CoppaDiCarta(QPainter &p, qreal h)
+{
+    const qreal w = 0.66 * h; // the bowl's width
+    const qreal bocca = 0.07 * h;
+    const qreal top = -h / 2 + bocca;
+    const qreal fondoCoppa = 0.06 * h, piede = 0.3 * h; // the bowl's bottom, the foot's top
+    const qreal gambo = 0.1 * h;                        // half the stem's width
+    QPainterPath coppa;
+    coppa.moveTo(-w / 2, top);
+    coppa.cubicTo(-w / 2, -0.05 * h, -w * 0.3, fondoCoppa, -gambo, fondoCoppa);
+    coppa.lineTo(-gambo, piede);
+    coppa.cubicTo(-0.14 * h, 0.4 * h, -0.33 * h, 0.42 * h, -0.34 * h, h / 2);
+    coppa.lineTo(0.34 * h, h / 2);
+    coppa.cubicTo(0.33 * h, 0.42 * h, 0.14 * h, 0.4 * h, gambo, piede);
+    coppa.lineTo(gambo, fondoCoppa);
+    coppa.cubicTo(w * 0.3, fondoCoppa, w / 2, -0.05 * h, w / 2, top);
+    coppa.closeSubpath();
+    coppa = Unione(coppa, Cerchio({0, top}, w / 2, bocca));
+    // the knop on the stem
+    coppa = Unione(coppa, Cerchio({0, 0.18 * h}, 0.16 * h, 0.06 * h));
+    Modella(p, coppa, kTintaOro, QColor(Qt::transparent), 0.9, 0.6);
+    // Engraved shade down the bowl's right side, too fine for the natural size.
+    QPainterPath incise;
+    for (int i = 0; i < 3; ++i) {
+        const qreal d = w * (0.36 - 0.07 * i);
+        incise.moveTo(d, -h * 0.2);
+        incise.quadTo(d, -h * 0.04, d * 0.4, h * 0.03);
+    }
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(kOroCavo, 0.2, Qt::SolidLine, Qt::RoundCap));
+    p.drawPath(incise);
+    QPainterPath fascia;
+    fascia.addRect(QRectF(-w / 2, -0.3 * h, w, 0.1 * h));
+    Riempi(p, Intersezione(coppa, fascia), kTintaRosso.corpo, QColor(Qt::transparent), 0);
+    p.setBrush(Qt::NoBrush);
+    p.setPen(Penna(kContornoEmblema, kTrattoSeme));
+    p.drawPath(coppa);
+    Ellisse(p, {0, top}, w / 2 - 0.3, bocca - 0.2, kOroCavo, kOroScuro, kTrattoFine);
 }
 
 } // namespace belvane::cardart
