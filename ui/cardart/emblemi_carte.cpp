@@ -198,7 +198,7 @@ void BastoneDiCarta(QPainter &p, qreal h, bool grande)
     };
     constexpr std::array<Moncone, 4> kMonconi{{{0.16, 1}, {0.4, -1}, {0.64, 1}, {0.92, -1}}};
     constexpr qreal kPiega = 56; // the stubs' lean from upright
-    const qreal largo = 2.0 * u, sporge = 2.1 * u;
+    const qreal largo = 2.4 * u, sporge = 1.8 * u;
     QPainterPath tagli, anelli;
     for (const Moncone &m : kMonconi) {
         const qreal w = mezza(m.s, int(m.lato));
