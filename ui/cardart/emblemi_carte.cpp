@@ -1,6 +1,6 @@
-// The swords and clubs of the pip cards, and the ace's club: bold shapes
-// that are counted at a glance at the natural size, where an emblem is some
-// twenty pixels long and ten wide.
+// The swords, clubs and cups of the pip cards, and the ace's club: bold
+// shapes that are counted at a glance at the natural size, where a sword or
+// club is some twenty pixels long and ten wide.
 #include "emblemi_forme.h"
 
 #include "pennelli.h"
@@ -164,10 +164,10 @@ void BastoneDiCarta(QPainter &p, qreal h, bool grande)
     const qreal fondo = 8.9 * u;                                            // the grip's end, above its knob
     const QPointF capo(0, -10 * u + 4.1 * u);                               // the head's middle
     const auto y = [&](qreal s) { return fondo - s * (fondo - capo.y()); }; // from the grip (0) to the head
-    // Thin and straight at the grip, then swelling steadily, each side a
+    // Thin and straight at the grip, then swelling evenly, each side a
     // little uneven.
     const auto mezza = [&](qreal s, int lato) {
-        const qreal cresce = std::pow(std::clamp((s - 0.08) / 0.92, 0.0, 1.0), 1.0);
+        const qreal cresce = std::clamp((s - 0.08) / 0.92, 0.0, 1.0);
         const qreal ruvido = 0.2 * u * std::sin(s * 15 + lato * 1.4) * std::min(1.0, s * 3);
         return piede + (testa * 0.95 - piede) * cresce + ruvido;
     };
