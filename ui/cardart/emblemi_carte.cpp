@@ -26,9 +26,9 @@ const QColor kFilo(0xC4, 0xDC, 0xFA);
 // the five a blade is wide.
 constexpr qreal kTrattoSeme = 0.8;
 
-// The cudgels' wood: a dark green turning to olive, so that it reads as
-// painted timber rather than a living stem.
-const Tinta kTintaBastone{QColor(0x7C, 0xA0, 0x4E), QColor(0x4A, 0x74, 0x30), QColor(0x34, 0x56, 0x22)};
+// The cudgels' wood: a green bright enough that the knobbed outline shows
+// against it at the natural size.
+const Tinta kTintaBastone{QColor(0x7E, 0xC0, 0x5C), QColor(0x3E, 0x8E, 0x3C), QColor(0x28, 0x64, 0x2C)};
 
 // A leaf `lungo` long and `largo` wide from `base`, turned `angolo` degrees
 // clockwise from straight up.
@@ -54,17 +54,18 @@ QPainterPath Fogliolina(QPointF base, qreal lungo, qreal largo, qreal angolo)
 // grip and a round golden pommel.
 void SpadaDiCarta(QPainter &p, qreal h, qreal curva)
 {
-    // A short hilt and a narrow guard, so that two thirds of the length is
-    // a broad blade and the gold does not outweigh it.
+    // A short hilt, so that two thirds of the length is blade, and a
+    // straight crossguard bar, the widest part of the sword: the silhouette
+    // of a sword, a thin crescent crossed near its foot, is never a club's.
     const qreal pomo = 0.065 * h;
     const qreal presa = 0.09 * h;
-    const qreal spessore = 0.1 * h; // the guard
-    const qreal braccio = 0.15 * h;
+    const qreal spessore = 0.09 * h; // the guard
+    const qreal braccio = 0.23 * h;
     const qreal fondoPresa = h / 2 - 2 * pomo + 0.2;
     const qreal guardia = fondoPresa - presa; // the guard's lower edge
     const qreal base = guardia - spessore;    // where the blade leaves the guard
     const qreal punta = -h / 2;
-    const qreal mezza = 0.12 * h; // half the blade's width at the guard
+    const qreal mezza = 0.1 * h; // half the blade's width at the guard
 
     constexpr int kPassi = 24;
     const auto asse = [&](qreal t) { return curva * (0.45 * t + 0.55 * t * t); };
@@ -72,7 +73,7 @@ void SpadaDiCarta(QPainter &p, qreal h, qreal curva)
     // to it along the back.
     const auto larghezza = [&](qreal t) {
         const qreal chiude = std::min(1.0, (1 - t) / 0.24);
-        return mezza * (1 + 0.12 * t) * std::sqrt(chiude);
+        return mezza * (1 + 0.25 * t) * std::sqrt(chiude);
     };
     const auto y = [&](qreal t) { return base + 0.3 + (punta - base - 0.3) * t; };
     const qreal verso = curva < 0 ? -1 : 1; // the convex side is against the bend
@@ -127,7 +128,7 @@ void SpadaDiCarta(QPainter &p, qreal h, qreal curva)
     Riempi(p, impugnatura, kTintaRosso.corpo, kTintaRosso.ombra, kTrattoFine);
     QPolygonF croce;
     constexpr int kArco = 10;
-    const auto alzata = [&](qreal u) { return spessore * 0.4 * u * u; };
+    const auto alzata = [&](qreal u) { return spessore * 0.25 * u * u; };
     for (int i = 0; i <= kArco; ++i) {
         const qreal u = -1 + 2.0 * i / kArco;
         croce << QPointF(u * braccio, base - alzata(u));
@@ -139,7 +140,7 @@ void SpadaDiCarta(QPainter &p, qreal h, qreal curva)
     QPainterPath oro;
     oro.addPolygon(croce);
     oro.closeSubpath();
-    const qreal capo = spessore * 0.45;
+    const qreal capo = spessore * 0.55;
     for (qreal lato : {-1.0, 1.0})
         oro = Unione(oro, Cerchio({lato * braccio, base - alzata(1) + capo * 0.3}, capo, capo));
     oro = Unione(oro, Cerchio({0, h / 2 - pomo}, pomo, pomo));
@@ -159,17 +160,18 @@ void SpadaDiCarta(QPainter &p, qreal h, qreal curva)
 void BastoneDiCarta(QPainter &p, qreal h, bool grande)
 {
     const qreal u = h / 20; // drawn on a cudgel twenty units long
-    // The ace's, seen large, swells more to its head.
-    const qreal piede = (grande ? 1.1 : 1.2) * u, testa = (grande ? 3.7 : 3.0) * u;
+    // Widest near the top: the silhouette of a club, a fat head on a
+    // tapering shaft, is never a sword's.
+    const qreal piede = (grande ? 1.0 : 1.2) * u, testa = (grande ? 3.3 : 3.7) * u;
     const qreal fondo = 8.9 * u;                                            // the grip's end, above its knob
-    const QPointF capo(0, -10 * u + 4.1 * u);                               // the head's middle
+    const QPointF capo(0, -10 * u + 4.0 * u);                               // the head's middle
     const auto y = [&](qreal s) { return fondo - s * (fondo - capo.y()); }; // from the grip (0) to the head
-    // Thin and straight at the grip, then swelling evenly, each side a
-    // little uneven.
+    // Thin at the grip, swelling fast and then less, each side a little
+    // uneven.
     const auto mezza = [&](qreal s, int lato) {
-        const qreal cresce = std::clamp((s - 0.08) / 0.92, 0.0, 1.0);
+        const qreal cresce = std::pow(std::clamp((s - 0.05) / 0.95, 0.0, 1.0), 0.8);
         const qreal ruvido = 0.2 * u * std::sin(s * 15 + lato * 1.4) * std::min(1.0, s * 3);
-        return piede + (testa * 0.95 - piede) * cresce + ruvido;
+        return piede + (testa * 0.9 - piede) * cresce + ruvido;
     };
     constexpr int kPassi = 24;
     QPolygonF contorno;
@@ -181,24 +183,23 @@ void BastoneDiCarta(QPainter &p, qreal h, bool grande)
     QPainterPath legno;
     legno.addPolygon(contorno);
     legno.closeSubpath();
-    // The heavy head, longer than it is wide, knots swelling out of its
-    // outline; a knob ends the grip.
-    legno = Unione(legno, Cerchio(capo, testa * 1.05, 4.1 * u));
-    struct Nodo {
-        qreal x, y, r; // from the head's middle
-    };
-    constexpr std::array<Nodo, 4> kNodi{{{-1.4, -2.6, 1.4}, {1.5, -2.8, 1.1}, {2.8, 0.4, 0.9}, {-2.8, 1.4, 0.9}}};
-    for (const Nodo &n : kNodi)
-        legno = Unione(legno, Cerchio(capo + QPointF(n.x * u, n.y * u), n.r * u, n.r * u));
+    // The heavy head, knobs breaking its outline all round; a knob ends the
+    // grip.
+    legno = Unione(legno, Cerchio(capo, testa * 0.95, 3.6 * u));
+    constexpr std::array<qreal, 5> kNodi{-160, -95, -35, 15, 165}; // degrees from the right, round the head
+    for (std::size_t i = 0; i < kNodi.size(); ++i) {
+        const qreal a = qDegreesToRadians(kNodi[i]), r = (i % 2 ? 1.1 : 1.3) * u;
+        legno = Unione(legno, Cerchio(capo + QPointF(std::cos(a) * testa * 0.85, std::sin(a) * 3.6 * u * 0.8), r, r));
+    }
     legno = Unione(legno, Cerchio({0, 10 * u - 1.1 * u}, 1.6 * u, 1.1 * u));
-    // Stubs of lopped branches, leaning up and out, cut square, the cut
-    // red, on alternate sides: so the outline is knobbly.
+    // Stubs of lopped branches down the shaft, leaning up and out, cut
+    // square, the cut red, on alternate sides.
     struct Moncone {
         qreal s, lato; // where along the wood, which side
     };
-    constexpr std::array<Moncone, 4> kMonconi{{{0.16, 1}, {0.4, -1}, {0.64, 1}, {0.92, -1}}};
+    constexpr std::array<Moncone, 2> kMonconi{{{0.26, 1}, {0.5, -1}}};
     constexpr qreal kPiega = 56; // the stubs' lean from upright
-    const qreal largo = 2.4 * u, sporge = 1.8 * u;
+    const qreal largo = 2.3 * u, sporge = 1.7 * u;
     QPainterPath tagli, anelli;
     for (const Moncone &m : kMonconi) {
         const qreal w = mezza(m.s, int(m.lato));
@@ -213,8 +214,8 @@ void BastoneDiCarta(QPainter &p, qreal h, bool grande)
         ramo.lineTo(largo * 0.6, largo);
         ramo.closeSubpath();
         legno = Unione(legno, t.map(ramo));
-        tagli.addPath(t.map(Cerchio({0, -fuori}, largo * 0.5, largo * 0.3)));
-        anelli.addPath(t.map(Cerchio({0, -fuori}, largo * 0.22, largo * 0.12)));
+        tagli.addPath(t.map(Cerchio({0, -fuori}, largo * 0.56, largo * 0.36)));
+        anelli.addPath(t.map(Cerchio({0, -fuori}, largo * 0.24, largo * 0.14)));
     }
     Modella(p, legno, kTintaBastone, QColor(Qt::transparent), grande ? 1.6 * u : 0.9, grande ? 0.8 * u : 0.8);
     // Engraved shade along the dark side, too fine to show at the natural
@@ -262,14 +263,13 @@ void BastoneDiCarta(QPainter &p, qreal h, bool grande)
     p.drawPath(Intersezione(corda, legno));
     // A golden leaf by the upper stub, close along the wood; the ace's
     // has more.
-    // The leaves sprout between the stubs, at the wood's edge.
-    const auto bordo = [&](qreal yy, int lato) {
-        return QPointF(lato * mezza((fondo - yy) / (fondo - capo.y()), lato) * 0.7, yy);
-    };
-    QPainterPath foglie = Fogliolina(bordo(-3.2 * u, 1), 3.2 * u, 1.4 * u, grande ? 60 : 34);
+    // A golden leaf sprouting from the shaft under the head, standing out
+    // against the white so that it shows at the natural size; the ace has
+    // more.
+    QPainterPath foglie = Fogliolina({mezza(0.66, 1) * 0.85, y(0.66)}, 3.8 * u, 1.9 * u, 48);
     if (grande) {
-        foglie = Unione(foglie, Fogliolina(bordo(5.4 * u, -1) * 1.25, 3.0 * u, 1.4 * u, -62));
-        foglie = Unione(foglie, Fogliolina(bordo(-0.8 * u, -1) * 1.2, 3.2 * u, 1.5 * u, -66));
+        foglie = Unione(foglie, Fogliolina({-mezza(0.74, -1) * 0.85, y(0.74)}, 3.4 * u, 1.7 * u, -52));
+        foglie = Unione(foglie, Fogliolina({mezza(0.08, 1) * 0.85, y(0.08)}, 3.0 * u, 1.5 * u, 56));
     }
     Riempi(p, foglie, kTintaOro.luce, kOroScuro, grande ? kTrattoFine : 0.4);
 }
@@ -280,7 +280,7 @@ void BastoneDiCarta(QPainter &p, qreal h, bool grande)
 // read as one cup and never as two marks.
 void CoppaDiCarta(QPainter &p, qreal h)
 {
-    const qreal w = 0.66 * h; // the bowl's width
+    const qreal w = 0.52 * h; // the bowl's width: three cups side by side with white between
     const qreal bocca = 0.07 * h;
     const qreal top = -h / 2 + bocca;
     const qreal fondoCoppa = 0.06 * h, piede = 0.3 * h; // the bowl's bottom, the foot's top
@@ -289,9 +289,10 @@ void CoppaDiCarta(QPainter &p, qreal h)
     coppa.moveTo(-w / 2, top);
     coppa.cubicTo(-w / 2, -0.05 * h, -w * 0.3, fondoCoppa, -gambo, fondoCoppa);
     coppa.lineTo(-gambo, piede);
-    coppa.cubicTo(-0.14 * h, 0.4 * h, -0.33 * h, 0.42 * h, -0.34 * h, h / 2);
-    coppa.lineTo(0.34 * h, h / 2);
-    coppa.cubicTo(0.33 * h, 0.42 * h, 0.14 * h, 0.4 * h, gambo, piede);
+    const qreal base = w * 0.47; // half the foot's width
+    coppa.cubicTo(-0.14 * h, 0.4 * h, -base, 0.42 * h, -base, h / 2);
+    coppa.lineTo(base, h / 2);
+    coppa.cubicTo(base, 0.42 * h, 0.14 * h, 0.4 * h, gambo, piede);
     coppa.lineTo(gambo, fondoCoppa);
     coppa.cubicTo(w * 0.3, fondoCoppa, w / 2, -0.05 * h, w / 2, top);
     coppa.closeSubpath();
