@@ -28,7 +28,7 @@ constexpr qreal kTrattoSeme = 0.8;
 
 // The cudgels' wood: a green bright enough that the knobbed outline shows
 // against it at the natural size.
-const Tinta kTintaBastone{QColor(0x7E, 0xC0, 0x5C), QColor(0x3E, 0x8E, 0x3C), QColor(0x28, 0x64, 0x2C)};
+const Tinta kTintaBastone{QColor(0x74, 0xAE, 0x58), QColor(0x3A, 0x82, 0x3A), QColor(0x26, 0x5C, 0x2A)};
 
 // A leaf `lungo` long and `largo` wide from `base`, turned `angolo` degrees
 // clockwise from straight up.
@@ -183,12 +183,12 @@ void BastoneDiCarta(QPainter &p, qreal h, bool grande)
     QPainterPath legno;
     legno.addPolygon(contorno);
     legno.closeSubpath();
-    // The heavy head, knobs breaking its outline all round; a knob ends the
-    // grip.
+    // The heavy head, knots breaking its outline at the shoulders; a knob
+    // ends the grip.
     legno = Unione(legno, Cerchio(capo, testa * 0.95, 3.6 * u));
-    constexpr std::array<qreal, 5> kNodi{-160, -95, -35, 15, 165}; // degrees from the right, round the head
+    constexpr std::array<qreal, 3> kNodi{-145, -30, 165}; // degrees from the right, round the head
     for (std::size_t i = 0; i < kNodi.size(); ++i) {
-        const qreal a = qDegreesToRadians(kNodi[i]), r = (i % 2 ? 1.1 : 1.3) * u;
+        const qreal a = qDegreesToRadians(kNodi[i]), r = (i % 2 ? 1.2 : 1.35) * u;
         legno = Unione(legno, Cerchio(capo + QPointF(std::cos(a) * testa * 0.85, std::sin(a) * 3.6 * u * 0.8), r, r));
     }
     legno = Unione(legno, Cerchio({0, 10 * u - 1.1 * u}, 1.6 * u, 1.1 * u));
@@ -235,17 +235,6 @@ void BastoneDiCarta(QPainter &p, qreal h, bool grande)
     p.setBrush(Qt::NoBrush);
     p.setPen(QPen(kTintaBastone.ombra, grande ? 0.35 : 0.22, Qt::SolidLine, Qt::RoundCap));
     p.drawPath(corteccia);
-    // The grain along the wood, in its light tone: timber, not a stem.
-    QPainterPath vena;
-    for (const qreal scarto : {-0.45, 0.1}) {
-        vena.moveTo(scarto * mezza(0.08, -1), y(0.08));
-        for (int k = 1; k <= 12; ++k) {
-            const qreal s = 0.08 + 0.92 * k / 12;
-            vena.lineTo((scarto + 0.12 * std::sin(s * 9 + scarto * 5)) * mezza(s, scarto < 0 ? -1 : 1), y(s));
-        }
-    }
-    p.setPen(QPen(kTintaBastone.luce, grande ? 0.4 : 0.22, Qt::SolidLine, Qt::RoundCap));
-    p.drawPath(vena);
     // The wood is only a few pixels wide at the natural size: its outline
     // finer than the blade's.
     p.setPen(Penna(kContornoEmblema, grande ? kTratto : kTrattoFine));
