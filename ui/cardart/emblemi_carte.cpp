@@ -13,6 +13,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <initializer_list>
 
 namespace belvane::cardart {
 namespace {
@@ -232,6 +233,13 @@ void BastoneDiCarta(QPainter &p, qreal h, bool grande)
         corteccia.moveTo(lato * w * 0.8, y(s) + w * 0.2);
         corteccia.quadTo(lato * w * 0.2, y(s) - w * 0.2, -lato * w * 0.2, y(s));
     }
+    // On the ace, knots in the wood: rings round a dark eye, as timber
+    // shows where a twig grew (on a pip they would speckle it).
+    for (const qreal s : grande ? std::initializer_list<qreal>{0.38, 0.72} : std::initializer_list<qreal>{}) {
+        const qreal x = (s < 0.5 ? 0.25 : -0.3) * mezza(s, 1);
+        corteccia.addEllipse(QPointF(x, y(s)), 0.7 * u, 1.0 * u);
+        corteccia.addEllipse(QPointF(x, y(s)), 0.3 * u, 0.5 * u);
+    }
     p.setBrush(Qt::NoBrush);
     p.setPen(QPen(kTintaBastone.ombra, grande ? 0.35 : 0.22, Qt::SolidLine, Qt::RoundCap));
     p.drawPath(corteccia);
@@ -250,8 +258,6 @@ void BastoneDiCarta(QPainter &p, qreal h, bool grande)
     p.setPen(Qt::NoPen);
     p.setBrush(kTintaRosso.corpo);
     p.drawPath(Intersezione(corda, legno));
-    // A golden leaf by the upper stub, close along the wood; the ace's
-    // has more.
     // A golden leaf sprouting from the shaft under the head, standing out
     // against the white so that it shows at the natural size; the ace has
     // more.
