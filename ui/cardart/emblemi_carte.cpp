@@ -13,7 +13,6 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
-#include <initializer_list>
 
 namespace belvane::cardart {
 namespace {
@@ -235,10 +234,12 @@ void BastoneDiCarta(QPainter &p, qreal h, bool grande)
     }
     // On the ace, knots in the wood: rings round a dark eye, as timber
     // shows where a twig grew (on a pip they would speckle it).
-    for (const qreal s : grande ? std::initializer_list<qreal>{0.38, 0.72} : std::initializer_list<qreal>{}) {
-        const qreal x = (s < 0.5 ? 0.25 : -0.3) * mezza(s, 1);
-        corteccia.addEllipse(QPointF(x, y(s)), 0.7 * u, 1.0 * u);
-        corteccia.addEllipse(QPointF(x, y(s)), 0.3 * u, 0.5 * u);
+    if (grande) {
+        for (const qreal s : {0.38, 0.72}) {
+            const qreal x = (s < 0.5 ? 0.25 : -0.3) * mezza(s, 1);
+            corteccia.addEllipse(QPointF(x, y(s)), 0.7 * u, 1.0 * u);
+            corteccia.addEllipse(QPointF(x, y(s)), 0.3 * u, 0.5 * u);
+        }
     }
     p.setBrush(Qt::NoBrush);
     p.setPen(QPen(kTintaBastone.ombra, grande ? 0.35 : 0.22, Qt::SolidLine, Qt::RoundCap));
