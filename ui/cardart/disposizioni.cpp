@@ -25,8 +25,8 @@ struct Forma {
 };
 
 constexpr Forma kDenari{10.4, 13.5, 35.5, 58.5, 0, true}; // a coin's diameter
-constexpr Forma kCoppe{19.2, 13, 36, 59, 0, true};        // a cup's height
-constexpr Forma kLunghi{19.2, 13, 36, 59, 4, false};      // a sword's or club's length
+constexpr Forma kCoppe{18, 13, 36, 59, 0, true};          // a cup's height
+constexpr Forma kLunghi{19.2, 13, 36, 59, 4.6, false};    // a sword's or club's length
 
 struct Pose {
     std::array<Posa, 7> posa{};

@@ -26,6 +26,10 @@ const QColor kFilo(0xC4, 0xDC, 0xFA);
 // the five a blade is wide.
 constexpr qreal kTrattoSeme = 0.8;
 
+// The pip cups' gold: a deeper amber than the other emblems', the lowest in
+// contrast on white of the four suits otherwise.
+const Tinta kTintaAmbra{QColor(0xE8, 0xB4, 0x4A), QColor(0xC8, 0x8A, 0x22), QColor(0xA0, 0x6A, 0x18)};
+
 // The cudgels' wood: a green bright enough that the knobbed outline shows
 // against it at the natural size.
 const Tinta kTintaBastone{QColor(0x74, 0xAE, 0x58), QColor(0x3A, 0x82, 0x3A), QColor(0x26, 0x5C, 0x2A)};
@@ -68,7 +72,7 @@ void SpadaDiCarta(QPainter &p, qreal h, qreal curva)
     const qreal mezza = 0.1 * h; // half the blade's width at the guard
 
     constexpr int kPassi = 24;
-    const auto asse = [&](qreal t) { return curva * (0.45 * t + 0.55 * t * t); };
+    const auto asse = [&](qreal t) { return curva * (0.2 * t + 0.8 * t * t); };
     // Broadening a little towards the point, as a scimitar does, then cut
     // to it along the back.
     const auto larghezza = [&](qreal t) {
@@ -195,15 +199,17 @@ void BastoneDiCarta(QPainter &p, qreal h, bool grande)
     // Stubs of lopped branches down the shaft, leaning up and out, cut
     // square, the cut red, on alternate sides.
     struct Moncone {
-        qreal s, lato; // where along the wood, which side
+        qreal s, lato, lungo; // where along the wood, which side, how far out
     };
-    constexpr std::array<Moncone, 2> kMonconi{{{0.26, 1}, {0.5, -1}}};
-    constexpr qreal kPiega = 56; // the stubs' lean from upright
-    const qreal largo = 2.3 * u, sporge = 1.7 * u;
+    // Two down the shaft, two short ones at the head's shoulders, whose red
+    // cuts break its outline.
+    constexpr std::array<Moncone, 4> kMonconi{{{0.26, 1, 1}, {0.5, -1, 1}, {0.95, 1, 0.35}, {1.12, -1, 0.3}}};
+    constexpr qreal kPiega = 66; // the stubs' lean from upright: out of the outline
+    const qreal largo = 2.3 * u, sporge = 2.1 * u;
     QPainterPath tagli, anelli;
     for (const Moncone &m : kMonconi) {
         const qreal w = mezza(m.s, int(m.lato));
-        const qreal fuori = (w * 0.6 + sporge) / std::sin(qDegreesToRadians(kPiega));
+        const qreal fuori = (w * 0.6 + sporge * m.lungo) / std::sin(qDegreesToRadians(kPiega));
         QTransform t;
         t.translate(m.lato * w * 0.4, y(m.s));
         t.rotate(m.lato * kPiega);
@@ -276,26 +282,26 @@ void BastoneDiCarta(QPainter &p, qreal h, bool grande)
 // read as one cup and never as two marks.
 void CoppaDiCarta(QPainter &p, qreal h)
 {
-    const qreal w = 0.52 * h; // the bowl's width: three cups side by side with white between
+    const qreal w = 0.5 * h; // the bowl's width: three cups side by side with white between
     const qreal bocca = 0.07 * h;
     const qreal top = -h / 2 + bocca;
     const qreal fondoCoppa = 0.06 * h, piede = 0.3 * h; // the bowl's bottom, the foot's top
-    const qreal gambo = 0.1 * h;                        // half the stem's width
+    const qreal gambo = 0.075 * h;                      // half the stem's width
     QPainterPath coppa;
     coppa.moveTo(-w / 2, top);
-    coppa.cubicTo(-w / 2, -0.05 * h, -w * 0.3, fondoCoppa, -gambo, fondoCoppa);
+    coppa.cubicTo(-w / 2, 0.0 * h, -w * 0.2, fondoCoppa, -gambo, fondoCoppa);
     coppa.lineTo(-gambo, piede);
-    const qreal base = w * 0.47; // half the foot's width
+    const qreal base = w * 0.5; // half the foot's width
     coppa.cubicTo(-0.14 * h, 0.4 * h, -base, 0.42 * h, -base, h / 2);
     coppa.lineTo(base, h / 2);
     coppa.cubicTo(base, 0.42 * h, 0.14 * h, 0.4 * h, gambo, piede);
     coppa.lineTo(gambo, fondoCoppa);
-    coppa.cubicTo(w * 0.3, fondoCoppa, w / 2, -0.05 * h, w / 2, top);
+    coppa.cubicTo(w * 0.2, fondoCoppa, w / 2, 0.0 * h, w / 2, top);
     coppa.closeSubpath();
     coppa = Unione(coppa, Cerchio({0, top}, w / 2, bocca));
     // the knop on the stem
-    coppa = Unione(coppa, Cerchio({0, 0.18 * h}, 0.16 * h, 0.06 * h));
-    Modella(p, coppa, kTintaOro, QColor(Qt::transparent), 0.9, 0.6);
+    coppa = Unione(coppa, Cerchio({0, 0.18 * h}, 0.14 * h, 0.055 * h));
+    Modella(p, coppa, kTintaAmbra, QColor(Qt::transparent), 0.9, 0.6);
     // Engraved shade down the bowl's right side, too fine for the natural size.
     QPainterPath incise;
     for (int i = 0; i < 3; ++i) {
@@ -307,12 +313,13 @@ void CoppaDiCarta(QPainter &p, qreal h)
     p.setPen(QPen(kOroCavo, 0.2, Qt::SolidLine, Qt::RoundCap));
     p.drawPath(incise);
     QPainterPath fascia;
-    fascia.addRect(QRectF(-w / 2, -0.3 * h, w, 0.1 * h));
+    fascia.addRect(QRectF(-w / 2, -0.29 * h, w, 0.13 * h));
     Riempi(p, Intersezione(coppa, fascia), kTintaRosso.corpo, QColor(Qt::transparent), 0);
     p.setBrush(Qt::NoBrush);
-    p.setPen(Penna(kContornoEmblema, kTrattoSeme));
+    p.setPen(Penna(kContornoEmblema));
     p.drawPath(coppa);
-    Ellisse(p, {0, top}, w / 2 - 0.3, bocca - 0.2, kOroCavo, kOroScuro, kTrattoFine);
+    // The mouth, darker inside.
+    Ellisse(p, {0, top}, w / 2 - 0.3, bocca - 0.1, kOroCavo, kContornoEmblema, kTrattoFine);
 }
 
 } // namespace belvane::cardart
