@@ -13,6 +13,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <span>
 
 namespace belvane::cardart {
 namespace {
@@ -164,18 +165,15 @@ void SpadaDiCarta(QPainter &p, qreal h, qreal curva)
 void BastoneDiCarta(QPainter &p, qreal h, bool grande)
 {
     const qreal u = h / 20; // drawn on a cudgel twenty units long
-    // Widest near the top: the silhouette of a club, a fat head on a
-    // tapering shaft, is never a sword's.
-    const qreal piede = (grande ? 1.0 : 1.2) * u, testa = (grande ? 3.3 : 3.7) * u;
+    // A wedge: widest at the head, narrowing steadily to a thin grip, so
+    // that the eye reads a club before any detail, and never a sword.
+    const qreal piede = 1.0 * u, testa = (grande ? 3.4 : 3.8) * u;
     const qreal fondo = 8.9 * u;                                            // the grip's end, above its knob
-    const QPointF capo(0, -10 * u + 4.0 * u);                               // the head's middle
+    const QPointF capo(0, -10 * u + 3.0 * u);                               // the head's middle
     const auto y = [&](qreal s) { return fondo - s * (fondo - capo.y()); }; // from the grip (0) to the head
-    // Thin at the grip, swelling fast and then less, each side a little
-    // uneven.
     const auto mezza = [&](qreal s, int lato) {
-        const qreal cresce = std::pow(std::clamp((s - 0.05) / 0.95, 0.0, 1.0), 0.8);
-        const qreal ruvido = 0.2 * u * std::sin(s * 15 + lato * 1.4) * std::min(1.0, s * 3);
-        return piede + (testa * 0.9 - piede) * cresce + ruvido;
+        const qreal ruvido = 0.15 * u * std::sin(s * 15 + lato * 1.4) * std::min(1.0, s * 3);
+        return piede + (testa - piede) * std::clamp(s, 0.0, 1.0) + ruvido;
     };
     constexpr int kPassi = 24;
     QPolygonF contorno;
@@ -187,29 +185,26 @@ void BastoneDiCarta(QPainter &p, qreal h, bool grande)
     QPainterPath legno;
     legno.addPolygon(contorno);
     legno.closeSubpath();
-    // The heavy head, knots breaking its outline at the shoulders; a knob
-    // ends the grip.
-    legno = Unione(legno, Cerchio(capo, testa * 0.95, 3.6 * u));
-    constexpr std::array<qreal, 3> kNodi{-145, -30, 165}; // degrees from the right, round the head
-    for (std::size_t i = 0; i < kNodi.size(); ++i) {
-        const qreal a = qDegreesToRadians(kNodi[i]), r = (i % 2 ? 1.2 : 1.35) * u;
-        legno = Unione(legno, Cerchio(capo + QPointF(std::cos(a) * testa * 0.85, std::sin(a) * 3.6 * u * 0.8), r, r));
-    }
-    legno = Unione(legno, Cerchio({0, 10 * u - 1.1 * u}, 1.6 * u, 1.1 * u));
-    // Stubs of lopped branches down the shaft, leaning up and out, cut
-    // square, the cut red, on alternate sides.
+    // The head's rounded top, lumpy; a knob ends the grip.
+    legno = Unione(legno, Cerchio(capo, testa, 3.0 * u));
+    legno = Unione(legno, Cerchio(capo + QPointF(-1.4 * u, -1.4 * u), 1.7 * u, 1.6 * u));
+    legno = Unione(legno, Cerchio({0, 10 * u - 1.1 * u}, 1.7 * u, 1.1 * u));
+    // Branches lopped off short: stubs leaving the wood upwards on
+    // alternate sides, each ending in a red cut face; a golden leaf sprouts
+    // from one.
     struct Moncone {
-        qreal s, lato, lungo; // where along the wood, which side, how far out
+        qreal s, lato, sporge; // where along the wood, which side, how far out
+        bool foglia;
     };
-    // Two down the shaft, two short ones at the head's shoulders, whose red
-    // cuts break its outline.
-    constexpr std::array<Moncone, 4> kMonconi{{{0.26, 1, 1}, {0.5, -1, 1}, {0.95, 1, 0.35}, {1.12, -1, 0.3}}};
-    constexpr qreal kPiega = 66; // the stubs' lean from upright: out of the outline
-    const qreal largo = 2.3 * u, sporge = 2.1 * u;
-    QPainterPath tagli, anelli;
-    for (const Moncone &m : kMonconi) {
+    constexpr std::array<Moncone, 2> kPip{{{0.3, -1, 3.2, false}, {0.58, 1, 2.4, true}}};
+    constexpr std::array<Moncone, 3> kAsso{{{0.22, -1, 2.6, true}, {0.48, 1, 2.6, true}, {0.74, -1, 2.6, false}}};
+    const std::span<const Moncone> monconi = grande ? std::span<const Moncone>(kAsso) : std::span<const Moncone>(kPip);
+    constexpr qreal kPiega = 48; // the stubs' lean from upright
+    const qreal largo = 2.0 * u;
+    QPainterPath tagli, anelli, foglie;
+    for (const Moncone &m : monconi) {
         const qreal w = mezza(m.s, int(m.lato));
-        const qreal fuori = (w * 0.6 + sporge * m.lungo) / std::sin(qDegreesToRadians(kPiega));
+        const qreal fuori = (w * 0.6 + m.sporge * u) / std::sin(qDegreesToRadians(kPiega));
         QTransform t;
         t.translate(m.lato * w * 0.4, y(m.s));
         t.rotate(m.lato * kPiega);
@@ -220,8 +215,12 @@ void BastoneDiCarta(QPainter &p, qreal h, bool grande)
         ramo.lineTo(largo * 0.6, largo);
         ramo.closeSubpath();
         legno = Unione(legno, t.map(ramo));
-        tagli.addPath(t.map(Cerchio({0, -fuori}, largo * 0.56, largo * 0.36)));
-        anelli.addPath(t.map(Cerchio({0, -fuori}, largo * 0.24, largo * 0.14)));
+        tagli.addPath(t.map(Cerchio({0, -fuori}, largo * (grande ? 0.42 : 0.55), largo * (grande ? 0.22 : 0.34))));
+        anelli.addPath(t.map(Cerchio({0, -fuori}, largo * 0.2, largo * 0.1)));
+        if (m.foglia) // from the stub's side, just below its cut, upwards
+            foglie = Unione(foglie,
+                            Fogliolina(t.map(QPointF(-m.lato * largo * 0.4, -fuori * 0.75)), 3.6 * u, 1.7 * u,
+                                       m.lato * (grande ? 14 : 8)));
     }
     Modella(p, legno, kTintaBastone, QColor(Qt::transparent), grande ? 1.6 * u : 0.9, grande ? 0.8 * u : 0.8);
     // Engraved shade along the dark side, too fine to show at the natural
@@ -265,14 +264,6 @@ void BastoneDiCarta(QPainter &p, qreal h, bool grande)
     p.setPen(Qt::NoPen);
     p.setBrush(kTintaRosso.corpo);
     p.drawPath(Intersezione(corda, legno));
-    // A golden leaf sprouting from the shaft under the head, standing out
-    // against the white so that it shows at the natural size; the ace has
-    // more.
-    QPainterPath foglie = Fogliolina({mezza(0.66, 1) * 0.85, y(0.66)}, 3.8 * u, 1.9 * u, 48);
-    if (grande) {
-        foglie = Unione(foglie, Fogliolina({-mezza(0.74, -1) * 0.85, y(0.74)}, 3.4 * u, 1.7 * u, -52));
-        foglie = Unione(foglie, Fogliolina({mezza(0.08, 1) * 0.85, y(0.08)}, 3.0 * u, 1.5 * u, 56));
-    }
     Riempi(p, foglie, kTintaOro.luce, kOroScuro, grande ? kTrattoFine : 0.4);
 }
 
