@@ -157,11 +157,11 @@ void SpadaDiCarta(QPainter &p, qreal h, qreal curva)
     p.drawPath(oro);
 }
 
-// A knotty cudgel, thin at the grip and swelling to a heavy head; branches
-// lopped off on alternate sides leave stubs standing out of the outline,
-// their cut faces red, so that the outline itself is knobbly; a golden leaf
-// sprouts by the head; a red cord binds the grip. The ace's (`grande`) is
-// the same cudgel with its wood engraved and more leaves.
+// A knotty cudgel, a wedge from a heavy head to a thin grip ending in a
+// knob; branches lopped off on alternate sides leave stubs standing out of
+// the outline, their cut faces red; a golden leaf sprouts from a stub; a red
+// cord binds the grip. The ace's (`grande`) is the same cudgel with knots in
+// its wood, three stubs and two leaves.
 void BastoneDiCarta(QPainter &p, qreal h, bool grande)
 {
     const qreal u = h / 20; // drawn on a cudgel twenty units long
