@@ -207,13 +207,17 @@ TEST(CarteBmp, PipsStandApartWithWhiteBetween)
     }
 }
 
-// At their own size a sword must show its blade as blue, not as a blue line
-// between two dark ones, and a club its green, not its outline: on every
-// sword three pixels of blue side by side along a third of its length at
-// least (where the blade bends, its edge takes a pixel), and on every club
-// more pixels of green than of near-black by a third.
-TEST(CarteBmp, PipSwordsAndClubsShowTheirColoursNotTheirOutlines)
+// At their own size swords and clubs are counted at a glance only if each
+// is large and upright (the odd one of a five or seven too: lying across it
+// reads as a dash) and shows its own shape: a sword its blade as blue, not
+// as a blue line between two dark ones, three pixels of blue side by side
+// along a third of its length, bending sideways from the guard to the point
+// (a straight one reads as a dagger); a club its green rather than its
+// outline, and a head at least twice as wide as its grip (an even rod reads
+// as a pod).
+TEST(CarteBmp, PipSwordsAndClubsShowTheirColoursAndShapes)
 {
+    constexpr int kLunghezzaMinima = 18;
     const auto blu = [](QRgb c) { return qGray(c) >= 60 && qBlue(c) > qRed(c) + 40 && qBlue(c) > qGreen(c) + 20; };
     const auto verde = [](QRgb c) { return qGray(c) >= 60 && qGreen(c) > qRed(c) + 20 && qGreen(c) > qBlue(c) + 10; };
     for (const int seme : {0, 3}) { // Bastoni, Spade
@@ -223,38 +227,54 @@ TEST(CarteBmp, PipSwordsAndClubsShowTheirColoursNotTheirOutlines)
             const QImage img = DecodificaBmp(LeggiFile(FileCarta(code)));
             const std::vector<int> chi = Etichette(img);
             for (int n = 1; n <= rango; ++n) {
-                // Across the emblem's length: rows if it stands, columns if
-                // it lies.
                 QRect box;
                 for (int k = 0; k < kW * kH; ++k)
                     if (chi[size_t(k)] == n)
                         box |= QRect(k % kW, k / kW, 1, 1);
-                const bool disteso = box.width() > box.height();
-                const int fette = disteso ? kW : kH, lungo = disteso ? kH : kW;
-                int scuri = 0, colorati = 0, righe = 0, righeDiLama = 0;
-                for (int i = 0; i < fette; ++i) {
-                    int fila = 0, filaMassima = 0;
-                    bool presente = false;
-                    for (int j = 0; j < lungo; ++j) {
-                        const int x = disteso ? i : j, y = disteso ? j : i;
+                EXPECT_GE(box.height(), kLunghezzaMinima) << "emblem " << n;
+                EXPECT_GT(box.height(), box.width()) << "emblem " << n;
+                int scuri = 0, colorati = 0, righeDiLama = 0;
+                std::vector<int> larghe;      // each row's width
+                std::vector<double> mezzeBlu; // each blade row's middle
+                for (int y = box.top(); y <= box.bottom(); ++y) {
+                    int fila = 0, filaMassima = 0, primo = kW, ultimo = -1, blui = 0;
+                    double somma = 0;
+                    for (int x = box.left(); x <= box.right(); ++x) {
                         if (chi[size_t(y * kW + x)] != n) {
                             fila = 0;
                             continue;
                         }
-                        presente = true;
+                        primo = std::min(primo, x);
+                        ultimo = x;
                         const QRgb c = img.pixel(x, y);
                         scuri += qGray(c) < 60;
                         colorati += seme == 0 ? verde(c) : blu(c);
                         fila = blu(c) ? fila + 1 : 0;
                         filaMassima = std::max(filaMassima, fila);
+                        if (blu(c)) {
+                            ++blui;
+                            somma += x;
+                        }
                     }
-                    righe += presente;
+                    larghe.push_back(ultimo >= primo ? ultimo - primo + 1 : 0);
                     righeDiLama += filaMassima >= 3;
+                    if (blui > 0)
+                        mezzeBlu.push_back(somma / blui);
                 }
-                if (seme == 0)
+                if (seme == 0) {
                     EXPECT_GE(3 * colorati, 4 * scuri) << "club " << n;
-                else
-                    EXPECT_GE(3 * righeDiLama, righe) << "sword " << n;
+                    const int terzo = int(larghe.size()) / 3;
+                    const int testa = *std::max_element(larghe.begin(), larghe.begin() + terzo);
+                    const int presa = *std::min_element(larghe.end() - terzo, larghe.end());
+                    EXPECT_GE(testa, 2 * presa) << "club " << n;
+                } else {
+                    EXPECT_GE(3 * righeDiLama, box.height()) << "sword " << n;
+                    ASSERT_GE(mezzeBlu.size(), 6u) << "sword " << n;
+                    const double punta = (mezzeBlu[0] + mezzeBlu[1] + mezzeBlu[2]) / 3;
+                    const auto fine = mezzeBlu.end();
+                    const double piede = (fine[-1] + fine[-2] + fine[-3]) / 3;
+                    EXPECT_GE(std::abs(punta - piede), 2.0) << "sword " << n;
+                }
             }
         }
     }

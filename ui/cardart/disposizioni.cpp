@@ -5,86 +5,91 @@
 namespace belvane::cardart {
 namespace {
 
-// One size for every emblem of a suit from the two to the seven, so that the
-// eye counts them and never weighs them.
-constexpr qreal kDenaro = 12; // a coin's diameter
-constexpr qreal kCoppa = 15;  // a cup's height
-constexpr qreal kLungo = 24;  // a sword's or a club's length
-constexpr qreal kCurva = 2.6; // a pip blade's bend at its tip, away from the card's middle
+// Every suit counts alike, so that a count has one shape whatever the
+// emblem: the two and three plain (a pair, a row or a column), the four at
+// the corners, the five the four with one in the middle, the six a row of
+// three at the top and one at the bottom, the seven the six with one in the
+// middle. So every odd count shows an emblem as large as the others where
+// the even one shows white, and the seven is never crowded at one end.
+// Three columns with white between them: an emblem at most eleven pixels
+// wide; rows filling the card's height to three pixels from its edges.
+// Middles on pixel centres (or whole units, for an emblem an even number
+// of pixels across), so that every emblem falls on the pixels alike.
+constexpr qreal kSinistra = 8.5, kCentro = 22.5, kDestra = 36.5;
 
-// Coins and cups stand in columns with white between: the two and three in
-// one column, the four and five in two (the five with one between), the six
-// in two columns of three at the card's sides and the seven the six with
-// one more in the middle, between the first and second rows, where no row
-// of three can run together into one band.
-// Centres on pixel centres, so that every coin falls on the pixels alike.
-constexpr qreal kSu = 13.5, kMedio = 35.5, kGiu = 58.5, kLato = 9.5, kAltroLato = 35.5;
-template <qreal kD> constexpr std::array<Posa, 2> kTondi2{{{22.5, 22.5, kD}, {22.5, 49.5, kD}}};
-template <qreal kD> constexpr std::array<Posa, 3> kTondi3{{{22.5, kSu, kD}, {22.5, kMedio, kD}, {22.5, kGiu, kD}}};
-template <qreal kD>
-constexpr std::array<Posa, 4> kTondi4{{{13.5, 22.5, kD}, {31.5, 22.5, kD}, {13.5, 49.5, kD}, {31.5, 49.5, kD}}};
-template <qreal kD>
-constexpr std::array<Posa, 5> kTondi5{
-    {{12.5, kSu, kD}, {32.5, kSu, kD}, {22.5, kMedio, kD}, {12.5, kGiu, kD}, {32.5, kGiu, kD}}};
-template <qreal kD>
-constexpr std::array<Posa, 6> kTondi6{{{kLato, kSu, kD},
-                                       {kAltroLato, kSu, kD},
-                                       {kLato, kMedio, kD},
-                                       {kAltroLato, kMedio, kD},
-                                       {kLato, kGiu, kD},
-                                       {kAltroLato, kGiu, kD}}};
-template <qreal kD>
-constexpr std::array<Posa, 7> kTondi7{{{kLato, kSu, kD},
-                                       {kAltroLato, kSu, kD},
-                                       {22.5, (kSu + kMedio) / 2, kD},
-                                       {kLato, kMedio, kD},
-                                       {kAltroLato, kMedio, kD},
-                                       {kLato, kGiu, kD},
-                                       {kAltroLato, kGiu, kD}}};
+struct Forma {
+    qreal altezza;        // one size for every emblem of the suit, so the eye never weighs them
+    qreal su, mezzo, giu; // the rows' middles
+    qreal curva;          // a blade's bend at its point, away from the card's middle
+    bool colonna;         // the two and three in one column (round emblems) or side by side
+};
 
-// Swords and clubs stand upright side by side, never crossing, each its own
-// patch, in one tier (the two and three) or two (the four and six, two and
-// three across); the five and seven are the four and six with one more
-// lying across the middle, so that each count has its own shape. Never four
-// across: the card is too narrow for white between them. A blade bends away
-// from the middle of the card; the blade's edges fall on pixel centres when
-// it stands on x.5 (y whole) or lies on y.5 (x whole).
-constexpr qreal kAlto = 16, kBasso = 56, kMezzo = 36;
-constexpr Posa kDisteso{22, 36.5, kLungo, 90, -kCurva};
-constexpr std::array<Posa, 2> kLunghi2{{{16.5, kMezzo, kLungo, 0, -kCurva}, {28.5, kMezzo, kLungo, 0, kCurva}}};
-constexpr std::array<Posa, 3> kLunghi3{
-    {{10.5, kMezzo, kLungo, 0, -kCurva}, {22.5, kMezzo, kLungo, 0, kCurva}, {34.5, kMezzo, kLungo, 0, kCurva}}};
-constexpr std::array<Posa, 4> kLunghi4{{{16.5, kAlto, kLungo, 0, -kCurva},
-                                        {28.5, kAlto, kLungo, 0, kCurva},
-                                        {16.5, kBasso, kLungo, 0, -kCurva},
-                                        {28.5, kBasso, kLungo, 0, kCurva}}};
-constexpr std::array<Posa, 5> kLunghi5{{kLunghi4[0], kLunghi4[1], kDisteso, kLunghi4[2], kLunghi4[3]}};
-constexpr std::array<Posa, 6> kLunghi6{{{10.5, kAlto, kLungo, 0, -kCurva},
-                                        {22.5, kAlto, kLungo, 0, kCurva},
-                                        {34.5, kAlto, kLungo, 0, kCurva},
-                                        {10.5, kBasso, kLungo, 0, -kCurva},
-                                        {22.5, kBasso, kLungo, 0, -kCurva},
-                                        {34.5, kBasso, kLungo, 0, kCurva}}};
-constexpr std::array<Posa, 7> kLunghi7{
-    {kLunghi6[0], kLunghi6[1], kLunghi6[2], kDisteso, kLunghi6[3], kLunghi6[4], kLunghi6[5]}};
+constexpr Forma kDenari{10.4, 13.5, 35.5, 58.5, 0, true}; // a coin's diameter
+constexpr Forma kCoppe{18, 13, 36, 59, 0, true};          // a cup's height
+constexpr Forma kLunghi{19.2, 13, 36, 59, 4.6, false};    // a sword's or club's length
 
-template <qreal kD> std::span<const Posa> Tondi(int valore)
+struct Pose {
+    std::array<Posa, 7> posa{};
+    int quante = 0;
+};
+
+constexpr Pose Disponi(const Forma &f, int valore)
 {
+    Pose d;
+    const auto metti = [&](qreal x, qreal y) {
+        d.posa[size_t(d.quante++)] = {x, y, f.altezza, 0, (x < kCentro ? -1 : 1) * f.curva};
+    };
     switch (valore) {
     case 2:
-        return kTondi2<kD>;
+        if (f.colonna) {
+            metti(kCentro, 22.5);
+            metti(kCentro, 49.5);
+        } else {
+            metti(15.5, f.mezzo);
+            metti(29.5, f.mezzo);
+        }
+        break;
     case 3:
-        return kTondi3<kD>;
+        if (f.colonna) {
+            for (const qreal y : {f.su, f.mezzo, f.giu})
+                metti(kCentro, y);
+        } else {
+            for (const qreal x : {kSinistra, kCentro, kDestra})
+                metti(x, f.mezzo);
+        }
+        break;
     case 4:
-        return kTondi4<kD>;
     case 5:
-        return kTondi5<kD>;
+        metti(kSinistra, f.su);
+        metti(kDestra, f.su);
+        if (valore == 5)
+            metti(kCentro, f.mezzo);
+        metti(kSinistra, f.giu);
+        metti(kDestra, f.giu);
+        break;
     case 6:
-        return kTondi6<kD>;
     case 7:
-        return kTondi7<kD>;
+        for (const qreal x : {kSinistra, kCentro, kDestra})
+            metti(x, f.su);
+        if (valore == 7)
+            metti(kCentro, f.mezzo);
+        for (const qreal x : {kSinistra, kCentro, kDestra})
+            metti(x, f.giu);
+        break;
     }
-    return {};
+    return d;
+}
+
+template <const Forma &kF>
+constexpr std::array<Pose, 8> kSeme{Disponi(kF, 0), Disponi(kF, 1), Disponi(kF, 2), Disponi(kF, 3),
+                                    Disponi(kF, 4), Disponi(kF, 5), Disponi(kF, 6), Disponi(kF, 7)};
+
+std::span<const Posa> Di(const std::array<Pose, 8> &seme, int valore)
+{
+    if (valore < 2 || valore > 7)
+        return {};
+    const Pose &d = seme[size_t(valore)];
+    return {d.posa.data(), size_t(d.quante)};
 }
 
 } // namespace
@@ -93,26 +98,12 @@ std::span<const Posa> Disposizione(Seme seme, int valore)
 {
     switch (seme) {
     case Seme::Denari:
-        return Tondi<kDenaro>(valore);
+        return Di(kSeme<kDenari>, valore);
     case Seme::Coppe:
-        return Tondi<kCoppa>(valore);
+        return Di(kSeme<kCoppe>, valore);
     case Seme::Bastoni:
     case Seme::Spade:
-        switch (valore) {
-        case 2:
-            return kLunghi2;
-        case 3:
-            return kLunghi3;
-        case 4:
-            return kLunghi4;
-        case 5:
-            return kLunghi5;
-        case 6:
-            return kLunghi6;
-        case 7:
-            return kLunghi7;
-        }
-        break;
+        return Di(kSeme<kLunghi>, valore);
     }
     return {};
 }

@@ -223,16 +223,25 @@ std::shared_ptr<const Registrazione> Disegno(const Chiave &k)
     const auto disegna = [&k](QPainter &p) {
         switch (k.seme) {
         case Seme::Bastoni:
-            Bastone(p, k.altezza, k.ornato);
+            if (k.ornato == Ornato::No)
+                Bastone(p, k.altezza);
+            else
+                BastoneDiCarta(p, k.altezza, k.ornato == Ornato::Si);
             break;
         case Seme::Coppe:
-            Coppa(p, k.altezza, k.ornato);
+            if (k.ornato == Ornato::Carta)
+                CoppaDiCarta(p, k.altezza);
+            else
+                Coppa(p, k.altezza, k.ornato);
             break;
         case Seme::Denari:
             Denaro(p, k.altezza, k.ornato);
             break;
         case Seme::Spade:
-            Spada(p, k.altezza, k.ornato, k.curva);
+            if (k.ornato == Ornato::Carta)
+                SpadaDiCarta(p, k.altezza, k.curva);
+            else
+                Spada(p, k.altezza, k.ornato, k.curva);
             break;
         }
     };

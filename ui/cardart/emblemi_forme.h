@@ -22,7 +22,12 @@ inline const Tinta kTintaLegno{kTintaVerde.luce, kTintaVerde.corpo, QColor(0x2A,
 void Denaro(QPainter &p, qreal h, Ornato ornato);
 void Coppa(QPainter &p, qreal h, Ornato ornato);
 void Spada(QPainter &p, qreal h, Ornato ornato, qreal curva);
-void Bastone(QPainter &p, qreal h, Ornato ornato);
+void Bastone(QPainter &p, qreal h); // the one a figure holds
+// The bold sword, club and cup of the pip cards (emblemi_carte.cpp); the ace's
+// club is the pips' one, `grande`, with more engraving and leaves.
+void SpadaDiCarta(QPainter &p, qreal h, qreal curva);
+void BastoneDiCarta(QPainter &p, qreal h, bool grande);
+void CoppaDiCarta(QPainter &p, qreal h);
 
 // The ace's coin, `r` in radius, bearing the eagle.
 void MonetaConAquila(QPainter &p, qreal r);

@@ -190,15 +190,15 @@ void Spada(QPainter &p, qreal h, Ornato ornato, qreal curva)
     }
 }
 
-// A knotty cudgel: rough green wood swelling unevenly from a thin grip to a
-// lumpy, heavy head, knots bulging where branches were lopped off on
-// alternate sides, the stubs showing their red cut faces, bark marks across
-// the grain, golden leaves sprouting by the upper stubs, a red cord at the grip.
-void Bastone(QPainter &p, qreal h, Ornato ornato)
+// The club a figure holds: rough green wood swelling unevenly from a thin
+// grip to a lumpy, heavy head, knots bulging where branches were lopped off
+// on alternate sides, the stubs showing their red cut faces, bark marks
+// across the grain, a golden leaf sprouting by the upper stub, a red cord at
+// the grip. The pips and the ace have their own (emblemi_carte.cpp).
+void Bastone(QPainter &p, qreal h)
 {
-    const bool grande = ornato == Ornato::Si;
-    const qreal testa = std::max(1.8, (grande ? 0.125 : 0.145) * h); // half the width at the head
-    const qreal piede = std::max(0.8, (grande ? 0.03 : 0.042) * h);  // half the width at the butt
+    const qreal testa = std::max(1.8, 0.145 * h); // half the width at the head
+    const qreal piede = std::max(0.8, 0.042 * h); // half the width at the butt
     struct Nodo {
         qreal s, lato; // from the butt (0) to the head (1), side
     };
@@ -208,10 +208,9 @@ void Bastone(QPainter &p, qreal h, Ornato ornato)
     const auto y = [&](qreal s) { return h / 2 - s * fusto; };
     // Thin and straight at the grip, then swelling unevenly, each side its own.
     const auto mezza = [&](qreal s, int lato) {
-        const qreal cresce = std::pow(std::max(0.0, (s - 0.12) / 0.88), grande ? 1.9 : 1.5);
+        const qreal cresce = std::pow(std::max(0.0, (s - 0.12) / 0.88), 1.5);
         const qreal ruvido = std::min(1.0, s * 4) * testa *
-            ((grande ? 0.2 : 0.14) * std::sin(s * (grande ? 13 : 17) + lato * 1.3) +
-             0.06 * std::sin(s * 37 + lato * 2.9));
+            (0.14 * std::sin(s * 17 + lato * 1.3) + 0.06 * std::sin(s * 37 + lato * 2.9));
         return piede + (testa - piede) * cresce + ruvido;
     };
 
@@ -233,22 +232,19 @@ void Bastone(QPainter &p, qreal h, Ornato ornato)
     legno = Unione(legno, Cerchio({testa * 0.5, y(1) + testa * 1.0}, testa * 0.55, testa * 0.5));
     // Knots swelling the wood, and lopped branches: short stubs leaning up
     // and out, cut square.
-    const qreal moncone = std::max(1.2, (grande ? 0.075 : 0.05) * h); // the stub's width
-    const qreal sporge = std::max(1.0, (grande ? 0.11 : 0.07) * h);   // how far it stands out
+    const qreal moncone = std::max(1.2, 0.05 * h); // the stub's width
+    const qreal sporge = std::max(1.0, 0.07 * h);  // how far it stands out
     QPainterPath tagli;
-    QPainterPath anelli; // the rings of the sawn faces, on the ace
     for (int i = 0; i < nodi; ++i) {
         const Nodo &n = kNodi[size_t(i)];
         const qreal w = mezza(n.s, int(n.lato));
-        legno = Unione(legno,
-                       Cerchio({n.lato * w * 0.5, y(n.s) + moncone * 0.3}, w * (grande ? 0.7 : 0.55),
-                               moncone * (grande ? 1.4 : 1)));
+        legno = Unione(legno, Cerchio({n.lato * w * 0.5, y(n.s) + moncone * 0.3}, w * 0.55, moncone));
         QTransform t;
         t.translate(n.lato * w * 0.3, y(n.s));
-        t.rotate(n.lato * (grande ? 50 : 48));
+        t.rotate(n.lato * 48);
         // Low on a small cudgel, where the wood is thin, the stubs stand out
         // further: they read at the natural size without widening the row.
-        const qreal fuori = w * (grande ? 0.8 : 0.7 * 1.35) + sporge * (grande ? (i % 2 ? 0.85 : 1.0) : 1.6 - n.s);
+        const qreal fuori = w * 0.7 * 1.35 + sporge * (1.6 - n.s);
         QPainterPath ramo;
         ramo.moveTo(-moncone * 0.6, 0);
         ramo.lineTo(-moncone * 0.5, -fuori);
@@ -256,48 +252,29 @@ void Bastone(QPainter &p, qreal h, Ornato ornato)
         ramo.lineTo(moncone * 0.65, 0);
         ramo.closeSubpath();
         legno = Unione(legno, t.map(ramo));
-        tagli.addPath(t.map(Cerchio({0, -fuori}, moncone * (grande ? 0.55 : 0.7), moncone * (grande ? 0.32 : 0.45))));
-        if (grande) {
-            anelli.addPath(t.map(Cerchio({0, -fuori}, moncone * 0.28, moncone * 0.15)));
-        }
+        tagli.addPath(t.map(Cerchio({0, -fuori}, moncone * 0.7, moncone * 0.45)));
     }
     tagli.addEllipse(QPointF(0, h / 2), piede * 0.85, std::max(0.4, piede * 0.3));
 
-    // Golden leaves sprouting by the upper stubs, close along the wood so
-    // that a row of cudgels stays apart; the ace's spread wide.
-    QPainterPath foglie;
-    QPainterPath vene;
-    const qreal lungoFoglia = grande ? h * 0.17 : std::max(3.0, h * 0.15);
-    const qreal largoFoglia = lungoFoglia * (grande ? 0.4 : 0.36);
-    const auto germoglia = [&](QPointF base, qreal angolo, qreal scala) {
-        foglie = Unione(foglie, Foglia(base, lungoFoglia * scala, largoFoglia * scala, angolo));
-        Nervatura(vene, base, lungoFoglia * scala, angolo);
-    };
-    // A pip has one small leaf by its upper stub, lying close to the wood:
-    // a sprout, not a spur.
-    for (int i = grande ? 1 : 2; i < 3; ++i) {
-        const Nodo &n = kNodi[size_t(i)];
-        const QPointF base(n.lato * mezza(n.s, int(n.lato)) * 0.75, y(n.s) - moncone * 0.9);
-        germoglia(base, n.lato * (grande ? 40 : 28), grande ? 0.85 : 0.8);
-    }
-    // On the ace a third, low on the shaft: few enough that the wood, not
-    // the leaves, makes the shape.
-    if (grande)
-        germoglia({-testa * 0.3, y(0.3) - moncone}, -24, 0.75);
+    // One small golden leaf by the upper stub, lying close to the wood: a
+    // sprout, not a spur.
+    const Nodo &alto = kNodi[2];
+    const qreal lungoFoglia = std::max(3.0, h * 0.15) * 0.8;
+    const QPainterPath foglie =
+        Unione(QPainterPath(),
+               Foglia({alto.lato * mezza(alto.s, int(alto.lato)) * 0.75, y(alto.s) - moncone * 0.9}, lungoFoglia,
+                      lungoFoglia * 0.36, alto.lato * 28));
 
-    // On a pip the outline is finer than the deck's one weight: the wood is
-    // only a few pixels wide at the natural size, and a full outline would
-    // take half of it.
-    Modella(p, legno, kTintaLegno, QColor(Qt::transparent), grande ? 1.8 : 0.7, grande ? 1.1 : 1.5);
-    p.setPen(Penna(kContornoEmblema, grande ? kTratto : kTrattoFine));
+    // The outline is finer than the deck's one weight: the wood is only a
+    // few pixels wide at the natural size, and a full outline would take
+    // half of it.
+    Modella(p, legno, kTintaLegno, QColor(Qt::transparent), 0.7, 1.5);
+    p.setPen(Penna(kContornoEmblema, kTrattoFine));
     p.setBrush(Qt::NoBrush);
     p.drawPath(legno);
-    // Engraved shade along the wood's dark side.
-    if (grande)
-        Tratteggia(p, Differenza(legno, legno.translated(-2.6, -1.2)), kTintaLegno.ombra, 0.9, -35, 0.3);
     // The bark: short marks across the grain, alternately on either side.
     QPainterPath corteccia;
-    const int segni = grande ? 9 : 4;
+    const int segni = 4;
     for (int i = 0; i < segni; ++i) {
         const qreal s = 0.2 + 0.68 * i / (segni - 1);
         const int lato = i % 2 ? 1 : -1;
@@ -317,14 +294,9 @@ void Bastone(QPainter &p, qreal h, Ornato ornato)
         }
     }
     p.setBrush(Qt::NoBrush);
-    p.setPen(QPen(kTintaLegno.ombra, grande ? 0.3 : 0.22, Qt::SolidLine, Qt::RoundCap));
+    p.setPen(QPen(kTintaLegno.ombra, 0.22, Qt::SolidLine, Qt::RoundCap));
     p.drawPath(corteccia);
-    Riempi(p, tagli, kTintaRosso.corpo, kTintaRosso.ombra, grande ? kTrattoFine : 0.35);
-    if (grande) {
-        p.setBrush(Qt::NoBrush);
-        p.setPen(QPen(kTintaRosso.ombra, kTrattoInterno));
-        p.drawPath(anelli);
-    }
+    Riempi(p, tagli, kTintaRosso.corpo, kTintaRosso.ombra, 0.35);
     QPainterPath fascia;
     const qreal alta = std::max(0.7, h * 0.028);
     fascia.addRect(QRectF(-testa, y(0.1) - alta, 2 * testa, alta));
@@ -332,12 +304,7 @@ void Bastone(QPainter &p, qreal h, Ornato ornato)
     p.setPen(Qt::NoPen);
     p.setBrush(kTintaRosso.corpo);
     p.drawPath(Intersezione(fascia, legno));
-    Riempi(p, foglie, grande ? kTintaOro.corpo : kTintaOro.luce, kOroScuro, grande ? kTrattoFine : 0.4);
-    if (grande) { // on a pip the leaf is too small for its vein
-        p.setBrush(Qt::NoBrush);
-        p.setPen(QPen(kTintaOro.ombra, 0.4, Qt::SolidLine, Qt::RoundCap));
-        p.drawPath(vene);
-    }
+    Riempi(p, foglie, kTintaOro.luce, kOroScuro, 0.4);
 }
 
 } // namespace belvane::cardart
