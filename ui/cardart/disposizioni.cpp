@@ -25,7 +25,7 @@ struct Forma {
 };
 
 constexpr Forma kDenari{10.4, 13.5, 35.5, 58.5, 0, true}; // a coin's diameter
-constexpr Forma kCoppe{18, 13, 36, 59, 0, true};          // a cup's height
+constexpr Forma kCoppe{15.5, 13.5, 35.5, 58.5, 0, true};  // a cup's height
 constexpr Forma kLunghi{19.2, 13, 36, 59, 4.6, false};    // a sword's or club's length
 
 struct Pose {

@@ -268,7 +268,7 @@ void BastoneDiCarta(QPainter &p, qreal h, bool grande)
 // read as one cup and never as two marks.
 void CoppaDiCarta(QPainter &p, qreal h)
 {
-    const qreal w = 0.5 * h; // the bowl's width: three cups side by side with white between
+    const qreal w = 0.6 * h; // the bowl's width: three cups side by side with white between
     const qreal bocca = 0.07 * h;
     const qreal top = -h / 2 + bocca;
     const qreal fondoCoppa = 0.06 * h, piede = 0.3 * h; // the bowl's bottom, the foot's top
