@@ -36,21 +36,30 @@ Fasi Linee(Zona zona, double x, double y, const Campione &c)
     const double hs = c.hs;
     // Spacings in pixels: wide enough that every line stands clear of its
     // neighbours at the picture's own size.
-    constexpr double fondo = 2.0, volto = 3.0, abito = 2.5;
+    constexpr double fondo = 2.0, volto = 3.0, abito = 3.0;
     switch (zona) {
     case Zona::Fondo:
         // Ruled straight across, each line on the middle of a row of pixels.
         return {((y + kAbbassa) * kIngrandimento + kMedaglioneRy - 0.5) / fondo / kIngrandimento, 0, fondo};
-    case Zona::Pelle:
-        return {(y - 0.42 * hs) / volto, c.meridiano / volto, volto};
+    case Zona::Pelle: {
+        const FasiPelle f = LineePelle(x, y);
+        return {f.primo / volto, f.secondo / volto, volto};
+    }
+    case Zona::Orecchio: { // down the ear, bowing with its rim
+        const double ex = std::abs(x) - kOrecchioX, ey = y - (kOcchiY + 6.5);
+        return {(ex + 0.035 * ey * ey) / volto * 1.4, (y + 0.75 * x) / volto, volto};
+    }
     case Zona::Capelli:
         return {y / volto, x / volto, volto};
     case Zona::Giacca: {
-        const double spalla = 21 * (x / 60) * (x / 60);
-        return {(y - spalla - 0.25 * hs) / abito, (x - 0.35 * y * (x < 0 ? -1 : 1)) / abito, abito};
+        // Over the shoulders and turning down the arms; the crossing lines
+        // (deepest shade only) slant across them.
+        const double ax = std::abs(x);
+        const double spalla = 21 * (x / 60) * (x / 60) + 0.05 * std::pow(std::max(0.0, ax - 50), 2);
+        return {(y - spalla - 0.25 * hs) / abito, (y + 0.8 * x) / abito, abito};
     }
-    case Zona::Bavero:
-        return {(y + 0.55 * std::abs(x)) / abito, (std::abs(x) + 0.19 * y) / abito, abito};
+    case Zona::Bavero: // down the lapel's roll, steeper than the coat's lines
+        return {(std::abs(x) + 0.35 * y) / abito, (y - 0.3 * std::abs(x)) / abito, abito};
     case Zona::Camicia:
         return {(y - 0.3 * hs) / volto, x / volto, volto};
     case Zona::Cravatta:
@@ -72,17 +81,27 @@ double Tratto(double fase, double g, double larghezza)
     return std::clamp(mezza - distanza + 0.5, 0.0, 1.0);
 }
 
+// A line broken into flicks: `s` runs along it in pixels, and only the
+// share `durata` of each stretch of `kPeriodo` is cut, swelling in the
+// middle of each flick and coming to a point at its ends; neighbouring
+// lines break at different places.
+double TrattoSpezzato(double fase, double g, double larghezza, double s, double durata)
+{
+    constexpr double kPeriodo = 8;
+    double q = s / kPeriodo + 0.618 * std::round(fase);
+    q -= std::floor(q);
+    const double fuori = std::abs(q - 0.5);
+    const double forma =
+        durata >= 1.6 ? 1 : std::pow(std::clamp((durata / 2 - fuori) / std::min(durata / 2, 0.3), 0.0, 1.0), 0.6);
+    return Tratto(fase, g, larghezza * forma);
+}
+
 // Whether the figure's outline runs through (x, y): against the ground, or
 // where one part passes in front of another (the jaw over the neck, the
 // collar over the coat). The hair draws its own edge.
 bool Contorno(const Campione &c, double x, double y)
 {
     constexpr double r = 0.22;
-    // The lit ear's rim and the top of both ears are left open, so the ears
-    // do not sit in a drawn ring.
-    const double orecchio = y - (kOcchiY + 6.5);
-    if (std::abs(x) > kOrecchioX - 1 && ((x < 0 && orecchio > -5 && orecchio < 2.5) || orecchio < -7))
-        return false;
     for (const auto &[dx, dy] : {std::pair{r, 0.0}, std::pair{-r, 0.0}, std::pair{0.0, r}, std::pair{0.0, -r}}) {
         const Campione v = Rilievo(x + dx, y + dy);
         if (v.zona == Zona::Capelli || c.zona == Zona::Capelli)
@@ -108,10 +127,8 @@ bool Margine(double x, double y)
 double Inchiostro(double x, double y)
 {
     const Campione c = Rilievo(x, y);
-    // The hair is engraved strand by strand afterwards; under the crown a
-    // light ruling keeps the gaps between locks from showing as paper.
-    const double sottoCapelli = c.zona == Zona::Capelli ? 1 - Passaggio(-56, -51, y) : 0;
-    if (c.zona == Zona::Capelli && sottoCapelli == 0)
+    // The hair is engraved strand by strand afterwards.
+    if (c.zona == Zona::Capelli)
         return 0;
     if (c.zona == Zona::Fondo && Margine(x, y))
         return 0;
@@ -137,17 +154,33 @@ double Inchiostro(double x, double y)
     // deepens the shade beyond them. On the skin a single set of fine lines
     // models the lights, swelling towards the shade; only the deepest shade
     // is crossed.
-    if (c.zona == Zona::Pelle) {
-        double a = Tratto(f.primo, g1, std::min(0.78, 0.03 + 0.95 * std::pow(t, 1.35)));
-        if (t > 0.5)
-            a = std::max(a, Tratto(f.secondo, g2, std::min(0.5, (t - 0.5) * 1.5)));
+    if (c.zona == Zona::Pelle || c.zona == Zona::Orecchio) {
+        if (t <= 0) // the eyes' whites
+            return 0;
+        // In the lights the line breaks into flicks and dots, fewer as the
+        // light grows; from the half-tones on it runs whole and swells.
+        constexpr double kMinima = 0.3;
+        const double gx = (fx.primo - f.primo) / e, gy = (fy.primo - f.primo) / e;
+        const double gn = std::max(1e-6, std::hypot(gx, gy));
+        const double lungo = (x * -gy + y * gx) / gn * kIngrandimento;
+        // The share of paper to cover; the highest lights are left almost open.
+        const double copre = 0.95 * std::pow(t, 1.35) * std::pow(std::min(1.0, t / 0.3), 1.0);
+        const double larghezza = std::clamp(std::max(copre, kMinima * (0.5 + 2 * copre)), 0.0, 0.66);
+        double a = TrattoSpezzato(f.primo, g1, larghezza, lungo, 2.2 * copre / larghezza);
+        // The crossing lines lie over the broad shade of the far cheek, the
+        // jaw and the neck, not over the small shadows of the features,
+        // where they would stand alone as stray strokes.
+        const double largo = std::max(Passaggio(8, 13, std::abs(x)), Passaggio(2, 6, y));
+        if (t > 0.5 && largo > 0)
+            a = std::max(a, Tratto(f.secondo, g2, largo * std::min(0.5, 0.12 + (t - 0.5) * 1.4)));
         return a;
     }
-    if (c.zona == Zona::Capelli)
-        return sottoCapelli * Tratto(f.primo, g1, 0.15 + 0.4 * t);
     double a = Tratto(f.primo, g1, std::min(0.8, 1.1 * std::pow(t, 1.3)));
-    if (c.zona != Zona::Fondo && t > 0.6)
-        a = std::max(a, Tratto(f.secondo, g2, std::min(0.6, (t - 0.6) * 1.6)));
+    // The coat is crossed only in its deepest shade, so its cloth does not
+    // shimmer; the smaller things are crossed from the half-tones on.
+    const double crocia = c.zona == Zona::Giacca || c.zona == Zona::Bavero ? 0.86 : 0.6;
+    if (c.zona != Zona::Fondo && t > crocia)
+        a = std::max(a, Tratto(f.secondo, g2, std::min(0.5, (t - crocia) * 2.5)));
     return a;
 }
 

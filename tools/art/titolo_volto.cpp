@@ -31,18 +31,19 @@ double Gauss(double dx, double dy, double sx, double sy)
 // (Catmull-Rom): the crown, the temples, the cheekbones, the jaw, the chin.
 double MezzaLarghezza(double y)
 {
-    static constexpr std::array<std::array<double, 2>, 13> kProfilo{{{-67, 0},
+    static constexpr std::array<std::array<double, 2>, 14> kProfilo{{{-67, 0},
                                                                      {-63, 13},
                                                                      {-57, 20},
                                                                      {-48, 24.2},
                                                                      {-38, 25.8},
                                                                      {-27, 26.2},
                                                                      {-18, 24.6},
-                                                                     {-8, 21.2},
-                                                                     {0, 18.2},
-                                                                     {6, 14.2},
-                                                                     {9.5, 10.8},
-                                                                     {11.7, 7.0},
+                                                                     {-8, 21.4},
+                                                                     {0, 19.4},
+                                                                     {5, 17.4},
+                                                                     {8.5, 14.6},
+                                                                     {11.2, 10.4},
+                                                                     {12.6, 5.6},
                                                                      {kMentoY, 0}}};
     if (y <= kProfilo.front()[0] || y >= kProfilo.back()[0])
         return 0;
@@ -162,7 +163,7 @@ Campione Rilievo(double x, double y)
         const double ex = (x - lato * kOrecchioX) / 3.8, ey = (y - (kOcchiY + 6.5)) / 9.5;
         const double q = 1 - ex * ex - ey * ey;
         if (q > 0)
-            prendi(6 * std::sqrt(q), 6 * q, Zona::Pelle, x);
+            prendi(6 * std::sqrt(q), 6 * q, Zona::Orecchio, x);
     }
     // The head.
     const double w = MezzaLarghezza(y);
@@ -184,6 +185,28 @@ Campione Rilievo(double x, double y)
     return r;
 }
 
+FasiPelle LineePelle(double x, double y)
+{
+    const double ax = std::abs(x);
+    double primo;
+    if (ax < MezzaLarghezza(y) || y < kMentoY - 6) {
+        // Sections of the head seen from a little above, bowing more as the
+        // face narrows to the chin; then raised round the sockets, the nose,
+        // the mouth and the chin, so that the lines wrap each form in turn.
+        constexpr double kMezzaTesta = 26;
+        const double arco = 3 + 11 * Passaggio(-40, 12, y);
+        primo = y + arco * (x / kMezzaTesta) * (x / kMezzaTesta);
+        primo += 3 * Gauss(ax - kOcchiX, y - kOcchiY, 7.0, 5.0);
+        primo += 2.5 * Gauss(x, y - (kOcchiY + 10), 2.8, 6.5);
+        primo += 3 * Gauss(x, y - kBoccaY, 8, 3.2);
+        primo += 3 * Gauss(x, y - (kMentoY - 5), 7, 4);
+    } else {
+        primo = y + 4 * (x / 14) * (x / 14); // the neck, a plain cylinder
+    }
+    // The crossing lines run at about 37 degrees to the first.
+    return {primo, primo + 0.75 * x};
+}
+
 double Tono(const Campione &c, double x, double y)
 {
     if (c.zona == Zona::Fondo) // a quiet ground, darker behind the lit side of the face
@@ -198,19 +221,20 @@ double Tono(const Campione &c, double x, double y)
     double chiaro = 0, cupo = 0;
     double scuro = 0; // shadows cast on it
     switch (c.zona) {
-    case Zona::Pelle: {
+    case Zona::Pelle:
+    case Zona::Orecchio: {
         const double ax = std::abs(x);
         // Shadows cast: under the nose, under the lower lip, under the jaw.
         scuro += 0.2 * std::exp(-std::pow((x - 1.2) / 3.2, 2) - std::pow((y - (kOcchiY + 18.2)) / 1.1, 2));
-        scuro += 0.15 * std::exp(-std::pow(x / 5.5, 2) - std::pow((y - (kBoccaY + 4.4)) / 0.9, 2));
-        scuro += 0.22 * std::exp(-std::pow(x / 6.5, 2) - std::pow((y - (kBoccaY - 1.7)) / 1.2, 2)); // upper lip
+        scuro += 0.25 * std::exp(-std::pow(x / 5.5, 2) - std::pow((y - (kBoccaY + 4.4)) / 1.0, 2));
+        scuro += 0.32 * std::exp(-std::pow(x / 6.5, 2) - std::pow((y - (kBoccaY - 1.5)) / 1.1, 2)); // upper lip
         // The nose's shadow cast on the cheek beside its lower half.
-        scuro += 0.22 * Gauss(x - 4.6, y - (kOcchiY + 12.5), 1.4, 3.2);
-        // The shaded plane on the nose's far side, from the bridge down to
-        // the nostril; the sockets under the brows.
-        const double lato = x - (1.5 + 0.11 * (y - kOcchiY));
-        scuro += 0.2 * std::exp(-lato * lato / 0.9) * Passaggio(kOcchiY + 3, kOcchiY + 8, y) *
-            (1 - Passaggio(kOcchiY + 13, kOcchiY + 15.5, y));
+        scuro += 0.14 * Gauss(x - 4.8, y - (kOcchiY + 13.5), 1.4, 2.6);
+        // The nose's far side in a broad soft shade, its ridge left light; the
+        // sockets under the brows, deeper on the far side.
+        scuro += 0.06 * Gauss(x - 3.4, y - (kOcchiY + 9), 1.8, 4.5);
+        if (x > 0)
+            scuro += 0.14 * Gauss(x - (kOcchiX + 1.5), y - (kOcchiY - 1.5), 4.5, 2.6);
         scuro += 0.22 * Gauss(ax - (kOcchiX - 0.5), y - (kOcchiY - 3.0), 4.8, 1.3);
         scuro += 0.1 * Gauss(ax - (kOcchiX - 4.5), y - (kOcchiY - 1.0), 1.6, 2.2);
         // The folds from the nose to the corners of the mouth, the shade under
@@ -221,25 +245,36 @@ double Tono(const Campione &c, double x, double y)
         scuro += 0.12 * Gauss(ax - (kOcchiX + 0.5), y - (kOcchiY + 3.4), 3.2, 0.9);
         scuro += 0.12 * Gauss(ax - (kOcchiX - 4.8), y - (kOcchiY - 0.8), 1.3, 1.6);
         // The hollow of the ear.
-        scuro += 0.35 * Gauss(ax - (kOrecchioX - 0.6), y - (kOcchiY + 6), 1.2, 4.5);
-        if (y > 4)
-            scuro += 0.5 * (1 - Passaggio(8, 24, y - 0.02 * x * x)) * Passaggio(3, 9, y);
+        scuro += 0.55 * Gauss(ax - (kOrecchioX - 0.7), y - (kOcchiY + 6.5), 1.3, 3.6);
+        // The jaw's shadow falls on the neck, deeper on the far side.
+        if (y > 4 && ax >= MezzaLarghezza(y))
+            scuro += (0.3 + 0.15 * Passaggio(-10, 10, x)) * (1 - Passaggio(10, 24, y - 0.02 * x * x));
         // The eye's white is paper.
         const double dx = (ax - kOcchiX) / kOcchioMezzo;
         if (std::abs(dx) < 1 && y > kOcchiY - kPalpebra * (1 - dx * dx) - 0.25 * dx &&
             y < kOcchiY + kPalpebraBassa * (1 - dx * dx) - 0.25 * dx)
-            return 0.04;
+            return 0;
         chiaro = 0.03, cupo = 0.56;
         break;
     }
     case Zona::Capelli:
         chiaro = 0.22, cupo = 0.85;
         break;
-    case Zona::Giacca:
-        chiaro = 0.68, cupo = 0.95;
+    case Zona::Giacca: {
+        chiaro = 0.74, cupo = 0.96;
+        // Folds running from the armpits in towards the chest, each a dark
+        // crease with the cloth lit along its upper side.
+        const double yb = y - kColloY;
+        for (double k : {0.0, 1.0}) {
+            const double piega = std::abs(x) - (47 + 7 * k - 0.45 * (yb - 44));
+            const double lungo = Passaggio(36 + 6 * k, 44 + 6 * k, yb) * (1 - Passaggio(60, 72, yb));
+            scuro += 0.5 * lungo * std::exp(-piega * piega / 1.5);
+            chiaro -= 0.25 * lungo * std::exp(-(piega + 2.2) * (piega + 2.2) / 2.0);
+        }
         break;
-    case Zona::Bavero:
-        chiaro = 0.55, cupo = 0.9;
+    }
+    case Zona::Bavero: // the facing's silk, lighter than the cloth
+        chiaro = 0.42, cupo = 0.8;
         break;
     case Zona::Panciotto:
         chiaro = 0.48, cupo = 0.8;

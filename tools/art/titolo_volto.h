@@ -6,7 +6,7 @@
 
 namespace titolo {
 
-enum class Zona { Fondo, Pelle, Capelli, Giacca, Bavero, Camicia, Cravatta, Panciotto };
+enum class Zona { Fondo, Pelle, Orecchio, Capelli, Giacca, Bavero, Camicia, Cravatta, Panciotto };
 
 struct Campione {
     double h = -1; // height, for the light
@@ -32,6 +32,14 @@ Campione Rilievo(double x, double y);
 
 // How dark the engraving is at (x, y): 0 paper, 1 solid ink.
 double Tono(const Campione &c, double x, double y);
+
+// The engraved lines on the skin, as two phases in the sitter's units
+// whose level lines are the cuts: the first wraps the head like a
+// cylinder and turns round the features; the second crosses it.
+struct FasiPelle {
+    double primo, secondo;
+};
+FasiPelle LineePelle(double x, double y);
 
 // A smooth step from 0 (at a) to 1 (at b).
 double Passaggio(double a, double b, double t);
