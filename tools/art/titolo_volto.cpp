@@ -248,7 +248,7 @@ double Tono(const Campione &c, double x, double y)
         scuro += 0.55 * Gauss(ax - (kOrecchioX - 0.7), y - (kOcchiY + 6.5), 1.3, 3.6);
         // The jaw's shadow falls on the neck, deeper on the far side.
         if (y > 4 && ax >= MezzaLarghezza(y))
-            scuro += (0.3 + 0.15 * Passaggio(-10, 10, x)) * (1 - Passaggio(10, 24, y - 0.02 * x * x));
+            scuro += (0.18 + 0.17 * Passaggio(-10, 10, x)) * (1 - Passaggio(10, 24, y - 0.02 * x * x));
         // The eye's white is paper.
         const double dx = (ax - kOcchiX) / kOcchioMezzo;
         if (std::abs(dx) < 1 && y > kOcchiY - kPalpebra * (1 - dx * dx) - 0.25 * dx &&
@@ -274,7 +274,7 @@ double Tono(const Campione &c, double x, double y)
         break;
     }
     case Zona::Bavero: // the facing's silk, lighter than the cloth
-        chiaro = 0.42, cupo = 0.8;
+        chiaro = 0.55, cupo = 0.86;
         break;
     case Zona::Panciotto:
         chiaro = 0.48, cupo = 0.8;
