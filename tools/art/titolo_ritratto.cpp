@@ -18,6 +18,7 @@ namespace {
 
 constexpr double kCarta = 247; // the paper's grey
 constexpr double kInchiostro = 16;
+constexpr double kNerezza = 1.35;
 // The sitter is drawn in units of his own; this many pixels to one, and
 // his units start this far above the medallion's centre.
 constexpr double kIngrandimento = 1.2;
@@ -164,7 +165,7 @@ double Inchiostro(double x, double y)
         const double gn = std::max(1e-6, std::hypot(gx, gy));
         const double lungo = (x * -gy + y * gx) / gn * kIngrandimento;
         // The share of paper to cover; the highest lights are left almost open.
-        const double copre = 0.95 * std::pow(t, 1.35) * std::pow(std::min(1.0, t / 0.3), 1.0);
+        const double copre = 0.82 * std::pow(t, 1.35) * std::min(1.0, t / 0.3);
         const double larghezza = std::clamp(std::max(copre, kMinima * (0.5 + 2 * copre)), 0.0, 0.66);
         double a = TrattoSpezzato(f.primo, g1, larghezza, lungo, 2.2 * copre / larghezza);
         // The crossing lines lie over the broad shade of the far cheek, the
@@ -195,7 +196,9 @@ QImage Riduci(const std::vector<float> &inchiostro, int larghezza, int altezza)
             for (int sy = 0; sy < kScala; ++sy)
                 for (int sx = 0; sx < kScala; ++sx)
                     somma += inchiostro[std::size_t((py * kScala + sy) * lg + px * kScala + sx)];
-            const double a = somma / (kScala * kScala);
+            // A pixel a line half covers is printed darker than half, so that
+            // the lines keep their black where they fall between two rows.
+            const double a = 1 - std::pow(1 - somma / (kScala * kScala), kNerezza);
             const int g = int(std::lround(kCarta - (kCarta - kInchiostro) * a));
             img.setPixel(px, py, qRgb(g, g, g));
         }

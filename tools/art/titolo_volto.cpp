@@ -193,7 +193,7 @@ FasiPelle LineePelle(double x, double y)
         // Sections of the head seen from a little above, bowing more as the
         // face narrows to the chin; then raised round the sockets, the nose,
         // the mouth and the chin, so that the lines wrap each form in turn.
-        constexpr double kMezzaTesta = 26;
+        constexpr double kMezzaTesta = 21;
         const double arco = 3 + 11 * Passaggio(-40, 12, y);
         primo = y + arco * (x / kMezzaTesta) * (x / kMezzaTesta);
         primo += 3 * Gauss(ax - kOcchiX, y - kOcchiY, 7.0, 5.0);
@@ -210,12 +210,16 @@ FasiPelle LineePelle(double x, double y)
 double Tono(const Campione &c, double x, double y)
 {
     if (c.zona == Zona::Fondo) // a quiet ground, darker behind the lit side of the face
-        return 0.23 - 0.06 * Passaggio(-50, 50, x);
+        return 0.2 - 0.06 * Passaggio(-50, 50, x);
     constexpr double e = 0.5;
     const auto h = [](double px, double py) { return std::max(0.0, Rilievo(px, py).h); };
     const Vettore n = Normalizza({-(h(x + e, y) - h(x - e, y)) / (2 * e), -(h(x, y + e) - h(x, y - e)) / (2 * e), 1});
     const double luce = std::max(0.0, n.x * kLuce.x + n.y * kLuce.y + n.z * kLuce.z);
-    const double ombra = std::clamp((0.92 - luce) / 0.7, 0.0, 1.0); // 0 in full light, 1 turned from it
+    double ombra = std::clamp((0.92 - luce) / 0.7, 0.0, 1.0); // 0 in full light, 1 turned from it
+    // The nose's far flank is kept in half-shade, or it would read as a smear
+    // from the eye to the nostril.
+    if (c.zona == Zona::Pelle)
+        ombra *= 1 - 0.5 * Gauss(x - 3, y - (kOcchiY + 9), 3.5, 6.5);
     // Each thing's tone from full light to full shade: the engraver keeps
     // the face luminous and the coat dark whatever the light does.
     double chiaro = 0, cupo = 0;
