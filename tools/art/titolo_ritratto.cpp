@@ -66,7 +66,7 @@ Fasi Linee(Zona zona, double x, double y, const Campione &c)
     case Zona::Cravatta:
         return {(x + y) * 0.7071 / 2.0, (x - y) * 0.7071 / 2.0, 2.0};
     case Zona::Panciotto:
-        return {(y + 0.45 * std::abs(x)) / 2.0, x / 2.0, 2.0};
+        return {(y + 0.25 * std::abs(x)) / 2.5, x / 2.5, 2.5};
     }
     return {0, 0, 2};
 }

@@ -265,7 +265,7 @@ double Tono(const Campione &c, double x, double y)
         chiaro = 0.22, cupo = 0.85;
         break;
     case Zona::Giacca: {
-        chiaro = 0.74, cupo = 0.96;
+        chiaro = 0.62, cupo = 0.96;
         // Folds running from the armpits in towards the chest, each a dark
         // crease with the cloth lit along its upper side.
         const double yb = y - kColloY;
