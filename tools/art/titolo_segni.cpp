@@ -115,8 +115,8 @@ void Ciocche(QPainter &p, Caso &caso, const std::vector<QPointF> &attaccatura, c
                 const double v = u(s0 + (s1 - s0) * t);
                 const double dentroFascia = Passaggio(0.0, 0.05, v) * (1 - Passaggio(1.0, 1.09, v));
                 // The sheen crosses the locks where the hair turns to the light.
-                const double lungo = (s0 + (s1 - s0) * t - lucido) / 0.11;
-                const double tono = TonoCapelli(asse(t)) - 0.4 * std::exp(-lungo * lungo) * (1 - 0.5 * v);
+                const double lungo = (s0 + (s1 - s0) * t - lucido) / 0.2;
+                const double tono = TonoCapelli(asse(t)) - 0.3 * std::exp(-lungo * lungo) * (1 - 0.5 * v);
                 return std::clamp(tono * bordo * 0.8, 0.26, 0.7) * Ciuffo(t) * dentroFascia;
             };
             Taglio(p, asse, larghezza);
@@ -214,7 +214,7 @@ void DisegnaCapelli(QPainter &p)
         Caso c = sopracciglia;
         Peli(p, c,
              Specchio({{4.6, kOcchiY - 4.3}, {8, kOcchiY - 5.0}, {12, kOcchiY - 5.2}, {16.6, kOcchiY - 4.4}}, lato),
-             2.4, 40, 3.2, 0.2, 0.55);
+             2.2, 34, 3.2, 0.2, 0.45);
     }
 }
 
