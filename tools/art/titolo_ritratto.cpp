@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <vector>
 
 namespace titolo {
@@ -89,7 +90,12 @@ double Tratto(double fase, double g, double larghezza)
 double TrattoSpezzato(double fase, double g, double larghezza, double s, double durata)
 {
     constexpr double kPeriodo = 8;
-    double q = s / kPeriodo + 0.618 * std::round(fase);
+    // Each line's breaks start at a place of their own, drawn from its number.
+    auto n = std::uint32_t(std::int64_t(std::round(fase)) + 100000);
+    n = (n ^ (n >> 16)) * 0x45d9f3bu;
+    n = (n ^ (n >> 16)) * 0x45d9f3bu;
+    n ^= n >> 16;
+    double q = s / kPeriodo + (n & 0xffff) / 65536.0;
     q -= std::floor(q);
     const double fuori = std::abs(q - 0.5);
     const double forma =
