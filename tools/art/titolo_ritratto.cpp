@@ -178,8 +178,8 @@ double Inchiostro(double x, double y)
         // jaw and the neck, not over the small shadows of the features,
         // where they would stand alone as stray strokes.
         const double largo = std::max(Passaggio(8, 13, std::abs(x)), Passaggio(2, 6, y));
-        if (t > 0.5 && largo > 0)
-            a = std::max(a, Tratto(f.secondo, g2, largo * std::min(0.5, 0.12 + (t - 0.5) * 1.4)));
+        if (t > 0.42 && largo > 0)
+            a = std::max(a, Tratto(f.secondo, g2, largo * std::min(0.5, 0.12 + (t - 0.42) * 1.2)));
         return a;
     }
     double a = Tratto(f.primo, g1, std::min(0.8, 1.1 * std::pow(t, 1.3)));
