@@ -10,7 +10,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdint>
 #include <vector>
 
 namespace titolo {
@@ -23,11 +22,12 @@ constexpr double kNerezza = 1.35;
 // The sitter is drawn in units of his own; this many pixels to one, and
 // his units start this far above the medallion's centre.
 constexpr double kIngrandimento = 1.2;
-constexpr double kAbbassa = 4;
+constexpr double kAbbassa = 6.5;
 
 struct Fasi {
     double primo, secondo; // whole numbers on the axes of the two families of lines
     double passo;          // their spacing in pixels
+    double margine = 1e9;  // how far inside its plane, in the sitter's units
 };
 
 // The lines of each zone. They bow round the form: on the head and neck
@@ -45,7 +45,7 @@ Fasi Linee(Zona zona, double x, double y, const Campione &c)
         return {((y + kAbbassa) * kIngrandimento + kMedaglioneRy - 0.5) / fondo / kIngrandimento, 0, fondo};
     case Zona::Pelle: {
         const FasiPelle f = LineePelle(x, y);
-        return {f.primo / volto, f.secondo / volto, volto};
+        return {f.primo / volto, f.secondo / volto, volto, f.margine};
     }
     case Zona::Orecchio: { // down the ear, bowing with its rim
         const double ex = std::abs(x) - kOrecchioX, ey = y - (kOcchiY + 6.5);
@@ -60,8 +60,8 @@ Fasi Linee(Zona zona, double x, double y, const Campione &c)
         const double spalla = 21 * (x / 60) * (x / 60) + 0.05 * std::pow(std::max(0.0, ax - 50), 2);
         return {(y - spalla - 0.25 * hs) / abito, (y + 0.8 * x) / abito, abito};
     }
-    case Zona::Bavero: // down the lapel's roll, steeper than the coat's lines
-        return {(std::abs(x) + 0.35 * y) / abito, (y - 0.3 * std::abs(x)) / abito, abito};
+    case Zona::Bavero: // down the lapel's roll, finer and steeper than the coat's lines
+        return {(std::abs(x) + 0.35 * y) / 2.4, (y - 0.3 * std::abs(x)) / 2.4, 2.4};
     case Zona::Camicia:
         return {(y - 0.3 * hs) / volto, x / volto, volto};
     case Zona::Cravatta:
@@ -80,43 +80,42 @@ double Tratto(double fase, double g, double larghezza)
     constexpr double campioni = kScala * kIngrandimento; // samples to one of the sitter's units
     const double distanza = std::abs(fase - std::round(fase)) / g * campioni;
     const double mezza = larghezza / g * campioni / 2;
-    return std::clamp(mezza - distanza + 0.5, 0.0, 1.0);
-}
-
-// A line broken into flicks: `s` runs along it in pixels, and only the
-// share `durata` of each stretch of `kPeriodo` is cut, swelling in the
-// middle of each flick and coming to a point at its ends; neighbouring
-// lines break at different places.
-double TrattoSpezzato(double fase, double g, double larghezza, double s, double durata)
-{
-    constexpr double kPeriodo = 8;
-    // Each line's breaks start at a place of their own, drawn from its number.
-    auto n = std::uint32_t(std::int64_t(std::round(fase)) + 100000);
-    n = (n ^ (n >> 16)) * 0x45d9f3bu;
-    n = (n ^ (n >> 16)) * 0x45d9f3bu;
-    n ^= n >> 16;
-    double q = s / kPeriodo + (n & 0xffff) / 65536.0;
-    q -= std::floor(q);
-    const double fuori = std::abs(q - 0.5);
-    const double forma =
-        durata >= 1.6 ? 1 : std::pow(std::clamp((durata / 2 - fuori) / std::min(durata / 2, 0.3), 0.0, 1.0), 0.6);
-    return Tratto(fase, g, larghezza * forma);
+    // A line narrower than a sample covers no more of it than its width.
+    return std::clamp(mezza - distanza + 0.5, 0.0, std::min(1.0, 2 * mezza));
 }
 
 // Whether the figure's outline runs through (x, y): against the ground, or
 // where one part passes in front of another (the jaw over the neck, the
 // collar over the coat). The hair draws its own edge.
-bool Contorno(const Campione &c, double x, double y)
+double Contorno(const Campione &c, double x, double y)
 {
-    constexpr double r = 0.22;
-    for (const auto &[dx, dy] : {std::pair{r, 0.0}, std::pair{-r, 0.0}, std::pair{0.0, r}, std::pair{0.0, -r}}) {
+    if (c.zona == Zona::Capelli)
+        return 0;
+    const auto dietro = [&](double dx, double dy) {
         const Campione v = Rilievo(x + dx, y + dy);
-        if (v.zona == Zona::Capelli || c.zona == Zona::Capelli)
-            continue;
-        if (v.zona == Zona::Fondo || (v.zona != c.zona && v.h < c.h - 1.5) || v.h < c.h - 3.5)
-            return true;
+        return v.zona != Zona::Capelli &&
+            (v.zona == Zona::Fondo || (v.zona != c.zona && v.h < c.h - 1.5) || v.h < c.h - 3.5);
+    };
+    // How near the edge is, searched outwards in eight directions; the line
+    // is cut with a soft edge so that it does not break into steps.
+    constexpr double kLarghezza = 0.42, kPasso = 0.12;
+    constexpr int kPassi = 5;
+    const auto verso = [](int k) { return std::pair{std::cos(k * M_PI / 4), std::sin(k * M_PI / 4)}; };
+    bool vicino = false;
+    for (int k = 0; k < 8 && !vicino; ++k) {
+        const auto [cx, cy] = verso(k);
+        vicino = dietro(cx * kPasso * kPassi, cy * kPasso * kPassi);
     }
-    return false;
+    if (!vicino)
+        return 0;
+    for (int i = 1; i <= kPassi; ++i) {
+        for (int k = 0; k < 8; ++k) {
+            const auto [cx, cy] = verso(k);
+            if (dietro(cx * kPasso * i, cy * kPasso * i))
+                return std::clamp((kLarghezza - kPasso * (i - 0.5)) / kPasso + 0.5, 0.0, 1.0);
+        }
+    }
+    return 0;
 }
 
 // The ground's lines stop short of the figure, leaving a thin margin.
@@ -139,7 +138,8 @@ double Inchiostro(double x, double y)
         return 0;
     if (c.zona == Zona::Fondo && Margine(x, y))
         return 0;
-    if (c.zona != Zona::Fondo && Contorno(c, x, y))
+    const double contorno = c.zona == Zona::Fondo ? 0 : Contorno(c, x, y);
+    if (contorno >= 1)
         return 1;
     double t = Tono(c, x, y);
     if (c.zona == Zona::Fondo) { // the ground deepens towards the oval's rim
@@ -150,7 +150,7 @@ double Inchiostro(double x, double y)
     // The lines keep their spacing in pixels however large the sitter is drawn.
     const auto linee = [&](double px, double py, const Campione &v) {
         const Fasi f = Linee(c.zona, px, py, v);
-        return Fasi{f.primo * kIngrandimento, f.secondo * kIngrandimento, f.passo};
+        return Fasi{f.primo * kIngrandimento, f.secondo * kIngrandimento, f.passo, f.margine};
     };
     const Fasi f = linee(x, y, c);
     const Fasi fx = linee(x + e, y, c.zona == Zona::Fondo ? c : Rilievo(x + e, y));
@@ -164,23 +164,17 @@ double Inchiostro(double x, double y)
     if (c.zona == Zona::Pelle || c.zona == Zona::Orecchio) {
         if (t <= 0) // the eyes' whites
             return 0;
-        // In the lights the line breaks into flicks and dots, fewer as the
-        // light grows; from the half-tones on it runs whole and swells.
-        constexpr double kMinima = 0.3;
-        const double gx = (fx.primo - f.primo) / e, gy = (fy.primo - f.primo) / e;
-        const double gn = std::max(1e-6, std::hypot(gx, gy));
-        const double lungo = (x * -gy + y * gx) / gn * kIngrandimento;
-        // The share of paper to cover; the highest lights are left almost open.
-        const double copre = 0.82 * std::pow(t, 1.35) * std::min(1.0, t / 0.3);
-        const double larghezza = std::clamp(std::max(copre, kMinima * (0.5 + 2 * copre)), 0.0, 0.66);
-        double a = TrattoSpezzato(f.primo, g1, larghezza, lungo, 2.2 * copre / larghezza);
+        // Whole lines that swell into the shade and thin to nothing in the
+        // light, coming to a point where their plane meets the next.
+        const double punta = Passaggio(0, 0.7, f.margine);
+        double a = Tratto(f.primo, g1, punta * std::min(0.66, 0.9 * std::pow(t, 1.25)));
         // The crossing lines lie over the broad shade of the far cheek, the
         // jaw and the neck, not over the small shadows of the features,
         // where they would stand alone as stray strokes.
         const double largo = std::max(Passaggio(8, 13, std::abs(x)), Passaggio(2, 6, y));
         if (t > 0.42 && largo > 0)
-            a = std::max(a, Tratto(f.secondo, g2, largo * std::min(0.5, 0.12 + (t - 0.42) * 1.2)));
-        return a;
+            a = std::max(a, Tratto(f.secondo, g2, punta * largo * std::min(0.5, 0.12 + (t - 0.42) * 1.2)));
+        return std::max(a, contorno);
     }
     double a = Tratto(f.primo, g1, std::min(0.8, 1.1 * std::pow(t, 1.3)));
     // The coat is crossed only in its deepest shade, so its cloth does not
@@ -188,7 +182,7 @@ double Inchiostro(double x, double y)
     const double crocia = c.zona == Zona::Giacca || c.zona == Zona::Bavero ? 0.86 : 0.6;
     if (c.zona != Zona::Fondo && t > crocia)
         a = std::max(a, Tratto(f.secondo, g2, std::min(0.5, (t - crocia) * 2.5)));
-    return a;
+    return std::max(a, contorno);
 }
 
 // Averages kScala x kScala samples into each pixel.
@@ -265,8 +259,10 @@ void DisegnaMedaglione(QPainter &p)
     p.drawEllipse(kMedaglione, kMedaglioneRx - 0.4, kMedaglioneRy - 0.4);
     p.setPen(QPen(QColor(0x14, 0x12, 0x10), 0.7));
     p.drawEllipse(kMedaglione, kMedaglioneRx - 2.8, kMedaglioneRy - 2.8);
-    p.setPen(QPen(QColor(0xC8, 0xC4, 0xBC), 1.0));
-    p.drawEllipse(kMedaglione, kMedaglioneRx + 3.5, kMedaglioneRy + 3.5);
+    // Outside it, an engraved double rule in the frame's ink.
+    p.setPen(QPen(kFiletto, 0.8));
+    p.drawEllipse(kMedaglione, kMedaglioneRx + 3.2, kMedaglioneRy + 3.2);
+    p.drawEllipse(kMedaglione, kMedaglioneRx + 5.4, kMedaglioneRy + 5.4);
 }
 
 } // namespace titolo

@@ -17,9 +17,9 @@ namespace {
 const QColor kArgento(0xE4, 0xE5, 0xE8);
 const QColor kTratteggio(0x5E, 0x61, 0x6A);
 const QColor kFiloContorno(0x26, 0x26, 0x2C);
-const QColor kOmbra(0x12, 0x0A, 0x05);
+const QColor kOmbra(0x05, 0x03, 0x02);
 constexpr double kPassoTratteggio = 2.0;
-constexpr double kOmbraScarto = 2.0;
+constexpr double kOmbraScarto = 1.6;
 
 // Averages kScala x kScala premultiplied pixels into one.
 QImage Riduci(const QImage &grande)

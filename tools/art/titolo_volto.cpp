@@ -38,12 +38,12 @@ double MezzaLarghezza(double y)
                                                                      {-38, 25.8},
                                                                      {-27, 26.2},
                                                                      {-18, 24.6},
-                                                                     {-8, 21.4},
-                                                                     {0, 19.4},
-                                                                     {5, 17.4},
-                                                                     {8.5, 14.6},
-                                                                     {11.2, 10.4},
-                                                                     {12.6, 5.6},
+                                                                     {-8, 22.2},
+                                                                     {0, 20.6},
+                                                                     {5, 18.8},
+                                                                     {8.5, 16.0},
+                                                                     {11.2, 11.8},
+                                                                     {12.6, 6.4},
                                                                      {kMentoY, 0}}};
     if (y <= kProfilo.front()[0] || y >= kProfilo.back()[0])
         return 0;
@@ -78,7 +78,7 @@ double Lineamenti(double x, double y)
     d += 1.6 * Gauss(ax - kOcchiX, y - kOcchiY, 3.2, 1.9);      // the eyeballs under the lids
     d += 2.0 * Gauss(ax - 10.5, y - (kOcchiY - 5.5), 6.5, 1.8); // brow ridge
     d += 1.6 * Gauss(ax - 15.5, y - (kOcchiY + 9), 4.5, 3.6);   // cheekbones
-    d -= 0.9 * Gauss(ax - 15, y - (kOcchiY + 21), 4, 4.5);      // below them
+    d -= 0.5 * Gauss(ax - 15, y - (kOcchiY + 21), 4, 4.5);      // below them
     d -= 1.0 * Gauss(ax - 22.5, y - (kOcchiY - 9), 2.6, 5);     // temples
     d += 1.2 * Gauss(x, y - (kOcchiY - 15), 14, 6);             // forehead
     // The nose: a ridge that widens and rises to the tip, with its wings.
@@ -188,23 +188,28 @@ Campione Rilievo(double x, double y)
 FasiPelle LineePelle(double x, double y)
 {
     const double ax = std::abs(x);
-    double primo;
-    if (ax < MezzaLarghezza(y) || y < kMentoY - 6) {
-        // Sections of the head seen from a little above, bowing more as the
-        // face narrows to the chin; then raised round the sockets, the nose,
-        // the mouth and the chin, so that the lines wrap each form in turn.
-        constexpr double kMezzaTesta = 21;
-        const double arco = 3 + 11 * Passaggio(-40, 12, y);
-        primo = y + arco * (x / kMezzaTesta) * (x / kMezzaTesta);
-        primo += 3 * Gauss(ax - kOcchiX, y - kOcchiY, 7.0, 5.0);
-        primo += 2.5 * Gauss(x, y - (kOcchiY + 10), 2.8, 6.5);
-        primo += 3 * Gauss(x, y - kBoccaY, 8, 3.2);
-        primo += 3 * Gauss(x, y - (kMentoY - 5), 7, 4);
-    } else {
-        primo = y + 4 * (x / 14) * (x / 14); // the neck, a plain cylinder
-    }
-    // The crossing lines run at about 37 degrees to the first.
-    return {primo, primo + 0.75 * x};
+    const auto piano = [&](double primo, double margine) { return FasiPelle{primo, primo + 0.75 * x, margine}; };
+    if (!(ax < MezzaLarghezza(y) || y < kMentoY - 6))
+        return piano(y + 7 * (x / 14) * (x / 14), 1e9); // the neck, a cylinder seen from above
+    // The nose: down its sides, from the root between the eyes to the wings.
+    constexpr double kNasoDa = kOcchiY + 2, kNasoA = kOcchiY + 15.5;
+    const double largoNaso = 1.6 + 3.0 * std::clamp((y - kNasoDa) / (kNasoA - kNasoDa), 0.0, 1.0);
+    const double inNaso = std::min({largoNaso - ax, y - kNasoDa, kNasoA - y});
+    if (inNaso > 0)
+        return piano(x * (1 + 0.04 * (y - kNasoDa)), inNaso);
+    // The forehead: gently arched across the brow.
+    const double sopra = kOcchiY - 5.2 - y;
+    if (sopra > 0)
+        return piano(y - 3.5 * (x / 22) * (x / 22), sopra);
+    // Below: sections of the head seen from a little above, cupped more as
+    // the face narrows to the chin, and raised round the mouth and the chin.
+    constexpr double kMezzaTesta = 21;
+    const double arco = 3 + 11 * Passaggio(-40, 12, y);
+    double primo = y + arco * (x / kMezzaTesta) * (x / kMezzaTesta);
+    primo += 3 * Gauss(ax - kOcchiX, y - kOcchiY, 7.0, 5.0); // round the sockets
+    primo += 3 * Gauss(x, y - kBoccaY, 8, 3.2);
+    primo += 3 * Gauss(x, y - (kMentoY - 5), 7, 4);
+    return piano(primo, std::min(-inNaso, -sopra));
 }
 
 double Tono(const Campione &c, double x, double y)
@@ -252,13 +257,13 @@ double Tono(const Campione &c, double x, double y)
         scuro += 0.55 * Gauss(ax - (kOrecchioX - 0.7), y - (kOcchiY + 6.5), 1.3, 3.6);
         // The jaw's shadow falls on the neck, deeper on the far side.
         if (y > 4 && ax >= MezzaLarghezza(y))
-            scuro += (0.18 + 0.17 * Passaggio(-10, 10, x)) * (1 - Passaggio(10, 24, y - 0.02 * x * x));
+            scuro += (0.3 + 0.2 * Passaggio(-10, 10, x)) * (1 - Passaggio(13, 25, y - 0.02 * x * x));
         // The eye's white is paper.
         const double dx = (ax - kOcchiX) / kOcchioMezzo;
         if (std::abs(dx) < 1 && y > kOcchiY - kPalpebra * (1 - dx * dx) - 0.25 * dx &&
             y < kOcchiY + kPalpebraBassa * (1 - dx * dx) - 0.25 * dx)
             return 0;
-        chiaro = 0.03, cupo = 0.56;
+        chiaro = 0.03, cupo = 0.5;
         break;
     }
     case Zona::Capelli:
@@ -278,7 +283,7 @@ double Tono(const Campione &c, double x, double y)
         break;
     }
     case Zona::Bavero: // the facing's silk, lighter than the cloth
-        chiaro = 0.55, cupo = 0.86;
+        chiaro = 0.38, cupo = 0.68;
         break;
     case Zona::Panciotto:
         chiaro = 0.48, cupo = 0.8;
