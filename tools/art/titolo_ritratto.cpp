@@ -84,7 +84,7 @@ double Tratto(double fase, double g, double larghezza)
     return std::clamp(mezza - distanza + 0.5, 0.0, std::min(1.0, 2 * mezza));
 }
 
-// Whether the figure's outline runs through (x, y): against the ground, or
+// The ink of the figure's outline at (x, y), 0 to 1: against the ground, or
 // where one part passes in front of another (the jaw over the neck, the
 // collar over the coat). The hair draws its own edge.
 double Contorno(const Campione &c, double x, double y)

@@ -101,7 +101,7 @@ void Ciocche(QPainter &p, Caso &caso, const std::vector<QPointF> &attaccatura, c
         for (int f = 0; f < filiPerCiocca * 2; ++f) {
             const double dentro = caso.Tra(-0.5, 0.5); // place across the lock
             const double inclina = deriva + caso.Tra(-0.04, 0.04);
-            const double s0 = caso.Tra(0.0, 0.02), s1 = caso.Tra(0.75, 1.0);
+            const double s0 = caso.Tra(0.0, 0.1), s1 = caso.Tra(0.75, 1.0);
             const double bordo = 0.7 + 0.6 * std::abs(dentro) * 2;
             const auto u = [&](double s) {
                 return centro + dentro * larga + inclina * (s - 0.5) + 0.05 * std::sin(2 * M_PI * (1.4 * s + fase));
@@ -286,7 +286,7 @@ void DisegnaLineamenti(QPainter &p)
                 const double a = (-80 + 160 * t) * M_PI / 180;
                 return QPointF(lato * (kOrecchioX + 1.6 * std::cos(a)), kOcchiY + 6.0 + 7.4 * std::sin(a));
             },
-            [](double t) { return 0.3 * Fuso(t); }, 20);
+            [](double t) { return 0.55 * Fuso(t, 0.4); }, 20);
         // Inside it the inner fold, and the bowl in front of the opening.
         Taglio(
             p,
@@ -294,7 +294,7 @@ void DisegnaLineamenti(QPainter &p)
                 const double a = (-60 + 120 * t) * M_PI / 180;
                 return QPointF(lato * (kOrecchioX - 0.4 + 1.0 * std::cos(a)), kOcchiY + 5.4 + 4.6 * std::sin(a));
             },
-            [](double t) { return 0.35 * Fuso(t); }, 16);
+            [](double t) { return 0.45 * Fuso(t); }, 16);
     }
     // The waistcoat's buttons down the middle.
     for (double y : {kColloY + 52, kColloY + 60, kColloY + 68}) {

@@ -243,7 +243,7 @@ double Tono(const Campione &c, double x, double y)
         // sockets under the brows, deeper on the far side.
         scuro += 0.06 * Gauss(x - 3.4, y - (kOcchiY + 9), 1.8, 4.5);
         if (x > 0)
-            scuro += 0.14 * Gauss(x - (kOcchiX + 1.5), y - (kOcchiY - 1.5), 4.5, 2.6);
+            scuro += 0.08 * Gauss(x - (kOcchiX + 1.5), y - (kOcchiY - 1.5), 4.5, 2.6);
         scuro += 0.22 * Gauss(ax - (kOcchiX - 0.5), y - (kOcchiY - 3.0), 4.8, 1.3);
         scuro += 0.1 * Gauss(ax - (kOcchiX - 4.5), y - (kOcchiY - 1.0), 1.6, 2.2);
         // The folds from the nose to the corners of the mouth, the shade under
