@@ -27,7 +27,6 @@ constexpr double kAbbassa = 6.5;
 struct Fasi {
     double primo, secondo; // whole numbers on the axes of the two families of lines
     double passo;          // their spacing in pixels
-    double margine = 1e9;  // how far inside its plane, in the sitter's units
 };
 
 // The lines of each zone. They bow round the form: on the head and neck
@@ -45,7 +44,7 @@ Fasi Linee(Zona zona, double x, double y, const Campione &c)
         return {((y + kAbbassa) * kIngrandimento + kMedaglioneRy - 0.5) / fondo / kIngrandimento, 0, fondo};
     case Zona::Pelle: {
         const FasiPelle f = LineePelle(x, y);
-        return {f.primo / volto, f.secondo / volto, volto, f.margine};
+        return {f.primo / volto, f.secondo / volto, volto};
     }
     case Zona::Orecchio: { // down the ear, bowing with its rim
         const double ex = std::abs(x) - kOrecchioX, ey = y - (kOcchiY + 6.5);
@@ -82,6 +81,20 @@ double Tratto(double fase, double g, double larghezza)
     const double mezza = larghezza / g * campioni / 2;
     // A line narrower than a sample covers no more of it than its width.
     return std::clamp(mezza - distanza + 0.5, 0.0, std::min(1.0, 2 * mezza));
+}
+
+// Where a line in the light is cut, as a share of its width: flicks
+// `durata` of each stretch of kPeriodo pixels long (`lungo` runs along the
+// line), swelling in their middles and coming to points; odd lines break
+// half a stretch on from even ones.
+double Spezzato(double lungo, double linea, double durata)
+{
+    constexpr double kPeriodo = 7;
+    double q = lungo / kPeriodo + 0.5 * std::fmod(std::abs(linea), 2.0);
+    q -= std::floor(q);
+    const double mezza = std::min(durata, 1.0) / 2;
+    const double fuori = std::abs(q - 0.5);
+    return std::pow(std::clamp((mezza - fuori) / std::min(mezza, 0.25) + (durata > 1 ? 1 : 0), 0.0, 1.0), 0.6);
 }
 
 // The ink of the figure's outline at (x, y), 0 to 1: against the ground, or
@@ -150,7 +163,7 @@ double Inchiostro(double x, double y)
     // The lines keep their spacing in pixels however large the sitter is drawn.
     const auto linee = [&](double px, double py, const Campione &v) {
         const Fasi f = Linee(c.zona, px, py, v);
-        return Fasi{f.primo * kIngrandimento, f.secondo * kIngrandimento, f.passo, f.margine};
+        return Fasi{f.primo * kIngrandimento, f.secondo * kIngrandimento, f.passo};
     };
     const Fasi f = linee(x, y, c);
     const Fasi fx = linee(x + e, y, c.zona == Zona::Fondo ? c : Rilievo(x + e, y));
@@ -164,16 +177,27 @@ double Inchiostro(double x, double y)
     if (c.zona == Zona::Pelle || c.zona == Zona::Orecchio) {
         if (t <= 0) // the eyes' whites
             return 0;
-        // Whole lines that swell into the shade and thin to nothing in the
-        // light, coming to a point where their plane meets the next.
-        const double punta = Passaggio(0, 0.7, f.margine);
-        double a = Tratto(f.primo, g1, punta * std::min(0.66, 0.9 * std::pow(t, 1.25)));
+        // Lines of one black: from the half-tones on they run whole and
+        // swell into the shade; in the lights they keep a hairline's width
+        // and break into ever shorter flicks and dots, staggered from line to
+        // line.
+        constexpr double kCapello = 0.22; // a hairline, as a share of the spacing
+        const double copre = std::min(0.66, 0.85 * std::pow(t, 1.25));
+        double a;
+        if (copre >= kCapello) {
+            a = Tratto(f.primo, g1, copre);
+        } else {
+            const double gx = (fx.primo - f.primo) / e, gy = (fy.primo - f.primo) / e;
+            const double gn = std::max(1e-6, std::hypot(gx, gy));
+            const double lungo = (x * -gy + y * gx) / gn * kIngrandimento; // pixels along the line
+            a = Tratto(f.primo, g1, kCapello * Spezzato(lungo, std::round(f.primo), std::pow(copre / kCapello, 0.4)));
+        }
         // The crossing lines lie over the broad shade of the far cheek, the
-        // jaw and the neck, not over the small shadows of the features,
-        // where they would stand alone as stray strokes.
+        // jaw and the neck, finer than the first, and not over the small
+        // shadows of the features, where they would stand alone.
         const double largo = std::max(Passaggio(8, 13, std::abs(x)), Passaggio(2, 6, y));
-        if (t > 0.42 && largo > 0)
-            a = std::max(a, Tratto(f.secondo, g2, punta * largo * std::min(0.5, 0.12 + (t - 0.42) * 1.2)));
+        if (t > 0.45 && largo > 0)
+            a = std::max(a, Tratto(f.secondo, g2, largo * std::min(0.3, 0.08 + (t - 0.45) * 0.8)));
         return std::max(a, contorno);
     }
     double a = Tratto(f.primo, g1, std::min(0.8, 1.1 * std::pow(t, 1.3)));

@@ -188,28 +188,23 @@ Campione Rilievo(double x, double y)
 FasiPelle LineePelle(double x, double y)
 {
     const double ax = std::abs(x);
-    const auto piano = [&](double primo, double margine) { return FasiPelle{primo, primo + 0.75 * x, margine}; };
-    if (!(ax < MezzaLarghezza(y) || y < kMentoY - 6))
-        return piano(y + 7 * (x / 14) * (x / 14), 1e9); // the neck, a cylinder seen from above
-    // The nose: down its sides, from the root between the eyes to the wings.
-    constexpr double kNasoDa = kOcchiY + 2, kNasoA = kOcchiY + 15.5;
-    const double largoNaso = 1.6 + 3.0 * std::clamp((y - kNasoDa) / (kNasoA - kNasoDa), 0.0, 1.0);
-    const double inNaso = std::min({largoNaso - ax, y - kNasoDa, kNasoA - y});
-    if (inNaso > 0)
-        return piano(x * (1 + 0.04 * (y - kNasoDa)), inNaso);
-    // The forehead: gently arched across the brow.
-    const double sopra = kOcchiY - 5.2 - y;
-    if (sopra > 0)
-        return piano(y - 3.5 * (x / 22) * (x / 22), sopra);
-    // Below: sections of the head seen from a little above, cupped more as
-    // the face narrows to the chin, and raised round the mouth and the chin.
-    constexpr double kMezzaTesta = 21;
-    const double arco = 3 + 11 * Passaggio(-40, 12, y);
-    double primo = y + arco * (x / kMezzaTesta) * (x / kMezzaTesta);
-    primo += 3 * Gauss(ax - kOcchiX, y - kOcchiY, 7.0, 5.0); // round the sockets
-    primo += 3 * Gauss(x, y - kBoccaY, 8, 3.2);
-    primo += 3 * Gauss(x, y - (kMentoY - 5), 7, 4);
-    return piano(primo, std::min(-inNaso, -sopra));
+    double primo;
+    if (!(ax < MezzaLarghezza(y) || y < kMentoY - 6)) {
+        primo = y + 7 * (x / 14) * (x / 14); // the neck, a cylinder seen from above
+    } else {
+        // One system, mirrored about the middle: arched a little over the
+        // brow, level at the eyes, bowing down more and more round the cheeks
+        // and the chin; dipping into the sockets, and raised round the mouth
+        // and the chin.
+        constexpr double kMezzaTesta = 24;
+        const double arco = -3.5 + 15.5 * Passaggio(-46, 12, y);
+        primo = y + arco * (x / kMezzaTesta) * (x / kMezzaTesta);
+        primo -= 2.5 * Gauss(ax - kOcchiX, y - kOcchiY, 7.0, 4.5);
+        primo += 2.5 * Gauss(x, y - kBoccaY, 8, 3.2);
+        primo += 3 * Gauss(x, y - (kMentoY - 5), 7, 4);
+    }
+    // The crossing lines run at about 37 degrees to the first.
+    return {primo, primo + 0.75 * x};
 }
 
 double Tono(const Campione &c, double x, double y)

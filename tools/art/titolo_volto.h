@@ -34,15 +34,10 @@ Campione Rilievo(double x, double y);
 double Tono(const Campione &c, double x, double y);
 
 // The engraved lines on the skin, as two phases in the sitter's units
-// whose level lines are the cuts. The first is laid by planes, each in
-// its own direction: gently arched across the forehead, down the sides
-// of the nose, and below the brows cupped round the cheeks and bent round
-// the sockets, the mouth and the chin; the second crosses it.
-// `margine` is how far (in the same units) the point lies inside its
-// plane, so that lines can come to a point where one plane meets another.
+// whose level lines are the cuts: the first wraps the head and turns
+// round the features; the second crosses it in the shade.
 struct FasiPelle {
     double primo, secondo;
-    double margine = 1e9;
 };
 FasiPelle LineePelle(double x, double y);
 
