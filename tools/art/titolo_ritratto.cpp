@@ -59,8 +59,8 @@ Fasi Linee(Zona zona, double x, double y, const Campione &c)
         const double spalla = 21 * (x / 60) * (x / 60) + 0.05 * std::pow(std::max(0.0, ax - 50), 2);
         return {(y - spalla - 0.25 * hs) / abito, (y + 0.8 * x) / abito, abito};
     }
-    case Zona::Bavero: // down the lapel's roll, finer and steeper than the coat's lines
-        return {(std::abs(x) + 0.35 * y) / 2.4, (y - 0.3 * std::abs(x)) / 2.4, 2.4};
+    case Zona::Bavero: // down the lapel's roll, steeper than the coat's lines
+        return {(std::abs(x) + 0.35 * y) / abito, (y - 0.3 * std::abs(x)) / abito, abito};
     case Zona::Camicia:
         return {(y - 0.3 * hs) / volto, x / volto, volto};
     case Zona::Cravatta:
@@ -157,7 +157,7 @@ double Inchiostro(double x, double y)
     double t = Tono(c, x, y);
     if (c.zona == Zona::Fondo) { // the ground deepens towards the oval's rim
         const double rx = x * kIngrandimento / kMedaglioneRx, ry = (y + kAbbassa) * kIngrandimento / kMedaglioneRy;
-        t += 0.16 * (rx * rx + ry * ry);
+        t += 0.1 * (rx * rx + ry * ry);
     }
     constexpr double e = 0.25;
     // The lines keep their spacing in pixels however large the sitter is drawn.

@@ -15,10 +15,10 @@ namespace titolo {
 namespace {
 
 const QColor kArgento(0xE4, 0xE5, 0xE8);
-const QColor kTratteggio(0x5E, 0x61, 0x6A);
+const QColor kTratteggio(0x22, 0x24, 0x2A);
 const QColor kFiloContorno(0x26, 0x26, 0x2C);
 const QColor kOmbra(0x05, 0x03, 0x02);
-constexpr double kPassoTratteggio = 2.0;
+constexpr double kPassoTratteggio = 3.0;
 constexpr double kOmbraScarto = 1.6;
 
 // Averages kScala x kScala premultiplied pixels into one.
@@ -101,7 +101,7 @@ void DisegnaNome(QPainter &p, const QString &famiglia)
             const int versoOmbra = bordo(1, lontano), versoLuce = bordo(-1, lontano);
             const double attraverso = double(versoLuce) / (versoLuce + versoOmbra);         // 0 lit edge, 1 shaded
             const double grosso = std::min(1.0, (versoLuce + versoOmbra) / (7.0 * kScala)); // thin strokes: fine lines
-            const double mezza = (0.1 + 0.62 * attraverso * attraverso) * (0.45 + 0.55 * grosso);
+            const double mezza = (0.14 + 0.8 * attraverso * attraverso) * (0.45 + 0.55 * grosso);
             const double y = spazio.top() + (sy + 0.5) / kScala;
             const double fase = (y - 0.5) / kPassoTratteggio; // lines on the pixels' middles, not between rows
             const double d = std::abs(fase - std::round(fase)) * kPassoTratteggio;

@@ -210,7 +210,7 @@ FasiPelle LineePelle(double x, double y)
 double Tono(const Campione &c, double x, double y)
 {
     if (c.zona == Zona::Fondo) // a quiet ground, darker behind the lit side of the face
-        return 0.2 - 0.06 * Passaggio(-50, 50, x);
+        return 0.4 - 0.08 * Passaggio(-50, 50, x);
     constexpr double e = 0.5;
     const auto h = [](double px, double py) { return std::max(0.0, Rilievo(px, py).h); };
     const Vettore n = Normalizza({-(h(x + e, y) - h(x - e, y)) / (2 * e), -(h(x, y + e) - h(x, y - e)) / (2 * e), 1});
@@ -277,8 +277,8 @@ double Tono(const Campione &c, double x, double y)
         }
         break;
     }
-    case Zona::Bavero: // the facing's silk, lighter than the cloth
-        chiaro = 0.38, cupo = 0.68;
+    case Zona::Bavero: // the coat's own cloth, turned only by the lines' direction
+        chiaro = 0.62, cupo = 0.96;
         break;
     case Zona::Panciotto:
         chiaro = 0.48, cupo = 0.8;
