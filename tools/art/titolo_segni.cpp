@@ -102,7 +102,7 @@ void Ciocche(QPainter &p, Caso &caso, const std::vector<QPointF> &attaccatura, c
             const double dentro = caso.Tra(-0.5, 0.5); // place across the lock
             const double inclina = deriva + caso.Tra(-0.04, 0.04);
             const double s0 = caso.Tra(0.0, 0.1), s1 = caso.Tra(0.75, 1.0);
-            const double bordo = 0.7 + 0.6 * std::abs(dentro) * 2;
+            const double bordo = 0.75 + 0.7 * std::abs(dentro);
             const auto u = [&](double s) {
                 return centro + dentro * larga + inclina * (s - 0.5) + 0.05 * std::sin(2 * M_PI * (1.4 * s + fase));
             };
@@ -117,7 +117,7 @@ void Ciocche(QPainter &p, Caso &caso, const std::vector<QPointF> &attaccatura, c
                 // The sheen crosses the locks where the hair turns to the light.
                 const double lungo = (s0 + (s1 - s0) * t - lucido) / 0.2;
                 const double tono = TonoCapelli(asse(t)) - 0.3 * std::exp(-lungo * lungo) * (1 - 0.5 * v);
-                return std::clamp(tono * bordo * 0.8, 0.26, 0.7) * Ciuffo(t) * dentroFascia;
+                return std::clamp(tono * bordo * 0.8, 0.26, 0.55) * Ciuffo(t) * dentroFascia;
             };
             Taglio(p, asse, larghezza);
         }
@@ -172,22 +172,6 @@ void DisegnaCapelli(QPainter &p)
         {-8.0, -48.2}, {-15, -46.5}, {-21, -44.1}, {-23.2, -38}, {-24.2, -31}};
     Ciocche(p, caso, attaccaturaDestra, profiloDestro, 9, 8, 0.3);
     Ciocche(p, caso, attaccaturaSinistra, profiloSinistro, 5, 8, 0.3);
-    // A few strands lift off the outline, so it does not read as a shell.
-    for (int k = 0; k < 16; ++k) {
-        const bool destra = k % 3 != 0;
-        const auto &profilo = destra ? profiloDestro : profiloSinistro;
-        const double sp = caso.Tra(0.08, 0.85);
-        const QPointF centro(0.5, kCapelliY);
-        const QPointF radice = centro + (Curva(profilo, sp) - centro) * 0.99;
-        QPointF verso = Curva(profilo, sp + 0.06) - Curva(profilo, sp);
-        verso /= std::hypot(verso.x(), verso.y());
-        QPointF fuori = radice - centro;
-        fuori /= std::hypot(fuori.x(), fuori.y());
-        const double l = caso.Tra(3.0, 6.0), w = caso.Tra(0.3, 0.45), alza = caso.Tra(0.25, 0.6);
-        Taglio(
-            p, [&](double t) { return radice + verso * (l * t) + fuori * (alza * l * t * t); },
-            [&](double t) { return w * Fuso(t, 0.6); }, 10);
-    }
     // Along the hairline, fine hairs rise from the forehead into the mass,
     // coming to nothing at their roots, so the hair meets the skin softly.
     for (int k = 0; k < 44; ++k) {
@@ -237,19 +221,21 @@ void DisegnaLineamenti(QPainter &p)
         const QPointF iride(lato * kOcchiX, kOcchiY - 0.1);
         p.save();
         p.setClipPath(apertura);
+        // The iris cut as a ring and short strokes running in to the pupil,
+        // in the one black of the plate.
+        p.setPen(QPen(Qt::black, 0.45));
+        p.setBrush(Qt::NoBrush);
+        p.drawEllipse(iride, 2.4, 2.4);
+        for (int k = 0; k < 10; ++k) {
+            const double a = k * 2 * M_PI / 10;
+            const QPointF verso(std::cos(a), std::sin(a));
+            Taglio(
+                p, [&](double t) { return iride + verso * (2.3 - 1.2 * t); }, [](double t) { return 0.3 * (1 - t); },
+                4);
+        }
         p.setPen(Qt::NoPen);
-        p.setBrush(QColor(70, 70, 70));
-        p.drawEllipse(iride, 2.6, 2.6);
         p.setBrush(Qt::black);
-        p.drawEllipse(iride, 0.95, 0.95);
-        // The lid's shadow on the eyeball.
-        p.setBrush(QColor(110, 110, 110));
-        QPainterPath ombra(occhio(-1, 1));
-        for (int k = 1; k <= 20; ++k)
-            ombra.lineTo(occhio(-1 + k / 10.0, 1));
-        for (int k = 20; k >= 0; --k)
-            ombra.lineTo(occhio(-1 + k / 10.0, 1) + QPointF(0, 0.7));
-        p.drawPath(ombra);
+        p.drawEllipse(iride, 1.0, 1.0);
         p.restore();
         p.setPen(Qt::NoPen);
         p.setBrush(Qt::white);
@@ -258,13 +244,20 @@ void DisegnaLineamenti(QPainter &p)
         // above it; a fine lower lid.
         Taglio(
             p, [&](double t) { return occhio(-1.05 + 2.2 * t, 1) + QPointF(0, -0.25); },
-            [](double t) { return 0.2 + 0.6 * std::sin(M_PI * std::min(1.0, t * 0.8 + 0.1)); }, 20);
+            [](double t) { return 0.15 + 0.5 * std::sin(M_PI * std::min(1.0, t * 0.8 + 0.1)); }, 20);
         Taglio(
             p, [&](double t) { return occhio(-0.6 + 1.45 * t, 1) + QPointF(0, -1.3 - 0.5 * std::sin(M_PI * t)); },
-            [](double t) { return 0.4 * Fuso(t); }, 16);
+            [](double t) { return 0.25 * Fuso(t); }, 16);
         Taglio(
             p, [&](double t) { return occhio(-0.45 + 1.45 * t, -1) + QPointF(0, 0.2); },
             [](double t) { return 0.35 * Fuso(t); }, 16);
+        // The nose's side on the shaded half: one long tapering cut from
+        // under the brow down to the wing.
+        if (lato > 0)
+            Taglio(
+                p,
+                [&](double t) { return QPointF(2.2 + 1.1 * t + 0.5 * std::sin(M_PI * t), kOcchiY + 1.5 + 12.5 * t); },
+                [](double t) { return 0.42 * Fuso(t, 0.8); }, 20);
         // Nostrils, and the crease round each wing of the nose.
         p.save();
         p.translate(lato * 3.1, kOcchiY + 16.2);
@@ -309,7 +302,7 @@ void DisegnaLineamenti(QPainter &p)
                                       {0, kBoccaY + 0.12},   {1.0, kBoccaY - 0.05}, {4, kBoccaY - 0.2},
                                       {8.4, kBoccaY + 0.2}};
     Taglio(
-        p, [&](double t) { return Curva(labbra, t); }, [](double t) { return 0.25 + 0.85 * Fuso(t, 0.7); }, 30);
+        p, [&](double t) { return Curva(labbra, t); }, [](double t) { return 0.3 + 0.9 * Fuso(t, 0.7); }, 30);
 }
 
 } // namespace titolo

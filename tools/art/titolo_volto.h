@@ -19,8 +19,8 @@ struct Campione {
 constexpr double kOcchiX = 10.6;
 constexpr double kOcchioMezzo = 5.3; // half an eye's width
 constexpr double kOcchiY = -27.4;
-constexpr double kPalpebra = 1.8;      // how high the upper lid arches over the eye's centre
-constexpr double kPalpebraBassa = 1.4; // how low the lower lid bows
+constexpr double kPalpebra = 2.2;      // how high the upper lid arches over the eye's centre
+constexpr double kPalpebraBassa = 1.6; // how low the lower lid bows
 constexpr double kOrecchioX = 27.0;
 constexpr double kBoccaY = -2.4;
 constexpr double kMentoY = 13;
