@@ -197,8 +197,8 @@ void DisegnaCapelli(QPainter &p)
     for (double lato : {-1.0, 1.0}) {
         Caso c = sopracciglia;
         Peli(p, c,
-             Specchio({{4.6, kOcchiY - 4.3}, {8, kOcchiY - 5.0}, {12, kOcchiY - 5.2}, {16.6, kOcchiY - 4.4}}, lato),
-             2.2, 34, 3.2, 0.2, 0.45);
+             Specchio({{4.6, kOcchiY - 5.0}, {8, kOcchiY - 5.8}, {12, kOcchiY - 6.0}, {16.6, kOcchiY - 5.2}}, lato),
+             2.0, 30, 3.2, 0.2, 0.38);
     }
 }
 
@@ -221,16 +221,16 @@ void DisegnaLineamenti(QPainter &p)
         const QPointF iride(lato * kOcchiX, kOcchiY - 0.1);
         p.save();
         p.setClipPath(apertura);
-        // The iris cut as a ring and short strokes running in to the pupil,
-        // in the one black of the plate.
-        p.setPen(QPen(Qt::black, 0.45));
+        // The iris cut as a ring and a few short strokes running in to the
+        // pupil, in the one black of the plate, open enough to stay light.
+        p.setPen(QPen(Qt::black, 0.35));
         p.setBrush(Qt::NoBrush);
-        p.drawEllipse(iride, 2.4, 2.4);
-        for (int k = 0; k < 10; ++k) {
-            const double a = k * 2 * M_PI / 10;
+        p.drawEllipse(iride, 2.3, 2.3);
+        for (int k = 0; k < 8; ++k) {
+            const double a = (k + 0.5) * 2 * M_PI / 8;
             const QPointF verso(std::cos(a), std::sin(a));
             Taglio(
-                p, [&](double t) { return iride + verso * (2.3 - 1.2 * t); }, [](double t) { return 0.3 * (1 - t); },
+                p, [&](double t) { return iride + verso * (2.2 - 1.0 * t); }, [](double t) { return 0.22 * (1 - t); },
                 4);
         }
         p.setPen(Qt::NoPen);
