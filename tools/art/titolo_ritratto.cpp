@@ -83,20 +83,6 @@ double Tratto(double fase, double g, double larghezza)
     return std::clamp(mezza - distanza + 0.5, 0.0, std::min(1.0, 2 * mezza));
 }
 
-// Where a line in the light is cut, as a share of its width: flicks
-// `durata` of each stretch of kPeriodo pixels long (`lungo` runs along the
-// line), swelling in their middles and coming to points; odd lines break
-// half a stretch on from even ones.
-double Spezzato(double lungo, double linea, double durata)
-{
-    constexpr double kPeriodo = 7;
-    double q = lungo / kPeriodo + 0.5 * std::fmod(std::abs(linea), 2.0);
-    q -= std::floor(q);
-    const double mezza = std::min(durata, 1.0) / 2;
-    const double fuori = std::abs(q - 0.5);
-    return std::pow(std::clamp((mezza - fuori) / std::min(mezza, 0.25) + (durata > 1 ? 1 : 0), 0.0, 1.0), 0.6);
-}
-
 // The ink of the figure's outline at (x, y), 0 to 1: against the ground, or
 // where one part passes in front of another (the jaw over the neck, the
 // collar over the coat). The hair draws its own edge.
@@ -104,14 +90,16 @@ double Contorno(const Campione &c, double x, double y)
 {
     if (c.zona == Zona::Capelli)
         return 0;
+    // Behind: the ground, another part lower down, or the same part falling
+    // away as steeply as the jaw does over the neck (not the nose's tip).
     const auto dietro = [&](double dx, double dy) {
         const Campione v = Rilievo(x + dx, y + dy);
         return v.zona != Zona::Capelli &&
-            (v.zona == Zona::Fondo || (v.zona != c.zona && v.h < c.h - 1.5) || v.h < c.h - 3.5);
+            (v.zona == Zona::Fondo || (v.zona != c.zona && v.h < c.h - 1.5) || v.h < c.h - 16 * std::hypot(dx, dy));
     };
     // How near the edge is, searched outwards in eight directions; the line
     // is cut with a soft edge so that it does not break into steps.
-    constexpr double kLarghezza = 0.42, kPasso = 0.12;
+    constexpr double kLarghezza = 0.32, kPasso = 0.12;
     constexpr int kPassi = 5;
     const auto verso = [](int k) { return std::pair{std::cos(k * M_PI / 4), std::sin(k * M_PI / 4)}; };
     bool vicino = false;
@@ -134,7 +122,7 @@ double Contorno(const Campione &c, double x, double y)
 // The ground's lines stop short of the figure, leaving a thin margin.
 bool Margine(double x, double y)
 {
-    constexpr double r = 1.0;
+    constexpr double r = 0.6;
     for (int k = 0; k < 8; ++k) {
         const double a = k * M_PI / 4;
         if (Rilievo(x + r * std::cos(a), y + r * std::sin(a)).zona != Zona::Fondo)
@@ -177,27 +165,16 @@ double Inchiostro(double x, double y)
     if (c.zona == Zona::Pelle || c.zona == Zona::Orecchio) {
         if (t <= 0) // the eyes' whites
             return 0;
-        // Lines of one black: from the half-tones on they run whole and
-        // swell into the shade; in the lights they keep a hairline's width
-        // and break into ever shorter flicks and dots, staggered from line to
-        // line.
-        constexpr double kCapello = 0.22; // a hairline, as a share of the spacing
-        const double copre = std::min(0.66, 0.85 * std::pow(t, 1.25));
-        double a;
-        if (copre >= kCapello) {
-            a = Tratto(f.primo, g1, copre);
-        } else {
-            const double gx = (fx.primo - f.primo) / e, gy = (fy.primo - f.primo) / e;
-            const double gn = std::max(1e-6, std::hypot(gx, gy));
-            const double lungo = (x * -gy + y * gx) / gn * kIngrandimento; // pixels along the line
-            a = Tratto(f.primo, g1, kCapello * Spezzato(lungo, std::round(f.primo), std::pow(copre / kCapello, 0.4)));
-        }
+        // Whole lines that swell into the shade and thin away in the light,
+        // breaking off where the light is fullest.
+        const double copre = std::min(0.66, 0.9 * std::pow(t, 1.25));
+        double a = Tratto(f.primo, g1, copre * Passaggio(0.02, 0.07, copre));
         // The crossing lines lie over the broad shade of the far cheek, the
         // jaw and the neck, finer than the first, and not over the small
         // shadows of the features, where they would stand alone.
-        const double largo = std::max(Passaggio(8, 13, std::abs(x)), Passaggio(2, 6, y));
-        if (t > 0.45 && largo > 0)
-            a = std::max(a, Tratto(f.secondo, g2, largo * std::min(0.3, 0.08 + (t - 0.45) * 0.8)));
+        const double largo = std::max(Passaggio(8, 13, std::abs(x)), Passaggio(kOcchiY + 13, kOcchiY + 16, y));
+        if (t > 0.32 && largo > 0)
+            a = std::max(a, Tratto(f.secondo, g2, largo * std::min(0.3, 0.06 + (t - 0.32) * 0.8)));
         return std::max(a, contorno);
     }
     double a = Tratto(f.primo, g1, std::min(0.8, 1.1 * std::pow(t, 1.3)));

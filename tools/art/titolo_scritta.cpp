@@ -15,11 +15,9 @@ namespace titolo {
 namespace {
 
 const QColor kArgento(0xE4, 0xE5, 0xE8);
-const QColor kTratteggio(0x22, 0x24, 0x2A);
+const QColor kTratteggio(0x4A, 0x4D, 0x55);
 const QColor kFiloContorno(0x26, 0x26, 0x2C);
-const QColor kOmbra(0x05, 0x03, 0x02);
 constexpr double kPassoTratteggio = 3.0;
-constexpr double kOmbraScarto = 1.6;
 
 // Averages kScala x kScala premultiplied pixels into one.
 QImage Riduci(const QImage &grande)
@@ -56,8 +54,8 @@ void DisegnaNome(QPainter &p, const QString &famiglia)
     QPainterPath nome;
     nome.addText(0, 0, corsivo, QStringLiteral("Belvane"));
     nome.translate(kNomeCentroX - nome.boundingRect().center().x(), kNomeBaseY);
-    const QRect spazio =
-        nome.boundingRect().adjusted(-4, -4, 4 + kOmbraScarto + 2, 4 + kOmbraScarto + 2).toAlignedRect();
+    const double alto = nome.boundingRect().top(), basso = kNomeBaseY;
+    const QRect spazio = nome.boundingRect().adjusted(-4, -4, 4, 4).toAlignedRect();
 
     // Engraved at kScala times the size, then reduced.
     QImage grande(spazio.size() * kScala, QImage::Format_ARGB32_Premultiplied);
@@ -69,19 +67,16 @@ void DisegnaNome(QPainter &p, const QString &famiglia)
         g.setRenderHint(QPainter::Antialiasing);
         g.scale(kScala, kScala);
         g.translate(-spazio.topLeft());
-        // The shade: what the letters would hide of themselves moved down and
-        // right, cut solid with a hard edge.
-        g.fillPath(nome.translated(kOmbraScarto, kOmbraScarto).subtracted(nome), kOmbra);
         QPainter m(&maschera);
         m.setRenderHint(QPainter::Antialiasing);
         m.scale(kScala, kScala);
         m.translate(-spazio.topLeft());
         m.fillPath(nome, Qt::white);
     }
-    // Inside the letters, level lines cut across the silver, each swelling
-    // from a hairline at the stroke's lit edge to its heaviest at the shaded
-    // one (down and right), and kept fine all across the thin strokes, so
-    // the metal is modelled by the burin alone.
+    // Inside the letters, level lines cut across the silver, heavier towards
+    // the foot of the letters and towards each stroke's shaded edge (down and
+    // right), and left out of the hairlines, so the metal is modelled by the
+    // burin alone, with no cast shadow.
     const auto dentro = [&](int sx, int sy) {
         return sx >= 0 && sy >= 0 && sx < maschera.width() && sy < maschera.height() &&
             maschera.constScanLine(sy)[sx] > 127;
@@ -101,7 +96,8 @@ void DisegnaNome(QPainter &p, const QString &famiglia)
             const int versoOmbra = bordo(1, lontano), versoLuce = bordo(-1, lontano);
             const double attraverso = double(versoLuce) / (versoLuce + versoOmbra);         // 0 lit edge, 1 shaded
             const double grosso = std::min(1.0, (versoLuce + versoOmbra) / (7.0 * kScala)); // thin strokes: fine lines
-            const double mezza = (0.14 + 0.8 * attraverso * attraverso) * (0.45 + 0.55 * grosso);
+            const double piede = std::clamp((spazio.top() + (sy + 0.5) / kScala - alto) / (basso - alto), 0.0, 1.0);
+            const double mezza = (0.12 + 0.3 * piede + 0.3 * attraverso) * std::clamp((grosso - 0.25) / 0.3, 0.0, 1.0);
             const double y = spazio.top() + (sy + 0.5) / kScala;
             const double fase = (y - 0.5) / kPassoTratteggio; // lines on the pixels' middles, not between rows
             const double d = std::abs(fase - std::round(fase)) * kPassoTratteggio;

@@ -198,7 +198,7 @@ void DisegnaCapelli(QPainter &p)
         Caso c = sopracciglia;
         Peli(p, c,
              Specchio({{4.6, kOcchiY - 5.0}, {8, kOcchiY - 5.8}, {12, kOcchiY - 6.0}, {16.6, kOcchiY - 5.2}}, lato),
-             2.0, 30, 3.2, 0.2, 0.38);
+             2.2, 36, 3.2, 0.2, 0.5);
     }
 }
 
@@ -263,12 +263,12 @@ void DisegnaLineamenti(QPainter &p)
         p.translate(lato * 3.1, kOcchiY + 16.2);
         p.rotate(lato * 18);
         p.setBrush(Qt::black);
-        p.drawEllipse(QPointF(0, 0), 1.25, 0.65);
+        p.drawEllipse(QPointF(0, 0), 1.0, 0.5);
         p.restore();
         Taglio(
             p,
             [&](double t) {
-                const double a = (-110 + 150 * t) * M_PI / 180;
+                const double a = (-120 + 120 * t) * M_PI / 180;
                 return QPointF(lato * (3.7 + 2.4 * std::cos(a)), kOcchiY + 15.4 + 2.2 * std::sin(a));
             },
             [](double t) { return 0.45 * Fuso(t); }, 16);
