@@ -279,7 +279,7 @@ void DisegnaLineamenti(QPainter &p)
                 const double a = (-80 + 160 * t) * M_PI / 180;
                 return QPointF(lato * (kOrecchioX + 1.6 * std::cos(a)), kOcchiY + 6.0 + 7.4 * std::sin(a));
             },
-            [](double t) { return 0.55 * Fuso(t, 0.4); }, 20);
+            [](double t) { return 0.42 * Fuso(t, 0.4); }, 20);
         // Inside it the inner fold, and the bowl in front of the opening.
         Taglio(
             p,
@@ -287,7 +287,7 @@ void DisegnaLineamenti(QPainter &p)
                 const double a = (-60 + 120 * t) * M_PI / 180;
                 return QPointF(lato * (kOrecchioX - 0.4 + 1.0 * std::cos(a)), kOcchiY + 5.4 + 4.6 * std::sin(a));
             },
-            [](double t) { return 0.45 * Fuso(t); }, 16);
+            [](double t) { return 0.32 * Fuso(t); }, 16);
     }
     // The waistcoat's buttons down the middle.
     for (double y : {kColloY + 52, kColloY + 60, kColloY + 68}) {

@@ -265,7 +265,7 @@ double Tono(const Campione &c, double x, double y)
         chiaro = 0.22, cupo = 0.85;
         break;
     case Zona::Giacca: {
-        chiaro = 0.62, cupo = 0.96;
+        chiaro = 0.5, cupo = 0.88;
         // Folds running from the armpits in towards the chest, each a dark
         // crease with the cloth lit along its upper side.
         const double yb = y - kColloY;
@@ -278,7 +278,7 @@ double Tono(const Campione &c, double x, double y)
         break;
     }
     case Zona::Bavero: // the coat's own cloth, turned only by the lines' direction
-        chiaro = 0.62, cupo = 0.96;
+        chiaro = 0.5, cupo = 0.88;
         break;
     case Zona::Panciotto:
         chiaro = 0.48, cupo = 0.8;
