@@ -59,16 +59,6 @@ double MezzaLarghezza(double y)
     return std::max(0.0, w);
 }
 
-// The meridians of the head: lines from brow to chin that bow round the
-// face as a globe's do, closer together as the face turns away. Where the
-// face narrows to the chin, and down the neck, they keep the chin's round.
-double Meridiano(double x, double mezzaLarghezza)
-{
-    constexpr double kRaggio = 26, kMinimo = 17;
-    const double w = std::max(mezzaLarghezza, kMinimo);
-    return std::asin(std::clamp(x / w, -1.0, 1.0)) * kRaggio;
-}
-
 // The features carved into and raised from the head's plain oval.
 double Lineamenti(double x, double y)
 {
@@ -107,12 +97,11 @@ double Passaggio(double a, double b, double t)
 Campione Rilievo(double x, double y)
 {
     Campione r;
-    const auto prendi = [&](double h, double hs, Zona z, double meridiano = 0) {
+    const auto prendi = [&](double h, double hs, Zona z) {
         if (h > r.h) {
             r.h = h;
             r.hs = hs;
             r.zona = z;
-            r.meridiano = meridiano;
         }
     };
     const double ax = std::abs(x);
@@ -156,14 +145,14 @@ Campione Rilievo(double x, double y)
         const double q = 1 - (x / 14) * (x / 14);
         const bool colletto = y > kColloY + 13 - 0.012 * x * x;
         const double h = 20 * std::sqrt(q) + (colletto ? 2.5 : 0);
-        prendi(h, 20 * q, colletto ? Zona::Camicia : Zona::Pelle, Meridiano(x, 0));
+        prendi(h, 20 * q, colletto ? Zona::Camicia : Zona::Pelle);
     }
     // Ears, behind the head's outline.
     for (int lato : {-1, 1}) {
         const double ex = (x - lato * kOrecchioX) / 3.8, ey = (y - (kOcchiY + 6.5)) / 9.5;
         const double q = 1 - ex * ex - ey * ey;
         if (q > 0)
-            prendi(6 * std::sqrt(q), 6 * q, Zona::Orecchio, x);
+            prendi(6 * std::sqrt(q), 6 * q, Zona::Orecchio);
     }
     // The head.
     const double w = MezzaLarghezza(y);
@@ -171,8 +160,7 @@ Campione Rilievo(double x, double y)
         const double q = 1 - (x / w) * (x / w);
         const double profondita = 27 * std::sqrt(std::clamp((y + 68) / 14.0, 0.0, 1.0));
         const double d = Lineamenti(x, y);
-        prendi(profondita * std::sqrt(q) + d * std::min(1.0, q * 4), profondita * q + 0.1 * d, Zona::Pelle,
-               Meridiano(x, w));
+        prendi(profondita * std::sqrt(q) + d * std::min(1.0, q * 4), profondita * q + 0.1 * d, Zona::Pelle);
     }
     // The hair: over the crown and down to the temples, parted on the left.
     const double cx = (x - 0.5) / kCapelliA, cy = (y - kCapelliY) / kCapelliB;
