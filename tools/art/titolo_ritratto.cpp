@@ -18,7 +18,6 @@ namespace {
 
 constexpr double kCarta = 247; // the paper's grey
 constexpr double kInchiostro = 16;
-constexpr double kNerezza = 1.35;
 // The sitter is drawn in units of his own; this many pixels to one, and
 // his units start this far above the medallion's centre.
 constexpr double kIngrandimento = 1.2;
@@ -37,36 +36,27 @@ Fasi Linee(Zona zona, double x, double y, const Campione &c)
     const double hs = c.hs;
     // Spacings in pixels: wide enough that every line stands clear of its
     // neighbours at the picture's own size.
-    constexpr double fondo = 2.0, volto = 3.0, abito = 3.0;
+    constexpr double fondo = 2.0, volto = 3.0, abito = 2.5;
     switch (zona) {
     case Zona::Fondo:
         // Ruled straight across, each line on the middle of a row of pixels.
         return {((y + kAbbassa) * kIngrandimento + kMedaglioneRy - 0.5) / fondo / kIngrandimento, 0, fondo};
-    case Zona::Pelle: {
-        const FasiPelle f = LineePelle(x, y);
-        return {f.primo / volto, f.secondo / volto, volto};
-    }
-    case Zona::Orecchio: { // down the ear, bowing with its rim
-        const double ex = std::abs(x) - kOrecchioX, ey = y - (kOcchiY + 6.5);
-        return {(ex + 0.035 * ey * ey) / volto * 1.4, (y + 0.75 * x) / volto, volto};
-    }
+    case Zona::Pelle:
+        return {(y - 0.42 * hs) / volto, c.meridiano / volto, volto};
     case Zona::Capelli:
         return {y / volto, x / volto, volto};
     case Zona::Giacca: {
-        // Over the shoulders and turning down the arms; the crossing lines
-        // (deepest shade only) slant across them.
-        const double ax = std::abs(x);
-        const double spalla = 21 * (x / 60) * (x / 60) + 0.05 * std::pow(std::max(0.0, ax - 50), 2);
-        return {(y - spalla - 0.25 * hs) / abito, (y + 0.8 * x) / abito, abito};
+        const double spalla = 21 * (x / 60) * (x / 60);
+        return {(y - spalla - 0.25 * hs) / abito, (x - 0.35 * y * (x < 0 ? -1 : 1)) / abito, abito};
     }
-    case Zona::Bavero: // down the lapel's roll, steeper than the coat's lines
-        return {(std::abs(x) + 0.35 * y) / abito, (y - 0.3 * std::abs(x)) / abito, abito};
+    case Zona::Bavero:
+        return {(y + 0.55 * std::abs(x)) / abito, (std::abs(x) + 0.19 * y) / abito, abito};
     case Zona::Camicia:
         return {(y - 0.3 * hs) / volto, x / volto, volto};
     case Zona::Cravatta:
         return {(x + y) * 0.7071 / 2.0, (x - y) * 0.7071 / 2.0, 2.0};
     case Zona::Panciotto:
-        return {(y + 0.25 * std::abs(x)) / 2.5, x / 2.5, 2.5};
+        return {(y + 0.45 * std::abs(x)) / 2.0, x / 2.0, 2.0};
     }
     return {0, 0, 2};
 }
@@ -79,50 +69,34 @@ double Tratto(double fase, double g, double larghezza)
     constexpr double campioni = kScala * kIngrandimento; // samples to one of the sitter's units
     const double distanza = std::abs(fase - std::round(fase)) / g * campioni;
     const double mezza = larghezza / g * campioni / 2;
-    // A line narrower than a sample covers no more of it than its width.
-    return std::clamp(mezza - distanza + 0.5, 0.0, std::min(1.0, 2 * mezza));
+    return std::clamp(mezza - distanza + 0.5, 0.0, 1.0);
 }
 
-// The ink of the figure's outline at (x, y), 0 to 1: against the ground, or
+// Whether the figure's outline runs through (x, y): against the ground, or
 // where one part passes in front of another (the jaw over the neck, the
 // collar over the coat). The hair draws its own edge.
-double Contorno(const Campione &c, double x, double y)
+bool Contorno(const Campione &c, double x, double y)
 {
-    if (c.zona == Zona::Capelli)
-        return 0;
-    // Behind: the ground, another part lower down, or the same part falling
-    // away as steeply as the jaw does over the neck (not the nose's tip).
-    const auto dietro = [&](double dx, double dy) {
+    constexpr double r = 0.22;
+    // The lit ear's rim and the top of both ears are left open, so the ears
+    // do not sit in a drawn ring.
+    const double orecchio = y - (kOcchiY + 6.5);
+    if (std::abs(x) > kOrecchioX - 1 && ((x < 0 && orecchio > -5 && orecchio < 2.5) || orecchio < -7))
+        return false;
+    for (const auto &[dx, dy] : {std::pair{r, 0.0}, std::pair{-r, 0.0}, std::pair{0.0, r}, std::pair{0.0, -r}}) {
         const Campione v = Rilievo(x + dx, y + dy);
-        return v.zona != Zona::Capelli &&
-            (v.zona == Zona::Fondo || (v.zona != c.zona && v.h < c.h - 1.5) || v.h < c.h - 16 * std::hypot(dx, dy));
-    };
-    // How near the edge is, searched outwards in eight directions; the line
-    // is cut with a soft edge so that it does not break into steps.
-    constexpr double kLarghezza = 0.32, kPasso = 0.12;
-    constexpr int kPassi = 5;
-    const auto verso = [](int k) { return std::pair{std::cos(k * M_PI / 4), std::sin(k * M_PI / 4)}; };
-    bool vicino = false;
-    for (int k = 0; k < 8 && !vicino; ++k) {
-        const auto [cx, cy] = verso(k);
-        vicino = dietro(cx * kPasso * kPassi, cy * kPasso * kPassi);
+        if (v.zona == Zona::Capelli || c.zona == Zona::Capelli)
+            continue;
+        if (v.zona == Zona::Fondo || (v.zona != c.zona && v.h < c.h - 1.5) || v.h < c.h - 3.5)
+            return true;
     }
-    if (!vicino)
-        return 0;
-    for (int i = 1; i <= kPassi; ++i) {
-        for (int k = 0; k < 8; ++k) {
-            const auto [cx, cy] = verso(k);
-            if (dietro(cx * kPasso * i, cy * kPasso * i))
-                return std::clamp((kLarghezza - kPasso * (i - 0.5)) / kPasso + 0.5, 0.0, 1.0);
-        }
-    }
-    return 0;
+    return false;
 }
 
 // The ground's lines stop short of the figure, leaving a thin margin.
 bool Margine(double x, double y)
 {
-    constexpr double r = 0.6;
+    constexpr double r = 1.0;
     for (int k = 0; k < 8; ++k) {
         const double a = k * M_PI / 4;
         if (Rilievo(x + r * std::cos(a), y + r * std::sin(a)).zona != Zona::Fondo)
@@ -139,13 +113,12 @@ double Inchiostro(double x, double y)
         return 0;
     if (c.zona == Zona::Fondo && Margine(x, y))
         return 0;
-    const double contorno = c.zona == Zona::Fondo ? 0 : Contorno(c, x, y);
-    if (contorno >= 1)
+    if (c.zona != Zona::Fondo && Contorno(c, x, y))
         return 1;
     double t = Tono(c, x, y);
     if (c.zona == Zona::Fondo) { // the ground deepens towards the oval's rim
         const double rx = x * kIngrandimento / kMedaglioneRx, ry = (y + kAbbassa) * kIngrandimento / kMedaglioneRy;
-        t += 0.1 * (rx * rx + ry * ry);
+        t += 0.16 * (rx * rx + ry * ry);
     }
     constexpr double e = 0.25;
     // The lines keep their spacing in pixels however large the sitter is drawn.
@@ -162,28 +135,16 @@ double Inchiostro(double x, double y)
     // deepens the shade beyond them. On the skin a single set of fine lines
     // models the lights, swelling towards the shade; only the deepest shade
     // is crossed.
-    if (c.zona == Zona::Pelle || c.zona == Zona::Orecchio) {
-        if (t <= 0) // the eyes' whites
-            return 0;
-        // Whole lines that swell into the shade and thin away in the light,
-        // breaking off where the light is fullest.
-        const double copre = std::min(0.66, 0.9 * std::pow(t, 1.25));
-        double a = Tratto(f.primo, g1, copre * Passaggio(0.02, 0.07, copre));
-        // The crossing lines lie over the broad shade of the far cheek, the
-        // jaw and the neck, finer than the first, and not over the small
-        // shadows of the features, where they would stand alone.
-        const double largo = std::max(Passaggio(8, 13, std::abs(x)), Passaggio(kOcchiY + 13, kOcchiY + 16, y));
-        if (t > 0.32 && largo > 0)
-            a = std::max(a, Tratto(f.secondo, g2, largo * std::min(0.3, 0.06 + (t - 0.32) * 0.8)));
-        return std::max(a, contorno);
+    if (c.zona == Zona::Pelle) {
+        double a = Tratto(f.primo, g1, std::min(0.78, 0.03 + 0.95 * std::pow(t, 1.35)));
+        if (t > 0.5)
+            a = std::max(a, Tratto(f.secondo, g2, std::min(0.5, (t - 0.5) * 1.5)));
+        return a;
     }
     double a = Tratto(f.primo, g1, std::min(0.8, 1.1 * std::pow(t, 1.3)));
-    // The coat is crossed only in its deepest shade, so its cloth does not
-    // shimmer; the smaller things are crossed from the half-tones on.
-    const double crocia = c.zona == Zona::Giacca || c.zona == Zona::Bavero ? 0.86 : 0.6;
-    if (c.zona != Zona::Fondo && t > crocia)
-        a = std::max(a, Tratto(f.secondo, g2, std::min(0.5, (t - crocia) * 2.5)));
-    return std::max(a, contorno);
+    if (c.zona != Zona::Fondo && t > 0.6)
+        a = std::max(a, Tratto(f.secondo, g2, std::min(0.6, (t - 0.6) * 1.6)));
+    return a;
 }
 
 // Averages kScala x kScala samples into each pixel.
@@ -197,9 +158,7 @@ QImage Riduci(const std::vector<float> &inchiostro, int larghezza, int altezza)
             for (int sy = 0; sy < kScala; ++sy)
                 for (int sx = 0; sx < kScala; ++sx)
                     somma += inchiostro[std::size_t((py * kScala + sy) * lg + px * kScala + sx)];
-            // A pixel a line half covers is printed darker than half, so that
-            // the lines keep their black where they fall between two rows.
-            const double a = 1 - std::pow(1 - somma / (kScala * kScala), kNerezza);
+            const double a = somma / (kScala * kScala);
             const int g = int(std::lround(kCarta - (kCarta - kInchiostro) * a));
             img.setPixel(px, py, qRgb(g, g, g));
         }

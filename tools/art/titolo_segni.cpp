@@ -197,8 +197,8 @@ void DisegnaCapelli(QPainter &p)
     for (double lato : {-1.0, 1.0}) {
         Caso c = sopracciglia;
         Peli(p, c,
-             Specchio({{4.6, kOcchiY - 5.0}, {8, kOcchiY - 5.8}, {12, kOcchiY - 6.0}, {16.6, kOcchiY - 5.2}}, lato),
-             2.2, 36, 3.2, 0.2, 0.5);
+             Specchio({{4.6, kOcchiY - 4.3}, {8, kOcchiY - 5.0}, {12, kOcchiY - 5.2}, {16.6, kOcchiY - 4.4}}, lato),
+             2.4, 40, 3.2, 0.2, 0.55);
     }
 }
 
@@ -221,21 +221,19 @@ void DisegnaLineamenti(QPainter &p)
         const QPointF iride(lato * kOcchiX, kOcchiY - 0.1);
         p.save();
         p.setClipPath(apertura);
-        // The iris cut as a ring and a few short strokes running in to the
-        // pupil, in the one black of the plate, open enough to stay light.
-        p.setPen(QPen(Qt::black, 0.35));
-        p.setBrush(Qt::NoBrush);
-        p.drawEllipse(iride, 2.3, 2.3);
-        for (int k = 0; k < 8; ++k) {
-            const double a = (k + 0.5) * 2 * M_PI / 8;
-            const QPointF verso(std::cos(a), std::sin(a));
-            Taglio(
-                p, [&](double t) { return iride + verso * (2.2 - 1.0 * t); }, [](double t) { return 0.22 * (1 - t); },
-                4);
-        }
         p.setPen(Qt::NoPen);
+        p.setBrush(QColor(70, 70, 70));
+        p.drawEllipse(iride, 2.6, 2.6);
         p.setBrush(Qt::black);
-        p.drawEllipse(iride, 1.0, 1.0);
+        p.drawEllipse(iride, 0.95, 0.95);
+        // The lid's shadow on the eyeball.
+        p.setBrush(QColor(110, 110, 110));
+        QPainterPath ombra(occhio(-1, 1));
+        for (int k = 1; k <= 20; ++k)
+            ombra.lineTo(occhio(-1 + k / 10.0, 1));
+        for (int k = 20; k >= 0; --k)
+            ombra.lineTo(occhio(-1 + k / 10.0, 1) + QPointF(0, 0.7));
+        p.drawPath(ombra);
         p.restore();
         p.setPen(Qt::NoPen);
         p.setBrush(Qt::white);
@@ -244,31 +242,24 @@ void DisegnaLineamenti(QPainter &p)
         // above it; a fine lower lid.
         Taglio(
             p, [&](double t) { return occhio(-1.05 + 2.2 * t, 1) + QPointF(0, -0.25); },
-            [](double t) { return 0.15 + 0.5 * std::sin(M_PI * std::min(1.0, t * 0.8 + 0.1)); }, 20);
+            [](double t) { return 0.25 + 0.85 * std::sin(M_PI * std::min(1.0, t * 0.8 + 0.1)); }, 20);
         Taglio(
             p, [&](double t) { return occhio(-0.6 + 1.45 * t, 1) + QPointF(0, -1.3 - 0.5 * std::sin(M_PI * t)); },
-            [](double t) { return 0.25 * Fuso(t); }, 16);
+            [](double t) { return 0.4 * Fuso(t); }, 16);
         Taglio(
             p, [&](double t) { return occhio(-0.45 + 1.45 * t, -1) + QPointF(0, 0.2); },
             [](double t) { return 0.35 * Fuso(t); }, 16);
-        // The nose's side on the shaded half: one long tapering cut from
-        // under the brow down to the wing.
-        if (lato > 0)
-            Taglio(
-                p,
-                [&](double t) { return QPointF(2.2 + 1.1 * t + 0.5 * std::sin(M_PI * t), kOcchiY + 1.5 + 12.5 * t); },
-                [](double t) { return 0.42 * Fuso(t, 0.8); }, 20);
         // Nostrils, and the crease round each wing of the nose.
         p.save();
         p.translate(lato * 3.1, kOcchiY + 16.2);
         p.rotate(lato * 18);
         p.setBrush(Qt::black);
-        p.drawEllipse(QPointF(0, 0), 1.0, 0.5);
+        p.drawEllipse(QPointF(0, 0), 1.25, 0.65);
         p.restore();
         Taglio(
             p,
             [&](double t) {
-                const double a = (-120 + 120 * t) * M_PI / 180;
+                const double a = (-110 + 150 * t) * M_PI / 180;
                 return QPointF(lato * (3.7 + 2.4 * std::cos(a)), kOcchiY + 15.4 + 2.2 * std::sin(a));
             },
             [](double t) { return 0.45 * Fuso(t); }, 16);
@@ -279,7 +270,7 @@ void DisegnaLineamenti(QPainter &p)
                 const double a = (-80 + 160 * t) * M_PI / 180;
                 return QPointF(lato * (kOrecchioX + 1.6 * std::cos(a)), kOcchiY + 6.0 + 7.4 * std::sin(a));
             },
-            [](double t) { return 0.42 * Fuso(t, 0.4); }, 20);
+            [](double t) { return 0.3 * Fuso(t); }, 20);
         // Inside it the inner fold, and the bowl in front of the opening.
         Taglio(
             p,
@@ -287,7 +278,7 @@ void DisegnaLineamenti(QPainter &p)
                 const double a = (-60 + 120 * t) * M_PI / 180;
                 return QPointF(lato * (kOrecchioX - 0.4 + 1.0 * std::cos(a)), kOcchiY + 5.4 + 4.6 * std::sin(a));
             },
-            [](double t) { return 0.32 * Fuso(t); }, 16);
+            [](double t) { return 0.35 * Fuso(t); }, 16);
     }
     // The waistcoat's buttons down the middle.
     for (double y : {kColloY + 52, kColloY + 60, kColloY + 68}) {
@@ -302,7 +293,7 @@ void DisegnaLineamenti(QPainter &p)
                                       {0, kBoccaY + 0.12},   {1.0, kBoccaY - 0.05}, {4, kBoccaY - 0.2},
                                       {8.4, kBoccaY + 0.2}};
     Taglio(
-        p, [&](double t) { return Curva(labbra, t); }, [](double t) { return 0.3 + 0.9 * Fuso(t, 0.7); }, 30);
+        p, [&](double t) { return Curva(labbra, t); }, [](double t) { return 0.3 + 0.6 * Fuso(t, 0.7); }, 30);
 }
 
 } // namespace titolo

@@ -31,19 +31,18 @@ double Gauss(double dx, double dy, double sx, double sy)
 // (Catmull-Rom): the crown, the temples, the cheekbones, the jaw, the chin.
 double MezzaLarghezza(double y)
 {
-    static constexpr std::array<std::array<double, 2>, 14> kProfilo{{{-67, 0},
+    static constexpr std::array<std::array<double, 2>, 13> kProfilo{{{-67, 0},
                                                                      {-63, 13},
                                                                      {-57, 20},
                                                                      {-48, 24.2},
                                                                      {-38, 25.8},
                                                                      {-27, 26.2},
                                                                      {-18, 24.6},
-                                                                     {-8, 22.2},
-                                                                     {0, 20.6},
-                                                                     {5, 18.8},
-                                                                     {8.5, 16.0},
-                                                                     {11.2, 11.8},
-                                                                     {12.6, 6.4},
+                                                                     {-8, 21.2},
+                                                                     {0, 18.2},
+                                                                     {6, 14.2},
+                                                                     {9.5, 10.8},
+                                                                     {11.7, 7.0},
                                                                      {kMentoY, 0}}};
     if (y <= kProfilo.front()[0] || y >= kProfilo.back()[0])
         return 0;
@@ -59,6 +58,16 @@ double MezzaLarghezza(double y)
     return std::max(0.0, w);
 }
 
+// The meridians of the head: lines from brow to chin that bow round the
+// face as a globe's do, closer together as the face turns away. Where the
+// face narrows to the chin, and down the neck, they keep the chin's round.
+double Meridiano(double x, double mezzaLarghezza)
+{
+    constexpr double kRaggio = 26, kMinimo = 17;
+    const double w = std::max(mezzaLarghezza, kMinimo);
+    return std::asin(std::clamp(x / w, -1.0, 1.0)) * kRaggio;
+}
+
 // The features carved into and raised from the head's plain oval.
 double Lineamenti(double x, double y)
 {
@@ -68,7 +77,7 @@ double Lineamenti(double x, double y)
     d += 1.6 * Gauss(ax - kOcchiX, y - kOcchiY, 3.2, 1.9);      // the eyeballs under the lids
     d += 2.0 * Gauss(ax - 10.5, y - (kOcchiY - 5.5), 6.5, 1.8); // brow ridge
     d += 1.6 * Gauss(ax - 15.5, y - (kOcchiY + 9), 4.5, 3.6);   // cheekbones
-    d -= 0.5 * Gauss(ax - 15, y - (kOcchiY + 21), 4, 4.5);      // below them
+    d -= 0.9 * Gauss(ax - 15, y - (kOcchiY + 21), 4, 4.5);      // below them
     d -= 1.0 * Gauss(ax - 22.5, y - (kOcchiY - 9), 2.6, 5);     // temples
     d += 1.2 * Gauss(x, y - (kOcchiY - 15), 14, 6);             // forehead
     // The nose: a ridge that widens and rises to the tip, with its wings.
@@ -97,11 +106,12 @@ double Passaggio(double a, double b, double t)
 Campione Rilievo(double x, double y)
 {
     Campione r;
-    const auto prendi = [&](double h, double hs, Zona z) {
+    const auto prendi = [&](double h, double hs, Zona z, double meridiano = 0) {
         if (h > r.h) {
             r.h = h;
             r.hs = hs;
             r.zona = z;
+            r.meridiano = meridiano;
         }
     };
     const double ax = std::abs(x);
@@ -145,14 +155,14 @@ Campione Rilievo(double x, double y)
         const double q = 1 - (x / 14) * (x / 14);
         const bool colletto = y > kColloY + 13 - 0.012 * x * x;
         const double h = 20 * std::sqrt(q) + (colletto ? 2.5 : 0);
-        prendi(h, 20 * q, colletto ? Zona::Camicia : Zona::Pelle);
+        prendi(h, 20 * q, colletto ? Zona::Camicia : Zona::Pelle, Meridiano(x, 0));
     }
     // Ears, behind the head's outline.
     for (int lato : {-1, 1}) {
         const double ex = (x - lato * kOrecchioX) / 3.8, ey = (y - (kOcchiY + 6.5)) / 9.5;
         const double q = 1 - ex * ex - ey * ey;
         if (q > 0)
-            prendi(6 * std::sqrt(q), 6 * q, Zona::Orecchio);
+            prendi(6 * std::sqrt(q), 6 * q, Zona::Pelle, x);
     }
     // The head.
     const double w = MezzaLarghezza(y);
@@ -160,7 +170,8 @@ Campione Rilievo(double x, double y)
         const double q = 1 - (x / w) * (x / w);
         const double profondita = 27 * std::sqrt(std::clamp((y + 68) / 14.0, 0.0, 1.0));
         const double d = Lineamenti(x, y);
-        prendi(profondita * std::sqrt(q) + d * std::min(1.0, q * 4), profondita * q + 0.1 * d, Zona::Pelle);
+        prendi(profondita * std::sqrt(q) + d * std::min(1.0, q * 4), profondita * q + 0.1 * d, Zona::Pelle,
+               Meridiano(x, w));
     }
     // The hair: over the crown and down to the temples, parted on the left.
     const double cx = (x - 0.5) / kCapelliA, cy = (y - kCapelliY) / kCapelliB;
@@ -173,60 +184,33 @@ Campione Rilievo(double x, double y)
     return r;
 }
 
-FasiPelle LineePelle(double x, double y)
-{
-    const double ax = std::abs(x);
-    double primo;
-    if (!(ax < MezzaLarghezza(y) || y < kMentoY - 6)) {
-        primo = y + 7 * (x / 14) * (x / 14); // the neck, a cylinder seen from above
-    } else {
-        // One system, mirrored about the middle: arched a little over the
-        // brow, level at the eyes, bowing down more and more round the cheeks
-        // and the chin; dipping into the sockets, and raised round the mouth
-        // and the chin.
-        constexpr double kMezzaTesta = 24;
-        const double arco = -3.5 + 15.5 * Passaggio(-46, 12, y);
-        primo = y + arco * (x / kMezzaTesta) * (x / kMezzaTesta);
-        primo -= 2.5 * Gauss(ax - kOcchiX, y - kOcchiY, 7.0, 4.5);
-        primo += 2.5 * Gauss(x, y - kBoccaY, 8, 3.2);
-        primo += 3 * Gauss(x, y - (kMentoY - 5), 7, 4);
-    }
-    // The crossing lines run at about 37 degrees to the first.
-    return {primo, primo + 0.75 * x};
-}
-
 double Tono(const Campione &c, double x, double y)
 {
     if (c.zona == Zona::Fondo) // a quiet ground, darker behind the lit side of the face
-        return 0.3 - 0.07 * Passaggio(-50, 50, x);
+        return 0.23 - 0.06 * Passaggio(-50, 50, x);
     constexpr double e = 0.5;
     const auto h = [](double px, double py) { return std::max(0.0, Rilievo(px, py).h); };
     const Vettore n = Normalizza({-(h(x + e, y) - h(x - e, y)) / (2 * e), -(h(x, y + e) - h(x, y - e)) / (2 * e), 1});
     const double luce = std::max(0.0, n.x * kLuce.x + n.y * kLuce.y + n.z * kLuce.z);
-    double ombra = std::clamp((0.92 - luce) / 0.7, 0.0, 1.0); // 0 in full light, 1 turned from it
-    // The nose's far flank is kept in half-shade, or it would read as a smear
-    // from the eye to the nostril.
-    if (c.zona == Zona::Pelle)
-        ombra *= 1 - 0.5 * Gauss(x - 3, y - (kOcchiY + 9), 3.5, 6.5);
+    const double ombra = std::clamp((0.92 - luce) / 0.7, 0.0, 1.0); // 0 in full light, 1 turned from it
     // Each thing's tone from full light to full shade: the engraver keeps
     // the face luminous and the coat dark whatever the light does.
     double chiaro = 0, cupo = 0;
     double scuro = 0; // shadows cast on it
     switch (c.zona) {
-    case Zona::Pelle:
-    case Zona::Orecchio: {
+    case Zona::Pelle: {
         const double ax = std::abs(x);
         // Shadows cast: under the nose, under the lower lip, under the jaw.
         scuro += 0.2 * std::exp(-std::pow((x - 1.2) / 3.2, 2) - std::pow((y - (kOcchiY + 18.2)) / 1.1, 2));
-        scuro += 0.25 * std::exp(-std::pow(x / 5.5, 2) - std::pow((y - (kBoccaY + 4.4)) / 1.0, 2));
-        scuro += 0.32 * std::exp(-std::pow(x / 6.5, 2) - std::pow((y - (kBoccaY - 1.5)) / 1.1, 2)); // upper lip
+        scuro += 0.15 * std::exp(-std::pow(x / 5.5, 2) - std::pow((y - (kBoccaY + 4.4)) / 0.9, 2));
+        scuro += 0.22 * std::exp(-std::pow(x / 6.5, 2) - std::pow((y - (kBoccaY - 1.7)) / 1.2, 2)); // upper lip
         // The nose's shadow cast on the cheek beside its lower half.
-        scuro += 0.14 * Gauss(x - 4.8, y - (kOcchiY + 13.5), 1.4, 2.6);
-        // The nose's far side in a broad soft shade, its ridge left light; the
-        // sockets under the brows, deeper on the far side.
-        scuro += 0.06 * Gauss(x - 3.4, y - (kOcchiY + 9), 1.8, 4.5);
-        if (x > 0)
-            scuro += 0.08 * Gauss(x - (kOcchiX + 1.5), y - (kOcchiY - 1.5), 4.5, 2.6);
+        scuro += 0.22 * Gauss(x - 4.6, y - (kOcchiY + 12.5), 1.4, 3.2);
+        // The shaded plane on the nose's far side, from the bridge down to
+        // the nostril; the sockets under the brows.
+        const double lato = x - (1.5 + 0.11 * (y - kOcchiY));
+        scuro += 0.2 * std::exp(-lato * lato / 0.9) * Passaggio(kOcchiY + 3, kOcchiY + 8, y) *
+            (1 - Passaggio(kOcchiY + 13, kOcchiY + 15.5, y));
         scuro += 0.22 * Gauss(ax - (kOcchiX - 0.5), y - (kOcchiY - 3.0), 4.8, 1.3);
         scuro += 0.1 * Gauss(ax - (kOcchiX - 4.5), y - (kOcchiY - 1.0), 1.6, 2.2);
         // The folds from the nose to the corners of the mouth, the shade under
@@ -237,36 +221,25 @@ double Tono(const Campione &c, double x, double y)
         scuro += 0.12 * Gauss(ax - (kOcchiX + 0.5), y - (kOcchiY + 3.4), 3.2, 0.9);
         scuro += 0.12 * Gauss(ax - (kOcchiX - 4.8), y - (kOcchiY - 0.8), 1.3, 1.6);
         // The hollow of the ear.
-        scuro += 0.55 * Gauss(ax - (kOrecchioX - 0.7), y - (kOcchiY + 6.5), 1.3, 3.6);
-        // The jaw's shadow falls on the neck, deeper on the far side.
-        if (y > 4 && ax >= MezzaLarghezza(y))
-            scuro += (0.3 + 0.2 * Passaggio(-10, 10, x)) * (1 - Passaggio(13, 25, y - 0.02 * x * x));
+        scuro += 0.35 * Gauss(ax - (kOrecchioX - 0.6), y - (kOcchiY + 6), 1.2, 4.5);
+        if (y > 4)
+            scuro += 0.5 * (1 - Passaggio(8, 24, y - 0.02 * x * x)) * Passaggio(3, 9, y);
         // The eye's white is paper.
         const double dx = (ax - kOcchiX) / kOcchioMezzo;
         if (std::abs(dx) < 1 && y > kOcchiY - kPalpebra * (1 - dx * dx) - 0.25 * dx &&
             y < kOcchiY + kPalpebraBassa * (1 - dx * dx) - 0.25 * dx)
-            return 0;
-        chiaro = 0.03, cupo = 0.5;
+            return 0.04;
+        chiaro = 0.03, cupo = 0.56;
         break;
     }
     case Zona::Capelli:
         chiaro = 0.22, cupo = 0.85;
         break;
-    case Zona::Giacca: {
-        chiaro = 0.5, cupo = 0.88;
-        // Folds running from the armpits in towards the chest, each a dark
-        // crease with the cloth lit along its upper side.
-        const double yb = y - kColloY;
-        for (double k : {0.0, 1.0}) {
-            const double piega = std::abs(x) - (47 + 7 * k - 0.45 * (yb - 44));
-            const double lungo = Passaggio(36 + 6 * k, 44 + 6 * k, yb) * (1 - Passaggio(60, 72, yb));
-            scuro += 0.5 * lungo * std::exp(-piega * piega / 1.5);
-            chiaro -= 0.25 * lungo * std::exp(-(piega + 2.2) * (piega + 2.2) / 2.0);
-        }
+    case Zona::Giacca:
+        chiaro = 0.68, cupo = 0.95;
         break;
-    }
-    case Zona::Bavero: // the coat's own cloth, turned only by the lines' direction
-        chiaro = 0.5, cupo = 0.88;
+    case Zona::Bavero:
+        chiaro = 0.55, cupo = 0.9;
         break;
     case Zona::Panciotto:
         chiaro = 0.48, cupo = 0.8;

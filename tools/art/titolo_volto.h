@@ -6,20 +6,21 @@
 
 namespace titolo {
 
-enum class Zona { Fondo, Pelle, Orecchio, Capelli, Giacca, Bavero, Camicia, Cravatta, Panciotto };
+enum class Zona { Fondo, Pelle, Capelli, Giacca, Bavero, Camicia, Cravatta, Panciotto };
 
 struct Campione {
     double h = -1; // height, for the light
     double hs = 0; // a smoother height whose sections the engraved lines follow
     Zona zona = Zona::Fondo;
+    double meridiano = 0; // across head and neck: where on the round of the form, in pixels at the middle
 };
 
 // Where the features sit; the face is symmetric about x = 0.
 constexpr double kOcchiX = 10.6;
 constexpr double kOcchioMezzo = 5.3; // half an eye's width
 constexpr double kOcchiY = -27.4;
-constexpr double kPalpebra = 2.2;      // how high the upper lid arches over the eye's centre
-constexpr double kPalpebraBassa = 1.6; // how low the lower lid bows
+constexpr double kPalpebra = 1.8;      // how high the upper lid arches over the eye's centre
+constexpr double kPalpebraBassa = 1.4; // how low the lower lid bows
 constexpr double kOrecchioX = 27.0;
 constexpr double kBoccaY = -2.4;
 constexpr double kMentoY = 13;
@@ -31,14 +32,6 @@ Campione Rilievo(double x, double y);
 
 // How dark the engraving is at (x, y): 0 paper, 1 solid ink.
 double Tono(const Campione &c, double x, double y);
-
-// The engraved lines on the skin, as two phases in the sitter's units
-// whose level lines are the cuts: the first wraps the head and turns
-// round the features; the second crosses it in the shade.
-struct FasiPelle {
-    double primo, secondo;
-};
-FasiPelle LineePelle(double x, double y);
 
 // A smooth step from 0 (at a) to 1 (at b).
 double Passaggio(double a, double b, double t);
