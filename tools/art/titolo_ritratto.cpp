@@ -21,7 +21,7 @@ constexpr double kInchiostro = 16;
 // The sitter is drawn in units of his own; this many pixels to one, and
 // his units start this far above the medallion's centre.
 constexpr double kIngrandimento = 1.2;
-constexpr double kAbbassa = 4;
+constexpr double kAbbassa = 6.5;
 
 struct Fasi {
     double primo, secondo; // whole numbers on the axes of the two families of lines
@@ -108,10 +108,8 @@ bool Margine(double x, double y)
 double Inchiostro(double x, double y)
 {
     const Campione c = Rilievo(x, y);
-    // The hair is engraved strand by strand afterwards; under the crown a
-    // light ruling keeps the gaps between locks from showing as paper.
-    const double sottoCapelli = c.zona == Zona::Capelli ? 1 - Passaggio(-56, -51, y) : 0;
-    if (c.zona == Zona::Capelli && sottoCapelli == 0)
+    // The hair is engraved strand by strand afterwards.
+    if (c.zona == Zona::Capelli)
         return 0;
     if (c.zona == Zona::Fondo && Margine(x, y))
         return 0;
@@ -143,8 +141,6 @@ double Inchiostro(double x, double y)
             a = std::max(a, Tratto(f.secondo, g2, std::min(0.5, (t - 0.5) * 1.5)));
         return a;
     }
-    if (c.zona == Zona::Capelli)
-        return sottoCapelli * Tratto(f.primo, g1, 0.15 + 0.4 * t);
     double a = Tratto(f.primo, g1, std::min(0.8, 1.1 * std::pow(t, 1.3)));
     if (c.zona != Zona::Fondo && t > 0.6)
         a = std::max(a, Tratto(f.secondo, g2, std::min(0.6, (t - 0.6) * 1.6)));
@@ -223,8 +219,10 @@ void DisegnaMedaglione(QPainter &p)
     p.drawEllipse(kMedaglione, kMedaglioneRx - 0.4, kMedaglioneRy - 0.4);
     p.setPen(QPen(QColor(0x14, 0x12, 0x10), 0.7));
     p.drawEllipse(kMedaglione, kMedaglioneRx - 2.8, kMedaglioneRy - 2.8);
-    p.setPen(QPen(QColor(0xC8, 0xC4, 0xBC), 1.0));
-    p.drawEllipse(kMedaglione, kMedaglioneRx + 3.5, kMedaglioneRy + 3.5);
+    // Outside it, an engraved double rule in the frame's ink.
+    p.setPen(QPen(kFiletto, 0.8));
+    p.drawEllipse(kMedaglione, kMedaglioneRx + 3.2, kMedaglioneRy + 3.2);
+    p.drawEllipse(kMedaglione, kMedaglioneRx + 5.4, kMedaglioneRy + 5.4);
 }
 
 } // namespace titolo

@@ -15,12 +15,9 @@ namespace titolo {
 namespace {
 
 const QColor kArgento(0xE4, 0xE5, 0xE8);
-const QColor kTratteggio(0x5E, 0x61, 0x6A);
+const QColor kTratteggio(0x4A, 0x4D, 0x55);
 const QColor kFiloContorno(0x26, 0x26, 0x2C);
-const QColor kOmbra(0x12, 0x0A, 0x05);
-constexpr double kPassoTratteggio = 2.0;
-constexpr double kOmbraScarto = 3.0;
-constexpr double kPassoOmbra = 2.0; // the shade's ruling, slanting across the letters' own
+constexpr double kPassoTratteggio = 3.0;
 
 // Averages kScala x kScala premultiplied pixels into one.
 QImage Riduci(const QImage &grande)
@@ -57,9 +54,8 @@ void DisegnaNome(QPainter &p, const QString &famiglia)
     QPainterPath nome;
     nome.addText(0, 0, corsivo, QStringLiteral("Belvane"));
     nome.translate(kNomeCentroX - nome.boundingRect().center().x(), kNomeBaseY);
-    const QRect spazio =
-        nome.boundingRect().adjusted(-4, -4, 4 + kOmbraScarto + 2, 4 + kOmbraScarto + 2).toAlignedRect();
-    const QRectF r = nome.boundingRect();
+    const double alto = nome.boundingRect().top(), basso = kNomeBaseY;
+    const QRect spazio = nome.boundingRect().adjusted(-4, -4, 4, 4).toAlignedRect();
 
     // Engraved at kScala times the size, then reduced.
     QImage grande(spazio.size() * kScala, QImage::Format_ARGB32_Premultiplied);
@@ -71,28 +67,16 @@ void DisegnaNome(QPainter &p, const QString &famiglia)
         g.setRenderHint(QPainter::Antialiasing);
         g.scale(kScala, kScala);
         g.translate(-spazio.topLeft());
-        // The shade: what the letters would hide of themselves moved down and
-        // right, ruled hard in dark lines rather than laid as a soft tone.
-        const QPainterPath ombra = nome.translated(kOmbraScarto, kOmbraScarto).subtracted(nome);
-        g.save();
-        g.setClipPath(ombra);
-        g.setPen(QPen(kOmbra, 0.9, Qt::SolidLine, Qt::FlatCap));
-        const QRectF o = ombra.boundingRect();
-        for (double x = o.left() - o.height(); x < o.right(); x += kPassoOmbra)
-            g.drawLine(QPointF(x, o.bottom()), QPointF(x + o.height(), o.top()));
-        g.restore();
-        g.setPen(QPen(kOmbra, 0.5));
-        g.setBrush(Qt::NoBrush);
-        g.drawPath(ombra);
         QPainter m(&maschera);
         m.setRenderHint(QPainter::Antialiasing);
         m.scale(kScala, kScala);
         m.translate(-spazio.topLeft());
         m.fillPath(nome, Qt::white);
     }
-    // Inside the letters, parallel lines cut across the silver: heavier
-    // towards the foot and towards each stroke's shaded edge, left out along
-    // its lit edge, so the metal is modelled by the burin alone.
+    // Inside the letters, level lines cut across the silver, heavier towards
+    // the foot of the letters and towards each stroke's shaded edge (down and
+    // right), and left out of the hairlines, so the metal is modelled by the
+    // burin alone, with no cast shadow.
     const auto dentro = [&](int sx, int sy) {
         return sx >= 0 && sy >= 0 && sx < maschera.width() && sy < maschera.height() &&
             maschera.constScanLine(sy)[sx] > 127;
@@ -108,22 +92,16 @@ void DisegnaNome(QPainter &p, const QString &famiglia)
                         return k;
                 return fino + 1;
             };
-            // How near the stroke's shaded edge (down and right) and its lit one.
-            constexpr int lontano = 4 * kScala;
+            constexpr int lontano = 16 * kScala;
             const int versoOmbra = bordo(1, lontano), versoLuce = bordo(-1, lontano);
-            const double ombra = 1 - (versoOmbra - 1) / double(lontano);
-            const bool luce = versoLuce <= kScala;
+            const double attraverso = double(versoLuce) / (versoLuce + versoOmbra);         // 0 lit edge, 1 shaded
+            const double grosso = std::min(1.0, (versoLuce + versoOmbra) / (7.0 * kScala)); // thin strokes: fine lines
+            const double piede = std::clamp((spazio.top() + (sy + 0.5) / kScala - alto) / (basso - alto), 0.0, 1.0);
+            const double mezza = (0.12 + 0.3 * piede + 0.3 * attraverso) * std::clamp((grosso - 0.25) / 0.3, 0.0, 1.0);
             const double y = spazio.top() + (sy + 0.5) / kScala;
-            const double t = std::clamp((y - r.top()) / r.height(), 0.0, 1.0);
-            const double mezza = luce ? 0 : 0.05 + 0.2 * t * t + 0.6 * ombra * ombra * ombra;
             const double fase = (y - 0.5) / kPassoTratteggio; // lines on the pixels' middles, not between rows
             const double d = std::abs(fase - std::round(fase)) * kPassoTratteggio;
-            double linea = std::clamp((mezza - d) * kScala + 0.5, 0.0, 1.0) * (mezza > 0);
-            // The inline: a fine cut following the lit edge through the broad strokes.
-            if (versoLuce > 1.4 * kScala && versoLuce <= 2.0 * kScala && versoOmbra > 2 * kScala)
-                linea = 1;
-            else if (versoLuce > kScala && versoLuce <= 1.4 * kScala)
-                linea = 0;
+            const double linea = std::clamp((mezza - d) * kScala + 0.5, 0.0, 1.0);
             const auto mescola = [&](int a, int b) { return a + (b - a) * linea; };
             const double alfa = copertura / 255.0;
             const QRgb sotto = grande.pixel(sx, sy); // the shade, where the edge is partly covered

@@ -1,5 +1,5 @@
-// The product's name, engraved: pale silver letters cut with fine
-// parallel lines, outlined, with a thin shade to the lower right.
+// The product's name, engraved: pale silver letters cut with parallel
+// lines and outlined with a fine cut.
 #pragma once
 
 class QPainter;

@@ -85,14 +85,15 @@ double TonoCapelli(QPointF q)
     return Tono(c.zona == Zona::Capelli ? c : Campione{c.h, c.hs, Zona::Capelli}, q.x(), q.y());
 }
 
-// One side of the hair, combed from the parting: strands run from the
+// One side of the hair, combed from the parting (`lucido`: where along
+// the strands the sheen falls, or less than 0 for none): strands run from the
 // parting (s = 0) to the temple (s = 1), between the hairline (u = 0) and
 // the outline of the head (u = 1). They go in locks that drift across one
 // another and wave, each lock's strands heavier at its shaded edge.
 void Ciocche(QPainter &p, Caso &caso, const std::vector<QPointF> &attaccatura, const std::vector<QPointF> &profilo,
-             int ciocche, int filiPerCiocca)
+             int ciocche, int filiPerCiocca, double lucido = -1)
 {
-    const double larga = 1.3 / ciocche; // a lock's breadth, as a share of the band
+    const double larga = 1.8 / ciocche; // a lock's breadth, as a share of the band
     for (int c = 0; c < ciocche; ++c) {
         const double centro = (c + 0.5) / ciocche;
         const double fase = caso.Prossimo();
@@ -100,8 +101,8 @@ void Ciocche(QPainter &p, Caso &caso, const std::vector<QPointF> &attaccatura, c
         for (int f = 0; f < filiPerCiocca * 2; ++f) {
             const double dentro = caso.Tra(-0.5, 0.5); // place across the lock
             const double inclina = deriva + caso.Tra(-0.04, 0.04);
-            const double s0 = caso.Tra(0.0, 0.02), s1 = caso.Tra(0.75, 1.0);
-            const double bordo = 0.7 + 0.6 * std::abs(dentro) * 2;
+            const double s0 = caso.Tra(0.0, 0.1), s1 = caso.Tra(0.75, 1.0);
+            const double bordo = 0.75 + 0.7 * std::abs(dentro);
             const auto u = [&](double s) {
                 return centro + dentro * larga + inclina * (s - 0.5) + 0.05 * std::sin(2 * M_PI * (1.4 * s + fase));
             };
@@ -113,8 +114,10 @@ void Ciocche(QPainter &p, Caso &caso, const std::vector<QPointF> &attaccatura, c
             const auto larghezza = [&](double t) {
                 const double v = u(s0 + (s1 - s0) * t);
                 const double dentroFascia = Passaggio(0.0, 0.05, v) * (1 - Passaggio(1.0, 1.09, v));
-                const double tono = TonoCapelli(asse(t));
-                return std::clamp(tono * bordo * 0.95, 0.18, 0.75) * Ciuffo(t) * dentroFascia;
+                // The sheen crosses the locks where the hair turns to the light.
+                const double lungo = (s0 + (s1 - s0) * t - lucido) / 0.2;
+                const double tono = TonoCapelli(asse(t)) - 0.3 * std::exp(-lungo * lungo) * (1 - 0.5 * v);
+                return std::clamp(tono * bordo * 0.8, 0.26, 0.55) * Ciuffo(t) * dentroFascia;
             };
             Taglio(p, asse, larghezza);
         }
@@ -167,24 +170,8 @@ void DisegnaCapelli(QPainter &p)
                                                  {21, -44.1},   {23.2, -38}, {24.2, -31}};
     const std::vector<QPointF> attaccaturaSinistra{
         {-8.0, -48.2}, {-15, -46.5}, {-21, -44.1}, {-23.2, -38}, {-24.2, -31}};
-    Ciocche(p, caso, attaccaturaDestra, profiloDestro, 8, 6);
-    Ciocche(p, caso, attaccaturaSinistra, profiloSinistro, 5, 6);
-    // A few strands lift off the outline, so it does not read as a shell.
-    for (int k = 0; k < 16; ++k) {
-        const bool destra = k % 3 != 0;
-        const auto &profilo = destra ? profiloDestro : profiloSinistro;
-        const double sp = caso.Tra(0.08, 0.85);
-        const QPointF centro(0.5, kCapelliY);
-        const QPointF radice = centro + (Curva(profilo, sp) - centro) * 0.99;
-        QPointF verso = Curva(profilo, sp + 0.06) - Curva(profilo, sp);
-        verso /= std::hypot(verso.x(), verso.y());
-        QPointF fuori = radice - centro;
-        fuori /= std::hypot(fuori.x(), fuori.y());
-        const double l = caso.Tra(3.0, 6.0), w = caso.Tra(0.3, 0.45), alza = caso.Tra(0.25, 0.6);
-        Taglio(
-            p, [&](double t) { return radice + verso * (l * t) + fuori * (alza * l * t * t); },
-            [&](double t) { return w * Fuso(t, 0.6); }, 10);
-    }
+    Ciocche(p, caso, attaccaturaDestra, profiloDestro, 9, 8, 0.3);
+    Ciocche(p, caso, attaccaturaSinistra, profiloSinistro, 5, 8, 0.3);
     // Along the hairline, fine hairs rise from the forehead into the mass,
     // coming to nothing at their roots, so the hair meets the skin softly.
     for (int k = 0; k < 44; ++k) {
@@ -203,7 +190,7 @@ void DisegnaCapelli(QPainter &p)
     // Above the ears the hair is brushed down and back.
     for (double lato : {-1.0, 1.0})
         Ciocche(p, caso, Specchio({{20.5, -47}, {22.8, -40}, {23.6, -33}, {24.0, -28.2}}, lato),
-                Specchio({{28.6, -47}, {29.6, -40}, {28.6, -33}, {24.6, -27.6}}, lato), 2, 6);
+                Specchio({{28.6, -47}, {29.6, -40}, {28.6, -33}, {24.6, -27.6}}, lato), 2, 2);
     // Eyebrows: hairs along the brow from its inner end, lifting there; the
     // same hairs in both, mirrored.
     const Caso sopracciglia = caso;
