@@ -77,18 +77,7 @@ void SpadaDiCarta(QPainter &p, qreal h, qreal curva)
     };
     const auto y = [&](qreal t) { return base + 0.3 + (punta - base - 0.3) * t; };
     const qreal verso = curva < 0 ? -1 : 1; // the convex side is against the bend
-    QPolygonF bordo;
-    for (int i = 0; i <= kPassi; ++i) {
-        const qreal t = qreal(i) / kPassi;
-        bordo << QPointF(asse(t) - larghezza(t), y(t));
-    }
-    for (int i = kPassi - 1; i >= 0; --i) {
-        const qreal t = qreal(i) / kPassi;
-        bordo << QPointF(asse(t) + larghezza(t), y(t));
-    }
-    QPainterPath lama;
-    lama.addPolygon(bordo);
-    lama.closeSubpath();
+    const QPainterPath lama = Lama(kPassi, asse, larghezza, y);
     Modella(p, lama, kTintaBlu, QColor(Qt::transparent), 0, 0);
     // The cutting edge: a band along the convex side, its inner edge
     // following the blade.

@@ -6,6 +6,8 @@
 
 #include <QColor>
 #include <QPainter>
+#include <QPainterPath>
+#include <QPolygonF>
 
 namespace belvane::cardart {
 
@@ -28,6 +30,26 @@ void Bastone(QPainter &p, qreal h); // the one a figure holds
 void SpadaDiCarta(QPainter &p, qreal h, qreal curva);
 void BastoneDiCarta(QPainter &p, qreal h, bool grande);
 void CoppaDiCarta(QPainter &p, qreal h);
+
+// A blade in `passi` steps from the guard (t = 0) to the point (t = 1): the
+// closed outline of asse(t) -/+ larghezza(t) at the height y(t).
+template <class Asse, class Larghezza, class Altezza>
+QPainterPath Lama(int passi, Asse asse, Larghezza larghezza, Altezza y)
+{
+    QPolygonF bordo;
+    for (int i = 0; i <= passi; ++i) {
+        const qreal t = qreal(i) / passi;
+        bordo << QPointF(asse(t) - larghezza(t), y(t));
+    }
+    for (int i = passi - 1; i >= 0; --i) {
+        const qreal t = qreal(i) / passi;
+        bordo << QPointF(asse(t) + larghezza(t), y(t));
+    }
+    QPainterPath lama;
+    lama.addPolygon(bordo);
+    lama.closeSubpath();
+    return lama;
+}
 
 // The ace's coin, `r` in radius, bearing the eagle.
 void MonetaConAquila(QPainter &p, qreal r);

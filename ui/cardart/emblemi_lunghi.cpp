@@ -77,18 +77,7 @@ void Spada(QPainter &p, qreal h, Ornato ornato, qreal curva)
         return mezza * (1 - stringe * t) * (grande ? punta : std::pow(punta, 0.7));
     };
     const auto y = [&](qreal t) { return base + 0.5 + (punta - base - 0.5) * t; };
-    QPolygonF bordo;
-    for (int i = 0; i <= kPassi; ++i) {
-        const qreal t = qreal(i) / kPassi;
-        bordo << QPointF(asse(t) - larghezza(t), y(t));
-    }
-    for (int i = kPassi - 1; i >= 0; --i) {
-        const qreal t = qreal(i) / kPassi;
-        bordo << QPointF(asse(t) + larghezza(t), y(t));
-    }
-    QPainterPath lama;
-    lama.addPolygon(bordo);
-    lama.closeSubpath();
+    const QPainterPath lama = Lama(kPassi, asse, larghezza, y);
     // On a pip the light edge is a pixel wide, so that the blade shows its
     // steel, and the outline is half the deck's weight: a curved edge
     // crosses the pixels, and a full one would take two of the five there.
