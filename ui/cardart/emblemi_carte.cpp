@@ -30,21 +30,6 @@ const Tinta kTintaAmbra{QColor(0xE8, 0xB4, 0x4A), QColor(0xC8, 0x8A, 0x22), QCol
 // against it at the natural size.
 const Tinta kTintaBastone{QColor(0x74, 0xAE, 0x58), QColor(0x3A, 0x82, 0x3A), QColor(0x26, 0x5C, 0x2A)};
 
-// A leaf `lungo` long and `largo` wide from `base`, turned `angolo` degrees
-// clockwise from straight up.
-QPainterPath Fogliolina(QPointF base, qreal lungo, qreal largo, qreal angolo)
-{
-    QPainterPath f;
-    f.moveTo(0, 0);
-    f.cubicTo(largo * 0.9, -lungo * 0.3, largo * 0.5, -lungo * 0.8, 0, -lungo);
-    f.cubicTo(-largo * 0.5, -lungo * 0.8, -largo * 0.9, -lungo * 0.3, 0, 0);
-    f.closeSubpath();
-    QTransform t;
-    t.translate(base.x(), base.y());
-    t.rotate(angolo);
-    return t.map(f);
-}
-
 } // namespace
 
 // A scimitar standing point up: a long blue blade curving over its whole
@@ -203,8 +188,8 @@ void BastoneDiCarta(QPainter &p, qreal h, bool grande)
         anelli.addPath(t.map(Cerchio({0, -fuori}, largo * 0.2, largo * 0.1)));
         if (m.foglia) // from the stub's side, just below its cut, upwards
             foglie = Unione(foglie,
-                            Fogliolina(t.map(QPointF(-m.lato * largo * 0.4, -fuori * 0.75)), 3.6 * u, 1.7 * u,
-                                       m.lato * (grande ? 14 : 8)));
+                            Foglia(t.map(QPointF(-m.lato * largo * 0.4, -fuori * 0.75)), 3.6 * u, 1.7 * u,
+                                   m.lato * (grande ? 14 : 8), 0.3, 0.8, 0.9, 0.5));
     }
     Modella(p, legno, kTintaBastone, QColor(Qt::transparent), grande ? 1.6 * u : 0.9, grande ? 0.8 * u : 0.8);
     // Engraved shade along the dark side, too fine to show at the natural

@@ -51,6 +51,12 @@ QPainterPath Lama(int passi, Asse asse, Larghezza larghezza, Altezza y)
     return lama;
 }
 
+// A leaf `lungo` long and `largo` wide from `base`, turned `angolo` degrees
+// clockwise from straight up. Its sides swell to `fianco` of the width at
+// `spalla` of the length and come in to `vita` at `gola` of it.
+QPainterPath Foglia(QPointF base, qreal lungo, qreal largo, qreal angolo, qreal spalla = 0.25, qreal gola = 0.75,
+                    qreal fianco = 0.9, qreal vita = 0.6);
+
 // The ace's coin, `r` in radius, bearing the eagle.
 void MonetaConAquila(QPainter &p, qreal r);
 

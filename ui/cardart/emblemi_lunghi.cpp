@@ -13,21 +13,6 @@
 namespace belvane::cardart {
 namespace {
 
-// A leaf `lungo` long and `largo` wide, from `base` towards `angolo` degrees
-// clockwise from straight up.
-QPainterPath Foglia(QPointF base, qreal lungo, qreal largo, qreal angolo)
-{
-    QPainterPath f;
-    f.moveTo(0, 0);
-    f.cubicTo(largo * 0.9, -lungo * 0.25, largo * 0.6, -lungo * 0.75, 0, -lungo);
-    f.cubicTo(-largo * 0.6, -lungo * 0.75, -largo * 0.9, -lungo * 0.25, 0, 0);
-    f.closeSubpath();
-    QTransform t;
-    t.translate(base.x(), base.y());
-    t.rotate(angolo);
-    return t.map(f);
-}
-
 // The middle vein of each leaf, `lungo` long, as one path to be stroked.
 void Nervatura(QPainterPath &vene, QPointF base, qreal lungo, qreal angolo)
 {
@@ -39,6 +24,20 @@ void Nervatura(QPainterPath &vene, QPointF base, qreal lungo, qreal angolo)
 }
 
 } // namespace
+
+QPainterPath Foglia(QPointF base, qreal lungo, qreal largo, qreal angolo, qreal spalla, qreal gola, qreal fianco,
+                    qreal vita)
+{
+    QPainterPath f;
+    f.moveTo(0, 0);
+    f.cubicTo(largo * fianco, -lungo * spalla, largo * vita, -lungo * gola, 0, -lungo);
+    f.cubicTo(-largo * vita, -lungo * gola, -largo * fianco, -lungo * spalla, 0, 0);
+    f.closeSubpath();
+    QTransform t;
+    t.translate(base.x(), base.y());
+    t.rotate(angolo);
+    return t.map(f);
+}
 
 // A blue blade, slightly curved (`curva`: units sideways at the tip), on a
 // golden hilt: a guard whose ends turn up towards the blade, a red wire-bound
