@@ -56,6 +56,12 @@ void DisegnaSu(QImage &tela, int code, QSize logica, qreal rapporto)
         DisegnaCarta(p, dove, code);
 }
 
+// Whether a series holds the pictures of this size.
+auto DellaMisura(QSize logica, qreal rapporto)
+{
+    return [=](const auto &serie) { return serie.dimensione == logica && serie.rapporto == rapporto; };
+}
+
 } // namespace
 
 QPixmap CartaDiRiserva(int code, QSize logicalSize, qreal devicePixelRatio)
@@ -194,18 +200,15 @@ void CacheCarte::Preregistra()
 
 const CacheCarte::Serie *CacheCarte::Trova(QSize logica, qreal rapporto) const
 {
-    for (const Serie &s : serie_)
-        if (s.dimensione == logica && s.rapporto == rapporto)
-            return &s;
-    return nullptr;
+    const auto trovata = std::find_if(serie_.begin(), serie_.end(), DellaMisura(logica, rapporto));
+    return trovata != serie_.end() ? &*trovata : nullptr;
 }
 
 CacheCarte::Serie &CacheCarte::Crea(QSize logica, qreal rapporto)
 {
     // The size shown goes first, so that a new size lets go of the other:
     // back and forth between two sizes keeps both.
-    const auto trovata = std::find_if(serie_.begin(), serie_.end(),
-                                      [&](const Serie &s) { return s.dimensione == logica && s.rapporto == rapporto; });
+    const auto trovata = std::find_if(serie_.begin(), serie_.end(), DellaMisura(logica, rapporto));
     if (trovata != serie_.end()) {
         std::rotate(serie_.begin(), trovata, trovata + 1);
         return serie_.front();
