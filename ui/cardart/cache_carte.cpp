@@ -100,7 +100,18 @@ QImage DisegnaImmagine(int code, QSize logicalSize, qreal devicePixelRatio)
     return img;
 }
 
-void DisegnoInSerie::Avvia(QSize logica, qreal rapporto, int lavoratori)
+DisegnoInSerie::~DisegnoInSerie()
+{
+    stop_ = true;
+    {
+        const std::lock_guard attesa(mutex_);
+        fine_ = true;
+    }
+    lavoro_.notify_all();
+    lavoratori_.clear(); // joins
+}
+
+void DisegnoInSerie::Avvia(QSize logica, qreal rapporto)
 {
     Interrompi();
     dimensione_ = DimensioneValida(logica);
@@ -115,12 +126,40 @@ void DisegnoInSerie::Avvia(QSize logica, qreal rapporto, int lavoratori)
     prossimo_ = 0;
     fatti_ = 0;
     stop_ = false;
-    for (int i = 0; i < std::max(1, lavoratori); ++i)
-        lavoratori_.emplace_back([this] {
-            // Each worker takes the next card until none is left.
-            for (int i = prossimo_++; i < kCarte && !stop_; i = prossimo_++)
-                Disegna(i, Chi::Lavoratore);
-        });
+    inCorso_ = true;
+    {
+        const std::lock_guard attesa(mutex_);
+        ++serie_;
+    }
+    lavoro_.notify_all();
+    while (int(lavoratori_.size()) < quanti_)
+        lavoratori_.emplace_back([this] { Lavora(); });
+}
+
+void DisegnoInSerie::Lavora()
+{
+    uint64_t vista = 0;
+    std::unique_lock attesa(mutex_);
+    for (;;) {
+        lavoro_.wait(attesa, [&] { return fine_ || serie_ != vista; });
+        if (fine_)
+            return;
+        // What Avvia set up before counting this drawing is visible here.
+        vista = serie_;
+        ++occupati_;
+        attesa.unlock();
+        // The next card until none is left.
+        for (int i = prossimo_++; i < kCarte && !stop_; i = prossimo_++)
+            Disegna(i, Chi::Lavoratore);
+        attesa.lock();
+        if (--occupati_ == 0)
+            liberi_.notify_all();
+    }
+}
+
+void DisegnoInSerie::AttendiLiberi(std::unique_lock<std::mutex> &attesa)
+{
+    liberi_.wait(attesa, [this] { return occupati_ == 0; });
 }
 
 void DisegnoInSerie::Disegna(int i, Chi chi)
@@ -162,7 +201,7 @@ bool DisegnoInSerie::Aiuta(std::chrono::steady_clock::time_point fino)
     // Until the forty scenes are recorded, a worker may be recording one for
     // longer than a frame, and drawing a card here could wait for it: the
     // caller shows its preview instead and hears when they are done.
-    if (lavoratori_.empty() || !TutteRegistrate())
+    if (!inCorso_ || !TutteRegistrate())
         return false;
     while (std::chrono::steady_clock::now() < fino && !stop_) {
         const int i = prossimo_++;
@@ -177,18 +216,25 @@ bool DisegnoInSerie::Aiuta(std::chrono::steady_clock::time_point fino)
 void DisegnoInSerie::Interrompi()
 {
     stop_ = true;
-    lavoratori_.clear(); // joins
+    inCorso_ = false;
+    std::unique_lock attesa(mutex_);
+    AttendiLiberi(attesa);
 }
 
 std::vector<QImage> DisegnoInSerie::Raccogli()
 {
-    if (lavoratori_.empty() || fatti_ != kCarte)
+    if (!inCorso_ || fatti_ != kCarte)
         return {};
-    lavoratori_.clear();
+    {
+        // The workers are leaving the drawing: all forty are drawn.
+        std::unique_lock attesa(mutex_);
+        AttendiLiberi(attesa);
+    }
+    inCorso_ = false;
     return std::move(immagini_);
 }
 
-CacheCarte::CacheCarte(std::function<void()> pronte) : disegno_(std::move(pronte)) {}
+CacheCarte::CacheCarte(std::function<void()> pronte) : disegno_(std::move(pronte), kLavoratori) {}
 
 CacheCarte::~CacheCarte() = default; // the drawing's workers first, then the recorder: both join
 
@@ -239,7 +285,7 @@ bool CacheCarte::Richiedi(QSize logicalSize, qreal devicePixelRatio)
         // new one is drawn, so that the workers draw into memory it leaves.
         while (serie_.size() >= kSerieTenute)
             serie_.pop_back();
-        disegno_.Avvia(logica, rapporto, kLavoratori);
+        disegno_.Avvia(logica, rapporto);
     }
     return false;
 }

@@ -4,9 +4,11 @@
 #include <QPixmap>
 #include <QSize>
 
+#include <algorithm>
 #include <atomic>
 #include <chrono>
 #include <condition_variable>
+#include <cstdint>
 #include <deque>
 #include <functional>
 #include <map>
@@ -18,52 +20,69 @@ namespace belvane::cardart {
 
 // The forty pictures at one size, drawn at once on worker threads: a resize
 // asks for every card together, and one card takes about a millisecond.
-// The owner joins the workers; a new size stops a drawing not yet done.
+// A new size stops a drawing not yet done.
 //
-// Threads: `lavoratori` workers, owned and joined here (Avvia, Interrompi, the
-// destructor). A worker draws whole cards into its own slots of
+// Threads: `lavoratori` workers, started at the first drawing and kept,
+// waiting without CPU, until the destructor joins them: a new size then
+// starts no thread. A worker draws whole cards into its own slots of
 // `immagini_`, taking the next code from `prossimo_`; it takes no lock but
-// `mutex_`, and that only to wake a helper. Drawing a card may record its
-// scene (disegno_carte.h: once per card, another thread asking meanwhile
-// waits for it). The owner's thread reads `immagini_` only in Raccogli,
-// after joining. Aiuta lets the owner's thread draw beside the workers.
+// `mutex_`, to take up a drawing, to leave it and to wake a helper. The
+// owner changes what a drawing works on (Avvia) only once no worker is in
+// one (Interrompi), and reads `immagini_` only in Raccogli, when none is.
+// Drawing a card may record its scene (disegno_carte.h: once per card,
+// another thread asking meanwhile waits for it). Aiuta lets the owner's
+// thread draw beside the workers.
 class DisegnoInSerie {
 public:
-    explicit DisegnoInSerie(std::function<void()> finito = {}) : finito_(std::move(finito)) {}
-    ~DisegnoInSerie() { Interrompi(); }
+    explicit DisegnoInSerie(std::function<void()> finito = {}, int lavoratori = 2)
+        : finito_(std::move(finito)), quanti_(std::max(1, lavoratori))
+    {
+    }
+    ~DisegnoInSerie();
     DisegnoInSerie(const DisegnoInSerie &) = delete;
     DisegnoInSerie &operator=(const DisegnoInSerie &) = delete;
 
-    // Starts drawing codes 1..40 at this size on `lavoratori` threads; stops
-    // and joins a drawing in progress first. `finito` is called on the
-    // worker's thread that drew the fortieth (not when stopped, and not when
-    // a helper drew it: Aiuta then returns true).
-    void Avvia(QSize logica, qreal rapporto, int lavoratori);
+    // Starts drawing codes 1..40 at this size on the workers; stops a
+    // drawing in progress first. `finito` is called on the worker's thread
+    // that drew the fortieth (not when stopped, and not when a helper drew
+    // it: Aiuta then returns true).
+    void Avvia(QSize logica, qreal rapporto);
     // The calling thread draws beside the workers until all forty are there
     // or `fino` has come; true if they are all there. While any card's scene
     // is still to be recorded it neither draws nor waits, and returns false.
     bool Aiuta(std::chrono::steady_clock::time_point fino);
+    // Stops the drawing in progress: waits for the card each worker is on.
     void Interrompi();
-    bool InCorso() const { return !lavoratori_.empty(); }
+    bool InCorso() const { return inCorso_; }
     QSize Dimensione() const { return dimensione_; }
     qreal Rapporto() const { return rapporto_; }
-    // Joins the workers and hands over the pictures, index 0 for code 1;
-    // empty while a worker still draws or after a stop.
+    // Hands over the pictures, index 0 for code 1; empty while a worker
+    // still draws or after a stop.
     std::vector<QImage> Raccogli();
 
 private:
     enum class Chi { Lavoratore, Aiutante };
+    void Lavora();
     void Disegna(int i, Chi chi);
+    // Until no worker is in a drawing; with `mutex_` held.
+    void AttendiLiberi(std::unique_lock<std::mutex> &attesa);
 
     std::function<void()> finito_;
+    int quanti_;
     QSize dimensione_;
     qreal rapporto_ = 0;
+    bool inCorso_ = false; // the owner's: started, neither collected nor stopped
     std::vector<QImage> immagini_;
     std::atomic<int> prossimo_{0};
     std::atomic<int> fatti_{0};
     std::atomic<bool> stop_{false};
-    std::mutex mutex_; // only for waiting on the last card
-    std::condition_variable tutti_;
+    std::mutex mutex_;
+    std::condition_variable tutti_;  // the fortieth is done
+    std::condition_variable lavoro_; // a drawing to take up, or the end
+    std::condition_variable liberi_; // no worker in a drawing
+    uint64_t serie_ = 0;             // counts the drawings started; with mutex_
+    int occupati_ = 0;               // workers in a drawing; with mutex_
+    bool fine_ = false;              // the workers leave; with mutex_
     std::vector<std::jthread> lavoratori_;
 };
 
