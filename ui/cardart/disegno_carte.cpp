@@ -6,9 +6,9 @@
 #include "riempimento.h"
 #include "scena.h"
 
-#include <QFile>
 #include <QImage>
 #include <QPaintEngine>
+#include <QResource>
 
 #include <array>
 #include <atomic>
@@ -36,10 +36,14 @@ std::atomic<int> quanteRegistrate{0}; // all kCarte once the built-in ones are r
 const std::vector<Registrazione> *Incorporate()
 {
     std::call_once(lette, [] {
-        QFile f(QString::fromLatin1(kRegistrazioniIncorporate));
-        if (!f.open(QIODevice::ReadOnly))
+        // Read in place when stored plain, as they are: a copy would be a
+        // megabyte more while the game is being dealt.
+        const QResource risorsa(QString::fromLatin1(kRegistrazioniIncorporate));
+        if (!risorsa.isValid())
             return; // not built in
-        incorporate = Deserializza(f.readAll());
+        incorporate = Deserializza(risorsa.compressionAlgorithm() == QResource::NoCompression
+                                       ? QByteArrayView(risorsa.data(), risorsa.size())
+                                       : QByteArrayView(risorsa.uncompressedData()));
         if (!incorporate || incorporate->size() != std::size_t(kCarte)) {
             incorporate.reset();
             Diagnostica("the built-in card recordings cannot be read; each card is recorded when first needed");
