@@ -12,6 +12,7 @@
 #include <deque>
 #include <functional>
 #include <map>
+#include <memory>
 #include <mutex>
 #include <thread>
 #include <vector>
@@ -24,14 +25,15 @@ namespace belvane::cardart {
 //
 // Threads: `lavoratori` workers, started at the first drawing and kept,
 // waiting without CPU, until the destructor joins them: a new size then
-// starts no thread. A worker draws whole cards into its own slots of
-// `immagini_`, taking the next code from `prossimo_`; it takes no lock but
-// `mutex_`, to take up a drawing, to leave it and to wake a helper. The
-// owner changes what a drawing works on (Avvia) only once no worker is in
-// one (Interrompi), and reads `immagini_` only in Raccogli, when none is.
-// Drawing a card may record its scene (disegno_carte.h: once per card,
-// another thread asking meanwhile waits for it). Aiuta lets the owner's
-// thread draw beside the workers.
+// starts no thread. Each drawing is a `Lavoro` of its own, shared by the
+// owner and the workers on it: a worker draws whole cards into its own
+// slots of the pictures, taking the next code from `prossimo`, and takes no
+// lock but `mutex_`, to take up the next drawing and to wake a helper. The
+// owner never waits for a worker: a stopped drawing is left to the workers
+// still on it, who finish the card in hand (which may be recording its
+// scene, disegno_carte.h) and drop it. The owner reads the pictures only in
+// Raccogli, once all forty are drawn. Aiuta lets the owner's thread draw
+// beside the workers.
 class DisegnoInSerie {
 public:
     explicit DisegnoInSerie(std::function<void()> finito = {}, int lavoratori = 2)
@@ -44,14 +46,14 @@ public:
 
     // Starts drawing codes 1..40 at this size on the workers; stops a
     // drawing in progress first. `finito` is called on the worker's thread
-    // that drew the fortieth (not when stopped, and not when a helper drew
-    // it: Aiuta then returns true).
+    // that drew the fortieth (and not when a helper drew it: Aiuta then
+    // returns true).
     void Avvia(QSize logica, qreal rapporto);
     // The calling thread draws beside the workers until all forty are there
     // or `fino` has come; true if they are all there. While any card's scene
     // is still to be recorded it neither draws nor waits, and returns false.
     bool Aiuta(std::chrono::steady_clock::time_point fino);
-    // Stops the drawing in progress: waits for the card each worker is on.
+    // Stops the drawing in progress, without waiting for the workers.
     void Interrompi();
     bool InCorso() const { return inCorso_; }
     QSize Dimensione() const { return dimensione_; }
@@ -61,28 +63,29 @@ public:
     std::vector<QImage> Raccogli();
 
 private:
+    struct Lavoro {
+        QSize dimensione;
+        qreal rapporto = 0;
+        std::vector<QImage> immagini;
+        std::atomic<int> prossimo{0};
+        std::atomic<int> fatti{0};
+        std::atomic<bool> stop{false};
+    };
     enum class Chi { Lavoratore, Aiutante };
     void Lavora();
-    void Disegna(int i, Chi chi);
-    // Until no worker is in a drawing; with `mutex_` held.
-    void AttendiLiberi(std::unique_lock<std::mutex> &attesa);
+    void Disegna(Lavoro &lavoro, int i, Chi chi);
 
     std::function<void()> finito_;
     int quanti_;
     QSize dimensione_;
     qreal rapporto_ = 0;
     bool inCorso_ = false; // the owner's: started, neither collected nor stopped
-    std::vector<QImage> immagini_;
-    std::atomic<int> prossimo_{0};
-    std::atomic<int> fatti_{0};
-    std::atomic<bool> stop_{false};
     std::mutex mutex_;
-    std::condition_variable tutti_;  // the fortieth is done
-    std::condition_variable lavoro_; // a drawing to take up, or the end
-    std::condition_variable liberi_; // no worker in a drawing
-    uint64_t serie_ = 0;             // counts the drawings started; with mutex_
-    int occupati_ = 0;               // workers in a drawing; with mutex_
-    bool fine_ = false;              // the workers leave; with mutex_
+    std::condition_variable tutti_;    // a fortieth is done
+    std::condition_variable daFare_;   // a drawing to take up, or the end
+    std::shared_ptr<Lavoro> corrente_; // written by the owner with mutex_; read by workers with it
+    uint64_t serie_ = 0;               // counts the drawings started; with mutex_
+    bool fine_ = false;                // the workers leave; with mutex_
     std::vector<std::jthread> lavoratori_;
 };
 
