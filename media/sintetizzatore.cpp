@@ -244,27 +244,35 @@ void SilenziaFluidSynth()
     });
 }
 
-std::vector<std::pair<int, int>> PresetDelBrano(const Brano &brano)
+std::map<std::pair<int, int>, Tasti> PresetDelBrano(const Brano &brano)
 {
     constexpr int kCanaleBatteria = 9;
     constexpr int kBancoBatteria = 128;
     // Every channel starts on program 0; the player sets them back there.
-    std::vector<std::pair<int, int>> preset{{0, 0}, {kBancoBatteria, 0}};
+    std::map<std::pair<int, int>, Tasti> preset{{{0, 0}, {}}, {{kBancoBatteria, 0}, {}}};
+    // Per channel, the presets its notes may sound on: the one selected and
+    // the fall-backs.
+    std::array<std::vector<std::pair<int, int>>, 16> suona;
+    for (int canale = 0; canale < 16; ++canale)
+        suona[canale] = {canale == kCanaleBatteria ? std::pair{kBancoBatteria, 0} : std::pair{0, 0}};
     std::array<int, 16> banco{};
     for (const EventoMidi &e : brano.eventi) {
         const int canale = e.stato & 0x0F;
-        if ((e.stato & 0xF0) == 0xB0 && e.dato1 == 0)
+        const int tipo = e.stato & 0xF0;
+        if (tipo == 0xB0 && e.dato1 == 0)
             banco[canale] = e.dato2;
-        if ((e.stato & 0xF0) != 0xC0)
+        if (tipo == 0x90 && e.dato2 > 0)
+            for (const auto &p : suona[canale])
+                preset[p].set(e.dato1 & 0x7F);
+        if (tipo != 0xC0)
             continue;
         const int programma = e.dato1;
-        preset.emplace_back(banco[canale], programma);
-        preset.emplace_back(0, programma);
+        suona[canale] = {{banco[canale], programma}, {0, programma}};
         if (canale == kCanaleBatteria)
-            preset.emplace_back(kBancoBatteria, programma);
+            suona[canale].emplace_back(kBancoBatteria, programma);
+        for (const auto &p : suona[canale])
+            preset.try_emplace(p);
     }
-    std::sort(preset.begin(), preset.end());
-    preset.erase(std::unique(preset.begin(), preset.end()), preset.end());
     return preset;
 }
 
@@ -303,14 +311,14 @@ void Sintetizzatore::Carica(const std::string &soundFont, const std::vector<std:
         else if (!SoundFontIntegro(soundFont))
             Diagnostica(soundFont + ": missing, or not a whole SoundFont; the music stays silent");
         else {
-            std::vector<std::pair<int, int>> preset;
+            std::map<std::pair<int, int>, Tasti> preset;
             for (const std::string &brano : brani)
-                if (const auto letto = CaricaBrano(brano)) {
-                    const auto suoi = PresetDelBrano(*letto);
-                    preset.insert(preset.end(), suoi.begin(), suoi.end());
-                }
-            // Only the tunes' presets are built at all; the whole file when
-            // it cannot be filtered (or no tune could be read).
+                if (const auto letto = CaricaBrano(brano))
+                    for (const auto &[quale, tasti] : PresetDelBrano(*letto))
+                        preset[quale] |= tasti;
+            // Only the tunes' presets are built at all, and of their samples
+            // only those the tunes' keys reach; the whole file when it cannot
+            // be filtered (or no tune could be read).
             if (!preset.empty()) {
                 ridotto_ = std::make_unique<SoundFontRidotto>(soundFont, preset);
                 if (!ridotto_->Nome().empty())
@@ -324,8 +332,9 @@ void Sintetizzatore::Carica(const std::string &soundFont, const std::vector<std:
             if (id == FLUID_FAILED)
                 Diagnostica(soundFont + ": FluidSynth could not load it; the music stays silent");
             else {
-                for (const auto &[banco, programma] : preset)
-                    fluid_synth_pin_preset(synth_.get(), id, banco, programma); // missing ones fail, harmlessly
+                for (const auto &[quale, tasti] : preset)
+                    fluid_synth_pin_preset(synth_.get(), id, quale.first,
+                                           quale.second); // missing ones fail, harmlessly
                 // Reading the SoundFont left its parse in this thread's heap.
                 malloc_trim(0);
                 pronto_.store(synth_.get(), std::memory_order_release);

@@ -16,6 +16,7 @@
 #include <chrono>
 #include <condition_variable>
 #include <istream>
+#include <map>
 #include <memory>
 #include <mutex>
 #include <string>
@@ -40,8 +41,9 @@ void SilenziaFluidSynth();
 
 struct Brano;
 // The presets (bank, program) a tune selects, the channels' defaults
-// included, with the fall-backs FluidSynth takes for a missing one.
-std::vector<std::pair<int, int>> PresetDelBrano(const Brano &brano);
+// included, with the fall-backs FluidSynth takes for a missing one, each
+// with the keys the tune plays on it.
+std::map<std::pair<int, int>, Tasti> PresetDelBrano(const Brano &brano);
 
 class Sintetizzatore {
 public:

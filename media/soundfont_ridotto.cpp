@@ -7,7 +7,7 @@
 #include <cstring>
 #include <map>
 #include <mutex>
-#include <set>
+#include <optional>
 
 namespace belvane::media {
 
@@ -78,10 +78,101 @@ bool Leggi(std::FILE *f, uint64_t da, char *dove, uint64_t n)
     return fseeko(f, static_cast<off_t>(da), SEEK_SET) == 0 && std::fread(dove, 1, n, f) == n;
 }
 
-// Rewrites the preset-data list keeping the presets in `voluti`; the
-// instruments and samples stay as they are (FluidSynth builds an instrument
-// only for a preset that uses it). Empty on any inconsistency.
-std::vector<char> PdtaFiltrato(const std::vector<char> &pdta, const std::set<std::pair<int, int>> &voluti, int &tenuti)
+constexpr uint16_t kGenStrumento = 41; // a preset zone's instrument
+constexpr uint16_t kGenTasti = 43;     // a zone's key range: low byte, high byte
+constexpr uint16_t kGenCampione = 53;  // an instrument zone's sample
+
+// The keys of a zone's key range; every key without one.
+Tasti TastiDellaZona(const char *gen, std::size_t quanti)
+{
+    Tasti t;
+    for (std::size_t g = 0; g < quanti; ++g)
+        if (Le(gen + 4 * g, 2) == kGenTasti) {
+            const int basso = static_cast<unsigned char>(gen[4 * g + 2]),
+                      alto = static_cast<unsigned char>(gen[4 * g + 3]);
+            for (int k = basso; k <= std::min(alto, 127); ++k)
+                t.set(static_cast<std::size_t>(k));
+            return t;
+        }
+    return t.set();
+}
+
+// A generator's amount in a zone, or -1.
+int Generatore(const char *gen, std::size_t quanti, uint16_t quale)
+{
+    for (std::size_t g = 0; g < quanti; ++g)
+        if (Le(gen + 4 * g, 2) == quale)
+            return static_cast<int>(Le(gen + 4 * g + 2, 2));
+    return -1;
+}
+
+// One level of the preset data: headers (`testa`, `lunghezza` bytes each,
+// their bag index at `dove`), bags, modulators and generators.
+struct Livello {
+    std::vector<char> &testa, &bag, &mod, &gen;
+    std::size_t lunghezza, dove;
+    std::size_t Teste() const { return testa.size() / lunghezza; }
+    uint32_t Bag(std::size_t i) const { return Le(testa.data() + lunghezza * i + dove, 2); }
+    uint32_t Gen(std::size_t j) const { return Le(bag.data() + 4 * j, 2); }
+    uint32_t Mod(std::size_t j) const { return Le(bag.data() + 4 * j + 2, 2); }
+};
+
+// Rewrites a level keeping, for the headers `tenere` says yes to, the zones
+// `zona` says yes to (given the header and the zone's generators), and
+// dropping the other headers (`tenere` false) or keeping them whole (no
+// value). False on any inconsistency.
+template <typename Tenere, typename Zona> bool Riscrivi(Livello l, Tenere tenere, Zona zona)
+{
+    const std::size_t nTeste = l.Teste(), nBag = l.bag.size() / 4, nMod = l.mod.size() / 10, nGen = l.gen.size() / 4;
+    if (nTeste < 2 || nBag < 1)
+        return false;
+    std::vector<char> teste, bag, mod, gen;
+    for (std::size_t i = 0; i + 1 < nTeste; ++i) {
+        const std::optional<bool> tiene = tenere(i);
+        if (tiene == false)
+            continue;
+        const uint32_t b0 = l.Bag(i), b1 = l.Bag(i + 1);
+        if (b0 > b1 || b1 >= nBag)
+            return false;
+        const std::size_t record = teste.size();
+        teste.insert(teste.end(), l.testa.begin() + static_cast<std::ptrdiff_t>(l.lunghezza * i),
+                     l.testa.begin() + static_cast<std::ptrdiff_t>(l.lunghezza * (i + 1)));
+        MettiLe(teste.data() + record + l.dove, static_cast<uint32_t>(bag.size() / 4), 2);
+        for (uint32_t j = b0; j < b1; ++j) {
+            const uint32_t g0 = l.Gen(j), g1 = l.Gen(j + 1), m0 = l.Mod(j), m1 = l.Mod(j + 1);
+            if (g0 > g1 || g1 > nGen || m0 > m1 || m1 > nMod)
+                return false;
+            if (tiene == true && !zona(i, l.gen.data() + 4 * g0, g1 - g0))
+                continue;
+            MettiLe(bag, static_cast<uint32_t>(gen.size() / 4), 2);
+            MettiLe(bag, static_cast<uint32_t>(mod.size() / 10), 2);
+            gen.insert(gen.end(), l.gen.begin() + 4 * g0, l.gen.begin() + 4 * g1);
+            mod.insert(mod.end(), l.mod.begin() + 10 * m0, l.mod.begin() + 10 * m1);
+        }
+    }
+    if (bag.size() / 4 > 0xFFFF || gen.size() / 4 > 0xFFFF || mod.size() / 10 > 0xFFFF)
+        return false;
+    // The terminal records.
+    const std::size_t fine = teste.size();
+    teste.insert(teste.end(), l.testa.end() - static_cast<std::ptrdiff_t>(l.lunghezza), l.testa.end());
+    MettiLe(teste.data() + fine + l.dove, static_cast<uint32_t>(bag.size() / 4), 2);
+    MettiLe(bag, static_cast<uint32_t>(gen.size() / 4), 2);
+    MettiLe(bag, static_cast<uint32_t>(mod.size() / 10), 2);
+    gen.insert(gen.end(), 4, '\0');
+    mod.insert(mod.end(), 10, '\0');
+    l.testa = std::move(teste);
+    l.bag = std::move(bag);
+    l.mod = std::move(mod);
+    l.gen = std::move(gen);
+    return true;
+}
+
+// Rewrites the preset-data list keeping the presets in `voluti`, and of the
+// instruments they use only the zones one of their keys reaches (and the
+// zones without a sample, which set defaults); the samples' headers stay
+// as they are. Empty on any inconsistency.
+std::vector<char> PdtaFiltrato(const std::vector<char> &pdta, const std::map<std::pair<int, int>, Tasti> &voluti,
+                               int &tenuti)
 {
     static constexpr const char *kNomi[9] = {"phdr", "pbag", "pmod", "pgen", "inst", "ibag", "imod", "igen", "shdr"};
     std::vector<std::vector<char>> parti(9);
@@ -96,54 +187,48 @@ std::vector<char> PdtaFiltrato(const std::vector<char> &pdta, const std::set<std
                         pdta.begin() + static_cast<std::ptrdiff_t>(p + 8 + l));
         p += 8 + l;
     }
-    const auto &phdr = parti[0], &pbag = parti[1], &pmod = parti[2], &pgen = parti[3];
-    const std::size_t nPreset = phdr.size() / 38, nBag = pbag.size() / 4, nMod = pmod.size() / 10,
-                      nGen = pgen.size() / 4;
-    if (nPreset < 2 || nBag < 1)
-        return {};
-    const auto bag = [&](std::size_t i) { return Le(phdr.data() + 38 * i + 24, 2); };
-    const auto gen = [&](std::size_t j) { return Le(pbag.data() + 4 * j, 2); };
-    const auto mod = [&](std::size_t j) { return Le(pbag.data() + 4 * j + 2, 2); };
-
-    std::vector<char> nPhdr, nPbag, nPmod, nPgen;
+    const std::size_t nStrumenti = parti[4].size() / 22;
+    // The keys each instrument is reached by, from the kept presets' zones.
+    std::map<std::size_t, Tasti> raggiunti;
+    const Livello preset{parti[0], parti[1], parti[2], parti[3], 38, 24};
+    const auto tastiDel = [&](std::size_t i) -> const Tasti * {
+        const int programma = static_cast<int>(Le(parti[0].data() + 38 * i + 20, 2));
+        const int banco = static_cast<int>(Le(parti[0].data() + 38 * i + 22, 2));
+        const auto it = voluti.find({banco, programma});
+        return it == voluti.end() ? nullptr : &it->second;
+    };
     tenuti = 0;
-    for (std::size_t i = 0; i + 1 < nPreset; ++i) {
-        const int programma = static_cast<int>(Le(phdr.data() + 38 * i + 20, 2));
-        const int banco = static_cast<int>(Le(phdr.data() + 38 * i + 22, 2));
-        if (!voluti.count({banco, programma}))
-            continue;
-        const uint32_t b0 = bag(i), b1 = bag(i + 1);
-        if (b0 > b1 || b1 >= nBag)
-            return {};
-        const std::size_t record = nPhdr.size();
-        nPhdr.insert(nPhdr.end(), phdr.begin() + static_cast<std::ptrdiff_t>(38 * i),
-                     phdr.begin() + static_cast<std::ptrdiff_t>(38 * i + 38));
-        MettiLe(nPhdr.data() + record + 24, static_cast<uint32_t>(nPbag.size() / 4), 2);
-        for (uint32_t j = b0; j < b1; ++j) {
-            const uint32_t g0 = gen(j), g1 = gen(j + 1), m0 = mod(j), m1 = mod(j + 1);
-            if (g0 > g1 || g1 > nGen || m0 > m1 || m1 > nMod)
-                return {};
-            MettiLe(nPbag, static_cast<uint32_t>(nPgen.size() / 4), 2);
-            MettiLe(nPbag, static_cast<uint32_t>(nPmod.size() / 10), 2);
-            nPgen.insert(nPgen.end(), pgen.begin() + 4 * g0, pgen.begin() + 4 * g1);
-            nPmod.insert(nPmod.end(), pmod.begin() + 10 * m0, pmod.begin() + 10 * m1);
-        }
-        ++tenuti;
-    }
-    if (tenuti == 0 || nPbag.size() / 4 > 0xFFFF || nPgen.size() / 4 > 0xFFFF || nPmod.size() / 10 > 0xFFFF)
+    bool coerente = true;
+    if (!Riscrivi(
+            preset,
+            [&](std::size_t i) -> std::optional<bool> {
+                const bool tiene = tastiDel(i) != nullptr;
+                tenuti += tiene;
+                return tiene;
+            },
+            [&](std::size_t i, const char *gen, std::size_t quanti) {
+                const int strumento = Generatore(gen, quanti, kGenStrumento);
+                if (strumento >= 0 && static_cast<std::size_t>(strumento) + 1 >= nStrumenti)
+                    coerente = false;
+                else if (strumento >= 0)
+                    raggiunti[static_cast<std::size_t>(strumento)] |= *tastiDel(i) & TastiDellaZona(gen, quanti);
+                return true;
+            }) ||
+        !coerente || tenuti == 0)
         return {};
-    // The terminal records.
-    const std::size_t fine = nPhdr.size();
-    nPhdr.insert(nPhdr.end(), phdr.end() - 38, phdr.end());
-    MettiLe(nPhdr.data() + fine + 24, static_cast<uint32_t>(nPbag.size() / 4), 2);
-    MettiLe(nPbag, static_cast<uint32_t>(nPgen.size() / 4), 2);
-    MettiLe(nPbag, static_cast<uint32_t>(nPmod.size() / 10), 2);
-    nPgen.insert(nPgen.end(), 4, '\0');
-    nPmod.insert(nPmod.end(), 10, '\0');
-    parti[0] = std::move(nPhdr);
-    parti[1] = std::move(nPbag);
-    parti[2] = std::move(nPmod);
-    parti[3] = std::move(nPgen);
+    // Instruments no kept preset uses are never built: left whole.
+    const Livello strumenti{parti[4], parti[5], parti[6], parti[7], 22, 20};
+    if (!Riscrivi(
+            strumenti,
+            [&](std::size_t i) -> std::optional<bool> {
+                if (raggiunti.count(i))
+                    return true;
+                return std::nullopt;
+            },
+            [&](std::size_t i, const char *gen, std::size_t quanti) {
+                return Generatore(gen, quanti, kGenCampione) < 0 || (raggiunti[i] & TastiDellaZona(gen, quanti)).any();
+            }))
+        return {};
 
     std::vector<char> uscita{'L', 'I', 'S', 'T', 0, 0, 0, 0, 'p', 'd', 't', 'a'};
     for (int k = 0; k < 9; ++k) {
@@ -155,8 +240,8 @@ std::vector<char> PdtaFiltrato(const std::vector<char> &pdta, const std::set<std
     return uscita;
 }
 
-std::shared_ptr<const FileFiltrato> Filtra(const std::string &percorso, const std::set<std::pair<int, int>> &voluti,
-                                           int &tenuti)
+std::shared_ptr<const FileFiltrato> Filtra(const std::string &percorso,
+                                           const std::map<std::pair<int, int>, Tasti> &voluti, int &tenuti)
 {
     std::unique_ptr<std::FILE, int (*)(std::FILE *)> f(std::fopen(percorso.c_str(), "rb"), &std::fclose);
     char testa[12];
@@ -266,9 +351,19 @@ fluid_long_long_t Dove(void *maniglia)
 } // namespace
 
 SoundFontRidotto::SoundFontRidotto(const std::string &percorso, const std::vector<std::pair<int, int>> &preset)
+    : SoundFontRidotto(percorso, [&] {
+          std::map<std::pair<int, int>, Tasti> tutti;
+          for (const auto &p : preset)
+              tutti[p].set();
+          return tutti;
+      }())
+{
+}
+
+SoundFontRidotto::SoundFontRidotto(const std::string &percorso, const std::map<std::pair<int, int>, Tasti> &preset)
 {
     static std::atomic<int> contatore{0};
-    auto file = Filtra(percorso, {preset.begin(), preset.end()}, preset_);
+    auto file = Filtra(percorso, preset, preset_);
     if (!file)
         return;
     nome_ = "belvane-soundfont-ridotto:" + std::to_string(contatore++) + ":" + percorso;

@@ -211,6 +211,22 @@ TEST(CacheCarte, ANewSizeStopsTheDrawingUnderWayAndTheLastTwoSizesUsedAreKept)
     EXPECT_TRUE(cache.Pronta(1, c, 1.0));
     EXPECT_TRUE(cache.Pronta(1, e, 1.0));
     EXPECT_FALSE(cache.Pronta(1, d, 1.0));
+
+    // Sizes asked one after the other faster than they are drawn, as in a
+    // drag, by the same workers: what is taken in is the last size, and no
+    // card of it holds a stroke of a drawing stopped on the way.
+    CacheCarte unaAllaVolta;
+    const QSize ultima(86, 138);
+    for (int volta = 0; volta < 20; ++volta)
+        cache.Richiedi(QSize(60 + volta, 96 + volta), 1.0);
+    EXPECT_FALSE(cache.Richiedi(ultima, 1.0));
+    ASSERT_TRUE(Raccolte(cache));
+    for (int code = 1; code <= 40; ++code) {
+        ASSERT_TRUE(cache.Pronta(code, ultima, 1.0)) << code;
+        EXPECT_EQ(cache.Pixmap(code, ultima, 1.0).toImage().convertToFormat(QImage::Format_RGB32),
+                  unaAllaVolta.Pixmap(code, ultima, 1.0).toImage().convertToFormat(QImage::Format_RGB32))
+            << code;
+    }
 }
 
 } // namespace

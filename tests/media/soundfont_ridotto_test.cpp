@@ -1,12 +1,13 @@
 // The SoundFont filtered to the tunes' presets sounds exactly as the whole
-// file does for those presets, holds none of the others, and a file it
-// cannot filter is left to FluidSynth whole.
+// file does for those presets on the keys the tunes play, holds none of the
+// other presets, and a file it cannot filter is left to FluidSynth whole.
 #include "file_prova.h"
 #include "sintetizzatore.h"
 #include "soundfont_ridotto.h"
 
 #include <gtest/gtest.h>
 
+#include <tuple>
 #include <vector>
 
 using namespace belvane::media;
@@ -22,6 +23,9 @@ struct Synth {
         SilenziaFluidSynth();
         fluid_settings_setnum(impostazioni, "synth.sample-rate", 44100);
         fluid_settings_setint(impostazioni, "synth.dynamic-sample-loading", 1);
+        // No tail of one note in the next.
+        fluid_settings_setint(impostazioni, "synth.reverb.active", 0);
+        fluid_settings_setint(impostazioni, "synth.chorus.active", 0);
         synth = new_fluid_synth(impostazioni);
         SoundFontRidotto::Installa(synth, impostazioni);
         id = fluid_synth_sfload(synth, file.c_str(), 1);
@@ -31,11 +35,11 @@ struct Synth {
         delete_fluid_synth(synth);
         delete_fluid_settings(impostazioni);
     }
-    std::vector<float> Nota(int banco, int programma)
+    std::vector<float> Nota(int banco, int programma, int tasto = 60)
     {
         const int canale = banco == 128 ? 9 : 0;
         fluid_synth_program_select(synth, canale, id, banco, programma);
-        fluid_synth_noteon(synth, canale, 60, 100);
+        fluid_synth_noteon(synth, canale, tasto, 100);
         std::vector<float> b(2 * 4410);
         fluid_synth_write_float(synth, 4410, b.data(), 0, 2, b.data(), 1, 2);
         fluid_synth_all_sounds_off(synth, -1);
@@ -64,6 +68,34 @@ TEST(SoundFontRidotto, KeepsOnlyTheTunesPresetsAndTheyPlayAsInTheWholeFile)
         EXPECT_EQ(a, b);
         EXPECT_GT(std::count_if(a.begin(), a.end(), [](float v) { return v != 0; }), 1000) << "it sounds";
     }
+}
+
+TEST(SoundFontRidotto, OfAPresetOnlyTheZonesItsKeysReachAreKept)
+{
+    // Strings (layers over the whole keyboard, and a sample for each range)
+    // and the drum kit (a sample for each key).
+    const std::string sf = SoundFontPredefinito();
+    Tasti archi, batteria;
+    archi.set(60).set(62);
+    batteria.set(38);
+    SoundFontRidotto ridotto(sf, std::map<std::pair<int, int>, Tasti>{{{0, 48}, archi}, {{128, 0}, batteria}});
+    ASSERT_FALSE(ridotto.Nome().empty());
+    Synth filtrato(ridotto.Nome()), intero(sf);
+    ASSERT_NE(filtrato.id, FLUID_FAILED);
+    const auto suona = [](const std::vector<float> &v) {
+        return std::count_if(v.begin(), v.end(), [](float x) { return x != 0; }) > 1000;
+    };
+    for (const auto &[banco, programma, tasto] : {std::tuple{0, 48, 60}, {0, 48, 62}, {128, 0, 38}}) {
+        SCOPED_TRACE(tasto);
+        const std::vector<float> a = filtrato.Nota(banco, programma, tasto);
+        EXPECT_EQ(a, intero.Nota(banco, programma, tasto));
+        EXPECT_TRUE(suona(a));
+    }
+    // Far from the kept keys the zones of their own are gone: the strings
+    // keep only their whole-keyboard layers, the drum has nothing there.
+    EXPECT_NE(filtrato.Nota(0, 48, 100), intero.Nota(0, 48, 100));
+    EXPECT_TRUE(suona(intero.Nota(128, 0, 42)));
+    EXPECT_FALSE(suona(filtrato.Nota(128, 0, 42)));
 }
 
 TEST(SoundFontRidotto, AFileItCannotFilterGivesNoName)

@@ -100,30 +100,63 @@ QImage DisegnaImmagine(int code, QSize logicalSize, qreal devicePixelRatio)
     return img;
 }
 
-void DisegnoInSerie::Avvia(QSize logica, qreal rapporto, int lavoratori)
+DisegnoInSerie::~DisegnoInSerie()
+{
+    Interrompi();
+    {
+        const std::lock_guard attesa(mutex_);
+        fine_ = true;
+    }
+    daFare_.notify_all();
+    lavoratori_.clear(); // joins
+}
+
+void DisegnoInSerie::Avvia(QSize logica, qreal rapporto)
 {
     Interrompi();
     dimensione_ = DimensioneValida(logica);
     rapporto_ = RapportoValido(rapporto);
+    auto lavoro = std::make_shared<Lavoro>();
+    lavoro->dimensione = dimensione_;
+    lavoro->rapporto = rapporto_;
     // The canvases are made here, on the owner's thread, from its memory,
     // where the pictures of the size let go were: the workers then write
     // into memory the process has, not into pages new to it.
-    immagini_.assign(kCarte, QImage());
+    lavoro->immagini.assign(kCarte, QImage());
     if (!ComeIncorporata(dimensione_, rapporto_))
-        for (QImage &tela : immagini_)
+        for (QImage &tela : lavoro->immagini)
             tela = TelaGrezza(dimensione_, rapporto_);
-    prossimo_ = 0;
-    fatti_ = 0;
-    stop_ = false;
-    for (int i = 0; i < std::max(1, lavoratori); ++i)
-        lavoratori_.emplace_back([this] {
-            // Each worker takes the next card until none is left.
-            for (int i = prossimo_++; i < kCarte && !stop_; i = prossimo_++)
-                Disegna(i, Chi::Lavoratore);
-        });
+    {
+        const std::lock_guard attesa(mutex_);
+        corrente_ = std::move(lavoro);
+        ++serie_;
+    }
+    inCorso_ = true;
+    daFare_.notify_all();
+    while (int(lavoratori_.size()) < quanti_)
+        lavoratori_.emplace_back([this] { Lavora(); });
 }
 
-void DisegnoInSerie::Disegna(int i, Chi chi)
+void DisegnoInSerie::Lavora()
+{
+    uint64_t vista = 0;
+    for (;;) {
+        std::shared_ptr<Lavoro> lavoro;
+        {
+            std::unique_lock attesa(mutex_);
+            daFare_.wait(attesa, [&] { return fine_ || serie_ != vista; });
+            if (fine_)
+                return;
+            vista = serie_;
+            lavoro = corrente_;
+        }
+        // The next card until none is left or the drawing is stopped.
+        for (int i = lavoro->prossimo++; i < kCarte && !lavoro->stop; i = lavoro->prossimo++)
+            Disegna(*lavoro, i, Chi::Lavoratore);
+    }
+}
+
+void DisegnoInSerie::Disegna(Lavoro &lavoro, int i, Chi chi)
 {
     // The figures first, each costing several pip cards: the last cards
     // taken are then the cheap ones, and the workers finish together.
@@ -138,16 +171,16 @@ void DisegnoInSerie::Disegna(int i, Chi chi)
         return ordine;
     }();
     i = kOrdine[size_t(i)];
-    if (QImage &tela = immagini_[size_t(i)]; tela.isNull()) {
-        tela = DisegnaImmagine(i + 1, dimensione_, rapporto_);
+    if (QImage &tela = lavoro.immagini[size_t(i)]; tela.isNull()) {
+        tela = DisegnaImmagine(i + 1, lavoro.dimensione, lavoro.rapporto);
     } else {
         tela.fill(Qt::white);
-        DisegnaSu(tela, i + 1, dimensione_, rapporto_);
+        DisegnaSu(tela, i + 1, lavoro.dimensione, lavoro.rapporto);
     }
     // Whoever finishes the fortieth wakes a helper waiting for it; the owner
     // is told only from a worker's thread, as promised: a helper that drew
     // the fortieth itself takes the pictures in on its own thread.
-    if (++fatti_ == kCarte) {
+    if (++lavoro.fatti == kCarte) {
         {
             const std::lock_guard attesa(mutex_);
         }
@@ -162,33 +195,36 @@ bool DisegnoInSerie::Aiuta(std::chrono::steady_clock::time_point fino)
     // Until the forty scenes are recorded, a worker may be recording one for
     // longer than a frame, and drawing a card here could wait for it: the
     // caller shows its preview instead and hears when they are done.
-    if (lavoratori_.empty() || !TutteRegistrate())
+    if (!inCorso_ || !TutteRegistrate())
         return false;
-    while (std::chrono::steady_clock::now() < fino && !stop_) {
-        const int i = prossimo_++;
+    Lavoro &lavoro = *corrente_;
+    while (std::chrono::steady_clock::now() < fino) {
+        const int i = lavoro.prossimo++;
         if (i >= kCarte)
             break;
-        Disegna(i, Chi::Aiutante);
+        Disegna(lavoro, i, Chi::Aiutante);
     }
     std::unique_lock attesa(mutex_);
-    return tutti_.wait_until(attesa, fino, [this] { return fatti_ == kCarte; });
+    return tutti_.wait_until(attesa, fino, [&] { return lavoro.fatti == kCarte; });
 }
 
 void DisegnoInSerie::Interrompi()
 {
-    stop_ = true;
-    lavoratori_.clear(); // joins
+    if (corrente_)
+        corrente_->stop = true;
+    inCorso_ = false;
 }
 
 std::vector<QImage> DisegnoInSerie::Raccogli()
 {
-    if (lavoratori_.empty() || fatti_ != kCarte)
+    // Once the fortieth is counted no worker touches the pictures again.
+    if (!inCorso_ || corrente_->fatti != kCarte)
         return {};
-    lavoratori_.clear();
-    return std::move(immagini_);
+    inCorso_ = false;
+    return std::move(corrente_->immagini);
 }
 
-CacheCarte::CacheCarte(std::function<void()> pronte) : disegno_(std::move(pronte)) {}
+CacheCarte::CacheCarte(std::function<void()> pronte) : disegno_(std::move(pronte), kLavoratori) {}
 
 CacheCarte::~CacheCarte() = default; // the drawing's workers first, then the recorder: both join
 
@@ -239,7 +275,7 @@ bool CacheCarte::Richiedi(QSize logicalSize, qreal devicePixelRatio)
         // new one is drawn, so that the workers draw into memory it leaves.
         while (serie_.size() >= kSerieTenute)
             serie_.pop_back();
-        disegno_.Avvia(logica, rapporto, kLavoratori);
+        disegno_.Avvia(logica, rapporto);
     }
     return false;
 }

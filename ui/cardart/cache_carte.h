@@ -4,12 +4,15 @@
 #include <QPixmap>
 #include <QSize>
 
+#include <algorithm>
 #include <atomic>
 #include <chrono>
 #include <condition_variable>
+#include <cstdint>
 #include <deque>
 #include <functional>
 #include <map>
+#include <memory>
 #include <mutex>
 #include <thread>
 #include <vector>
@@ -18,52 +21,71 @@ namespace belvane::cardart {
 
 // The forty pictures at one size, drawn at once on worker threads: a resize
 // asks for every card together, and one card takes about a millisecond.
-// The owner joins the workers; a new size stops a drawing not yet done.
+// A new size stops a drawing not yet done.
 //
-// Threads: `lavoratori` workers, owned and joined here (Avvia, Interrompi, the
-// destructor). A worker draws whole cards into its own slots of
-// `immagini_`, taking the next code from `prossimo_`; it takes no lock but
-// `mutex_`, and that only to wake a helper. Drawing a card may record its
-// scene (disegno_carte.h: once per card, another thread asking meanwhile
-// waits for it). The owner's thread reads `immagini_` only in Raccogli,
-// after joining. Aiuta lets the owner's thread draw beside the workers.
+// Threads: `lavoratori` workers, started at the first drawing and kept,
+// waiting without CPU, until the destructor joins them: a new size then
+// starts no thread. Each drawing is a `Lavoro` of its own, shared by the
+// owner and the workers on it: a worker draws whole cards into its own
+// slots of the pictures, taking the next code from `prossimo`, and takes no
+// lock but `mutex_`, to take up the next drawing and to wake a helper. The
+// owner never waits for a worker: a stopped drawing is left to the workers
+// still on it, who finish the card in hand (which may be recording its
+// scene, disegno_carte.h) and drop it. The owner reads the pictures only in
+// Raccogli, once all forty are drawn. Aiuta lets the owner's thread draw
+// beside the workers.
 class DisegnoInSerie {
 public:
-    explicit DisegnoInSerie(std::function<void()> finito = {}) : finito_(std::move(finito)) {}
-    ~DisegnoInSerie() { Interrompi(); }
+    explicit DisegnoInSerie(std::function<void()> finito = {}, int lavoratori = 2)
+        : finito_(std::move(finito)), quanti_(std::max(1, lavoratori))
+    {
+    }
+    ~DisegnoInSerie();
     DisegnoInSerie(const DisegnoInSerie &) = delete;
     DisegnoInSerie &operator=(const DisegnoInSerie &) = delete;
 
-    // Starts drawing codes 1..40 at this size on `lavoratori` threads; stops
-    // and joins a drawing in progress first. `finito` is called on the
-    // worker's thread that drew the fortieth (not when stopped, and not when
-    // a helper drew it: Aiuta then returns true).
-    void Avvia(QSize logica, qreal rapporto, int lavoratori);
+    // Starts drawing codes 1..40 at this size on the workers; stops a
+    // drawing in progress first. `finito` is called on the worker's thread
+    // that drew the fortieth (and not when a helper drew it: Aiuta then
+    // returns true).
+    void Avvia(QSize logica, qreal rapporto);
     // The calling thread draws beside the workers until all forty are there
     // or `fino` has come; true if they are all there. While any card's scene
     // is still to be recorded it neither draws nor waits, and returns false.
     bool Aiuta(std::chrono::steady_clock::time_point fino);
+    // Stops the drawing in progress, without waiting for the workers.
     void Interrompi();
-    bool InCorso() const { return !lavoratori_.empty(); }
+    bool InCorso() const { return inCorso_; }
     QSize Dimensione() const { return dimensione_; }
     qreal Rapporto() const { return rapporto_; }
-    // Joins the workers and hands over the pictures, index 0 for code 1;
-    // empty while a worker still draws or after a stop.
+    // Hands over the pictures, index 0 for code 1; empty while a worker
+    // still draws or after a stop.
     std::vector<QImage> Raccogli();
 
 private:
+    struct Lavoro {
+        QSize dimensione;
+        qreal rapporto = 0;
+        std::vector<QImage> immagini;
+        std::atomic<int> prossimo{0};
+        std::atomic<int> fatti{0};
+        std::atomic<bool> stop{false};
+    };
     enum class Chi { Lavoratore, Aiutante };
-    void Disegna(int i, Chi chi);
+    void Lavora();
+    void Disegna(Lavoro &lavoro, int i, Chi chi);
 
     std::function<void()> finito_;
+    int quanti_;
     QSize dimensione_;
     qreal rapporto_ = 0;
-    std::vector<QImage> immagini_;
-    std::atomic<int> prossimo_{0};
-    std::atomic<int> fatti_{0};
-    std::atomic<bool> stop_{false};
-    std::mutex mutex_; // only for waiting on the last card
-    std::condition_variable tutti_;
+    bool inCorso_ = false; // the owner's: started, neither collected nor stopped
+    std::mutex mutex_;
+    std::condition_variable tutti_;    // a fortieth is done
+    std::condition_variable daFare_;   // a drawing to take up, or the end
+    std::shared_ptr<Lavoro> corrente_; // written by the owner with mutex_; read by workers with it
+    uint64_t serie_ = 0;               // counts the drawings started; with mutex_
+    bool fine_ = false;                // the workers leave; with mutex_
     std::vector<std::jthread> lavoratori_;
 };
 

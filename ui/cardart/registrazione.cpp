@@ -353,8 +353,10 @@ QByteArray Serializza(const std::vector<Registrazione> &registrazioni)
 
 std::optional<std::vector<Registrazione>> Deserializza(QByteArrayView byte)
 {
-    QByteArray copia = byte.toByteArray();
-    QDataStream in(&copia, QIODevice::ReadOnly);
+    // Read where the bytes are (the built-in ones: in the program's
+    // read-only data), not from a copy.
+    const QByteArray vista = QByteArray::fromRawData(byte.data(), byte.size());
+    QDataStream in(vista);
     in.setVersion(QDataStream::Qt_6_0);
     quint32 firma = 0, versione = 0, quante = 0;
     in >> firma >> versione >> quante;
