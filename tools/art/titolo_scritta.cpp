@@ -9,15 +9,47 @@
 
 #include <algorithm>
 #include <cmath>
+#include <vector>
 
 namespace titolo {
 
 namespace {
 
-const QColor kArgento(0xE4, 0xE5, 0xE8);
-const QColor kTratteggio(0x4A, 0x4D, 0x55);
-const QColor kFiloContorno(0x26, 0x26, 0x2C);
-constexpr double kPassoTratteggio = 3.0;
+const QColor kArgento(0xEE, 0xEF, 0xF2);
+const QColor kTratteggio(0x24, 0x26, 0x2E);
+const QColor kFiloContorno(0x12, 0x10, 0x12);
+constexpr double kPassoTratteggio = 2.0;
+constexpr double kFilo = 0.7; // the keyline's width outside the letter, in pixels
+constexpr double kOrlo = 0.5; // the bright rim the ruling stops short of, in pixels
+
+// For every sample inside the mask, its distance in samples to the nearest
+// one outside (two-pass chamfer, 3-4 weights), so the ruling can stop at an
+// even rim whatever the stroke's direction.
+std::vector<float> DistanzaDalBordo(const QImage &maschera)
+{
+    const int lg = maschera.width(), ag = maschera.height();
+    constexpr float lontano = 1e6f;
+    std::vector<float> d(std::size_t(lg) * ag);
+    for (int y = 0; y < ag; ++y)
+        for (int x = 0; x < lg; ++x)
+            d[std::size_t(y * lg + x)] = maschera.constScanLine(y)[x] > 127 ? lontano : 0;
+    const auto at = [&](int x, int y) {
+        return x < 0 || y < 0 || x >= lg || y >= ag ? 0.f : d[std::size_t(y * lg + x)];
+    };
+    for (int y = 0; y < ag; ++y)
+        for (int x = 0; x < lg; ++x) {
+            float &v = d[std::size_t(y * lg + x)];
+            v = std::min(
+                {v, at(x - 1, y) + 1, at(x, y - 1) + 1, at(x - 1, y - 1) + 1.4142f, at(x + 1, y - 1) + 1.4142f});
+        }
+    for (int y = ag; y-- > 0;)
+        for (int x = lg; x-- > 0;) {
+            float &v = d[std::size_t(y * lg + x)];
+            v = std::min(
+                {v, at(x + 1, y) + 1, at(x, y + 1) + 1, at(x + 1, y + 1) + 1.4142f, at(x - 1, y + 1) + 1.4142f});
+        }
+    return d;
+}
 
 // Averages kScala x kScala premultiplied pixels into one.
 QImage Riduci(const QImage &grande)
@@ -50,6 +82,7 @@ void DisegnaNome(QPainter &p, const QString &famiglia)
 {
     QFont corsivo(famiglia);
     corsivo.setItalic(true);
+    corsivo.setWeight(QFont::Bold);
     corsivo.setPixelSize(kNomeCorpo);
     QPainterPath nome;
     nome.addText(0, 0, corsivo, QStringLiteral("Belvane"));
@@ -67,22 +100,27 @@ void DisegnaNome(QPainter &p, const QString &famiglia)
         g.setRenderHint(QPainter::Antialiasing);
         g.scale(kScala, kScala);
         g.translate(-spazio.topLeft());
+        // The keyline: a fine dark cut just outside each letter, which the
+        // ruling inside runs up to.
+        g.setPen(QPen(kFiloContorno, 2 * kFilo, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        g.drawPath(nome);
         QPainter m(&maschera);
         m.setRenderHint(QPainter::Antialiasing);
         m.scale(kScala, kScala);
         m.translate(-spazio.topLeft());
         m.fillPath(nome, Qt::white);
     }
+    const int lg = maschera.width(), ag = maschera.height();
+    const auto dentro = [&](int sx, int sy) {
+        return sx >= 0 && sy >= 0 && sx < lg && sy < ag && maschera.constScanLine(sy)[sx] > 127;
+    };
+    const std::vector<float> margine = DistanzaDalBordo(maschera);
     // Inside the letters, level lines cut across the silver, heavier towards
     // the foot of the letters and towards each stroke's shaded edge (down and
-    // right), and left out of the hairlines, so the metal is modelled by the
-    // burin alone, with no cast shadow.
-    const auto dentro = [&](int sx, int sy) {
-        return sx >= 0 && sy >= 0 && sx < maschera.width() && sy < maschera.height() &&
-            maschera.constScanLine(sy)[sx] > 127;
-    };
-    for (int sy = 0; sy < grande.height(); ++sy) {
-        for (int sx = 0; sx < grande.width(); ++sx) {
+    // right), finest in the hairlines; they stop at a bright rim inside the
+    // keyline, so the metal is modelled by the burin alone.
+    for (int sy = 0; sy < ag; ++sy) {
+        for (int sx = 0; sx < lg; ++sx) {
             const int copertura = maschera.constScanLine(sy)[sx];
             if (copertura == 0)
                 continue;
@@ -94,17 +132,21 @@ void DisegnaNome(QPainter &p, const QString &famiglia)
             };
             constexpr int lontano = 16 * kScala;
             const int versoOmbra = bordo(1, lontano), versoLuce = bordo(-1, lontano);
-            const double attraverso = double(versoLuce) / (versoLuce + versoOmbra);         // 0 lit edge, 1 shaded
-            const double grosso = std::min(1.0, (versoLuce + versoOmbra) / (7.0 * kScala)); // thin strokes: fine lines
-            const double piede = std::clamp((spazio.top() + (sy + 0.5) / kScala - alto) / (basso - alto), 0.0, 1.0);
-            const double mezza = (0.12 + 0.3 * piede + 0.3 * attraverso) * std::clamp((grosso - 0.25) / 0.3, 0.0, 1.0);
+            const double attraverso = double(versoLuce) / (versoLuce + versoOmbra); // 0 lit edge, 1 shaded
             const double y = spazio.top() + (sy + 0.5) / kScala;
+            const double piede = std::clamp((y - alto) / (basso - alto), 0.0, 1.0);
+            // The line's width in pixels.
+            const double larghezza =
+                std::clamp(0.15 + 0.8 * std::pow(piede, 1.5) + 0.7 * attraverso * attraverso, 0.15, 1.5);
             const double fase = (y - 0.5) / kPassoTratteggio; // lines on the pixels' middles, not between rows
             const double d = std::abs(fase - std::round(fase)) * kPassoTratteggio;
-            const double linea = std::clamp((mezza - d) * kScala + 0.5, 0.0, 1.0);
+            double linea = std::clamp((larghezza / 2 - d) * kScala + 0.5, 0.0, 1.0);
+            // The rim: the lines fade out over the last of the stroke.
+            const double rim = margine[std::size_t(sy * lg + sx)] / kScala;
+            linea *= std::clamp((rim - kOrlo) / 0.35, 0.0, 1.0);
             const auto mescola = [&](int a, int b) { return a + (b - a) * linea; };
             const double alfa = copertura / 255.0;
-            const QRgb sotto = grande.pixel(sx, sy); // the shade, where the edge is partly covered
+            const QRgb sotto = grande.pixel(sx, sy); // the keyline, where the edge is partly covered
             const auto su = [&](double c, int s) { return int(std::lround(c * alfa + s * (1 - alfa))); };
             grande.setPixel(sx, sy,
                             qRgba(su(mescola(kArgento.red(), kTratteggio.red()), qRed(sotto)),
@@ -113,14 +155,6 @@ void DisegnaNome(QPainter &p, const QString &famiglia)
                                   su(255, qAlpha(sotto))));
         }
     }
-    QPainter g(&grande);
-    g.setRenderHint(QPainter::Antialiasing);
-    g.scale(kScala, kScala);
-    g.translate(-spazio.topLeft());
-    g.setPen(QPen(kFiloContorno, 0.7));
-    g.setBrush(Qt::NoBrush);
-    g.drawPath(nome);
-    g.end();
     p.drawImage(spazio.topLeft(), Riduci(grande));
 }
 
