@@ -93,25 +93,11 @@ bool Contorno(const Campione &c, double x, double y)
     return false;
 }
 
-// The ground's lines stop short of the figure, leaving a thin margin.
-bool Margine(double x, double y)
-{
-    constexpr double r = 1.0;
-    for (int k = 0; k < 8; ++k) {
-        const double a = k * M_PI / 4;
-        if (Rilievo(x + r * std::cos(a), y + r * std::sin(a)).zona != Zona::Fondo)
-            return true;
-    }
-    return false;
-}
-
 double Inchiostro(double x, double y)
 {
     const Campione c = Rilievo(x, y);
     // The hair is engraved strand by strand afterwards.
     if (c.zona == Zona::Capelli)
-        return 0;
-    if (c.zona == Zona::Fondo && Margine(x, y))
         return 0;
     if (c.zona != Zona::Fondo && Contorno(c, x, y))
         return 1;
