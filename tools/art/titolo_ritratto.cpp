@@ -36,7 +36,7 @@ Fasi Linee(Zona zona, double x, double y, const Campione &c)
     const double hs = c.hs;
     // Spacings in pixels: wide enough that every line stands clear of its
     // neighbours at the picture's own size.
-    constexpr double fondo = 2.0, volto = 3.0, abito = 2.5;
+    constexpr double fondo = 2.0, volto = 3.0;
     switch (zona) {
     case Zona::Fondo:
         // Ruled straight across, each line on the middle of a row of pixels.
@@ -45,18 +45,21 @@ Fasi Linee(Zona zona, double x, double y, const Campione &c)
         return {(y - 0.42 * hs) / volto, c.meridiano / volto, volto};
     case Zona::Capelli:
         return {y / volto, x / volto, volto};
-    case Zona::Giacca: {
-        const double spalla = 21 * (x / 60) * (x / 60);
-        return {(y - spalla - 0.25 * hs) / abito, (x - 0.35 * y * (x < 0 ? -1 : 1)) / abito, abito};
-    }
-    case Zona::Bavero:
-        return {(y + 0.55 * std::abs(x)) / abito, (std::abs(x) + 0.19 * y) / abito, abito};
+    case Zona::Giacca:
+        // Over the shoulders and down into the sleeves, bowed round the chest;
+        // wide enough that the curves do not beat against the pixels.
+        return {(y - Spalla(x) - 0.25 * hs) / 3.0, (x - 0.35 * y * (x < 0 ? -1 : 1)) / 3.0, 3.0};
+    case Zona::Bavero: // down the lapel's steep roll, one line on every other column of pixels
+        return {(x * kIngrandimento + kMedaglioneRx - 0.5) / 2.0 / kIngrandimento, (y + 0.55 * std::abs(x)) / 2.0, 2.0};
     case Zona::Camicia:
+        if (PuntaColletto(x, y)) // along the point's length
+            return {(std::abs(x) + 0.75 * y) / 2.0, y / 2.0, 2.0};
         return {(y - 0.3 * hs) / volto, x / volto, volto};
     case Zona::Cravatta:
         return {(x + y) * 0.7071 / 2.0, (x - y) * 0.7071 / 2.0, 2.0};
-    case Zona::Panciotto:
-        return {(y + 0.45 * std::abs(x)) / 2.0, x / 2.0, 2.0};
+    case Zona::Panciotto: // level, one line on every other row of pixels
+        return {((y + kAbbassa) * kIngrandimento + kMedaglioneRy - 0.5) / 2.0 / kIngrandimento,
+                (y + 0.45 * std::abs(x)) / 2.0, 2.0};
     }
     return {0, 0, 2};
 }
@@ -127,9 +130,13 @@ double Inchiostro(double x, double y)
             a = std::max(a, Tratto(f.secondo, g2, std::min(0.5, (t - 0.5) * 1.5)));
         return a;
     }
-    double a = Tratto(f.primo, g1, std::min(0.8, 1.1 * std::pow(t, 1.3)));
-    if (c.zona != Zona::Fondo && t > 0.6)
-        a = std::max(a, Tratto(f.secondo, g2, std::min(0.6, (t - 0.6) * 1.6)));
+    // The coat's lines leave a whole pixel of paper between them, and are
+    // crossed only in its deepest shade.
+    const bool giacca = c.zona == Zona::Giacca;
+    double a = Tratto(f.primo, g1, std::min(giacca ? 0.74 : 0.8, 1.1 * std::pow(t, 1.3)));
+    const double croce = giacca ? 0.8 : c.zona == Zona::Bavero ? 1.0 : 0.6;
+    if (c.zona != Zona::Fondo && t > croce)
+        a = std::max(a, Tratto(f.secondo, g2, std::min(giacca ? 0.3 : 0.6, (t - croce) * 1.6)));
     return a;
 }
 

@@ -103,6 +103,25 @@ double Passaggio(double a, double b, double t)
     return u * u * (3 - 2 * u);
 }
 
+double Spalla(double x)
+{
+    const double fuori = std::max(0.0, std::abs(x) - 40);
+    return 20 + 17 * (x / 60) * (x / 60) + 0.07 * fuori * fuori;
+}
+
+bool PuntaColletto(double x, double y)
+{
+    const double ax = std::abs(x), yb = y - kColloY;
+    return yb > 20 && yb < 28.5 && ax > 2.6 + (yb - 20) * 0.3 && ax < 10.5 - (yb - 20) * 0.75;
+}
+
+double Ascella(double x, double y, double &lungo)
+{
+    const double yb = y - kColloY;
+    lungo = Passaggio(30, 42, yb);
+    return std::abs(x) - (39 + 0.15 * (yb - 30));
+}
+
 Campione Rilievo(double x, double y)
 {
     Campione r;
@@ -118,10 +137,14 @@ Campione Rilievo(double x, double y)
     // Shoulders and coat: a broad front falling away to sloping shoulders
     // (yb: heights from the collar's line).
     const double yb = y - kColloY;
-    const double spalla = 20 + 17 * (x / 60) * (x / 60);
+    const double spalla = Spalla(x);
     if (yb > spalla && ax < 96) {
         const double fronte = 1 - (x / 96) * (x / 96);
-        const double h = 32 * std::sqrt(fronte) - 7 * (1 - Passaggio(0, 14, yb - spalla));
+        // A fold runs down from the armpit where the sleeve meets the body.
+        double lungo = 0;
+        const double attraverso = Ascella(x, y, lungo);
+        const double piega = 3.5 * lungo * std::exp(-attraverso * attraverso / 3.0);
+        const double h = 32 * std::sqrt(fronte) - 7 * (1 - Passaggio(0, 14, yb - spalla)) - piega;
         double hb = h;
         Zona z = Zona::Giacca;
         // The coat opens in a V over the waistcoat; its lapels lie a little
@@ -141,14 +164,14 @@ Campione Rilievo(double x, double y)
             const bool falda = yb >= 29 && yb < 46 && ax < 3.0 + (yb - 29) * 0.22;
             const bool panciotto = yb > 40 && !falda;
             // The points of the collar, turned down over the knot.
-            const bool punta = yb < 28.5 && ax > 2.6 + (yb - 20) * 0.3 && ax < 10.5 - (yb - 20) * 0.75;
+            const bool punta = PuntaColletto(x, y);
             z = punta ? Zona::Camicia : nodo || falda ? Zona::Cravatta : panciotto ? Zona::Panciotto : Zona::Camicia;
             if (punta)
                 hb += 3.5;
             else if (nodo || falda)
                 hb += 1.5;
         }
-        prendi(hb, 32 * fronte, z);
+        prendi(hb, 32 * fronte - piega, z);
     }
     // Neck, and the white collar standing round it.
     if (y > -4 && y < 34 && ax < 14) {
@@ -235,20 +258,29 @@ double Tono(const Campione &c, double x, double y)
     case Zona::Capelli:
         chiaro = 0.22, cupo = 0.85;
         break;
-    case Zona::Giacca:
-        chiaro = 0.68, cupo = 0.95;
+    case Zona::Giacca: {
+        chiaro = 0.74, cupo = 0.97;
+        double lungo = 0;
+        const double attraverso = Ascella(x, y, lungo);
+        scuro += 0.3 * lungo * std::exp(-std::pow(attraverso - 0.6, 2) / 0.8);
         break;
+    }
     case Zona::Bavero:
-        chiaro = 0.55, cupo = 0.9;
+        chiaro = 0.45, cupo = 0.85;
         break;
     case Zona::Panciotto:
-        chiaro = 0.48, cupo = 0.8;
+        chiaro = 0.5, cupo = 0.82;
         break;
     case Zona::Cravatta:
         chiaro = 0.6, cupo = 0.9;
         break;
     case Zona::Camicia:
         chiaro = 0.1, cupo = 0.5;
+        if (PuntaColletto(x, y)) { // lit on its face, in shade where it turns under by the knot
+            const double dentro = std::abs(x) - (2.6 + (y - kColloY - 20) * 0.3);
+            chiaro = 0.3;
+            scuro += 0.5 * std::exp(-dentro * dentro / 3.0);
+        }
         break;
     case Zona::Fondo:
         break;

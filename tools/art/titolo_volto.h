@@ -30,6 +30,17 @@ constexpr double kCapelliY = -35.5, kCapelliA = 30, kCapelliB = 36.5;
 
 Campione Rilievo(double x, double y);
 
+// How far below the collar's line the shoulder's top lies at x: level over
+// the chest, rounding down over each shoulder into the arm.
+double Spalla(double x);
+
+// Whether (x, y) is on one of the shirt collar's points, turned down over the cravat's knot.
+bool PuntaColletto(double x, double y);
+
+// Where the sleeve meets the body: the distance across from that fold (0 on
+// it), and how far down it the point is (0 above the armpit, 1 well below).
+double Ascella(double x, double y, double &lungo);
+
 // How dark the engraving is at (x, y): 0 paper, 1 solid ink.
 double Tono(const Campione &c, double x, double y);
 
