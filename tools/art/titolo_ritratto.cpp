@@ -125,6 +125,8 @@ double Inchiostro(double x, double y)
     // models the lights, swelling towards the shade; only the deepest shade
     // is crossed.
     if (c.zona == Zona::Pelle) {
+        if (t <= 0) // the eyes' whites stay clean paper
+            return 0;
         double a = Tratto(f.primo, g1, std::min(0.78, 0.03 + 0.95 * std::pow(t, 1.35)));
         if (t > 0.5)
             a = std::max(a, Tratto(f.secondo, g2, std::min(0.5, (t - 0.5) * 1.5)));

@@ -9,6 +9,7 @@
 #include <cmath>
 #include <cstdint>
 #include <functional>
+#include <tuple>
 #include <vector>
 
 namespace titolo {
@@ -242,35 +243,42 @@ void DisegnaLineamenti(QPainter &p)
         // above it; a fine lower lid.
         Taglio(
             p, [&](double t) { return occhio(-1.05 + 2.2 * t, 1) + QPointF(0, -0.25); },
-            [](double t) { return 0.25 + 0.85 * std::sin(M_PI * std::min(1.0, t * 0.8 + 0.1)); }, 20);
+            [](double t) { return 0.2 + 0.6 * std::sin(M_PI * std::min(1.0, t * 0.8 + 0.1)); }, 20);
         Taglio(
             p, [&](double t) { return occhio(-0.6 + 1.45 * t, 1) + QPointF(0, -1.3 - 0.5 * std::sin(M_PI * t)); },
             [](double t) { return 0.4 * Fuso(t); }, 16);
         Taglio(
             p, [&](double t) { return occhio(-0.45 + 1.45 * t, -1) + QPointF(0, 0.2); },
             [](double t) { return 0.35 * Fuso(t); }, 16);
-        // Nostrils, and the crease round each wing of the nose.
+        // The nose's shaded flank, from beside the bridge down to the wing.
+        if (lato > 0)
+            Taglio(
+                p, [&](double t) { return QPointF(2.0 + 1.9 * t * t, kOcchiY + 3.5 + 9.6 * t); },
+                [](double t) { return 0.4 * Fuso(t, 0.8) * (0.5 + 0.5 * t); }, 16);
+        // Nostrils, and the crease round each wing of the nose, firmer on
+        // the side away from the light.
         p.save();
-        p.translate(lato * 3.1, kOcchiY + 16.2);
+        p.translate(lato * 3.0, kOcchiY + 16.3);
         p.rotate(lato * 18);
         p.setBrush(Qt::black);
-        p.drawEllipse(QPointF(0, 0), 1.25, 0.65);
+        p.drawEllipse(QPointF(0, 0), 1.05, 0.5);
         p.restore();
+        const double ala = lato > 0 ? 0.55 : 0.35;
         Taglio(
             p,
             [&](double t) {
                 const double a = (-110 + 150 * t) * M_PI / 180;
                 return QPointF(lato * (3.7 + 2.4 * std::cos(a)), kOcchiY + 15.4 + 2.2 * std::sin(a));
             },
-            [](double t) { return 0.45 * Fuso(t); }, 16);
+            [&](double t) { return ala * Fuso(t); }, 16);
         // The ear's rim.
         Taglio(
             p,
             [&](double t) {
-                const double a = (-80 + 160 * t) * M_PI / 180;
-                return QPointF(lato * (kOrecchioX + 1.6 * std::cos(a)), kOcchiY + 6.0 + 7.4 * std::sin(a));
+                const double a = (-95 + 185 * t) * M_PI / 180;
+                return QPointF(lato * (kOrecchioX + 1.7 * std::cos(a)), kOcchiY + 6.0 + 7.6 * std::sin(a));
             },
-            [](double t) { return 0.3 * Fuso(t); }, 20);
+            [](double t) { return 0.5 * Fuso(t, 0.4); }, 20);
         // Inside it the inner fold, and the bowl in front of the opening.
         Taglio(
             p,
@@ -288,12 +296,30 @@ void DisegnaLineamenti(QPainter &p)
         p.drawEllipse(QPointF(-0.35, y - 0.35), 0.35, 0.35);
     }
     // The mouth: the parting of the lips, dipping at the middle, fading to
-    // the corners.
+    // the corners; the upper lip, turned from the light, in two short
+    // strokes bowed like it; the lower lip left lit, with a stroke of shade
+    // under it.
     const std::vector<QPointF> labbra{{-8.4, kBoccaY + 0.2}, {-4, kBoccaY - 0.2},   {-1.0, kBoccaY - 0.05},
                                       {0, kBoccaY + 0.12},   {1.0, kBoccaY - 0.05}, {4, kBoccaY - 0.2},
                                       {8.4, kBoccaY + 0.2}};
     Taglio(
-        p, [&](double t) { return Curva(labbra, t); }, [](double t) { return 0.3 + 0.6 * Fuso(t, 0.7); }, 30);
+        p, [&](double t) { return Curva(labbra, t); }, [](double t) { return 0.2 + 0.38 * Fuso(t, 0.7); }, 30);
+    for (const auto &[su, mezza, peso] : {std::tuple{0.95, 5.8, 0.46}, std::tuple{1.8, 4.6, 0.36}}) {
+        Taglio(
+            p,
+            [&](double t) {
+                const double x = mezza * (2 * t - 1);
+                const double arco = 0.45 * std::exp(-std::pow((std::abs(x) - 1.7) / 1.3, 2)); // the bow's two peaks
+                return QPointF(x, kBoccaY - su - arco * (su / 1.8) + 0.02 * x * x);
+            },
+            [&](double t) { return peso * Fuso(t, 0.8); }, 24);
+    }
+    Taglio(
+        p,
+        [](double t) {
+            return QPointF(3.4 * (2 * t - 1), kBoccaY + 3.0 + 0.12 * std::pow(3.4 * (2 * t - 1), 2) * 0.3);
+        },
+        [](double t) { return 0.34 * Fuso(t, 0.8); }, 16);
 }
 
 } // namespace titolo

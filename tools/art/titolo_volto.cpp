@@ -224,15 +224,14 @@ double Tono(const Campione &c, double x, double y)
     case Zona::Pelle: {
         const double ax = std::abs(x);
         // Shadows cast: under the nose, under the lower lip, under the jaw.
-        scuro += 0.2 * std::exp(-std::pow((x - 1.2) / 3.2, 2) - std::pow((y - (kOcchiY + 18.2)) / 1.1, 2));
-        scuro += 0.15 * std::exp(-std::pow(x / 5.5, 2) - std::pow((y - (kBoccaY + 4.4)) / 0.9, 2));
-        scuro += 0.22 * std::exp(-std::pow(x / 6.5, 2) - std::pow((y - (kBoccaY - 1.7)) / 1.2, 2)); // upper lip
+        scuro += 0.2 * std::exp(-std::pow((x - 1.6) / 2.2, 2) - std::pow((y - (kOcchiY + 18.0)) / 1.0, 2));
+        scuro += 0.14 * std::exp(-std::pow(x / 4.5, 2) - std::pow((y - (kBoccaY + 4.2)) / 0.9, 2));
         // The nose's shadow cast on the cheek beside its lower half.
         scuro += 0.22 * Gauss(x - 4.6, y - (kOcchiY + 12.5), 1.4, 3.2);
         // The shaded plane on the nose's far side, from the bridge down to
         // the nostril; the sockets under the brows.
-        const double lato = x - (1.5 + 0.11 * (y - kOcchiY));
-        scuro += 0.2 * std::exp(-lato * lato / 0.9) * Passaggio(kOcchiY + 3, kOcchiY + 8, y) *
+        const double lato = x - (2.3 + 0.12 * (y - kOcchiY));
+        scuro += 0.26 * std::exp(-lato * lato / 2.4) * Passaggio(kOcchiY + 3, kOcchiY + 8, y) *
             (1 - Passaggio(kOcchiY + 13, kOcchiY + 15.5, y));
         scuro += 0.22 * Gauss(ax - (kOcchiX - 0.5), y - (kOcchiY - 3.0), 4.8, 1.3);
         scuro += 0.1 * Gauss(ax - (kOcchiX - 4.5), y - (kOcchiY - 1.0), 1.6, 2.2);
@@ -243,15 +242,16 @@ double Tono(const Campione &c, double x, double y)
             scuro += 0.14 * std::exp(-piega * piega / 0.8) * (1 - Passaggio(kBoccaY - 2, kBoccaY + 2, y));
         scuro += 0.12 * Gauss(ax - (kOcchiX + 0.5), y - (kOcchiY + 3.4), 3.2, 0.9);
         scuro += 0.12 * Gauss(ax - (kOcchiX - 4.8), y - (kOcchiY - 0.8), 1.3, 1.6);
-        // The hollow of the ear.
-        scuro += 0.35 * Gauss(ax - (kOrecchioX - 0.6), y - (kOcchiY + 6), 1.2, 4.5);
+        // The ear, set back and so a little darker, its bowl in shade.
+        scuro += 0.14 * Passaggio(25.5, 27, ax);
+        scuro += 0.55 * Gauss(ax - (kOrecchioX - 0.4), y - (kOcchiY + 6.5), 1.3, 3.6);
         if (y > 4)
             scuro += 0.5 * (1 - Passaggio(8, 24, y - 0.02 * x * x)) * Passaggio(3, 9, y);
         // The eye's white is paper.
         const double dx = (ax - kOcchiX) / kOcchioMezzo;
         if (std::abs(dx) < 1 && y > kOcchiY - kPalpebra * (1 - dx * dx) - 0.25 * dx &&
             y < kOcchiY + kPalpebraBassa * (1 - dx * dx) - 0.25 * dx)
-            return 0.04;
+            return 0;
         chiaro = 0.03, cupo = 0.56;
         break;
     }
