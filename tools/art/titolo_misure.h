@@ -33,7 +33,7 @@ constexpr int kScala = 4;
 
 // The typefaces, by file: a name looked up by family would change with
 // whatever else is installed, and the picture must come out the same.
-inline const QString kCorsivo = QStringLiteral("/usr/share/fonts/opentype/urw-base35/P052-BoldItalic.otf");
+inline const QString kCorsivo = QStringLiteral("/usr/share/fonts/opentype/urw-base35/P052-Italic.otf");
 inline const QString kTondo = QStringLiteral("/usr/share/fonts/opentype/urw-base35/P052-Roman.otf");
 
 } // namespace titolo

@@ -42,15 +42,22 @@ Fasi Linee(Zona zona, double x, double y, const Campione &c)
         // Ruled straight across, each line on the middle of a row of pixels.
         return {((y + kAbbassa) * kIngrandimento + kMedaglioneRy - 0.5) / fondo / kIngrandimento, 0, fondo};
     case Zona::Pelle:
+        if (c.orecchio) { // upright, curving with the ear's rim
+            const double dy = y - (kOcchiY + 6.5);
+            return {(std::abs(x) - 0.02 * dy * dy) / 2.2, y / 2.2, 2.2};
+        }
         return {(y - 0.42 * hs) / volto, c.meridiano / volto, volto};
     case Zona::Capelli:
         return {y / volto, x / volto, volto};
-    case Zona::Giacca:
-        // Over the shoulders and down into the sleeves, bowed round the chest;
-        // wide enough that the curves do not beat against the pixels.
-        return {(y - Spalla(x) - 0.25 * hs) / 3.0, (x - 0.35 * y * (x < 0 ? -1 : 1)) / 3.0, 3.0};
-    case Zona::Bavero: // down the lapel's steep roll, one line on every other column of pixels
-        return {(x * kIngrandimento + kMedaglioneRx - 0.5) / 2.0 / kIngrandimento, (y + 0.55 * std::abs(x)) / 2.0, 2.0};
+    case Zona::Giacca: // over the shoulders and down into the sleeves, bowed round the chest
+        return {(y - Spalla(x) - 0.25 * hs) / 2.0, (x - 0.35 * y * (x < 0 ? -1 : 1)) / 2.0, 2.0};
+    case Zona::Bavero: {
+        // Slanting down towards the opening like the lapels' edges; at 45
+        // degrees through the pixels' centres, so the lines step evenly.
+        const double px = x * kIngrandimento + kMedaglioneRx, py = (y + kAbbassa) * kIngrandimento + kMedaglioneRy;
+        const double fase = (x < 0 ? px - py : px + py) / 3.0 / kIngrandimento;
+        return {fase, (y + 0.55 * std::abs(x)) / 2.0, 3.0 / std::sqrt(2.0)};
+    }
     case Zona::Camicia:
         if (PuntaColletto(x, y)) // along the point's length
             return {(std::abs(x) + 0.75 * y) / 2.0, y / 2.0, 2.0};
@@ -80,7 +87,7 @@ double Tratto(double fase, double g, double larghezza)
 // collar over the coat). The hair draws its own edge.
 bool Contorno(const Campione &c, double x, double y)
 {
-    constexpr double r = 0.22;
+    constexpr double r = 0.3;
     // The lit ear's rim and the top of both ears are left open, so the ears
     // do not sit in a drawn ring.
     const double orecchio = y - (kOcchiY + 6.5);
@@ -132,13 +139,13 @@ double Inchiostro(double x, double y)
             a = std::max(a, Tratto(f.secondo, g2, std::min(0.5, (t - 0.5) * 1.5)));
         return a;
     }
-    // The coat's lines leave a whole pixel of paper between them, and are
-    // crossed only in its deepest shade.
-    const bool giacca = c.zona == Zona::Giacca;
-    double a = Tratto(f.primo, g1, std::min(giacca ? 0.74 : 0.8, 1.1 * std::pow(t, 1.3)));
-    const double croce = giacca ? 0.8 : c.zona == Zona::Bavero ? 1.0 : 0.6;
-    if (c.zona != Zona::Fondo && t > croce)
-        a = std::max(a, Tratto(f.secondo, g2, std::min(giacca ? 0.3 : 0.6, (t - croce) * 1.6)));
+    // The clothes take one family of lines each, wide enough apart that
+    // their paper shows at the picture's size; only the crossing of the
+    // cravat's knot is crossed.
+    const bool panno = c.zona == Zona::Giacca || c.zona == Zona::Bavero || c.zona == Zona::Panciotto;
+    double a = Tratto(f.primo, g1, std::min(panno ? 0.7 : 0.8, 1.1 * std::pow(t, 1.3)));
+    if (c.zona != Zona::Fondo && !panno && t > 0.6)
+        a = std::max(a, Tratto(f.secondo, g2, std::min(0.6, (t - 0.6) * 1.6)));
     return a;
 }
 

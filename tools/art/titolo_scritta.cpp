@@ -6,6 +6,7 @@
 #include <QImage>
 #include <QPainter>
 #include <QPainterPath>
+#include <QPainterPathStroker>
 
 #include <algorithm>
 #include <cmath>
@@ -15,41 +16,12 @@ namespace titolo {
 
 namespace {
 
-const QColor kArgento(0xEE, 0xEF, 0xF2);
-const QColor kTratteggio(0x24, 0x26, 0x2E);
-const QColor kFiloContorno(0x12, 0x10, 0x12);
-constexpr double kPassoTratteggio = 2.0;
-constexpr double kFilo = 0.7; // the keyline's width outside the letter, in pixels
-constexpr double kOrlo = 0.5; // the bright rim the ruling stops short of, in pixels
-
-// For every sample inside the mask, its distance in samples to the nearest
-// one outside (two-pass chamfer, 3-4 weights), so the ruling can stop at an
-// even rim whatever the stroke's direction.
-std::vector<float> DistanzaDalBordo(const QImage &maschera)
-{
-    const int lg = maschera.width(), ag = maschera.height();
-    constexpr float lontano = 1e6f;
-    std::vector<float> d(std::size_t(lg) * ag);
-    for (int y = 0; y < ag; ++y)
-        for (int x = 0; x < lg; ++x)
-            d[std::size_t(y * lg + x)] = maschera.constScanLine(y)[x] > 127 ? lontano : 0;
-    const auto at = [&](int x, int y) {
-        return x < 0 || y < 0 || x >= lg || y >= ag ? 0.f : d[std::size_t(y * lg + x)];
-    };
-    for (int y = 0; y < ag; ++y)
-        for (int x = 0; x < lg; ++x) {
-            float &v = d[std::size_t(y * lg + x)];
-            v = std::min(
-                {v, at(x - 1, y) + 1, at(x, y - 1) + 1, at(x - 1, y - 1) + 1.4142f, at(x + 1, y - 1) + 1.4142f});
-        }
-    for (int y = ag; y-- > 0;)
-        for (int x = lg; x-- > 0;) {
-            float &v = d[std::size_t(y * lg + x)];
-            v = std::min(
-                {v, at(x + 1, y) + 1, at(x, y + 1) + 1, at(x + 1, y + 1) + 1.4142f, at(x - 1, y + 1) + 1.4142f});
-        }
-    return d;
-}
+const QColor kArgento(0xEA, 0xEB, 0xEE);
+const QColor kTratteggio(0x3C, 0x3F, 0x48);
+const QColor kFiloContorno(0x26, 0x26, 0x2C);
+constexpr double kPassoTratteggio = 2.0; // as the medallion's ground
+constexpr double kFilo = 0.7;            // the keyline's width, in pixels
+constexpr double kIngrossa = 0.8;        // how much the book weight is thickened, in pixels
 
 // Averages kScala x kScala premultiplied pixels into one.
 QImage Riduci(const QImage &grande)
@@ -82,10 +54,14 @@ void DisegnaNome(QPainter &p, const QString &famiglia)
 {
     QFont corsivo(famiglia);
     corsivo.setItalic(true);
-    corsivo.setWeight(QFont::Bold);
     corsivo.setPixelSize(kNomeCorpo);
     QPainterPath nome;
     nome.addText(0, 0, corsivo, QStringLiteral("Belvane"));
+    // A little heavier than the book weight, so the ruled letters keep their colour.
+    QPainterPathStroker ingrossa;
+    ingrossa.setWidth(kIngrossa);
+    ingrossa.setJoinStyle(Qt::RoundJoin);
+    nome = nome.united(ingrossa.createStroke(nome)).simplified();
     nome.translate(kNomeCentroX - nome.boundingRect().center().x(), kNomeBaseY);
     const double alto = nome.boundingRect().top(), basso = kNomeBaseY;
     const QRect spazio = nome.boundingRect().adjusted(-4, -4, 4, 4).toAlignedRect();
@@ -100,10 +76,6 @@ void DisegnaNome(QPainter &p, const QString &famiglia)
         g.setRenderHint(QPainter::Antialiasing);
         g.scale(kScala, kScala);
         g.translate(-spazio.topLeft());
-        // The keyline: a fine dark cut just outside each letter, which the
-        // ruling inside runs up to.
-        g.setPen(QPen(kFiloContorno, 2 * kFilo, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-        g.drawPath(nome);
         QPainter m(&maschera);
         m.setRenderHint(QPainter::Antialiasing);
         m.scale(kScala, kScala);
@@ -114,11 +86,10 @@ void DisegnaNome(QPainter &p, const QString &famiglia)
     const auto dentro = [&](int sx, int sy) {
         return sx >= 0 && sy >= 0 && sx < lg && sy < ag && maschera.constScanLine(sy)[sx] > 127;
     };
-    const std::vector<float> margine = DistanzaDalBordo(maschera);
-    // Inside the letters, level lines cut across the silver, heavier towards
-    // the foot of the letters and towards each stroke's shaded edge (down and
-    // right), finest in the hairlines; they stop at a bright rim inside the
-    // keyline, so the metal is modelled by the burin alone.
+    // Inside the letters, level lines cut across the silver, a little heavier
+    // towards the foot of the letters and towards each stroke's shaded edge
+    // (down and right), and left out of the hairlines, which are too thin to
+    // rule; a fine keyline closes each letter.
     for (int sy = 0; sy < ag; ++sy) {
         for (int sx = 0; sx < lg; ++sx) {
             const int copertura = maschera.constScanLine(sy)[sx];
@@ -132,18 +103,16 @@ void DisegnaNome(QPainter &p, const QString &famiglia)
             };
             constexpr int lontano = 16 * kScala;
             const int versoOmbra = bordo(1, lontano), versoLuce = bordo(-1, lontano);
-            const double attraverso = double(versoLuce) / (versoLuce + versoOmbra); // 0 lit edge, 1 shaded
+            const double attraverso = double(versoLuce) / (versoLuce + versoOmbra);         // 0 lit edge, 1 shaded
+            const double grosso = std::min(1.0, (versoLuce + versoOmbra) / (7.0 * kScala)); // thin strokes: none
             const double y = spazio.top() + (sy + 0.5) / kScala;
             const double piede = std::clamp((y - alto) / (basso - alto), 0.0, 1.0);
             // The line's width in pixels.
             const double larghezza =
-                std::clamp(0.15 + 0.8 * std::pow(piede, 1.5) + 0.7 * attraverso * attraverso, 0.15, 1.5);
+                (0.5 + 0.35 * piede + 0.3 * attraverso) * std::clamp((grosso - 0.25) / 0.3, 0.0, 1.0);
             const double fase = (y - 0.5) / kPassoTratteggio; // lines on the pixels' middles, not between rows
             const double d = std::abs(fase - std::round(fase)) * kPassoTratteggio;
-            double linea = std::clamp((larghezza / 2 - d) * kScala + 0.5, 0.0, 1.0);
-            // The rim: the lines fade out over the last of the stroke.
-            const double rim = margine[std::size_t(sy * lg + sx)] / kScala;
-            linea *= std::clamp((rim - kOrlo) / 0.35, 0.0, 1.0);
+            const double linea = std::clamp((larghezza / 2 - d) * kScala + 0.5, 0.0, 1.0);
             const auto mescola = [&](int a, int b) { return a + (b - a) * linea; };
             const double alfa = copertura / 255.0;
             const QRgb sotto = grande.pixel(sx, sy); // the keyline, where the edge is partly covered
@@ -155,6 +124,14 @@ void DisegnaNome(QPainter &p, const QString &famiglia)
                                   su(255, qAlpha(sotto))));
         }
     }
+    QPainter g(&grande);
+    g.setRenderHint(QPainter::Antialiasing);
+    g.scale(kScala, kScala);
+    g.translate(-spazio.topLeft());
+    g.setPen(QPen(kFiloContorno, kFilo));
+    g.setBrush(Qt::NoBrush);
+    g.drawPath(nome);
+    g.end();
     p.drawImage(spazio.topLeft(), Riduci(grande));
 }
 

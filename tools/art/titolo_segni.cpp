@@ -199,7 +199,7 @@ void DisegnaCapelli(QPainter &p)
         Caso c = sopracciglia;
         Peli(p, c,
              Specchio({{4.6, kOcchiY - 4.3}, {8, kOcchiY - 5.0}, {12, kOcchiY - 5.2}, {16.6, kOcchiY - 4.4}}, lato),
-             2.4, 40, 3.2, 0.2, 0.55);
+             2.2, 34, 3.2, 0.2, 0.42);
     }
 }
 

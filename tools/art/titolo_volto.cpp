@@ -125,12 +125,13 @@ double Ascella(double x, double y, double &lungo)
 Campione Rilievo(double x, double y)
 {
     Campione r;
-    const auto prendi = [&](double h, double hs, Zona z, double meridiano = 0) {
+    const auto prendi = [&](double h, double hs, Zona z, double meridiano = 0, bool orecchio = false) {
         if (h > r.h) {
             r.h = h;
             r.hs = hs;
             r.zona = z;
             r.meridiano = meridiano;
+            r.orecchio = orecchio;
         }
     };
     const double ax = std::abs(x);
@@ -151,7 +152,9 @@ Campione Rilievo(double x, double y)
         // raised beside the opening and roll back to nothing at the waist.
         const double apertura = 14 - (yb - 26) * 0.19;
         const double bavero = apertura + std::max(0.0, 8 + (yb - 30) * 0.25 - std::max(0.0, yb - 58) * 0.9);
-        if (ax < bavero && yb > 24) {
+        // The notch where the collar meets the lapel.
+        const double tacca = std::max(0.0, 3.2 - 1.6 * std::abs(yb - 33));
+        if (ax < bavero - tacca && yb > 24) {
             hb += 2.2;
             z = Zona::Bavero;
         } else if (yb > 24 && ax < bavero + 3) {
@@ -185,7 +188,7 @@ Campione Rilievo(double x, double y)
         const double ex = (x - lato * kOrecchioX) / 3.8, ey = (y - (kOcchiY + 6.5)) / 9.5;
         const double q = 1 - ex * ex - ey * ey;
         if (q > 0)
-            prendi(6 * std::sqrt(q), 6 * q, Zona::Pelle, x);
+            prendi(6 * std::sqrt(q), 6 * q, Zona::Pelle, x, true);
     }
     // The head.
     const double w = MezzaLarghezza(y);
@@ -193,7 +196,7 @@ Campione Rilievo(double x, double y)
         const double q = 1 - (x / w) * (x / w);
         const double profondita = 27 * std::sqrt(std::clamp((y + 68) / 14.0, 0.0, 1.0));
         const double d = Lineamenti(x, y);
-        prendi(profondita * std::sqrt(q) + d * std::min(1.0, q * 4), profondita * q + 0.1 * d, Zona::Pelle,
+        prendi(profondita * std::sqrt(q) + d * std::min(1.0, q * 4), profondita * q + 0.25 * d, Zona::Pelle,
                Meridiano(x, w));
     }
     // The hair: over the crown and down to the temples, parted on the left.
@@ -210,7 +213,7 @@ Campione Rilievo(double x, double y)
 double Tono(const Campione &c, double x, double y)
 {
     if (c.zona == Zona::Fondo) // a quiet ground, darker behind the lit side of the face
-        return 0.23 - 0.06 * Passaggio(-50, 50, x);
+        return 0.26 - 0.1 * Passaggio(-40, 40, x);
     constexpr double e = 0.5;
     const auto h = [](double px, double py) { return std::max(0.0, Rilievo(px, py).h); };
     const Vettore n = Normalizza({-(h(x + e, y) - h(x - e, y)) / (2 * e), -(h(x, y + e) - h(x, y - e)) / (2 * e), 1});
@@ -259,17 +262,17 @@ double Tono(const Campione &c, double x, double y)
         chiaro = 0.22, cupo = 0.85;
         break;
     case Zona::Giacca: {
-        chiaro = 0.74, cupo = 0.97;
+        chiaro = 0.7, cupo = 0.95;
         double lungo = 0;
         const double attraverso = Ascella(x, y, lungo);
         scuro += 0.3 * lungo * std::exp(-std::pow(attraverso - 0.6, 2) / 0.8);
         break;
     }
     case Zona::Bavero:
-        chiaro = 0.45, cupo = 0.85;
+        chiaro = 0.4, cupo = 0.75;
         break;
     case Zona::Panciotto:
-        chiaro = 0.5, cupo = 0.82;
+        chiaro = 0.45, cupo = 0.75;
         break;
     case Zona::Cravatta:
         chiaro = 0.6, cupo = 0.9;

@@ -12,7 +12,8 @@ struct Campione {
     double h = -1; // height, for the light
     double hs = 0; // a smoother height whose sections the engraved lines follow
     Zona zona = Zona::Fondo;
-    double meridiano = 0; // across head and neck: where on the round of the form, in pixels at the middle
+    double meridiano = 0;  // across head and neck: where on the round of the form, in pixels at the middle
+    bool orecchio = false; // on an ear, which is ruled on its own
 };
 
 // Where the features sit; the face is symmetric about x = 0.
