@@ -198,7 +198,7 @@ void DisegnaCapelli(QPainter &p)
     for (double lato : {-1.0, 1.0}) {
         Caso c = sopracciglia;
         Peli(p, c,
-             Specchio({{4.6, kOcchiY - 4.3}, {8, kOcchiY - 5.0}, {12, kOcchiY - 5.2}, {16.6, kOcchiY - 4.4}}, lato),
+             Specchio({{4.6, kOcchiY - 4.3}, {8, kOcchiY - 5.2}, {12, kOcchiY - 5.6}, {16.6, kOcchiY - 4.6}}, lato),
              2.2, 34, 3.2, 0.2, 0.42);
     }
 }
@@ -219,12 +219,12 @@ void DisegnaLineamenti(QPainter &p)
             apertura.lineTo(occhio(-1 + k / 10.0, -1));
         apertura.closeSubpath();
         // Iris, pupil and the window's light, the light on the same side in both eyes.
-        const QPointF iride(lato * kOcchiX, kOcchiY - 0.1);
+        const QPointF iride(lato * kOcchiX, kOcchiY - 0.45); // tucked under the upper lid
         p.save();
         p.setClipPath(apertura);
         p.setPen(Qt::NoPen);
         p.setBrush(QColor(70, 70, 70));
-        p.drawEllipse(iride, 2.6, 2.6);
+        p.drawEllipse(iride, 2.45, 2.45);
         p.setBrush(Qt::black);
         p.drawEllipse(iride, 0.95, 0.95);
         // The lid's shadow on the eyeball.
@@ -233,7 +233,7 @@ void DisegnaLineamenti(QPainter &p)
         for (int k = 1; k <= 20; ++k)
             ombra.lineTo(occhio(-1 + k / 10.0, 1));
         for (int k = 20; k >= 0; --k)
-            ombra.lineTo(occhio(-1 + k / 10.0, 1) + QPointF(0, 0.7));
+            ombra.lineTo(occhio(-1 + k / 10.0, 1) + QPointF(0, 0.9));
         p.drawPath(ombra);
         p.restore();
         p.setPen(Qt::NoPen);
@@ -303,7 +303,7 @@ void DisegnaLineamenti(QPainter &p)
                                       {0, kBoccaY + 0.12},   {1.0, kBoccaY - 0.05}, {4, kBoccaY - 0.2},
                                       {8.4, kBoccaY + 0.2}};
     Taglio(
-        p, [&](double t) { return Curva(labbra, t); }, [](double t) { return 0.2 + 0.38 * Fuso(t, 0.7); }, 30);
+        p, [&](double t) { return Curva(labbra, t); }, [](double t) { return 0.15 + 0.5 * Fuso(t, 0.9); }, 30);
     for (const auto &[su, mezza, peso] : {std::tuple{0.95, 5.8, 0.46}, std::tuple{1.8, 4.6, 0.36}}) {
         Taglio(
             p,
