@@ -54,10 +54,15 @@ int main(int argc, char **argv)
     fondo.setColorAt(1, kFondoBordo);
     p.fillRect(img.rect(), fondo);
 
-    // The open frame: a light rule along the top and down the left side.
+    // The open frame: a thick and a thin light rule along the top and down
+    // the left side, the thin one inside.
     p.setPen(QPen(kFiletto, kFilettoSpessore, Qt::SolidLine, Qt::SquareCap));
     p.drawLine(QPointF(kFilettoDa, kFilettoDa), QPointF(kLarghezza - kFilettoDa, kFilettoDa));
     p.drawLine(QPointF(kFilettoDa, kFilettoDa), QPointF(kFilettoDa, kAltezza - kFilettoDa));
+    constexpr double dentro = kFilettoDa + 3.5;
+    p.setPen(QPen(kFiletto, 0.6, Qt::SolidLine, Qt::SquareCap));
+    p.drawLine(QPointF(dentro, dentro), QPointF(kLarghezza - kFilettoDa, dentro));
+    p.drawLine(QPointF(dentro, dentro), QPointF(dentro, kAltezza - kFilettoDa));
 
     DisegnaNome(p, corsivo);
     DisegnaMedaglione(p);
