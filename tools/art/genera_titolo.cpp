@@ -56,13 +56,14 @@ int main(int argc, char **argv)
 
     // The open frame: a thick and a thin light rule along the top and down
     // the left side, the thin one inside.
-    p.setPen(QPen(kFiletto, kFilettoSpessore, Qt::SolidLine, Qt::SquareCap));
-    p.drawLine(QPointF(kFilettoDa, kFilettoDa), QPointF(kLarghezza - kFilettoDa, kFilettoDa));
-    p.drawLine(QPointF(kFilettoDa, kFilettoDa), QPointF(kFilettoDa, kAltezza - kFilettoDa));
-    constexpr double dentro = kFilettoDa + 3.5;
-    p.setPen(QPen(kFiletto, 0.6, Qt::SolidLine, Qt::SquareCap));
-    p.drawLine(QPointF(dentro, dentro), QPointF(kLarghezza - kFilettoDa, dentro));
-    p.drawLine(QPointF(dentro, dentro), QPointF(dentro, kAltezza - kFilettoDa));
+    // Each is one stroke round the corner, so the corner is not inked twice.
+    const auto regolo = [&](double da, double spessore) {
+        p.setPen(QPen(kFiletto, spessore, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin));
+        const QPointF angolo[] = {{kLarghezza - kFilettoDa, da}, {da, da}, {da, kAltezza - kFilettoDa}};
+        p.drawPolyline(angolo, 3);
+    };
+    regolo(kFilettoDa, kFilettoSpessore);
+    regolo(kFilettoDa + 3.5, 0.6);
 
     DisegnaNome(p, corsivo);
     DisegnaMedaglione(p);

@@ -55,8 +55,8 @@ Fasi Linee(Zona zona, double x, double y, const Campione &c)
         // Slanting down towards the opening like the lapels' edges; at 45
         // degrees through the pixels' centres, so the lines step evenly.
         const double px = x * kIngrandimento + kMedaglioneRx, py = (y + kAbbassa) * kIngrandimento + kMedaglioneRy;
-        const double fase = (x < 0 ? px - py : px + py) / 3.0 / kIngrandimento;
-        return {fase, (y + 0.55 * std::abs(x)) / 2.0, 3.0 / std::sqrt(2.0)};
+        const double fase = (x < 0 ? px - py : px + py) / 4.0 / kIngrandimento;
+        return {fase, (y + 0.55 * std::abs(x)) / 2.0, 4.0 / std::sqrt(2.0)};
     }
     case Zona::Camicia:
         if (PuntaColletto(x, y)) // along the point's length
@@ -64,9 +64,8 @@ Fasi Linee(Zona zona, double x, double y, const Campione &c)
         return {(y - 0.3 * hs) / volto, x / volto, volto};
     case Zona::Cravatta:
         return {(x + y) * 0.7071 / 2.0, (x - y) * 0.7071 / 2.0, 2.0};
-    case Zona::Panciotto: // level, one line on every other row of pixels
-        return {((y + kAbbassa) * kIngrandimento + kMedaglioneRy - 0.5) / 2.0 / kIngrandimento,
-                (y + 0.45 * std::abs(x)) / 2.0, 2.0};
+    case Zona::Panciotto: // upright, one line on every other column of pixels
+        return {(x * kIngrandimento + kMedaglioneRx - 0.5) / 2.0 / kIngrandimento, (y + 0.45 * std::abs(x)) / 2.0, 2.0};
     }
     return {0, 0, 2};
 }
@@ -105,12 +104,22 @@ bool Contorno(const Campione &c, double x, double y)
 
 double Inchiostro(double x, double y)
 {
-    const Campione c = Rilievo(x, y);
-    // The hair is engraved strand by strand afterwards.
-    if (c.zona == Zona::Capelli)
-        return 0;
+    Campione c = Rilievo(x, y);
+    // The hair is engraved strand by strand afterwards; the ground's ruling
+    // runs in under the ends of the strands round the crown, so no paper
+    // shows between them and the ground.
+    if (c.zona == Zona::Capelli) {
+        const double cx = (x - 0.5) / kCapelliA, cy = (y - kCapelliY) / kCapelliB;
+        if (std::hypot(cx, cy) < 1 - 1.4 / kCapelliA)
+            return 0;
+        c = Campione{};
+    }
     if (c.zona != Zona::Fondo && Contorno(c, x, y))
         return 1;
+    // The lapel's outer edge catches the light: a thread of paper along it
+    // draws the coat's V against the cloth.
+    if (c.zona == Zona::Bavero && Rilievo(x + (x < 0 ? -0.7 : 0.7), y).zona != Zona::Bavero)
+        return 0;
     double t = Tono(c, x, y);
     if (c.zona == Zona::Fondo) { // the ground deepens towards the oval's rim
         const double rx = x * kIngrandimento / kMedaglioneRx, ry = (y + kAbbassa) * kIngrandimento / kMedaglioneRy;
@@ -135,15 +144,21 @@ double Inchiostro(double x, double y)
         if (t <= 0) // the eyes' whites stay clean paper
             return 0;
         double a = Tratto(f.primo, g1, std::min(0.78, 0.03 + 0.95 * std::pow(t, 1.35)));
-        if (t > 0.5)
-            a = std::max(a, Tratto(f.secondo, g2, std::min(0.5, (t - 0.5) * 1.5)));
+        // The crossing set only over the broad shade of the far cheek and jaw
+        // and under the chin, never round the small features.
+        const double largo = c.orecchio ? 0
+                                        : std::max(Passaggio(12, 17, x) * Passaggio(kOcchiY + 5, kOcchiY + 9, y),
+                                                   Passaggio(kMentoY - 3, kMentoY + 1, y));
+        if (t * largo > 0.3)
+            a = std::max(a, Tratto(f.secondo, g2, std::min(0.28, (t * largo - 0.3) * 1.2)));
         return a;
     }
     // The clothes take one family of lines each, wide enough apart that
     // their paper shows at the picture's size; only the crossing of the
     // cravat's knot is crossed.
     const bool panno = c.zona == Zona::Giacca || c.zona == Zona::Bavero || c.zona == Zona::Panciotto;
-    double a = Tratto(f.primo, g1, std::min(panno ? 0.7 : 0.8, 1.1 * std::pow(t, 1.3)));
+    const double tetto = c.zona == Zona::Giacca ? 0.82 : panno ? 0.72 : 0.8;
+    double a = Tratto(f.primo, g1, std::min(tetto, 1.1 * std::pow(t, 1.3)));
     if (c.zona != Zona::Fondo && !panno && t > 0.6)
         a = std::max(a, Tratto(f.secondo, g2, std::min(0.6, (t - 0.6) * 1.6)));
     return a;

@@ -22,6 +22,36 @@ const QColor kFiloContorno(0x26, 0x26, 0x2C);
 constexpr double kPassoTratteggio = 2.0; // as the medallion's ground
 constexpr double kFilo = 0.7;            // the keyline's width, in pixels
 constexpr double kIngrossa = 0.8;        // how much the book weight is thickened, in pixels
+constexpr double kOrlo = 0.6;            // the unruled silver rim inside each letter's edge, in pixels
+
+// For every sample inside the mask, its distance in samples to the nearest
+// one outside (two-pass chamfer, 3-4 weights), so the ruling can stop at an
+// even rim whatever the stroke's direction.
+std::vector<float> DistanzaDalBordo(const QImage &maschera)
+{
+    const int lg = maschera.width(), ag = maschera.height();
+    constexpr float lontano = 1e6f;
+    std::vector<float> d(std::size_t(lg) * ag);
+    for (int y = 0; y < ag; ++y)
+        for (int x = 0; x < lg; ++x)
+            d[std::size_t(y * lg + x)] = maschera.constScanLine(y)[x] > 127 ? lontano : 0;
+    const auto at = [&](int x, int y) {
+        return x < 0 || y < 0 || x >= lg || y >= ag ? 0.f : d[std::size_t(y * lg + x)];
+    };
+    for (int y = 0; y < ag; ++y)
+        for (int x = 0; x < lg; ++x) {
+            float &v = d[std::size_t(y * lg + x)];
+            v = std::min(
+                {v, at(x - 1, y) + 1, at(x, y - 1) + 1, at(x - 1, y - 1) + 1.4142f, at(x + 1, y - 1) + 1.4142f});
+        }
+    for (int y = ag; y-- > 0;)
+        for (int x = lg; x-- > 0;) {
+            float &v = d[std::size_t(y * lg + x)];
+            v = std::min(
+                {v, at(x + 1, y) + 1, at(x, y + 1) + 1, at(x + 1, y + 1) + 1.4142f, at(x - 1, y + 1) + 1.4142f});
+        }
+    return d;
+}
 
 // Averages kScala x kScala premultiplied pixels into one.
 QImage Riduci(const QImage &grande)
@@ -86,10 +116,12 @@ void DisegnaNome(QPainter &p, const QString &famiglia)
     const auto dentro = [&](int sx, int sy) {
         return sx >= 0 && sy >= 0 && sx < lg && sy < ag && maschera.constScanLine(sy)[sx] > 127;
     };
+    const std::vector<float> margine = DistanzaDalBordo(maschera);
     // Inside the letters, level lines cut across the silver, a little heavier
     // towards the foot of the letters and towards each stroke's shaded edge
     // (down and right), and left out of the hairlines, which are too thin to
-    // rule; a fine keyline closes each letter.
+    // rule. They stop short of the edge, so each letter is closed by a clean
+    // rim of silver inside a fine dark keyline.
     for (int sy = 0; sy < ag; ++sy) {
         for (int sx = 0; sx < lg; ++sx) {
             const int copertura = maschera.constScanLine(sy)[sx];
@@ -109,10 +141,11 @@ void DisegnaNome(QPainter &p, const QString &famiglia)
             const double piede = std::clamp((y - alto) / (basso - alto), 0.0, 1.0);
             // The line's width in pixels.
             const double larghezza =
-                (0.5 + 0.35 * piede + 0.3 * attraverso) * std::clamp((grosso - 0.25) / 0.3, 0.0, 1.0);
+                (0.45 + 0.3 * piede + 0.25 * attraverso) * std::clamp((grosso - 0.25) / 0.3, 0.0, 1.0);
             const double fase = (y - 0.5) / kPassoTratteggio; // lines on the pixels' middles, not between rows
             const double d = std::abs(fase - std::round(fase)) * kPassoTratteggio;
-            const double linea = std::clamp((larghezza / 2 - d) * kScala + 0.5, 0.0, 1.0);
+            const double orlo = std::clamp(margine[std::size_t(sy * lg + sx)] - kOrlo * kScala + 0.5, 0.0, 1.0);
+            const double linea = std::clamp((larghezza / 2 - d) * kScala + 0.5, 0.0, 1.0) * orlo;
             const auto mescola = [&](int a, int b) { return a + (b - a) * linea; };
             const double alfa = copertura / 255.0;
             const QRgb sotto = grande.pixel(sx, sy); // the keyline, where the edge is partly covered

@@ -105,8 +105,9 @@ double Passaggio(double a, double b, double t)
 
 double Spalla(double x)
 {
-    const double fuori = std::max(0.0, std::abs(x) - 40);
-    return 20 + 17 * (x / 60) * (x / 60) + 0.07 * fuori * fuori;
+    // The sitter leans a little, his right shoulder (on the left) the higher.
+    const double fuori = std::max(0.0, std::abs(x) - 36);
+    return 20 + 6 * (x / 30) * (x / 30) + 0.09 * fuori * fuori + 0.03 * x;
 }
 
 bool PuntaColletto(double x, double y)
@@ -164,7 +165,7 @@ Campione Rilievo(double x, double y)
             hb = h - 1;
             // The cravat: a knot under the collar, its ends spreading over the shirt.
             const bool nodo = yb < 30 && ax < 3.6 - std::abs(yb - 25.5) * 0.15;
-            const bool falda = yb >= 29 && yb < 46 && ax < 3.0 + (yb - 29) * 0.22;
+            const bool falda = yb >= 29 && yb < 47.5 - 1.4 * ax && ax < 3.0 + (yb - 29) * 0.22; // ending in a point
             const bool panciotto = yb > 40 && !falda;
             // The points of the collar, turned down over the knot.
             const bool punta = PuntaColletto(x, y);
@@ -215,7 +216,12 @@ double Tono(const Campione &c, double x, double y)
     if (c.zona == Zona::Fondo) // a quiet ground, darker behind the lit side of the face
         return 0.26 - 0.1 * Passaggio(-40, 40, x);
     constexpr double e = 0.5;
-    const auto h = [](double px, double py) { return std::max(0.0, Rilievo(px, py).h); };
+    // The skin's slope is taken from the skin alone: the hair standing off the
+    // forehead would otherwise shade a seam along the hairline.
+    const auto h = [&](double px, double py) {
+        const Campione v = Rilievo(px, py);
+        return std::max(0.0, c.zona == Zona::Pelle && v.zona == Zona::Capelli ? c.h : v.h);
+    };
     const Vettore n = Normalizza({-(h(x + e, y) - h(x - e, y)) / (2 * e), -(h(x, y + e) - h(x, y - e)) / (2 * e), 1});
     const double luce = std::max(0.0, n.x * kLuce.x + n.y * kLuce.y + n.z * kLuce.z);
     const double ombra = std::clamp((0.92 - luce) / 0.7, 0.0, 1.0); // 0 in full light, 1 turned from it
@@ -245,8 +251,14 @@ double Tono(const Campione &c, double x, double y)
             scuro += 0.14 * std::exp(-piega * piega / 0.8) * (1 - Passaggio(kBoccaY - 2, kBoccaY + 2, y));
         scuro += 0.12 * Gauss(ax - (kOcchiX + 0.5), y - (kOcchiY + 3.4), 3.2, 0.9);
         scuro += 0.12 * Gauss(ax - (kOcchiX - 4.8), y - (kOcchiY - 0.8), 1.3, 1.6);
-        // The ear, set back and so a little darker, its bowl in shade.
-        scuro += 0.14 * Passaggio(25.5, 27, ax);
+        // The ear, set back and so a little darker, its bowl in shade, and a
+        // shadow where it meets the head.
+        const double orecchio = Gauss(0, y - (kOcchiY + 6.5), 1, 6.5);
+        const double w = MezzaLarghezza(y);
+        if (c.orecchio)
+            scuro += 0.14 + 0.35 * (1 - Passaggio(w, w + 1.6, ax)) * orecchio;
+        else
+            scuro += 0.3 * Passaggio(w - 2.5, w, ax) * orecchio;
         scuro += 0.55 * Gauss(ax - (kOrecchioX - 0.4), y - (kOcchiY + 6.5), 1.3, 3.6);
         if (y > 4)
             scuro += 0.5 * (1 - Passaggio(8, 24, y - 0.02 * x * x)) * Passaggio(3, 9, y);
@@ -256,23 +268,25 @@ double Tono(const Campione &c, double x, double y)
             y < kOcchiY + kPalpebraBassa * (1 - dx * dx) - 0.25 * dx)
             return 0;
         chiaro = 0.03, cupo = 0.56;
+        // Between the brows the forehead stays light, so the brows do not join.
+        scuro -= 0.25 * Gauss(x, y - (kOcchiY - 3), 3, 2.2);
         break;
     }
     case Zona::Capelli:
         chiaro = 0.22, cupo = 0.85;
         break;
     case Zona::Giacca: {
-        chiaro = 0.7, cupo = 0.95;
+        chiaro = 0.8, cupo = 0.97;
         double lungo = 0;
         const double attraverso = Ascella(x, y, lungo);
         scuro += 0.3 * lungo * std::exp(-std::pow(attraverso - 0.6, 2) / 0.8);
         break;
     }
     case Zona::Bavero:
-        chiaro = 0.4, cupo = 0.75;
+        chiaro = 0.68, cupo = 0.88;
         break;
     case Zona::Panciotto:
-        chiaro = 0.45, cupo = 0.75;
+        chiaro = 0.72, cupo = 0.9;
         break;
     case Zona::Cravatta:
         chiaro = 0.6, cupo = 0.9;
