@@ -63,7 +63,7 @@ int main(int argc, char **argv)
         p.drawPolyline(angolo, 3);
     };
     regolo(kFilettoDa, kFilettoSpessore);
-    regolo(kFilettoDa + 3.5, 0.6);
+    regolo(kFilettoDa + 3.5, 1);
 
     DisegnaNome(p, corsivo);
     DisegnaMedaglione(p);

@@ -42,15 +42,15 @@ Fasi Linee(Zona zona, double x, double y, const Campione &c)
         // Ruled straight across, each line on the middle of a row of pixels.
         return {((y + kAbbassa) * kIngrandimento + kMedaglioneRy - 0.5) / fondo / kIngrandimento, 0, fondo};
     case Zona::Pelle:
-        if (c.orecchio) { // upright, curving with the ear's rim
-            const double dy = y - (kOcchiY + 6.5);
-            return {(std::abs(x) - 0.02 * dy * dy) / 2.2, y / 2.2, 2.2};
+        if (c.orecchio) { // following the ear's rim round, ring inside ring
+            const double ex = (std::abs(x) - kOrecchioX) / 3.8, ey = (y - (kOcchiY + 6.5)) / 9.5;
+            return {std::hypot(ex, ey) * 3.8 / 2.0, y / 2.0, 2.0};
         }
-        return {(y - 0.42 * hs) / volto, c.meridiano / volto, volto};
+        return {(y - 0.3 * hs) / volto, c.meridiano / volto, volto};
     case Zona::Capelli:
         return {y / volto, x / volto, volto};
     case Zona::Giacca: // over the shoulders and down into the sleeves, bowed round the chest
-        return {(y - Spalla(x) - 0.25 * hs) / 2.0, (x - 0.35 * y * (x < 0 ? -1 : 1)) / 2.0, 2.0};
+        return {(y - Spalla(x) - 0.25 * hs) / 3.0, (x - 0.35 * y * (x < 0 ? -1 : 1)) / 3.0, 3.0};
     case Zona::Bavero: {
         // Slanting down towards the opening like the lapels' edges; at 45
         // degrees through the pixels' centres, so the lines step evenly.
@@ -64,8 +64,8 @@ Fasi Linee(Zona zona, double x, double y, const Campione &c)
         return {(y - 0.3 * hs) / volto, x / volto, volto};
     case Zona::Cravatta:
         return {(x + y) * 0.7071 / 2.0, (x - y) * 0.7071 / 2.0, 2.0};
-    case Zona::Panciotto: // upright, one line on every other column of pixels
-        return {(x * kIngrandimento + kMedaglioneRx - 0.5) / 2.0 / kIngrandimento, (y + 0.45 * std::abs(x)) / 2.0, 2.0};
+    case Zona::Panciotto: // upright, one line on every third column of pixels
+        return {(x * kIngrandimento + kMedaglioneRx - 0.5) / 3.0 / kIngrandimento, (y + 0.45 * std::abs(x)) / 3.0, 3.0};
     }
     return {0, 0, 2};
 }
@@ -141,7 +141,9 @@ double Inchiostro(double x, double y)
     // models the lights, swelling towards the shade; only the deepest shade
     // is crossed.
     if (c.zona == Zona::Pelle) {
-        if (t <= 0) // the eyes' whites stay clean paper
+        // The eyes' whites stay clean paper; so do the ears' lights, which
+        // are drawn by their rim and folds and ruled only in their shade.
+        if (t <= 0 || (c.orecchio && t < 0.45))
             return 0;
         double a = Tratto(f.primo, g1, std::min(0.78, 0.03 + 0.95 * std::pow(t, 1.35)));
         // The crossing set only over the broad shade of the far cheek and jaw
@@ -154,13 +156,12 @@ double Inchiostro(double x, double y)
         return a;
     }
     // The clothes take one family of lines each, wide enough apart that
-    // their paper shows at the picture's size; only the crossing of the
-    // cravat's knot is crossed.
+    // their paper shows at the picture's size.
     const bool panno = c.zona == Zona::Giacca || c.zona == Zona::Bavero || c.zona == Zona::Panciotto;
-    const double tetto = c.zona == Zona::Giacca ? 0.82 : panno ? 0.72 : 0.8;
+    const double tetto = c.zona == Zona::Giacca ? 0.7 : panno ? 0.55 : 0.8;
     double a = Tratto(f.primo, g1, std::min(tetto, 1.1 * std::pow(t, 1.3)));
-    if (c.zona != Zona::Fondo && !panno && t > 0.6)
-        a = std::max(a, Tratto(f.secondo, g2, std::min(0.6, (t - 0.6) * 1.6)));
+    if (c.zona == Zona::Camicia && t < 0.28)
+        return 0; // the linen's lights stay clean paper
     return a;
 }
 

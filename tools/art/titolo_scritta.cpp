@@ -117,11 +117,10 @@ void DisegnaNome(QPainter &p, const QString &famiglia)
         return sx >= 0 && sy >= 0 && sx < lg && sy < ag && maschera.constScanLine(sy)[sx] > 127;
     };
     const std::vector<float> margine = DistanzaDalBordo(maschera);
-    // Inside the letters, level lines cut across the silver, a little heavier
-    // towards the foot of the letters and towards each stroke's shaded edge
-    // (down and right), and left out of the hairlines, which are too thin to
-    // rule. They stop short of the edge, so each letter is closed by a clean
-    // rim of silver inside a fine dark keyline.
+    // Inside the letters, level lines cut across the silver, heavier towards
+    // the foot of the letters and towards each stroke's shaded edge (down and
+    // right). They stop short of the edge, so each letter is closed by a
+    // clean rim of silver inside a fine dark keyline.
     for (int sy = 0; sy < ag; ++sy) {
         for (int sx = 0; sx < lg; ++sx) {
             const int copertura = maschera.constScanLine(sy)[sx];
@@ -135,13 +134,12 @@ void DisegnaNome(QPainter &p, const QString &famiglia)
             };
             constexpr int lontano = 16 * kScala;
             const int versoOmbra = bordo(1, lontano), versoLuce = bordo(-1, lontano);
-            const double attraverso = double(versoLuce) / (versoLuce + versoOmbra);         // 0 lit edge, 1 shaded
-            const double grosso = std::min(1.0, (versoLuce + versoOmbra) / (7.0 * kScala)); // thin strokes: none
+            const double attraverso = double(versoLuce) / (versoLuce + versoOmbra); // 0 lit edge, 1 shaded
             const double y = spazio.top() + (sy + 0.5) / kScala;
             const double piede = std::clamp((y - alto) / (basso - alto), 0.0, 1.0);
-            // The line's width in pixels.
-            const double larghezza =
-                (0.45 + 0.3 * piede + 0.25 * attraverso) * std::clamp((grosso - 0.25) / 0.3, 0.0, 1.0);
+            // The line's width in pixels; hairlines take the same ruling, so
+            // every stroke has one tone.
+            const double larghezza = 0.3 + 0.65 * piede + 0.3 * attraverso;
             const double fase = (y - 0.5) / kPassoTratteggio; // lines on the pixels' middles, not between rows
             const double d = std::abs(fase - std::round(fase)) * kPassoTratteggio;
             const double orlo = std::clamp(margine[std::size_t(sy * lg + sx)] - kOrlo * kScala + 0.5, 0.0, 1.0);

@@ -199,7 +199,7 @@ void DisegnaCapelli(QPainter &p)
         Caso c = sopracciglia;
         Peli(p, c,
              Specchio({{4.6, kOcchiY - 4.3}, {8, kOcchiY - 5.2}, {12, kOcchiY - 5.6}, {16.6, kOcchiY - 4.6}}, lato),
-             2.2, 34, 3.2, 0.2, 0.42);
+             2.2, 34, 3.2, 0.1, 0.42);
     }
 }
 
@@ -239,22 +239,22 @@ void DisegnaLineamenti(QPainter &p)
         p.setPen(Qt::NoPen);
         p.setBrush(Qt::white);
         p.drawEllipse(iride + QPointF(-0.7, -0.65), 0.5, 0.5);
-        // The upper lid's edge, heaviest towards the outer corner; the crease
-        // above it; a fine lower lid.
+        // The upper lid's edge, one thin dark line closing at both corners;
+        // a faint crease above it; a fine lower lid.
         Taglio(
-            p, [&](double t) { return occhio(-1.05 + 2.2 * t, 1) + QPointF(0, -0.25); },
-            [](double t) { return 0.2 + 0.6 * std::sin(M_PI * std::min(1.0, t * 0.8 + 0.1)); }, 20);
+            p, [&](double t) { return occhio(-1.0 + 2.0 * t, 1) + QPointF(0, -0.2); },
+            [](double t) { return 0.62 * Fuso(t, 0.45); }, 20);
         Taglio(
-            p, [&](double t) { return occhio(-0.6 + 1.45 * t, 1) + QPointF(0, -1.3 - 0.5 * std::sin(M_PI * t)); },
-            [](double t) { return 0.4 * Fuso(t); }, 16);
+            p, [&](double t) { return occhio(-0.5 + 1.2 * t, 1) + QPointF(0, -1.4 - 0.4 * std::sin(M_PI * t)); },
+            [](double t) { return 0.25 * Fuso(t); }, 16);
         Taglio(
-            p, [&](double t) { return occhio(-0.45 + 1.45 * t, -1) + QPointF(0, 0.2); },
-            [](double t) { return 0.35 * Fuso(t); }, 16);
+            p, [&](double t) { return occhio(-0.35 + 1.2 * t, -1) + QPointF(0, 0.2); },
+            [](double t) { return 0.25 * Fuso(t); }, 16);
         // The nose's shaded flank, from beside the bridge down to the wing.
         if (lato > 0)
             Taglio(
                 p, [&](double t) { return QPointF(2.0 + 1.9 * t * t, kOcchiY + 3.5 + 9.6 * t); },
-                [](double t) { return 0.4 * Fuso(t, 0.8) * (0.5 + 0.5 * t); }, 16);
+                [](double t) { return 0.3 * Fuso(t, 0.8) * (0.5 + 0.5 * t); }, 16);
         // Nostrils, and the crease round each wing of the nose, firmer on
         // the side away from the light.
         p.save();
@@ -278,15 +278,15 @@ void DisegnaLineamenti(QPainter &p)
                 const double a = (-95 + 185 * t) * M_PI / 180;
                 return QPointF(lato * (kOrecchioX + 1.7 * std::cos(a)), kOcchiY + 6.0 + 7.6 * std::sin(a));
             },
-            [](double t) { return 0.5 * Fuso(t, 0.4); }, 20);
-        // Inside it the inner fold, and the bowl in front of the opening.
+            [](double t) { return 0.32 * Fuso(t, 0.5); }, 20);
+        // The bowl's shadow, a crescent in front of the opening.
         Taglio(
             p,
             [&](double t) {
-                const double a = (-60 + 120 * t) * M_PI / 180;
-                return QPointF(lato * (kOrecchioX - 0.4 + 1.0 * std::cos(a)), kOcchiY + 5.4 + 4.6 * std::sin(a));
+                const double a = (110 + 140 * t) * M_PI / 180;
+                return QPointF(lato * (kOrecchioX + 0.9 + 1.3 * std::cos(a)), kOcchiY + 6.6 + 2.6 * std::sin(a));
             },
-            [](double t) { return 0.35 * Fuso(t); }, 16);
+            [](double t) { return 0.7 * Fuso(t, 0.7); }, 16);
     }
     // The waistcoat's buttons down the middle.
     for (double y : {kColloY + 52, kColloY + 60, kColloY + 68}) {

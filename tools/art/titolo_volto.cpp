@@ -178,9 +178,11 @@ Campione Rilievo(double x, double y)
         prendi(hb, 32 * fronte - piega, z);
     }
     // Neck, and the white collar standing round it.
-    if (y > -4 && y < 34 && ax < 14) {
-        const double q = 1 - (x / 14) * (x / 14);
-        const bool colletto = y > kColloY + 13 - 0.012 * x * x;
+    // The neck narrows from under the jaw into the collar.
+    const bool colletto = y > kColloY + 13 - 0.012 * x * x;
+    const double collo = colletto ? 14 : 12.6 + 1.6 * (1 - Passaggio(0, 11, y));
+    if (y > -4 && y < 34 && ax < collo) {
+        const double q = 1 - (x / collo) * (x / collo);
         const double h = 20 * std::sqrt(q) + (colletto ? 2.5 : 0);
         prendi(h, 20 * q, colletto ? Zona::Camicia : Zona::Pelle, Meridiano(x, 0));
     }
@@ -240,7 +242,7 @@ double Tono(const Campione &c, double x, double y)
         // The shaded plane on the nose's far side, from the bridge down to
         // the nostril; the sockets under the brows.
         const double lato = x - (2.3 + 0.12 * (y - kOcchiY));
-        scuro += 0.26 * std::exp(-lato * lato / 2.4) * Passaggio(kOcchiY + 3, kOcchiY + 8, y) *
+        scuro += 0.18 * std::exp(-lato * lato / 2.4) * Passaggio(kOcchiY + 3, kOcchiY + 8, y) *
             (1 - Passaggio(kOcchiY + 13, kOcchiY + 15.5, y));
         scuro += 0.22 * Gauss(ax - (kOcchiX - 0.5), y - (kOcchiY - 3.0), 4.8, 1.3);
         scuro += 0.1 * Gauss(ax - (kOcchiX - 4.5), y - (kOcchiY - 1.0), 1.6, 2.2);
@@ -256,7 +258,7 @@ double Tono(const Campione &c, double x, double y)
         const double orecchio = Gauss(0, y - (kOcchiY + 6.5), 1, 6.5);
         const double w = MezzaLarghezza(y);
         if (c.orecchio)
-            scuro += 0.14 + 0.35 * (1 - Passaggio(w, w + 1.6, ax)) * orecchio;
+            scuro += 0.1 + 0.3 * (1 - Passaggio(w, w + 1.6, ax)) * orecchio;
         else
             scuro += 0.3 * Passaggio(w - 2.5, w, ax) * orecchio;
         scuro += 0.55 * Gauss(ax - (kOrecchioX - 0.4), y - (kOcchiY + 6.5), 1.3, 3.6);
@@ -282,23 +284,32 @@ double Tono(const Campione &c, double x, double y)
         scuro += 0.3 * lungo * std::exp(-std::pow(attraverso - 0.6, 2) / 0.8);
         break;
     }
-    case Zona::Bavero:
-        chiaro = 0.68, cupo = 0.88;
+    case Zona::Bavero: {
+        // Darker where the lapel rolls over beside the opening.
+        chiaro = 0.45, cupo = 0.7;
+        const double rotolo = std::abs(x) - (14 - (y - kColloY - 26) * 0.19);
+        scuro += 0.35 * std::exp(-rotolo * rotolo / 6.0);
         break;
+    }
     case Zona::Panciotto:
-        chiaro = 0.72, cupo = 0.9;
+        chiaro = 0.5, cupo = 0.72;
         break;
     case Zona::Cravatta:
         chiaro = 0.6, cupo = 0.9;
         break;
-    case Zona::Camicia:
-        chiaro = 0.1, cupo = 0.5;
-        if (PuntaColletto(x, y)) { // lit on its face, in shade where it turns under by the knot
+    case Zona::Camicia: {
+        // White linen: paper, with shade only where the neck goes into the
+        // collar and where each point turns under by the knot.
+        chiaro = 0, cupo = 0.35;
+        const double bordo = y - (kColloY + 13 - 0.012 * x * x);
+        if (!PuntaColletto(x, y))
+            scuro += 0.55 * std::exp(-bordo * bordo / 2.0);
+        else {
             const double dentro = std::abs(x) - (2.6 + (y - kColloY - 20) * 0.3);
-            chiaro = 0.3;
-            scuro += 0.5 * std::exp(-dentro * dentro / 3.0);
+            scuro += 0.55 * std::exp(-dentro * dentro / 2.0);
         }
         break;
+    }
     case Zona::Fondo:
         break;
     }
