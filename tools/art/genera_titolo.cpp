@@ -55,15 +55,22 @@ int main(int argc, char **argv)
     p.fillRect(img.rect(), fondo);
 
     // The open frame: a thick and a thin light rule along the top and down
-    // the left side, the thin one inside.
-    // Each is one stroke round the corner, so the corner is not inked twice.
-    const auto regolo = [&](double da, double spessore) {
-        p.setPen(QPen(kFiletto, spessore, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin));
-        const QPointF angolo[] = {{kLarghezza - kFilettoDa, da}, {da, da}, {da, kAltezza - kFilettoDa}};
-        p.drawPolyline(angolo, 3);
-    };
-    regolo(kFilettoDa, kFilettoSpessore);
-    regolo(kFilettoDa + 3.5, 1);
+    // the left side, the thin one inside; the thick one turns in a little at
+    // both ends and the thin one stops short of those returns. Each is one
+    // stroke round its corners, so no corner is inked twice.
+    constexpr double fine = kLarghezza - kFilettoDa, piede = kAltezza - kFilettoDa, ritorno = 6, dentro = 3.5;
+    p.setPen(QPen(kFiletto, kFilettoSpessore, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin));
+    const QPointF grosso[] = {{fine, kFilettoDa + ritorno},
+                              {fine, kFilettoDa},
+                              {kFilettoDa, kFilettoDa},
+                              {kFilettoDa, piede},
+                              {kFilettoDa + ritorno, piede}};
+    p.drawPolyline(grosso, 5);
+    p.setPen(QPen(kFiletto, 1, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin));
+    const QPointF sottile[] = {{fine - dentro, kFilettoDa + dentro},
+                               {kFilettoDa + dentro, kFilettoDa + dentro},
+                               {kFilettoDa + dentro, piede - dentro}};
+    p.drawPolyline(sottile, 3);
 
     DisegnaNome(p, corsivo);
     DisegnaMedaglione(p);

@@ -42,10 +42,6 @@ Fasi Linee(Zona zona, double x, double y, const Campione &c)
         // Ruled straight across, each line on the middle of a row of pixels.
         return {((y + kAbbassa) * kIngrandimento + kMedaglioneRy - 0.5) / fondo / kIngrandimento, 0, fondo};
     case Zona::Pelle:
-        if (c.orecchio) { // following the ear's rim round, ring inside ring
-            const double ex = (std::abs(x) - kOrecchioX) / 3.8, ey = (y - (kOcchiY + 6.5)) / 9.5;
-            return {std::hypot(ex, ey) * 3.8 / 2.0, y / 2.0, 2.0};
-        }
         return {(y - 0.3 * hs) / volto, c.meridiano / volto, volto};
     case Zona::Capelli:
         return {y / volto, x / volto, volto};
@@ -64,8 +60,9 @@ Fasi Linee(Zona zona, double x, double y, const Campione &c)
         return {(y - 0.3 * hs) / volto, x / volto, volto};
     case Zona::Cravatta:
         return {(x + y) * 0.7071 / 2.0, (x - y) * 0.7071 / 2.0, 2.0};
-    case Zona::Panciotto: // upright, one line on every third column of pixels
-        return {(x * kIngrandimento + kMedaglioneRx - 0.5) / 3.0 / kIngrandimento, (y + 0.45 * std::abs(x)) / 3.0, 3.0};
+    case Zona::Panciotto: // level, one line on every third row of pixels, heavier than the ground's
+        return {((y + kAbbassa) * kIngrandimento + kMedaglioneRy - 0.5) / 3.0 / kIngrandimento,
+                (y + 0.45 * std::abs(x)) / 3.0, 3.0};
     }
     return {0, 0, 2};
 }
@@ -86,7 +83,7 @@ double Tratto(double fase, double g, double larghezza)
 // collar over the coat). The hair draws its own edge.
 bool Contorno(const Campione &c, double x, double y)
 {
-    constexpr double r = 0.3;
+    constexpr double r = 0.38;
     // The lit ear's rim and the top of both ears are left open, so the ears
     // do not sit in a drawn ring.
     const double orecchio = y - (kOcchiY + 6.5);
@@ -141,9 +138,7 @@ double Inchiostro(double x, double y)
     // models the lights, swelling towards the shade; only the deepest shade
     // is crossed.
     if (c.zona == Zona::Pelle) {
-        // The eyes' whites stay clean paper; so do the ears' lights, which
-        // are drawn by their rim and folds and ruled only in their shade.
-        if (t <= 0 || (c.orecchio && t < 0.45))
+        if (t <= 0) // the eyes' whites stay clean paper
             return 0;
         double a = Tratto(f.primo, g1, std::min(0.78, 0.03 + 0.95 * std::pow(t, 1.35)));
         // The crossing set only over the broad shade of the far cheek and jaw
@@ -158,10 +153,10 @@ double Inchiostro(double x, double y)
     // The clothes take one family of lines each, wide enough apart that
     // their paper shows at the picture's size.
     const bool panno = c.zona == Zona::Giacca || c.zona == Zona::Bavero || c.zona == Zona::Panciotto;
-    const double tetto = c.zona == Zona::Giacca ? 0.7 : panno ? 0.55 : 0.8;
+    const double tetto = c.zona == Zona::Giacca ? 0.7 : c.zona == Zona::Panciotto ? 0.66 : panno ? 0.55 : 0.8;
     double a = Tratto(f.primo, g1, std::min(tetto, 1.1 * std::pow(t, 1.3)));
-    if (c.zona == Zona::Camicia && t < 0.28)
-        return 0; // the linen's lights stay clean paper
+    if (c.zona == Zona::Camicia && y - kColloY >= 20 && t < 0.28)
+        return 0; // the shirt front's lights stay clean paper
     return a;
 }
 

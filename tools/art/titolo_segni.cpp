@@ -243,25 +243,20 @@ void DisegnaLineamenti(QPainter &p)
         // a faint crease above it; a fine lower lid.
         Taglio(
             p, [&](double t) { return occhio(-1.0 + 2.0 * t, 1) + QPointF(0, -0.2); },
-            [](double t) { return 0.62 * Fuso(t, 0.45); }, 20);
+            [](double t) { return 0.5 * Fuso(t, 0.45); }, 20);
         Taglio(
             p, [&](double t) { return occhio(-0.5 + 1.2 * t, 1) + QPointF(0, -1.4 - 0.4 * std::sin(M_PI * t)); },
             [](double t) { return 0.25 * Fuso(t); }, 16);
         Taglio(
             p, [&](double t) { return occhio(-0.35 + 1.2 * t, -1) + QPointF(0, 0.2); },
             [](double t) { return 0.25 * Fuso(t); }, 16);
-        // The nose's shaded flank, from beside the bridge down to the wing.
-        if (lato > 0)
-            Taglio(
-                p, [&](double t) { return QPointF(2.0 + 1.9 * t * t, kOcchiY + 3.5 + 9.6 * t); },
-                [](double t) { return 0.3 * Fuso(t, 0.8) * (0.5 + 0.5 * t); }, 16);
         // Nostrils, and the crease round each wing of the nose, firmer on
         // the side away from the light.
         p.save();
         p.translate(lato * 3.0, kOcchiY + 16.3);
         p.rotate(lato * 18);
         p.setBrush(Qt::black);
-        p.drawEllipse(QPointF(0, 0), 1.05, 0.5);
+        p.drawEllipse(QPointF(0, 0), 0.95, 0.45);
         p.restore();
         const double ala = lato > 0 ? 0.55 : 0.35;
         Taglio(
@@ -271,22 +266,29 @@ void DisegnaLineamenti(QPainter &p)
                 return QPointF(lato * (3.7 + 2.4 * std::cos(a)), kOcchiY + 15.4 + 2.2 * std::sin(a));
             },
             [&](double t) { return ala * Fuso(t); }, 16);
-        // The ear's rim.
+        // The ear's rim; inside it the inner fold, and the bowl's shadow in
+        // front of the opening.
         Taglio(
             p,
             [&](double t) {
-                const double a = (-95 + 185 * t) * M_PI / 180;
-                return QPointF(lato * (kOrecchioX + 1.7 * std::cos(a)), kOcchiY + 6.0 + 7.6 * std::sin(a));
+                const double a = (-80 + 160 * t) * M_PI / 180;
+                return QPointF(lato * (kOrecchioX + 1.6 * std::cos(a)), kOcchiY + 6.0 + 7.4 * std::sin(a));
             },
-            [](double t) { return 0.32 * Fuso(t, 0.5); }, 20);
-        // The bowl's shadow, a crescent in front of the opening.
+            [](double t) { return 0.34 * Fuso(t); }, 20);
         Taglio(
             p,
             [&](double t) {
-                const double a = (110 + 140 * t) * M_PI / 180;
-                return QPointF(lato * (kOrecchioX + 0.9 + 1.3 * std::cos(a)), kOcchiY + 6.6 + 2.6 * std::sin(a));
+                const double a = (-60 + 120 * t) * M_PI / 180;
+                return QPointF(lato * (kOrecchioX - 0.4 + 1.0 * std::cos(a)), kOcchiY + 5.4 + 4.6 * std::sin(a));
             },
-            [](double t) { return 0.7 * Fuso(t, 0.7); }, 16);
+            [](double t) { return 0.35 * Fuso(t); }, 16);
+        Taglio(
+            p,
+            [&](double t) {
+                const double a = (120 + 120 * t) * M_PI / 180;
+                return QPointF(lato * (kOrecchioX + 0.6 + 1.2 * std::cos(a)), kOcchiY + 6.8 + 2.4 * std::sin(a));
+            },
+            [](double t) { return 0.45 * Fuso(t, 0.7); }, 16);
     }
     // The waistcoat's buttons down the middle.
     for (double y : {kColloY + 52, kColloY + 60, kColloY + 68}) {
@@ -302,8 +304,17 @@ void DisegnaLineamenti(QPainter &p)
     const std::vector<QPointF> labbra{{-8.4, kBoccaY + 0.2}, {-4, kBoccaY - 0.2},   {-1.0, kBoccaY - 0.05},
                                       {0, kBoccaY + 0.12},   {1.0, kBoccaY - 0.05}, {4, kBoccaY - 0.2},
                                       {8.4, kBoccaY + 0.2}};
+    // The groove from the nose to the lip, its far ridge catching the shade.
     Taglio(
-        p, [&](double t) { return Curva(labbra, t); }, [](double t) { return 0.15 + 0.5 * Fuso(t, 0.9); }, 30);
+        p, [](double t) { return QPointF(1.3 + 0.3 * t, kOcchiY + 18.3 + (kBoccaY - 2.2 - kOcchiY - 18.3) * t); },
+        [](double t) { return 0.26 * Fuso(t, 0.7); }, 12);
+    Taglio(
+        p, [&](double t) { return Curva(labbra, t); }, [](double t) { return 0.3 + 0.45 * Fuso(t, 0.6); }, 30);
+    // The corners of the mouth, in shade.
+    for (double lato : {-1.0, 1.0})
+        Taglio(
+            p, [&](double t) { return QPointF(lato * (7.6 + 1.4 * t), kBoccaY + 0.1 + 0.5 * t); },
+            [](double t) { return 0.55 * Fuso(t, 0.6); }, 8);
     for (const auto &[su, mezza, peso] : {std::tuple{0.95, 5.8, 0.46}, std::tuple{1.8, 4.6, 0.36}}) {
         Taglio(
             p,
@@ -319,7 +330,7 @@ void DisegnaLineamenti(QPainter &p)
         [](double t) {
             return QPointF(3.4 * (2 * t - 1), kBoccaY + 3.0 + 0.12 * std::pow(3.4 * (2 * t - 1), 2) * 0.3);
         },
-        [](double t) { return 0.34 * Fuso(t, 0.8); }, 16);
+        [](double t) { return 0.5 * Fuso(t, 0.8); }, 16);
 }
 
 } // namespace titolo

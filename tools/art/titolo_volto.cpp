@@ -106,8 +106,8 @@ double Passaggio(double a, double b, double t)
 double Spalla(double x)
 {
     // The sitter leans a little, his right shoulder (on the left) the higher.
-    const double fuori = std::max(0.0, std::abs(x) - 36);
-    return 20 + 6 * (x / 30) * (x / 30) + 0.09 * fuori * fuori + 0.03 * x;
+    const double fuori = std::max(0.0, std::abs(x) - 42);
+    return 20 + 5.5 * (x / 30) * (x / 30) + 0.06 * fuori * fuori + 0.03 * x;
 }
 
 bool PuntaColletto(double x, double y)
@@ -216,7 +216,7 @@ Campione Rilievo(double x, double y)
 double Tono(const Campione &c, double x, double y)
 {
     if (c.zona == Zona::Fondo) // a quiet ground, darker behind the lit side of the face
-        return 0.26 - 0.1 * Passaggio(-40, 40, x);
+        return 0.24 - 0.1 * Passaggio(-40, 40, x) + 0.1 * Gauss(x, y + 28, 30, 34);
     constexpr double e = 0.5;
     // The skin's slope is taken from the skin alone: the hair standing off the
     // forehead would otherwise shade a seam along the hairline.
@@ -242,7 +242,7 @@ double Tono(const Campione &c, double x, double y)
         // The shaded plane on the nose's far side, from the bridge down to
         // the nostril; the sockets under the brows.
         const double lato = x - (2.3 + 0.12 * (y - kOcchiY));
-        scuro += 0.18 * std::exp(-lato * lato / 2.4) * Passaggio(kOcchiY + 3, kOcchiY + 8, y) *
+        scuro += 0.24 * std::exp(-lato * lato / 3.5) * Passaggio(kOcchiY + 3, kOcchiY + 8, y) *
             (1 - Passaggio(kOcchiY + 13, kOcchiY + 15.5, y));
         scuro += 0.22 * Gauss(ax - (kOcchiX - 0.5), y - (kOcchiY - 3.0), 4.8, 1.3);
         scuro += 0.1 * Gauss(ax - (kOcchiX - 4.5), y - (kOcchiY - 1.0), 1.6, 2.2);
@@ -253,15 +253,11 @@ double Tono(const Campione &c, double x, double y)
             scuro += 0.14 * std::exp(-piega * piega / 0.8) * (1 - Passaggio(kBoccaY - 2, kBoccaY + 2, y));
         scuro += 0.12 * Gauss(ax - (kOcchiX + 0.5), y - (kOcchiY + 3.4), 3.2, 0.9);
         scuro += 0.12 * Gauss(ax - (kOcchiX - 4.8), y - (kOcchiY - 0.8), 1.3, 1.6);
-        // The ear, set back and so a little darker, its bowl in shade, and a
-        // shadow where it meets the head.
-        const double orecchio = Gauss(0, y - (kOcchiY + 6.5), 1, 6.5);
+        // The hollow of the ear, and a soft shadow where it meets the head.
+        scuro += 0.35 * Gauss(ax - (kOrecchioX - 0.6), y - (kOcchiY + 6), 1.2, 4.5);
         const double w = MezzaLarghezza(y);
         if (c.orecchio)
-            scuro += 0.1 + 0.3 * (1 - Passaggio(w, w + 1.6, ax)) * orecchio;
-        else
-            scuro += 0.3 * Passaggio(w - 2.5, w, ax) * orecchio;
-        scuro += 0.55 * Gauss(ax - (kOrecchioX - 0.4), y - (kOcchiY + 6.5), 1.3, 3.6);
+            scuro += 0.2 * (1 - Passaggio(w, w + 1.4, ax)) * Gauss(0, y - (kOcchiY + 6.5), 1, 6);
         if (y > 4)
             scuro += 0.5 * (1 - Passaggio(8, 24, y - 0.02 * x * x)) * Passaggio(3, 9, y);
         // The eye's white is paper.
@@ -286,13 +282,13 @@ double Tono(const Campione &c, double x, double y)
     }
     case Zona::Bavero: {
         // Darker where the lapel rolls over beside the opening.
-        chiaro = 0.45, cupo = 0.7;
+        chiaro = 0.6, cupo = 0.82;
         const double rotolo = std::abs(x) - (14 - (y - kColloY - 26) * 0.19);
-        scuro += 0.35 * std::exp(-rotolo * rotolo / 6.0);
+        scuro += 0.4 * std::exp(-rotolo * rotolo / 10.0);
         break;
     }
     case Zona::Panciotto:
-        chiaro = 0.5, cupo = 0.72;
+        chiaro = 0.62, cupo = 0.85;
         break;
     case Zona::Cravatta:
         chiaro = 0.6, cupo = 0.9;
@@ -302,7 +298,9 @@ double Tono(const Campione &c, double x, double y)
         // collar and where each point turns under by the knot.
         chiaro = 0, cupo = 0.35;
         const double bordo = y - (kColloY + 13 - 0.012 * x * x);
-        if (!PuntaColletto(x, y))
+        if (y - kColloY < 20) // the collar standing round the neck
+            chiaro = 0.1, cupo = 0.5;
+        else if (!PuntaColletto(x, y))
             scuro += 0.55 * std::exp(-bordo * bordo / 2.0);
         else {
             const double dentro = std::abs(x) - (2.6 + (y - kColloY - 20) * 0.3);
