@@ -55,21 +55,14 @@ int main(int argc, char **argv)
     p.fillRect(img.rect(), fondo);
 
     // The open frame: a thick and a thin light rule along the top and down
-    // the left side, the thin one inside; the thick one turns in a little at
-    // both ends and the thin one stops short of those returns. Each is one
-    // stroke round its corners, so no corner is inked twice.
-    constexpr double fine = kLarghezza - kFilettoDa, piede = kAltezza - kFilettoDa, ritorno = 6, dentro = 3.5;
+    // the left side, the thin one inside, both ending together. Each is one
+    // stroke round its corner, so the corner is not inked twice.
+    constexpr double fine = kLarghezza - kFilettoDa, piede = kAltezza - kFilettoDa, dentro = kFilettoDa + 3.5;
     p.setPen(QPen(kFiletto, kFilettoSpessore, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin));
-    const QPointF grosso[] = {{fine, kFilettoDa + ritorno},
-                              {fine, kFilettoDa},
-                              {kFilettoDa, kFilettoDa},
-                              {kFilettoDa, piede},
-                              {kFilettoDa + ritorno, piede}};
-    p.drawPolyline(grosso, 5);
+    const QPointF grosso[] = {{fine, kFilettoDa}, {kFilettoDa, kFilettoDa}, {kFilettoDa, piede}};
+    p.drawPolyline(grosso, 3);
     p.setPen(QPen(kFiletto, 1, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin));
-    const QPointF sottile[] = {{fine - dentro, kFilettoDa + dentro},
-                               {kFilettoDa + dentro, kFilettoDa + dentro},
-                               {kFilettoDa + dentro, piede - dentro}};
+    const QPointF sottile[] = {{fine, dentro}, {dentro, dentro}, {dentro, piede}};
     p.drawPolyline(sottile, 3);
 
     DisegnaNome(p, corsivo);

@@ -36,33 +36,27 @@ Fasi Linee(Zona zona, double x, double y, const Campione &c)
     const double hs = c.hs;
     // Spacings in pixels: wide enough that every line stands clear of its
     // neighbours at the picture's own size.
-    constexpr double fondo = 2.0, volto = 3.0;
+    constexpr double fondo = 2.0, volto = 3.0, abito = 2.5;
     switch (zona) {
     case Zona::Fondo:
         // Ruled straight across, each line on the middle of a row of pixels.
         return {((y + kAbbassa) * kIngrandimento + kMedaglioneRy - 0.5) / fondo / kIngrandimento, 0, fondo};
     case Zona::Pelle:
-        return {(y - 0.3 * hs) / volto, c.meridiano / volto, volto};
+        return {(y - 0.42 * hs) / volto, c.meridiano / volto, volto};
     case Zona::Capelli:
         return {y / volto, x / volto, volto};
-    case Zona::Giacca: // over the shoulders and down into the sleeves, bowed round the chest
-        return {(y - Spalla(x) - 0.25 * hs) / 3.0, (x - 0.35 * y * (x < 0 ? -1 : 1)) / 3.0, 3.0};
-    case Zona::Bavero: {
-        // Slanting down towards the opening like the lapels' edges; at 45
-        // degrees through the pixels' centres, so the lines step evenly.
-        const double px = x * kIngrandimento + kMedaglioneRx, py = (y + kAbbassa) * kIngrandimento + kMedaglioneRy;
-        const double fase = (x < 0 ? px - py : px + py) / 4.0 / kIngrandimento;
-        return {fase, (y + 0.55 * std::abs(x)) / 2.0, 4.0 / std::sqrt(2.0)};
+    case Zona::Giacca: {
+        const double spalla = 21 * (x / 60) * (x / 60);
+        return {(y - spalla - 0.25 * hs) / abito, (x - 0.35 * y * (x < 0 ? -1 : 1)) / abito, abito};
     }
+    case Zona::Bavero:
+        return {(y + 0.55 * std::abs(x)) / abito, (std::abs(x) + 0.19 * y) / abito, abito};
     case Zona::Camicia:
-        if (PuntaColletto(x, y)) // along the point's length
-            return {(std::abs(x) + 0.75 * y) / 2.0, y / 2.0, 2.0};
         return {(y - 0.3 * hs) / volto, x / volto, volto};
     case Zona::Cravatta:
         return {(x + y) * 0.7071 / 2.0, (x - y) * 0.7071 / 2.0, 2.0};
-    case Zona::Panciotto: // level, one line on every third row of pixels, heavier than the ground's
-        return {((y + kAbbassa) * kIngrandimento + kMedaglioneRy - 0.5) / 3.0 / kIngrandimento,
-                (y + 0.45 * std::abs(x)) / 3.0, 3.0};
+    case Zona::Panciotto:
+        return {(y + 0.45 * std::abs(x)) / 2.0, x / 2.0, 2.0};
     }
     return {0, 0, 2};
 }
@@ -83,7 +77,7 @@ double Tratto(double fase, double g, double larghezza)
 // collar over the coat). The hair draws its own edge.
 bool Contorno(const Campione &c, double x, double y)
 {
-    constexpr double r = 0.38;
+    constexpr double r = 0.22;
     // The lit ear's rim and the top of both ears are left open, so the ears
     // do not sit in a drawn ring.
     const double orecchio = y - (kOcchiY + 6.5);
@@ -113,11 +107,9 @@ double Inchiostro(double x, double y)
     }
     if (c.zona != Zona::Fondo && Contorno(c, x, y))
         return 1;
-    // The lapel's outer edge catches the light: a thread of paper along it
-    // draws the coat's V against the cloth.
-    if (c.zona == Zona::Bavero && Rilievo(x + (x < 0 ? -0.7 : 0.7), y).zona != Zona::Bavero)
-        return 0;
     double t = Tono(c, x, y);
+    if (c.zona == Zona::Camicia && y - kColloY >= 20 && t < 0.28)
+        return 0;                // the shirt front's lights stay clean paper
     if (c.zona == Zona::Fondo) { // the ground deepens towards the oval's rim
         const double rx = x * kIngrandimento / kMedaglioneRx, ry = (y + kAbbassa) * kIngrandimento / kMedaglioneRy;
         t += 0.16 * (rx * rx + ry * ry);
@@ -138,25 +130,14 @@ double Inchiostro(double x, double y)
     // models the lights, swelling towards the shade; only the deepest shade
     // is crossed.
     if (c.zona == Zona::Pelle) {
-        if (t <= 0) // the eyes' whites stay clean paper
-            return 0;
         double a = Tratto(f.primo, g1, std::min(0.78, 0.03 + 0.95 * std::pow(t, 1.35)));
-        // The crossing set only over the broad shade of the far cheek and jaw
-        // and under the chin, never round the small features.
-        const double largo = c.orecchio ? 0
-                                        : std::max(Passaggio(12, 17, x) * Passaggio(kOcchiY + 5, kOcchiY + 9, y),
-                                                   Passaggio(kMentoY - 3, kMentoY + 1, y));
-        if (t * largo > 0.3)
-            a = std::max(a, Tratto(f.secondo, g2, std::min(0.28, (t * largo - 0.3) * 1.2)));
+        if (t > 0.5)
+            a = std::max(a, Tratto(f.secondo, g2, std::min(0.5, (t - 0.5) * 1.5)));
         return a;
     }
-    // The clothes take one family of lines each, wide enough apart that
-    // their paper shows at the picture's size.
-    const bool panno = c.zona == Zona::Giacca || c.zona == Zona::Bavero || c.zona == Zona::Panciotto;
-    const double tetto = c.zona == Zona::Giacca ? 0.7 : c.zona == Zona::Panciotto ? 0.66 : panno ? 0.55 : 0.8;
-    double a = Tratto(f.primo, g1, std::min(tetto, 1.1 * std::pow(t, 1.3)));
-    if (c.zona == Zona::Camicia && y - kColloY >= 20 && t < 0.28)
-        return 0; // the shirt front's lights stay clean paper
+    double a = Tratto(f.primo, g1, std::min(0.8, 1.1 * std::pow(t, 1.3)));
+    if (c.zona != Zona::Fondo && t > 0.6)
+        a = std::max(a, Tratto(f.secondo, g2, std::min(0.6, (t - 0.6) * 1.6)));
     return a;
 }
 

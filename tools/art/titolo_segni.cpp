@@ -9,7 +9,6 @@
 #include <cmath>
 #include <cstdint>
 #include <functional>
-#include <tuple>
 #include <vector>
 
 namespace titolo {
@@ -198,8 +197,8 @@ void DisegnaCapelli(QPainter &p)
     for (double lato : {-1.0, 1.0}) {
         Caso c = sopracciglia;
         Peli(p, c,
-             Specchio({{4.6, kOcchiY - 4.3}, {8, kOcchiY - 5.2}, {12, kOcchiY - 5.6}, {16.6, kOcchiY - 4.6}}, lato),
-             2.2, 34, 3.2, 0.1, 0.42);
+             Specchio({{4.6, kOcchiY - 4.3}, {8, kOcchiY - 5.0}, {12, kOcchiY - 5.2}, {16.6, kOcchiY - 4.4}}, lato),
+             2.4, 40, 3.2, 0.2, 0.55);
     }
 }
 
@@ -219,12 +218,12 @@ void DisegnaLineamenti(QPainter &p)
             apertura.lineTo(occhio(-1 + k / 10.0, -1));
         apertura.closeSubpath();
         // Iris, pupil and the window's light, the light on the same side in both eyes.
-        const QPointF iride(lato * kOcchiX, kOcchiY - 0.45); // tucked under the upper lid
+        const QPointF iride(lato * kOcchiX, kOcchiY - 0.1);
         p.save();
         p.setClipPath(apertura);
         p.setPen(Qt::NoPen);
         p.setBrush(QColor(70, 70, 70));
-        p.drawEllipse(iride, 2.45, 2.45);
+        p.drawEllipse(iride, 2.6, 2.6);
         p.setBrush(Qt::black);
         p.drawEllipse(iride, 0.95, 0.95);
         // The lid's shadow on the eyeball.
@@ -233,32 +232,31 @@ void DisegnaLineamenti(QPainter &p)
         for (int k = 1; k <= 20; ++k)
             ombra.lineTo(occhio(-1 + k / 10.0, 1));
         for (int k = 20; k >= 0; --k)
-            ombra.lineTo(occhio(-1 + k / 10.0, 1) + QPointF(0, 0.9));
+            ombra.lineTo(occhio(-1 + k / 10.0, 1) + QPointF(0, 0.7));
         p.drawPath(ombra);
         p.restore();
         p.setPen(Qt::NoPen);
         p.setBrush(Qt::white);
         p.drawEllipse(iride + QPointF(-0.7, -0.65), 0.5, 0.5);
-        // The upper lid's edge, one thin dark line closing at both corners;
-        // a faint crease above it; a fine lower lid.
+        // The upper lid's edge, heaviest towards the outer corner; the crease
+        // above it; a fine lower lid.
         Taglio(
-            p, [&](double t) { return occhio(-1.0 + 2.0 * t, 1) + QPointF(0, -0.2); },
-            [](double t) { return 0.5 * Fuso(t, 0.45); }, 20);
+            p, [&](double t) { return occhio(-1.05 + 2.2 * t, 1) + QPointF(0, -0.25); },
+            [](double t) { return 0.25 + 0.85 * std::sin(M_PI * std::min(1.0, t * 0.8 + 0.1)); }, 20);
         Taglio(
-            p, [&](double t) { return occhio(-0.5 + 1.2 * t, 1) + QPointF(0, -1.4 - 0.4 * std::sin(M_PI * t)); },
-            [](double t) { return 0.25 * Fuso(t); }, 16);
+            p, [&](double t) { return occhio(-0.6 + 1.45 * t, 1) + QPointF(0, -1.3 - 0.5 * std::sin(M_PI * t)); },
+            [](double t) { return 0.4 * Fuso(t); }, 16);
         Taglio(
-            p, [&](double t) { return occhio(-0.35 + 1.2 * t, -1) + QPointF(0, 0.2); },
-            [](double t) { return 0.25 * Fuso(t); }, 16);
-        // Nostrils, and the crease round each wing of the nose, firmer on
-        // the side away from the light.
+            p, [&](double t) { return occhio(-0.45 + 1.45 * t, -1) + QPointF(0, 0.2); },
+            [](double t) { return 0.35 * Fuso(t); }, 16);
+        // Nostrils, and the crease round each wing of the nose.
         p.save();
-        p.translate(lato * 3.0, kOcchiY + 16.3);
+        p.translate(lato * 3.1, kOcchiY + 16.2);
         p.rotate(lato * 18);
         p.setBrush(Qt::black);
-        p.drawEllipse(QPointF(0, 0), 0.95, 0.45);
+        p.drawEllipse(QPointF(0, 0), 1.0, 0.5);
         p.restore();
-        const double ala = lato > 0 ? 0.55 : 0.35;
+        const double ala = lato > 0 ? 0.55 : 0.32; // the wing away from the light the firmer
         Taglio(
             p,
             [&](double t) {
@@ -266,15 +264,15 @@ void DisegnaLineamenti(QPainter &p)
                 return QPointF(lato * (3.7 + 2.4 * std::cos(a)), kOcchiY + 15.4 + 2.2 * std::sin(a));
             },
             [&](double t) { return ala * Fuso(t); }, 16);
-        // The ear's rim; inside it the inner fold, and the bowl's shadow in
-        // front of the opening.
+        // The ear's rim.
         Taglio(
             p,
             [&](double t) {
                 const double a = (-80 + 160 * t) * M_PI / 180;
                 return QPointF(lato * (kOrecchioX + 1.6 * std::cos(a)), kOcchiY + 6.0 + 7.4 * std::sin(a));
             },
-            [](double t) { return 0.34 * Fuso(t); }, 20);
+            [](double t) { return 0.3 * Fuso(t); }, 20);
+        // Inside it the inner fold, and the bowl in front of the opening.
         Taglio(
             p,
             [&](double t) {
@@ -282,13 +280,6 @@ void DisegnaLineamenti(QPainter &p)
                 return QPointF(lato * (kOrecchioX - 0.4 + 1.0 * std::cos(a)), kOcchiY + 5.4 + 4.6 * std::sin(a));
             },
             [](double t) { return 0.35 * Fuso(t); }, 16);
-        Taglio(
-            p,
-            [&](double t) {
-                const double a = (120 + 120 * t) * M_PI / 180;
-                return QPointF(lato * (kOrecchioX + 0.6 + 1.2 * std::cos(a)), kOcchiY + 6.8 + 2.4 * std::sin(a));
-            },
-            [](double t) { return 0.45 * Fuso(t, 0.7); }, 16);
     }
     // The waistcoat's buttons down the middle.
     for (double y : {kColloY + 52, kColloY + 60, kColloY + 68}) {
@@ -298,39 +289,12 @@ void DisegnaLineamenti(QPainter &p)
         p.drawEllipse(QPointF(-0.35, y - 0.35), 0.35, 0.35);
     }
     // The mouth: the parting of the lips, dipping at the middle, fading to
-    // the corners; the upper lip, turned from the light, in two short
-    // strokes bowed like it; the lower lip left lit, with a stroke of shade
-    // under it.
+    // the corners.
     const std::vector<QPointF> labbra{{-8.4, kBoccaY + 0.2}, {-4, kBoccaY - 0.2},   {-1.0, kBoccaY - 0.05},
                                       {0, kBoccaY + 0.12},   {1.0, kBoccaY - 0.05}, {4, kBoccaY - 0.2},
                                       {8.4, kBoccaY + 0.2}};
-    // The groove from the nose to the lip, its far ridge catching the shade.
     Taglio(
-        p, [](double t) { return QPointF(1.3 + 0.3 * t, kOcchiY + 18.3 + (kBoccaY - 2.2 - kOcchiY - 18.3) * t); },
-        [](double t) { return 0.26 * Fuso(t, 0.7); }, 12);
-    Taglio(
-        p, [&](double t) { return Curva(labbra, t); }, [](double t) { return 0.3 + 0.45 * Fuso(t, 0.6); }, 30);
-    // The corners of the mouth, in shade.
-    for (double lato : {-1.0, 1.0})
-        Taglio(
-            p, [&](double t) { return QPointF(lato * (7.6 + 1.4 * t), kBoccaY + 0.1 + 0.5 * t); },
-            [](double t) { return 0.55 * Fuso(t, 0.6); }, 8);
-    for (const auto &[su, mezza, peso] : {std::tuple{0.95, 5.8, 0.46}, std::tuple{1.8, 4.6, 0.36}}) {
-        Taglio(
-            p,
-            [&](double t) {
-                const double x = mezza * (2 * t - 1);
-                const double arco = 0.45 * std::exp(-std::pow((std::abs(x) - 1.7) / 1.3, 2)); // the bow's two peaks
-                return QPointF(x, kBoccaY - su - arco * (su / 1.8) + 0.02 * x * x);
-            },
-            [&](double t) { return peso * Fuso(t, 0.8); }, 24);
-    }
-    Taglio(
-        p,
-        [](double t) {
-            return QPointF(3.4 * (2 * t - 1), kBoccaY + 3.0 + 0.12 * std::pow(3.4 * (2 * t - 1), 2) * 0.3);
-        },
-        [](double t) { return 0.5 * Fuso(t, 0.8); }, 16);
+        p, [&](double t) { return Curva(labbra, t); }, [](double t) { return 0.3 + 0.6 * Fuso(t, 0.7); }, 30);
 }
 
 } // namespace titolo

@@ -103,59 +103,32 @@ double Passaggio(double a, double b, double t)
     return u * u * (3 - 2 * u);
 }
 
-double Spalla(double x)
-{
-    // The sitter leans a little, his right shoulder (on the left) the higher.
-    const double fuori = std::max(0.0, std::abs(x) - 42);
-    return 20 + 5.5 * (x / 30) * (x / 30) + 0.06 * fuori * fuori + 0.03 * x;
-}
-
-bool PuntaColletto(double x, double y)
-{
-    const double ax = std::abs(x), yb = y - kColloY;
-    return yb > 20 && yb < 28.5 && ax > 2.6 + (yb - 20) * 0.3 && ax < 10.5 - (yb - 20) * 0.75;
-}
-
-double Ascella(double x, double y, double &lungo)
-{
-    const double yb = y - kColloY;
-    lungo = Passaggio(30, 42, yb);
-    return std::abs(x) - (39 + 0.15 * (yb - 30));
-}
-
 Campione Rilievo(double x, double y)
 {
     Campione r;
-    const auto prendi = [&](double h, double hs, Zona z, double meridiano = 0, bool orecchio = false) {
+    const auto prendi = [&](double h, double hs, Zona z, double meridiano = 0) {
         if (h > r.h) {
             r.h = h;
             r.hs = hs;
             r.zona = z;
             r.meridiano = meridiano;
-            r.orecchio = orecchio;
         }
     };
     const double ax = std::abs(x);
     // Shoulders and coat: a broad front falling away to sloping shoulders
     // (yb: heights from the collar's line).
     const double yb = y - kColloY;
-    const double spalla = Spalla(x);
+    const double spalla = 20 + 17 * (x / 60) * (x / 60);
     if (yb > spalla && ax < 96) {
         const double fronte = 1 - (x / 96) * (x / 96);
-        // A fold runs down from the armpit where the sleeve meets the body.
-        double lungo = 0;
-        const double attraverso = Ascella(x, y, lungo);
-        const double piega = 3.5 * lungo * std::exp(-attraverso * attraverso / 3.0);
-        const double h = 32 * std::sqrt(fronte) - 7 * (1 - Passaggio(0, 14, yb - spalla)) - piega;
+        const double h = 32 * std::sqrt(fronte) - 7 * (1 - Passaggio(0, 14, yb - spalla));
         double hb = h;
         Zona z = Zona::Giacca;
         // The coat opens in a V over the waistcoat; its lapels lie a little
         // raised beside the opening and roll back to nothing at the waist.
         const double apertura = 14 - (yb - 26) * 0.19;
         const double bavero = apertura + std::max(0.0, 8 + (yb - 30) * 0.25 - std::max(0.0, yb - 58) * 0.9);
-        // The notch where the collar meets the lapel.
-        const double tacca = std::max(0.0, 3.2 - 1.6 * std::abs(yb - 33));
-        if (ax < bavero - tacca && yb > 24) {
+        if (ax < bavero && yb > 24) {
             hb += 2.2;
             z = Zona::Bavero;
         } else if (yb > 24 && ax < bavero + 3) {
@@ -165,24 +138,22 @@ Campione Rilievo(double x, double y)
             hb = h - 1;
             // The cravat: a knot under the collar, its ends spreading over the shirt.
             const bool nodo = yb < 30 && ax < 3.6 - std::abs(yb - 25.5) * 0.15;
-            const bool falda = yb >= 29 && yb < 47.5 - 1.4 * ax && ax < 3.0 + (yb - 29) * 0.22; // ending in a point
+            const bool falda = yb >= 29 && yb < 46 && ax < 3.0 + (yb - 29) * 0.22;
             const bool panciotto = yb > 40 && !falda;
             // The points of the collar, turned down over the knot.
-            const bool punta = PuntaColletto(x, y);
+            const bool punta = yb < 28.5 && ax > 2.6 + (yb - 20) * 0.3 && ax < 10.5 - (yb - 20) * 0.75;
             z = punta ? Zona::Camicia : nodo || falda ? Zona::Cravatta : panciotto ? Zona::Panciotto : Zona::Camicia;
             if (punta)
                 hb += 3.5;
             else if (nodo || falda)
                 hb += 1.5;
         }
-        prendi(hb, 32 * fronte - piega, z);
+        prendi(hb, 32 * fronte, z);
     }
     // Neck, and the white collar standing round it.
-    // The neck narrows from under the jaw into the collar.
-    const bool colletto = y > kColloY + 13 - 0.012 * x * x;
-    const double collo = colletto ? 14 : 12.6 + 1.6 * (1 - Passaggio(0, 11, y));
-    if (y > -4 && y < 34 && ax < collo) {
-        const double q = 1 - (x / collo) * (x / collo);
+    if (y > -4 && y < 34 && ax < 14) {
+        const double q = 1 - (x / 14) * (x / 14);
+        const bool colletto = y > kColloY + 13 - 0.012 * x * x;
         const double h = 20 * std::sqrt(q) + (colletto ? 2.5 : 0);
         prendi(h, 20 * q, colletto ? Zona::Camicia : Zona::Pelle, Meridiano(x, 0));
     }
@@ -191,7 +162,7 @@ Campione Rilievo(double x, double y)
         const double ex = (x - lato * kOrecchioX) / 3.8, ey = (y - (kOcchiY + 6.5)) / 9.5;
         const double q = 1 - ex * ex - ey * ey;
         if (q > 0)
-            prendi(6 * std::sqrt(q), 6 * q, Zona::Pelle, x, true);
+            prendi(6 * std::sqrt(q), 6 * q, Zona::Pelle, x);
     }
     // The head.
     const double w = MezzaLarghezza(y);
@@ -199,7 +170,7 @@ Campione Rilievo(double x, double y)
         const double q = 1 - (x / w) * (x / w);
         const double profondita = 27 * std::sqrt(std::clamp((y + 68) / 14.0, 0.0, 1.0));
         const double d = Lineamenti(x, y);
-        prendi(profondita * std::sqrt(q) + d * std::min(1.0, q * 4), profondita * q + 0.25 * d, Zona::Pelle,
+        prendi(profondita * std::sqrt(q) + d * std::min(1.0, q * 4), profondita * q + 0.1 * d, Zona::Pelle,
                Meridiano(x, w));
     }
     // The hair: over the crown and down to the temples, parted on the left.
@@ -216,14 +187,9 @@ Campione Rilievo(double x, double y)
 double Tono(const Campione &c, double x, double y)
 {
     if (c.zona == Zona::Fondo) // a quiet ground, darker behind the lit side of the face
-        return 0.24 - 0.1 * Passaggio(-40, 40, x) + 0.1 * Gauss(x, y + 28, 30, 34);
+        return 0.23 - 0.06 * Passaggio(-50, 50, x);
     constexpr double e = 0.5;
-    // The skin's slope is taken from the skin alone: the hair standing off the
-    // forehead would otherwise shade a seam along the hairline.
-    const auto h = [&](double px, double py) {
-        const Campione v = Rilievo(px, py);
-        return std::max(0.0, c.zona == Zona::Pelle && v.zona == Zona::Capelli ? c.h : v.h);
-    };
+    const auto h = [](double px, double py) { return std::max(0.0, Rilievo(px, py).h); };
     const Vettore n = Normalizza({-(h(x + e, y) - h(x - e, y)) / (2 * e), -(h(x, y + e) - h(x, y - e)) / (2 * e), 1});
     const double luce = std::max(0.0, n.x * kLuce.x + n.y * kLuce.y + n.z * kLuce.z);
     const double ombra = std::clamp((0.92 - luce) / 0.7, 0.0, 1.0); // 0 in full light, 1 turned from it
@@ -235,14 +201,15 @@ double Tono(const Campione &c, double x, double y)
     case Zona::Pelle: {
         const double ax = std::abs(x);
         // Shadows cast: under the nose, under the lower lip, under the jaw.
-        scuro += 0.2 * std::exp(-std::pow((x - 1.6) / 2.2, 2) - std::pow((y - (kOcchiY + 18.0)) / 1.0, 2));
-        scuro += 0.14 * std::exp(-std::pow(x / 4.5, 2) - std::pow((y - (kBoccaY + 4.2)) / 0.9, 2));
+        scuro += 0.2 * std::exp(-std::pow((x - 1.2) / 3.2, 2) - std::pow((y - (kOcchiY + 18.2)) / 1.1, 2));
+        scuro += 0.15 * std::exp(-std::pow(x / 5.5, 2) - std::pow((y - (kBoccaY + 4.4)) / 0.9, 2));
+        scuro += 0.22 * std::exp(-std::pow(x / 6.5, 2) - std::pow((y - (kBoccaY - 1.7)) / 1.2, 2)); // upper lip
         // The nose's shadow cast on the cheek beside its lower half.
         scuro += 0.22 * Gauss(x - 4.6, y - (kOcchiY + 12.5), 1.4, 3.2);
         // The shaded plane on the nose's far side, from the bridge down to
         // the nostril; the sockets under the brows.
-        const double lato = x - (2.3 + 0.12 * (y - kOcchiY));
-        scuro += 0.24 * std::exp(-lato * lato / 3.5) * Passaggio(kOcchiY + 3, kOcchiY + 8, y) *
+        const double lato = x - (2.2 + 0.12 * (y - kOcchiY));
+        scuro += 0.22 * std::exp(-lato * lato / 3.0) * Passaggio(kOcchiY + 3, kOcchiY + 8, y) *
             (1 - Passaggio(kOcchiY + 13, kOcchiY + 15.5, y));
         scuro += 0.22 * Gauss(ax - (kOcchiX - 0.5), y - (kOcchiY - 3.0), 4.8, 1.3);
         scuro += 0.1 * Gauss(ax - (kOcchiX - 4.5), y - (kOcchiY - 1.0), 1.6, 2.2);
@@ -253,18 +220,15 @@ double Tono(const Campione &c, double x, double y)
             scuro += 0.14 * std::exp(-piega * piega / 0.8) * (1 - Passaggio(kBoccaY - 2, kBoccaY + 2, y));
         scuro += 0.12 * Gauss(ax - (kOcchiX + 0.5), y - (kOcchiY + 3.4), 3.2, 0.9);
         scuro += 0.12 * Gauss(ax - (kOcchiX - 4.8), y - (kOcchiY - 0.8), 1.3, 1.6);
-        // The hollow of the ear, and a soft shadow where it meets the head.
+        // The hollow of the ear.
         scuro += 0.35 * Gauss(ax - (kOrecchioX - 0.6), y - (kOcchiY + 6), 1.2, 4.5);
-        const double w = MezzaLarghezza(y);
-        if (c.orecchio)
-            scuro += 0.2 * (1 - Passaggio(w, w + 1.4, ax)) * Gauss(0, y - (kOcchiY + 6.5), 1, 6);
         if (y > 4)
             scuro += 0.5 * (1 - Passaggio(8, 24, y - 0.02 * x * x)) * Passaggio(3, 9, y);
         // The eye's white is paper.
         const double dx = (ax - kOcchiX) / kOcchioMezzo;
         if (std::abs(dx) < 1 && y > kOcchiY - kPalpebra * (1 - dx * dx) - 0.25 * dx &&
             y < kOcchiY + kPalpebraBassa * (1 - dx * dx) - 0.25 * dx)
-            return 0;
+            return 0.04;
         chiaro = 0.03, cupo = 0.56;
         // Between the brows the forehead stays light, so the brows do not join.
         scuro -= 0.25 * Gauss(x, y - (kOcchiY - 3), 3, 2.2);
@@ -273,37 +237,26 @@ double Tono(const Campione &c, double x, double y)
     case Zona::Capelli:
         chiaro = 0.22, cupo = 0.85;
         break;
-    case Zona::Giacca: {
-        chiaro = 0.8, cupo = 0.97;
-        double lungo = 0;
-        const double attraverso = Ascella(x, y, lungo);
-        scuro += 0.3 * lungo * std::exp(-std::pow(attraverso - 0.6, 2) / 0.8);
+    case Zona::Giacca:
+        chiaro = 0.68, cupo = 0.95;
         break;
-    }
-    case Zona::Bavero: {
-        // Darker where the lapel rolls over beside the opening.
-        chiaro = 0.6, cupo = 0.82;
-        const double rotolo = std::abs(x) - (14 - (y - kColloY - 26) * 0.19);
-        scuro += 0.4 * std::exp(-rotolo * rotolo / 10.0);
+    case Zona::Bavero:
+        chiaro = 0.55, cupo = 0.9;
         break;
-    }
     case Zona::Panciotto:
-        chiaro = 0.62, cupo = 0.85;
+        chiaro = 0.48, cupo = 0.8;
         break;
     case Zona::Cravatta:
         chiaro = 0.6, cupo = 0.9;
         break;
     case Zona::Camicia: {
-        // White linen: paper, with shade only where the neck goes into the
-        // collar and where each point turns under by the knot.
-        chiaro = 0, cupo = 0.35;
-        const double bordo = y - (kColloY + 13 - 0.012 * x * x);
-        if (y - kColloY < 20) // the collar standing round the neck
-            chiaro = 0.1, cupo = 0.5;
-        else if (!PuntaColletto(x, y))
-            scuro += 0.55 * std::exp(-bordo * bordo / 2.0);
-        else {
-            const double dentro = std::abs(x) - (2.6 + (y - kColloY - 20) * 0.3);
+        chiaro = 0.1, cupo = 0.5;
+        // Below the standing collar the shirt front and the collar's points
+        // are white linen, shaded only where each point turns under by the knot.
+        const double yb = y - kColloY;
+        if (yb >= 20) {
+            chiaro = 0, cupo = 0.35;
+            const double dentro = std::abs(x) - (2.6 + (yb - 20) * 0.3);
             scuro += 0.55 * std::exp(-dentro * dentro / 2.0);
         }
         break;

@@ -12,8 +12,7 @@ struct Campione {
     double h = -1; // height, for the light
     double hs = 0; // a smoother height whose sections the engraved lines follow
     Zona zona = Zona::Fondo;
-    double meridiano = 0;  // across head and neck: where on the round of the form, in pixels at the middle
-    bool orecchio = false; // on an ear, which is ruled on its own
+    double meridiano = 0; // across head and neck: where on the round of the form, in pixels at the middle
 };
 
 // Where the features sit; the face is symmetric about x = 0.
@@ -30,17 +29,6 @@ constexpr double kColloY = -3; // raises the collar and the shoulders towards th
 constexpr double kCapelliY = -35.5, kCapelliA = 30, kCapelliB = 36.5;
 
 Campione Rilievo(double x, double y);
-
-// How far below the collar's line the shoulder's top lies at x: level over
-// the chest, rounding down over each shoulder into the arm.
-double Spalla(double x);
-
-// Whether (x, y) is on one of the shirt collar's points, turned down over the cravat's knot.
-bool PuntaColletto(double x, double y);
-
-// Where the sleeve meets the body: the distance across from that fold (0 on
-// it), and how far down it the point is (0 above the armpit, 1 well below).
-double Ascella(double x, double y, double &lungo);
 
 // How dark the engraving is at (x, y): 0 paper, 1 solid ink.
 double Tono(const Campione &c, double x, double y);
