@@ -231,7 +231,7 @@ double Tono(const Campione &c, double x, double y)
             return 0.04;
         chiaro = 0.03, cupo = 0.56;
         // Between the brows the forehead stays light, so the brows do not join.
-        scuro -= 0.25 * Gauss(x, y - (kOcchiY - 3), 3, 2.2);
+        scuro -= 0.6 * Gauss(x, y - (kOcchiY - 4.2), 4.2, 2.0);
         break;
     }
     case Zona::Capelli:
