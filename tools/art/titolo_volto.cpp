@@ -256,8 +256,6 @@ double Tono(const Campione &c, double x, double y)
         const double yb = y - kColloY;
         if (yb >= 20) {
             chiaro = 0, cupo = 0.35;
-            const double dentro = std::abs(x) - (2.6 + (yb - 20) * 0.3);
-            scuro += 0.55 * std::exp(-dentro * dentro / 2.0);
         }
         break;
     }
