@@ -263,11 +263,9 @@ double Tono(const Campione &c, double x, double y)
     case Zona::Camicia: {
         chiaro = 0.1, cupo = 0.5;
         // Below the standing collar the shirt front and the collar's points
-        // are white linen, shaded only where each point turns under by the knot.
-        const double yb = y - kColloY;
-        if (yb >= 20) {
+        // are white linen; their edges are drawn (see titolo_segni.cpp).
+        if (y - kColloY >= 20)
             chiaro = 0, cupo = 0.35;
-        }
         break;
     }
     case Zona::Fondo:
