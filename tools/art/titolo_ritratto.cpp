@@ -50,6 +50,8 @@ Fasi Linee(Zona zona, double x, double y, const Campione &c)
     case Zona::Bavero:
         return {(y + 0.55 * std::abs(x)) / abito, (std::abs(x) + 0.19 * y) / abito, abito};
     case Zona::Camicia:
+        if (y - kColloY < 20) // the collar standing round the neck: ruled round its curve
+            return {(y + 0.03 * x * x) / volto, x / volto, volto};
         return {(y - 0.3 * hs) / volto, x / volto, volto};
     case Zona::Cravatta: {
         // At 45 degrees through the pixels' centres, three pixels apart along
