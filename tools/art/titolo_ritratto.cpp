@@ -45,13 +45,13 @@ Fasi Linee(Zona zona, double x, double y, const Campione &c)
         return {(y - 0.42 * hs) / volto, c.meridiano / volto, volto};
     case Zona::Capelli:
         return {y / volto, x / volto, volto};
-    case Zona::Giacca: // over the rounded shoulders and down into the sleeves
-        return {(y - Spalla(x) - 0.25 * hs) / abito, (x - 0.35 * y * (x < 0 ? -1 : 1)) / abito, abito};
+    case Zona::Giacca: {
+        const double spalla = 21 * (x / 60) * (x / 60);
+        return {(y - spalla - 0.25 * hs) / abito, (x - 0.35 * y * (x < 0 ? -1 : 1)) / abito, abito};
+    }
     case Zona::Bavero:
         return {(y + 0.55 * std::abs(x)) / abito, (std::abs(x) + 0.19 * y) / abito, abito};
     case Zona::Camicia:
-        if (y - kColloY < 20) // the collar standing round the neck: ruled round its curve
-            return {(y + 0.03 * x * x) / volto, x / volto, volto};
         return {(y - 0.3 * hs) / volto, x / volto, volto};
     case Zona::Cravatta: {
         // At 45 degrees through the pixels' centres, three pixels apart along
@@ -144,10 +144,9 @@ double Inchiostro(double x, double y)
         return a;
     }
     double a = Tratto(f.primo, g1, std::min(0.8, 1.1 * std::pow(t, 1.3)));
-    // The coat is crossed only in its deepest shade, the cravat, lapels and
-    // waistcoat not at all, so none weaves into a basket at the picture's size.
-    const bool unaSola = c.zona == Zona::Cravatta || c.zona == Zona::Bavero || c.zona == Zona::Panciotto;
-    const double croce = c.zona == Zona::Giacca ? 0.82 : unaSola ? 2 : 0.6;
+    // The coat is crossed only in its deepest shade, the cravat not at all,
+    // so neither weaves into a basket at the picture's size.
+    const double croce = c.zona == Zona::Giacca ? 0.82 : c.zona == Zona::Cravatta ? 2 : 0.6;
     if (c.zona != Zona::Fondo && t > croce)
         a = std::max(a, Tratto(f.secondo, g2, std::min(0.6, (t - croce) * 1.6)));
     return a;

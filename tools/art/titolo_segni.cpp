@@ -264,24 +264,11 @@ void DisegnaLineamenti(QPainter &p)
                 return QPointF(lato * (3.7 + 2.4 * std::cos(a)), kOcchiY + 15.4 + 2.2 * std::sin(a));
             },
             [&](double t) { return ala * Fuso(t); }, 16);
-        // The nose's shaded flank, from halfway down the bridge into the far
-        // wing, and the bowl of each ear in shade.
-        if (lato > 0)
-            Taglio(
-                p, [&](double t) { return QPointF(2.3 + 1.6 * t * t, kOcchiY + 6 + 8.0 * t); },
-                [](double t) { return 0.42 * std::pow(t, 0.7) * Fuso(0.5 + 0.5 * t, 0.5); }, 16);
+        // The ear's rim.
         Taglio(
             p,
             [&](double t) {
-                const double a = (120 + 120 * t) * M_PI / 180;
-                return QPointF(lato * (kOrecchioX + 0.6 + 1.2 * std::cos(a)), kOcchiY + 6.8 + 2.4 * std::sin(a));
-            },
-            [](double t) { return 0.45 * Fuso(t, 0.7); }, 16);
-        // The ear's rim, running down into the lobe.
-        Taglio(
-            p,
-            [&](double t) {
-                const double a = (-80 + 190 * t) * M_PI / 180;
+                const double a = (-80 + 160 * t) * M_PI / 180;
                 return QPointF(lato * (kOrecchioX + 1.6 * std::cos(a)), kOcchiY + 6.0 + 7.4 * std::sin(a));
             },
             [](double t) { return 0.42 * Fuso(t, 0.6); }, 20);

@@ -103,13 +103,6 @@ double Passaggio(double a, double b, double t)
     return u * u * (3 - 2 * u);
 }
 
-double Spalla(double x)
-{
-    // The sitter leans a little, his right shoulder (on the left) the higher.
-    const double fuori = std::max(0.0, std::abs(x) - 42);
-    return 20 + 5.5 * (x / 30) * (x / 30) + 0.06 * fuori * fuori + 0.03 * x;
-}
-
 Campione Rilievo(double x, double y)
 {
     Campione r;
@@ -125,18 +118,16 @@ Campione Rilievo(double x, double y)
     // Shoulders and coat: a broad front falling away to sloping shoulders
     // (yb: heights from the collar's line).
     const double yb = y - kColloY;
-    const double spalla = Spalla(x);
+    const double spalla = 20 + 17 * (x / 60) * (x / 60);
     if (yb > spalla && ax < 96) {
         const double fronte = 1 - (x / 96) * (x / 96);
         const double h = 32 * std::sqrt(fronte) - 7 * (1 - Passaggio(0, 14, yb - spalla));
         double hb = h;
         Zona z = Zona::Giacca;
         // The coat opens in a V over the waistcoat; its lapels lie a little
-        // raised beside the opening, narrowing as they roll down towards the
-        // button, with a notch where they meet the collar.
-        const double apertura = std::max(0.0, 14 - (yb - 26) * 0.3);
-        const double tacca = std::max(0.0, 3.2 - 1.6 * std::abs(yb - 31));
-        const double bavero = apertura + std::max(0.0, 8.5 - 0.12 * std::max(0.0, yb - 30) - tacca);
+        // raised beside the opening and roll back to nothing at the waist.
+        const double apertura = 14 - (yb - 26) * 0.19;
+        const double bavero = apertura + std::max(0.0, 8 + (yb - 30) * 0.25 - std::max(0.0, yb - 58) * 0.9);
         if (ax < bavero && yb > 24) {
             hb += 2.2;
             z = Zona::Bavero;
@@ -147,16 +138,14 @@ Campione Rilievo(double x, double y)
             hb = h - 1;
             // The cravat: a knot under the collar, its ends spreading over the shirt.
             const bool nodo = yb < 30 && ax < 3.6 - std::abs(yb - 25.5) * 0.15;
-            const bool falda = yb >= 29 && yb < 47.5 - 1.4 * ax && ax < 3.0 + (yb - 29) * 0.22; // to a point
+            const bool falda = yb >= 29 && yb < 46 && ax < 3.0 + (yb - 29) * 0.22;
             const bool panciotto = yb > 40 && !falda;
             // The points of the collar, turned down over the knot.
             const bool punta = yb < 28.5 && ax > 2.6 + (yb - 20) * 0.3 && ax < 10.5 - (yb - 20) * 0.75;
             z = punta ? Zona::Camicia : nodo || falda ? Zona::Cravatta : panciotto ? Zona::Panciotto : Zona::Camicia;
             if (punta)
                 hb += 3.5;
-            else if (nodo)
-                hb += 3.2; // the knot stands off the blade
-            else if (falda)
+            else if (nodo || falda)
                 hb += 1.5;
         }
         prendi(hb, 32 * fronte, z);
@@ -220,7 +209,7 @@ double Tono(const Campione &c, double x, double y)
         // The shaded plane on the nose's far side, from the bridge down to
         // the nostril; the sockets under the brows.
         const double lato = x - (2.2 + 0.12 * (y - kOcchiY));
-        scuro += 0.1 * std::exp(-lato * lato / 3.0) * Passaggio(kOcchiY + 3, kOcchiY + 8, y) *
+        scuro += 0.22 * std::exp(-lato * lato / 3.0) * Passaggio(kOcchiY + 3, kOcchiY + 8, y) *
             (1 - Passaggio(kOcchiY + 13, kOcchiY + 15.5, y));
         scuro += 0.22 * Gauss(ax - (kOcchiX - 0.5), y - (kOcchiY - 3.0), 4.8, 1.3);
         scuro += 0.1 * Gauss(ax - (kOcchiX - 4.5), y - (kOcchiY - 1.0), 1.6, 2.2);

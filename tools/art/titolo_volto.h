@@ -30,10 +30,6 @@ constexpr double kCapelliY = -35.5, kCapelliA = 30, kCapelliB = 36.5;
 
 Campione Rilievo(double x, double y);
 
-// How far below the collar's line the shoulder's top lies at x: rising to
-// the neck, rounding down over each shoulder into the arm.
-double Spalla(double x);
-
 // How dark the engraving is at (x, y): 0 paper, 1 solid ink.
 double Tono(const Campione &c, double x, double y);
 
