@@ -144,11 +144,9 @@ double Inchiostro(double x, double y)
         return a;
     }
     double a = Tratto(f.primo, g1, std::min(0.8, 1.1 * std::pow(t, 1.3)));
-    // The clothes are never crossed, so none weaves into a basket at the
-    // picture's size.
-    const bool panno =
-        c.zona == Zona::Giacca || c.zona == Zona::Bavero || c.zona == Zona::Panciotto || c.zona == Zona::Cravatta;
-    const double croce = panno ? 2 : 0.6;
+    // The coat is crossed only in its deepest shade, the cravat not at all,
+    // so neither weaves into a basket at the picture's size.
+    const double croce = c.zona == Zona::Giacca ? 0.82 : c.zona == Zona::Cravatta ? 2 : 0.6;
     if (c.zona != Zona::Fondo && t > croce)
         a = std::max(a, Tratto(f.secondo, g2, std::min(0.6, (t - croce) * 1.6)));
     return a;

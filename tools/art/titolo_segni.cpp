@@ -249,16 +249,6 @@ void DisegnaLineamenti(QPainter &p)
         Taglio(
             p, [&](double t) { return occhio(-0.45 + 1.45 * t, -1) + QPointF(0, 0.2); },
             [](double t) { return 0.35 * Fuso(t); }, 16);
-        // The nose's shaded flank, one tapering line from halfway down the
-        // bridge into the far wing, and a short shade under the tip.
-        if (lato > 0) {
-            Taglio(
-                p, [&](double t) { return QPointF(2.2 + 1.7 * t * t, kOcchiY + 5 + 9.0 * t); },
-                [](double t) { return 0.45 * std::pow(t, 0.8) * Fuso(0.5 + 0.5 * t, 0.5); }, 16);
-            Taglio(
-                p, [&](double t) { return QPointF(-1.2 + 3.6 * t, kOcchiY + 17.4 + 0.3 * std::sin(M_PI * t)); },
-                [](double t) { return 0.4 * Fuso(t, 0.6); }, 12);
-        }
         // Nostrils, and the crease round each wing of the nose.
         p.save();
         p.translate(lato * 3.1, kOcchiY + 16.2);
@@ -306,15 +296,11 @@ void DisegnaLineamenti(QPainter &p)
     }
     // The mouth: the parting of the lips, dipping at the middle, fading to
     // the corners.
-    const std::vector<QPointF> labbra{{-9.6, kBoccaY + 0.3}, {-4.5, kBoccaY - 0.2}, {-1.0, kBoccaY - 0.05},
-                                      {0, kBoccaY + 0.12},   {1.0, kBoccaY - 0.05}, {4.5, kBoccaY - 0.2},
-                                      {9.6, kBoccaY + 0.3}};
+    const std::vector<QPointF> labbra{{-8.4, kBoccaY + 0.2}, {-4, kBoccaY - 0.2},   {-1.0, kBoccaY - 0.05},
+                                      {0, kBoccaY + 0.12},   {1.0, kBoccaY - 0.05}, {4, kBoccaY - 0.2},
+                                      {8.4, kBoccaY + 0.2}};
     Taglio(
-        p, [&](double t) { return Curva(labbra, t); }, [](double t) { return 0.3 + 0.55 * Fuso(t, 0.4); }, 30);
-    // The shade under the lower lip.
-    Taglio(
-        p, [](double t) { return QPointF(3.6 * (2 * t - 1), kBoccaY + 3.1 + 0.15 * std::pow(2 * t - 1, 2)); },
-        [](double t) { return 0.4 * Fuso(t, 0.8); }, 16);
+        p, [&](double t) { return Curva(labbra, t); }, [](double t) { return 0.3 + 0.6 * Fuso(t, 0.7); }, 30);
 }
 
 } // namespace titolo

@@ -230,8 +230,6 @@ double Tono(const Campione &c, double x, double y)
             y < kOcchiY + kPalpebraBassa * (1 - dx * dx) - 0.25 * dx)
             return 0.04;
         chiaro = 0.03, cupo = 0.56;
-        // Down the nose the ruling stays light: its form is drawn in line.
-        scuro -= 0.45 * Gauss(x - 0.6, y - (kOcchiY + 8), 2.4, 5.5);
         // Between the brows the forehead stays light, so the brows do not join.
         scuro -= 0.6 * Gauss(x, y - (kOcchiY - 4.2), 4.2, 2.0);
         break;
