@@ -54,10 +54,16 @@ int main(int argc, char **argv)
     fondo.setColorAt(1, kFondoBordo);
     p.fillRect(img.rect(), fondo);
 
-    // The open frame: a light rule along the top and down the left side.
-    p.setPen(QPen(kFiletto, kFilettoSpessore, Qt::SolidLine, Qt::SquareCap));
-    p.drawLine(QPointF(kFilettoDa, kFilettoDa), QPointF(kLarghezza - kFilettoDa, kFilettoDa));
-    p.drawLine(QPointF(kFilettoDa, kFilettoDa), QPointF(kFilettoDa, kAltezza - kFilettoDa));
+    // The open frame: a thick and a thin light rule along the top and down
+    // the left side, the thin one inside, both ending together. Each is one
+    // stroke round its corner, so the corner is not inked twice.
+    constexpr double fine = kLarghezza - kFilettoDa, piede = kAltezza - kFilettoDa, dentro = kFilettoDa + 3.5;
+    p.setPen(QPen(kFiletto, kFilettoSpessore, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin));
+    const QPointF grosso[] = {{fine, kFilettoDa}, {kFilettoDa, kFilettoDa}, {kFilettoDa, piede}};
+    p.drawPolyline(grosso, 3);
+    p.setPen(QPen(kFiletto, 1, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin));
+    const QPointF sottile[] = {{fine, dentro}, {dentro, dentro}, {dentro, piede}};
+    p.drawPolyline(sottile, 3);
 
     DisegnaNome(p, corsivo);
     DisegnaMedaglione(p);

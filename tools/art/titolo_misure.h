@@ -14,8 +14,8 @@ constexpr int kAltezza = 362;
 inline const QColor kFondoCentro(0x4A, 0x2D, 0x1A);
 inline const QColor kFondoBordo(0x2A, 0x17, 0x0C);
 inline const QColor kFiletto(0xE2, 0xD4, 0xB4);
-constexpr double kFilettoDa = 14; // the frame's inset from the top and left edges
-constexpr double kFilettoSpessore = 1.5;
+constexpr double kFilettoDa = 14;      // the frame's inset from the top and left edges
+constexpr double kFilettoSpessore = 2; // whole pixels, so the corner is no brighter than the rule
 
 // The name: its baseline and size.
 constexpr double kNomeCentroX = 266;

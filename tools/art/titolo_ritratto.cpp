@@ -53,8 +53,12 @@ Fasi Linee(Zona zona, double x, double y, const Campione &c)
         return {(y + 0.55 * std::abs(x)) / abito, (std::abs(x) + 0.19 * y) / abito, abito};
     case Zona::Camicia:
         return {(y - 0.3 * hs) / volto, x / volto, volto};
-    case Zona::Cravatta:
-        return {(x + y) * 0.7071 / 2.0, (x - y) * 0.7071 / 2.0, 2.0};
+    case Zona::Cravatta: {
+        // At 45 degrees through the pixels' centres, three pixels apart along
+        // the rows, so the diagonal steps evenly.
+        const double px = x * kIngrandimento + kMedaglioneRx, py = (y + kAbbassa) * kIngrandimento + kMedaglioneRy;
+        return {(px + py) / 3.0 / kIngrandimento, (x - y) * 0.7071 / 2.0, 3.0 / std::sqrt(2.0)};
+    }
     case Zona::Panciotto:
         return {(y + 0.45 * std::abs(x)) / 2.0, x / 2.0, 2.0};
     }
@@ -93,29 +97,27 @@ bool Contorno(const Campione &c, double x, double y)
     return false;
 }
 
-// The ground's lines stop short of the figure, leaving a thin margin.
-bool Margine(double x, double y)
-{
-    constexpr double r = 1.0;
-    for (int k = 0; k < 8; ++k) {
-        const double a = k * M_PI / 4;
-        if (Rilievo(x + r * std::cos(a), y + r * std::sin(a)).zona != Zona::Fondo)
-            return true;
-    }
-    return false;
-}
-
 double Inchiostro(double x, double y)
 {
-    const Campione c = Rilievo(x, y);
-    // The hair is engraved strand by strand afterwards.
-    if (c.zona == Zona::Capelli)
-        return 0;
-    if (c.zona == Zona::Fondo && Margine(x, y))
-        return 0;
+    Campione c = Rilievo(x, y);
+    // The hair is engraved strand by strand afterwards; the ground's ruling
+    // runs in under the ends of the strands round the crown, so no paper
+    // shows between them and the ground.
+    if (c.zona == Zona::Capelli) {
+        const double cx = (x - 0.5) / kCapelliA, cy = (y - kCapelliY) / kCapelliB;
+        if (std::hypot(cx, cy) < 1 - 1.4 / kCapelliA)
+            return 0;
+        c = Campione{};
+    }
     if (c.zona != Zona::Fondo && Contorno(c, x, y))
         return 1;
+    // The lapel's outer edge catches the light: a thread of paper along it
+    // draws the coat's V against the cloth.
+    if (c.zona == Zona::Bavero && Rilievo(x + (x < 0 ? -0.7 : 0.7), y).zona != Zona::Bavero)
+        return 0;
     double t = Tono(c, x, y);
+    if (c.zona == Zona::Camicia && y - kColloY >= 20 && t < 0.28)
+        return 0;                // the shirt front's lights stay clean paper
     if (c.zona == Zona::Fondo) { // the ground deepens towards the oval's rim
         const double rx = x * kIngrandimento / kMedaglioneRx, ry = (y + kAbbassa) * kIngrandimento / kMedaglioneRy;
         t += 0.16 * (rx * rx + ry * ry);
@@ -142,8 +144,11 @@ double Inchiostro(double x, double y)
         return a;
     }
     double a = Tratto(f.primo, g1, std::min(0.8, 1.1 * std::pow(t, 1.3)));
-    if (c.zona != Zona::Fondo && t > 0.6)
-        a = std::max(a, Tratto(f.secondo, g2, std::min(0.6, (t - 0.6) * 1.6)));
+    // The coat is crossed only in its deepest shade, the cravat not at all,
+    // so neither weaves into a basket at the picture's size.
+    const double croce = c.zona == Zona::Giacca ? 0.82 : c.zona == Zona::Cravatta ? 2 : 0.6;
+    if (c.zona != Zona::Fondo && t > croce)
+        a = std::max(a, Tratto(f.secondo, g2, std::min(0.6, (t - croce) * 1.6)));
     return a;
 }
 

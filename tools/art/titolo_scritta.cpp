@@ -6,18 +6,52 @@
 #include <QImage>
 #include <QPainter>
 #include <QPainterPath>
+#include <QPainterPathStroker>
 
 #include <algorithm>
 #include <cmath>
+#include <vector>
 
 namespace titolo {
 
 namespace {
 
-const QColor kArgento(0xE4, 0xE5, 0xE8);
-const QColor kTratteggio(0x4A, 0x4D, 0x55);
+const QColor kArgento(0xEA, 0xEB, 0xEE);
+const QColor kTratteggio(0x3C, 0x3F, 0x48);
 const QColor kFiloContorno(0x26, 0x26, 0x2C);
-constexpr double kPassoTratteggio = 3.0;
+constexpr double kPassoTratteggio = 2.0; // as the medallion's ground
+constexpr double kFilo = 0.7;            // the keyline's width, in pixels
+constexpr double kIngrossa = 0.8;        // how much the book weight is thickened, in pixels
+constexpr double kOrlo = 0.6;            // the unruled silver rim inside each letter's edge, in pixels
+
+// For every sample inside the mask, its distance in samples to the nearest
+// one outside (two-pass chamfer, 3-4 weights), so the ruling can stop at an
+// even rim whatever the stroke's direction.
+std::vector<float> DistanzaDalBordo(const QImage &maschera)
+{
+    const int lg = maschera.width(), ag = maschera.height();
+    constexpr float lontano = 1e6f;
+    std::vector<float> d(std::size_t(lg) * ag);
+    for (int y = 0; y < ag; ++y)
+        for (int x = 0; x < lg; ++x)
+            d[std::size_t(y * lg + x)] = maschera.constScanLine(y)[x] > 127 ? lontano : 0;
+    const auto at = [&](int x, int y) {
+        return x < 0 || y < 0 || x >= lg || y >= ag ? 0.f : d[std::size_t(y * lg + x)];
+    };
+    for (int y = 0; y < ag; ++y)
+        for (int x = 0; x < lg; ++x) {
+            float &v = d[std::size_t(y * lg + x)];
+            v = std::min(
+                {v, at(x - 1, y) + 1, at(x, y - 1) + 1, at(x - 1, y - 1) + 1.4142f, at(x + 1, y - 1) + 1.4142f});
+        }
+    for (int y = ag; y-- > 0;)
+        for (int x = lg; x-- > 0;) {
+            float &v = d[std::size_t(y * lg + x)];
+            v = std::min(
+                {v, at(x + 1, y) + 1, at(x, y + 1) + 1, at(x + 1, y + 1) + 1.4142f, at(x - 1, y + 1) + 1.4142f});
+        }
+    return d;
+}
 
 // Averages kScala x kScala premultiplied pixels into one.
 QImage Riduci(const QImage &grande)
@@ -53,6 +87,11 @@ void DisegnaNome(QPainter &p, const QString &famiglia)
     corsivo.setPixelSize(kNomeCorpo);
     QPainterPath nome;
     nome.addText(0, 0, corsivo, QStringLiteral("Belvane"));
+    // A little heavier than the book weight, so the ruled letters keep their colour.
+    QPainterPathStroker ingrossa;
+    ingrossa.setWidth(kIngrossa);
+    ingrossa.setJoinStyle(Qt::RoundJoin);
+    nome = nome.united(ingrossa.createStroke(nome)).simplified();
     nome.translate(kNomeCentroX - nome.boundingRect().center().x(), kNomeBaseY);
     const double alto = nome.boundingRect().top(), basso = kNomeBaseY;
     const QRect spazio = nome.boundingRect().adjusted(-4, -4, 4, 4).toAlignedRect();
@@ -73,16 +112,17 @@ void DisegnaNome(QPainter &p, const QString &famiglia)
         m.translate(-spazio.topLeft());
         m.fillPath(nome, Qt::white);
     }
+    const int lg = maschera.width(), ag = maschera.height();
+    const auto dentro = [&](int sx, int sy) {
+        return sx >= 0 && sy >= 0 && sx < lg && sy < ag && maschera.constScanLine(sy)[sx] > 127;
+    };
+    const std::vector<float> margine = DistanzaDalBordo(maschera);
     // Inside the letters, level lines cut across the silver, heavier towards
     // the foot of the letters and towards each stroke's shaded edge (down and
-    // right), and left out of the hairlines, so the metal is modelled by the
-    // burin alone, with no cast shadow.
-    const auto dentro = [&](int sx, int sy) {
-        return sx >= 0 && sy >= 0 && sx < maschera.width() && sy < maschera.height() &&
-            maschera.constScanLine(sy)[sx] > 127;
-    };
-    for (int sy = 0; sy < grande.height(); ++sy) {
-        for (int sx = 0; sx < grande.width(); ++sx) {
+    // right). They stop short of the edge, so each letter is closed by a
+    // clean rim of silver inside a fine dark keyline.
+    for (int sy = 0; sy < ag; ++sy) {
+        for (int sx = 0; sx < lg; ++sx) {
             const int copertura = maschera.constScanLine(sy)[sx];
             if (copertura == 0)
                 continue;
@@ -94,17 +134,19 @@ void DisegnaNome(QPainter &p, const QString &famiglia)
             };
             constexpr int lontano = 16 * kScala;
             const int versoOmbra = bordo(1, lontano), versoLuce = bordo(-1, lontano);
-            const double attraverso = double(versoLuce) / (versoLuce + versoOmbra);         // 0 lit edge, 1 shaded
-            const double grosso = std::min(1.0, (versoLuce + versoOmbra) / (7.0 * kScala)); // thin strokes: fine lines
-            const double piede = std::clamp((spazio.top() + (sy + 0.5) / kScala - alto) / (basso - alto), 0.0, 1.0);
-            const double mezza = (0.12 + 0.3 * piede + 0.3 * attraverso) * std::clamp((grosso - 0.25) / 0.3, 0.0, 1.0);
+            const double attraverso = double(versoLuce) / (versoLuce + versoOmbra); // 0 lit edge, 1 shaded
             const double y = spazio.top() + (sy + 0.5) / kScala;
+            const double piede = std::clamp((y - alto) / (basso - alto), 0.0, 1.0);
+            // The line's width in pixels; hairlines take the same ruling, so
+            // every stroke has one tone.
+            const double larghezza = 0.2 + 0.6 * std::pow(piede, 1.3) + 0.25 * attraverso;
             const double fase = (y - 0.5) / kPassoTratteggio; // lines on the pixels' middles, not between rows
             const double d = std::abs(fase - std::round(fase)) * kPassoTratteggio;
-            const double linea = std::clamp((mezza - d) * kScala + 0.5, 0.0, 1.0);
+            const double orlo = std::clamp(margine[std::size_t(sy * lg + sx)] - kOrlo * kScala + 0.5, 0.0, 1.0);
+            const double linea = std::clamp((larghezza / 2 - d) * kScala + 0.5, 0.0, 1.0) * orlo;
             const auto mescola = [&](int a, int b) { return a + (b - a) * linea; };
             const double alfa = copertura / 255.0;
-            const QRgb sotto = grande.pixel(sx, sy); // the shade, where the edge is partly covered
+            const QRgb sotto = grande.pixel(sx, sy); // the keyline, where the edge is partly covered
             const auto su = [&](double c, int s) { return int(std::lround(c * alfa + s * (1 - alfa))); };
             grande.setPixel(sx, sy,
                             qRgba(su(mescola(kArgento.red(), kTratteggio.red()), qRed(sotto)),
@@ -117,7 +159,7 @@ void DisegnaNome(QPainter &p, const QString &famiglia)
     g.setRenderHint(QPainter::Antialiasing);
     g.scale(kScala, kScala);
     g.translate(-spazio.topLeft());
-    g.setPen(QPen(kFiloContorno, 0.7));
+    g.setPen(QPen(kFiloContorno, kFilo));
     g.setBrush(Qt::NoBrush);
     g.drawPath(nome);
     g.end();

@@ -197,7 +197,7 @@ void DisegnaCapelli(QPainter &p)
     for (double lato : {-1.0, 1.0}) {
         Caso c = sopracciglia;
         Peli(p, c,
-             Specchio({{4.6, kOcchiY - 4.3}, {8, kOcchiY - 5.0}, {12, kOcchiY - 5.2}, {16.6, kOcchiY - 4.4}}, lato),
+             Specchio({{4.6, kOcchiY - 4.8}, {8, kOcchiY - 5.5}, {12, kOcchiY - 5.7}, {16.6, kOcchiY - 4.9}}, lato),
              2.4, 40, 3.2, 0.2, 0.55);
     }
 }
@@ -242,7 +242,7 @@ void DisegnaLineamenti(QPainter &p)
         // above it; a fine lower lid.
         Taglio(
             p, [&](double t) { return occhio(-1.05 + 2.2 * t, 1) + QPointF(0, -0.25); },
-            [](double t) { return 0.25 + 0.85 * std::sin(M_PI * std::min(1.0, t * 0.8 + 0.1)); }, 20);
+            [](double t) { return 0.2 + 0.6 * std::sin(M_PI * std::min(1.0, t * 0.8 + 0.1)); }, 20);
         Taglio(
             p, [&](double t) { return occhio(-0.6 + 1.45 * t, 1) + QPointF(0, -1.3 - 0.5 * std::sin(M_PI * t)); },
             [](double t) { return 0.4 * Fuso(t); }, 16);
@@ -254,15 +254,16 @@ void DisegnaLineamenti(QPainter &p)
         p.translate(lato * 3.1, kOcchiY + 16.2);
         p.rotate(lato * 18);
         p.setBrush(Qt::black);
-        p.drawEllipse(QPointF(0, 0), 1.25, 0.65);
+        p.drawEllipse(QPointF(0, 0), 1.0, 0.5);
         p.restore();
+        const double ala = lato > 0 ? 0.55 : 0.32; // the wing away from the light the firmer
         Taglio(
             p,
             [&](double t) {
                 const double a = (-110 + 150 * t) * M_PI / 180;
                 return QPointF(lato * (3.7 + 2.4 * std::cos(a)), kOcchiY + 15.4 + 2.2 * std::sin(a));
             },
-            [](double t) { return 0.45 * Fuso(t); }, 16);
+            [&](double t) { return ala * Fuso(t); }, 16);
         // The ear's rim.
         Taglio(
             p,
@@ -270,7 +271,7 @@ void DisegnaLineamenti(QPainter &p)
                 const double a = (-80 + 160 * t) * M_PI / 180;
                 return QPointF(lato * (kOrecchioX + 1.6 * std::cos(a)), kOcchiY + 6.0 + 7.4 * std::sin(a));
             },
-            [](double t) { return 0.3 * Fuso(t); }, 20);
+            [](double t) { return 0.42 * Fuso(t, 0.6); }, 20);
         // Inside it the inner fold, and the bowl in front of the opening.
         Taglio(
             p,
@@ -280,6 +281,12 @@ void DisegnaLineamenti(QPainter &p)
             },
             [](double t) { return 0.35 * Fuso(t); }, 16);
     }
+    // The edges of the collar's points, each one unbroken line swelling
+    // towards the knot.
+    for (double lato : {-1.0, 1.0})
+        Taglio(
+            p, [&](double t) { return QPointF(lato * (2.6 + 2.4 * t), kColloY + 20 + 8.2 * t); },
+            [](double t) { return 0.5 * Fuso(t, 0.5); }, 12);
     // The waistcoat's buttons down the middle.
     for (double y : {kColloY + 52, kColloY + 60, kColloY + 68}) {
         p.setBrush(Qt::black);

@@ -208,8 +208,8 @@ double Tono(const Campione &c, double x, double y)
         scuro += 0.22 * Gauss(x - 4.6, y - (kOcchiY + 12.5), 1.4, 3.2);
         // The shaded plane on the nose's far side, from the bridge down to
         // the nostril; the sockets under the brows.
-        const double lato = x - (1.5 + 0.11 * (y - kOcchiY));
-        scuro += 0.2 * std::exp(-lato * lato / 0.9) * Passaggio(kOcchiY + 3, kOcchiY + 8, y) *
+        const double lato = x - (2.2 + 0.12 * (y - kOcchiY));
+        scuro += 0.22 * std::exp(-lato * lato / 3.0) * Passaggio(kOcchiY + 3, kOcchiY + 8, y) *
             (1 - Passaggio(kOcchiY + 13, kOcchiY + 15.5, y));
         scuro += 0.22 * Gauss(ax - (kOcchiX - 0.5), y - (kOcchiY - 3.0), 4.8, 1.3);
         scuro += 0.1 * Gauss(ax - (kOcchiX - 4.5), y - (kOcchiY - 1.0), 1.6, 2.2);
@@ -230,6 +230,8 @@ double Tono(const Campione &c, double x, double y)
             y < kOcchiY + kPalpebraBassa * (1 - dx * dx) - 0.25 * dx)
             return 0.04;
         chiaro = 0.03, cupo = 0.56;
+        // Between the brows the forehead stays light, so the brows do not join.
+        scuro -= 0.6 * Gauss(x, y - (kOcchiY - 4.2), 4.2, 2.0);
         break;
     }
     case Zona::Capelli:
@@ -247,9 +249,14 @@ double Tono(const Campione &c, double x, double y)
     case Zona::Cravatta:
         chiaro = 0.6, cupo = 0.9;
         break;
-    case Zona::Camicia:
+    case Zona::Camicia: {
         chiaro = 0.1, cupo = 0.5;
+        // Below the standing collar the shirt front and the collar's points
+        // are white linen; their edges are drawn (see titolo_segni.cpp).
+        if (y - kColloY >= 20)
+            chiaro = 0, cupo = 0.35;
         break;
+    }
     case Zona::Fondo:
         break;
     }
