@@ -7,10 +7,11 @@ namespace {
 
 // Every suit counts alike, so that a count has one shape whatever the
 // emblem: the two and three plain (a pair, a row or a column), the four at
-// the corners, the five the four with one in the middle, the six a row of
-// three at the top and one at the bottom, the seven the six with one in the
-// middle. So every odd count shows an emblem as large as the others where
-// the even one shows white, and the seven is never crowded at one end.
+// the corners, the five the four with one in the middle, the six two
+// columns of three, the seven a row of three at the top and one at the
+// bottom with one alone between them. So the five and the seven show a lone
+// emblem in white where the four and six show none, and the six and seven
+// differ in every row, not by one emblem among six.
 // Three columns with white between them: an emblem at most eleven pixels
 // wide; rows filling the card's height to three pixels from its edges.
 // Middles on pixel centres (or whole units, for an emblem an even number
@@ -67,12 +68,16 @@ constexpr Pose Disponi(const Forma &f, int valore)
         metti(kSinistra, f.giu);
         metti(kDestra, f.giu);
         break;
-    case 6:
-    case 7:
+    case 6: // two columns of three: an empty band down the middle
+        for (const qreal y : {f.su, f.mezzo, f.giu}) {
+            metti(kSinistra, y);
+            metti(kDestra, y);
+        }
+        break;
+    case 7: // rows of three, and one alone between them
         for (const qreal x : {kSinistra, kCentro, kDestra})
             metti(x, f.su);
-        if (valore == 7)
-            metti(kCentro, f.mezzo);
+        metti(kCentro, f.mezzo);
         for (const qreal x : {kSinistra, kCentro, kDestra})
             metti(x, f.giu);
         break;

@@ -1,6 +1,6 @@
-// The swords, clubs and cups of the pip cards, and the ace's club: bold
-// shapes that are counted at a glance at the natural size, where a sword or
-// club is some twenty pixels long and ten wide.
+// The swords and cups of the pip cards: bold shapes that are counted at a
+// glance at the natural size, where a sword is some twenty pixels long and
+// ten wide.
 #include "emblemi_forme.h"
 
 #include "pennelli.h"
@@ -25,10 +25,6 @@ const QColor kFilo(0xC4, 0xDC, 0xFA);
 // The pip cups' gold: a deeper amber than the other emblems', the lowest in
 // contrast on white of the four suits otherwise.
 const Tinta kTintaAmbra{QColor(0xE8, 0xB4, 0x4A), QColor(0xC8, 0x8A, 0x22), QColor(0xA0, 0x6A, 0x18)};
-
-// The cudgels' wood: a green bright enough that the knobbed outline shows
-// against it at the natural size.
-const Tinta kTintaBastone{QColor(0x74, 0xAE, 0x58), QColor(0x3A, 0x82, 0x3A), QColor(0x26, 0x5C, 0x2A)};
 
 } // namespace
 
@@ -124,116 +120,6 @@ void SpadaDiCarta(QPainter &p, qreal h, qreal curva)
     p.setBrush(Qt::NoBrush);
     p.setPen(Penna(kOroScuro, kTrattoFine));
     p.drawPath(oro);
-}
-
-// A knotty cudgel, a wedge from a heavy head to a thin grip ending in a
-// knob; branches lopped off on alternate sides leave stubs standing out of
-// the outline, their cut faces red; a golden leaf sprouts from a stub; a red
-// cord binds the grip. The ace's (`grande`) is the same cudgel with knots in
-// its wood, three stubs and two leaves.
-void BastoneDiCarta(QPainter &p, qreal h, bool grande)
-{
-    const qreal u = h / 20; // drawn on a cudgel twenty units long
-    // A wedge: widest at the head, narrowing steadily to a thin grip, so
-    // that the eye reads a club before any detail, and never a sword.
-    const qreal piede = 1.0 * u, testa = (grande ? 3.4 : 3.8) * u;
-    const qreal fondo = 8.9 * u;                                            // the grip's end, above its knob
-    const QPointF capo(0, -10 * u + 3.0 * u);                               // the head's middle
-    const auto y = [&](qreal s) { return fondo - s * (fondo - capo.y()); }; // from the grip (0) to the head
-    const auto mezza = [&](qreal s, int lato) {
-        const qreal ruvido = 0.15 * u * std::sin(s * 15 + lato * 1.4) * std::min(1.0, s * 3);
-        return piede + (testa - piede) * std::clamp(s, 0.0, 1.0) + ruvido;
-    };
-    constexpr int kPassi = 24;
-    QPolygonF contorno;
-    for (int lato : {-1, 1})
-        for (int k = 0; k <= kPassi; ++k) {
-            const qreal s = lato < 0 ? qreal(k) / kPassi : 1.0 - qreal(k) / kPassi;
-            contorno << QPointF(lato * mezza(s, lato), y(s));
-        }
-    QPainterPath legno;
-    legno.addPolygon(contorno);
-    legno.closeSubpath();
-    // The head's rounded top, lumpy; a knob ends the grip.
-    legno = Unione(legno, Cerchio(capo, testa, 3.0 * u));
-    legno = Unione(legno, Cerchio(capo + QPointF(-1.4 * u, -1.4 * u), 1.7 * u, 1.6 * u));
-    legno = Unione(legno, Cerchio({0, 10 * u - 1.1 * u}, 1.7 * u, 1.1 * u));
-    // Branches lopped off short: stubs leaving the wood upwards on
-    // alternate sides, each ending in a red cut face; a golden leaf sprouts
-    // from one.
-    struct Moncone {
-        qreal s, lato, sporge; // where along the wood, which side, how far out
-        bool foglia;
-    };
-    constexpr std::array<Moncone, 2> kPip{{{0.3, -1, 3.2, false}, {0.58, 1, 2.4, true}}};
-    constexpr std::array<Moncone, 3> kAsso{{{0.22, -1, 2.6, true}, {0.48, 1, 2.6, true}, {0.74, -1, 2.6, false}}};
-    const std::span<const Moncone> monconi = grande ? std::span<const Moncone>(kAsso) : std::span<const Moncone>(kPip);
-    constexpr qreal kPiega = 48; // the stubs' lean from upright
-    const qreal largo = 2.0 * u;
-    QPainterPath tagli, anelli, foglie;
-    for (const Moncone &m : monconi) {
-        const qreal w = mezza(m.s, int(m.lato));
-        const qreal fuori = (w * 0.6 + m.sporge * u) / std::sin(qDegreesToRadians(kPiega));
-        QTransform t;
-        t.translate(m.lato * w * 0.4, y(m.s));
-        t.rotate(m.lato * kPiega);
-        QPainterPath ramo;
-        ramo.moveTo(-largo * 0.6, largo);
-        ramo.lineTo(-largo * 0.5, -fuori);
-        ramo.lineTo(largo * 0.5, -fuori);
-        ramo.lineTo(largo * 0.6, largo);
-        ramo.closeSubpath();
-        legno = Unione(legno, t.map(ramo));
-        tagli.addPath(t.map(Cerchio({0, -fuori}, largo * (grande ? 0.42 : 0.55), largo * (grande ? 0.22 : 0.34))));
-        anelli.addPath(t.map(Cerchio({0, -fuori}, largo * 0.2, largo * 0.1)));
-        if (m.foglia) // from the stub's side, just below its cut, upwards
-            foglie = Unione(foglie,
-                            Foglia(t.map(QPointF(-m.lato * largo * 0.4, -fuori * 0.75)), 3.6 * u, 1.7 * u,
-                                   m.lato * (grande ? 14 : 8), 0.3, 0.8, 0.9, 0.5));
-    }
-    Modella(p, legno, kTintaBastone, QColor(Qt::transparent), grande ? 1.6 * u : 0.9, grande ? 0.8 * u : 0.8);
-    // Engraved shade along the dark side, too fine to show at the natural
-    // size.
-    Tratteggia(p, Differenza(legno, legno.translated(-2.4 * u, -1.2 * u)), kTintaBastone.ombra, grande ? 0.9 : 0.6, -35,
-               grande ? 0.3 : 0.18);
-    // Bark: short marks across the grain.
-    QPainterPath corteccia;
-    const int segni = grande ? 8 : 4;
-    for (int i = 0; i < segni; ++i) {
-        const qreal s = 0.18 + 0.7 * i / (segni - 1);
-        const int lato = i % 2 ? 1 : -1;
-        const qreal w = std::min(mezza(s, -1), mezza(s, 1));
-        corteccia.moveTo(lato * w * 0.8, y(s) + w * 0.2);
-        corteccia.quadTo(lato * w * 0.2, y(s) - w * 0.2, -lato * w * 0.2, y(s));
-    }
-    // On the ace, knots in the wood: rings round a dark eye, as timber
-    // shows where a twig grew (on a pip they would speckle it).
-    if (grande) {
-        for (const qreal s : {0.38, 0.72}) {
-            const qreal x = (s < 0.5 ? 0.25 : -0.3) * mezza(s, 1);
-            corteccia.addEllipse(QPointF(x, y(s)), 0.7 * u, 1.0 * u);
-            corteccia.addEllipse(QPointF(x, y(s)), 0.3 * u, 0.5 * u);
-        }
-    }
-    p.setBrush(Qt::NoBrush);
-    p.setPen(QPen(kTintaBastone.ombra, grande ? 0.35 : 0.22, Qt::SolidLine, Qt::RoundCap));
-    p.drawPath(corteccia);
-    // The wood is only a few pixels wide at the natural size: its outline
-    // finer than the blade's.
-    p.setPen(Penna(kContornoEmblema, grande ? kTratto : kTrattoFine));
-    p.drawPath(legno);
-    Riempi(p, tagli, kTintaRosso.corpo, kTintaRosso.ombra, grande ? kTrattoFine : 0.3);
-    // The rings of the sawn faces, too fine for the natural size.
-    p.setBrush(Qt::NoBrush);
-    p.setPen(QPen(kTintaRosso.ombra, grande ? kTrattoInterno : 0.15));
-    p.drawPath(anelli);
-    // The cord at the grip.
-    QPainterPath corda;
-    corda.addRect(QRectF(-testa, y(0.1) - 0.8 * u, 2 * testa, 0.9 * u));
-    p.setPen(Qt::NoPen);
-    p.setBrush(kTintaRosso.corpo);
-    p.drawPath(Intersezione(corda, legno));
-    Riempi(p, foglie, kTintaOro.luce, kOroScuro, grande ? kTrattoFine : 0.4);
 }
 
 // A golden goblet drawn for the natural size, where it is some seventeen

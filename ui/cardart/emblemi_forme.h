@@ -24,11 +24,10 @@ inline const Tinta kTintaLegno{kTintaVerde.luce, kTintaVerde.corpo, QColor(0x2A,
 void Denaro(QPainter &p, qreal h, Ornato ornato);
 void Coppa(QPainter &p, qreal h, Ornato ornato);
 void Spada(QPainter &p, qreal h, Ornato ornato, qreal curva);
-void Bastone(QPainter &p, qreal h); // the one a figure holds
-// The bold sword, club and cup of the pip cards (emblemi_carte.cpp); the ace's
-// club is the pips' one, `grande`, with more engraving and leaves.
+// One club for the whole deck; the ace's (`grande`) has more engraving.
+void Bastone(QPainter &p, qreal h, bool grande);
+// The bold sword and cup of the pip cards (emblemi_carte.cpp).
 void SpadaDiCarta(QPainter &p, qreal h, qreal curva);
-void BastoneDiCarta(QPainter &p, qreal h, bool grande);
 void CoppaDiCarta(QPainter &p, qreal h);
 
 // A blade in `passi` steps from the guard (t = 0) to the point (t = 1): the
