@@ -158,15 +158,18 @@ void Spada(QPainter &p, qreal h, Ornato ornato, qreal curva)
             p.setBrush(Qt::NoBrush);
             p.setPen(QPen(kOroCavo, 0.8, Qt::SolidLine, Qt::RoundCap));
             p.drawPath(ramo);
+            // Few leaves, large and apart, each with white round it: at the
+            // natural size each still reads as a leaf, where many small
+            // ones run together into a golden blot. Three turned out from
+            // the stem, one ending it.
             for (int i = 0; i < 4; ++i) {
-                const qreal t = 0.16 + i * 0.24;
+                const qreal t = i < 3 ? 0.2 + i * 0.3 : 1.0;
                 const QPointF su = ramo.pointAtPercent(t);
                 const qreal giro = -ramo.angleAtPercent(t) + 90; // along the stem
-                for (int verso : {-1, 1}) {
-                    const qreal angolo = giro + verso * 38;
-                    alloro = Unione(alloro, Foglia(su, h * 0.12 * (1 - t * 0.3), h * 0.045, angolo));
-                    Nervatura(vene, su, h * 0.12 * (1 - t * 0.3), angolo);
-                }
+                const qreal angolo = giro + (i < 3 ? lato * 55 : 0);
+                const qreal lungo = h * (i < 3 ? 0.15 : 0.13);
+                alloro = Unione(alloro, Foglia(su, lungo, h * 0.065, angolo, 0.3, 0.7, 0.95, 0.6));
+                Nervatura(vene, su, lungo, angolo);
             }
         }
         Riempi(p, alloro, kTintaOro.corpo, kOroScuro, kTrattoFine);
