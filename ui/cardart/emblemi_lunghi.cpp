@@ -215,6 +215,8 @@ void Bastone(QPainter &p, qreal h, bool grande)
     legno = Unione(legno, Cerchio({0.1 * u, -6.5 * u}, 3.1 * u, 3.3 * u));
     legno = Unione(legno, Cerchio({-1.3 * u, -8.5 * u}, 1.4 * u, 1.3 * u));
     legno = Unione(legno, Cerchio({1.9 * u, -5.4 * u}, 1.1 * u, 1.2 * u));
+    legno = Unione(legno, Cerchio({1.4 * u, -9.0 * u}, 1.0 * u, 0.9 * u));
+    legno = Unione(legno, Cerchio({-2.6 * u, -5.6 * u}, 0.9 * u, 1.0 * u));
     legno = Unione(legno, Cerchio({0, 9.0 * u}, 1.5 * u, 1.0 * u));
     // Lopped branches: stubs leaning up and out on alternate sides, each
     // cut square with a red face.
@@ -293,7 +295,7 @@ void Bastone(QPainter &p, qreal h, bool grande)
     p.drawPath(anelli);
     // On a pip the leaf's outline is fine enough that its gold wins the
     // pixels: a yellow leaf, not a brown smear.
-    Riempi(p, foglie, kTintaOro.luce, kOroScuro, grande ? kTrattoFine : 0.25);
+    Riempi(p, foglie, kTintaOro.corpo, kOroScuro, grande ? kTrattoFine : 0.25);
     p.setBrush(Qt::NoBrush);
     p.setPen(QPen(kTintaOro.ombra, grande ? 0.4 : 0.2, Qt::SolidLine, Qt::RoundCap));
     p.drawPath(vene);
