@@ -12,22 +12,26 @@ namespace {
 // bottom with one alone between them. So the five and the seven show a lone
 // emblem in white where the four and six show none, and the six and seven
 // differ in every row, not by one emblem among six.
-// Three columns with white between them: an emblem at most eleven pixels
-// wide; rows filling the card's height to three pixels from its edges.
-// Middles on pixel centres (or whole units, for an emblem an even number
-// of pixels across), so that every emblem falls on the pixels alike.
-constexpr qreal kSinistra = 8.5, kCentro = 22.5, kDestra = 36.5;
+// Three columns with white between them: rows of three are read as three,
+// not as a band, only if the white between them is more than a thin line,
+// so the round emblems are nine pixels across with six between. Rows fill
+// the card's height to three pixels from its edges. Middles on pixel
+// centres, so that every emblem falls on the pixels alike.
+constexpr qreal kCentro = 22.5;
 
 struct Forma {
     qreal altezza;        // one size for every emblem of the suit, so the eye never weighs them
+    qreal lato;           // the side columns' distance from the middle one
     qreal su, mezzo, giu; // the rows' middles
     qreal curva;          // a blade's bend at its point, away from the card's middle
     bool colonna;         // the two and three in one column (round emblems) or side by side
+    qreal angolo = 0;     // leaning, as a club is held: upright it reads as a plant
 };
 
-constexpr Forma kDenari{10.4, 13.5, 35.5, 58.5, 0, true}; // a coin's diameter
-constexpr Forma kCoppe{15.5, 13.5, 35.5, 58.5, 0, true};  // a cup's height
-constexpr Forma kLunghi{19.2, 13, 36, 59, 4.6, false};    // a sword's or club's length
+constexpr Forma kDenari{8.6, 15, 12.5, 35.5, 58.5, 0, true};  // a coin's diameter
+constexpr Forma kCoppe{14, 15, 13.5, 35.5, 58.5, 0, true};    // a cup's height
+constexpr Forma kSpade{19.2, 14, 13, 36, 59, 3.8, false};     // a sword's length
+constexpr Forma kBastoni{18.6, 14, 13, 36, 59, 0, false, 12}; // a club's length
 
 struct Pose {
     std::array<Posa, 7> posa{};
@@ -37,8 +41,9 @@ struct Pose {
 constexpr Pose Disponi(const Forma &f, int valore)
 {
     Pose d;
+    const qreal sinistra = kCentro - f.lato, destra = kCentro + f.lato;
     const auto metti = [&](qreal x, qreal y) {
-        d.posa[size_t(d.quante++)] = {x, y, f.altezza, 0, (x < kCentro ? -1 : 1) * f.curva};
+        d.posa[size_t(d.quante++)] = {x, y, f.altezza, f.angolo, (x < kCentro ? -1 : 1) * f.curva};
     };
     switch (valore) {
     case 2:
@@ -55,30 +60,30 @@ constexpr Pose Disponi(const Forma &f, int valore)
             for (const qreal y : {f.su, f.mezzo, f.giu})
                 metti(kCentro, y);
         } else {
-            for (const qreal x : {kSinistra, kCentro, kDestra})
+            for (const qreal x : {sinistra, kCentro, destra})
                 metti(x, f.mezzo);
         }
         break;
     case 4:
     case 5:
-        metti(kSinistra, f.su);
-        metti(kDestra, f.su);
+        metti(sinistra, f.su);
+        metti(destra, f.su);
         if (valore == 5)
             metti(kCentro, f.mezzo);
-        metti(kSinistra, f.giu);
-        metti(kDestra, f.giu);
+        metti(sinistra, f.giu);
+        metti(destra, f.giu);
         break;
     case 6: // two columns of three: an empty band down the middle
         for (const qreal y : {f.su, f.mezzo, f.giu}) {
-            metti(kSinistra, y);
-            metti(kDestra, y);
+            metti(sinistra, y);
+            metti(destra, y);
         }
         break;
     case 7: // rows of three, and one alone between them
-        for (const qreal x : {kSinistra, kCentro, kDestra})
+        for (const qreal x : {sinistra, kCentro, destra})
             metti(x, f.su);
         metti(kCentro, f.mezzo);
-        for (const qreal x : {kSinistra, kCentro, kDestra})
+        for (const qreal x : {sinistra, kCentro, destra})
             metti(x, f.giu);
         break;
     }
@@ -107,8 +112,9 @@ std::span<const Posa> Disposizione(Seme seme, int valore)
     case Seme::Coppe:
         return Di(kSeme<kCoppe>, valore);
     case Seme::Bastoni:
+        return Di(kSeme<kBastoni>, valore);
     case Seme::Spade:
-        return Di(kSeme<kLunghi>, valore);
+        return Di(kSeme<kSpade>, valore);
     }
     return {};
 }

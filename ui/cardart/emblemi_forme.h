@@ -15,9 +15,10 @@ namespace belvane::cardart {
 // so that the deck reads as one printed sheet; ornament inside (rims, bands,
 // roses, leaves) is drawn in the dark tone of its own colour.
 inline const QColor kContornoEmblema = kContorno;
-// The clubs' wood: the emblems' green, its shade a little lighter than the
-// outline, so that at the natural size the two do not make one dark band.
-inline const Tinta kTintaLegno{kTintaVerde.luce, kTintaVerde.corpo, QColor(0x2A, 0x66, 0x30)};
+// The clubs' wood: a dark green leaning to olive, wood rather than a green
+// stem; its shade a little lighter than the outline, so that at the natural
+// size the two do not make one dark band.
+inline const Tinta kTintaLegno{QColor(0x78, 0xA2, 0x52), QColor(0x3E, 0x72, 0x30), QColor(0x2C, 0x56, 0x24)};
 
 // The four emblems, each drawn upright around the origin, `h` card units
 // long along its own axis (the diameter of a coin). Emblema places them.

@@ -222,9 +222,11 @@ void Bastone(QPainter &p, qreal h, bool grande)
     // cut square with a red face.
     struct Moncone {
         qreal s, lato, sporge; // where along the shaft, which side, how far beyond it
-        bool foglia;
+        int foglia;            // none (0), on every club (1), on the ace's only (2)
     };
-    constexpr std::array<Moncone, 3> kMonconi{{{0.2, -1, 1.2, false}, {0.48, 1, 1.2, true}, {0.8, -1, 1.0, true}}};
+    // One leaf on a small club, large enough to show as a leaf at the
+    // natural size: more would be flecks, and make a sprig of it.
+    constexpr std::array<Moncone, 3> kMonconi{{{0.2, -1, 1.2, 0}, {0.48, 1, 1.2, 1}, {0.8, -1, 1.0, 2}}};
     constexpr qreal kPiega = 55; // the stubs' lean from upright
     const qreal largo = 1.4 * u; // a stub's width
     QPainterPath tagli, anelli, foglie, vene;
@@ -243,16 +245,17 @@ void Bastone(QPainter &p, qreal h, bool grande)
         legno = Unione(legno, t.map(ramo));
         tagli.addPath(t.map(Cerchio({0, -fuori}, largo * 0.55, largo * 0.32)));
         anelli.addPath(t.map(Cerchio({0, -fuori}, largo * 0.22, largo * 0.12)));
-        if (m.foglia) {
+        if (m.foglia == 1 || (m.foglia == 2 && grande)) {
             // From just below the cut, on its upper side, reaching up and out.
             const QPointF base = t.map(QPointF(-m.lato * largo * 0.45, -fuori * 0.7));
             const qreal angolo = m.lato * 30;
-            foglie = Unione(foglie, Foglia(base, 3.8 * u, 1.8 * u, angolo, 0.35, 0.75, 0.95, 0.55));
+            const qreal lungo = (grande ? 3.8 : 4.6) * u;
+            foglie = Unione(foglie, Foglia(base, lungo, lungo * 0.48, angolo, 0.35, 0.75, 0.95, 0.55));
             QTransform v;
             v.translate(base.x(), base.y());
             v.rotate(angolo);
             vene.moveTo(v.map(QPointF(0, -0.6 * u)));
-            vene.lineTo(v.map(QPointF(0, -3.1 * u)));
+            vene.lineTo(v.map(QPointF(0, -lungo * 0.8)));
         }
     }
     Modella(p, legno, kTintaLegno, QColor(Qt::transparent), grande ? 1.2 * u : 0.8, grande ? 0.6 * u : 0.7);
