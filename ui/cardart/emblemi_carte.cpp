@@ -132,7 +132,7 @@ void CoppaDiCarta(QPainter &p, qreal h)
     const qreal bocca = 0.07 * h;
     const qreal top = -h / 2 + bocca;
     const qreal fondoCoppa = 0.06 * h, piede = 0.3 * h; // the bowl's bottom, the foot's top
-    const qreal gambo = 0.075 * h;                      // half the stem's width
+    const qreal gambo = 0.09 * h;                       // half the stem's width
     QPainterPath coppa;
     coppa.moveTo(-w / 2, top);
     coppa.cubicTo(-w / 2, 0.0 * h, -w * 0.2, fondoCoppa, -gambo, fondoCoppa);
@@ -162,7 +162,7 @@ void CoppaDiCarta(QPainter &p, qreal h)
     fascia.addRect(QRectF(-w / 2, -0.29 * h, w, 0.13 * h));
     Riempi(p, Intersezione(coppa, fascia), kTintaRosso.corpo, QColor(Qt::transparent), 0);
     p.setBrush(Qt::NoBrush);
-    p.setPen(Penna(kContornoEmblema));
+    p.setPen(Penna(kContornoEmblema, kTrattoFine));
     p.drawPath(coppa);
     // The mouth, darker inside.
     Ellisse(p, {0, top}, w / 2 - 0.3, bocca - 0.1, kOroCavo, kContornoEmblema, kTrattoFine);
