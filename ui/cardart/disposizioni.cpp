@@ -5,18 +5,17 @@
 namespace belvane::cardart {
 namespace {
 
-// Every suit counts alike, so that a count has one shape whatever the
-// emblem: the two and three plain (a pair, a row or a column), the four at
-// the corners, the five the four with one in the middle, the six two
-// columns of three, the seven a row of three at the top and one at the
-// bottom with one alone between them. So the five and the seven show a lone
-// emblem in white where the four and six show none, and the six and seven
-// differ in every row, not by one emblem among six.
-// Three columns with white between them: rows of three are read as three,
-// not as a band, only if the white between them is more than a thin line,
-// so the round emblems are nine pixels across with six between. Rows fill
-// the card's height to three pixels from its edges. Middles on pixel
-// centres, so that every emblem falls on the pixels alike.
+// Counts are told by their shape, not by counting: the two and three plain
+// (a pair, a row or a column), the four at the corners, the five the four
+// with one in the middle, the six two columns of three, with an empty band
+// down the middle. Coins and cups are as large as two columns allow, so
+// their seven is the old pattern's: the two columns with one more in the
+// middle between the first two pairs, the pairs moved apart to make room
+// for it (four rows, not three). Swords and clubs are long and narrow:
+// three stand side by side, and their seven is a row of three at the top
+// and one at the bottom with one alone between them. Rows fill the card's
+// height to three pixels from its edges; middles on pixel centres, so that
+// every emblem falls on the pixels alike.
 constexpr qreal kCentro = 22.5;
 
 struct Forma {
@@ -24,13 +23,13 @@ struct Forma {
     qreal lato;           // the side columns' distance from the middle one
     qreal su, mezzo, giu; // the rows' middles
     qreal curva;          // a blade's bend at its point, away from the card's middle
-    bool colonna;         // the two and three in one column (round emblems) or side by side
+    bool colonna;         // round emblems: the two and three in one column, the seven in two
     qreal angolo = 0;     // leaning, as a club is held: upright it reads as a plant
 };
 
-constexpr Forma kDenari{8.6, 15, 12.5, 35.5, 58.5, 0, true};  // a coin's diameter
-constexpr Forma kCoppe{14, 15, 13.5, 35.5, 58.5, 0, true};    // a cup's height
-constexpr Forma kSpade{19.2, 14, 13, 36, 59, 3.8, false};     // a sword's length
+constexpr Forma kDenari{12.4, 13, 9.5, 35.5, 62.5, 0, true};  // a coin's diameter
+constexpr Forma kCoppe{15, 13, 10.5, 35.5, 61.5, 0, true};    // a cup's height
+constexpr Forma kSpade{19.2, 14, 13, 36, 59, 4.0, false};     // a sword's length
 constexpr Forma kBastoni{18.6, 14, 13, 36, 59, 0, false, 12}; // a club's length
 
 struct Pose {
@@ -79,7 +78,19 @@ constexpr Pose Disponi(const Forma &f, int valore)
             metti(destra, y);
         }
         break;
-    case 7: // rows of three, and one alone between them
+    case 7:
+        if (f.colonna) { // four rows: a pair, one in the middle, two pairs
+            const qreal passo = int((f.giu - f.su) / 3 + 0.5);
+            metti(sinistra, f.su);
+            metti(destra, f.su);
+            metti(kCentro, f.su + passo);
+            for (const qreal y : {f.giu - passo, f.giu}) {
+                metti(sinistra, y);
+                metti(destra, y);
+            }
+            break;
+        }
+        // rows of three, and one alone between them
         for (const qreal x : {sinistra, kCentro, destra})
             metti(x, f.su);
         metti(kCentro, f.mezzo);

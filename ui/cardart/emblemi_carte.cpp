@@ -41,12 +41,12 @@ void SpadaDiCarta(QPainter &p, qreal h, qreal curva)
     const qreal pomo = 0.065 * h;
     const qreal presa = 0.09 * h;
     const qreal spessore = 0.09 * h; // the guard
-    const qreal braccio = 0.17 * h;
+    const qreal braccio = 0.23 * h;
     const qreal fondoPresa = h / 2 - 2 * pomo + 0.2;
     const qreal guardia = fondoPresa - presa; // the guard's lower edge
     const qreal base = guardia - spessore;    // where the blade leaves the guard
     const qreal punta = -h / 2;
-    const qreal mezza = 0.1 * h; // half the blade's width at the guard
+    const qreal mezza = 0.115 * h; // half the blade's width at the guard
 
     constexpr int kPassi = 24;
     const auto asse = [&](qreal t) { return curva * (0.2 * t + 0.8 * t * t); };
@@ -110,7 +110,7 @@ void SpadaDiCarta(QPainter &p, qreal h, qreal curva)
     QPainterPath oro;
     oro.addPolygon(croce);
     oro.closeSubpath();
-    const qreal capo = spessore * 0.5;
+    const qreal capo = spessore * 0.55;
     for (qreal lato : {-1.0, 1.0})
         oro = Unione(oro, Cerchio({lato * braccio, base - alzata(1) + capo * 0.3}, capo, capo));
     oro = Unione(oro, Cerchio({0, h / 2 - pomo}, pomo, pomo));
@@ -128,8 +128,8 @@ void SpadaDiCarta(QPainter &p, qreal h, qreal curva)
 // read as one cup and never as two marks.
 void CoppaDiCarta(QPainter &p, qreal h)
 {
-    const qreal w = 0.58 * h; // the bowl's width: three cups side by side with white between
-    const qreal bocca = 0.07 * h;
+    const qreal w = 0.76 * h; // the bowl's width: a broad goblet, two side by side
+    const qreal bocca = 0.075 * h;
     const qreal top = -h / 2 + bocca;
     const qreal fondoCoppa = 0.06 * h, piede = 0.3 * h; // the bowl's bottom, the foot's top
     const qreal gambo = 0.09 * h;                       // half the stem's width
@@ -165,7 +165,7 @@ void CoppaDiCarta(QPainter &p, qreal h)
     p.setPen(Penna(kContornoEmblema, kTrattoFine));
     p.drawPath(coppa);
     // The mouth, darker inside.
-    Ellisse(p, {0, top}, w / 2 - 0.3, bocca - 0.1, kOroCavo, kContornoEmblema, kTrattoFine);
+    Ellisse(p, {0, top}, w / 2 - 0.3, bocca - 0.1, kOroCavo, kOroScuro, kTrattoInterno);
 }
 
 } // namespace belvane::cardart
