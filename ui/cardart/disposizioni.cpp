@@ -28,7 +28,7 @@ struct Forma {
 };
 
 constexpr Forma kDenari{12.4, 13, 9.5, 35.5, 62.5, 0, true};  // a coin's diameter
-constexpr Forma kCoppe{15, 13, 10.5, 35.5, 61.5, 0, true};    // a cup's height
+constexpr Forma kCoppe{14, 13, 10, 36, 62, 0, true};          // a cup's height
 constexpr Forma kSpade{19.2, 14, 13, 36, 59, 4.0, false};     // a sword's length
 constexpr Forma kBastoni{18.6, 14, 13, 36, 59, 0, false, 12}; // a club's length
 
@@ -47,8 +47,8 @@ constexpr Pose Disponi(const Forma &f, int valore)
     switch (valore) {
     case 2:
         if (f.colonna) {
-            metti(kCentro, 22.5);
-            metti(kCentro, 49.5);
+            metti(kCentro, f.mezzo - 13);
+            metti(kCentro, f.mezzo + 13);
         } else {
             metti(15.5, f.mezzo);
             metti(29.5, f.mezzo);

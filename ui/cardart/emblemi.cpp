@@ -232,7 +232,10 @@ std::shared_ptr<const Registrazione> Disegno(const Chiave &k)
                 Coppa(p, k.altezza, k.ornato);
             break;
         case Seme::Denari:
-            Denaro(p, k.altezza, k.ornato);
+            if (k.ornato == Ornato::Carta)
+                DenaroDiCarta(p, k.altezza);
+            else
+                Denaro(p, k.altezza, k.ornato);
             break;
         case Seme::Spade:
             if (k.ornato == Ornato::Carta)

@@ -22,9 +22,9 @@ namespace {
 // at the natural size it shows as a line of steel along the cutting edge.
 const QColor kFilo(0xC4, 0xDC, 0xFA);
 
-// The pip cups' gold: a deeper amber than the other emblems', the lowest in
-// contrast on white of the four suits otherwise.
-const Tinta kTintaAmbra{QColor(0xE8, 0xB4, 0x4A), QColor(0xC8, 0x8A, 0x22), QColor(0xA0, 0x6A, 0x18)};
+// The pip cups' gold: warmer and more orange than the coins', so that at
+// the natural size the two suits are two colours, not two blots of one.
+const Tinta kTintaCoppa{QColor(0xF8, 0xC4, 0x58), QColor(0xE8, 0x96, 0x24), QColor(0xB8, 0x6C, 0x18)};
 
 } // namespace
 
@@ -122,50 +122,74 @@ void SpadaDiCarta(QPainter &p, qreal h, qreal curva)
     p.drawPath(oro);
 }
 
-// A golden goblet drawn for the natural size, where it is some seventeen
-// pixels tall: a deep bowl with a red band, a stem and a foot stout enough
-// to show their gold between their outlines, so that bowl, stem and foot
-// read as one cup and never as two marks.
+// A golden goblet drawn for the natural size, where it is some fourteen
+// pixels tall: a broad bowl with a wide red band, on a short stout stem and
+// a spreading foot, with no narrow waist for the outlines to blacken: one
+// orange-gold and red shape, never a brown blot.
 void CoppaDiCarta(QPainter &p, qreal h)
 {
-    const qreal w = 0.76 * h; // the bowl's width: a broad goblet, two side by side
-    const qreal bocca = 0.075 * h;
+    const qreal w = 0.84 * h; // the bowl's width: a broad goblet, two side by side
+    const qreal bocca = 0.07 * h;
     const qreal top = -h / 2 + bocca;
-    const qreal fondoCoppa = 0.06 * h, piede = 0.3 * h; // the bowl's bottom, the foot's top
-    const qreal gambo = 0.09 * h;                       // half the stem's width
+    const qreal fondoCoppa = 0.14 * h, piede = 0.3 * h; // the bowl's bottom, the foot's top
+    const qreal gambo = 0.11 * h;                       // half the stem's width
     QPainterPath coppa;
     coppa.moveTo(-w / 2, top);
-    coppa.cubicTo(-w / 2, 0.0 * h, -w * 0.2, fondoCoppa, -gambo, fondoCoppa);
+    coppa.cubicTo(-w / 2, 0.04 * h, -w * 0.24, fondoCoppa, -gambo, fondoCoppa);
     coppa.lineTo(-gambo, piede);
-    const qreal base = w * 0.5; // half the foot's width
+    const qreal base = w * 0.42; // half the foot's width
     coppa.cubicTo(-0.14 * h, 0.4 * h, -base, 0.42 * h, -base, h / 2);
     coppa.lineTo(base, h / 2);
     coppa.cubicTo(base, 0.42 * h, 0.14 * h, 0.4 * h, gambo, piede);
     coppa.lineTo(gambo, fondoCoppa);
-    coppa.cubicTo(w * 0.2, fondoCoppa, w / 2, 0.0 * h, w / 2, top);
+    coppa.cubicTo(w * 0.24, fondoCoppa, w / 2, 0.04 * h, w / 2, top);
     coppa.closeSubpath();
     coppa = Unione(coppa, Cerchio({0, top}, w / 2, bocca));
-    // the knop on the stem
-    coppa = Unione(coppa, Cerchio({0, 0.18 * h}, 0.14 * h, 0.055 * h));
-    Modella(p, coppa, kTintaAmbra, QColor(Qt::transparent), 0.9, 0.6);
+    Modella(p, coppa, kTintaCoppa, QColor(Qt::transparent), 0.6, 0.6);
     // Engraved shade down the bowl's right side, too fine for the natural size.
     QPainterPath incise;
     for (int i = 0; i < 3; ++i) {
         const qreal d = w * (0.36 - 0.07 * i);
-        incise.moveTo(d, -h * 0.2);
-        incise.quadTo(d, -h * 0.04, d * 0.4, h * 0.03);
+        incise.moveTo(d, -h * 0.08);
+        incise.quadTo(d, h * 0.04, d * 0.4, h * 0.1);
     }
     p.setBrush(Qt::NoBrush);
-    p.setPen(QPen(kOroCavo, 0.2, Qt::SolidLine, Qt::RoundCap));
+    p.setPen(QPen(kTintaCoppa.ombra, 0.2, Qt::SolidLine, Qt::RoundCap));
     p.drawPath(incise);
     QPainterPath fascia;
-    fascia.addRect(QRectF(-w / 2, -0.29 * h, w, 0.13 * h));
+    fascia.addRect(QRectF(-w / 2, -0.32 * h, w, 0.2 * h));
     Riempi(p, Intersezione(coppa, fascia), kTintaRosso.corpo, QColor(Qt::transparent), 0);
     p.setBrush(Qt::NoBrush);
     p.setPen(Penna(kContornoEmblema, kTrattoFine));
     p.drawPath(coppa);
     // The mouth, darker inside.
-    Ellisse(p, {0, top}, w / 2 - 0.3, bocca - 0.1, kOroCavo, kOroScuro, kTrattoInterno);
+    Ellisse(p, {0, top}, w / 2 - 0.3, bocca - 0.1, kTintaCoppa.ombra, kOroScuro, kTrattoInterno);
+}
+
+// A coin drawn for the natural size, where it is thirteen pixels across: a
+// bright gold disc, a raised rim, and a solid red boss in the middle with a
+// golden heart; the boss is what tells a coin from a cup at a glance.
+void DenaroDiCarta(QPainter &p, qreal h)
+{
+    const qreal r = h / 2;
+    const QPainterPath moneta = Cerchio({0, 0}, r, r);
+    Modella(p, moneta, kTintaOro, QColor(Qt::transparent), 0.7, 0.6);
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(kTintaOro.ombra, 0.3));
+    p.drawEllipse(QPointF(0, 0), r * 0.72, r * 0.72);
+    // Small petals round the boss, for the larger sizes.
+    QPainterPath petali;
+    for (int i = 0; i < 8; ++i) {
+        QTransform t;
+        t.rotate(i * 45.0 + 22.5);
+        petali.addPath(t.map(Cerchio({0, -r * 0.5}, r * 0.09, r * 0.13)));
+    }
+    Riempi(p, petali, kTintaRosso.corpo, QColor(Qt::transparent), 0);
+    Ellisse(p, {0, 0}, r * 0.4, r * 0.4, kTintaRosso.corpo, kTintaRosso.ombra, kTrattoInterno);
+    Macchia(p, {0, 0}, r * 0.13, r * 0.13, kTintaOro.luce);
+    p.setBrush(Qt::NoBrush);
+    p.setPen(Penna(kContornoEmblema, kTrattoFine));
+    p.drawPath(moneta);
 }
 
 } // namespace belvane::cardart

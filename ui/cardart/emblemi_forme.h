@@ -27,9 +27,10 @@ void Coppa(QPainter &p, qreal h, Ornato ornato);
 void Spada(QPainter &p, qreal h, Ornato ornato, qreal curva);
 // One club for the whole deck; the ace's (`grande`) has more engraving.
 void Bastone(QPainter &p, qreal h, bool grande);
-// The bold sword and cup of the pip cards (emblemi_carte.cpp).
+// The bold sword, cup and coin of the pip cards (emblemi_carte.cpp).
 void SpadaDiCarta(QPainter &p, qreal h, qreal curva);
 void CoppaDiCarta(QPainter &p, qreal h);
+void DenaroDiCarta(QPainter &p, qreal h);
 
 // A blade in `passi` steps from the guard (t = 0) to the point (t = 1): the
 // closed outline of asse(t) -/+ larghezza(t) at the height y(t).
