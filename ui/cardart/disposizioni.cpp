@@ -28,7 +28,7 @@ struct Forma {
 };
 
 constexpr Forma kDenari{12.4, 13, 9.5, 35.5, 62.5, 0, true};  // a coin's diameter
-constexpr Forma kCoppe{14, 13, 10, 36, 62, 0, true};          // a cup's height
+constexpr Forma kCoppe{13.4, 13, 10, 36, 62, 0, true};        // a cup's height
 constexpr Forma kSpade{19.2, 14, 13, 36, 59, 4.0, false};     // a sword's length
 constexpr Forma kBastoni{18.6, 14, 13, 36, 59, 0, false, 12}; // a club's length
 

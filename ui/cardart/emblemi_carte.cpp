@@ -159,11 +159,13 @@ void CoppaDiCarta(QPainter &p, qreal h)
     QPainterPath fascia;
     fascia.addRect(QRectF(-w / 2, -0.32 * h, w, 0.2 * h));
     Riempi(p, Intersezione(coppa, fascia), kTintaRosso.corpo, QColor(Qt::transparent), 0);
+    // The mouth, darker inside, within the rim: the cup's outline closes
+    // round it, so that at the natural size each cup is one outlined shape,
+    // as a coin is, and not an open smear.
+    Ellisse(p, {0, top}, w / 2 - 1.0, bocca * 0.6, kTintaCoppa.ombra, QColor(Qt::transparent), 0);
     p.setBrush(Qt::NoBrush);
-    p.setPen(Penna(kContornoEmblema, kTrattoFine));
+    p.setPen(Penna(kContornoEmblema));
     p.drawPath(coppa);
-    // The mouth, darker inside.
-    Ellisse(p, {0, top}, w / 2 - 0.3, bocca - 0.1, kTintaCoppa.ombra, kOroScuro, kTrattoInterno);
 }
 
 // A coin drawn for the natural size, where it is thirteen pixels across: a

@@ -198,7 +198,7 @@ void Bastone(QPainter &p, qreal h, bool grande)
     const auto y = [&](qreal s) { return yPresa + (yTesta - yPresa) * s; };
     const auto mezza = [&](qreal s, int lato) {
         const qreal ruvido = 0.12 * u * std::sin(s * 13 + lato * 1.9) * std::min(1.0, s * 4);
-        return (0.75 + 1.15 * s * (1.4 - 0.4 * s)) * u + ruvido;
+        return (0.85 + 1.25 * s * (1.4 - 0.4 * s)) * u + ruvido;
     };
     constexpr int kPassi = 24;
     QPolygonF contorno;
@@ -212,7 +212,7 @@ void Bastone(QPainter &p, qreal h, bool grande)
     legno.closeSubpath();
     // The head: a heavy knob with burrs on it, never a smooth dome; the
     // grip ends in a knob of its own.
-    legno = Unione(legno, Cerchio({0.1 * u, -6.5 * u}, 3.1 * u, 3.3 * u));
+    legno = Unione(legno, Cerchio({0.1 * u, -6.5 * u}, 3.4 * u, 3.4 * u));
     legno = Unione(legno, Cerchio({-1.3 * u, -8.5 * u}, 1.4 * u, 1.3 * u));
     legno = Unione(legno, Cerchio({1.9 * u, -5.4 * u}, 1.1 * u, 1.2 * u));
     legno = Unione(legno, Cerchio({1.4 * u, -9.0 * u}, 1.0 * u, 0.9 * u));
@@ -288,7 +288,7 @@ void Bastone(QPainter &p, qreal h, bool grande)
     p.setPen(QPen(kTintaLegno.ombra, grande ? 0.45 : 0.25, Qt::SolidLine, Qt::RoundCap));
     p.drawPath(venatura);
     // The wood is only a few pixels thick at the natural size: its outline
-    // finer than the deck's weight there.
+    // finer than the deck's weight there, so that its green shows.
     p.setPen(Penna(kContornoEmblema, grande ? kTratto : kTrattoFine));
     p.drawPath(legno);
     Riempi(p, tagli, kTintaRosso.corpo, kTintaRosso.ombra, grande ? kTrattoFine : 0.3);
