@@ -1,6 +1,6 @@
-// The swords and cups of the pip cards: bold shapes that are counted at a
-// glance at the natural size, where a sword is some twenty pixels long and
-// ten wide.
+// The swords, cups and coins of the pip cards: bold closed shapes that are
+// counted at a glance at the natural size, where a sword is some twenty
+// pixels long and eleven wide, a cup or coin thirteen across.
 #include "emblemi_forme.h"
 
 #include "pennelli.h"
@@ -11,9 +11,7 @@
 #include <QtMath>
 
 #include <algorithm>
-#include <array>
 #include <cmath>
-#include <span>
 
 namespace belvane::cardart {
 namespace {
