@@ -18,7 +18,7 @@ inline const QColor kContornoEmblema = kContorno;
 // The clubs' wood: a dark green leaning to olive, wood rather than a green
 // stem; its shade a little lighter than the outline, so that at the natural
 // size the two do not make one dark band.
-inline const Tinta kTintaLegno{QColor(0x78, 0xA2, 0x52), QColor(0x3E, 0x72, 0x30), QColor(0x2C, 0x56, 0x24)};
+inline const Tinta kTintaLegno{QColor(0x8C, 0xB0, 0x5C), QColor(0x46, 0x74, 0x2E), QColor(0x30, 0x54, 0x22)};
 
 // The four emblems, each drawn upright around the origin, `h` card units
 // long along its own axis (the diameter of a coin). Emblema places them.

@@ -184,11 +184,12 @@ void Spada(QPainter &p, qreal h, Ornato ornato, qreal curva)
 }
 
 // The one club of the deck, on the pips, in the figures' hands and, drawn
-// large, on the ace: a long knotty cudgel about four times as long as it is
-// thick, a heavy knobbed head tapering to a thin grip that ends in a knob;
-// branches lopped off along the shaft on alternate sides leave short stubs
-// that break its outline, their cut faces red; golden leaves sprout from
-// two of them. Dark green wood with a grain line along it.
+// large, on the ace: a knotty cudgel cut from a branch, a heavy knobbed head
+// tapering to a thin grip that ends in a knob. Branches lopped off along it
+// on alternate sides leave short stubs that break its outline, their cut
+// faces red; a pair of golden leaves sprouts from the upper stub. The wood
+// is dark green with a light side, its grain running along it and parting
+// round two knots: wood, not a green stem.
 void Bastone(QPainter &p, qreal h, bool grande)
 {
     const qreal u = h / 20; // drawn on a cudgel twenty units long, from y = -10u to 10u
@@ -198,7 +199,7 @@ void Bastone(QPainter &p, qreal h, bool grande)
     const auto y = [&](qreal s) { return yPresa + (yTesta - yPresa) * s; };
     const auto mezza = [&](qreal s, int lato) {
         const qreal ruvido = 0.12 * u * std::sin(s * 13 + lato * 1.9) * std::min(1.0, s * 4);
-        return (0.85 + 1.25 * s * (1.4 - 0.4 * s)) * u + ruvido;
+        return (0.85 + 1.3 * s * (1.4 - 0.4 * s)) * u + ruvido;
     };
     constexpr int kPassi = 24;
     QPolygonF contorno;
@@ -210,23 +211,22 @@ void Bastone(QPainter &p, qreal h, bool grande)
     QPainterPath legno;
     legno.addPolygon(contorno);
     legno.closeSubpath();
-    // The head: a heavy knob with burrs on it, never a smooth dome; the
-    // grip ends in a knob of its own.
+    // The head: a heavy knob with burrs all round it, never a smooth dome;
+    // the grip ends in a knob of its own.
     legno = Unione(legno, Cerchio({0.1 * u, -6.5 * u}, 3.4 * u, 3.4 * u));
-    legno = Unione(legno, Cerchio({-1.3 * u, -8.5 * u}, 1.4 * u, 1.3 * u));
-    legno = Unione(legno, Cerchio({1.9 * u, -5.4 * u}, 1.1 * u, 1.2 * u));
-    legno = Unione(legno, Cerchio({1.4 * u, -9.0 * u}, 1.0 * u, 0.9 * u));
-    legno = Unione(legno, Cerchio({-2.6 * u, -5.6 * u}, 0.9 * u, 1.0 * u));
+    legno = Unione(legno, Cerchio({-1.4 * u, -8.6 * u}, 1.4 * u, 1.3 * u));
+    legno = Unione(legno, Cerchio({1.5 * u, -9.0 * u}, 1.1 * u, 0.9 * u));
+    legno = Unione(legno, Cerchio({2.2 * u, -5.2 * u}, 1.4 * u, 1.3 * u));
+    legno = Unione(legno, Cerchio({-2.8 * u, -5.6 * u}, 1.0 * u, 1.1 * u));
     legno = Unione(legno, Cerchio({0, 9.0 * u}, 1.5 * u, 1.0 * u));
     // Lopped branches: stubs leaning up and out on alternate sides, each
     // cut square with a red face.
     struct Moncone {
         qreal s, lato, sporge; // where along the shaft, which side, how far beyond it
-        int foglia;            // none (0), on every club (1), on the ace's only (2)
+        bool foglie;           // a pair of leaves (on the ace's lower stub too)
     };
-    // One leaf on a small club, large enough to show as a leaf at the
-    // natural size: more would be flecks, and make a sprig of it.
-    constexpr std::array<Moncone, 3> kMonconi{{{0.2, -1, 1.2, 0}, {0.48, 1, 1.2, 1}, {0.8, -1, 1.0, 2}}};
+    constexpr std::array<Moncone, 4> kMonconi{
+        {{0.12, 1, 1.0, false}, {0.34, -1, 1.2, false}, {0.56, 1, 1.2, false}, {0.8, -1, 1.0, true}}};
     constexpr qreal kPiega = 55; // the stubs' lean from upright
     const qreal largo = 1.4 * u; // a stub's width
     QPainterPath tagli, anelli, foglie, vene;
@@ -245,31 +245,42 @@ void Bastone(QPainter &p, qreal h, bool grande)
         legno = Unione(legno, t.map(ramo));
         tagli.addPath(t.map(Cerchio({0, -fuori}, largo * 0.55, largo * 0.32)));
         anelli.addPath(t.map(Cerchio({0, -fuori}, largo * 0.22, largo * 0.12)));
-        if (m.foglia == 1 || (m.foglia == 2 && grande)) {
-            // From just below the cut, on its upper side, reaching up and out.
-            const QPointF base = t.map(QPointF(-m.lato * largo * 0.45, -fuori * 0.7));
-            const qreal angolo = m.lato * 30;
-            const qreal lungo = (grande ? 3.8 : 4.6) * u;
-            foglie = Unione(foglie, Foglia(base, lungo, lungo * 0.48, angolo, 0.35, 0.75, 0.95, 0.55));
-            QTransform v;
-            v.translate(base.x(), base.y());
-            v.rotate(angolo);
-            vene.moveTo(v.map(QPointF(0, -0.6 * u)));
-            vene.lineTo(v.map(QPointF(0, -lungo * 0.8)));
+        if (m.foglie || (grande && m.s > 0.3 && m.s < 0.4)) {
+            // A pair from just below the cut, one up along the wood and one
+            // out, as a lopped branch sprouts again.
+            const QPointF base = t.map(QPointF(-m.lato * largo * 0.3, -fuori * 0.9));
+            const qreal lungo = (grande ? 3.8 : 4.2) * u;
+            for (const qreal angolo : {m.lato * 30, m.lato * 78}) {
+                foglie = Unione(foglie, Foglia(base, lungo, lungo * 0.46, angolo, 0.35, 0.75, 0.95, 0.55));
+                QTransform v;
+                v.translate(base.x(), base.y());
+                v.rotate(angolo);
+                vene.moveTo(v.map(QPointF(0, -0.6 * u)));
+                vene.lineTo(v.map(QPointF(0, -lungo * 0.8)));
+            }
         }
     }
-    Modella(p, legno, kTintaLegno, QColor(Qt::transparent), grande ? 1.2 * u : 0.8, grande ? 0.6 * u : 0.7);
-    // The grain along the wood, a little off the middle, parting round the
-    // stubs; on the ace bark marks across it and knots with a dark eye.
+    Modella(p, legno, kTintaLegno, QColor(Qt::transparent), grande ? 1.2 * u : 0.8, grande ? 0.9 * u : 0.9);
+    // The grain along the wood, three wavy lines parting round two knots,
+    // each a ring round a dark eye; on the ace bark marks across it.
     QPainterPath venatura;
-    constexpr std::array<qreal, 2> kVene{0.3, -0.35}; // across the wood; the second on the ace only
-    for (int i = 0; i < (grande ? 2 : 1); ++i) {
-        const qreal scarto = kVene[size_t(i)];
+    const std::array<QPointF, 2> nodi{QPointF(0.35 * mezza(0.24, 1), y(0.24)),
+                                      QPointF(-0.3 * mezza(0.66, -1), y(0.66))};
+    for (const qreal scarto : {-0.5, 0.05, 0.55}) {
         venatura.moveTo(scarto * mezza(0.04, 1), y(0.04));
-        for (int k = 1; k <= 16; ++k) {
-            const qreal s = 0.04 + 1.0 * k / 16;
-            venatura.lineTo((scarto + 0.08 * std::sin(s * 9 + scarto * 5)) * mezza(s, 1), y(s));
+        for (int k = 1; k <= 20; ++k) {
+            const qreal s = 0.04 + 1.0 * k / 20;
+            qreal x = (scarto + 0.07 * std::sin(s * 9 + scarto * 5)) * mezza(s, 1);
+            for (const QPointF &nodo : nodi) { // parting round the knot
+                const qreal vicino = std::max(0.0, 1 - std::abs(y(s) - nodo.y()) / (1.6 * u));
+                x += (x < nodo.x() ? -1 : 1) * vicino * 0.7 * u;
+            }
+            venatura.lineTo(x, y(s));
         }
+    }
+    for (const QPointF &nodo : nodi) {
+        venatura.addEllipse(nodo, 0.6 * u, 0.9 * u);
+        venatura.addEllipse(nodo, 0.22 * u, 0.35 * u);
     }
     if (grande) {
         for (int i = 0; i < 6; ++i) {
@@ -279,13 +290,9 @@ void Bastone(QPainter &p, qreal h, bool grande)
             venatura.moveTo(lato * w * 0.85, y(s) + w * 0.2);
             venatura.quadTo(lato * w * 0.3, y(s) - w * 0.15, -lato * w * 0.1, y(s));
         }
-        for (const QPointF nodo : {QPointF(0.7 * u, y(0.33)), QPointF(-0.5 * u, -7.2 * u)}) {
-            venatura.addEllipse(nodo, 0.6 * u, 0.9 * u);
-            venatura.addEllipse(nodo, 0.25 * u, 0.4 * u);
-        }
     }
     p.setBrush(Qt::NoBrush);
-    p.setPen(QPen(kTintaLegno.ombra, grande ? 0.45 : 0.25, Qt::SolidLine, Qt::RoundCap));
+    p.setPen(QPen(kTintaLegno.ombra, grande ? 0.45 : 0.22, Qt::SolidLine, Qt::RoundCap));
     p.drawPath(venatura);
     // The wood is only a few pixels thick at the natural size: its outline
     // finer than the deck's weight there, so that its green shows.
@@ -296,8 +303,8 @@ void Bastone(QPainter &p, qreal h, bool grande)
     p.setBrush(Qt::NoBrush);
     p.setPen(QPen(kTintaRosso.ombra, grande ? kTrattoInterno : 0.15));
     p.drawPath(anelli);
-    // On a pip the leaf's outline is fine enough that its gold wins the
-    // pixels: a yellow leaf, not a brown smear.
+    // On a pip the leaves' outline is fine enough that their gold wins the
+    // pixels: yellow leaves, not a brown smear.
     Riempi(p, foglie, kTintaOro.corpo, kOroScuro, grande ? kTrattoFine : 0.25);
     p.setBrush(Qt::NoBrush);
     p.setPen(QPen(kTintaOro.ombra, grande ? 0.4 : 0.2, Qt::SolidLine, Qt::RoundCap));
