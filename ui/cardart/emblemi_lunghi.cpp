@@ -199,7 +199,7 @@ void Bastone(QPainter &p, qreal h, bool grande)
     const auto y = [&](qreal s) { return yPresa + (yTesta - yPresa) * s; };
     const auto mezza = [&](qreal s, int lato) {
         const qreal ruvido = 0.12 * u * std::sin(s * 13 + lato * 1.9) * std::min(1.0, s * 4);
-        return (0.85 + 1.3 * s * (1.4 - 0.4 * s)) * u + ruvido;
+        return (0.95 + 1.35 * s * (1.4 - 0.4 * s)) * u + ruvido;
     };
     constexpr int kPassi = 24;
     QPolygonF contorno;
