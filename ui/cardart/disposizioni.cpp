@@ -5,9 +5,8 @@
 namespace belvane::cardart {
 namespace {
 
-// Counts are told by their shape, not by counting, and every suit has the
-// same shape for a count where its emblems allow: the two and three in a
-// column down the middle, the four at the corners, the five the four
+// Counts are told by their shape, not by counting: the two and three plain
+// (a pair, a row or a column), the four at the corners, the five the four
 // with one in the middle, the six two columns of three, with an empty band
 // down the middle. Coins and cups are as large as two columns allow, so
 // their seven is the old pattern's: the two columns with one more in the
@@ -23,16 +22,15 @@ struct Forma {
     qreal altezza;        // one size for every emblem of the suit, so the eye never weighs them
     qreal lato;           // the side columns' distance from the middle one
     qreal su, mezzo, giu; // the rows' middles
-    qreal coppia;         // the two's distance from the middle
     qreal curva;          // a blade's bend at its point, away from the card's middle
-    bool colonna;         // round emblems: the seven in two columns
-    qreal angolo = 0;     // leaning, as a club is held: upright and knobbly it reads as a cactus
+    bool colonna;         // round emblems: the two and three in one column, the seven in two
+    qreal angolo = 0;     // leaning, as a club is held: upright it reads as a plant
 };
 
-constexpr Forma kDenari{12.4, 13, 9.5, 35.5, 62.5, 13, 0, true};  // a coin's diameter
-constexpr Forma kCoppe{13.4, 13, 10, 36, 62, 13, 0, true};        // a cup's height
-constexpr Forma kSpade{19.2, 14, 13, 36, 59, 12, 4.0, false};     // a sword's length
-constexpr Forma kBastoni{18.6, 14, 13, 36, 59, 12, 0, false, 12}; // a club's length
+constexpr Forma kDenari{12.4, 13, 9.5, 35.5, 62.5, 0, true};  // a coin's diameter
+constexpr Forma kCoppe{13.4, 13, 10, 36, 62, 0, true};        // a cup's height
+constexpr Forma kSpade{19.2, 14, 13, 36, 59, 4.0, false};     // a sword's length
+constexpr Forma kBastoni{18.6, 14, 13, 36, 59, 0, false, 12}; // a club's length
 
 struct Pose {
     std::array<Posa, 7> posa{};
@@ -47,13 +45,23 @@ constexpr Pose Disponi(const Forma &f, int valore)
         d.posa[size_t(d.quante++)] = {x, y, f.altezza, f.angolo, (x < kCentro ? -1 : 1) * f.curva};
     };
     switch (valore) {
-    case 2: // one above the other, apart
-        metti(kCentro, f.mezzo - f.coppia);
-        metti(kCentro, f.mezzo + f.coppia);
+    case 2:
+        if (f.colonna) {
+            metti(kCentro, f.mezzo - 13);
+            metti(kCentro, f.mezzo + 13);
+        } else {
+            metti(15.5, f.mezzo);
+            metti(29.5, f.mezzo);
+        }
         break;
-    case 3: // a column down the card
-        for (const qreal y : {f.su, f.mezzo, f.giu})
-            metti(kCentro, y);
+    case 3:
+        if (f.colonna) {
+            for (const qreal y : {f.su, f.mezzo, f.giu})
+                metti(kCentro, y);
+        } else {
+            for (const qreal x : {sinistra, kCentro, destra})
+                metti(x, f.mezzo);
+        }
         break;
     case 4:
     case 5:

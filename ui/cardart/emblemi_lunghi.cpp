@@ -218,17 +218,23 @@ void Bastone(QPainter &p, qreal h, bool grande)
     legno = Unione(legno, Cerchio({1.5 * u, -9.0 * u}, 1.1 * u, 0.9 * u));
     legno = Unione(legno, Cerchio({2.2 * u, -5.2 * u}, 1.4 * u, 1.3 * u));
     legno = Unione(legno, Cerchio({-2.8 * u, -5.6 * u}, 1.0 * u, 1.1 * u));
-    legno = Unione(legno, Cerchio({0, 9.0 * u}, 1.5 * u, 1.0 * u));
+    legno = Unione(legno, Cerchio({0, 8.9 * u}, 1.8 * u, 1.2 * u));
     // Lopped branches: stubs leaning up and out on alternate sides, each
-    // cut square with a red face.
+    // cut square with a red face. On a small club one leaf lies along the
+    // shaft from a stub halfway up, never at the head, where it would read
+    // as a beak; the ace has a pair at two stubs.
     struct Moncone {
         qreal s, lato, sporge; // where along the shaft, which side, how far beyond it
-        bool foglie;           // a pair of leaves (on the ace's lower stub too)
+        bool foglia, coppia;   // one leaf on a small club, a pair on the ace
     };
-    constexpr std::array<Moncone, 4> kMonconi{
-        {{0.12, 1, 1.0, false}, {0.34, -1, 1.2, false}, {0.56, 1, 1.2, false}, {0.8, -1, 1.0, true}}};
+    constexpr std::array<Moncone, 4> kMonconi{{{0.12, 1, 1.0, false, false},
+                                               {0.34, -1, 1.2, false, true},
+                                               {0.56, 1, 1.2, true, false},
+                                               {0.8, -1, 1.0, false, true}}};
     constexpr qreal kPiega = 55; // the stubs' lean from upright
-    const qreal largo = 1.4 * u; // a stub's width
+    // A stub's width: on a small club broad enough that its red face
+    // survives the natural size.
+    const qreal largo = (grande ? 1.4 : 1.8) * u;
     QPainterPath tagli, anelli, foglie, vene;
     for (const Moncone &m : kMonconi) {
         const qreal w = mezza(m.s, int(m.lato));
@@ -243,14 +249,16 @@ void Bastone(QPainter &p, qreal h, bool grande)
         ramo.lineTo(largo * 0.65, largo * 0.8);
         ramo.closeSubpath();
         legno = Unione(legno, t.map(ramo));
-        tagli.addPath(t.map(Cerchio({0, -fuori}, largo * 0.55, largo * 0.32)));
+        tagli.addPath(t.map(Cerchio({0, -fuori}, largo * 0.58, largo * 0.4)));
         anelli.addPath(t.map(Cerchio({0, -fuori}, largo * 0.22, largo * 0.12)));
-        if (m.foglie || (grande && m.s > 0.3 && m.s < 0.4)) {
-            // A pair from just below the cut, one up along the wood and one
-            // out, as a lopped branch sprouts again.
+        if (grande ? m.coppia : m.foglia) {
+            // From just below the cut, as a lopped branch sprouts again: on
+            // the ace one up along the wood and one out.
             const QPointF base = t.map(QPointF(-m.lato * largo * 0.3, -fuori * 0.9));
-            const qreal lungo = (grande ? 3.8 : 4.2) * u;
-            for (const qreal angolo : {m.lato * 30, m.lato * 78}) {
+            const qreal lungo = (grande ? 3.8 : 4.4) * u;
+            const std::array<qreal, 2> angoli{m.lato * (grande ? 30 : 14), m.lato * 78};
+            for (int i = 0; i < (grande ? 2 : 1); ++i) {
+                const qreal angolo = angoli[size_t(i)];
                 foglie = Unione(foglie, Foglia(base, lungo, lungo * 0.46, angolo, 0.35, 0.75, 0.95, 0.55));
                 QTransform v;
                 v.translate(base.x(), base.y());
