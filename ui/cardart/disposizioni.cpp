@@ -5,32 +5,31 @@
 namespace belvane::cardart {
 namespace {
 
-// Counts are told by their shape, not by counting: the two and three plain
-// (a pair, a row or a column), the four at the corners, the five the four
-// with one in the middle, the six two columns of three, with an empty band
-// down the middle. Coins and cups are as large as two columns allow, so
-// their seven is the old pattern's: the two columns with one more in the
-// middle between the first two pairs, the pairs moved apart to make room
-// for it (four rows, not three). Swords and clubs are long and narrow:
-// three stand side by side, and their seven is a row of three at the top
-// and one at the bottom with one alone between them. Rows fill the card's
-// height to three pixels from its edges; middles on pixel centres, so that
-// every emblem falls on the pixels alike.
-constexpr qreal kCentro = 22.5;
+// Every suit counts alike, so that a count has one shape whatever the
+// emblem: the two and three plain (a pair, a row or a column), the four at
+// the corners, the five the four with one in the middle, the six two
+// columns of three, the seven a row of three at the top and one at the
+// bottom with one alone between them. So the five and the seven show a lone
+// emblem in white where the four and six show none, and the six and seven
+// differ in every row, not by one emblem among six.
+// Three columns with white between them: an emblem at most eleven pixels
+// wide; rows filling the card's height to three pixels from its edges.
+// Middles on pixel centres (or whole units, for an emblem an even number
+// of pixels across), so that every emblem falls on the pixels alike.
+constexpr qreal kSinistra = 8.5, kCentro = 22.5, kDestra = 36.5;
 
 struct Forma {
     qreal altezza;        // one size for every emblem of the suit, so the eye never weighs them
-    qreal lato;           // the side columns' distance from the middle one
     qreal su, mezzo, giu; // the rows' middles
     qreal curva;          // a blade's bend at its point, away from the card's middle
-    bool colonna;         // round emblems: the two and three in one column, the seven in two
-    qreal angolo = 0;     // leaning, as a club is held: upright it reads as a plant
+    bool colonna;         // the two and three in one column (round emblems) or side by side
+    qreal angolo = 0;     // leaning, as a club is held: upright and knobbly it reads as a cactus
 };
 
-constexpr Forma kDenari{12.4, 13, 9.5, 35.5, 62.5, 0, true};  // a coin's diameter
-constexpr Forma kCoppe{13.4, 13, 10, 36, 62, 0, true};        // a cup's height
-constexpr Forma kSpade{19.2, 14, 13, 36, 59, 4.0, false};     // a sword's length
-constexpr Forma kBastoni{18.6, 14, 13, 36, 59, 0, false, 12}; // a club's length
+constexpr Forma kDenari{10.4, 13.5, 35.5, 58.5, 0, true}; // a coin's diameter
+constexpr Forma kCoppe{15.5, 13.5, 35.5, 58.5, 0, true};  // a cup's height
+constexpr Forma kSpade{19.2, 13, 36, 59, 4.6, false};     // a sword's length
+constexpr Forma kBastoni{18.6, 13, 36, 59, 0, false, 10}; // a club's length
 
 struct Pose {
     std::array<Posa, 7> posa{};
@@ -40,15 +39,14 @@ struct Pose {
 constexpr Pose Disponi(const Forma &f, int valore)
 {
     Pose d;
-    const qreal sinistra = kCentro - f.lato, destra = kCentro + f.lato;
     const auto metti = [&](qreal x, qreal y) {
         d.posa[size_t(d.quante++)] = {x, y, f.altezza, f.angolo, (x < kCentro ? -1 : 1) * f.curva};
     };
     switch (valore) {
     case 2:
         if (f.colonna) {
-            metti(kCentro, f.mezzo - 13);
-            metti(kCentro, f.mezzo + 13);
+            metti(kCentro, 22.5);
+            metti(kCentro, 49.5);
         } else {
             metti(15.5, f.mezzo);
             metti(29.5, f.mezzo);
@@ -59,42 +57,30 @@ constexpr Pose Disponi(const Forma &f, int valore)
             for (const qreal y : {f.su, f.mezzo, f.giu})
                 metti(kCentro, y);
         } else {
-            for (const qreal x : {sinistra, kCentro, destra})
+            for (const qreal x : {kSinistra, kCentro, kDestra})
                 metti(x, f.mezzo);
         }
         break;
     case 4:
     case 5:
-        metti(sinistra, f.su);
-        metti(destra, f.su);
+        metti(kSinistra, f.su);
+        metti(kDestra, f.su);
         if (valore == 5)
             metti(kCentro, f.mezzo);
-        metti(sinistra, f.giu);
-        metti(destra, f.giu);
+        metti(kSinistra, f.giu);
+        metti(kDestra, f.giu);
         break;
     case 6: // two columns of three: an empty band down the middle
         for (const qreal y : {f.su, f.mezzo, f.giu}) {
-            metti(sinistra, y);
-            metti(destra, y);
+            metti(kSinistra, y);
+            metti(kDestra, y);
         }
         break;
-    case 7:
-        if (f.colonna) { // four rows: a pair, one in the middle, two pairs
-            const qreal passo = int((f.giu - f.su) / 3 + 0.5);
-            metti(sinistra, f.su);
-            metti(destra, f.su);
-            metti(kCentro, f.su + passo);
-            for (const qreal y : {f.giu - passo, f.giu}) {
-                metti(sinistra, y);
-                metti(destra, y);
-            }
-            break;
-        }
-        // rows of three, and one alone between them
-        for (const qreal x : {sinistra, kCentro, destra})
+    case 7: // rows of three, and one alone between them
+        for (const qreal x : {kSinistra, kCentro, kDestra})
             metti(x, f.su);
         metti(kCentro, f.mezzo);
-        for (const qreal x : {sinistra, kCentro, destra})
+        for (const qreal x : {kSinistra, kCentro, kDestra})
             metti(x, f.giu);
         break;
     }

@@ -44,7 +44,7 @@ void SpadaDiCarta(QPainter &p, qreal h, qreal curva)
     const qreal guardia = fondoPresa - presa; // the guard's lower edge
     const qreal base = guardia - spessore;    // where the blade leaves the guard
     const qreal punta = -h / 2;
-    const qreal mezza = 0.115 * h; // half the blade's width at the guard
+    const qreal mezza = 0.1 * h; // half the blade's width at the guard
 
     constexpr int kPassi = 24;
     const auto asse = [&](qreal t) { return curva * (0.2 * t + 0.8 * t * t); };
@@ -126,7 +126,7 @@ void SpadaDiCarta(QPainter &p, qreal h, qreal curva)
 // orange-gold and red shape, never a brown blot.
 void CoppaDiCarta(QPainter &p, qreal h)
 {
-    const qreal w = 0.84 * h; // the bowl's width: a broad goblet, two side by side
+    const qreal w = 0.64 * h; // the bowl's width: three cups side by side with white between
     const qreal bocca = 0.07 * h;
     const qreal top = -h / 2 + bocca;
     const qreal fondoCoppa = 0.14 * h, piede = 0.3 * h; // the bowl's bottom, the foot's top

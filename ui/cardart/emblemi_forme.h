@@ -15,10 +15,10 @@ namespace belvane::cardart {
 // so that the deck reads as one printed sheet; ornament inside (rims, bands,
 // roses, leaves) is drawn in the dark tone of its own colour.
 inline const QColor kContornoEmblema = kContorno;
-// The clubs' wood: a dark green leaning to olive, wood rather than a green
-// stem; its shade a little lighter than the outline, so that at the natural
-// size the two do not make one dark band.
-inline const Tinta kTintaLegno{QColor(0x8C, 0xB0, 0x5C), QColor(0x46, 0x74, 0x2E), QColor(0x30, 0x54, 0x22)};
+// The clubs' wood: a green light enough that the dark outline and the red
+// cut faces stand out on it at the natural size; its shade a little lighter
+// than the outline, so that there the two do not make one dark band.
+inline const Tinta kTintaLegno{QColor(0x9C, 0xC8, 0x6A), QColor(0x52, 0x92, 0x3A), QColor(0x3A, 0x6C, 0x2C)};
 
 // The four emblems, each drawn upright around the origin, `h` card units
 // long along its own axis (the diameter of a coin). Emblema places them.

@@ -199,7 +199,7 @@ void Bastone(QPainter &p, qreal h, bool grande)
     const auto y = [&](qreal s) { return yPresa + (yTesta - yPresa) * s; };
     const auto mezza = [&](qreal s, int lato) {
         const qreal ruvido = 0.12 * u * std::sin(s * 13 + lato * 1.9) * std::min(1.0, s * 4);
-        return (0.95 + 1.35 * s * (1.4 - 0.4 * s)) * u + ruvido;
+        return (1.15 + 1.35 * s * (1.4 - 0.4 * s)) * u + ruvido;
     };
     constexpr int kPassi = 24;
     QPolygonF contorno;
@@ -227,14 +227,12 @@ void Bastone(QPainter &p, qreal h, bool grande)
         qreal s, lato, sporge; // where along the shaft, which side, how far beyond it
         bool foglia, coppia;   // one leaf on a small club, a pair on the ace
     };
-    constexpr std::array<Moncone, 4> kMonconi{{{0.12, 1, 1.0, false, false},
-                                               {0.34, -1, 1.2, false, true},
-                                               {0.56, 1, 1.2, true, false},
-                                               {0.8, -1, 1.0, false, true}}};
+    constexpr std::array<Moncone, 3> kMonconi{
+        {{0.2, -1, 1.3, false, true}, {0.5, 1, 1.3, true, false}, {0.78, -1, 1.1, false, true}}};
     constexpr qreal kPiega = 55; // the stubs' lean from upright
     // A stub's width: on a small club broad enough that its red face
     // survives the natural size.
-    const qreal largo = (grande ? 1.4 : 1.8) * u;
+    const qreal largo = (grande ? 1.6 : 2.0) * u;
     QPainterPath tagli, anelli, foglie, vene;
     for (const Moncone &m : kMonconi) {
         const qreal w = mezza(m.s, int(m.lato));
