@@ -1,6 +1,6 @@
 // The swords, cups and coins of the pip cards: bold closed shapes that are
 // counted at a glance at the natural size, where a sword is some twenty
-// pixels long and eleven wide, a cup or coin thirteen across.
+// pixels long and eleven wide, a cup seventeen tall, a coin eleven across.
 #include "emblemi_forme.h"
 
 #include "pennelli.h"
@@ -120,7 +120,7 @@ void SpadaDiCarta(QPainter &p, qreal h, qreal curva)
     p.drawPath(oro);
 }
 
-// A golden goblet drawn for the natural size, where it is some fourteen
+// A golden goblet drawn for the natural size, where it is some seventeen
 // pixels tall: a broad bowl with a wide red band, on a short stout stem and
 // a spreading foot, with no narrow waist for the outlines to blacken: one
 // orange-gold and red shape, never a brown blot.
@@ -166,7 +166,7 @@ void CoppaDiCarta(QPainter &p, qreal h)
     p.drawPath(coppa);
 }
 
-// A coin drawn for the natural size, where it is thirteen pixels across: a
+// A coin drawn for the natural size, where it is eleven pixels across: a
 // bright gold disc, a raised rim, and a solid red boss in the middle with a
 // golden heart; the boss is what tells a coin from a cup at a glance.
 void DenaroDiCarta(QPainter &p, qreal h)
