@@ -207,14 +207,41 @@ TEST(CarteBmp, PipsStandApartWithWhiteBetween)
     }
 }
 
+// A five, six and seven are told apart by their shape, not counted: the
+// five and seven show one emblem alone across the card, white above and
+// below it from edge to edge, the six none but an empty band down its
+// middle (a seven that is a six with one more squeezed into its middle
+// row reads as a six).
+TEST(CarteBmp, FivesSixesAndSevensAreToldApartAtAGlance)
+{
+    for (int seme = 0; seme < 4; ++seme)
+        for (int rango : {5, 6, 7}) {
+            const int code = seme * 10 + rango;
+            SCOPED_TRACE(code);
+            const std::vector<QRect> macchie = Macchie(DecodificaBmp(LeggiFile(FileCarta(code))));
+            int soli = 0, nelMezzo = 0;
+            for (const QRect &a : macchie) {
+                soli += std::none_of(macchie.begin(), macchie.end(), [&](const QRect &b) {
+                    return &a != &b && a.top() <= b.bottom() && b.top() <= a.bottom();
+                });
+                nelMezzo += a.left() <= kW / 2 && a.right() >= kW / 2;
+            }
+            EXPECT_EQ(soli, rango == 6 ? 0 : 1);
+            if (rango == 6) {
+                EXPECT_EQ(nelMezzo, 0);
+            }
+        }
+}
+
 // At their own size swords and clubs are counted at a glance only if each
 // is large and upright (the odd one of a five or seven too: lying across it
 // reads as a dash) and shows its own shape: a sword its blade as blue, not
 // as a blue line between two dark ones, three pixels of blue side by side
 // along a third of its length, bending sideways from the guard to the point
 // (a straight one reads as a dagger); a club its green rather than its
-// outline, and a head at least twice as wide as its grip (an even rod reads
-// as a pod).
+// outline, a head at least twice as wide as its grip (an even rod reads as
+// a pod), and most of its length no wider than a third of it (a squat club
+// reads as a cactus or a pepper).
 TEST(CarteBmp, PipSwordsAndClubsShowTheirColoursAndShapes)
 {
     constexpr int kLunghezzaMinima = 18;
@@ -267,6 +294,9 @@ TEST(CarteBmp, PipSwordsAndClubsShowTheirColoursAndShapes)
                     const int testa = *std::max_element(larghe.begin(), larghe.begin() + terzo);
                     const int presa = *std::min_element(larghe.end() - terzo, larghe.end());
                     EXPECT_GE(testa, 2 * presa) << "club " << n;
+                    std::vector<int> ordinate = larghe;
+                    std::nth_element(ordinate.begin(), ordinate.begin() + ordinate.size() / 2, ordinate.end());
+                    EXPECT_GE(box.height(), 3 * ordinate[ordinate.size() / 2]) << "club " << n;
                 } else {
                     EXPECT_GE(3 * righeDiLama, box.height()) << "sword " << n;
                     ASSERT_GE(mezzeBlu.size(), 6u) << "sword " << n;

@@ -7,10 +7,11 @@ namespace {
 
 // Every suit counts alike, so that a count has one shape whatever the
 // emblem: the two and three plain (a pair, a row or a column), the four at
-// the corners, the five the four with one in the middle, the six a row of
-// three at the top and one at the bottom, the seven the six with one in the
-// middle. So every odd count shows an emblem as large as the others where
-// the even one shows white, and the seven is never crowded at one end.
+// the corners, the five the four with one in the middle, the six two
+// columns of three, the seven a row of three at the top and one at the
+// bottom with one alone between them. So the five and the seven show a lone
+// emblem in white where the four and six show none, and the six and seven
+// differ in every row, not by one emblem among six.
 // Three columns with white between them: an emblem at most eleven pixels
 // wide; rows filling the card's height to three pixels from its edges.
 // Middles on pixel centres (or whole units, for an emblem an even number
@@ -22,11 +23,13 @@ struct Forma {
     qreal su, mezzo, giu; // the rows' middles
     qreal curva;          // a blade's bend at its point, away from the card's middle
     bool colonna;         // the two and three in one column (round emblems) or side by side
+    qreal angolo = 0;     // leaning, as a club is held: upright and knobbly it reads as a cactus
 };
 
 constexpr Forma kDenari{10.4, 13.5, 35.5, 58.5, 0, true}; // a coin's diameter
 constexpr Forma kCoppe{15.5, 13.5, 35.5, 58.5, 0, true};  // a cup's height
-constexpr Forma kLunghi{19.2, 13, 36, 59, 4.6, false};    // a sword's or club's length
+constexpr Forma kSpade{19.2, 13, 36, 59, 4.6, false};     // a sword's length
+constexpr Forma kBastoni{18.6, 13, 36, 59, 0, false, 10}; // a club's length
 
 struct Pose {
     std::array<Posa, 7> posa{};
@@ -37,7 +40,7 @@ constexpr Pose Disponi(const Forma &f, int valore)
 {
     Pose d;
     const auto metti = [&](qreal x, qreal y) {
-        d.posa[size_t(d.quante++)] = {x, y, f.altezza, 0, (x < kCentro ? -1 : 1) * f.curva};
+        d.posa[size_t(d.quante++)] = {x, y, f.altezza, f.angolo, (x < kCentro ? -1 : 1) * f.curva};
     };
     switch (valore) {
     case 2:
@@ -67,12 +70,16 @@ constexpr Pose Disponi(const Forma &f, int valore)
         metti(kSinistra, f.giu);
         metti(kDestra, f.giu);
         break;
-    case 6:
-    case 7:
+    case 6: // two columns of three: an empty band down the middle
+        for (const qreal y : {f.su, f.mezzo, f.giu}) {
+            metti(kSinistra, y);
+            metti(kDestra, y);
+        }
+        break;
+    case 7: // rows of three, and one alone between them
         for (const qreal x : {kSinistra, kCentro, kDestra})
             metti(x, f.su);
-        if (valore == 7)
-            metti(kCentro, f.mezzo);
+        metti(kCentro, f.mezzo);
         for (const qreal x : {kSinistra, kCentro, kDestra})
             metti(x, f.giu);
         break;
@@ -102,8 +109,9 @@ std::span<const Posa> Disposizione(Seme seme, int valore)
     case Seme::Coppe:
         return Di(kSeme<kCoppe>, valore);
     case Seme::Bastoni:
+        return Di(kSeme<kBastoni>, valore);
     case Seme::Spade:
-        return Di(kSeme<kLunghi>, valore);
+        return Di(kSeme<kSpade>, valore);
     }
     return {};
 }

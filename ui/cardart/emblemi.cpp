@@ -223,10 +223,7 @@ std::shared_ptr<const Registrazione> Disegno(const Chiave &k)
     const auto disegna = [&k](QPainter &p) {
         switch (k.seme) {
         case Seme::Bastoni:
-            if (k.ornato == Ornato::No)
-                Bastone(p, k.altezza);
-            else
-                BastoneDiCarta(p, k.altezza, k.ornato == Ornato::Si);
+            Bastone(p, k.altezza, k.ornato == Ornato::Si);
             break;
         case Seme::Coppe:
             if (k.ornato == Ornato::Carta)
@@ -235,7 +232,10 @@ std::shared_ptr<const Registrazione> Disegno(const Chiave &k)
                 Coppa(p, k.altezza, k.ornato);
             break;
         case Seme::Denari:
-            Denaro(p, k.altezza, k.ornato);
+            if (k.ornato == Ornato::Carta)
+                DenaroDiCarta(p, k.altezza);
+            else
+                Denaro(p, k.altezza, k.ornato);
             break;
         case Seme::Spade:
             if (k.ornato == Ornato::Carta)

@@ -15,21 +15,22 @@ namespace belvane::cardart {
 // so that the deck reads as one printed sheet; ornament inside (rims, bands,
 // roses, leaves) is drawn in the dark tone of its own colour.
 inline const QColor kContornoEmblema = kContorno;
-// The clubs' wood: the emblems' green, its shade a little lighter than the
-// outline, so that at the natural size the two do not make one dark band.
-inline const Tinta kTintaLegno{kTintaVerde.luce, kTintaVerde.corpo, QColor(0x2A, 0x66, 0x30)};
+// The clubs' wood: a green light enough that the dark outline and the red
+// cut faces stand out on it at the natural size; its shade a little lighter
+// than the outline, so that there the two do not make one dark band.
+inline const Tinta kTintaLegno{QColor(0x9C, 0xC8, 0x6A), QColor(0x52, 0x92, 0x3A), QColor(0x3A, 0x6C, 0x2C)};
 
 // The four emblems, each drawn upright around the origin, `h` card units
 // long along its own axis (the diameter of a coin). Emblema places them.
 void Denaro(QPainter &p, qreal h, Ornato ornato);
 void Coppa(QPainter &p, qreal h, Ornato ornato);
 void Spada(QPainter &p, qreal h, Ornato ornato, qreal curva);
-void Bastone(QPainter &p, qreal h); // the one a figure holds
-// The bold sword, club and cup of the pip cards (emblemi_carte.cpp); the ace's
-// club is the pips' one, `grande`, with more engraving and leaves.
+// One club for the whole deck; the ace's (`grande`) has more engraving.
+void Bastone(QPainter &p, qreal h, bool grande);
+// The bold sword, cup and coin of the pip cards (emblemi_carte.cpp).
 void SpadaDiCarta(QPainter &p, qreal h, qreal curva);
-void BastoneDiCarta(QPainter &p, qreal h, bool grande);
 void CoppaDiCarta(QPainter &p, qreal h);
+void DenaroDiCarta(QPainter &p, qreal h);
 
 // A blade in `passi` steps from the guard (t = 0) to the point (t = 1): the
 // closed outline of asse(t) -/+ larghezza(t) at the height y(t).

@@ -5,6 +5,8 @@
 
 #include <QPainterPath>
 #include <QPolygonF>
+#include <QTransform>
+#include <QtMath>
 
 #include <algorithm>
 #include <array>
@@ -156,15 +158,18 @@ void Spada(QPainter &p, qreal h, Ornato ornato, qreal curva)
             p.setBrush(Qt::NoBrush);
             p.setPen(QPen(kOroCavo, 0.8, Qt::SolidLine, Qt::RoundCap));
             p.drawPath(ramo);
+            // Few leaves, large and apart, each with white round it: at the
+            // natural size each still reads as a leaf, where many small
+            // ones run together into a golden blot. Three turned out from
+            // the stem, one ending it.
             for (int i = 0; i < 4; ++i) {
-                const qreal t = 0.16 + i * 0.24;
+                const qreal t = i < 3 ? 0.2 + i * 0.3 : 1.0;
                 const QPointF su = ramo.pointAtPercent(t);
                 const qreal giro = -ramo.angleAtPercent(t) + 90; // along the stem
-                for (int verso : {-1, 1}) {
-                    const qreal angolo = giro + verso * 38;
-                    alloro = Unione(alloro, Foglia(su, h * 0.12 * (1 - t * 0.3), h * 0.045, angolo));
-                    Nervatura(vene, su, h * 0.12 * (1 - t * 0.3), angolo);
-                }
+                const qreal angolo = giro + (i < 3 ? lato * 55 : 0);
+                const qreal lungo = h * (i < 3 ? 0.15 : 0.13);
+                alloro = Unione(alloro, Foglia(su, lungo, h * 0.065, angolo, 0.3, 0.7, 0.95, 0.6));
+                Nervatura(vene, su, lungo, angolo);
             }
         }
         Riempi(p, alloro, kTintaOro.corpo, kOroScuro, kTrattoFine);
@@ -178,32 +183,25 @@ void Spada(QPainter &p, qreal h, Ornato ornato, qreal curva)
     }
 }
 
-// The club a figure holds: rough green wood swelling unevenly from a thin
-// grip to a lumpy, heavy head, knots bulging where branches were lopped off
-// on alternate sides, the stubs showing their red cut faces, bark marks
-// across the grain, a golden leaf sprouting by the upper stub, a red cord at
-// the grip. The pips and the ace have their own (emblemi_carte.cpp).
-void Bastone(QPainter &p, qreal h)
+// The one club of the deck, on the pips, in the figures' hands and, drawn
+// large, on the ace: a knotty cudgel cut from a branch, a heavy knobbed head
+// tapering to a thin grip that ends in a knob. Branches lopped off along it
+// on alternate sides leave short stubs that break its outline, their cut
+// faces red; a pair of golden leaves sprouts from the upper stub. The wood
+// is dark green with a light side, its grain running along it and parting
+// round two knots: wood, not a green stem.
+void Bastone(QPainter &p, qreal h, bool grande)
 {
-    const qreal testa = std::max(1.8, 0.145 * h); // half the width at the head
-    const qreal piede = std::max(0.8, 0.042 * h); // half the width at the butt
-    struct Nodo {
-        qreal s, lato; // from the butt (0) to the head (1), side
-    };
-    constexpr std::array<Nodo, 6> kNodi{{{0.36, -1}, {0.56, 1}, {0.76, -1}, {0.22, 1}, {0.88, 1}, {0.47, -1}}};
-    const int nodi = 4;
-    const qreal fusto = h - testa * 1.05;
-    const auto y = [&](qreal s) { return h / 2 - s * fusto; };
-    // Thin and straight at the grip, then swelling unevenly, each side its own.
+    const qreal u = h / 20; // drawn on a cudgel twenty units long, from y = -10u to 10u
+    // The shaft, from the grip's end (s = 0) to the head's middle (s = 1),
+    // tapering steadily; each side a little rough.
+    const qreal yPresa = 8.4 * u, yTesta = -4.0 * u;
+    const auto y = [&](qreal s) { return yPresa + (yTesta - yPresa) * s; };
     const auto mezza = [&](qreal s, int lato) {
-        const qreal cresce = std::pow(std::max(0.0, (s - 0.12) / 0.88), 1.5);
-        const qreal ruvido = std::min(1.0, s * 4) * testa *
-            (0.14 * std::sin(s * 17 + lato * 1.3) + 0.06 * std::sin(s * 37 + lato * 2.9));
-        return piede + (testa - piede) * cresce + ruvido;
+        const qreal ruvido = 0.12 * u * std::sin(s * 13 + lato * 1.9) * std::min(1.0, s * 4);
+        return (1.15 + 1.35 * s * (1.4 - 0.4 * s)) * u + ruvido;
     };
-
-    // The wood: the shaft with its uneven edges, and a head of three lumps.
-    constexpr int kPassi = 30;
+    constexpr int kPassi = 24;
     QPolygonF contorno;
     for (int lato : {-1, 1})
         for (int k = 0; k <= kPassi; ++k) {
@@ -213,86 +211,110 @@ void Bastone(QPainter &p, qreal h)
     QPainterPath legno;
     legno.addPolygon(contorno);
     legno.closeSubpath();
-    // A heavy head of burrs, none of them round enough to make a dome.
-    legno = Unione(legno, Cerchio({testa * 0.1, y(1) + testa * 0.25}, testa * 0.92, testa * 1.1));
-    legno = Unione(legno, Cerchio({-testa * 0.42, y(1) - testa * 0.3}, testa * 0.6, testa * 0.62));
-    legno = Unione(legno, Cerchio({testa * 0.55, y(1) - testa * 0.15}, testa * 0.48, testa * 0.55));
-    legno = Unione(legno, Cerchio({testa * 0.5, y(1) + testa * 1.0}, testa * 0.55, testa * 0.5));
-    // Knots swelling the wood, and lopped branches: short stubs leaning up
-    // and out, cut square.
-    const qreal moncone = std::max(1.2, 0.05 * h); // the stub's width
-    const qreal sporge = std::max(1.0, 0.07 * h);  // how far it stands out
-    QPainterPath tagli;
-    for (int i = 0; i < nodi; ++i) {
-        const Nodo &n = kNodi[size_t(i)];
-        const qreal w = mezza(n.s, int(n.lato));
-        legno = Unione(legno, Cerchio({n.lato * w * 0.5, y(n.s) + moncone * 0.3}, w * 0.55, moncone));
+    // The head: a heavy knob with burrs all round it, never a smooth dome;
+    // the grip ends in a knob of its own.
+    legno = Unione(legno, Cerchio({0.1 * u, -6.5 * u}, 3.4 * u, 3.4 * u));
+    legno = Unione(legno, Cerchio({-1.4 * u, -8.6 * u}, 1.4 * u, 1.3 * u));
+    legno = Unione(legno, Cerchio({1.5 * u, -9.0 * u}, 1.1 * u, 0.9 * u));
+    legno = Unione(legno, Cerchio({2.2 * u, -5.2 * u}, 1.4 * u, 1.3 * u));
+    legno = Unione(legno, Cerchio({-2.8 * u, -5.6 * u}, 1.0 * u, 1.1 * u));
+    legno = Unione(legno, Cerchio({0, 8.9 * u}, 1.8 * u, 1.2 * u));
+    // Lopped branches: stubs leaning up and out on alternate sides, each
+    // cut square with a red face. On a small club one leaf lies along the
+    // shaft from a stub halfway up, never at the head, where it would read
+    // as a beak; the ace has a pair at two stubs.
+    struct Moncone {
+        qreal s, lato, sporge; // where along the shaft, which side, how far beyond it
+        bool foglia, coppia;   // one leaf on a small club, a pair on the ace
+    };
+    constexpr std::array<Moncone, 3> kMonconi{
+        {{0.2, -1, 1.3, false, true}, {0.5, 1, 1.3, true, false}, {0.78, -1, 1.1, false, true}}};
+    constexpr qreal kPiega = 55; // the stubs' lean from upright
+    // A stub's width: on a small club broad enough that its red face
+    // survives the natural size.
+    const qreal largo = (grande ? 1.6 : 2.0) * u;
+    QPainterPath tagli, anelli, foglie, vene;
+    for (const Moncone &m : kMonconi) {
+        const qreal w = mezza(m.s, int(m.lato));
+        const qreal fuori = (w * 0.7 + m.sporge * u) / std::sin(qDegreesToRadians(kPiega));
         QTransform t;
-        t.translate(n.lato * w * 0.3, y(n.s));
-        t.rotate(n.lato * 48);
-        // Low on a small cudgel, where the wood is thin, the stubs stand out
-        // further: they read at the natural size without widening the row.
-        const qreal fuori = w * 0.7 * 1.35 + sporge * (1.6 - n.s);
+        t.translate(m.lato * w * 0.3, y(m.s));
+        t.rotate(m.lato * kPiega);
         QPainterPath ramo;
-        ramo.moveTo(-moncone * 0.6, 0);
-        ramo.lineTo(-moncone * 0.5, -fuori);
-        ramo.lineTo(moncone * 0.5, -fuori);
-        ramo.lineTo(moncone * 0.65, 0);
+        ramo.moveTo(-largo * 0.65, largo * 0.8);
+        ramo.lineTo(-largo * 0.5, -fuori);
+        ramo.lineTo(largo * 0.5, -fuori);
+        ramo.lineTo(largo * 0.65, largo * 0.8);
         ramo.closeSubpath();
         legno = Unione(legno, t.map(ramo));
-        tagli.addPath(t.map(Cerchio({0, -fuori}, moncone * 0.7, moncone * 0.45)));
+        tagli.addPath(t.map(Cerchio({0, -fuori}, largo * 0.58, largo * 0.4)));
+        anelli.addPath(t.map(Cerchio({0, -fuori}, largo * 0.22, largo * 0.12)));
+        if (grande ? m.coppia : m.foglia) {
+            // From just below the cut, as a lopped branch sprouts again: on
+            // the ace one up along the wood and one out.
+            const QPointF base = t.map(QPointF(-m.lato * largo * 0.3, -fuori * 0.9));
+            const qreal lungo = (grande ? 3.8 : 4.4) * u;
+            const std::array<qreal, 2> angoli{m.lato * (grande ? 30 : 14), m.lato * 78};
+            for (int i = 0; i < (grande ? 2 : 1); ++i) {
+                const qreal angolo = angoli[size_t(i)];
+                foglie = Unione(foglie, Foglia(base, lungo, lungo * 0.46, angolo, 0.35, 0.75, 0.95, 0.55));
+                QTransform v;
+                v.translate(base.x(), base.y());
+                v.rotate(angolo);
+                vene.moveTo(v.map(QPointF(0, -0.6 * u)));
+                vene.lineTo(v.map(QPointF(0, -lungo * 0.8)));
+            }
+        }
     }
-    tagli.addEllipse(QPointF(0, h / 2), piede * 0.85, std::max(0.4, piede * 0.3));
-
-    // One small golden leaf by the upper stub, lying close to the wood: a
-    // sprout, not a spur.
-    const Nodo &alto = kNodi[2];
-    const qreal lungoFoglia = std::max(3.0, h * 0.15) * 0.8;
-    const QPainterPath foglie =
-        Unione(QPainterPath(),
-               Foglia({alto.lato * mezza(alto.s, int(alto.lato)) * 0.75, y(alto.s) - moncone * 0.9}, lungoFoglia,
-                      lungoFoglia * 0.36, alto.lato * 28));
-
-    // The outline is finer than the deck's one weight: the wood is only a
-    // few pixels wide at the natural size, and a full outline would take
-    // half of it.
-    Modella(p, legno, kTintaLegno, QColor(Qt::transparent), 0.7, 1.5);
-    p.setPen(Penna(kContornoEmblema, kTrattoFine));
-    p.setBrush(Qt::NoBrush);
-    p.drawPath(legno);
-    // The bark: short marks across the grain, alternately on either side.
-    QPainterPath corteccia;
-    const int segni = 4;
-    for (int i = 0; i < segni; ++i) {
-        const qreal s = 0.2 + 0.68 * i / (segni - 1);
-        const int lato = i % 2 ? 1 : -1;
-        const qreal w = std::min(mezza(s, -1), mezza(s, 1));
-        corteccia.moveTo(lato * w * 0.85, y(s) + w * 0.2);
-        corteccia.quadTo(lato * w * 0.3, y(s) - w * 0.25, -lato * w * 0.15, y(s) - w * 0.05);
+    Modella(p, legno, kTintaLegno, QColor(Qt::transparent), grande ? 1.2 * u : 0.8, grande ? 0.9 * u : 0.9);
+    // The grain along the wood, three wavy lines parting round two knots,
+    // each a ring round a dark eye; on the ace bark marks across it.
+    QPainterPath venatura;
+    const std::array<QPointF, 2> nodi{QPointF(0.35 * mezza(0.24, 1), y(0.24)),
+                                      QPointF(-0.3 * mezza(0.66, -1), y(0.66))};
+    for (const qreal scarto : {-0.5, 0.05, 0.55}) {
+        venatura.moveTo(scarto * mezza(0.04, 1), y(0.04));
+        for (int k = 1; k <= 20; ++k) {
+            const qreal s = 0.04 + 1.0 * k / 20;
+            qreal x = (scarto + 0.07 * std::sin(s * 9 + scarto * 5)) * mezza(s, 1);
+            for (const QPointF &nodo : nodi) { // parting round the knot
+                const qreal vicino = std::max(0.0, 1 - std::abs(y(s) - nodo.y()) / (1.6 * u));
+                x += (x < nodo.x() ? -1 : 1) * vicino * 0.7 * u;
+            }
+            venatura.lineTo(x, y(s));
+        }
     }
-    // The grain runs along the wood, parting round the knots: wood, not a
-    // green stem.
-    for (int v = -1; v <= 1; ++v) {
-        const qreal scarto = v * 0.45;
-        corteccia.moveTo(scarto * mezza(0.06, v < 0 ? -1 : 1), y(0.06));
-        for (int k = 1; k <= 14; ++k) {
-            const qreal s = 0.06 + 0.88 * k / 14;
-            const qreal onda = 0.15 * std::sin(s * 11 + v * 1.7);
-            corteccia.lineTo((scarto + onda * 0.3) * mezza(s, v < 0 ? -1 : 1), y(s));
+    for (const QPointF &nodo : nodi) {
+        venatura.addEllipse(nodo, 0.6 * u, 0.9 * u);
+        venatura.addEllipse(nodo, 0.22 * u, 0.35 * u);
+    }
+    if (grande) {
+        for (int i = 0; i < 6; ++i) {
+            const qreal s = 0.12 + 0.8 * i / 5;
+            const int lato = i % 2 ? 1 : -1;
+            const qreal w = std::min(mezza(s, -1), mezza(s, 1));
+            venatura.moveTo(lato * w * 0.85, y(s) + w * 0.2);
+            venatura.quadTo(lato * w * 0.3, y(s) - w * 0.15, -lato * w * 0.1, y(s));
         }
     }
     p.setBrush(Qt::NoBrush);
-    p.setPen(QPen(kTintaLegno.ombra, 0.22, Qt::SolidLine, Qt::RoundCap));
-    p.drawPath(corteccia);
-    Riempi(p, tagli, kTintaRosso.corpo, kTintaRosso.ombra, 0.35);
-    QPainterPath fascia;
-    const qreal alta = std::max(0.7, h * 0.028);
-    fascia.addRect(QRectF(-testa, y(0.1) - alta, 2 * testa, alta));
-    fascia.addRect(QRectF(-testa, y(0.1) + alta * 0.6, 2 * testa, alta));
-    p.setPen(Qt::NoPen);
-    p.setBrush(kTintaRosso.corpo);
-    p.drawPath(Intersezione(fascia, legno));
-    Riempi(p, foglie, kTintaOro.luce, kOroScuro, 0.4);
+    p.setPen(QPen(kTintaLegno.ombra, grande ? 0.45 : 0.22, Qt::SolidLine, Qt::RoundCap));
+    p.drawPath(venatura);
+    // The wood is only a few pixels thick at the natural size: its outline
+    // finer than the deck's weight there, so that its green shows.
+    p.setPen(Penna(kContornoEmblema, grande ? kTratto : kTrattoFine));
+    p.drawPath(legno);
+    Riempi(p, tagli, kTintaRosso.corpo, kTintaRosso.ombra, grande ? kTrattoFine : 0.3);
+    // The rings of the sawn faces, too fine for the natural size.
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(kTintaRosso.ombra, grande ? kTrattoInterno : 0.15));
+    p.drawPath(anelli);
+    // On a pip the leaves' outline is fine enough that their gold wins the
+    // pixels: yellow leaves, not a brown smear.
+    Riempi(p, foglie, kTintaOro.corpo, kOroScuro, grande ? kTrattoFine : 0.25);
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(kTintaOro.ombra, grande ? 0.4 : 0.2, Qt::SolidLine, Qt::RoundCap));
+    p.drawPath(vene);
 }
 
 } // namespace belvane::cardart
