@@ -19,7 +19,7 @@ constexpr QPointF kSella(20.5, 41);
 // Where a rearing horse turns, in its own frame: about its hocks.
 constexpr QPointF kPerno(13, 52);
 // A held blade bends as the pips' do.
-constexpr qreal kCurvaSpada = 1.6;
+constexpr qreal kCurvaSpada = 5.0;
 // The rider to the frame he was drawn in: a man in proportion to his horse.
 constexpr qreal kCavaliere = 0.9;
 // A rider's head to a standing knave's.
@@ -102,10 +102,10 @@ Cavaliere Di(Seme seme)
                  1.0},
                 4,
                 true,
-                {14.8, 25.8},
-                {13.4, 17.6},
+                {13.0, 27.0},
+                {10.6, 21.4},
                 0,
-                14,
+                17,
                 {crema, crini, Tono(Smorza(kBlu)), kOro, kBluScuro},
                 Tono(QColor(0xE8, 0x50, 0x3C), kRosso, QColor(0x98, 0x16, 0x12)),
                 4,

@@ -141,7 +141,7 @@ void FanteDiCoppe(QPainter &p)
     Forma(p, ProfiloArto({{{21.4, 34}, 1.5}, {{29.6, 33.8}, 1.5}}), kOcraT, 0.4, 0);
     Mano(p, {31.4, 35.0}, 1.4, 30);
     // The cup held out by its stem.
-    Emblema(p, Seme::Coppe, {11.4, 25.2}, 13, 0);
+    Emblema(p, Seme::Coppe, {10.9, 24.6}, 15, 0);
     const Profilo vicino = ProfiloArto({{{21.4, 23.2}, 3.6}, {{20.6, 30.6}, 2.9}, {{14.6, 29.2}, 2.5}});
     Forma(p, vicino, kCelesteT, 0.7, 0.4);
     Ombreggia(p, vicino, {22.4, 23}, {14.2, 31}, kCelesteT.ombra, -50, 0.7);

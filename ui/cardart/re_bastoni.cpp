@@ -192,8 +192,8 @@ void ReDiBastoni(QPainter &p)
     CoronaChiusa(p);
 
     // The cudgel held upright at arm's length, its head above his shoulder.
-    Emblema(p, Seme::Bastoni, {36.6, 22.4}, 28, 4);
-    Mano(p, {35.6, 34.6}, 1.6, 4);
+    Emblema(p, Seme::Bastoni, {38.0, 21.4}, 29, 7);
+    Mano(p, {36.2, 34.4}, 1.6, 7);
 }
 
 } // namespace belvane::cardart::re

@@ -128,18 +128,18 @@ void ReDiCoppe(QPainter &p)
 
     // The left arm raised at full length towards the upper left.
     const QPainterPath sinistro = Morbido({{20.2, 23.4},
-                                           {16.4, 20.8},
-                                           {12.6, 17.8},
-                                           {10.4, 16.6},
-                                           {10.4, 16.6},
-                                           {9.4, 18.8},
-                                           {9.4, 18.8},
-                                           {12.4, 20.4},
-                                           {15.6, 24.0},
+                                           {16.4, 21.6},
+                                           {12.6, 19.4},
+                                           {10.4, 18.4},
+                                           {10.4, 18.4},
+                                           {9.4, 20.6},
+                                           {9.4, 20.6},
+                                           {12.4, 22.0},
+                                           {15.6, 24.8},
                                            {18.8, 27.8}});
     Modella(p, sinistro, kBluT, kContorno, 1.0, 0.6);
     pieghe = QPainterPath();
-    Curva(pieghe, {{17.2, 23.4}, {14.8, 21.2}, {12.8, 19.4}});
+    Curva(pieghe, {{17.2, 24.0}, {14.8, 22.2}, {12.8, 20.8}});
     Segna(p, pieghe, kBluT.ombra, kPiega);
 
     // Golden flowers sown on the blue cloth.
@@ -167,9 +167,9 @@ void ReDiCoppe(QPainter &p)
     p.restore();
 
     // The cup held up high, the hand under its foot.
-    Emblema(p, Seme::Coppe, {8.6, 9.2}, 12.5, 0);
-    Ellisse(p, {10.0, 17.6}, 1.2, 1.5, kErmellino, kContorno, kTrattoFine);
-    Mano(p, {8.9, 16.3}, 1.5);
+    Emblema(p, Seme::Coppe, {8.6, 10.4}, 15, 0);
+    Ellisse(p, {10.0, 19.4}, 1.2, 1.5, kErmellino, kContorno, kTrattoFine);
+    Mano(p, {8.9, 18.2}, 1.5);
 }
 
 } // namespace belvane::cardart::re

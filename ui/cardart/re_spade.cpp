@@ -23,7 +23,7 @@ const Tinta kBarbaRamata{QColor(0xC0, 0x6A, 0x38), QColor(0xA0, 0x50, 0x28), QCo
 const Tinta kMantoT{QColor(0xE4, 0x94, 0x60), QColor(0xC8, 0x6A, 0x30), QColor(0x96, 0x48, 0x1C)};
 const Tinta kFoderaT{QColor(0xB0, 0xC8, 0xEC), QColor(0x7C, 0x9A, 0xD0), QColor(0x52, 0x70, 0xA8)};
 // A held blade bends as the pips' do.
-constexpr qreal kCurvaSpada = 1.6;
+constexpr qreal kCurvaSpada = 5.0;
 
 // A radiate crown: seven sharp rays flaring from a jewelled band, over a red
 // cap.
