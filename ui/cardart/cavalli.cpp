@@ -4,6 +4,7 @@
 #include "figure.h"
 #include "geometria.h"
 #include "pennelli.h"
+#include "stampa.h"
 #include "vesti.h"
 
 #include <QPainterPath>
@@ -90,7 +91,8 @@ Cavaliere Di(Seme seme)
                 {26.2, 37.4},
                 6.2,
                 23.3,
-                {0.4, -0.2, -0.2, -0.2, 0.2, 0, QColor(0xC8, 0x80, 0x48), 0, 0.7, 0, 0.2, -0.5, 1.0}};
+                {0.4, -0.2, -0.2, -0.2, 0.2, 0, QColor(0xC8, 0x80, 0x48), 0, 0.7, 0, 0.2, -0.5, 1.0,
+                 fanti::Lineamenti::Occhio::Mandorla, fanti::Lineamenti::Bocca::Sorride}};
     case Seme::Coppe: // cantering, the near foreleg reaching out, the cup lifted
         return {false,
                 {{{29, 50}, {33.6, 54.8}, {36.8, 59.2}, {38.0, 61.0}},
@@ -114,7 +116,8 @@ Cavaliere Di(Seme seme)
                 {27.2, 35.4},
                 4.8,
                 21.6,
-                {-0.3, 0.3, 0.3, 0.2, -0.1, 0.5, Qt::transparent, 0, 0, 0.5, -0.4, 0.7, -0.5},
+                {-0.3, 0.3, 0.3, 0.2, -0.1, 0.5, Qt::transparent, 0, 0, 0.5, -0.4, 0.7, -0.5,
+                 fanti::Lineamenti::Occhio::Tondo, fanti::Lineamenti::Bocca::Quieta},
                 1.4};
     case Seme::Denari: // rearing, the coin held up
         return {false,
@@ -140,7 +143,8 @@ Cavaliere Di(Seme seme)
                 {25.2, 38.6},
                 7.4,
                 23.6,
-                {0.2, 0, 0.1, 0.3, 0, 0, QColor(0xB8, 0x84, 0x52), 1.1, 0.4, 0.2, 0.5, 0.2, 0.4}};
+                {0.2, 0, 0.1, 0.3, 0, 0, QColor(0xB8, 0x84, 0x52), 1.1, 0.4, 0.2, 0.5, 0.2, 0.4,
+                 fanti::Lineamenti::Occhio::Stretto, fanti::Lineamenti::Bocca::Amara}};
     case Seme::Spade: // a high-stepping trot, the neck arched; the sword raised before him
         return {true,
                 {{{29, 50}, {34.8, 51.6}, {35.0, 56.8}, {35.8, 58.4}},
@@ -164,7 +168,8 @@ Cavaliere Di(Seme seme)
                 {27, 38},
                 8.6,
                 20.8,
-                {-0.2, 0.2, 0.4, -0.2, -0.1, 0, QColor(0x9C, 0x6C, 0x44), 0, 0.3, 0.9, 0.8, -0.3, 0.8}};
+                {-0.2, 0.2, 0.4, -0.2, -0.1, 0, QColor(0x9C, 0x6C, 0x44), 0, 0.3, 0.9, 0.8, -0.3, 0.8,
+                 fanti::Lineamenti::Occhio::Palpebra, fanti::Lineamenti::Bocca::Serrata}};
     }
     return {};
 }
@@ -313,7 +318,7 @@ void Cavallo(QPainter &p, Seme seme)
         const QRectF r = b.boundingRect();
         QPainterPath lato;
         lato.addRect(QRectF(r.center().x() + 0.6, r.top(), r.width(), r.height()));
-        Tratteggia(p, Intersezione(b, lato), abito.ombra, 0.8, 60);
+        Ombra(p, Intersezione(b, lato), abito.ombra, 0.8, 60);
     }
     const QPointF f = c.piede;
     // Each his own boots: brown riding boots, black ones, tan ones, and the
@@ -336,7 +341,7 @@ void Cavallo(QPainter &p, Seme seme)
         sotto.lineTo(f + QPointF(-4, 0));
         sotto.lineTo(16, 48);
         sotto.closeSubpath();
-        cavaliere.Tratteggia(Intersezione(gamba, sotto), calza.ombra, 0.8, 50);
+        cavaliere.Ombra(Intersezione(gamba, sotto), calza.ombra, 0.8, 50);
         QPainterPath piega;
         piega.moveTo(c.ginocchio + QPointF(-1.6, -0.6));
         piega.quadTo(c.ginocchio + QPointF(-0.6, 0.6), c.ginocchio + QPointF(-0.8, 1.8));

@@ -1,6 +1,7 @@
 #include "cavallo.h"
 
 #include "pennelli.h"
+#include "stampa.h"
 
 #include <QLineF>
 #include <QPolygonF>
@@ -87,6 +88,11 @@ void Tela::Modella(const QPainterPath &forma, const Tinta &tinta, const QColor &
 void Tela::Tratteggia(const QPainterPath &forma, const QColor &colore, qreal passo, qreal angolo, qreal spessore) const
 {
     cardart::Tratteggia(p, Su(forma), colore, passo, angolo, spessore);
+}
+
+void Tela::Ombra(const QPainterPath &forma, const QColor &colore, qreal passo, qreal angolo) const
+{
+    cardart::Ombra(p, Su(forma), colore, passo, angolo);
 }
 
 void Tela::Linea(QPointF a, QPointF b, const QColor &c, qreal w) const { cardart::Linea(p, Su(a), Su(b), c, w); }
@@ -364,7 +370,7 @@ QPointF DisegnaCavallo(const Tela &tela, const Andatura &a, const Finimenti &f)
     gola.lineTo(33.6, 35.6);
     gola.lineTo(35.2, 32.6);
     gola.closeSubpath();
-    tela.Tratteggia(U(Intersezione(tronco, Piatto(U(ventre, coscia))), giro.map(gola)), f.manto.ombra, 0.9, -35);
+    tela.Ombra(U(Intersezione(tronco, Piatto(U(ventre, coscia))), giro.map(gola)), f.manto.ombra, 0.9, -35);
 
     // Muscles and joints in fine lines of the coat's shade.
     QPainterPath pieghe;

@@ -2,6 +2,7 @@
 
 #include "pennelli.h"
 #include "sagome.h"
+#include "stampa.h"
 
 #include <QLineF>
 #include <QPolygonF>
@@ -82,6 +83,19 @@ void Linee(QPainter &p, const QPainterPath &linee, const QColor &colore, qreal s
 void Ombreggia(QPainter &p, const Profilo &forma, QPointF da, QPointF a, const QColor &colore, qreal angolo,
                qreal passo)
 {
+    if (!InchiostroDelPixelInUso()) {
+        // The larger drawing lays the shade flat, as a print does (stampa.h):
+        // the shape beyond the line.
+        const QLineF l(da, a);
+        const QPointF u = (a - da) / l.length(), fuori(u.y(), -u.x());
+        constexpr qreal kLontano = 100;
+        QPainterPath oltre;
+        oltre.addPolygon(
+            QPolygonF({da - u * kLontano, a + u * kLontano, a + (u + fuori) * kLontano, da + (fuori - u) * kLontano}));
+        oltre.closeSubpath();
+        Ombra(p, Intersezione(Sagoma(forma), oltre), colore, passo, angolo);
+        return;
+    }
     // Each line a thin quadrilateral, square-ended: stroked with round caps
     // the same lines cost several times the corners to fill at every size.
     const QPainterPath linee = Tratteggio(forma, da, a, angolo, passo);
@@ -112,6 +126,75 @@ qreal Ciglia(qreal folte)
     return InchiostroDelPixelInUso() ? kCiglia : kCiglia + folte * 0.12;
 }
 
+// The larger drawing's lines of the face: dark and warm, an engraver's line
+// rather than the ink of the outlines.
+const QColor kSegnoViso(0x6A, 0x3C, 0x26);
+
+// The upper lids in the larger drawing, on eyes at (-1, 0) and (1, 0): a
+// line over an almond eye, a high arch and a lower lid over round ones, a
+// lid of skin half over the eye (heavy-lidded), or lowered further with a
+// lower lid too (a keen look).
+void Palpebre(QPainter &p, Lineamenti::Occhio tipo)
+{
+    QPainterPath linee, pelle, sotto;
+    for (qreal dx : {-1.0, 1.0}) {
+        switch (tipo) {
+        case Lineamenti::Occhio::Mandorla:
+            linee.moveTo(dx - 1.0, 0.05);
+            linee.quadTo(dx, -1.1, dx + 1.0, 0.05);
+            break;
+        case Lineamenti::Occhio::Tondo:
+            linee.moveTo(dx - 0.95, -0.05);
+            linee.quadTo(dx, -1.35, dx + 0.95, -0.05);
+            sotto.moveTo(dx - 0.7, 0.7);
+            sotto.quadTo(dx, 1.0, dx + 0.7, 0.7);
+            break;
+        case Lineamenti::Occhio::Palpebra:
+        case Lineamenti::Occhio::Stretto: {
+            // The lid's edge at the middle of the eye, over the pupil's top.
+            const qreal orlo = tipo == Lineamenti::Occhio::Stretto ? -0.2 : -0.3;
+            QPainterPath l;
+            l.moveTo(dx - 1.05, 0.1);
+            l.quadTo(dx, -1.3, dx + 1.05, 0.1);
+            l.quadTo(dx, orlo * 2 - 0.1, dx - 1.05, 0.1);
+            pelle.addPath(l);
+            linee.moveTo(dx - 1.05, 0.1);
+            linee.quadTo(dx, orlo * 2 - 0.1, dx + 1.05, 0.1);
+            if (tipo == Lineamenti::Occhio::Stretto) {
+                sotto.moveTo(dx - 0.8, 0.35);
+                sotto.quadTo(dx, 0.6, dx + 0.8, 0.35);
+            }
+            break;
+        }
+        }
+    }
+    p.setPen(Qt::NoPen);
+    p.setBrush(kPelleT.corpo);
+    p.drawPath(pelle);
+    Linee(p, linee, kSegnoViso, 0.26);
+    Linee(p, sotto, kBordoPelle, 0.18);
+}
+
+// The lips in the larger drawing, the mouth's middle at `c`, `w` to each
+// corner: a quiet mouth with a full lower lip, a smile, a mouth set straight,
+// or one turned down.
+void Labbra(QPainter &p, QPointF c, qreal w, Lineamenti::Bocca tipo)
+{
+    const qreal su = tipo == Lineamenti::Bocca::Sorride ? -0.35 : tipo == Lineamenti::Bocca::Amara ? 0.3 : 0;
+    const qreal pieno = tipo == Lineamenti::Bocca::Serrata ? 0.18 : tipo == Lineamenti::Bocca::Quieta ? 0.4 : 0.3;
+    QPainterPath labbro;
+    labbro.moveTo(c + QPointF(-w * 0.7, su * 0.6));
+    labbro.quadTo(c + QPointF(0, pieno * 2 + su * 0.3), c + QPointF(w * 0.7, su * 0.6));
+    labbro.quadTo(c + QPointF(0, 0.05), c + QPointF(-w * 0.7, su * 0.6));
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(0xE2, 0x92, 0x7E));
+    p.drawPath(labbro);
+    QPainterPath linea;
+    linea.moveTo(c + QPointF(-w, su));
+    linea.quadTo(c + QPointF(0, tipo == Lineamenti::Bocca::Sorride ? 0.3 : -0.05 - su * 0.4), c + QPointF(w, su));
+    Linee(p, linea, QColor(0x9A, 0x4A, 0x3A), 0.24);
+}
+
 } // namespace
 
 void Volto(QPainter &p, QPointF c, qreal verso, qreal inclina, qreal sorriso, const Lineamenti &l)
@@ -138,7 +221,10 @@ void Volto(QPainter &p, QPointF c, qreal verso, qreal inclina, qreal sorriso, co
     Forma(p, viso, kPelleT, 0.8, 0.5, kBordoPelle);
     // The cheek away from the light engraved, as a printer's block shades a
     // face: finer than a pixel, a tone at the natural size.
-    Ombreggia(p, viso, {1.4 + v * 0.5, -2.4}, {2.0 + v * 0.5, 3.4}, kPelleT.ombra, 70, 0.9);
+    if (InchiostroDelPixelInUso())
+        Ombreggia(p, viso, {1.4 + v * 0.5, -2.4}, {2.0 + v * 0.5, 3.4}, kPelleT.ombra, 70, 0.9);
+    else // a flat tone whose edge follows the cheekbone
+        Ombra(p, Intersezione(Sagoma(viso), Poligonale({3.7 + v * 0.5, 0.2}, 2.3, 4.6, 24)), kPelleT.ombra, 0.9, 70);
     // Cheeks, brows and lids, nose, mouth: finer than a pixel, so that at
     // the natural size only the eyes (on pixel centres) stand out.
     p.setPen(Qt::NoPen);
@@ -177,13 +263,16 @@ void Volto(QPainter &p, QPointF c, qreal verso, qreal inclina, qreal sorriso, co
     Linee(p,
           Tratti({{{-1.9 + s, -1.2 - f - a * 0.5}, {-1.1 + s, -1.7 - a}, {-0.4 + s, -1.3 + f - a * 0.3}},
                   {{0.4 + s, -1.3 + f - a * 0.3}, {1.1 + s, -1.7 - a}, {1.9 + s, -1.2 - f - a * 0.5}}}),
-          kSopracciglia, Ciglia(l.folte));
+          InchiostroDelPixelInUso() ? kSopracciglia : kSegnoViso, Ciglia(l.folte));
     // The upper lids over the whites in warm brown, as an engraver draws
     // them; the nose's ridge and the wing of the nostril lighter, so that at
     // the natural size the pixel between the eyes stays skin.
     const qreal n = l.naso;
-    Linee(p, Tratti({{{-2.0, 0.05}, {-1.0, -0.82}, {0.05, -0.1}}, {{-0.05, -0.1}, {1.0, -0.82}, {2.0, 0.05}}}),
-          kBordoPelle, Palpebra());
+    if (InchiostroDelPixelInUso())
+        Linee(p, Tratti({{{-2.0, 0.05}, {-1.0, -0.82}, {0.05, -0.1}}, {{-0.05, -0.1}, {1.0, -0.82}, {2.0, 0.05}}}),
+              kBordoPelle, Palpebra());
+    else
+        Palpebre(p, l.sguardo);
     Linee(
         p,
         Tratti(
@@ -193,10 +282,14 @@ void Volto(QPainter &p, QPointF c, qreal verso, qreal inclina, qreal sorriso, co
     // The mouth a light warm line, not red: a dark or red pixel under the
     // face would read as a beard on the small card.
     const qreal b = v * 0.6, w = 0.8 + l.bocca;
-    Linee(
-        p,
-        Tratti({{{-w + b, 2.45 + m * 0.5 - sorriso}, {b, 2.6 + m * 0.5 + sorriso}, {w + b, 2.45 + m * 0.5 - sorriso}}}),
-        QColor(0xD0, 0x84, 0x6C), 0.4);
+    if (InchiostroDelPixelInUso())
+        Linee(p,
+              Tratti({{{-w + b, 2.45 + m * 0.5 - sorriso},
+                       {b, 2.6 + m * 0.5 + sorriso},
+                       {w + b, 2.45 + m * 0.5 - sorriso}}}),
+              QColor(0xD0, 0x84, 0x6C), 0.4);
+    else
+        Labbra(p, {b, 2.5 + m * 0.5}, w, l.labbra);
     if (l.eta > 0) {
         // From the nose's wing to the mouth's corner, and under the eyes.
         const qreal e = l.eta;

@@ -80,6 +80,11 @@ struct Lineamenti {
     // Eyes opened wider (positive) or narrowed; brows heavier or lighter.
     qreal occhi = 0;
     qreal folte = 0;
+    // Drawn only on the larger cards: how the lids sit on the eyes (an
+    // almond eye, wide round eyes, heavy lids, a keen narrowed look) and how
+    // the mouth is set.
+    enum class Occhio { Mandorla, Tondo, Palpebra, Stretto } sguardo = Occhio::Mandorla;
+    enum class Bocca { Quieta, Sorride, Serrata, Amara } labbra = Bocca::Quieta;
 };
 // A young man's face centred on `c`, turned by `verso` units towards where
 // he looks (negative: to the left), the head leaning `inclina` degrees; the

@@ -3,6 +3,8 @@
 // a tall closed crown, the fawn cloak swept back behind him.
 #include "re_parti.h"
 
+#include "stampa.h"
+
 #include "emblemi.h"
 
 namespace belvane::cardart::re {
@@ -83,7 +85,7 @@ void ReDiBastoni(QPainter &p)
                                         {17.5, 26.0}});
     Modella(p, manto, kMantoT, kContorno);
     // Engraved shade where the cloak falls behind him, along its folds.
-    Tratteggia(p, Intersezione(manto, Spezzata({{11, 34}, {17, 30}, {17, 64}, {12, 64}})), kMantoT.ombra, 0.9, 70);
+    Ombra(p, Intersezione(manto, Spezzata({{11, 34}, {17, 30}, {17, 64}, {12, 64}})), kMantoT.ombra, 0.9, 70);
     // It hangs in deep folds from the shoulder to the hem.
     Pieghe(p, manto, kMantoT, {{{13.6, 27.0}, {6.0, 64.0}, 3.0}, {{15.6, 34}, {11.6, 64.4}, 2.8}});
     // Lined with ermine, turned back along its open edge.
@@ -112,7 +114,7 @@ void ReDiBastoni(QPainter &p)
                                         {27.8, 24.6},
                                         {24.0, 22.4}});
     Modella(p, veste, kRossoT, kContorno, 1.4, 0.8);
-    Tratteggia(p, Intersezione(veste, Spezzata({{26.2, 38}, {34, 38}, {34, 66}, {25.0, 66}})), kRossoT.ombra, 0.8, 90);
+    Ombra(p, Intersezione(veste, Spezzata({{26.2, 38}, {34, 38}, {34, 66}, {25.0, 66}})), kRossoT.ombra, 0.8, 90);
     const QPainterPath stola = Morbido(
         {{22.4, 38}, {22.4, 38}, {24.6, 38}, {24.6, 38}, {25.6, 64.6}, {25.6, 64.6}, {23.0, 64.8}, {23.0, 64.8}});
     Modella(p, stola, kOroT, kOroT.ombra, 0.5, 0.3);
@@ -188,7 +190,9 @@ void ReDiBastoni(QPainter &p)
                        {14.2, 26.8}}),
               {{16.6, 25.0}, {19.2, 26.2}, {24.0, 26.4}, {27.0, 25.2}, {21.6, 23.6}});
 
-    Testa(p, {kViso, 1, kBarbaBianca, kBarbaBianca, 7.5, 3.2, 3.4, true, -0.3, 0.5, 0.4});
+    Testa(p,
+          {kViso, 1, kBarbaBianca, kBarbaBianca, 7.5, 3.2, 3.4, true, -0.3, 0.5, 0.4, Capo::Occhio::Palpebra,
+           Capo::Bocca::Quieta, Capo::Taglio::Tondo});
     CoronaChiusa(p);
 
     // The cudgel held upright at arm's length, its head above his shoulder.

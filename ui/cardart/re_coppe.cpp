@@ -3,6 +3,8 @@
 // gathering the red mantle at his hip.
 #include "re_parti.h"
 
+#include "stampa.h"
+
 #include "emblemi.h"
 
 #include <utility>
@@ -96,8 +98,7 @@ void ReDiCoppe(QPainter &p)
     Curva(pieghe, {{26.4, 43}, {26.8, 52}, {27.2, 60.6}});
     Curva(pieghe, {{29.4, 42}, {30.0, 51}, {30.6, 60.4}});
     Segna(p, pieghe, kBluT.ombra, kPiega);
-    Tratteggia(p, Intersezione(veste, Spezzata({{28.6, 40}, {36, 40}, {36, 60.6}, {29.6, 60.6}})), kBluT.ombra, 0.8,
-               90);
+    Ombra(p, Intersezione(veste, Spezzata({{28.6, 40}, {36, 40}, {36, 60.6}, {29.6, 60.6}})), kBluT.ombra, 0.8, 90);
 
     // The mantle's front, wrapped from the left shoulder across his body and
     // gathered in his right hand at the hip, then falling from it in folds.
@@ -113,7 +114,7 @@ void ReDiCoppe(QPainter &p)
     Curva(pieghe, {{17.8, 52.0}, {23.2, 49.6}, {30.6, 45.2}});
     Curva(pieghe, {{34.4, 42.0}, {35.2, 52.0}, {36.2, 62.8}});
     Segna(p, pieghe, kRossoT.ombra, kPiega);
-    Tratteggia(p, Intersezione(drappo, Spezzata({{31, 40}, {40, 40}, {40, 66}, {31, 66}})), kRossoT.ombra, 0.8, 90);
+    Ombra(p, Intersezione(drappo, Spezzata({{31, 40}, {40, 40}, {40, 66}, {31, 66}})), kRossoT.ombra, 0.8, 90);
     // A golden border along its edge.
     QPainterPath bordo;
     Curva(bordo, {{16.8, 57.2}, {21.0, 53.6}, {26.4, 49.4}, {32.0, 45.6}});
@@ -158,7 +159,9 @@ void ReDiCoppe(QPainter &p)
     Ermellino(p, Morbido({{19.4, 23.4}, {24.5, 21.8}, {29.6, 23.4}, {30.0, 25.6}, {24.5, 26.8}, {19.0, 25.6}}),
               {{21.0, 24.4}, {24.0, 25.2}, {27.4, 24.4}});
 
-    Testa(p, {kViso, -1, kBarbaCastana, kBarbaCastana, 4.0, 3.1, 2.6, false, 0.2, 0, 0.2});
+    Testa(p,
+          {kViso, -1, kBarbaCastana, kBarbaCastana, 4.0, 3.1, 2.6, false, 0.2, 0, 0.2, Capo::Occhio::Mandorla,
+           Capo::Bocca::Sorride, Capo::Taglio::Forcuto});
     // The crown lifted clear of the brow: at the natural size its band must
     // not sit on the eyes.
     p.save();

@@ -3,6 +3,8 @@
 // in a golden circlet, trimmed with fur; his other hand on his hip.
 #include "re_parti.h"
 
+#include "stampa.h"
+
 #include "emblemi.h"
 
 namespace belvane::cardart::re {
@@ -74,7 +76,7 @@ void ReDiDenari(QPainter &p)
                                         {30.6, 27.0},
                                         {27.0, 23.6}});
     Modella(p, manto, kRossoT, kContorno);
-    Tratteggia(p, Intersezione(manto, Spezzata({{30, 30}, {36, 30}, {36, 56}, {30, 56}})), kRossoT.ombra, 0.8, 90);
+    Ombra(p, Intersezione(manto, Spezzata({{30, 30}, {36, 30}, {36, 56}, {30, 56}})), kRossoT.ombra, 0.8, 90);
     QPainterPath pieghe;
     Curva(pieghe, {{13.6, 36.0}, {12.4, 46.0}, {11.6, 56.2}});
     Curva(pieghe, {{31.4, 36.0}, {32.6, 46.0}, {33.4, 56.2}});
@@ -134,8 +136,7 @@ void ReDiDenari(QPainter &p)
                                         {28.8, 24.8},
                                         {25.4, 22.6}});
     Modella(p, veste, kViolaT, kContorno, 1.4, 0.8);
-    Tratteggia(p, Intersezione(veste, Spezzata({{26.6, 38}, {34, 38}, {34, 52.4}, {27.6, 52.4}})), kViolaT.ombra, 0.8,
-               90);
+    Ombra(p, Intersezione(veste, Spezzata({{26.6, 38}, {34, 38}, {34, 52.4}, {27.6, 52.4}})), kViolaT.ombra, 0.8, 90);
     pieghe = QPainterPath();
     Curva(pieghe, {{17.4, 40.0}, {16.4, 44.0}, {15.6, 49.0}});
     Curva(pieghe, {{20.0, 40.0}, {19.6, 45.0}, {19.2, 49.6}});
@@ -193,7 +194,9 @@ void ReDiDenari(QPainter &p)
         {{17.6, 25.6}, {20.4, 27.0}, {24.6, 27.0}, {27.4, 25.6}});
 
     // Dark grey hair, cut short, apart from the paler beard.
-    Testa(p, {kViso, -1, kCapelliGrigi, kBarbaGrigia, 3.2, 3.3, 0.8, true, 0.5, -0.2, -0.1});
+    Testa(p,
+          {kViso, -1, kCapelliGrigi, kBarbaGrigia, 3.2, 3.3, 0.8, true, 0.5, -0.2, -0.1, Capo::Occhio::Tondo,
+           Capo::Bocca::Amara, Capo::Taglio::Appuntito});
     // The crown sits on the brow, clear of the eyes.
     p.save();
     p.translate(0, -0.7);

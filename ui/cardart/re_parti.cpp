@@ -1,5 +1,7 @@
 #include "re_parti.h"
 
+#include "stampa.h"
+
 #include "fanti_comune.h"
 
 #include <QPolygonF>
@@ -46,9 +48,10 @@ void Segmenti(QPainterPath &path, const std::vector<QPointF> &v, bool chiuso)
 
 } // namespace
 
-QPainterPath Morbido(std::initializer_list<QPointF> punti)
+QPainterPath Morbido(std::initializer_list<QPointF> punti) { return Morbido(std::vector<QPointF>(punti)); }
+
+QPainterPath Morbido(const std::vector<QPointF> &v)
 {
-    const std::vector<QPointF> v(punti);
     QPainterPath path(v.front());
     Segmenti(path, v, true);
     path.closeSubpath();
@@ -116,6 +119,83 @@ void Pieghe(QPainter &p, const QPainterPath &forma, const Tinta &tinta, std::ini
     Segna(p, pieghe_, tinta.ombra.darker(115), kTrattoInterno);
 }
 
+namespace {
+
+// A line of the face in the larger drawing: dark enough to read as an
+// engraver's line, warm so that it is not the ink of the outlines.
+const QColor kSegnoViso(0x6A, 0x3C, 0x26);
+
+// The upper lids as the larger drawing shows them: a line over an almond
+// eye; a lid of skin lowered over half of it (an old man's hooded eye, or a
+// hard narrowed look with a lower lid as well); round eyes with the bags
+// under them.
+void Occhi(QPainter &p, const Capo &k, qreal occhio)
+{
+    const qreal cx = k.centro.x(), s = k.sguardo;
+    QPainterPath linee, palpebre, sotto;
+    for (qreal x : {cx - 1 + s, cx + 1 + s}) {
+        switch (k.occhio) {
+        case Capo::Occhio::Mandorla:
+            Curva(linee, {{x - 1.0, occhio + 0.05}, {x, occhio - 0.78}, {x + 1.0, occhio + 0.05}});
+            break;
+        case Capo::Occhio::Palpebra:
+        case Capo::Occhio::Stretto: {
+            const qreal orlo = k.occhio == Capo::Occhio::Stretto ? occhio - 0.35 : occhio - 0.2;
+            palpebre.addPath(Morbido({{x - 1.05, occhio + 0.1},
+                                      {x - 1.05, occhio + 0.1},
+                                      {x, occhio - 0.95},
+                                      {x + 1.05, occhio + 0.1},
+                                      {x + 1.05, occhio + 0.1},
+                                      {x, orlo}}));
+            Curva(linee, {{x - 1.05, occhio + 0.1}, {x, orlo}, {x + 1.05, occhio + 0.1}});
+            if (k.occhio == Capo::Occhio::Stretto)
+                Curva(sotto, {{x - 0.8, occhio + 0.3}, {x, occhio + 0.48}, {x + 0.8, occhio + 0.3}});
+            break;
+        }
+        case Capo::Occhio::Tondo:
+            Curva(linee, {{x - 0.95, occhio}, {x, occhio - 0.85}, {x + 0.95, occhio}});
+            Curva(sotto, {{x - 0.8, occhio + 0.8}, {x, occhio + 1.1}, {x + 0.8, occhio + 0.8}});
+            break;
+        }
+    }
+    p.setPen(Qt::NoPen);
+    p.setBrush(kPelleT.corpo);
+    p.drawPath(palpebre);
+    Segna(p, linee, kSegnoViso, 0.28);
+    Segna(p, sotto, kBordoViso, 0.2);
+}
+
+// The lips under the moustache: a full lower lip, a smile lifting the
+// corners, a mouth set in a straight line, or one turned down.
+void Labbra(QPainter &p, const Capo &k, QPointF c)
+{
+    QPainterPath labbro, linea;
+    switch (k.bocca) {
+    case Capo::Bocca::Quieta:
+        labbro = Ovale(c + QPointF(0, 0.15), 0.8, 0.32);
+        Curva(linea, {c + QPointF(-0.85, -0.05), c + QPointF(0, 0.0), c + QPointF(0.85, -0.05)});
+        break;
+    case Capo::Bocca::Sorride:
+        labbro = Morbido({c + QPointF(-0.9, -0.2), c + QPointF(0, 0.5), c + QPointF(0.9, -0.2), c + QPointF(0, 0.05)});
+        Curva(linea, {c + QPointF(-1.0, -0.35), c + QPointF(0, 0.1), c + QPointF(1.0, -0.35)});
+        break;
+    case Capo::Bocca::Serrata:
+        labbro = Ovale(c + QPointF(0, 0.2), 0.6, 0.18);
+        Curva(linea, {c + QPointF(-1.0, 0), c + QPointF(1.0, 0)});
+        break;
+    case Capo::Bocca::Amara:
+        labbro = Ovale(c + QPointF(0, 0.2), 0.7, 0.25);
+        Curva(linea, {c + QPointF(-1.0, 0.4), c + QPointF(0, -0.05), c + QPointF(1.0, 0.4)});
+        break;
+    }
+    p.setPen(Qt::NoPen);
+    p.setBrush(kLabbro);
+    p.drawPath(labbro);
+    Segna(p, linea, QColor(0x8A, 0x3C, 0x2E), 0.25);
+}
+
+} // namespace
+
 void Testa(QPainter &p, const Capo &k)
 {
     const qreal cx = k.centro.x(), cy = k.centro.y();
@@ -160,12 +240,11 @@ void Testa(QPainter &p, const Capo &k)
     Modella(p, viso, kPelleT, kBordoViso, 0.8, 0.5);
     // The cheek away from the light engraved, as a printer's block shades a
     // face: finer than a pixel, a tone at the natural size.
-    Tratteggia(
-        p,
-        Intersezione(
-            viso,
-            Spezzata({{cx + 1.3 + 0.5 * s, cy - 3}, {cx + 4, cy - 3}, {cx + 4, cy + 4}, {cx + 1.9 + 0.5 * s, cy + 4}})),
-        kPelleT.ombra, 0.9, 70);
+    // In the larger drawing a flat tone whose edge follows the cheekbone.
+    const QPainterPath guancia = InchiostroDelPixelInUso()
+        ? Spezzata({{cx + 1.3 + 0.5 * s, cy - 3}, {cx + 4, cy - 3}, {cx + 4, cy + 4}, {cx + 1.9 + 0.5 * s, cy + 4}})
+        : Ovale({cx + 3.6 + 0.5 * s, cy + 0.2}, 2.2, 4.4);
+    Ombra(p, Intersezione(viso, guancia), kPelleT.ombra, 0.9, 70);
     const qreal naso = cx + 0.6 * s + 0.2;
     QPainterPath tratti;
     const qreal n = k.naso;
@@ -203,8 +282,11 @@ void Testa(QPainter &p, const Capo &k)
     p.drawPath(iridi);
     p.setBrush(kContorno);
     p.drawPath(pupille);
-    // A fine lid in the larger drawing: a heavy one makes the eye sleepy.
-    Segna(p, palpebre, kBordoViso, InchiostroDelPixelInUso() ? 0.4 : 0.22);
+    const bool disegno = !InchiostroDelPixelInUso();
+    if (disegno)
+        Occhi(p, k, occhio);
+    else
+        Segna(p, palpebre, kBordoViso, 0.4);
     QPainterPath ciglia;
     for (qreal x : {cx - 1 + s, cx + 1 + s}) {
         // Raised brows arch; knitted ones fall towards the nose.
@@ -216,7 +298,24 @@ void Testa(QPainter &p, const Capo &k)
                {x, occhio - 1.15 - g * 0.25},
                {x + 0.8, sinistro ? interno : esterno}});
     }
-    Segna(p, ciglia, k.barba.ombra);
+    // Brows: in the larger drawing heavy over narrowed or hooded eyes.
+    const qreal peso = !disegno              ? kTrattoInterno
+        : k.occhio == Capo::Occhio::Palpebra ? 0.6
+        : k.occhio == Capo::Occhio::Stretto  ? 0.5
+                                             : 0.36;
+    Segna(p, ciglia, k.barba.ombra, peso);
+    if (disegno && k.vecchio) {
+        // Lines across the brow and at the eyes' corners.
+        QPainterPath rughe;
+        Curva(rughe, {{cx - 1.4, cy - 2.45}, {cx, cy - 2.7}, {cx + 1.4, cy - 2.45}});
+        Curva(rughe, {{cx - 0.9, cy - 2.15}, {cx + 0.2, cy - 2.3}, {cx + 1.0, cy - 2.15}});
+        for (int lato : {-1, 1}) {
+            const qreal x = cx + s + lato * 2.1;
+            Curva(rughe, {{x, occhio - 0.2}, {x + lato * 0.6, occhio - 0.4}});
+            Curva(rughe, {{x, occhio + 0.1}, {x + lato * 0.6, occhio + 0.25}});
+        }
+        Segna(p, rughe, kPelleT.ombra.darker(115), 0.2);
+    }
     // Hair over the brow, under the crown.
     const QPainterPath fronte = Morbido({{cx - 3.2, cy - 1.2},
                                          {cx - 3.0, cy - 3.8},
@@ -229,20 +328,46 @@ void Testa(QPainter &p, const Capo &k)
     Modella(p, fronte, k.capelli, Qt::transparent, 0.5, 0.4);
     // The beard from cheek to cheek, the moustache its upper edge.
     const qreal w = k.barbaLarga, l = k.barbaLunga;
-    const QPainterPath barba = Morbido({{cx - w, cy + 1.8},
-                                        {cx - w, cy + 1.8},
-                                        {cx - w - 0.3, cy + 3.2},
-                                        {cx - w * 0.7, cy + 4.0 + l * 0.55},
-                                        {cx + 0.6 * s, cy + 4.2 + l},
-                                        {cx + w * 0.7, cy + 4.0 + l * 0.55},
-                                        {cx + w + 0.3, cy + 3.2},
-                                        {cx + w, cy + 1.8},
-                                        {cx + w, cy + 1.8},
-                                        {cx + 2.0, cy + 2.4},
-                                        {cx + 0.8, cy + 2.1},
-                                        {cx + 0.4 * s, cy + 2.4},
-                                        {cx - 0.8, cy + 2.1},
-                                        {cx - 2.0, cy + 2.4}});
+    std::vector<QPointF> contorno{{cx - w, cy + 1.8}, {cx - w, cy + 1.8}, {cx - w - 0.3, cy + 3.2}};
+    const qreal punta = cx + 0.6 * s;
+    switch (k.taglio) {
+    case Capo::Taglio::Tondo:
+        contorno.insert(
+            contorno.end(),
+            {{cx - w * 0.7, cy + 4.0 + l * 0.55}, {punta, cy + 4.2 + l}, {cx + w * 0.7, cy + 4.0 + l * 0.55}});
+        break;
+    case Capo::Taglio::Forcuto: // two locks with a notch between them
+        contorno.insert(contorno.end(),
+                        {{cx - w * 0.75, cy + 4.0 + l * 0.6},
+                         {punta - 1.1, cy + 4.2 + l},
+                         {punta, cy + 3.6 + l * 0.75},
+                         {punta + 1.1, cy + 4.2 + l},
+                         {cx + w * 0.75, cy + 4.0 + l * 0.6}});
+        break;
+    case Capo::Taglio::Appuntito: // narrowing to a point
+        contorno.insert(
+            contorno.end(),
+            {{cx - w * 0.55, cy + 4.0 + l * 0.5}, {punta, cy + 4.4 + l}, {cx + w * 0.55, cy + 4.0 + l * 0.5}});
+        break;
+    case Capo::Taglio::Quadro: // cut straight across
+        contorno.insert(contorno.end(),
+                        {{cx - w * 0.85, cy + 4.0 + l * 0.9},
+                         {cx - w * 0.8, cy + 4.2 + l},
+                         {punta, cy + 4.3 + l},
+                         {cx + w * 0.8, cy + 4.2 + l},
+                         {cx + w * 0.85, cy + 4.0 + l * 0.9}});
+        break;
+    }
+    contorno.insert(contorno.end(),
+                    {{cx + w + 0.3, cy + 3.2},
+                     {cx + w, cy + 1.8},
+                     {cx + w, cy + 1.8},
+                     {cx + 2.0, cy + 2.4},
+                     {cx + 0.8, cy + 2.1},
+                     {cx + 0.4 * s, cy + 2.4},
+                     {cx - 0.8, cy + 2.1},
+                     {cx - 2.0, cy + 2.4}});
+    const QPainterPath barba = Morbido(contorno);
     Modella(p, barba, k.barba, k.barba.ombra, 0.9, 0.5);
     QPainterPath peli;
     for (int i = -2; i <= 2; ++i)
@@ -253,7 +378,10 @@ void Testa(QPainter &p, const Capo &k)
     Curva(peli, {{cx - 2.2, cy + 2.6}, {cx - 0.6, cy + 2.5}, {cx + 0.4 * s, cy + 2.8}});
     Curva(peli, {{cx + 0.4 * s, cy + 2.8}, {cx + 0.6, cy + 2.5}, {cx + 2.2, cy + 2.6}});
     Segna(p, peli, k.barba.ombra);
-    Macchia(p, {cx + 0.4 * s, cy + 3.2}, 0.8, 0.3, kLabbro);
+    if (disegno)
+        Labbra(p, k, {cx + 0.4 * s, cy + 3.1});
+    else
+        Macchia(p, {cx + 0.4 * s, cy + 3.2}, 0.8, 0.3, kLabbro);
 }
 
 void Mano(QPainter &p, QPointF centro, qreal r, qreal angolo, bool specchio)

@@ -4,6 +4,8 @@
 // over a red cap.
 #include "re_parti.h"
 
+#include "stampa.h"
+
 #include "emblemi.h"
 
 #include <QPolygonF>
@@ -76,7 +78,7 @@ void ReDiSpade(QPainter &p)
                                         {33.0, 29.0},
                                         {28.4, 23.4}});
     Modella(p, manto, kMantoT, kContorno);
-    Tratteggia(p, Intersezione(manto, Spezzata({{36.4, 38}, {41, 38}, {41, 53}, {37.4, 53}})), kMantoT.ombra, 1.0, 50);
+    Ombra(p, Intersezione(manto, Spezzata({{36.4, 38}, {41, 38}, {41, 53}, {37.4, 53}})), kMantoT.ombra, 1.0, 50);
     // Caught on the shoulder, it falls away in folds to the hem.
     Pieghe(p, manto, kMantoT, {{{28.0, 27.0}, {35.0, 51.8}, 2.4}, {{25.0, 32.0}, {30.8, 49.0}, 1.8}});
     // Its lining shows where the wind turns back the flying edge.
@@ -120,7 +122,7 @@ void ReDiSpade(QPainter &p)
                                         {13.0, 56.2},
                                         {16.4, 45.0}});
     Modella(p, veste, kRossoT, kContorno, 1.2, 0.7);
-    Tratteggia(p, Intersezione(veste, Spezzata({{24.6, 38}, {34, 38}, {34, 58}, {26.6, 58}})), kRossoT.ombra, 0.8, 70);
+    Ombra(p, Intersezione(veste, Spezzata({{24.6, 38}, {34, 38}, {34, 58}, {26.6, 58}})), kRossoT.ombra, 0.8, 70);
     // The golden hem and the band down the front.
     Modella(p,
             Intersezione(veste,
@@ -164,8 +166,7 @@ void ReDiSpade(QPainter &p)
                                           {27.4, 26.0},
                                           {25.8, 23.2}});
     Modella(p, corazza, kAcciaioT, kContorno, 1.2, 0.8);
-    Tratteggia(p, Intersezione(corazza, Spezzata({{23.4, 22}, {30, 22}, {30, 40}, {24.2, 40}})), kAcciaioT.ombra, 0.8,
-               90);
+    Ombra(p, Intersezione(corazza, Spezzata({{23.4, 22}, {30, 22}, {30, 40}, {24.2, 40}})), kAcciaioT.ombra, 0.8, 90);
     QPainterPath orli;
     Curva(orli, {{22.4, 24.2}, {22.2, 31.0}, {22.4, 37.8}});
     Curva(orli, {{18.8, 26.6}, {20.6, 29.0}, {22.4, 29.6}, {24.4, 29.0}, {26.6, 26.6}});
@@ -207,7 +208,9 @@ void ReDiSpade(QPainter &p)
     Macchia(p, {26.6, 24.4}, 0.8, 0.8, kOroT.corpo);
 
     // A full beard falling on the breastplate.
-    Testa(p, {kViso, -1, kBarbaRamata, kBarbaRamata, 3.8, 3.2, 1.6, false, 0.2, 0.3, -0.7});
+    Testa(p,
+          {kViso, -1, kBarbaRamata, kBarbaRamata, 3.8, 3.2, 1.6, false, 0.2, 0.3, -0.7, Capo::Occhio::Stretto,
+           Capo::Bocca::Serrata, Capo::Taglio::Quadro});
     // The crown lifted clear of the brow: at the natural size its band must
     // not sit on the eyes.
     p.save();
