@@ -20,7 +20,7 @@ constexpr QPointF kSella(20.5, 41);
 // Where a rearing horse turns, in its own frame: about its hocks.
 constexpr QPointF kPerno(13, 52);
 // A held blade bends as the pips' do.
-constexpr qreal kCurvaSpada = 5.0;
+constexpr qreal kCurvaSpada = 3.4;
 // The rider to the frame he was drawn in: a man in proportion to his horse.
 constexpr qreal kCavaliere = 0.9;
 // A rider's head to a standing knave's.
@@ -156,10 +156,10 @@ Cavaliere Di(Seme seme)
                  1.0},
                 0,
                 false,
-                {28.4, 27.0},
-                {30.4, 20.8},
-                6,
-                22,
+                {28.4, 28.0},
+                {29.6, 22.6},
+                18,
+                23,
                 {crema, crini, Tono(Smorza(kViola)), kOro, kNero},
                 Tono(QColor(0x5C, 0x8C, 0xEC), kBlu, QColor(0x1A, 0x3C, 0x9C)),
                 -5,
@@ -405,7 +405,8 @@ void Cavallo(QPainter &p, Seme seme)
     switch (seme) {
     case Seme::Bastoni:
     case Seme::Spade: // the grip in the fist, the rest beyond it
-        Emblema(p, seme, mano + QPointF(std::sin(r), -std::cos(r)) * (c.misura / 2 - (seme == Seme::Spade ? 3.2 : 1.6)),
+        // The fist low on a sword's grip, so that the guard shows above it.
+        Emblema(p, seme, mano + QPointF(std::sin(r), -std::cos(r)) * (c.misura / 2 - (seme == Seme::Spade ? 2.4 : 1.6)),
                 c.misura, angolo, Ornato::No, seme == Seme::Spade ? verso * kCurvaSpada : 0);
         break;
     case Seme::Coppe: // borne on the fist by its foot, the knuckles clear below it

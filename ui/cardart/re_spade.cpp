@@ -74,9 +74,10 @@ void ReDiSpade(QPainter &p)
                                         {38.2, 52.2},
                                         {39.6, 51.0},
                                         {39.6, 51.0},
-                                        {37.6, 40.0},
-                                        {33.0, 29.0},
-                                        {28.4, 23.4}});
+                                        {37.6, 42.0},
+                                        {31.6, 33.0},
+                                        {29.0, 27.0},
+                                        {27.6, 23.4}});
     Modella(p, manto, kMantoT, kContorno);
     Ombra(p, Intersezione(manto, Spezzata({{36.4, 38}, {41, 38}, {41, 53}, {37.4, 53}})), kMantoT.ombra, 1.0, 50);
     // Caught on the shoulder, it falls away in folds to the hem.
@@ -184,9 +185,9 @@ void ReDiSpade(QPainter &p)
     Curva(lame, {{14.2, 34.0}, {15.4, 34.8}, {16.6, 35.8}});
     // The sword arm: the elbow down at his side, the fist raised.
     Curva(lame, {{28.2, 30.8}, {29.6, 30.0}, {30.6, 28.8}});
-    Curva(lame, {{31.4, 31.4}, {32.6, 32.4}, {33.8, 32.0}});
+    Curva(lame, {{31.6, 30.6}, {32.8, 31.2}, {33.8, 30.6}});
     const QPainterPath destro =
-        Unione(Arto({27.4, 27.0}, {31.2, 33.8}, 2.0, 1.7), Arto({31.2, 33.8}, {34.2, 29.0}, 1.7, 1.5));
+        Unione(Arto({27.4, 27.0}, {31.2, 33.8}, 2.0, 1.7), Arto({31.2, 33.8}, {34.2, 26.6}, 1.7, 1.5));
     Modella(p, destro, kAcciaioT, kContorno, 0.8, 0.5);
     Segna(p, lame, kAcciaioT.ombra, kTrattoFine);
     Mano(p, {18.8, 38.0}, 1.5);
@@ -218,9 +219,10 @@ void ReDiSpade(QPainter &p)
     CoronaAPunte(p);
     p.restore();
 
-    // The sword raised upright in his fist, its blade bending away from him.
-    Emblema(p, Seme::Spade, {34.2, 20.0}, 27, 0, Ornato::No, kCurvaSpada);
-    Mano(p, {34.2, 28.8}, 1.6);
+    // The sword raised upright in his fist above the mantle, its blade
+    // bending away from him.
+    Emblema(p, Seme::Spade, {34.2, 17.4}, 27, 0, Ornato::No, kCurvaSpada);
+    Mano(p, {34.2, 26.2}, 1.6);
 }
 
 } // namespace belvane::cardart::re
