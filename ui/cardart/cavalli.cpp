@@ -91,8 +91,8 @@ Cavaliere Di(Seme seme)
                 {26.2, 37.4},
                 6.2,
                 23.3,
-                {0.4, -0.2, -0.2, -0.2, 0.2, 0, QColor(0xC8, 0x80, 0x48), 0, 0.7, 0, 0.2, -0.5, 1.0,
-                 fanti::Lineamenti::Occhio::Mandorla, fanti::Lineamenti::Bocca::Sorride}};
+                {0.5, -0.3, -0.3, 0.3, 0.25, 0.6, Qt::transparent, 0, 0.4, -0.5, -0.5, 0.5, 0.4,
+                 fanti::Lineamenti::Occhio::Tondo, fanti::Lineamenti::Bocca::Sorride}};
     case Seme::Coppe: // cantering, the near foreleg reaching out, the cup lifted
         return {false,
                 {{{29, 50}, {33.6, 54.8}, {36.8, 59.2}, {38.0, 61.0}},
@@ -116,8 +116,8 @@ Cavaliere Di(Seme seme)
                 {27.2, 35.4},
                 4.8,
                 21.6,
-                {-0.3, 0.3, 0.3, 0.2, -0.1, 0.5, Qt::transparent, 0, 0, 0.5, -0.4, 0.7, -0.5,
-                 fanti::Lineamenti::Occhio::Tondo, fanti::Lineamenti::Bocca::Quieta},
+                {-0.3, 0.3, 0.3, 0.4, -0.1, 0.5, Qt::transparent, 0, 0, 0.7, 0.3, 0.2, -0.5,
+                 fanti::Lineamenti::Occhio::Mandorla, fanti::Lineamenti::Bocca::Quieta},
                 1.4};
     case Seme::Denari: // rearing, the coin held up
         return {false,
@@ -168,7 +168,7 @@ Cavaliere Di(Seme seme)
                 {27, 38},
                 8.6,
                 20.8,
-                {-0.2, 0.2, 0.4, -0.2, -0.1, 0, QColor(0x9C, 0x6C, 0x44), 0, 0.3, 0.9, 0.8, -0.3, 0.8,
+                {-0.3, 0.3, 0.4, -0.3, -0.1, 0, QColor(0x9C, 0x6C, 0x44), 0, 0.3, 0.9, 0.8, -0.3, 0.8,
                  fanti::Lineamenti::Occhio::Palpebra, fanti::Lineamenti::Bocca::Serrata}};
     }
     return {};

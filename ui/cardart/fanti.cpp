@@ -153,7 +153,7 @@ void FanteDiCoppe(QPainter &p)
     Linee(p, Tratti({{{20.8, 22.2}, {21.4, 24.4}}, {{22.2, 22}, {22.6, 24}}}), kLinoT.corpo, 0.45);
     Forma(p, {{21.8, 22.2}, {25.5, 20.6}, {29.2, 22.2}, {27.4, 23.6}, {25.5, 22.8}, {23.6, 23.6}}, kLinoT, 0.4, 0);
     Volto(p, CentroViso(Seme::Coppe), -0.6, -4, 0.05,
-          {-0.4, 0.4, 0.4, 0.3, -0.15, 0, Qt::transparent, 0, 0, 0.8, 0.3, 0.6, -0.6, Lineamenti::Occhio::Tondo,
+          {0.3, -0.2, -0.2, 0.45, -0.15, 0.7, Qt::transparent, 0, 0, -0.6, -0.6, 0.6, -0.6, Lineamenti::Occhio::Tondo,
            Lineamenti::Bocca::Quieta});
     // The beret tilted back, a white plume sweeping down behind.
     const Profilo piuma{{27.5, 10}, {30, 6.2},   {34, 4.6},   {37, 5.8}, {37.4, 9.6},
@@ -230,8 +230,8 @@ void FanteDiDenari(QPainter &p)
     }
     Forma(p, {{15.8, 22.8}, {19.5, 21.2}, {23.2, 22.8}, {21.4, 24.4}, {19.5, 23.6}, {17.6, 24.4}}, kOcraT, 0.4, 0);
     Volto(p, CentroViso(Seme::Denari), 0.4, 3, 0.12,
-          {0.35, -0.2, 0, 0.35, -0.2, 0.4, QColor(0xA8, 0x74, 0x48), 0, 0.3, 0.2, 0.7, -0.2, 0.6,
-           Lineamenti::Occhio::Mandorla, Lineamenti::Bocca::Sorride});
+          {0.2, -0.1, 0, 0.35, -0.1, 0.6, Qt::transparent, 0, 0, 0.2, 0, -0.2, 0.2, Lineamenti::Occhio::Mandorla,
+           Lineamenti::Bocca::Sorride});
     // A tall black velvet cap with a golden brim, a white feather swept back:
     // dark beside the coin, so that the coin's gold and red stand out.
     const Profilo piuma{{17.6, 10.6}, {15.6, 6.8}, {12.4, 4.8}, {10.2, 5.8},
@@ -312,8 +312,8 @@ void FanteDiSpade(QPainter &p)
     Forma(p, {{28.2, 30}, {28.9, 30}, {29.8, 36}, {30.8, 42}, {29.6, 41.8}, {28.8, 37}}, kCelesteT, 0.3, 0);
     Forma(p, {{21.8, 22.2}, {25.5, 20.6}, {29.2, 22.2}, {27.4, 23.6}, {25.5, 22.8}, {23.6, 23.6}}, kLinoT, 0.4, 0);
     Volto(p, CentroViso(Seme::Spade), -0.5, -3, -0.05,
-          {-0.15, 0.25, 0.45, -0.1, -0.15, 0.2, Qt::transparent, 0, 0, 0.3, -0.4, 0.8, -0.3,
-           Lineamenti::Occhio::Palpebra, Lineamenti::Bocca::Serrata});
+          {-0.4, 0.4, 0.5, -0.3, -0.2, 0, Qt::transparent, 0, 0.2, 0.9, 0.6, 0.3, 0.8, Lineamenti::Occhio::Palpebra,
+           Lineamenti::Bocca::Serrata});
     // A page's soft flat cap of black velvet, tilted over one ear, a golden
     // brooch and a short white feather.
     const Profilo tocco{{20.4, 12.0}, {20.8, 9.4},  {23.6, 7.8},  {28.2, 7.8},

@@ -134,45 +134,64 @@ const QColor kSegnoViso(0x6A, 0x3C, 0x26);
 // line over an almond eye, a high arch and a lower lid over round ones, a
 // lid of skin half over the eye (heavy-lidded), or lowered further with a
 // lower lid too (a keen look).
-void Palpebre(QPainter &p, Lineamenti::Occhio tipo)
+void Palpebre(QPainter &p, Lineamenti::Occhio tipo, qreal grande)
 {
+    // Each eye's lids drawn about its own middle, then set there at its size.
     QPainterPath linee, pelle, sotto;
+    switch (tipo) {
+    case Lineamenti::Occhio::Mandorla:
+        linee.moveTo(-1.0, 0.05);
+        linee.quadTo(0, -1.1, 1.0, 0.05);
+        break;
+    case Lineamenti::Occhio::Tondo:
+        linee.moveTo(-0.95, -0.05);
+        linee.quadTo(0, -1.35, 0.95, -0.05);
+        break;
+    case Lineamenti::Occhio::Palpebra:
+    case Lineamenti::Occhio::Stretto: {
+        // The lid's edge at the middle of the eye, over the pupil's top.
+        const qreal orlo = tipo == Lineamenti::Occhio::Stretto ? -0.2 : -0.3;
+        pelle.moveTo(-1.05, 0.1);
+        pelle.quadTo(0, -1.3, 1.05, 0.1);
+        pelle.quadTo(0, orlo * 2 - 0.1, -1.05, 0.1);
+        linee.moveTo(-1.05, 0.1);
+        linee.quadTo(0, orlo * 2 - 0.1, 1.05, 0.1);
+        if (tipo == Lineamenti::Occhio::Stretto) {
+            sotto.moveTo(-0.8, 0.35);
+            sotto.quadTo(0, 0.6, 0.8, 0.35);
+        }
+        break;
+    }
+    }
+    QPainterPath tutte[3];
     for (qreal dx : {-1.0, 1.0}) {
-        switch (tipo) {
-        case Lineamenti::Occhio::Mandorla:
-            linee.moveTo(dx - 1.0, 0.05);
-            linee.quadTo(dx, -1.1, dx + 1.0, 0.05);
-            break;
-        case Lineamenti::Occhio::Tondo:
-            linee.moveTo(dx - 0.95, -0.05);
-            linee.quadTo(dx, -1.35, dx + 0.95, -0.05);
-            sotto.moveTo(dx - 0.7, 0.7);
-            sotto.quadTo(dx, 1.0, dx + 0.7, 0.7);
-            break;
-        case Lineamenti::Occhio::Palpebra:
-        case Lineamenti::Occhio::Stretto: {
-            // The lid's edge at the middle of the eye, over the pupil's top.
-            const qreal orlo = tipo == Lineamenti::Occhio::Stretto ? -0.2 : -0.3;
-            QPainterPath l;
-            l.moveTo(dx - 1.05, 0.1);
-            l.quadTo(dx, -1.3, dx + 1.05, 0.1);
-            l.quadTo(dx, orlo * 2 - 0.1, dx - 1.05, 0.1);
-            pelle.addPath(l);
-            linee.moveTo(dx - 1.05, 0.1);
-            linee.quadTo(dx, orlo * 2 - 0.1, dx + 1.05, 0.1);
-            if (tipo == Lineamenti::Occhio::Stretto) {
-                sotto.moveTo(dx - 0.8, 0.35);
-                sotto.quadTo(dx, 0.6, dx + 0.8, 0.35);
-            }
-            break;
-        }
-        }
+        const QTransform t = QTransform::fromTranslate(dx, 0).scale(grande, grande);
+        tutte[0].addPath(t.map(pelle));
+        tutte[1].addPath(t.map(linee));
+        tutte[2].addPath(t.map(sotto));
     }
     p.setPen(Qt::NoPen);
     p.setBrush(kPelleT.corpo);
-    p.drawPath(pelle);
-    Linee(p, linee, kSegnoViso, 0.26);
-    Linee(p, sotto, kBordoPelle, 0.18);
+    p.drawPath(tutte[0]);
+    Linee(p, tutte[1], kSegnoViso, 0.26);
+    Linee(p, tutte[2], kBordoPelle, 0.18);
+}
+
+// What sets one face apart, drawn bolder on the larger cards: there the jaw,
+// the chin, the face's length, the nose and the brows have room to differ,
+// while at the natural size the face must stay skin with two eyes.
+Lineamenti Accentua(Lineamenti l)
+{
+    if (InchiostroDelPixelInUso())
+        return l;
+    l.mascella *= 2;
+    l.mento *= 2;
+    l.naso *= 1.8;
+    l.gobba *= l.gobba > 0 ? 2.5 : 1.0; // a snub nose drawn further curls over
+    l.ciglia *= 1.8;
+    l.lungo *= 1.8;
+    l.bocca *= 1.5;
+    return l;
 }
 
 // The lips in the larger drawing, the mouth's middle at `c`, `w` to each
@@ -197,8 +216,11 @@ void Labbra(QPainter &p, QPointF c, qreal w, Lineamenti::Bocca tipo)
 
 } // namespace
 
-void Volto(QPainter &p, QPointF c, qreal verso, qreal inclina, qreal sorriso, const Lineamenti &l)
+void Volto(QPainter &p, QPointF c, qreal verso, qreal inclina, qreal sorriso, const Lineamenti &lineamenti)
 {
+    const Lineamenti l = Accentua(lineamenti);
+    // The larger drawing's eyes a little larger, as a printed card's are.
+    const qreal e = InchiostroDelPixelInUso() ? 1.0 : 1.2;
     p.save();
     p.translate(c);
     p.rotate(inclina);
@@ -241,14 +263,14 @@ void Volto(QPainter &p, QPointF c, qreal verso, qreal inclina, qreal sorriso, co
     QPainterPath bianchi, occhi, pupille;
     for (qreal dx : {-1.0, 1.0}) {
         const qreal o = l.occhi + (InchiostroDelPixelInUso() ? 0 : 0.5);
-        bianchi.addPath(Sagoma({{dx - 0.95, 0},
-                                {dx - 0.95, 0},
-                                {dx, -0.75 - o * 0.2},
-                                {dx + 0.95, 0},
-                                {dx + 0.95, 0},
-                                {dx, 0.6 + o * 0.15}}));
-        occhi.addEllipse(QPointF(dx + v * 0.15, 0), 0.5, 0.55);
-        pupille.addEllipse(QPointF(dx + v * 0.2, -0.02), 0.24, 0.26);
+        bianchi.addPath(Sagoma({{dx - 0.95 * e, 0},
+                                {dx - 0.95 * e, 0},
+                                {dx, (-0.75 - o * 0.2) * e},
+                                {dx + 0.95 * e, 0},
+                                {dx + 0.95 * e, 0},
+                                {dx, (0.6 + o * 0.15) * e}}));
+        occhi.addEllipse(QPointF(dx + v * 0.15, 0), 0.5 * e, 0.55 * e);
+        pupille.addEllipse(QPointF(dx + v * 0.2, -0.02), 0.24 * e, 0.26 * e);
     }
     p.setBrush(kLinoT.luce);
     p.drawPath(bianchi);
@@ -272,7 +294,7 @@ void Volto(QPainter &p, QPointF c, qreal verso, qreal inclina, qreal sorriso, co
         Linee(p, Tratti({{{-2.0, 0.05}, {-1.0, -0.82}, {0.05, -0.1}}, {{-0.05, -0.1}, {1.0, -0.82}, {2.0, 0.05}}}),
               kBordoPelle, Palpebra());
     else
-        Palpebre(p, l.sguardo);
+        Palpebre(p, l.sguardo, e);
     Linee(
         p,
         Tratti(
