@@ -66,7 +66,7 @@ void Forma(QPainter &p, const Profilo &forma, const Tinta &tinta, qreal ombra, q
         dentro = Rientra(forma, ombra / 2, QPointF(-1, -1) * (ombra / 2 * diagonale));
         Anello(p, forma, dentro, tinta.ombra);
     }
-    if (luce > 0)
+    if (luce > 0 && !LuceDaStampa())
         Anello(p, dentro, Rientra(dentro, luce / 2, QPointF(1, 1) * (luce / 2 * diagonale)), tinta.luce);
     p.setPen(Penna(bordo));
     p.setBrush(Qt::NoBrush);

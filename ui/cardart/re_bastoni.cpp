@@ -21,15 +21,15 @@ void CoronaChiusa(QPainter &p)
     const QPainterPath cupola = Morbido({{17.6, 13.2}, {18.0, 9.8}, {21.5, 7.6}, {25.0, 9.8}, {25.4, 13.2}});
     // The red velvet cap, and the golden arches over it: a red dome crossed
     // by gold, not a golden mitre.
-    Modella(p, cupola, kRossoT, kOroScuro, 0.6, 0.4);
+    Piano(p, cupola, kRossoT, kOroScuro, 0.6, 0.4);
     QPainterPath archi = Arto({21.5, 8.0}, {21.5, 12.2}, 0.5, 0.5);
     for (int lato : {-1, 1}) {
         const QPointF spalla(21.5 + lato * 2.5, 9.4);
         archi = Unione(archi, Arto({21.5 + lato * 3.4, 12.4}, spalla, 0.5, 0.5));
         archi = Unione(archi, Arto(spalla, {21.5, 8.0}, 0.5, 0.5));
     }
-    Modella(p, archi, kOroT, Qt::transparent, 0.4, 0);
-    Modella(p, Ovale(QPointF(21.5, 7.2), 1.1, 1.0), kOroT, kOroScuro, 0.4, 0.3);
+    Piano(p, archi, kOroT, Qt::transparent, 0.4, 0);
+    Piano(p, Ovale(QPointF(21.5, 7.2), 1.1, 1.0), kOroT, kOroScuro, 0.4, 0.3);
     const QPainterPath fascia = Morbido({{17.3, 12.0},
                                          {17.3, 12.0},
                                          {21.5, 11.4},
@@ -40,7 +40,7 @@ void CoronaChiusa(QPainter &p)
                                          {21.5, 14.1},
                                          {17.1, 14.6},
                                          {17.1, 14.6}});
-    Modella(p, fascia, kOroT, kOroScuro, 0.6, 0.4);
+    Piano(p, fascia, kOroT, kOroScuro, 0.6, 0.4);
     // Fleurons on the band, in front of the cap: a tall leaf between two
     // curled ones.
     QPainterPath gigli;
@@ -49,7 +49,7 @@ void CoronaChiusa(QPainter &p)
         gigli = Unione(gigli, Ovale(QPointF(x - 0.85, 11.4), 0.55, 0.45));
         gigli = Unione(gigli, Ovale(QPointF(x + 0.85, 11.4), 0.55, 0.45));
     }
-    Modella(p, gigli, kOroT, Qt::transparent, 0.3, 0.3);
+    Piano(p, gigli, kOroT, Qt::transparent, 0.3, 0.3);
     // Jewels on the band, pearls along the arches.
     Ellisse(p, {21.5, 12.9}, 0.75, 0.65, kVerde, kVerdeScuro, kTrattoInterno);
     Ellisse(p, {18.9, 13.1}, 0.55, 0.5, kRosso, kRossoScuro, kTrattoInterno);
@@ -83,7 +83,7 @@ void ReDiBastoni(QPainter &p)
                                         {15.0, 64.4},
                                         {16.0, 40.0},
                                         {17.5, 26.0}});
-    Modella(p, manto, kMantoT, kContorno);
+    Piano(p, manto, kMantoT, kContorno);
     // Engraved shade where the cloak falls behind him, along its folds.
     Ombra(p, Intersezione(manto, Spezzata({{11, 34}, {17, 30}, {17, 64}, {12, 64}})), kMantoT.ombra, 0.9, 70);
     // It hangs in deep folds from the shoulder to the hem.
@@ -113,11 +113,11 @@ void ReDiBastoni(QPainter &p)
                                         {28.5, 30.0},
                                         {27.8, 24.6},
                                         {24.0, 22.4}});
-    Modella(p, veste, kRossoT, kContorno, 1.4, 0.8);
+    Piano(p, veste, kRossoT, kContorno, 1.4, 0.8);
     Ombra(p, Intersezione(veste, Spezzata({{26.2, 38}, {34, 38}, {34, 66}, {25.0, 66}})), kRossoT.ombra, 0.8, 90);
     const QPainterPath stola = Morbido(
         {{22.4, 38}, {22.4, 38}, {24.6, 38}, {24.6, 38}, {25.6, 64.6}, {25.6, 64.6}, {23.0, 64.8}, {23.0, 64.8}});
-    Modella(p, stola, kOroT, kOroT.ombra, 0.5, 0.3);
+    Piano(p, stola, kOroT, kOroT.ombra, 0.5, 0.3);
     QPainterPath ricamo;
     for (qreal y = 41; y < 63; y += 3.2) {
         const qreal x = 23.5 + (y - 38) * 0.04;
@@ -139,7 +139,7 @@ void ReDiBastoni(QPainter &p)
                                           {28.8, 38.2},
                                           {14.3, 38.0},
                                           {14.3, 38.0}});
-    Modella(p, cintura, kOroT, kOroT.ombra, 0.5, 0.3);
+    Piano(p, cintura, kOroT, kOroT.ombra, 0.5, 0.3);
     Ellisse(p, {23.5, 37.3}, 1.3, 1.1, kOroT.luce, kOroScuro, kTrattoFine);
 
     // The left arm akimbo, the fist on the belt.
@@ -153,7 +153,7 @@ void ReDiBastoni(QPainter &p)
                                           {16.6, 36.0},
                                           {12.8, 32.4},
                                           {15.6, 29.0}});
-    Modella(p, braccio, kRossoT, kContorno, 1.0, 0.6);
+    Piano(p, braccio, kRossoT, kContorno, 1.0, 0.6);
     pieghe = QPainterPath();
     Curva(pieghe, {{12.6, 28.0}, {11.6, 30.4}, {11.2, 32.2}});
     Curva(pieghe, {{11.2, 33.4}, {12.6, 34.6}, {13.4, 35.6}});
@@ -171,7 +171,7 @@ void ReDiBastoni(QPainter &p)
                                          {31.0, 31.2},
                                          {28.0, 29.6},
                                          {27.4, 27.0}});
-    Modella(p, destro, kRossoT, kContorno, 1.0, 0.6);
+    Piano(p, destro, kRossoT, kContorno, 1.0, 0.6);
     pieghe = QPainterPath();
     Curva(pieghe, {{29.6, 26.4}, {31.4, 28.4}, {32.6, 30.6}});
     Segna(p, pieghe, kRossoT.ombra, kPiega);

@@ -36,7 +36,7 @@ void CoronaGigliata(QPainter &p)
         corona = Unione(corona, Morbido({{x - 0.4, 11.2}, {x - 2.0, y + 3.4}, {x - 2.4, y + 1.8}, {x - 1.0, y + 2.6}}));
         corona = Unione(corona, Morbido({{x + 0.4, 11.2}, {x + 2.0, y + 3.4}, {x + 2.4, y + 1.8}, {x + 1.0, y + 2.6}}));
     }
-    Modella(p, corona, kOroT, kOroScuro, 0.6, 0.4);
+    Piano(p, corona, kOroT, kOroScuro, 0.6, 0.4);
     QPainterPath linea;
     Curva(linea, {{20.4, 12.3}, {24.5, 12.1}, {28.6, 12.3}});
     Segna(p, linea, kOroT.ombra);
@@ -64,7 +64,7 @@ void ReDiCoppe(QPainter &p)
                                         {34.0, 34.0},
                                         {32.6, 26.0},
                                         {29.4, 23.0}});
-    Modella(p, manto, kRossoT, kContorno);
+    Piano(p, manto, kRossoT, kContorno);
 
     // Shoes, the front one pointing left.
     Ellisse(p, {19.2, 64.2}, 2.6, 1.0, kCuoioT.corpo, kContorno);
@@ -85,9 +85,9 @@ void ReDiCoppe(QPainter &p)
                                         {31.4, 32.0},
                                         {30.4, 24.4},
                                         {27.0, 22.4}});
-    Modella(p, veste, kBluT, kContorno, 1.4, 0.8);
+    Piano(p, veste, kBluT, kContorno, 1.4, 0.8);
     const QPainterPath orlo = Intersezione(veste, Spezzata({{10, 60.8}, {40, 60.8}, {40, 70}, {10, 70}}));
-    Modella(p, orlo, kOroT, kOroT.ombra, 0.5, 0);
+    Piano(p, orlo, kOroT, kOroT.ombra, 0.5, 0);
     QPainterPath ricamo;
     for (qreal x = 18; x < 33; x += 2.4)
         Curva(ricamo, {{x, 63.6}, {x + 0.6, 61.8}, {x + 1.2, 63.6}});
@@ -106,7 +106,7 @@ void ReDiCoppe(QPainter &p)
         Morbido({{19.0, 25.0}, {23.4, 29.4}, {28.6, 34.6}, {33.4, 38.4}, {33.4, 38.4}, {35.6, 44.0}, {37.4, 52.0},
                  {38.4, 63.4}, {38.4, 63.4}, {34.4, 63.8}, {34.4, 63.8}, {33.6, 54.0}, {32.2, 46.0}, {26.4, 50.4},
                  {20.4, 55.0}, {16.2, 58.4}, {16.2, 58.4}, {16.9, 46.0}, {17.6, 34.0}, {18.2, 28.0}});
-    Modella(p, drappo, kRossoT, kContorno, 1.2, 0.7);
+    Piano(p, drappo, kRossoT, kContorno, 1.2, 0.7);
     pieghe = QPainterPath();
     Curva(pieghe, {{19.4, 30.0}, {25.0, 35.6}, {31.4, 40.0}});
     Curva(pieghe, {{18.6, 37.0}, {24.6, 40.6}, {31.2, 42.0}});
@@ -123,7 +123,7 @@ void ReDiCoppe(QPainter &p)
     // The right arm, bent, the hand at the hip on the gathered mantle.
     const QPainterPath destro =
         Morbido({{29.4, 23.8}, {32.4, 25.4}, {34.4, 31.6}, {34.6, 37.6}, {32.6, 38.6}, {31.2, 33.0}, {29.6, 28.6}});
-    Modella(p, destro, kBluT, kContorno, 1.0, 0.6);
+    Piano(p, destro, kBluT, kContorno, 1.0, 0.6);
     Ellisse(p, {33.6, 38.0}, 1.5, 1.1, kErmellino, kContorno, kTrattoFine);
     Mano(p, {33.4, 39.6}, 1.5);
 
@@ -138,7 +138,7 @@ void ReDiCoppe(QPainter &p)
                                            {12.4, 22.0},
                                            {15.6, 24.8},
                                            {18.8, 27.8}});
-    Modella(p, sinistro, kBluT, kContorno, 1.0, 0.6);
+    Piano(p, sinistro, kBluT, kContorno, 1.0, 0.6);
     pieghe = QPainterPath();
     Curva(pieghe, {{17.2, 24.0}, {14.8, 22.2}, {12.8, 20.8}});
     Segna(p, pieghe, kBluT.ombra, kPiega);

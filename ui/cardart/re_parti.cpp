@@ -87,6 +87,11 @@ QPainterPath Arto(QPointF a, QPointF b, qreal ra, qreal rb)
                   Ovale(b, rb, rb));
 }
 
+void Piano(QPainter &p, const QPainterPath &forma, const Tinta &tinta, const QColor &bordo, qreal ombra, qreal luce)
+{
+    Modella(p, forma, tinta, bordo, ombra, LuceDaStampa() ? 0 : luce);
+}
+
 void Segna(QPainter &p, const QPainterPath &segni, const QColor &colore, qreal w)
 {
     p.setPen(Penna(colore, w));
@@ -214,7 +219,7 @@ void Testa(QPainter &p, const Capo &k)
                                              {cx + 5.0 + d, cy},
                                              {cx + 3.4 + d, cy - 3.6},
                                              {cx + d, cy - 5.0}});
-        Modella(p, chioma, k.capelli, k.capelli.ombra.darker(150), 0.8, 0.5);
+        Piano(p, chioma, k.capelli, k.capelli.ombra.darker(150), 0.8, 0.5);
         QPainterPath ciocche;
         for (int lato : {-1, 1}) {
             Curva(ciocche,
@@ -237,7 +242,7 @@ void Testa(QPainter &p, const Capo &k)
                                        {cx - 2.4 - k.mascella, cy + 3.2},
                                        {cx - 3.0 + 0.3 * s, cy},
                                        {cx - 2.8, cy - 2.8}});
-    Modella(p, viso, kPelleT, kBordoViso, 0.8, 0.5);
+    Piano(p, viso, kPelleT, kBordoViso, 0.8, 0.5);
     // The cheek away from the light engraved, as a printer's block shades a
     // face: finer than a pixel, a tone at the natural size.
     // In the larger drawing a flat tone whose edge follows the cheekbone.
@@ -325,7 +330,7 @@ void Testa(QPainter &p, const Capo &k)
                                          {cx + 2.3, cy - 2.9},
                                          {cx, cy - 3.1},
                                          {cx - 2.3, cy - 2.9}});
-    Modella(p, fronte, k.capelli, Qt::transparent, 0.5, 0.4);
+    Piano(p, fronte, k.capelli, Qt::transparent, 0.5, 0.4);
     // The beard from cheek to cheek, the moustache its upper edge.
     const qreal w = k.barbaLarga, l = k.barbaLunga;
     std::vector<QPointF> contorno{{cx - w, cy + 1.8}, {cx - w, cy + 1.8}, {cx - w - 0.3, cy + 3.2}};
@@ -368,7 +373,7 @@ void Testa(QPainter &p, const Capo &k)
                      {cx - 0.8, cy + 2.1},
                      {cx - 2.0, cy + 2.4}});
     const QPainterPath barba = Morbido(contorno);
-    Modella(p, barba, k.barba, k.barba.ombra, 0.9, 0.5);
+    Piano(p, barba, k.barba, k.barba.ombra, 0.9, 0.5);
     QPainterPath peli;
     for (int i = -2; i <= 2; ++i)
         Curva(peli,
@@ -391,7 +396,7 @@ void Mano(QPainter &p, QPointF centro, qreal r, qreal angolo, bool specchio)
 
 void Ermellino(QPainter &p, const QPainterPath &forma, std::initializer_list<QPointF> code)
 {
-    Modella(p, forma, kErmellinoT, kContorno, 0.8, 0);
+    Piano(p, forma, kErmellinoT, kContorno, 0.8, 0);
     QPainterPath macchie;
     for (QPointF c : code) {
         macchie.addPath(Ovale(c, 0.28, 0.28));

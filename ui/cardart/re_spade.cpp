@@ -31,8 +31,8 @@ constexpr qreal kCurvaSpada = 5.0;
 // cap.
 void CoronaAPunte(QPainter &p)
 {
-    Modella(p, Morbido({{18.6, 13.0}, {19.0, 9.0}, {22.5, 7.6}, {26.0, 9.0}, {26.4, 13.0}}), kRossoT, kContorno, 0.6,
-            0.4);
+    Piano(p, Morbido({{18.6, 13.0}, {19.0, 9.0}, {22.5, 7.6}, {26.0, 9.0}, {26.4, 13.0}}), kRossoT, kContorno, 0.6,
+          0.4);
     constexpr int kRaggi = 7;
     constexpr qreal kDa = 18.0, kA = 27.0;
     const qreal passo = (kA - kDa) / kRaggi;
@@ -47,7 +47,7 @@ void CoronaAPunte(QPainter &p)
     QPainterPath c;
     c.addPolygon(corona);
     c.closeSubpath();
-    Modella(p, c, kOroT, kOroScuro, 0.6, 0.4);
+    Piano(p, c, kOroT, kOroScuro, 0.6, 0.4);
     QPainterPath fascia;
     Curva(fascia, {{18.4, 12.2}, {22.5, 11.8}, {26.6, 12.2}});
     Segna(p, fascia, kOroT.ombra);
@@ -78,13 +78,13 @@ void ReDiSpade(QPainter &p)
                                         {31.6, 33.0},
                                         {29.0, 27.0},
                                         {27.6, 23.4}});
-    Modella(p, manto, kMantoT, kContorno);
+    Piano(p, manto, kMantoT, kContorno);
     Ombra(p, Intersezione(manto, Spezzata({{36.4, 38}, {41, 38}, {41, 53}, {37.4, 53}})), kMantoT.ombra, 1.0, 50);
     // Caught on the shoulder, it falls away in folds to the hem.
     Pieghe(p, manto, kMantoT, {{{28.0, 27.0}, {35.0, 51.8}, 2.4}, {{25.0, 32.0}, {30.8, 49.0}, 1.8}});
     // Its lining shows where the wind turns back the flying edge.
     const QPainterPath fodera = Differenza(manto, manto.translated(-1.6, 0.6));
-    Modella(p, Intersezione(fodera, Spezzata({{30, 30}, {42, 30}, {42, 54}, {30, 54}})), kFoderaT, kContorno, 0.4, 0);
+    Piano(p, Intersezione(fodera, Spezzata({{30, 30}, {42, 30}, {42, 54}, {30, 54}})), kFoderaT, kContorno, 0.4, 0);
     QPainterPath pieghe;
 
     // Tall riding boots, the left stepping forward.
@@ -106,7 +106,7 @@ void ReDiSpade(QPainter &p)
                                                  {22.2, 64.6},
                                                  {22.8, 63.2},
                                                  {24.6, 62.4}}));
-    Modella(p, stivali, kCuoioT, kContorno, 0.6, 0.4);
+    Piano(p, stivali, kCuoioT, kContorno, 0.6, 0.4);
     QPainterPath risvolti;
     Curva(risvolti, {{13.2, 58.4}, {15.0, 58.8}, {16.6, 59.0}});
     Curva(risvolti, {{24.4, 58.4}, {26.2, 58.6}, {27.9, 58.4}});
@@ -122,7 +122,7 @@ void ReDiSpade(QPainter &p)
                                         {13.0, 56.2},
                                         {13.0, 56.2},
                                         {16.4, 45.0}});
-    Modella(p, veste, kRossoT, kContorno, 1.2, 0.7);
+    Piano(p, veste, kRossoT, kContorno, 1.2, 0.7);
     Ombra(p, Intersezione(veste, Spezzata({{24.6, 38}, {34, 38}, {34, 58}, {26.6, 58}})), kRossoT.ombra, 0.8, 70);
     // The golden hem and the band down the front.
     Modella(p,
@@ -166,20 +166,20 @@ void ReDiSpade(QPainter &p)
                                           {27.0, 32.0},
                                           {27.4, 26.0},
                                           {25.8, 23.2}});
-    Modella(p, corazza, kAcciaioT, kContorno, 1.2, 0.8);
+    Piano(p, corazza, kAcciaioT, kContorno, 1.2, 0.8);
     Ombra(p, Intersezione(corazza, Spezzata({{23.4, 22}, {30, 22}, {30, 40}, {24.2, 40}})), kAcciaioT.ombra, 0.8, 90);
     QPainterPath orli;
     Curva(orli, {{22.4, 24.2}, {22.2, 31.0}, {22.4, 37.8}});
     Curva(orli, {{18.8, 26.6}, {20.6, 29.0}, {22.4, 29.6}, {24.4, 29.0}, {26.6, 26.6}});
     Segna(p, orli, kOroT.ombra, kTrattoFine);
     const QPainterPath cintura = Spezzata({{18.6, 37.6}, {26.6, 37.6}, {26.8, 39.4}, {18.4, 39.4}});
-    Modella(p, cintura, kCuoioT, kCuoioT.ombra, 0.5, 0.3);
+    Piano(p, cintura, kCuoioT, kCuoioT.ombra, 0.5, 0.3);
     Ellisse(p, {22.5, 38.5}, 1.0, 0.9, kOroT.luce, kOroScuro, kTrattoFine);
 
     // The left arm in armour, its hand on the belt.
     const QPainterPath sinistro =
         Unione(Arto({17.6, 27.0}, {15.2, 34.2}, 1.9, 1.7), Arto({15.2, 34.2}, {18.6, 37.8}, 1.7, 1.5));
-    Modella(p, sinistro, kAcciaioT, kContorno, 0.8, 0.5);
+    Piano(p, sinistro, kAcciaioT, kContorno, 0.8, 0.5);
     QPainterPath lame;
     Curva(lame, {{15.4, 30.0}, {16.6, 30.6}, {18.0, 30.4}});
     Curva(lame, {{14.2, 34.0}, {15.4, 34.8}, {16.6, 35.8}});
@@ -188,7 +188,7 @@ void ReDiSpade(QPainter &p)
     Curva(lame, {{31.6, 30.6}, {32.8, 31.2}, {33.8, 30.6}});
     const QPainterPath destro =
         Unione(Arto({27.4, 27.0}, {31.2, 33.8}, 2.0, 1.7), Arto({31.2, 33.8}, {34.2, 26.6}, 1.7, 1.5));
-    Modella(p, destro, kAcciaioT, kContorno, 0.8, 0.5);
+    Piano(p, destro, kAcciaioT, kContorno, 0.8, 0.5);
     Segna(p, lame, kAcciaioT.ombra, kTrattoFine);
     Mano(p, {18.8, 38.0}, 1.5);
 
@@ -196,7 +196,7 @@ void ReDiSpade(QPainter &p)
     QPainterPath spallacci;
     spallacci.addPath(Ovale(QPointF(18.0, 25.8), 2.6, 2.2));
     spallacci.addPath(Ovale(QPointF(27.2, 25.8), 2.6, 2.2));
-    Modella(p, spallacci, kAcciaioT, kContorno, 0.8, 0.5);
+    Piano(p, spallacci, kAcciaioT, kContorno, 0.8, 0.5);
     QPainterPath borchie;
     Curva(borchie, {{16.0, 26.6}, {18.0, 27.4}, {20.0, 26.6}});
     Curva(borchie, {{25.2, 26.6}, {27.2, 27.4}, {29.2, 26.6}});

@@ -17,4 +17,10 @@ namespace belvane::cardart {
 void Ombra(QPainter &p, const QPainterPath &forma, const QColor &colore, qreal passo, qreal angolo,
            qreal spessore = kTrattoInterno);
 
+// Whether the light crescent of a modelled shape is left out: in the larger
+// drawing a figure's cloth is two flat tones, the body and its shade, as a
+// print lays it (a highlight reads as a modern illustration's); at the
+// natural size the light keeps a shape's edge clear of its neighbour.
+inline bool LuceDaStampa() { return !InchiostroDelPixelInUso(); }
+
 } // namespace belvane::cardart
