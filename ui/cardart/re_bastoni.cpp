@@ -19,9 +19,9 @@ const Tinta kMantoT{QColor(0xE4, 0xC4, 0x96), QColor(0xC8, 0x9C, 0x66), QColor(0
 void CoronaChiusa(QPainter &p)
 {
     const QPainterPath cupola = Morbido({{17.6, 13.2}, {18.0, 9.8}, {21.5, 7.6}, {25.0, 9.8}, {25.4, 13.2}});
-    // The red velvet cap, and the golden arches over it: a red dome crossed
-    // by gold, not a golden mitre.
-    Piano(p, cupola, kRossoT, kOroScuro, 0.6, 0.4);
+    // The green velvet cap, and the golden arches over it: a green dome
+    // crossed by gold (a red one under the white beard read as a bishop's).
+    Piano(p, cupola, kVerdeT, kOroScuro, 0.6, 0.4);
     QPainterPath archi = Arto({21.5, 8.0}, {21.5, 12.2}, 0.5, 0.5);
     for (int lato : {-1, 1}) {
         const QPointF spalla(21.5 + lato * 2.5, 9.4);
