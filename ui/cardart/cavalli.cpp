@@ -318,7 +318,7 @@ void Cavallo(QPainter &p, Seme seme)
         const QRectF r = b.boundingRect();
         QPainterPath lato;
         lato.addRect(QRectF(r.center().x() + 0.6, r.top(), r.width(), r.height()));
-        Ombra(p, Intersezione(b, lato), abito.ombra, 0.8, 60);
+        Ombra(p, Intersezione(b, lato), abito.ombra);
     }
     const QPointF f = c.piede;
     // Each his own boots: brown riding boots, black ones, tan ones, and the
@@ -341,7 +341,7 @@ void Cavallo(QPainter &p, Seme seme)
         sotto.lineTo(f + QPointF(-4, 0));
         sotto.lineTo(16, 48);
         sotto.closeSubpath();
-        cavaliere.Ombra(Intersezione(gamba, sotto), calza.ombra, 0.8, 50);
+        cavaliere.Ombra(Intersezione(gamba, sotto), calza.ombra);
         QPainterPath piega;
         piega.moveTo(c.ginocchio + QPointF(-1.6, -0.6));
         piega.quadTo(c.ginocchio + QPointF(-0.6, 0.6), c.ginocchio + QPointF(-0.8, 1.8));
@@ -398,7 +398,7 @@ void Cavallo(QPainter &p, Seme seme)
         Pugno(p, cavaliere.Su(manoRedini), verso * 60, verso);
     } else
         Manica(cavaliere, spalla, c.gomito, c.mano, maniche, 0.6, 0.4);
-    Linea(p, cavallo.Su(bocca), cavaliere.Su(manoRedini), c.finimenti.briglia, 0.45);
+    Linea(p, cavallo.Su(bocca), cavaliere.Su(manoRedini), c.finimenti.briglia, Cinghia(0.45));
     const QPointF mano = cavaliere.Su(c.mano);
     const qreal angolo = verso * c.angolo;
     const qreal r = qDegreesToRadians(angolo);

@@ -28,7 +28,7 @@ void FanteDiBastoni(QPainter &p)
     // The leg he stands on, then the one crossed in front of it, on its toe.
     const Profilo ferma = ProfiloArto({{{22.6, 40}, 4.4}, {{22.3, 50.6}, 3.0}, {{21.9, 54}, 3.4}, {{21.2, 61.6}, 2.2}});
     Forma(p, ferma, kRossoT, 0.9, 0.5);
-    Ombreggia(p, ferma, {22.8, 40}, {21.6, 62}, kRossoT.ombra, -60, 0.8);
+    OmbraOltre(p, ferma, {22.8, 40}, {21.6, 62}, kRossoT.ombra);
     Linee(p, Tratti({{{20.4, 56.2}, {23.2, 56.6}}}), kOcraT.corpo, kPiega);
     Scarpa(p, {21.4, 62.9}, {17.4, 63.2});
     const Profilo incrociata =
@@ -36,7 +36,7 @@ void FanteDiBastoni(QPainter &p)
     // In the doublet's gold, so that at the natural size it crosses the red
     // leg rather than tangling with it.
     Forma(p, incrociata, kOcraT, 0.9, 0.5);
-    Ombreggia(p, incrociata, {19, 40}, {27.4, 60}, kOcraT.ombra, -30, 0.8);
+    OmbraOltre(p, incrociata, {19, 40}, {27.4, 60}, kOcraT.ombra);
     Linee(p, Tratti({{{18.8, 49.4}, {20.6, 50.4}, {22, 50.1}}, {{21.6, 55}, {24, 53.4}}}), kRossoT.corpo, kPiega);
     Scarpa(p, {26.6, 60.4}, {29, 63.2});
     // Curls round the head under the hat, the neck.
@@ -59,7 +59,7 @@ void FanteDiBastoni(QPainter &p)
     for (qreal x : {16.8, 18.4, 21.6, 23.2})
         tagli.addPath(Taglio(x, 23.8, 31));
     Riempi(p, tagli, kOcraT.corpo, kRossoT.ombra, kTrattoInterno);
-    Ombreggia(p, farsetto, {22.5, 21}, {24.5, 42}, kRossoT.ombra, 60);
+    OmbraOltre(p, farsetto, {22.5, 21}, {24.5, 42}, kRossoT.ombra);
     Linee(p, Tratti({{{20, 22}, {20, 33}}}), kOcraT.corpo, 0.8);
     Linee(p, Tratti({{{14.6, 40.4}, {21, 41.6}, {26.8, 40.4}}}), kOcraT.corpo, 0.8);
     Linee(p, Tratti({{{17.4, 35}, {16.2, 40.2}}, {{21, 35}, {21, 41.2}}, {{24, 35}, {25.6, 40.2}}}), kRossoT.ombra,
@@ -70,12 +70,12 @@ void FanteDiBastoni(QPainter &p)
     // One fist on the hip, the other round the cudgel's grip.
     const Profilo sinistro = ProfiloArto({{{14.8, 23}, 3.8}, {{10.2, 29.2}, 3.2}, {{14.2, 35.2}, 2.6}});
     Forma(p, sinistro, kOcraT, 0.8, 0.5);
-    Ombreggia(p, sinistro, {14, 23}, {11, 35}, kOcraT.ombra, 45, 0.7);
+    OmbraOltre(p, sinistro, {14, 23}, {11, 35}, kOcraT.ombra);
     Linee(p, Tratti({{{12.8, 33.2}, {14.4, 33.8}}}), kLinoT.corpo, 1.0);
     Mano(p, {14.8, 35.6}, 1.4, -30);
     const Profilo destro = ProfiloArto({{{24.8, 22.8}, 3.8}, {{30.2, 27.6}, 3.2}, {{34.6, 31.8}, 2.6}});
     Forma(p, destro, kOcraT, 0.8, 0.5);
-    Ombreggia(p, destro, {24, 23.8}, {33.6, 32.6}, kOcraT.ombra, -45, 0.7);
+    OmbraOltre(p, destro, {24, 23.8}, {33.6, 32.6}, kOcraT.ombra);
     Linee(p, Tratti({{{33.0, 31.6}, {34.2, 30.4}}}), kLinoT.corpo, 1.0);
     Mano(p, {35.4, 32.8}, 1.5, 20);
     // Puffed sleeve heads, slashed.
@@ -105,12 +105,12 @@ void FanteDiCoppe(QPainter &p)
     // The leg behind, heel raised; the one in front, stepping out.
     const Profilo dietro = ProfiloArto({{{27.8, 40}, 4.4}, {{30.1, 50.4}, 3.0}, {{31, 53.6}, 3.3}, {{33, 59.6}, 2.2}});
     Forma(p, dietro, kLinoT, 0.9, 0.5);
-    Ombreggia(p, dietro, {28.6, 40}, {33.4, 60}, kLinoT.ombra, -40, 0.8);
+    OmbraOltre(p, dietro, {28.6, 40}, {33.4, 60}, kLinoT.ombra);
     Linee(p, Tratti({{{28.8, 52.8}, {31.8, 51.8}}}), kOcraT.corpo, kPiega);
     Scarpa(p, {34, 59.8}, {30.8, 63.2});
     const Profilo avanti = ProfiloArto({{{23, 40}, 4.6}, {{20.4, 50}, 3.1}, {{19.4, 53.4}, 3.4}, {{17.2, 61}, 2.2}});
     Forma(p, avanti, kRossoT, 0.9, 0.5);
-    Ombreggia(p, avanti, {23.4, 40}, {18, 61}, kRossoT.ombra, 30, 0.8);
+    OmbraOltre(p, avanti, {23.4, 40}, {18, 61}, kRossoT.ombra);
     Linee(p, Tratti({{{18.2, 52.6}, {21.4, 53.4}}}), kOcraT.corpo, kPiega);
     Scarpa(p, {18.4, 63.0}, {13.2, 63.2});
     // Hair in waves, cut at the nape.
@@ -126,7 +126,7 @@ void FanteDiCoppe(QPainter &p)
     // The far arm down at his side, its fist on the hip.
     const Profilo lontano = ProfiloArto({{{29.6, 23.4}, 3.4}, {{33.6, 29.4}, 2.9}, {{32.2, 34.6}, 2.4}});
     Forma(p, lontano, kCelesteT, 0.7, 0.4);
-    Ombreggia(p, lontano, {30, 23.4}, {33.4, 34.6}, kCelesteT.ombra, 45, 0.7);
+    OmbraOltre(p, lontano, {30, 23.4}, {33.4, 34.6}, kCelesteT.ombra);
     Forma(p, ProfiloArto({{{25.5, 18}, 3.2}, {{25.3, 21.5}, 3.4}}), kPelleT, 0.8, 0, kBordoPelle);
     const Profilo farsetto{{20.8, 22.4}, {25.6, 21.4}, {30.4, 22.4}, {30.6, 27},   {29.4, 33.6},
                            {31.6, 40.8}, {25, 42},     {18.6, 40.8}, {21.4, 33.6}, {20.4, 27}};
@@ -135,7 +135,7 @@ void FanteDiCoppe(QPainter &p)
     for (qreal x : {23.6, 25.6, 27.6})
         tagli.addPath(Taglio(x, 24, 31.2));
     Riempi(p, tagli, kLinoT.corpo, kBluT.ombra, kTrattoInterno);
-    Ombreggia(p, farsetto, {27.5, 21}, {29, 42}, kBluT.ombra, 55);
+    OmbraOltre(p, farsetto, {27.5, 21}, {29, 42}, kBluT.ombra);
     Linee(p, Tratti({{{19.4, 40.4}, {25, 41.6}, {30.8, 40.4}}}), kOcraT.corpo, 0.8);
     Linee(p, Tratti({{{22, 35.2}, {20, 40.2}}, {{25, 35.2}, {24.6, 41.2}}, {{28.2, 35.2}, {30, 40.2}}}), kBluT.ombra,
           kTrattoFine);
@@ -145,7 +145,7 @@ void FanteDiCoppe(QPainter &p)
     Emblema(p, Seme::Coppe, {10.9, 24.6}, 15, 0);
     const Profilo vicino = ProfiloArto({{{21.4, 23.2}, 3.6}, {{20.6, 30.6}, 2.9}, {{14.6, 29.2}, 2.5}});
     Forma(p, vicino, kCelesteT, 0.7, 0.4);
-    Ombreggia(p, vicino, {22.4, 23}, {14.2, 31}, kCelesteT.ombra, -50, 0.7);
+    OmbraOltre(p, vicino, {22.4, 23}, {14.2, 31}, kCelesteT.ombra);
     Linee(p, Tratti({{{15.8, 28.2}, {15.8, 30.6}}}), kLinoT.corpo, 1.0);
     Mano(p, {13.6, 29.2}, 1.4, 180);
     const Profilo spalla = Ovale({21.6, 23.4}, 2.4, 1.7, -60);
@@ -181,9 +181,9 @@ void FanteDiDenari(QPainter &p)
     const Profilo libera =
         ProfiloArto({{{22.4, 48}, 3.6}, {{23.9, 54.2}, 2.7}, {{24.6, 56.8}, 3.0}, {{26.4, 61.4}, 2.1}});
     Forma(p, ferma, kOcraT, 0.7, 0.5);
-    Ombreggia(p, ferma, {16.8, 48}, {16.2, 62}, kOcraT.ombra, -50, 0.8);
+    OmbraOltre(p, ferma, {16.8, 48}, {16.2, 62}, kOcraT.ombra);
     Forma(p, libera, kOcraT, 0.7, 0.5);
-    Ombreggia(p, libera, {22.4, 48}, {26.4, 62}, kOcraT.ombra, -50, 0.8);
+    OmbraOltre(p, libera, {22.4, 48}, {26.4, 62}, kOcraT.ombra);
     Linee(p, Tratti({{{15, 53.4}, {18, 53.6}}, {{22.2, 53.2}, {25.2, 53.8}}}), kCremisiT.corpo, kPiega);
     Scarpa(p, {16.8, 62.8}, {12.8, 63.2});
     Scarpa(p, {25.8, 62.4}, {29.4, 63.3});
@@ -197,7 +197,7 @@ void FanteDiDenari(QPainter &p)
     const Profilo cappotto{{13.6, 22.6}, {19.5, 21.6}, {25.4, 22.4}, {26.2, 27.5}, {24.6, 33.6}, {28.6, 43},
                            {30.2, 50.8}, {20, 51.8},   {9.2, 50.8},  {11.4, 43},   {15, 33.6},   {13.4, 27.5}};
     Forma(p, cappotto, kCremisiT, 1.2, 0.6);
-    Ombreggia(p, cappotto, {21, 21}, {25, 52}, kCremisiT.ombra, 60);
+    OmbraOltre(p, cappotto, {21, 21}, {25, 52}, kCremisiT.ombra);
     Linee(p,
           Tratti({{{17.2, 36}, {14.8, 44}, {13.8, 50.4}},
                   {{22.6, 36}, {25, 44}, {26.2, 50.4}},
@@ -213,13 +213,13 @@ void FanteDiDenari(QPainter &p)
     // The fist on the hip.
     const Profilo sinistro = ProfiloArto({{{14.2, 23.2}, 3.9}, {{9.2, 29.6}, 3.3}, {{13.8, 34.8}, 2.7}});
     Forma(p, sinistro, kCremisiT, 0.8, 0.5);
-    Ombreggia(p, sinistro, {13.4, 23.2}, {10, 35}, kCremisiT.ombra, 45, 0.7);
+    OmbraOltre(p, sinistro, {13.4, 23.2}, {10, 35}, kCremisiT.ombra);
     Linee(p, Tratti({{{12.2, 33}, {13.6, 33.6}}}), kOcraT.corpo, 1.1);
     Mano(p, {14.4, 35.4}, 1.4, -30);
     // The arm raised, the coin held up at its end.
     const Profilo alzato = ProfiloArto({{{24.8, 23.2}, 3.9}, {{28.6, 18.2}, 3.3}, {{32.2, 14.4}, 2.7}});
     Forma(p, alzato, kCremisiT, 0.8, 0.5);
-    Ombreggia(p, alzato, {32, 13}, {25.6, 23.8}, kCremisiT.ombra, 45, 0.7);
+    OmbraOltre(p, alzato, {32, 13}, {25.6, 23.8}, kCremisiT.ombra);
     Linee(p, Tratti({{{30.6, 14.8}, {31.8, 16}}}), kOcraT.corpo, 1.1);
     Emblema(p, Seme::Denari, {35.0, 7.9}, 12.4, 0);
     Mano(p, {32.8, 13.8}, 1.4, -45);
@@ -255,7 +255,7 @@ void FanteDiSpade(QPainter &p)
         const Profilo gamba = ProfiloArto(
             {{{x, 44}, 3.8}, {{x + d * 1.3, 52.2}, 2.8}, {{x + d * 1.7, 55.4}, 3.1}, {{x + d * 2.4, 61.6}, 2.2}});
         Forma(p, gamba, kRossoT, 0.7, 0.5);
-        Ombreggia(p, gamba, {x, 44}, {x + d * 2.4, 62}, kRossoT.ombra, -50, 0.8);
+        OmbraOltre(p, gamba, {x, 44}, {x + d * 2.4, 62}, kRossoT.ombra);
         Linee(p, Tratti({{{x + d * 1.6 - 1.6, 54.6}, {x + d * 1.6 + 1.6, 54.8}}}), kOcraT.corpo, kPiega);
     }
     Scarpa(p, {20.8, 62.8}, {16.8, 63.2});
@@ -282,14 +282,14 @@ void FanteDiSpade(QPainter &p)
     for (qreal x : {21.8, 24.0, 26.2})
         tagli.addPath(Taglio(x, 24, 31.6));
     Riempi(p, tagli, kViolaT.corpo, kLinoT.ombra, kTrattoInterno);
-    Ombreggia(p, farsetto, {25, 21}, {27, 42}, kLinoT.ombra, 60);
+    OmbraOltre(p, farsetto, {25, 21}, {27, 42}, kLinoT.ombra);
     Linee(p, Tratti({{{19.6, 40}, {24.6, 41.2}, {29.8, 40}}}), kRossoT.corpo, 0.8);
     Forma(p, ProfiloArto({{{21, 34}, 1.4}, {{29, 33.8}, 1.4}}), kMarroneT, 0.4, 0);
     Linee(p, Tratti({{{21.6, 35.2}, {20.2, 39.6}}, {{25, 35.2}, {24.8, 40.6}}}), kLinoT.ombra, kPiega);
     // The arm down to the sword's grip.
     const Profilo braccio = ProfiloArto({{{20.4, 23.2}, 3.6}, {{17.6, 29.6}, 3.0}, {{15.2, 33.2}, 2.6}});
     Forma(p, braccio, kRossoT, 0.7, 0.5);
-    Ombreggia(p, braccio, {21, 23.2}, {16, 33.4}, kRossoT.ombra, 40, 0.7);
+    OmbraOltre(p, braccio, {21, 23.2}, {16, 33.4}, kRossoT.ombra);
     Linee(p, Tratti({{{14.0, 32.2}, {16.4, 32.8}}}), kLinoT.corpo, 1.0);
     // Held by the grip above the guard, so that the guard shows.
     Emblema(p, Seme::Spade, {13.1, 46.5}, 29, 188, Ornato::No, kCurvaSpada);
@@ -303,7 +303,7 @@ void FanteDiSpade(QPainter &p)
                         {38.4, 30.4}, {36.4, 33.4}, {37, 37},   {38.6, 41.8}, {35.8, 42.8}, {33.8, 41.6},
                         {31.6, 42.8}, {29.4, 41.6}, {28.6, 37}, {28.2, 30},   {27.2, 24}};
     Forma(p, cappa, kViolaT, 1.2, 0.6);
-    Ombreggia(p, cappa, {34, 22}, {36.4, 42}, kViolaT.ombra, 60);
+    OmbraOltre(p, cappa, {34, 22}, {36.4, 42}, kViolaT.ombra);
     Linee(p,
           Tratti({{{30.6, 24.6}, {32, 33}, {33.8, 41.4}},
                   {{33.4, 25.4}, {35.2, 30.2}, {34.6, 34}, {35.8, 41.8}},

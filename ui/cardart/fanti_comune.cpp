@@ -80,22 +80,22 @@ void Linee(QPainter &p, const QPainterPath &linee, const QColor &colore, qreal s
     p.drawPath(linee);
 }
 
+void OmbraOltre(QPainter &p, const Profilo &forma, QPointF da, QPointF a, const QColor &colore)
+{
+    // The shape beyond the line, laid flat (stampa.h).
+    const QLineF l(da, a);
+    const QPointF u = (a - da) / l.length(), fuori(u.y(), -u.x());
+    constexpr qreal kLontano = 100;
+    QPainterPath oltre;
+    oltre.addPolygon(
+        QPolygonF({da - u * kLontano, a + u * kLontano, a + (u + fuori) * kLontano, da + (fuori - u) * kLontano}));
+    oltre.closeSubpath();
+    Ombra(p, Intersezione(Sagoma(forma), oltre), colore);
+}
+
 void Ombreggia(QPainter &p, const Profilo &forma, QPointF da, QPointF a, const QColor &colore, qreal angolo,
                qreal passo)
 {
-    if (!InchiostroDelPixelInUso()) {
-        // The larger drawing lays the shade flat, as a print does (stampa.h):
-        // the shape beyond the line.
-        const QLineF l(da, a);
-        const QPointF u = (a - da) / l.length(), fuori(u.y(), -u.x());
-        constexpr qreal kLontano = 100;
-        QPainterPath oltre;
-        oltre.addPolygon(
-            QPolygonF({da - u * kLontano, a + u * kLontano, a + (u + fuori) * kLontano, da + (fuori - u) * kLontano}));
-        oltre.closeSubpath();
-        Ombra(p, Intersezione(Sagoma(forma), oltre), colore, passo, angolo);
-        return;
-    }
     // Each line a thin quadrilateral, square-ended: stroked with round caps
     // the same lines cost several times the corners to fill at every size.
     const QPainterPath linee = Tratteggio(forma, da, a, angolo, passo);
@@ -246,7 +246,7 @@ void Volto(QPainter &p, QPointF c, qreal verso, qreal inclina, qreal sorriso, co
     if (InchiostroDelPixelInUso())
         Ombreggia(p, viso, {1.4 + v * 0.5, -2.4}, {2.0 + v * 0.5, 3.4}, kPelleT.ombra, 70, 0.9);
     else // a flat tone whose edge follows the cheekbone
-        Ombra(p, Intersezione(Sagoma(viso), Poligonale({3.7 + v * 0.5, 0.2}, 2.3, 4.6, 24)), kPelleT.ombra, 0.9, 70);
+        Ombra(p, Intersezione(Sagoma(viso), Poligonale({3.7 + v * 0.5, 0.2}, 2.3, 4.6, 24)), kPelleT.ombra);
     // Cheeks, brows and lids, nose, mouth: finer than a pixel, so that at
     // the natural size only the eyes (on pixel centres) stand out.
     p.setPen(Qt::NoPen);

@@ -50,8 +50,11 @@ void Forma(QPainter &p, const Profilo &forma, const Tinta &tinta, qreal ombra = 
            const QColor &bordo = kContorno);
 // Linework inside a shape: folds, seams, strands of hair.
 void Linee(QPainter &p, const QPainterPath &linee, const QColor &colore, qreal spessore = kTrattoInterno);
-// The shade side of `forma` hatched, beyond the line from `da` to `a` (on
-// its right when it is drawn downwards).
+// The shade side of `forma` beyond the line from `da` to `a` (on its right
+// when it is drawn downwards), laid as stampa.h's Ombra lays it.
+void OmbraOltre(QPainter &p, const Profilo &forma, QPointF da, QPointF a, const QColor &colore);
+// The same side engraved: parallel lines at `angolo`, `passo` apart, that the
+// reduction mixes into a tone (a face's far cheek at the natural size).
 void Ombreggia(QPainter &p, const Profilo &forma, QPointF da, QPointF a, const QColor &colore, qreal angolo,
                qreal passo = 0.9);
 

@@ -85,7 +85,7 @@ void ReDiBastoni(QPainter &p)
                                         {17.5, 26.0}});
     Piano(p, manto, kMantoT, kContorno);
     // Engraved shade where the cloak falls behind him, along its folds.
-    Ombra(p, Intersezione(manto, Spezzata({{11, 34}, {17, 30}, {17, 64}, {12, 64}})), kMantoT.ombra, 0.9, 70);
+    Ombra(p, Intersezione(manto, Spezzata({{11, 34}, {17, 30}, {17, 64}, {12, 64}})), kMantoT.ombra);
     // It hangs in deep folds from the shoulder to the hem.
     Pieghe(p, manto, kMantoT, {{{13.6, 27.0}, {6.0, 64.0}, 3.0}, {{15.6, 34}, {11.6, 64.4}, 2.8}});
     // Lined with ermine, turned back along its open edge.
@@ -114,7 +114,7 @@ void ReDiBastoni(QPainter &p)
                                         {27.8, 24.6},
                                         {24.0, 22.4}});
     Piano(p, veste, kRossoT, kContorno, 1.4, 0.8);
-    Ombra(p, Intersezione(veste, Spezzata({{26.2, 38}, {34, 38}, {34, 66}, {25.0, 66}})), kRossoT.ombra, 0.8, 90);
+    Ombra(p, Intersezione(veste, Spezzata({{26.2, 38}, {34, 38}, {34, 66}, {25.0, 66}})), kRossoT.ombra);
     const QPainterPath stola = Morbido(
         {{22.4, 38}, {22.4, 38}, {24.6, 38}, {24.6, 38}, {25.6, 64.6}, {25.6, 64.6}, {23.0, 64.8}, {23.0, 64.8}});
     Piano(p, stola, kOroT, kOroT.ombra, 0.5, 0.3);

@@ -98,7 +98,7 @@ void ReDiCoppe(QPainter &p)
     Curva(pieghe, {{26.4, 43}, {26.8, 52}, {27.2, 60.6}});
     Curva(pieghe, {{29.4, 42}, {30.0, 51}, {30.6, 60.4}});
     Segna(p, pieghe, kBluT.ombra, kPiega);
-    Ombra(p, Intersezione(veste, Spezzata({{28.6, 40}, {36, 40}, {36, 60.6}, {29.6, 60.6}})), kBluT.ombra, 0.8, 90);
+    Ombra(p, Intersezione(veste, Spezzata({{28.6, 40}, {36, 40}, {36, 60.6}, {29.6, 60.6}})), kBluT.ombra);
 
     // The mantle's front, wrapped from the left shoulder across his body and
     // gathered in his right hand at the hip, then falling from it in folds.
@@ -114,7 +114,7 @@ void ReDiCoppe(QPainter &p)
     Curva(pieghe, {{17.8, 52.0}, {23.2, 49.6}, {30.6, 45.2}});
     Curva(pieghe, {{34.4, 42.0}, {35.2, 52.0}, {36.2, 62.8}});
     Segna(p, pieghe, kRossoT.ombra, kPiega);
-    Ombra(p, Intersezione(drappo, Spezzata({{31, 40}, {40, 40}, {40, 66}, {31, 66}})), kRossoT.ombra, 0.8, 90);
+    Ombra(p, Intersezione(drappo, Spezzata({{31, 40}, {40, 40}, {40, 66}, {31, 66}})), kRossoT.ombra);
     // A golden border along its edge.
     QPainterPath bordo;
     Curva(bordo, {{16.8, 57.2}, {21.0, 53.6}, {26.4, 49.4}, {32.0, 45.6}});
@@ -151,9 +151,11 @@ void ReDiCoppe(QPainter &p)
         fiori.addPath(
             Spezzata({c + QPointF(0, -0.8), c + QPointF(0.25, -0.25), c + QPointF(0.8, 0), c + QPointF(0.25, 0.25),
                       c + QPointF(0, 0.8), c + QPointF(-0.25, 0.25), c + QPointF(-0.8, 0), c + QPointF(-0.25, -0.25)}));
-    p.setPen(Qt::NoPen);
-    p.setBrush(kOroT.luce);
-    p.drawPath(fiori);
+    if (OrnatoMinuto()) {
+        p.setPen(Qt::NoPen);
+        p.setBrush(kOroT.luce);
+        p.drawPath(fiori);
+    }
 
     // The ermine collar.
     Ermellino(p, Morbido({{19.4, 23.4}, {24.5, 21.8}, {29.6, 23.4}, {30.0, 25.6}, {24.5, 26.8}, {19.0, 25.6}}),

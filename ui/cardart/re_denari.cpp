@@ -76,7 +76,7 @@ void ReDiDenari(QPainter &p)
                                         {30.6, 27.0},
                                         {27.0, 23.6}});
     Piano(p, manto, kRossoT, kContorno);
-    Ombra(p, Intersezione(manto, Spezzata({{30, 30}, {36, 30}, {36, 56}, {30, 56}})), kRossoT.ombra, 0.8, 90);
+    Ombra(p, Intersezione(manto, Spezzata({{30, 30}, {36, 30}, {36, 56}, {30, 56}})), kRossoT.ombra);
     QPainterPath pieghe;
     Curva(pieghe, {{13.6, 36.0}, {12.4, 46.0}, {11.6, 56.2}});
     Curva(pieghe, {{31.4, 36.0}, {32.6, 46.0}, {33.4, 56.2}});
@@ -136,7 +136,7 @@ void ReDiDenari(QPainter &p)
                                         {28.8, 24.8},
                                         {25.4, 22.6}});
     Piano(p, veste, kViolaT, kContorno, 1.4, 0.8);
-    Ombra(p, Intersezione(veste, Spezzata({{26.6, 38}, {34, 38}, {34, 52.4}, {27.6, 52.4}})), kViolaT.ombra, 0.8, 90);
+    Ombra(p, Intersezione(veste, Spezzata({{26.6, 38}, {34, 38}, {34, 52.4}, {27.6, 52.4}})), kViolaT.ombra);
     pieghe = QPainterPath();
     Curva(pieghe, {{17.4, 40.0}, {16.4, 44.0}, {15.6, 49.0}});
     Curva(pieghe, {{20.0, 40.0}, {19.6, 45.0}, {19.2, 49.6}});
@@ -152,7 +152,8 @@ void ReDiDenari(QPainter &p)
     for (QPointF c : {QPointF(17.6, 30.6), QPointF(26.8, 31.0), QPointF(17.0, 42.4), QPointF(27.8, 42.6),
                       QPointF(19.6, 46.0), QPointF(25.8, 46.2), QPointF(16.4, 46.8), QPointF(29.2, 47.0)})
         tondi.addPath(Ovale(c, 0.55, 0.55));
-    Piano(p, tondi, kOroT, Qt::transparent, 0.3, 0);
+    if (OrnatoMinuto())
+        Piano(p, tondi, kOroT, Qt::transparent, 0.3, 0);
 
     // A golden belt with a boss like a coin.
     const QPainterPath cintura = Spezzata({{15.0, 36.2}, {30.0, 36.2}, {30.2, 38.0}, {14.8, 38.0}});

@@ -249,7 +249,10 @@ void Testa(QPainter &p, const Capo &k)
     const QPainterPath guancia = InchiostroDelPixelInUso()
         ? Spezzata({{cx + 1.3 + 0.5 * s, cy - 3}, {cx + 4, cy - 3}, {cx + 4, cy + 4}, {cx + 1.9 + 0.5 * s, cy + 4}})
         : Ovale({cx + 3.6 + 0.5 * s, cy + 0.2}, 2.2, 4.4);
-    Ombra(p, Intersezione(viso, guancia), kPelleT.ombra, 0.9, 70);
+    if (InchiostroDelPixelInUso())
+        Tratteggia(p, Intersezione(viso, guancia), kPelleT.ombra, 0.9, 70);
+    else
+        Ombra(p, Intersezione(viso, guancia), kPelleT.ombra);
     const qreal naso = cx + 0.6 * s + 0.2;
     QPainterPath tratti;
     const qreal n = k.naso;

@@ -79,7 +79,7 @@ void ReDiSpade(QPainter &p)
                                         {29.0, 27.0},
                                         {27.6, 23.4}});
     Piano(p, manto, kMantoT, kContorno);
-    Ombra(p, Intersezione(manto, Spezzata({{36.4, 38}, {41, 38}, {41, 53}, {37.4, 53}})), kMantoT.ombra, 1.0, 50);
+    Ombra(p, Intersezione(manto, Spezzata({{36.4, 38}, {41, 38}, {41, 53}, {37.4, 53}})), kMantoT.ombra);
     // Caught on the shoulder, it falls away in folds to the hem.
     Pieghe(p, manto, kMantoT, {{{28.0, 27.0}, {35.0, 51.8}, 2.4}, {{25.0, 32.0}, {30.8, 49.0}, 1.8}});
     // Its lining shows where the wind turns back the flying edge.
@@ -123,7 +123,7 @@ void ReDiSpade(QPainter &p)
                                         {13.0, 56.2},
                                         {16.4, 45.0}});
     Piano(p, veste, kRossoT, kContorno, 1.2, 0.7);
-    Ombra(p, Intersezione(veste, Spezzata({{24.6, 38}, {34, 38}, {34, 58}, {26.6, 58}})), kRossoT.ombra, 0.8, 70);
+    Ombra(p, Intersezione(veste, Spezzata({{24.6, 38}, {34, 38}, {34, 58}, {26.6, 58}})), kRossoT.ombra);
     // The golden hem and the band down the front.
     Modella(p,
             Intersezione(veste,
@@ -147,9 +147,11 @@ void ReDiSpade(QPainter &p)
         fiori.addPolygon(petali);
         fiori.closeSubpath();
     }
-    p.setPen(Qt::NoPen);
-    p.setBrush(kOroT.corpo);
-    p.drawPath(fiori);
+    if (OrnatoMinuto()) {
+        p.setPen(Qt::NoPen);
+        p.setBrush(kOroT.corpo);
+        p.drawPath(fiori);
+    }
     pieghe = QPainterPath();
     Curva(pieghe, {{24.6, 40.0}, {26.4, 47.0}, {28.0, 54.2}});
     Curva(pieghe, {{19.6, 40.0}, {18.0, 47.0}, {16.4, 54.2}});
@@ -167,7 +169,7 @@ void ReDiSpade(QPainter &p)
                                           {27.4, 26.0},
                                           {25.8, 23.2}});
     Piano(p, corazza, kAcciaioT, kContorno, 1.2, 0.8);
-    Ombra(p, Intersezione(corazza, Spezzata({{23.4, 22}, {30, 22}, {30, 40}, {24.2, 40}})), kAcciaioT.ombra, 0.8, 90);
+    Ombra(p, Intersezione(corazza, Spezzata({{23.4, 22}, {30, 22}, {30, 40}, {24.2, 40}})), kAcciaioT.ombra);
     QPainterPath orli;
     Curva(orli, {{22.4, 24.2}, {22.2, 31.0}, {22.4, 37.8}});
     Curva(orli, {{18.8, 26.6}, {20.6, 29.0}, {22.4, 29.6}, {24.4, 29.0}, {26.6, 26.6}});

@@ -1,15 +1,11 @@
 #include "stampa.h"
 
-#include "pennelli.h"
-
 namespace belvane::cardart {
 
-void Ombra(QPainter &p, const QPainterPath &forma, const QColor &colore, qreal passo, qreal angolo, qreal spessore)
+void Ombra(QPainter &p, const QPainterPath &forma, const QColor &colore)
 {
-    if (InchiostroDelPixelInUso()) {
-        Tratteggia(p, forma, colore, passo, angolo, spessore);
+    if (InchiostroDelPixelInUso())
         return;
-    }
     p.setPen(Qt::NoPen);
     p.setBrush(colore);
     p.drawPath(forma);

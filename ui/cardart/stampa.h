@@ -8,19 +8,26 @@
 
 namespace belvane::cardart {
 
-// The shade on the side of a figure away from the light, laid as each
-// picture needs it. In the 45 x 72 picture, engraved lines `passo` apart at
-// `angolo` degrees: the reduction mixes them into a tone between the cloth
-// and its shade. In the larger drawing, one flat area of `colore` with a
-// crisp edge, as a printed card lays its second tone: lines there read as
-// a drawing's hatching, not a print.
-void Ombra(QPainter &p, const QPainterPath &forma, const QColor &colore, qreal passo, qreal angolo,
-           qreal spessore = kTrattoInterno);
+// The shade on the side of a figure away from the light, beyond its
+// modelled edge: in the larger drawing one flat area of `colore` with a crisp
+// edge, as a printed card lays its second tone. In the 45 x 72 picture
+// nothing: lines or an area of a shade tone there break into speckle, and the
+// modelled shape's own crescent of shade is enough.
+void Ombra(QPainter &p, const QPainterPath &forma, const QColor &colore);
 
 // Whether the light crescent of a modelled shape is left out: in the larger
 // drawing a figure's cloth is two flat tones, the body and its shade, as a
 // print lays it (a highlight reads as a modern illustration's); at the
 // natural size the light keeps a shape's edge clear of its neighbour.
 inline bool LuceDaStampa() { return !InchiostroDelPixelInUso(); }
+
+// A rein's or strap's width: `disegno` in the larger drawing; in the pixel
+// picture wide enough to win every pixel it crosses, where a finer line
+// breaks into dashes.
+inline qreal Cinghia(qreal disegno) { return InchiostroDelPixelInUso() ? 0.8 : disegno; }
+
+// Whether to sow small ornament (flowers, roundels on a robe): only in the
+// larger drawing; at the natural size each is a stray pixel, speckle.
+inline bool OrnatoMinuto() { return !InchiostroDelPixelInUso(); }
 
 } // namespace belvane::cardart
