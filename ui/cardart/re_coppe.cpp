@@ -13,6 +13,9 @@ namespace belvane::cardart::re {
 namespace {
 
 constexpr QPointF kViso{24.5, 17.5};
+// Fair hair and beard: the other bearded king's are auburn, and two brown
+// beards under two golden crowns made one face of them.
+const Tinta kBiondo{QColor(0xF6, 0xE0, 0xA0), QColor(0xE0, 0xBC, 0x6C), QColor(0xC0, 0x94, 0x4A)};
 
 // An open crown: a band set with stones, three fleurons and two points.
 void CoronaGigliata(QPainter &p)
@@ -162,8 +165,8 @@ void ReDiCoppe(QPainter &p)
               {{21.0, 24.4}, {24.0, 25.2}, {27.4, 24.4}});
 
     Testa(p,
-          {kViso, -1, kBarbaCastana, kBarbaCastana, 4.0, 3.1, 2.6, false, 0.2, 0, 0.2, Capo::Occhio::Mandorla,
-           Capo::Bocca::Sorride, Capo::Taglio::Forcuto});
+          {kViso, -1, kBiondo, kBiondo, 4.0, 3.1, 2.6, false, 0.2, 0, 0.2, Capo::Occhio::Mandorla, Capo::Bocca::Sorride,
+           Capo::Taglio::Forcuto});
     // The crown lifted clear of the brow: at the natural size its band must
     // not sit on the eyes.
     p.save();

@@ -5,6 +5,7 @@
 #include "fanti_comune.h"
 
 #include <QPolygonF>
+#include <QTransform>
 
 #include <algorithm>
 #include <cmath>
@@ -134,40 +135,44 @@ const QColor kSegnoViso(0x6A, 0x3C, 0x26);
 // eye; a lid of skin lowered over half of it (an old man's hooded eye, or a
 // hard narrowed look with a lower lid as well); round eyes with the bags
 // under them.
-void Occhi(QPainter &p, const Capo &k, qreal occhio)
+void Occhi(QPainter &p, const Capo &k, qreal occhio, qreal grande)
 {
+    // One eye's lids about its own middle, then set on each eye at its size.
+    QPainterPath linee, palpebra, sotto;
+    switch (k.occhio) {
+    case Capo::Occhio::Mandorla:
+        Curva(linee, {{-1.0, 0.05}, {0, -0.78}, {1.0, 0.05}});
+        break;
+    case Capo::Occhio::Palpebra:
+    case Capo::Occhio::Stretto: {
+        // The lid's edge over the iris: lower on an old man's hooded eye
+        // than on a hard, narrowed look, which has a lower lid as well.
+        const qreal orlo = k.occhio == Capo::Occhio::Stretto ? -0.45 : -0.2;
+        palpebra = Morbido({{-1.05, 0.1}, {-1.05, 0.1}, {0, -0.95}, {1.05, 0.1}, {1.05, 0.1}, {0, orlo}});
+        Curva(linee, {{-1.05, 0.1}, {0, orlo}, {1.05, 0.1}});
+        if (k.occhio == Capo::Occhio::Stretto)
+            Curva(sotto, {{-0.8, 0.3}, {0, 0.48}, {0.8, 0.3}});
+        break;
+    }
+    case Capo::Occhio::Tondo:
+        Curva(linee, {{-0.95, 0}, {0, -0.85}, {0.95, 0}});
+        if (k.vecchio) // the bags under an old man's eyes
+            Curva(sotto, {{-0.8, 0.8}, {0, 1.1}, {0.8, 0.8}});
+        break;
+    }
+    QPainterPath tutte[3];
     const qreal cx = k.centro.x(), s = k.sguardo;
-    QPainterPath linee, palpebre, sotto;
     for (qreal x : {cx - 1 + s, cx + 1 + s}) {
-        switch (k.occhio) {
-        case Capo::Occhio::Mandorla:
-            Curva(linee, {{x - 1.0, occhio + 0.05}, {x, occhio - 0.78}, {x + 1.0, occhio + 0.05}});
-            break;
-        case Capo::Occhio::Palpebra:
-        case Capo::Occhio::Stretto: {
-            const qreal orlo = k.occhio == Capo::Occhio::Stretto ? occhio - 0.35 : occhio - 0.2;
-            palpebre.addPath(Morbido({{x - 1.05, occhio + 0.1},
-                                      {x - 1.05, occhio + 0.1},
-                                      {x, occhio - 0.95},
-                                      {x + 1.05, occhio + 0.1},
-                                      {x + 1.05, occhio + 0.1},
-                                      {x, orlo}}));
-            Curva(linee, {{x - 1.05, occhio + 0.1}, {x, orlo}, {x + 1.05, occhio + 0.1}});
-            if (k.occhio == Capo::Occhio::Stretto)
-                Curva(sotto, {{x - 0.8, occhio + 0.3}, {x, occhio + 0.48}, {x + 0.8, occhio + 0.3}});
-            break;
-        }
-        case Capo::Occhio::Tondo:
-            Curva(linee, {{x - 0.95, occhio}, {x, occhio - 0.85}, {x + 0.95, occhio}});
-            Curva(sotto, {{x - 0.8, occhio + 0.8}, {x, occhio + 1.1}, {x + 0.8, occhio + 0.8}});
-            break;
-        }
+        const QTransform t = QTransform::fromTranslate(x, occhio).scale(grande, grande);
+        tutte[0].addPath(t.map(palpebra));
+        tutte[1].addPath(t.map(linee));
+        tutte[2].addPath(t.map(sotto));
     }
     p.setPen(Qt::NoPen);
     p.setBrush(kPelleT.corpo);
-    p.drawPath(palpebre);
-    Segna(p, linee, kSegnoViso, 0.28);
-    Segna(p, sotto, kBordoViso, 0.2);
+    p.drawPath(tutte[0]);
+    Segna(p, tutte[1], kSegnoViso, 0.28);
+    Segna(p, tutte[2], kBordoViso, 0.2);
 }
 
 // The lips under the moustache: a full lower lip, a smile lifting the
@@ -273,10 +278,17 @@ void Testa(QPainter &p, const Capo &k)
     // Eyes, each on a pixel centre, and the brows over them.
     // Almond whites, the irises on pixel centres over them.
     const qreal occhio = cy - 1;
+    // In the larger drawing the whites larger about the same irises: an
+    // open eye, as a printed card draws it, not a dot under a lid.
+    const qreal e = InchiostroDelPixelInUso() ? 1.0 : 1.25;
     QPainterPath bianchi, iridi, pupille, palpebre;
     for (qreal x : {cx - 1 + s, cx + 1 + s}) {
         Curva(bianchi,
-              {{x - 0.95, occhio}, {x, occhio - 0.7}, {x + 0.95, occhio}, {x, occhio + 0.55}, {x - 0.95, occhio}});
+              {{x - 0.95 * e, occhio},
+               {x, occhio - 0.7 * e},
+               {x + 0.95 * e, occhio},
+               {x, occhio + 0.55 * e},
+               {x - 0.95 * e, occhio}});
         bianchi.closeSubpath();
         iridi.addPath(Ovale({x + 0.1 * s, occhio}, 0.5, 0.45));
         pupille.addPath(Ovale({x + 0.15 * s, occhio}, 0.24, 0.24));
@@ -292,7 +304,7 @@ void Testa(QPainter &p, const Capo &k)
     p.drawPath(pupille);
     const bool disegno = !InchiostroDelPixelInUso();
     if (disegno)
-        Occhi(p, k, occhio);
+        Occhi(p, k, occhio, e);
     else
         Segna(p, palpebre, kBordoViso, 0.4);
     QPainterPath ciglia;
