@@ -383,12 +383,13 @@ void Cavallo(QPainter &p, Seme seme)
     p.translate(viso);
     p.scale(kTesta, kTesta);
     p.translate(-viso);
-    // Each his own hair: auburn, fair and long, chestnut, black.
+    // Each his own hair: auburn, black (fair hair and the golden cup over it
+    // made one blob), chestnut, black under the helmet.
     const Tinta capelli = seme == Seme::Bastoni ? fanti::kRameT
-        : seme == Seme::Coppe                   ? fanti::kBiondoT
+        : seme == Seme::Coppe                   ? fanti::kNeroT
         : seme == Seme::Denari                  ? fanti::kCastanoT
                                                 : fanti::kNeroT;
-    Volto(p, viso, verso, capelli, seme == Seme::Coppe ? 1.6 : 0, c.lineamenti);
+    Volto(p, viso, verso, capelli, seme == Seme::Coppe ? 0.8 : 0, c.lineamenti);
     Cappello(p, seme, viso, verso, v.copricapo);
     p.restore();
 
