@@ -88,8 +88,10 @@ void ReDiBastoni(QPainter &p)
     Ombra(p, Intersezione(manto, Spezzata({{11, 34}, {17, 30}, {17, 64}, {12, 64}})), kMantoT.ombra);
     // It hangs in deep folds from the shoulder to the hem.
     Pieghe(p, manto, kMantoT, {{{13.6, 27.0}, {6.0, 64.0}, 3.0}, {{15.6, 34}, {11.6, 64.4}, 2.8}});
-    // Lined with ermine, turned back along its open edge.
-    Ermellino(p, Differenza(manto, manto.translated(1.5, -0.4)), {{8.4, 36.0}, {5.6, 46.0}, {3.9, 56.0}});
+    // Lined with ermine, turned back along its open edge: in the larger
+    // drawing only, a strip this narrow is a ragged double outline at 1x.
+    if (OrnatoMinuto())
+        Ermellino(p, Differenza(manto, manto.translated(1.5, -0.4)), {{8.4, 36.0}, {5.6, 46.0}, {3.9, 56.0}});
     QPainterPath pieghe;
 
     // Shoes peeping out under the hem, the front one pointing right.
@@ -196,7 +198,7 @@ void ReDiBastoni(QPainter &p)
     CoronaChiusa(p);
 
     // The cudgel held upright at arm's length, its head above his shoulder.
-    Emblema(p, Seme::Bastoni, {38.0, 21.4}, 29, 7);
+    Emblema(p, Seme::Bastoni, {38.2, 20.4}, 31, 7);
     Mano(p, {36.2, 34.4}, 1.6, 7);
 }
 
