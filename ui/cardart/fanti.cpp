@@ -20,25 +20,26 @@ constexpr qreal kCurvaSpada = 1.6;
 
 namespace fanti {
 
-// His cudgel held up at his side, its head above his shoulder, legs crossed,
-// a wide hat.
+// His cudgel held up at his side, its head above his shoulder, standing at
+// ease, a wide hat.
 void FanteDiBastoni(QPainter &p)
 {
     Emblema(p, Seme::Bastoni, {36.3, 20.6}, 28, 4);
-    // The leg he stands on, then the one crossed in front of it, on its toe.
-    const Profilo ferma = ProfiloArto({{{22.6, 40}, 4.4}, {{22.3, 50.6}, 3.0}, {{21.9, 54}, 3.4}, {{21.2, 61.6}, 2.2}});
+    // The leg he stands on, and the other set out to the side at ease, its
+    // knee turned out.
+    const Profilo ferma = ProfiloArto({{{19.8, 40}, 4.4}, {{19.2, 50.6}, 3.0}, {{18.8, 54}, 3.4}, {{18.2, 61.6}, 2.2}});
     Forma(p, ferma, kRossoT, 0.9, 0.5);
-    OmbraOltre(p, ferma, {22.8, 40}, {21.6, 62}, kRossoT.ombra);
-    Linee(p, Tratti({{{20.4, 56.2}, {23.2, 56.6}}}), kOcraT.corpo, kPiega);
-    Scarpa(p, {21.4, 62.9}, {17.4, 63.2});
-    const Profilo incrociata =
-        ProfiloArto({{{17.8, 40}, 4.6}, {{20.8, 50.2}, 3.1}, {{22.8, 53.2}, 3.4}, {{26.8, 60}, 2.2}});
-    // In the doublet's gold, so that at the natural size it crosses the red
-    // leg rather than tangling with it.
-    Forma(p, incrociata, kOcraT, 0.9, 0.5);
-    OmbraOltre(p, incrociata, {19, 40}, {27.4, 60}, kOcraT.ombra);
-    Linee(p, Tratti({{{18.8, 49.4}, {20.6, 50.4}, {22, 50.1}}, {{21.6, 55}, {24, 53.4}}}), kRossoT.corpo, kPiega);
-    Scarpa(p, {26.6, 60.4}, {29, 63.2});
+    OmbraOltre(p, ferma, {20.0, 40}, {18.6, 62}, kRossoT.ombra);
+    Linee(p, Tratti({{{17.4, 56.2}, {20.2, 56.6}}}), kOcraT.corpo, kPiega);
+    Scarpa(p, {18.4, 62.9}, {14.4, 63.2});
+    const Profilo libera =
+        ProfiloArto({{{24.0, 40}, 4.6}, {{26.2, 50.2}, 3.1}, {{27.0, 53.4}, 3.4}, {{28.8, 60.6}, 2.2}});
+    // In the doublet's gold, so that at the natural size it stands apart
+    // from the red leg.
+    Forma(p, libera, kOcraT, 0.9, 0.5);
+    OmbraOltre(p, libera, {24.8, 40}, {29.4, 60}, kOcraT.ombra);
+    Linee(p, Tratti({{{24.6, 49.6}, {26.4, 50.6}, {27.8, 50.2}}}), kRossoT.corpo, kPiega);
+    Scarpa(p, {28.6, 61.6}, {32.2, 63.2});
     // Curls round the head under the hat, the neck.
     const Profilo riccioli{{15.6, 12},   {15, 14},     {15.6, 15.4}, {15.2, 16.8}, {16.2, 17.6},
                            {17.6, 16.6}, {21.4, 16.6}, {22.8, 17.6}, {23.8, 16.8}, {23.4, 15.4},
