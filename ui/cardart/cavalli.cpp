@@ -64,9 +64,17 @@ struct Cavaliere {
 
 Cavaliere Di(Seme seme)
 {
-    // One horse for the four: a cream coat, a tan mane and tail.
+    // One horse for the four, each in its own light coat: dun with a dark
+    // brown mane, cream with a tan one, pale grey with a slate one, white
+    // with a black one.
     const Tinta crema = Tono(QColor(0xFF, 0xF9, 0xEC), QColor(0xF2, 0xE6, 0xCA), QColor(0xD2, 0xBC, 0x94));
     const Tinta crini = Tono(QColor(0xD8, 0xA8, 0x60), QColor(0xB8, 0x84, 0x40), QColor(0x86, 0x5A, 0x28));
+    const Tinta baio = Tono(QColor(0xF6, 0xE4, 0xC2), QColor(0xE4, 0xC8, 0x94), QColor(0xBE, 0x9C, 0x64));
+    const Tinta criniScuri = Tono(QColor(0x9A, 0x66, 0x38), QColor(0x72, 0x46, 0x22), QColor(0x4E, 0x2E, 0x14));
+    const Tinta grigio = Tono(QColor(0xF6, 0xF6, 0xF4), QColor(0xDE, 0xDE, 0xDC), QColor(0xAE, 0xB0, 0xB4));
+    const Tinta criniGrigi = Tono(QColor(0x9C, 0x9C, 0xA4), QColor(0x74, 0x74, 0x7E), QColor(0x50, 0x50, 0x5A));
+    const Tinta bianco = Tono(QColor(0xFF, 0xFF, 0xFF), QColor(0xF6, 0xF4, 0xEE), QColor(0xCC, 0xC6, 0xB8));
+    const Tinta criniNeri = Tono(QColor(0x6A, 0x60, 0x5C), QColor(0x44, 0x3C, 0x3A), QColor(0x28, 0x22, 0x22));
     switch (seme) {
     case Seme::Bastoni: // walking, the near foreleg raised; the club on his shoulder
         return {false,
@@ -83,7 +91,7 @@ Cavaliere Di(Seme seme)
                 {16.6, 29.4},
                 -30,
                 24,
-                {crema, crini, Tono(Smorza(kRosso)), kOro, kRossoScuro},
+                {baio, criniScuri, Tono(Smorza(kRosso)), kOro, kRossoScuro},
                 Tono(QColor(0x58, 0xB0, 0x58), kVerde, QColor(0x16, 0x60, 0x22)),
                 0,
                 {25.8, 47.8},
@@ -134,7 +142,7 @@ Cavaliere Di(Seme seme)
                 {33.0, 21.0},
                 0,
                 11,
-                {crema, crini, Tono(QColor(0xF4, 0xD8, 0x6A), QColor(0xE4, 0xB8, 0x34), QColor(0xA8, 0x80, 0x18)),
+                {grigio, criniGrigi, Tono(QColor(0xF4, 0xD8, 0x6A), QColor(0xE4, 0xB8, 0x34), QColor(0xA8, 0x80, 0x18)),
                  kRosso, kRossoScuro},
                 Tono(QColor(0xFA, 0xEA, 0x80), QColor(0xF2, 0xCE, 0x2C), QColor(0xB0, 0x8C, 0x0C)),
                 7,
@@ -160,7 +168,7 @@ Cavaliere Di(Seme seme)
                 {29.6, 22.6},
                 18,
                 23,
-                {crema, crini, Tono(Smorza(kViola)), kOro, kNero},
+                {bianco, criniNeri, Tono(Smorza(kViola)), kOro, kNero},
                 Tono(QColor(0x5C, 0x8C, 0xEC), kBlu, QColor(0x1A, 0x3C, 0x9C)),
                 -5,
                 {26.6, 48.8},
