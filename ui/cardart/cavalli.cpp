@@ -99,7 +99,7 @@ Cavaliere Di(Seme seme)
                 {26.2, 37.4},
                 6.2,
                 23.3,
-                {0.5, -0.3, -0.3, 0.3, 0.25, 0.6, Qt::transparent, 0, 0.4, -0.5, -0.5, 0.5, 0.4,
+                {0.7, -0.4, -0.2, 0.2, 0.45, 0.7, Qt::transparent, 0, 0.5, -0.7, -0.5, 0.3, 1.0,
                  fanti::Lineamenti::Occhio::Tondo, fanti::Lineamenti::Bocca::Sorride}};
     case Seme::Coppe: // cantering, the near foreleg reaching out, the cup lifted
         return {false,
@@ -124,8 +124,8 @@ Cavaliere Di(Seme seme)
                 {27.2, 35.4},
                 4.8,
                 21.6,
-                {-0.3, 0.3, 0.3, 0.4, -0.1, 0.5, Qt::transparent, 0, 0, 0.7, 0.3, 0.2, -0.5,
-                 fanti::Lineamenti::Occhio::Mandorla, fanti::Lineamenti::Bocca::Quieta},
+                {0.5, 0.1, 0.3, -0.3, 0.1, 0, QColor(0x8A, 0x60, 0x40), 0, 0.2, 0.1, 0.4, 0.0, 0.6,
+                 fanti::Lineamenti::Occhio::Mandorla, fanti::Lineamenti::Bocca::Serrata},
                 1.4};
     case Seme::Denari: // rearing, the coin held up
         return {false,
@@ -151,8 +151,8 @@ Cavaliere Di(Seme seme)
                 {25.2, 38.6},
                 7.4,
                 23.6,
-                {0.2, 0, 0.1, 0.3, 0, 0, QColor(0xB8, 0x84, 0x52), 1.1, 0.4, 0.2, 0.5, 0.2, 0.4,
-                 fanti::Lineamenti::Occhio::Stretto, fanti::Lineamenti::Bocca::Amara}};
+                {0.2, 0, 0.2, 0.4, 0, 0.2, QColor(0xB8, 0x84, 0x52), 0, 1.0, 0.3, 0.6, 0.3, 0.5,
+                 fanti::Lineamenti::Occhio::Mandorla, fanti::Lineamenti::Bocca::Amara}};
     case Seme::Spade: // a high-stepping trot, the neck arched; the sword raised before him
         return {true,
                 {{{29, 50}, {34.8, 51.6}, {35.0, 56.8}, {35.8, 58.4}},

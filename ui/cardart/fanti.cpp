@@ -154,7 +154,7 @@ void FanteDiCoppe(QPainter &p)
     Linee(p, Tratti({{{20.8, 22.2}, {21.4, 24.4}}, {{22.2, 22}, {22.6, 24}}}), kLinoT.corpo, 0.45);
     Forma(p, {{21.8, 22.2}, {25.5, 20.6}, {29.2, 22.2}, {27.4, 23.6}, {25.5, 22.8}, {23.6, 23.6}}, kLinoT, 0.4, 0);
     Volto(p, CentroViso(Seme::Coppe), -0.6, -4, 0.05,
-          {0.3, -0.2, -0.2, 0.45, -0.15, 0.7, Qt::transparent, 0, 0, -0.6, -0.6, 0.6, -0.6, Lineamenti::Occhio::Tondo,
+          {-0.4, 0.2, -0.2, 0.5, -0.3, 0.8, Qt::transparent, 0, 0, 0.2, -0.6, 0.6, -0.6, Lineamenti::Occhio::Tondo,
            Lineamenti::Bocca::Quieta});
     // The beret tilted back, a white plume sweeping down behind.
     const Profilo piuma{{27.5, 10}, {30, 6.2},   {34, 4.6},   {37, 5.8}, {37.4, 9.6},
@@ -231,7 +231,7 @@ void FanteDiDenari(QPainter &p)
     }
     Forma(p, {{15.8, 22.8}, {19.5, 21.2}, {23.2, 22.8}, {21.4, 24.4}, {19.5, 23.6}, {17.6, 24.4}}, kOcraT, 0.4, 0);
     Volto(p, CentroViso(Seme::Denari), 0.4, 3, 0.12,
-          {0.2, -0.1, 0, 0.35, -0.1, 0.6, Qt::transparent, 0, 0, 0.2, 0, -0.2, 0.2, Lineamenti::Occhio::Mandorla,
+          {-0.2, 0.6, 0.5, 0.6, 0.1, 0.3, Qt::transparent, 0, 0, 0.9, 0.3, -0.2, 0.0, Lineamenti::Occhio::Mandorla,
            Lineamenti::Bocca::Sorride});
     // A tall black velvet cap with a golden brim, a white feather swept back:
     // dark beside the coin, so that the coin's gold and red stand out.

@@ -219,9 +219,11 @@ void Labbra(QPainter &p, QPointF c, qreal w, Lineamenti::Bocca tipo)
 void Volto(QPainter &p, QPointF c, qreal verso, qreal inclina, qreal sorriso, const Lineamenti &lineamenti)
 {
     const Lineamenti l = Accentua(lineamenti);
-    // The larger drawing's eyes open wider about the same irises, as a
-    // printed card draws them: white shows round the iris, not a dot under a lid.
-    const qreal e = InchiostroDelPixelInUso() ? 1.0 : 1.35;
+    // The larger drawing's eyes a little wider, as a printed card draws
+    // them: white shows round the iris, not a dot under a lid;
+    const qreal e = InchiostroDelPixelInUso() ? 1.0 : 1.2;
+    // and the irises smaller, without a large dark pupil.
+    const qreal iride = InchiostroDelPixelInUso() ? 1.0 : 0.82, pupilla = InchiostroDelPixelInUso() ? 1.0 : 0.7;
     p.save();
     p.translate(c);
     p.rotate(inclina);
@@ -270,8 +272,8 @@ void Volto(QPainter &p, QPointF c, qreal verso, qreal inclina, qreal sorriso, co
                                 {dx + 0.95 * e, 0},
                                 {dx + 0.95 * e, 0},
                                 {dx, (0.6 + o * 0.15) * e}}));
-        occhi.addEllipse(QPointF(dx + v * 0.15, 0), 0.5, 0.55);
-        pupille.addEllipse(QPointF(dx + v * 0.2, -0.02), 0.24, 0.26);
+        occhi.addEllipse(QPointF(dx + v * 0.15, 0), 0.5 * iride, 0.55 * iride);
+        pupille.addEllipse(QPointF(dx + v * 0.2, -0.02), 0.24 * pupilla, 0.26 * pupilla);
     }
     p.setBrush(kLinoT.luce);
     p.drawPath(bianchi);

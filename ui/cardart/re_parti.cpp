@@ -278,9 +278,10 @@ void Testa(QPainter &p, const Capo &k)
     // Eyes, each on a pixel centre, and the brows over them.
     // Almond whites, the irises on pixel centres over them.
     const qreal occhio = cy - 1;
-    // In the larger drawing the whites larger about the same irises: an
-    // open eye, as a printed card draws it, not a dot under a lid.
-    const qreal e = InchiostroDelPixelInUso() ? 1.0 : 1.25;
+    // In the larger drawing the whites a little larger about smaller irises:
+    // an open eye, as a printed card draws it, not a dot under a lid.
+    const qreal e = InchiostroDelPixelInUso() ? 1.0 : 1.15;
+    const qreal iride = InchiostroDelPixelInUso() ? 1.0 : 0.84, pupilla = InchiostroDelPixelInUso() ? 1.0 : 0.7;
     QPainterPath bianchi, iridi, pupille, palpebre;
     for (qreal x : {cx - 1 + s, cx + 1 + s}) {
         Curva(bianchi,
@@ -290,8 +291,8 @@ void Testa(QPainter &p, const Capo &k)
                {x, occhio + 0.55 * e},
                {x - 0.95 * e, occhio}});
         bianchi.closeSubpath();
-        iridi.addPath(Ovale({x + 0.1 * s, occhio}, 0.5, 0.45));
-        pupille.addPath(Ovale({x + 0.15 * s, occhio}, 0.24, 0.24));
+        iridi.addPath(Ovale({x + 0.1 * s, occhio}, 0.5 * iride, 0.45 * iride));
+        pupille.addPath(Ovale({x + 0.15 * s, occhio}, 0.24 * pupilla, 0.24 * pupilla));
         // The upper lid, heavier than a fold: an eye drawn, not a dot.
         Curva(palpebre, {{x - 1.0, occhio + 0.05}, {x, occhio - 0.78}, {x + 1.0, occhio + 0.05}});
     }
