@@ -141,7 +141,7 @@ Cavaliere Di(Seme seme)
                 {30.2, 29.0},
                 {33.0, 21.0},
                 0,
-                11,
+                12.6,
                 {grigio, criniGrigi, Tono(QColor(0xF4, 0xD8, 0x6A), QColor(0xE4, 0xB8, 0x34), QColor(0xA8, 0x80, 0x18)),
                  kRosso, kRossoScuro},
                 Tono(QColor(0xFA, 0xEA, 0x80), QColor(0xF2, 0xCE, 0x2C), QColor(0xB0, 0x8C, 0x0C)),

@@ -205,7 +205,7 @@ void ReDiDenari(QPainter &p)
     p.restore();
 
     // The coin held out, upright, beside his head.
-    Emblema(p, Seme::Denari, {9.0, 18.8}, 11, 0);
+    Emblema(p, Seme::Denari, {8.4, 18.2}, 12.6, 0);
     Ellisse(p, {11.8, 26.8}, 1.1, 1.6, kErmellino, kContorno, kTrattoFine);
     Mano(p, {10.6, 26.4}, 1.5);
 }
