@@ -14,22 +14,22 @@ constexpr QPointF kViso{21.5, 17.5};
 // A light fawn cloak: a dark one is a heavy triangle at the natural size.
 const Tinta kMantoT{QColor(0xE4, 0xC4, 0x96), QColor(0xC8, 0x9C, 0x66), QColor(0x98, 0x6C, 0x3C)};
 
-// A closed crown: a jewelled band with fleurons, a red cap under two low
-// golden arches, a small orb where they meet.
+// A closed crown: a jewelled band with fleurons, a green cap under two low
+// golden arches, a small orb where they meet; low and round, not a mitre.
 void CoronaChiusa(QPainter &p)
 {
-    const QPainterPath cupola = Morbido({{17.6, 13.2}, {18.0, 9.8}, {21.5, 7.6}, {25.0, 9.8}, {25.4, 13.2}});
+    const QPainterPath cupola = Morbido({{17.4, 13.2}, {17.8, 10.6}, {21.5, 9.0}, {25.2, 10.6}, {25.6, 13.2}});
     // The green velvet cap, and the golden arches over it: a green dome
     // crossed by gold (a red one under the white beard read as a bishop's).
     Piano(p, cupola, kVerdeT, kOroScuro, 0.6, 0.4);
-    QPainterPath archi = Arto({21.5, 8.0}, {21.5, 12.2}, 0.5, 0.5);
+    QPainterPath archi = Arto({21.5, 9.3}, {21.5, 12.2}, 0.5, 0.5);
     for (int lato : {-1, 1}) {
-        const QPointF spalla(21.5 + lato * 2.5, 9.4);
+        const QPointF spalla(21.5 + lato * 2.6, 10.3);
         archi = Unione(archi, Arto({21.5 + lato * 3.4, 12.4}, spalla, 0.5, 0.5));
-        archi = Unione(archi, Arto(spalla, {21.5, 8.0}, 0.5, 0.5));
+        archi = Unione(archi, Arto(spalla, {21.5, 9.3}, 0.5, 0.5));
     }
     Piano(p, archi, kOroT, Qt::transparent, 0.4, 0);
-    Piano(p, Ovale(QPointF(21.5, 7.2), 1.1, 1.0), kOroT, kOroScuro, 0.4, 0.3);
+    Piano(p, Ovale(QPointF(21.5, 8.5), 1.1, 1.0), kOroT, kOroScuro, 0.4, 0.3);
     const QPainterPath fascia = Morbido({{17.3, 12.0},
                                          {17.3, 12.0},
                                          {21.5, 11.4},
@@ -55,7 +55,7 @@ void CoronaChiusa(QPainter &p)
     Ellisse(p, {18.9, 13.1}, 0.55, 0.5, kRosso, kRossoScuro, kTrattoInterno);
     Ellisse(p, {24.1, 13.1}, 0.55, 0.5, kRosso, kRossoScuro, kTrattoInterno);
     QPainterPath perle;
-    for (QPointF c : {QPointF(19.0, 9.4), QPointF(24.0, 9.4), QPointF(21.5, 9.8)})
+    for (QPointF c : {QPointF(19.0, 10.4), QPointF(24.0, 10.4), QPointF(21.5, 10.8)})
         perle.addPath(Ovale(c, 0.3, 0.3));
     p.setPen(Qt::NoPen);
     p.setBrush(kOroT.luce);
