@@ -62,11 +62,11 @@ void Forma(QPainter &p, const Profilo &forma, const Tinta &tinta, qreal ombra, q
     p.setBrush(tinta.corpo);
     p.drawPath(Sagoma(forma));
     Profilo dentro = forma;
-    if (ombra > 0) {
+    if (ombra > 0 && !Piatta()) {
         dentro = Rientra(forma, ombra / 2, QPointF(-1, -1) * (ombra / 2 * diagonale));
         Anello(p, forma, dentro, tinta.ombra);
     }
-    if (luce > 0 && !LuceDaStampa())
+    if (luce > 0 && !Piatta())
         Anello(p, dentro, Rientra(dentro, luce / 2, QPointF(1, 1) * (luce / 2 * diagonale)), tinta.luce);
     p.setPen(Penna(bordo));
     p.setBrush(Qt::NoBrush);
@@ -219,11 +219,11 @@ void Labbra(QPainter &p, QPointF c, qreal w, Lineamenti::Bocca tipo)
 void Volto(QPainter &p, QPointF c, qreal verso, qreal inclina, qreal sorriso, const Lineamenti &lineamenti)
 {
     const Lineamenti l = Accentua(lineamenti);
-    // The larger drawing's eyes a little wider, as a printed card draws
-    // them: white shows round the iris, not a dot under a lid;
-    const qreal e = InchiostroDelPixelInUso() ? 1.0 : 1.2;
-    // and the irises smaller, without a large dark pupil.
-    const qreal iride = InchiostroDelPixelInUso() ? 1.0 : 0.82, pupilla = InchiostroDelPixelInUso() ? 1.0 : 0.7;
+    // The larger drawing's eyes small and almond-shaped, as a printed card
+    // draws them (round whites read as a cartoon's),
+    const qreal e = 1.0, alto = InchiostroDelPixelInUso() ? 1.0 : 0.8;
+    // and the irises small, without a large dark pupil.
+    const qreal iride = InchiostroDelPixelInUso() ? 1.0 : 0.75, pupilla = InchiostroDelPixelInUso() ? 1.0 : 0.6;
     p.save();
     p.translate(c);
     p.rotate(inclina);
@@ -268,11 +268,11 @@ void Volto(QPainter &p, QPointF c, qreal verso, qreal inclina, qreal sorriso, co
         const qreal o = l.occhi + (InchiostroDelPixelInUso() ? 0 : 0.5);
         bianchi.addPath(Sagoma({{dx - 0.95 * e, 0},
                                 {dx - 0.95 * e, 0},
-                                {dx, (-0.75 - o * 0.2) * e},
+                                {dx, (-0.75 - o * 0.2) * alto},
                                 {dx + 0.95 * e, 0},
                                 {dx + 0.95 * e, 0},
-                                {dx, (0.6 + o * 0.15) * e}}));
-        occhi.addEllipse(QPointF(dx + v * 0.15, 0), 0.5 * iride, 0.55 * iride);
+                                {dx, (0.6 + o * 0.15) * alto}}));
+        occhi.addEllipse(QPointF(dx + v * 0.15, 0), 0.5 * iride, 0.55 * iride * alto);
         pupille.addEllipse(QPointF(dx + v * 0.2, -0.02), 0.24 * pupilla, 0.26 * pupilla);
     }
     p.setBrush(kLinoT.luce);

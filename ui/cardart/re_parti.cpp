@@ -90,7 +90,7 @@ QPainterPath Arto(QPointF a, QPointF b, qreal ra, qreal rb)
 
 void Piano(QPainter &p, const QPainterPath &forma, const Tinta &tinta, const QColor &bordo, qreal ombra, qreal luce)
 {
-    Modella(p, forma, tinta, bordo, ombra, LuceDaStampa() ? 0 : luce);
+    Modella(p, forma, tinta, bordo, Piatta() ? 0 : ombra, Piatta() ? 0 : luce);
 }
 
 void Segna(QPainter &p, const QPainterPath &segni, const QColor &colore, qreal w)
@@ -278,17 +278,17 @@ void Testa(QPainter &p, const Capo &k)
     // Eyes, each on a pixel centre, and the brows over them.
     // Almond whites, the irises on pixel centres over them.
     const qreal occhio = cy - 1;
-    // In the larger drawing the whites a little larger about smaller irises:
-    // an open eye, as a printed card draws it, not a dot under a lid.
-    const qreal e = InchiostroDelPixelInUso() ? 1.0 : 1.15;
-    const qreal iride = InchiostroDelPixelInUso() ? 1.0 : 0.84, pupilla = InchiostroDelPixelInUso() ? 1.0 : 0.7;
+    // In the larger drawing small almond eyes with small irises, as a
+    // printed card draws them: round whites read as a cartoon's.
+    const qreal e = 1.0, alto = InchiostroDelPixelInUso() ? 1.0 : 0.85;
+    const qreal iride = InchiostroDelPixelInUso() ? 1.0 : 0.78, pupilla = InchiostroDelPixelInUso() ? 1.0 : 0.6;
     QPainterPath bianchi, iridi, pupille, palpebre;
     for (qreal x : {cx - 1 + s, cx + 1 + s}) {
         Curva(bianchi,
               {{x - 0.95 * e, occhio},
-               {x, occhio - 0.7 * e},
+               {x, occhio - 0.7 * alto},
                {x + 0.95 * e, occhio},
-               {x, occhio + 0.55 * e},
+               {x, occhio + 0.55 * alto},
                {x - 0.95 * e, occhio}});
         bianchi.closeSubpath();
         iridi.addPath(Ovale({x + 0.1 * s, occhio}, 0.5 * iride, 0.45 * iride));

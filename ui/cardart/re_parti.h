@@ -57,7 +57,7 @@ QPainterPath Ovale(QPointF c, qreal rx, qreal ry);
 // A limb from `a` to `b`, rounded at both ends, `ra` and `rb` half as thick.
 QPainterPath Arto(QPointF a, QPointF b, qreal ra, qreal rb);
 // A king's cloth, crown and skin modelled as every shape of the deck is
-// (pennelli.h), without the light crescent in the larger drawing (stampa.h).
+// (pennelli.h), laid flat in the larger drawing (stampa.h).
 void Piano(QPainter &p, const QPainterPath &forma, const Tinta &tinta, const QColor &bordo, qreal ombra = 1.2,
            qreal luce = 0.7);
 // Linework inside a shape: `segni` stroked `w` wide, no fill.

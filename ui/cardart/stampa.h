@@ -15,11 +15,12 @@ namespace belvane::cardart {
 // modelled shape's own crescent of shade is enough.
 void Ombra(QPainter &p, const QPainterPath &forma, const QColor &colore);
 
-// Whether the light crescent of a modelled shape is left out: in the larger
-// drawing a figure's cloth is two flat tones, the body and its shade, as a
-// print lays it (a highlight reads as a modern illustration's); at the
-// natural size the light keeps a shape's edge clear of its neighbour.
-inline bool LuceDaStampa() { return !InchiostroDelPixelInUso(); }
+// Whether a figure's modelled shapes are laid flat: in the larger drawing
+// each is one colour, as a print lays it, its shade the flat areas Ombra
+// lays (a crescent of light or shade along every edge reads as a modern
+// illustration's soft modelling); at the natural size the crescents keep a
+// shape's edge clear of its neighbour's.
+inline bool Piatta() { return !InchiostroDelPixelInUso(); }
 
 // A rein's or strap's width: `disegno` in the larger drawing; in the pixel
 // picture wide enough to win every pixel it crosses, where a finer line
