@@ -124,7 +124,7 @@ Cavaliere Di(Seme seme)
                 {27.2, 35.4},
                 4.8,
                 21.6,
-                {0.5, 0.1, 0.3, -0.3, 0.1, 0, QColor(0x8A, 0x60, 0x40), 0, 0.2, 0.1, 0.4, 0.0, 0.6,
+                {0.5, 0.3, 0.3, 0.5, 0.2, 0.4, Qt::transparent, 0, 0, 0.1, 0.4, 0.0, 0.2,
                  fanti::Lineamenti::Occhio::Mandorla, fanti::Lineamenti::Bocca::Serrata},
                 1.4};
     case Seme::Denari: // rearing, the coin held up
