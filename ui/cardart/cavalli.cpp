@@ -125,7 +125,7 @@ Cavaliere Di(Seme seme)
                 4.8,
                 21.6,
                 {0.5, 0.3, 0.3, 0.5, 0.2, 0.4, Qt::transparent, 0, 0, 0.1, 0.4, 0.0, 0.2,
-                 fanti::Lineamenti::Occhio::Mandorla, fanti::Lineamenti::Bocca::Serrata},
+                 fanti::Lineamenti::Occhio::Mandorla, fanti::Lineamenti::Bocca::Sorride},
                 1.4};
     case Seme::Denari: // rearing, the coin held up
         return {false,
