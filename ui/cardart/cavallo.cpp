@@ -82,7 +82,7 @@ QPainterPath Tela::Su(const QPainterPath &a) const { return Piatto(t.map(a)); }
 
 void Tela::Modella(const QPainterPath &forma, const Tinta &tinta, const QColor &bordo, qreal ombra, qreal luce) const
 {
-    cardart::Modella(p, Su(forma), tinta, bordo, Piatta() ? 0 : ombra, Piatta() ? 0 : luce);
+    Campitura(p, Su(forma), tinta, bordo, ombra, luce);
 }
 
 void Tela::Tratteggia(const QPainterPath &forma, const QColor &colore, qreal passo, qreal angolo, qreal spessore) const

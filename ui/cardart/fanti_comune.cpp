@@ -68,7 +68,7 @@ void Forma(QPainter &p, const Profilo &forma, const Tinta &tinta, qreal ombra, q
     }
     if (luce > 0 && !Piatta())
         Anello(p, dentro, Rientra(dentro, luce / 2, QPointF(1, 1) * (luce / 2 * diagonale)), tinta.luce);
-    p.setPen(Penna(bordo));
+    p.setPen(Penna(bordo, Piatta() ? kTrattoFine : kTratto));
     p.setBrush(Qt::NoBrush);
     p.drawPath(Sagoma(forma));
 }

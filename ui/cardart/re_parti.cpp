@@ -90,7 +90,7 @@ QPainterPath Arto(QPointF a, QPointF b, qreal ra, qreal rb)
 
 void Piano(QPainter &p, const QPainterPath &forma, const Tinta &tinta, const QColor &bordo, qreal ombra, qreal luce)
 {
-    Modella(p, forma, tinta, bordo, Piatta() ? 0 : ombra, Piatta() ? 0 : luce);
+    Campitura(p, forma, tinta, bordo, ombra, luce);
 }
 
 void Segna(QPainter &p, const QPainterPath &segni, const QColor &colore, qreal w)

@@ -22,6 +22,12 @@ void Ombra(QPainter &p, const QPainterPath &forma, const QColor &colore);
 // shape's edge clear of its neighbour's.
 inline bool Piatta() { return !InchiostroDelPixelInUso(); }
 
+// A figure's modelled shape: at the natural size as Modella (pennelli.h)
+// lays it; in the larger drawing one flat colour (Piatta) outlined in `bordo`
+// a little finer than an emblem, as a print draws its figures.
+void Campitura(QPainter &p, const QPainterPath &forma, const Tinta &tinta, const QColor &bordo, qreal ombra,
+               qreal luce);
+
 // A rein's or strap's width: `disegno` in the larger drawing; in the pixel
 // picture wide enough to win every pixel it crosses, where a finer line
 // breaks into dashes.
