@@ -23,6 +23,7 @@ struct Tela {
 
     QPointF Su(QPointF a) const { return t.map(a); }
     QPainterPath Su(const QPainterPath &a) const;
+    // Modelled at the natural size, flat in the larger drawing (stampa.h's Campitura).
     void Modella(const QPainterPath &forma, const Tinta &tinta, const QColor &bordo, qreal ombra = 1.2,
                  qreal luce = 0.7) const;
     void Tratteggia(const QPainterPath &forma, const QColor &colore, qreal passo, qreal angolo,

@@ -45,7 +45,8 @@ QPointF CentroViso(Seme seme);
 
 // A shape in three tones: a crescent of shade about `ombra` units wide along
 // its lower right, one of light about `luce` wide along its upper left, the
-// outline of one weight. Flat fills only, and no boolean operation on paths.
+// outline of one weight; in the larger drawing one flat colour, outlined a
+// little finer (stampa.h). Flat fills only, and no boolean operation on paths.
 void Forma(QPainter &p, const Profilo &forma, const Tinta &tinta, qreal ombra = 1.0, qreal luce = 0.6,
            const QColor &bordo = kContorno);
 // Linework inside a shape: folds, seams, strands of hair.
