@@ -99,7 +99,7 @@ Cavaliere Di(Seme seme)
                 {26.2, 37.4},
                 6.2,
                 23.3,
-                {0.7, -0.4, -0.2, 0.2, 0.45, 0.7, Qt::transparent, 0, 0.5, -0.7, -0.5, 0.3, 1.0,
+                {0.4, -0.3, -0.2, 0.2, 0.3, 0.6, Qt::transparent, 0, 0.3, -0.3, -0.5, 0.3, 0.6,
                  fanti::Lineamenti::Occhio::Tondo, fanti::Lineamenti::Bocca::Sorride}};
     case Seme::Coppe: // cantering, the near foreleg reaching out, the cup lifted
         return {false,
@@ -151,7 +151,7 @@ Cavaliere Di(Seme seme)
                 {25.2, 38.6},
                 7.4,
                 23.6,
-                {0.2, 0, 0.2, 0.4, 0, 0.2, QColor(0xB8, 0x84, 0x52), 0, 1.0, 0.3, 0.6, 0.3, 0.5,
+                {0.2, 0, 0.2, 0.4, 0, 0.2, QColor(0xB8, 0x84, 0x52), 0, 0.5, 0.3, 0.6, 0.3, 0.5,
                  fanti::Lineamenti::Occhio::Mandorla, fanti::Lineamenti::Bocca::Amara}};
     case Seme::Spade: // a high-stepping trot, the neck arched; the sword raised before him
         return {true,

@@ -222,7 +222,7 @@ void FanteDiDenari(QPainter &p)
     Forma(p, alzato, kCremisiT, 0.8, 0.5);
     OmbraOltre(p, alzato, {32, 13}, {25.6, 23.8}, kCremisiT.ombra);
     Linee(p, Tratti({{{30.6, 14.8}, {31.8, 16}}}), kOcraT.corpo, 1.1);
-    Emblema(p, Seme::Denari, {35.0, 7.9}, 12.4, 0);
+    Emblema(p, Seme::Denari, {34.6, 8.6}, 13.6, 0);
     Mano(p, {32.8, 13.8}, 1.4, -45);
     for (const auto &[x, a] : {std::pair{14.4, -35.0}, std::pair{24.6, 60.0}}) {
         const Profilo spalla = Ovale({x, 23.4}, 2.5, 1.7, a);
@@ -231,8 +231,8 @@ void FanteDiDenari(QPainter &p)
     }
     Forma(p, {{15.8, 22.8}, {19.5, 21.2}, {23.2, 22.8}, {21.4, 24.4}, {19.5, 23.6}, {17.6, 24.4}}, kOcraT, 0.4, 0);
     Volto(p, CentroViso(Seme::Denari), 0.4, 3, 0.12,
-          {-0.2, 0.6, 0.5, 0.6, 0.1, 0.3, Qt::transparent, 0, 0, 0.9, 0.3, -0.2, 0.0, Lineamenti::Occhio::Mandorla,
-           Lineamenti::Bocca::Sorride});
+          {-0.2, 0.6, 0.5, 0.6, 0.1, 0.3, QColor(0xA8, 0x74, 0x48), 0, 0, 0.9, 0.3, -0.2, 0.0,
+           Lineamenti::Occhio::Mandorla, Lineamenti::Bocca::Sorride});
     // A tall black velvet cap with a golden brim, a white feather swept back:
     // dark beside the coin, so that the coin's gold and red stand out.
     const Profilo piuma{{17.6, 10.6}, {15.6, 6.8}, {12.4, 4.8}, {10.2, 5.8},
@@ -293,7 +293,7 @@ void FanteDiSpade(QPainter &p)
     OmbraOltre(p, braccio, {21, 23.2}, {16, 33.4}, kRossoT.ombra);
     Linee(p, Tratti({{{14.0, 32.2}, {16.4, 32.8}}}), kLinoT.corpo, 1.0);
     // Held by the grip above the guard, so that the guard shows.
-    Emblema(p, Seme::Spade, {13.1, 46.5}, 29, 188, Ornato::No, kCurvaSpada);
+    Emblema(p, Seme::Spade, {12.6, 47.4}, 31, 192, Ornato::No, kCurvaSpada);
     Mano(p, {14.8, 34.0}, 1.4, 90);
     const Profilo spalla = Ovale({20.6, 23.6}, 2.4, 1.7, -65);
     Forma(p, spalla, kRossoT, 0.6, 0);

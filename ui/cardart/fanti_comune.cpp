@@ -14,6 +14,9 @@
 namespace belvane::cardart::fanti {
 namespace {
 
+// The far cheek's flat tone in the larger drawing: between the skin and its
+// shade, so that the face is not split into two blocks.
+const QColor kGuanciaInOmbra(0xED, 0xB8, 0x8A);
 // Brows and lids light enough (grey above 110) not to take a face's pixels.
 const QColor kSopracciglia(0x9A, 0x6A, 0x48);
 const QColor kIride(0x3C, 0x28, 0x18);
@@ -188,7 +191,7 @@ Lineamenti Accentua(Lineamenti l)
     l.mento *= 2;
     l.naso *= 1.8;
     l.gobba *= l.gobba > 0 ? 2.5 : 1.0; // a snub nose drawn further curls over
-    l.ciglia *= 1.8;
+    l.ciglia *= 1.2;
     l.lungo *= 1.8;
     l.bocca *= 1.5;
     return l;
@@ -199,7 +202,8 @@ Lineamenti Accentua(Lineamenti l)
 // or one turned down.
 void Labbra(QPainter &p, QPointF c, qreal w, Lineamenti::Bocca tipo)
 {
-    const qreal su = tipo == Lineamenti::Bocca::Sorride ? -0.35 : tipo == Lineamenti::Bocca::Amara ? 0.3 : 0;
+    // Calm, as a printed card's faces are: a smile or a droop only hinted.
+    const qreal su = tipo == Lineamenti::Bocca::Sorride ? -0.18 : tipo == Lineamenti::Bocca::Amara ? 0.15 : 0;
     const qreal pieno = tipo == Lineamenti::Bocca::Serrata ? 0.18 : tipo == Lineamenti::Bocca::Quieta ? 0.4 : 0.3;
     QPainterPath labbro;
     labbro.moveTo(c + QPointF(-w * 0.7, su * 0.6));
@@ -210,7 +214,7 @@ void Labbra(QPainter &p, QPointF c, qreal w, Lineamenti::Bocca tipo)
     p.drawPath(labbro);
     QPainterPath linea;
     linea.moveTo(c + QPointF(-w, su));
-    linea.quadTo(c + QPointF(0, tipo == Lineamenti::Bocca::Sorride ? 0.3 : -0.05 - su * 0.4), c + QPointF(w, su));
+    linea.quadTo(c + QPointF(0, tipo == Lineamenti::Bocca::Sorride ? 0.15 : -0.05 - su * 0.4), c + QPointF(w, su));
     Linee(p, linea, QColor(0x9A, 0x4A, 0x3A), 0.24);
 }
 
@@ -249,7 +253,7 @@ void Volto(QPainter &p, QPointF c, qreal verso, qreal inclina, qreal sorriso, co
     if (InchiostroDelPixelInUso())
         Ombreggia(p, viso, {1.4 + v * 0.5, -2.4}, {2.0 + v * 0.5, 3.4}, kPelleT.ombra, 70, 0.9);
     else // a flat tone whose edge follows the cheekbone
-        Ombra(p, Intersezione(Sagoma(viso), Poligonale({3.7 + v * 0.5, 0.2}, 2.3, 4.6, 24)), kPelleT.ombra);
+        Ombra(p, Intersezione(Sagoma(viso), Poligonale({4.3 + v * 0.3, 0.2}, 2.0, 4.6, 24)), kGuanciaInOmbra);
     // Cheeks, brows and lids, nose, mouth: finer than a pixel, so that at
     // the natural size only the eyes (on pixel centres) stand out.
     p.setPen(Qt::NoPen);

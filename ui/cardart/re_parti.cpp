@@ -127,6 +127,10 @@ void Pieghe(QPainter &p, const QPainterPath &forma, const Tinta &tinta, std::ini
 
 namespace {
 
+// The far cheek's flat tone in the larger drawing: between the skin and its
+// shade, so that the face is not split into two blocks.
+const QColor kGuanciaInOmbra(0xED, 0xB8, 0x8A);
+
 // A line of the face in the larger drawing: dark enough to read as an
 // engraver's line, warm so that it is not the ink of the outlines.
 const QColor kSegnoViso(0x6A, 0x3C, 0x26);
@@ -253,11 +257,11 @@ void Testa(QPainter &p, const Capo &k)
     // In the larger drawing a flat tone whose edge follows the cheekbone.
     const QPainterPath guancia = InchiostroDelPixelInUso()
         ? Spezzata({{cx + 1.3 + 0.5 * s, cy - 3}, {cx + 4, cy - 3}, {cx + 4, cy + 4}, {cx + 1.9 + 0.5 * s, cy + 4}})
-        : Ovale({cx + 3.6 + 0.5 * s, cy + 0.2}, 2.2, 4.4);
+        : Ovale({cx + 4.2 + 0.3 * s, cy + 0.2}, 2.0, 4.4);
     if (InchiostroDelPixelInUso())
         Tratteggia(p, Intersezione(viso, guancia), kPelleT.ombra, 0.9, 70);
     else
-        Ombra(p, Intersezione(viso, guancia), kPelleT.ombra);
+        Ombra(p, Intersezione(viso, guancia), kGuanciaInOmbra);
     const qreal naso = cx + 0.6 * s + 0.2;
     QPainterPath tratti;
     const qreal n = k.naso;
