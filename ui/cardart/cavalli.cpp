@@ -3,6 +3,7 @@
 #include "fanti_comune.h"
 #include "figure.h"
 #include "geometria.h"
+#include "pedana.h"
 #include "pennelli.h"
 #include "stampa.h"
 #include "vesti.h"
@@ -262,17 +263,7 @@ void Cavallo(QPainter &p, Seme seme)
 
     // The ground: the knaves' and kings' slab in the suit's colour, wide
     // enough for the horse.
-    QPainterPath lastra;
-    lastra.addRoundedRect(QRectF(3.5, 64.5, 38, 4.5), 1.2, 1.2);
-    Modella(p, Piatto(lastra), c.piattaforma, kContorno, 1.0, 0);
-    QPainterPath cima;
-    cima.addRect(QRectF(4.2, 65.0, 36.6, 0.8));
-    p.setPen(Qt::NoPen);
-    p.setBrush(c.piattaforma.luce);
-    p.drawPath(cima);
-    QPainterPath fronte;
-    fronte.addRect(QRectF(4.5, 66.3, 36, 2.0));
-    Tratteggia(p, fronte, c.piattaforma.ombra, 1.5, 90);
+    Lastra(p, QRectF(3.5, 64.5, 38, 4.5), c.piattaforma);
 
     // A rearing horse stands on the ground: its hind legs are given on the
     // card's axes and brought into its turned frame.
