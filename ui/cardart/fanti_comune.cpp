@@ -191,7 +191,7 @@ Lineamenti Accentua(Lineamenti l)
     l.mento *= 2;
     l.naso *= 1.8;
     l.gobba *= l.gobba > 0 ? 2.5 : 1.0; // a snub nose drawn further curls over
-    l.ciglia *= 1.2;
+    l.ciglia *= 0.5;                    // calm brows: raised ones read as surprise
     l.lungo *= 1.8;
     l.bocca *= 1.5;
     return l;
@@ -203,7 +203,7 @@ Lineamenti Accentua(Lineamenti l)
 void Labbra(QPainter &p, QPointF c, qreal w, Lineamenti::Bocca tipo)
 {
     // Calm, as a printed card's faces are: a smile or a droop only hinted.
-    const qreal su = tipo == Lineamenti::Bocca::Sorride ? -0.18 : tipo == Lineamenti::Bocca::Amara ? 0.15 : 0;
+    const qreal su = tipo == Lineamenti::Bocca::Sorride ? -0.1 : tipo == Lineamenti::Bocca::Amara ? 0.1 : 0;
     const qreal pieno = tipo == Lineamenti::Bocca::Serrata ? 0.18 : tipo == Lineamenti::Bocca::Quieta ? 0.4 : 0.3;
     QPainterPath labbro;
     labbro.moveTo(c + QPointF(-w * 0.7, su * 0.6));
@@ -214,7 +214,7 @@ void Labbra(QPainter &p, QPointF c, qreal w, Lineamenti::Bocca tipo)
     p.drawPath(labbro);
     QPainterPath linea;
     linea.moveTo(c + QPointF(-w, su));
-    linea.quadTo(c + QPointF(0, tipo == Lineamenti::Bocca::Sorride ? 0.15 : -0.05 - su * 0.4), c + QPointF(w, su));
+    linea.quadTo(c + QPointF(0, tipo == Lineamenti::Bocca::Sorride ? 0.08 : -0.05 - su * 0.4), c + QPointF(w, su));
     Linee(p, linea, QColor(0x9A, 0x4A, 0x3A), 0.24);
 }
 

@@ -193,7 +193,7 @@ void ReDiBastoni(QPainter &p)
               {{16.6, 25.0}, {19.2, 26.2}, {24.0, 26.4}, {27.0, 25.2}, {21.6, 23.6}});
 
     Testa(p,
-          {kViso, 1, kBarbaBianca, kBarbaBianca, 7.5, 3.2, 3.4, true, -0.3, 0.5, 0.4, Capo::Occhio::Palpebra,
+          {kViso, 1, kBarbaBianca, kBarbaBianca, 7.5, 3.2, 3.4, true, -0.3, 0.5, 0.4, Capo::Occhio::Mandorla,
            Capo::Bocca::Quieta, Capo::Taglio::Tondo});
     CoronaChiusa(p);
 
