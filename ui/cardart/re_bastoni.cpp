@@ -88,10 +88,6 @@ void ReDiBastoni(QPainter &p)
     Ombra(p, Intersezione(manto, Spezzata({{11, 34}, {17, 30}, {17, 64}, {12, 64}})), kMantoT.ombra);
     // It hangs in deep folds from the shoulder to the hem.
     Pieghe(p, manto, kMantoT, {{{13.6, 27.0}, {6.0, 64.0}, 3.0}, {{15.6, 34}, {11.6, 64.4}, 2.8}});
-    // Lined with ermine, turned back along its open edge: in the larger
-    // drawing only, a strip this narrow is a ragged double outline at 1x.
-    if (OrnatoMinuto())
-        Ermellino(p, Differenza(manto, manto.translated(1.5, -0.4)), {{8.4, 36.0}, {5.6, 46.0}, {3.9, 56.0}});
     QPainterPath pieghe;
 
     // Shoes peeping out under the hem, the front one pointing right.
