@@ -3,7 +3,9 @@
 #include "fanti_comune.h"
 #include "figure.h"
 #include "geometria.h"
+#include "pedana.h"
 #include "pennelli.h"
+#include "stampa.h"
 #include "vesti.h"
 
 #include <QPainterPath>
@@ -19,7 +21,7 @@ constexpr QPointF kSella(20.5, 41);
 // Where a rearing horse turns, in its own frame: about its hocks.
 constexpr QPointF kPerno(13, 52);
 // A held blade bends as the pips' do.
-constexpr qreal kCurvaSpada = 1.6;
+constexpr qreal kCurvaSpada = 3.4;
 // The rider to the frame he was drawn in: a man in proportion to his horse.
 constexpr qreal kCavaliere = 0.9;
 // A rider's head to a standing knave's.
@@ -63,9 +65,17 @@ struct Cavaliere {
 
 Cavaliere Di(Seme seme)
 {
-    // One horse for the four: a cream coat, a tan mane and tail.
+    // One horse for the four, each in its own light coat: dun with a dark
+    // brown mane, cream with a tan one, pale grey with a slate one, white
+    // with a black one.
     const Tinta crema = Tono(QColor(0xFF, 0xF9, 0xEC), QColor(0xF2, 0xE6, 0xCA), QColor(0xD2, 0xBC, 0x94));
     const Tinta crini = Tono(QColor(0xD8, 0xA8, 0x60), QColor(0xB8, 0x84, 0x40), QColor(0x86, 0x5A, 0x28));
+    const Tinta baio = Tono(QColor(0xF6, 0xE4, 0xC2), QColor(0xE4, 0xC8, 0x94), QColor(0xBE, 0x9C, 0x64));
+    const Tinta criniScuri = Tono(QColor(0x9A, 0x66, 0x38), QColor(0x72, 0x46, 0x22), QColor(0x4E, 0x2E, 0x14));
+    const Tinta grigio = Tono(QColor(0xF6, 0xF6, 0xF4), QColor(0xDE, 0xDE, 0xDC), QColor(0xAE, 0xB0, 0xB4));
+    const Tinta criniGrigi = Tono(QColor(0x9C, 0x9C, 0xA4), QColor(0x74, 0x74, 0x7E), QColor(0x50, 0x50, 0x5A));
+    const Tinta bianco = Tono(QColor(0xFF, 0xFF, 0xFF), QColor(0xF6, 0xF4, 0xEE), QColor(0xCC, 0xC6, 0xB8));
+    const Tinta criniNeri = Tono(QColor(0x6A, 0x60, 0x5C), QColor(0x44, 0x3C, 0x3A), QColor(0x28, 0x22, 0x22));
     switch (seme) {
     case Seme::Bastoni: // walking, the near foreleg raised; the club on his shoulder
         return {false,
@@ -82,7 +92,7 @@ Cavaliere Di(Seme seme)
                 {16.6, 29.4},
                 -30,
                 24,
-                {crema, crini, Tono(Smorza(kRosso)), kOro, kRossoScuro},
+                {baio, criniScuri, Tono(Smorza(kRosso)), kOro, kRossoScuro},
                 Tono(QColor(0x58, 0xB0, 0x58), kVerde, QColor(0x16, 0x60, 0x22)),
                 0,
                 {25.8, 47.8},
@@ -90,7 +100,8 @@ Cavaliere Di(Seme seme)
                 {26.2, 37.4},
                 6.2,
                 23.3,
-                {0.4, -0.2, -0.2, -0.2, 0.2, 0, QColor(0xC8, 0x80, 0x48), 0, 0.7, 0, 0.2, -0.5, 1.0}};
+                {0.4, -0.3, -0.2, 0.2, 0.3, 0.6, Qt::transparent, 0, 0.3, -0.3, -0.5, 0.3, 0.6,
+                 fanti::Lineamenti::Occhio::Tondo, fanti::Lineamenti::Bocca::Sorride}};
     case Seme::Coppe: // cantering, the near foreleg reaching out, the cup lifted
         return {false,
                 {{{29, 50}, {33.6, 54.8}, {36.8, 59.2}, {38.0, 61.0}},
@@ -102,10 +113,10 @@ Cavaliere Di(Seme seme)
                  1.0},
                 4,
                 true,
-                {14.8, 25.8},
-                {13.4, 17.6},
+                {13.0, 27.0},
+                {10.6, 21.4},
                 0,
-                14,
+                17,
                 {crema, crini, Tono(Smorza(kBlu)), kOro, kBluScuro},
                 Tono(QColor(0xE8, 0x50, 0x3C), kRosso, QColor(0x98, 0x16, 0x12)),
                 4,
@@ -114,7 +125,8 @@ Cavaliere Di(Seme seme)
                 {27.2, 35.4},
                 4.8,
                 21.6,
-                {-0.3, 0.3, 0.3, 0.2, -0.1, 0.5, Qt::transparent, 0, 0, 0.5, -0.4, 0.7, -0.5},
+                {0.5, 0.3, 0.3, 0.5, 0.2, 0.4, Qt::transparent, 0, 0, 0.1, 0.4, 0.0, 0.2,
+                 fanti::Lineamenti::Occhio::Mandorla, fanti::Lineamenti::Bocca::Sorride},
                 1.4};
     case Seme::Denari: // rearing, the coin held up
         return {false,
@@ -130,8 +142,8 @@ Cavaliere Di(Seme seme)
                 {30.2, 29.0},
                 {33.0, 21.0},
                 0,
-                11,
-                {crema, crini, Tono(QColor(0xF4, 0xD8, 0x6A), QColor(0xE4, 0xB8, 0x34), QColor(0xA8, 0x80, 0x18)),
+                12.6,
+                {grigio, criniGrigi, Tono(QColor(0xF4, 0xD8, 0x6A), QColor(0xE4, 0xB8, 0x34), QColor(0xA8, 0x80, 0x18)),
                  kRosso, kRossoScuro},
                 Tono(QColor(0xFA, 0xEA, 0x80), QColor(0xF2, 0xCE, 0x2C), QColor(0xB0, 0x8C, 0x0C)),
                 7,
@@ -140,7 +152,8 @@ Cavaliere Di(Seme seme)
                 {25.2, 38.6},
                 7.4,
                 23.6,
-                {0.2, 0, 0.1, 0.3, 0, 0, QColor(0xB8, 0x84, 0x52), 1.1, 0.4, 0.2, 0.5, 0.2, 0.4}};
+                {0.2, 0, 0.2, 0.4, 0, 0.2, QColor(0xB8, 0x84, 0x52), 0, 0.5, 0.3, 0.6, 0.3, 0.5,
+                 fanti::Lineamenti::Occhio::Mandorla, fanti::Lineamenti::Bocca::Amara}};
     case Seme::Spade: // a high-stepping trot, the neck arched; the sword raised before him
         return {true,
                 {{{29, 50}, {34.8, 51.6}, {35.0, 56.8}, {35.8, 58.4}},
@@ -152,11 +165,11 @@ Cavaliere Di(Seme seme)
                  1.0},
                 0,
                 false,
-                {28.4, 27.0},
-                {30.4, 20.8},
-                6,
-                22,
-                {crema, crini, Tono(Smorza(kViola)), kOro, kNero},
+                {28.4, 28.0},
+                {29.6, 22.6},
+                18,
+                23,
+                {bianco, criniNeri, Tono(Smorza(kViola)), kOro, kNero},
                 Tono(QColor(0x5C, 0x8C, 0xEC), kBlu, QColor(0x1A, 0x3C, 0x9C)),
                 -5,
                 {26.6, 48.8},
@@ -164,7 +177,8 @@ Cavaliere Di(Seme seme)
                 {27, 38},
                 8.6,
                 20.8,
-                {-0.2, 0.2, 0.4, -0.2, -0.1, 0, QColor(0x9C, 0x6C, 0x44), 0, 0.3, 0.9, 0.8, -0.3, 0.8}};
+                {-0.3, 0.3, 0.4, -0.3, -0.1, 0, QColor(0x9C, 0x6C, 0x44), 0, 0.3, 0.9, 0.8, -0.3, 0.8,
+                 fanti::Lineamenti::Occhio::Palpebra, fanti::Lineamenti::Bocca::Serrata}};
     }
     return {};
 }
@@ -249,17 +263,7 @@ void Cavallo(QPainter &p, Seme seme)
 
     // The ground: the knaves' and kings' slab in the suit's colour, wide
     // enough for the horse.
-    QPainterPath lastra;
-    lastra.addRoundedRect(QRectF(3.5, 64.5, 38, 4.5), 1.2, 1.2);
-    Modella(p, Piatto(lastra), c.piattaforma, kContorno, 1.0, 0);
-    QPainterPath cima;
-    cima.addRect(QRectF(4.2, 65.0, 36.6, 0.8));
-    p.setPen(Qt::NoPen);
-    p.setBrush(c.piattaforma.luce);
-    p.drawPath(cima);
-    QPainterPath fronte;
-    fronte.addRect(QRectF(4.5, 66.3, 36, 2.0));
-    Tratteggia(p, fronte, c.piattaforma.ombra, 1.5, 90);
+    Lastra(p, QRectF(3.5, 64.5, 38, 4.5), c.piattaforma);
 
     // A rearing horse stands on the ground: its hind legs are given on the
     // card's axes and brought into its turned frame.
@@ -313,7 +317,7 @@ void Cavallo(QPainter &p, Seme seme)
         const QRectF r = b.boundingRect();
         QPainterPath lato;
         lato.addRect(QRectF(r.center().x() + 0.6, r.top(), r.width(), r.height()));
-        Tratteggia(p, Intersezione(b, lato), abito.ombra, 0.8, 60);
+        Ombra(p, Intersezione(b, lato), abito.ombra);
     }
     const QPointF f = c.piede;
     // Each his own boots: brown riding boots, black ones, tan ones, and the
@@ -336,7 +340,7 @@ void Cavallo(QPainter &p, Seme seme)
         sotto.lineTo(f + QPointF(-4, 0));
         sotto.lineTo(16, 48);
         sotto.closeSubpath();
-        cavaliere.Tratteggia(Intersezione(gamba, sotto), calza.ombra, 0.8, 50);
+        cavaliere.Ombra(Intersezione(gamba, sotto), calza.ombra);
         QPainterPath piega;
         piega.moveTo(c.ginocchio + QPointF(-1.6, -0.6));
         piega.quadTo(c.ginocchio + QPointF(-0.6, 0.6), c.ginocchio + QPointF(-0.8, 1.8));
@@ -378,12 +382,13 @@ void Cavallo(QPainter &p, Seme seme)
     p.translate(viso);
     p.scale(kTesta, kTesta);
     p.translate(-viso);
-    // Each his own hair: auburn, fair and long, chestnut, black.
+    // Each his own hair: auburn, black (fair hair and the golden cup over it
+    // made one blob), chestnut, black under the helmet.
     const Tinta capelli = seme == Seme::Bastoni ? fanti::kRameT
-        : seme == Seme::Coppe                   ? fanti::kBiondoT
+        : seme == Seme::Coppe                   ? fanti::kNeroT
         : seme == Seme::Denari                  ? fanti::kCastanoT
                                                 : fanti::kNeroT;
-    Volto(p, viso, verso, capelli, seme == Seme::Coppe ? 1.6 : 0, c.lineamenti);
+    Volto(p, viso, verso, capelli, seme == Seme::Coppe ? 0.8 : 0, c.lineamenti);
     Cappello(p, seme, viso, verso, v.copricapo);
     p.restore();
 
@@ -393,14 +398,15 @@ void Cavallo(QPainter &p, Seme seme)
         Pugno(p, cavaliere.Su(manoRedini), verso * 60, verso);
     } else
         Manica(cavaliere, spalla, c.gomito, c.mano, maniche, 0.6, 0.4);
-    Linea(p, cavallo.Su(bocca), cavaliere.Su(manoRedini), c.finimenti.briglia, 0.45);
+    Linea(p, cavallo.Su(bocca), cavaliere.Su(manoRedini), c.finimenti.briglia, Cinghia(0.45));
     const QPointF mano = cavaliere.Su(c.mano);
     const qreal angolo = verso * c.angolo;
     const qreal r = qDegreesToRadians(angolo);
     switch (seme) {
     case Seme::Bastoni:
     case Seme::Spade: // the grip in the fist, the rest beyond it
-        Emblema(p, seme, mano + QPointF(std::sin(r), -std::cos(r)) * (c.misura / 2 - (seme == Seme::Spade ? 3.2 : 1.6)),
+        // The fist low on a sword's grip, so that the guard shows above it.
+        Emblema(p, seme, mano + QPointF(std::sin(r), -std::cos(r)) * (c.misura / 2 - (seme == Seme::Spade ? 2.4 : 1.6)),
                 c.misura, angolo, Ornato::No, seme == Seme::Spade ? verso * kCurvaSpada : 0);
         break;
     case Seme::Coppe: // borne on the fist by its foot, the knuckles clear below it

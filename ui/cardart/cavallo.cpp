@@ -1,6 +1,7 @@
 #include "cavallo.h"
 
 #include "pennelli.h"
+#include "stampa.h"
 
 #include <QLineF>
 #include <QPolygonF>
@@ -81,13 +82,15 @@ QPainterPath Tela::Su(const QPainterPath &a) const { return Piatto(t.map(a)); }
 
 void Tela::Modella(const QPainterPath &forma, const Tinta &tinta, const QColor &bordo, qreal ombra, qreal luce) const
 {
-    cardart::Modella(p, Su(forma), tinta, bordo, ombra, luce);
+    Campitura(p, Su(forma), tinta, bordo, ombra, luce);
 }
 
 void Tela::Tratteggia(const QPainterPath &forma, const QColor &colore, qreal passo, qreal angolo, qreal spessore) const
 {
     cardart::Tratteggia(p, Su(forma), colore, passo, angolo, spessore);
 }
+
+void Tela::Ombra(const QPainterPath &forma, const QColor &colore) const { cardart::Ombra(p, Su(forma), colore); }
 
 void Tela::Linea(QPointF a, QPointF b, const QColor &c, qreal w) const { cardart::Linea(p, Su(a), Su(b), c, w); }
 
@@ -364,7 +367,7 @@ QPointF DisegnaCavallo(const Tela &tela, const Andatura &a, const Finimenti &f)
     gola.lineTo(33.6, 35.6);
     gola.lineTo(35.2, 32.6);
     gola.closeSubpath();
-    tela.Tratteggia(U(Intersezione(tronco, Piatto(U(ventre, coscia))), giro.map(gola)), f.manto.ombra, 0.9, -35);
+    tela.Ombra(U(Intersezione(tronco, Piatto(U(ventre, coscia))), giro.map(gola)), f.manto.ombra);
 
     // Muscles and joints in fine lines of the coat's shade.
     QPainterPath pieghe;
@@ -429,7 +432,7 @@ QPointF DisegnaCavallo(const Tela &tela, const Andatura &a, const Finimenti &f)
     briglia.quadTo(35.8, 29.1, 37.0, 28.9);
     briglia.moveTo(35.6, 30.2);
     briglia.quadTo(34.4, 31.4, 34.6, 33.0);
-    testa.Tratto(briglia, f.briglia, 0.45);
+    testa.Tratto(briglia, f.briglia, Cinghia(0.45));
     testa.Macchie({{36.3, 32.0}, {38.2, 34.9}}, 0.4, kOro);
     return giroCapo.map(QPointF(39.2, 36.8));
 }
@@ -472,7 +475,7 @@ void DisegnaFinimenti(const Tela &tela, const Finimenti &f)
     cinghie.cubicTo(28, 47.4, 30.6, 48.6, 32.9, 48.2);
     cinghie.moveTo(14.4, 42.2);
     cinghie.cubicTo(12.4, 42.4, 10.4, 42.6, 8.6, 43.6);
-    tela.Tratto(cinghie, f.briglia, 0.7);
+    tela.Tratto(cinghie, f.briglia, Cinghia(0.7));
     tela.Macchie({{27.4, 46.4}, {29.8, 47.9}, {32.1, 48.3}, {11.6, 42.6}}, 0.45, kOro);
 }
 

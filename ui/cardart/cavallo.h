@@ -23,10 +23,13 @@ struct Tela {
 
     QPointF Su(QPointF a) const { return t.map(a); }
     QPainterPath Su(const QPainterPath &a) const;
+    // Modelled at the natural size, flat in the larger drawing (stampa.h's Campitura).
     void Modella(const QPainterPath &forma, const Tinta &tinta, const QColor &bordo, qreal ombra = 1.2,
                  qreal luce = 0.7) const;
     void Tratteggia(const QPainterPath &forma, const QColor &colore, qreal passo, qreal angolo,
                     qreal spessore = kTrattoInterno) const;
+    // Shade away from the light, flat when large (see stampa.h).
+    void Ombra(const QPainterPath &forma, const QColor &colore) const;
     void Linea(QPointF a, QPointF b, const QColor &c, qreal w) const;
     void Tratto(const QPainterPath &linea, const QColor &c, qreal w) const;
     // Round dots of one colour (studs, buttons), filled as one area.

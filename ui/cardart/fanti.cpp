@@ -20,25 +20,26 @@ constexpr qreal kCurvaSpada = 1.6;
 
 namespace fanti {
 
-// His cudgel held up at his side, its head above his shoulder, legs crossed,
-// a wide hat.
+// His cudgel held up at his side, its head above his shoulder, standing at
+// ease, a wide hat.
 void FanteDiBastoni(QPainter &p)
 {
     Emblema(p, Seme::Bastoni, {36.3, 20.6}, 28, 4);
-    // The leg he stands on, then the one crossed in front of it, on its toe.
-    const Profilo ferma = ProfiloArto({{{22.6, 40}, 4.4}, {{22.3, 50.6}, 3.0}, {{21.9, 54}, 3.4}, {{21.2, 61.6}, 2.2}});
+    // The leg he stands on, and the other set out to the side at ease, its
+    // knee turned out.
+    const Profilo ferma = ProfiloArto({{{19.8, 40}, 4.4}, {{19.2, 50.6}, 3.0}, {{18.8, 54}, 3.4}, {{18.2, 61.6}, 2.2}});
     Forma(p, ferma, kRossoT, 0.9, 0.5);
-    Ombreggia(p, ferma, {22.8, 40}, {21.6, 62}, kRossoT.ombra, -60, 0.8);
-    Linee(p, Tratti({{{20.4, 56.2}, {23.2, 56.6}}}), kOcraT.corpo, kPiega);
-    Scarpa(p, {21.4, 62.9}, {17.4, 63.2});
-    const Profilo incrociata =
-        ProfiloArto({{{17.8, 40}, 4.6}, {{20.8, 50.2}, 3.1}, {{22.8, 53.2}, 3.4}, {{26.8, 60}, 2.2}});
-    // In the doublet's gold, so that at the natural size it crosses the red
-    // leg rather than tangling with it.
-    Forma(p, incrociata, kOcraT, 0.9, 0.5);
-    Ombreggia(p, incrociata, {19, 40}, {27.4, 60}, kOcraT.ombra, -30, 0.8);
-    Linee(p, Tratti({{{18.8, 49.4}, {20.6, 50.4}, {22, 50.1}}, {{21.6, 55}, {24, 53.4}}}), kRossoT.corpo, kPiega);
-    Scarpa(p, {26.6, 60.4}, {29, 63.2});
+    OmbraOltre(p, ferma, {20.0, 40}, {18.6, 62}, kRossoT.ombra);
+    Linee(p, Tratti({{{17.4, 56.2}, {20.2, 56.6}}}), kOcraT.corpo, kPiega);
+    Scarpa(p, {18.4, 62.9}, {14.4, 63.2});
+    const Profilo libera =
+        ProfiloArto({{{24.0, 40}, 4.6}, {{26.2, 50.2}, 3.1}, {{27.0, 53.4}, 3.4}, {{28.8, 60.6}, 2.2}});
+    // In the doublet's gold, so that at the natural size it stands apart
+    // from the red leg.
+    Forma(p, libera, kOcraT, 0.9, 0.5);
+    OmbraOltre(p, libera, {24.8, 40}, {29.4, 60}, kOcraT.ombra);
+    Linee(p, Tratti({{{24.6, 49.6}, {26.4, 50.6}, {27.8, 50.2}}}), kRossoT.corpo, kPiega);
+    Scarpa(p, {28.6, 61.6}, {32.2, 63.2});
     // Curls round the head under the hat, the neck.
     const Profilo riccioli{{15.6, 12},   {15, 14},     {15.6, 15.4}, {15.2, 16.8}, {16.2, 17.6},
                            {17.6, 16.6}, {21.4, 16.6}, {22.8, 17.6}, {23.8, 16.8}, {23.4, 15.4},
@@ -59,7 +60,7 @@ void FanteDiBastoni(QPainter &p)
     for (qreal x : {16.8, 18.4, 21.6, 23.2})
         tagli.addPath(Taglio(x, 23.8, 31));
     Riempi(p, tagli, kOcraT.corpo, kRossoT.ombra, kTrattoInterno);
-    Ombreggia(p, farsetto, {22.5, 21}, {24.5, 42}, kRossoT.ombra, 60);
+    OmbraOltre(p, farsetto, {22.5, 21}, {24.5, 42}, kRossoT.ombra);
     Linee(p, Tratti({{{20, 22}, {20, 33}}}), kOcraT.corpo, 0.8);
     Linee(p, Tratti({{{14.6, 40.4}, {21, 41.6}, {26.8, 40.4}}}), kOcraT.corpo, 0.8);
     Linee(p, Tratti({{{17.4, 35}, {16.2, 40.2}}, {{21, 35}, {21, 41.2}}, {{24, 35}, {25.6, 40.2}}}), kRossoT.ombra,
@@ -70,12 +71,12 @@ void FanteDiBastoni(QPainter &p)
     // One fist on the hip, the other round the cudgel's grip.
     const Profilo sinistro = ProfiloArto({{{14.8, 23}, 3.8}, {{10.2, 29.2}, 3.2}, {{14.2, 35.2}, 2.6}});
     Forma(p, sinistro, kOcraT, 0.8, 0.5);
-    Ombreggia(p, sinistro, {14, 23}, {11, 35}, kOcraT.ombra, 45, 0.7);
+    OmbraOltre(p, sinistro, {14, 23}, {11, 35}, kOcraT.ombra);
     Linee(p, Tratti({{{12.8, 33.2}, {14.4, 33.8}}}), kLinoT.corpo, 1.0);
     Mano(p, {14.8, 35.6}, 1.4, -30);
     const Profilo destro = ProfiloArto({{{24.8, 22.8}, 3.8}, {{30.2, 27.6}, 3.2}, {{34.6, 31.8}, 2.6}});
     Forma(p, destro, kOcraT, 0.8, 0.5);
-    Ombreggia(p, destro, {24, 23.8}, {33.6, 32.6}, kOcraT.ombra, -45, 0.7);
+    OmbraOltre(p, destro, {24, 23.8}, {33.6, 32.6}, kOcraT.ombra);
     Linee(p, Tratti({{{33.0, 31.6}, {34.2, 30.4}}}), kLinoT.corpo, 1.0);
     Mano(p, {35.4, 32.8}, 1.5, 20);
     // Puffed sleeve heads, slashed.
@@ -86,7 +87,8 @@ void FanteDiBastoni(QPainter &p)
     }
     Forma(p, {{16, 21.6}, {19.5, 20.2}, {23, 21.6}, {21.4, 23.2}, {19.5, 22.4}, {17.6, 23.2}}, kLinoT, 0.4, 0);
     Volto(p, CentroViso(Seme::Bastoni), 0.5, 4, 0.3,
-          {0.4, -0.3, -0.2, -0.3, 0.25, 0.6, QColor(0xB0, 0x7A, 0x48), 0.9, 0.6, -0.6, 0, -0.4, 1.0});
+          {0.4, -0.3, -0.2, -0.3, 0.25, 0.6, QColor(0xB0, 0x7A, 0x48), 0.9, 0.6, -0.6, 0, -0.4, 1.0,
+           Lineamenti::Occhio::Stretto, Lineamenti::Bocca::Sorride});
     // The wide hat, tilted, with a red band.
     Forma(p, {{15.8, 11}, {16.2, 7}, {18, 5.6}, {21.5, 5.8}, {23.2, 7.2}, {23.4, 11}}, kMarroneT, 0.9, 0.5);
     Linee(p, Tratti({{{18.4, 6.4}, {19, 8.6}}, {{21.2, 6.4}, {21, 8.6}}}), kMarroneT.ombra);
@@ -104,12 +106,12 @@ void FanteDiCoppe(QPainter &p)
     // The leg behind, heel raised; the one in front, stepping out.
     const Profilo dietro = ProfiloArto({{{27.8, 40}, 4.4}, {{30.1, 50.4}, 3.0}, {{31, 53.6}, 3.3}, {{33, 59.6}, 2.2}});
     Forma(p, dietro, kLinoT, 0.9, 0.5);
-    Ombreggia(p, dietro, {28.6, 40}, {33.4, 60}, kLinoT.ombra, -40, 0.8);
+    OmbraOltre(p, dietro, {28.6, 40}, {33.4, 60}, kLinoT.ombra);
     Linee(p, Tratti({{{28.8, 52.8}, {31.8, 51.8}}}), kOcraT.corpo, kPiega);
     Scarpa(p, {34, 59.8}, {30.8, 63.2});
     const Profilo avanti = ProfiloArto({{{23, 40}, 4.6}, {{20.4, 50}, 3.1}, {{19.4, 53.4}, 3.4}, {{17.2, 61}, 2.2}});
     Forma(p, avanti, kRossoT, 0.9, 0.5);
-    Ombreggia(p, avanti, {23.4, 40}, {18, 61}, kRossoT.ombra, 30, 0.8);
+    OmbraOltre(p, avanti, {23.4, 40}, {18, 61}, kRossoT.ombra);
     Linee(p, Tratti({{{18.2, 52.6}, {21.4, 53.4}}}), kOcraT.corpo, kPiega);
     Scarpa(p, {18.4, 63.0}, {13.2, 63.2});
     // Hair in waves, cut at the nape.
@@ -125,7 +127,7 @@ void FanteDiCoppe(QPainter &p)
     // The far arm down at his side, its fist on the hip.
     const Profilo lontano = ProfiloArto({{{29.6, 23.4}, 3.4}, {{33.6, 29.4}, 2.9}, {{32.2, 34.6}, 2.4}});
     Forma(p, lontano, kCelesteT, 0.7, 0.4);
-    Ombreggia(p, lontano, {30, 23.4}, {33.4, 34.6}, kCelesteT.ombra, 45, 0.7);
+    OmbraOltre(p, lontano, {30, 23.4}, {33.4, 34.6}, kCelesteT.ombra);
     Forma(p, ProfiloArto({{{25.5, 18}, 3.2}, {{25.3, 21.5}, 3.4}}), kPelleT, 0.8, 0, kBordoPelle);
     const Profilo farsetto{{20.8, 22.4}, {25.6, 21.4}, {30.4, 22.4}, {30.6, 27},   {29.4, 33.6},
                            {31.6, 40.8}, {25, 42},     {18.6, 40.8}, {21.4, 33.6}, {20.4, 27}};
@@ -134,17 +136,17 @@ void FanteDiCoppe(QPainter &p)
     for (qreal x : {23.6, 25.6, 27.6})
         tagli.addPath(Taglio(x, 24, 31.2));
     Riempi(p, tagli, kLinoT.corpo, kBluT.ombra, kTrattoInterno);
-    Ombreggia(p, farsetto, {27.5, 21}, {29, 42}, kBluT.ombra, 55);
+    OmbraOltre(p, farsetto, {27.5, 21}, {29, 42}, kBluT.ombra);
     Linee(p, Tratti({{{19.4, 40.4}, {25, 41.6}, {30.8, 40.4}}}), kOcraT.corpo, 0.8);
     Linee(p, Tratti({{{22, 35.2}, {20, 40.2}}, {{25, 35.2}, {24.6, 41.2}}, {{28.2, 35.2}, {30, 40.2}}}), kBluT.ombra,
           kTrattoFine);
     Forma(p, ProfiloArto({{{21.4, 34}, 1.5}, {{29.6, 33.8}, 1.5}}), kOcraT, 0.4, 0);
     Mano(p, {31.4, 35.0}, 1.4, 30);
     // The cup held out by its stem.
-    Emblema(p, Seme::Coppe, {11.4, 25.2}, 13, 0);
+    Emblema(p, Seme::Coppe, {10.9, 24.6}, 15, 0);
     const Profilo vicino = ProfiloArto({{{21.4, 23.2}, 3.6}, {{20.6, 30.6}, 2.9}, {{14.6, 29.2}, 2.5}});
     Forma(p, vicino, kCelesteT, 0.7, 0.4);
-    Ombreggia(p, vicino, {22.4, 23}, {14.2, 31}, kCelesteT.ombra, -50, 0.7);
+    OmbraOltre(p, vicino, {22.4, 23}, {14.2, 31}, kCelesteT.ombra);
     Linee(p, Tratti({{{15.8, 28.2}, {15.8, 30.6}}}), kLinoT.corpo, 1.0);
     Mano(p, {13.6, 29.2}, 1.4, 180);
     const Profilo spalla = Ovale({21.6, 23.4}, 2.4, 1.7, -60);
@@ -152,7 +154,8 @@ void FanteDiCoppe(QPainter &p)
     Linee(p, Tratti({{{20.8, 22.2}, {21.4, 24.4}}, {{22.2, 22}, {22.6, 24}}}), kLinoT.corpo, 0.45);
     Forma(p, {{21.8, 22.2}, {25.5, 20.6}, {29.2, 22.2}, {27.4, 23.6}, {25.5, 22.8}, {23.6, 23.6}}, kLinoT, 0.4, 0);
     Volto(p, CentroViso(Seme::Coppe), -0.6, -4, 0.05,
-          {-0.4, 0.4, 0.4, 0.3, -0.15, 0, Qt::transparent, 0, 0, 0.8, 0.3, 0.6, -0.6});
+          {-0.4, 0.2, -0.2, 0.5, -0.3, 0.8, Qt::transparent, 0, 0, 0.2, -0.6, 0.6, -0.6, Lineamenti::Occhio::Tondo,
+           Lineamenti::Bocca::Quieta});
     // The beret tilted back, a white plume sweeping down behind.
     const Profilo piuma{{27.5, 10}, {30, 6.2},   {34, 4.6},   {37, 5.8}, {37.4, 9.6},
                         {36, 8.2},  {35.2, 7.2}, {31.5, 8.4}, {29, 10.8}};
@@ -179,9 +182,9 @@ void FanteDiDenari(QPainter &p)
     const Profilo libera =
         ProfiloArto({{{22.4, 48}, 3.6}, {{23.9, 54.2}, 2.7}, {{24.6, 56.8}, 3.0}, {{26.4, 61.4}, 2.1}});
     Forma(p, ferma, kOcraT, 0.7, 0.5);
-    Ombreggia(p, ferma, {16.8, 48}, {16.2, 62}, kOcraT.ombra, -50, 0.8);
+    OmbraOltre(p, ferma, {16.8, 48}, {16.2, 62}, kOcraT.ombra);
     Forma(p, libera, kOcraT, 0.7, 0.5);
-    Ombreggia(p, libera, {22.4, 48}, {26.4, 62}, kOcraT.ombra, -50, 0.8);
+    OmbraOltre(p, libera, {22.4, 48}, {26.4, 62}, kOcraT.ombra);
     Linee(p, Tratti({{{15, 53.4}, {18, 53.6}}, {{22.2, 53.2}, {25.2, 53.8}}}), kCremisiT.corpo, kPiega);
     Scarpa(p, {16.8, 62.8}, {12.8, 63.2});
     Scarpa(p, {25.8, 62.4}, {29.4, 63.3});
@@ -195,7 +198,7 @@ void FanteDiDenari(QPainter &p)
     const Profilo cappotto{{13.6, 22.6}, {19.5, 21.6}, {25.4, 22.4}, {26.2, 27.5}, {24.6, 33.6}, {28.6, 43},
                            {30.2, 50.8}, {20, 51.8},   {9.2, 50.8},  {11.4, 43},   {15, 33.6},   {13.4, 27.5}};
     Forma(p, cappotto, kCremisiT, 1.2, 0.6);
-    Ombreggia(p, cappotto, {21, 21}, {25, 52}, kCremisiT.ombra, 60);
+    OmbraOltre(p, cappotto, {21, 21}, {25, 52}, kCremisiT.ombra);
     Linee(p,
           Tratti({{{17.2, 36}, {14.8, 44}, {13.8, 50.4}},
                   {{22.6, 36}, {25, 44}, {26.2, 50.4}},
@@ -211,15 +214,15 @@ void FanteDiDenari(QPainter &p)
     // The fist on the hip.
     const Profilo sinistro = ProfiloArto({{{14.2, 23.2}, 3.9}, {{9.2, 29.6}, 3.3}, {{13.8, 34.8}, 2.7}});
     Forma(p, sinistro, kCremisiT, 0.8, 0.5);
-    Ombreggia(p, sinistro, {13.4, 23.2}, {10, 35}, kCremisiT.ombra, 45, 0.7);
+    OmbraOltre(p, sinistro, {13.4, 23.2}, {10, 35}, kCremisiT.ombra);
     Linee(p, Tratti({{{12.2, 33}, {13.6, 33.6}}}), kOcraT.corpo, 1.1);
     Mano(p, {14.4, 35.4}, 1.4, -30);
     // The arm raised, the coin held up at its end.
     const Profilo alzato = ProfiloArto({{{24.8, 23.2}, 3.9}, {{28.6, 18.2}, 3.3}, {{32.2, 14.4}, 2.7}});
     Forma(p, alzato, kCremisiT, 0.8, 0.5);
-    Ombreggia(p, alzato, {32, 13}, {25.6, 23.8}, kCremisiT.ombra, 45, 0.7);
+    OmbraOltre(p, alzato, {32, 13}, {25.6, 23.8}, kCremisiT.ombra);
     Linee(p, Tratti({{{30.6, 14.8}, {31.8, 16}}}), kOcraT.corpo, 1.1);
-    Emblema(p, Seme::Denari, {35.0, 7.9}, 12.4, 0);
+    Emblema(p, Seme::Denari, {34.6, 8.6}, 13.6, 0);
     Mano(p, {32.8, 13.8}, 1.4, -45);
     for (const auto &[x, a] : {std::pair{14.4, -35.0}, std::pair{24.6, 60.0}}) {
         const Profilo spalla = Ovale({x, 23.4}, 2.5, 1.7, a);
@@ -228,7 +231,8 @@ void FanteDiDenari(QPainter &p)
     }
     Forma(p, {{15.8, 22.8}, {19.5, 21.2}, {23.2, 22.8}, {21.4, 24.4}, {19.5, 23.6}, {17.6, 24.4}}, kOcraT, 0.4, 0);
     Volto(p, CentroViso(Seme::Denari), 0.4, 3, 0.12,
-          {0.35, -0.2, 0, 0.35, -0.2, 0.4, QColor(0xA8, 0x74, 0x48), 0, 0.3, 0.2, 0.7, -0.2, 0.6});
+          {-0.2, 0.6, 0.5, 0.6, 0.1, 0.3, QColor(0xA8, 0x74, 0x48), 0, 0, 0.9, 0.3, -0.2, 0.0,
+           Lineamenti::Occhio::Mandorla, Lineamenti::Bocca::Sorride});
     // A tall black velvet cap with a golden brim, a white feather swept back:
     // dark beside the coin, so that the coin's gold and red stand out.
     const Profilo piuma{{17.6, 10.6}, {15.6, 6.8}, {12.4, 4.8}, {10.2, 5.8},
@@ -252,7 +256,7 @@ void FanteDiSpade(QPainter &p)
         const Profilo gamba = ProfiloArto(
             {{{x, 44}, 3.8}, {{x + d * 1.3, 52.2}, 2.8}, {{x + d * 1.7, 55.4}, 3.1}, {{x + d * 2.4, 61.6}, 2.2}});
         Forma(p, gamba, kRossoT, 0.7, 0.5);
-        Ombreggia(p, gamba, {x, 44}, {x + d * 2.4, 62}, kRossoT.ombra, -50, 0.8);
+        OmbraOltre(p, gamba, {x, 44}, {x + d * 2.4, 62}, kRossoT.ombra);
         Linee(p, Tratti({{{x + d * 1.6 - 1.6, 54.6}, {x + d * 1.6 + 1.6, 54.8}}}), kOcraT.corpo, kPiega);
     }
     Scarpa(p, {20.8, 62.8}, {16.8, 63.2});
@@ -279,17 +283,17 @@ void FanteDiSpade(QPainter &p)
     for (qreal x : {21.8, 24.0, 26.2})
         tagli.addPath(Taglio(x, 24, 31.6));
     Riempi(p, tagli, kViolaT.corpo, kLinoT.ombra, kTrattoInterno);
-    Ombreggia(p, farsetto, {25, 21}, {27, 42}, kLinoT.ombra, 60);
+    OmbraOltre(p, farsetto, {25, 21}, {27, 42}, kLinoT.ombra);
     Linee(p, Tratti({{{19.6, 40}, {24.6, 41.2}, {29.8, 40}}}), kRossoT.corpo, 0.8);
     Forma(p, ProfiloArto({{{21, 34}, 1.4}, {{29, 33.8}, 1.4}}), kMarroneT, 0.4, 0);
     Linee(p, Tratti({{{21.6, 35.2}, {20.2, 39.6}}, {{25, 35.2}, {24.8, 40.6}}}), kLinoT.ombra, kPiega);
     // The arm down to the sword's grip.
     const Profilo braccio = ProfiloArto({{{20.4, 23.2}, 3.6}, {{17.6, 29.6}, 3.0}, {{15.2, 33.2}, 2.6}});
     Forma(p, braccio, kRossoT, 0.7, 0.5);
-    Ombreggia(p, braccio, {21, 23.2}, {16, 33.4}, kRossoT.ombra, 40, 0.7);
+    OmbraOltre(p, braccio, {21, 23.2}, {16, 33.4}, kRossoT.ombra);
     Linee(p, Tratti({{{14.0, 32.2}, {16.4, 32.8}}}), kLinoT.corpo, 1.0);
     // Held by the grip above the guard, so that the guard shows.
-    Emblema(p, Seme::Spade, {13.1, 46.5}, 29, 188, Ornato::No, kCurvaSpada);
+    Emblema(p, Seme::Spade, {12.6, 47.4}, 31, 192, Ornato::No, kCurvaSpada);
     Mano(p, {14.8, 34.0}, 1.4, 90);
     const Profilo spalla = Ovale({20.6, 23.6}, 2.4, 1.7, -65);
     Forma(p, spalla, kRossoT, 0.6, 0);
@@ -300,7 +304,7 @@ void FanteDiSpade(QPainter &p)
                         {38.4, 30.4}, {36.4, 33.4}, {37, 37},   {38.6, 41.8}, {35.8, 42.8}, {33.8, 41.6},
                         {31.6, 42.8}, {29.4, 41.6}, {28.6, 37}, {28.2, 30},   {27.2, 24}};
     Forma(p, cappa, kViolaT, 1.2, 0.6);
-    Ombreggia(p, cappa, {34, 22}, {36.4, 42}, kViolaT.ombra, 60);
+    OmbraOltre(p, cappa, {34, 22}, {36.4, 42}, kViolaT.ombra);
     Linee(p,
           Tratti({{{30.6, 24.6}, {32, 33}, {33.8, 41.4}},
                   {{33.4, 25.4}, {35.2, 30.2}, {34.6, 34}, {35.8, 41.8}},
@@ -309,7 +313,8 @@ void FanteDiSpade(QPainter &p)
     Forma(p, {{28.2, 30}, {28.9, 30}, {29.8, 36}, {30.8, 42}, {29.6, 41.8}, {28.8, 37}}, kCelesteT, 0.3, 0);
     Forma(p, {{21.8, 22.2}, {25.5, 20.6}, {29.2, 22.2}, {27.4, 23.6}, {25.5, 22.8}, {23.6, 23.6}}, kLinoT, 0.4, 0);
     Volto(p, CentroViso(Seme::Spade), -0.5, -3, -0.05,
-          {-0.15, 0.25, 0.45, -0.1, -0.15, 0.2, Qt::transparent, 0, 0, 0.3, -0.4, 0.8, -0.3});
+          {-0.4, 0.4, 0.5, -0.3, -0.2, 0, Qt::transparent, 0, 0.2, 0.9, 0.6, 0.3, 0.8, Lineamenti::Occhio::Palpebra,
+           Lineamenti::Bocca::Serrata});
     // A page's soft flat cap of black velvet, tilted over one ear, a golden
     // brooch and a short white feather.
     const Profilo tocco{{20.4, 12.0}, {20.8, 9.4},  {23.6, 7.8},  {28.2, 7.8},

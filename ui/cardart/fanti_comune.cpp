@@ -2,6 +2,7 @@
 
 #include "pennelli.h"
 #include "sagome.h"
+#include "stampa.h"
 
 #include <QLineF>
 #include <QPolygonF>
@@ -13,6 +14,9 @@
 namespace belvane::cardart::fanti {
 namespace {
 
+// The far cheek's flat tone in the larger drawing: between the skin and its
+// shade, so that the face is not split into two blocks.
+const QColor kGuanciaInOmbra(0xED, 0xB8, 0x8A);
 // Brows and lids light enough (grey above 110) not to take a face's pixels.
 const QColor kSopracciglia(0x9A, 0x6A, 0x48);
 const QColor kIride(0x3C, 0x28, 0x18);
@@ -61,13 +65,13 @@ void Forma(QPainter &p, const Profilo &forma, const Tinta &tinta, qreal ombra, q
     p.setBrush(tinta.corpo);
     p.drawPath(Sagoma(forma));
     Profilo dentro = forma;
-    if (ombra > 0) {
+    if (ombra > 0 && !Piatta()) {
         dentro = Rientra(forma, ombra / 2, QPointF(-1, -1) * (ombra / 2 * diagonale));
         Anello(p, forma, dentro, tinta.ombra);
     }
-    if (luce > 0)
+    if (luce > 0 && !Piatta())
         Anello(p, dentro, Rientra(dentro, luce / 2, QPointF(1, 1) * (luce / 2 * diagonale)), tinta.luce);
-    p.setPen(Penna(bordo));
+    p.setPen(Penna(bordo, Piatta() ? kTrattoFine : kTratto));
     p.setBrush(Qt::NoBrush);
     p.drawPath(Sagoma(forma));
 }
@@ -77,6 +81,19 @@ void Linee(QPainter &p, const QPainterPath &linee, const QColor &colore, qreal s
     p.setPen(Penna(colore, spessore));
     p.setBrush(Qt::NoBrush);
     p.drawPath(linee);
+}
+
+void OmbraOltre(QPainter &p, const Profilo &forma, QPointF da, QPointF a, const QColor &colore)
+{
+    // The shape beyond the line, laid flat (stampa.h).
+    const QLineF l(da, a);
+    const QPointF u = (a - da) / l.length(), fuori(u.y(), -u.x());
+    constexpr qreal kLontano = 100;
+    QPainterPath oltre;
+    oltre.addPolygon(
+        QPolygonF({da - u * kLontano, a + u * kLontano, a + (u + fuori) * kLontano, da + (fuori - u) * kLontano}));
+    oltre.closeSubpath();
+    Ombra(p, Intersezione(Sagoma(forma), oltre), colore);
 }
 
 void Ombreggia(QPainter &p, const Profilo &forma, QPointF da, QPointF a, const QColor &colore, qreal angolo,
@@ -112,10 +129,105 @@ qreal Ciglia(qreal folte)
     return InchiostroDelPixelInUso() ? kCiglia : kCiglia + folte * 0.12;
 }
 
+// The larger drawing's lines of the face: dark and warm, an engraver's line
+// rather than the ink of the outlines.
+const QColor kSegnoViso(0x6A, 0x3C, 0x26);
+
+// The upper lids in the larger drawing, on eyes at (-1, 0) and (1, 0): a
+// line over an almond eye, a high arch and a lower lid over round ones, a
+// lid of skin half over the eye (heavy-lidded), or lowered further with a
+// lower lid too (a keen look).
+void Palpebre(QPainter &p, Lineamenti::Occhio tipo, qreal grande)
+{
+    // Each eye's lids drawn about its own middle, then set there at its size.
+    QPainterPath linee, pelle, sotto;
+    switch (tipo) {
+    case Lineamenti::Occhio::Mandorla:
+        linee.moveTo(-1.0, 0.05);
+        linee.quadTo(0, -1.1, 1.0, 0.05);
+        break;
+    case Lineamenti::Occhio::Tondo:
+        linee.moveTo(-0.95, -0.05);
+        linee.quadTo(0, -1.35, 0.95, -0.05);
+        break;
+    case Lineamenti::Occhio::Palpebra:
+    case Lineamenti::Occhio::Stretto: {
+        // The lid's edge at the middle of the eye, over the pupil's top.
+        const qreal orlo = tipo == Lineamenti::Occhio::Stretto ? -0.2 : -0.3;
+        pelle.moveTo(-1.05, 0.1);
+        pelle.quadTo(0, -1.3, 1.05, 0.1);
+        pelle.quadTo(0, orlo * 2 - 0.1, -1.05, 0.1);
+        linee.moveTo(-1.05, 0.1);
+        linee.quadTo(0, orlo * 2 - 0.1, 1.05, 0.1);
+        if (tipo == Lineamenti::Occhio::Stretto) {
+            sotto.moveTo(-0.8, 0.35);
+            sotto.quadTo(0, 0.6, 0.8, 0.35);
+        }
+        break;
+    }
+    }
+    QPainterPath tutte[3];
+    for (qreal dx : {-1.0, 1.0}) {
+        const QTransform t = QTransform::fromTranslate(dx, 0).scale(grande, grande);
+        tutte[0].addPath(t.map(pelle));
+        tutte[1].addPath(t.map(linee));
+        tutte[2].addPath(t.map(sotto));
+    }
+    p.setPen(Qt::NoPen);
+    p.setBrush(kPelleT.corpo);
+    p.drawPath(tutte[0]);
+    Linee(p, tutte[1], kSegnoViso, 0.26);
+    Linee(p, tutte[2], kBordoPelle, 0.18);
+}
+
+// What sets one face apart, drawn bolder on the larger cards: there the jaw,
+// the chin, the face's length, the nose and the brows have room to differ,
+// while at the natural size the face must stay skin with two eyes.
+Lineamenti Accentua(Lineamenti l)
+{
+    if (InchiostroDelPixelInUso())
+        return l;
+    l.mascella *= 2;
+    l.mento *= 2;
+    l.naso *= 1.8;
+    l.gobba *= l.gobba > 0 ? 2.5 : 1.0; // a snub nose drawn further curls over
+    l.ciglia *= 0.5;                    // calm brows: raised ones read as surprise
+    l.lungo *= 1.8;
+    l.bocca *= 1.5;
+    return l;
+}
+
+// The lips in the larger drawing, the mouth's middle at `c`, `w` to each
+// corner: a quiet mouth with a full lower lip, a smile, a mouth set straight,
+// or one turned down.
+void Labbra(QPainter &p, QPointF c, qreal w, Lineamenti::Bocca tipo)
+{
+    // Calm, as a printed card's faces are: a smile or a droop only hinted.
+    const qreal su = tipo == Lineamenti::Bocca::Sorride ? -0.1 : tipo == Lineamenti::Bocca::Amara ? 0.1 : 0;
+    const qreal pieno = tipo == Lineamenti::Bocca::Serrata ? 0.18 : tipo == Lineamenti::Bocca::Quieta ? 0.4 : 0.3;
+    QPainterPath labbro;
+    labbro.moveTo(c + QPointF(-w * 0.7, su * 0.6));
+    labbro.quadTo(c + QPointF(0, pieno * 2 + su * 0.3), c + QPointF(w * 0.7, su * 0.6));
+    labbro.quadTo(c + QPointF(0, 0.05), c + QPointF(-w * 0.7, su * 0.6));
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(0xE2, 0x92, 0x7E));
+    p.drawPath(labbro);
+    QPainterPath linea;
+    linea.moveTo(c + QPointF(-w, su));
+    linea.quadTo(c + QPointF(0, tipo == Lineamenti::Bocca::Sorride ? 0.08 : -0.05 - su * 0.4), c + QPointF(w, su));
+    Linee(p, linea, QColor(0x9A, 0x4A, 0x3A), 0.24);
+}
+
 } // namespace
 
-void Volto(QPainter &p, QPointF c, qreal verso, qreal inclina, qreal sorriso, const Lineamenti &l)
+void Volto(QPainter &p, QPointF c, qreal verso, qreal inclina, qreal sorriso, const Lineamenti &lineamenti)
 {
+    const Lineamenti l = Accentua(lineamenti);
+    // The larger drawing's eyes small and almond-shaped, as a printed card
+    // draws them (round whites read as a cartoon's),
+    const qreal e = 1.0, alto = InchiostroDelPixelInUso() ? 1.0 : 0.8;
+    // and the irises small, without a large dark pupil.
+    const qreal iride = InchiostroDelPixelInUso() ? 1.0 : 0.75, pupilla = InchiostroDelPixelInUso() ? 1.0 : 0.6;
     p.save();
     p.translate(c);
     p.rotate(inclina);
@@ -138,7 +250,10 @@ void Volto(QPainter &p, QPointF c, qreal verso, qreal inclina, qreal sorriso, co
     Forma(p, viso, kPelleT, 0.8, 0.5, kBordoPelle);
     // The cheek away from the light engraved, as a printer's block shades a
     // face: finer than a pixel, a tone at the natural size.
-    Ombreggia(p, viso, {1.4 + v * 0.5, -2.4}, {2.0 + v * 0.5, 3.4}, kPelleT.ombra, 70, 0.9);
+    if (InchiostroDelPixelInUso())
+        Ombreggia(p, viso, {1.4 + v * 0.5, -2.4}, {2.0 + v * 0.5, 3.4}, kPelleT.ombra, 70, 0.9);
+    else // a flat tone whose edge follows the cheekbone
+        Ombra(p, Intersezione(Sagoma(viso), Poligonale({4.3 + v * 0.3, 0.2}, 2.0, 4.6, 24)), kGuanciaInOmbra);
     // Cheeks, brows and lids, nose, mouth: finer than a pixel, so that at
     // the natural size only the eyes (on pixel centres) stand out.
     p.setPen(Qt::NoPen);
@@ -155,14 +270,14 @@ void Volto(QPainter &p, QPointF c, qreal verso, qreal inclina, qreal sorriso, co
     QPainterPath bianchi, occhi, pupille;
     for (qreal dx : {-1.0, 1.0}) {
         const qreal o = l.occhi + (InchiostroDelPixelInUso() ? 0 : 0.5);
-        bianchi.addPath(Sagoma({{dx - 0.95, 0},
-                                {dx - 0.95, 0},
-                                {dx, -0.75 - o * 0.2},
-                                {dx + 0.95, 0},
-                                {dx + 0.95, 0},
-                                {dx, 0.6 + o * 0.15}}));
-        occhi.addEllipse(QPointF(dx + v * 0.15, 0), 0.5, 0.55);
-        pupille.addEllipse(QPointF(dx + v * 0.2, -0.02), 0.24, 0.26);
+        bianchi.addPath(Sagoma({{dx - 0.95 * e, 0},
+                                {dx - 0.95 * e, 0},
+                                {dx, (-0.75 - o * 0.2) * alto},
+                                {dx + 0.95 * e, 0},
+                                {dx + 0.95 * e, 0},
+                                {dx, (0.6 + o * 0.15) * alto}}));
+        occhi.addEllipse(QPointF(dx + v * 0.15, 0), 0.5 * iride, 0.55 * iride * alto);
+        pupille.addEllipse(QPointF(dx + v * 0.2, -0.02), 0.24 * pupilla, 0.26 * pupilla);
     }
     p.setBrush(kLinoT.luce);
     p.drawPath(bianchi);
@@ -177,13 +292,16 @@ void Volto(QPainter &p, QPointF c, qreal verso, qreal inclina, qreal sorriso, co
     Linee(p,
           Tratti({{{-1.9 + s, -1.2 - f - a * 0.5}, {-1.1 + s, -1.7 - a}, {-0.4 + s, -1.3 + f - a * 0.3}},
                   {{0.4 + s, -1.3 + f - a * 0.3}, {1.1 + s, -1.7 - a}, {1.9 + s, -1.2 - f - a * 0.5}}}),
-          kSopracciglia, Ciglia(l.folte));
+          InchiostroDelPixelInUso() ? kSopracciglia : kSegnoViso, Ciglia(l.folte));
     // The upper lids over the whites in warm brown, as an engraver draws
     // them; the nose's ridge and the wing of the nostril lighter, so that at
     // the natural size the pixel between the eyes stays skin.
     const qreal n = l.naso;
-    Linee(p, Tratti({{{-2.0, 0.05}, {-1.0, -0.82}, {0.05, -0.1}}, {{-0.05, -0.1}, {1.0, -0.82}, {2.0, 0.05}}}),
-          kBordoPelle, Palpebra());
+    if (InchiostroDelPixelInUso())
+        Linee(p, Tratti({{{-2.0, 0.05}, {-1.0, -0.82}, {0.05, -0.1}}, {{-0.05, -0.1}, {1.0, -0.82}, {2.0, 0.05}}}),
+              kBordoPelle, Palpebra());
+    else
+        Palpebre(p, l.sguardo, e);
     Linee(
         p,
         Tratti(
@@ -193,10 +311,14 @@ void Volto(QPainter &p, QPointF c, qreal verso, qreal inclina, qreal sorriso, co
     // The mouth a light warm line, not red: a dark or red pixel under the
     // face would read as a beard on the small card.
     const qreal b = v * 0.6, w = 0.8 + l.bocca;
-    Linee(
-        p,
-        Tratti({{{-w + b, 2.45 + m * 0.5 - sorriso}, {b, 2.6 + m * 0.5 + sorriso}, {w + b, 2.45 + m * 0.5 - sorriso}}}),
-        QColor(0xD0, 0x84, 0x6C), 0.4);
+    if (InchiostroDelPixelInUso())
+        Linee(p,
+              Tratti({{{-w + b, 2.45 + m * 0.5 - sorriso},
+                       {b, 2.6 + m * 0.5 + sorriso},
+                       {w + b, 2.45 + m * 0.5 - sorriso}}}),
+              QColor(0xD0, 0x84, 0x6C), 0.4);
+    else
+        Labbra(p, {b, 2.5 + m * 0.5}, w, l.labbra);
     if (l.eta > 0) {
         // From the nose's wing to the mouth's corner, and under the eyes.
         const qreal e = l.eta;

@@ -45,13 +45,17 @@ QPointF CentroViso(Seme seme);
 
 // A shape in three tones: a crescent of shade about `ombra` units wide along
 // its lower right, one of light about `luce` wide along its upper left, the
-// outline of one weight. Flat fills only, and no boolean operation on paths.
+// outline of one weight; in the larger drawing one flat colour, outlined a
+// little finer (stampa.h). Flat fills only, and no boolean operation on paths.
 void Forma(QPainter &p, const Profilo &forma, const Tinta &tinta, qreal ombra = 1.0, qreal luce = 0.6,
            const QColor &bordo = kContorno);
 // Linework inside a shape: folds, seams, strands of hair.
 void Linee(QPainter &p, const QPainterPath &linee, const QColor &colore, qreal spessore = kTrattoInterno);
-// The shade side of `forma` hatched, beyond the line from `da` to `a` (on
-// its right when it is drawn downwards).
+// The shade side of `forma` beyond the line from `da` to `a` (on its right
+// when it is drawn downwards), laid as stampa.h's Ombra lays it.
+void OmbraOltre(QPainter &p, const Profilo &forma, QPointF da, QPointF a, const QColor &colore);
+// The same side engraved: parallel lines at `angolo`, `passo` apart, that the
+// reduction mixes into a tone (a face's far cheek at the natural size).
 void Ombreggia(QPainter &p, const Profilo &forma, QPointF da, QPointF a, const QColor &colore, qreal angolo,
                qreal passo = 0.9);
 
@@ -80,6 +84,11 @@ struct Lineamenti {
     // Eyes opened wider (positive) or narrowed; brows heavier or lighter.
     qreal occhi = 0;
     qreal folte = 0;
+    // Drawn only on the larger cards: how the lids sit on the eyes (an
+    // almond eye, wide round eyes, heavy lids, a keen narrowed look) and how
+    // the mouth is set.
+    enum class Occhio { Mandorla, Tondo, Palpebra, Stretto } sguardo = Occhio::Mandorla;
+    enum class Bocca { Quieta, Sorride, Serrata, Amara } labbra = Bocca::Quieta;
 };
 // A young man's face centred on `c`, turned by `verso` units towards where
 // he looks (negative: to the left), the head leaning `inclina` degrees; the

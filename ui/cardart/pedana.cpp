@@ -1,6 +1,8 @@
 #include "pedana.h"
 
+#include "cavallo.h"
 #include "pennelli.h"
+#include "stampa.h"
 
 #include <QPainterPath>
 
@@ -16,17 +18,30 @@ void Pedana(QPainter &p, Seme seme)
         : seme == Seme::Coppe              ? kRossoP
         : seme == Seme::Denari             ? kGiallo
                                            : kBluP;
+    Lastra(p, QRectF(9.5, 64.5, 26, 4.5), t);
+}
+
+void Lastra(QPainter &p, const QRectF &r, const Tinta &t)
+{
+    if (Piatta()) {
+        // The larger drawing: a flat strip of ground, as a print lays it; a
+        // lit and engraved slab there reads as a figurine's base.
+        QPainterPath striscia;
+        striscia.addRect(r);
+        Campitura(p, striscia, t, kContorno, 0, 0);
+        return;
+    }
     QPainterPath lastra;
-    lastra.addRoundedRect(QRectF(9.5, 64.5, 26, 4.5), 1.2, 1.2);
-    Modella(p, lastra, t, kContorno, 1.0, 0);
+    lastra.addRoundedRect(r, 1.2, 1.2);
+    Modella(p, Piatto(lastra), t, kContorno, 1.0, 0);
     // The lit top face and the engraved front.
     QPainterPath cima;
-    cima.addRect(QRectF(10.2, 65.0, 24.6, 0.8));
+    cima.addRect(QRectF(r.x() + 0.7, r.y() + 0.5, r.width() - 1.4, 0.8));
     p.setPen(Qt::NoPen);
     p.setBrush(t.luce);
     p.drawPath(cima);
     QPainterPath fronte;
-    fronte.addRect(QRectF(10.5, 66.3, 24, 2.0));
+    fronte.addRect(QRectF(r.x() + 1.0, r.y() + 1.8, r.width() - 2.0, 2.0));
     Tratteggia(p, fronte, t.ombra, 1.5, 90);
 }
 

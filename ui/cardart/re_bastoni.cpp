@@ -3,6 +3,8 @@
 // a tall closed crown, the fawn cloak swept back behind him.
 #include "re_parti.h"
 
+#include "stampa.h"
+
 #include "emblemi.h"
 
 namespace belvane::cardart::re {
@@ -12,22 +14,22 @@ constexpr QPointF kViso{21.5, 17.5};
 // A light fawn cloak: a dark one is a heavy triangle at the natural size.
 const Tinta kMantoT{QColor(0xE4, 0xC4, 0x96), QColor(0xC8, 0x9C, 0x66), QColor(0x98, 0x6C, 0x3C)};
 
-// A closed crown: a jewelled band with fleurons, a red cap under two low
-// golden arches, a small orb where they meet.
+// A closed crown: a jewelled band with fleurons, a green cap under two low
+// golden arches, a small orb where they meet; low and round, not a mitre.
 void CoronaChiusa(QPainter &p)
 {
-    const QPainterPath cupola = Morbido({{17.6, 13.2}, {18.0, 9.8}, {21.5, 7.6}, {25.0, 9.8}, {25.4, 13.2}});
-    // The red velvet cap, and the golden arches over it: a red dome crossed
-    // by gold, not a golden mitre.
-    Modella(p, cupola, kRossoT, kOroScuro, 0.6, 0.4);
-    QPainterPath archi = Arto({21.5, 8.0}, {21.5, 12.2}, 0.5, 0.5);
+    const QPainterPath cupola = Morbido({{17.4, 13.2}, {17.8, 10.6}, {21.5, 9.0}, {25.2, 10.6}, {25.6, 13.2}});
+    // The green velvet cap, and the golden arches over it: a green dome
+    // crossed by gold (a red one under the white beard read as a bishop's).
+    Piano(p, cupola, kVerdeT, kOroScuro, 0.6, 0.4);
+    QPainterPath archi = Arto({21.5, 9.3}, {21.5, 12.2}, 0.5, 0.5);
     for (int lato : {-1, 1}) {
-        const QPointF spalla(21.5 + lato * 2.5, 9.4);
+        const QPointF spalla(21.5 + lato * 2.6, 10.3);
         archi = Unione(archi, Arto({21.5 + lato * 3.4, 12.4}, spalla, 0.5, 0.5));
-        archi = Unione(archi, Arto(spalla, {21.5, 8.0}, 0.5, 0.5));
+        archi = Unione(archi, Arto(spalla, {21.5, 9.3}, 0.5, 0.5));
     }
-    Modella(p, archi, kOroT, Qt::transparent, 0.4, 0);
-    Modella(p, Ovale(QPointF(21.5, 7.2), 1.1, 1.0), kOroT, kOroScuro, 0.4, 0.3);
+    Piano(p, archi, kOroT, Qt::transparent, 0.4, 0);
+    Piano(p, Ovale(QPointF(21.5, 8.5), 1.1, 1.0), kOroT, kOroScuro, 0.4, 0.3);
     const QPainterPath fascia = Morbido({{17.3, 12.0},
                                          {17.3, 12.0},
                                          {21.5, 11.4},
@@ -38,7 +40,7 @@ void CoronaChiusa(QPainter &p)
                                          {21.5, 14.1},
                                          {17.1, 14.6},
                                          {17.1, 14.6}});
-    Modella(p, fascia, kOroT, kOroScuro, 0.6, 0.4);
+    Piano(p, fascia, kOroT, kOroScuro, 0.6, 0.4);
     // Fleurons on the band, in front of the cap: a tall leaf between two
     // curled ones.
     QPainterPath gigli;
@@ -47,13 +49,13 @@ void CoronaChiusa(QPainter &p)
         gigli = Unione(gigli, Ovale(QPointF(x - 0.85, 11.4), 0.55, 0.45));
         gigli = Unione(gigli, Ovale(QPointF(x + 0.85, 11.4), 0.55, 0.45));
     }
-    Modella(p, gigli, kOroT, Qt::transparent, 0.3, 0.3);
+    Piano(p, gigli, kOroT, Qt::transparent, 0.3, 0.3);
     // Jewels on the band, pearls along the arches.
     Ellisse(p, {21.5, 12.9}, 0.75, 0.65, kVerde, kVerdeScuro, kTrattoInterno);
     Ellisse(p, {18.9, 13.1}, 0.55, 0.5, kRosso, kRossoScuro, kTrattoInterno);
     Ellisse(p, {24.1, 13.1}, 0.55, 0.5, kRosso, kRossoScuro, kTrattoInterno);
     QPainterPath perle;
-    for (QPointF c : {QPointF(19.0, 9.4), QPointF(24.0, 9.4), QPointF(21.5, 9.8)})
+    for (QPointF c : {QPointF(19.0, 10.4), QPointF(24.0, 10.4), QPointF(21.5, 10.8)})
         perle.addPath(Ovale(c, 0.3, 0.3));
     p.setPen(Qt::NoPen);
     p.setBrush(kOroT.luce);
@@ -81,13 +83,11 @@ void ReDiBastoni(QPainter &p)
                                         {15.0, 64.4},
                                         {16.0, 40.0},
                                         {17.5, 26.0}});
-    Modella(p, manto, kMantoT, kContorno);
+    Piano(p, manto, kMantoT, kContorno);
     // Engraved shade where the cloak falls behind him, along its folds.
-    Tratteggia(p, Intersezione(manto, Spezzata({{11, 34}, {17, 30}, {17, 64}, {12, 64}})), kMantoT.ombra, 0.9, 70);
+    Ombra(p, Intersezione(manto, Spezzata({{11, 34}, {17, 30}, {17, 64}, {12, 64}})), kMantoT.ombra);
     // It hangs in deep folds from the shoulder to the hem.
     Pieghe(p, manto, kMantoT, {{{13.6, 27.0}, {6.0, 64.0}, 3.0}, {{15.6, 34}, {11.6, 64.4}, 2.8}});
-    // Lined with ermine, turned back along its open edge.
-    Ermellino(p, Differenza(manto, manto.translated(1.5, -0.4)), {{8.4, 36.0}, {5.6, 46.0}, {3.9, 56.0}});
     QPainterPath pieghe;
 
     // Shoes peeping out under the hem, the front one pointing right.
@@ -111,11 +111,11 @@ void ReDiBastoni(QPainter &p)
                                         {28.5, 30.0},
                                         {27.8, 24.6},
                                         {24.0, 22.4}});
-    Modella(p, veste, kRossoT, kContorno, 1.4, 0.8);
-    Tratteggia(p, Intersezione(veste, Spezzata({{26.2, 38}, {34, 38}, {34, 66}, {25.0, 66}})), kRossoT.ombra, 0.8, 90);
+    Piano(p, veste, kRossoT, kContorno, 1.4, 0.8);
+    Ombra(p, Intersezione(veste, Spezzata({{26.2, 38}, {34, 38}, {34, 66}, {25.0, 66}})), kRossoT.ombra);
     const QPainterPath stola = Morbido(
         {{22.4, 38}, {22.4, 38}, {24.6, 38}, {24.6, 38}, {25.6, 64.6}, {25.6, 64.6}, {23.0, 64.8}, {23.0, 64.8}});
-    Modella(p, stola, kOroT, kOroT.ombra, 0.5, 0.3);
+    Piano(p, stola, kOroT, kOroT.ombra, 0.5, 0.3);
     QPainterPath ricamo;
     for (qreal y = 41; y < 63; y += 3.2) {
         const qreal x = 23.5 + (y - 38) * 0.04;
@@ -137,7 +137,7 @@ void ReDiBastoni(QPainter &p)
                                           {28.8, 38.2},
                                           {14.3, 38.0},
                                           {14.3, 38.0}});
-    Modella(p, cintura, kOroT, kOroT.ombra, 0.5, 0.3);
+    Piano(p, cintura, kOroT, kOroT.ombra, 0.5, 0.3);
     Ellisse(p, {23.5, 37.3}, 1.3, 1.1, kOroT.luce, kOroScuro, kTrattoFine);
 
     // The left arm akimbo, the fist on the belt.
@@ -151,7 +151,7 @@ void ReDiBastoni(QPainter &p)
                                           {16.6, 36.0},
                                           {12.8, 32.4},
                                           {15.6, 29.0}});
-    Modella(p, braccio, kRossoT, kContorno, 1.0, 0.6);
+    Piano(p, braccio, kRossoT, kContorno, 1.0, 0.6);
     pieghe = QPainterPath();
     Curva(pieghe, {{12.6, 28.0}, {11.6, 30.4}, {11.2, 32.2}});
     Curva(pieghe, {{11.2, 33.4}, {12.6, 34.6}, {13.4, 35.6}});
@@ -169,7 +169,7 @@ void ReDiBastoni(QPainter &p)
                                          {31.0, 31.2},
                                          {28.0, 29.6},
                                          {27.4, 27.0}});
-    Modella(p, destro, kRossoT, kContorno, 1.0, 0.6);
+    Piano(p, destro, kRossoT, kContorno, 1.0, 0.6);
     pieghe = QPainterPath();
     Curva(pieghe, {{29.6, 26.4}, {31.4, 28.4}, {32.6, 30.6}});
     Segna(p, pieghe, kRossoT.ombra, kPiega);
@@ -188,12 +188,14 @@ void ReDiBastoni(QPainter &p)
                        {14.2, 26.8}}),
               {{16.6, 25.0}, {19.2, 26.2}, {24.0, 26.4}, {27.0, 25.2}, {21.6, 23.6}});
 
-    Testa(p, {kViso, 1, kBarbaBianca, kBarbaBianca, 7.5, 3.2, 3.4, true, -0.3, 0.5, 0.4});
+    Testa(p,
+          {kViso, 1, kBarbaBianca, kBarbaBianca, 7.5, 3.2, 3.4, true, -0.3, 0.5, 0.4, Capo::Occhio::Mandorla,
+           Capo::Bocca::Quieta, Capo::Taglio::Tondo});
     CoronaChiusa(p);
 
     // The cudgel held upright at arm's length, its head above his shoulder.
-    Emblema(p, Seme::Bastoni, {36.6, 22.4}, 28, 4);
-    Mano(p, {35.6, 34.6}, 1.6, 4);
+    Emblema(p, Seme::Bastoni, {37.4, 20.8}, 30, 5);
+    Mano(p, {36.2, 34.4}, 1.6, 7);
 }
 
 } // namespace belvane::cardart::re

@@ -3,6 +3,8 @@
 // gathering the red mantle at his hip.
 #include "re_parti.h"
 
+#include "stampa.h"
+
 #include "emblemi.h"
 
 #include <utility>
@@ -11,6 +13,9 @@ namespace belvane::cardart::re {
 namespace {
 
 constexpr QPointF kViso{24.5, 17.5};
+// Fair hair and beard: the other bearded king's are auburn, and two brown
+// beards under two golden crowns made one face of them.
+const Tinta kBiondo{QColor(0xF6, 0xE0, 0xA0), QColor(0xE0, 0xBC, 0x6C), QColor(0xC0, 0x94, 0x4A)};
 
 // An open crown: a band set with stones, three fleurons and two points.
 void CoronaGigliata(QPainter &p)
@@ -34,7 +39,7 @@ void CoronaGigliata(QPainter &p)
         corona = Unione(corona, Morbido({{x - 0.4, 11.2}, {x - 2.0, y + 3.4}, {x - 2.4, y + 1.8}, {x - 1.0, y + 2.6}}));
         corona = Unione(corona, Morbido({{x + 0.4, 11.2}, {x + 2.0, y + 3.4}, {x + 2.4, y + 1.8}, {x + 1.0, y + 2.6}}));
     }
-    Modella(p, corona, kOroT, kOroScuro, 0.6, 0.4);
+    Piano(p, corona, kOroT, kOroScuro, 0.6, 0.4);
     QPainterPath linea;
     Curva(linea, {{20.4, 12.3}, {24.5, 12.1}, {28.6, 12.3}});
     Segna(p, linea, kOroT.ombra);
@@ -62,7 +67,7 @@ void ReDiCoppe(QPainter &p)
                                         {34.0, 34.0},
                                         {32.6, 26.0},
                                         {29.4, 23.0}});
-    Modella(p, manto, kRossoT, kContorno);
+    Piano(p, manto, kRossoT, kContorno);
 
     // Shoes, the front one pointing left.
     Ellisse(p, {19.2, 64.2}, 2.6, 1.0, kCuoioT.corpo, kContorno);
@@ -83,9 +88,9 @@ void ReDiCoppe(QPainter &p)
                                         {31.4, 32.0},
                                         {30.4, 24.4},
                                         {27.0, 22.4}});
-    Modella(p, veste, kBluT, kContorno, 1.4, 0.8);
+    Piano(p, veste, kBluT, kContorno, 1.4, 0.8);
     const QPainterPath orlo = Intersezione(veste, Spezzata({{10, 60.8}, {40, 60.8}, {40, 70}, {10, 70}}));
-    Modella(p, orlo, kOroT, kOroT.ombra, 0.5, 0);
+    Piano(p, orlo, kOroT, kOroT.ombra, 0.5, 0);
     QPainterPath ricamo;
     for (qreal x = 18; x < 33; x += 2.4)
         Curva(ricamo, {{x, 63.6}, {x + 0.6, 61.8}, {x + 1.2, 63.6}});
@@ -96,8 +101,7 @@ void ReDiCoppe(QPainter &p)
     Curva(pieghe, {{26.4, 43}, {26.8, 52}, {27.2, 60.6}});
     Curva(pieghe, {{29.4, 42}, {30.0, 51}, {30.6, 60.4}});
     Segna(p, pieghe, kBluT.ombra, kPiega);
-    Tratteggia(p, Intersezione(veste, Spezzata({{28.6, 40}, {36, 40}, {36, 60.6}, {29.6, 60.6}})), kBluT.ombra, 0.8,
-               90);
+    Ombra(p, Intersezione(veste, Spezzata({{28.6, 40}, {36, 40}, {36, 60.6}, {29.6, 60.6}})), kBluT.ombra);
 
     // The mantle's front, wrapped from the left shoulder across his body and
     // gathered in his right hand at the hip, then falling from it in folds.
@@ -105,7 +109,7 @@ void ReDiCoppe(QPainter &p)
         Morbido({{19.0, 25.0}, {23.4, 29.4}, {28.6, 34.6}, {33.4, 38.4}, {33.4, 38.4}, {35.6, 44.0}, {37.4, 52.0},
                  {38.4, 63.4}, {38.4, 63.4}, {34.4, 63.8}, {34.4, 63.8}, {33.6, 54.0}, {32.2, 46.0}, {26.4, 50.4},
                  {20.4, 55.0}, {16.2, 58.4}, {16.2, 58.4}, {16.9, 46.0}, {17.6, 34.0}, {18.2, 28.0}});
-    Modella(p, drappo, kRossoT, kContorno, 1.2, 0.7);
+    Piano(p, drappo, kRossoT, kContorno, 1.2, 0.7);
     pieghe = QPainterPath();
     Curva(pieghe, {{19.4, 30.0}, {25.0, 35.6}, {31.4, 40.0}});
     Curva(pieghe, {{18.6, 37.0}, {24.6, 40.6}, {31.2, 42.0}});
@@ -113,7 +117,7 @@ void ReDiCoppe(QPainter &p)
     Curva(pieghe, {{17.8, 52.0}, {23.2, 49.6}, {30.6, 45.2}});
     Curva(pieghe, {{34.4, 42.0}, {35.2, 52.0}, {36.2, 62.8}});
     Segna(p, pieghe, kRossoT.ombra, kPiega);
-    Tratteggia(p, Intersezione(drappo, Spezzata({{31, 40}, {40, 40}, {40, 66}, {31, 66}})), kRossoT.ombra, 0.8, 90);
+    Ombra(p, Intersezione(drappo, Spezzata({{31, 40}, {40, 40}, {40, 66}, {31, 66}})), kRossoT.ombra);
     // A golden border along its edge.
     QPainterPath bordo;
     Curva(bordo, {{16.8, 57.2}, {21.0, 53.6}, {26.4, 49.4}, {32.0, 45.6}});
@@ -122,24 +126,24 @@ void ReDiCoppe(QPainter &p)
     // The right arm, bent, the hand at the hip on the gathered mantle.
     const QPainterPath destro =
         Morbido({{29.4, 23.8}, {32.4, 25.4}, {34.4, 31.6}, {34.6, 37.6}, {32.6, 38.6}, {31.2, 33.0}, {29.6, 28.6}});
-    Modella(p, destro, kBluT, kContorno, 1.0, 0.6);
+    Piano(p, destro, kBluT, kContorno, 1.0, 0.6);
     Ellisse(p, {33.6, 38.0}, 1.5, 1.1, kErmellino, kContorno, kTrattoFine);
     Mano(p, {33.4, 39.6}, 1.5);
 
     // The left arm raised at full length towards the upper left.
     const QPainterPath sinistro = Morbido({{20.2, 23.4},
-                                           {16.4, 20.8},
-                                           {12.6, 17.8},
-                                           {10.4, 16.6},
-                                           {10.4, 16.6},
-                                           {9.4, 18.8},
-                                           {9.4, 18.8},
-                                           {12.4, 20.4},
-                                           {15.6, 24.0},
+                                           {16.4, 21.6},
+                                           {12.6, 19.4},
+                                           {10.4, 18.4},
+                                           {10.4, 18.4},
+                                           {9.4, 20.6},
+                                           {9.4, 20.6},
+                                           {12.4, 22.0},
+                                           {15.6, 24.8},
                                            {18.8, 27.8}});
-    Modella(p, sinistro, kBluT, kContorno, 1.0, 0.6);
+    Piano(p, sinistro, kBluT, kContorno, 1.0, 0.6);
     pieghe = QPainterPath();
-    Curva(pieghe, {{17.2, 23.4}, {14.8, 21.2}, {12.8, 19.4}});
+    Curva(pieghe, {{17.2, 24.0}, {14.8, 22.2}, {12.8, 20.8}});
     Segna(p, pieghe, kBluT.ombra, kPiega);
 
     // Golden flowers sown on the blue cloth.
@@ -150,15 +154,19 @@ void ReDiCoppe(QPainter &p)
         fiori.addPath(
             Spezzata({c + QPointF(0, -0.8), c + QPointF(0.25, -0.25), c + QPointF(0.8, 0), c + QPointF(0.25, 0.25),
                       c + QPointF(0, 0.8), c + QPointF(-0.25, 0.25), c + QPointF(-0.8, 0), c + QPointF(-0.25, -0.25)}));
-    p.setPen(Qt::NoPen);
-    p.setBrush(kOroT.luce);
-    p.drawPath(fiori);
+    if (OrnatoMinuto()) {
+        p.setPen(Qt::NoPen);
+        p.setBrush(kOroT.luce);
+        p.drawPath(fiori);
+    }
 
     // The ermine collar.
     Ermellino(p, Morbido({{19.4, 23.4}, {24.5, 21.8}, {29.6, 23.4}, {30.0, 25.6}, {24.5, 26.8}, {19.0, 25.6}}),
               {{21.0, 24.4}, {24.0, 25.2}, {27.4, 24.4}});
 
-    Testa(p, {kViso, -1, kBarbaCastana, kBarbaCastana, 4.0, 3.1, 2.6, false, 0.2, 0, 0.2});
+    Testa(p,
+          {kViso, -1, kBiondo, kBiondo, 4.0, 3.1, 2.6, false, 0.2, 0, 0.2, Capo::Occhio::Mandorla, Capo::Bocca::Sorride,
+           Capo::Taglio::Forcuto});
     // The crown lifted clear of the brow: at the natural size its band must
     // not sit on the eyes.
     p.save();
@@ -167,9 +175,9 @@ void ReDiCoppe(QPainter &p)
     p.restore();
 
     // The cup held up high, the hand under its foot.
-    Emblema(p, Seme::Coppe, {8.6, 9.2}, 12.5, 0);
-    Ellisse(p, {10.0, 17.6}, 1.2, 1.5, kErmellino, kContorno, kTrattoFine);
-    Mano(p, {8.9, 16.3}, 1.5);
+    Emblema(p, Seme::Coppe, {8.6, 10.4}, 15, 0);
+    Ellisse(p, {10.0, 19.4}, 1.2, 1.5, kErmellino, kContorno, kTrattoFine);
+    Mano(p, {8.9, 18.2}, 1.5);
 }
 
 } // namespace belvane::cardart::re

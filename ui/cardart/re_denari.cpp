@@ -3,6 +3,8 @@
 // in a golden circlet, trimmed with fur; his other hand on his hip.
 #include "re_parti.h"
 
+#include "stampa.h"
+
 #include "emblemi.h"
 
 namespace belvane::cardart::re {
@@ -18,13 +20,13 @@ void CoronaDucale(QPainter &p)
 {
     const QPainterPath berretta =
         Morbido({{17.9, 12.6}, {16.4, 9.4}, {18.2, 6.4}, {22.5, 5.4}, {26.8, 6.4}, {28.6, 9.4}, {27.1, 12.6}});
-    Modella(p, berretta, kViolaT, kContorno, 0.8, 0.5);
+    Piano(p, berretta, kViolaT, kContorno, 0.8, 0.5);
     QPainterPath costole;
     Curva(costole, {{19.6, 11.4}, {18.8, 8.6}, {21.2, 5.9}});
     Curva(costole, {{25.4, 11.4}, {26.2, 8.6}, {23.8, 5.9}});
     Curva(costole, {{22.5, 11.2}, {22.5, 8.0}, {22.5, 5.8}});
     Segna(p, costole, kOroT.corpo, 0.5);
-    Modella(p, Ovale({22.5, 5.0}, 0.9, 0.8), kOroT, kOroScuro, 0.3, 0.3);
+    Piano(p, Ovale({22.5, 5.0}, 0.9, 0.8), kOroT, kOroScuro, 0.3, 0.3);
     // The circlet rises in five low points before the cap: a crown, not a hat.
     const QPainterPath cerchio = Spezzata({{17.2, 14.0},
                                            {17.3, 9.4},
@@ -35,11 +37,11 @@ void CoronaDucale(QPainter &p)
                                            {26.1, 10.8},
                                            {27.7, 9.4},
                                            {27.8, 14.0}});
-    Modella(p, cerchio, kOroT, kOroScuro, 0.6, 0.4);
+    Piano(p, cerchio, kOroT, kOroScuro, 0.6, 0.4);
     QPainterPath borchie;
     for (qreal x : {18.9, 21.2, 23.8, 26.1})
         borchie.addPath(Ovale(QPointF(x, 12.5), 0.85, 0.85));
-    Modella(p, borchie, kOroT, kOroScuro, 0.4, 0.3);
+    Piano(p, borchie, kOroT, kOroScuro, 0.4, 0.3);
     Ellisse(p, {22.5, 12.5}, 0.45, 0.55, kRosso, kRossoScuro, kTrattoInterno);
     // A narrow band, under the points: the gold must lead.
     const QPainterPath pelliccia = Morbido({{17.0, 13.6},
@@ -54,7 +56,7 @@ void CoronaDucale(QPainter &p)
                                             {17.2, 15.4},
                                             {17.2, 15.4},
                                             {16.7, 14.5}});
-    Modella(p, pelliccia, kPellicciaT, kContorno, 0.6, 0.4);
+    Piano(p, pelliccia, kPellicciaT, kContorno, 0.6, 0.4);
 }
 
 } // namespace
@@ -73,8 +75,8 @@ void ReDiDenari(QPainter &p)
                                         {32.4, 40.0},
                                         {30.6, 27.0},
                                         {27.0, 23.6}});
-    Modella(p, manto, kRossoT, kContorno);
-    Tratteggia(p, Intersezione(manto, Spezzata({{30, 30}, {36, 30}, {36, 56}, {30, 56}})), kRossoT.ombra, 0.8, 90);
+    Piano(p, manto, kRossoT, kContorno);
+    Ombra(p, Intersezione(manto, Spezzata({{30, 30}, {36, 30}, {36, 56}, {30, 56}})), kRossoT.ombra);
     QPainterPath pieghe;
     Curva(pieghe, {{13.6, 36.0}, {12.4, 46.0}, {11.6, 56.2}});
     Curva(pieghe, {{31.4, 36.0}, {32.6, 46.0}, {33.4, 56.2}});
@@ -97,7 +99,7 @@ void ReDiDenari(QPainter &p)
                                                {28.0, 62.6},
                                                {28.0, 62.6},
                                                {26.4, 56.0}}));
-    Modella(p, gambe, kOcraT, kContorno, 0.8, 0.5);
+    Piano(p, gambe, kOcraT, kContorno, 0.8, 0.5);
     QPainterPath stivali = Morbido({{14.2, 61.0},
                                     {17.2, 61.0},
                                     {17.4, 63.4},
@@ -117,7 +119,7 @@ void ReDiDenari(QPainter &p)
                               {28.0, 64.6},
                               {28.0, 64.6},
                               {27.6, 63.4}}));
-    Modella(p, stivali, kCuoioT, kContorno, 0.6, 0.4);
+    Piano(p, stivali, kCuoioT, kContorno, 0.6, 0.4);
 
     // The violet robe to below the knee, its hem and front trimmed with ermine.
     const QPainterPath veste = Morbido({{19.6, 22.6},
@@ -133,9 +135,8 @@ void ReDiDenari(QPainter &p)
                                         {29.6, 32.0},
                                         {28.8, 24.8},
                                         {25.4, 22.6}});
-    Modella(p, veste, kViolaT, kContorno, 1.4, 0.8);
-    Tratteggia(p, Intersezione(veste, Spezzata({{26.6, 38}, {34, 38}, {34, 52.4}, {27.6, 52.4}})), kViolaT.ombra, 0.8,
-               90);
+    Piano(p, veste, kViolaT, kContorno, 1.4, 0.8);
+    Ombra(p, Intersezione(veste, Spezzata({{26.6, 38}, {34, 38}, {34, 52.4}, {27.6, 52.4}})), kViolaT.ombra);
     pieghe = QPainterPath();
     Curva(pieghe, {{17.4, 40.0}, {16.4, 44.0}, {15.6, 49.0}});
     Curva(pieghe, {{20.0, 40.0}, {19.6, 45.0}, {19.2, 49.6}});
@@ -151,11 +152,12 @@ void ReDiDenari(QPainter &p)
     for (QPointF c : {QPointF(17.6, 30.6), QPointF(26.8, 31.0), QPointF(17.0, 42.4), QPointF(27.8, 42.6),
                       QPointF(19.6, 46.0), QPointF(25.8, 46.2), QPointF(16.4, 46.8), QPointF(29.2, 47.0)})
         tondi.addPath(Ovale(c, 0.55, 0.55));
-    Modella(p, tondi, kOroT, Qt::transparent, 0.3, 0);
+    if (OrnatoMinuto())
+        Piano(p, tondi, kOroT, Qt::transparent, 0.3, 0);
 
     // A golden belt with a boss like a coin.
     const QPainterPath cintura = Spezzata({{15.0, 36.2}, {30.0, 36.2}, {30.2, 38.0}, {14.8, 38.0}});
-    Modella(p, cintura, kOroT, kOroT.ombra, 0.5, 0.3);
+    Piano(p, cintura, kOroT, kOroT.ombra, 0.5, 0.3);
     Ellisse(p, {22.5, 37.1}, 1.4, 1.4, kOroT.luce, kOroScuro, kTrattoFine);
 
     // The left arm akimbo, the fist on the hip.
@@ -169,7 +171,7 @@ void ReDiDenari(QPainter &p)
                                          {28.6, 37.0},
                                          {31.4, 32.6},
                                          {28.6, 29.0}});
-    Modella(p, destro, kViolaT, kContorno, 1.0, 0.6);
+    Piano(p, destro, kViolaT, kContorno, 1.0, 0.6);
     Ellisse(p, {30.2, 37.2}, 1.3, 1.1, kErmellino, kContorno, kTrattoFine);
     Mano(p, {29.0, 38.0}, 1.4);
 
@@ -182,7 +184,7 @@ void ReDiDenari(QPainter &p)
                                            {11.4, 28.4},
                                            {14.6, 29.2},
                                            {17.4, 30.6}});
-    Modella(p, sinistro, kViolaT, kContorno, 1.0, 0.6);
+    Piano(p, sinistro, kViolaT, kContorno, 1.0, 0.6);
     pieghe = QPainterPath();
     Curva(pieghe, {{16.6, 27.0}, {14.6, 27.0}, {12.8, 26.8}});
     Segna(p, pieghe, kViolaT.ombra, kPiega);
@@ -193,7 +195,9 @@ void ReDiDenari(QPainter &p)
         {{17.6, 25.6}, {20.4, 27.0}, {24.6, 27.0}, {27.4, 25.6}});
 
     // Dark grey hair, cut short, apart from the paler beard.
-    Testa(p, {kViso, -1, kCapelliGrigi, kBarbaGrigia, 3.2, 3.3, 0.8, true, 0.5, -0.2, -0.1});
+    Testa(p,
+          {kViso, -1, kCapelliGrigi, kBarbaGrigia, 3.2, 3.3, 0.8, true, 0.5, -0.2, -0.1, Capo::Occhio::Tondo,
+           Capo::Bocca::Amara, Capo::Taglio::Appuntito});
     // The crown sits on the brow, clear of the eyes.
     p.save();
     p.translate(0, -0.7);
@@ -201,7 +205,7 @@ void ReDiDenari(QPainter &p)
     p.restore();
 
     // The coin held out, upright, beside his head.
-    Emblema(p, Seme::Denari, {9.0, 18.8}, 11, 0);
+    Emblema(p, Seme::Denari, {8.4, 18.2}, 12.6, 0);
     Ellisse(p, {11.8, 26.8}, 1.1, 1.6, kErmellino, kContorno, kTrattoFine);
     Mano(p, {10.6, 26.4}, 1.5);
 }

@@ -1,8 +1,11 @@
 #include "re_parti.h"
 
+#include "stampa.h"
+
 #include "fanti_comune.h"
 
 #include <QPolygonF>
+#include <QTransform>
 
 #include <algorithm>
 #include <cmath>
@@ -46,9 +49,10 @@ void Segmenti(QPainterPath &path, const std::vector<QPointF> &v, bool chiuso)
 
 } // namespace
 
-QPainterPath Morbido(std::initializer_list<QPointF> punti)
+QPainterPath Morbido(std::initializer_list<QPointF> punti) { return Morbido(std::vector<QPointF>(punti)); }
+
+QPainterPath Morbido(const std::vector<QPointF> &v)
 {
-    const std::vector<QPointF> v(punti);
     QPainterPath path(v.front());
     Segmenti(path, v, true);
     path.closeSubpath();
@@ -84,6 +88,11 @@ QPainterPath Arto(QPointF a, QPointF b, qreal ra, qreal rb)
                   Ovale(b, rb, rb));
 }
 
+void Piano(QPainter &p, const QPainterPath &forma, const Tinta &tinta, const QColor &bordo, qreal ombra, qreal luce)
+{
+    Campitura(p, forma, tinta, bordo, ombra, luce);
+}
+
 void Segna(QPainter &p, const QPainterPath &segni, const QColor &colore, qreal w)
 {
     p.setPen(Penna(colore, w));
@@ -116,6 +125,91 @@ void Pieghe(QPainter &p, const QPainterPath &forma, const Tinta &tinta, std::ini
     Segna(p, pieghe_, tinta.ombra.darker(115), kTrattoInterno);
 }
 
+namespace {
+
+// The far cheek's flat tone in the larger drawing: between the skin and its
+// shade, so that the face is not split into two blocks.
+const QColor kGuanciaInOmbra(0xED, 0xB8, 0x8A);
+
+// A line of the face in the larger drawing: dark enough to read as an
+// engraver's line, warm so that it is not the ink of the outlines.
+const QColor kSegnoViso(0x6A, 0x3C, 0x26);
+
+// The upper lids as the larger drawing shows them: a line over an almond
+// eye; a lid of skin lowered over half of it (an old man's hooded eye, or a
+// hard narrowed look with a lower lid as well); round eyes with the bags
+// under them.
+void Occhi(QPainter &p, const Capo &k, qreal occhio, qreal grande)
+{
+    // One eye's lids about its own middle, then set on each eye at its size.
+    QPainterPath linee, palpebra, sotto;
+    switch (k.occhio) {
+    case Capo::Occhio::Mandorla:
+        Curva(linee, {{-1.0, 0.05}, {0, -0.78}, {1.0, 0.05}});
+        break;
+    case Capo::Occhio::Palpebra:
+    case Capo::Occhio::Stretto: {
+        // The lid's edge over the iris: lower on an old man's hooded eye
+        // than on a hard, narrowed look, which has a lower lid as well.
+        const qreal orlo = k.occhio == Capo::Occhio::Stretto ? -0.45 : -0.2;
+        palpebra = Morbido({{-1.05, 0.1}, {-1.05, 0.1}, {0, -0.95}, {1.05, 0.1}, {1.05, 0.1}, {0, orlo}});
+        Curva(linee, {{-1.05, 0.1}, {0, orlo}, {1.05, 0.1}});
+        if (k.occhio == Capo::Occhio::Stretto)
+            Curva(sotto, {{-0.8, 0.3}, {0, 0.48}, {0.8, 0.3}});
+        break;
+    }
+    case Capo::Occhio::Tondo:
+        Curva(linee, {{-0.95, 0}, {0, -0.85}, {0.95, 0}});
+        if (k.vecchio) // the bags under an old man's eyes
+            Curva(sotto, {{-0.8, 0.8}, {0, 1.1}, {0.8, 0.8}});
+        break;
+    }
+    QPainterPath tutte[3];
+    const qreal cx = k.centro.x(), s = k.sguardo;
+    for (qreal x : {cx - 1 + s, cx + 1 + s}) {
+        const QTransform t = QTransform::fromTranslate(x, occhio).scale(grande, grande);
+        tutte[0].addPath(t.map(palpebra));
+        tutte[1].addPath(t.map(linee));
+        tutte[2].addPath(t.map(sotto));
+    }
+    p.setPen(Qt::NoPen);
+    p.setBrush(kPelleT.corpo);
+    p.drawPath(tutte[0]);
+    Segna(p, tutte[1], kSegnoViso, 0.28);
+    Segna(p, tutte[2], kBordoViso, 0.2);
+}
+
+// The lips under the moustache: a full lower lip, a smile lifting the
+// corners, a mouth set in a straight line, or one turned down.
+void Labbra(QPainter &p, const Capo &k, QPointF c)
+{
+    QPainterPath labbro, linea;
+    switch (k.bocca) {
+    case Capo::Bocca::Quieta:
+        labbro = Ovale(c + QPointF(0, 0.15), 0.8, 0.32);
+        Curva(linea, {c + QPointF(-0.85, -0.05), c + QPointF(0, 0.0), c + QPointF(0.85, -0.05)});
+        break;
+    case Capo::Bocca::Sorride:
+        labbro = Morbido({c + QPointF(-0.9, -0.2), c + QPointF(0, 0.5), c + QPointF(0.9, -0.2), c + QPointF(0, 0.05)});
+        Curva(linea, {c + QPointF(-1.0, -0.35), c + QPointF(0, 0.1), c + QPointF(1.0, -0.35)});
+        break;
+    case Capo::Bocca::Serrata:
+        labbro = Ovale(c + QPointF(0, 0.2), 0.6, 0.18);
+        Curva(linea, {c + QPointF(-1.0, 0), c + QPointF(1.0, 0)});
+        break;
+    case Capo::Bocca::Amara:
+        labbro = Ovale(c + QPointF(0, 0.2), 0.7, 0.25);
+        Curva(linea, {c + QPointF(-1.0, 0.4), c + QPointF(0, -0.05), c + QPointF(1.0, 0.4)});
+        break;
+    }
+    p.setPen(Qt::NoPen);
+    p.setBrush(kLabbro);
+    p.drawPath(labbro);
+    Segna(p, linea, QColor(0x8A, 0x3C, 0x2E), 0.25);
+}
+
+} // namespace
+
 void Testa(QPainter &p, const Capo &k)
 {
     const qreal cx = k.centro.x(), cy = k.centro.y();
@@ -134,7 +228,7 @@ void Testa(QPainter &p, const Capo &k)
                                              {cx + 5.0 + d, cy},
                                              {cx + 3.4 + d, cy - 3.6},
                                              {cx + d, cy - 5.0}});
-        Modella(p, chioma, k.capelli, k.capelli.ombra.darker(150), 0.8, 0.5);
+        Piano(p, chioma, k.capelli, k.capelli.ombra.darker(150), 0.8, 0.5);
         QPainterPath ciocche;
         for (int lato : {-1, 1}) {
             Curva(ciocche,
@@ -157,15 +251,17 @@ void Testa(QPainter &p, const Capo &k)
                                        {cx - 2.4 - k.mascella, cy + 3.2},
                                        {cx - 3.0 + 0.3 * s, cy},
                                        {cx - 2.8, cy - 2.8}});
-    Modella(p, viso, kPelleT, kBordoViso, 0.8, 0.5);
+    Piano(p, viso, kPelleT, kBordoViso, 0.8, 0.5);
     // The cheek away from the light engraved, as a printer's block shades a
     // face: finer than a pixel, a tone at the natural size.
-    Tratteggia(
-        p,
-        Intersezione(
-            viso,
-            Spezzata({{cx + 1.3 + 0.5 * s, cy - 3}, {cx + 4, cy - 3}, {cx + 4, cy + 4}, {cx + 1.9 + 0.5 * s, cy + 4}})),
-        kPelleT.ombra, 0.9, 70);
+    // In the larger drawing a flat tone whose edge follows the cheekbone.
+    const QPainterPath guancia = InchiostroDelPixelInUso()
+        ? Spezzata({{cx + 1.3 + 0.5 * s, cy - 3}, {cx + 4, cy - 3}, {cx + 4, cy + 4}, {cx + 1.9 + 0.5 * s, cy + 4}})
+        : Ovale({cx + 4.2 + 0.3 * s, cy + 0.2}, 2.0, 4.4);
+    if (InchiostroDelPixelInUso())
+        Tratteggia(p, Intersezione(viso, guancia), kPelleT.ombra, 0.9, 70);
+    else
+        Ombra(p, Intersezione(viso, guancia), kGuanciaInOmbra);
     const qreal naso = cx + 0.6 * s + 0.2;
     QPainterPath tratti;
     const qreal n = k.naso;
@@ -186,13 +282,21 @@ void Testa(QPainter &p, const Capo &k)
     // Eyes, each on a pixel centre, and the brows over them.
     // Almond whites, the irises on pixel centres over them.
     const qreal occhio = cy - 1;
+    // In the larger drawing small almond eyes with small irises, as a
+    // printed card draws them: round whites read as a cartoon's.
+    const qreal e = 1.0, alto = InchiostroDelPixelInUso() ? 1.0 : 0.85;
+    const qreal iride = InchiostroDelPixelInUso() ? 1.0 : 0.78, pupilla = InchiostroDelPixelInUso() ? 1.0 : 0.6;
     QPainterPath bianchi, iridi, pupille, palpebre;
     for (qreal x : {cx - 1 + s, cx + 1 + s}) {
         Curva(bianchi,
-              {{x - 0.95, occhio}, {x, occhio - 0.7}, {x + 0.95, occhio}, {x, occhio + 0.55}, {x - 0.95, occhio}});
+              {{x - 0.95 * e, occhio},
+               {x, occhio - 0.7 * alto},
+               {x + 0.95 * e, occhio},
+               {x, occhio + 0.55 * alto},
+               {x - 0.95 * e, occhio}});
         bianchi.closeSubpath();
-        iridi.addPath(Ovale({x + 0.1 * s, occhio}, 0.5, 0.45));
-        pupille.addPath(Ovale({x + 0.15 * s, occhio}, 0.24, 0.24));
+        iridi.addPath(Ovale({x + 0.1 * s, occhio}, 0.5 * iride, 0.45 * iride));
+        pupille.addPath(Ovale({x + 0.15 * s, occhio}, 0.24 * pupilla, 0.24 * pupilla));
         // The upper lid, heavier than a fold: an eye drawn, not a dot.
         Curva(palpebre, {{x - 1.0, occhio + 0.05}, {x, occhio - 0.78}, {x + 1.0, occhio + 0.05}});
     }
@@ -203,8 +307,11 @@ void Testa(QPainter &p, const Capo &k)
     p.drawPath(iridi);
     p.setBrush(kContorno);
     p.drawPath(pupille);
-    // A fine lid in the larger drawing: a heavy one makes the eye sleepy.
-    Segna(p, palpebre, kBordoViso, InchiostroDelPixelInUso() ? 0.4 : 0.22);
+    const bool disegno = !InchiostroDelPixelInUso();
+    if (disegno)
+        Occhi(p, k, occhio, e);
+    else
+        Segna(p, palpebre, kBordoViso, 0.4);
     QPainterPath ciglia;
     for (qreal x : {cx - 1 + s, cx + 1 + s}) {
         // Raised brows arch; knitted ones fall towards the nose.
@@ -216,7 +323,24 @@ void Testa(QPainter &p, const Capo &k)
                {x, occhio - 1.15 - g * 0.25},
                {x + 0.8, sinistro ? interno : esterno}});
     }
-    Segna(p, ciglia, k.barba.ombra);
+    // Brows: in the larger drawing heavy over narrowed or hooded eyes.
+    const qreal peso = !disegno              ? kTrattoInterno
+        : k.occhio == Capo::Occhio::Palpebra ? 0.6
+        : k.occhio == Capo::Occhio::Stretto  ? 0.5
+                                             : 0.36;
+    Segna(p, ciglia, k.barba.ombra, peso);
+    if (disegno && k.vecchio) {
+        // Lines across the brow and at the eyes' corners.
+        QPainterPath rughe;
+        Curva(rughe, {{cx - 1.4, cy - 2.45}, {cx, cy - 2.7}, {cx + 1.4, cy - 2.45}});
+        Curva(rughe, {{cx - 0.9, cy - 2.15}, {cx + 0.2, cy - 2.3}, {cx + 1.0, cy - 2.15}});
+        for (int lato : {-1, 1}) {
+            const qreal x = cx + s + lato * 2.1;
+            Curva(rughe, {{x, occhio - 0.2}, {x + lato * 0.6, occhio - 0.4}});
+            Curva(rughe, {{x, occhio + 0.1}, {x + lato * 0.6, occhio + 0.25}});
+        }
+        Segna(p, rughe, kPelleT.ombra.darker(115), 0.2);
+    }
     // Hair over the brow, under the crown.
     const QPainterPath fronte = Morbido({{cx - 3.2, cy - 1.2},
                                          {cx - 3.0, cy - 3.8},
@@ -226,24 +350,50 @@ void Testa(QPainter &p, const Capo &k)
                                          {cx + 2.3, cy - 2.9},
                                          {cx, cy - 3.1},
                                          {cx - 2.3, cy - 2.9}});
-    Modella(p, fronte, k.capelli, Qt::transparent, 0.5, 0.4);
+    Piano(p, fronte, k.capelli, Qt::transparent, 0.5, 0.4);
     // The beard from cheek to cheek, the moustache its upper edge.
     const qreal w = k.barbaLarga, l = k.barbaLunga;
-    const QPainterPath barba = Morbido({{cx - w, cy + 1.8},
-                                        {cx - w, cy + 1.8},
-                                        {cx - w - 0.3, cy + 3.2},
-                                        {cx - w * 0.7, cy + 4.0 + l * 0.55},
-                                        {cx + 0.6 * s, cy + 4.2 + l},
-                                        {cx + w * 0.7, cy + 4.0 + l * 0.55},
-                                        {cx + w + 0.3, cy + 3.2},
-                                        {cx + w, cy + 1.8},
-                                        {cx + w, cy + 1.8},
-                                        {cx + 2.0, cy + 2.4},
-                                        {cx + 0.8, cy + 2.1},
-                                        {cx + 0.4 * s, cy + 2.4},
-                                        {cx - 0.8, cy + 2.1},
-                                        {cx - 2.0, cy + 2.4}});
-    Modella(p, barba, k.barba, k.barba.ombra, 0.9, 0.5);
+    std::vector<QPointF> contorno{{cx - w, cy + 1.8}, {cx - w, cy + 1.8}, {cx - w - 0.3, cy + 3.2}};
+    const qreal punta = cx + 0.6 * s;
+    switch (k.taglio) {
+    case Capo::Taglio::Tondo:
+        contorno.insert(
+            contorno.end(),
+            {{cx - w * 0.7, cy + 4.0 + l * 0.55}, {punta, cy + 4.2 + l}, {cx + w * 0.7, cy + 4.0 + l * 0.55}});
+        break;
+    case Capo::Taglio::Forcuto: // two locks with a notch between them
+        contorno.insert(contorno.end(),
+                        {{cx - w * 0.75, cy + 4.0 + l * 0.6},
+                         {punta - 1.1, cy + 4.2 + l},
+                         {punta, cy + 3.6 + l * 0.75},
+                         {punta + 1.1, cy + 4.2 + l},
+                         {cx + w * 0.75, cy + 4.0 + l * 0.6}});
+        break;
+    case Capo::Taglio::Appuntito: // narrowing to a point
+        contorno.insert(
+            contorno.end(),
+            {{cx - w * 0.55, cy + 4.0 + l * 0.5}, {punta, cy + 4.4 + l}, {cx + w * 0.55, cy + 4.0 + l * 0.5}});
+        break;
+    case Capo::Taglio::Quadro: // cut straight across
+        contorno.insert(contorno.end(),
+                        {{cx - w * 0.85, cy + 4.0 + l * 0.9},
+                         {cx - w * 0.8, cy + 4.2 + l},
+                         {punta, cy + 4.3 + l},
+                         {cx + w * 0.8, cy + 4.2 + l},
+                         {cx + w * 0.85, cy + 4.0 + l * 0.9}});
+        break;
+    }
+    contorno.insert(contorno.end(),
+                    {{cx + w + 0.3, cy + 3.2},
+                     {cx + w, cy + 1.8},
+                     {cx + w, cy + 1.8},
+                     {cx + 2.0, cy + 2.4},
+                     {cx + 0.8, cy + 2.1},
+                     {cx + 0.4 * s, cy + 2.4},
+                     {cx - 0.8, cy + 2.1},
+                     {cx - 2.0, cy + 2.4}});
+    const QPainterPath barba = Morbido(contorno);
+    Piano(p, barba, k.barba, k.barba.ombra, 0.9, 0.5);
     QPainterPath peli;
     for (int i = -2; i <= 2; ++i)
         Curva(peli,
@@ -253,7 +403,10 @@ void Testa(QPainter &p, const Capo &k)
     Curva(peli, {{cx - 2.2, cy + 2.6}, {cx - 0.6, cy + 2.5}, {cx + 0.4 * s, cy + 2.8}});
     Curva(peli, {{cx + 0.4 * s, cy + 2.8}, {cx + 0.6, cy + 2.5}, {cx + 2.2, cy + 2.6}});
     Segna(p, peli, k.barba.ombra);
-    Macchia(p, {cx + 0.4 * s, cy + 3.2}, 0.8, 0.3, kLabbro);
+    if (disegno)
+        Labbra(p, k, {cx + 0.4 * s, cy + 3.1});
+    else
+        Macchia(p, {cx + 0.4 * s, cy + 3.2}, 0.8, 0.3, kLabbro);
 }
 
 void Mano(QPainter &p, QPointF centro, qreal r, qreal angolo, bool specchio)
@@ -263,7 +416,7 @@ void Mano(QPainter &p, QPointF centro, qreal r, qreal angolo, bool specchio)
 
 void Ermellino(QPainter &p, const QPainterPath &forma, std::initializer_list<QPointF> code)
 {
-    Modella(p, forma, kErmellinoT, kContorno, 0.8, 0);
+    Piano(p, forma, kErmellinoT, kContorno, 0.8, 0);
     QPainterPath macchie;
     for (QPointF c : code) {
         macchie.addPath(Ovale(c, 0.28, 0.28));

@@ -12,6 +12,7 @@
 #include <QPointF>
 
 #include <initializer_list>
+#include <vector>
 
 namespace belvane::cardart::re {
 
@@ -47,6 +48,7 @@ inline constexpr Spessore kPiega{&Inchiostro::piega};
 // A closed curve through `punti` (Catmull-Rom) as a polygon of short chords;
 // a point given twice makes a corner there.
 QPainterPath Morbido(std::initializer_list<QPointF> punti);
+QPainterPath Morbido(const std::vector<QPointF> &punti);
 // An open curve through `punti`, added to `path` (for folds and strands).
 void Curva(QPainterPath &path, std::initializer_list<QPointF> punti);
 QPainterPath Spezzata(std::initializer_list<QPointF> punti);
@@ -54,6 +56,10 @@ QPainterPath Spezzata(std::initializer_list<QPointF> punti);
 QPainterPath Ovale(QPointF c, qreal rx, qreal ry);
 // A limb from `a` to `b`, rounded at both ends, `ra` and `rb` half as thick.
 QPainterPath Arto(QPointF a, QPointF b, qreal ra, qreal rb);
+// A king's cloth, crown and skin modelled as every shape of the deck is
+// (pennelli.h), laid flat in the larger drawing (stampa.h).
+void Piano(QPainter &p, const QPainterPath &forma, const Tinta &tinta, const QColor &bordo, qreal ombra = 1.2,
+           qreal luce = 0.7);
 // Linework inside a shape: `segni` stroked `w` wide, no fill.
 void Segna(QPainter &p, const QPainterPath &segni, const QColor &colore, qreal w = kTrattoInterno);
 
@@ -83,6 +89,11 @@ struct Capo {
     qreal mascella = 0;
     qreal naso = 0;
     qreal ciglio = 0;
+    // Drawn only on the larger cards, where a face has room for them: how
+    // the lids sit on the eyes, how the mouth is set, how the beard is cut.
+    enum class Occhio { Mandorla, Palpebra, Tondo, Stretto } occhio = Occhio::Mandorla;
+    enum class Bocca { Quieta, Sorride, Serrata, Amara } bocca = Bocca::Quieta;
+    enum class Taglio { Tondo, Forcuto, Appuntito, Quadro } taglio = Taglio::Tondo;
 };
 // The head as it sits under a crown: hair, face, eyes, beard.
 void Testa(QPainter &p, const Capo &capo);

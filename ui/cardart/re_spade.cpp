@@ -4,6 +4,8 @@
 // over a red cap.
 #include "re_parti.h"
 
+#include "stampa.h"
+
 #include "emblemi.h"
 
 #include <QPolygonF>
@@ -23,14 +25,14 @@ const Tinta kBarbaRamata{QColor(0xC0, 0x6A, 0x38), QColor(0xA0, 0x50, 0x28), QCo
 const Tinta kMantoT{QColor(0xE4, 0x94, 0x60), QColor(0xC8, 0x6A, 0x30), QColor(0x96, 0x48, 0x1C)};
 const Tinta kFoderaT{QColor(0xB0, 0xC8, 0xEC), QColor(0x7C, 0x9A, 0xD0), QColor(0x52, 0x70, 0xA8)};
 // A held blade bends as the pips' do.
-constexpr qreal kCurvaSpada = 1.6;
+constexpr qreal kCurvaSpada = 5.0;
 
 // A radiate crown: seven sharp rays flaring from a jewelled band, over a red
 // cap.
 void CoronaAPunte(QPainter &p)
 {
-    Modella(p, Morbido({{18.6, 13.0}, {19.0, 9.0}, {22.5, 7.6}, {26.0, 9.0}, {26.4, 13.0}}), kRossoT, kContorno, 0.6,
-            0.4);
+    Piano(p, Morbido({{18.6, 13.0}, {19.0, 9.0}, {22.5, 7.6}, {26.0, 9.0}, {26.4, 13.0}}), kRossoT, kContorno, 0.6,
+          0.4);
     constexpr int kRaggi = 7;
     constexpr qreal kDa = 18.0, kA = 27.0;
     const qreal passo = (kA - kDa) / kRaggi;
@@ -45,7 +47,7 @@ void CoronaAPunte(QPainter &p)
     QPainterPath c;
     c.addPolygon(corona);
     c.closeSubpath();
-    Modella(p, c, kOroT, kOroScuro, 0.6, 0.4);
+    Piano(p, c, kOroT, kOroScuro, 0.6, 0.4);
     QPainterPath fascia;
     Curva(fascia, {{18.4, 12.2}, {22.5, 11.8}, {26.6, 12.2}});
     Segna(p, fascia, kOroT.ombra);
@@ -72,16 +74,17 @@ void ReDiSpade(QPainter &p)
                                         {38.2, 52.2},
                                         {39.6, 51.0},
                                         {39.6, 51.0},
-                                        {37.6, 40.0},
-                                        {33.0, 29.0},
-                                        {28.4, 23.4}});
-    Modella(p, manto, kMantoT, kContorno);
-    Tratteggia(p, Intersezione(manto, Spezzata({{36.4, 38}, {41, 38}, {41, 53}, {37.4, 53}})), kMantoT.ombra, 1.0, 50);
+                                        {37.6, 42.0},
+                                        {31.6, 33.0},
+                                        {29.0, 27.0},
+                                        {27.6, 23.4}});
+    Piano(p, manto, kMantoT, kContorno);
+    Ombra(p, Intersezione(manto, Spezzata({{36.4, 38}, {41, 38}, {41, 53}, {37.4, 53}})), kMantoT.ombra);
     // Caught on the shoulder, it falls away in folds to the hem.
     Pieghe(p, manto, kMantoT, {{{28.0, 27.0}, {35.0, 51.8}, 2.4}, {{25.0, 32.0}, {30.8, 49.0}, 1.8}});
     // Its lining shows where the wind turns back the flying edge.
     const QPainterPath fodera = Differenza(manto, manto.translated(-1.6, 0.6));
-    Modella(p, Intersezione(fodera, Spezzata({{30, 30}, {42, 30}, {42, 54}, {30, 54}})), kFoderaT, kContorno, 0.4, 0);
+    Piano(p, Intersezione(fodera, Spezzata({{30, 30}, {42, 30}, {42, 54}, {30, 54}})), kFoderaT, kContorno, 0.4, 0);
     QPainterPath pieghe;
 
     // Tall riding boots, the left stepping forward.
@@ -103,7 +106,7 @@ void ReDiSpade(QPainter &p)
                                                  {22.2, 64.6},
                                                  {22.8, 63.2},
                                                  {24.6, 62.4}}));
-    Modella(p, stivali, kCuoioT, kContorno, 0.6, 0.4);
+    Piano(p, stivali, kCuoioT, kContorno, 0.6, 0.4);
     QPainterPath risvolti;
     Curva(risvolti, {{13.2, 58.4}, {15.0, 58.8}, {16.6, 59.0}});
     Curva(risvolti, {{24.4, 58.4}, {26.2, 58.6}, {27.9, 58.4}});
@@ -119,8 +122,8 @@ void ReDiSpade(QPainter &p)
                                         {13.0, 56.2},
                                         {13.0, 56.2},
                                         {16.4, 45.0}});
-    Modella(p, veste, kRossoT, kContorno, 1.2, 0.7);
-    Tratteggia(p, Intersezione(veste, Spezzata({{24.6, 38}, {34, 38}, {34, 58}, {26.6, 58}})), kRossoT.ombra, 0.8, 70);
+    Piano(p, veste, kRossoT, kContorno, 1.2, 0.7);
+    Ombra(p, Intersezione(veste, Spezzata({{24.6, 38}, {34, 38}, {34, 58}, {26.6, 58}})), kRossoT.ombra);
     // The golden hem and the band down the front.
     Modella(p,
             Intersezione(veste,
@@ -144,9 +147,11 @@ void ReDiSpade(QPainter &p)
         fiori.addPolygon(petali);
         fiori.closeSubpath();
     }
-    p.setPen(Qt::NoPen);
-    p.setBrush(kOroT.corpo);
-    p.drawPath(fiori);
+    if (OrnatoMinuto()) {
+        p.setPen(Qt::NoPen);
+        p.setBrush(kOroT.corpo);
+        p.drawPath(fiori);
+    }
     pieghe = QPainterPath();
     Curva(pieghe, {{24.6, 40.0}, {26.4, 47.0}, {28.0, 54.2}});
     Curva(pieghe, {{19.6, 40.0}, {18.0, 47.0}, {16.4, 54.2}});
@@ -163,30 +168,29 @@ void ReDiSpade(QPainter &p)
                                           {27.0, 32.0},
                                           {27.4, 26.0},
                                           {25.8, 23.2}});
-    Modella(p, corazza, kAcciaioT, kContorno, 1.2, 0.8);
-    Tratteggia(p, Intersezione(corazza, Spezzata({{23.4, 22}, {30, 22}, {30, 40}, {24.2, 40}})), kAcciaioT.ombra, 0.8,
-               90);
+    Piano(p, corazza, kAcciaioT, kContorno, 1.2, 0.8);
+    Ombra(p, Intersezione(corazza, Spezzata({{23.4, 22}, {30, 22}, {30, 40}, {24.2, 40}})), kAcciaioT.ombra);
     QPainterPath orli;
     Curva(orli, {{22.4, 24.2}, {22.2, 31.0}, {22.4, 37.8}});
     Curva(orli, {{18.8, 26.6}, {20.6, 29.0}, {22.4, 29.6}, {24.4, 29.0}, {26.6, 26.6}});
     Segna(p, orli, kOroT.ombra, kTrattoFine);
     const QPainterPath cintura = Spezzata({{18.6, 37.6}, {26.6, 37.6}, {26.8, 39.4}, {18.4, 39.4}});
-    Modella(p, cintura, kCuoioT, kCuoioT.ombra, 0.5, 0.3);
+    Piano(p, cintura, kCuoioT, kCuoioT.ombra, 0.5, 0.3);
     Ellisse(p, {22.5, 38.5}, 1.0, 0.9, kOroT.luce, kOroScuro, kTrattoFine);
 
     // The left arm in armour, its hand on the belt.
     const QPainterPath sinistro =
         Unione(Arto({17.6, 27.0}, {15.2, 34.2}, 1.9, 1.7), Arto({15.2, 34.2}, {18.6, 37.8}, 1.7, 1.5));
-    Modella(p, sinistro, kAcciaioT, kContorno, 0.8, 0.5);
+    Piano(p, sinistro, kAcciaioT, kContorno, 0.8, 0.5);
     QPainterPath lame;
     Curva(lame, {{15.4, 30.0}, {16.6, 30.6}, {18.0, 30.4}});
     Curva(lame, {{14.2, 34.0}, {15.4, 34.8}, {16.6, 35.8}});
     // The sword arm: the elbow down at his side, the fist raised.
     Curva(lame, {{28.2, 30.8}, {29.6, 30.0}, {30.6, 28.8}});
-    Curva(lame, {{31.4, 31.4}, {32.6, 32.4}, {33.8, 32.0}});
+    Curva(lame, {{31.6, 30.6}, {32.8, 31.2}, {33.8, 30.6}});
     const QPainterPath destro =
-        Unione(Arto({27.4, 27.0}, {31.2, 33.8}, 2.0, 1.7), Arto({31.2, 33.8}, {34.2, 29.0}, 1.7, 1.5));
-    Modella(p, destro, kAcciaioT, kContorno, 0.8, 0.5);
+        Unione(Arto({27.4, 27.0}, {31.2, 33.8}, 2.0, 1.7), Arto({31.2, 33.8}, {34.2, 26.6}, 1.7, 1.5));
+    Piano(p, destro, kAcciaioT, kContorno, 0.8, 0.5);
     Segna(p, lame, kAcciaioT.ombra, kTrattoFine);
     Mano(p, {18.8, 38.0}, 1.5);
 
@@ -194,7 +198,7 @@ void ReDiSpade(QPainter &p)
     QPainterPath spallacci;
     spallacci.addPath(Ovale(QPointF(18.0, 25.8), 2.6, 2.2));
     spallacci.addPath(Ovale(QPointF(27.2, 25.8), 2.6, 2.2));
-    Modella(p, spallacci, kAcciaioT, kContorno, 0.8, 0.5);
+    Piano(p, spallacci, kAcciaioT, kContorno, 0.8, 0.5);
     QPainterPath borchie;
     Curva(borchie, {{16.0, 26.6}, {18.0, 27.4}, {20.0, 26.6}});
     Curva(borchie, {{25.2, 26.6}, {27.2, 27.4}, {29.2, 26.6}});
@@ -207,7 +211,9 @@ void ReDiSpade(QPainter &p)
     Macchia(p, {26.6, 24.4}, 0.8, 0.8, kOroT.corpo);
 
     // A full beard falling on the breastplate.
-    Testa(p, {kViso, -1, kBarbaRamata, kBarbaRamata, 3.8, 3.2, 1.6, false, 0.2, 0.3, -0.7});
+    Testa(p,
+          {kViso, -1, kBarbaRamata, kBarbaRamata, 3.8, 3.2, 1.6, false, 0.2, 0.3, -0.7, Capo::Occhio::Stretto,
+           Capo::Bocca::Serrata, Capo::Taglio::Quadro});
     // The crown lifted clear of the brow: at the natural size its band must
     // not sit on the eyes.
     p.save();
@@ -215,9 +221,10 @@ void ReDiSpade(QPainter &p)
     CoronaAPunte(p);
     p.restore();
 
-    // The sword raised upright in his fist, its blade bending away from him.
-    Emblema(p, Seme::Spade, {34.2, 20.0}, 27, 0, Ornato::No, kCurvaSpada);
-    Mano(p, {34.2, 28.8}, 1.6);
+    // The sword raised upright in his fist above the mantle, its blade
+    // bending away from him.
+    Emblema(p, Seme::Spade, {34.2, 17.4}, 27, 0, Ornato::No, kCurvaSpada);
+    Mano(p, {34.2, 26.2}, 1.6);
 }
 
 } // namespace belvane::cardart::re

@@ -59,7 +59,9 @@ Veste VesteDi(Seme seme, int valore)
         // The rider's coat brown and his hat green: a green coat hid the club.
         return {kMarrone, kRosso, kRosso, kOro, re ? kVerde : kRosso, kOro, kVerde, kMarrone, Presa::Spalla, false};
     case Seme::Coppe:
-        return {kRosso,        kOro, kMarrone, kMarrone, re ? kRosso : kBlu, kErmellino, kBlu, QColor(0x5A, 0x3A, 0x20),
+        // Blue sleeves: a golden or red one under the raised golden cup with
+        // its red band made one blob of them at 1x.
+        return {kRosso,        kBlu, kMarrone, kMarrone, re ? kRosso : kBlu, kErmellino, kBlu, QColor(0x5A, 0x3A, 0x20),
                 Presa::Alzata, true};
     case Seme::Denari:
         return {
