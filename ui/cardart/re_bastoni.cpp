@@ -194,7 +194,7 @@ void ReDiBastoni(QPainter &p)
     CoronaChiusa(p);
 
     // The cudgel held upright at arm's length, its head above his shoulder.
-    Emblema(p, Seme::Bastoni, {37.4, 20.8}, 30, 5);
+    Emblema(p, Seme::Bastoni, {36.4, 20.8}, 30, 5);
     Mano(p, {36.2, 34.4}, 1.6, 7);
 }
 
