@@ -56,16 +56,21 @@ constexpr std::array<std::string_view, 6> kMelody = {
     "D5/3 C#5/1 B4/2 D5/2 F#5/2 G#5/2", "A5/12",
 };
 // A third or a sixth under the tune where they strike together;
+// as the trumpet runs up to the tonic, the clarinet holds the dominant's
+// seventh and lets it fall to C# before the last chord;
 // while the trumpet holds its E, the clarinet answers with the head's figure
 // turned downwards, and under the call it holds, then steps down as the
 // trumpet leaps.
 constexpr std::array<std::string_view, 6> kSecond = {
-    "C#4/3 D4/1 C#4/2 F#4/4 G#4/2",   "A4/4 B4/2 C#5/3 B4/1 A4/2",
-    "B4/4 C#5/2 D5/4 C#5/2",          "C#5/6 B4/4 D5/2",
-    "B4/3 A4/1 G#4/2 B4/2 D5/2 E5/2", "C#5/12",
+    "C#4/3 D4/1 C#4/2 F#4/4 G#4/2",    "A4/4 B4/2 C#5/3 B4/1 A4/2",
+    "B4/4 C#5/2 D5/4 C#5/2",           "C#5/6 B4/4 D5/2",
+    "B4/3 A4/1 G#4/2 B4/2 D5/3 C#5/1", "C#5/12",
 };
-// The bass climbs F# B C# D to the dominant, and falls to the tonic.
-constexpr std::array<std::string_view, 6> kChords = {"A", "A F#m", "D/F# Bm7", "A/C# Bm7/D", "E7", "A"};
+// The bass falls A F# and leaps up to D, climbs B C# D to the dominant, and
+// falls to the tonic.
+constexpr std::array<std::string_view, 6> kChords = {"A", "A F#m", "D Bm7", "A/C# Bm7/D", "E7", "A"};
+constexpr std::size_t kLeapBar = 2;
+constexpr std::string_view kBeforeLeapBass = "A2/3 F#2/3", kLeapBass = "D3/3 B2/3"; // in eighths
 // The band strikes its first chord at once, drops back and grows bar by bar
 // into the final one.
 constexpr std::array<int, 6> kLevels = {-3, -7, -8, -5, -1, 12};
@@ -99,7 +104,7 @@ constexpr std::array<std::uint8_t, 1> kCrashKeys = {49};
 // The timpani: the tonic struck at the start and on the last chord, a roll
 // on the dominant between.
 constexpr std::uint8_t kTimpaniTonic = 45, kTimpaniDominant = 40; // A2, E2
-constexpr std::uint8_t kHitVelocity = 96;
+constexpr std::uint8_t kHitVelocity = 100;
 constexpr std::uint8_t kLastDrumVelocity = 86;                    // under the trumpet's top note
 constexpr std::uint8_t kFirstHitVelocity = 86;                    // the opening stroke, under the last
 constexpr std::array<std::uint8_t, 3> kFirstChord = {45, 52, 57}; // A2 E3 A3, under the trumpet's E4
@@ -110,6 +115,13 @@ constexpr std::uint8_t kFinalTopVelocity = 64;
 // A timpani roll grows through the dominant's second half into the last chord.
 constexpr std::array<std::uint8_t, 6> kRoll = {58, 64, 70, 76, 82, 88};
 constexpr std::uint32_t kFirstRollTicks = 15;
+// Half-way, the harp sweeps up in sixteenths through the third bar's second beat
+// onto the fourth's chord, struck with the timpani, so the middle keeps
+// some of the first bar's sparkle.
+constexpr std::array<std::uint8_t, 6> kSweep = {47, 50, 54, 57, 59, 62}; // B2 D3 F#3 A3 B3 D4
+constexpr std::array<std::uint8_t, 3> kSweepChord = {57, 61, 64};        // A3 C#4 E4
+constexpr std::size_t kSweepBar = 3;
+constexpr std::uint8_t kSweepVelocity = 66, kSweepDrumVelocity = 74;
 constexpr std::uint8_t kFirstChordVelocity = 72; // under the trumpet's first notes
 
 } // namespace
@@ -155,6 +167,9 @@ std::vector<MidiTrack> ComposeEndTune()
         if (bar + 2 == kChords.size()) {
             band.WriteBass(kDominantBass);
         }
+        if (bar + 1 == kLeapBar || bar == kLeapBar) {
+            band.WriteBass(bar == kLeapBar ? kLeapBass : kBeforeLeapBass);
+        }
         const Accompaniment style = last ? Accompaniment::Closing : Accompaniment::Tarantella;
         band.AccompanyBar(now, kChords[bar], style, kChords[last ? bar : bar + 1]);
         if (bar == 0) {
@@ -169,6 +184,16 @@ std::vector<MidiTrack> ComposeEndTune()
                 band.Track(kHarp).Note(now + i * kFirstRollTicks, kHarp, kFirstChord[i], kFirstChordVelocity,
                                        kSixEight.barTicks() / 2);
             }
+        }
+        if (bar == kSweepBar) {
+            for (std::uint32_t i = 0; i < kSweep.size(); ++i) {
+                const std::uint32_t at = now - (kSweep.size() - i) * kSixEightFine.ticksPerStep;
+                band.Track(kHarp).Note(at, kHarp, kSweep[i], kSweepVelocity - 2 * (kSweep.size() - i), now - at);
+            }
+            for (const std::uint8_t key : kSweepChord) {
+                band.Track(kHarp).Note(now, kHarp, key, kSweepVelocity, kSixEight.barTicks() / 2);
+            }
+            band.Track(kTimpani).Note(now, kTimpani, kTimpaniTonic, kSweepDrumVelocity, kSixEight.barTicks() / 2);
         }
         if (bar + 2 == kChords.size()) {
             for (std::uint32_t i = 0; i < kRoll.size(); ++i) {

@@ -82,15 +82,16 @@ const Bars kChordBars[] = {
      "E7 E7/G#", "F/A"},
     // B: C major, a half close on its dominant's seventh resolving to C with
     // the third on top; then Am7 Dm7 G7 Cmaj7 Fmaj7 Bm7b5 E7, the circle of
-    // fifths, and a bar on the dominant alone
-    {"C/E", "G7/D", "C/E", "F C", "Dm7 Dm7/F", "C/G", "Dm7 G7", "C", "Am7 Am7/G", "Dm7/F Dm7", "G7 G7/B", "Cmaj7 Am7",
-     "Fmaj7", "Dm/B Dm", "E7 E7/G#", "E7/B E7/D"},
+    // fifths a chord a bar over a bass walking in eighths, and a bar on the
+    // dominant alone
+    {"C/E", "G7/D", "C/E", "F C", "Dm7 Dm7/F", "C/G", "Dm7 G7", "C", "Am7", "Dm7", "G7", "Cmaj7", "Fmaj7", "Dm/B", "E7",
+     "E7/B E7/D"},
     // A': on to C and F; D minor's dominant turns aside deceptively to B flat,
     // stretching the phrase to ten bars, and is reached through ii-V
-    {"Am/C", "C/E", "F Am", "Dm7 G7/B", "Am7/C Am7/G", "F", "Bb F/A", "Gm/Bb A7/C#", "Bb/D Gm", "Gm/E A7"},
+    {"Am/C", "C/E", "F Am", "Dm7 G7/B", "C", "F", "Bb F/A", "Gm/Bb A7/C#", "Bb/D Gm", "Gm/E A7"},
     // C: D minor over the lament bass D C Bb A, the Neapolitan of A minor,
     // and its dominant turning to the leading note in the bass
-    {"Dm", "Gm7/C", "Gm/Bb", "A7", "Dm/F", "Bb/D", "E7", "E7 E7/G#"},
+    {"Dm", "C7", "Gm/Bb", "A7", "Dm/F", "Bb/D", "E7", "E7 E7/G#"},
     // A'': the full cadence comes only at its end
     {"Am G/B", "Am/C C/E", "Dm Dm/F", "E7", "Am/C", "Dm/F Bb", "Dm/F E7", "E7", "Am/C", "G", "C C/E", "F", "Dm",
      "Dm7 E7", "E7 E7/G#", "Am"},
@@ -146,9 +147,9 @@ const Bars kThemeViolin = {
     "C6/4 D6/2 C6/4 B5/2",
     "A5/2 C6/2 D6/2 C6/3 B5/3",
     "C6/4 A5/2 B5/3 D6/3",
-    "G5/4 r/2 E6/2 C6/2 D6/2",
-    "r/2 F5/2 A5/2 C6/4 E6/2",
-    "D6/4 C6/2 Bb5/2 A5/2 G5/2",
+    "G5/4 r/2 C6/2 B5/2 G5/2",
+    "r/2 F5/2 A5/2 C6/4 A5/2",
+    "D6/4 Bb5/2 C6/3 Bb5/1 A5/2",
     "D6/4 Bb5/2 G5/3 A5/3",
     "F5/3 G5/1 A5/2 Bb5/4 C6/2",
     "Bb5/4 D6/2 G5/3 E5/3",
@@ -163,26 +164,21 @@ const Bars kInterlude = {
 
 // The theme's return, ornamented, on the violin; a run down to the leading
 // note hands it to the flute, which takes it on in the same octave.
-const Bars kThemeReturn = {"E5/2 F5/1 G5/1 F5/1 E5/1 A5/3 C6/1 B5/2",
-                           "A5/2 C6/2 D6/2 E6/4 C6/2",
+const Bars kThemeReturn = {"E5/2 F5/1 G5/1 F5/1 E5/1 G5/3 A5/1 B5/2",
+                           "A5/2 C6/2 B5/2 C6/4 A5/2",
                            "F5/2 G5/2 A5/2 D6/4 A5/2",
                            "B5/3 C6/1 B5/2 r/6",
                            "A5/2 C6/2 E6/8",
                            "D6/3 C6/3 D6/4 A5/2",
-                           "A5/4 D6/2 B5/2 C6/2 D6/2",
+                           "A5/4 D6/4 C6/2 D6/2",
                            "E6/4 B5/2 D6/1 C6/1 B5/1 A5/1 G#5/2"};
-const Bars kThemeReturnFlute = {"A5/6 C6/2 B5/2 C6/2",
-                                "D6/4 B5/2 G5/4 r/2",
-                                "E6/2 F6/2 G6/8",
-                                "F6/4 E6/2 D6/4 C6/2",
-                                "F6/2 E6/2 D6/2 r/6",
-                                "D6/2 C6/4 B5/2 G#5/2 A5/2",
-                                "G#5/3 A5/1 B5/2 D6/3 C6/1 B5/2",
-                                "A5/6 r/6"};
+const Bars kThemeReturnFlute = {"A5/6 C6/2 B5/2 C6/2", "D6/4 B5/2 G5/4 r/2", "E6/2 F6/2 G6/8", "F6/4 E6/2 D6/4 C6/2"};
+const Bars kThemeReturnFluteClose = {"F6/2 E6/2 D6/2 r/6", "D6/2 C6/4 B5/2 G#5/2 A5/2",
+                                     "G#5/3 A5/1 B5/2 D6/3 C6/1 B5/2", "A5/6 r/6"};
 // Under the violin's return, a slow line in the strings, in the middle
 // between it and the guitar, rising with the bass.
-const Bars kReturnCounter = {"C4/6 D4/6", "E4/6 G4/6", "F4/6 A4/6",  "G#4/12",
-                             "A4/6 E4/6", "F4/6 D4/6", "F4/6 G#4/6", "B4/6 G#4/6"};
+const Bars kReturnCounter = {"C4/6 D4/6", "E4/6 G4/6", "F4/6 A4/6", "G#4/12",
+                             "A4/6 E4/6", "F4/6 D4/6", "D4/6 E4/6", "B4/6 G#4/6"};
 // Under the flute's half of the return, the strings again.
 const Bars kThemeCounter = {"E4/6 A4/6", "B4/6 D5/6", "C5/6 G4/6", "A4/6 C5/6",
                             "A4/6 F4/6", "A4/6 E4/6", "D4/6 E4/6", "C4/6 r/6"};
@@ -209,15 +205,17 @@ const Bars kCall = {"A5/4 G5/2 B5/3 A5/1 G5/2", "A5/4 G5/2 C6/4 B5/2", "G#5/4 B5
 
 // {channel, transpose, velocity, gap, articulation, onset spread}
 constexpr Voice kClarinetLow{kClarinet, -12, 81, 14, Articulation::Plain, 8};
-constexpr Voice kClarinetAnswer{kClarinet, -12, 80, 14, Articulation::Plain, 8};
+constexpr Voice kClarinetAnswer{kClarinet, -12, 72, 14, Articulation::Plain, 8};
 constexpr Voice kOboeCoda{kOboe, 0, 74, 14, Articulation::Plain, 8};
 constexpr Voice kOboeRound{kOboe, 0, 64, 14, Articulation::Plain, 8};   // falling away into the intro
-constexpr Voice kOboeLanding{kOboe, 0, 60, 14, Articulation::Plain, 8}; // as loud as the coda it ends
+constexpr Voice kOboeLanding{kOboe, 0, 62, 14, Articulation::Plain, 8}; // as loud as the coda it ends
 constexpr Voice kFluteLead{kFlute, 0, 77, 14, Articulation::Plain, 8};
-constexpr Voice kViolinLead{kViolin, 0, 70, 14, Articulation::Plain, 8};
+// The flute's climb to the tune's summit, the G of the theme's return.
+constexpr Voice kFluteSummit{kFlute, 0, 81, 14, Articulation::Plain, 8};
+constexpr Voice kViolinLead{kViolin, 0, 64, 14, Articulation::Plain, 8};
 constexpr Voice kViolinReturn{kViolin, 0, 69, 14, Articulation::Plain, 8};
-constexpr Voice kOboeLead{kOboe, 0, 53, 14, Articulation::Plain, 8};
-constexpr Voice kOboeCall{kOboe, 0, 57, 14, Articulation::Plain, 8};
+constexpr Voice kOboeLead{kOboe, 0, 55, 14, Articulation::Plain, 8};
+constexpr Voice kOboeCall{kOboe, 0, 60, 14, Articulation::Plain, 8};
 constexpr Voice kStringsReturn{kStrings, 0, 56, 30, Articulation::Plain, 5};
 constexpr Voice kStringsCounter{kStrings, 0, 48, 30, Articulation::Plain, 5};
 
@@ -242,7 +240,9 @@ const Line kLines[] = {
     {&kViolinLead, kAViolin, &kThemeViolin, 0},
     {&kOboeLead, kC, &kInterlude, 0},
     {&kViolinReturn, kAAgain, &kThemeReturn, 0},
-    {&kFluteLead, kAAgain + 8, &kThemeReturnFlute, 0},
+    // The climb to the summit swells bar by bar, as the second half of a phrase.
+    {&kFluteSummit, kAAgain + 8, &kThemeReturnFlute, 4},
+    {&kFluteLead, kAAgain + 12, &kThemeReturnFluteClose, 4},
     {&kStringsReturn, kAAgain, &kReturnCounter, 0},
     {&kStringsCounter, kAAgain + 8, &kThemeCounter, 0},
     {&kOboeCoda, kCodaBar, &kCoda, 0},
@@ -260,27 +260,29 @@ struct BassBar {
     std::string_view notes;
 };
 const BassBar kBassBars[] = {
+    {kA + 5, "F2/4 E2/1 D2/1"},
     {kA + 8, "C3/3 A2/2 B2/1"},
+    {kA + 9, "G2/4 B2/2"},
     {kA + 11, "F2/3 E2/3"},
     {kA + 12, "D2/3 C2/3"},
     {kA + 13, "B1/3 D2/3"},
     {kA + 15, "A2/3 C3/3"},
     {kB, "E2/2 D2/1 C2/3"},
     {kB + 4, "D2/2 E2/1 F2/3"},
-    {kSequenceBar, "A2/3 C3/3"},
-    {kSequenceBar + 1, "F2/3 D2/3"},
-    {kSequenceBar + 2, "G2/3 B2/3"},
-    {kSequenceBar + 3, "C3/3 A2/3"},
-    {kSequenceBar + 4, "F2/3 G2/2 A2/1"},
-    {kSequenceBar + 5, "B2/3 D3/3"},
-    {kSequenceBar + 6, "E3/3 G#2/3"},
+    {kSequenceBar, "A2/2 B2/1 E3/2 C3/1"},
+    {kSequenceBar + 1, "D3/2 C3/1 A2/2 F2/1"},
+    {kSequenceBar + 2, "G2/2 A2/1 B2/2 D3/1"},
+    {kSequenceBar + 3, "C3/2 B2/1 A2/2 G2/1"},
+    {kSequenceBar + 4, "F2/2 G2/1 C3/2 A2/1"},
+    {kSequenceBar + 5, "B2/2 A2/1 F2/2 D2/1"},
+    {kSequenceBar + 6, "E3/2 D3/1 B2/2 G#2/1"},
     {kSequenceBar + 7, "B2/3 D3/3"},
-    {kAViolin, "C3/3 A2/3"},
-    {kAViolin + 1, "E2/3 G2/2 E2/1"},
+    {kAViolin, "C3/2 A2/4"},
+    {kAViolin + 1, "E2/4 G2/2"},
     {kAViolin + 2, "F2/3 A2/3"},
     {kAViolin + 3, "D3/3 B2/3"},
-    {kAViolin + 4, "C3/3 G2/3"},
-    {kAViolin + 5, "F2/3 G2/2 A2/1"},
+    {kAViolin + 4, "C3/3 G2/2 E2/1"},
+    {kAViolin + 5, "F2/4 A2/2"},
     {kAViolin + 6, "Bb2/3 A2/3"},
     {kAViolin + 7, "Bb2/3 C#3/3"},
     {kAViolin + 8, "D3/3 G2/2 F2/1"},
@@ -325,9 +327,13 @@ struct Layer {
 const Layer kLayers[] = {
     {0, kA, Accompaniment::Arpeggio, true},
     // Soft strings hold the lament's chords, so the restart does not fall away.
-    {0, kA - 1, Accompaniment::Pad, false, -10},
+    {0, kA - 1, Accompaniment::Pad, false, -12},
     {kA - 1, kA, Accompaniment::Barcarolle, false},
-    {kA, kB, Accompaniment::Barcarolle, true},
+    // The guitar's figure changes with the theme's phrases.
+    {kA, kA + 4, Accompaniment::Barcarolle, true},
+    {kA + 4, kA + 8, Accompaniment::Lilt, true},
+    {kA + 8, kA + 12, Accompaniment::Barcarolle, true},
+    {kA + 12, kB, Accompaniment::Broken, true},
     {kB - 2, kB, Accompaniment::Pad, false},
     {kB - 1, kB, Accompaniment::Arpeggio, false},
     {kB, kSequenceBar, Accompaniment::Ripple, true},
@@ -335,14 +341,16 @@ const Layer kLayers[] = {
     {kSequenceBar - 1, kSequenceBar, Accompaniment::Broken, false},
     {kSequenceBar, kAViolin - 1, Accompaniment::Broken, true},
     {kSequenceBar, kSequenceBar + 1, Accompaniment::Arpeggio, false},
-    {kSequenceBar + 1, kAViolin - 1, Accompaniment::Arpeggio, false, -22},
     {kAViolin - 1, kAViolin, Accompaniment::Arpeggio, true},
     {kAViolin, kAAgain, Accompaniment::Pad, true},
     // The harp spells out the turn to D minor over the held strings.
-    {kAViolin, kC, Accompaniment::Arpeggio, false, -12},
+    {kAViolin, kAViolin + 4, Accompaniment::Arpeggio, false, -12},
+    {kAViolin + 4, kAViolin + 5, Accompaniment::Rolled, false, -12}, // the close in C, the violin's breath
+    {kAViolin + 5, kC, Accompaniment::Arpeggio, false, -12},
     {kAAgain - 1, kAAgain, Accompaniment::Barcarolle, false},
     {kAAgain, kAAgain + 8, Accompaniment::Broken, true},
-    {kAAgain + 8, kCodaBar, Accompaniment::Ripple, true, -5},
+    {kAAgain + 8, kAAgain + 12, Accompaniment::Rising, true, -5},
+    {kAAgain + 12, kCodaBar, Accompaniment::Rolled, true, -5},
     {kCodaBar, kCodaBar + 5, Accompaniment::Pad, true},
     {kCodaBar + 4, kCodaBar + 5, Accompaniment::Arpeggio, false},
     {kCodaBar + 5, kEndBar, Accompaniment::Arpeggio, true},
@@ -354,11 +362,18 @@ struct Level {
     std::size_t bar;
     int level;
 };
-const Level kLevels[] = {{0, -18},          {kA - 1, -15},      {kA, -5},          {kA + 8, -4},
-                         {kB - 1, -3},      {kB, -7},           {kB + 7, -4},      {kB + 14, -4},
-                         {kAViolin, -4},    {kC - 1, -10},      {kC, -19},         {kAAgain - 2, -12},
-                         {kAAgain - 1, -7}, {kAAgain, -5},      {kAAgain + 7, 0},  {kCodaBar - 1, 1},
-                         {kCodaBar, -5},    {kCodaBar + 3, -3}, {kCodaBar + 4, 0}, {kCodaBar + 5, -15}};
+// The sequence and the violin's episode hold back, so the theme's return
+// climbs to the loop's summit.
+const Level kLevels[] = {{0, -24},           {kA - 1, -17},  {kA, -5},           {kA + 8, -4},
+                         {kB - 1, -3},       {kB, -7},       {kB + 7, -4},       {kSequenceBar, -9},
+                         {kAViolin, -9},     {kC - 1, -12},  {kC, -28},          {kAAgain - 2, -12},
+                         {kAAgain - 1, -7},  {kAAgain, -5},  {kAAgain + 7, 0},   {kAAgain + 10, 7},
+                         {kCodaBar - 1, 0},  {kCodaBar, -5}, {kCodaBar + 3, -3}, {kCodaBar + 4, 0},
+                         {kCodaBar + 5, -15}};
+// Under the violin the held strings step back: same family, they would swallow it.
+constexpr int kThinPad = -8;
+// The chords after the beat are voiced from C3 where the clarinet dips to E4.
+constexpr int kLowChords = 48, kUsualChords = 50;
 
 // The scale the bass passes through, from a bar on.
 struct Key {
@@ -437,6 +452,8 @@ std::vector<MidiTrack> ComposeGameTune()
         band.SetWalk(bar >= kA && !(kC <= bar && bar < kAAgain - 2));
         // In the middle tune and the theme's return the bass walks into
         // every bar by step.
+        band.SetHeldLevel(kAViolin <= bar && bar < kC ? kThinPad : 0);
+        band.SetChordFloor(kA <= bar && bar < kAViolin ? kLowChords : kUsualChords);
         band.SetWalkingLine((kB <= bar && bar < kSequenceBar) || (kAAgain <= bar && bar < kCodaBar));
         for (const BassBar &written : kBassBars) {
             if (written.bar == bar) {
