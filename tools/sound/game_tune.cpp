@@ -208,14 +208,14 @@ constexpr Voice kClarinetLow{kClarinet, -12, 81, 14, Articulation::Plain, 8};
 constexpr Voice kClarinetAnswer{kClarinet, -12, 72, 14, Articulation::Plain, 8};
 constexpr Voice kOboeCoda{kOboe, 0, 74, 14, Articulation::Plain, 8};
 constexpr Voice kOboeRound{kOboe, 0, 64, 14, Articulation::Plain, 8};   // falling away into the intro
-constexpr Voice kOboeLanding{kOboe, 0, 62, 14, Articulation::Plain, 8}; // as loud as the coda it ends
+constexpr Voice kOboeLanding{kOboe, 0, 61, 14, Articulation::Plain, 8}; // as loud as the coda it ends
 constexpr Voice kFluteLead{kFlute, 0, 77, 14, Articulation::Plain, 8};
 // The flute's climb to the tune's summit, the G of the theme's return.
 constexpr Voice kFluteSummit{kFlute, 0, 81, 14, Articulation::Plain, 8};
 constexpr Voice kViolinLead{kViolin, 0, 64, 14, Articulation::Plain, 8};
 constexpr Voice kViolinReturn{kViolin, 0, 69, 14, Articulation::Plain, 8};
 constexpr Voice kOboeLead{kOboe, 0, 55, 14, Articulation::Plain, 8};
-constexpr Voice kOboeCall{kOboe, 0, 60, 14, Articulation::Plain, 8};
+constexpr Voice kOboeCall{kOboe, 0, 58, 14, Articulation::Plain, 8};
 constexpr Voice kStringsReturn{kStrings, 0, 56, 30, Articulation::Plain, 5};
 constexpr Voice kStringsCounter{kStrings, 0, 48, 30, Articulation::Plain, 5};
 
@@ -327,7 +327,7 @@ struct Layer {
 const Layer kLayers[] = {
     {0, kA, Accompaniment::Arpeggio, true},
     // Soft strings hold the lament's chords, so the restart does not fall away.
-    {0, kA - 1, Accompaniment::Pad, false, -12},
+    {0, kA - 1, Accompaniment::Pad, false, -10},
     {kA - 1, kA, Accompaniment::Barcarolle, false},
     // The guitar's figure changes with the theme's phrases.
     {kA, kA + 4, Accompaniment::Barcarolle, true},
@@ -364,7 +364,7 @@ struct Level {
 };
 // The sequence and the violin's episode hold back, so the theme's return
 // climbs to the loop's summit.
-const Level kLevels[] = {{0, -24},           {kA - 1, -17},  {kA, -5},           {kA + 8, -4},
+const Level kLevels[] = {{0, -19},           {kA - 1, -17},  {kA, -5},           {kA + 8, -4},
                          {kB - 1, -3},       {kB, -7},       {kB + 7, -4},       {kSequenceBar, -9},
                          {kAViolin, -9},     {kC - 1, -12},  {kC, -28},          {kAAgain - 2, -12},
                          {kAAgain - 1, -7},  {kAAgain, -5},  {kAAgain + 7, 0},   {kAAgain + 10, 7},
