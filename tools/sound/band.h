@@ -36,6 +36,8 @@ inline constexpr std::uint8_t kFlute = 73;
 } // namespace program
 
 inline constexpr std::uint8_t kDrums = 9; // the percussion channel
+// Chords after the beat are voiced from D3 up unless a tune says otherwise.
+inline constexpr int kChordFloor = 50;
 
 struct Part {
     std::uint8_t channel;
@@ -173,7 +175,7 @@ private:
     bool walk_ = true;
     bool walkingLine_ = false;
     int bassShift_ = 0;
-    int chordFloor_ = 50;
+    int chordFloor_ = kChordFloor;
     int heldLevel_ = 0;
     int lastBass_ = 0;              // the bass's last key, so the line moves to the nearest
     std::vector<BassNote> barBass_; // the bass of the bar being accompanied

@@ -123,6 +123,9 @@ constexpr std::array<std::uint8_t, 3> kSweepChord = {57, 61, 64};        // A3 C
 constexpr std::size_t kSweepBar = 3;
 constexpr std::uint8_t kSweepVelocity = 66, kSweepDrumVelocity = 74;
 constexpr std::uint8_t kFirstChordVelocity = 72; // under the trumpet's first notes
+// Under the head, low in its range, the accordion's chords stay below the
+// clarinet's C#4: C#3 E3 A3.
+constexpr int kFirstBarChords = 47;
 
 } // namespace
 
@@ -160,6 +163,7 @@ std::vector<MidiTrack> ComposeEndTune()
     for (std::size_t bar = 0; bar < kChords.size(); ++bar) {
         const bool last = bar + 1 == kChords.size();
         band.SetLevel(kLevels[bar]);
+        band.SetChordFloor(bar == 0 ? kFirstBarChords : kChordFloor);
         // The bass goes on up to the dominant's E, drops its octave on the
         // second beat and falls a fifth to the lowest A of the tune.
         band.SetWalk(bar + 2 < kChords.size());

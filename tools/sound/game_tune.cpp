@@ -373,7 +373,7 @@ const Level kLevels[] = {{0, -19},           {kA - 1, -17},  {kA, -5},          
 // Under the violin the held strings step back: same family, they would swallow it.
 constexpr int kThinPad = -8;
 // The chords after the beat are voiced from C3 where the clarinet dips to E4.
-constexpr int kLowChords = 48, kUsualChords = 50;
+constexpr int kLowChords = 48;
 
 // The scale the bass passes through, from a bar on.
 struct Key {
@@ -453,7 +453,7 @@ std::vector<MidiTrack> ComposeGameTune()
         // In the middle tune and the theme's return the bass walks into
         // every bar by step.
         band.SetHeldLevel(kAViolin <= bar && bar < kC ? kThinPad : 0);
-        band.SetChordFloor(kA <= bar && bar < kAViolin ? kLowChords : kUsualChords);
+        band.SetChordFloor(kA <= bar && bar < kAViolin ? kLowChords : kChordFloor);
         band.SetWalkingLine((kB <= bar && bar < kSequenceBar) || (kAAgain <= bar && bar < kCodaBar));
         for (const BassBar &written : kBassBars) {
             if (written.bar == bar) {
