@@ -19,6 +19,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -338,6 +339,11 @@ Misura Brano1(const std::string &nome, const std::string &file, const std::set<i
     const std::vector<double> due = Finestre(l, d, 2.0);
     const double p10 = Percentile(due, 0.1), p90 = Percentile(due, 0.9);
     std::printf("  2-s windows: 10th percentile %.1f, 90th %.1f LUFS: spread %.1f dB\n", p10, p90, p90 - p10);
+    // Each window on its own, to see which passages set the spread.
+    if (std::getenv("BELVANE_BENCH_FINESTRE")) {
+        for (std::size_t i = 0; i < due.size(); ++i)
+            std::printf("    window %3zu from %5.1f s: %.1f LUFS\n", i + 1, 2.0 * double(i), due[i]);
+    }
     const std::size_t sedici = 16 * kFrequenza, passoCorr = 4 * kFrequenza;
     double peggiore = 1;
     std::size_t dove = 0;

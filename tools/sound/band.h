@@ -70,6 +70,7 @@ enum class Accompaniment {
     Rolled,     // the harp rolling the chord on each beat and letting it ring
     Pad,        // held chords over the bass on the beats: the sparsest
     Closing,    // one rolled, held final chord
+    BassAlone,  // the bass without chords, under a solo
 };
 
 // The notes of a key, for the bass's passing notes: "A minor" is A B C D E F G#.

@@ -1,9 +1,10 @@
 // The end-of-game tune: a bright flourish in A major, the game tune's key
 // turned to major, under ten seconds with its final chord ringing out. Over
 // the band's first chord the trumpet plays the game tune's opening figure,
-// in major and in its rocking rhythm; a clarinet sings in thirds and sixths
-// under it and once answers it, and the line grows bar by bar, through a
-// timpani roll on the dominant and a broadening, to one full chord with a
+// in major and in its rocking rhythm, nearly alone; from the second bar a
+// clarinet sings in thirds and sixths under it, answers and holds, and the
+// line grows bar by bar, through a harp sweep, a timpani roll on the
+// dominant and a broadening, to one full chord with a
 // crash and the timpani, the loudest moment, the trumpet on the tonic at its
 // highest. The held parts lift together after a bar, and the crash, the harp
 // and the timpani ring on half a bar after them.
@@ -46,25 +47,23 @@ constexpr Part kParts[] = {
 constexpr Accompanists kAccompanists{kBass, kAccordion, kAccordion, kHarp, kAccordion};
 
 // Steps are sixteenths. Over the band's first chord the trumpet plays the
-// game tune's head, E F# E A B, in major and leads on to C#. Each bar then
-// reaches a step higher, E, F#, G#, the held E over the chord of F# minor
-// falling to D; before the dominant comes a call on repeated notes leaping
-// to the G#; over the dominant the line turns down from its seventh and
-// runs up to the tonic on the final chord: the summit comes once, at the end.
+// game tune's head, E F# E A B, in major and alone, and leads on to C#. Each
+// bar then reaches a step higher, E, F#, the held E over the chord of F#
+// minor falling to D; before the dominant comes a call on repeated notes
+// rising only to F#; over the dominant the line turns down from its seventh
+// and runs up to G#, and the tonic on the final chord: the summit and its
+// leading note come once, at the end.
 constexpr std::array<std::string_view, 6> kMelody = {
-    "E4/3 F#4/1 E4/2 A4/4 B4/2",        "C#5/4 D5/2 E5/6", "D5/4 E5/2 F#5/4 E5/2", "E5/2 E5/1 E5/1 E5/2 G#5/4 F#5/2",
+    "E4/3 F#4/1 E4/2 A4/4 B4/2",        "C#5/4 D5/2 E5/6", "D5/4 E5/2 F#5/4 E5/2", "E5/2 E5/1 E5/1 E5/2 F#5/4 E5/2",
     "D5/3 C#5/1 B4/2 D5/2 F#5/2 G#5/2", "A5/12",
 };
-// A third or a sixth under the tune where they strike together;
-// as the trumpet runs up to the tonic, the clarinet holds the dominant's
-// seventh and lets it fall to C# before the last chord;
-// while the trumpet holds its E, the clarinet answers with the head's figure
-// turned downwards, and under the call it holds, then steps down as the
-// trumpet leaps.
+// The clarinet joins in the second bar, a third or a sixth under the tune
+// where they strike together, and goes its own way between: it answers the
+// held E with the head's figure turned downwards, holds as the trumpet
+// climbs and calls, and as the trumpet runs up to the tonic it takes the
+// dominant's seventh and lets it fall to C#.
 constexpr std::array<std::string_view, 6> kSecond = {
-    "C#4/3 D4/1 C#4/2 F#4/4 G#4/2",    "A4/4 B4/2 C#5/3 B4/1 A4/2",
-    "B4/4 C#5/2 D5/4 C#5/2",           "C#5/6 B4/4 D5/2",
-    "B4/3 A4/1 G#4/2 B4/2 D5/3 C#5/1", "C#5/12",
+    "r/12", "A4/4 B4/2 C#5/3 B4/1 A4/2", "F#4/6 A4/6", "C#5/6 D5/4 C#5/2", "B4/4 G#4/2 B4/2 D5/3 C#5/1", "C#5/12",
 };
 // The bass falls A F# and leaps up to D, climbs B C# D to the dominant, and
 // falls to the tonic.
@@ -84,7 +83,7 @@ constexpr int kLinePlace = 2;
 // cymbal splashes.
 constexpr std::array<std::uint8_t, 2> kFirstHeld = {52, 57}; // E3 A3, under the head
 constexpr std::uint8_t kFirstHeldVelocity = 70;
-constexpr std::uint8_t kSplashKey = 55, kSplashVelocity = 64;
+constexpr std::uint8_t kSplashKey = 55, kSplashVelocity = 90;
 constexpr Grid kLastBarGrid{kSixEightFine.ticksPerStep, 12}; // the final bar
 // How long the final chord's parts sound: the held ones (trumpet, clarinet,
 // accordion, bass) a bar, the crash, the harp and the timpani to the end of
@@ -99,18 +98,18 @@ constexpr Voice kClarinetSecond{kClarinet, 0, 74, 16, Articulation::Plain, 6};
 // it plays out.
 constexpr int kFinalAccent = 20, kSecondFinalAccent = 16;
 
-// One crash cymbal, so the splash does not cover the trumpet's top note.
-constexpr std::array<std::uint8_t, 1> kCrashKeys = {49};
+// Both crash cymbals: one alone is barely heard in this sound font.
+constexpr std::array<std::uint8_t, 2> kCrashKeys = {49, 57};
 // The timpani: the tonic struck at the start and on the last chord, a roll
 // on the dominant between.
 constexpr std::uint8_t kTimpaniTonic = 45, kTimpaniDominant = 40; // A2, E2
 constexpr std::uint8_t kHitVelocity = 100;
-constexpr std::uint8_t kLastDrumVelocity = 86;                    // under the trumpet's top note
-constexpr std::uint8_t kFirstHitVelocity = 86;                    // the opening stroke, under the last
+constexpr std::uint8_t kLastDrumVelocity = 96;                    // under the trumpet's top note
+constexpr std::uint8_t kFirstHitVelocity = 92;                    // the opening stroke, under the last
 constexpr std::array<std::uint8_t, 3> kFirstChord = {45, 52, 57}; // A2 E3 A3, under the trumpet's E4
 // The accordion spreads the final chord up to E5, filling the top between
 // the clarinet's C#5 and the trumpet's A5.
-constexpr std::array<std::uint8_t, 3> kFinalTop = {69, 73, 76}; // A4 C#5 E5
+constexpr std::array<std::uint8_t, 2> kFinalTop = {69, 76}; // A4 E5, the clarinet's C#5 between
 constexpr std::uint8_t kFinalTopVelocity = 64;
 // A timpani roll grows through the dominant's second half into the last chord.
 constexpr std::array<std::uint8_t, 6> kRoll = {58, 64, 70, 76, 82, 88};
@@ -122,10 +121,7 @@ constexpr std::array<std::uint8_t, 6> kSweep = {47, 50, 54, 57, 59, 62}; // B2 D
 constexpr std::array<std::uint8_t, 3> kSweepChord = {57, 61, 64};        // A3 C#4 E4
 constexpr std::size_t kSweepBar = 3;
 constexpr std::uint8_t kSweepVelocity = 66, kSweepDrumVelocity = 74;
-constexpr std::uint8_t kFirstChordVelocity = 72; // under the trumpet's first notes
-// Under the head, low in its range, the accordion's chords stay below the
-// clarinet's C#4: C#3 E3 A3.
-constexpr int kFirstBarChords = 47;
+constexpr std::uint8_t kFirstChordVelocity = 86; // a bright roll under the trumpet's first notes
 
 } // namespace
 
@@ -163,7 +159,6 @@ std::vector<MidiTrack> ComposeEndTune()
     for (std::size_t bar = 0; bar < kChords.size(); ++bar) {
         const bool last = bar + 1 == kChords.size();
         band.SetLevel(kLevels[bar]);
-        band.SetChordFloor(bar == 0 ? kFirstBarChords : kChordFloor);
         // The bass goes on up to the dominant's E, drops its octave on the
         // second beat and falls a fifth to the lowest A of the tune.
         band.SetWalk(bar + 2 < kChords.size());
@@ -174,7 +169,11 @@ std::vector<MidiTrack> ComposeEndTune()
         if (bar + 1 == kLeapBar || bar == kLeapBar) {
             band.WriteBass(bar == kLeapBar ? kLeapBass : kBeforeLeapBass);
         }
-        const Accompaniment style = last ? Accompaniment::Closing : Accompaniment::Tarantella;
+        // Under the head the bass plays alone after the first hit: the
+        // trumpet states it nearly solo.
+        const Accompaniment style = last ? Accompaniment::Closing
+            : bar == 0                   ? Accompaniment::BassAlone
+                                         : Accompaniment::Tarantella;
         band.AccompanyBar(now, kChords[bar], style, kChords[last ? bar : bar + 1]);
         if (bar == 0) {
             // The first downbeat is struck at once by the whole band: the

@@ -84,8 +84,8 @@ const Bars kChordBars[] = {
     // the third on top; then Am7 Dm7 G7 Cmaj7 Fmaj7 Bm7b5 E7, the circle of
     // fifths a chord a bar over a bass walking in eighths, and a bar on the
     // dominant alone
-    {"C/E", "G7/D", "C/E", "F C", "Dm7 Dm7/F", "C/G", "Dm7 G7", "C", "Am7", "Dm7", "G7", "Cmaj7", "Fmaj7", "Dm/B", "E7",
-     "E7/B E7/D"},
+    {"C/E", "G7/D", "C/E", "F C", "Dm7 Dm7/F", "Am F", "Dm7 G7", "C", "Am7", "Dm7", "G7", "Cmaj7", "Fmaj7", "Dm/B",
+     "E7", "E7/B E7/D"},
     // A': on to C and F; D minor's dominant turns aside deceptively to B flat,
     // stretching the phrase to ten bars, and is reached through ii-V
     {"Am/C", "C/E", "F Am", "Dm7 G7/B", "C", "F", "Bb F/A", "Gm/Bb A7/C#", "Bb/D Gm", "Gm/E A7"},
@@ -134,9 +134,14 @@ const Bars kMiddleCounter = {"E4/12",     "F4/6 D4/6", "E4/6 G4/6", "F4/6 G4/6",
 // falling fifths (written an octave up), each time with a rhythm of its own;
 // the third time it holds, leans and falls into the dominant.
 const Bars kSequence = {
-    "r/8 E5/2 A5/2",           "C6/3 B5/1 A5/2 G5/4 E5/2",      "F5/2 A5/2 D6/2 E6/4 D6/2",
-    "B5/3 C6/1 D6/2 F5/4 r/2", "E5/2 G5/2 C6/2 D6/3 C6/1 B5/2", "A5/2 B5/2 C6/2 E5/4 r/2",
-    "F5/6 B5/4 A5/2",          "G#5/3 A5/1 B5/2 D6/4 r/2",
+    "r/8 E5/2 A5/2",
+    "C6/3 B5/1 A5/2 G5/4 E5/2",
+    "F5/2 A5/2 D6/2 E6/4 D6/2",
+    "B5/3 C6/1 D6/2 F5/4 r/2",
+    "E5/2 G5/2 C6/2 D6/3 C6/1 B5/2",
+    "C6/12",
+    "r/2 B5/2 A5/2 F5/2 G#5/2 A5/2",
+    "G#5/3 A5/1 B5/2 D6/4 r/2",
 };
 
 // The theme on the violin, on its E string, after a bar of harp on the
@@ -158,8 +163,8 @@ const Bars kThemeViolin = {
 
 // The interlude: few notes, long ones, entering over the violin's close.
 const Bars kInterlude = {
-    "r/6 D5/4 F5/2",           "Bb4/4 A4/2 Bb4/3 C5/1 D5/2", "G5/4 F5/2 D5/6",          "C#5/6 r/6",
-    "r/2 A4/2 D5/2 F5/4 G5/2", "Bb5/4 A5/2 G5/3 F5/3",       "E5/4 D5/2 C5/2 B4/2 r/2",
+    "r/6 D5/4 F5/2",           "Bb4/4 A4/2 Bb4/3 C5/1 D5/2", "G5/4 F5/2 D5/6",     "C#5/6 r/6",
+    "r/2 A4/2 D5/2 F5/4 G5/2", "Bb5/4 A5/2 G5/3 F5/3",       "E5/4 C5/2 D5/4 r/2",
 };
 
 // The theme's return, ornamented, on the violin; a run down to the leading
@@ -208,14 +213,15 @@ constexpr Voice kClarinetLow{kClarinet, -12, 81, 14, Articulation::Plain, 8};
 constexpr Voice kClarinetAnswer{kClarinet, -12, 72, 14, Articulation::Plain, 8};
 constexpr Voice kOboeCoda{kOboe, 0, 74, 14, Articulation::Plain, 8};
 constexpr Voice kOboeRound{kOboe, 0, 64, 14, Articulation::Plain, 8};   // falling away into the intro
-constexpr Voice kOboeLanding{kOboe, 0, 61, 14, Articulation::Plain, 8}; // as loud as the coda it ends
+constexpr Voice kOboeLanding{kOboe, 0, 57, 14, Articulation::Plain, 8}; // as loud as the coda it ends
 constexpr Voice kFluteLead{kFlute, 0, 77, 14, Articulation::Plain, 8};
-// The flute's climb to the tune's summit, the G of the theme's return.
-constexpr Voice kFluteSummit{kFlute, 0, 81, 14, Articulation::Plain, 8};
+// The flute's return, softer than its first tune: its climb to the G, the
+// loop's summit, stands out by its height, not by force.
+constexpr Voice kFluteReturn{kFlute, 0, 73, 14, Articulation::Plain, 8};
 constexpr Voice kViolinLead{kViolin, 0, 64, 14, Articulation::Plain, 8};
 constexpr Voice kViolinReturn{kViolin, 0, 69, 14, Articulation::Plain, 8};
-constexpr Voice kOboeLead{kOboe, 0, 55, 14, Articulation::Plain, 8};
-constexpr Voice kOboeCall{kOboe, 0, 58, 14, Articulation::Plain, 8};
+constexpr Voice kOboeLead{kOboe, 0, 61, 14, Articulation::Plain, 8};
+constexpr Voice kOboeCall{kOboe, 0, 54, 14, Articulation::Plain, 8};
 constexpr Voice kStringsReturn{kStrings, 0, 56, 30, Articulation::Plain, 5};
 constexpr Voice kStringsCounter{kStrings, 0, 48, 30, Articulation::Plain, 5};
 
@@ -241,8 +247,8 @@ const Line kLines[] = {
     {&kOboeLead, kC, &kInterlude, 0},
     {&kViolinReturn, kAAgain, &kThemeReturn, 0},
     // The climb to the summit swells bar by bar, as the second half of a phrase.
-    {&kFluteSummit, kAAgain + 8, &kThemeReturnFlute, 4},
-    {&kFluteLead, kAAgain + 12, &kThemeReturnFluteClose, 4},
+    {&kFluteReturn, kAAgain + 8, &kThemeReturnFlute, 4},
+    {&kFluteReturn, kAAgain + 12, &kThemeReturnFluteClose, 4},
     {&kStringsReturn, kAAgain, &kReturnCounter, 0},
     {&kStringsCounter, kAAgain + 8, &kThemeCounter, 0},
     {&kOboeCoda, kCodaBar, &kCoda, 0},
@@ -269,12 +275,13 @@ const BassBar kBassBars[] = {
     {kA + 15, "A2/3 C3/3"},
     {kB, "E2/2 D2/1 C2/3"},
     {kB + 4, "D2/2 E2/1 F2/3"},
+    {kB + 5, "A2/3 F2/3"},
     {kSequenceBar, "A2/2 B2/1 E3/2 C3/1"},
     {kSequenceBar + 1, "D3/2 C3/1 A2/2 F2/1"},
     {kSequenceBar + 2, "G2/2 A2/1 B2/2 D3/1"},
-    {kSequenceBar + 3, "C3/2 B2/1 A2/2 G2/1"},
-    {kSequenceBar + 4, "F2/2 G2/1 C3/2 A2/1"},
-    {kSequenceBar + 5, "B2/2 A2/1 F2/2 D2/1"},
+    {kSequenceBar + 3, "C3/1 D3/1 E3/1 C3/1 A2/1 G2/1"},
+    {kSequenceBar + 4, "F2/1 A2/1 C3/1 E3/1 D3/1 C3/1"},
+    {kSequenceBar + 5, "B2/1 C3/1 D3/1 F3/1 E3/1 D3/1"},
     {kSequenceBar + 6, "E3/2 D3/1 B2/2 G#2/1"},
     {kSequenceBar + 7, "B2/3 D3/3"},
     {kAViolin, "C3/2 A2/4"},
@@ -326,8 +333,6 @@ struct Layer {
 };
 const Layer kLayers[] = {
     {0, kA, Accompaniment::Arpeggio, true},
-    // Soft strings hold the lament's chords, so the restart does not fall away.
-    {0, kA - 1, Accompaniment::Pad, false, -10},
     {kA - 1, kA, Accompaniment::Barcarolle, false},
     // The guitar's figure changes with the theme's phrases.
     {kA, kA + 4, Accompaniment::Barcarolle, true},
@@ -346,7 +351,10 @@ const Layer kLayers[] = {
     // The harp spells out the turn to D minor over the held strings.
     {kAViolin, kAViolin + 4, Accompaniment::Arpeggio, false, -12},
     {kAViolin + 4, kAViolin + 5, Accompaniment::Rolled, false, -12}, // the close in C, the violin's breath
-    {kAViolin + 5, kC, Accompaniment::Arpeggio, false, -12},
+    {kAViolin + 5, kAViolin + 8, Accompaniment::Arpeggio, false, -12},
+    {kAViolin + 8, kC, Accompaniment::Rolled, false, -12}, // the cadence to D minor
+    // Under the interlude's held strings the harp keeps the pulse, softly.
+    {kC, kAAgain - 1, Accompaniment::Arpeggio, false},
     {kAAgain - 1, kAAgain, Accompaniment::Barcarolle, false},
     {kAAgain, kAAgain + 8, Accompaniment::Broken, true},
     {kAAgain + 8, kAAgain + 12, Accompaniment::Rising, true, -5},
@@ -364,12 +372,12 @@ struct Level {
 };
 // The sequence and the violin's episode hold back, so the theme's return
 // climbs to the loop's summit.
-const Level kLevels[] = {{0, -19},           {kA - 1, -17},  {kA, -5},           {kA + 8, -4},
-                         {kB - 1, -3},       {kB, -7},       {kB + 7, -4},       {kSequenceBar, -9},
-                         {kAViolin, -9},     {kC - 1, -12},  {kC, -28},          {kAAgain - 2, -12},
-                         {kAAgain - 1, -7},  {kAAgain, -5},  {kAAgain + 7, 0},   {kAAgain + 10, 7},
-                         {kCodaBar - 1, 0},  {kCodaBar, -5}, {kCodaBar + 3, -3}, {kCodaBar + 4, 0},
-                         {kCodaBar + 5, -15}};
+const Level kLevels[] = {
+    {0, -22},          {kA - 1, -17},      {kA, -5},           {kA + 8, -4},        {kB - 1, -3},
+    {kB, -7},          {kB + 7, -4},       {kSequenceBar, -9}, {kAViolin - 1, -14}, {kAViolin, -9},
+    {kC - 1, -12},     {kC, -30},          {kAAgain - 2, -15}, {kAAgain - 1, -7},   {kAAgain, -5},
+    {kAAgain + 7, 0},  {kAAgain + 10, 2},  {kCodaBar - 1, 0},  {kCodaBar, -5},      {kCodaBar + 3, -3},
+    {kCodaBar + 4, 0}, {kCodaBar + 5, -15}};
 // Under the violin the held strings step back: same family, they would swallow it.
 constexpr int kThinPad = -8;
 // The chords after the beat are voiced from C3 where the clarinet dips to E4.
@@ -445,8 +453,8 @@ std::vector<MidiTrack> ComposeGameTune()
                 band.SetScale(key.scale);
             }
         }
-        // The accompaniment swells and ebbs with the phrase, more gently than the lead.
-        const int level = LevelAt(bar) + kPhraseArc[bar % 8] / 2;
+        // The accompaniment swells and ebbs with the phrase, as the lead does.
+        const int level = LevelAt(bar) + kPhraseArc[bar % 8];
         // The intro's bass falls a step a bar, A G F E, without walking; the
         // interlude's holds its notes, the sparsest texture.
         band.SetWalk(bar >= kA && !(kC <= bar && bar < kAAgain - 2));
