@@ -107,10 +107,10 @@ const Bars kChordBars[] = {
 // first phrase halts on the dominant, the second moves to C major, the
 // answer climbs to its peak (a held G) and falls to a deceptive cadence.
 const Bars kTheme = {
-    "E5/3 F5/1 E5/2 A5/4 B5/2", "C6/4 D6/2 E6/4 A5/2", "F5/2 G5/2 A5/2 D6/4 B5/2", "C6/4 B5/2 G#5/4 r/2",
-    "r/2 A5/2 C6/2 E6/6",       "E6/4 D6/2 A5/3 F5/3", "A5/2 C6/6 B5/2 D6/2",      "E6/6 r/4 E5/2",
-    "A5/4 B5/2 C6/3 E6/3",      "D6/4 B5/2 G5/4 r/2",  "E6/2 F6/2 G6/8",           "F6/4 E6/2 D6/2 C6/2 r/2",
-    "A5/4 F6/2 E6/3 D6/3",      "A5/2 D6/4 C6/4 B5/2", "G#5/6 B5/3 D6/3",          "C6/6 r/6"};
+    "E5/3 F5/1 E5/2 A5/4 B5/2", "C6/4 D6/2 E6/4 A5/2",  "F5/2 G5/2 A5/2 D6/4 B5/2", "C6/4 B5/2 G#5/4 r/2",
+    "r/2 A5/2 C6/2 E6/6",       "~E6/4 D6/2 A5/3 F5/3", "A5/2 C6/6 B5/2 D6/2",      "E6/6 r/4 E5/2",
+    "A5/4 B5/2 C6/3 E6/3",      "D6/4 B5/2 G5/4 r/2",   "E6/2 F6/2 G6/8",           "F6/4 E6/2 D6/2 C6/2 r/2",
+    "A5/4 F6/2 E6/3 D6/3",      "A5/2 D6/4 C6/4 B5/2",  "G#5/6 B5/3 D6/3",          "C6/6 r/6"};
 
 // The middle tune, flute, entering over the clarinet's last note; it closes
 // on C, and holds it while the clarinet enters.
