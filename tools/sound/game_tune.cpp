@@ -84,7 +84,7 @@ const Bars kChordBars[] = {
     // the third on top; then Am7 Dm7 G7 Cmaj7 Fmaj7 Bm7b5 E7, the circle of
     // fifths a chord a bar over a bass walking in eighths, and a bar on the
     // dominant alone
-    {"C/E", "G7/D", "C/E", "F C", "Dm7 Dm7/F", "Am F", "Dm7 G7", "C", "Am7", "Dm7", "G7", "Cmaj7", "Fmaj7", "Dm/B",
+    {"C/E", "G7/D", "C/E", "F Am", "Dm7 Dm7/F", "Am F", "Dm7 G7", "C", "Am7", "Dm7", "G7", "Cmaj7", "Fmaj7", "Dm/B",
      "E7", "E7/B E7/D"},
     // A': on to C and F; D minor's dominant turns aside deceptively to B flat,
     // stretching the phrase to ten bars, and is reached through ii-V
