@@ -373,6 +373,15 @@ bool Band::Rubs(int key, std::uint32_t tick) const
     });
 }
 
+bool Band::DoublesSeventh(const Chord &chord, int key, std::uint32_t from, std::uint32_t to) const
+{
+    const bool seventh = std::any_of(chord.intervals.begin(), chord.intervals.end(),
+                                     [&](int i) { return i >= 10 && (chord.root + i) % 12 == key % 12; });
+    return seventh && std::any_of(melody_.begin(), melody_.end(), [&](const WrittenNote &n) {
+               return n.tick < to && from < n.tick + n.length && (n.key - key) % 12 == 0;
+           });
+}
+
 bool Band::DoublesMelody(int key, std::uint32_t start, std::uint32_t length) const
 {
     // The melody's step across the chord change: the note struck last
@@ -445,7 +454,8 @@ void Band::PadChord(std::uint32_t start, int beatStep, const Chord &chord, std::
     // bass, which sounds it, or its fifth, below.
     std::vector<bool> doubling(best.size());
     for (std::size_t i = 0; i < best.size(); ++i) {
-        doubling[i] = DoublesMelody(best[i], start, length) || slides(best[i]);
+        doubling[i] = DoublesMelody(best[i], start, length) || slides(best[i]) ||
+            DoublesSeventh(chord, best[i], start, start + length);
     }
     // The next chord moves from the voices heard.
     lastPad_.clear();

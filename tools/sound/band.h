@@ -161,6 +161,9 @@ private:
     void ClosingBar(std::uint32_t barStart, const Chord &chord);
     // Whether a chord's `key`, struck at `tick`, would rub a semitone against the melody.
     bool Rubs(int key, std::uint32_t tick) const;
+    // Whether `key` is the chord's seventh and the melody sounds it between
+    // `from` and `to`: doubled, the dissonance has two ways to resolve.
+    bool DoublesSeventh(const Chord &chord, int key, std::uint32_t from, std::uint32_t to) const;
     // Whether a held chord's `key`, struck at `start`, would move in octaves with the melody.
     bool DoublesMelody(int key, std::uint32_t start, std::uint32_t length) const;
     // A velocity at the band's level.
