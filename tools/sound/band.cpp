@@ -502,10 +502,6 @@ void Band::AccompanyBar(std::uint32_t barStart, std::string_view chordBar, Accom
         Bass(barStart, chords, ParseChordBar(nextChordBar).front().bass, style);
     }
     // (A layer without its own bass plays over the bass of the bar's first layer.)
-    if (style == Accompaniment::BassAlone) {
-        ++bar_;
-        return;
-    }
     if (style == Accompaniment::Pad) {
         const std::uint32_t length = kSixEight.barTicks() / static_cast<std::uint32_t>(chords.size());
         for (std::uint32_t i = 0; i < chords.size(); ++i) {

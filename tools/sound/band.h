@@ -30,6 +30,7 @@ inline constexpr std::uint8_t kHarp = 46;
 inline constexpr std::uint8_t kTimpani = 47;
 inline constexpr std::uint8_t kStrings = 48;
 inline constexpr std::uint8_t kTrumpet = 56;
+inline constexpr std::uint8_t kFrenchHorn = 60;
 inline constexpr std::uint8_t kOboe = 68;
 inline constexpr std::uint8_t kClarinet = 71;
 inline constexpr std::uint8_t kFlute = 73;
@@ -70,7 +71,6 @@ enum class Accompaniment {
     Rolled,     // the harp rolling the chord on each beat and letting it ring
     Pad,        // held chords over the bass on the beats: the sparsest
     Closing,    // one rolled, held final chord
-    BassAlone,  // the bass without chords, under a solo
 };
 
 // The notes of a key, for the bass's passing notes: "A minor" is A B C D E F G#.

@@ -1,13 +1,13 @@
 // The end-of-game tune: a bright flourish in A major, the game tune's key
 // turned to major, under ten seconds with its final chord ringing out. Over
 // the band's first chord the trumpet plays the game tune's opening figure,
-// in major and in its rocking rhythm, nearly alone; from the second bar a
+// in major and in its rocking rhythm, over low chords; from the second bar a
 // clarinet sings in thirds and sixths under it, answers and holds, and the
 // line grows bar by bar, through a harp sweep, a timpani roll on the
-// dominant and a broadening, to one full chord with a
-// crash and the timpani, the loudest moment, the trumpet on the tonic at its
-// highest. The held parts lift together after a bar, and the crash, the harp
-// and the timpani ring on half a bar after them.
+// dominant and a broadening, to one full chord with crashes and the
+// timpani, the loudest moment, the trumpet on the tonic at its highest. The
+// whole chord rings a bar and a half, and the file leaves a second for it
+// to die away.
 // No part climbs above C7 or plays harder than velocity 100, so it rings
 // rather than shrieks.
 #include "band.h"
@@ -55,7 +55,7 @@ constexpr Accompanists kAccompanists{kBass, kAccordion, kAccordion, kHarp, kAcco
 // leading note come once, at the end.
 constexpr std::array<std::string_view, 6> kMelody = {
     "E4/3 F#4/1 E4/2 A4/4 B4/2",        "C#5/4 D5/2 E5/6", "D5/4 E5/2 F#5/4 E5/2", "E5/2 E5/1 E5/1 E5/2 F#5/4 E5/2",
-    "D5/3 C#5/1 B4/2 D5/2 F#5/2 G#5/2", "A5/12",
+    "D5/3 C#5/1 B4/2 D5/2 F#5/2 G#5/2", "A5/18",
 };
 // The clarinet joins in the second bar, a third or a sixth under the tune
 // where they strike together, and goes its own way between: it answers the
@@ -63,7 +63,7 @@ constexpr std::array<std::string_view, 6> kMelody = {
 // climbs and calls, and as the trumpet runs up to the tonic it takes the
 // dominant's seventh and lets it fall to C#.
 constexpr std::array<std::string_view, 6> kSecond = {
-    "r/12", "A4/4 B4/2 C#5/3 B4/1 A4/2", "F#4/6 A4/6", "C#5/6 D5/4 C#5/2", "B4/4 G#4/2 B4/2 D5/3 C#5/1", "C#5/12",
+    "r/12", "A4/4 B4/2 C#5/3 B4/1 A4/2", "F#4/6 A4/6", "C#5/6 A4/6", "B4/4 G#4/2 B4/2 D5/3 C#5/1", "C#5/18",
 };
 // The bass falls A F# and leaps up to D, climbs B C# D to the dominant, and
 // falls to the tonic.
@@ -74,7 +74,8 @@ constexpr std::string_view kBeforeLeapBass = "A2/3 F#2/3", kLeapBass = "D3/3 B2/
 // into the final one.
 constexpr std::array<int, 6> kLevels = {-3, -7, -8, -5, -1, 12};
 // The broadening before the last chord: {sixteenths before it, tempo in % of the beat's length}.
-constexpr std::array<std::pair<std::uint32_t, std::uint32_t>, 3> kBroadening = {{{6, 107}, {3, 114}, {0, 120}}};
+constexpr std::array<std::pair<std::uint32_t, std::uint32_t>, 5> kBroadening = {
+    {{9, 104}, {6, 108}, {4, 112}, {2, 116}, {0, 120}}};
 constexpr std::string_view kDominantBass = "E3/3 E2/3"; // in eighths
 // The lines grow from the first bar to the last chord: each starts where
 // the eight-bar arc still rises.
@@ -83,14 +84,16 @@ constexpr int kLinePlace = 2;
 // cymbal splashes.
 constexpr std::array<std::uint8_t, 2> kFirstHeld = {52, 57}; // E3 A3, under the head
 constexpr std::uint8_t kFirstHeldVelocity = 70;
-constexpr std::uint8_t kSplashKey = 55, kSplashVelocity = 90;
-constexpr Grid kLastBarGrid{kSixEightFine.ticksPerStep, 12}; // the final bar
-// How long the final chord's parts sound: the held ones (trumpet, clarinet,
-// accordion, bass) a bar, the crash, the harp and the timpani to the end of
-// the file, half a bar later: their release then dies away as the program
-// goes on rendering after the file's end.
+constexpr std::uint8_t kSplashKey = 55, kSplashVelocity = 80;
+// Under the head, low in its range, the accordion's chords stay below the
+// trumpet: C#3 E3 A3.
+constexpr int kFirstBarChords = 47;
+constexpr Grid kLastBarGrid{kSixEightFine.ticksPerStep, 18}; // the final chord, a bar and a half
+// The final chord's parts all sound a bar and a half, and the file goes on
+// a second more (at its tempo) for their release to die away.
 constexpr std::uint32_t kHeldTicks = kLastBarGrid.ticksPerStep * kLastBarGrid.stepsPerBar;
-constexpr std::uint32_t kRingingTicks = kHeldTicks + kSixEight.ticksPerStep * 3;
+constexpr std::uint32_t kRingingTicks = kHeldTicks;
+constexpr std::uint32_t kTailTicks = 960;
 
 constexpr Voice kTrumpetLead{kTrumpet, 0, 82, 20, Articulation::Plain, 6};
 constexpr Voice kClarinetSecond{kClarinet, 0, 74, 16, Articulation::Plain, 6};
@@ -105,7 +108,7 @@ constexpr std::array<std::uint8_t, 2> kCrashKeys = {49, 57};
 constexpr std::uint8_t kTimpaniTonic = 45, kTimpaniDominant = 40; // A2, E2
 constexpr std::uint8_t kHitVelocity = 100;
 constexpr std::uint8_t kLastDrumVelocity = 96;                    // under the trumpet's top note
-constexpr std::uint8_t kFirstHitVelocity = 92;                    // the opening stroke, under the last
+constexpr std::uint8_t kFirstHitVelocity = 88;                    // the opening stroke, under the last
 constexpr std::array<std::uint8_t, 3> kFirstChord = {45, 52, 57}; // A2 E3 A3, under the trumpet's E4
 // The accordion spreads the final chord up to E5, filling the top between
 // the clarinet's C#5 and the trumpet's A5.
@@ -121,7 +124,7 @@ constexpr std::array<std::uint8_t, 6> kSweep = {47, 50, 54, 57, 59, 62}; // B2 D
 constexpr std::array<std::uint8_t, 3> kSweepChord = {57, 61, 64};        // A3 C#4 E4
 constexpr std::size_t kSweepBar = 3;
 constexpr std::uint8_t kSweepVelocity = 66, kSweepDrumVelocity = 74;
-constexpr std::uint8_t kFirstChordVelocity = 86; // a bright roll under the trumpet's first notes
+constexpr std::uint8_t kFirstChordVelocity = 78; // a bright roll under the trumpet's first notes
 
 } // namespace
 
@@ -169,11 +172,9 @@ std::vector<MidiTrack> ComposeEndTune()
         if (bar + 1 == kLeapBar || bar == kLeapBar) {
             band.WriteBass(bar == kLeapBar ? kLeapBass : kBeforeLeapBass);
         }
-        // Under the head the bass plays alone after the first hit: the
-        // trumpet states it nearly solo.
-        const Accompaniment style = last ? Accompaniment::Closing
-            : bar == 0                   ? Accompaniment::BassAlone
-                                         : Accompaniment::Tarantella;
+        // Under the head the accordion's chords lie low, below the trumpet.
+        band.SetChordFloor(bar == 0 ? kFirstBarChords : kChordFloor);
+        const Accompaniment style = last ? Accompaniment::Closing : Accompaniment::Tarantella;
         band.AccompanyBar(now, kChords[bar], style, kChords[last ? bar : bar + 1]);
         if (bar == 0) {
             // The first downbeat is struck at once by the whole band: the
@@ -219,8 +220,8 @@ std::vector<MidiTrack> ComposeEndTune()
         }
         now += last ? kLastBarGrid.barTicks() : kSixEight.barTicks();
     }
-    // The file ends as the crash, the harp and the timpani stop ringing.
-    return band.Tracks(conductor, lastBar + kRingingTicks);
+    // The file ends a second after the chord is lifted.
+    return band.Tracks(conductor, lastBar + kRingingTicks + kTailTicks);
 }
 
 } // namespace belvane::sound

@@ -53,6 +53,7 @@ constexpr std::uint8_t kViolin = 0;
 constexpr std::uint8_t kFlute = 1;
 constexpr std::uint8_t kClarinet = 2;
 constexpr std::uint8_t kOboe = 3;
+constexpr std::uint8_t kHorn = kGameTuneHorn; // a countermelody, with the accompaniment
 constexpr std::uint8_t kBass = kGameTuneBass;
 constexpr std::uint8_t kHarp = 6;
 constexpr std::uint8_t kChords = 7;
@@ -67,6 +68,7 @@ constexpr Part kParts[] = {
     {kHarp, program::kHarp, 108, 82, 56, "Harp"},
     {kChords, program::kNylonGuitar, 118, 44, 40, "Guitar chords"},
     {kStrings, program::kStrings, 122, 64, 64, "Strings"},
+    {kHorn, program::kFrenchHorn, 96, 80, 64, "Horn"},
 };
 constexpr Accompanists kAccompanists{kBass, kChords, kNoPart, kHarp, kStrings};
 
@@ -84,7 +86,7 @@ const Bars kChordBars[] = {
     // the third on top; then Am7 Dm7 G7 Cmaj7 Fmaj7 Bm7b5 E7, the circle of
     // fifths a chord a bar over a bass walking in eighths, and a bar on the
     // dominant alone
-    {"C/E", "G7/D", "C/E", "F Am", "Dm7 Dm7/F", "Am F", "Dm7 G7", "C", "Am7", "Dm7", "G7", "Cmaj7", "Fmaj7", "Dm/B",
+    {"C/E", "G7/D", "C/E", "F Am", "Dm7 Dm7/F", "Am F", "Dm7 G7", "C", "Am7", "Dm7", "G7", "Cmaj7/E", "Fmaj7", "Dm/B",
      "E7", "E7/B E7/D"},
     // A': on to C and F; D minor's dominant turns aside deceptively to B flat,
     // stretching the phrase to ten bars, and is reached through ii-V
@@ -130,18 +132,14 @@ const Bars kMiddle = {
 const Bars kMiddleCounter = {"E4/12",     "F4/6 D4/6", "E4/6 G4/6", "F4/6 G4/6",
                              "C5/6 A4/6", "E4/6 C5/6", "F4/6 G4/6", "E4/6 r/6"};
 
-// The clarinet's answer: a two-bar figure, each time a step lower, over the
-// falling fifths (written an octave up), each time with a rhythm of its own;
-// the third time it holds, leans and falls into the dominant.
+// The clarinet's answer, high in its clear register (written an octave up):
+// a sequence over the falling fifths, a two-bar unit each time a step lower.
+// Its downbeats fall C C B B A A to the leading note, the third of each
+// chord held on as the seventh of the next; the last unit turns aside and
+// leans into the dominant.
 const Bars kSequence = {
-    "r/8 E5/2 A5/2",
-    "C6/3 B5/1 A5/2 G5/4 E5/2",
-    "F5/2 A5/2 D6/2 E6/4 D6/2",
-    "B5/3 C6/1 D6/2 F5/4 r/2",
-    "E5/2 G5/2 C6/2 D6/3 C6/1 B5/2",
-    "C6/12",
-    "r/2 B5/2 A5/2 F5/2 G#5/2 A5/2",
-    "G#5/3 A5/1 B5/2 D6/4 r/2",
+    "r/8 G6/2 B6/2",       "C7/4 B6/2 A6/4 C7/2", "C7/4 A6/2 F6/4 A6/2", "B6/4 A6/2 G6/4 B6/2",
+    "B6/4 G6/2 E6/4 G6/2", "A6/4 G6/2 F6/4 A6/2", "A6/4 F6/2 D6/4 E6/2", "G#6/3 A6/1 B6/2 D7/4 r/2",
 };
 
 // The theme on the violin, on its E string, after a bar of harp on the
@@ -180,13 +178,15 @@ const Bars kThemeReturn = {"E5/2 F5/1 G5/1 F5/1 E5/1 G5/3 A5/1 B5/2",
 const Bars kThemeReturnFlute = {"A5/6 C6/2 B5/2 C6/2", "D6/4 B5/2 G5/4 r/2", "E6/2 F6/2 G6/8", "F6/4 E6/2 D6/4 C6/2"};
 const Bars kThemeReturnFluteClose = {"F6/2 E6/2 D6/2 r/6", "D6/2 C6/4 B5/2 G#5/2 A5/2",
                                      "G#5/3 A5/1 B5/2 D6/3 C6/1 B5/2", "A5/6 r/6"};
-// Under the violin's return, a slow line in the strings, in the middle
-// between it and the guitar, rising with the bass.
-const Bars kReturnCounter = {"C4/6 D4/6", "E4/6 G4/6", "F4/6 A4/6", "G#4/12",
+// Under the violin's return, a new voice: the horn's slow line in the
+// middle, between the violin and the guitar, rising with the bass and
+// holding its A into the dominant, a suspension falling to the leading note.
+const Bars kReturnCounter = {"C4/6 D4/6", "E4/6 G4/6", "F4/6 A4/6", "~A4/4 G#4/8",
                              "A4/6 E4/6", "F4/6 D4/6", "D4/6 E4/6", "B4/6 G#4/6"};
-// Under the flute's half of the return, the strings again.
-const Bars kThemeCounter = {"E4/6 A4/6", "B4/6 D5/6", "C5/6 G4/6", "A4/6 C5/6",
-                            "A4/6 F4/6", "A4/6 E4/6", "D4/6 E4/6", "C4/6 r/6"};
+// Under the flute's half of the return, the horn goes on, its D held over
+// the summit's C chord and falling to C.
+const Bars kThemeCounter = {"E4/6 A4/6", "B4/6 D5/6", "~D5/4 C5/2 G4/6", "A4/6 C5/6",
+                            "A4/6 F4/6", "A4/6 E4/6", "D4/6 E4/6",       "C4/6 r/6"};
 
 // The coda: over the held A the oboe recalls the theme's head in fragments,
 // each answered by a breath; the dominant is turned aside to the Neapolitan
@@ -210,19 +210,19 @@ const Bars kCall = {"A5/4 G5/2 B5/3 A5/1 G5/2", "A5/4 G5/2 C6/4 B5/2", "G#5/4 B5
 
 // {channel, transpose, velocity, gap, articulation, onset spread}
 constexpr Voice kClarinetLow{kClarinet, -12, 81, 14, Articulation::Plain, 8};
-constexpr Voice kClarinetAnswer{kClarinet, -12, 72, 14, Articulation::Plain, 8};
+constexpr Voice kClarinetAnswer{kClarinet, -12, 80, 14, Articulation::Plain, 8};
 constexpr Voice kOboeCoda{kOboe, 0, 74, 14, Articulation::Plain, 8};
 constexpr Voice kOboeRound{kOboe, 0, 64, 14, Articulation::Plain, 8};   // falling away into the intro
-constexpr Voice kOboeLanding{kOboe, 0, 57, 14, Articulation::Plain, 8}; // as loud as the coda it ends
+constexpr Voice kOboeLanding{kOboe, 0, 60, 14, Articulation::Plain, 8}; // as loud as the coda it ends
 constexpr Voice kFluteLead{kFlute, 0, 77, 14, Articulation::Plain, 8};
 // The flute's return, softer than its first tune: its climb to the G, the
 // loop's summit, stands out by its height, not by force.
 constexpr Voice kFluteReturn{kFlute, 0, 73, 14, Articulation::Plain, 8};
-constexpr Voice kViolinLead{kViolin, 0, 64, 14, Articulation::Plain, 8};
+constexpr Voice kViolinLead{kViolin, 0, 70, 14, Articulation::Plain, 8};
 constexpr Voice kViolinReturn{kViolin, 0, 69, 14, Articulation::Plain, 8};
-constexpr Voice kOboeLead{kOboe, 0, 61, 14, Articulation::Plain, 8};
-constexpr Voice kOboeCall{kOboe, 0, 54, 14, Articulation::Plain, 8};
-constexpr Voice kStringsReturn{kStrings, 0, 56, 30, Articulation::Plain, 5};
+constexpr Voice kOboeLead{kOboe, 0, 55, 14, Articulation::Plain, 8};
+constexpr Voice kOboeCall{kOboe, 0, 57, 14, Articulation::Plain, 8};
+constexpr Voice kHornCounter{kHorn, 0, 50, 30, Articulation::Plain, 5};
 constexpr Voice kStringsCounter{kStrings, 0, 48, 30, Articulation::Plain, 5};
 
 // The first bar of each part of the form, counted from 0.
@@ -249,8 +249,8 @@ const Line kLines[] = {
     // The climb to the summit swells bar by bar, as the second half of a phrase.
     {&kFluteReturn, kAAgain + 8, &kThemeReturnFlute, 4},
     {&kFluteReturn, kAAgain + 12, &kThemeReturnFluteClose, 4},
-    {&kStringsReturn, kAAgain, &kReturnCounter, 0},
-    {&kStringsCounter, kAAgain + 8, &kThemeCounter, 0},
+    {&kHornCounter, kAAgain, &kReturnCounter, 0},
+    {&kHornCounter, kAAgain + 8, &kThemeCounter, 0},
     {&kOboeCoda, kCodaBar, &kCoda, 0},
     {&kOboeCall, 1, &kCall, 0},
     {&kOboeRound, kEndBar - 1, &kRound, 7},
@@ -276,11 +276,11 @@ const BassBar kBassBars[] = {
     {kB, "E2/2 D2/1 C2/3"},
     {kB + 4, "D2/2 E2/1 F2/3"},
     {kB + 5, "A2/3 F2/3"},
-    {kSequenceBar, "A2/2 B2/1 E3/2 C3/1"},
+    {kSequenceBar, "A2/2 G2/1 E2/2 G2/1"},
     {kSequenceBar + 1, "D3/2 C3/1 A2/2 F2/1"},
     {kSequenceBar + 2, "G2/2 A2/1 B2/2 D3/1"},
-    {kSequenceBar + 3, "C3/1 D3/1 E3/1 C3/1 A2/1 G2/1"},
-    {kSequenceBar + 4, "F2/1 A2/1 C3/1 E3/1 D3/1 C3/1"},
+    {kSequenceBar + 3, "E3/1 D3/1 E3/1 C3/1 A2/1 G2/1"},
+    {kSequenceBar + 4, "F2/1 A2/1 C3/1 A2/1 B2/1 C3/1"},
     {kSequenceBar + 5, "B2/1 C3/1 D3/1 F3/1 E3/1 D3/1"},
     {kSequenceBar + 6, "E3/2 D3/1 B2/2 G#2/1"},
     {kSequenceBar + 7, "B2/3 D3/3"},
@@ -354,7 +354,7 @@ const Layer kLayers[] = {
     {kAViolin + 5, kAViolin + 8, Accompaniment::Arpeggio, false, -12},
     {kAViolin + 8, kC, Accompaniment::Rolled, false, -12}, // the cadence to D minor
     // Under the interlude's held strings the harp keeps the pulse, softly.
-    {kC, kAAgain - 1, Accompaniment::Arpeggio, false},
+    {kC, kAAgain - 1, Accompaniment::Arpeggio, false, -6},
     {kAAgain - 1, kAAgain, Accompaniment::Barcarolle, false},
     {kAAgain, kAAgain + 8, Accompaniment::Broken, true},
     {kAAgain + 8, kAAgain + 12, Accompaniment::Rising, true, -5},
@@ -370,15 +370,13 @@ struct Level {
     std::size_t bar;
     int level;
 };
-// The sequence and the violin's episode hold back, so the theme's return
-// climbs to the loop's summit.
 const Level kLevels[] = {
-    {0, -22},          {kA - 1, -17},      {kA, -5},           {kA + 8, -4},        {kB - 1, -3},
-    {kB, -7},          {kB + 7, -4},       {kSequenceBar, -9}, {kAViolin - 1, -14}, {kAViolin, -9},
-    {kC - 1, -12},     {kC, -30},          {kAAgain - 2, -15}, {kAAgain - 1, -7},   {kAAgain, -5},
-    {kAAgain + 7, 0},  {kAAgain + 10, 2},  {kCodaBar - 1, 0},  {kCodaBar, -5},      {kCodaBar + 3, -3},
-    {kCodaBar + 4, 0}, {kCodaBar + 5, -15}};
-// Under the violin the held strings step back: same family, they would swallow it.
+    {0, -18},           {kA - 1, -15},     {kA, -5},           {kA + 8, -4},      {kB - 1, -3},      {kB, -7},
+    {kB + 7, -4},       {kB + 14, -4},     {kAViolin, -4},     {kC - 1, -10},     {kC, -28},         {kAAgain - 2, -12},
+    {kAAgain - 1, -7},  {kAAgain, -5},     {kAAgain + 7, 0},   {kAAgain + 10, 2}, {kCodaBar - 1, 0}, {kCodaBar, -5},
+    {kCodaBar + 3, -3}, {kCodaBar + 4, 0}, {kCodaBar + 5, -15}};
+// Under the violin the held strings step back: same family, they would
+// swallow it; and under the interlude's oboe they leave the harp the pulse.
 constexpr int kThinPad = -8;
 // The chords after the beat are voiced from C3 where the clarinet dips to E4.
 constexpr int kLowChords = 48;
@@ -460,7 +458,7 @@ std::vector<MidiTrack> ComposeGameTune()
         band.SetWalk(bar >= kA && !(kC <= bar && bar < kAAgain - 2));
         // In the middle tune and the theme's return the bass walks into
         // every bar by step.
-        band.SetHeldLevel(kAViolin <= bar && bar < kC ? kThinPad : 0);
+        band.SetHeldLevel(kAViolin <= bar && bar < kAAgain - 1 ? kThinPad : 0);
         band.SetChordFloor(kA <= bar && bar < kAViolin ? kLowChords : kChordFloor);
         band.SetWalkingLine((kB <= bar && bar < kSequenceBar) || (kAAgain <= bar && bar < kCodaBar));
         for (const BassBar &written : kBassBars) {
