@@ -47,23 +47,23 @@ constexpr Part kParts[] = {
 constexpr Accompanists kAccompanists{kBass, kAccordion, kAccordion, kHarp, kAccordion};
 
 // Steps are sixteenths. Over the band's first chord the trumpet plays the
-// game tune's head, E F# E A B, in major and alone, and leads on to C#. Each
-// bar then reaches a step higher, E, F#, the held E over the chord of F#
-// minor falling to D; before the dominant comes a call on repeated notes
-// rising only to F#; over the dominant the line turns down from its seventh
-// and runs up to G#, and the tonic on the final chord: the summit and its
-// leading note come once, at the end.
+// game tune's head, E F# E A B, in major and with an accent, and leads on to
+// C#. The next bars climb only to E, the held E over the chord of F# minor
+// falling to D and turning below it, and a call on repeated Es; F# is
+// saved for the run over the dominant, which turns down from its seventh
+// and climbs F# G# to the tonic on the final chord: the summit comes once,
+// at the end.
 constexpr std::array<std::string_view, 6> kMelody = {
-    "E4/3 F#4/1 E4/2 A4/4 B4/2",        "C#5/4 D5/2 E5/6", "D5/4 E5/2 F#5/4 E5/2", "E5/2 E5/1 E5/1 E5/2 F#5/4 E5/2",
+    "E4/3 F#4/1 E4/2 A4/4 B4/2",        "C#5/4 D5/2 E5/6", "D5/4 C#5/2 A4/4 C#5/2", "E5/2 E5/1 E5/1 E5/2 B4/4 C#5/2",
     "D5/3 C#5/1 B4/2 D5/2 F#5/2 G#5/2", "A5/18",
 };
 // The clarinet joins in the second bar, a third or a sixth under the tune
 // where they strike together, and goes its own way between: it answers the
-// held E with the head's figure turned downwards, holds as the trumpet
-// climbs and calls, and as the trumpet runs up to the tonic it takes the
+// held E with the head's figure turned downwards, holds as the trumpet turns
+// and calls, breathes, and as the trumpet runs up to the tonic it takes the
 // dominant's seventh and lets it fall to C#.
 constexpr std::array<std::string_view, 6> kSecond = {
-    "r/12", "A4/4 B4/2 C#5/3 B4/1 A4/2", "F#4/6 A4/6", "C#5/6 A4/6", "B4/4 G#4/2 B4/2 D5/3 C#5/1", "C#5/18",
+    "r/12", "A4/4 B4/2 C#5/3 B4/1 A4/2", "F#4/12", "C#5/6 r/6", "B4/4 G#4/2 B4/2 D5/3 C#5/1", "C#5/18",
 };
 // The bass falls A F# and leaps up to D, climbs B C# D to the dominant, and
 // falls to the tonic.
@@ -82,7 +82,7 @@ constexpr std::string_view kDominantBass = "E3/3 E2/3"; // in eighths
 constexpr int kLinePlace = 2;
 // With the bar-1 hit, the accordion sounds the whole chord and a light
 // cymbal splashes.
-constexpr std::array<std::uint8_t, 2> kFirstHeld = {52, 57}; // E3 A3, under the head
+constexpr std::array<std::uint8_t, 3> kFirstHeld = {52, 57, 61}; // E3 A3 C#4, under the head
 constexpr std::uint8_t kFirstHeldVelocity = 70;
 constexpr std::uint8_t kSplashKey = 55, kSplashVelocity = 80;
 // Under the head, low in its range, the accordion's chords stay below the
@@ -96,6 +96,8 @@ constexpr std::uint32_t kRingingTicks = kHeldTicks;
 constexpr std::uint32_t kTailTicks = 960;
 
 constexpr Voice kTrumpetLead{kTrumpet, 0, 82, 20, Articulation::Plain, 6};
+// The head's first bar is struck out, so the trumpet speaks over the hit.
+constexpr int kHeadAccent = 10;
 constexpr Voice kClarinetSecond{kClarinet, 0, 74, 16, Articulation::Plain, 6};
 // The trumpet's last note is its loudest (the summit); the clarinet under
 // it plays out.
@@ -107,9 +109,9 @@ constexpr std::array<std::uint8_t, 2> kCrashKeys = {49, 57};
 // on the dominant between.
 constexpr std::uint8_t kTimpaniTonic = 45, kTimpaniDominant = 40; // A2, E2
 constexpr std::uint8_t kHitVelocity = 100;
-constexpr std::uint8_t kLastDrumVelocity = 96;                    // under the trumpet's top note
-constexpr std::uint8_t kFirstHitVelocity = 88;                    // the opening stroke, under the last
-constexpr std::array<std::uint8_t, 3> kFirstChord = {45, 52, 57}; // A2 E3 A3, under the trumpet's E4
+constexpr std::uint8_t kLastDrumVelocity = 96;                        // under the trumpet's top note
+constexpr std::uint8_t kFirstHitVelocity = 88;                        // the opening stroke, under the last
+constexpr std::array<std::uint8_t, 4> kFirstChord = {45, 52, 57, 61}; // A2 E3 A3 C#4, under the trumpet's E4
 // The accordion spreads the final chord up to E5, filling the top between
 // the clarinet's C#5 and the trumpet's A5.
 constexpr std::array<std::uint8_t, 2> kFinalTop = {69, 76}; // A4 E5, the clarinet's C#5 between
@@ -123,7 +125,7 @@ constexpr std::uint32_t kFirstRollTicks = 15;
 constexpr std::array<std::uint8_t, 6> kSweep = {47, 50, 54, 57, 59, 62}; // B2 D3 F#3 A3 B3 D4
 constexpr std::array<std::uint8_t, 3> kSweepChord = {57, 61, 64};        // A3 C#4 E4
 constexpr std::size_t kSweepBar = 3;
-constexpr std::uint8_t kSweepVelocity = 66, kSweepDrumVelocity = 74;
+constexpr std::uint8_t kSweepVelocity = 66;
 constexpr std::uint8_t kFirstChordVelocity = 78; // a bright roll under the trumpet's first notes
 
 } // namespace
@@ -143,8 +145,12 @@ std::vector<MidiTrack> ComposeEndTune()
     const int lastPlace = kLinePlace + static_cast<int>(kChords.size() - 1);
     for (const auto &[line, voice] : {std::pair{&kMelody, kTrumpetLead}, std::pair{&kSecond, kClarinetSecond}}) {
         const std::span<const std::string_view> bars(*line);
-        PlayLine(band.Track(voice.channel), voice, kSixEightFine, 0, bars.first(bars.size() - 1), band.Players(),
-                 kLinePlace);
+        Voice head = voice;
+        head.velocity = static_cast<std::uint8_t>(voice.velocity + (voice.channel == kTrumpet ? kHeadAccent : 0));
+        const std::uint32_t afterHead =
+            PlayLine(band.Track(voice.channel), head, kSixEightFine, 0, bars.first(1), band.Players(), kLinePlace);
+        PlayLine(band.Track(voice.channel), voice, kSixEightFine, afterHead, bars.subspan(1, bars.size() - 2),
+                 band.Players(), kLinePlace + 1);
         Voice out = voice;
         out.velocity =
             static_cast<std::uint8_t>(voice.velocity + (voice.channel == kTrumpet ? kFinalAccent : kSecondFinalAccent));
@@ -197,7 +203,6 @@ std::vector<MidiTrack> ComposeEndTune()
             for (const std::uint8_t key : kSweepChord) {
                 band.Track(kHarp).Note(now, kHarp, key, kSweepVelocity, kSixEight.barTicks() / 2);
             }
-            band.Track(kTimpani).Note(now, kTimpani, kTimpaniTonic, kSweepDrumVelocity, kSixEight.barTicks() / 2);
         }
         if (bar + 2 == kChords.size()) {
             for (std::uint32_t i = 0; i < kRoll.size(); ++i) {

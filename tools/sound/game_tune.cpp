@@ -118,13 +118,13 @@ const Bars kTheme = {
 // on C, and holds it while the clarinet enters.
 const Bars kMiddle = {
     "r/8 A5/2 F5/2",
-    "G5/2 C6/4 E6/4 D6/2",
+    "G5/2 C6/4 D6/4 C6/2",
     "B5/3 C6/1 D6/2 F5/4 G5/2",
     "C6/6 r/4 G5/2",
     "A5/3 F5/3 E5/3 G5/3",
     "F5/3 A5/3 D6/4 C6/2",
     "C6/4 B5/2 D6/3 C6/1 B5/2",
-    "E6/4 D6/2 B5/3 D6/3",
+    "C6/4 B5/2 D6/3 B5/3",
     "C6/6 r/6",
 };
 // Under the flute, the strings move slowly in the middle register, in
@@ -132,15 +132,16 @@ const Bars kMiddle = {
 const Bars kMiddleCounter = {"E4/12",     "F4/6 D4/6", "E4/6 G4/6", "F4/6 G4/6",
                              "C5/6 A4/6", "E4/6 C5/6", "F4/6 G4/6", "E4/6 r/6"};
 
-// The clarinet's answer, high in its clear register (written an octave up):
-// a sequence over the falling fifths, a two-bar unit each time a step lower.
-// Its downbeats fall C C B B A A to the leading note, the third of each
-// chord held on as the seventh of the next; the last unit turns aside and
-// leans into the dominant.
-const Bars kSequence = {
-    "r/8 G6/2 B6/2",       "C7/4 B6/2 A6/4 C7/2", "C7/4 A6/2 F6/4 A6/2", "B6/4 A6/2 G6/4 B6/2",
-    "B6/4 G6/2 E6/4 G6/2", "A6/4 G6/2 F6/4 A6/2", "A6/4 F6/2 D6/4 E6/2", "G#6/3 A6/1 B6/2 D7/4 r/2",
-};
+// The answer to the middle tune, a sequence over the falling fifths in
+// two-bar units, each a step lower: its downbeats fall C C B B A A to the
+// leading note, the third of each chord held on as the seventh of the next.
+// The clarinet (written an octave up) plays the first unit, the oboe the
+// second, each breathing before it enters, the clarinet the third, which
+// turns aside and leans into the dominant; the second bar of each unit
+// moves in dotted eighths, across the lilt.
+const Bars kSequence = {"r/8 G6/2 B6/2", "C7/4 B6/2 A6/4 C7/2", "C7/3 A6/3 F6/3 A6/3"};
+const Bars kSequenceOboe = {"r/2 B5/2 A5/2 G5/4 B5/2", "B5/3 G5/3 E5/3 G5/3"};
+const Bars kSequenceClose = {"r/2 A6/2 G6/2 F6/4 A6/2", "A6/3 F6/3 D6/3 E6/3", "G#6/3 A6/1 B6/2 D7/4 r/2"};
 
 // The theme on the violin, on its E string, after a bar of harp on the
 // dominant; through C and F major down to D minor. Its last note is held
@@ -165,8 +166,9 @@ const Bars kInterlude = {
     "r/2 A4/2 D5/2 F5/4 G5/2", "Bb5/4 A5/2 G5/3 F5/3",       "E5/4 C5/2 D5/4 r/2",
 };
 
-// The theme's return, ornamented, on the violin; a run down to the leading
-// note hands it to the flute, which takes it on in the same octave.
+// The theme's return, ornamented, on the violin low on its warm strings (an
+// octave under the writing); a run down to the leading note hands it to the
+// flute, which takes it on an octave higher and climbs to the summit.
 const Bars kThemeReturn = {"E5/2 F5/1 G5/1 F5/1 E5/1 G5/3 A5/1 B5/2",
                            "A5/2 C6/2 B5/2 C6/4 A5/2",
                            "F5/2 G5/2 A5/2 D6/4 A5/2",
@@ -175,18 +177,15 @@ const Bars kThemeReturn = {"E5/2 F5/1 G5/1 F5/1 E5/1 G5/3 A5/1 B5/2",
                            "D6/3 C6/3 D6/4 A5/2",
                            "A5/4 D6/4 C6/2 D6/2",
                            "E6/4 B5/2 D6/1 C6/1 B5/1 A5/1 G#5/2"};
-const Bars kThemeReturnFlute = {"A5/6 C6/2 B5/2 C6/2", "D6/4 B5/2 G5/4 r/2", "E6/2 F6/2 G6/8", "F6/4 E6/2 D6/4 C6/2"};
+const Bars kThemeReturnFlute = {"A5/6 C6/2 B5/2 C6/2", "D6/4 B5/2 G5/4 r/2"};
+const Bars kThemeReturnSummit = {"E6/2 F6/2 G6/8", "F6/4 E6/2 D6/4 C6/2"};
 const Bars kThemeReturnFluteClose = {"F6/2 E6/2 D6/2 r/6", "D6/2 C6/4 B5/2 G#5/2 A5/2",
                                      "G#5/3 A5/1 B5/2 D6/3 C6/1 B5/2", "A5/6 r/6"};
-// Under the violin's return, a new voice: the horn's slow line in the
-// middle, between the violin and the guitar, rising with the bass and
-// holding its A into the dominant, a suspension falling to the leading note.
-const Bars kReturnCounter = {"C4/6 D4/6", "E4/6 G4/6", "F4/6 A4/6", "~A4/4 G#4/8",
-                             "A4/6 E4/6", "F4/6 D4/6", "D4/6 E4/6", "B4/6 G#4/6"};
-// Under the flute's half of the return, the horn goes on, its D held over
-// the summit's C chord and falling to C.
-const Bars kThemeCounter = {"E4/6 A4/6", "B4/6 D5/6", "~D5/4 C5/2 G4/6", "A4/6 C5/6",
-                            "A4/6 F4/6", "A4/6 E4/6", "D4/6 E4/6",       "C4/6 r/6"};
+// Under the flute's half of the return, a new voice: the horn's slow line,
+// its D held over the summit's C chord and falling to C, breathing where
+// the flute holds and answering where it rests.
+const Bars kThemeCounter = {"r/6 A4/6",      "B4/6 D5/6", "~D5/4 C5/2 G4/6", "A4/6 r/6",
+                            "r/6 F4/3 A4/3", "A4/6 E4/6", "D4/6 E4/6",       "C4/6 r/6"};
 
 // The coda: over the held A the oboe recalls the theme's head in fragments,
 // each answered by a breath; the dominant is turned aside to the Neapolitan
@@ -211,6 +210,7 @@ const Bars kCall = {"A5/4 G5/2 B5/3 A5/1 G5/2", "A5/4 G5/2 C6/4 B5/2", "G#5/4 B5
 // {channel, transpose, velocity, gap, articulation, onset spread}
 constexpr Voice kClarinetLow{kClarinet, -12, 81, 14, Articulation::Plain, 8};
 constexpr Voice kClarinetAnswer{kClarinet, -12, 80, 14, Articulation::Plain, 8};
+constexpr Voice kOboeAnswer{kOboe, 0, 72, 14, Articulation::Plain, 8};
 constexpr Voice kOboeCoda{kOboe, 0, 74, 14, Articulation::Plain, 8};
 constexpr Voice kOboeRound{kOboe, 0, 64, 14, Articulation::Plain, 8};   // falling away into the intro
 constexpr Voice kOboeLanding{kOboe, 0, 60, 14, Articulation::Plain, 8}; // as loud as the coda it ends
@@ -218,11 +218,12 @@ constexpr Voice kFluteLead{kFlute, 0, 77, 14, Articulation::Plain, 8};
 // The flute's return, softer than its first tune: its climb to the G, the
 // loop's summit, stands out by its height, not by force.
 constexpr Voice kFluteReturn{kFlute, 0, 73, 14, Articulation::Plain, 8};
+constexpr Voice kFluteSummit{kFlute, 0, 82, 14, Articulation::Plain, 8};
 constexpr Voice kViolinLead{kViolin, 0, 70, 14, Articulation::Plain, 8};
-constexpr Voice kViolinReturn{kViolin, 0, 69, 14, Articulation::Plain, 8};
+constexpr Voice kViolinReturn{kViolin, -12, 80, 14, Articulation::Plain, 8};
 constexpr Voice kOboeLead{kOboe, 0, 55, 14, Articulation::Plain, 8};
 constexpr Voice kOboeCall{kOboe, 0, 57, 14, Articulation::Plain, 8};
-constexpr Voice kHornCounter{kHorn, 0, 50, 30, Articulation::Plain, 5};
+constexpr Voice kHornCounter{kHorn, 0, 62, 30, Articulation::Plain, 5};
 constexpr Voice kStringsCounter{kStrings, 0, 48, 30, Articulation::Plain, 5};
 
 // The first bar of each part of the form, counted from 0.
@@ -243,13 +244,16 @@ const Line kLines[] = {
     {&kFluteLead, kB - 1, &kMiddle, 7},
     {&kStringsCounter, kB, &kMiddleCounter, 0},
     {&kClarinetAnswer, kSequenceBar - 1, &kSequence, 7},
+    {&kOboeAnswer, kSequenceBar + 2, &kSequenceOboe, 2},
+    {&kClarinetAnswer, kSequenceBar + 4, &kSequenceClose, 4},
     {&kViolinLead, kAViolin, &kThemeViolin, 0},
     {&kOboeLead, kC, &kInterlude, 0},
     {&kViolinReturn, kAAgain, &kThemeReturn, 0},
-    // The climb to the summit swells bar by bar, as the second half of a phrase.
+    // The climb to the summit swells bar by bar, as the second half of a
+    // phrase; the G is the loudest note of the tune.
     {&kFluteReturn, kAAgain + 8, &kThemeReturnFlute, 4},
+    {&kFluteSummit, kAAgain + 10, &kThemeReturnSummit, 6},
     {&kFluteReturn, kAAgain + 12, &kThemeReturnFluteClose, 4},
-    {&kHornCounter, kAAgain, &kReturnCounter, 0},
     {&kHornCounter, kAAgain + 8, &kThemeCounter, 0},
     {&kOboeCoda, kCodaBar, &kCoda, 0},
     {&kOboeCall, 1, &kCall, 0},
