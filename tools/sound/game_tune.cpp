@@ -90,7 +90,7 @@ const Bars kChordBars[] = {
      "E7", "E7/B E7/D"},
     // A': on to C and F; D minor's dominant turns aside deceptively to B flat,
     // stretching the phrase to ten bars, and is reached through ii-V
-    {"Am/C", "C/E", "F Am", "Dm7 G7/B", "C", "F", "Bb F/A", "Gm/Bb A7/C#", "Bb/D Gm", "Gm/E A7"},
+    {"Am/C", "C/E", "F Am", "Dm7 G7/B", "C", "F", "Bb F/A", "Gm/Bb A7", "Bb/D Gm", "Gm/E A7"},
     // C: D minor over the lament bass D C Bb A, the Neapolitan of A minor,
     // and its dominant turning to the leading note in the bass
     {"Dm", "C7", "Gm/Bb", "A7", "Dm/F", "Bb/D", "E7", "E7 E7/G#"},
@@ -198,7 +198,7 @@ const Bars kCoda = {
 // the pick-up landing on the tonic chord's third as the tune begins again,
 // where the oboe goes on sighing down the scale over the lament.
 const Bars kRound = {"B4/4 D5/2 E5/2 G#5/2 B5/2"};
-const Bars kLanding = {"C6/6 D6/3 C6/1 B5/2"};
+const Bars kLanding = {"C6/6 D6/2 C6/2 r/2"};
 
 // Over the intro's lament the oboe sighs down from the C it landed on, a
 // step a beat, turns back up over the bass's F and comes to rest on the
@@ -295,7 +295,7 @@ const BassBar kBassBars[] = {
     {kAViolin + 4, "C3/3 G2/2 E2/1"},
     {kAViolin + 5, "F2/4 A2/2"},
     {kAViolin + 6, "Bb2/3 A2/3"},
-    {kAViolin + 7, "Bb2/3 C#3/3"},
+    {kAViolin + 7, "Bb2/3 A2/3"},
     {kAViolin + 8, "D3/3 G2/2 F2/1"},
     {kAViolin + 9, "E2/3 A2/3"},
     {kAAgain + 4, "C3/3 A2/2 G2/1"},
