@@ -4,6 +4,7 @@
 // The folder holds Music/10carte.mid, Music/bump.mid and carta.wav (by default
 // the committed sounds). The lead channels (default 0,1,2,3, as the tunes lay
 // out their parts) are compared with all the others, the accompaniment.
+// With BELVANE_BENCH_FINESTRE set, each 2-s window's loudness is listed too.
 //
 // Loudness follows the K-weighted, gated measure of ITU-R BS.1770 (400 ms
 // blocks every 100 ms, absolute gate -70 LUFS, relative gate -10 LU).
