@@ -143,9 +143,8 @@ TEST(GameTune, LeadAndBassMoveWithoutConsecutivesOrUnresolvedClashes)
         << Listed(AccentedConsecutives(lead, bass, kBeat, kBar));
     EXPECT_TRUE(UnresolvedClashes(lead, accompaniment, kBeat).empty())
         << Listed(UnresolvedClashes(lead, accompaniment, kBeat));
-    // The strings and the horn, counter-lines or held chords, never double
-    // the lead in moving octaves.
-    const std::array<std::uint8_t, 2> stringsChannel = {kGameTuneStrings, kGameTuneHorn};
+    // The strings, a counter-line or held chords, never double the lead in moving octaves.
+    const std::array<std::uint8_t, 1> stringsChannel = {kGameTuneStrings};
     const auto strings = NotesOf(tracks, stringsChannel);
     EXPECT_TRUE(OctavesWithChords(lead, strings).empty()) << Listed(OctavesWithChords(lead, strings));
     // Nor do the held chords slide in octaves or fifths with the bass.

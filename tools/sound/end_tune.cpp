@@ -54,28 +54,29 @@ constexpr Accompanists kAccompanists{kBass, kAccordion, kAccordion, kHarp, kAcco
 // and climbs F# G# to the tonic on the final chord: the summit comes once,
 // at the end.
 constexpr std::array<std::string_view, 6> kMelody = {
-    "E4/3 F#4/1 E4/2 A4/4 B4/2",        "C#5/4 D5/2 E5/6", "D5/4 C#5/2 A4/4 C#5/2", "E5/2 E5/1 E5/1 E5/2 B4/4 C#5/2",
-    "D5/3 C#5/1 B4/2 D5/2 F#5/2 G#5/2", "A5/18",
+    "E4/3 F#4/1 E4/2 A4/4 B4/2",        "C#5/4 D5/2 E5/6", "D5/4 C#5/2 B4/4 D5/2", "E5/2 E5/1 E5/1 E5/2 B4/4 C#5/2",
+    "D5/3 C#5/1 B4/2 D5/2 F#5/2 G#5/2", "A5/12",
 };
 // The clarinet joins in the second bar, a third or a sixth under the tune
 // where they strike together, and goes its own way between: it answers the
-// held E with the head's figure turned downwards, holds as the trumpet turns
-// and calls, breathes, and as the trumpet runs up to the tonic it takes the
+// held E with the head's figure turned downwards, follows the trumpet's turn
+// and call in sixths, and as the trumpet runs up to the tonic it takes the
 // dominant's seventh and lets it fall to C#.
 constexpr std::array<std::string_view, 6> kSecond = {
-    "r/12", "A4/4 B4/2 C#5/3 B4/1 A4/2", "F#4/12", "C#5/6 r/6", "B4/4 G#4/2 B4/2 D5/3 C#5/1", "C#5/18",
+    "r/12",   "A4/4 B4/2 C#5/3 B4/1 A4/2", "F#4/4 A4/2 D4/4 F#4/2", "C#5/6 D4/4 E4/2", "B4/4 G#4/2 B4/2 D5/3 C#5/1",
+    "C#5/12",
 };
-// The bass falls A F# and leaps up to D, climbs B C# D to the dominant, and
-// falls to the tonic.
-constexpr std::array<std::string_view, 6> kChords = {"A", "A F#m", "D Bm7", "A/C# Bm7/D", "E7", "A"};
+// The bass falls A F#, leaps up to D and holds it, turns C# D up to the
+// dominant, and falls to the tonic.
+constexpr std::array<std::string_view, 6> kChords = {"A", "A F#m", "D Bm7/D", "A/C# D", "E7", "A"};
 constexpr std::size_t kLeapBar = 2;
-constexpr std::string_view kBeforeLeapBass = "A2/3 F#2/3", kLeapBass = "D3/3 B2/3"; // in eighths
+constexpr std::string_view kBeforeLeapBass = "A2/3 F#2/3", kLeapBass = "D3/6"; // in eighths
 // The band strikes its first chord at once, drops back and grows bar by bar
 // into the final one.
 constexpr std::array<int, 6> kLevels = {-3, -7, -8, -5, -1, 12};
 // The broadening before the last chord: {sixteenths before it, tempo in % of the beat's length}.
 constexpr std::array<std::pair<std::uint32_t, std::uint32_t>, 5> kBroadening = {
-    {{9, 104}, {6, 108}, {4, 112}, {2, 116}, {0, 120}}};
+    {{9, 103}, {6, 106}, {4, 108}, {2, 110}, {0, 112}}};
 constexpr std::string_view kDominantBass = "E3/3 E2/3"; // in eighths
 // The lines grow from the first bar to the last chord: each starts where
 // the eight-bar arc still rises.
@@ -88,12 +89,12 @@ constexpr std::uint8_t kSplashKey = 55, kSplashVelocity = 80;
 // Under the head, low in its range, the accordion's chords stay below the
 // trumpet: C#3 E3 A3.
 constexpr int kFirstBarChords = 47;
-constexpr Grid kLastBarGrid{kSixEightFine.ticksPerStep, 18}; // the final chord, a bar and a half
-// The final chord's parts all sound a bar and a half, and the file goes on
-// a second more (at its tempo) for their release to die away.
+constexpr Grid kLastBarGrid{kSixEightFine.ticksPerStep, 12}; // the final chord, a bar
+// The final chord's parts all sound a bar, and the file goes on a little
+// more for their release to die away.
 constexpr std::uint32_t kHeldTicks = kLastBarGrid.ticksPerStep * kLastBarGrid.stepsPerBar;
 constexpr std::uint32_t kRingingTicks = kHeldTicks;
-constexpr std::uint32_t kTailTicks = 960;
+constexpr std::uint32_t kTailTicks = 720;
 
 constexpr Voice kTrumpetLead{kTrumpet, 0, 82, 20, Articulation::Plain, 6};
 // The head's first bar is struck out, so the trumpet speaks over the hit.

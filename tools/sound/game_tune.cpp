@@ -53,7 +53,6 @@ constexpr std::uint8_t kViolin = 0;
 constexpr std::uint8_t kFlute = 1;
 constexpr std::uint8_t kClarinet = 2;
 constexpr std::uint8_t kOboe = 3;
-constexpr std::uint8_t kHorn = kGameTuneHorn; // a countermelody, with the accompaniment
 constexpr std::uint8_t kBass = kGameTuneBass;
 constexpr std::uint8_t kHarp = 6;
 constexpr std::uint8_t kChords = 7;
@@ -68,7 +67,6 @@ constexpr Part kParts[] = {
     {kHarp, program::kHarp, 108, 82, 56, "Harp"},
     {kChords, program::kNylonGuitar, 118, 44, 40, "Guitar chords"},
     {kStrings, program::kStrings, 122, 64, 64, "Strings"},
-    {kHorn, program::kFrenchHorn, 96, 80, 64, "Horn"},
 };
 constexpr Accompanists kAccompanists{kBass, kChords, kNoPart, kHarp, kStrings};
 
@@ -148,15 +146,15 @@ const Bars kSequenceClose = {"r/2 A6/2 G6/2 F6/4 A6/2", "A6/3 F6/3 D6/3 E6/3", "
 // into the interlude's first bar.
 const Bars kThemeViolin = {
     "E5/3 F5/1 E5/2 A5/4 B5/2",
-    "C6/4 D6/2 C6/4 B5/2",
-    "A5/2 C6/2 D6/2 C6/3 B5/3",
-    "C6/4 A5/2 B5/3 D6/3",
+    "C6/4 B5/2 C6/4 G5/2",
+    "A5/2 C6/2 A5/2 C6/3 B5/3",
+    "C6/4 A5/2 B5/3 A5/3",
     "G5/4 r/2 C6/2 B5/2 G5/2",
     "r/2 F5/2 A5/2 C6/4 A5/2",
     "D6/4 Bb5/2 C6/3 Bb5/1 A5/2",
-    "D6/4 Bb5/2 G5/3 A5/3",
+    "G5/4 Bb5/2 G5/3 A5/3",
     "F5/3 G5/1 A5/2 Bb5/4 C6/2",
-    "Bb5/4 D6/2 G5/3 E5/3",
+    "Bb5/4 A5/2 G5/3 E5/3",
     "F5/6 r/6",
 };
 
@@ -181,9 +179,9 @@ const Bars kThemeReturnFlute = {"A5/6 C6/2 B5/2 C6/2", "D6/4 B5/2 G5/4 r/2"};
 const Bars kThemeReturnSummit = {"E6/2 F6/2 G6/8", "F6/4 E6/2 D6/4 C6/2"};
 const Bars kThemeReturnFluteClose = {"F6/2 E6/2 D6/2 r/6", "D6/2 C6/4 B5/2 G#5/2 A5/2",
                                      "G#5/3 A5/1 B5/2 D6/3 C6/1 B5/2", "A5/6 r/6"};
-// Under the flute's half of the return, a new voice: the horn's slow line,
-// its D held over the summit's C chord and falling to C, breathing where
-// the flute holds and answering where it rests.
+// Under the flute's half of the return, a slow line in the strings, its D
+// held over the summit's C chord and falling to C, breathing where the
+// flute holds and answering where it rests.
 const Bars kThemeCounter = {"r/6 A4/6",      "B4/6 D5/6", "~D5/4 C5/2 G4/6", "A4/6 r/6",
                             "r/6 F4/3 A4/3", "A4/6 E4/6", "D4/6 E4/6",       "C4/6 r/6"};
 
@@ -218,12 +216,11 @@ constexpr Voice kFluteLead{kFlute, 0, 77, 14, Articulation::Plain, 8};
 // The flute's return, softer than its first tune: its climb to the G, the
 // loop's summit, stands out by its height, not by force.
 constexpr Voice kFluteReturn{kFlute, 0, 73, 14, Articulation::Plain, 8};
-constexpr Voice kFluteSummit{kFlute, 0, 82, 14, Articulation::Plain, 8};
+constexpr Voice kFluteSummit{kFlute, 0, 74, 14, Articulation::Plain, 8};
 constexpr Voice kViolinLead{kViolin, 0, 70, 14, Articulation::Plain, 8};
-constexpr Voice kViolinReturn{kViolin, -12, 80, 14, Articulation::Plain, 8};
-constexpr Voice kOboeLead{kOboe, 0, 55, 14, Articulation::Plain, 8};
+constexpr Voice kViolinReturn{kViolin, -12, 77, 14, Articulation::Plain, 8};
+constexpr Voice kOboeLead{kOboe, 0, 60, 14, Articulation::Plain, 8};
 constexpr Voice kOboeCall{kOboe, 0, 57, 14, Articulation::Plain, 8};
-constexpr Voice kHornCounter{kHorn, 0, 62, 30, Articulation::Plain, 5};
 constexpr Voice kStringsCounter{kStrings, 0, 48, 30, Articulation::Plain, 5};
 
 // The first bar of each part of the form, counted from 0.
@@ -254,7 +251,7 @@ const Line kLines[] = {
     {&kFluteReturn, kAAgain + 8, &kThemeReturnFlute, 4},
     {&kFluteSummit, kAAgain + 10, &kThemeReturnSummit, 6},
     {&kFluteReturn, kAAgain + 12, &kThemeReturnFluteClose, 4},
-    {&kHornCounter, kAAgain + 8, &kThemeCounter, 0},
+    {&kStringsCounter, kAAgain + 8, &kThemeCounter, 0},
     {&kOboeCoda, kCodaBar, &kCoda, 0},
     {&kOboeCall, 1, &kCall, 0},
     {&kOboeRound, kEndBar - 1, &kRound, 7},
@@ -376,7 +373,7 @@ struct Level {
 };
 const Level kLevels[] = {
     {0, -18},           {kA - 1, -15},     {kA, -5},           {kA + 8, -4},      {kB - 1, -3},      {kB, -7},
-    {kB + 7, -4},       {kB + 14, -4},     {kAViolin, -4},     {kC - 1, -10},     {kC, -28},         {kAAgain - 2, -12},
+    {kB + 7, -4},       {kB + 14, -4},     {kAViolin, -4},     {kC - 1, -10},     {kC, -24},         {kAAgain - 2, -12},
     {kAAgain - 1, -7},  {kAAgain, -5},     {kAAgain + 7, 0},   {kAAgain + 10, 2}, {kCodaBar - 1, 0}, {kCodaBar, -5},
     {kCodaBar + 3, -3}, {kCodaBar + 4, 0}, {kCodaBar + 5, -15}};
 // Under the violin the held strings step back: same family, they would
