@@ -1,13 +1,12 @@
 // The end-of-game tune: a bright flourish in A major, the game tune's key
 // turned to major, under ten seconds with its final chord ringing out. Over
 // the band's first chord the trumpet plays the game tune's opening figure,
-// in major and in its rocking rhythm, over low chords; from the second bar a
-// clarinet sings in thirds and sixths under it, answers and holds, and the
-// line grows bar by bar, through a harp sweep, a timpani roll on the
-// dominant and a broadening, to one full chord with crashes and the
-// timpani, the loudest moment, the trumpet on the tonic at its highest. The
-// whole chord rings a bar and a half, and the file leaves a second for it
-// to die away.
+// in major and in its rocking rhythm; a clarinet sings in thirds and sixths
+// under it and once answers it, and the line grows bar by bar, through a
+// timpani roll on the dominant and a broadening, to one full chord with a
+// crash and the timpani, the loudest moment, the trumpet on the tonic at its
+// highest. The held parts lift together after a bar, and the crash, the harp
+// and the timpani ring on half a bar after them.
 // No part climbs above C7 or plays harder than velocity 100, so it rings
 // rather than shrieks.
 #include "band.h"
@@ -47,87 +46,71 @@ constexpr Part kParts[] = {
 constexpr Accompanists kAccompanists{kBass, kAccordion, kAccordion, kHarp, kAccordion};
 
 // Steps are sixteenths. Over the band's first chord the trumpet plays the
-// game tune's head, E F# E A B, in major and with an accent, and leads on to
-// C#. The next bars climb only to E, the held E over the chord of F# minor
-// falling to D and turning below it, and a call on repeated Es; F# is
-// saved for the run over the dominant, which turns down from its seventh
-// and climbs F# G# to the tonic on the final chord: the summit comes once,
-// at the end.
+// game tune's head, E F# E A B, in major and leads on to C#. Each bar then
+// reaches a step higher, E, F#, G#, the held E over the chord of F# minor
+// falling to D; before the dominant comes a call on repeated notes leaping
+// to the G#; over the dominant the line turns down from its seventh and
+// runs up to the tonic on the final chord: the summit comes once, at the end.
 constexpr std::array<std::string_view, 6> kMelody = {
-    "E4/3 F#4/1 E4/2 A4/4 B4/2",        "C#5/4 D5/2 E5/6", "D5/4 C#5/2 B4/4 D5/2", "E5/2 E5/1 E5/1 E5/2 B4/4 C#5/2",
+    "E4/3 F#4/1 E4/2 A4/4 B4/2",        "C#5/4 D5/2 E5/6", "D5/4 E5/2 F#5/4 E5/2", "E5/2 E5/1 E5/1 E5/2 G#5/4 F#5/2",
     "D5/3 C#5/1 B4/2 D5/2 F#5/2 G#5/2", "A5/12",
 };
-// The clarinet joins in the second bar, a third or a sixth under the tune
-// where they strike together, and goes its own way between: it answers the
-// held E with the head's figure turned downwards, follows the trumpet's turn
-// and call in sixths, and as the trumpet runs up to the tonic it takes the
-// dominant's seventh and lets it fall to C#.
+// A third or a sixth under the tune where they strike together;
+// while the trumpet holds its E, the clarinet answers with the head's figure
+// turned downwards, and under the call it holds, then steps down as the
+// trumpet leaps.
 constexpr std::array<std::string_view, 6> kSecond = {
-    "r/12",   "A4/4 B4/2 C#5/3 B4/1 A4/2", "F#4/4 A4/2 D4/4 F#4/2", "C#5/6 D4/4 E4/2", "B4/4 G#4/2 B4/2 D5/3 C#5/1",
-    "C#5/12",
+    "C#4/3 D4/1 C#4/2 F#4/4 G#4/2",   "A4/4 B4/2 C#5/3 B4/1 A4/2",
+    "B4/4 C#5/2 D5/4 C#5/2",          "C#5/6 B4/4 D5/2",
+    "B4/3 A4/1 G#4/2 B4/2 D5/2 E5/2", "C#5/12",
 };
-// The bass falls A F#, leaps up to D and holds it, turns C# D up to the
-// dominant, and falls to the tonic.
-constexpr std::array<std::string_view, 6> kChords = {"A", "A F#m", "D Bm7/D", "A/C# D", "E7", "A"};
-constexpr std::size_t kLeapBar = 2;
-constexpr std::string_view kBeforeLeapBass = "A2/3 F#2/3", kLeapBass = "D3/6"; // in eighths
+// The bass climbs F# B C# D to the dominant, and falls to the tonic.
+constexpr std::array<std::string_view, 6> kChords = {"A", "A F#m", "D/F# Bm7", "A/C# Bm7/D", "E7", "A"};
 // The band strikes its first chord at once, drops back and grows bar by bar
 // into the final one.
 constexpr std::array<int, 6> kLevels = {-3, -7, -8, -5, -1, 12};
 // The broadening before the last chord: {sixteenths before it, tempo in % of the beat's length}.
-constexpr std::array<std::pair<std::uint32_t, std::uint32_t>, 5> kBroadening = {
-    {{9, 103}, {6, 106}, {4, 108}, {2, 110}, {0, 112}}};
+constexpr std::array<std::pair<std::uint32_t, std::uint32_t>, 3> kBroadening = {{{6, 107}, {3, 114}, {0, 120}}};
 constexpr std::string_view kDominantBass = "E3/3 E2/3"; // in eighths
 // The lines grow from the first bar to the last chord: each starts where
 // the eight-bar arc still rises.
 constexpr int kLinePlace = 2;
 // With the bar-1 hit, the accordion sounds the whole chord and a light
 // cymbal splashes.
-constexpr std::array<std::uint8_t, 3> kFirstHeld = {52, 57, 61}; // E3 A3 C#4, under the head
+constexpr std::array<std::uint8_t, 2> kFirstHeld = {52, 57}; // E3 A3, under the head
 constexpr std::uint8_t kFirstHeldVelocity = 70;
-constexpr std::uint8_t kSplashKey = 55, kSplashVelocity = 80;
-// Under the head, low in its range, the accordion's chords stay below the
-// trumpet: C#3 E3 A3.
-constexpr int kFirstBarChords = 47;
-constexpr Grid kLastBarGrid{kSixEightFine.ticksPerStep, 12}; // the final chord, a bar
-// The final chord's parts all sound a bar, and the file goes on a little
-// more for their release to die away.
+constexpr std::uint8_t kSplashKey = 55, kSplashVelocity = 64;
+constexpr Grid kLastBarGrid{kSixEightFine.ticksPerStep, 12}; // the final bar
+// How long the final chord's parts sound: the held ones (trumpet, clarinet,
+// accordion, bass) a bar, the crash, the harp and the timpani to the end of
+// the file, half a bar later: their release then dies away as the program
+// goes on rendering after the file's end.
 constexpr std::uint32_t kHeldTicks = kLastBarGrid.ticksPerStep * kLastBarGrid.stepsPerBar;
-constexpr std::uint32_t kRingingTicks = kHeldTicks;
-constexpr std::uint32_t kTailTicks = 720;
+constexpr std::uint32_t kRingingTicks = kHeldTicks + kSixEight.ticksPerStep * 3;
 
 constexpr Voice kTrumpetLead{kTrumpet, 0, 82, 20, Articulation::Plain, 6};
-// The head's first bar is struck out, so the trumpet speaks over the hit.
-constexpr int kHeadAccent = 10;
 constexpr Voice kClarinetSecond{kClarinet, 0, 74, 16, Articulation::Plain, 6};
 // The trumpet's last note is its loudest (the summit); the clarinet under
 // it plays out.
 constexpr int kFinalAccent = 20, kSecondFinalAccent = 16;
 
-// Both crash cymbals: one alone is barely heard in this sound font.
-constexpr std::array<std::uint8_t, 2> kCrashKeys = {49, 57};
+// One crash cymbal, so the splash does not cover the trumpet's top note.
+constexpr std::array<std::uint8_t, 1> kCrashKeys = {49};
 // The timpani: the tonic struck at the start and on the last chord, a roll
 // on the dominant between.
 constexpr std::uint8_t kTimpaniTonic = 45, kTimpaniDominant = 40; // A2, E2
-constexpr std::uint8_t kHitVelocity = 100;
-constexpr std::uint8_t kLastDrumVelocity = 96;                        // under the trumpet's top note
-constexpr std::uint8_t kFirstHitVelocity = 88;                        // the opening stroke, under the last
-constexpr std::array<std::uint8_t, 4> kFirstChord = {45, 52, 57, 61}; // A2 E3 A3 C#4, under the trumpet's E4
+constexpr std::uint8_t kHitVelocity = 96;
+constexpr std::uint8_t kLastDrumVelocity = 86;                    // under the trumpet's top note
+constexpr std::uint8_t kFirstHitVelocity = 86;                    // the opening stroke, under the last
+constexpr std::array<std::uint8_t, 3> kFirstChord = {45, 52, 57}; // A2 E3 A3, under the trumpet's E4
 // The accordion spreads the final chord up to E5, filling the top between
 // the clarinet's C#5 and the trumpet's A5.
-constexpr std::array<std::uint8_t, 2> kFinalTop = {69, 76}; // A4 E5, the clarinet's C#5 between
+constexpr std::array<std::uint8_t, 3> kFinalTop = {69, 73, 76}; // A4 C#5 E5
 constexpr std::uint8_t kFinalTopVelocity = 64;
 // A timpani roll grows through the dominant's second half into the last chord.
 constexpr std::array<std::uint8_t, 6> kRoll = {58, 64, 70, 76, 82, 88};
 constexpr std::uint32_t kFirstRollTicks = 15;
-// Half-way, the harp sweeps up in sixteenths through the third bar's second beat
-// onto the fourth's chord, struck with the timpani, so the middle keeps
-// some of the first bar's sparkle.
-constexpr std::array<std::uint8_t, 6> kSweep = {47, 50, 54, 57, 59, 62}; // B2 D3 F#3 A3 B3 D4
-constexpr std::array<std::uint8_t, 3> kSweepChord = {57, 61, 64};        // A3 C#4 E4
-constexpr std::size_t kSweepBar = 3;
-constexpr std::uint8_t kSweepVelocity = 66;
-constexpr std::uint8_t kFirstChordVelocity = 78; // a bright roll under the trumpet's first notes
+constexpr std::uint8_t kFirstChordVelocity = 72; // under the trumpet's first notes
 
 } // namespace
 
@@ -146,12 +129,8 @@ std::vector<MidiTrack> ComposeEndTune()
     const int lastPlace = kLinePlace + static_cast<int>(kChords.size() - 1);
     for (const auto &[line, voice] : {std::pair{&kMelody, kTrumpetLead}, std::pair{&kSecond, kClarinetSecond}}) {
         const std::span<const std::string_view> bars(*line);
-        Voice head = voice;
-        head.velocity = static_cast<std::uint8_t>(voice.velocity + (voice.channel == kTrumpet ? kHeadAccent : 0));
-        const std::uint32_t afterHead =
-            PlayLine(band.Track(voice.channel), head, kSixEightFine, 0, bars.first(1), band.Players(), kLinePlace);
-        PlayLine(band.Track(voice.channel), voice, kSixEightFine, afterHead, bars.subspan(1, bars.size() - 2),
-                 band.Players(), kLinePlace + 1);
+        PlayLine(band.Track(voice.channel), voice, kSixEightFine, 0, bars.first(bars.size() - 1), band.Players(),
+                 kLinePlace);
         Voice out = voice;
         out.velocity =
             static_cast<std::uint8_t>(voice.velocity + (voice.channel == kTrumpet ? kFinalAccent : kSecondFinalAccent));
@@ -176,11 +155,6 @@ std::vector<MidiTrack> ComposeEndTune()
         if (bar + 2 == kChords.size()) {
             band.WriteBass(kDominantBass);
         }
-        if (bar + 1 == kLeapBar || bar == kLeapBar) {
-            band.WriteBass(bar == kLeapBar ? kLeapBass : kBeforeLeapBass);
-        }
-        // Under the head the accordion's chords lie low, below the trumpet.
-        band.SetChordFloor(bar == 0 ? kFirstBarChords : kChordFloor);
         const Accompaniment style = last ? Accompaniment::Closing : Accompaniment::Tarantella;
         band.AccompanyBar(now, kChords[bar], style, kChords[last ? bar : bar + 1]);
         if (bar == 0) {
@@ -194,15 +168,6 @@ std::vector<MidiTrack> ComposeEndTune()
             for (std::uint32_t i = 0; i < kFirstChord.size(); ++i) {
                 band.Track(kHarp).Note(now + i * kFirstRollTicks, kHarp, kFirstChord[i], kFirstChordVelocity,
                                        kSixEight.barTicks() / 2);
-            }
-        }
-        if (bar == kSweepBar) {
-            for (std::uint32_t i = 0; i < kSweep.size(); ++i) {
-                const std::uint32_t at = now - (kSweep.size() - i) * kSixEightFine.ticksPerStep;
-                band.Track(kHarp).Note(at, kHarp, kSweep[i], kSweepVelocity - 2 * (kSweep.size() - i), now - at);
-            }
-            for (const std::uint8_t key : kSweepChord) {
-                band.Track(kHarp).Note(now, kHarp, key, kSweepVelocity, kSixEight.barTicks() / 2);
             }
         }
         if (bar + 2 == kChords.size()) {
@@ -226,8 +191,8 @@ std::vector<MidiTrack> ComposeEndTune()
         }
         now += last ? kLastBarGrid.barTicks() : kSixEight.barTicks();
     }
-    // The file ends a second after the chord is lifted.
-    return band.Tracks(conductor, lastBar + kRingingTicks + kTailTicks);
+    // The file ends as the crash, the harp and the timpani stop ringing.
+    return band.Tracks(conductor, lastBar + kRingingTicks);
 }
 
 } // namespace belvane::sound
