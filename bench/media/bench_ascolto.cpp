@@ -4,6 +4,7 @@
 // The folder holds Music/10carte.mid, Music/bump.mid and carta.wav (by default
 // the committed sounds). The lead channels (default 0,1,2,3, as the tunes lay
 // out their parts) are compared with all the others, the accompaniment.
+// With BELVANE_BENCH_FINESTRE set, each 2-s window's loudness is listed too.
 //
 // Loudness follows the K-weighted, gated measure of ITU-R BS.1770 (400 ms
 // blocks every 100 ms, absolute gate -70 LUFS, relative gate -10 LU).
@@ -19,6 +20,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -338,6 +340,11 @@ Misura Brano1(const std::string &nome, const std::string &file, const std::set<i
     const std::vector<double> due = Finestre(l, d, 2.0);
     const double p10 = Percentile(due, 0.1), p90 = Percentile(due, 0.9);
     std::printf("  2-s windows: 10th percentile %.1f, 90th %.1f LUFS: spread %.1f dB\n", p10, p90, p90 - p10);
+    // Each window on its own, to see which passages set the spread.
+    if (std::getenv("BELVANE_BENCH_FINESTRE")) {
+        for (std::size_t i = 0; i < due.size(); ++i)
+            std::printf("    window %3zu from %5.1f s: %.1f LUFS\n", i + 1, 2.0 * double(i), due[i]);
+    }
     const std::size_t sedici = 16 * kFrequenza, passoCorr = 4 * kFrequenza;
     double peggiore = 1;
     std::size_t dove = 0;

@@ -178,6 +178,21 @@ TEST(ScoreNotation, PlayLineShapesTheLineAndSustainsWholeBarsInTremolo)
     EXPECT_EQ(strokes[2][2], 101);
     EXPECT_LT(strokes[3][2], strokes[2][2]);
     EXPECT_LE(std::abs(strokes.back()[0] - (1440 + 16 * 80)), 4);
+
+    // A tie holds the C5 across the bar line as one note; a tie after a
+    // rest, or onto another key, is no tie.
+    const std::array<std::string_view, 2> tiedBars = {"A4/3 C5/3", "~C5/2 E5/4"};
+    MidiTrack tied;
+    Feel still(1);
+    PlayLine(tied, Voice{0, 0, 80, 0, Articulation::Plain, 0}, grid, 0, tiedBars, still);
+    ASSERT_EQ(tied.Notes().size(), 3u);
+    EXPECT_EQ(tied.Notes()[1].tick, 720u);
+    EXPECT_EQ(tied.Notes()[1].length, 5u * 240u);
+    MidiTrack struck;
+    PlayLine(struck, Voice{0, 0, 80, 0, Articulation::Plain, 0}, grid, 0,
+             std::array<std::string_view, 2>{"A4/6", "~C5/6"}, still);
+    EXPECT_EQ(struck.Notes().size(), 2u);
+    EXPECT_THROW(ParseBar("~r/6", 6), std::invalid_argument);
 }
 
 } // namespace

@@ -8,6 +8,8 @@
 
 #include <algorithm>
 #include <array>
+#include <map>
+#include <set>
 
 namespace belvane::sound {
 namespace {
@@ -201,6 +203,62 @@ TEST(GameTune, BreathesAndLoopsOnTheBarLine)
     }
     breaths += end - silentSince + lead.front().tick >= kBar;
     EXPECT_GE(breaths, 4);
+}
+
+TEST(GameTune, AccompanimentFiguresChangeAndTheSummitComesOnce)
+{
+    const std::vector<MidiTrack> tracks = ComposeGameTune();
+    const std::uint32_t bars = tracks.front().End() / kBar;
+    constexpr std::uint32_t kSixteenth = kBar / 12;
+    // A bar's figure: the sixteenths a part strikes on, each as a chord or
+    // a single note. The same figure bar after bar, or with one stroke left
+    // out for a breath, is a grid the ear tires of over many loops. The
+    // strings are left aside: they hold chords or a slow line.
+    using Figure = std::set<std::pair<std::uint32_t, bool>>;
+    for (const std::uint8_t channel : kGameTuneAccompaniment) {
+        if (channel == kGameTuneStrings)
+            continue;
+        const std::array<std::uint8_t, 1> one = {channel};
+        std::vector<std::map<std::uint32_t, int>> strokes(bars);
+        for (const WrittenNote &note : NotesOf(tracks, one)) {
+            const std::uint32_t sixteenth = (note.tick + kSixteenth / 2) / kSixteenth;
+            if (sixteenth / 12 < bars)
+                ++strokes[sixteenth / 12][sixteenth % 12];
+        }
+        std::vector<Figure> figures(bars);
+        for (std::uint32_t bar = 0; bar < bars; ++bar)
+            for (const auto &[at, count] : strokes[bar])
+                figures[bar].insert({at, count > 1});
+        const auto same = [](const Figure &bar, const Figure &first) {
+            return bar == first ||
+                (first.size() >= 3 && bar.size() + 1 == first.size() &&
+                 std::includes(first.begin(), first.end(), bar.begin(), bar.end()));
+        };
+        for (std::uint32_t from = 0; from < bars; ++from) {
+            std::uint32_t to = from;
+            while (!figures[from].empty() && to < bars && same(figures[to], figures[from]))
+                ++to;
+            EXPECT_LE(to - from, 8u) << "channel " << int(channel) << " keeps one figure from bar " << from + 1;
+            from = to > from ? to - 1 : from; // one report a run
+        }
+    }
+
+    // The top of the lead's range is kept for the summit: outside the
+    // eight bars around the highest note, E6 and above are reached in only
+    // a few bars, and the highest note is struck in one bar.
+    const auto lead = NotesOf(tracks, kGameTuneLeads);
+    const auto top = std::max_element(lead.begin(), lead.end(), [](auto &a, auto &b) { return a.key < b.key; });
+    const std::uint32_t summitBar = top->tick / kBar;
+    std::set<std::uint32_t> high, highest;
+    for (const WrittenNote &note : lead) {
+        const std::uint32_t bar = note.tick / kBar;
+        if (note.key == top->key)
+            highest.insert(bar);
+        if (note.key >= 88 && (bar + 4 < summitBar || bar > summitBar + 4))
+            high.insert(bar);
+    }
+    EXPECT_EQ(highest.size(), 1u);
+    EXPECT_LE(high.size(), 4u) << high.size() << " bars reach E6 away from the summit";
 }
 
 TEST(EndTune, RingsWithinItsLimitsAndInThirdsAndSixths)

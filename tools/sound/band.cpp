@@ -43,6 +43,8 @@ const Touch &TouchOf(Accompaniment style)
         return kTarantella;
     case Accompaniment::Arpeggio:
     case Accompaniment::Ripple:
+    case Accompaniment::Rising:
+    case Accompaniment::Rolled:
         return kArpeggio;
     case Accompaniment::Pad:
         return kPad;
@@ -61,13 +63,13 @@ int BassKey(int pitchClass) { return KeyAtOrAbove(pitchClass, kBassFloor); }
 // Four notes so low are mud (D3 E3 G#3 B3): a major or dominant seventh
 // leaves its root to the bass (no E3 F3 rub in Fmaj7), a minor seventh its
 // fifth, so it stays minor.
-std::vector<int> CloseChord(const Chord &chord)
+std::vector<int> CloseChord(const Chord &chord, int floor)
 {
-    std::vector<int> keys = ChordKeys(chord, 50);
+    std::vector<int> keys = ChordKeys(chord, floor);
     if (keys.size() == 4) {
         const bool major = chord.intervals[1] == 4;
         const int dropped = major ? chord.root : (chord.root + chord.intervals[2]) % 12;
-        keys.erase(std::find(keys.begin(), keys.end(), KeyAtOrAbove(dropped, 50)));
+        keys.erase(std::find(keys.begin(), keys.end(), KeyAtOrAbove(dropped, floor)));
     }
     return keys;
 }
@@ -217,7 +219,8 @@ void Band::Bass(std::uint32_t barStart, const std::vector<Chord> &chords, int ne
     // Every other bar, a leap of a fourth or more into the next is
     // approached by step from the note of the scale beside it, on the last
     // eighth, so the bass's rhythm is not two dotted quarters every bar.
-    const bool figured = style == Accompaniment::Barcarolle || style == Accompaniment::Broken;
+    const bool figured =
+        style == Accompaniment::Barcarolle || style == Accompaniment::Lilt || style == Accompaniment::Broken;
     if (!written && figured && walk_ && (walkingLine_ || bar_ % 2 == 1) && line.size() == 2 && line.back().steps == 3) {
         const int last = line.back().key, target = Nearest(nextBass, last);
         if (std::abs(target - last) >= (walkingLine_ ? 3 : 5)) {
@@ -256,7 +259,7 @@ void Band::OffbeatChords(std::uint32_t beatStart, int beatStep, const Chord &cho
     const Touch &touch = TouchOf(style);
     // The bass stays the lowest note: a chord tone at or just above it goes
     // up an octave (E7 over E3 is G#3 B3 D4, not D3 under the bass).
-    std::vector<int> tones = CloseChord(chord);
+    std::vector<int> tones = CloseChord(chord, chordFloor_);
     // An inverted chord leaves its bass note to the bass: a first inversion
     // with its third doubled above sounds thick.
     if (chord.bass != chord.root && tones.size() > 2) {
@@ -285,6 +288,7 @@ void Band::OffbeatChords(std::uint32_t beatStart, int beatStep, const Chord &cho
     // strings only, as a player varies the figure.
     const bool light = bar_ % 2 == 1;
     // Held: one chord through the rest of the beat, a breath in the figure.
+    held = held || style == Accompaniment::Lilt;
     const int strokes = held ? 1 : kBeatSteps - 1;
     for (int offset = 1; offset <= strokes; ++offset) {
         const std::uint32_t length = held ? 2 * kStep - touch.chordGap : kStep - touch.chordGap;
@@ -318,6 +322,32 @@ void Band::ArpeggioBeat(std::uint32_t beatStart, const Chord &chord, bool newCho
     }
 }
 
+void Band::RisingBeat(std::uint32_t beatStart, const Chord &chord, bool upper)
+{
+    // Only upwards, from the bass on the first beat and from the chord's
+    // next note on the second, so the bar climbs and starts again below.
+    const std::array<int, 4> spread = HarpSpread(chord);
+    const int from = upper ? 1 : 0;
+    for (int offset = 0; offset < kBeatSteps; ++offset) {
+        Play(who_.harp, beatStart + offset * kStep, spread[from + offset],
+             offset == 0 ? kHarpFirst - 4 : kHarpOther - 6, (kBeatSteps - offset) * kStep - kHarpGap,
+             feel_.Shift(kHarpSpread));
+    }
+}
+
+void Band::RolledBeat(std::uint32_t beatStart, const Chord &chord, bool withBass)
+{
+    // The chord spread quickly from below and left to ring through the beat:
+    // the plainest figure, for a phrase's close.
+    const std::array<int, 4> spread = HarpSpread(chord);
+    constexpr std::uint32_t kRollGap = 18;
+    std::uint32_t at = beatStart;
+    for (std::size_t i = withBass ? 0 : 1; i < spread.size(); ++i, at += kRollGap) {
+        Play(who_.harp, at, spread[i], i == 0 ? kHarpFirst - 4 : kHarpOther - 4, beatStart + kBeatTicks - at - kHarpGap,
+             0);
+    }
+}
+
 void Band::RippleBeat(std::uint32_t beatStart, const Chord &chord)
 {
     // The harp's bass note, then its upper notes rocking in sixteenths,
@@ -341,6 +371,15 @@ bool Band::Rubs(int key, std::uint32_t tick) const
         const int apart = ((n.key - key) % 12 + 12) % 12;
         return n.tick <= tick && tick < n.tick + n.length && (apart == 1 || apart == 11);
     });
+}
+
+bool Band::DoublesSeventh(const Chord &chord, int key, std::uint32_t from, std::uint32_t to) const
+{
+    const bool seventh = std::any_of(chord.intervals.begin(), chord.intervals.end(),
+                                     [&](int i) { return i >= 10 && (chord.root + i) % 12 == key % 12; });
+    return seventh && std::any_of(melody_.begin(), melody_.end(), [&](const WrittenNote &n) {
+               return n.tick < to && from < n.tick + n.length && (n.key - key) % 12 == 0;
+           });
 }
 
 bool Band::DoublesMelody(int key, std::uint32_t start, std::uint32_t length) const
@@ -415,7 +454,8 @@ void Band::PadChord(std::uint32_t start, int beatStep, const Chord &chord, std::
     // bass, which sounds it, or its fifth, below.
     std::vector<bool> doubling(best.size());
     for (std::size_t i = 0; i < best.size(); ++i) {
-        doubling[i] = DoublesMelody(best[i], start, length) || slides(best[i]);
+        doubling[i] = DoublesMelody(best[i], start, length) || slides(best[i]) ||
+            DoublesSeventh(chord, best[i], start, start + length);
     }
     // The next chord moves from the voices heard.
     lastPad_.clear();
@@ -424,7 +464,7 @@ void Band::PadChord(std::uint32_t start, int beatStep, const Chord &chord, std::
             continue;
         }
         lastPad_.push_back(best[i]);
-        Play(who_.pad, start, best[i], kPad.chordFirst, length - kPad.chordGap, 0);
+        Play(who_.pad, start, best[i], kPad.chordFirst + heldLevel_, length - kPad.chordGap, 0);
     }
 }
 
@@ -475,7 +515,16 @@ void Band::AccompanyBar(std::uint32_t barStart, std::string_view chordBar, Accom
             if (style == Accompaniment::Arpeggio) {
                 ArpeggioBeat(beatStart, chord, newChord, chords.size() == 2 ? kBeatTicks : 2 * kBeatTicks);
             } else if (style == Accompaniment::Ripple) {
-                RippleBeat(beatStart, chord);
+                // The last bar of every four lets its second beat ring.
+                if (beatIndex == 1 && bar_ % 4 == 3) {
+                    RolledBeat(beatStart, chord, newChord);
+                } else {
+                    RippleBeat(beatStart, chord);
+                }
+            } else if (style == Accompaniment::Rising) {
+                RisingBeat(beatStart, chord, beatIndex == 1);
+            } else if (style == Accompaniment::Rolled) {
+                RolledBeat(beatStart, chord, newChord);
             } else {
                 // The last bar of every four breathes on its second beat.
                 OffbeatChords(beatStart, static_cast<int>(beatIndex) * kBeatSteps, chord, style,

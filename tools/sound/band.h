@@ -36,6 +36,8 @@ inline constexpr std::uint8_t kFlute = 73;
 } // namespace program
 
 inline constexpr std::uint8_t kDrums = 9; // the percussion channel
+// Chords after the beat are voiced from D3 up unless a tune says otherwise.
+inline constexpr int kChordFloor = 50;
 
 struct Part {
     std::uint8_t channel;
@@ -59,10 +61,13 @@ struct Accompanists {
 
 enum class Accompaniment {
     Barcarolle, // a long bass note on each beat, two soft chords after it
+    Lilt,       // a long bass note on each beat, one chord held after it
     Tarantella, // a short bass note on each beat, two crisp chords after it
     Broken,     // a long bass note on each beat, the chord picked note by note after it
     Arpeggio,   // rolling harp over held chords and bass
     Ripple,     // the harp rocking in sixteenths between the chord's inner notes
+    Rising,     // the harp climbing the chord in eighths on each beat, higher on the second
+    Rolled,     // the harp rolling the chord on each beat and letting it ring
     Pad,        // held chords over the bass on the beats: the sparsest
     Closing,    // one rolled, held final chord
 };
@@ -112,6 +117,12 @@ public:
     // eighths ("F3/3 E3/3"), in place of the one its chords make: a line
     // that passes, turns or falls by step where roots and fifths would stall.
     void WriteBass(std::string_view bar) { writtenBass_ = bar; }
+    // The lowest key the chords after the beat are voiced from (D3 unless
+    // told): lower, they leave the lead's register to the lead.
+    void SetChordFloor(int key) { chordFloor_ = key; }
+    // Velocity added to the held chords alone, so they can sit under a lead
+    // of their own family while the bass keeps its weight.
+    void SetHeldLevel(int level) { heldLevel_ = level; }
     // Semitones the bass is played off its usual octave (-12 for a cadence's low close).
     void SetBassShift(int semitones) { bassShift_ = semitones; }
     // How long the closing chord and its bass are held, and how long the
@@ -143,10 +154,15 @@ private:
     void OffbeatChords(std::uint32_t beatStart, int beatStep, const Chord &chord, Accompaniment style, bool held);
     void ArpeggioBeat(std::uint32_t beatStart, const Chord &chord, bool newChord, std::uint32_t chordLength);
     void RippleBeat(std::uint32_t beatStart, const Chord &chord);
+    void RisingBeat(std::uint32_t beatStart, const Chord &chord, bool upper);
+    void RolledBeat(std::uint32_t beatStart, const Chord &chord, bool withBass);
     void PadChord(std::uint32_t start, int beatStep, const Chord &chord, std::uint32_t length);
     void ClosingBar(std::uint32_t barStart, const Chord &chord);
     // Whether a chord's `key`, struck at `tick`, would rub a semitone against the melody.
     bool Rubs(int key, std::uint32_t tick) const;
+    // Whether `key` is the chord's seventh and the melody sounds it between
+    // `from` and `to`: doubled, the dissonance has two ways to resolve.
+    bool DoublesSeventh(const Chord &chord, int key, std::uint32_t from, std::uint32_t to) const;
     // Whether a held chord's `key`, struck at `start`, would move in octaves with the melody.
     bool DoublesMelody(int key, std::uint32_t start, std::uint32_t length) const;
     // A velocity at the band's level.
@@ -162,6 +178,8 @@ private:
     bool walk_ = true;
     bool walkingLine_ = false;
     int bassShift_ = 0;
+    int chordFloor_ = kChordFloor;
+    int heldLevel_ = 0;
     int lastBass_ = 0;              // the bass's last key, so the line moves to the nearest
     std::vector<BassNote> barBass_; // the bass of the bar being accompanied
     int barBassBefore_ = 0;         // the bass's last key before it

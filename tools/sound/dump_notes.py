@@ -121,6 +121,8 @@ def main():
                 if nearest < begin:
                     if start + length > begin + eighth // 2:
                         words.append(f'~{name(key)}')
+                        # Rests are counted from where the held note stops.
+                        cursor = max(cursor, start + length)
                     continue
                 chords.setdefault(nearest, []).append((key, length, vel, start))
             for grid, chord in sorted(chords.items()):

@@ -82,15 +82,16 @@ const Bars kChordBars[] = {
      "E7 E7/G#", "F/A"},
     // B: C major, a half close on its dominant's seventh resolving to C with
     // the third on top; then Am7 Dm7 G7 Cmaj7 Fmaj7 Bm7b5 E7, the circle of
-    // fifths, and a bar on the dominant alone
-    {"C/E", "G7/D", "C/E", "F C", "Dm7 Dm7/F", "C/G", "Dm7 G7", "C", "Am7 Am7/G", "Dm7/F Dm7", "G7 G7/B", "Cmaj7 Am7",
-     "Fmaj7", "Dm/B Dm", "E7 E7/G#", "E7/B E7/D"},
+    // fifths a chord a bar over a bass walking in eighths, and a bar on the
+    // dominant alone
+    {"C/E", "G7/D", "C/E", "F Am", "Dm7 Dm7/F", "Am F", "Dm7 G7", "C", "Am7", "Dm7", "G7", "Cmaj7/E", "Fmaj7", "Dm/B",
+     "E7", "E7/B E7/D"},
     // A': on to C and F; D minor's dominant turns aside deceptively to B flat,
     // stretching the phrase to ten bars, and is reached through ii-V
-    {"Am/C", "C/E", "F Am", "Dm7 G7/B", "Am7/C Am7/G", "F", "Bb F/A", "Gm/Bb A7/C#", "Bb/D Gm", "Gm/E A7"},
+    {"Am/C", "C/E", "F Am", "Dm7 G7/B", "C", "F", "Bb F/A", "Gm/Bb A7", "Bb/D Gm", "Gm/E A7"},
     // C: D minor over the lament bass D C Bb A, the Neapolitan of A minor,
     // and its dominant turning to the leading note in the bass
-    {"Dm", "Gm7/C", "Gm/Bb", "A7", "Dm/F", "Bb/D", "E7", "E7 E7/G#"},
+    {"Dm", "C7", "Gm/Bb", "A7", "Dm/F", "Bb/D", "E7", "E7 E7/G#"},
     // A'': the full cadence comes only at its end
     {"Am G/B", "Am/C C/E", "Dm Dm/F", "E7", "Am/C", "Dm/F Bb", "Dm/F E7", "E7", "Am/C", "G", "C C/E", "F", "Dm",
      "Dm7 E7", "E7 E7/G#", "Am"},
@@ -106,22 +107,22 @@ const Bars kChordBars[] = {
 // first phrase halts on the dominant, the second moves to C major, the
 // answer climbs to its peak (a held G) and falls to a deceptive cadence.
 const Bars kTheme = {
-    "E5/3 F5/1 E5/2 A5/4 B5/2", "C6/4 D6/2 E6/4 A5/2", "F5/2 G5/2 A5/2 D6/4 B5/2", "C6/4 B5/2 G#5/4 r/2",
-    "r/2 A5/2 C6/2 E6/6",       "E6/4 D6/2 A5/3 F5/3", "A5/2 C6/6 B5/2 D6/2",      "E6/6 r/4 E5/2",
-    "A5/4 B5/2 C6/3 E6/3",      "D6/4 B5/2 G5/4 r/2",  "E6/2 F6/2 G6/8",           "F6/4 E6/2 D6/2 C6/2 r/2",
-    "A5/4 F6/2 E6/3 D6/3",      "A5/2 D6/4 C6/4 B5/2", "G#5/6 B5/3 D6/3",          "C6/6 r/6"};
+    "E5/3 F5/1 E5/2 A5/4 B5/2", "C6/4 D6/2 E6/4 A5/2",  "F5/2 G5/2 A5/2 D6/4 B5/2", "C6/4 B5/2 G#5/4 r/2",
+    "r/2 A5/2 C6/2 E6/6",       "~E6/4 D6/2 A5/3 F5/3", "A5/2 C6/6 B5/2 D6/2",      "E6/6 r/4 E5/2",
+    "A5/4 B5/2 C6/3 E6/3",      "D6/4 B5/2 G5/4 r/2",   "E6/2 F6/2 G6/8",           "F6/4 E6/2 D6/2 C6/2 r/2",
+    "A5/4 F6/2 E6/3 D6/3",      "A5/2 D6/4 C6/4 B5/2",  "G#5/6 B5/3 D6/3",          "C6/6 r/6"};
 
 // The middle tune, flute, entering over the clarinet's last note; it closes
 // on C, and holds it while the clarinet enters.
 const Bars kMiddle = {
     "r/8 A5/2 F5/2",
-    "G5/2 C6/4 E6/4 D6/2",
+    "G5/2 C6/4 D6/4 C6/2",
     "B5/3 C6/1 D6/2 F5/4 G5/2",
     "C6/6 r/4 G5/2",
     "A5/3 F5/3 E5/3 G5/3",
     "F5/3 A5/3 D6/4 C6/2",
     "C6/4 B5/2 D6/3 C6/1 B5/2",
-    "E6/4 D6/2 B5/3 D6/3",
+    "C6/4 B5/2 D6/3 B5/3",
     "C6/6 r/6",
 };
 // Under the flute, the strings move slowly in the middle register, in
@@ -129,63 +130,60 @@ const Bars kMiddle = {
 const Bars kMiddleCounter = {"E4/12",     "F4/6 D4/6", "E4/6 G4/6", "F4/6 G4/6",
                              "C5/6 A4/6", "E4/6 C5/6", "F4/6 G4/6", "E4/6 r/6"};
 
-// The clarinet's answer: a two-bar figure, each time a step lower, over the
-// falling fifths (written an octave up), each time with a rhythm of its own;
-// the third time it holds, leans and falls into the dominant.
-const Bars kSequence = {
-    "r/8 E5/2 A5/2",           "C6/3 B5/1 A5/2 G5/4 E5/2",      "F5/2 A5/2 D6/2 E6/4 D6/2",
-    "B5/3 C6/1 D6/2 F5/4 r/2", "E5/2 G5/2 C6/2 D6/3 C6/1 B5/2", "A5/2 B5/2 C6/2 E5/4 r/2",
-    "F5/6 B5/4 A5/2",          "G#5/3 A5/1 B5/2 D6/4 r/2",
-};
+// The answer to the middle tune, a sequence over the falling fifths in
+// two-bar units, each a step lower: its downbeats fall C C B B A A to the
+// leading note, the third of each chord held on as the seventh of the next.
+// The clarinet (written an octave up) plays the first unit, the oboe the
+// second, each breathing before it enters, the clarinet the third, which
+// turns aside and leans into the dominant; the second bar of each unit
+// moves in dotted eighths, across the lilt.
+const Bars kSequence = {"r/8 G6/2 B6/2", "C7/4 B6/2 A6/4 C7/2", "C7/3 A6/3 F6/3 A6/3"};
+const Bars kSequenceOboe = {"r/2 B5/2 A5/2 G5/4 B5/2", "B5/3 G5/3 E5/3 G5/3"};
+const Bars kSequenceClose = {"r/2 A6/2 G6/2 F6/4 A6/2", "A6/3 F6/3 D6/3 E6/3", "G#6/3 A6/1 B6/2 D7/4 r/2"};
 
 // The theme on the violin, on its E string, after a bar of harp on the
 // dominant; through C and F major down to D minor. Its last note is held
 // into the interlude's first bar.
 const Bars kThemeViolin = {
     "E5/3 F5/1 E5/2 A5/4 B5/2",
-    "C6/4 D6/2 C6/4 B5/2",
-    "A5/2 C6/2 D6/2 C6/3 B5/3",
-    "C6/4 A5/2 B5/3 D6/3",
-    "G5/4 r/2 E6/2 C6/2 D6/2",
-    "r/2 F5/2 A5/2 C6/4 E6/2",
-    "D6/4 C6/2 Bb5/2 A5/2 G5/2",
-    "D6/4 Bb5/2 G5/3 A5/3",
+    "C6/4 B5/2 C6/4 G5/2",
+    "A5/2 C6/2 A5/2 C6/3 B5/3",
+    "C6/4 A5/2 B5/3 A5/3",
+    "G5/4 r/2 C6/2 B5/2 G5/2",
+    "r/2 F5/2 A5/2 C6/4 A5/2",
+    "D6/4 Bb5/2 C6/3 Bb5/1 A5/2",
+    "G5/4 Bb5/2 G5/3 A5/3",
     "F5/3 G5/1 A5/2 Bb5/4 C6/2",
-    "Bb5/4 D6/2 G5/3 E5/3",
+    "Bb5/4 A5/2 G5/3 E5/3",
     "F5/6 r/6",
 };
 
 // The interlude: few notes, long ones, entering over the violin's close.
 const Bars kInterlude = {
-    "r/6 D5/4 F5/2",           "Bb4/4 A4/2 Bb4/3 C5/1 D5/2", "G5/4 F5/2 D5/6",          "C#5/6 r/6",
-    "r/2 A4/2 D5/2 F5/4 G5/2", "Bb5/4 A5/2 G5/3 F5/3",       "E5/4 D5/2 C5/2 B4/2 r/2",
+    "r/6 D5/4 F5/2",           "Bb4/4 A4/2 Bb4/3 C5/1 D5/2", "G5/4 F5/2 D5/6",     "C#5/6 r/6",
+    "r/2 A4/2 D5/2 F5/4 G5/2", "Bb5/4 A5/2 G5/3 F5/3",       "E5/4 C5/2 D5/4 r/2",
 };
 
-// The theme's return, ornamented, on the violin; a run down to the leading
-// note hands it to the flute, which takes it on in the same octave.
-const Bars kThemeReturn = {"E5/2 F5/1 G5/1 F5/1 E5/1 A5/3 C6/1 B5/2",
-                           "A5/2 C6/2 D6/2 E6/4 C6/2",
+// The theme's return, ornamented, on the violin low on its warm strings (an
+// octave under the writing); a run down to the leading note hands it to the
+// flute, which takes it on an octave higher and climbs to the summit.
+const Bars kThemeReturn = {"E5/2 F5/1 G5/1 F5/1 E5/1 G5/3 A5/1 B5/2",
+                           "A5/2 C6/2 B5/2 C6/4 A5/2",
                            "F5/2 G5/2 A5/2 D6/4 A5/2",
                            "B5/3 C6/1 B5/2 r/6",
                            "A5/2 C6/2 E6/8",
                            "D6/3 C6/3 D6/4 A5/2",
-                           "A5/4 D6/2 B5/2 C6/2 D6/2",
+                           "A5/4 D6/4 C6/2 D6/2",
                            "E6/4 B5/2 D6/1 C6/1 B5/1 A5/1 G#5/2"};
-const Bars kThemeReturnFlute = {"A5/6 C6/2 B5/2 C6/2",
-                                "D6/4 B5/2 G5/4 r/2",
-                                "E6/2 F6/2 G6/8",
-                                "F6/4 E6/2 D6/4 C6/2",
-                                "F6/2 E6/2 D6/2 r/6",
-                                "D6/2 C6/4 B5/2 G#5/2 A5/2",
-                                "G#5/3 A5/1 B5/2 D6/3 C6/1 B5/2",
-                                "A5/6 r/6"};
-// Under the violin's return, a slow line in the strings, in the middle
-// between it and the guitar, rising with the bass.
-const Bars kReturnCounter = {"C4/6 D4/6", "E4/6 G4/6", "F4/6 A4/6",  "G#4/12",
-                             "A4/6 E4/6", "F4/6 D4/6", "F4/6 G#4/6", "B4/6 G#4/6"};
-// Under the flute's half of the return, the strings again.
-const Bars kThemeCounter = {"E4/6 A4/6", "B4/6 D5/6", "C5/6 G4/6", "A4/6 C5/6",
-                            "A4/6 F4/6", "A4/6 E4/6", "D4/6 E4/6", "C4/6 r/6"};
+const Bars kThemeReturnFlute = {"A5/6 C6/2 B5/2 C6/2", "D6/4 B5/2 G5/4 r/2"};
+const Bars kThemeReturnSummit = {"E6/2 F6/2 G6/8", "F6/4 E6/2 D6/4 C6/2"};
+const Bars kThemeReturnFluteClose = {"F6/2 E6/2 D6/2 r/6", "D6/2 C6/4 B5/2 G#5/2 A5/2",
+                                     "G#5/3 A5/1 B5/2 D6/3 C6/1 B5/2", "A5/6 r/6"};
+// Under the flute's half of the return, a slow line in the strings, its D
+// held over the summit's C chord and falling to C, breathing where the
+// flute holds and answering where it rests.
+const Bars kThemeCounter = {"r/6 A4/6",      "B4/6 D5/6", "~D5/4 C5/2 G4/6", "A4/6 r/6",
+                            "r/6 F4/3 A4/3", "A4/6 E4/6", "D4/6 E4/6",       "C4/6 r/6"};
 
 // The coda: over the held A the oboe recalls the theme's head in fragments,
 // each answered by a breath; the dominant is turned aside to the Neapolitan
@@ -198,7 +196,7 @@ const Bars kCoda = {
 // the pick-up landing on the tonic chord's third as the tune begins again,
 // where the oboe goes on sighing down the scale over the lament.
 const Bars kRound = {"B4/4 D5/2 E5/2 G#5/2 B5/2"};
-const Bars kLanding = {"C6/6 D6/3 C6/1 B5/2"};
+const Bars kLanding = {"C6/6 D6/2 C6/2 r/2"};
 
 // Over the intro's lament the oboe sighs down from the C it landed on, a
 // step a beat, turns back up over the bass's F and comes to rest on the
@@ -210,15 +208,19 @@ const Bars kCall = {"A5/4 G5/2 B5/3 A5/1 G5/2", "A5/4 G5/2 C6/4 B5/2", "G#5/4 B5
 // {channel, transpose, velocity, gap, articulation, onset spread}
 constexpr Voice kClarinetLow{kClarinet, -12, 81, 14, Articulation::Plain, 8};
 constexpr Voice kClarinetAnswer{kClarinet, -12, 80, 14, Articulation::Plain, 8};
+constexpr Voice kOboeAnswer{kOboe, 0, 72, 14, Articulation::Plain, 8};
 constexpr Voice kOboeCoda{kOboe, 0, 74, 14, Articulation::Plain, 8};
 constexpr Voice kOboeRound{kOboe, 0, 64, 14, Articulation::Plain, 8};   // falling away into the intro
 constexpr Voice kOboeLanding{kOboe, 0, 60, 14, Articulation::Plain, 8}; // as loud as the coda it ends
 constexpr Voice kFluteLead{kFlute, 0, 77, 14, Articulation::Plain, 8};
+// The flute's return, softer than its first tune: its climb to the G, the
+// loop's summit, stands out by its height, not by force.
+constexpr Voice kFluteReturn{kFlute, 0, 73, 14, Articulation::Plain, 8};
+constexpr Voice kFluteSummit{kFlute, 0, 74, 14, Articulation::Plain, 8};
 constexpr Voice kViolinLead{kViolin, 0, 70, 14, Articulation::Plain, 8};
-constexpr Voice kViolinReturn{kViolin, 0, 69, 14, Articulation::Plain, 8};
-constexpr Voice kOboeLead{kOboe, 0, 53, 14, Articulation::Plain, 8};
+constexpr Voice kViolinReturn{kViolin, -12, 77, 14, Articulation::Plain, 8};
+constexpr Voice kOboeLead{kOboe, 0, 60, 14, Articulation::Plain, 8};
 constexpr Voice kOboeCall{kOboe, 0, 57, 14, Articulation::Plain, 8};
-constexpr Voice kStringsReturn{kStrings, 0, 56, 30, Articulation::Plain, 5};
 constexpr Voice kStringsCounter{kStrings, 0, 48, 30, Articulation::Plain, 5};
 
 // The first bar of each part of the form, counted from 0.
@@ -239,11 +241,16 @@ const Line kLines[] = {
     {&kFluteLead, kB - 1, &kMiddle, 7},
     {&kStringsCounter, kB, &kMiddleCounter, 0},
     {&kClarinetAnswer, kSequenceBar - 1, &kSequence, 7},
+    {&kOboeAnswer, kSequenceBar + 2, &kSequenceOboe, 2},
+    {&kClarinetAnswer, kSequenceBar + 4, &kSequenceClose, 4},
     {&kViolinLead, kAViolin, &kThemeViolin, 0},
     {&kOboeLead, kC, &kInterlude, 0},
     {&kViolinReturn, kAAgain, &kThemeReturn, 0},
-    {&kFluteLead, kAAgain + 8, &kThemeReturnFlute, 0},
-    {&kStringsReturn, kAAgain, &kReturnCounter, 0},
+    // The climb to the summit swells bar by bar, as the second half of a
+    // phrase; the G is the loudest note of the tune.
+    {&kFluteReturn, kAAgain + 8, &kThemeReturnFlute, 4},
+    {&kFluteSummit, kAAgain + 10, &kThemeReturnSummit, 6},
+    {&kFluteReturn, kAAgain + 12, &kThemeReturnFluteClose, 4},
     {&kStringsCounter, kAAgain + 8, &kThemeCounter, 0},
     {&kOboeCoda, kCodaBar, &kCoda, 0},
     {&kOboeCall, 1, &kCall, 0},
@@ -260,29 +267,32 @@ struct BassBar {
     std::string_view notes;
 };
 const BassBar kBassBars[] = {
+    {kA + 5, "F2/4 E2/1 D2/1"},
     {kA + 8, "C3/3 A2/2 B2/1"},
+    {kA + 9, "G2/4 B2/2"},
     {kA + 11, "F2/3 E2/3"},
     {kA + 12, "D2/3 C2/3"},
     {kA + 13, "B1/3 D2/3"},
     {kA + 15, "A2/3 C3/3"},
     {kB, "E2/2 D2/1 C2/3"},
     {kB + 4, "D2/2 E2/1 F2/3"},
-    {kSequenceBar, "A2/3 C3/3"},
-    {kSequenceBar + 1, "F2/3 D2/3"},
-    {kSequenceBar + 2, "G2/3 B2/3"},
-    {kSequenceBar + 3, "C3/3 A2/3"},
-    {kSequenceBar + 4, "F2/3 G2/2 A2/1"},
-    {kSequenceBar + 5, "B2/3 D3/3"},
-    {kSequenceBar + 6, "E3/3 G#2/3"},
+    {kB + 5, "A2/3 F2/3"},
+    {kSequenceBar, "A2/2 G2/1 E2/2 G2/1"},
+    {kSequenceBar + 1, "D3/2 C3/1 A2/2 F2/1"},
+    {kSequenceBar + 2, "G2/2 A2/1 B2/2 D3/1"},
+    {kSequenceBar + 3, "E3/1 D3/1 E3/1 C3/1 A2/1 G2/1"},
+    {kSequenceBar + 4, "F2/1 A2/1 C3/1 A2/1 B2/1 C3/1"},
+    {kSequenceBar + 5, "B2/1 C3/1 D3/1 F3/1 E3/1 D3/1"},
+    {kSequenceBar + 6, "E3/2 D3/1 B2/2 G#2/1"},
     {kSequenceBar + 7, "B2/3 D3/3"},
-    {kAViolin, "C3/3 A2/3"},
-    {kAViolin + 1, "E2/3 G2/2 E2/1"},
+    {kAViolin, "C3/2 A2/4"},
+    {kAViolin + 1, "E2/4 G2/2"},
     {kAViolin + 2, "F2/3 A2/3"},
     {kAViolin + 3, "D3/3 B2/3"},
-    {kAViolin + 4, "C3/3 G2/3"},
-    {kAViolin + 5, "F2/3 G2/2 A2/1"},
+    {kAViolin + 4, "C3/3 G2/2 E2/1"},
+    {kAViolin + 5, "F2/4 A2/2"},
     {kAViolin + 6, "Bb2/3 A2/3"},
-    {kAViolin + 7, "Bb2/3 C#3/3"},
+    {kAViolin + 7, "Bb2/3 A2/3"},
     {kAViolin + 8, "D3/3 G2/2 F2/1"},
     {kAViolin + 9, "E2/3 A2/3"},
     {kAAgain + 4, "C3/3 A2/2 G2/1"},
@@ -324,10 +334,12 @@ struct Layer {
 };
 const Layer kLayers[] = {
     {0, kA, Accompaniment::Arpeggio, true},
-    // Soft strings hold the lament's chords, so the restart does not fall away.
-    {0, kA - 1, Accompaniment::Pad, false, -10},
     {kA - 1, kA, Accompaniment::Barcarolle, false},
-    {kA, kB, Accompaniment::Barcarolle, true},
+    // The guitar's figure changes with the theme's phrases.
+    {kA, kA + 4, Accompaniment::Barcarolle, true},
+    {kA + 4, kA + 8, Accompaniment::Lilt, true},
+    {kA + 8, kA + 12, Accompaniment::Barcarolle, true},
+    {kA + 12, kB, Accompaniment::Broken, true},
     {kB - 2, kB, Accompaniment::Pad, false},
     {kB - 1, kB, Accompaniment::Arpeggio, false},
     {kB, kSequenceBar, Accompaniment::Ripple, true},
@@ -335,14 +347,19 @@ const Layer kLayers[] = {
     {kSequenceBar - 1, kSequenceBar, Accompaniment::Broken, false},
     {kSequenceBar, kAViolin - 1, Accompaniment::Broken, true},
     {kSequenceBar, kSequenceBar + 1, Accompaniment::Arpeggio, false},
-    {kSequenceBar + 1, kAViolin - 1, Accompaniment::Arpeggio, false, -22},
     {kAViolin - 1, kAViolin, Accompaniment::Arpeggio, true},
     {kAViolin, kAAgain, Accompaniment::Pad, true},
     // The harp spells out the turn to D minor over the held strings.
-    {kAViolin, kC, Accompaniment::Arpeggio, false, -12},
+    {kAViolin, kAViolin + 4, Accompaniment::Arpeggio, false, -12},
+    {kAViolin + 4, kAViolin + 5, Accompaniment::Rolled, false, -12}, // the close in C, the violin's breath
+    {kAViolin + 5, kAViolin + 8, Accompaniment::Arpeggio, false, -12},
+    {kAViolin + 8, kC, Accompaniment::Rolled, false, -12}, // the cadence to D minor
+    // Under the interlude's held strings the harp keeps the pulse, softly.
+    {kC, kAAgain - 1, Accompaniment::Arpeggio, false, -6},
     {kAAgain - 1, kAAgain, Accompaniment::Barcarolle, false},
     {kAAgain, kAAgain + 8, Accompaniment::Broken, true},
-    {kAAgain + 8, kCodaBar, Accompaniment::Ripple, true, -5},
+    {kAAgain + 8, kAAgain + 12, Accompaniment::Rising, true, -5},
+    {kAAgain + 12, kCodaBar, Accompaniment::Rolled, true, -5},
     {kCodaBar, kCodaBar + 5, Accompaniment::Pad, true},
     {kCodaBar + 4, kCodaBar + 5, Accompaniment::Arpeggio, false},
     {kCodaBar + 5, kEndBar, Accompaniment::Arpeggio, true},
@@ -354,11 +371,16 @@ struct Level {
     std::size_t bar;
     int level;
 };
-const Level kLevels[] = {{0, -18},          {kA - 1, -15},      {kA, -5},          {kA + 8, -4},
-                         {kB - 1, -3},      {kB, -7},           {kB + 7, -4},      {kB + 14, -4},
-                         {kAViolin, -4},    {kC - 1, -10},      {kC, -19},         {kAAgain - 2, -12},
-                         {kAAgain - 1, -7}, {kAAgain, -5},      {kAAgain + 7, 0},  {kCodaBar - 1, 1},
-                         {kCodaBar, -5},    {kCodaBar + 3, -3}, {kCodaBar + 4, 0}, {kCodaBar + 5, -15}};
+const Level kLevels[] = {
+    {0, -18},           {kA - 1, -15},     {kA, -5},           {kA + 8, -4},      {kB - 1, -3},      {kB, -7},
+    {kB + 7, -4},       {kB + 14, -4},     {kAViolin, -4},     {kC - 1, -10},     {kC, -24},         {kAAgain - 2, -12},
+    {kAAgain - 1, -7},  {kAAgain, -5},     {kAAgain + 7, 0},   {kAAgain + 10, 2}, {kCodaBar - 1, 0}, {kCodaBar, -5},
+    {kCodaBar + 3, -3}, {kCodaBar + 4, 0}, {kCodaBar + 5, -15}};
+// Under the violin the held strings step back: same family, they would
+// swallow it; and under the interlude's oboe they leave the harp the pulse.
+constexpr int kThinPad = -8;
+// The chords after the beat are voiced from C3 where the clarinet dips to E4.
+constexpr int kLowChords = 48;
 
 // The scale the bass passes through, from a bar on.
 struct Key {
@@ -430,13 +452,15 @@ std::vector<MidiTrack> ComposeGameTune()
                 band.SetScale(key.scale);
             }
         }
-        // The accompaniment swells and ebbs with the phrase, more gently than the lead.
-        const int level = LevelAt(bar) + kPhraseArc[bar % 8] / 2;
+        // The accompaniment swells and ebbs with the phrase, as the lead does.
+        const int level = LevelAt(bar) + kPhraseArc[bar % 8];
         // The intro's bass falls a step a bar, A G F E, without walking; the
         // interlude's holds its notes, the sparsest texture.
         band.SetWalk(bar >= kA && !(kC <= bar && bar < kAAgain - 2));
         // In the middle tune and the theme's return the bass walks into
         // every bar by step.
+        band.SetHeldLevel(kAViolin <= bar && bar < kAAgain - 1 ? kThinPad : 0);
+        band.SetChordFloor(kA <= bar && bar < kAViolin ? kLowChords : kChordFloor);
         band.SetWalkingLine((kB <= bar && bar < kSequenceBar) || (kAAgain <= bar && bar < kCodaBar));
         for (const BassBar &written : kBassBars) {
             if (written.bar == bar) {

@@ -87,12 +87,19 @@ std::vector<Step> ParseBar(std::string_view bar, int stepsPerBar)
         if (slash == std::string_view::npos) {
             Fail("note needs /steps", word);
         }
-        const std::string_view pitch = word.substr(0, slash);
+        std::string_view pitch = word.substr(0, slash);
+        const bool tied = pitch.starts_with('~');
+        if (tied) {
+            pitch.remove_prefix(1);
+        }
         const int length = TakeNumber(word.substr(slash + 1), word);
         if (length <= 0) {
             Fail("note length must be positive", word);
         }
-        steps.push_back(Step{pitch == "r" ? kRestKey : ParseKey(pitch), length});
+        if (tied && pitch == "r") {
+            Fail("only a note can be tied", word);
+        }
+        steps.push_back(Step{pitch == "r" ? kRestKey : ParseKey(pitch), length, tied});
         total += length;
     }
     if (total != stepsPerBar) {
@@ -197,11 +204,26 @@ std::uint32_t PlayLine(MidiTrack &track, const Voice &voice, const Grid &grid, s
     const int early = std::min(voice.spread, static_cast<int>(voice.gap) / 2);
 
     std::uint32_t barStart = start;
+    int before = kRestKey; // the step before's key, for ties
     for (std::size_t b = 0; b < parsed.size(); ++b) {
         int position = 0;
         for (std::size_t i = 0; i < parsed[b].size(); ++i) {
             const Step &step = parsed[b][i];
-            if (step.key != kRestKey) {
+            // A tied note lengthens the one before; the steps it holds on.
+            int held = step.steps;
+            std::size_t nb = b, ni = i + 1;
+            for (;; ++ni) {
+                if (ni == parsed[nb].size()) {
+                    nb += 1, ni = 0;
+                }
+                if (nb == parsed.size() || !parsed[nb][ni].tied || parsed[nb][ni].key != step.key) {
+                    break;
+                }
+                held += parsed[nb][ni].steps;
+            }
+            const bool continued = step.tied && step.key == before;
+            before = step.key;
+            if (step.key != kRestKey && !continued) {
                 // The line's height leads the dynamics, the beat only leans.
                 int velocity =
                     voice.velocity + kPhraseArc[(static_cast<int>(b) + phraseBar) % 8] + (step.key - centre) / 2;
@@ -213,15 +235,13 @@ std::uint32_t PlayLine(MidiTrack &track, const Voice &voice, const Grid &grid, s
                 } else if (position * 2 == grid.stepsPerBar) {
                     velocity += 1;
                 }
-                const Step *next = i + 1 < parsed[b].size() ? &parsed[b][i + 1]
-                    : b + 1 < parsed.size()                 ? &parsed[b + 1].front()
-                                                            : nullptr;
+                const Step *next = nb < parsed.size() ? &parsed[nb][ni] : nullptr;
                 if (!next || next->key == kRestKey) {
                     velocity -= 5;
                 }
                 velocity = std::clamp(velocity, 24, 127);
                 const std::uint32_t at = barStart + position * grid.ticksPerStep;
-                const std::uint32_t length = step.steps * grid.ticksPerStep;
+                const std::uint32_t length = held * grid.ticksPerStep;
                 const std::uint32_t sounding = length > voice.gap ? length - voice.gap : length;
                 const auto key = static_cast<std::uint8_t>(step.key + voice.transpose);
                 const int shift =

@@ -4,6 +4,8 @@
 //
 //   note:  "<letter>[#|b]<octave>/<steps>", e.g. "G#5/2"; C4 is MIDI key 60
 //   rest:  "r/<steps>"
+//   tie:   "~E5/4": the note before, on the same key, held 4 steps more
+//          across a beat or a bar line rather than struck again
 //   bar:   notes separated by blanks; their steps must fill the bar exactly
 //   chord: "<letter>[#|b][m|7|m7|maj7|dim][/<bass>]", e.g. "Dm", "E7/G#"; one
 //          or two per bar; the bass after a slash makes an inversion
@@ -19,8 +21,9 @@ namespace belvane::sound {
 inline constexpr int kRestKey = -1;
 
 struct Step {
-    int key;   // MIDI key, or kRestKey
-    int steps; // length in the tune's step unit
+    int key;           // MIDI key, or kRestKey
+    int steps;         // length in the tune's step unit
+    bool tied = false; // held on from the note before
 };
 
 struct Chord {
