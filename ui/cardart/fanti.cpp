@@ -30,7 +30,7 @@ void FanteDiBastoni(QPainter &p)
     const Profilo ferma = ProfiloArto({{{19.8, 40}, 4.4}, {{19.2, 50.6}, 3.0}, {{18.8, 54}, 3.4}, {{18.2, 61.6}, 2.2}});
     Forma(p, ferma, kRossoT, 0.9, 0.5);
     OmbraOltre(p, ferma, {20.0, 40}, {18.6, 62}, kRossoT.ombra);
-    Linee(p, Tratti({{{17.4, 56.2}, {20.2, 56.6}}}), kOcraT.corpo, kPiega);
+    Segna(p, Tratti({{{17.4, 56.2}, {20.2, 56.6}}}), kOcraT.corpo, kPiega);
     Scarpa(p, {18.4, 62.9}, {14.4, 63.2});
     const Profilo libera =
         ProfiloArto({{{24.0, 40}, 4.6}, {{26.2, 50.2}, 3.1}, {{27.0, 53.4}, 3.4}, {{28.8, 60.6}, 2.2}});
@@ -38,14 +38,14 @@ void FanteDiBastoni(QPainter &p)
     // from the red leg.
     Forma(p, libera, kOcraT, 0.9, 0.5);
     OmbraOltre(p, libera, {24.8, 40}, {29.4, 60}, kOcraT.ombra);
-    Linee(p, Tratti({{{24.6, 49.6}, {26.4, 50.6}, {27.8, 50.2}}}), kRossoT.corpo, kPiega);
+    Segna(p, Tratti({{{24.6, 49.6}, {26.4, 50.6}, {27.8, 50.2}}}), kRossoT.corpo, kPiega);
     Scarpa(p, {28.6, 61.6}, {32.2, 63.2});
     // Curls round the head under the hat, the neck.
     const Profilo riccioli{{15.6, 12},   {15, 14},     {15.6, 15.4}, {15.2, 16.8}, {16.2, 17.6},
                            {17.6, 16.6}, {21.4, 16.6}, {22.8, 17.6}, {23.8, 16.8}, {23.4, 15.4},
                            {24, 14},     {23.4, 12},   {19.5, 10.4}};
     Forma(p, riccioli, kCastanoT, 0.8, 0.5);
-    Linee(p,
+    Segna(p,
           Tratti({{{15.8, 13.4}, {16.6, 14.2}, {15.9, 15.2}},
                   {{15.6, 15.8}, {16.2, 16.4}, {16.1, 17.2}},
                   {{23.2, 13.4}, {22.4, 14.2}, {23.1, 15.2}},
@@ -61,9 +61,9 @@ void FanteDiBastoni(QPainter &p)
         tagli.addPath(Taglio(x, 23.8, 31));
     Riempi(p, tagli, kOcraT.corpo, kRossoT.ombra, kTrattoInterno);
     OmbraOltre(p, farsetto, {22.5, 21}, {24.5, 42}, kRossoT.ombra);
-    Linee(p, Tratti({{{20, 22}, {20, 33}}}), kOcraT.corpo, 0.8);
-    Linee(p, Tratti({{{14.6, 40.4}, {21, 41.6}, {26.8, 40.4}}}), kOcraT.corpo, 0.8);
-    Linee(p, Tratti({{{17.4, 35}, {16.2, 40.2}}, {{21, 35}, {21, 41.2}}, {{24, 35}, {25.6, 40.2}}}), kRossoT.ombra,
+    Segna(p, Tratti({{{20, 22}, {20, 33}}}), kOcraT.corpo, 0.8);
+    Segna(p, Tratti({{{14.6, 40.4}, {21, 41.6}, {26.8, 40.4}}}), kOcraT.corpo, 0.8);
+    Segna(p, Tratti({{{17.4, 35}, {16.2, 40.2}}, {{21, 35}, {21, 41.2}}, {{24, 35}, {25.6, 40.2}}}), kRossoT.ombra,
           kTrattoFine);
     Forma(p, ProfiloArto({{{15.4, 33.8}, 1.5}, {{24.8, 33.4}, 1.5}}), kMarroneT, 0.4, 0);
     // A purse at the belt.
@@ -72,18 +72,18 @@ void FanteDiBastoni(QPainter &p)
     const Profilo sinistro = ProfiloArto({{{14.8, 23}, 3.8}, {{10.2, 29.2}, 3.2}, {{14.2, 35.2}, 2.6}});
     Forma(p, sinistro, kOcraT, 0.8, 0.5);
     OmbraOltre(p, sinistro, {14, 23}, {11, 35}, kOcraT.ombra);
-    Linee(p, Tratti({{{12.8, 33.2}, {14.4, 33.8}}}), kLinoT.corpo, 1.0);
+    Segna(p, Tratti({{{12.8, 33.2}, {14.4, 33.8}}}), kLinoT.corpo, 1.0);
     Mano(p, {14.8, 35.6}, 1.4, -30);
     const Profilo destro = ProfiloArto({{{24.8, 22.8}, 3.8}, {{30.2, 27.6}, 3.2}, {{34.6, 31.8}, 2.6}});
     Forma(p, destro, kOcraT, 0.8, 0.5);
     OmbraOltre(p, destro, {24, 23.8}, {33.6, 32.6}, kOcraT.ombra);
-    Linee(p, Tratti({{{33.0, 31.6}, {34.2, 30.4}}}), kLinoT.corpo, 1.0);
+    Segna(p, Tratti({{{33.0, 31.6}, {34.2, 30.4}}}), kLinoT.corpo, 1.0);
     Mano(p, {35.4, 32.8}, 1.5, 20);
     // Puffed sleeve heads, slashed.
     for (const auto &[x, a] : {std::pair{14.8, -35.0}, std::pair{24.6, 40.0}}) {
         const Profilo spalla = Ovale({x, 23}, 2.5, 1.7, a);
         Forma(p, spalla, kRossoT, 0.6, 0);
-        Linee(p, Tratti({{{x - 0.8, 22}, {x - 0.6, 24}}, {{x + 0.6, 22}, {x + 0.8, 24}}}), kOcraT.corpo, 0.45);
+        Segna(p, Tratti({{{x - 0.8, 22}, {x - 0.6, 24}}, {{x + 0.6, 22}, {x + 0.8, 24}}}), kOcraT.corpo, 0.45);
     }
     Forma(p, {{16, 21.6}, {19.5, 20.2}, {23, 21.6}, {21.4, 23.2}, {19.5, 22.4}, {17.6, 23.2}}, kLinoT, 0.4, 0);
     Volto(p, CentroViso(Seme::Bastoni), 0.5, 4, 0.3,
@@ -91,12 +91,12 @@ void FanteDiBastoni(QPainter &p)
            Lineamenti::Occhio::Stretto, Lineamenti::Bocca::Sorride});
     // The wide hat, tilted, with a red band.
     Forma(p, {{15.8, 11}, {16.2, 7}, {18, 5.6}, {21.5, 5.8}, {23.2, 7.2}, {23.4, 11}}, kMarroneT, 0.9, 0.5);
-    Linee(p, Tratti({{{18.4, 6.4}, {19, 8.6}}, {{21.2, 6.4}, {21, 8.6}}}), kMarroneT.ombra);
+    Segna(p, Tratti({{{18.4, 6.4}, {19, 8.6}}, {{21.2, 6.4}, {21, 8.6}}}), kMarroneT.ombra);
     Forma(p, ProfiloArto({{{16.2, 9.6}, 1.4}, {{23, 9.8}, 1.4}}), kRossoT, 0.4, 0);
     const Profilo tesa{{11.2, 12.6}, {13, 10.4},   {19.5, 9.8},  {26.6, 10.4},
                        {28.4, 11.6}, {26.4, 12.8}, {19.5, 12.4}, {13.4, 13.4}};
     Forma(p, tesa, kMarroneT, 0.7, 0.4);
-    Linee(p, Tratti({{{14.5, 12.2}, {19.5, 11.6}, {25.5, 11.9}}}), kMarroneT.ombra);
+    Segna(p, Tratti({{{14.5, 12.2}, {19.5, 11.6}, {25.5, 11.9}}}), kMarroneT.ombra);
 }
 
 // Stepping forward, the cup held out before him, his other fist on the hip,
@@ -107,19 +107,19 @@ void FanteDiCoppe(QPainter &p)
     const Profilo dietro = ProfiloArto({{{27.8, 40}, 4.4}, {{30.1, 50.4}, 3.0}, {{31, 53.6}, 3.3}, {{33, 59.6}, 2.2}});
     Forma(p, dietro, kLinoT, 0.9, 0.5);
     OmbraOltre(p, dietro, {28.6, 40}, {33.4, 60}, kLinoT.ombra);
-    Linee(p, Tratti({{{28.8, 52.8}, {31.8, 51.8}}}), kOcraT.corpo, kPiega);
+    Segna(p, Tratti({{{28.8, 52.8}, {31.8, 51.8}}}), kOcraT.corpo, kPiega);
     Scarpa(p, {34, 59.8}, {30.8, 63.2});
     const Profilo avanti = ProfiloArto({{{23, 40}, 4.6}, {{20.4, 50}, 3.1}, {{19.4, 53.4}, 3.4}, {{17.2, 61}, 2.2}});
     Forma(p, avanti, kRossoT, 0.9, 0.5);
     OmbraOltre(p, avanti, {23.4, 40}, {18, 61}, kRossoT.ombra);
-    Linee(p, Tratti({{{18.2, 52.6}, {21.4, 53.4}}}), kOcraT.corpo, kPiega);
+    Segna(p, Tratti({{{18.2, 52.6}, {21.4, 53.4}}}), kOcraT.corpo, kPiega);
     Scarpa(p, {18.4, 63.0}, {13.2, 63.2});
     // Hair in waves, cut at the nape.
     const Profilo chioma{{21.8, 13},   {22.5, 10.5}, {25.5, 9.6},  {29, 10.8},   {29.8, 14},
                          {30.4, 16.4}, {30.2, 17.8}, {29.6, 18.4}, {28.6, 18.2}, {28.0, 17.6},
                          {27.6, 17.2}, {23.5, 17.6}, {21.8, 17.4}, {21.2, 15.6}};
     Forma(p, chioma, kRameT, 0.8, 0.5);
-    Linee(p,
+    Segna(p,
           Tratti({{{28.2, 12}, {29.2, 16}, {29.0, 17.8}},
                   {{27, 12.4}, {28.2, 16.4}, {28.4, 17.4}},
                   {{29.2, 13}, {29.9, 16.4}, {29.8, 17.8}}}),
@@ -137,8 +137,8 @@ void FanteDiCoppe(QPainter &p)
         tagli.addPath(Taglio(x, 24, 31.2));
     Riempi(p, tagli, kLinoT.corpo, kBluT.ombra, kTrattoInterno);
     OmbraOltre(p, farsetto, {27.5, 21}, {29, 42}, kBluT.ombra);
-    Linee(p, Tratti({{{19.4, 40.4}, {25, 41.6}, {30.8, 40.4}}}), kOcraT.corpo, 0.8);
-    Linee(p, Tratti({{{22, 35.2}, {20, 40.2}}, {{25, 35.2}, {24.6, 41.2}}, {{28.2, 35.2}, {30, 40.2}}}), kBluT.ombra,
+    Segna(p, Tratti({{{19.4, 40.4}, {25, 41.6}, {30.8, 40.4}}}), kOcraT.corpo, 0.8);
+    Segna(p, Tratti({{{22, 35.2}, {20, 40.2}}, {{25, 35.2}, {24.6, 41.2}}, {{28.2, 35.2}, {30, 40.2}}}), kBluT.ombra,
           kTrattoFine);
     Forma(p, ProfiloArto({{{21.4, 34}, 1.5}, {{29.6, 33.8}, 1.5}}), kOcraT, 0.4, 0);
     Mano(p, {31.4, 35.0}, 1.4, 30);
@@ -147,11 +147,11 @@ void FanteDiCoppe(QPainter &p)
     const Profilo vicino = ProfiloArto({{{21.4, 23.2}, 3.6}, {{20.6, 30.6}, 2.9}, {{14.6, 29.2}, 2.5}});
     Forma(p, vicino, kCelesteT, 0.7, 0.4);
     OmbraOltre(p, vicino, {22.4, 23}, {14.2, 31}, kCelesteT.ombra);
-    Linee(p, Tratti({{{15.8, 28.2}, {15.8, 30.6}}}), kLinoT.corpo, 1.0);
+    Segna(p, Tratti({{{15.8, 28.2}, {15.8, 30.6}}}), kLinoT.corpo, 1.0);
     Mano(p, {13.6, 29.2}, 1.4, 180);
     const Profilo spalla = Ovale({21.6, 23.4}, 2.4, 1.7, -60);
     Forma(p, spalla, kBluT, 0.6, 0);
-    Linee(p, Tratti({{{20.8, 22.2}, {21.4, 24.4}}, {{22.2, 22}, {22.6, 24}}}), kLinoT.corpo, 0.45);
+    Segna(p, Tratti({{{20.8, 22.2}, {21.4, 24.4}}, {{22.2, 22}, {22.6, 24}}}), kLinoT.corpo, 0.45);
     Forma(p, {{21.8, 22.2}, {25.5, 20.6}, {29.2, 22.2}, {27.4, 23.6}, {25.5, 22.8}, {23.6, 23.6}}, kLinoT, 0.4, 0);
     Volto(p, CentroViso(Seme::Coppe), -0.6, -4, 0.05,
           {-0.4, 0.2, -0.2, 0.5, -0.3, 0.8, Qt::transparent, 0, 0, 0.2, -0.6, 0.6, -0.6, Lineamenti::Occhio::Tondo,
@@ -160,7 +160,7 @@ void FanteDiCoppe(QPainter &p)
     const Profilo piuma{{27.5, 10}, {30, 6.2},   {34, 4.6},   {37, 5.8}, {37.4, 9.6},
                         {36, 8.2},  {35.2, 7.2}, {31.5, 8.4}, {29, 10.8}};
     Forma(p, piuma, kLinoT, 0.7, 0, kBordoPiuma);
-    Linee(p,
+    Segna(p,
           Tratti({{{28.6, 9.6}, {31.5, 6.8}, {34.5, 5.8}, {36.4, 7.2}},
                   {{30.4, 7.6}, {30.6, 6.2}},
                   {{32.2, 6.8}, {32.4, 5.4}},
@@ -169,7 +169,7 @@ void FanteDiCoppe(QPainter &p)
           kLinoT.ombra);
     const Profilo berretto{{20.2, 12.4}, {21, 10}, {25, 8.6}, {29.8, 9.2}, {30.6, 11.2}, {26, 12.6}, {22.5, 12.9}};
     Forma(p, berretto, kRossoT, 0.8, 0.5);
-    Linee(p, Tratti({{{21.6, 11.6}, {26, 11.2}, {29.6, 10.6}}}), kRossoT.ombra);
+    Segna(p, Tratti({{{21.6, 11.6}, {26, 11.2}, {29.6, 10.6}}}), kRossoT.ombra);
     Ellisse(p, {23.2, 11.2}, 0.8, 0.8, kOcraT.corpo, kOcraT.ombra, kTrattoFine);
 }
 
@@ -185,27 +185,27 @@ void FanteDiDenari(QPainter &p)
     OmbraOltre(p, ferma, {16.8, 48}, {16.2, 62}, kOcraT.ombra);
     Forma(p, libera, kOcraT, 0.7, 0.5);
     OmbraOltre(p, libera, {22.4, 48}, {26.4, 62}, kOcraT.ombra);
-    Linee(p, Tratti({{{15, 53.4}, {18, 53.6}}, {{22.2, 53.2}, {25.2, 53.8}}}), kCremisiT.corpo, kPiega);
+    Segna(p, Tratti({{{15, 53.4}, {18, 53.6}}, {{22.2, 53.2}, {25.2, 53.8}}}), kCremisiT.corpo, kPiega);
     Scarpa(p, {16.8, 62.8}, {12.8, 63.2});
     Scarpa(p, {25.8, 62.4}, {29.4, 63.3});
     // Hair cut straight at the jaw, as pages wore it.
     const Profilo zazzera{{16, 15},     {16.4, 12},   {19.5, 11},   {22.8, 12},   {23.2, 15},  {23.6, 18.2},
                           {23.6, 18.2}, {21.8, 18.2}, {17.2, 18.2}, {15.4, 18.2}, {15.4, 18.2}};
     Forma(p, zazzera, kCastanoT, 0.8, 0.5);
-    Linee(p, Tratti({{{16.2, 14}, {16.2, 17.8}}, {{22.8, 14}, {22.8, 17.8}}}), kCastanoT.luce);
+    Segna(p, Tratti({{{16.2, 14}, {16.2, 17.8}}, {{22.8, 14}, {22.8, 17.8}}}), kCastanoT.luce);
     Forma(p, ProfiloArto({{{19.5, 19}, 3.2}, {{19.5, 22.5}, 3.4}}), kPelleT, 0.8, 0, kBordoPelle);
     // The coat, gathered at the waist and falling to the knee, edged in gold.
     const Profilo cappotto{{13.6, 22.6}, {19.5, 21.6}, {25.4, 22.4}, {26.2, 27.5}, {24.6, 33.6}, {28.6, 43},
                            {30.2, 50.8}, {20, 51.8},   {9.2, 50.8},  {11.4, 43},   {15, 33.6},   {13.4, 27.5}};
     Forma(p, cappotto, kCremisiT, 1.2, 0.6);
     OmbraOltre(p, cappotto, {21, 21}, {25, 52}, kCremisiT.ombra);
-    Linee(p,
+    Segna(p,
           Tratti({{{17.2, 36}, {14.8, 44}, {13.8, 50.4}},
                   {{22.6, 36}, {25, 44}, {26.2, 50.4}},
                   {{18.4, 36}, {17.6, 44}, {17.4, 50.8}}}),
           kCremisiT.ombra, kPiega);
-    Linee(p, Tratti({{{19.5, 22.4}, {19.5, 33}, {20, 51.2}}}), kOcraT.corpo, 1.1);
-    Linee(p, Tratti({{{10.2, 50}, {20, 51}, {29.4, 50}}}), kOcraT.corpo, 0.9);
+    Segna(p, Tratti({{{19.5, 22.4}, {19.5, 33}, {20, 51.2}}}), kOcraT.corpo, 1.1);
+    Segna(p, Tratti({{{10.2, 50}, {20, 51}, {29.4, 50}}}), kOcraT.corpo, 0.9);
     QPainterPath bottoni;
     for (qreal y : {25.0, 28.0, 31.0})
         bottoni.addEllipse(QPointF(19.5, y), 0.6, 0.6);
@@ -215,19 +215,19 @@ void FanteDiDenari(QPainter &p)
     const Profilo sinistro = ProfiloArto({{{14.2, 23.2}, 3.9}, {{9.2, 29.6}, 3.3}, {{13.8, 34.8}, 2.7}});
     Forma(p, sinistro, kCremisiT, 0.8, 0.5);
     OmbraOltre(p, sinistro, {13.4, 23.2}, {10, 35}, kCremisiT.ombra);
-    Linee(p, Tratti({{{12.2, 33}, {13.6, 33.6}}}), kOcraT.corpo, 1.1);
+    Segna(p, Tratti({{{12.2, 33}, {13.6, 33.6}}}), kOcraT.corpo, 1.1);
     Mano(p, {14.4, 35.4}, 1.4, -30);
     // The arm raised, the coin held up at its end.
     const Profilo alzato = ProfiloArto({{{24.8, 23.2}, 3.9}, {{28.6, 18.2}, 3.3}, {{32.2, 14.4}, 2.7}});
     Forma(p, alzato, kCremisiT, 0.8, 0.5);
     OmbraOltre(p, alzato, {32, 13}, {25.6, 23.8}, kCremisiT.ombra);
-    Linee(p, Tratti({{{30.6, 14.8}, {31.8, 16}}}), kOcraT.corpo, 1.1);
+    Segna(p, Tratti({{{30.6, 14.8}, {31.8, 16}}}), kOcraT.corpo, 1.1);
     Emblema(p, Seme::Denari, {34.6, 8.6}, 13.6, 0);
     Mano(p, {32.8, 13.8}, 1.4, -45);
     for (const auto &[x, a] : {std::pair{14.4, -35.0}, std::pair{24.6, 60.0}}) {
         const Profilo spalla = Ovale({x, 23.4}, 2.5, 1.7, a);
         Forma(p, spalla, kCremisiT, 0.6, 0);
-        Linee(p, Tratti({{{x - 0.7, 22.4}, {x - 0.5, 24.4}}, {{x + 0.6, 22.4}, {x + 0.8, 24.4}}}), kOcraT.corpo, 0.45);
+        Segna(p, Tratti({{{x - 0.7, 22.4}, {x - 0.5, 24.4}}, {{x + 0.6, 22.4}, {x + 0.8, 24.4}}}), kOcraT.corpo, 0.45);
     }
     Forma(p, {{15.8, 22.8}, {19.5, 21.2}, {23.2, 22.8}, {21.4, 24.4}, {19.5, 23.6}, {17.6, 24.4}}, kOcraT, 0.4, 0);
     Volto(p, CentroViso(Seme::Denari), 0.4, 3, 0.12,
@@ -238,13 +238,13 @@ void FanteDiDenari(QPainter &p)
     const Profilo piuma{{17.6, 10.6}, {15.6, 6.8}, {12.4, 4.8}, {10.2, 5.8},
                         {10.8, 9},    {12, 7.8},   {13.6, 8.6}, {16.2, 11.8}};
     Forma(p, piuma, kLinoT, 0.6, 0, kBordoPiuma);
-    Linee(
+    Segna(
         p,
         Tratti(
             {{{16.6, 10.6}, {14.4, 7.4}, {12, 6.2}, {11.4, 7.6}}, {{14.6, 7}, {14, 6.2}}, {{13.2, 6.4}, {12.8, 5.6}}}),
         kLinoT.ombra);
     Forma(p, {{16, 13.5}, {16.2, 9}, {17.8, 6.2}, {21.5, 6.8}, {23, 9.5}, {23, 13.5}}, kNeroT, 0.9, 0.5);
-    Linee(p, Tratti({{{18, 7.5}, {18.4, 12}}, {{20.8, 7.6}, {21.2, 12}}}), kNeroT.luce);
+    Segna(p, Tratti({{{18, 7.5}, {18.4, 12}}, {{20.8, 7.6}, {21.2, 12}}}), kNeroT.luce);
     Forma(p, ProfiloArto({{{15.6, 12.8}, 1.6}, {{23.4, 12.8}, 1.6}}), kOcraT, 0.4, 0);
 }
 
@@ -257,14 +257,14 @@ void FanteDiSpade(QPainter &p)
             {{{x, 44}, 3.8}, {{x + d * 1.3, 52.2}, 2.8}, {{x + d * 1.7, 55.4}, 3.1}, {{x + d * 2.4, 61.6}, 2.2}});
         Forma(p, gamba, kRossoT, 0.7, 0.5);
         OmbraOltre(p, gamba, {x, 44}, {x + d * 2.4, 62}, kRossoT.ombra);
-        Linee(p, Tratti({{{x + d * 1.6 - 1.6, 54.6}, {x + d * 1.6 + 1.6, 54.8}}}), kOcraT.corpo, kPiega);
+        Segna(p, Tratti({{{x + d * 1.6 - 1.6, 54.6}, {x + d * 1.6 + 1.6, 54.8}}}), kOcraT.corpo, kPiega);
     }
     Scarpa(p, {20.8, 62.8}, {16.8, 63.2});
     Scarpa(p, {30.6, 62.8}, {34.2, 63.2});
     const Profilo capelli{{21.6, 15}, {22, 11},   {25.5, 10},   {29, 11},  {29.6, 14},
                           {29, 16},   {29.6, 18}, {28.6, 19.4}, {22.4, 19}};
     Forma(p, capelli, kBiondoT, 0.8, 0.5);
-    Linee(p, Tratti({{{28.4, 13.6}, {29, 15.6}, {28.4, 17.4}}, {{22.6, 13.6}, {22.2, 15.6}, {22.8, 18.2}}}),
+    Segna(p, Tratti({{{28.4, 13.6}, {29, 15.6}, {28.4, 17.4}}, {{22.6, 13.6}, {22.2, 15.6}, {22.8, 18.2}}}),
           kBiondoT.ombra);
     Forma(p, ProfiloArto({{{25.5, 18}, 3.2}, {{25.5, 21.5}, 3.4}}), kPelleT, 0.8, 0, kBordoPelle);
     // Puffed breeches, paned.
@@ -284,20 +284,20 @@ void FanteDiSpade(QPainter &p)
         tagli.addPath(Taglio(x, 24, 31.6));
     Riempi(p, tagli, kViolaT.corpo, kLinoT.ombra, kTrattoInterno);
     OmbraOltre(p, farsetto, {25, 21}, {27, 42}, kLinoT.ombra);
-    Linee(p, Tratti({{{19.6, 40}, {24.6, 41.2}, {29.8, 40}}}), kRossoT.corpo, 0.8);
+    Segna(p, Tratti({{{19.6, 40}, {24.6, 41.2}, {29.8, 40}}}), kRossoT.corpo, 0.8);
     Forma(p, ProfiloArto({{{21, 34}, 1.4}, {{29, 33.8}, 1.4}}), kMarroneT, 0.4, 0);
-    Linee(p, Tratti({{{21.6, 35.2}, {20.2, 39.6}}, {{25, 35.2}, {24.8, 40.6}}}), kLinoT.ombra, kPiega);
+    Segna(p, Tratti({{{21.6, 35.2}, {20.2, 39.6}}, {{25, 35.2}, {24.8, 40.6}}}), kLinoT.ombra, kPiega);
     // The arm down to the sword's grip.
     const Profilo braccio = ProfiloArto({{{20.4, 23.2}, 3.6}, {{17.6, 29.6}, 3.0}, {{15.2, 33.2}, 2.6}});
     Forma(p, braccio, kRossoT, 0.7, 0.5);
     OmbraOltre(p, braccio, {21, 23.2}, {16, 33.4}, kRossoT.ombra);
-    Linee(p, Tratti({{{14.0, 32.2}, {16.4, 32.8}}}), kLinoT.corpo, 1.0);
+    Segna(p, Tratti({{{14.0, 32.2}, {16.4, 32.8}}}), kLinoT.corpo, 1.0);
     // Held by the grip above the guard, so that the guard shows.
     Emblema(p, Seme::Spade, {12.6, 47.4}, 31, 192, Ornato::No, kCurvaSpada);
     Mano(p, {14.8, 34.0}, 1.4, 90);
     const Profilo spalla = Ovale({20.6, 23.6}, 2.4, 1.7, -65);
     Forma(p, spalla, kRossoT, 0.6, 0);
-    Linee(p, Tratti({{{19.8, 22.6}, {20.4, 24.6}}, {{21.2, 22.4}, {21.6, 24.4}}}), kOcraT.corpo, 0.45);
+    Segna(p, Tratti({{{19.8, 22.6}, {20.4, 24.6}}, {{21.2, 22.4}, {21.6, 24.4}}}), kOcraT.corpo, 0.45);
     // The short cape over the shoulder, the elbow of the hidden arm under it,
     // its front edge turned to show the lining.
     const Profilo cappa{{24.8, 21},   {28.6, 20.6}, {32, 21.6}, {34.4, 24},   {36.2, 27.6}, {38.4, 30.4},
@@ -305,7 +305,7 @@ void FanteDiSpade(QPainter &p)
                         {31.6, 42.8}, {29.4, 41.6}, {28.6, 37}, {28.2, 30},   {27.2, 24}};
     Forma(p, cappa, kViolaT, 1.2, 0.6);
     OmbraOltre(p, cappa, {34, 22}, {36.4, 42}, kViolaT.ombra);
-    Linee(p,
+    Segna(p,
           Tratti({{{30.6, 24.6}, {32, 33}, {33.8, 41.4}},
                   {{33.4, 25.4}, {35.2, 30.2}, {34.6, 34}, {35.8, 41.8}},
                   {{29.8, 30}, {30.4, 36}, {31.6, 42.4}}}),
@@ -320,14 +320,14 @@ void FanteDiSpade(QPainter &p)
     const Profilo tocco{{20.4, 12.0}, {20.8, 9.4},  {23.6, 7.8},  {28.2, 7.8},
                         {31.4, 9.4},  {31.6, 11.4}, {28.4, 12.2}, {24.0, 12.6}};
     Forma(p, tocco, kNeroT, 0.7, 0.5);
-    Linee(
+    Segna(
         p,
         Tratti({{{21.2, 11.0}, {25.5, 10.8}, {31.0, 10.2}}, {{23.6, 8.6}, {24.6, 10.4}}, {{27.4, 8.4}, {27.8, 10.4}}}),
         kNeroT.luce, kPiega);
     const Profilo piuma{{29.4, 9.0}, {30.4, 6.0}, {32.6, 3.8}, {35.2, 3.6},
                         {35.6, 4.8}, {34.2, 6.6}, {31.8, 8.4}, {30.6, 9.8}};
     Forma(p, piuma, kLinoT, 0.6, 0, kBordoPiuma);
-    Linee(p,
+    Segna(p,
           Tratti({{{30.2, 9.2}, {32.4, 5.8}, {35.0, 4.2}},
                   {{31.6, 7.2}, {31.4, 5.8}},
                   {{33.0, 5.8}, {33.0, 4.4}},

@@ -76,13 +76,6 @@ void Forma(QPainter &p, const Profilo &forma, const Tinta &tinta, qreal ombra, q
     p.drawPath(Sagoma(forma));
 }
 
-void Linee(QPainter &p, const QPainterPath &linee, const QColor &colore, qreal spessore)
-{
-    p.setPen(Penna(colore, spessore));
-    p.setBrush(Qt::NoBrush);
-    p.drawPath(linee);
-}
-
 void OmbraOltre(QPainter &p, const Profilo &forma, QPointF da, QPointF a, const QColor &colore)
 {
     // The shape beyond the line, laid flat (stampa.h).
@@ -176,8 +169,8 @@ void Palpebre(QPainter &p, Lineamenti::Occhio tipo, qreal grande)
     p.setPen(Qt::NoPen);
     p.setBrush(kPelleT.corpo);
     p.drawPath(tutte[0]);
-    Linee(p, tutte[1], kSegnoViso, 0.26);
-    Linee(p, tutte[2], kBordoPelle, 0.18);
+    Segna(p, tutte[1], kSegnoViso, 0.26);
+    Segna(p, tutte[2], kBordoPelle, 0.18);
 }
 
 // What sets one face apart, drawn bolder on the larger cards: there the jaw,
@@ -215,7 +208,7 @@ void Labbra(QPainter &p, QPointF c, qreal w, Lineamenti::Bocca tipo)
     QPainterPath linea;
     linea.moveTo(c + QPointF(-w, su));
     linea.quadTo(c + QPointF(0, tipo == Lineamenti::Bocca::Sorride ? 0.08 : -0.05 - su * 0.4), c + QPointF(w, su));
-    Linee(p, linea, QColor(0x9A, 0x4A, 0x3A), 0.24);
+    Segna(p, linea, QColor(0x9A, 0x4A, 0x3A), 0.24);
 }
 
 } // namespace
@@ -289,7 +282,7 @@ void Volto(QPainter &p, QPointF c, qreal verso, qreal inclina, qreal sorriso, co
     // A stern look draws the brows down at the middle.
     const qreal f = std::max(0.0, -sorriso) * 4;
     const qreal a = l.ciglia;
-    Linee(p,
+    Segna(p,
           Tratti({{{-1.9 + s, -1.2 - f - a * 0.5}, {-1.1 + s, -1.7 - a}, {-0.4 + s, -1.3 + f - a * 0.3}},
                   {{0.4 + s, -1.3 + f - a * 0.3}, {1.1 + s, -1.7 - a}, {1.9 + s, -1.2 - f - a * 0.5}}}),
           InchiostroDelPixelInUso() ? kSopracciglia : kSegnoViso, Ciglia(l.folte));
@@ -298,11 +291,11 @@ void Volto(QPainter &p, QPointF c, qreal verso, qreal inclina, qreal sorriso, co
     // the natural size the pixel between the eyes stays skin.
     const qreal n = l.naso;
     if (InchiostroDelPixelInUso())
-        Linee(p, Tratti({{{-2.0, 0.05}, {-1.0, -0.82}, {0.05, -0.1}}, {{-0.05, -0.1}, {1.0, -0.82}, {2.0, 0.05}}}),
+        Segna(p, Tratti({{{-2.0, 0.05}, {-1.0, -0.82}, {0.05, -0.1}}, {{-0.05, -0.1}, {1.0, -0.82}, {2.0, 0.05}}}),
               kBordoPelle, Palpebra());
     else
         Palpebre(p, l.sguardo, e);
-    Linee(
+    Segna(
         p,
         Tratti(
             {{{v * 0.4, -0.4}, {v * 0.9 + 0.25 + (v < 0 ? -1 : 1) * l.gobba * 0.4, 0.9 + n}, {v * 0.5 - 0.3, 1.4 + n}},
@@ -312,7 +305,7 @@ void Volto(QPainter &p, QPointF c, qreal verso, qreal inclina, qreal sorriso, co
     // face would read as a beard on the small card.
     const qreal b = v * 0.6, w = 0.8 + l.bocca;
     if (InchiostroDelPixelInUso())
-        Linee(p,
+        Segna(p,
               Tratti({{{-w + b, 2.45 + m * 0.5 - sorriso},
                        {b, 2.6 + m * 0.5 + sorriso},
                        {w + b, 2.45 + m * 0.5 - sorriso}}}),
@@ -322,7 +315,7 @@ void Volto(QPainter &p, QPointF c, qreal verso, qreal inclina, qreal sorriso, co
     if (l.eta > 0) {
         // From the nose's wing to the mouth's corner, and under the eyes.
         const qreal e = l.eta;
-        Linee(p,
+        Segna(p,
               Tratti({{{-1.2 + b, 1.2 + n}, {-1.5 + b, 2.0 + m * 0.3}, {-1.3 + b, 2.8 + m * 0.5}},
                       {{1.2 + b, 1.2 + n}, {1.5 + b, 2.0 + m * 0.3}, {1.3 + b, 2.8 + m * 0.5}},
                       {{-1.7 + s, 0.75}, {-1.0 + s, 0.95 + 0.1 * e}, {-0.4 + s, 0.8}},
@@ -388,7 +381,7 @@ void Pugno(QPainter &p, QPointF c, qreal r, qreal angolo, bool specchio, const T
     }
     segni.moveTo(t.map(QPointF(-0.7 * r, -0.55 * r)));
     segni.quadTo(t.map(QPointF(-0.2 * r, -0.2 * r)), t.map(QPointF(0.3 * r, -0.45 * r)));
-    Linee(p, segni, bordo, kTrattoInterno);
+    Segna(p, segni, bordo, kTrattoInterno);
 }
 
 void Mano(QPainter &p, QPointF c, qreal r, qreal angolo)

@@ -49,8 +49,6 @@ QPointF CentroViso(Seme seme);
 // little finer (stampa.h). Flat fills only, and no boolean operation on paths.
 void Forma(QPainter &p, const Profilo &forma, const Tinta &tinta, qreal ombra = 1.0, qreal luce = 0.6,
            const QColor &bordo = kContorno);
-// Linework inside a shape: folds, seams, strands of hair.
-void Linee(QPainter &p, const QPainterPath &linee, const QColor &colore, qreal spessore = kTrattoInterno);
 // The shade side of `forma` beyond the line from `da` to `a` (on its right
 // when it is drawn downwards), laid as stampa.h's Ombra lays it.
 void OmbraOltre(QPainter &p, const Profilo &forma, QPointF da, QPointF a, const QColor &colore);

@@ -59,6 +59,13 @@ void Linea(QPainter &p, QPointF a, QPointF b, const QColor &c, qreal w)
     p.drawLine(a, b);
 }
 
+void Segna(QPainter &p, const QPainterPath &segni, const QColor &colore, qreal w)
+{
+    p.setPen(Penna(colore, w));
+    p.setBrush(Qt::NoBrush);
+    p.drawPath(segni);
+}
+
 void Pixel(QPainter &p, qreal x, qreal y, qreal w, qreal h, const QColor &c) { p.fillRect(QRectF(x, y, w, h), c); }
 
 QPainterPath Cerchio(QPointF c, qreal rx, qreal ry)

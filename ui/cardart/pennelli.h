@@ -19,6 +19,9 @@ void Macchia(QPainter &p, QPointF c, qreal rx, qreal ry, const QColor &colore);
 void Poligono(QPainter &p, std::initializer_list<QPointF> punti, const QColor &fondo, const QColor &bordo,
               qreal w = kTratto);
 void Linea(QPainter &p, QPointF a, QPointF b, const QColor &c, qreal w);
+// Linework inside a shape (folds, seams, strands of hair): `segni` stroked
+// `w` wide, no fill.
+void Segna(QPainter &p, const QPainterPath &segni, const QColor &colore, qreal w = kTrattoInterno);
 void Pixel(QPainter &p, qreal x, qreal y, qreal w, qreal h, const QColor &c);
 // An ellipse centred on `c` as a path, for the boolean operations below.
 QPainterPath Cerchio(QPointF c, qreal rx, qreal ry);

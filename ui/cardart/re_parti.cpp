@@ -93,13 +93,6 @@ void Piano(QPainter &p, const QPainterPath &forma, const Tinta &tinta, const QCo
     Campitura(p, forma, tinta, bordo, ombra, luce);
 }
 
-void Segna(QPainter &p, const QPainterPath &segni, const QColor &colore, qreal w)
-{
-    p.setPen(Penna(colore, w));
-    p.setBrush(Qt::NoBrush);
-    p.drawPath(segni);
-}
-
 void Pieghe(QPainter &p, const QPainterPath &forma, const Tinta &tinta, std::initializer_list<Piega> pieghe)
 {
     QPainterPath ombre, luci, pieghe_;

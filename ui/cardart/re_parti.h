@@ -60,8 +60,6 @@ QPainterPath Arto(QPointF a, QPointF b, qreal ra, qreal rb);
 // (pennelli.h), laid flat in the larger drawing (stampa.h).
 void Piano(QPainter &p, const QPainterPath &forma, const Tinta &tinta, const QColor &bordo, qreal ombra = 1.2,
            qreal luce = 0.7);
-// Linework inside a shape: `segni` stroked `w` wide, no fill.
-void Segna(QPainter &p, const QPainterPath &segni, const QColor &colore, qreal w = kTrattoInterno);
 
 // Folds of a hanging cloth cut to `forma`: each runs from where it starts
 // (`da`) to the hem (`a`), `largo` wide there; a trough in the shade tone
