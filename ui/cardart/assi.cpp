@@ -215,7 +215,7 @@ void Asso(QPainter &p, Seme seme)
         Emblema(p, seme, {22.5, 36}, 64, 0, Ornato::Si, 7);
         break;
     case Seme::Bastoni:
-        Emblema(p, seme, {23.5, 36.5}, 60, 14, Ornato::Si, 0); // leaning, as a club is held
+        Emblema(p, seme, {23, 36.5}, 62, 8, Ornato::Si, 0); // leaning a little, as a club is held
         break;
     }
 }

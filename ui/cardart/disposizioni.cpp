@@ -27,7 +27,7 @@ struct Forma {
 };
 
 constexpr Forma kDenari{10.4, 13.5, 35.5, 58.5, 0, true}; // a coin's diameter
-constexpr Forma kCoppe{15.5, 13.5, 35.5, 58.5, 0, true};  // a cup's height
+constexpr Forma kCoppe{19.2, 13, 36, 59, 0, true};        // a cup's height
 constexpr Forma kSpade{19.2, 13, 36, 59, 4.6, false};     // a sword's length
 constexpr Forma kBastoni{18.6, 13, 36, 59, 0, false, 10}; // a club's length
 
@@ -45,8 +45,8 @@ constexpr Pose Disponi(const Forma &f, int valore)
     switch (valore) {
     case 2:
         if (f.colonna) {
-            metti(kCentro, 22.5);
-            metti(kCentro, 49.5);
+            metti(kCentro, f.mezzo - 13); // on the rows' pixel grid
+            metti(kCentro, f.mezzo + 14);
         } else {
             metti(15.5, f.mezzo);
             metti(29.5, f.mezzo);
