@@ -215,19 +215,20 @@ void Bastone(QPainter &p, qreal h, bool grande)
     legno.closeSubpath();
     // The head: a heavy round knob with a burr or two, never a smooth dome;
     // the grip ends in a knob of its own.
-    const qreal testa = (grande ? 2.6 : 3.7) * u;
+    const qreal testa = (grande ? 3.0 : 3.7) * u;
     legno = Unione(legno, Cerchio({0, -6.8 * u}, testa, testa));
     legno = Unione(legno, Cerchio({-1.4 * u, -8.9 * u}, 1.1 * u, 1.0 * u));
+    if (grande) // the ace's head gnarled all round
+        for (const QPointF c : {QPointF(-2.6, -6.0), QPointF(2.5, -8.0), QPointF(2.2, -4.9)})
+            legno = Unione(legno, Cerchio(c * u, 0.9 * u, 0.9 * u));
     legno = Unione(legno, Cerchio({0, 9.1 * u}, 1.5 * u, 0.9 * u));
     // Lopped branches: stubs leaning up and out on either side, each cut
-    // square with a red face; on a small club one leaf from the upper stub,
-    // lying up along the shaft; the ace has a pair there and a third stub.
+    // square with a red face; the ace has a third below the head.
     struct Moncone {
         qreal s, lato, sporge; // where along the shaft, which side, how far beyond it
-        bool foglia, grande;   // a leaf from it; only on the ace
+        bool grande;           // only on the ace
     };
-    constexpr std::array<Moncone, 3> kMonconi{
-        {{0.32, -1, 1.6, true, false}, {0.62, 1, 1.5, false, false}, {0.12, 1, 1.0, false, true}}};
+    constexpr std::array<Moncone, 3> kMonconi{{{0.22, -1, 1.6, false}, {0.62, 1, 1.5, false}, {0.78, -1, 1.0, true}}};
     constexpr qreal kPiega = 50; // the stubs' lean from upright
     // A stub's width: on a small club broad enough that its red face
     // survives the natural size.
@@ -250,25 +251,27 @@ void Bastone(QPainter &p, qreal h, bool grande)
         legno = Unione(legno, t.map(ramo));
         tagli.addPath(t.map(Cerchio({0, -fuori}, largo * 0.58, largo * 0.4)));
         anelli.addPath(t.map(Cerchio({0, -fuori}, largo * 0.22, largo * 0.12)));
-        if (m.foglia) {
-            // From just below the cut, as a lopped branch sprouts again:
-            // up along the wood, and on the ace a second one out.
-            const QPointF base = t.map(QPointF(-m.lato * largo * 0.3, -fuori * 0.85));
-            const qreal lungo = (grande ? 4.2 : 4.6) * u;
-            const std::array<qreal, 2> angoli{m.lato * (grande ? 8 : 12), m.lato * 42};
-            for (int i = 0; i < (grande ? 2 : 1); ++i) {
-                const qreal angolo = angoli[size_t(i)];
-                foglie =
-                    Unione(foglie, Foglia(base, lungo, lungo * (grande ? 0.34 : 0.42), angolo, 0.35, 0.72, 0.95, 0.5));
-                QTransform v;
-                v.translate(base.x(), base.y());
-                v.rotate(angolo);
-                vene.moveTo(v.map(QPointF(0, -0.6 * u)));
-                vene.lineTo(v.map(QPointF(0, -lungo * 0.8)));
-            }
-        }
     }
-    Modella(p, legno, kTintaLegno, QColor(Qt::transparent), grande ? 1.2 * u : 0.8, grande ? 0.9 * u : 0.9);
+    // Golden leaves sprouting from the bark, each on its own with white
+    // round it, turned up and out: on a small club one, lying along the
+    // shaft halfway up, never at the head, where it would read as a beak;
+    // on the ace two, on either side.
+    struct Gemma {
+        qreal s, lato, angolo;
+    };
+    constexpr std::array<Gemma, 2> kGemme{{{0.42, -1, -26}, {0.3, 1, 30}}};
+    for (int i = 0; i < (grande ? 2 : 1); ++i) {
+        const Gemma &g = kGemme[size_t(i)];
+        const QPointF base(g.lato * mezza(g.s, int(g.lato)) * 0.7, y(g.s));
+        const qreal lungo = (grande ? 5.0 : 4.6) * u;
+        foglie = Unione(foglie, Foglia(base, lungo, lungo * 0.42, g.angolo, 0.4, 0.78, 1.0, 0.45));
+        QTransform v;
+        v.translate(base.x(), base.y());
+        v.rotate(g.angolo);
+        vene.moveTo(v.map(QPointF(0, -0.6 * u)));
+        vene.lineTo(v.map(QPointF(0, -lungo * 0.8)));
+    }
+    Modella(p, legno, kTintaLegno, QColor(Qt::transparent), grande ? 1.5 * u : 0.8, grande ? 0.5 * u : 0.9);
     // The grain along the wood, lines parting round a knot (a ring round a
     // dark eye); on the ace bark marks across it and a second knot.
     QPainterPath venatura;
