@@ -7,11 +7,12 @@ namespace {
 
 // Every suit counts alike, so that a count has one shape whatever the
 // emblem: the two and three plain (a pair, a row or a column), the four at
-// the corners, the five the four with one in the middle, the six two
-// columns of three, the seven a row of three at the top and one at the
-// bottom with one alone between them. So the five and the seven show a lone
-// emblem in white where the four and six show none, and the six and seven
-// differ in every row, not by one emblem among six.
+// the corners, the five the four with one in the middle, the six a row of
+// three at the top and one at the bottom, the seven the six with one in the
+// middle. So an odd count shows a lone emblem in a band of white where the
+// even one below it shows only white: the eye tells a seven from a six as it
+// tells a five from a four, by the middle alone, and never has to count
+// rows that run together into columns.
 // Three columns with white between them: an emblem at most eleven pixels
 // wide; rows filling the card's height to three pixels from its edges.
 // Middles on pixel centres (or whole units, for an emblem an even number
@@ -27,7 +28,7 @@ struct Forma {
 };
 
 constexpr Forma kDenari{10.4, 13.5, 35.5, 58.5, 0, true}; // a coin's diameter
-constexpr Forma kCoppe{19.2, 13, 36, 59, 0, true};        // a cup's height
+constexpr Forma kCoppe{17.8, 13, 36, 59, 0, true};        // a cup's height
 constexpr Forma kSpade{19.2, 13, 36, 59, 4.6, false};     // a sword's length
 constexpr Forma kBastoni{18.6, 13, 36, 59, 0, false, 10}; // a club's length
 
@@ -70,11 +71,10 @@ constexpr Pose Disponi(const Forma &f, int valore)
         metti(kSinistra, f.giu);
         metti(kDestra, f.giu);
         break;
-    case 6: // two columns of three: an empty band down the middle
-        for (const qreal y : {f.su, f.mezzo, f.giu}) {
-            metti(kSinistra, y);
-            metti(kDestra, y);
-        }
+    case 6: // rows of three, and nothing between them
+        for (const qreal y : {f.su, f.giu})
+            for (const qreal x : {kSinistra, kCentro, kDestra})
+                metti(x, y);
         break;
     case 7: // rows of three, and one alone between them
         for (const qreal x : {kSinistra, kCentro, kDestra})

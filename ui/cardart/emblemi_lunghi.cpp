@@ -201,7 +201,7 @@ void Bastone(QPainter &p, qreal h, bool grande)
     const auto y = [&](qreal s) { return yPresa + (yTesta - yPresa) * s; };
     const auto mezza = [&](qreal s, int lato) {
         const qreal ruvido = 0.1 * u * std::sin(s * 13 + lato * 1.9) * std::min(1.0, s * 4);
-        return (0.9 + 0.7 * s + 1.6 * s * s * s) * u * (grande ? 0.75 : 1.0) + ruvido;
+        return (1.15 + 0.6 * s + 1.5 * s * s * s) * u * (grande ? 0.7 : 1.0) + ruvido;
     };
     constexpr int kPassi = 24;
     QPolygonF contorno;
@@ -228,7 +228,7 @@ void Bastone(QPainter &p, qreal h, bool grande)
         qreal s, lato, sporge; // where along the shaft, which side, how far beyond it
         bool grande;           // only on the ace
     };
-    constexpr std::array<Moncone, 3> kMonconi{{{0.22, -1, 1.6, false}, {0.62, 1, 1.5, false}, {0.78, -1, 1.0, true}}};
+    constexpr std::array<Moncone, 3> kMonconi{{{0.2, -1, 1.6, false}, {0.5, 1, 1.6, false}, {0.78, -1, 1.0, true}}};
     constexpr qreal kPiega = 50; // the stubs' lean from upright
     // A stub's width: on a small club broad enough that its red face
     // survives the natural size.
@@ -259,12 +259,12 @@ void Bastone(QPainter &p, qreal h, bool grande)
     struct Gemma {
         qreal s, lato, angolo;
     };
-    constexpr std::array<Gemma, 2> kGemme{{{0.42, -1, -26}, {0.3, 1, 30}}};
+    constexpr std::array<Gemma, 2> kGemme{{{0.45, -1, -38}, {0.3, 1, 30}}};
     for (int i = 0; i < (grande ? 2 : 1); ++i) {
         const Gemma &g = kGemme[size_t(i)];
-        const QPointF base(g.lato * mezza(g.s, int(g.lato)) * 0.7, y(g.s));
-        const qreal lungo = (grande ? 5.0 : 4.6) * u;
-        foglie = Unione(foglie, Foglia(base, lungo, lungo * 0.42, g.angolo, 0.4, 0.78, 1.0, 0.45));
+        const QPointF base(g.lato * mezza(g.s, int(g.lato)) * 0.8, y(g.s));
+        const qreal lungo = (grande ? 5.0 : 5.4) * u;
+        foglie = Unione(foglie, Foglia(base, lungo, lungo * (grande ? 0.42 : 0.5), g.angolo, 0.4, 0.78, 1.0, 0.45));
         QTransform v;
         v.translate(base.x(), base.y());
         v.rotate(g.angolo);
@@ -272,6 +272,10 @@ void Bastone(QPainter &p, qreal h, bool grande)
         vene.lineTo(v.map(QPointF(0, -lungo * 0.8)));
     }
     Modella(p, legno, kTintaLegno, QColor(Qt::transparent), grande ? 1.5 * u : 0.8, grande ? 0.5 * u : 0.9);
+    // On the ace the bark engraved along the wood's shaded half.
+    if (grande)
+        Tratteggia(p, Differenza(legno, legno.translated(-1.6 * u, 0.3 * u)), kTintaLegno.ombra, 0.55 * u, 92,
+                   0.12 * u);
     // The grain along the wood, lines parting round a knot (a ring round a
     // dark eye); on the ace bark marks across it and a second knot.
     QPainterPath venatura;
