@@ -28,7 +28,7 @@ struct Forma {
 };
 
 constexpr Forma kDenari{10.4, 13.5, 35.5, 58.5, 0, true}; // a coin's diameter
-constexpr Forma kCoppe{17.8, 13, 36, 59, 0, true};        // a cup's height
+constexpr Forma kCoppe{14, 13.5, 35.5, 58.5, 0, true};    // a cup's height
 constexpr Forma kSpade{19.2, 13, 36, 59, 4.6, false};     // a sword's length
 constexpr Forma kBastoni{18.6, 13, 36, 59, 0, false, 10}; // a club's length
 

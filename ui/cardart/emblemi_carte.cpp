@@ -127,7 +127,7 @@ void SpadaDiCarta(QPainter &p, qreal h, qreal curva)
 // orange-gold and red shape, never a brown blot.
 void CoppaDiCarta(QPainter &p, qreal h)
 {
-    const qreal w = 0.53 * h; // the bowl's width: three cups side by side with white between
+    const qreal w = 0.73 * h; // the bowl's width: three cups side by side with white between
     const qreal bocca = 0.06 * h;
     const qreal top = -h / 2 + bocca;
     const qreal fondoCoppa = 0.08 * h;              // where the bowl meets the stem
@@ -159,7 +159,7 @@ void CoppaDiCarta(QPainter &p, qreal h)
     p.setPen(QPen(kTintaCoppa.ombra, 0.2, Qt::SolidLine, Qt::RoundCap));
     p.drawPath(incise);
     QPainterPath fascia;
-    fascia.addRect(QRectF(-w / 2, -0.37 * h, w, 0.17 * h));
+    fascia.addRect(QRectF(-w / 2, -0.38 * h, w, 0.15 * h));
     Riempi(p, Intersezione(coppa, fascia), kTintaRosso.corpo, QColor(Qt::transparent), 0);
     // The mouth, darker inside, within the rim: the cup's outline closes
     // round it, so that at the natural size each cup is one outlined shape,
