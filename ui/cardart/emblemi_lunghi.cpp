@@ -218,9 +218,8 @@ void Bastone(QPainter &p, qreal h, bool grande)
     const qreal testa = (grande ? 3.0 : 3.7) * u;
     legno = Unione(legno, Cerchio({0, -6.8 * u}, testa, testa));
     legno = Unione(legno, Cerchio({-1.4 * u, -8.9 * u}, 1.1 * u, 1.0 * u));
-    if (grande) // the ace's head gnarled all round
-        for (const QPointF c : {QPointF(-2.6, -6.0), QPointF(2.5, -8.0), QPointF(2.2, -4.9)})
-            legno = Unione(legno, Cerchio(c * u, 0.9 * u, 0.9 * u));
+    if (grande) // the ace's head a rounder knob, a burr low on it
+        legno = Unione(legno, Cerchio({2.3 * u, -5.3 * u}, 0.9 * u, 0.9 * u));
     legno = Unione(legno, Cerchio({0, 9.1 * u}, 1.5 * u, 0.9 * u));
     // Lopped branches: stubs leaning up and out on either side, each cut
     // square with a red face; the ace has a third below the head.
@@ -229,7 +228,7 @@ void Bastone(QPainter &p, qreal h, bool grande)
         bool grande;           // only on the ace
     };
     constexpr std::array<Moncone, 3> kMonconi{{{0.2, -1, 1.6, false}, {0.5, 1, 1.6, false}, {0.78, -1, 1.0, true}}};
-    constexpr qreal kPiega = 50; // the stubs' lean from upright
+    const qreal piega = grande ? 72 : 50; // the stubs' lean from upright: on the ace cut close, never arms
     // A stub's width: on a small club broad enough that its red face
     // survives the natural size.
     const qreal largo = (grande ? 1.6 : 1.9) * u;
@@ -238,10 +237,10 @@ void Bastone(QPainter &p, qreal h, bool grande)
         if (m.grande && !grande)
             continue;
         const qreal w = mezza(m.s, int(m.lato));
-        const qreal fuori = (w * 0.7 + m.sporge * u) / std::sin(qDegreesToRadians(kPiega));
+        const qreal fuori = (w * 0.7 + m.sporge * u * (grande ? 0.55 : 1)) / std::sin(qDegreesToRadians(piega));
         QTransform t;
         t.translate(m.lato * w * 0.3, y(m.s));
-        t.rotate(m.lato * kPiega);
+        t.rotate(m.lato * piega);
         QPainterPath ramo;
         ramo.moveTo(-largo * 0.65, largo * 0.8);
         ramo.lineTo(-largo * 0.5, -fuori);
