@@ -18,7 +18,7 @@ inline const QColor kContornoEmblema = kContorno;
 // The clubs' wood: a dark green, so that a club stands out on the white as
 // firmly as a blade; light enough that the red cut faces and the outline
 // still show on it at the natural size.
-inline const Tinta kTintaLegno{QColor(0x74, 0xB0, 0x4C), QColor(0x3A, 0x82, 0x2E), QColor(0x27, 0x5A, 0x20)};
+inline const Tinta kTintaLegno{QColor(0x84, 0xC2, 0x58), QColor(0x44, 0x94, 0x34), QColor(0x2C, 0x66, 0x24)};
 
 // The four emblems, each drawn upright around the origin, `h` card units
 // long along its own axis (the diameter of a coin). Emblema places them.

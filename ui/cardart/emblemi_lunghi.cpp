@@ -201,7 +201,7 @@ void Bastone(QPainter &p, qreal h, bool grande)
     const auto y = [&](qreal s) { return yPresa + (yTesta - yPresa) * s; };
     const auto mezza = [&](qreal s, int lato) {
         const qreal ruvido = 0.1 * u * std::sin(s * 13 + lato * 1.9) * std::min(1.0, s * 4);
-        return (1.15 + 0.6 * s + 1.5 * s * s * s) * u * (grande ? 0.7 : 1.0) + ruvido;
+        return (grande ? (1.15 + 0.6 * s + 1.5 * s * s * s) * 0.7 : 1.2 + 0.7 * s + 1.9 * s * s * s) * u + ruvido;
     };
     constexpr int kPassi = 24;
     QPolygonF contorno;
@@ -227,7 +227,7 @@ void Bastone(QPainter &p, qreal h, bool grande)
         qreal s, lato, sporge; // where along the shaft, which side, how far beyond it
         bool grande;           // only on the ace
     };
-    constexpr std::array<Moncone, 3> kMonconi{{{0.2, -1, 1.6, false}, {0.5, 1, 1.6, false}, {0.78, -1, 1.0, true}}};
+    constexpr std::array<Moncone, 3> kMonconi{{{0.12, -1, 1.6, false}, {0.36, 1, 1.6, false}, {0.78, -1, 1.0, true}}};
     const qreal piega = grande ? 72 : 50; // the stubs' lean from upright: on the ace cut close, never arms
     // A stub's width: on a small club broad enough that its red face
     // survives the natural size.
@@ -258,9 +258,9 @@ void Bastone(QPainter &p, qreal h, bool grande)
     struct Gemma {
         qreal s, lato, angolo;
     };
-    constexpr std::array<Gemma, 2> kGemme{{{0.45, -1, -38}, {0.3, 1, 30}}};
-    for (int i = 0; i < (grande ? 2 : 1); ++i) {
-        const Gemma &g = kGemme[size_t(i)];
+    constexpr std::array<Gemma, 3> kGemme{{{0.34, -1, -38}, {0.52, -1, -32}, {0.26, 1, 30}}};
+    for (size_t i = grande ? 1 : 0; i < (grande ? 3u : 1u); ++i) {
+        const Gemma &g = kGemme[i];
         const QPointF base(g.lato * mezza(g.s, int(g.lato)) * 0.8, y(g.s));
         const qreal lungo = (grande ? 5.0 : 5.4) * u;
         foglie = Unione(foglie, Foglia(base, lungo, lungo * (grande ? 0.42 : 0.5), g.angolo, 0.4, 0.78, 1.0, 0.45));
