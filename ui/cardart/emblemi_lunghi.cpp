@@ -201,7 +201,7 @@ void Bastone(QPainter &p, qreal h, bool grande)
     const auto y = [&](qreal s) { return yPresa + (yTesta - yPresa) * s; };
     const auto mezza = [&](qreal s, int lato) {
         const qreal ruvido = 0.1 * u * std::sin(s * 13 + lato * 1.9) * std::min(1.0, s * 4);
-        return (grande ? (1.15 + 0.6 * s + 1.5 * s * s * s) * 0.7 : 1.2 + 0.7 * s + 1.9 * s * s * s) * u + ruvido;
+        return (grande ? (1.15 + 0.6 * s + 1.5 * s * s * s) * 0.7 : 0.95 + 0.4 * s + 2.2 * s * s * s) * u + ruvido;
     };
     constexpr int kPassi = 24;
     QPolygonF contorno;
@@ -215,8 +215,11 @@ void Bastone(QPainter &p, qreal h, bool grande)
     legno.closeSubpath();
     // The head: a heavy round knob with a burr or two, never a smooth dome;
     // the grip ends in a knob of its own.
-    const qreal testa = (grande ? 3.0 : 3.7) * u;
-    legno = Unione(legno, Cerchio({0, -6.8 * u}, testa, testa));
+    // On a pip the head is a knob some eight pixels across, the one thing
+    // that tells a club from a twig at the natural size; a longer club in a
+    // hand shows it in proportion.
+    const qreal testa = grande ? 3.0 * u : std::max(3.4 * u, 3.8);
+    legno = Unione(legno, Cerchio({0, -9.9 * u + testa}, testa, testa));
     legno = Unione(legno, Cerchio({-1.4 * u, -8.9 * u}, 1.1 * u, 1.0 * u));
     if (grande) // the ace's head a rounder knob, a burr low on it
         legno = Unione(legno, Cerchio({2.3 * u, -5.3 * u}, 0.9 * u, 0.9 * u));
@@ -311,7 +314,7 @@ void Bastone(QPainter &p, qreal h, bool grande)
     p.drawPath(venatura);
     // The wood is only a few pixels thick at the natural size: its outline
     // finer than the deck's weight there, so that its green shows.
-    p.setPen(Penna(kContornoEmblema, grande ? kTratto : kTrattoFine));
+    p.setPen(Penna(kContornoEmblema, kTratto));
     p.drawPath(legno);
     Riempi(p, tagli, kTintaRosso.corpo, kTintaRosso.ombra, grande ? kTrattoFine : 0.3);
     // The rings of the sawn faces, too fine for the natural size.
