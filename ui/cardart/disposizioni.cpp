@@ -1,18 +1,18 @@
 #include "disposizioni.h"
 
 #include <array>
-#include <cmath>
 
 namespace belvane::cardart {
 namespace {
 
 // Every suit counts alike, so that a count has one shape whatever the
 // emblem: the two and three plain (a pair, a row or a column), the four at
-// the corners, the five the four with one in the middle, the six two
-// columns of three, the seven the six with one in the middle between its
-// upper rows. So an odd count shows one emblem alone in the white down the
-// card's middle, where the even one below it shows only white; and no row
-// holds three, which run together into a bar.
+// the corners, the five the four with one in the middle, the six a row of
+// three at the top and one at the bottom, the seven the six with one in the
+// middle. So an odd count shows a lone emblem in a band of white where the
+// even one below it shows only white: the eye tells a seven from a six as it
+// tells a five from a four, by the middle alone, and never has to count
+// rows that run together into columns.
 // Three columns with white between them: an emblem at most eleven pixels
 // wide; rows filling the card's height to three pixels from its edges.
 // Middles on pixel centres (or whole units, for an emblem an even number
@@ -71,14 +71,17 @@ constexpr Pose Disponi(const Forma &f, int valore)
         metti(kSinistra, f.giu);
         metti(kDestra, f.giu);
         break;
-    case 6: // two columns of three, the middle white from top to bottom
-    case 7: // the six, and one alone in the middle between its upper rows
-        for (const qreal y : {f.su, f.mezzo, f.giu}) {
-            metti(kSinistra, y);
-            metti(kDestra, y);
-        }
-        if (valore == 7)
-            metti(kCentro, f.su + std::round((f.mezzo - f.su) / 2 - 0.25));
+    case 6: // rows of three, and nothing between them
+        for (const qreal y : {f.su, f.giu})
+            for (const qreal x : {kSinistra, kCentro, kDestra})
+                metti(x, y);
+        break;
+    case 7: // rows of three, and one alone between them
+        for (const qreal x : {kSinistra, kCentro, kDestra})
+            metti(x, f.su);
+        metti(kCentro, f.mezzo);
+        for (const qreal x : {kSinistra, kCentro, kDestra})
+            metti(x, f.giu);
         break;
     }
     return d;
