@@ -6,7 +6,7 @@ namespace belvane::cardart {
 namespace {
 
 // Every suit counts alike, so that a count has one shape whatever the
-// emblem: the two and three plain (a pair, a row or a column), the four at
+// emblem: the two and three in a column down the middle, the four at
 // the corners, the five the four with one in the middle, the six a row of
 // three at the top and one at the bottom, the seven the six with one in the
 // middle. So an odd count shows a lone emblem in a band of white where the
@@ -23,14 +23,13 @@ struct Forma {
     qreal altezza;        // one size for every emblem of the suit, so the eye never weighs them
     qreal su, mezzo, giu; // the rows' middles
     qreal curva;          // a blade's bend at its point, away from the card's middle
-    bool colonna;         // the two and three in one column (round emblems) or side by side
     qreal angolo = 0;     // leaning, as a club is held: upright and knobbly it reads as a cactus
 };
 
-constexpr Forma kDenari{10.4, 13.5, 35.5, 58.5, 0, true}; // a coin's diameter
-constexpr Forma kCoppe{14, 13.5, 35.5, 58.5, 0, true};    // a cup's height
-constexpr Forma kSpade{19.2, 13, 36, 59, 4.6, false};     // a sword's length
-constexpr Forma kBastoni{18.6, 13, 36, 59, 0, false, 10}; // a club's length
+constexpr Forma kDenari{10.4, 13.5, 35.5, 58.5, 0}; // a coin's diameter
+constexpr Forma kCoppe{14, 13.5, 35.5, 58.5, 0};    // a cup's height
+constexpr Forma kSpade{19.2, 13, 36, 59, 4.6};      // a sword's length
+constexpr Forma kBastoni{18.6, 13, 36, 59, 0, 10};  // a club's length
 
 struct Pose {
     std::array<Posa, 7> posa{};
@@ -44,23 +43,13 @@ constexpr Pose Disponi(const Forma &f, int valore)
         d.posa[size_t(d.quante++)] = {x, y, f.altezza, f.angolo, (x < kCentro ? -1 : 1) * f.curva};
     };
     switch (valore) {
-    case 2:
-        if (f.colonna) {
-            metti(kCentro, f.mezzo - 13); // on the rows' pixel grid
-            metti(kCentro, f.mezzo + 14);
-        } else {
-            metti(15.5, f.mezzo);
-            metti(29.5, f.mezzo);
-        }
+    case 2:                           // in a column down the middle, filling the card's height
+        metti(kCentro, f.mezzo - 13); // on the rows' pixel grid
+        metti(kCentro, f.mezzo + 14);
         break;
     case 3:
-        if (f.colonna) {
-            for (const qreal y : {f.su, f.mezzo, f.giu})
-                metti(kCentro, y);
-        } else {
-            for (const qreal x : {kSinistra, kCentro, kDestra})
-                metti(x, f.mezzo);
-        }
+        for (const qreal y : {f.su, f.mezzo, f.giu})
+            metti(kCentro, y);
         break;
     case 4:
     case 5:
