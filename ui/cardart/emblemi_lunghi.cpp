@@ -199,9 +199,12 @@ void Bastone(QPainter &p, qreal h, bool grande)
     // outline is a cudgel's and never a pod's.
     const qreal yPresa = 8.6 * u, yTesta = -7.0 * u;
     const auto y = [&](qreal s) { return yPresa + (yTesta - yPresa) * s; };
+    // The ace's club and the pips' are one shape; a pip's is stouter, so
+    // that at the natural size its wood is more than its outline.
+    const qreal tozzo = grande ? 0.7 : 0.95;
     const auto mezza = [&](qreal s, int lato) {
         const qreal ruvido = 0.1 * u * std::sin(s * 13 + lato * 1.9) * std::min(1.0, s * 4);
-        return (grande ? (1.15 + 0.6 * s + 1.5 * s * s * s) * 0.7 : 0.95 + 0.4 * s + 2.2 * s * s * s) * u + ruvido;
+        return (1.15 + 0.6 * s + 1.5 * s * s * s) * tozzo * u + (grande ? 0 : 0.2) + ruvido;
     };
     constexpr int kPassi = 24;
     QPolygonF contorno;
@@ -218,11 +221,10 @@ void Bastone(QPainter &p, qreal h, bool grande)
     // On a pip the head is a knob some eight pixels across, the one thing
     // that tells a club from a twig at the natural size; a longer club in a
     // hand shows it in proportion.
-    const qreal testa = grande ? 3.0 * u : std::max(3.4 * u, 3.8);
+    const qreal testa = grande ? 3.0 * u : 3.3 * u;
     legno = Unione(legno, Cerchio({0, -9.9 * u + testa}, testa, testa));
     legno = Unione(legno, Cerchio({-1.4 * u, -8.9 * u}, 1.1 * u, 1.0 * u));
-    if (grande) // the ace's head a rounder knob, a burr low on it
-        legno = Unione(legno, Cerchio({2.3 * u, -5.3 * u}, 0.9 * u, 0.9 * u));
+    legno = Unione(legno, Cerchio({2.3 * u, -5.3 * u}, 0.9 * u, 0.9 * u)); // a burr low on the knob
     legno = Unione(legno, Cerchio({0, 9.1 * u}, 1.5 * u, 0.9 * u));
     // Lopped branches: stubs leaning up and out on either side, each cut
     // square with a red face; the ace has a third below the head.
@@ -231,7 +233,7 @@ void Bastone(QPainter &p, qreal h, bool grande)
         bool grande;           // only on the ace
     };
     constexpr std::array<Moncone, 3> kMonconi{{{0.12, -1, 1.6, false}, {0.36, 1, 1.6, false}, {0.78, -1, 1.0, true}}};
-    const qreal piega = grande ? 72 : 50; // the stubs' lean from upright: on the ace cut close, never arms
+    const qreal piega = 72; // the stubs' lean from upright: on the ace cut close, never arms
     // A stub's width: on a small club broad enough that its red face
     // survives the natural size.
     const qreal largo = (grande ? 1.6 : 1.9) * u;
@@ -240,7 +242,7 @@ void Bastone(QPainter &p, qreal h, bool grande)
         if (m.grande && !grande)
             continue;
         const qreal w = mezza(m.s, int(m.lato));
-        const qreal fuori = (w * 0.7 + m.sporge * u * (grande ? 0.55 : 1)) / std::sin(qDegreesToRadians(piega));
+        const qreal fuori = (w * 0.7 + m.sporge * u * (grande ? 0.55 : 0.8)) / std::sin(qDegreesToRadians(piega));
         QTransform t;
         t.translate(m.lato * w * 0.3, y(m.s));
         t.rotate(m.lato * piega);
@@ -314,7 +316,7 @@ void Bastone(QPainter &p, qreal h, bool grande)
     p.drawPath(venatura);
     // The wood is only a few pixels thick at the natural size: its outline
     // finer than the deck's weight there, so that its green shows.
-    p.setPen(Penna(kContornoEmblema, kTratto));
+    p.setPen(Penna(kContornoEmblema, grande ? kTratto : kTrattoFine));
     p.drawPath(legno);
     Riempi(p, tagli, kTintaRosso.corpo, kTintaRosso.ombra, grande ? kTrattoFine : 0.3);
     // The rings of the sawn faces, too fine for the natural size.
