@@ -5,34 +5,31 @@
 namespace belvane::cardart {
 namespace {
 
-// A count has one row pattern in every suit: the two and three in a column
-// down the middle, the four at the corners, the five the four with one in
-// the middle. The swords and clubs, long and slim, go three to a row: the
-// six a row of three at the top and at the bottom, the seven the six with
-// one alone in the middle. Coins and cups are drawn larger, too broad for
-// three to a row with white between: their six is two columns of three
-// spread over the card, their seven two pairs below a pair with one alone
-// between the first two pairs. So an odd count always shows one emblem
-// alone in a band of white, where the even count below it shows none.
+// Every suit counts alike, so that a count has one shape whatever the
+// emblem: the two and three in a column down the middle, the four at
+// the corners, the five the four with one in the middle, the six a row of
+// three at the top and one at the bottom, the seven the six with one in the
+// middle. So an odd count shows a lone emblem in a band of white where the
+// even one below it shows only white: the eye tells a seven from a six as it
+// tells a five from a four, by the middle alone, and never has to count
+// rows that run together into columns.
+// Three columns with white between them: an emblem at most eleven pixels
+// wide; rows filling the card's height to three pixels from its edges.
 // Middles on pixel centres (or whole units, for an emblem an even number
 // of pixels across), so that every emblem falls on the pixels alike.
 constexpr qreal kSinistra = 8.5, kCentro = 22.5, kDestra = 36.5;
 
 struct Forma {
-    qreal altezza;                // one size for every emblem of the suit, so the eye never weighs them
-    qreal sinistra, destra;       // the side columns' middles
-    qreal su, mezzo, giu;         // the rows' middles
-    std::array<qreal, 4> fasce{}; // a two-column seven's four bands (none: rows of three)
-    qreal curva = 0;              // a blade's bend at its point, away from the card's middle
-    qreal angolo = 0;             // leaning, as a club is held: upright and knobbly it reads as a cactus
+    qreal altezza;        // one size for every emblem of the suit, so the eye never weighs them
+    qreal su, mezzo, giu; // the rows' middles
+    qreal curva;          // a blade's bend at its point, away from the card's middle
+    qreal angolo = 0;     // leaning, as a club is held: upright and knobbly it reads as a cactus
 };
 
-// A coin thirteen pixels across, a cup thirteen wide and fourteen tall: in
-// two columns and four bands with three pixels of white at least between.
-constexpr Forma kDenari{12.4, 9.5, 35.5, 9.5, 35.5, 62.5, {9.5, 27.5, 44.5, 62.5}};
-constexpr Forma kCoppe{13.4, 9.5, 35.5, 10, 36, 62, {10, 27, 45, 62}};
-constexpr Forma kSpade{19.2, kSinistra, kDestra, 13, 36, 59, {}, 4.6};     // a sword's length
-constexpr Forma kBastoni{18.6, kSinistra, kDestra, 13, 36, 59, {}, 0, 10}; // a club's length
+constexpr Forma kDenari{10.4, 13.5, 35.5, 58.5, 0}; // a coin's diameter
+constexpr Forma kCoppe{14, 13.5, 35.5, 58.5, 0};    // a cup's height
+constexpr Forma kSpade{19.2, 13, 36, 59, 4.6};      // a sword's length
+constexpr Forma kBastoni{18.6, 13, 36, 59, 0, 10};  // a club's length
 
 struct Pose {
     std::array<Posa, 7> posa{};
@@ -58,31 +55,24 @@ constexpr Pose Disponi(const Forma &f, int valore)
         break;
     case 4:
     case 5:
-        metti(f.sinistra, f.su);
-        metti(f.destra, f.su);
+        metti(kSinistra, f.su);
+        metti(kDestra, f.su);
         if (valore == 5)
             metti(kCentro, f.mezzo);
-        metti(f.sinistra, f.giu);
-        metti(f.destra, f.giu);
+        metti(kSinistra, f.giu);
+        metti(kDestra, f.giu);
         break;
-    case 6:
-    case 7:
-        if (f.fasce[0] > 0) { // two columns
-            const bool sette = valore == 7;
-            for (const qreal y :
-                 sette ? std::array{f.fasce[0], f.fasce[2], f.fasce[3]} : std::array{f.su, f.mezzo, f.giu}) {
-                metti(f.sinistra, y);
-                metti(f.destra, y);
-            }
-            if (sette)
-                metti(kCentro, f.fasce[1]);
-        } else { // rows of three, and one alone between them
-            for (const qreal y : {f.su, f.giu})
-                for (const qreal x : {kSinistra, kCentro, kDestra})
-                    metti(x, y, true);
-            if (valore == 7)
-                metti(kCentro, f.mezzo);
-        }
+    case 6: // rows of three, and nothing between them
+        for (const qreal y : {f.su, f.giu})
+            for (const qreal x : {kSinistra, kCentro, kDestra})
+                metti(x, y, true);
+        break;
+    case 7: // rows of three, and one alone between them
+        for (const qreal x : {kSinistra, kCentro, kDestra})
+            metti(x, f.su, true);
+        metti(kCentro, f.mezzo);
+        for (const qreal x : {kSinistra, kCentro, kDestra})
+            metti(x, f.giu, true);
         break;
     }
     return d;

@@ -127,7 +127,7 @@ void SpadaDiCarta(QPainter &p, qreal h, qreal curva)
 // orange-gold and red shape, never a brown blot.
 void CoppaDiCarta(QPainter &p, qreal h)
 {
-    const qreal w = 0.91 * h; // a broad bowl, the cup thirteen pixels wide and fourteen tall
+    const qreal w = 0.73 * h; // the bowl's width: three cups side by side with white between
     const qreal bocca = 0.06 * h;
     const qreal top = -h / 2 + bocca;
     const qreal fondoCoppa = 0.08 * h;              // where the bowl meets the stem
