@@ -1,6 +1,6 @@
 // The swords, cups and coins of the pip cards: bold closed shapes that are
 // counted at a glance at the natural size, where a sword is some twenty
-// pixels long and eleven wide, a cup twenty tall, a coin eleven across.
+// pixels long and eleven wide, a cup fifteen tall, a coin eleven across.
 #include "emblemi_forme.h"
 
 #include "pennelli.h"
@@ -121,10 +121,10 @@ void SpadaDiCarta(QPainter &p, qreal h, qreal curva)
 }
 
 // A golden goblet drawn for the natural size, where it is eleven pixels
-// wide and twenty tall: the ace's chalice made small, a deep bowl with a
-// wide red band, a round knop on the stem and a spreading foot. Stem and
-// knop are broad enough that their gold shows between the outlines: one
-// orange-gold and red shape, never a brown blot.
+// wide and fifteen tall: the ace's chalice made small, a broad bowl with a
+// red band, a short stem with a knop and a spreading foot, squat enough
+// that rows of cups keep broad white bands between them: one orange-gold
+// and red shape, never a brown blot.
 void CoppaDiCarta(QPainter &p, qreal h)
 {
     const qreal w = 0.73 * h; // the bowl's width: three cups side by side with white between

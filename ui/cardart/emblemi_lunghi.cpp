@@ -186,9 +186,9 @@ void Spada(QPainter &p, qreal h, Ornato ornato, qreal curva)
 
 // The one club of the deck, on the pips, in the figures' hands and, drawn
 // large, on the ace: a cudgel cut from a branch, long and slim, swelling
-// from a thin grip that ends in a small knob to a heavy rounded head. Two
+// from a thin grip that ends in a small knob to a blunt knobbed head. Two
 // branches lopped off on either side leave short stubs that break its
-// outline, their cut faces red; a golden leaf sprouts from the upper one.
+// outline, their cut faces red; a golden leaf sprouts from the bark.
 // The wood is dark green with a light side, its grain running along it and
 // parting round a knot: wood, not a green stem.
 void Bastone(QPainter &p, qreal h, bool grande)
@@ -218,22 +218,22 @@ void Bastone(QPainter &p, qreal h, bool grande)
     legno.closeSubpath();
     // The head: a heavy round knob with a burr or two, never a smooth dome;
     // the grip ends in a knob of its own.
-    // On a pip the head is a knob some eight pixels across, the one thing
-    // that tells a club from a twig at the natural size; a longer club in a
-    // hand shows it in proportion.
+    // Wider than the shaft below it: the knob is what tells a club from a
+    // twig at the natural size.
     const qreal testa = grande ? 3.0 * u : 3.3 * u;
     legno = Unione(legno, Cerchio({0, -9.9 * u + testa}, testa, testa));
     legno = Unione(legno, Cerchio({-1.4 * u, -8.9 * u}, 1.1 * u, 1.0 * u));
     legno = Unione(legno, Cerchio({2.3 * u, -5.3 * u}, 0.9 * u, 0.9 * u)); // a burr low on the knob
     legno = Unione(legno, Cerchio({0, 9.1 * u}, 1.5 * u, 0.9 * u));
-    // Lopped branches: stubs leaning up and out on either side, each cut
-    // square with a red face; the ace has a third below the head.
+    // Lopped branches: stubs on either side, cut close to the wood (raised,
+    // they read as a cactus's arms), each with a red face; the ace has a
+    // third below the head.
     struct Moncone {
         qreal s, lato, sporge; // where along the shaft, which side, how far beyond it
         bool grande;           // only on the ace
     };
     constexpr std::array<Moncone, 3> kMonconi{{{0.12, -1, 1.6, false}, {0.36, 1, 1.6, false}, {0.78, -1, 1.0, true}}};
-    const qreal piega = 72; // the stubs' lean from upright: on the ace cut close, never arms
+    const qreal piega = 72; // the stubs' lean from upright
     // A stub's width: on a small club broad enough that its red face
     // survives the natural size.
     const qreal largo = (grande ? 1.6 : 1.9) * u;
@@ -257,9 +257,9 @@ void Bastone(QPainter &p, qreal h, bool grande)
         anelli.addPath(t.map(Cerchio({0, -fuori}, largo * 0.22, largo * 0.12)));
     }
     // Golden leaves sprouting from the bark, each on its own with white
-    // round it, turned up and out: on a small club one, lying along the
-    // shaft halfway up, never at the head, where it would read as a beak;
-    // on the ace two, on either side.
+    // round it, turned up and out: on a small club one, low on the shaft,
+    // never at the head, where it would read as a beak; on the ace two, on
+    // either side.
     struct Gemma {
         qreal s, lato, angolo;
     };
