@@ -207,30 +207,38 @@ TEST(CarteBmp, PipsStandApartWithWhiteBetween)
     }
 }
 
-// A five, six and seven are told apart by their shape, not counted: the
-// five and seven show one emblem alone across the card, white above and
-// below it from edge to edge, the six none but an empty band down its
-// middle (a seven that is a six with one more squeezed into its middle
-// row reads as a six).
-TEST(CarteBmp, FivesSixesAndSevensAreToldApartAtAGlance)
+// The counts are told apart by their shape, not counted: each of the two
+// to the seven has its own rows (emblems side by side, their spans down the
+// card overlapping), and an odd count from five shows one emblem alone in a
+// band of white across the card where the even count below it shows none
+// (a seven that is a six with one more squeezed into a row reads as a six).
+TEST(CarteBmp, EachCountHasItsOwnRowsAndOddOnesALoneEmblem)
 {
-    for (int seme = 0; seme < 4; ++seme)
-        for (int rango : {5, 6, 7}) {
+    for (int seme = 0; seme < 4; ++seme) {
+        std::set<std::vector<int>> viste;
+        for (int rango = 2; rango <= 7; ++rango) {
             const int code = seme * 10 + rango;
             SCOPED_TRACE(code);
-            const std::vector<QRect> macchie = Macchie(DecodificaBmp(LeggiFile(FileCarta(code))));
-            int soli = 0, nelMezzo = 0;
-            for (const QRect &a : macchie) {
+            std::vector<QRect> macchie = Macchie(DecodificaBmp(LeggiFile(FileCarta(code))));
+            std::sort(macchie.begin(), macchie.end(), [](const QRect &a, const QRect &b) { return a.top() < b.top(); });
+            std::vector<int> file; // how many side by side, row by row down the card
+            int fondo = -1, soli = 0;
+            for (const QRect &m : macchie) {
+                if (m.top() > fondo)
+                    file.push_back(0);
+                ++file.back();
+                fondo = std::max(fondo, m.bottom());
+            }
+            for (const QRect &a : macchie)
                 soli += std::none_of(macchie.begin(), macchie.end(), [&](const QRect &b) {
                     return &a != &b && a.top() <= b.bottom() && b.top() <= a.bottom();
                 });
-                nelMezzo += a.left() <= kW / 2 && a.right() >= kW / 2;
-            }
-            EXPECT_EQ(soli, rango == 6 ? 0 : 1);
-            if (rango == 6) {
-                EXPECT_EQ(nelMezzo, 0);
+            EXPECT_TRUE(viste.insert(file).second) << "rows shared with a lower count";
+            if (rango >= 4) {
+                EXPECT_EQ(soli, rango % 2);
             }
         }
+    }
 }
 
 // At their own size swords and clubs are counted at a glance only if each

@@ -68,6 +68,19 @@ void Aquila(QPainter &p, qreal r)
     for (const Remigante &f : kRemiganti)
         remiganti.addPath(Remige(P(f.rx, f.ry), P(f.px, f.py), 0.22 * r));
     remiganti = Unione(remiganti, QTransform::fromScale(-1, 1).map(remiganti));
+    // The wing is one spread shape down to the last third of its feathers,
+    // so that only their tips stand apart: loose feathers from the root
+    // read at the natural size as a spider's legs.
+    QPolygonF piuma{P(0.1, -0.24), P(0.84, -0.44)};
+    for (int i = 3; i >= 0; --i) {
+        const Remigante &f = kRemiganti[i];
+        piuma << P(f.rx + (f.px - f.rx) * 0.68, f.ry + (f.py - f.ry) * 0.68);
+    }
+    piuma << P(0.12, 0.06);
+    QPainterPath distesa;
+    distesa.addPolygon(piuma);
+    distesa.closeSubpath();
+    ala = Unione(ala, Unione(distesa, QTransform::fromScale(-1, 1).map(distesa)));
     QPainterPath aquila = Unione(ala, remiganti);
     // The body, the necks curving out and up, the heads.
     aquila = Unione(aquila, Cerchio(P(0, -0.04), 0.19 * r, 0.32 * r));
@@ -88,7 +101,7 @@ void Aquila(QPainter &p, qreal r)
     collo = Unione(collo, QTransform::fromScale(-1, 1).map(collo));
     aquila = Unione(aquila, collo);
     for (qreal lato : {-1.0, 1.0}) {
-        aquila = Unione(aquila, Cerchio(P(lato * 0.39, -0.72), 0.15 * r, 0.11 * r));
+        aquila = Unione(aquila, Cerchio(P(lato * 0.4, -0.72), 0.17 * r, 0.13 * r));
         aquila = Unione(aquila, Cerchio(P(lato * 0.44, -0.78), 0.08 * r, 0.05 * r)); // the brow
     }
     // The tail, fanned and cut in three points.
@@ -162,7 +175,7 @@ void Aquila(QPainter &p, qreal r)
     p.drawPath(lingue);
     QPainterPath occhi;
     for (qreal lato : {-1.0, 1.0})
-        occhi.addEllipse(P(lato * 0.43, -0.74), 0.03 * r, 0.03 * r);
+        occhi.addEllipse(P(lato * 0.44, -0.74), 0.04 * r, 0.04 * r);
     p.setPen(Qt::NoPen);
     p.setBrush(kTintaOro.luce);
     p.drawPath(occhi);
@@ -215,7 +228,7 @@ void Asso(QPainter &p, Seme seme)
         Emblema(p, seme, {22.5, 36}, 64, 0, Ornato::Si, 7);
         break;
     case Seme::Bastoni:
-        Emblema(p, seme, {23.5, 36.5}, 60, 14, Ornato::Si, 0); // leaning, as a club is held
+        Emblema(p, seme, {23, 36.5}, 62, 8, Ornato::Si, 0); // leaning a little, as a club is held
         break;
     }
 }

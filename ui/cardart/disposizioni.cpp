@@ -6,12 +6,13 @@ namespace belvane::cardart {
 namespace {
 
 // Every suit counts alike, so that a count has one shape whatever the
-// emblem: the two and three plain (a pair, a row or a column), the four at
-// the corners, the five the four with one in the middle, the six two
-// columns of three, the seven a row of three at the top and one at the
-// bottom with one alone between them. So the five and the seven show a lone
-// emblem in white where the four and six show none, and the six and seven
-// differ in every row, not by one emblem among six.
+// emblem: the two and three in a column down the middle, the four at
+// the corners, the five the four with one in the middle, the six a row of
+// three at the top and one at the bottom, the seven the six with one in the
+// middle. So an odd count shows a lone emblem in a band of white where the
+// even one below it shows only white: the eye tells a seven from a six as it
+// tells a five from a four, by the middle alone, and never has to count
+// rows that run together into columns.
 // Three columns with white between them: an emblem at most eleven pixels
 // wide; rows filling the card's height to three pixels from its edges.
 // Middles on pixel centres (or whole units, for an emblem an even number
@@ -22,14 +23,13 @@ struct Forma {
     qreal altezza;        // one size for every emblem of the suit, so the eye never weighs them
     qreal su, mezzo, giu; // the rows' middles
     qreal curva;          // a blade's bend at its point, away from the card's middle
-    bool colonna;         // the two and three in one column (round emblems) or side by side
     qreal angolo = 0;     // leaning, as a club is held: upright and knobbly it reads as a cactus
 };
 
-constexpr Forma kDenari{10.4, 13.5, 35.5, 58.5, 0, true}; // a coin's diameter
-constexpr Forma kCoppe{15.5, 13.5, 35.5, 58.5, 0, true};  // a cup's height
-constexpr Forma kSpade{19.2, 13, 36, 59, 4.6, false};     // a sword's length
-constexpr Forma kBastoni{18.6, 13, 36, 59, 0, false, 10}; // a club's length
+constexpr Forma kDenari{10.4, 13.5, 35.5, 58.5, 0}; // a coin's diameter
+constexpr Forma kCoppe{14, 13.5, 35.5, 58.5, 0};    // a cup's height
+constexpr Forma kSpade{19.2, 13, 36, 59, 4.6};      // a sword's length
+constexpr Forma kBastoni{18.6, 13, 36, 59, 0, 10};  // a club's length
 
 struct Pose {
     std::array<Posa, 7> posa{};
@@ -39,27 +39,19 @@ struct Pose {
 constexpr Pose Disponi(const Forma &f, int valore)
 {
     Pose d;
-    const auto metti = [&](qreal x, qreal y) {
-        d.posa[size_t(d.quante++)] = {x, y, f.altezza, f.angolo, (x < kCentro ? -1 : 1) * f.curva};
+    // Blades bend away from each other in a pair, all one way in a row of
+    // three (a row bending two ways at once looks careless).
+    const auto metti = [&](qreal x, qreal y, bool fila = false) {
+        d.posa[size_t(d.quante++)] = {x, y, f.altezza, f.angolo, (x < kCentro && !fila ? -1 : 1) * f.curva};
     };
     switch (valore) {
-    case 2:
-        if (f.colonna) {
-            metti(kCentro, 22.5);
-            metti(kCentro, 49.5);
-        } else {
-            metti(15.5, f.mezzo);
-            metti(29.5, f.mezzo);
-        }
+    case 2:                           // in a column down the middle, filling the card's height
+        metti(kCentro, f.mezzo - 13); // on the rows' pixel grid
+        metti(kCentro, f.mezzo + 14);
         break;
     case 3:
-        if (f.colonna) {
-            for (const qreal y : {f.su, f.mezzo, f.giu})
-                metti(kCentro, y);
-        } else {
-            for (const qreal x : {kSinistra, kCentro, kDestra})
-                metti(x, f.mezzo);
-        }
+        for (const qreal y : {f.su, f.mezzo, f.giu})
+            metti(kCentro, y);
         break;
     case 4:
     case 5:
@@ -70,18 +62,17 @@ constexpr Pose Disponi(const Forma &f, int valore)
         metti(kSinistra, f.giu);
         metti(kDestra, f.giu);
         break;
-    case 6: // two columns of three: an empty band down the middle
-        for (const qreal y : {f.su, f.mezzo, f.giu}) {
-            metti(kSinistra, y);
-            metti(kDestra, y);
-        }
+    case 6: // rows of three, and nothing between them
+        for (const qreal y : {f.su, f.giu})
+            for (const qreal x : {kSinistra, kCentro, kDestra})
+                metti(x, y, true);
         break;
     case 7: // rows of three, and one alone between them
         for (const qreal x : {kSinistra, kCentro, kDestra})
-            metti(x, f.su);
+            metti(x, f.su, true);
         metti(kCentro, f.mezzo);
         for (const qreal x : {kSinistra, kCentro, kDestra})
-            metti(x, f.giu);
+            metti(x, f.giu, true);
         break;
     }
     return d;

@@ -1,6 +1,6 @@
 // The swords, cups and coins of the pip cards: bold closed shapes that are
 // counted at a glance at the natural size, where a sword is some twenty
-// pixels long and eleven wide, a cup seventeen tall, a coin eleven across.
+// pixels long and eleven wide, a cup fifteen tall, a coin eleven across.
 #include "emblemi_forme.h"
 
 #include "pennelli.h"
@@ -120,27 +120,31 @@ void SpadaDiCarta(QPainter &p, qreal h, qreal curva)
     p.drawPath(oro);
 }
 
-// A golden goblet drawn for the natural size, where it is some seventeen
-// pixels tall: a broad bowl with a wide red band, on a short stout stem and
-// a spreading foot, with no narrow waist for the outlines to blacken: one
-// orange-gold and red shape, never a brown blot.
+// A golden goblet drawn for the natural size, where it is eleven pixels
+// wide and fifteen tall: the ace's chalice made small, a broad bowl with a
+// red band, a short stem with a knop and a spreading foot, squat enough
+// that rows of cups keep broad white bands between them: one orange-gold
+// and red shape, never a brown blot.
 void CoppaDiCarta(QPainter &p, qreal h)
 {
-    const qreal w = 0.64 * h; // the bowl's width: three cups side by side with white between
-    const qreal bocca = 0.07 * h;
+    const qreal w = 0.73 * h; // the bowl's width: three cups side by side with white between
+    const qreal bocca = 0.06 * h;
     const qreal top = -h / 2 + bocca;
-    const qreal fondoCoppa = 0.14 * h, piede = 0.3 * h; // the bowl's bottom, the foot's top
-    const qreal gambo = 0.11 * h;                       // half the stem's width
+    const qreal fondoCoppa = 0.08 * h;              // where the bowl meets the stem
+    const qreal nodo = 0.19 * h, piede = 0.33 * h;  // the knop's middle, the foot's top
+    const qreal gambo = 0.095 * h, pomo = 0.17 * h; // half the stem's and the knop's width
+    const qreal base = w * 0.44;                    // half the foot's width
     QPainterPath coppa;
     coppa.moveTo(-w / 2, top);
-    coppa.cubicTo(-w / 2, 0.04 * h, -w * 0.24, fondoCoppa, -gambo, fondoCoppa);
+    coppa.cubicTo(-w / 2, -0.06 * h, -w * 0.36, fondoCoppa - 0.01 * h, -gambo, fondoCoppa);
+    coppa.cubicTo(-pomo, nodo - 0.07 * h, -pomo, nodo + 0.05 * h, -gambo, nodo + 0.07 * h);
     coppa.lineTo(-gambo, piede);
-    const qreal base = w * 0.42; // half the foot's width
-    coppa.cubicTo(-0.14 * h, 0.4 * h, -base, 0.42 * h, -base, h / 2);
+    coppa.cubicTo(-gambo, 0.42 * h, -base, 0.43 * h, -base, h / 2);
     coppa.lineTo(base, h / 2);
-    coppa.cubicTo(base, 0.42 * h, 0.14 * h, 0.4 * h, gambo, piede);
-    coppa.lineTo(gambo, fondoCoppa);
-    coppa.cubicTo(w * 0.24, fondoCoppa, w / 2, 0.04 * h, w / 2, top);
+    coppa.cubicTo(base, 0.43 * h, gambo, 0.42 * h, gambo, piede);
+    coppa.lineTo(gambo, nodo + 0.07 * h);
+    coppa.cubicTo(pomo, nodo + 0.05 * h, pomo, nodo - 0.07 * h, gambo, fondoCoppa);
+    coppa.cubicTo(w * 0.36, fondoCoppa - 0.01 * h, w / 2, -0.06 * h, w / 2, top);
     coppa.closeSubpath();
     coppa = Unione(coppa, Cerchio({0, top}, w / 2, bocca));
     Modella(p, coppa, kTintaCoppa, QColor(Qt::transparent), 0.6, 0.6);
@@ -148,14 +152,14 @@ void CoppaDiCarta(QPainter &p, qreal h)
     QPainterPath incise;
     for (int i = 0; i < 3; ++i) {
         const qreal d = w * (0.36 - 0.07 * i);
-        incise.moveTo(d, -h * 0.08);
-        incise.quadTo(d, h * 0.04, d * 0.4, h * 0.1);
+        incise.moveTo(d, -h * 0.12);
+        incise.quadTo(d, -h * 0.02, d * 0.4, h * 0.05);
     }
     p.setBrush(Qt::NoBrush);
     p.setPen(QPen(kTintaCoppa.ombra, 0.2, Qt::SolidLine, Qt::RoundCap));
     p.drawPath(incise);
     QPainterPath fascia;
-    fascia.addRect(QRectF(-w / 2, -0.32 * h, w, 0.2 * h));
+    fascia.addRect(QRectF(-w / 2, -0.38 * h, w, 0.15 * h));
     Riempi(p, Intersezione(coppa, fascia), kTintaRosso.corpo, QColor(Qt::transparent), 0);
     // The mouth, darker inside, within the rim: the cup's outline closes
     // round it, so that at the natural size each cup is one outlined shape,

@@ -15,10 +15,10 @@ namespace belvane::cardart {
 // so that the deck reads as one printed sheet; ornament inside (rims, bands,
 // roses, leaves) is drawn in the dark tone of its own colour.
 inline const QColor kContornoEmblema = kContorno;
-// The clubs' wood: a green light enough that the dark outline and the red
-// cut faces stand out on it at the natural size; its shade a little lighter
-// than the outline, so that there the two do not make one dark band.
-inline const Tinta kTintaLegno{QColor(0x9C, 0xC8, 0x6A), QColor(0x52, 0x92, 0x3A), QColor(0x3A, 0x6C, 0x2C)};
+// The clubs' wood: a dark green, so that a club stands out on the white as
+// firmly as a blade; light enough that the red cut faces and the outline
+// still show on it at the natural size.
+inline const Tinta kTintaLegno{QColor(0x84, 0xC2, 0x58), QColor(0x44, 0x94, 0x34), QColor(0x2C, 0x66, 0x24)};
 
 // The four emblems, each drawn upright around the origin, `h` card units
 // long along its own axis (the diameter of a coin). Emblema places them.

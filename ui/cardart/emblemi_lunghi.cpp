@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <vector>
 
 namespace belvane::cardart {
 namespace {
@@ -184,22 +185,26 @@ void Spada(QPainter &p, qreal h, Ornato ornato, qreal curva)
 }
 
 // The one club of the deck, on the pips, in the figures' hands and, drawn
-// large, on the ace: a knotty cudgel cut from a branch, a heavy knobbed head
-// tapering to a thin grip that ends in a knob. Branches lopped off along it
-// on alternate sides leave short stubs that break its outline, their cut
-// faces red; a pair of golden leaves sprouts from the upper stub. The wood
-// is dark green with a light side, its grain running along it and parting
-// round two knots: wood, not a green stem.
+// large, on the ace: a cudgel cut from a branch, long and slim, swelling
+// from a thin grip that ends in a small knob to a blunt knobbed head. Two
+// branches lopped off on either side leave short stubs that break its
+// outline, their cut faces red; a golden leaf sprouts from the bark.
+// The wood is dark green with a light side, its grain running along it and
+// parting round a knot: wood, not a green stem.
 void Bastone(QPainter &p, qreal h, bool grande)
 {
     const qreal u = h / 20; // drawn on a cudgel twenty units long, from y = -10u to 10u
-    // The shaft, from the grip's end (s = 0) to the head's middle (s = 1),
-    // tapering steadily; each side a little rough.
-    const qreal yPresa = 8.4 * u, yTesta = -4.0 * u;
+    // The shaft, from the grip's end (s = 0) to the head (s = 1): thin for
+    // most of its length, swelling only towards the head, so that the
+    // outline is a cudgel's and never a pod's.
+    const qreal yPresa = 8.6 * u, yTesta = -7.0 * u;
     const auto y = [&](qreal s) { return yPresa + (yTesta - yPresa) * s; };
+    // The ace's club and the pips' are one shape; a pip's is stouter, so
+    // that at the natural size its wood is more than its outline.
+    const qreal tozzo = grande ? 0.7 : 0.95;
     const auto mezza = [&](qreal s, int lato) {
-        const qreal ruvido = 0.12 * u * std::sin(s * 13 + lato * 1.9) * std::min(1.0, s * 4);
-        return (1.15 + 1.35 * s * (1.4 - 0.4 * s)) * u + ruvido;
+        const qreal ruvido = 0.1 * u * std::sin(s * 13 + lato * 1.9) * std::min(1.0, s * 4);
+        return (1.15 + 0.6 * s + 1.5 * s * s * s) * tozzo * u + (grande ? 0 : 0.2) + ruvido;
     };
     constexpr int kPassi = 24;
     QPolygonF contorno;
@@ -211,35 +216,36 @@ void Bastone(QPainter &p, qreal h, bool grande)
     QPainterPath legno;
     legno.addPolygon(contorno);
     legno.closeSubpath();
-    // The head: a heavy knob with burrs all round it, never a smooth dome;
+    // The head: a heavy round knob with a burr or two, never a smooth dome;
     // the grip ends in a knob of its own.
-    legno = Unione(legno, Cerchio({0.1 * u, -6.5 * u}, 3.4 * u, 3.4 * u));
-    legno = Unione(legno, Cerchio({-1.4 * u, -8.6 * u}, 1.4 * u, 1.3 * u));
-    legno = Unione(legno, Cerchio({1.5 * u, -9.0 * u}, 1.1 * u, 0.9 * u));
-    legno = Unione(legno, Cerchio({2.2 * u, -5.2 * u}, 1.4 * u, 1.3 * u));
-    legno = Unione(legno, Cerchio({-2.8 * u, -5.6 * u}, 1.0 * u, 1.1 * u));
-    legno = Unione(legno, Cerchio({0, 8.9 * u}, 1.8 * u, 1.2 * u));
-    // Lopped branches: stubs leaning up and out on alternate sides, each
-    // cut square with a red face. On a small club one leaf lies along the
-    // shaft from a stub halfway up, never at the head, where it would read
-    // as a beak; the ace has a pair at two stubs.
+    // Wider than the shaft below it: the knob is what tells a club from a
+    // twig at the natural size.
+    const qreal testa = grande ? 3.0 * u : 3.3 * u;
+    legno = Unione(legno, Cerchio({0, -9.9 * u + testa}, testa, testa));
+    legno = Unione(legno, Cerchio({-1.4 * u, -8.9 * u}, 1.1 * u, 1.0 * u));
+    legno = Unione(legno, Cerchio({2.3 * u, -5.3 * u}, 0.9 * u, 0.9 * u)); // a burr low on the knob
+    legno = Unione(legno, Cerchio({0, 9.1 * u}, 1.5 * u, 0.9 * u));
+    // Lopped branches: stubs on either side, cut close to the wood (raised,
+    // they read as a cactus's arms), each with a red face; the ace has a
+    // third below the head.
     struct Moncone {
         qreal s, lato, sporge; // where along the shaft, which side, how far beyond it
-        bool foglia, coppia;   // one leaf on a small club, a pair on the ace
+        bool grande;           // only on the ace
     };
-    constexpr std::array<Moncone, 3> kMonconi{
-        {{0.2, -1, 1.3, false, true}, {0.5, 1, 1.3, true, false}, {0.78, -1, 1.1, false, true}}};
-    constexpr qreal kPiega = 55; // the stubs' lean from upright
+    constexpr std::array<Moncone, 3> kMonconi{{{0.12, -1, 1.6, false}, {0.36, 1, 1.6, false}, {0.78, -1, 1.0, true}}};
+    const qreal piega = 72; // the stubs' lean from upright
     // A stub's width: on a small club broad enough that its red face
     // survives the natural size.
-    const qreal largo = (grande ? 1.6 : 2.0) * u;
+    const qreal largo = (grande ? 1.6 : 1.9) * u;
     QPainterPath tagli, anelli, foglie, vene;
     for (const Moncone &m : kMonconi) {
+        if (m.grande && !grande)
+            continue;
         const qreal w = mezza(m.s, int(m.lato));
-        const qreal fuori = (w * 0.7 + m.sporge * u) / std::sin(qDegreesToRadians(kPiega));
+        const qreal fuori = (w * 0.7 + m.sporge * u * (grande ? 0.55 : 0.8)) / std::sin(qDegreesToRadians(piega));
         QTransform t;
         t.translate(m.lato * w * 0.3, y(m.s));
-        t.rotate(m.lato * kPiega);
+        t.rotate(m.lato * piega);
         QPainterPath ramo;
         ramo.moveTo(-largo * 0.65, largo * 0.8);
         ramo.lineTo(-largo * 0.5, -fuori);
@@ -249,44 +255,52 @@ void Bastone(QPainter &p, qreal h, bool grande)
         legno = Unione(legno, t.map(ramo));
         tagli.addPath(t.map(Cerchio({0, -fuori}, largo * 0.58, largo * 0.4)));
         anelli.addPath(t.map(Cerchio({0, -fuori}, largo * 0.22, largo * 0.12)));
-        if (grande ? m.coppia : m.foglia) {
-            // From just below the cut, as a lopped branch sprouts again: on
-            // the ace one up along the wood and one out.
-            const QPointF base = t.map(QPointF(-m.lato * largo * 0.3, -fuori * 0.9));
-            const qreal lungo = (grande ? 3.8 : 4.4) * u;
-            const std::array<qreal, 2> angoli{m.lato * (grande ? 30 : 14), m.lato * 78};
-            for (int i = 0; i < (grande ? 2 : 1); ++i) {
-                const qreal angolo = angoli[size_t(i)];
-                foglie = Unione(foglie, Foglia(base, lungo, lungo * 0.46, angolo, 0.35, 0.75, 0.95, 0.55));
-                QTransform v;
-                v.translate(base.x(), base.y());
-                v.rotate(angolo);
-                vene.moveTo(v.map(QPointF(0, -0.6 * u)));
-                vene.lineTo(v.map(QPointF(0, -lungo * 0.8)));
-            }
-        }
     }
-    Modella(p, legno, kTintaLegno, QColor(Qt::transparent), grande ? 1.2 * u : 0.8, grande ? 0.9 * u : 0.9);
-    // The grain along the wood, three wavy lines parting round two knots,
-    // each a ring round a dark eye; on the ace bark marks across it.
+    // Golden leaves sprouting from the bark, each on its own with white
+    // round it, turned up and out: on a small club one, low on the shaft,
+    // never at the head, where it would read as a beak; on the ace two, on
+    // either side.
+    struct Gemma {
+        qreal s, lato, angolo;
+    };
+    constexpr std::array<Gemma, 3> kGemme{{{0.34, -1, -38}, {0.52, -1, -32}, {0.26, 1, 30}}};
+    for (size_t i = grande ? 1 : 0; i < (grande ? 3u : 1u); ++i) {
+        const Gemma &g = kGemme[i];
+        const QPointF base(g.lato * mezza(g.s, int(g.lato)) * 0.8, y(g.s));
+        const qreal lungo = (grande ? 5.0 : 5.4) * u;
+        foglie = Unione(foglie, Foglia(base, lungo, lungo * (grande ? 0.42 : 0.5), g.angolo, 0.4, 0.78, 1.0, 0.45));
+        QTransform v;
+        v.translate(base.x(), base.y());
+        v.rotate(g.angolo);
+        vene.moveTo(v.map(QPointF(0, -0.6 * u)));
+        vene.lineTo(v.map(QPointF(0, -lungo * 0.8)));
+    }
+    Modella(p, legno, kTintaLegno, QColor(Qt::transparent), grande ? 1.5 * u : 0.8, grande ? 0.5 * u : 0.9);
+    // On the ace the bark engraved along the wood's shaded half.
+    if (grande)
+        Tratteggia(p, Differenza(legno, legno.translated(-1.6 * u, 0.3 * u)), kTintaLegno.ombra, 0.55 * u, 92,
+                   0.12 * u);
+    // The grain along the wood, lines parting round a knot (a ring round a
+    // dark eye); on the ace bark marks across it and a second knot.
     QPainterPath venatura;
-    const std::array<QPointF, 2> nodi{QPointF(0.35 * mezza(0.24, 1), y(0.24)),
-                                      QPointF(-0.3 * mezza(0.66, -1), y(0.66))};
-    for (const qreal scarto : {-0.5, 0.05, 0.55}) {
+    std::vector<QPointF> nodi{QPointF(-0.25 * mezza(0.45, -1), y(0.45))};
+    if (grande)
+        nodi.emplace_back(0.3 * mezza(0.8, 1), y(0.8));
+    for (const qreal scarto : {-0.45, 0.1, 0.55}) {
         venatura.moveTo(scarto * mezza(0.04, 1), y(0.04));
         for (int k = 1; k <= 20; ++k) {
-            const qreal s = 0.04 + 1.0 * k / 20;
+            const qreal s = 0.04 + 1.05 * k / 20;
             qreal x = (scarto + 0.07 * std::sin(s * 9 + scarto * 5)) * mezza(s, 1);
             for (const QPointF &nodo : nodi) { // parting round the knot
                 const qreal vicino = std::max(0.0, 1 - std::abs(y(s) - nodo.y()) / (1.6 * u));
-                x += (x < nodo.x() ? -1 : 1) * vicino * 0.7 * u;
+                x += (x < nodo.x() ? -1 : 1) * vicino * 0.6 * u;
             }
             venatura.lineTo(x, y(s));
         }
     }
     for (const QPointF &nodo : nodi) {
-        venatura.addEllipse(nodo, 0.6 * u, 0.9 * u);
-        venatura.addEllipse(nodo, 0.22 * u, 0.35 * u);
+        venatura.addEllipse(nodo, 0.55 * u, 0.85 * u);
+        venatura.addEllipse(nodo, 0.2 * u, 0.32 * u);
     }
     if (grande) {
         for (int i = 0; i < 6; ++i) {
