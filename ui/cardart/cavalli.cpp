@@ -101,7 +101,7 @@ Cavaliere Di(Seme seme)
                 6.2,
                 23.3,
                 {0.4, -0.3, -0.2, 0.2, 0.3, 0.6, Qt::transparent, 0, 0.3, -0.3, -0.5, 0.3, 0.6,
-                 fanti::Lineamenti::Occhio::Tondo, fanti::Lineamenti::Bocca::Sorride}};
+                 fanti::Lineamenti::Occhio::Tondo, fanti::Lineamenti::Bocca::Sorride, QColor(0x6A, 0x44, 0x22)}};
     case Seme::Coppe: // cantering, the near foreleg reaching out, the cup lifted
         return {false,
                 {{{29, 50}, {33.6, 54.8}, {36.8, 59.2}, {38.0, 61.0}},
@@ -126,14 +126,14 @@ Cavaliere Di(Seme seme)
                 4.8,
                 21.6,
                 {0.5, 0.3, 0.3, 0.5, 0.2, 0.4, Qt::transparent, 0, 0, 0.1, 0.4, 0.0, 0.2,
-                 fanti::Lineamenti::Occhio::Mandorla, fanti::Lineamenti::Bocca::Sorride},
+                 fanti::Lineamenti::Occhio::Mandorla, fanti::Lineamenti::Bocca::Sorride, QColor(0x3A, 0x26, 0x18)},
                 1.4};
     case Seme::Denari: // rearing, the coin held up
         return {false,
                 {{{29, 50}, {35.6, 48.8}, {38.2, 52.6}, {38.8, 54.6}},
                  {{27.6, 50}, {32.2, 53.6}, {30.6, 58.2}, {29.8, 59.8}},
-                 {{12.5, 50}, {8.6, 58.4}, {11.4, 62.8}, {12.6, 64.6}},
-                 {{15, 50}, {12.6, 58.4}, {15.8, 62.8}, {17, 64.6}},
+                 {{12.5, 50}, {7.4, 57.2}, {12.4, 62.4}, {14.2, 64.6}},
+                 {{15, 50}, {11.0, 57.6}, {16.8, 62.6}, {18.6, 64.6}},
                  -24,
                  2,
                  1.0},
@@ -153,7 +153,7 @@ Cavaliere Di(Seme seme)
                 7.4,
                 23.6,
                 {0.2, 0, 0.2, 0.4, 0, 0.2, QColor(0xB8, 0x84, 0x52), 0, 0.5, 0.3, 0.6, 0.3, 0.5,
-                 fanti::Lineamenti::Occhio::Mandorla, fanti::Lineamenti::Bocca::Amara}};
+                 fanti::Lineamenti::Occhio::Mandorla, fanti::Lineamenti::Bocca::Amara, QColor(0x4C, 0x60, 0x74)}};
     case Seme::Spade: // a high-stepping trot, the neck arched; the sword raised before him
         return {true,
                 {{{29, 50}, {34.8, 51.6}, {35.0, 56.8}, {35.8, 58.4}},
@@ -168,7 +168,7 @@ Cavaliere Di(Seme seme)
                 {28.4, 28.0},
                 {29.6, 22.6},
                 18,
-                23,
+                25,
                 {bianco, criniNeri, Tono(Smorza(kViola)), kOro, kNero},
                 Tono(QColor(0x5C, 0x8C, 0xEC), kBlu, QColor(0x1A, 0x3C, 0x9C)),
                 -5,
@@ -178,7 +178,7 @@ Cavaliere Di(Seme seme)
                 8.6,
                 20.8,
                 {-0.3, 0.3, 0.4, -0.3, -0.1, 0, QColor(0x9C, 0x6C, 0x44), 0, 0.3, 0.9, 0.8, -0.3, 0.8,
-                 fanti::Lineamenti::Occhio::Palpebra, fanti::Lineamenti::Bocca::Serrata}};
+                 fanti::Lineamenti::Occhio::Palpebra, fanti::Lineamenti::Bocca::Serrata, QColor(0x70, 0x5C, 0x30)}};
     }
     return {};
 }
@@ -252,7 +252,18 @@ void Pugno(QPainter &p, QPointF c, qreal angolo, int verso)
 
 } // namespace
 
+namespace {
+void DisegnaCavallo(QPainter &p, Seme seme);
+} // namespace
+
 void Cavallo(QPainter &p, Seme seme)
+{
+    Figura(p, [seme](QPainter &q) { DisegnaCavallo(q, seme); });
+}
+
+namespace {
+
+void DisegnaCavallo(QPainter &p, Seme seme)
 {
     const Cavaliere c = Di(seme);
     const Veste v = VesteDi(seme, 9);
@@ -406,18 +417,21 @@ void Cavallo(QPainter &p, Seme seme)
     case Seme::Bastoni:
     case Seme::Spade: // the grip in the fist, the rest beyond it
         // The fist low on a sword's grip, so that the guard shows above it.
-        Emblema(p, seme, mano + QPointF(std::sin(r), -std::cos(r)) * (c.misura / 2 - (seme == Seme::Spade ? 2.4 : 1.6)),
-                c.misura, angolo, Ornato::No, seme == Seme::Spade ? verso * kCurvaSpada : 0);
+        EmblemaTenuto(p, seme,
+                      mano + QPointF(std::sin(r), -std::cos(r)) * (c.misura / 2 - (seme == Seme::Spade ? 2.4 : 1.6)),
+                      c.misura, angolo, Ornato::No, seme == Seme::Spade ? verso * kCurvaSpada : 0);
         break;
     case Seme::Coppe: // borne on the fist by its foot, the knuckles clear below it
-        Emblema(p, seme, mano - QPointF(0, c.misura * 0.5 + 1.2), c.misura, 0);
+        EmblemaTenuto(p, seme, mano - QPointF(0, c.misura * 0.5 + 1.2), c.misura, 0);
         break;
     case Seme::Denari: // held up by its rim
-        Emblema(p, seme, mano - QPointF(0, c.misura / 2 - 0.2), c.misura, 0);
+        EmblemaTenuto(p, seme, mano - QPointF(0, c.misura / 2 - 0.2), c.misura, 0);
         break;
     }
     Pugno(p, mano, seme == Seme::Bastoni || seme == Seme::Spade ? angolo : verso * 20, verso);
 }
+
+} // namespace
 
 QRectF VisoDelCavaliere(Seme seme)
 {

@@ -5,6 +5,7 @@
 #include "pedana.h"
 #include "pennelli.h"
 #include "sagome.h"
+#include "stampa.h"
 
 #include <utility>
 
@@ -24,7 +25,7 @@ namespace fanti {
 // ease, a wide hat.
 void FanteDiBastoni(QPainter &p)
 {
-    Emblema(p, Seme::Bastoni, {36.3, 20.6}, 28, 4);
+    EmblemaTenuto(p, Seme::Bastoni, {36.3, 20.6}, 28, 4);
     // The leg he stands on, and the other set out to the side at ease, its
     // knee turned out.
     const Profilo ferma = ProfiloArto({{{19.8, 40}, 4.4}, {{19.2, 50.6}, 3.0}, {{18.8, 54}, 3.4}, {{18.2, 61.6}, 2.2}});
@@ -88,7 +89,7 @@ void FanteDiBastoni(QPainter &p)
     Forma(p, {{16, 21.6}, {19.5, 20.2}, {23, 21.6}, {21.4, 23.2}, {19.5, 22.4}, {17.6, 23.2}}, kLinoT, 0.4, 0);
     Volto(p, CentroViso(Seme::Bastoni), 0.5, 4, 0.3,
           {0.4, -0.3, -0.2, -0.3, 0.25, 0.6, QColor(0xB0, 0x7A, 0x48), 0.9, 0.6, -0.6, 0, -0.4, 1.0,
-           Lineamenti::Occhio::Stretto, Lineamenti::Bocca::Sorride});
+           Lineamenti::Occhio::Stretto, Lineamenti::Bocca::Sorride, QColor(0x6A, 0x58, 0x2C)});
     // The wide hat, tilted, with a red band.
     Forma(p, {{15.8, 11}, {16.2, 7}, {18, 5.6}, {21.5, 5.8}, {23.2, 7.2}, {23.4, 11}}, kMarroneT, 0.9, 0.5);
     Segna(p, Tratti({{{18.4, 6.4}, {19, 8.6}}, {{21.2, 6.4}, {21, 8.6}}}), kMarroneT.ombra);
@@ -143,7 +144,7 @@ void FanteDiCoppe(QPainter &p)
     Forma(p, ProfiloArto({{{21.4, 34}, 1.5}, {{29.6, 33.8}, 1.5}}), kOcraT, 0.4, 0);
     Mano(p, {31.4, 35.0}, 1.4, 30);
     // The cup held out by its stem.
-    Emblema(p, Seme::Coppe, {10.9, 24.6}, 15, 0);
+    EmblemaTenuto(p, Seme::Coppe, {10.9, 24.6}, 15, 0);
     const Profilo vicino = ProfiloArto({{{21.4, 23.2}, 3.6}, {{20.6, 30.6}, 2.9}, {{14.6, 29.2}, 2.5}});
     Forma(p, vicino, kCelesteT, 0.7, 0.4);
     OmbraOltre(p, vicino, {22.4, 23}, {14.2, 31}, kCelesteT.ombra);
@@ -155,7 +156,7 @@ void FanteDiCoppe(QPainter &p)
     Forma(p, {{21.8, 22.2}, {25.5, 20.6}, {29.2, 22.2}, {27.4, 23.6}, {25.5, 22.8}, {23.6, 23.6}}, kLinoT, 0.4, 0);
     Volto(p, CentroViso(Seme::Coppe), -0.6, -4, 0.05,
           {-0.4, 0.2, -0.2, 0.5, -0.3, 0.8, Qt::transparent, 0, 0, 0.2, -0.6, 0.6, -0.6, Lineamenti::Occhio::Tondo,
-           Lineamenti::Bocca::Quieta});
+           Lineamenti::Bocca::Quieta, QColor(0x3C, 0x5C, 0x8C)});
     // The beret tilted back, a white plume sweeping down behind.
     const Profilo piuma{{27.5, 10}, {30, 6.2},   {34, 4.6},   {37, 5.8}, {37.4, 9.6},
                         {36, 8.2},  {35.2, 7.2}, {31.5, 8.4}, {29, 10.8}};
@@ -222,7 +223,7 @@ void FanteDiDenari(QPainter &p)
     Forma(p, alzato, kCremisiT, 0.8, 0.5);
     OmbraOltre(p, alzato, {32, 13}, {25.6, 23.8}, kCremisiT.ombra);
     Segna(p, Tratti({{{30.6, 14.8}, {31.8, 16}}}), kOcraT.corpo, 1.1);
-    Emblema(p, Seme::Denari, {34.6, 8.6}, 13.6, 0);
+    EmblemaTenuto(p, Seme::Denari, {34.6, 8.6}, 13.6, 0);
     Mano(p, {32.8, 13.8}, 1.4, -45);
     for (const auto &[x, a] : {std::pair{14.4, -35.0}, std::pair{24.6, 60.0}}) {
         const Profilo spalla = Ovale({x, 23.4}, 2.5, 1.7, a);
@@ -232,7 +233,7 @@ void FanteDiDenari(QPainter &p)
     Forma(p, {{15.8, 22.8}, {19.5, 21.2}, {23.2, 22.8}, {21.4, 24.4}, {19.5, 23.6}, {17.6, 24.4}}, kOcraT, 0.4, 0);
     Volto(p, CentroViso(Seme::Denari), 0.4, 3, 0.12,
           {-0.2, 0.6, 0.5, 0.6, 0.1, 0.3, QColor(0xA8, 0x74, 0x48), 0, 0, 0.9, 0.3, -0.2, 0.0,
-           Lineamenti::Occhio::Mandorla, Lineamenti::Bocca::Sorride});
+           Lineamenti::Occhio::Mandorla, Lineamenti::Bocca::Sorride, QColor(0x56, 0x66, 0x38)});
     // A tall black velvet cap with a golden brim, a white feather swept back:
     // dark beside the coin, so that the coin's gold and red stand out.
     const Profilo piuma{{17.6, 10.6}, {15.6, 6.8}, {12.4, 4.8}, {10.2, 5.8},
@@ -293,7 +294,7 @@ void FanteDiSpade(QPainter &p)
     OmbraOltre(p, braccio, {21, 23.2}, {16, 33.4}, kRossoT.ombra);
     Segna(p, Tratti({{{14.0, 32.2}, {16.4, 32.8}}}), kLinoT.corpo, 1.0);
     // Held by the grip above the guard, so that the guard shows.
-    Emblema(p, Seme::Spade, {12.6, 47.4}, 31, 192, Ornato::No, kCurvaSpada);
+    EmblemaTenuto(p, Seme::Spade, {12.6, 47.4}, 31, 192, Ornato::No, kCurvaSpada);
     Mano(p, {14.8, 34.0}, 1.4, 90);
     const Profilo spalla = Ovale({20.6, 23.6}, 2.4, 1.7, -65);
     Forma(p, spalla, kRossoT, 0.6, 0);
@@ -314,7 +315,7 @@ void FanteDiSpade(QPainter &p)
     Forma(p, {{21.8, 22.2}, {25.5, 20.6}, {29.2, 22.2}, {27.4, 23.6}, {25.5, 22.8}, {23.6, 23.6}}, kLinoT, 0.4, 0);
     Volto(p, CentroViso(Seme::Spade), -0.5, -3, -0.05,
           {-0.4, 0.4, 0.5, -0.3, -0.2, 0, Qt::transparent, 0, 0.2, 0.9, 0.6, 0.3, 0.8, Lineamenti::Occhio::Palpebra,
-           Lineamenti::Bocca::Serrata});
+           Lineamenti::Bocca::Serrata, QColor(0x3A, 0x26, 0x18)});
     // A page's soft flat cap of black velvet, tilted over one ear, a golden
     // brooch and a short white feather.
     const Profilo tocco{{20.4, 12.0}, {20.8, 9.4},  {23.6, 7.8},  {28.2, 7.8},
@@ -338,7 +339,18 @@ void FanteDiSpade(QPainter &p)
 
 } // namespace fanti
 
+namespace {
+void DisegnaFante(QPainter &p, Seme seme);
+} // namespace
+
 void Fante(QPainter &p, Seme seme)
+{
+    Figura(p, [seme](QPainter &q) { DisegnaFante(q, seme); });
+}
+
+namespace {
+
+void DisegnaFante(QPainter &p, Seme seme)
 {
     Pedana(p, seme);
     p.save();
@@ -359,6 +371,8 @@ void Fante(QPainter &p, Seme seme)
     }
     p.restore();
 }
+
+} // namespace
 
 QRectF VisoDelFante(Seme seme)
 {

@@ -87,6 +87,7 @@ struct Lineamenti {
     // the mouth is set.
     enum class Occhio { Mandorla, Tondo, Palpebra, Stretto } sguardo = Occhio::Mandorla;
     enum class Bocca { Quieta, Sorride, Serrata, Amara } labbra = Bocca::Quieta;
+    QColor iride{0x5A, 0x3A, 0x22}; // the iris's colour on the larger cards
 };
 // A young man's face centred on `c`, turned by `verso` units towards where
 // he looks (negative: to the left), the head leaning `inclina` degrees; the

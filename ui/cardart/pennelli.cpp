@@ -17,6 +17,10 @@ InchiostroDelPixel::InchiostroDelPixel() : prima_(inchiostro) { inchiostro = &kI
 
 InchiostroDelPixel::~InchiostroDelPixel() { inchiostro = prima_; }
 
+ConInchiostro::ConInchiostro(const Inchiostro &nuovo) : prima_(inchiostro) { inchiostro = &nuovo; }
+
+ConInchiostro::~ConInchiostro() { inchiostro = prima_; }
+
 QPen Penna(const QColor &c, qreal w)
 {
     QPen p(c, w);

@@ -2,13 +2,25 @@
 
 #include "pedana.h"
 #include "re_parti.h"
+#include "stampa.h"
 
 namespace belvane::cardart {
 
 // Four kings, four drawings: each stands, crowned and cloaked, on his suit's
 // platform in a pose of his own (re_bastoni.cpp, re_coppe.cpp,
 // re_denari.cpp, re_spade.cpp).
+namespace {
+void DisegnaRe(QPainter &p, Seme seme);
+} // namespace
+
 void Re(QPainter &p, Seme seme)
+{
+    Figura(p, [seme](QPainter &q) { DisegnaRe(q, seme); });
+}
+
+namespace {
+
+void DisegnaRe(QPainter &p, Seme seme)
 {
     p.save();
     Pedana(p, seme);
@@ -28,6 +40,8 @@ void Re(QPainter &p, Seme seme)
     }
     p.restore();
 }
+
+} // namespace
 
 // The skin between brow and moustache, inside the face's outline.
 QRectF VisoDelRe(Seme seme)

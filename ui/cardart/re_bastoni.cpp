@@ -190,11 +190,11 @@ void ReDiBastoni(QPainter &p)
 
     Testa(p,
           {kViso, 1, kBarbaBianca, kBarbaBianca, 7.5, 3.2, 3.4, true, -0.3, 0.5, 0.4, Capo::Occhio::Mandorla,
-           Capo::Bocca::Quieta, Capo::Taglio::Tondo});
+           Capo::Bocca::Quieta, Capo::Taglio::Tondo, QColor(0x5A, 0x6A, 0x7A)});
     CoronaChiusa(p);
 
     // The cudgel held upright at arm's length, its head above his shoulder.
-    Emblema(p, Seme::Bastoni, {36.4, 20.8}, 30, 5);
+    EmblemaTenuto(p, Seme::Bastoni, {36.4, 20.8}, 30, 5);
     Mano(p, {36.2, 34.4}, 1.6, 7);
 }
 

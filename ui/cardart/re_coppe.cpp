@@ -166,7 +166,7 @@ void ReDiCoppe(QPainter &p)
 
     Testa(p,
           {kViso, -1, kBiondo, kBiondo, 4.0, 3.1, 2.6, false, 0.2, 0, 0.2, Capo::Occhio::Mandorla, Capo::Bocca::Sorride,
-           Capo::Taglio::Forcuto});
+           Capo::Taglio::Forcuto, QColor(0x46, 0x66, 0x98)});
     // The crown lifted clear of the brow: at the natural size its band must
     // not sit on the eyes.
     p.save();
@@ -175,7 +175,7 @@ void ReDiCoppe(QPainter &p)
     p.restore();
 
     // The cup held up high, the hand under its foot.
-    Emblema(p, Seme::Coppe, {8.6, 10.4}, 15, 0);
+    EmblemaTenuto(p, Seme::Coppe, {8.6, 10.4}, 15, 0);
     Ellisse(p, {10.0, 19.4}, 1.2, 1.5, kErmellino, kContorno, kTrattoFine);
     Mano(p, {8.9, 18.2}, 1.5);
 }

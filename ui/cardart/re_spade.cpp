@@ -213,7 +213,7 @@ void ReDiSpade(QPainter &p)
     // A full beard falling on the breastplate.
     Testa(p,
           {kViso, -1, kBarbaRamata, kBarbaRamata, 3.8, 3.2, 1.6, false, 0.2, 0.3, -0.7, Capo::Occhio::Stretto,
-           Capo::Bocca::Serrata, Capo::Taglio::Quadro});
+           Capo::Bocca::Serrata, Capo::Taglio::Quadro, QColor(0x5E, 0x6A, 0x40)});
     // The crown lifted clear of the brow: at the natural size its band must
     // not sit on the eyes.
     p.save();
@@ -223,7 +223,7 @@ void ReDiSpade(QPainter &p)
 
     // The sword raised upright in his fist above the mantle, its blade
     // bending away from him.
-    Emblema(p, Seme::Spade, {34.2, 17.4}, 27, 0, Ornato::No, kCurvaSpada);
+    EmblemaTenuto(p, Seme::Spade, {34.2, 17.4}, 27, 0, Ornato::No, kCurvaSpada);
     Mano(p, {34.2, 26.2}, 1.6);
 }
 

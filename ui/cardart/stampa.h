@@ -4,6 +4,9 @@
 #include <QPainter>
 #include <QPainterPath>
 
+#include <functional>
+
+#include "emblemi.h"
 #include "tavolozza.h"
 
 namespace belvane::cardart {
@@ -13,7 +16,9 @@ namespace belvane::cardart {
 // edge, as a printed card lays its second tone. In the 45 x 72 picture
 // nothing: lines or an area of a shade tone there break into speckle, and the
 // modelled shape's own crescent of shade is enough.
-void Ombra(QPainter &p, const QPainterPath &forma, const QColor &colore);
+// Cloth's shade is cut across by an engraver's lines a shade darker; skin's
+// (`incisa` false) is left smooth.
+void Ombra(QPainter &p, const QPainterPath &forma, const QColor &colore, bool incisa = true);
 
 // Whether a figure's modelled shapes are laid flat: in the larger drawing
 // each is one colour, as a print lays it, its shade the flat areas Ombra
@@ -36,5 +41,32 @@ inline qreal Cinghia(qreal disegno) { return InchiostroDelPixelInUso() ? 0.8 : d
 // Whether to sow small ornament (flowers, roundels on a robe): only in the
 // larger drawing; at the natural size each is a stray pixel, speckle.
 inline bool OrnatoMinuto() { return !InchiostroDelPixelInUso(); }
+
+// A figure as a printed card draws it, `disegna` painting it in card units.
+// In the larger drawing its outer contour, round everything it fills but
+// the emblem it holds (Tenuto), is one firm line kContornoFigura wide
+// outside its shapes, and every line inside is drawn in the figures' finer
+// ink (kInchiostroFigura): an even outline on every shape reads as a
+// cartoon's. At the natural size it is drawn as it is.
+void Figura(QPainter &p, const std::function<void(QPainter &)> &disegna);
+inline constexpr qreal kContornoFigura = 0.5;
+
+// While it lives, what its thread draws is an emblem a figure holds: drawn
+// in the emblems' own ink, and left out of the figure's contour, so that it
+// looks as it does on the pip cards.
+class Tenuto {
+public:
+    Tenuto();
+    ~Tenuto();
+    Tenuto(const Tenuto &) = delete;
+    Tenuto &operator=(const Tenuto &) = delete;
+
+private:
+    ConInchiostro inchiostro_;
+};
+
+// An emblem a figure holds: emblemi.h's Emblema under a Tenuto.
+void EmblemaTenuto(QPainter &p, Seme seme, QPointF centro, qreal altezza, qreal angolo, Ornato ornato = Ornato::No,
+                   qreal curva = 0);
 
 } // namespace belvane::cardart

@@ -71,6 +71,22 @@ struct Spessore {
     qreal Inchiostro::*larghezza;
     operator qreal() const { return InchiostroCorrente().*larghezza; }
 };
+// The figures' own ink in the larger drawing (stampa.h's Figura): their
+// outer contour is drawn apart, firmer, and every line inside it (the
+// outline where one shape meets another, folds, hair) finer than the
+// emblems', as a printed card's inner lines are.
+inline constexpr Inchiostro kInchiostroFigura{0.2, 0.18, 0.17, 0.2};
+// While it lives, its thread draws with `inchiostro`.
+class ConInchiostro {
+public:
+    explicit ConInchiostro(const Inchiostro &inchiostro);
+    ~ConInchiostro();
+    ConInchiostro(const ConInchiostro &) = delete;
+    ConInchiostro &operator=(const ConInchiostro &) = delete;
+
+private:
+    const Inchiostro *prima_;
+};
 inline constexpr Spessore kTratto{&Inchiostro::tratto};
 inline constexpr Spessore kTrattoFine{&Inchiostro::fine};
 inline constexpr Spessore kTrattoInterno{&Inchiostro::interno};

@@ -64,9 +64,10 @@ Veste VesteDi(Seme seme, int valore)
         return {kRosso,        kBlu, kMarrone, kMarrone, re ? kRosso : kBlu, kErmellino, kBlu, QColor(0x5A, 0x3A, 0x20),
                 Presa::Alzata, true};
     case Seme::Denari:
-        return {
-            kBlu, kArancio, kVerde, kVerde, re ? kBlu : kVerde, kOro, kRosso, QColor(0x40, 0x28, 0x18), Presa::Mostrata,
-            false};
+        // Sleeves of his coat's blue: an orange one raised to the golden
+        // coin read as a bare arm.
+        return {kBlu, kBlu, kVerde, kVerde, re ? kBlu : kVerde, kOro, kRosso, QColor(0x40, 0x28, 0x18), Presa::Mostrata,
+                false};
     case Seme::Spade:
         return {kOro, kViola, kRosso, kNero, re ? kViola : kNero, kCeleste, kNero, kContorno, Presa::Riposo, true};
     }
