@@ -101,7 +101,8 @@ Cavaliere Di(Seme seme)
                 6.2,
                 23.3,
                 {0.4, -0.3, -0.2, 0.2, 0.3, 0.6, Qt::transparent, 0, 0.3, -0.3, -0.5, 0.3, 0.6,
-                 fanti::Lineamenti::Occhio::Tondo, fanti::Lineamenti::Bocca::Sorride, QColor(0x6A, 0x44, 0x22)}};
+                 fanti::Lineamenti::Occhio::Tondo, fanti::Lineamenti::Bocca::Sorride, QColor(0x6A, 0x44, 0x22),
+                 volti::Naso::Corto}};
     case Seme::Coppe: // cantering, the near foreleg reaching out, the cup lifted
         return {false,
                 {{{29, 50}, {33.6, 54.8}, {36.8, 59.2}, {38.0, 61.0}},
@@ -126,14 +127,15 @@ Cavaliere Di(Seme seme)
                 4.8,
                 21.6,
                 {0.5, 0.3, 0.3, 0.5, 0.2, 0.4, Qt::transparent, 0, 0, 0.1, 0.4, 0.0, 0.2,
-                 fanti::Lineamenti::Occhio::Mandorla, fanti::Lineamenti::Bocca::Sorride, QColor(0x3A, 0x26, 0x18)},
+                 fanti::Lineamenti::Occhio::Mandorla, fanti::Lineamenti::Bocca::Sorride, QColor(0x3A, 0x26, 0x18),
+                 volti::Naso::Dritto},
                 1.4};
     case Seme::Denari: // rearing, the coin held up
         return {false,
                 {{{29, 50}, {35.6, 48.8}, {38.2, 52.6}, {38.8, 54.6}},
                  {{27.6, 50}, {32.2, 53.6}, {30.6, 58.2}, {29.8, 59.8}},
-                 {{12.5, 50}, {7.4, 57.2}, {12.4, 62.4}, {14.2, 64.6}},
-                 {{15, 50}, {11.0, 57.6}, {16.8, 62.6}, {18.6, 64.6}},
+                 {{12.5, 50}, {9.4, 57.4}, {14.6, 62.6}, {16.4, 64.6}},
+                 {{15, 50}, {12.8, 57.8}, {18.6, 62.8}, {20.4, 64.6}},
                  -24,
                  2,
                  1.0},
@@ -153,7 +155,8 @@ Cavaliere Di(Seme seme)
                 7.4,
                 23.6,
                 {0.2, 0, 0.2, 0.4, 0, 0.2, QColor(0xB8, 0x84, 0x52), 0, 0.5, 0.3, 0.6, 0.3, 0.5,
-                 fanti::Lineamenti::Occhio::Mandorla, fanti::Lineamenti::Bocca::Amara, QColor(0x4C, 0x60, 0x74)}};
+                 fanti::Lineamenti::Occhio::Mandorla, fanti::Lineamenti::Bocca::Quieta, QColor(0x4C, 0x60, 0x74),
+                 volti::Naso::Largo}};
     case Seme::Spade: // a high-stepping trot, the neck arched; the sword raised before him
         return {true,
                 {{{29, 50}, {34.8, 51.6}, {35.0, 56.8}, {35.8, 58.4}},
@@ -178,7 +181,8 @@ Cavaliere Di(Seme seme)
                 8.6,
                 20.8,
                 {-0.3, 0.3, 0.4, -0.3, -0.1, 0, QColor(0x9C, 0x6C, 0x44), 0, 0.3, 0.9, 0.8, -0.3, 0.8,
-                 fanti::Lineamenti::Occhio::Palpebra, fanti::Lineamenti::Bocca::Serrata, QColor(0x70, 0x5C, 0x30)}};
+                 fanti::Lineamenti::Occhio::Palpebra, fanti::Lineamenti::Bocca::Quieta, QColor(0x70, 0x5C, 0x30),
+                 volti::Naso::Dritto}};
     }
     return {};
 }
@@ -410,6 +414,9 @@ void DisegnaCavallo(QPainter &p, Seme seme)
     } else
         Manica(cavaliere, spalla, c.gomito, c.mano, maniche, 0.6, 0.4);
     Linea(p, cavallo.Su(bocca), cavaliere.Su(manoRedini), c.finimenti.briglia, Cinghia(0.45));
+    // The far hand, holding the reins before his waist, over the coat.
+    if (!c.lontano)
+        Pugno(p, cavaliere.Su(manoRedini), verso * 60, verso);
     const QPointF mano = cavaliere.Su(c.mano);
     const qreal angolo = verso * c.angolo;
     const qreal r = qDegreesToRadians(angolo);

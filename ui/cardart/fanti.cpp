@@ -32,7 +32,7 @@ void FanteDiBastoni(QPainter &p)
     Forma(p, ferma, kRossoT, 0.9, 0.5);
     OmbraOltre(p, ferma, {20.0, 40}, {18.6, 62}, kRossoT.ombra);
     Segna(p, Tratti({{{17.4, 56.2}, {20.2, 56.6}}}), kOcraT.corpo, kPiega);
-    Scarpa(p, {18.4, 62.9}, {14.4, 63.2});
+    Scarpa(p, {18.6, 62.9}, {15.6, 63.2});
     const Profilo libera =
         ProfiloArto({{{24.0, 40}, 4.6}, {{26.2, 50.2}, 3.1}, {{27.0, 53.4}, 3.4}, {{28.8, 60.6}, 2.2}});
     // In the doublet's gold, so that at the natural size it stands apart
@@ -40,7 +40,7 @@ void FanteDiBastoni(QPainter &p)
     Forma(p, libera, kOcraT, 0.9, 0.5);
     OmbraOltre(p, libera, {24.8, 40}, {29.4, 60}, kOcraT.ombra);
     Segna(p, Tratti({{{24.6, 49.6}, {26.4, 50.6}, {27.8, 50.2}}}), kRossoT.corpo, kPiega);
-    Scarpa(p, {28.6, 61.6}, {32.2, 63.2});
+    Scarpa(p, {28.8, 62.2}, {30.6, 63.2});
     // Curls round the head under the hat, the neck.
     const Profilo riccioli{{15.6, 12},   {15, 14},     {15.6, 15.4}, {15.2, 16.8}, {16.2, 17.6},
                            {17.6, 16.6}, {21.4, 16.6}, {22.8, 17.6}, {23.8, 16.8}, {23.4, 15.4},
@@ -88,8 +88,8 @@ void FanteDiBastoni(QPainter &p)
     }
     Forma(p, {{16, 21.6}, {19.5, 20.2}, {23, 21.6}, {21.4, 23.2}, {19.5, 22.4}, {17.6, 23.2}}, kLinoT, 0.4, 0);
     Volto(p, CentroViso(Seme::Bastoni), 0.5, 4, 0.3,
-          {0.4, -0.3, -0.2, -0.3, 0.25, 0.6, QColor(0xB0, 0x7A, 0x48), 0.9, 0.6, -0.6, 0, -0.4, 1.0,
-           Lineamenti::Occhio::Stretto, Lineamenti::Bocca::Sorride, QColor(0x6A, 0x58, 0x2C)});
+          {0.4, -0.3, -0.2, -0.3, 0.25, 0.3, QColor(0xB0, 0x7A, 0x48), 0.6, 0.4, -0.6, 0, -0.4, 0.3,
+           Lineamenti::Occhio::Stretto, Lineamenti::Bocca::Sorride, QColor(0x6A, 0x58, 0x2C), volti::Naso::Largo});
     // The wide hat, tilted, with a red band.
     Forma(p, {{15.8, 11}, {16.2, 7}, {18, 5.6}, {21.5, 5.8}, {23.2, 7.2}, {23.4, 11}}, kMarroneT, 0.9, 0.5);
     Segna(p, Tratti({{{18.4, 6.4}, {19, 8.6}}, {{21.2, 6.4}, {21, 8.6}}}), kMarroneT.ombra);
@@ -156,7 +156,7 @@ void FanteDiCoppe(QPainter &p)
     Forma(p, {{21.8, 22.2}, {25.5, 20.6}, {29.2, 22.2}, {27.4, 23.6}, {25.5, 22.8}, {23.6, 23.6}}, kLinoT, 0.4, 0);
     Volto(p, CentroViso(Seme::Coppe), -0.6, -4, 0.05,
           {-0.4, 0.2, -0.2, 0.5, -0.3, 0.8, Qt::transparent, 0, 0, 0.2, -0.6, 0.6, -0.6, Lineamenti::Occhio::Tondo,
-           Lineamenti::Bocca::Quieta, QColor(0x3C, 0x5C, 0x8C)});
+           Lineamenti::Bocca::Quieta, QColor(0x3C, 0x5C, 0x8C), volti::Naso::Corto});
     // The beret tilted back, a white plume sweeping down behind.
     const Profilo piuma{{27.5, 10}, {30, 6.2},   {34, 4.6},   {37, 5.8}, {37.4, 9.6},
                         {36, 8.2},  {35.2, 7.2}, {31.5, 8.4}, {29, 10.8}};
@@ -233,7 +233,7 @@ void FanteDiDenari(QPainter &p)
     Forma(p, {{15.8, 22.8}, {19.5, 21.2}, {23.2, 22.8}, {21.4, 24.4}, {19.5, 23.6}, {17.6, 24.4}}, kOcraT, 0.4, 0);
     Volto(p, CentroViso(Seme::Denari), 0.4, 3, 0.12,
           {-0.2, 0.6, 0.5, 0.6, 0.1, 0.3, QColor(0xA8, 0x74, 0x48), 0, 0, 0.9, 0.3, -0.2, 0.0,
-           Lineamenti::Occhio::Mandorla, Lineamenti::Bocca::Sorride, QColor(0x56, 0x66, 0x38)});
+           Lineamenti::Occhio::Mandorla, Lineamenti::Bocca::Sorride, QColor(0x56, 0x66, 0x38), volti::Naso::Dritto});
     // A tall black velvet cap with a golden brim, a white feather swept back:
     // dark beside the coin, so that the coin's gold and red stand out.
     const Profilo piuma{{17.6, 10.6}, {15.6, 6.8}, {12.4, 4.8}, {10.2, 5.8},
@@ -299,8 +299,7 @@ void FanteDiSpade(QPainter &p)
     const Profilo spalla = Ovale({20.6, 23.6}, 2.4, 1.7, -65);
     Forma(p, spalla, kRossoT, 0.6, 0);
     Segna(p, Tratti({{{19.8, 22.6}, {20.4, 24.6}}, {{21.2, 22.4}, {21.6, 24.4}}}), kOcraT.corpo, 0.45);
-    // The short cape over the shoulder, the elbow of the hidden arm under it,
-    // its front edge turned to show the lining.
+    // The short cape over the shoulder, the elbow of the hidden arm under it.
     const Profilo cappa{{24.8, 21},   {28.6, 20.6}, {32, 21.6}, {34.4, 24},   {36.2, 27.6}, {38.4, 30.4},
                         {38.4, 30.4}, {36.4, 33.4}, {37, 37},   {38.6, 41.8}, {35.8, 42.8}, {33.8, 41.6},
                         {31.6, 42.8}, {29.4, 41.6}, {28.6, 37}, {28.2, 30},   {27.2, 24}};
@@ -311,11 +310,12 @@ void FanteDiSpade(QPainter &p)
                   {{33.4, 25.4}, {35.2, 30.2}, {34.6, 34}, {35.8, 41.8}},
                   {{29.8, 30}, {30.4, 36}, {31.6, 42.4}}}),
           kViolaT.ombra, kPiega);
-    Forma(p, {{28.2, 30}, {28.9, 30}, {29.8, 36}, {30.8, 42}, {29.6, 41.8}, {28.8, 37}}, kCelesteT, 0.3, 0);
+    // The other hand on his hip, holding the cape's edge.
+    Mano(p, {29.0, 34.4}, 1.3, -20);
     Forma(p, {{21.8, 22.2}, {25.5, 20.6}, {29.2, 22.2}, {27.4, 23.6}, {25.5, 22.8}, {23.6, 23.6}}, kLinoT, 0.4, 0);
     Volto(p, CentroViso(Seme::Spade), -0.5, -3, -0.05,
           {-0.4, 0.4, 0.5, -0.3, -0.2, 0, Qt::transparent, 0, 0.2, 0.9, 0.6, 0.3, 0.8, Lineamenti::Occhio::Palpebra,
-           Lineamenti::Bocca::Serrata, QColor(0x3A, 0x26, 0x18)});
+           Lineamenti::Bocca::Serrata, QColor(0x3A, 0x26, 0x18), volti::Naso::Aquilino});
     // A page's soft flat cap of black velvet, tilted over one ear, a golden
     // brooch and a short white feather.
     const Profilo tocco{{20.4, 12.0}, {20.8, 9.4},  {23.6, 7.8},  {28.2, 7.8},

@@ -15,9 +15,6 @@
 namespace belvane::cardart::fanti {
 namespace {
 
-// The far cheek's flat tone in the larger drawing: between the skin and its
-// shade, so that the face is not split into two blocks.
-const QColor kGuanciaInOmbra(0xED, 0xB8, 0x8A);
 // Brows and lids light enough (grey above 110) not to take a face's pixels.
 const QColor kSopracciglia(0x9A, 0x6A, 0x48);
 const QColor kIride(0x3C, 0x28, 0x18);
@@ -211,8 +208,9 @@ void Volto(QPainter &p, QPointF c, qreal verso, qreal inclina, qreal sorriso, co
     // face: finer than a pixel, a tone at the natural size.
     if (InchiostroDelPixelInUso())
         Ombreggia(p, viso, {1.4 + v * 0.5, -2.4}, {2.0 + v * 0.5, 3.4}, kPelleT.ombra, 70, 0.9);
-    else // a flat tone whose edge follows the cheekbone
-        Ombra(p, Intersezione(Sagoma(viso), Poligonale({4.3 + v * 0.3, 0.2}, 2.0, 4.6, 24)), kGuanciaInOmbra, false);
+    else // a few fine lines along the far cheek: a flat tone there reads as a patch
+        Tratteggia(p, Intersezione(Sagoma(viso), Poligonale({4.6 + v * 0.3, 0.6}, 1.9, 4.2, 24)), kPelleT.ombra, 0.42,
+                   -55, 0.09);
     // Cheeks, brows and lids, nose, mouth: finer than a pixel, so that at
     // the natural size only the eyes (on pixel centres) stand out.
     p.setPen(Qt::NoPen);
@@ -257,14 +255,17 @@ void Volto(QPainter &p, QPointF c, qreal verso, qreal inclina, qreal sorriso, co
         Segna(p, Tratti({{{-2.0, 0.05}, {-1.0, -0.82}, {0.05, -0.1}}, {{-0.05, -0.1}, {1.0, -0.82}, {2.0, 0.05}}}),
               kBordoPelle, Palpebra());
     } else
-        volti::DisegnaOcchi(p, {-1 + s * 0.5, 0}, {1 + s * 0.5, 0}, v * 0.12, OcchiDi(l), 1.0 + l.occhi * 0.1);
+        volti::DisegnaOcchi(p, {-1 + s * 0.5, 0}, {1 + s * 0.5, 0}, v * 0.06, OcchiDi(l), 1.0 + l.occhi * 0.1);
     const qreal n = l.naso;
-    Segna(
-        p,
-        Tratti(
-            {{{v * 0.4, -0.4}, {v * 0.9 + 0.25 + (v < 0 ? -1 : 1) * l.gobba * 0.4, 0.9 + n}, {v * 0.5 - 0.3, 1.4 + n}},
-             {{v * 0.5 - 0.9, 1.0 + n}, {v * 0.5 - 0.8, 1.45 + n}, {v * 0.5 - 0.35, 1.55 + n}}}),
-        InchiostroDelPixelInUso() ? kNaso : kBordoPelle, InchiostroDelPixelInUso() ? 0.4 : 0.18);
+    if (InchiostroDelPixelInUso())
+        Segna(p,
+              Tratti({{{v * 0.4, -0.4},
+                       {v * 0.9 + 0.25 + (v < 0 ? -1 : 1) * l.gobba * 0.4, 0.9 + n},
+                       {v * 0.5 - 0.3, 1.4 + n}},
+                      {{v * 0.5 - 0.9, 1.0 + n}, {v * 0.5 - 0.8, 1.45 + n}, {v * 0.5 - 0.35, 1.55 + n}}}),
+              kNaso, 0.4);
+    else
+        volti::DisegnaNaso(p, v * 0.55, 0, 1.35 + n, v < 0 ? -1 : 1, l.formaNaso);
     // The mouth a light warm line, not red: a dark or red pixel under the
     // face would read as a beard on the small card.
     const qreal b = v * 0.6, w = 0.8 + l.bocca;
@@ -276,7 +277,14 @@ void Volto(QPainter &p, QPointF c, qreal verso, qreal inclina, qreal sorriso, co
               QColor(0xD0, 0x84, 0x6C), 0.4);
     else
         volti::DisegnaBocca(p, {b, 2.5 + m * 0.5}, BoccaDi(l.labbra, w));
-    if (l.eta > 0) {
+    if (l.eta > 0 && !InchiostroDelPixelInUso()) {
+        // A grown man's line from the nose's wing towards the mouth's corner.
+        if (l.eta >= 0.8)
+            Segna(p,
+                  Tratti({{{-1.2 + b, 1.3 + n}, {-1.45 + b, 2.0 + m * 0.3}, {-1.35 + b, 2.6 + m * 0.5}},
+                          {{1.2 + b, 1.3 + n}, {1.45 + b, 2.0 + m * 0.3}, {1.35 + b, 2.6 + m * 0.5}}}),
+                  kBordoPelle, 0.1);
+    } else if (l.eta > 0) {
         // From the nose's wing to the mouth's corner, and under the eyes.
         const qreal e = l.eta;
         Segna(p,
@@ -296,7 +304,9 @@ void Volto(QPainter &p, QPointF c, qreal verso, qreal inclina, qreal sorriso, co
             const QPointF a(b + lato * 0.15, 1.85 + n * 0.5);
             baffi.moveTo(a);
             baffi.quadTo(a + QPointF(lato * 0.8, -0.05), a + QPointF(lato * (w + 0.7), punta));
-            baffi.quadTo(a + QPointF(lato * 0.8, 0.35), a + QPointF(0, 0.35));
+            // In the larger drawing two thin wings: a full one reads as a bar.
+            const qreal spesso = InchiostroDelPixelInUso() ? 0.35 : 0.2;
+            baffi.quadTo(a + QPointF(lato * 0.8, spesso), a + QPointF(0, spesso));
             baffi.closeSubpath();
         }
         if (l.pizzo > 0) {
@@ -307,8 +317,8 @@ void Volto(QPainter &p, QPointF c, qreal verso, qreal inclina, qreal sorriso, co
             baffi.lineTo(b - 0.1, y + l.pizzo);
             baffi.closeSubpath();
         }
-        p.setPen(Penna(l.pelo.darker(120), kTrattoInterno));
-        p.setBrush(l.pelo);
+        p.setPen(InchiostroDelPixelInUso() ? Penna(l.pelo.darker(120), kTrattoInterno) : QPen(Qt::NoPen));
+        p.setBrush(InchiostroDelPixelInUso() ? l.pelo : l.pelo.darker(115));
         p.drawPath(baffi);
     }
     p.restore();

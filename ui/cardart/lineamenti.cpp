@@ -12,6 +12,7 @@ const QColor kPupilla(0x1E, 0x16, 0x12);
 // The upper lid's line: the face's firmest, warm, not the outline's ink.
 const QColor kLinea(0x5A, 0x32, 0x20);
 const QColor kLineaFine(0xB4, 0x7A, 0x58);
+const QColor kLineaNaso(0x9E, 0x62, 0x42);
 const QColor kLabbro(0xD8, 0x84, 0x70);
 const QColor kTraLabbra(0x8A, 0x40, 0x30);
 
@@ -105,6 +106,43 @@ void DisegnaBocca(QPainter &p, QPointF c, const Bocca &b)
     QPainterPath ombra(c + QPointF(-w * 0.35, b.pieno + 0.35));
     ombra.quadTo(c + QPointF(0, b.pieno + 0.5), c + QPointF(w * 0.35, b.pieno + 0.35));
     Segna(p, ombra, kLineaFine, 0.1);
+}
+
+void DisegnaNaso(QPainter &p, qreal x, qreal y, qreal lungo, int lato, Naso naso)
+{
+    const qreal o = lato, t = y + lungo; // the tip's underside
+    QPainterPath linee;
+    switch (naso) {
+    case Naso::Dritto:
+        linee.moveTo(x + 0.3 * o, y - 0.3);
+        linee.quadTo(x + 0.45 * o, y + lungo * 0.5, x + 0.35 * o, t - 0.1);
+        linee.moveTo(x + 0.5 * o, t - 0.1);
+        linee.quadTo(x + 0.05 * o, t + 0.3, x - 0.4 * o, t);
+        break;
+    case Naso::Corto:
+        linee.moveTo(x + 0.35 * o, t - 0.7);
+        linee.lineTo(x + 0.4 * o, t - 0.35);
+        linee.moveTo(x + 0.45 * o, t - 0.15);
+        linee.quadTo(x, t + 0.2, x - 0.45 * o, t - 0.15);
+        break;
+    case Naso::Aquilino:
+        linee.moveTo(x + 0.25 * o, y - 0.3);
+        linee.cubicTo(x + 0.8 * o, y + lungo * 0.3, x + 0.65 * o, t - 0.3, x + 0.2 * o, t + 0.15);
+        linee.moveTo(x + 0.6 * o, t - 0.2);
+        linee.quadTo(x + 0.6 * o, t + 0.1, x + 0.25 * o, t + 0.12);
+        break;
+    case Naso::Largo:
+        linee.moveTo(x + 0.4 * o, y + lungo * 0.3);
+        linee.lineTo(x + 0.45 * o, t - 0.35);
+        for (int lato2 : {-1, 1}) {
+            linee.moveTo(x + lato2 * 0.7, t - 0.25);
+            linee.quadTo(x + lato2 * 0.75, t + 0.1, x + lato2 * 0.3, t + 0.08);
+        }
+        linee.moveTo(x - 0.3, t + 0.08);
+        linee.quadTo(x, t + 0.2, x + 0.3, t + 0.08);
+        break;
+    }
+    Segna(p, linee, kLineaNaso, 0.14);
 }
 
 } // namespace belvane::cardart::volti

@@ -43,4 +43,17 @@ struct Bocca {
 // in a soft red and the small shade under it.
 void DisegnaBocca(QPainter &p, QPointF c, const Bocca &bocca);
 
+// How a nose is drawn: its bridge's line and the underside of its tip.
+enum class Naso {
+    Dritto,   // a straight bridge
+    Corto,    // short, only the tip and the nostrils drawn
+    Aquilino, // a bridge with a hump, the tip hooked
+    Largo,    // broad, both nostrils' wings drawn
+};
+
+// The nose on the axis `x`, its bridge from the eyes' row `y` down `lungo`
+// units to the tip, its lit side away from `lato` (+1: the bridge's line on
+// the right).
+void DisegnaNaso(QPainter &p, qreal x, qreal y, qreal lungo, int lato, Naso naso);
+
 } // namespace belvane::cardart::volti

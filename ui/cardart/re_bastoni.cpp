@@ -190,7 +190,7 @@ void ReDiBastoni(QPainter &p)
 
     Testa(p,
           {kViso, 1, kBarbaBianca, kBarbaBianca, 7.5, 3.2, 3.4, true, -0.3, 0.5, 0.4, Capo::Occhio::Mandorla,
-           Capo::Bocca::Quieta, Capo::Taglio::Tondo, QColor(0x5A, 0x6A, 0x7A)});
+           Capo::Bocca::Quieta, Capo::Taglio::Tondo, QColor(0x5A, 0x6A, 0x7A), volti::Naso::Aquilino});
     CoronaChiusa(p);
 
     // The cudgel held upright at arm's length, its head above his shoulder.

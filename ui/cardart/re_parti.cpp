@@ -121,10 +121,6 @@ void Pieghe(QPainter &p, const QPainterPath &forma, const Tinta &tinta, std::ini
 
 namespace {
 
-// The far cheek's flat tone in the larger drawing: between the skin and its
-// shade, so that the face is not split into two blocks.
-const QColor kGuanciaInOmbra(0xED, 0xB8, 0x8A);
-
 // How the larger drawing cuts his eyes and sets his mouth.
 volti::Occhi OcchiDi(const Capo &k)
 {
@@ -219,15 +215,19 @@ void Testa(QPainter &p, const Capo &k)
         : Ovale({cx + 4.2 + 0.3 * s, cy + 0.2}, 2.0, 4.4);
     if (InchiostroDelPixelInUso())
         Tratteggia(p, Intersezione(viso, guancia), kPelleT.ombra, 0.9, 70);
-    else
-        Ombra(p, Intersezione(viso, guancia), kGuanciaInOmbra, false);
+    else // a few fine lines along the far cheek: a flat tone there reads as a patch
+        Tratteggia(p, Intersezione(viso, Ovale({cx + 4.4 + 0.3 * s, cy + 0.4}, 1.9, 4.0)), kPelleT.ombra, 0.42, -55,
+                   0.09);
     const qreal naso = cx + 0.6 * s + 0.2;
     QPainterPath tratti;
     const qreal n = k.naso;
-    Curva(tratti,
-          {{naso - 0.3, cy - 1.0},
-           {naso + (0.3 + n * 0.3) * s, cy + 0.6 + n},
-           {naso + (0.4 + n * 0.4) * s + 0.5, cy + 1.0 + n}});
+    if (InchiostroDelPixelInUso())
+        Curva(tratti,
+              {{naso - 0.3, cy - 1.0},
+               {naso + (0.3 + n * 0.3) * s, cy + 0.6 + n},
+               {naso + (0.4 + n * 0.4) * s + 0.5, cy + 1.0 + n}});
+    else
+        volti::DisegnaNaso(p, naso - 0.1, cy - 0.9, 2.0 + n * 0.6, s < 0 ? -1 : 1, k.formaNaso);
     if (k.vecchio)
         for (int lato : {-1, 1}) {
             Curva(tratti,

@@ -1,5 +1,5 @@
 // The king of swords: a warrior king with a full auburn beard, a breastplate
-// over a red robe to the calf, a terracotta mantle flying out behind, turned to the
+// over a red robe to the calf, a blue mantle hanging behind, turned to the
 // left with one foot stepping out in tall boots; his sword raised upright; a radiate crown
 // over a red cap.
 #include "re_parti.h"
@@ -20,10 +20,9 @@ constexpr QPointF kViso{22.5, 17.5};
 // A deep auburn beard, darker than the skin: a ginger one reads as one orange
 // blob with the face at the natural size.
 const Tinta kBarbaRamata{QColor(0xC0, 0x6A, 0x38), QColor(0xA0, 0x50, 0x28), QColor(0x8A, 0x48, 0x26)};
-// A terracotta mantle: the blue blade before it stands out against the
-// opposite colour; its lining steel-blue, the suit's colour.
-const Tinta kMantoT{QColor(0xE4, 0x94, 0x60), QColor(0xC8, 0x6A, 0x30), QColor(0x96, 0x48, 0x1C)};
-const Tinta kFoderaT{QColor(0xB0, 0xC8, 0xEC), QColor(0x7C, 0x9A, 0xD0), QColor(0x52, 0x70, 0xA8)};
+// A deep blue mantle, his suit's colour, darker than the blade held clear
+// of it.
+const Tinta kMantoT{QColor(0x4A, 0x6A, 0xB8), QColor(0x24, 0x40, 0x8C), QColor(0x16, 0x28, 0x60)};
 // A held blade bends as the pips' do.
 constexpr qreal kCurvaSpada = 5.0;
 
@@ -60,31 +59,25 @@ void CoronaAPunte(QPainter &p)
 
 void ReDiSpade(QPainter &p)
 {
-    // The terracotta mantle, thrown back off the sword arm and flying out
-    // behind him on the right: the blue blade stands clear against it.
+    // The mantle of his suit's blue, hung from both shoulders and falling
+    // behind him to the calf, swept out behind him under the sword.
     const QPainterPath manto = Morbido({{20.0, 23.0},
-                                        {17.0, 25.2},
-                                        {16.0, 31.0},
-                                        {16.6, 38.0},
-                                        {22.0, 41.0},
-                                        {28.0, 45.0},
-                                        {33.0, 51.6},
-                                        {34.8, 52.4},
-                                        {36.6, 51.4},
-                                        {38.2, 52.2},
-                                        {39.6, 51.0},
-                                        {39.6, 51.0},
-                                        {37.6, 42.0},
-                                        {31.6, 33.0},
-                                        {29.0, 27.0},
-                                        {27.6, 23.4}});
+                                        {17.0, 25.0},
+                                        {15.4, 32.0},
+                                        {14.4, 42.0},
+                                        {13.6, 51.6},
+                                        {16.0, 53.4},
+                                        {22.5, 53.8},
+                                        {31.0, 53.6},
+                                        {36.0, 52.8},
+                                        {38.0, 51.0},
+                                        {34.8, 42.0},
+                                        {30.6, 32.0},
+                                        {28.2, 25.0},
+                                        {25.2, 23.0}});
     Piano(p, manto, kMantoT, kContorno);
-    Ombra(p, Intersezione(manto, Spezzata({{36.4, 38}, {41, 38}, {41, 53}, {37.4, 53}})), kMantoT.ombra);
-    // Caught on the shoulder, it falls away in folds to the hem.
-    Pieghe(p, manto, kMantoT, {{{28.0, 27.0}, {35.0, 51.8}, 2.4}, {{25.0, 32.0}, {30.8, 49.0}, 1.8}});
-    // Its lining shows where the wind turns back the flying edge.
-    const QPainterPath fodera = Differenza(manto, manto.translated(-1.6, 0.6));
-    Piano(p, Intersezione(fodera, Spezzata({{30, 30}, {42, 30}, {42, 54}, {30, 54}})), kFoderaT, kContorno, 0.4, 0);
+    Ombra(p, Intersezione(manto, Spezzata({{31, 34}, {40, 34}, {40, 55}, {33, 55}})), kMantoT.ombra);
+    Pieghe(p, manto, kMantoT, {{{17.4, 30.0}, {15.0, 51.6}, 1.6}, {{28.6, 30.0}, {33.6, 52.0}, 2.2}});
     QPainterPath pieghe;
 
     // Tall riding boots, the left stepping forward.
@@ -213,7 +206,7 @@ void ReDiSpade(QPainter &p)
     // A full beard falling on the breastplate.
     Testa(p,
           {kViso, -1, kBarbaRamata, kBarbaRamata, 3.8, 3.2, 1.6, false, 0.2, 0.3, -0.7, Capo::Occhio::Stretto,
-           Capo::Bocca::Serrata, Capo::Taglio::Quadro, QColor(0x5E, 0x6A, 0x40)});
+           Capo::Bocca::Serrata, Capo::Taglio::Quadro, QColor(0x5E, 0x6A, 0x40), volti::Naso::Aquilino});
     // The crown lifted clear of the brow: at the natural size its band must
     // not sit on the eyes.
     p.save();

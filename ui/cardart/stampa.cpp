@@ -18,8 +18,8 @@ namespace {
 constexpr int kScuroTratteggio = 125;
 constexpr qreal kPassoTratteggio = 0.55, kAngoloTratteggio = -55, kTrattoTratteggio = 0.14;
 
-// How many figure-drawing levels deep an emblem is being held.
-thread_local int tenuti = 0;
+// How many FuoriContorno are alive on this thread.
+thread_local int fuori = 0;
 
 // Curves are flattened on a grid this many times finer than a card unit,
 // well under a pixel at the largest size a card is drawn from its outline.
@@ -47,7 +47,7 @@ public:
 
     void drawPath(const QPainterPath &path) override
     {
-        if (pennello_.style() == Qt::NoBrush || tenuti > 0)
+        if (pennello_.style() == Qt::NoBrush || fuori > 0)
             return;
         QPainterPath area;
         area.addPolygon(QTransform::fromScale(1 / kGriglia, 1 / kGriglia).map(path.toFillPolygon(trasforma_)));
@@ -177,19 +177,27 @@ void Figura(QPainter &p, const std::function<void(QPainter &)> &disegna)
         return;
     }
     const ConInchiostro inchiostro(kInchiostroFigura);
-    // The contour first, twice as wide as it shows: the figure drawn over
-    // it covers its inner half.
+    // The contour first: the figure drawn over it covers all but what lies
+    // outside its shapes. Its shape again, moved away from the light and
+    // filled in the ink, makes it heavier on the shade side, as a block's
+    // line swells there.
+    const QPainterPath sagoma = Sagoma(disegna);
     p.save();
+    p.setPen(Qt::NoPen);
+    p.setBrush(kContorno);
+    p.drawPath(sagoma.translated(kPesoInOmbra, kPesoInOmbra));
     p.setPen(Penna(kContorno, 2 * kContornoFigura));
     p.setBrush(Qt::NoBrush);
-    p.drawPath(Sagoma(disegna));
+    p.drawPath(sagoma);
     p.restore();
     disegna(p);
 }
 
-Tenuto::Tenuto() : inchiostro_(InchiostroDelPixelInUso() ? kInchiostroPixel : kInchiostroDisegno) { ++tenuti; }
+FuoriContorno::FuoriContorno() { ++fuori; }
 
-Tenuto::~Tenuto() { --tenuti; }
+FuoriContorno::~FuoriContorno() { --fuori; }
+
+Tenuto::Tenuto() : inchiostro_(InchiostroDelPixelInUso() ? kInchiostroPixel : kInchiostroDisegno) {}
 
 void EmblemaTenuto(QPainter &p, Seme seme, QPointF centro, qreal altezza, qreal angolo, Ornato ornato, qreal curva)
 {

@@ -44,12 +44,24 @@ inline bool OrnatoMinuto() { return !InchiostroDelPixelInUso(); }
 
 // A figure as a printed card draws it, `disegna` painting it in card units.
 // In the larger drawing its outer contour, round everything it fills but
-// the emblem it holds (Tenuto), is one firm line kContornoFigura wide
-// outside its shapes, and every line inside is drawn in the figures' finer
-// ink (kInchiostroFigura): an even outline on every shape reads as a
-// cartoon's. At the natural size it is drawn as it is.
+// what is drawn under a FuoriContorno, is one firm line kContornoFigura wide
+// outside its shapes, kPesoInOmbra heavier on the side away from the light;
+// every line inside it is drawn in the figures' finer ink
+// (kInchiostroFigura): an even outline on every shape reads as a cartoon's.
+// At the natural size it is drawn as it is.
 void Figura(QPainter &p, const std::function<void(QPainter &)> &disegna);
-inline constexpr qreal kContornoFigura = 0.5;
+inline constexpr qreal kContornoFigura = 0.3;
+inline constexpr qreal kPesoInOmbra = 0.22;
+
+// While it lives, what its thread draws is left out of a figure's contour:
+// the ground he stands on, the emblem he holds.
+class FuoriContorno {
+public:
+    FuoriContorno();
+    ~FuoriContorno();
+    FuoriContorno(const FuoriContorno &) = delete;
+    FuoriContorno &operator=(const FuoriContorno &) = delete;
+};
 
 // While it lives, what its thread draws is an emblem a figure holds: drawn
 // in the emblems' own ink, and left out of the figure's contour, so that it
@@ -57,11 +69,11 @@ inline constexpr qreal kContornoFigura = 0.5;
 class Tenuto {
 public:
     Tenuto();
-    ~Tenuto();
     Tenuto(const Tenuto &) = delete;
     Tenuto &operator=(const Tenuto &) = delete;
 
 private:
+    FuoriContorno fuori_;
     ConInchiostro inchiostro_;
 };
 
