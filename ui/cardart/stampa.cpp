@@ -5,6 +5,7 @@
 #include <QPaintEngine>
 #include <QPolygonF>
 
+#include <algorithm>
 #include <climits>
 #include <utility>
 #include <vector>
@@ -17,6 +18,10 @@ namespace {
 // to the right, as the shade lies on the right.
 constexpr int kScuroTratteggio = 125;
 constexpr qreal kPassoTratteggio = 0.55, kAngoloTratteggio = -55, kTrattoTratteggio = 0.14;
+
+// How deep the engraved shade along a shape's edge away from the light
+// reaches, and the smallest shape that has one.
+constexpr qreal kIncisa = 0.9, kIncisaMinima = 2.5;
 
 // How many FuoriContorno are alive on this thread.
 thread_local int fuori = 0;
@@ -163,11 +168,21 @@ void Campitura(QPainter &p, const QPainterPath &forma, const Tinta &tinta, const
         return;
     }
     Modella(p, forma, tinta, QColor(Qt::transparent), 0, 0);
+    Incidi(p, forma, tinta);
     if (bordo.alpha() == 0)
         return;
     p.setPen(Penna(bordo, kTrattoFine));
     p.setBrush(Qt::NoBrush);
     p.drawPath(forma);
+}
+
+void Incidi(QPainter &p, const QPainterPath &forma, const Tinta &tinta)
+{
+    const QRectF r = forma.boundingRect();
+    if (InchiostroDelPixelInUso() || tinta.corpo == kPelle || std::min(r.width(), r.height()) < kIncisaMinima)
+        return;
+    Tratteggia(p, Differenza(forma, forma.translated(-kIncisa, -kIncisa)), tinta.ombra, kPassoTratteggio * 0.8,
+               kAngoloTratteggio, kTrattoTratteggio * 0.8);
 }
 
 void Figura(QPainter &p, const std::function<void(QPainter &)> &disegna)

@@ -33,6 +33,11 @@ inline bool Piatta() { return !InchiostroDelPixelInUso(); }
 void Campitura(QPainter &p, const QPainterPath &forma, const Tinta &tinta, const QColor &bordo, qreal ombra,
                qreal luce);
 
+// In the larger drawing, the edge of `forma` away from the light engraved
+// with fine lines in its shade tone, as a printed card's block models a
+// shape; skin and shapes too small to carry it are left flat.
+void Incidi(QPainter &p, const QPainterPath &forma, const Tinta &tinta);
+
 // A rein's or strap's width: `disegno` in the larger drawing; in the pixel
 // picture wide enough to win every pixel it crosses, where a finer line
 // breaks into dashes.
