@@ -23,7 +23,7 @@ constexpr QPointF kPerno(13, 52);
 // A held blade bends as the pips' do.
 constexpr qreal kCurvaSpada = 3.4;
 // The rider to the frame he was drawn in: a man in proportion to his horse.
-constexpr qreal kCavaliere = 0.9;
+constexpr qreal kCavaliere = 0.98;
 // A rider's head to a standing knave's.
 constexpr qreal kTesta = 0.93;
 
@@ -100,8 +100,8 @@ Cavaliere Di(Seme seme)
                 {26.2, 37.4},
                 6.2,
                 23.3,
-                {0.4, -0.3, -0.2, 0.2, 0.3, 0.6, Qt::transparent, 0, 0.3, -0.3, -0.5, 0.3, 0.6,
-                 fanti::Lineamenti::Occhio::Tondo, fanti::Lineamenti::Bocca::Sorride, QColor(0x6A, 0x44, 0x22),
+                {0.4, -0.3, -0.2, 0.2, 0.3, 0, QColor(0xD4, 0x9A, 0x62), 0, 0.8, -0.3, -0.5, 0.3, 0.6,
+                 fanti::Lineamenti::Occhio::Palpebra, fanti::Lineamenti::Bocca::Quieta, QColor(0x6A, 0x44, 0x22),
                  volti::Naso::Corto}};
     case Seme::Coppe: // cantering, the near foreleg reaching out, the cup lifted
         return {false,
@@ -134,12 +134,12 @@ Cavaliere Di(Seme seme)
         return {false,
                 {{{29, 50}, {35.6, 48.8}, {38.2, 52.6}, {38.8, 54.6}},
                  {{27.6, 50}, {32.2, 53.6}, {30.6, 58.2}, {29.8, 59.8}},
-                 {{12.5, 50}, {9.4, 57.4}, {14.6, 62.6}, {16.4, 64.6}},
-                 {{15, 50}, {12.8, 57.8}, {18.6, 62.8}, {20.4, 64.6}},
+                 {{10.4, 50}, {6.8, 57.0}, {10.8, 62.8}, {12.4, 64.6}},
+                 {{12.8, 50.4}, {9.8, 57.6}, {14.2, 62.8}, {15.8, 64.6}},
                  -24,
                  2,
                  1.0},
-                12,
+                16,
                 false,
                 {30.2, 29.0},
                 {33.0, 21.0},
@@ -156,7 +156,7 @@ Cavaliere Di(Seme seme)
                 23.6,
                 {0.2, 0, 0.2, 0.4, 0, 0.2, QColor(0xB8, 0x84, 0x52), 0, 0.5, 0.3, 0.6, 0.3, 0.5,
                  fanti::Lineamenti::Occhio::Mandorla, fanti::Lineamenti::Bocca::Quieta, QColor(0x4C, 0x60, 0x74),
-                 volti::Naso::Largo}};
+                 volti::Naso::Dritto}};
     case Seme::Spade: // a high-stepping trot, the neck arched; the sword raised before him
         return {true,
                 {{{29, 50}, {34.8, 51.6}, {35.0, 56.8}, {35.8, 58.4}},

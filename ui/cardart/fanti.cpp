@@ -52,7 +52,7 @@ void FanteDiBastoni(QPainter &p)
                   {{23.2, 13.4}, {22.4, 14.2}, {23.1, 15.2}},
                   {{23.4, 15.8}, {22.8, 16.4}, {22.9, 17.2}}}),
           kCastanoT.luce);
-    Forma(p, ProfiloArto({{{19.6, 18.2}, 3.2}, {{19.6, 21.6}, 3.4}}), kPelleT, 0.8, 0, kBordoPelle);
+    Forma(p, ProfiloArto({{{19.6, 18.2}, 3.9}, {{19.6, 21.6}, 4.2}}), kPelleT, 0.8, 0, kBordoPelle);
     // The doublet with its skirt, slashed on the chest, edged in gold.
     const Profilo farsetto{{14.2, 22.2}, {19.5, 21.2}, {25, 21.8}, {26, 26.5},   {24.6, 33.2},
                            {27.4, 40.6}, {21, 42.2},   {14, 40.6}, {15.6, 33.2}, {13.6, 26.5}};
@@ -129,7 +129,7 @@ void FanteDiCoppe(QPainter &p)
     const Profilo lontano = ProfiloArto({{{29.6, 23.4}, 3.4}, {{33.6, 29.4}, 2.9}, {{32.2, 34.6}, 2.4}});
     Forma(p, lontano, kCelesteT, 0.7, 0.4);
     OmbraOltre(p, lontano, {30, 23.4}, {33.4, 34.6}, kCelesteT.ombra);
-    Forma(p, ProfiloArto({{{25.5, 18}, 3.2}, {{25.3, 21.5}, 3.4}}), kPelleT, 0.8, 0, kBordoPelle);
+    Forma(p, ProfiloArto({{{25.5, 18}, 3.9}, {{25.3, 21.5}, 4.2}}), kPelleT, 0.8, 0, kBordoPelle);
     const Profilo farsetto{{20.8, 22.4}, {25.6, 21.4}, {30.4, 22.4}, {30.6, 27},   {29.4, 33.6},
                            {31.6, 40.8}, {25, 42},     {18.6, 40.8}, {21.4, 33.6}, {20.4, 27}};
     Forma(p, farsetto, kBluT);
@@ -194,7 +194,7 @@ void FanteDiDenari(QPainter &p)
                           {23.6, 18.2}, {21.8, 18.2}, {17.2, 18.2}, {15.4, 18.2}, {15.4, 18.2}};
     Forma(p, zazzera, kCastanoT, 0.8, 0.5);
     Segna(p, Tratti({{{16.2, 14}, {16.2, 17.8}}, {{22.8, 14}, {22.8, 17.8}}}), kCastanoT.luce);
-    Forma(p, ProfiloArto({{{19.5, 19}, 3.2}, {{19.5, 22.5}, 3.4}}), kPelleT, 0.8, 0, kBordoPelle);
+    Forma(p, ProfiloArto({{{19.5, 19}, 3.9}, {{19.5, 22.5}, 4.2}}), kPelleT, 0.8, 0, kBordoPelle);
     // The coat, gathered at the waist and falling to the knee, edged in gold.
     const Profilo cappotto{{13.6, 22.6}, {19.5, 21.6}, {25.4, 22.4}, {26.2, 27.5}, {24.6, 33.6}, {28.6, 43},
                            {30.2, 50.8}, {20, 51.8},   {9.2, 50.8},  {11.4, 43},   {15, 33.6},   {13.4, 27.5}};
@@ -232,8 +232,8 @@ void FanteDiDenari(QPainter &p)
     }
     Forma(p, {{15.8, 22.8}, {19.5, 21.2}, {23.2, 22.8}, {21.4, 24.4}, {19.5, 23.6}, {17.6, 24.4}}, kOcraT, 0.4, 0);
     Volto(p, CentroViso(Seme::Denari), 0.4, 3, 0.12,
-          {-0.2, 0.6, 0.5, 0.6, 0.1, 0.3, QColor(0xA8, 0x74, 0x48), 0, 0, 0.9, 0.3, -0.2, 0.0,
-           Lineamenti::Occhio::Mandorla, Lineamenti::Bocca::Sorride, QColor(0x56, 0x66, 0x38), volti::Naso::Dritto});
+          {0.3, 0.3, 0.3, 0.6, 0.1, 0.3, QColor(0xA8, 0x74, 0x48), 0, 0, 0.1, 0.3, 0.2, 0.0, Lineamenti::Occhio::Tondo,
+           Lineamenti::Bocca::Quieta, QColor(0x56, 0x66, 0x38), volti::Naso::Largo});
     // A tall black velvet cap with a golden brim, a white feather swept back:
     // dark beside the coin, so that the coin's gold and red stand out.
     const Profilo piuma{{17.6, 10.6}, {15.6, 6.8}, {12.4, 4.8}, {10.2, 5.8},
@@ -267,7 +267,7 @@ void FanteDiSpade(QPainter &p)
     Forma(p, capelli, kBiondoT, 0.8, 0.5);
     Segna(p, Tratti({{{28.4, 13.6}, {29, 15.6}, {28.4, 17.4}}, {{22.6, 13.6}, {22.2, 15.6}, {22.8, 18.2}}}),
           kBiondoT.ombra);
-    Forma(p, ProfiloArto({{{25.5, 18}, 3.2}, {{25.5, 21.5}, 3.4}}), kPelleT, 0.8, 0, kBordoPelle);
+    Forma(p, ProfiloArto({{{25.5, 18}, 3.9}, {{25.5, 21.5}, 4.2}}), kPelleT, 0.8, 0, kBordoPelle);
     // Puffed breeches, paned.
     const Profilo calzoni{{20.2, 38}, {25.2, 37.4}, {30.6, 38},   {31.4, 44},
                           {28, 46.4}, {25.2, 44.6}, {22.6, 46.4}, {19.4, 44}};

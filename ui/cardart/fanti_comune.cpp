@@ -69,8 +69,6 @@ void Forma(QPainter &p, const Profilo &forma, const Tinta &tinta, qreal ombra, q
     }
     if (luce > 0 && !Piatta())
         Anello(p, dentro, Rientra(dentro, luce / 2, QPointF(1, 1) * (luce / 2 * diagonale)), tinta.luce);
-    if (Piatta() && ombra > 0)
-        Incidi(p, Sagoma(forma), tinta);
     p.setPen(Penna(bordo, Piatta() ? kTrattoFine : kTratto));
     p.setBrush(Qt::NoBrush);
     p.drawPath(Sagoma(forma));

@@ -72,7 +72,7 @@ void DisegnaOcchi(QPainter &p, QPointF sinistro, QPointF destro, qreal guarda, c
         }
         // The brow: a long, nearly straight line, following the eye's cut.
         const qreal y = -1.08 - occhi.alte;
-        ciglia.moveTo(at(-0.75, y + 0.1));
+        ciglia.moveTo(at(-0.45, y + 0.06));
         ciglia.quadTo(at(0.05, y - 0.22), at(1.0, y + 0.12 + f.cade * 0.8));
     }
     p.setPen(Qt::NoPen);
@@ -114,8 +114,8 @@ void DisegnaNaso(QPainter &p, qreal x, qreal y, qreal lungo, int lato, Naso naso
     QPainterPath linee;
     switch (naso) {
     case Naso::Dritto:
-        linee.moveTo(x + 0.3 * o, y - 0.3);
-        linee.quadTo(x + 0.45 * o, y + lungo * 0.5, x + 0.35 * o, t - 0.1);
+        linee.moveTo(x + 0.35 * o, y + 0.35);
+        linee.quadTo(x + 0.45 * o, y + lungo * 0.6, x + 0.35 * o, t - 0.1);
         linee.moveTo(x + 0.5 * o, t - 0.1);
         linee.quadTo(x + 0.05 * o, t + 0.3, x - 0.4 * o, t);
         break;
@@ -126,8 +126,8 @@ void DisegnaNaso(QPainter &p, qreal x, qreal y, qreal lungo, int lato, Naso naso
         linee.quadTo(x, t + 0.2, x - 0.45 * o, t - 0.15);
         break;
     case Naso::Aquilino:
-        linee.moveTo(x + 0.25 * o, y - 0.3);
-        linee.cubicTo(x + 0.8 * o, y + lungo * 0.3, x + 0.65 * o, t - 0.3, x + 0.2 * o, t + 0.15);
+        linee.moveTo(x + 0.3 * o, y + 0.2);
+        linee.cubicTo(x + 0.8 * o, y + lungo * 0.4, x + 0.65 * o, t - 0.3, x + 0.2 * o, t + 0.15);
         linee.moveTo(x + 0.6 * o, t - 0.2);
         linee.quadTo(x + 0.6 * o, t + 0.1, x + 0.25 * o, t + 0.12);
         break;

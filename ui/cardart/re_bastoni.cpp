@@ -66,8 +66,10 @@ void CoronaChiusa(QPainter &p)
 
 void ReDiBastoni(QPainter &p)
 {
-    // The fawn cloak, swept back to the left: green is the cudgel's alone.
-    const QPainterPath manto = Morbido({{18.0, 22.6},
+    // The fawn cloak, hung from both shoulders and swept back to the left:
+    // green is the cudgel's alone.
+    const QPainterPath manto = Morbido({{22.5, 21.8},
+                                        {18.0, 22.6},
                                         {13.2, 24.4},
                                         {9.8, 30.4},
                                         {6.6, 40.0},
@@ -79,10 +81,12 @@ void ReDiBastoni(QPainter &p)
                                         {8.4, 63.8},
                                         {10.4, 64.8},
                                         {12.2, 64.0},
-                                        {15.0, 64.4},
-                                        {15.0, 64.4},
-                                        {16.0, 40.0},
-                                        {17.5, 26.0}});
+                                        {22.0, 64.6},
+                                        {31.4, 64.4},
+                                        {31.4, 64.4},
+                                        {30.4, 44.0},
+                                        {29.6, 30.0},
+                                        {27.4, 22.8}});
     Piano(p, manto, kMantoT, kContorno);
     // Engraved shade where the cloak falls behind him, along its folds.
     Ombra(p, Intersezione(manto, Spezzata({{11, 34}, {17, 30}, {17, 64}, {12, 64}})), kMantoT.ombra);

@@ -5,7 +5,6 @@
 #include <QPaintEngine>
 #include <QPolygonF>
 
-#include <algorithm>
 #include <climits>
 #include <utility>
 #include <vector>
@@ -13,15 +12,6 @@
 namespace belvane::cardart {
 
 namespace {
-
-// The hatching over a figure's shade in the larger drawing: lines falling
-// to the right, as the shade lies on the right.
-constexpr int kScuroTratteggio = 125;
-constexpr qreal kPassoTratteggio = 0.55, kAngoloTratteggio = -55, kTrattoTratteggio = 0.14;
-
-// How deep the engraved shade along a shape's edge away from the light
-// reaches, and the smallest shape that has one.
-constexpr qreal kIncisa = 0.9, kIncisaMinima = 2.5;
 
 // How many FuoriContorno are alive on this thread.
 thread_local int fuori = 0;
@@ -147,18 +137,13 @@ QPainterPath Sagoma(const std::function<void(QPainter &)> &disegna)
 
 } // namespace
 
-void Ombra(QPainter &p, const QPainterPath &forma, const QColor &colore, bool incisa)
+void Ombra(QPainter &p, const QPainterPath &forma, const QColor &colore)
 {
     if (InchiostroDelPixelInUso())
         return;
     p.setPen(Qt::NoPen);
     p.setBrush(colore);
     p.drawPath(forma);
-    if (!incisa)
-        return;
-    // Cut across by an engraver's lines a shade darker, as the block of a
-    // printed card shades: a flat second tone alone reads as a cel's.
-    Tratteggia(p, forma, colore.darker(kScuroTratteggio), kPassoTratteggio, kAngoloTratteggio, kTrattoTratteggio);
 }
 
 void Campitura(QPainter &p, const QPainterPath &forma, const Tinta &tinta, const QColor &bordo, qreal ombra, qreal luce)
@@ -168,21 +153,11 @@ void Campitura(QPainter &p, const QPainterPath &forma, const Tinta &tinta, const
         return;
     }
     Modella(p, forma, tinta, QColor(Qt::transparent), 0, 0);
-    Incidi(p, forma, tinta);
     if (bordo.alpha() == 0)
         return;
     p.setPen(Penna(bordo, kTrattoFine));
     p.setBrush(Qt::NoBrush);
     p.drawPath(forma);
-}
-
-void Incidi(QPainter &p, const QPainterPath &forma, const Tinta &tinta)
-{
-    const QRectF r = forma.boundingRect();
-    if (InchiostroDelPixelInUso() || tinta.corpo == kPelle || std::min(r.width(), r.height()) < kIncisaMinima)
-        return;
-    Tratteggia(p, Differenza(forma, forma.translated(-kIncisa, -kIncisa)), tinta.ombra, kPassoTratteggio * 0.8,
-               kAngoloTratteggio, kTrattoTratteggio * 0.8);
 }
 
 void Figura(QPainter &p, const std::function<void(QPainter &)> &disegna)

@@ -16,9 +16,7 @@ namespace belvane::cardart {
 // edge, as a printed card lays its second tone. In the 45 x 72 picture
 // nothing: lines or an area of a shade tone there break into speckle, and the
 // modelled shape's own crescent of shade is enough.
-// Cloth's shade is cut across by an engraver's lines a shade darker; skin's
-// (`incisa` false) is left smooth.
-void Ombra(QPainter &p, const QPainterPath &forma, const QColor &colore, bool incisa = true);
+void Ombra(QPainter &p, const QPainterPath &forma, const QColor &colore);
 
 // Whether a figure's modelled shapes are laid flat: in the larger drawing
 // each is one colour, as a print lays it, its shade the flat areas Ombra
@@ -32,11 +30,6 @@ inline bool Piatta() { return !InchiostroDelPixelInUso(); }
 // a little finer than an emblem, as a print draws its figures.
 void Campitura(QPainter &p, const QPainterPath &forma, const Tinta &tinta, const QColor &bordo, qreal ombra,
                qreal luce);
-
-// In the larger drawing, the edge of `forma` away from the light engraved
-// with fine lines in its shade tone, as a printed card's block models a
-// shape; skin and shapes too small to carry it are left flat.
-void Incidi(QPainter &p, const QPainterPath &forma, const Tinta &tinta);
 
 // A rein's or strap's width: `disegno` in the larger drawing; in the pixel
 // picture wide enough to win every pixel it crosses, where a finer line
