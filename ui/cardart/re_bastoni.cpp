@@ -144,24 +144,24 @@ void ReDiBastoni(QPainter &p)
     Piano(p, cintura, kOroT, kOroT.ombra, 0.5, 0.3);
     Ellisse(p, {23.5, 37.3}, 1.3, 1.1, kOroT.luce, kOroScuro, kTrattoFine);
 
-    // The left arm akimbo, the fist on the belt.
+    // The left arm hanging at his side, the hand gathering the cloak.
     const QPainterPath braccio = Morbido({{16.4, 24.4},
                                           {13.0, 26.0},
-                                          {10.0, 31.0},
-                                          {9.6, 33.4},
-                                          {9.6, 33.4},
-                                          {11.6, 34.6},
-                                          {14.6, 37.8},
-                                          {16.6, 36.0},
-                                          {12.8, 32.4},
-                                          {15.6, 29.0}});
+                                          {11.4, 31.0},
+                                          {10.6, 36.4},
+                                          {10.6, 39.4},
+                                          {10.6, 39.4},
+                                          {13.6, 39.8},
+                                          {13.6, 39.8},
+                                          {14.2, 36.6},
+                                          {15.0, 31.4},
+                                          {16.6, 28.4}});
     Piano(p, braccio, kRossoT, kContorno, 1.0, 0.6);
     pieghe = QPainterPath();
-    Curva(pieghe, {{12.6, 28.0}, {11.6, 30.4}, {11.2, 32.2}});
-    Curva(pieghe, {{11.2, 33.4}, {12.6, 34.6}, {13.4, 35.6}});
+    Curva(pieghe, {{13.4, 28.4}, {12.4, 31.6}, {12.2, 35.0}});
     Segna(p, pieghe, kRossoT.ombra, kPiega);
-    Ellisse(p, {15.0, 36.8}, 1.3, 1.1, kErmellino, kContorno, kTrattoFine);
-    Mano(p, {16.4, 37.4}, 1.4);
+    Ellisse(p, {12.1, 39.8}, 1.3, 1.0, kErmellino, kContorno, kTrattoFine);
+    Mano(p, {12.1, 41.3}, 1.4);
 
     // The right arm held out from his side, so that the cudgel stands clear
     // of him.

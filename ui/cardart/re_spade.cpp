@@ -171,13 +171,13 @@ void ReDiSpade(QPainter &p)
     Piano(p, cintura, kCuoioT, kCuoioT.ombra, 0.5, 0.3);
     Ellisse(p, {22.5, 38.5}, 1.0, 0.9, kOroT.luce, kOroScuro, kTrattoFine);
 
-    // The left arm in armour, its hand on the belt.
+    // The left arm in armour, its hand laid on his breast.
     const QPainterPath sinistro =
-        Unione(Arto({17.6, 27.0}, {15.2, 34.2}, 1.9, 1.7), Arto({15.2, 34.2}, {18.6, 37.8}, 1.7, 1.5));
+        Unione(Arto({17.6, 27.0}, {15.4, 33.8}, 1.9, 1.7), Arto({15.4, 33.8}, {19.8, 30.8}, 1.7, 1.5));
     Piano(p, sinistro, kAcciaioT, kContorno, 0.8, 0.5);
     QPainterPath lame;
     Curva(lame, {{15.4, 30.0}, {16.6, 30.6}, {18.0, 30.4}});
-    Curva(lame, {{14.2, 34.0}, {15.4, 34.8}, {16.6, 35.8}});
+    Curva(lame, {{14.4, 33.0}, {15.4, 34.0}, {16.4, 33.6}});
     // The sword arm: the elbow down at his side, the fist raised.
     Curva(lame, {{28.2, 30.8}, {29.6, 30.0}, {30.6, 28.8}});
     Curva(lame, {{31.6, 30.6}, {32.8, 31.2}, {33.8, 30.6}});
@@ -185,7 +185,7 @@ void ReDiSpade(QPainter &p)
         Unione(Arto({27.4, 27.0}, {31.2, 33.8}, 2.0, 1.7), Arto({31.2, 33.8}, {34.2, 26.6}, 1.7, 1.5));
     Piano(p, destro, kAcciaioT, kContorno, 0.8, 0.5);
     Segna(p, lame, kAcciaioT.ombra, kTrattoFine);
-    Mano(p, {18.8, 38.0}, 1.5);
+    Mano(p, {20.4, 30.4}, 1.5, -60);
 
     // Round pauldrons over the shoulders.
     QPainterPath spallacci;
