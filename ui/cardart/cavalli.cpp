@@ -77,8 +77,8 @@ Cavaliere Di(Seme seme)
     const Tinta bianco = Tono(QColor(0xFF, 0xFF, 0xFF), QColor(0xF6, 0xF4, 0xEE), QColor(0xCC, 0xC6, 0xB8));
     const Tinta criniNeri = Tono(QColor(0x6A, 0x60, 0x5C), QColor(0x44, 0x3C, 0x3A), QColor(0x28, 0x22, 0x22));
     switch (seme) {
-    case Seme::Bastoni: // walking, the near foreleg raised; the club on his shoulder
-        return {false,
+    case Seme::Bastoni: // walking to the left, the near foreleg raised; the club on his shoulder
+        return {true,
                 {{{29, 50}, {33.6, 54.2}, {32.4, 58.8}, {30.8, 60.0}},
                  {{27.6, 50}, {27.4, 57.8}, {27.6, 62.8}, {28.5, 64.6}},
                  {{12.5, 50}, {9.6, 57.8}, {10, 62.8}, {11, 64.6}},
@@ -126,8 +126,8 @@ Cavaliere Di(Seme seme)
                 {27.2, 35.4},
                 4.8,
                 21.6,
-                {0.5, 0.3, 0.3, 0.5, 0.2, 0.4, Qt::transparent, 0, 0, 0.1, 0.4, 0.0, 0.2,
-                 fanti::Lineamenti::Occhio::Mandorla, fanti::Lineamenti::Bocca::Sorride, QColor(0x3A, 0x26, 0x18),
+                {0.1, 0.3, 0.3, 0.5, 0.1, 0, Qt::transparent, 0, 0.3, 0.6, 0.4, 0.0, 0.2,
+                 fanti::Lineamenti::Occhio::Mandorla, fanti::Lineamenti::Bocca::Quieta, QColor(0x3A, 0x26, 0x18),
                  volti::Naso::Dritto},
                 1.4};
     case Seme::Denari: // rearing, the coin held up
@@ -154,8 +154,8 @@ Cavaliere Di(Seme seme)
                 {25.2, 38.6},
                 7.4,
                 23.6,
-                {0.2, 0, 0.2, 0.4, 0, 0.2, QColor(0xB8, 0x84, 0x52), 0, 0.5, 0.3, 0.6, 0.3, 0.5,
-                 fanti::Lineamenti::Occhio::Mandorla, fanti::Lineamenti::Bocca::Quieta, QColor(0x4C, 0x60, 0x74),
+                {0.2, 0, 0.2, 0.4, 0, 0.2, QColor(0xB8, 0x84, 0x52), 0, 0.9, 0.3, 0.6, 0.3, 0.5,
+                 fanti::Lineamenti::Occhio::Tondo, fanti::Lineamenti::Bocca::Quieta, QColor(0x4C, 0x60, 0x74),
                  volti::Naso::Dritto}};
     case Seme::Spade: // a high-stepping trot, the neck arched; the sword raised before him
         return {true,
@@ -163,7 +163,7 @@ Cavaliere Di(Seme seme)
                  {{27.6, 50}, {27.4, 57.8}, {27.0, 62.8}, {28.0, 64.6}},
                  {{13, 50}, {10.8, 57.8}, {12.4, 62.8}, {13.4, 64.6}},
                  {{15, 50}, {16.8, 55.8}, {16.0, 60.0}, {16.8, 61.6}},
-                 9,
+                 3,
                  -6,
                  1.0},
                 0,
@@ -175,13 +175,13 @@ Cavaliere Di(Seme seme)
                 {bianco, criniNeri, Tono(Smorza(kViola)), kOro, kNero},
                 Tono(QColor(0x5C, 0x8C, 0xEC), kBlu, QColor(0x1A, 0x3C, 0x9C)),
                 -5,
-                {26.6, 48.8},
-                {26.8, 56.2},
+                {25.4, 48.4},
+                {24.8, 55.8},
                 {27, 38},
                 8.6,
                 20.8,
-                {-0.3, 0.3, 0.4, -0.3, -0.1, 0, QColor(0x9C, 0x6C, 0x44), 0, 0.3, 0.9, 0.8, -0.3, 0.8,
-                 fanti::Lineamenti::Occhio::Palpebra, fanti::Lineamenti::Bocca::Quieta, QColor(0x70, 0x5C, 0x30),
+                {0.3, 0.3, 0.4, -0.3, -0.1, 0, QColor(0x9C, 0x6C, 0x44), 1.0, 0.9, 0.4, 0.8, -0.3, 0.8,
+                 fanti::Lineamenti::Occhio::Stretto, fanti::Lineamenti::Bocca::Quieta, QColor(0x70, 0x5C, 0x30),
                  volti::Naso::Dritto}};
     }
     return {};

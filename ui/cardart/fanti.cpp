@@ -155,8 +155,8 @@ void FanteDiCoppe(QPainter &p)
     Segna(p, Tratti({{{20.8, 22.2}, {21.4, 24.4}}, {{22.2, 22}, {22.6, 24}}}), kLinoT.corpo, 0.45);
     Forma(p, {{21.8, 22.2}, {25.5, 20.6}, {29.2, 22.2}, {27.4, 23.6}, {25.5, 22.8}, {23.6, 23.6}}, kLinoT, 0.4, 0);
     Volto(p, CentroViso(Seme::Coppe), -0.6, -4, 0.05,
-          {-0.4, 0.2, -0.2, 0.5, -0.3, 0.8, Qt::transparent, 0, 0, 0.2, -0.6, 0.6, -0.6, Lineamenti::Occhio::Tondo,
-           Lineamenti::Bocca::Quieta, QColor(0x3C, 0x5C, 0x8C), volti::Naso::Corto});
+          {-0.2, 0, -0.2, 0.5, -0.3, 0.3, Qt::transparent, 0, 0, 0.2, -0.6, -0.2, -0.6, Lineamenti::Occhio::Mandorla,
+           Lineamenti::Bocca::Quieta, QColor(0x5A, 0x52, 0x44), volti::Naso::Corto});
     // The beret tilted back, a white plume sweeping down behind.
     const Profilo piuma{{27.5, 10}, {30, 6.2},   {34, 4.6},   {37, 5.8}, {37.4, 9.6},
                         {36, 8.2},  {35.2, 7.2}, {31.5, 8.4}, {29, 10.8}};
@@ -294,7 +294,7 @@ void FanteDiSpade(QPainter &p)
     OmbraOltre(p, braccio, {21, 23.2}, {16, 33.4}, kRossoT.ombra);
     Segna(p, Tratti({{{14.0, 32.2}, {16.4, 32.8}}}), kLinoT.corpo, 1.0);
     // Held by the grip above the guard, so that the guard shows.
-    EmblemaTenuto(p, Seme::Spade, {12.6, 47.4}, 31, 192, Ornato::No, kCurvaSpada);
+    EmblemaTenuto(p, Seme::Spade, {13.2, 45.0}, 26, 192, Ornato::No, kCurvaSpada);
     Mano(p, {14.8, 34.0}, 1.4, 90);
     const Profilo spalla = Ovale({20.6, 23.6}, 2.4, 1.7, -65);
     Forma(p, spalla, kRossoT, 0.6, 0);

@@ -23,7 +23,7 @@ ConInchiostro::~ConInchiostro() { inchiostro = prima_; }
 
 QPen Penna(const QColor &c, qreal w)
 {
-    QPen p(c, w);
+    QPen p(InchiostroCorrente().tenue && c == kContorno ? kContornoInterno : c, w);
     p.setJoinStyle(Qt::RoundJoin);
     p.setCapStyle(Qt::RoundCap);
     return p;

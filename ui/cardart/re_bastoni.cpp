@@ -91,7 +91,11 @@ void ReDiBastoni(QPainter &p)
     // Engraved shade where the cloak falls behind him, along its folds.
     Ombra(p, Intersezione(manto, Spezzata({{11, 34}, {17, 30}, {17, 64}, {12, 64}})), kMantoT.ombra);
     // It hangs in deep folds from the shoulder to the hem.
-    Pieghe(p, manto, kMantoT, {{{13.6, 27.0}, {6.0, 64.0}, 3.0}, {{15.6, 34}, {11.6, 64.4}, 2.8}});
+    Pieghe(p, manto, kMantoT,
+           {{{12.4, 27.0}, {4.6, 62.0}, 2.4},
+            {{14.2, 30.0}, {8.8, 64.0}, 2.6},
+            {{15.6, 36.0}, {12.8, 64.4}, 2.2},
+            {{28.8, 34.0}, {30.4, 64.0}, 1.6}});
     QPainterPath pieghe;
 
     // Shoes peeping out under the hem, the front one pointing right.

@@ -166,12 +166,15 @@ void Figura(QPainter &p, const std::function<void(QPainter &)> &disegna)
         disegna(p);
         return;
     }
-    const ConInchiostro inchiostro(kInchiostroFigura);
-    // The contour first: the figure drawn over it covers all but what lies
-    // outside its shapes. Its shape again, moved away from the light and
-    // filled in the ink, makes it heavier on the shade side, as a block's
-    // line swells there.
-    const QPainterPath sagoma = Sagoma(disegna);
+    // The contour first, in the full ink: the figure drawn over it covers
+    // all but what lies outside its shapes. Its shape again, moved away from
+    // the light and filled in the ink, makes it heavier on the shade side,
+    // as a block's line swells there.
+    QPainterPath sagoma;
+    {
+        const ConInchiostro inchiostro(kInchiostroFigura);
+        sagoma = Sagoma(disegna);
+    }
     p.save();
     p.setPen(Qt::NoPen);
     p.setBrush(kContorno);
@@ -180,6 +183,7 @@ void Figura(QPainter &p, const std::function<void(QPainter &)> &disegna)
     p.setBrush(Qt::NoBrush);
     p.drawPath(sagoma);
     p.restore();
+    const ConInchiostro inchiostro(kInchiostroFigura);
     disegna(p);
 }
 

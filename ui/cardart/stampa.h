@@ -48,8 +48,8 @@ inline bool OrnatoMinuto() { return !InchiostroDelPixelInUso(); }
 // (kInchiostroFigura): an even outline on every shape reads as a cartoon's.
 // At the natural size it is drawn as it is.
 void Figura(QPainter &p, const std::function<void(QPainter &)> &disegna);
-inline constexpr qreal kContornoFigura = 0.3;
-inline constexpr qreal kPesoInOmbra = 0.22;
+inline constexpr qreal kContornoFigura = 0.26;
+inline constexpr qreal kPesoInOmbra = 0.1;
 
 // While it lives, what its thread draws is left out of a figure's contour:
 // the ground he stands on, the emblem he holds.

@@ -102,7 +102,9 @@ void Cappello(QPainter &p, Seme seme, QPointF c, int verso, const QColor &colore
     const Tinta t = Tono(colore);
     c += QPointF(0, -0.8); // clear of the brow
     switch (seme) {
-    case Seme::Bastoni: { // a broad hat with a turned-up brim and a plume
+    case Seme::Bastoni: {               // a broad hat with a turned-up brim and a plume
+        if (!InchiostroDelPixelInUso()) // in the larger drawing clear of the brows
+            c += QPointF(0, -0.6);
         QPainterPath tesa;
         tesa.addEllipse(c + QPointF(-s * 0.3, -3.3), 5.2, 1.3);
         QPainterPath cupola;
