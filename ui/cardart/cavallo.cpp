@@ -94,12 +94,7 @@ void Tela::Ombra(const QPainterPath &forma, const QColor &colore) const { cardar
 
 void Tela::Linea(QPointF a, QPointF b, const QColor &c, qreal w) const { cardart::Linea(p, Su(a), Su(b), c, w); }
 
-void Tela::Tratto(const QPainterPath &linea, const QColor &c, qreal w) const
-{
-    p.setPen(Penna(c, w));
-    p.setBrush(Qt::NoBrush);
-    p.drawPath(Su(linea));
-}
+void Tela::Tratto(const QPainterPath &linea, const QColor &c, qreal w) const { Segna(p, Su(linea), c, w); }
 
 void Tela::Macchie(std::initializer_list<QPointF> centri, qreal r, const QColor &colore) const
 {
