@@ -100,7 +100,7 @@ Cavaliere Di(Seme seme)
                 {26.2, 37.4},
                 6.2,
                 23.3,
-                {0.4, -0.3, -0.2, 0.2, 0.3, 0, QColor(0xD4, 0x9A, 0x62), 0, 0.8, -0.3, -0.5, 0.3, 0.6,
+                {0.4, -0.3, -0.2, 0.2, 0.3, 0, QColor(0xD4, 0x9A, 0x62), 0, 0.5, -0.3, -0.5, 0.3, 0.6,
                  fanti::Lineamenti::Occhio::Palpebra, fanti::Lineamenti::Bocca::Quieta, QColor(0x6A, 0x44, 0x22),
                  volti::Naso::Corto}};
     case Seme::Coppe: // cantering, the near foreleg reaching out, the cup lifted
@@ -148,13 +148,13 @@ Cavaliere Di(Seme seme)
                 {grigio, criniGrigi, Tono(QColor(0xF4, 0xD8, 0x6A), QColor(0xE4, 0xB8, 0x34), QColor(0xA8, 0x80, 0x18)),
                  kRosso, kRossoScuro},
                 Tono(QColor(0xFA, 0xEA, 0x80), QColor(0xF2, 0xCE, 0x2C), QColor(0xB0, 0x8C, 0x0C)),
-                7,
+                15,
                 {25, 48.4},
                 {22.4, 54.6},
                 {25.2, 38.6},
                 7.4,
                 23.6,
-                {0.2, 0, 0.2, 0.4, 0, 0.2, QColor(0xB8, 0x84, 0x52), 0, 0.9, 0.3, 0.6, 0.3, 0.5,
+                {0.2, 0, 0.2, 0.4, 0, 0.2, QColor(0xB8, 0x84, 0x52), 0, 0.5, 0.3, 0.6, 0.3, 0.5,
                  fanti::Lineamenti::Occhio::Tondo, fanti::Lineamenti::Bocca::Quieta, QColor(0x4C, 0x60, 0x74),
                  volti::Naso::Dritto}};
     case Seme::Spade: // a high-stepping trot, the neck arched; the sword raised before him

@@ -73,12 +73,10 @@ void FanteDiBastoni(QPainter &p)
     const Profilo sinistro = ProfiloArto({{{14.8, 23}, 3.8}, {{10.2, 29.2}, 3.2}, {{14.2, 35.2}, 2.6}});
     Forma(p, sinistro, kOcraT, 0.8, 0.5);
     OmbraOltre(p, sinistro, {14, 23}, {11, 35}, kOcraT.ombra);
-    Segna(p, Tratti({{{12.8, 33.2}, {14.4, 33.8}}}), kLinoT.corpo, 1.0);
     Mano(p, {14.8, 35.6}, 1.4, -30);
     const Profilo destro = ProfiloArto({{{24.8, 22.8}, 3.8}, {{30.2, 27.6}, 3.2}, {{34.6, 31.8}, 2.6}});
     Forma(p, destro, kOcraT, 0.8, 0.5);
     OmbraOltre(p, destro, {24, 23.8}, {33.6, 32.6}, kOcraT.ombra);
-    Segna(p, Tratti({{{33.0, 31.6}, {34.2, 30.4}}}), kLinoT.corpo, 1.0);
     Mano(p, {35.4, 32.8}, 1.5, 20);
     // Puffed sleeve heads, slashed.
     for (const auto &[x, a] : {std::pair{14.8, -35.0}, std::pair{24.6, 40.0}}) {
@@ -234,7 +232,7 @@ void FanteDiDenari(QPainter &p)
     Volto(p, CentroViso(Seme::Denari), 0.4, 3, 0.12,
           {0.3, 0.3, 0.3, 0.6, 0.1, 0.3, QColor(0xA8, 0x74, 0x48), 0, 0, 0.1, 0.3, 0.2, 0.0, Lineamenti::Occhio::Tondo,
            Lineamenti::Bocca::Quieta, QColor(0x56, 0x66, 0x38), volti::Naso::Largo});
-    // A tall black velvet cap with a golden brim, a white feather swept back:
+    // A low black velvet cap with a golden brim, a white feather swept back:
     // dark beside the coin, so that the coin's gold and red stand out.
     const Profilo piuma{{17.6, 10.6}, {15.6, 6.8}, {12.4, 4.8}, {10.2, 5.8},
                         {10.8, 9},    {12, 7.8},   {13.6, 8.6}, {16.2, 11.8}};
@@ -244,8 +242,8 @@ void FanteDiDenari(QPainter &p)
         Tratti(
             {{{16.6, 10.6}, {14.4, 7.4}, {12, 6.2}, {11.4, 7.6}}, {{14.6, 7}, {14, 6.2}}, {{13.2, 6.4}, {12.8, 5.6}}}),
         kLinoT.ombra);
-    Forma(p, {{16, 13.5}, {16.2, 9}, {17.8, 6.2}, {21.5, 6.8}, {23, 9.5}, {23, 13.5}}, kNeroT, 0.9, 0.5);
-    Segna(p, Tratti({{{18, 7.5}, {18.4, 12}}, {{20.8, 7.6}, {21.2, 12}}}), kNeroT.luce);
+    Forma(p, {{15.4, 13.5}, {15.6, 10.4}, {17.4, 8.6}, {21.8, 8.6}, {23.6, 10.4}, {23.6, 13.5}}, kNeroT, 0.9, 0.5);
+    Segna(p, Tratti({{{18, 9.6}, {18.3, 12.2}}, {{21, 9.6}, {21.2, 12.2}}}), kNeroT.luce);
     Forma(p, ProfiloArto({{{15.6, 12.8}, 1.6}, {{23.4, 12.8}, 1.6}}), kOcraT, 0.4, 0);
 }
 
@@ -290,14 +288,15 @@ void FanteDiSpade(QPainter &p)
     Segna(p, Tratti({{{21.6, 35.2}, {20.2, 39.6}}, {{25, 35.2}, {24.8, 40.6}}}), kLinoT.ombra, kPiega);
     // The arm down to the sword's grip.
     const Profilo braccio = ProfiloArto({{{20.4, 23.2}, 3.6}, {{17.6, 29.6}, 3.0}, {{15.2, 33.2}, 2.6}});
-    Forma(p, braccio, kRossoT, 0.7, 0.5);
-    OmbraOltre(p, braccio, {21, 23.2}, {16, 33.4}, kRossoT.ombra);
+    // In the cape's purple: the sword's red grip shows in the fist.
+    Forma(p, braccio, kViolaT, 0.7, 0.5);
+    OmbraOltre(p, braccio, {21, 23.2}, {16, 33.4}, kViolaT.ombra);
     Segna(p, Tratti({{{14.0, 32.2}, {16.4, 32.8}}}), kLinoT.corpo, 1.0);
     // Held by the grip above the guard, so that the guard shows.
     EmblemaTenuto(p, Seme::Spade, {13.2, 45.0}, 26, 192, Ornato::No, kCurvaSpada);
     Mano(p, {14.8, 34.0}, 1.4, 90);
     const Profilo spalla = Ovale({20.6, 23.6}, 2.4, 1.7, -65);
-    Forma(p, spalla, kRossoT, 0.6, 0);
+    Forma(p, spalla, kViolaT, 0.6, 0);
     Segna(p, Tratti({{{19.8, 22.6}, {20.4, 24.6}}, {{21.2, 22.4}, {21.6, 24.4}}}), kOcraT.corpo, 0.45);
     // The short cape over the shoulder, the elbow of the hidden arm under it.
     const Profilo cappa{{24.8, 21},   {28.6, 20.6}, {32, 21.6}, {34.4, 24},   {36.2, 27.6}, {38.4, 30.4},

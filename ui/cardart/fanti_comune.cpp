@@ -205,12 +205,11 @@ void Volto(QPainter &p, QPointF c, qreal verso, qreal inclina, qreal sorriso, co
                        {-2.2, -3.8}};
     Forma(p, viso, kPelleT, 0.8, 0.5, kBordoPelle);
     // The cheek away from the light engraved, as a printer's block shades a
-    // face: finer than a pixel, a tone at the natural size.
+    // face: finer than a pixel, a tone at the natural size. In the larger
+    // drawing the face is left flat, as a print lays it: a tone or lines on
+    // the far cheek read as a patch or as stubble.
     if (InchiostroDelPixelInUso())
         Ombreggia(p, viso, {1.4 + v * 0.5, -2.4}, {2.0 + v * 0.5, 3.4}, kPelleT.ombra, 70, 0.9);
-    else // a few fine lines along the far cheek: a flat tone there reads as a patch
-        Tratteggia(p, Intersezione(Sagoma(viso), Poligonale({4.6 + v * 0.3, 0.6}, 1.9, 4.2, 24)), kPelleT.ombra, 0.42,
-                   -55, 0.09);
     // Cheeks, brows and lids, nose, mouth: finer than a pixel, so that at
     // the natural size only the eyes (on pixel centres) stand out.
     p.setPen(Qt::NoPen);
@@ -255,7 +254,7 @@ void Volto(QPainter &p, QPointF c, qreal verso, qreal inclina, qreal sorriso, co
         Segna(p, Tratti({{{-2.0, 0.05}, {-1.0, -0.82}, {0.05, -0.1}}, {{-0.05, -0.1}, {1.0, -0.82}, {2.0, 0.05}}}),
               kBordoPelle, Palpebra());
     } else
-        volti::DisegnaOcchi(p, {-1 + s * 0.5, 0}, {1 + s * 0.5, 0}, v * 0.06, OcchiDi(l), 1.0 + l.occhi * 0.1);
+        volti::DisegnaOcchi(p, {-1 + s * 0.5, 0}, {1 + s * 0.5, 0}, v * 0.06, OcchiDi(l), 1.1 + l.occhi * 0.1);
     const qreal n = l.naso;
     if (InchiostroDelPixelInUso())
         Segna(p,
@@ -276,7 +275,7 @@ void Volto(QPainter &p, QPointF c, qreal verso, qreal inclina, qreal sorriso, co
                        {w + b, 2.45 + m * 0.5 - sorriso}}}),
               QColor(0xD0, 0x84, 0x6C), 0.4);
     else
-        volti::DisegnaBocca(p, {b, 2.5 + m * 0.5}, BoccaDi(l.labbra, w));
+        volti::DisegnaBocca(p, {b, 2.5 + m * 0.5}, BoccaDi(l.labbra, w * 1.3));
     if (l.eta > 0 && !InchiostroDelPixelInUso()) {
         // A grown man's line from the nose's wing towards the mouth's corner.
         if (l.eta >= 0.8)

@@ -114,7 +114,7 @@ void DisegnaNaso(QPainter &p, qreal x, qreal y, qreal lungo, int lato, Naso naso
     QPainterPath linee;
     switch (naso) {
     case Naso::Dritto:
-        linee.moveTo(x + 0.35 * o, y + 0.35);
+        linee.moveTo(x + 0.38 * o, y + 0.7);
         linee.quadTo(x + 0.45 * o, y + lungo * 0.6, x + 0.35 * o, t - 0.1);
         linee.moveTo(x + 0.5 * o, t - 0.1);
         linee.quadTo(x + 0.05 * o, t + 0.3, x - 0.4 * o, t);
@@ -126,7 +126,7 @@ void DisegnaNaso(QPainter &p, qreal x, qreal y, qreal lungo, int lato, Naso naso
         linee.quadTo(x, t + 0.2, x - 0.45 * o, t - 0.15);
         break;
     case Naso::Aquilino:
-        linee.moveTo(x + 0.3 * o, y + 0.2);
+        linee.moveTo(x + 0.35 * o, y + 0.6);
         linee.cubicTo(x + 0.8 * o, y + lungo * 0.4, x + 0.65 * o, t - 0.3, x + 0.2 * o, t + 0.15);
         linee.moveTo(x + 0.6 * o, t - 0.2);
         linee.quadTo(x + 0.6 * o, t + 0.1, x + 0.25 * o, t + 0.12);

@@ -11,8 +11,9 @@ namespace belvane::cardart::re {
 namespace {
 
 constexpr QPointF kViso{21.5, 17.5};
-// A light fawn cloak: a dark one is a heavy triangle at the natural size.
-const Tinta kMantoT{QColor(0xE4, 0xC4, 0x96), QColor(0xC8, 0x9C, 0x66), QColor(0x98, 0x6C, 0x3C)};
+// A green cloak, his suit's colour, of a middle tone: a dark one is a heavy
+// triangle at the natural size, a fawn one a beige blob.
+const Tinta kMantoT{QColor(0x7C, 0xBC, 0x78), QColor(0x4C, 0x9A, 0x52), QColor(0x2C, 0x6C, 0x36)};
 
 // A closed crown: a jewelled band with fleurons, a green cap under two low
 // golden arches, a small orb where they meet; low and round, not a mitre.
@@ -66,8 +67,8 @@ void CoronaChiusa(QPainter &p)
 
 void ReDiBastoni(QPainter &p)
 {
-    // The fawn cloak, hung from both shoulders and swept back to the left:
-    // green is the cudgel's alone.
+    // The cloak, hung from both shoulders and swept back to the left, away
+    // from the cudgel.
     const QPainterPath manto = Morbido({{22.5, 21.8},
                                         {18.0, 22.6},
                                         {13.2, 24.4},

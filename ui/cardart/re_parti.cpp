@@ -152,13 +152,13 @@ volti::Bocca BoccaDi(const Capo &k)
 {
     switch (k.bocca) {
     case Capo::Bocca::Quieta:
-        return {0.8, 0.3, 0};
+        return {1.05, 0.32, 0};
     case Capo::Bocca::Sorride:
-        return {0.85, 0.28, -0.08};
+        return {1.1, 0.3, -0.08};
     case Capo::Bocca::Serrata:
-        return {0.9, 0.16, 0.02};
+        return {1.15, 0.2, 0.02};
     case Capo::Bocca::Amara:
-        return {0.8, 0.24, 0.1};
+        return {1.05, 0.26, 0.1};
     }
     return {};
 }
@@ -209,15 +209,16 @@ void Testa(QPainter &p, const Capo &k)
     Piano(p, viso, kPelleT, kBordoViso, 0.8, 0.5);
     // The cheek away from the light engraved, as a printer's block shades a
     // face: finer than a pixel, a tone at the natural size.
-    // In the larger drawing a flat tone whose edge follows the cheekbone.
-    const QPainterPath guancia = InchiostroDelPixelInUso()
-        ? Spezzata({{cx + 1.3 + 0.5 * s, cy - 3}, {cx + 4, cy - 3}, {cx + 4, cy + 4}, {cx + 1.9 + 0.5 * s, cy + 4}})
-        : Ovale({cx + 4.2 + 0.3 * s, cy + 0.2}, 2.0, 4.4);
+    // In the larger drawing the face is left flat, as a print lays it: a tone
+    // or lines on the far cheek read as a patch or as stubble.
     if (InchiostroDelPixelInUso())
-        Tratteggia(p, Intersezione(viso, guancia), kPelleT.ombra, 0.9, 70);
-    else // a few fine lines along the far cheek: a flat tone there reads as a patch
-        Tratteggia(p, Intersezione(viso, Ovale({cx + 4.4 + 0.3 * s, cy + 0.4}, 1.9, 4.0)), kPelleT.ombra, 0.42, -55,
-                   0.09);
+        Tratteggia(
+            p,
+            Intersezione(
+                viso,
+                Spezzata(
+                    {{cx + 1.3 + 0.5 * s, cy - 3}, {cx + 4, cy - 3}, {cx + 4, cy + 4}, {cx + 1.9 + 0.5 * s, cy + 4}})),
+            kPelleT.ombra, 0.9, 70);
     const qreal naso = cx + 0.6 * s + 0.2;
     QPainterPath tratti;
     const qreal n = k.naso;
