@@ -25,7 +25,7 @@ namespace fanti {
 // ease, a wide hat.
 void FanteDiBastoni(QPainter &p)
 {
-    EmblemaTenuto(p, Seme::Bastoni, {36.3, 20.6}, 28, 4);
+    EmblemaTenuto(p, Seme::Bastoni, {36.2, 23.0}, 28, 4);
     // The leg he stands on, and the other set out to the side at ease, its
     // knee turned out.
     const Profilo ferma = ProfiloArto({{{19.8, 40}, 4.4}, {{19.2, 50.6}, 3.0}, {{18.8, 54}, 3.4}, {{18.2, 61.6}, 2.2}});

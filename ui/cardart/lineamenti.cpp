@@ -27,15 +27,15 @@ Forma FormaDi(Taglio t)
 {
     switch (t) {
     case Taglio::Mandorla:
-        return {0.85, 0.48, 0.3, 0.02};
+        return {0.72, 0.46, 0.3, 0.02};
     case Taglio::Aperto:
-        return {0.78, 0.58, 0.38, 0};
+        return {0.66, 0.54, 0.36, 0};
     case Taglio::Cadente:
-        return {0.82, 0.46, 0.3, 0.16};
+        return {0.7, 0.44, 0.3, 0.14};
     case Taglio::Allungato:
-        return {0.92, 0.38, 0.24, -0.14};
+        return {0.78, 0.36, 0.24, -0.12};
     }
-    return {0.85, 0.48, 0.3, 0};
+    return {0.72, 0.46, 0.3, 0};
 }
 
 } // namespace
@@ -44,7 +44,11 @@ void DisegnaOcchi(QPainter &p, QPointF sinistro, QPointF destro, qreal guarda, c
 {
     const Forma f = FormaDi(occhi.taglio);
     QPainterPath bianchi, iridi, pupille, palpebre, sotto, pieghe, ciglia;
-    for (const auto &[e, o] : {std::pair{sinistro, -1.0}, std::pair{destro, 1.0}}) {
+    for (const auto &[centro0, o] : {std::pair{sinistro, -1.0}, std::pair{destro, 1.0}}) {
+        // Each eye a little out from the middle it is given, so that the
+        // two lids never meet over the nose (a line across reads as
+        // spectacles).
+        const QPointF e = centro0 + QPointF(o * 0.1 * grande, 0);
         const auto at = [&](qreal x, qreal y) { return e + QPointF(x * o, y) * grande; };
         const QPointF dentro = at(-f.mezzo, 0.02), fuori = at(f.mezzo, f.cade);
         QPainterPath bianco(dentro);
@@ -57,8 +61,8 @@ void DisegnaOcchi(QPainter &p, QPointF sinistro, QPointF destro, qreal guarda, c
         iridi.addPath(Intersezione(bianco, Cerchio(centro, 0.36 * grande, 0.36 * grande)));
         pupille.addPath(Intersezione(bianco, Cerchio(centro, 0.16 * grande, 0.16 * grande)));
         // The upper lid runs a little past the outer corner.
-        palpebre.moveTo(dentro);
-        palpebre.quadTo(at(-0.1, -f.su * 1.9), fuori);
+        palpebre.moveTo(at(-f.mezzo * 0.7, -f.su * 0.55));
+        palpebre.quadTo(at(0, -f.su * 1.3), fuori);
         palpebre.lineTo(fuori + QPointF(0.18 * o, 0.04) * grande);
         sotto.moveTo(at(-0.3, f.giu * 0.85));
         sotto.quadTo(at(0.3, f.giu * 1.2), fuori);

@@ -82,7 +82,7 @@ void ReDiDenari(QPainter &p)
     Curva(pieghe, {{31.4, 36.0}, {32.6, 46.0}, {33.4, 56.2}});
     Segna(p, pieghe, kRossoT.ombra, kPiega);
 
-    // Legs apart in golden hose, low boots turned outwards.
+    // Legs apart in red hose, low boots turned outwards.
     const QPainterPath gambe = Unione(Morbido({{17.0, 50.0},
                                                {20.4, 50.0},
                                                {18.6, 56.0},
@@ -99,7 +99,7 @@ void ReDiDenari(QPainter &p)
                                                {28.0, 62.6},
                                                {28.0, 62.6},
                                                {26.4, 56.0}}));
-    Piano(p, gambe, kOcraT, kContorno, 0.8, 0.5);
+    Piano(p, gambe, kRossoT, kContorno, 0.8, 0.5);
     QPainterPath stivali = Morbido({{14.2, 61.0},
                                     {17.2, 61.0},
                                     {17.4, 63.4},

@@ -185,6 +185,11 @@ void ReDiSpade(QPainter &p)
         Unione(Arto({27.4, 27.0}, {31.2, 33.8}, 2.0, 1.7), Arto({31.2, 33.8}, {34.2, 26.6}, 1.7, 1.5));
     Piano(p, destro, kAcciaioT, kContorno, 0.8, 0.5);
     Segna(p, lame, kAcciaioT.ombra, kTrattoFine);
+    // The mantle's golden cord across his breast, in his hand.
+    QPainterPath cordone;
+    Curva(cordone, {{17.6, 24.6}, {19.4, 29.0}, {20.6, 30.6}, {23.6, 28.6}, {27.2, 24.6}});
+    Segna(p, cordone, kOroT.ombra, 0.6);
+    Segna(p, cordone, kOroT.corpo, 0.35);
     Mano(p, {20.4, 30.4}, 1.5, -60);
 
     // Round pauldrons over the shoulders.
