@@ -101,7 +101,7 @@ Cavaliere Di(Seme seme)
                 6.2,
                 23.3,
                 {0.4, -0.3, -0.2, 0.2, 0.3, 0, QColor(0xD4, 0x9A, 0x62), 0, 0.5, -0.3, -0.5, 0.3, 0.6,
-                 fanti::Lineamenti::Occhio::Palpebra, fanti::Lineamenti::Bocca::Quieta, QColor(0x6A, 0x44, 0x22),
+                 fanti::Lineamenti::Occhio::Mandorla, fanti::Lineamenti::Bocca::Quieta, QColor(0x6A, 0x44, 0x22),
                  volti::Naso::Corto}};
     case Seme::Coppe: // cantering, the near foreleg reaching out, the cup lifted
         return {false,

@@ -406,6 +406,8 @@ QPointF DisegnaCavallo(const Tela &tela, const Andatura &a, const Finimenti &f)
     occhio.quadTo(37.5, 30.2, 38.4, 30.8);
     occhio.quadTo(37.6, 31.8, 36.7, 31.1);
     occhio.closeSubpath();
+    if (Piatta()) // when large a small dark eye: a full almond reads as a toy's
+        occhio = QTransform::fromTranslate(37.55, 30.95).scale(0.65, 0.65).translate(-37.55, -30.95).map(occhio);
     testa.p.setPen(Qt::NoPen);
     testa.p.setBrush(kContorno);
     testa.p.drawPath(testa.Su(occhio));

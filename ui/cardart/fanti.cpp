@@ -87,7 +87,7 @@ void FanteDiBastoni(QPainter &p)
     Forma(p, {{16, 21.6}, {19.5, 20.2}, {23, 21.6}, {21.4, 23.2}, {19.5, 22.4}, {17.6, 23.2}}, kLinoT, 0.4, 0);
     Volto(p, CentroViso(Seme::Bastoni), 0.5, 4, 0.3,
           {0.4, -0.3, -0.2, -0.3, 0.25, 0.3, QColor(0xB0, 0x7A, 0x48), 0.6, 0.4, -0.6, 0, -0.4, 0.3,
-           Lineamenti::Occhio::Stretto, Lineamenti::Bocca::Sorride, QColor(0x6A, 0x58, 0x2C), volti::Naso::Largo});
+           Lineamenti::Occhio::Mandorla, Lineamenti::Bocca::Quieta, QColor(0x6A, 0x58, 0x2C), volti::Naso::Largo});
     // The wide hat, tilted, with a red band.
     Forma(p, {{15.8, 11}, {16.2, 7}, {18, 5.6}, {21.5, 5.8}, {23.2, 7.2}, {23.4, 11}}, kMarroneT, 0.9, 0.5);
     Segna(p, Tratti({{{18.4, 6.4}, {19, 8.6}}, {{21.2, 6.4}, {21, 8.6}}}), kMarroneT.ombra);
@@ -313,7 +313,7 @@ void FanteDiSpade(QPainter &p)
     Mano(p, {29.0, 34.4}, 1.3, -20);
     Forma(p, {{21.8, 22.2}, {25.5, 20.6}, {29.2, 22.2}, {27.4, 23.6}, {25.5, 22.8}, {23.6, 23.6}}, kLinoT, 0.4, 0);
     Volto(p, CentroViso(Seme::Spade), -0.5, -3, -0.05,
-          {-0.4, 0.4, 0.5, -0.3, -0.2, 0, Qt::transparent, 0, 0.2, 0.9, 0.6, 0.3, 0.8, Lineamenti::Occhio::Palpebra,
+          {-0.4, 0.4, 0.5, -0.3, -0.2, 0, Qt::transparent, 0, 0.2, 0.9, 0.6, 0.3, 0.8, Lineamenti::Occhio::Stretto,
            Lineamenti::Bocca::Serrata, QColor(0x3A, 0x26, 0x18), volti::Naso::Aquilino});
     // A page's soft flat cap of black velvet, tilted over one ear, a golden
     // brooch and a short white feather.

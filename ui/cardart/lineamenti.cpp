@@ -59,10 +59,10 @@ void DisegnaOcchi(QPainter &p, QPointF sinistro, QPointF destro, qreal guarda, c
         // The iris under the upper lid, as a calm eye's is, cut to the eye.
         const QPointF centro = e + QPointF(guarda, -0.06 * grande);
         iridi.addPath(Intersezione(bianco, Cerchio(centro, 0.36 * grande, 0.36 * grande)));
-        pupille.addPath(Intersezione(bianco, Cerchio(centro, 0.16 * grande, 0.16 * grande)));
+        pupille.addPath(Intersezione(bianco, Cerchio(centro, 0.12 * grande, 0.12 * grande)));
         // The upper lid runs a little past the outer corner.
-        palpebre.moveTo(at(-f.mezzo * 0.7, -f.su * 0.55));
-        palpebre.quadTo(at(0, -f.su * 1.3), fuori);
+        palpebre.moveTo(at(-f.mezzo * 0.7, -f.su * 0.6));
+        palpebre.quadTo(at(-0.05, -f.su * 1.55), fuori);
         palpebre.lineTo(fuori + QPointF(0.18 * o, 0.04) * grande);
         sotto.moveTo(at(-0.3, f.giu * 0.85));
         sotto.quadTo(at(0.3, f.giu * 1.2), fuori);
@@ -76,7 +76,7 @@ void DisegnaOcchi(QPainter &p, QPointF sinistro, QPointF destro, qreal guarda, c
         }
         // The brow: a long, nearly straight line, following the eye's cut.
         const qreal y = -1.08 - occhi.alte;
-        ciglia.moveTo(at(-0.45, y + 0.06));
+        ciglia.moveTo(at(-0.45, y + 0.12));
         ciglia.quadTo(at(0.05, y - 0.22), at(1.0, y + 0.12 + f.cade * 0.8));
     }
     p.setPen(Qt::NoPen);
@@ -86,7 +86,7 @@ void DisegnaOcchi(QPainter &p, QPointF sinistro, QPointF destro, qreal guarda, c
     p.drawPath(iridi);
     p.setBrush(kPupilla);
     p.drawPath(pupille);
-    Segna(p, palpebre, kLinea, 0.2 * grande);
+    Segna(p, palpebre, kLinea, 0.15 * grande);
     Segna(p, sotto, kLineaFine, 0.1 * grande);
     Segna(p, pieghe, kLineaFine, 0.1 * grande);
     Segna(p, ciglia, occhi.ciglia, occhi.folte * grande);
@@ -146,7 +146,7 @@ void DisegnaNaso(QPainter &p, qreal x, qreal y, qreal lungo, int lato, Naso naso
         linee.quadTo(x, t + 0.2, x + 0.3, t + 0.08);
         break;
     }
-    Segna(p, linee, kLineaNaso, 0.14);
+    Segna(p, linee, kLineaNaso, 0.12);
 }
 
 } // namespace belvane::cardart::volti

@@ -11,9 +11,9 @@ namespace belvane::cardart::re {
 namespace {
 
 constexpr QPointF kViso{21.5, 17.5};
-// A green cloak, his suit's colour, of a middle tone: a dark one is a heavy
-// triangle at the natural size, a fawn one a beige blob.
-const Tinta kMantoT{QColor(0x7C, 0xBC, 0x78), QColor(0x4C, 0x9A, 0x52), QColor(0x2C, 0x6C, 0x36)};
+// An ochre cloak: a dark one is a heavy triangle at the natural size, a fawn
+// one a beige blob, a green one swallows the cudgel.
+const Tinta kMantoT{QColor(0xF2, 0xC4, 0x6A), QColor(0xDC, 0x98, 0x34), QColor(0xA4, 0x64, 0x16)};
 
 // A closed crown: a jewelled band with fleurons, a green cap under two low
 // golden arches, a small orb where they meet; low and round, not a mitre.
@@ -152,21 +152,21 @@ void ReDiBastoni(QPainter &p)
     // The left arm hanging at his side, the hand gathering the cloak.
     const QPainterPath braccio = Morbido({{16.4, 24.4},
                                           {13.0, 26.0},
-                                          {11.4, 31.0},
-                                          {10.6, 36.4},
-                                          {10.6, 39.4},
-                                          {10.6, 39.4},
-                                          {13.6, 39.8},
-                                          {13.6, 39.8},
-                                          {14.2, 36.6},
-                                          {15.0, 31.4},
+                                          {10.6, 31.0},
+                                          {9.4, 36.4},
+                                          {9.2, 39.2},
+                                          {9.2, 39.2},
+                                          {12.2, 39.8},
+                                          {12.2, 39.8},
+                                          {12.8, 36.4},
+                                          {14.2, 31.4},
                                           {16.6, 28.4}});
     Piano(p, braccio, kRossoT, kContorno, 1.0, 0.6);
     pieghe = QPainterPath();
-    Curva(pieghe, {{13.4, 28.4}, {12.4, 31.6}, {12.2, 35.0}});
+    Curva(pieghe, {{13.0, 28.4}, {11.6, 31.6}, {11.0, 35.0}});
     Segna(p, pieghe, kRossoT.ombra, kPiega);
-    Ellisse(p, {12.1, 39.8}, 1.3, 1.0, kErmellino, kContorno, kTrattoFine);
-    Mano(p, {12.1, 41.3}, 1.4);
+    Ellisse(p, {10.7, 39.7}, 1.3, 1.0, kErmellino, kContorno, kTrattoFine);
+    Mano(p, {10.7, 41.2}, 1.4);
 
     // The right arm held out from his side, so that the cudgel stands clear
     // of him.
