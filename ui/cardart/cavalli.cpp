@@ -257,15 +257,6 @@ void Pugno(QPainter &p, QPointF c, qreal angolo, int verso)
 } // namespace
 
 namespace {
-void DisegnaCavallo(QPainter &p, Seme seme);
-} // namespace
-
-void Cavallo(QPainter &p, Seme seme)
-{
-    Figura(p, [seme](QPainter &q) { DisegnaCavallo(q, seme); });
-}
-
-namespace {
 
 void DisegnaCavallo(QPainter &p, Seme seme)
 {
@@ -439,6 +430,11 @@ void DisegnaCavallo(QPainter &p, Seme seme)
 }
 
 } // namespace
+
+void Cavallo(QPainter &p, Seme seme)
+{
+    Figura(p, [seme](QPainter &q) { DisegnaCavallo(q, seme); });
+}
 
 QRectF VisoDelCavaliere(Seme seme)
 {

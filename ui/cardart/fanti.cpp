@@ -339,15 +339,6 @@ void FanteDiSpade(QPainter &p)
 } // namespace fanti
 
 namespace {
-void DisegnaFante(QPainter &p, Seme seme);
-} // namespace
-
-void Fante(QPainter &p, Seme seme)
-{
-    Figura(p, [seme](QPainter &q) { DisegnaFante(q, seme); });
-}
-
-namespace {
 
 void DisegnaFante(QPainter &p, Seme seme)
 {
@@ -372,6 +363,11 @@ void DisegnaFante(QPainter &p, Seme seme)
 }
 
 } // namespace
+
+void Fante(QPainter &p, Seme seme)
+{
+    Figura(p, [seme](QPainter &q) { DisegnaFante(q, seme); });
+}
 
 QRectF VisoDelFante(Seme seme)
 {

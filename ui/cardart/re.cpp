@@ -6,18 +6,6 @@
 
 namespace belvane::cardart {
 
-// Four kings, four drawings: each stands, crowned and cloaked, on his suit's
-// platform in a pose of his own (re_bastoni.cpp, re_coppe.cpp,
-// re_denari.cpp, re_spade.cpp).
-namespace {
-void DisegnaRe(QPainter &p, Seme seme);
-} // namespace
-
-void Re(QPainter &p, Seme seme)
-{
-    Figura(p, [seme](QPainter &q) { DisegnaRe(q, seme); });
-}
-
 namespace {
 
 void DisegnaRe(QPainter &p, Seme seme)
@@ -42,6 +30,14 @@ void DisegnaRe(QPainter &p, Seme seme)
 }
 
 } // namespace
+
+// Four kings, four drawings: each stands, crowned and cloaked, on his suit's
+// platform in a pose of his own (re_bastoni.cpp, re_coppe.cpp,
+// re_denari.cpp, re_spade.cpp).
+void Re(QPainter &p, Seme seme)
+{
+    Figura(p, [seme](QPainter &q) { DisegnaRe(q, seme); });
+}
 
 // The skin between brow and moustache, inside the face's outline.
 QRectF VisoDelRe(Seme seme)
