@@ -118,7 +118,7 @@ Cavaliere Di(Seme seme)
                 {10.6, 21.4},
                 0,
                 17,
-                {crema, crini, Tono(Smorza(kBlu)), kOro, kBluScuro},
+                {crema, crini, Tono(Smorza(kOro)), kRosso, kRossoScuro},
                 Tono(QColor(0xE8, 0x50, 0x3C), kRosso, QColor(0x98, 0x16, 0x12)),
                 4,
                 {27, 46.4},
@@ -355,10 +355,10 @@ void DisegnaCavallo(QPainter &p, Seme seme)
     cavaliere.Modella(Arto({f + QPointF(-0.1, -2), f + QPointF(0.1, 1), f + QPointF(2.8, 1.8)}, {2.7, 2.5, 1.6}),
                       stivale, kContorno, 0.4, 0.3);
     QPainterPath staffa;
-    staffa.moveTo(f + QPointF(-0.8, 0.2));
-    staffa.lineTo(f + QPointF(-1.0, 3));
-    staffa.lineTo(f + QPointF(2.0, 3));
-    staffa.lineTo(f + QPointF(1.4, 0.8));
+    staffa.moveTo(f + QPointF(-0.6, 0.2));
+    staffa.lineTo(f + QPointF(-0.6, 2.4));
+    staffa.lineTo(f + QPointF(1.8, 2.4));
+    staffa.lineTo(f + QPointF(1.6, 0.8));
     cavaliere.Tratto(staffa, kOroScuro, 0.7);
     QPainterPath gonna;
     gonna.moveTo(18.2, 37.4);

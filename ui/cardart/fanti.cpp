@@ -35,11 +35,9 @@ void FanteDiBastoni(QPainter &p)
     Scarpa(p, {18.6, 62.9}, {15.6, 63.2});
     const Profilo libera =
         ProfiloArto({{{24.0, 40}, 4.6}, {{26.2, 50.2}, 3.1}, {{27.0, 53.4}, 3.4}, {{28.8, 60.6}, 2.2}});
-    // In the doublet's gold, so that at the natural size it stands apart
-    // from the red leg.
-    Forma(p, libera, kOcraT, 0.9, 0.5);
-    OmbraOltre(p, libera, {24.8, 40}, {29.4, 60}, kOcraT.ombra);
-    Segna(p, Tratti({{{24.6, 49.6}, {26.4, 50.6}, {27.8, 50.2}}}), kRossoT.corpo, kPiega);
+    Forma(p, libera, kRossoT, 0.9, 0.5);
+    OmbraOltre(p, libera, {24.8, 40}, {29.4, 60}, kRossoT.ombra);
+    Segna(p, Tratti({{{25.0, 51.0}, {26.4, 51.8}, {27.8, 51.4}}}), kOcraT.corpo, kPiega);
     Scarpa(p, {28.8, 62.2}, {30.6, 63.2});
     // Curls round the head under the hat, the neck.
     const Profilo riccioli{{15.6, 12},   {15, 14},     {15.6, 15.4}, {15.2, 16.8}, {16.2, 17.6},

@@ -11,9 +11,10 @@ namespace belvane::cardart::re {
 namespace {
 
 constexpr QPointF kViso{21.5, 17.5};
-// An ochre cloak: a dark one is a heavy triangle at the natural size, a fawn
-// one a beige blob, a green one swallows the cudgel.
-const Tinta kMantoT{QColor(0xF2, 0xC4, 0x6A), QColor(0xDC, 0x98, 0x34), QColor(0xA4, 0x64, 0x16)};
+// A violet cloak of a middle tone: a dark one is a heavy triangle at the
+// natural size, a fawn one a beige blob, a green one swallows the cudgel, a
+// gold one with its folds reads as a sheaf.
+const Tinta kMantoT{QColor(0xB4, 0x84, 0xC8), QColor(0x8A, 0x56, 0xA4), QColor(0x5C, 0x32, 0x74)};
 
 // A closed crown: a jewelled band with fleurons, a green cap under two low
 // golden arches, a small orb where they meet; low and round, not a mitre.
@@ -92,11 +93,7 @@ void ReDiBastoni(QPainter &p)
     // Engraved shade where the cloak falls behind him, along its folds.
     Ombra(p, Intersezione(manto, Spezzata({{11, 34}, {17, 30}, {17, 64}, {12, 64}})), kMantoT.ombra);
     // It hangs in deep folds from the shoulder to the hem.
-    Pieghe(p, manto, kMantoT,
-           {{{12.4, 27.0}, {4.6, 62.0}, 2.4},
-            {{14.2, 30.0}, {8.8, 64.0}, 2.6},
-            {{15.6, 36.0}, {12.8, 64.4}, 2.2},
-            {{28.8, 34.0}, {30.4, 64.0}, 1.6}});
+    Pieghe(p, manto, kMantoT, {{{13.2, 28.0}, {6.4, 63.0}, 2.6}, {{28.8, 34.0}, {30.4, 64.0}, 1.6}});
     QPainterPath pieghe;
 
     // Shoes peeping out under the hem, the front one pointing right.

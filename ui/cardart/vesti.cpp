@@ -59,9 +59,9 @@ Veste VesteDi(Seme seme, int valore)
         // The rider's coat brown and his hat green: a green coat hid the club.
         return {kMarrone, kRosso, kRosso, kOro, re ? kVerde : kRosso, kOro, kVerde, kMarrone, Presa::Spalla, false};
     case Seme::Coppe:
-        // Blue sleeves: a golden or red one under the raised golden cup with
-        // its red band made one blob of them at 1x.
-        return {kRosso,        kBlu, kMarrone, kMarrone, re ? kRosso : kBlu, kErmellino, kBlu, QColor(0x5A, 0x3A, 0x20),
+        // Red, his suit's colour, with a red cap: the raised cup stands clear
+        // of the sleeve above his head, his hand between them.
+        return {kRosso,        kRosso, kMarrone, kMarrone, kRosso, kErmellino, kRosso, QColor(0x5A, 0x3A, 0x20),
                 Presa::Alzata, true};
     case Seme::Denari:
         // Sleeves of his coat's blue: an orange one raised to the golden
@@ -69,7 +69,8 @@ Veste VesteDi(Seme seme, int valore)
         return {kBlu, kBlu, kVerde, kVerde, re ? kBlu : kVerde, kOro, kRosso, QColor(0x40, 0x28, 0x18), Presa::Mostrata,
                 false};
     case Seme::Spade:
-        return {kOro, kViola, kRosso, kNero, re ? kViola : kNero, kCeleste, kNero, kContorno, Presa::Riposo, true};
+        // Blue and steel, his suit's colours.
+        return {kBlu, kGrigio, kRosso, kNero, re ? kViola : kNero, kCeleste, kNero, kContorno, Presa::Riposo, true};
     }
     return {};
 }
