@@ -404,7 +404,7 @@ void DisegnaCavallo(QPainter &p, Seme seme)
         Pugno(p, cavaliere.Su(manoRedini), verso * 60, verso);
     } else
         Manica(cavaliere, spalla, c.gomito, c.mano, maniche, 0.6, 0.4);
-    Linea(p, cavallo.Su(bocca), cavaliere.Su(manoRedini), c.finimenti.briglia, Cinghia(0.45));
+    Linea(p, cavallo.Su(bocca), cavaliere.Su(manoRedini), c.finimenti.briglia, Cinghia(0.32));
     // The far hand, holding the reins before his waist, over the coat.
     if (!c.lontano)
         Pugno(p, cavaliere.Su(manoRedini), verso * 60, verso);

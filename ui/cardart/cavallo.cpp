@@ -429,7 +429,7 @@ QPointF DisegnaCavallo(const Tela &tela, const Andatura &a, const Finimenti &f)
     briglia.quadTo(35.8, 29.1, 37.0, 28.9);
     briglia.moveTo(35.6, 30.2);
     briglia.quadTo(34.4, 31.4, 34.6, 33.0);
-    testa.Tratto(briglia, f.briglia, Cinghia(0.45));
+    testa.Tratto(briglia, f.briglia, Cinghia(0.32));
     testa.Macchie({{36.3, 32.0}, {38.2, 34.9}}, 0.4, kOro);
     return giroCapo.map(QPointF(39.2, 36.8));
 }
@@ -472,7 +472,7 @@ void DisegnaFinimenti(const Tela &tela, const Finimenti &f)
     cinghie.cubicTo(28, 47.4, 30.6, 48.6, 32.9, 48.2);
     cinghie.moveTo(14.4, 42.2);
     cinghie.cubicTo(12.4, 42.4, 10.4, 42.6, 8.6, 43.6);
-    tela.Tratto(cinghie, f.briglia, Cinghia(0.7));
+    tela.Tratto(cinghie, f.briglia, Cinghia(0.5));
     tela.Macchie({{27.4, 46.4}, {29.8, 47.9}, {32.1, 48.3}, {11.6, 42.6}}, 0.45, kOro);
 }
 
