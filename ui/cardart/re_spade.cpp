@@ -20,9 +20,9 @@ constexpr QPointF kViso{22.5, 17.5};
 // A deep auburn beard, darker than the skin: a ginger one reads as one orange
 // blob with the face at the natural size.
 const Tinta kBarbaRamata{QColor(0xC0, 0x6A, 0x38), QColor(0xA0, 0x50, 0x28), QColor(0x8A, 0x48, 0x26)};
-// A deep blue mantle, his suit's colour, darker than the blade held clear
-// of it.
-const Tinta kMantoT{QColor(0x4A, 0x6A, 0xB8), QColor(0x24, 0x40, 0x8C), QColor(0x16, 0x28, 0x60)};
+// A terracotta mantle: the blue blade before it stands out against the
+// opposite colour (a blue one ran into the blade at the natural size).
+const Tinta kMantoT{QColor(0xE4, 0x94, 0x60), QColor(0xC8, 0x6A, 0x30), QColor(0x96, 0x48, 0x1C)};
 // A held blade bends as the pips' do.
 constexpr qreal kCurvaSpada = 5.0;
 
@@ -59,7 +59,7 @@ void CoronaAPunte(QPainter &p)
 
 void ReDiSpade(QPainter &p)
 {
-    // The mantle of his suit's blue, hung from both shoulders and falling
+    // The mantle, hung from both shoulders and falling
     // behind him to the calf, swept out behind him under the sword.
     const QPainterPath manto = Morbido({{20.0, 23.0},
                                         {17.0, 25.0},

@@ -59,9 +59,9 @@ Veste VesteDi(Seme seme, int valore)
         // The rider's coat brown and his hat green: a green coat hid the club.
         return {kMarrone, kRosso, kRosso, kOro, re ? kVerde : kRosso, kOro, kVerde, kMarrone, Presa::Spalla, false};
     case Seme::Coppe:
-        // Red, his suit's colour, with a red cap: the raised cup stands clear
+        // Red, his suit's colour, with a blue cap: the raised cup stands clear
         // of the sleeve above his head, his hand between them.
-        return {kRosso,        kRosso, kMarrone, kMarrone, kRosso, kErmellino, kRosso, QColor(0x5A, 0x3A, 0x20),
+        return {kRosso,        kRosso, kMarrone, kMarrone, kRosso, kErmellino, kBlu, QColor(0x5A, 0x3A, 0x20),
                 Presa::Alzata, true};
     case Seme::Denari:
         // Sleeves of his coat's blue: an orange one raised to the golden
