@@ -3,9 +3,11 @@
 #include "lettura.h"
 #include "registrazione.h"
 #include "scena.h"
+#include "tavolozza.h"
 
 #include <QColor>
 #include <QImage>
+#include <QPainter>
 
 #include <gtest/gtest.h>
 
@@ -116,6 +118,43 @@ TEST(Figure, EveryCardsSceneIsRecordedWhole)
         EXPECT_TRUE(r.completa) << "card " << code;
         EXPECT_FALSE(r.campiture.empty()) << "card " << code;
     }
+}
+
+// In the larger drawing a figure reads as printed: one firm contour in the
+// outlines' full ink round the whole figure, its shapes' own outlines inside
+// it in the lighter inner ink. Drawn without smoothing, the pixels on the
+// figure's edge are the ink's own colour; if the contour were lost, or the
+// inner ink leaked out to it, they would be the inner ink's.
+TEST(Figure, TheLargerDrawingContoursEachFigureInTheFullInk)
+{
+    using belvane::cardart::kContorno;
+    using belvane::cardart::kContornoInterno;
+    constexpr int kScala = 8;
+    for (int seme = 0; seme < 4; ++seme)
+        for (int valore : {8, 9, 10}) {
+            SCOPED_TRACE(seme * 10 + valore);
+            QImage img(kW * kScala, kH * kScala, QImage::Format_RGB32);
+            img.fill(Qt::white);
+            {
+                QPainter p(&img);
+                p.scale(kScala, kScala);
+                belvane::cardart::Scena(p, Seme(seme), valore);
+            }
+            int bordo = 0, pieno = 0, interni = 0;
+            for (int y = 1; y + 1 < img.height(); ++y)
+                for (int x = 1; x + 1 < img.width(); ++x) {
+                    const QRgb c = img.pixel(x, y) & 0xFFFFFF;
+                    interni += c == (kContornoInterno.rgb() & 0xFFFFFF);
+                    if (Bianco(c) ||
+                        !(Bianco(img.pixel(x - 1, y)) || Bianco(img.pixel(x + 1, y)) || Bianco(img.pixel(x, y - 1)) ||
+                          Bianco(img.pixel(x, y + 1))))
+                        continue;
+                    ++bordo;
+                    pieno += c == (kContorno.rgb() & 0xFFFFFF);
+                }
+            EXPECT_GE(pieno * 10, bordo * 6) << pieno << " of " << bordo << " edge pixels in the full ink";
+            EXPECT_GT(interni, 500) << interni << " pixels in the inner ink";
+        }
 }
 
 } // namespace

@@ -23,7 +23,7 @@ constexpr QPointF kPerno(13, 52);
 // A held blade bends as the pips' do.
 constexpr qreal kCurvaSpada = 3.4;
 // The rider to the frame he was drawn in: a man in proportion to his horse.
-constexpr qreal kCavaliere = 0.9;
+constexpr qreal kCavaliere = 0.98;
 // A rider's head to a standing knave's.
 constexpr qreal kTesta = 0.93;
 
@@ -77,9 +77,9 @@ Cavaliere Di(Seme seme)
     const Tinta bianco = Tono(QColor(0xFF, 0xFF, 0xFF), QColor(0xF6, 0xF4, 0xEE), QColor(0xCC, 0xC6, 0xB8));
     const Tinta criniNeri = Tono(QColor(0x6A, 0x60, 0x5C), QColor(0x44, 0x3C, 0x3A), QColor(0x28, 0x22, 0x22));
     switch (seme) {
-    case Seme::Bastoni: // walking, the near foreleg raised; the club on his shoulder
-        return {false,
-                {{{29, 50}, {32.6, 55.6}, {31.8, 60.6}, {30.6, 62.2}},
+    case Seme::Bastoni: // walking to the left, the near foreleg raised; the club on his shoulder
+        return {true,
+                {{{29, 50}, {33.6, 54.2}, {32.4, 58.8}, {30.8, 60.0}},
                  {{27.6, 50}, {27.4, 57.8}, {27.6, 62.8}, {28.5, 64.6}},
                  {{12.5, 50}, {9.6, 57.8}, {10, 62.8}, {11, 64.6}},
                  {{15.5, 50}, {15.6, 57.6}, {16.4, 62.8}, {17.4, 64.6}},
@@ -89,8 +89,8 @@ Cavaliere Di(Seme seme)
                 0,
                 false,
                 {19.0, 34.6},
-                {16.6, 29.4},
-                -30,
+                {16.4, 30.8},
+                -36,
                 24,
                 {baio, criniScuri, Tono(Smorza(kRosso)), kOro, kRossoScuro},
                 Tono(QColor(0x58, 0xB0, 0x58), kVerde, QColor(0x16, 0x60, 0x22)),
@@ -100,8 +100,9 @@ Cavaliere Di(Seme seme)
                 {26.2, 37.4},
                 6.2,
                 23.3,
-                {0.4, -0.3, -0.2, 0.2, 0.3, 0.6, Qt::transparent, 0, 0.3, -0.3, -0.5, 0.3, 0.6,
-                 fanti::Lineamenti::Occhio::Tondo, fanti::Lineamenti::Bocca::Sorride}};
+                {0.4, -0.3, -0.2, 0.2, 0.3, 0, QColor(0xD4, 0x9A, 0x62), 0, 0.5, -0.3, -0.5, 0.3, 0.6,
+                 fanti::Lineamenti::Occhio::Mandorla, fanti::Lineamenti::Bocca::Quieta, QColor(0x6A, 0x44, 0x22),
+                 volti::Naso::Corto}};
     case Seme::Coppe: // cantering, the near foreleg reaching out, the cup lifted
         return {false,
                 {{{29, 50}, {33.6, 54.8}, {36.8, 59.2}, {38.0, 61.0}},
@@ -117,7 +118,7 @@ Cavaliere Di(Seme seme)
                 {10.6, 21.4},
                 0,
                 17,
-                {crema, crini, Tono(Smorza(kBlu)), kOro, kBluScuro},
+                {crema, crini, Tono(Smorza(kOro)), kRosso, kRossoScuro},
                 Tono(QColor(0xE8, 0x50, 0x3C), kRosso, QColor(0x98, 0x16, 0x12)),
                 4,
                 {27, 46.4},
@@ -125,42 +126,44 @@ Cavaliere Di(Seme seme)
                 {27.2, 35.4},
                 4.8,
                 21.6,
-                {0.5, 0.3, 0.3, 0.5, 0.2, 0.4, Qt::transparent, 0, 0, 0.1, 0.4, 0.0, 0.2,
-                 fanti::Lineamenti::Occhio::Mandorla, fanti::Lineamenti::Bocca::Sorride},
+                {0.1, 0.3, 0.3, 0.5, 0.1, 0, Qt::transparent, 0, 0.3, 0.6, 0.4, 0.0, 0.2,
+                 fanti::Lineamenti::Occhio::Mandorla, fanti::Lineamenti::Bocca::Quieta, QColor(0x3A, 0x26, 0x18),
+                 volti::Naso::Dritto},
                 1.4};
     case Seme::Denari: // rearing, the coin held up
         return {false,
                 {{{29, 50}, {35.6, 48.8}, {38.2, 52.6}, {38.8, 54.6}},
                  {{27.6, 50}, {32.2, 53.6}, {30.6, 58.2}, {29.8, 59.8}},
-                 {{12.5, 50}, {8.6, 58.4}, {11.4, 62.8}, {12.6, 64.6}},
-                 {{15, 50}, {12.6, 58.4}, {15.8, 62.8}, {17, 64.6}},
+                 {{10.4, 50}, {6.8, 57.0}, {10.8, 62.8}, {12.4, 64.6}},
+                 {{12.8, 50.4}, {9.8, 57.6}, {14.2, 62.8}, {15.8, 64.6}},
                  -24,
                  2,
                  1.0},
-                12,
+                16,
                 false,
-                {30.2, 29.0},
-                {33.0, 21.0},
+                {28.2, 28.4},
+                {28.8, 20.0},
                 0,
                 12.6,
                 {grigio, criniGrigi, Tono(QColor(0xF4, 0xD8, 0x6A), QColor(0xE4, 0xB8, 0x34), QColor(0xA8, 0x80, 0x18)),
                  kRosso, kRossoScuro},
                 Tono(QColor(0xFA, 0xEA, 0x80), QColor(0xF2, 0xCE, 0x2C), QColor(0xB0, 0x8C, 0x0C)),
-                7,
+                8,
                 {25, 48.4},
                 {22.4, 54.6},
                 {25.2, 38.6},
                 7.4,
                 23.6,
                 {0.2, 0, 0.2, 0.4, 0, 0.2, QColor(0xB8, 0x84, 0x52), 0, 0.5, 0.3, 0.6, 0.3, 0.5,
-                 fanti::Lineamenti::Occhio::Mandorla, fanti::Lineamenti::Bocca::Amara}};
+                 fanti::Lineamenti::Occhio::Tondo, fanti::Lineamenti::Bocca::Quieta, QColor(0x4C, 0x60, 0x74),
+                 volti::Naso::Dritto}};
     case Seme::Spade: // a high-stepping trot, the neck arched; the sword raised before him
         return {true,
                 {{{29, 50}, {34.8, 51.6}, {35.0, 56.8}, {35.8, 58.4}},
                  {{27.6, 50}, {27.4, 57.8}, {27.0, 62.8}, {28.0, 64.6}},
                  {{13, 50}, {10.8, 57.8}, {12.4, 62.8}, {13.4, 64.6}},
                  {{15, 50}, {16.8, 55.8}, {16.0, 60.0}, {16.8, 61.6}},
-                 9,
+                 3,
                  -6,
                  1.0},
                 0,
@@ -168,17 +171,18 @@ Cavaliere Di(Seme seme)
                 {28.4, 28.0},
                 {29.6, 22.6},
                 18,
-                23,
+                25,
                 {bianco, criniNeri, Tono(Smorza(kViola)), kOro, kNero},
                 Tono(QColor(0x5C, 0x8C, 0xEC), kBlu, QColor(0x1A, 0x3C, 0x9C)),
                 -5,
-                {26.6, 48.8},
-                {26.8, 56.2},
+                {25.4, 48.4},
+                {24.8, 55.8},
                 {27, 38},
                 8.6,
                 20.8,
-                {-0.3, 0.3, 0.4, -0.3, -0.1, 0, QColor(0x9C, 0x6C, 0x44), 0, 0.3, 0.9, 0.8, -0.3, 0.8,
-                 fanti::Lineamenti::Occhio::Palpebra, fanti::Lineamenti::Bocca::Serrata}};
+                {0.3, 0.3, 0.4, -0.3, -0.1, 0, QColor(0x9C, 0x6C, 0x44), 1.0, 0.9, 0.4, 0.8, -0.3, 0.8,
+                 fanti::Lineamenti::Occhio::Stretto, fanti::Lineamenti::Bocca::Quieta, QColor(0x70, 0x5C, 0x30),
+                 volti::Naso::Dritto}};
     }
     return {};
 }
@@ -252,7 +256,9 @@ void Pugno(QPainter &p, QPointF c, qreal angolo, int verso)
 
 } // namespace
 
-void Cavallo(QPainter &p, Seme seme)
+namespace {
+
+void DisegnaCavallo(QPainter &p, Seme seme)
 {
     const Cavaliere c = Di(seme);
     const Veste v = VesteDi(seme, 9);
@@ -349,10 +355,10 @@ void Cavallo(QPainter &p, Seme seme)
     cavaliere.Modella(Arto({f + QPointF(-0.1, -2), f + QPointF(0.1, 1), f + QPointF(2.8, 1.8)}, {2.7, 2.5, 1.6}),
                       stivale, kContorno, 0.4, 0.3);
     QPainterPath staffa;
-    staffa.moveTo(f + QPointF(-0.8, 0.2));
-    staffa.lineTo(f + QPointF(-1.0, 3));
-    staffa.lineTo(f + QPointF(2.0, 3));
-    staffa.lineTo(f + QPointF(1.4, 0.8));
+    staffa.moveTo(f + QPointF(-0.6, 0.2));
+    staffa.lineTo(f + QPointF(-0.6, 2.4));
+    staffa.lineTo(f + QPointF(1.8, 2.4));
+    staffa.lineTo(f + QPointF(1.6, 0.8));
     cavaliere.Tratto(staffa, kOroScuro, 0.7);
     QPainterPath gonna;
     gonna.moveTo(18.2, 37.4);
@@ -398,7 +404,10 @@ void Cavallo(QPainter &p, Seme seme)
         Pugno(p, cavaliere.Su(manoRedini), verso * 60, verso);
     } else
         Manica(cavaliere, spalla, c.gomito, c.mano, maniche, 0.6, 0.4);
-    Linea(p, cavallo.Su(bocca), cavaliere.Su(manoRedini), c.finimenti.briglia, Cinghia(0.45));
+    Linea(p, cavallo.Su(bocca), cavaliere.Su(manoRedini), c.finimenti.briglia, Cinghia(0.32));
+    // The far hand, holding the reins before his waist, over the coat.
+    if (!c.lontano)
+        Pugno(p, cavaliere.Su(manoRedini), verso * 60, verso);
     const QPointF mano = cavaliere.Su(c.mano);
     const qreal angolo = verso * c.angolo;
     const qreal r = qDegreesToRadians(angolo);
@@ -406,17 +415,25 @@ void Cavallo(QPainter &p, Seme seme)
     case Seme::Bastoni:
     case Seme::Spade: // the grip in the fist, the rest beyond it
         // The fist low on a sword's grip, so that the guard shows above it.
-        Emblema(p, seme, mano + QPointF(std::sin(r), -std::cos(r)) * (c.misura / 2 - (seme == Seme::Spade ? 2.4 : 1.6)),
-                c.misura, angolo, Ornato::No, seme == Seme::Spade ? verso * kCurvaSpada : 0);
+        EmblemaTenuto(p, seme,
+                      mano + QPointF(std::sin(r), -std::cos(r)) * (c.misura / 2 - (seme == Seme::Spade ? 2.4 : 1.6)),
+                      c.misura, angolo, Ornato::No, seme == Seme::Spade ? verso * kCurvaSpada : 0);
         break;
     case Seme::Coppe: // borne on the fist by its foot, the knuckles clear below it
-        Emblema(p, seme, mano - QPointF(0, c.misura * 0.5 + 1.2), c.misura, 0);
+        EmblemaTenuto(p, seme, mano - QPointF(0, c.misura * 0.5 + 1.2), c.misura, 0);
         break;
     case Seme::Denari: // held up by its rim
-        Emblema(p, seme, mano - QPointF(0, c.misura / 2 - 0.2), c.misura, 0);
+        EmblemaTenuto(p, seme, mano - QPointF(0, c.misura / 2 - 0.2), c.misura, 0);
         break;
     }
     Pugno(p, mano, seme == Seme::Bastoni || seme == Seme::Spade ? angolo : verso * 20, verso);
+}
+
+} // namespace
+
+void Cavallo(QPainter &p, Seme seme)
+{
+    Figura(p, [seme](QPainter &q) { DisegnaCavallo(q, seme); });
 }
 
 QRectF VisoDelCavaliere(Seme seme)

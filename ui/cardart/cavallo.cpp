@@ -94,12 +94,7 @@ void Tela::Ombra(const QPainterPath &forma, const QColor &colore) const { cardar
 
 void Tela::Linea(QPointF a, QPointF b, const QColor &c, qreal w) const { cardart::Linea(p, Su(a), Su(b), c, w); }
 
-void Tela::Tratto(const QPainterPath &linea, const QColor &c, qreal w) const
-{
-    p.setPen(Penna(c, w));
-    p.setBrush(Qt::NoBrush);
-    p.drawPath(Su(linea));
-}
+void Tela::Tratto(const QPainterPath &linea, const QColor &c, qreal w) const { Segna(p, Su(linea), c, w); }
 
 void Tela::Macchie(std::initializer_list<QPointF> centri, qreal r, const QColor &colore) const
 {
@@ -411,6 +406,8 @@ QPointF DisegnaCavallo(const Tela &tela, const Andatura &a, const Finimenti &f)
     occhio.quadTo(37.5, 30.2, 38.4, 30.8);
     occhio.quadTo(37.6, 31.8, 36.7, 31.1);
     occhio.closeSubpath();
+    if (Piatta()) // when large a small dark eye: a full almond reads as a toy's
+        occhio = QTransform::fromTranslate(37.55, 30.95).scale(0.65, 0.65).translate(-37.55, -30.95).map(occhio);
     testa.p.setPen(Qt::NoPen);
     testa.p.setBrush(kContorno);
     testa.p.drawPath(testa.Su(occhio));
@@ -432,7 +429,7 @@ QPointF DisegnaCavallo(const Tela &tela, const Andatura &a, const Finimenti &f)
     briglia.quadTo(35.8, 29.1, 37.0, 28.9);
     briglia.moveTo(35.6, 30.2);
     briglia.quadTo(34.4, 31.4, 34.6, 33.0);
-    testa.Tratto(briglia, f.briglia, Cinghia(0.45));
+    testa.Tratto(briglia, f.briglia, Cinghia(0.32));
     testa.Macchie({{36.3, 32.0}, {38.2, 34.9}}, 0.4, kOro);
     return giroCapo.map(QPointF(39.2, 36.8));
 }
@@ -475,7 +472,7 @@ void DisegnaFinimenti(const Tela &tela, const Finimenti &f)
     cinghie.cubicTo(28, 47.4, 30.6, 48.6, 32.9, 48.2);
     cinghie.moveTo(14.4, 42.2);
     cinghie.cubicTo(12.4, 42.4, 10.4, 42.6, 8.6, 43.6);
-    tela.Tratto(cinghie, f.briglia, Cinghia(0.7));
+    tela.Tratto(cinghie, f.briglia, Cinghia(0.5));
     tela.Macchie({{27.4, 46.4}, {29.8, 47.9}, {32.1, 48.3}, {11.6, 42.6}}, 0.45, kOro);
 }
 

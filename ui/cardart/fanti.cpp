@@ -5,6 +5,7 @@
 #include "pedana.h"
 #include "pennelli.h"
 #include "sagome.h"
+#include "stampa.h"
 
 #include <utility>
 
@@ -24,22 +25,20 @@ namespace fanti {
 // ease, a wide hat.
 void FanteDiBastoni(QPainter &p)
 {
-    Emblema(p, Seme::Bastoni, {36.3, 20.6}, 28, 4);
+    EmblemaTenuto(p, Seme::Bastoni, {36.2, 23.0}, 28, 4);
     // The leg he stands on, and the other set out to the side at ease, its
     // knee turned out.
     const Profilo ferma = ProfiloArto({{{19.8, 40}, 4.4}, {{19.2, 50.6}, 3.0}, {{18.8, 54}, 3.4}, {{18.2, 61.6}, 2.2}});
     Forma(p, ferma, kRossoT, 0.9, 0.5);
     OmbraOltre(p, ferma, {20.0, 40}, {18.6, 62}, kRossoT.ombra);
     Segna(p, Tratti({{{17.4, 56.2}, {20.2, 56.6}}}), kOcraT.corpo, kPiega);
-    Scarpa(p, {18.4, 62.9}, {14.4, 63.2});
+    Scarpa(p, {18.6, 62.9}, {15.6, 63.2});
     const Profilo libera =
         ProfiloArto({{{24.0, 40}, 4.6}, {{26.2, 50.2}, 3.1}, {{27.0, 53.4}, 3.4}, {{28.8, 60.6}, 2.2}});
-    // In the doublet's gold, so that at the natural size it stands apart
-    // from the red leg.
-    Forma(p, libera, kOcraT, 0.9, 0.5);
-    OmbraOltre(p, libera, {24.8, 40}, {29.4, 60}, kOcraT.ombra);
-    Segna(p, Tratti({{{24.6, 49.6}, {26.4, 50.6}, {27.8, 50.2}}}), kRossoT.corpo, kPiega);
-    Scarpa(p, {28.6, 61.6}, {32.2, 63.2});
+    Forma(p, libera, kRossoT, 0.9, 0.5);
+    OmbraOltre(p, libera, {24.8, 40}, {29.4, 60}, kRossoT.ombra);
+    Segna(p, Tratti({{{25.0, 51.0}, {26.4, 51.8}, {27.8, 51.4}}}), kOcraT.corpo, kPiega);
+    Scarpa(p, {28.8, 62.2}, {30.6, 63.2});
     // Curls round the head under the hat, the neck.
     const Profilo riccioli{{15.6, 12},   {15, 14},     {15.6, 15.4}, {15.2, 16.8}, {16.2, 17.6},
                            {17.6, 16.6}, {21.4, 16.6}, {22.8, 17.6}, {23.8, 16.8}, {23.4, 15.4},
@@ -51,7 +50,7 @@ void FanteDiBastoni(QPainter &p)
                   {{23.2, 13.4}, {22.4, 14.2}, {23.1, 15.2}},
                   {{23.4, 15.8}, {22.8, 16.4}, {22.9, 17.2}}}),
           kCastanoT.luce);
-    Forma(p, ProfiloArto({{{19.6, 18.2}, 3.2}, {{19.6, 21.6}, 3.4}}), kPelleT, 0.8, 0, kBordoPelle);
+    Forma(p, ProfiloArto({{{19.6, 18.2}, 3.9}, {{19.6, 21.6}, 4.2}}), kPelleT, 0.8, 0, kBordoPelle);
     // The doublet with its skirt, slashed on the chest, edged in gold.
     const Profilo farsetto{{14.2, 22.2}, {19.5, 21.2}, {25, 21.8}, {26, 26.5},   {24.6, 33.2},
                            {27.4, 40.6}, {21, 42.2},   {14, 40.6}, {15.6, 33.2}, {13.6, 26.5}};
@@ -72,12 +71,10 @@ void FanteDiBastoni(QPainter &p)
     const Profilo sinistro = ProfiloArto({{{14.8, 23}, 3.8}, {{10.2, 29.2}, 3.2}, {{14.2, 35.2}, 2.6}});
     Forma(p, sinistro, kOcraT, 0.8, 0.5);
     OmbraOltre(p, sinistro, {14, 23}, {11, 35}, kOcraT.ombra);
-    Segna(p, Tratti({{{12.8, 33.2}, {14.4, 33.8}}}), kLinoT.corpo, 1.0);
     Mano(p, {14.8, 35.6}, 1.4, -30);
     const Profilo destro = ProfiloArto({{{24.8, 22.8}, 3.8}, {{30.2, 27.6}, 3.2}, {{34.6, 31.8}, 2.6}});
     Forma(p, destro, kOcraT, 0.8, 0.5);
     OmbraOltre(p, destro, {24, 23.8}, {33.6, 32.6}, kOcraT.ombra);
-    Segna(p, Tratti({{{33.0, 31.6}, {34.2, 30.4}}}), kLinoT.corpo, 1.0);
     Mano(p, {35.4, 32.8}, 1.5, 20);
     // Puffed sleeve heads, slashed.
     for (const auto &[x, a] : {std::pair{14.8, -35.0}, std::pair{24.6, 40.0}}) {
@@ -87,8 +84,8 @@ void FanteDiBastoni(QPainter &p)
     }
     Forma(p, {{16, 21.6}, {19.5, 20.2}, {23, 21.6}, {21.4, 23.2}, {19.5, 22.4}, {17.6, 23.2}}, kLinoT, 0.4, 0);
     Volto(p, CentroViso(Seme::Bastoni), 0.5, 4, 0.3,
-          {0.4, -0.3, -0.2, -0.3, 0.25, 0.6, QColor(0xB0, 0x7A, 0x48), 0.9, 0.6, -0.6, 0, -0.4, 1.0,
-           Lineamenti::Occhio::Stretto, Lineamenti::Bocca::Sorride});
+          {0.4, -0.3, -0.2, -0.3, 0.25, 0.3, QColor(0xB0, 0x7A, 0x48), 0.6, 0.4, -0.6, 0, -0.4, 0.3,
+           Lineamenti::Occhio::Mandorla, Lineamenti::Bocca::Quieta, QColor(0x6A, 0x58, 0x2C), volti::Naso::Largo});
     // The wide hat, tilted, with a red band.
     Forma(p, {{15.8, 11}, {16.2, 7}, {18, 5.6}, {21.5, 5.8}, {23.2, 7.2}, {23.4, 11}}, kMarroneT, 0.9, 0.5);
     Segna(p, Tratti({{{18.4, 6.4}, {19, 8.6}}, {{21.2, 6.4}, {21, 8.6}}}), kMarroneT.ombra);
@@ -128,7 +125,7 @@ void FanteDiCoppe(QPainter &p)
     const Profilo lontano = ProfiloArto({{{29.6, 23.4}, 3.4}, {{33.6, 29.4}, 2.9}, {{32.2, 34.6}, 2.4}});
     Forma(p, lontano, kCelesteT, 0.7, 0.4);
     OmbraOltre(p, lontano, {30, 23.4}, {33.4, 34.6}, kCelesteT.ombra);
-    Forma(p, ProfiloArto({{{25.5, 18}, 3.2}, {{25.3, 21.5}, 3.4}}), kPelleT, 0.8, 0, kBordoPelle);
+    Forma(p, ProfiloArto({{{25.5, 18}, 3.9}, {{25.3, 21.5}, 4.2}}), kPelleT, 0.8, 0, kBordoPelle);
     const Profilo farsetto{{20.8, 22.4}, {25.6, 21.4}, {30.4, 22.4}, {30.6, 27},   {29.4, 33.6},
                            {31.6, 40.8}, {25, 42},     {18.6, 40.8}, {21.4, 33.6}, {20.4, 27}};
     Forma(p, farsetto, kBluT);
@@ -143,7 +140,7 @@ void FanteDiCoppe(QPainter &p)
     Forma(p, ProfiloArto({{{21.4, 34}, 1.5}, {{29.6, 33.8}, 1.5}}), kOcraT, 0.4, 0);
     Mano(p, {31.4, 35.0}, 1.4, 30);
     // The cup held out by its stem.
-    Emblema(p, Seme::Coppe, {10.9, 24.6}, 15, 0);
+    EmblemaTenuto(p, Seme::Coppe, {10.9, 24.6}, 15, 0);
     const Profilo vicino = ProfiloArto({{{21.4, 23.2}, 3.6}, {{20.6, 30.6}, 2.9}, {{14.6, 29.2}, 2.5}});
     Forma(p, vicino, kCelesteT, 0.7, 0.4);
     OmbraOltre(p, vicino, {22.4, 23}, {14.2, 31}, kCelesteT.ombra);
@@ -154,8 +151,8 @@ void FanteDiCoppe(QPainter &p)
     Segna(p, Tratti({{{20.8, 22.2}, {21.4, 24.4}}, {{22.2, 22}, {22.6, 24}}}), kLinoT.corpo, 0.45);
     Forma(p, {{21.8, 22.2}, {25.5, 20.6}, {29.2, 22.2}, {27.4, 23.6}, {25.5, 22.8}, {23.6, 23.6}}, kLinoT, 0.4, 0);
     Volto(p, CentroViso(Seme::Coppe), -0.6, -4, 0.05,
-          {-0.4, 0.2, -0.2, 0.5, -0.3, 0.8, Qt::transparent, 0, 0, 0.2, -0.6, 0.6, -0.6, Lineamenti::Occhio::Tondo,
-           Lineamenti::Bocca::Quieta});
+          {-0.2, 0, -0.2, 0.5, -0.3, 0.3, Qt::transparent, 0, 0, 0.2, -0.6, -0.2, -0.6, Lineamenti::Occhio::Mandorla,
+           Lineamenti::Bocca::Quieta, QColor(0x5A, 0x52, 0x44), volti::Naso::Corto});
     // The beret tilted back, a white plume sweeping down behind.
     const Profilo piuma{{27.5, 10}, {30, 6.2},   {34, 4.6},   {37, 5.8}, {37.4, 9.6},
                         {36, 8.2},  {35.2, 7.2}, {31.5, 8.4}, {29, 10.8}};
@@ -193,7 +190,7 @@ void FanteDiDenari(QPainter &p)
                           {23.6, 18.2}, {21.8, 18.2}, {17.2, 18.2}, {15.4, 18.2}, {15.4, 18.2}};
     Forma(p, zazzera, kCastanoT, 0.8, 0.5);
     Segna(p, Tratti({{{16.2, 14}, {16.2, 17.8}}, {{22.8, 14}, {22.8, 17.8}}}), kCastanoT.luce);
-    Forma(p, ProfiloArto({{{19.5, 19}, 3.2}, {{19.5, 22.5}, 3.4}}), kPelleT, 0.8, 0, kBordoPelle);
+    Forma(p, ProfiloArto({{{19.5, 19}, 3.9}, {{19.5, 22.5}, 4.2}}), kPelleT, 0.8, 0, kBordoPelle);
     // The coat, gathered at the waist and falling to the knee, edged in gold.
     const Profilo cappotto{{13.6, 22.6}, {19.5, 21.6}, {25.4, 22.4}, {26.2, 27.5}, {24.6, 33.6}, {28.6, 43},
                            {30.2, 50.8}, {20, 51.8},   {9.2, 50.8},  {11.4, 43},   {15, 33.6},   {13.4, 27.5}};
@@ -222,7 +219,7 @@ void FanteDiDenari(QPainter &p)
     Forma(p, alzato, kCremisiT, 0.8, 0.5);
     OmbraOltre(p, alzato, {32, 13}, {25.6, 23.8}, kCremisiT.ombra);
     Segna(p, Tratti({{{30.6, 14.8}, {31.8, 16}}}), kOcraT.corpo, 1.1);
-    Emblema(p, Seme::Denari, {34.6, 8.6}, 13.6, 0);
+    EmblemaTenuto(p, Seme::Denari, {34.6, 8.6}, 13.6, 0);
     Mano(p, {32.8, 13.8}, 1.4, -45);
     for (const auto &[x, a] : {std::pair{14.4, -35.0}, std::pair{24.6, 60.0}}) {
         const Profilo spalla = Ovale({x, 23.4}, 2.5, 1.7, a);
@@ -231,9 +228,9 @@ void FanteDiDenari(QPainter &p)
     }
     Forma(p, {{15.8, 22.8}, {19.5, 21.2}, {23.2, 22.8}, {21.4, 24.4}, {19.5, 23.6}, {17.6, 24.4}}, kOcraT, 0.4, 0);
     Volto(p, CentroViso(Seme::Denari), 0.4, 3, 0.12,
-          {-0.2, 0.6, 0.5, 0.6, 0.1, 0.3, QColor(0xA8, 0x74, 0x48), 0, 0, 0.9, 0.3, -0.2, 0.0,
-           Lineamenti::Occhio::Mandorla, Lineamenti::Bocca::Sorride});
-    // A tall black velvet cap with a golden brim, a white feather swept back:
+          {0.3, 0.3, 0.3, 0.6, 0.1, 0.3, QColor(0xA8, 0x74, 0x48), 0, 0, 0.1, 0.3, 0.2, 0.0, Lineamenti::Occhio::Tondo,
+           Lineamenti::Bocca::Quieta, QColor(0x56, 0x66, 0x38), volti::Naso::Largo});
+    // A low black velvet cap with a golden brim, a white feather swept back:
     // dark beside the coin, so that the coin's gold and red stand out.
     const Profilo piuma{{17.6, 10.6}, {15.6, 6.8}, {12.4, 4.8}, {10.2, 5.8},
                         {10.8, 9},    {12, 7.8},   {13.6, 8.6}, {16.2, 11.8}};
@@ -243,8 +240,8 @@ void FanteDiDenari(QPainter &p)
         Tratti(
             {{{16.6, 10.6}, {14.4, 7.4}, {12, 6.2}, {11.4, 7.6}}, {{14.6, 7}, {14, 6.2}}, {{13.2, 6.4}, {12.8, 5.6}}}),
         kLinoT.ombra);
-    Forma(p, {{16, 13.5}, {16.2, 9}, {17.8, 6.2}, {21.5, 6.8}, {23, 9.5}, {23, 13.5}}, kNeroT, 0.9, 0.5);
-    Segna(p, Tratti({{{18, 7.5}, {18.4, 12}}, {{20.8, 7.6}, {21.2, 12}}}), kNeroT.luce);
+    Forma(p, {{15.4, 13.5}, {15.6, 10.4}, {17.4, 8.6}, {21.8, 8.6}, {23.6, 10.4}, {23.6, 13.5}}, kNeroT, 0.9, 0.5);
+    Segna(p, Tratti({{{18, 9.6}, {18.3, 12.2}}, {{21, 9.6}, {21.2, 12.2}}}), kNeroT.luce);
     Forma(p, ProfiloArto({{{15.6, 12.8}, 1.6}, {{23.4, 12.8}, 1.6}}), kOcraT, 0.4, 0);
 }
 
@@ -266,7 +263,7 @@ void FanteDiSpade(QPainter &p)
     Forma(p, capelli, kBiondoT, 0.8, 0.5);
     Segna(p, Tratti({{{28.4, 13.6}, {29, 15.6}, {28.4, 17.4}}, {{22.6, 13.6}, {22.2, 15.6}, {22.8, 18.2}}}),
           kBiondoT.ombra);
-    Forma(p, ProfiloArto({{{25.5, 18}, 3.2}, {{25.5, 21.5}, 3.4}}), kPelleT, 0.8, 0, kBordoPelle);
+    Forma(p, ProfiloArto({{{25.5, 18}, 3.9}, {{25.5, 21.5}, 4.2}}), kPelleT, 0.8, 0, kBordoPelle);
     // Puffed breeches, paned.
     const Profilo calzoni{{20.2, 38}, {25.2, 37.4}, {30.6, 38},   {31.4, 44},
                           {28, 46.4}, {25.2, 44.6}, {22.6, 46.4}, {19.4, 44}};
@@ -289,17 +286,17 @@ void FanteDiSpade(QPainter &p)
     Segna(p, Tratti({{{21.6, 35.2}, {20.2, 39.6}}, {{25, 35.2}, {24.8, 40.6}}}), kLinoT.ombra, kPiega);
     // The arm down to the sword's grip.
     const Profilo braccio = ProfiloArto({{{20.4, 23.2}, 3.6}, {{17.6, 29.6}, 3.0}, {{15.2, 33.2}, 2.6}});
-    Forma(p, braccio, kRossoT, 0.7, 0.5);
-    OmbraOltre(p, braccio, {21, 23.2}, {16, 33.4}, kRossoT.ombra);
+    // In the cape's purple: the sword's red grip shows in the fist.
+    Forma(p, braccio, kViolaT, 0.7, 0.5);
+    OmbraOltre(p, braccio, {21, 23.2}, {16, 33.4}, kViolaT.ombra);
     Segna(p, Tratti({{{14.0, 32.2}, {16.4, 32.8}}}), kLinoT.corpo, 1.0);
     // Held by the grip above the guard, so that the guard shows.
-    Emblema(p, Seme::Spade, {12.6, 47.4}, 31, 192, Ornato::No, kCurvaSpada);
+    EmblemaTenuto(p, Seme::Spade, {13.2, 45.0}, 26, 192, Ornato::No, kCurvaSpada);
     Mano(p, {14.8, 34.0}, 1.4, 90);
     const Profilo spalla = Ovale({20.6, 23.6}, 2.4, 1.7, -65);
-    Forma(p, spalla, kRossoT, 0.6, 0);
+    Forma(p, spalla, kViolaT, 0.6, 0);
     Segna(p, Tratti({{{19.8, 22.6}, {20.4, 24.6}}, {{21.2, 22.4}, {21.6, 24.4}}}), kOcraT.corpo, 0.45);
-    // The short cape over the shoulder, the elbow of the hidden arm under it,
-    // its front edge turned to show the lining.
+    // The short cape over the shoulder, the elbow of the hidden arm under it.
     const Profilo cappa{{24.8, 21},   {28.6, 20.6}, {32, 21.6}, {34.4, 24},   {36.2, 27.6}, {38.4, 30.4},
                         {38.4, 30.4}, {36.4, 33.4}, {37, 37},   {38.6, 41.8}, {35.8, 42.8}, {33.8, 41.6},
                         {31.6, 42.8}, {29.4, 41.6}, {28.6, 37}, {28.2, 30},   {27.2, 24}};
@@ -310,11 +307,12 @@ void FanteDiSpade(QPainter &p)
                   {{33.4, 25.4}, {35.2, 30.2}, {34.6, 34}, {35.8, 41.8}},
                   {{29.8, 30}, {30.4, 36}, {31.6, 42.4}}}),
           kViolaT.ombra, kPiega);
-    Forma(p, {{28.2, 30}, {28.9, 30}, {29.8, 36}, {30.8, 42}, {29.6, 41.8}, {28.8, 37}}, kCelesteT, 0.3, 0);
+    // The other hand on his hip, holding the cape's edge.
+    Mano(p, {29.0, 34.4}, 1.3, -20);
     Forma(p, {{21.8, 22.2}, {25.5, 20.6}, {29.2, 22.2}, {27.4, 23.6}, {25.5, 22.8}, {23.6, 23.6}}, kLinoT, 0.4, 0);
     Volto(p, CentroViso(Seme::Spade), -0.5, -3, -0.05,
-          {-0.4, 0.4, 0.5, -0.3, -0.2, 0, Qt::transparent, 0, 0.2, 0.9, 0.6, 0.3, 0.8, Lineamenti::Occhio::Palpebra,
-           Lineamenti::Bocca::Serrata});
+          {-0.4, 0.4, 0.5, -0.3, -0.2, 0, Qt::transparent, 0, 0.2, 0.9, 0.6, 0.3, 0.8, Lineamenti::Occhio::Stretto,
+           Lineamenti::Bocca::Serrata, QColor(0x3A, 0x26, 0x18), volti::Naso::Aquilino});
     // A page's soft flat cap of black velvet, tilted over one ear, a golden
     // brooch and a short white feather.
     const Profilo tocco{{20.4, 12.0}, {20.8, 9.4},  {23.6, 7.8},  {28.2, 7.8},
@@ -338,7 +336,9 @@ void FanteDiSpade(QPainter &p)
 
 } // namespace fanti
 
-void Fante(QPainter &p, Seme seme)
+namespace {
+
+void DisegnaFante(QPainter &p, Seme seme)
 {
     Pedana(p, seme);
     p.save();
@@ -358,6 +358,13 @@ void Fante(QPainter &p, Seme seme)
         break;
     }
     p.restore();
+}
+
+} // namespace
+
+void Fante(QPainter &p, Seme seme)
+{
+    Figura(p, [seme](QPainter &q) { DisegnaFante(q, seme); });
 }
 
 QRectF VisoDelFante(Seme seme)

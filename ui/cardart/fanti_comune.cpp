@@ -1,5 +1,6 @@
 #include "fanti_comune.h"
 
+#include "lineamenti.h"
 #include "pennelli.h"
 #include "sagome.h"
 #include "stampa.h"
@@ -14,9 +15,6 @@
 namespace belvane::cardart::fanti {
 namespace {
 
-// The far cheek's flat tone in the larger drawing: between the skin and its
-// shade, so that the face is not split into two blocks.
-const QColor kGuanciaInOmbra(0xED, 0xB8, 0x8A);
 // Brows and lids light enough (grey above 110) not to take a face's pixels.
 const QColor kSopracciglia(0x9A, 0x6A, 0x48);
 const QColor kIride(0x3C, 0x28, 0x18);
@@ -122,55 +120,46 @@ qreal Ciglia(qreal folte)
     return InchiostroDelPixelInUso() ? kCiglia : kCiglia + folte * 0.12;
 }
 
-// The larger drawing's lines of the face: dark and warm, an engraver's line
-// rather than the ink of the outlines.
-const QColor kSegnoViso(0x6A, 0x3C, 0x26);
-
-// The upper lids in the larger drawing, on eyes at (-1, 0) and (1, 0): a
-// line over an almond eye, a high arch and a lower lid over round ones, a
-// lid of skin half over the eye (heavy-lidded), or lowered further with a
-// lower lid too (a keen look).
-void Palpebre(QPainter &p, Lineamenti::Occhio tipo, qreal grande)
+// How the larger drawing cuts his eyes and sets his mouth.
+volti::Occhi OcchiDi(const Lineamenti &l)
 {
-    // Each eye's lids drawn about its own middle, then set there at its size.
-    QPainterPath linee, pelle, sotto;
-    switch (tipo) {
+    volti::Occhi o;
+    switch (l.sguardo) {
     case Lineamenti::Occhio::Mandorla:
-        linee.moveTo(-1.0, 0.05);
-        linee.quadTo(0, -1.1, 1.0, 0.05);
+        o.taglio = volti::Taglio::Mandorla;
         break;
     case Lineamenti::Occhio::Tondo:
-        linee.moveTo(-0.95, -0.05);
-        linee.quadTo(0, -1.35, 0.95, -0.05);
+        o.taglio = volti::Taglio::Aperto;
         break;
     case Lineamenti::Occhio::Palpebra:
-    case Lineamenti::Occhio::Stretto: {
-        // The lid's edge at the middle of the eye, over the pupil's top.
-        const qreal orlo = tipo == Lineamenti::Occhio::Stretto ? -0.2 : -0.3;
-        pelle.moveTo(-1.05, 0.1);
-        pelle.quadTo(0, -1.3, 1.05, 0.1);
-        pelle.quadTo(0, orlo * 2 - 0.1, -1.05, 0.1);
-        linee.moveTo(-1.05, 0.1);
-        linee.quadTo(0, orlo * 2 - 0.1, 1.05, 0.1);
-        if (tipo == Lineamenti::Occhio::Stretto) {
-            sotto.moveTo(-0.8, 0.35);
-            sotto.quadTo(0, 0.6, 0.8, 0.35);
-        }
+        o.taglio = volti::Taglio::Cadente;
+        break;
+    case Lineamenti::Occhio::Stretto:
+        o.taglio = volti::Taglio::Allungato;
         break;
     }
+    o.iride = l.iride;
+    o.piega = l.eta >= 0.5;
+    o.folte = 0.2 + l.folte * 0.06;
+    o.alte = l.ciglia * 0.15;
+    if (l.pelo.alpha() > 0)
+        o.ciglia = l.pelo.darker(130);
+    return o;
+}
+
+volti::Bocca BoccaDi(Lineamenti::Bocca tipo, qreal largo)
+{
+    switch (tipo) {
+    case Lineamenti::Bocca::Quieta:
+        return {largo, 0.32, 0};
+    case Lineamenti::Bocca::Sorride:
+        return {largo, 0.28, -0.08};
+    case Lineamenti::Bocca::Serrata:
+        return {largo * 1.05, 0.18, 0.02};
+    case Lineamenti::Bocca::Amara:
+        return {largo * 0.95, 0.26, 0.1};
     }
-    QPainterPath tutte[3];
-    for (qreal dx : {-1.0, 1.0}) {
-        const QTransform t = QTransform::fromTranslate(dx, 0).scale(grande, grande);
-        tutte[0].addPath(t.map(pelle));
-        tutte[1].addPath(t.map(linee));
-        tutte[2].addPath(t.map(sotto));
-    }
-    p.setPen(Qt::NoPen);
-    p.setBrush(kPelleT.corpo);
-    p.drawPath(tutte[0]);
-    Segna(p, tutte[1], kSegnoViso, 0.26);
-    Segna(p, tutte[2], kBordoPelle, 0.18);
+    return {largo, 0.3, 0};
 }
 
 // What sets one face apart, drawn bolder on the larger cards: there the jaw,
@@ -190,37 +179,11 @@ Lineamenti Accentua(Lineamenti l)
     return l;
 }
 
-// The lips in the larger drawing, the mouth's middle at `c`, `w` to each
-// corner: a quiet mouth with a full lower lip, a smile, a mouth set straight,
-// or one turned down.
-void Labbra(QPainter &p, QPointF c, qreal w, Lineamenti::Bocca tipo)
-{
-    // Calm, as a printed card's faces are: a smile or a droop only hinted.
-    const qreal su = tipo == Lineamenti::Bocca::Sorride ? -0.1 : tipo == Lineamenti::Bocca::Amara ? 0.1 : 0;
-    const qreal pieno = tipo == Lineamenti::Bocca::Serrata ? 0.18 : tipo == Lineamenti::Bocca::Quieta ? 0.4 : 0.3;
-    QPainterPath labbro;
-    labbro.moveTo(c + QPointF(-w * 0.7, su * 0.6));
-    labbro.quadTo(c + QPointF(0, pieno * 2 + su * 0.3), c + QPointF(w * 0.7, su * 0.6));
-    labbro.quadTo(c + QPointF(0, 0.05), c + QPointF(-w * 0.7, su * 0.6));
-    p.setPen(Qt::NoPen);
-    p.setBrush(QColor(0xE2, 0x92, 0x7E));
-    p.drawPath(labbro);
-    QPainterPath linea;
-    linea.moveTo(c + QPointF(-w, su));
-    linea.quadTo(c + QPointF(0, tipo == Lineamenti::Bocca::Sorride ? 0.08 : -0.05 - su * 0.4), c + QPointF(w, su));
-    Segna(p, linea, QColor(0x9A, 0x4A, 0x3A), 0.24);
-}
-
 } // namespace
 
 void Volto(QPainter &p, QPointF c, qreal verso, qreal inclina, qreal sorriso, const Lineamenti &lineamenti)
 {
     const Lineamenti l = Accentua(lineamenti);
-    // The larger drawing's eyes small and almond-shaped, as a printed card
-    // draws them (round whites read as a cartoon's),
-    const qreal e = 1.0, alto = InchiostroDelPixelInUso() ? 1.0 : 0.8;
-    // and the irises small, without a large dark pupil.
-    const qreal iride = InchiostroDelPixelInUso() ? 1.0 : 0.75, pupilla = InchiostroDelPixelInUso() ? 1.0 : 0.6;
     p.save();
     p.translate(c);
     p.rotate(inclina);
@@ -242,11 +205,11 @@ void Volto(QPainter &p, QPointF c, qreal verso, qreal inclina, qreal sorriso, co
                        {-2.2, -3.8}};
     Forma(p, viso, kPelleT, 0.8, 0.5, kBordoPelle);
     // The cheek away from the light engraved, as a printer's block shades a
-    // face: finer than a pixel, a tone at the natural size.
+    // face: finer than a pixel, a tone at the natural size. In the larger
+    // drawing the face is left flat, as a print lays it: a tone or lines on
+    // the far cheek read as a patch or as stubble.
     if (InchiostroDelPixelInUso())
         Ombreggia(p, viso, {1.4 + v * 0.5, -2.4}, {2.0 + v * 0.5, 3.4}, kPelleT.ombra, 70, 0.9);
-    else // a flat tone whose edge follows the cheekbone
-        Ombra(p, Intersezione(Sagoma(viso), Poligonale({4.3 + v * 0.3, 0.2}, 2.0, 4.6, 24)), kGuanciaInOmbra);
     // Cheeks, brows and lids, nose, mouth: finer than a pixel, so that at
     // the natural size only the eyes (on pixel centres) stand out.
     p.setPen(Qt::NoPen);
@@ -257,50 +220,51 @@ void Volto(QPainter &p, QPointF c, qreal verso, qreal inclina, qreal sorriso, co
         p.setBrush(QColor(0xF4, 0xB8, 0x96));
         p.drawPath(guance);
     }
-    // Almond whites, the irises on pixel centres, dark brown with a black
-    // pupil: at the natural size each is one dark pixel, when large an eye
-    // rather than a dot.
-    QPainterPath bianchi, occhi, pupille;
-    for (qreal dx : {-1.0, 1.0}) {
-        const qreal o = l.occhi + (InchiostroDelPixelInUso() ? 0 : 0.5);
-        bianchi.addPath(Sagoma({{dx - 0.95 * e, 0},
-                                {dx - 0.95 * e, 0},
-                                {dx, (-0.75 - o * 0.2) * alto},
-                                {dx + 0.95 * e, 0},
-                                {dx + 0.95 * e, 0},
-                                {dx, (0.6 + o * 0.15) * alto}}));
-        occhi.addEllipse(QPointF(dx + v * 0.15, 0), 0.5 * iride, 0.55 * iride * alto);
-        pupille.addEllipse(QPointF(dx + v * 0.2, -0.02), 0.24 * pupilla, 0.26 * pupilla);
-    }
-    p.setBrush(kLinoT.luce);
-    p.drawPath(bianchi);
-    p.setBrush(kIride);
-    p.drawPath(occhi);
-    p.setBrush(kContorno);
-    p.drawPath(pupille);
     const qreal s = v * 0.2;
-    // A stern look draws the brows down at the middle.
-    const qreal f = std::max(0.0, -sorriso) * 4;
-    const qreal a = l.ciglia;
-    Segna(p,
-          Tratti({{{-1.9 + s, -1.2 - f - a * 0.5}, {-1.1 + s, -1.7 - a}, {-0.4 + s, -1.3 + f - a * 0.3}},
-                  {{0.4 + s, -1.3 + f - a * 0.3}, {1.1 + s, -1.7 - a}, {1.9 + s, -1.2 - f - a * 0.5}}}),
-          InchiostroDelPixelInUso() ? kSopracciglia : kSegnoViso, Ciglia(l.folte));
-    // The upper lids over the whites in warm brown, as an engraver draws
-    // them; the nose's ridge and the wing of the nostril lighter, so that at
-    // the natural size the pixel between the eyes stays skin.
-    const qreal n = l.naso;
-    if (InchiostroDelPixelInUso())
+    if (InchiostroDelPixelInUso()) {
+        // Almond whites, the irises on pixel centres, dark brown with a black
+        // pupil: at the natural size each is one dark pixel.
+        QPainterPath bianchi, occhi, pupille;
+        for (qreal dx : {-1.0, 1.0}) {
+            const qreal o = l.occhi;
+            bianchi.addPath(Sagoma({{dx - 0.95, 0},
+                                    {dx - 0.95, 0},
+                                    {dx, -0.75 - o * 0.2},
+                                    {dx + 0.95, 0},
+                                    {dx + 0.95, 0},
+                                    {dx, 0.6 + o * 0.15}}));
+            occhi.addEllipse(QPointF(dx + v * 0.15, 0), 0.5, 0.55);
+            pupille.addEllipse(QPointF(dx + v * 0.2, -0.02), 0.24, 0.26);
+        }
+        p.setBrush(kLinoT.luce);
+        p.drawPath(bianchi);
+        p.setBrush(kIride);
+        p.drawPath(occhi);
+        p.setBrush(kContorno);
+        p.drawPath(pupille);
+        // A stern look draws the brows down at the middle.
+        const qreal f = std::max(0.0, -sorriso) * 4;
+        const qreal a = l.ciglia;
+        Segna(p,
+              Tratti({{{-1.9 + s, -1.2 - f - a * 0.5}, {-1.1 + s, -1.7 - a}, {-0.4 + s, -1.3 + f - a * 0.3}},
+                      {{0.4 + s, -1.3 + f - a * 0.3}, {1.1 + s, -1.7 - a}, {1.9 + s, -1.2 - f - a * 0.5}}}),
+              kSopracciglia, Ciglia(l.folte));
+        // The upper lids in warm brown, light enough that the pixel between
+        // the eyes stays skin.
         Segna(p, Tratti({{{-2.0, 0.05}, {-1.0, -0.82}, {0.05, -0.1}}, {{-0.05, -0.1}, {1.0, -0.82}, {2.0, 0.05}}}),
               kBordoPelle, Palpebra());
+    } else
+        volti::DisegnaOcchi(p, {-1 + s * 0.5, 0}, {1 + s * 0.5, 0}, v * 0.06, OcchiDi(l), 1.1 + l.occhi * 0.1);
+    const qreal n = l.naso;
+    if (InchiostroDelPixelInUso())
+        Segna(p,
+              Tratti({{{v * 0.4, -0.4},
+                       {v * 0.9 + 0.25 + (v < 0 ? -1 : 1) * l.gobba * 0.4, 0.9 + n},
+                       {v * 0.5 - 0.3, 1.4 + n}},
+                      {{v * 0.5 - 0.9, 1.0 + n}, {v * 0.5 - 0.8, 1.45 + n}, {v * 0.5 - 0.35, 1.55 + n}}}),
+              kNaso, 0.4);
     else
-        Palpebre(p, l.sguardo, e);
-    Segna(
-        p,
-        Tratti(
-            {{{v * 0.4, -0.4}, {v * 0.9 + 0.25 + (v < 0 ? -1 : 1) * l.gobba * 0.4, 0.9 + n}, {v * 0.5 - 0.3, 1.4 + n}},
-             {{v * 0.5 - 0.9, 1.0 + n}, {v * 0.5 - 0.8, 1.45 + n}, {v * 0.5 - 0.35, 1.55 + n}}}),
-        kNaso, 0.4);
+        volti::DisegnaNaso(p, v * 0.55, 0, 1.35 + n, v < 0 ? -1 : 1, l.formaNaso);
     // The mouth a light warm line, not red: a dark or red pixel under the
     // face would read as a beard on the small card.
     const qreal b = v * 0.6, w = 0.8 + l.bocca;
@@ -311,8 +275,15 @@ void Volto(QPainter &p, QPointF c, qreal verso, qreal inclina, qreal sorriso, co
                        {w + b, 2.45 + m * 0.5 - sorriso}}}),
               QColor(0xD0, 0x84, 0x6C), 0.4);
     else
-        Labbra(p, {b, 2.5 + m * 0.5}, w, l.labbra);
-    if (l.eta > 0) {
+        volti::DisegnaBocca(p, {b, 2.5 + m * 0.5}, BoccaDi(l.labbra, w * 1.3));
+    if (l.eta > 0 && !InchiostroDelPixelInUso()) {
+        // A grown man's line from the nose's wing towards the mouth's corner.
+        if (l.eta >= 0.8)
+            Segna(p,
+                  Tratti({{{-1.2 + b, 1.3 + n}, {-1.45 + b, 2.0 + m * 0.3}, {-1.35 + b, 2.6 + m * 0.5}},
+                          {{1.2 + b, 1.3 + n}, {1.45 + b, 2.0 + m * 0.3}, {1.35 + b, 2.6 + m * 0.5}}}),
+                  kBordoPelle, 0.1);
+    } else if (l.eta > 0) {
         // From the nose's wing to the mouth's corner, and under the eyes.
         const qreal e = l.eta;
         Segna(p,
@@ -332,7 +303,9 @@ void Volto(QPainter &p, QPointF c, qreal verso, qreal inclina, qreal sorriso, co
             const QPointF a(b + lato * 0.15, 1.85 + n * 0.5);
             baffi.moveTo(a);
             baffi.quadTo(a + QPointF(lato * 0.8, -0.05), a + QPointF(lato * (w + 0.7), punta));
-            baffi.quadTo(a + QPointF(lato * 0.8, 0.35), a + QPointF(0, 0.35));
+            // In the larger drawing two thin wings: a full one reads as a bar.
+            const qreal spesso = InchiostroDelPixelInUso() ? 0.35 : 0.2;
+            baffi.quadTo(a + QPointF(lato * 0.8, spesso), a + QPointF(0, spesso));
             baffi.closeSubpath();
         }
         if (l.pizzo > 0) {
@@ -343,8 +316,8 @@ void Volto(QPainter &p, QPointF c, qreal verso, qreal inclina, qreal sorriso, co
             baffi.lineTo(b - 0.1, y + l.pizzo);
             baffi.closeSubpath();
         }
-        p.setPen(Penna(l.pelo.darker(120), kTrattoInterno));
-        p.setBrush(l.pelo);
+        p.setPen(InchiostroDelPixelInUso() ? Penna(l.pelo.darker(120), kTrattoInterno) : QPen(Qt::NoPen));
+        p.setBrush(InchiostroDelPixelInUso() ? l.pelo : l.pelo.darker(115));
         p.drawPath(baffi);
     }
     p.restore();

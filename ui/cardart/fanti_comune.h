@@ -1,6 +1,7 @@
 #pragma once
 
 #include "carte.h"
+#include "lineamenti.h"
 #include "sagome.h"
 #include "tavolozza.h"
 
@@ -87,6 +88,8 @@ struct Lineamenti {
     // the mouth is set.
     enum class Occhio { Mandorla, Tondo, Palpebra, Stretto } sguardo = Occhio::Mandorla;
     enum class Bocca { Quieta, Sorride, Serrata, Amara } labbra = Bocca::Quieta;
+    QColor iride{0x5A, 0x3A, 0x22}; // the iris's colour on the larger cards
+    volti::Naso formaNaso = volti::Naso::Dritto;
 };
 // A young man's face centred on `c`, turned by `verso` units towards where
 // he looks (negative: to the left), the head leaning `inclina` degrees; the

@@ -24,8 +24,10 @@ void Pedana(QPainter &p, Seme seme)
 void Lastra(QPainter &p, const QRectF &r, const Tinta &t)
 {
     if (Piatta()) {
-        // The larger drawing: a flat strip of ground, as a print lays it; a
-        // lit and engraved slab there reads as a figurine's base.
+        // The larger drawing: a flat strip of ground, as a print lays it,
+        // outlined finer than the figure on it; a lit and engraved slab, or
+        // one in the figure's contour, reads as a figurine's base.
+        const FuoriContorno terra;
         QPainterPath striscia;
         striscia.addRect(r);
         Campitura(p, striscia, t, kContorno, 0, 0);

@@ -17,9 +17,27 @@ InchiostroDelPixel::InchiostroDelPixel() : prima_(inchiostro) { inchiostro = &kI
 
 InchiostroDelPixel::~InchiostroDelPixel() { inchiostro = prima_; }
 
+ConInchiostro::ConInchiostro(const Inchiostro &nuovo) : prima_(inchiostro) { inchiostro = &nuovo; }
+
+ConInchiostro::~ConInchiostro() { inchiostro = prima_; }
+
+namespace {
+// Lines up to this wide are linework; wider strokes are shapes (a cuff, a
+// band) and keep their colour.
+constexpr qreal kLineaInchiostrata = 0.3;
+} // namespace
+
+QColor Inchiostrato(const QColor &c)
+{
+    // Halfway to the figures' inner ink: a fold in red cloth stays a red
+    // line, but one that reads as drawn.
+    return QColor((c.red() + kContornoInterno.red()) / 2, (c.green() + kContornoInterno.green()) / 2,
+                  (c.blue() + kContornoInterno.blue()) / 2);
+}
+
 QPen Penna(const QColor &c, qreal w)
 {
-    QPen p(c, w);
+    QPen p(InchiostroCorrente().tenue && c == kContorno ? kContornoInterno : c, w);
     p.setJoinStyle(Qt::RoundJoin);
     p.setCapStyle(Qt::RoundCap);
     return p;
@@ -61,7 +79,7 @@ void Linea(QPainter &p, QPointF a, QPointF b, const QColor &c, qreal w)
 
 void Segna(QPainter &p, const QPainterPath &segni, const QColor &colore, qreal w)
 {
-    p.setPen(Penna(colore, w));
+    p.setPen(Penna(InchiostroCorrente().tenue && w <= kLineaInchiostrata ? Inchiostrato(colore) : colore, w));
     p.setBrush(Qt::NoBrush);
     p.drawPath(segni);
 }

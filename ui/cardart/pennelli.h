@@ -13,6 +13,8 @@ namespace belvane::cardart {
 // The strokes every picture of the deck is made of: flat fills outlined by a
 // round-jointed pen, in card units.
 QPen Penna(const QColor &c, qreal w = kTratto);
+// `c` halfway to the figures' inner ink (kContornoInterno).
+QColor Inchiostrato(const QColor &c);
 void Riempi(QPainter &p, const QPainterPath &path, const QColor &fondo, const QColor &bordo, qreal w = kTratto);
 void Ellisse(QPainter &p, QPointF c, qreal rx, qreal ry, const QColor &fondo, const QColor &bordo, qreal w = kTratto);
 void Macchia(QPainter &p, QPointF c, qreal rx, qreal ry, const QColor &colore);
@@ -20,7 +22,9 @@ void Poligono(QPainter &p, std::initializer_list<QPointF> punti, const QColor &f
               qreal w = kTratto);
 void Linea(QPainter &p, QPointF a, QPointF b, const QColor &c, qreal w);
 // Linework inside a shape (folds, seams, strands of hair): `segni` stroked
-// `w` wide, no fill.
+// `w` wide, no fill; inside a figure in the larger drawing (Inchiostro::
+// tenue) in `colore` taken halfway to the figures' inner ink, if it is a
+// line (not over 0.3 wide).
 void Segna(QPainter &p, const QPainterPath &segni, const QColor &colore, qreal w = kTrattoInterno);
 void Pixel(QPainter &p, qreal x, qreal y, qreal w, qreal h, const QColor &c);
 // An ellipse centred on `c` as a path, for the boolean operations below.

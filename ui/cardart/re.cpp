@@ -2,13 +2,13 @@
 
 #include "pedana.h"
 #include "re_parti.h"
+#include "stampa.h"
 
 namespace belvane::cardart {
 
-// Four kings, four drawings: each stands, crowned and cloaked, on his suit's
-// platform in a pose of his own (re_bastoni.cpp, re_coppe.cpp,
-// re_denari.cpp, re_spade.cpp).
-void Re(QPainter &p, Seme seme)
+namespace {
+
+void DisegnaRe(QPainter &p, Seme seme)
 {
     p.save();
     Pedana(p, seme);
@@ -27,6 +27,16 @@ void Re(QPainter &p, Seme seme)
         break;
     }
     p.restore();
+}
+
+} // namespace
+
+// Four kings, four drawings: each stands, crowned and cloaked, on his suit's
+// platform in a pose of his own (re_bastoni.cpp, re_coppe.cpp,
+// re_denari.cpp, re_spade.cpp).
+void Re(QPainter &p, Seme seme)
+{
+    Figura(p, [seme](QPainter &q) { DisegnaRe(q, seme); });
 }
 
 // The skin between brow and moustache, inside the face's outline.

@@ -11,8 +11,10 @@ namespace belvane::cardart::re {
 namespace {
 
 constexpr QPointF kViso{21.5, 17.5};
-// A light fawn cloak: a dark one is a heavy triangle at the natural size.
-const Tinta kMantoT{QColor(0xE4, 0xC4, 0x96), QColor(0xC8, 0x9C, 0x66), QColor(0x98, 0x6C, 0x3C)};
+// A violet cloak of a middle tone: a dark one is a heavy triangle at the
+// natural size, a fawn one a beige blob, a green one swallows the cudgel, a
+// gold one with its folds reads as a sheaf.
+const Tinta kMantoT{QColor(0xB4, 0x84, 0xC8), QColor(0x8A, 0x56, 0xA4), QColor(0x5C, 0x32, 0x74)};
 
 // A closed crown: a jewelled band with fleurons, a green cap under two low
 // golden arches, a small orb where they meet; low and round, not a mitre.
@@ -66,8 +68,10 @@ void CoronaChiusa(QPainter &p)
 
 void ReDiBastoni(QPainter &p)
 {
-    // The fawn cloak, swept back to the left: green is the cudgel's alone.
-    const QPainterPath manto = Morbido({{18.0, 22.6},
+    // The cloak, hung from both shoulders and swept back to the left, away
+    // from the cudgel.
+    const QPainterPath manto = Morbido({{22.5, 21.8},
+                                        {18.0, 22.6},
                                         {13.2, 24.4},
                                         {9.8, 30.4},
                                         {6.6, 40.0},
@@ -79,15 +83,17 @@ void ReDiBastoni(QPainter &p)
                                         {8.4, 63.8},
                                         {10.4, 64.8},
                                         {12.2, 64.0},
-                                        {15.0, 64.4},
-                                        {15.0, 64.4},
-                                        {16.0, 40.0},
-                                        {17.5, 26.0}});
+                                        {22.0, 64.6},
+                                        {31.4, 64.4},
+                                        {31.4, 64.4},
+                                        {30.4, 44.0},
+                                        {29.6, 30.0},
+                                        {27.4, 22.8}});
     Piano(p, manto, kMantoT, kContorno);
     // Engraved shade where the cloak falls behind him, along its folds.
     Ombra(p, Intersezione(manto, Spezzata({{11, 34}, {17, 30}, {17, 64}, {12, 64}})), kMantoT.ombra);
     // It hangs in deep folds from the shoulder to the hem.
-    Pieghe(p, manto, kMantoT, {{{13.6, 27.0}, {6.0, 64.0}, 3.0}, {{15.6, 34}, {11.6, 64.4}, 2.8}});
+    Pieghe(p, manto, kMantoT, {{{13.2, 28.0}, {6.4, 63.0}, 2.6}, {{28.8, 34.0}, {30.4, 64.0}, 1.6}});
     QPainterPath pieghe;
 
     // Shoes peeping out under the hem, the front one pointing right.
@@ -140,24 +146,24 @@ void ReDiBastoni(QPainter &p)
     Piano(p, cintura, kOroT, kOroT.ombra, 0.5, 0.3);
     Ellisse(p, {23.5, 37.3}, 1.3, 1.1, kOroT.luce, kOroScuro, kTrattoFine);
 
-    // The left arm akimbo, the fist on the belt.
+    // The left arm hanging at his side, the hand gathering the cloak.
     const QPainterPath braccio = Morbido({{16.4, 24.4},
                                           {13.0, 26.0},
-                                          {10.0, 31.0},
-                                          {9.6, 33.4},
-                                          {9.6, 33.4},
-                                          {11.6, 34.6},
-                                          {14.6, 37.8},
-                                          {16.6, 36.0},
-                                          {12.8, 32.4},
-                                          {15.6, 29.0}});
+                                          {10.6, 31.0},
+                                          {9.4, 36.4},
+                                          {9.2, 39.2},
+                                          {9.2, 39.2},
+                                          {12.2, 39.8},
+                                          {12.2, 39.8},
+                                          {12.8, 36.4},
+                                          {14.2, 31.4},
+                                          {16.6, 28.4}});
     Piano(p, braccio, kRossoT, kContorno, 1.0, 0.6);
     pieghe = QPainterPath();
-    Curva(pieghe, {{12.6, 28.0}, {11.6, 30.4}, {11.2, 32.2}});
-    Curva(pieghe, {{11.2, 33.4}, {12.6, 34.6}, {13.4, 35.6}});
+    Curva(pieghe, {{13.0, 28.4}, {11.6, 31.6}, {11.0, 35.0}});
     Segna(p, pieghe, kRossoT.ombra, kPiega);
-    Ellisse(p, {15.0, 36.8}, 1.3, 1.1, kErmellino, kContorno, kTrattoFine);
-    Mano(p, {16.4, 37.4}, 1.4);
+    Ellisse(p, {10.7, 39.7}, 1.3, 1.0, kErmellino, kContorno, kTrattoFine);
+    Mano(p, {10.7, 41.2}, 1.4);
 
     // The right arm held out from his side, so that the cudgel stands clear
     // of him.
@@ -190,11 +196,11 @@ void ReDiBastoni(QPainter &p)
 
     Testa(p,
           {kViso, 1, kBarbaBianca, kBarbaBianca, 7.5, 3.2, 3.4, true, -0.3, 0.5, 0.4, Capo::Occhio::Mandorla,
-           Capo::Bocca::Quieta, Capo::Taglio::Tondo});
+           Capo::Bocca::Quieta, Capo::Taglio::Tondo, QColor(0x5A, 0x6A, 0x7A), volti::Naso::Aquilino});
     CoronaChiusa(p);
 
     // The cudgel held upright at arm's length, its head above his shoulder.
-    Emblema(p, Seme::Bastoni, {36.4, 20.8}, 30, 5);
+    EmblemaTenuto(p, Seme::Bastoni, {36.4, 20.8}, 30, 5);
     Mano(p, {36.2, 34.4}, 1.6, 7);
 }
 

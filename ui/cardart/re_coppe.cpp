@@ -130,26 +130,28 @@ void ReDiCoppe(QPainter &p)
     Ellisse(p, {33.6, 38.0}, 1.5, 1.1, kErmellino, kContorno, kTrattoFine);
     Mano(p, {33.4, 39.6}, 1.5);
 
-    // The left arm raised at full length towards the upper left.
+    // The left arm raised towards the upper left, the elbow a little bent.
     const QPainterPath sinistro = Morbido({{20.2, 23.4},
-                                           {16.4, 21.6},
-                                           {12.6, 19.4},
+                                           {16.8, 22.8},
+                                           {13.8, 22.0},
+                                           {11.6, 19.6},
                                            {10.4, 18.4},
                                            {10.4, 18.4},
                                            {9.4, 20.6},
                                            {9.4, 20.6},
-                                           {12.4, 22.0},
-                                           {15.6, 24.8},
+                                           {11.4, 22.6},
+                                           {13.8, 25.2},
+                                           {16.6, 26.6},
                                            {18.8, 27.8}});
     Piano(p, sinistro, kBluT, kContorno, 1.0, 0.6);
     pieghe = QPainterPath();
-    Curva(pieghe, {{17.2, 24.0}, {14.8, 22.2}, {12.8, 20.8}});
+    Curva(pieghe, {{17.2, 24.8}, {14.6, 24.0}, {12.4, 21.6}});
     Segna(p, pieghe, kBluT.ombra, kPiega);
 
     // Golden flowers sown on the blue cloth.
     QPainterPath fiori;
     for (QPointF c : {QPointF(27.0, 29.0), QPointF(29.4, 32.6), QPointF(25.0, 26.6), QPointF(29.6, 27.6),
-                      QPointF(32.4, 29.8), QPointF(33.2, 35.0), QPointF(15.6, 21.8), QPointF(13.0, 19.4),
+                      QPointF(32.4, 29.8), QPointF(33.2, 35.0), QPointF(15.8, 24.6), QPointF(12.6, 21.6),
                       QPointF(31.0, 56.0), QPointF(28.2, 58.6), QPointF(31.6, 51.2)})
         fiori.addPath(
             Spezzata({c + QPointF(0, -0.8), c + QPointF(0.25, -0.25), c + QPointF(0.8, 0), c + QPointF(0.25, 0.25),
@@ -165,8 +167,8 @@ void ReDiCoppe(QPainter &p)
               {{21.0, 24.4}, {24.0, 25.2}, {27.4, 24.4}});
 
     Testa(p,
-          {kViso, -1, kBiondo, kBiondo, 4.0, 3.1, 2.6, false, 0.2, 0, 0.2, Capo::Occhio::Mandorla, Capo::Bocca::Sorride,
-           Capo::Taglio::Forcuto});
+          {kViso, -1, kBiondo, kBiondo, 4.0, 3.1, 2.6, false, -0.2, 0, 0.2, Capo::Occhio::Tondo, Capo::Bocca::Sorride,
+           Capo::Taglio::Forcuto, QColor(0x46, 0x66, 0x98), volti::Naso::Dritto});
     // The crown lifted clear of the brow: at the natural size its band must
     // not sit on the eyes.
     p.save();
@@ -175,7 +177,7 @@ void ReDiCoppe(QPainter &p)
     p.restore();
 
     // The cup held up high, the hand under its foot.
-    Emblema(p, Seme::Coppe, {8.6, 10.4}, 15, 0);
+    EmblemaTenuto(p, Seme::Coppe, {8.6, 10.4}, 15, 0);
     Ellisse(p, {10.0, 19.4}, 1.2, 1.5, kErmellino, kContorno, kTrattoFine);
     Mano(p, {8.9, 18.2}, 1.5);
 }

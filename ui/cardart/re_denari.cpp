@@ -82,7 +82,7 @@ void ReDiDenari(QPainter &p)
     Curva(pieghe, {{31.4, 36.0}, {32.6, 46.0}, {33.4, 56.2}});
     Segna(p, pieghe, kRossoT.ombra, kPiega);
 
-    // Legs apart in golden hose, low boots turned outwards.
+    // Legs apart in red hose, low boots turned outwards.
     const QPainterPath gambe = Unione(Morbido({{17.0, 50.0},
                                                {20.4, 50.0},
                                                {18.6, 56.0},
@@ -99,7 +99,7 @@ void ReDiDenari(QPainter &p)
                                                {28.0, 62.6},
                                                {28.0, 62.6},
                                                {26.4, 56.0}}));
-    Piano(p, gambe, kOcraT, kContorno, 0.8, 0.5);
+    Piano(p, gambe, kRossoT, kContorno, 0.8, 0.5);
     QPainterPath stivali = Morbido({{14.2, 61.0},
                                     {17.2, 61.0},
                                     {17.4, 63.4},
@@ -197,17 +197,17 @@ void ReDiDenari(QPainter &p)
     // Dark grey hair, cut short, apart from the paler beard.
     Testa(p,
           {kViso, -1, kCapelliGrigi, kBarbaGrigia, 3.2, 3.3, 0.8, true, 0.5, -0.2, -0.1, Capo::Occhio::Tondo,
-           Capo::Bocca::Amara, Capo::Taglio::Appuntito});
+           Capo::Bocca::Amara, Capo::Taglio::Appuntito, QColor(0x4A, 0x30, 0x1C), volti::Naso::Largo});
     // The crown sits on the brow, clear of the eyes.
     p.save();
     p.translate(0, -0.7);
     CoronaDucale(p);
     p.restore();
 
-    // The coin held out, upright, beside his head.
-    Emblema(p, Seme::Denari, {8.4, 18.2}, 12.6, 0);
+    // The coin held out, upright, beside his head, its rim in his fist.
+    EmblemaTenuto(p, Seme::Denari, {8.6, 20.0}, 12.6, 0);
     Ellisse(p, {11.8, 26.8}, 1.1, 1.6, kErmellino, kContorno, kTrattoFine);
-    Mano(p, {10.6, 26.4}, 1.5);
+    Mano(p, {10.2, 25.8}, 1.5);
 }
 
 } // namespace belvane::cardart::re

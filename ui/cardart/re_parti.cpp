@@ -3,6 +3,7 @@
 #include "stampa.h"
 
 #include "fanti_comune.h"
+#include "lineamenti.h"
 
 #include <QPolygonF>
 #include <QTransform>
@@ -120,85 +121,46 @@ void Pieghe(QPainter &p, const QPainterPath &forma, const Tinta &tinta, std::ini
 
 namespace {
 
-// The far cheek's flat tone in the larger drawing: between the skin and its
-// shade, so that the face is not split into two blocks.
-const QColor kGuanciaInOmbra(0xED, 0xB8, 0x8A);
-
-// A line of the face in the larger drawing: dark enough to read as an
-// engraver's line, warm so that it is not the ink of the outlines.
-const QColor kSegnoViso(0x6A, 0x3C, 0x26);
-
-// The upper lids as the larger drawing shows them: a line over an almond
-// eye; a lid of skin lowered over half of it (an old man's hooded eye, or a
-// hard narrowed look with a lower lid as well); round eyes with the bags
-// under them.
-void Occhi(QPainter &p, const Capo &k, qreal occhio, qreal grande)
+// How the larger drawing cuts his eyes and sets his mouth.
+volti::Occhi OcchiDi(const Capo &k)
 {
-    // One eye's lids about its own middle, then set on each eye at its size.
-    QPainterPath linee, palpebra, sotto;
+    volti::Occhi o;
     switch (k.occhio) {
     case Capo::Occhio::Mandorla:
-        Curva(linee, {{-1.0, 0.05}, {0, -0.78}, {1.0, 0.05}});
+        o.taglio = volti::Taglio::Mandorla;
         break;
     case Capo::Occhio::Palpebra:
-    case Capo::Occhio::Stretto: {
-        // The lid's edge over the iris: lower on an old man's hooded eye
-        // than on a hard, narrowed look, which has a lower lid as well.
-        const qreal orlo = k.occhio == Capo::Occhio::Stretto ? -0.45 : -0.2;
-        palpebra = Morbido({{-1.05, 0.1}, {-1.05, 0.1}, {0, -0.95}, {1.05, 0.1}, {1.05, 0.1}, {0, orlo}});
-        Curva(linee, {{-1.05, 0.1}, {0, orlo}, {1.05, 0.1}});
-        if (k.occhio == Capo::Occhio::Stretto)
-            Curva(sotto, {{-0.8, 0.3}, {0, 0.48}, {0.8, 0.3}});
+        o.taglio = volti::Taglio::Cadente;
         break;
-    }
     case Capo::Occhio::Tondo:
-        Curva(linee, {{-0.95, 0}, {0, -0.85}, {0.95, 0}});
-        if (k.vecchio) // the bags under an old man's eyes
-            Curva(sotto, {{-0.8, 0.8}, {0, 1.1}, {0.8, 0.8}});
+        o.taglio = volti::Taglio::Aperto;
+        break;
+    case Capo::Occhio::Stretto:
+        o.taglio = volti::Taglio::Allungato;
         break;
     }
-    QPainterPath tutte[3];
-    const qreal cx = k.centro.x(), s = k.sguardo;
-    for (qreal x : {cx - 1 + s, cx + 1 + s}) {
-        const QTransform t = QTransform::fromTranslate(x, occhio).scale(grande, grande);
-        tutte[0].addPath(t.map(palpebra));
-        tutte[1].addPath(t.map(linee));
-        tutte[2].addPath(t.map(sotto));
-    }
-    p.setPen(Qt::NoPen);
-    p.setBrush(kPelleT.corpo);
-    p.drawPath(tutte[0]);
-    Segna(p, tutte[1], kSegnoViso, 0.28);
-    Segna(p, tutte[2], kBordoViso, 0.2);
+    o.iride = k.iride;
+    o.piega = true;
+    o.borse = k.vecchio;
+    o.ciglia = k.barba.ombra.darker(125);
+    o.folte = k.vecchio ? 0.3 : 0.24;
+    o.alte = k.ciglio * 0.2;
+    return o;
 }
 
-// The lips under the moustache: a full lower lip, a smile lifting the
-// corners, a mouth set in a straight line, or one turned down.
-void Labbra(QPainter &p, const Capo &k, QPointF c)
+volti::Bocca BoccaDi(const Capo &k)
 {
-    QPainterPath labbro, linea;
     switch (k.bocca) {
     case Capo::Bocca::Quieta:
-        labbro = Ovale(c + QPointF(0, 0.15), 0.8, 0.32);
-        Curva(linea, {c + QPointF(-0.85, -0.05), c + QPointF(0, 0.0), c + QPointF(0.85, -0.05)});
-        break;
+        return {1.05, 0.32, 0};
     case Capo::Bocca::Sorride:
-        labbro = Morbido({c + QPointF(-0.9, -0.2), c + QPointF(0, 0.5), c + QPointF(0.9, -0.2), c + QPointF(0, 0.05)});
-        Curva(linea, {c + QPointF(-1.0, -0.35), c + QPointF(0, 0.1), c + QPointF(1.0, -0.35)});
-        break;
+        return {1.1, 0.3, -0.08};
     case Capo::Bocca::Serrata:
-        labbro = Ovale(c + QPointF(0, 0.2), 0.6, 0.18);
-        Curva(linea, {c + QPointF(-1.0, 0), c + QPointF(1.0, 0)});
-        break;
+        return {1.15, 0.2, 0.02};
     case Capo::Bocca::Amara:
-        labbro = Ovale(c + QPointF(0, 0.2), 0.7, 0.25);
-        Curva(linea, {c + QPointF(-1.0, 0.4), c + QPointF(0, -0.05), c + QPointF(1.0, 0.4)});
-        break;
+        return {1.05, 0.26, 0.1};
     }
-    p.setPen(Qt::NoPen);
-    p.setBrush(kLabbro);
-    p.drawPath(labbro);
-    Segna(p, linea, QColor(0x8A, 0x3C, 0x2E), 0.25);
+    return {};
 }
 
 } // namespace
@@ -247,92 +209,81 @@ void Testa(QPainter &p, const Capo &k)
     Piano(p, viso, kPelleT, kBordoViso, 0.8, 0.5);
     // The cheek away from the light engraved, as a printer's block shades a
     // face: finer than a pixel, a tone at the natural size.
-    // In the larger drawing a flat tone whose edge follows the cheekbone.
-    const QPainterPath guancia = InchiostroDelPixelInUso()
-        ? Spezzata({{cx + 1.3 + 0.5 * s, cy - 3}, {cx + 4, cy - 3}, {cx + 4, cy + 4}, {cx + 1.9 + 0.5 * s, cy + 4}})
-        : Ovale({cx + 4.2 + 0.3 * s, cy + 0.2}, 2.0, 4.4);
+    // In the larger drawing the face is left flat, as a print lays it: a tone
+    // or lines on the far cheek read as a patch or as stubble.
     if (InchiostroDelPixelInUso())
-        Tratteggia(p, Intersezione(viso, guancia), kPelleT.ombra, 0.9, 70);
-    else
-        Ombra(p, Intersezione(viso, guancia), kGuanciaInOmbra);
+        Tratteggia(
+            p,
+            Intersezione(
+                viso,
+                Spezzata(
+                    {{cx + 1.3 + 0.5 * s, cy - 3}, {cx + 4, cy - 3}, {cx + 4, cy + 4}, {cx + 1.9 + 0.5 * s, cy + 4}})),
+            kPelleT.ombra, 0.9, 70);
     const qreal naso = cx + 0.6 * s + 0.2;
     QPainterPath tratti;
     const qreal n = k.naso;
-    Curva(tratti,
-          {{naso - 0.3, cy - 1.0},
-           {naso + (0.3 + n * 0.3) * s, cy + 0.6 + n},
-           {naso + (0.4 + n * 0.4) * s + 0.5, cy + 1.0 + n}});
+    if (InchiostroDelPixelInUso())
+        Curva(tratti,
+              {{naso - 0.3, cy - 1.0},
+               {naso + (0.3 + n * 0.3) * s, cy + 0.6 + n},
+               {naso + (0.4 + n * 0.4) * s + 0.5, cy + 1.0 + n}});
+    else
+        volti::DisegnaNaso(p, naso - 0.1, cy - 0.9, 2.0 + n * 0.6, s < 0 ? -1 : 1, k.formaNaso);
     if (k.vecchio)
         for (int lato : {-1, 1}) {
             Curva(tratti,
                   {{cx + lato * 1.2 + 0.3 * s, cy + 0.5},
                    {cx + lato * 1.9 + 0.3 * s, cy + 1.5},
                    {cx + lato * 2.1 + 0.3 * s, cy + 2.0}});
-            Curva(tratti, {{cx + lato * 1.9 + s, cy - 1.2}, {cx + lato * 2.5 + s, cy - 0.9}});
-            Curva(tratti, {{cx + lato * 1.9 + s, cy - 0.7}, {cx + lato * 2.5 + s, cy - 0.5}});
+            if (InchiostroDelPixelInUso()) {
+                Curva(tratti, {{cx + lato * 1.9 + s, cy - 1.2}, {cx + lato * 2.5 + s, cy - 0.9}});
+                Curva(tratti, {{cx + lato * 1.9 + s, cy - 0.7}, {cx + lato * 2.5 + s, cy - 0.5}});
+            }
         }
-    Segna(p, tratti, kPelleT.ombra, kTrattoFine * 0.8);
-    // Eyes, each on a pixel centre, and the brows over them.
-    // Almond whites, the irises on pixel centres over them.
+    Segna(p, tratti, InchiostroDelPixelInUso() ? kPelleT.ombra : kBordoViso,
+          InchiostroDelPixelInUso() ? kTrattoFine * 0.8 : 0.16);
     const qreal occhio = cy - 1;
-    // In the larger drawing small almond eyes with small irises, as a
-    // printed card draws them: round whites read as a cartoon's.
-    const qreal e = 1.0, alto = InchiostroDelPixelInUso() ? 1.0 : 0.85;
-    const qreal iride = InchiostroDelPixelInUso() ? 1.0 : 0.78, pupilla = InchiostroDelPixelInUso() ? 1.0 : 0.6;
-    QPainterPath bianchi, iridi, pupille, palpebre;
-    for (qreal x : {cx - 1 + s, cx + 1 + s}) {
-        Curva(bianchi,
-              {{x - 0.95 * e, occhio},
-               {x, occhio - 0.7 * alto},
-               {x + 0.95 * e, occhio},
-               {x, occhio + 0.55 * alto},
-               {x - 0.95 * e, occhio}});
-        bianchi.closeSubpath();
-        iridi.addPath(Ovale({x + 0.1 * s, occhio}, 0.5 * iride, 0.45 * iride));
-        pupille.addPath(Ovale({x + 0.15 * s, occhio}, 0.24 * pupilla, 0.24 * pupilla));
-        // The upper lid, heavier than a fold: an eye drawn, not a dot.
-        Curva(palpebre, {{x - 1.0, occhio + 0.05}, {x, occhio - 0.78}, {x + 1.0, occhio + 0.05}});
-    }
-    p.setPen(Qt::NoPen);
-    p.setBrush(kErmellino);
-    p.drawPath(bianchi);
-    p.setBrush(kIride);
-    p.drawPath(iridi);
-    p.setBrush(kContorno);
-    p.drawPath(pupille);
-    const bool disegno = !InchiostroDelPixelInUso();
-    if (disegno)
-        Occhi(p, k, occhio, e);
-    else
-        Segna(p, palpebre, kBordoViso, 0.4);
-    QPainterPath ciglia;
-    for (qreal x : {cx - 1 + s, cx + 1 + s}) {
-        // Raised brows arch; knitted ones fall towards the nose.
-        const qreal g = k.ciglio;
-        const qreal interno = occhio - 0.85 - g * 0.4, esterno = occhio - 0.8 - g * 0.1;
-        const bool sinistro = x < cx + s;
-        Curva(ciglia,
-              {{x - 0.8, sinistro ? esterno : interno},
-               {x, occhio - 1.15 - g * 0.25},
-               {x + 0.8, sinistro ? interno : esterno}});
-    }
-    // Brows: in the larger drawing heavy over narrowed or hooded eyes.
-    const qreal peso = !disegno              ? kTrattoInterno
-        : k.occhio == Capo::Occhio::Palpebra ? 0.6
-        : k.occhio == Capo::Occhio::Stretto  ? 0.5
-                                             : 0.36;
-    Segna(p, ciglia, k.barba.ombra, peso);
-    if (disegno && k.vecchio) {
-        // Lines across the brow and at the eyes' corners.
-        QPainterPath rughe;
-        Curva(rughe, {{cx - 1.4, cy - 2.45}, {cx, cy - 2.7}, {cx + 1.4, cy - 2.45}});
-        Curva(rughe, {{cx - 0.9, cy - 2.15}, {cx + 0.2, cy - 2.3}, {cx + 1.0, cy - 2.15}});
-        for (int lato : {-1, 1}) {
-            const qreal x = cx + s + lato * 2.1;
-            Curva(rughe, {{x, occhio - 0.2}, {x + lato * 0.6, occhio - 0.4}});
-            Curva(rughe, {{x, occhio + 0.1}, {x + lato * 0.6, occhio + 0.25}});
+    if (InchiostroDelPixelInUso()) {
+        // Almond whites, the irises on pixel centres over them: at the
+        // natural size each iris is one dark pixel.
+        QPainterPath bianchi, iridi, pupille, palpebre;
+        for (qreal x : {cx - 1 + s, cx + 1 + s}) {
+            Curva(bianchi,
+                  {{x - 0.95, occhio}, {x, occhio - 0.7}, {x + 0.95, occhio}, {x, occhio + 0.55}, {x - 0.95, occhio}});
+            bianchi.closeSubpath();
+            iridi.addPath(Ovale({x + 0.1 * s, occhio}, 0.5, 0.45));
+            pupille.addPath(Ovale({x + 0.15 * s, occhio}, 0.24, 0.24));
+            Curva(palpebre, {{x - 1.0, occhio + 0.05}, {x, occhio - 0.78}, {x + 1.0, occhio + 0.05}});
         }
-        Segna(p, rughe, kPelleT.ombra.darker(115), 0.2);
+        p.setPen(Qt::NoPen);
+        p.setBrush(kErmellino);
+        p.drawPath(bianchi);
+        p.setBrush(kIride);
+        p.drawPath(iridi);
+        p.setBrush(kContorno);
+        p.drawPath(pupille);
+        Segna(p, palpebre, kBordoViso, 0.4);
+        QPainterPath ciglia;
+        for (qreal x : {cx - 1 + s, cx + 1 + s}) {
+            // Raised brows arch; knitted ones fall towards the nose.
+            const qreal g = k.ciglio;
+            const qreal interno = occhio - 0.85 - g * 0.4, esterno = occhio - 0.8 - g * 0.1;
+            const bool sinistro = x < cx + s;
+            Curva(ciglia,
+                  {{x - 0.8, sinistro ? esterno : interno},
+                   {x, occhio - 1.15 - g * 0.25},
+                   {x + 0.8, sinistro ? interno : esterno}});
+        }
+        Segna(p, ciglia, k.barba.ombra, kTrattoInterno);
+    } else {
+        volti::DisegnaOcchi(p, {cx - 1 + s * 0.9, occhio}, {cx + 1 + s * 0.9, occhio}, 0.12 * s, OcchiDi(k));
+        if (k.vecchio) {
+            // Two lines across the brow.
+            QPainterPath rughe;
+            Curva(rughe, {{cx - 1.3, cy - 2.5}, {cx, cy - 2.7}, {cx + 1.3, cy - 2.5}});
+            Curva(rughe, {{cx - 0.8, cy - 2.2}, {cx + 0.2, cy - 2.32}, {cx + 0.9, cy - 2.2}});
+            Segna(p, rughe, kPelleT.ombra, 0.12);
+        }
     }
     // Hair over the brow, under the crown.
     const QPainterPath fronte = Morbido({{cx - 3.2, cy - 1.2},
@@ -396,8 +347,8 @@ void Testa(QPainter &p, const Capo &k)
     Curva(peli, {{cx - 2.2, cy + 2.6}, {cx - 0.6, cy + 2.5}, {cx + 0.4 * s, cy + 2.8}});
     Curva(peli, {{cx + 0.4 * s, cy + 2.8}, {cx + 0.6, cy + 2.5}, {cx + 2.2, cy + 2.6}});
     Segna(p, peli, k.barba.ombra);
-    if (disegno)
-        Labbra(p, k, {cx + 0.4 * s, cy + 3.1});
+    if (!InchiostroDelPixelInUso())
+        volti::DisegnaBocca(p, {cx + 0.4 * s, cy + 3.1}, BoccaDi(k));
     else
         Macchia(p, {cx + 0.4 * s, cy + 3.2}, 0.8, 0.3, kLabbro);
 }

@@ -5,6 +5,7 @@
 // in his own file from these.
 
 #include "carte.h"
+#include "lineamenti.h"
 #include "pennelli.h"
 
 #include <QPainter>
@@ -92,6 +93,8 @@ struct Capo {
     enum class Occhio { Mandorla, Palpebra, Tondo, Stretto } occhio = Occhio::Mandorla;
     enum class Bocca { Quieta, Sorride, Serrata, Amara } bocca = Bocca::Quieta;
     enum class Taglio { Tondo, Forcuto, Appuntito, Quadro } taglio = Taglio::Tondo;
+    QColor iride{0x5A, 0x3A, 0x22}; // the iris's colour on the larger cards
+    volti::Naso formaNaso = volti::Naso::Dritto;
 };
 // The head as it sits under a crown: hair, face, eyes, beard.
 void Testa(QPainter &p, const Capo &capo);

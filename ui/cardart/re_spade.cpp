@@ -1,5 +1,5 @@
 // The king of swords: a warrior king with a full auburn beard, a breastplate
-// over a red robe to the calf, a terracotta mantle flying out behind, turned to the
+// over a red robe to the calf, a blue mantle hanging behind, turned to the
 // left with one foot stepping out in tall boots; his sword raised upright; a radiate crown
 // over a red cap.
 #include "re_parti.h"
@@ -21,9 +21,8 @@ constexpr QPointF kViso{22.5, 17.5};
 // blob with the face at the natural size.
 const Tinta kBarbaRamata{QColor(0xC0, 0x6A, 0x38), QColor(0xA0, 0x50, 0x28), QColor(0x8A, 0x48, 0x26)};
 // A terracotta mantle: the blue blade before it stands out against the
-// opposite colour; its lining steel-blue, the suit's colour.
+// opposite colour (a blue one ran into the blade at the natural size).
 const Tinta kMantoT{QColor(0xE4, 0x94, 0x60), QColor(0xC8, 0x6A, 0x30), QColor(0x96, 0x48, 0x1C)};
-const Tinta kFoderaT{QColor(0xB0, 0xC8, 0xEC), QColor(0x7C, 0x9A, 0xD0), QColor(0x52, 0x70, 0xA8)};
 // A held blade bends as the pips' do.
 constexpr qreal kCurvaSpada = 5.0;
 
@@ -60,31 +59,25 @@ void CoronaAPunte(QPainter &p)
 
 void ReDiSpade(QPainter &p)
 {
-    // The terracotta mantle, thrown back off the sword arm and flying out
-    // behind him on the right: the blue blade stands clear against it.
+    // The mantle, hung from both shoulders and falling
+    // behind him to the calf, swept out behind him under the sword.
     const QPainterPath manto = Morbido({{20.0, 23.0},
-                                        {17.0, 25.2},
-                                        {16.0, 31.0},
-                                        {16.6, 38.0},
-                                        {22.0, 41.0},
-                                        {28.0, 45.0},
-                                        {33.0, 51.6},
-                                        {34.8, 52.4},
-                                        {36.6, 51.4},
-                                        {38.2, 52.2},
-                                        {39.6, 51.0},
-                                        {39.6, 51.0},
-                                        {37.6, 42.0},
-                                        {31.6, 33.0},
-                                        {29.0, 27.0},
-                                        {27.6, 23.4}});
+                                        {17.0, 25.0},
+                                        {15.4, 32.0},
+                                        {14.4, 42.0},
+                                        {13.6, 51.6},
+                                        {16.0, 53.4},
+                                        {22.5, 53.8},
+                                        {31.0, 53.6},
+                                        {36.0, 52.8},
+                                        {38.0, 51.0},
+                                        {34.8, 42.0},
+                                        {30.6, 32.0},
+                                        {28.2, 25.0},
+                                        {25.2, 23.0}});
     Piano(p, manto, kMantoT, kContorno);
-    Ombra(p, Intersezione(manto, Spezzata({{36.4, 38}, {41, 38}, {41, 53}, {37.4, 53}})), kMantoT.ombra);
-    // Caught on the shoulder, it falls away in folds to the hem.
-    Pieghe(p, manto, kMantoT, {{{28.0, 27.0}, {35.0, 51.8}, 2.4}, {{25.0, 32.0}, {30.8, 49.0}, 1.8}});
-    // Its lining shows where the wind turns back the flying edge.
-    const QPainterPath fodera = Differenza(manto, manto.translated(-1.6, 0.6));
-    Piano(p, Intersezione(fodera, Spezzata({{30, 30}, {42, 30}, {42, 54}, {30, 54}})), kFoderaT, kContorno, 0.4, 0);
+    Ombra(p, Intersezione(manto, Spezzata({{31, 34}, {40, 34}, {40, 55}, {33, 55}})), kMantoT.ombra);
+    Pieghe(p, manto, kMantoT, {{{17.4, 30.0}, {15.0, 51.6}, 1.6}, {{28.6, 30.0}, {33.6, 52.0}, 2.2}});
     QPainterPath pieghe;
 
     // Tall riding boots, the left stepping forward.
@@ -178,21 +171,26 @@ void ReDiSpade(QPainter &p)
     Piano(p, cintura, kCuoioT, kCuoioT.ombra, 0.5, 0.3);
     Ellisse(p, {22.5, 38.5}, 1.0, 0.9, kOroT.luce, kOroScuro, kTrattoFine);
 
-    // The left arm in armour, its hand on the belt.
+    // The left arm in armour, its hand laid on his breast.
     const QPainterPath sinistro =
-        Unione(Arto({17.6, 27.0}, {15.2, 34.2}, 1.9, 1.7), Arto({15.2, 34.2}, {18.6, 37.8}, 1.7, 1.5));
+        Unione(Arto({17.6, 27.0}, {15.4, 33.8}, 1.9, 1.7), Arto({15.4, 33.8}, {19.8, 30.8}, 1.7, 1.5));
     Piano(p, sinistro, kAcciaioT, kContorno, 0.8, 0.5);
     QPainterPath lame;
     Curva(lame, {{15.4, 30.0}, {16.6, 30.6}, {18.0, 30.4}});
-    Curva(lame, {{14.2, 34.0}, {15.4, 34.8}, {16.6, 35.8}});
+    Curva(lame, {{14.4, 33.0}, {15.4, 34.0}, {16.4, 33.6}});
     // The sword arm: the elbow down at his side, the fist raised.
     Curva(lame, {{28.2, 30.8}, {29.6, 30.0}, {30.6, 28.8}});
     Curva(lame, {{31.6, 30.6}, {32.8, 31.2}, {33.8, 30.6}});
     const QPainterPath destro =
-        Unione(Arto({27.4, 27.0}, {31.2, 33.8}, 2.0, 1.7), Arto({31.2, 33.8}, {34.2, 26.6}, 1.7, 1.5));
+        Unione(Arto({27.4, 27.0}, {31.2, 33.8}, 2.0, 1.7), Arto({31.2, 33.8}, {34.2, 28.4}, 1.7, 1.5));
     Piano(p, destro, kAcciaioT, kContorno, 0.8, 0.5);
     Segna(p, lame, kAcciaioT.ombra, kTrattoFine);
-    Mano(p, {18.8, 38.0}, 1.5);
+    // The mantle's golden cord across his breast, in his hand.
+    QPainterPath cordone;
+    Curva(cordone, {{17.6, 24.6}, {19.4, 29.0}, {20.6, 30.6}, {23.6, 28.6}, {27.2, 24.6}});
+    Segna(p, cordone, kOroT.ombra, 0.6);
+    Segna(p, cordone, kOroT.corpo, 0.35);
+    Mano(p, {20.4, 30.4}, 1.5, -60);
 
     // Round pauldrons over the shoulders.
     QPainterPath spallacci;
@@ -212,8 +210,8 @@ void ReDiSpade(QPainter &p)
 
     // A full beard falling on the breastplate.
     Testa(p,
-          {kViso, -1, kBarbaRamata, kBarbaRamata, 3.8, 3.2, 1.6, false, 0.2, 0.3, -0.7, Capo::Occhio::Stretto,
-           Capo::Bocca::Serrata, Capo::Taglio::Quadro});
+          {kViso, -1, kBarbaRamata, kBarbaRamata, 3.8, 3.2, 1.6, false, 0.7, 0.3, -0.7, Capo::Occhio::Stretto,
+           Capo::Bocca::Serrata, Capo::Taglio::Quadro, QColor(0x5E, 0x6A, 0x40), volti::Naso::Aquilino});
     // The crown lifted clear of the brow: at the natural size its band must
     // not sit on the eyes.
     p.save();
@@ -223,8 +221,8 @@ void ReDiSpade(QPainter &p)
 
     // The sword raised upright in his fist above the mantle, its blade
     // bending away from him.
-    Emblema(p, Seme::Spade, {34.2, 17.4}, 27, 0, Ornato::No, kCurvaSpada);
-    Mano(p, {34.2, 26.2}, 1.6);
+    EmblemaTenuto(p, Seme::Spade, {34.2, 17.4}, 27, 0, Ornato::No, kCurvaSpada);
+    Mano(p, {34.2, 28.2}, 1.6);
 }
 
 } // namespace belvane::cardart::re

@@ -2,7 +2,140 @@
 
 #include "pennelli.h"
 
+#include <QPaintEngine>
+#include <QPolygonF>
+
+#include <climits>
+#include <utility>
+#include <vector>
+
 namespace belvane::cardart {
+
+namespace {
+
+// How many FuoriContorno are alive on this thread.
+thread_local int fuori = 0;
+
+// Curves are flattened on a grid this many times finer than a card unit,
+// well under a pixel at the largest size a card is drawn from its outline.
+constexpr qreal kGriglia = 16;
+
+// Keeps the outline of every area a figure fills (not its pens' strokes:
+// a rein or a fold is not part of its silhouette), in card units.
+class Sagomatore final : public QPaintEngine {
+public:
+    Sagomatore() : QPaintEngine(AllFeatures) {}
+
+    std::vector<QPainterPath> aree;
+
+    bool begin(QPaintDevice *) override { return true; }
+    bool end() override { return true; }
+    Type type() const override { return User; }
+
+    void updateState(const QPaintEngineState &stato) override
+    {
+        if (stato.state() & DirtyBrush)
+            pennello_ = stato.brush();
+        if (stato.state() & DirtyTransform)
+            trasforma_ = stato.transform();
+    }
+
+    void drawPath(const QPainterPath &path) override
+    {
+        if (pennello_.style() == Qt::NoBrush || fuori > 0)
+            return;
+        QPainterPath area;
+        area.addPolygon(QTransform::fromScale(1 / kGriglia, 1 / kGriglia).map(path.toFillPolygon(trasforma_)));
+        area.closeSubpath();
+        area.setFillRule(path.fillRule());
+        aree.push_back(std::move(area));
+    }
+
+    void drawPolygon(const QPointF *punti, int n, PolygonDrawMode modo) override
+    {
+        if (n <= 0 || modo == PolylineMode)
+            return;
+        QPainterPath path(punti[0]);
+        for (int i = 1; i < n; ++i)
+            path.lineTo(punti[i]);
+        path.closeSubpath();
+        path.setFillRule(modo == OddEvenMode ? Qt::OddEvenFill : Qt::WindingFill);
+        drawPath(path);
+    }
+
+    void drawPixmap(const QRectF &, const QPixmap &, const QRectF &) override {}
+
+private:
+    QBrush pennello_;
+    QTransform trasforma_;
+};
+
+class Foglio final : public QPaintDevice {
+public:
+    explicit Foglio(Sagomatore &motore) : motore_(motore) {}
+    QPaintEngine *paintEngine() const override { return &motore_; }
+
+protected:
+    int metric(PaintDeviceMetric metrica) const override
+    {
+        switch (metrica) {
+        case PdmWidth:
+        case PdmHeight:
+        case PdmWidthMM:
+        case PdmHeightMM:
+            return INT_MAX / 4;
+        case PdmNumColors:
+            return INT_MAX;
+        case PdmDepth:
+            return 32;
+        case PdmDpiX:
+        case PdmDpiY:
+        case PdmPhysicalDpiX:
+        case PdmPhysicalDpiY:
+            return 96;
+        case PdmDevicePixelRatio:
+            return 1;
+        case PdmDevicePixelRatioScaled:
+            return static_cast<int>(devicePixelRatioFScale());
+        }
+        return 0;
+    }
+
+private:
+    Sagomatore &motore_;
+};
+
+// The union of `aree`, joined two by two so that each join is between
+// outlines of about the same size.
+QPainterPath Unisci(std::vector<QPainterPath> aree)
+{
+    if (aree.empty())
+        return {};
+    while (aree.size() > 1) {
+        std::vector<QPainterPath> unite;
+        for (size_t i = 0; i + 1 < aree.size(); i += 2)
+            unite.push_back(aree[i].united(aree[i + 1]));
+        if (aree.size() % 2)
+            unite.push_back(aree.back());
+        aree = std::move(unite);
+    }
+    return aree.front();
+}
+
+// The outline of all that `disegna` fills, in card units.
+QPainterPath Sagoma(const std::function<void(QPainter &)> &disegna)
+{
+    Sagomatore motore;
+    Foglio foglio(motore);
+    {
+        QPainter painter(&foglio);
+        painter.scale(kGriglia, kGriglia);
+        disegna(painter);
+    }
+    return Unisci(std::move(motore.aree));
+}
+
+} // namespace
 
 void Ombra(QPainter &p, const QPainterPath &forma, const QColor &colore)
 {
@@ -25,6 +158,45 @@ void Campitura(QPainter &p, const QPainterPath &forma, const Tinta &tinta, const
     p.setPen(Penna(bordo, kTrattoFine));
     p.setBrush(Qt::NoBrush);
     p.drawPath(forma);
+}
+
+void Figura(QPainter &p, const std::function<void(QPainter &)> &disegna)
+{
+    if (InchiostroDelPixelInUso()) {
+        disegna(p);
+        return;
+    }
+    // The contour first, in the full ink: the figure drawn over it covers
+    // all but what lies outside its shapes. Its shape again, moved away from
+    // the light and filled in the ink, makes it heavier on the shade side,
+    // as a block's line swells there.
+    QPainterPath sagoma;
+    {
+        const ConInchiostro inchiostro(kInchiostroFigura);
+        sagoma = Sagoma(disegna);
+    }
+    p.save();
+    p.setPen(Qt::NoPen);
+    p.setBrush(kContorno);
+    p.drawPath(sagoma.translated(kPesoInOmbra, kPesoInOmbra));
+    p.setPen(Penna(kContorno, 2 * kContornoFigura));
+    p.setBrush(Qt::NoBrush);
+    p.drawPath(sagoma);
+    p.restore();
+    const ConInchiostro inchiostro(kInchiostroFigura);
+    disegna(p);
+}
+
+FuoriContorno::FuoriContorno() { ++fuori; }
+
+FuoriContorno::~FuoriContorno() { --fuori; }
+
+Tenuto::Tenuto() : inchiostro_(InchiostroDelPixelInUso() ? kInchiostroPixel : kInchiostroDisegno) {}
+
+void EmblemaTenuto(QPainter &p, Seme seme, QPointF centro, qreal altezza, qreal angolo, Ornato ornato, qreal curva)
+{
+    const Tenuto tenuto;
+    Emblema(p, seme, centro, altezza, angolo, ornato, curva);
 }
 
 } // namespace belvane::cardart

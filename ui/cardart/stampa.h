@@ -4,6 +4,9 @@
 #include <QPainter>
 #include <QPainterPath>
 
+#include <functional>
+
+#include "emblemi.h"
 #include "tavolozza.h"
 
 namespace belvane::cardart {
@@ -36,5 +39,44 @@ inline qreal Cinghia(qreal disegno) { return InchiostroDelPixelInUso() ? 0.8 : d
 // Whether to sow small ornament (flowers, roundels on a robe): only in the
 // larger drawing; at the natural size each is a stray pixel, speckle.
 inline bool OrnatoMinuto() { return !InchiostroDelPixelInUso(); }
+
+// A figure as a printed card draws it, `disegna` painting it in card units.
+// In the larger drawing its outer contour, round everything it fills but
+// what is drawn under a FuoriContorno, is one firm line kContornoFigura wide
+// outside its shapes, kPesoInOmbra heavier on the side away from the light;
+// every line inside it is drawn in the figures' finer ink
+// (kInchiostroFigura): an even outline on every shape reads as a cartoon's.
+// At the natural size it is drawn as it is.
+void Figura(QPainter &p, const std::function<void(QPainter &)> &disegna);
+inline constexpr qreal kContornoFigura = 0.26;
+inline constexpr qreal kPesoInOmbra = 0.1;
+
+// While it lives, what its thread draws is left out of a figure's contour:
+// the ground he stands on, the emblem he holds.
+class FuoriContorno {
+public:
+    FuoriContorno();
+    ~FuoriContorno();
+    FuoriContorno(const FuoriContorno &) = delete;
+    FuoriContorno &operator=(const FuoriContorno &) = delete;
+};
+
+// While it lives, what its thread draws is an emblem a figure holds: drawn
+// in the emblems' own ink, and left out of the figure's contour, so that it
+// looks as it does on the pip cards.
+class Tenuto {
+public:
+    Tenuto();
+    Tenuto(const Tenuto &) = delete;
+    Tenuto &operator=(const Tenuto &) = delete;
+
+private:
+    FuoriContorno fuori_;
+    ConInchiostro inchiostro_;
+};
+
+// An emblem a figure holds: emblemi.h's Emblema under a Tenuto.
+void EmblemaTenuto(QPainter &p, Seme seme, QPointF centro, qreal altezza, qreal angolo, Ornato ornato = Ornato::No,
+                   qreal curva = 0);
 
 } // namespace belvane::cardart

@@ -46,6 +46,10 @@ struct Inchiostro {
     qreal fine;    // small shapes' outlines, seams
     qreal interno; // hatching, strands, ornament inside a shape
     qreal piega;   // folds and seams of cloth
+    // Whether lines in the outlines' ink (kContorno) are drawn in the
+    // lighter kContornoInterno: inside a figure, whose outer contour alone
+    // is in the full ink.
+    bool tenue = false;
 };
 inline constexpr Inchiostro kInchiostroPixel{0.75, 0.6, 0.35, 0.45};
 inline constexpr Inchiostro kInchiostroDisegno{0.38, 0.33, 0.25, 0.3};
@@ -70,6 +74,25 @@ private:
 struct Spessore {
     qreal Inchiostro::*larghezza;
     operator qreal() const { return InchiostroCorrente().*larghezza; }
+};
+// The figures' own ink in the larger drawing (stampa.h's Figura): their
+// outer contour is drawn apart, firmer, and every line inside it (the
+// outline where one shape meets another, folds, hair) finer than the
+// emblems', as a printed card's inner lines are.
+inline constexpr Inchiostro kInchiostroFigura{0.16, 0.15, 0.14, 0.16, true};
+// The figures' lines inside their contour: a dark warm brown, lighter than
+// the ink of the contour.
+inline const QColor kContornoInterno(0x5A, 0x40, 0x30);
+// While it lives, its thread draws with `inchiostro`.
+class ConInchiostro {
+public:
+    explicit ConInchiostro(const Inchiostro &inchiostro);
+    ~ConInchiostro();
+    ConInchiostro(const ConInchiostro &) = delete;
+    ConInchiostro &operator=(const ConInchiostro &) = delete;
+
+private:
+    const Inchiostro *prima_;
 };
 inline constexpr Spessore kTratto{&Inchiostro::tratto};
 inline constexpr Spessore kTrattoFine{&Inchiostro::fine};

@@ -59,16 +59,18 @@ Veste VesteDi(Seme seme, int valore)
         // The rider's coat brown and his hat green: a green coat hid the club.
         return {kMarrone, kRosso, kRosso, kOro, re ? kVerde : kRosso, kOro, kVerde, kMarrone, Presa::Spalla, false};
     case Seme::Coppe:
-        // Blue sleeves: a golden or red one under the raised golden cup with
-        // its red band made one blob of them at 1x.
-        return {kRosso,        kBlu, kMarrone, kMarrone, re ? kRosso : kBlu, kErmellino, kBlu, QColor(0x5A, 0x3A, 0x20),
+        // Red, his suit's colour, with a blue cap: the raised cup stands clear
+        // of the sleeve above his head, his hand between them.
+        return {kRosso,        kRosso, kMarrone, kMarrone, kRosso, kErmellino, kBlu, QColor(0x5A, 0x3A, 0x20),
                 Presa::Alzata, true};
     case Seme::Denari:
-        return {
-            kBlu, kArancio, kVerde, kVerde, re ? kBlu : kVerde, kOro, kRosso, QColor(0x40, 0x28, 0x18), Presa::Mostrata,
-            false};
+        // Sleeves of his coat's blue: an orange one raised to the golden
+        // coin read as a bare arm.
+        return {kBlu, kBlu, kVerde, kVerde, re ? kBlu : kVerde, kOro, kRosso, QColor(0x40, 0x28, 0x18), Presa::Mostrata,
+                false};
     case Seme::Spade:
-        return {kOro, kViola, kRosso, kNero, re ? kViola : kNero, kCeleste, kNero, kContorno, Presa::Riposo, true};
+        // Blue and steel, his suit's colours.
+        return {kBlu, kGrigio, kRosso, kNero, re ? kViola : kNero, kCeleste, kNero, kContorno, Presa::Riposo, true};
     }
     return {};
 }
@@ -101,7 +103,9 @@ void Cappello(QPainter &p, Seme seme, QPointF c, int verso, const QColor &colore
     const Tinta t = Tono(colore);
     c += QPointF(0, -0.8); // clear of the brow
     switch (seme) {
-    case Seme::Bastoni: { // a broad hat with a turned-up brim and a plume
+    case Seme::Bastoni: {               // a broad hat with a turned-up brim and a plume
+        if (!InchiostroDelPixelInUso()) // in the larger drawing clear of the brows
+            c += QPointF(0, -0.6);
         QPainterPath tesa;
         tesa.addEllipse(c + QPointF(-s * 0.3, -3.3), 5.2, 1.3);
         QPainterPath cupola;
