@@ -1,6 +1,7 @@
 #include "titolo_ritratto.h"
 
 #include "titolo_misure.h"
+#include "titolo_pelle.h"
 #include "titolo_segni.h"
 #include "titolo_volto.h"
 
@@ -18,10 +19,7 @@ namespace {
 
 constexpr double kCarta = 247; // the paper's grey
 constexpr double kInchiostro = 16;
-// The sitter is drawn in units of his own; this many pixels to one, and
-// his units start this far above the medallion's centre.
-constexpr double kIngrandimento = 1.2;
-constexpr double kAbbassa = 6.5;
+constexpr bool kPelleIncisa = false;
 
 struct Fasi {
     double primo, secondo; // whole numbers on the axes of the two families of lines
@@ -111,6 +109,8 @@ double Inchiostro(double x, double y)
     }
     if (c.zona != Zona::Fondo && Contorno(c, x, y))
         return 1;
+    if (c.zona == Zona::Pelle && kPelleIncisa) // engraved line by line afterwards
+        return 0;
     // The lapel's outer edge catches the light: a thread of paper along it
     // draws the coat's V against the cloth.
     if (c.zona == Zona::Bavero && Rilievo(x + (x < 0 ? -0.7 : 0.7), y).zona != Zona::Bavero)
@@ -195,6 +195,8 @@ QImage Incisione()
         p.translate(kMedaglioneRx, kMedaglioneRy);
         p.scale(kIngrandimento, kIngrandimento);
         p.translate(0, kAbbassa);
+        if (kPelleIncisa)
+            IncidiPelle(p);
         DisegnaCapelli(p);
         DisegnaLineamenti(p);
     }

@@ -27,8 +27,10 @@ double Gauss(double dx, double dy, double sx, double sy)
     return std::exp(-(dx * dx) / (2 * sx * sx) - (dy * dy) / (2 * sy * sy));
 }
 
-// Half the width of the head at height y, through the points below
-// (Catmull-Rom): the crown, the temples, the cheekbones, the jaw, the chin.
+} // namespace
+
+// Through the points below (Catmull-Rom): the crown, the temples, the
+// cheekbones, the jaw, the chin.
 double MezzaLarghezza(double y)
 {
     static constexpr std::array<std::array<double, 2>, 13> kProfilo{{{-67, 0},
@@ -57,6 +59,8 @@ double MezzaLarghezza(double y)
          (-p0 + 3 * p1 - 3 * p2 + p3) * t * t * t);
     return std::max(0.0, w);
 }
+
+namespace {
 
 // The meridians of the head: lines from brow to chin that bow round the
 // face as a globe's do, closer together as the face turns away. Where the
@@ -106,12 +110,13 @@ double Passaggio(double a, double b, double t)
 Campione Rilievo(double x, double y)
 {
     Campione r;
-    const auto prendi = [&](double h, double hs, Zona z, double meridiano = 0) {
+    const auto prendi = [&](double h, double hs, Zona z, double meridiano = 0, Pezzo pezzo = Pezzo::Altro) {
         if (h > r.h) {
             r.h = h;
             r.hs = hs;
             r.zona = z;
             r.meridiano = meridiano;
+            r.pezzo = pezzo;
         }
     };
     const double ax = std::abs(x);
@@ -155,14 +160,15 @@ Campione Rilievo(double x, double y)
         const double q = 1 - (x / 14) * (x / 14);
         const bool colletto = y > kColloY + 13 - 0.012 * x * x;
         const double h = 20 * std::sqrt(q) + (colletto ? 2.5 : 0);
-        prendi(h, 20 * q, colletto ? Zona::Camicia : Zona::Pelle, Meridiano(x, 0));
+        prendi(h, 20 * q, colletto ? Zona::Camicia : Zona::Pelle, Meridiano(x, 0),
+               colletto ? Pezzo::Altro : Pezzo::Collo);
     }
     // Ears, behind the head's outline.
     for (int lato : {-1, 1}) {
         const double ex = (x - lato * kOrecchioX) / 3.8, ey = (y - (kOcchiY + 6.5)) / 9.5;
         const double q = 1 - ex * ex - ey * ey;
         if (q > 0)
-            prendi(6 * std::sqrt(q), 6 * q, Zona::Pelle, x);
+            prendi(6 * std::sqrt(q), 6 * q, Zona::Pelle, x, Pezzo::Orecchio);
     }
     // The head.
     const double w = MezzaLarghezza(y);
@@ -171,7 +177,7 @@ Campione Rilievo(double x, double y)
         const double profondita = 27 * std::sqrt(std::clamp((y + 68) / 14.0, 0.0, 1.0));
         const double d = Lineamenti(x, y);
         prendi(profondita * std::sqrt(q) + d * std::min(1.0, q * 4), profondita * q + 0.1 * d, Zona::Pelle,
-               Meridiano(x, w));
+               Meridiano(x, w), Pezzo::Testa);
     }
     // The hair: over the crown and down to the temples, parted on the left.
     const double cx = (x - 0.5) / kCapelliA, cy = (y - kCapelliY) / kCapelliB;
