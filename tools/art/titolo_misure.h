@@ -24,13 +24,13 @@ constexpr int kNomeCorpo = 104;
 
 // The medallion holding the portrait.
 constexpr QPointF kMedaglione(266, 239);
-constexpr double kMedaglioneRx = 82;
-constexpr double kMedaglioneRy = 110;
+constexpr double kMedaglioneRx = 78;
+constexpr double kMedaglioneRy = 104;
 
 // The sitter is drawn in units of his own (see titolo_volto.h); this many
 // pixels to one, and his units start this far above the medallion's centre.
-constexpr double kIngrandimento = 1.5;
-constexpr double kAbbassa = 10.5;
+constexpr double kIngrandimento = 1.45;
+constexpr double kAbbassa = 11;
 
 // The portrait is engraved at this many samples a pixel each way, then
 // averaged down, so that every line keeps its true width.

@@ -269,7 +269,7 @@ void DisegnaLineamenti(QPainter &p)
             p,
             [&](double t) {
                 const double a = (-80 + 160 * t) * M_PI / 180;
-                return QPointF(lato * (kOrecchioX + 1.6 * std::cos(a)), kOcchiY + 6.0 + 7.4 * std::sin(a));
+                return QPointF(lato * (kOrecchioX + 1.3 * std::cos(a)), kOcchiY + 6.0 + 7.2 * std::sin(a));
             },
             [](double t) { return 0.42 * Fuso(t, 0.6); }, 20);
         // Inside it the inner fold, and the bowl in front of the opening.
@@ -300,7 +300,7 @@ void DisegnaLineamenti(QPainter &p)
                                       {0, kBoccaY + 0.12},   {1.0, kBoccaY - 0.05}, {4, kBoccaY - 0.2},
                                       {8.4, kBoccaY + 0.2}};
     Taglio(
-        p, [&](double t) { return Curva(labbra, t); }, [](double t) { return 0.3 + 0.6 * Fuso(t, 0.7); }, 30);
+        p, [&](double t) { return Curva(labbra, t); }, [](double t) { return 0.4 + 0.75 * Fuso(t, 0.7); }, 30);
 }
 
 } // namespace titolo

@@ -72,8 +72,9 @@ double Meridiano(double x, double mezzaLarghezza)
     return std::asin(std::clamp(x / w, -1.0, 1.0)) * kRaggio;
 }
 
-// The features carved into and raised from the head's plain oval.
-double Lineamenti(double x, double y)
+} // namespace
+
+double Lineamenti(double x, double y, double naso)
 {
     const double ax = std::abs(x);
     double d = 0;
@@ -86,10 +87,10 @@ double Lineamenti(double x, double y)
     d += 1.2 * Gauss(x, y - (kOcchiY - 15), 14, 6);             // forehead
     // The nose: a ridge that widens and rises to the tip, with its wings.
     const double lungo = std::clamp((y - (kOcchiY - 3)) / 17.0, 0.0, 1.0);
-    const double naso = Passaggio(kOcchiY - 4, kOcchiY + 1, y) * (1 - Passaggio(kOcchiY + 14.5, kOcchiY + 17.5, y));
-    d += naso * (0.8 + 4.6 * lungo * lungo) * Gauss(x, 0, 1.4 + 1.6 * lungo, 1);
-    d += 2.4 * Gauss(x, y - (kOcchiY + 14.6), 2.6, 2.2);        // tip
-    d += 1.3 * Gauss(ax - 3.6, y - (kOcchiY + 15.6), 1.6, 1.4); // wings
+    const double dorso = Passaggio(kOcchiY - 4, kOcchiY + 1, y) * (1 - Passaggio(kOcchiY + 14.5, kOcchiY + 17.5, y));
+    d += naso * dorso * (0.8 + 4.6 * lungo * lungo) * Gauss(x, 0, 1.4 + 1.6 * lungo, 1);
+    d += naso * 2.4 * Gauss(x, y - (kOcchiY + 14.6), 2.6, 2.2);        // tip
+    d += naso * 1.3 * Gauss(ax - 3.6, y - (kOcchiY + 15.6), 1.6, 1.4); // wings
     // Mouth and chin.
     d += 1.3 * Gauss(x, y - (kBoccaY - 2.6), 5.5, 2.0); // upper lip
     d -= 1.0 * Gauss(x, y - kBoccaY, 7.5, 0.55);        // the parting of the lips
@@ -98,6 +99,8 @@ double Lineamenti(double x, double y)
     d += 2.2 * Gauss(x, y - (kMentoY - 5.5), 7.5, 3.6); // chin
     return d;
 }
+
+namespace {
 
 } // namespace
 
@@ -165,7 +168,7 @@ Campione Rilievo(double x, double y)
     }
     // Ears, behind the head's outline.
     for (int lato : {-1, 1}) {
-        const double ex = (x - lato * kOrecchioX) / 3.8, ey = (y - (kOcchiY + 6.5)) / 9.5;
+        const double ex = (x - lato * kOrecchioX) / 3.4, ey = (y - (kOcchiY + 6.5)) / 9.2;
         const double q = 1 - ex * ex - ey * ey;
         if (q > 0)
             prendi(6 * std::sqrt(q), 6 * q, Zona::Pelle, x, Pezzo::Orecchio);
@@ -193,7 +196,7 @@ Campione Rilievo(double x, double y)
 double Tono(const Campione &c, double x, double y)
 {
     if (c.zona == Zona::Fondo) // a quiet ground, darker behind the lit side of the face
-        return 0.23 - 0.06 * Passaggio(-50, 50, x);
+        return 0.26 - 0.1 * Passaggio(-50, 50, x);
     constexpr double e = 0.5;
     const auto h = [](double px, double py) { return std::max(0.0, Rilievo(px, py).h); };
     const Vettore n = Normalizza({-(h(x + e, y) - h(x - e, y)) / (2 * e), -(h(x, y + e) - h(x, y - e)) / (2 * e), 1});
@@ -229,7 +232,7 @@ double Tono(const Campione &c, double x, double y)
         // The hollow of the ear.
         scuro += 0.35 * Gauss(ax - (kOrecchioX - 0.6), y - (kOcchiY + 6), 1.2, 4.5);
         if (y > 4)
-            scuro += 0.5 * (1 - Passaggio(8, 24, y - 0.02 * x * x)) * Passaggio(3, 9, y);
+            scuro += 0.32 * (1 - Passaggio(8, 24, y - 0.02 * x * x)) * Passaggio(3, 9, y);
         // The eye's white is paper.
         const double dx = (ax - kOcchiX) / kOcchioMezzo;
         if (std::abs(dx) < 1 && y > kOcchiY - kPalpebra * (1 - dx * dx) - 0.25 * dx &&

@@ -26,7 +26,7 @@ constexpr double kOcchioMezzo = 5.3; // half an eye's width
 constexpr double kOcchiY = -27.4;
 constexpr double kPalpebra = 1.8;      // how high the upper lid arches over the eye's centre
 constexpr double kPalpebraBassa = 1.4; // how low the lower lid bows
-constexpr double kOrecchioX = 27.0;
+constexpr double kOrecchioX = 26.4;
 constexpr double kBoccaY = -2.4;
 constexpr double kMentoY = 13;
 constexpr double kColloY = -3; // raises the collar and the shoulders towards the chin
@@ -34,6 +34,10 @@ constexpr double kColloY = -3; // raises the collar and the shoulders towards th
 constexpr double kCapelliY = -35.5, kCapelliA = 30, kCapelliB = 36.5;
 
 Campione Rilievo(double x, double y);
+
+// The features carved into and raised from the head's plain oval, as
+// heights; `naso` scales the nose's.
+double Lineamenti(double x, double y, double naso = 1);
 
 // Half the width of the head at height y (0 above the crown and below the chin).
 double MezzaLarghezza(double y);
