@@ -13,7 +13,7 @@ constexpr double kPasso = 3.0; // the skin's lines lie this many pixels apart
 constexpr double kCroce = 0.7; // the crossing set's angle to the first, radians
 // How far the lines bow between the middle of the face and its outline, in
 // units: up in the middle over the brow, up at the sides below the eyes.
-constexpr double kArcoFronte = 4, kArcoGuance = -9;
+constexpr double kArcoFronte = 7, kArcoGuance = -12;
 // How far the features bend them, a share of their height; the nose's
 // less, or the lines would crowd into a smear down its shaded flank.
 constexpr double kPiegaLineamenti = 0.5, kPiegaNaso = 0.55;
@@ -32,11 +32,11 @@ double Livello(Pezzo pezzo, double x, double y)
     // nose, the cheekbones, the lips and the chin.
     const double w = std::max(4.0, MezzaLarghezza(y));
     const double u = std::min(0.985, std::abs(x) / w);
-    const double tondo = 0.5 * u * u + 0.5 * (1 - std::sqrt(1 - u * u));
+    const double tondo = 0.7 * u * u + 0.3 * (1 - std::sqrt(1 - u * u));
     const double arco = kArcoFronte + (kArcoGuance - kArcoFronte) * Passaggio(kOcchiY - 6, kOcchiY + 16, y);
     // The features' heights are softened first, so the lines swing round them
     // rather than kink at every small rise.
-    constexpr double r = 1.6;
+    constexpr double r = 2.0;
     const auto l = [](double px, double py) { return Lineamenti(px, py, kPiegaNaso); };
     const double lineamenti = (2 * l(x, y) + l(x - r, y) + l(x + r, y) + l(x, y - r) + l(x, y + r)) / 6;
     return y - arco * tondo - kPiegaLineamenti * lineamenti;
@@ -66,11 +66,6 @@ double InchiostroPelle(const Campione &c, double x, double y, double t)
     const double g2 =
         std::max(0.05, std::hypot(std::cos(kCroce) * fx + std::sin(kCroce), std::cos(kCroce) * fy) * righe);
     double a = Tratto(f * righe, g1, std::min(0.75, 0.05 + 0.95 * std::pow(t, 1.3)));
-    // In the brightest light the line breaks into dots, a pixel and a half
-    // long, where the crossing set would run.
-    const double punti = Passaggio(0.14, 0.05, t);
-    if (punti > 0)
-        a *= 1 - punti * (1 - Tratto(f2 * righe, g2, 0.5));
     if (t > 0.5)
         a = std::max(a, Tratto(f2 * righe, g2, std::min(0.5, (t - 0.5) * 1.5)));
     return a;

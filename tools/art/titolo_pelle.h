@@ -7,7 +7,7 @@ namespace titolo {
 
 // How much of a sample on the skin at (x, y) is ink, t its tone (see
 // Tono): lines that run across the form and bend with it, each swelling
-// with the shade it passes through, broken to dots in the brightest light,
+// with the shade it passes through to a hairline in the brightest light,
 // a second set crossing them only in the deep shade.
 double InchiostroPelle(const Campione &c, double x, double y, double t);
 

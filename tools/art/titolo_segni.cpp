@@ -296,9 +296,9 @@ void DisegnaLineamenti(QPainter &p)
     }
     // The mouth: the parting of the lips, dipping at the middle, fading to
     // the corners.
-    const std::vector<QPointF> labbra{{-8.4, kBoccaY + 0.2}, {-4, kBoccaY - 0.2},   {-1.0, kBoccaY - 0.05},
-                                      {0, kBoccaY + 0.12},   {1.0, kBoccaY - 0.05}, {4, kBoccaY - 0.2},
-                                      {8.4, kBoccaY + 0.2}};
+    const std::vector<QPointF> labbra{{-8.4, kBoccaY - 0.35}, {-4, kBoccaY - 0.2},   {-1.0, kBoccaY - 0.05},
+                                      {0, kBoccaY + 0.12},    {1.0, kBoccaY - 0.05}, {4, kBoccaY - 0.2},
+                                      {8.4, kBoccaY - 0.35}};
     Taglio(
         p, [&](double t) { return Curva(labbra, t); }, [](double t) { return 0.4 + 0.75 * Fuso(t, 0.7); }, 30);
 }

@@ -218,7 +218,7 @@ double Tono(const Campione &c, double x, double y)
         // The shaded plane on the nose's far side, from the bridge down to
         // the nostril; the sockets under the brows.
         const double lato = x - (2.2 + 0.12 * (y - kOcchiY));
-        scuro += 0.22 * std::exp(-lato * lato / 3.0) * Passaggio(kOcchiY + 3, kOcchiY + 8, y) *
+        scuro += 0.2 * std::exp(-lato * lato / 3.0) * Passaggio(kOcchiY + 6, kOcchiY + 10, y) *
             (1 - Passaggio(kOcchiY + 13, kOcchiY + 15.5, y));
         scuro += 0.22 * Gauss(ax - (kOcchiX - 0.5), y - (kOcchiY - 3.0), 4.8, 1.3);
         scuro += 0.1 * Gauss(ax - (kOcchiX - 4.5), y - (kOcchiY - 1.0), 1.6, 2.2);
