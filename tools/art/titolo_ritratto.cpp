@@ -51,13 +51,13 @@ Fasi Linee(Zona zona, double x, double y, const Campione &c)
     case Zona::Camicia:
         return {(y - 0.3 * hs) / volto, x / volto, volto};
     case Zona::Cravatta: {
-        // At 45 degrees through the pixels' centres, three pixels apart along
-        // the rows, so the diagonal steps evenly.
+        // At 45 degrees through the pixels' centres, four pixels apart along
+        // the rows, so the diagonal steps evenly and does not shimmer.
         const double px = x * kIngrandimento + kMedaglioneRx, py = (y + kAbbassa) * kIngrandimento + kMedaglioneRy;
-        return {(px + py) / 3.0 / kIngrandimento, (x - y) * 0.7071 / 2.0, 3.0 / std::sqrt(2.0)};
+        return {(px + py) / 4.0 / kIngrandimento, (x - y) * 0.7071 / 2.0, 4.0 / std::sqrt(2.0)};
     }
     case Zona::Panciotto:
-        return {(y + 0.45 * std::abs(x)) / 2.0, x / 2.0, 2.0};
+        return {(y + 0.45 * std::abs(x)) / 3.0, x / 3.0, 3.0};
     }
     return {0, 0, 2};
 }
@@ -68,11 +68,6 @@ Fasi Linee(Zona zona, double x, double y, const Campione &c)
 bool Contorno(const Campione &c, double x, double y)
 {
     constexpr double r = 0.22;
-    // The lit ear's rim and the top of both ears are left open, so the ears
-    // do not sit in a drawn ring.
-    const double orecchio = y - (kOcchiY + 6.5);
-    if (std::abs(x) > kOrecchioX - 1 && ((x < 0 && orecchio > -5 && orecchio < 2.5) || orecchio < -7))
-        return false;
     for (const auto &[dx, dy] : {std::pair{r, 0.0}, std::pair{-r, 0.0}, std::pair{0.0, r}, std::pair{0.0, -r}}) {
         const Campione v = Rilievo(x + dx, y + dy);
         if (v.zona == Zona::Capelli || c.zona == Zona::Capelli)

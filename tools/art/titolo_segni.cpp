@@ -113,7 +113,10 @@ void Ciocche(QPainter &p, Caso &caso, const std::vector<QPointF> &attaccatura, c
             };
             const auto larghezza = [&](double t) {
                 const double v = u(s0 + (s1 - s0) * t);
-                const double dentroFascia = Passaggio(0.0, 0.05, v) * (1 - Passaggio(1.0, 1.09, v));
+                // Thinning towards the hairline, so the hair meets the brow in
+                // fine strands rather than a hard edge.
+                const double dentroFascia = (0.35 + 0.65 * Passaggio(-0.02, 0.22, v)) * Passaggio(-0.02, 0.03, v) *
+                    (1 - Passaggio(1.0, 1.09, v));
                 // The sheen crosses the locks where the hair turns to the light.
                 const double lungo = (s0 + (s1 - s0) * t - lucido) / 0.2;
                 const double tono = TonoCapelli(asse(t)) - 0.3 * std::exp(-lungo * lungo) * (1 - 0.5 * v);
@@ -271,7 +274,7 @@ void DisegnaLineamenti(QPainter &p)
                 const double a = (-80 + 160 * t) * M_PI / 180;
                 return QPointF(lato * (kOrecchioX + 1.3 * std::cos(a)), kOcchiY + 6.0 + 7.2 * std::sin(a));
             },
-            [](double t) { return 0.42 * Fuso(t, 0.6); }, 20);
+            [](double t) { return 0.55 * Fuso(t, 0.6); }, 20);
         // Inside it the inner fold, and the bowl in front of the opening.
         Taglio(
             p,

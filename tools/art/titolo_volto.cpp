@@ -163,8 +163,10 @@ Campione Rilievo(double x, double y)
         const double q = 1 - (x / 14) * (x / 14);
         const bool colletto = y > kColloY + 13 - 0.012 * x * x;
         const double h = 20 * std::sqrt(q) + (colletto ? 2.5 : 0);
-        prendi(h, 20 * q, colletto ? Zona::Camicia : Zona::Pelle, Meridiano(x, 0),
-               colletto ? Pezzo::Altro : Pezzo::Collo);
+        // The neck narrows a little under the jaw.
+        if (colletto || ax < 12 + 2 * Passaggio(2, 12, y))
+            prendi(h, 20 * q, colletto ? Zona::Camicia : Zona::Pelle, Meridiano(x, 0),
+                   colletto ? Pezzo::Altro : Pezzo::Collo);
     }
     // Ears, behind the head's outline.
     for (int lato : {-1, 1}) {
@@ -229,8 +231,11 @@ double Tono(const Campione &c, double x, double y)
             scuro += 0.14 * std::exp(-piega * piega / 0.8) * (1 - Passaggio(kBoccaY - 2, kBoccaY + 2, y));
         scuro += 0.12 * Gauss(ax - (kOcchiX + 0.5), y - (kOcchiY + 3.4), 3.2, 0.9);
         scuro += 0.12 * Gauss(ax - (kOcchiX - 4.8), y - (kOcchiY - 0.8), 1.3, 1.6);
-        // The hollow of the ear.
+        // The hollow of the ear, and the ear itself a little darker than the
+        // face, which it stands behind.
         scuro += 0.35 * Gauss(ax - (kOrecchioX - 0.6), y - (kOcchiY + 6), 1.2, 4.5);
+        if (c.pezzo == Pezzo::Orecchio)
+            scuro += 0.18;
         if (y > 4)
             scuro += 0.32 * (1 - Passaggio(8, 24, y - 0.02 * x * x)) * Passaggio(3, 9, y);
         // The eye's white is paper.
@@ -253,7 +258,7 @@ double Tono(const Campione &c, double x, double y)
         chiaro = 0.55, cupo = 0.9;
         break;
     case Zona::Panciotto:
-        chiaro = 0.48, cupo = 0.8;
+        chiaro = 0.38, cupo = 0.66;
         break;
     case Zona::Cravatta:
         chiaro = 0.6, cupo = 0.9;
