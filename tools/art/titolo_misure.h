@@ -19,18 +19,18 @@ constexpr double kFilettoSpessore = 2; // whole pixels, so the corner is no brig
 
 // The name: its baseline and size.
 constexpr double kNomeCentroX = 266;
-constexpr double kNomeBaseY = 117;
+constexpr double kNomeBaseY = 114;
 constexpr int kNomeCorpo = 104;
 
 // The medallion holding the portrait.
-constexpr QPointF kMedaglione(266, 244);
-constexpr double kMedaglioneRx = 74;
-constexpr double kMedaglioneRy = 98;
+constexpr QPointF kMedaglione(266, 241.5);
+constexpr double kMedaglioneRx = 76;
+constexpr double kMedaglioneRy = 101;
 
 // The sitter is drawn in units of his own (see titolo_volto.h); this many
 // pixels to one, and his units start this far above the medallion's centre.
-constexpr double kIngrandimento = 1.32;
-constexpr double kAbbassa = 9;
+constexpr double kIngrandimento = 1.42;
+constexpr double kAbbassa = 11;
 
 // The portrait is engraved at this many samples a pixel each way, then
 // averaged down, so that every line keeps its true width.

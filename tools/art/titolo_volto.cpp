@@ -231,11 +231,8 @@ double Tono(const Campione &c, double x, double y)
             scuro += 0.14 * std::exp(-piega * piega / 0.8) * (1 - Passaggio(kBoccaY - 2, kBoccaY + 2, y));
         scuro += 0.12 * Gauss(ax - (kOcchiX + 0.5), y - (kOcchiY + 3.4), 3.2, 0.9);
         scuro += 0.12 * Gauss(ax - (kOcchiX - 4.8), y - (kOcchiY - 0.8), 1.3, 1.6);
-        // The hollow of the ear, and the ear itself a little darker than the
-        // face, which it stands behind.
+        // The hollow of the ear.
         scuro += 0.35 * Gauss(ax - (kOrecchioX - 0.6), y - (kOcchiY + 6), 1.2, 4.5);
-        if (c.pezzo == Pezzo::Orecchio)
-            scuro += 0.18;
         if (y > 4)
             scuro += 0.32 * (1 - Passaggio(8, 24, y - 0.02 * x * x)) * Passaggio(3, 9, y);
         // The eye's white is paper.
@@ -266,9 +263,10 @@ double Tono(const Campione &c, double x, double y)
     case Zona::Camicia: {
         chiaro = 0.1, cupo = 0.5;
         // Below the standing collar the shirt front and the collar's points
-        // are white linen; their edges are drawn (see titolo_segni.cpp).
+        // are white linen, the points tinted by a few fine lines; their edges
+        // are drawn (see titolo_segni.cpp).
         if (y - kColloY >= 20)
-            chiaro = 0, cupo = 0.35;
+            chiaro = 0.08, cupo = 0.45;
         break;
     }
     case Zona::Fondo:
