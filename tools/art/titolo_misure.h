@@ -19,11 +19,11 @@ constexpr double kFilettoSpessore = 2; // whole pixels, so the corner is no brig
 
 // The name: its baseline and size.
 constexpr double kNomeCentroX = 266;
-constexpr double kNomeBaseY = 114;
+constexpr double kNomeBaseY = 115;
 constexpr int kNomeCorpo = 104;
 
 // The medallion holding the portrait.
-constexpr QPointF kMedaglione(266, 241.5);
+constexpr QPointF kMedaglione(266, 243);
 constexpr double kMedaglioneRx = 76;
 constexpr double kMedaglioneRy = 101;
 

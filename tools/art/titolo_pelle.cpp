@@ -9,9 +9,8 @@ namespace titolo {
 
 namespace {
 
-constexpr double kPasso = 3.0;   // the skin's lines lie this many pixels apart
-constexpr double kCroce = 0.7;   // the crossing set's angle to the first, radians
-constexpr double kCroceDa = 0.4; // and the tone from which it is cut
+constexpr double kPasso = 3.0; // the skin's lines lie this many pixels apart
+constexpr double kCroce = 0.7; // the crossing set's angle to the first, radians
 // How far the lines bow between the middle of the face and its outline, in
 // units: up in the middle over the brow, up at the sides below the eyes.
 constexpr double kArcoFronte = 7, kArcoGuance = -12;
@@ -67,8 +66,8 @@ double InchiostroPelle(const Campione &c, double x, double y, double t)
     const double g2 =
         std::max(0.05, std::hypot(std::cos(kCroce) * fx + std::sin(kCroce), std::cos(kCroce) * fy) * righe);
     double a = Tratto(f * righe, g1, std::min(0.75, 0.05 + 0.95 * std::pow(t, 1.3)));
-    if (t > kCroceDa)
-        a = std::max(a, Tratto(f2 * righe, g2, std::min(0.45, (t - kCroceDa) * 1.3)));
+    if (t > 0.5)
+        a = std::max(a, Tratto(f2 * righe, g2, std::min(0.5, (t - 0.5) * 1.5)));
     return a;
 }
 

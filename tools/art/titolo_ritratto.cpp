@@ -33,7 +33,7 @@ Fasi Linee(Zona zona, double x, double y, const Campione &c)
     const double hs = c.hs;
     // Spacings in pixels: wide enough that every line stands clear of its
     // neighbours at the picture's own size.
-    constexpr double fondo = 2.0, volto = 3.0, abito = 3.0;
+    constexpr double fondo = 2.0, volto = 3.0, abito = 2.5;
     switch (zona) {
     case Zona::Fondo:
         // Ruled straight across, each line on the middle of a row of pixels.
@@ -51,13 +51,13 @@ Fasi Linee(Zona zona, double x, double y, const Campione &c)
     case Zona::Camicia:
         return {(y - 0.3 * hs) / volto, x / volto, volto};
     case Zona::Cravatta: {
-        // At 45 degrees through the pixels' centres, four pixels apart along
-        // the rows, so the diagonal steps evenly and does not shimmer.
+        // At 45 degrees through the pixels' centres, three pixels apart along
+        // the rows, so the diagonal steps evenly.
         const double px = x * kIngrandimento + kMedaglioneRx, py = (y + kAbbassa) * kIngrandimento + kMedaglioneRy;
-        return {(px + py) / 4.0 / kIngrandimento, (x - y) * 0.7071 / 2.0, 4.0 / std::sqrt(2.0)};
+        return {(px + py) / 3.0 / kIngrandimento, (x - y) * 0.7071 / 2.0, 3.0 / std::sqrt(2.0)};
     }
     case Zona::Panciotto:
-        return {(y + 0.45 * std::abs(x)) / 3.0, x / 3.0, 3.0};
+        return {(y + 0.45 * std::abs(x)) / 2.0, x / 2.0, 2.0};
     }
     return {0, 0, 2};
 }
@@ -68,6 +68,11 @@ Fasi Linee(Zona zona, double x, double y, const Campione &c)
 bool Contorno(const Campione &c, double x, double y)
 {
     constexpr double r = 0.22;
+    // The lit ear's rim and the top of both ears are left open, so the ears
+    // do not sit in a drawn ring.
+    const double orecchio = y - (kOcchiY + 6.5);
+    if (std::abs(x) > kOrecchioX - 1 && ((x < 0 && orecchio > -5 && orecchio < 2.5) || orecchio < -7))
+        return false;
     for (const auto &[dx, dy] : {std::pair{r, 0.0}, std::pair{-r, 0.0}, std::pair{0.0, r}, std::pair{0.0, -r}}) {
         const Campione v = Rilievo(x + dx, y + dy);
         if (v.zona == Zona::Capelli || c.zona == Zona::Capelli)
@@ -97,7 +102,7 @@ double Inchiostro(double x, double y)
     if (c.zona == Zona::Bavero && Rilievo(x + (x < 0 ? -0.7 : 0.7), y).zona != Zona::Bavero)
         return 0;
     double t = Tono(c, x, y);
-    if (c.zona == Zona::Camicia && y - kColloY >= 20 && t < 0.12)
+    if (c.zona == Zona::Camicia && y - kColloY >= 20 && t < 0.28)
         return 0;                // the shirt front's lights stay clean paper
     if (c.zona == Zona::Fondo) { // the ground deepens towards the oval's rim
         const double rx = x * kIngrandimento / kMedaglioneRx, ry = (y + kAbbassa) * kIngrandimento / kMedaglioneRy;
@@ -129,36 +134,18 @@ double Inchiostro(double x, double y)
     return a;
 }
 
-// Averages kScala x kScala samples into each pixel. On the skin, whose
-// lines curve across the pixels, a wider tent of samples is taken, so that
-// they do not break into stairs.
+// Averages kScala x kScala samples into each pixel.
 QImage Riduci(const std::vector<float> &inchiostro, int larghezza, int altezza)
 {
     QImage img(larghezza, altezza, QImage::Format_RGB32);
-    const int lg = larghezza * kScala, ag = altezza * kScala;
-    constexpr int raggio = kScala * 3 / 4 + 1; // samples either side of the pixel's middle
+    const int lg = larghezza * kScala;
     for (int py = 0; py < altezza; ++py) {
         for (int px = 0; px < larghezza; ++px) {
-            const double x = (px + 0.5 - kMedaglioneRx) / kIngrandimento;
-            const double y = (py + 0.5 - kMedaglioneRy) / kIngrandimento - kAbbassa;
-            double somma = 0, pesi = 0;
-            if (Rilievo(x, y).zona == Zona::Pelle) {
-                const int cx = px * kScala + kScala / 2, cy = py * kScala + kScala / 2;
-                for (int sy = cy - raggio; sy < cy + raggio; ++sy)
-                    for (int sx = cx - raggio; sx < cx + raggio; ++sx) {
-                        if (sx < 0 || sy < 0 || sx >= lg || sy >= ag)
-                            continue;
-                        const double peso = (raggio - std::abs(sx + 0.5 - cx)) * (raggio - std::abs(sy + 0.5 - cy));
-                        somma += peso * inchiostro[std::size_t(sy * lg + sx)];
-                        pesi += peso;
-                    }
-            } else {
-                for (int sy = 0; sy < kScala; ++sy)
-                    for (int sx = 0; sx < kScala; ++sx)
-                        somma += inchiostro[std::size_t((py * kScala + sy) * lg + px * kScala + sx)];
-                pesi = kScala * kScala;
-            }
-            const double a = somma / pesi;
+            double somma = 0;
+            for (int sy = 0; sy < kScala; ++sy)
+                for (int sx = 0; sx < kScala; ++sx)
+                    somma += inchiostro[std::size_t((py * kScala + sy) * lg + px * kScala + sx)];
+            const double a = somma / (kScala * kScala);
             const int g = int(std::lround(kCarta - (kCarta - kInchiostro) * a));
             img.setPixel(px, py, qRgb(g, g, g));
         }

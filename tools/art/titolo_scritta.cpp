@@ -139,7 +139,7 @@ void DisegnaNome(QPainter &p, const QString &famiglia)
             const double piede = std::clamp((y - alto) / (basso - alto), 0.0, 1.0);
             // The line's width in pixels; hairlines take the same ruling, so
             // every stroke has one tone.
-            const double larghezza = 0.15 + 0.45 * std::pow(piede, 1.3) + 0.6 * std::pow(attraverso, 1.5);
+            const double larghezza = 0.2 + 0.6 * std::pow(piede, 1.3) + 0.25 * attraverso;
             const double fase = (y - 0.5) / kPassoTratteggio; // lines on the pixels' middles, not between rows
             const double d = std::abs(fase - std::round(fase)) * kPassoTratteggio;
             const double orlo = std::clamp(margine[std::size_t(sy * lg + sx)] - kOrlo * kScala + 0.5, 0.0, 1.0);

@@ -18,6 +18,7 @@ namespace {
 // A fixed sequence of numbers in [0, 1): the same strands on every run.
 class Caso {
 public:
+    explicit Caso(std::uint32_t seme = 20261207u) : stato_(seme) {}
     double Prossimo()
     {
         stato_ = stato_ * 1664525u + 1013904223u;
@@ -26,7 +27,7 @@ public:
     double Tra(double a, double b) { return a + (b - a) * Prossimo(); }
 
 private:
-    std::uint32_t stato_ = 20261207u;
+    std::uint32_t stato_;
 };
 
 // A point on the Catmull-Rom curve through `punti`, s from 0 to 1.
@@ -190,6 +191,22 @@ void DisegnaCapelli(QPainter &p)
             p, [&](double t) { return radice + verso * (l * t); },
             [&](double t) { return w * std::pow(t, 0.8) * (1 - t * t * t); }, 10);
     }
+    // A second, sparser row reaching further down, so the hairline is broken
+    // rather than ruled.
+    Caso frangia(77);
+    for (int k = 0; k < 36; ++k) {
+        const bool destra = k % 3 != 0;
+        const auto &attaccatura = destra ? attaccaturaDestra : attaccaturaSinistra;
+        const auto &profilo = destra ? profiloDestro : profiloSinistro;
+        const double sAtt = frangia.Tra(0.05, 0.9);
+        const QPointF radice = Curva(attaccatura, sAtt) + QPointF(0, frangia.Tra(1.2, 2.8));
+        QPointF verso = Curva(profilo, sAtt + (destra ? 0.12 : 0.08)) - radice;
+        verso /= std::hypot(verso.x(), verso.y());
+        const double l = frangia.Tra(3.5, 6.0), w = frangia.Tra(0.3, 0.45);
+        Taglio(
+            p, [&](double t) { return radice + verso * (l * t); },
+            [&](double t) { return w * std::pow(t, 0.8) * (1 - t * t * t); }, 10);
+    }
     // Above the ears the hair is brushed down and back.
     for (double lato : {-1.0, 1.0})
         Ciocche(p, caso, Specchio({{20.5, -47}, {22.8, -40}, {23.6, -33}, {24.0, -28.2}}, lato),
@@ -274,7 +291,7 @@ void DisegnaLineamenti(QPainter &p)
                 const double a = (-80 + 160 * t) * M_PI / 180;
                 return QPointF(lato * (kOrecchioX + 1.3 * std::cos(a)), kOcchiY + 6.0 + 7.2 * std::sin(a));
             },
-            [](double t) { return 0.55 * Fuso(t, 0.6); }, 20);
+            [](double t) { return 0.42 * Fuso(t, 0.6); }, 20);
         // Inside it the inner fold, and the bowl in front of the opening.
         Taglio(
             p,

@@ -163,10 +163,8 @@ Campione Rilievo(double x, double y)
         const double q = 1 - (x / 14) * (x / 14);
         const bool colletto = y > kColloY + 13 - 0.012 * x * x;
         const double h = 20 * std::sqrt(q) + (colletto ? 2.5 : 0);
-        // The neck narrows a little under the jaw.
-        if (colletto || ax < 12 + 2 * Passaggio(2, 12, y))
-            prendi(h, 20 * q, colletto ? Zona::Camicia : Zona::Pelle, Meridiano(x, 0),
-                   colletto ? Pezzo::Altro : Pezzo::Collo);
+        prendi(h, 20 * q, colletto ? Zona::Camicia : Zona::Pelle, Meridiano(x, 0),
+               colletto ? Pezzo::Altro : Pezzo::Collo);
     }
     // Ears, behind the head's outline.
     for (int lato : {-1, 1}) {
@@ -255,7 +253,7 @@ double Tono(const Campione &c, double x, double y)
         chiaro = 0.55, cupo = 0.9;
         break;
     case Zona::Panciotto:
-        chiaro = 0.38, cupo = 0.66;
+        chiaro = 0.48, cupo = 0.8;
         break;
     case Zona::Cravatta:
         chiaro = 0.6, cupo = 0.9;
@@ -263,10 +261,9 @@ double Tono(const Campione &c, double x, double y)
     case Zona::Camicia: {
         chiaro = 0.1, cupo = 0.5;
         // Below the standing collar the shirt front and the collar's points
-        // are white linen, the points tinted by a few fine lines; their edges
-        // are drawn (see titolo_segni.cpp).
+        // are white linen; their edges are drawn (see titolo_segni.cpp).
         if (y - kColloY >= 20)
-            chiaro = 0.08, cupo = 0.45;
+            chiaro = 0, cupo = 0.35;
         break;
     }
     case Zona::Fondo:
