@@ -65,7 +65,7 @@ double InchiostroPelle(const Campione &c, double x, double y, double t)
     const double f2 = std::cos(kCroce) * f + std::sin(kCroce) * x;
     const double g2 =
         std::max(0.05, std::hypot(std::cos(kCroce) * fx + std::sin(kCroce), std::cos(kCroce) * fy) * righe);
-    double a = Tratto(f * righe, g1, std::min(0.75, 0.05 + 0.95 * std::pow(t, 1.3)));
+    double a = Tratto(f * righe, g1, std::min(0.8, 0.02 + 1.3 * std::pow(t, 1.8)));
     if (t > 0.5)
         a = std::max(a, Tratto(f2 * righe, g2, std::min(0.5, (t - 0.5) * 1.5)));
     return a;

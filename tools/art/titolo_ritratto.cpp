@@ -73,6 +73,15 @@ bool Contorno(const Campione &c, double x, double y)
     const double orecchio = y - (kOcchiY + 6.5);
     if (std::abs(x) > kOrecchioX - 1 && ((x < 0 && orecchio > -5 && orecchio < 2.5) || orecchio < -7))
         return false;
+    // Against the ground the face's outline is cut a little heavier, so the
+    // lit cheek keeps its edge where its light lines meet the ground's.
+    if (c.pezzo == Pezzo::Testa) {
+        constexpr double viso = 0.4;
+        for (const auto &[dx, dy] :
+             {std::pair{viso, 0.0}, std::pair{-viso, 0.0}, std::pair{0.0, viso}, std::pair{0.0, -viso}})
+            if (Rilievo(x + dx, y + dy).zona == Zona::Fondo)
+                return true;
+    }
     for (const auto &[dx, dy] : {std::pair{r, 0.0}, std::pair{-r, 0.0}, std::pair{0.0, r}, std::pair{0.0, -r}}) {
         const Campione v = Rilievo(x + dx, y + dy);
         if (v.zona == Zona::Capelli || c.zona == Zona::Capelli)

@@ -18,7 +18,6 @@ namespace {
 // A fixed sequence of numbers in [0, 1): the same strands on every run.
 class Caso {
 public:
-    explicit Caso(std::uint32_t seme = 20261207u) : stato_(seme) {}
     double Prossimo()
     {
         stato_ = stato_ * 1664525u + 1013904223u;
@@ -27,7 +26,7 @@ public:
     double Tra(double a, double b) { return a + (b - a) * Prossimo(); }
 
 private:
-    std::uint32_t stato_;
+    std::uint32_t stato_ = 20261207u;
 };
 
 // A point on the Catmull-Rom curve through `punti`, s from 0 to 1.
@@ -114,10 +113,7 @@ void Ciocche(QPainter &p, Caso &caso, const std::vector<QPointF> &attaccatura, c
             };
             const auto larghezza = [&](double t) {
                 const double v = u(s0 + (s1 - s0) * t);
-                // Thinning towards the hairline, so the hair meets the brow in
-                // fine strands rather than a hard edge.
-                const double dentroFascia = (0.35 + 0.65 * Passaggio(-0.02, 0.22, v)) * Passaggio(-0.02, 0.03, v) *
-                    (1 - Passaggio(1.0, 1.09, v));
+                const double dentroFascia = Passaggio(0.0, 0.05, v) * (1 - Passaggio(1.0, 1.09, v));
                 // The sheen crosses the locks where the hair turns to the light.
                 const double lungo = (s0 + (s1 - s0) * t - lucido) / 0.2;
                 const double tono = TonoCapelli(asse(t)) - 0.3 * std::exp(-lungo * lungo) * (1 - 0.5 * v);
@@ -187,22 +183,6 @@ void DisegnaCapelli(QPainter &p)
         QPointF verso = Curva(profilo, sAtt + (destra ? 0.12 : 0.08)) - radice;
         verso /= std::hypot(verso.x(), verso.y());
         const double l = caso.Tra(3.0, 5.5), w = caso.Tra(0.35, 0.5);
-        Taglio(
-            p, [&](double t) { return radice + verso * (l * t); },
-            [&](double t) { return w * std::pow(t, 0.8) * (1 - t * t * t); }, 10);
-    }
-    // A second, sparser row reaching further down, so the hairline is broken
-    // rather than ruled.
-    Caso frangia(77);
-    for (int k = 0; k < 36; ++k) {
-        const bool destra = k % 3 != 0;
-        const auto &attaccatura = destra ? attaccaturaDestra : attaccaturaSinistra;
-        const auto &profilo = destra ? profiloDestro : profiloSinistro;
-        const double sAtt = frangia.Tra(0.05, 0.9);
-        const QPointF radice = Curva(attaccatura, sAtt) + QPointF(0, frangia.Tra(1.2, 2.8));
-        QPointF verso = Curva(profilo, sAtt + (destra ? 0.12 : 0.08)) - radice;
-        verso /= std::hypot(verso.x(), verso.y());
-        const double l = frangia.Tra(3.5, 6.0), w = frangia.Tra(0.3, 0.45);
         Taglio(
             p, [&](double t) { return radice + verso * (l * t); },
             [&](double t) { return w * std::pow(t, 0.8) * (1 - t * t * t); }, 10);
