@@ -65,7 +65,10 @@ double InchiostroPelle(const Campione &c, double x, double y, double t)
     const double f2 = std::cos(kCroce) * f + std::sin(kCroce) * x;
     const double g2 =
         std::max(0.05, std::hypot(std::cos(kCroce) * fx + std::sin(kCroce), std::cos(kCroce) * fy) * righe);
-    double a = Tratto(f * righe, g1, std::min(0.8, 0.02 + 1.3 * std::pow(t, 1.8)));
+    // Where a line passes between the nostrils it is cut fine, so the two
+    // nostrils stand as accents rather than one bar under the nose.
+    const double narici = 1 - 0.75 * std::exp(-std::pow(x / 3.6, 2) - std::pow((y - (kOcchiY + 16.4)) / 1.3, 2));
+    double a = Tratto(f * righe, g1, narici * std::min(0.8, 0.02 + 1.3 * std::pow(t, 1.8)));
     if (t > 0.5)
         a = std::max(a, Tratto(f2 * righe, g2, std::min(0.5, (t - 0.5) * 1.5)));
     return a;

@@ -57,7 +57,7 @@ Fasi Linee(Zona zona, double x, double y, const Campione &c)
         return {(px + py) / 3.0 / kIngrandimento, (x - y) * 0.7071 / 2.0, 3.0 / std::sqrt(2.0)};
     }
     case Zona::Panciotto:
-        return {(y + 0.45 * std::abs(x)) / 2.0, x / 2.0, 2.0};
+        return {(y + 0.45 * std::abs(x)) / 3.0, x / 3.0, 3.0};
     }
     return {0, 0, 2};
 }

@@ -249,21 +249,22 @@ void DisegnaLineamenti(QPainter &p)
         Taglio(
             p, [&](double t) { return occhio(-0.45 + 1.45 * t, -1) + QPointF(0, 0.2); },
             [](double t) { return 0.35 * Fuso(t); }, 16);
-        // Nostrils, and the crease round each wing of the nose.
+        // Nostrils as two small dark accents; the wing's crease only on the
+        // side away from the light, so the nose is not ringed by a line.
         p.save();
         p.translate(lato * 3.1, kOcchiY + 16.2);
         p.rotate(lato * 18);
         p.setBrush(Qt::black);
-        p.drawEllipse(QPointF(0, 0), 1.0, 0.5);
+        p.drawEllipse(QPointF(0, 0), 0.85, 0.42);
         p.restore();
-        const double ala = lato > 0 ? 0.55 : 0.32; // the wing away from the light the firmer
-        Taglio(
-            p,
-            [&](double t) {
-                const double a = (-110 + 150 * t) * M_PI / 180;
-                return QPointF(lato * (3.7 + 2.4 * std::cos(a)), kOcchiY + 15.4 + 2.2 * std::sin(a));
-            },
-            [&](double t) { return ala * Fuso(t); }, 16);
+        if (lato > 0)
+            Taglio(
+                p,
+                [&](double t) {
+                    const double a = (-75 + 95 * t) * M_PI / 180;
+                    return QPointF(3.7 + 2.4 * std::cos(a), kOcchiY + 15.4 + 2.2 * std::sin(a));
+                },
+                [&](double t) { return 0.4 * Fuso(t); }, 16);
         // The ear's rim.
         Taglio(
             p,
