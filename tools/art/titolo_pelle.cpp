@@ -21,6 +21,10 @@ constexpr double kPiegaLineamenti = 0.5, kPiegaNaso = 0.55;
 // The skin's lines are the level lines of this function of the place.
 double Livello(Pezzo pezzo, double x, double y)
 {
+    if (pezzo == Pezzo::Orecchio) { // across the ear, bowed by its own round
+        const double ex = (x - (x < 0 ? -kOrecchioX : kOrecchioX)) / 3.4, ey = (y - (kOcchiY + 6.5)) / 9.2;
+        return y - 6 * std::max(0.0, 1 - ex * ex - ey * ey);
+    }
     if (pezzo == Pezzo::Collo) { // round the neck, seen from a little above
         const double u = std::min(1.0, std::abs(x) / 14);
         return y + 3.0 * u * u;
@@ -54,8 +58,7 @@ double Tratto(double fase, double g, double larghezza)
 
 double InchiostroPelle(const Campione &c, double x, double y, double t)
 {
-    // The ears carry on the head's lines.
-    const Pezzo pezzo = c.pezzo == Pezzo::Collo ? Pezzo::Collo : Pezzo::Testa;
+    const Pezzo pezzo = c.pezzo == Pezzo::Altro ? Pezzo::Testa : c.pezzo;
     constexpr double e = 0.25;
     constexpr double righe = kIngrandimento / kPasso; // lines to a unit where the level rises one to one
     const double f = Livello(pezzo, x, y);
