@@ -16,7 +16,7 @@ constexpr double kCroce = 0.7; // the crossing set's angle to the first, radians
 constexpr double kArcoFronte = 7, kArcoGuance = -12;
 // How far the features bend them, a share of their height; the nose's
 // less, or the lines would crowd into a smear down its shaded flank.
-constexpr double kPiegaLineamenti = 0.5, kPiegaNaso = 0.55;
+constexpr double kPiegaLineamenti = 0.5, kPiegaNaso = 0.4;
 
 // The skin's lines are the level lines of this function of the place.
 double Livello(Pezzo pezzo, double x, double y)
@@ -72,8 +72,11 @@ double InchiostroPelle(const Campione &c, double x, double y, double t)
     // nostrils stand as accents rather than one bar under the nose.
     const double narici = 1 - 0.75 * std::exp(-std::pow(x / 3.6, 2) - std::pow((y - (kOcchiY + 16.4)) / 1.3, 2));
     double a = Tratto(f * righe, g1, narici * std::min(0.8, 0.02 + 1.3 * std::pow(t, 1.8)));
+    // The nose keeps to its one set of lines, so its shaded side stays a
+    // clean shade and not a blot.
+    const double naso = std::exp(-std::pow(x / 5.5, 2) - std::pow((y - (kOcchiY + 10)) / 7.5, 2));
     if (t > 0.5)
-        a = std::max(a, Tratto(f2 * righe, g2, std::min(0.5, (t - 0.5) * 1.5)));
+        a = std::max(a, (1 - naso) * Tratto(f2 * righe, g2, std::min(0.5, (t - 0.5) * 1.5)));
     return a;
 }
 

@@ -88,7 +88,7 @@ double Lineamenti(double x, double y, double naso)
     // The nose: a ridge that widens and rises to the tip, with its wings.
     const double lungo = std::clamp((y - (kOcchiY - 3)) / 17.0, 0.0, 1.0);
     const double dorso = Passaggio(kOcchiY - 4, kOcchiY + 1, y) * (1 - Passaggio(kOcchiY + 14.5, kOcchiY + 17.5, y));
-    d += naso * dorso * (0.8 + 4.6 * lungo * lungo) * Gauss(x, 0, 1.4 + 1.6 * lungo, 1);
+    d += naso * dorso * (0.8 + 4.6 * lungo * lungo) * Gauss(x, 0, 1.8 + 1.7 * lungo, 1);
     d += naso * 2.4 * Gauss(x, y - (kOcchiY + 14.6), 2.6, 2.2);        // tip
     d += naso * 1.3 * Gauss(ax - 3.6, y - (kOcchiY + 15.6), 1.6, 1.4); // wings
     // Mouth and chin.
@@ -218,7 +218,7 @@ double Tono(const Campione &c, double x, double y)
         // The shaded plane on the nose's far side, from the bridge down to
         // the nostril; the sockets under the brows.
         const double lato = x - (2.2 + 0.12 * (y - kOcchiY));
-        scuro += 0.2 * std::exp(-lato * lato / 3.0) * Passaggio(kOcchiY + 6, kOcchiY + 10, y) *
+        scuro += 0.12 * std::exp(-lato * lato / 3.0) * Passaggio(kOcchiY + 6, kOcchiY + 10, y) *
             (1 - Passaggio(kOcchiY + 13, kOcchiY + 15.5, y));
         scuro += 0.22 * Gauss(ax - (kOcchiX - 0.5), y - (kOcchiY - 3.0), 4.8, 1.3);
         scuro += 0.1 * Gauss(ax - (kOcchiX - 4.5), y - (kOcchiY - 1.0), 1.6, 2.2);
