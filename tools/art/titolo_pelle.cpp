@@ -72,11 +72,13 @@ double InchiostroPelle(const Campione &c, double x, double y, double t)
     // nostrils stand as accents rather than one bar under the nose.
     const double narici = 1 - 0.75 * std::exp(-std::pow(x / 3.6, 2) - std::pow((y - (kOcchiY + 16.4)) / 1.3, 2));
     double a = Tratto(f * righe, g1, narici * std::min(0.8, 0.02 + 1.3 * std::pow(t, 1.8)));
-    // The nose keeps to its one set of lines, so its shaded side stays a
-    // clean shade and not a blot.
+    // The nose and the jaw keep to their one set of lines, so their shaded
+    // sides turn as a graded shade and not a blot: where the lines already
+    // run steeply down the jaw, a crossing set would weave into a grid.
     const double naso = std::exp(-std::pow(x / 5.5, 2) - std::pow((y - (kOcchiY + 10)) / 7.5, 2));
+    const double mascella = Passaggio(kBoccaY - 5, kBoccaY + 1, y);
     if (t > 0.5)
-        a = std::max(a, (1 - naso) * Tratto(f2 * righe, g2, std::min(0.5, (t - 0.5) * 1.5)));
+        a = std::max(a, (1 - naso) * (1 - mascella) * Tratto(f2 * righe, g2, std::min(0.5, (t - 0.5) * 1.5)));
     return a;
 }
 
