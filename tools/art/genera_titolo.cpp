@@ -64,6 +64,16 @@ int main(int argc, char **argv)
     p.setPen(QPen(kFiletto, 1, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin));
     const QPointF sottile[] = {{fine, dentro}, {dentro, dentro}, {dentro, piede}};
     p.drawPolyline(sottile, 3);
+    // Each pair of rules ends in a small lozenge, so the open frame is
+    // finished rather than cut off.
+    const double mezzo = (kFilettoDa + dentro) / 2;
+    p.setPen(Qt::NoPen);
+    p.setBrush(kFiletto);
+    for (const QPointF &capo : {QPointF(fine + 5.5, mezzo), QPointF(mezzo, piede + 5.5)}) {
+        const QPointF rombo[] = {capo + QPointF(-3.6, 0), capo + QPointF(0, -3.6), capo + QPointF(3.6, 0),
+                                 capo + QPointF(0, 3.6)};
+        p.drawPolygon(rombo, 4);
+    }
 
     DisegnaNome(p, corsivo);
     DisegnaMedaglione(p);

@@ -19,13 +19,18 @@ constexpr double kFilettoSpessore = 2; // whole pixels, so the corner is no brig
 
 // The name: its baseline and size.
 constexpr double kNomeCentroX = 266;
-constexpr double kNomeBaseY = 119;
+constexpr double kNomeBaseY = 115;
 constexpr int kNomeCorpo = 104;
 
 // The medallion holding the portrait.
-constexpr QPointF kMedaglione(266, 247);
-constexpr double kMedaglioneRx = 70;
-constexpr double kMedaglioneRy = 94;
+constexpr QPointF kMedaglione(266, 243);
+constexpr double kMedaglioneRx = 76;
+constexpr double kMedaglioneRy = 101;
+
+// The sitter is drawn in units of his own (see titolo_volto.h); this many
+// pixels to one, and his units start this far above the medallion's centre.
+constexpr double kIngrandimento = 1.42;
+constexpr double kAbbassa = 11;
 
 // The portrait is engraved at this many samples a pixel each way, then
 // averaged down, so that every line keeps its true width.

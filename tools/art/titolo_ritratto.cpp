@@ -1,6 +1,7 @@
 #include "titolo_ritratto.h"
 
 #include "titolo_misure.h"
+#include "titolo_pelle.h"
 #include "titolo_segni.h"
 #include "titolo_volto.h"
 
@@ -18,10 +19,6 @@ namespace {
 
 constexpr double kCarta = 247; // the paper's grey
 constexpr double kInchiostro = 16;
-// The sitter is drawn in units of his own; this many pixels to one, and
-// his units start this far above the medallion's centre.
-constexpr double kIngrandimento = 1.2;
-constexpr double kAbbassa = 6.5;
 
 struct Fasi {
     double primo, secondo; // whole numbers on the axes of the two families of lines
@@ -41,8 +38,8 @@ Fasi Linee(Zona zona, double x, double y, const Campione &c)
     case Zona::Fondo:
         // Ruled straight across, each line on the middle of a row of pixels.
         return {((y + kAbbassa) * kIngrandimento + kMedaglioneRy - 0.5) / fondo / kIngrandimento, 0, fondo};
-    case Zona::Pelle:
-        return {(y - 0.42 * hs) / volto, c.meridiano / volto, volto};
+    case Zona::Pelle: // ruled in titolo_pelle.cpp
+        break;
     case Zona::Capelli:
         return {y / volto, x / volto, volto};
     case Zona::Giacca: {
@@ -60,20 +57,9 @@ Fasi Linee(Zona zona, double x, double y, const Campione &c)
         return {(px + py) / 3.0 / kIngrandimento, (x - y) * 0.7071 / 2.0, 3.0 / std::sqrt(2.0)};
     }
     case Zona::Panciotto:
-        return {(y + 0.45 * std::abs(x)) / 2.0, x / 2.0, 2.0};
+        return {(y + 0.45 * std::abs(x)) / 3.0, x / 3.0, 3.0};
     }
     return {0, 0, 2};
-}
-
-// Ink of one family of lines at a sample: `fase` its phase, `g` how fast
-// the phase runs (lines a pixel), `larghezza` the line's width as a share
-// of the spacing. Edges are smoothed over one sample.
-double Tratto(double fase, double g, double larghezza)
-{
-    constexpr double campioni = kScala * kIngrandimento; // samples to one of the sitter's units
-    const double distanza = std::abs(fase - std::round(fase)) / g * campioni;
-    const double mezza = larghezza / g * campioni / 2;
-    return std::clamp(mezza - distanza + 0.5, 0.0, 1.0);
 }
 
 // Whether the figure's outline runs through (x, y): against the ground, or
@@ -87,6 +73,15 @@ bool Contorno(const Campione &c, double x, double y)
     const double orecchio = y - (kOcchiY + 6.5);
     if (std::abs(x) > kOrecchioX - 1 && ((x < 0 && orecchio > -5 && orecchio < 2.5) || orecchio < -7))
         return false;
+    // Against the ground the face's outline is cut a little heavier, so the
+    // lit cheek keeps its edge where its light lines meet the ground's.
+    if (c.pezzo == Pezzo::Testa) {
+        constexpr double viso = 0.4;
+        for (const auto &[dx, dy] :
+             {std::pair{viso, 0.0}, std::pair{-viso, 0.0}, std::pair{0.0, viso}, std::pair{0.0, -viso}})
+            if (Rilievo(x + dx, y + dy).zona == Zona::Fondo)
+                return true;
+    }
     for (const auto &[dx, dy] : {std::pair{r, 0.0}, std::pair{-r, 0.0}, std::pair{0.0, r}, std::pair{0.0, -r}}) {
         const Campione v = Rilievo(x + dx, y + dy);
         if (v.zona == Zona::Capelli || c.zona == Zona::Capelli)
@@ -122,6 +117,8 @@ double Inchiostro(double x, double y)
         const double rx = x * kIngrandimento / kMedaglioneRx, ry = (y + kAbbassa) * kIngrandimento / kMedaglioneRy;
         t += 0.16 * (rx * rx + ry * ry);
     }
+    if (c.zona == Zona::Pelle)
+        return InchiostroPelle(c, x, y, t);
     constexpr double e = 0.25;
     // The lines keep their spacing in pixels however large the sitter is drawn.
     const auto linee = [&](double px, double py, const Campione &v) {
@@ -134,19 +131,13 @@ double Inchiostro(double x, double y)
     const double g1 = std::max(0.05, std::hypot(fx.primo - f.primo, fy.primo - f.primo) / e);
     const double g2 = std::max(0.05, std::hypot(fx.secondo - f.secondo, fy.secondo - f.secondo) / e);
     // One family carries the tone up to the middle greys; the crossing one
-    // deepens the shade beyond them. On the skin a single set of fine lines
-    // models the lights, swelling towards the shade; only the deepest shade
-    // is crossed.
-    if (c.zona == Zona::Pelle) {
-        double a = Tratto(f.primo, g1, std::min(0.78, 0.03 + 0.95 * std::pow(t, 1.35)));
-        if (t > 0.5)
-            a = std::max(a, Tratto(f.secondo, g2, std::min(0.5, (t - 0.5) * 1.5)));
-        return a;
-    }
+    // deepens the shade beyond them.
     double a = Tratto(f.primo, g1, std::min(0.8, 1.1 * std::pow(t, 1.3)));
-    // The coat is crossed only in its deepest shade, the cravat not at all,
-    // so neither weaves into a basket at the picture's size.
-    const double croce = c.zona == Zona::Giacca ? 0.82 : c.zona == Zona::Cravatta ? 2 : 0.6;
+    // The coat is crossed only in its deepest shade, the cravat and the
+    // waistcoat not at all, so none weaves into a basket at the picture's size.
+    const double croce = c.zona == Zona::Giacca                 ? 0.82
+        : c.zona == Zona::Cravatta || c.zona == Zona::Panciotto ? 2
+                                                                : 0.6;
     if (c.zona != Zona::Fondo && t > croce)
         a = std::max(a, Tratto(f.secondo, g2, std::min(0.6, (t - croce) * 1.6)));
     return a;
@@ -198,6 +189,9 @@ QImage Incisione()
         DisegnaCapelli(p);
         DisegnaLineamenti(p);
     }
+    // For whoever tunes the lines: the engraving before it is averaged down.
+    if (qEnvironmentVariableIsSet("BELVANE_TITOLO_INCISIONE"))
+        grande.save(qEnvironmentVariable("BELVANE_TITOLO_INCISIONE"));
     std::vector<float> inchiostro(std::size_t(lg) * ag);
     for (int sy = 0; sy < ag; ++sy)
         for (int sx = 0; sx < lg; ++sx)
@@ -225,7 +219,7 @@ void DisegnaMedaglione(QPainter &p)
     p.setPen(QPen(QColor(0x14, 0x12, 0x10), 0.7));
     p.drawEllipse(kMedaglione, kMedaglioneRx - 2.8, kMedaglioneRy - 2.8);
     // Outside it, an engraved double rule in the frame's ink.
-    p.setPen(QPen(kFiletto, 0.8));
+    p.setPen(QPen(kFiletto, 1.0));
     p.drawEllipse(kMedaglione, kMedaglioneRx + 3.2, kMedaglioneRy + 3.2);
     p.drawEllipse(kMedaglione, kMedaglioneRx + 5.4, kMedaglioneRy + 5.4);
 }

@@ -249,27 +249,28 @@ void DisegnaLineamenti(QPainter &p)
         Taglio(
             p, [&](double t) { return occhio(-0.45 + 1.45 * t, -1) + QPointF(0, 0.2); },
             [](double t) { return 0.35 * Fuso(t); }, 16);
-        // Nostrils, and the crease round each wing of the nose.
+        // Nostrils as two small dark accents; the wing's crease only on the
+        // side away from the light, so the nose is not ringed by a line.
         p.save();
         p.translate(lato * 3.1, kOcchiY + 16.2);
         p.rotate(lato * 18);
         p.setBrush(Qt::black);
-        p.drawEllipse(QPointF(0, 0), 1.0, 0.5);
+        p.drawEllipse(QPointF(0, 0), 0.85, 0.42);
         p.restore();
-        const double ala = lato > 0 ? 0.55 : 0.32; // the wing away from the light the firmer
-        Taglio(
-            p,
-            [&](double t) {
-                const double a = (-110 + 150 * t) * M_PI / 180;
-                return QPointF(lato * (3.7 + 2.4 * std::cos(a)), kOcchiY + 15.4 + 2.2 * std::sin(a));
-            },
-            [&](double t) { return ala * Fuso(t); }, 16);
+        if (lato > 0)
+            Taglio(
+                p,
+                [&](double t) {
+                    const double a = (-75 + 95 * t) * M_PI / 180;
+                    return QPointF(3.7 + 2.4 * std::cos(a), kOcchiY + 15.4 + 2.2 * std::sin(a));
+                },
+                [&](double t) { return 0.4 * Fuso(t); }, 16);
         // The ear's rim.
         Taglio(
             p,
             [&](double t) {
                 const double a = (-80 + 160 * t) * M_PI / 180;
-                return QPointF(lato * (kOrecchioX + 1.6 * std::cos(a)), kOcchiY + 6.0 + 7.4 * std::sin(a));
+                return QPointF(lato * (kOrecchioX + 1.3 * std::cos(a)), kOcchiY + 6.0 + 7.2 * std::sin(a));
             },
             [](double t) { return 0.42 * Fuso(t, 0.6); }, 20);
         // Inside it the inner fold, and the bowl in front of the opening.
@@ -281,6 +282,11 @@ void DisegnaLineamenti(QPainter &p)
             },
             [](double t) { return 0.35 * Fuso(t); }, 16);
     }
+    // The nose's shaded side: one line from under the brow down to the wing,
+    // fine where it starts and firmer as the side turns from the light.
+    Taglio(
+        p, [](double t) { return QPointF(1.7 + 1.6 * t * t, kOcchiY + 2.5 + 11.5 * t); },
+        [](double t) { return (0.12 + 0.4 * t) * std::sqrt(std::sin(M_PI * std::min(1.0, t * 0.55 + 0.05))); }, 20);
     // The edges of the collar's points, each one unbroken line swelling
     // towards the knot.
     for (double lato : {-1.0, 1.0})
@@ -296,11 +302,11 @@ void DisegnaLineamenti(QPainter &p)
     }
     // The mouth: the parting of the lips, dipping at the middle, fading to
     // the corners.
-    const std::vector<QPointF> labbra{{-8.4, kBoccaY + 0.2}, {-4, kBoccaY - 0.2},   {-1.0, kBoccaY - 0.05},
-                                      {0, kBoccaY + 0.12},   {1.0, kBoccaY - 0.05}, {4, kBoccaY - 0.2},
-                                      {8.4, kBoccaY + 0.2}};
+    const std::vector<QPointF> labbra{{-8.4, kBoccaY - 0.35}, {-4, kBoccaY - 0.2},   {-1.0, kBoccaY - 0.05},
+                                      {0, kBoccaY + 0.12},    {1.0, kBoccaY - 0.05}, {4, kBoccaY - 0.2},
+                                      {8.4, kBoccaY - 0.35}};
     Taglio(
-        p, [&](double t) { return Curva(labbra, t); }, [](double t) { return 0.3 + 0.6 * Fuso(t, 0.7); }, 30);
+        p, [&](double t) { return Curva(labbra, t); }, [](double t) { return 0.4 + 0.75 * Fuso(t, 0.7); }, 30);
 }
 
 } // namespace titolo

@@ -27,8 +27,10 @@ double Gauss(double dx, double dy, double sx, double sy)
     return std::exp(-(dx * dx) / (2 * sx * sx) - (dy * dy) / (2 * sy * sy));
 }
 
-// Half the width of the head at height y, through the points below
-// (Catmull-Rom): the crown, the temples, the cheekbones, the jaw, the chin.
+} // namespace
+
+// Through the points below (Catmull-Rom): the crown, the temples, the
+// cheekbones, the jaw, the chin.
 double MezzaLarghezza(double y)
 {
     static constexpr std::array<std::array<double, 2>, 13> kProfilo{{{-67, 0},
@@ -58,6 +60,8 @@ double MezzaLarghezza(double y)
     return std::max(0.0, w);
 }
 
+namespace {
+
 // The meridians of the head: lines from brow to chin that bow round the
 // face as a globe's do, closer together as the face turns away. Where the
 // face narrows to the chin, and down the neck, they keep the chin's round.
@@ -68,8 +72,9 @@ double Meridiano(double x, double mezzaLarghezza)
     return std::asin(std::clamp(x / w, -1.0, 1.0)) * kRaggio;
 }
 
-// The features carved into and raised from the head's plain oval.
-double Lineamenti(double x, double y)
+} // namespace
+
+double Lineamenti(double x, double y, double naso)
 {
     const double ax = std::abs(x);
     double d = 0;
@@ -82,10 +87,10 @@ double Lineamenti(double x, double y)
     d += 1.2 * Gauss(x, y - (kOcchiY - 15), 14, 6);             // forehead
     // The nose: a ridge that widens and rises to the tip, with its wings.
     const double lungo = std::clamp((y - (kOcchiY - 3)) / 17.0, 0.0, 1.0);
-    const double naso = Passaggio(kOcchiY - 4, kOcchiY + 1, y) * (1 - Passaggio(kOcchiY + 14.5, kOcchiY + 17.5, y));
-    d += naso * (0.8 + 4.6 * lungo * lungo) * Gauss(x, 0, 1.4 + 1.6 * lungo, 1);
-    d += 2.4 * Gauss(x, y - (kOcchiY + 14.6), 2.6, 2.2);        // tip
-    d += 1.3 * Gauss(ax - 3.6, y - (kOcchiY + 15.6), 1.6, 1.4); // wings
+    const double dorso = Passaggio(kOcchiY - 4, kOcchiY + 1, y) * (1 - Passaggio(kOcchiY + 14.5, kOcchiY + 17.5, y));
+    d += naso * dorso * (0.8 + 4.6 * lungo * lungo) * Gauss(x, 0, 1.8 + 1.7 * lungo, 1);
+    d += naso * 2.4 * Gauss(x, y - (kOcchiY + 14.6), 2.6, 2.2);        // tip
+    d += naso * 1.3 * Gauss(ax - 3.6, y - (kOcchiY + 15.6), 1.6, 1.4); // wings
     // Mouth and chin.
     d += 1.3 * Gauss(x, y - (kBoccaY - 2.6), 5.5, 2.0); // upper lip
     d -= 1.0 * Gauss(x, y - kBoccaY, 7.5, 0.55);        // the parting of the lips
@@ -94,6 +99,8 @@ double Lineamenti(double x, double y)
     d += 2.2 * Gauss(x, y - (kMentoY - 5.5), 7.5, 3.6); // chin
     return d;
 }
+
+namespace {
 
 } // namespace
 
@@ -106,12 +113,13 @@ double Passaggio(double a, double b, double t)
 Campione Rilievo(double x, double y)
 {
     Campione r;
-    const auto prendi = [&](double h, double hs, Zona z, double meridiano = 0) {
+    const auto prendi = [&](double h, double hs, Zona z, double meridiano = 0, Pezzo pezzo = Pezzo::Altro) {
         if (h > r.h) {
             r.h = h;
             r.hs = hs;
             r.zona = z;
             r.meridiano = meridiano;
+            r.pezzo = pezzo;
         }
     };
     const double ax = std::abs(x);
@@ -155,14 +163,15 @@ Campione Rilievo(double x, double y)
         const double q = 1 - (x / 14) * (x / 14);
         const bool colletto = y > kColloY + 13 - 0.012 * x * x;
         const double h = 20 * std::sqrt(q) + (colletto ? 2.5 : 0);
-        prendi(h, 20 * q, colletto ? Zona::Camicia : Zona::Pelle, Meridiano(x, 0));
+        prendi(h, 20 * q, colletto ? Zona::Camicia : Zona::Pelle, Meridiano(x, 0),
+               colletto ? Pezzo::Altro : Pezzo::Collo);
     }
     // Ears, behind the head's outline.
     for (int lato : {-1, 1}) {
-        const double ex = (x - lato * kOrecchioX) / 3.8, ey = (y - (kOcchiY + 6.5)) / 9.5;
+        const double ex = (x - lato * kOrecchioX) / 3.4, ey = (y - (kOcchiY + 6.5)) / 9.2;
         const double q = 1 - ex * ex - ey * ey;
         if (q > 0)
-            prendi(6 * std::sqrt(q), 6 * q, Zona::Pelle, x);
+            prendi(6 * std::sqrt(q), 6 * q, Zona::Pelle, x, Pezzo::Orecchio);
     }
     // The head.
     const double w = MezzaLarghezza(y);
@@ -171,7 +180,7 @@ Campione Rilievo(double x, double y)
         const double profondita = 27 * std::sqrt(std::clamp((y + 68) / 14.0, 0.0, 1.0));
         const double d = Lineamenti(x, y);
         prendi(profondita * std::sqrt(q) + d * std::min(1.0, q * 4), profondita * q + 0.1 * d, Zona::Pelle,
-               Meridiano(x, w));
+               Meridiano(x, w), Pezzo::Testa);
     }
     // The hair: over the crown and down to the temples, parted on the left.
     const double cx = (x - 0.5) / kCapelliA, cy = (y - kCapelliY) / kCapelliB;
@@ -187,7 +196,7 @@ Campione Rilievo(double x, double y)
 double Tono(const Campione &c, double x, double y)
 {
     if (c.zona == Zona::Fondo) // a quiet ground, darker behind the lit side of the face
-        return 0.23 - 0.06 * Passaggio(-50, 50, x);
+        return 0.3 - 0.1 * Passaggio(-50, 50, x);
     constexpr double e = 0.5;
     const auto h = [](double px, double py) { return std::max(0.0, Rilievo(px, py).h); };
     const Vettore n = Normalizza({-(h(x + e, y) - h(x - e, y)) / (2 * e), -(h(x, y + e) - h(x, y - e)) / (2 * e), 1});
@@ -201,7 +210,7 @@ double Tono(const Campione &c, double x, double y)
     case Zona::Pelle: {
         const double ax = std::abs(x);
         // Shadows cast: under the nose, under the lower lip, under the jaw.
-        scuro += 0.2 * std::exp(-std::pow((x - 1.2) / 3.2, 2) - std::pow((y - (kOcchiY + 18.2)) / 1.1, 2));
+        scuro += 0.1 * std::exp(-std::pow((x - 2.0) / 3.2, 2) - std::pow((y - (kOcchiY + 18.2)) / 1.1, 2));
         scuro += 0.15 * std::exp(-std::pow(x / 5.5, 2) - std::pow((y - (kBoccaY + 4.4)) / 0.9, 2));
         scuro += 0.22 * std::exp(-std::pow(x / 6.5, 2) - std::pow((y - (kBoccaY - 1.7)) / 1.2, 2)); // upper lip
         // The nose's shadow cast on the cheek beside its lower half.
@@ -209,7 +218,7 @@ double Tono(const Campione &c, double x, double y)
         // The shaded plane on the nose's far side, from the bridge down to
         // the nostril; the sockets under the brows.
         const double lato = x - (2.2 + 0.12 * (y - kOcchiY));
-        scuro += 0.22 * std::exp(-lato * lato / 3.0) * Passaggio(kOcchiY + 3, kOcchiY + 8, y) *
+        scuro += 0.12 * std::exp(-lato * lato / 3.0) * Passaggio(kOcchiY + 6, kOcchiY + 10, y) *
             (1 - Passaggio(kOcchiY + 13, kOcchiY + 15.5, y));
         scuro += 0.22 * Gauss(ax - (kOcchiX - 0.5), y - (kOcchiY - 3.0), 4.8, 1.3);
         scuro += 0.1 * Gauss(ax - (kOcchiX - 4.5), y - (kOcchiY - 1.0), 1.6, 2.2);
@@ -223,7 +232,7 @@ double Tono(const Campione &c, double x, double y)
         // The hollow of the ear.
         scuro += 0.35 * Gauss(ax - (kOrecchioX - 0.6), y - (kOcchiY + 6), 1.2, 4.5);
         if (y > 4)
-            scuro += 0.5 * (1 - Passaggio(8, 24, y - 0.02 * x * x)) * Passaggio(3, 9, y);
+            scuro += 0.2 * (1 - Passaggio(8, 24, y - 0.02 * x * x)) * Passaggio(3, 9, y);
         // The eye's white is paper.
         const double dx = (ax - kOcchiX) / kOcchioMezzo;
         if (std::abs(dx) < 1 && y > kOcchiY - kPalpebra * (1 - dx * dx) - 0.25 * dx &&
@@ -244,7 +253,7 @@ double Tono(const Campione &c, double x, double y)
         chiaro = 0.55, cupo = 0.9;
         break;
     case Zona::Panciotto:
-        chiaro = 0.48, cupo = 0.8;
+        chiaro = 0.38, cupo = 0.66;
         break;
     case Zona::Cravatta:
         chiaro = 0.6, cupo = 0.9;

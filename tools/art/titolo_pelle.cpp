@@ -1,0 +1,85 @@
+#include "titolo_pelle.h"
+
+#include "titolo_misure.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace titolo {
+
+namespace {
+
+constexpr double kPasso = 3.0; // the skin's lines lie this many pixels apart
+constexpr double kCroce = 0.7; // the crossing set's angle to the first, radians
+// How far the lines bow between the middle of the face and its outline, in
+// units: up in the middle over the brow, up at the sides below the eyes.
+constexpr double kArcoFronte = 7, kArcoGuance = -12;
+// How far the features bend them, a share of their height; the nose's
+// less, or the lines would crowd into a smear down its shaded flank.
+constexpr double kPiegaLineamenti = 0.5, kPiegaNaso = 0.4;
+
+// The skin's lines are the level lines of this function of the place.
+double Livello(Pezzo pezzo, double x, double y)
+{
+    if (pezzo == Pezzo::Orecchio) { // across the ear, bowed by its own round
+        const double ex = (x - (x < 0 ? -kOrecchioX : kOrecchioX)) / 3.4, ey = (y - (kOcchiY + 6.5)) / 9.2;
+        return y - 6 * std::max(0.0, 1 - ex * ex - ey * ey);
+    }
+    if (pezzo == Pezzo::Collo) { // round the neck, seen from a little above
+        const double u = std::min(1.0, std::abs(x) / 14);
+        return y + 3.0 * u * u;
+    }
+    // Across the head each line bows like the skull's arch over the brow and
+    // like the jaw below the eyes, so that down the cheeks the lines run with
+    // the outline into the round of the chin; it lies along the outline near
+    // it. The features bend it further: up into the sockets, down over the
+    // nose, the cheekbones, the lips and the chin.
+    const double w = std::max(4.0, MezzaLarghezza(y));
+    const double u = std::min(0.985, std::abs(x) / w);
+    const double tondo = 0.7 * u * u + 0.3 * (1 - std::sqrt(1 - u * u));
+    const double arco = kArcoFronte + (kArcoGuance - kArcoFronte) * Passaggio(kOcchiY - 6, kOcchiY + 16, y);
+    // The features' heights are softened first, so the lines swing round them
+    // rather than kink at every small rise.
+    constexpr double r = 2.0;
+    const auto l = [](double px, double py) { return Lineamenti(px, py, kPiegaNaso); };
+    const double lineamenti = (2 * l(x, y) + l(x - r, y) + l(x + r, y) + l(x, y - r) + l(x, y + r)) / 6;
+    return y - arco * tondo - kPiegaLineamenti * lineamenti;
+}
+
+} // namespace
+
+double Tratto(double fase, double g, double larghezza)
+{
+    constexpr double campioni = kScala * kIngrandimento; // samples to one of the sitter's units
+    const double distanza = std::abs(fase - std::round(fase)) / g * campioni;
+    const double mezza = larghezza / g * campioni / 2;
+    return std::clamp(mezza - distanza + 0.5, 0.0, 1.0);
+}
+
+double InchiostroPelle(const Campione &c, double x, double y, double t)
+{
+    const Pezzo pezzo = c.pezzo == Pezzo::Altro ? Pezzo::Testa : c.pezzo;
+    constexpr double e = 0.25;
+    constexpr double righe = kIngrandimento / kPasso; // lines to a unit where the level rises one to one
+    const double f = Livello(pezzo, x, y);
+    const double fx = (Livello(pezzo, x + e, y) - f) / e, fy = (Livello(pezzo, x, y + e) - f) / e;
+    const double g1 = std::max(0.05, std::hypot(fx, fy) * righe);
+    // The crossing set: the level turned by kCroce.
+    const double f2 = std::cos(kCroce) * f + std::sin(kCroce) * x;
+    const double g2 =
+        std::max(0.05, std::hypot(std::cos(kCroce) * fx + std::sin(kCroce), std::cos(kCroce) * fy) * righe);
+    // Where a line passes between the nostrils it is cut fine, so the two
+    // nostrils stand as accents rather than one bar under the nose.
+    const double narici = 1 - 0.75 * std::exp(-std::pow(x / 3.6, 2) - std::pow((y - (kOcchiY + 16.4)) / 1.3, 2));
+    double a = Tratto(f * righe, g1, narici * std::min(0.8, 0.02 + 1.3 * std::pow(t, 1.8)));
+    // The nose and the jaw keep to their one set of lines, so their shaded
+    // sides turn as a graded shade and not a blot: where the lines already
+    // run steeply down the jaw, a crossing set would weave into a grid.
+    const double naso = std::exp(-std::pow(x / 5.5, 2) - std::pow((y - (kOcchiY + 10)) / 7.5, 2));
+    const double mascella = Passaggio(kBoccaY - 5, kBoccaY + 1, y);
+    if (t > 0.5)
+        a = std::max(a, (1 - naso) * (1 - mascella) * Tratto(f2 * righe, g2, std::min(0.5, (t - 0.5) * 1.5)));
+    return a;
+}
+
+} // namespace titolo
