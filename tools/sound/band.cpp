@@ -259,7 +259,7 @@ void Band::OffbeatChords(std::uint32_t beatStart, int beatStep, const Chord &cho
     const Touch &touch = TouchOf(style);
     // The bass stays the lowest note: a chord tone at or just above it goes
     // up an octave (E7 over E3 is G#3 B3 D4, not D3 under the bass).
-    std::vector<int> tones = CloseChord(chord, chordFloor_);
+    std::vector<int> tones = CloseChord(chord, kChordFloor);
     // An inverted chord leaves its bass note to the bass: a first inversion
     // with its third doubled above sounds thick.
     if (chord.bass != chord.root && tones.size() > 2) {
@@ -275,7 +275,8 @@ void Band::OffbeatChords(std::uint32_t beatStart, int beatStep, const Chord &cho
         const std::size_t top = tones.size() - 1;
         const std::array<std::size_t, 2> picked = {beatStep == 0 ? top - 1 : 0, top};
         for (int offset = 1; offset <= 2; ++offset) {
-            if (Rubs(tones[picked[offset - 1]], beatStart + offset * kStep)) {
+            if (Rubs(tones[picked[offset - 1]], beatStart + offset * kStep) ||
+                GrowlsOverBass(tones[picked[offset - 1]], beatStep + offset, kBeatSteps - offset)) {
                 continue;
             }
             Play(who_.offbeat, beatStart + offset * kStep, tones[picked[offset - 1]],
@@ -294,7 +295,8 @@ void Band::OffbeatChords(std::uint32_t beatStart, int beatStep, const Chord &cho
         const std::uint32_t length = held ? 2 * kStep - touch.chordGap : kStep - touch.chordGap;
         const int shift = feel_.Shift(kChordSpread);
         for (std::size_t i = light && offset == 2 ? 1 : 0; i < tones.size(); ++i) {
-            if (Rubs(tones[i], beatStart + offset * kStep)) {
+            if (Rubs(tones[i], beatStart + offset * kStep) ||
+                GrowlsOverBass(tones[i], beatStep + offset, held ? 2 : 1)) {
                 continue;
             }
             Play(who_.offbeat, beatStart + offset * kStep, tones[i], offset == 1 ? touch.chordFirst : touch.chordSecond,
@@ -361,6 +363,16 @@ void Band::RippleBeat(std::uint32_t beatStart, const Chord &chord)
              (i == 0 ? kBeatTicks : std::min(2 * kSixteenth, kBeatTicks - i * kSixteenth)) - kHarpGap,
              feel_.Shift(kHarpSpread));
     }
+}
+
+bool Band::GrowlsOverBass(int key, int step, int steps) const
+{
+    // Low down a semitone (or a major seventh) against a note the bass
+    // passes through is a growl, not a chord: the chord leaves that note out.
+    return key < kLowRegister && std::any_of(barBass_.begin(), barBass_.end(), [&](const BassNote &note) {
+               const int apart = ((key - note.key) % 12 + 12) % 12;
+               return note.step < step + steps && step < note.step + note.steps && (apart == 1 || apart == 11);
+           });
 }
 
 bool Band::Rubs(int key, std::uint32_t tick) const

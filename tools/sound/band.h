@@ -36,8 +36,10 @@ inline constexpr std::uint8_t kFlute = 73;
 } // namespace program
 
 inline constexpr std::uint8_t kDrums = 9; // the percussion channel
-// Chords after the beat are voiced from D3 up unless a tune says otherwise.
+// Chords after the beat are voiced from D3 up.
 inline constexpr int kChordFloor = 50;
+// Under D4 a chord note a semitone or a major seventh from the bass growls.
+inline constexpr int kLowRegister = 62;
 
 struct Part {
     std::uint8_t channel;
@@ -117,9 +119,6 @@ public:
     // eighths ("F3/3 E3/3"), in place of the one its chords make: a line
     // that passes, turns or falls by step where roots and fifths would stall.
     void WriteBass(std::string_view bar) { writtenBass_ = bar; }
-    // The lowest key the chords after the beat are voiced from (D3 unless
-    // told): lower, they leave the lead's register to the lead.
-    void SetChordFloor(int key) { chordFloor_ = key; }
     // Velocity added to the held chords alone, so they can sit under a lead
     // of their own family while the bass keeps its weight.
     void SetHeldLevel(int level) { heldLevel_ = level; }
@@ -158,6 +157,9 @@ private:
     void RolledBeat(std::uint32_t beatStart, const Chord &chord, bool withBass);
     void PadChord(std::uint32_t start, int beatStep, const Chord &chord, std::uint32_t length);
     void ClosingBar(std::uint32_t barStart, const Chord &chord);
+    // Whether a chord's `key`, sounding over `steps` eighths from the bar's
+    // `step`, would rub a semitone or a major seventh low against the bass.
+    bool GrowlsOverBass(int key, int step, int steps) const;
     // Whether a chord's `key`, struck at `tick`, would rub a semitone against the melody.
     bool Rubs(int key, std::uint32_t tick) const;
     // Whether `key` is the chord's seventh and the melody sounds it between
@@ -178,7 +180,6 @@ private:
     bool walk_ = true;
     bool walkingLine_ = false;
     int bassShift_ = 0;
-    int chordFloor_ = kChordFloor;
     int heldLevel_ = 0;
     int lastBass_ = 0;              // the bass's last key, so the line moves to the nearest
     std::vector<BassNote> barBass_; // the bass of the bar being accompanied

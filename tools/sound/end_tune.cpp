@@ -3,9 +3,9 @@
 // the band's first chord the trumpet plays the game tune's opening figure,
 // in major and in its rocking rhythm; a clarinet sings in thirds and sixths
 // under it and once answers it, and the line grows bar by bar, through a
-// timpani roll on the dominant and a broadening, to one full chord with a
-// crash and the timpani, the loudest moment, the trumpet on the tonic at its
-// highest. The held parts lift together after a bar, and the crash, the harp
+// timpani roll on the dominant and a broadening, to one full chord with two
+// crashes and the timpani, the loudest moment, the trumpet on the tonic at
+// its highest. The held parts lift together after a bar, and the crashes, the harp
 // and the timpani ring on half a bar after them.
 // No part climbs above C7 or plays harder than velocity 100, so it rings
 // rather than shrieks.
@@ -70,7 +70,8 @@ constexpr std::array<std::string_view, 6> kChords = {"A", "A F#m", "D/F# Bm7", "
 // into the final one.
 constexpr std::array<int, 6> kLevels = {-3, -7, -8, -5, -1, 12};
 // The broadening before the last chord: {sixteenths before it, tempo in % of the beat's length}.
-constexpr std::array<std::pair<std::uint32_t, std::uint32_t>, 3> kBroadening = {{{6, 107}, {3, 114}, {0, 120}}};
+constexpr std::array<std::pair<std::uint32_t, std::uint32_t>, 4> kBroadening = {
+    {{9, 103}, {6, 106}, {3, 110}, {0, 114}}};
 constexpr std::string_view kDominantBass = "E3/3 E2/3"; // in eighths
 // The lines grow from the first bar to the last chord: each starts where
 // the eight-bar arc still rises.
@@ -79,7 +80,7 @@ constexpr int kLinePlace = 2;
 // cymbal splashes.
 constexpr std::array<std::uint8_t, 2> kFirstHeld = {52, 57}; // E3 A3, under the head
 constexpr std::uint8_t kFirstHeldVelocity = 70;
-constexpr std::uint8_t kSplashKey = 55, kSplashVelocity = 64;
+constexpr std::uint8_t kSplashKey = 55, kSplashVelocity = 78;
 constexpr Grid kLastBarGrid{kSixEightFine.ticksPerStep, 12}; // the final bar
 // How long the final chord's parts sound: the held ones (trumpet, clarinet,
 // accordion, bass) a bar, the crash, the harp and the timpani to the end of
@@ -88,18 +89,18 @@ constexpr Grid kLastBarGrid{kSixEightFine.ticksPerStep, 12}; // the final bar
 constexpr std::uint32_t kHeldTicks = kLastBarGrid.ticksPerStep * kLastBarGrid.stepsPerBar;
 constexpr std::uint32_t kRingingTicks = kHeldTicks + kSixEight.ticksPerStep * 3;
 
-constexpr Voice kTrumpetLead{kTrumpet, 0, 82, 20, Articulation::Plain, 6};
+constexpr Voice kTrumpetLead{kTrumpet, 0, 84, 20, Articulation::Plain, 6};
 constexpr Voice kClarinetSecond{kClarinet, 0, 74, 16, Articulation::Plain, 6};
 // The trumpet's last note is its loudest (the summit); the clarinet under
 // it plays out.
-constexpr int kFinalAccent = 20, kSecondFinalAccent = 16;
+constexpr int kFinalAccent = 18, kSecondFinalAccent = 16;
 
-// One crash cymbal, so the splash does not cover the trumpet's top note.
-constexpr std::array<std::uint8_t, 1> kCrashKeys = {49};
+// Two crash cymbals, the second softer, so the splash is big but does not
+// cover the trumpet's top note.
+constexpr std::array<std::pair<std::uint8_t, std::uint8_t>, 2> kCrashes = {{{49, 96}, {57, 84}}};
 // The timpani: the tonic struck at the start and on the last chord, a roll
 // on the dominant between.
 constexpr std::uint8_t kTimpaniTonic = 45, kTimpaniDominant = 40; // A2, E2
-constexpr std::uint8_t kHitVelocity = 96;
 constexpr std::uint8_t kLastDrumVelocity = 86;                    // under the trumpet's top note
 constexpr std::uint8_t kFirstHitVelocity = 86;                    // the opening stroke, under the last
 constexpr std::array<std::uint8_t, 3> kFirstChord = {45, 52, 57}; // A2 E3 A3, under the trumpet's E4
@@ -111,6 +112,12 @@ constexpr std::uint8_t kFinalTopVelocity = 64;
 constexpr std::array<std::uint8_t, 6> kRoll = {58, 64, 70, 76, 82, 88};
 constexpr std::uint32_t kFirstRollTicks = 15;
 constexpr std::uint8_t kFirstChordVelocity = 72; // under the trumpet's first notes
+// Under the call's G#, on the second beat of the bar before the dominant, the
+// accordion fills the chord of D with its sixth: the G# leans on a full
+// chord, brightly, rather than on a bare B over the bass's D.
+constexpr std::size_t kLeaningBar = 3;
+constexpr std::array<std::uint8_t, 3> kLeaningChord = {54, 57, 62}; // F#3 A3 D4
+constexpr std::uint8_t kLeaningVelocity = 60;
 
 } // namespace
 
@@ -170,6 +177,12 @@ std::vector<MidiTrack> ComposeEndTune()
                                        kSixEight.barTicks() / 2);
             }
         }
+        if (bar == kLeaningBar) {
+            const std::uint32_t beat = kSixEight.barTicks() / 2;
+            for (const std::uint8_t key : kLeaningChord) {
+                band.Track(kAccordion).Note(now + beat, kAccordion, key, kLeaningVelocity, beat - 40);
+            }
+        }
         if (bar + 2 == kChords.size()) {
             for (std::uint32_t i = 0; i < kRoll.size(); ++i) {
                 band.Track(kTimpani).Note(now + kSixEight.barTicks() / 2 + i * kSixEightFine.ticksPerStep, kTimpani,
@@ -177,10 +190,10 @@ std::vector<MidiTrack> ComposeEndTune()
             }
         }
         if (last) {
-            // The crash rings under the whole chord: struck short, the
-            // synthesiser cuts it before it is heard.
-            for (const std::uint8_t crash : kCrashKeys) {
-                band.Percussion(now, crash, kHitVelocity, kRingingTicks);
+            // The crashes ring under the whole chord: struck short, the
+            // synthesiser cuts them before they are heard.
+            for (const auto &[crash, velocity] : kCrashes) {
+                band.Percussion(now, crash, velocity, kRingingTicks);
             }
             // Both drums: the tonic and its fifth below.
             band.Track(kTimpani).Note(now, kTimpani, kTimpaniTonic, kLastDrumVelocity, kRingingTicks);
@@ -191,7 +204,7 @@ std::vector<MidiTrack> ComposeEndTune()
         }
         now += last ? kLastBarGrid.barTicks() : kSixEight.barTicks();
     }
-    // The file ends as the crash, the harp and the timpani stop ringing.
+    // The file ends as the crashes, the harp and the timpani stop ringing.
     return band.Tracks(conductor, lastBar + kRingingTicks);
 }
 

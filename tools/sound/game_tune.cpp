@@ -88,7 +88,7 @@ const Bars kChordBars[] = {
      "E7", "E7/B E7/D"},
     // A': on to C and F; D minor's dominant turns aside deceptively to B flat,
     // stretching the phrase to ten bars, and is reached through ii-V
-    {"Am/C", "C/E", "F Am", "Dm7 G7/B", "C", "F", "Bb F/A", "Gm/Bb A7", "Bb/D Gm", "Gm/E A7"},
+    {"Am/C", "C/E", "F Am", "Dm7 G7/B", "C", "F Am", "Bb F/A", "Gm/Bb A7", "Bb/D Gm", "Gm/E A7"},
     // C: D minor over the lament bass D C Bb A, the Neapolitan of A minor,
     // and its dominant turning to the leading note in the bass
     {"Dm", "C7", "Gm/Bb", "A7", "Dm/F", "Bb/D", "E7", "E7 E7/G#"},
@@ -116,13 +116,13 @@ const Bars kTheme = {
 // on C, and holds it while the clarinet enters.
 const Bars kMiddle = {
     "r/8 A5/2 F5/2",
-    "G5/2 C6/4 D6/4 C6/2",
+    "G5/2 C6/4 E6/4 D6/2",
     "B5/3 C6/1 D6/2 F5/4 G5/2",
     "C6/6 r/4 G5/2",
     "A5/3 F5/3 E5/3 G5/3",
     "F5/3 A5/3 D6/4 C6/2",
     "C6/4 B5/2 D6/3 C6/1 B5/2",
-    "C6/4 B5/2 D6/3 B5/3",
+    "E6/4 D6/2 B5/3 D6/3",
     "C6/6 r/6",
 };
 // Under the flute, the strings move slowly in the middle register, in
@@ -142,15 +142,15 @@ const Bars kSequenceOboe = {"r/2 B5/2 A5/2 G5/4 B5/2", "B5/3 G5/3 E5/3 G5/3"};
 const Bars kSequenceClose = {"r/2 A6/2 G6/2 F6/4 A6/2", "A6/3 F6/3 D6/3 E6/3", "G#6/3 A6/1 B6/2 D7/4 r/2"};
 
 // The theme on the violin, on its E string, after a bar of harp on the
-// dominant; through C and F major down to D minor. Its last note is held
-// into the interlude's first bar.
+// dominant; through C and F major, rising to its E twice, down to D minor.
+// Its last note is held into the interlude's first bar.
 const Bars kThemeViolin = {
     "E5/3 F5/1 E5/2 A5/4 B5/2",
-    "C6/4 B5/2 C6/4 G5/2",
-    "A5/2 C6/2 A5/2 C6/3 B5/3",
-    "C6/4 A5/2 B5/3 A5/3",
-    "G5/4 r/2 C6/2 B5/2 G5/2",
-    "r/2 F5/2 A5/2 C6/4 A5/2",
+    "C6/4 D6/2 C6/4 B5/2",
+    "A5/2 C6/2 D6/2 C6/3 B5/3",
+    "C6/4 A5/2 B5/3 D6/3",
+    "G5/4 r/2 E6/2 C6/2 D6/2",
+    "r/2 F5/2 A5/2 C6/4 E6/2",
     "D6/4 Bb5/2 C6/3 Bb5/1 A5/2",
     "G5/4 Bb5/2 G5/3 A5/3",
     "F5/3 G5/1 A5/2 Bb5/4 C6/2",
@@ -158,10 +158,11 @@ const Bars kThemeViolin = {
     "F5/6 r/6",
 };
 
-// The interlude: few notes, long ones, entering over the violin's close.
+// The interlude: few notes, long ones, entering over the violin's close;
+// its last leans on the dominant's C and falls to its fifth.
 const Bars kInterlude = {
-    "r/6 D5/4 F5/2",           "Bb4/4 A4/2 Bb4/3 C5/1 D5/2", "G5/4 F5/2 D5/6",     "C#5/6 r/6",
-    "r/2 A4/2 D5/2 F5/4 G5/2", "Bb5/4 A5/2 G5/3 F5/3",       "E5/4 C5/2 D5/4 r/2",
+    "r/6 D5/4 F5/2",           "Bb4/4 A4/2 Bb4/3 C5/1 D5/2", "G5/4 F5/2 D5/6",          "C#5/6 r/6",
+    "r/2 A4/2 D5/2 F5/4 G5/2", "Bb5/4 A5/2 G5/3 F5/3",       "E5/4 D5/2 C5/2 B4/2 r/2",
 };
 
 // The theme's return, ornamented, on the violin low on its warm strings (an
@@ -196,7 +197,7 @@ const Bars kCoda = {
 // the pick-up landing on the tonic chord's third as the tune begins again,
 // where the oboe goes on sighing down the scale over the lament.
 const Bars kRound = {"B4/4 D5/2 E5/2 G#5/2 B5/2"};
-const Bars kLanding = {"C6/6 D6/2 C6/2 r/2"};
+const Bars kLanding = {"C6/6 D6/2 C6/2 B5/2"};
 
 // Over the intro's lament the oboe sighs down from the C it landed on, a
 // step a beat, turns back up over the bass's F and comes to rest on the
@@ -219,7 +220,7 @@ constexpr Voice kFluteReturn{kFlute, 0, 73, 14, Articulation::Plain, 8};
 constexpr Voice kFluteSummit{kFlute, 0, 74, 14, Articulation::Plain, 8};
 constexpr Voice kViolinLead{kViolin, 0, 70, 14, Articulation::Plain, 8};
 constexpr Voice kViolinReturn{kViolin, -12, 77, 14, Articulation::Plain, 8};
-constexpr Voice kOboeLead{kOboe, 0, 60, 14, Articulation::Plain, 8};
+constexpr Voice kOboeLead{kOboe, 0, 56, 14, Articulation::Plain, 8};
 constexpr Voice kOboeCall{kOboe, 0, 57, 14, Articulation::Plain, 8};
 constexpr Voice kStringsCounter{kStrings, 0, 48, 30, Articulation::Plain, 5};
 
@@ -277,11 +278,12 @@ const BassBar kBassBars[] = {
     {kB, "E2/2 D2/1 C2/3"},
     {kB + 4, "D2/2 E2/1 F2/3"},
     {kB + 5, "A2/3 F2/3"},
+    {kB + 7, "C3/3 E2/3"},
     {kSequenceBar, "A2/2 G2/1 E2/2 G2/1"},
     {kSequenceBar + 1, "D3/2 C3/1 A2/2 F2/1"},
     {kSequenceBar + 2, "G2/2 A2/1 B2/2 D3/1"},
     {kSequenceBar + 3, "E3/1 D3/1 E3/1 C3/1 A2/1 G2/1"},
-    {kSequenceBar + 4, "F2/1 A2/1 C3/1 A2/1 B2/1 C3/1"},
+    {kSequenceBar + 4, "F2/1 C3/1 A2/1 C3/1 D3/1 C3/1"},
     {kSequenceBar + 5, "B2/1 C3/1 D3/1 F3/1 E3/1 D3/1"},
     {kSequenceBar + 6, "E3/2 D3/1 B2/2 G#2/1"},
     {kSequenceBar + 7, "B2/3 D3/3"},
@@ -290,7 +292,7 @@ const BassBar kBassBars[] = {
     {kAViolin + 2, "F2/3 A2/3"},
     {kAViolin + 3, "D3/3 B2/3"},
     {kAViolin + 4, "C3/3 G2/2 E2/1"},
-    {kAViolin + 5, "F2/4 A2/2"},
+    {kAViolin + 5, "F2/3 A2/3"},
     {kAViolin + 6, "Bb2/3 A2/3"},
     {kAViolin + 7, "Bb2/3 A2/3"},
     {kAViolin + 8, "D3/3 G2/2 F2/1"},
@@ -334,6 +336,8 @@ struct Layer {
 };
 const Layer kLayers[] = {
     {0, kA, Accompaniment::Arpeggio, true},
+    // A soft pad under the oboe, so the loop lands on more than the harp.
+    {0, kA - 1, Accompaniment::Pad, false, -8},
     {kA - 1, kA, Accompaniment::Barcarolle, false},
     // The guitar's figure changes with the theme's phrases.
     {kA, kA + 4, Accompaniment::Barcarolle, true},
@@ -373,14 +377,12 @@ struct Level {
 };
 const Level kLevels[] = {
     {0, -18},           {kA - 1, -15},     {kA, -5},           {kA + 8, -4},      {kB - 1, -3},      {kB, -7},
-    {kB + 7, -4},       {kB + 14, -4},     {kAViolin, -4},     {kC - 1, -10},     {kC, -24},         {kAAgain - 2, -12},
+    {kB + 7, -4},       {kB + 14, -4},     {kAViolin, -4},     {kC - 1, -10},     {kC, -27},         {kAAgain - 2, -12},
     {kAAgain - 1, -7},  {kAAgain, -5},     {kAAgain + 7, 0},   {kAAgain + 10, 2}, {kCodaBar - 1, 0}, {kCodaBar, -5},
     {kCodaBar + 3, -3}, {kCodaBar + 4, 0}, {kCodaBar + 5, -15}};
 // Under the violin the held strings step back: same family, they would
 // swallow it; and under the interlude's oboe they leave the harp the pulse.
 constexpr int kThinPad = -8;
-// The chords after the beat are voiced from C3 where the clarinet dips to E4.
-constexpr int kLowChords = 48;
 
 // The scale the bass passes through, from a bar on.
 struct Key {
@@ -460,7 +462,6 @@ std::vector<MidiTrack> ComposeGameTune()
         // In the middle tune and the theme's return the bass walks into
         // every bar by step.
         band.SetHeldLevel(kAViolin <= bar && bar < kAAgain - 1 ? kThinPad : 0);
-        band.SetChordFloor(kA <= bar && bar < kAViolin ? kLowChords : kChordFloor);
         band.SetWalkingLine((kB <= bar && bar < kSequenceBar) || (kAAgain <= bar && bar < kCodaBar));
         for (const BassBar &written : kBassBars) {
             if (written.bar == bar) {
