@@ -230,6 +230,34 @@ void Band::Bass(std::uint32_t barStart, const std::vector<Chord> &chords, int ne
             line.push_back({5, approach, 1});
         }
     }
+    // Rocking: each beat the bass holds is cut long-short, the short note a
+    // tone of the chord above it, its fifth where it can, and never the
+    // note that follows, which would only be struck again.
+    if (rocking_ && !written) {
+        std::vector<BassNote> rocked;
+        for (std::size_t i = 0; i < line.size(); ++i) {
+            const BassNote &note = line[i];
+            // The next bar's first note is placed near the last one: its pitch class stands for it.
+            const bool inBar = i + 1 < line.size();
+            const int following = inBar ? line[i + 1].key : nextBass;
+            const Chord &chord = chords[static_cast<std::size_t>(note.step / kBeatSteps) * chords.size() / 2];
+            int above = 0;
+            for (const int interval : chord.intervals) {
+                const int key = KeyAtOrAbove((chord.root + interval) % 12, note.key + 3);
+                const bool fits = key - note.key <= 7 && key <= kBassHighest && (inBar ? key : key % 12) != following;
+                if (fits && (above == 0 || key - note.key == 7)) {
+                    above = key;
+                }
+            }
+            if (note.steps != kBeatSteps || above == 0) {
+                rocked.push_back(note);
+                continue;
+            }
+            rocked.push_back({note.step, note.key, kBeatSteps - 1});
+            rocked.push_back({note.step + kBeatSteps - 1, above, 1});
+        }
+        line = rocked;
+    }
     barBass_ = line;
     barBassBefore_ = lastBass_;
     for (const BassNote &note : line) {
@@ -463,11 +491,13 @@ void Band::PadChord(std::uint32_t start, int beatStep, const Chord &chord, std::
     }
     // A voice that would still follow the melody in octaves is left out:
     // the melody sounds that note itself; so is one still sliding with the
-    // bass, which sounds it, or its fifth, below.
+    // bass, which sounds it, or its fifth, below, and one growling against
+    // a note the bass passes through.
     std::vector<bool> doubling(best.size());
     for (std::size_t i = 0; i < best.size(); ++i) {
         doubling[i] = DoublesMelody(best[i], start, length) || slides(best[i]) ||
-            DoublesSeventh(chord, best[i], start, start + length);
+            DoublesSeventh(chord, best[i], start, start + length) ||
+            GrowlsOverBass(best[i], beatStep, static_cast<int>(length / kStep));
     }
     // The next chord moves from the voices heard.
     lastPad_.clear();

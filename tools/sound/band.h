@@ -112,6 +112,9 @@ public:
     // With a walking line, every bar (not every other one) is approached by
     // step when the bass would leap a third or more into the next.
     void SetWalkingLine(bool walking) { walkingLine_ = walking; }
+    // With rocking, each beat the bass would hold is played long-short, the
+    // short note on a tone of the chord above it.
+    void SetRocking(bool rocking) { rocking_ = rocking; }
     // The melody over the band, in order of onsets: held chords keep their
     // voices from moving in octaves with it.
     void SetMelody(std::vector<WrittenNote> melody) { melody_ = std::move(melody); }
@@ -179,6 +182,7 @@ private:
     int bar_ = 0; // bars accompanied so far: the figures vary with it
     bool walk_ = true;
     bool walkingLine_ = false;
+    bool rocking_ = false;
     int bassShift_ = 0;
     int heldLevel_ = 0;
     int lastBass_ = 0;              // the bass's last key, so the line moves to the nearest

@@ -116,7 +116,9 @@ constexpr std::uint8_t kFirstChordVelocity = 72; // under the trumpet's first no
 // accordion fills the chord of D with its sixth: the G# leans on a full
 // chord, brightly, rather than on a bare B over the bass's D.
 constexpr std::size_t kLeaningBar = 3;
-constexpr std::array<std::uint8_t, 3> kLeaningChord = {54, 57, 62}; // F#3 A3 D4
+// Its A waits for the G# to fall to F#, so the two never rub.
+constexpr std::array<std::pair<std::uint8_t, std::uint32_t>, 3> kLeaningChord = {
+    {{54, 0}, {62, 0}, {57, 480}}}; // F#3 D4, then A3 (ticks after the beat)
 constexpr std::uint8_t kLeaningVelocity = 60;
 
 } // namespace
@@ -179,8 +181,8 @@ std::vector<MidiTrack> ComposeEndTune()
         }
         if (bar == kLeaningBar) {
             const std::uint32_t beat = kSixEight.barTicks() / 2;
-            for (const std::uint8_t key : kLeaningChord) {
-                band.Track(kAccordion).Note(now + beat, kAccordion, key, kLeaningVelocity, beat - 40);
+            for (const auto &[key, after] : kLeaningChord) {
+                band.Track(kAccordion).Note(now + beat + after, kAccordion, key, kLeaningVelocity, beat - after - 40);
             }
         }
         if (bar + 2 == kChords.size()) {

@@ -79,7 +79,7 @@ const Bars kChordBars[] = {
     {"Am", "G", "F", "E"},
     // A: halting on the dominant, closing in C, falling deceptively onto F
     {"Am", "Am/C", "Dm Dm/F", "E", "Am", "Dm/F", "F G7", "C", "Am/C", "G", "C C/E", "F C/E", "Dm7 Dm7/C", "Dm/B",
-     "E7 E7/G#", "F/A"},
+     "E7 E7/G#", "Am"},
     // B: C major, a half close on its dominant's seventh resolving to C with
     // the third on top; then Am7 Dm7 G7 Cmaj7 Fmaj7 Bm7b5 E7, the circle of
     // fifths a chord a bar over a bass walking in eighths, and a bar on the
@@ -93,8 +93,8 @@ const Bars kChordBars[] = {
     // and its dominant turning to the leading note in the bass
     {"Dm", "C7", "Gm/Bb", "A7", "Dm/F", "Bb/D", "E7", "E7 E7/G#"},
     // A'': the full cadence comes only at its end
-    {"Am G/B", "Am/C C/E", "Dm Dm/F", "E7", "Am/C", "Dm/F Bb", "Dm/F E7", "E7", "Am/C", "G", "C C/E", "F", "Dm",
-     "Dm7 E7", "E7 E7/G#", "Am"},
+    {"Am G/B", "Am/C C/E", "Dm Dm/F", "E7", "Am/C", "Dm/F Bb", "Dm/F E7", "E7", "F", "G", "C C/E", "F", "Dm", "Dm7 E7",
+     "E7 E7/G#", "Am"},
     // coda: over a held A, i, iv and VI; the dominant turned aside to the
     // Neapolitan sixth, as the interlude closed, and
     // a bar on the dominant back to the start
@@ -115,8 +115,8 @@ const Bars kTheme = {
 // The middle tune, flute, entering over the clarinet's last note; it closes
 // on C, and holds it while the clarinet enters.
 const Bars kMiddle = {
-    "r/8 A5/2 F5/2",
-    "G5/2 C6/4 E6/4 D6/2",
+    "r/8 E5/2 F5/2",
+    "G5/2 E5/4 G5/4 A5/2",
     "B5/3 C6/1 D6/2 F5/4 G5/2",
     "C6/6 r/4 G5/2",
     "A5/3 F5/3 E5/3 G5/3",
@@ -147,22 +147,22 @@ const Bars kSequenceClose = {"r/2 A6/2 G6/2 F6/4 A6/2", "A6/3 F6/3 D6/3 E6/3", "
 const Bars kThemeViolin = {
     "E5/3 F5/1 E5/2 A5/4 B5/2",
     "C6/4 D6/2 C6/4 B5/2",
-    "A5/2 C6/2 D6/2 C6/3 B5/3",
+    "A5/2 G5/2 F5/2 E5/3 A5/3",
     "C6/4 A5/2 B5/3 D6/3",
-    "G5/4 r/2 E6/2 C6/2 D6/2",
+    "G5/4 r/2 E5/2 G5/2 A5/2",
     "r/2 F5/2 A5/2 C6/4 E6/2",
     "D6/4 Bb5/2 C6/3 Bb5/1 A5/2",
     "G5/4 Bb5/2 G5/3 A5/3",
     "F5/3 G5/1 A5/2 Bb5/4 C6/2",
-    "Bb5/4 A5/2 G5/3 E5/3",
-    "F5/6 r/6",
+    "Bb5/4 A5/2 G5/2 E5/2 C#5/2",
+    "D5/6 r/6",
 };
 
 // The interlude: few notes, long ones, entering over the violin's close;
 // its last leans on the dominant's C and falls to its fifth.
 const Bars kInterlude = {
     "r/6 D5/4 F5/2",           "Bb4/4 A4/2 Bb4/3 C5/1 D5/2", "G5/4 F5/2 D5/6",          "C#5/6 r/6",
-    "r/2 A4/2 D5/2 F5/4 G5/2", "Bb5/4 A5/2 G5/3 F5/3",       "E5/4 D5/2 C5/2 B4/2 r/2",
+    "r/2 A4/2 D5/2 F5/4 G5/2", "Bb5/4 A5/2 G5/3 F5/3",       "E5/4 D5/1 C5/1 B4/4 r/2",
 };
 
 // The theme's return, ornamented, on the violin low on its warm strings (an
@@ -297,8 +297,11 @@ const BassBar kBassBars[] = {
     {kAViolin + 7, "Bb2/3 A2/3"},
     {kAViolin + 8, "D3/3 G2/2 F2/1"},
     {kAViolin + 9, "E2/3 A2/3"},
+    {kC + 6, "E2/3 D3/3"},
     {kAAgain + 4, "C3/3 A2/2 G2/1"},
     {kAAgain + 5, "F2/3 Bb2/3"},
+    {kAAgain + 7, "E2/3 E3/2 E2/1"},
+    {kAAgain + 8, "F2/3 A2/3"},
     {kAAgain + 9, "G2/3 B2/3"},
     {kAAgain + 10, "C3/2 D3/1 E3/3"},
     {kAAgain + 11, "F2/2 G2/1 A2/3"},
@@ -344,6 +347,9 @@ const Layer kLayers[] = {
     {kA + 4, kA + 8, Accompaniment::Lilt, true},
     {kA + 8, kA + 12, Accompaniment::Barcarolle, true},
     {kA + 12, kB, Accompaniment::Broken, true},
+    // Under the theme's answer the strings hold soft chords, an inner voice
+    // between the bass and the lead, and come up to the cadence.
+    {kA + 8, kB - 2, Accompaniment::Pad, false, -12},
     {kB - 2, kB, Accompaniment::Pad, false},
     {kB - 1, kB, Accompaniment::Arpeggio, false},
     {kB, kSequenceBar, Accompaniment::Ripple, true},
@@ -362,6 +368,7 @@ const Layer kLayers[] = {
     {kC, kAAgain - 1, Accompaniment::Arpeggio, false, -6},
     {kAAgain - 1, kAAgain, Accompaniment::Barcarolle, false},
     {kAAgain, kAAgain + 8, Accompaniment::Broken, true},
+    {kAAgain + 4, kAAgain + 8, Accompaniment::Pad, false, -12},
     {kAAgain + 8, kAAgain + 12, Accompaniment::Rising, true, -5},
     {kAAgain + 12, kCodaBar, Accompaniment::Rolled, true, -5},
     {kCodaBar, kCodaBar + 5, Accompaniment::Pad, true},
@@ -378,7 +385,7 @@ struct Level {
 const Level kLevels[] = {
     {0, -18},           {kA - 1, -15},     {kA, -5},           {kA + 8, -4},      {kB - 1, -3},      {kB, -7},
     {kB + 7, -4},       {kB + 14, -4},     {kAViolin, -4},     {kC - 1, -10},     {kC, -27},         {kAAgain - 2, -12},
-    {kAAgain - 1, -7},  {kAAgain, -5},     {kAAgain + 7, 0},   {kAAgain + 10, 2}, {kCodaBar - 1, 0}, {kCodaBar, -5},
+    {kAAgain - 1, -10}, {kAAgain, -5},     {kAAgain + 7, 0},   {kAAgain + 10, 2}, {kCodaBar - 1, 0}, {kCodaBar, -5},
     {kCodaBar + 3, -3}, {kCodaBar + 4, 0}, {kCodaBar + 5, -15}};
 // Under the violin the held strings step back: same family, they would
 // swallow it; and under the interlude's oboe they leave the harp the pulse.
@@ -463,6 +470,9 @@ std::vector<MidiTrack> ComposeGameTune()
         // every bar by step.
         band.SetHeldLevel(kAViolin <= bar && bar < kAAgain - 1 ? kThinPad : 0);
         band.SetWalkingLine((kB <= bar && bar < kSequenceBar) || (kAAgain <= bar && bar < kCodaBar));
+        // Where the guitar holds its chords, and under the violin's return,
+        // the bass rocks with the lilt.
+        band.SetRocking((kA + 4 <= bar && bar < kA + 8) || (kAAgain <= bar && bar < kAAgain + 8));
         for (const BassBar &written : kBassBars) {
             if (written.bar == bar) {
                 band.WriteBass(written.notes);
