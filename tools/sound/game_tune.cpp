@@ -178,8 +178,8 @@ const Bars kThemeReturn = {"E5/2 F5/1 G5/1 F5/1 E5/1 G5/3 A5/1 B5/2",
                            "E6/4 B5/2 D6/1 C6/1 B5/1 A5/1 G#5/2"};
 const Bars kThemeReturnFlute = {"A5/6 C6/2 B5/2 C6/2", "D6/4 B5/2 G5/4 r/2"};
 const Bars kThemeReturnSummit = {"E6/2 F6/2 G6/8", "F6/4 E6/2 D6/4 C6/2"};
-const Bars kThemeReturnFluteClose = {"F6/2 E6/2 D6/2 r/6", "D6/2 C6/4 B5/2 G#5/2 A5/2",
-                                     "G#5/3 A5/1 B5/2 D6/3 C6/1 B5/2", "A5/6 r/6"};
+const Bars kThemeReturnFluteClose = {"F6/2 E6/2 D6/2 r/6", "D6/4 C6/4 B5/4", "G#5/3 A5/1 B5/2 D6/3 C6/1 B5/2",
+                                     "A5/6 r/6"};
 // Under the flute's half of the return, a slow line in the strings, its D
 // held over the summit's C chord and falling to C, breathing where the
 // flute holds and answering where it rests.
@@ -213,7 +213,7 @@ constexpr Voice kOboeAnswer{kOboe, 0, 72, 14, Articulation::Plain, 8};
 constexpr Voice kOboeCoda{kOboe, 0, 74, 14, Articulation::Plain, 8};
 constexpr Voice kOboeRound{kOboe, 0, 64, 14, Articulation::Plain, 8};   // falling away into the intro
 constexpr Voice kOboeLanding{kOboe, 0, 60, 14, Articulation::Plain, 8}; // as loud as the coda it ends
-constexpr Voice kFluteLead{kFlute, 0, 77, 14, Articulation::Plain, 8};
+constexpr Voice kFluteLead{kFlute, 0, 78, 14, Articulation::Plain, 8};
 // The flute's return, softer than its first tune: its climb to the G, the
 // loop's summit, stands out by its height, not by force.
 constexpr Voice kFluteReturn{kFlute, 0, 73, 14, Articulation::Plain, 8};
@@ -269,8 +269,9 @@ struct BassBar {
 };
 const BassBar kBassBars[] = {
     {kA + 5, "F2/4 E2/1 D2/1"},
-    {kA + 8, "C3/3 A2/2 B2/1"},
+    {kA + 8, "C3/2 A2/1 E2/2 B2/1"},
     {kA + 9, "G2/4 B2/2"},
+    {kA + 10, "C3/1 D3/1 E3/3 C3/1"},
     {kA + 11, "F2/3 E2/3"},
     {kA + 12, "D2/3 C2/3"},
     {kA + 13, "B1/3 D2/3"},
@@ -472,7 +473,7 @@ std::vector<MidiTrack> ComposeGameTune()
         band.SetWalkingLine((kB <= bar && bar < kSequenceBar) || (kAAgain <= bar && bar < kCodaBar));
         // Where the guitar holds its chords, and under the violin's return,
         // the bass rocks with the lilt.
-        band.SetRocking((kA + 4 <= bar && bar < kA + 8) || (kAAgain <= bar && bar < kAAgain + 8));
+        band.SetRocking((kA + 4 <= bar && bar < kA + 12) || (kAAgain <= bar && bar < kAAgain + 8));
         for (const BassBar &written : kBassBars) {
             if (written.bar == bar) {
                 band.WriteBass(written.notes);
