@@ -5,7 +5,7 @@
 //   intro    4 bars  A minor   harp over the lament bass A G F E; far off,
 //                              the oboe sighs down the scale over it
 //   A       16 bars  A minor   the theme, clarinet: a half close, a turn to
-//                              C major, and a climb to a deceptive cadence
+//                              C major, and a climb to a full close
 //   B       16 bars  C major   a tune of its own, flute; the clarinet answers
 //                              with a sequence falling through the circle of
 //                              fifths to the dominant of A minor, and a bar
@@ -15,7 +15,8 @@
 //   C        8 bars  D minor   the interlude: oboe over held strings, through
 //                              the Neapolitan chord to the dominant of A minor
 //   A''     16 bars  A minor   the theme again, ornamented, violin over a
-//                              rising bass, then flute, with a full cadence
+//                              rising bass, turning deceptively to F for the
+//                              flute, which ends it with a full cadence
 //   coda     6 bars  A minor   over a held A, the oboe recalls the theme's
 //                              head in fragments, the dominant turns aside to
 //                              the Neapolitan sixth, and a bar on the
@@ -77,7 +78,7 @@ using Bars = std::vector<std::string_view>;
 const Bars kChordBars[] = {
     // intro: the lament bass A G F E under plain chords
     {"Am", "G", "F", "E"},
-    // A: halting on the dominant, closing in C, falling deceptively onto F
+    // A: halting on the dominant, closing in C, then fully on the tonic
     {"Am", "Am/C", "Dm Dm/F", "E", "Am", "Dm/F", "F G7", "C", "Am/C", "G", "C C/E", "F C/E", "Dm7 Dm7/C", "Dm/B",
      "E7 E7/G#", "Am"},
     // B: C major, a half close on its dominant's seventh resolving to C with
@@ -92,7 +93,8 @@ const Bars kChordBars[] = {
     // C: D minor over the lament bass D C Bb A, the Neapolitan of A minor,
     // and its dominant turning to the leading note in the bass
     {"Dm", "C7", "Gm/Bb", "A7", "Dm/F", "Bb/D", "E7", "E7 E7/G#"},
-    // A'': the full cadence comes only at its end
+    // A'': the violin's half turns deceptively onto F, the full cadence
+    // comes only at the flute's end
     {"Am G/B", "Am/C C/E", "Dm Dm/F", "E7", "Am/C", "Dm/F Bb", "Dm/F E7", "E7", "F", "G", "C C/E", "F", "Dm", "Dm7 E7",
      "E7 E7/G#", "Am"},
     // coda: over a held A, i, iv and VI; the dominant turned aside to the
