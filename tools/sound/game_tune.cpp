@@ -401,7 +401,7 @@ struct Key {
 };
 
 // These bars slow down: a breath before what follows.
-constexpr std::size_t kBroadened[] = {kAViolin - 1};
+constexpr std::size_t kBroadened[] = {kAViolin - 1, kAAgain - 1, kCodaBar - 2};
 
 int LevelAt(std::size_t bar)
 {
