@@ -5,7 +5,7 @@
 //   intro    4 bars  A minor   harp over the lament bass A G F E; far off,
 //                              the oboe sighs down the scale over it
 //   A       16 bars  A minor   the theme, clarinet: a half close, a turn to
-//                              C major, and a climb to a full close
+//                              C major, and a climb to a deceptive cadence
 //   B       16 bars  C major   a tune of its own, flute; the clarinet answers
 //                              with a sequence falling through the circle of
 //                              fifths to the dominant of A minor, and a bar
@@ -64,7 +64,7 @@ constexpr Part kParts[] = {
     {kFlute, program::kFlute, 124, 72, 56, "Flute"},
     {kClarinet, program::kClarinet, 127, 56, 50, "Clarinet"},
     {kOboe, program::kOboe, 120, 68, 56, "Oboe"},
-    {kBass, program::kAcousticBass, 120, 64, 24, "Bass"},
+    {kBass, program::kAcousticBass, 127, 64, 24, "Bass"},
     {kHarp, program::kHarp, 108, 82, 56, "Harp"},
     {kChords, program::kNylonGuitar, 118, 44, 40, "Guitar chords"},
     {kStrings, program::kStrings, 122, 64, 64, "Strings"},
@@ -78,9 +78,9 @@ using Bars = std::vector<std::string_view>;
 const Bars kChordBars[] = {
     // intro: the lament bass A G F E under plain chords
     {"Am", "G", "F", "E"},
-    // A: halting on the dominant, closing in C, then fully on the tonic
+    // A: halting on the dominant, closing in C, falling deceptively onto F
     {"Am", "Am/C", "Dm Dm/F", "E", "Am", "Dm/F", "F G7", "C", "Am/C", "G", "C C/E", "F C/E", "Dm7 Dm7/C", "Dm/B",
-     "E7 E7/G#", "Am"},
+     "E7 E7/G#", "F/A"},
     // B: C major, a half close on its dominant's seventh resolving to C with
     // the third on top; then Am7 Dm7 G7 Cmaj7 Fmaj7 Bm7b5 E7, the circle of
     // fifths a chord a bar over a bass walking in eighths, and a bar on the
@@ -111,13 +111,13 @@ const Bars kChordBars[] = {
 const Bars kTheme = {
     "E5/3 F5/1 E5/2 A5/4 B5/2", "C6/4 D6/2 E6/4 A5/2",  "F5/2 G5/2 A5/2 D6/4 B5/2", "C6/4 B5/2 G#5/4 r/2",
     "r/2 A5/2 C6/2 E6/6",       "~E6/4 D6/2 A5/3 F5/3", "A5/2 C6/6 B5/2 D6/2",      "E6/6 r/4 E5/2",
-    "A5/4 B5/2 C6/3 E6/3",      "D6/4 B5/2 G5/4 r/2",   "E6/2 F6/2 G6/8",           "F6/4 E6/2 D6/2 C6/2 r/2",
+    "A5/4 B5/2 C6/3 E6/3",      "D6/2 C6/2 B5/2 G5/4 r/2",   "E6/2 F6/2 G6/8",           "F6/4 E6/2 D6/2 C6/2 r/2",
     "A5/4 F6/2 E6/3 D6/3",      "A5/2 D6/4 C6/4 B5/2",  "G#5/6 B5/3 D6/3",          "C6/6 r/6"};
 
 // The middle tune, flute, entering over the clarinet's last note; it closes
 // on C, and holds it while the clarinet enters.
 const Bars kMiddle = {
-    "r/8 E5/2 F5/2",
+    "r/8 A5/2 F5/2",
     "G5/2 E5/4 G5/4 A5/2",
     "B5/3 C6/1 D6/2 F5/4 G5/2",
     "C6/6 r/4 G5/2",
@@ -172,13 +172,13 @@ const Bars kInterlude = {
 // flute, which takes it on an octave higher and climbs to the summit.
 const Bars kThemeReturn = {"E5/2 F5/1 G5/1 F5/1 E5/1 G5/3 A5/1 B5/2",
                            "A5/2 C6/2 B5/2 C6/4 A5/2",
-                           "F5/2 G5/2 A5/2 D6/4 A5/2",
+                           "F5/2 G5/2 A5/2 D6/6",
                            "B5/3 C6/1 B5/2 r/6",
                            "A5/2 C6/2 E6/8",
                            "D6/3 C6/3 D6/4 A5/2",
                            "A5/4 D6/4 C6/2 D6/2",
                            "E6/4 B5/2 D6/1 C6/1 B5/1 A5/1 G#5/2"};
-const Bars kThemeReturnFlute = {"A5/6 C6/2 B5/2 C6/2", "D6/4 B5/2 G5/4 r/2"};
+const Bars kThemeReturnFlute = {"A5/6 C6/2 B5/2 C6/2", "D6/6 B5/2 G5/2 r/2"};
 const Bars kThemeReturnSummit = {"E6/2 F6/2 G6/8", "F6/4 E6/2 D6/4 C6/2"};
 const Bars kThemeReturnFluteClose = {"F6/2 E6/2 D6/2 r/6", "D6/4 C6/4 B5/4", "G#5/3 A5/1 B5/2 D6/3 C6/1 B5/2",
                                      "A5/6 r/6"};
@@ -206,6 +206,10 @@ const Bars kLanding = {"C6/6 D6/2 C6/2 B5/2"};
 // dominant, leaving the theme to the clarinet.
 const Bars kCall = {"A5/4 G5/2 B5/3 A5/1 G5/2", "A5/4 G5/2 C6/4 B5/2", "G#5/4 B5/2 E5/4 r/2"};
 
+// Where the flute breathes before its cadence, the oboe echoes its fall an
+// octave lower.
+const Bars kEcho = {"r/6 F5/2 E5/2 D5/2"};
+
 // ---- Arrangement ----
 
 // {channel, transpose, velocity, gap, articulation, onset spread}
@@ -222,7 +226,8 @@ constexpr Voice kFluteReturn{kFlute, 0, 73, 14, Articulation::Plain, 8};
 constexpr Voice kFluteSummit{kFlute, 0, 74, 14, Articulation::Plain, 8};
 constexpr Voice kViolinLead{kViolin, 0, 70, 14, Articulation::Plain, 8};
 constexpr Voice kViolinReturn{kViolin, -12, 77, 14, Articulation::Plain, 8};
-constexpr Voice kOboeLead{kOboe, 0, 56, 14, Articulation::Plain, 8};
+constexpr Voice kOboeEcho{kOboe, 0, 62, 14, Articulation::Plain, 8};
+constexpr Voice kOboeLead{kOboe, 0, 59, 14, Articulation::Plain, 8};
 constexpr Voice kOboeCall{kOboe, 0, 57, 14, Articulation::Plain, 8};
 constexpr Voice kStringsCounter{kStrings, 0, 48, 30, Articulation::Plain, 5};
 
@@ -255,6 +260,7 @@ const Line kLines[] = {
     {&kFluteSummit, kAAgain + 10, &kThemeReturnSummit, 6},
     {&kFluteReturn, kAAgain + 12, &kThemeReturnFluteClose, 4},
     {&kStringsCounter, kAAgain + 8, &kThemeCounter, 0},
+    {&kOboeEcho, kAAgain + 12, &kEcho, 4},
     {&kOboeCoda, kCodaBar, &kCoda, 0},
     {&kOboeCall, 1, &kCall, 0},
     {&kOboeRound, kEndBar - 1, &kRound, 7},
@@ -352,7 +358,7 @@ const Layer kLayers[] = {
     {kA + 12, kB, Accompaniment::Broken, true},
     // Under the theme's answer the strings hold soft chords, an inner voice
     // between the bass and the lead, and come up to the cadence.
-    {kA + 8, kB - 2, Accompaniment::Pad, false, -12},
+    {kA + 8, kB - 2, Accompaniment::Pad, false, -6},
     {kB - 2, kB, Accompaniment::Pad, false},
     {kB - 1, kB, Accompaniment::Arpeggio, false},
     {kB, kSequenceBar, Accompaniment::Ripple, true},
@@ -371,7 +377,7 @@ const Layer kLayers[] = {
     {kC, kAAgain - 1, Accompaniment::Arpeggio, false, -6},
     {kAAgain - 1, kAAgain, Accompaniment::Barcarolle, false},
     {kAAgain, kAAgain + 8, Accompaniment::Broken, true},
-    {kAAgain + 4, kAAgain + 8, Accompaniment::Pad, false, -12},
+    {kAAgain + 4, kAAgain + 8, Accompaniment::Pad, false, -6},
     {kAAgain + 8, kAAgain + 12, Accompaniment::Rising, true, -5},
     {kAAgain + 12, kCodaBar, Accompaniment::Rolled, true, -5},
     {kCodaBar, kCodaBar + 5, Accompaniment::Pad, true},
@@ -389,7 +395,7 @@ const Level kLevels[] = {
     {0, -18},           {kA - 1, -15},     {kA, -5},           {kA + 8, -4},      {kB - 1, -3},      {kB, -7},
     {kB + 7, -4},       {kB + 14, -4},     {kAViolin, -4},     {kC - 1, -10},     {kC, -27},         {kAAgain - 2, -12},
     {kAAgain - 1, -10}, {kAAgain, -5},     {kAAgain + 7, 0},   {kAAgain + 10, 2}, {kCodaBar - 1, 0}, {kCodaBar, -5},
-    {kCodaBar + 3, -3}, {kCodaBar + 4, 0}, {kCodaBar + 5, -15}};
+    {kCodaBar + 3, -4}, {kCodaBar + 4, -4}, {kCodaBar + 5, -15}};
 // Under the violin the held strings step back: same family, they would
 // swallow it; and under the interlude's oboe they leave the harp the pulse.
 constexpr int kThinPad = -8;
