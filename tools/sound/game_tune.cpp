@@ -109,10 +109,10 @@ const Bars kChordBars[] = {
 // first phrase halts on the dominant, the second moves to C major, the
 // answer climbs to its peak (a held G) and falls to a deceptive cadence.
 const Bars kTheme = {
-    "E5/3 F5/1 E5/2 A5/4 B5/2", "C6/4 D6/2 E6/4 A5/2",  "F5/2 G5/2 A5/2 D6/4 B5/2", "C6/4 B5/2 G#5/4 r/2",
-    "r/2 A5/2 C6/2 E6/6",       "~E6/4 D6/2 A5/3 F5/3", "A5/2 C6/6 B5/2 D6/2",      "E6/6 r/4 E5/2",
-    "A5/4 B5/2 C6/3 E6/3",      "D6/2 C6/2 B5/2 G5/4 r/2",   "E6/2 F6/2 G6/8",           "F6/4 E6/2 D6/2 C6/2 r/2",
-    "A5/4 F6/2 E6/3 D6/3",      "A5/2 D6/4 C6/4 B5/2",  "G#5/6 B5/3 D6/3",          "C6/6 r/6"};
+    "E5/3 F5/1 E5/2 A5/4 B5/2", "C6/4 D6/2 E6/4 A5/2",     "F5/2 G5/2 A5/2 D6/4 B5/2", "C6/4 B5/2 G#5/4 r/2",
+    "r/2 A5/2 C6/2 E6/6",       "~E6/4 D6/2 A5/3 F5/3",    "A5/2 C6/6 B5/2 D6/2",      "E6/6 r/4 E5/2",
+    "A5/4 B5/2 C6/3 E6/3",      "D6/2 C6/2 B5/2 G5/4 r/2", "E6/2 F6/2 G6/8",           "F6/4 E6/2 D6/2 C6/2 r/2",
+    "A5/4 F6/2 E6/3 D6/3",      "A5/2 D6/4 C6/4 B5/2",     "G#5/6 B5/3 D6/3",          "C6/6 r/6"};
 
 // The middle tune, flute, entering over the clarinet's last note; it closes
 // on C, and holds it while the clarinet enters.
@@ -391,11 +391,12 @@ struct Level {
     std::size_t bar;
     int level;
 };
-const Level kLevels[] = {
-    {0, -18},           {kA - 1, -15},     {kA, -5},           {kA + 8, -4},      {kB - 1, -3},      {kB, -7},
-    {kB + 7, -4},       {kB + 14, -4},     {kAViolin, -4},     {kC - 1, -10},     {kC, -27},         {kAAgain - 2, -12},
-    {kAAgain - 1, -10}, {kAAgain, -5},     {kAAgain + 7, 0},   {kAAgain + 10, 2}, {kCodaBar - 1, 0}, {kCodaBar, -5},
-    {kCodaBar + 3, -4}, {kCodaBar + 4, -4}, {kCodaBar + 5, -15}};
+const Level kLevels[] = {{0, -18},           {kA - 1, -15},  {kA, -5},           {kA + 8, -4},
+                         {kB - 1, -3},       {kB, -7},       {kB + 7, -4},       {kB + 14, -4},
+                         {kAViolin, -4},     {kC - 1, -10},  {kC, -27},          {kAAgain - 2, -12},
+                         {kAAgain - 1, -10}, {kAAgain, -5},  {kAAgain + 7, 0},   {kAAgain + 10, 2},
+                         {kCodaBar - 1, 0},  {kCodaBar, -5}, {kCodaBar + 3, -4}, {kCodaBar + 4, -4},
+                         {kCodaBar + 5, -15}};
 // Under the violin the held strings step back: same family, they would
 // swallow it; and under the interlude's oboe they leave the harp the pulse.
 constexpr int kThinPad = -8;
