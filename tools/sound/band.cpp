@@ -219,8 +219,8 @@ void Band::Bass(std::uint32_t barStart, const std::vector<Chord> &chords, int ne
     // Every other bar, a leap of a fourth or more into the next is
     // approached by step from the note of the scale beside it, on the last
     // eighth, so the bass's rhythm is not two dotted quarters every bar.
-    const bool figured =
-        style == Accompaniment::Barcarolle || style == Accompaniment::Lilt || style == Accompaniment::Broken;
+    const bool figured = style == Accompaniment::Barcarolle || style == Accompaniment::Lilt ||
+        style == Accompaniment::Block || style == Accompaniment::Broken;
     if (!written && figured && walk_ && (walkingLine_ || bar_ % 2 == 1) && line.size() == 2 && line.back().steps == 3) {
         const int last = line.back().key, target = Nearest(nextBass, last);
         if (std::abs(target - last) >= (walkingLine_ ? 3 : 5)) {
@@ -232,7 +232,8 @@ void Band::Bass(std::uint32_t barStart, const std::vector<Chord> &chords, int ne
     }
     // Rocking: each beat the bass holds is cut long-short, the short note a
     // tone of the chord above it, its fifth where it can, and never the
-    // note that follows, which would only be struck again.
+    // note that follows, which would only be struck again, nor the melody's
+    // note, which it would shadow in octaves.
     if (rocking_ && !written) {
         std::vector<BassNote> rocked;
         for (std::size_t i = 0; i < line.size(); ++i) {
@@ -244,7 +245,12 @@ void Band::Bass(std::uint32_t barStart, const std::vector<Chord> &chords, int ne
             int above = 0;
             for (const int interval : chord.intervals) {
                 const int key = KeyAtOrAbove((chord.root + interval) % 12, note.key + 3);
-                const bool fits = key - note.key <= 7 && key <= kBassHighest && (inBar ? key : key % 12) != following;
+                const std::uint32_t at = barStart + (note.step + kBeatSteps - 1) * kStep;
+                const bool doubled = std::any_of(melody_.begin(), melody_.end(), [&](const WrittenNote &n) {
+                    return n.tick <= at && at < n.tick + n.length && (n.key - key) % 12 == 0;
+                });
+                const bool fits =
+                    key - note.key <= 7 && key <= kBassHighest && (inBar ? key : key % 12) != following && !doubled;
                 if (fits && (above == 0 || key - note.key == 7)) {
                     above = key;
                 }
@@ -310,6 +316,18 @@ void Band::OffbeatChords(std::uint32_t beatStart, int beatStep, const Chord &cho
             Play(who_.offbeat, beatStart + offset * kStep, tones[picked[offset - 1]],
                  offset == 1 ? touch.chordFirst : touch.chordSecond, (kBeatSteps - offset) * kStep - touch.chordGap,
                  feel_.Shift(kChordSpread));
+        }
+        return;
+    }
+    if (style == Accompaniment::Block) {
+        // Strummed on the beat with the bass and left to ring through it.
+        const int shift = feel_.Shift(kChordSpread);
+        for (std::size_t i = 0; i < tones.size(); ++i) {
+            if (Rubs(tones[i], beatStart) || GrowlsOverBass(tones[i], beatStep, kBeatSteps)) {
+                continue;
+            }
+            Play(who_.offbeat, beatStart, tones[i], touch.chordFirst - 4, kBeatTicks - touch.chordGap,
+                 std::max(shift, 0) + kStrum * static_cast<int>(i));
         }
         return;
     }

@@ -64,6 +64,7 @@ struct Accompanists {
 enum class Accompaniment {
     Barcarolle, // a long bass note on each beat, two soft chords after it
     Lilt,       // a long bass note on each beat, one chord held after it
+    Block,      // a long bass note on each beat, the chord strummed with it and held
     Tarantella, // a short bass note on each beat, two crisp chords after it
     Broken,     // a long bass note on each beat, the chord picked note by note after it
     Arpeggio,   // rolling harp over held chords and bass

@@ -44,10 +44,6 @@ namespace {
 // Dotted quarter = 60: a rocking two beats a bar, unhurried.
 constexpr std::uint32_t kMicrosPerQuarter = 60'000'000u * 2 / (60 * 3);
 constexpr std::uint32_t kSeed = 1010;
-// The players slow down through a bar where the music takes breath, a
-// little on its first beat and more on its second.
-constexpr std::uint32_t kEasedMicros = kMicrosPerQuarter * 105 / 100;
-constexpr std::uint32_t kBroadenedMicros = kMicrosPerQuarter * 112 / 100;
 
 // Channels: the leads first, then the accompaniment.
 constexpr std::uint8_t kViolin = 0;
@@ -117,15 +113,8 @@ const Bars kTheme = {
 // The middle tune, flute, entering over the clarinet's last note; it closes
 // on C, and holds it while the clarinet enters.
 const Bars kMiddle = {
-    "r/8 A5/2 F5/2",
-    "G5/2 E5/4 G5/4 A5/2",
-    "B5/3 C6/1 D6/2 F5/4 G5/2",
-    "C6/6 r/4 G5/2",
-    "A5/3 F5/3 E5/3 G5/3",
-    "F5/3 A5/3 D6/4 C6/2",
-    "C6/4 B5/2 D6/3 C6/1 B5/2",
-    "E6/4 D6/2 B5/3 D6/3",
-    "C6/6 r/6",
+    "r/8 A5/2 F5/2",       "G5/2 E5/4 G5/4 A5/2", "B5/3 C6/1 D6/2 F5/4 G5/2", "C6/6 r/4 G5/2", "A5/3 F5/3 E5/3 G5/3",
+    "F5/3 A5/3 D6/4 C6/2", "C6/4 A5/4 C6/4",      "E6/4 D6/2 B5/3 D6/3",      "C6/6 r/6",
 };
 // Under the flute, the strings move slowly in the middle register, in
 // tenths and sixths or against it, never in octaves with it.
@@ -172,12 +161,16 @@ const Bars kInterlude = {
 // flute, which takes it on an octave higher and climbs to the summit.
 const Bars kThemeReturn = {"E5/2 F5/1 G5/1 F5/1 E5/1 G5/3 A5/1 B5/2",
                            "A5/2 C6/2 B5/2 C6/4 A5/2",
-                           "F5/2 G5/2 A5/2 D6/6",
+                           "F5/2 G5/2 A5/2 D6/4 A5/2",
                            "B5/3 C6/1 B5/2 r/6",
                            "A5/2 C6/2 E6/8",
-                           "D6/3 C6/3 D6/4 A5/2",
-                           "A5/4 D6/4 C6/2 D6/2",
+                           "D6/3 C6/3 D6/3 Bb5/3",
+                           "A5/4 D6/8",
                            "E6/4 B5/2 D6/1 C6/1 B5/1 A5/1 G#5/2"};
+// Over the violin's return the clarinet, silent since the sequence, sings a
+// slow descant above it, moving where the violin holds and holding where it
+// moves; its G# is taken up by the flute's A.
+const Bars kDescant = {"C5/6 D5/6", "E5/6 G5/6", "A5/12", "G#5/12", "A5/12", "~A5/6 D6/6", "A5/6 B5/6", "G#5/6 r/6"};
 const Bars kThemeReturnFlute = {"A5/6 C6/2 B5/2 C6/2", "D6/6 B5/2 G5/2 r/2"};
 const Bars kThemeReturnSummit = {"E6/2 F6/2 G6/8", "F6/4 E6/2 D6/4 C6/2"};
 const Bars kThemeReturnFluteClose = {"F6/2 E6/2 D6/2 r/6", "D6/4 C6/4 B5/4", "G#5/3 A5/1 B5/2 D6/3 C6/1 B5/2",
@@ -219,13 +212,14 @@ constexpr Voice kOboeAnswer{kOboe, 0, 72, 14, Articulation::Plain, 8};
 constexpr Voice kOboeCoda{kOboe, 0, 74, 14, Articulation::Plain, 8};
 constexpr Voice kOboeRound{kOboe, 0, 64, 14, Articulation::Plain, 8};   // falling away into the intro
 constexpr Voice kOboeLanding{kOboe, 0, 60, 14, Articulation::Plain, 8}; // as loud as the coda it ends
-constexpr Voice kFluteLead{kFlute, 0, 78, 14, Articulation::Plain, 8};
+constexpr Voice kFluteLead{kFlute, 0, 77, 14, Articulation::Plain, 8};
 // The flute's return, softer than its first tune: its climb to the G, the
 // loop's summit, stands out by its height, not by force.
-constexpr Voice kFluteReturn{kFlute, 0, 73, 14, Articulation::Plain, 8};
-constexpr Voice kFluteSummit{kFlute, 0, 74, 14, Articulation::Plain, 8};
-constexpr Voice kViolinLead{kViolin, 0, 70, 14, Articulation::Plain, 8};
-constexpr Voice kViolinReturn{kViolin, -12, 77, 14, Articulation::Plain, 8};
+constexpr Voice kFluteReturn{kFlute, 0, 75, 14, Articulation::Plain, 8};
+constexpr Voice kFluteSummit{kFlute, 0, 76, 14, Articulation::Plain, 8};
+constexpr Voice kViolinLead{kViolin, 0, 67, 14, Articulation::Plain, 8};
+constexpr Voice kViolinReturn{kViolin, -12, 79, 14, Articulation::Plain, 8};
+constexpr Voice kClarinetDescant{kClarinet, 0, 54, 14, Articulation::Plain, 8};
 constexpr Voice kOboeEcho{kOboe, 0, 62, 14, Articulation::Plain, 8};
 constexpr Voice kOboeLead{kOboe, 0, 59, 14, Articulation::Plain, 8};
 constexpr Voice kOboeCall{kOboe, 0, 57, 14, Articulation::Plain, 8};
@@ -254,6 +248,7 @@ const Line kLines[] = {
     {&kViolinLead, kAViolin, &kThemeViolin, 0},
     {&kOboeLead, kC, &kInterlude, 0},
     {&kViolinReturn, kAAgain, &kThemeReturn, 0},
+    {&kClarinetDescant, kAAgain, &kDescant, 0},
     // The climb to the summit swells bar by bar, as the second half of a
     // phrase; the G is the loudest note of the tune.
     {&kFluteReturn, kAAgain + 8, &kThemeReturnFlute, 4},
@@ -354,7 +349,7 @@ const Layer kLayers[] = {
     // The guitar's figure changes with the theme's phrases.
     {kA, kA + 4, Accompaniment::Barcarolle, true},
     {kA + 4, kA + 8, Accompaniment::Lilt, true},
-    {kA + 8, kA + 12, Accompaniment::Barcarolle, true},
+    {kA + 8, kA + 12, Accompaniment::Block, true},
     {kA + 12, kB, Accompaniment::Broken, true},
     // Under the theme's answer the strings hold soft chords, an inner voice
     // between the bass and the lead, and come up to the cadence.
@@ -377,7 +372,7 @@ const Layer kLayers[] = {
     {kC, kAAgain - 1, Accompaniment::Arpeggio, false, -6},
     {kAAgain - 1, kAAgain, Accompaniment::Barcarolle, false},
     {kAAgain, kAAgain + 8, Accompaniment::Broken, true},
-    {kAAgain + 4, kAAgain + 8, Accompaniment::Pad, false, -6},
+    {kAAgain + 4, kAAgain + 7, Accompaniment::Pad, false, -6},
     {kAAgain + 8, kAAgain + 12, Accompaniment::Rising, true, -5},
     {kAAgain + 12, kCodaBar, Accompaniment::Rolled, true, -5},
     {kCodaBar, kCodaBar + 5, Accompaniment::Pad, true},
@@ -392,9 +387,9 @@ struct Level {
     int level;
 };
 const Level kLevels[] = {{0, -18},           {kA - 1, -15},  {kA, -5},           {kA + 8, -4},
-                         {kB - 1, -3},       {kB, -7},       {kB + 7, -4},       {kB + 14, -4},
-                         {kAViolin, -4},     {kC - 1, -10},  {kC, -27},          {kAAgain - 2, -12},
-                         {kAAgain - 1, -10}, {kAAgain, -5},  {kAAgain + 7, 0},   {kAAgain + 10, 2},
+                         {kB - 1, -3},       {kB, -10},      {kB + 7, -6},       {kB + 14, -4},
+                         {kAViolin, -7},     {kC - 1, -10},  {kC, -27},          {kAAgain - 2, -12},
+                         {kAAgain - 1, -10}, {kAAgain, -3},  {kAAgain + 7, 2},   {kAAgain + 10, 4},
                          {kCodaBar - 1, 0},  {kCodaBar, -5}, {kCodaBar + 3, -4}, {kCodaBar + 4, -4},
                          {kCodaBar + 5, -15}};
 // Under the violin the held strings step back: same family, they would
@@ -407,8 +402,15 @@ struct Key {
     Scale scale;
 };
 
-// These bars slow down: a breath before what follows.
-constexpr std::size_t kBroadened[] = {kAViolin - 1, kAAgain - 1, kCodaBar - 2};
+// The players slow down through a bar where the music takes breath, a
+// little on its first beat and more on its second {bar, first beat, second
+// beat, in % of the beat's length}: a little before the episodes, most
+// before the last cadence.
+struct Broadening {
+    std::size_t bar;
+    std::uint32_t eased, broadened;
+};
+constexpr Broadening kBroadened[] = {{kAViolin - 1, 103, 108}, {kAAgain - 1, 105, 112}, {kCodaBar - 2, 106, 118}};
 
 int LevelAt(std::size_t bar)
 {
@@ -442,10 +444,11 @@ std::vector<MidiTrack> ComposeGameTune()
     for (const Mark &mark : kMarks) {
         conductor.Marker(barTick(mark.bar), mark.name);
     }
-    for (const std::size_t bar : kBroadened) {
-        conductor.Tempo(barTick(bar), kEasedMicros);
-        conductor.Tempo(barTick(bar) + kSixEight.barTicks() / 2, kBroadenedMicros);
-        conductor.Tempo(barTick(bar + 1), kMicrosPerQuarter);
+    for (const Broadening &broadening : kBroadened) {
+        conductor.Tempo(barTick(broadening.bar), kMicrosPerQuarter * broadening.eased / 100);
+        conductor.Tempo(barTick(broadening.bar) + kSixEight.barTicks() / 2,
+                        kMicrosPerQuarter * broadening.broadened / 100);
+        conductor.Tempo(barTick(broadening.bar + 1), kMicrosPerQuarter);
     }
 
     Band band(kParts, kAccompanists, kSeed);
