@@ -39,7 +39,7 @@ constexpr Part kParts[] = {
     {kClarinet, program::kClarinet, 127, 42, 56, "Clarinet"},
     {kAccordion, program::kAccordion, 108, 90, 48, "Accordion"},
     {kBass, program::kAcousticBass, 127, 64, 24, "Bass"},
-    {kHarp, program::kHarp, 84, 34, 56, "Harp"},
+    {kHarp, program::kHarp, 110, 34, 56, "Harp"},
     {kTimpani, program::kTimpani, 127, 64, 40, "Timpani"},
     {kDrums, 0, 127, 64, 40, "Cymbal"}, // full: the crash is the chord's splash
 };
@@ -48,25 +48,25 @@ constexpr Accompanists kAccompanists{kBass, kAccordion, kAccordion, kHarp, kAcco
 // Steps are sixteenths. Over the band's first chord the trumpet plays the
 // game tune's head, E F# E A B, in major and leads on to C#. Each bar then
 // reaches a step higher, E, F#, G#, the held E over the chord of F# minor
-// falling to D; before the dominant comes a call on repeated notes leaping
-// to the G#; over the dominant the line turns down from its seventh and
+// falling to D; before the dominant comes a call on repeated notes rising
+// to the F#, turning through the G# only in passing; over the dominant the line turns down from its seventh and
 // runs up to the tonic on the final chord: the summit comes once, at the end.
 constexpr std::array<std::string_view, 6> kMelody = {
-    "E4/3 F#4/1 E4/2 A4/4 B4/2",        "C#5/4 D5/2 E5/6", "D5/4 E5/2 F#5/4 E5/2", "E5/2 E5/1 E5/1 E5/2 G#5/4 F#5/2",
-    "D5/3 C#5/1 B4/2 D5/2 F#5/2 G#5/2", "A5/12",
+    "E4/3 F#4/1 E4/2 A4/4 B4/2",
+    "C#5/4 D5/2 E5/6",
+    "D5/4 E5/2 F#5/4 E5/2",
+    "E5/2 E5/1 E5/1 E5/2 F#5/3 G#5/1 F#5/2",
+    "D5/3 C#5/1 B4/2 D5/2 F#5/2 G#5/2",
+    "A5/12",
 };
 // A third or a sixth under the tune where they strike together;
 // while the trumpet holds its E, the clarinet answers with the head's figure
-// turned downwards, and under the call it holds, then steps down as the
-// trumpet leaps; over the dominant it holds its B while the trumpet turns
-// down, and climbs with it into the last chord.
+// turned downwards, and under the call it holds, then rises a step with the
+// trumpet.
 constexpr std::array<std::string_view, 6> kSecond = {
-    "C#4/3 D4/1 C#4/2 F#4/4 G#4/2",
-    "A4/4 B4/2 C#5/3 B4/1 A4/2",
-    "B4/4 C#5/2 D5/4 C#5/2",
-    "C#5/6 B4/4 D5/2",
-    "B4/8 D5/2 E5/2",
-    "C#5/12",
+    "C#4/3 D4/1 C#4/2 F#4/4 G#4/2",   "A4/4 B4/2 C#5/3 B4/1 A4/2",
+    "B4/4 C#5/2 D5/4 C#5/2",          "C#5/6 D5/6",
+    "B4/3 A4/1 G#4/2 B4/2 D5/2 E5/2", "C#5/12",
 };
 // The bass climbs F# B C# D to the dominant, and falls to the tonic.
 constexpr std::array<std::string_view, 6> kChords = {"A", "A F#m", "D/F# Bm7", "A/C# Bm7/D", "E7", "A"};
@@ -101,7 +101,7 @@ constexpr int kFinalAccent = 18, kSecondFinalAccent = 16;
 
 // Two crash cymbals, the second softer, so the splash is big but does not
 // cover the trumpet's top note.
-constexpr std::array<std::pair<std::uint8_t, std::uint8_t>, 2> kCrashes = {{{49, 96}, {57, 84}}};
+constexpr std::array<std::pair<std::uint8_t, std::uint8_t>, 2> kCrashes = {{{49, 100}, {57, 92}}};
 // The timpani: the tonic struck at the start and on the last chord, a roll
 // on the dominant between.
 constexpr std::uint8_t kTimpaniTonic = 45, kTimpaniDominant = 40; // A2, E2
@@ -109,20 +109,19 @@ constexpr std::uint8_t kLastDrumVelocity = 86;                    // under the t
 constexpr std::uint8_t kFirstHitVelocity = 86;                    // the opening stroke, under the last
 constexpr std::array<std::uint8_t, 3> kFirstChord = {45, 52, 57}; // A2 E3 A3, under the trumpet's E4
 // The accordion spreads the final chord up to E5, filling the top between
-// the clarinet's C#5 and the trumpet's A5.
-constexpr std::array<std::uint8_t, 3> kFinalTop = {69, 73, 76}; // A4 C#5 E5
+// the clarinet's C#5 and the trumpet's A5 (the third left to the clarinet).
+constexpr std::array<std::uint8_t, 2> kFinalTop = {69, 76}; // A4 E5
 constexpr std::uint8_t kFinalTopVelocity = 64;
 // A timpani roll grows through the dominant's second half into the last chord.
 constexpr std::array<std::uint8_t, 6> kRoll = {58, 64, 70, 76, 82, 88};
 constexpr std::uint32_t kFirstRollTicks = 15;
 constexpr std::uint8_t kFirstChordVelocity = 72; // under the trumpet's first notes
-// Under the call's G#, on the second beat of the bar before the dominant, the
-// accordion fills the chord of D with its sixth: the G# leans on a full
-// chord, brightly, rather than on a bare B over the bass's D.
+// Under the call's F#, on the second beat of the bar before the dominant, the
+// accordion strikes F# and D with the bass and its chord after them, so the
+// call and its turn through the G# sound over a full chord of D with its
+// sixth rather than a bare B over the bass's D.
 constexpr std::size_t kLeaningBar = 3;
-// Its A waits for the G# to fall to F#, so the two never rub.
-constexpr std::array<std::pair<std::uint8_t, std::uint32_t>, 3> kLeaningChord = {
-    {{54, 0}, {62, 0}, {57, 480}}}; // F#3 D4, then A3 (ticks after the beat)
+constexpr std::array<std::uint8_t, 2> kLeaningChord = {54, 62}; // F#3 D4
 constexpr std::uint8_t kLeaningVelocity = 60;
 
 } // namespace
@@ -185,8 +184,8 @@ std::vector<MidiTrack> ComposeEndTune()
         }
         if (bar == kLeaningBar) {
             const std::uint32_t beat = kSixEight.barTicks() / 2;
-            for (const auto &[key, after] : kLeaningChord) {
-                band.Track(kAccordion).Note(now + beat + after, kAccordion, key, kLeaningVelocity, beat - after - 40);
+            for (const std::uint8_t key : kLeaningChord) {
+                band.Track(kAccordion).Note(now + beat, kAccordion, key, kLeaningVelocity, beat - 40);
             }
         }
         if (bar + 2 == kChords.size()) {
