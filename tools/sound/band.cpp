@@ -268,9 +268,10 @@ void Band::Bass(std::uint32_t barStart, const std::vector<Chord> &chords, int ne
     barBassBefore_ = lastBass_;
     for (const BassNote &note : line) {
         lastBass_ = note.key;
-        const int velocity = note.step == 0 ? touch.bassStrong
-            : note.step == 3                ? touch.bassWeak
-                                            : touch.bassWeak - kPassingSofter;
+        const int velocity = bassLevel_ +
+            (note.step == 0       ? touch.bassStrong
+                 : note.step == 3 ? touch.bassWeak
+                                  : touch.bassWeak - kPassingSofter);
         const std::uint32_t length = note.steps * kStep;
         Play(who_.bass, barStart + note.step * kStep, note.key + bassShift_, velocity,
              length > touch.bassGap ? length - touch.bassGap : length / 2, feel_.Shift(kBassSpread));

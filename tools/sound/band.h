@@ -126,6 +126,9 @@ public:
     // Velocity added to the held chords alone, so they can sit under a lead
     // of their own family while the bass keeps its weight.
     void SetHeldLevel(int level) { heldLevel_ = level; }
+    // Velocity added to the bass alone, so it can carry the harmony under
+    // soft chords.
+    void SetBassLevel(int level) { bassLevel_ = level; }
     // Semitones the bass is played off its usual octave (-12 for a cadence's low close).
     void SetBassShift(int semitones) { bassShift_ = semitones; }
     // How long the closing chord and its bass are held, and how long the
@@ -185,6 +188,7 @@ private:
     bool walkingLine_ = false;
     bool rocking_ = false;
     int bassShift_ = 0;
+    int bassLevel_ = 0;
     int heldLevel_ = 0;
     int lastBass_ = 0;              // the bass's last key, so the line moves to the nearest
     std::vector<BassNote> barBass_; // the bass of the bar being accompanied

@@ -65,7 +65,7 @@ constexpr std::array<std::string_view, 6> kMelody = {
 // trumpet.
 constexpr std::array<std::string_view, 6> kSecond = {
     "C#4/3 D4/1 C#4/2 F#4/4 G#4/2",   "A4/4 B4/2 C#5/3 B4/1 A4/2",
-    "B4/4 C#5/2 D5/4 C#5/2",          "C#5/6 D5/6",
+    "B4/4 C#5/2 D5/4 C#5/2",          "C#5/6 A4/6",
     "B4/3 A4/1 G#4/2 B4/2 D5/2 E5/2", "C#5/12",
 };
 // The bass climbs F# B C# D to the dominant, and falls to the tonic.
@@ -80,10 +80,8 @@ constexpr std::string_view kDominantBass = "E3/3 E2/3"; // in eighths
 // The lines grow from the first bar to the last chord: each starts where
 // the eight-bar arc still rises.
 constexpr int kLinePlace = 2;
-// With the bar-1 hit, the accordion sounds the whole chord and a light
-// cymbal splashes.
-constexpr std::array<std::uint8_t, 2> kFirstHeld = {52, 57}; // E3 A3, under the head
-constexpr std::uint8_t kFirstHeldVelocity = 70;
+// With the bar-1 hit a light cymbal splashes; the accordion keeps to its
+// afterbeats, leaving the low register of the downbeat to the harp.
 constexpr std::uint8_t kSplashKey = 55, kSplashVelocity = 78;
 constexpr Grid kLastBarGrid{kSixEightFine.ticksPerStep, 12}; // the final bar
 // How long the final chord's parts sound: the held ones (trumpet, clarinet,
@@ -101,7 +99,7 @@ constexpr int kFinalAccent = 18, kSecondFinalAccent = 16;
 
 // Two crash cymbals, the second softer, so the splash is big but does not
 // cover the trumpet's top note.
-constexpr std::array<std::pair<std::uint8_t, std::uint8_t>, 2> kCrashes = {{{49, 100}, {57, 92}}};
+constexpr std::array<std::pair<std::uint8_t, std::uint8_t>, 2> kCrashes = {{{49, 96}, {57, 80}}};
 // The timpani: the tonic struck at the start and on the last chord, a roll
 // on the dominant between.
 constexpr std::uint8_t kTimpaniTonic = 45, kTimpaniDominant = 40; // A2, E2
@@ -174,9 +172,6 @@ std::vector<MidiTrack> ComposeEndTune()
             // harp spreads the tonic chord quickly under the timpani.
             band.Track(kTimpani).Note(now, kTimpani, kTimpaniTonic, kFirstHitVelocity, kSixEight.barTicks() / 2);
             band.Percussion(now, kSplashKey, kSplashVelocity, kSixEight.barTicks() / 2);
-            for (const std::uint8_t key : kFirstHeld) {
-                band.Track(kAccordion).Note(now, kAccordion, key, kFirstHeldVelocity, kSixEight.barTicks() / 4);
-            }
             for (std::uint32_t i = 0; i < kFirstChord.size(); ++i) {
                 band.Track(kHarp).Note(now + i * kFirstRollTicks, kHarp, kFirstChord[i], kFirstChordVelocity,
                                        kSixEight.barTicks() / 2);

@@ -91,8 +91,8 @@ const Bars kChordBars[] = {
     {"Dm", "C7", "Gm/Bb", "A7", "Dm/F", "Bb/D", "E7", "E7 E7/G#"},
     // A'': the violin's half turns deceptively onto F, the full cadence
     // comes only at the flute's end
-    {"Am G/B", "Am/C C/E", "Dm Dm/F", "E7", "Am/C", "Dm/F Bb", "Dm/F E7", "E7", "F", "G", "C C/E", "F", "Dm", "Dm7 E7",
-     "E7 E7/G#", "Am"},
+    {"Am G/B", "Am/C C/E", "Dm Dm/F", "E7", "Am/C", "Dm/F Bb", "Dm/F E7", "E7", "Am/C", "G", "C C/E", "F", "Dm",
+     "Dm7 E7", "E7 E7/G#", "Am"},
     // coda: over a held A, i, iv and VI; the dominant turned aside to the
     // Neapolitan sixth, as the interlude closed, and
     // a bar on the dominant back to the start
@@ -167,10 +167,10 @@ const Bars kThemeReturn = {"E5/2 F5/1 G5/1 F5/1 E5/1 G5/3 A5/1 B5/2",
                            "D6/3 C6/3 D6/3 Bb5/3",
                            "A5/4 D6/8",
                            "E6/4 B5/2 D6/1 C6/1 B5/1 A5/1 G#5/2"};
-// Over the violin's return the clarinet, silent since the sequence, sings a
-// slow descant above it, moving where the violin holds and holding where it
-// moves; its G# is taken up by the flute's A.
-const Bars kDescant = {"C5/6 D5/6", "E5/6 G5/6", "A5/12", "G#5/12", "A5/12", "~A5/6 D6/6", "A5/6 B5/6", "G#5/6 r/6"};
+// Under the violin's return the clarinet, silent since the sequence, sings a
+// slow line low in its warm register, moving where the violin holds and
+// holding where it moves.
+const Bars kDescant = {"C4/6 D4/6", "E4/6 G4/6", "A3/12", "G#3/12", "A3/6 C4/6", "F4/12", "~F4/6 E4/6", "E4/6 r/6"};
 const Bars kThemeReturnFlute = {"A5/6 C6/2 B5/2 C6/2", "D6/6 B5/2 G5/2 r/2"};
 const Bars kThemeReturnSummit = {"E6/2 F6/2 G6/8", "F6/4 E6/2 D6/4 C6/2"};
 const Bars kThemeReturnFluteClose = {"F6/2 E6/2 D6/2 r/6", "D6/4 C6/4 B5/4", "G#5/3 A5/1 B5/2 D6/3 C6/1 B5/2",
@@ -211,7 +211,7 @@ constexpr Voice kClarinetAnswer{kClarinet, -12, 80, 14, Articulation::Plain, 8};
 constexpr Voice kOboeAnswer{kOboe, 0, 72, 14, Articulation::Plain, 8};
 constexpr Voice kOboeCoda{kOboe, 0, 74, 14, Articulation::Plain, 8};
 constexpr Voice kOboeRound{kOboe, 0, 64, 14, Articulation::Plain, 8};   // falling away into the intro
-constexpr Voice kOboeLanding{kOboe, 0, 60, 14, Articulation::Plain, 8}; // as loud as the coda it ends
+constexpr Voice kOboeLanding{kOboe, 0, 57, 14, Articulation::Plain, 8}; // as loud as the coda it ends
 constexpr Voice kFluteLead{kFlute, 0, 77, 14, Articulation::Plain, 8};
 // The flute's return, softer than its first tune: its climb to the G, the
 // loop's summit, stands out by its height, not by force.
@@ -304,8 +304,6 @@ const BassBar kBassBars[] = {
     {kC + 6, "E2/3 D3/3"},
     {kAAgain + 4, "C3/3 A2/2 G2/1"},
     {kAAgain + 5, "F2/3 Bb2/3"},
-    {kAAgain + 7, "E2/3 E3/2 E2/1"},
-    {kAAgain + 8, "F2/3 A2/3"},
     {kAAgain + 9, "G2/3 B2/3"},
     {kAAgain + 10, "C3/2 D3/1 E3/3"},
     {kAAgain + 11, "F2/2 G2/1 A2/3"},
@@ -344,7 +342,7 @@ struct Layer {
 const Layer kLayers[] = {
     {0, kA, Accompaniment::Arpeggio, true},
     // A soft pad under the oboe, so the loop lands on more than the harp.
-    {0, kA - 1, Accompaniment::Pad, false, -8},
+    {0, kA - 1, Accompaniment::Pad, false, -11},
     {kA - 1, kA, Accompaniment::Barcarolle, false},
     // The guitar's figure changes with the theme's phrases.
     {kA, kA + 4, Accompaniment::Barcarolle, true},
@@ -359,7 +357,7 @@ const Layer kLayers[] = {
     {kB, kSequenceBar, Accompaniment::Ripple, true},
     {kB, kB + 1, Accompaniment::Barcarolle, false},
     {kSequenceBar - 1, kSequenceBar, Accompaniment::Broken, false},
-    {kSequenceBar, kAViolin - 1, Accompaniment::Broken, true},
+    {kSequenceBar, kAViolin - 1, Accompaniment::Block, true},
     {kSequenceBar, kSequenceBar + 1, Accompaniment::Arpeggio, false},
     {kAViolin - 1, kAViolin, Accompaniment::Arpeggio, true},
     {kAViolin, kAAgain, Accompaniment::Pad, true},
@@ -371,8 +369,8 @@ const Layer kLayers[] = {
     // Under the interlude's held strings the harp keeps the pulse, softly.
     {kC, kAAgain - 1, Accompaniment::Arpeggio, false, -6},
     {kAAgain - 1, kAAgain, Accompaniment::Barcarolle, false},
-    {kAAgain, kAAgain + 8, Accompaniment::Broken, true},
-    {kAAgain + 4, kAAgain + 7, Accompaniment::Pad, false, -6},
+    {kAAgain, kAAgain + 4, Accompaniment::Lilt, true},
+    {kAAgain + 4, kAAgain + 8, Accompaniment::Block, true},
     {kAAgain + 8, kAAgain + 12, Accompaniment::Rising, true, -5},
     {kAAgain + 12, kCodaBar, Accompaniment::Rolled, true, -5},
     {kCodaBar, kCodaBar + 5, Accompaniment::Pad, true},
@@ -386,15 +384,18 @@ struct Level {
     std::size_t bar;
     int level;
 };
-const Level kLevels[] = {{0, -18},           {kA - 1, -15},  {kA, -5},           {kA + 8, -4},
-                         {kB - 1, -3},       {kB, -10},      {kB + 7, -6},       {kB + 14, -4},
-                         {kAViolin, -7},     {kC - 1, -10},  {kC, -27},          {kAAgain - 2, -12},
-                         {kAAgain - 1, -10}, {kAAgain, -3},  {kAAgain + 7, 2},   {kAAgain + 10, 4},
-                         {kCodaBar - 1, 0},  {kCodaBar, -5}, {kCodaBar + 3, -4}, {kCodaBar + 4, -4},
-                         {kCodaBar + 5, -15}};
+const Level kLevels[] = {{0, -18},           {kA - 1, -15},      {kA, -5},        {kA + 8, -4},
+                         {kB - 1, -3},       {kB, -10},          {kB + 7, -6},    {kB + 14, -4},
+                         {kAViolin - 1, -9}, {kAViolin, -7},     {kC - 1, -10},   {kC, -27},
+                         {kAAgain - 2, -12}, {kAAgain - 1, -10}, {kAAgain, -3},   {kAAgain + 7, 2},
+                         {kAAgain + 10, 4},  {kCodaBar - 1, 0},  {kCodaBar, -10}, {kCodaBar + 3, -4},
+                         {kCodaBar + 4, -4}, {kCodaBar + 5, -15}};
 // Under the violin the held strings step back: same family, they would
 // swallow it; and under the interlude's oboe they leave the harp the pulse.
 constexpr int kThinPad = -8;
+// Where the band plays out, the plucked bass a little firmer than the
+// chords, so the harmony has a floor; the quiet parts keep it soft.
+constexpr int kBassLift = 4;
 
 // The scale the bass passes through, from a bar on.
 struct Key {
@@ -410,7 +411,7 @@ struct Broadening {
     std::size_t bar;
     std::uint32_t eased, broadened;
 };
-constexpr Broadening kBroadened[] = {{kAViolin - 1, 103, 108}, {kAAgain - 1, 105, 112}, {kCodaBar - 2, 106, 118}};
+constexpr Broadening kBroadened[] = {{kAViolin - 1, 103, 108}, {kCodaBar - 2, 106, 118}};
 
 int LevelAt(std::size_t bar)
 {
@@ -481,6 +482,8 @@ std::vector<MidiTrack> ComposeGameTune()
         band.SetWalk(bar >= kA && !(kC <= bar && bar < kAAgain - 2));
         // In the middle tune and the theme's return the bass walks into
         // every bar by step.
+        band.SetBassLevel(
+            (kA <= bar && bar < kC && bar != kAViolin - 1) || (kAAgain <= bar && bar < kCodaBar) ? kBassLift : 0);
         band.SetHeldLevel(kAViolin <= bar && bar < kAAgain - 1 ? kThinPad : 0);
         band.SetWalkingLine((kB <= bar && bar < kSequenceBar) || (kAAgain <= bar && bar < kCodaBar));
         // Where the guitar holds its chords, and under the violin's return,
