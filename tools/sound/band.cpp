@@ -30,6 +30,9 @@ constexpr int kPadLowest = 52, kPadHighest = 65;
 constexpr int kParallelCost = 24;
 constexpr int kDoublingCost = 48;
 constexpr int kPassingSofter = 8;
+// Chords strummed on the beat sound with the lead's notes, not between
+// them: they are played softer than those after the beat.
+constexpr int kBlockSofter = 10;
 constexpr std::uint8_t kHarpFirst = 72, kHarpOther = 62, kHarpGap = 12;
 constexpr std::uint8_t kClosingBass = 84, kClosingHeld = 60, kClosingHarp = 70;
 // How far the accompanists' onsets stray, in ticks; the guitar also strums
@@ -327,7 +330,7 @@ void Band::OffbeatChords(std::uint32_t beatStart, int beatStep, const Chord &cho
             if (Rubs(tones[i], beatStart) || GrowlsOverBass(tones[i], beatStep, kBeatSteps)) {
                 continue;
             }
-            Play(who_.offbeat, beatStart, tones[i], touch.chordFirst - 4, kBeatTicks - touch.chordGap,
+            Play(who_.offbeat, beatStart, tones[i], touch.chordFirst - kBlockSofter, kBeatTicks - touch.chordGap,
                  std::max(shift, 0) + kStrum * static_cast<int>(i));
         }
         return;

@@ -5,8 +5,8 @@
 // under it and once answers it, and the line grows bar by bar, through a
 // timpani roll on the dominant and a broadening, to one full chord with two
 // crashes and the timpani, the loudest moment, the trumpet on the tonic at
-// its highest. The held parts lift together after a bar, and the crashes, the harp
-// and the timpani ring on a bar after them.
+// its highest. The held parts lift together after a bar and a half, and the
+// crashes, the harp and the timpani ring on half a bar after them.
 // No part climbs above C7 or plays harder than velocity 100, so it rings
 // rather than shrieks.
 #include "band.h"
@@ -57,7 +57,7 @@ constexpr std::array<std::string_view, 6> kMelody = {
     "D5/4 E5/2 F#5/4 E5/2",
     "E5/2 E5/1 E5/1 E5/2 F#5/3 G#5/1 F#5/2",
     "D5/3 C#5/1 B4/2 D5/2 F#5/2 G#5/2",
-    "A5/12",
+    "A5/18",
 };
 // A third or a sixth under the tune where they strike together;
 // while the trumpet holds its E, the clarinet answers with the head's figure
@@ -65,8 +65,8 @@ constexpr std::array<std::string_view, 6> kMelody = {
 // trumpet.
 constexpr std::array<std::string_view, 6> kSecond = {
     "C#4/3 D4/1 C#4/2 F#4/4 G#4/2",   "A4/4 B4/2 C#5/3 B4/1 A4/2",
-    "B4/4 C#5/2 D5/4 C#5/2",          "C#5/6 A4/6",
-    "B4/3 A4/1 G#4/2 B4/2 D5/2 E5/2", "C#5/12",
+    "B4/4 C#5/2 D5/4 C#5/2",          "C#5/6 A4/4 D5/2",
+    "B4/3 A4/1 G#4/2 B4/2 D5/2 E5/2", "C#5/18",
 };
 // The bass climbs F# B C# D to the dominant, and falls to the tonic.
 constexpr std::array<std::string_view, 6> kChords = {"A", "A F#m", "D/F# Bm7", "A/C# Bm7/D", "E7", "A"};
@@ -83,13 +83,13 @@ constexpr int kLinePlace = 2;
 // With the bar-1 hit a light cymbal splashes; the accordion keeps to its
 // afterbeats, leaving the low register of the downbeat to the harp.
 constexpr std::uint8_t kSplashKey = 55, kSplashVelocity = 78;
-constexpr Grid kLastBarGrid{kSixEightFine.ticksPerStep, 12}; // the final bar
+constexpr Grid kLastBarGrid{kSixEightFine.ticksPerStep, 18}; // the final bar and a half
 // How long the final chord's parts sound: the held ones (trumpet, clarinet,
-// accordion, bass) a bar, the crash, the harp and the timpani to the end of
-// the file, a bar later: their release then dies away as the program
-// goes on rendering after the file's end.
+// accordion, bass) a bar and a half, so the ringing has its harmony, the
+// crash, the harp and the timpani half a bar more, to the end of the file:
+// their release then dies away as the program goes on rendering after it.
 constexpr std::uint32_t kHeldTicks = kLastBarGrid.ticksPerStep * kLastBarGrid.stepsPerBar;
-constexpr std::uint32_t kRingingTicks = kHeldTicks + kSixEight.ticksPerStep * 6;
+constexpr std::uint32_t kRingingTicks = kHeldTicks + kSixEight.ticksPerStep * 3;
 
 constexpr Voice kTrumpetLead{kTrumpet, 0, 84, 20, Articulation::Plain, 6};
 constexpr Voice kClarinetSecond{kClarinet, 0, 74, 16, Articulation::Plain, 6};

@@ -351,7 +351,7 @@ const Layer kLayers[] = {
     {kA + 12, kB, Accompaniment::Broken, true},
     // Under the theme's answer the strings hold soft chords, an inner voice
     // between the bass and the lead, and come up to the cadence.
-    {kA + 8, kB - 2, Accompaniment::Pad, false, -6},
+    {kA + 8, kB - 2, Accompaniment::Pad, false, -11},
     {kB - 2, kB, Accompaniment::Pad, false},
     {kB - 1, kB, Accompaniment::Arpeggio, false},
     {kB, kSequenceBar, Accompaniment::Ripple, true},
@@ -395,7 +395,7 @@ const Level kLevels[] = {{0, -18},           {kA - 1, -15},      {kA, -5},      
 constexpr int kThinPad = -8;
 // Where the band plays out, the plucked bass a little firmer than the
 // chords, so the harmony has a floor; the quiet parts keep it soft.
-constexpr int kBassLift = 4;
+constexpr int kBassLift = 2;
 
 // The scale the bass passes through, from a bar on.
 struct Key {
