@@ -143,6 +143,29 @@ TEST(GameTune, LeadAndBassMoveWithoutConsecutivesOrUnresolvedClashes)
         << Listed(AccentedConsecutives(lead, bass, kBeat, kBar));
     EXPECT_TRUE(UnresolvedClashes(lead, accompaniment, kBeat).empty())
         << Listed(UnresolvedClashes(lead, accompaniment, kBeat));
+    // Where one lead hands over to the next, or takes a short breath, the
+    // ear still joins its notes: from one lead note to the next, less than a
+    // beat apart, the bass under them, moving once, makes no octaves or fifths.
+    std::string handed;
+    const auto bassAt = [&](std::uint32_t tick) {
+        const WrittenNote *found = nullptr;
+        for (const WrittenNote &note : bass)
+            if (note.tick <= tick && tick < note.tick + note.length + kBeat / 3)
+                found = &note;
+        return found;
+    };
+    for (std::size_t i = 0; i + 1 < lead.size(); ++i) {
+        const WrittenNote &from = lead[i], &to = lead[i + 1];
+        const WrittenNote *under = bassAt(from.tick), *next = bassAt(to.tick);
+        if (to.tick == from.tick || to.tick >= from.tick + from.length + kBeat || !under || next != under + 1 ||
+            from.key == to.key)
+            continue;
+        const int was = ((from.key - under->key) % 12 + 12) % 12, now = ((to.key - next->key) % 12 + 12) % 12;
+        if (was == now && (now == 0 || now == 7) && under->key != next->key)
+            handed += "bar " + std::to_string(to.tick / kBar + 1) + ": " + std::to_string(to.key) + "/" +
+                std::to_string(next->key) + "\n";
+    }
+    EXPECT_TRUE(handed.empty()) << handed;
     // The strings, a counter-line or held chords, never double the lead in moving octaves.
     const std::array<std::uint8_t, 1> stringsChannel = {kGameTuneStrings};
     const auto strings = NotesOf(tracks, stringsChannel);
@@ -151,24 +174,32 @@ TEST(GameTune, LeadAndBassMoveWithoutConsecutivesOrUnresolvedClashes)
     EXPECT_TRUE(BassUnderChords(bass, strings).empty()) << Listed(BassUnderChords(bass, strings));
 }
 
-TEST(GameTune, BassIsTheLowestNote)
+TEST(GameTune, BassIsTheLowestNoteAndClearOfTheChords)
 {
     // A chord tone struck under the bass (D3 under an E3) turns the harmony
-    // upside down and muddies it.
+    // upside down and muddies it; so does one a semitone or a major seventh
+    // from a bass note in the low register (C3 over a passing B2), heard as
+    // a growl rather than a chord.
     const std::vector<MidiTrack> tracks = ComposeGameTune();
     const std::array<std::uint8_t, 1> bassChannel = {kGameTuneBass};
     const auto bass = NotesOf(tracks, bassChannel);
-    std::string under;
+    std::string under, rubs;
     for (const WrittenNote &note : NotesOf(tracks, kGameTuneAccompaniment)) {
+        if (note.channel == kGameTuneBass)
+            continue;
         for (const WrittenNote &low : bass) {
-            if (note.channel != kGameTuneBass && low.tick <= note.tick && note.tick < low.tick + low.length &&
-                note.key < low.key) {
-                under += "bar " + std::to_string(note.tick / kBar + 1) + ": " + std::to_string(note.key) + " under " +
-                    std::to_string(low.key) + "\n";
-            }
+            const bool together = low.tick < note.tick + note.length && note.tick < low.tick + low.length;
+            const std::string where = "bar " + std::to_string(std::max(note.tick, low.tick) / kBar + 1) + ": " +
+                std::to_string(note.key) + " / " + std::to_string(low.key) + "\n";
+            if (low.tick <= note.tick && note.tick < low.tick + low.length && note.key < low.key)
+                under += where;
+            const int apart = ((note.key - low.key) % 12 + 12) % 12;
+            if (together && note.key < kLowRegister && (apart == 1 || apart == 11))
+                rubs += where;
         }
     }
     EXPECT_TRUE(under.empty()) << under;
+    EXPECT_TRUE(rubs.empty()) << rubs;
 }
 
 TEST(GameTune, BreathesAndLoopsOnTheBarLine)

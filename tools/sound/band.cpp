@@ -30,6 +30,9 @@ constexpr int kPadLowest = 52, kPadHighest = 65;
 constexpr int kParallelCost = 24;
 constexpr int kDoublingCost = 48;
 constexpr int kPassingSofter = 8;
+// Chords strummed on the beat sound with the lead's notes, not between
+// them: they are played softer than those after the beat.
+constexpr int kBlockSofter = 10;
 constexpr std::uint8_t kHarpFirst = 72, kHarpOther = 62, kHarpGap = 12;
 constexpr std::uint8_t kClosingBass = 84, kClosingHeld = 60, kClosingHarp = 70;
 // How far the accompanists' onsets stray, in ticks; the guitar also strums
@@ -219,8 +222,8 @@ void Band::Bass(std::uint32_t barStart, const std::vector<Chord> &chords, int ne
     // Every other bar, a leap of a fourth or more into the next is
     // approached by step from the note of the scale beside it, on the last
     // eighth, so the bass's rhythm is not two dotted quarters every bar.
-    const bool figured =
-        style == Accompaniment::Barcarolle || style == Accompaniment::Lilt || style == Accompaniment::Broken;
+    const bool figured = style == Accompaniment::Barcarolle || style == Accompaniment::Lilt ||
+        style == Accompaniment::Block || style == Accompaniment::Broken;
     if (!written && figured && walk_ && (walkingLine_ || bar_ % 2 == 1) && line.size() == 2 && line.back().steps == 3) {
         const int last = line.back().key, target = Nearest(nextBass, last);
         if (std::abs(target - last) >= (walkingLine_ ? 3 : 5)) {
@@ -230,13 +233,48 @@ void Band::Bass(std::uint32_t barStart, const std::vector<Chord> &chords, int ne
             line.push_back({5, approach, 1});
         }
     }
+    // Rocking: each beat the bass holds is cut long-short, the short note a
+    // tone of the chord above it, its fifth where it can, and never the
+    // note that follows, which would only be struck again, nor the melody's
+    // note, which it would shadow in octaves.
+    if (rocking_ && !written) {
+        std::vector<BassNote> rocked;
+        for (std::size_t i = 0; i < line.size(); ++i) {
+            const BassNote &note = line[i];
+            // The next bar's first note is placed near the last one: its pitch class stands for it.
+            const bool inBar = i + 1 < line.size();
+            const int following = inBar ? line[i + 1].key : nextBass;
+            const Chord &chord = chords[static_cast<std::size_t>(note.step / kBeatSteps) * chords.size() / 2];
+            int above = 0;
+            for (const int interval : chord.intervals) {
+                const int key = KeyAtOrAbove((chord.root + interval) % 12, note.key + 3);
+                const std::uint32_t at = barStart + (note.step + kBeatSteps - 1) * kStep;
+                const bool doubled = std::any_of(melody_.begin(), melody_.end(), [&](const WrittenNote &n) {
+                    return n.tick <= at && at < n.tick + n.length && (n.key - key) % 12 == 0;
+                });
+                const bool fits =
+                    key - note.key <= 7 && key <= kBassHighest && (inBar ? key : key % 12) != following && !doubled;
+                if (fits && (above == 0 || key - note.key == 7)) {
+                    above = key;
+                }
+            }
+            if (note.steps != kBeatSteps || above == 0) {
+                rocked.push_back(note);
+                continue;
+            }
+            rocked.push_back({note.step, note.key, kBeatSteps - 1});
+            rocked.push_back({note.step + kBeatSteps - 1, above, 1});
+        }
+        line = rocked;
+    }
     barBass_ = line;
     barBassBefore_ = lastBass_;
     for (const BassNote &note : line) {
         lastBass_ = note.key;
-        const int velocity = note.step == 0 ? touch.bassStrong
-            : note.step == 3                ? touch.bassWeak
-                                            : touch.bassWeak - kPassingSofter;
+        const int velocity = bassLevel_ +
+            (note.step == 0       ? touch.bassStrong
+                 : note.step == 3 ? touch.bassWeak
+                                  : touch.bassWeak - kPassingSofter);
         const std::uint32_t length = note.steps * kStep;
         Play(who_.bass, barStart + note.step * kStep, note.key + bassShift_, velocity,
              length > touch.bassGap ? length - touch.bassGap : length / 2, feel_.Shift(kBassSpread));
@@ -259,7 +297,7 @@ void Band::OffbeatChords(std::uint32_t beatStart, int beatStep, const Chord &cho
     const Touch &touch = TouchOf(style);
     // The bass stays the lowest note: a chord tone at or just above it goes
     // up an octave (E7 over E3 is G#3 B3 D4, not D3 under the bass).
-    std::vector<int> tones = CloseChord(chord, chordFloor_);
+    std::vector<int> tones = CloseChord(chord, kChordFloor);
     // An inverted chord leaves its bass note to the bass: a first inversion
     // with its third doubled above sounds thick.
     if (chord.bass != chord.root && tones.size() > 2) {
@@ -275,12 +313,25 @@ void Band::OffbeatChords(std::uint32_t beatStart, int beatStep, const Chord &cho
         const std::size_t top = tones.size() - 1;
         const std::array<std::size_t, 2> picked = {beatStep == 0 ? top - 1 : 0, top};
         for (int offset = 1; offset <= 2; ++offset) {
-            if (Rubs(tones[picked[offset - 1]], beatStart + offset * kStep)) {
+            if (Rubs(tones[picked[offset - 1]], beatStart + offset * kStep) ||
+                GrowlsOverBass(tones[picked[offset - 1]], beatStep + offset, kBeatSteps - offset)) {
                 continue;
             }
             Play(who_.offbeat, beatStart + offset * kStep, tones[picked[offset - 1]],
                  offset == 1 ? touch.chordFirst : touch.chordSecond, (kBeatSteps - offset) * kStep - touch.chordGap,
                  feel_.Shift(kChordSpread));
+        }
+        return;
+    }
+    if (style == Accompaniment::Block) {
+        // Strummed on the beat with the bass and left to ring through it.
+        const int shift = feel_.Shift(kChordSpread);
+        for (std::size_t i = 0; i < tones.size(); ++i) {
+            if (Rubs(tones[i], beatStart) || GrowlsOverBass(tones[i], beatStep, kBeatSteps)) {
+                continue;
+            }
+            Play(who_.offbeat, beatStart, tones[i], touch.chordFirst - kBlockSofter, kBeatTicks - touch.chordGap,
+                 std::max(shift, 0) + kStrum * static_cast<int>(i));
         }
         return;
     }
@@ -294,7 +345,8 @@ void Band::OffbeatChords(std::uint32_t beatStart, int beatStep, const Chord &cho
         const std::uint32_t length = held ? 2 * kStep - touch.chordGap : kStep - touch.chordGap;
         const int shift = feel_.Shift(kChordSpread);
         for (std::size_t i = light && offset == 2 ? 1 : 0; i < tones.size(); ++i) {
-            if (Rubs(tones[i], beatStart + offset * kStep)) {
+            if (Rubs(tones[i], beatStart + offset * kStep) ||
+                GrowlsOverBass(tones[i], beatStep + offset, held ? 2 : 1)) {
                 continue;
             }
             Play(who_.offbeat, beatStart + offset * kStep, tones[i], offset == 1 ? touch.chordFirst : touch.chordSecond,
@@ -361,6 +413,16 @@ void Band::RippleBeat(std::uint32_t beatStart, const Chord &chord)
              (i == 0 ? kBeatTicks : std::min(2 * kSixteenth, kBeatTicks - i * kSixteenth)) - kHarpGap,
              feel_.Shift(kHarpSpread));
     }
+}
+
+bool Band::GrowlsOverBass(int key, int step, int steps) const
+{
+    // Low down a semitone (or a major seventh) against a note the bass
+    // passes through is a growl, not a chord: the chord leaves that note out.
+    return key < kLowRegister && std::any_of(barBass_.begin(), barBass_.end(), [&](const BassNote &note) {
+               const int apart = ((key - note.key) % 12 + 12) % 12;
+               return note.step < step + steps && step < note.step + note.steps && (apart == 1 || apart == 11);
+           });
 }
 
 bool Band::Rubs(int key, std::uint32_t tick) const
@@ -451,11 +513,13 @@ void Band::PadChord(std::uint32_t start, int beatStep, const Chord &chord, std::
     }
     // A voice that would still follow the melody in octaves is left out:
     // the melody sounds that note itself; so is one still sliding with the
-    // bass, which sounds it, or its fifth, below.
+    // bass, which sounds it, or its fifth, below, and one growling against
+    // a note the bass passes through.
     std::vector<bool> doubling(best.size());
     for (std::size_t i = 0; i < best.size(); ++i) {
         doubling[i] = DoublesMelody(best[i], start, length) || slides(best[i]) ||
-            DoublesSeventh(chord, best[i], start, start + length);
+            DoublesSeventh(chord, best[i], start, start + length) ||
+            GrowlsOverBass(best[i], beatStep, static_cast<int>(length / kStep));
     }
     // The next chord moves from the voices heard.
     lastPad_.clear();

@@ -36,8 +36,10 @@ inline constexpr std::uint8_t kFlute = 73;
 } // namespace program
 
 inline constexpr std::uint8_t kDrums = 9; // the percussion channel
-// Chords after the beat are voiced from D3 up unless a tune says otherwise.
+// Chords after the beat are voiced from D3 up.
 inline constexpr int kChordFloor = 50;
+// Under D4 a chord note a semitone or a major seventh from the bass growls.
+inline constexpr int kLowRegister = 62;
 
 struct Part {
     std::uint8_t channel;
@@ -62,6 +64,7 @@ struct Accompanists {
 enum class Accompaniment {
     Barcarolle, // a long bass note on each beat, two soft chords after it
     Lilt,       // a long bass note on each beat, one chord held after it
+    Block,      // a long bass note on each beat, the chord strummed with it and held
     Tarantella, // a short bass note on each beat, two crisp chords after it
     Broken,     // a long bass note on each beat, the chord picked note by note after it
     Arpeggio,   // rolling harp over held chords and bass
@@ -110,6 +113,9 @@ public:
     // With a walking line, every bar (not every other one) is approached by
     // step when the bass would leap a third or more into the next.
     void SetWalkingLine(bool walking) { walkingLine_ = walking; }
+    // With rocking, each beat the bass would hold is played long-short, the
+    // short note on a tone of the chord above it.
+    void SetRocking(bool rocking) { rocking_ = rocking; }
     // The melody over the band, in order of onsets: held chords keep their
     // voices from moving in octaves with it.
     void SetMelody(std::vector<WrittenNote> melody) { melody_ = std::move(melody); }
@@ -117,12 +123,12 @@ public:
     // eighths ("F3/3 E3/3"), in place of the one its chords make: a line
     // that passes, turns or falls by step where roots and fifths would stall.
     void WriteBass(std::string_view bar) { writtenBass_ = bar; }
-    // The lowest key the chords after the beat are voiced from (D3 unless
-    // told): lower, they leave the lead's register to the lead.
-    void SetChordFloor(int key) { chordFloor_ = key; }
     // Velocity added to the held chords alone, so they can sit under a lead
     // of their own family while the bass keeps its weight.
     void SetHeldLevel(int level) { heldLevel_ = level; }
+    // Velocity added to the bass alone, so it can carry the harmony under
+    // soft chords.
+    void SetBassLevel(int level) { bassLevel_ = level; }
     // Semitones the bass is played off its usual octave (-12 for a cadence's low close).
     void SetBassShift(int semitones) { bassShift_ = semitones; }
     // How long the closing chord and its bass are held, and how long the
@@ -158,6 +164,9 @@ private:
     void RolledBeat(std::uint32_t beatStart, const Chord &chord, bool withBass);
     void PadChord(std::uint32_t start, int beatStep, const Chord &chord, std::uint32_t length);
     void ClosingBar(std::uint32_t barStart, const Chord &chord);
+    // Whether a chord's `key`, sounding over `steps` eighths from the bar's
+    // `step`, would rub a semitone or a major seventh low against the bass.
+    bool GrowlsOverBass(int key, int step, int steps) const;
     // Whether a chord's `key`, struck at `tick`, would rub a semitone against the melody.
     bool Rubs(int key, std::uint32_t tick) const;
     // Whether `key` is the chord's seventh and the melody sounds it between
@@ -177,8 +186,9 @@ private:
     int bar_ = 0; // bars accompanied so far: the figures vary with it
     bool walk_ = true;
     bool walkingLine_ = false;
+    bool rocking_ = false;
     int bassShift_ = 0;
-    int chordFloor_ = kChordFloor;
+    int bassLevel_ = 0;
     int heldLevel_ = 0;
     int lastBass_ = 0;              // the bass's last key, so the line moves to the nearest
     std::vector<BassNote> barBass_; // the bass of the bar being accompanied

@@ -3,10 +3,10 @@
 // the band's first chord the trumpet plays the game tune's opening figure,
 // in major and in its rocking rhythm; a clarinet sings in thirds and sixths
 // under it and once answers it, and the line grows bar by bar, through a
-// timpani roll on the dominant and a broadening, to one full chord with a
-// crash and the timpani, the loudest moment, the trumpet on the tonic at its
-// highest. The held parts lift together after a bar, and the crash, the harp
-// and the timpani ring on half a bar after them.
+// timpani roll on the dominant and a broadening, to one full chord with two
+// crashes and the timpani, the loudest moment, the trumpet on the tonic at
+// its highest. The held parts lift together after a bar and a half, and the
+// crashes, the harp and the timpani ring on half a bar after them.
 // No part climbs above C7 or plays harder than velocity 100, so it rings
 // rather than shrieks.
 #include "band.h"
@@ -39,7 +39,7 @@ constexpr Part kParts[] = {
     {kClarinet, program::kClarinet, 127, 42, 56, "Clarinet"},
     {kAccordion, program::kAccordion, 108, 90, 48, "Accordion"},
     {kBass, program::kAcousticBass, 127, 64, 24, "Bass"},
-    {kHarp, program::kHarp, 84, 34, 56, "Harp"},
+    {kHarp, program::kHarp, 110, 34, 56, "Harp"},
     {kTimpani, program::kTimpani, 127, 64, 40, "Timpani"},
     {kDrums, 0, 127, 64, 40, "Cymbal"}, // full: the crash is the chord's splash
 };
@@ -48,21 +48,25 @@ constexpr Accompanists kAccompanists{kBass, kAccordion, kAccordion, kHarp, kAcco
 // Steps are sixteenths. Over the band's first chord the trumpet plays the
 // game tune's head, E F# E A B, in major and leads on to C#. Each bar then
 // reaches a step higher, E, F#, G#, the held E over the chord of F# minor
-// falling to D; before the dominant comes a call on repeated notes leaping
-// to the G#; over the dominant the line turns down from its seventh and
+// falling to D; before the dominant comes a call on repeated notes rising
+// to the F#, turning through the G# only in passing; over the dominant the line turns down from its seventh and
 // runs up to the tonic on the final chord: the summit comes once, at the end.
 constexpr std::array<std::string_view, 6> kMelody = {
-    "E4/3 F#4/1 E4/2 A4/4 B4/2",        "C#5/4 D5/2 E5/6", "D5/4 E5/2 F#5/4 E5/2", "E5/2 E5/1 E5/1 E5/2 G#5/4 F#5/2",
-    "D5/3 C#5/1 B4/2 D5/2 F#5/2 G#5/2", "A5/12",
+    "E4/3 F#4/1 E4/2 A4/4 B4/2",
+    "C#5/4 D5/2 E5/6",
+    "D5/4 E5/2 F#5/4 E5/2",
+    "E5/2 E5/1 E5/1 E5/2 F#5/3 G#5/1 F#5/2",
+    "D5/3 C#5/1 B4/2 D5/2 F#5/2 G#5/2",
+    "A5/18",
 };
 // A third or a sixth under the tune where they strike together;
 // while the trumpet holds its E, the clarinet answers with the head's figure
-// turned downwards, and under the call it holds, then steps down as the
-// trumpet leaps.
+// turned downwards, and under the call it holds, then rises a step with the
+// trumpet.
 constexpr std::array<std::string_view, 6> kSecond = {
     "C#4/3 D4/1 C#4/2 F#4/4 G#4/2",   "A4/4 B4/2 C#5/3 B4/1 A4/2",
-    "B4/4 C#5/2 D5/4 C#5/2",          "C#5/6 B4/4 D5/2",
-    "B4/3 A4/1 G#4/2 B4/2 D5/2 E5/2", "C#5/12",
+    "B4/4 C#5/2 D5/4 C#5/2",          "C#5/6 A4/4 D5/2",
+    "B4/3 A4/1 G#4/2 B4/2 D5/2 E5/2", "C#5/18",
 };
 // The bass climbs F# B C# D to the dominant, and falls to the tonic.
 constexpr std::array<std::string_view, 6> kChords = {"A", "A F#m", "D/F# Bm7", "A/C# Bm7/D", "E7", "A"};
@@ -70,47 +74,53 @@ constexpr std::array<std::string_view, 6> kChords = {"A", "A F#m", "D/F# Bm7", "
 // into the final one.
 constexpr std::array<int, 6> kLevels = {-3, -7, -8, -5, -1, 12};
 // The broadening before the last chord: {sixteenths before it, tempo in % of the beat's length}.
-constexpr std::array<std::pair<std::uint32_t, std::uint32_t>, 3> kBroadening = {{{6, 107}, {3, 114}, {0, 120}}};
+constexpr std::array<std::pair<std::uint32_t, std::uint32_t>, 4> kBroadening = {
+    {{9, 103}, {6, 106}, {3, 110}, {0, 114}}};
 constexpr std::string_view kDominantBass = "E3/3 E2/3"; // in eighths
 // The lines grow from the first bar to the last chord: each starts where
 // the eight-bar arc still rises.
 constexpr int kLinePlace = 2;
-// With the bar-1 hit, the accordion sounds the whole chord and a light
-// cymbal splashes.
-constexpr std::array<std::uint8_t, 2> kFirstHeld = {52, 57}; // E3 A3, under the head
-constexpr std::uint8_t kFirstHeldVelocity = 70;
-constexpr std::uint8_t kSplashKey = 55, kSplashVelocity = 64;
-constexpr Grid kLastBarGrid{kSixEightFine.ticksPerStep, 12}; // the final bar
+// With the bar-1 hit a light cymbal splashes; the accordion keeps to its
+// afterbeats, leaving the low register of the downbeat to the harp.
+constexpr std::uint8_t kSplashKey = 55, kSplashVelocity = 78;
+constexpr Grid kLastBarGrid{kSixEightFine.ticksPerStep, 18}; // the final bar and a half
 // How long the final chord's parts sound: the held ones (trumpet, clarinet,
-// accordion, bass) a bar, the crash, the harp and the timpani to the end of
-// the file, half a bar later: their release then dies away as the program
-// goes on rendering after the file's end.
+// accordion, bass) a bar and a half, so the ringing has its harmony, the
+// crash, the harp and the timpani half a bar more, to the end of the file:
+// their release then dies away as the program goes on rendering after it.
 constexpr std::uint32_t kHeldTicks = kLastBarGrid.ticksPerStep * kLastBarGrid.stepsPerBar;
 constexpr std::uint32_t kRingingTicks = kHeldTicks + kSixEight.ticksPerStep * 3;
 
-constexpr Voice kTrumpetLead{kTrumpet, 0, 82, 20, Articulation::Plain, 6};
+constexpr Voice kTrumpetLead{kTrumpet, 0, 84, 20, Articulation::Plain, 6};
 constexpr Voice kClarinetSecond{kClarinet, 0, 74, 16, Articulation::Plain, 6};
 // The trumpet's last note is its loudest (the summit); the clarinet under
 // it plays out.
-constexpr int kFinalAccent = 20, kSecondFinalAccent = 16;
+constexpr int kFinalAccent = 18, kSecondFinalAccent = 16;
 
-// One crash cymbal, so the splash does not cover the trumpet's top note.
-constexpr std::array<std::uint8_t, 1> kCrashKeys = {49};
+// Two crash cymbals, the second softer, so the splash is big but does not
+// cover the trumpet's top note.
+constexpr std::array<std::pair<std::uint8_t, std::uint8_t>, 2> kCrashes = {{{49, 96}, {57, 80}}};
 // The timpani: the tonic struck at the start and on the last chord, a roll
 // on the dominant between.
 constexpr std::uint8_t kTimpaniTonic = 45, kTimpaniDominant = 40; // A2, E2
-constexpr std::uint8_t kHitVelocity = 96;
 constexpr std::uint8_t kLastDrumVelocity = 86;                    // under the trumpet's top note
 constexpr std::uint8_t kFirstHitVelocity = 86;                    // the opening stroke, under the last
 constexpr std::array<std::uint8_t, 3> kFirstChord = {45, 52, 57}; // A2 E3 A3, under the trumpet's E4
 // The accordion spreads the final chord up to E5, filling the top between
-// the clarinet's C#5 and the trumpet's A5.
-constexpr std::array<std::uint8_t, 3> kFinalTop = {69, 73, 76}; // A4 C#5 E5
+// the clarinet's C#5 and the trumpet's A5 (the third left to the clarinet).
+constexpr std::array<std::uint8_t, 2> kFinalTop = {69, 76}; // A4 E5
 constexpr std::uint8_t kFinalTopVelocity = 64;
 // A timpani roll grows through the dominant's second half into the last chord.
 constexpr std::array<std::uint8_t, 6> kRoll = {58, 64, 70, 76, 82, 88};
 constexpr std::uint32_t kFirstRollTicks = 15;
 constexpr std::uint8_t kFirstChordVelocity = 72; // under the trumpet's first notes
+// Under the call's F#, on the second beat of the bar before the dominant, the
+// accordion strikes F# and D with the bass and its chord after them, so the
+// call and its turn through the G# sound over a full chord of D with its
+// sixth rather than a bare B over the bass's D.
+constexpr std::size_t kLeaningBar = 3;
+constexpr std::array<std::uint8_t, 2> kLeaningChord = {54, 62}; // F#3 D4
+constexpr std::uint8_t kLeaningVelocity = 60;
 
 } // namespace
 
@@ -162,12 +172,15 @@ std::vector<MidiTrack> ComposeEndTune()
             // harp spreads the tonic chord quickly under the timpani.
             band.Track(kTimpani).Note(now, kTimpani, kTimpaniTonic, kFirstHitVelocity, kSixEight.barTicks() / 2);
             band.Percussion(now, kSplashKey, kSplashVelocity, kSixEight.barTicks() / 2);
-            for (const std::uint8_t key : kFirstHeld) {
-                band.Track(kAccordion).Note(now, kAccordion, key, kFirstHeldVelocity, kSixEight.barTicks() / 4);
-            }
             for (std::uint32_t i = 0; i < kFirstChord.size(); ++i) {
                 band.Track(kHarp).Note(now + i * kFirstRollTicks, kHarp, kFirstChord[i], kFirstChordVelocity,
                                        kSixEight.barTicks() / 2);
+            }
+        }
+        if (bar == kLeaningBar) {
+            const std::uint32_t beat = kSixEight.barTicks() / 2;
+            for (const std::uint8_t key : kLeaningChord) {
+                band.Track(kAccordion).Note(now + beat, kAccordion, key, kLeaningVelocity, beat - 40);
             }
         }
         if (bar + 2 == kChords.size()) {
@@ -177,10 +190,10 @@ std::vector<MidiTrack> ComposeEndTune()
             }
         }
         if (last) {
-            // The crash rings under the whole chord: struck short, the
-            // synthesiser cuts it before it is heard.
-            for (const std::uint8_t crash : kCrashKeys) {
-                band.Percussion(now, crash, kHitVelocity, kRingingTicks);
+            // The crashes ring under the whole chord: struck short, the
+            // synthesiser cuts them before they are heard.
+            for (const auto &[crash, velocity] : kCrashes) {
+                band.Percussion(now, crash, velocity, kRingingTicks);
             }
             // Both drums: the tonic and its fifth below.
             band.Track(kTimpani).Note(now, kTimpani, kTimpaniTonic, kLastDrumVelocity, kRingingTicks);
@@ -191,7 +204,7 @@ std::vector<MidiTrack> ComposeEndTune()
         }
         now += last ? kLastBarGrid.barTicks() : kSixEight.barTicks();
     }
-    // The file ends as the crash, the harp and the timpani stop ringing.
+    // The file ends as the crashes, the harp and the timpani stop ringing.
     return band.Tracks(conductor, lastBar + kRingingTicks);
 }
 

@@ -15,7 +15,8 @@
 //   C        8 bars  D minor   the interlude: oboe over held strings, through
 //                              the Neapolitan chord to the dominant of A minor
 //   A''     16 bars  A minor   the theme again, ornamented, violin over a
-//                              rising bass, then flute, with a full cadence
+//                              rising bass, turning deceptively to F for the
+//                              flute, which ends it with a full cadence
 //   coda     6 bars  A minor   over a held A, the oboe recalls the theme's
 //                              head in fragments, the dominant turns aside to
 //                              the Neapolitan sixth, and a bar on the
@@ -43,10 +44,6 @@ namespace {
 // Dotted quarter = 60: a rocking two beats a bar, unhurried.
 constexpr std::uint32_t kMicrosPerQuarter = 60'000'000u * 2 / (60 * 3);
 constexpr std::uint32_t kSeed = 1010;
-// The players slow down through a bar where the music takes breath, a
-// little on its first beat and more on its second.
-constexpr std::uint32_t kEasedMicros = kMicrosPerQuarter * 105 / 100;
-constexpr std::uint32_t kBroadenedMicros = kMicrosPerQuarter * 112 / 100;
 
 // Channels: the leads first, then the accompaniment.
 constexpr std::uint8_t kViolin = 0;
@@ -63,7 +60,7 @@ constexpr Part kParts[] = {
     {kFlute, program::kFlute, 124, 72, 56, "Flute"},
     {kClarinet, program::kClarinet, 127, 56, 50, "Clarinet"},
     {kOboe, program::kOboe, 120, 68, 56, "Oboe"},
-    {kBass, program::kAcousticBass, 120, 64, 24, "Bass"},
+    {kBass, program::kAcousticBass, 127, 64, 24, "Bass"},
     {kHarp, program::kHarp, 108, 82, 56, "Harp"},
     {kChords, program::kNylonGuitar, 118, 44, 40, "Guitar chords"},
     {kStrings, program::kStrings, 122, 64, 64, "Strings"},
@@ -88,11 +85,12 @@ const Bars kChordBars[] = {
      "E7", "E7/B E7/D"},
     // A': on to C and F; D minor's dominant turns aside deceptively to B flat,
     // stretching the phrase to ten bars, and is reached through ii-V
-    {"Am/C", "C/E", "F Am", "Dm7 G7/B", "C", "F", "Bb F/A", "Gm/Bb A7", "Bb/D Gm", "Gm/E A7"},
+    {"Am/C", "C/E", "F Am", "Dm7 G7/B", "C", "F Am", "Bb F/A", "Gm/Bb A7", "Bb/D Gm", "Gm/E A7"},
     // C: D minor over the lament bass D C Bb A, the Neapolitan of A minor,
     // and its dominant turning to the leading note in the bass
     {"Dm", "C7", "Gm/Bb", "A7", "Dm/F", "Bb/D", "E7", "E7 E7/G#"},
-    // A'': the full cadence comes only at its end
+    // A'': the violin's half turns deceptively onto F, the full cadence
+    // comes only at the flute's end
     {"Am G/B", "Am/C C/E", "Dm Dm/F", "E7", "Am/C", "Dm/F Bb", "Dm/F E7", "E7", "Am/C", "G", "C C/E", "F", "Dm",
      "Dm7 E7", "E7 E7/G#", "Am"},
     // coda: over a held A, i, iv and VI; the dominant turned aside to the
@@ -107,23 +105,16 @@ const Bars kChordBars[] = {
 // first phrase halts on the dominant, the second moves to C major, the
 // answer climbs to its peak (a held G) and falls to a deceptive cadence.
 const Bars kTheme = {
-    "E5/3 F5/1 E5/2 A5/4 B5/2", "C6/4 D6/2 E6/4 A5/2",  "F5/2 G5/2 A5/2 D6/4 B5/2", "C6/4 B5/2 G#5/4 r/2",
-    "r/2 A5/2 C6/2 E6/6",       "~E6/4 D6/2 A5/3 F5/3", "A5/2 C6/6 B5/2 D6/2",      "E6/6 r/4 E5/2",
-    "A5/4 B5/2 C6/3 E6/3",      "D6/4 B5/2 G5/4 r/2",   "E6/2 F6/2 G6/8",           "F6/4 E6/2 D6/2 C6/2 r/2",
-    "A5/4 F6/2 E6/3 D6/3",      "A5/2 D6/4 C6/4 B5/2",  "G#5/6 B5/3 D6/3",          "C6/6 r/6"};
+    "E5/3 F5/1 E5/2 A5/4 B5/2", "C6/4 D6/2 E6/4 A5/2",     "F5/2 G5/2 A5/2 D6/4 B5/2", "C6/4 B5/2 G#5/4 r/2",
+    "r/2 A5/2 C6/2 E6/6",       "~E6/4 D6/2 A5/3 F5/3",    "A5/2 C6/6 B5/2 D6/2",      "E6/6 r/4 E5/2",
+    "A5/4 B5/2 C6/3 E6/3",      "D6/2 C6/2 B5/2 G5/4 r/2", "E6/2 F6/2 G6/8",           "F6/4 E6/2 D6/2 C6/2 r/2",
+    "A5/4 F6/2 E6/3 D6/3",      "A5/2 D6/4 C6/4 B5/2",     "G#5/6 B5/3 D6/3",          "C6/6 r/6"};
 
 // The middle tune, flute, entering over the clarinet's last note; it closes
 // on C, and holds it while the clarinet enters.
 const Bars kMiddle = {
-    "r/8 A5/2 F5/2",
-    "G5/2 C6/4 D6/4 C6/2",
-    "B5/3 C6/1 D6/2 F5/4 G5/2",
-    "C6/6 r/4 G5/2",
-    "A5/3 F5/3 E5/3 G5/3",
-    "F5/3 A5/3 D6/4 C6/2",
-    "C6/4 B5/2 D6/3 C6/1 B5/2",
-    "C6/4 B5/2 D6/3 B5/3",
-    "C6/6 r/6",
+    "r/8 A5/2 F5/2",       "G5/2 E5/4 G5/4 A5/2", "B5/3 C6/1 D6/2 F5/4 G5/2", "C6/6 r/4 G5/2", "A5/3 F5/3 E5/3 G5/3",
+    "F5/3 A5/3 D6/4 C6/2", "C6/4 A5/4 C6/4",      "E6/4 D6/2 B5/3 D6/3",      "C6/6 r/6",
 };
 // Under the flute, the strings move slowly in the middle register, in
 // tenths and sixths or against it, never in octaves with it.
@@ -142,26 +133,27 @@ const Bars kSequenceOboe = {"r/2 B5/2 A5/2 G5/4 B5/2", "B5/3 G5/3 E5/3 G5/3"};
 const Bars kSequenceClose = {"r/2 A6/2 G6/2 F6/4 A6/2", "A6/3 F6/3 D6/3 E6/3", "G#6/3 A6/1 B6/2 D7/4 r/2"};
 
 // The theme on the violin, on its E string, after a bar of harp on the
-// dominant; through C and F major down to D minor. Its last note is held
-// into the interlude's first bar.
+// dominant; through C and F major, rising to its E twice, down to D minor.
+// Its last note is held into the interlude's first bar.
 const Bars kThemeViolin = {
     "E5/3 F5/1 E5/2 A5/4 B5/2",
-    "C6/4 B5/2 C6/4 G5/2",
-    "A5/2 C6/2 A5/2 C6/3 B5/3",
-    "C6/4 A5/2 B5/3 A5/3",
-    "G5/4 r/2 C6/2 B5/2 G5/2",
-    "r/2 F5/2 A5/2 C6/4 A5/2",
+    "C6/4 D6/2 C6/4 B5/2",
+    "A5/2 G5/2 F5/2 E5/3 A5/3",
+    "C6/4 A5/2 B5/3 D6/3",
+    "G5/4 r/2 E5/2 G5/2 A5/2",
+    "r/2 F5/2 A5/2 C6/4 E6/2",
     "D6/4 Bb5/2 C6/3 Bb5/1 A5/2",
     "G5/4 Bb5/2 G5/3 A5/3",
     "F5/3 G5/1 A5/2 Bb5/4 C6/2",
-    "Bb5/4 A5/2 G5/3 E5/3",
-    "F5/6 r/6",
+    "Bb5/4 A5/2 G5/2 E5/2 C#5/2",
+    "D5/6 r/6",
 };
 
-// The interlude: few notes, long ones, entering over the violin's close.
+// The interlude: few notes, long ones, entering over the violin's close;
+// its last leans on the dominant's C and falls to its fifth.
 const Bars kInterlude = {
-    "r/6 D5/4 F5/2",           "Bb4/4 A4/2 Bb4/3 C5/1 D5/2", "G5/4 F5/2 D5/6",     "C#5/6 r/6",
-    "r/2 A4/2 D5/2 F5/4 G5/2", "Bb5/4 A5/2 G5/3 F5/3",       "E5/4 C5/2 D5/4 r/2",
+    "r/6 D5/4 F5/2",           "Bb4/4 A4/2 Bb4/3 C5/1 D5/2", "G5/4 F5/2 D5/6",          "C#5/6 r/6",
+    "r/2 A4/2 D5/2 F5/4 G5/2", "Bb5/4 A5/2 G5/3 F5/3",       "E5/4 D5/1 C5/1 B4/4 r/2",
 };
 
 // The theme's return, ornamented, on the violin low on its warm strings (an
@@ -172,13 +164,17 @@ const Bars kThemeReturn = {"E5/2 F5/1 G5/1 F5/1 E5/1 G5/3 A5/1 B5/2",
                            "F5/2 G5/2 A5/2 D6/4 A5/2",
                            "B5/3 C6/1 B5/2 r/6",
                            "A5/2 C6/2 E6/8",
-                           "D6/3 C6/3 D6/4 A5/2",
-                           "A5/4 D6/4 C6/2 D6/2",
+                           "D6/3 C6/3 D6/3 Bb5/3",
+                           "A5/4 D6/8",
                            "E6/4 B5/2 D6/1 C6/1 B5/1 A5/1 G#5/2"};
-const Bars kThemeReturnFlute = {"A5/6 C6/2 B5/2 C6/2", "D6/4 B5/2 G5/4 r/2"};
+// Under the violin's return the clarinet, silent since the sequence, sings a
+// slow line low in its warm register, moving where the violin holds and
+// holding where it moves.
+const Bars kDescant = {"C4/6 D4/6", "E4/6 G4/6", "A3/12", "G#3/12", "A3/6 C4/6", "F4/12", "~F4/6 E4/6", "E4/6 r/6"};
+const Bars kThemeReturnFlute = {"A5/6 C6/2 B5/2 C6/2", "D6/6 B5/2 G5/2 r/2"};
 const Bars kThemeReturnSummit = {"E6/2 F6/2 G6/8", "F6/4 E6/2 D6/4 C6/2"};
-const Bars kThemeReturnFluteClose = {"F6/2 E6/2 D6/2 r/6", "D6/2 C6/4 B5/2 G#5/2 A5/2",
-                                     "G#5/3 A5/1 B5/2 D6/3 C6/1 B5/2", "A5/6 r/6"};
+const Bars kThemeReturnFluteClose = {"F6/2 E6/2 D6/2 r/6", "D6/4 C6/4 B5/4", "G#5/3 A5/1 B5/2 D6/3 C6/1 B5/2",
+                                     "A5/6 r/6"};
 // Under the flute's half of the return, a slow line in the strings, its D
 // held over the summit's C chord and falling to C, breathing where the
 // flute holds and answering where it rests.
@@ -196,12 +192,16 @@ const Bars kCoda = {
 // the pick-up landing on the tonic chord's third as the tune begins again,
 // where the oboe goes on sighing down the scale over the lament.
 const Bars kRound = {"B4/4 D5/2 E5/2 G#5/2 B5/2"};
-const Bars kLanding = {"C6/6 D6/2 C6/2 r/2"};
+const Bars kLanding = {"C6/6 D6/2 C6/2 B5/2"};
 
 // Over the intro's lament the oboe sighs down from the C it landed on, a
 // step a beat, turns back up over the bass's F and comes to rest on the
 // dominant, leaving the theme to the clarinet.
 const Bars kCall = {"A5/4 G5/2 B5/3 A5/1 G5/2", "A5/4 G5/2 C6/4 B5/2", "G#5/4 B5/2 E5/4 r/2"};
+
+// Where the flute breathes before its cadence, the oboe echoes its fall an
+// octave lower.
+const Bars kEcho = {"r/6 F5/2 E5/2 D5/2"};
 
 // ---- Arrangement ----
 
@@ -211,15 +211,17 @@ constexpr Voice kClarinetAnswer{kClarinet, -12, 80, 14, Articulation::Plain, 8};
 constexpr Voice kOboeAnswer{kOboe, 0, 72, 14, Articulation::Plain, 8};
 constexpr Voice kOboeCoda{kOboe, 0, 74, 14, Articulation::Plain, 8};
 constexpr Voice kOboeRound{kOboe, 0, 64, 14, Articulation::Plain, 8};   // falling away into the intro
-constexpr Voice kOboeLanding{kOboe, 0, 60, 14, Articulation::Plain, 8}; // as loud as the coda it ends
+constexpr Voice kOboeLanding{kOboe, 0, 57, 14, Articulation::Plain, 8}; // as loud as the coda it ends
 constexpr Voice kFluteLead{kFlute, 0, 77, 14, Articulation::Plain, 8};
 // The flute's return, softer than its first tune: its climb to the G, the
 // loop's summit, stands out by its height, not by force.
-constexpr Voice kFluteReturn{kFlute, 0, 73, 14, Articulation::Plain, 8};
-constexpr Voice kFluteSummit{kFlute, 0, 74, 14, Articulation::Plain, 8};
-constexpr Voice kViolinLead{kViolin, 0, 70, 14, Articulation::Plain, 8};
-constexpr Voice kViolinReturn{kViolin, -12, 77, 14, Articulation::Plain, 8};
-constexpr Voice kOboeLead{kOboe, 0, 60, 14, Articulation::Plain, 8};
+constexpr Voice kFluteReturn{kFlute, 0, 75, 14, Articulation::Plain, 8};
+constexpr Voice kFluteSummit{kFlute, 0, 76, 14, Articulation::Plain, 8};
+constexpr Voice kViolinLead{kViolin, 0, 67, 14, Articulation::Plain, 8};
+constexpr Voice kViolinReturn{kViolin, -12, 79, 14, Articulation::Plain, 8};
+constexpr Voice kClarinetDescant{kClarinet, 0, 54, 14, Articulation::Plain, 8};
+constexpr Voice kOboeEcho{kOboe, 0, 62, 14, Articulation::Plain, 8};
+constexpr Voice kOboeLead{kOboe, 0, 59, 14, Articulation::Plain, 8};
 constexpr Voice kOboeCall{kOboe, 0, 57, 14, Articulation::Plain, 8};
 constexpr Voice kStringsCounter{kStrings, 0, 48, 30, Articulation::Plain, 5};
 
@@ -246,12 +248,14 @@ const Line kLines[] = {
     {&kViolinLead, kAViolin, &kThemeViolin, 0},
     {&kOboeLead, kC, &kInterlude, 0},
     {&kViolinReturn, kAAgain, &kThemeReturn, 0},
+    {&kClarinetDescant, kAAgain, &kDescant, 0},
     // The climb to the summit swells bar by bar, as the second half of a
     // phrase; the G is the loudest note of the tune.
     {&kFluteReturn, kAAgain + 8, &kThemeReturnFlute, 4},
     {&kFluteSummit, kAAgain + 10, &kThemeReturnSummit, 6},
     {&kFluteReturn, kAAgain + 12, &kThemeReturnFluteClose, 4},
     {&kStringsCounter, kAAgain + 8, &kThemeCounter, 0},
+    {&kOboeEcho, kAAgain + 12, &kEcho, 4},
     {&kOboeCoda, kCodaBar, &kCoda, 0},
     {&kOboeCall, 1, &kCall, 0},
     {&kOboeRound, kEndBar - 1, &kRound, 7},
@@ -268,8 +272,9 @@ struct BassBar {
 };
 const BassBar kBassBars[] = {
     {kA + 5, "F2/4 E2/1 D2/1"},
-    {kA + 8, "C3/3 A2/2 B2/1"},
+    {kA + 8, "C3/2 A2/1 E2/2 B2/1"},
     {kA + 9, "G2/4 B2/2"},
+    {kA + 10, "C3/1 D3/1 E3/3 C3/1"},
     {kA + 11, "F2/3 E2/3"},
     {kA + 12, "D2/3 C2/3"},
     {kA + 13, "B1/3 D2/3"},
@@ -277,11 +282,12 @@ const BassBar kBassBars[] = {
     {kB, "E2/2 D2/1 C2/3"},
     {kB + 4, "D2/2 E2/1 F2/3"},
     {kB + 5, "A2/3 F2/3"},
+    {kB + 7, "C3/3 E2/3"},
     {kSequenceBar, "A2/2 G2/1 E2/2 G2/1"},
     {kSequenceBar + 1, "D3/2 C3/1 A2/2 F2/1"},
     {kSequenceBar + 2, "G2/2 A2/1 B2/2 D3/1"},
     {kSequenceBar + 3, "E3/1 D3/1 E3/1 C3/1 A2/1 G2/1"},
-    {kSequenceBar + 4, "F2/1 A2/1 C3/1 A2/1 B2/1 C3/1"},
+    {kSequenceBar + 4, "F2/1 C3/1 A2/1 C3/1 D3/1 C3/1"},
     {kSequenceBar + 5, "B2/1 C3/1 D3/1 F3/1 E3/1 D3/1"},
     {kSequenceBar + 6, "E3/2 D3/1 B2/2 G#2/1"},
     {kSequenceBar + 7, "B2/3 D3/3"},
@@ -290,11 +296,12 @@ const BassBar kBassBars[] = {
     {kAViolin + 2, "F2/3 A2/3"},
     {kAViolin + 3, "D3/3 B2/3"},
     {kAViolin + 4, "C3/3 G2/2 E2/1"},
-    {kAViolin + 5, "F2/4 A2/2"},
+    {kAViolin + 5, "F2/3 A2/3"},
     {kAViolin + 6, "Bb2/3 A2/3"},
     {kAViolin + 7, "Bb2/3 A2/3"},
     {kAViolin + 8, "D3/3 G2/2 F2/1"},
     {kAViolin + 9, "E2/3 A2/3"},
+    {kC + 6, "E2/3 D3/3"},
     {kAAgain + 4, "C3/3 A2/2 G2/1"},
     {kAAgain + 5, "F2/3 Bb2/3"},
     {kAAgain + 9, "G2/3 B2/3"},
@@ -334,18 +341,23 @@ struct Layer {
 };
 const Layer kLayers[] = {
     {0, kA, Accompaniment::Arpeggio, true},
+    // A soft pad under the oboe, so the loop lands on more than the harp.
+    {0, kA - 1, Accompaniment::Pad, false, -11},
     {kA - 1, kA, Accompaniment::Barcarolle, false},
     // The guitar's figure changes with the theme's phrases.
     {kA, kA + 4, Accompaniment::Barcarolle, true},
     {kA + 4, kA + 8, Accompaniment::Lilt, true},
-    {kA + 8, kA + 12, Accompaniment::Barcarolle, true},
+    {kA + 8, kA + 12, Accompaniment::Block, true},
     {kA + 12, kB, Accompaniment::Broken, true},
+    // Under the theme's answer the strings hold soft chords, an inner voice
+    // between the bass and the lead, and come up to the cadence.
+    {kA + 8, kB - 2, Accompaniment::Pad, false, -11},
     {kB - 2, kB, Accompaniment::Pad, false},
     {kB - 1, kB, Accompaniment::Arpeggio, false},
     {kB, kSequenceBar, Accompaniment::Ripple, true},
     {kB, kB + 1, Accompaniment::Barcarolle, false},
     {kSequenceBar - 1, kSequenceBar, Accompaniment::Broken, false},
-    {kSequenceBar, kAViolin - 1, Accompaniment::Broken, true},
+    {kSequenceBar, kAViolin - 1, Accompaniment::Block, true},
     {kSequenceBar, kSequenceBar + 1, Accompaniment::Arpeggio, false},
     {kAViolin - 1, kAViolin, Accompaniment::Arpeggio, true},
     {kAViolin, kAAgain, Accompaniment::Pad, true},
@@ -357,7 +369,8 @@ const Layer kLayers[] = {
     // Under the interlude's held strings the harp keeps the pulse, softly.
     {kC, kAAgain - 1, Accompaniment::Arpeggio, false, -6},
     {kAAgain - 1, kAAgain, Accompaniment::Barcarolle, false},
-    {kAAgain, kAAgain + 8, Accompaniment::Broken, true},
+    {kAAgain, kAAgain + 4, Accompaniment::Lilt, true},
+    {kAAgain + 4, kAAgain + 8, Accompaniment::Block, true},
     {kAAgain + 8, kAAgain + 12, Accompaniment::Rising, true, -5},
     {kAAgain + 12, kCodaBar, Accompaniment::Rolled, true, -5},
     {kCodaBar, kCodaBar + 5, Accompaniment::Pad, true},
@@ -371,16 +384,18 @@ struct Level {
     std::size_t bar;
     int level;
 };
-const Level kLevels[] = {
-    {0, -18},           {kA - 1, -15},     {kA, -5},           {kA + 8, -4},      {kB - 1, -3},      {kB, -7},
-    {kB + 7, -4},       {kB + 14, -4},     {kAViolin, -4},     {kC - 1, -10},     {kC, -24},         {kAAgain - 2, -12},
-    {kAAgain - 1, -7},  {kAAgain, -5},     {kAAgain + 7, 0},   {kAAgain + 10, 2}, {kCodaBar - 1, 0}, {kCodaBar, -5},
-    {kCodaBar + 3, -3}, {kCodaBar + 4, 0}, {kCodaBar + 5, -15}};
+const Level kLevels[] = {{0, -18},           {kA - 1, -15},      {kA, -5},        {kA + 8, -4},
+                         {kB - 1, -3},       {kB, -10},          {kB + 7, -6},    {kB + 14, -4},
+                         {kAViolin - 1, -9}, {kAViolin, -7},     {kC - 1, -10},   {kC, -27},
+                         {kAAgain - 2, -12}, {kAAgain - 1, -10}, {kAAgain, -3},   {kAAgain + 7, 2},
+                         {kAAgain + 10, 4},  {kCodaBar - 1, 0},  {kCodaBar, -10}, {kCodaBar + 3, -4},
+                         {kCodaBar + 4, -4}, {kCodaBar + 5, -15}};
 // Under the violin the held strings step back: same family, they would
 // swallow it; and under the interlude's oboe they leave the harp the pulse.
 constexpr int kThinPad = -8;
-// The chords after the beat are voiced from C3 where the clarinet dips to E4.
-constexpr int kLowChords = 48;
+// Where the band plays out, the plucked bass a little firmer than the
+// chords, so the harmony has a floor; the quiet parts keep it soft.
+constexpr int kBassLift = 2;
 
 // The scale the bass passes through, from a bar on.
 struct Key {
@@ -388,8 +403,15 @@ struct Key {
     Scale scale;
 };
 
-// These bars slow down: a breath before what follows.
-constexpr std::size_t kBroadened[] = {kAViolin - 1};
+// The players slow down through a bar where the music takes breath, a
+// little on its first beat and more on its second {bar, first beat, second
+// beat, in % of the beat's length}: a little before the episodes, most
+// before the last cadence.
+struct Broadening {
+    std::size_t bar;
+    std::uint32_t eased, broadened;
+};
+constexpr Broadening kBroadened[] = {{kAViolin - 1, 103, 108}, {kCodaBar - 2, 106, 118}};
 
 int LevelAt(std::size_t bar)
 {
@@ -423,10 +445,11 @@ std::vector<MidiTrack> ComposeGameTune()
     for (const Mark &mark : kMarks) {
         conductor.Marker(barTick(mark.bar), mark.name);
     }
-    for (const std::size_t bar : kBroadened) {
-        conductor.Tempo(barTick(bar), kEasedMicros);
-        conductor.Tempo(barTick(bar) + kSixEight.barTicks() / 2, kBroadenedMicros);
-        conductor.Tempo(barTick(bar + 1), kMicrosPerQuarter);
+    for (const Broadening &broadening : kBroadened) {
+        conductor.Tempo(barTick(broadening.bar), kMicrosPerQuarter * broadening.eased / 100);
+        conductor.Tempo(barTick(broadening.bar) + kSixEight.barTicks() / 2,
+                        kMicrosPerQuarter * broadening.broadened / 100);
+        conductor.Tempo(barTick(broadening.bar + 1), kMicrosPerQuarter);
     }
 
     Band band(kParts, kAccompanists, kSeed);
@@ -459,9 +482,13 @@ std::vector<MidiTrack> ComposeGameTune()
         band.SetWalk(bar >= kA && !(kC <= bar && bar < kAAgain - 2));
         // In the middle tune and the theme's return the bass walks into
         // every bar by step.
+        band.SetBassLevel(
+            (kA <= bar && bar < kC && bar != kAViolin - 1) || (kAAgain <= bar && bar < kCodaBar) ? kBassLift : 0);
         band.SetHeldLevel(kAViolin <= bar && bar < kAAgain - 1 ? kThinPad : 0);
-        band.SetChordFloor(kA <= bar && bar < kAViolin ? kLowChords : kChordFloor);
         band.SetWalkingLine((kB <= bar && bar < kSequenceBar) || (kAAgain <= bar && bar < kCodaBar));
+        // Where the guitar holds its chords, and under the violin's return,
+        // the bass rocks with the lilt.
+        band.SetRocking((kA + 4 <= bar && bar < kA + 12) || (kAAgain <= bar && bar < kAAgain + 8));
         for (const BassBar &written : kBassBars) {
             if (written.bar == bar) {
                 band.WriteBass(written.notes);
