@@ -1,5 +1,7 @@
 #include "registrazione.h"
 
+#include "foglio.h"
+
 #include "riempimento.h"
 
 #include <QDataStream>
@@ -10,7 +12,6 @@
 #include <QPointF>
 
 #include <algorithm>
-#include <climits>
 #include <cmath>
 #include <limits>
 #include <utility>
@@ -105,42 +106,6 @@ private:
     QPen penna_;
     QBrush pennello_;
     QTransform trasforma_;
-};
-
-// What QPainter paints on: only its engine and a size are ever asked for.
-class Foglio final : public QPaintDevice {
-public:
-    explicit Foglio(Registratore &motore) : motore_(motore) {}
-    QPaintEngine *paintEngine() const override { return &motore_; }
-
-protected:
-    int metric(PaintDeviceMetric metrica) const override
-    {
-        switch (metrica) {
-        case PdmWidth:
-        case PdmHeight:
-        case PdmWidthMM:
-        case PdmHeightMM:
-            return INT_MAX / 4;
-        case PdmNumColors:
-            return INT_MAX;
-        case PdmDepth:
-            return 32;
-        case PdmDpiX:
-        case PdmDpiY:
-        case PdmPhysicalDpiX:
-        case PdmPhysicalDpiY:
-            return 96;
-        case PdmDevicePixelRatio:
-            return 1;
-        case PdmDevicePixelRatioScaled:
-            return static_cast<int>(devicePixelRatioFScale());
-        }
-        return 0;
-    }
-
-private:
-    Registratore &motore_;
 };
 
 } // namespace

@@ -1,11 +1,12 @@
 #include "stampa.h"
 
+#include "foglio.h"
+
 #include "pennelli.h"
 
 #include <QPaintEngine>
 #include <QPolygonF>
 
-#include <climits>
 #include <utility>
 #include <vector>
 
@@ -68,41 +69,6 @@ public:
 private:
     QBrush pennello_;
     QTransform trasforma_;
-};
-
-class Foglio final : public QPaintDevice {
-public:
-    explicit Foglio(Sagomatore &motore) : motore_(motore) {}
-    QPaintEngine *paintEngine() const override { return &motore_; }
-
-protected:
-    int metric(PaintDeviceMetric metrica) const override
-    {
-        switch (metrica) {
-        case PdmWidth:
-        case PdmHeight:
-        case PdmWidthMM:
-        case PdmHeightMM:
-            return INT_MAX / 4;
-        case PdmNumColors:
-            return INT_MAX;
-        case PdmDepth:
-            return 32;
-        case PdmDpiX:
-        case PdmDpiY:
-        case PdmPhysicalDpiX:
-        case PdmPhysicalDpiY:
-            return 96;
-        case PdmDevicePixelRatio:
-            return 1;
-        case PdmDevicePixelRatioScaled:
-            return static_cast<int>(devicePixelRatioFScale());
-        }
-        return 0;
-    }
-
-private:
-    Sagomatore &motore_;
 };
 
 // The union of `aree`, joined two by two so that each join is between
