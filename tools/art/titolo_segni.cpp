@@ -166,10 +166,10 @@ void DisegnaCapelli(QPainter &p)
         profiloDestro.emplace_back(0.5 + gonfio * dx * std::cos(a1), kCapelliY - gonfio * dy * std::sin(a1));
         profiloSinistro.emplace_back(0.5 + dx * std::cos(a2), kCapelliY - dy * std::sin(a2));
     }
-    const std::vector<QPointF> attaccaturaDestra{{-9.6, -48.0}, {0, -49.0},  {10, -47.9}, {18, -45.5},
+    const std::vector<QPointF> attaccaturaDestra{{-9.6, -50.1}, {0, -51.8},  {10, -50.0}, {18, -46.0},
                                                  {21, -44.1},   {23.2, -38}, {24.2, -31}};
     const std::vector<QPointF> attaccaturaSinistra{
-        {-8.0, -48.2}, {-15, -46.5}, {-21, -44.1}, {-23.2, -38}, {-24.2, -31}};
+        {-8.0, -50.6}, {-15, -47.8}, {-21, -44.1}, {-23.2, -38}, {-24.2, -31}};
     Ciocche(p, caso, attaccaturaDestra, profiloDestro, 9, 8, 0.3);
     Ciocche(p, caso, attaccaturaSinistra, profiloSinistro, 5, 8, 0.3);
     // Along the hairline, fine hairs rise from the forehead into the mass,
