@@ -22,7 +22,7 @@ constexpr qreal kSinistra = 8.5, kCentro = 22.5, kDestra = 36.5;
 struct Forma {
     qreal altezza;        // one size for every emblem of the suit, so the eye never weighs them
     qreal su, mezzo, giu; // the rows' middles
-    qreal curva;          // a blade's bend at its point, away from the card's middle
+    qreal curva;          // a blade's bend at its point, the same on every blade
     qreal angolo = 0;     // leaning, as a club is held: upright and knobbly it reads as a cactus
 };
 
@@ -39,11 +39,10 @@ struct Pose {
 constexpr Pose Disponi(const Forma &f, int valore)
 {
     Pose d;
-    // Blades bend away from each other in a pair, all one way in a row of
-    // three (a row bending two ways at once looks careless).
-    const auto metti = [&](qreal x, qreal y, bool fila = false) {
-        d.posa[size_t(d.quante++)] = {x, y, f.altezza, f.angolo, (x < kCentro && !fila ? -1 : 1) * f.curva};
-    };
+    // Every blade on every card bends the same way: one mirrored beside
+    // another reads as a second rule, and a row bending two ways at once
+    // looks careless.
+    const auto metti = [&](qreal x, qreal y) { d.posa[size_t(d.quante++)] = {x, y, f.altezza, f.angolo, f.curva}; };
     switch (valore) {
     case 2:                           // in a column down the middle, filling the card's height
         metti(kCentro, f.mezzo - 13); // on the rows' pixel grid
@@ -65,14 +64,14 @@ constexpr Pose Disponi(const Forma &f, int valore)
     case 6: // rows of three, and nothing between them
         for (const qreal y : {f.su, f.giu})
             for (const qreal x : {kSinistra, kCentro, kDestra})
-                metti(x, y, true);
+                metti(x, y);
         break;
     case 7: // rows of three, and one alone between them
         for (const qreal x : {kSinistra, kCentro, kDestra})
-            metti(x, f.su, true);
+            metti(x, f.su);
         metti(kCentro, f.mezzo);
         for (const qreal x : {kSinistra, kCentro, kDestra})
-            metti(x, f.giu, true);
+            metti(x, f.giu);
         break;
     }
     return d;

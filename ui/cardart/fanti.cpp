@@ -21,22 +21,24 @@ constexpr qreal kCurvaSpada = 1.6;
 
 namespace fanti {
 
-// His cudgel held up at his side, its head above his shoulder, standing at
-// ease, a wide hat.
+// In green, his cudgel held low at his side, its head by his foot, standing
+// at ease, a wide hat.
 void FanteDiBastoni(QPainter &p)
 {
-    EmblemaTenuto(p, Seme::Bastoni, {36.2, 23.0}, 28, 4);
+    // Low at his side, leaning out, its head by his foot: the other knaves
+    // raise or hold out their emblems, so his reads apart at a glance.
+    EmblemaTenuto(p, Seme::Bastoni, {35.6, 45.7}, 28, 165);
     // The leg he stands on, and the other set out to the side at ease, its
-    // knee turned out.
+    // knee turned out; in brown, so that the green cudgel stands apart.
     const Profilo ferma = ProfiloArto({{{19.8, 40}, 4.4}, {{19.2, 50.6}, 3.0}, {{18.8, 54}, 3.4}, {{18.2, 61.6}, 2.2}});
-    Forma(p, ferma, kRossoT, 0.9, 0.5);
-    OmbraOltre(p, ferma, {20.0, 40}, {18.6, 62}, kRossoT.ombra);
+    Forma(p, ferma, kMarroneT, 0.9, 0.5);
+    OmbraOltre(p, ferma, {20.0, 40}, {18.6, 62}, kMarroneT.ombra);
     Segna(p, Tratti({{{17.4, 56.2}, {20.2, 56.6}}}), kOcraT.corpo, kPiega);
     Scarpa(p, {18.6, 62.9}, {15.6, 63.2});
     const Profilo libera =
         ProfiloArto({{{24.0, 40}, 4.6}, {{26.2, 50.2}, 3.1}, {{27.0, 53.4}, 3.4}, {{28.8, 60.6}, 2.2}});
-    Forma(p, libera, kRossoT, 0.9, 0.5);
-    OmbraOltre(p, libera, {24.8, 40}, {29.4, 60}, kRossoT.ombra);
+    Forma(p, libera, kMarroneT, 0.9, 0.5);
+    OmbraOltre(p, libera, {24.8, 40}, {29.4, 60}, kMarroneT.ombra);
     Segna(p, Tratti({{{25.0, 51.0}, {26.4, 51.8}, {27.8, 51.4}}}), kOcraT.corpo, kPiega);
     Scarpa(p, {28.8, 62.2}, {30.6, 63.2});
     // Curls round the head under the hat, the neck.
@@ -54,15 +56,15 @@ void FanteDiBastoni(QPainter &p)
     // The doublet with its skirt, slashed on the chest, edged in gold.
     const Profilo farsetto{{14.2, 22.2}, {19.5, 21.2}, {25, 21.8}, {26, 26.5},   {24.6, 33.2},
                            {27.4, 40.6}, {21, 42.2},   {14, 40.6}, {15.6, 33.2}, {13.6, 26.5}};
-    Forma(p, farsetto, kRossoT);
+    Forma(p, farsetto, kVerdeT);
     QPainterPath tagli;
     for (qreal x : {16.8, 18.4, 21.6, 23.2})
         tagli.addPath(Taglio(x, 23.8, 31));
-    Riempi(p, tagli, kOcraT.corpo, kRossoT.ombra, kTrattoInterno);
-    OmbraOltre(p, farsetto, {22.5, 21}, {24.5, 42}, kRossoT.ombra);
+    Riempi(p, tagli, kOcraT.corpo, kVerdeT.ombra, kTrattoInterno);
+    OmbraOltre(p, farsetto, {22.5, 21}, {24.5, 42}, kVerdeT.ombra);
     Segna(p, Tratti({{{20, 22}, {20, 33}}}), kOcraT.corpo, 0.8);
     Segna(p, Tratti({{{14.6, 40.4}, {21, 41.6}, {26.8, 40.4}}}), kOcraT.corpo, 0.8);
-    Segna(p, Tratti({{{17.4, 35}, {16.2, 40.2}}, {{21, 35}, {21, 41.2}}, {{24, 35}, {25.6, 40.2}}}), kRossoT.ombra,
+    Segna(p, Tratti({{{17.4, 35}, {16.2, 40.2}}, {{21, 35}, {21, 41.2}}, {{24, 35}, {25.6, 40.2}}}), kVerdeT.ombra,
           kTrattoFine);
     Forma(p, ProfiloArto({{{15.4, 33.8}, 1.5}, {{24.8, 33.4}, 1.5}}), kMarroneT, 0.4, 0);
     // A purse at the belt.
@@ -72,14 +74,14 @@ void FanteDiBastoni(QPainter &p)
     Forma(p, sinistro, kOcraT, 0.8, 0.5);
     OmbraOltre(p, sinistro, {14, 23}, {11, 35}, kOcraT.ombra);
     Mano(p, {14.8, 35.6}, 1.4, -30);
-    const Profilo destro = ProfiloArto({{{24.8, 22.8}, 3.8}, {{30.2, 27.6}, 3.2}, {{34.6, 31.8}, 2.6}});
+    const Profilo destro = ProfiloArto({{{24.8, 22.8}, 3.8}, {{28.6, 28.6}, 3.2}, {{31.8, 33.4}, 2.6}});
     Forma(p, destro, kOcraT, 0.8, 0.5);
-    OmbraOltre(p, destro, {24, 23.8}, {33.6, 32.6}, kOcraT.ombra);
-    Mano(p, {35.4, 32.8}, 1.5, 20);
+    OmbraOltre(p, destro, {24, 23.8}, {31.2, 34.0}, kOcraT.ombra);
+    Mano(p, {32.6, 34.6}, 1.5, 60);
     // Puffed sleeve heads, slashed.
     for (const auto &[x, a] : {std::pair{14.8, -35.0}, std::pair{24.6, 40.0}}) {
         const Profilo spalla = Ovale({x, 23}, 2.5, 1.7, a);
-        Forma(p, spalla, kRossoT, 0.6, 0);
+        Forma(p, spalla, kVerdeT, 0.6, 0);
         Segna(p, Tratti({{{x - 0.8, 22}, {x - 0.6, 24}}, {{x + 0.6, 22}, {x + 0.8, 24}}}), kOcraT.corpo, 0.45);
     }
     Forma(p, {{16, 21.6}, {19.5, 20.2}, {23, 21.6}, {21.4, 23.2}, {19.5, 22.4}, {17.6, 23.2}}, kLinoT, 0.4, 0);
@@ -219,7 +221,7 @@ void FanteDiDenari(QPainter &p)
     Forma(p, alzato, kCremisiT, 0.8, 0.5);
     OmbraOltre(p, alzato, {32, 13}, {25.6, 23.8}, kCremisiT.ombra);
     Segna(p, Tratti({{{30.6, 14.8}, {31.8, 16}}}), kOcraT.corpo, 1.1);
-    EmblemaTenuto(p, Seme::Denari, {34.6, 8.6}, 13.6, 0);
+    EmblemaTenuto(p, Seme::Denari, {35.0, 8.4}, 16, 0);
     Mano(p, {32.8, 13.8}, 1.4, -45);
     for (const auto &[x, a] : {std::pair{14.4, -35.0}, std::pair{24.6, 60.0}}) {
         const Profilo spalla = Ovale({x, 23.4}, 2.5, 1.7, a);

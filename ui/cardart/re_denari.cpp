@@ -19,7 +19,7 @@ const Tinta kPellicciaT{QColor(0xC8, 0x9C, 0x6C), QColor(0xA2, 0x72, 0x48), QCol
 void CoronaDucale(QPainter &p)
 {
     const QPainterPath berretta =
-        Morbido({{17.9, 12.6}, {16.4, 9.4}, {18.2, 6.4}, {22.5, 5.4}, {26.8, 6.4}, {28.6, 9.4}, {27.1, 12.6}});
+        Morbido({{18.2, 12.6}, {17.6, 9.4}, {18.8, 6.4}, {22.5, 5.4}, {26.2, 6.4}, {27.4, 9.4}, {26.8, 12.6}});
     Piano(p, berretta, kViolaT, kContorno, 0.8, 0.5);
     QPainterPath costole;
     Curva(costole, {{19.6, 11.4}, {18.8, 8.6}, {21.2, 5.9}});
@@ -27,21 +27,17 @@ void CoronaDucale(QPainter &p)
     Curva(costole, {{22.5, 11.2}, {22.5, 8.0}, {22.5, 5.8}});
     Segna(p, costole, kOroT.corpo, 0.5);
     Piano(p, Ovale({22.5, 5.0}, 0.9, 0.8), kOroT, kOroScuro, 0.3, 0.3);
-    // The circlet rises in five low points before the cap: a crown, not a hat.
-    const QPainterPath cerchio = Spezzata({{17.2, 14.0},
-                                           {17.3, 9.4},
-                                           {18.9, 10.8},
-                                           {20.7, 9.0},
-                                           {22.5, 10.6},
-                                           {24.3, 9.0},
-                                           {26.1, 10.8},
-                                           {27.7, 9.4},
-                                           {27.8, 14.0}});
+    // The circlet rises in three tall points before the cap, the violet
+    // showing only between them: at the natural size a crown, not a hat.
+    const QPainterPath cerchio =
+        Spezzata({{17.2, 14.0}, {17.0, 6.4}, {20.0, 9.8}, {22.5, 5.6}, {25.0, 9.8}, {28.0, 6.4}, {27.8, 14.0}});
     Piano(p, cerchio, kOroT, kOroScuro, 0.6, 0.4);
+    // Bosses like coins on the band, edged in the gold's own shade: a dark
+    // ring round each would darken the band to brown at the natural size.
     QPainterPath borchie;
     for (qreal x : {18.9, 21.2, 23.8, 26.1})
         borchie.addPath(Ovale(QPointF(x, 12.5), 0.85, 0.85));
-    Piano(p, borchie, kOroT, kOroScuro, 0.4, 0.3);
+    Piano(p, borchie, kOroT, kOroT.ombra, 0.4, 0.3);
     Ellisse(p, {22.5, 12.5}, 0.45, 0.55, kRosso, kRossoScuro, kTrattoInterno);
     // A narrow band, under the points: the gold must lead.
     const QPainterPath pelliccia = Morbido({{17.0, 13.6},
