@@ -101,7 +101,7 @@ Cavaliere Di(Seme seme)
                 6.2,
                 23.3,
                 {0.4, -0.3, -0.2, 0.2, 0.3, 0, QColor(0xD4, 0x9A, 0x62), 0, 0.5, -0.3, -0.5, 0.3, 0.6,
-                 fanti::Lineamenti::Occhio::Mandorla, fanti::Lineamenti::Bocca::Quieta, QColor(0x6A, 0x44, 0x22),
+                 volti::Taglio::Mandorla, fanti::Lineamenti::Bocca::Quieta, QColor(0x6A, 0x44, 0x22),
                  volti::Naso::Corto}};
     case Seme::Coppe: // cantering, the near foreleg reaching out, the cup lifted
         return {false,
@@ -126,9 +126,8 @@ Cavaliere Di(Seme seme)
                 {27.2, 35.4},
                 4.8,
                 21.6,
-                {0.1, 0.3, 0.3, 0.5, 0.1, 0, Qt::transparent, 0, 0.3, 0.6, 0.4, 0.0, 0.2,
-                 fanti::Lineamenti::Occhio::Mandorla, fanti::Lineamenti::Bocca::Quieta, QColor(0x3A, 0x26, 0x18),
-                 volti::Naso::Dritto},
+                {0.1, 0.3, 0.3, 0.5, 0.1, 0, Qt::transparent, 0, 0.3, 0.6, 0.4, 0.0, 0.2, volti::Taglio::Mandorla,
+                 fanti::Lineamenti::Bocca::Quieta, QColor(0x3A, 0x26, 0x18), volti::Naso::Dritto},
                 1.4};
     case Seme::Denari: // rearing, the coin held up
         return {false,
@@ -154,9 +153,8 @@ Cavaliere Di(Seme seme)
                 {25.2, 38.6},
                 7.4,
                 23.6,
-                {0.2, 0, 0.2, 0.4, 0, 0.2, QColor(0xB8, 0x84, 0x52), 0, 0.5, 0.3, 0.6, 0.3, 0.5,
-                 fanti::Lineamenti::Occhio::Tondo, fanti::Lineamenti::Bocca::Quieta, QColor(0x4C, 0x60, 0x74),
-                 volti::Naso::Dritto}};
+                {0.2, 0, 0.2, 0.4, 0, 0.2, QColor(0xB8, 0x84, 0x52), 0, 0.5, 0.3, 0.6, 0.3, 0.5, volti::Taglio::Aperto,
+                 fanti::Lineamenti::Bocca::Quieta, QColor(0x4C, 0x60, 0x74), volti::Naso::Dritto}};
     case Seme::Spade: // a high-stepping trot, the neck arched; the sword raised before him
         return {true,
                 {{{29, 50}, {34.8, 51.6}, {35.0, 56.8}, {35.8, 58.4}},
@@ -181,7 +179,7 @@ Cavaliere Di(Seme seme)
                 8.6,
                 20.8,
                 {0.3, 0.3, 0.4, -0.3, -0.1, 0, QColor(0x9C, 0x6C, 0x44), 1.0, 0.9, 0.4, 0.8, -0.3, 0.8,
-                 fanti::Lineamenti::Occhio::Stretto, fanti::Lineamenti::Bocca::Quieta, QColor(0x70, 0x5C, 0x30),
+                 volti::Taglio::Allungato, fanti::Lineamenti::Bocca::Quieta, QColor(0x70, 0x5C, 0x30),
                  volti::Naso::Dritto}};
     }
     return {};

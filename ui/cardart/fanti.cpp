@@ -87,7 +87,7 @@ void FanteDiBastoni(QPainter &p)
     Forma(p, {{16, 21.6}, {19.5, 20.2}, {23, 21.6}, {21.4, 23.2}, {19.5, 22.4}, {17.6, 23.2}}, kLinoT, 0.4, 0);
     Volto(p, CentroViso(Seme::Bastoni), 0.5, 4, 0.3,
           {0.4, -0.3, -0.2, -0.3, 0.25, 0.3, QColor(0xB0, 0x7A, 0x48), 0.6, 0.4, -0.6, 0, -0.4, 0.3,
-           Lineamenti::Occhio::Mandorla, Lineamenti::Bocca::Quieta, QColor(0x6A, 0x58, 0x2C), volti::Naso::Largo});
+           volti::Taglio::Mandorla, Lineamenti::Bocca::Quieta, QColor(0x6A, 0x58, 0x2C), volti::Naso::Largo});
     // The wide hat, tilted, with a red band.
     Forma(p, {{15.8, 11}, {16.2, 7}, {18, 5.6}, {21.5, 5.8}, {23.2, 7.2}, {23.4, 11}}, kMarroneT, 0.9, 0.5);
     Segna(p, Tratti({{{18.4, 6.4}, {19, 8.6}}, {{21.2, 6.4}, {21, 8.6}}}), kMarroneT.ombra);
@@ -153,7 +153,7 @@ void FanteDiCoppe(QPainter &p)
     Segna(p, Tratti({{{20.8, 22.2}, {21.4, 24.4}}, {{22.2, 22}, {22.6, 24}}}), kLinoT.corpo, 0.45);
     Forma(p, {{21.8, 22.2}, {25.5, 20.6}, {29.2, 22.2}, {27.4, 23.6}, {25.5, 22.8}, {23.6, 23.6}}, kLinoT, 0.4, 0);
     Volto(p, CentroViso(Seme::Coppe), -0.6, -4, 0.05,
-          {-0.2, 0, -0.2, 0.5, -0.3, 0.3, Qt::transparent, 0, 0, 0.2, -0.6, -0.2, -0.6, Lineamenti::Occhio::Mandorla,
+          {-0.2, 0, -0.2, 0.5, -0.3, 0.3, Qt::transparent, 0, 0, 0.2, -0.6, -0.2, -0.6, volti::Taglio::Mandorla,
            Lineamenti::Bocca::Quieta, QColor(0x5A, 0x52, 0x44), volti::Naso::Corto});
     // The beret tilted back, a white plume sweeping down behind.
     const Profilo piuma{{27.5, 10}, {30, 6.2},   {34, 4.6},   {37, 5.8}, {37.4, 9.6},
@@ -230,7 +230,7 @@ void FanteDiDenari(QPainter &p)
     }
     Forma(p, {{15.8, 22.8}, {19.5, 21.2}, {23.2, 22.8}, {21.4, 24.4}, {19.5, 23.6}, {17.6, 24.4}}, kOcraT, 0.4, 0);
     Volto(p, CentroViso(Seme::Denari), 0.4, 3, 0.12,
-          {0.3, 0.3, 0.3, 0.6, 0.1, 0.3, QColor(0xA8, 0x74, 0x48), 0, 0, 0.1, 0.3, 0.2, 0.0, Lineamenti::Occhio::Tondo,
+          {0.3, 0.3, 0.3, 0.6, 0.1, 0.3, QColor(0xA8, 0x74, 0x48), 0, 0, 0.1, 0.3, 0.2, 0.0, volti::Taglio::Aperto,
            Lineamenti::Bocca::Quieta, QColor(0x56, 0x66, 0x38), volti::Naso::Largo});
     // A low black velvet cap with a golden brim, a white feather swept back:
     // dark beside the coin, so that the coin's gold and red stand out.
@@ -313,7 +313,7 @@ void FanteDiSpade(QPainter &p)
     Mano(p, {29.0, 34.4}, 1.3, -20);
     Forma(p, {{21.8, 22.2}, {25.5, 20.6}, {29.2, 22.2}, {27.4, 23.6}, {25.5, 22.8}, {23.6, 23.6}}, kLinoT, 0.4, 0);
     Volto(p, CentroViso(Seme::Spade), -0.5, -3, -0.05,
-          {-0.4, 0.4, 0.5, -0.3, -0.2, 0, Qt::transparent, 0, 0.2, 0.9, 0.6, 0.3, 0.8, Lineamenti::Occhio::Stretto,
+          {-0.4, 0.4, 0.5, -0.3, -0.2, 0, Qt::transparent, 0, 0.2, 0.9, 0.6, 0.3, 0.8, volti::Taglio::Allungato,
            Lineamenti::Bocca::Serrata, QColor(0x3A, 0x26, 0x18), volti::Naso::Aquilino});
     // A page's soft flat cap of black velvet, tilted over one ear, a golden
     // brooch and a short white feather.

@@ -124,20 +124,7 @@ qreal Ciglia(qreal folte)
 volti::Occhi OcchiDi(const Lineamenti &l)
 {
     volti::Occhi o;
-    switch (l.sguardo) {
-    case Lineamenti::Occhio::Mandorla:
-        o.taglio = volti::Taglio::Mandorla;
-        break;
-    case Lineamenti::Occhio::Tondo:
-        o.taglio = volti::Taglio::Aperto;
-        break;
-    case Lineamenti::Occhio::Palpebra:
-        o.taglio = volti::Taglio::Cadente;
-        break;
-    case Lineamenti::Occhio::Stretto:
-        o.taglio = volti::Taglio::Allungato;
-        break;
-    }
+    o.taglio = l.sguardo;
     o.iride = l.iride;
     o.piega = l.eta >= 0.5;
     o.folte = 0.2 + l.folte * 0.06;

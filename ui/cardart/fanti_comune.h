@@ -86,7 +86,7 @@ struct Lineamenti {
     // Drawn only on the larger cards: how the lids sit on the eyes (an
     // almond eye, wide round eyes, heavy lids, a keen narrowed look) and how
     // the mouth is set.
-    enum class Occhio { Mandorla, Tondo, Palpebra, Stretto } sguardo = Occhio::Mandorla;
+    volti::Taglio sguardo = volti::Taglio::Mandorla;
     enum class Bocca { Quieta, Sorride, Serrata, Amara } labbra = Bocca::Quieta;
     QColor iride{0x5A, 0x3A, 0x22}; // the iris's colour on the larger cards
     volti::Naso formaNaso = volti::Naso::Dritto;

@@ -13,10 +13,6 @@ thread_local const Inchiostro *inchiostro = &kInchiostroDisegno;
 
 const Inchiostro &InchiostroCorrente() { return *inchiostro; }
 
-InchiostroDelPixel::InchiostroDelPixel() : prima_(inchiostro) { inchiostro = &kInchiostroPixel; }
-
-InchiostroDelPixel::~InchiostroDelPixel() { inchiostro = prima_; }
-
 ConInchiostro::ConInchiostro(const Inchiostro &nuovo) : prima_(inchiostro) { inchiostro = &nuovo; }
 
 ConInchiostro::~ConInchiostro() { inchiostro = prima_; }

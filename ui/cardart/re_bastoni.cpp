@@ -195,7 +195,7 @@ void ReDiBastoni(QPainter &p)
               {{16.6, 25.0}, {19.2, 26.2}, {24.0, 26.4}, {27.0, 25.2}, {21.6, 23.6}});
 
     Testa(p,
-          {kViso, 1, kBarbaBianca, kBarbaBianca, 7.5, 3.2, 3.4, true, -0.3, 0.5, 0.4, Capo::Occhio::Mandorla,
+          {kViso, 1, kBarbaBianca, kBarbaBianca, 7.5, 3.2, 3.4, true, -0.3, 0.5, 0.4, volti::Taglio::Mandorla,
            Capo::Bocca::Quieta, Capo::Taglio::Tondo, QColor(0x5A, 0x6A, 0x7A), volti::Naso::Aquilino});
     CoronaChiusa(p);
 

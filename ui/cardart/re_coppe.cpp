@@ -167,7 +167,7 @@ void ReDiCoppe(QPainter &p)
               {{21.0, 24.4}, {24.0, 25.2}, {27.4, 24.4}});
 
     Testa(p,
-          {kViso, -1, kBiondo, kBiondo, 4.0, 3.1, 2.6, false, -0.2, 0, 0.2, Capo::Occhio::Tondo, Capo::Bocca::Sorride,
+          {kViso, -1, kBiondo, kBiondo, 4.0, 3.1, 2.6, false, -0.2, 0, 0.2, volti::Taglio::Aperto, Capo::Bocca::Sorride,
            Capo::Taglio::Forcuto, QColor(0x46, 0x66, 0x98), volti::Naso::Dritto});
     // The crown lifted clear of the brow: at the natural size its band must
     // not sit on the eyes.

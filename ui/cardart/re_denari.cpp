@@ -192,7 +192,7 @@ void ReDiDenari(QPainter &p)
 
     // Dark grey hair, cut short, apart from the paler beard.
     Testa(p,
-          {kViso, -1, kCapelliGrigi, kBarbaGrigia, 3.2, 3.3, 0.8, true, 0.5, -0.2, -0.1, Capo::Occhio::Tondo,
+          {kViso, -1, kCapelliGrigi, kBarbaGrigia, 3.2, 3.3, 0.8, true, 0.5, -0.2, -0.1, volti::Taglio::Aperto,
            Capo::Bocca::Amara, Capo::Taglio::Appuntito, QColor(0x4A, 0x30, 0x1C), volti::Naso::Largo});
     // The crown sits on the brow, clear of the eyes.
     p.save();

@@ -125,20 +125,7 @@ namespace {
 volti::Occhi OcchiDi(const Capo &k)
 {
     volti::Occhi o;
-    switch (k.occhio) {
-    case Capo::Occhio::Mandorla:
-        o.taglio = volti::Taglio::Mandorla;
-        break;
-    case Capo::Occhio::Palpebra:
-        o.taglio = volti::Taglio::Cadente;
-        break;
-    case Capo::Occhio::Tondo:
-        o.taglio = volti::Taglio::Aperto;
-        break;
-    case Capo::Occhio::Stretto:
-        o.taglio = volti::Taglio::Allungato;
-        break;
-    }
+    o.taglio = k.occhio;
     o.iride = k.iride;
     o.piega = true;
     o.borse = k.vecchio;

@@ -90,7 +90,7 @@ struct Capo {
     qreal ciglio = 0;
     // Drawn only on the larger cards, where a face has room for them: how
     // the lids sit on the eyes, how the mouth is set, how the beard is cut.
-    enum class Occhio { Mandorla, Palpebra, Tondo, Stretto } occhio = Occhio::Mandorla;
+    volti::Taglio occhio = volti::Taglio::Mandorla;
     enum class Bocca { Quieta, Sorride, Serrata, Amara } bocca = Bocca::Quieta;
     enum class Taglio { Tondo, Forcuto, Appuntito, Quadro } taglio = Taglio::Tondo;
     QColor iride{0x5A, 0x3A, 0x22}; // the iris's colour on the larger cards

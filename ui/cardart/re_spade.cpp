@@ -210,7 +210,7 @@ void ReDiSpade(QPainter &p)
 
     // A full beard falling on the breastplate.
     Testa(p,
-          {kViso, -1, kBarbaRamata, kBarbaRamata, 3.8, 3.2, 1.6, false, 0.7, 0.3, -0.7, Capo::Occhio::Stretto,
+          {kViso, -1, kBarbaRamata, kBarbaRamata, 3.8, 3.2, 1.6, false, 0.7, 0.3, -0.7, volti::Taglio::Allungato,
            Capo::Bocca::Serrata, Capo::Taglio::Quadro, QColor(0x5E, 0x6A, 0x40), volti::Naso::Aquilino});
     // The crown lifted clear of the brow: at the natural size its band must
     // not sit on the eyes.

@@ -29,7 +29,7 @@ QImage Piccola(Seme seme, int valore)
         QPainter p(&grande);
         p.setRenderHint(QPainter::Antialiasing, false);
         p.scale(kCampioni, kCampioni);
-        const InchiostroDelPixel inchiostro;
+        const ConInchiostro inchiostro(kInchiostroPixel);
         Scena(p, seme, valore);
     }
     QImage piccola(kLarghezzaCarta, kAltezzaCarta, QImage::Format_RGB32);

@@ -157,11 +157,10 @@ FuoriContorno::FuoriContorno() { ++fuori; }
 
 FuoriContorno::~FuoriContorno() { --fuori; }
 
-Tenuto::Tenuto() : inchiostro_(InchiostroDelPixelInUso() ? kInchiostroPixel : kInchiostroDisegno) {}
-
 void EmblemaTenuto(QPainter &p, Seme seme, QPointF centro, qreal altezza, qreal angolo, Ornato ornato, qreal curva)
 {
-    const Tenuto tenuto;
+    const FuoriContorno escluso;
+    const ConInchiostro inchiostro(InchiostroDelPixelInUso() ? kInchiostroPixel : kInchiostroDisegno);
     Emblema(p, seme, centro, altezza, angolo, ornato, curva);
 }
 

@@ -61,21 +61,9 @@ public:
     FuoriContorno &operator=(const FuoriContorno &) = delete;
 };
 
-// While it lives, what its thread draws is an emblem a figure holds: drawn
-// in the emblems' own ink, and left out of the figure's contour, so that it
-// looks as it does on the pip cards.
-class Tenuto {
-public:
-    Tenuto();
-    Tenuto(const Tenuto &) = delete;
-    Tenuto &operator=(const Tenuto &) = delete;
-
-private:
-    FuoriContorno fuori_;
-    ConInchiostro inchiostro_;
-};
-
-// An emblem a figure holds: emblemi.h's Emblema under a Tenuto.
+// An emblem a figure holds: emblemi.h's Emblema in the emblems' own ink and
+// left out of the figure's contour, so that it looks as it does on the pip
+// cards.
 void EmblemaTenuto(QPainter &p, Seme seme, QPointF centro, qreal altezza, qreal angolo, Ornato ornato = Ornato::No,
                    qreal curva = 0);
 

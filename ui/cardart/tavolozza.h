@@ -53,18 +53,19 @@ struct Inchiostro {
 };
 inline constexpr Inchiostro kInchiostroPixel{0.75, 0.6, 0.35, 0.45};
 inline constexpr Inchiostro kInchiostroDisegno{0.38, 0.33, 0.25, 0.3};
-// The ink this thread draws with: the drawing's, unless an
-// InchiostroDelPixel is alive on it.
+// The ink this thread draws with: the drawing's, unless a ConInchiostro is
+// alive on it.
 const Inchiostro &InchiostroCorrente();
 // Whether this thread is drawing the pixel picture.
 inline bool InchiostroDelPixelInUso() { return &InchiostroCorrente() == &kInchiostroPixel; }
-// While it lives, its thread draws with the pixel picture's ink.
-class InchiostroDelPixel {
+// While it lives, its thread draws with `inchiostro` (kInchiostroPixel for
+// the pixel picture).
+class ConInchiostro {
 public:
-    InchiostroDelPixel();
-    ~InchiostroDelPixel();
-    InchiostroDelPixel(const InchiostroDelPixel &) = delete;
-    InchiostroDelPixel &operator=(const InchiostroDelPixel &) = delete;
+    explicit ConInchiostro(const Inchiostro &inchiostro);
+    ~ConInchiostro();
+    ConInchiostro(const ConInchiostro &) = delete;
+    ConInchiostro &operator=(const ConInchiostro &) = delete;
 
 private:
     const Inchiostro *prima_;
@@ -83,17 +84,6 @@ inline constexpr Inchiostro kInchiostroFigura{0.16, 0.15, 0.14, 0.16, true};
 // The figures' lines inside their contour: a dark warm brown, lighter than
 // the ink of the contour.
 inline const QColor kContornoInterno(0x5A, 0x40, 0x30);
-// While it lives, its thread draws with `inchiostro`.
-class ConInchiostro {
-public:
-    explicit ConInchiostro(const Inchiostro &inchiostro);
-    ~ConInchiostro();
-    ConInchiostro(const ConInchiostro &) = delete;
-    ConInchiostro &operator=(const ConInchiostro &) = delete;
-
-private:
-    const Inchiostro *prima_;
-};
 inline constexpr Spessore kTratto{&Inchiostro::tratto};
 inline constexpr Spessore kTrattoFine{&Inchiostro::fine};
 inline constexpr Spessore kTrattoInterno{&Inchiostro::interno};
