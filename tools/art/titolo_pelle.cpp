@@ -10,10 +10,10 @@ namespace titolo {
 namespace {
 
 constexpr double kPasso = 3.0; // the skin's lines lie this many pixels apart
-constexpr double kCroce = 0.7; // the crossing set's angle to the first, radians
+constexpr double kFilo = 0.05; // the width of a line in full light, a share of the spacing
 // How far the lines bow between the middle of the face and its outline, in
 // units: up in the middle over the brow, up at the sides below the eyes.
-constexpr double kArcoFronte = 7, kArcoGuance = -12;
+constexpr double kArcoFronte = 10, kArcoGuance = -12;
 // How far the features bend them, a share of their height; the nose's
 // less, or the lines would crowd into a smear down its shaded flank.
 constexpr double kPiegaLineamenti = 0.5, kPiegaNaso = 0.4;
@@ -64,21 +64,16 @@ double InchiostroPelle(const Campione &c, double x, double y, double t)
     const double f = Livello(pezzo, x, y);
     const double fx = (Livello(pezzo, x + e, y) - f) / e, fy = (Livello(pezzo, x, y + e) - f) / e;
     const double g1 = std::max(0.05, std::hypot(fx, fy) * righe);
-    // The crossing set: the level turned by kCroce.
-    const double f2 = std::cos(kCroce) * f + std::sin(kCroce) * x;
-    const double g2 =
-        std::max(0.05, std::hypot(std::cos(kCroce) * fx + std::sin(kCroce), std::cos(kCroce) * fy) * righe);
     // Where a line passes between the nostrils it is cut fine, so the two
     // nostrils stand as accents rather than one bar under the nose.
     const double narici = 1 - 0.75 * std::exp(-std::pow(x / 3.6, 2) - std::pow((y - (kOcchiY + 16.4)) / 1.3, 2));
-    double a = Tratto(f * righe, g1, narici * std::min(0.8, 0.02 + 1.3 * std::pow(t, 1.8)));
-    // The nose and the jaw keep to their one set of lines, so their shaded
-    // sides turn as a graded shade and not a blot: where the lines already
-    // run steeply down the jaw, a crossing set would weave into a grid.
-    const double naso = std::exp(-std::pow(x / 5.5, 2) - std::pow((y - (kOcchiY + 10)) / 7.5, 2));
-    const double mascella = Passaggio(kBoccaY - 5, kBoccaY + 1, y);
-    if (t > 0.5)
-        a = std::max(a, (1 - naso) * (1 - mascella) * Tratto(f2 * righe, g2, std::min(0.5, (t - 0.5) * 1.5)));
+    // A single set of lines carries the whole tone, swelling into the shade:
+    // at the picture's size a crossing set would weave the shade into a
+    // checker. In the brightest light a hairline still runs on, so the
+    // lights are engraved rather than left as paper with ragged ends.
+    if (t <= 0) // the whites of the eyes
+        return 0;
+    const double a = Tratto(f * righe, g1, narici * std::min(0.82, kFilo + 1.35 * std::pow(t, 1.75)));
     return a;
 }
 

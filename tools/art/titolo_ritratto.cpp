@@ -36,8 +36,9 @@ Fasi Linee(Zona zona, double x, double y, const Campione &c)
     constexpr double fondo = 2.0, volto = 3.0, abito = 2.5;
     switch (zona) {
     case Zona::Fondo:
-        // Ruled straight across, each line on the middle of a row of pixels.
-        return {((y + kAbbassa) * kIngrandimento + kMedaglioneRy - 0.5) / fondo / kIngrandimento, 0, fondo};
+        // Ruled upright, each line down the middle of a column of pixels, so
+        // that the head's lines, which run across it, never merge with it.
+        return {(x * kIngrandimento + kMedaglioneRx - 0.5) / fondo / kIngrandimento, 0, fondo};
     case Zona::Pelle: // ruled in titolo_pelle.cpp
         break;
     case Zona::Capelli:
@@ -100,7 +101,7 @@ double Inchiostro(double x, double y)
     // shows between them and the ground.
     if (c.zona == Zona::Capelli) {
         const double cx = (x - 0.5) / kCapelliA, cy = (y - kCapelliY) / kCapelliB;
-        if (std::hypot(cx, cy) < 1 - 1.4 / kCapelliA)
+        if (std::hypot(cx, cy) < GonfioCapelli(std::atan2(-cy, cx)) - 1.4 / kCapelliA)
             return 0;
         c = Campione{};
     }

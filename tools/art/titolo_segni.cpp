@@ -2,6 +2,7 @@
 
 #include "titolo_volto.h"
 
+#include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
 
@@ -44,9 +45,10 @@ QPointF Curva(const std::vector<QPointF> &punti, double s)
 }
 
 // A line cut with the burin: it follows `asse` and swells and thins as
-// `larghezza` says, both taken at t from 0 to 1.
+// `larghezza` says, both taken at t from 0 to 1. A grey `colore` stands for
+// a cut finer than the samples, whose ink the reduction averages anyway.
 void Taglio(QPainter &p, const std::function<QPointF(double)> &asse, const std::function<double(double)> &larghezza,
-            int passi = 40)
+            int passi = 40, const QColor &colore = Qt::black)
 {
     std::vector<QPointF> sinistra, destra;
     for (int k = 0; k <= passi; ++k) {
@@ -67,7 +69,7 @@ void Taglio(QPainter &p, const std::function<QPointF(double)> &asse, const std::
     for (std::size_t k = destra.size(); k-- > 0;)
         forma.lineTo(destra[k]);
     forma.closeSubpath();
-    p.fillPath(forma, Qt::black);
+    p.fillPath(forma, colore);
 }
 
 // Swells in the middle, comes to a point at both ends.
@@ -162,9 +164,9 @@ void DisegnaCapelli(QPainter &p)
         const double t = k / 12.0;
         const double dx = 0.995 * kCapelliA, dy = 0.995 * kCapelliB;
         const double a1 = (106 - 98 * t) * M_PI / 180, a2 = (102 + 70 * t) * M_PI / 180; // overlapping at the parting
-        const double gonfio = 1 + 0.05 * std::sin(M_PI * t) + 0.015 * std::sin(7 * M_PI * t); // fuller, in waves
-        profiloDestro.emplace_back(0.5 + gonfio * dx * std::cos(a1), kCapelliY - gonfio * dy * std::sin(a1));
-        profiloSinistro.emplace_back(0.5 + dx * std::cos(a2), kCapelliY - dy * std::sin(a2));
+        const double g1 = GonfioCapelli(a1), g2 = GonfioCapelli(a2);
+        profiloDestro.emplace_back(0.5 + g1 * dx * std::cos(a1), kCapelliY - g1 * dy * std::sin(a1));
+        profiloSinistro.emplace_back(0.5 + g2 * dx * std::cos(a2), kCapelliY - g2 * dy * std::sin(a2));
     }
     const std::vector<QPointF> attaccaturaDestra{{-9.6, -50.1}, {0, -51.8},  {10, -50.0}, {18, -46.0},
                                                  {21, -44.1},   {23.2, -38}, {24.2, -31}};
@@ -187,18 +189,18 @@ void DisegnaCapelli(QPainter &p)
             p, [&](double t) { return radice + verso * (l * t); },
             [&](double t) { return w * std::pow(t, 0.8) * (1 - t * t * t); }, 10);
     }
-    // Above the ears the hair is brushed down and back.
+    // Above the ears the hair is brushed down and back, short of the ears.
     for (double lato : {-1.0, 1.0})
-        Ciocche(p, caso, Specchio({{20.5, -47}, {22.8, -40}, {23.6, -33}, {24.0, -28.2}}, lato),
-                Specchio({{28.6, -47}, {29.6, -40}, {28.6, -33}, {24.6, -27.6}}, lato), 2, 2);
+        Ciocche(p, caso, Specchio({{20.5, -47}, {22.8, -41}, {23.6, -36}, {24.0, -32.6}}, lato),
+                Specchio({{28.6, -47}, {29.4, -41}, {28.2, -36.5}, {25.0, -33.2}}, lato), 2, 2);
     // Eyebrows: hairs along the brow from its inner end, lifting there; the
     // same hairs in both, mirrored.
     const Caso sopracciglia = caso;
     for (double lato : {-1.0, 1.0}) {
         Caso c = sopracciglia;
         Peli(p, c,
-             Specchio({{4.6, kOcchiY - 4.8}, {8, kOcchiY - 5.5}, {12, kOcchiY - 5.7}, {16.6, kOcchiY - 4.9}}, lato),
-             2.4, 40, 3.2, 0.2, 0.55);
+             Specchio({{4.4, kOcchiY - 4.6}, {8, kOcchiY - 5.7}, {12.5, kOcchiY - 6.2}, {16.8, kOcchiY - 4.8}}, lato),
+             2.0, 30, 3.0, 0.2, 0.45);
     }
 }
 
@@ -241,11 +243,11 @@ void DisegnaLineamenti(QPainter &p)
         // The upper lid's edge, heaviest towards the outer corner; the crease
         // above it; a fine lower lid.
         Taglio(
-            p, [&](double t) { return occhio(-1.05 + 2.2 * t, 1) + QPointF(0, -0.25); },
-            [](double t) { return 0.2 + 0.6 * std::sin(M_PI * std::min(1.0, t * 0.8 + 0.1)); }, 20);
+            p, [&](double t) { return occhio(-0.95 + 2.0 * t, 1) + QPointF(0, -0.25); },
+            [](double t) { return 0.75 * std::pow(std::sin(M_PI * std::min(1.0, t * 0.85 + 0.05)), 0.7); }, 20);
         Taglio(
-            p, [&](double t) { return occhio(-0.6 + 1.45 * t, 1) + QPointF(0, -1.3 - 0.5 * std::sin(M_PI * t)); },
-            [](double t) { return 0.4 * Fuso(t); }, 16);
+            p, [&](double t) { return occhio(-0.5 + 1.2 * t, 1) + QPointF(0, -1.3 - 0.5 * std::sin(M_PI * t)); },
+            [](double t) { return 0.3 * Fuso(t); }, 16, QColor(90, 90, 90));
         Taglio(
             p, [&](double t) { return occhio(-0.45 + 1.45 * t, -1) + QPointF(0, 0.2); },
             [](double t) { return 0.35 * Fuso(t); }, 16);
@@ -282,6 +284,18 @@ void DisegnaLineamenti(QPainter &p)
             },
             [](double t) { return 0.35 * Fuso(t); }, 16);
     }
+    // The nose's lit side: a fine line down the bridge and round the wing,
+    // so the nose stands out from the lit cheek without being ringed.
+    Taglio(
+        p, [](double t) { return QPointF(-1.5 - 0.9 * t * t, kOcchiY + 5 + 8.5 * t); },
+        [](double t) { return 0.3 * Fuso(t, 0.8); }, 16, QColor(120, 120, 120));
+    Taglio(
+        p,
+        [&](double t) {
+            const double a = (-75 + 80 * t) * M_PI / 180;
+            return QPointF(-3.7 - 2.4 * std::cos(a), kOcchiY + 15.4 + 2.2 * std::sin(a));
+        },
+        [&](double t) { return 0.3 * Fuso(t); }, 16, QColor(110, 110, 110));
     // The nose's shaded side: one line from under the brow down to the wing,
     // fine where it starts and firmer as the side turns from the light.
     Taglio(
@@ -307,6 +321,25 @@ void DisegnaLineamenti(QPainter &p)
                                       {8.4, kBoccaY - 0.35}};
     Taglio(
         p, [&](double t) { return Curva(labbra, t); }, [](double t) { return 0.4 + 0.75 * Fuso(t, 0.7); }, 30);
+    // The upper lip turns down from the light: a grey bow over the parting,
+    // deepest along it. The lower lip catches the light and is drawn only by
+    // the shadow it casts on the chin.
+    const std::vector<QPointF> arco{{-8.4, kBoccaY - 0.35}, {-5, kBoccaY - 1.3},  {-2.0, kBoccaY - 2.1},
+                                    {0, kBoccaY - 1.6},     {2.0, kBoccaY - 2.1}, {5, kBoccaY - 1.3},
+                                    {8.4, kBoccaY - 0.35}};
+    QPainterPath labbro(Curva(arco, 0));
+    for (int k = 1; k <= 40; ++k)
+        labbro.lineTo(Curva(arco, k / 40.0));
+    for (int k = 40; k >= 0; --k)
+        labbro.lineTo(Curva(labbra, k / 40.0));
+    labbro.closeSubpath();
+    QLinearGradient velo(QPointF(0, kBoccaY - 2.1), QPointF(0, kBoccaY));
+    velo.setColorAt(0, QColor(200, 200, 200));
+    velo.setColorAt(1, QColor(120, 120, 120));
+    p.fillPath(labbro, velo);
+    Taglio(
+        p, [&](double t) { return QPointF(-4.6 + 9.2 * t, kBoccaY + 3.0 + 0.6 * std::sin(M_PI * t)); },
+        [](double t) { return 0.9 * Fuso(t, 0.8); }, 20, QColor(110, 110, 110));
 }
 
 } // namespace titolo

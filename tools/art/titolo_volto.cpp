@@ -33,19 +33,20 @@ double Gauss(double dx, double dy, double sx, double sy)
 // cheekbones, the jaw, the chin.
 double MezzaLarghezza(double y)
 {
-    static constexpr std::array<std::array<double, 2>, 13> kProfilo{{{-67, 0},
+    static constexpr std::array<std::array<double, 2>, 14> kProfilo{{{-67, 0},
                                                                      {-63, 13},
                                                                      {-57, 20},
                                                                      {-48, 24.2},
                                                                      {-38, 25.8},
                                                                      {-27, 26.2},
                                                                      {-18, 24.6},
-                                                                     {-8, 21.2},
-                                                                     {0, 18.2},
-                                                                     {6, 14.2},
-                                                                     {9.5, 10.8},
-                                                                     {11.7, 7.0},
-                                                                     {kMentoY, 0}}};
+                                                                     {-8, 21.8},
+                                                                     {-1, 20.4},
+                                                                     {3, 18.7},
+                                                                     {7, 14.6},
+                                                                     {10.5, 10.4},
+                                                                     {12.4, 6.6},
+                                                                     {kMentoY + 0.3, 0}}};
     if (y <= kProfilo.front()[0] || y >= kProfilo.back()[0])
         return 0;
     std::size_t i = 0;
@@ -108,6 +109,17 @@ double Passaggio(double a, double b, double t)
 {
     const double u = std::clamp((t - a) / (b - a), 0.0, 1.0);
     return u * u * (3 - 2 * u);
+}
+
+double GonfioCapelli(double angolo)
+{
+    const double gradi = angolo * 180 / M_PI;
+    const auto gobba = [&](double centro, double largo) {
+        const double d = (gradi - centro) / largo;
+        return std::exp(-d * d);
+    };
+    return 1 + 0.07 * gobba(52, 22) + 0.03 * gobba(128, 16) - 0.025 * gobba(103, 5) - 0.03 * gobba(8, 12) +
+        0.015 * std::sin(angolo * 9 + 0.7) + 0.008 * std::sin(angolo * 17);
 }
 
 Campione Rilievo(double x, double y)
@@ -184,10 +196,13 @@ Campione Rilievo(double x, double y)
     }
     // The hair: over the crown and down to the temples, parted on the left.
     const double cx = (x - 0.5) / kCapelliA, cy = (y - kCapelliY) / kCapelliB;
-    const double qc = 1 - cx * cx - cy * cy;
+    const double gonfio = GonfioCapelli(std::atan2(-cy, cx));
+    const double qc = 1 - (cx * cx + cy * cy) / (gonfio * gonfio);
     if (qc > 0) {
+        // Above the ears the hair is cut short and slants back, so the ears
+        // show whole.
         const double attaccatura = ax < 21 ? -51.8 + 0.018 * x * x : -43.9 + (ax - 21) * 3.2;
-        if (y < attaccatura || (ax > 23.5 && ax < 29.5 && y < kOcchiY - 1))
+        if (y < attaccatura || (ax > 23.5 && y < kOcchiY - 3.5 - (ax - 23.5) * 0.9))
             prendi(31 * std::sqrt(qc), 31 * qc, Zona::Capelli);
     }
     return r;
@@ -237,7 +252,7 @@ double Tono(const Campione &c, double x, double y)
         const double dx = (ax - kOcchiX) / kOcchioMezzo;
         if (std::abs(dx) < 1 && y > kOcchiY - kPalpebra * (1 - dx * dx) - 0.25 * dx &&
             y < kOcchiY + kPalpebraBassa * (1 - dx * dx) - 0.25 * dx)
-            return 0.04;
+            return 0;
         chiaro = 0.03, cupo = 0.56;
         // Between the brows the forehead stays light, so the brows do not join.
         scuro -= 0.6 * Gauss(x, y - (kOcchiY - 4.2), 4.2, 2.0);

@@ -33,6 +33,12 @@ constexpr double kColloY = -3; // raises the collar and the shoulders towards th
 // The hair's outline: an oval over the crown.
 constexpr double kCapelliY = -35.5, kCapelliA = 30, kCapelliB = 36.5;
 
+// How far the hair's outline reaches, as a share of that oval, in the
+// direction `angolo` (radians from the sitter's right, counterclockwise as
+// seen): fuller where the hair is swept up from the parting, closer to the
+// head beside it, in uneven waves, so the hair does not sit like a cap.
+double GonfioCapelli(double angolo);
+
 Campione Rilievo(double x, double y);
 
 // The features carved into and raised from the head's plain oval, as
