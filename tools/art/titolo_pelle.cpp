@@ -11,6 +11,10 @@ namespace {
 
 constexpr double kPasso = 3.0; // the skin's lines lie this many pixels apart
 constexpr double kFilo = 0.05; // the width of a line in full light, a share of the spacing
+// The widest line: the white between two lines stays a pixel wide, or the
+// swollen lines beat against the pixels in waves down the shaded cheek.
+constexpr double kPieno = 0.66;
+constexpr double kInterlinea = 0.4; // from this tone on, a fine line runs between each two
 // How far the lines bow between the middle of the face and its outline, in
 // units: up in the middle over the brow, up at the sides below the eyes.
 constexpr double kArcoFronte = 10, kArcoGuance = -12;
@@ -73,7 +77,10 @@ double InchiostroPelle(const Campione &c, double x, double y, double t)
     // lights are engraved rather than left as paper with ragged ends.
     if (t <= 0) // the whites of the eyes
         return 0;
-    const double a = Tratto(f * righe, g1, narici * std::min(0.82, kFilo + 1.35 * std::pow(t, 1.75)));
+    const double a = Tratto(f * righe, g1, narici * std::min(kPieno, kFilo + 1.2 * std::pow(t, 1.9)));
+    // In the shade a fine line runs between each two, in the same direction.
+    if (t > kInterlinea)
+        return std::max(a, Tratto(f * righe + 0.5, g1, std::min(0.2, (t - kInterlinea) * 0.7)));
     return a;
 }
 

@@ -51,6 +51,8 @@ Fasi Linee(Zona zona, double x, double y, const Campione &c)
         return {(y + 0.55 * std::abs(x)) / abito, (std::abs(x) + 0.19 * y) / abito, abito};
     case Zona::Camicia:
         return {(y - 0.3 * hs) / volto, x / volto, volto};
+    case Zona::Nodo: // ruled across, on the rows of pixels, two apart
+        return {((y + kAbbassa) * kIngrandimento + kMedaglioneRy - 0.5) / 2.0 / kIngrandimento, 0, 2.0};
     case Zona::Cravatta: {
         // At 45 degrees through the pixels' centres, three pixels apart along
         // the rows, so the diagonal steps evenly.
@@ -134,13 +136,11 @@ double Inchiostro(double x, double y)
     // One family carries the tone up to the middle greys; the crossing one
     // deepens the shade beyond them.
     double a = Tratto(f.primo, g1, std::min(0.8, 1.1 * std::pow(t, 1.3)));
-    // The coat is crossed only in its deepest shade, the cravat and the
-    // waistcoat not at all, so none weaves into a basket at the picture's size.
-    const double croce = c.zona == Zona::Giacca                 ? 0.82
-        : c.zona == Zona::Cravatta || c.zona == Zona::Panciotto ? 2
-                                                                : 0.6;
-    if (c.zona != Zona::Fondo && t > croce)
-        a = std::max(a, Tratto(f.secondo, g2, std::min(0.6, (t - croce) * 1.6)));
+    // Only the shirt's shade is crossed: on the cloth, ruled closer, a
+    // crossing set weaves into a checker at the picture's size, so the coat
+    // darkens by its lines swelling alone.
+    if (c.zona == Zona::Camicia && t > 0.6)
+        a = std::max(a, Tratto(f.secondo, g2, std::min(0.6, (t - 0.6) * 1.6)));
     return a;
 }
 

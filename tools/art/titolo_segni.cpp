@@ -164,14 +164,14 @@ void DisegnaCapelli(QPainter &p)
         const double t = k / 12.0;
         const double dx = 0.995 * kCapelliA, dy = 0.995 * kCapelliB;
         const double a1 = (106 - 98 * t) * M_PI / 180, a2 = (102 + 70 * t) * M_PI / 180; // overlapping at the parting
-        const double g1 = GonfioCapelli(a1), g2 = GonfioCapelli(a2);
-        profiloDestro.emplace_back(0.5 + g1 * dx * std::cos(a1), kCapelliY - g1 * dy * std::sin(a1));
-        profiloSinistro.emplace_back(0.5 + g2 * dx * std::cos(a2), kCapelliY - g2 * dy * std::sin(a2));
+        const double gonfio = GonfioCapelli(a1);
+        profiloDestro.emplace_back(0.5 + gonfio * dx * std::cos(a1), kCapelliY - gonfio * dy * std::sin(a1));
+        profiloSinistro.emplace_back(0.5 + dx * std::cos(a2), kCapelliY - dy * std::sin(a2));
     }
-    const std::vector<QPointF> attaccaturaDestra{{-9.6, -50.1}, {0, -51.8},  {10, -50.0}, {18, -46.0},
-                                                 {21, -44.1},   {23.2, -38}, {24.2, -31}};
+    const std::vector<QPointF> attaccaturaDestra{{-9.6, -50.1}, {0, -51.8},  {10, -50.0},  {18, -46.0},
+                                                 {21, -44.1},   {23.4, -40}, {24.8, -35.5}};
     const std::vector<QPointF> attaccaturaSinistra{
-        {-8.0, -50.6}, {-15, -47.8}, {-21, -44.1}, {-23.2, -38}, {-24.2, -31}};
+        {-8.0, -50.6}, {-15, -47.8}, {-21, -44.1}, {-23.4, -40}, {-24.8, -35.5}};
     Ciocche(p, caso, attaccaturaDestra, profiloDestro, 9, 8, 0.3);
     Ciocche(p, caso, attaccaturaSinistra, profiloSinistro, 5, 8, 0.3);
     // Along the hairline, fine hairs rise from the forehead into the mass,
@@ -191,8 +191,8 @@ void DisegnaCapelli(QPainter &p)
     }
     // Above the ears the hair is brushed down and back, short of the ears.
     for (double lato : {-1.0, 1.0})
-        Ciocche(p, caso, Specchio({{20.5, -47}, {22.8, -41}, {23.6, -36}, {24.0, -32.6}}, lato),
-                Specchio({{28.6, -47}, {29.4, -41}, {28.2, -36.5}, {25.0, -33.2}}, lato), 2, 2);
+        Ciocche(p, caso, Specchio({{20.5, -48}, {22.8, -43}, {23.8, -39}, {24.6, -36}}, lato),
+                Specchio({{28.6, -48}, {29.4, -43}, {28.4, -39.5}, {25.6, -36.6}}, lato), 2, 2);
     // Eyebrows: hairs along the brow from its inner end, lifting there; the
     // same hairs in both, mirrored.
     const Caso sopracciglia = caso;
@@ -287,7 +287,7 @@ void DisegnaLineamenti(QPainter &p)
     // The nose's lit side: a fine line down the bridge and round the wing,
     // so the nose stands out from the lit cheek without being ringed.
     Taglio(
-        p, [](double t) { return QPointF(-1.5 - 0.9 * t * t, kOcchiY + 5 + 8.5 * t); },
+        p, [](double t) { return QPointF(-1.7 - 0.7 * t, kOcchiY + 8.5 + 5 * t); },
         [](double t) { return 0.3 * Fuso(t, 0.8); }, 16, QColor(120, 120, 120));
     Taglio(
         p,
@@ -296,6 +296,15 @@ void DisegnaLineamenti(QPainter &p)
             return QPointF(-3.7 - 2.4 * std::cos(a), kOcchiY + 15.4 + 2.2 * std::sin(a));
         },
         [&](double t) { return 0.3 * Fuso(t); }, 16, QColor(110, 110, 110));
+    // The plane of the nose's shaded side, laid over its lines as a tint so
+    // that it reads as one shade and not as broken dashes.
+    p.save();
+    p.setCompositionMode(QPainter::CompositionMode_Multiply);
+    Taglio(
+        p, [](double t) { return QPointF(3.0 + 2.0 * t * t, kOcchiY + 5 + 10 * t); },
+        [](double t) { return 2.2 * std::pow(t, 0.8) * std::sqrt(std::max(0.0, 1 - t * t * t)); }, 20,
+        QColor(175, 175, 175));
+    p.restore();
     // The nose's shaded side: one line from under the brow down to the wing,
     // fine where it starts and firmer as the side turns from the light.
     Taglio(

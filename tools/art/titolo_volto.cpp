@@ -113,13 +113,10 @@ double Passaggio(double a, double b, double t)
 
 double GonfioCapelli(double angolo)
 {
-    const double gradi = angolo * 180 / M_PI;
-    const auto gobba = [&](double centro, double largo) {
-        const double d = (gradi - centro) / largo;
-        return std::exp(-d * d);
-    };
-    return 1 + 0.07 * gobba(52, 22) + 0.03 * gobba(128, 16) - 0.025 * gobba(103, 5) - 0.03 * gobba(8, 12) +
-        0.015 * std::sin(angolo * 9 + 0.7) + 0.008 * std::sin(angolo * 17);
+    const double t = (106 - angolo * 180 / M_PI) / 98; // 0 at the parting, 1 at the right temple
+    if (t <= 0 || t >= 1)
+        return 1;
+    return 1 + 0.05 * std::sin(M_PI * std::pow(t, 1.6)) + 0.015 * std::sin(7 * M_PI * t);
 }
 
 Campione Rilievo(double x, double y)
@@ -157,15 +154,21 @@ Campione Rilievo(double x, double y)
         if (ax < apertura && yb > 20) {
             hb = h - 1;
             // The cravat: a knot under the collar, its ends spreading over the shirt.
-            const bool nodo = yb < 30 && ax < 3.6 - std::abs(yb - 25.5) * 0.15;
+            const bool nodo = yb < 29.5 && ax < 4.3 - std::max(0.0, yb - 21) * 0.24;
             const bool falda = yb >= 29 && yb < 46 && ax < 3.0 + (yb - 29) * 0.22;
             const bool panciotto = yb > 40 && !falda;
             // The points of the collar, turned down over the knot.
             const bool punta = yb < 28.5 && ax > 2.6 + (yb - 20) * 0.3 && ax < 10.5 - (yb - 20) * 0.75;
-            z = punta ? Zona::Camicia : nodo || falda ? Zona::Cravatta : panciotto ? Zona::Panciotto : Zona::Camicia;
+            z = punta       ? Zona::Camicia
+                : nodo      ? Zona::Nodo
+                : falda     ? Zona::Cravatta
+                : panciotto ? Zona::Panciotto
+                            : Zona::Camicia;
             if (punta)
                 hb += 3.5;
-            else if (nodo || falda)
+            else if (nodo) // the knot stands proud of the blade, so its lower edge is cut
+                hb += 3.5 - 0.25 * (yb - 20);
+            else if (falda)
                 hb += 1.5;
         }
         prendi(hb, 32 * fronte, z);
@@ -199,10 +202,10 @@ Campione Rilievo(double x, double y)
     const double gonfio = GonfioCapelli(std::atan2(-cy, cx));
     const double qc = 1 - (cx * cx + cy * cy) / (gonfio * gonfio);
     if (qc > 0) {
-        // Above the ears the hair is cut short and slants back, so the ears
-        // show whole.
-        const double attaccatura = ax < 21 ? -51.8 + 0.018 * x * x : -43.9 + (ax - 21) * 3.2;
-        if (y < attaccatura || (ax > 23.5 && y < kOcchiY - 3.5 - (ax - 23.5) * 0.9))
+        // At the sides the hair is cut short and slants back, so the temples
+        // and the ears show.
+        const double attaccatura = ax < 21 ? -51.8 + 0.018 * x * x : -43.9 + (ax - 21) * 2.4;
+        if (y < attaccatura || (ax > 24 && y < -36 - (ax - 24) * 0.9))
             prendi(31 * std::sqrt(qc), 31 * qc, Zona::Capelli);
     }
     return r;
@@ -242,12 +245,24 @@ double Tono(const Campione &c, double x, double y)
         const double piega = ax - (5.6 + 0.3 * (y - (kOcchiY + 15.5)));
         if (y > kOcchiY + 15 && y < kBoccaY + 2)
             scuro += 0.14 * std::exp(-piega * piega / 0.8) * (1 - Passaggio(kBoccaY - 2, kBoccaY + 2, y));
-        scuro += 0.12 * Gauss(ax - (kOcchiX + 0.5), y - (kOcchiY + 3.4), 3.2, 0.9);
+        scuro += 0.16 * Gauss(ax - (kOcchiX + 0.5), y - (kOcchiY + 3.6), 3.4, 1.2);
+        // A half-tone down the bridge, so the two cheekbones keep separate lights.
+        scuro += 0.1 * Gauss(x, y - (kOcchiY + 3), 2.4, 3.5);
         scuro += 0.12 * Gauss(ax - (kOcchiX - 4.8), y - (kOcchiY - 0.8), 1.3, 1.6);
         // The hollow of the ear.
         scuro += 0.35 * Gauss(ax - (kOrecchioX - 0.6), y - (kOcchiY + 6), 1.2, 4.5);
         if (y > 4)
             scuro += 0.2 * (1 - Passaggio(8, 24, y - 0.02 * x * x)) * Passaggio(3, 9, y);
+        // The jaw casts its shadow down the neck, a little towards the shaded side.
+        if (c.pezzo == Pezzo::Collo) {
+            double su = 0, giu = kMentoY + 0.3; // the jaw's edge above x, by halving
+            const double ombraX = std::abs(x - 1.5);
+            for (int k = 0; k < 20; ++k) {
+                const double m = (su + giu) / 2;
+                (MezzaLarghezza(m) > ombraX ? su : giu) = m;
+            }
+            scuro += 0.32 * (1 - Passaggio(1.5, 6.5, y - su));
+        }
         // The eye's white is paper.
         const double dx = (ax - kOcchiX) / kOcchioMezzo;
         if (std::abs(dx) < 1 && y > kOcchiY - kPalpebra * (1 - dx * dx) - 0.25 * dx &&
@@ -272,6 +287,9 @@ double Tono(const Campione &c, double x, double y)
         break;
     case Zona::Cravatta:
         chiaro = 0.6, cupo = 0.9;
+        break;
+    case Zona::Nodo: // lighter than the blade, darkening into the fold under it
+        chiaro = 0.4 + 0.3 * Passaggio(22, 30, y - kColloY), cupo = 0.85;
         break;
     case Zona::Camicia: {
         chiaro = 0.1, cupo = 0.5;

@@ -7,7 +7,7 @@
 
 namespace titolo {
 
-enum class Zona { Fondo, Pelle, Capelli, Giacca, Bavero, Camicia, Cravatta, Panciotto };
+enum class Zona { Fondo, Pelle, Capelli, Giacca, Bavero, Camicia, Nodo, Cravatta, Panciotto };
 // Which body of the form a sample lies on, so that the skin's lines of one
 // stop where another passes in front of it.
 enum class Pezzo { Altro, Testa, Collo, Orecchio };
@@ -33,10 +33,9 @@ constexpr double kColloY = -3; // raises the collar and the shoulders towards th
 // The hair's outline: an oval over the crown.
 constexpr double kCapelliY = -35.5, kCapelliA = 30, kCapelliB = 36.5;
 
-// How far the hair's outline reaches, as a share of that oval, in the
-// direction `angolo` (radians from the sitter's right, counterclockwise as
-// seen): fuller where the hair is swept up from the parting, closer to the
-// head beside it, in uneven waves, so the hair does not sit like a cap.
+// How far the hair's outline reaches in the direction `angolo` (radians
+// from the sitter's right, counterclockwise as seen), as a share of the
+// oval above: on the side swept from the parting it is fuller, in waves.
 double GonfioCapelli(double angolo);
 
 Campione Rilievo(double x, double y);
