@@ -33,12 +33,12 @@ Fasi Linee(Zona zona, double x, double y, const Campione &c)
     const double hs = c.hs;
     // Spacings in pixels: wide enough that every line stands clear of its
     // neighbours at the picture's own size.
-    constexpr double fondo = 2.0, volto = 3.0, abito = 2.5;
+    constexpr double fondo = 2.0, volto = 3.0, abito = 3.0;
     switch (zona) {
     case Zona::Fondo:
-        // Ruled upright, each line down the middle of a column of pixels, so
-        // that the head's lines, which run across it, never merge with it.
-        return {(x * kIngrandimento + kMedaglioneRx - 0.5) / fondo / kIngrandimento, 0, fondo};
+        // Ruled straight across, each line on the middle of a row of pixels;
+        // the head's lines arch and cup over it, a pixel wider apart.
+        return {((y + kAbbassa) * kIngrandimento + kMedaglioneRy - 0.5) / fondo / kIngrandimento, 0, fondo};
     case Zona::Pelle: // ruled in titolo_pelle.cpp
         break;
     case Zona::Capelli:
@@ -54,10 +54,10 @@ Fasi Linee(Zona zona, double x, double y, const Campione &c)
     case Zona::Nodo: // ruled across, on the rows of pixels, two apart
         return {((y + kAbbassa) * kIngrandimento + kMedaglioneRy - 0.5) / 2.0 / kIngrandimento, 0, 2.0};
     case Zona::Cravatta: {
-        // At 45 degrees through the pixels' centres, three pixels apart along
-        // the rows, so the diagonal steps evenly.
+        // At 45 degrees through the pixels' centres, four pixels apart along
+        // the rows, so the diagonal steps evenly and stays clear at 1x.
         const double px = x * kIngrandimento + kMedaglioneRx, py = (y + kAbbassa) * kIngrandimento + kMedaglioneRy;
-        return {(px + py) / 3.0 / kIngrandimento, (x - y) * 0.7071 / 2.0, 3.0 / std::sqrt(2.0)};
+        return {(px + py) / 4.0 / kIngrandimento, (x - y) * 0.7071 / 2.0, 4.0 / std::sqrt(2.0)};
     }
     case Zona::Panciotto:
         return {(y + 0.45 * std::abs(x)) / 3.0, x / 3.0, 3.0};
@@ -133,12 +133,11 @@ double Inchiostro(double x, double y)
     const Fasi fy = linee(x, y + e, c.zona == Zona::Fondo ? c : Rilievo(x, y + e));
     const double g1 = std::max(0.05, std::hypot(fx.primo - f.primo, fy.primo - f.primo) / e);
     const double g2 = std::max(0.05, std::hypot(fx.secondo - f.secondo, fy.secondo - f.secondo) / e);
-    // One family carries the tone up to the middle greys; the crossing one
-    // deepens the shade beyond them.
+    // One family carries the tone.
     double a = Tratto(f.primo, g1, std::min(0.8, 1.1 * std::pow(t, 1.3)));
-    // Only the shirt's shade is crossed: on the cloth, ruled closer, a
-    // crossing set weaves into a checker at the picture's size, so the coat
-    // darkens by its lines swelling alone.
+    // Only the shirt's shade is crossed: on the dark cloth a crossing set
+    // weaves into a checker at the picture's size, so the coat darkens by
+    // its lines swelling alone.
     if (c.zona == Zona::Camicia && t > 0.6)
         a = std::max(a, Tratto(f.secondo, g2, std::min(0.6, (t - 0.6) * 1.6)));
     return a;

@@ -119,7 +119,10 @@ void Ciocche(QPainter &p, Caso &caso, const std::vector<QPointF> &attaccatura, c
                 // The sheen crosses the locks where the hair turns to the light.
                 const double lungo = (s0 + (s1 - s0) * t - lucido) / 0.2;
                 const double tono = TonoCapelli(asse(t)) - 0.3 * std::exp(-lungo * lungo) * (1 - 0.5 * v);
-                return std::clamp(tono * bordo * 0.8, 0.26, 0.55) * Ciuffo(t) * dentroFascia;
+                // Towards the hairline the strands thin, so the hair thins
+                // out onto the brow rather than ending in a hard edge.
+                const double radi = 0.35 + 0.65 * Passaggio(0.0, 0.3, v);
+                return std::clamp(tono * bordo * 0.8, 0.26, 0.55) * Ciuffo(t) * dentroFascia * radi;
             };
             Taglio(p, asse, larghezza);
         }
@@ -200,7 +203,7 @@ void DisegnaCapelli(QPainter &p)
         Caso c = sopracciglia;
         Peli(p, c,
              Specchio({{4.4, kOcchiY - 4.6}, {8, kOcchiY - 5.7}, {12.5, kOcchiY - 6.2}, {16.8, kOcchiY - 4.8}}, lato),
-             2.0, 30, 3.0, 0.2, 0.45);
+             1.8, 26, 4.6, 0.05, 0.42);
     }
 }
 
@@ -296,15 +299,6 @@ void DisegnaLineamenti(QPainter &p)
             return QPointF(-3.7 - 2.4 * std::cos(a), kOcchiY + 15.4 + 2.2 * std::sin(a));
         },
         [&](double t) { return 0.3 * Fuso(t); }, 16, QColor(110, 110, 110));
-    // The plane of the nose's shaded side, laid over its lines as a tint so
-    // that it reads as one shade and not as broken dashes.
-    p.save();
-    p.setCompositionMode(QPainter::CompositionMode_Multiply);
-    Taglio(
-        p, [](double t) { return QPointF(3.0 + 2.0 * t * t, kOcchiY + 5 + 10 * t); },
-        [](double t) { return 2.2 * std::pow(t, 0.8) * std::sqrt(std::max(0.0, 1 - t * t * t)); }, 20,
-        QColor(175, 175, 175));
-    p.restore();
     // The nose's shaded side: one line from under the brow down to the wing,
     // fine where it starts and firmer as the side turns from the light.
     Taglio(

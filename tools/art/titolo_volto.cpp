@@ -40,13 +40,13 @@ double MezzaLarghezza(double y)
                                                                      {-38, 25.8},
                                                                      {-27, 26.2},
                                                                      {-18, 24.6},
-                                                                     {-8, 21.8},
-                                                                     {-1, 20.4},
-                                                                     {3, 18.7},
-                                                                     {7, 14.6},
-                                                                     {10.5, 10.4},
-                                                                     {12.4, 6.6},
-                                                                     {kMentoY + 0.3, 0}}};
+                                                                     {-8, 21.6},
+                                                                     {-1, 20.0},
+                                                                     {4, 17.4},
+                                                                     {8, 13.6},
+                                                                     {10.8, 9.8},
+                                                                     {12.5, 5.6},
+                                                                     {kMentoY + 0.4, 0}}};
     if (y <= kProfilo.front()[0] || y >= kProfilo.back()[0])
         return 0;
     std::size_t i = 0;
@@ -144,7 +144,7 @@ Campione Rilievo(double x, double y)
         // The coat opens in a V over the waistcoat; its lapels lie a little
         // raised beside the opening and roll back to nothing at the waist.
         const double apertura = 14 - (yb - 26) * 0.19;
-        const double bavero = apertura + std::max(0.0, 8 + (yb - 30) * 0.25 - std::max(0.0, yb - 58) * 0.9);
+        const double bavero = apertura + std::max(0.0, 11.5 - (yb - 24) * 0.2 - std::max(0.0, yb - 58) * 0.9);
         if (ax < bavero && yb > 24) {
             hb += 2.2;
             z = Zona::Bavero;
@@ -204,8 +204,10 @@ Campione Rilievo(double x, double y)
     if (qc > 0) {
         // At the sides the hair is cut short and slants back, so the temples
         // and the ears show.
-        const double attaccatura = ax < 21 ? -51.8 + 0.018 * x * x : -43.9 + (ax - 21) * 2.4;
-        if (y < attaccatura || (ax > 24 && y < -36 - (ax - 24) * 0.9))
+        const double attaccatura = ax < 21 ? -51.8 + 0.018 * x * x
+            : ax < 24.8                    ? -43.9 + (ax - 21) * 2.2
+                                           : -35.5 - (ax - 24.8) * 0.94;
+        if (y < attaccatura)
             prendi(31 * std::sqrt(qc), 31 * qc, Zona::Capelli);
     }
     return r;
@@ -268,7 +270,11 @@ double Tono(const Campione &c, double x, double y)
         if (std::abs(dx) < 1 && y > kOcchiY - kPalpebra * (1 - dx * dx) - 0.25 * dx &&
             y < kOcchiY + kPalpebraBassa * (1 - dx * dx) - 0.25 * dx)
             return 0;
-        chiaro = 0.03, cupo = 0.56;
+        chiaro = 0.08, cupo = 0.5;
+        // Where the skin turns away from the viewer it darkens on the lit side
+        // too, so the face rounds off into its outline instead of ending flat.
+        if (c.pezzo == Pezzo::Testa)
+            scuro += 0.2 * Passaggio(0.45, 1.0, std::abs(x) / std::max(1.0, MezzaLarghezza(y)));
         // Between the brows the forehead stays light, so the brows do not join.
         scuro -= 0.6 * Gauss(x, y - (kOcchiY - 4.2), 4.2, 2.0);
         break;
