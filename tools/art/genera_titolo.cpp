@@ -57,6 +57,7 @@ int main(int argc, char **argv)
     // The open frame: a thick and a thin light rule along the top and down
     // the left side, the thin one inside, both ending together. Each is one
     // stroke round its corner, so the corner is not inked twice.
+    constexpr double capo = 4.0; // the half-diagonal of the lozenges ending the rules
     constexpr double fine = kLarghezza - kFilettoDa, piede = kAltezza - kFilettoDa, dentro = kFilettoDa + 3.5;
     p.setPen(QPen(kFiletto, kFilettoSpessore, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin));
     const QPointF grosso[] = {{fine, kFilettoDa}, {kFilettoDa, kFilettoDa}, {kFilettoDa, piede}};
@@ -69,11 +70,19 @@ int main(int argc, char **argv)
     const double mezzo = (kFilettoDa + dentro) / 2;
     p.setPen(Qt::NoPen);
     p.setBrush(kFiletto);
-    for (const QPointF &capo : {QPointF(fine + 5.5, mezzo), QPointF(mezzo, piede + 5.5)}) {
-        const QPointF rombo[] = {capo + QPointF(-3.6, 0), capo + QPointF(0, -3.6), capo + QPointF(3.6, 0),
-                                 capo + QPointF(0, 3.6)};
+    for (const QPointF &c : {QPointF(fine + 5.5, mezzo), QPointF(mezzo, piede + 5.5)}) {
+        const QPointF rombo[] = {c + QPointF(-capo, 0), c + QPointF(0, -capo), c + QPointF(capo, 0),
+                                 c + QPointF(0, capo)};
         p.drawPolygon(rombo, 4);
     }
+    // At the corner the two pairs of rules cross and run on a little, as a
+    // printer's frame is mitred with crossed ends.
+    p.setPen(QPen(kFiletto, kFilettoSpessore, Qt::SolidLine, Qt::FlatCap));
+    p.drawLine(QPointF(kFilettoDa - 6, kFilettoDa), QPointF(kFilettoDa, kFilettoDa));
+    p.drawLine(QPointF(kFilettoDa, kFilettoDa - 6), QPointF(kFilettoDa, kFilettoDa));
+    p.setPen(QPen(kFiletto, 1, Qt::SolidLine, Qt::FlatCap));
+    p.drawLine(QPointF(kFilettoDa - 6, dentro), QPointF(kFilettoDa - 1, dentro));
+    p.drawLine(QPointF(dentro, kFilettoDa - 6), QPointF(dentro, kFilettoDa - 1));
 
     DisegnaNome(p, corsivo);
     DisegnaMedaglione(p);

@@ -10,17 +10,10 @@ namespace titolo {
 namespace {
 
 constexpr double kPasso = 3.0; // the skin's lines lie this many pixels apart
-constexpr double kFilo = 0.05; // the width of a line in full light, a share of the spacing
-// The widest line: the white between two lines stays a pixel wide, or the
-// swollen lines beat against the pixels in waves down the shaded cheek.
-constexpr double kPieno = 0.66;
-constexpr double kInterlinea = 0.4;
-constexpr double kPunti =
-    0.16; // from this tone on, dots run between the lines // from this tone on, a fine line runs between each two
+constexpr double kPieno = 0.6; // the widest line, a share of the spacing
 // How far the lines bow between the middle of the face and its outline, in
 // units: up in the middle over the brow, up at the sides below the eyes.
-constexpr double kArcoFronte = 14, kArcoGuance = -12;
-constexpr double kZigomo = 2.5; // how far the lines arch over the cheekbones, in units
+constexpr double kArcoFronte = 7, kArcoGuance = -12;
 // How far the features bend them, a share of their height; the nose's
 // less, or the lines would crowd into a smear down its shaded flank.
 constexpr double kPiegaLineamenti = 0.5, kPiegaNaso = 0.4;
@@ -50,9 +43,7 @@ double Livello(Pezzo pezzo, double x, double y)
     constexpr double r = 2.0;
     const auto l = [](double px, double py) { return Lineamenti(px, py, kPiegaNaso); };
     const double lineamenti = (2 * l(x, y) + l(x - r, y) + l(x + r, y) + l(x, y - r) + l(x, y + r)) / 6;
-    // Over each cheekbone the lines arch a little more, so they turn round it.
-    const double zigomo = std::exp(-std::pow((std::abs(x) - 15.5) / 6.0, 2) - std::pow((y - (kOcchiY + 9)) / 5.5, 2));
-    return y - arco * tondo - kPiegaLineamenti * lineamenti - kZigomo * zigomo;
+    return y - arco * tondo - kPiegaLineamenti * lineamenti;
 }
 
 } // namespace
@@ -76,23 +67,10 @@ double InchiostroPelle(const Campione &c, double x, double y, double t)
     // Where a line passes between the nostrils it is cut fine, so the two
     // nostrils stand as accents rather than one bar under the nose.
     const double narici = 1 - 0.75 * std::exp(-std::pow(x / 3.6, 2) - std::pow((y - (kOcchiY + 16.4)) / 1.3, 2));
-    // A single set of lines carries the whole tone, swelling into the shade:
-    // at the picture's size a crossing set would weave the shade into a
-    // checker. In the brightest light a hairline still runs on, so the
-    // lights are engraved rather than left as paper with ragged ends.
-    if (t <= 0) // the whites of the eyes
-        return 0;
-    const double a = Tratto(f * righe, g1, narici * std::min(kPieno, kFilo + 1.2 * std::pow(t, 1.9)));
-    // In the shade a fine line runs between each two, in the same direction.
-    if (t > kInterlinea)
-        return std::max(a, Tratto(f * righe + 0.5, g1, narici * std::min(0.2, (t - kInterlinea) * 0.7)));
-    // In the half-lights, dots in place of that line, a few pixels apart.
-    if (t > kPunti) {
-        constexpr double passo = kIngrandimento / 3.0;
-        const double riga = std::floor(f * righe + 0.5);
-        const double punto = Tratto(x * passo + 0.5 * riga, passo, std::min(0.4, (t - kPunti) * 1.6));
-        return std::max(a, Tratto(f * righe + 0.5, g1, 0.22) * punto * narici);
-    }
+    // One set of lines carries the whole tone, swelling into the shade but
+    // never closer than a pixel of paper between two: a crossing set, or
+    // lines any wider, beat against the pixels in bands down the shaded cheek.
+    const double a = Tratto(f * righe, g1, narici * std::min(kPieno, 0.02 + 1.3 * std::pow(t, 1.8)));
     return a;
 }
 

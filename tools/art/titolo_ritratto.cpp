@@ -36,8 +36,7 @@ Fasi Linee(Zona zona, double x, double y, const Campione &c)
     constexpr double fondo = 2.0, volto = 3.0, abito = 3.0;
     switch (zona) {
     case Zona::Fondo:
-        // Ruled straight across, each line on the middle of a row of pixels;
-        // the head's lines arch and cup over it, a pixel wider apart.
+        // Ruled straight across, each line on the middle of a row of pixels.
         return {((y + kAbbassa) * kIngrandimento + kMedaglioneRy - 0.5) / fondo / kIngrandimento, 0, fondo};
     case Zona::Pelle: // ruled in titolo_pelle.cpp
         break;
@@ -51,8 +50,6 @@ Fasi Linee(Zona zona, double x, double y, const Campione &c)
         return {(y + 0.55 * std::abs(x)) / abito, (std::abs(x) + 0.19 * y) / abito, abito};
     case Zona::Camicia:
         return {(y - 0.3 * hs) / volto, x / volto, volto};
-    case Zona::Nodo: // ruled across, on the rows of pixels, two apart
-        return {((y + kAbbassa) * kIngrandimento + kMedaglioneRy - 0.5) / 2.0 / kIngrandimento, 0, 2.0};
     case Zona::Cravatta: {
         // At 45 degrees through the pixels' centres, four pixels apart along
         // the rows, so the diagonal steps evenly and stays clear at 1x.
@@ -103,7 +100,7 @@ double Inchiostro(double x, double y)
     // shows between them and the ground.
     if (c.zona == Zona::Capelli) {
         const double cx = (x - 0.5) / kCapelliA, cy = (y - kCapelliY) / kCapelliB;
-        if (std::hypot(cx, cy) < GonfioCapelli(std::atan2(-cy, cx)) - 1.4 / kCapelliA)
+        if (std::hypot(cx, cy) < 1 - 1.4 / kCapelliA)
             return 0;
         c = Campione{};
     }

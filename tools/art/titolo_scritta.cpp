@@ -18,11 +18,11 @@ namespace {
 
 const QColor kArgento(0xEA, 0xEB, 0xEE);
 const QColor kTratteggio(0x3C, 0x3F, 0x48);
-const QColor kFiloContorno(0x26, 0x26, 0x2C);
+const QColor kFiloContorno(0x0C, 0x0A, 0x0A);
 constexpr double kPassoTratteggio = 2.0; // as the medallion's ground
-constexpr double kFilo = 0.7;            // the keyline's width, in pixels
+constexpr double kFilo = 1.0;            // the keyline's width, in pixels
 constexpr double kIngrossa = 0.8;        // how much the book weight is thickened, in pixels
-constexpr double kOrlo = 0.6;            // the unruled silver rim inside each letter's edge, in pixels
+constexpr double kOrlo = 1.0;            // the unruled silver rim inside each letter's edge, in pixels
 
 // For every sample inside the mask, its distance in samples to the nearest
 // one outside (two-pass chamfer, 3-4 weights), so the ruling can stop at an
@@ -143,7 +143,13 @@ void DisegnaNome(QPainter &p, const QString &famiglia)
             const double fase = (y - 0.5) / kPassoTratteggio; // lines on the pixels' middles, not between rows
             const double d = std::abs(fase - std::round(fase)) * kPassoTratteggio;
             const double orlo = std::clamp(margine[std::size_t(sy * lg + sx)] - kOrlo * kScala + 0.5, 0.0, 1.0);
-            const double linea = std::clamp((larghezza / 2 - d) * kScala + 0.5, 0.0, 1.0) * orlo;
+            // Along each stroke's shaded edge a second line runs between each
+            // two, so the stroke is cut darker on that side, as in relief.
+            const double dMezzo = std::abs(fase + 0.5 - std::round(fase + 0.5)) * kPassoTratteggio;
+            const double ombra = std::clamp((attraverso - 0.62) / 0.2, 0.0, 1.0) * (0.4 + 0.6 * piede);
+            const double linea = std::max(std::clamp((larghezza / 2 - d) * kScala + 0.5, 0.0, 1.0),
+                                          std::clamp((ombra * 0.8 / 2 - dMezzo) * kScala + 0.5, 0.0, 1.0)) *
+                orlo;
             const auto mescola = [&](int a, int b) { return a + (b - a) * linea; };
             const double alfa = copertura / 255.0;
             const QRgb sotto = grande.pixel(sx, sy); // the keyline, where the edge is partly covered

@@ -2,7 +2,6 @@
 
 #include "titolo_volto.h"
 
-#include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
 
@@ -45,8 +44,7 @@ QPointF Curva(const std::vector<QPointF> &punti, double s)
 }
 
 // A line cut with the burin: it follows `asse` and swells and thins as
-// `larghezza` says, both taken at t from 0 to 1. A grey `colore` stands for
-// a cut finer than the samples, whose ink the reduction averages anyway.
+// `larghezza` says, both taken at t from 0 to 1.
 void Taglio(QPainter &p, const std::function<QPointF(double)> &asse, const std::function<double(double)> &larghezza,
             int passi = 40, const QColor &colore = Qt::black)
 {
@@ -119,10 +117,7 @@ void Ciocche(QPainter &p, Caso &caso, const std::vector<QPointF> &attaccatura, c
                 // The sheen crosses the locks where the hair turns to the light.
                 const double lungo = (s0 + (s1 - s0) * t - lucido) / 0.2;
                 const double tono = TonoCapelli(asse(t)) - 0.3 * std::exp(-lungo * lungo) * (1 - 0.5 * v);
-                // Towards the hairline the strands thin, so the hair thins
-                // out onto the brow rather than ending in a hard edge.
-                const double radi = 0.35 + 0.65 * Passaggio(0.0, 0.3, v);
-                return std::clamp(tono * bordo * 0.8, 0.26, 0.55) * Ciuffo(t) * dentroFascia * radi;
+                return std::clamp(tono * bordo * 0.8, 0.26, 0.55) * Ciuffo(t) * dentroFascia;
             };
             Taglio(p, asse, larghezza);
         }
@@ -167,14 +162,14 @@ void DisegnaCapelli(QPainter &p)
         const double t = k / 12.0;
         const double dx = 0.995 * kCapelliA, dy = 0.995 * kCapelliB;
         const double a1 = (106 - 98 * t) * M_PI / 180, a2 = (102 + 70 * t) * M_PI / 180; // overlapping at the parting
-        const double gonfio = GonfioCapelli(a1);
+        const double gonfio = 1 + 0.05 * std::sin(M_PI * t) + 0.015 * std::sin(7 * M_PI * t); // fuller, in waves
         profiloDestro.emplace_back(0.5 + gonfio * dx * std::cos(a1), kCapelliY - gonfio * dy * std::sin(a1));
         profiloSinistro.emplace_back(0.5 + dx * std::cos(a2), kCapelliY - dy * std::sin(a2));
     }
-    const std::vector<QPointF> attaccaturaDestra{{-9.6, -50.1}, {0, -51.8},  {10, -50.0},  {18, -46.0},
-                                                 {21, -44.1},   {23.4, -40}, {24.8, -35.5}};
+    const std::vector<QPointF> attaccaturaDestra{{-9.6, -50.1}, {0, -51.8},  {10, -50.0}, {18, -46.0},
+                                                 {21, -44.1},   {23.2, -38}, {24.2, -31}};
     const std::vector<QPointF> attaccaturaSinistra{
-        {-8.0, -50.6}, {-15, -47.8}, {-21, -44.1}, {-23.4, -40}, {-24.8, -35.5}};
+        {-8.0, -50.6}, {-15, -47.8}, {-21, -44.1}, {-23.2, -38}, {-24.2, -31}};
     Ciocche(p, caso, attaccaturaDestra, profiloDestro, 9, 8, 0.3);
     Ciocche(p, caso, attaccaturaSinistra, profiloSinistro, 5, 8, 0.3);
     // Along the hairline, fine hairs rise from the forehead into the mass,
@@ -192,18 +187,18 @@ void DisegnaCapelli(QPainter &p)
             p, [&](double t) { return radice + verso * (l * t); },
             [&](double t) { return w * std::pow(t, 0.8) * (1 - t * t * t); }, 10);
     }
-    // Above the ears the hair is brushed down and back, short of the ears.
+    // Above the ears the hair is brushed down and back.
     for (double lato : {-1.0, 1.0})
-        Ciocche(p, caso, Specchio({{20.5, -48}, {22.8, -43}, {23.8, -39}, {24.6, -36}}, lato),
-                Specchio({{28.6, -48}, {29.4, -43}, {28.4, -39.5}, {25.6, -36.6}}, lato), 2, 2);
+        Ciocche(p, caso, Specchio({{20.5, -47}, {22.8, -40}, {23.6, -33}, {24.0, -28.2}}, lato),
+                Specchio({{28.6, -47}, {29.6, -40}, {28.6, -33}, {24.6, -27.6}}, lato), 2, 2);
     // Eyebrows: hairs along the brow from its inner end, lifting there; the
     // same hairs in both, mirrored.
     const Caso sopracciglia = caso;
     for (double lato : {-1.0, 1.0}) {
         Caso c = sopracciglia;
         Peli(p, c,
-             Specchio({{4.4, kOcchiY - 4.6}, {8, kOcchiY - 5.7}, {12.5, kOcchiY - 6.2}, {16.8, kOcchiY - 4.8}}, lato),
-             1.8, 26, 4.6, 0.05, 0.42);
+             Specchio({{4.6, kOcchiY - 4.8}, {8, kOcchiY - 5.5}, {12, kOcchiY - 5.7}, {16.6, kOcchiY - 4.9}}, lato),
+             2.4, 40, 3.2, 0.2, 0.55);
     }
 }
 
@@ -246,11 +241,11 @@ void DisegnaLineamenti(QPainter &p)
         // The upper lid's edge, heaviest towards the outer corner; the crease
         // above it; a fine lower lid.
         Taglio(
-            p, [&](double t) { return occhio(-0.95 + 2.0 * t, 1) + QPointF(0, -0.25); },
-            [](double t) { return 0.75 * std::pow(std::sin(M_PI * std::min(1.0, t * 0.85 + 0.05)), 0.7); }, 20);
+            p, [&](double t) { return occhio(-1.05 + 2.2 * t, 1) + QPointF(0, -0.25); },
+            [](double t) { return 0.2 + 0.6 * std::sin(M_PI * std::min(1.0, t * 0.8 + 0.1)); }, 20);
         Taglio(
-            p, [&](double t) { return occhio(-0.5 + 1.2 * t, 1) + QPointF(0, -1.3 - 0.5 * std::sin(M_PI * t)); },
-            [](double t) { return 0.3 * Fuso(t); }, 16, QColor(90, 90, 90));
+            p, [&](double t) { return occhio(-0.6 + 1.45 * t, 1) + QPointF(0, -1.3 - 0.5 * std::sin(M_PI * t)); },
+            [](double t) { return 0.4 * Fuso(t); }, 16);
         Taglio(
             p, [&](double t) { return occhio(-0.45 + 1.45 * t, -1) + QPointF(0, 0.2); },
             [](double t) { return 0.35 * Fuso(t); }, 16);
@@ -260,16 +255,19 @@ void DisegnaLineamenti(QPainter &p)
         p.translate(lato * 3.1, kOcchiY + 16.2);
         p.rotate(lato * 18);
         p.setBrush(Qt::black);
-        p.drawEllipse(QPointF(0, 0), 0.85, 0.42);
+        p.drawEllipse(QPointF(0, 0), 0.72, 0.36);
         p.restore();
-        if (lato > 0)
-            Taglio(
-                p,
-                [&](double t) {
-                    const double a = (-75 + 95 * t) * M_PI / 180;
-                    return QPointF(3.7 + 2.4 * std::cos(a), kOcchiY + 15.4 + 2.2 * std::sin(a));
-                },
-                [&](double t) { return 0.4 * Fuso(t); }, 16);
+        // The wings of the nose: a firm crease on the side away from the
+        // light, a fine grey one on the lit side, so the nose has its shape
+        // without being ringed by a line.
+        Taglio(
+            p,
+            [&](double t) {
+                const double a = (-75 + 95 * t) * M_PI / 180;
+                return QPointF(lato * (3.7 + 2.4 * std::cos(a)), kOcchiY + 15.4 + 2.2 * std::sin(a));
+            },
+            [&](double t) { return (lato > 0 ? 0.34 : 0.26) * Fuso(t); }, 16,
+            lato > 0 ? QColor(Qt::black) : QColor(130, 130, 130));
         // The ear's rim.
         Taglio(
             p,
@@ -287,23 +285,11 @@ void DisegnaLineamenti(QPainter &p)
             },
             [](double t) { return 0.35 * Fuso(t); }, 16);
     }
-    // The nose's lit side: a fine line down the bridge and round the wing,
-    // so the nose stands out from the lit cheek without being ringed.
-    Taglio(
-        p, [](double t) { return QPointF(-1.7 - 0.7 * t, kOcchiY + 8.5 + 5 * t); },
-        [](double t) { return 0.3 * Fuso(t, 0.8); }, 16, QColor(120, 120, 120));
-    Taglio(
-        p,
-        [&](double t) {
-            const double a = (-75 + 80 * t) * M_PI / 180;
-            return QPointF(-3.7 - 2.4 * std::cos(a), kOcchiY + 15.4 + 2.2 * std::sin(a));
-        },
-        [&](double t) { return 0.3 * Fuso(t); }, 16, QColor(110, 110, 110));
-    // The nose's shaded side: one line from under the brow down to the wing,
+    // The nose's shaded side: one fine line from below the brow down to the wing,
     // fine where it starts and firmer as the side turns from the light.
     Taglio(
-        p, [](double t) { return QPointF(1.7 + 1.6 * t * t, kOcchiY + 2.5 + 11.5 * t); },
-        [](double t) { return (0.12 + 0.4 * t) * std::sqrt(std::sin(M_PI * std::min(1.0, t * 0.55 + 0.05))); }, 20);
+        p, [](double t) { return QPointF(1.8 + 1.5 * t * t, kOcchiY + 4.5 + 9.5 * t); },
+        [](double t) { return (0.08 + 0.3 * t) * std::sqrt(std::sin(M_PI * std::min(1.0, t * 0.55 + 0.05))); }, 20);
     // The edges of the collar's points, each one unbroken line swelling
     // towards the knot.
     for (double lato : {-1.0, 1.0})
@@ -324,25 +310,6 @@ void DisegnaLineamenti(QPainter &p)
                                       {8.4, kBoccaY - 0.35}};
     Taglio(
         p, [&](double t) { return Curva(labbra, t); }, [](double t) { return 0.4 + 0.75 * Fuso(t, 0.7); }, 30);
-    // The upper lip turns down from the light: a grey bow over the parting,
-    // deepest along it. The lower lip catches the light and is drawn only by
-    // the shadow it casts on the chin.
-    const std::vector<QPointF> arco{{-8.4, kBoccaY - 0.35}, {-5, kBoccaY - 1.3},  {-2.0, kBoccaY - 2.1},
-                                    {0, kBoccaY - 1.6},     {2.0, kBoccaY - 2.1}, {5, kBoccaY - 1.3},
-                                    {8.4, kBoccaY - 0.35}};
-    QPainterPath labbro(Curva(arco, 0));
-    for (int k = 1; k <= 40; ++k)
-        labbro.lineTo(Curva(arco, k / 40.0));
-    for (int k = 40; k >= 0; --k)
-        labbro.lineTo(Curva(labbra, k / 40.0));
-    labbro.closeSubpath();
-    QLinearGradient velo(QPointF(0, kBoccaY - 2.1), QPointF(0, kBoccaY));
-    velo.setColorAt(0, QColor(200, 200, 200));
-    velo.setColorAt(1, QColor(120, 120, 120));
-    p.fillPath(labbro, velo);
-    Taglio(
-        p, [&](double t) { return QPointF(-4.6 + 9.2 * t, kBoccaY + 3.0 + 0.6 * std::sin(M_PI * t)); },
-        [](double t) { return 0.9 * Fuso(t, 0.8); }, 20, QColor(110, 110, 110));
 }
 
 } // namespace titolo

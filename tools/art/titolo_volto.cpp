@@ -40,13 +40,13 @@ double MezzaLarghezza(double y)
                                                                      {-38, 25.8},
                                                                      {-27, 26.2},
                                                                      {-18, 24.6},
-                                                                     {-8, 21.6},
-                                                                     {-1, 20.0},
-                                                                     {4, 17.4},
-                                                                     {8, 13.6},
-                                                                     {10.8, 9.8},
-                                                                     {12.5, 5.6},
-                                                                     {kMentoY + 0.4, 0}}};
+                                                                     {-8, 21.5},
+                                                                     {-1, 20.1},
+                                                                     {3.5, 18.0},
+                                                                     {7.5, 14.3},
+                                                                     {10.6, 10.2},
+                                                                     {12.4, 6.4},
+                                                                     {kMentoY + 0.3, 0}}};
     if (y <= kProfilo.front()[0] || y >= kProfilo.back()[0])
         return 0;
     std::size_t i = 0;
@@ -111,14 +111,6 @@ double Passaggio(double a, double b, double t)
     return u * u * (3 - 2 * u);
 }
 
-double GonfioCapelli(double angolo)
-{
-    const double t = (106 - angolo * 180 / M_PI) / 98; // 0 at the parting, 1 at the right temple
-    if (t <= 0 || t >= 1)
-        return 1;
-    return 1 + 0.05 * std::sin(M_PI * std::pow(t, 1.6)) + 0.015 * std::sin(7 * M_PI * t);
-}
-
 Campione Rilievo(double x, double y)
 {
     Campione r;
@@ -154,21 +146,15 @@ Campione Rilievo(double x, double y)
         if (ax < apertura && yb > 20) {
             hb = h - 1;
             // The cravat: a knot under the collar, its ends spreading over the shirt.
-            const bool nodo = yb < 29.5 && ax < 4.3 - std::max(0.0, yb - 21) * 0.24;
+            const bool nodo = yb < 30 && ax < 3.6 - std::abs(yb - 25.5) * 0.15;
             const bool falda = yb >= 29 && yb < 46 && ax < 3.0 + (yb - 29) * 0.22;
             const bool panciotto = yb > 40 && !falda;
             // The points of the collar, turned down over the knot.
             const bool punta = yb < 28.5 && ax > 2.6 + (yb - 20) * 0.3 && ax < 10.5 - (yb - 20) * 0.75;
-            z = punta       ? Zona::Camicia
-                : nodo      ? Zona::Nodo
-                : falda     ? Zona::Cravatta
-                : panciotto ? Zona::Panciotto
-                            : Zona::Camicia;
+            z = punta ? Zona::Camicia : nodo || falda ? Zona::Cravatta : panciotto ? Zona::Panciotto : Zona::Camicia;
             if (punta)
                 hb += 3.5;
-            else if (nodo) // the knot stands proud of the blade, so its lower edge is cut
-                hb += 3.5 - 0.25 * (yb - 20);
-            else if (falda)
+            else if (nodo || falda)
                 hb += 1.5;
         }
         prendi(hb, 32 * fronte, z);
@@ -199,15 +185,10 @@ Campione Rilievo(double x, double y)
     }
     // The hair: over the crown and down to the temples, parted on the left.
     const double cx = (x - 0.5) / kCapelliA, cy = (y - kCapelliY) / kCapelliB;
-    const double gonfio = GonfioCapelli(std::atan2(-cy, cx));
-    const double qc = 1 - (cx * cx + cy * cy) / (gonfio * gonfio);
+    const double qc = 1 - cx * cx - cy * cy;
     if (qc > 0) {
-        // At the sides the hair is cut short and slants back, so the temples
-        // and the ears show.
-        const double attaccatura = ax < 21 ? -51.8 + 0.018 * x * x
-            : ax < 24.8                    ? -43.9 + (ax - 21) * 2.2
-                                           : -35.5 - (ax - 24.8) * 0.94;
-        if (y < attaccatura)
+        const double attaccatura = ax < 21 ? -51.8 + 0.018 * x * x : -43.9 + (ax - 21) * 3.2;
+        if (y < attaccatura || (ax > 23.5 && ax < 29.5 && y < kOcchiY - 1))
             prendi(31 * std::sqrt(qc), 31 * qc, Zona::Capelli);
     }
     return r;
@@ -234,11 +215,11 @@ double Tono(const Campione &c, double x, double y)
         scuro += 0.15 * std::exp(-std::pow(x / 5.5, 2) - std::pow((y - (kBoccaY + 4.4)) / 0.9, 2));
         scuro += 0.22 * std::exp(-std::pow(x / 6.5, 2) - std::pow((y - (kBoccaY - 1.7)) / 1.2, 2)); // upper lip
         // The nose's shadow cast on the cheek beside its lower half.
-        scuro += 0.22 * Gauss(x - 4.6, y - (kOcchiY + 12.5), 1.4, 3.2);
+        scuro += 0.1 * Gauss(x - 4.6, y - (kOcchiY + 12.5), 1.4, 3.2);
         // The shaded plane on the nose's far side, from the bridge down to
         // the nostril; the sockets under the brows.
         const double lato = x - (2.2 + 0.12 * (y - kOcchiY));
-        scuro += 0.12 * std::exp(-lato * lato / 3.0) * Passaggio(kOcchiY + 6, kOcchiY + 10, y) *
+        scuro += 0.08 * std::exp(-lato * lato / 3.0) * Passaggio(kOcchiY + 6, kOcchiY + 10, y) *
             (1 - Passaggio(kOcchiY + 13, kOcchiY + 15.5, y));
         scuro += 0.22 * Gauss(ax - (kOcchiX - 0.5), y - (kOcchiY - 3.0), 4.8, 1.3);
         scuro += 0.1 * Gauss(ax - (kOcchiX - 4.5), y - (kOcchiY - 1.0), 1.6, 2.2);
@@ -247,34 +228,18 @@ double Tono(const Campione &c, double x, double y)
         const double piega = ax - (5.6 + 0.3 * (y - (kOcchiY + 15.5)));
         if (y > kOcchiY + 15 && y < kBoccaY + 2)
             scuro += 0.14 * std::exp(-piega * piega / 0.8) * (1 - Passaggio(kBoccaY - 2, kBoccaY + 2, y));
-        scuro += 0.16 * Gauss(ax - (kOcchiX + 0.5), y - (kOcchiY + 3.6), 3.4, 1.2);
-        // A half-tone down the bridge, so the two cheekbones keep separate lights.
-        scuro += 0.1 * Gauss(x, y - (kOcchiY + 3), 2.4, 3.5);
+        scuro += 0.12 * Gauss(ax - (kOcchiX + 0.5), y - (kOcchiY + 3.4), 3.2, 0.9);
         scuro += 0.12 * Gauss(ax - (kOcchiX - 4.8), y - (kOcchiY - 0.8), 1.3, 1.6);
         // The hollow of the ear.
         scuro += 0.35 * Gauss(ax - (kOrecchioX - 0.6), y - (kOcchiY + 6), 1.2, 4.5);
         if (y > 4)
             scuro += 0.2 * (1 - Passaggio(8, 24, y - 0.02 * x * x)) * Passaggio(3, 9, y);
-        // The jaw casts its shadow down the neck, a little towards the shaded side.
-        if (c.pezzo == Pezzo::Collo) {
-            double su = 0, giu = kMentoY + 0.3; // the jaw's edge above x, by halving
-            const double ombraX = std::abs(x - 1.5);
-            for (int k = 0; k < 20; ++k) {
-                const double m = (su + giu) / 2;
-                (MezzaLarghezza(m) > ombraX ? su : giu) = m;
-            }
-            scuro += 0.32 * (1 - Passaggio(1.5, 6.5, y - su));
-        }
         // The eye's white is paper.
         const double dx = (ax - kOcchiX) / kOcchioMezzo;
         if (std::abs(dx) < 1 && y > kOcchiY - kPalpebra * (1 - dx * dx) - 0.25 * dx &&
             y < kOcchiY + kPalpebraBassa * (1 - dx * dx) - 0.25 * dx)
-            return 0;
-        chiaro = 0.08, cupo = 0.5;
-        // Where the skin turns away from the viewer it darkens on the lit side
-        // too, so the face rounds off into its outline instead of ending flat.
-        if (c.pezzo == Pezzo::Testa)
-            scuro += 0.2 * Passaggio(0.45, 1.0, std::abs(x) / std::max(1.0, MezzaLarghezza(y)));
+            return 0.04;
+        chiaro = 0.03, cupo = 0.56;
         // Between the brows the forehead stays light, so the brows do not join.
         scuro -= 0.6 * Gauss(x, y - (kOcchiY - 4.2), 4.2, 2.0);
         break;
@@ -293,9 +258,6 @@ double Tono(const Campione &c, double x, double y)
         break;
     case Zona::Cravatta:
         chiaro = 0.6, cupo = 0.9;
-        break;
-    case Zona::Nodo: // lighter than the blade, darkening into the fold under it
-        chiaro = 0.4 + 0.3 * Passaggio(22, 30, y - kColloY), cupo = 0.85;
         break;
     case Zona::Camicia: {
         chiaro = 0.1, cupo = 0.5;

@@ -7,7 +7,7 @@
 
 namespace titolo {
 
-enum class Zona { Fondo, Pelle, Capelli, Giacca, Bavero, Camicia, Nodo, Cravatta, Panciotto };
+enum class Zona { Fondo, Pelle, Capelli, Giacca, Bavero, Camicia, Cravatta, Panciotto };
 // Which body of the form a sample lies on, so that the skin's lines of one
 // stop where another passes in front of it.
 enum class Pezzo { Altro, Testa, Collo, Orecchio };
@@ -31,12 +31,7 @@ constexpr double kBoccaY = -2.4;
 constexpr double kMentoY = 13;
 constexpr double kColloY = -3; // raises the collar and the shoulders towards the chin
 // The hair's outline: an oval over the crown.
-constexpr double kCapelliY = -35.5, kCapelliA = 28.5, kCapelliB = 36.5;
-
-// How far the hair's outline reaches in the direction `angolo` (radians
-// from the sitter's right, counterclockwise as seen), as a share of the
-// oval above: on the side swept from the parting it is fuller, in waves.
-double GonfioCapelli(double angolo);
+constexpr double kCapelliY = -35.5, kCapelliA = 30, kCapelliB = 36.5;
 
 Campione Rilievo(double x, double y);
 
