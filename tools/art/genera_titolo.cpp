@@ -75,14 +75,6 @@ int main(int argc, char **argv)
                                  c + QPointF(0, capo)};
         p.drawPolygon(rombo, 4);
     }
-    // At the corner the two pairs of rules cross and run on a little, as a
-    // printer's frame is mitred with crossed ends.
-    p.setPen(QPen(kFiletto, kFilettoSpessore, Qt::SolidLine, Qt::FlatCap));
-    p.drawLine(QPointF(kFilettoDa - 6, kFilettoDa), QPointF(kFilettoDa, kFilettoDa));
-    p.drawLine(QPointF(kFilettoDa, kFilettoDa - 6), QPointF(kFilettoDa, kFilettoDa));
-    p.setPen(QPen(kFiletto, 1, Qt::SolidLine, Qt::FlatCap));
-    p.drawLine(QPointF(kFilettoDa - 6, dentro), QPointF(kFilettoDa - 1, dentro));
-    p.drawLine(QPointF(dentro, kFilettoDa - 6), QPointF(dentro, kFilettoDa - 1));
 
     DisegnaNome(p, corsivo);
     DisegnaMedaglione(p);

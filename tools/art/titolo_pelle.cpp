@@ -15,8 +15,8 @@ constexpr double kPieno = 0.6; // the widest line, a share of the spacing
 // units: up in the middle over the brow, up at the sides below the eyes.
 constexpr double kArcoFronte = 7, kArcoGuance = -12;
 // How far the features bend them, a share of their height; the nose's
-// less, or the lines would crowd into a smear down its shaded flank.
-constexpr double kPiegaLineamenti = 0.5, kPiegaNaso = 0.4;
+// more, so the lines dip over its ridge and draw it without an outline.
+constexpr double kPiegaLineamenti = 0.5, kPiegaNaso = 0.8;
 
 // The skin's lines are the level lines of this function of the place.
 double Livello(Pezzo pezzo, double x, double y)

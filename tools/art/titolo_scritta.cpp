@@ -93,7 +93,6 @@ void DisegnaNome(QPainter &p, const QString &famiglia)
     ingrossa.setJoinStyle(Qt::RoundJoin);
     nome = nome.united(ingrossa.createStroke(nome)).simplified();
     nome.translate(kNomeCentroX - nome.boundingRect().center().x(), kNomeBaseY);
-    const double alto = nome.boundingRect().top(), basso = kNomeBaseY;
     const QRect spazio = nome.boundingRect().adjusted(-4, -4, 4, 4).toAlignedRect();
 
     // Engraved at kScala times the size, then reduced.
@@ -118,9 +117,9 @@ void DisegnaNome(QPainter &p, const QString &famiglia)
     };
     const std::vector<float> margine = DistanzaDalBordo(maschera);
     // Inside the letters, level lines cut across the silver, heavier towards
-    // the foot of the letters and towards each stroke's shaded edge (down and
-    // right). They stop short of the edge, so each letter is closed by a
-    // clean rim of silver inside a fine dark keyline.
+    // each stroke's shaded edge (down and right). They stop short of the
+    // edge, so each letter is closed by a clean rim of silver inside a firm
+    // dark keyline.
     for (int sy = 0; sy < ag; ++sy) {
         for (int sx = 0; sx < lg; ++sx) {
             const int copertura = maschera.constScanLine(sy)[sx];
@@ -136,20 +135,15 @@ void DisegnaNome(QPainter &p, const QString &famiglia)
             const int versoOmbra = bordo(1, lontano), versoLuce = bordo(-1, lontano);
             const double attraverso = double(versoLuce) / (versoLuce + versoOmbra); // 0 lit edge, 1 shaded
             const double y = spazio.top() + (sy + 0.5) / kScala;
-            const double piede = std::clamp((y - alto) / (basso - alto), 0.0, 1.0);
-            // The line's width in pixels; hairlines take the same ruling, so
-            // every stroke has one tone.
-            const double larghezza = 0.2 + 0.6 * std::pow(piede, 1.3) + 0.25 * attraverso;
+            // The line's width in pixels: even over the letter, thickened
+            // towards each stroke's shaded edge; hairlines take the same
+            // ruling, so every stroke has one tone.
+            const double ombra = std::clamp((attraverso - 0.5) / 0.45, 0.0, 1.0);
+            const double larghezza = 0.45 + 0.45 * ombra * ombra * (3 - 2 * ombra);
             const double fase = (y - 0.5) / kPassoTratteggio; // lines on the pixels' middles, not between rows
             const double d = std::abs(fase - std::round(fase)) * kPassoTratteggio;
             const double orlo = std::clamp(margine[std::size_t(sy * lg + sx)] - kOrlo * kScala + 0.5, 0.0, 1.0);
-            // Along each stroke's shaded edge a second line runs between each
-            // two, so the stroke is cut darker on that side, as in relief.
-            const double dMezzo = std::abs(fase + 0.5 - std::round(fase + 0.5)) * kPassoTratteggio;
-            const double ombra = std::clamp((attraverso - 0.62) / 0.2, 0.0, 1.0) * (0.4 + 0.6 * piede);
-            const double linea = std::max(std::clamp((larghezza / 2 - d) * kScala + 0.5, 0.0, 1.0),
-                                          std::clamp((ombra * 0.8 / 2 - dMezzo) * kScala + 0.5, 0.0, 1.0)) *
-                orlo;
+            const double linea = std::clamp((larghezza / 2 - d) * kScala + 0.5, 0.0, 1.0) * orlo;
             const auto mescola = [&](int a, int b) { return a + (b - a) * linea; };
             const double alfa = copertura / 255.0;
             const QRgb sotto = grande.pixel(sx, sy); // the keyline, where the edge is partly covered

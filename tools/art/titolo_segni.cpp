@@ -117,7 +117,10 @@ void Ciocche(QPainter &p, Caso &caso, const std::vector<QPointF> &attaccatura, c
                 // The sheen crosses the locks where the hair turns to the light.
                 const double lungo = (s0 + (s1 - s0) * t - lucido) / 0.2;
                 const double tono = TonoCapelli(asse(t)) - 0.3 * std::exp(-lungo * lungo) * (1 - 0.5 * v);
-                return std::clamp(tono * bordo * 0.8, 0.26, 0.55) * Ciuffo(t) * dentroFascia;
+                // Towards the hairline the strands thin, so the hair thins
+                // out onto the brow rather than ending in a hard edge.
+                const double radi = 0.35 + 0.65 * Passaggio(0.0, 0.3, v);
+                return std::clamp(tono * bordo * 0.8, 0.26, 0.55) * Ciuffo(t) * dentroFascia * radi;
             };
             Taglio(p, asse, larghezza);
         }
@@ -267,7 +270,7 @@ void DisegnaLineamenti(QPainter &p)
                 return QPointF(lato * (3.7 + 2.4 * std::cos(a)), kOcchiY + 15.4 + 2.2 * std::sin(a));
             },
             [&](double t) { return (lato > 0 ? 0.34 : 0.26) * Fuso(t); }, 16,
-            lato > 0 ? QColor(Qt::black) : QColor(130, 130, 130));
+            lato > 0 ? QColor(70, 70, 70) : QColor(130, 130, 130));
         // The ear's rim.
         Taglio(
             p,
@@ -285,11 +288,12 @@ void DisegnaLineamenti(QPainter &p)
             },
             [](double t) { return 0.35 * Fuso(t); }, 16);
     }
-    // The nose's shaded side: one fine line from below the brow down to the wing,
+    // The nose's shaded side: one fine grey line from below the brow down to the wing,
     // fine where it starts and firmer as the side turns from the light.
     Taglio(
         p, [](double t) { return QPointF(1.8 + 1.5 * t * t, kOcchiY + 4.5 + 9.5 * t); },
-        [](double t) { return (0.08 + 0.3 * t) * std::sqrt(std::sin(M_PI * std::min(1.0, t * 0.55 + 0.05))); }, 20);
+        [](double t) { return (0.12 + 0.3 * t) * std::sqrt(std::sin(M_PI * std::min(1.0, t * 0.55 + 0.05))); }, 20,
+        QColor(120, 120, 120));
     // The edges of the collar's points, each one unbroken line swelling
     // towards the knot.
     for (double lato : {-1.0, 1.0})

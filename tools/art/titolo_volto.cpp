@@ -33,7 +33,7 @@ double Gauss(double dx, double dy, double sx, double sy)
 // cheekbones, the jaw, the chin.
 double MezzaLarghezza(double y)
 {
-    static constexpr std::array<std::array<double, 2>, 14> kProfilo{{{-67, 0},
+    static constexpr std::array<std::array<double, 2>, 15> kProfilo{{{-67, 0},
                                                                      {-63, 13},
                                                                      {-57, 20},
                                                                      {-48, 24.2},
@@ -43,10 +43,11 @@ double MezzaLarghezza(double y)
                                                                      {-8, 21.5},
                                                                      {-1, 20.1},
                                                                      {3.5, 18.0},
-                                                                     {7.5, 14.3},
-                                                                     {10.6, 10.2},
-                                                                     {12.4, 6.4},
-                                                                     {kMentoY + 0.3, 0}}};
+                                                                     {7.5, 14.5},
+                                                                     {10.4, 11.2},
+                                                                     {12.3, 8.0},
+                                                                     {13.3, 4.6},
+                                                                     {kMentoY + 0.7, 0}}};
     if (y <= kProfilo.front()[0] || y >= kProfilo.back()[0])
         return 0;
     std::size_t i = 0;
@@ -211,7 +212,7 @@ double Tono(const Campione &c, double x, double y)
     case Zona::Pelle: {
         const double ax = std::abs(x);
         // Shadows cast: under the nose, under the lower lip, under the jaw.
-        scuro += 0.1 * std::exp(-std::pow((x - 2.0) / 3.2, 2) - std::pow((y - (kOcchiY + 18.2)) / 1.1, 2));
+        scuro += 0.2 * std::exp(-std::pow((x - 1.5) / 3.0, 2) - std::pow((y - (kOcchiY + 18.2)) / 1.1, 2));
         scuro += 0.15 * std::exp(-std::pow(x / 5.5, 2) - std::pow((y - (kBoccaY + 4.4)) / 0.9, 2));
         scuro += 0.22 * std::exp(-std::pow(x / 6.5, 2) - std::pow((y - (kBoccaY - 1.7)) / 1.2, 2)); // upper lip
         // The nose's shadow cast on the cheek beside its lower half.
@@ -247,17 +248,17 @@ double Tono(const Campione &c, double x, double y)
     case Zona::Capelli:
         chiaro = 0.22, cupo = 0.85;
         break;
-    case Zona::Giacca:
-        chiaro = 0.68, cupo = 0.95;
+    case Zona::Giacca: // darker than the face, but not so loud as to draw the eye from it
+        chiaro = 0.56, cupo = 0.86;
         break;
     case Zona::Bavero:
-        chiaro = 0.55, cupo = 0.9;
+        chiaro = 0.45, cupo = 0.8;
         break;
     case Zona::Panciotto:
         chiaro = 0.38, cupo = 0.66;
         break;
     case Zona::Cravatta:
-        chiaro = 0.6, cupo = 0.9;
+        chiaro = 0.5, cupo = 0.8;
         break;
     case Zona::Camicia: {
         chiaro = 0.1, cupo = 0.5;
