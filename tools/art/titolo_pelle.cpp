@@ -11,12 +11,14 @@ namespace {
 
 constexpr double kPasso = 3.0; // the skin's lines lie this many pixels apart
 constexpr double kPieno = 0.6; // the widest line, a share of the spacing
+// The finest, in full light: the lights stay engraved, not blank paper.
+constexpr double kFilo = 0.045;
 // How far the lines bow between the middle of the face and its outline, in
 // units: up in the middle over the brow, up at the sides below the eyes.
 constexpr double kArcoFronte = 7, kArcoGuance = -12;
 // How far the features bend them, a share of their height; the nose's
-// more, so the lines dip over its ridge and draw it without an outline.
-constexpr double kPiegaLineamenti = 0.5, kPiegaNaso = 0.8;
+// less, or the lines would crowd into a smear down its shaded flank.
+constexpr double kPiegaLineamenti = 0.5, kPiegaNaso = 0.4;
 
 // The skin's lines are the level lines of this function of the place.
 double Livello(Pezzo pezzo, double x, double y)
@@ -70,8 +72,21 @@ double InchiostroPelle(const Campione &c, double x, double y, double t)
     // One set of lines carries the whole tone, swelling into the shade but
     // never closer than a pixel of paper between two: a crossing set, or
     // lines any wider, beat against the pixels in bands down the shaded cheek.
-    const double a = Tratto(f * righe, g1, narici * std::min(kPieno, 0.02 + 1.3 * std::pow(t, 1.8)));
-    return a;
+    // Where the lines crowd together, as along the outline of the shaded
+    // cheek, every other one tapers out, and again where they crowd further,
+    // so that no two run closer than the pixels can hold apart.
+    const double stretta = std::hypot(fx, fy); // lines this many times closer than the spacing
+    // The lines left swell to carry the tone of those dropped.
+    const long indice = std::lround(f * righe);
+    const double meta = Passaggio(1.25, 1.7, stretta), quarto = Passaggio(2.5, 3.4, stretta);
+    const double passo = (1 + meta) * (1 + quarto); // the kept lines' spacing, in the local one
+    double dirada = passo;
+    if (indice % 2 != 0)
+        dirada *= 1 - meta;
+    if (indice % 4 != 0)
+        dirada *= 1 - quarto;
+    const double larghezza = std::min(kPieno * passo, passo * (kFilo + 1.3 * std::pow(t, 1.8)));
+    return Tratto(f * righe, g1, narici * std::min(larghezza, dirada * larghezza / passo));
 }
 
 } // namespace titolo

@@ -2,6 +2,7 @@
 
 #include "titolo_volto.h"
 
+#include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
 
@@ -270,7 +271,7 @@ void DisegnaLineamenti(QPainter &p)
                 return QPointF(lato * (3.7 + 2.4 * std::cos(a)), kOcchiY + 15.4 + 2.2 * std::sin(a));
             },
             [&](double t) { return (lato > 0 ? 0.34 : 0.26) * Fuso(t); }, 16,
-            lato > 0 ? QColor(70, 70, 70) : QColor(130, 130, 130));
+            lato > 0 ? QColor(Qt::black) : QColor(130, 130, 130));
         // The ear's rim.
         Taglio(
             p,
@@ -288,12 +289,11 @@ void DisegnaLineamenti(QPainter &p)
             },
             [](double t) { return 0.35 * Fuso(t); }, 16);
     }
-    // The nose's shaded side: one fine grey line from below the brow down to the wing,
+    // The nose's shaded side: one fine line from below the brow down to the wing,
     // fine where it starts and firmer as the side turns from the light.
     Taglio(
         p, [](double t) { return QPointF(1.8 + 1.5 * t * t, kOcchiY + 4.5 + 9.5 * t); },
-        [](double t) { return (0.12 + 0.3 * t) * std::sqrt(std::sin(M_PI * std::min(1.0, t * 0.55 + 0.05))); }, 20,
-        QColor(120, 120, 120));
+        [](double t) { return (0.08 + 0.3 * t) * std::sqrt(std::sin(M_PI * std::min(1.0, t * 0.55 + 0.05))); }, 20);
     // The edges of the collar's points, each one unbroken line swelling
     // towards the knot.
     for (double lato : {-1.0, 1.0})
@@ -314,6 +314,25 @@ void DisegnaLineamenti(QPainter &p)
                                       {8.4, kBoccaY - 0.35}};
     Taglio(
         p, [&](double t) { return Curva(labbra, t); }, [](double t) { return 0.4 + 0.75 * Fuso(t, 0.7); }, 30);
+    // The upper lip turns down from the light: a grey bow over the parting,
+    // deepest along it. The lower lip catches the light and is drawn only by
+    // the shadow it casts on the chin.
+    const std::vector<QPointF> arco{{-8.4, kBoccaY - 0.35}, {-5, kBoccaY - 1.3},  {-2.0, kBoccaY - 2.1},
+                                    {0, kBoccaY - 1.6},     {2.0, kBoccaY - 2.1}, {5, kBoccaY - 1.3},
+                                    {8.4, kBoccaY - 0.35}};
+    QPainterPath labbro(Curva(arco, 0));
+    for (int k = 1; k <= 40; ++k)
+        labbro.lineTo(Curva(arco, k / 40.0));
+    for (int k = 40; k >= 0; --k)
+        labbro.lineTo(Curva(labbra, k / 40.0));
+    labbro.closeSubpath();
+    QLinearGradient velo(QPointF(0, kBoccaY - 2.1), QPointF(0, kBoccaY));
+    velo.setColorAt(0, QColor(200, 200, 200));
+    velo.setColorAt(1, QColor(120, 120, 120));
+    p.fillPath(labbro, velo);
+    Taglio(
+        p, [&](double t) { return QPointF(-4.6 + 9.2 * t, kBoccaY + 3.0 + 0.6 * std::sin(M_PI * t)); },
+        [](double t) { return 0.9 * Fuso(t, 0.8); }, 20, QColor(110, 110, 110));
 }
 
 } // namespace titolo

@@ -212,7 +212,7 @@ double Tono(const Campione &c, double x, double y)
     case Zona::Pelle: {
         const double ax = std::abs(x);
         // Shadows cast: under the nose, under the lower lip, under the jaw.
-        scuro += 0.2 * std::exp(-std::pow((x - 1.5) / 3.0, 2) - std::pow((y - (kOcchiY + 18.2)) / 1.1, 2));
+        scuro += 0.1 * std::exp(-std::pow((x - 2.0) / 3.2, 2) - std::pow((y - (kOcchiY + 18.2)) / 1.1, 2));
         scuro += 0.15 * std::exp(-std::pow(x / 5.5, 2) - std::pow((y - (kBoccaY + 4.4)) / 0.9, 2));
         scuro += 0.22 * std::exp(-std::pow(x / 6.5, 2) - std::pow((y - (kBoccaY - 1.7)) / 1.2, 2)); // upper lip
         // The nose's shadow cast on the cheek beside its lower half.
@@ -248,17 +248,17 @@ double Tono(const Campione &c, double x, double y)
     case Zona::Capelli:
         chiaro = 0.22, cupo = 0.85;
         break;
-    case Zona::Giacca: // darker than the face, but not so loud as to draw the eye from it
-        chiaro = 0.56, cupo = 0.86;
+    case Zona::Giacca:
+        chiaro = 0.68, cupo = 0.95;
         break;
     case Zona::Bavero:
-        chiaro = 0.45, cupo = 0.8;
+        chiaro = 0.55, cupo = 0.9;
         break;
     case Zona::Panciotto:
         chiaro = 0.38, cupo = 0.66;
         break;
     case Zona::Cravatta:
-        chiaro = 0.5, cupo = 0.8;
+        chiaro = 0.6, cupo = 0.9;
         break;
     case Zona::Camicia: {
         chiaro = 0.1, cupo = 0.5;
