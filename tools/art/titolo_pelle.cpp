@@ -11,8 +11,6 @@ namespace {
 
 constexpr double kPasso = 3.0; // the skin's lines lie this many pixels apart
 constexpr double kPieno = 0.6; // the widest line, a share of the spacing
-// The finest, in full light: the lights stay engraved, not blank paper.
-constexpr double kFilo = 0.045;
 // How far the lines bow between the middle of the face and its outline, in
 // units: up in the middle over the brow, up at the sides below the eyes.
 constexpr double kArcoFronte = 7, kArcoGuance = -12;
@@ -33,11 +31,12 @@ double Livello(Pezzo pezzo, double x, double y)
     }
     // Across the head each line bows like the skull's arch over the brow and
     // like the jaw below the eyes, so that down the cheeks the lines run with
-    // the outline into the round of the chin; it lies along the outline near
-    // it. The features bend it further: up into the sockets, down over the
-    // nose, the cheekbones, the lips and the chin.
+    // the outline into the round of the chin. Near the outline the bow stops
+    // steepening, or the lines would crowd there closer than the pixels can
+    // hold apart. The features bend it further: up into the sockets, down
+    // over the nose, the cheekbones, the lips and the chin.
     const double w = std::max(4.0, MezzaLarghezza(y));
-    const double u = std::min(0.985, std::abs(x) / w);
+    const double u = std::min(0.9, std::abs(x) / w);
     const double tondo = 0.7 * u * u + 0.3 * (1 - std::sqrt(1 - u * u));
     const double arco = kArcoFronte + (kArcoGuance - kArcoFronte) * Passaggio(kOcchiY - 6, kOcchiY + 16, y);
     // The features' heights are softened first, so the lines swing round them
@@ -72,21 +71,8 @@ double InchiostroPelle(const Campione &c, double x, double y, double t)
     // One set of lines carries the whole tone, swelling into the shade but
     // never closer than a pixel of paper between two: a crossing set, or
     // lines any wider, beat against the pixels in bands down the shaded cheek.
-    // Where the lines crowd together, as along the outline of the shaded
-    // cheek, every other one tapers out, and again where they crowd further,
-    // so that no two run closer than the pixels can hold apart.
-    const double stretta = std::hypot(fx, fy); // lines this many times closer than the spacing
-    // The lines left swell to carry the tone of those dropped.
-    const long indice = std::lround(f * righe);
-    const double meta = Passaggio(1.25, 1.7, stretta), quarto = Passaggio(2.5, 3.4, stretta);
-    const double passo = (1 + meta) * (1 + quarto); // the kept lines' spacing, in the local one
-    double dirada = passo;
-    if (indice % 2 != 0)
-        dirada *= 1 - meta;
-    if (indice % 4 != 0)
-        dirada *= 1 - quarto;
-    const double larghezza = std::min(kPieno * passo, passo * (kFilo + 1.3 * std::pow(t, 1.8)));
-    return Tratto(f * righe, g1, narici * std::min(larghezza, dirada * larghezza / passo));
+    const double a = Tratto(f * righe, g1, narici * std::min(kPieno, 0.02 + 1.3 * std::pow(t, 1.8)));
+    return a;
 }
 
 } // namespace titolo

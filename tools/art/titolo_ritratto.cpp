@@ -111,8 +111,8 @@ double Inchiostro(double x, double y)
     if (c.zona == Zona::Bavero && Rilievo(x + (x < 0 ? -0.7 : 0.7), y).zona != Zona::Bavero)
         return 0;
     double t = Tono(c, x, y);
-    if (c.zona == Zona::Camicia && y - kColloY >= 20 && t < 0.28)
-        return 0;                // the shirt front's lights stay clean paper
+    if (c.zona == Zona::Camicia && y - kColloY >= 20 && t < 0.1)
+        return 0;                // the shirt front's brightest lights stay clean paper
     if (c.zona == Zona::Fondo) { // the ground deepens towards the oval's rim
         const double rx = x * kIngrandimento / kMedaglioneRx, ry = (y + kAbbassa) * kIngrandimento / kMedaglioneRy;
         t += 0.16 * (rx * rx + ry * ry);

@@ -2,7 +2,6 @@
 
 #include "titolo_volto.h"
 
-#include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
 
@@ -118,10 +117,7 @@ void Ciocche(QPainter &p, Caso &caso, const std::vector<QPointF> &attaccatura, c
                 // The sheen crosses the locks where the hair turns to the light.
                 const double lungo = (s0 + (s1 - s0) * t - lucido) / 0.2;
                 const double tono = TonoCapelli(asse(t)) - 0.3 * std::exp(-lungo * lungo) * (1 - 0.5 * v);
-                // Towards the hairline the strands thin, so the hair thins
-                // out onto the brow rather than ending in a hard edge.
-                const double radi = 0.35 + 0.65 * Passaggio(0.0, 0.3, v);
-                return std::clamp(tono * bordo * 0.8, 0.26, 0.55) * Ciuffo(t) * dentroFascia * radi;
+                return std::clamp(tono * bordo * 0.8, 0.26, 0.55) * Ciuffo(t) * dentroFascia;
             };
             Taglio(p, asse, larghezza);
         }
@@ -295,11 +291,16 @@ void DisegnaLineamenti(QPainter &p)
         p, [](double t) { return QPointF(1.8 + 1.5 * t * t, kOcchiY + 4.5 + 9.5 * t); },
         [](double t) { return (0.08 + 0.3 * t) * std::sqrt(std::sin(M_PI * std::min(1.0, t * 0.55 + 0.05))); }, 20);
     // The edges of the collar's points, each one unbroken line swelling
-    // towards the knot.
-    for (double lato : {-1.0, 1.0})
+    // towards the knot; the outer edges finer, where the points lie on the
+    // shirt.
+    for (double lato : {-1.0, 1.0}) {
         Taglio(
             p, [&](double t) { return QPointF(lato * (2.6 + 2.4 * t), kColloY + 20 + 8.2 * t); },
             [](double t) { return 0.5 * Fuso(t, 0.5); }, 12);
+        Taglio(
+            p, [&](double t) { return QPointF(lato * (10.3 - 5.4 * t), kColloY + 20.2 + 7.3 * t); },
+            [](double t) { return 0.4 * Fuso(t, 0.5); }, 12);
+    }
     // The waistcoat's buttons down the middle.
     for (double y : {kColloY + 52, kColloY + 60, kColloY + 68}) {
         p.setBrush(Qt::black);
@@ -314,25 +315,6 @@ void DisegnaLineamenti(QPainter &p)
                                       {8.4, kBoccaY - 0.35}};
     Taglio(
         p, [&](double t) { return Curva(labbra, t); }, [](double t) { return 0.4 + 0.75 * Fuso(t, 0.7); }, 30);
-    // The upper lip turns down from the light: a grey bow over the parting,
-    // deepest along it. The lower lip catches the light and is drawn only by
-    // the shadow it casts on the chin.
-    const std::vector<QPointF> arco{{-8.4, kBoccaY - 0.35}, {-5, kBoccaY - 1.3},  {-2.0, kBoccaY - 2.1},
-                                    {0, kBoccaY - 1.6},     {2.0, kBoccaY - 2.1}, {5, kBoccaY - 1.3},
-                                    {8.4, kBoccaY - 0.35}};
-    QPainterPath labbro(Curva(arco, 0));
-    for (int k = 1; k <= 40; ++k)
-        labbro.lineTo(Curva(arco, k / 40.0));
-    for (int k = 40; k >= 0; --k)
-        labbro.lineTo(Curva(labbra, k / 40.0));
-    labbro.closeSubpath();
-    QLinearGradient velo(QPointF(0, kBoccaY - 2.1), QPointF(0, kBoccaY));
-    velo.setColorAt(0, QColor(200, 200, 200));
-    velo.setColorAt(1, QColor(120, 120, 120));
-    p.fillPath(labbro, velo);
-    Taglio(
-        p, [&](double t) { return QPointF(-4.6 + 9.2 * t, kBoccaY + 3.0 + 0.6 * std::sin(M_PI * t)); },
-        [](double t) { return 0.9 * Fuso(t, 0.8); }, 20, QColor(110, 110, 110));
 }
 
 } // namespace titolo

@@ -33,7 +33,7 @@ double Gauss(double dx, double dy, double sx, double sy)
 // cheekbones, the jaw, the chin.
 double MezzaLarghezza(double y)
 {
-    static constexpr std::array<std::array<double, 2>, 15> kProfilo{{{-67, 0},
+    static constexpr std::array<std::array<double, 2>, 14> kProfilo{{{-67, 0},
                                                                      {-63, 13},
                                                                      {-57, 20},
                                                                      {-48, 24.2},
@@ -43,11 +43,10 @@ double MezzaLarghezza(double y)
                                                                      {-8, 21.5},
                                                                      {-1, 20.1},
                                                                      {3.5, 18.0},
-                                                                     {7.5, 14.5},
-                                                                     {10.4, 11.2},
-                                                                     {12.3, 8.0},
-                                                                     {13.3, 4.6},
-                                                                     {kMentoY + 0.7, 0}}};
+                                                                     {7.5, 14.3},
+                                                                     {10.6, 10.2},
+                                                                     {12.4, 6.4},
+                                                                     {kMentoY + 0.3, 0}}};
     if (y <= kProfilo.front()[0] || y >= kProfilo.back()[0])
         return 0;
     std::size_t i = 0;
@@ -248,24 +247,25 @@ double Tono(const Campione &c, double x, double y)
     case Zona::Capelli:
         chiaro = 0.22, cupo = 0.85;
         break;
-    case Zona::Giacca:
-        chiaro = 0.68, cupo = 0.95;
+    case Zona::Giacca: // darker than the ground, quieter than the face's darks
+        chiaro = 0.62, cupo = 0.9;
         break;
     case Zona::Bavero:
-        chiaro = 0.55, cupo = 0.9;
+        chiaro = 0.5, cupo = 0.85;
         break;
     case Zona::Panciotto:
         chiaro = 0.38, cupo = 0.66;
         break;
     case Zona::Cravatta:
-        chiaro = 0.6, cupo = 0.9;
+        chiaro = 0.55, cupo = 0.85;
         break;
     case Zona::Camicia: {
         chiaro = 0.1, cupo = 0.5;
         // Below the standing collar the shirt front and the collar's points
-        // are white linen; their edges are drawn (see titolo_segni.cpp).
+        // are white linen under a few fine lines; their edges are drawn (see
+        // titolo_segni.cpp).
         if (y - kColloY >= 20)
-            chiaro = 0, cupo = 0.35;
+            chiaro = 0.16, cupo = 0.4;
         break;
     }
     case Zona::Fondo:
