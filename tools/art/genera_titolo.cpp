@@ -57,7 +57,6 @@ int main(int argc, char **argv)
     // The open frame: a thick and a thin light rule along the top and down
     // the left side, the thin one inside, both ending together. Each is one
     // stroke round its corner, so the corner is not inked twice.
-    constexpr double capo = 4.0; // the half-diagonal of the lozenges ending the rules
     constexpr double fine = kLarghezza - kFilettoDa, piede = kAltezza - kFilettoDa, dentro = kFilettoDa + 3.5;
     p.setPen(QPen(kFiletto, kFilettoSpessore, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin));
     const QPointF grosso[] = {{fine, kFilettoDa}, {kFilettoDa, kFilettoDa}, {kFilettoDa, piede}};
@@ -70,9 +69,9 @@ int main(int argc, char **argv)
     const double mezzo = (kFilettoDa + dentro) / 2;
     p.setPen(Qt::NoPen);
     p.setBrush(kFiletto);
-    for (const QPointF &c : {QPointF(fine + 5.5, mezzo), QPointF(mezzo, piede + 5.5)}) {
-        const QPointF rombo[] = {c + QPointF(-capo, 0), c + QPointF(0, -capo), c + QPointF(capo, 0),
-                                 c + QPointF(0, capo)};
+    for (const QPointF &capo : {QPointF(fine + 5.5, mezzo), QPointF(mezzo, piede + 5.5)}) {
+        const QPointF rombo[] = {capo + QPointF(-3.6, 0), capo + QPointF(0, -3.6), capo + QPointF(3.6, 0),
+                                 capo + QPointF(0, 3.6)};
         p.drawPolygon(rombo, 4);
     }
 

@@ -10,7 +10,7 @@ namespace titolo {
 namespace {
 
 constexpr double kPasso = 3.0; // the skin's lines lie this many pixels apart
-constexpr double kPieno = 0.6; // the widest line, a share of the spacing
+constexpr double kCroce = 0.7; // the crossing set's angle to the first, radians
 // How far the lines bow between the middle of the face and its outline, in
 // units: up in the middle over the brow, up at the sides below the eyes.
 constexpr double kArcoFronte = 7, kArcoGuance = -12;
@@ -31,12 +31,11 @@ double Livello(Pezzo pezzo, double x, double y)
     }
     // Across the head each line bows like the skull's arch over the brow and
     // like the jaw below the eyes, so that down the cheeks the lines run with
-    // the outline into the round of the chin. Near the outline the bow stops
-    // steepening, or the lines would crowd there closer than the pixels can
-    // hold apart. The features bend it further: up into the sockets, down
-    // over the nose, the cheekbones, the lips and the chin.
+    // the outline into the round of the chin; it lies along the outline near
+    // it. The features bend it further: up into the sockets, down over the
+    // nose, the cheekbones, the lips and the chin.
     const double w = std::max(4.0, MezzaLarghezza(y));
-    const double u = std::min(0.9, std::abs(x) / w);
+    const double u = std::min(0.985, std::abs(x) / w);
     const double tondo = 0.7 * u * u + 0.3 * (1 - std::sqrt(1 - u * u));
     const double arco = kArcoFronte + (kArcoGuance - kArcoFronte) * Passaggio(kOcchiY - 6, kOcchiY + 16, y);
     // The features' heights are softened first, so the lines swing round them
@@ -65,13 +64,21 @@ double InchiostroPelle(const Campione &c, double x, double y, double t)
     const double f = Livello(pezzo, x, y);
     const double fx = (Livello(pezzo, x + e, y) - f) / e, fy = (Livello(pezzo, x, y + e) - f) / e;
     const double g1 = std::max(0.05, std::hypot(fx, fy) * righe);
+    // The crossing set: the level turned by kCroce.
+    const double f2 = std::cos(kCroce) * f + std::sin(kCroce) * x;
+    const double g2 =
+        std::max(0.05, std::hypot(std::cos(kCroce) * fx + std::sin(kCroce), std::cos(kCroce) * fy) * righe);
     // Where a line passes between the nostrils it is cut fine, so the two
     // nostrils stand as accents rather than one bar under the nose.
     const double narici = 1 - 0.75 * std::exp(-std::pow(x / 3.6, 2) - std::pow((y - (kOcchiY + 16.4)) / 1.3, 2));
-    // One set of lines carries the whole tone, swelling into the shade but
-    // never closer than a pixel of paper between two: a crossing set, or
-    // lines any wider, beat against the pixels in bands down the shaded cheek.
-    const double a = Tratto(f * righe, g1, narici * std::min(kPieno, 0.02 + 1.3 * std::pow(t, 1.8)));
+    double a = Tratto(f * righe, g1, narici * std::min(0.8, 0.02 + 1.3 * std::pow(t, 1.8)));
+    // The nose and the jaw keep to their one set of lines, so their shaded
+    // sides turn as a graded shade and not a blot: where the lines already
+    // run steeply down the jaw, a crossing set would weave into a grid.
+    const double naso = std::exp(-std::pow(x / 5.5, 2) - std::pow((y - (kOcchiY + 10)) / 7.5, 2));
+    const double mascella = Passaggio(kBoccaY - 5, kBoccaY + 1, y);
+    if (t > 0.5)
+        a = std::max(a, (1 - naso) * (1 - mascella) * Tratto(f2 * righe, g2, std::min(0.5, (t - 0.5) * 1.5)));
     return a;
 }
 

@@ -46,7 +46,7 @@ QPointF Curva(const std::vector<QPointF> &punti, double s)
 // A line cut with the burin: it follows `asse` and swells and thins as
 // `larghezza` says, both taken at t from 0 to 1.
 void Taglio(QPainter &p, const std::function<QPointF(double)> &asse, const std::function<double(double)> &larghezza,
-            int passi = 40, const QColor &colore = Qt::black)
+            int passi = 40)
 {
     std::vector<QPointF> sinistra, destra;
     for (int k = 0; k <= passi; ++k) {
@@ -67,7 +67,7 @@ void Taglio(QPainter &p, const std::function<QPointF(double)> &asse, const std::
     for (std::size_t k = destra.size(); k-- > 0;)
         forma.lineTo(destra[k]);
     forma.closeSubpath();
-    p.fillPath(forma, colore);
+    p.fillPath(forma, Qt::black);
 }
 
 // Swells in the middle, comes to a point at both ends.
@@ -255,19 +255,16 @@ void DisegnaLineamenti(QPainter &p)
         p.translate(lato * 3.1, kOcchiY + 16.2);
         p.rotate(lato * 18);
         p.setBrush(Qt::black);
-        p.drawEllipse(QPointF(0, 0), 0.72, 0.36);
+        p.drawEllipse(QPointF(0, 0), 0.85, 0.42);
         p.restore();
-        // The wings of the nose: a firm crease on the side away from the
-        // light, a fine grey one on the lit side, so the nose has its shape
-        // without being ringed by a line.
-        Taglio(
-            p,
-            [&](double t) {
-                const double a = (-75 + 95 * t) * M_PI / 180;
-                return QPointF(lato * (3.7 + 2.4 * std::cos(a)), kOcchiY + 15.4 + 2.2 * std::sin(a));
-            },
-            [&](double t) { return (lato > 0 ? 0.34 : 0.26) * Fuso(t); }, 16,
-            lato > 0 ? QColor(Qt::black) : QColor(130, 130, 130));
+        if (lato > 0)
+            Taglio(
+                p,
+                [&](double t) {
+                    const double a = (-75 + 95 * t) * M_PI / 180;
+                    return QPointF(3.7 + 2.4 * std::cos(a), kOcchiY + 15.4 + 2.2 * std::sin(a));
+                },
+                [&](double t) { return 0.4 * Fuso(t); }, 16);
         // The ear's rim.
         Taglio(
             p,
@@ -285,22 +282,17 @@ void DisegnaLineamenti(QPainter &p)
             },
             [](double t) { return 0.35 * Fuso(t); }, 16);
     }
-    // The nose's shaded side: one fine line from below the brow down to the wing,
+    // The nose's shaded side: one line from under the brow down to the wing,
     // fine where it starts and firmer as the side turns from the light.
     Taglio(
-        p, [](double t) { return QPointF(1.8 + 1.5 * t * t, kOcchiY + 4.5 + 9.5 * t); },
-        [](double t) { return (0.08 + 0.3 * t) * std::sqrt(std::sin(M_PI * std::min(1.0, t * 0.55 + 0.05))); }, 20);
+        p, [](double t) { return QPointF(1.7 + 1.6 * t * t, kOcchiY + 2.5 + 11.5 * t); },
+        [](double t) { return (0.12 + 0.4 * t) * std::sqrt(std::sin(M_PI * std::min(1.0, t * 0.55 + 0.05))); }, 20);
     // The edges of the collar's points, each one unbroken line swelling
-    // towards the knot; the outer edges finer, where the points lie on the
-    // shirt.
-    for (double lato : {-1.0, 1.0}) {
+    // towards the knot.
+    for (double lato : {-1.0, 1.0})
         Taglio(
             p, [&](double t) { return QPointF(lato * (2.6 + 2.4 * t), kColloY + 20 + 8.2 * t); },
             [](double t) { return 0.5 * Fuso(t, 0.5); }, 12);
-        Taglio(
-            p, [&](double t) { return QPointF(lato * (10.3 - 5.4 * t), kColloY + 20.2 + 7.3 * t); },
-            [](double t) { return 0.4 * Fuso(t, 0.5); }, 12);
-    }
     // The waistcoat's buttons down the middle.
     for (double y : {kColloY + 52, kColloY + 60, kColloY + 68}) {
         p.setBrush(Qt::black);

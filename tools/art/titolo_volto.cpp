@@ -33,20 +33,19 @@ double Gauss(double dx, double dy, double sx, double sy)
 // cheekbones, the jaw, the chin.
 double MezzaLarghezza(double y)
 {
-    static constexpr std::array<std::array<double, 2>, 14> kProfilo{{{-67, 0},
+    static constexpr std::array<std::array<double, 2>, 13> kProfilo{{{-67, 0},
                                                                      {-63, 13},
                                                                      {-57, 20},
                                                                      {-48, 24.2},
                                                                      {-38, 25.8},
                                                                      {-27, 26.2},
                                                                      {-18, 24.6},
-                                                                     {-8, 21.5},
-                                                                     {-1, 20.1},
-                                                                     {3.5, 18.0},
-                                                                     {7.5, 14.3},
-                                                                     {10.6, 10.2},
-                                                                     {12.4, 6.4},
-                                                                     {kMentoY + 0.3, 0}}};
+                                                                     {-8, 21.2},
+                                                                     {0, 18.2},
+                                                                     {6, 14.2},
+                                                                     {9.5, 10.8},
+                                                                     {11.7, 7.0},
+                                                                     {kMentoY, 0}}};
     if (y <= kProfilo.front()[0] || y >= kProfilo.back()[0])
         return 0;
     std::size_t i = 0;
@@ -136,7 +135,7 @@ Campione Rilievo(double x, double y)
         // The coat opens in a V over the waistcoat; its lapels lie a little
         // raised beside the opening and roll back to nothing at the waist.
         const double apertura = 14 - (yb - 26) * 0.19;
-        const double bavero = apertura + std::max(0.0, 11.5 - (yb - 24) * 0.2 - std::max(0.0, yb - 58) * 0.9);
+        const double bavero = apertura + std::max(0.0, 8 + (yb - 30) * 0.25 - std::max(0.0, yb - 58) * 0.9);
         if (ax < bavero && yb > 24) {
             hb += 2.2;
             z = Zona::Bavero;
@@ -215,11 +214,11 @@ double Tono(const Campione &c, double x, double y)
         scuro += 0.15 * std::exp(-std::pow(x / 5.5, 2) - std::pow((y - (kBoccaY + 4.4)) / 0.9, 2));
         scuro += 0.22 * std::exp(-std::pow(x / 6.5, 2) - std::pow((y - (kBoccaY - 1.7)) / 1.2, 2)); // upper lip
         // The nose's shadow cast on the cheek beside its lower half.
-        scuro += 0.1 * Gauss(x - 4.6, y - (kOcchiY + 12.5), 1.4, 3.2);
+        scuro += 0.22 * Gauss(x - 4.6, y - (kOcchiY + 12.5), 1.4, 3.2);
         // The shaded plane on the nose's far side, from the bridge down to
         // the nostril; the sockets under the brows.
         const double lato = x - (2.2 + 0.12 * (y - kOcchiY));
-        scuro += 0.08 * std::exp(-lato * lato / 3.0) * Passaggio(kOcchiY + 6, kOcchiY + 10, y) *
+        scuro += 0.12 * std::exp(-lato * lato / 3.0) * Passaggio(kOcchiY + 6, kOcchiY + 10, y) *
             (1 - Passaggio(kOcchiY + 13, kOcchiY + 15.5, y));
         scuro += 0.22 * Gauss(ax - (kOcchiX - 0.5), y - (kOcchiY - 3.0), 4.8, 1.3);
         scuro += 0.1 * Gauss(ax - (kOcchiX - 4.5), y - (kOcchiY - 1.0), 1.6, 2.2);
@@ -230,8 +229,12 @@ double Tono(const Campione &c, double x, double y)
             scuro += 0.14 * std::exp(-piega * piega / 0.8) * (1 - Passaggio(kBoccaY - 2, kBoccaY + 2, y));
         scuro += 0.12 * Gauss(ax - (kOcchiX + 0.5), y - (kOcchiY + 3.4), 3.2, 0.9);
         scuro += 0.12 * Gauss(ax - (kOcchiX - 4.8), y - (kOcchiY - 0.8), 1.3, 1.6);
-        // The hollow of the ear.
+        // The hollow of the ear; where the ear turns in to meet the head it
+        // lies in the head's shadow, so it grows from the head rather than
+        // standing beside it on a strip of paper.
         scuro += 0.35 * Gauss(ax - (kOrecchioX - 0.6), y - (kOcchiY + 6), 1.2, 4.5);
+        if (c.pezzo == Pezzo::Orecchio)
+            scuro += 0.15 + 0.25 * (1 - Passaggio(kOrecchioX - 0.5, kOrecchioX + 1.5, ax));
         if (y > 4)
             scuro += 0.2 * (1 - Passaggio(8, 24, y - 0.02 * x * x)) * Passaggio(3, 9, y);
         // The eye's white is paper.
@@ -247,25 +250,24 @@ double Tono(const Campione &c, double x, double y)
     case Zona::Capelli:
         chiaro = 0.22, cupo = 0.85;
         break;
-    case Zona::Giacca: // darker than the ground, quieter than the face's darks
-        chiaro = 0.62, cupo = 0.9;
+    case Zona::Giacca:
+        chiaro = 0.68, cupo = 0.95;
         break;
     case Zona::Bavero:
-        chiaro = 0.5, cupo = 0.85;
+        chiaro = 0.55, cupo = 0.9;
         break;
     case Zona::Panciotto:
         chiaro = 0.38, cupo = 0.66;
         break;
     case Zona::Cravatta:
-        chiaro = 0.55, cupo = 0.85;
+        chiaro = 0.6, cupo = 0.9;
         break;
     case Zona::Camicia: {
         chiaro = 0.1, cupo = 0.5;
         // Below the standing collar the shirt front and the collar's points
-        // are white linen under a few fine lines; their edges are drawn (see
-        // titolo_segni.cpp).
+        // are white linen; their edges are drawn (see titolo_segni.cpp).
         if (y - kColloY >= 20)
-            chiaro = 0.16, cupo = 0.4;
+            chiaro = 0, cupo = 0.35;
         break;
     }
     case Zona::Fondo:
