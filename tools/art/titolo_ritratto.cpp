@@ -25,18 +25,15 @@ struct Fasi {
     double passo;          // their spacing in pixels
 };
 
-// The lines of each zone. On the head and neck they bow round the form,
-// sections of the relief seen from a little above. The cloth is ruled on
-// the pixels' own grid, upright or at 45 degrees through their centres, so
-// that its close lines stay lines at the picture's size instead of beating
-// into a checker.
+// The lines of each zone. They bow round the form: on the head and neck
+// they are sections of the relief seen from a little above, on the coat
+// they run parallel to the shoulders and to the lapels.
 Fasi Linee(Zona zona, double x, double y, const Campione &c)
 {
     const double hs = c.hs;
     // Spacings in pixels: wide enough that every line stands clear of its
     // neighbours at the picture's own size.
-    constexpr double fondo = 2.0, volto = 3.0;
-    const double px = x * kIngrandimento + kMedaglioneRx, py = (y + kAbbassa) * kIngrandimento + kMedaglioneRy;
+    constexpr double fondo = 2.0, volto = 3.0, abito = 2.5;
     switch (zona) {
     case Zona::Fondo:
         // Ruled straight across, each line on the middle of a row of pixels.
@@ -45,14 +42,20 @@ Fasi Linee(Zona zona, double x, double y, const Campione &c)
         break;
     case Zona::Capelli:
         return {y / volto, x / volto, volto};
-    case Zona::Giacca: // upright, down the middles of the columns, two apart
-        return {(px - 0.5) / 2.0 / kIngrandimento, 0, 2.0};
-    case Zona::Bavero: // along each lapel, three pixels apart along the rows
-        return {(x < 0 ? px - py : px + py) / 3.0 / kIngrandimento, 0, 3.0 / std::sqrt(2.0)};
+    case Zona::Giacca: {
+        const double spalla = 21 * (x / 60) * (x / 60);
+        return {(y - spalla - 0.25 * hs) / abito, (x - 0.35 * y * (x < 0 ? -1 : 1)) / abito, abito};
+    }
+    case Zona::Bavero:
+        return {(y + 0.55 * std::abs(x)) / abito, (std::abs(x) + 0.19 * y) / abito, abito};
     case Zona::Camicia:
         return {(y - 0.3 * hs) / volto, x / volto, volto};
-    case Zona::Cravatta: // four pixels apart along the rows
-        return {(px + py) / 4.0 / kIngrandimento, 0, 4.0 / std::sqrt(2.0)};
+    case Zona::Cravatta: {
+        // At 45 degrees through the pixels' centres, three pixels apart along
+        // the rows, so the diagonal steps evenly.
+        const double px = x * kIngrandimento + kMedaglioneRx, py = (y + kAbbassa) * kIngrandimento + kMedaglioneRy;
+        return {(px + py) / 3.0 / kIngrandimento, (x - y) * 0.7071 / 2.0, 3.0 / std::sqrt(2.0)};
+    }
     case Zona::Panciotto:
         return {(y + 0.45 * std::abs(x)) / 3.0, x / 3.0, 3.0};
     }
@@ -127,12 +130,16 @@ double Inchiostro(double x, double y)
     const Fasi fy = linee(x, y + e, c.zona == Zona::Fondo ? c : Rilievo(x, y + e));
     const double g1 = std::max(0.05, std::hypot(fx.primo - f.primo, fy.primo - f.primo) / e);
     const double g2 = std::max(0.05, std::hypot(fx.secondo - f.secondo, fy.secondo - f.secondo) / e);
-    // One family carries the tone up to the middle greys; on the shirt a
-    // crossing one deepens the shade beyond them. The cloth is not crossed:
-    // on its close lines a second set weaves into a checker.
+    // One family carries the tone up to the middle greys; the crossing one
+    // deepens the shade beyond them.
     double a = Tratto(f.primo, g1, std::min(0.8, 1.1 * std::pow(t, 1.3)));
-    if (c.zona == Zona::Camicia && t > 0.6)
-        a = std::max(a, Tratto(f.secondo, g2, std::min(0.6, (t - 0.6) * 1.6)));
+    // The coat is crossed only in its deepest shade, the cravat and the
+    // waistcoat not at all, so none weaves into a basket at the picture's size.
+    const double croce = c.zona == Zona::Giacca                 ? 0.82
+        : c.zona == Zona::Cravatta || c.zona == Zona::Panciotto ? 2
+                                                                : 0.6;
+    if (c.zona != Zona::Fondo && t > croce)
+        a = std::max(a, Tratto(f.secondo, g2, std::min(0.6, (t - croce) * 1.6)));
     return a;
 }
 

@@ -229,12 +229,8 @@ double Tono(const Campione &c, double x, double y)
             scuro += 0.14 * std::exp(-piega * piega / 0.8) * (1 - Passaggio(kBoccaY - 2, kBoccaY + 2, y));
         scuro += 0.12 * Gauss(ax - (kOcchiX + 0.5), y - (kOcchiY + 3.4), 3.2, 0.9);
         scuro += 0.12 * Gauss(ax - (kOcchiX - 4.8), y - (kOcchiY - 0.8), 1.3, 1.6);
-        // The hollow of the ear; where the ear turns in to meet the head it
-        // lies in the head's shadow, so it grows from the head rather than
-        // standing beside it on a strip of paper.
+        // The hollow of the ear.
         scuro += 0.35 * Gauss(ax - (kOrecchioX - 0.6), y - (kOcchiY + 6), 1.2, 4.5);
-        if (c.pezzo == Pezzo::Orecchio)
-            scuro += 0.15 + 0.25 * (1 - Passaggio(kOrecchioX - 0.5, kOrecchioX + 1.5, ax));
         if (y > 4)
             scuro += 0.2 * (1 - Passaggio(8, 24, y - 0.02 * x * x)) * Passaggio(3, 9, y);
         // The eye's white is paper.
