@@ -33,21 +33,19 @@ double Gauss(double dx, double dy, double sx, double sy)
 // cheekbones, the jaw, the chin.
 double MezzaLarghezza(double y)
 {
-    static constexpr std::array<std::array<double, 2>, 15> kProfilo{{{-67, 0},
+    static constexpr std::array<std::array<double, 2>, 13> kProfilo{{{-67, 0},
                                                                      {-63, 13},
                                                                      {-57, 20},
                                                                      {-48, 24.2},
                                                                      {-38, 25.8},
                                                                      {-27, 26.2},
                                                                      {-18, 24.6},
-                                                                     {-8, 21.5},
-                                                                     {-1, 20.1},
-                                                                     {3.2, 18.0},
-                                                                     {6.8, 14.5},
-                                                                     {9.4, 11.2},
-                                                                     {11.2, 8.0},
-                                                                     {12.2, 4.6},
-                                                                     {kMentoY + 0.6, 0}}};
+                                                                     {-8, 21.2},
+                                                                     {0, 18.2},
+                                                                     {6, 14.2},
+                                                                     {9.5, 10.8},
+                                                                     {11.7, 7.0},
+                                                                     {kMentoY, 0}}};
     if (y <= kProfilo.front()[0] || y >= kProfilo.back()[0])
         return 0;
     std::size_t i = 0;
@@ -163,8 +161,7 @@ Campione Rilievo(double x, double y)
     // Neck, and the white collar standing round it.
     if (y > -4 && y < 34 && ax < 14) {
         const double q = 1 - (x / 14) * (x / 14);
-        // The collar's top edge dips to the front, where it opens under the knot.
-        const bool colletto = y > kColloY + 19.5 - 0.045 * x * x;
+        const bool colletto = y > kColloY + 13 - 0.012 * x * x;
         const double h = 20 * std::sqrt(q) + (colletto ? 2.5 : 0);
         prendi(h, 20 * q, colletto ? Zona::Camicia : Zona::Pelle, Meridiano(x, 0),
                colletto ? Pezzo::Altro : Pezzo::Collo);
@@ -236,16 +233,6 @@ double Tono(const Campione &c, double x, double y)
         scuro += 0.35 * Gauss(ax - (kOrecchioX - 0.6), y - (kOcchiY + 6), 1.2, 4.5);
         if (y > 4)
             scuro += 0.2 * (1 - Passaggio(8, 24, y - 0.02 * x * x)) * Passaggio(3, 9, y);
-        // The jaw casts its shadow down the neck, a little towards the shaded side.
-        if (c.pezzo == Pezzo::Collo) {
-            double su = 0, giu = kMentoY + 0.6; // the jaw's edge above x, by halving
-            const double ombraX = std::abs(x - 1.5);
-            for (int k = 0; k < 20; ++k) {
-                const double m = (su + giu) / 2;
-                (MezzaLarghezza(m) > ombraX ? su : giu) = m;
-            }
-            scuro += 0.3 * (1 - Passaggio(1.0, 5.0, y - su));
-        }
         // The eye's white is paper.
         const double dx = (ax - kOcchiX) / kOcchioMezzo;
         if (std::abs(dx) < 1 && y > kOcchiY - kPalpebra * (1 - dx * dx) - 0.25 * dx &&

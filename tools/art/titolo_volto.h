@@ -28,7 +28,7 @@ constexpr double kPalpebra = 1.8;      // how high the upper lid arches over the
 constexpr double kPalpebraBassa = 1.4; // how low the lower lid bows
 constexpr double kOrecchioX = 26.4;
 constexpr double kBoccaY = -2.4;
-constexpr double kMentoY = 12;
+constexpr double kMentoY = 13;
 constexpr double kColloY = -3; // raises the collar and the shoulders towards the chin
 // The hair's outline: an oval over the crown.
 constexpr double kCapelliY = -35.5, kCapelliA = 30, kCapelliB = 36.5;
