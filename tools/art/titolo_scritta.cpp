@@ -18,11 +18,12 @@ namespace {
 
 const QColor kArgento(0xEA, 0xEB, 0xEE);
 const QColor kTratteggio(0x3C, 0x3F, 0x48);
-const QColor kFiloContorno(0x26, 0x26, 0x2C);
+const QColor kFiloContorno(0x0C, 0x0A, 0x0A);
 constexpr double kPassoTratteggio = 2.0; // as the medallion's ground
-constexpr double kFilo = 0.7;            // the keyline's width, in pixels
+constexpr double kFilo = 1.0;            // the keyline's width, in pixels
+constexpr double kOmbra = 0.9;           // how far the keyline thickens on the shaded side, in pixels
 constexpr double kIngrossa = 0.8;        // how much the book weight is thickened, in pixels
-constexpr double kOrlo = 0.6;            // the unruled silver rim inside each letter's edge, in pixels
+constexpr double kOrlo = 1.0;            // the unruled silver rim inside each letter's edge, in pixels
 
 // For every sample inside the mask, its distance in samples to the nearest
 // one outside (two-pass chamfer, 3-4 weights), so the ruling can stop at an
@@ -93,7 +94,6 @@ void DisegnaNome(QPainter &p, const QString &famiglia)
     ingrossa.setJoinStyle(Qt::RoundJoin);
     nome = nome.united(ingrossa.createStroke(nome)).simplified();
     nome.translate(kNomeCentroX - nome.boundingRect().center().x(), kNomeBaseY);
-    const double alto = nome.boundingRect().top(), basso = kNomeBaseY;
     const QRect spazio = nome.boundingRect().adjusted(-4, -4, 4, 4).toAlignedRect();
 
     // Engraved at kScala times the size, then reduced.
@@ -118,9 +118,9 @@ void DisegnaNome(QPainter &p, const QString &famiglia)
     };
     const std::vector<float> margine = DistanzaDalBordo(maschera);
     // Inside the letters, level lines cut across the silver, heavier towards
-    // the foot of the letters and towards each stroke's shaded edge (down and
-    // right). They stop short of the edge, so each letter is closed by a
-    // clean rim of silver inside a fine dark keyline.
+    // each stroke's shaded edge (down and right). They stop short of the
+    // edge, so each letter is closed by a clean rim of silver inside a firm
+    // dark keyline.
     for (int sy = 0; sy < ag; ++sy) {
         for (int sx = 0; sx < lg; ++sx) {
             const int copertura = maschera.constScanLine(sy)[sx];
@@ -136,10 +136,11 @@ void DisegnaNome(QPainter &p, const QString &famiglia)
             const int versoOmbra = bordo(1, lontano), versoLuce = bordo(-1, lontano);
             const double attraverso = double(versoLuce) / (versoLuce + versoOmbra); // 0 lit edge, 1 shaded
             const double y = spazio.top() + (sy + 0.5) / kScala;
-            const double piede = std::clamp((y - alto) / (basso - alto), 0.0, 1.0);
-            // The line's width in pixels; hairlines take the same ruling, so
-            // every stroke has one tone.
-            const double larghezza = 0.2 + 0.6 * std::pow(piede, 1.3) + 0.25 * attraverso;
+            // The line's width in pixels: even over the letter, thickened
+            // towards each stroke's shaded edge; hairlines take the same
+            // ruling, so every stroke has one tone.
+            const double ombra = std::clamp((attraverso - 0.5) / 0.45, 0.0, 1.0);
+            const double larghezza = 0.45 + 0.45 * ombra * ombra * (3 - 2 * ombra);
             const double fase = (y - 0.5) / kPassoTratteggio; // lines on the pixels' middles, not between rows
             const double d = std::abs(fase - std::round(fase)) * kPassoTratteggio;
             const double orlo = std::clamp(margine[std::size_t(sy * lg + sx)] - kOrlo * kScala + 0.5, 0.0, 1.0);
@@ -162,6 +163,11 @@ void DisegnaNome(QPainter &p, const QString &famiglia)
     g.setPen(QPen(kFiloContorno, kFilo));
     g.setBrush(Qt::NoBrush);
     g.drawPath(nome);
+    // On the shaded side, down and to the right, the keyline is cut heavier:
+    // the letter moved by kOmbra and taken away from itself leaves a crescent
+    // along those edges only.
+    g.setPen(Qt::NoPen);
+    g.fillPath(nome.translated(kOmbra, kOmbra).subtracted(nome), kFiloContorno);
     g.end();
     p.drawImage(spazio.topLeft(), Riduci(grande));
 }
