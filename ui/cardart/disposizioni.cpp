@@ -6,13 +6,14 @@ namespace belvane::cardart {
 namespace {
 
 // Every suit counts alike, so that a count has one shape whatever the
-// emblem: the two and three in a column down the middle, the four at
-// the corners, the five the four with one in the middle, the six a row of
-// three at the top and one at the bottom, the seven the six with one in the
-// middle. So an odd count shows a lone emblem in a band of white where the
-// even one below it shows only white: the eye tells a seven from a six as it
-// tells a five from a four, by the middle alone, and never has to count
-// rows that run together into columns.
+// emblem, and no two counts are one shape with an emblem more: the two a
+// column down the middle, the three a diagonal, the four a diamond, the five
+// a cross of the corners and the middle, the six two columns of three, the
+// seven a row of three at the top and at the bottom with one alone between.
+// Neighbouring counts share at most one emblem's place, so at the natural
+// size, where a small middle emblem is easily missed, the eye still tells
+// them apart by their outline (a four is a diamond, a five an X; a six two
+// upright columns, a seven two bars across).
 // Three columns with white between them: an emblem at most eleven pixels
 // wide; rows filling the card's height to three pixels from its edges.
 // Middles on pixel centres (or whole units, for an emblem an even number
@@ -29,7 +30,7 @@ struct Forma {
 constexpr Forma kDenari{10.4, 13.5, 35.5, 58.5, 0}; // a coin's diameter
 constexpr Forma kCoppe{14, 13.5, 35.5, 58.5, 0};    // a cup's height
 constexpr Forma kSpade{19.2, 13, 36, 59, 4.6};      // a sword's length
-constexpr Forma kBastoni{18.6, 13, 36, 59, 0, 10};  // a club's length
+constexpr Forma kBastoni{19.4, 13, 36, 59, 0, 6};   // a club's length
 
 struct Pose {
     std::array<Posa, 7> posa{};
@@ -44,26 +45,31 @@ constexpr Pose Disponi(const Forma &f, int valore)
     // looks careless.
     const auto metti = [&](qreal x, qreal y) { d.posa[size_t(d.quante++)] = {x, y, f.altezza, f.angolo, f.curva}; };
     switch (valore) {
-    case 2:                           // in a column down the middle, filling the card's height
-        metti(kCentro, f.mezzo - 13); // on the rows' pixel grid
-        metti(kCentro, f.mezzo + 14);
+    case 2: // a column down the middle, filling the card's height
+        metti(kCentro, f.su);
+        metti(kCentro, f.giu);
         break;
-    case 3:
-        for (const qreal y : {f.su, f.mezzo, f.giu})
-            metti(kCentro, y);
+    case 3: // a diagonal from the upper left
+        metti(kSinistra, f.su);
+        metti(kCentro, f.mezzo);
+        metti(kDestra, f.giu);
         break;
-    case 4:
-    case 5:
+    case 4: // a diamond: the two's column, and a pair across the middle
+        metti(kCentro, f.su);
+        metti(kSinistra, f.mezzo);
+        metti(kDestra, f.mezzo);
+        metti(kCentro, f.giu);
+        break;
+    case 5: // the corners and the middle
         metti(kSinistra, f.su);
         metti(kDestra, f.su);
-        if (valore == 5)
-            metti(kCentro, f.mezzo);
+        metti(kCentro, f.mezzo);
         metti(kSinistra, f.giu);
         metti(kDestra, f.giu);
         break;
-    case 6: // rows of three, and nothing between them
-        for (const qreal y : {f.su, f.giu})
-            for (const qreal x : {kSinistra, kCentro, kDestra})
+    case 6: // two columns of three, white down the middle
+        for (const qreal y : {f.su, f.mezzo, f.giu})
+            for (const qreal x : {kSinistra, kDestra})
                 metti(x, y);
         break;
     case 7: // rows of three, and one alone between them

@@ -15,10 +15,11 @@ namespace belvane::cardart {
 // so that the deck reads as one printed sheet; ornament inside (rims, bands,
 // roses, leaves) is drawn in the dark tone of its own colour.
 inline const QColor kContornoEmblema = kContorno;
-// The clubs' wood: a dark green, so that a club stands out on the white as
-// firmly as a blade; light enough that the red cut faces and the outline
-// still show on it at the natural size.
-inline const Tinta kTintaLegno{QColor(0x84, 0xC2, 0x58), QColor(0x44, 0x94, 0x34), QColor(0x2C, 0x66, 0x24)};
+// The clubs' wood: a dark olive green, the green of bark rather than of a
+// stem, so that a club stands out on the white as firmly as a blade and
+// reads as wood; light enough that the red cut faces and the outline still
+// show on it at the natural size.
+inline const Tinta kTintaLegno{QColor(0x6C, 0x9C, 0x40), QColor(0x3A, 0x72, 0x28), QColor(0x2E, 0x5A, 0x22)};
 
 // The four emblems, each drawn upright around the origin, `h` card units
 // long along its own axis (the diameter of a coin). Emblema places them.

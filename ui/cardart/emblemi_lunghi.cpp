@@ -185,26 +185,26 @@ void Spada(QPainter &p, qreal h, Ornato ornato, qreal curva)
 }
 
 // The one club of the deck, on the pips, in the figures' hands and, drawn
-// large, on the ace: a cudgel cut from a branch, long and slim, swelling
-// from a thin grip that ends in a small knob to a blunt knobbed head. Two
-// branches lopped off on either side leave short stubs that break its
-// outline, their cut faces red; a golden leaf sprouts from the bark.
-// The wood is dark green with a light side, its grain running along it and
-// parting round a knot: wood, not a green stem.
+// large, on the ace: a cudgel cut from a branch, a long thin grip ending in
+// a small knob, widening steadily over its upper half (a cone, never a pod)
+// to a heavy head lumpy with knots. Lopped branches leave short stubs that
+// break its outline on both sides, their cut faces red; a golden leaf
+// sprouts from the bark. The wood is dark green with a light side, its grain
+// running along it and parting round a knot: wood, not a green stem.
 void Bastone(QPainter &p, qreal h, bool grande)
 {
     const qreal u = h / 20; // drawn on a cudgel twenty units long, from y = -10u to 10u
-    // The shaft, from the grip's end (s = 0) to the head (s = 1): thin for
-    // most of its length, swelling only towards the head, so that the
-    // outline is a cudgel's and never a pod's.
-    const qreal yPresa = 8.6 * u, yTesta = -7.0 * u;
+    // The shaft, from the grip's end (s = 0) to the head (s = 1): as thin as
+    // a grip for its lower third, then widening straight to the head.
+    const qreal yPresa = 8.8 * u, yTesta = -7.4 * u;
     const auto y = [&](qreal s) { return yPresa + (yTesta - yPresa) * s; };
-    // The ace's club and the pips' are one shape; a pip's is stouter, so
-    // that at the natural size its wood is more than its outline.
-    const qreal tozzo = grande ? 0.7 : 0.95;
+    // The ace's club and the pips' are one shape; a pip's is a little
+    // fuller, so that at the natural size its wood is more than its outline.
+    const qreal tozzo = grande ? 0.85 : 1.0;
     const auto mezza = [&](qreal s, int lato) {
-        const qreal ruvido = 0.1 * u * std::sin(s * 13 + lato * 1.9) * std::min(1.0, s * 4);
-        return (1.15 + 0.6 * s + 1.5 * s * s * s) * tozzo * u + (grande ? 0 : 0.2) + ruvido;
+        const qreal sale = std::pow(std::clamp((s - 0.08) / 0.92, 0.0, 1.0), 1.15);
+        const qreal ruvido = 0.1 * u * std::sin(s * 15 + lato * 1.9) * std::min(1.0, s * 4);
+        return (0.6 + 1.75 * sale) * tozzo * u + (grande ? 0 : 0.3) + ruvido;
     };
     constexpr int kPassi = 24;
     QPolygonF contorno;
@@ -216,59 +216,59 @@ void Bastone(QPainter &p, qreal h, bool grande)
     QPainterPath legno;
     legno.addPolygon(contorno);
     legno.closeSubpath();
-    // The head: a heavy round knob with a burr or two, never a smooth dome;
-    // the grip ends in a knob of its own.
-    // Wider than the shaft below it: the knob is what tells a club from a
-    // twig at the natural size.
-    const qreal testa = grande ? 3.0 * u : 3.3 * u;
-    legno = Unione(legno, Cerchio({0, -9.9 * u + testa}, testa, testa));
-    legno = Unione(legno, Cerchio({-1.4 * u, -8.9 * u}, 1.1 * u, 1.0 * u));
-    legno = Unione(legno, Cerchio({2.3 * u, -5.3 * u}, 0.9 * u, 0.9 * u)); // a burr low on the knob
-    legno = Unione(legno, Cerchio({0, 9.1 * u}, 1.5 * u, 0.9 * u));
-    // Lopped branches: stubs on either side, cut close to the wood (raised,
-    // they read as a cactus's arms), each with a red face; the ace has a
-    // third below the head.
+    // The head: knots bulging out of it on either side and on top, so that
+    // its outline is lumpy and broad-shouldered, never a smooth dome, and no
+    // wider than 3.3u either side (the figures' hands and the card's edges
+    // are placed for that); the grip ends in a knob of its own.
+    const qreal k = tozzo;
+    legno = Unione(legno, Cerchio({0.1 * u, -7.6 * u}, 2.6 * k * u, 2.4 * u));
+    legno = Unione(legno, Cerchio({-2.2 * k * u, -7.0 * u}, 1.1 * k * u, 1.1 * u));
+    legno = Unione(legno, Cerchio({2.3 * k * u, -8.2 * u}, 1.0 * k * u, 1.0 * u));
+    legno = Unione(legno, Cerchio({-1.0 * u, -9.3 * u}, 1.0 * k * u, 0.7 * u));
+    legno = Unione(legno, Cerchio({0, 9.1 * u}, 1.55 * k * u, 0.9 * u));
+    // Lopped branches: stubs on alternate sides up the shaft, raised a
+    // little and cut square, each with a red face; the ace has a fourth.
     struct Moncone {
         qreal s, lato, sporge; // where along the shaft, which side, how far beyond it
         bool grande;           // only on the ace
     };
-    constexpr std::array<Moncone, 3> kMonconi{{{0.12, -1, 1.6, false}, {0.36, 1, 1.6, false}, {0.78, -1, 1.0, true}}};
-    const qreal piega = 72; // the stubs' lean from upright
+    constexpr std::array<Moncone, 4> kMonconi{
+        {{0.16, 1, 3.0, false}, {0.42, -1, 3.0, false}, {0.64, 1, 2.4, false}, {0.84, -1, 1.2, true}}};
+    const qreal piega = 62; // the stubs' lean from upright
     // A stub's width: on a small club broad enough that its red face
     // survives the natural size.
-    const qreal largo = (grande ? 1.6 : 1.9) * u;
+    const qreal largo = (grande ? 1.3 : 1.5) * u;
     QPainterPath tagli, anelli, foglie, vene;
     for (const Moncone &m : kMonconi) {
         if (m.grande && !grande)
             continue;
         const qreal w = mezza(m.s, int(m.lato));
-        const qreal fuori = (w * 0.7 + m.sporge * u * (grande ? 0.55 : 0.8)) / std::sin(qDegreesToRadians(piega));
+        const qreal fuori = (w * 0.7 + m.sporge * u * (grande ? 0.6 : 0.8)) / std::sin(qDegreesToRadians(piega));
         QTransform t;
         t.translate(m.lato * w * 0.3, y(m.s));
         t.rotate(m.lato * piega);
         QPainterPath ramo;
-        ramo.moveTo(-largo * 0.65, largo * 0.8);
+        ramo.moveTo(-largo * 0.7, largo * 0.9);
         ramo.lineTo(-largo * 0.5, -fuori);
         ramo.lineTo(largo * 0.5, -fuori);
-        ramo.lineTo(largo * 0.65, largo * 0.8);
+        ramo.lineTo(largo * 0.7, largo * 0.9);
         ramo.closeSubpath();
         legno = Unione(legno, t.map(ramo));
         tagli.addPath(t.map(Cerchio({0, -fuori}, largo * 0.58, largo * 0.4)));
         anelli.addPath(t.map(Cerchio({0, -fuori}, largo * 0.22, largo * 0.12)));
     }
-    // Golden leaves sprouting from the bark, each on its own with white
-    // round it, turned up and out: on a small club one, low on the shaft,
-    // never at the head, where it would read as a beak; on the ace two, on
-    // either side.
+    // Golden leaves sprouting from the bark between the stubs, each on its
+    // own with white round it, turned up and out: on a small club one, on
+    // the ace two, on either side.
     struct Gemma {
         qreal s, lato, angolo;
     };
-    constexpr std::array<Gemma, 3> kGemme{{{0.34, -1, -38}, {0.52, -1, -32}, {0.26, 1, 30}}};
+    constexpr std::array<Gemma, 3> kGemme{{{0.4, 1, 38}, {0.58, 1, 34}, {0.3, -1, -34}}};
     for (size_t i = grande ? 1 : 0; i < (grande ? 3u : 1u); ++i) {
         const Gemma &g = kGemme[i];
         const QPointF base(g.lato * mezza(g.s, int(g.lato)) * 0.8, y(g.s));
-        const qreal lungo = (grande ? 5.0 : 5.4) * u;
-        foglie = Unione(foglie, Foglia(base, lungo, lungo * (grande ? 0.42 : 0.5), g.angolo, 0.4, 0.78, 1.0, 0.45));
+        const qreal lungo = (grande ? 5.0 : 5.2) * u;
+        foglie = Unione(foglie, Foglia(base, lungo, lungo * (grande ? 0.42 : 0.46), g.angolo, 0.4, 0.78, 1.0, 0.45));
         QTransform v;
         v.translate(base.x(), base.y());
         v.rotate(g.angolo);
@@ -286,8 +286,12 @@ void Bastone(QPainter &p, qreal h, bool grande)
     std::vector<QPointF> nodi{QPointF(-0.25 * mezza(0.45, -1), y(0.45))};
     if (grande)
         nodi.emplace_back(0.3 * mezza(0.8, 1), y(0.8));
+    // Broken into short runs, as the grain of bark is: long unbroken lines
+    // down a green shape read as a cactus's ribs.
+    int corsa = 0;
     for (const qreal scarto : {-0.45, 0.1, 0.55}) {
         venatura.moveTo(scarto * mezza(0.04, 1), y(0.04));
+        corsa += 3;
         for (int k = 1; k <= 20; ++k) {
             const qreal s = 0.04 + 1.05 * k / 20;
             qreal x = (scarto + 0.07 * std::sin(s * 9 + scarto * 5)) * mezza(s, 1);
@@ -295,7 +299,10 @@ void Bastone(QPainter &p, qreal h, bool grande)
                 const qreal vicino = std::max(0.0, 1 - std::abs(y(s) - nodo.y()) / (1.6 * u));
                 x += (x < nodo.x() ? -1 : 1) * vicino * 0.6 * u;
             }
-            venatura.lineTo(x, y(s));
+            if ((k + corsa) % 7 == 0)
+                venatura.moveTo(x, y(s));
+            else
+                venatura.lineTo(x, y(s));
         }
     }
     for (const QPointF &nodo : nodi) {
