@@ -202,9 +202,10 @@ void Bastone(QPainter &p, qreal h, bool grande)
     // fuller, so that at the natural size its wood is more than its outline.
     const qreal tozzo = grande ? 0.85 : 1.0;
     const auto mezza = [&](qreal s, int lato) {
-        const qreal sale = std::pow(std::clamp((s - 0.08) / 0.92, 0.0, 1.0), 1.15);
+        const qreal t = std::clamp((s - 0.3) / 0.55, 0.0, 1.0);
+        const qreal sale = t * t * (3 - 2 * t);
         const qreal ruvido = 0.1 * u * std::sin(s * 15 + lato * 1.9) * std::min(1.0, s * 4);
-        return (0.6 + 1.75 * sale) * tozzo * u + (grande ? 0 : 0.3) + ruvido;
+        return (0.7 + 1.8 * sale) * tozzo * u + (grande ? 0 : 0.3) + ruvido;
     };
     constexpr int kPassi = 24;
     QPolygonF contorno;
