@@ -6,14 +6,14 @@ namespace belvane::cardart {
 namespace {
 
 // Every suit counts alike, so that a count has one shape whatever the
-// emblem, and no two counts are one shape with an emblem more: the two a
-// column down the middle, the three a diagonal, the four a diamond, the five
-// a cross of the corners and the middle, the six two columns of three, the
-// seven a row of three at the top and at the bottom with one alone between.
-// Neighbouring counts share at most one emblem's place, so at the natural
-// size, where a small middle emblem is easily missed, the eye still tells
-// them apart by their outline (a four is a diamond, a five an X; a six two
-// upright columns, a seven two bars across).
+// emblem: the two a column down the middle, the three a diagonal, the four
+// the corners and the five the corners with one in the middle, as every
+// Italian pack has them; the six a row of three at the top and at the
+// bottom with white between, the seven the corners with a row of three
+// across the middle. So the six and the seven are not one shape with an
+// emblem more, which the eye misses among so many at the natural size:
+// where the six has two bars and white between, the seven has a bar across
+// the middle and two columns down the sides.
 // Three columns with white between them: an emblem at most eleven pixels
 // wide; rows filling the card's height to three pixels from its edges.
 // Middles on pixel centres (or whole units, for an emblem an even number
@@ -28,7 +28,7 @@ struct Forma {
 };
 
 constexpr Forma kDenari{10.4, 13.5, 35.5, 58.5, 0}; // a coin's diameter
-constexpr Forma kCoppe{14, 13.5, 35.5, 58.5, 0};    // a cup's height
+constexpr Forma kCoppe{16, 13.5, 35.5, 58.5, 0};    // a cup's height
 constexpr Forma kSpade{19.2, 13, 36, 59, 4.6};      // a sword's length
 constexpr Forma kBastoni{19.4, 13, 36, 59, 0, 6};   // a club's length
 
@@ -54,30 +54,27 @@ constexpr Pose Disponi(const Forma &f, int valore)
         metti(kCentro, f.mezzo);
         metti(kDestra, f.giu);
         break;
-    case 4: // a diamond: the two's column, and a pair across the middle
-        metti(kCentro, f.su);
-        metti(kSinistra, f.mezzo);
-        metti(kDestra, f.mezzo);
-        metti(kCentro, f.giu);
-        break;
-    case 5: // the corners and the middle
+    case 4: // the corners, and the five one more in the middle
+    case 5:
         metti(kSinistra, f.su);
         metti(kDestra, f.su);
-        metti(kCentro, f.mezzo);
+        if (valore == 5)
+            metti(kCentro, f.mezzo);
         metti(kSinistra, f.giu);
         metti(kDestra, f.giu);
         break;
-    case 6: // two columns of three, white down the middle
-        for (const qreal y : {f.su, f.mezzo, f.giu})
-            for (const qreal x : {kSinistra, kDestra})
+    case 6: // rows of three, and nothing between them
+        for (const qreal y : {f.su, f.giu})
+            for (const qreal x : {kSinistra, kCentro, kDestra})
                 metti(x, y);
         break;
-    case 7: // rows of three, and one alone between them
+    case 7: // the corners, and a row of three across the middle
+        metti(kSinistra, f.su);
+        metti(kDestra, f.su);
         for (const qreal x : {kSinistra, kCentro, kDestra})
-            metti(x, f.su);
-        metti(kCentro, f.mezzo);
-        for (const qreal x : {kSinistra, kCentro, kDestra})
-            metti(x, f.giu);
+            metti(x, f.mezzo);
+        metti(kSinistra, f.giu);
+        metti(kDestra, f.giu);
         break;
     }
     return d;

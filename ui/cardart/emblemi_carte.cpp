@@ -127,7 +127,7 @@ void SpadaDiCarta(QPainter &p, qreal h, qreal curva)
 // and red shape, never a brown blot.
 void CoppaDiCarta(QPainter &p, qreal h)
 {
-    const qreal w = 0.73 * h; // the bowl's width: three cups side by side with white between
+    const qreal w = std::min(0.73 * h, 10.2); // the bowl's width: three cups side by side with white between
     const qreal bocca = 0.06 * h;
     const qreal top = -h / 2 + bocca;
     const qreal fondoCoppa = 0.08 * h;              // where the bowl meets the stem
