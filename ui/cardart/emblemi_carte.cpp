@@ -171,8 +171,8 @@ void CoppaDiCarta(QPainter &p, qreal h)
 }
 
 // A coin drawn for the natural size, where it is eleven pixels across: a
-// bright gold disc, a raised rim, and a solid red boss in the middle with a
-// golden heart; the boss is what tells a coin from a cup at a glance.
+// bright gold disc, a raised rim, and a small red boss in the middle with a
+// golden heart: a gold coin, where a cup is orange gold and red.
 void DenaroDiCarta(QPainter &p, qreal h)
 {
     const qreal r = h / 2;
@@ -181,15 +181,19 @@ void DenaroDiCarta(QPainter &p, qreal h)
     p.setBrush(Qt::NoBrush);
     p.setPen(QPen(kTintaOro.ombra, 0.3));
     p.drawEllipse(QPointF(0, 0), r * 0.72, r * 0.72);
-    // Small petals round the boss, for the larger sizes.
-    QPainterPath petali;
-    for (int i = 0; i < 8; ++i) {
-        QTransform t;
-        t.rotate(i * 45.0 + 22.5);
-        petali.addPath(t.map(Cerchio({0, -r * 0.5}, r * 0.09, r * 0.13)));
+    // Small petals round the boss, for the larger sizes: at the natural
+    // size they would turn the coin's gold to a red lattice, the cups' gold
+    // and red.
+    if (!InchiostroDelPixelInUso()) {
+        QPainterPath petali;
+        for (int i = 0; i < 8; ++i) {
+            QTransform t;
+            t.rotate(i * 45.0 + 22.5);
+            petali.addPath(t.map(Cerchio({0, -r * 0.5}, r * 0.09, r * 0.13)));
+        }
+        Riempi(p, petali, kTintaRosso.corpo, QColor(Qt::transparent), 0);
     }
-    Riempi(p, petali, kTintaRosso.corpo, QColor(Qt::transparent), 0);
-    Ellisse(p, {0, 0}, r * 0.4, r * 0.4, kTintaRosso.corpo, kTintaRosso.ombra, kTrattoInterno);
+    Ellisse(p, {0, 0}, r * 0.33, r * 0.33, kTintaRosso.corpo, kTintaRosso.ombra, kTrattoInterno);
     Macchia(p, {0, 0}, r * 0.13, r * 0.13, kTintaOro.luce);
     p.setBrush(Qt::NoBrush);
     p.setPen(Penna(kContornoEmblema, kTrattoFine));
