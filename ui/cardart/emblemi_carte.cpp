@@ -24,6 +24,9 @@ const QColor kFilo(0xC4, 0xDC, 0xFA);
 // the natural size the two suits are two colours, not two blots of one.
 const Tinta kTintaCoppa{QColor(0xF8, 0xC4, 0x58), QColor(0xE8, 0x96, 0x24), QColor(0xB8, 0x6C, 0x18)};
 
+// The pip coin's face, paler than the gold of its rim.
+const Tinta kFacciaMoneta{QColor(0xFF, 0xF2, 0xBC), QColor(0xF8, 0xDE, 0x86), QColor(0xE2, 0xB4, 0x44)};
+
 } // namespace
 
 // A scimitar standing point up: a long blue blade curving over its whole
@@ -171,16 +174,17 @@ void CoppaDiCarta(QPainter &p, qreal h)
 }
 
 // A coin drawn for the natural size, where it is eleven pixels across: a
-// bright gold disc, a raised rim, and a small red boss in the middle with a
+// pale gold face in a heavy rim, and a small red boss in the middle with a
 // golden heart: a gold coin, where a cup is orange gold and red.
 void DenaroDiCarta(QPainter &p, qreal h)
 {
     const qreal r = h / 2;
     const QPainterPath moneta = Cerchio({0, 0}, r, r);
-    Modella(p, moneta, kTintaOro, QColor(Qt::transparent), 0.7, 0.6);
-    p.setBrush(Qt::NoBrush);
-    p.setPen(QPen(kTintaOro.ombra, 0.3));
-    p.drawEllipse(QPointF(0, 0), r * 0.72, r * 0.72);
+    // A heavy rim of deep gold round a pale face: at the natural size a
+    // ring, a light disc and a red heart, so that each coin stands apart
+    // from the next, and from a cup, as a coin.
+    Riempi(p, moneta, kOroCavo, QColor(Qt::transparent), 0);
+    Modella(p, Cerchio({0, 0}, r * 0.74, r * 0.74), kFacciaMoneta, QColor(Qt::transparent), 0.5, 0.5);
     // Small petals round the boss, for the larger sizes: at the natural
     // size they would turn the coin's gold to a red lattice, the cups' gold
     // and red.
@@ -196,7 +200,7 @@ void DenaroDiCarta(QPainter &p, qreal h)
     Ellisse(p, {0, 0}, r * 0.33, r * 0.33, kTintaRosso.corpo, kTintaRosso.ombra, kTrattoInterno);
     Macchia(p, {0, 0}, r * 0.13, r * 0.13, kTintaOro.luce);
     p.setBrush(Qt::NoBrush);
-    p.setPen(Penna(kContornoEmblema, kTrattoFine));
+    p.setPen(Penna(kContornoEmblema, kTratto));
     p.drawPath(moneta);
 }
 

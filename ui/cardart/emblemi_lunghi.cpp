@@ -191,18 +191,21 @@ void Spada(QPainter &p, qreal h, Ornato ornato, qreal curva)
 // break its outline on both sides, their cut faces red; a golden leaf
 // sprouts from the bark. The wood is dark green with a light side, its grain
 // running along it and parting round a knot: wood, not a green stem.
-void Bastone(QPainter &p, qreal h, bool grande)
+void Bastone(QPainter &p, qreal h, Ornato ornato)
 {
+    const bool grande = ornato == Ornato::Si;
     const qreal u = h / 20; // drawn on a cudgel twenty units long, from y = -10u to 10u
     // The shaft, from the grip's end (s = 0) to the head (s = 1): as thin as
     // a grip for its lower third, then widening straight to the head.
     const qreal yPresa = 8.8 * u, yTesta = -7.4 * u;
     const auto y = [&](qreal s) { return yPresa + (yTesta - yPresa) * s; };
-    // The ace's club and the pips' are one shape; a pip's is a little
-    // fuller, so that at the natural size its wood is more than its outline.
-    const qreal tozzo = grande ? 0.85 : 1.0;
+    // The ace's club, the pips' and the figures' are one shape; a pip's is
+    // fuller, so that at the natural size its wood is more than its outline
+    // and a card of clubs is not a field of slivers. (A figure's is held
+    // within 3.3u of its axis, as its hand and the card's edge expect.)
+    const qreal tozzo = grande ? 0.85 : ornato == Ornato::Carta ? 1.1 : 1.0;
     const auto mezza = [&](qreal s, int lato) {
-        const qreal t = std::clamp((s - 0.3) / 0.55, 0.0, 1.0);
+        const qreal t = std::clamp((s - 0.12) / 0.8, 0.0, 1.0);
         const qreal sale = t * t * (3 - 2 * t);
         const qreal ruvido = 0.1 * u * std::sin(s * 15 + lato * 1.9) * std::min(1.0, s * 4);
         return (0.7 + 1.8 * sale) * tozzo * u + (grande ? 0 : 0.3) + ruvido;
