@@ -29,7 +29,7 @@ struct Forma {
 
 constexpr Forma kDenari{10.4, 13.5, 35.5, 58.5, 0}; // a coin's diameter
 constexpr Forma kCoppe{16, 13.5, 35.5, 58.5, 0};    // a cup's height
-constexpr Forma kSpade{19.2, 13, 36, 59, 4.6};      // a sword's length
+constexpr Forma kSpade{19.2, 13, 36, 59, 4.0};      // a sword's length
 constexpr Forma kBastoni{19.4, 13, 36, 59, 0, 6};   // a club's length
 
 struct Pose {

@@ -36,26 +36,27 @@ const Tinta kFacciaMoneta{QColor(0xFF, 0xF2, 0xBC), QColor(0xF8, 0xDE, 0x86), QC
 // grip and a round golden pommel.
 void SpadaDiCarta(QPainter &p, qreal h, qreal curva)
 {
-    // A short hilt, so that two thirds of the length is blade, and a
+    // A short hilt, so that three quarters of the length is blade, and a
     // straight crossguard bar, the widest part of the sword: the silhouette
     // of a sword, a thin crescent crossed near its foot, is never a club's.
-    const qreal pomo = 0.065 * h;
-    const qreal presa = 0.09 * h;
-    const qreal spessore = 0.09 * h; // the guard
-    const qreal braccio = 0.23 * h;
+    const qreal pomo = 0.055 * h;
+    const qreal presa = 0.075 * h;
+    const qreal spessore = 0.085 * h; // the guard
+    const qreal braccio = 0.21 * h;
     const qreal fondoPresa = h / 2 - 2 * pomo + 0.2;
     const qreal guardia = fondoPresa - presa; // the guard's lower edge
     const qreal base = guardia - spessore;    // where the blade leaves the guard
     const qreal punta = -h / 2;
-    const qreal mezza = 0.1 * h; // half the blade's width at the guard
+    const qreal mezza = 0.09 * h; // half the blade's width at the guard
 
     constexpr int kPassi = 24;
     const auto asse = [&](qreal t) { return curva * (0.2 * t + 0.8 * t * t); };
-    // Broadening a little towards the point, as a scimitar does, then cut
-    // to it along the back.
+    // Nearly even to the last quarter, then cut to the point along the
+    // back: a blade that broadens towards its point reads as a dagger or a
+    // feather at the natural size.
     const auto larghezza = [&](qreal t) {
         const qreal chiude = std::min(1.0, (1 - t) / 0.24);
-        return mezza * (1 + 0.25 * t) * std::sqrt(chiude);
+        return mezza * (1 + 0.08 * t) * std::sqrt(chiude);
     };
     const auto y = [&](qreal t) { return base + 0.3 + (punta - base - 0.3) * t; };
     const qreal verso = curva < 0 ? -1 : 1; // the convex side is against the bend
