@@ -8,12 +8,12 @@ namespace {
 // Every suit counts alike, so that a count has one shape whatever the
 // emblem: the two a column down the middle, the three a diagonal, the four
 // the corners and the five the corners with one in the middle, as every
-// Italian pack has them; the six a row of three at the top and at the
-// bottom with white between, the seven the corners with a row of three
-// across the middle. So the six and the seven are not one shape with an
-// emblem more, which the eye misses among so many at the natural size:
-// where the six has two bars and white between, the seven has a bar across
-// the middle and two columns down the sides.
+// Italian pack has them; the six two columns of three with white down the
+// middle, the seven the same with the middle row closed into a bar of
+// three. No count reads as rows of three over white (which the eye takes
+// for a four with wider rows, or misses a lone middle emblem in), and the
+// seven's one more is not alone in a band of white but joins its
+// neighbours into a bar across the card.
 // Three columns with white between them: an emblem at most eleven pixels
 // wide; rows filling the card's height to three pixels from its edges.
 // Middles on pixel centres (or whole units, for an emblem an even number
@@ -63,18 +63,14 @@ constexpr Pose Disponi(const Forma &f, int valore)
         metti(kSinistra, f.giu);
         metti(kDestra, f.giu);
         break;
-    case 6: // rows of three, and nothing between them
-        for (const qreal y : {f.su, f.giu})
-            for (const qreal x : {kSinistra, kCentro, kDestra})
-                metti(x, y);
-        break;
-    case 7: // the corners, and a row of three across the middle
-        metti(kSinistra, f.su);
-        metti(kDestra, f.su);
-        for (const qreal x : {kSinistra, kCentro, kDestra})
-            metti(x, f.mezzo);
-        metti(kSinistra, f.giu);
-        metti(kDestra, f.giu);
+    case 6: // two columns of three, white down the middle
+    case 7: // the same, the middle row closed by one more
+        for (const qreal y : {f.su, f.mezzo, f.giu}) {
+            metti(kSinistra, y);
+            if (valore == 7 && y == f.mezzo)
+                metti(kCentro, y);
+            metti(kDestra, y);
+        }
         break;
     }
     return d;

@@ -198,8 +198,14 @@ void DenaroDiCarta(QPainter &p, qreal h)
         }
         Riempi(p, petali, kTintaRosso.corpo, QColor(Qt::transparent), 0);
     }
-    Ellisse(p, {0, 0}, r * 0.33, r * 0.33, kTintaRosso.corpo, kTintaRosso.ombra, kTrattoInterno);
-    Macchia(p, {0, 0}, r * 0.13, r * 0.13, kTintaOro.luce);
+    // At the natural size the boss is a plain red dot: a golden heart and a
+    // dark ring on three pixels make a lopsided mark, not a rose.
+    if (InchiostroDelPixelInUso()) {
+        Macchia(p, {0, 0}, r * 0.34, r * 0.34, kTintaRosso.corpo);
+    } else {
+        Ellisse(p, {0, 0}, r * 0.33, r * 0.33, kTintaRosso.corpo, kTintaRosso.ombra, kTrattoInterno);
+        Macchia(p, {0, 0}, r * 0.13, r * 0.13, kTintaOro.luce);
+    }
     p.setBrush(Qt::NoBrush);
     p.setPen(Penna(kContornoEmblema, kTratto));
     p.drawPath(moneta);

@@ -240,8 +240,8 @@ void Bastone(QPainter &p, qreal h, Ornato ornato)
         {{0.16, 1, 3.0, false}, {0.42, -1, 3.0, false}, {0.64, 1, 2.4, false}, {0.84, -1, 1.2, true}}};
     const qreal piega = 62; // the stubs' lean from upright
     // A stub's width: on a small club broad enough that its red face
-    // survives the natural size.
-    const qreal largo = (grande ? 1.3 : 1.5) * u;
+    // survives the natural size, on a pip broader still.
+    const qreal largo = (grande ? 1.3 : ornato == Ornato::Carta ? 1.9 : 1.5) * u;
     QPainterPath tagli, anelli, foglie, vene;
     for (const Moncone &m : kMonconi) {
         if (m.grande && !grande)
@@ -279,7 +279,7 @@ void Bastone(QPainter &p, qreal h, Ornato ornato)
         vene.moveTo(v.map(QPointF(0, -0.6 * u)));
         vene.lineTo(v.map(QPointF(0, -lungo * 0.8)));
     }
-    Modella(p, legno, kTintaLegno, QColor(Qt::transparent), grande ? 1.5 * u : 0.8, grande ? 0.5 * u : 0.9);
+    Modella(p, legno, kTintaLegno, QColor(Qt::transparent), grande ? 1.5 * u : 0.9, grande ? 0.5 * u : 1.5);
     // On the ace the bark engraved along the wood's shaded half.
     if (grande)
         Tratteggia(p, Differenza(legno, legno.translated(-1.6 * u, 0.3 * u)), kTintaLegno.ombra, 0.55 * u, 92,
