@@ -27,7 +27,7 @@ struct Forma {
     qreal angolo = 0;     // leaning, as a club is held: upright and knobbly it reads as a cactus
 };
 
-constexpr Forma kDenari{10.4, 13.5, 35.5, 58.5, 0}; // a coin's diameter
+constexpr Forma kDenari{10.4, 10.5, 35.5, 61.5, 0}; // a coin's diameter
 constexpr Forma kCoppe{16, 13.5, 35.5, 58.5, 0};    // a cup's height
 constexpr Forma kSpade{19.2, 13, 36, 59, 4.0};      // a sword's length
 constexpr Forma kBastoni{19.4, 13, 36, 59, 0, 6};   // a club's length

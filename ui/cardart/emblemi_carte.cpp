@@ -24,8 +24,9 @@ const QColor kFilo(0xC4, 0xDC, 0xFA);
 // the natural size the two suits are two colours, not two blots of one.
 const Tinta kTintaCoppa{QColor(0xF8, 0xC4, 0x58), QColor(0xE8, 0x96, 0x24), QColor(0xB8, 0x6C, 0x18)};
 
-// The pip coin's face, paler than the gold of its rim.
-const Tinta kFacciaMoneta{QColor(0xFF, 0xF2, 0xBC), QColor(0xF8, 0xDE, 0x86), QColor(0xE2, 0xB4, 0x44)};
+// The pip coin's face: a full gold, lighter than its rim (a pale face reads
+// as an empty ring at the natural size).
+const Tinta kFacciaMoneta{QColor(0xF8, 0xDC, 0x7C), QColor(0xEC, 0xB8, 0x3A), QColor(0xC8, 0x8C, 0x20)};
 
 } // namespace
 
@@ -47,7 +48,7 @@ void SpadaDiCarta(QPainter &p, qreal h, qreal curva)
     const qreal guardia = fondoPresa - presa; // the guard's lower edge
     const qreal base = guardia - spessore;    // where the blade leaves the guard
     const qreal punta = -h / 2;
-    const qreal mezza = 0.09 * h; // half the blade's width at the guard
+    const qreal mezza = 0.1 * h; // half the blade's width at the guard
 
     constexpr int kPassi = 24;
     const auto asse = [&](qreal t) { return curva * (0.2 * t + 0.8 * t * t); };
@@ -175,13 +176,13 @@ void CoppaDiCarta(QPainter &p, qreal h)
 }
 
 // A coin drawn for the natural size, where it is eleven pixels across: a
-// pale gold face in a heavy rim, and a small red boss in the middle with a
+// gold face in a heavy deeper rim, and a small red boss in the middle with a
 // golden heart: a gold coin, where a cup is orange gold and red.
 void DenaroDiCarta(QPainter &p, qreal h)
 {
     const qreal r = h / 2;
     const QPainterPath moneta = Cerchio({0, 0}, r, r);
-    // A heavy rim of deep gold round a pale face: at the natural size a
+    // A heavy rim of deep gold round a lighter face: at the natural size a
     // ring, a light disc and a red heart, so that each coin stands apart
     // from the next, and from a cup, as a coin.
     Riempi(p, moneta, kOroCavo, QColor(Qt::transparent), 0);
@@ -201,7 +202,7 @@ void DenaroDiCarta(QPainter &p, qreal h)
     // At the natural size the boss is a plain red dot: a golden heart and a
     // dark ring on three pixels make a lopsided mark, not a rose.
     if (InchiostroDelPixelInUso()) {
-        Macchia(p, {0, 0}, r * 0.34, r * 0.34, kTintaRosso.corpo);
+        Macchia(p, {0, 0}, r * 0.4, r * 0.4, kTintaRosso.corpo);
     } else {
         Ellisse(p, {0, 0}, r * 0.33, r * 0.33, kTintaRosso.corpo, kTintaRosso.ombra, kTrattoInterno);
         Macchia(p, {0, 0}, r * 0.13, r * 0.13, kTintaOro.luce);
