@@ -220,15 +220,14 @@ void Bastone(QPainter &p, qreal h, Ornato ornato)
     QPainterPath legno;
     legno.addPolygon(contorno);
     legno.closeSubpath();
-    // The head: knots bulging out of it on either side and on top, so that
-    // its outline is lumpy and broad-shouldered, never a smooth dome, and no
+    // The head: a blunt round end with a burr on top and a knot low on its
+    // side (knots all round it read as a cactus's lumps), and no
     // wider than 3.3u either side (the figures' hands and the card's edges
     // are placed for that); the grip ends in a knob of its own.
     const qreal k = tozzo;
-    legno = Unione(legno, Cerchio({0.1 * u, -7.6 * u}, 2.6 * k * u, 2.4 * u));
-    legno = Unione(legno, Cerchio({-2.2 * k * u, -7.0 * u}, 1.1 * k * u, 1.1 * u));
-    legno = Unione(legno, Cerchio({2.3 * k * u, -8.2 * u}, 1.0 * k * u, 1.0 * u));
-    legno = Unione(legno, Cerchio({-1.0 * u, -9.3 * u}, 1.0 * k * u, 0.7 * u));
+    legno = Unione(legno, Cerchio({0, -7.4 * u}, 2.75 * k * u, 2.6 * u));
+    legno = Unione(legno, Cerchio({-1.2 * k * u, -9.0 * u}, 1.2 * k * u, 1.0 * u));
+    legno = Unione(legno, Cerchio({2.1 * k * u, -6.2 * u}, 0.9 * k * u, 0.9 * u));
     legno = Unione(legno, Cerchio({0, 9.1 * u}, 1.55 * k * u, 0.9 * u));
     // Lopped branches: stubs on alternate sides up the shaft, raised a
     // little and cut square, each with a red face; the ace has a fourth.
@@ -284,8 +283,9 @@ void Bastone(QPainter &p, qreal h, Ornato ornato)
     if (grande)
         Tratteggia(p, Differenza(legno, legno.translated(-1.6 * u, 0.3 * u)), kTintaLegno.ombra, 0.55 * u, 92,
                    0.12 * u);
-    // The grain along the wood, lines parting round a knot (a ring round a
-    // dark eye); on the ace bark marks across it and a second knot.
+    // On the ace the grain along the wood, lines parting round a knot (a
+    // ring round a dark eye), and a second knot; on every club bark marks
+    // across it. (Lines all down a small club read as a cactus's ribs.)
     QPainterPath venatura;
     std::vector<QPointF> nodi{QPointF(-0.25 * mezza(0.45, -1), y(0.45))};
     if (grande)
@@ -294,6 +294,8 @@ void Bastone(QPainter &p, qreal h, Ornato ornato)
     // down a green shape read as a cactus's ribs.
     int corsa = 0;
     for (const qreal scarto : {-0.45, 0.1, 0.55}) {
+        if (!grande)
+            break;
         venatura.moveTo(scarto * mezza(0.04, 1), y(0.04));
         corsa += 3;
         for (int k = 1; k <= 20; ++k) {
@@ -313,14 +315,12 @@ void Bastone(QPainter &p, qreal h, Ornato ornato)
         venatura.addEllipse(nodo, 0.55 * u, 0.85 * u);
         venatura.addEllipse(nodo, 0.2 * u, 0.32 * u);
     }
-    if (grande) {
-        for (int i = 0; i < 6; ++i) {
-            const qreal s = 0.12 + 0.8 * i / 5;
-            const int lato = i % 2 ? 1 : -1;
-            const qreal w = std::min(mezza(s, -1), mezza(s, 1));
-            venatura.moveTo(lato * w * 0.85, y(s) + w * 0.2);
-            venatura.quadTo(lato * w * 0.3, y(s) - w * 0.15, -lato * w * 0.1, y(s));
-        }
+    for (int i = 0; i < 6; ++i) {
+        const qreal s = 0.12 + 0.8 * i / 5;
+        const int lato = i % 2 ? 1 : -1;
+        const qreal w = std::min(mezza(s, -1), mezza(s, 1));
+        venatura.moveTo(lato * w * 0.85, y(s) + w * 0.2);
+        venatura.quadTo(lato * w * 0.3, y(s) - w * 0.15, -lato * w * 0.1, y(s));
     }
     p.setBrush(Qt::NoBrush);
     p.setPen(QPen(kTintaLegno.ombra, grande ? 0.45 : 0.22, Qt::SolidLine, Qt::RoundCap));
