@@ -278,11 +278,14 @@ void Bastone(QPainter &p, qreal h, Ornato ornato)
         vene.moveTo(v.map(QPointF(0, -0.6 * u)));
         vene.lineTo(v.map(QPointF(0, -lungo * 0.8)));
     }
-    Modella(p, legno, kTintaLegno, QColor(Qt::transparent), grande ? 1.5 * u : 0.9, grande ? 0.5 * u : 1.5);
-    // On the ace the bark engraved along the wood's shaded half.
-    if (grande)
-        Tratteggia(p, Differenza(legno, legno.translated(-1.6 * u, 0.3 * u)), kTintaLegno.ombra, 0.55 * u, 92,
-                   0.12 * u);
+    // Matte wood: a narrow light edge (a broad shine down a green club reads
+    // as a gherkin's skin), and the bark engraved across its shaded half,
+    // too fine to show at the natural size.
+    // (On a pip at the natural size the light edge is broader, lighter than
+    // the wood's body, so that the pixels at its edge keep to the outline.)
+    const qreal luce = grande ? 0.5 * u : ornato == Ornato::Carta && InchiostroDelPixelInUso() ? 1.5 : 0.9;
+    Modella(p, legno, kTintaLegno, QColor(Qt::transparent), grande ? 1.5 * u : 0.9, luce);
+    Tratteggia(p, Differenza(legno, legno.translated(-1.6 * u, 0.3 * u)), kTintaLegno.ombra, 0.55 * u, 92, 0.12 * u);
     // On the ace the grain along the wood, lines parting round a knot (a
     // ring round a dark eye), and a second knot; on every club bark marks
     // across it. (Lines all down a small club read as a cactus's ribs.)
