@@ -1,7 +1,6 @@
 #include "disposizioni.h"
 
 #include <array>
-#include <cmath>
 
 namespace belvane::cardart {
 namespace {
@@ -14,9 +13,7 @@ namespace {
 // three. No count reads as rows of three over white (which the eye takes
 // for a four with wider rows, or misses a lone middle emblem in), and the
 // seven's one more is not alone in a band of white but joins its
-// neighbours into a bar across the card. The coins, as broad as they are
-// tall, are larger than a third of the card allows three across: their
-// seven keeps two across, with the seventh alone between the top two rows.
+// neighbours into a bar across the card.
 // Three columns with white between them: an emblem at most eleven pixels
 // wide; rows filling the card's height to three pixels from its edges.
 // Middles on pixel centres (or whole units, for an emblem an even number
@@ -28,19 +25,12 @@ struct Forma {
     qreal su, mezzo, giu; // the rows' middles
     qreal curva;          // a blade's bend at its point, the same on every blade
     qreal angolo = 0;     // leaning, as a club is held: upright and knobbly it reads as a cactus
-    // The side columns' middles; coins, broader than the other emblems for
-    // their shortness, stand nearer the edges.
-    qreal sinistra = kSinistra, destra = kDestra;
-    // Whether the seven keeps two across: two columns of three and the
-    // seventh alone between the top two rows. Round emblems as broad as a
-    // third of the card cannot stand three across with white between.
-    bool settimoSolo = false;
 };
 
-constexpr Forma kDenari{12.4, 9.5, 36, 62.5, 0, 0, 9.5, 35.5, true}; // a coin's diameter
-constexpr Forma kCoppe{16, 13.5, 35.5, 58.5, 0};                     // a cup's height
-constexpr Forma kSpade{19.2, 13, 36, 59, 4.0};                       // a sword's length
-constexpr Forma kBastoni{19.4, 13, 36, 59, 0, 6};                    // a club's length
+constexpr Forma kDenari{10.4, 10.5, 35.5, 61.5, 0}; // a coin's diameter
+constexpr Forma kCoppe{16, 13.5, 35.5, 58.5, 0};    // a cup's height
+constexpr Forma kSpade{19.2, 13, 36, 59, 4.0};      // a sword's length
+constexpr Forma kBastoni{19.4, 13, 36, 59, 0, 6};   // a club's length
 
 struct Pose {
     std::array<Posa, 7> posa{};
@@ -60,38 +50,26 @@ constexpr Pose Disponi(const Forma &f, int valore)
         metti(kCentro, f.giu);
         break;
     case 3: // a diagonal from the upper left
-        metti(f.sinistra, f.su);
+        metti(kSinistra, f.su);
         metti(kCentro, f.mezzo);
-        metti(f.destra, f.giu);
+        metti(kDestra, f.giu);
         break;
     case 4: // the corners, and the five one more in the middle
     case 5:
-        metti(f.sinistra, f.su);
-        metti(f.destra, f.su);
+        metti(kSinistra, f.su);
+        metti(kDestra, f.su);
         if (valore == 5)
             metti(kCentro, f.mezzo);
-        metti(f.sinistra, f.giu);
-        metti(f.destra, f.giu);
+        metti(kSinistra, f.giu);
+        metti(kDestra, f.giu);
         break;
     case 6: // two columns of three, white down the middle
     case 7: // the same, the middle row closed by one more
-        if (valore == 7 && f.settimoSolo) {
-            // Four bands down the card: a pair, the seventh alone, two pairs.
-            const qreal passo = (f.giu - f.su) / 3;
-            metti(f.sinistra, f.su);
-            metti(f.destra, f.su);
-            metti(kCentro, std::floor(f.su + passo) + 0.5);
-            for (const qreal y : {std::floor(f.su + 2 * passo) + 0.5, f.giu}) {
-                metti(f.sinistra, y);
-                metti(f.destra, y);
-            }
-            break;
-        }
         for (const qreal y : {f.su, f.mezzo, f.giu}) {
-            metti(f.sinistra, y);
+            metti(kSinistra, y);
             if (valore == 7 && y == f.mezzo)
                 metti(kCentro, y);
-            metti(f.destra, y);
+            metti(kDestra, y);
         }
         break;
     }

@@ -285,7 +285,9 @@ void Bastone(QPainter &p, qreal h, Ornato ornato)
     // the wood's body, so that the pixels at its edge keep to the outline.)
     const qreal luce = grande ? 0.5 * u : ornato == Ornato::Carta && InchiostroDelPixelInUso() ? 1.5 : 0.9;
     Modella(p, legno, kTintaLegno, QColor(Qt::transparent), grande ? 1.5 * u : 0.9, luce);
-    Tratteggia(p, Differenza(legno, legno.translated(-1.6 * u, 0.3 * u)), kTintaLegno.ombra, 0.55 * u, 92, 0.12 * u);
+    if (grande || !InchiostroDelPixelInUso()) // a pip's pixels keep their tones
+        Tratteggia(p, Differenza(legno, legno.translated(-1.6 * u, 0.3 * u)), kTintaLegno.ombra, 0.55 * u, 92,
+                   0.12 * u);
     // On the ace the grain along the wood, lines parting round a knot (a
     // ring round a dark eye), and a second knot; on every club bark marks
     // across it. (Lines all down a small club read as a cactus's ribs.)
