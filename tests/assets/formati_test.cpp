@@ -12,6 +12,8 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
+#include <bitset>
 #include <set>
 #include <vector>
 
@@ -207,36 +209,51 @@ TEST(CarteBmp, PipsStandApartWithWhiteBetween)
     }
 }
 
-// The counts are told apart by their shape, not counted: each of the two
+// The counts are told apart by their outline, not counted: each of the two
 // to the seven has its own rows (emblems side by side, their spans down the
-// card overlapping), and an odd count from five shows one emblem alone in a
-// band of white across the card where the even count below it shows none
-// (a seven that is a six with one more squeezed into a row reads as a six).
-TEST(CarteBmp, EachCountHasItsOwnRowsAndOddOnesALoneEmblem)
+// card overlapping), and no count is another with one emblem more or less
+// (in the places, thirds across and down the card, its emblems stand in)
+// unless that one changes the outline: it closes a row between two, making
+// a bar across the card, or, on a count of five at most, stands alone in a
+// band the lower count leaves white, as the five's middle in the four's.
+// A lone middle emblem among six is missed at the natural size.
+TEST(CarteBmp, EachCountHasItsOwnRowsAndOutline)
 {
     for (int seme = 0; seme < 4; ++seme) {
         std::set<std::vector<int>> viste;
+        std::vector<std::bitset<9>> posti;
         for (int rango = 2; rango <= 7; ++rango) {
             const int code = seme * 10 + rango;
             SCOPED_TRACE(code);
             std::vector<QRect> macchie = Macchie(DecodificaBmp(LeggiFile(FileCarta(code))));
             std::sort(macchie.begin(), macchie.end(), [](const QRect &a, const QRect &b) { return a.top() < b.top(); });
             std::vector<int> file; // how many side by side, row by row down the card
-            int fondo = -1, soli = 0;
+            int fondo = -1;
+            std::bitset<9> dove;
             for (const QRect &m : macchie) {
                 if (m.top() > fondo)
                     file.push_back(0);
                 ++file.back();
                 fondo = std::max(fondo, m.bottom());
+                const QPoint c = m.center();
+                const size_t posto = size_t(std::clamp(3 * c.y() / kH, 0, 2) * 3 + std::clamp(3 * c.x() / kW, 0, 2));
+                EXPECT_FALSE(dove.test(posto)) << "two emblems in one place";
+                dove.set(posto);
             }
-            for (const QRect &a : macchie)
-                soli += std::none_of(macchie.begin(), macchie.end(), [&](const QRect &b) {
-                    return &a != &b && a.top() <= b.bottom() && b.top() <= a.bottom();
-                });
             EXPECT_TRUE(viste.insert(file).second) << "rows shared with a lower count";
-            if (rango >= 4) {
-                EXPECT_EQ(soli, rango % 2);
+            for (size_t i = 0; i < posti.size(); ++i) {
+                const std::bitset<9> diverse = posti[i] ^ dove;
+                if (diverse.count() >= 2)
+                    continue;
+                ASSERT_EQ(diverse.count(), 1u) << "the " << rango << " looks like the " << i + 2;
+                const size_t piu = size_t(std::countr_zero(diverse.to_ulong()));
+                const size_t fila = piu / 3 * 3;
+                const bool solo = rango <= 5 && (posti[i] & std::bitset<9>(0b111ul << fila)).none();
+                const bool chiude = piu % 3 == 1 && posti[i].test(fila) && posti[i].test(fila + 2);
+                EXPECT_TRUE(dove.test(piu) && (solo || chiude))
+                    << "the " << rango << " is the " << i + 2 << " and one more";
             }
+            posti.push_back(dove);
         }
     }
 }

@@ -6,13 +6,14 @@ namespace belvane::cardart {
 namespace {
 
 // Every suit counts alike, so that a count has one shape whatever the
-// emblem: the two and three in a column down the middle, the four at
-// the corners, the five the four with one in the middle, the six a row of
-// three at the top and one at the bottom, the seven the six with one in the
-// middle. So an odd count shows a lone emblem in a band of white where the
-// even one below it shows only white: the eye tells a seven from a six as it
-// tells a five from a four, by the middle alone, and never has to count
-// rows that run together into columns.
+// emblem: the two a column down the middle, the three a diagonal, the four
+// the corners and the five the corners with one in the middle, as every
+// Italian pack has them; the six two columns of three with white down the
+// middle, the seven the same with the middle row closed into a bar of
+// three. No count reads as rows of three over white (which the eye takes
+// for a four with wider rows, or misses a lone middle emblem in), and the
+// seven's one more is not alone in a band of white but joins its
+// neighbours into a bar across the card.
 // Three columns with white between them: an emblem at most eleven pixels
 // wide; rows filling the card's height to three pixels from its edges.
 // Middles on pixel centres (or whole units, for an emblem an even number
@@ -26,10 +27,10 @@ struct Forma {
     qreal angolo = 0;     // leaning, as a club is held: upright and knobbly it reads as a cactus
 };
 
-constexpr Forma kDenari{10.4, 13.5, 35.5, 58.5, 0}; // a coin's diameter
-constexpr Forma kCoppe{14, 13.5, 35.5, 58.5, 0};    // a cup's height
-constexpr Forma kSpade{19.2, 13, 36, 59, 4.6};      // a sword's length
-constexpr Forma kBastoni{18.6, 13, 36, 59, 0, 10};  // a club's length
+constexpr Forma kDenari{10.4, 10.5, 35.5, 61.5, 0}; // a coin's diameter
+constexpr Forma kCoppe{16, 13.5, 35.5, 58.5, 0};    // a cup's height
+constexpr Forma kSpade{19.2, 13, 36, 59, 4.0};      // a sword's length
+constexpr Forma kBastoni{19.4, 13, 36, 59, 0, 6};   // a club's length
 
 struct Pose {
     std::array<Posa, 7> posa{};
@@ -44,15 +45,16 @@ constexpr Pose Disponi(const Forma &f, int valore)
     // looks careless.
     const auto metti = [&](qreal x, qreal y) { d.posa[size_t(d.quante++)] = {x, y, f.altezza, f.angolo, f.curva}; };
     switch (valore) {
-    case 2:                           // in a column down the middle, filling the card's height
-        metti(kCentro, f.mezzo - 13); // on the rows' pixel grid
-        metti(kCentro, f.mezzo + 14);
+    case 2: // a column down the middle, filling the card's height
+        metti(kCentro, f.su);
+        metti(kCentro, f.giu);
         break;
-    case 3:
-        for (const qreal y : {f.su, f.mezzo, f.giu})
-            metti(kCentro, y);
+    case 3: // a diagonal from the upper left
+        metti(kSinistra, f.su);
+        metti(kCentro, f.mezzo);
+        metti(kDestra, f.giu);
         break;
-    case 4:
+    case 4: // the corners, and the five one more in the middle
     case 5:
         metti(kSinistra, f.su);
         metti(kDestra, f.su);
@@ -61,17 +63,14 @@ constexpr Pose Disponi(const Forma &f, int valore)
         metti(kSinistra, f.giu);
         metti(kDestra, f.giu);
         break;
-    case 6: // rows of three, and nothing between them
-        for (const qreal y : {f.su, f.giu})
-            for (const qreal x : {kSinistra, kCentro, kDestra})
-                metti(x, y);
-        break;
-    case 7: // rows of three, and one alone between them
-        for (const qreal x : {kSinistra, kCentro, kDestra})
-            metti(x, f.su);
-        metti(kCentro, f.mezzo);
-        for (const qreal x : {kSinistra, kCentro, kDestra})
-            metti(x, f.giu);
+    case 6: // two columns of three, white down the middle
+    case 7: // the same, the middle row closed by one more
+        for (const qreal y : {f.su, f.mezzo, f.giu}) {
+            metti(kSinistra, y);
+            if (valore == 7 && y == f.mezzo)
+                metti(kCentro, y);
+            metti(kDestra, y);
+        }
         break;
     }
     return d;

@@ -223,7 +223,7 @@ std::shared_ptr<const Registrazione> Disegno(const Chiave &k)
     const auto disegna = [&k](QPainter &p) {
         switch (k.seme) {
         case Seme::Bastoni:
-            Bastone(p, k.altezza, k.ornato == Ornato::Si);
+            Bastone(p, k.altezza, k.ornato);
             break;
         case Seme::Coppe:
             if (k.ornato == Ornato::Carta)

@@ -24,6 +24,10 @@ const QColor kFilo(0xC4, 0xDC, 0xFA);
 // the natural size the two suits are two colours, not two blots of one.
 const Tinta kTintaCoppa{QColor(0xF8, 0xC4, 0x58), QColor(0xE8, 0x96, 0x24), QColor(0xB8, 0x6C, 0x18)};
 
+// The pip coin's face: a full gold, lighter than its rim (a pale face reads
+// as an empty ring at the natural size).
+const Tinta kFacciaMoneta{QColor(0xF8, 0xDC, 0x7C), QColor(0xEC, 0xB8, 0x3A), QColor(0xC8, 0x8C, 0x20)};
+
 } // namespace
 
 // A scimitar standing point up: a long blue blade curving over its whole
@@ -33,13 +37,13 @@ const Tinta kTintaCoppa{QColor(0xF8, 0xC4, 0x58), QColor(0xE8, 0x96, 0x24), QCol
 // grip and a round golden pommel.
 void SpadaDiCarta(QPainter &p, qreal h, qreal curva)
 {
-    // A short hilt, so that two thirds of the length is blade, and a
+    // A short hilt, so that three quarters of the length is blade, and a
     // straight crossguard bar, the widest part of the sword: the silhouette
     // of a sword, a thin crescent crossed near its foot, is never a club's.
-    const qreal pomo = 0.065 * h;
-    const qreal presa = 0.09 * h;
-    const qreal spessore = 0.09 * h; // the guard
-    const qreal braccio = 0.23 * h;
+    const qreal pomo = 0.055 * h;
+    const qreal presa = 0.075 * h;
+    const qreal spessore = 0.085 * h; // the guard
+    const qreal braccio = 0.21 * h;
     const qreal fondoPresa = h / 2 - 2 * pomo + 0.2;
     const qreal guardia = fondoPresa - presa; // the guard's lower edge
     const qreal base = guardia - spessore;    // where the blade leaves the guard
@@ -48,11 +52,12 @@ void SpadaDiCarta(QPainter &p, qreal h, qreal curva)
 
     constexpr int kPassi = 24;
     const auto asse = [&](qreal t) { return curva * (0.2 * t + 0.8 * t * t); };
-    // Broadening a little towards the point, as a scimitar does, then cut
-    // to it along the back.
+    // Nearly even to the last quarter, then cut to the point along the
+    // back: a blade that broadens towards its point reads as a dagger or a
+    // feather at the natural size.
     const auto larghezza = [&](qreal t) {
         const qreal chiude = std::min(1.0, (1 - t) / 0.24);
-        return mezza * (1 + 0.25 * t) * std::sqrt(chiude);
+        return mezza * (1 + 0.08 * t) * std::sqrt(chiude);
     };
     const auto y = [&](qreal t) { return base + 0.3 + (punta - base - 0.3) * t; };
     const qreal verso = curva < 0 ? -1 : 1; // the convex side is against the bend
@@ -127,7 +132,7 @@ void SpadaDiCarta(QPainter &p, qreal h, qreal curva)
 // and red shape, never a brown blot.
 void CoppaDiCarta(QPainter &p, qreal h)
 {
-    const qreal w = 0.73 * h; // the bowl's width: three cups side by side with white between
+    const qreal w = std::min(0.73 * h, 10.2); // the bowl's width: three cups side by side with white between
     const qreal bocca = 0.06 * h;
     const qreal top = -h / 2 + bocca;
     const qreal fondoCoppa = 0.08 * h;              // where the bowl meets the stem
@@ -171,28 +176,39 @@ void CoppaDiCarta(QPainter &p, qreal h)
 }
 
 // A coin drawn for the natural size, where it is eleven pixels across: a
-// bright gold disc, a raised rim, and a solid red boss in the middle with a
-// golden heart; the boss is what tells a coin from a cup at a glance.
+// gold face in a heavy deeper rim, and a small red boss in the middle with a
+// golden heart: a gold coin, where a cup is orange gold and red.
 void DenaroDiCarta(QPainter &p, qreal h)
 {
     const qreal r = h / 2;
     const QPainterPath moneta = Cerchio({0, 0}, r, r);
-    Modella(p, moneta, kTintaOro, QColor(Qt::transparent), 0.7, 0.6);
-    p.setBrush(Qt::NoBrush);
-    p.setPen(QPen(kTintaOro.ombra, 0.3));
-    p.drawEllipse(QPointF(0, 0), r * 0.72, r * 0.72);
-    // Small petals round the boss, for the larger sizes.
-    QPainterPath petali;
-    for (int i = 0; i < 8; ++i) {
-        QTransform t;
-        t.rotate(i * 45.0 + 22.5);
-        petali.addPath(t.map(Cerchio({0, -r * 0.5}, r * 0.09, r * 0.13)));
+    // A heavy rim of deep gold round a lighter face: at the natural size a
+    // ring, a light disc and a red heart, so that each coin stands apart
+    // from the next, and from a cup, as a coin.
+    Riempi(p, moneta, kOroCavo, QColor(Qt::transparent), 0);
+    Modella(p, Cerchio({0, 0}, r * 0.74, r * 0.74), kFacciaMoneta, QColor(Qt::transparent), 0.5, 0.5);
+    // Small petals round the boss, for the larger sizes: at the natural
+    // size they would turn the coin's gold to a red lattice, the cups' gold
+    // and red.
+    if (!InchiostroDelPixelInUso()) {
+        QPainterPath petali;
+        for (int i = 0; i < 8; ++i) {
+            QTransform t;
+            t.rotate(i * 45.0 + 22.5);
+            petali.addPath(t.map(Cerchio({0, -r * 0.5}, r * 0.09, r * 0.13)));
+        }
+        Riempi(p, petali, kTintaRosso.corpo, QColor(Qt::transparent), 0);
     }
-    Riempi(p, petali, kTintaRosso.corpo, QColor(Qt::transparent), 0);
-    Ellisse(p, {0, 0}, r * 0.4, r * 0.4, kTintaRosso.corpo, kTintaRosso.ombra, kTrattoInterno);
-    Macchia(p, {0, 0}, r * 0.13, r * 0.13, kTintaOro.luce);
+    // At the natural size the boss is a plain red dot: a golden heart and a
+    // dark ring on three pixels make a lopsided mark, not a rose.
+    if (InchiostroDelPixelInUso()) {
+        Macchia(p, {0, 0}, r * 0.4, r * 0.4, kTintaRosso.corpo);
+    } else {
+        Ellisse(p, {0, 0}, r * 0.33, r * 0.33, kTintaRosso.corpo, kTintaRosso.ombra, kTrattoInterno);
+        Macchia(p, {0, 0}, r * 0.13, r * 0.13, kTintaOro.luce);
+    }
     p.setBrush(Qt::NoBrush);
-    p.setPen(Penna(kContornoEmblema, kTrattoFine));
+    p.setPen(Penna(kContornoEmblema, kTratto));
     p.drawPath(moneta);
 }
 

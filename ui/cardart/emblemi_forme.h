@@ -15,18 +15,20 @@ namespace belvane::cardart {
 // so that the deck reads as one printed sheet; ornament inside (rims, bands,
 // roses, leaves) is drawn in the dark tone of its own colour.
 inline const QColor kContornoEmblema = kContorno;
-// The clubs' wood: a dark green, so that a club stands out on the white as
-// firmly as a blade; light enough that the red cut faces and the outline
-// still show on it at the natural size.
-inline const Tinta kTintaLegno{QColor(0x84, 0xC2, 0x58), QColor(0x44, 0x94, 0x34), QColor(0x2C, 0x66, 0x24)};
+// The clubs' wood: a dark green leaning to olive, the green of bark rather
+// than of a stem, so that a club stands out on the white as firmly as a
+// blade; light enough that the red cut faces and the outline still show on
+// it at the natural size, where a darker wood reads as a dark squiggle.
+inline const Tinta kTintaLegno{QColor(0x7C, 0xB4, 0x4C), QColor(0x40, 0x88, 0x2E), QColor(0x2C, 0x62, 0x22)};
 
 // The four emblems, each drawn upright around the origin, `h` card units
 // long along its own axis (the diameter of a coin). Emblema places them.
 void Denaro(QPainter &p, qreal h, Ornato ornato);
 void Coppa(QPainter &p, qreal h, Ornato ornato);
 void Spada(QPainter &p, qreal h, Ornato ornato, qreal curva);
-// One club for the whole deck; the ace's (`grande`) has more engraving.
-void Bastone(QPainter &p, qreal h, bool grande);
+// One club for the whole deck; the ace's has more engraving, a pip's is
+// stouter.
+void Bastone(QPainter &p, qreal h, Ornato ornato);
 // The bold sword, cup and coin of the pip cards (emblemi_carte.cpp).
 void SpadaDiCarta(QPainter &p, qreal h, qreal curva);
 void CoppaDiCarta(QPainter &p, qreal h);

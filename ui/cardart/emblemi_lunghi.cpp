@@ -185,26 +185,30 @@ void Spada(QPainter &p, qreal h, Ornato ornato, qreal curva)
 }
 
 // The one club of the deck, on the pips, in the figures' hands and, drawn
-// large, on the ace: a cudgel cut from a branch, long and slim, swelling
-// from a thin grip that ends in a small knob to a blunt knobbed head. Two
-// branches lopped off on either side leave short stubs that break its
-// outline, their cut faces red; a golden leaf sprouts from the bark.
-// The wood is dark green with a light side, its grain running along it and
-// parting round a knot: wood, not a green stem.
-void Bastone(QPainter &p, qreal h, bool grande)
+// large, on the ace: a cudgel cut from a branch, a long thin grip ending in
+// a small knob, widening steadily over its upper half (a cone, never a pod)
+// to a heavy head lumpy with knots. Lopped branches leave short stubs that
+// break its outline on both sides, their cut faces red; a golden leaf
+// sprouts from the bark. The wood is dark green with a light side, its grain
+// running along it and parting round a knot: wood, not a green stem.
+void Bastone(QPainter &p, qreal h, Ornato ornato)
 {
+    const bool grande = ornato == Ornato::Si;
     const qreal u = h / 20; // drawn on a cudgel twenty units long, from y = -10u to 10u
-    // The shaft, from the grip's end (s = 0) to the head (s = 1): thin for
-    // most of its length, swelling only towards the head, so that the
-    // outline is a cudgel's and never a pod's.
-    const qreal yPresa = 8.6 * u, yTesta = -7.0 * u;
+    // The shaft, from the grip's end (s = 0) to the head (s = 1): as thin as
+    // a grip for its lower third, then widening straight to the head.
+    const qreal yPresa = 8.8 * u, yTesta = -7.4 * u;
     const auto y = [&](qreal s) { return yPresa + (yTesta - yPresa) * s; };
-    // The ace's club and the pips' are one shape; a pip's is stouter, so
-    // that at the natural size its wood is more than its outline.
-    const qreal tozzo = grande ? 0.7 : 0.95;
+    // The ace's club, the pips' and the figures' are one shape; a pip's is
+    // fuller, so that at the natural size its wood is more than its outline
+    // and a card of clubs is not a field of slivers. (A figure's is held
+    // within 3.3u of its axis, as its hand and the card's edge expect.)
+    const qreal tozzo = grande ? 0.85 : ornato == Ornato::Carta ? 1.1 : 1.0;
     const auto mezza = [&](qreal s, int lato) {
-        const qreal ruvido = 0.1 * u * std::sin(s * 13 + lato * 1.9) * std::min(1.0, s * 4);
-        return (1.15 + 0.6 * s + 1.5 * s * s * s) * tozzo * u + (grande ? 0 : 0.2) + ruvido;
+        const qreal t = std::clamp((s - 0.12) / 0.8, 0.0, 1.0);
+        const qreal sale = t * t * (3 - 2 * t);
+        const qreal ruvido = 0.1 * u * std::sin(s * 15 + lato * 1.9) * std::min(1.0, s * 4);
+        return (0.7 + 1.8 * sale) * tozzo * u + (grande ? 0 : 0.3) + ruvido;
     };
     constexpr int kPassi = 24;
     QPolygonF contorno;
@@ -216,78 +220,89 @@ void Bastone(QPainter &p, qreal h, bool grande)
     QPainterPath legno;
     legno.addPolygon(contorno);
     legno.closeSubpath();
-    // The head: a heavy round knob with a burr or two, never a smooth dome;
-    // the grip ends in a knob of its own.
-    // Wider than the shaft below it: the knob is what tells a club from a
-    // twig at the natural size.
-    const qreal testa = grande ? 3.0 * u : 3.3 * u;
-    legno = Unione(legno, Cerchio({0, -9.9 * u + testa}, testa, testa));
-    legno = Unione(legno, Cerchio({-1.4 * u, -8.9 * u}, 1.1 * u, 1.0 * u));
-    legno = Unione(legno, Cerchio({2.3 * u, -5.3 * u}, 0.9 * u, 0.9 * u)); // a burr low on the knob
-    legno = Unione(legno, Cerchio({0, 9.1 * u}, 1.5 * u, 0.9 * u));
-    // Lopped branches: stubs on either side, cut close to the wood (raised,
-    // they read as a cactus's arms), each with a red face; the ace has a
-    // third below the head.
+    // The head: a blunt round end with a burr on top and a knot low on its
+    // side (knots all round it read as a cactus's lumps), and no
+    // wider than 3.3u either side (the figures' hands and the card's edges
+    // are placed for that); the grip ends in a knob of its own.
+    const qreal k = tozzo;
+    legno = Unione(legno, Cerchio({0, -7.4 * u}, 2.75 * k * u, 2.6 * u));
+    legno = Unione(legno, Cerchio({-1.2 * k * u, -9.0 * u}, 1.2 * k * u, 1.0 * u));
+    legno = Unione(legno, Cerchio({2.1 * k * u, -6.2 * u}, 0.9 * k * u, 0.9 * u));
+    legno = Unione(legno, Cerchio({0, 9.1 * u}, 1.55 * k * u, 0.9 * u));
+    // Lopped branches: stubs on alternate sides up the shaft, raised a
+    // little and cut square, each with a red face; the ace has a fourth.
     struct Moncone {
         qreal s, lato, sporge; // where along the shaft, which side, how far beyond it
         bool grande;           // only on the ace
     };
-    constexpr std::array<Moncone, 3> kMonconi{{{0.12, -1, 1.6, false}, {0.36, 1, 1.6, false}, {0.78, -1, 1.0, true}}};
-    const qreal piega = 72; // the stubs' lean from upright
+    constexpr std::array<Moncone, 4> kMonconi{
+        {{0.16, 1, 3.0, false}, {0.42, -1, 3.0, false}, {0.64, 1, 2.4, false}, {0.84, -1, 1.2, true}}};
+    const qreal piega = 62; // the stubs' lean from upright
     // A stub's width: on a small club broad enough that its red face
-    // survives the natural size.
-    const qreal largo = (grande ? 1.6 : 1.9) * u;
+    // survives the natural size, on a pip broader still.
+    const qreal largo = (grande ? 1.3 : ornato == Ornato::Carta ? 1.9 : 1.5) * u;
     QPainterPath tagli, anelli, foglie, vene;
     for (const Moncone &m : kMonconi) {
         if (m.grande && !grande)
             continue;
         const qreal w = mezza(m.s, int(m.lato));
-        const qreal fuori = (w * 0.7 + m.sporge * u * (grande ? 0.55 : 0.8)) / std::sin(qDegreesToRadians(piega));
+        const qreal fuori = (w * 0.7 + m.sporge * u * (grande ? 0.6 : 0.8)) / std::sin(qDegreesToRadians(piega));
         QTransform t;
         t.translate(m.lato * w * 0.3, y(m.s));
         t.rotate(m.lato * piega);
         QPainterPath ramo;
-        ramo.moveTo(-largo * 0.65, largo * 0.8);
+        ramo.moveTo(-largo * 0.7, largo * 0.9);
         ramo.lineTo(-largo * 0.5, -fuori);
         ramo.lineTo(largo * 0.5, -fuori);
-        ramo.lineTo(largo * 0.65, largo * 0.8);
+        ramo.lineTo(largo * 0.7, largo * 0.9);
         ramo.closeSubpath();
         legno = Unione(legno, t.map(ramo));
         tagli.addPath(t.map(Cerchio({0, -fuori}, largo * 0.58, largo * 0.4)));
         anelli.addPath(t.map(Cerchio({0, -fuori}, largo * 0.22, largo * 0.12)));
     }
-    // Golden leaves sprouting from the bark, each on its own with white
-    // round it, turned up and out: on a small club one, low on the shaft,
-    // never at the head, where it would read as a beak; on the ace two, on
-    // either side.
+    // Golden leaves sprouting from the bark between the stubs, each on its
+    // own with white round it, turned up and out: on a small club one, on
+    // the ace two, on either side.
     struct Gemma {
         qreal s, lato, angolo;
     };
-    constexpr std::array<Gemma, 3> kGemme{{{0.34, -1, -38}, {0.52, -1, -32}, {0.26, 1, 30}}};
+    constexpr std::array<Gemma, 3> kGemme{{{0.4, 1, 38}, {0.58, 1, 34}, {0.3, -1, -34}}};
     for (size_t i = grande ? 1 : 0; i < (grande ? 3u : 1u); ++i) {
         const Gemma &g = kGemme[i];
         const QPointF base(g.lato * mezza(g.s, int(g.lato)) * 0.8, y(g.s));
-        const qreal lungo = (grande ? 5.0 : 5.4) * u;
-        foglie = Unione(foglie, Foglia(base, lungo, lungo * (grande ? 0.42 : 0.5), g.angolo, 0.4, 0.78, 1.0, 0.45));
+        const qreal lungo = (grande ? 5.0 : 5.2) * u;
+        foglie = Unione(foglie, Foglia(base, lungo, lungo * (grande ? 0.42 : 0.46), g.angolo, 0.4, 0.78, 1.0, 0.45));
         QTransform v;
         v.translate(base.x(), base.y());
         v.rotate(g.angolo);
         vene.moveTo(v.map(QPointF(0, -0.6 * u)));
         vene.lineTo(v.map(QPointF(0, -lungo * 0.8)));
     }
-    Modella(p, legno, kTintaLegno, QColor(Qt::transparent), grande ? 1.5 * u : 0.8, grande ? 0.5 * u : 0.9);
-    // On the ace the bark engraved along the wood's shaded half.
-    if (grande)
+    // Matte wood: a narrow light edge (a broad shine down a green club reads
+    // as a gherkin's skin), and the bark engraved across its shaded half,
+    // too fine to show at the natural size.
+    // (On a pip at the natural size the light edge is broader, lighter than
+    // the wood's body, so that the pixels at its edge keep to the outline.)
+    const qreal luce = grande ? 0.5 * u : ornato == Ornato::Carta && InchiostroDelPixelInUso() ? 1.5 : 0.9;
+    Modella(p, legno, kTintaLegno, QColor(Qt::transparent), grande ? 1.5 * u : 0.9, luce);
+    if (grande || !InchiostroDelPixelInUso()) // a pip's pixels keep their tones
         Tratteggia(p, Differenza(legno, legno.translated(-1.6 * u, 0.3 * u)), kTintaLegno.ombra, 0.55 * u, 92,
                    0.12 * u);
-    // The grain along the wood, lines parting round a knot (a ring round a
-    // dark eye); on the ace bark marks across it and a second knot.
+    // On the ace the grain along the wood, lines parting round a knot (a
+    // ring round a dark eye), and a second knot; on every club bark marks
+    // across it. (Lines all down a small club read as a cactus's ribs.)
     QPainterPath venatura;
     std::vector<QPointF> nodi{QPointF(-0.25 * mezza(0.45, -1), y(0.45))};
     if (grande)
         nodi.emplace_back(0.3 * mezza(0.8, 1), y(0.8));
+    // Broken into short runs, as the grain of bark is: long unbroken lines
+    // down a green shape read as a cactus's ribs.
+    int corsa = 0;
     for (const qreal scarto : {-0.45, 0.1, 0.55}) {
+        if (!grande)
+            break;
         venatura.moveTo(scarto * mezza(0.04, 1), y(0.04));
+        corsa += 3;
         for (int k = 1; k <= 20; ++k) {
             const qreal s = 0.04 + 1.05 * k / 20;
             qreal x = (scarto + 0.07 * std::sin(s * 9 + scarto * 5)) * mezza(s, 1);
@@ -295,21 +310,22 @@ void Bastone(QPainter &p, qreal h, bool grande)
                 const qreal vicino = std::max(0.0, 1 - std::abs(y(s) - nodo.y()) / (1.6 * u));
                 x += (x < nodo.x() ? -1 : 1) * vicino * 0.6 * u;
             }
-            venatura.lineTo(x, y(s));
+            if ((k + corsa) % 7 == 0)
+                venatura.moveTo(x, y(s));
+            else
+                venatura.lineTo(x, y(s));
         }
     }
     for (const QPointF &nodo : nodi) {
         venatura.addEllipse(nodo, 0.55 * u, 0.85 * u);
         venatura.addEllipse(nodo, 0.2 * u, 0.32 * u);
     }
-    if (grande) {
-        for (int i = 0; i < 6; ++i) {
-            const qreal s = 0.12 + 0.8 * i / 5;
-            const int lato = i % 2 ? 1 : -1;
-            const qreal w = std::min(mezza(s, -1), mezza(s, 1));
-            venatura.moveTo(lato * w * 0.85, y(s) + w * 0.2);
-            venatura.quadTo(lato * w * 0.3, y(s) - w * 0.15, -lato * w * 0.1, y(s));
-        }
+    for (int i = 0; i < 6; ++i) {
+        const qreal s = 0.12 + 0.8 * i / 5;
+        const int lato = i % 2 ? 1 : -1;
+        const qreal w = std::min(mezza(s, -1), mezza(s, 1));
+        venatura.moveTo(lato * w * 0.85, y(s) + w * 0.2);
+        venatura.quadTo(lato * w * 0.3, y(s) - w * 0.15, -lato * w * 0.1, y(s));
     }
     p.setBrush(Qt::NoBrush);
     p.setPen(QPen(kTintaLegno.ombra, grande ? 0.45 : 0.22, Qt::SolidLine, Qt::RoundCap));
