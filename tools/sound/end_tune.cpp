@@ -3,10 +3,10 @@
 // the band's first chord the trumpet plays the game tune's opening figure,
 // in major and in its rocking rhythm; a clarinet sings in thirds and sixths
 // under it and once answers it, and the line grows bar by bar, through a
-// timpani roll on the dominant and a broadening, to one full chord with two
-// crashes and the timpani, the loudest moment, the trumpet on the tonic at
+// timpani roll on the dominant and a broadening, to one full chord with a
+// crash and the timpani, the loudest moment, the trumpet on the tonic at
 // its highest. The held parts lift together after a bar and a half, and the
-// crashes, the harp and the timpani ring on half a bar after them.
+// crash, the harp and the timpani ring on half a bar after them.
 // No part climbs above C7 or plays harder than velocity 100, so it rings
 // rather than shrieks.
 #include "band.h"
@@ -59,14 +59,13 @@ constexpr std::array<std::string_view, 6> kMelody = {
     "D5/3 C#5/1 B4/2 D5/2 F#5/2 G#5/2",
     "A5/18",
 };
-// A third or a sixth under the tune where they strike together;
-// while the trumpet holds its E, the clarinet answers with the head's figure
-// turned downwards, and under the call it holds, then rises a step with the
-// trumpet.
+// A third or a sixth under the tune where they strike together, but a line
+// of its own: it holds while the trumpet turns and climbs, falls as it
+// rises, and rises a step as it falls; while the trumpet holds its E, the
+// clarinet answers with the head's figure turned downwards; over the
+// dominant it holds its B under the run and steps up to the third.
 constexpr std::array<std::string_view, 6> kSecond = {
-    "C#4/3 D4/1 C#4/2 F#4/4 G#4/2",   "A4/4 B4/2 C#5/3 B4/1 A4/2",
-    "B4/4 C#5/2 D5/4 C#5/2",          "C#5/6 A4/4 D5/2",
-    "B4/3 A4/1 G#4/2 B4/2 D5/2 E5/2", "C#5/18",
+    "C#4/10 G#4/2", "A4/4 B4/2 C#5/3 B4/1 A4/2", "B4/6 A4/4 C#5/2", "C#5/6 A4/4 D5/2", "B4/4 G#4/2 B4/6", "C#5/18",
 };
 // The bass climbs F# B C# D to the dominant, and falls to the tonic.
 constexpr std::array<std::string_view, 6> kChords = {"A", "A F#m", "D/F# Bm7", "A/C# Bm7/D", "E7", "A"};
@@ -80,9 +79,11 @@ constexpr std::string_view kDominantBass = "E3/3 E2/3"; // in eighths
 // The lines grow from the first bar to the last chord: each starts where
 // the eight-bar arc still rises.
 constexpr int kLinePlace = 2;
-// With the bar-1 hit a light cymbal splashes; the accordion keeps to its
-// afterbeats, leaving the low register of the downbeat to the harp.
+// With the bar-1 hit a light cymbal splashes, and the accordion stabs the
+// chord's low notes with the bass before its afterbeats.
 constexpr std::uint8_t kSplashKey = 55, kSplashVelocity = 78;
+constexpr std::array<std::uint8_t, 2> kFirstStab = {52, 57}; // E3 A3
+constexpr std::uint8_t kFirstStabVelocity = 62;
 constexpr Grid kLastBarGrid{kSixEightFine.ticksPerStep, 18}; // the final bar and a half
 // How long the final chord's parts sound: the held ones (trumpet, clarinet,
 // accordion, bass) a bar and a half, so the ringing has its harmony, the
@@ -97,21 +98,23 @@ constexpr Voice kClarinetSecond{kClarinet, 0, 74, 16, Articulation::Plain, 6};
 // it plays out.
 constexpr int kFinalAccent = 18, kSecondFinalAccent = 16;
 
-// Two crash cymbals, the second softer, so the splash is big but does not
-// cover the trumpet's top note.
-constexpr std::array<std::pair<std::uint8_t, std::uint8_t>, 2> kCrashes = {{{49, 96}, {57, 80}}};
+// One crash: big, but it does not cover the trumpet's top note.
+constexpr std::uint8_t kCrash = 49, kCrashVelocity = 92;
 // The timpani: the tonic struck at the start and on the last chord, a roll
 // on the dominant between.
 constexpr std::uint8_t kTimpaniTonic = 45, kTimpaniDominant = 40; // A2, E2
 constexpr std::uint8_t kLastDrumVelocity = 86;                    // under the trumpet's top note
 constexpr std::uint8_t kFirstHitVelocity = 86;                    // the opening stroke, under the last
-constexpr std::array<std::uint8_t, 3> kFirstChord = {45, 52, 57}; // A2 E3 A3, under the trumpet's E4
+// A quick sweep up the tonic chord, from under the trumpet's E4 to over it.
+constexpr std::array<std::uint8_t, 8> kFirstChord = {45, 52, 57, 61, 64, 69, 73, 76}; // A2 .. E5
 // The accordion spreads the final chord up to E5, filling the top between
 // the clarinet's C#5 and the trumpet's A5 (the third left to the clarinet).
 constexpr std::array<std::uint8_t, 2> kFinalTop = {69, 76}; // A4 E5
 constexpr std::uint8_t kFinalTopVelocity = 64;
-// A timpani roll grows through the dominant's second half into the last chord.
-constexpr std::array<std::uint8_t, 6> kRoll = {58, 64, 70, 76, 82, 88};
+// A timpani roll, in thirty-seconds, grows through the dominant's second
+// half into the last chord, the sticks a little uneven.
+constexpr std::uint32_t kRollStrokes = 12, kRollTicks = kSixEightFine.ticksPerStep / 2;
+constexpr int kRollFrom = 48, kRollTo = 86, kRollUneven = 3;
 constexpr std::uint32_t kFirstRollTicks = 15;
 constexpr std::uint8_t kFirstChordVelocity = 72; // under the trumpet's first notes
 // Under the call's F#, on the second beat of the bar before the dominant, the
@@ -169,9 +172,12 @@ std::vector<MidiTrack> ComposeEndTune()
         band.AccompanyBar(now, kChords[bar], style, kChords[last ? bar : bar + 1]);
         if (bar == 0) {
             // The first downbeat is struck at once by the whole band: the
-            // harp spreads the tonic chord quickly under the timpani.
+            // harp sweeps up the tonic chord over the timpani.
             band.Track(kTimpani).Note(now, kTimpani, kTimpaniTonic, kFirstHitVelocity, kSixEight.barTicks() / 2);
             band.Percussion(now, kSplashKey, kSplashVelocity, kSixEight.barTicks() / 2);
+            for (const std::uint8_t key : kFirstStab) {
+                band.Track(kAccordion).Note(now, kAccordion, key, kFirstStabVelocity, kSixEight.ticksPerStep - 40);
+            }
             for (std::uint32_t i = 0; i < kFirstChord.size(); ++i) {
                 band.Track(kHarp).Note(now + i * kFirstRollTicks, kHarp, kFirstChord[i], kFirstChordVelocity,
                                        kSixEight.barTicks() / 2);
@@ -184,17 +190,17 @@ std::vector<MidiTrack> ComposeEndTune()
             }
         }
         if (bar + 2 == kChords.size()) {
-            for (std::uint32_t i = 0; i < kRoll.size(); ++i) {
-                band.Track(kTimpani).Note(now + kSixEight.barTicks() / 2 + i * kSixEightFine.ticksPerStep, kTimpani,
-                                          kTimpaniDominant, kRoll[i], kSixEightFine.ticksPerStep - 10);
+            for (std::uint32_t i = 0; i < kRollStrokes; ++i) {
+                const int velocity = kRollFrom + (kRollTo - kRollFrom) * static_cast<int>(i) / (kRollStrokes - 1) +
+                    (i % 2 == 0 ? kRollUneven : -kRollUneven);
+                band.Track(kTimpani).Note(now + kSixEight.barTicks() / 2 + i * kRollTicks, kTimpani, kTimpaniDominant,
+                                          static_cast<std::uint8_t>(velocity), kRollTicks);
             }
         }
         if (last) {
-            // The crashes ring under the whole chord: struck short, the
+            // The crash rings under the whole chord: struck short, the
             // synthesiser cuts them before they are heard.
-            for (const auto &[crash, velocity] : kCrashes) {
-                band.Percussion(now, crash, velocity, kRingingTicks);
-            }
+            band.Percussion(now, kCrash, kCrashVelocity, kRingingTicks);
             // Both drums: the tonic and its fifth below.
             band.Track(kTimpani).Note(now, kTimpani, kTimpaniTonic, kLastDrumVelocity, kRingingTicks);
             band.Track(kTimpani).Note(now, kTimpani, kTimpaniDominant, kLastDrumVelocity, kRingingTicks);
@@ -204,7 +210,7 @@ std::vector<MidiTrack> ComposeEndTune()
         }
         now += last ? kLastBarGrid.barTicks() : kSixEight.barTicks();
     }
-    // The file ends as the crashes, the harp and the timpani stop ringing.
+    // The file ends as the crash, the harp and the timpani stop ringing.
     return band.Tracks(conductor, lastBar + kRingingTicks);
 }
 
