@@ -552,6 +552,7 @@ void Band::PadChord(std::uint32_t start, int beatStep, const Chord &chord, std::
     std::vector<bool> doubling(best.size());
     for (std::size_t i = 0; i < best.size(); ++i) {
         doubling[i] = DoublesMelody(best[i], start, length) || slides(best[i]) || LeanedOn(best[i], start, length) ||
+            (best[i] < kLowRegister && Rubs(best[i], start, length)) ||
             DoublesSeventh(chord, best[i], start, start + length) ||
             GrowlsOverBass(best[i], beatStep, static_cast<int>(length / kStep));
     }

@@ -54,7 +54,7 @@ constexpr std::uint8_t kClarinet = 2;
 constexpr std::uint8_t kOboe = 3;
 constexpr std::uint8_t kBass = kGameTuneBass;
 constexpr std::uint8_t kHarp = 6;
-constexpr std::uint8_t kChords = 7;
+constexpr std::uint8_t kChords = kGameTuneGuitar;
 constexpr std::uint8_t kStrings = kGameTuneStrings;
 
 constexpr Part kParts[] = {
