@@ -5,8 +5,8 @@
 // under it and once answers it, and the line grows bar by bar, through a
 // timpani roll on the dominant and a broadening, to one full chord with a
 // crash and the timpani, the loudest moment, the trumpet on the tonic at
-// its highest. The held parts lift together after a bar and a half, and the
-// crash, the harp and the timpani ring on half a bar after them.
+// its highest. The winds lift after a bar, the accordion and the bass half a
+// bar later, and the crash, the harp and the timpani ring on half a bar more.
 // No part climbs above C7 or plays harder than velocity 100, so it rings
 // rather than shrieks.
 #include "band.h"
@@ -57,7 +57,7 @@ constexpr std::array<std::string_view, 6> kMelody = {
     "D5/4 E5/2 F#5/4 E5/2",
     "E5/2 E5/1 E5/1 E5/2 F#5/3 G#5/1 F#5/2",
     "D5/3 C#5/1 B4/2 D5/2 F#5/2 G#5/2",
-    "A5/18",
+    "A5/12 r/6",
 };
 // A third or a sixth under the tune where they strike together, but a line
 // of its own: it holds while the trumpet turns and climbs, falls as it
@@ -65,7 +65,7 @@ constexpr std::array<std::string_view, 6> kMelody = {
 // clarinet answers with the head's figure turned downwards; over the
 // dominant it holds its B under the run and steps up to the third.
 constexpr std::array<std::string_view, 6> kSecond = {
-    "C#4/10 G#4/2", "A4/4 B4/2 C#5/3 B4/1 A4/2", "B4/6 A4/4 C#5/2", "C#5/6 A4/4 D5/2", "B4/4 G#4/2 B4/6", "C#5/18",
+    "C#4/10 G#4/2", "A4/4 B4/2 C#5/3 B4/1 A4/2", "B4/6 A4/4 C#5/2", "C#5/6 A4/4 D5/2", "B4/4 G#4/2 B4/6", "C#5/12 r/6",
 };
 // The bass climbs F# B C# D to the dominant, and falls to the tonic.
 constexpr std::array<std::string_view, 6> kChords = {"A", "A F#m", "D/F# Bm7", "A/C# Bm7/D", "E7", "A"};
@@ -85,18 +85,20 @@ constexpr std::uint8_t kSplashKey = 55, kSplashVelocity = 78;
 constexpr std::array<std::uint8_t, 2> kFirstStab = {52, 57}; // E3 A3
 constexpr std::uint8_t kFirstStabVelocity = 62;
 constexpr Grid kLastBarGrid{kSixEightFine.ticksPerStep, 18}; // the final bar and a half
-// How long the final chord's parts sound: the held ones (trumpet, clarinet,
-// accordion, bass) a bar and a half, so the ringing has its harmony, the
+// How long the final chord's parts sound: the accordion and the bass a bar
+// and a half (the winds a bar, as written), so the ringing has its harmony, the
 // crash, the harp and the timpani half a bar more, to the end of the file:
 // their release then dies away as the program goes on rendering after it.
 constexpr std::uint32_t kHeldTicks = kLastBarGrid.ticksPerStep * kLastBarGrid.stepsPerBar;
 constexpr std::uint32_t kRingingTicks = kHeldTicks + kSixEight.ticksPerStep * 3;
 
-constexpr Voice kTrumpetLead{kTrumpet, 0, 84, 20, Articulation::Plain, 6};
+// The trumpet starts below its full voice, so that the climb to the last
+// chord grows.
+constexpr Voice kTrumpetLead{kTrumpet, 0, 81, 20, Articulation::Plain, 6};
 constexpr Voice kClarinetSecond{kClarinet, 0, 74, 16, Articulation::Plain, 6};
 // The trumpet's last note is its loudest (the summit); the clarinet under
 // it plays out.
-constexpr int kFinalAccent = 18, kSecondFinalAccent = 16;
+constexpr int kFinalAccent = 21, kSecondFinalAccent = 16;
 
 // One crash: big, but it does not cover the trumpet's top note.
 constexpr std::uint8_t kCrash = 49, kCrashVelocity = 92;
@@ -124,6 +126,10 @@ constexpr std::uint8_t kFirstChordVelocity = 72; // under the trumpet's first no
 constexpr std::size_t kLeaningBar = 3;
 constexpr std::array<std::uint8_t, 2> kLeaningChord = {54, 62}; // F#3 D4
 constexpr std::uint8_t kLeaningVelocity = 60;
+constexpr std::array<std::uint8_t, 4> kCallHarp = {57, 61, 64, 69}; // A3 C#4 E4 A4
+constexpr std::uint8_t kCallHarpVelocity = 60;
+// In the first bar the accordion's afterbeats leave the clarinet's C#4 to it.
+constexpr int kFirstBarChordTop = 59;
 
 } // namespace
 
@@ -165,6 +171,7 @@ std::vector<MidiTrack> ComposeEndTune()
         // second beat and falls a fifth to the lowest A of the tune.
         band.SetWalk(bar + 2 < kChords.size());
         band.SetBassShift(last ? -12 : 0);
+        band.SetChordCeiling(bar == 0 ? kFirstBarChordTop : 0);
         if (bar + 2 == kChords.size()) {
             band.WriteBass(kDominantBass);
         }
@@ -184,6 +191,11 @@ std::vector<MidiTrack> ComposeEndTune()
             }
         }
         if (bar == kLeaningBar) {
+            // Under the call's repeated E the harp runs up the chord.
+            for (std::uint32_t i = 0; i < kCallHarp.size(); ++i) {
+                band.Track(kHarp).Note(now + i * kSixEightFine.ticksPerStep, kHarp, kCallHarp[i], kCallHarpVelocity,
+                                       (kCallHarp.size() - i + 2) * kSixEightFine.ticksPerStep);
+            }
             const std::uint32_t beat = kSixEight.barTicks() / 2;
             for (const std::uint8_t key : kLeaningChord) {
                 band.Track(kAccordion).Note(now + beat, kAccordion, key, kLeaningVelocity, beat - 40);

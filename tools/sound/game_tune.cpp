@@ -136,9 +136,11 @@ const Bars kSequence = {"r/8 G6/2 B6/2", "C7/4 B6/2 A6/4 C7/2", "C7/3 A6/3 F6/3 
 const Bars kSequenceOboe = {"r/2 B5/2 A5/2 G5/4 B5/2", "B5/3 G5/3 E5/3 G5/3"};
 // Between the strummed chords and the winds the strings hold the chords'
 // thirds and sevenths, a step at a time, so the circle of fifths has a
-// middle: the seventh of each chord the third of the next, and the last
-// seventh falling to the leading note.
-const Bars kSequenceCounter = {"G4/12", "F4/12", "~F4/12", "E4/12", "A4/12", "~A4/12", "G#4/12"};
+// middle: the seventh of each chord the third of the next; the last
+// seventh held over the dominant falls to its third, rings under the harp's
+// bar and rises to the tonic as the violin begins.
+const Bars kSequenceCounter = {"G4/12",  "F4/12",       "~F4/12",  "E4/12",   "A4/12",
+                               "~A4/12", "~A4/6 G#4/6", "~G#4/12", "A4/6 r/6"};
 const Bars kSequenceClose = {"r/2 A6/2 G6/2 F6/4 A6/2", "A6/3 F6/3 D6/3 E6/3", "G#6/3 A6/1 B6/2 D7/4 r/2"};
 
 // The theme on the violin, on its E string, after a bar of harp on the
@@ -169,8 +171,10 @@ const Bars kInterlude = {
 // the harp's running sixteenths: it falls by step as the bass climbs to the
 // dominant, holds the seventh over the dominant of E, and a run down to the
 // leading note hands the theme's second half to the flute.
-const Bars kSong = {"E5/6 A5/6", "D6/9 B5/3",        "C6/9 B5/3", "A5/6 G5/6",
-                    "F5/6 A5/6", "~A5/6 F#5/3 A5/3", "C6/6 B5/6", "E6/4 B5/2 D6/1 C6/1 B5/1 A5/1 G#5/2"};
+const Bars kSong = {"E5/6 A5/6",           "D6/6 B5/3 D6/3",
+                    "C6/9 B5/3",           "A5/4 E5/2 G5/6",
+                    "F5/3 E5/1 F5/2 A5/6", "~A5/4 B5/1 A5/1 F#5/4 A5/2",
+                    "C6/6 B5/6",           "E6/4 B5/2 D6/1 C6/1 B5/1 A5/1 G#5/2"};
 const Bars kThemeReturnFlute = {"A5/6 C6/2 B5/2 C6/2", "D6/6 B5/2 G5/2 r/2"};
 const Bars kThemeReturnSummit = {"E6/2 F6/2 G6/8", "F6/4 E6/2 D6/4 C6/2"};
 const Bars kThemeReturnFluteClose = {"F6/2 E6/2 D6/2 r/6", "D6/4 C6/4 B5/4", "G#5/3 A5/1 B5/2 D6/3 C6/1 B5/2",
@@ -215,15 +219,15 @@ constexpr Voice kOboeLanding{kOboe, 0, 57, 14, Articulation::Plain, 8}; // as lo
 constexpr Voice kFluteLead{kFlute, 0, 77, 14, Articulation::Plain, 8};
 // The flute's return, softer than its first tune: its climb to the G, the
 // loop's summit, stands out by its height, not by force.
-constexpr Voice kFluteReturn{kFlute, 0, 72, 14, Articulation::Plain, 8};
-constexpr Voice kFluteSummit{kFlute, 0, 74, 14, Articulation::Plain, 8};
+constexpr Voice kFluteReturn{kFlute, 0, 70, 14, Articulation::Plain, 8};
+constexpr Voice kFluteSummit{kFlute, 0, 70, 14, Articulation::Plain, 8};
 constexpr Voice kViolinLead{kViolin, 0, 67, 14, Articulation::Plain, 8};
 constexpr Voice kViolinSong{kViolin, 0, 68, 10, Articulation::Plain, 8};
 constexpr Voice kOboeEcho{kOboe, 0, 62, 14, Articulation::Plain, 8};
 constexpr Voice kOboeLead{kOboe, 0, 59, 14, Articulation::Plain, 8};
 constexpr Voice kOboeCall{kOboe, 0, 57, 14, Articulation::Plain, 8};
 constexpr Voice kStringsCounter{kStrings, 0, 48, 30, Articulation::Plain, 5};
-constexpr Voice kStringsSequence{kStrings, 0, 44, 30, Articulation::Plain, 5};
+constexpr Voice kStringsSequence{kStrings, 0, 54, 30, Articulation::Plain, 5};
 
 // The first bar of each part of the form, counted from 0.
 constexpr std::size_t kA = 4, kB = 20, kSequenceBar = 28, kAViolin = 36, kC = 46, kSongBar = 54, kAAgain = 62,
@@ -370,8 +374,9 @@ const Layer kLayers[] = {
     {kSequenceBar, kSequenceBar + 1, Accompaniment::Arpeggio, false},
     {kAViolin - 1, kAViolin, Accompaniment::Arpeggio, true},
     {kAViolin, kSongBar, Accompaniment::Pad, true},
-    // The harp spells out the turn to D minor over the held strings.
-    {kAViolin, kAViolin + 4, Accompaniment::Arpeggio, false, -12},
+    // Over the held strings the guitar picks the chords, then the harp
+    // spells out the turn to D minor.
+    {kAViolin, kAViolin + 4, Accompaniment::Broken, false, -4},
     {kAViolin + 4, kAViolin + 5, Accompaniment::Rolled, false, -12}, // the close in C, the violin's breath
     {kAViolin + 5, kAViolin + 8, Accompaniment::Arpeggio, false, -12},
     {kAViolin + 8, kC, Accompaniment::Rolled, false, -12}, // the cadence to D minor
@@ -382,8 +387,8 @@ const Layer kLayers[] = {
     // strings a soft floor.
     {kSongBar, kAAgain, Accompaniment::Cascade, true, -6},
     {kSongBar, kAAgain, Accompaniment::Pad, false, -12},
-    {kAAgain, kAAgain + 4, Accompaniment::Rising, true, -5},
-    {kAAgain + 4, kCodaBar, Accompaniment::Rolled, true, -5},
+    {kAAgain, kAAgain + 4, Accompaniment::Rising, true, -8},
+    {kAAgain + 4, kCodaBar, Accompaniment::Rolled, true, -8},
     {kCodaBar, kCodaBar + 5, Accompaniment::Pad, true},
     {kCodaBar + 4, kCodaBar + 5, Accompaniment::Arpeggio, false},
     {kCodaBar + 5, kEndBar, Accompaniment::Arpeggio, true},
@@ -409,7 +414,7 @@ const Level kLevels[] = {{0, -18},
                          {kC, -27},
                          {kSongBar - 2, -12},
                          {kSongBar - 1, -10},
-                         {kSongBar, -10},
+                         {kSongBar, -13},
                          {kSongBar + 7, -3},
                          {kAAgain + 2, 4},
                          {kCodaBar - 1, 0},
