@@ -96,6 +96,15 @@ std::array<int, 4> HarpSpread(const Chord &chord)
     return {bass, above[0], above[1], above[2]};
 }
 
+// How long a chord note is kept clear of melody notes entering a semitone or
+// a minor ninth over it: all the time it rings, except the chord's third,
+// which it keeps (without it the chord is hollow), clear only as it is struck.
+std::uint32_t RubbingSpan(const Chord &chord, int key, std::uint32_t length)
+{
+    const bool third = chord.intervals.size() > 1 && ((key - chord.root) % 12 + 12) % 12 == chord.intervals[1];
+    return third ? 1 : length;
+}
+
 // The key of a pitch class nearest to `to`, kept within the bass's range.
 int Nearest(int pitchClass, int to)
 {
@@ -318,7 +327,8 @@ void Band::OffbeatChords(std::uint32_t beatStart, int beatStep, const Chord &cho
         const std::size_t top = tones.size() - 1;
         const std::array<std::size_t, 2> picked = {beatStep == 0 ? top - 1 : 0, top};
         for (int offset = 1; offset <= 2; ++offset) {
-            if (Rubs(tones[picked[offset - 1]], beatStart + offset * kStep, (kBeatSteps - offset) * kStep) ||
+            if (Rubs(tones[picked[offset - 1]], beatStart + offset * kStep,
+                     RubbingSpan(chord, tones[picked[offset - 1]], (kBeatSteps - offset) * kStep)) ||
                 GrowlsOverBass(tones[picked[offset - 1]], beatStep + offset, kBeatSteps - offset)) {
                 continue;
             }
@@ -332,7 +342,8 @@ void Band::OffbeatChords(std::uint32_t beatStart, int beatStep, const Chord &cho
         // Strummed on the beat with the bass and left to ring through it.
         const int shift = feel_.Shift(kChordSpread);
         for (std::size_t i = 0; i < tones.size(); ++i) {
-            if (Rubs(tones[i], beatStart, kBeatTicks) || GrowlsOverBass(tones[i], beatStep, kBeatSteps)) {
+            if (Rubs(tones[i], beatStart, RubbingSpan(chord, tones[i], kBeatTicks)) ||
+                GrowlsOverBass(tones[i], beatStep, kBeatSteps)) {
                 continue;
             }
             Play(who_.offbeat, beatStart, tones[i], touch.chordFirst - kBlockSofter, kBeatTicks - touch.chordGap,
@@ -350,7 +361,7 @@ void Band::OffbeatChords(std::uint32_t beatStart, int beatStep, const Chord &cho
         const std::uint32_t length = held ? 2 * kStep - touch.chordGap : kStep - touch.chordGap;
         const int shift = feel_.Shift(kChordSpread);
         for (std::size_t i = light && offset == 2 ? 1 : 0; i < tones.size(); ++i) {
-            if (Rubs(tones[i], beatStart + offset * kStep, length) ||
+            if (Rubs(tones[i], beatStart + offset * kStep, RubbingSpan(chord, tones[i], length)) ||
                 GrowlsOverBass(tones[i], beatStep + offset, held ? 2 : 1)) {
                 continue;
             }
@@ -552,7 +563,7 @@ void Band::PadChord(std::uint32_t start, int beatStep, const Chord &chord, std::
     std::vector<bool> doubling(best.size());
     for (std::size_t i = 0; i < best.size(); ++i) {
         doubling[i] = DoublesMelody(best[i], start, length) || slides(best[i]) || LeanedOn(best[i], start, length) ||
-            (best[i] < kLowRegister && Rubs(best[i], start, length)) ||
+            (best[i] < kLowRegister && Rubs(best[i], start, RubbingSpan(chord, best[i], length))) ||
             DoublesSeventh(chord, best[i], start, start + length) ||
             GrowlsOverBass(best[i], beatStep, static_cast<int>(length / kStep));
     }

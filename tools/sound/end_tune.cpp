@@ -5,8 +5,8 @@
 // under it and once answers it, and the line grows bar by bar, through a
 // timpani roll on the dominant and a broadening, to one full chord with a
 // crash and the timpani, the loudest moment, the trumpet on the tonic at
-// its highest. The winds lift after a bar, the accordion and the bass half a
-// bar later, and the crash, the harp and the timpani ring on half a bar more.
+// its highest. The held parts lift together after a bar and a half, and the
+// crash, the harp and the timpani ring on half a bar after them.
 // No part climbs above C7 or plays harder than velocity 100, so it rings
 // rather than shrieks.
 #include "band.h"
@@ -52,20 +52,18 @@ constexpr Accompanists kAccompanists{kBass, kAccordion, kAccordion, kHarp, kAcco
 // to the F#, turning through the G# only in passing; over the dominant the line turns down from its seventh and
 // runs up to the tonic on the final chord: the summit comes once, at the end.
 constexpr std::array<std::string_view, 6> kMelody = {
-    "E4/3 F#4/1 E4/2 A4/4 B4/2",
-    "C#5/4 D5/2 E5/6",
-    "D5/4 E5/2 F#5/4 E5/2",
-    "E5/2 E5/1 E5/1 E5/2 F#5/3 G#5/1 F#5/2",
-    "D5/3 C#5/1 B4/2 D5/2 F#5/2 G#5/2",
-    "A5/12 r/6",
+    "E4/3 F#4/1 E4/2 A4/4 B4/2",        "C#5/4 D5/2 E5/6",
+    "D5/3 C#5/1 D5/2 F#5/4 E5/2",       "E5/2 E5/1 E5/1 E5/2 F#5/3 G#5/1 F#5/2",
+    "D5/3 C#5/1 B4/2 D5/2 F#5/2 G#5/2", "A5/18",
 };
 // A third or a sixth under the tune where they strike together, but a line
-// of its own: it holds while the trumpet turns and climbs, falls as it
-// rises, and rises a step as it falls; while the trumpet holds its E, the
-// clarinet answers with the head's figure turned downwards; over the
-// dominant it holds its B under the run and steps up to the third.
+// of its own: it enters under the trumpet's A, holds while the trumpet climbs,
+// falls as it rises and rises as it falls; while the trumpet holds its E,
+// the clarinet answers with the head's figure turned downwards; over the
+// dominant it rocks B A B under the run and steps up to the third.
 constexpr std::array<std::string_view, 6> kSecond = {
-    "C#4/10 G#4/2", "A4/4 B4/2 C#5/3 B4/1 A4/2", "B4/6 A4/4 C#5/2", "C#5/6 A4/4 D5/2", "B4/4 G#4/2 B4/6", "C#5/12 r/6",
+    "r/6 F#4/4 G#4/2", "A4/4 B4/2 C#5/3 B4/1 A4/2", "B4/6 A4/4 C#5/2",
+    "C#5/6 A4/4 D5/2", "B4/4 G#4/2 B4/2 A4/2 B4/2", "C#5/18",
 };
 // The bass climbs F# B C# D to the dominant, and falls to the tonic.
 constexpr std::array<std::string_view, 6> kChords = {"A", "A F#m", "D/F# Bm7", "A/C# Bm7/D", "E7", "A"};
@@ -79,26 +77,22 @@ constexpr std::string_view kDominantBass = "E3/3 E2/3"; // in eighths
 // The lines grow from the first bar to the last chord: each starts where
 // the eight-bar arc still rises.
 constexpr int kLinePlace = 2;
-// With the bar-1 hit a light cymbal splashes, and the accordion stabs the
-// chord's low notes with the bass before its afterbeats.
+// With the bar-1 hit a light cymbal splashes; the accordion keeps to its
+// afterbeats.
 constexpr std::uint8_t kSplashKey = 55, kSplashVelocity = 78;
-constexpr std::array<std::uint8_t, 2> kFirstStab = {52, 57}; // E3 A3
-constexpr std::uint8_t kFirstStabVelocity = 62;
 constexpr Grid kLastBarGrid{kSixEightFine.ticksPerStep, 18}; // the final bar and a half
-// How long the final chord's parts sound: the accordion and the bass a bar
-// and a half (the winds a bar, as written), so the ringing has its harmony, the
+// How long the final chord's parts sound: the held ones (trumpet, clarinet,
+// accordion, bass) a bar and a half, so the ringing has its harmony, the
 // crash, the harp and the timpani half a bar more, to the end of the file:
 // their release then dies away as the program goes on rendering after it.
 constexpr std::uint32_t kHeldTicks = kLastBarGrid.ticksPerStep * kLastBarGrid.stepsPerBar;
 constexpr std::uint32_t kRingingTicks = kHeldTicks + kSixEight.ticksPerStep * 3;
 
-// The trumpet starts below its full voice, so that the climb to the last
-// chord grows.
-constexpr Voice kTrumpetLead{kTrumpet, 0, 81, 20, Articulation::Plain, 6};
+constexpr Voice kTrumpetLead{kTrumpet, 0, 84, 20, Articulation::Plain, 6};
 constexpr Voice kClarinetSecond{kClarinet, 0, 74, 16, Articulation::Plain, 6};
 // The trumpet's last note is its loudest (the summit); the clarinet under
 // it plays out.
-constexpr int kFinalAccent = 21, kSecondFinalAccent = 16;
+constexpr int kFinalAccent = 18, kSecondFinalAccent = 16;
 
 // One crash: big, but it does not cover the trumpet's top note.
 constexpr std::uint8_t kCrash = 49, kCrashVelocity = 92;
@@ -107,8 +101,8 @@ constexpr std::uint8_t kCrash = 49, kCrashVelocity = 92;
 constexpr std::uint8_t kTimpaniTonic = 45, kTimpaniDominant = 40; // A2, E2
 constexpr std::uint8_t kLastDrumVelocity = 86;                    // under the trumpet's top note
 constexpr std::uint8_t kFirstHitVelocity = 86;                    // the opening stroke, under the last
-// A quick sweep up the tonic chord, from under the trumpet's E4 to over it.
-constexpr std::array<std::uint8_t, 8> kFirstChord = {45, 52, 57, 61, 64, 69, 73, 76}; // A2 .. E5
+// A quick sweep up the tonic chord to the trumpet's E4, under it.
+constexpr std::array<std::uint8_t, 5> kFirstChord = {45, 52, 57, 61, 64}; // A2 .. E4
 // The accordion spreads the final chord up to E5, filling the top between
 // the clarinet's C#5 and the trumpet's A5 (the third left to the clarinet).
 constexpr std::array<std::uint8_t, 2> kFinalTop = {69, 76}; // A4 E5
@@ -117,6 +111,11 @@ constexpr std::uint8_t kFinalTopVelocity = 64;
 // half into the last chord, the sticks a little uneven.
 constexpr std::uint32_t kRollStrokes = 12, kRollTicks = kSixEightFine.ticksPerStep / 2;
 constexpr int kRollFrom = 48, kRollTo = 86, kRollUneven = 3;
+// The harp's glissando up the dominant seventh, E3 to D5, in the last three
+// sixteenths before the final chord, ringing into it.
+constexpr std::array<std::uint8_t, 8> kSweep = {52, 56, 59, 62, 64, 68, 71, 74};
+constexpr std::uint32_t kSweepTicks = 30, kSweepFrom = 9 * kSixEightFine.ticksPerStep;
+constexpr std::uint8_t kSweepVelocity = 52;
 constexpr std::uint32_t kFirstRollTicks = 15;
 constexpr std::uint8_t kFirstChordVelocity = 72; // under the trumpet's first notes
 // Under the call's F#, on the second beat of the bar before the dominant, the
@@ -128,8 +127,6 @@ constexpr std::array<std::uint8_t, 2> kLeaningChord = {54, 62}; // F#3 D4
 constexpr std::uint8_t kLeaningVelocity = 60;
 constexpr std::array<std::uint8_t, 4> kCallHarp = {57, 61, 64, 69}; // A3 C#4 E4 A4
 constexpr std::uint8_t kCallHarpVelocity = 60;
-// In the first bar the accordion's afterbeats leave the clarinet's C#4 to it.
-constexpr int kFirstBarChordTop = 59;
 
 } // namespace
 
@@ -171,7 +168,6 @@ std::vector<MidiTrack> ComposeEndTune()
         // second beat and falls a fifth to the lowest A of the tune.
         band.SetWalk(bar + 2 < kChords.size());
         band.SetBassShift(last ? -12 : 0);
-        band.SetChordCeiling(bar == 0 ? kFirstBarChordTop : 0);
         if (bar + 2 == kChords.size()) {
             band.WriteBass(kDominantBass);
         }
@@ -182,9 +178,6 @@ std::vector<MidiTrack> ComposeEndTune()
             // harp sweeps up the tonic chord over the timpani.
             band.Track(kTimpani).Note(now, kTimpani, kTimpaniTonic, kFirstHitVelocity, kSixEight.barTicks() / 2);
             band.Percussion(now, kSplashKey, kSplashVelocity, kSixEight.barTicks() / 2);
-            for (const std::uint8_t key : kFirstStab) {
-                band.Track(kAccordion).Note(now, kAccordion, key, kFirstStabVelocity, kSixEight.ticksPerStep - 40);
-            }
             for (std::uint32_t i = 0; i < kFirstChord.size(); ++i) {
                 band.Track(kHarp).Note(now + i * kFirstRollTicks, kHarp, kFirstChord[i], kFirstChordVelocity,
                                        kSixEight.barTicks() / 2);
@@ -202,6 +195,13 @@ std::vector<MidiTrack> ComposeEndTune()
             }
         }
         if (bar + 2 == kChords.size()) {
+            // Over the roll the harp sweeps up the dominant into the last chord.
+            for (std::uint32_t i = 0; i < kSweep.size(); ++i) {
+                band.Track(kHarp).Note(now + kSweepFrom + i * kSweepTicks, kHarp, kSweep[i],
+                                       static_cast<std::uint8_t>(kSweepVelocity + 2 * i),
+                                       kSixEight.barTicks() + kSixEightFine.ticksPerStep - kSweepFrom -
+                                           i * kSweepTicks);
+            }
             for (std::uint32_t i = 0; i < kRollStrokes; ++i) {
                 const int velocity = kRollFrom + (kRollTo - kRollFrom) * static_cast<int>(i) / (kRollStrokes - 1) +
                     (i % 2 == 0 ? kRollUneven : -kRollUneven);

@@ -137,10 +137,9 @@ const Bars kSequenceOboe = {"r/2 B5/2 A5/2 G5/4 B5/2", "B5/3 G5/3 E5/3 G5/3"};
 // Between the strummed chords and the winds the strings hold the chords'
 // thirds and sevenths, a step at a time, so the circle of fifths has a
 // middle: the seventh of each chord the third of the next; the last
-// seventh held over the dominant falls to its third, rings under the harp's
-// bar and rises to the tonic as the violin begins.
-const Bars kSequenceCounter = {"G4/12",  "F4/12",       "~F4/12",  "E4/12",   "A4/12",
-                               "~A4/12", "~A4/6 G#4/6", "~G#4/12", "A4/6 r/6"};
+// falls to the dominant's third, rings under the harp's bar and rises to
+// the tonic as the violin begins.
+const Bars kSequenceCounter = {"G4/12", "F4/12", "~F4/12", "E4/12", "A4/12", "~A4/12", "G#4/12", "~G#4/12", "A4/6 r/6"};
 const Bars kSequenceClose = {"r/2 A6/2 G6/2 F6/4 A6/2", "A6/3 F6/3 D6/3 E6/3", "G#6/3 A6/1 B6/2 D7/4 r/2"};
 
 // The theme on the violin, on its E string, after a bar of harp on the
@@ -216,7 +215,7 @@ constexpr Voice kOboeAnswer{kOboe, 0, 72, 14, Articulation::Plain, 8};
 constexpr Voice kOboeCoda{kOboe, 0, 74, 14, Articulation::Plain, 8};
 constexpr Voice kOboeRound{kOboe, 0, 64, 14, Articulation::Plain, 8};   // falling away into the intro
 constexpr Voice kOboeLanding{kOboe, 0, 57, 14, Articulation::Plain, 8}; // as loud as the coda it ends
-constexpr Voice kFluteLead{kFlute, 0, 77, 14, Articulation::Plain, 8};
+constexpr Voice kFluteLead{kFlute, 0, 75, 14, Articulation::Plain, 8};
 // The flute's return, softer than its first tune: its climb to the G, the
 // loop's summit, stands out by its height, not by force.
 constexpr Voice kFluteReturn{kFlute, 0, 70, 14, Articulation::Plain, 8};
@@ -429,8 +428,8 @@ constexpr int kThinPad = -8;
 // chords, so the harmony has a floor; the quiet parts keep it soft.
 constexpr int kBassLift = 2;
 // The top of the guitar's chords under the theme's first phrase, the
-// clarinet's E4 to B4: B3.
-constexpr int kUnderTheClarinet = 59;
+// clarinet's E4 to B4: C4.
+constexpr int kUnderTheClarinet = 60;
 
 // The scale the bass passes through, from a bar on.
 struct Key {
