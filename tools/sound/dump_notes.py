@@ -117,6 +117,11 @@ def main():
                 # A note belongs to the bar of its nearest grid point, so one
                 # played a little early still reads as the next bar's.
                 nearest = round(start / eighth) * eighth
+                # A note played just before a bar line that also stops there
+                # (a grace or the end of a glissando) belongs to the bar it
+                # sounds in.
+                if nearest % bar == 0 and start < nearest and start + length <= nearest + eighth // 2:
+                    nearest -= eighth
                 # A key struck again a thirty-second after itself is a roll:
                 # each stroke is its own word, on the thirty-second.
                 half = eighth // 2
