@@ -160,20 +160,26 @@ const Bars kThemeViolin = {
 };
 
 // The interlude: few notes, long ones, entering over the violin's close;
-// its last leans on the dominant's C and falls to its fifth.
+// its last phrase leans on the dominant's C and falls to its fifth, and
+// after a bar's breath the oboe runs up the dominant seventh to the
+// violin's song.
 const Bars kInterlude = {
     "r/6 A4/4 D5/2",           "Bb4/4 A4/2 Bb4/3 C5/1 D5/2", "G5/4 F5/2 D5/6",          "C#5/6 r/6",
-    "r/2 A4/2 D5/2 F5/4 G5/2", "Bb5/4 A5/2 G5/3 F5/3",       "E5/4 D5/1 C5/1 B4/4 r/2",
+    "r/2 A4/2 D5/2 F5/4 G5/2", "Bb5/4 A5/2 G5/3 F5/3",       "E5/4 D5/1 C5/1 B4/3 r/3", "r/9 G#4/1 B4/1 D5/1",
 };
 
 // After the interlude, a song of its own on the violin, in long notes over
 // the harp's running sixteenths: it falls by step as the bass climbs to the
 // dominant, holds the seventh over the dominant of E, and a run down to the
 // leading note hands the theme's second half to the flute.
-const Bars kSong = {"E5/6 A5/6",           "D6/6 B5/3 D6/3",
-                    "C6/9 B5/3",           "A5/4 E5/2 G5/6",
-                    "F5/3 E5/1 F5/2 A5/6", "~A5/4 B5/1 A5/1 F#5/4 A5/2",
-                    "C6/6 B5/6",           "E6/4 B5/2 D6/1 C6/1 B5/1 A5/1 G#5/2"};
+const Bars kSong = {"E5/6 A5/6",
+                    "D6/6 B5/3 D6/3",
+                    "C6/9 B5/3",
+                    "A5/4 E5/2 G5/6",
+                    "F5/3 E5/1 F5/2 A5/4 G5/2",
+                    "F#5/4 A5/2 B5/6",
+                    "C6/6 B5/6",
+                    "E6/4 B5/2 D6/1 C6/1 B5/1 A5/1 G#5/2"};
 const Bars kThemeReturnFlute = {"A5/6 C6/2 B5/2 C6/2", "D6/6 B5/2 G5/2 r/2"};
 const Bars kThemeReturnSummit = {"E6/2 F6/2 G6/8", "F6/4 E6/2 D6/4 C6/2"};
 const Bars kThemeReturnFluteClose = {"F6/2 E6/2 D6/2 r/6", "D6/4 C6/4 B5/4", "G#5/3 A5/1 B5/2 D6/3 C6/1 B5/2",
@@ -218,13 +224,13 @@ constexpr Voice kOboeLanding{kOboe, 0, 57, 14, Articulation::Plain, 8}; // as lo
 constexpr Voice kFluteLead{kFlute, 0, 75, 14, Articulation::Plain, 8};
 // The flute's return, softer than its first tune: its climb to the G, the
 // loop's summit, stands out by its height, not by force.
-constexpr Voice kFluteReturn{kFlute, 0, 70, 14, Articulation::Plain, 8};
-constexpr Voice kFluteSummit{kFlute, 0, 70, 14, Articulation::Plain, 8};
+constexpr Voice kFluteReturn{kFlute, 0, 73, 14, Articulation::Plain, 8};
+constexpr Voice kFluteSummit{kFlute, 0, 74, 14, Articulation::Plain, 8};
 constexpr Voice kViolinLead{kViolin, 0, 67, 14, Articulation::Plain, 8};
 constexpr Voice kViolinSong{kViolin, 0, 68, 10, Articulation::Plain, 8};
 constexpr Voice kOboeEcho{kOboe, 0, 62, 14, Articulation::Plain, 8};
-constexpr Voice kOboeLead{kOboe, 0, 59, 14, Articulation::Plain, 8};
-constexpr Voice kOboeCall{kOboe, 0, 57, 14, Articulation::Plain, 8};
+constexpr Voice kOboeLead{kOboe, 0, 63, 14, Articulation::Plain, 8};
+constexpr Voice kOboeCall{kOboe, 0, 54, 14, Articulation::Plain, 8};
 constexpr Voice kStringsCounter{kStrings, 0, 48, 30, Articulation::Plain, 5};
 constexpr Voice kStringsSequence{kStrings, 0, 54, 30, Articulation::Plain, 5};
 
@@ -386,8 +392,12 @@ const Layer kLayers[] = {
     // strings a soft floor.
     {kSongBar, kAAgain, Accompaniment::Cascade, true, -6},
     {kSongBar, kAAgain, Accompaniment::Pad, false, -12},
-    {kAAgain, kAAgain + 4, Accompaniment::Rising, true, -8},
-    {kAAgain + 4, kCodaBar, Accompaniment::Rolled, true, -8},
+    // The theme's last return has the whole band: the guitar back under
+    // the harp, which climbs and then rolls the cadence's chords.
+    {kAAgain, kAAgain + 4, Accompaniment::Barcarolle, true, -6},
+    {kAAgain, kAAgain + 4, Accompaniment::Rising, false, -10},
+    {kAAgain + 4, kCodaBar, Accompaniment::Rolled, true, -10},
+    {kAAgain + 4, kCodaBar, Accompaniment::Block, false, -4},
     {kCodaBar, kCodaBar + 5, Accompaniment::Pad, true},
     {kCodaBar + 4, kCodaBar + 5, Accompaniment::Arpeggio, false},
     {kCodaBar + 5, kEndBar, Accompaniment::Arpeggio, true},
@@ -399,7 +409,7 @@ struct Level {
     std::size_t bar;
     int level;
 };
-const Level kLevels[] = {{0, -18},
+const Level kLevels[] = {{0, -20},
                          {kA - 1, -15},
                          {kA, -5},
                          {kA + 8, -4},
@@ -410,7 +420,7 @@ const Level kLevels[] = {{0, -18},
                          {kAViolin - 1, -9},
                          {kAViolin, -7},
                          {kC - 1, -10},
-                         {kC, -27},
+                         {kC, -18},
                          {kSongBar - 2, -12},
                          {kSongBar - 1, -10},
                          {kSongBar, -13},
