@@ -57,12 +57,12 @@ constexpr std::array<std::string_view, 6> kMelody = {
     "D5/3 C#5/1 B4/2 D5/2 F#5/2 G#5/2", "A5/11 r/1",
 };
 // A third or a sixth under the tune where they strike together, but a line
-// of its own: it enters under the trumpet's A, holds while the trumpet climbs,
+// of its own: it joins the trumpet on its A, holds while the trumpet climbs,
 // falls as it rises and rises as it falls; while the trumpet holds its E,
 // the clarinet answers with the head's figure turned downwards; over the
 // dominant it rocks B A B under the run and steps up to the third.
 constexpr std::array<std::string_view, 6> kSecond = {
-    "r/6 F#4/4 G#4/2", "A4/4 B4/2 C#5/3 B4/1 A4/2", "B4/6 A4/4 C#5/2",
+    "r/6 A4/4 G#4/2",  "A4/4 B4/2 C#5/3 B4/1 A4/2", "B4/6 A4/4 C#5/2",
     "C#5/6 A4/4 D5/2", "B4/4 G#4/2 B4/2 A4/2 B4/2", "C#5/11 r/1",
 };
 // The bass climbs F# B C# D to the dominant, and falls to the tonic.
@@ -85,9 +85,9 @@ constexpr std::uint8_t kSplashKey = 55, kSplashVelocity = 78;
 // the harp and the timpani ring on to the end of the file, and their release
 // dies away as the program goes on rendering after it.
 constexpr std::uint32_t kHeldTicks = 11 * kSixEightFine.ticksPerStep;
-constexpr Grid kButtonGrid{kSixEightFine.ticksPerStep, 6};
-constexpr std::array<std::string_view, 1> kButton = {"A5/4 r/2"}, kSecondButton = {"C#5/4 r/2"};
-constexpr std::uint32_t kButtonTicks = 4 * kSixEightFine.ticksPerStep - 40;
+constexpr Grid kButtonGrid{kSixEightFine.ticksPerStep, 12};
+constexpr std::array<std::string_view, 1> kButton = {"A5/8 r/4"}, kSecondButton = {"C#5/8 r/4"};
+constexpr std::uint32_t kButtonTicks = 8 * kSixEightFine.ticksPerStep - 40;
 constexpr std::uint32_t kRingingTicks = 24 * kSixEightFine.ticksPerStep; // two bars from the arrival
 
 constexpr Voice kTrumpetLead{kTrumpet, 0, 84, 20, Articulation::Plain, 6};
@@ -112,8 +112,9 @@ constexpr std::uint8_t kButtonChordVelocity = 88, kButtonBass = 33, kButtonBassV
 constexpr std::array<std::uint8_t, 6> kButtonHarp = {45, 52, 57, 61, 64, 69};                  // A2 .. A4
 constexpr std::uint8_t kButtonHarpVelocity = 70;
 constexpr std::uint8_t kFirstHitVelocity = 86; // the opening stroke, under the last
-// A quick sweep up the tonic chord to the trumpet's E4, under it.
-constexpr std::array<std::uint8_t, 5> kFirstChord = {45, 52, 57, 61, 64}; // A2 .. E4
+// A quick sweep up two octaves of the tonic chord, a flash over the
+// trumpet's low E that dies away under its climb.
+constexpr std::array<std::uint8_t, 8> kFirstChord = {45, 52, 57, 61, 64, 69, 73, 76}; // A2 .. E5
 // The accordion spreads the final chord up to E5, filling the top between
 // the clarinet's C#5 and the trumpet's A5 (the third left to the clarinet).
 constexpr std::array<std::uint8_t, 2> kFinalTop = {69, 76}; // A4 E5
@@ -194,8 +195,10 @@ std::vector<MidiTrack> ComposeEndTune()
             band.Track(kTimpani).Note(now, kTimpani, kTimpaniTonic, kFirstHitVelocity, kSixEight.barTicks() / 2);
             band.Percussion(now, kSplashKey, kSplashVelocity, kSixEight.barTicks() / 2);
             for (std::uint32_t i = 0; i < kFirstChord.size(); ++i) {
+                // The notes over the trumpet only flash.
+                const bool over = kFirstChord[i] > kFirstChord[kFirstChord.size() / 2];
                 band.Track(kHarp).Note(now + i * kFirstRollTicks, kHarp, kFirstChord[i], kFirstChordVelocity,
-                                       kSixEight.barTicks() / 2);
+                                       over ? kSixEight.ticksPerStep : kSixEight.barTicks() / 2);
             }
         }
         if (bar == kLeaningBar) {

@@ -19,7 +19,7 @@
 //                              bass climbs by semitones to the dominant
 //   A''      8 bars  A minor   the theme's second half on the flute, up to
 //                              the summit and down to a full cadence
-//   coda     6 bars  A minor   over a held A, the oboe recalls the theme's
+//   coda     6 bars  A minor   over a held A, the clarinet recalls the theme's
 //                              head in fragments, the dominant turns aside to
 //                              the Neapolitan sixth, and a bar on the
 //                              dominant leads back to the start
@@ -190,7 +190,8 @@ const Bars kThemeReturnFluteClose = {"F6/2 E6/2 D6/2 r/6", "D6/4 C6/4 B5/4", "G#
 const Bars kThemeCounter = {"r/6 A4/6",      "B4/6 D5/6", "~D5/4 C5/2 G4/6", "A4/6 r/6",
                             "r/6 F4/3 A4/3", "A4/6 E4/6", "D4/6 E4/6",       "C4/6 r/6"};
 
-// The coda: over the held A the oboe recalls the theme's head in fragments,
+// The coda: over the held A the clarinet, which first sang the theme and has
+// been silent since the sequence, recalls its head in fragments,
 // each answered by a breath; the dominant is turned aside to the Neapolitan
 // sixth and comes back: the tune never stops.
 const Bars kCoda = {
@@ -215,17 +216,17 @@ const Bars kEcho = {"r/6 F5/2 E5/2 D5/2"};
 // ---- Arrangement ----
 
 // {channel, transpose, velocity, gap, articulation, onset spread}
-constexpr Voice kClarinetLow{kClarinet, -12, 81, 14, Articulation::Plain, 8};
+constexpr Voice kClarinetLow{kClarinet, -12, 79, 14, Articulation::Plain, 8};
 constexpr Voice kClarinetAnswer{kClarinet, -12, 80, 14, Articulation::Plain, 8};
 constexpr Voice kOboeAnswer{kOboe, 0, 72, 14, Articulation::Plain, 8};
-constexpr Voice kOboeCoda{kOboe, 0, 74, 14, Articulation::Plain, 8};
+constexpr Voice kClarinetCoda{kClarinet, 0, 80, 14, Articulation::Plain, 8};
 constexpr Voice kOboeRound{kOboe, 0, 64, 14, Articulation::Plain, 8};   // falling away into the intro
-constexpr Voice kOboeLanding{kOboe, 0, 57, 14, Articulation::Plain, 8}; // as loud as the coda it ends
+constexpr Voice kOboeLanding{kOboe, 0, 57, 14, Articulation::Plain, 8}; // as soft as the intro it starts
 constexpr Voice kFluteLead{kFlute, 0, 75, 14, Articulation::Plain, 8};
 // The flute's return, softer than its first tune: its climb to the G, the
 // loop's summit, stands out by its height, not by force.
-constexpr Voice kFluteReturn{kFlute, 0, 73, 14, Articulation::Plain, 8};
-constexpr Voice kFluteSummit{kFlute, 0, 74, 14, Articulation::Plain, 8};
+constexpr Voice kFluteReturn{kFlute, 0, 68, 14, Articulation::Plain, 8};
+constexpr Voice kFluteSummit{kFlute, 0, 70, 14, Articulation::Plain, 8};
 constexpr Voice kViolinLead{kViolin, 0, 67, 14, Articulation::Plain, 8};
 constexpr Voice kViolinSong{kViolin, 0, 68, 10, Articulation::Plain, 8};
 constexpr Voice kOboeEcho{kOboe, 0, 62, 14, Articulation::Plain, 8};
@@ -265,7 +266,7 @@ const Line kLines[] = {
     {&kFluteReturn, kAAgain + 4, &kThemeReturnFluteClose, 4},
     {&kStringsCounter, kAAgain, &kThemeCounter, 0},
     {&kOboeEcho, kAAgain + 4, &kEcho, 4},
-    {&kOboeCoda, kCodaBar, &kCoda, 0},
+    {&kClarinetCoda, kCodaBar, &kCoda, 0},
     {&kOboeCall, 1, &kCall, 0},
     {&kOboeRound, kEndBar - 1, &kRound, 7},
     {&kOboeLanding, 0, &kLanding, 0},
@@ -360,7 +361,7 @@ struct Layer {
 const Layer kLayers[] = {
     {0, kA, Accompaniment::Arpeggio, true},
     // A soft pad under the oboe, so the loop lands on more than the harp.
-    {0, kA - 1, Accompaniment::Pad, false, -11},
+    {0, kA - 1, Accompaniment::Pad, false, -8},
     {kA - 1, kA, Accompaniment::Barcarolle, false},
     // The guitar's figure changes with the theme's phrases.
     {kA, kA + 4, Accompaniment::Barcarolle, true},
@@ -394,11 +395,11 @@ const Layer kLayers[] = {
     {kSongBar, kAAgain, Accompaniment::Pad, false, -12},
     // The theme's last return has the whole band: the guitar back under
     // the harp, which climbs and then rolls the cadence's chords.
-    {kAAgain, kAAgain + 4, Accompaniment::Barcarolle, true, -6},
-    {kAAgain, kAAgain + 4, Accompaniment::Rising, false, -10},
-    {kAAgain + 4, kCodaBar, Accompaniment::Rolled, true, -10},
-    {kAAgain + 4, kCodaBar, Accompaniment::Block, false, -4},
-    {kCodaBar, kCodaBar + 5, Accompaniment::Pad, true},
+    {kAAgain, kAAgain + 4, Accompaniment::Barcarolle, true, -12},
+    {kAAgain, kAAgain + 4, Accompaniment::Rising, false, -12},
+    {kAAgain + 4, kCodaBar, Accompaniment::Rolled, true, -12},
+    {kAAgain + 4, kCodaBar, Accompaniment::Block, false, -10},
+    {kCodaBar, kCodaBar + 5, Accompaniment::Pad, true, -4},
     {kCodaBar + 4, kCodaBar + 5, Accompaniment::Arpeggio, false},
     {kCodaBar + 5, kEndBar, Accompaniment::Arpeggio, true},
 };
