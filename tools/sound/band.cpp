@@ -19,11 +19,11 @@ struct Touch {
     std::uint8_t bassStrong, bassWeak, chordFirst, chordSecond;
     std::uint32_t bassGap, chordGap; // ticks cut from each note's end
 };
-constexpr Touch kBarcarolle{88, 80, 66, 58, 20, 70};
+constexpr Touch kBarcarolle{88, 80, 62, 54, 20, 70};
 constexpr Touch kTarantella{92, 84, 66, 58, 120, 50};
 constexpr Touch kArpeggio{86, 80, 50, 0, 30, 20}; // the chord is the held one
-constexpr Touch kPad{80, 76, 66, 0, 30, 10};
-constexpr Touch kBroken{86, 78, 76, 72, 20, 20};
+constexpr Touch kPad{80, 76, 64, 0, 30, 10};
+constexpr Touch kBroken{86, 78, 70, 66, 20, 20};
 // Held chords are voiced from E3 up, and below the leads (F4 at most, unless
 // nothing else fits over the bass).
 constexpr int kPadLowest = 52, kPadHighest = 65;

@@ -69,7 +69,7 @@ constexpr std::array<std::string_view, 6> kSecond = {
 constexpr std::array<std::string_view, 6> kChords = {"A", "A F#m", "D/F# Bm7", "A/C# Bm7/D", "E7", "A"};
 // The band strikes its first chord at once, drops back and grows bar by bar
 // into the final one.
-constexpr std::array<int, 6> kLevels = {-3, -7, -8, -5, -1, 12};
+constexpr std::array<int, 6> kLevels = {-3, -7, -8, -10, -6, 8};
 // The broadening before the last chord: {sixteenths before it, tempo in % of the beat's length}.
 constexpr std::array<std::pair<std::uint32_t, std::uint32_t>, 4> kBroadening = {
     {{9, 103}, {6, 106}, {3, 110}, {0, 114}}};
@@ -85,16 +85,16 @@ constexpr std::uint8_t kSplashKey = 55, kSplashVelocity = 78;
 // the harp and the timpani ring on to the end of the file, and their release
 // dies away as the program goes on rendering after it.
 constexpr std::uint32_t kHeldTicks = 11 * kSixEightFine.ticksPerStep;
-constexpr Grid kButtonGrid{kSixEightFine.ticksPerStep, 12};
-constexpr std::array<std::string_view, 1> kButton = {"A5/8 r/4"}, kSecondButton = {"C#5/8 r/4"};
-constexpr std::uint32_t kButtonTicks = 8 * kSixEightFine.ticksPerStep - 40;
-constexpr std::uint32_t kRingingTicks = 24 * kSixEightFine.ticksPerStep; // two bars from the arrival
+constexpr Grid kButtonGrid{kSixEightFine.ticksPerStep, 6};
+constexpr std::array<std::string_view, 1> kButton = {"A5/4 r/2"}, kSecondButton = {"C#5/4 r/2"};
+constexpr std::uint32_t kButtonTicks = 4 * kSixEightFine.ticksPerStep - 40;
+constexpr std::uint32_t kRingingTicks = 18 * kSixEightFine.ticksPerStep; // a bar and a half from the arrival
 
 constexpr Voice kTrumpetLead{kTrumpet, 0, 84, 20, Articulation::Plain, 6};
 constexpr Voice kClarinetSecond{kClarinet, 0, 74, 16, Articulation::Plain, 6};
 // The trumpet's last notes are its loudest (the summit), the struck one
 // hardest; the clarinet under them plays out.
-constexpr int kFinalAccent = 8, kButtonAccent = 18, kSecondFinalAccent = 14;
+constexpr int kFinalAccent = 12, kButtonAccent = 18, kSecondFinalAccent = 14;
 
 // One crash, with the last stroke, and the light splash with the chord's
 // arrival.
@@ -108,7 +108,7 @@ constexpr std::uint8_t kButtonDrumVelocity = 100;                 // the last st
 constexpr int kSwellFrom = 40, kSwellTo = 78;
 // The last stroke's chord, short: the accordion and the bass with the winds.
 constexpr std::array<std::uint8_t, 5> kButtonChord = {57, 61, 64, 69, 76};                     // A3 C#4 E4 A4 E5
-constexpr std::uint8_t kButtonChordVelocity = 88, kButtonBass = 33, kButtonBassVelocity = 100; // A1
+constexpr std::uint8_t kButtonChordVelocity = 75, kButtonBass = 33, kButtonBassVelocity = 100; // A1
 constexpr std::array<std::uint8_t, 6> kButtonHarp = {45, 52, 57, 61, 64, 69};                  // A2 .. A4
 constexpr std::uint8_t kButtonHarpVelocity = 70;
 constexpr std::uint8_t kFirstHitVelocity = 86; // the opening stroke, under the last
@@ -127,7 +127,7 @@ constexpr int kRollFrom = 44, kRollTo = 80, kRollUneven = 3;
 // sixteenths before the final chord, stopped as it comes.
 constexpr std::array<std::uint8_t, 8> kSweep = {52, 56, 59, 62, 64, 68, 71, 74};
 constexpr std::uint32_t kSweepTicks = 30, kSweepFrom = 9 * kSixEightFine.ticksPerStep;
-constexpr std::uint8_t kSweepVelocity = 46;
+constexpr std::uint8_t kSweepVelocity = 42;
 constexpr std::uint32_t kFirstRollTicks = 15;
 constexpr std::uint8_t kFirstChordVelocity = 66; // under the trumpet's first notes
 // Under the call's F#, on the second beat of the bar before the dominant, the
@@ -138,7 +138,7 @@ constexpr std::size_t kLeaningBar = 3;
 constexpr std::array<std::uint8_t, 2> kLeaningChord = {54, 62}; // F#3 D4
 constexpr std::uint8_t kLeaningVelocity = 60;
 constexpr std::array<std::uint8_t, 4> kCallHarp = {57, 61, 64, 69}; // A3 C#4 E4 A4
-constexpr std::uint8_t kCallHarpVelocity = 54;
+constexpr std::uint8_t kCallHarpVelocity = 48;
 
 } // namespace
 
@@ -159,7 +159,9 @@ std::vector<MidiTrack> ComposeEndTune()
         const std::span<const std::string_view> bars(*line);
         PlayLine(band.Track(voice.channel), voice, kSixEightFine, 0, bars.first(bars.size() - 1), band.Players(),
                  kLinePlace);
+        // The last chord and its stroke land on the beat.
         Voice out = voice;
+        out.spread = 0;
         out.velocity =
             static_cast<std::uint8_t>(voice.velocity + (voice.channel == kTrumpet ? kFinalAccent : kSecondFinalAccent));
         PlayLine(band.Track(voice.channel), out, kSixEightFine, lastBar, bars.last(1), band.Players(), lastPlace);

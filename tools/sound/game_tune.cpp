@@ -94,7 +94,7 @@ const Bars kChordBars[] = {
     // D: the bass climbs by semitones from the tonic to the dominant, through
     // the dominants of D minor and of E; then the theme's second half, whose
     // full cadence comes only at the flute's end
-    {"Am", "G/B", "C", "A7/C#", "Dm", "B7/D#", "Am/E E7", "E7", "Am/C", "G", "C C/E", "F", "Dm", "Dm7 E7", "E7 E7/G#",
+    {"Am", "G/B", "C", "A7/C#", "Dm", "B7/D#", "Am/E", "E7", "Am/C", "G", "C C/E", "F", "Dm", "Dm7 E7", "E7 E7/G#",
      "Am"},
     // coda: over a held A, i, iv and VI; the dominant turned aside to the
     // Neapolitan sixth, as the interlude closed, and
@@ -170,16 +170,17 @@ const Bars kInterlude = {
 
 // After the interlude, a song of its own on the violin, in long notes over
 // the harp's running sixteenths: it falls by step as the bass climbs to the
-// dominant, holds the seventh over the dominant of E, and a run down to the
-// leading note hands the theme's second half to the flute.
+// dominant, growing; on the tonic's six-four the theme's head breaks in, at
+// the loop's height, climbs to E and runs down to the leading note, handing
+// the theme's second half to the flute.
 const Bars kSong = {"E5/6 A5/6",
                     "D6/6 B5/3 D6/3",
                     "C6/9 B5/3",
                     "A5/4 E5/2 G5/6",
                     "F5/3 E5/1 F5/2 A5/4 G5/2",
                     "F#5/4 A5/2 B5/6",
-                    "C6/6 B5/6",
-                    "E6/4 B5/2 D6/1 C6/1 B5/1 A5/1 G#5/2"};
+                    "E5/3 F5/1 E5/2 A5/4 B5/2",
+                    "C6/2 D6/2 E6/2 D6/1 C6/1 B5/2 G#5/2"};
 const Bars kThemeReturnFlute = {"A5/6 C6/2 B5/2 C6/2", "D6/6 B5/2 G5/2 r/2"};
 const Bars kThemeReturnSummit = {"E6/2 F6/2 G6/8", "F6/4 E6/2 D6/4 C6/2"};
 const Bars kThemeReturnFluteClose = {"F6/2 E6/2 D6/2 r/6", "D6/4 C6/4 B5/4", "G#5/3 A5/1 B5/2 D6/3 C6/1 B5/2",
@@ -216,7 +217,7 @@ const Bars kEcho = {"r/6 F5/2 E5/2 D5/2"};
 // ---- Arrangement ----
 
 // {channel, transpose, velocity, gap, articulation, onset spread}
-constexpr Voice kClarinetLow{kClarinet, -12, 79, 14, Articulation::Plain, 8};
+constexpr Voice kClarinetLow{kClarinet, -12, 81, 14, Articulation::Plain, 8};
 constexpr Voice kClarinetAnswer{kClarinet, -12, 80, 14, Articulation::Plain, 8};
 constexpr Voice kOboeAnswer{kOboe, 0, 72, 14, Articulation::Plain, 8};
 constexpr Voice kClarinetCoda{kClarinet, 0, 80, 14, Articulation::Plain, 8};
@@ -225,15 +226,15 @@ constexpr Voice kOboeLanding{kOboe, 0, 57, 14, Articulation::Plain, 8}; // as so
 constexpr Voice kFluteLead{kFlute, 0, 75, 14, Articulation::Plain, 8};
 // The flute's return, softer than its first tune: its climb to the G, the
 // loop's summit, stands out by its height, not by force.
-constexpr Voice kFluteReturn{kFlute, 0, 68, 14, Articulation::Plain, 8};
-constexpr Voice kFluteSummit{kFlute, 0, 70, 14, Articulation::Plain, 8};
+constexpr Voice kFluteReturn{kFlute, 0, 66, 14, Articulation::Plain, 8};
+constexpr Voice kFluteSummit{kFlute, 0, 67, 14, Articulation::Plain, 8};
 constexpr Voice kViolinLead{kViolin, 0, 67, 14, Articulation::Plain, 8};
-constexpr Voice kViolinSong{kViolin, 0, 68, 10, Articulation::Plain, 8};
+constexpr Voice kViolinSong{kViolin, 0, 78, 10, Articulation::Plain, 8};
 constexpr Voice kOboeEcho{kOboe, 0, 62, 14, Articulation::Plain, 8};
 constexpr Voice kOboeLead{kOboe, 0, 63, 14, Articulation::Plain, 8};
 constexpr Voice kOboeCall{kOboe, 0, 54, 14, Articulation::Plain, 8};
 constexpr Voice kStringsCounter{kStrings, 0, 48, 30, Articulation::Plain, 5};
-constexpr Voice kStringsSequence{kStrings, 0, 54, 30, Articulation::Plain, 5};
+constexpr Voice kStringsSequence{kStrings, 0, 48, 30, Articulation::Plain, 5};
 
 // The first bar of each part of the form, counted from 0.
 constexpr std::size_t kA = 4, kB = 20, kSequenceBar = 28, kAViolin = 36, kC = 46, kSongBar = 54, kAAgain = 62,
@@ -361,7 +362,7 @@ struct Layer {
 const Layer kLayers[] = {
     {0, kA, Accompaniment::Arpeggio, true},
     // A soft pad under the oboe, so the loop lands on more than the harp.
-    {0, kA - 1, Accompaniment::Pad, false, -8},
+    {0, kA - 1, Accompaniment::Pad, false, -11},
     {kA - 1, kA, Accompaniment::Barcarolle, false},
     // The guitar's figure changes with the theme's phrases.
     {kA, kA + 4, Accompaniment::Barcarolle, true},
@@ -391,14 +392,14 @@ const Layer kLayers[] = {
     {kSongBar - 1, kSongBar, Accompaniment::Barcarolle, false},
     // The song: the harp alone runs under the violin's long notes, the
     // strings a soft floor.
-    {kSongBar, kAAgain, Accompaniment::Cascade, true, -6},
-    {kSongBar, kAAgain, Accompaniment::Pad, false, -12},
+    {kSongBar, kAAgain, Accompaniment::Cascade, true, -3},
+    {kSongBar, kAAgain, Accompaniment::Pad, false, -9},
     // The theme's last return has the whole band: the guitar back under
     // the harp, which climbs and then rolls the cadence's chords.
-    {kAAgain, kAAgain + 4, Accompaniment::Barcarolle, true, -12},
-    {kAAgain, kAAgain + 4, Accompaniment::Rising, false, -12},
-    {kAAgain + 4, kCodaBar, Accompaniment::Rolled, true, -12},
-    {kAAgain + 4, kCodaBar, Accompaniment::Block, false, -10},
+    {kAAgain, kAAgain + 4, Accompaniment::Barcarolle, true, -16},
+    {kAAgain, kAAgain + 4, Accompaniment::Rising, false, -14},
+    {kAAgain + 4, kCodaBar, Accompaniment::Rolled, true, -14},
+    {kAAgain + 4, kCodaBar, Accompaniment::Block, false, -14},
     {kCodaBar, kCodaBar + 5, Accompaniment::Pad, true, -4},
     {kCodaBar + 4, kCodaBar + 5, Accompaniment::Arpeggio, false},
     {kCodaBar + 5, kEndBar, Accompaniment::Arpeggio, true},
@@ -425,7 +426,7 @@ const Level kLevels[] = {{0, -20},
                          {kSongBar - 2, -12},
                          {kSongBar - 1, -10},
                          {kSongBar, -13},
-                         {kSongBar + 7, -3},
+                         {kSongBar + 7, 3},
                          {kAAgain + 2, 4},
                          {kCodaBar - 1, 0},
                          {kCodaBar, -10},
