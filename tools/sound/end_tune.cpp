@@ -88,7 +88,7 @@ constexpr std::uint32_t kHeldTicks = 11 * kSixEightFine.ticksPerStep;
 constexpr Grid kButtonGrid{kSixEightFine.ticksPerStep, 6};
 constexpr std::array<std::string_view, 1> kButton = {"A5/4 r/2"}, kSecondButton = {"C#5/4 r/2"};
 constexpr std::uint32_t kButtonTicks = 4 * kSixEightFine.ticksPerStep - 40;
-constexpr std::uint32_t kRingingTicks = 18 * kSixEightFine.ticksPerStep; // a bar and a half from the arrival
+constexpr std::uint32_t kRingingTicks = 24 * kSixEightFine.ticksPerStep; // two bars from the arrival
 
 constexpr Voice kTrumpetLead{kTrumpet, 0, 84, 20, Articulation::Plain, 6};
 constexpr Voice kClarinetSecond{kClarinet, 0, 74, 16, Articulation::Plain, 6};
@@ -139,6 +139,9 @@ constexpr std::array<std::uint8_t, 2> kLeaningChord = {54, 62}; // F#3 D4
 constexpr std::uint8_t kLeaningVelocity = 60;
 constexpr std::array<std::uint8_t, 4> kCallHarp = {57, 61, 64, 69}; // A3 C#4 E4 A4
 constexpr std::uint8_t kCallHarpVelocity = 48;
+// In the first bar the accordion's afterbeats keep under the trumpet's low
+// call, on two notes.
+constexpr int kFirstBarChordTop = 57;
 
 } // namespace
 
@@ -186,6 +189,7 @@ std::vector<MidiTrack> ComposeEndTune()
         // second beat and falls a fifth to the lowest A of the tune.
         band.SetWalk(bar + 2 < kChords.size());
         band.SetBassShift(last ? -12 : 0);
+        band.SetChordCeiling(bar == 0 ? kFirstBarChordTop : 0);
         if (bar + 2 == kChords.size()) {
             band.WriteBass(kDominantBass);
         }

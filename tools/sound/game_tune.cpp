@@ -217,24 +217,26 @@ const Bars kEcho = {"r/6 F5/2 E5/2 D5/2"};
 // ---- Arrangement ----
 
 // {channel, transpose, velocity, gap, articulation, onset spread}
-constexpr Voice kClarinetLow{kClarinet, -12, 81, 14, Articulation::Plain, 8};
-constexpr Voice kClarinetAnswer{kClarinet, -12, 80, 14, Articulation::Plain, 8};
-constexpr Voice kOboeAnswer{kOboe, 0, 72, 14, Articulation::Plain, 8};
+constexpr Voice kClarinetLow{kClarinet, -12, 84, 14, Articulation::Plain, 8};
+constexpr Voice kClarinetAnswer{kClarinet, -12, 83, 14, Articulation::Plain, 8};
+constexpr Voice kOboeAnswer{kOboe, 0, 75, 14, Articulation::Plain, 8};
 constexpr Voice kClarinetCoda{kClarinet, 0, 80, 14, Articulation::Plain, 8};
 constexpr Voice kOboeRound{kOboe, 0, 64, 14, Articulation::Plain, 8};   // falling away into the intro
 constexpr Voice kOboeLanding{kOboe, 0, 57, 14, Articulation::Plain, 8}; // as soft as the intro it starts
 constexpr Voice kFluteLead{kFlute, 0, 75, 14, Articulation::Plain, 8};
 // The flute's return, softer than its first tune: its climb to the G, the
 // loop's summit, stands out by its height, not by force.
-constexpr Voice kFluteReturn{kFlute, 0, 66, 14, Articulation::Plain, 8};
-constexpr Voice kFluteSummit{kFlute, 0, 67, 14, Articulation::Plain, 8};
+constexpr Voice kFluteReturn{kFlute, 0, 68, 14, Articulation::Plain, 8};
+constexpr Voice kFluteSummit{kFlute, 0, 69, 14, Articulation::Plain, 8};
 constexpr Voice kViolinLead{kViolin, 0, 67, 14, Articulation::Plain, 8};
 constexpr Voice kViolinSong{kViolin, 0, 78, 10, Articulation::Plain, 8};
 constexpr Voice kOboeEcho{kOboe, 0, 62, 14, Articulation::Plain, 8};
 constexpr Voice kOboeLead{kOboe, 0, 63, 14, Articulation::Plain, 8};
 constexpr Voice kOboeCall{kOboe, 0, 54, 14, Articulation::Plain, 8};
 constexpr Voice kStringsCounter{kStrings, 0, 48, 30, Articulation::Plain, 5};
-constexpr Voice kStringsSequence{kStrings, 0, 48, 30, Articulation::Plain, 5};
+// Under the recap the strings' line is the flute's partner, not a pad.
+constexpr Voice kStringsRecap{kStrings, 0, 57, 30, Articulation::Plain, 5};
+constexpr Voice kStringsSequence{kStrings, 0, 56, 30, Articulation::Plain, 5};
 
 // The first bar of each part of the form, counted from 0.
 constexpr std::size_t kA = 4, kB = 20, kSequenceBar = 28, kAViolin = 36, kC = 46, kSongBar = 54, kAAgain = 62,
@@ -265,7 +267,7 @@ const Line kLines[] = {
     {&kFluteReturn, kAAgain, &kThemeReturnFlute, 4},
     {&kFluteSummit, kAAgain + 2, &kThemeReturnSummit, 6},
     {&kFluteReturn, kAAgain + 4, &kThemeReturnFluteClose, 4},
-    {&kStringsCounter, kAAgain, &kThemeCounter, 0},
+    {&kStringsRecap, kAAgain, &kThemeCounter, 0},
     {&kOboeEcho, kAAgain + 4, &kEcho, 4},
     {&kClarinetCoda, kCodaBar, &kCoda, 0},
     {&kOboeCall, 1, &kCall, 0},
@@ -371,7 +373,7 @@ const Layer kLayers[] = {
     {kA + 12, kB, Accompaniment::Broken, true},
     // Under the theme's answer the strings hold soft chords, an inner voice
     // between the bass and the lead, and come up to the cadence.
-    {kA + 8, kB - 2, Accompaniment::Pad, false, -11},
+    {kA + 8, kB - 2, Accompaniment::Pad, false, -6},
     {kB - 2, kB, Accompaniment::Pad, false},
     {kB - 1, kB, Accompaniment::Arpeggio, false},
     {kB, kSequenceBar, Accompaniment::Ripple, true},
