@@ -14,7 +14,7 @@
 namespace belvane::sound {
 namespace {
 
-constexpr std::uint32_t kBar = 1440, kBeat = 720;
+constexpr std::uint32_t kBar = 1440, kBeat = 720, kEighth = 240;
 constexpr double kSecondsPerGameBar = 2.0;
 
 std::string Listed(const std::vector<Fault> &faults)
@@ -24,6 +24,41 @@ std::string Listed(const std::vector<Fault> &faults)
         text += "bar " + std::to_string(fault.tick / kBar + 1) + " step " + std::to_string(fault.tick % kBar / 120) +
             ": " + fault.what + "\n";
     return text;
+}
+
+// The conductor's tempo changes and markers, read back from its chunk:
+// {tick, microseconds a quarter} and the ticks where sections start.
+struct Conducted {
+    std::vector<std::pair<std::uint32_t, std::uint32_t>> tempos;
+    std::set<std::uint32_t> marks;
+};
+
+Conducted ReadConductor(const MidiTrack &conductor)
+{
+    const Bytes chunk = conductor.Chunk();
+    Conducted read;
+    std::uint32_t tick = 0;
+    std::size_t at = 8;
+    const auto vlq = [&] {
+        std::uint32_t value = 0;
+        while (chunk[at] & 0x80)
+            value = (value << 7) | (chunk[at++] & 0x7F);
+        return (value << 7) | chunk[at++];
+    };
+    while (at < chunk.size()) {
+        tick += vlq();
+        if (chunk[at] != 0xFF)
+            break; // the conductor holds meta events only
+        const std::uint8_t type = chunk[at + 1];
+        at += 2;
+        const std::uint32_t size = vlq();
+        if (type == 0x51)
+            read.tempos.push_back({tick, (chunk[at] << 16) | (chunk[at + 1] << 8) | chunk[at + 2]});
+        if (type == 0x06)
+            read.marks.insert(tick);
+        at += size;
+    }
+    return read;
 }
 
 std::uint32_t EndOf(const std::vector<WrittenNote> &notes)
@@ -200,6 +235,27 @@ TEST(GameTune, BassIsTheLowestNoteAndClearOfTheChords)
     }
     EXPECT_TRUE(under.empty()) << under;
     EXPECT_TRUE(rubs.empty()) << rubs;
+
+    // Nor does a held chord's note low in the band sound a semitone or a
+    // minor ninth under a lead note close above it that is accented or held
+    // (longer than an eighth), even one entering while the chord rings: it
+    // grinds there. A quicker note off the beat only passes.
+    const auto lead = NotesOf(tracks, kGameTuneLeads);
+    const std::array<std::uint8_t, 2> heldChannels = {kGameTuneGuitar, kGameTuneStrings};
+    std::string grinds;
+    for (const WrittenNote &note : NotesOf(tracks, heldChannels)) {
+        if (note.key >= kLowRegister)
+            continue;
+        for (const WrittenNote &high : lead) {
+            const int apart = high.key - note.key;
+            const bool heard = high.tick % kBeat == 0 || high.length > kEighth;
+            if (heard && note.tick < high.tick + high.length && high.tick < note.tick + note.length &&
+                (apart == 1 || apart == 13))
+                grinds += "bar " + std::to_string(high.tick / kBar + 1) + ": " + std::to_string(high.key) + " / " +
+                    std::to_string(note.key) + " (channel " + std::to_string(note.channel) + ")\n";
+        }
+    }
+    EXPECT_TRUE(grinds.empty()) << grinds;
 }
 
 TEST(GameTune, BreathesAndLoopsOnTheBarLine)
@@ -234,6 +290,27 @@ TEST(GameTune, BreathesAndLoopsOnTheBarLine)
     }
     breaths += end - silentSince + lead.front().tick >= kBar;
     EXPECT_GE(breaths, 4);
+}
+
+TEST(GameTune, BroadeningsGiveWayOnlyAsASectionStarts)
+{
+    // A slowing that snaps back to the tempo on the chord it leads to makes
+    // the arrival come early; the players keep the broadened tempo through
+    // it and take the tempo up again with the next section.
+    const std::vector<MidiTrack> tracks = ComposeGameTune();
+    const Conducted conducted = ReadConductor(tracks.front());
+    ASSERT_FALSE(conducted.tempos.empty());
+    const std::uint32_t tempo = conducted.tempos.front().second;
+    int broadenings = 0;
+    for (std::size_t i = 1; i < conducted.tempos.size(); ++i) {
+        const auto [tick, micros] = conducted.tempos[i];
+        EXPECT_GE(micros, tempo) << "faster than the tempo at bar " << tick / kBar + 1;
+        if (micros == tempo && conducted.tempos[i - 1].second != tempo) {
+            ++broadenings;
+            EXPECT_TRUE(conducted.marks.count(tick)) << "back to the tempo within a section, bar " << tick / kBar + 1;
+        }
+    }
+    EXPECT_GE(broadenings, 1);
 }
 
 TEST(GameTune, AccompanimentFiguresChangeAndTheSummitComesOnce)
@@ -346,6 +423,25 @@ TEST(EndTune, RingsWithinItsLimitsAndInThirdsAndSixths)
     }
     EXPECT_GE(together * 4, (second.size() - doubled) * 3);
     EXPECT_GE(together, 2 * doubled);
+
+    // Yet it is a line of its own, not the lead's shadow: at most half of
+    // the lead's steps are taken by the second line the same way at once;
+    // at the others it holds or moves against it.
+    const auto sounding = [](const std::vector<WrittenNote> &line, std::uint32_t tick) {
+        const WrittenNote *found = &line.front();
+        for (const WrittenNote &note : line)
+            if (note.tick <= tick)
+                found = &note;
+        return found->key;
+    };
+    int moves = 0, shadowed = 0;
+    for (std::size_t i = 0; i + 1 < lead.size(); ++i) {
+        const int step = lead[i + 1].key - lead[i].key;
+        const int below = sounding(second, lead[i + 1].tick) - sounding(second, lead[i].tick);
+        moves += step != 0;
+        shadowed += step * below > 0;
+    }
+    EXPECT_LE(shadowed * 2, moves) << shadowed << " of " << moves << " steps in parallel";
 }
 
 } // namespace

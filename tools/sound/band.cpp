@@ -46,6 +46,7 @@ const Touch &TouchOf(Accompaniment style)
         return kTarantella;
     case Accompaniment::Arpeggio:
     case Accompaniment::Ripple:
+    case Accompaniment::Cascade:
     case Accompaniment::Rising:
     case Accompaniment::Rolled:
         return kArpeggio;
@@ -93,6 +94,15 @@ std::array<int, 4> HarpSpread(const Chord &chord)
     }
     std::sort(above.begin(), above.end());
     return {bass, above[0], above[1], above[2]};
+}
+
+// How long a chord note is kept clear of melody notes entering a semitone or
+// a minor ninth over it: all the time it rings, except the chord's third,
+// which it keeps (without it the chord is hollow), clear only as it is struck.
+std::uint32_t RubbingSpan(const Chord &chord, int key, std::uint32_t length)
+{
+    const bool third = chord.intervals.size() > 1 && ((key - chord.root) % 12 + 12) % 12 == chord.intervals[1];
+    return third ? 1 : length;
 }
 
 // The key of a pitch class nearest to `to`, kept within the bass's range.
@@ -307,13 +317,18 @@ void Band::OffbeatChords(std::uint32_t beatStart, int beatStep, const Chord &cho
         tone += tone <= BassAt(beatStep) + 2 ? 12 : 0;
     }
     std::sort(tones.begin(), tones.end());
+    // Under a low lead, the chord's upper notes are left out, down to two.
+    while (chordCeiling_ > 0 && tones.size() > 2 && tones.back() > chordCeiling_) {
+        tones.pop_back();
+    }
     if (style == Accompaniment::Broken) {
         // Picked, not strummed: one string on each eighth after the beat,
         // each left ringing to the next beat.
         const std::size_t top = tones.size() - 1;
         const std::array<std::size_t, 2> picked = {beatStep == 0 ? top - 1 : 0, top};
         for (int offset = 1; offset <= 2; ++offset) {
-            if (Rubs(tones[picked[offset - 1]], beatStart + offset * kStep) ||
+            if (Rubs(tones[picked[offset - 1]], beatStart + offset * kStep,
+                     RubbingSpan(chord, tones[picked[offset - 1]], (kBeatSteps - offset) * kStep)) ||
                 GrowlsOverBass(tones[picked[offset - 1]], beatStep + offset, kBeatSteps - offset)) {
                 continue;
             }
@@ -327,7 +342,8 @@ void Band::OffbeatChords(std::uint32_t beatStart, int beatStep, const Chord &cho
         // Strummed on the beat with the bass and left to ring through it.
         const int shift = feel_.Shift(kChordSpread);
         for (std::size_t i = 0; i < tones.size(); ++i) {
-            if (Rubs(tones[i], beatStart) || GrowlsOverBass(tones[i], beatStep, kBeatSteps)) {
+            if (Rubs(tones[i], beatStart, RubbingSpan(chord, tones[i], kBeatTicks)) ||
+                GrowlsOverBass(tones[i], beatStep, kBeatSteps)) {
                 continue;
             }
             Play(who_.offbeat, beatStart, tones[i], touch.chordFirst - kBlockSofter, kBeatTicks - touch.chordGap,
@@ -345,7 +361,7 @@ void Band::OffbeatChords(std::uint32_t beatStart, int beatStep, const Chord &cho
         const std::uint32_t length = held ? 2 * kStep - touch.chordGap : kStep - touch.chordGap;
         const int shift = feel_.Shift(kChordSpread);
         for (std::size_t i = light && offset == 2 ? 1 : 0; i < tones.size(); ++i) {
-            if (Rubs(tones[i], beatStart + offset * kStep) ||
+            if (Rubs(tones[i], beatStart + offset * kStep, RubbingSpan(chord, tones[i], length)) ||
                 GrowlsOverBass(tones[i], beatStep + offset, held ? 2 : 1)) {
                 continue;
             }
@@ -415,6 +431,22 @@ void Band::RippleBeat(std::uint32_t beatStart, const Chord &chord)
     }
 }
 
+void Band::CascadeBeat(std::uint32_t beatStart, const Chord &chord, bool down)
+{
+    // Up from the chord's bass through its spread and on into the octave
+    // above on the first beat, back down on the second: a stream of
+    // sixteenths under a lead in long notes, each note lifted as the one
+    // after next is struck.
+    const std::array<int, 4> spread = HarpSpread(chord);
+    const std::array<int, 6> run = {spread[0], spread[1], spread[2], spread[3], spread[1] + 12, spread[2] + 12};
+    constexpr std::uint32_t kSixteenth = kStep / 2;
+    for (std::uint32_t i = 0; i < run.size(); ++i) {
+        const int key = run[down ? run.size() - 1 - i : i];
+        Play(who_.harp, beatStart + i * kSixteenth, key, i == 0 ? kHarpFirst - 4 : kHarpOther - 10,
+             std::min(2 * kSixteenth, kBeatTicks - i * kSixteenth) - kHarpGap / 2, feel_.Shift(kHarpSpread));
+    }
+}
+
 bool Band::GrowlsOverBass(int key, int step, int steps) const
 {
     // Low down a semitone (or a major seventh) against a note the bass
@@ -425,13 +457,26 @@ bool Band::GrowlsOverBass(int key, int step, int steps) const
            });
 }
 
-bool Band::Rubs(int key, std::uint32_t tick) const
+bool Band::Rubs(int key, std::uint32_t tick, std::uint32_t length) const
 {
     // A melody note leaning a semitone on the chord (C over E major) is left
     // to resolve alone: the chord does not sound the note it leans towards.
+    // Low in the chord, a semitone or a minor ninth against a melody note
+    // close over it growls even when the melody only enters as it rings.
+    constexpr int kMinorNinth = 13;
     return std::any_of(melody_.begin(), melody_.end(), [&](const WrittenNote &n) {
         const int apart = ((n.key - key) % 12 + 12) % 12;
-        return n.tick <= tick && tick < n.tick + n.length && (apart == 1 || apart == 11);
+        const bool close = key < kLowRegister && n.key - key <= kMinorNinth;
+        const std::uint32_t until = close ? tick + length : tick + 1;
+        return n.tick < until && tick < n.tick + n.length && (apart == 1 || apart == 11);
+    });
+}
+
+bool Band::LeanedOn(int key, std::uint32_t start, std::uint32_t length) const
+{
+    return std::any_of(melody_.begin(), melody_.end(), [&](const WrittenNote &n) {
+        const int apart = ((n.key - key) % 12 + 12) % 12;
+        return start <= n.tick && n.tick < start + length && n.tick % kBeatTicks == 0 && (apart == 1 || apart == 11);
     });
 }
 
@@ -517,7 +562,8 @@ void Band::PadChord(std::uint32_t start, int beatStep, const Chord &chord, std::
     // a note the bass passes through.
     std::vector<bool> doubling(best.size());
     for (std::size_t i = 0; i < best.size(); ++i) {
-        doubling[i] = DoublesMelody(best[i], start, length) || slides(best[i]) ||
+        doubling[i] = DoublesMelody(best[i], start, length) || slides(best[i]) || LeanedOn(best[i], start, length) ||
+            (best[i] < kLowRegister && Rubs(best[i], start, RubbingSpan(chord, best[i], length))) ||
             DoublesSeventh(chord, best[i], start, start + length) ||
             GrowlsOverBass(best[i], beatStep, static_cast<int>(length / kStep));
     }
@@ -585,6 +631,8 @@ void Band::AccompanyBar(std::uint32_t barStart, std::string_view chordBar, Accom
                 } else {
                     RippleBeat(beatStart, chord);
                 }
+            } else if (style == Accompaniment::Cascade) {
+                CascadeBeat(beatStart, chord, beatIndex == 1);
             } else if (style == Accompaniment::Rising) {
                 RisingBeat(beatStart, chord, beatIndex == 1);
             } else if (style == Accompaniment::Rolled) {

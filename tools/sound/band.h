@@ -69,6 +69,7 @@ enum class Accompaniment {
     Broken,     // a long bass note on each beat, the chord picked note by note after it
     Arpeggio,   // rolling harp over held chords and bass
     Ripple,     // the harp rocking in sixteenths between the chord's inner notes
+    Cascade,    // the harp running up two octaves of the chord in sixteenths, and down again
     Rising,     // the harp climbing the chord in eighths on each beat, higher on the second
     Rolled,     // the harp rolling the chord on each beat and letting it ring
     Pad,        // held chords over the bass on the beats: the sparsest
@@ -131,6 +132,9 @@ public:
     void SetBassLevel(int level) { bassLevel_ = level; }
     // Semitones the bass is played off its usual octave (-12 for a cadence's low close).
     void SetBassShift(int semitones) { bassShift_ = semitones; }
+    // The highest key the chords after the beat may sound (0: no limit), so
+    // they stay under a lead low in its range; a chord keeps two notes.
+    void SetChordCeiling(int key) { chordCeiling_ = key; }
     // How long the closing chord and its bass are held, and how long the
     // harp's roll rings on; a bar unless told.
     void SetClosingTicks(std::uint32_t held, std::uint32_t ringing)
@@ -160,6 +164,7 @@ private:
     void OffbeatChords(std::uint32_t beatStart, int beatStep, const Chord &chord, Accompaniment style, bool held);
     void ArpeggioBeat(std::uint32_t beatStart, const Chord &chord, bool newChord, std::uint32_t chordLength);
     void RippleBeat(std::uint32_t beatStart, const Chord &chord);
+    void CascadeBeat(std::uint32_t beatStart, const Chord &chord, bool down);
     void RisingBeat(std::uint32_t beatStart, const Chord &chord, bool upper);
     void RolledBeat(std::uint32_t beatStart, const Chord &chord, bool withBass);
     void PadChord(std::uint32_t start, int beatStep, const Chord &chord, std::uint32_t length);
@@ -167,8 +172,13 @@ private:
     // Whether a chord's `key`, sounding over `steps` eighths from the bar's
     // `step`, would rub a semitone or a major seventh low against the bass.
     bool GrowlsOverBass(int key, int step, int steps) const;
-    // Whether a chord's `key`, struck at `tick`, would rub a semitone against the melody.
-    bool Rubs(int key, std::uint32_t tick) const;
+    // Whether a chord's `key`, struck at `tick` and ringing `length` ticks,
+    // would rub a semitone against the melody: a note sounding as it is
+    // struck or, low down, one entering while it rings.
+    bool Rubs(int key, std::uint32_t tick, std::uint32_t length) const;
+    // Whether the melody strikes a note on a beat a semitone from a held
+    // chord's `key` while it sounds: the chord leaves the melody its leaning.
+    bool LeanedOn(int key, std::uint32_t start, std::uint32_t length) const;
     // Whether `key` is the chord's seventh and the melody sounds it between
     // `from` and `to`: doubled, the dissonance has two ways to resolve.
     bool DoublesSeventh(const Chord &chord, int key, std::uint32_t from, std::uint32_t to) const;
@@ -190,6 +200,7 @@ private:
     int bassShift_ = 0;
     int bassLevel_ = 0;
     int heldLevel_ = 0;
+    int chordCeiling_ = 0;
     int lastBass_ = 0;              // the bass's last key, so the line moves to the nearest
     std::vector<BassNote> barBass_; // the bass of the bar being accompanied
     int barBassBefore_ = 0;         // the bass's last key before it

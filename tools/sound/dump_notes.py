@@ -11,14 +11,15 @@ grid in ticks when it is off it (@+7, a tick being 1/480 of a quarter). Rests
 of a sixteenth or more (within a few ticks) are shown as r/<sixteenths>; a length is what sounds,
 so a note lifted before the next reads a little short (5.8 for 6); notes
 struck together are joined by '+', with '(spread)' when they are strummed or
-rolled rather than struck at once. Markers name the sections; tempo changes
+rolled rather than struck at once; a roll on one key in
+thirty-seconds is listed stroke by stroke (/0.5). Markers name the sections; tempo changes
 are shown where they fall. Standard library only."""
 import struct
 import sys
 
 # Spelt as the tunes' keys need them: the leading note of A is G#, B flat is
-# the Neapolitan's root.
-NAMES = ['C', 'C#', 'D', 'Eb', 'E', 'F', 'F#', 'G', 'G#', 'A', 'Bb', 'B']
+# the Neapolitan's root, D# leads to the dominant.
+NAMES = ['C', 'C#', 'D', 'D#', 'E', 'F', 'F#', 'G', 'G#', 'A', 'Bb', 'B']
 
 
 def vlq(data, at):
@@ -116,6 +117,17 @@ def main():
                 # A note belongs to the bar of its nearest grid point, so one
                 # played a little early still reads as the next bar's.
                 nearest = round(start / eighth) * eighth
+                # A note played just before a bar line that also stops there
+                # (a grace or the end of a glissando) belongs to the bar it
+                # sounds in.
+                if nearest % bar == 0 and start < nearest and start + length <= nearest + eighth // 2:
+                    nearest -= eighth
+                # A key struck again a thirty-second after itself is a roll:
+                # each stroke is its own word, on the thirty-second.
+                half = eighth // 2
+                if ch == channel and abs(start % eighth - half) <= eighth // 8 and any(
+                        s == ch and k == key and start - eighth < t < start for t, _, s, k, _ in notes):
+                    nearest = round(start / half) * half
                 if ch != channel or nearest >= end or start + length <= begin:
                     continue
                 if nearest < begin:

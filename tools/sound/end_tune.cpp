@@ -3,10 +3,10 @@
 // the band's first chord the trumpet plays the game tune's opening figure,
 // in major and in its rocking rhythm; a clarinet sings in thirds and sixths
 // under it and once answers it, and the line grows bar by bar, through a
-// timpani roll on the dominant and a broadening, to one full chord with two
-// crashes and the timpani, the loudest moment, the trumpet on the tonic at
-// its highest. The held parts lift together after a bar and a half, and the
-// crashes, the harp and the timpani ring on half a bar after them.
+// timpani roll on the dominant and a broadening, to the full chord of the
+// tonic, the trumpet at its highest. The chord is held a bar as the timpani
+// roll swells under it, and struck once more, short, with the crash: the
+// loudest moment, after which the crash, the harp and the timpani ring on.
 // No part climbs above C7 or plays harder than velocity 100, so it rings
 // rather than shrieks.
 #include "band.h"
@@ -35,11 +35,11 @@ constexpr std::uint8_t kTimpani = 7; // with the band, not the leads
 
 constexpr Part kParts[] = {
     // The band spreads across the stage around the trumpet in the middle.
-    {kTrumpet, program::kTrumpet, 122, 64, 50, "Trumpet"},
+    {kTrumpet, program::kTrumpet, 127, 64, 50, "Trumpet"},
     {kClarinet, program::kClarinet, 127, 42, 56, "Clarinet"},
     {kAccordion, program::kAccordion, 108, 90, 48, "Accordion"},
     {kBass, program::kAcousticBass, 127, 64, 24, "Bass"},
-    {kHarp, program::kHarp, 110, 34, 56, "Harp"},
+    {kHarp, program::kHarp, 94, 34, 56, "Harp"},
     {kTimpani, program::kTimpani, 127, 64, 40, "Timpani"},
     {kDrums, 0, 127, 64, 40, "Cymbal"}, // full: the crash is the chord's splash
 };
@@ -52,27 +52,24 @@ constexpr Accompanists kAccompanists{kBass, kAccordion, kAccordion, kHarp, kAcco
 // to the F#, turning through the G# only in passing; over the dominant the line turns down from its seventh and
 // runs up to the tonic on the final chord: the summit comes once, at the end.
 constexpr std::array<std::string_view, 6> kMelody = {
-    "E4/3 F#4/1 E4/2 A4/4 B4/2",
-    "C#5/4 D5/2 E5/6",
-    "D5/4 E5/2 F#5/4 E5/2",
-    "E5/2 E5/1 E5/1 E5/2 F#5/3 G#5/1 F#5/2",
-    "D5/3 C#5/1 B4/2 D5/2 F#5/2 G#5/2",
-    "A5/18",
+    "E4/3 F#4/1 E4/2 A4/4 B4/2",        "C#5/4 D5/2 E5/6",
+    "D5/3 C#5/1 D5/2 F#5/4 E5/2",       "E5/2 E5/1 E5/1 E5/2 F#5/3 G#5/1 F#5/2",
+    "D5/3 C#5/1 B4/2 D5/2 F#5/2 G#5/2", "A5/11 r/1",
 };
-// A third or a sixth under the tune where they strike together;
-// while the trumpet holds its E, the clarinet answers with the head's figure
-// turned downwards, and under the call it holds, then rises a step with the
-// trumpet.
+// A third or a sixth under the tune where they strike together, but a line
+// of its own: it joins the trumpet on its A, holds while the trumpet climbs,
+// falls as it rises and rises as it falls; while the trumpet holds its E,
+// the clarinet answers with the head's figure turned downwards; over the
+// dominant it rocks B A B under the run and steps up to the third.
 constexpr std::array<std::string_view, 6> kSecond = {
-    "C#4/3 D4/1 C#4/2 F#4/4 G#4/2",   "A4/4 B4/2 C#5/3 B4/1 A4/2",
-    "B4/4 C#5/2 D5/4 C#5/2",          "C#5/6 A4/4 D5/2",
-    "B4/3 A4/1 G#4/2 B4/2 D5/2 E5/2", "C#5/18",
+    "r/6 A4/4 G#4/2",  "A4/4 B4/2 C#5/3 B4/1 A4/2", "B4/6 A4/4 C#5/2",
+    "C#5/6 A4/4 D5/2", "B4/4 G#4/2 B4/2 A4/2 B4/2", "C#5/11 r/1",
 };
 // The bass climbs F# B C# D to the dominant, and falls to the tonic.
 constexpr std::array<std::string_view, 6> kChords = {"A", "A F#m", "D/F# Bm7", "A/C# Bm7/D", "E7", "A"};
 // The band strikes its first chord at once, drops back and grows bar by bar
 // into the final one.
-constexpr std::array<int, 6> kLevels = {-3, -7, -8, -5, -1, 12};
+constexpr std::array<int, 6> kLevels = {-3, -7, -8, -10, -6, 8};
 // The broadening before the last chord: {sixteenths before it, tempo in % of the beat's length}.
 constexpr std::array<std::pair<std::uint32_t, std::uint32_t>, 4> kBroadening = {
     {{9, 103}, {6, 106}, {3, 110}, {0, 114}}};
@@ -81,39 +78,58 @@ constexpr std::string_view kDominantBass = "E3/3 E2/3"; // in eighths
 // the eight-bar arc still rises.
 constexpr int kLinePlace = 2;
 // With the bar-1 hit a light cymbal splashes; the accordion keeps to its
-// afterbeats, leaving the low register of the downbeat to the harp.
+// afterbeats.
 constexpr std::uint8_t kSplashKey = 55, kSplashVelocity = 78;
-constexpr Grid kLastBarGrid{kSixEightFine.ticksPerStep, 18}; // the final bar and a half
-// How long the final chord's parts sound: the held ones (trumpet, clarinet,
-// accordion, bass) a bar and a half, so the ringing has its harmony, the
-// crash, the harp and the timpani half a bar more, to the end of the file:
-// their release then dies away as the program goes on rendering after it.
-constexpr std::uint32_t kHeldTicks = kLastBarGrid.ticksPerStep * kLastBarGrid.stepsPerBar;
-constexpr std::uint32_t kRingingTicks = kHeldTicks + kSixEight.ticksPerStep * 3;
+// The last chord is held a bar while the timpani roll swells under it, and
+// struck once more, short and hardest, a beat with the crash: then the crash,
+// the harp and the timpani ring on to the end of the file, and their release
+// dies away as the program goes on rendering after it.
+constexpr std::uint32_t kHeldTicks = 11 * kSixEightFine.ticksPerStep;
+constexpr Grid kButtonGrid{kSixEightFine.ticksPerStep, 6};
+constexpr std::array<std::string_view, 1> kButton = {"A5/4 r/2"}, kSecondButton = {"C#5/4 r/2"};
+constexpr std::uint32_t kButtonTicks = 4 * kSixEightFine.ticksPerStep - 40;
+constexpr std::uint32_t kRingingTicks = 24 * kSixEightFine.ticksPerStep; // two bars from the arrival
 
 constexpr Voice kTrumpetLead{kTrumpet, 0, 84, 20, Articulation::Plain, 6};
 constexpr Voice kClarinetSecond{kClarinet, 0, 74, 16, Articulation::Plain, 6};
-// The trumpet's last note is its loudest (the summit); the clarinet under
-// it plays out.
-constexpr int kFinalAccent = 18, kSecondFinalAccent = 16;
+// The trumpet's last notes are its loudest (the summit), the struck one
+// hardest; the clarinet under them plays out.
+constexpr int kFinalAccent = 12, kButtonAccent = 18, kSecondFinalAccent = 14;
 
-// Two crash cymbals, the second softer, so the splash is big but does not
-// cover the trumpet's top note.
-constexpr std::array<std::pair<std::uint8_t, std::uint8_t>, 2> kCrashes = {{{49, 96}, {57, 80}}};
+// One crash, with the last stroke, and the light splash with the chord's
+// arrival.
+constexpr std::uint8_t kCrash = 49, kCrashVelocity = 100;
 // The timpani: the tonic struck at the start and on the last chord, a roll
 // on the dominant between.
 constexpr std::uint8_t kTimpaniTonic = 45, kTimpaniDominant = 40; // A2, E2
-constexpr std::uint8_t kLastDrumVelocity = 86;                    // under the trumpet's top note
-constexpr std::uint8_t kFirstHitVelocity = 86;                    // the opening stroke, under the last
-constexpr std::array<std::uint8_t, 3> kFirstChord = {45, 52, 57}; // A2 E3 A3, under the trumpet's E4
+constexpr std::uint8_t kLastDrumVelocity = 80;                    // the arrival, under the trumpet
+constexpr std::uint8_t kButtonDrumVelocity = 100;                 // the last stroke
+// Under the held chord the timpani roll on the tonic, growing into the last stroke.
+constexpr int kSwellFrom = 40, kSwellTo = 78;
+// The last stroke's chord, short: the accordion and the bass with the winds.
+constexpr std::array<std::uint8_t, 5> kButtonChord = {57, 61, 64, 69, 76};                     // A3 C#4 E4 A4 E5
+constexpr std::uint8_t kButtonChordVelocity = 75, kButtonBass = 33, kButtonBassVelocity = 100; // A1
+constexpr std::array<std::uint8_t, 6> kButtonHarp = {45, 52, 57, 61, 64, 69};                  // A2 .. A4
+constexpr std::uint8_t kButtonHarpVelocity = 70;
+constexpr std::uint8_t kFirstHitVelocity = 86; // the opening stroke, under the last
+// A quick sweep up two octaves of the tonic chord, a flash over the
+// trumpet's low E that dies away under its climb.
+constexpr std::array<std::uint8_t, 8> kFirstChord = {45, 52, 57, 61, 64, 69, 73, 76}; // A2 .. E5
 // The accordion spreads the final chord up to E5, filling the top between
 // the clarinet's C#5 and the trumpet's A5 (the third left to the clarinet).
 constexpr std::array<std::uint8_t, 2> kFinalTop = {69, 76}; // A4 E5
 constexpr std::uint8_t kFinalTopVelocity = 64;
-// A timpani roll grows through the dominant's second half into the last chord.
-constexpr std::array<std::uint8_t, 6> kRoll = {58, 64, 70, 76, 82, 88};
+// A timpani roll, in thirty-seconds, grows through the dominant's second
+// half into the last chord, the sticks a little uneven.
+constexpr std::uint32_t kRollStrokes = 12, kRollTicks = kSixEightFine.ticksPerStep / 2;
+constexpr int kRollFrom = 44, kRollTo = 80, kRollUneven = 3;
+// The harp's glissando up the dominant seventh, E3 to D5, in the last three
+// sixteenths before the final chord, stopped as it comes.
+constexpr std::array<std::uint8_t, 8> kSweep = {52, 56, 59, 62, 64, 68, 71, 74};
+constexpr std::uint32_t kSweepTicks = 30, kSweepFrom = 9 * kSixEightFine.ticksPerStep;
+constexpr std::uint8_t kSweepVelocity = 42;
 constexpr std::uint32_t kFirstRollTicks = 15;
-constexpr std::uint8_t kFirstChordVelocity = 72; // under the trumpet's first notes
+constexpr std::uint8_t kFirstChordVelocity = 66; // under the trumpet's first notes
 // Under the call's F#, on the second beat of the bar before the dominant, the
 // accordion strikes F# and D with the bass and its chord after them, so the
 // call and its turn through the G# sound over a full chord of D with its
@@ -121,6 +137,11 @@ constexpr std::uint8_t kFirstChordVelocity = 72; // under the trumpet's first no
 constexpr std::size_t kLeaningBar = 3;
 constexpr std::array<std::uint8_t, 2> kLeaningChord = {54, 62}; // F#3 D4
 constexpr std::uint8_t kLeaningVelocity = 60;
+constexpr std::array<std::uint8_t, 4> kCallHarp = {57, 61, 64, 69}; // A3 C#4 E4 A4
+constexpr std::uint8_t kCallHarpVelocity = 48;
+// In the first bar the accordion's afterbeats keep under the trumpet's low
+// call, on two notes.
+constexpr int kFirstBarChordTop = 57;
 
 } // namespace
 
@@ -141,16 +162,22 @@ std::vector<MidiTrack> ComposeEndTune()
         const std::span<const std::string_view> bars(*line);
         PlayLine(band.Track(voice.channel), voice, kSixEightFine, 0, bars.first(bars.size() - 1), band.Players(),
                  kLinePlace);
+        // The last chord and its stroke land on the beat.
         Voice out = voice;
+        out.spread = 0;
         out.velocity =
             static_cast<std::uint8_t>(voice.velocity + (voice.channel == kTrumpet ? kFinalAccent : kSecondFinalAccent));
-        PlayLine(band.Track(voice.channel), out, kLastBarGrid, lastBar, bars.last(1), band.Players(), lastPlace);
+        PlayLine(band.Track(voice.channel), out, kSixEightFine, lastBar, bars.last(1), band.Players(), lastPlace);
+        out.velocity = static_cast<std::uint8_t>(voice.velocity +
+                                                 (voice.channel == kTrumpet ? kButtonAccent : kSecondFinalAccent));
+        PlayLine(band.Track(voice.channel), out, kButtonGrid, lastBar + kSixEight.barTicks(),
+                 voice.channel == kTrumpet ? kButton : kSecondButton, band.Players(), lastPlace);
     }
     // The run into the last chord broadens in steps, and the chord with it.
     for (const auto &[sixteenths, percent] : kBroadening) {
         conductor.Tempo(lastBar - sixteenths * kSixEightFine.ticksPerStep, kMicrosPerQuarter * percent / 100);
     }
-    band.SetClosingTicks(kHeldTicks, kRingingTicks);
+    band.SetClosingTicks(kHeldTicks, kSixEight.barTicks());
     // The accordion's chords keep clear of the notes the trumpet leans on.
     const std::array<std::uint8_t, 1> lead = {kTrumpet};
     band.SetMelody(NotesOf(band.Tracks(conductor, lastBar), lead));
@@ -162,6 +189,7 @@ std::vector<MidiTrack> ComposeEndTune()
         // second beat and falls a fifth to the lowest A of the tune.
         band.SetWalk(bar + 2 < kChords.size());
         band.SetBassShift(last ? -12 : 0);
+        band.SetChordCeiling(bar == 0 ? kFirstBarChordTop : 0);
         if (bar + 2 == kChords.size()) {
             band.WriteBass(kDominantBass);
         }
@@ -169,42 +197,75 @@ std::vector<MidiTrack> ComposeEndTune()
         band.AccompanyBar(now, kChords[bar], style, kChords[last ? bar : bar + 1]);
         if (bar == 0) {
             // The first downbeat is struck at once by the whole band: the
-            // harp spreads the tonic chord quickly under the timpani.
+            // harp sweeps up the tonic chord over the timpani.
             band.Track(kTimpani).Note(now, kTimpani, kTimpaniTonic, kFirstHitVelocity, kSixEight.barTicks() / 2);
             band.Percussion(now, kSplashKey, kSplashVelocity, kSixEight.barTicks() / 2);
             for (std::uint32_t i = 0; i < kFirstChord.size(); ++i) {
+                // The notes over the trumpet only flash.
+                const bool over = kFirstChord[i] > kFirstChord[kFirstChord.size() / 2];
                 band.Track(kHarp).Note(now + i * kFirstRollTicks, kHarp, kFirstChord[i], kFirstChordVelocity,
-                                       kSixEight.barTicks() / 2);
+                                       over ? kSixEight.ticksPerStep : kSixEight.barTicks() / 2);
             }
         }
         if (bar == kLeaningBar) {
+            // Under the call's repeated E the harp runs up the chord.
+            for (std::uint32_t i = 0; i < kCallHarp.size(); ++i) {
+                band.Track(kHarp).Note(now + i * kSixEightFine.ticksPerStep, kHarp, kCallHarp[i], kCallHarpVelocity,
+                                       (kCallHarp.size() - i + 2) * kSixEightFine.ticksPerStep);
+            }
             const std::uint32_t beat = kSixEight.barTicks() / 2;
             for (const std::uint8_t key : kLeaningChord) {
                 band.Track(kAccordion).Note(now + beat, kAccordion, key, kLeaningVelocity, beat - 40);
             }
         }
         if (bar + 2 == kChords.size()) {
-            for (std::uint32_t i = 0; i < kRoll.size(); ++i) {
-                band.Track(kTimpani).Note(now + kSixEight.barTicks() / 2 + i * kSixEightFine.ticksPerStep, kTimpani,
-                                          kTimpaniDominant, kRoll[i], kSixEightFine.ticksPerStep - 10);
+            // Over the roll the harp sweeps up the dominant into the last chord.
+            for (std::uint32_t i = 0; i < kSweep.size(); ++i) {
+                band.Track(kHarp).Note(now + kSweepFrom + i * kSweepTicks, kHarp, kSweep[i],
+                                       static_cast<std::uint8_t>(kSweepVelocity + 2 * i),
+                                       kSixEight.barTicks() - kSweepFrom - i * kSweepTicks);
+            }
+            for (std::uint32_t i = 0; i < kRollStrokes; ++i) {
+                const int velocity = kRollFrom + (kRollTo - kRollFrom) * static_cast<int>(i) / (kRollStrokes - 1) +
+                    (i % 2 == 0 ? kRollUneven : -kRollUneven);
+                band.Track(kTimpani).Note(now + kSixEight.barTicks() / 2 + i * kRollTicks, kTimpani, kTimpaniDominant,
+                                          static_cast<std::uint8_t>(velocity), kRollTicks);
             }
         }
         if (last) {
-            // The crashes ring under the whole chord: struck short, the
-            // synthesiser cuts them before they are heard.
-            for (const auto &[crash, velocity] : kCrashes) {
-                band.Percussion(now, crash, velocity, kRingingTicks);
-            }
-            // Both drums: the tonic and its fifth below.
-            band.Track(kTimpani).Note(now, kTimpani, kTimpaniTonic, kLastDrumVelocity, kRingingTicks);
-            band.Track(kTimpani).Note(now, kTimpani, kTimpaniDominant, kLastDrumVelocity, kRingingTicks);
+            // The arrival: a splash, both drums, the accordion spread up to E5.
+            const std::uint32_t beat = kSixEight.barTicks() / 2;
+            band.Percussion(now, kSplashKey, kSplashVelocity, kSixEight.barTicks());
+            band.Track(kTimpani).Note(now, kTimpani, kTimpaniTonic, kLastDrumVelocity, beat);
+            band.Track(kTimpani).Note(now, kTimpani, kTimpaniDominant, kLastDrumVelocity, beat);
             for (const std::uint8_t key : kFinalTop) {
                 band.Track(kAccordion).Note(now, kAccordion, key, kFinalTopVelocity, kHeldTicks);
             }
+            for (std::uint32_t i = 0; i < kRollStrokes; ++i) {
+                const int velocity = kSwellFrom + (kSwellTo - kSwellFrom) * static_cast<int>(i) / (kRollStrokes - 1) +
+                    (i % 2 == 0 ? kRollUneven : -kRollUneven);
+                band.Track(kTimpani).Note(now + beat + i * kRollTicks, kTimpani, kTimpaniTonic,
+                                          static_cast<std::uint8_t>(velocity), kRollTicks);
+            }
+            // The last stroke, a bar on: the crash, the drums, the band's
+            // chord short and the harp's rolled, left to ring.
+            const std::uint32_t stroke = now + kSixEight.barTicks();
+            const std::uint32_t ringing = kRingingTicks - kSixEight.barTicks();
+            band.Percussion(stroke, kCrash, kCrashVelocity, ringing);
+            band.Track(kTimpani).Note(stroke, kTimpani, kTimpaniTonic, kButtonDrumVelocity, ringing);
+            band.Track(kTimpani).Note(stroke, kTimpani, kTimpaniDominant, kButtonDrumVelocity, ringing);
+            for (const std::uint8_t key : kButtonChord) {
+                band.Track(kAccordion).Note(stroke, kAccordion, key, kButtonChordVelocity, kButtonTicks);
+            }
+            band.Track(kBass).Note(stroke, kBass, kButtonBass, kButtonBassVelocity, kButtonTicks);
+            for (std::uint32_t i = 0; i < kButtonHarp.size(); ++i) {
+                band.Track(kHarp).Note(stroke + i * kFirstRollTicks, kHarp, kButtonHarp[i], kButtonHarpVelocity,
+                                       ringing - i * kFirstRollTicks);
+            }
         }
-        now += last ? kLastBarGrid.barTicks() : kSixEight.barTicks();
+        now += kSixEight.barTicks();
     }
-    // The file ends as the crashes, the harp and the timpani stop ringing.
+    // The file ends as the crash, the harp and the timpani stop ringing.
     return band.Tracks(conductor, lastBar + kRingingTicks);
 }
 

@@ -14,10 +14,12 @@
 //                              through C and F major, deceptively, to D minor
 //   C        8 bars  D minor   the interlude: oboe over held strings, through
 //                              the Neapolitan chord to the dominant of A minor
-//   A''     16 bars  A minor   the theme again, ornamented, violin over a
-//                              rising bass, turning deceptively to F for the
-//                              flute, which ends it with a full cadence
-//   coda     6 bars  A minor   over a held A, the oboe recalls the theme's
+//   D        8 bars  A minor   a song of its own, the violin in long notes
+//                              over the harp's running sixteenths, as the
+//                              bass climbs by semitones to the dominant
+//   A''      8 bars  A minor   the theme's second half on the flute, up to
+//                              the summit and down to a full cadence
+//   coda     6 bars  A minor   over a held A, the clarinet recalls the theme's
 //                              head in fragments, the dominant turns aside to
 //                              the Neapolitan sixth, and a bar on the
 //                              dominant leads back to the start
@@ -52,7 +54,7 @@ constexpr std::uint8_t kClarinet = 2;
 constexpr std::uint8_t kOboe = 3;
 constexpr std::uint8_t kBass = kGameTuneBass;
 constexpr std::uint8_t kHarp = 6;
-constexpr std::uint8_t kChords = 7;
+constexpr std::uint8_t kChords = kGameTuneGuitar;
 constexpr std::uint8_t kStrings = kGameTuneStrings;
 
 constexpr Part kParts[] = {
@@ -89,10 +91,11 @@ const Bars kChordBars[] = {
     // C: D minor over the lament bass D C Bb A, the Neapolitan of A minor,
     // and its dominant turning to the leading note in the bass
     {"Dm", "C7", "Gm/Bb", "A7", "Dm/F", "Bb/D", "E7", "E7 E7/G#"},
-    // A'': the violin's half turns deceptively onto F, the full cadence
-    // comes only at the flute's end
-    {"Am G/B", "Am/C C/E", "Dm Dm/F", "E7", "Am/C", "Dm/F Bb", "Dm/F E7", "E7", "Am/C", "G", "C C/E", "F", "Dm",
-     "Dm7 E7", "E7 E7/G#", "Am"},
+    // D: the bass climbs by semitones from the tonic to the dominant, through
+    // the dominants of D minor and of E; then the theme's second half, whose
+    // full cadence comes only at the flute's end
+    {"Am", "G/B", "C", "A7/C#", "Dm", "B7/D#", "Am/E", "E7", "Am/C", "G", "C C/E", "F", "Dm", "Dm7 E7", "E7 E7/G#",
+     "Am"},
     // coda: over a held A, i, iv and VI; the dominant turned aside to the
     // Neapolitan sixth, as the interlude closed, and
     // a bar on the dominant back to the start
@@ -113,8 +116,9 @@ const Bars kTheme = {
 // The middle tune, flute, entering over the clarinet's last note; it closes
 // on C, and holds it while the clarinet enters.
 const Bars kMiddle = {
-    "r/8 A5/2 F5/2",       "G5/2 E5/4 G5/4 A5/2", "B5/3 C6/1 D6/2 F5/4 G5/2", "C6/6 r/4 G5/2", "A5/3 F5/3 E5/3 G5/3",
-    "F5/3 A5/3 D6/4 C6/2", "C6/4 A5/4 C6/4",      "E6/4 D6/2 B5/3 D6/3",      "C6/6 r/6",
+    "r/8 A5/2 F5/2",  "G5/2 E5/4 G5/4 A5/2", "B5/3 C6/1 D6/2 F5/4 G5/2",
+    "C6/6 r/4 G5/2",  "A5/3 F5/3 E5/3 G5/3", "F5/1 G5/1 A5/1 B5/1 C6/2 D6/4 C6/2",
+    "C6/4 A5/4 C6/4", "E6/4 D6/2 B5/3 D6/3", "C6/6 r/6",
 };
 // Under the flute, the strings move slowly in the middle register, in
 // tenths and sixths or against it, never in octaves with it.
@@ -130,6 +134,12 @@ const Bars kMiddleCounter = {"E4/12",     "F4/6 D4/6", "E4/6 G4/6", "F4/6 G4/6",
 // moves in dotted eighths, across the lilt.
 const Bars kSequence = {"r/8 G6/2 B6/2", "C7/4 B6/2 A6/4 C7/2", "C7/3 A6/3 F6/3 A6/3"};
 const Bars kSequenceOboe = {"r/2 B5/2 A5/2 G5/4 B5/2", "B5/3 G5/3 E5/3 G5/3"};
+// Between the strummed chords and the winds the strings hold the chords'
+// thirds and sevenths, a step at a time, so the circle of fifths has a
+// middle: the seventh of each chord the third of the next; the last
+// falls to the dominant's third, rings under the harp's bar and rises to
+// the tonic as the violin begins.
+const Bars kSequenceCounter = {"G4/12", "F4/12", "~F4/12", "E4/12", "A4/12", "~A4/12", "G#4/12", "~G#4/12", "A4/6 r/6"};
 const Bars kSequenceClose = {"r/2 A6/2 G6/2 F6/4 A6/2", "A6/3 F6/3 D6/3 E6/3", "G#6/3 A6/1 B6/2 D7/4 r/2"};
 
 // The theme on the violin, on its E string, after a bar of harp on the
@@ -150,27 +160,27 @@ const Bars kThemeViolin = {
 };
 
 // The interlude: few notes, long ones, entering over the violin's close;
-// its last leans on the dominant's C and falls to its fifth.
+// its last phrase leans on the dominant's C and falls to its fifth, and
+// after a bar's breath the oboe runs up the dominant seventh to the
+// violin's song.
 const Bars kInterlude = {
-    "r/6 D5/4 F5/2",           "Bb4/4 A4/2 Bb4/3 C5/1 D5/2", "G5/4 F5/2 D5/6",          "C#5/6 r/6",
-    "r/2 A4/2 D5/2 F5/4 G5/2", "Bb5/4 A5/2 G5/3 F5/3",       "E5/4 D5/1 C5/1 B4/4 r/2",
+    "r/6 A4/4 D5/2",           "Bb4/4 A4/2 Bb4/3 C5/1 D5/2", "G5/4 F5/2 D5/6",          "C#5/6 r/6",
+    "r/2 A4/2 D5/2 F5/4 G5/2", "Bb5/4 A5/2 G5/3 F5/3",       "E5/4 D5/1 C5/1 B4/3 r/3", "r/9 G#4/1 B4/1 D5/1",
 };
 
-// The theme's return, ornamented, on the violin low on its warm strings (an
-// octave under the writing); a run down to the leading note hands it to the
-// flute, which takes it on an octave higher and climbs to the summit.
-const Bars kThemeReturn = {"E5/2 F5/1 G5/1 F5/1 E5/1 G5/3 A5/1 B5/2",
-                           "A5/2 C6/2 B5/2 C6/4 A5/2",
-                           "F5/2 G5/2 A5/2 D6/4 A5/2",
-                           "B5/3 C6/1 B5/2 r/6",
-                           "A5/2 C6/2 E6/8",
-                           "D6/3 C6/3 D6/3 Bb5/3",
-                           "A5/4 D6/8",
-                           "E6/4 B5/2 D6/1 C6/1 B5/1 A5/1 G#5/2"};
-// Under the violin's return the clarinet, silent since the sequence, sings a
-// slow line low in its warm register, moving where the violin holds and
-// holding where it moves.
-const Bars kDescant = {"C4/6 D4/6", "E4/6 G4/6", "A3/12", "G#3/12", "A3/6 C4/6", "F4/12", "~F4/6 E4/6", "E4/6 r/6"};
+// After the interlude, a song of its own on the violin, in long notes over
+// the harp's running sixteenths: it falls by step as the bass climbs to the
+// dominant, growing; on the tonic's six-four the theme's head breaks in, at
+// the loop's height, climbs to E and runs down to the leading note, handing
+// the theme's second half to the flute.
+const Bars kSong = {"E5/6 A5/6",
+                    "D6/6 B5/3 D6/3",
+                    "C6/9 B5/3",
+                    "A5/4 E5/2 G5/6",
+                    "F5/3 E5/1 F5/2 A5/4 G5/2",
+                    "F#5/4 A5/2 B5/6",
+                    "E5/3 F5/1 E5/2 A5/4 B5/2",
+                    "C6/2 D6/2 E6/2 D6/1 C6/1 B5/2 G#5/2"};
 const Bars kThemeReturnFlute = {"A5/6 C6/2 B5/2 C6/2", "D6/6 B5/2 G5/2 r/2"};
 const Bars kThemeReturnSummit = {"E6/2 F6/2 G6/8", "F6/4 E6/2 D6/4 C6/2"};
 const Bars kThemeReturnFluteClose = {"F6/2 E6/2 D6/2 r/6", "D6/4 C6/4 B5/4", "G#5/3 A5/1 B5/2 D6/3 C6/1 B5/2",
@@ -181,7 +191,8 @@ const Bars kThemeReturnFluteClose = {"F6/2 E6/2 D6/2 r/6", "D6/4 C6/4 B5/4", "G#
 const Bars kThemeCounter = {"r/6 A4/6",      "B4/6 D5/6", "~D5/4 C5/2 G4/6", "A4/6 r/6",
                             "r/6 F4/3 A4/3", "A4/6 E4/6", "D4/6 E4/6",       "C4/6 r/6"};
 
-// The coda: over the held A the oboe recalls the theme's head in fragments,
+// The coda: over the held A the clarinet, which first sang the theme and has
+// been silent since the sequence, recalls its head in fragments,
 // each answered by a breath; the dominant is turned aside to the Neapolitan
 // sixth and comes back: the tune never stops.
 const Bars kCoda = {
@@ -206,28 +217,30 @@ const Bars kEcho = {"r/6 F5/2 E5/2 D5/2"};
 // ---- Arrangement ----
 
 // {channel, transpose, velocity, gap, articulation, onset spread}
-constexpr Voice kClarinetLow{kClarinet, -12, 81, 14, Articulation::Plain, 8};
-constexpr Voice kClarinetAnswer{kClarinet, -12, 80, 14, Articulation::Plain, 8};
-constexpr Voice kOboeAnswer{kOboe, 0, 72, 14, Articulation::Plain, 8};
-constexpr Voice kOboeCoda{kOboe, 0, 74, 14, Articulation::Plain, 8};
+constexpr Voice kClarinetLow{kClarinet, -12, 84, 14, Articulation::Plain, 8};
+constexpr Voice kClarinetAnswer{kClarinet, -12, 83, 14, Articulation::Plain, 8};
+constexpr Voice kOboeAnswer{kOboe, 0, 75, 14, Articulation::Plain, 8};
+constexpr Voice kClarinetCoda{kClarinet, 0, 80, 14, Articulation::Plain, 8};
 constexpr Voice kOboeRound{kOboe, 0, 64, 14, Articulation::Plain, 8};   // falling away into the intro
-constexpr Voice kOboeLanding{kOboe, 0, 57, 14, Articulation::Plain, 8}; // as loud as the coda it ends
-constexpr Voice kFluteLead{kFlute, 0, 77, 14, Articulation::Plain, 8};
+constexpr Voice kOboeLanding{kOboe, 0, 57, 14, Articulation::Plain, 8}; // as soft as the intro it starts
+constexpr Voice kFluteLead{kFlute, 0, 75, 14, Articulation::Plain, 8};
 // The flute's return, softer than its first tune: its climb to the G, the
 // loop's summit, stands out by its height, not by force.
-constexpr Voice kFluteReturn{kFlute, 0, 75, 14, Articulation::Plain, 8};
-constexpr Voice kFluteSummit{kFlute, 0, 76, 14, Articulation::Plain, 8};
+constexpr Voice kFluteReturn{kFlute, 0, 68, 14, Articulation::Plain, 8};
+constexpr Voice kFluteSummit{kFlute, 0, 69, 14, Articulation::Plain, 8};
 constexpr Voice kViolinLead{kViolin, 0, 67, 14, Articulation::Plain, 8};
-constexpr Voice kViolinReturn{kViolin, -12, 79, 14, Articulation::Plain, 8};
-constexpr Voice kClarinetDescant{kClarinet, 0, 54, 14, Articulation::Plain, 8};
+constexpr Voice kViolinSong{kViolin, 0, 78, 10, Articulation::Plain, 8};
 constexpr Voice kOboeEcho{kOboe, 0, 62, 14, Articulation::Plain, 8};
-constexpr Voice kOboeLead{kOboe, 0, 59, 14, Articulation::Plain, 8};
-constexpr Voice kOboeCall{kOboe, 0, 57, 14, Articulation::Plain, 8};
+constexpr Voice kOboeLead{kOboe, 0, 63, 14, Articulation::Plain, 8};
+constexpr Voice kOboeCall{kOboe, 0, 54, 14, Articulation::Plain, 8};
 constexpr Voice kStringsCounter{kStrings, 0, 48, 30, Articulation::Plain, 5};
+// Under the recap the strings' line is the flute's partner, not a pad.
+constexpr Voice kStringsRecap{kStrings, 0, 57, 30, Articulation::Plain, 5};
+constexpr Voice kStringsSequence{kStrings, 0, 56, 30, Articulation::Plain, 5};
 
 // The first bar of each part of the form, counted from 0.
-constexpr std::size_t kA = 4, kB = 20, kSequenceBar = 28, kAViolin = 36, kC = 46, kAAgain = 54, kCodaBar = 70,
-                      kEndBar = 76;
+constexpr std::size_t kA = 4, kB = 20, kSequenceBar = 28, kAViolin = 36, kC = 46, kSongBar = 54, kAAgain = 62,
+                      kCodaBar = 70, kEndBar = 76;
 
 // A line entering on a bar of the tune; `phraseBar` is that bar's place in
 // its eight-bar phrase (7 for a pick-up bar).
@@ -245,18 +258,18 @@ const Line kLines[] = {
     {&kClarinetAnswer, kSequenceBar - 1, &kSequence, 7},
     {&kOboeAnswer, kSequenceBar + 2, &kSequenceOboe, 2},
     {&kClarinetAnswer, kSequenceBar + 4, &kSequenceClose, 4},
+    {&kStringsSequence, kSequenceBar, &kSequenceCounter, 0},
     {&kViolinLead, kAViolin, &kThemeViolin, 0},
     {&kOboeLead, kC, &kInterlude, 0},
-    {&kViolinReturn, kAAgain, &kThemeReturn, 0},
-    {&kClarinetDescant, kAAgain, &kDescant, 0},
+    {&kViolinSong, kSongBar, &kSong, 0},
     // The climb to the summit swells bar by bar, as the second half of a
     // phrase; the G is the loudest note of the tune.
-    {&kFluteReturn, kAAgain + 8, &kThemeReturnFlute, 4},
-    {&kFluteSummit, kAAgain + 10, &kThemeReturnSummit, 6},
-    {&kFluteReturn, kAAgain + 12, &kThemeReturnFluteClose, 4},
-    {&kStringsCounter, kAAgain + 8, &kThemeCounter, 0},
-    {&kOboeEcho, kAAgain + 12, &kEcho, 4},
-    {&kOboeCoda, kCodaBar, &kCoda, 0},
+    {&kFluteReturn, kAAgain, &kThemeReturnFlute, 4},
+    {&kFluteSummit, kAAgain + 2, &kThemeReturnSummit, 6},
+    {&kFluteReturn, kAAgain + 4, &kThemeReturnFluteClose, 4},
+    {&kStringsRecap, kAAgain, &kThemeCounter, 0},
+    {&kOboeEcho, kAAgain + 4, &kEcho, 4},
+    {&kClarinetCoda, kCodaBar, &kCoda, 0},
     {&kOboeCall, 1, &kCall, 0},
     {&kOboeRound, kEndBar - 1, &kRound, 7},
     {&kOboeLanding, 0, &kLanding, 0},
@@ -272,7 +285,7 @@ struct BassBar {
 };
 const BassBar kBassBars[] = {
     {kA + 5, "F2/4 E2/1 D2/1"},
-    {kA + 8, "C3/2 A2/1 E2/2 B2/1"},
+    {kA + 8, "C3/2 A2/1 E2/2 F#2/1"},
     {kA + 9, "G2/4 B2/2"},
     {kA + 10, "C3/1 D3/1 E3/3 C3/1"},
     {kA + 11, "F2/3 E2/3"},
@@ -302,11 +315,20 @@ const BassBar kBassBars[] = {
     {kAViolin + 8, "D3/3 G2/2 F2/1"},
     {kAViolin + 9, "E2/3 A2/3"},
     {kC + 6, "E2/3 D3/3"},
-    {kAAgain + 4, "C3/3 A2/2 G2/1"},
-    {kAAgain + 5, "F2/3 Bb2/3"},
-    {kAAgain + 9, "G2/3 B2/3"},
-    {kAAgain + 10, "C3/2 D3/1 E3/3"},
-    {kAAgain + 11, "F2/2 G2/1 A2/3"},
+    // The song's bass climbs a semitone or a tone each bar to the dominant,
+    // falling to the chord's fifth or root on the second beat, then
+    // holding as it nears the top.
+    {kSongBar, "A2/3 E2/3"},
+    {kSongBar + 1, "B2/3 G2/3"},
+    {kSongBar + 2, "C3/3 G2/3"},
+    {kSongBar + 3, "C#3/3 A2/3"},
+    {kSongBar + 4, "D3/3 A2/3"},
+    {kSongBar + 5, "D#3/6"},
+    {kSongBar + 6, "E3/6"},
+    {kSongBar + 7, "E2/3 G#2/2 B2/1"},
+    {kAAgain + 1, "G2/3 B2/3"},
+    {kAAgain + 2, "C3/2 D3/1 E3/3"},
+    {kAAgain + 3, "F2/2 G2/1 A2/3"},
     {kCodaBar, "A2/6"},
     {kCodaBar + 1, "A2/6"},
     {kCodaBar + 2, "A2/6"},
@@ -326,8 +348,8 @@ const Mark kMarks[] = {
     {kSequenceBar, "B sequence, Clarinet"},
     {kAViolin, "A' Violin, to D minor"},
     {kC, "C interlude, D minor"},
-    {kAAgain, "A theme again, Violin"},
-    {kAAgain + 8, "A theme again, Flute"},
+    {kSongBar, "D song, Violin over the harp"},
+    {kAAgain, "A theme again, Flute"},
     {kCodaBar, "coda"},
 };
 
@@ -351,7 +373,7 @@ const Layer kLayers[] = {
     {kA + 12, kB, Accompaniment::Broken, true},
     // Under the theme's answer the strings hold soft chords, an inner voice
     // between the bass and the lead, and come up to the cadence.
-    {kA + 8, kB - 2, Accompaniment::Pad, false, -11},
+    {kA + 8, kB - 2, Accompaniment::Pad, false, -6},
     {kB - 2, kB, Accompaniment::Pad, false},
     {kB - 1, kB, Accompaniment::Arpeggio, false},
     {kB, kSequenceBar, Accompaniment::Ripple, true},
@@ -360,20 +382,27 @@ const Layer kLayers[] = {
     {kSequenceBar, kAViolin - 1, Accompaniment::Block, true},
     {kSequenceBar, kSequenceBar + 1, Accompaniment::Arpeggio, false},
     {kAViolin - 1, kAViolin, Accompaniment::Arpeggio, true},
-    {kAViolin, kAAgain, Accompaniment::Pad, true},
-    // The harp spells out the turn to D minor over the held strings.
-    {kAViolin, kAViolin + 4, Accompaniment::Arpeggio, false, -12},
+    {kAViolin, kSongBar, Accompaniment::Pad, true},
+    // Over the held strings the guitar picks the chords, then the harp
+    // spells out the turn to D minor.
+    {kAViolin, kAViolin + 4, Accompaniment::Broken, false, -4},
     {kAViolin + 4, kAViolin + 5, Accompaniment::Rolled, false, -12}, // the close in C, the violin's breath
     {kAViolin + 5, kAViolin + 8, Accompaniment::Arpeggio, false, -12},
     {kAViolin + 8, kC, Accompaniment::Rolled, false, -12}, // the cadence to D minor
     // Under the interlude's held strings the harp keeps the pulse, softly.
-    {kC, kAAgain - 1, Accompaniment::Arpeggio, false, -6},
-    {kAAgain - 1, kAAgain, Accompaniment::Barcarolle, false},
-    {kAAgain, kAAgain + 4, Accompaniment::Lilt, true},
-    {kAAgain + 4, kAAgain + 8, Accompaniment::Block, true},
-    {kAAgain + 8, kAAgain + 12, Accompaniment::Rising, true, -5},
-    {kAAgain + 12, kCodaBar, Accompaniment::Rolled, true, -5},
-    {kCodaBar, kCodaBar + 5, Accompaniment::Pad, true},
+    {kC, kSongBar - 1, Accompaniment::Arpeggio, false, -6},
+    {kSongBar - 1, kSongBar, Accompaniment::Barcarolle, false},
+    // The song: the harp alone runs under the violin's long notes, the
+    // strings a soft floor.
+    {kSongBar, kAAgain, Accompaniment::Cascade, true, -3},
+    {kSongBar, kAAgain, Accompaniment::Pad, false, -9},
+    // The theme's last return has the whole band: the guitar back under
+    // the harp, which climbs and then rolls the cadence's chords.
+    {kAAgain, kAAgain + 4, Accompaniment::Barcarolle, true, -16},
+    {kAAgain, kAAgain + 4, Accompaniment::Rising, false, -14},
+    {kAAgain + 4, kCodaBar, Accompaniment::Rolled, true, -14},
+    {kAAgain + 4, kCodaBar, Accompaniment::Block, false, -14},
+    {kCodaBar, kCodaBar + 5, Accompaniment::Pad, true, -4},
     {kCodaBar + 4, kCodaBar + 5, Accompaniment::Arpeggio, false},
     {kCodaBar + 5, kEndBar, Accompaniment::Arpeggio, true},
 };
@@ -384,18 +413,37 @@ struct Level {
     std::size_t bar;
     int level;
 };
-const Level kLevels[] = {{0, -18},           {kA - 1, -15},      {kA, -5},        {kA + 8, -4},
-                         {kB - 1, -3},       {kB, -10},          {kB + 7, -6},    {kB + 14, -4},
-                         {kAViolin - 1, -9}, {kAViolin, -7},     {kC - 1, -10},   {kC, -27},
-                         {kAAgain - 2, -12}, {kAAgain - 1, -10}, {kAAgain, -3},   {kAAgain + 7, 2},
-                         {kAAgain + 10, 4},  {kCodaBar - 1, 0},  {kCodaBar, -10}, {kCodaBar + 3, -4},
-                         {kCodaBar + 4, -4}, {kCodaBar + 5, -15}};
+const Level kLevels[] = {{0, -20},
+                         {kA - 1, -15},
+                         {kA, -5},
+                         {kA + 8, -4},
+                         {kB - 1, -3},
+                         {kB, -10},
+                         {kB + 7, -6},
+                         {kB + 14, -4},
+                         {kAViolin - 1, -9},
+                         {kAViolin, -7},
+                         {kC - 1, -10},
+                         {kC, -18},
+                         {kSongBar - 2, -12},
+                         {kSongBar - 1, -10},
+                         {kSongBar, -13},
+                         {kSongBar + 7, 3},
+                         {kAAgain + 2, 4},
+                         {kCodaBar - 1, 0},
+                         {kCodaBar, -10},
+                         {kCodaBar + 3, -4},
+                         {kCodaBar + 4, -4},
+                         {kCodaBar + 5, -15}};
 // Under the violin the held strings step back: same family, they would
 // swallow it; and under the interlude's oboe they leave the harp the pulse.
 constexpr int kThinPad = -8;
 // Where the band plays out, the plucked bass a little firmer than the
 // chords, so the harmony has a floor; the quiet parts keep it soft.
 constexpr int kBassLift = 2;
+// The top of the guitar's chords under the theme's first phrase, the
+// clarinet's E4 to B4: C4.
+constexpr int kUnderTheClarinet = 60;
 
 // The scale the bass passes through, from a bar on.
 struct Key {
@@ -410,8 +458,11 @@ struct Key {
 struct Broadening {
     std::size_t bar;
     std::uint32_t eased, broadened;
+    std::size_t bars = 1; // the broadened tempo held until the tune moves on
 };
-constexpr Broadening kBroadened[] = {{kAViolin - 1, 103, 108}, {kCodaBar - 2, 106, 118}};
+// The last cadence lands at the broadened tempo, which gives way only as
+// the coda starts.
+constexpr Broadening kBroadened[] = {{kAViolin - 1, 103, 108}, {kCodaBar - 2, 106, 118, 2}};
 
 int LevelAt(std::size_t bar)
 {
@@ -449,7 +500,7 @@ std::vector<MidiTrack> ComposeGameTune()
         conductor.Tempo(barTick(broadening.bar), kMicrosPerQuarter * broadening.eased / 100);
         conductor.Tempo(barTick(broadening.bar) + kSixEight.barTicks() / 2,
                         kMicrosPerQuarter * broadening.broadened / 100);
-        conductor.Tempo(barTick(broadening.bar + 1), kMicrosPerQuarter);
+        conductor.Tempo(barTick(broadening.bar + broadening.bars), kMicrosPerQuarter);
     }
 
     Band band(kParts, kAccompanists, kSeed);
@@ -479,16 +530,18 @@ std::vector<MidiTrack> ComposeGameTune()
         const int level = LevelAt(bar) + kPhraseArc[bar % 8];
         // The intro's bass falls a step a bar, A G F E, without walking; the
         // interlude's holds its notes, the sparsest texture.
-        band.SetWalk(bar >= kA && !(kC <= bar && bar < kAAgain - 2));
+        band.SetWalk(bar >= kA && !(kC <= bar && bar < kSongBar - 2));
         // In the middle tune and the theme's return the bass walks into
         // every bar by step.
         band.SetBassLevel(
-            (kA <= bar && bar < kC && bar != kAViolin - 1) || (kAAgain <= bar && bar < kCodaBar) ? kBassLift : 0);
-        band.SetHeldLevel(kAViolin <= bar && bar < kAAgain - 1 ? kThinPad : 0);
-        band.SetWalkingLine((kB <= bar && bar < kSequenceBar) || (kAAgain <= bar && bar < kCodaBar));
+            (kA <= bar && bar < kC && bar != kAViolin - 1) || (kSongBar <= bar && bar < kCodaBar) ? kBassLift : 0);
+        band.SetHeldLevel(kAViolin <= bar && bar < kSongBar - 1 ? kThinPad : 0);
+        band.SetWalkingLine((kB <= bar && bar < kSequenceBar) || (kSongBar <= bar && bar < kCodaBar));
         // Where the guitar holds its chords, and under the violin's return,
         // the bass rocks with the lilt.
-        band.SetRocking((kA + 4 <= bar && bar < kA + 12) || (kAAgain <= bar && bar < kAAgain + 8));
+        band.SetRocking(kA + 4 <= bar && bar < kA + 12);
+        // Where the clarinet enters low, the guitar keeps under it.
+        band.SetChordCeiling(kA <= bar && bar < kA + 4 ? kUnderTheClarinet : 0);
         for (const BassBar &written : kBassBars) {
             if (written.bar == bar) {
                 band.WriteBass(written.notes);

@@ -15,6 +15,7 @@ std::vector<MidiTrack> ComposeGameTune();
 inline constexpr std::array<std::uint8_t, 4> kGameTuneLeads = {0, 1, 2, 3};
 inline constexpr std::array<std::uint8_t, 5> kGameTuneAccompaniment = {4, 5, 6, 7, 8};
 inline constexpr std::uint8_t kGameTuneBass = 5;
+inline constexpr std::uint8_t kGameTuneGuitar = 7;
 inline constexpr std::uint8_t kGameTuneStrings = 8;
 
 // The end-of-game tune: a lead, a second line under it, and the band.
