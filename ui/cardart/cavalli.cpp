@@ -418,7 +418,7 @@ void DisegnaCavallo(QPainter &p, Seme seme)
                       c.misura, angolo, Ornato::No, seme == Seme::Spade ? verso * kCurvaSpada : 0);
         break;
     case Seme::Coppe: // borne on the fist by its foot, the knuckles clear below it
-        EmblemaTenuto(p, seme, mano - QPointF(0, c.misura * 0.5 + 1.2), c.misura, 0);
+        EmblemaTenuto(p, seme, mano - QPointF(0, c.misura * 0.5 + 1.2), c.misura, 0, Ornato::Carta);
         break;
     case Seme::Denari: // held up by its rim
         EmblemaTenuto(p, seme, mano - QPointF(0, c.misura / 2 - 0.2), c.misura, 0);

@@ -310,6 +310,36 @@ void Volto(QPainter &p, QPointF c, qreal verso, qreal inclina, qreal sorriso, co
     p.restore();
 }
 
+void Barba(QPainter &p, QPointF c, qreal verso, qreal inclina, const Tinta &pelo, qreal largo)
+{
+    p.save();
+    p.translate(c);
+    p.rotate(inclina);
+    const qreal v = verso * 0.6;
+    // A full beard follows the jaw; a narrow one comes to a point.
+    const qreal punta = 4.4 + (1 - largo) * 1.2;
+    const qreal x = largo;
+    const Profilo barba{{-3.0 * x + v * (1 - x), 1.6},
+                        {-2.8 * x + v * (1 - x), 3.2},
+                        {-1.2 * x + v, 4.2},
+                        {v, punta},
+                        {1.2 * x + v, 4.2},
+                        {2.8 * x + v * (1 - x), 3.2},
+                        {3.0 * x + v * (1 - x), 1.6},
+                        {2.1 * x + v * (1 - x), 2.5},
+                        {1.1 + v, 3.0},
+                        {0.0 + v, 2.8},
+                        {-1.1 + v, 3.0},
+                        {-2.1 * x + v * (1 - x), 2.5}};
+    Forma(p, barba, pelo, 0.6, 0.3, pelo.ombra);
+    Segna(p,
+          Tratti({{{-1.2 * x + v, 3.4}, {-0.9 * x + v, 4.0}},
+                  {{v, 3.4}, {v, punta - 0.4}},
+                  {{1.2 * x + v, 3.4}, {0.9 * x + v, 4.0}}}),
+          pelo.ombra, kPiega);
+    p.restore();
+}
+
 void Pugno(QPainter &p, QPointF c, qreal r, qreal angolo, bool specchio, const Tinta &pelle, const QColor &bordo)
 {
     QTransform t;
