@@ -72,18 +72,19 @@ void FanteDiBastoni(QPainter &p)
     Ellisse(p, {19.8, 33.6}, 0.9, 0.8, kOcraT.luce, kOcraT.ombra, kTrattoFine);
     // A purse at the belt.
     Forma(p, {{21.6, 34.6}, {24.2, 34.4}, {24.6, 37.6}, {23, 38.4}, {21.2, 37.4}}, kMarroneT, 0.6, 0);
-    // One fist on the hip.
+    // One fist on the hip; crimson sleeves, so that the cudgel's golden
+    // leaves stand clear of the arm.
     const Profilo sinistro = ProfiloArto({{{14.8, 23}, 3.8}, {{10.2, 29.2}, 3.2}, {{14.2, 35.2}, 2.6}});
-    Forma(p, sinistro, kOcraT, 0.8, 0.5);
-    OmbraOltre(p, sinistro, {14, 23}, {11, 35}, kOcraT.ombra);
+    Forma(p, sinistro, kCremisiT, 0.8, 0.5);
+    OmbraOltre(p, sinistro, {14, 23}, {11, 35}, kCremisiT.ombra);
     Mano(p, {14.8, 35.6}, 1.4, -30);
     // The other arm down and out, the fist round the cudgel's grip, its
     // head standing up clear of his shoulder.
-    const Profilo destro = ProfiloArto({{{24.8, 22.8}, 3.8}, {{28.8, 29.0}, 3.2}, {{31.8, 34.0}, 2.6}});
-    Forma(p, destro, kOcraT, 0.8, 0.5);
-    OmbraOltre(p, destro, {24, 23.8}, {31.2, 34.4}, kOcraT.ombra);
-    EmblemaTenuto(p, Seme::Bastoni, {35.2, 24.8}, 26, 12);
-    Mano(p, {32.8, 35.6}, 1.5, 12);
+    const Profilo destro = ProfiloArto({{{24.8, 22.8}, 3.8}, {{29.2, 29.6}, 3.2}, {{32.4, 35.8}, 2.6}});
+    Forma(p, destro, kCremisiT, 0.8, 0.5);
+    OmbraOltre(p, destro, {24, 23.8}, {31.8, 36.2}, kCremisiT.ombra);
+    EmblemaTenuto(p, Seme::Bastoni, {35.4, 26.2}, 26, 10);
+    Mano(p, {33.4, 37.4}, 1.5, 10);
     // Puffed sleeve heads, slashed.
     for (const auto &[x, a] : {std::pair{14.8, -35.0}, std::pair{24.6, 40.0}}) {
         const Profilo spalla = Ovale({x, 23}, 2.5, 1.7, a);
