@@ -20,8 +20,6 @@ namespace {
 constexpr QPointF kSella(20.5, 41);
 // Where a rearing horse turns, in its own frame: about its hocks.
 constexpr QPointF kPerno(13, 52);
-// A held blade bends as the pips' do.
-constexpr qreal kCurvaSpada = 3.4;
 // The rider to the frame he was drawn in: a man in proportion to his horse.
 constexpr qreal kCavaliere = 0.98;
 // A rider's head to a standing knave's.
@@ -115,9 +113,9 @@ Cavaliere Di(Seme seme)
                 4,
                 true,
                 {13.0, 27.0},
-                {10.6, 21.4},
+                {10.6, 24.2},
                 0,
-                17,
+                19.5,
                 {crema, crini, Tono(Smorza(kOro)), kRosso, kRossoScuro},
                 Tono(QColor(0xE8, 0x50, 0x3C), kRosso, QColor(0x98, 0x16, 0x12)),
                 4,
@@ -410,15 +408,14 @@ void DisegnaCavallo(QPainter &p, Seme seme)
     const qreal angolo = verso * c.angolo;
     const qreal r = qDegreesToRadians(angolo);
     switch (seme) {
-    case Seme::Bastoni:
-    case Seme::Spade: // the grip in the fist, the rest beyond it
-        // The fist low on a sword's grip, so that the guard shows above it.
-        EmblemaTenuto(p, seme,
-                      mano + QPointF(std::sin(r), -std::cos(r)) * (c.misura / 2 - (seme == Seme::Spade ? 2.4 : 1.6)),
-                      c.misura, angolo, Ornato::No, seme == Seme::Spade ? verso * kCurvaSpada : 0);
+    case Seme::Bastoni: // the grip in the fist, the rest beyond it
+        EmblemaTenuto(p, seme, mano + QPointF(std::sin(r), -std::cos(r)) * (c.misura / 2 - 1.6), c.misura, angolo);
+        break;
+    case Seme::Spade: // the fist on the grip's middle, the guard above it
+        SpadaTenuta(p, mano, c.misura, angolo, verso);
         break;
     case Seme::Coppe: // borne on the fist by its foot, the knuckles clear below it
-        EmblemaTenuto(p, seme, mano - QPointF(0, c.misura * 0.5 + 1.2), c.misura, 0, Ornato::Carta);
+        EmblemaTenuto(p, seme, mano - QPointF(0, c.misura * 0.5 + 1.2), c.misura, 0);
         break;
     case Seme::Denari: // held up by its rim
         EmblemaTenuto(p, seme, mano - QPointF(0, c.misura / 2 - 0.2), c.misura, 0);

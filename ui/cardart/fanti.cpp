@@ -14,24 +14,21 @@ namespace {
 
 // The knaves are drawn standing on y = 63.5; the platform's top is this much lower.
 constexpr qreal kAbbassa = 1;
-// A held blade bends as the pips' do.
-constexpr qreal kCurvaSpada = 1.6;
 // Beards light enough to stay apart from the eyes at the natural size.
 const Tinta kBarbaCastana{QColor(0xC0, 0x8A, 0x56), QColor(0xA0, 0x6C, 0x3A), QColor(0x7A, 0x4E, 0x26)};
-const Tinta kBarbaRossa{QColor(0xD8, 0x94, 0x56), QColor(0xB8, 0x6C, 0x34), QColor(0x8A, 0x4C, 0x22)};
 
 } // namespace
 
 namespace fanti {
 
-// A grown man with a short beard, in a crimson hood with a dagged cape and a
+// A grown man with a short beard, in a golden hood with a dagged cape and a
 // green doublet braided in gold; his cudgel held upright at his side.
 void FanteDiBastoni(QPainter &p)
 {
     // The hood's tail hanging down his back, behind everything else.
-    const Profilo coda{{15.6, 10.2}, {13.4, 11.4}, {11.8, 15.4}, {11.0, 20.6}, {10.2, 25.6},
-                       {12.0, 26.2}, {12.8, 21.2}, {13.8, 16.4}, {15.6, 13.4}};
-    Forma(p, coda, kCremisiT, 0.7, 0.4);
+    const Profilo coda{{15.8, 10.4}, {14.0, 11.8}, {12.8, 15.6}, {12.4, 20.8},
+                       {14.2, 21.4}, {14.4, 16.4}, {15.8, 13.4}};
+    Forma(p, coda, kOcraT, 0.7, 0.4);
     // The leg he stands on, and the other set out to the side at ease, its
     // knee turned out; red hose under the green.
     const Profilo ferma = ProfiloArto({{{19.8, 40}, 4.4}, {{19.2, 50.6}, 3.0}, {{18.8, 54}, 3.4}, {{18.2, 61.6}, 2.2}});
@@ -96,16 +93,22 @@ void FanteDiBastoni(QPainter &p)
                             {19.5, 8.4},  {23.0, 9.6},  {24.2, 13.0}, {24.0, 19.4}, {25.6, 21.2},
                             {26.0, 24.4}, {24.8, 23.4}, {23.6, 25.2}, {22.2, 24.0}, {20.8, 25.4},
                             {19.5, 24.2}, {18.2, 25.4}, {16.8, 24.0}, {15.4, 25.2}, {14.2, 23.4}};
-    Forma(p, cappuccio, kCremisiT, 1.0, 0.5);
-    OmbraOltre(p, cappuccio, {22.0, 9}, {24.0, 25}, kCremisiT.ombra);
+    Forma(p, cappuccio, kOcraT, 1.0, 0.5);
+    OmbraOltre(p, cappuccio, {22.0, 9}, {24.0, 25}, kOcraT.ombra);
+    Segna(p,
+          Tratti({{{15.6, 20.2}, {15.2, 22.6}, {15.4, 24.6}},
+                  {{23.6, 20.2}, {24.2, 22.6}, {23.6, 24.6}},
+                  {{17.4, 21.8}, {18.2, 24.6}},
+                  {{21.6, 21.8}, {20.8, 24.6}}}),
+          kOcraT.ombra, kPiega);
     Volto(p, CentroViso(Seme::Bastoni), 0.5, 4, 0.3,
           {0.4, -0.3, -0.2, -0.3, 0.25, 0.3, QColor(0xB0, 0x7A, 0x48), 0.6, 0.9, -0.6, 0, -0.4, 0.3,
            volti::Taglio::Mandorla, Lineamenti::Bocca::Quieta, QColor(0x6A, 0x58, 0x2C), volti::Naso::Largo});
-    Barba(p, CentroViso(Seme::Bastoni), 0.5, 4, kBarbaCastana);
+    Barba(p, CentroViso(Seme::Bastoni), 0.5, 4, kCastanoT);
     // The hood's rolled edge round his face.
     Segna(p,
           Tratti({{{16.0, 18.6}, {15.9, 13.0}, {17.4, 10.8}, {19.5, 10.2}, {21.8, 10.8}, {23.2, 13.2}, {23.2, 18.6}}}),
-          kOcraT.corpo, 0.6);
+          kRossoT.corpo, 0.6);
 }
 
 // Stepping forward, the cup held out before him, his other fist on the hip,
@@ -263,7 +266,7 @@ void FanteDiDenari(QPainter &p)
           kOcraT.corpo, 0.7);
 }
 
-// A soldier with a pointed red beard: the sword hanging point down at his
+// A soldier with a pointed beard: the sword hanging point down at his
 // side, the other hand on his hip under a short cape, a steel morion.
 void FanteDiSpade(QPainter &p)
 {
@@ -311,7 +314,7 @@ void FanteDiSpade(QPainter &p)
     // The sword hangs point down clear of his legs, the tip leaning a little
     // out: a pip's sword, bold enough to be named at the natural size, its
     // guard and pommel either side of the fist.
-    EmblemaTenuto(p, Seme::Spade, {13.6, 45.8}, 27, 186, Ornato::Carta, kCurvaSpada);
+    SpadaTenuta(p, {14.5, 36.9}, 27, 186);
     Mano(p, {14.4, 36.2}, 1.4, 6);
     const Profilo spalla = Ovale({20.6, 23.6}, 2.4, 1.7, -65);
     Forma(p, spalla, kViolaT, 0.6, 0);
@@ -333,12 +336,12 @@ void FanteDiSpade(QPainter &p)
     Volto(p, CentroViso(Seme::Spade), -0.5, -3, -0.05,
           {-0.4, 0.4, 0.5, -0.3, -0.2, 0, Qt::transparent, 0, 0.2, 0.9, 0.6, 0.3, 0.8, volti::Taglio::Allungato,
            Lineamenti::Bocca::Serrata, QColor(0x3A, 0x26, 0x18), volti::Naso::Aquilino});
-    Barba(p, CentroViso(Seme::Spade), -0.5, -3, kBarbaRossa, 0.5);
+    Barba(p, CentroViso(Seme::Spade), -0.5, -3, kBarbaCastana, 0.5);
     // A soldier's steel morion, its brim turned up before and behind, a
     // crest along the crown and a red plume at the back.
     const Profilo pennacchio{{29.0, 8.6}, {30.6, 5.4}, {33.4, 4.2}, {34.6, 5.4}, {33.0, 6.6}, {31.0, 9.0}};
     Forma(p, pennacchio, kRossoT, 0.6, 0.3);
-    const Profilo cresta{{22.8, 8.0}, {23.4, 5.2}, {25.5, 4.0}, {27.6, 5.2}, {28.2, 8.0}};
+    const Profilo cresta{{24.0, 8.0}, {24.2, 5.4}, {25.4, 3.8}, {26.6, 5.4}, {26.8, 8.0}};
     Forma(p, cresta, kAcciaioT, 0.5, 0.3);
     const Profilo coppo{{21.4, 11.6}, {21.6, 8.8}, {23.4, 6.8}, {27.6, 6.8}, {29.4, 8.8}, {29.6, 11.6}};
     Forma(p, coppo, kAcciaioT, 0.8, 0.5);

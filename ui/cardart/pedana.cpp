@@ -6,6 +6,8 @@
 
 #include <QPainterPath>
 
+#include <algorithm>
+
 namespace belvane::cardart {
 
 void Pedana(QPainter &p, Seme seme)
@@ -24,13 +26,29 @@ void Pedana(QPainter &p, Seme seme)
 void Lastra(QPainter &p, const QRectF &r, const Tinta &t)
 {
     if (Piatta()) {
-        // The larger drawing: a flat strip of ground, as a print lays it,
-        // outlined finer than the figure on it; a lit and engraved slab, or
-        // one in the figure's contour, reads as a figurine's base.
+        // The larger drawing: a low bank of ground under the feet, as a print
+        // lays it, in the suit's colour, outlined finer than the figure on
+        // it, its front engraved in short strokes; a rectangle reads as a
+        // figurine's base.
         const FuoriContorno terra;
-        QPainterPath striscia;
-        striscia.addRect(r);
-        Campitura(p, striscia, t, kContorno, 0, 0);
+        const qreal su = r.top() - 0.3, giu = r.bottom(), l = r.left(), d = r.right();
+        QPainterPath zolla;
+        zolla.moveTo(l, giu);
+        zolla.cubicTo(l + 0.2, su + 1.0, l + 1.6, su + 0.3, l + 4.0, su + 0.2);
+        zolla.quadTo(l + r.width() * 0.5, su - 0.3, d - 4.0, su + 0.2);
+        zolla.cubicTo(d - 1.6, su + 0.3, d - 0.2, su + 1.0, d, giu);
+        zolla.closeSubpath();
+        Campitura(p, zolla, t, kContorno, 0, 0);
+        // The shade under the bank's edge, and strokes down its front.
+        QPainterPath fronte;
+        const qreal passo = 1.3;
+        for (qreal x = l + 2.0; x < d - 1.6; x += passo) {
+            const qreal lato = std::min(x - l, d - x); // the bank falls away at its ends
+            const qreal cima = su + 1.4 + std::max(0.0, 3.0 - lato) * 0.7;
+            fronte.moveTo(x, cima);
+            fronte.lineTo(x - 0.5, giu - 0.3);
+        }
+        Segna(p, fronte, t.ombra, kTrattoFine);
         return;
     }
     QPainterPath lastra;

@@ -23,8 +23,6 @@ const Tinta kBarbaRamata{QColor(0xC0, 0x6A, 0x38), QColor(0xA0, 0x50, 0x28), QCo
 // A terracotta mantle: the blue blade before it stands out against the
 // opposite colour (a blue one ran into the blade at the natural size).
 const Tinta kMantoT{QColor(0xE4, 0x94, 0x60), QColor(0xC8, 0x6A, 0x30), QColor(0x96, 0x48, 0x1C)};
-// A held blade bends as the pips' do.
-constexpr qreal kCurvaSpada = 1.6;
 
 // A radiate crown: seven sharp rays flaring from a jewelled band, over a red
 // cap.
@@ -221,7 +219,7 @@ void ReDiSpade(QPainter &p)
 
     // The sword raised upright in his fist above the mantle, its blade
     // bending away from him.
-    EmblemaTenuto(p, Seme::Spade, {34.4, 19.2}, 26, 0, Ornato::Carta, kCurvaSpada);
+    SpadaTenuta(p, {34.4, 27.85}, 26, 0);
     Mano(p, {34.2, 28.2}, 1.6);
 }
 

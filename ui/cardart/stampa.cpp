@@ -6,7 +6,9 @@
 
 #include <QPaintEngine>
 #include <QPolygonF>
+#include <QtMath>
 
+#include <cmath>
 #include <utility>
 #include <vector>
 
@@ -162,6 +164,15 @@ void EmblemaTenuto(QPainter &p, Seme seme, QPointF centro, qreal altezza, qreal 
     const FuoriContorno escluso;
     const ConInchiostro inchiostro(InchiostroDelPixelInUso() ? kInchiostroPixel : kInchiostroDisegno);
     Emblema(p, seme, centro, altezza, angolo, ornato, curva);
+}
+
+void SpadaTenuta(QPainter &p, QPointF pugno, qreal altezza, qreal angolo, qreal verso)
+{
+    // The pip sword's grip is centred this far from its middle, towards the pommel.
+    const qreal presa = 0.325 * altezza + 0.2;
+    const qreal a = qDegreesToRadians(angolo);
+    EmblemaTenuto(p, Seme::Spade, pugno + QPointF(std::sin(a), -std::cos(a)) * presa, altezza, angolo, Ornato::Carta,
+                  verso * kCurvaSpadaTenuta);
 }
 
 } // namespace belvane::cardart
