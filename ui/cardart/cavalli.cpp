@@ -164,9 +164,9 @@ Cavaliere Di(Seme seme)
                  1.0},
                 0,
                 false,
-                {28.4, 28.0},
-                {29.6, 22.6},
-                18,
+                {29.4, 28.4},
+                {31.2, 23.4},
+                22,
                 25,
                 {bianco, criniNeri, Tono(Smorza(kViola)), kOro, kNero},
                 Tono(QColor(0x5C, 0x8C, 0xEC), kBlu, QColor(0x1A, 0x3C, 0x9C)),
@@ -323,11 +323,11 @@ void DisegnaCavallo(QPainter &p, Seme seme)
     }
     const QPointF f = c.piede;
     // Each his own boots: brown riding boots, black ones, tan ones, and the
-    // swordsman's steel.
+    // swordsman's oxblood leather, dark against his white horse's legs.
     const Tinta stivale = seme == Seme::Coppe
         ? Tono(QColor(0x6A, 0x5E, 0x5A), QColor(0x44, 0x3A, 0x38), QColor(0x2C, 0x24, 0x22))
         : seme == Seme::Denari ? Tono(QColor(0xC0, 0x8A, 0x50), QColor(0x9C, 0x68, 0x34), QColor(0x70, 0x46, 0x1C))
-        : seme == Seme::Spade  ? Tono(QColor(0xE4, 0xE8, 0xF0), QColor(0xB0, 0xB6, 0xC4), QColor(0x70, 0x76, 0x88))
+        : seme == Seme::Spade  ? Tono(QColor(0xA4, 0x54, 0x3C), QColor(0x7A, 0x34, 0x24), QColor(0x52, 0x20, 0x16))
                                : kStivale;
     QPainterPath gamba = Arto({{21, 40.8}, c.ginocchio, f}, {4.0, 3.0, 2.4});
     const Tinta calza = Tono(Smorza(v.calzaSinistra));

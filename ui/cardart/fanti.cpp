@@ -28,7 +28,7 @@ void FanteDiBastoni(QPainter &p)
     // The hood's tail hanging down his back, behind everything else.
     const Profilo coda{{15.8, 10.4}, {14.0, 11.8}, {12.8, 15.6}, {12.4, 20.8},
                        {14.2, 21.4}, {14.4, 16.4}, {15.8, 13.4}};
-    Forma(p, coda, kOcraT, 0.7, 0.4);
+    Forma(p, coda, kViolaT, 0.7, 0.4);
     // The leg he stands on, and the other set out to the side at ease, its
     // knee turned out; red hose under the green.
     const Profilo ferma = ProfiloArto({{{19.8, 40}, 4.4}, {{19.2, 50.6}, 3.0}, {{18.8, 54}, 3.4}, {{18.2, 61.6}, 2.2}});
@@ -69,17 +69,17 @@ void FanteDiBastoni(QPainter &p)
     Ellisse(p, {19.8, 33.6}, 0.9, 0.8, kOcraT.luce, kOcraT.ombra, kTrattoFine);
     // A purse at the belt.
     Forma(p, {{21.6, 34.6}, {24.2, 34.4}, {24.6, 37.6}, {23, 38.4}, {21.2, 37.4}}, kMarroneT, 0.6, 0);
-    // One fist on the hip; crimson sleeves, so that the cudgel's golden
+    // One fist on the hip; white sleeves, so that the cudgel's golden
     // leaves stand clear of the arm.
     const Profilo sinistro = ProfiloArto({{{14.8, 23}, 3.8}, {{10.2, 29.2}, 3.2}, {{14.2, 35.2}, 2.6}});
-    Forma(p, sinistro, kCremisiT, 0.8, 0.5);
-    OmbraOltre(p, sinistro, {14, 23}, {11, 35}, kCremisiT.ombra);
+    Forma(p, sinistro, kLinoT, 0.8, 0.5);
+    OmbraOltre(p, sinistro, {14, 23}, {11, 35}, kLinoT.ombra);
     Mano(p, {14.8, 35.6}, 1.4, -30);
     // The other arm down and out, the fist round the cudgel's grip, its
     // head standing up clear of his shoulder.
     const Profilo destro = ProfiloArto({{{24.8, 22.8}, 3.8}, {{29.2, 29.6}, 3.2}, {{32.4, 35.8}, 2.6}});
-    Forma(p, destro, kCremisiT, 0.8, 0.5);
-    OmbraOltre(p, destro, {24, 23.8}, {31.8, 36.2}, kCremisiT.ombra);
+    Forma(p, destro, kLinoT, 0.8, 0.5);
+    OmbraOltre(p, destro, {24, 23.8}, {31.8, 36.2}, kLinoT.ombra);
     EmblemaTenuto(p, Seme::Bastoni, {35.4, 26.2}, 26, 10);
     Mano(p, {33.4, 37.4}, 1.5, 10);
     // Puffed sleeve heads, slashed.
@@ -89,26 +89,26 @@ void FanteDiBastoni(QPainter &p)
         Segna(p, Tratti({{{x - 0.8, 22}, {x - 0.6, 24}}, {{x + 0.6, 22}, {x + 0.8, 24}}}), kOcraT.corpo, 0.45);
     }
     // The hood over his head, its cape dagged over the shoulders.
-    const Profilo cappuccio{{13.2, 24.4}, {13.4, 21.4}, {15.2, 19.4}, {15.0, 14.0}, {16.0, 10.0},
-                            {19.5, 8.4},  {23.0, 9.6},  {24.2, 13.0}, {24.0, 19.4}, {25.6, 21.2},
-                            {26.0, 24.4}, {24.8, 23.4}, {23.6, 25.2}, {22.2, 24.0}, {20.8, 25.4},
-                            {19.5, 24.2}, {18.2, 25.4}, {16.8, 24.0}, {15.4, 25.2}, {14.2, 23.4}};
-    Forma(p, cappuccio, kOcraT, 1.0, 0.5);
-    OmbraOltre(p, cappuccio, {22.0, 9}, {24.0, 25}, kOcraT.ombra);
+    const Profilo cappuccio{{13.0, 24.4}, {13.2, 21.2}, {14.6, 19.2}, {14.2, 13.6}, {15.4, 9.2},  {19.0, 6.8},
+                            {22.4, 7.6},  {24.6, 10.4}, {25.0, 14.0}, {24.6, 19.2}, {25.8, 21.2}, {26.2, 24.4},
+                            {24.8, 23.4}, {23.6, 25.2}, {22.2, 24.0}, {20.8, 25.4}, {19.5, 24.2}, {18.2, 25.4},
+                            {16.8, 24.0}, {15.4, 25.2}, {14.2, 23.4}};
+    Forma(p, cappuccio, kViolaT, 1.0, 0.5);
+    OmbraOltre(p, cappuccio, {22.0, 9}, {24.0, 25}, kViolaT.ombra);
     Segna(p,
           Tratti({{{15.6, 20.2}, {15.2, 22.6}, {15.4, 24.6}},
                   {{23.6, 20.2}, {24.2, 22.6}, {23.6, 24.6}},
                   {{17.4, 21.8}, {18.2, 24.6}},
                   {{21.6, 21.8}, {20.8, 24.6}}}),
-          kOcraT.ombra, kPiega);
-    Volto(p, CentroViso(Seme::Bastoni), 0.5, 4, 0.3,
+          kViolaT.ombra, kPiega);
+    // The hood's opening, its edge turned back round the face.
+    Segna(p,
+          Tratti({{{15.8, 19.0}, {15.6, 13.0}, {17.0, 10.4}, {19.5, 9.6}, {22.0, 10.4}, {23.4, 13.0}, {23.2, 19.0}}}),
+          kViolaT.ombra, 0.6);
+    Volto(p, CentroViso(Seme::Bastoni), 0.5, 4, 0,
           {0.4, -0.3, -0.2, -0.3, 0.25, 0.3, QColor(0xB0, 0x7A, 0x48), 0.6, 0.9, -0.6, 0, -0.4, 0.3,
            volti::Taglio::Mandorla, Lineamenti::Bocca::Quieta, QColor(0x6A, 0x58, 0x2C), volti::Naso::Largo});
-    Barba(p, CentroViso(Seme::Bastoni), 0.5, 4, kCastanoT);
-    // The hood's rolled edge round his face.
-    Segna(p,
-          Tratti({{{16.0, 18.6}, {15.9, 13.0}, {17.4, 10.8}, {19.5, 10.2}, {21.8, 10.8}, {23.2, 13.2}, {23.2, 18.6}}}),
-          kRossoT.corpo, 0.6);
+    Barba(p, CentroViso(Seme::Bastoni), 0.5, 4, kBarbaCastana);
 }
 
 // Stepping forward, the cup held out before him, his other fist on the hip,
@@ -186,7 +186,7 @@ void FanteDiCoppe(QPainter &p)
 }
 
 // A fair-haired page: the coin raised high at arm's length, a fist on the
-// hip, a tunic to mid-thigh over yellow hose.
+// hip, a tunic to the knee over yellow hose.
 void FanteDiDenari(QPainter &p)
 {
     // He stands on one leg, the other at ease and turned out, in yellow hose
@@ -207,18 +207,18 @@ void FanteDiDenari(QPainter &p)
                           {23.8, 19.2}, {21.8, 19.0}, {17.2, 19.0}, {15.2, 19.2}, {15.2, 19.2}};
     Forma(p, zazzera, kBiondoT, 0.8, 0.5);
     Segna(p, Tratti({{{16.2, 14}, {16.0, 18.6}}, {{22.8, 14}, {23.0, 18.6}}}), kBiondoT.ombra);
-    // The tunic, gathered at the waist and falling to mid-thigh, edged in gold.
-    const Profilo cappotto{{13.6, 22.6}, {19.5, 21.6}, {25.4, 22.4}, {26.2, 27.5}, {24.6, 33.6}, {26.8, 38.0},
-                           {27.6, 42.2}, {19.8, 43.2}, {11.8, 42.2}, {12.8, 38.0}, {15, 33.6},   {13.4, 27.5}};
+    // The tunic, gathered at the waist and falling to the knee, edged in gold.
+    const Profilo cappotto{{13.6, 22.6}, {19.5, 21.6}, {25.4, 22.4}, {26.2, 27.5}, {24.6, 33.6}, {27.0, 39.6},
+                           {28.4, 46.4}, {19.8, 47.4}, {11.0, 46.4}, {12.4, 39.6}, {15, 33.6},   {13.4, 27.5}};
     Forma(p, cappotto, kCremisiT, 1.2, 0.6);
-    OmbraOltre(p, cappotto, {21, 21}, {24, 44}, kCremisiT.ombra);
+    OmbraOltre(p, cappotto, {21, 21}, {24.6, 48}, kCremisiT.ombra);
     Segna(p,
-          Tratti({{{17.2, 35.6}, {15.6, 39.2}, {14.8, 42.0}},
-                  {{22.6, 35.6}, {24.2, 39.2}, {24.8, 42.2}},
-                  {{18.4, 35.6}, {18.0, 39.2}, {17.8, 42.6}}}),
+          Tratti({{{17.2, 35.6}, {15.4, 40.6}, {14.4, 46.2}},
+                  {{22.6, 35.6}, {24.4, 40.6}, {25.4, 46.4}},
+                  {{18.4, 35.6}, {17.8, 41.0}, {17.6, 46.8}}}),
           kCremisiT.ombra, kPiega);
-    Segna(p, Tratti({{{19.5, 22.4}, {19.5, 33}, {19.8, 42.8}}}), kOcraT.corpo, 1.1);
-    Segna(p, Tratti({{{12.4, 41.6}, {19.8, 42.6}, {27.0, 41.6}}}), kOcraT.corpo, 0.9);
+    Segna(p, Tratti({{{19.5, 22.4}, {19.5, 33}, {19.8, 47.0}}}), kOcraT.corpo, 1.1);
+    Segna(p, Tratti({{{11.6, 45.8}, {19.8, 46.8}, {27.8, 45.8}}}), kOcraT.corpo, 0.9);
     QPainterPath bottoni;
     for (qreal y : {25.0, 28.0, 31.0})
         bottoni.addEllipse(QPointF(19.5, y), 0.6, 0.6);
@@ -228,7 +228,6 @@ void FanteDiDenari(QPainter &p)
     const Profilo sinistro = ProfiloArto({{{14.2, 23.2}, 3.9}, {{9.2, 29.6}, 3.3}, {{13.8, 34.8}, 2.7}});
     Forma(p, sinistro, kCremisiT, 0.8, 0.5);
     OmbraOltre(p, sinistro, {13.4, 23.2}, {10, 35}, kCremisiT.ombra);
-    Segna(p, Tratti({{{12.2, 33}, {13.6, 33.6}}}), kOcraT.corpo, 1.1);
     Mano(p, {14.4, 35.4}, 1.4, -30);
     // The arm raised, the coin held up at its end.
     const Profilo alzato = ProfiloArto({{{24.8, 23.2}, 3.9}, {{28.6, 18.2}, 3.3}, {{32.2, 14.4}, 2.7}});
@@ -314,7 +313,7 @@ void FanteDiSpade(QPainter &p)
     // The sword hangs point down clear of his legs, the tip leaning a little
     // out: a pip's sword, bold enough to be named at the natural size, its
     // guard and pommel either side of the fist.
-    SpadaTenuta(p, {14.5, 36.9}, 27, 186);
+    SpadaTenuta(p, {14.4, 36.2}, 27, 186);
     Mano(p, {14.4, 36.2}, 1.4, 6);
     const Profilo spalla = Ovale({20.6, 23.6}, 2.4, 1.7, -65);
     Forma(p, spalla, kViolaT, 0.6, 0);

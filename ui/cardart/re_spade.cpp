@@ -219,7 +219,7 @@ void ReDiSpade(QPainter &p)
 
     // The sword raised upright in his fist above the mantle, its blade
     // bending away from him.
-    SpadaTenuta(p, {34.4, 27.85}, 26, 0);
+    SpadaTenuta(p, {34.2, 28.2}, 26, 0);
     Mano(p, {34.2, 28.2}, 1.6);
 }
 

@@ -168,8 +168,10 @@ void EmblemaTenuto(QPainter &p, Seme seme, QPointF centro, qreal altezza, qreal 
 
 void SpadaTenuta(QPainter &p, QPointF pugno, qreal altezza, qreal angolo, qreal verso)
 {
-    // The pip sword's grip is centred this far from its middle, towards the pommel.
-    const qreal presa = 0.325 * altezza + 0.2;
+    // The pip sword's grip is centred this far from its middle, towards the
+    // pommel; the fist closes a unit nearer the pommel, so that the grip
+    // shows between it and the guard.
+    const qreal presa = 0.325 * altezza + 0.2 + 1.0;
     const qreal a = qDegreesToRadians(angolo);
     EmblemaTenuto(p, Seme::Spade, pugno + QPointF(std::sin(a), -std::cos(a)) * presa, altezza, angolo, Ornato::Carta,
                   verso * kCurvaSpadaTenuta);

@@ -68,8 +68,8 @@ void EmblemaTenuto(QPainter &p, Seme seme, QPointF centro, qreal altezza, qreal 
                    qreal curva = 0);
 
 // The sword every figure holds, one drawing for all: the pips' own, bold
-// enough to be named at the natural size, `altezza` long, the middle of its
-// grip at `pugno`, turned `angolo` degrees clockwise from point up, its blade
+// enough to be named at the natural size, `altezza` long, held by a fist at
+// `pugno` round the pommel's end of its grip, turned `angolo` degrees clockwise from point up, its blade
 // bending to the right (`verso` 1) or to the left (-1) as the pips' do.
 void SpadaTenuta(QPainter &p, QPointF pugno, qreal altezza, qreal angolo, qreal verso = 1);
 inline constexpr qreal kCurvaSpadaTenuta = 1.6;
