@@ -106,8 +106,8 @@ void FanteDiBastoni(QPainter &p)
           Tratti({{{15.8, 19.0}, {15.6, 13.0}, {17.0, 10.4}, {19.5, 9.6}, {22.0, 10.4}, {23.4, 13.0}, {23.2, 19.0}}}),
           kViolaT.ombra, 0.6);
     Volto(p, CentroViso(Seme::Bastoni), 0.5, 4, 0,
-          {0.4, -0.3, -0.2, -0.3, 0.25, 0.3, QColor(0xB0, 0x7A, 0x48), 0.6, 0.9, -0.6, 0, -0.4, 0.3,
-           volti::Taglio::Mandorla, Lineamenti::Bocca::Quieta, QColor(0x6A, 0x58, 0x2C), volti::Naso::Largo});
+          {0.4, -0.3, -0.2, -0.3, 0.25, 0.3, Qt::transparent, 0, 0.9, -0.6, 0, -0.4, 0.3, volti::Taglio::Mandorla,
+           Lineamenti::Bocca::Quieta, QColor(0x6A, 0x58, 0x2C), volti::Naso::Largo});
     Barba(p, CentroViso(Seme::Bastoni), 0.5, 4, kBarbaCastana);
 }
 
@@ -243,7 +243,7 @@ void FanteDiDenari(QPainter &p)
     }
     Forma(p, {{15.8, 22.8}, {19.5, 21.2}, {23.2, 22.8}, {21.4, 24.4}, {19.5, 23.6}, {17.6, 24.4}}, kOcraT, 0.4, 0);
     Volto(p, CentroViso(Seme::Denari), 0.4, 3, 0.12,
-          {0.3, 0.3, 0.3, 0.6, 0.1, 0.3, QColor(0xA8, 0x74, 0x48), 0, 0, 0.1, 0.3, 0.2, 0.0, volti::Taglio::Aperto,
+          {0.3, 0.3, 0.3, 0.6, 0.1, 0.3, Qt::transparent, 0, 0, 0.1, 0.3, 0.2, 0.0, volti::Taglio::Aperto,
            Lineamenti::Bocca::Quieta, QColor(0x56, 0x66, 0x38), volti::Naso::Largo});
     // A rolled hood worn as a hat: a padded roll wound with a gold band, the
     // cloth gathered above it, its tail falling on his shoulder; blue beside
@@ -344,8 +344,8 @@ void FanteDiSpade(QPainter &p)
     Forma(p, cresta, kAcciaioT, 0.5, 0.3);
     const Profilo coppo{{21.4, 11.6}, {21.6, 8.8}, {23.4, 6.8}, {27.6, 6.8}, {29.4, 8.8}, {29.6, 11.6}};
     Forma(p, coppo, kAcciaioT, 0.8, 0.5);
-    const Profilo tesa{{18.6, 9.8}, {20.2, 11.8}, {25.5, 12.6}, {30.8, 11.8},
-                       {32.4, 9.8}, {31.4, 12.6}, {25.5, 13.8}, {19.6, 12.6}};
+    const Profilo tesa{{19.4, 10.4}, {20.8, 11.9}, {25.5, 12.5}, {30.2, 11.9},
+                       {31.6, 10.4}, {30.8, 12.8}, {25.5, 13.8}, {20.2, 12.8}};
     Forma(p, tesa, kAcciaioT, 0.6, 0.4);
     Segna(p, Tratti({{{23.6, 10.6}, {25.5, 10.0}, {27.4, 10.6}}}), kOcraT.corpo, kPiega);
 }

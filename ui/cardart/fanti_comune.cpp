@@ -316,27 +316,45 @@ void Barba(QPainter &p, QPointF c, qreal verso, qreal inclina, const Tinta &pelo
     p.translate(c);
     p.rotate(inclina);
     const qreal v = verso * 0.6;
-    // A full beard follows the jaw; a narrow one comes to a point.
-    const qreal punta = 4.4 + (1 - largo) * 1.2;
-    const qreal x = largo;
-    const Profilo barba{{-3.0 * x + v * (1 - x), 1.6},
-                        {-2.8 * x + v * (1 - x), 3.2},
-                        {-1.2 * x + v, 4.2},
-                        {v, punta},
-                        {1.2 * x + v, 4.2},
-                        {2.8 * x + v * (1 - x), 3.2},
-                        {3.0 * x + v * (1 - x), 1.6},
-                        {2.1 * x + v * (1 - x), 2.5},
-                        {1.1 + v, 3.0},
-                        {0.0 + v, 2.8},
-                        {-1.1 + v, 3.0},
-                        {-2.1 * x + v * (1 - x), 2.5}};
-    Forma(p, barba, pelo, 0.6, 0.3, pelo.ombra);
-    Segna(p,
-          Tratti({{{-1.2 * x + v, 3.4}, {-0.9 * x + v, 4.0}},
-                  {{v, 3.4}, {v, punta - 0.4}},
-                  {{1.2 * x + v, 3.4}, {0.9 * x + v, 4.0}}}),
-          pelo.ombra, kPiega);
+    if (largo >= 0.8) {
+        // A full beard grown into the moustache, from the cheeks round the
+        // jaw and over the upper lip: a beard and a moustache drawn apart
+        // read as a muzzle strapped on.
+        const Profilo barba{{-3.0, 1.0}, {-2.9, 3.2}, {-1.3 + v, 4.5}, {v, 4.8}, {1.3 + v, 4.5},  {2.9, 3.2},
+                            {3.0, 1.0},  {2.2, 1.8},  {1.2 + v, 1.9},  {v, 1.7}, {-1.2 + v, 1.9}, {-2.2, 1.8}};
+        Forma(p, barba, pelo, 0.6, 0.3, pelo.ombra);
+        if (!InchiostroDelPixelInUso()) {
+            // The lips showing in it, and a few strands.
+            QPainterPath labbra;
+            labbra.moveTo(v - 0.75, 2.55);
+            labbra.quadTo(v, 2.3, v + 0.75, 2.55);
+            labbra.quadTo(v, 2.85, v - 0.75, 2.55);
+            labbra.closeSubpath();
+            p.setPen(Qt::NoPen);
+            p.setBrush(QColor(0xB4, 0x5A, 0x48));
+            p.drawPath(labbra);
+            Segna(p, Tratti({{{v - 0.5, 3.4}, {v - 0.4, 4.1}}, {{v + 0.5, 3.4}, {v + 0.4, 4.1}}}), pelo.ombra,
+                  kTrattoFine);
+        }
+    } else {
+        // A pointed beard on the chin, under the moustache the face draws.
+        const qreal punta = 4.4 + (1 - largo) * 1.2;
+        const qreal x = largo;
+        const Profilo barba{{-3.0 * x + v * (1 - x), 1.6},
+                            {-2.8 * x + v * (1 - x), 3.2},
+                            {-1.2 * x + v, 4.2},
+                            {v, punta},
+                            {1.2 * x + v, 4.2},
+                            {2.8 * x + v * (1 - x), 3.2},
+                            {3.0 * x + v * (1 - x), 1.6},
+                            {2.1 * x + v * (1 - x), 2.5},
+                            {1.1 + v, 3.0},
+                            {0.0 + v, 2.8},
+                            {-1.1 + v, 3.0},
+                            {-2.1 * x + v * (1 - x), 2.5}};
+        Forma(p, barba, pelo, 0.6, 0.3, pelo.ombra);
+        Segna(p, Tratti({{{v, 3.4}, {v, punta - 0.6}}}), pelo.ombra, kTrattoFine);
+    }
     p.restore();
 }
 
