@@ -47,6 +47,7 @@ void FanteDiBastoni(QPainter &p)
                            {27.4, 40.6}, {21, 42.2},   {14, 40.6}, {15.6, 33.2}, {13.6, 26.5}};
     Forma(p, farsetto, kVerdeT);
     OmbraOltre(p, farsetto, {22.5, 21}, {24.5, 42}, kVerdeT.ombra);
+    OmbraOltre(p, farsetto, {15.8, 42}, {16.4, 21}, kVerdeT.luce);
     Segna(p, Tratti({{{17.0, 26.0}, {22.2, 26.0}}, {{17.0, 28.4}, {22.2, 28.4}}, {{17.2, 30.8}, {22.0, 30.8}}}),
           kOcraT.corpo, 0.7);
     QPainterPath alamari;
@@ -54,7 +55,7 @@ void FanteDiBastoni(QPainter &p)
         for (qreal x : {16.9, 22.3})
             alamari.addEllipse(QPointF(x, y), 0.5, 0.5);
     Riempi(p, alamari, kOcraT.luce, kOcraT.ombra, kTrattoFine);
-    Segna(p, Tratti({{{14.6, 40.4}, {21, 41.6}, {26.8, 40.4}}}), kOcraT.corpo, 0.8);
+    Bordura(p, Tratti({{{14.6, 40.4}, {21, 41.6}, {26.8, 40.4}}}), kOcraT.corpo, kVerdeT.ombra, 1.0);
     Segna(p, Tratti({{{17.4, 35}, {16.2, 40.2}}, {{21, 35}, {21, 41.2}}, {{24, 35}, {25.6, 40.2}}}), kVerdeT.ombra,
           kTrattoFine);
     if (OrnatoMinuto()) {
@@ -149,7 +150,8 @@ void FanteDiCoppe(QPainter &p)
         tagli.addPath(Taglio(x, 24, 31.2));
     Riempi(p, tagli, kLinoT.corpo, kBluT.ombra, kTrattoInterno);
     OmbraOltre(p, farsetto, {27.5, 21}, {29, 42}, kBluT.ombra);
-    Segna(p, Tratti({{{19.4, 40.4}, {25, 41.6}, {30.8, 40.4}}}), kOcraT.corpo, 0.8);
+    OmbraOltre(p, farsetto, {20.8, 42}, {22.4, 21}, kBluT.luce);
+    Bordura(p, Tratti({{{19.4, 40.4}, {25, 41.6}, {30.8, 40.4}}}), kOcraT.corpo, kBluT.ombra, 1.0);
     Segna(p, Tratti({{{22, 35.2}, {20, 40.2}}, {{25, 35.2}, {24.6, 41.2}}, {{28.2, 35.2}, {30, 40.2}}}), kBluT.ombra,
           kTrattoFine);
     Forma(p, ProfiloArto({{{21.4, 34}, 1.5}, {{29.6, 33.8}, 1.5}}), kOcraT, 0.4, 0);
@@ -212,13 +214,14 @@ void FanteDiDenari(QPainter &p)
                            {28.4, 46.4}, {19.8, 47.4}, {11.0, 46.4}, {12.4, 39.6}, {15, 33.6},   {13.4, 27.5}};
     Forma(p, cappotto, kCremisiT, 1.2, 0.6);
     OmbraOltre(p, cappotto, {21, 21}, {24.6, 48}, kCremisiT.ombra);
+    OmbraOltre(p, cappotto, {12.8, 48}, {15.8, 21}, kCremisiT.luce);
     Segna(p,
           Tratti({{{17.2, 35.6}, {15.4, 40.6}, {14.4, 46.2}},
                   {{22.6, 35.6}, {24.4, 40.6}, {25.4, 46.4}},
                   {{18.4, 35.6}, {17.8, 41.0}, {17.6, 46.8}}}),
           kCremisiT.ombra, kPiega);
-    Segna(p, Tratti({{{19.5, 22.4}, {19.5, 33}, {19.8, 47.0}}}), kOcraT.corpo, 1.1);
-    Segna(p, Tratti({{{11.6, 45.8}, {19.8, 46.8}, {27.8, 45.8}}}), kOcraT.corpo, 0.9);
+    Bordura(p, Tratti({{{19.5, 22.4}, {19.5, 33}, {19.8, 47.0}}}), kOcraT.corpo, kCremisiT.corpo, 1.2);
+    Bordura(p, Tratti({{{11.6, 45.8}, {19.8, 46.8}, {27.8, 45.8}}}), kOcraT.corpo, kCremisiT.corpo, 1.1);
     QPainterPath bottoni;
     for (qreal y : {25.0, 28.0, 31.0})
         bottoni.addEllipse(QPointF(19.5, y), 0.6, 0.6);
@@ -324,6 +327,7 @@ void FanteDiSpade(QPainter &p)
                         {31.6, 42.8}, {29.4, 41.6}, {28.6, 37}, {28.2, 30},   {27.2, 24}};
     Forma(p, cappa, kViolaT, 1.2, 0.6);
     OmbraOltre(p, cappa, {34, 22}, {36.4, 42}, kViolaT.ombra);
+    OmbraOltre(p, cappa, {29.6, 42}, {28.6, 21}, kViolaT.luce);
     Segna(p,
           Tratti({{{30.6, 24.6}, {32, 33}, {33.8, 41.4}},
                   {{33.4, 25.4}, {35.2, 30.2}, {34.6, 34}, {35.8, 41.8}},

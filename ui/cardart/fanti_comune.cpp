@@ -8,6 +8,7 @@
 #include <QLineF>
 #include <QPolygonF>
 #include <QTransform>
+#include <QtMath>
 
 #include <algorithm>
 #include <cmath>
@@ -308,6 +309,27 @@ void Volto(QPainter &p, QPointF c, qreal verso, qreal inclina, qreal sorriso, co
         p.drawPath(baffi);
     }
     p.restore();
+}
+
+void Bordura(QPainter &p, const QPainterPath &linea, const QColor &fondo, const QColor &motivo, qreal largo)
+{
+    Segna(p, linea, fondo, largo);
+    if (!OrnatoMinuto())
+        return;
+    const qreal lungo = linea.length(), passo = largo * 1.5;
+    QPainterPath rombi;
+    for (qreal d = passo / 2; d < lungo; d += passo) {
+        const qreal t = linea.percentAtLength(d);
+        const QPointF c = linea.pointAtPercent(t);
+        const qreal a = qDegreesToRadians(-linea.angleAtPercent(t));
+        const QPointF u(std::cos(a), std::sin(a)), n(-u.y(), u.x());
+        rombi.addPolygon(QPolygonF(
+            {c - u * (largo * 0.45), c + n * (largo * 0.28), c + u * (largo * 0.45), c - n * (largo * 0.28)}));
+        rombi.closeSubpath();
+    }
+    p.setPen(Qt::NoPen);
+    p.setBrush(motivo);
+    p.drawPath(rombi);
 }
 
 void Barba(QPainter &p, QPointF c, qreal verso, qreal inclina, const Tinta &pelo, qreal largo)
