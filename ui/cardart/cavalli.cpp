@@ -20,6 +20,8 @@ namespace {
 constexpr QPointF kSella(20.5, 41);
 // Where a rearing horse turns, in its own frame: about its hocks.
 constexpr QPointF kPerno(13, 52);
+// How much narrower the horse is laid than it is drawn (see DisegnaCavallo).
+constexpr qreal kStrettoCavallo = 0.92;
 // The rider to the frame he was drawn in: a man in proportion to his horse.
 constexpr qreal kCavaliere = 0.98;
 // A rider's head to a standing knave's.
@@ -88,8 +90,8 @@ Cavaliere Di(Seme seme)
                 false,
                 {19.0, 34.6},
                 {16.4, 30.8},
-                -36,
-                24,
+                -34,
+                22.6,
                 {baio, criniScuri, Tono(Smorza(kRosso)), kOro, kRossoScuro},
                 Tono(QColor(0x58, 0xB0, 0x58), kVerde, QColor(0x16, 0x60, 0x22)),
                 0,
@@ -113,7 +115,7 @@ Cavaliere Di(Seme seme)
                 4,
                 true,
                 {13.0, 27.0},
-                {10.6, 24.2},
+                {10.6, 25.2},
                 0,
                 19.5,
                 {crema, crini, Tono(Smorza(kOro)), kRosso, kRossoScuro},
@@ -259,7 +261,13 @@ void DisegnaCavallo(QPainter &p, Seme seme)
     const Cavaliere c = Di(seme);
     const Veste v = VesteDi(seme, 9);
     const int verso = c.sinistra ? -1 : 1;
-    const QTransform cornice = Cornice(c);
+    // The horse a little narrower about the saddle than it was drawn, so
+    // that muzzle and tail keep white between them and the card's edge.
+    QTransform stretto;
+    stretto.translate(kSella.x(), 0);
+    stretto.scale(kStrettoCavallo, 1);
+    stretto.translate(-kSella.x(), 0);
+    const QTransform cornice = stretto * Cornice(c);
     const Tela cavallo{p, cornice};
     const Tela cavaliere{p, CorniceCavaliere(c)};
 
@@ -320,6 +328,10 @@ void DisegnaCavallo(QPainter &p, Seme seme)
         QPainterPath lato;
         lato.addRect(QRectF(r.center().x() + 0.6, r.top(), r.width(), r.height()));
         Ombra(p, Intersezione(b, lato), abito.ombra);
+        // and the lit tone laid flat down the side towards it.
+        QPainterPath lume;
+        lume.addRect(QRectF(r.left() - 1, r.top(), r.width() * 0.3 + 1, r.height()));
+        Ombra(p, Intersezione(b, lume), abito.luce);
     }
     const QPointF f = c.piede;
     // Each his own boots: brown riding boots, black ones, tan ones, and the

@@ -75,10 +75,10 @@ void ReDiBastoni(QPainter &p)
                                         {13.2, 24.4},
                                         {9.8, 30.4},
                                         {6.6, 40.0},
-                                        {3.8, 50.0},
-                                        {2.8, 58.0},
-                                        {3.4, 63.6},
-                                        {3.4, 63.6},
+                                        {4.6, 50.0},
+                                        {3.8, 58.0},
+                                        {4.2, 63.6},
+                                        {4.2, 63.6},
                                         {6.6, 64.6},
                                         {8.4, 63.8},
                                         {10.4, 64.8},
@@ -201,7 +201,7 @@ void ReDiBastoni(QPainter &p)
     CoronaChiusa(p);
 
     // The cudgel held upright at arm's length, its head above his shoulder.
-    EmblemaTenuto(p, Seme::Bastoni, {36.4, 20.8}, 30, 5);
+    EmblemaTenuto(p, Seme::Bastoni, {35.8, 20.8}, 30, 2);
     Mano(p, {36.2, 34.4}, 1.6, 7);
 }
 

@@ -201,9 +201,9 @@ void ReDiDenari(QPainter &p)
     p.restore();
 
     // The coin held out, upright, beside his head, its rim in his fist.
-    EmblemaTenuto(p, Seme::Denari, {8.6, 20.0}, 12.6, 0);
-    Ellisse(p, {11.8, 26.8}, 1.1, 1.6, kErmellino, kContorno, kTrattoFine);
-    Mano(p, {10.2, 25.8}, 1.5);
+    EmblemaTenuto(p, Seme::Denari, {9.6, 20.0}, 12.6, 0);
+    Ellisse(p, {12.2, 26.8}, 1.1, 1.6, kErmellino, kContorno, kTrattoFine);
+    Mano(p, {10.9, 25.8}, 1.5);
 }
 
 } // namespace belvane::cardart::re
