@@ -21,14 +21,10 @@ const Tinta kBarbaCastana{QColor(0xC0, 0x8A, 0x56), QColor(0xA0, 0x6C, 0x3A), QC
 
 namespace fanti {
 
-// A grown man with a short beard, in a golden hood with a dagged cape and a
-// green doublet braided in gold; his cudgel held upright at his side.
+// A curly-haired youth in a soft violet bonnet and a green doublet braided
+// in gold; his cudgel held upright at his side.
 void FanteDiBastoni(QPainter &p)
 {
-    // The hood's tail hanging down his back, behind everything else.
-    const Profilo coda{{15.8, 10.4}, {14.0, 11.8}, {12.8, 15.6}, {12.4, 20.8},
-                       {14.2, 21.4}, {14.4, 16.4}, {15.8, 13.4}};
-    Forma(p, coda, kViolaT, 0.7, 0.4);
     // The leg he stands on, and the other set out to the side at ease, its
     // knee turned out; red hose under the green.
     const Profilo ferma = ProfiloArto({{{19.8, 40}, 4.4}, {{19.2, 50.6}, 3.0}, {{18.8, 54}, 3.4}, {{18.2, 61.6}, 2.2}});
@@ -42,6 +38,18 @@ void FanteDiBastoni(QPainter &p)
     OmbraOltre(p, libera, {24.8, 40}, {29.4, 60}, kRossoT.ombra);
     Segna(p, Tratti({{{25.0, 51.0}, {26.4, 51.8}, {27.8, 51.4}}}), kOcraT.corpo, kPiega);
     Scarpa(p, {28.8, 62.2}, {30.6, 63.2});
+    // Curls round the head under the cap, the neck.
+    const Profilo riccioli{{15.6, 12},   {15, 14},     {15.6, 15.4}, {15.2, 16.8}, {16.2, 17.6},
+                           {17.6, 16.6}, {21.4, 16.6}, {22.8, 17.6}, {23.8, 16.8}, {23.4, 15.4},
+                           {24, 14},     {23.4, 12},   {19.5, 10.4}};
+    Forma(p, riccioli, kCastanoT, 0.8, 0.5);
+    Segna(p,
+          Tratti({{{15.8, 13.4}, {16.6, 14.2}, {15.9, 15.2}},
+                  {{15.6, 15.8}, {16.2, 16.4}, {16.1, 17.2}},
+                  {{23.2, 13.4}, {22.4, 14.2}, {23.1, 15.2}},
+                  {{23.4, 15.8}, {22.8, 16.4}, {22.9, 17.2}}}),
+          kCastanoT.luce);
+    Forma(p, ProfiloArto({{{19.6, 18.2}, 3.9}, {{19.6, 21.6}, 4.2}}), kPelleT, 0.8, 0, kBordoPelle);
     // The doublet with its skirt, braided across the chest, edged in gold.
     const Profilo farsetto{{14.2, 22.2}, {19.5, 21.2}, {25, 21.8}, {26, 26.5},   {24.6, 33.2},
                            {27.4, 40.6}, {21, 42.2},   {14, 40.6}, {15.6, 33.2}, {13.6, 26.5}};
@@ -89,27 +97,20 @@ void FanteDiBastoni(QPainter &p)
         Forma(p, spalla, kVerdeT, 0.6, 0);
         Segna(p, Tratti({{{x - 0.8, 22}, {x - 0.6, 24}}, {{x + 0.6, 22}, {x + 0.8, 24}}}), kOcraT.corpo, 0.45);
     }
-    // The hood over his head, its cape dagged over the shoulders.
-    const Profilo cappuccio{{13.0, 24.4}, {13.2, 21.2}, {14.6, 19.2}, {14.2, 13.6}, {15.4, 9.2},  {19.0, 6.8},
-                            {22.4, 7.6},  {24.6, 10.4}, {25.0, 14.0}, {24.6, 19.2}, {25.8, 21.2}, {26.2, 24.4},
-                            {24.8, 23.4}, {23.6, 25.2}, {22.2, 24.0}, {20.8, 25.4}, {19.5, 24.2}, {18.2, 25.4},
-                            {16.8, 24.0}, {15.4, 25.2}, {14.2, 23.4}};
-    Forma(p, cappuccio, kViolaT, 1.0, 0.5);
-    OmbraOltre(p, cappuccio, {22.0, 9}, {24.0, 25}, kViolaT.ombra);
-    Segna(p,
-          Tratti({{{15.6, 20.2}, {15.2, 22.6}, {15.4, 24.6}},
-                  {{23.6, 20.2}, {24.2, 22.6}, {23.6, 24.6}},
-                  {{17.4, 21.8}, {18.2, 24.6}},
-                  {{21.6, 21.8}, {20.8, 24.6}}}),
-          kViolaT.ombra, kPiega);
-    // The hood's opening, its edge turned back round the face.
-    Segna(p,
-          Tratti({{{15.8, 19.0}, {15.6, 13.0}, {17.0, 10.4}, {19.5, 9.6}, {22.0, 10.4}, {23.4, 13.0}, {23.2, 19.0}}}),
-          kViolaT.ombra, 0.6);
+    Forma(p, {{16, 21.6}, {19.5, 20.2}, {23, 21.6}, {21.4, 23.2}, {19.5, 22.4}, {17.6, 23.2}}, kLinoT, 0.4, 0);
     Volto(p, CentroViso(Seme::Bastoni), 0.5, 4, 0,
           {0.4, -0.3, -0.2, -0.3, 0.25, 0.3, Qt::transparent, 0, 0.9, -0.6, 0, -0.4, 0.3, volti::Taglio::Mandorla,
            Lineamenti::Bocca::Quieta, QColor(0x6A, 0x58, 0x2C), volti::Naso::Largo});
-    Barba(p, CentroViso(Seme::Bastoni), 0.5, 4, kBarbaCastana);
+    // A soft bonnet of violet cloth puffed over to one side above a gold
+    // band turned up round his brow.
+    const Profilo cuffia{{15.8, 11.0}, {15.2, 8.0}, {16.8, 5.6}, {20.4, 4.8},
+                         {23.8, 5.6},  {25.8, 7.4}, {25.0, 9.2}, {23.4, 11.0}};
+    Forma(p, cuffia, kViolaT, 0.9, 0.5);
+    OmbraOltre(p, cuffia, {21.6, 4}, {23.6, 12}, kViolaT.ombra);
+    Segna(p, Tratti({{{17.6, 6.2}, {18.4, 9.8}}, {{20.6, 5.6}, {21.0, 9.8}}, {{23.4, 6.4}, {23.0, 9.8}}}),
+          kViolaT.ombra, kPiega);
+    const Profilo risvolto{{15.0, 12.8}, {15.2, 10.4}, {19.5, 9.6}, {23.8, 10.4}, {24.0, 12.8}, {19.5, 12.0}};
+    Forma(p, risvolto, kOcraT, 0.6, 0.4);
 }
 
 // Stepping forward, the cup held out before him, his other fist on the hip,
@@ -233,12 +234,13 @@ void FanteDiDenari(QPainter &p)
     OmbraOltre(p, sinistro, {13.4, 23.2}, {10, 35}, kCremisiT.ombra);
     Mano(p, {14.4, 35.4}, 1.4, -30);
     // The arm raised, the coin held up at its end.
-    const Profilo alzato = ProfiloArto({{{24.8, 23.2}, 3.9}, {{28.6, 18.2}, 3.3}, {{32.2, 14.4}, 2.7}});
+    const Profilo alzato = ProfiloArto({{{24.8, 23.2}, 3.9}, {{28.0, 20.6}, 3.3}, {{30.4, 18.2}, 2.7}});
     Forma(p, alzato, kCremisiT, 0.8, 0.5);
-    OmbraOltre(p, alzato, {32, 13}, {25.6, 23.8}, kCremisiT.ombra);
-    Segna(p, Tratti({{{30.6, 14.8}, {31.8, 16}}}), kOcraT.corpo, 1.1);
+    OmbraOltre(p, alzato, {30.6, 17}, {25.6, 23.8}, kCremisiT.ombra);
+    Segna(p, Tratti({{{29.4, 17.4}, {30.6, 18.6}}}), kOcraT.corpo, 1.1);
+    // Held up on his fist by its rim, the face of it clear.
     EmblemaTenuto(p, Seme::Denari, {33.8, 10.4}, 15, 0);
-    Mano(p, {32.8, 13.8}, 1.4, -45);
+    Mano(p, {31.2, 17.0}, 1.4, -45);
     for (const auto &[x, a] : {std::pair{14.4, -35.0}, std::pair{24.6, 60.0}}) {
         const Profilo spalla = Ovale({x, 23.4}, 2.5, 1.7, a);
         Forma(p, spalla, kCremisiT, 0.6, 0);
@@ -249,17 +251,18 @@ void FanteDiDenari(QPainter &p)
           {0.3, 0.3, 0.3, 0.6, 0.1, 0.3, Qt::transparent, 0, 0, 0.1, 0.3, 0.2, 0.0, volti::Taglio::Aperto,
            Lineamenti::Bocca::Quieta, QColor(0x56, 0x66, 0x38), volti::Naso::Largo});
     // A rolled hood worn as a hat: a padded roll wound with a gold band, the
-    // cloth gathered above it, its tail falling on his shoulder; blue beside
-    // the coin, so that the coin's gold and red stand out.
+    // cloth gathered above it, its tail falling on his shoulder: black velvet
+    // and crimson beside the coin, so that the coin's gold stands out, and
+    // no other suit's colour.
     const Profilo becchetto{{15.6, 12.4}, {13.8, 13.8}, {12.6, 18.0}, {12.2, 22.8},
                             {14.4, 22.4}, {14.6, 18.2}, {16.4, 14.2}};
-    Forma(p, becchetto, kBluT, 0.6, 0.3);
+    Forma(p, becchetto, kCremisiT, 0.6, 0.3);
     const Profilo foggia{{16.2, 10.6}, {16.4, 7.4}, {18.2, 5.6}, {21.0, 5.4}, {23.0, 7.0}, {23.0, 10.6}};
-    Forma(p, foggia, kBluT, 0.8, 0.5);
-    Segna(p, Tratti({{{18.4, 6.6}, {18.8, 9.6}}, {{20.6, 6.2}, {20.8, 9.6}}}), kBluT.ombra, kPiega);
+    Forma(p, foggia, kCremisiT, 0.8, 0.5);
+    Segna(p, Tratti({{{18.4, 6.6}, {18.8, 9.6}}, {{20.6, 6.2}, {20.8, 9.6}}}), kCremisiT.ombra, kPiega);
     const Profilo rotolo{{14.4, 12.0}, {15.0, 10.0}, {19.5, 9.0},  {24.0, 10.0},
                          {24.6, 12.0}, {24.0, 13.8}, {19.5, 13.2}, {15.0, 13.8}};
-    Forma(p, rotolo, kBluT, 0.8, 0.5);
+    Forma(p, rotolo, kNeroT, 0.8, 0.5);
     Segna(p,
           Tratti({{{15.8, 10.2}, {16.8, 13.4}},
                   {{18.0, 9.4}, {19.0, 13.2}},
