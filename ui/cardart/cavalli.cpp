@@ -67,7 +67,8 @@ Cavaliere Di(Seme seme)
 {
     // One horse for the four, each in its own light coat: dun with a dark
     // brown mane, cream with a tan one, pale grey with a slate one, white
-    // with a black one.
+    // with a light slate one (a black mane, the rider's arm and the sword's
+    // hilt ran together into one dark patch at the natural size).
     const Tinta crema = Tono(QColor(0xFF, 0xF9, 0xEC), QColor(0xF2, 0xE6, 0xCA), QColor(0xD2, 0xBC, 0x94));
     const Tinta crini = Tono(QColor(0xD8, 0xA8, 0x60), QColor(0xB8, 0x84, 0x40), QColor(0x86, 0x5A, 0x28));
     const Tinta baio = Tono(QColor(0xF6, 0xE4, 0xC2), QColor(0xE4, 0xC8, 0x94), QColor(0xBE, 0x9C, 0x64));
@@ -75,7 +76,7 @@ Cavaliere Di(Seme seme)
     const Tinta grigio = Tono(QColor(0xF6, 0xF6, 0xF4), QColor(0xDE, 0xDE, 0xDC), QColor(0xAE, 0xB0, 0xB4));
     const Tinta criniGrigi = Tono(QColor(0x9C, 0x9C, 0xA4), QColor(0x74, 0x74, 0x7E), QColor(0x50, 0x50, 0x5A));
     const Tinta bianco = Tono(QColor(0xFF, 0xFF, 0xFF), QColor(0xF6, 0xF4, 0xEE), QColor(0xCC, 0xC6, 0xB8));
-    const Tinta criniNeri = Tono(QColor(0x6A, 0x60, 0x5C), QColor(0x44, 0x3C, 0x3A), QColor(0x28, 0x22, 0x22));
+    const Tinta criniArdesia = Tono(QColor(0xA6, 0xA4, 0xAC), QColor(0x80, 0x7E, 0x88), QColor(0x5A, 0x58, 0x62));
     switch (seme) {
     case Seme::Bastoni: // walking to the left, the near foreleg raised; the club on his shoulder
         return {true,
@@ -170,11 +171,11 @@ Cavaliere Di(Seme seme)
                 {31.2, 23.4},
                 22,
                 25,
-                {bianco, criniNeri, Tono(Smorza(kViola)), kOro, kNero},
+                {bianco, criniArdesia, Tono(Smorza(kViola)), kOro, kNero},
                 Tono(QColor(0x5C, 0x8C, 0xEC), kBlu, QColor(0x1A, 0x3C, 0x9C)),
                 -5,
-                {25.4, 48.4},
-                {24.8, 55.8},
+                {24.4, 48.4},
+                {22.6, 55.4},
                 {27, 38},
                 8.6,
                 20.8,

@@ -239,7 +239,7 @@ void FanteDiDenari(QPainter &p)
     OmbraOltre(p, alzato, {30.6, 17}, {25.6, 23.8}, kCremisiT.ombra);
     Segna(p, Tratti({{{29.4, 17.4}, {30.6, 18.6}}}), kOcraT.corpo, 1.1);
     // Held up on his fist by its rim, the face of it clear.
-    EmblemaTenuto(p, Seme::Denari, {33.8, 10.4}, 15, 0);
+    EmblemaTenuto(p, Seme::Denari, {33.4, 10.6}, 16, 0);
     Mano(p, {31.2, 17.0}, 1.4, -45);
     for (const auto &[x, a] : {std::pair{14.4, -35.0}, std::pair{24.6, 60.0}}) {
         const Profilo spalla = Ovale({x, 23.4}, 2.5, 1.7, a);
@@ -251,12 +251,8 @@ void FanteDiDenari(QPainter &p)
           {0.3, 0.3, 0.3, 0.6, 0.1, 0.3, Qt::transparent, 0, 0, 0.1, 0.3, 0.2, 0.0, volti::Taglio::Aperto,
            Lineamenti::Bocca::Quieta, QColor(0x56, 0x66, 0x38), volti::Naso::Largo});
     // A rolled hood worn as a hat: a padded roll wound with a gold band, the
-    // cloth gathered above it, its tail falling on his shoulder: black velvet
-    // and crimson beside the coin, so that the coin's gold stands out, and
-    // no other suit's colour.
-    const Profilo becchetto{{15.6, 12.4}, {13.8, 13.8}, {12.6, 18.0}, {12.2, 22.8},
-                            {14.4, 22.4}, {14.6, 18.2}, {16.4, 14.2}};
-    Forma(p, becchetto, kCremisiT, 0.6, 0.3);
+    // cloth gathered above it: black velvet and crimson beside the coin, so
+    // that the coin's gold stands out, and no other suit's colour.
     const Profilo foggia{{16.2, 10.6}, {16.4, 7.4}, {18.2, 5.6}, {21.0, 5.4}, {23.0, 7.0}, {23.0, 10.6}};
     Forma(p, foggia, kCremisiT, 0.8, 0.5);
     Segna(p, Tratti({{{18.4, 6.6}, {18.8, 9.6}}, {{20.6, 6.2}, {20.8, 9.6}}}), kCremisiT.ombra, kPiega);

@@ -56,8 +56,10 @@ Veste VesteDi(Seme seme, int valore)
     const bool re = valore == 10;
     switch (seme) {
     case Seme::Bastoni:
-        // The rider's coat brown and his hat green: a green coat hid the club.
-        return {kMarrone, kRosso, kRosso, kOro, re ? kVerde : kRosso, kOro, kVerde, kMarrone, Presa::Spalla, false};
+        // The rider's coat brown and his hat green: a green coat hid the club;
+        // his sleeves golden, so that the club's red stubs stand clear of them.
+        return {kMarrone, re ? kRosso : kOro, kRosso,        kOro, re ? kVerde : kRosso, kOro,
+                kVerde,   kMarrone,           Presa::Spalla, false};
     case Seme::Coppe:
         // Red, his suit's colour, with a blue cap: the raised cup stands clear
         // of the sleeve above his head, his hand between them.
