@@ -176,10 +176,11 @@ void ReDiCoppe(QPainter &p)
     CoronaGigliata(p);
     p.restore();
 
-    // The cup held up high, the hand under its foot.
+    // The cup held up high, the hand under its foot, not across it (their
+    // outlines crossed into a dark cross at the natural size).
     EmblemaTenuto(p, Seme::Coppe, {8.6, 10.4}, 15, 0);
-    Ellisse(p, {10.0, 19.4}, 1.2, 1.5, kErmellino, kContorno, kTrattoFine);
-    Mano(p, {8.9, 18.2}, 1.5);
+    Ellisse(p, {10.0, 20.0}, 1.2, 1.5, kErmellino, kContorno, kTrattoFine);
+    Mano(p, {8.9, 19.0}, 1.5);
 }
 
 } // namespace belvane::cardart::re
