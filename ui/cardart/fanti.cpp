@@ -99,15 +99,15 @@ void FanteDiBastoni(QPainter &p)
     }
     Forma(p, {{16, 21.6}, {19.5, 20.2}, {23, 21.6}, {21.4, 23.2}, {19.5, 22.4}, {17.6, 23.2}}, kLinoT, 0.4, 0);
     Volto(p, CentroViso(Seme::Bastoni), 0.5, 4, 0,
-          {0.4, -0.3, -0.2, -0.3, 0.25, 0.3, Qt::transparent, 0, 0.9, -0.6, 0, -0.4, 0.3, volti::Taglio::Mandorla,
+          {0.1, 0, -0.2, 0.2, 0, 0.3, Qt::transparent, 0, 0, -0.2, 0, 0.2, 0, volti::Taglio::Aperto,
            Lineamenti::Bocca::Quieta, QColor(0x6A, 0x58, 0x2C), volti::Naso::Largo});
     // A soft bonnet of violet cloth puffed over to one side above a gold
     // band turned up round his brow.
-    const Profilo cuffia{{15.8, 11.0}, {15.2, 8.0}, {16.8, 5.6}, {20.4, 4.8},
-                         {23.8, 5.6},  {25.8, 7.4}, {25.0, 9.2}, {23.4, 11.0}};
+    const Profilo cuffia{{15.8, 11.0}, {15.4, 8.6}, {17.0, 6.6}, {20.4, 5.8},
+                         {23.8, 6.4},  {25.8, 7.8}, {25.0, 9.4}, {23.4, 11.0}};
     Forma(p, cuffia, kViolaT, 0.9, 0.5);
     OmbraOltre(p, cuffia, {21.6, 4}, {23.6, 12}, kViolaT.ombra);
-    Segna(p, Tratti({{{17.6, 6.2}, {18.4, 9.8}}, {{20.6, 5.6}, {21.0, 9.8}}, {{23.4, 6.4}, {23.0, 9.8}}}),
+    Segna(p, Tratti({{{17.8, 7.0}, {18.4, 9.8}}, {{20.6, 6.4}, {21.0, 9.8}}, {{23.4, 7.0}, {23.0, 9.8}}}),
           kViolaT.ombra, kPiega);
     const Profilo risvolto{{15.0, 12.8}, {15.2, 10.4}, {19.5, 9.6}, {23.8, 10.4}, {24.0, 12.8}, {19.5, 12.0}};
     Forma(p, risvolto, kOcraT, 0.6, 0.4);
