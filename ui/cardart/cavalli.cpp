@@ -20,6 +20,9 @@ namespace {
 constexpr QPointF kSella(20.5, 41);
 // Where a rearing horse turns, in its own frame: about its hocks.
 constexpr QPointF kPerno(13, 52);
+// The clubs' horseman's beard, a light chestnut: a dark one made his small
+// face one brown patch at the natural size.
+const Tinta kBarbaCavaliere{QColor(0xCC, 0x98, 0x62), QColor(0xB0, 0x7C, 0x48), QColor(0x86, 0x58, 0x30)};
 // How much narrower the horse is laid than it is drawn (see DisegnaCavallo).
 constexpr qreal kStrettoCavallo = 0.92;
 // The rider to the frame he was drawn in: a man in proportion to his horse.
@@ -101,9 +104,8 @@ Cavaliere Di(Seme seme)
                 {26.2, 37.4},
                 6.2,
                 23.3,
-                {0.4, -0.3, -0.2, 0.2, 0.3, 0, QColor(0xD4, 0x9A, 0x62), 0, 0.5, -0.3, -0.5, 0.3, 0.6,
-                 volti::Taglio::Mandorla, fanti::Lineamenti::Bocca::Quieta, QColor(0x6A, 0x44, 0x22),
-                 volti::Naso::Corto}};
+                {0.4, -0.3, -0.2, 0.2, 0.3, 0, Qt::transparent, 0, 0.5, -0.3, -0.5, 0.3, 0.6, volti::Taglio::Mandorla,
+                 fanti::Lineamenti::Bocca::Quieta, QColor(0x6A, 0x44, 0x22), volti::Naso::Corto}};
     case Seme::Coppe: // cantering, the near foreleg reaching out, the cup lifted
         return {false,
                 {{{29, 50}, {33.6, 54.8}, {36.8, 59.2}, {38.0, 61.0}},
@@ -154,7 +156,7 @@ Cavaliere Di(Seme seme)
                 {25.2, 38.6},
                 7.4,
                 23.6,
-                {0.2, 0, 0.2, 0.4, 0, 0.2, QColor(0xB8, 0x84, 0x52), 0, 0.5, 0.3, 0.6, 0.3, 0.5, volti::Taglio::Aperto,
+                {0.2, 0, 0.2, 0.4, 0, 0.2, Qt::transparent, 0, 0.5, 0.3, 0.6, 0.3, 0.5, volti::Taglio::Aperto,
                  fanti::Lineamenti::Bocca::Quieta, QColor(0x4C, 0x60, 0x74), volti::Naso::Dritto}};
     case Seme::Spade: // a high-stepping trot, the neck arched; the sword raised before him
         return {true,
@@ -237,7 +239,8 @@ void Volto(QPainter &p, QPointF c, int verso, const Tinta &capelli, qreal lunghi
     QPainterPath ciocche; // locks combed back behind the ear
     for (qreal d : {0.0, 0.8, 1.6}) {
         ciocche.moveTo(c + QPointF(s * (0.6 - d), -4.0 + d * 0.2));
-        ciocche.quadTo(c + QPointF(-s * (3.0 + d * 0.3), -3.4 + d * 0.5), c + QPointF(-s * (4.4 + d * 0.2), 1.0 + d));
+        ciocche.quadTo(c + QPointF(-s * (3.0 + d * 0.3), -3.4 + d * 0.5),
+                       c + QPointF(-s * (4.2 + d * 0.2), 0.2 + d * 0.5));
     }
     p.setPen(Penna(capelli.ombra, kTrattoInterno));
     p.setBrush(Qt::NoBrush);
@@ -404,6 +407,9 @@ void DisegnaCavallo(QPainter &p, Seme seme)
         : seme == Seme::Denari                  ? fanti::kCastanoT
                                                 : fanti::kNeroT;
     Volto(p, viso, verso, capelli, seme == Seme::Coppe ? 0.8 : 0, c.lineamenti);
+    // The clubs' horseman a grown man, bearded: the other riders are youths.
+    if (seme == Seme::Bastoni)
+        fanti::Barba(p, viso + QPointF(0, -0.5), verso * 0.7, 0, kBarbaCavaliere);
     Cappello(p, seme, viso, verso, v.copricapo);
     p.restore();
 

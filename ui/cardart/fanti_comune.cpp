@@ -342,8 +342,13 @@ void Barba(QPainter &p, QPointF c, qreal verso, qreal inclina, const Tinta &pelo
         // A full beard grown into the moustache, from the cheeks round the
         // jaw and over the upper lip: a beard and a moustache drawn apart
         // read as a muzzle strapped on.
-        const Profilo barba{{-3.0, 1.0}, {-2.9, 3.2}, {-1.3 + v, 4.5}, {v, 4.8}, {1.3 + v, 4.5},  {2.9, 3.2},
-                            {3.0, 1.0},  {2.2, 1.8},  {1.2 + v, 1.9},  {v, 1.7}, {-1.2 + v, 1.9}, {-2.2, 1.8}};
+        // At the natural size it starts lower on the cheeks and leaves the
+        // lip bare (a moustache there is finer than a pixel): the face keeps
+        // its skin.
+        const qreal g = InchiostroDelPixelInUso() ? 1.0 : 0;
+        const Profilo barba{{-3.0, 1.0 + g},    {-2.9, 3.2},  {-1.3 + v, 4.5},     {v, 4.8},
+                            {1.3 + v, 4.5},     {2.9, 3.2},   {3.0, 1.0 + g},      {2.2, 1.8 + g},
+                            {1.2 + v, 1.9 + g}, {v, 1.7 + g}, {-1.2 + v, 1.9 + g}, {-2.2, 1.8 + g}};
         Forma(p, barba, pelo, 0.6, 0.3, pelo.ombra);
         if (!InchiostroDelPixelInUso()) {
             // The lips showing in it, and a few strands.

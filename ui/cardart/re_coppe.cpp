@@ -15,7 +15,9 @@ namespace {
 constexpr QPointF kViso{24.5, 17.5};
 // Fair hair and beard: the other bearded king's are auburn, and two brown
 // beards under two golden crowns made one face of them.
-const Tinta kBiondo{QColor(0xF6, 0xE0, 0xA0), QColor(0xE0, 0xBC, 0x6C), QColor(0xC0, 0x94, 0x4A)};
+// A deep honey blond: a paler one ran into the skin, and at the natural size
+// the face lost its features in one tan patch.
+const Tinta kBiondo{QColor(0xEC, 0xC6, 0x7A), QColor(0xCC, 0x9A, 0x40), QColor(0xA0, 0x70, 0x28)};
 
 // An open crown: a band set with stones, three fleurons and two points.
 void CoronaGigliata(QPainter &p)
