@@ -20,6 +20,9 @@ namespace {
 constexpr QPointF kSella(20.5, 41);
 // Where a rearing horse turns, in its own frame: about its hocks.
 constexpr QPointF kPerno(13, 52);
+// Bridles and reins of brown leather: red straps on a pale head read as
+// wounds at the natural size.
+const QColor kBriglia(0x6A, 0x44, 0x26);
 // The clubs' horseman's beard, a light chestnut: a dark one made his small
 // face one brown patch at the natural size.
 const Tinta kBarbaCavaliere{QColor(0xCC, 0x98, 0x62), QColor(0xB0, 0x7C, 0x48), QColor(0x86, 0x58, 0x30)};
@@ -96,7 +99,7 @@ Cavaliere Di(Seme seme)
                 {16.4, 30.8},
                 -34,
                 22.6,
-                {baio, criniScuri, Tono(Smorza(kRosso)), kOro, kRossoScuro},
+                {baio, criniScuri, Tono(Smorza(kRosso)), kOro, kBriglia},
                 Tono(QColor(0x58, 0xB0, 0x58), kVerde, QColor(0x16, 0x60, 0x22)),
                 0,
                 {25.8, 47.8},
@@ -121,7 +124,7 @@ Cavaliere Di(Seme seme)
                 {10.6, 25.2},
                 0,
                 19.5,
-                {crema, crini, Tono(Smorza(kOro)), kRosso, kRossoScuro},
+                {crema, crini, Tono(Smorza(kOro)), kRosso, kBriglia},
                 Tono(QColor(0xE8, 0x50, 0x3C), kRosso, QColor(0x98, 0x16, 0x12)),
                 4,
                 {27, 46.4},
@@ -148,7 +151,7 @@ Cavaliere Di(Seme seme)
                 0,
                 12.6,
                 {grigio, criniGrigi, Tono(QColor(0xF4, 0xD8, 0x6A), QColor(0xE4, 0xB8, 0x34), QColor(0xA8, 0x80, 0x18)),
-                 kRosso, kRossoScuro},
+                 kRosso, kBriglia},
                 Tono(QColor(0xFA, 0xEA, 0x80), QColor(0xF2, 0xCE, 0x2C), QColor(0xB0, 0x8C, 0x0C)),
                 8,
                 {25, 48.4},
@@ -172,8 +175,8 @@ Cavaliere Di(Seme seme)
                 {29.4, 28.4},
                 {31.2, 23.4},
                 22,
-                25,
-                {bianco, criniArdesia, Tono(Smorza(kViola)), kOro, kNero},
+                24,
+                {bianco, criniArdesia, Tono(Smorza(kViola)), kOro, kBriglia},
                 Tono(QColor(0x5C, 0x8C, 0xEC), kBlu, QColor(0x1A, 0x3C, 0x9C)),
                 -5,
                 {24.4, 48.4},

@@ -135,13 +135,13 @@ void ReDiCoppe(QPainter &p)
     // The left arm raised towards the upper left, the elbow a little bent.
     const QPainterPath sinistro = Morbido({{20.2, 23.4},
                                            {16.8, 22.8},
-                                           {13.8, 22.0},
-                                           {11.6, 19.6},
-                                           {10.4, 18.4},
-                                           {10.4, 18.4},
-                                           {9.4, 20.6},
-                                           {9.4, 20.6},
-                                           {11.4, 22.6},
+                                           {14.2, 22.6},
+                                           {12.6, 21.2},
+                                           {11.4, 20.4},
+                                           {11.4, 20.4},
+                                           {10.4, 22.6},
+                                           {10.4, 22.6},
+                                           {12.2, 24.0},
                                            {13.8, 25.2},
                                            {16.6, 26.6},
                                            {18.8, 27.8}});
@@ -180,9 +180,9 @@ void ReDiCoppe(QPainter &p)
 
     // The cup held up high, the hand under its foot, not across it (their
     // outlines crossed into a dark cross at the natural size).
-    EmblemaTenuto(p, Seme::Coppe, {8.6, 10.4}, 15, 0);
-    Ellisse(p, {10.0, 20.0}, 1.2, 1.5, kErmellino, kContorno, kTrattoFine);
-    Mano(p, {8.9, 19.0}, 1.5);
+    EmblemaTenuto(p, Seme::Coppe, {9.8, 11.8}, 16.5, 0);
+    Ellisse(p, {11.2, 22.2}, 1.2, 1.5, kErmellino, kContorno, kTrattoFine);
+    Mano(p, {10.1, 21.2}, 1.5);
 }
 
 } // namespace belvane::cardart::re

@@ -181,7 +181,7 @@ void ReDiSpade(QPainter &p)
     Curva(lame, {{28.2, 30.8}, {29.6, 30.0}, {30.6, 28.8}});
     Curva(lame, {{31.6, 30.6}, {32.8, 31.2}, {33.8, 30.6}});
     const QPainterPath destro =
-        Unione(Arto({27.4, 27.0}, {31.2, 33.8}, 2.0, 1.7), Arto({31.2, 33.8}, {34.2, 28.4}, 1.7, 1.5));
+        Unione(Arto({27.4, 27.0}, {31.2, 33.8}, 2.0, 1.7), Arto({31.2, 33.8}, {35.0, 28.4}, 1.7, 1.5));
     Piano(p, destro, kAcciaioT, kContorno, 0.8, 0.5);
     Segna(p, lame, kAcciaioT.ombra, kTrattoFine);
     // The mantle's golden cord across his breast; his free hand on his belt.
@@ -220,8 +220,8 @@ void ReDiSpade(QPainter &p)
 
     // The sword raised upright in his fist above the mantle, its blade
     // bending away from him.
-    SpadaTenuta(p, {34.2, 28.2}, 26, 0);
-    Mano(p, {34.2, 28.2}, 1.6);
+    SpadaTenuta(p, {35.0, 28.2}, 25, 0);
+    Mano(p, {35.0, 28.2}, 1.6);
 }
 
 } // namespace belvane::cardart::re

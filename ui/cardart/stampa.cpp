@@ -177,7 +177,7 @@ void SpadaTenuta(QPainter &p, QPointF pugno, qreal altezza, qreal angolo, qreal 
     // between it and the guard.
     const bool pixel = InchiostroDelPixelInUso();
     const qreal pomo = std::max(1.05, 0.038 * altezza), impugnatura = std::max(2.2, 0.09 * altezza);
-    const qreal presa = pixel ? 0.325 * altezza + 0.2 + 1.0 : altezza / 2 - 2 * pomo + 0.3 - impugnatura / 2 + 1.2;
+    const qreal presa = pixel ? 0.325 * altezza + 0.2 + 1.6 : altezza / 2 - 2 * pomo + 0.3 - impugnatura / 2 + 1.2;
     const qreal a = qDegreesToRadians(angolo);
     EmblemaTenuto(p, Seme::Spade, pugno + QPointF(std::sin(a), -std::cos(a)) * presa, altezza, angolo,
                   pixel ? Ornato::Carta : Ornato::No, verso * kCurvaSpadaTenuta);

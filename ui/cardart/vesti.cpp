@@ -71,8 +71,9 @@ Veste VesteDi(Seme seme, int valore)
         return {kBlu, kBlu, kVerde, kVerde, re ? kBlu : kVerde, kOro, kRosso, QColor(0x40, 0x28, 0x18), Presa::Mostrata,
                 false};
     case Seme::Spade:
-        // Blue and steel, his suit's colours.
-        return {kBlu, kGrigio, kRosso, kNero, re ? kViola : kNero, kCeleste, kNero, kContorno, Presa::Riposo, true};
+        // Blue, his suit's colour, to the wrist: a steel sleeve ran into his
+        // white horse's mane and the sword's hilt.
+        return {kBlu, kBlu, kRosso, kNero, re ? kViola : kNero, kCeleste, kNero, kContorno, Presa::Riposo, true};
     }
     return {};
 }
