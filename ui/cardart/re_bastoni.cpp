@@ -201,8 +201,8 @@ void ReDiBastoni(QPainter &p)
     CoronaChiusa(p);
 
     // The cudgel held upright at arm's length, its head above his shoulder.
-    EmblemaTenuto(p, Seme::Bastoni, {35.8, 20.8}, 30, 2);
-    Mano(p, {36.2, 34.4}, 1.6, 7);
+    EmblemaTenuto(p, Seme::Bastoni, {35.4, 20.8}, 30, 8);
+    Mano(p, {33.6, 34.4}, 1.6, 8);
 }
 
 } // namespace belvane::cardart::re
