@@ -315,8 +315,8 @@ void FanteDiSpade(QPainter &p)
     // The sword hangs point down clear of his legs, the tip leaning a little
     // out: a pip's sword, bold enough to be named at the natural size, its
     // guard and pommel either side of the fist.
-    SpadaTenuta(p, {14.4, 36.2}, 27, 186);
-    Mano(p, {14.4, 36.2}, 1.4, 6);
+    SpadaTenuta(p, {14.4, 36.2}, 27, 194);
+    Mano(p, {14.4, 36.2}, 1.4, 14);
     const Profilo spalla = Ovale({20.6, 23.6}, 2.4, 1.7, -65);
     Forma(p, spalla, kViolaT, 0.6, 0);
     Segna(p, Tratti({{{19.8, 22.6}, {20.4, 24.6}}, {{21.2, 22.4}, {21.6, 24.4}}}), kOcraT.corpo, 0.45);
