@@ -253,9 +253,11 @@ void FanteDiDenari(QPainter &p)
     // A rolled hood worn as a hat: a padded roll wound with a gold band, the
     // cloth gathered above it: black velvet and crimson beside the coin, so
     // that the coin's gold stands out, and no other suit's colour.
-    const Profilo foggia{{16.2, 10.6}, {16.4, 7.4}, {18.2, 5.6}, {21.0, 5.4}, {23.0, 7.0}, {23.0, 10.6}};
+    const Profilo foggia{{16.2, 10.6}, {16.0, 8.4}, {17.6, 7.0},  {20.8, 6.6},
+                         {23.6, 7.4},  {25.2, 9.4}, {24.4, 11.0}, {23.0, 10.6}};
     Forma(p, foggia, kCremisiT, 0.8, 0.5);
-    Segna(p, Tratti({{{18.4, 6.6}, {18.8, 9.6}}, {{20.6, 6.2}, {20.8, 9.6}}}), kCremisiT.ombra, kPiega);
+    Segna(p, Tratti({{{18.6, 7.4}, {19.0, 9.6}}, {{21.2, 7.0}, {21.6, 9.6}}, {{23.4, 7.8}, {23.6, 9.8}}}),
+          kCremisiT.ombra, kPiega);
     const Profilo rotolo{{14.4, 12.0}, {15.0, 10.0}, {19.5, 9.0},  {24.0, 10.0},
                          {24.6, 12.0}, {24.0, 13.8}, {19.5, 13.2}, {15.0, 13.8}};
     Forma(p, rotolo, kNeroT, 0.8, 0.5);
@@ -307,16 +309,15 @@ void FanteDiSpade(QPainter &p)
     Forma(p, ProfiloArto({{{21, 34}, 1.4}, {{29, 33.8}, 1.4}}), kMarroneT, 0.4, 0);
     Segna(p, Tratti({{{21.6, 35.2}, {20.2, 39.6}}, {{25, 35.2}, {24.8, 40.6}}}), kLinoT.ombra, kPiega);
     // The arm hanging down to the sword's grip.
-    const Profilo braccio = ProfiloArto({{{20.4, 23.2}, 3.6}, {{17.2, 29.8}, 3.0}, {{15.0, 34.4}, 2.6}});
+    const Profilo braccio = ProfiloArto({{{20.4, 23.2}, 3.6}, {{16.8, 29.8}, 3.0}, {{14.0, 34.6}, 2.6}});
     // In the cape's purple: the sword's red grip shows in the fist.
     Forma(p, braccio, kViolaT, 0.7, 0.5);
-    OmbraOltre(p, braccio, {21, 23.2}, {15.6, 34.6}, kViolaT.ombra);
-    Segna(p, Tratti({{{13.8, 33.6}, {16.4, 34.2}}}), kLinoT.corpo, 1.0);
-    // The sword hangs point down clear of his legs, the tip leaning a little
-    // out: a pip's sword, bold enough to be named at the natural size, its
-    // guard and pommel either side of the fist.
-    SpadaTenuta(p, {14.4, 36.2}, 27, 194);
-    Mano(p, {14.4, 36.2}, 1.4, 14);
+    OmbraOltre(p, braccio, {21, 23.2}, {14.6, 34.8}, kViolaT.ombra);
+    Segna(p, Tratti({{{12.8, 33.8}, {15.4, 34.4}}}), kLinoT.corpo, 1.0);
+    // The sword hangs point down clear of his legs, the tip leaning out: the
+    // slender sword, whose guard stays clear of his hip.
+    SpadaTenuta(p, {13.2, 36.4}, 27, 194, 1, true);
+    Mano(p, {13.2, 36.4}, 1.4, 14);
     const Profilo spalla = Ovale({20.6, 23.6}, 2.4, 1.7, -65);
     Forma(p, spalla, kViolaT, 0.6, 0);
     Segna(p, Tratti({{{19.8, 22.6}, {20.4, 24.6}}, {{21.2, 22.4}, {21.6, 24.4}}}), kOcraT.corpo, 0.45);

@@ -72,7 +72,9 @@ void EmblemaTenuto(QPainter &p, Seme seme, QPointF centro, qreal altezza, qreal 
 // one (Ornato::No), `altezza` long, held by a fist at
 // `pugno` round the pommel's end of its grip, turned `angolo` degrees clockwise from point up, its blade
 // bending to the right (`verso` 1) or to the left (-1) as the pips' do.
-void SpadaTenuta(QPainter &p, QPointF pugno, qreal altezza, qreal angolo, qreal verso = 1);
+// `snella`: the slender one at every size, for a sword hanging by the body,
+// where the pip's broad guard would run into it.
+void SpadaTenuta(QPainter &p, QPointF pugno, qreal altezza, qreal angolo, qreal verso = 1, bool snella = false);
 inline constexpr qreal kCurvaSpadaTenuta = 1.6;
 
 } // namespace belvane::cardart
