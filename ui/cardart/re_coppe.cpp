@@ -180,7 +180,7 @@ void ReDiCoppe(QPainter &p)
 
     // The cup held up high, the hand under its foot, not across it (their
     // outlines crossed into a dark cross at the natural size).
-    EmblemaTenuto(p, Seme::Coppe, {9.8, 11.8}, 16.5, 0);
+    EmblemaTenuto(p, Seme::Coppe, {9.6, 12.0}, 16, 0);
     Ellisse(p, {11.2, 22.2}, 1.2, 1.5, kErmellino, kContorno, kTrattoFine);
     Mano(p, {10.1, 21.2}, 1.5);
 }
