@@ -23,6 +23,9 @@ constexpr QPointF kPerno(13, 52);
 // Bridles and reins of brown leather: red straps on a pale head read as
 // wounds at the natural size.
 const QColor kBriglia(0x6A, 0x44, 0x26);
+// On the white horse a lighter tan: dark straps there broke its face into
+// patches.
+const QColor kBrigliaChiara(0xB0, 0x84, 0x50);
 // The clubs' horseman's beard, a light chestnut: a dark one made his small
 // face one brown patch at the natural size.
 const Tinta kBarbaCavaliere{QColor(0xCC, 0x98, 0x62), QColor(0xB0, 0x7C, 0x48), QColor(0x86, 0x58, 0x30)};
@@ -176,7 +179,7 @@ Cavaliere Di(Seme seme)
                 {31.2, 23.4},
                 22,
                 24,
-                {bianco, criniArdesia, Tono(Smorza(kViola)), kOro, kBriglia},
+                {bianco, criniArdesia, Tono(Smorza(kViola)), kOro, kBrigliaChiara},
                 Tono(QColor(0x5C, 0x8C, 0xEC), kBlu, QColor(0x1A, 0x3C, 0x9C)),
                 -5,
                 {24.4, 48.4},
