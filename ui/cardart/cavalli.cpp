@@ -20,8 +20,17 @@ namespace {
 constexpr QPointF kSella(20.5, 41);
 // Where a rearing horse turns, in its own frame: about its hocks.
 constexpr QPointF kPerno(13, 52);
-// A held blade bends as the pips' do.
-constexpr qreal kCurvaSpada = 3.4;
+// Bridles and reins of brown leather: red straps on a pale head read as
+// wounds at the natural size.
+const QColor kBriglia(0x6A, 0x44, 0x26);
+// On the white horse a lighter tan: dark straps there broke its face into
+// patches.
+const QColor kBrigliaChiara(0xB0, 0x84, 0x50);
+// The clubs' horseman's beard, a light chestnut: a dark one made his small
+// face one brown patch at the natural size.
+const Tinta kBarbaCavaliere{QColor(0xCC, 0x98, 0x62), QColor(0xB0, 0x7C, 0x48), QColor(0x86, 0x58, 0x30)};
+// How much narrower the horse is laid than it is drawn (see DisegnaCavallo).
+constexpr qreal kStrettoCavallo = 0.92;
 // The rider to the frame he was drawn in: a man in proportion to his horse.
 constexpr qreal kCavaliere = 0.98;
 // A rider's head to a standing knave's.
@@ -67,7 +76,8 @@ Cavaliere Di(Seme seme)
 {
     // One horse for the four, each in its own light coat: dun with a dark
     // brown mane, cream with a tan one, pale grey with a slate one, white
-    // with a black one.
+    // with a light slate one (a black mane, the rider's arm and the sword's
+    // hilt ran together into one dark patch at the natural size).
     const Tinta crema = Tono(QColor(0xFF, 0xF9, 0xEC), QColor(0xF2, 0xE6, 0xCA), QColor(0xD2, 0xBC, 0x94));
     const Tinta crini = Tono(QColor(0xD8, 0xA8, 0x60), QColor(0xB8, 0x84, 0x40), QColor(0x86, 0x5A, 0x28));
     const Tinta baio = Tono(QColor(0xF6, 0xE4, 0xC2), QColor(0xE4, 0xC8, 0x94), QColor(0xBE, 0x9C, 0x64));
@@ -75,7 +85,7 @@ Cavaliere Di(Seme seme)
     const Tinta grigio = Tono(QColor(0xF6, 0xF6, 0xF4), QColor(0xDE, 0xDE, 0xDC), QColor(0xAE, 0xB0, 0xB4));
     const Tinta criniGrigi = Tono(QColor(0x9C, 0x9C, 0xA4), QColor(0x74, 0x74, 0x7E), QColor(0x50, 0x50, 0x5A));
     const Tinta bianco = Tono(QColor(0xFF, 0xFF, 0xFF), QColor(0xF6, 0xF4, 0xEE), QColor(0xCC, 0xC6, 0xB8));
-    const Tinta criniNeri = Tono(QColor(0x6A, 0x60, 0x5C), QColor(0x44, 0x3C, 0x3A), QColor(0x28, 0x22, 0x22));
+    const Tinta criniArdesia = Tono(QColor(0xD0, 0xCE, 0xD4), QColor(0xA8, 0xA6, 0xB0), QColor(0x80, 0x7E, 0x88));
     switch (seme) {
     case Seme::Bastoni: // walking to the left, the near foreleg raised; the club on his shoulder
         return {true,
@@ -90,9 +100,9 @@ Cavaliere Di(Seme seme)
                 false,
                 {19.0, 34.6},
                 {16.4, 30.8},
-                -36,
-                24,
-                {baio, criniScuri, Tono(Smorza(kRosso)), kOro, kRossoScuro},
+                -34,
+                22.6,
+                {baio, criniScuri, Tono(Smorza(kRosso)), kOro, kBriglia},
                 Tono(QColor(0x58, 0xB0, 0x58), kVerde, QColor(0x16, 0x60, 0x22)),
                 0,
                 {25.8, 47.8},
@@ -100,9 +110,8 @@ Cavaliere Di(Seme seme)
                 {26.2, 37.4},
                 6.2,
                 23.3,
-                {0.4, -0.3, -0.2, 0.2, 0.3, 0, QColor(0xD4, 0x9A, 0x62), 0, 0.5, -0.3, -0.5, 0.3, 0.6,
-                 volti::Taglio::Mandorla, fanti::Lineamenti::Bocca::Quieta, QColor(0x6A, 0x44, 0x22),
-                 volti::Naso::Corto}};
+                {0.4, -0.3, -0.2, 0.2, 0.3, 0, Qt::transparent, 0, 0.5, -0.3, -0.5, 0.3, 0.6, volti::Taglio::Mandorla,
+                 fanti::Lineamenti::Bocca::Quieta, QColor(0x6A, 0x44, 0x22), volti::Naso::Corto}};
     case Seme::Coppe: // cantering, the near foreleg reaching out, the cup lifted
         return {false,
                 {{{29, 50}, {33.6, 54.8}, {36.8, 59.2}, {38.0, 61.0}},
@@ -115,10 +124,10 @@ Cavaliere Di(Seme seme)
                 4,
                 true,
                 {13.0, 27.0},
-                {10.6, 21.4},
+                {10.6, 25.2},
                 0,
-                17,
-                {crema, crini, Tono(Smorza(kOro)), kRosso, kRossoScuro},
+                19.5,
+                {crema, crini, Tono(Smorza(kOro)), kRosso, kBriglia},
                 Tono(QColor(0xE8, 0x50, 0x3C), kRosso, QColor(0x98, 0x16, 0x12)),
                 4,
                 {27, 46.4},
@@ -140,12 +149,12 @@ Cavaliere Di(Seme seme)
                  1.0},
                 16,
                 false,
-                {28.2, 28.4},
-                {28.8, 20.0},
+                {27.4, 26.8},
+                {26.2, 19.0},
                 0,
                 12.6,
                 {grigio, criniGrigi, Tono(QColor(0xF4, 0xD8, 0x6A), QColor(0xE4, 0xB8, 0x34), QColor(0xA8, 0x80, 0x18)),
-                 kRosso, kRossoScuro},
+                 kRosso, kBriglia},
                 Tono(QColor(0xFA, 0xEA, 0x80), QColor(0xF2, 0xCE, 0x2C), QColor(0xB0, 0x8C, 0x0C)),
                 8,
                 {25, 48.4},
@@ -153,7 +162,7 @@ Cavaliere Di(Seme seme)
                 {25.2, 38.6},
                 7.4,
                 23.6,
-                {0.2, 0, 0.2, 0.4, 0, 0.2, QColor(0xB8, 0x84, 0x52), 0, 0.5, 0.3, 0.6, 0.3, 0.5, volti::Taglio::Aperto,
+                {0.2, 0, 0.2, 0.4, 0, 0.2, Qt::transparent, 0, 0.5, 0.3, 0.6, 0.3, 0.5, volti::Taglio::Aperto,
                  fanti::Lineamenti::Bocca::Quieta, QColor(0x4C, 0x60, 0x74), volti::Naso::Dritto}};
     case Seme::Spade: // a high-stepping trot, the neck arched; the sword raised before him
         return {true,
@@ -166,15 +175,15 @@ Cavaliere Di(Seme seme)
                  1.0},
                 0,
                 false,
-                {28.4, 28.0},
-                {29.6, 22.6},
-                18,
-                25,
-                {bianco, criniNeri, Tono(Smorza(kViola)), kOro, kNero},
+                {29.4, 28.4},
+                {31.2, 23.4},
+                22,
+                24,
+                {bianco, criniArdesia, Tono(Smorza(kViola)), kOro, kBrigliaChiara},
                 Tono(QColor(0x5C, 0x8C, 0xEC), kBlu, QColor(0x1A, 0x3C, 0x9C)),
                 -5,
-                {25.4, 48.4},
-                {24.8, 55.8},
+                {24.4, 48.4},
+                {22.6, 55.4},
                 {27, 38},
                 8.6,
                 20.8,
@@ -236,7 +245,8 @@ void Volto(QPainter &p, QPointF c, int verso, const Tinta &capelli, qreal lunghi
     QPainterPath ciocche; // locks combed back behind the ear
     for (qreal d : {0.0, 0.8, 1.6}) {
         ciocche.moveTo(c + QPointF(s * (0.6 - d), -4.0 + d * 0.2));
-        ciocche.quadTo(c + QPointF(-s * (3.0 + d * 0.3), -3.4 + d * 0.5), c + QPointF(-s * (4.4 + d * 0.2), 1.0 + d));
+        ciocche.quadTo(c + QPointF(-s * (3.0 + d * 0.3), -3.4 + d * 0.5),
+                       c + QPointF(-s * (4.2 + d * 0.2), 0.2 + d * 0.5));
     }
     p.setPen(Penna(capelli.ombra, kTrattoInterno));
     p.setBrush(Qt::NoBrush);
@@ -261,7 +271,13 @@ void DisegnaCavallo(QPainter &p, Seme seme)
     const Cavaliere c = Di(seme);
     const Veste v = VesteDi(seme, 9);
     const int verso = c.sinistra ? -1 : 1;
-    const QTransform cornice = Cornice(c);
+    // The horse a little narrower about the saddle than it was drawn, so
+    // that muzzle and tail keep white between them and the card's edge.
+    QTransform stretto;
+    stretto.translate(kSella.x(), 0);
+    stretto.scale(kStrettoCavallo, 1);
+    stretto.translate(-kSella.x(), 0);
+    const QTransform cornice = stretto * Cornice(c);
     const Tela cavallo{p, cornice};
     const Tela cavaliere{p, CorniceCavaliere(c)};
 
@@ -322,14 +338,18 @@ void DisegnaCavallo(QPainter &p, Seme seme)
         QPainterPath lato;
         lato.addRect(QRectF(r.center().x() + 0.6, r.top(), r.width(), r.height()));
         Ombra(p, Intersezione(b, lato), abito.ombra);
+        // and the lit tone laid flat down the side towards it.
+        QPainterPath lume;
+        lume.addRect(QRectF(r.left() - 1, r.top(), r.width() * 0.3 + 1, r.height()));
+        Ombra(p, Intersezione(b, lume), abito.luce);
     }
     const QPointF f = c.piede;
     // Each his own boots: brown riding boots, black ones, tan ones, and the
-    // swordsman's steel.
+    // swordsman's oxblood leather, dark against his white horse's legs.
     const Tinta stivale = seme == Seme::Coppe
         ? Tono(QColor(0x6A, 0x5E, 0x5A), QColor(0x44, 0x3A, 0x38), QColor(0x2C, 0x24, 0x22))
         : seme == Seme::Denari ? Tono(QColor(0xC0, 0x8A, 0x50), QColor(0x9C, 0x68, 0x34), QColor(0x70, 0x46, 0x1C))
-        : seme == Seme::Spade  ? Tono(QColor(0xE4, 0xE8, 0xF0), QColor(0xB0, 0xB6, 0xC4), QColor(0x70, 0x76, 0x88))
+        : seme == Seme::Spade  ? Tono(QColor(0xA4, 0x54, 0x3C), QColor(0x7A, 0x34, 0x24), QColor(0x52, 0x20, 0x16))
                                : kStivale;
     QPainterPath gamba = Arto({{21, 40.8}, c.ginocchio, f}, {4.0, 3.0, 2.4});
     const Tinta calza = Tono(Smorza(v.calzaSinistra));
@@ -393,6 +413,9 @@ void DisegnaCavallo(QPainter &p, Seme seme)
         : seme == Seme::Denari                  ? fanti::kCastanoT
                                                 : fanti::kNeroT;
     Volto(p, viso, verso, capelli, seme == Seme::Coppe ? 0.8 : 0, c.lineamenti);
+    // The clubs' horseman a grown man, bearded: the other riders are youths.
+    if (seme == Seme::Bastoni)
+        fanti::Barba(p, viso + QPointF(0, -0.5), verso * 0.7, 0, kBarbaCavaliere);
     Cappello(p, seme, viso, verso, v.copricapo);
     p.restore();
 
@@ -410,12 +433,11 @@ void DisegnaCavallo(QPainter &p, Seme seme)
     const qreal angolo = verso * c.angolo;
     const qreal r = qDegreesToRadians(angolo);
     switch (seme) {
-    case Seme::Bastoni:
-    case Seme::Spade: // the grip in the fist, the rest beyond it
-        // The fist low on a sword's grip, so that the guard shows above it.
-        EmblemaTenuto(p, seme,
-                      mano + QPointF(std::sin(r), -std::cos(r)) * (c.misura / 2 - (seme == Seme::Spade ? 2.4 : 1.6)),
-                      c.misura, angolo, Ornato::No, seme == Seme::Spade ? verso * kCurvaSpada : 0);
+    case Seme::Bastoni: // the grip in the fist, the rest beyond it
+        EmblemaTenuto(p, seme, mano + QPointF(std::sin(r), -std::cos(r)) * (c.misura / 2 - 1.6), c.misura, angolo);
+        break;
+    case Seme::Spade: // the fist on the grip's middle, the guard above it
+        SpadaTenuta(p, mano, c.misura, angolo, verso);
         break;
     case Seme::Coppe: // borne on the fist by its foot, the knuckles clear below it
         EmblemaTenuto(p, seme, mano - QPointF(0, c.misura * 0.5 + 1.2), c.misura, 0);

@@ -348,10 +348,20 @@ QPointF DisegnaCavallo(const Tela &tela, const Andatura &a, const Finimenti &f)
 
     // Shade engraved under the belly, on the hindquarters and along the
     // underside of the neck: one hatching for the three.
+    // Each bounded by one long curve, as a printer's second colour lies:
+    // ovals read as patches stuck on.
     QPainterPath ventre;
-    ventre.addEllipse(QPointF(20, 58), 11, 4.2);
+    ventre.moveTo(6, 62);
+    ventre.lineTo(6, 53.6);
+    ventre.quadTo(20, 55.6, 33, 53.4);
+    ventre.lineTo(33, 62);
+    ventre.closeSubpath();
     QPainterPath coscia;
-    coscia.addEllipse(QPointF(10, 51), 3.5, 5);
+    coscia.moveTo(0, 43.6);
+    coscia.lineTo(6.4, 43.6);
+    coscia.quadTo(13.2, 49.6, 9.2, 57.6);
+    coscia.lineTo(0, 57.6);
+    coscia.closeSubpath();
     QPainterPath gola; // a strip just inside the throat
     gola.moveTo(36.6, 32.4);
     gola.lineTo(35, 35.6);

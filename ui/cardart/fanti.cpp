@@ -14,34 +14,31 @@ namespace {
 
 // The knaves are drawn standing on y = 63.5; the platform's top is this much lower.
 constexpr qreal kAbbassa = 1;
-// A held blade bends as the pips' do.
-constexpr qreal kCurvaSpada = 1.6;
+// Beards light enough to stay apart from the eyes at the natural size.
+const Tinta kBarbaCastana{QColor(0xC0, 0x8A, 0x56), QColor(0xA0, 0x6C, 0x3A), QColor(0x7A, 0x4E, 0x26)};
 
 } // namespace
 
 namespace fanti {
 
-// In green, his cudgel held low at his side, its head by his foot, standing
-// at ease, a wide hat.
+// A curly-haired youth in a soft violet bonnet and a green doublet braided
+// in gold; his cudgel held upright at his side.
 void FanteDiBastoni(QPainter &p)
 {
-    // Low at his side, leaning out, its head by his foot: the other knaves
-    // raise or hold out their emblems, so his reads apart at a glance.
-    EmblemaTenuto(p, Seme::Bastoni, {35.6, 45.7}, 28, 165);
     // The leg he stands on, and the other set out to the side at ease, its
-    // knee turned out; in brown, so that the green cudgel stands apart.
+    // knee turned out; red hose under the green.
     const Profilo ferma = ProfiloArto({{{19.8, 40}, 4.4}, {{19.2, 50.6}, 3.0}, {{18.8, 54}, 3.4}, {{18.2, 61.6}, 2.2}});
-    Forma(p, ferma, kMarroneT, 0.9, 0.5);
-    OmbraOltre(p, ferma, {20.0, 40}, {18.6, 62}, kMarroneT.ombra);
+    Forma(p, ferma, kRossoT, 0.9, 0.5);
+    OmbraOltre(p, ferma, {20.0, 40}, {18.6, 62}, kRossoT.ombra);
     Segna(p, Tratti({{{17.4, 56.2}, {20.2, 56.6}}}), kOcraT.corpo, kPiega);
     Scarpa(p, {18.6, 62.9}, {15.6, 63.2});
     const Profilo libera =
         ProfiloArto({{{24.0, 40}, 4.6}, {{26.2, 50.2}, 3.1}, {{27.0, 53.4}, 3.4}, {{28.8, 60.6}, 2.2}});
-    Forma(p, libera, kMarroneT, 0.9, 0.5);
-    OmbraOltre(p, libera, {24.8, 40}, {29.4, 60}, kMarroneT.ombra);
+    Forma(p, libera, kRossoT, 0.9, 0.5);
+    OmbraOltre(p, libera, {24.8, 40}, {29.4, 60}, kRossoT.ombra);
     Segna(p, Tratti({{{25.0, 51.0}, {26.4, 51.8}, {27.8, 51.4}}}), kOcraT.corpo, kPiega);
     Scarpa(p, {28.8, 62.2}, {30.6, 63.2});
-    // Curls round the head under the hat, the neck.
+    // Curls round the head under the cap, the neck.
     const Profilo riccioli{{15.6, 12},   {15, 14},     {15.6, 15.4}, {15.2, 16.8}, {16.2, 17.6},
                            {17.6, 16.6}, {21.4, 16.6}, {22.8, 17.6}, {23.8, 16.8}, {23.4, 15.4},
                            {24, 14},     {23.4, 12},   {19.5, 10.4}};
@@ -53,31 +50,47 @@ void FanteDiBastoni(QPainter &p)
                   {{23.4, 15.8}, {22.8, 16.4}, {22.9, 17.2}}}),
           kCastanoT.luce);
     Forma(p, ProfiloArto({{{19.6, 18.2}, 3.9}, {{19.6, 21.6}, 4.2}}), kPelleT, 0.8, 0, kBordoPelle);
-    // The doublet with its skirt, slashed on the chest, edged in gold.
+    // The doublet with its skirt, braided across the chest, edged in gold.
     const Profilo farsetto{{14.2, 22.2}, {19.5, 21.2}, {25, 21.8}, {26, 26.5},   {24.6, 33.2},
                            {27.4, 40.6}, {21, 42.2},   {14, 40.6}, {15.6, 33.2}, {13.6, 26.5}};
     Forma(p, farsetto, kVerdeT);
-    QPainterPath tagli;
-    for (qreal x : {16.8, 18.4, 21.6, 23.2})
-        tagli.addPath(Taglio(x, 23.8, 31));
-    Riempi(p, tagli, kOcraT.corpo, kVerdeT.ombra, kTrattoInterno);
     OmbraOltre(p, farsetto, {22.5, 21}, {24.5, 42}, kVerdeT.ombra);
-    Segna(p, Tratti({{{20, 22}, {20, 33}}}), kOcraT.corpo, 0.8);
-    Segna(p, Tratti({{{14.6, 40.4}, {21, 41.6}, {26.8, 40.4}}}), kOcraT.corpo, 0.8);
+    OmbraOltre(p, farsetto, {15.8, 42}, {16.4, 21}, kVerdeT.luce);
+    Segna(p, Tratti({{{17.0, 26.0}, {22.2, 26.0}}, {{17.0, 28.4}, {22.2, 28.4}}, {{17.2, 30.8}, {22.0, 30.8}}}),
+          kOcraT.corpo, 0.7);
+    QPainterPath alamari;
+    for (qreal y : {26.0, 28.4, 30.8})
+        for (qreal x : {16.9, 22.3})
+            alamari.addEllipse(QPointF(x, y), 0.5, 0.5);
+    Riempi(p, alamari, kOcraT.luce, kOcraT.ombra, kTrattoFine);
+    Bordura(p, Tratti({{{14.6, 40.4}, {21, 41.6}, {26.8, 40.4}}}), kOcraT.corpo, kVerdeT.ombra, 1.0);
     Segna(p, Tratti({{{17.4, 35}, {16.2, 40.2}}, {{21, 35}, {21, 41.2}}, {{24, 35}, {25.6, 40.2}}}), kVerdeT.ombra,
           kTrattoFine);
+    if (OrnatoMinuto()) {
+        QPainterPath stelle;
+        for (QPointF c : {QPointF(16.8, 37.6), QPointF(19.2, 38.8), QPointF(22.8, 38.6), QPointF(25.0, 38.0)})
+            stelle.addEllipse(c, 0.35, 0.35);
+        p.setPen(Qt::NoPen);
+        p.setBrush(kOcraT.corpo);
+        p.drawPath(stelle);
+    }
     Forma(p, ProfiloArto({{{15.4, 33.8}, 1.5}, {{24.8, 33.4}, 1.5}}), kMarroneT, 0.4, 0);
+    Ellisse(p, {19.8, 33.6}, 0.9, 0.8, kOcraT.luce, kOcraT.ombra, kTrattoFine);
     // A purse at the belt.
     Forma(p, {{21.6, 34.6}, {24.2, 34.4}, {24.6, 37.6}, {23, 38.4}, {21.2, 37.4}}, kMarroneT, 0.6, 0);
-    // One fist on the hip, the other round the cudgel's grip.
+    // One fist on the hip; white sleeves, so that the cudgel's golden
+    // leaves stand clear of the arm.
     const Profilo sinistro = ProfiloArto({{{14.8, 23}, 3.8}, {{10.2, 29.2}, 3.2}, {{14.2, 35.2}, 2.6}});
-    Forma(p, sinistro, kOcraT, 0.8, 0.5);
-    OmbraOltre(p, sinistro, {14, 23}, {11, 35}, kOcraT.ombra);
+    Forma(p, sinistro, kLinoT, 0.8, 0.5);
+    OmbraOltre(p, sinistro, {14, 23}, {11, 35}, kLinoT.ombra);
     Mano(p, {14.8, 35.6}, 1.4, -30);
-    const Profilo destro = ProfiloArto({{{24.8, 22.8}, 3.8}, {{28.6, 28.6}, 3.2}, {{31.8, 33.4}, 2.6}});
-    Forma(p, destro, kOcraT, 0.8, 0.5);
-    OmbraOltre(p, destro, {24, 23.8}, {31.2, 34.0}, kOcraT.ombra);
-    Mano(p, {32.6, 34.6}, 1.5, 60);
+    // The other arm down and out, the fist round the cudgel's grip, its
+    // head standing up clear of his shoulder.
+    const Profilo destro = ProfiloArto({{{24.8, 22.8}, 3.8}, {{29.2, 29.6}, 3.2}, {{32.4, 35.8}, 2.6}});
+    Forma(p, destro, kLinoT, 0.8, 0.5);
+    OmbraOltre(p, destro, {24, 23.8}, {31.8, 36.2}, kLinoT.ombra);
+    EmblemaTenuto(p, Seme::Bastoni, {35.4, 26.2}, 26, 10);
+    Mano(p, {33.4, 37.4}, 1.5, 10);
     // Puffed sleeve heads, slashed.
     for (const auto &[x, a] : {std::pair{14.8, -35.0}, std::pair{24.6, 40.0}}) {
         const Profilo spalla = Ovale({x, 23}, 2.5, 1.7, a);
@@ -85,17 +98,19 @@ void FanteDiBastoni(QPainter &p)
         Segna(p, Tratti({{{x - 0.8, 22}, {x - 0.6, 24}}, {{x + 0.6, 22}, {x + 0.8, 24}}}), kOcraT.corpo, 0.45);
     }
     Forma(p, {{16, 21.6}, {19.5, 20.2}, {23, 21.6}, {21.4, 23.2}, {19.5, 22.4}, {17.6, 23.2}}, kLinoT, 0.4, 0);
-    Volto(p, CentroViso(Seme::Bastoni), 0.5, 4, 0.3,
-          {0.4, -0.3, -0.2, -0.3, 0.25, 0.3, QColor(0xB0, 0x7A, 0x48), 0.6, 0.4, -0.6, 0, -0.4, 0.3,
-           volti::Taglio::Mandorla, Lineamenti::Bocca::Quieta, QColor(0x6A, 0x58, 0x2C), volti::Naso::Largo});
-    // The wide hat, tilted, with a red band.
-    Forma(p, {{15.8, 11}, {16.2, 7}, {18, 5.6}, {21.5, 5.8}, {23.2, 7.2}, {23.4, 11}}, kMarroneT, 0.9, 0.5);
-    Segna(p, Tratti({{{18.4, 6.4}, {19, 8.6}}, {{21.2, 6.4}, {21, 8.6}}}), kMarroneT.ombra);
-    Forma(p, ProfiloArto({{{16.2, 9.6}, 1.4}, {{23, 9.8}, 1.4}}), kRossoT, 0.4, 0);
-    const Profilo tesa{{11.2, 12.6}, {13, 10.4},   {19.5, 9.8},  {26.6, 10.4},
-                       {28.4, 11.6}, {26.4, 12.8}, {19.5, 12.4}, {13.4, 13.4}};
-    Forma(p, tesa, kMarroneT, 0.7, 0.4);
-    Segna(p, Tratti({{{14.5, 12.2}, {19.5, 11.6}, {25.5, 11.9}}}), kMarroneT.ombra);
+    Volto(p, CentroViso(Seme::Bastoni), 0.5, 4, 0,
+          {0.1, 0, -0.2, 0.2, 0, 0.3, Qt::transparent, 0, 0, -0.2, 0, 0.2, 0, volti::Taglio::Aperto,
+           Lineamenti::Bocca::Quieta, QColor(0x6A, 0x58, 0x2C), volti::Naso::Largo});
+    // A soft bonnet of violet cloth puffed over to one side above a gold
+    // band turned up round his brow.
+    const Profilo cuffia{{15.8, 11.0}, {15.4, 8.6}, {17.0, 6.6}, {20.4, 5.8},
+                         {23.8, 6.4},  {25.8, 7.8}, {25.0, 9.4}, {23.4, 11.0}};
+    Forma(p, cuffia, kViolaT, 0.9, 0.5);
+    OmbraOltre(p, cuffia, {21.6, 4}, {23.6, 12}, kViolaT.ombra);
+    Segna(p, Tratti({{{17.8, 7.0}, {18.4, 9.8}}, {{20.6, 6.4}, {21.0, 9.8}}, {{23.4, 7.0}, {23.0, 9.8}}}),
+          kViolaT.ombra, kPiega);
+    const Profilo risvolto{{15.0, 12.8}, {15.2, 10.4}, {19.5, 9.6}, {23.8, 10.4}, {24.0, 12.8}, {19.5, 12.0}};
+    Forma(p, risvolto, kOcraT, 0.6, 0.4);
 }
 
 // Stepping forward, the cup held out before him, his other fist on the hip,
@@ -136,7 +151,8 @@ void FanteDiCoppe(QPainter &p)
         tagli.addPath(Taglio(x, 24, 31.2));
     Riempi(p, tagli, kLinoT.corpo, kBluT.ombra, kTrattoInterno);
     OmbraOltre(p, farsetto, {27.5, 21}, {29, 42}, kBluT.ombra);
-    Segna(p, Tratti({{{19.4, 40.4}, {25, 41.6}, {30.8, 40.4}}}), kOcraT.corpo, 0.8);
+    OmbraOltre(p, farsetto, {20.8, 42}, {22.4, 21}, kBluT.luce);
+    Bordura(p, Tratti({{{19.4, 40.4}, {25, 41.6}, {30.8, 40.4}}}), kOcraT.corpo, kBluT.ombra, 1.0);
     Segna(p, Tratti({{{22, 35.2}, {20, 40.2}}, {{25, 35.2}, {24.6, 41.2}}, {{28.2, 35.2}, {30, 40.2}}}), kBluT.ombra,
           kTrattoFine);
     Forma(p, ProfiloArto({{{21.4, 34}, 1.5}, {{29.6, 33.8}, 1.5}}), kOcraT, 0.4, 0);
@@ -172,39 +188,41 @@ void FanteDiCoppe(QPainter &p)
     Ellisse(p, {23.2, 11.2}, 0.8, 0.8, kOcraT.corpo, kOcraT.ombra, kTrattoFine);
 }
 
-// The coin raised high at arm's length, a fist on the hip, a long coat.
+// A fair-haired page: the coin raised high at arm's length, a fist on the
+// hip, a tunic to the knee over yellow hose.
 void FanteDiDenari(QPainter &p)
 {
-    // He stands on one leg, the other at ease and turned out.
+    // He stands on one leg, the other at ease and turned out, in yellow hose
+    // gartered in crimson below the knee.
     const Profilo ferma =
-        ProfiloArto({{{16.8, 48}, 3.6}, {{16.5, 54.4}, 2.7}, {{16.5, 56.8}, 3.0}, {{16.2, 61.8}, 2.1}});
+        ProfiloArto({{{17.0, 40}, 4.2}, {{16.6, 50.6}, 3.0}, {{16.5, 54.0}, 3.2}, {{16.2, 61.8}, 2.1}});
     const Profilo libera =
-        ProfiloArto({{{22.4, 48}, 3.6}, {{23.9, 54.2}, 2.7}, {{24.6, 56.8}, 3.0}, {{26.4, 61.4}, 2.1}});
+        ProfiloArto({{{22.2, 40}, 4.4}, {{23.8, 50.4}, 3.0}, {{24.6, 53.6}, 3.2}, {{26.4, 61.4}, 2.1}});
     Forma(p, ferma, kOcraT, 0.7, 0.5);
-    OmbraOltre(p, ferma, {16.8, 48}, {16.2, 62}, kOcraT.ombra);
+    OmbraOltre(p, ferma, {17.0, 40}, {16.2, 62}, kOcraT.ombra);
     Forma(p, libera, kOcraT, 0.7, 0.5);
-    OmbraOltre(p, libera, {22.4, 48}, {26.4, 62}, kOcraT.ombra);
-    Segna(p, Tratti({{{15, 53.4}, {18, 53.6}}, {{22.2, 53.2}, {25.2, 53.8}}}), kCremisiT.corpo, kPiega);
+    OmbraOltre(p, libera, {22.2, 40}, {26.4, 62}, kOcraT.ombra);
+    Segna(p, Tratti({{{15.0, 52.6}, {18.1, 52.8}}, {{22.2, 52.4}, {25.4, 53.0}}}), kCremisiT.corpo, 0.8);
     Scarpa(p, {16.8, 62.8}, {12.8, 63.2});
     Scarpa(p, {25.8, 62.4}, {29.4, 63.3});
-    // Hair cut straight at the jaw, as pages wore it.
-    const Profilo zazzera{{16, 15},     {16.4, 12},   {19.5, 11},   {22.8, 12},   {23.2, 15},  {23.6, 18.2},
-                          {23.6, 18.2}, {21.8, 18.2}, {17.2, 18.2}, {15.4, 18.2}, {15.4, 18.2}};
-    Forma(p, zazzera, kCastanoT, 0.8, 0.5);
-    Segna(p, Tratti({{{16.2, 14}, {16.2, 17.8}}, {{22.8, 14}, {22.8, 17.8}}}), kCastanoT.luce);
-    Forma(p, ProfiloArto({{{19.5, 19}, 3.9}, {{19.5, 22.5}, 4.2}}), kPelleT, 0.8, 0, kBordoPelle);
-    // The coat, gathered at the waist and falling to the knee, edged in gold.
-    const Profilo cappotto{{13.6, 22.6}, {19.5, 21.6}, {25.4, 22.4}, {26.2, 27.5}, {24.6, 33.6}, {28.6, 43},
-                           {30.2, 50.8}, {20, 51.8},   {9.2, 50.8},  {11.4, 43},   {15, 33.6},   {13.4, 27.5}};
+    // Fair hair cut straight at the jaw, as pages wore it.
+    const Profilo zazzera{{15.8, 15},   {16.2, 11.6}, {19.5, 10.6}, {22.8, 11.6}, {23.2, 15},  {23.8, 19.2},
+                          {23.8, 19.2}, {21.8, 19.0}, {17.2, 19.0}, {15.2, 19.2}, {15.2, 19.2}};
+    Forma(p, zazzera, kBiondoT, 0.8, 0.5);
+    Segna(p, Tratti({{{16.2, 14}, {16.0, 18.6}}, {{22.8, 14}, {23.0, 18.6}}}), kBiondoT.ombra);
+    // The tunic, gathered at the waist and falling to the knee, edged in gold.
+    const Profilo cappotto{{13.6, 22.6}, {19.5, 21.6}, {25.4, 22.4}, {26.2, 27.5}, {24.6, 33.6}, {27.0, 39.6},
+                           {28.4, 46.4}, {19.8, 47.4}, {11.0, 46.4}, {12.4, 39.6}, {15, 33.6},   {13.4, 27.5}};
     Forma(p, cappotto, kCremisiT, 1.2, 0.6);
-    OmbraOltre(p, cappotto, {21, 21}, {25, 52}, kCremisiT.ombra);
+    OmbraOltre(p, cappotto, {21, 21}, {24.6, 48}, kCremisiT.ombra);
+    OmbraOltre(p, cappotto, {12.8, 48}, {15.8, 21}, kCremisiT.luce);
     Segna(p,
-          Tratti({{{17.2, 36}, {14.8, 44}, {13.8, 50.4}},
-                  {{22.6, 36}, {25, 44}, {26.2, 50.4}},
-                  {{18.4, 36}, {17.6, 44}, {17.4, 50.8}}}),
+          Tratti({{{17.2, 35.6}, {15.4, 40.6}, {14.4, 46.2}},
+                  {{22.6, 35.6}, {24.4, 40.6}, {25.4, 46.4}},
+                  {{18.4, 35.6}, {17.8, 41.0}, {17.6, 46.8}}}),
           kCremisiT.ombra, kPiega);
-    Segna(p, Tratti({{{19.5, 22.4}, {19.5, 33}, {20, 51.2}}}), kOcraT.corpo, 1.1);
-    Segna(p, Tratti({{{10.2, 50}, {20, 51}, {29.4, 50}}}), kOcraT.corpo, 0.9);
+    Bordura(p, Tratti({{{19.5, 22.4}, {19.5, 33}, {19.8, 47.0}}}), kOcraT.corpo, kCremisiT.corpo, 1.2);
+    Bordura(p, Tratti({{{11.6, 45.8}, {19.8, 46.8}, {27.8, 45.8}}}), kOcraT.corpo, kCremisiT.corpo, 1.1);
     QPainterPath bottoni;
     for (qreal y : {25.0, 28.0, 31.0})
         bottoni.addEllipse(QPointF(19.5, y), 0.6, 0.6);
@@ -214,15 +232,15 @@ void FanteDiDenari(QPainter &p)
     const Profilo sinistro = ProfiloArto({{{14.2, 23.2}, 3.9}, {{9.2, 29.6}, 3.3}, {{13.8, 34.8}, 2.7}});
     Forma(p, sinistro, kCremisiT, 0.8, 0.5);
     OmbraOltre(p, sinistro, {13.4, 23.2}, {10, 35}, kCremisiT.ombra);
-    Segna(p, Tratti({{{12.2, 33}, {13.6, 33.6}}}), kOcraT.corpo, 1.1);
     Mano(p, {14.4, 35.4}, 1.4, -30);
     // The arm raised, the coin held up at its end.
-    const Profilo alzato = ProfiloArto({{{24.8, 23.2}, 3.9}, {{28.6, 18.2}, 3.3}, {{32.2, 14.4}, 2.7}});
+    const Profilo alzato = ProfiloArto({{{24.8, 23.2}, 3.9}, {{28.0, 20.6}, 3.3}, {{30.4, 18.2}, 2.7}});
     Forma(p, alzato, kCremisiT, 0.8, 0.5);
-    OmbraOltre(p, alzato, {32, 13}, {25.6, 23.8}, kCremisiT.ombra);
-    Segna(p, Tratti({{{30.6, 14.8}, {31.8, 16}}}), kOcraT.corpo, 1.1);
-    EmblemaTenuto(p, Seme::Denari, {35.0, 8.4}, 16, 0);
-    Mano(p, {32.8, 13.8}, 1.4, -45);
+    OmbraOltre(p, alzato, {30.6, 17}, {25.6, 23.8}, kCremisiT.ombra);
+    Segna(p, Tratti({{{29.4, 17.4}, {30.6, 18.6}}}), kOcraT.corpo, 1.1);
+    // Held up on his fist by its rim, the face of it clear.
+    EmblemaTenuto(p, Seme::Denari, {33.9, 10.6}, 16, 0);
+    Mano(p, {31.2, 17.0}, 1.4, -45);
     for (const auto &[x, a] : {std::pair{14.4, -35.0}, std::pair{24.6, 60.0}}) {
         const Profilo spalla = Ovale({x, 23.4}, 2.5, 1.7, a);
         Forma(p, spalla, kCremisiT, 0.6, 0);
@@ -230,25 +248,29 @@ void FanteDiDenari(QPainter &p)
     }
     Forma(p, {{15.8, 22.8}, {19.5, 21.2}, {23.2, 22.8}, {21.4, 24.4}, {19.5, 23.6}, {17.6, 24.4}}, kOcraT, 0.4, 0);
     Volto(p, CentroViso(Seme::Denari), 0.4, 3, 0.12,
-          {0.3, 0.3, 0.3, 0.6, 0.1, 0.3, QColor(0xA8, 0x74, 0x48), 0, 0, 0.1, 0.3, 0.2, 0.0, volti::Taglio::Aperto,
+          {0.3, 0.3, 0.3, 0.6, 0.1, 0.3, Qt::transparent, 0, 0, 0.1, 0.3, 0.2, 0.0, volti::Taglio::Aperto,
            Lineamenti::Bocca::Quieta, QColor(0x56, 0x66, 0x38), volti::Naso::Largo});
-    // A low black velvet cap with a golden brim, a white feather swept back:
-    // dark beside the coin, so that the coin's gold and red stand out.
-    const Profilo piuma{{17.6, 10.6}, {15.6, 6.8}, {12.4, 4.8}, {10.2, 5.8},
-                        {10.8, 9},    {12, 7.8},   {13.6, 8.6}, {16.2, 11.8}};
-    Forma(p, piuma, kLinoT, 0.6, 0, kBordoPiuma);
-    Segna(
-        p,
-        Tratti(
-            {{{16.6, 10.6}, {14.4, 7.4}, {12, 6.2}, {11.4, 7.6}}, {{14.6, 7}, {14, 6.2}}, {{13.2, 6.4}, {12.8, 5.6}}}),
-        kLinoT.ombra);
-    Forma(p, {{15.4, 13.5}, {15.6, 10.4}, {17.4, 8.6}, {21.8, 8.6}, {23.6, 10.4}, {23.6, 13.5}}, kNeroT, 0.9, 0.5);
-    Segna(p, Tratti({{{18, 9.6}, {18.3, 12.2}}, {{21, 9.6}, {21.2, 12.2}}}), kNeroT.luce);
-    Forma(p, ProfiloArto({{{15.6, 12.8}, 1.6}, {{23.4, 12.8}, 1.6}}), kOcraT, 0.4, 0);
+    // A rolled hood worn as a hat: a padded roll wound with a gold band, the
+    // cloth gathered above it: black velvet and crimson beside the coin, so
+    // that the coin's gold stands out, and no other suit's colour.
+    const Profilo foggia{{16.2, 10.6}, {16.0, 8.4}, {17.6, 7.0},  {20.8, 6.6},
+                         {23.6, 7.4},  {25.2, 9.4}, {24.4, 11.0}, {23.0, 10.6}};
+    Forma(p, foggia, kCremisiT, 0.8, 0.5);
+    Segna(p, Tratti({{{18.6, 7.4}, {19.0, 9.6}}, {{21.2, 7.0}, {21.6, 9.6}}, {{23.4, 7.8}, {23.6, 9.8}}}),
+          kCremisiT.ombra, kPiega);
+    const Profilo rotolo{{14.4, 12.0}, {15.0, 10.0}, {19.5, 9.0},  {24.0, 10.0},
+                         {24.6, 12.0}, {24.0, 13.8}, {19.5, 13.2}, {15.0, 13.8}};
+    Forma(p, rotolo, kNeroT, 0.8, 0.5);
+    Segna(p,
+          Tratti({{{15.8, 10.2}, {16.8, 13.4}},
+                  {{18.0, 9.4}, {19.0, 13.2}},
+                  {{20.4, 9.3}, {21.4, 13.3}},
+                  {{22.6, 9.8}, {23.4, 13.5}}}),
+          kOcraT.corpo, 0.7);
 }
 
-// A young page: the sword held point down at his side, the other hand on his
-// hip under a short cape, fair hair under a flat velvet cap.
+// A soldier with a pointed beard: the sword hanging point down at his
+// side, the other hand on his hip under a short cape, a steel morion.
 void FanteDiSpade(QPainter &p)
 {
     for (const auto &[d, x] : {std::pair{-1.0, 23.0}, std::pair{1.0, 27.8}}) {
@@ -262,9 +284,9 @@ void FanteDiSpade(QPainter &p)
     Scarpa(p, {30.6, 62.8}, {34.2, 63.2});
     const Profilo capelli{{21.6, 15}, {22, 11},   {25.5, 10},   {29, 11},  {29.6, 14},
                           {29, 16},   {29.6, 18}, {28.6, 19.4}, {22.4, 19}};
-    Forma(p, capelli, kBiondoT, 0.8, 0.5);
+    Forma(p, capelli, kCastanoT, 0.8, 0.5);
     Segna(p, Tratti({{{28.4, 13.6}, {29, 15.6}, {28.4, 17.4}}, {{22.6, 13.6}, {22.2, 15.6}, {22.8, 18.2}}}),
-          kBiondoT.ombra);
+          kCastanoT.luce);
     Forma(p, ProfiloArto({{{25.5, 18}, 3.9}, {{25.5, 21.5}, 4.2}}), kPelleT, 0.8, 0, kBordoPelle);
     // Puffed breeches, paned.
     const Profilo calzoni{{20.2, 38}, {25.2, 37.4}, {30.6, 38},   {31.4, 44},
@@ -286,15 +308,16 @@ void FanteDiSpade(QPainter &p)
     Segna(p, Tratti({{{19.6, 40}, {24.6, 41.2}, {29.8, 40}}}), kRossoT.corpo, 0.8);
     Forma(p, ProfiloArto({{{21, 34}, 1.4}, {{29, 33.8}, 1.4}}), kMarroneT, 0.4, 0);
     Segna(p, Tratti({{{21.6, 35.2}, {20.2, 39.6}}, {{25, 35.2}, {24.8, 40.6}}}), kLinoT.ombra, kPiega);
-    // The arm down to the sword's grip.
-    const Profilo braccio = ProfiloArto({{{20.4, 23.2}, 3.6}, {{17.6, 29.6}, 3.0}, {{15.2, 33.2}, 2.6}});
+    // The arm hanging down to the sword's grip.
+    const Profilo braccio = ProfiloArto({{{20.4, 23.2}, 3.6}, {{16.8, 29.8}, 3.0}, {{14.0, 34.6}, 2.6}});
     // In the cape's purple: the sword's red grip shows in the fist.
     Forma(p, braccio, kViolaT, 0.7, 0.5);
-    OmbraOltre(p, braccio, {21, 23.2}, {16, 33.4}, kViolaT.ombra);
-    Segna(p, Tratti({{{14.0, 32.2}, {16.4, 32.8}}}), kLinoT.corpo, 1.0);
-    // Held by the grip above the guard, so that the guard shows.
-    EmblemaTenuto(p, Seme::Spade, {13.2, 45.0}, 26, 192, Ornato::No, kCurvaSpada);
-    Mano(p, {14.8, 34.0}, 1.4, 90);
+    OmbraOltre(p, braccio, {21, 23.2}, {14.6, 34.8}, kViolaT.ombra);
+    Segna(p, Tratti({{{12.8, 33.8}, {15.4, 34.4}}}), kLinoT.corpo, 1.0);
+    // The sword hangs point down clear of his legs, the tip leaning out: the
+    // slender sword, whose guard stays clear of his hip.
+    SpadaTenuta(p, {13.2, 36.4}, 27, 194, 1, true);
+    Mano(p, {13.2, 36.4}, 1.4, 14);
     const Profilo spalla = Ovale({20.6, 23.6}, 2.4, 1.7, -65);
     Forma(p, spalla, kViolaT, 0.6, 0);
     Segna(p, Tratti({{{19.8, 22.6}, {20.4, 24.6}}, {{21.2, 22.4}, {21.6, 24.4}}}), kOcraT.corpo, 0.45);
@@ -304,6 +327,7 @@ void FanteDiSpade(QPainter &p)
                         {31.6, 42.8}, {29.4, 41.6}, {28.6, 37}, {28.2, 30},   {27.2, 24}};
     Forma(p, cappa, kViolaT, 1.2, 0.6);
     OmbraOltre(p, cappa, {34, 22}, {36.4, 42}, kViolaT.ombra);
+    OmbraOltre(p, cappa, {29.6, 42}, {28.6, 21}, kViolaT.luce);
     Segna(p,
           Tratti({{{30.6, 24.6}, {32, 33}, {33.8, 41.4}},
                   {{33.4, 25.4}, {35.2, 30.2}, {34.6, 34}, {35.8, 41.8}},
@@ -315,25 +339,19 @@ void FanteDiSpade(QPainter &p)
     Volto(p, CentroViso(Seme::Spade), -0.5, -3, -0.05,
           {-0.4, 0.4, 0.5, -0.3, -0.2, 0, Qt::transparent, 0, 0.2, 0.9, 0.6, 0.3, 0.8, volti::Taglio::Allungato,
            Lineamenti::Bocca::Serrata, QColor(0x3A, 0x26, 0x18), volti::Naso::Aquilino});
-    // A page's soft flat cap of black velvet, tilted over one ear, a golden
-    // brooch and a short white feather.
-    const Profilo tocco{{20.4, 12.0}, {20.8, 9.4},  {23.6, 7.8},  {28.2, 7.8},
-                        {31.4, 9.4},  {31.6, 11.4}, {28.4, 12.2}, {24.0, 12.6}};
-    Forma(p, tocco, kNeroT, 0.7, 0.5);
-    Segna(
-        p,
-        Tratti({{{21.2, 11.0}, {25.5, 10.8}, {31.0, 10.2}}, {{23.6, 8.6}, {24.6, 10.4}}, {{27.4, 8.4}, {27.8, 10.4}}}),
-        kNeroT.luce, kPiega);
-    const Profilo piuma{{29.4, 9.0}, {30.4, 6.0}, {32.6, 3.8}, {35.2, 3.6},
-                        {35.6, 4.8}, {34.2, 6.6}, {31.8, 8.4}, {30.6, 9.8}};
-    Forma(p, piuma, kLinoT, 0.6, 0, kBordoPiuma);
-    Segna(p,
-          Tratti({{{30.2, 9.2}, {32.4, 5.8}, {35.0, 4.2}},
-                  {{31.6, 7.2}, {31.4, 5.8}},
-                  {{33.0, 5.8}, {33.0, 4.4}},
-                  {{32.4, 7.0}, {33.6, 7.0}}}),
-          kLinoT.ombra);
-    Ellisse(p, {29.8, 10.0}, 0.8, 0.8, kOcraT.corpo, kOcraT.ombra, kTrattoFine);
+    Barba(p, CentroViso(Seme::Spade), -0.5, -3, kBarbaCastana, 0.5);
+    // A soldier's steel morion, its brim turned up before and behind, a
+    // crest along the crown and a red plume at the back.
+    const Profilo pennacchio{{29.0, 8.6}, {30.6, 5.4}, {33.4, 4.2}, {34.6, 5.4}, {33.0, 6.6}, {31.0, 9.0}};
+    Forma(p, pennacchio, kRossoT, 0.6, 0.3);
+    const Profilo cresta{{24.0, 8.0}, {24.2, 5.4}, {25.4, 3.8}, {26.6, 5.4}, {26.8, 8.0}};
+    Forma(p, cresta, kAcciaioT, 0.5, 0.3);
+    const Profilo coppo{{21.4, 11.6}, {21.6, 8.8}, {23.4, 6.8}, {27.6, 6.8}, {29.4, 8.8}, {29.6, 11.6}};
+    Forma(p, coppo, kAcciaioT, 0.8, 0.5);
+    const Profilo tesa{{19.4, 10.4}, {20.8, 11.9}, {25.5, 12.5}, {30.2, 11.9},
+                       {31.6, 10.4}, {30.8, 12.8}, {25.5, 13.8}, {20.2, 12.8}};
+    Forma(p, tesa, kAcciaioT, 0.6, 0.4);
+    Segna(p, Tratti({{{23.6, 10.6}, {25.5, 10.0}, {27.4, 10.6}}}), kOcraT.corpo, kPiega);
 }
 
 } // namespace fanti

@@ -8,6 +8,7 @@
 #include <QLineF>
 #include <QPolygonF>
 #include <QTransform>
+#include <QtMath>
 
 #include <algorithm>
 #include <cmath>
@@ -306,6 +307,80 @@ void Volto(QPainter &p, QPointF c, qreal verso, qreal inclina, qreal sorriso, co
         p.setPen(InchiostroDelPixelInUso() ? Penna(l.pelo.darker(120), kTrattoInterno) : QPen(Qt::NoPen));
         p.setBrush(InchiostroDelPixelInUso() ? l.pelo : l.pelo.darker(115));
         p.drawPath(baffi);
+    }
+    p.restore();
+}
+
+void Bordura(QPainter &p, const QPainterPath &linea, const QColor &fondo, const QColor &motivo, qreal largo)
+{
+    Segna(p, linea, fondo, largo);
+    if (!OrnatoMinuto())
+        return;
+    const qreal lungo = linea.length(), passo = largo * 1.5;
+    QPainterPath rombi;
+    for (qreal d = passo / 2; d < lungo; d += passo) {
+        const qreal t = linea.percentAtLength(d);
+        const QPointF c = linea.pointAtPercent(t);
+        const qreal a = qDegreesToRadians(-linea.angleAtPercent(t));
+        const QPointF u(std::cos(a), std::sin(a)), n(-u.y(), u.x());
+        rombi.addPolygon(QPolygonF(
+            {c - u * (largo * 0.45), c + n * (largo * 0.28), c + u * (largo * 0.45), c - n * (largo * 0.28)}));
+        rombi.closeSubpath();
+    }
+    p.setPen(Qt::NoPen);
+    p.setBrush(motivo);
+    p.drawPath(rombi);
+}
+
+void Barba(QPainter &p, QPointF c, qreal verso, qreal inclina, const Tinta &pelo, qreal largo)
+{
+    p.save();
+    p.translate(c);
+    p.rotate(inclina);
+    const qreal v = verso * 0.6;
+    if (largo >= 0.8) {
+        // A full beard grown into the moustache, from the cheeks round the
+        // jaw and over the upper lip: a beard and a moustache drawn apart
+        // read as a muzzle strapped on.
+        // At the natural size it starts lower on the cheeks and leaves the
+        // lip bare (a moustache there is finer than a pixel): the face keeps
+        // its skin.
+        const qreal g = InchiostroDelPixelInUso() ? 1.0 : 0;
+        const Profilo barba{{-3.0, 1.0 + g},    {-2.9, 3.2},  {-1.3 + v, 4.5},     {v, 4.8},
+                            {1.3 + v, 4.5},     {2.9, 3.2},   {3.0, 1.0 + g},      {2.2, 1.8 + g},
+                            {1.2 + v, 1.9 + g}, {v, 1.7 + g}, {-1.2 + v, 1.9 + g}, {-2.2, 1.8 + g}};
+        Forma(p, barba, pelo, 0.6, 0.3, pelo.ombra);
+        if (!InchiostroDelPixelInUso()) {
+            // The lips showing in it, and a few strands.
+            QPainterPath labbra;
+            labbra.moveTo(v - 0.75, 2.55);
+            labbra.quadTo(v, 2.3, v + 0.75, 2.55);
+            labbra.quadTo(v, 2.85, v - 0.75, 2.55);
+            labbra.closeSubpath();
+            p.setPen(Qt::NoPen);
+            p.setBrush(QColor(0xB4, 0x5A, 0x48));
+            p.drawPath(labbra);
+            Segna(p, Tratti({{{v - 0.5, 3.4}, {v - 0.4, 4.1}}, {{v + 0.5, 3.4}, {v + 0.4, 4.1}}}), pelo.ombra,
+                  kTrattoFine);
+        }
+    } else {
+        // A pointed beard on the chin, under the moustache the face draws.
+        const qreal punta = 4.4 + (1 - largo) * 1.2;
+        const qreal x = largo;
+        const Profilo barba{{-3.0 * x + v * (1 - x), 1.6},
+                            {-2.8 * x + v * (1 - x), 3.2},
+                            {-1.2 * x + v, 4.2},
+                            {v, punta},
+                            {1.2 * x + v, 4.2},
+                            {2.8 * x + v * (1 - x), 3.2},
+                            {3.0 * x + v * (1 - x), 1.6},
+                            {2.1 * x + v * (1 - x), 2.5},
+                            {1.1 + v, 3.0},
+                            {0.0 + v, 2.8},
+                            {-1.1 + v, 3.0},
+                            {-2.1 * x + v * (1 - x), 2.5}};
+        Forma(p, barba, pelo, 0.6, 0.3, pelo.ombra);
+        Segna(p, Tratti({{{v, 3.4}, {v, punta - 0.6}}}), pelo.ombra, kTrattoFine);
     }
     p.restore();
 }

@@ -95,6 +95,15 @@ struct Lineamenti {
 // he looks (negative: to the left), the head leaning `inclina` degrees; the
 // mouth smiling by `sorriso` units, set hard and the brows drawn when negative.
 void Volto(QPainter &p, QPointF c, qreal verso, qreal inclina = 0, qreal sorriso = 0, const Lineamenti &l = {});
+// An embroidered band `largo` wide along `linea` in `fondo`; in the larger
+// drawing a row of small lozenges in `motivo` down its middle (at the
+// natural size each would be a stray pixel).
+void Bordura(QPainter &p, const QPainterPath &linea, const QColor &fondo, const QColor &motivo, qreal largo);
+// A short beard along the jaw of the face Volto drew at `c` (the same turn
+// and lean), the mouth left clear; below the eyes' rows, so the face keeps
+// its skin at the natural size. `largo` narrows it (1: jaw to jaw; about
+// 0.5: a pointed beard on the chin).
+void Barba(QPainter &p, QPointF c, qreal verso, qreal inclina, const Tinta &pelo, qreal largo = 1);
 // A closed hand about `r` units across at `c`, in the skin's tones, for
 // every figure of the deck: the back of the hand, four fingers curled round
 // a grip that runs upright when `angolo` is 0 (turned `angolo` degrees

@@ -6,6 +6,8 @@
 
 #include <QPainterPath>
 
+#include <algorithm>
+
 namespace belvane::cardart {
 
 void Pedana(QPainter &p, Seme seme)
@@ -23,28 +25,42 @@ void Pedana(QPainter &p, Seme seme)
 
 void Lastra(QPainter &p, const QRectF &r, const Tinta &t)
 {
+    // A low bank of ground under the feet, as a print lays it, in the suit's
+    // colour, falling away at its ends: a rectangle reads as a figurine's
+    // base. The same shape at every size.
+    const qreal su = r.top() - 0.3, giu = r.bottom(), l = r.left(), d = r.right();
+    QPainterPath zolla;
+    zolla.moveTo(l, giu);
+    zolla.cubicTo(l + 0.2, su + 1.0, l + 1.6, su + 0.3, l + 4.0, su + 0.2);
+    zolla.quadTo(l + r.width() * 0.5, su - 0.3, d - 4.0, su + 0.2);
+    zolla.cubicTo(d - 1.6, su + 0.3, d - 0.2, su + 1.0, d, giu);
+    zolla.closeSubpath();
     if (Piatta()) {
-        // The larger drawing: a flat strip of ground, as a print lays it,
-        // outlined finer than the figure on it; a lit and engraved slab, or
-        // one in the figure's contour, reads as a figurine's base.
+        // The larger drawing: flat, outlined finer than the figure on it,
+        // its front engraved in short strokes.
         const FuoriContorno terra;
-        QPainterPath striscia;
-        striscia.addRect(r);
-        Campitura(p, striscia, t, kContorno, 0, 0);
+        Campitura(p, zolla, t, kContorno, 0, 0);
+        QPainterPath fronte;
+        const qreal passo = 1.3;
+        for (qreal x = l + 2.0; x < d - 1.6; x += passo) {
+            const qreal lato = std::min(x - l, d - x); // the bank falls away at its ends
+            const qreal cima = su + 1.4 + std::max(0.0, 3.0 - lato) * 0.7;
+            fronte.moveTo(x, cima);
+            fronte.lineTo(x - 0.5, giu - 0.3);
+        }
+        Segna(p, fronte, t.ombra, kTrattoFine);
         return;
     }
-    QPainterPath lastra;
-    lastra.addRoundedRect(r, 1.2, 1.2);
-    Modella(p, Piatto(lastra), t, kContorno, 1.0, 0);
-    // The lit top face and the engraved front.
+    // At the natural size modelled: lit along the top, engraved in front.
+    Modella(p, Piatto(zolla), t, kContorno, 1.0, 0);
     QPainterPath cima;
-    cima.addRect(QRectF(r.x() + 0.7, r.y() + 0.5, r.width() - 1.4, 0.8));
+    cima.addRect(QRectF(l + 0.7, r.y() + 0.5, r.width() - 1.4, 0.8));
     p.setPen(Qt::NoPen);
     p.setBrush(t.luce);
-    p.drawPath(cima);
+    p.drawPath(Intersezione(cima, zolla.translated(0, 0.4)));
     QPainterPath fronte;
-    fronte.addRect(QRectF(r.x() + 1.0, r.y() + 1.8, r.width() - 2.0, 2.0));
-    Tratteggia(p, fronte, t.ombra, 1.5, 90);
+    fronte.addRect(QRectF(l + 1.0, r.y() + 1.8, r.width() - 2.0, 2.0));
+    Tratteggia(p, Intersezione(fronte, zolla), t.ombra, 1.5, 90);
 }
 
 } // namespace belvane::cardart

@@ -75,10 +75,10 @@ void ReDiBastoni(QPainter &p)
                                         {13.2, 24.4},
                                         {9.8, 30.4},
                                         {6.6, 40.0},
-                                        {3.8, 50.0},
-                                        {2.8, 58.0},
-                                        {3.4, 63.6},
-                                        {3.4, 63.6},
+                                        {4.6, 50.0},
+                                        {3.8, 58.0},
+                                        {4.2, 63.6},
+                                        {4.2, 63.6},
                                         {6.6, 64.6},
                                         {8.4, 63.8},
                                         {10.4, 64.8},
@@ -175,10 +175,11 @@ void ReDiBastoni(QPainter &p)
                                          {31.0, 31.2},
                                          {28.0, 29.6},
                                          {27.4, 27.0}});
-    Piano(p, destro, kRossoT, kContorno, 1.0, 0.6);
+    // Under the mantle's violet: the cudgel's red stubs stand clear of it.
+    Piano(p, destro, kMantoT, kContorno, 1.0, 0.6);
     pieghe = QPainterPath();
     Curva(pieghe, {{29.6, 26.4}, {31.4, 28.4}, {32.6, 30.6}});
-    Segna(p, pieghe, kRossoT.ombra, kPiega);
+    Segna(p, pieghe, kMantoT.ombra, kPiega);
     Ellisse(p, {34.6, 33.0}, 1.5, 1.0, kErmellino, kContorno, kTrattoFine);
 
     // The ermine cape on the shoulders.
@@ -200,8 +201,8 @@ void ReDiBastoni(QPainter &p)
     CoronaChiusa(p);
 
     // The cudgel held upright at arm's length, its head above his shoulder.
-    EmblemaTenuto(p, Seme::Bastoni, {36.4, 20.8}, 30, 5);
-    Mano(p, {36.2, 34.4}, 1.6, 7);
+    EmblemaTenuto(p, Seme::Bastoni, {35.4, 20.8}, 30, 8);
+    Mano(p, {33.6, 34.4}, 1.6, 8);
 }
 
 } // namespace belvane::cardart::re

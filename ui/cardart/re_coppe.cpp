@@ -15,7 +15,9 @@ namespace {
 constexpr QPointF kViso{24.5, 17.5};
 // Fair hair and beard: the other bearded king's are auburn, and two brown
 // beards under two golden crowns made one face of them.
-const Tinta kBiondo{QColor(0xF6, 0xE0, 0xA0), QColor(0xE0, 0xBC, 0x6C), QColor(0xC0, 0x94, 0x4A)};
+// A deep honey blond: a paler one ran into the skin, and at the natural size
+// the face lost its features in one tan patch.
+const Tinta kBiondo{QColor(0xEC, 0xC6, 0x7A), QColor(0xCC, 0x9A, 0x40), QColor(0xA0, 0x70, 0x28)};
 
 // An open crown: a band set with stones, three fleurons and two points.
 void CoronaGigliata(QPainter &p)
@@ -133,13 +135,13 @@ void ReDiCoppe(QPainter &p)
     // The left arm raised towards the upper left, the elbow a little bent.
     const QPainterPath sinistro = Morbido({{20.2, 23.4},
                                            {16.8, 22.8},
-                                           {13.8, 22.0},
-                                           {11.6, 19.6},
-                                           {10.4, 18.4},
-                                           {10.4, 18.4},
-                                           {9.4, 20.6},
-                                           {9.4, 20.6},
-                                           {11.4, 22.6},
+                                           {14.2, 22.6},
+                                           {12.6, 21.2},
+                                           {11.4, 20.4},
+                                           {11.4, 20.4},
+                                           {10.4, 22.6},
+                                           {10.4, 22.6},
+                                           {12.2, 24.0},
                                            {13.8, 25.2},
                                            {16.6, 26.6},
                                            {18.8, 27.8}});
@@ -176,10 +178,11 @@ void ReDiCoppe(QPainter &p)
     CoronaGigliata(p);
     p.restore();
 
-    // The cup held up high, the hand under its foot.
-    EmblemaTenuto(p, Seme::Coppe, {8.6, 10.4}, 15, 0);
-    Ellisse(p, {10.0, 19.4}, 1.2, 1.5, kErmellino, kContorno, kTrattoFine);
-    Mano(p, {8.9, 18.2}, 1.5);
+    // The cup held up high, the hand under its foot, not across it (their
+    // outlines crossed into a dark cross at the natural size).
+    EmblemaTenuto(p, Seme::Coppe, {9.6, 12.0}, 16, 0);
+    Ellisse(p, {11.2, 22.2}, 1.2, 1.5, kErmellino, kContorno, kTrattoFine);
+    Mano(p, {10.1, 21.2}, 1.5);
 }
 
 } // namespace belvane::cardart::re

@@ -59,17 +59,19 @@ void CoronaDucale(QPainter &p)
 
 void ReDiDenari(QPainter &p)
 {
-    // The red mantle hanging behind him to below the knee.
+    // The red mantle hanging behind him to below the knee, wide enough to
+    // show as a band either side of the robe (a sliver of it made a ragged
+    // red edge at the natural size).
     const QPainterPath manto = Morbido({{18.0, 23.6},
-                                        {14.4, 27.0},
-                                        {12.6, 40.0},
-                                        {10.6, 57.0},
-                                        {10.6, 57.0},
+                                        {13.6, 27.0},
+                                        {11.4, 40.0},
+                                        {9.2, 57.0},
+                                        {9.2, 57.0},
                                         {22.5, 57.8},
-                                        {34.4, 57.0},
-                                        {34.4, 57.0},
-                                        {32.4, 40.0},
-                                        {30.6, 27.0},
+                                        {35.8, 57.0},
+                                        {35.8, 57.0},
+                                        {33.6, 40.0},
+                                        {31.4, 27.0},
                                         {27.0, 23.6}});
     Piano(p, manto, kRossoT, kContorno);
     Ombra(p, Intersezione(manto, Spezzata({{30, 30}, {36, 30}, {36, 56}, {30, 56}})), kRossoT.ombra);
@@ -201,9 +203,9 @@ void ReDiDenari(QPainter &p)
     p.restore();
 
     // The coin held out, upright, beside his head, its rim in his fist.
-    EmblemaTenuto(p, Seme::Denari, {8.6, 20.0}, 12.6, 0);
-    Ellisse(p, {11.8, 26.8}, 1.1, 1.6, kErmellino, kContorno, kTrattoFine);
-    Mano(p, {10.2, 25.8}, 1.5);
+    EmblemaTenuto(p, Seme::Denari, {10.0, 19.6}, 13.4, 0);
+    Ellisse(p, {12.2, 26.8}, 1.1, 1.6, kErmellino, kContorno, kTrattoFine);
+    Mano(p, {10.9, 25.8}, 1.5);
 }
 
 } // namespace belvane::cardart::re

@@ -116,7 +116,10 @@ void Pieghe(QPainter &p, const QPainterPath &forma, const Tinta &tinta, std::ini
     p.drawPath(Intersezione(forma, luci));
     p.setBrush(tinta.ombra);
     p.drawPath(Intersezione(forma, ombre));
-    Segna(p, pieghe_, tinta.ombra.darker(115), kTrattoInterno);
+    // The fold's line only in the larger drawing: at the natural size it
+    // breaks into stray dark pixels over the cloth.
+    if (!InchiostroDelPixelInUso())
+        Segna(p, pieghe_, tinta.ombra.darker(115), kTrattoInterno);
 }
 
 namespace {

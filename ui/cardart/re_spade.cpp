@@ -23,30 +23,29 @@ const Tinta kBarbaRamata{QColor(0xC0, 0x6A, 0x38), QColor(0xA0, 0x50, 0x28), QCo
 // A terracotta mantle: the blue blade before it stands out against the
 // opposite colour (a blue one ran into the blade at the natural size).
 const Tinta kMantoT{QColor(0xE4, 0x94, 0x60), QColor(0xC8, 0x6A, 0x30), QColor(0x96, 0x48, 0x1C)};
-// A held blade bends as the pips' do.
-constexpr qreal kCurvaSpada = 5.0;
 
-// A radiate crown: seven sharp rays flaring from a jewelled band, over a red
-// cap.
+// A radiate crown: five sharp rays flaring from a jewelled band, over a red
+// cap; at the natural size outlined in the gold's own shade, so that each
+// ray, a pixel or two across, stays gold rather than its dark outline.
 void CoronaAPunte(QPainter &p)
 {
     Piano(p, Morbido({{18.6, 13.0}, {19.0, 9.0}, {22.5, 7.6}, {26.0, 9.0}, {26.4, 13.0}}), kRossoT, kContorno, 0.6,
           0.4);
-    constexpr int kRaggi = 7;
+    constexpr int kRaggi = 5;
     constexpr qreal kDa = 18.0, kA = 27.0;
     const qreal passo = (kA - kDa) / kRaggi;
     QPolygonF corona;
     corona << QPointF(kDa + 0.2, 14.4) << QPointF(kDa, 11.8);
     for (int i = 0; i < kRaggi; ++i) {
         const qreal d = i - (kRaggi - 1) / 2.0;
-        corona << QPointF(kDa + (i + 0.5) * passo + d * 0.55, 5.2 + std::abs(d) * 0.75);
+        corona << QPointF(kDa + (i + 0.5) * passo + d * 0.55, 5.2 + std::abs(d) * 1.0);
         corona << QPointF(kDa + (i + 1) * passo, i + 1 < kRaggi ? 11.0 : 11.8);
     }
     corona << QPointF(kA - 0.2, 14.4);
     QPainterPath c;
     c.addPolygon(corona);
     c.closeSubpath();
-    Piano(p, c, kOroT, kOroScuro, 0.6, 0.4);
+    Piano(p, c, kOroT, InchiostroDelPixelInUso() ? kOroT.ombra : kOroScuro, 0.6, 0.4);
     QPainterPath fascia;
     Curva(fascia, {{18.4, 12.2}, {22.5, 11.8}, {26.6, 12.2}});
     Segna(p, fascia, kOroT.ombra);
@@ -173,24 +172,24 @@ void ReDiSpade(QPainter &p)
 
     // The left arm in armour, its hand laid on his breast.
     const QPainterPath sinistro =
-        Unione(Arto({17.6, 27.0}, {15.4, 33.8}, 1.9, 1.7), Arto({15.4, 33.8}, {19.8, 30.8}, 1.7, 1.5));
+        Unione(Arto({17.6, 27.0}, {15.2, 33.4}, 1.9, 1.7), Arto({15.2, 33.4}, {18.8, 36.8}, 1.7, 1.5));
     Piano(p, sinistro, kAcciaioT, kContorno, 0.8, 0.5);
     QPainterPath lame;
-    Curva(lame, {{15.4, 30.0}, {16.6, 30.6}, {18.0, 30.4}});
-    Curva(lame, {{14.4, 33.0}, {15.4, 34.0}, {16.4, 33.6}});
+    Curva(lame, {{15.2, 30.0}, {16.4, 30.6}, {17.6, 30.2}});
+    Curva(lame, {{14.2, 33.0}, {15.2, 34.0}, {16.2, 33.6}});
     // The sword arm: the elbow down at his side, the fist raised.
     Curva(lame, {{28.2, 30.8}, {29.6, 30.0}, {30.6, 28.8}});
     Curva(lame, {{31.6, 30.6}, {32.8, 31.2}, {33.8, 30.6}});
     const QPainterPath destro =
-        Unione(Arto({27.4, 27.0}, {31.2, 33.8}, 2.0, 1.7), Arto({31.2, 33.8}, {34.2, 28.4}, 1.7, 1.5));
+        Unione(Arto({27.4, 27.0}, {31.2, 33.8}, 2.0, 1.7), Arto({31.2, 33.8}, {35.0, 28.4}, 1.7, 1.5));
     Piano(p, destro, kAcciaioT, kContorno, 0.8, 0.5);
     Segna(p, lame, kAcciaioT.ombra, kTrattoFine);
-    // The mantle's golden cord across his breast, in his hand.
+    // The mantle's golden cord across his breast; his free hand on his belt.
     QPainterPath cordone;
     Curva(cordone, {{17.6, 24.6}, {19.4, 29.0}, {20.6, 30.6}, {23.6, 28.6}, {27.2, 24.6}});
     Segna(p, cordone, kOroT.ombra, 0.6);
     Segna(p, cordone, kOroT.corpo, 0.35);
-    Mano(p, {20.4, 30.4}, 1.5, -60);
+    Mano(p, {19.4, 37.4}, 1.5, -80);
 
     // Round pauldrons over the shoulders.
     QPainterPath spallacci;
@@ -221,8 +220,8 @@ void ReDiSpade(QPainter &p)
 
     // The sword raised upright in his fist above the mantle, its blade
     // bending away from him.
-    EmblemaTenuto(p, Seme::Spade, {34.2, 17.4}, 27, 0, Ornato::No, kCurvaSpada);
-    Mano(p, {34.2, 28.2}, 1.6);
+    SpadaTenuta(p, {35.0, 28.2}, 25, 0);
+    Mano(p, {35.0, 28.2}, 1.6);
 }
 
 } // namespace belvane::cardart::re

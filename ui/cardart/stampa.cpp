@@ -6,7 +6,10 @@
 
 #include <QPaintEngine>
 #include <QPolygonF>
+#include <QtMath>
 
+#include <algorithm>
+#include <cmath>
 #include <utility>
 #include <vector>
 
@@ -162,6 +165,22 @@ void EmblemaTenuto(QPainter &p, Seme seme, QPointF centro, qreal altezza, qreal 
     const FuoriContorno escluso;
     const ConInchiostro inchiostro(InchiostroDelPixelInUso() ? kInchiostroPixel : kInchiostroDisegno);
     Emblema(p, seme, centro, altezza, angolo, ornato, curva);
+}
+
+void SpadaTenuta(QPainter &p, QPointF pugno, qreal altezza, qreal angolo, qreal verso, bool snella)
+{
+    // At the natural size the pip sword, its broad guard the mark of a
+    // sword in a few pixels; in the larger drawing the figures' own, with
+    // slender straight quillons (the pip's broad guard reads as a bone in a
+    // hand). Each grip is centred this far from the sword's middle, towards
+    // the pommel; the fist closes nearer the pommel, so that the grip shows
+    // between it and the guard.
+    const bool pixel = InchiostroDelPixelInUso() && !snella;
+    const qreal pomo = std::max(1.05, 0.038 * altezza), impugnatura = std::max(2.2, 0.09 * altezza);
+    const qreal presa = pixel ? 0.325 * altezza + 0.2 + 1.6 : altezza / 2 - 2 * pomo + 0.3 - impugnatura / 2 + 1.2;
+    const qreal a = qDegreesToRadians(angolo);
+    EmblemaTenuto(p, Seme::Spade, pugno + QPointF(std::sin(a), -std::cos(a)) * presa, altezza, angolo,
+                  pixel ? Ornato::Carta : Ornato::No, verso * kCurvaSpadaTenuta);
 }
 
 } // namespace belvane::cardart

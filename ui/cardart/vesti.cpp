@@ -56,8 +56,10 @@ Veste VesteDi(Seme seme, int valore)
     const bool re = valore == 10;
     switch (seme) {
     case Seme::Bastoni:
-        // The rider's coat brown and his hat green: a green coat hid the club.
-        return {kMarrone, kRosso, kRosso, kOro, re ? kVerde : kRosso, kOro, kVerde, kMarrone, Presa::Spalla, false};
+        // The rider's coat brown and his hat green: a green coat hid the club;
+        // his sleeves golden, so that the club's red stubs stand clear of them.
+        return {kMarrone, re ? kRosso : kOro, kRosso,        kOro, re ? kVerde : kRosso, kOro,
+                kVerde,   kMarrone,           Presa::Spalla, false};
     case Seme::Coppe:
         // Red, his suit's colour, with a blue cap: the raised cup stands clear
         // of the sleeve above his head, his hand between them.
@@ -69,8 +71,9 @@ Veste VesteDi(Seme seme, int valore)
         return {kBlu, kBlu, kVerde, kVerde, re ? kBlu : kVerde, kOro, kRosso, QColor(0x40, 0x28, 0x18), Presa::Mostrata,
                 false};
     case Seme::Spade:
-        // Blue and steel, his suit's colours.
-        return {kBlu, kGrigio, kRosso, kNero, re ? kViola : kNero, kCeleste, kNero, kContorno, Presa::Riposo, true};
+        // Blue, his suit's colour, to the wrist: a steel sleeve ran into his
+        // white horse's mane and the sword's hilt.
+        return {kBlu, kBlu, kRosso, kNero, re ? kViola : kNero, kCeleste, kNero, kContorno, Presa::Riposo, true};
     }
     return {};
 }
