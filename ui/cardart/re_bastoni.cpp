@@ -201,7 +201,7 @@ void ReDiBastoni(QPainter &p)
     CoronaChiusa(p);
 
     // The cudgel held upright at arm's length, its head above his shoulder.
-    EmblemaTenuto(p, Seme::Bastoni, {35.4, 20.8}, 30, 8);
+    EmblemaTenuto(p, Seme::Bastoni, {34.2, 20.8}, 30, 8);
     Mano(p, {33.6, 34.4}, 1.6, 8);
 }
 
