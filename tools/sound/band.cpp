@@ -1,4 +1,5 @@
 #include "band.h"
+#include "band_touch.h"
 
 #include <algorithm>
 #include <array>
@@ -8,36 +9,6 @@
 namespace belvane::sound {
 
 namespace {
-
-constexpr int kBeatSteps = 3; // a dotted quarter
-constexpr std::uint32_t kBeatTicks = kBeatSteps * kSixEight.ticksPerStep;
-constexpr std::uint32_t kStep = kSixEight.ticksPerStep;
-
-// How hard each figure is played: {strong beat, other beat} for the bass,
-// {first, second} for the two chords after a beat.
-struct Touch {
-    std::uint8_t bassStrong, bassWeak, chordFirst, chordSecond;
-    std::uint32_t bassGap, chordGap; // ticks cut from each note's end
-};
-constexpr Touch kBarcarolle{88, 80, 62, 54, 20, 70};
-constexpr Touch kTarantella{92, 84, 66, 58, 120, 50};
-constexpr Touch kArpeggio{86, 80, 50, 0, 30, 20}; // the chord is the held one
-constexpr Touch kPad{80, 76, 64, 0, 30, 10};
-constexpr Touch kBroken{86, 78, 70, 66, 20, 20};
-// Held chords are voiced from E3 up, and below the leads (F4 at most, unless
-// nothing else fits over the bass).
-constexpr int kPadLowest = 52, kPadHighest = 65;
-constexpr int kParallelCost = 24;
-constexpr int kDoublingCost = 48;
-constexpr int kPassingSofter = 8;
-// Chords strummed on the beat sound with the lead's notes, not between
-// them: they are played softer than those after the beat.
-constexpr int kBlockSofter = 10;
-constexpr std::uint8_t kHarpFirst = 72, kHarpOther = 62, kHarpGap = 12;
-constexpr std::uint8_t kClosingBass = 84, kClosingHeld = 60, kClosingHarp = 70;
-// How far the accompanists' onsets stray, in ticks; the guitar also strums
-// its chords upwards, a few ticks a string.
-constexpr int kBassSpread = 3, kChordSpread = 4, kHarpSpread = 5, kStrum = 3;
 
 const Touch &TouchOf(Accompaniment style)
 {
@@ -76,24 +47,6 @@ std::vector<int> CloseChord(const Chord &chord, int floor)
         keys.erase(std::find(keys.begin(), keys.end(), KeyAtOrAbove(dropped, floor)));
     }
     return keys;
-}
-// Open spacing from the chord's bass up (the inversion kept, so the harp
-// never sounds a root under an inverted bass): for A minor A2 E3 A3 C4.
-std::array<int, 4> HarpSpread(const Chord &chord)
-{
-    const int bass = KeyAtOrAbove(chord.bass, 45);
-    // The other tones first, so a seventh chord keeps its root (Am7/G: G3 C4
-    // E4 A4); a triad takes the bass's octave as its third note.
-    std::vector<int> above;
-    for (const bool doubling : {false, true}) {
-        for (const int key : ChordKeys(chord, bass + 5)) {
-            if ((key % 12 == bass % 12) == doubling && above.size() < 3) {
-                above.push_back(key);
-            }
-        }
-    }
-    std::sort(above.begin(), above.end());
-    return {bass, above[0], above[1], above[2]};
 }
 
 // How long a chord note is kept clear of melody notes entering a semitone or
@@ -368,82 +321,6 @@ void Band::OffbeatChords(std::uint32_t beatStart, int beatStep, const Chord &cho
             Play(who_.offbeat, beatStart + offset * kStep, tones[i], offset == 1 ? touch.chordFirst : touch.chordSecond,
                  length, shift + kStrum * static_cast<int>(i));
         }
-    }
-}
-
-void Band::ArpeggioBeat(std::uint32_t beatStart, const Chord &chord, bool newChord, std::uint32_t chordLength)
-{
-    if (newChord && who_.held != kNoPart) {
-        for (const int tone : ChordKeys(chord, 55)) {
-            Play(who_.held, beatStart, tone, kArpeggio.chordFirst, chordLength - kArpeggio.chordGap, 0);
-        }
-    }
-    // Up on a new chord, back down when it is held: one wave per bar, its
-    // shape turning over a cycle of four bars.
-    static constexpr std::array<std::array<int, 3>, 4> kUp = {{{0, 1, 2}, {0, 2, 1}, {0, 1, 3}, {0, 2, 3}}};
-    static constexpr std::array<std::array<int, 3>, 4> kDown = {{{3, 2, 1}, {3, 1, 2}, {2, 3, 1}, {3, 2, 0}}};
-    const std::array<int, 4> spread = HarpSpread(chord);
-    const auto &pattern = newChord ? kUp[bar_ % 4] : kDown[bar_ % 4];
-    for (int offset = 0; offset < kBeatSteps; ++offset) {
-        Play(who_.harp, beatStart + offset * kStep, spread[pattern[offset]], offset == 0 ? kHarpFirst : kHarpOther,
-             (kBeatSteps - offset) * kStep - kHarpGap, feel_.Shift(kHarpSpread));
-    }
-}
-
-void Band::RisingBeat(std::uint32_t beatStart, const Chord &chord, bool upper)
-{
-    // Only upwards, from the bass on the first beat and from the chord's
-    // next note on the second, so the bar climbs and starts again below.
-    const std::array<int, 4> spread = HarpSpread(chord);
-    const int from = upper ? 1 : 0;
-    for (int offset = 0; offset < kBeatSteps; ++offset) {
-        Play(who_.harp, beatStart + offset * kStep, spread[from + offset],
-             offset == 0 ? kHarpFirst - 4 : kHarpOther - 6, (kBeatSteps - offset) * kStep - kHarpGap,
-             feel_.Shift(kHarpSpread));
-    }
-}
-
-void Band::RolledBeat(std::uint32_t beatStart, const Chord &chord, bool withBass)
-{
-    // The chord spread quickly from below and left to ring through the beat:
-    // the plainest figure, for a phrase's close.
-    const std::array<int, 4> spread = HarpSpread(chord);
-    constexpr std::uint32_t kRollGap = 18;
-    std::uint32_t at = beatStart;
-    for (std::size_t i = withBass ? 0 : 1; i < spread.size(); ++i, at += kRollGap) {
-        Play(who_.harp, at, spread[i], i == 0 ? kHarpFirst - 4 : kHarpOther - 4, beatStart + kBeatTicks - at - kHarpGap,
-             0);
-    }
-}
-
-void Band::RippleBeat(std::uint32_t beatStart, const Chord &chord)
-{
-    // The harp's bass note, then its upper notes rocking in sixteenths,
-    // each lifted as the one after next is struck and all within the beat,
-    // so the figure moves rather than rings into the next chord.
-    static constexpr std::array<int, 6> kRock = {0, 2, 1, 3, 1, 2};
-    const std::array<int, 4> spread = HarpSpread(chord);
-    constexpr std::uint32_t kSixteenth = kStep / 2;
-    for (std::uint32_t i = 0; i < kRock.size(); ++i) {
-        Play(who_.harp, beatStart + i * kSixteenth, spread[kRock[i]], i == 0 ? kHarpFirst - 4 : kHarpOther - 12,
-             (i == 0 ? kBeatTicks : std::min(2 * kSixteenth, kBeatTicks - i * kSixteenth)) - kHarpGap,
-             feel_.Shift(kHarpSpread));
-    }
-}
-
-void Band::CascadeBeat(std::uint32_t beatStart, const Chord &chord, bool down)
-{
-    // Up from the chord's bass through its spread and on into the octave
-    // above on the first beat, back down on the second: a stream of
-    // sixteenths under a lead in long notes, each note lifted as the one
-    // after next is struck.
-    const std::array<int, 4> spread = HarpSpread(chord);
-    const std::array<int, 6> run = {spread[0], spread[1], spread[2], spread[3], spread[1] + 12, spread[2] + 12};
-    constexpr std::uint32_t kSixteenth = kStep / 2;
-    for (std::uint32_t i = 0; i < run.size(); ++i) {
-        const int key = run[down ? run.size() - 1 - i : i];
-        Play(who_.harp, beatStart + i * kSixteenth, key, i == 0 ? kHarpFirst - 4 : kHarpOther - 10,
-             std::min(2 * kSixteenth, kBeatTicks - i * kSixteenth) - kHarpGap / 2, feel_.Shift(kHarpSpread));
     }
 }
 

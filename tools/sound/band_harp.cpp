@@ -1,0 +1,105 @@
+// The harp's figures: each spreads the chord from its bass up in its own
+// shape, one beat at a time.
+#include "band.h"
+#include "band_touch.h"
+
+#include <algorithm>
+#include <array>
+#include <vector>
+
+namespace belvane::sound {
+
+std::array<int, 4> HarpSpread(const Chord &chord)
+{
+    const int bass = KeyAtOrAbove(chord.bass, 45);
+    // The other tones first, so a seventh chord keeps its root (Am7/G: G3 C4
+    // E4 A4); a triad takes the bass's octave as its third note.
+    std::vector<int> above;
+    for (const bool doubling : {false, true}) {
+        for (const int key : ChordKeys(chord, bass + 5)) {
+            if ((key % 12 == bass % 12) == doubling && above.size() < 3) {
+                above.push_back(key);
+            }
+        }
+    }
+    std::sort(above.begin(), above.end());
+    return {bass, above[0], above[1], above[2]};
+}
+
+void Band::ArpeggioBeat(std::uint32_t beatStart, const Chord &chord, bool newChord, std::uint32_t chordLength)
+{
+    if (newChord && who_.held != kNoPart) {
+        for (const int tone : ChordKeys(chord, 55)) {
+            Play(who_.held, beatStart, tone, kArpeggio.chordFirst, chordLength - kArpeggio.chordGap, 0);
+        }
+    }
+    // Up on a new chord, back down when it is held: one wave per bar, its
+    // shape turning over a cycle of four bars.
+    static constexpr std::array<std::array<int, 3>, 4> kUp = {{{0, 1, 2}, {0, 2, 1}, {0, 1, 3}, {0, 2, 3}}};
+    static constexpr std::array<std::array<int, 3>, 4> kDown = {{{3, 2, 1}, {3, 1, 2}, {2, 3, 1}, {3, 2, 0}}};
+    const std::array<int, 4> spread = HarpSpread(chord);
+    const auto &pattern = newChord ? kUp[bar_ % 4] : kDown[bar_ % 4];
+    for (int offset = 0; offset < kBeatSteps; ++offset) {
+        Play(who_.harp, beatStart + offset * kStep, spread[pattern[offset]], offset == 0 ? kHarpFirst : kHarpOther,
+             (kBeatSteps - offset) * kStep - kHarpGap, feel_.Shift(kHarpSpread));
+    }
+}
+
+void Band::RisingBeat(std::uint32_t beatStart, const Chord &chord, bool upper)
+{
+    // Only upwards, from the bass on the first beat and from the chord's
+    // next note on the second, so the bar climbs and starts again below.
+    const std::array<int, 4> spread = HarpSpread(chord);
+    const int from = upper ? 1 : 0;
+    for (int offset = 0; offset < kBeatSteps; ++offset) {
+        Play(who_.harp, beatStart + offset * kStep, spread[from + offset],
+             offset == 0 ? kHarpFirst - 4 : kHarpOther - 6, (kBeatSteps - offset) * kStep - kHarpGap,
+             feel_.Shift(kHarpSpread));
+    }
+}
+
+void Band::RolledBeat(std::uint32_t beatStart, const Chord &chord, bool withBass)
+{
+    // The chord spread quickly from below and left to ring through the beat:
+    // the plainest figure, for a phrase's close.
+    const std::array<int, 4> spread = HarpSpread(chord);
+    constexpr std::uint32_t kRollGap = 18;
+    std::uint32_t at = beatStart;
+    for (std::size_t i = withBass ? 0 : 1; i < spread.size(); ++i, at += kRollGap) {
+        Play(who_.harp, at, spread[i], i == 0 ? kHarpFirst - 4 : kHarpOther - 4, beatStart + kBeatTicks - at - kHarpGap,
+             0);
+    }
+}
+
+void Band::RippleBeat(std::uint32_t beatStart, const Chord &chord)
+{
+    // The harp's bass note, then its upper notes rocking in sixteenths,
+    // each lifted as the one after next is struck and all within the beat,
+    // so the figure moves rather than rings into the next chord.
+    static constexpr std::array<int, 6> kRock = {0, 2, 1, 3, 1, 2};
+    const std::array<int, 4> spread = HarpSpread(chord);
+    constexpr std::uint32_t kSixteenth = kStep / 2;
+    for (std::uint32_t i = 0; i < kRock.size(); ++i) {
+        Play(who_.harp, beatStart + i * kSixteenth, spread[kRock[i]], i == 0 ? kHarpFirst - 4 : kHarpOther - 12,
+             (i == 0 ? kBeatTicks : std::min(2 * kSixteenth, kBeatTicks - i * kSixteenth)) - kHarpGap,
+             feel_.Shift(kHarpSpread));
+    }
+}
+
+void Band::CascadeBeat(std::uint32_t beatStart, const Chord &chord, bool down)
+{
+    // Up from the chord's bass through its spread and on into the octave
+    // above on the first beat, back down on the second: a stream of
+    // sixteenths under a lead in long notes, each note lifted as the one
+    // after next is struck.
+    const std::array<int, 4> spread = HarpSpread(chord);
+    const std::array<int, 6> run = {spread[0], spread[1], spread[2], spread[3], spread[1] + 12, spread[2] + 12};
+    constexpr std::uint32_t kSixteenth = kStep / 2;
+    for (std::uint32_t i = 0; i < run.size(); ++i) {
+        const int key = run[down ? run.size() - 1 - i : i];
+        Play(who_.harp, beatStart + i * kSixteenth, key, i == 0 ? kHarpFirst - 4 : kHarpOther - 10,
+             std::min(2 * kSixteenth, kBeatTicks - i * kSixteenth) - kHarpGap / 2, feel_.Shift(kHarpSpread));
+    }
+}
+
+} // namespace belvane::sound
