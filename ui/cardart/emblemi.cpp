@@ -273,4 +273,9 @@ void Emblema(QPainter &p, Seme seme, QPointF centro, qreal altezza, qreal angolo
     p.restore();
 }
 
+Impugnatura ImpugnaturaDellaSpada(qreal altezza, Ornato ornato)
+{
+    return ornato == Ornato::Carta ? ImpugnaturaDiSpadaDiCarta(altezza) : ImpugnaturaDiSpada(altezza);
+}
+
 } // namespace belvane::cardart

@@ -18,4 +18,12 @@ enum class Ornato { No, Si, Carta };
 void Emblema(QPainter &p, Seme seme, QPointF centro, qreal altezza, qreal angolo, Ornato ornato = Ornato::No,
              qreal curva = 0);
 
+// Where a hand closes on the sword Emblema draws `altezza` long with
+// `ornato`: the middle of its grip and the grip's end by the pommel, each as
+// a distance from the sword's centre towards the pommel.
+struct Impugnatura {
+    qreal centro, fondo;
+};
+Impugnatura ImpugnaturaDellaSpada(qreal altezza, Ornato ornato);
+
 } // namespace belvane::cardart

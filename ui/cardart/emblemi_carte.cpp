@@ -28,6 +28,17 @@ const Tinta kTintaCoppa{QColor(0xF8, 0xC4, 0x58), QColor(0xE8, 0x96, 0x24), QCol
 // as an empty ring at the natural size).
 const Tinta kFacciaMoneta{QColor(0xF8, 0xDC, 0x7C), QColor(0xEC, 0xB8, 0x3A), QColor(0xC8, 0x8C, 0x20)};
 
+// The pip sword's hilt, from its length: for the drawing and for the hand
+// that holds one.
+struct Elsa {
+    qreal pomo, presa, fondoPresa;
+};
+Elsa ElsaDiCarta(qreal h)
+{
+    const qreal pomo = 0.055 * h;
+    return {pomo, 0.075 * h, h / 2 - 2 * pomo + 0.2};
+}
+
 } // namespace
 
 // A scimitar standing point up: a long blue blade curving over its whole
@@ -40,11 +51,10 @@ void SpadaDiCarta(QPainter &p, qreal h, qreal curva)
     // A short hilt, so that three quarters of the length is blade, and a
     // straight crossguard bar, the widest part of the sword: the silhouette
     // of a sword, a thin crescent crossed near its foot, is never a club's.
-    const qreal pomo = 0.055 * h;
-    const qreal presa = 0.075 * h;
+    const Elsa elsa = ElsaDiCarta(h);
+    const qreal pomo = elsa.pomo, presa = elsa.presa, fondoPresa = elsa.fondoPresa;
     const qreal spessore = 0.085 * h; // the guard
     const qreal braccio = 0.21 * h;
-    const qreal fondoPresa = h / 2 - 2 * pomo + 0.2;
     const qreal guardia = fondoPresa - presa; // the guard's lower edge
     const qreal base = guardia - spessore;    // where the blade leaves the guard
     const qreal punta = -h / 2;
@@ -123,6 +133,12 @@ void SpadaDiCarta(QPainter &p, qreal h, qreal curva)
     p.setBrush(Qt::NoBrush);
     p.setPen(Penna(kOroScuro, kTrattoFine));
     p.drawPath(oro);
+}
+
+Impugnatura ImpugnaturaDiSpadaDiCarta(qreal h)
+{
+    const Elsa e = ElsaDiCarta(h);
+    return {e.fondoPresa - e.presa / 2, e.fondoPresa};
 }
 
 // A golden goblet drawn for the natural size, where it is eleven pixels

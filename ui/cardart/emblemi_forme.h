@@ -31,6 +31,9 @@ void Spada(QPainter &p, qreal h, Ornato ornato, qreal curva);
 void Bastone(QPainter &p, qreal h, Ornato ornato);
 // The bold sword, cup and coin of the pip cards (emblemi_carte.cpp).
 void SpadaDiCarta(QPainter &p, qreal h, qreal curva);
+// The grips of the two swords above, `h` long (see ImpugnaturaDellaSpada).
+Impugnatura ImpugnaturaDiSpada(qreal h);
+Impugnatura ImpugnaturaDiSpadaDiCarta(qreal h);
 void CoppaDiCarta(QPainter &p, qreal h);
 void DenaroDiCarta(QPainter &p, qreal h);
 

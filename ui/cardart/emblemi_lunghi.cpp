@@ -26,6 +26,17 @@ void Nervatura(QPainterPath &vene, QPointF base, qreal lungo, qreal angolo)
     vene.lineTo(t.map(QPointF(0, -lungo * 0.8)));
 }
 
+// The sword's hilt, from its length, with floors that keep a small sword in
+// the hand still a sword: for the drawing and for the hand that holds one.
+struct Elsa {
+    qreal pomo, presa, fondoPresa;
+};
+Elsa ElsaDiSpada(qreal h)
+{
+    const qreal pomo = std::max(1.05, 0.038 * h);
+    return {pomo, std::max(2.2, 0.09 * h), h / 2 - 2 * pomo + 0.3};
+}
+
 } // namespace
 
 QPainterPath Foglia(QPointF base, qreal lungo, qreal largo, qreal angolo, qreal spalla, qreal gola, qreal fianco,
@@ -49,14 +60,13 @@ QPainterPath Foglia(QPointF base, qreal lungo, qreal largo, qreal angolo, qreal 
 void Spada(QPainter &p, qreal h, Ornato ornato, qreal curva)
 {
     const bool grande = ornato == Ornato::Si;
-    const qreal pomo = std::max(1.05, 0.038 * h);
-    const qreal presa = std::max(2.2, 0.09 * h);
+    const Elsa elsa = ElsaDiSpada(h);
+    const qreal pomo = elsa.pomo, presa = elsa.presa, fondoPresa = elsa.fondoPresa;
     const qreal mezzaPresa = std::max(0.7, 0.032 * h);
     const qreal spessore = grande ? std::max(1.0, 0.04 * h) : std::max(1.0, std::round(h / 15)); // the guard
     // A clear crossguard, yet narrow enough that three swords side by side
     // keep white between them at the natural size.
     const qreal braccio = grande ? std::max(2.4, 0.2 * h) : std::max(2.4, 0.146 * h);
-    const qreal fondoPresa = h / 2 - 2 * pomo + 0.3;
     const qreal guardia = fondoPresa - presa; // the guard's lower edge
     // Where the blade leaves the guard: on a pip, on a pixel's centre, so
     // that the guard's outline falls in one row of pixels.
@@ -182,6 +192,12 @@ void Spada(QPainter &p, qreal h, Ornato ornato, qreal curva)
                 kTrattoFine);
         Tratteggia(p, Cerchio({0, h / 2 - pomo}, pomo * 0.7, pomo * 0.7), kTintaOro.ombra, 0.9, 45, 0.3);
     }
+}
+
+Impugnatura ImpugnaturaDiSpada(qreal h)
+{
+    const Elsa e = ElsaDiSpada(h);
+    return {e.fondoPresa - e.presa / 2, e.fondoPresa};
 }
 
 // The one club of the deck, on the pips, in the figures' hands and, drawn

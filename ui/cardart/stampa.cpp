@@ -172,15 +172,15 @@ void SpadaTenuta(QPainter &p, QPointF pugno, qreal altezza, qreal angolo, qreal 
     // At the natural size the pip sword, its broad guard the mark of a
     // sword in a few pixels; in the larger drawing the figures' own, with
     // slender straight quillons (the pip's broad guard reads as a bone in a
-    // hand). Each grip is centred this far from the sword's middle, towards
-    // the pommel; the fist closes nearer the pommel, so that the grip shows
-    // between it and the guard.
+    // hand). The fist closes near the pommel, so that the grip shows between
+    // it and the guard: on the pip sword's short grip at its very end.
     const bool pixel = InchiostroDelPixelInUso() && !snella;
-    const qreal pomo = std::max(1.05, 0.038 * altezza), impugnatura = std::max(2.2, 0.09 * altezza);
-    const qreal presa = pixel ? 0.325 * altezza + 0.2 + 1.6 : altezza / 2 - 2 * pomo + 0.3 - impugnatura / 2 + 1.2;
+    const Ornato ornato = pixel ? Ornato::Carta : Ornato::No;
+    const Impugnatura presa = ImpugnaturaDellaSpada(altezza, ornato);
+    const qreal daCentro = pixel ? presa.fondo : presa.centro + 1.2;
     const qreal a = qDegreesToRadians(angolo);
-    EmblemaTenuto(p, Seme::Spade, pugno + QPointF(std::sin(a), -std::cos(a)) * presa, altezza, angolo,
-                  pixel ? Ornato::Carta : Ornato::No, verso * kCurvaSpadaTenuta);
+    EmblemaTenuto(p, Seme::Spade, pugno + QPointF(std::sin(a), -std::cos(a)) * daCentro, altezza, angolo, ornato,
+                  verso * kCurvaSpadaTenuta);
 }
 
 } // namespace belvane::cardart
