@@ -177,12 +177,14 @@ TEST(CarteBmp, PipsStandApartWithWhiteBetween)
                 EXPECT_EQ(int(macchie.size()), rango);
             }
             // Two pixels of white at least between neighbours, across, down
-            // and aslant.
+            // and aslant; one between coins, each a ring in its own dark
+            // outline (three abreast fill the card's width).
+            const int bianco = seme == 2 ? 1 : 2;
             const std::vector<int> chi = Etichette(DecodificaBmp(LeggiFile(FileCarta(code))));
             int vicini = 0;
             for (int k = 0; k < kW * kH; ++k)
-                for (int dy = -2; dy <= 2; ++dy)
-                    for (int dx = -2; dx <= 2; ++dx) {
+                for (int dy = -bianco; dy <= bianco; ++dy)
+                    for (int dx = -bianco; dx <= bianco; ++dx) {
                         const int x = k % kW + dx, y = k / kW + dy;
                         vicini += chi[size_t(k)] > 0 && x >= 0 && y >= 0 && x < kW && y < kH &&
                             chi[size_t(y * kW + x)] > 0 && chi[size_t(y * kW + x)] != chi[size_t(k)];

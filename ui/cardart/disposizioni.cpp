@@ -18,19 +18,23 @@ namespace {
 // wide; rows filling the card's height to three pixels from its edges.
 // Middles on pixel centres (or whole units, for an emblem an even number
 // of pixels across), so that every emblem falls on the pixels alike.
-constexpr qreal kSinistra = 8.5, kCentro = 22.5, kDestra = 36.5;
+struct Colonne {
+    qreal sinistra, centro, destra;
+};
+constexpr Colonne kColonne{8.5, 22.5, 36.5};
 
 struct Forma {
     qreal altezza;        // one size for every emblem of the suit, so the eye never weighs them
     qreal su, mezzo, giu; // the rows' middles
     qreal curva;          // a blade's bend at its point, the same on every blade
     qreal angolo = 0;     // leaning, as a club is held: upright and knobbly it reads as a cactus
+    Colonne colonne = kColonne;
 };
 
-constexpr Forma kDenari{10.4, 10.5, 35.5, 61.5, 0}; // a coin's diameter
-constexpr Forma kCoppe{16, 13.5, 35.5, 58.5, 0};    // a cup's height
-constexpr Forma kSpade{19.2, 13, 36, 59, 4.0};      // a sword's length
-constexpr Forma kBastoni{19.4, 13, 36, 59, 0, 6};   // a club's length
+constexpr Forma kDenari{11.3, 9, 36, 63, 0, 0, {9, 22, 36}}; // a coin's diameter
+constexpr Forma kCoppe{16, 11.5, 36, 60.5, 0};               // a cup's height
+constexpr Forma kSpade{19.2, 13, 36, 59, 4.0};               // a sword's length
+constexpr Forma kBastoni{19.4, 13, 36, 59, 0, 6};            // a club's length
 
 struct Pose {
     std::array<Posa, 7> posa{};
@@ -40,6 +44,7 @@ struct Pose {
 constexpr Pose Disponi(const Forma &f, int valore)
 {
     Pose d;
+    const qreal kSinistra = f.colonne.sinistra, kCentro = f.colonne.centro, kDestra = f.colonne.destra;
     // Every blade on every card bends the same way: one mirrored beside
     // another reads as a second rule, and a row bending two ways at once
     // looks careless.

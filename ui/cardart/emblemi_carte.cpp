@@ -24,9 +24,12 @@ const QColor kFilo(0xC4, 0xDC, 0xFA);
 // the natural size the two suits are two colours, not two blots of one.
 const Tinta kTintaCoppa{QColor(0xF8, 0xC4, 0x58), QColor(0xE8, 0x96, 0x24), QColor(0xB8, 0x6C, 0x18)};
 
-// The pip coin's face: a full gold, lighter than its rim (a pale face reads
-// as an empty ring at the natural size).
-const Tinta kFacciaMoneta{QColor(0xF8, 0xDC, 0x7C), QColor(0xEC, 0xB8, 0x3A), QColor(0xC8, 0x8C, 0x20)};
+// The pip coin's face: a light gold, well lighter than its rim, in a rim of
+// deep brown gold dark enough to win its pixels at the natural size, so
+// that every coin is a ring round a light disc.
+const Tinta kFacciaMoneta{QColor(0xFC, 0xE8, 0x94), QColor(0xF4, 0xCC, 0x50), QColor(0xD8, 0xA0, 0x30)};
+const QColor kBordoMoneta(0xA0, 0x62, 0x0C);
+constexpr qreal kFacciaSuBordo = 0.64; // the face's radius over the coin's
 
 // The pip sword's hilt, from its length: for the drawing and for the hand
 // that holds one.
@@ -198,11 +201,11 @@ void DenaroDiCarta(QPainter &p, qreal h)
 {
     const qreal r = h / 2;
     const QPainterPath moneta = Cerchio({0, 0}, r, r);
-    // A heavy rim of deep gold round a lighter face: at the natural size a
-    // ring, a light disc and a red heart, so that each coin stands apart
-    // from the next, and from a cup, as a coin.
-    Riempi(p, moneta, kOroCavo, QColor(Qt::transparent), 0);
-    Modella(p, Cerchio({0, 0}, r * 0.74, r * 0.74), kFacciaMoneta, QColor(Qt::transparent), 0.5, 0.5);
+    // A dark rim round a light face: at the natural size a ring, a light
+    // disc and a red heart, so that each coin stands apart from the next,
+    // and from a cup, as a coin.
+    Riempi(p, moneta, kBordoMoneta, QColor(Qt::transparent), 0);
+    Modella(p, Cerchio({0, 0}, r * kFacciaSuBordo, r * kFacciaSuBordo), kFacciaMoneta, QColor(Qt::transparent), 0.4, 0);
     // Small petals round the boss, for the larger sizes: at the natural
     // size they would turn the coin's gold to a red lattice, the cups' gold
     // and red.
@@ -214,14 +217,22 @@ void DenaroDiCarta(QPainter &p, qreal h)
             petali.addPath(t.map(Cerchio({0, -r * 0.5}, r * 0.09, r * 0.13)));
         }
         Riempi(p, petali, kTintaRosso.corpo, QColor(Qt::transparent), 0);
+        // The rim milled, as a struck coin's is.
+        QPainterPath zigrino;
+        for (int i = 0; i < 24; ++i) {
+            QTransform t;
+            t.rotate(i * 15.0);
+            zigrino.addPath(t.map(Cerchio({0, -r * (1 + kFacciaSuBordo) / 2}, r * 0.045, r * 0.1)));
+        }
+        Riempi(p, zigrino, kTintaOro.corpo, QColor(Qt::transparent), 0);
     }
     // At the natural size the boss is a plain red dot: a golden heart and a
     // dark ring on three pixels make a lopsided mark, not a rose.
     if (InchiostroDelPixelInUso()) {
-        Macchia(p, {0, 0}, r * 0.4, r * 0.4, kTintaRosso.corpo);
+        Macchia(p, {0, 0}, r * 0.27, r * 0.27, kTintaRosso.corpo);
     } else {
-        Ellisse(p, {0, 0}, r * 0.33, r * 0.33, kTintaRosso.corpo, kTintaRosso.ombra, kTrattoInterno);
-        Macchia(p, {0, 0}, r * 0.13, r * 0.13, kTintaOro.luce);
+        Ellisse(p, {0, 0}, r * 0.3, r * 0.3, kTintaRosso.corpo, kTintaRosso.ombra, kTrattoInterno);
+        Macchia(p, {0, 0}, r * 0.12, r * 0.12, kTintaOro.luce);
     }
     p.setBrush(Qt::NoBrush);
     p.setPen(Penna(kContornoEmblema, kTratto));

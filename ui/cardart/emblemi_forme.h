@@ -20,6 +20,9 @@ inline const QColor kContornoEmblema = kContorno;
 // blade; light enough that the red cut faces and the outline still show on
 // it at the natural size, where a darker wood reads as a dark squiggle.
 inline const Tinta kTintaLegno{QColor(0x7C, 0xB4, 0x4C), QColor(0x40, 0x88, 0x2E), QColor(0x2C, 0x62, 0x22)};
+// The same wood in the larger drawing, where its bark and shade are seen: an
+// olive green with a deep shade, a branch's colour rather than a fresh stem's.
+inline const Tinta kTintaLegnoDisegno{QColor(0x86, 0xA6, 0x50), QColor(0x52, 0x7C, 0x32), QColor(0x30, 0x52, 0x1E)};
 
 // The four emblems, each drawn upright around the origin, `h` card units
 // long along its own axis (the diameter of a coin). Emblema places them.

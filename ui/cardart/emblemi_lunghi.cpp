@@ -26,6 +26,10 @@ void Nervatura(QPainterPath &vene, QPointF base, qreal lungo, qreal angolo)
     vene.lineTo(t.map(QPointF(0, -lungo * 0.8)));
 }
 
+// The bark's lines on the ace's club, darker than the wood's shade so that
+// they show across it.
+const QColor kCorteccia(0x26, 0x40, 0x16);
+
 // The sword's hilt, from its length, with floors that keep a small sword in
 // the hand still a sword: for the drawing and for the hand that holds one.
 struct Elsa {
@@ -226,12 +230,20 @@ void Bastone(QPainter &p, qreal h, Ornato ornato)
         const qreal ruvido = 0.1 * u * std::sin(s * 15 + lato * 1.9) * std::min(1.0, s * 4);
         return (0.7 + 1.8 * sale) * tozzo * u + (grande ? 0 : 0.3) + ruvido;
     };
+    // In the larger drawing the shaft is crooked, as a branch grows: bent
+    // one way low and the other way high, straight at both ends, so that
+    // the grip and the head stay where a hand and the card expect them. (At
+    // the natural size a bend of half a pixel would only ragged its edge.)
+    const bool disegno = !InchiostroDelPixelInUso();
+    const auto storto = [&](qreal s) {
+        return disegno ? 0.55 * u * std::sin(s * M_PI) * std::sin(s * 2 * M_PI + 0.6) : 0.0;
+    };
     constexpr int kPassi = 24;
     QPolygonF contorno;
     for (int lato : {-1, 1})
         for (int k = 0; k <= kPassi; ++k) {
             const qreal s = lato < 0 ? qreal(k) / kPassi : 1.0 - qreal(k) / kPassi;
-            contorno << QPointF(lato * mezza(s, lato), y(s));
+            contorno << QPointF(storto(s) + lato * mezza(s, lato), y(s));
         }
     QPainterPath legno;
     legno.addPolygon(contorno);
@@ -245,6 +257,13 @@ void Bastone(QPainter &p, qreal h, Ornato ornato)
     legno = Unione(legno, Cerchio({-1.2 * k * u, -9.0 * u}, 1.2 * k * u, 1.0 * u));
     legno = Unione(legno, Cerchio({2.1 * k * u, -6.2 * u}, 0.9 * k * u, 0.9 * u));
     legno = Unione(legno, Cerchio({0, 9.1 * u}, 1.55 * k * u, 0.9 * u));
+    // In the larger drawing the head is knotted all over its top: a cudgel
+    // cut where a branch forked, not a smooth bulb.
+    if (disegno) {
+        legno = Unione(legno, Cerchio({1.3 * k * u, -9.1 * u}, 0.95 * k * u, 0.8 * u));
+        legno = Unione(legno, Cerchio({-2.4 * k * u, -7.6 * u}, 0.75 * k * u, 0.9 * u));
+        legno = Unione(legno, Cerchio({2.5 * k * u, -8.1 * u}, 0.6 * k * u, 0.7 * u));
+    }
     // Lopped branches: stubs on alternate sides up the shaft, raised a
     // little and cut square, each with a red face; the ace has a fourth.
     struct Moncone {
@@ -264,7 +283,7 @@ void Bastone(QPainter &p, qreal h, Ornato ornato)
         const qreal w = mezza(m.s, int(m.lato));
         const qreal fuori = (w * 0.7 + m.sporge * u * (grande ? 0.6 : 0.8)) / std::sin(qDegreesToRadians(piega));
         QTransform t;
-        t.translate(m.lato * w * 0.3, y(m.s));
+        t.translate(storto(m.s) + m.lato * w * 0.3, y(m.s));
         t.rotate(m.lato * piega);
         QPainterPath ramo;
         ramo.moveTo(-largo * 0.7, largo * 0.9);
@@ -285,7 +304,7 @@ void Bastone(QPainter &p, qreal h, Ornato ornato)
     constexpr std::array<Gemma, 3> kGemme{{{0.4, 1, 38}, {0.58, 1, 34}, {0.3, -1, -34}}};
     for (size_t i = grande ? 1 : 0; i < (grande ? 3u : 1u); ++i) {
         const Gemma &g = kGemme[i];
-        const QPointF base(g.lato * mezza(g.s, int(g.lato)) * 0.8, y(g.s));
+        const QPointF base(storto(g.s) + g.lato * mezza(g.s, int(g.lato)) * 0.8, y(g.s));
         const qreal lungo = (grande ? 5.0 : 5.2) * u;
         foglie = Unione(foglie, Foglia(base, lungo, lungo * (grande ? 0.42 : 0.46), g.angolo, 0.4, 0.78, 1.0, 0.45));
         QTransform v;
@@ -300,52 +319,68 @@ void Bastone(QPainter &p, qreal h, Ornato ornato)
     // (On a pip at the natural size the light edge is broader, lighter than
     // the wood's body, so that the pixels at its edge keep to the outline.)
     const qreal luce = grande ? 0.5 * u : ornato == Ornato::Carta && InchiostroDelPixelInUso() ? 1.5 : 0.9;
-    Modella(p, legno, kTintaLegno, QColor(Qt::transparent), grande ? 1.5 * u : 0.9, luce);
-    if (grande || !InchiostroDelPixelInUso()) // a pip's pixels keep their tones
-        Tratteggia(p, Differenza(legno, legno.translated(-1.6 * u, 0.3 * u)), kTintaLegno.ombra, 0.55 * u, 92,
-                   0.12 * u);
-    // On the ace the grain along the wood, lines parting round a knot (a
-    // ring round a dark eye), and a second knot; on every club bark marks
-    // across it. (Lines all down a small club read as a cactus's ribs.)
-    QPainterPath venatura;
-    std::vector<QPointF> nodi{QPointF(-0.25 * mezza(0.45, -1), y(0.45))};
-    if (grande)
-        nodi.emplace_back(0.3 * mezza(0.8, 1), y(0.8));
-    // Broken into short runs, as the grain of bark is: long unbroken lines
-    // down a green shape read as a cactus's ribs.
-    int corsa = 0;
-    for (const qreal scarto : {-0.45, 0.1, 0.55}) {
-        if (!grande)
-            break;
-        venatura.moveTo(scarto * mezza(0.04, 1), y(0.04));
-        corsa += 3;
-        for (int k = 1; k <= 20; ++k) {
-            const qreal s = 0.04 + 1.05 * k / 20;
-            qreal x = (scarto + 0.07 * std::sin(s * 9 + scarto * 5)) * mezza(s, 1);
-            for (const QPointF &nodo : nodi) { // parting round the knot
-                const qreal vicino = std::max(0.0, 1 - std::abs(y(s) - nodo.y()) / (1.6 * u));
-                x += (x < nodo.x() ? -1 : 1) * vicino * 0.6 * u;
+    const Tinta &tinta = disegno ? kTintaLegnoDisegno : kTintaLegno;
+    Modella(p, legno, tinta, QColor(Qt::transparent), grande || disegno ? 1.5 * u : 0.9, luce);
+    if (grande || disegno) // a pip's pixels keep their tones
+        Tratteggia(p, Differenza(legno, legno.translated(-1.6 * u, 0.3 * u)), tinta.ombra, 0.55 * u, 92, 0.12 * u);
+    // The bark: in the larger drawing rings of it wrapping round the wood,
+    // broken and uneven, and knots (a ring round a dark eye): lines along a
+    // green shape read as a cactus's ribs, lines round it as a branch. At
+    // the natural size a few marks across, which only the shade's pixels
+    // show.
+    QPainterPath venatura, occhi;
+    if (disegno || grande) {
+        std::vector<QPointF> nodi{QPointF(storto(0.47) - 0.3 * mezza(0.47, -1), y(0.47))};
+        if (grande)
+            nodi.emplace_back(storto(0.78) + 0.35 * mezza(0.78, 1), y(0.78));
+        const int anelliCorteccia = grande ? 13 : 9;
+        for (int i = 0; i < anelliCorteccia; ++i) {
+            const qreal s = 0.1 + 0.86 * (i + 0.3 * std::sin(i * 2.3)) / anelliCorteccia;
+            const qreal sx = mezza(s, -1), dx = mezza(s, 1), c = storto(s);
+            bool vicino = false;
+            for (const QPointF &nodo : nodi)
+                vicino |= std::abs(y(s) - nodo.y()) < 1.2 * u;
+            if (vicino)
+                continue;
+            // An arc sagging a little, as a ring round a log seen from
+            // above, broken once where the bark has split.
+            const qreal rottura = 0.25 + 0.5 * (0.5 + 0.5 * std::sin(i * 4.1));
+            const auto arco = [&](qreal v) {
+                const qreal x = -sx * 0.92 + (sx + dx) * 0.92 * v;
+                const qreal m = 2 * v - 1;
+                return QPointF(c + x, y(s) + (1 - m * m) * 0.35 * u + 0.12 * u * std::sin(v * 9 + i));
+            };
+            for (const auto &[da, a] : {std::pair{0.0, rottura - 0.07}, std::pair{rottura + 0.07, 1.0}}) {
+                venatura.moveTo(arco(da));
+                for (int k = 1; k <= 6; ++k)
+                    venatura.lineTo(arco(da + (a - da) * k / 6));
             }
-            if ((k + corsa) % 7 == 0)
-                venatura.moveTo(x, y(s));
-            else
-                venatura.lineTo(x, y(s));
         }
-    }
-    for (const QPointF &nodo : nodi) {
+        for (const QPointF &nodo : nodi) {
+            venatura.addEllipse(nodo, 0.75 * u, 1.05 * u);
+            occhi.addEllipse(nodo, 0.3 * u, 0.45 * u);
+        }
+    } else {
+        const QPointF nodo(-0.25 * mezza(0.45, -1), y(0.45));
         venatura.addEllipse(nodo, 0.55 * u, 0.85 * u);
         venatura.addEllipse(nodo, 0.2 * u, 0.32 * u);
-    }
-    for (int i = 0; i < 6; ++i) {
-        const qreal s = 0.12 + 0.8 * i / 5;
-        const int lato = i % 2 ? 1 : -1;
-        const qreal w = std::min(mezza(s, -1), mezza(s, 1));
-        venatura.moveTo(lato * w * 0.85, y(s) + w * 0.2);
-        venatura.quadTo(lato * w * 0.3, y(s) - w * 0.15, -lato * w * 0.1, y(s));
+        for (int i = 0; i < 6; ++i) {
+            const qreal s = 0.12 + 0.8 * i / 5;
+            const int lato = i % 2 ? 1 : -1;
+            const qreal w = std::min(mezza(s, -1), mezza(s, 1));
+            venatura.moveTo(lato * w * 0.85, y(s) + w * 0.2);
+            venatura.quadTo(lato * w * 0.3, y(s) - w * 0.15, -lato * w * 0.1, y(s));
+        }
     }
     p.setBrush(Qt::NoBrush);
-    p.setPen(QPen(kTintaLegno.ombra, grande ? 0.45 : 0.22, Qt::SolidLine, Qt::RoundCap));
+    p.setPen(QPen(grande ? kCorteccia : tinta.ombra,
+                  grande        ? 0.55
+                      : disegno ? 0.1 * u + 0.12
+                                : 0.22,
+                  Qt::SolidLine, Qt::RoundCap));
     p.drawPath(venatura);
+    Riempi(p, occhi, tinta.ombra, QColor(Qt::transparent), 0);
+    p.setBrush(Qt::NoBrush);
     // The wood is only a few pixels thick at the natural size: its outline
     // finer than the deck's weight there, so that its green shows.
     p.setPen(Penna(kContornoEmblema, grande ? kTratto : kTrattoFine));
