@@ -61,19 +61,37 @@ void Tralcio(QPainter &p, QPointF a, QPointF b)
     // Leaves where the stem bends furthest, turned out from the bend, and
     // none where the flower sits.
     QPainterPath foglie, vene;
+    const auto foglia = [&](QPointF base, qreal angolo, qreal lunga) {
+        foglie = Unione(foglie, Foglia(base, lunga, lunga * 0.45, angolo, 0.35, 0.75, 1.0, 0.5));
+        QTransform v;
+        v.translate(base.x(), base.y());
+        v.rotate(angolo);
+        vene.moveTo(v.map(QPointF(0, -0.4)));
+        vene.lineTo(v.map(QPointF(0, -lunga * 0.75)));
+    };
     for (int k = 0; k < onde; ++k) {
         const qreal s = (k + 0.5) / onde;
         if (std::abs(s - 0.5) < 0.1)
             continue;
         const qreal lato = std::sin(s * onde * M_PI) > 0 ? 1 : -1;
-        const QPointF base = punto(s);
-        const qreal angolo = Verso(n * lato + t * 0.6);
-        foglie = Unione(foglie, Foglia(base, kFoglia, kFoglia * 0.45, angolo, 0.35, 0.75, 1.0, 0.5));
-        QTransform v;
-        v.translate(base.x(), base.y());
-        v.rotate(angolo);
-        vene.moveTo(v.map(QPointF(0, -0.4)));
-        vene.lineTo(v.map(QPointF(0, -kFoglia * 0.75)));
+        foglia(punto(s), Verso(n * lato + t * 0.6), kFoglia);
+        // a smaller one facing it a little further on
+        foglia(punto(s + 0.3 / onde), Verso(-n * lato + t * 0.7), kFoglia * 0.7);
+    }
+    // On a long vine two sprigs from the flower, curving out to a leaf each:
+    // the vine's middle a spray, not a knot on a string.
+    if (lungo > 20) {
+        QPainterPath rametti;
+        const QPointF c = punto(0.5);
+        for (const qreal lato : {-1.0, 1.0}) {
+            const QPointF fine = c + n * (lato * 4.6) - t * 1.6;
+            rametti.moveTo(c);
+            rametti.quadTo(c + n * (lato * 3.2) + t * 0.8, fine);
+            foglia(fine, Verso(n * lato - t * 0.8), kFoglia * 0.85);
+        }
+        p.setPen(QPen(kStelo0, kStelo * 0.8, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        p.setBrush(Qt::NoBrush);
+        p.drawPath(rametti);
     }
     Riempi(p, foglie, kTintaOro.luce, kOroCavo, 0.3);
     p.setBrush(Qt::NoBrush);
