@@ -57,7 +57,7 @@ void SpadaDiCarta(QPainter &p, qreal h, qreal curva)
     const Elsa elsa = ElsaDiCarta(h);
     const qreal pomo = elsa.pomo, presa = elsa.presa, fondoPresa = elsa.fondoPresa;
     const qreal spessore = 0.085 * h; // the guard
-    const qreal braccio = 0.21 * h;
+    const qreal braccio = 0.19 * h;
     const qreal guardia = fondoPresa - presa; // the guard's lower edge
     const qreal base = guardia - spessore;    // where the blade leaves the guard
     const qreal punta = -h / 2;

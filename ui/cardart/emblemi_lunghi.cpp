@@ -223,10 +223,20 @@ void Bastone(QPainter &p, qreal h, Ornato ornato)
     // fuller, so that at the natural size its wood is more than its outline
     // and a card of clubs is not a field of slivers. (A figure's is held
     // within 3.3u of its axis, as its hand and the card's edge expect.)
-    const qreal tozzo = grande ? 0.85 : ornato == Ornato::Carta ? 1.1 : 1.0;
+    // In the larger drawing, where its shape is seen whole, it is slimmer and
+    // widens from the grip all the way up, as a cudgel does: full and short
+    // it reads as a stump or a gherkin.
+    const bool disegno = !InchiostroDelPixelInUso();
+    const qreal tozzo = disegno ? (grande                        ? 0.74
+                                       : ornato == Ornato::Carta ? 0.9
+                                                                 : 0.88)
+                                : (grande                        ? 0.85
+                                       : ornato == Ornato::Carta ? 1.1
+                                                                 : 1.0);
     const auto mezza = [&](qreal s, int lato) {
-        const qreal t = std::clamp((s - 0.12) / 0.8, 0.0, 1.0);
-        const qreal sale = t * t * (3 - 2 * t);
+        const qreal t = disegno ? std::clamp((s - 0.04) / 0.9, 0.0, 1.0) : std::clamp((s - 0.12) / 0.8, 0.0, 1.0);
+        const qreal liscio = t * t * (3 - 2 * t);
+        const qreal sale = disegno ? 0.55 * t + 0.45 * liscio : liscio;
         const qreal ruvido = 0.1 * u * std::sin(s * 15 + lato * 1.9) * std::min(1.0, s * 4);
         return (0.7 + 1.8 * sale) * tozzo * u + (grande ? 0 : 0.3) + ruvido;
     };
@@ -234,7 +244,6 @@ void Bastone(QPainter &p, qreal h, Ornato ornato)
     // one way low and the other way high, straight at both ends, so that
     // the grip and the head stay where a hand and the card expect them. (At
     // the natural size a bend of half a pixel would only ragged its edge.)
-    const bool disegno = !InchiostroDelPixelInUso();
     const auto storto = [&](qreal s) {
         return disegno ? 0.55 * u * std::sin(s * M_PI) * std::sin(s * 2 * M_PI + 0.6) : 0.0;
     };
@@ -253,7 +262,7 @@ void Bastone(QPainter &p, qreal h, Ornato ornato)
     // wider than 3.3u either side (the figures' hands and the card's edges
     // are placed for that); the grip ends in a knob of its own.
     const qreal k = tozzo;
-    legno = Unione(legno, Cerchio({0, -7.4 * u}, 2.75 * k * u, 2.6 * u));
+    legno = Unione(legno, Cerchio({0, -7.4 * u}, (disegno ? 2.55 : 2.75) * k * u, 2.6 * u));
     legno = Unione(legno, Cerchio({-1.2 * k * u, -9.0 * u}, 1.2 * k * u, 1.0 * u));
     legno = Unione(legno, Cerchio({2.1 * k * u, -6.2 * u}, 0.9 * k * u, 0.9 * u));
     legno = Unione(legno, Cerchio({0, 9.1 * u}, 1.55 * k * u, 0.9 * u));
