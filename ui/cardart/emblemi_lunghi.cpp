@@ -226,7 +226,8 @@ void Bastone(QPainter &p, qreal h, Ornato ornato)
     // In the larger drawing, where its shape is seen whole, it is slimmer and
     // widens from the grip all the way up, as a cudgel does: full and short
     // it reads as a stump or a gherkin.
-    const bool disegno = !InchiostroDelPixelInUso();
+    // (The ace is large enough at the natural size too to be drawn so.)
+    const bool disegno = !InchiostroDelPixelInUso() || grande;
     const qreal tozzo = disegno ? (grande                        ? 0.74
                                        : ornato == Ornato::Carta ? 0.9
                                                                  : 0.88)
@@ -290,7 +291,7 @@ void Bastone(QPainter &p, qreal h, Ornato ornato)
         if (m.grande && !grande)
             continue;
         const qreal w = mezza(m.s, int(m.lato));
-        const qreal fuori = (w * 0.7 + m.sporge * u * (grande ? 0.6 : 0.8)) / std::sin(qDegreesToRadians(piega));
+        const qreal fuori = (w * 0.7 + m.sporge * u * (grande ? 1.0 : 0.8)) / std::sin(qDegreesToRadians(piega));
         QTransform t;
         t.translate(storto(m.s) + m.lato * w * 0.3, y(m.s));
         t.rotate(m.lato * piega);
@@ -314,7 +315,7 @@ void Bastone(QPainter &p, qreal h, Ornato ornato)
     for (size_t i = grande ? 1 : 0; i < (grande ? 3u : 1u); ++i) {
         const Gemma &g = kGemme[i];
         const QPointF base(storto(g.s) + g.lato * mezza(g.s, int(g.lato)) * 0.8, y(g.s));
-        const qreal lungo = (grande ? 5.0 : 5.2) * u;
+        const qreal lungo = (grande ? 4.3 : 5.2) * u;
         foglie = Unione(foglie, Foglia(base, lungo, lungo * (grande ? 0.42 : 0.46), g.angolo, 0.4, 0.78, 1.0, 0.45));
         QTransform v;
         v.translate(base.x(), base.y());
