@@ -228,12 +228,7 @@ void Bastone(QPainter &p, qreal h, Ornato ornato)
     // it reads as a stump or a gherkin.
     // (The ace is large enough at the natural size too to be drawn so.)
     const bool disegno = !InchiostroDelPixelInUso() || grande;
-    const qreal tozzo = disegno ? (grande                        ? 0.74
-                                       : ornato == Ornato::Carta ? 0.9
-                                                                 : 0.88)
-                                : (grande                        ? 0.85
-                                       : ornato == Ornato::Carta ? 1.1
-                                                                 : 1.0);
+    const qreal tozzo = grande ? 0.74 : ornato == Ornato::Carta ? (disegno ? 0.9 : 1.0) : (disegno ? 0.88 : 1.0);
     const auto mezza = [&](qreal s, int lato) {
         const qreal t = disegno ? std::clamp((s - 0.04) / 0.9, 0.0, 1.0) : std::clamp((s - 0.12) / 0.8, 0.0, 1.0);
         const qreal liscio = t * t * (3 - 2 * t);
