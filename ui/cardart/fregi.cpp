@@ -16,12 +16,12 @@
 namespace belvane::cardart {
 namespace {
 
-constexpr qreal kDistacco = 1.6;      // white between an emblem and the vine's end
-constexpr qreal kDistaccoPixel = 0.5; // past the vine's ends at the natural size: two white pixels
-constexpr qreal kOnda = 1.6;          // how far the stem winds from the straight line
-constexpr qreal kFoglia = 4.2;        // a leaf's length
-constexpr qreal kStelo = 0.7;         // the stem's width
-constexpr int kPassi = 32;            // points along the stem
+const QColor kColoreStelo(0xB0, 0x80, 0x24); // the stem: a brown gold, lighter than an outline
+constexpr qreal kDistacco = 1.6;             // white between an emblem and the vine's end
+constexpr qreal kOnda = 1.6;                 // how far the stem winds from the straight line
+constexpr qreal kFoglia = 4.2;               // a leaf's length
+constexpr qreal kStelo = 0.7;                // the stem's width
+constexpr int kPassi = 32;                   // points along the stem
 
 // Degrees clockwise from straight up of the direction `v`, as Foglia takes
 // them.
@@ -54,9 +54,9 @@ void Tralcio(QPainter &p, QPointF a, QPointF b)
         viticci.cubicTo(o + avanti * 4.0 + fuori * 0.4, o + avanti * 3.2 + fuori * 0.6, o + avanti * 3.3 + fuori * 1.3);
     }
     p.setBrush(Qt::NoBrush);
-    p.setPen(QPen(kFregio, kStelo, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.setPen(QPen(kColoreStelo, kStelo, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     p.drawPath(stelo);
-    p.setPen(QPen(kFregio, kStelo * 0.8, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.setPen(QPen(kColoreStelo, kStelo * 0.8, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     p.drawPath(viticci);
     // Leaves where the stem bends furthest, turned out from the bend, and
     // none where the flower sits.
@@ -89,7 +89,7 @@ void Tralcio(QPainter &p, QPointF a, QPointF b)
             rametti.quadTo(c + n * (lato * 3.2) + t * 0.8, fine);
             foglia(fine, Verso(n * lato - t * 0.8), kFoglia * 0.85);
         }
-        p.setPen(QPen(kFregio, kStelo * 0.8, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        p.setPen(QPen(kColoreStelo, kStelo * 0.8, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
         p.setBrush(Qt::NoBrush);
         p.drawPath(rametti);
     }
@@ -111,48 +111,21 @@ void Tralcio(QPainter &p, QPointF a, QPointF b)
     Ellisse(p, c, 0.6, 0.6, kTintaOro.luce, kOroCavo, 0.25);
 }
 
-// The same vine at the natural size: a stem one pixel wide winding a pixel
-// either way, a leaf of two pixels at each bend, turned out from it, kept
-// two pixels clear of the emblems: enough that the card is not bare, too
-// thin and too pale to be counted.
-void TralcioDiPixel(QPainter &p, QPointF a, QPointF b)
-{
-    const int su = int(std::ceil(std::min(a.y(), b.y()) + kDistaccoPixel));
-    const int giu = int(std::floor(std::max(a.y(), b.y()) - kDistaccoPixel)) - 1;
-    if (giu - su < 6)
-        return;
-    const QPointF alto = a.y() < b.y() ? a : b, basso = a.y() < b.y() ? b : a;
-    constexpr int kMezzaOnda = 5; // rows from one bend to the next
-    const auto piega = [&](int riga) { return ((riga - su) / kMezzaOnda) % 2 ? 1 : 0; };
-    const auto colonna = [&](int riga) {
-        const qreal s = (riga + 0.5 - alto.y()) / (basso.y() - alto.y());
-        return int(std::floor(alto.x() + (basso.x() - alto.x()) * s)) + piega(riga);
-    };
-    for (int riga = su; riga <= giu; ++riga)
-        Pixel(p, colonna(riga), riga, 1, 1, kFregio);
-    for (int riga = su + kMezzaOnda / 2; riga + 2 <= giu; riga += kMezzaOnda) {
-        const int lato = piega(riga) ? 1 : -1;
-        Pixel(p, colonna(riga) + lato, riga, 1, 1, kFregioFoglia);
-        Pixel(p, colonna(riga) + 2 * lato, riga - 1, 1, 1, kFregioFoglia);
-    }
-}
-
 } // namespace
 
 void Fregio(QPainter &p, Seme seme, int valore)
 {
     const std::span<const Posa> pose = Disposizione(seme, valore);
-    const auto tralcio = InchiostroDelPixelInUso() ? TralcioDiPixel : Tralcio;
     if (valore == 2) { // down the middle, from one emblem to the other
         const Posa &su = pose[0], &giu = pose[1];
         const qreal fuori = su.altezza / 2 + kDistacco;
-        tralcio(p, {su.x, su.y + fuori}, {giu.x, giu.y - fuori});
+        Tralcio(p, {su.x, su.y + fuori}, {giu.x, giu.y - fuori});
     } else if (valore == 3) {
         // Beside the diagonal, in the two corners it leaves white, turned
         // alike about the card's middle: between the emblems themselves
         // there is no room for more than a stem.
         for (const qreal lato : {-1.0, 1.0})
-            tralcio(p, QPointF(22.5, 36) + lato * QPointF(10.5, -6), QPointF(22.5, 36) + lato * QPointF(15.5, -30));
+            Tralcio(p, QPointF(22.5, 36) + lato * QPointF(10.5, -6), QPointF(22.5, 36) + lato * QPointF(15.5, -30));
     }
 }
 
