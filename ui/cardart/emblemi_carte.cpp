@@ -57,11 +57,11 @@ void SpadaDiCarta(QPainter &p, qreal h, qreal curva)
     const Elsa elsa = ElsaDiCarta(h);
     const qreal pomo = elsa.pomo, presa = elsa.presa, fondoPresa = elsa.fondoPresa;
     const qreal spessore = 0.085 * h; // the guard
-    const qreal braccio = 0.19 * h;
+    const qreal braccio = 0.21 * h;
     const qreal guardia = fondoPresa - presa; // the guard's lower edge
     const qreal base = guardia - spessore;    // where the blade leaves the guard
     const qreal punta = -h / 2;
-    const qreal mezza = 0.1 * h; // half the blade's width at the guard
+    const qreal mezza = 0.115 * h; // half the blade's width at the guard
 
     constexpr int kPassi = 24;
     const auto asse = [&](qreal t) { return curva * (0.2 * t + 0.8 * t * t); };

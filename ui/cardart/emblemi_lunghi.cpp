@@ -229,10 +229,14 @@ void Bastone(QPainter &p, qreal h, Ornato ornato)
     // (The ace is large enough at the natural size too to be drawn so.)
     const bool disegno = !InchiostroDelPixelInUso() || grande;
     const qreal tozzo = grande ? 0.74 : ornato == Ornato::Carta ? (disegno ? 0.9 : 1.0) : (disegno ? 0.88 : 1.0);
+    // A pip at the natural size: its stubs and its leaf broad and long
+    // enough to show as a stub and a leaf, not as specks.
+    const bool pipPixel = ornato == Ornato::Carta && !disegno;
     const auto mezza = [&](qreal s, int lato) {
-        const qreal t = disegno ? std::clamp((s - 0.04) / 0.9, 0.0, 1.0) : std::clamp((s - 0.12) / 0.8, 0.0, 1.0);
+        const qreal t =
+            disegno || pipPixel ? std::clamp((s - 0.04) / 0.9, 0.0, 1.0) : std::clamp((s - 0.12) / 0.8, 0.0, 1.0);
         const qreal liscio = t * t * (3 - 2 * t);
-        const qreal sale = disegno ? 0.55 * t + 0.45 * liscio : liscio;
+        const qreal sale = disegno || pipPixel ? 0.55 * t + 0.45 * liscio : liscio;
         const qreal ruvido = 0.1 * u * std::sin(s * 15 + lato * 1.9) * std::min(1.0, s * 4);
         return (0.7 + 1.8 * sale) * tozzo * u + (grande ? 0 : 0.3) + ruvido;
     };
@@ -286,7 +290,12 @@ void Bastone(QPainter &p, qreal h, Ornato ornato)
         if (m.grande && !grande)
             continue;
         const qreal w = mezza(m.s, int(m.lato));
-        const qreal fuori = (w * 0.7 + m.sporge * u * (grande ? 1.0 : 0.8)) / std::sin(qDegreesToRadians(piega));
+        const qreal fuori = (w * 0.7 +
+                             m.sporge * u *
+                                 (grande         ? 1.0
+                                      : pipPixel ? 1.0
+                                                 : 0.8)) /
+            std::sin(qDegreesToRadians(piega));
         QTransform t;
         t.translate(storto(m.s) + m.lato * w * 0.3, y(m.s));
         t.rotate(m.lato * piega);
@@ -310,7 +319,7 @@ void Bastone(QPainter &p, qreal h, Ornato ornato)
     for (size_t i = grande ? 1 : 0; i < (grande ? 3u : 1u); ++i) {
         const Gemma &g = kGemme[i];
         const QPointF base(storto(g.s) + g.lato * mezza(g.s, int(g.lato)) * 0.8, y(g.s));
-        const qreal lungo = (grande ? 4.3 : 5.2) * u;
+        const qreal lungo = (grande ? 4.3 : pipPixel ? 6.0 : 5.2) * u;
         foglie = Unione(foglie, Foglia(base, lungo, lungo * (grande ? 0.42 : 0.46), g.angolo, 0.4, 0.78, 1.0, 0.45));
         QTransform v;
         v.translate(base.x(), base.y());
