@@ -61,7 +61,7 @@ void SpadaDiCarta(QPainter &p, qreal h, qreal curva)
     const qreal guardia = fondoPresa - presa; // the guard's lower edge
     const qreal base = guardia - spessore;    // where the blade leaves the guard
     const qreal punta = -h / 2;
-    const qreal mezza = 0.115 * h; // half the blade's width at the guard
+    const qreal mezza = 0.1 * h; // half the blade's width at the guard
 
     constexpr int kPassi = 24;
     const auto asse = [&](qreal t) { return curva * (0.2 * t + 0.8 * t * t); };

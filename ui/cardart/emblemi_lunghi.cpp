@@ -219,23 +219,24 @@ void Bastone(QPainter &p, qreal h, Ornato ornato)
     // a grip for its lower third, then widening straight to the head.
     const qreal yPresa = 8.8 * u, yTesta = -7.4 * u;
     const auto y = [&](qreal s) { return yPresa + (yTesta - yPresa) * s; };
-    // The ace's club, the pips' and the figures' are one shape. In the
-    // larger drawing, where its shape is seen whole, it is slim and widens
-    // from the grip all the way up, as a cudgel does: full and short it
-    // reads as a stump or a gherkin. The ace is large enough to be drawn so
-    // at the natural size too; there a pip is fuller, so that its wood is
-    // more than its outline. (A figure's is held within 3.3u of its axis, as
-    // its hand and the card's edge expect.)
-    const bool disegno = !InchiostroDelPixelInUso() || grande;
-    const qreal tozzo = grande ? 0.74 : ornato == Ornato::Carta ? (disegno ? 0.9 : 1.0) : (disegno ? 0.88 : 1.0);
-    // A pip at the natural size: its stubs and its leaf broad and long
-    // enough to show as a stub and a leaf, not as specks.
-    const bool pipPixel = ornato == Ornato::Carta && !disegno;
+    // The ace's club, the pips' and the figures' are one shape; a pip's is
+    // fuller, so that at the natural size its wood is more than its outline
+    // and a card of clubs is not a field of slivers. (A figure's is held
+    // within 3.3u of its axis, as its hand and the card's edge expect.)
+    // In the larger drawing, where its shape is seen whole, it is slimmer and
+    // widens from the grip all the way up, as a cudgel does: full and short
+    // it reads as a stump or a gherkin.
+    const bool disegno = !InchiostroDelPixelInUso();
+    const qreal tozzo = disegno ? (grande                        ? 0.74
+                                       : ornato == Ornato::Carta ? 0.9
+                                                                 : 0.88)
+                                : (grande                        ? 0.85
+                                       : ornato == Ornato::Carta ? 1.1
+                                                                 : 1.0);
     const auto mezza = [&](qreal s, int lato) {
-        const qreal t =
-            disegno || pipPixel ? std::clamp((s - 0.04) / 0.9, 0.0, 1.0) : std::clamp((s - 0.12) / 0.8, 0.0, 1.0);
+        const qreal t = disegno ? std::clamp((s - 0.04) / 0.9, 0.0, 1.0) : std::clamp((s - 0.12) / 0.8, 0.0, 1.0);
         const qreal liscio = t * t * (3 - 2 * t);
-        const qreal sale = disegno || pipPixel ? 0.55 * t + 0.45 * liscio : liscio;
+        const qreal sale = disegno ? 0.55 * t + 0.45 * liscio : liscio;
         const qreal ruvido = 0.1 * u * std::sin(s * 15 + lato * 1.9) * std::min(1.0, s * 4);
         return (0.7 + 1.8 * sale) * tozzo * u + (grande ? 0 : 0.3) + ruvido;
     };
@@ -289,8 +290,7 @@ void Bastone(QPainter &p, qreal h, Ornato ornato)
         if (m.grande && !grande)
             continue;
         const qreal w = mezza(m.s, int(m.lato));
-        const qreal sporge = m.sporge * u * (grande || pipPixel ? 1.0 : 0.8);
-        const qreal fuori = (w * 0.7 + sporge) / std::sin(qDegreesToRadians(piega));
+        const qreal fuori = (w * 0.7 + m.sporge * u * (grande ? 0.6 : 0.8)) / std::sin(qDegreesToRadians(piega));
         QTransform t;
         t.translate(storto(m.s) + m.lato * w * 0.3, y(m.s));
         t.rotate(m.lato * piega);
@@ -314,7 +314,7 @@ void Bastone(QPainter &p, qreal h, Ornato ornato)
     for (size_t i = grande ? 1 : 0; i < (grande ? 3u : 1u); ++i) {
         const Gemma &g = kGemme[i];
         const QPointF base(storto(g.s) + g.lato * mezza(g.s, int(g.lato)) * 0.8, y(g.s));
-        const qreal lungo = (grande ? 4.3 : pipPixel ? 6.0 : 5.2) * u;
+        const qreal lungo = (grande ? 5.0 : 5.2) * u;
         foglie = Unione(foglie, Foglia(base, lungo, lungo * (grande ? 0.42 : 0.46), g.angolo, 0.4, 0.78, 1.0, 0.45));
         QTransform v;
         v.translate(base.x(), base.y());
@@ -329,8 +329,8 @@ void Bastone(QPainter &p, qreal h, Ornato ornato)
     // the wood's body, so that the pixels at its edge keep to the outline.)
     const qreal luce = grande ? 0.5 * u : ornato == Ornato::Carta && InchiostroDelPixelInUso() ? 1.5 : 0.9;
     const Tinta &tinta = disegno ? kTintaLegnoDisegno : kTintaLegno;
-    Modella(p, legno, tinta, QColor(Qt::transparent), disegno ? 1.5 * u : 0.9, luce);
-    if (disegno) // a pip's pixels keep their tones
+    Modella(p, legno, tinta, QColor(Qt::transparent), grande || disegno ? 1.5 * u : 0.9, luce);
+    if (grande || disegno) // a pip's pixels keep their tones
         Tratteggia(p, Differenza(legno, legno.translated(-1.6 * u, 0.3 * u)), tinta.ombra, 0.55 * u, 92, 0.12 * u);
     // The bark: in the larger drawing rings of it wrapping round the wood,
     // broken and uneven, and knots (a ring round a dark eye): lines along a
@@ -338,7 +338,7 @@ void Bastone(QPainter &p, qreal h, Ornato ornato)
     // the natural size a few marks across, which only the shade's pixels
     // show.
     QPainterPath venatura, occhi;
-    if (disegno) {
+    if (disegno || grande) {
         std::vector<QPointF> nodi{QPointF(storto(0.47) - 0.3 * mezza(0.47, -1), y(0.47))};
         if (grande)
             nodi.emplace_back(storto(0.78) + 0.35 * mezza(0.78, 1), y(0.78));
