@@ -74,16 +74,16 @@ struct Cavaliere {
 
 Cavaliere Di(Seme seme)
 {
-    // One horse for the four, each in its own light coat: dun with a dark
-    // brown mane, cream with a tan one, pale grey with a slate one, white
-    // with a light slate one (a black mane, the rider's arm and the sword's
-    // hilt ran together into one dark patch at the natural size).
-    const Tinta crema = Tono(QColor(0xFF, 0xF9, 0xEC), QColor(0xF2, 0xE6, 0xCA), QColor(0xD2, 0xBC, 0x94));
-    const Tinta crini = Tono(QColor(0xD8, 0xA8, 0x60), QColor(0xB8, 0x84, 0x40), QColor(0x86, 0x5A, 0x28));
-    const Tinta baio = Tono(QColor(0xF6, 0xE4, 0xC2), QColor(0xE4, 0xC8, 0x94), QColor(0xBE, 0x9C, 0x64));
-    const Tinta criniScuri = Tono(QColor(0x9A, 0x66, 0x38), QColor(0x72, 0x46, 0x22), QColor(0x4E, 0x2E, 0x14));
-    const Tinta grigio = Tono(QColor(0xF6, 0xF6, 0xF4), QColor(0xDE, 0xDE, 0xDC), QColor(0xAE, 0xB0, 0xB4));
-    const Tinta criniGrigi = Tono(QColor(0x9C, 0x9C, 0xA4), QColor(0x74, 0x74, 0x7E), QColor(0x50, 0x50, 0x5A));
+    // One horse for the four, each in its own light coat, set so that no
+    // two read alike at the natural size: a golden dun with a dark brown
+    // mane, a cream with a flaxen one, a dappled grey with a slate one, a
+    // white with a light slate one.
+    const Tinta dun = Tono(QColor(0xEE, 0xCE, 0x94), QColor(0xD8, 0xAA, 0x66), QColor(0xA8, 0x7A, 0x40));
+    const Tinta criniScuri = Tono(QColor(0x8A, 0x5A, 0x30), QColor(0x62, 0x3C, 0x1C), QColor(0x42, 0x26, 0x10));
+    const Tinta crema = Tono(QColor(0xFC, 0xF2, 0xDA), QColor(0xF0, 0xDE, 0xB0), QColor(0xCC, 0xB0, 0x7E));
+    const Tinta criniBiondi = Tono(QColor(0xF4, 0xDC, 0x9C), QColor(0xDE, 0xBC, 0x70), QColor(0xAE, 0x8C, 0x44));
+    const Tinta grigio = Tono(QColor(0xEC, 0xEE, 0xF0), QColor(0xCC, 0xD0, 0xD6), QColor(0x98, 0x9E, 0xA8));
+    const Tinta criniGrigi = Tono(QColor(0x8C, 0x8E, 0x98), QColor(0x64, 0x66, 0x72), QColor(0x44, 0x46, 0x52));
     const Tinta bianco = Tono(QColor(0xFF, 0xFF, 0xFF), QColor(0xF6, 0xF4, 0xEE), QColor(0xCC, 0xC6, 0xB8));
     const Tinta criniArdesia = Tono(QColor(0xD0, 0xCE, 0xD4), QColor(0xA8, 0xA6, 0xB0), QColor(0x80, 0x7E, 0x88));
     switch (seme) {
@@ -102,7 +102,7 @@ Cavaliere Di(Seme seme)
                 {16.4, 30.8},
                 -34,
                 22.6,
-                {baio, criniScuri, Tono(Smorza(kRosso)), kOro, kBriglia},
+                {dun, criniScuri, Tono(Smorza(kRosso)), kOro, kBriglia},
                 Tono(QColor(0x58, 0xB0, 0x58), kVerde, QColor(0x16, 0x60, 0x22)),
                 0,
                 {25.8, 47.8},
@@ -127,7 +127,7 @@ Cavaliere Di(Seme seme)
                 {10.6, 25.2},
                 0,
                 19.5,
-                {crema, crini, Tono(Smorza(kOro)), kRosso, kBriglia},
+                {grigio, criniGrigi, Tono(Smorza(kBlu)), kOro, kBriglia},
                 Tono(QColor(0xE8, 0x50, 0x3C), kRosso, QColor(0x98, 0x16, 0x12)),
                 4,
                 {27, 46.4},
@@ -153,8 +153,7 @@ Cavaliere Di(Seme seme)
                 {26.2, 19.0},
                 0,
                 12.6,
-                {grigio, criniGrigi, Tono(QColor(0xF4, 0xD8, 0x6A), QColor(0xE4, 0xB8, 0x34), QColor(0xA8, 0x80, 0x18)),
-                 kRosso, kBriglia},
+                {crema, criniBiondi, Tono(Smorza(kRosso)), kOro, kBriglia},
                 Tono(QColor(0xFA, 0xEA, 0x80), QColor(0xF2, 0xCE, 0x2C), QColor(0xB0, 0x8C, 0x0C)),
                 8,
                 {25, 48.4},

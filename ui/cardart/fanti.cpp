@@ -316,7 +316,7 @@ void FanteDiSpade(QPainter &p)
     Segna(p, Tratti({{{12.8, 33.8}, {15.4, 34.4}}}), kLinoT.corpo, 1.0);
     // The sword hangs point down clear of his legs, the tip leaning out: the
     // slender sword, whose guard stays clear of his hip.
-    SpadaTenuta(p, {13.2, 36.4}, 27, 194, 1, true);
+    SpadaTenuta(p, {13.2, 36.4}, 27, 194, 1);
     Mano(p, {13.2, 36.4}, 1.4, 14);
     const Profilo spalla = Ovale({20.6, 23.6}, 2.4, 1.7, -65);
     Forma(p, spalla, kViolaT, 0.6, 0);
