@@ -340,7 +340,7 @@ void DisegnaCavallo(QPainter &p, Seme seme)
         // and the lit tone laid flat down the side towards it.
         QPainterPath lume;
         lume.addRect(QRectF(r.left() - 1, r.top(), r.width() * 0.3 + 1, r.height()));
-        Ombra(p, Intersezione(b, lume), abito.luce);
+        Ombra(p, Intersezione(b, lume), abito.luce, false);
     }
     const QPointF f = c.piede;
     // Each his own boots: brown riding boots, black ones, tan ones, and the

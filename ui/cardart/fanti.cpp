@@ -55,7 +55,7 @@ void FanteDiBastoni(QPainter &p)
                            {27.4, 40.6}, {21, 42.2},   {14, 40.6}, {15.6, 33.2}, {13.6, 26.5}};
     Forma(p, farsetto, kVerdeT);
     OmbraOltre(p, farsetto, {22.5, 21}, {24.5, 42}, kVerdeT.ombra);
-    OmbraOltre(p, farsetto, {15.8, 42}, {16.4, 21}, kVerdeT.luce);
+    OmbraOltre(p, farsetto, {15.8, 42}, {16.4, 21}, kVerdeT.luce, false);
     Segna(p, Tratti({{{17.0, 26.0}, {22.2, 26.0}}, {{17.0, 28.4}, {22.2, 28.4}}, {{17.2, 30.8}, {22.0, 30.8}}}),
           kOcraT.corpo, 0.7);
     QPainterPath alamari;
@@ -151,7 +151,7 @@ void FanteDiCoppe(QPainter &p)
         tagli.addPath(Taglio(x, 24, 31.2));
     Riempi(p, tagli, kLinoT.corpo, kBluT.ombra, kTrattoInterno);
     OmbraOltre(p, farsetto, {27.5, 21}, {29, 42}, kBluT.ombra);
-    OmbraOltre(p, farsetto, {20.8, 42}, {22.4, 21}, kBluT.luce);
+    OmbraOltre(p, farsetto, {20.8, 42}, {22.4, 21}, kBluT.luce, false);
     Bordura(p, Tratti({{{19.4, 40.4}, {25, 41.6}, {30.8, 40.4}}}), kOcraT.corpo, kBluT.ombra, 1.0);
     Segna(p, Tratti({{{22, 35.2}, {20, 40.2}}, {{25, 35.2}, {24.6, 41.2}}, {{28.2, 35.2}, {30, 40.2}}}), kBluT.ombra,
           kTrattoFine);
@@ -215,7 +215,7 @@ void FanteDiDenari(QPainter &p)
                            {28.4, 46.4}, {19.8, 47.4}, {11.0, 46.4}, {12.4, 39.6}, {15, 33.6},   {13.4, 27.5}};
     Forma(p, cappotto, kCremisiT, 1.2, 0.6);
     OmbraOltre(p, cappotto, {21, 21}, {24.6, 48}, kCremisiT.ombra);
-    OmbraOltre(p, cappotto, {12.8, 48}, {15.8, 21}, kCremisiT.luce);
+    OmbraOltre(p, cappotto, {12.8, 48}, {15.8, 21}, kCremisiT.luce, false);
     Segna(p,
           Tratti({{{17.2, 35.6}, {15.4, 40.6}, {14.4, 46.2}},
                   {{22.6, 35.6}, {24.4, 40.6}, {25.4, 46.4}},
@@ -314,8 +314,9 @@ void FanteDiSpade(QPainter &p)
     Forma(p, braccio, kViolaT, 0.7, 0.5);
     OmbraOltre(p, braccio, {21, 23.2}, {14.6, 34.8}, kViolaT.ombra);
     Segna(p, Tratti({{{12.8, 33.8}, {15.4, 34.4}}}), kLinoT.corpo, 1.0);
-    // The sword hangs point down clear of his legs, the tip leaning out: the
-    // slender sword, whose guard stays clear of his hip.
+    // The sword hangs point down clear of his legs, the tip leaning out; at
+    // the natural size the pip sword, bold enough to be seen there, its
+    // guard held out clear of his hip.
     SpadaTenuta(p, {13.2, 36.4}, 27, 194, 1);
     Mano(p, {13.2, 36.4}, 1.4, 14);
     const Profilo spalla = Ovale({20.6, 23.6}, 2.4, 1.7, -65);
@@ -327,7 +328,7 @@ void FanteDiSpade(QPainter &p)
                         {31.6, 42.8}, {29.4, 41.6}, {28.6, 37}, {28.2, 30},   {27.2, 24}};
     Forma(p, cappa, kViolaT, 1.2, 0.6);
     OmbraOltre(p, cappa, {34, 22}, {36.4, 42}, kViolaT.ombra);
-    OmbraOltre(p, cappa, {29.6, 42}, {28.6, 21}, kViolaT.luce);
+    OmbraOltre(p, cappa, {29.6, 42}, {28.6, 21}, kViolaT.luce, false);
     Segna(p,
           Tratti({{{30.6, 24.6}, {32, 33}, {33.8, 41.4}},
                   {{33.4, 25.4}, {35.2, 30.2}, {34.6, 34}, {35.8, 41.8}},

@@ -75,7 +75,7 @@ void Forma(QPainter &p, const Profilo &forma, const Tinta &tinta, qreal ombra, q
     p.drawPath(Sagoma(forma));
 }
 
-void OmbraOltre(QPainter &p, const Profilo &forma, QPointF da, QPointF a, const QColor &colore)
+void OmbraOltre(QPainter &p, const Profilo &forma, QPointF da, QPointF a, const QColor &colore, bool incisa)
 {
     // The shape beyond the line, laid flat (stampa.h).
     const QLineF l(da, a);
@@ -85,7 +85,7 @@ void OmbraOltre(QPainter &p, const Profilo &forma, QPointF da, QPointF a, const 
     oltre.addPolygon(
         QPolygonF({da - u * kLontano, a + u * kLontano, a + (u + fuori) * kLontano, da + (fuori - u) * kLontano}));
     oltre.closeSubpath();
-    Ombra(p, Intersezione(Sagoma(forma), oltre), colore);
+    Ombra(p, Intersezione(Sagoma(forma), oltre), colore, incisa);
 }
 
 void Ombreggia(QPainter &p, const Profilo &forma, QPointF da, QPointF a, const QColor &colore, qreal angolo,

@@ -52,7 +52,8 @@ void Forma(QPainter &p, const Profilo &forma, const Tinta &tinta, qreal ombra = 
            const QColor &bordo = kContorno);
 // The shade side of `forma` beyond the line from `da` to `a` (on its right
 // when it is drawn downwards), laid as stampa.h's Ombra lays it.
-void OmbraOltre(QPainter &p, const Profilo &forma, QPointF da, QPointF a, const QColor &colore);
+// A lit tone (`incisa` false) is laid flat, a shade engraved as well.
+void OmbraOltre(QPainter &p, const Profilo &forma, QPointF da, QPointF a, const QColor &colore, bool incisa = true);
 // The same side engraved: parallel lines at `angolo`, `passo` apart, that the
 // reduction mixes into a tone (a face's far cheek at the natural size).
 void Ombreggia(QPainter &p, const Profilo &forma, QPointF da, QPointF a, const QColor &colore, qreal angolo,

@@ -106,13 +106,15 @@ QPainterPath Sagoma(const std::function<void(QPainter &)> &disegna)
 
 } // namespace
 
-void Ombra(QPainter &p, const QPainterPath &forma, const QColor &colore)
+void Ombra(QPainter &p, const QPainterPath &forma, const QColor &colore, bool incisa)
 {
     if (InchiostroDelPixelInUso())
         return;
     p.setPen(Qt::NoPen);
     p.setBrush(colore);
     p.drawPath(forma);
+    if (incisa)
+        Tratteggia(p, forma, colore.darker(kScuroIncisione), kPassoIncisione, kAngoloIncisione);
 }
 
 void Campitura(QPainter &p, const QPainterPath &forma, const Tinta &tinta, const QColor &bordo, qreal ombra, qreal luce)
@@ -122,6 +124,12 @@ void Campitura(QPainter &p, const QPainterPath &forma, const Tinta &tinta, const
         return;
     }
     Modella(p, forma, tinta, QColor(Qt::transparent), 0, 0);
+    // The edge away from the light engraved in the shade's tone, where the
+    // pixel picture lays its crescent of shade.
+    if (ombra > 0) {
+        const qreal d = ombra * kLargoIncisione;
+        Tratteggia(p, Differenza(forma, forma.translated(-d, -d)), tinta.ombra, kPassoIncisione, kAngoloIncisione);
+    }
     if (bordo.alpha() == 0)
         return;
     p.setPen(Penna(bordo, kTrattoFine));

@@ -16,13 +16,24 @@ namespace belvane::cardart {
 // edge, as a printed card lays its second tone. In the 45 x 72 picture
 // nothing: lines or an area of a shade tone there break into speckle, and the
 // modelled shape's own crescent of shade is enough.
-void Ombra(QPainter &p, const QPainterPath &forma, const QColor &colore);
+// Unless `incisa` is false (a lit tone), the area is engraved as well, as a
+// woodcut's or copperplate's shade is: fine parallel lines of a deeper tone
+// across it (kPassoIncisione apart, at kAngoloIncisione).
+void Ombra(QPainter &p, const QPainterPath &forma, const QColor &colore, bool incisa = true);
+inline constexpr qreal kPassoIncisione = 0.6;
+inline constexpr qreal kAngoloIncisione = -52;
+// How much deeper than the shade its engraved lines are (QColor::darker).
+inline constexpr int kScuroIncisione = 128;
+// How wide the engraved edge of a shape laid by Campitura is, in units of
+// its `ombra`.
+inline constexpr qreal kLargoIncisione = 1.2;
 
 // Whether a figure's modelled shapes are laid flat: in the larger drawing
 // each is one colour, as a print lays it, its shade the flat areas Ombra
 // lays (a crescent of light or shade along every edge reads as a modern
-// illustration's soft modelling); at the natural size the crescents keep a
-// shape's edge clear of its neighbour's.
+// illustration's soft modelling), the edge away from the light engraved;
+// at the natural size the crescents keep a shape's edge clear of its
+// neighbour's.
 inline bool Piatta() { return !InchiostroDelPixelInUso(); }
 
 // A figure's modelled shape: at the natural size as Modella (pennelli.h)
