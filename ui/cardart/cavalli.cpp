@@ -135,8 +135,8 @@ Cavaliere Di(Seme seme)
                 {27.2, 35.4},
                 4.8,
                 21.6,
-                {0.1, 0.3, 0.3, 0.5, 0.1, 0, Qt::transparent, 0, 0.3, 0.6, 0.4, 0.0, 0.2, volti::Taglio::Mandorla,
-                 fanti::Lineamenti::Bocca::Quieta, QColor(0x3A, 0x26, 0x18), volti::Naso::Dritto},
+                {-0.3, 0.4, 0.5, 0.3, 0.1, 0, Qt::transparent, 0, 0.3, 0.9, 0.6, -0.1, 0.2, volti::Taglio::Allungato,
+                 fanti::Lineamenti::Bocca::Serrata, QColor(0x3A, 0x26, 0x18), volti::Naso::Aquilino},
                 1.4};
     case Seme::Denari: // rearing, the coin held up
         return {false,
@@ -161,8 +161,8 @@ Cavaliere Di(Seme seme)
                 {25.2, 38.6},
                 7.4,
                 23.6,
-                {0.2, 0, 0.2, 0.4, 0, 0.2, Qt::transparent, 0, 0.5, 0.3, 0.6, 0.3, 0.5, volti::Taglio::Aperto,
-                 fanti::Lineamenti::Bocca::Quieta, QColor(0x4C, 0x60, 0x74), volti::Naso::Dritto}};
+                {0.3, -0.1, 0.1, 0.9, 0.1, 0, Qt::transparent, 0, 0, 0.1, -0.5, 0.7, 0.0, volti::Taglio::Aperto,
+                 fanti::Lineamenti::Bocca::Sorride, QColor(0x4C, 0x60, 0x74), volti::Naso::Largo}};
     case Seme::Spade: // a high-stepping trot, the neck arched; the sword raised before him
         return {true,
                 {{{29, 50}, {34.8, 51.6}, {35.0, 56.8}, {35.8, 58.4}},

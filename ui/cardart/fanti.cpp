@@ -168,9 +168,10 @@ void FanteDiCoppe(QPainter &p)
     Forma(p, spalla, kBluT, 0.6, 0);
     Segna(p, Tratti({{{20.8, 22.2}, {21.4, 24.4}}, {{22.2, 22}, {22.6, 24}}}), kLinoT.corpo, 0.45);
     Forma(p, {{21.8, 22.2}, {25.5, 20.6}, {29.2, 22.2}, {27.4, 23.6}, {25.5, 22.8}, {23.6, 23.6}}, kLinoT, 0.4, 0);
+    // A round, cheerful boy's face, rosy, a snub nose.
     Volto(p, CentroViso(Seme::Coppe), -0.6, -4, 0.05,
-          {-0.2, 0, -0.2, 0.5, -0.3, 0.3, Qt::transparent, 0, 0, 0.2, -0.6, -0.2, -0.6, volti::Taglio::Mandorla,
-           Lineamenti::Bocca::Quieta, QColor(0x5A, 0x52, 0x44), volti::Naso::Corto});
+          {-0.2, -0.2, -0.2, 0.5, -0.1, 0.9, Qt::transparent, 0, 0, -0.5, -0.8, 0.2, -0.6, volti::Taglio::Aperto,
+           Lineamenti::Bocca::Sorride, QColor(0x5A, 0x52, 0x44), volti::Naso::Corto});
     // The beret tilted back, a white plume sweeping down behind.
     const Profilo piuma{{27.5, 10}, {30, 6.2},   {34, 4.6},   {37, 5.8}, {37.4, 9.6},
                         {36, 8.2},  {35.2, 7.2}, {31.5, 8.4}, {29, 10.8}};
@@ -247,9 +248,10 @@ void FanteDiDenari(QPainter &p)
         Segna(p, Tratti({{{x - 0.7, 22.4}, {x - 0.5, 24.4}}, {{x + 0.6, 22.4}, {x + 0.8, 24.4}}}), kOcraT.corpo, 0.45);
     }
     Forma(p, {{15.8, 22.8}, {19.5, 21.2}, {23.2, 22.8}, {21.4, 24.4}, {19.5, 23.6}, {17.6, 24.4}}, kOcraT, 0.4, 0);
+    // A broad square jaw, heavy brows, a solemn mouth.
     Volto(p, CentroViso(Seme::Denari), 0.4, 3, 0.12,
-          {0.3, 0.3, 0.3, 0.6, 0.1, 0.3, Qt::transparent, 0, 0, 0.1, 0.3, 0.2, 0.0, volti::Taglio::Aperto,
-           Lineamenti::Bocca::Quieta, QColor(0x56, 0x66, 0x38), volti::Naso::Largo});
+          {0.6, 0.4, 0.3, 0.2, 0.2, 0, Qt::transparent, 0, 0, -0.1, 0.3, -0.1, 0.6, volti::Taglio::Mandorla,
+           Lineamenti::Bocca::Serrata, QColor(0x56, 0x66, 0x38), volti::Naso::Largo});
     // A rolled hood worn as a hat: a padded roll wound with a gold band, the
     // cloth gathered above it: black velvet and crimson beside the coin, so
     // that the coin's gold stands out, and no other suit's colour.
