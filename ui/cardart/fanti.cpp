@@ -117,12 +117,14 @@ void FanteDiBastoni(QPainter &p)
 // short hair under a plumed beret.
 void FanteDiCoppe(QPainter &p)
 {
-    // The leg behind, heel raised; the one in front, stepping out.
-    const Profilo dietro = ProfiloArto({{{27.8, 40}, 4.4}, {{30.1, 50.4}, 3.0}, {{31, 53.6}, 3.3}, {{33, 59.6}, 2.2}});
+    // The leg behind, bent at the knee as it pushes off, the heel raised;
+    // the one in front, stepping out.
+    const Profilo dietro =
+        ProfiloArto({{{27.8, 40}, 4.4}, {{28.8, 50.2}, 3.0}, {{30.0, 53.2}, 3.3}, {{33.4, 59.4}, 2.2}});
     Forma(p, dietro, kLinoT, 0.9, 0.5);
-    OmbraOltre(p, dietro, {28.6, 40}, {33.4, 60}, kLinoT.ombra);
-    Segna(p, Tratti({{{28.8, 52.8}, {31.8, 51.8}}}), kOcraT.corpo, kPiega);
-    Scarpa(p, {34, 59.8}, {30.8, 63.2});
+    OmbraOltre(p, dietro, {28.6, 40}, {33.8, 60}, kLinoT.ombra);
+    Segna(p, Tratti({{{27.4, 52.2}, {30.4, 51.4}}}), kOcraT.corpo, kPiega);
+    Scarpa(p, {34.4, 59.6}, {31.0, 63.2});
     const Profilo avanti = ProfiloArto({{{23, 40}, 4.6}, {{20.4, 50}, 3.1}, {{19.4, 53.4}, 3.4}, {{17.2, 61}, 2.2}});
     Forma(p, avanti, kRossoT, 0.9, 0.5);
     OmbraOltre(p, avanti, {23.4, 40}, {18, 61}, kRossoT.ombra);
