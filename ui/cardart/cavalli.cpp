@@ -127,7 +127,7 @@ Cavaliere Di(Seme seme)
                 {10.6, 25.2},
                 0,
                 19.5,
-                {grigio, criniGrigi, Tono(Smorza(kBlu)), kOro, kBriglia},
+                {grigio, criniGrigi, Tono(Smorza(kBlu)), kOro, kBriglia, true},
                 Tono(QColor(0xE8, 0x50, 0x3C), kRosso, QColor(0x98, 0x16, 0x12)),
                 4,
                 {27, 46.4},

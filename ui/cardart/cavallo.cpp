@@ -7,6 +7,7 @@
 #include <QPolygonF>
 
 #include <cmath>
+#include <tuple>
 #include <vector>
 
 namespace belvane::cardart {
@@ -373,6 +374,28 @@ QPointF DisegnaCavallo(const Tela &tela, const Andatura &a, const Finimenti &f)
     gola.lineTo(35.2, 32.6);
     gola.closeSubpath();
     tela.Ombra(U(Intersezione(tronco, Piatto(U(ventre, coscia))), giro.map(gola)), f.manto.ombra);
+    if (f.pomellato && OrnatoMinuto()) {
+        // Dapples, as one area: round spots of the light tone, thickest on
+        // the quarters, fading towards the belly.
+        QPainterPath pomelli;
+        for (const auto &[x, y, r] : std::initializer_list<std::tuple<qreal, qreal, qreal>>{{8.6, 45.2, 1.1},
+                                                                                            {11.4, 44.2, 1.0},
+                                                                                            {7.4, 48.2, 0.9},
+                                                                                            {10.4, 47.4, 1.1},
+                                                                                            {13.4, 46.6, 0.9},
+                                                                                            {9.4, 50.6, 0.8},
+                                                                                            {12.6, 49.8, 0.9},
+                                                                                            {16.2, 45.6, 0.9},
+                                                                                            {15.4, 48.6, 0.8},
+                                                                                            {19.2, 47.2, 0.8},
+                                                                                            {22.4, 46.2, 0.7},
+                                                                                            {18.4, 50.4, 0.7},
+                                                                                            {25.2, 47.6, 0.6},
+                                                                                            {28.8, 45.6, 0.6},
+                                                                                            {21.6, 50.2, 0.6}})
+            pomelli.addPath(Poligonale({x, y}, r * 0.85, r * 0.72, 8));
+        tela.Modella(Intersezione(pomelli, tronco), {f.manto.luce, f.manto.luce, f.manto.luce}, Qt::transparent, 0, 0);
+    }
 
     // Muscles and joints in fine lines of the coat's shade.
     QPainterPath pieghe;
