@@ -46,7 +46,6 @@ QColor Smorza(const QColor &c)
     return QColor::fromHsvF(h, s * 0.82f, v * 0.96f, a);
 }
 
-const Tinta kPelleTinta = Tono(QColor(0xFC, 0xDC, 0xB6), kPelle, QColor(0xE4, 0xA8, 0x7A));
 const QColor kBordoViso(0xA0, 0x5C, 0x32); // a warm brown: a face outlined in ink turns black when small
 const Tinta kStivale = Tono(QColor(0x8A, 0x58, 0x30), QColor(0x6A, 0x3E, 0x1C), QColor(0x48, 0x28, 0x10));
 
@@ -83,7 +82,7 @@ Cavaliere Di(Seme seme)
     const Tinta crema = Tono(QColor(0xFC, 0xF2, 0xDA), QColor(0xF0, 0xDE, 0xB0), QColor(0xCC, 0xB0, 0x7E));
     const Tinta criniBiondi = Tono(QColor(0xF4, 0xDC, 0x9C), QColor(0xDE, 0xBC, 0x70), QColor(0xAE, 0x8C, 0x44));
     const Tinta grigio = Tono(QColor(0xEC, 0xEE, 0xF0), QColor(0xCC, 0xD0, 0xD6), QColor(0x98, 0x9E, 0xA8));
-    const Tinta criniGrigi = Tono(QColor(0x8C, 0x8E, 0x98), QColor(0x64, 0x66, 0x72), QColor(0x44, 0x46, 0x52));
+    const Tinta criniGrigi = Tono(QColor(0xA8, 0xAA, 0xB2), QColor(0x86, 0x88, 0x94), QColor(0x64, 0x66, 0x72));
     const Tinta bianco = Tono(QColor(0xFF, 0xFF, 0xFF), QColor(0xF6, 0xF4, 0xEE), QColor(0xCC, 0xC6, 0xB8));
     const Tinta criniArdesia = Tono(QColor(0xD0, 0xCE, 0xD4), QColor(0xA8, 0xA6, 0xB0), QColor(0x80, 0x7E, 0x88));
     switch (seme) {
@@ -136,7 +135,8 @@ Cavaliere Di(Seme seme)
                 4.8,
                 21.6,
                 {-0.3, 0.4, 0.5, 0.3, 0.1, 0, Qt::transparent, 0, 0.3, 0.9, 0.6, -0.1, 0.2, volti::Taglio::Allungato,
-                 fanti::Lineamenti::Bocca::Serrata, QColor(0x3A, 0x26, 0x18), volti::Naso::Aquilino},
+                 fanti::Lineamenti::Bocca::Serrata, QColor(0x3A, 0x26, 0x18), volti::Naso::Aquilino,
+                 fanti::kPelleBrunaT},
                 1.4};
     case Seme::Denari: // rearing, the coin held up
         return {false,
@@ -162,7 +162,8 @@ Cavaliere Di(Seme seme)
                 7.4,
                 23.6,
                 {0.3, -0.1, 0.1, 0.9, 0.1, 0, Qt::transparent, 0, 0, 0.1, -0.5, 0.7, 0.0, volti::Taglio::Aperto,
-                 fanti::Lineamenti::Bocca::Sorride, QColor(0x4C, 0x60, 0x74), volti::Naso::Largo}};
+                 fanti::Lineamenti::Bocca::Sorride, QColor(0x4C, 0x60, 0x74), volti::Naso::Largo,
+                 fanti::kPelleChiaraT}};
     case Seme::Spade: // a high-stepping trot, the neck arched; the sword raised before him
         return {true,
                 {{{29, 50}, {34.8, 51.6}, {35.0, 56.8}, {35.8, 58.4}},
@@ -256,9 +257,9 @@ void Volto(QPainter &p, QPointF c, int verso, const Tinta &capelli, qreal lunghi
 
 // A closed hand on the card's axes round a grip running at `angolo` degrees
 // from upright, the fingers on the side he rides to.
-void Pugno(QPainter &p, QPointF c, qreal angolo, int verso)
+void Pugno(QPainter &p, QPointF c, qreal angolo, int verso, const Tinta &pelle)
 {
-    fanti::Pugno(p, c, 1.5, angolo, verso < 0, kPelleTinta, kBordoViso);
+    fanti::Pugno(p, c, 1.5, angolo, verso < 0, pelle, kBordoViso);
 }
 
 } // namespace
@@ -270,6 +271,7 @@ void DisegnaCavallo(QPainter &p, Seme seme)
     const Cavaliere c = Di(seme);
     const Veste v = VesteDi(seme, 9);
     const int verso = c.sinistra ? -1 : 1;
+    const Tinta &pelle = c.lineamenti.pelle;
     // The horse a little narrower about the saddle than it was drawn, so
     // that muzzle and tail keep white between them and the card's edge.
     QTransform stretto;
@@ -282,7 +284,7 @@ void DisegnaCavallo(QPainter &p, Seme seme)
 
     // The ground: the knaves' and kings' slab in the suit's colour, wide
     // enough for the horse.
-    Lastra(p, QRectF(3.5, 64.5, 38, 4.5), c.piattaforma);
+    Lastra(p, QRectF(3.5, 65, 38, 4), c.piattaforma);
 
     // A rearing horse stands on the ground: its hind legs are given on the
     // card's axes and brought into its turned frame.
@@ -311,7 +313,7 @@ void DisegnaCavallo(QPainter &p, Seme seme)
         Manica(cavaliere, spalla, c.gomito, c.mano, maniche, 0.5, 0.3);
     else {
         cavaliere.Modella(redini, maniche, kContorno, 0.5, 0.3);
-        Pugno(p, cavaliere.Su(manoRedini), verso * 60, verso);
+        Pugno(p, cavaliere.Su(manoRedini), verso * 60, verso, pelle);
     }
 
     const QPointF bocca = DisegnaCavallo(cavallo, a, c.finimenti);
@@ -398,7 +400,7 @@ void DisegnaCavallo(QPainter &p, Seme seme)
 
     // Neck, head and headgear, upright on the card whatever the horse does.
     const QPointF viso = CentroViso(c);
-    Linea(p, cavaliere.Su({21, 29.4}), viso + QPointF(0, 2.5), kPelleTinta.ombra, 1.8);
+    Linea(p, cavaliere.Su({21, 29.4}), viso + QPointF(0, 2.5), pelle.ombra, 1.8);
     // The head a little smaller than a standing knave's, in proportion to a
     // seated body; the eyes stay in their pixels.
     p.save();
@@ -421,13 +423,13 @@ void DisegnaCavallo(QPainter &p, Seme seme)
     // The near arm: the reins, or the emblem shown clear of the body.
     if (c.lontano) {
         cavaliere.Modella(redini, maniche, kContorno, 0.6, 0.4);
-        Pugno(p, cavaliere.Su(manoRedini), verso * 60, verso);
+        Pugno(p, cavaliere.Su(manoRedini), verso * 60, verso, pelle);
     } else
         Manica(cavaliere, spalla, c.gomito, c.mano, maniche, 0.6, 0.4);
     Linea(p, cavallo.Su(bocca), cavaliere.Su(manoRedini), c.finimenti.briglia, Cinghia(0.32));
     // The far hand, holding the reins before his waist, over the coat.
     if (!c.lontano)
-        Pugno(p, cavaliere.Su(manoRedini), verso * 60, verso);
+        Pugno(p, cavaliere.Su(manoRedini), verso * 60, verso, pelle);
     const QPointF mano = cavaliere.Su(c.mano);
     const qreal angolo = verso * c.angolo;
     const qreal r = qDegreesToRadians(angolo);
@@ -445,7 +447,7 @@ void DisegnaCavallo(QPainter &p, Seme seme)
         EmblemaTenuto(p, seme, mano - QPointF(0, c.misura / 2 - 0.2), c.misura, 0);
         break;
     }
-    Pugno(p, mano, seme == Seme::Bastoni || seme == Seme::Spade ? angolo : verso * 20, verso);
+    Pugno(p, mano, seme == Seme::Bastoni || seme == Seme::Spade ? angolo : verso * 20, verso, pelle);
 }
 
 } // namespace

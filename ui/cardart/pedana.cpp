@@ -20,7 +20,7 @@ void Pedana(QPainter &p, Seme seme)
         : seme == Seme::Coppe              ? kRossoP
         : seme == Seme::Denari             ? kGiallo
                                            : kBluP;
-    Lastra(p, QRectF(9.5, 64.5, 26, 4.5), t);
+    Lastra(p, QRectF(3.5, 65, 38, 4), t);
 }
 
 void Lastra(QPainter &p, const QRectF &r, const Tinta &t)

@@ -19,6 +19,8 @@ namespace {
 
 // How many FuoriContorno are alive on this thread.
 thread_local int fuori = 0;
+// How many SenzaIncisione are alive on this thread.
+thread_local int lisce = 0;
 
 // Curves are flattened on a grid this many times finer than a card unit,
 // well under a pixel at the largest size a card is drawn from its outline.
@@ -126,7 +128,8 @@ void Campitura(QPainter &p, const QPainterPath &forma, const Tinta &tinta, const
     Modella(p, forma, tinta, QColor(Qt::transparent), 0, 0);
     // The edge away from the light engraved in the shade's tone, where the
     // pixel picture lays its crescent of shade.
-    if (ombra > 0) {
+    const QRectF r = forma.boundingRect();
+    if (ombra > 0 && lisce == 0 && std::min(r.width(), r.height()) >= kMinimoInciso) {
         const qreal d = ombra * kLargoIncisione;
         Tratteggia(p, Differenza(forma, forma.translated(-d, -d)), tinta.ombra, kPassoIncisione, kAngoloIncisione);
     }
@@ -163,6 +166,10 @@ void Figura(QPainter &p, const std::function<void(QPainter &)> &disegna)
     const ConInchiostro inchiostro(kInchiostroFigura);
     disegna(p);
 }
+
+SenzaIncisione::SenzaIncisione() { ++lisce; }
+
+SenzaIncisione::~SenzaIncisione() { --lisce; }
 
 FuoriContorno::FuoriContorno() { ++fuori; }
 

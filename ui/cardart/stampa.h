@@ -20,13 +20,16 @@ namespace belvane::cardart {
 // woodcut's or copperplate's shade is: fine parallel lines of a deeper tone
 // across it (kPassoIncisione apart, at kAngoloIncisione).
 void Ombra(QPainter &p, const QPainterPath &forma, const QColor &colore, bool incisa = true);
-inline constexpr qreal kPassoIncisione = 0.6;
+inline constexpr qreal kPassoIncisione = 0.75;
 inline constexpr qreal kAngoloIncisione = -52;
 // How much deeper than the shade its engraved lines are (QColor::darker).
 inline constexpr int kScuroIncisione = 128;
 // How wide the engraved edge of a shape laid by Campitura is, in units of
 // its `ombra`.
 inline constexpr qreal kLargoIncisione = 1.2;
+// Shapes narrower than this (hands, buttons, a shoe) are left flat: their
+// engraving would not show and costs as much to fill again at every size.
+inline constexpr qreal kMinimoInciso = 2.5;
 
 // Whether a figure's modelled shapes are laid flat: in the larger drawing
 // each is one colour, as a print lays it, its shade the flat areas Ombra
@@ -61,6 +64,16 @@ inline bool OrnatoMinuto() { return !InchiostroDelPixelInUso(); }
 void Figura(QPainter &p, const std::function<void(QPainter &)> &disegna);
 inline constexpr qreal kContornoFigura = 0.26;
 inline constexpr qreal kPesoInOmbra = 0.1;
+
+// While it lives, the shapes its thread lays with Campitura are not
+// engraved: a face, where lines on the far cheek read as stubble or a patch.
+class SenzaIncisione {
+public:
+    SenzaIncisione();
+    ~SenzaIncisione();
+    SenzaIncisione(const SenzaIncisione &) = delete;
+    SenzaIncisione &operator=(const SenzaIncisione &) = delete;
+};
 
 // While it lives, what its thread draws is left out of a figure's contour:
 // the ground he stands on, the emblem he holds.
