@@ -458,12 +458,17 @@ QPointF DisegnaCavallo(const Tela &tela, const Andatura &a, const Finimenti &f)
     briglia.quadTo(36.0, 32.6, 38.9, 36.5);
     briglia.moveTo(37.9, 34.9);
     briglia.quadTo(39.6, 33.8, 41.7, 33.7);
-    briglia.moveTo(34.6, 28.5);
-    briglia.quadTo(35.8, 29.1, 37.0, 28.9);
-    briglia.moveTo(35.6, 30.2);
-    briglia.quadTo(34.4, 31.4, 34.6, 33.0);
+    // At the natural size the cheekpiece and noseband alone: four straps
+    // a pixel wide over so small a head tangle into a net.
+    if (!InchiostroDelPixelInUso()) {
+        briglia.moveTo(34.6, 28.5);
+        briglia.quadTo(35.8, 29.1, 37.0, 28.9);
+        briglia.moveTo(35.6, 30.2);
+        briglia.quadTo(34.4, 31.4, 34.6, 33.0);
+    }
     testa.Tratto(briglia, f.briglia, Cinghia(0.32));
-    testa.Macchie({{36.3, 32.0}, {38.2, 34.9}}, 0.4, kOro);
+    if (!InchiostroDelPixelInUso())
+        testa.Macchie({{36.3, 32.0}, {38.2, 34.9}}, 0.4, kOro);
     return giroCapo.map(QPointF(39.2, 36.8));
 }
 
