@@ -131,7 +131,7 @@ void Campitura(QPainter &p, const QPainterPath &forma, const Tinta &tinta, const
     const QRectF r = forma.boundingRect();
     if (ombra > 0 && lisce == 0 && std::min(r.width(), r.height()) >= kMinimoInciso) {
         const qreal d = ombra * kLargoIncisione;
-        Tratteggia(p, Differenza(forma, forma.translated(-d, -d)), tinta.ombra, kPassoIncisione, kAngoloIncisione);
+        Tratteggia(p, Differenza(forma, forma.translated(-d, -d)), tinta.ombra, kPassoBordo, kAngoloIncisione);
     }
     if (bordo.alpha() == 0)
         return;

@@ -27,9 +27,12 @@ inline constexpr int kScuroIncisione = 128;
 // How wide the engraved edge of a shape laid by Campitura is, in units of
 // its `ombra`.
 inline constexpr qreal kLargoIncisione = 1.2;
+// Its lines a little further apart than a shade's: a band this narrow reads
+// as engraved with fewer of them, and each costs its filling at every size.
+inline constexpr qreal kPassoBordo = 1.0;
 // Shapes narrower than this (hands, buttons, a shoe) are left flat: their
 // engraving would not show and costs as much to fill again at every size.
-inline constexpr qreal kMinimoInciso = 2.5;
+inline constexpr qreal kMinimoInciso = 4;
 
 // Whether a figure's modelled shapes are laid flat: in the larger drawing
 // each is one colour, as a print lays it, its shade the flat areas Ombra
