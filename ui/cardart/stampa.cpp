@@ -116,7 +116,7 @@ void Ombra(QPainter &p, const QPainterPath &forma, const QColor &colore, bool in
     p.setBrush(colore);
     p.drawPath(forma);
     if (incisa)
-        Tratteggia(p, forma, colore.darker(kScuroIncisione), kPassoIncisione, kAngoloIncisione);
+        Tratteggia(p, forma, Inchiostrato(colore), kPassoIncisione, kAngoloIncisione);
 }
 
 void Campitura(QPainter &p, const QPainterPath &forma, const Tinta &tinta, const QColor &bordo, qreal ombra, qreal luce)
@@ -126,12 +126,13 @@ void Campitura(QPainter &p, const QPainterPath &forma, const Tinta &tinta, const
         return;
     }
     Modella(p, forma, tinta, QColor(Qt::transparent), 0, 0);
-    // The edge away from the light engraved in the shade's tone, where the
-    // pixel picture lays its crescent of shade.
+    // The edge away from the light engraved in the shade's tone inked (see
+    // Ombra), where the pixel picture lays its crescent of shade.
     const QRectF r = forma.boundingRect();
     if (ombra > 0 && lisce == 0 && std::min(r.width(), r.height()) >= kMinimoInciso) {
         const qreal d = ombra * kLargoIncisione;
-        Tratteggia(p, Differenza(forma, forma.translated(-d, -d)), tinta.ombra, kPassoBordo, kAngoloIncisione);
+        Tratteggia(p, Differenza(forma, forma.translated(-d, -d)), Inchiostrato(tinta.ombra), kPassoBordo,
+                   kAngoloIncisione);
     }
     if (bordo.alpha() == 0)
         return;

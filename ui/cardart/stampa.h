@@ -17,13 +17,12 @@ namespace belvane::cardart {
 // nothing: lines or an area of a shade tone there break into speckle, and the
 // modelled shape's own crescent of shade is enough.
 // Unless `incisa` is false (a lit tone), the area is engraved as well, as a
-// woodcut's or copperplate's shade is: fine parallel lines of a deeper tone
-// across it (kPassoIncisione apart, at kAngoloIncisione).
+// woodcut's shade is: fine parallel lines across it, kPassoIncisione apart at
+// kAngoloIncisione, in its colour taken halfway to the figures' inner ink,
+// as the key block a printer lays under the colours.
 void Ombra(QPainter &p, const QPainterPath &forma, const QColor &colore, bool incisa = true);
 inline constexpr qreal kPassoIncisione = 0.75;
 inline constexpr qreal kAngoloIncisione = -52;
-// How much deeper than the shade its engraved lines are (QColor::darker).
-inline constexpr int kScuroIncisione = 128;
 // How wide the engraved edge of a shape laid by Campitura is, in units of
 // its `ombra`.
 inline constexpr qreal kLargoIncisione = 1.2;
