@@ -128,7 +128,7 @@ volti::Occhi OcchiDi(const Lineamenti &l)
     o.taglio = l.sguardo;
     o.iride = l.iride;
     o.piega = l.eta >= 0.5;
-    o.folte = 0.2 + l.folte * 0.06;
+    o.folte = 0.2 + l.folte * 0.12;
     o.alte = l.ciglia * 0.15;
     if (l.pelo.alpha() > 0)
         o.ciglia = l.pelo.darker(130);
@@ -245,7 +245,7 @@ void Volto(QPainter &p, QPointF c, qreal verso, qreal inclina, qreal sorriso, co
         Segna(p, Tratti({{{-2.0, 0.05}, {-1.0, -0.82}, {0.05, -0.1}}, {{-0.05, -0.1}, {1.0, -0.82}, {2.0, 0.05}}}),
               kBordoPelle, Palpebra());
     } else
-        volti::DisegnaOcchi(p, {-1 + s * 0.5, 0}, {1 + s * 0.5, 0}, v * 0.06, OcchiDi(l), 1.1 + l.occhi * 0.1);
+        volti::DisegnaOcchi(p, {-1 + s * 0.5, 0}, {1 + s * 0.5, 0}, v * 0.06, OcchiDi(l), 1.1 + l.occhi * 0.22);
     const qreal n = l.naso;
     if (InchiostroDelPixelInUso())
         Segna(p,
