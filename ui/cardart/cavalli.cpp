@@ -46,7 +46,6 @@ QColor Smorza(const QColor &c)
     return QColor::fromHsvF(h, s * 0.82f, v * 0.96f, a);
 }
 
-const Tinta kPelleTinta = Tono(QColor(0xFC, 0xDC, 0xB6), kPelle, QColor(0xE4, 0xA8, 0x7A));
 const QColor kBordoViso(0xA0, 0x5C, 0x32); // a warm brown: a face outlined in ink turns black when small
 const Tinta kStivale = Tono(QColor(0x8A, 0x58, 0x30), QColor(0x6A, 0x3E, 0x1C), QColor(0x48, 0x28, 0x10));
 
@@ -74,16 +73,16 @@ struct Cavaliere {
 
 Cavaliere Di(Seme seme)
 {
-    // One horse for the four, each in its own light coat: dun with a dark
-    // brown mane, cream with a tan one, pale grey with a slate one, white
-    // with a light slate one (a black mane, the rider's arm and the sword's
-    // hilt ran together into one dark patch at the natural size).
-    const Tinta crema = Tono(QColor(0xFF, 0xF9, 0xEC), QColor(0xF2, 0xE6, 0xCA), QColor(0xD2, 0xBC, 0x94));
-    const Tinta crini = Tono(QColor(0xD8, 0xA8, 0x60), QColor(0xB8, 0x84, 0x40), QColor(0x86, 0x5A, 0x28));
-    const Tinta baio = Tono(QColor(0xF6, 0xE4, 0xC2), QColor(0xE4, 0xC8, 0x94), QColor(0xBE, 0x9C, 0x64));
-    const Tinta criniScuri = Tono(QColor(0x9A, 0x66, 0x38), QColor(0x72, 0x46, 0x22), QColor(0x4E, 0x2E, 0x14));
-    const Tinta grigio = Tono(QColor(0xF6, 0xF6, 0xF4), QColor(0xDE, 0xDE, 0xDC), QColor(0xAE, 0xB0, 0xB4));
-    const Tinta criniGrigi = Tono(QColor(0x9C, 0x9C, 0xA4), QColor(0x74, 0x74, 0x7E), QColor(0x50, 0x50, 0x5A));
+    // One horse for the four, each in its own light coat, set so that no
+    // two read alike at the natural size: a golden dun with a dark brown
+    // mane, a cream with a flaxen one, a dappled grey with a slate one, a
+    // white with a light slate one.
+    const Tinta dun = Tono(QColor(0xEE, 0xCE, 0x94), QColor(0xD8, 0xAA, 0x66), QColor(0xA8, 0x7A, 0x40));
+    const Tinta criniScuri = Tono(QColor(0x8A, 0x5A, 0x30), QColor(0x62, 0x3C, 0x1C), QColor(0x42, 0x26, 0x10));
+    const Tinta crema = Tono(QColor(0xFC, 0xF2, 0xDA), QColor(0xF0, 0xDE, 0xB0), QColor(0xCC, 0xB0, 0x7E));
+    const Tinta criniBiondi = Tono(QColor(0xF4, 0xDC, 0x9C), QColor(0xDE, 0xBC, 0x70), QColor(0xAE, 0x8C, 0x44));
+    const Tinta grigio = Tono(QColor(0xEC, 0xEE, 0xF0), QColor(0xCC, 0xD0, 0xD6), QColor(0x98, 0x9E, 0xA8));
+    const Tinta criniGrigi = Tono(QColor(0xA8, 0xAA, 0xB2), QColor(0x86, 0x88, 0x94), QColor(0x64, 0x66, 0x72));
     const Tinta bianco = Tono(QColor(0xFF, 0xFF, 0xFF), QColor(0xF6, 0xF4, 0xEE), QColor(0xCC, 0xC6, 0xB8));
     const Tinta criniArdesia = Tono(QColor(0xD0, 0xCE, 0xD4), QColor(0xA8, 0xA6, 0xB0), QColor(0x80, 0x7E, 0x88));
     switch (seme) {
@@ -102,7 +101,7 @@ Cavaliere Di(Seme seme)
                 {16.4, 30.8},
                 -34,
                 22.6,
-                {baio, criniScuri, Tono(Smorza(kRosso)), kOro, kBriglia},
+                {dun, criniScuri, Tono(Smorza(kRosso)), kOro, kBriglia},
                 Tono(QColor(0x58, 0xB0, 0x58), kVerde, QColor(0x16, 0x60, 0x22)),
                 0,
                 {25.8, 47.8},
@@ -127,7 +126,7 @@ Cavaliere Di(Seme seme)
                 {10.6, 25.2},
                 0,
                 19.5,
-                {crema, crini, Tono(Smorza(kOro)), kRosso, kBriglia},
+                {grigio, criniGrigi, Tono(Smorza(kBlu)), kOro, kBriglia, true},
                 Tono(QColor(0xE8, 0x50, 0x3C), kRosso, QColor(0x98, 0x16, 0x12)),
                 4,
                 {27, 46.4},
@@ -135,8 +134,9 @@ Cavaliere Di(Seme seme)
                 {27.2, 35.4},
                 4.8,
                 21.6,
-                {0.1, 0.3, 0.3, 0.5, 0.1, 0, Qt::transparent, 0, 0.3, 0.6, 0.4, 0.0, 0.2, volti::Taglio::Mandorla,
-                 fanti::Lineamenti::Bocca::Quieta, QColor(0x3A, 0x26, 0x18), volti::Naso::Dritto},
+                {-0.3, 0.4, 0.5, 0.3, 0.1, 0, Qt::transparent, 0, 0.3, 0.9, 0.6, -0.1, 0.2, volti::Taglio::Allungato,
+                 fanti::Lineamenti::Bocca::Serrata, QColor(0x3A, 0x26, 0x18), volti::Naso::Aquilino,
+                 fanti::kPelleBrunaT},
                 1.4};
     case Seme::Denari: // rearing, the coin held up
         return {false,
@@ -149,12 +149,11 @@ Cavaliere Di(Seme seme)
                  1.0},
                 16,
                 false,
-                {27.4, 26.8},
-                {26.2, 19.0},
+                {27.8, 26.0},
+                {27.0, 17.6},
                 0,
                 12.6,
-                {grigio, criniGrigi, Tono(QColor(0xF4, 0xD8, 0x6A), QColor(0xE4, 0xB8, 0x34), QColor(0xA8, 0x80, 0x18)),
-                 kRosso, kBriglia},
+                {crema, criniBiondi, Tono(Smorza(kRosso)), kOro, kBriglia},
                 Tono(QColor(0xFA, 0xEA, 0x80), QColor(0xF2, 0xCE, 0x2C), QColor(0xB0, 0x8C, 0x0C)),
                 8,
                 {25, 48.4},
@@ -162,8 +161,9 @@ Cavaliere Di(Seme seme)
                 {25.2, 38.6},
                 7.4,
                 23.6,
-                {0.2, 0, 0.2, 0.4, 0, 0.2, Qt::transparent, 0, 0.5, 0.3, 0.6, 0.3, 0.5, volti::Taglio::Aperto,
-                 fanti::Lineamenti::Bocca::Quieta, QColor(0x4C, 0x60, 0x74), volti::Naso::Dritto}};
+                {0.3, -0.1, 0.1, 0.9, 0.1, 0, Qt::transparent, 0, 0, 0.1, -0.5, 0.7, 0.0, volti::Taglio::Aperto,
+                 fanti::Lineamenti::Bocca::Sorride, QColor(0x4C, 0x60, 0x74), volti::Naso::Largo,
+                 fanti::kPelleChiaraT}};
     case Seme::Spade: // a high-stepping trot, the neck arched; the sword raised before him
         return {true,
                 {{{29, 50}, {34.8, 51.6}, {35.0, 56.8}, {35.8, 58.4}},
@@ -257,9 +257,9 @@ void Volto(QPainter &p, QPointF c, int verso, const Tinta &capelli, qreal lunghi
 
 // A closed hand on the card's axes round a grip running at `angolo` degrees
 // from upright, the fingers on the side he rides to.
-void Pugno(QPainter &p, QPointF c, qreal angolo, int verso)
+void Pugno(QPainter &p, QPointF c, qreal angolo, int verso, const Tinta &pelle)
 {
-    fanti::Pugno(p, c, 1.5, angolo, verso < 0, kPelleTinta, kBordoViso);
+    fanti::Pugno(p, c, 1.5, angolo, verso < 0, pelle, kBordoViso);
 }
 
 } // namespace
@@ -271,6 +271,7 @@ void DisegnaCavallo(QPainter &p, Seme seme)
     const Cavaliere c = Di(seme);
     const Veste v = VesteDi(seme, 9);
     const int verso = c.sinistra ? -1 : 1;
+    const Tinta &pelle = c.lineamenti.pelle;
     // The horse a little narrower about the saddle than it was drawn, so
     // that muzzle and tail keep white between them and the card's edge.
     QTransform stretto;
@@ -283,7 +284,7 @@ void DisegnaCavallo(QPainter &p, Seme seme)
 
     // The ground: the knaves' and kings' slab in the suit's colour, wide
     // enough for the horse.
-    Lastra(p, QRectF(3.5, 64.5, 38, 4.5), c.piattaforma);
+    Lastra(p, QRectF(3.5, 65, 38, 4), c.piattaforma);
 
     // A rearing horse stands on the ground: its hind legs are given on the
     // card's axes and brought into its turned frame.
@@ -312,7 +313,7 @@ void DisegnaCavallo(QPainter &p, Seme seme)
         Manica(cavaliere, spalla, c.gomito, c.mano, maniche, 0.5, 0.3);
     else {
         cavaliere.Modella(redini, maniche, kContorno, 0.5, 0.3);
-        Pugno(p, cavaliere.Su(manoRedini), verso * 60, verso);
+        Pugno(p, cavaliere.Su(manoRedini), verso * 60, verso, pelle);
     }
 
     const QPointF bocca = DisegnaCavallo(cavallo, a, c.finimenti);
@@ -341,7 +342,7 @@ void DisegnaCavallo(QPainter &p, Seme seme)
         // and the lit tone laid flat down the side towards it.
         QPainterPath lume;
         lume.addRect(QRectF(r.left() - 1, r.top(), r.width() * 0.3 + 1, r.height()));
-        Ombra(p, Intersezione(b, lume), abito.luce);
+        Ombra(p, Intersezione(b, lume), abito.luce, false);
     }
     const QPointF f = c.piede;
     // Each his own boots: brown riding boots, black ones, tan ones, and the
@@ -399,7 +400,7 @@ void DisegnaCavallo(QPainter &p, Seme seme)
 
     // Neck, head and headgear, upright on the card whatever the horse does.
     const QPointF viso = CentroViso(c);
-    Linea(p, cavaliere.Su({21, 29.4}), viso + QPointF(0, 2.5), kPelleTinta.ombra, 1.8);
+    Linea(p, cavaliere.Su({21, 29.4}), viso + QPointF(0, 2.5), pelle.ombra, 1.8);
     // The head a little smaller than a standing knave's, in proportion to a
     // seated body; the eyes stay in their pixels.
     p.save();
@@ -422,13 +423,13 @@ void DisegnaCavallo(QPainter &p, Seme seme)
     // The near arm: the reins, or the emblem shown clear of the body.
     if (c.lontano) {
         cavaliere.Modella(redini, maniche, kContorno, 0.6, 0.4);
-        Pugno(p, cavaliere.Su(manoRedini), verso * 60, verso);
+        Pugno(p, cavaliere.Su(manoRedini), verso * 60, verso, pelle);
     } else
         Manica(cavaliere, spalla, c.gomito, c.mano, maniche, 0.6, 0.4);
     Linea(p, cavallo.Su(bocca), cavaliere.Su(manoRedini), c.finimenti.briglia, Cinghia(0.32));
     // The far hand, holding the reins before his waist, over the coat.
     if (!c.lontano)
-        Pugno(p, cavaliere.Su(manoRedini), verso * 60, verso);
+        Pugno(p, cavaliere.Su(manoRedini), verso * 60, verso, pelle);
     const QPointF mano = cavaliere.Su(c.mano);
     const qreal angolo = verso * c.angolo;
     const qreal r = qDegreesToRadians(angolo);
@@ -446,7 +447,7 @@ void DisegnaCavallo(QPainter &p, Seme seme)
         EmblemaTenuto(p, seme, mano - QPointF(0, c.misura / 2 - 0.2), c.misura, 0);
         break;
     }
-    Pugno(p, mano, seme == Seme::Bastoni || seme == Seme::Spade ? angolo : verso * 20, verso);
+    Pugno(p, mano, seme == Seme::Bastoni || seme == Seme::Spade ? angolo : verso * 20, verso, pelle);
 }
 
 } // namespace

@@ -7,6 +7,7 @@
 #include <QPolygonF>
 
 #include <cmath>
+#include <tuple>
 #include <vector>
 
 namespace belvane::cardart {
@@ -373,6 +374,28 @@ QPointF DisegnaCavallo(const Tela &tela, const Andatura &a, const Finimenti &f)
     gola.lineTo(35.2, 32.6);
     gola.closeSubpath();
     tela.Ombra(U(Intersezione(tronco, Piatto(U(ventre, coscia))), giro.map(gola)), f.manto.ombra);
+    if (f.pomellato && OrnatoMinuto()) {
+        // Dapples, as one area: round spots of the light tone, thickest on
+        // the quarters, fading towards the belly.
+        QPainterPath pomelli;
+        for (const auto &[x, y, r] : std::initializer_list<std::tuple<qreal, qreal, qreal>>{{8.6, 45.2, 1.1},
+                                                                                            {11.4, 44.2, 1.0},
+                                                                                            {7.4, 48.2, 0.9},
+                                                                                            {10.4, 47.4, 1.1},
+                                                                                            {13.4, 46.6, 0.9},
+                                                                                            {9.4, 50.6, 0.8},
+                                                                                            {12.6, 49.8, 0.9},
+                                                                                            {16.2, 45.6, 0.9},
+                                                                                            {15.4, 48.6, 0.8},
+                                                                                            {19.2, 47.2, 0.8},
+                                                                                            {22.4, 46.2, 0.7},
+                                                                                            {18.4, 50.4, 0.7},
+                                                                                            {25.2, 47.6, 0.6},
+                                                                                            {28.8, 45.6, 0.6},
+                                                                                            {21.6, 50.2, 0.6}})
+            pomelli.addPath(Poligonale({x, y}, r * 0.85, r * 0.72, 8));
+        tela.Modella(Intersezione(pomelli, tronco), {f.manto.luce, f.manto.luce, f.manto.luce}, Qt::transparent, 0, 0);
+    }
 
     // Muscles and joints in fine lines of the coat's shade.
     QPainterPath pieghe;
@@ -435,12 +458,17 @@ QPointF DisegnaCavallo(const Tela &tela, const Andatura &a, const Finimenti &f)
     briglia.quadTo(36.0, 32.6, 38.9, 36.5);
     briglia.moveTo(37.9, 34.9);
     briglia.quadTo(39.6, 33.8, 41.7, 33.7);
-    briglia.moveTo(34.6, 28.5);
-    briglia.quadTo(35.8, 29.1, 37.0, 28.9);
-    briglia.moveTo(35.6, 30.2);
-    briglia.quadTo(34.4, 31.4, 34.6, 33.0);
+    // At the natural size the cheekpiece and noseband alone: four straps
+    // a pixel wide over so small a head tangle into a net.
+    if (!InchiostroDelPixelInUso()) {
+        briglia.moveTo(34.6, 28.5);
+        briglia.quadTo(35.8, 29.1, 37.0, 28.9);
+        briglia.moveTo(35.6, 30.2);
+        briglia.quadTo(34.4, 31.4, 34.6, 33.0);
+    }
     testa.Tratto(briglia, f.briglia, Cinghia(0.32));
-    testa.Macchie({{36.3, 32.0}, {38.2, 34.9}}, 0.4, kOro);
+    if (!InchiostroDelPixelInUso())
+        testa.Macchie({{36.3, 32.0}, {38.2, 34.9}}, 0.4, kOro);
     return giroCapo.map(QPointF(39.2, 36.8));
 }
 

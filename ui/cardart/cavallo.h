@@ -64,9 +64,10 @@ struct Andatura {
 // The coat, the mane and the trappings.
 struct Finimenti {
     Tinta manto, crini;
-    Tinta gualdrappa; // the saddle cloth
-    QColor bordura;   // its border
-    QColor briglia;   // bridle and reins
+    Tinta gualdrappa;       // the saddle cloth
+    QColor bordura;         // its border
+    QColor briglia;         // bridle and reins
+    bool pomellato = false; // a dappled coat: rings of the light tone on barrel and quarters (larger drawing only)
 };
 
 // The horse, far legs first; returns the corner of the mouth where the

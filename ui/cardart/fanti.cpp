@@ -49,13 +49,13 @@ void FanteDiBastoni(QPainter &p)
                   {{23.2, 13.4}, {22.4, 14.2}, {23.1, 15.2}},
                   {{23.4, 15.8}, {22.8, 16.4}, {22.9, 17.2}}}),
           kCastanoT.luce);
-    Forma(p, ProfiloArto({{{19.6, 18.2}, 3.9}, {{19.6, 21.6}, 4.2}}), kPelleT, 0.8, 0, kBordoPelle);
+    Forma(p, ProfiloArto({{{19.6, 18.2}, 3.9}, {{19.6, 21.6}, 4.2}}), kPelleBrunaT, 0.8, 0, kBordoPelle);
     // The doublet with its skirt, braided across the chest, edged in gold.
     const Profilo farsetto{{14.2, 22.2}, {19.5, 21.2}, {25, 21.8}, {26, 26.5},   {24.6, 33.2},
                            {27.4, 40.6}, {21, 42.2},   {14, 40.6}, {15.6, 33.2}, {13.6, 26.5}};
     Forma(p, farsetto, kVerdeT);
     OmbraOltre(p, farsetto, {22.5, 21}, {24.5, 42}, kVerdeT.ombra);
-    OmbraOltre(p, farsetto, {15.8, 42}, {16.4, 21}, kVerdeT.luce);
+    OmbraOltre(p, farsetto, {15.8, 42}, {16.4, 21}, kVerdeT.luce, false);
     Segna(p, Tratti({{{17.0, 26.0}, {22.2, 26.0}}, {{17.0, 28.4}, {22.2, 28.4}}, {{17.2, 30.8}, {22.0, 30.8}}}),
           kOcraT.corpo, 0.7);
     QPainterPath alamari;
@@ -83,14 +83,14 @@ void FanteDiBastoni(QPainter &p)
     const Profilo sinistro = ProfiloArto({{{14.8, 23}, 3.8}, {{10.2, 29.2}, 3.2}, {{14.2, 35.2}, 2.6}});
     Forma(p, sinistro, kLinoT, 0.8, 0.5);
     OmbraOltre(p, sinistro, {14, 23}, {11, 35}, kLinoT.ombra);
-    Mano(p, {14.8, 35.6}, 1.4, -30);
+    Mano(p, {14.8, 35.6}, 1.4, -30, kPelleBrunaT);
     // The other arm down and out, the fist round the cudgel's grip, its
     // head standing up clear of his shoulder.
     const Profilo destro = ProfiloArto({{{24.8, 22.8}, 3.8}, {{29.2, 29.6}, 3.2}, {{32.4, 35.8}, 2.6}});
     Forma(p, destro, kLinoT, 0.8, 0.5);
     OmbraOltre(p, destro, {24, 23.8}, {31.8, 36.2}, kLinoT.ombra);
     EmblemaTenuto(p, Seme::Bastoni, {35.4, 26.2}, 26, 10);
-    Mano(p, {33.4, 37.4}, 1.5, 10);
+    Mano(p, {33.4, 37.4}, 1.5, 10, kPelleBrunaT);
     // Puffed sleeve heads, slashed.
     for (const auto &[x, a] : {std::pair{14.8, -35.0}, std::pair{24.6, 40.0}}) {
         const Profilo spalla = Ovale({x, 23}, 2.5, 1.7, a);
@@ -99,8 +99,8 @@ void FanteDiBastoni(QPainter &p)
     }
     Forma(p, {{16, 21.6}, {19.5, 20.2}, {23, 21.6}, {21.4, 23.2}, {19.5, 22.4}, {17.6, 23.2}}, kLinoT, 0.4, 0);
     Volto(p, CentroViso(Seme::Bastoni), 0.5, 4, 0,
-          {0.1, 0, -0.2, 0.2, 0, 0.3, Qt::transparent, 0, 0, -0.2, 0, 0.2, 0, volti::Taglio::Aperto,
-           Lineamenti::Bocca::Quieta, QColor(0x6A, 0x58, 0x2C), volti::Naso::Largo});
+          {0.1, 0, -0.2, 0.2, 0, 0, Qt::transparent, 0, 0, -0.2, 0, 0.2, 0, volti::Taglio::Aperto,
+           Lineamenti::Bocca::Quieta, QColor(0x6A, 0x58, 0x2C), volti::Naso::Largo, kPelleBrunaT});
     // A soft bonnet of violet cloth puffed over to one side above a gold
     // band turned up round his brow.
     const Profilo cuffia{{15.8, 11.0}, {15.4, 8.6}, {17.0, 6.6}, {20.4, 5.8},
@@ -117,12 +117,14 @@ void FanteDiBastoni(QPainter &p)
 // short hair under a plumed beret.
 void FanteDiCoppe(QPainter &p)
 {
-    // The leg behind, heel raised; the one in front, stepping out.
-    const Profilo dietro = ProfiloArto({{{27.8, 40}, 4.4}, {{30.1, 50.4}, 3.0}, {{31, 53.6}, 3.3}, {{33, 59.6}, 2.2}});
+    // The leg behind, bent at the knee as it pushes off, the heel raised;
+    // the one in front, stepping out.
+    const Profilo dietro =
+        ProfiloArto({{{27.8, 40}, 4.4}, {{28.8, 50.2}, 3.0}, {{30.0, 53.2}, 3.3}, {{33.4, 59.4}, 2.2}});
     Forma(p, dietro, kLinoT, 0.9, 0.5);
-    OmbraOltre(p, dietro, {28.6, 40}, {33.4, 60}, kLinoT.ombra);
-    Segna(p, Tratti({{{28.8, 52.8}, {31.8, 51.8}}}), kOcraT.corpo, kPiega);
-    Scarpa(p, {34, 59.8}, {30.8, 63.2});
+    OmbraOltre(p, dietro, {28.6, 40}, {33.8, 60}, kLinoT.ombra);
+    Segna(p, Tratti({{{27.4, 52.2}, {30.4, 51.4}}}), kOcraT.corpo, kPiega);
+    Scarpa(p, {34.4, 59.6}, {31.0, 63.2});
     const Profilo avanti = ProfiloArto({{{23, 40}, 4.6}, {{20.4, 50}, 3.1}, {{19.4, 53.4}, 3.4}, {{17.2, 61}, 2.2}});
     Forma(p, avanti, kRossoT, 0.9, 0.5);
     OmbraOltre(p, avanti, {23.4, 40}, {18, 61}, kRossoT.ombra);
@@ -142,7 +144,7 @@ void FanteDiCoppe(QPainter &p)
     const Profilo lontano = ProfiloArto({{{29.6, 23.4}, 3.4}, {{33.6, 29.4}, 2.9}, {{32.2, 34.6}, 2.4}});
     Forma(p, lontano, kCelesteT, 0.7, 0.4);
     OmbraOltre(p, lontano, {30, 23.4}, {33.4, 34.6}, kCelesteT.ombra);
-    Forma(p, ProfiloArto({{{25.5, 18}, 3.9}, {{25.3, 21.5}, 4.2}}), kPelleT, 0.8, 0, kBordoPelle);
+    Forma(p, ProfiloArto({{{25.5, 18}, 3.9}, {{25.3, 21.5}, 4.2}}), kPelleChiaraT, 0.8, 0, kBordoPelle);
     const Profilo farsetto{{20.8, 22.4}, {25.6, 21.4}, {30.4, 22.4}, {30.6, 27},   {29.4, 33.6},
                            {31.6, 40.8}, {25, 42},     {18.6, 40.8}, {21.4, 33.6}, {20.4, 27}};
     Forma(p, farsetto, kBluT);
@@ -151,26 +153,27 @@ void FanteDiCoppe(QPainter &p)
         tagli.addPath(Taglio(x, 24, 31.2));
     Riempi(p, tagli, kLinoT.corpo, kBluT.ombra, kTrattoInterno);
     OmbraOltre(p, farsetto, {27.5, 21}, {29, 42}, kBluT.ombra);
-    OmbraOltre(p, farsetto, {20.8, 42}, {22.4, 21}, kBluT.luce);
+    OmbraOltre(p, farsetto, {20.8, 42}, {22.4, 21}, kBluT.luce, false);
     Bordura(p, Tratti({{{19.4, 40.4}, {25, 41.6}, {30.8, 40.4}}}), kOcraT.corpo, kBluT.ombra, 1.0);
     Segna(p, Tratti({{{22, 35.2}, {20, 40.2}}, {{25, 35.2}, {24.6, 41.2}}, {{28.2, 35.2}, {30, 40.2}}}), kBluT.ombra,
           kTrattoFine);
     Forma(p, ProfiloArto({{{21.4, 34}, 1.5}, {{29.6, 33.8}, 1.5}}), kOcraT, 0.4, 0);
-    Mano(p, {31.4, 35.0}, 1.4, 30);
+    Mano(p, {31.4, 35.0}, 1.4, 30, kPelleChiaraT);
     // The cup held out by its stem.
     EmblemaTenuto(p, Seme::Coppe, {10.9, 24.6}, 15, 0);
     const Profilo vicino = ProfiloArto({{{21.4, 23.2}, 3.6}, {{20.6, 30.6}, 2.9}, {{14.6, 29.2}, 2.5}});
     Forma(p, vicino, kCelesteT, 0.7, 0.4);
     OmbraOltre(p, vicino, {22.4, 23}, {14.2, 31}, kCelesteT.ombra);
     Segna(p, Tratti({{{15.8, 28.2}, {15.8, 30.6}}}), kLinoT.corpo, 1.0);
-    Mano(p, {13.6, 29.2}, 1.4, 180);
+    Mano(p, {13.6, 29.2}, 1.4, 180, kPelleChiaraT);
     const Profilo spalla = Ovale({21.6, 23.4}, 2.4, 1.7, -60);
     Forma(p, spalla, kBluT, 0.6, 0);
     Segna(p, Tratti({{{20.8, 22.2}, {21.4, 24.4}}, {{22.2, 22}, {22.6, 24}}}), kLinoT.corpo, 0.45);
     Forma(p, {{21.8, 22.2}, {25.5, 20.6}, {29.2, 22.2}, {27.4, 23.6}, {25.5, 22.8}, {23.6, 23.6}}, kLinoT, 0.4, 0);
+    // A round, cheerful boy's face, rosy, a snub nose.
     Volto(p, CentroViso(Seme::Coppe), -0.6, -4, 0.05,
-          {-0.2, 0, -0.2, 0.5, -0.3, 0.3, Qt::transparent, 0, 0, 0.2, -0.6, -0.2, -0.6, volti::Taglio::Mandorla,
-           Lineamenti::Bocca::Quieta, QColor(0x5A, 0x52, 0x44), volti::Naso::Corto});
+          {-0.2, -0.2, -0.2, 0.5, -0.1, 0.9, Qt::transparent, 0, 0, -0.5, -0.8, 0.2, -0.6, volti::Taglio::Aperto,
+           Lineamenti::Bocca::Sorride, QColor(0x5A, 0x52, 0x44), volti::Naso::Corto, kPelleChiaraT});
     // The beret tilted back, a white plume sweeping down behind.
     const Profilo piuma{{27.5, 10}, {30, 6.2},   {34, 4.6},   {37, 5.8}, {37.4, 9.6},
                         {36, 8.2},  {35.2, 7.2}, {31.5, 8.4}, {29, 10.8}};
@@ -215,7 +218,7 @@ void FanteDiDenari(QPainter &p)
                            {28.4, 46.4}, {19.8, 47.4}, {11.0, 46.4}, {12.4, 39.6}, {15, 33.6},   {13.4, 27.5}};
     Forma(p, cappotto, kCremisiT, 1.2, 0.6);
     OmbraOltre(p, cappotto, {21, 21}, {24.6, 48}, kCremisiT.ombra);
-    OmbraOltre(p, cappotto, {12.8, 48}, {15.8, 21}, kCremisiT.luce);
+    OmbraOltre(p, cappotto, {12.8, 48}, {15.8, 21}, kCremisiT.luce, false);
     Segna(p,
           Tratti({{{17.2, 35.6}, {15.4, 40.6}, {14.4, 46.2}},
                   {{22.6, 35.6}, {24.4, 40.6}, {25.4, 46.4}},
@@ -232,7 +235,7 @@ void FanteDiDenari(QPainter &p)
     const Profilo sinistro = ProfiloArto({{{14.2, 23.2}, 3.9}, {{9.2, 29.6}, 3.3}, {{13.8, 34.8}, 2.7}});
     Forma(p, sinistro, kCremisiT, 0.8, 0.5);
     OmbraOltre(p, sinistro, {13.4, 23.2}, {10, 35}, kCremisiT.ombra);
-    Mano(p, {14.4, 35.4}, 1.4, -30);
+    Mano(p, {14.4, 35.4}, 1.4, -30, kPelleOlivastraT);
     // The arm raised, the coin held up at its end.
     const Profilo alzato = ProfiloArto({{{24.8, 23.2}, 3.9}, {{28.0, 20.6}, 3.3}, {{30.4, 18.2}, 2.7}});
     Forma(p, alzato, kCremisiT, 0.8, 0.5);
@@ -240,16 +243,17 @@ void FanteDiDenari(QPainter &p)
     Segna(p, Tratti({{{29.4, 17.4}, {30.6, 18.6}}}), kOcraT.corpo, 1.1);
     // Held up on his fist by its rim, the face of it clear.
     EmblemaTenuto(p, Seme::Denari, {33.9, 10.6}, 16, 0);
-    Mano(p, {31.2, 17.0}, 1.4, -45);
+    Mano(p, {31.2, 17.0}, 1.4, -45, kPelleOlivastraT);
     for (const auto &[x, a] : {std::pair{14.4, -35.0}, std::pair{24.6, 60.0}}) {
         const Profilo spalla = Ovale({x, 23.4}, 2.5, 1.7, a);
         Forma(p, spalla, kCremisiT, 0.6, 0);
         Segna(p, Tratti({{{x - 0.7, 22.4}, {x - 0.5, 24.4}}, {{x + 0.6, 22.4}, {x + 0.8, 24.4}}}), kOcraT.corpo, 0.45);
     }
     Forma(p, {{15.8, 22.8}, {19.5, 21.2}, {23.2, 22.8}, {21.4, 24.4}, {19.5, 23.6}, {17.6, 24.4}}, kOcraT, 0.4, 0);
+    // A broad square jaw, heavy brows, a solemn mouth.
     Volto(p, CentroViso(Seme::Denari), 0.4, 3, 0.12,
-          {0.3, 0.3, 0.3, 0.6, 0.1, 0.3, Qt::transparent, 0, 0, 0.1, 0.3, 0.2, 0.0, volti::Taglio::Aperto,
-           Lineamenti::Bocca::Quieta, QColor(0x56, 0x66, 0x38), volti::Naso::Largo});
+          {0.6, 0.4, 0.3, 0.2, 0.2, 0, Qt::transparent, 0, 0, -0.1, 0.3, -0.1, 0.6, volti::Taglio::Mandorla,
+           Lineamenti::Bocca::Serrata, QColor(0x56, 0x66, 0x38), volti::Naso::Largo, kPelleOlivastraT});
     // A rolled hood worn as a hat: a padded roll wound with a gold band, the
     // cloth gathered above it: black velvet and crimson beside the coin, so
     // that the coin's gold stands out, and no other suit's colour.
@@ -315,8 +319,9 @@ void FanteDiSpade(QPainter &p)
     OmbraOltre(p, braccio, {21, 23.2}, {14.6, 34.8}, kViolaT.ombra);
     Segna(p, Tratti({{{12.8, 33.8}, {15.4, 34.4}}}), kLinoT.corpo, 1.0);
     // The sword hangs point down clear of his legs, the tip leaning out: the
-    // slender sword, whose guard stays clear of his hip.
-    SpadaTenuta(p, {13.2, 36.4}, 27, 194, 1, true);
+    // slender sword (the pip's broad guard hooks down like an axe's head at
+    // this angle), long enough that its blade reads at the natural size.
+    SpadaTenuta(p, {13.2, 36.4}, 30, 194, 1, true);
     Mano(p, {13.2, 36.4}, 1.4, 14);
     const Profilo spalla = Ovale({20.6, 23.6}, 2.4, 1.7, -65);
     Forma(p, spalla, kViolaT, 0.6, 0);
@@ -327,7 +332,7 @@ void FanteDiSpade(QPainter &p)
                         {31.6, 42.8}, {29.4, 41.6}, {28.6, 37}, {28.2, 30},   {27.2, 24}};
     Forma(p, cappa, kViolaT, 1.2, 0.6);
     OmbraOltre(p, cappa, {34, 22}, {36.4, 42}, kViolaT.ombra);
-    OmbraOltre(p, cappa, {29.6, 42}, {28.6, 21}, kViolaT.luce);
+    OmbraOltre(p, cappa, {29.6, 42}, {28.6, 21}, kViolaT.luce, false);
     Segna(p,
           Tratti({{{30.6, 24.6}, {32, 33}, {33.8, 41.4}},
                   {{33.4, 25.4}, {35.2, 30.2}, {34.6, 34}, {35.8, 41.8}},

@@ -75,7 +75,7 @@ void Forma(QPainter &p, const Profilo &forma, const Tinta &tinta, qreal ombra, q
     p.drawPath(Sagoma(forma));
 }
 
-void OmbraOltre(QPainter &p, const Profilo &forma, QPointF da, QPointF a, const QColor &colore)
+void OmbraOltre(QPainter &p, const Profilo &forma, QPointF da, QPointF a, const QColor &colore, bool incisa)
 {
     // The shape beyond the line, laid flat (stampa.h).
     const QLineF l(da, a);
@@ -85,7 +85,7 @@ void OmbraOltre(QPainter &p, const Profilo &forma, QPointF da, QPointF a, const 
     oltre.addPolygon(
         QPolygonF({da - u * kLontano, a + u * kLontano, a + (u + fuori) * kLontano, da + (fuori - u) * kLontano}));
     oltre.closeSubpath();
-    Ombra(p, Intersezione(Sagoma(forma), oltre), colore);
+    Ombra(p, Intersezione(Sagoma(forma), oltre), colore, incisa);
 }
 
 void Ombreggia(QPainter &p, const Profilo &forma, QPointF da, QPointF a, const QColor &colore, qreal angolo,
@@ -128,7 +128,7 @@ volti::Occhi OcchiDi(const Lineamenti &l)
     o.taglio = l.sguardo;
     o.iride = l.iride;
     o.piega = l.eta >= 0.5;
-    o.folte = 0.2 + l.folte * 0.06;
+    o.folte = 0.2 + l.folte * 0.12;
     o.alte = l.ciglia * 0.15;
     if (l.pelo.alpha() > 0)
         o.ciglia = l.pelo.darker(130);
@@ -172,6 +172,7 @@ Lineamenti Accentua(Lineamenti l)
 void Volto(QPainter &p, QPointF c, qreal verso, qreal inclina, qreal sorriso, const Lineamenti &lineamenti)
 {
     const Lineamenti l = Accentua(lineamenti);
+    const SenzaIncisione liscia;
     p.save();
     p.translate(c);
     p.rotate(inclina);
@@ -180,7 +181,7 @@ void Volto(QPainter &p, QPointF c, qreal verso, qreal inclina, qreal sorriso, co
     const qreal v = verso;
     // The ear on the side he turns from.
     const qreal orecchio = v >= 0 ? -3.0 : 3.0;
-    Ellisse(p, {orecchio, 0.4}, 0.9, 1.3, kPelleT.ombra, kBordoPelle, kTrattoFine);
+    Ellisse(p, {orecchio, 0.4}, 0.9, 1.3, l.pelle.ombra, kBordoPelle, kTrattoFine);
     // Broad at the cheekbones, the chin turned a little where he looks.
     const qreal j = l.mascella, m = l.mento;
     const Profilo viso{{-3.1, -1.6},
@@ -191,13 +192,13 @@ void Volto(QPainter &p, QPointF c, qreal verso, qreal inclina, qreal sorriso, co
                        {3.1, -1.6},
                        {2.2, -3.8},
                        {-2.2, -3.8}};
-    Forma(p, viso, kPelleT, 0.8, 0.5, kBordoPelle);
+    Forma(p, viso, l.pelle, 0.8, 0.5, kBordoPelle);
     // The cheek away from the light engraved, as a printer's block shades a
     // face: finer than a pixel, a tone at the natural size. In the larger
     // drawing the face is left flat, as a print lays it: a tone or lines on
     // the far cheek read as a patch or as stubble.
     if (InchiostroDelPixelInUso())
-        Ombreggia(p, viso, {1.4 + v * 0.5, -2.4}, {2.0 + v * 0.5, 3.4}, kPelleT.ombra, 70, 0.9);
+        Ombreggia(p, viso, {1.4 + v * 0.5, -2.4}, {2.0 + v * 0.5, 3.4}, l.pelle.ombra, 70, 0.9);
     // Cheeks, brows and lids, nose, mouth: finer than a pixel, so that at
     // the natural size only the eyes (on pixel centres) stand out.
     p.setPen(Qt::NoPen);
@@ -205,7 +206,9 @@ void Volto(QPainter &p, QPointF c, qreal verso, qreal inclina, qreal sorriso, co
         QPainterPath guance;
         guance.addEllipse(QPointF(-1.8 + v * 0.3, 1.5), 0.7 * l.rossore, 0.4 * l.rossore);
         guance.addEllipse(QPointF(1.8 + v * 0.3, 1.5), 0.7 * l.rossore, 0.4 * l.rossore);
-        p.setBrush(QColor(0xF4, 0xB8, 0x96));
+        // The skin's own colour warmed towards red.
+        const QColor c = l.pelle.corpo;
+        p.setBrush(QColor(c.red(), c.green() * 0.88, c.blue() * 0.86));
         p.drawPath(guance);
     }
     const qreal s = v * 0.2;
@@ -242,7 +245,7 @@ void Volto(QPainter &p, QPointF c, qreal verso, qreal inclina, qreal sorriso, co
         Segna(p, Tratti({{{-2.0, 0.05}, {-1.0, -0.82}, {0.05, -0.1}}, {{-0.05, -0.1}, {1.0, -0.82}, {2.0, 0.05}}}),
               kBordoPelle, Palpebra());
     } else
-        volti::DisegnaOcchi(p, {-1 + s * 0.5, 0}, {1 + s * 0.5, 0}, v * 0.06, OcchiDi(l), 1.1 + l.occhi * 0.1);
+        volti::DisegnaOcchi(p, {-1 + s * 0.5, 0}, {1 + s * 0.5, 0}, v * 0.06, OcchiDi(l), 1.1 + l.occhi * 0.22);
     const qreal n = l.naso;
     if (InchiostroDelPixelInUso())
         Segna(p,
@@ -279,7 +282,7 @@ void Volto(QPainter &p, QPointF c, qreal verso, qreal inclina, qreal sorriso, co
                       {{1.2 + b, 1.2 + n}, {1.5 + b, 2.0 + m * 0.3}, {1.3 + b, 2.8 + m * 0.5}},
                       {{-1.7 + s, 0.75}, {-1.0 + s, 0.95 + 0.1 * e}, {-0.4 + s, 0.8}},
                       {{0.4 + s, 0.8}, {1.0 + s, 0.95 + 0.1 * e}, {1.7 + s, 0.75}}}),
-              kPelleT.ombra, kTrattoInterno);
+              l.pelle.ombra, kTrattoInterno);
     }
     if (l.pelo.alpha() > 0) {
         // A moustache in two wings from under the nose, drawn as strands.
@@ -419,10 +422,10 @@ void Pugno(QPainter &p, QPointF c, qreal r, qreal angolo, bool specchio, const T
     Segna(p, segni, bordo, kTrattoInterno);
 }
 
-void Mano(QPainter &p, QPointF c, qreal r, qreal angolo)
+void Mano(QPainter &p, QPointF c, qreal r, qreal angolo, const Tinta &pelle)
 {
     // The thumb's side up: the grip runs across the turn.
-    Pugno(p, c, r * 1.1, angolo - 90, false, kPelleT, kBordoPelle);
+    Pugno(p, c, r * 1.1, angolo - 90, false, pelle, kBordoPelle);
 }
 
 void Scarpa(QPainter &p, QPointF tallone, QPointF punta)

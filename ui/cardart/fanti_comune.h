@@ -26,6 +26,10 @@ inline const Tinta kMarroneT{QColor(0xB2, 0x7A, 0x44), QColor(0x84, 0x52, 0x24),
 inline const Tinta kLinoT{QColor(0xFD, 0xFB, 0xF4), QColor(0xEF, 0xE8, 0xD6), QColor(0xCF, 0xC2, 0xA4)};
 inline const Tinta kAcciaioT{QColor(0xE2, 0xE4, 0xEA), QColor(0xAE, 0xB2, 0xBE), QColor(0x76, 0x7C, 0x8C)};
 inline const Tinta kPelleT{QColor(0xFC, 0xE2, 0xC4), QColor(0xF6, 0xC8, 0x98), QColor(0xE2, 0xAA, 0x7A)};
+// Complexions of their own: a fair rosy one, one browned by the sun, an olive one.
+inline const Tinta kPelleChiaraT{QColor(0xFE, 0xE4, 0xCE), QColor(0xF8, 0xD4, 0xBA), QColor(0xE6, 0xB4, 0x94)};
+inline const Tinta kPelleBrunaT{QColor(0xF0, 0xC4, 0x9A), QColor(0xE0, 0xA8, 0x78), QColor(0xC0, 0x84, 0x58)};
+inline const Tinta kPelleOlivastraT{QColor(0xF2, 0xD2, 0xA8), QColor(0xE2, 0xBC, 0x8A), QColor(0xBE, 0x96, 0x64)};
 // Hair: chestnut, auburn, fair, near-black.
 inline const Tinta kCastanoT{QColor(0xA0, 0x6C, 0x3A), QColor(0x6E, 0x42, 0x20), QColor(0x4A, 0x2A, 0x10)};
 inline const Tinta kRameT{QColor(0xD0, 0x8A, 0x48), QColor(0xA8, 0x5A, 0x2A), QColor(0x74, 0x38, 0x1A)};
@@ -52,7 +56,8 @@ void Forma(QPainter &p, const Profilo &forma, const Tinta &tinta, qreal ombra = 
            const QColor &bordo = kContorno);
 // The shade side of `forma` beyond the line from `da` to `a` (on its right
 // when it is drawn downwards), laid as stampa.h's Ombra lays it.
-void OmbraOltre(QPainter &p, const Profilo &forma, QPointF da, QPointF a, const QColor &colore);
+// A lit tone (`incisa` false) is laid flat, a shade engraved as well.
+void OmbraOltre(QPainter &p, const Profilo &forma, QPointF da, QPointF a, const QColor &colore, bool incisa = true);
 // The same side engraved: parallel lines at `angolo`, `passo` apart, that the
 // reduction mixes into a tone (a face's far cheek at the natural size).
 void Ombreggia(QPainter &p, const Profilo &forma, QPointF da, QPointF a, const QColor &colore, qreal angolo,
@@ -90,6 +95,7 @@ struct Lineamenti {
     enum class Bocca { Quieta, Sorride, Serrata, Amara } labbra = Bocca::Quieta;
     QColor iride{0x5A, 0x3A, 0x22}; // the iris's colour on the larger cards
     volti::Naso formaNaso = volti::Naso::Dritto;
+    Tinta pelle = kPelleT; // his complexion
 };
 // A young man's face centred on `c`, turned by `verso` units towards where
 // he looks (negative: to the left), the head leaning `inclina` degrees; the
@@ -112,7 +118,7 @@ void Barba(QPainter &p, QPointF c, qreal verso, qreal inclina, const Tinta &pelo
 // into a brown ball.
 void Pugno(QPainter &p, QPointF c, qreal r, qreal angolo, bool specchio, const Tinta &pelle, const QColor &bordo);
 // A knave's fist `r` units across at `c`, the thumb on the side `angolo` turns up.
-void Mano(QPainter &p, QPointF c, qreal r = 1.4, qreal angolo = 0);
+void Mano(QPainter &p, QPointF c, qreal r = 1.4, qreal angolo = 0, const Tinta &pelle = kPelleT);
 void Scarpa(QPainter &p, QPointF tallone, QPointF punta);
 // The vertical slits of a slashed sleeve or doublet, showing the lining.
 QPainterPath Taglio(qreal x, qreal y0, qreal y1, qreal largo = 0.55);

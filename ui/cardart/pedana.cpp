@@ -5,6 +5,7 @@
 #include "stampa.h"
 
 #include <QPainterPath>
+#include <QPolygonF>
 
 #include <algorithm>
 
@@ -20,7 +21,7 @@ void Pedana(QPainter &p, Seme seme)
         : seme == Seme::Coppe              ? kRossoP
         : seme == Seme::Denari             ? kGiallo
                                            : kBluP;
-    Lastra(p, QRectF(9.5, 64.5, 26, 4.5), t);
+    Lastra(p, QRectF(3.5, 65, 38, 4), t);
 }
 
 void Lastra(QPainter &p, const QRectF &r, const Tinta &t)
@@ -40,15 +41,20 @@ void Lastra(QPainter &p, const QRectF &r, const Tinta &t)
         // its front engraved in short strokes.
         const FuoriContorno terra;
         Campitura(p, zolla, t, kContorno, 0, 0);
+        // Each stroke a thin square-ended quadrilateral: a pen's round caps
+        // cost several times the corners to fill again at every size.
         QPainterPath fronte;
-        const qreal passo = 1.3;
+        const qreal passo = 1.3, mezzo = kTrattoFine / 2;
         for (qreal x = l + 2.0; x < d - 1.6; x += passo) {
             const qreal lato = std::min(x - l, d - x); // the bank falls away at its ends
             const qreal cima = su + 1.4 + std::max(0.0, 3.0 - lato) * 0.7;
-            fronte.moveTo(x, cima);
-            fronte.lineTo(x - 0.5, giu - 0.3);
+            fronte.addPolygon(QPolygonF(
+                {{x - mezzo, cima}, {x + mezzo, cima}, {x - 0.5 + mezzo, giu - 0.3}, {x - 0.5 - mezzo, giu - 0.3}}));
+            fronte.closeSubpath();
         }
-        Segna(p, fronte, t.ombra, kTrattoFine);
+        p.setPen(Qt::NoPen);
+        p.setBrush(t.ombra);
+        p.drawPath(fronte);
         return;
     }
     // At the natural size modelled: lit along the top, engraved in front.

@@ -175,11 +175,13 @@ void ReDiBastoni(QPainter &p)
                                          {31.0, 31.2},
                                          {28.0, 29.6},
                                          {27.4, 27.0}});
-    // Under the mantle's violet: the cudgel's red stubs stand clear of it.
-    Piano(p, destro, kMantoT, kContorno, 1.0, 0.6);
+    // In the robe's red: a violet sleeve showed at the natural size as a
+    // stray patch between beard and cudgel, whose red stubs are on its far
+    // side.
+    Piano(p, destro, kRossoT, kContorno, 1.0, 0.6);
     pieghe = QPainterPath();
     Curva(pieghe, {{29.6, 26.4}, {31.4, 28.4}, {32.6, 30.6}});
-    Segna(p, pieghe, kMantoT.ombra, kPiega);
+    Segna(p, pieghe, kRossoT.ombra, kPiega);
     Ellisse(p, {34.6, 33.0}, 1.5, 1.0, kErmellino, kContorno, kTrattoFine);
 
     // The ermine cape on the shoulders.

@@ -15,9 +15,9 @@ namespace {
 constexpr QPointF kViso{24.5, 17.5};
 // Fair hair and beard: the other bearded king's are auburn, and two brown
 // beards under two golden crowns made one face of them.
-// A deep honey blond: a paler one ran into the skin, and at the natural size
-// the face lost its features in one tan patch.
-const Tinta kBiondo{QColor(0xEC, 0xC6, 0x7A), QColor(0xCC, 0x9A, 0x40), QColor(0xA0, 0x70, 0x28)};
+// A golden blond, yellower than the skin: a paler one, or an orange honey,
+// ran into the face and it lost its features in one tan patch.
+const Tinta kBiondo{QColor(0xF0, 0xD8, 0x84), QColor(0xD4, 0xAC, 0x3C), QColor(0xA4, 0x7C, 0x20)};
 
 // An open crown: a band set with stones, three fleurons and two points.
 void CoronaGigliata(QPainter &p)

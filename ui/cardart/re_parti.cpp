@@ -157,6 +157,7 @@ volti::Bocca BoccaDi(const Capo &k)
 
 void Testa(QPainter &p, const Capo &k)
 {
+    const SenzaIncisione liscia;
     const qreal cx = k.centro.x(), cy = k.centro.y();
     const qreal s = k.sguardo;
     // Hair falling behind the face to below the ears, outlined in its own

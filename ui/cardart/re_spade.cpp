@@ -207,9 +207,10 @@ void ReDiSpade(QPainter &p)
     Segna(p, catena, kOroT.corpo, kTrattoFine);
     Macchia(p, {26.6, 24.4}, 0.8, 0.8, kOroT.corpo);
 
-    // A full beard falling on the breastplate.
+    // A soldier's face turned towards his sword over a short square beard:
+    // the king of cups, fair, looks the other way over a long forked one.
     Testa(p,
-          {kViso, -1, kBarbaRamata, kBarbaRamata, 3.8, 3.2, 1.6, false, 0.7, 0.3, -0.7, volti::Taglio::Allungato,
+          {kViso, 1, kBarbaRamata, kBarbaRamata, 2.4, 3.4, 1.0, false, 0.7, 0.3, -0.7, volti::Taglio::Allungato,
            Capo::Bocca::Serrata, Capo::Taglio::Quadro, QColor(0x5E, 0x6A, 0x40), volti::Naso::Aquilino});
     // The crown lifted clear of the brow: at the natural size its band must
     // not sit on the eyes.

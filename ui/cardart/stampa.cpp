@@ -19,6 +19,8 @@ namespace {
 
 // How many FuoriContorno are alive on this thread.
 thread_local int fuori = 0;
+// How many SenzaIncisione are alive on this thread.
+thread_local int lisce = 0;
 
 // Curves are flattened on a grid this many times finer than a card unit,
 // well under a pixel at the largest size a card is drawn from its outline.
@@ -106,13 +108,15 @@ QPainterPath Sagoma(const std::function<void(QPainter &)> &disegna)
 
 } // namespace
 
-void Ombra(QPainter &p, const QPainterPath &forma, const QColor &colore)
+void Ombra(QPainter &p, const QPainterPath &forma, const QColor &colore, bool incisa)
 {
     if (InchiostroDelPixelInUso())
         return;
     p.setPen(Qt::NoPen);
     p.setBrush(colore);
     p.drawPath(forma);
+    if (incisa)
+        Tratteggia(p, forma, Inchiostrato(colore), kPassoIncisione, kAngoloIncisione);
 }
 
 void Campitura(QPainter &p, const QPainterPath &forma, const Tinta &tinta, const QColor &bordo, qreal ombra, qreal luce)
@@ -122,6 +126,14 @@ void Campitura(QPainter &p, const QPainterPath &forma, const Tinta &tinta, const
         return;
     }
     Modella(p, forma, tinta, QColor(Qt::transparent), 0, 0);
+    // The edge away from the light engraved in the shade's tone inked (see
+    // Ombra), where the pixel picture lays its crescent of shade.
+    const QRectF r = forma.boundingRect();
+    if (ombra > 0 && lisce == 0 && std::min(r.width(), r.height()) >= kMinimoInciso) {
+        const qreal d = ombra * kLargoIncisione;
+        Tratteggia(p, Differenza(forma, forma.translated(-d, -d)), Inchiostrato(tinta.ombra), kPassoBordo,
+                   kAngoloIncisione);
+    }
     if (bordo.alpha() == 0)
         return;
     p.setPen(Penna(bordo, kTrattoFine));
@@ -155,6 +167,10 @@ void Figura(QPainter &p, const std::function<void(QPainter &)> &disegna)
     const ConInchiostro inchiostro(kInchiostroFigura);
     disegna(p);
 }
+
+SenzaIncisione::SenzaIncisione() { ++lisce; }
+
+SenzaIncisione::~SenzaIncisione() { --lisce; }
 
 FuoriContorno::FuoriContorno() { ++fuori; }
 

@@ -16,13 +16,29 @@ namespace belvane::cardart {
 // edge, as a printed card lays its second tone. In the 45 x 72 picture
 // nothing: lines or an area of a shade tone there break into speckle, and the
 // modelled shape's own crescent of shade is enough.
-void Ombra(QPainter &p, const QPainterPath &forma, const QColor &colore);
+// Unless `incisa` is false (a lit tone), the area is engraved as well, as a
+// woodcut's shade is: fine parallel lines across it, kPassoIncisione apart at
+// kAngoloIncisione, in its colour taken halfway to the figures' inner ink,
+// as the key block a printer lays under the colours.
+void Ombra(QPainter &p, const QPainterPath &forma, const QColor &colore, bool incisa = true);
+inline constexpr qreal kPassoIncisione = 0.75;
+inline constexpr qreal kAngoloIncisione = -52;
+// How wide the engraved edge of a shape laid by Campitura is, in units of
+// its `ombra`.
+inline constexpr qreal kLargoIncisione = 1.2;
+// Its lines a little further apart than a shade's: a band this narrow reads
+// as engraved with fewer of them, and each costs its filling at every size.
+inline constexpr qreal kPassoBordo = 1.0;
+// Shapes narrower than this (hands, buttons, a shoe) are left flat: their
+// engraving would not show and costs as much to fill again at every size.
+inline constexpr qreal kMinimoInciso = 4;
 
 // Whether a figure's modelled shapes are laid flat: in the larger drawing
 // each is one colour, as a print lays it, its shade the flat areas Ombra
 // lays (a crescent of light or shade along every edge reads as a modern
-// illustration's soft modelling); at the natural size the crescents keep a
-// shape's edge clear of its neighbour's.
+// illustration's soft modelling), the edge away from the light engraved;
+// at the natural size the crescents keep a shape's edge clear of its
+// neighbour's.
 inline bool Piatta() { return !InchiostroDelPixelInUso(); }
 
 // A figure's modelled shape: at the natural size as Modella (pennelli.h)
@@ -50,6 +66,16 @@ inline bool OrnatoMinuto() { return !InchiostroDelPixelInUso(); }
 void Figura(QPainter &p, const std::function<void(QPainter &)> &disegna);
 inline constexpr qreal kContornoFigura = 0.26;
 inline constexpr qreal kPesoInOmbra = 0.1;
+
+// While it lives, the shapes its thread lays with Campitura are not
+// engraved: a face, where lines on the far cheek read as stubble or a patch.
+class SenzaIncisione {
+public:
+    SenzaIncisione();
+    ~SenzaIncisione();
+    SenzaIncisione(const SenzaIncisione &) = delete;
+    SenzaIncisione &operator=(const SenzaIncisione &) = delete;
+};
 
 // While it lives, what its thread draws is left out of a figure's contour:
 // the ground he stands on, the emblem he holds.

@@ -56,20 +56,19 @@ Veste VesteDi(Seme seme, int valore)
     const bool re = valore == 10;
     switch (seme) {
     case Seme::Bastoni:
-        // The rider's coat brown and his hat green: a green coat hid the club;
-        // his sleeves golden, so that the club's red stubs stand clear of them.
-        return {kMarrone, re ? kRosso : kOro, kRosso,        kOro, re ? kVerde : kRosso, kOro,
-                kVerde,   kMarrone,           Presa::Spalla, false};
+        // The rider in violet, his hat green: a green coat hid the club, and
+        // the club's red stubs and golden leaf stand clear of violet sleeves.
+        return {kViola, kViola, kRosso, kOro, re ? kVerde : kRosso, kOro, kVerde, kMarrone, Presa::Spalla, false};
     case Seme::Coppe:
         // Red, his suit's colour, with a blue cap: the raised cup stands clear
         // of the sleeve above his head, his hand between them.
         return {kRosso,        kRosso, kMarrone, kMarrone, kRosso, kErmellino, kBlu, QColor(0x5A, 0x3A, 0x20),
                 Presa::Alzata, true};
     case Seme::Denari:
-        // Sleeves of his coat's blue: an orange one raised to the golden
-        // coin read as a bare arm.
-        return {kBlu, kBlu, kVerde, kVerde, re ? kBlu : kVerde, kOro, kRosso, QColor(0x40, 0x28, 0x18), Presa::Mostrata,
-                false};
+        // Green to the wrist: an orange sleeve raised to the golden coin read
+        // as a bare arm, and a blue coat made him the swordsman's twin.
+        return {kVerde,          kVerde, kRosso, kRosso, re ? kBlu : kVerde, kOro, kRosso, QColor(0x40, 0x28, 0x18),
+                Presa::Mostrata, false};
     case Seme::Spade:
         // Blue, his suit's colour, to the wrist: a steel sleeve ran into his
         // white horse's mane and the sword's hilt.
