@@ -257,14 +257,16 @@ void DisegnaLineamenti(QPainter &p)
         p.setBrush(Qt::black);
         p.drawEllipse(QPointF(0, 0), 0.85, 0.42);
         p.restore();
-        if (lato > 0)
-            Taglio(
-                p,
-                [&](double t) {
-                    const double a = (-75 + 95 * t) * M_PI / 180;
-                    return QPointF(3.7 + 2.4 * std::cos(a), kOcchiY + 15.4 + 2.2 * std::sin(a));
-                },
-                [&](double t) { return 0.4 * Fuso(t); }, 16);
+        // The wings: the shaded one's crease whole, the lit one only where it
+        // turns under, finer, so the nose is not ringed by a line.
+        const double ala = lato > 0 ? 0 : 45;
+        Taglio(
+            p,
+            [&](double t) {
+                const double a = (-75 + ala + (95 - ala) * t) * M_PI / 180;
+                return QPointF(lato * (3.7 + 2.4 * std::cos(a)), kOcchiY + 15.4 + 2.2 * std::sin(a));
+            },
+            [&](double t) { return (lato > 0 ? 0.4 : 0.28) * Fuso(t); }, 16);
         // The ear's rim.
         Taglio(
             p,
@@ -282,11 +284,20 @@ void DisegnaLineamenti(QPainter &p)
             },
             [](double t) { return 0.35 * Fuso(t); }, 16);
     }
-    // The nose's shaded side: one line from under the brow down to the wing,
-    // fine where it starts and firmer as the side turns from the light.
+    // The nose's shaded side: one tapering cut from under the brow down to
+    // the wing, fine where it starts and swelling as the side turns from the
+    // light, in place of the skin's lines there.
     Taglio(
-        p, [](double t) { return QPointF(1.7 + 1.6 * t * t, kOcchiY + 2.5 + 11.5 * t); },
-        [](double t) { return (0.12 + 0.4 * t) * std::sqrt(std::sin(M_PI * std::min(1.0, t * 0.55 + 0.05))); }, 20);
+        p, [](double t) { return QPointF(1.8 + 1.7 * t * t, kOcchiY + 2.5 + 11.5 * t); },
+        [](double t) {
+            return (0.12 + 0.8 * std::pow(t, 1.4)) * std::sqrt(std::sin(M_PI * std::min(1.0, t * 0.55 + 0.05)));
+        },
+        20);
+    // Beside it, a shorter and finer one where the flank turns furthest from
+    // the light, so the side reads as a shade that deepens towards the wing.
+    Taglio(
+        p, [](double t) { return QPointF(3.5 + 1.0 * t * t, kOcchiY + 7.5 + 6.0 * t); },
+        [](double t) { return 0.42 * Fuso(t, 0.7) * std::min(1.0, 0.4 + t); }, 16);
     // The edges of the collar's points, each one unbroken line swelling
     // towards the knot.
     for (double lato : {-1.0, 1.0})
