@@ -158,18 +158,20 @@ void DisegnaCapelli(QPainter &p)
     // The outline of the hair from the parting round to each side, and the
     // hairline from the parting along the forehead to each temple.
     std::vector<QPointF> profiloDestro, profiloSinistro;
-    for (int k = 0; k <= 12; ++k) {
-        const double t = k / 12.0;
+    for (int k = 0; k <= 24; ++k) {
+        const double t = k / 24.0;
         const double dx = 0.995 * kCapelliA, dy = 0.995 * kCapelliB;
         const double a1 = (106 - 98 * t) * M_PI / 180, a2 = (102 + 70 * t) * M_PI / 180; // overlapping at the parting
-        const double gonfio = 1 + 0.05 * std::sin(M_PI * t) + 0.015 * std::sin(7 * M_PI * t); // fuller, in waves
+        // Fuller on the swept side, in waves where its locks roll over.
+        const double gonfio = 1 + 0.05 * std::sin(M_PI * t) +
+            0.035 * std::pow(std::abs(std::sin(3.5 * M_PI * t)), 1.5) * std::sin(M_PI * t);
         profiloDestro.emplace_back(0.5 + gonfio * dx * std::cos(a1), kCapelliY - gonfio * dy * std::sin(a1));
         profiloSinistro.emplace_back(0.5 + dx * std::cos(a2), kCapelliY - dy * std::sin(a2));
     }
-    const std::vector<QPointF> attaccaturaDestra{{-9.6, -50.1}, {0, -51.8},  {10, -50.0}, {18, -46.0},
-                                                 {21, -44.1},   {23.2, -38}, {24.2, -31}};
-    const std::vector<QPointF> attaccaturaSinistra{
-        {-8.0, -50.6}, {-15, -47.8}, {-21, -44.1}, {-23.2, -38}, {-24.2, -31}};
+    const std::vector<QPointF> attaccaturaDestra{{-9.6, -52.2}, {0, -54},      {10, -52},     {15, -50.3}, {18, -49.6},
+                                                 {20, -46.8},   {21.5, -43.9}, {23.2, -38.4}, {24.2, -31}};
+    const std::vector<QPointF> attaccaturaSinistra{{-8.0, -52.7},  {-15, -50.3},   {-18, -49.6}, {-20, -46.8},
+                                                   {-21.5, -43.9}, {-23.2, -38.4}, {-24.2, -31}};
     Ciocche(p, caso, attaccaturaDestra, profiloDestro, 9, 8, 0.3);
     Ciocche(p, caso, attaccaturaSinistra, profiloSinistro, 5, 8, 0.3);
     // Along the hairline, fine hairs rise from the forehead into the mass,
@@ -190,7 +192,7 @@ void DisegnaCapelli(QPainter &p)
     // Above the ears the hair is brushed down and back.
     for (double lato : {-1.0, 1.0})
         Ciocche(p, caso, Specchio({{20.5, -47}, {22.8, -40}, {23.6, -33}, {24.0, -28.2}}, lato),
-                Specchio({{28.6, -47}, {29.6, -40}, {28.6, -33}, {24.6, -27.6}}, lato), 2, 2);
+                Specchio({{26.6, -47}, {27.6, -40}, {26.8, -33}, {24.6, -27.6}}, lato), 2, 2);
     // Eyebrows: hairs along the brow from its inner end, lifting there; the
     // same hairs in both, mirrored.
     const Caso sopracciglia = caso;

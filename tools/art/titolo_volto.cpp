@@ -186,8 +186,11 @@ Campione Rilievo(double x, double y)
     const double cx = (x - 0.5) / kCapelliA, cy = (y - kCapelliY) / kCapelliB;
     const double qc = 1 - cx * cx - cy * cy;
     if (qc > 0) {
-        const double attaccatura = ax < 21 ? -51.8 + 0.018 * x * x : -43.9 + (ax - 21) * 3.2;
-        if (y < attaccatura || (ax > 23.5 && ax < 29.5 && y < kOcchiY - 1))
+        // The hairline: high over the forehead, higher still where it
+        // recedes at the temples' corners, then steeply down to the ears.
+        const double attaccatura =
+            ax < 21 ? -54 + 0.02 * x * x - 2.2 * std::exp(-std::pow((ax - 17.5) / 2.5, 2)) : -45.5 + (ax - 21) * 3.2;
+        if (y < attaccatura || (ax > 23.5 && ax < 27.5 && y < kOcchiY - 1))
             prendi(31 * std::sqrt(qc), 31 * qc, Zona::Capelli);
     }
     return r;
