@@ -172,17 +172,8 @@ void DisegnaCapelli(QPainter &p)
                                                  {20, -46.8},   {21.5, -43.9}, {23.2, -38.4}, {24.2, -31}};
     const std::vector<QPointF> attaccaturaSinistra{{-8.0, -52.7},  {-15, -50.3},   {-18, -49.6}, {-20, -46.8},
                                                    {-21.5, -43.9}, {-23.2, -38.4}, {-24.2, -31}};
-    // Over the crown no strand strays above the outline: a stray there
-    // crosses the ground's lines as a grey smudge.
-    QPainterPath corona;
-    corona.setFillRule(Qt::WindingFill);
-    corona.addEllipse(QPointF(0.5, kCapelliY), 1.12 * kCapelliA, 1.01 * kCapelliB);
-    corona.addRect(QRectF(-2 * kCapelliA, kCapelliY - 0.6 * kCapelliB, 4 * kCapelliA, 2 * kCapelliB));
-    p.save();
-    p.setClipPath(corona, Qt::IntersectClip);
     Ciocche(p, caso, attaccaturaDestra, profiloDestro, 9, 8, 0.3);
     Ciocche(p, caso, attaccaturaSinistra, profiloSinistro, 5, 8, 0.3);
-    p.restore();
     // Along the hairline, fine hairs rise from the forehead into the mass,
     // coming to nothing at their roots, so the hair meets the skin softly.
     for (int k = 0; k < 44; ++k) {
@@ -198,11 +189,10 @@ void DisegnaCapelli(QPainter &p)
             p, [&](double t) { return radice + verso * (l * t); },
             [&](double t) { return w * std::pow(t, 0.8) * (1 - t * t * t); }, 10);
     }
-    // Above the ears the hair is brushed down and back, cut short so the
-    // ears show whole.
+    // Above the ears the hair is brushed down and back.
     for (double lato : {-1.0, 1.0})
-        Ciocche(p, caso, Specchio({{20.5, -47}, {22.8, -41}, {23.6, -37}, {24.0, -33.6}}, lato),
-                Specchio({{26.6, -47}, {27.6, -41}, {27.0, -37}, {24.8, -33.2}}, lato), 2, 2);
+        Ciocche(p, caso, Specchio({{20.5, -47}, {22.8, -40}, {23.6, -33}, {24.0, -28.2}}, lato),
+                Specchio({{26.6, -47}, {27.6, -40}, {26.8, -33}, {24.6, -27.6}}, lato), 2, 2);
     // Eyebrows: hairs along the brow from its inner end, lifting there; the
     // same hairs in both, mirrored.
     const Caso sopracciglia = caso;

@@ -190,7 +190,7 @@ Campione Rilievo(double x, double y)
         // recedes at the temples' corners, then steeply down to the ears.
         const double attaccatura =
             ax < 21 ? -54 + 0.02 * x * x - 2.2 * std::exp(-std::pow((ax - 17.5) / 2.5, 2)) : -45.5 + (ax - 21) * 3.2;
-        if (y < attaccatura || (ax > 23.5 && ax < 27.5 && y < kOcchiY - 6.5))
+        if (y < attaccatura || (ax > 23.5 && ax < 27.5 && y < kOcchiY - 1))
             prendi(31 * std::sqrt(qc), 31 * qc, Zona::Capelli);
     }
     return r;
