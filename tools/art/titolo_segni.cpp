@@ -199,8 +199,8 @@ void DisegnaCapelli(QPainter &p)
     for (double lato : {-1.0, 1.0}) {
         Caso c = sopracciglia;
         Peli(p, c,
-             Specchio({{4.6, kOcchiY - 5.8}, {8, kOcchiY - 6.6}, {12, kOcchiY - 6.9}, {16.6, kOcchiY - 6.0}}, lato),
-             2.0, 40, 3.2, 0.2, 0.5);
+             Specchio({{4.6, kOcchiY - 4.8}, {8, kOcchiY - 5.5}, {12, kOcchiY - 5.7}, {16.6, kOcchiY - 4.9}}, lato),
+             2.4, 40, 3.2, 0.2, 0.55);
     }
 }
 
