@@ -68,10 +68,10 @@ Fasi Linee(Zona zona, double x, double y, const Campione &c)
 bool Contorno(const Campione &c, double x, double y)
 {
     constexpr double r = 0.22;
-    // The top of both ears is left open, so the ears run into the hair
-    // rather than sit in a drawn ring.
+    // The lit ear's rim and the top of both ears are left open, so the ears
+    // do not sit in a drawn ring.
     const double orecchio = y - (kOcchiY + 6.5);
-    if (std::abs(x) > kOrecchioX - 1 && orecchio < -7)
+    if (std::abs(x) > kOrecchioX - 1 && ((x < 0 && orecchio > -5 && orecchio < 2.5) || orecchio < -7))
         return false;
     // Against the ground the face's outline is cut a little heavier, so the
     // lit cheek keeps its edge where its light lines meet the ground's.

@@ -269,23 +269,22 @@ void DisegnaLineamenti(QPainter &p)
                 return QPointF(lato * (3.7 + 2.4 * std::cos(a)), kOcchiY + 15.4 + 2.2 * std::sin(a));
             },
             [&](double t) { return (lato > 0 ? 0.4 : 0.28) * Fuso(t); }, 16);
-        // The ear: the groove inside its rim, following the outer edge from
-        // the top round to above the lobe, and the hollow of the bowl in
-        // front of the opening, a short curved cut nearer the head.
+        // The ear's rim.
         Taglio(
             p,
             [&](double t) {
-                const double a = (-78 + 140 * t) * M_PI / 180;
-                return QPointF(lato * (kOrecchioX + 2.0 * std::cos(a)), kOcchiY + 6.3 + 7.6 * std::sin(a));
+                const double a = (-80 + 160 * t) * M_PI / 180;
+                return QPointF(lato * (kOrecchioX + 1.3 * std::cos(a)), kOcchiY + 6.0 + 7.2 * std::sin(a));
             },
-            [](double t) { return 0.5 * Fuso(t, 0.6); }, 24);
+            [](double t) { return 0.42 * Fuso(t, 0.6); }, 20);
+        // Inside it the inner fold, and the bowl in front of the opening.
         Taglio(
             p,
             [&](double t) {
-                const double a = (-50 + 110 * t) * M_PI / 180;
-                return QPointF(lato * (kOrecchioX - 0.2 + 0.9 * std::cos(a)), kOcchiY + 7.2 + 3.4 * std::sin(a));
+                const double a = (-60 + 120 * t) * M_PI / 180;
+                return QPointF(lato * (kOrecchioX - 0.4 + 1.0 * std::cos(a)), kOcchiY + 5.4 + 4.6 * std::sin(a));
             },
-            [](double t) { return 0.55 * Fuso(t, 0.5); }, 16);
+            [](double t) { return 0.35 * Fuso(t); }, 16);
     }
     // The nose's shaded side: one tapering cut from under the brow down to
     // the wing, fine where it starts and swelling as the side turns from the

@@ -244,13 +244,6 @@ double Tono(const Campione &c, double x, double y)
             y < kOcchiY + kPalpebraBassa * (1 - dx * dx) - 0.25 * dx)
             return 0.04;
         chiaro = 0.03, cupo = 0.56;
-        // The ears stand back from the face: no paper on them even where
-        // they catch the light, and the one on the shaded side as dark as
-        // the cheek beside it.
-        if (c.pezzo == Pezzo::Orecchio) {
-            chiaro = 0.16;
-            scuro += x > 0 ? 0.15 : 0.0;
-        }
         // Between the brows the forehead stays light, so the brows do not join.
         scuro -= 0.6 * Gauss(x, y - (kOcchiY - 4.2), 4.2, 2.0);
         break;
