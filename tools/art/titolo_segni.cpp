@@ -158,18 +158,20 @@ void DisegnaCapelli(QPainter &p)
     // The outline of the hair from the parting round to each side, and the
     // hairline from the parting along the forehead to each temple.
     std::vector<QPointF> profiloDestro, profiloSinistro;
-    for (int k = 0; k <= 12; ++k) {
-        const double t = k / 12.0;
+    for (int k = 0; k <= 24; ++k) {
+        const double t = k / 24.0;
         const double dx = 0.995 * kCapelliA, dy = 0.995 * kCapelliB;
         const double a1 = (106 - 98 * t) * M_PI / 180, a2 = (102 + 70 * t) * M_PI / 180; // overlapping at the parting
-        const double gonfio = 1 + 0.05 * std::sin(M_PI * t) + 0.015 * std::sin(7 * M_PI * t); // fuller, in waves
+        // Fuller on the swept side, in waves where its locks roll over.
+        const double gonfio = 1 + 0.05 * std::sin(M_PI * t) +
+            0.035 * std::pow(std::abs(std::sin(3.5 * M_PI * t)), 1.5) * std::sin(M_PI * t);
         profiloDestro.emplace_back(0.5 + gonfio * dx * std::cos(a1), kCapelliY - gonfio * dy * std::sin(a1));
         profiloSinistro.emplace_back(0.5 + dx * std::cos(a2), kCapelliY - dy * std::sin(a2));
     }
-    const std::vector<QPointF> attaccaturaDestra{{-9.6, -50.1}, {0, -51.8},  {10, -50.0}, {18, -46.0},
-                                                 {21, -44.1},   {23.2, -38}, {24.2, -31}};
-    const std::vector<QPointF> attaccaturaSinistra{
-        {-8.0, -50.6}, {-15, -47.8}, {-21, -44.1}, {-23.2, -38}, {-24.2, -31}};
+    const std::vector<QPointF> attaccaturaDestra{{-9.6, -52.2}, {0, -54},      {10, -52},     {15, -50.3}, {18, -49.6},
+                                                 {20, -46.8},   {21.5, -43.9}, {23.2, -38.4}, {24.2, -31}};
+    const std::vector<QPointF> attaccaturaSinistra{{-8.0, -52.7},  {-15, -50.3},   {-18, -49.6}, {-20, -46.8},
+                                                   {-21.5, -43.9}, {-23.2, -38.4}, {-24.2, -31}};
     Ciocche(p, caso, attaccaturaDestra, profiloDestro, 9, 8, 0.3);
     Ciocche(p, caso, attaccaturaSinistra, profiloSinistro, 5, 8, 0.3);
     // Along the hairline, fine hairs rise from the forehead into the mass,
@@ -190,7 +192,7 @@ void DisegnaCapelli(QPainter &p)
     // Above the ears the hair is brushed down and back.
     for (double lato : {-1.0, 1.0})
         Ciocche(p, caso, Specchio({{20.5, -47}, {22.8, -40}, {23.6, -33}, {24.0, -28.2}}, lato),
-                Specchio({{28.6, -47}, {29.6, -40}, {28.6, -33}, {24.6, -27.6}}, lato), 2, 2);
+                Specchio({{26.6, -47}, {27.6, -40}, {26.8, -33}, {24.6, -27.6}}, lato), 2, 2);
     // Eyebrows: hairs along the brow from its inner end, lifting there; the
     // same hairs in both, mirrored.
     const Caso sopracciglia = caso;
@@ -257,14 +259,16 @@ void DisegnaLineamenti(QPainter &p)
         p.setBrush(Qt::black);
         p.drawEllipse(QPointF(0, 0), 0.85, 0.42);
         p.restore();
-        if (lato > 0)
-            Taglio(
-                p,
-                [&](double t) {
-                    const double a = (-75 + 95 * t) * M_PI / 180;
-                    return QPointF(3.7 + 2.4 * std::cos(a), kOcchiY + 15.4 + 2.2 * std::sin(a));
-                },
-                [&](double t) { return 0.4 * Fuso(t); }, 16);
+        // The wings: the shaded one's crease whole, the lit one only where it
+        // turns under, finer, so the nose is not ringed by a line.
+        const double ala = lato > 0 ? 0 : 45;
+        Taglio(
+            p,
+            [&](double t) {
+                const double a = (-75 + ala + (95 - ala) * t) * M_PI / 180;
+                return QPointF(lato * (3.7 + 2.4 * std::cos(a)), kOcchiY + 15.4 + 2.2 * std::sin(a));
+            },
+            [&](double t) { return (lato > 0 ? 0.4 : 0.28) * Fuso(t); }, 16);
         // The ear's rim.
         Taglio(
             p,
@@ -282,11 +286,20 @@ void DisegnaLineamenti(QPainter &p)
             },
             [](double t) { return 0.35 * Fuso(t); }, 16);
     }
-    // The nose's shaded side: one line from under the brow down to the wing,
-    // fine where it starts and firmer as the side turns from the light.
+    // The nose's shaded side: one tapering cut from under the brow down to
+    // the wing, fine where it starts and swelling as the side turns from the
+    // light, in place of the skin's lines there.
     Taglio(
-        p, [](double t) { return QPointF(1.7 + 1.6 * t * t, kOcchiY + 2.5 + 11.5 * t); },
-        [](double t) { return (0.12 + 0.4 * t) * std::sqrt(std::sin(M_PI * std::min(1.0, t * 0.55 + 0.05))); }, 20);
+        p, [](double t) { return QPointF(1.8 + 1.7 * t * t, kOcchiY + 2.5 + 11.5 * t); },
+        [](double t) {
+            return (0.12 + 0.8 * std::pow(t, 1.4)) * std::sqrt(std::sin(M_PI * std::min(1.0, t * 0.55 + 0.05)));
+        },
+        20);
+    // Beside it, a shorter and finer one where the flank turns furthest from
+    // the light, so the side reads as a shade that deepens towards the wing.
+    Taglio(
+        p, [](double t) { return QPointF(3.5 + 1.0 * t * t, kOcchiY + 7.5 + 6.0 * t); },
+        [](double t) { return 0.42 * Fuso(t, 0.7) * std::min(1.0, 0.4 + t); }, 16);
     // The edges of the collar's points, each one unbroken line swelling
     // towards the knot.
     for (double lato : {-1.0, 1.0})

@@ -186,8 +186,11 @@ Campione Rilievo(double x, double y)
     const double cx = (x - 0.5) / kCapelliA, cy = (y - kCapelliY) / kCapelliB;
     const double qc = 1 - cx * cx - cy * cy;
     if (qc > 0) {
-        const double attaccatura = ax < 21 ? -51.8 + 0.018 * x * x : -43.9 + (ax - 21) * 3.2;
-        if (y < attaccatura || (ax > 23.5 && ax < 29.5 && y < kOcchiY - 1))
+        // The hairline: high over the forehead, higher still where it
+        // recedes at the temples' corners, then steeply down to the ears.
+        const double attaccatura =
+            ax < 21 ? -54 + 0.02 * x * x - 2.2 * std::exp(-std::pow((ax - 17.5) / 2.5, 2)) : -45.5 + (ax - 21) * 3.2;
+        if (y < attaccatura || (ax > 23.5 && ax < 27.5 && y < kOcchiY - 1))
             prendi(31 * std::sqrt(qc), 31 * qc, Zona::Capelli);
     }
     return r;
@@ -214,11 +217,13 @@ double Tono(const Campione &c, double x, double y)
         scuro += 0.15 * std::exp(-std::pow(x / 5.5, 2) - std::pow((y - (kBoccaY + 4.4)) / 0.9, 2));
         scuro += 0.22 * std::exp(-std::pow(x / 6.5, 2) - std::pow((y - (kBoccaY - 1.7)) / 1.2, 2)); // upper lip
         // The nose's shadow cast on the cheek beside its lower half.
-        scuro += 0.22 * Gauss(x - 4.6, y - (kOcchiY + 12.5), 1.4, 3.2);
-        // The shaded plane on the nose's far side, from the bridge down to
-        // the nostril; the sockets under the brows.
+        scuro += 0.16 * Gauss(x - 4.6, y - (kOcchiY + 12.5), 1.4, 3.2);
+        // The shaded plane on the nose's far side, from the bridge down to the
+        // nostril, is drawn as one tapering cut (see titolo_segni.cpp); the
+        // skin's lines are kept fine across it, or they swell there into a
+        // stack of dashes. The sockets under the brows.
         const double lato = x - (2.2 + 0.12 * (y - kOcchiY));
-        scuro += 0.12 * std::exp(-lato * lato / 3.0) * Passaggio(kOcchiY + 6, kOcchiY + 10, y) *
+        scuro -= 0.25 * std::exp(-lato * lato / 2.5) * Passaggio(kOcchiY + 3, kOcchiY + 6, y) *
             (1 - Passaggio(kOcchiY + 13, kOcchiY + 15.5, y));
         scuro += 0.22 * Gauss(ax - (kOcchiX - 0.5), y - (kOcchiY - 3.0), 4.8, 1.3);
         scuro += 0.1 * Gauss(ax - (kOcchiX - 4.5), y - (kOcchiY - 1.0), 1.6, 2.2);

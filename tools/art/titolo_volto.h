@@ -31,7 +31,7 @@ constexpr double kBoccaY = -2.4;
 constexpr double kMentoY = 13;
 constexpr double kColloY = -3; // raises the collar and the shoulders towards the chin
 // The hair's outline: an oval over the crown.
-constexpr double kCapelliY = -35.5, kCapelliA = 30, kCapelliB = 36.5;
+constexpr double kCapelliY = -35.5, kCapelliA = 28, kCapelliB = 36.5;
 
 Campione Rilievo(double x, double y);
 
