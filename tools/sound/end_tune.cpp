@@ -57,12 +57,12 @@ constexpr std::array<std::string_view, 6> kMelody = {
     "D5/3 C#5/1 B4/2 D5/2 F#5/2 G#5/2", "A5/11 r/1",
 };
 // A third or a sixth under the tune where they strike together, but a line
-// of its own: it joins the trumpet on its A, holds while the trumpet climbs,
+// of its own: it enters a third under the trumpet's B, holds while the trumpet climbs,
 // falls as it rises and rises as it falls; while the trumpet holds its E,
 // the clarinet answers with the head's figure turned downwards; over the
 // dominant it rocks B A B under the run and steps up to the third.
 constexpr std::array<std::string_view, 6> kSecond = {
-    "r/6 A4/4 G#4/2",  "A4/4 B4/2 C#5/3 B4/1 A4/2", "B4/6 A4/4 C#5/2",
+    "r/10 G#4/2",      "A4/4 B4/2 C#5/3 B4/1 A4/2", "B4/6 A4/4 C#5/2",
     "C#5/6 A4/4 D5/2", "B4/4 G#4/2 B4/2 A4/2 B4/2", "C#5/11 r/1",
 };
 // The bass climbs F# B C# D to the dominant, and falls to the tonic.
@@ -140,8 +140,8 @@ constexpr std::uint8_t kLeaningVelocity = 60;
 constexpr std::array<std::uint8_t, 4> kCallHarp = {57, 61, 64, 69}; // A3 C#4 E4 A4
 constexpr std::uint8_t kCallHarpVelocity = 48;
 // In the first bar the accordion's afterbeats keep under the trumpet's low
-// call, on two notes.
-constexpr int kFirstBarChordTop = 57;
+// call, the triad's third (C#4) their top.
+constexpr int kFirstBarChordTop = 61;
 
 } // namespace
 
