@@ -6,16 +6,15 @@
 //                              the oboe sighs down the scale over it
 //   A       16 bars  A minor   the theme, clarinet: a half close, a turn to
 //                              C major, and a climb to a deceptive cadence
-//   B       15 bars  C major   a tune of its own, flute; clarinet, oboe and
+//   B       16 bars  C major   a tune of its own, flute; clarinet, oboe and
 //                              flute answer with a sequence falling through
 //                              the circle of fifths to the dominant of A
-//                              minor, the flute's unit in a rhythm of its own
-//   A'      10 bars  A minor   the theme on the violin over strings, entering
-//                              as the sequence resolves, turning through C
-//                              and F major, deceptively, to D minor
-//   C        7 bars  D minor   the interlude: oboe over held strings, through
-//                              the Neapolitan chord to the dominant of A
-//                              minor, four bars and three
+//                              minor, the flute's unit in a rhythm of its
+//                              own, and a bar of harp alone
+//   A'      10 bars  A minor   the theme on the violin over strings, turning
+//                              through C and F major, deceptively, to D minor
+//   C        8 bars  D minor   the interlude: oboe over held strings, through
+//                              the Neapolitan chord to the dominant of A minor
 //   D        8 bars  A minor   a song of its own, the violin in long notes
 //                              over the harp's running sixteenths, as the
 //                              bass climbs by semitones to the dominant
@@ -28,9 +27,8 @@
 //                              dominant leads back to the start
 //
 // The phrases overlap at the joins: a lead enters on a pick-up in the bar
-// where the last one closes, or begins over the chord the last one
-// resolves to, a line carries across a section's first bar, and one figure
-// of the accompaniment fades in under the end of the other.
+// where the last one closes, a line carries across a section's first bar,
+// and one figure of the accompaniment fades in under the end of the other.
 // Melodies are written in sixteenths (kSixEightFine). Each section starts
 // with a marker naming it.
 #include "band.h"
@@ -88,13 +86,13 @@ const Bars kChordBars[] = {
     // fifths a chord a bar over a bass walking in eighths, and a bar on the
     // dominant alone
     {"C/E", "G7/D", "C/E", "F Am", "Dm7 Dm7/F", "Am F", "Dm7 G7", "C", "Am7", "Dm7", "G7", "Cmaj7/E", "Fmaj7", "Dm/B",
-     "E7"},
+     "E7", "E7/B E7/D"},
     // A': on to C and F; D minor's dominant turns aside deceptively to B flat,
     // stretching the phrase to ten bars, and is reached through ii-V
     {"Am/C", "C/E", "F Am", "Dm7 G7/B", "C", "F Am", "Bb F/A", "Gm/Bb A7", "Bb/D Gm", "Gm/E A7"},
     // C: D minor over the lament bass D C Bb A, the Neapolitan of A minor,
     // and its dominant turning to the leading note in the bass
-    {"Dm", "C7", "Gm/Bb", "A7", "Dm/F", "Bb/D", "E7"},
+    {"Dm", "C7", "Gm/Bb", "A7", "Dm/F", "Bb/D", "E7", "E7 E7/G#"},
     // D: the bass climbs by semitones from the tonic to the dominant, through
     // the dominants of D minor and of E; then the theme's second half, whose
     // full cadence comes only at the flute's end
@@ -111,11 +109,11 @@ const Bars kChordBars[] = {
 // The theme (written an octave above the clarinet's sounding pitch): the
 // first phrase halts on the dominant, the second moves to C major, the
 // answer climbs to its peak (a held G) and falls to a deceptive cadence.
-const Bars kTheme = {
-    "E5/3 F5/1 E5/2 A5/4 B5/2", "C6/4 D6/2 E6/4 A5/2",     "F5/2 G5/2 A5/2 D6/4 B5/2", "C6/4 B5/2 G#5/4 r/2",
-    "r/2 A5/2 C6/2 E6/6",       "~E6/4 D6/2 A5/3 F5/3",    "A5/2 C6/6 B5/2 D6/2",      "E6/6 r/4 E5/2",
-    "A5/4 B5/2 C6/3 E6/3",      "D6/2 C6/2 B5/2 G5/4 r/2", "E6/2 F6/2 G6/8",           "F6/4 E6/2 D6/2 C6/2 r/2",
-    "A5/4 F6/2 E6/3 D6/3",      "A5/2 D6/4 C6/4 B5/2",     "G#5/6 B5/3 D6/3",          "C6/6 r/6"};
+const Bars kThemeOpening = {"E5/3 F5/1 E5/2 A5/4 B5/2", "C6/4 D6/2 E6/4 A5/2", "F5/2 G5/2 A5/2 D6/4 B5/2",
+                            "C6/4 B5/2 G#5/4 r/2"};
+const Bars kTheme = {"r/2 A5/2 C6/2 E6/6",  "~E6/4 D6/2 A5/3 F5/3",    "A5/2 C6/6 B5/2 D6/2", "E6/6 r/4 E5/2",
+                     "A5/4 B5/2 C6/3 E6/3", "D6/2 C6/2 B5/2 G5/4 r/2", "E6/2 F6/2 G6/8",      "F6/4 E6/2 D6/2 C6/2 r/2",
+                     "A5/4 F6/2 E6/3 D6/3", "A5/2 D6/4 C6/4 B5/2",     "G#5/6 B5/3 D6/3",     "C6/6 r/6"};
 
 // The middle tune, flute, entering over the clarinet's last note; it closes
 // on C, and holds it while the clarinet enters.
@@ -140,27 +138,26 @@ const Bars kSequenceOboe = {"r/2 B5/2 A5/2 G5/4 B5/2", "B5/3 G5/3 E5/3 G5/3"};
 // Between the strummed chords and the winds the strings hold the chords'
 // thirds and sevenths, a step at a time, so the circle of fifths has a
 // middle: the seventh of each chord the third of the next; the last
-// falls to the dominant's third and rises to the tonic as the violin begins.
-const Bars kSequenceCounter = {"G4/12", "F4/12", "~F4/12", "E4/12", "A4/12", "~A4/12", "G#4/12", "A4/6 r/6"};
+// falls to the dominant's third, rings under the harp's bar and rises to
+// the tonic as the violin begins.
+const Bars kSequenceCounter = {"G4/12", "F4/12", "~F4/12", "E4/12", "A4/12", "~A4/12", "G#4/12", "~G#4/12", "A4/6 r/6"};
 // The flute takes the third unit and breaks its pattern: a turn in even
 // eighths, then the chords spelt in quarters across the beats, falling
-// over the half-diminished chord and leaning from C onto the dominant's
-// seventh, which falls to C as the violin's theme begins under it.
-const Bars kSequenceClose = {"r/2 A5/2 G5/2 F5/2 G5/2 A5/2", "D6/4 A5/4 F5/4", "C6/4 B5/4 D6/4", "C6/4 r/8"};
+// over the half-diminished chord, and a C leaning on the dominant's fifth,
+// held over the bar of harp alone.
+const Bars kSequenceClose = {"r/2 A5/2 G5/2 F5/2 G5/2 A5/2", "D6/4 A5/4 F5/4", "C6/4 B5/8"};
 
-// The theme on the violin, on its E string, entering on the sequence's
-// resolution; through C and F major, breathing after the close in C and
-// rising to its E twice (the second tied over the bar line, onto the flat
-// sixth's chord), down to D minor. Its last note is held into the
-// interlude's first bar.
+// The theme on the violin, on its E string, after a bar of harp on the
+// dominant; through C and F major, rising to its E twice, down to D minor.
+// Its last note is held into the interlude's first bar.
 const Bars kThemeViolin = {
     "E5/3 F5/1 E5/2 A5/4 B5/2",
     "C6/4 D6/2 C6/4 B5/2",
     "A5/2 G5/2 F5/2 E5/3 A5/3",
     "C6/4 A5/2 B5/3 D6/3",
-    "G5/4 r/8",
-    "r/4 A5/2 C6/2 E6/4",
-    "~E6/2 D6/2 Bb5/2 C6/3 Bb5/1 A5/2",
+    "G5/4 r/2 E5/2 G5/2 A5/2",
+    "r/2 F5/2 A5/2 C6/4 E6/2",
+    "D6/4 Bb5/2 C6/3 Bb5/1 A5/2",
     "G5/4 Bb5/2 G5/3 A5/3",
     "F5/3 G5/1 A5/2 Bb5/4 C6/2",
     "Bb5/4 A5/2 G5/2 E5/2 C#5/2",
@@ -168,21 +165,22 @@ const Bars kThemeViolin = {
 };
 
 // The interlude: few notes, long ones, entering over the violin's close;
-// after a bar's breath its three-bar answer leans on the dominant's C, falls
-// to the leading note and resolves onto the song's first bar as the violin
-// begins it.
+// its last phrase leans on the dominant's C and falls to its fifth, and
+// after a bar's breath the oboe runs up the dominant seventh to the
+// violin's song.
 const Bars kInterlude = {
-    "r/6 A4/4 D5/2",      "Bb4/4 A4/2 Bb4/3 C5/1 D5/2", "G5/4 F5/2 D5/6",      "C#5/6 r/6",
-    "r/6 D5/2 F5/2 G5/2", "Bb5/4 A5/2 G5/3 F5/3",       "E5/4 D5/2 C5/3 B4/3", "C5/6 r/6",
+    "r/6 A4/4 D5/2",           "Bb4/4 A4/2 Bb4/3 C5/1 D5/2", "G5/4 F5/2 D5/6",          "C#5/6 r/6",
+    "r/2 A4/2 D5/2 F5/4 G5/2", "Bb5/4 A5/2 G5/3 F5/3",       "E5/4 D5/1 C5/1 B4/3 r/3", "r/9 G#4/1 B4/1 D5/1",
 };
 
 // After the interlude, a song of its own on the violin, in long notes over
 // the harp's running sixteenths: it falls by step as the bass climbs to the
-// dominant, growing; over the tonic's six-four it climbs to E and runs down
-// to the leading note, handing over to the flute and the theme's return.
+// dominant, growing; over the tonic's six-four it climbs to E, the dominant's
+// root on the downbeat, and falls to its fifth, handing over to the flute and
+// the theme's return.
 const Bars kSong = {"E5/6 A5/6",           "D6/6 B5/3 D6/3",           "C6/9 B5/3",
                     "A5/4 E5/2 G5/6",      "F5/3 E5/1 F5/2 A5/4 G5/2", "F#5/4 A5/2 B5/6",
-                    "A5/4 B5/2 C6/4 D6/2", "E6/3 D6/1 C6/2 B5/4 G#5/2"};
+                    "A5/4 B5/2 C6/4 D6/2", "E6/3 D6/1 C6/2 B5/6"};
 const Bars kThemeReturnFlute = {"E5/3 F5/1 E5/2 A5/4 B5/2", "C6/4 D6/2 E6/4 C6/2", "D6/6 B5/2 G5/2 r/2"};
 const Bars kThemeReturnSummit = {"E6/2 F6/2 G6/8", "F6/4 E6/2 D6/4 C6/2"};
 const Bars kThemeReturnFluteClose = {"F6/2 E6/2 D6/2 r/6", "D6/4 C6/4 B5/4", "G#5/3 A5/1 B5/2 D6/3 C6/1 B5/2",
@@ -218,6 +216,8 @@ const Bars kEcho = {"r/6 F5/2 E5/2 D5/2"};
 // ---- Arrangement ----
 
 // {channel, transpose, velocity, gap, articulation, onset spread}
+// The theme steals in after the intro, and grows with its second phrase.
+constexpr Voice kClarinetEntry{kClarinet, -12, 76, 14, Articulation::Plain, 8};
 constexpr Voice kClarinetLow{kClarinet, -12, 84, 14, Articulation::Plain, 8};
 constexpr Voice kClarinetAnswer{kClarinet, -12, 83, 14, Articulation::Plain, 8};
 constexpr Voice kOboeAnswer{kOboe, 0, 75, 14, Articulation::Plain, 8};
@@ -241,8 +241,8 @@ constexpr Voice kStringsRecap{kStrings, 0, 57, 30, Articulation::Plain, 5};
 constexpr Voice kStringsSequence{kStrings, 0, 56, 30, Articulation::Plain, 5};
 
 // The first bar of each part of the form, counted from 0.
-constexpr std::size_t kA = 4, kB = 20, kSequenceBar = 28, kAViolin = 35, kC = 45, kSongBar = 52, kAAgain = 60,
-                      kCodaBar = 69, kEndBar = 75;
+constexpr std::size_t kA = 4, kB = 20, kSequenceBar = 28, kAViolin = 36, kC = 46, kSongBar = 54, kAAgain = 62,
+                      kCodaBar = 71, kEndBar = 77;
 
 // A line entering on a bar of the tune; `phraseBar` is that bar's place in
 // its eight-bar phrase (7 for a pick-up bar).
@@ -254,7 +254,8 @@ struct Line {
 };
 
 const Line kLines[] = {
-    {&kClarinetLow, kA, &kTheme, 0},
+    {&kClarinetEntry, kA, &kThemeOpening, 0},
+    {&kClarinetLow, kA + 4, &kTheme, 4},
     {&kFluteLead, kB - 1, &kMiddle, 7},
     {&kStringsCounter, kB, &kMiddleCounter, 0},
     {&kClarinetAnswer, kSequenceBar - 1, &kSequence, 7},
@@ -301,11 +302,12 @@ const BassBar kBassBars[] = {
     {kSequenceBar, "A2/2 G2/1 E2/2 G2/1"},
     {kSequenceBar + 1, "D3/2 C3/1 A2/2 F2/1"},
     {kSequenceBar + 2, "G2/2 A2/1 B2/2 D3/1"},
-    {kSequenceBar + 3, "E3/1 D3/1 E3/1 C3/1 A2/1 G2/1"},
+    {kSequenceBar + 3, "E3/1 D3/1 C3/1 B2/1 A2/1 G2/1"},
     {kSequenceBar + 4, "F2/1 C3/1 A2/1 C3/1 D3/1 C3/1"},
     {kSequenceBar + 5, "B2/3 D3/3"},
-    {kSequenceBar + 6, "E3/3 B2/3"},
-    {kAViolin, "A2/2 C3/4"},
+    {kSequenceBar + 6, "E3/2 D3/1 B2/2 G#2/1"},
+    {kSequenceBar + 7, "B2/3 D3/3"},
+    {kAViolin, "C3/2 A2/4"},
     {kAViolin + 1, "E2/4 G2/2"},
     {kAViolin + 2, "F2/3 A2/3"},
     {kAViolin + 3, "D3/3 B2/3"},
@@ -315,7 +317,7 @@ const BassBar kBassBars[] = {
     {kAViolin + 7, "Bb2/3 A2/3"},
     {kAViolin + 8, "D3/3 G2/2 F2/1"},
     {kAViolin + 9, "E2/3 A2/3"},
-    {kC + 6, "E2/3 G#2/3"},
+    {kC + 6, "E2/3 D3/3"},
     // The song's bass climbs a semitone or a tone each bar to the dominant,
     // falling to the chord's fifth or root on the second beat, then
     // holding as it nears the top.
@@ -414,28 +416,12 @@ struct Level {
     std::size_t bar;
     int level;
 };
-const Level kLevels[] = {{0, -20},
-                         {kA - 1, -15},
-                         {kA, -5},
-                         {kA + 8, -4},
-                         {kB - 1, -3},
-                         {kB, -10},
-                         {kB + 7, -6},
-                         {kB + 14, -4},
-                         {kAViolin - 1, -9},
-                         {kAViolin, -7},
-                         {kC - 1, -10},
-                         {kC, -18},
-                         {kSongBar - 2, -12},
-                         {kSongBar - 1, -10},
-                         {kSongBar, -13},
-                         {kSongBar + 7, 0},
-                         {kAAgain + 2, 4},
-                         {kCodaBar - 1, 0},
-                         {kCodaBar, -10},
-                         {kCodaBar + 3, -4},
-                         {kCodaBar + 4, -4},
-                         {kCodaBar + 5, -15}};
+const Level kLevels[] = {{0, -20},           {kA - 1, -15},       {kA, -11},           {kA + 4, -6},
+                         {kA + 8, -4},       {kB - 1, -3},        {kB, -10},           {kB + 7, -6},
+                         {kB + 14, -4},      {kAViolin - 1, -9},  {kAViolin, -7},      {kC - 1, -10},
+                         {kC, -18},          {kSongBar - 2, -12}, {kSongBar - 1, -10}, {kSongBar, -13},
+                         {kSongBar + 7, 0},  {kAAgain + 2, 4},    {kCodaBar - 1, 0},   {kCodaBar, -10},
+                         {kCodaBar + 3, -4}, {kCodaBar + 4, -4},  {kCodaBar + 5, -15}};
 // Under the violin the held strings step back: same family, they would
 // swallow it; and under the interlude's oboe they leave the harp the pulse.
 constexpr int kThinPad = -8;
