@@ -142,11 +142,11 @@ const Bars kSequenceOboe = {"r/2 B5/2 A5/2 G5/4 B5/2", "B5/3 G5/3 E5/3 G5/3"};
 // falls to the dominant's third, rings under the harp's bar and rises to
 // the tonic as the violin begins.
 const Bars kSequenceCounter = {"G4/12", "F4/12", "~F4/12", "E4/12", "A4/12", "~A4/12", "G#4/12", "~G#4/12", "A4/6 r/6"};
-// The flute takes the third unit and breaks its pattern: a turn in even
+// The flute takes the third unit and breaks its pattern: a run up in even
 // eighths, then the chords spelt in quarters across the beats, falling
 // over the half-diminished chord, and a C leaning on the dominant's fifth,
 // held over the bar of harp alone.
-const Bars kSequenceClose = {"r/2 A5/2 G5/2 F5/2 G5/2 A5/2", "D6/4 A5/4 F5/4", "C6/4 B5/8"};
+const Bars kSequenceClose = {"r/2 F5/2 G5/2 A5/2 B5/2 C6/2", "D6/4 A5/4 F5/4", "C6/4 B5/8"};
 
 // The theme on the violin, on its E string, after a bar of harp on the
 // dominant; through C and F major, rising to its E twice, down to D minor.
