@@ -55,8 +55,7 @@ std::vector<Fault> FifthsWithChords(std::span<const WrittenNote> lead, std::span
 
 // Two voices of one part's held chords moving in parallel fifths or octaves
 // from one chord to the next: a pair struck together that far apart, and a
-// pair struck as they are let go, each moved by the same step (a third at
-// most), neither struck again.
+// pair struck as they are let go, each moved by the same step (a third at most).
 std::vector<Fault> ParallelsWithinChords(std::span<const WrittenNote> chords);
 
 // The notes of the channels named, in order of their onsets.
