@@ -205,8 +205,13 @@ TEST(GameTune, LeadAndBassMoveWithoutConsecutivesOrUnresolvedClashes)
     const std::array<std::uint8_t, 1> stringsChannel = {kGameTuneStrings};
     const auto strings = NotesOf(tracks, stringsChannel);
     EXPECT_TRUE(OctavesWithChords(lead, strings).empty()) << Listed(OctavesWithChords(lead, strings));
-    // Nor do the held chords slide in octaves or fifths with the bass.
+    // Nor do the held chords slide in octaves or fifths with the bass, the
+    // lead or within themselves: any two sustained voices are heard.
+    const std::array<std::uint8_t, 2> heldChannels = {kGameTuneGuitar, kGameTuneStrings};
+    const auto held = NotesOf(tracks, heldChannels);
     EXPECT_TRUE(BassUnderChords(bass, strings).empty()) << Listed(BassUnderChords(bass, strings));
+    EXPECT_TRUE(FifthsWithChords(lead, strings).empty()) << Listed(FifthsWithChords(lead, strings));
+    EXPECT_TRUE(ParallelsWithinChords(held).empty()) << Listed(ParallelsWithinChords(held));
 }
 
 TEST(GameTune, BassIsTheLowestNoteAndClearOfTheChords)

@@ -292,16 +292,23 @@ void Band::OffbeatChords(std::uint32_t beatStart, int beatStep, const Chord &cho
         return;
     }
     if (style == Accompaniment::Block) {
-        // Strummed on the beat with the bass and left to ring through it.
+        // Strummed on the beat with the bass and left to ring through it;
+        // a string that would slide a fifth or an octave with a lower one
+        // from the last strum is left out.
         const int shift = feel_.Shift(kChordSpread);
+        std::vector<int> strum;
         for (std::size_t i = 0; i < tones.size(); ++i) {
             if (Rubs(tones[i], beatStart, RubbingSpan(chord, tones[i], kBeatTicks)) ||
-                GrowlsOverBass(tones[i], beatStep, kBeatSteps)) {
+                GrowlsOverBass(tones[i], beatStep, kBeatSteps) || std::any_of(strum.begin(), strum.end(), [&](int low) {
+                    return SlidesTogether(low, tones[i], lastStrum_);
+                })) {
                 continue;
             }
+            strum.push_back(tones[i]);
             Play(who_.offbeat, beatStart, tones[i], touch.chordFirst - kBlockSofter, kBeatTicks - touch.chordGap,
                  std::max(shift, 0) + kStrum * static_cast<int>(i));
         }
+        lastStrum_ = strum;
         return;
     }
     // Every other bar the second stroke is a light upstroke on the upper
@@ -381,6 +388,39 @@ bool Band::DoublesMelody(int key, std::uint32_t start, std::uint32_t length) con
     return step != 0 && (next->key - key) % 12 == 0 && held(key - step) && !held(key);
 }
 
+bool Band::ShadowsMelody(int key, std::uint32_t start, std::uint32_t length, const std::vector<int> &chord) const
+{
+    const auto next =
+        std::find_if(melody_.begin(), melody_.end(), [&](const WrittenNote &n) { return n.tick >= start; });
+    if (next == melody_.begin() || next == melody_.end() || next->tick >= start + length) {
+        return false;
+    }
+    const int step = next->key - std::prev(next)->key;
+    const int from = key - step;
+    const auto in = [](const std::vector<int> &keys, int k) {
+        return std::find(keys.begin(), keys.end(), k) != keys.end();
+    };
+    return step != 0 && std::abs(next->key - key) % 12 == 7 && in(lastPad_, from) && !in(lastPad_, key) &&
+        !in(chord, from);
+}
+
+bool Band::SlidesTogether(int low, int high, const std::vector<int> &before)
+{
+    constexpr int kLargestStep = 4;
+    const int apart = std::abs(high - low) % 12;
+    if (apart != 0 && apart != 7) {
+        return false;
+    }
+    for (const int old : before) {
+        const int step = low - old;
+        if (step != 0 && std::abs(step) <= kLargestStep &&
+            std::find(before.begin(), before.end(), high - step) != before.end()) {
+            return true;
+        }
+    }
+    return false;
+}
+
 void Band::PadChord(std::uint32_t start, int beatStep, const Chord &chord, std::uint32_t length)
 {
     // Held chords move as little as they can from the last (each voice to
@@ -424,9 +464,13 @@ void Band::PadChord(std::uint32_t start, int beatStep, const Chord &chord, std::
             if (slides(keys[i])) {
                 cost += kParallelCost;
             }
-            // So is one doubling the melody an octave away as it moves.
-            if (DoublesMelody(keys[i], start, length)) {
+            // So is one doubling the melody an octave away as it moves,
+            // or shadowing it a fifth away, and two voices sliding together.
+            if (DoublesMelody(keys[i], start, length) || ShadowsMelody(keys[i], start, length, keys)) {
                 cost += kDoublingCost;
+            }
+            for (std::size_t j = i + 1; j < keys.size(); ++j) {
+                cost += SlidesTogether(keys[i], keys[j], lastPad_) ? kParallelCost : 0;
             }
         }
         if (best.empty() || cost < bestCost) {
@@ -439,7 +483,10 @@ void Band::PadChord(std::uint32_t start, int beatStep, const Chord &chord, std::
     // a note the bass passes through.
     std::vector<bool> doubling(best.size());
     for (std::size_t i = 0; i < best.size(); ++i) {
-        doubling[i] = DoublesMelody(best[i], start, length) || slides(best[i]) || LeanedOn(best[i], start, length) ||
+        doubling[i] = DoublesMelody(best[i], start, length) || ShadowsMelody(best[i], start, length, best) ||
+            slides(best[i]) || LeanedOn(best[i], start, length) ||
+            std::any_of(best.begin(), best.begin() + static_cast<std::ptrdiff_t>(i),
+                        [&](int low) { return SlidesTogether(low, best[i], lastPad_); }) ||
             (best[i] < kLowRegister && Rubs(best[i], start, RubbingSpan(chord, best[i], length))) ||
             DoublesSeventh(chord, best[i], start, start + length) ||
             GrowlsOverBass(best[i], beatStep, static_cast<int>(length / kStep));

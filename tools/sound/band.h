@@ -184,6 +184,12 @@ private:
     bool DoublesSeventh(const Chord &chord, int key, std::uint32_t from, std::uint32_t to) const;
     // Whether a held chord's `key`, struck at `start`, would move in octaves with the melody.
     bool DoublesMelody(int key, std::uint32_t start, std::uint32_t length) const;
+    // Whether it would move in fifths with the melody, from a note of the
+    // chord before that `chord` (the new one) lets go.
+    bool ShadowsMelody(int key, std::uint32_t start, std::uint32_t length, const std::vector<int> &chord) const;
+    // Whether the voices `low` and `high` of a new held chord, a fifth or an
+    // octave apart, each move by the same step from a pair of `before`.
+    static bool SlidesTogether(int low, int high, const std::vector<int> &before);
     // A velocity at the band's level.
     std::uint8_t At(int velocity) const;
     // A note at the band's level, its onset played `shift` ticks off the beat.
@@ -206,6 +212,7 @@ private:
     int barBassBefore_ = 0;         // the bass's last key before it
     std::string_view writtenBass_;  // the next bar's, when written out
     std::vector<int> lastPad_;      // the held chord before, so the next moves least
+    std::vector<int> lastStrum_;    // the chord strummed on the beat before
     std::vector<WrittenNote> melody_;
     std::uint32_t closingTicks_ = kSixEight.barTicks();
     std::uint32_t ringingTicks_ = kSixEight.barTicks();

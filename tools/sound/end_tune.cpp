@@ -50,20 +50,22 @@ constexpr Accompanists kAccompanists{kBass, kAccordion, kAccordion, kHarp, kAcco
 // reaches a step higher, E, F#, G#, the held E over the chord of F# minor
 // falling to D; before the dominant comes a call on repeated notes rising
 // to the F#, turning through the G# only in passing; over the dominant the line turns down from its seventh and
-// runs up to the tonic on the final chord: the summit comes once, at the end.
+// runs up to the tonic on the final chord: the summit comes once, at the end;
+// at the end of the held chord a quick E G# leads it into the last stroke.
 constexpr std::array<std::string_view, 6> kMelody = {
     "E4/3 F#4/1 E4/2 A4/4 B4/2",        "C#5/4 D5/2 E5/6",
     "D5/3 C#5/1 D5/2 F#5/4 E5/2",       "E5/2 E5/1 E5/1 E5/2 F#5/3 G#5/1 F#5/2",
-    "D5/3 C#5/1 B4/2 D5/2 F#5/2 G#5/2", "A5/11 r/1",
+    "D5/3 C#5/1 B4/2 D5/2 F#5/2 G#5/2", "A5/10 E5/1 G#5/1",
 };
 // A third or a sixth under the tune where they strike together, but a line
-// of its own: it joins the trumpet on its A, holds while the trumpet climbs,
+// of its own: it enters a third under the trumpet's B, holds while the trumpet climbs,
 // falls as it rises and rises as it falls; while the trumpet holds its E,
 // the clarinet answers with the head's figure turned downwards; over the
-// dominant it rocks B A B under the run and steps up to the third.
+// dominant it rocks B A B under the run and steps up to the third, and
+// leads into the last stroke a third under the trumpet.
 constexpr std::array<std::string_view, 6> kSecond = {
-    "r/6 A4/4 G#4/2",  "A4/4 B4/2 C#5/3 B4/1 A4/2", "B4/6 A4/4 C#5/2",
-    "C#5/6 A4/4 D5/2", "B4/4 G#4/2 B4/2 A4/2 B4/2", "C#5/11 r/1",
+    "r/10 G#4/2",      "A4/4 B4/2 C#5/3 B4/1 A4/2", "B4/6 A4/4 C#5/2",
+    "C#5/6 A4/4 D5/2", "B4/4 G#4/2 B4/2 A4/2 B4/2", "C#5/10 C#5/1 E5/1",
 };
 // The bass climbs F# B C# D to the dominant, and falls to the tonic.
 constexpr std::array<std::string_view, 6> kChords = {"A", "A F#m", "D/F# Bm7", "A/C# Bm7/D", "E7", "A"};
@@ -94,7 +96,7 @@ constexpr Voice kTrumpetLead{kTrumpet, 0, 84, 20, Articulation::Plain, 6};
 constexpr Voice kClarinetSecond{kClarinet, 0, 74, 16, Articulation::Plain, 6};
 // The trumpet's last notes are its loudest (the summit), the struck one
 // hardest; the clarinet under them plays out.
-constexpr int kFinalAccent = 12, kButtonAccent = 18, kSecondFinalAccent = 14;
+constexpr int kFinalAccent = 8, kButtonAccent = 18, kSecondFinalAccent = 14;
 
 // One crash, with the last stroke, and the light splash with the chord's
 // arrival.
@@ -140,8 +142,8 @@ constexpr std::uint8_t kLeaningVelocity = 60;
 constexpr std::array<std::uint8_t, 4> kCallHarp = {57, 61, 64, 69}; // A3 C#4 E4 A4
 constexpr std::uint8_t kCallHarpVelocity = 48;
 // In the first bar the accordion's afterbeats keep under the trumpet's low
-// call, on two notes.
-constexpr int kFirstBarChordTop = 57;
+// call, the triad's third (C#4) their top.
+constexpr int kFirstBarChordTop = 61;
 
 } // namespace
 
@@ -208,10 +210,11 @@ std::vector<MidiTrack> ComposeEndTune()
             }
         }
         if (bar == kLeaningBar) {
-            // Under the call's repeated E the harp runs up the chord.
+            // Under the call's repeated E the harp runs up the chord, damped
+            // before the D chord of the second beat.
             for (std::uint32_t i = 0; i < kCallHarp.size(); ++i) {
                 band.Track(kHarp).Note(now + i * kSixEightFine.ticksPerStep, kHarp, kCallHarp[i], kCallHarpVelocity,
-                                       (kCallHarp.size() - i + 2) * kSixEightFine.ticksPerStep);
+                                       (kCallHarp.size() - i + 1) * kSixEightFine.ticksPerStep);
             }
             const std::uint32_t beat = kSixEight.barTicks() / 2;
             for (const std::uint8_t key : kLeaningChord) {

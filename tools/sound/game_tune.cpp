@@ -6,10 +6,11 @@
 //                              the oboe sighs down the scale over it
 //   A       16 bars  A minor   the theme, clarinet: a half close, a turn to
 //                              C major, and a climb to a deceptive cadence
-//   B       16 bars  C major   a tune of its own, flute; the clarinet answers
-//                              with a sequence falling through the circle of
-//                              fifths to the dominant of A minor, and a bar
-//                              of harp alone
+//   B       16 bars  C major   a tune of its own, flute; clarinet, oboe and
+//                              flute answer with a sequence falling through
+//                              the circle of fifths to the dominant of A
+//                              minor, the flute's unit in a rhythm of its
+//                              own, and a bar of harp alone
 //   A'      10 bars  A minor   the theme on the violin over strings, turning
 //                              through C and F major, deceptively, to D minor
 //   C        8 bars  D minor   the interlude: oboe over held strings, through
@@ -17,9 +18,10 @@
 //   D        8 bars  A minor   a song of its own, the violin in long notes
 //                              over the harp's running sixteenths, as the
 //                              bass climbs by semitones to the dominant
-//   A''      8 bars  A minor   the theme's second half on the flute, up to
-//                              the summit and down to a full cadence
-//   coda     6 bars  A minor   over a held A, the clarinet recalls the theme's
+//   A''      9 bars  A minor   the theme's head on the flute, then its second
+//                              half, up to the summit and down to a full
+//                              cadence: five bars and four
+//   coda     6 bars  A minor   over a held A, the violin recalls the theme's
 //                              head in fragments, the dominant turns aside to
 //                              the Neapolitan sixth, and a bar on the
 //                              dominant leads back to the start
@@ -94,8 +96,8 @@ const Bars kChordBars[] = {
     // D: the bass climbs by semitones from the tonic to the dominant, through
     // the dominants of D minor and of E; then the theme's second half, whose
     // full cadence comes only at the flute's end
-    {"Am", "G/B", "C", "A7/C#", "Dm", "B7/D#", "Am/E", "E7", "Am/C", "G", "C C/E", "F", "Dm", "Dm7 E7", "E7 E7/G#",
-     "Am"},
+    {"Am", "G/B", "C", "A7/C#", "Dm", "B7/D#", "Am/E", "E7", "Am", "Am/C", "G", "C C/E", "F", "Dm", "Dm7 E7",
+     "E7 E7/G#", "Am"},
     // coda: over a held A, i, iv and VI; the dominant turned aside to the
     // Neapolitan sixth, as the interlude closed, and
     // a bar on the dominant back to the start
@@ -107,11 +109,11 @@ const Bars kChordBars[] = {
 // The theme (written an octave above the clarinet's sounding pitch): the
 // first phrase halts on the dominant, the second moves to C major, the
 // answer climbs to its peak (a held G) and falls to a deceptive cadence.
-const Bars kTheme = {
-    "E5/3 F5/1 E5/2 A5/4 B5/2", "C6/4 D6/2 E6/4 A5/2",     "F5/2 G5/2 A5/2 D6/4 B5/2", "C6/4 B5/2 G#5/4 r/2",
-    "r/2 A5/2 C6/2 E6/6",       "~E6/4 D6/2 A5/3 F5/3",    "A5/2 C6/6 B5/2 D6/2",      "E6/6 r/4 E5/2",
-    "A5/4 B5/2 C6/3 E6/3",      "D6/2 C6/2 B5/2 G5/4 r/2", "E6/2 F6/2 G6/8",           "F6/4 E6/2 D6/2 C6/2 r/2",
-    "A5/4 F6/2 E6/3 D6/3",      "A5/2 D6/4 C6/4 B5/2",     "G#5/6 B5/3 D6/3",          "C6/6 r/6"};
+const Bars kThemeOpening = {"E5/3 F5/1 E5/2 A5/4 B5/2", "C6/4 D6/2 E6/4 A5/2", "F5/2 G5/2 A5/2 D6/4 B5/2",
+                            "C6/4 B5/2 G#5/4 r/2"};
+const Bars kTheme = {"r/2 A5/2 C6/2 E6/6",  "~E6/4 D6/2 A5/3 F5/3",    "A5/2 C6/6 B5/2 D6/2", "E6/6 r/4 E5/2",
+                     "A5/4 B5/2 C6/3 E6/3", "D6/2 C6/2 B5/2 G5/4 r/2", "E6/2 F6/2 G6/8",      "F6/4 E6/2 D6/2 C6/2 r/2",
+                     "A5/4 F6/2 E6/3 D6/3", "A5/2 D6/4 C6/4 B5/2",     "G#5/6 B5/3 D6/3",     "C6/6 r/6"};
 
 // The middle tune, flute, entering over the clarinet's last note; it closes
 // on C, and holds it while the clarinet enters.
@@ -129,8 +131,7 @@ const Bars kMiddleCounter = {"E4/12",     "F4/6 D4/6", "E4/6 G4/6", "F4/6 G4/6",
 // two-bar units, each a step lower: its downbeats fall C C B B A A to the
 // leading note, the third of each chord held on as the seventh of the next.
 // The clarinet (written an octave up) plays the first unit, the oboe the
-// second, each breathing before it enters, the clarinet the third, which
-// turns aside and leans into the dominant; the second bar of each unit
+// second, each breathing before it enters; the second bar of each unit
 // moves in dotted eighths, across the lilt.
 const Bars kSequence = {"r/8 G6/2 B6/2", "C7/4 B6/2 A6/4 C7/2", "C7/3 A6/3 F6/3 A6/3"};
 const Bars kSequenceOboe = {"r/2 B5/2 A5/2 G5/4 B5/2", "B5/3 G5/3 E5/3 G5/3"};
@@ -140,7 +141,11 @@ const Bars kSequenceOboe = {"r/2 B5/2 A5/2 G5/4 B5/2", "B5/3 G5/3 E5/3 G5/3"};
 // falls to the dominant's third, rings under the harp's bar and rises to
 // the tonic as the violin begins.
 const Bars kSequenceCounter = {"G4/12", "F4/12", "~F4/12", "E4/12", "A4/12", "~A4/12", "G#4/12", "~G#4/12", "A4/6 r/6"};
-const Bars kSequenceClose = {"r/2 A6/2 G6/2 F6/4 A6/2", "A6/3 F6/3 D6/3 E6/3", "G#6/3 A6/1 B6/2 D7/4 r/2"};
+// The flute takes the third unit and breaks its pattern: a turn in even
+// eighths, then the chords spelt in quarters across the beats, falling
+// over the half-diminished chord, and a C leaning on the dominant's fifth,
+// held over the bar of harp alone.
+const Bars kSequenceClose = {"r/2 A5/2 G5/2 F5/2 G5/2 A5/2", "D6/4 A5/4 F5/4", "C6/4 B5/8"};
 
 // The theme on the violin, on its E string, after a bar of harp on the
 // dominant; through C and F major, rising to its E twice, down to D minor.
@@ -170,29 +175,23 @@ const Bars kInterlude = {
 
 // After the interlude, a song of its own on the violin, in long notes over
 // the harp's running sixteenths: it falls by step as the bass climbs to the
-// dominant, growing; on the tonic's six-four the theme's head breaks in, at
-// the loop's height, climbs to E and runs down to the leading note, handing
-// the theme's second half to the flute.
-const Bars kSong = {"E5/6 A5/6",
-                    "D6/6 B5/3 D6/3",
-                    "C6/9 B5/3",
-                    "A5/4 E5/2 G5/6",
-                    "F5/3 E5/1 F5/2 A5/4 G5/2",
-                    "F#5/4 A5/2 B5/6",
-                    "E5/3 F5/1 E5/2 A5/4 B5/2",
-                    "C6/2 D6/2 E6/2 D6/1 C6/1 B5/2 G#5/2"};
-const Bars kThemeReturnFlute = {"A5/6 C6/2 B5/2 C6/2", "D6/6 B5/2 G5/2 r/2"};
+// dominant, growing; over the tonic's six-four it climbs to E, the dominant's
+// root on the downbeat, and falls to its fifth, handing over to the flute and
+// the theme's return.
+const Bars kSong = {"E5/6 A5/6",           "D6/6 B5/3 D6/3",           "C6/9 B5/3",
+                    "A5/4 E5/2 G5/6",      "F5/3 E5/1 F5/2 A5/4 G5/2", "F#5/4 A5/2 B5/6",
+                    "A5/4 B5/2 C6/4 D6/2", "E6/3 D6/1 C6/2 B5/6"};
+const Bars kThemeReturnFlute = {"E5/3 F5/1 E5/2 A5/4 B5/2", "C6/4 D6/2 E6/4 C6/2", "D6/6 B5/2 G5/2 r/2"};
 const Bars kThemeReturnSummit = {"E6/2 F6/2 G6/8", "F6/4 E6/2 D6/4 C6/2"};
 const Bars kThemeReturnFluteClose = {"F6/2 E6/2 D6/2 r/6", "D6/4 C6/4 B5/4", "G#5/3 A5/1 B5/2 D6/3 C6/1 B5/2",
                                      "A5/6 r/6"};
 // Under the flute's half of the return, a slow line in the strings, its D
 // held over the summit's C chord and falling to C, breathing where the
 // flute holds and answering where it rests.
-const Bars kThemeCounter = {"r/6 A4/6",      "B4/6 D5/6", "~D5/4 C5/2 G4/6", "A4/6 r/6",
+const Bars kThemeCounter = {"r/6 C5/6",      "B4/6 D5/6", "~D5/4 C5/2 G4/6", "A4/6 r/6",
                             "r/6 F4/3 A4/3", "A4/6 E4/6", "D4/6 E4/6",       "C4/6 r/6"};
 
-// The coda: over the held A the clarinet, which first sang the theme and has
-// been silent since the sequence, recalls its head in fragments,
+// The coda: over the held A the violin recalls the theme's head in fragments,
 // each answered by a breath; the dominant is turned aside to the Neapolitan
 // sixth and comes back: the tune never stops.
 const Bars kCoda = {
@@ -217,19 +216,22 @@ const Bars kEcho = {"r/6 F5/2 E5/2 D5/2"};
 // ---- Arrangement ----
 
 // {channel, transpose, velocity, gap, articulation, onset spread}
+// The theme steals in after the intro, and grows with its second phrase.
+constexpr Voice kClarinetEntry{kClarinet, -12, 76, 14, Articulation::Plain, 8};
 constexpr Voice kClarinetLow{kClarinet, -12, 84, 14, Articulation::Plain, 8};
 constexpr Voice kClarinetAnswer{kClarinet, -12, 83, 14, Articulation::Plain, 8};
 constexpr Voice kOboeAnswer{kOboe, 0, 75, 14, Articulation::Plain, 8};
-constexpr Voice kClarinetCoda{kClarinet, 0, 80, 14, Articulation::Plain, 8};
+constexpr Voice kViolinCoda{kViolin, 0, 74, 14, Articulation::Plain, 8};
 constexpr Voice kOboeRound{kOboe, 0, 64, 14, Articulation::Plain, 8};   // falling away into the intro
 constexpr Voice kOboeLanding{kOboe, 0, 57, 14, Articulation::Plain, 8}; // as soft as the intro it starts
 constexpr Voice kFluteLead{kFlute, 0, 75, 14, Articulation::Plain, 8};
-// The flute's return, softer than its first tune: its climb to the G, the
-// loop's summit, stands out by its height, not by force.
-constexpr Voice kFluteReturn{kFlute, 0, 68, 14, Articulation::Plain, 8};
-constexpr Voice kFluteSummit{kFlute, 0, 69, 14, Articulation::Plain, 8};
+// The flute's return: its climb to the G, the loop's summit, stands out by
+// its height, not by force.
+constexpr Voice kFluteReturn{kFlute, 0, 76, 14, Articulation::Plain, 8};
+constexpr Voice kFluteSummit{kFlute, 0, 70, 14, Articulation::Plain, 8};
+constexpr Voice kFluteAnswer{kFlute, 0, 72, 14, Articulation::Plain, 8};
 constexpr Voice kViolinLead{kViolin, 0, 67, 14, Articulation::Plain, 8};
-constexpr Voice kViolinSong{kViolin, 0, 78, 10, Articulation::Plain, 8};
+constexpr Voice kViolinSong{kViolin, 0, 74, 10, Articulation::Plain, 8};
 constexpr Voice kOboeEcho{kOboe, 0, 62, 14, Articulation::Plain, 8};
 constexpr Voice kOboeLead{kOboe, 0, 63, 14, Articulation::Plain, 8};
 constexpr Voice kOboeCall{kOboe, 0, 54, 14, Articulation::Plain, 8};
@@ -240,7 +242,7 @@ constexpr Voice kStringsSequence{kStrings, 0, 56, 30, Articulation::Plain, 5};
 
 // The first bar of each part of the form, counted from 0.
 constexpr std::size_t kA = 4, kB = 20, kSequenceBar = 28, kAViolin = 36, kC = 46, kSongBar = 54, kAAgain = 62,
-                      kCodaBar = 70, kEndBar = 76;
+                      kCodaBar = 71, kEndBar = 77;
 
 // A line entering on a bar of the tune; `phraseBar` is that bar's place in
 // its eight-bar phrase (7 for a pick-up bar).
@@ -252,24 +254,25 @@ struct Line {
 };
 
 const Line kLines[] = {
-    {&kClarinetLow, kA, &kTheme, 0},
+    {&kClarinetEntry, kA, &kThemeOpening, 0},
+    {&kClarinetLow, kA + 4, &kTheme, 4},
     {&kFluteLead, kB - 1, &kMiddle, 7},
     {&kStringsCounter, kB, &kMiddleCounter, 0},
     {&kClarinetAnswer, kSequenceBar - 1, &kSequence, 7},
     {&kOboeAnswer, kSequenceBar + 2, &kSequenceOboe, 2},
-    {&kClarinetAnswer, kSequenceBar + 4, &kSequenceClose, 4},
+    {&kFluteAnswer, kSequenceBar + 4, &kSequenceClose, 4},
     {&kStringsSequence, kSequenceBar, &kSequenceCounter, 0},
     {&kViolinLead, kAViolin, &kThemeViolin, 0},
     {&kOboeLead, kC, &kInterlude, 0},
     {&kViolinSong, kSongBar, &kSong, 0},
     // The climb to the summit swells bar by bar, as the second half of a
     // phrase; the G is the loudest note of the tune.
-    {&kFluteReturn, kAAgain, &kThemeReturnFlute, 4},
-    {&kFluteSummit, kAAgain + 2, &kThemeReturnSummit, 6},
-    {&kFluteReturn, kAAgain + 4, &kThemeReturnFluteClose, 4},
-    {&kStringsRecap, kAAgain, &kThemeCounter, 0},
-    {&kOboeEcho, kAAgain + 4, &kEcho, 4},
-    {&kClarinetCoda, kCodaBar, &kCoda, 0},
+    {&kFluteReturn, kAAgain, &kThemeReturnFlute, 3},
+    {&kFluteSummit, kAAgain + 3, &kThemeReturnSummit, 6},
+    {&kFluteReturn, kAAgain + 5, &kThemeReturnFluteClose, 4},
+    {&kStringsRecap, kAAgain + 1, &kThemeCounter, 0},
+    {&kOboeEcho, kAAgain + 5, &kEcho, 4},
+    {&kViolinCoda, kCodaBar, &kCoda, 0},
     {&kOboeCall, 1, &kCall, 0},
     {&kOboeRound, kEndBar - 1, &kRound, 7},
     {&kOboeLanding, 0, &kLanding, 0},
@@ -299,9 +302,9 @@ const BassBar kBassBars[] = {
     {kSequenceBar, "A2/2 G2/1 E2/2 G2/1"},
     {kSequenceBar + 1, "D3/2 C3/1 A2/2 F2/1"},
     {kSequenceBar + 2, "G2/2 A2/1 B2/2 D3/1"},
-    {kSequenceBar + 3, "E3/1 D3/1 E3/1 C3/1 A2/1 G2/1"},
+    {kSequenceBar + 3, "E3/1 D3/1 C3/1 B2/1 A2/1 G2/1"},
     {kSequenceBar + 4, "F2/1 C3/1 A2/1 C3/1 D3/1 C3/1"},
-    {kSequenceBar + 5, "B2/1 C3/1 D3/1 F3/1 E3/1 D3/1"},
+    {kSequenceBar + 5, "B2/3 D3/3"},
     {kSequenceBar + 6, "E3/2 D3/1 B2/2 G#2/1"},
     {kSequenceBar + 7, "B2/3 D3/3"},
     {kAViolin, "C3/2 A2/4"},
@@ -326,9 +329,9 @@ const BassBar kBassBars[] = {
     {kSongBar + 5, "D#3/6"},
     {kSongBar + 6, "E3/6"},
     {kSongBar + 7, "E2/3 G#2/2 B2/1"},
-    {kAAgain + 1, "G2/3 B2/3"},
-    {kAAgain + 2, "C3/2 D3/1 E3/3"},
-    {kAAgain + 3, "F2/2 G2/1 A2/3"},
+    {kAAgain + 2, "B2/3 G2/3"},
+    {kAAgain + 3, "C3/2 D3/1 E3/3"},
+    {kAAgain + 4, "F2/2 G2/1 A2/3"},
     {kCodaBar, "A2/6"},
     {kCodaBar + 1, "A2/6"},
     {kCodaBar + 2, "A2/6"},
@@ -345,7 +348,7 @@ const Mark kMarks[] = {
     {0, "intro"},
     {kA, "A theme"},
     {kB, "B C major, Flute"},
-    {kSequenceBar, "B sequence, Clarinet"},
+    {kSequenceBar, "B sequence, Clarinet, Oboe, Flute"},
     {kAViolin, "A' Violin, to D minor"},
     {kC, "C interlude, D minor"},
     {kSongBar, "D song, Violin over the harp"},
@@ -398,10 +401,10 @@ const Layer kLayers[] = {
     {kSongBar, kAAgain, Accompaniment::Pad, false, -9},
     // The theme's last return has the whole band: the guitar back under
     // the harp, which climbs and then rolls the cadence's chords.
-    {kAAgain, kAAgain + 4, Accompaniment::Barcarolle, true, -16},
-    {kAAgain, kAAgain + 4, Accompaniment::Rising, false, -14},
-    {kAAgain + 4, kCodaBar, Accompaniment::Rolled, true, -14},
-    {kAAgain + 4, kCodaBar, Accompaniment::Block, false, -14},
+    {kAAgain, kAAgain + 5, Accompaniment::Barcarolle, true, -12},
+    {kAAgain, kAAgain + 5, Accompaniment::Rising, false, -10},
+    {kAAgain + 5, kCodaBar, Accompaniment::Rolled, true, -10},
+    {kAAgain + 5, kCodaBar, Accompaniment::Block, false, -10},
     {kCodaBar, kCodaBar + 5, Accompaniment::Pad, true, -4},
     {kCodaBar + 4, kCodaBar + 5, Accompaniment::Arpeggio, false},
     {kCodaBar + 5, kEndBar, Accompaniment::Arpeggio, true},
@@ -413,28 +416,12 @@ struct Level {
     std::size_t bar;
     int level;
 };
-const Level kLevels[] = {{0, -20},
-                         {kA - 1, -15},
-                         {kA, -5},
-                         {kA + 8, -4},
-                         {kB - 1, -3},
-                         {kB, -10},
-                         {kB + 7, -6},
-                         {kB + 14, -4},
-                         {kAViolin - 1, -9},
-                         {kAViolin, -7},
-                         {kC - 1, -10},
-                         {kC, -18},
-                         {kSongBar - 2, -12},
-                         {kSongBar - 1, -10},
-                         {kSongBar, -13},
-                         {kSongBar + 7, 3},
-                         {kAAgain + 2, 4},
-                         {kCodaBar - 1, 0},
-                         {kCodaBar, -10},
-                         {kCodaBar + 3, -4},
-                         {kCodaBar + 4, -4},
-                         {kCodaBar + 5, -15}};
+const Level kLevels[] = {{0, -20},           {kA - 1, -15},       {kA, -11},           {kA + 4, -6},
+                         {kA + 8, -4},       {kB - 1, -3},        {kB, -10},           {kB + 7, -6},
+                         {kB + 14, -4},      {kAViolin - 1, -9},  {kAViolin, -7},      {kC - 1, -10},
+                         {kC, -18},          {kSongBar - 2, -12}, {kSongBar - 1, -10}, {kSongBar, -13},
+                         {kSongBar + 7, 0},  {kAAgain + 2, 4},    {kCodaBar - 1, 0},   {kCodaBar, -10},
+                         {kCodaBar + 3, -4}, {kCodaBar + 4, -4},  {kCodaBar + 5, -15}};
 // Under the violin the held strings step back: same family, they would
 // swallow it; and under the interlude's oboe they leave the harp the pulse.
 constexpr int kThinPad = -8;

@@ -177,12 +177,16 @@ std::vector<Fault> ParallelsWithChords(std::span<const WrittenNote> line, std::s
             if (!sounds(p, a->tick) || std::find(intervals.begin(), intervals.end(), apart) == intervals.end()) {
                 continue;
             }
+            // A voice that holds its note, or strikes it again, has not moved.
+            const bool stays = std::any_of(chords.begin(), chords.end(), [&](const WrittenNote &n) {
+                return n.key == p.key && n.tick > p.tick && sounds(n, b->tick);
+            });
             for (const WrittenNote &q : chords) {
                 // A chord struck again over notes it already held moves no voice.
                 const bool held = std::any_of(chords.begin(), chords.end(), [&](const WrittenNote &n) {
                     return n.key == q.key && sounds(n, a->tick);
                 });
-                if (q.tick > a->tick && sounds(q, b->tick) && q.key - p.key == b->key - a->key && !held) {
+                if (!stays && q.tick > a->tick && sounds(q, b->tick) && q.key - p.key == b->key - a->key && !held) {
                     faults.push_back(
                         {b->tick,
                          Describe(apart == 0 ? "octaves with the chords" : "fifths with the chords", b->key, q.key)});
@@ -203,6 +207,45 @@ std::vector<Fault> OctavesWithChords(std::span<const WrittenNote> lead, std::spa
 std::vector<Fault> BassUnderChords(std::span<const WrittenNote> bass, std::span<const WrittenNote> chords)
 {
     return ParallelsWithChords(bass, chords, {0, 7});
+}
+
+std::vector<Fault> FifthsWithChords(std::span<const WrittenNote> lead, std::span<const WrittenNote> chords)
+{
+    return ParallelsWithChords(lead, chords, {7});
+}
+
+std::vector<Fault> ParallelsWithinChords(std::span<const WrittenNote> chords)
+{
+    // Two notes struck together a fifth or an octave apart, and two struck
+    // together as they are let go, each a step (the same one) from its own:
+    // a chord that slides whole carries its perfect intervals with it.
+    std::vector<Fault> faults;
+    for (const WrittenNote &low : chords) {
+        for (const WrittenNote &high : chords) {
+            const int apart = (high.key - low.key) % 12;
+            if (high.tick != low.tick || high.channel != low.channel || high.key <= low.key ||
+                (apart != 0 && apart != 7)) {
+                continue;
+            }
+            const std::uint32_t end = std::min(low.tick + low.length, high.tick + high.length);
+            for (const WrittenNote &q : chords) {
+                const int step = q.key - low.key;
+                if (q.channel != low.channel || q.tick <= low.tick || q.tick > end + kArticulationGap ||
+                    q.tick + kArticulationGap < end || step == 0 || std::abs(step) > 4) {
+                    continue;
+                }
+                const bool both = std::any_of(chords.begin(), chords.end(), [&](const WrittenNote &r) {
+                    return r.channel == q.channel && r.tick == q.tick && r.key == high.key + step;
+                });
+                if (both) {
+                    faults.push_back({q.tick,
+                                      Describe(apart == 0 ? "octaves within the chords" : "fifths within the chords",
+                                               high.key + step, q.key)});
+                }
+            }
+        }
+    }
+    return faults;
 }
 
 std::vector<WrittenNote> NotesOf(std::span<const MidiTrack> tracks, std::span<const std::uint8_t> channels)

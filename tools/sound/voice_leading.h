@@ -50,6 +50,14 @@ std::vector<Fault> OctavesWithChords(std::span<const WrittenNote> lead, std::spa
 // held chord that slides with it.
 std::vector<Fault> BassUnderChords(std::span<const WrittenNote> bass, std::span<const WrittenNote> chords);
 
+// A lead and a voice of `chords` moving in parallel fifths, as OctavesWithChords.
+std::vector<Fault> FifthsWithChords(std::span<const WrittenNote> lead, std::span<const WrittenNote> chords);
+
+// Two voices of one part's held chords moving in parallel fifths or octaves
+// from one chord to the next: a pair struck together that far apart, and a
+// pair struck as they are let go, each moved by the same step (a third at most).
+std::vector<Fault> ParallelsWithinChords(std::span<const WrittenNote> chords);
+
 // The notes of the channels named, in order of their onsets.
 std::vector<WrittenNote> NotesOf(std::span<const MidiTrack> tracks, std::span<const std::uint8_t> channels);
 
