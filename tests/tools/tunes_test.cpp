@@ -135,6 +135,19 @@ TEST(VoiceLeadingRules, FindConsecutivesAndUnresolvedClashes)
         {0, 1400, 8, 61, 60}, {0, 1400, 8, 67, 60}, {1440, 1400, 8, 62, 60}, {1440, 1400, 8, 65, 60}};
     EXPECT_TRUE(BassUnderChords(rising, closing).empty());
 
+    // Within one part's chords: A3 E4 sliding to Bb3 F4 moves in fifths; G3
+    // D4 to G3 A3 E4 keeps its G, so the E is a new voice, not the D's.
+    const std::vector<WrittenNote> slide = {
+        {0, 1400, 8, 57, 60}, {0, 1400, 8, 64, 60}, {1440, 1400, 8, 58, 60}, {1440, 1400, 8, 65, 60}};
+    ASSERT_EQ(ParallelsWithinChords(slide).size(), 1u);
+    EXPECT_EQ(ParallelsWithinChords(slide)[0].tick, 1440u);
+    const std::vector<WrittenNote> kept = {{0, 1400, 8, 55, 60},
+                                           {0, 1400, 8, 62, 60},
+                                           {1440, 1400, 8, 55, 60},
+                                           {1440, 1400, 8, 57, 60},
+                                           {1440, 1400, 8, 64, 60}};
+    EXPECT_TRUE(ParallelsWithinChords(kept).empty());
+
     // D5 to C5 over held chords D4 F4 A4 then C4 F4 A4: the D moves with the
     // lead in octaves; over C4 E4 G4 kept from the start it holds.
     const std::vector<WrittenNote> falling = {{0, 1400, 0, 74, 80}, {1440, 1400, 0, 72, 80}};

@@ -300,7 +300,7 @@ void Band::OffbeatChords(std::uint32_t beatStart, int beatStep, const Chord &cho
         for (std::size_t i = 0; i < tones.size(); ++i) {
             if (Rubs(tones[i], beatStart, RubbingSpan(chord, tones[i], kBeatTicks)) ||
                 GrowlsOverBass(tones[i], beatStep, kBeatSteps) || std::any_of(strum.begin(), strum.end(), [&](int low) {
-                    return SlidesTogether(low, tones[i], lastStrum_);
+                    return SlidesTogether(low, tones[i], lastStrum_, tones);
                 })) {
                 continue;
             }
@@ -404,17 +404,21 @@ bool Band::ShadowsMelody(int key, std::uint32_t start, std::uint32_t length, con
         !in(chord, from);
 }
 
-bool Band::SlidesTogether(int low, int high, const std::vector<int> &before)
+bool Band::SlidesTogether(int low, int high, const std::vector<int> &before, const std::vector<int> &now)
 {
     constexpr int kLargestStep = 4;
     const int apart = std::abs(high - low) % 12;
     if (apart != 0 && apart != 7) {
         return false;
     }
+    // A note of the chord before that the new one keeps has not moved.
+    const auto in = [](const std::vector<int> &keys, int k) {
+        return std::find(keys.begin(), keys.end(), k) != keys.end();
+    };
     for (const int old : before) {
         const int step = low - old;
-        if (step != 0 && std::abs(step) <= kLargestStep &&
-            std::find(before.begin(), before.end(), high - step) != before.end()) {
+        if (step != 0 && std::abs(step) <= kLargestStep && in(before, high - step) && !in(now, old) &&
+            !in(now, high - step)) {
             return true;
         }
     }
@@ -470,7 +474,7 @@ void Band::PadChord(std::uint32_t start, int beatStep, const Chord &chord, std::
                 cost += kDoublingCost;
             }
             for (std::size_t j = i + 1; j < keys.size(); ++j) {
-                cost += SlidesTogether(keys[i], keys[j], lastPad_) ? kParallelCost : 0;
+                cost += SlidesTogether(keys[i], keys[j], lastPad_, keys) ? kParallelCost : 0;
             }
         }
         if (best.empty() || cost < bestCost) {
@@ -485,11 +489,22 @@ void Band::PadChord(std::uint32_t start, int beatStep, const Chord &chord, std::
     for (std::size_t i = 0; i < best.size(); ++i) {
         doubling[i] = DoublesMelody(best[i], start, length) || ShadowsMelody(best[i], start, length, best) ||
             slides(best[i]) || LeanedOn(best[i], start, length) ||
-            std::any_of(best.begin(), best.begin() + static_cast<std::ptrdiff_t>(i),
-                        [&](int low) { return SlidesTogether(low, best[i], lastPad_); }) ||
             (best[i] < kLowRegister && Rubs(best[i], start, RubbingSpan(chord, best[i], length))) ||
             DoublesSeventh(chord, best[i], start, start + length) ||
             GrowlsOverBass(best[i], beatStep, static_cast<int>(length / kStep));
+    }
+    // Of the voices left, one sliding a fifth or an octave with a lower one
+    // is left out too.
+    std::vector<int> heard;
+    for (std::size_t i = 0; i < best.size(); ++i) {
+        if (!doubling[i]) {
+            heard.push_back(best[i]);
+        }
+    }
+    for (std::size_t i = 0; i < best.size(); ++i) {
+        doubling[i] = doubling[i] || std::any_of(heard.begin(), heard.end(), [&](int low) {
+                          return low < best[i] && SlidesTogether(low, best[i], lastPad_, heard);
+                      });
     }
     // The next chord moves from the voices heard.
     lastPad_.clear();

@@ -187,9 +187,10 @@ private:
     // Whether it would move in fifths with the melody, from a note of the
     // chord before that `chord` (the new one) lets go.
     bool ShadowsMelody(int key, std::uint32_t start, std::uint32_t length, const std::vector<int> &chord) const;
-    // Whether the voices `low` and `high` of a new held chord, a fifth or an
-    // octave apart, each move by the same step from a pair of `before`.
-    static bool SlidesTogether(int low, int high, const std::vector<int> &before);
+    // Whether the voices `low` and `high` of a new held chord `now`, a fifth
+    // or an octave apart, each move by the same step from a pair of `before`
+    // that `now` lets go.
+    static bool SlidesTogether(int low, int high, const std::vector<int> &before, const std::vector<int> &now);
     // A velocity at the band's level.
     std::uint8_t At(int velocity) const;
     // A note at the band's level, its onset played `shift` ticks off the beat.

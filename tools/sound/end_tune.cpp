@@ -113,7 +113,10 @@ constexpr std::array<std::uint8_t, 5> kButtonChord = {57, 61, 64, 69, 76};      
 constexpr std::uint8_t kButtonChordVelocity = 75, kButtonBass = 33, kButtonBassVelocity = 100; // A1
 constexpr std::array<std::uint8_t, 6> kButtonHarp = {45, 52, 57, 61, 64, 69};                  // A2 .. A4
 constexpr std::uint8_t kButtonHarpVelocity = 70;
-constexpr std::uint8_t kFirstHitVelocity = 86; // the opening stroke, under the last
+constexpr std::uint8_t kFirstHitVelocity = 76; // the opening stroke, under the last and the trumpet
+// The trumpet's call starts low, in its dullest register: it is played out
+// over the band's first stroke.
+constexpr int kCallAccent = 4;
 // A quick sweep up two octaves of the tonic chord, a flash over the
 // trumpet's low E that dies away under its climb.
 constexpr std::array<std::uint8_t, 8> kFirstChord = {45, 52, 57, 61, 64, 69, 73, 76}; // A2 .. E5
@@ -162,8 +165,12 @@ std::vector<MidiTrack> ComposeEndTune()
     const int lastPlace = kLinePlace + static_cast<int>(kChords.size() - 1);
     for (const auto &[line, voice] : {std::pair{&kMelody, kTrumpetLead}, std::pair{&kSecond, kClarinetSecond}}) {
         const std::span<const std::string_view> bars(*line);
-        PlayLine(band.Track(voice.channel), voice, kSixEightFine, 0, bars.first(bars.size() - 1), band.Players(),
-                 kLinePlace);
+        Voice call = voice;
+        call.velocity = static_cast<std::uint8_t>(voice.velocity + (voice.channel == kTrumpet ? kCallAccent : 0));
+        const std::uint32_t second =
+            PlayLine(band.Track(voice.channel), call, kSixEightFine, 0, bars.first(1), band.Players(), kLinePlace);
+        PlayLine(band.Track(voice.channel), voice, kSixEightFine, second, bars.subspan(1, bars.size() - 2),
+                 band.Players(), kLinePlace + 1);
         // The last chord and its stroke land on the beat.
         Voice out = voice;
         out.spread = 0;

@@ -21,8 +21,9 @@
 //   A''      9 bars  A minor   the theme's head on the flute, then its second
 //                              half, up to the summit and down to a full
 //                              cadence: five bars and four
-//   coda     6 bars  A minor   over a held A, the violin recalls the theme's
-//                              head in fragments, the dominant turns aside to
+//   coda     7 bars  A minor   over a held A, after a bar's rest, the violin
+//                              recalls the theme's head in fragments, the
+//                              dominant turns aside to
 //                              the Neapolitan sixth, and a bar on the
 //                              dominant leads back to the start
 //
@@ -101,7 +102,7 @@ const Bars kChordBars[] = {
     // coda: over a held A, i, iv and VI; the dominant turned aside to the
     // Neapolitan sixth, as the interlude closed, and
     // a bar on the dominant back to the start
-    {"Am", "Dm/A", "F/A", "Dm/A E7", "Bb/D", "E7 E7/G#"},
+    {"Am", "Am", "Dm/A", "F/A", "Dm/A E7", "Bb/D", "E7 E7/G#"},
 };
 
 // ---- The lines: each enters on its bar of the tune (counted from 0) ----
@@ -141,11 +142,11 @@ const Bars kSequenceOboe = {"r/2 B5/2 A5/2 G5/4 B5/2", "B5/3 G5/3 E5/3 G5/3"};
 // falls to the dominant's third, rings under the harp's bar and rises to
 // the tonic as the violin begins.
 const Bars kSequenceCounter = {"G4/12", "F4/12", "~F4/12", "E4/12", "A4/12", "~A4/12", "G#4/12", "~G#4/12", "A4/6 r/6"};
-// The flute takes the third unit and breaks its pattern: a turn in even
+// The flute takes the third unit and breaks its pattern: a run up in even
 // eighths, then the chords spelt in quarters across the beats, falling
 // over the half-diminished chord, and a C leaning on the dominant's fifth,
 // held over the bar of harp alone.
-const Bars kSequenceClose = {"r/2 A5/2 G5/2 F5/2 G5/2 A5/2", "D6/4 A5/4 F5/4", "C6/4 B5/8"};
+const Bars kSequenceClose = {"r/2 F5/2 G5/2 A5/2 B5/2 C6/2", "D6/4 A5/4 F5/4", "C6/4 B5/8"};
 
 // The theme on the violin, on its E string, after a bar of harp on the
 // dominant; through C and F major, rising to its E twice, down to D minor.
@@ -166,11 +167,10 @@ const Bars kThemeViolin = {
 
 // The interlude: few notes, long ones, entering over the violin's close;
 // its last phrase leans on the dominant's C and falls to its fifth, and
-// after a bar's breath the oboe runs up the dominant seventh to the
-// violin's song.
+// the band alone holds the dominant a bar before the violin's song.
 const Bars kInterlude = {
     "r/6 A4/4 D5/2",           "Bb4/4 A4/2 Bb4/3 C5/1 D5/2", "G5/4 F5/2 D5/6",          "C#5/6 r/6",
-    "r/2 A4/2 D5/2 F5/4 G5/2", "Bb5/4 A5/2 G5/3 F5/3",       "E5/4 D5/1 C5/1 B4/3 r/3", "r/9 G#4/1 B4/1 D5/1",
+    "r/2 A4/2 D5/2 F5/4 G5/2", "Bb5/4 A5/2 G5/3 F5/3",       "E5/4 D5/1 C5/1 B4/3 r/3",
 };
 
 // After the interlude, a song of its own on the violin, in long notes over
@@ -191,9 +191,10 @@ const Bars kThemeReturnFluteClose = {"F6/2 E6/2 D6/2 r/6", "D6/4 C6/4 B5/4", "G#
 const Bars kThemeCounter = {"r/6 C5/6",      "B4/6 D5/6", "~D5/4 C5/2 G4/6", "A4/6 r/6",
                             "r/6 F4/3 A4/3", "A4/6 E4/6", "D4/6 E4/6",       "C4/6 r/6"};
 
-// The coda: over the held A the violin recalls the theme's head in fragments,
-// each answered by a breath; the dominant is turned aside to the Neapolitan
-// sixth and comes back: the tune never stops.
+// The coda: after a bar of the band alone on the tonic, the violin recalls
+// the theme's head over the held A in fragments, each answered by a breath;
+// the dominant is turned aside to the Neapolitan sixth and comes back: the
+// tune never stops.
 const Bars kCoda = {
     "r/6 E5/3 F5/1 E5/2", "A5/6 r/6", "r/6 C5/3 D5/1 C5/2", "F5/6 E5/2 D5/2 B4/2", "F5/4 D5/2 Bb4/4 D5/2",
 };
@@ -204,10 +205,10 @@ const Bars kCoda = {
 const Bars kRound = {"B4/4 D5/2 E5/2 G#5/2 B5/2"};
 const Bars kLanding = {"C6/6 D6/2 C6/2 B5/2"};
 
-// Over the intro's lament the oboe sighs down from the C it landed on, a
-// step a beat, turns back up over the bass's F and comes to rest on the
-// dominant, leaving the theme to the clarinet.
-const Bars kCall = {"A5/4 G5/2 B5/3 A5/1 G5/2", "A5/4 G5/2 C6/4 B5/2", "G#5/4 B5/2 E5/4 r/2"};
+// Over the intro's lament, after a bar of the harp alone, the oboe answers
+// the C it landed on: it sighs down over the bass's F, turns back up and
+// comes to rest on the dominant, leaving the theme to the clarinet.
+const Bars kCall = {"A5/4 G5/2 C6/4 B5/2", "G#5/4 B5/2 E5/4 r/2"};
 
 // Where the flute breathes before its cadence, the oboe echoes its fall an
 // octave lower.
@@ -217,7 +218,7 @@ const Bars kEcho = {"r/6 F5/2 E5/2 D5/2"};
 
 // {channel, transpose, velocity, gap, articulation, onset spread}
 // The theme steals in after the intro, and grows with its second phrase.
-constexpr Voice kClarinetEntry{kClarinet, -12, 76, 14, Articulation::Plain, 8};
+constexpr Voice kClarinetEntry{kClarinet, -12, 78, 14, Articulation::Plain, 8};
 constexpr Voice kClarinetLow{kClarinet, -12, 84, 14, Articulation::Plain, 8};
 constexpr Voice kClarinetAnswer{kClarinet, -12, 83, 14, Articulation::Plain, 8};
 constexpr Voice kOboeAnswer{kOboe, 0, 75, 14, Articulation::Plain, 8};
@@ -225,13 +226,13 @@ constexpr Voice kViolinCoda{kViolin, 0, 74, 14, Articulation::Plain, 8};
 constexpr Voice kOboeRound{kOboe, 0, 64, 14, Articulation::Plain, 8};   // falling away into the intro
 constexpr Voice kOboeLanding{kOboe, 0, 57, 14, Articulation::Plain, 8}; // as soft as the intro it starts
 constexpr Voice kFluteLead{kFlute, 0, 75, 14, Articulation::Plain, 8};
-// The flute's return: its climb to the G, the loop's summit, stands out by
-// its height, not by force.
-constexpr Voice kFluteReturn{kFlute, 0, 76, 14, Articulation::Plain, 8};
-constexpr Voice kFluteSummit{kFlute, 0, 70, 14, Articulation::Plain, 8};
+// The flute's return, under the song's level: its climb to the G, the
+// loop's highest note, stands out by its height, not by force.
+constexpr Voice kFluteReturn{kFlute, 0, 72, 14, Articulation::Plain, 8};
+constexpr Voice kFluteSummit{kFlute, 0, 64, 14, Articulation::Plain, 8};
 constexpr Voice kFluteAnswer{kFlute, 0, 72, 14, Articulation::Plain, 8};
 constexpr Voice kViolinLead{kViolin, 0, 67, 14, Articulation::Plain, 8};
-constexpr Voice kViolinSong{kViolin, 0, 74, 10, Articulation::Plain, 8};
+constexpr Voice kViolinSong{kViolin, 0, 78, 10, Articulation::Plain, 8};
 constexpr Voice kOboeEcho{kOboe, 0, 62, 14, Articulation::Plain, 8};
 constexpr Voice kOboeLead{kOboe, 0, 63, 14, Articulation::Plain, 8};
 constexpr Voice kOboeCall{kOboe, 0, 54, 14, Articulation::Plain, 8};
@@ -242,7 +243,7 @@ constexpr Voice kStringsSequence{kStrings, 0, 56, 30, Articulation::Plain, 5};
 
 // The first bar of each part of the form, counted from 0.
 constexpr std::size_t kA = 4, kB = 20, kSequenceBar = 28, kAViolin = 36, kC = 46, kSongBar = 54, kAAgain = 62,
-                      kCodaBar = 71, kEndBar = 77;
+                      kCodaBar = 71, kEndBar = 78;
 
 // A line entering on a bar of the tune; `phraseBar` is that bar's place in
 // its eight-bar phrase (7 for a pick-up bar).
@@ -266,14 +267,14 @@ const Line kLines[] = {
     {&kOboeLead, kC, &kInterlude, 0},
     {&kViolinSong, kSongBar, &kSong, 0},
     // The climb to the summit swells bar by bar, as the second half of a
-    // phrase; the G is the loudest note of the tune.
+    // phrase.
     {&kFluteReturn, kAAgain, &kThemeReturnFlute, 3},
     {&kFluteSummit, kAAgain + 3, &kThemeReturnSummit, 6},
     {&kFluteReturn, kAAgain + 5, &kThemeReturnFluteClose, 4},
     {&kStringsRecap, kAAgain + 1, &kThemeCounter, 0},
     {&kOboeEcho, kAAgain + 5, &kEcho, 4},
-    {&kViolinCoda, kCodaBar, &kCoda, 0},
-    {&kOboeCall, 1, &kCall, 0},
+    {&kViolinCoda, kCodaBar + 1, &kCoda, 0},
+    {&kOboeCall, 2, &kCall, 2},
     {&kOboeRound, kEndBar - 1, &kRound, 7},
     {&kOboeLanding, 0, &kLanding, 0},
 };
@@ -335,8 +336,9 @@ const BassBar kBassBars[] = {
     {kCodaBar, "A2/6"},
     {kCodaBar + 1, "A2/6"},
     {kCodaBar + 2, "A2/6"},
-    {kCodaBar + 3, "A2/3 E2/3"},
-    {kCodaBar + 4, "D2/6"},
+    {kCodaBar + 3, "A2/6"},
+    {kCodaBar + 4, "A2/3 E2/3"},
+    {kCodaBar + 5, "D2/6"},
 };
 
 // Where each part of the form begins, and where a new lead takes over.
@@ -401,13 +403,13 @@ const Layer kLayers[] = {
     {kSongBar, kAAgain, Accompaniment::Pad, false, -9},
     // The theme's last return has the whole band: the guitar back under
     // the harp, which climbs and then rolls the cadence's chords.
-    {kAAgain, kAAgain + 5, Accompaniment::Barcarolle, true, -12},
-    {kAAgain, kAAgain + 5, Accompaniment::Rising, false, -10},
-    {kAAgain + 5, kCodaBar, Accompaniment::Rolled, true, -10},
-    {kAAgain + 5, kCodaBar, Accompaniment::Block, false, -10},
-    {kCodaBar, kCodaBar + 5, Accompaniment::Pad, true, -4},
-    {kCodaBar + 4, kCodaBar + 5, Accompaniment::Arpeggio, false},
-    {kCodaBar + 5, kEndBar, Accompaniment::Arpeggio, true},
+    {kAAgain, kAAgain + 5, Accompaniment::Barcarolle, true, -16},
+    {kAAgain, kAAgain + 5, Accompaniment::Rising, false, -14},
+    {kAAgain + 5, kCodaBar, Accompaniment::Rolled, true, -14},
+    {kAAgain + 5, kCodaBar, Accompaniment::Block, false, -14},
+    {kCodaBar, kCodaBar + 6, Accompaniment::Pad, true, -4},
+    {kCodaBar + 5, kCodaBar + 6, Accompaniment::Arpeggio, false},
+    {kCodaBar + 6, kEndBar, Accompaniment::Arpeggio, true},
 };
 
 // The accompaniment's dynamic, velocity added, at a bar; in between it
@@ -420,8 +422,8 @@ const Level kLevels[] = {{0, -20},           {kA - 1, -15},       {kA, -11},    
                          {kA + 8, -4},       {kB - 1, -3},        {kB, -10},           {kB + 7, -6},
                          {kB + 14, -4},      {kAViolin - 1, -9},  {kAViolin, -7},      {kC - 1, -10},
                          {kC, -18},          {kSongBar - 2, -12}, {kSongBar - 1, -10}, {kSongBar, -13},
-                         {kSongBar + 7, 0},  {kAAgain + 2, 4},    {kCodaBar - 1, 0},   {kCodaBar, -10},
-                         {kCodaBar + 3, -4}, {kCodaBar + 4, -4},  {kCodaBar + 5, -15}};
+                         {kSongBar + 7, 3},  {kAAgain + 2, 4},    {kCodaBar - 1, 0},   {kCodaBar, -10},
+                         {kCodaBar + 4, -4}, {kCodaBar + 5, -4},  {kCodaBar + 6, -15}};
 // Under the violin the held strings step back: same family, they would
 // swallow it; and under the interlude's oboe they leave the harp the pulse.
 constexpr int kThinPad = -8;

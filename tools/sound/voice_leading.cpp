@@ -234,10 +234,13 @@ std::vector<Fault> ParallelsWithinChords(std::span<const WrittenNote> chords)
                     q.tick + kArticulationGap < end || step == 0 || std::abs(step) > 4) {
                     continue;
                 }
-                const bool both = std::any_of(chords.begin(), chords.end(), [&](const WrittenNote &r) {
-                    return r.channel == q.channel && r.tick == q.tick && r.key == high.key + step;
-                });
-                if (both) {
+                const auto struck = [&](int key) {
+                    return std::any_of(chords.begin(), chords.end(), [&](const WrittenNote &r) {
+                        return r.channel == q.channel && r.tick == q.tick && r.key == key;
+                    });
+                };
+                // A note the new chord strikes again has not moved.
+                if (struck(high.key + step) && !struck(low.key) && !struck(high.key)) {
                     faults.push_back({q.tick,
                                       Describe(apart == 0 ? "octaves within the chords" : "fifths within the chords",
                                                high.key + step, q.key)});

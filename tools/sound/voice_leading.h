@@ -55,7 +55,8 @@ std::vector<Fault> FifthsWithChords(std::span<const WrittenNote> lead, std::span
 
 // Two voices of one part's held chords moving in parallel fifths or octaves
 // from one chord to the next: a pair struck together that far apart, and a
-// pair struck as they are let go, each moved by the same step (a third at most).
+// pair struck as they are let go, each moved by the same step (a third at
+// most), neither struck again.
 std::vector<Fault> ParallelsWithinChords(std::span<const WrittenNote> chords);
 
 // The notes of the channels named, in order of their onsets.
