@@ -215,10 +215,10 @@ TEST(CarteBmp, PipsStandApartWithWhiteBetween)
 // to the seven has its own rows (emblems side by side, their spans down the
 // card overlapping), and no count is another with one emblem more or less
 // (in the places, thirds across and down the card, its emblems stand in)
-// unless that one changes the outline: it closes a row between two, making
-// a bar across the card, or, on a count of five at most, stands alone in a
-// band the lower count leaves white, as the five's middle in the four's.
-// A lone middle emblem among six is missed at the natural size.
+// unless that one stands alone across the card: no other emblem reaches
+// the row through its middle, as the five's middle between the four's
+// rows. A third emblem closing a row between two runs into them at the
+// natural size, and the seven reads as a six.
 TEST(CarteBmp, EachCountHasItsOwnRowsAndOutline)
 {
     for (int seme = 0; seme < 4; ++seme) {
@@ -232,6 +232,7 @@ TEST(CarteBmp, EachCountHasItsOwnRowsAndOutline)
             std::vector<int> file; // how many side by side, row by row down the card
             int fondo = -1;
             std::bitset<9> dove;
+            std::array<QRect, 9> rettangoli{};
             for (const QRect &m : macchie) {
                 if (m.top() > fondo)
                     file.push_back(0);
@@ -241,6 +242,7 @@ TEST(CarteBmp, EachCountHasItsOwnRowsAndOutline)
                 const size_t posto = size_t(std::clamp(3 * c.y() / kH, 0, 2) * 3 + std::clamp(3 * c.x() / kW, 0, 2));
                 EXPECT_FALSE(dove.test(posto)) << "two emblems in one place";
                 dove.set(posto);
+                rettangoli[posto] = m;
             }
             EXPECT_TRUE(viste.insert(file).second) << "rows shared with a lower count";
             for (size_t i = 0; i < posti.size(); ++i) {
@@ -249,11 +251,11 @@ TEST(CarteBmp, EachCountHasItsOwnRowsAndOutline)
                     continue;
                 ASSERT_EQ(diverse.count(), 1u) << "the " << rango << " looks like the " << i + 2;
                 const size_t piu = size_t(std::countr_zero(diverse.to_ulong()));
-                const size_t fila = piu / 3 * 3;
-                const bool solo = rango <= 5 && (posti[i] & std::bitset<9>(0b111ul << fila)).none();
-                const bool chiude = piu % 3 == 1 && posti[i].test(fila) && posti[i].test(fila + 2);
-                EXPECT_TRUE(dove.test(piu) && (solo || chiude))
-                    << "the " << rango << " is the " << i + 2 << " and one more";
+                ASSERT_TRUE(dove.test(piu)) << "the " << rango << " is the " << i + 2 << " and one more";
+                const int mezzo = rettangoli[piu].center().y();
+                for (const QRect &m : macchie)
+                    EXPECT_TRUE(m == rettangoli[piu] || m.bottom() < mezzo || m.top() > mezzo)
+                        << "the " << rango << " is the " << i + 2 << " and one more in a row with others";
             }
             posti.push_back(dove);
         }

@@ -9,15 +9,17 @@ namespace {
 // emblem: the two a column down the middle, the three a diagonal, the four
 // the corners and the five the corners with one in the middle, as every
 // Italian pack has them; the six two columns of three with white down the
-// middle, the seven the same with the middle row closed into a bar of
-// three. No count reads as rows of three over white (which the eye takes
-// for a four with wider rows, or misses a lone middle emblem in), and the
-// seven's one more is not alone in a band of white but joins its
-// neighbours into a bar across the card.
-// Three columns with white between them: an emblem at most eleven pixels
-// wide; rows filling the card's height to three pixels from its edges.
-// Middles on pixel centres (or whole units, for an emblem an even number
-// of pixels across), so that every emblem falls on the pixels alike.
+// middle, the seven the same with one more alone in that white, between
+// the two upper rows. Every count but the six and four stands one emblem
+// alone in the card's middle column, and the five's and seven's stand at
+// two heights: the seven's one more is never a third in a row, which at
+// the natural size closes the row into a bar and the seven into a six.
+// The two and three keep to the middle of the card's height: an emblem by
+// the card's edge on an otherwise white card is the one the eye skips.
+// Only two emblems ever stand side by side, each at the card's edge, so
+// that an emblem may be as wide as a third of the card and still keep
+// white round the seven's one more.
+// Middles on pixel centres, so that every emblem falls on the pixels alike.
 struct Colonne {
     qreal sinistra, centro, destra;
 };
@@ -31,10 +33,17 @@ struct Forma {
     Colonne colonne = kColonne;
 };
 
-constexpr Forma kDenari{11.3, 9, 36, 63, 0, 0, {9, 22, 36}}; // a coin's diameter
-constexpr Forma kCoppe{16, 11.5, 36, 60.5, 0};               // a cup's height
-constexpr Forma kSpade{19.2, 13, 36, 59, 4.0};               // a sword's length
-constexpr Forma kBastoni{19.4, 13, 36, 59, 0, 6};            // a club's length
+constexpr Forma kDenari{12.3, 9.5, 35.5, 62.5, 0, 0, {9.5, 22.5, 35.5}}; // a coin's diameter
+constexpr Forma kCoppe{16, 11.5, 36, 60.5, 0};                           // a cup's height
+constexpr Forma kSpade{19.2, 13, 36, 59, 4.0};                           // a sword's length
+constexpr Forma kBastoni{19.4, 13, 36, 59, 0, 6};                        // a club's length
+
+// How far the two's and three's rows come in from the outer rows, towards
+// the middle one.
+constexpr qreal kRientro = 0.3;
+
+// The pixel centre at or above `y`.
+constexpr qreal SulPixel(qreal y) { return int(y) + 0.5; }
 
 struct Pose {
     std::array<Posa, 7> posa{};
@@ -45,19 +54,21 @@ constexpr Pose Disponi(const Forma &f, int valore)
 {
     Pose d;
     const qreal kSinistra = f.colonne.sinistra, kCentro = f.colonne.centro, kDestra = f.colonne.destra;
+    const qreal kSuDentro = SulPixel(f.su + kRientro * (f.mezzo - f.su));
+    const qreal kGiuDentro = SulPixel(f.giu - kRientro * (f.giu - f.mezzo));
     // Every blade on every card bends the same way: one mirrored beside
     // another reads as a second rule, and a row bending two ways at once
     // looks careless.
     const auto metti = [&](qreal x, qreal y) { d.posa[size_t(d.quante++)] = {x, y, f.altezza, f.angolo, f.curva}; };
     switch (valore) {
-    case 2: // a column down the middle, filling the card's height
-        metti(kCentro, f.su);
-        metti(kCentro, f.giu);
+    case 2: // a column down the middle
+        metti(kCentro, kSuDentro);
+        metti(kCentro, kGiuDentro);
         break;
     case 3: // a diagonal from the upper left
-        metti(kSinistra, f.su);
+        metti(kSinistra, kSuDentro);
         metti(kCentro, f.mezzo);
-        metti(kDestra, f.giu);
+        metti(kDestra, kGiuDentro);
         break;
     case 4: // the corners, and the five one more in the middle
     case 5:
@@ -69,12 +80,12 @@ constexpr Pose Disponi(const Forma &f, int valore)
         metti(kDestra, f.giu);
         break;
     case 6: // two columns of three, white down the middle
-    case 7: // the same, the middle row closed by one more
+    case 7: // the same, one more alone in the white between the upper rows
         for (const qreal y : {f.su, f.mezzo, f.giu}) {
             metti(kSinistra, y);
-            if (valore == 7 && y == f.mezzo)
-                metti(kCentro, y);
             metti(kDestra, y);
+            if (valore == 7 && y == f.su)
+                metti(kCentro, SulPixel((f.su + f.mezzo) / 2));
         }
         break;
     }
