@@ -1,7 +1,7 @@
 // The ornament of the low pip cards, where a card of two or three emblems
-// is otherwise mostly white: a golden vine from emblem to emblem, as a
-// printed pack's two and three carry one. Drawn thin, open and in the
-// ornament's own gold and red, never a closed mass an eye could count.
+// is otherwise mostly white: a golden vine, as a printed pack's two and
+// three carry one. Drawn thin, open and in the ornament's own gold and red,
+// never a closed mass an eye could count.
 #include "fregi.h"
 
 #include "disposizioni.h"
@@ -16,12 +16,16 @@
 namespace belvane::cardart {
 namespace {
 
-const QColor kColoreStelo(0xB0, 0x80, 0x24); // the stem: a brown gold, lighter than an outline
-constexpr qreal kDistacco = 1.6;             // white between an emblem and the vine's end
-constexpr qreal kOnda = 1.6;                 // how far the stem winds from the straight line
-constexpr qreal kFoglia = 4.2;               // a leaf's length
-constexpr qreal kStelo = 0.7;                // the stem's width
-constexpr int kPassi = 32;                   // points along the stem
+constexpr qreal kDistacco = 1.6;       // white between an emblem and the vine's end
+constexpr qreal kOnda = 1.6;           // how far the stem winds from the straight line
+constexpr qreal kFoglia = 4.2;         // a leaf's length
+constexpr qreal kStelo = 0.7;          // the stem's width
+constexpr int kPassi = 32;             // points along the stem
+constexpr qreal kMezzoFregio = 12.5;   // half the two's garland, across the card
+constexpr qreal kScalaGhirlanda = 0.8; // its leaves and waves, lower than a vine's: it lies in a band of white
+
+// The pixel centre at or above `y`.
+qreal SulPixel(qreal y) { return std::floor(y) + 0.5; }
 
 // Degrees clockwise from straight up of the direction `v`, as Foglia takes
 // them.
@@ -30,15 +34,18 @@ qreal Verso(QPointF v) { return qRadiansToDegrees(std::atan2(v.x(), -v.y())); }
 // A vine from `a` to `b`: a winding stem, leaves turned out from its bends
 // on alternate sides, a tendril curling from each end, a small red flower
 // at its middle.
-void Tralcio(QPainter &p, QPointF a, QPointF b)
+void Tralcio(QPainter &p, QPointF a, QPointF b, bool spray = true, qreal scala = 1)
 {
+    // At the natural size only the stem, its tendrils and leaves, in the
+    // ornament's own golds: a red flower there is a dot an eye counts.
+    const bool pixel = InchiostroDelPixelInUso();
     const QPointF d = b - a;
     const qreal lungo = std::hypot(d.x(), d.y());
     if (lungo < 8)
         return;
     const QPointF t(d.x() / lungo, d.y() / lungo), n(-t.y(), t.x());
     const int onde = std::max(2, int(std::round(lungo / 10)));
-    const auto punto = [&](qreal s) { return a + d * s + n * (kOnda * std::sin(s * onde * M_PI)); };
+    const auto punto = [&](qreal s) { return a + d * s + n * (kOnda * scala * std::sin(s * onde * M_PI)); };
     QPainterPath stelo;
     stelo.moveTo(punto(0));
     for (int i = 1; i <= kPassi; ++i)
@@ -54,9 +61,9 @@ void Tralcio(QPainter &p, QPointF a, QPointF b)
         viticci.cubicTo(o + avanti * 4.0 + fuori * 0.4, o + avanti * 3.2 + fuori * 0.6, o + avanti * 3.3 + fuori * 1.3);
     }
     p.setBrush(Qt::NoBrush);
-    p.setPen(QPen(kColoreStelo, kStelo, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.setPen(QPen(kFregio, kStelo, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     p.drawPath(stelo);
-    p.setPen(QPen(kColoreStelo, kStelo * 0.8, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.setPen(QPen(kFregio, kStelo * 0.8, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     p.drawPath(viticci);
     // Leaves where the stem bends furthest, turned out from the bend, and
     // none where the flower sits.
@@ -74,13 +81,13 @@ void Tralcio(QPainter &p, QPointF a, QPointF b)
         if (std::abs(s - 0.5) < 0.1)
             continue;
         const qreal lato = std::sin(s * onde * M_PI) > 0 ? 1 : -1;
-        foglia(punto(s), Verso(n * lato + t * 0.6), kFoglia);
+        foglia(punto(s), Verso(n * lato + t * 0.6), kFoglia * scala);
         // a smaller one facing it a little further on
-        foglia(punto(s + 0.3 / onde), Verso(-n * lato + t * 0.7), kFoglia * 0.7);
+        foglia(punto(s + 0.3 / onde), Verso(-n * lato + t * 0.7), kFoglia * 0.7 * scala);
     }
     // On a long vine two sprigs from the flower, curving out to a leaf each:
     // the vine's middle a spray, not a knot on a string.
-    if (lungo > 20) {
+    if (lungo > 20 && spray && !pixel) {
         QPainterPath rametti;
         const QPointF c = punto(0.5);
         for (const qreal lato : {-1.0, 1.0}) {
@@ -89,16 +96,21 @@ void Tralcio(QPainter &p, QPointF a, QPointF b)
             rametti.quadTo(c + n * (lato * 3.2) + t * 0.8, fine);
             foglia(fine, Verso(n * lato - t * 0.8), kFoglia * 0.85);
         }
-        p.setPen(QPen(kColoreStelo, kStelo * 0.8, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        p.setPen(QPen(kFregio, kStelo * 0.8, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
         p.setBrush(Qt::NoBrush);
         p.drawPath(rametti);
     }
-    Riempi(p, foglie, kTintaOro.luce, kOroCavo, 0.3);
+    if (pixel)
+        Riempi(p, foglie, kFregioFoglia, QColor(Qt::transparent), 0);
+    else
+        Riempi(p, foglie, kTintaOro.luce, kOroCavo, 0.3);
     p.setBrush(Qt::NoBrush);
     p.setPen(QPen(kTintaOro.ombra, 0.18, Qt::SolidLine, Qt::RoundCap));
     p.drawPath(vene);
     // The flower: four red petals along and across the stem round a gold
     // heart, small enough to be a flower beside an emblem.
+    if (pixel)
+        return;
     const QPointF c = punto(0.5);
     QPainterPath petali;
     for (int i = 0; i < 4; ++i) {
@@ -116,11 +128,21 @@ void Tralcio(QPainter &p, QPointF a, QPointF b)
 void Fregio(QPainter &p, Seme seme, int valore)
 {
     const std::span<const Posa> pose = Disposizione(seme, valore);
-    if (valore == 2) { // down the middle, from one emblem to the other
+    if (valore == 2) {
+        // Across the white between the two emblems, from the middle out
+        // either way, one half the other's mirror: a scroll lying across the
+        // card, which no emblem ever does.
         const Posa &su = pose[0], &giu = pose[1];
-        const qreal fuori = su.altezza / 2 + kDistacco;
-        Tralcio(p, {su.x, su.y + fuori}, {giu.x, giu.y - fuori});
-    } else if (valore == 3) {
+        const QPointF c(su.x, SulPixel((su.y + giu.y) / 2));
+        for (const qreal lato : {1.0, -1.0}) {
+            p.save();
+            p.translate(c.x(), 0);
+            p.scale(lato, 1);
+            p.translate(-c.x(), 0);
+            Tralcio(p, c, c + QPointF(kMezzoFregio, 0), false, kScalaGhirlanda);
+            p.restore();
+        }
+    } else if (valore == 3 && !InchiostroDelPixelInUso()) {
         // Beside the diagonal, in the two corners it leaves white, turned
         // alike about the card's middle: between the emblems themselves
         // there is no room for more than a stem.
