@@ -103,12 +103,11 @@ TEST(CarteBmp, EachMatchesItsDrawingRightWayUpInAnExactBitmap)
 }
 
 // The ground the emblems stand on: white, and the thin ornament of the
-// twos, drawn in golds of its own so that it is never taken for an emblem.
+// twos, drawn in a gold of its own so that it is never taken for an emblem.
 bool Fondo(QRgb c)
 {
     const QRgb rgb = c & 0xFFFFFF;
-    return rgb == 0xFFFFFF || rgb == (belvane::cardart::kFregio.rgb() & 0xFFFFFF) ||
-        rgb == (belvane::cardart::kFregioFoglia.rgb() & 0xFFFFFF);
+    return rgb == 0xFFFFFF || rgb == (belvane::cardart::kFregio.rgb() & 0xFFFFFF);
 }
 
 // Each pixel's patch (0 for the ground, then 1, 2, ...), touching corners
