@@ -2,7 +2,6 @@
 #include "disegno_carte.h"
 #include "lettura.h"
 #include "registrazione.h"
-#include "tavolozza.h"
 
 #include <QCryptographicHash>
 #include <QImage>
@@ -102,22 +101,14 @@ TEST(CarteBmp, EachMatchesItsDrawingRightWayUpInAnExactBitmap)
     EXPECT_EQ(impronte.size(), 40u);
 }
 
-// The ground the emblems stand on: white, and the thin ornament of the
-// twos, drawn in a gold of its own so that it is never taken for an emblem.
-bool Fondo(QRgb c)
-{
-    const QRgb rgb = c & 0xFFFFFF;
-    return rgb == 0xFFFFFF || rgb == (belvane::cardart::kFregio.rgb() & 0xFFFFFF);
-}
-
-// Each pixel's patch (0 for the ground, then 1, 2, ...), touching corners
+// Each pixel's patch (0 for white, then 1, 2, ...), touching corners
 // counting as touching.
 std::vector<int> Etichette(const QImage &img)
 {
     std::vector<int> chi(kW * kH, 0);
     int n = 0;
     for (int i = 0; i < kW * kH; ++i) {
-        if (chi[size_t(i)] || Fondo(img.pixel(i % kW, i / kW)))
+        if (chi[size_t(i)] || (img.pixel(i % kW, i / kW) & 0xFFFFFF) == 0xFFFFFF)
             continue;
         chi[size_t(i)] = ++n;
         std::vector<int> pila{i};
@@ -127,7 +118,8 @@ std::vector<int> Etichette(const QImage &img)
             for (int dy = -1; dy <= 1; ++dy)
                 for (int dx = -1; dx <= 1; ++dx) {
                     const int x = j % kW + dx, y = j / kW + dy;
-                    if (x < 0 || y < 0 || x >= kW || y >= kH || chi[size_t(y * kW + x)] || Fondo(img.pixel(x, y)))
+                    if (x < 0 || y < 0 || x >= kW || y >= kH || chi[size_t(y * kW + x)] ||
+                        (img.pixel(x, y) & 0xFFFFFF) == 0xFFFFFF)
                         continue;
                     chi[size_t(y * kW + x)] = n;
                     pila.push_back(y * kW + x);
@@ -143,7 +135,7 @@ std::vector<QRect> Macchie(const QImage &img)
 {
     std::vector<int> visto(kW * kH, 0);
     std::vector<QRect> macchie;
-    const auto bianco = [&](int x, int y) { return Fondo(img.pixel(x, y)); };
+    const auto bianco = [&](int x, int y) { return (img.pixel(x, y) & 0xFFFFFF) == 0xFFFFFF; };
     for (int i = 0; i < kW * kH; ++i) {
         if (visto[i] || bianco(i % kW, i / kW))
             continue;
@@ -217,39 +209,6 @@ TEST(CarteBmp, PipsStandApartWithWhiteBetween)
         EXPECT_LE(lungo(*alto) - lungo(*basso), 1) << "suit " << seme;
         EXPECT_LE(corto(*largo) - corto(*stretto), 2) << "suit " << seme;
     }
-}
-
-// The twos' ornament stays ornament: a thin garland lying across the card
-// (no emblem lies across), two pixels clear of every emblem, so that it never
-// joins one or passes for one; no other count carries one at this size.
-TEST(CarteBmp, TheTwosGarlandLiesAcrossClearOfTheEmblems)
-{
-    for (int seme = 0; seme < 4; ++seme)
-        for (int rango = 2; rango <= 7; ++rango) {
-            const int code = seme * 10 + rango;
-            SCOPED_TRACE(code);
-            const QImage img = DecodificaBmp(LeggiFile(FileCarta(code)));
-            QRect fregio;
-            int vicini = 0;
-            for (int y = 0; y < kH; ++y)
-                for (int x = 0; x < kW; ++x) {
-                    if (!Fondo(img.pixel(x, y)) || (img.pixel(x, y) & 0xFFFFFF) == 0xFFFFFF)
-                        continue;
-                    fregio |= QRect(x, y, 1, 1);
-                    for (int dy = -2; dy <= 2; ++dy)
-                        for (int dx = -2; dx <= 2; ++dx) {
-                            const int vx = x + dx, vy = y + dy;
-                            vicini += vx >= 0 && vy >= 0 && vx < kW && vy < kH && !Fondo(img.pixel(vx, vy));
-                        }
-                }
-            EXPECT_EQ(vicini, 0);
-            if (rango == 2) {
-                EXPECT_GE(fregio.width(), 15);
-                EXPECT_LE(2 * fregio.height(), fregio.width());
-            } else {
-                EXPECT_TRUE(fregio.isNull()) << fregio.width() << "x" << fregio.height();
-            }
-        }
 }
 
 // The counts are told apart by their outline, not counted: each of the two

@@ -7,15 +7,15 @@ namespace {
 
 // Every suit counts alike, so that a count has one shape whatever the
 // emblem: the two a column down the middle, the three a diagonal, the four
-// a square and the five the corners with one in the middle, as every
+// the corners and the five the corners with one in the middle, as every
 // Italian pack has them; the six two columns of three with white down the
 // middle, the seven the same with one more alone in that white, between
-// the two upper rows. The five's and seven's one more stands in the middle
-// column at a height of its own: never a third in a row, which at the
-// natural size closes the row into a bar and the seven into a six.
-// The two, three and four keep in from the card's edges: an emblem by the
-// edge of an otherwise white card is the one the eye skips. (The five's
-// corners keep to the edges, to leave its middle one a band of its own.)
+// the two upper rows. Every count but the six and four stands one emblem
+// alone in the card's middle column, and the five's and seven's stand at
+// two heights: the seven's one more is never a third in a row, which at
+// the natural size closes the row into a bar and the seven into a six.
+// The two and three keep to the middle of the card's height: an emblem by
+// the card's edge on an otherwise white card is the one the eye skips.
 // Only two emblems ever stand side by side, each at the card's edge, so
 // that an emblem may be as wide as a third of the card and still keep
 // white round the seven's one more.
@@ -42,10 +42,9 @@ constexpr Forma kCoppe{16, 11.5, 36, 60.5, 39.5, 0};                           /
 constexpr Forma kSpade{19.2, 13, 36, 59, 36, 4.0};                             // a sword's length
 constexpr Forma kBastoni{19.4, 13, 36, 59, 36, 0, 6};                          // a club's length
 
-// How far the two's, three's and four's rows come in from the outer rows,
-// towards the middle one, and their columns from the card's edges.
+// How far the two's and three's rows come in from the outer rows, towards
+// the middle one.
 constexpr qreal kRientro = 0.3;
-constexpr qreal kRientroColonne = 2;
 
 // The pixel centre at or above `y`.
 constexpr qreal SulPixel(qreal y) { return int(y) + 0.5; }
@@ -61,7 +60,6 @@ constexpr Pose Disponi(const Forma &f, int valore)
     const qreal kSinistra = f.colonne.sinistra, kCentro = f.colonne.centro, kDestra = f.colonne.destra;
     const qreal kSuDentro = SulPixel(f.su + kRientro * (f.mezzo - f.su));
     const qreal kGiuDentro = SulPixel(f.giu - kRientro * (f.giu - f.mezzo));
-    const qreal kSinistraDentro = kSinistra + kRientroColonne, kDestraDentro = kDestra - kRientroColonne;
     // Every blade on every card bends the same way: one mirrored beside
     // another reads as a second rule, and a row bending two ways at once
     // looks careless.
@@ -72,20 +70,16 @@ constexpr Pose Disponi(const Forma &f, int valore)
         metti(kCentro, kGiuDentro);
         break;
     case 3: // a diagonal from the upper left
-        metti(kSinistraDentro, kSuDentro);
+        metti(kSinistra, kSuDentro);
         metti(kCentro, f.mezzo);
-        metti(kDestraDentro, kGiuDentro);
+        metti(kDestra, kGiuDentro);
         break;
-    case 4: // the corners of a square about the middle
-        metti(kSinistraDentro, kSuDentro);
-        metti(kDestraDentro, kSuDentro);
-        metti(kSinistraDentro, kGiuDentro);
-        metti(kDestraDentro, kGiuDentro);
-        break;
-    case 5: // the corners, one more alone in the middle
+    case 4: // the corners, and the five one more in the middle
+    case 5:
         metti(kSinistra, f.su);
         metti(kDestra, f.su);
-        metti(kCentro, f.mezzo);
+        if (valore == 5)
+            metti(kCentro, f.mezzo);
         metti(kSinistra, f.giu);
         metti(kDestra, f.giu);
         break;

@@ -6,11 +6,10 @@
 
 namespace belvane::cardart {
 
-// The ornament of the pip cards of `seme`: on the two a golden garland
-// lying across the white between its emblems, at every size (at the natural
-// size its stem and tendrils only, in a gold no emblem uses); the other
-// counts have none, their emblems leave no such band. Paint it before the
-// emblems.
+// The ornament of the two and the three of `seme`: a golden sprig winding
+// from one emblem to the next, drawn only in the larger drawing (at the
+// natural size it would be counted as an emblem or blur the count). Paint it
+// before the emblems, which cover its ends.
 void Fregio(QPainter &p, Seme seme, int valore);
 
 } // namespace belvane::cardart

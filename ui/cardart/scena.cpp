@@ -14,7 +14,8 @@ void Scena(QPainter &p, Seme seme, int valore)
     if (valore == 1) {
         Asso(p, seme);
     } else if (valore <= 7) {
-        Fregio(p, seme, valore);
+        if (!InchiostroDelPixelInUso()) // ornament is for the larger drawing only
+            Fregio(p, seme, valore);
         for (const Posa &posa : Disposizione(seme, valore))
             Emblema(p, seme, {posa.x, posa.y}, posa.altezza, posa.angolo, Ornato::Carta, posa.curva);
     } else if (valore == 8) {

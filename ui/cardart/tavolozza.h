@@ -95,8 +95,4 @@ inline const Tinta kTintaRosso{QColor(0xE4, 0x70, 0x58), QColor(0xC4, 0x30, 0x2A
 inline const Tinta kTintaVerde{QColor(0x64, 0xA6, 0x56), QColor(0x34, 0x7E, 0x3A), QColor(0x1E, 0x56, 0x26)};
 inline const Tinta kTintaBlu{QColor(0x7A, 0xA2, 0xEA), QColor(0x2C, 0x58, 0xC0), QColor(0x1C, 0x3C, 0x94)};
 
-// The ornament of the twos, in a gold no emblem uses, so that it is never
-// mistaken for part of one: a brown gold, lighter than an outline.
-inline const QColor kFregio(0xB0, 0x80, 0x24);
-
 } // namespace belvane::cardart
