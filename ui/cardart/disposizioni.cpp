@@ -10,10 +10,9 @@ namespace {
 // the corners and the five the corners with one in the middle, as every
 // Italian pack has them; the six two columns of three with white down the
 // middle, the seven the same with one more alone in that white, between
-// the two upper rows. Every count but the six and four stands one emblem
-// alone in the card's middle column, and the five's and seven's stand at
-// two heights: the seven's one more is never a third in a row, which at
-// the natural size closes the row into a bar and the seven into a six.
+// the two upper rows. The five's and seven's one more stands in the middle
+// column at a height of its own: never a third in a row, which at the
+// natural size closes the row into a bar and the seven into a six.
 // The two and three keep to the middle of the card's height: an emblem by
 // the card's edge on an otherwise white card is the one the eye skips.
 // Only two emblems ever stand side by side, each at the card's edge, so
