@@ -27,19 +27,15 @@ constexpr Colonne kColonne{8.5, 22.5, 36.5};
 struct Forma {
     qreal altezza;        // one size for every emblem of the suit, so the eye never weighs them
     qreal su, mezzo, giu; // the rows' middles
-    qreal sette;          // the seven's middle pair, lower where the emblem is short
     qreal curva;          // a blade's bend at its point, the same on every blade
     qreal angolo = 0;     // leaning, as a club is held: upright and knobbly it reads as a cactus
     Colonne colonne = kColonne;
 };
 
-// The seven's middle pair comes down as far as the emblem's height allows,
-// so that its seventh has white all round it: a coin's seven is four
-// bands evenly spaced, the taller emblems' as near that as they fit.
-constexpr Forma kDenari{12.3, 9.5, 35.5, 62.5, 44.5, 0, 0, {9.5, 22.5, 35.5}}; // a coin's diameter
-constexpr Forma kCoppe{16, 11.5, 36, 60.5, 39.5, 0};                           // a cup's height
-constexpr Forma kSpade{19.2, 13, 36, 59, 36, 4.0};                             // a sword's length
-constexpr Forma kBastoni{19.4, 13, 36, 59, 36, 0, 6};                          // a club's length
+constexpr Forma kDenari{12.3, 9.5, 35.5, 62.5, 0, 0, {9.5, 22.5, 35.5}}; // a coin's diameter
+constexpr Forma kCoppe{16, 11.5, 36, 60.5, 0};                           // a cup's height
+constexpr Forma kSpade{19.2, 13, 36, 59, 4.0};                           // a sword's length
+constexpr Forma kBastoni{19.4, 13, 36, 59, 0, 6};                        // a club's length
 
 // How far the two's and three's rows come in from the outer rows, towards
 // the middle one.
@@ -84,11 +80,11 @@ constexpr Pose Disponi(const Forma &f, int valore)
         break;
     case 6: // two columns of three, white down the middle
     case 7: // the same, one more alone in the white between the upper rows
-        for (const qreal y : {f.su, valore == 7 ? f.sette : f.mezzo, f.giu}) {
+        for (const qreal y : {f.su, f.mezzo, f.giu}) {
             metti(kSinistra, y);
             metti(kDestra, y);
             if (valore == 7 && y == f.su)
-                metti(kCentro, SulPixel((f.su + f.sette) / 2));
+                metti(kCentro, SulPixel((f.su + f.mezzo) / 2));
         }
         break;
     }

@@ -27,8 +27,8 @@ const Tinta kTintaCoppa{QColor(0xF8, 0xC4, 0x58), QColor(0xE8, 0x96, 0x24), QCol
 // The pip coin's face: a light gold, well lighter than its rim, in a rim of
 // deep brown gold dark enough to win its pixels at the natural size, so
 // that every coin is a ring round a light disc.
-const Tinta kFacciaMoneta{QColor(0xFC, 0xE0, 0x78), QColor(0xF0, 0xC0, 0x34), QColor(0xD0, 0x94, 0x20)};
-const QColor kBordoMoneta(0x8C, 0x50, 0x08);
+const Tinta kFacciaMoneta{QColor(0xFC, 0xE8, 0x94), QColor(0xF4, 0xCC, 0x50), QColor(0xD8, 0xA0, 0x30)};
+const QColor kBordoMoneta(0xA0, 0x62, 0x0C);
 constexpr qreal kFacciaSuBordo = 0.64; // the face's radius over the coin's
 
 // The pip sword's hilt, from its length: for the drawing and for the hand
@@ -229,7 +229,7 @@ void DenaroDiCarta(QPainter &p, qreal h)
     // At the natural size the boss is a plain red dot: a golden heart and a
     // dark ring on three pixels make a lopsided mark, not a rose.
     if (InchiostroDelPixelInUso()) {
-        Macchia(p, {0, 0}, r * 0.31, r * 0.31, kTintaRosso.corpo);
+        Macchia(p, {0, 0}, r * 0.27, r * 0.27, kTintaRosso.corpo);
     } else {
         Ellisse(p, {0, 0}, r * 0.3, r * 0.3, kTintaRosso.corpo, kTintaRosso.ombra, kTrattoInterno);
         Macchia(p, {0, 0}, r * 0.12, r * 0.12, kTintaOro.luce);

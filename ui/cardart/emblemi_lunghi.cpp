@@ -227,7 +227,6 @@ void Bastone(QPainter &p, qreal h, Ornato ornato)
     // widens from the grip all the way up, as a cudgel does: full and short
     // it reads as a stump or a gherkin.
     const bool disegno = !InchiostroDelPixelInUso();
-    const bool pip = !disegno && ornato == Ornato::Carta;
     const qreal tozzo = disegno ? (grande                        ? 0.74
                                        : ornato == Ornato::Carta ? 0.9
                                                                  : 0.88)
@@ -235,13 +234,11 @@ void Bastone(QPainter &p, qreal h, Ornato ornato)
                                        : ornato == Ornato::Carta ? 1.1
                                                                  : 1.0);
     const auto mezza = [&](qreal s, int lato) {
-        const qreal t = disegno ? std::clamp((s - 0.04) / 0.9, 0.0, 1.0)
-            : pip               ? std::clamp((s - 0.3) / 0.62, 0.0, 1.0)
-                                : std::clamp((s - 0.12) / 0.8, 0.0, 1.0);
+        const qreal t = disegno ? std::clamp((s - 0.04) / 0.9, 0.0, 1.0) : std::clamp((s - 0.12) / 0.8, 0.0, 1.0);
         const qreal liscio = t * t * (3 - 2 * t);
         const qreal sale = disegno ? 0.55 * t + 0.45 * liscio : liscio;
         const qreal ruvido = 0.1 * u * std::sin(s * 15 + lato * 1.9) * std::min(1.0, s * 4);
-        return (0.7 + (pip ? 2.1 : 1.8) * sale) * tozzo * u + (grande ? 0 : 0.3) + ruvido;
+        return (0.7 + 1.8 * sale) * tozzo * u + (grande ? 0 : 0.3) + ruvido;
     };
     // In the larger drawing the shaft is crooked, as a branch grows: bent
     // one way low and the other way high, straight at both ends, so that
@@ -265,16 +262,10 @@ void Bastone(QPainter &p, qreal h, Ornato ornato)
     // wider than 3.3u either side (the figures' hands and the card's edges
     // are placed for that); the grip ends in a knob of its own.
     const qreal k = tozzo;
-    legno = Unione(legno, Cerchio({0, -7.4 * u}, (disegno ? 2.55 * k : pip ? 3.2 : 2.75 * k) * u, 2.6 * u));
+    legno = Unione(legno, Cerchio({0, -7.4 * u}, (disegno ? 2.55 : 2.75) * k * u, 2.6 * u));
     legno = Unione(legno, Cerchio({-1.2 * k * u, -9.0 * u}, 1.2 * k * u, 1.0 * u));
     legno = Unione(legno, Cerchio({2.1 * k * u, -6.2 * u}, 0.9 * k * u, 0.9 * u));
     legno = Unione(legno, Cerchio({0, 9.1 * u}, 1.55 * k * u, 0.9 * u));
-    // A pip's head knobbed where branches were broken off, lumps that break
-    // its outline at the natural size: a smooth round end reads as a pod.
-    if (pip) {
-        legno = Unione(legno, Cerchio({1.6 * u, -9.3 * u}, 1.1 * u, 1.0 * u));
-        legno = Unione(legno, Cerchio({-2.9 * u, -6.4 * u}, 0.9 * u, 1.0 * u));
-    }
     // In the larger drawing the head is knotted all over its top: a cudgel
     // cut where a branch forked, not a smooth bulb.
     if (disegno) {
@@ -320,11 +311,10 @@ void Bastone(QPainter &p, qreal h, Ornato ornato)
         qreal s, lato, angolo;
     };
     constexpr std::array<Gemma, 3> kGemme{{{0.4, 1, 38}, {0.58, 1, 34}, {0.3, -1, -34}}};
-    const Gemma kGemmaDelPip{0.56, 1, 40};
     for (size_t i = grande ? 1 : 0; i < (grande ? 3u : 1u); ++i) {
-        const Gemma &g = pip ? kGemmaDelPip : kGemme[i];
+        const Gemma &g = kGemme[i];
         const QPointF base(storto(g.s) + g.lato * mezza(g.s, int(g.lato)) * 0.8, y(g.s));
-        const qreal lungo = (grande ? 5.0 : pip ? 5.6 : 5.2) * u;
+        const qreal lungo = (grande ? 5.0 : 5.2) * u;
         foglie = Unione(foglie, Foglia(base, lungo, lungo * (grande ? 0.42 : 0.46), g.angolo, 0.4, 0.78, 1.0, 0.45));
         QTransform v;
         v.translate(base.x(), base.y());
@@ -379,14 +369,6 @@ void Bastone(QPainter &p, qreal h, Ornato ornato)
             venatura.addEllipse(nodo, 0.75 * u, 1.05 * u);
             occhi.addEllipse(nodo, 0.3 * u, 0.45 * u);
         }
-    } else if (pip) {
-        // Two rings of bark across the head, dark enough to show as a
-        // pixel's line across the wood: a branch is ringed, a stem ribbed.
-        for (const qreal s : {0.62, 0.86}) {
-            const qreal sx = mezza(s, -1), dx = mezza(s, 1);
-            venatura.moveTo(-sx * 0.9, y(s) - 0.2 * u);
-            venatura.quadTo(0, y(s) + 0.5 * u, dx * 0.9, y(s) - 0.2 * u);
-        }
     } else {
         const QPointF nodo(-0.25 * mezza(0.45, -1), y(0.45));
         venatura.addEllipse(nodo, 0.55 * u, 0.85 * u);
@@ -403,7 +385,6 @@ void Bastone(QPainter &p, qreal h, Ornato ornato)
     p.setPen(QPen(grande ? kCorteccia : tinta.ombra,
                   grande        ? 0.55
                       : disegno ? 0.1 * u + 0.12
-                      : pip     ? 0.5
                                 : 0.22,
                   Qt::SolidLine, Qt::RoundCap));
     p.drawPath(venatura);
