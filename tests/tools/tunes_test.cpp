@@ -308,6 +308,26 @@ TEST(GameTune, BreathesAndLoopsOnTheBarLine)
     }
     breaths += end - silentSince + lead.front().tick >= kBar;
     EXPECT_GE(breaths, 4);
+
+    // Nor does a wind player go on for long without a breath of a quarter
+    // note: the ear tires of a line that never stops. A lead that hands
+    // over to another breathes where it stops.
+    for (const std::uint8_t channel : kGameTuneLeads) {
+        if (channel == kGameTuneViolin)
+            continue; // a bow needs no breath
+        const std::array<std::uint8_t, 1> one = {channel};
+        const auto notes = NotesOf(tracks, one);
+        std::uint32_t since = notes.empty() ? 0 : notes.front().tick, until = since;
+        for (const WrittenNote &note : notes) {
+            if (note.tick >= until + 2 * kEighth - kEighth / 4)
+                since = note.tick;
+            until = std::max(until, note.tick + note.length);
+            EXPECT_LE(until - since, 6 * kBar) << "channel " << int(channel) << " plays without a breath from bar "
+                                               << since / kBar + 1 << " to bar " << until / kBar + 1;
+            if (until - since > 6 * kBar)
+                since = until; // one report a stretch
+        }
+    }
 }
 
 TEST(GameTune, BroadeningsGiveWayOnlyAsASectionStarts)
@@ -364,7 +384,10 @@ TEST(GameTune, AccompanimentFiguresChangeAndTheSummitComesOnce)
             std::uint32_t to = from;
             while (!figures[from].empty() && to < bars && same(figures[to], figures[from]))
                 ++to;
-            EXPECT_LE(to - from, 8u) << "channel " << int(channel) << " keeps one figure from bar " << from + 1;
+            // The harp's figures run in the foreground of the band: they
+            // change within four bars, the others within eight.
+            EXPECT_LE(to - from, channel == kGameTuneHarp ? 4u : 8u)
+                << "channel " << int(channel) << " keeps one figure from bar " << from + 1 << " for " << to - from;
             from = to > from ? to - 1 : from; // one report a run
         }
     }

@@ -13,6 +13,7 @@
 #include "tunes.h"
 #include "voice_leading.h"
 
+#include <algorithm>
 #include <array>
 #include <span>
 #include <string_view>
@@ -37,7 +38,7 @@ constexpr Part kParts[] = {
     // The band spreads across the stage around the trumpet in the middle.
     {kTrumpet, program::kTrumpet, 127, 64, 50, "Trumpet"},
     {kClarinet, program::kClarinet, 127, 42, 56, "Clarinet"},
-    {kAccordion, program::kAccordion, 108, 90, 48, "Accordion"},
+    {kAccordion, program::kAccordion, 120, 90, 48, "Accordion"},
     {kBass, program::kAcousticBass, 127, 64, 24, "Bass"},
     {kHarp, program::kHarp, 94, 34, 56, "Harp"},
     {kTimpani, program::kTimpani, 127, 64, 40, "Timpani"},
@@ -55,7 +56,7 @@ constexpr Accompanists kAccompanists{kBass, kAccordion, kAccordion, kHarp, kAcco
 constexpr std::array<std::string_view, 6> kMelody = {
     "E4/3 F#4/1 E4/2 A4/4 B4/2",        "C#5/4 D5/2 E5/6",
     "D5/3 C#5/1 D5/2 F#5/4 E5/2",       "E5/2 E5/1 E5/1 E5/2 F#5/3 G#5/1 F#5/2",
-    "D5/3 C#5/1 B4/2 D5/2 F#5/2 G#5/2", "A5/10 E5/1 G#5/1",
+    "D5/3 C#5/1 B4/2 D5/2 F#5/2 G#5/2", "A5/6 G#5/4 E5/1 G#5/1",
 };
 // A third or a sixth under the tune where they strike together, but a line
 // of its own: it enters a third under the trumpet's B, holds while the trumpet climbs,
@@ -65,13 +66,18 @@ constexpr std::array<std::string_view, 6> kMelody = {
 // leads into the last stroke a third under the trumpet.
 constexpr std::array<std::string_view, 6> kSecond = {
     "r/10 G#4/2",      "A4/4 B4/2 C#5/3 B4/1 A4/2", "B4/6 A4/4 C#5/2",
-    "C#5/6 A4/4 D5/2", "B4/4 G#4/2 B4/2 A4/2 B4/2", "C#5/10 C#5/1 E5/1",
+    "C#5/6 A4/4 D5/2", "B4/4 G#4/2 B4/2 A4/2 B4/2", "C#5/6 B4/4 C#5/1 E5/1",
 };
 // The bass climbs F# B C# D to the dominant, and falls to the tonic.
-constexpr std::array<std::string_view, 6> kChords = {"A", "A F#m", "D/F# Bm7", "A/C# Bm7/D", "E7", "A"};
-// The band strikes its first chord at once, drops back and grows bar by bar
-// into the final one.
-constexpr std::array<int, 6> kLevels = {-3, -7, -8, -10, -6, 8};
+// The last bar is the tonic's six-four over the dominant's E, resolving
+// to its seventh on the second beat: the tonic itself comes only with the
+// last stroke.
+constexpr std::array<std::string_view, 6> kChords = {"A", "A F#m", "D/F# Bm7", "A/C# Bm7/D", "E7", "A/E"};
+// The band grows bar by bar from its first chord into the final one.
+constexpr std::array<int, 6> kLevels = {-6, -6, -5, -4, -2, 8};
+// The accordion's afterbeats carry the dance under the trumpet: they are
+// struck harder than its held chords.
+constexpr int kAfterbeatLift = 3;
 // The broadening before the last chord: {sixteenths before it, tempo in % of the beat's length}.
 constexpr std::array<std::pair<std::uint32_t, std::uint32_t>, 4> kBroadening = {
     {{9, 103}, {6, 106}, {3, 110}, {0, 114}}};
@@ -92,11 +98,11 @@ constexpr std::array<std::string_view, 1> kButton = {"A5/4 r/2"}, kSecondButton 
 constexpr std::uint32_t kButtonTicks = 4 * kSixEightFine.ticksPerStep - 40;
 constexpr std::uint32_t kRingingTicks = 24 * kSixEightFine.ticksPerStep; // two bars from the arrival
 
-constexpr Voice kTrumpetLead{kTrumpet, 0, 84, 20, Articulation::Plain, 6};
+constexpr Voice kTrumpetLead{kTrumpet, 0, 87, 20, Articulation::Plain, 6};
 constexpr Voice kClarinetSecond{kClarinet, 0, 74, 16, Articulation::Plain, 6};
 // The trumpet's last notes are its loudest (the summit), the struck one
 // hardest; the clarinet under them plays out.
-constexpr int kFinalAccent = 8, kButtonAccent = 18, kSecondFinalAccent = 14;
+constexpr int kFinalAccent = 6, kButtonAccent = 15, kSecondFinalAccent = 14;
 
 // One crash, with the last stroke, and the light splash with the chord's
 // arrival.
@@ -106,17 +112,17 @@ constexpr std::uint8_t kCrash = 49, kCrashVelocity = 100;
 constexpr std::uint8_t kTimpaniTonic = 45, kTimpaniDominant = 40; // A2, E2
 constexpr std::uint8_t kLastDrumVelocity = 80;                    // the arrival, under the trumpet
 constexpr std::uint8_t kButtonDrumVelocity = 100;                 // the last stroke
-// Under the held chord the timpani roll on the tonic, growing into the last stroke.
+// Under the six-four and the seventh the timpani roll on the dominant,
+// growing into the last stroke.
 constexpr int kSwellFrom = 40, kSwellTo = 78;
 // The last stroke's chord, short: the accordion and the bass with the winds.
 constexpr std::array<std::uint8_t, 5> kButtonChord = {57, 61, 64, 69, 76};                     // A3 C#4 E4 A4 E5
 constexpr std::uint8_t kButtonChordVelocity = 75, kButtonBass = 33, kButtonBassVelocity = 100; // A1
 constexpr std::array<std::uint8_t, 6> kButtonHarp = {45, 52, 57, 61, 64, 69};                  // A2 .. A4
 constexpr std::uint8_t kButtonHarpVelocity = 70;
-constexpr std::uint8_t kFirstHitVelocity = 76; // the opening stroke, under the last and the trumpet
-// The trumpet's call starts low, in its dullest register: it is played out
-// over the band's first stroke.
-constexpr int kCallAccent = 4;
+constexpr std::uint8_t kFirstHitVelocity = 86; // the opening stroke, under the last and the trumpet
+// The trumpet's call is the start of the line's crescendo, not its peak.
+constexpr int kCallAccent = 0;
 // A quick sweep up two octaves of the tonic chord, a flash over the
 // trumpet's low E that dies away under its climb.
 constexpr std::array<std::uint8_t, 8> kFirstChord = {45, 52, 57, 61, 64, 69, 73, 76}; // A2 .. E5
@@ -124,6 +130,15 @@ constexpr std::array<std::uint8_t, 8> kFirstChord = {45, 52, 57, 61, 64, 69, 73,
 // the clarinet's C#5 and the trumpet's A5 (the third left to the clarinet).
 constexpr std::array<std::uint8_t, 2> kFinalTop = {69, 76}; // A4 E5
 constexpr std::uint8_t kFinalTopVelocity = 64;
+// On the last bar's second beat the six-four gives way to the dominant's
+// seventh: the accordion, the bass and a short harp roll, G#3 to E4.
+constexpr std::array<std::uint8_t, 4> kSeventhChord = {56, 59, 62, 64};                     // G#3 B3 D4 E4
+constexpr std::uint8_t kSeventhVelocity = 66, kSeventhBass = 40, kSeventhBassVelocity = 84; // E2
+// In the second and third bars the harp plucks the chord's upper notes
+// after each beat, lightly, with the accordion's afterbeats.
+constexpr std::array<std::size_t, 2> kHarpOffbeatBars = {1, 2};
+constexpr std::uint8_t kHarpOffbeatVelocity = 50;
+constexpr int kHarpOffbeatFloor = 64; // from E4 up
 // A timpani roll, in thirty-seconds, grows through the dominant's second
 // half into the last chord, the sticks a little uneven.
 constexpr std::uint32_t kRollStrokes = 12, kRollTicks = kSixEightFine.ticksPerStep / 2;
@@ -186,7 +201,10 @@ std::vector<MidiTrack> ComposeEndTune()
     for (const auto &[sixteenths, percent] : kBroadening) {
         conductor.Tempo(lastBar - sixteenths * kSixEightFine.ticksPerStep, kMicrosPerQuarter * percent / 100);
     }
-    band.SetClosingTicks(kHeldTicks, kSixEight.barTicks());
+    // The six-four is held its beat, and its roll rings as long.
+    const std::uint32_t beat = kSixEight.barTicks() / 2;
+    band.SetClosingTicks(beat, beat);
+    band.SetChordLevel(kAfterbeatLift);
     // The accordion's chords keep clear of the notes the trumpet leans on.
     const std::array<std::uint8_t, 1> lead = {kTrumpet};
     band.SetMelody(NotesOf(band.Tracks(conductor, lastBar), lead));
@@ -195,9 +213,9 @@ std::vector<MidiTrack> ComposeEndTune()
         const bool last = bar + 1 == kChords.size();
         band.SetLevel(kLevels[bar]);
         // The bass goes on up to the dominant's E, drops its octave on the
-        // second beat and falls a fifth to the lowest A of the tune.
+        // second beat, holds it under the six-four and the seventh and
+        // falls a fifth to the lowest A of the tune with the last stroke.
         band.SetWalk(bar + 2 < kChords.size());
-        band.SetBassShift(last ? -12 : 0);
         band.SetChordCeiling(bar == 0 ? kFirstBarChordTop : 0);
         if (bar + 2 == kChords.size()) {
             band.WriteBass(kDominantBass);
@@ -216,6 +234,20 @@ std::vector<MidiTrack> ComposeEndTune()
                                        over ? kSixEight.ticksPerStep : kSixEight.barTicks() / 2);
             }
         }
+        if (std::find(kHarpOffbeatBars.begin(), kHarpOffbeatBars.end(), bar) != kHarpOffbeatBars.end()) {
+            const std::string_view chords = kChords[bar];
+            for (std::uint32_t beatIndex = 0; beatIndex < 2; ++beatIndex) {
+                const std::vector<Chord> parsed = ParseChordBar(chords);
+                const Chord &chord = parsed[beatIndex * parsed.size() / 2];
+                const std::vector<int> upper = ChordKeys(chord, kHarpOffbeatFloor);
+                const std::uint32_t after = now + beatIndex * beat + kSixEight.ticksPerStep;
+                for (std::uint32_t i = 0; i < 2 && i < upper.size(); ++i) {
+                    band.Track(kHarp).Note(after + i * kSixEight.ticksPerStep, kHarp,
+                                           static_cast<std::uint8_t>(upper[i]), kHarpOffbeatVelocity,
+                                           kSixEight.ticksPerStep - 20);
+                }
+            }
+        }
         if (bar == kLeaningBar) {
             // Under the call's repeated E the harp runs up the chord, damped
             // before the D chord of the second beat.
@@ -223,7 +255,6 @@ std::vector<MidiTrack> ComposeEndTune()
                 band.Track(kHarp).Note(now + i * kSixEightFine.ticksPerStep, kHarp, kCallHarp[i], kCallHarpVelocity,
                                        (kCallHarp.size() - i + 1) * kSixEightFine.ticksPerStep);
             }
-            const std::uint32_t beat = kSixEight.barTicks() / 2;
             for (const std::uint8_t key : kLeaningChord) {
                 band.Track(kAccordion).Note(now + beat, kAccordion, key, kLeaningVelocity, beat - 40);
             }
@@ -243,18 +274,25 @@ std::vector<MidiTrack> ComposeEndTune()
             }
         }
         if (last) {
-            // The arrival: a splash, both drums, the accordion spread up to E5.
-            const std::uint32_t beat = kSixEight.barTicks() / 2;
+            // The arrival on the six-four: a splash, both drums, the
+            // accordion spread up to E5; then the seventh over the same E.
             band.Percussion(now, kSplashKey, kSplashVelocity, kSixEight.barTicks());
             band.Track(kTimpani).Note(now, kTimpani, kTimpaniTonic, kLastDrumVelocity, beat);
             band.Track(kTimpani).Note(now, kTimpani, kTimpaniDominant, kLastDrumVelocity, beat);
             for (const std::uint8_t key : kFinalTop) {
-                band.Track(kAccordion).Note(now, kAccordion, key, kFinalTopVelocity, kHeldTicks);
+                band.Track(kAccordion).Note(now, kAccordion, key, kFinalTopVelocity, beat - 20);
+            }
+            band.Track(kBass).Note(now + beat, kBass, kSeventhBass, kSeventhBassVelocity, kHeldTicks - beat);
+            for (std::uint32_t i = 0; i < kSeventhChord.size(); ++i) {
+                band.Track(kAccordion)
+                    .Note(now + beat, kAccordion, kSeventhChord[i], kSeventhVelocity, kHeldTicks - beat);
+                band.Track(kHarp).Note(now + beat + i * kFirstRollTicks, kHarp, kSeventhChord[i], kSeventhVelocity,
+                                       kHeldTicks - beat - i * kFirstRollTicks);
             }
             for (std::uint32_t i = 0; i < kRollStrokes; ++i) {
                 const int velocity = kSwellFrom + (kSwellTo - kSwellFrom) * static_cast<int>(i) / (kRollStrokes - 1) +
                     (i % 2 == 0 ? kRollUneven : -kRollUneven);
-                band.Track(kTimpani).Note(now + beat + i * kRollTicks, kTimpani, kTimpaniTonic,
+                band.Track(kTimpani).Note(now + beat + i * kRollTicks, kTimpani, kTimpaniDominant,
                                           static_cast<std::uint8_t>(velocity), kRollTicks);
             }
             // The last stroke, a bar on: the crash, the drums, the band's

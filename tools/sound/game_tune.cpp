@@ -51,12 +51,12 @@ constexpr std::uint32_t kMicrosPerQuarter = 60'000'000u * 2 / (60 * 3);
 constexpr std::uint32_t kSeed = 1010;
 
 // Channels: the leads first, then the accompaniment.
-constexpr std::uint8_t kViolin = 0;
+constexpr std::uint8_t kViolin = kGameTuneViolin;
 constexpr std::uint8_t kFlute = 1;
 constexpr std::uint8_t kClarinet = 2;
 constexpr std::uint8_t kOboe = 3;
 constexpr std::uint8_t kBass = kGameTuneBass;
-constexpr std::uint8_t kHarp = 6;
+constexpr std::uint8_t kHarp = kGameTuneHarp;
 constexpr std::uint8_t kChords = kGameTuneGuitar;
 constexpr std::uint8_t kStrings = kGameTuneStrings;
 
@@ -67,7 +67,7 @@ constexpr Part kParts[] = {
     {kOboe, program::kOboe, 120, 68, 56, "Oboe"},
     {kBass, program::kAcousticBass, 127, 64, 24, "Bass"},
     {kHarp, program::kHarp, 108, 82, 56, "Harp"},
-    {kChords, program::kNylonGuitar, 118, 44, 40, "Guitar chords"},
+    {kChords, program::kNylonGuitar, 127, 44, 40, "Guitar chords"},
     {kStrings, program::kStrings, 122, 64, 64, "Strings"},
 };
 constexpr Accompanists kAccompanists{kBass, kChords, kNoPart, kHarp, kStrings};
@@ -112,9 +112,14 @@ const Bars kChordBars[] = {
 // answer climbs to its peak (a held G) and falls to a deceptive cadence.
 const Bars kThemeOpening = {"E5/3 F5/1 E5/2 A5/4 B5/2", "C6/4 D6/2 E6/4 A5/2", "F5/2 G5/2 A5/2 D6/4 B5/2",
                             "C6/4 B5/2 G#5/4 r/2"};
-const Bars kTheme = {"r/2 A5/2 C6/2 E6/6",  "~E6/4 D6/2 A5/3 F5/3",    "A5/2 C6/6 B5/2 D6/2", "E6/6 r/4 E5/2",
-                     "A5/4 B5/2 C6/3 E6/3", "D6/2 C6/2 B5/2 G5/4 r/2", "E6/2 F6/2 G6/8",      "F6/4 E6/2 D6/2 C6/2 r/2",
-                     "A5/4 F6/2 E6/3 D6/3", "A5/2 D6/4 C6/4 B5/2",     "G#5/6 B5/3 D6/3",     "C6/6 r/6"};
+const Bars kTheme = {"r/2 A5/2 C6/2 E6/6", "~E6/4 D6/2 A5/3 F5/3",   "A5/2 C6/6 B5/2 D6/2",
+                     "E6/6 r/4 E5/2",      "A5/4 B5/2 C6/3 E6/3",    "D6/2 C6/2 B5/2 G5/4 r/2",
+                     "E6/2 F6/2 G6/8",     "F6/4 E6/2 D6/2 C6/2 r/2"};
+// After the held G and its fall the clarinet breathes: the oboe answers
+// its climb, entering after the beat, and the clarinet takes the line back
+// for the deceptive cadence.
+const Bars kThemeAnswer = {"r/2 A5/2 F6/2 E6/3 D6/3", "A5/2 D6/4 C6/4 B5/2"};
+const Bars kThemeClose = {"G#5/6 B5/3 D6/3", "C6/6 r/6"};
 
 // The middle tune, flute, entering over the clarinet's last note; it closes
 // on C, and holds it while the clarinet enters.
@@ -169,8 +174,8 @@ const Bars kThemeViolin = {
 // its last phrase leans on the dominant's C and falls to its fifth, and
 // the band alone holds the dominant a bar before the violin's song.
 const Bars kInterlude = {
-    "r/6 A4/4 D5/2",           "Bb4/4 A4/2 Bb4/3 C5/1 D5/2", "G5/4 F5/2 D5/6",          "C#5/6 r/6",
-    "r/2 A4/2 D5/2 F5/4 G5/2", "Bb5/4 A5/2 G5/3 F5/3",       "E5/4 D5/1 C5/1 B4/3 r/3",
+    "r/6 A4/4 D5/2",   "Bb4/4 A4/2 Bb4/3 C5/1 D5/2", "G5/4 F5/2 D5/6", "C#5/6 r/6", "r/2 A4/2 D5/2 F5/4 G5/2",
+    "Bb5/4 A5/2 F5/6", "E5/4 D5/1 C5/1 B4/3 r/3",
 };
 
 // After the interlude, a song of its own on the violin, in long notes over
@@ -182,7 +187,7 @@ const Bars kSong = {"E5/6 A5/6",           "D6/6 B5/3 D6/3",           "C6/9 B5/
                     "A5/4 E5/2 G5/6",      "F5/3 E5/1 F5/2 A5/4 G5/2", "F#5/4 A5/2 B5/6",
                     "A5/4 B5/2 C6/4 D6/2", "E6/3 D6/1 C6/2 B5/6"};
 const Bars kThemeReturnFlute = {"E5/3 F5/1 E5/2 A5/4 B5/2", "C6/4 D6/2 E6/4 C6/2", "D6/6 B5/2 G5/2 r/2"};
-const Bars kThemeReturnSummit = {"E6/2 F6/2 G6/8", "F6/4 E6/2 D6/4 C6/2"};
+const Bars kThemeReturnSummit = {"E6/2 F6/2 G6/8", "F6/4 E6/2 C6/4 E6/2"};
 const Bars kThemeReturnFluteClose = {"F6/2 E6/2 D6/2 r/6", "D6/4 C6/4 B5/4", "G#5/3 A5/1 B5/2 D6/3 C6/1 B5/2",
                                      "A5/6 r/6"};
 // Under the flute's half of the return, a slow line in the strings, its D
@@ -222,24 +227,27 @@ constexpr Voice kClarinetEntry{kClarinet, -12, 78, 14, Articulation::Plain, 8};
 constexpr Voice kClarinetLow{kClarinet, -12, 84, 14, Articulation::Plain, 8};
 constexpr Voice kClarinetAnswer{kClarinet, -12, 83, 14, Articulation::Plain, 8};
 constexpr Voice kOboeAnswer{kOboe, 0, 75, 14, Articulation::Plain, 8};
+// The oboe's answer to the theme, softer than the clarinet it interrupts,
+// written in the clarinet's octave.
+constexpr Voice kOboeDialogue{kOboe, -12, 70, 14, Articulation::Plain, 8};
 constexpr Voice kViolinCoda{kViolin, 0, 74, 14, Articulation::Plain, 8};
 constexpr Voice kOboeRound{kOboe, 0, 64, 14, Articulation::Plain, 8};   // falling away into the intro
-constexpr Voice kOboeLanding{kOboe, 0, 57, 14, Articulation::Plain, 8}; // as soft as the intro it starts
+constexpr Voice kOboeLanding{kOboe, 0, 60, 14, Articulation::Plain, 8}; // as soft as the intro it starts
 constexpr Voice kFluteLead{kFlute, 0, 75, 14, Articulation::Plain, 8};
 // The flute's return, under the song's level: its climb to the G, the
 // loop's highest note, stands out by its height, not by force.
 constexpr Voice kFluteReturn{kFlute, 0, 72, 14, Articulation::Plain, 8};
 constexpr Voice kFluteSummit{kFlute, 0, 64, 14, Articulation::Plain, 8};
-constexpr Voice kFluteAnswer{kFlute, 0, 72, 14, Articulation::Plain, 8};
+constexpr Voice kFluteAnswer{kFlute, 0, 80, 14, Articulation::Plain, 8};
 constexpr Voice kViolinLead{kViolin, 0, 67, 14, Articulation::Plain, 8};
 constexpr Voice kViolinSong{kViolin, 0, 78, 10, Articulation::Plain, 8};
 constexpr Voice kOboeEcho{kOboe, 0, 62, 14, Articulation::Plain, 8};
 constexpr Voice kOboeLead{kOboe, 0, 63, 14, Articulation::Plain, 8};
-constexpr Voice kOboeCall{kOboe, 0, 54, 14, Articulation::Plain, 8};
+constexpr Voice kOboeCall{kOboe, 0, 58, 14, Articulation::Plain, 8};
 constexpr Voice kStringsCounter{kStrings, 0, 48, 30, Articulation::Plain, 5};
 // Under the recap the strings' line is the flute's partner, not a pad.
 constexpr Voice kStringsRecap{kStrings, 0, 57, 30, Articulation::Plain, 5};
-constexpr Voice kStringsSequence{kStrings, 0, 56, 30, Articulation::Plain, 5};
+constexpr Voice kStringsSequence{kStrings, 0, 50, 30, Articulation::Plain, 5};
 
 // The first bar of each part of the form, counted from 0.
 constexpr std::size_t kA = 4, kB = 20, kSequenceBar = 28, kAViolin = 36, kC = 46, kSongBar = 54, kAAgain = 62,
@@ -257,6 +265,8 @@ struct Line {
 const Line kLines[] = {
     {&kClarinetEntry, kA, &kThemeOpening, 0},
     {&kClarinetLow, kA + 4, &kTheme, 4},
+    {&kOboeDialogue, kA + 12, &kThemeAnswer, 4},
+    {&kClarinetLow, kA + 14, &kThemeClose, 6},
     {&kFluteLead, kB - 1, &kMiddle, 7},
     {&kStringsCounter, kB, &kMiddleCounter, 0},
     {&kClarinetAnswer, kSequenceBar - 1, &kSequence, 7},
@@ -273,7 +283,7 @@ const Line kLines[] = {
     {&kFluteReturn, kAAgain + 5, &kThemeReturnFluteClose, 4},
     {&kStringsRecap, kAAgain + 1, &kThemeCounter, 0},
     {&kOboeEcho, kAAgain + 5, &kEcho, 4},
-    {&kViolinCoda, kCodaBar + 1, &kCoda, 0},
+    {&kViolinCoda, kCodaBar + 1, &kCoda, 2},
     {&kOboeCall, 2, &kCall, 2},
     {&kOboeRound, kEndBar - 1, &kRound, 7},
     {&kOboeLanding, 0, &kLanding, 0},
@@ -329,7 +339,7 @@ const BassBar kBassBars[] = {
     {kSongBar + 4, "D3/3 A2/3"},
     {kSongBar + 5, "D#3/6"},
     {kSongBar + 6, "E3/6"},
-    {kSongBar + 7, "E2/3 G#2/2 B2/1"},
+    {kSongBar + 7, "E2/3 G#2/3"},
     {kAAgain + 2, "B2/3 G2/3"},
     {kAAgain + 3, "C3/2 D3/1 E3/3"},
     {kAAgain + 4, "F2/2 G2/1 A2/3"},
@@ -378,10 +388,13 @@ const Layer kLayers[] = {
     {kA + 12, kB, Accompaniment::Broken, true},
     // Under the theme's answer the strings hold soft chords, an inner voice
     // between the bass and the lead, and come up to the cadence.
+    {kA + 4, kA + 8, Accompaniment::Pad, false, -10},
     {kA + 8, kB - 2, Accompaniment::Pad, false, -6},
     {kB - 2, kB, Accompaniment::Pad, false},
     {kB - 1, kB, Accompaniment::Arpeggio, false},
-    {kB, kSequenceBar, Accompaniment::Ripple, true},
+    {kB, kB + 4, Accompaniment::Ripple, true},
+    {kB + 4, kSequenceBar - 1, Accompaniment::Rising, true},
+    {kSequenceBar - 1, kSequenceBar, Accompaniment::Ripple, true},
     {kB, kB + 1, Accompaniment::Barcarolle, false},
     {kSequenceBar - 1, kSequenceBar, Accompaniment::Broken, false},
     {kSequenceBar, kAViolin - 1, Accompaniment::Block, true},
@@ -395,19 +408,24 @@ const Layer kLayers[] = {
     {kAViolin + 5, kAViolin + 8, Accompaniment::Arpeggio, false, -12},
     {kAViolin + 8, kC, Accompaniment::Rolled, false, -12}, // the cadence to D minor
     // Under the interlude's held strings the harp keeps the pulse, softly.
-    {kC, kSongBar - 1, Accompaniment::Arpeggio, false, -6},
+    {kC, kC + 4, Accompaniment::Arpeggio, false, -6},
+    {kC + 4, kSongBar - 1, Accompaniment::Rolled, false, -6},
     {kSongBar - 1, kSongBar, Accompaniment::Barcarolle, false},
     // The song: the harp alone runs under the violin's long notes, the
     // strings a soft floor.
-    {kSongBar, kAAgain, Accompaniment::Cascade, true, -3},
+    {kSongBar, kSongBar + 4, Accompaniment::Cascade, true, -3},
+    {kSongBar + 4, kSongBar + 6, Accompaniment::Arpeggio, true, -3},
+    {kSongBar + 6, kAAgain, Accompaniment::Cascade, true, -3},
     {kSongBar, kAAgain, Accompaniment::Pad, false, -9},
     // The theme's last return has the whole band: the guitar back under
     // the harp, which climbs and then rolls the cadence's chords.
     {kAAgain, kAAgain + 5, Accompaniment::Barcarolle, true, -16},
-    {kAAgain, kAAgain + 5, Accompaniment::Rising, false, -14},
+    {kAAgain, kAAgain + 3, Accompaniment::Rising, false, -14},
+    {kAAgain + 3, kAAgain + 5, Accompaniment::Ripple, false, -14},
     {kAAgain + 5, kCodaBar, Accompaniment::Rolled, true, -14},
     {kAAgain + 5, kCodaBar, Accompaniment::Block, false, -14},
     {kCodaBar, kCodaBar + 6, Accompaniment::Pad, true, -4},
+    {kCodaBar, kCodaBar + 1, Accompaniment::Arpeggio, false, -6},
     {kCodaBar + 5, kCodaBar + 6, Accompaniment::Arpeggio, false},
     {kCodaBar + 6, kEndBar, Accompaniment::Arpeggio, true},
 };
@@ -418,15 +436,20 @@ struct Level {
     std::size_t bar;
     int level;
 };
-const Level kLevels[] = {{0, -20},           {kA - 1, -15},       {kA, -11},           {kA + 4, -6},
+// The coda grows towards its Neapolitan chord, so the join leads on.
+const Level kLevels[] = {{0, -18},           {kA - 1, -14},       {kA, -11},           {kA + 4, -6},
                          {kA + 8, -4},       {kB - 1, -3},        {kB, -10},           {kB + 7, -6},
                          {kB + 14, -4},      {kAViolin - 1, -9},  {kAViolin, -7},      {kC - 1, -10},
                          {kC, -18},          {kSongBar - 2, -12}, {kSongBar - 1, -10}, {kSongBar, -13},
-                         {kSongBar + 7, 3},  {kAAgain + 2, 4},    {kCodaBar - 1, 0},   {kCodaBar, -10},
-                         {kCodaBar + 4, -4}, {kCodaBar + 5, -4},  {kCodaBar + 6, -15}};
+                         {kSongBar + 7, 3},  {kAAgain + 2, 4},    {kCodaBar - 1, 0},   {kCodaBar, -9},
+                         {kCodaBar + 5, -1}, {kCodaBar + 6, -13}};
 // Under the violin the held strings step back: same family, they would
 // swallow it; and under the interlude's oboe they leave the harp the pulse.
 constexpr int kThinPad = -8;
+// The guitar's chords after the beat carry the lilt: a nylon string
+// speaks softly, so they are struck harder than the rest of the band, most
+// under the theme's low clarinet, where they are its only company.
+constexpr int kGuitarLift = 3, kGuitarLiftUnderTheTheme = 7;
 // Where the band plays out, the plucked bass a little firmer than the
 // chords, so the harmony has a floor; the quiet parts keep it soft.
 constexpr int kBassLift = 2;
@@ -525,6 +548,7 @@ std::vector<MidiTrack> ComposeGameTune()
         band.SetBassLevel(
             (kA <= bar && bar < kC && bar != kAViolin - 1) || (kSongBar <= bar && bar < kCodaBar) ? kBassLift : 0);
         band.SetHeldLevel(kAViolin <= bar && bar < kSongBar - 1 ? kThinPad : 0);
+        band.SetChordLevel(kA <= bar && bar < kB ? kGuitarLiftUnderTheTheme : kGuitarLift);
         band.SetWalkingLine((kB <= bar && bar < kSequenceBar) || (kSongBar <= bar && bar < kCodaBar));
         // Where the guitar holds its chords, and under the violin's return,
         // the bass rocks with the lilt.
