@@ -50,23 +50,24 @@ constexpr Accompanists kAccompanists{kBass, kAccordion, kAccordion, kHarp, kAcco
 // game tune's head, E F# E A B, in major and leads on to C#. Each bar then
 // reaches a step higher, E, F#, G#, the held E over the chord of F# minor
 // falling to D; before the dominant comes a call on repeated notes rising
-// to the F#, turning through the G# only in passing; over the dominant the line turns down from its seventh and
-// runs up to the tonic on the final chord: the summit comes once, at the end;
-// at the end of the held chord a quick E G# leads it into the last stroke.
+// to the F# and turning round it; over the dominant the line turns down
+// from its seventh and runs up to the tonic's six-four: the summit comes
+// once, at the end, leaning on the G# over the seventh, and a quick E G#
+// leads it into the last stroke.
 constexpr std::array<std::string_view, 6> kMelody = {
     "E4/3 F#4/1 E4/2 A4/4 B4/2",        "C#5/4 D5/2 E5/6",
-    "D5/3 C#5/1 D5/2 F#5/4 E5/2",       "E5/2 E5/1 E5/1 E5/2 F#5/3 G#5/1 F#5/2",
+    "D5/3 C#5/1 D5/2 F#5/4 E5/2",       "E5/2 E5/1 E5/1 E5/2 F#5/3 E5/1 F#5/2",
     "D5/3 C#5/1 B4/2 D5/2 F#5/2 G#5/2", "A5/6 G#5/4 E5/1 G#5/1",
 };
 // A third or a sixth under the tune where they strike together, but a line
 // of its own: it enters a third under the trumpet's B, holds while the trumpet climbs,
 // falls as it rises and rises as it falls; while the trumpet holds its E,
 // the clarinet answers with the head's figure turned downwards; over the
-// dominant it rocks B A B under the run and steps up to the third, and
-// leads into the last stroke a third under the trumpet.
+// dominant it runs up under the trumpet in thirds, and leads into the last
+// stroke a third under it.
 constexpr std::array<std::string_view, 6> kSecond = {
     "r/10 G#4/2",      "A4/4 B4/2 C#5/3 B4/1 A4/2", "B4/6 A4/4 C#5/2",
-    "C#5/6 A4/4 D5/2", "B4/4 G#4/2 B4/2 A4/2 B4/2", "C#5/6 B4/4 C#5/1 E5/1",
+    "C#5/6 A4/4 D5/2", "B4/4 G#4/2 B4/2 D5/2 E5/2", "C#5/6 B4/4 C#5/1 E5/1",
 };
 // The bass climbs F# B C# D to the dominant, and falls to the tonic.
 // The last bar is the tonic's six-four over the dominant's E, resolving
@@ -152,7 +153,7 @@ constexpr std::uint32_t kFirstRollTicks = 15;
 constexpr std::uint8_t kFirstChordVelocity = 66; // under the trumpet's first notes
 // Under the call's F#, on the second beat of the bar before the dominant, the
 // accordion strikes F# and D with the bass and its chord after them, so the
-// call and its turn through the G# sound over a full chord of D with its
+// call and its turn round it sound over a full chord of D with its
 // sixth rather than a bare B over the bass's D.
 constexpr std::size_t kLeaningBar = 3;
 constexpr std::array<std::uint8_t, 2> kLeaningChord = {54, 62}; // F#3 D4

@@ -247,7 +247,7 @@ constexpr Voice kOboeCall{kOboe, 0, 58, 14, Articulation::Plain, 8};
 constexpr Voice kStringsCounter{kStrings, 0, 48, 30, Articulation::Plain, 5};
 // Under the recap the strings' line is the flute's partner, not a pad.
 constexpr Voice kStringsRecap{kStrings, 0, 57, 30, Articulation::Plain, 5};
-constexpr Voice kStringsSequence{kStrings, 0, 50, 30, Articulation::Plain, 5};
+constexpr Voice kStringsSequence{kStrings, 0, 46, 30, Articulation::Plain, 5};
 
 // The first bar of each part of the form, counted from 0.
 constexpr std::size_t kA = 4, kB = 20, kSequenceBar = 28, kAViolin = 36, kC = 46, kSongBar = 54, kAAgain = 62,
@@ -548,7 +548,11 @@ std::vector<MidiTrack> ComposeGameTune()
         band.SetBassLevel(
             (kA <= bar && bar < kC && bar != kAViolin - 1) || (kSongBar <= bar && bar < kCodaBar) ? kBassLift : 0);
         band.SetHeldLevel(kAViolin <= bar && bar < kSongBar - 1 ? kThinPad : 0);
-        band.SetChordLevel(kA <= bar && bar < kB ? kGuitarLiftUnderTheTheme : kGuitarLift);
+        // Under the flute's return the harp carries the figure: the guitar
+        // keeps its place.
+        band.SetChordLevel(kA <= bar && bar < kB                  ? kGuitarLiftUnderTheTheme
+                               : kAAgain <= bar && bar < kCodaBar ? 0
+                                                                  : kGuitarLift);
         band.SetWalkingLine((kB <= bar && bar < kSequenceBar) || (kSongBar <= bar && bar < kCodaBar));
         // Where the guitar holds its chords, and under the violin's return,
         // the bass rocks with the lilt.
