@@ -10,6 +10,7 @@
 #include <array>
 #include <map>
 #include <set>
+#include <tuple>
 
 namespace belvane::sound {
 namespace {
@@ -357,24 +358,34 @@ TEST(GameTune, AccompanimentFiguresChangeAndTheSummitComesOnce)
     const std::uint32_t bars = tracks.front().End() / kBar;
     constexpr std::uint32_t kSixteenth = kBar / 12;
     // A bar's figure: the sixteenths a part strikes on, each as a chord or
-    // a single note. The same figure bar after bar, or with one stroke left
-    // out for a breath, is a grid the ear tires of over many loops. The
-    // strings are left aside: they hold chords or a slow line.
-    using Figure = std::set<std::pair<std::uint32_t, bool>>;
+    // a single note, and whether it goes up or down from the stroke before.
+    // The same figure bar after bar, or with one stroke left out for a
+    // breath, is a grid the ear tires of over many loops. The strings are
+    // left aside: they hold chords or a slow line.
+    using Figure = std::set<std::tuple<std::uint32_t, bool, int>>;
     for (const std::uint8_t channel : kGameTuneAccompaniment) {
         if (channel == kGameTuneStrings)
             continue;
         const std::array<std::uint8_t, 1> one = {channel};
-        std::vector<std::map<std::uint32_t, int>> strokes(bars);
+        // {notes struck, highest key} at each sixteenth of each bar
+        std::vector<std::map<std::uint32_t, std::pair<int, int>>> strokes(bars);
         for (const WrittenNote &note : NotesOf(tracks, one)) {
             const std::uint32_t sixteenth = (note.tick + kSixteenth / 2) / kSixteenth;
-            if (sixteenth / 12 < bars)
-                ++strokes[sixteenth / 12][sixteenth % 12];
+            if (sixteenth / 12 < bars) {
+                auto &[count, top] = strokes[sixteenth / 12][sixteenth % 12];
+                ++count;
+                top = std::max<int>(top, note.key);
+            }
         }
         std::vector<Figure> figures(bars);
-        for (std::uint32_t bar = 0; bar < bars; ++bar)
-            for (const auto &[at, count] : strokes[bar])
-                figures[bar].insert({at, count > 1});
+        for (std::uint32_t bar = 0; bar < bars; ++bar) {
+            int before = 0;
+            for (const auto &[at, stroke] : strokes[bar]) {
+                figures[bar].insert(
+                    {at, stroke.first > 1, before == 0 ? 0 : (stroke.second > before) - (stroke.second < before)});
+                before = stroke.second;
+            }
+        }
         const auto same = [](const Figure &bar, const Figure &first) {
             return bar == first ||
                 (first.size() >= 3 && bar.size() + 1 == first.size() &&

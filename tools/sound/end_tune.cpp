@@ -37,10 +37,10 @@ constexpr std::uint8_t kTimpani = 7; // with the band, not the leads
 constexpr Part kParts[] = {
     // The band spreads across the stage around the trumpet in the middle.
     {kTrumpet, program::kTrumpet, 127, 64, 50, "Trumpet"},
-    {kClarinet, program::kClarinet, 127, 42, 56, "Clarinet"},
-    {kAccordion, program::kAccordion, 120, 90, 48, "Accordion"},
+    {kClarinet, program::kClarinet, 127, 36, 56, "Clarinet"},
+    {kAccordion, program::kAccordion, 120, 96, 48, "Accordion"},
     {kBass, program::kAcousticBass, 127, 64, 24, "Bass"},
-    {kHarp, program::kHarp, 94, 34, 56, "Harp"},
+    {kHarp, program::kHarp, 94, 28, 56, "Harp"},
     {kTimpani, program::kTimpani, 127, 64, 40, "Timpani"},
     {kDrums, 0, 127, 64, 40, "Cymbal"}, // full: the crash is the chord's splash
 };
@@ -60,14 +60,16 @@ constexpr std::array<std::string_view, 6> kMelody = {
     "D5/3 C#5/1 B4/2 D5/2 F#5/2 G#5/2", "A5/6 G#5/4 E5/1 G#5/1",
 };
 // A third or a sixth under the tune where they strike together, but a line
-// of its own: it enters a third under the trumpet's B, holds while the trumpet climbs,
-// falls as it rises and rises as it falls; while the trumpet holds its E,
-// the clarinet answers with the head's figure turned downwards; over the
-// dominant it runs up under the trumpet in thirds, and leads into the last
-// stroke a third under it.
+// of its own: it sounds the head's first notes an octave over the
+// trumpet's low call, for brightness, then a third over it and one under
+// its B; it holds while the trumpet climbs, falls as it rises and rises as
+// it falls; while the trumpet holds its E, the clarinet answers with the
+// head's figure turned downwards; over the dominant it climbs under the
+// trumpet's run to a third under its G#, and leads into the last stroke a
+// third under it.
 constexpr std::array<std::string_view, 6> kSecond = {
-    "r/10 G#4/2",      "A4/4 B4/2 C#5/3 B4/1 A4/2", "B4/6 A4/4 C#5/2",
-    "C#5/6 A4/4 D5/2", "B4/4 G#4/2 B4/2 D5/2 E5/2", "C#5/6 B4/4 C#5/1 E5/1",
+    "E5/3 F#5/1 E5/2 C#5/4 G#4/2", "A4/4 B4/2 C#5/3 B4/1 A4/2", "B4/6 A4/4 C#5/2", "C#5/6 A4/4 D5/2",
+    "B4/4 G#4/2 B4/4 E5/2",        "C#5/6 B4/4 C#5/1 E5/1",
 };
 // The bass climbs F# B C# D to the dominant, and falls to the tonic.
 // The last bar is the tonic's six-four over the dominant's E, resolving
@@ -81,7 +83,7 @@ constexpr std::array<int, 6> kLevels = {-6, -6, -5, -4, -2, 8};
 constexpr int kAfterbeatLift = 3;
 // The broadening before the last chord: {sixteenths before it, tempo in % of the beat's length}.
 constexpr std::array<std::pair<std::uint32_t, std::uint32_t>, 4> kBroadening = {
-    {{9, 103}, {6, 106}, {3, 110}, {0, 114}}};
+    {{9, 102}, {6, 104}, {3, 107}, {0, 109}}};
 constexpr std::string_view kDominantBass = "E3/3 E2/3"; // in eighths
 // The lines grow from the first bar to the last chord: each starts where
 // the eight-bar arc still rises.
@@ -90,13 +92,13 @@ constexpr int kLinePlace = 2;
 // afterbeats.
 constexpr std::uint8_t kSplashKey = 55, kSplashVelocity = 78;
 // The last chord is held a bar while the timpani roll swells under it, and
-// struck once more, short and hardest, a beat with the crash: then the crash,
+// struck once more, hardest, a beat with both crashes: then the crashes,
 // the harp and the timpani ring on to the end of the file, and their release
 // dies away as the program goes on rendering after it.
 constexpr std::uint32_t kHeldTicks = 11 * kSixEightFine.ticksPerStep;
 constexpr Grid kButtonGrid{kSixEightFine.ticksPerStep, 6};
-constexpr std::array<std::string_view, 1> kButton = {"A5/4 r/2"}, kSecondButton = {"C#5/4 r/2"};
-constexpr std::uint32_t kButtonTicks = 4 * kSixEightFine.ticksPerStep - 40;
+constexpr std::array<std::string_view, 1> kButton = {"A5/6"}, kSecondButton = {"C#5/6"};
+constexpr std::uint32_t kButtonTicks = 6 * kSixEightFine.ticksPerStep - 40;
 constexpr std::uint32_t kRingingTicks = 24 * kSixEightFine.ticksPerStep; // two bars from the arrival
 
 constexpr Voice kTrumpetLead{kTrumpet, 0, 87, 20, Articulation::Plain, 6};
@@ -105,9 +107,9 @@ constexpr Voice kClarinetSecond{kClarinet, 0, 74, 16, Articulation::Plain, 6};
 // hardest; the clarinet under them plays out.
 constexpr int kFinalAccent = 6, kButtonAccent = 15, kSecondFinalAccent = 14;
 
-// One crash, with the last stroke, and the light splash with the chord's
+// Two crashes, with the last stroke, and the light splash with the chord's
 // arrival.
-constexpr std::uint8_t kCrash = 49, kCrashVelocity = 100;
+constexpr std::uint8_t kCrash = 49, kSecondCrash = 57, kCrashVelocity = 100;
 // The timpani: the tonic struck at the start and on the last chord, a roll
 // on the dominant between.
 constexpr std::uint8_t kTimpaniTonic = 45, kTimpaniDominant = 40; // A2, E2
@@ -117,7 +119,7 @@ constexpr std::uint8_t kButtonDrumVelocity = 100;                 // the last st
 // growing into the last stroke.
 constexpr int kSwellFrom = 40, kSwellTo = 78;
 // The last stroke's chord, short: the accordion and the bass with the winds.
-constexpr std::array<std::uint8_t, 5> kButtonChord = {57, 61, 64, 69, 76};                     // A3 C#4 E4 A4 E5
+constexpr std::array<std::uint8_t, 4> kButtonChord = {57, 61, 64, 69};                         // A3 C#4 E4 A4
 constexpr std::uint8_t kButtonChordVelocity = 75, kButtonBass = 33, kButtonBassVelocity = 100; // A1
 constexpr std::array<std::uint8_t, 6> kButtonHarp = {45, 52, 57, 61, 64, 69};                  // A2 .. A4
 constexpr std::uint8_t kButtonHarpVelocity = 70;
@@ -127,9 +129,8 @@ constexpr int kCallAccent = 0;
 // A quick sweep up two octaves of the tonic chord, a flash over the
 // trumpet's low E that dies away under its climb.
 constexpr std::array<std::uint8_t, 8> kFirstChord = {45, 52, 57, 61, 64, 69, 73, 76}; // A2 .. E5
-// The accordion spreads the final chord up to E5, filling the top between
-// the clarinet's C#5 and the trumpet's A5 (the third left to the clarinet).
-constexpr std::array<std::uint8_t, 2> kFinalTop = {69, 76}; // A4 E5
+// The accordion spreads the six-four up to A4, under the clarinet's C#5.
+constexpr std::array<std::uint8_t, 1> kFinalTop = {69}; // A4
 constexpr std::uint8_t kFinalTopVelocity = 64;
 // On the last bar's second beat the six-four gives way to the dominant's
 // seventh: the accordion, the bass and a short harp roll, G#3 to E4.
@@ -301,6 +302,7 @@ std::vector<MidiTrack> ComposeEndTune()
             const std::uint32_t stroke = now + kSixEight.barTicks();
             const std::uint32_t ringing = kRingingTicks - kSixEight.barTicks();
             band.Percussion(stroke, kCrash, kCrashVelocity, ringing);
+            band.Percussion(stroke, kSecondCrash, kCrashVelocity, ringing);
             band.Track(kTimpani).Note(stroke, kTimpani, kTimpaniTonic, kButtonDrumVelocity, ringing);
             band.Track(kTimpani).Note(stroke, kTimpani, kTimpaniDominant, kButtonDrumVelocity, ringing);
             for (const std::uint8_t key : kButtonChord) {

@@ -61,13 +61,13 @@ constexpr std::uint8_t kChords = kGameTuneGuitar;
 constexpr std::uint8_t kStrings = kGameTuneStrings;
 
 constexpr Part kParts[] = {
-    {kViolin, program::kViolin, 120, 58, 56, "Violin"},
-    {kFlute, program::kFlute, 124, 72, 56, "Flute"},
-    {kClarinet, program::kClarinet, 127, 56, 50, "Clarinet"},
-    {kOboe, program::kOboe, 120, 68, 56, "Oboe"},
+    {kViolin, program::kViolin, 120, 52, 56, "Violin"},
+    {kFlute, program::kFlute, 124, 76, 56, "Flute"},
+    {kClarinet, program::kClarinet, 127, 52, 50, "Clarinet"},
+    {kOboe, program::kOboe, 120, 74, 56, "Oboe"},
     {kBass, program::kAcousticBass, 127, 64, 24, "Bass"},
-    {kHarp, program::kHarp, 108, 82, 56, "Harp"},
-    {kChords, program::kNylonGuitar, 127, 44, 40, "Guitar chords"},
+    {kHarp, program::kHarp, 108, 90, 56, "Harp"},
+    {kChords, program::kNylonGuitar, 127, 38, 40, "Guitar chords"},
     {kStrings, program::kStrings, 122, 64, 64, "Strings"},
 };
 constexpr Accompanists kAccompanists{kBass, kChords, kNoPart, kHarp, kStrings};
@@ -223,13 +223,14 @@ const Bars kEcho = {"r/6 F5/2 E5/2 D5/2"};
 
 // {channel, transpose, velocity, gap, articulation, onset spread}
 // The theme steals in after the intro, and grows with its second phrase.
-constexpr Voice kClarinetEntry{kClarinet, -12, 78, 14, Articulation::Plain, 8};
-constexpr Voice kClarinetLow{kClarinet, -12, 84, 14, Articulation::Plain, 8};
+constexpr Voice kClarinetEntry{kClarinet, -12, 84, 14, Articulation::Plain, 8};
+constexpr Voice kClarinetLow{kClarinet, -12, 88, 14, Articulation::Plain, 8};
+// Back from the oboe's answer the clarinet goes on from its level.
+constexpr Voice kClarinetClose{kClarinet, -12, 82, 14, Articulation::Plain, 8};
 constexpr Voice kClarinetAnswer{kClarinet, -12, 83, 14, Articulation::Plain, 8};
 constexpr Voice kOboeAnswer{kOboe, 0, 75, 14, Articulation::Plain, 8};
-// The oboe's answer to the theme, softer than the clarinet it interrupts,
-// written in the clarinet's octave.
-constexpr Voice kOboeDialogue{kOboe, -12, 70, 14, Articulation::Plain, 8};
+// The oboe's answer to the theme, written in the clarinet's octave.
+constexpr Voice kOboeDialogue{kOboe, -12, 82, 14, Articulation::Plain, 8};
 constexpr Voice kViolinCoda{kViolin, 0, 74, 14, Articulation::Plain, 8};
 constexpr Voice kOboeRound{kOboe, 0, 64, 14, Articulation::Plain, 8};   // falling away into the intro
 constexpr Voice kOboeLanding{kOboe, 0, 60, 14, Articulation::Plain, 8}; // as soft as the intro it starts
@@ -247,7 +248,7 @@ constexpr Voice kOboeCall{kOboe, 0, 58, 14, Articulation::Plain, 8};
 constexpr Voice kStringsCounter{kStrings, 0, 48, 30, Articulation::Plain, 5};
 // Under the recap the strings' line is the flute's partner, not a pad.
 constexpr Voice kStringsRecap{kStrings, 0, 57, 30, Articulation::Plain, 5};
-constexpr Voice kStringsSequence{kStrings, 0, 46, 30, Articulation::Plain, 5};
+constexpr Voice kStringsSequence{kStrings, 0, 52, 30, Articulation::Plain, 5};
 
 // The first bar of each part of the form, counted from 0.
 constexpr std::size_t kA = 4, kB = 20, kSequenceBar = 28, kAViolin = 36, kC = 46, kSongBar = 54, kAAgain = 62,
@@ -266,7 +267,7 @@ const Line kLines[] = {
     {&kClarinetEntry, kA, &kThemeOpening, 0},
     {&kClarinetLow, kA + 4, &kTheme, 4},
     {&kOboeDialogue, kA + 12, &kThemeAnswer, 4},
-    {&kClarinetLow, kA + 14, &kThemeClose, 6},
+    {&kClarinetClose, kA + 14, &kThemeClose, 6},
     {&kFluteLead, kB - 1, &kMiddle, 7},
     {&kStringsCounter, kB, &kMiddleCounter, 0},
     {&kClarinetAnswer, kSequenceBar - 1, &kSequence, 7},
@@ -379,7 +380,7 @@ struct Layer {
 const Layer kLayers[] = {
     {0, kA, Accompaniment::Arpeggio, true},
     // A soft pad under the oboe, so the loop lands on more than the harp.
-    {0, kA - 1, Accompaniment::Pad, false, -11},
+    {0, kA - 1, Accompaniment::Pad, false, -7},
     {kA - 1, kA, Accompaniment::Barcarolle, false},
     // The guitar's figure changes with the theme's phrases.
     {kA, kA + 4, Accompaniment::Barcarolle, true},
@@ -388,13 +389,11 @@ const Layer kLayers[] = {
     {kA + 12, kB, Accompaniment::Broken, true},
     // Under the theme's answer the strings hold soft chords, an inner voice
     // between the bass and the lead, and come up to the cadence.
-    {kA + 4, kA + 8, Accompaniment::Pad, false, -10},
     {kA + 8, kB - 2, Accompaniment::Pad, false, -6},
     {kB - 2, kB, Accompaniment::Pad, false},
     {kB - 1, kB, Accompaniment::Arpeggio, false},
     {kB, kB + 4, Accompaniment::Ripple, true},
-    {kB + 4, kSequenceBar - 1, Accompaniment::Rising, true},
-    {kSequenceBar - 1, kSequenceBar, Accompaniment::Ripple, true},
+    {kB + 4, kSequenceBar, Accompaniment::Cascade, true, -3},
     {kB, kB + 1, Accompaniment::Barcarolle, false},
     {kSequenceBar - 1, kSequenceBar, Accompaniment::Broken, false},
     {kSequenceBar, kAViolin - 1, Accompaniment::Block, true},
@@ -414,18 +413,15 @@ const Layer kLayers[] = {
     // The song: the harp alone runs under the violin's long notes, the
     // strings a soft floor.
     {kSongBar, kSongBar + 4, Accompaniment::Cascade, true, -3},
-    {kSongBar + 4, kSongBar + 6, Accompaniment::Arpeggio, true, -3},
-    {kSongBar + 6, kAAgain, Accompaniment::Cascade, true, -3},
+    {kSongBar + 4, kAAgain, Accompaniment::Ripple, true, -3},
     {kSongBar, kAAgain, Accompaniment::Pad, false, -9},
     // The theme's last return has the whole band: the guitar back under
     // the harp, which climbs and then rolls the cadence's chords.
     {kAAgain, kAAgain + 5, Accompaniment::Barcarolle, true, -16},
-    {kAAgain, kAAgain + 3, Accompaniment::Rising, false, -14},
-    {kAAgain + 3, kAAgain + 5, Accompaniment::Ripple, false, -14},
+    {kAAgain, kAAgain + 5, Accompaniment::Rising, false, -14},
     {kAAgain + 5, kCodaBar, Accompaniment::Rolled, true, -14},
     {kAAgain + 5, kCodaBar, Accompaniment::Block, false, -14},
     {kCodaBar, kCodaBar + 6, Accompaniment::Pad, true, -4},
-    {kCodaBar, kCodaBar + 1, Accompaniment::Arpeggio, false, -6},
     {kCodaBar + 5, kCodaBar + 6, Accompaniment::Arpeggio, false},
     {kCodaBar + 6, kEndBar, Accompaniment::Arpeggio, true},
 };
@@ -449,7 +445,7 @@ constexpr int kThinPad = -8;
 // The guitar's chords after the beat carry the lilt: a nylon string
 // speaks softly, so they are struck harder than the rest of the band, most
 // under the theme's low clarinet, where they are its only company.
-constexpr int kGuitarLift = 3, kGuitarLiftUnderTheTheme = 7;
+constexpr int kGuitarLift = 3, kGuitarLiftUnderTheTheme = 4;
 // Where the band plays out, the plucked bass a little firmer than the
 // chords, so the harmony has a floor; the quiet parts keep it soft.
 constexpr int kBassLift = 2;
