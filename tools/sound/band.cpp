@@ -572,7 +572,9 @@ void Band::AccompanyBar(std::uint32_t barStart, std::string_view chordBar, Accom
                     RippleBeat(beatStart, chord);
                 }
             } else if (style == Accompaniment::Cascade) {
-                CascadeBeat(beatStart, chord, beatIndex == 1);
+                // The last bar of every four runs up again on its second
+                // beat, a wave that breaks upwards into the next phrase.
+                CascadeBeat(beatStart, chord, beatIndex == 1 && bar_ % 4 != 3);
             } else if (style == Accompaniment::Rising) {
                 RisingBeat(beatStart, chord, beatIndex == 1);
             } else if (style == Accompaniment::Rolled) {

@@ -3,17 +3,17 @@
 // the band's first chord the trumpet plays the game tune's opening figure,
 // in major and in its rocking rhythm; a clarinet sings in thirds and sixths
 // under it and once answers it, and the line grows bar by bar, through a
-// timpani roll on the dominant and a broadening, to the full chord of the
-// tonic, the trumpet at its highest. The chord is held a bar as the timpani
-// roll swells under it, and struck once more, short, with the crash: the
-// loudest moment, after which the crash, the harp and the timpani ring on.
+// timpani roll on the dominant and a broadening, to the tonic's six-four,
+// the trumpet at its highest, leaning on the dominant's seventh as the roll
+// swells; the tonic itself comes only with the last stroke and both
+// crashes: the loudest moment, held a bar as the crashes, the harp and the
+// timpani ring on.
 // No part climbs above C7 or plays harder than velocity 100, so it rings
 // rather than shrieks.
 #include "band.h"
 #include "tunes.h"
 #include "voice_leading.h"
 
-#include <algorithm>
 #include <array>
 #include <span>
 #include <string_view>
@@ -50,26 +50,25 @@ constexpr Accompanists kAccompanists{kBass, kAccordion, kAccordion, kHarp, kAcco
 // game tune's head, E F# E A B, in major and leads on to C#. Each bar then
 // reaches a step higher, E, F#, G#, the held E over the chord of F# minor
 // falling to D; before the dominant comes a call on repeated notes rising
-// to the F# and turning round it; over the dominant the line turns down
+// to the F# and turning through the G# in passing; over the dominant the line turns down
 // from its seventh and runs up to the tonic's six-four: the summit comes
 // once, at the end, leaning on the G# over the seventh, and a quick E G#
 // leads it into the last stroke.
 constexpr std::array<std::string_view, 6> kMelody = {
     "E4/3 F#4/1 E4/2 A4/4 B4/2",        "C#5/4 D5/2 E5/6",
-    "D5/3 C#5/1 D5/2 F#5/4 E5/2",       "E5/2 E5/1 E5/1 E5/2 F#5/3 E5/1 F#5/2",
+    "D5/3 C#5/1 D5/2 F#5/4 E5/2",       "E5/2 E5/1 E5/1 E5/2 F#5/3 G#5/1 F#5/2",
     "D5/3 C#5/1 B4/2 D5/2 F#5/2 G#5/2", "A5/6 G#5/4 E5/1 G#5/1",
 };
 // A third or a sixth under the tune where they strike together, but a line
-// of its own: it sounds the head's first notes an octave over the
-// trumpet's low call, for brightness, then a third over it and one under
-// its B; it holds while the trumpet climbs, falls as it rises and rises as
+// of its own: it enters a third under the trumpet's B, holds while the
+// trumpet climbs, falls as it rises and rises as
 // it falls; while the trumpet holds its E, the clarinet answers with the
 // head's figure turned downwards; over the dominant it climbs under the
 // trumpet's run to a third under its G#, and leads into the last stroke a
 // third under it.
 constexpr std::array<std::string_view, 6> kSecond = {
-    "E5/3 F#5/1 E5/2 C#5/4 G#4/2", "A4/4 B4/2 C#5/3 B4/1 A4/2", "B4/6 A4/4 C#5/2", "C#5/6 A4/4 D5/2",
-    "B4/4 G#4/2 B4/4 E5/2",        "C#5/6 B4/4 C#5/1 E5/1",
+    "r/10 G#4/2",      "A4/4 B4/2 C#5/3 B4/1 A4/2", "B4/6 A4/4 C#5/2",
+    "C#5/6 A4/4 D5/2", "B4/4 G#4/2 B4/4 E5/2",      "C#5/6 B4/4 G#4/1 E5/1",
 };
 // The bass climbs F# B C# D to the dominant, and falls to the tonic.
 // The last bar is the tonic's six-four over the dominant's E, resolving
@@ -91,14 +90,14 @@ constexpr int kLinePlace = 2;
 // With the bar-1 hit a light cymbal splashes; the accordion keeps to its
 // afterbeats.
 constexpr std::uint8_t kSplashKey = 55, kSplashVelocity = 78;
-// The last chord is held a bar while the timpani roll swells under it, and
-// struck once more, hardest, a beat with both crashes: then the crashes,
-// the harp and the timpani ring on to the end of the file, and their release
-// dies away as the program goes on rendering after it.
+// The six-four and the seventh are held a bar while the timpani roll swells
+// under them, and the tonic is struck, hardest, with both crashes and held
+// a bar: the crashes, the harp and the timpani ring on to the end of the
+// file, and their release dies away as the program goes on rendering after
+// it.
 constexpr std::uint32_t kHeldTicks = 11 * kSixEightFine.ticksPerStep;
-constexpr Grid kButtonGrid{kSixEightFine.ticksPerStep, 6};
-constexpr std::array<std::string_view, 1> kButton = {"A5/6"}, kSecondButton = {"C#5/6"};
-constexpr std::uint32_t kButtonTicks = 6 * kSixEightFine.ticksPerStep - 40;
+constexpr std::array<std::string_view, 1> kButton = {"A5/12"}, kSecondButton = {"C#5/12"};
+constexpr std::uint32_t kButtonTicks = 12 * kSixEightFine.ticksPerStep - 40;
 constexpr std::uint32_t kRingingTicks = 24 * kSixEightFine.ticksPerStep; // two bars from the arrival
 
 constexpr Voice kTrumpetLead{kTrumpet, 0, 87, 20, Articulation::Plain, 6};
@@ -136,11 +135,6 @@ constexpr std::uint8_t kFinalTopVelocity = 64;
 // seventh: the accordion, the bass and a short harp roll, G#3 to E4.
 constexpr std::array<std::uint8_t, 4> kSeventhChord = {56, 59, 62, 64};                     // G#3 B3 D4 E4
 constexpr std::uint8_t kSeventhVelocity = 66, kSeventhBass = 40, kSeventhBassVelocity = 84; // E2
-// In the second and third bars the harp plucks the chord's upper notes
-// after each beat, lightly, with the accordion's afterbeats.
-constexpr std::array<std::size_t, 2> kHarpOffbeatBars = {1, 2};
-constexpr std::uint8_t kHarpOffbeatVelocity = 50;
-constexpr int kHarpOffbeatFloor = 64; // from E4 up
 // A timpani roll, in thirty-seconds, grows through the dominant's second
 // half into the last chord, the sticks a little uneven.
 constexpr std::uint32_t kRollStrokes = 12, kRollTicks = kSixEightFine.ticksPerStep / 2;
@@ -196,7 +190,7 @@ std::vector<MidiTrack> ComposeEndTune()
         PlayLine(band.Track(voice.channel), out, kSixEightFine, lastBar, bars.last(1), band.Players(), lastPlace);
         out.velocity = static_cast<std::uint8_t>(voice.velocity +
                                                  (voice.channel == kTrumpet ? kButtonAccent : kSecondFinalAccent));
-        PlayLine(band.Track(voice.channel), out, kButtonGrid, lastBar + kSixEight.barTicks(),
+        PlayLine(band.Track(voice.channel), out, kSixEightFine, lastBar + kSixEight.barTicks(),
                  voice.channel == kTrumpet ? kButton : kSecondButton, band.Players(), lastPlace);
     }
     // The run into the last chord broadens in steps, and the chord with it.
@@ -234,20 +228,6 @@ std::vector<MidiTrack> ComposeEndTune()
                 const bool over = kFirstChord[i] > kFirstChord[kFirstChord.size() / 2];
                 band.Track(kHarp).Note(now + i * kFirstRollTicks, kHarp, kFirstChord[i], kFirstChordVelocity,
                                        over ? kSixEight.ticksPerStep : kSixEight.barTicks() / 2);
-            }
-        }
-        if (std::find(kHarpOffbeatBars.begin(), kHarpOffbeatBars.end(), bar) != kHarpOffbeatBars.end()) {
-            const std::string_view chords = kChords[bar];
-            for (std::uint32_t beatIndex = 0; beatIndex < 2; ++beatIndex) {
-                const std::vector<Chord> parsed = ParseChordBar(chords);
-                const Chord &chord = parsed[beatIndex * parsed.size() / 2];
-                const std::vector<int> upper = ChordKeys(chord, kHarpOffbeatFloor);
-                const std::uint32_t after = now + beatIndex * beat + kSixEight.ticksPerStep;
-                for (std::uint32_t i = 0; i < 2 && i < upper.size(); ++i) {
-                    band.Track(kHarp).Note(after + i * kSixEight.ticksPerStep, kHarp,
-                                           static_cast<std::uint8_t>(upper[i]), kHarpOffbeatVelocity,
-                                           kSixEight.ticksPerStep - 20);
-                }
             }
         }
         if (bar == kLeaningBar) {

@@ -112,14 +112,10 @@ const Bars kChordBars[] = {
 // answer climbs to its peak (a held G) and falls to a deceptive cadence.
 const Bars kThemeOpening = {"E5/3 F5/1 E5/2 A5/4 B5/2", "C6/4 D6/2 E6/4 A5/2", "F5/2 G5/2 A5/2 D6/4 B5/2",
                             "C6/4 B5/2 G#5/4 r/2"};
-const Bars kTheme = {"r/2 A5/2 C6/2 E6/6", "~E6/4 D6/2 A5/3 F5/3",   "A5/2 C6/6 B5/2 D6/2",
-                     "E6/6 r/4 E5/2",      "A5/4 B5/2 C6/3 E6/3",    "D6/2 C6/2 B5/2 G5/4 r/2",
-                     "E6/2 F6/2 G6/8",     "F6/4 E6/2 D6/2 C6/2 r/2"};
-// After the held G and its fall the clarinet breathes: the oboe answers
-// its climb, entering after the beat, and the clarinet takes the line back
-// for the deceptive cadence.
-const Bars kThemeAnswer = {"r/2 A5/2 F6/2 E6/3 D6/3", "A5/2 D6/4 C6/4 B5/2"};
-const Bars kThemeClose = {"G#5/6 B5/3 D6/3", "C6/6 r/6"};
+const Bars kTheme = {"r/2 A5/2 C6/2 E6/6",  "~E6/4 D6/2 A5/3 F5/3",    "A5/2 C6/6 B5/2 D6/2",
+                     "E6/6 r/4 E5/2",       "A5/4 B5/2 C6/3 E6/3",     "D6/2 C6/2 B5/2 G5/4 r/2",
+                     "E6/2 F6/2 G6/8",      "F6/4 E6/2 D6/2 C6/2 r/2", "r/2 A5/2 F6/2 E6/3 D6/3",
+                     "A5/2 D6/4 C6/4 B5/2", "G#5/6 B5/3 D6/3",         "C6/6 r/6"};
 
 // The middle tune, flute, entering over the clarinet's last note; it closes
 // on C, and holds it while the clarinet enters.
@@ -174,8 +170,8 @@ const Bars kThemeViolin = {
 // its last phrase leans on the dominant's C and falls to its fifth, and
 // the band alone holds the dominant a bar before the violin's song.
 const Bars kInterlude = {
-    "r/6 A4/4 D5/2",   "Bb4/4 A4/2 Bb4/3 C5/1 D5/2", "G5/4 F5/2 D5/6", "C#5/6 r/6", "r/2 A4/2 D5/2 F5/4 G5/2",
-    "Bb5/4 A5/2 F5/6", "E5/4 D5/1 C5/1 B4/3 r/3",
+    "r/6 A4/4 D5/2",           "Bb4/4 A4/2 Bb4/3 C5/1 D5/2", "G5/4 F5/2 D5/6",          "C#5/6 r/6",
+    "r/2 A4/2 D5/2 F5/4 G5/2", "Bb5/4 A5/2 G5/3 F5/3",       "E5/4 D5/1 C5/1 B4/3 r/3",
 };
 
 // After the interlude, a song of its own on the violin, in long notes over
@@ -210,9 +206,11 @@ const Bars kCoda = {
 const Bars kRound = {"B4/4 D5/2 E5/2 G#5/2 B5/2"};
 const Bars kLanding = {"C6/6 D6/2 C6/2 B5/2"};
 
-// Over the intro's lament, after a bar of the harp alone, the oboe answers
-// the C it landed on: it sighs down over the bass's F, turns back up and
-// comes to rest on the dominant, leaving the theme to the clarinet.
+// Over the intro's lament the flute, far off, answers the oboe's sigh in
+// the siciliano's rhythm, turning round the B, and the oboe steps down from
+// it: it sighs down over the bass's F, turns back up and comes to rest on
+// the dominant, leaving the theme to the clarinet.
+const Bars kFarAnswer = {"r/6 B5/3 D6/1 B5/2"};
 const Bars kCall = {"A5/4 G5/2 C6/4 B5/2", "G#5/4 B5/2 E5/4 r/2"};
 
 // Where the flute breathes before its cadence, the oboe echoes its fall an
@@ -223,28 +221,25 @@ const Bars kEcho = {"r/6 F5/2 E5/2 D5/2"};
 
 // {channel, transpose, velocity, gap, articulation, onset spread}
 // The theme steals in after the intro, and grows with its second phrase.
-constexpr Voice kClarinetEntry{kClarinet, -12, 84, 14, Articulation::Plain, 8};
-constexpr Voice kClarinetLow{kClarinet, -12, 88, 14, Articulation::Plain, 8};
-// Back from the oboe's answer the clarinet goes on from its level.
-constexpr Voice kClarinetClose{kClarinet, -12, 82, 14, Articulation::Plain, 8};
+constexpr Voice kClarinetEntry{kClarinet, -12, 80, 14, Articulation::Plain, 8};
+constexpr Voice kClarinetLow{kClarinet, -12, 85, 14, Articulation::Plain, 8};
 constexpr Voice kClarinetAnswer{kClarinet, -12, 83, 14, Articulation::Plain, 8};
 constexpr Voice kOboeAnswer{kOboe, 0, 75, 14, Articulation::Plain, 8};
-// The oboe's answer to the theme, written in the clarinet's octave.
-constexpr Voice kOboeDialogue{kOboe, -12, 82, 14, Articulation::Plain, 8};
 constexpr Voice kViolinCoda{kViolin, 0, 74, 14, Articulation::Plain, 8};
 constexpr Voice kOboeRound{kOboe, 0, 64, 14, Articulation::Plain, 8};   // falling away into the intro
-constexpr Voice kOboeLanding{kOboe, 0, 60, 14, Articulation::Plain, 8}; // as soft as the intro it starts
-constexpr Voice kFluteLead{kFlute, 0, 75, 14, Articulation::Plain, 8};
+constexpr Voice kOboeLanding{kOboe, 0, 57, 14, Articulation::Plain, 8}; // as soft as the intro it starts
+constexpr Voice kFluteLead{kFlute, 0, 79, 14, Articulation::Plain, 8};
 // The flute's return, under the song's level: its climb to the G, the
 // loop's highest note, stands out by its height, not by force.
 constexpr Voice kFluteReturn{kFlute, 0, 72, 14, Articulation::Plain, 8};
 constexpr Voice kFluteSummit{kFlute, 0, 64, 14, Articulation::Plain, 8};
-constexpr Voice kFluteAnswer{kFlute, 0, 80, 14, Articulation::Plain, 8};
+constexpr Voice kFluteAnswer{kFlute, 0, 76, 14, Articulation::Plain, 8};
 constexpr Voice kViolinLead{kViolin, 0, 67, 14, Articulation::Plain, 8};
 constexpr Voice kViolinSong{kViolin, 0, 78, 10, Articulation::Plain, 8};
 constexpr Voice kOboeEcho{kOboe, 0, 62, 14, Articulation::Plain, 8};
 constexpr Voice kOboeLead{kOboe, 0, 63, 14, Articulation::Plain, 8};
-constexpr Voice kOboeCall{kOboe, 0, 58, 14, Articulation::Plain, 8};
+constexpr Voice kOboeCall{kOboe, 0, 54, 14, Articulation::Plain, 8};
+constexpr Voice kFluteFar{kFlute, 0, 54, 14, Articulation::Plain, 8};
 constexpr Voice kStringsCounter{kStrings, 0, 48, 30, Articulation::Plain, 5};
 // Under the recap the strings' line is the flute's partner, not a pad.
 constexpr Voice kStringsRecap{kStrings, 0, 57, 30, Articulation::Plain, 5};
@@ -266,8 +261,6 @@ struct Line {
 const Line kLines[] = {
     {&kClarinetEntry, kA, &kThemeOpening, 0},
     {&kClarinetLow, kA + 4, &kTheme, 4},
-    {&kOboeDialogue, kA + 12, &kThemeAnswer, 4},
-    {&kClarinetClose, kA + 14, &kThemeClose, 6},
     {&kFluteLead, kB - 1, &kMiddle, 7},
     {&kStringsCounter, kB, &kMiddleCounter, 0},
     {&kClarinetAnswer, kSequenceBar - 1, &kSequence, 7},
@@ -285,6 +278,7 @@ const Line kLines[] = {
     {&kStringsRecap, kAAgain + 1, &kThemeCounter, 0},
     {&kOboeEcho, kAAgain + 5, &kEcho, 4},
     {&kViolinCoda, kCodaBar + 1, &kCoda, 2},
+    {&kFluteFar, 1, &kFarAnswer, 1},
     {&kOboeCall, 2, &kCall, 2},
     {&kOboeRound, kEndBar - 1, &kRound, 7},
     {&kOboeLanding, 0, &kLanding, 0},
@@ -380,7 +374,7 @@ struct Layer {
 const Layer kLayers[] = {
     {0, kA, Accompaniment::Arpeggio, true},
     // A soft pad under the oboe, so the loop lands on more than the harp.
-    {0, kA - 1, Accompaniment::Pad, false, -7},
+    {0, kA - 1, Accompaniment::Pad, false, -11},
     {kA - 1, kA, Accompaniment::Barcarolle, false},
     // The guitar's figure changes with the theme's phrases.
     {kA, kA + 4, Accompaniment::Barcarolle, true},
@@ -392,8 +386,7 @@ const Layer kLayers[] = {
     {kA + 8, kB - 2, Accompaniment::Pad, false, -6},
     {kB - 2, kB, Accompaniment::Pad, false},
     {kB - 1, kB, Accompaniment::Arpeggio, false},
-    {kB, kB + 4, Accompaniment::Ripple, true},
-    {kB + 4, kSequenceBar, Accompaniment::Cascade, true, -3},
+    {kB, kSequenceBar, Accompaniment::Ripple, true, -2},
     {kB, kB + 1, Accompaniment::Barcarolle, false},
     {kSequenceBar - 1, kSequenceBar, Accompaniment::Broken, false},
     {kSequenceBar, kAViolin - 1, Accompaniment::Block, true},
@@ -407,13 +400,11 @@ const Layer kLayers[] = {
     {kAViolin + 5, kAViolin + 8, Accompaniment::Arpeggio, false, -12},
     {kAViolin + 8, kC, Accompaniment::Rolled, false, -12}, // the cadence to D minor
     // Under the interlude's held strings the harp keeps the pulse, softly.
-    {kC, kC + 4, Accompaniment::Arpeggio, false, -6},
-    {kC + 4, kSongBar - 1, Accompaniment::Rolled, false, -6},
+    {kC, kSongBar - 1, Accompaniment::Arpeggio, false, -6},
     {kSongBar - 1, kSongBar, Accompaniment::Barcarolle, false},
     // The song: the harp alone runs under the violin's long notes, the
     // strings a soft floor.
-    {kSongBar, kSongBar + 4, Accompaniment::Cascade, true, -3},
-    {kSongBar + 4, kAAgain, Accompaniment::Ripple, true, -3},
+    {kSongBar, kAAgain, Accompaniment::Cascade, true, -3},
     {kSongBar, kAAgain, Accompaniment::Pad, false, -9},
     // The theme's last return has the whole band: the guitar back under
     // the harp, which climbs and then rolls the cadence's chords.
@@ -422,18 +413,19 @@ const Layer kLayers[] = {
     {kAAgain + 5, kCodaBar, Accompaniment::Rolled, true, -14},
     {kAAgain + 5, kCodaBar, Accompaniment::Block, false, -14},
     {kCodaBar, kCodaBar + 6, Accompaniment::Pad, true, -4},
+    {kCodaBar + 1, kCodaBar + 5, Accompaniment::Arpeggio, false, -10},
     {kCodaBar + 5, kCodaBar + 6, Accompaniment::Arpeggio, false},
     {kCodaBar + 6, kEndBar, Accompaniment::Arpeggio, true},
 };
 
 // The accompaniment's dynamic, velocity added, at a bar; in between it
-// moves bar by bar, so the music swells and ebbs rather than steps.
+// moves bar by bar, so the music swells and ebbs rather than steps. The
+// coda grows towards its Neapolitan chord, so the join leads on.
 struct Level {
     std::size_t bar;
     int level;
 };
-// The coda grows towards its Neapolitan chord, so the join leads on.
-const Level kLevels[] = {{0, -18},           {kA - 1, -14},       {kA, -11},           {kA + 4, -6},
+const Level kLevels[] = {{0, -20},           {kA - 1, -15},       {kA, -11},           {kA + 4, -6},
                          {kA + 8, -4},       {kB - 1, -3},        {kB, -10},           {kB + 7, -6},
                          {kB + 14, -4},      {kAViolin - 1, -9},  {kAViolin, -7},      {kC - 1, -10},
                          {kC, -18},          {kSongBar - 2, -12}, {kSongBar - 1, -10}, {kSongBar, -13},
@@ -444,8 +436,9 @@ const Level kLevels[] = {{0, -18},           {kA - 1, -14},       {kA, -11},    
 constexpr int kThinPad = -8;
 // The guitar's chords after the beat carry the lilt: a nylon string
 // speaks softly, so they are struck harder than the rest of the band, most
-// under the theme's low clarinet, where they are its only company.
-constexpr int kGuitarLift = 3, kGuitarLiftUnderTheTheme = 4;
+// under the theme's low clarinet; under the flute's return the harp
+// carries the figure and the guitar keeps its place.
+constexpr int kGuitarLift = 3, kGuitarLiftUnderTheTheme = 2;
 // Where the band plays out, the plucked bass a little firmer than the
 // chords, so the harmony has a floor; the quiet parts keep it soft.
 constexpr int kBassLift = 2;
@@ -470,7 +463,7 @@ struct Broadening {
 };
 // The last cadence lands at the broadened tempo, which gives way only as
 // the coda starts.
-constexpr Broadening kBroadened[] = {{kAViolin - 1, 103, 108}, {kCodaBar - 2, 106, 118, 2}};
+constexpr Broadening kBroadened[] = {{kCodaBar - 2, 106, 118, 2}};
 
 int LevelAt(std::size_t bar)
 {
@@ -544,8 +537,6 @@ std::vector<MidiTrack> ComposeGameTune()
         band.SetBassLevel(
             (kA <= bar && bar < kC && bar != kAViolin - 1) || (kSongBar <= bar && bar < kCodaBar) ? kBassLift : 0);
         band.SetHeldLevel(kAViolin <= bar && bar < kSongBar - 1 ? kThinPad : 0);
-        // Under the flute's return the harp carries the figure: the guitar
-        // keeps its place.
         band.SetChordLevel(kA <= bar && bar < kB                  ? kGuitarLiftUnderTheTheme
                                : kAAgain <= bar && bar < kCodaBar ? 0
                                                                   : kGuitarLift);
