@@ -6,8 +6,8 @@
 // timpani roll on the dominant and a broadening, to the tonic's six-four,
 // the trumpet at its highest, leaning on the dominant's seventh as the roll
 // swells; the tonic itself comes only with the last stroke and both
-// crashes: the loudest moment, held a bar as the crashes, the harp and the
-// timpani ring on.
+// crashes: the loudest moment, held most of a bar while
+// the crashes, the harp and the timpani ring on to the end.
 // No part climbs above C7 or plays harder than velocity 100, so it rings
 // rather than shrieks.
 #include "band.h"
@@ -38,7 +38,7 @@ constexpr Part kParts[] = {
     // The band spreads across the stage around the trumpet in the middle.
     {kTrumpet, program::kTrumpet, 127, 64, 50, "Trumpet"},
     {kClarinet, program::kClarinet, 127, 36, 56, "Clarinet"},
-    {kAccordion, program::kAccordion, 120, 96, 48, "Accordion"},
+    {kAccordion, program::kAccordion, 112, 96, 48, "Accordion"},
     {kBass, program::kAcousticBass, 127, 64, 24, "Bass"},
     {kHarp, program::kHarp, 94, 28, 56, "Harp"},
     {kTimpani, program::kTimpani, 127, 64, 40, "Timpani"},
@@ -79,7 +79,7 @@ constexpr std::array<std::string_view, 6> kChords = {"A", "A F#m", "D/F# Bm7", "
 constexpr std::array<int, 6> kLevels = {-6, -6, -5, -4, -2, 8};
 // The accordion's afterbeats carry the dance under the trumpet: they are
 // struck harder than its held chords.
-constexpr int kAfterbeatLift = 3;
+constexpr int kAfterbeatLift = 2;
 // The broadening before the last chord: {sixteenths before it, tempo in % of the beat's length}.
 constexpr std::array<std::pair<std::uint32_t, std::uint32_t>, 4> kBroadening = {
     {{9, 102}, {6, 104}, {3, 107}, {0, 109}}};
@@ -92,19 +92,19 @@ constexpr int kLinePlace = 2;
 constexpr std::uint8_t kSplashKey = 55, kSplashVelocity = 78;
 // The six-four and the seventh are held a bar while the timpani roll swells
 // under them, and the tonic is struck, hardest, with both crashes and held
-// a bar: the crashes, the harp and the timpani ring on to the end of the
-// file, and their release dies away as the program goes on rendering after
-// it.
+// nine sixteenths, so its release sounds within the file; the crashes, the
+// harp and the timpani ring on to the end of the file, and their release
+// dies away as the program goes on rendering after it.
 constexpr std::uint32_t kHeldTicks = 11 * kSixEightFine.ticksPerStep;
-constexpr std::array<std::string_view, 1> kButton = {"A5/12"}, kSecondButton = {"C#5/12"};
-constexpr std::uint32_t kButtonTicks = 12 * kSixEightFine.ticksPerStep - 40;
+constexpr std::array<std::string_view, 1> kButton = {"A5/9 r/3"}, kSecondButton = {"C#5/9 r/3"};
+constexpr std::uint32_t kButtonTicks = 9 * kSixEightFine.ticksPerStep - 40;
 constexpr std::uint32_t kRingingTicks = 24 * kSixEightFine.ticksPerStep; // two bars from the arrival
 
-constexpr Voice kTrumpetLead{kTrumpet, 0, 87, 20, Articulation::Plain, 6};
+constexpr Voice kTrumpetLead{kTrumpet, 0, 90, 20, Articulation::Plain, 6};
 constexpr Voice kClarinetSecond{kClarinet, 0, 74, 16, Articulation::Plain, 6};
 // The trumpet's last notes are its loudest (the summit), the struck one
 // hardest; the clarinet under them plays out.
-constexpr int kFinalAccent = 6, kButtonAccent = 15, kSecondFinalAccent = 14;
+constexpr int kFinalAccent = 4, kButtonAccent = 12, kSecondFinalAccent = 14;
 
 // Two crashes, with the last stroke, and the light splash with the chord's
 // arrival.
@@ -125,8 +125,9 @@ constexpr std::uint8_t kButtonHarpVelocity = 70;
 constexpr std::uint8_t kFirstHitVelocity = 86; // the opening stroke, under the last and the trumpet
 // The trumpet's call is the start of the line's crescendo, not its peak.
 constexpr int kCallAccent = 0;
-// A quick sweep up two octaves of the tonic chord, a flash over the
-// trumpet's low E that dies away under its climb.
+// A quick sweep up two octaves of the tonic chord, ringing over the
+// trumpet's low E to brighten the call: its top for a beat, the rest the
+// bar.
 constexpr std::array<std::uint8_t, 8> kFirstChord = {45, 52, 57, 61, 64, 69, 73, 76}; // A2 .. E5
 // The accordion spreads the six-four up to A4, under the clarinet's C#5.
 constexpr std::array<std::uint8_t, 1> kFinalTop = {69}; // A4
@@ -224,10 +225,10 @@ std::vector<MidiTrack> ComposeEndTune()
             band.Track(kTimpani).Note(now, kTimpani, kTimpaniTonic, kFirstHitVelocity, kSixEight.barTicks() / 2);
             band.Percussion(now, kSplashKey, kSplashVelocity, kSixEight.barTicks() / 2);
             for (std::uint32_t i = 0; i < kFirstChord.size(); ++i) {
-                // The notes over the trumpet only flash.
+                // The notes over the trumpet ring a beat.
                 const bool over = kFirstChord[i] > kFirstChord[kFirstChord.size() / 2];
                 band.Track(kHarp).Note(now + i * kFirstRollTicks, kHarp, kFirstChord[i], kFirstChordVelocity,
-                                       over ? kSixEight.ticksPerStep : kSixEight.barTicks() / 2);
+                                       over ? kSixEight.barTicks() / 2 : kSixEight.barTicks());
             }
         }
         if (bar == kLeaningBar) {

@@ -21,7 +21,7 @@
 //   A''      9 bars  A minor   the theme's head on the flute, then its second
 //                              half, up to the summit and down to a full
 //                              cadence: five bars and four
-//   coda     7 bars  A minor   over a held A, after a bar's rest, the violin
+//   coda     7 bars  A minor   over a rocking A, after a bar's echo, the violin
 //                              recalls the theme's head in fragments, the
 //                              dominant turns aside to
 //                              the Neapolitan sixth, and a bar on the
@@ -99,7 +99,7 @@ const Bars kChordBars[] = {
     // full cadence comes only at the flute's end
     {"Am", "G/B", "C", "A7/C#", "Dm", "B7/D#", "Am/E", "E7", "Am", "Am/C", "G", "C C/E", "F", "Dm", "Dm7 E7",
      "E7 E7/G#", "Am"},
-    // coda: over a held A, i, iv and VI; the dominant turned aside to the
+    // coda: over an A rocking to the chords' roots, i, iv and VI; the dominant turned aside to the
     // Neapolitan sixth, as the interlude closed, and
     // a bar on the dominant back to the start
     {"Am", "Am", "Dm/A", "F/A", "Dm/A E7", "Bb/D", "E7 E7/G#"},
@@ -112,10 +112,9 @@ const Bars kChordBars[] = {
 // answer climbs to its peak (a held G) and falls to a deceptive cadence.
 const Bars kThemeOpening = {"E5/3 F5/1 E5/2 A5/4 B5/2", "C6/4 D6/2 E6/4 A5/2", "F5/2 G5/2 A5/2 D6/4 B5/2",
                             "C6/4 B5/2 G#5/4 r/2"};
-const Bars kTheme = {"r/2 A5/2 C6/2 E6/6",  "~E6/4 D6/2 A5/3 F5/3",    "A5/2 C6/6 B5/2 D6/2",
-                     "E6/6 r/4 E5/2",       "A5/4 B5/2 C6/3 E6/3",     "D6/2 C6/2 B5/2 G5/4 r/2",
-                     "E6/2 F6/2 G6/8",      "F6/4 E6/2 D6/2 C6/2 r/2", "r/2 A5/2 F6/2 E6/3 D6/3",
-                     "A5/2 D6/4 C6/4 B5/2", "G#5/6 B5/3 D6/3",         "C6/6 r/6"};
+const Bars kTheme = {"r/2 A5/2 C6/2 E6/6",      "~E6/4 D6/2 A5/3 F5/3",    "A5/2 C6/6 B5/2 D6/2", "E6/6 r/4 E5/2",
+                     "A5/4 B5/2 C6/3 E6/3",     "D6/2 C6/2 B5/2 G5/4 r/2", "E6/2 F6/2 G6/8",      "F6/4 E6/2 C6/4 r/2",
+                     "r/2 A5/2 F6/2 E6/3 D6/3", "A5/2 D6/4 C6/4 B5/2",     "G#5/6 B5/3 D6/3",     "C6/6 r/6"};
 
 // The middle tune, flute, entering over the clarinet's last note; it closes
 // on C, and holds it while the clarinet enters.
@@ -142,7 +141,8 @@ const Bars kSequenceOboe = {"r/2 B5/2 A5/2 G5/4 B5/2", "B5/3 G5/3 E5/3 G5/3"};
 // middle: the seventh of each chord the third of the next; the last
 // falls to the dominant's third, rings under the harp's bar and rises to
 // the tonic as the violin begins.
-const Bars kSequenceCounter = {"G4/12", "F4/12", "~F4/12", "E4/12", "A4/12", "~A4/12", "G#4/12", "~G#4/12", "A4/6 r/6"};
+const Bars kSequenceCounter = {"G4/12",  "F4/12",      "~F4/12",  "E4/12",   "A4/12",
+                               "~A4/12", "E4/6 G#4/6", "~G#4/12", "A4/6 r/6"};
 // The flute takes the third unit and breaks its pattern: a run up in even
 // eighths, then the chords spelt in quarters across the beats, falling
 // over the half-diminished chord, and a C leaning on the dominant's fifth,
@@ -153,7 +153,7 @@ const Bars kSequenceClose = {"r/2 F5/2 G5/2 A5/2 B5/2 C6/2", "D6/4 A5/4 F5/4", "
 // dominant; through C and F major, rising to its E twice, down to D minor.
 // Its last note is held into the interlude's first bar.
 const Bars kThemeViolin = {
-    "E5/3 F5/1 E5/2 A5/4 B5/2",
+    "E5/3 F5/1 E5/2 A5/2 G#5/1 A5/1 B5/2",
     "C6/4 D6/2 C6/4 B5/2",
     "A5/2 G5/2 F5/2 E5/3 A5/3",
     "C6/4 A5/2 B5/3 D6/3",
@@ -170,8 +170,8 @@ const Bars kThemeViolin = {
 // its last phrase leans on the dominant's C and falls to its fifth, and
 // the band alone holds the dominant a bar before the violin's song.
 const Bars kInterlude = {
-    "r/6 A4/4 D5/2",           "Bb4/4 A4/2 Bb4/3 C5/1 D5/2", "G5/4 F5/2 D5/6",          "C#5/6 r/6",
-    "r/2 A4/2 D5/2 F5/4 G5/2", "Bb5/4 A5/2 G5/3 F5/3",       "E5/4 D5/1 C5/1 B4/3 r/3",
+    "r/6 A4/4 D5/2",   "Bb4/4 A4/2 Bb4/3 C5/1 D5/2", "G5/4 F5/2 D5/6", "C#5/6 r/6", "r/2 A4/2 D5/2 F5/4 G5/2",
+    "Bb5/4 A5/2 F5/6", "E5/4 D5/1 C5/1 B4/3 r/3",
 };
 
 // After the interlude, a song of its own on the violin, in long notes over
@@ -192,8 +192,9 @@ const Bars kThemeReturnFluteClose = {"F6/2 E6/2 D6/2 r/6", "D6/4 C6/4 B5/4", "G#
 const Bars kThemeCounter = {"r/6 C5/6",      "B4/6 D5/6", "~D5/4 C5/2 G4/6", "A4/6 r/6",
                             "r/6 F4/3 A4/3", "A4/6 E4/6", "D4/6 E4/6",       "C4/6 r/6"};
 
-// The coda: after a bar of the band alone on the tonic, the violin recalls
-// the theme's head over the held A in fragments, each answered by a breath;
+// The coda: after a bar of the band alone on the tonic, the harp echoing
+// the cadence, the violin recalls the theme's head over the A in fragments,
+// each answered by a breath;
 // the dominant is turned aside to the Neapolitan sixth and comes back: the
 // tune never stops.
 const Bars kCoda = {
@@ -224,7 +225,7 @@ const Bars kEcho = {"r/6 F5/2 E5/2 D5/2"};
 constexpr Voice kClarinetEntry{kClarinet, -12, 80, 14, Articulation::Plain, 8};
 constexpr Voice kClarinetLow{kClarinet, -12, 85, 14, Articulation::Plain, 8};
 constexpr Voice kClarinetAnswer{kClarinet, -12, 83, 14, Articulation::Plain, 8};
-constexpr Voice kOboeAnswer{kOboe, 0, 75, 14, Articulation::Plain, 8};
+constexpr Voice kOboeAnswer{kOboe, 0, 81, 14, Articulation::Plain, 8};
 constexpr Voice kViolinCoda{kViolin, 0, 74, 14, Articulation::Plain, 8};
 constexpr Voice kOboeRound{kOboe, 0, 64, 14, Articulation::Plain, 8};   // falling away into the intro
 constexpr Voice kOboeLanding{kOboe, 0, 57, 14, Articulation::Plain, 8}; // as soft as the intro it starts
@@ -287,7 +288,7 @@ const Line kLines[] = {
 // The bass written out, in eighths, where the chords' roots and fifths would
 // stall: it falls by step to the dominant at the theme's close, moves each
 // unit of the sequence its own way, walks through the violin's episode and
-// holds the tonic under the coda.
+// rocks on the tonic under the coda.
 struct BassBar {
     std::size_t bar;
     std::string_view notes;
@@ -338,9 +339,9 @@ const BassBar kBassBars[] = {
     {kAAgain + 2, "B2/3 G2/3"},
     {kAAgain + 3, "C3/2 D3/1 E3/3"},
     {kAAgain + 4, "F2/2 G2/1 A2/3"},
-    {kCodaBar, "A2/6"},
-    {kCodaBar + 1, "A2/6"},
-    {kCodaBar + 2, "A2/6"},
+    {kCodaBar, "A2/3 E2/3"},
+    {kCodaBar + 1, "A2/3 C3/3"},
+    {kCodaBar + 2, "A2/3 D2/3"},
     {kCodaBar + 3, "A2/6"},
     {kCodaBar + 4, "A2/3 E2/3"},
     {kCodaBar + 5, "D2/6"},
@@ -413,7 +414,7 @@ const Layer kLayers[] = {
     {kAAgain + 5, kCodaBar, Accompaniment::Rolled, true, -14},
     {kAAgain + 5, kCodaBar, Accompaniment::Block, false, -14},
     {kCodaBar, kCodaBar + 6, Accompaniment::Pad, true, -4},
-    {kCodaBar + 1, kCodaBar + 5, Accompaniment::Arpeggio, false, -10},
+    {kCodaBar, kCodaBar + 5, Accompaniment::Arpeggio, false, -10},
     {kCodaBar + 5, kCodaBar + 6, Accompaniment::Arpeggio, false},
     {kCodaBar + 6, kEndBar, Accompaniment::Arpeggio, true},
 };
@@ -442,9 +443,11 @@ constexpr int kGuitarLift = 3, kGuitarLiftUnderTheTheme = 2;
 // Where the band plays out, the plucked bass a little firmer than the
 // chords, so the harmony has a floor; the quiet parts keep it soft.
 constexpr int kBassLift = 2;
+// Under the sequence's winds the walking bass steps lightly.
+constexpr int kSequenceBass = -8;
 // The top of the guitar's chords under the theme's first phrase, the
-// clarinet's E4 to B4: C4.
-constexpr int kUnderTheClarinet = 60;
+// clarinet's E4 to B4: A3.
+constexpr int kUnderTheClarinet = 57;
 
 // The scale the bass passes through, from a bar on.
 struct Key {
@@ -463,7 +466,7 @@ struct Broadening {
 };
 // The last cadence lands at the broadened tempo, which gives way only as
 // the coda starts.
-constexpr Broadening kBroadened[] = {{kCodaBar - 2, 106, 118, 2}};
+constexpr Broadening kBroadened[] = {{kAViolin - 1, 101, 104}, {kCodaBar - 2, 106, 118, 2}};
 
 int LevelAt(std::size_t bar)
 {
@@ -534,8 +537,10 @@ std::vector<MidiTrack> ComposeGameTune()
         band.SetWalk(bar >= kA && !(kC <= bar && bar < kSongBar - 2));
         // In the middle tune and the theme's return the bass walks into
         // every bar by step.
-        band.SetBassLevel(
-            (kA <= bar && bar < kC && bar != kAViolin - 1) || (kSongBar <= bar && bar < kCodaBar) ? kBassLift : 0);
+        band.SetBassLevel(kSequenceBar <= bar && bar < kAViolin - 1 ? kSequenceBass
+                              : (kA <= bar && bar < kC && bar != kAViolin - 1) || (kSongBar <= bar && bar < kCodaBar)
+                              ? kBassLift
+                              : 0);
         band.SetHeldLevel(kAViolin <= bar && bar < kSongBar - 1 ? kThinPad : 0);
         band.SetChordLevel(kA <= bar && bar < kB                  ? kGuitarLiftUnderTheTheme
                                : kAAgain <= bar && bar < kCodaBar ? 0
