@@ -33,17 +33,15 @@ constexpr std::uint8_t kAccordion = 4;
 constexpr std::uint8_t kBass = kEndTuneBass;
 constexpr std::uint8_t kHarp = 6;
 constexpr std::uint8_t kTimpani = 7; // with the band, not the leads
-constexpr std::uint8_t kHorns = 8;   // the band's body under the cadence
 
 constexpr Part kParts[] = {
     // The band spreads across the stage around the trumpet in the middle.
-    {kTrumpet, program::kTrumpet, 120, 64, 50, "Trumpet"},
-    {kClarinet, program::kClarinet, 120, 36, 56, "Clarinet"},
-    {kAccordion, program::kAccordion, 106, 96, 48, "Accordion"},
-    {kBass, program::kAcousticBass, 120, 64, 24, "Bass"},
-    {kHarp, program::kHarp, 89, 28, 56, "Harp"},
-    {kTimpani, program::kTimpani, 120, 64, 40, "Timpani"},
-    {kHorns, program::kFrenchHorn, 84, 80, 56, "Horns"},
+    {kTrumpet, program::kTrumpet, 127, 64, 50, "Trumpet"},
+    {kClarinet, program::kClarinet, 127, 36, 56, "Clarinet"},
+    {kAccordion, program::kAccordion, 112, 96, 48, "Accordion"},
+    {kBass, program::kAcousticBass, 127, 64, 24, "Bass"},
+    {kHarp, program::kHarp, 94, 28, 56, "Harp"},
+    {kTimpani, program::kTimpani, 127, 64, 40, "Timpani"},
     {kDrums, 0, 127, 64, 40, "Cymbal"}, // full: the crash is the chord's splash
 };
 constexpr Accompanists kAccompanists{kBass, kAccordion, kAccordion, kHarp, kAccordion};
@@ -52,14 +50,14 @@ constexpr Accompanists kAccompanists{kBass, kAccordion, kAccordion, kHarp, kAcco
 // game tune's head, E F# E A B, in major and leads on to C#. Each bar then
 // reaches a step higher, E, F#, G#, the held E over the chord of F# minor
 // falling to D; before the dominant comes a call on repeated notes rising
-// to the F# and turning through the G# in passing; over the dominant the
-// line climbs straight up the scale to the tonic's six-four: the summit
-// comes once, at the end, leaning on the G# over the seventh, and a quick
-// E G# leads it into the last stroke.
+// to the F# and turning through the G# in passing; over the dominant the line turns down
+// from its seventh and runs up to the tonic's six-four: the summit comes
+// once, at the end, leaning on the G# over the seventh, and a quick E G#
+// leads it into the last stroke.
 constexpr std::array<std::string_view, 6> kMelody = {
     "E4/3 F#4/1 E4/2 A4/4 B4/2",        "C#5/4 D5/2 E5/6",
     "D5/3 C#5/1 D5/2 F#5/4 E5/2",       "E5/2 E5/1 E5/1 E5/2 F#5/3 G#5/1 F#5/2",
-    "B4/3 C#5/1 D5/2 E5/2 F#5/2 G#5/2", "A5/6 G#5/4 E5/1 G#5/1",
+    "D5/3 C#5/1 B4/2 D5/2 F#5/2 G#5/2", "A5/6 G#5/4 E5/1 G#5/1",
 };
 // A third or a sixth under the tune where they strike together, but a line
 // of its own: it enters a third under the trumpet's B, holds while the
@@ -70,7 +68,7 @@ constexpr std::array<std::string_view, 6> kMelody = {
 // third under it.
 constexpr std::array<std::string_view, 6> kSecond = {
     "r/10 G#4/2",      "A4/4 B4/2 C#5/3 B4/1 A4/2", "B4/6 A4/4 C#5/2",
-    "C#5/6 A4/4 D5/2", "G#4/4 B4/2 C#5/4 E5/2",     "C#5/6 B4/4 G#4/1 E5/1",
+    "C#5/6 A4/4 D5/2", "B4/4 G#4/2 B4/4 E5/2",      "C#5/6 B4/4 G#4/1 E5/1",
 };
 // The bass climbs F# B C# D to the dominant, and falls to the tonic.
 // The last bar is the tonic's six-four over the dominant's E, resolving
@@ -134,20 +132,6 @@ constexpr std::array<std::uint8_t, 8> kFirstChord = {45, 52, 57, 61, 64, 69, 73,
 // The accordion spreads the six-four up to A4, under the clarinet's C#5.
 constexpr std::array<std::uint8_t, 1> kFinalTop = {69}; // A4
 constexpr std::uint8_t kFinalTopVelocity = 64;
-// From the dominant on, two horns hold the chords' inner notes in thirds,
-// a body under the trumpet for the cadence: {first sixteenth from the
-// dominant's bar, sixteenths held, keys}, growing to the last stroke.
-struct HornChord {
-    std::uint32_t from, length;
-    std::array<std::uint8_t, 2> keys;
-    std::uint8_t velocity;
-};
-constexpr std::array<HornChord, 4> kHornChords = {{
-    {0, 12, {59, 62}, 58}, // B3 D4 under the dominant's seventh
-    {12, 6, {61, 64}, 66}, // C#4 E4, the six-four
-    {18, 6, {59, 62}, 68}, // B3 D4, the seventh again
-    {24, 9, {61, 64}, 74}, // C#4 E4 with the last stroke
-}};
 // On the last bar's second beat the six-four gives way to the dominant's
 // seventh: the accordion, the bass and a short harp roll, G#3 to E4.
 constexpr std::array<std::uint8_t, 4> kSeventhChord = {56, 59, 62, 64};                     // G#3 B3 D4 E4
@@ -259,12 +243,6 @@ std::vector<MidiTrack> ComposeEndTune()
             }
         }
         if (bar + 2 == kChords.size()) {
-            for (const HornChord &chord : kHornChords) {
-                for (const std::uint8_t key : chord.keys) {
-                    band.Track(kHorns).Note(now + chord.from * kSixEightFine.ticksPerStep, kHorns, key, chord.velocity,
-                                            chord.length * kSixEightFine.ticksPerStep - 30);
-                }
-            }
             // Over the roll the harp sweeps up the dominant into the last chord.
             for (std::uint32_t i = 0; i < kSweep.size(); ++i) {
                 band.Track(kHarp).Note(now + kSweepFrom + i * kSweepTicks, kHarp, kSweep[i],

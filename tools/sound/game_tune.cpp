@@ -228,7 +228,7 @@ constexpr Voice kClarinetAnswer{kClarinet, -12, 83, 14, Articulation::Plain, 8};
 constexpr Voice kOboeAnswer{kOboe, 0, 81, 14, Articulation::Plain, 8};
 constexpr Voice kViolinCoda{kViolin, 0, 74, 14, Articulation::Plain, 8};
 constexpr Voice kOboeRound{kOboe, 0, 64, 14, Articulation::Plain, 8};   // falling away into the intro
-constexpr Voice kOboeLanding{kOboe, 0, 62, 14, Articulation::Plain, 8}; // as soft as the intro it starts
+constexpr Voice kOboeLanding{kOboe, 0, 57, 14, Articulation::Plain, 8}; // as soft as the intro it starts
 constexpr Voice kFluteLead{kFlute, 0, 79, 14, Articulation::Plain, 8};
 // The flute's return, under the song's level: its climb to the G, the
 // loop's highest note, stands out by its height, not by force.
@@ -239,8 +239,8 @@ constexpr Voice kViolinLead{kViolin, 0, 67, 14, Articulation::Plain, 8};
 constexpr Voice kViolinSong{kViolin, 0, 78, 10, Articulation::Plain, 8};
 constexpr Voice kOboeEcho{kOboe, 0, 62, 14, Articulation::Plain, 8};
 constexpr Voice kOboeLead{kOboe, 0, 63, 14, Articulation::Plain, 8};
-constexpr Voice kOboeCall{kOboe, 0, 62, 14, Articulation::Plain, 8};
-constexpr Voice kFluteFar{kFlute, 0, 58, 14, Articulation::Plain, 8};
+constexpr Voice kOboeCall{kOboe, 0, 54, 14, Articulation::Plain, 8};
+constexpr Voice kFluteFar{kFlute, 0, 54, 14, Articulation::Plain, 8};
 constexpr Voice kStringsCounter{kStrings, 0, 48, 30, Articulation::Plain, 5};
 // Under the recap the strings' line is the flute's partner, not a pad.
 constexpr Voice kStringsRecap{kStrings, 0, 57, 30, Articulation::Plain, 5};
@@ -375,7 +375,7 @@ struct Layer {
 const Layer kLayers[] = {
     {0, kA, Accompaniment::Arpeggio, true},
     // A soft pad under the oboe, so the loop lands on more than the harp.
-    {0, kA - 1, Accompaniment::Pad, false, 1},
+    {0, kA - 1, Accompaniment::Pad, false, -11},
     {kA - 1, kA, Accompaniment::Barcarolle, false},
     // The guitar's figure changes with the theme's phrases.
     {kA, kA + 4, Accompaniment::Barcarolle, true},
@@ -446,8 +446,8 @@ constexpr int kBassLift = 2;
 // Under the sequence's winds the walking bass steps lightly.
 constexpr int kSequenceBass = -8;
 // The top of the guitar's chords under the theme's first phrase, the
-// clarinet's E4 to B4: C4.
-constexpr int kUnderTheClarinet = 60;
+// clarinet's E4 to B4: A3.
+constexpr int kUnderTheClarinet = 57;
 
 // The scale the bass passes through, from a bar on.
 struct Key {
@@ -466,7 +466,7 @@ struct Broadening {
 };
 // The last cadence lands at the broadened tempo, which gives way only as
 // the coda starts.
-constexpr Broadening kBroadened[] = {{kAViolin - 1, 101, 104}, {kCodaBar - 2, 104, 111, 2}};
+constexpr Broadening kBroadened[] = {{kAViolin - 1, 101, 104}, {kCodaBar - 2, 106, 118, 2}};
 
 int LevelAt(std::size_t bar)
 {
