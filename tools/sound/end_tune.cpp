@@ -50,14 +50,14 @@ constexpr Accompanists kAccompanists{kBass, kAccordion, kAccordion, kHarp, kAcco
 // game tune's head, E F# E A B, in major and leads on to C#. Each bar then
 // reaches a step higher, E, F#, G#, the held E over the chord of F# minor
 // falling to D; before the dominant comes a call on repeated notes rising
-// to the F# and turning through the G# in passing; over the dominant the
-// line climbs straight up the scale to the tonic's six-four: the summit
-// comes once, at the end, leaning on the G# over the seventh, and a quick
-// E G# leads it into the last stroke.
+// to the F# and turning through the G# in passing; over the dominant the line turns down
+// from its seventh and runs up to the tonic's six-four: the summit comes
+// once, at the end, leaning on the G# over the seventh, and a quick E G#
+// leads it into the last stroke.
 constexpr std::array<std::string_view, 6> kMelody = {
     "E4/3 F#4/1 E4/2 A4/4 B4/2",        "C#5/4 D5/2 E5/6",
     "D5/3 C#5/1 D5/2 F#5/4 E5/2",       "E5/2 E5/1 E5/1 E5/2 F#5/3 G#5/1 F#5/2",
-    "B4/3 C#5/1 D5/2 E5/2 F#5/2 G#5/2", "A5/6 G#5/4 E5/1 G#5/1",
+    "D5/3 C#5/1 B4/2 D5/2 F#5/2 G#5/2", "A5/6 G#5/4 E5/1 G#5/1",
 };
 // A third or a sixth under the tune where they strike together, but a line
 // of its own: it enters a third under the trumpet's B, holds while the
@@ -68,7 +68,7 @@ constexpr std::array<std::string_view, 6> kMelody = {
 // third under it.
 constexpr std::array<std::string_view, 6> kSecond = {
     "r/10 G#4/2",      "A4/4 B4/2 C#5/3 B4/1 A4/2", "B4/6 A4/4 C#5/2",
-    "C#5/6 A4/4 D5/2", "G#4/4 B4/2 C#5/4 E5/2",     "C#5/6 B4/4 G#4/1 E5/1",
+    "C#5/6 A4/4 D5/2", "B4/4 G#4/2 B4/4 E5/2",      "C#5/6 B4/4 G#4/1 E5/1",
 };
 // The bass climbs F# B C# D to the dominant, and falls to the tonic.
 // The last bar is the tonic's six-four over the dominant's E, resolving
@@ -100,11 +100,11 @@ constexpr std::array<std::string_view, 1> kButton = {"A5/9 r/3"}, kSecondButton 
 constexpr std::uint32_t kButtonTicks = 9 * kSixEightFine.ticksPerStep - 40;
 constexpr std::uint32_t kRingingTicks = 24 * kSixEightFine.ticksPerStep; // two bars from the arrival
 
-constexpr Voice kTrumpetLead{kTrumpet, 0, 87, 20, Articulation::Plain, 6};
+constexpr Voice kTrumpetLead{kTrumpet, 0, 90, 20, Articulation::Plain, 6};
 constexpr Voice kClarinetSecond{kClarinet, 0, 74, 16, Articulation::Plain, 6};
 // The trumpet's last notes are its loudest (the summit), the struck one
 // hardest; the clarinet under them plays out.
-constexpr int kFinalAccent = 7, kButtonAccent = 15, kSecondFinalAccent = 14;
+constexpr int kFinalAccent = 4, kButtonAccent = 12, kSecondFinalAccent = 14;
 
 // Two crashes, with the last stroke, and the light splash with the chord's
 // arrival.
@@ -123,9 +123,8 @@ constexpr std::uint8_t kButtonChordVelocity = 75, kButtonBass = 33, kButtonBassV
 constexpr std::array<std::uint8_t, 6> kButtonHarp = {45, 52, 57, 61, 64, 69};                  // A2 .. A4
 constexpr std::uint8_t kButtonHarpVelocity = 70;
 constexpr std::uint8_t kFirstHitVelocity = 86; // the opening stroke, under the last and the trumpet
-// The trumpet's call is the start of the line's crescendo, not its peak:
-// it is played softer than the bars that follow.
-constexpr int kCallAccent = -4;
+// The trumpet's call is the start of the line's crescendo, not its peak.
+constexpr int kCallAccent = 0;
 // A quick sweep up two octaves of the tonic chord, ringing over the
 // trumpet's low E to brighten the call: its top for a beat, the rest the
 // bar.

@@ -116,13 +116,12 @@ const Bars kTheme = {"r/2 A5/2 C6/2 E6/6",      "~E6/4 D6/2 A5/3 F5/3",    "A5/2
                      "A5/4 B5/2 C6/3 E6/3",     "D6/2 C6/2 B5/2 G5/4 r/2", "E6/2 F6/2 G6/8",      "F6/4 E6/2 C6/4 r/2",
                      "r/2 A5/2 F6/2 E6/3 D6/3", "A5/2 D6/4 C6/4 B5/2",     "G#5/6 B5/3 D6/3",     "C6/6 r/6"};
 
-// The middle tune, flute, entering over the clarinet's last note and
-// opening with the theme's head in C major; it closes on C, and holds it
-// while the clarinet enters.
+// The middle tune, flute, entering over the clarinet's last note; it closes
+// on C, and holds it while the clarinet enters.
 const Bars kMiddle = {
-    "r/8 A5/2 F5/2",  "G5/3 A5/1 G5/2 C6/4 A5/2", "B5/3 C6/1 D6/2 F5/4 G5/2",
-    "C6/6 r/4 G5/2",  "A5/3 F5/3 E5/3 G5/3",      "F5/1 G5/1 A5/1 B5/1 C6/2 D6/4 C6/2",
-    "C6/4 A5/4 C6/4", "E6/4 D6/2 B5/3 D6/3",      "C6/6 r/6",
+    "r/8 A5/2 F5/2",  "G5/2 E5/4 G5/4 A5/2", "B5/3 C6/1 D6/2 F5/4 G5/2",
+    "C6/6 r/4 G5/2",  "A5/3 F5/3 E5/3 G5/3", "F5/1 G5/1 A5/1 B5/1 C6/2 D6/4 C6/2",
+    "C6/4 A5/4 C6/4", "E6/4 D6/2 B5/3 D6/3", "C6/6 r/6",
 };
 // Under the flute, the strings move slowly in the middle register, in
 // tenths and sixths or against it, never in octaves with it.
@@ -303,7 +302,7 @@ const BassBar kBassBars[] = {
     {kA + 12, "D2/3 C2/3"},
     {kA + 13, "B1/3 D2/3"},
     {kA + 15, "A2/3 C3/3"},
-    {kB, "E2/3 G2/3"},
+    {kB, "E2/2 D2/1 C2/3"},
     {kB + 4, "D2/2 E2/1 F2/3"},
     {kB + 5, "A2/3 F2/3"},
     {kB + 7, "C3/3 E2/3"},
