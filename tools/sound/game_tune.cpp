@@ -446,8 +446,8 @@ constexpr int kBassLift = 2;
 // Under the sequence's winds the walking bass steps lightly.
 constexpr int kSequenceBass = -8;
 // The top of the guitar's chords under the theme's first phrase, the
-// clarinet's E4 to B4: A3.
-constexpr int kUnderTheClarinet = 57;
+// clarinet's E4 to B4: C4.
+constexpr int kUnderTheClarinet = 60;
 
 // The scale the bass passes through, from a bar on.
 struct Key {
