@@ -10,6 +10,7 @@
 #include <array>
 #include <map>
 #include <set>
+#include <tuple>
 
 namespace belvane::sound {
 namespace {
@@ -308,6 +309,26 @@ TEST(GameTune, BreathesAndLoopsOnTheBarLine)
     }
     breaths += end - silentSince + lead.front().tick >= kBar;
     EXPECT_GE(breaths, 4);
+
+    // Nor does a wind player go on for long without a breath of a quarter
+    // note: the ear tires of a line that never stops. A lead that hands
+    // over to another breathes where it stops.
+    for (const std::uint8_t channel : kGameTuneLeads) {
+        if (channel == kGameTuneViolin)
+            continue; // a bow needs no breath
+        const std::array<std::uint8_t, 1> one = {channel};
+        const auto notes = NotesOf(tracks, one);
+        std::uint32_t since = notes.empty() ? 0 : notes.front().tick, until = since;
+        for (const WrittenNote &note : notes) {
+            if (note.tick >= until + 2 * kEighth - kEighth / 4)
+                since = note.tick;
+            until = std::max(until, note.tick + note.length);
+            EXPECT_LE(until - since, 6 * kBar) << "channel " << int(channel) << " plays without a breath from bar "
+                                               << since / kBar + 1 << " to bar " << until / kBar + 1;
+            if (until - since > 6 * kBar)
+                since = until; // one report a stretch
+        }
+    }
 }
 
 TEST(GameTune, BroadeningsGiveWayOnlyAsASectionStarts)
@@ -337,24 +358,34 @@ TEST(GameTune, AccompanimentFiguresChangeAndTheSummitComesOnce)
     const std::uint32_t bars = tracks.front().End() / kBar;
     constexpr std::uint32_t kSixteenth = kBar / 12;
     // A bar's figure: the sixteenths a part strikes on, each as a chord or
-    // a single note. The same figure bar after bar, or with one stroke left
-    // out for a breath, is a grid the ear tires of over many loops. The
-    // strings are left aside: they hold chords or a slow line.
-    using Figure = std::set<std::pair<std::uint32_t, bool>>;
+    // a single note, and whether it goes up or down from the stroke before.
+    // The same figure bar after bar, or with one stroke left out for a
+    // breath, is a grid the ear tires of over many loops. The strings are
+    // left aside: they hold chords or a slow line.
+    using Figure = std::set<std::tuple<std::uint32_t, bool, int>>;
     for (const std::uint8_t channel : kGameTuneAccompaniment) {
         if (channel == kGameTuneStrings)
             continue;
         const std::array<std::uint8_t, 1> one = {channel};
-        std::vector<std::map<std::uint32_t, int>> strokes(bars);
+        // {notes struck, highest key} at each sixteenth of each bar
+        std::vector<std::map<std::uint32_t, std::pair<int, int>>> strokes(bars);
         for (const WrittenNote &note : NotesOf(tracks, one)) {
             const std::uint32_t sixteenth = (note.tick + kSixteenth / 2) / kSixteenth;
-            if (sixteenth / 12 < bars)
-                ++strokes[sixteenth / 12][sixteenth % 12];
+            if (sixteenth / 12 < bars) {
+                auto &[count, top] = strokes[sixteenth / 12][sixteenth % 12];
+                ++count;
+                top = std::max<int>(top, note.key);
+            }
         }
         std::vector<Figure> figures(bars);
-        for (std::uint32_t bar = 0; bar < bars; ++bar)
-            for (const auto &[at, count] : strokes[bar])
-                figures[bar].insert({at, count > 1});
+        for (std::uint32_t bar = 0; bar < bars; ++bar) {
+            int before = 0;
+            for (const auto &[at, stroke] : strokes[bar]) {
+                figures[bar].insert(
+                    {at, stroke.first > 1, before == 0 ? 0 : (stroke.second > before) - (stroke.second < before)});
+                before = stroke.second;
+            }
+        }
         const auto same = [](const Figure &bar, const Figure &first) {
             return bar == first ||
                 (first.size() >= 3 && bar.size() + 1 == first.size() &&
@@ -364,7 +395,10 @@ TEST(GameTune, AccompanimentFiguresChangeAndTheSummitComesOnce)
             std::uint32_t to = from;
             while (!figures[from].empty() && to < bars && same(figures[to], figures[from]))
                 ++to;
-            EXPECT_LE(to - from, 8u) << "channel " << int(channel) << " keeps one figure from bar " << from + 1;
+            // The harp's figures run in the foreground of the band: they
+            // change within four bars, the others within eight.
+            EXPECT_LE(to - from, channel == kGameTuneHarp ? 4u : 8u)
+                << "channel " << int(channel) << " keeps one figure from bar " << from + 1 << " for " << to - from;
             from = to > from ? to - 1 : from; // one report a run
         }
     }

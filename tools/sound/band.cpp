@@ -286,8 +286,8 @@ void Band::OffbeatChords(std::uint32_t beatStart, int beatStep, const Chord &cho
                 continue;
             }
             Play(who_.offbeat, beatStart + offset * kStep, tones[picked[offset - 1]],
-                 offset == 1 ? touch.chordFirst : touch.chordSecond, (kBeatSteps - offset) * kStep - touch.chordGap,
-                 feel_.Shift(kChordSpread));
+                 (offset == 1 ? touch.chordFirst : touch.chordSecond) + chordLevel_,
+                 (kBeatSteps - offset) * kStep - touch.chordGap, feel_.Shift(kChordSpread));
         }
         return;
     }
@@ -305,8 +305,8 @@ void Band::OffbeatChords(std::uint32_t beatStart, int beatStep, const Chord &cho
                 continue;
             }
             strum.push_back(tones[i]);
-            Play(who_.offbeat, beatStart, tones[i], touch.chordFirst - kBlockSofter, kBeatTicks - touch.chordGap,
-                 std::max(shift, 0) + kStrum * static_cast<int>(i));
+            Play(who_.offbeat, beatStart, tones[i], touch.chordFirst - kBlockSofter + chordLevel_,
+                 kBeatTicks - touch.chordGap, std::max(shift, 0) + kStrum * static_cast<int>(i));
         }
         lastStrum_ = strum;
         return;
@@ -325,8 +325,9 @@ void Band::OffbeatChords(std::uint32_t beatStart, int beatStep, const Chord &cho
                 GrowlsOverBass(tones[i], beatStep + offset, held ? 2 : 1)) {
                 continue;
             }
-            Play(who_.offbeat, beatStart + offset * kStep, tones[i], offset == 1 ? touch.chordFirst : touch.chordSecond,
-                 length, shift + kStrum * static_cast<int>(i));
+            Play(who_.offbeat, beatStart + offset * kStep, tones[i],
+                 (offset == 1 ? touch.chordFirst : touch.chordSecond) + chordLevel_, length,
+                 shift + kStrum * static_cast<int>(i));
         }
     }
 }
@@ -571,7 +572,9 @@ void Band::AccompanyBar(std::uint32_t barStart, std::string_view chordBar, Accom
                     RippleBeat(beatStart, chord);
                 }
             } else if (style == Accompaniment::Cascade) {
-                CascadeBeat(beatStart, chord, beatIndex == 1);
+                // The last bar of every four runs up again on its second
+                // beat, a wave that breaks upwards into the next phrase.
+                CascadeBeat(beatStart, chord, beatIndex == 1 && bar_ % 4 != 3);
             } else if (style == Accompaniment::Rising) {
                 RisingBeat(beatStart, chord, beatIndex == 1);
             } else if (style == Accompaniment::Rolled) {

@@ -127,6 +127,9 @@ public:
     // Velocity added to the held chords alone, so they can sit under a lead
     // of their own family while the bass keeps its weight.
     void SetHeldLevel(int level) { heldLevel_ = level; }
+    // Velocity added to the chords after the beat alone, so the lilt is
+    // heard under the lead without the bass growing with it.
+    void SetChordLevel(int level) { chordLevel_ = level; }
     // Velocity added to the bass alone, so it can carry the harmony under
     // soft chords.
     void SetBassLevel(int level) { bassLevel_ = level; }
@@ -207,6 +210,7 @@ private:
     int bassShift_ = 0;
     int bassLevel_ = 0;
     int heldLevel_ = 0;
+    int chordLevel_ = 0;
     int chordCeiling_ = 0;
     int lastBass_ = 0;              // the bass's last key, so the line moves to the nearest
     std::vector<BassNote> barBass_; // the bass of the bar being accompanied

@@ -9,7 +9,8 @@ Each bar shows every channel that sounds in it: the notes that start there as
 tied over from the bar before, and the onset's distance from the sixteenth
 grid in ticks when it is off it (@+7, a tick being 1/480 of a quarter). Rests
 of a sixteenth or more (within a few ticks) are shown as r/<sixteenths>; a length is what sounds,
-so a note lifted before the next reads a little short (5.8 for 6); notes
+so a note lifted before the next reads a little short (5.8 for 6), and a
+silence before the bar line ends the bar as a rest; notes
 struck together are joined by '+', with '(spread)' when they are strummed or
 rolled rather than struck at once; a roll on one key in
 thirty-seconds is listed stroke by stroke (/0.5). Markers name the sections; tempo changes
@@ -152,6 +153,11 @@ def main():
                     keys += '(spread)'
                 words.append(f'{keys}/{length / eighth:.2g}:{max(n[2] for n in chord)}{shift}')
                 cursor = max(cursor, grid + length)
+            # A breath before the bar line shows too, as a rest that ends the bar.
+            if words and chords:
+                rest = (end - cursor + eighth // 4) // eighth
+                if rest > 0:
+                    words.append(f'r/{rest}')
             if words:
                 print(f'  {names.get(channel, channel):<14} {" ".join(words)}')
 

@@ -3,10 +3,11 @@
 // the band's first chord the trumpet plays the game tune's opening figure,
 // in major and in its rocking rhythm; a clarinet sings in thirds and sixths
 // under it and once answers it, and the line grows bar by bar, through a
-// timpani roll on the dominant and a broadening, to the full chord of the
-// tonic, the trumpet at its highest. The chord is held a bar as the timpani
-// roll swells under it, and struck once more, short, with the crash: the
-// loudest moment, after which the crash, the harp and the timpani ring on.
+// timpani roll on the dominant and a broadening, to the tonic's six-four,
+// the trumpet at its highest, leaning on the dominant's seventh as the roll
+// swells; the tonic itself comes only with the last stroke and both
+// crashes: the loudest moment, held most of a bar while
+// the crashes, the harp and the timpani ring on to the end.
 // No part climbs above C7 or plays harder than velocity 100, so it rings
 // rather than shrieks.
 #include "band.h"
@@ -36,10 +37,10 @@ constexpr std::uint8_t kTimpani = 7; // with the band, not the leads
 constexpr Part kParts[] = {
     // The band spreads across the stage around the trumpet in the middle.
     {kTrumpet, program::kTrumpet, 127, 64, 50, "Trumpet"},
-    {kClarinet, program::kClarinet, 127, 42, 56, "Clarinet"},
-    {kAccordion, program::kAccordion, 108, 90, 48, "Accordion"},
+    {kClarinet, program::kClarinet, 127, 36, 56, "Clarinet"},
+    {kAccordion, program::kAccordion, 112, 96, 48, "Accordion"},
     {kBass, program::kAcousticBass, 127, 64, 24, "Bass"},
-    {kHarp, program::kHarp, 94, 34, 56, "Harp"},
+    {kHarp, program::kHarp, 94, 28, 56, "Harp"},
     {kTimpani, program::kTimpani, 127, 64, 40, "Timpani"},
     {kDrums, 0, 127, 64, 40, "Cymbal"}, // full: the crash is the chord's splash
 };
@@ -49,32 +50,39 @@ constexpr Accompanists kAccompanists{kBass, kAccordion, kAccordion, kHarp, kAcco
 // game tune's head, E F# E A B, in major and leads on to C#. Each bar then
 // reaches a step higher, E, F#, G#, the held E over the chord of F# minor
 // falling to D; before the dominant comes a call on repeated notes rising
-// to the F#, turning through the G# only in passing; over the dominant the line turns down from its seventh and
-// runs up to the tonic on the final chord: the summit comes once, at the end;
-// at the end of the held chord a quick E G# leads it into the last stroke.
+// to the F# and turning through the G# in passing; over the dominant the line turns down
+// from its seventh and runs up to the tonic's six-four: the summit comes
+// once, at the end, leaning on the G# over the seventh, and a quick E G#
+// leads it into the last stroke.
 constexpr std::array<std::string_view, 6> kMelody = {
     "E4/3 F#4/1 E4/2 A4/4 B4/2",        "C#5/4 D5/2 E5/6",
     "D5/3 C#5/1 D5/2 F#5/4 E5/2",       "E5/2 E5/1 E5/1 E5/2 F#5/3 G#5/1 F#5/2",
-    "D5/3 C#5/1 B4/2 D5/2 F#5/2 G#5/2", "A5/10 E5/1 G#5/1",
+    "D5/3 C#5/1 B4/2 D5/2 F#5/2 G#5/2", "A5/6 G#5/4 E5/1 G#5/1",
 };
 // A third or a sixth under the tune where they strike together, but a line
-// of its own: it enters a third under the trumpet's B, holds while the trumpet climbs,
-// falls as it rises and rises as it falls; while the trumpet holds its E,
-// the clarinet answers with the head's figure turned downwards; over the
-// dominant it rocks B A B under the run and steps up to the third, and
-// leads into the last stroke a third under the trumpet.
+// of its own: it enters a third under the trumpet's B, holds while the
+// trumpet climbs, falls as it rises and rises as
+// it falls; while the trumpet holds its E, the clarinet answers with the
+// head's figure turned downwards; over the dominant it climbs under the
+// trumpet's run to a third under its G#, and leads into the last stroke a
+// third under it.
 constexpr std::array<std::string_view, 6> kSecond = {
     "r/10 G#4/2",      "A4/4 B4/2 C#5/3 B4/1 A4/2", "B4/6 A4/4 C#5/2",
-    "C#5/6 A4/4 D5/2", "B4/4 G#4/2 B4/2 A4/2 B4/2", "C#5/10 C#5/1 E5/1",
+    "C#5/6 A4/4 D5/2", "B4/4 G#4/2 B4/4 E5/2",      "C#5/6 B4/4 G#4/1 E5/1",
 };
 // The bass climbs F# B C# D to the dominant, and falls to the tonic.
-constexpr std::array<std::string_view, 6> kChords = {"A", "A F#m", "D/F# Bm7", "A/C# Bm7/D", "E7", "A"};
-// The band strikes its first chord at once, drops back and grows bar by bar
-// into the final one.
-constexpr std::array<int, 6> kLevels = {-3, -7, -8, -10, -6, 8};
+// The last bar is the tonic's six-four over the dominant's E, resolving
+// to its seventh on the second beat: the tonic itself comes only with the
+// last stroke.
+constexpr std::array<std::string_view, 6> kChords = {"A", "A F#m", "D/F# Bm7", "A/C# Bm7/D", "E7", "A/E"};
+// The band grows bar by bar from its first chord into the final one.
+constexpr std::array<int, 6> kLevels = {-6, -6, -5, -4, -2, 8};
+// The accordion's afterbeats carry the dance under the trumpet: they are
+// struck harder than its held chords.
+constexpr int kAfterbeatLift = 2;
 // The broadening before the last chord: {sixteenths before it, tempo in % of the beat's length}.
 constexpr std::array<std::pair<std::uint32_t, std::uint32_t>, 4> kBroadening = {
-    {{9, 103}, {6, 106}, {3, 110}, {0, 114}}};
+    {{9, 102}, {6, 104}, {3, 107}, {0, 109}}};
 constexpr std::string_view kDominantBass = "E3/3 E2/3"; // in eighths
 // The lines grow from the first bar to the last chord: each starts where
 // the eight-bar arc still rises.
@@ -82,48 +90,52 @@ constexpr int kLinePlace = 2;
 // With the bar-1 hit a light cymbal splashes; the accordion keeps to its
 // afterbeats.
 constexpr std::uint8_t kSplashKey = 55, kSplashVelocity = 78;
-// The last chord is held a bar while the timpani roll swells under it, and
-// struck once more, short and hardest, a beat with the crash: then the crash,
-// the harp and the timpani ring on to the end of the file, and their release
+// The six-four and the seventh are held a bar while the timpani roll swells
+// under them, and the tonic is struck, hardest, with both crashes and held
+// nine sixteenths, so its release sounds within the file; the crashes, the
+// harp and the timpani ring on to the end of the file, and their release
 // dies away as the program goes on rendering after it.
 constexpr std::uint32_t kHeldTicks = 11 * kSixEightFine.ticksPerStep;
-constexpr Grid kButtonGrid{kSixEightFine.ticksPerStep, 6};
-constexpr std::array<std::string_view, 1> kButton = {"A5/4 r/2"}, kSecondButton = {"C#5/4 r/2"};
-constexpr std::uint32_t kButtonTicks = 4 * kSixEightFine.ticksPerStep - 40;
+constexpr std::array<std::string_view, 1> kButton = {"A5/9 r/3"}, kSecondButton = {"C#5/9 r/3"};
+constexpr std::uint32_t kButtonTicks = 9 * kSixEightFine.ticksPerStep - 40;
 constexpr std::uint32_t kRingingTicks = 24 * kSixEightFine.ticksPerStep; // two bars from the arrival
 
-constexpr Voice kTrumpetLead{kTrumpet, 0, 84, 20, Articulation::Plain, 6};
+constexpr Voice kTrumpetLead{kTrumpet, 0, 90, 20, Articulation::Plain, 6};
 constexpr Voice kClarinetSecond{kClarinet, 0, 74, 16, Articulation::Plain, 6};
 // The trumpet's last notes are its loudest (the summit), the struck one
 // hardest; the clarinet under them plays out.
-constexpr int kFinalAccent = 8, kButtonAccent = 18, kSecondFinalAccent = 14;
+constexpr int kFinalAccent = 4, kButtonAccent = 12, kSecondFinalAccent = 14;
 
-// One crash, with the last stroke, and the light splash with the chord's
+// Two crashes, with the last stroke, and the light splash with the chord's
 // arrival.
-constexpr std::uint8_t kCrash = 49, kCrashVelocity = 100;
+constexpr std::uint8_t kCrash = 49, kSecondCrash = 57, kCrashVelocity = 100;
 // The timpani: the tonic struck at the start and on the last chord, a roll
 // on the dominant between.
 constexpr std::uint8_t kTimpaniTonic = 45, kTimpaniDominant = 40; // A2, E2
 constexpr std::uint8_t kLastDrumVelocity = 80;                    // the arrival, under the trumpet
 constexpr std::uint8_t kButtonDrumVelocity = 100;                 // the last stroke
-// Under the held chord the timpani roll on the tonic, growing into the last stroke.
+// Under the six-four and the seventh the timpani roll on the dominant,
+// growing into the last stroke.
 constexpr int kSwellFrom = 40, kSwellTo = 78;
 // The last stroke's chord, short: the accordion and the bass with the winds.
-constexpr std::array<std::uint8_t, 5> kButtonChord = {57, 61, 64, 69, 76};                     // A3 C#4 E4 A4 E5
+constexpr std::array<std::uint8_t, 4> kButtonChord = {57, 61, 64, 69};                         // A3 C#4 E4 A4
 constexpr std::uint8_t kButtonChordVelocity = 75, kButtonBass = 33, kButtonBassVelocity = 100; // A1
 constexpr std::array<std::uint8_t, 6> kButtonHarp = {45, 52, 57, 61, 64, 69};                  // A2 .. A4
 constexpr std::uint8_t kButtonHarpVelocity = 70;
-constexpr std::uint8_t kFirstHitVelocity = 76; // the opening stroke, under the last and the trumpet
-// The trumpet's call starts low, in its dullest register: it is played out
-// over the band's first stroke.
-constexpr int kCallAccent = 4;
-// A quick sweep up two octaves of the tonic chord, a flash over the
-// trumpet's low E that dies away under its climb.
+constexpr std::uint8_t kFirstHitVelocity = 86; // the opening stroke, under the last and the trumpet
+// The trumpet's call is the start of the line's crescendo, not its peak.
+constexpr int kCallAccent = 0;
+// A quick sweep up two octaves of the tonic chord, ringing over the
+// trumpet's low E to brighten the call: its top for a beat, the rest the
+// bar.
 constexpr std::array<std::uint8_t, 8> kFirstChord = {45, 52, 57, 61, 64, 69, 73, 76}; // A2 .. E5
-// The accordion spreads the final chord up to E5, filling the top between
-// the clarinet's C#5 and the trumpet's A5 (the third left to the clarinet).
-constexpr std::array<std::uint8_t, 2> kFinalTop = {69, 76}; // A4 E5
+// The accordion spreads the six-four up to A4, under the clarinet's C#5.
+constexpr std::array<std::uint8_t, 1> kFinalTop = {69}; // A4
 constexpr std::uint8_t kFinalTopVelocity = 64;
+// On the last bar's second beat the six-four gives way to the dominant's
+// seventh: the accordion, the bass and a short harp roll, G#3 to E4.
+constexpr std::array<std::uint8_t, 4> kSeventhChord = {56, 59, 62, 64};                     // G#3 B3 D4 E4
+constexpr std::uint8_t kSeventhVelocity = 66, kSeventhBass = 40, kSeventhBassVelocity = 84; // E2
 // A timpani roll, in thirty-seconds, grows through the dominant's second
 // half into the last chord, the sticks a little uneven.
 constexpr std::uint32_t kRollStrokes = 12, kRollTicks = kSixEightFine.ticksPerStep / 2;
@@ -137,7 +149,7 @@ constexpr std::uint32_t kFirstRollTicks = 15;
 constexpr std::uint8_t kFirstChordVelocity = 66; // under the trumpet's first notes
 // Under the call's F#, on the second beat of the bar before the dominant, the
 // accordion strikes F# and D with the bass and its chord after them, so the
-// call and its turn through the G# sound over a full chord of D with its
+// call and its turn round it sound over a full chord of D with its
 // sixth rather than a bare B over the bass's D.
 constexpr std::size_t kLeaningBar = 3;
 constexpr std::array<std::uint8_t, 2> kLeaningChord = {54, 62}; // F#3 D4
@@ -179,14 +191,17 @@ std::vector<MidiTrack> ComposeEndTune()
         PlayLine(band.Track(voice.channel), out, kSixEightFine, lastBar, bars.last(1), band.Players(), lastPlace);
         out.velocity = static_cast<std::uint8_t>(voice.velocity +
                                                  (voice.channel == kTrumpet ? kButtonAccent : kSecondFinalAccent));
-        PlayLine(band.Track(voice.channel), out, kButtonGrid, lastBar + kSixEight.barTicks(),
+        PlayLine(band.Track(voice.channel), out, kSixEightFine, lastBar + kSixEight.barTicks(),
                  voice.channel == kTrumpet ? kButton : kSecondButton, band.Players(), lastPlace);
     }
     // The run into the last chord broadens in steps, and the chord with it.
     for (const auto &[sixteenths, percent] : kBroadening) {
         conductor.Tempo(lastBar - sixteenths * kSixEightFine.ticksPerStep, kMicrosPerQuarter * percent / 100);
     }
-    band.SetClosingTicks(kHeldTicks, kSixEight.barTicks());
+    // The six-four is held its beat, and its roll rings as long.
+    const std::uint32_t beat = kSixEight.barTicks() / 2;
+    band.SetClosingTicks(beat, beat);
+    band.SetChordLevel(kAfterbeatLift);
     // The accordion's chords keep clear of the notes the trumpet leans on.
     const std::array<std::uint8_t, 1> lead = {kTrumpet};
     band.SetMelody(NotesOf(band.Tracks(conductor, lastBar), lead));
@@ -195,9 +210,9 @@ std::vector<MidiTrack> ComposeEndTune()
         const bool last = bar + 1 == kChords.size();
         band.SetLevel(kLevels[bar]);
         // The bass goes on up to the dominant's E, drops its octave on the
-        // second beat and falls a fifth to the lowest A of the tune.
+        // second beat, holds it under the six-four and the seventh and
+        // falls a fifth to the lowest A of the tune with the last stroke.
         band.SetWalk(bar + 2 < kChords.size());
-        band.SetBassShift(last ? -12 : 0);
         band.SetChordCeiling(bar == 0 ? kFirstBarChordTop : 0);
         if (bar + 2 == kChords.size()) {
             band.WriteBass(kDominantBass);
@@ -210,10 +225,10 @@ std::vector<MidiTrack> ComposeEndTune()
             band.Track(kTimpani).Note(now, kTimpani, kTimpaniTonic, kFirstHitVelocity, kSixEight.barTicks() / 2);
             band.Percussion(now, kSplashKey, kSplashVelocity, kSixEight.barTicks() / 2);
             for (std::uint32_t i = 0; i < kFirstChord.size(); ++i) {
-                // The notes over the trumpet only flash.
+                // The notes over the trumpet ring a beat.
                 const bool over = kFirstChord[i] > kFirstChord[kFirstChord.size() / 2];
                 band.Track(kHarp).Note(now + i * kFirstRollTicks, kHarp, kFirstChord[i], kFirstChordVelocity,
-                                       over ? kSixEight.ticksPerStep : kSixEight.barTicks() / 2);
+                                       over ? kSixEight.barTicks() / 2 : kSixEight.barTicks());
             }
         }
         if (bar == kLeaningBar) {
@@ -223,7 +238,6 @@ std::vector<MidiTrack> ComposeEndTune()
                 band.Track(kHarp).Note(now + i * kSixEightFine.ticksPerStep, kHarp, kCallHarp[i], kCallHarpVelocity,
                                        (kCallHarp.size() - i + 1) * kSixEightFine.ticksPerStep);
             }
-            const std::uint32_t beat = kSixEight.barTicks() / 2;
             for (const std::uint8_t key : kLeaningChord) {
                 band.Track(kAccordion).Note(now + beat, kAccordion, key, kLeaningVelocity, beat - 40);
             }
@@ -243,18 +257,25 @@ std::vector<MidiTrack> ComposeEndTune()
             }
         }
         if (last) {
-            // The arrival: a splash, both drums, the accordion spread up to E5.
-            const std::uint32_t beat = kSixEight.barTicks() / 2;
+            // The arrival on the six-four: a splash, both drums, the
+            // accordion spread up to E5; then the seventh over the same E.
             band.Percussion(now, kSplashKey, kSplashVelocity, kSixEight.barTicks());
             band.Track(kTimpani).Note(now, kTimpani, kTimpaniTonic, kLastDrumVelocity, beat);
             band.Track(kTimpani).Note(now, kTimpani, kTimpaniDominant, kLastDrumVelocity, beat);
             for (const std::uint8_t key : kFinalTop) {
-                band.Track(kAccordion).Note(now, kAccordion, key, kFinalTopVelocity, kHeldTicks);
+                band.Track(kAccordion).Note(now, kAccordion, key, kFinalTopVelocity, beat - 20);
+            }
+            band.Track(kBass).Note(now + beat, kBass, kSeventhBass, kSeventhBassVelocity, kHeldTicks - beat);
+            for (std::uint32_t i = 0; i < kSeventhChord.size(); ++i) {
+                band.Track(kAccordion)
+                    .Note(now + beat, kAccordion, kSeventhChord[i], kSeventhVelocity, kHeldTicks - beat);
+                band.Track(kHarp).Note(now + beat + i * kFirstRollTicks, kHarp, kSeventhChord[i], kSeventhVelocity,
+                                       kHeldTicks - beat - i * kFirstRollTicks);
             }
             for (std::uint32_t i = 0; i < kRollStrokes; ++i) {
                 const int velocity = kSwellFrom + (kSwellTo - kSwellFrom) * static_cast<int>(i) / (kRollStrokes - 1) +
                     (i % 2 == 0 ? kRollUneven : -kRollUneven);
-                band.Track(kTimpani).Note(now + beat + i * kRollTicks, kTimpani, kTimpaniTonic,
+                band.Track(kTimpani).Note(now + beat + i * kRollTicks, kTimpani, kTimpaniDominant,
                                           static_cast<std::uint8_t>(velocity), kRollTicks);
             }
             // The last stroke, a bar on: the crash, the drums, the band's
@@ -262,6 +283,7 @@ std::vector<MidiTrack> ComposeEndTune()
             const std::uint32_t stroke = now + kSixEight.barTicks();
             const std::uint32_t ringing = kRingingTicks - kSixEight.barTicks();
             band.Percussion(stroke, kCrash, kCrashVelocity, ringing);
+            band.Percussion(stroke, kSecondCrash, kCrashVelocity, ringing);
             band.Track(kTimpani).Note(stroke, kTimpani, kTimpaniTonic, kButtonDrumVelocity, ringing);
             band.Track(kTimpani).Note(stroke, kTimpani, kTimpaniDominant, kButtonDrumVelocity, ringing);
             for (const std::uint8_t key : kButtonChord) {

@@ -21,7 +21,7 @@
 //   A''      9 bars  A minor   the theme's head on the flute, then its second
 //                              half, up to the summit and down to a full
 //                              cadence: five bars and four
-//   coda     7 bars  A minor   over a held A, after a bar's rest, the violin
+//   coda     7 bars  A minor   over a rocking A, after a bar's echo, the violin
 //                              recalls the theme's head in fragments, the
 //                              dominant turns aside to
 //                              the Neapolitan sixth, and a bar on the
@@ -51,23 +51,23 @@ constexpr std::uint32_t kMicrosPerQuarter = 60'000'000u * 2 / (60 * 3);
 constexpr std::uint32_t kSeed = 1010;
 
 // Channels: the leads first, then the accompaniment.
-constexpr std::uint8_t kViolin = 0;
+constexpr std::uint8_t kViolin = kGameTuneViolin;
 constexpr std::uint8_t kFlute = 1;
 constexpr std::uint8_t kClarinet = 2;
 constexpr std::uint8_t kOboe = 3;
 constexpr std::uint8_t kBass = kGameTuneBass;
-constexpr std::uint8_t kHarp = 6;
+constexpr std::uint8_t kHarp = kGameTuneHarp;
 constexpr std::uint8_t kChords = kGameTuneGuitar;
 constexpr std::uint8_t kStrings = kGameTuneStrings;
 
 constexpr Part kParts[] = {
-    {kViolin, program::kViolin, 120, 58, 56, "Violin"},
-    {kFlute, program::kFlute, 124, 72, 56, "Flute"},
-    {kClarinet, program::kClarinet, 127, 56, 50, "Clarinet"},
-    {kOboe, program::kOboe, 120, 68, 56, "Oboe"},
+    {kViolin, program::kViolin, 120, 52, 56, "Violin"},
+    {kFlute, program::kFlute, 124, 76, 56, "Flute"},
+    {kClarinet, program::kClarinet, 127, 52, 50, "Clarinet"},
+    {kOboe, program::kOboe, 120, 74, 56, "Oboe"},
     {kBass, program::kAcousticBass, 127, 64, 24, "Bass"},
-    {kHarp, program::kHarp, 108, 82, 56, "Harp"},
-    {kChords, program::kNylonGuitar, 118, 44, 40, "Guitar chords"},
+    {kHarp, program::kHarp, 108, 90, 56, "Harp"},
+    {kChords, program::kNylonGuitar, 127, 38, 40, "Guitar chords"},
     {kStrings, program::kStrings, 122, 64, 64, "Strings"},
 };
 constexpr Accompanists kAccompanists{kBass, kChords, kNoPart, kHarp, kStrings};
@@ -99,7 +99,7 @@ const Bars kChordBars[] = {
     // full cadence comes only at the flute's end
     {"Am", "G/B", "C", "A7/C#", "Dm", "B7/D#", "Am/E", "E7", "Am", "Am/C", "G", "C C/E", "F", "Dm", "Dm7 E7",
      "E7 E7/G#", "Am"},
-    // coda: over a held A, i, iv and VI; the dominant turned aside to the
+    // coda: over an A rocking to the chords' roots, i, iv and VI; the dominant turned aside to the
     // Neapolitan sixth, as the interlude closed, and
     // a bar on the dominant back to the start
     {"Am", "Am", "Dm/A", "F/A", "Dm/A E7", "Bb/D", "E7 E7/G#"},
@@ -112,9 +112,9 @@ const Bars kChordBars[] = {
 // answer climbs to its peak (a held G) and falls to a deceptive cadence.
 const Bars kThemeOpening = {"E5/3 F5/1 E5/2 A5/4 B5/2", "C6/4 D6/2 E6/4 A5/2", "F5/2 G5/2 A5/2 D6/4 B5/2",
                             "C6/4 B5/2 G#5/4 r/2"};
-const Bars kTheme = {"r/2 A5/2 C6/2 E6/6",  "~E6/4 D6/2 A5/3 F5/3",    "A5/2 C6/6 B5/2 D6/2", "E6/6 r/4 E5/2",
-                     "A5/4 B5/2 C6/3 E6/3", "D6/2 C6/2 B5/2 G5/4 r/2", "E6/2 F6/2 G6/8",      "F6/4 E6/2 D6/2 C6/2 r/2",
-                     "A5/4 F6/2 E6/3 D6/3", "A5/2 D6/4 C6/4 B5/2",     "G#5/6 B5/3 D6/3",     "C6/6 r/6"};
+const Bars kTheme = {"r/2 A5/2 C6/2 E6/6",      "~E6/4 D6/2 A5/3 F5/3",    "A5/2 C6/6 B5/2 D6/2", "E6/6 r/4 E5/2",
+                     "A5/4 B5/2 C6/3 E6/3",     "D6/2 C6/2 B5/2 G5/4 r/2", "E6/2 F6/2 G6/8",      "F6/4 E6/2 C6/4 r/2",
+                     "r/2 A5/2 F6/2 E6/3 D6/3", "A5/2 D6/4 C6/4 B5/2",     "G#5/6 B5/3 D6/3",     "C6/6 r/6"};
 
 // The middle tune, flute, entering over the clarinet's last note; it closes
 // on C, and holds it while the clarinet enters.
@@ -141,7 +141,8 @@ const Bars kSequenceOboe = {"r/2 B5/2 A5/2 G5/4 B5/2", "B5/3 G5/3 E5/3 G5/3"};
 // middle: the seventh of each chord the third of the next; the last
 // falls to the dominant's third, rings under the harp's bar and rises to
 // the tonic as the violin begins.
-const Bars kSequenceCounter = {"G4/12", "F4/12", "~F4/12", "E4/12", "A4/12", "~A4/12", "G#4/12", "~G#4/12", "A4/6 r/6"};
+const Bars kSequenceCounter = {"G4/12",  "F4/12",      "~F4/12",  "E4/12",   "A4/12",
+                               "~A4/12", "E4/6 G#4/6", "~G#4/12", "A4/6 r/6"};
 // The flute takes the third unit and breaks its pattern: a run up in even
 // eighths, then the chords spelt in quarters across the beats, falling
 // over the half-diminished chord, and a C leaning on the dominant's fifth,
@@ -152,7 +153,7 @@ const Bars kSequenceClose = {"r/2 F5/2 G5/2 A5/2 B5/2 C6/2", "D6/4 A5/4 F5/4", "
 // dominant; through C and F major, rising to its E twice, down to D minor.
 // Its last note is held into the interlude's first bar.
 const Bars kThemeViolin = {
-    "E5/3 F5/1 E5/2 A5/4 B5/2",
+    "E5/3 F5/1 E5/2 A5/2 G#5/1 A5/1 B5/2",
     "C6/4 D6/2 C6/4 B5/2",
     "A5/2 G5/2 F5/2 E5/3 A5/3",
     "C6/4 A5/2 B5/3 D6/3",
@@ -169,8 +170,8 @@ const Bars kThemeViolin = {
 // its last phrase leans on the dominant's C and falls to its fifth, and
 // the band alone holds the dominant a bar before the violin's song.
 const Bars kInterlude = {
-    "r/6 A4/4 D5/2",           "Bb4/4 A4/2 Bb4/3 C5/1 D5/2", "G5/4 F5/2 D5/6",          "C#5/6 r/6",
-    "r/2 A4/2 D5/2 F5/4 G5/2", "Bb5/4 A5/2 G5/3 F5/3",       "E5/4 D5/1 C5/1 B4/3 r/3",
+    "r/6 A4/4 D5/2",   "Bb4/4 A4/2 Bb4/3 C5/1 D5/2", "G5/4 F5/2 D5/6", "C#5/6 r/6", "r/2 A4/2 D5/2 F5/4 G5/2",
+    "Bb5/4 A5/2 F5/6", "E5/4 D5/1 C5/1 B4/3 r/3",
 };
 
 // After the interlude, a song of its own on the violin, in long notes over
@@ -182,7 +183,7 @@ const Bars kSong = {"E5/6 A5/6",           "D6/6 B5/3 D6/3",           "C6/9 B5/
                     "A5/4 E5/2 G5/6",      "F5/3 E5/1 F5/2 A5/4 G5/2", "F#5/4 A5/2 B5/6",
                     "A5/4 B5/2 C6/4 D6/2", "E6/3 D6/1 C6/2 B5/6"};
 const Bars kThemeReturnFlute = {"E5/3 F5/1 E5/2 A5/4 B5/2", "C6/4 D6/2 E6/4 C6/2", "D6/6 B5/2 G5/2 r/2"};
-const Bars kThemeReturnSummit = {"E6/2 F6/2 G6/8", "F6/4 E6/2 D6/4 C6/2"};
+const Bars kThemeReturnSummit = {"E6/2 F6/2 G6/8", "F6/4 E6/2 C6/4 E6/2"};
 const Bars kThemeReturnFluteClose = {"F6/2 E6/2 D6/2 r/6", "D6/4 C6/4 B5/4", "G#5/3 A5/1 B5/2 D6/3 C6/1 B5/2",
                                      "A5/6 r/6"};
 // Under the flute's half of the return, a slow line in the strings, its D
@@ -191,8 +192,9 @@ const Bars kThemeReturnFluteClose = {"F6/2 E6/2 D6/2 r/6", "D6/4 C6/4 B5/4", "G#
 const Bars kThemeCounter = {"r/6 C5/6",      "B4/6 D5/6", "~D5/4 C5/2 G4/6", "A4/6 r/6",
                             "r/6 F4/3 A4/3", "A4/6 E4/6", "D4/6 E4/6",       "C4/6 r/6"};
 
-// The coda: after a bar of the band alone on the tonic, the violin recalls
-// the theme's head over the held A in fragments, each answered by a breath;
+// The coda: after a bar of the band alone on the tonic, the harp echoing
+// the cadence, the violin recalls the theme's head over the A in fragments,
+// each answered by a breath;
 // the dominant is turned aside to the Neapolitan sixth and comes back: the
 // tune never stops.
 const Bars kCoda = {
@@ -205,9 +207,11 @@ const Bars kCoda = {
 const Bars kRound = {"B4/4 D5/2 E5/2 G#5/2 B5/2"};
 const Bars kLanding = {"C6/6 D6/2 C6/2 B5/2"};
 
-// Over the intro's lament, after a bar of the harp alone, the oboe answers
-// the C it landed on: it sighs down over the bass's F, turns back up and
-// comes to rest on the dominant, leaving the theme to the clarinet.
+// Over the intro's lament the flute, far off, answers the oboe's sigh in
+// the siciliano's rhythm, turning round the B, and the oboe steps down from
+// it: it sighs down over the bass's F, turns back up and comes to rest on
+// the dominant, leaving the theme to the clarinet.
+const Bars kFarAnswer = {"r/6 B5/3 D6/1 B5/2"};
 const Bars kCall = {"A5/4 G5/2 C6/4 B5/2", "G#5/4 B5/2 E5/4 r/2"};
 
 // Where the flute breathes before its cadence, the oboe echoes its fall an
@@ -218,28 +222,29 @@ const Bars kEcho = {"r/6 F5/2 E5/2 D5/2"};
 
 // {channel, transpose, velocity, gap, articulation, onset spread}
 // The theme steals in after the intro, and grows with its second phrase.
-constexpr Voice kClarinetEntry{kClarinet, -12, 78, 14, Articulation::Plain, 8};
-constexpr Voice kClarinetLow{kClarinet, -12, 84, 14, Articulation::Plain, 8};
+constexpr Voice kClarinetEntry{kClarinet, -12, 80, 14, Articulation::Plain, 8};
+constexpr Voice kClarinetLow{kClarinet, -12, 85, 14, Articulation::Plain, 8};
 constexpr Voice kClarinetAnswer{kClarinet, -12, 83, 14, Articulation::Plain, 8};
-constexpr Voice kOboeAnswer{kOboe, 0, 75, 14, Articulation::Plain, 8};
+constexpr Voice kOboeAnswer{kOboe, 0, 81, 14, Articulation::Plain, 8};
 constexpr Voice kViolinCoda{kViolin, 0, 74, 14, Articulation::Plain, 8};
 constexpr Voice kOboeRound{kOboe, 0, 64, 14, Articulation::Plain, 8};   // falling away into the intro
 constexpr Voice kOboeLanding{kOboe, 0, 57, 14, Articulation::Plain, 8}; // as soft as the intro it starts
-constexpr Voice kFluteLead{kFlute, 0, 75, 14, Articulation::Plain, 8};
+constexpr Voice kFluteLead{kFlute, 0, 79, 14, Articulation::Plain, 8};
 // The flute's return, under the song's level: its climb to the G, the
 // loop's highest note, stands out by its height, not by force.
 constexpr Voice kFluteReturn{kFlute, 0, 72, 14, Articulation::Plain, 8};
 constexpr Voice kFluteSummit{kFlute, 0, 64, 14, Articulation::Plain, 8};
-constexpr Voice kFluteAnswer{kFlute, 0, 72, 14, Articulation::Plain, 8};
+constexpr Voice kFluteAnswer{kFlute, 0, 76, 14, Articulation::Plain, 8};
 constexpr Voice kViolinLead{kViolin, 0, 67, 14, Articulation::Plain, 8};
 constexpr Voice kViolinSong{kViolin, 0, 78, 10, Articulation::Plain, 8};
 constexpr Voice kOboeEcho{kOboe, 0, 62, 14, Articulation::Plain, 8};
 constexpr Voice kOboeLead{kOboe, 0, 63, 14, Articulation::Plain, 8};
 constexpr Voice kOboeCall{kOboe, 0, 54, 14, Articulation::Plain, 8};
+constexpr Voice kFluteFar{kFlute, 0, 54, 14, Articulation::Plain, 8};
 constexpr Voice kStringsCounter{kStrings, 0, 48, 30, Articulation::Plain, 5};
 // Under the recap the strings' line is the flute's partner, not a pad.
 constexpr Voice kStringsRecap{kStrings, 0, 57, 30, Articulation::Plain, 5};
-constexpr Voice kStringsSequence{kStrings, 0, 56, 30, Articulation::Plain, 5};
+constexpr Voice kStringsSequence{kStrings, 0, 52, 30, Articulation::Plain, 5};
 
 // The first bar of each part of the form, counted from 0.
 constexpr std::size_t kA = 4, kB = 20, kSequenceBar = 28, kAViolin = 36, kC = 46, kSongBar = 54, kAAgain = 62,
@@ -273,7 +278,8 @@ const Line kLines[] = {
     {&kFluteReturn, kAAgain + 5, &kThemeReturnFluteClose, 4},
     {&kStringsRecap, kAAgain + 1, &kThemeCounter, 0},
     {&kOboeEcho, kAAgain + 5, &kEcho, 4},
-    {&kViolinCoda, kCodaBar + 1, &kCoda, 0},
+    {&kViolinCoda, kCodaBar + 1, &kCoda, 2},
+    {&kFluteFar, 1, &kFarAnswer, 1},
     {&kOboeCall, 2, &kCall, 2},
     {&kOboeRound, kEndBar - 1, &kRound, 7},
     {&kOboeLanding, 0, &kLanding, 0},
@@ -282,7 +288,7 @@ const Line kLines[] = {
 // The bass written out, in eighths, where the chords' roots and fifths would
 // stall: it falls by step to the dominant at the theme's close, moves each
 // unit of the sequence its own way, walks through the violin's episode and
-// holds the tonic under the coda.
+// rocks on the tonic under the coda.
 struct BassBar {
     std::size_t bar;
     std::string_view notes;
@@ -329,13 +335,13 @@ const BassBar kBassBars[] = {
     {kSongBar + 4, "D3/3 A2/3"},
     {kSongBar + 5, "D#3/6"},
     {kSongBar + 6, "E3/6"},
-    {kSongBar + 7, "E2/3 G#2/2 B2/1"},
+    {kSongBar + 7, "E2/3 G#2/3"},
     {kAAgain + 2, "B2/3 G2/3"},
     {kAAgain + 3, "C3/2 D3/1 E3/3"},
     {kAAgain + 4, "F2/2 G2/1 A2/3"},
-    {kCodaBar, "A2/6"},
-    {kCodaBar + 1, "A2/6"},
-    {kCodaBar + 2, "A2/6"},
+    {kCodaBar, "A2/3 E2/3"},
+    {kCodaBar + 1, "A2/3 C3/3"},
+    {kCodaBar + 2, "A2/3 D2/3"},
     {kCodaBar + 3, "A2/6"},
     {kCodaBar + 4, "A2/3 E2/3"},
     {kCodaBar + 5, "D2/6"},
@@ -381,7 +387,7 @@ const Layer kLayers[] = {
     {kA + 8, kB - 2, Accompaniment::Pad, false, -6},
     {kB - 2, kB, Accompaniment::Pad, false},
     {kB - 1, kB, Accompaniment::Arpeggio, false},
-    {kB, kSequenceBar, Accompaniment::Ripple, true},
+    {kB, kSequenceBar, Accompaniment::Ripple, true, -2},
     {kB, kB + 1, Accompaniment::Barcarolle, false},
     {kSequenceBar - 1, kSequenceBar, Accompaniment::Broken, false},
     {kSequenceBar, kAViolin - 1, Accompaniment::Block, true},
@@ -408,12 +414,14 @@ const Layer kLayers[] = {
     {kAAgain + 5, kCodaBar, Accompaniment::Rolled, true, -14},
     {kAAgain + 5, kCodaBar, Accompaniment::Block, false, -14},
     {kCodaBar, kCodaBar + 6, Accompaniment::Pad, true, -4},
+    {kCodaBar, kCodaBar + 5, Accompaniment::Arpeggio, false, -10},
     {kCodaBar + 5, kCodaBar + 6, Accompaniment::Arpeggio, false},
     {kCodaBar + 6, kEndBar, Accompaniment::Arpeggio, true},
 };
 
 // The accompaniment's dynamic, velocity added, at a bar; in between it
-// moves bar by bar, so the music swells and ebbs rather than steps.
+// moves bar by bar, so the music swells and ebbs rather than steps. The
+// coda grows towards its Neapolitan chord, so the join leads on.
 struct Level {
     std::size_t bar;
     int level;
@@ -422,14 +430,21 @@ const Level kLevels[] = {{0, -20},           {kA - 1, -15},       {kA, -11},    
                          {kA + 8, -4},       {kB - 1, -3},        {kB, -10},           {kB + 7, -6},
                          {kB + 14, -4},      {kAViolin - 1, -9},  {kAViolin, -7},      {kC - 1, -10},
                          {kC, -18},          {kSongBar - 2, -12}, {kSongBar - 1, -10}, {kSongBar, -13},
-                         {kSongBar + 7, 3},  {kAAgain + 2, 4},    {kCodaBar - 1, 0},   {kCodaBar, -10},
-                         {kCodaBar + 4, -4}, {kCodaBar + 5, -4},  {kCodaBar + 6, -15}};
+                         {kSongBar + 7, 3},  {kAAgain + 2, 4},    {kCodaBar - 1, 0},   {kCodaBar, -9},
+                         {kCodaBar + 5, -1}, {kCodaBar + 6, -13}};
 // Under the violin the held strings step back: same family, they would
 // swallow it; and under the interlude's oboe they leave the harp the pulse.
 constexpr int kThinPad = -8;
+// The guitar's chords after the beat carry the lilt: a nylon string
+// speaks softly, so they are struck harder than the rest of the band, most
+// under the theme's low clarinet; under the flute's return the harp
+// carries the figure and the guitar keeps its place.
+constexpr int kGuitarLift = 3, kGuitarLiftUnderTheTheme = 2;
 // Where the band plays out, the plucked bass a little firmer than the
 // chords, so the harmony has a floor; the quiet parts keep it soft.
 constexpr int kBassLift = 2;
+// Under the sequence's winds the walking bass steps lightly.
+constexpr int kSequenceBass = -8;
 // The top of the guitar's chords under the theme's first phrase, the
 // clarinet's E4 to B4: C4.
 constexpr int kUnderTheClarinet = 60;
@@ -451,7 +466,7 @@ struct Broadening {
 };
 // The last cadence lands at the broadened tempo, which gives way only as
 // the coda starts.
-constexpr Broadening kBroadened[] = {{kAViolin - 1, 103, 108}, {kCodaBar - 2, 106, 118, 2}};
+constexpr Broadening kBroadened[] = {{kAViolin - 1, 101, 104}, {kCodaBar - 2, 106, 118, 2}};
 
 int LevelAt(std::size_t bar)
 {
@@ -522,9 +537,14 @@ std::vector<MidiTrack> ComposeGameTune()
         band.SetWalk(bar >= kA && !(kC <= bar && bar < kSongBar - 2));
         // In the middle tune and the theme's return the bass walks into
         // every bar by step.
-        band.SetBassLevel(
-            (kA <= bar && bar < kC && bar != kAViolin - 1) || (kSongBar <= bar && bar < kCodaBar) ? kBassLift : 0);
+        band.SetBassLevel(kSequenceBar <= bar && bar < kAViolin - 1 ? kSequenceBass
+                              : (kA <= bar && bar < kC && bar != kAViolin - 1) || (kSongBar <= bar && bar < kCodaBar)
+                              ? kBassLift
+                              : 0);
         band.SetHeldLevel(kAViolin <= bar && bar < kSongBar - 1 ? kThinPad : 0);
+        band.SetChordLevel(kA <= bar && bar < kB                  ? kGuitarLiftUnderTheTheme
+                               : kAAgain <= bar && bar < kCodaBar ? 0
+                                                                  : kGuitarLift);
         band.SetWalkingLine((kB <= bar && bar < kSequenceBar) || (kSongBar <= bar && bar < kCodaBar));
         // Where the guitar holds its chords, and under the violin's return,
         // the bass rocks with the lilt.

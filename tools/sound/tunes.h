@@ -14,7 +14,9 @@ std::vector<MidiTrack> ComposeGameTune();
 // Its channels: the leads (one plays at a time) and the bass.
 inline constexpr std::array<std::uint8_t, 4> kGameTuneLeads = {0, 1, 2, 3};
 inline constexpr std::array<std::uint8_t, 5> kGameTuneAccompaniment = {4, 5, 6, 7, 8};
+inline constexpr std::uint8_t kGameTuneViolin = 0;
 inline constexpr std::uint8_t kGameTuneBass = 5;
+inline constexpr std::uint8_t kGameTuneHarp = 6;
 inline constexpr std::uint8_t kGameTuneGuitar = 7;
 inline constexpr std::uint8_t kGameTuneStrings = 8;
 
