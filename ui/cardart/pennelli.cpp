@@ -1,9 +1,12 @@
 #include "pennelli.h"
 
+#include <QPainterPathStroker>
 #include <QPolygonF>
 #include <QTransform>
 
 #include <cmath>
+#include <limits>
+#include <vector>
 
 namespace belvane::cardart {
 
@@ -75,9 +78,18 @@ void Linea(QPainter &p, QPointF a, QPointF b, const QColor &c, qreal w)
 
 void Segna(QPainter &p, const QPainterPath &segni, const QColor &colore, qreal w)
 {
-    p.setPen(Penna(InchiostroCorrente().tenue && w <= kLineaInchiostrata ? Inchiostrato(colore) : colore, w));
-    p.setBrush(Qt::NoBrush);
-    p.drawPath(segni);
+    const QPen penna = Penna(InchiostroCorrente().tenue && w <= kLineaInchiostrata ? Inchiostrato(colore) : colore, w);
+    if (InchiostroDelPixelInUso()) {
+        p.setPen(penna);
+        p.setBrush(Qt::NoBrush);
+        p.drawPath(segni);
+        return;
+    }
+    // In the larger drawing the strokes as one area (InCatena): a robe's
+    // folds are a dozen separate lines.
+    p.setPen(Qt::NoPen);
+    p.setBrush(penna.color());
+    p.drawPath(InCatena(QPainterPathStroker(penna).createStroke(segni)));
 }
 
 void Pixel(QPainter &p, qreal x, qreal y, qreal w, qreal h, const QColor &c) { p.fillRect(QRectF(x, y, w, h), c); }
@@ -130,6 +142,51 @@ QPainterPath Differenza(const QPainterPath &a, const QPainterPath &b)
     return AScalaFine(a, b, [](const QPainterPath &x, const QPainterPath &y) { return x.subtracted(y); });
 }
 
+QPainterPath InCatena(const QPainterPath &forma)
+{
+    QList<QPolygonF> pezzi = forma.toSubpathPolygons();
+    if (pezzi.size() < 2)
+        return forma;
+    for (QPolygonF &pezzo : pezzi)
+        if (pezzo.size() > 1 && pezzo.isClosed())
+            pezzo.removeLast();
+    std::vector<bool> preso(std::size_t(pezzi.size()), false);
+    std::vector<QPointF> ingressi;
+    QPolygonF catena;
+    QPointF qui = pezzi.front().front();
+    for (qsizetype n = 0; n < pezzi.size(); ++n) {
+        // The piece with the point nearest to where the last one was entered.
+        qsizetype scelto = -1, punto = 0;
+        qreal migliore = std::numeric_limits<qreal>::max();
+        for (qsizetype j = 0; j < pezzi.size(); ++j) {
+            if (preso[std::size_t(j)])
+                continue;
+            for (qsizetype k = 0; k < pezzi[j].size(); ++k) {
+                const QPointF d = pezzi[j][k] - qui;
+                if (const qreal d2 = d.x() * d.x() + d.y() * d.y(); d2 < migliore) {
+                    migliore = d2;
+                    scelto = j;
+                    punto = k;
+                }
+            }
+        }
+        preso[std::size_t(scelto)] = true;
+        const QPolygonF &pezzo = pezzi[scelto];
+        for (qsizetype k = 0; k <= pezzo.size(); ++k) // round to its entry again
+            catena << pezzo[(punto + k) % pezzo.size()];
+        qui = pezzo[punto];
+        ingressi.push_back(qui);
+    }
+    // Back along the seams, each the reverse of its way out.
+    for (auto i = ingressi.rbegin() + 1; i != ingressi.rend(); ++i)
+        catena << *i;
+    QPainterPath unita;
+    unita.addPolygon(catena);
+    unita.closeSubpath();
+    unita.setFillRule(forma.fillRule());
+    return unita;
+}
+
 void Modella(QPainter &p, const QPainterPath &forma, const Tinta &tinta, const QColor &bordo, qreal ombra, qreal luce)
 {
     p.setPen(Qt::NoPen);
@@ -163,7 +220,7 @@ void Tratteggia(QPainter &p, const QPainterPath &forma, const QColor &colore, qr
     giro.rotate(angolo);
     p.setPen(Qt::NoPen);
     p.setBrush(colore);
-    p.drawPath(Intersezione(forma, giro.map(linee)));
+    p.drawPath(InCatena(Intersezione(forma, giro.map(linee))));
 }
 
 } // namespace belvane::cardart

@@ -5,6 +5,7 @@
 #include "pennelli.h"
 
 #include <QPaintEngine>
+#include <QPainterPathStroker>
 #include <QPolygonF>
 #include <QtMath>
 
@@ -149,20 +150,19 @@ void Figura(QPainter &p, const std::function<void(QPainter &)> &disegna)
     }
     // The contour first, in the full ink: the figure drawn over it covers
     // all but what lies outside its shapes. Its shape again, moved away from
-    // the light and filled in the ink, makes it heavier on the shade side,
-    // as a block's line swells there.
+    // the light, makes it heavier on the shade side, as a block's line
+    // swells there. Both are one area, filled once: the line's two edges and
+    // a second fill of the whole figure cost twice as much at every size.
     QPainterPath sagoma;
     {
         const ConInchiostro inchiostro(kInchiostroFigura);
         sagoma = Sagoma(disegna);
     }
+    const QPainterPath linea = QPainterPathStroker(Penna(kContorno, 2 * kContornoFigura)).createStroke(sagoma);
     p.save();
     p.setPen(Qt::NoPen);
     p.setBrush(kContorno);
-    p.drawPath(sagoma.translated(kPesoInOmbra, kPesoInOmbra));
-    p.setPen(Penna(kContorno, 2 * kContornoFigura));
-    p.setBrush(Qt::NoBrush);
-    p.drawPath(sagoma);
+    p.drawPath(InCatena(Unione(linea, sagoma.translated(kPesoInOmbra, kPesoInOmbra))));
     p.restore();
     const ConInchiostro inchiostro(kInchiostroFigura);
     disegna(p);
