@@ -69,6 +69,7 @@ struct Cavaliere {
     qreal petto;                  // where the front of his coat runs: the turn of his body towards us
     fanti::Lineamenti lineamenti; // what makes his face his own
     qreal avanti = 0;             // how far forward of the common seat he sits (over the withers of a rearing horse)
+    qreal braccio = 1;            // how much wider than the common sleeve the emblem's arm is (see Manica)
 };
 
 Cavaliere Di(Seme seme)
@@ -154,7 +155,7 @@ Cavaliere Di(Seme seme)
                 0,
                 12.6,
                 {crema, criniBiondi, Tono(Smorza(kRosso)), kOro, kBriglia},
-                Tono(QColor(0xFA, 0xEA, 0x80), QColor(0xF2, 0xCE, 0x2C), QColor(0xB0, 0x8C, 0x0C)),
+                Tono(QColor(0xFA, 0xEA, 0x80), QColor(0xF2, 0xCE, 0x2C), QColor(0xCC, 0x8C, 0x10)),
                 8,
                 {25, 48.4},
                 {22.4, 54.6},
@@ -162,8 +163,9 @@ Cavaliere Di(Seme seme)
                 7.4,
                 23.6,
                 {0.3, -0.1, 0.1, 0.9, 0.1, 0, Qt::transparent, 0, 0, 0.1, -0.5, 0.7, 0.0, volti::Taglio::Aperto,
-                 fanti::Lineamenti::Bocca::Sorride, QColor(0x4C, 0x60, 0x74), volti::Naso::Largo,
-                 fanti::kPelleChiaraT}};
+                 fanti::Lineamenti::Bocca::Sorride, QColor(0x4C, 0x60, 0x74), volti::Naso::Largo, fanti::kPelleChiaraT},
+                0,
+                1.4};
     case Seme::Spade: // a high-stepping trot, the neck arched; the sword raised before him
         return {true,
                 {{{29, 50}, {34.8, 51.6}, {35.0, 56.8}, {35.8, 58.4}},
@@ -175,10 +177,10 @@ Cavaliere Di(Seme seme)
                  1.0},
                 0,
                 false,
-                {29.4, 28.4},
-                {31.2, 23.4},
-                22,
-                24,
+                {28.4, 27.6},
+                {27.4, 21.2},
+                38,
+                23,
                 {bianco, criniArdesia, Tono(Smorza(kViola)), kOro, kBrigliaChiara},
                 Tono(QColor(0x5C, 0x8C, 0xEC), kBlu, QColor(0x1A, 0x3C, 0x9C)),
                 -5,
@@ -310,7 +312,7 @@ void DisegnaCavallo(QPainter &p, Seme seme)
     const QPointF spalla = c.mano.y() < 24 ? QPointF(23.2, 31.4) : QPointF(21.8, 30.2);
     const QPainterPath redini = Arto({{20.6, 30.4}, {22.6, 35}, manoRedini}, {2.8, 2.4, 2.0});
     if (c.lontano)
-        Manica(cavaliere, spalla, c.gomito, c.mano, maniche, 0.5, 0.3);
+        Manica(cavaliere, spalla, c.gomito, c.mano, maniche, 0.5, 0.3, c.braccio);
     else {
         cavaliere.Modella(redini, maniche, kContorno, 0.5, 0.3);
         Pugno(p, cavaliere.Su(manoRedini), verso * 60, verso, pelle);
@@ -425,7 +427,7 @@ void DisegnaCavallo(QPainter &p, Seme seme)
         cavaliere.Modella(redini, maniche, kContorno, 0.6, 0.4);
         Pugno(p, cavaliere.Su(manoRedini), verso * 60, verso, pelle);
     } else
-        Manica(cavaliere, spalla, c.gomito, c.mano, maniche, 0.6, 0.4);
+        Manica(cavaliere, spalla, c.gomito, c.mano, maniche, 0.6, 0.4, c.braccio);
     Linea(p, cavallo.Su(bocca), cavaliere.Su(manoRedini), c.finimenti.briglia, Cinghia(0.32));
     // The far hand, holding the reins before his waist, over the coat.
     if (!c.lontano)
