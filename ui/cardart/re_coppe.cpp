@@ -180,9 +180,11 @@ void ReDiCoppe(QPainter &p)
 
     // The cup held up high, the hand under its foot, not across it (their
     // outlines crossed into a dark cross at the natural size).
-    EmblemaTenuto(p, Seme::Coppe, {9.6, 12.0}, 16, 0);
-    Ellisse(p, {11.2, 22.2}, 1.2, 1.5, kErmellino, kContorno, kTrattoFine);
-    Mano(p, {10.1, 21.2}, 1.5);
+    // Taller than his crown, so that at the natural size the cup, not the
+    // gold of the crown, names the suit.
+    EmblemaTenuto(p, Seme::Coppe, {9.8, 13.0}, 18, 0);
+    Ellisse(p, {11.2, 23.6}, 1.2, 1.5, kErmellino, kContorno, kTrattoFine);
+    Mano(p, {10.1, 22.6}, 1.5);
 }
 
 } // namespace belvane::cardart::re
