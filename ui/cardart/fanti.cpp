@@ -99,7 +99,7 @@ void FanteDiBastoni(QPainter &p)
     }
     Forma(p, {{16, 21.6}, {19.5, 20.2}, {23, 21.6}, {21.4, 23.2}, {19.5, 22.4}, {17.6, 23.2}}, kLinoT, 0.4, 0);
     Volto(p, CentroViso(Seme::Bastoni), 0.5, 4, 0,
-          {0.1, 0, -0.2, 0.2, 0, 0, QColor(0xA8, 0x70, 0x40), 0, 0.25, -0.2, 0, 0.2, 0, volti::Taglio::Aperto,
+          {0.1, 0, -0.2, 0.2, 0, 0, Qt::transparent, 0, 0, -0.2, 0, 0.2, 0, volti::Taglio::Aperto,
            Lineamenti::Bocca::Quieta, QColor(0x6A, 0x58, 0x2C), volti::Naso::Largo, kPelleBrunaT});
     // A soft bonnet of violet cloth puffed over to one side above a gold
     // band turned up round his brow.
@@ -252,7 +252,7 @@ void FanteDiDenari(QPainter &p)
     Forma(p, {{15.8, 22.8}, {19.5, 21.2}, {23.2, 22.8}, {21.4, 24.4}, {19.5, 23.6}, {17.6, 24.4}}, kOcraT, 0.4, 0);
     // A broad square jaw, heavy brows, a solemn mouth.
     Volto(p, CentroViso(Seme::Denari), 0.4, 3, 0.12,
-          {0.6, 0.4, 0.3, 0.2, 0.2, 0, QColor(0x94, 0x64, 0x3A), 1.2, 0, -0.1, 0.3, -0.1, 0.6, volti::Taglio::Mandorla,
+          {0.6, 0.4, 0.3, 0.2, 0.2, 0, Qt::transparent, 0, 0, -0.1, 0.3, -0.1, 0.6, volti::Taglio::Mandorla,
            Lineamenti::Bocca::Serrata, QColor(0x56, 0x66, 0x38), volti::Naso::Largo, kPelleOlivastraT});
     // A rolled hood worn as a hat: a padded roll wound with a gold band, the
     // cloth gathered above it: black velvet and crimson beside the coin, so
