@@ -434,16 +434,20 @@ void DisegnaCavallo(QPainter &p, Seme seme)
         Pugno(p, cavaliere.Su(manoRedini), verso * 60, verso, pelle);
     const QPointF mano = cavaliere.Su(c.mano);
     const qreal angolo = verso * c.angolo;
+    // A cup or a club in the larger drawing in proportion to the rider: as
+    // large as the natural size needs, it outgrows his body there.
+    const qreal misura =
+        InchiostroDelPixelInUso() || seme == Seme::Denari || seme == Seme::Spade ? c.misura : c.misura * 0.86;
     const qreal r = qDegreesToRadians(angolo);
     switch (seme) {
     case Seme::Bastoni: // the grip in the fist, the rest beyond it
-        EmblemaTenuto(p, seme, mano + QPointF(std::sin(r), -std::cos(r)) * (c.misura / 2 - 1.6), c.misura, angolo);
+        EmblemaTenuto(p, seme, mano + QPointF(std::sin(r), -std::cos(r)) * (misura / 2 - 1.6), misura, angolo);
         break;
     case Seme::Spade: // the fist on the grip's middle, the guard above it
         SpadaTenuta(p, mano, c.misura, angolo, verso);
         break;
     case Seme::Coppe: // borne on the fist by its foot, the knuckles clear below it
-        EmblemaTenuto(p, seme, mano - QPointF(0, c.misura * 0.5 + 1.2), c.misura, 0);
+        EmblemaTenuto(p, seme, mano - QPointF(0, misura * 0.5 + 1.2), misura, 0);
         break;
     case Seme::Denari: // held up by its rim
         EmblemaTenuto(p, seme, mano - QPointF(0, c.misura / 2 - 0.2), c.misura, 0);

@@ -17,7 +17,7 @@ constexpr QPointF kViso{24.5, 17.5};
 // beards under two golden crowns made one face of them.
 // A golden blond, yellower than the skin: a paler one, or an orange honey,
 // ran into the face and it lost its features in one tan patch.
-const Tinta kBiondo{QColor(0xF0, 0xD8, 0x84), QColor(0xD4, 0xAC, 0x3C), QColor(0xA4, 0x7C, 0x20)};
+const Tinta kBiondo{QColor(0xE6, 0xC0, 0x6A), QColor(0xC2, 0x8C, 0x2E), QColor(0x8E, 0x60, 0x1A)};
 
 // An open crown: a band set with stones, three fleurons and two points.
 void CoronaGigliata(QPainter &p)
@@ -180,9 +180,11 @@ void ReDiCoppe(QPainter &p)
 
     // The cup held up high, the hand under its foot, not across it (their
     // outlines crossed into a dark cross at the natural size).
-    // Taller than his crown, so that at the natural size the cup, not the
-    // gold of the crown, names the suit.
-    EmblemaTenuto(p, Seme::Coppe, {9.8, 13.0}, 18, 0);
+    // At the natural size taller than his crown, so that the cup, not the
+    // gold of the crown, names the suit; in the larger drawing in proportion
+    // to his hand. The foot on his fist either way.
+    const qreal coppa = InchiostroDelPixelInUso() ? 18 : 15.5;
+    EmblemaTenuto(p, Seme::Coppe, {9.8, 22.0 - coppa / 2}, coppa, 0);
     Ellisse(p, {11.2, 23.6}, 1.2, 1.5, kErmellino, kContorno, kTrattoFine);
     Mano(p, {10.1, 22.6}, 1.5);
 }

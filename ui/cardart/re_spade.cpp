@@ -1,5 +1,5 @@
 // The king of swords: a warrior king with a full auburn beard, a breastplate
-// over a red robe to the knee, a blue mantle hanging behind, turned to the
+// over a red robe to the calf, a blue mantle hanging behind, turned to the
 // left with one foot stepping out in tall boots; his sword raised upright; a radiate crown
 // over a red cap.
 #include "re_parti.h"
@@ -80,58 +80,57 @@ void ReDiSpade(QPainter &p)
     QPainterPath pieghe;
 
     // Tall riding boots, the left stepping forward.
-    const QPainterPath stivali = Unione(Morbido({{13.4, 50.6},
-                                                 {16.6, 51.0},
-                                                 {16.4, 62.0},
+    const QPainterPath stivali = Unione(Morbido({{13.0, 53.6},
+                                                 {16.8, 54.2},
+                                                 {16.6, 62.0},
                                                  {16.8, 64.6},
                                                  {16.8, 64.6},
                                                  {10.4, 64.6},
                                                  {10.4, 64.6},
                                                  {11.0, 63.2},
-                                                 {13.6, 62.2}}),
-                                        Morbido({{24.6, 50.6},
-                                                 {27.6, 50.6},
-                                                 {27.4, 62.0},
+                                                 {13.2, 62.2}}),
+                                        Morbido({{24.4, 53.6},
+                                                 {28.0, 53.6},
+                                                 {27.8, 62.0},
                                                  {28.2, 64.6},
                                                  {28.2, 64.6},
                                                  {22.2, 64.6},
                                                  {22.2, 64.6},
                                                  {22.8, 63.2},
-                                                 {24.9, 62.4}}));
+                                                 {24.6, 62.4}}));
     Piano(p, stivali, kCuoioT, kContorno, 0.6, 0.4);
     QPainterPath risvolti;
     Curva(risvolti, {{13.2, 58.4}, {15.0, 58.8}, {16.6, 59.0}});
     Curva(risvolti, {{24.4, 58.4}, {26.2, 58.6}, {27.9, 58.4}});
     Segna(p, risvolti, kCuoioT.ombra, kTrattoFine);
 
-    // The robe, red to the knee, flaring as he steps out: his boots show
-    // tall beneath it, a horseman's legs.
+    // The robe, red to the calf, flaring as he steps out.
     const QPainterPath veste = Morbido({{18.8, 37.0},
                                         {26.4, 37.0},
-                                        {28.2, 44.0},
-                                        {30.2, 52.6},
-                                        {30.2, 52.6},
-                                        {22.0, 53.6},
-                                        {13.8, 52.4},
-                                        {13.8, 52.4},
-                                        {16.6, 44.0}});
+                                        {28.4, 45.0},
+                                        {31.0, 56.4},
+                                        {31.0, 56.4},
+                                        {22.0, 57.4},
+                                        {13.0, 56.2},
+                                        {13.0, 56.2},
+                                        {16.4, 45.0}});
     Piano(p, veste, kRossoT, kContorno, 1.2, 0.7);
     Ombra(p, Intersezione(veste, Spezzata({{24.6, 38}, {34, 38}, {34, 58}, {26.6, 58}})), kRossoT.ombra);
     // The golden hem and the band down the front.
     Modella(p,
             Intersezione(veste,
-                         Unione(Spezzata({{8, 50.8}, {36, 50.4}, {36, 60}, {8, 60}}),
-                                Spezzata({{21.4, 38.6}, {23.0, 38.6}, {23.2, 55}, {21.4, 55}}))),
+                         Unione(Spezzata({{8, 54.6}, {36, 54.2}, {36, 60}, {8, 60}}),
+                                Spezzata({{21.4, 38.6}, {23.0, 38.6}, {23.2, 58}, {21.4, 58}}))),
             kOroT, kOroT.ombra, 0.4, 0);
     // Lozenges embroidered down the band, small golden flowers strewn on the red.
     QPainterPath ricamo;
-    for (qreal y = 41; y < 50; y += 3.0)
+    for (qreal y = 41; y < 53; y += 3.0)
         Curva(ricamo, {{21.5, y}, {22.2, y - 0.9}, {22.9, y}, {22.2, y + 0.9}, {21.5, y}});
     Segna(p, ricamo, kOroT.ombra);
     // Each flower four petals as one small polygon: a cross of lozenges.
     QPainterPath fiori;
-    for (QPointF c : {QPointF(18.6, 43.4), QPointF(25.6, 42.6), QPointF(17.2, 47.6), QPointF(26.4, 47.2),
-                      QPointF(19.4, 49.6), QPointF(27.8, 49.8), QPointF(15.6, 49.8)}) {
+    for (QPointF c : {QPointF(18.6, 44.0), QPointF(25.6, 43.0), QPointF(17.0, 50.0), QPointF(26.4, 49.6),
+                      QPointF(19.4, 52.6), QPointF(28.4, 53.0), QPointF(15.2, 53.4)}) {
         QPolygonF petali;
         for (int k = 0; k < 8; ++k) {
             const qreal a = qDegreesToRadians(45.0 * k), r = k % 2 ? 0.3 : 0.85;
@@ -146,8 +145,8 @@ void ReDiSpade(QPainter &p)
         p.drawPath(fiori);
     }
     pieghe = QPainterPath();
-    Curva(pieghe, {{24.6, 40.0}, {26.2, 45.0}, {27.6, 50.6}});
-    Curva(pieghe, {{19.6, 40.0}, {18.2, 45.0}, {16.8, 50.6}});
+    Curva(pieghe, {{24.6, 40.0}, {26.4, 47.0}, {28.0, 54.2}});
+    Curva(pieghe, {{19.6, 40.0}, {18.0, 47.0}, {16.4, 54.2}});
     Segna(p, pieghe, kRossoT.ombra, kPiega);
 
     // The breastplate, its ridge and golden edges.
