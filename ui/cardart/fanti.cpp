@@ -320,8 +320,9 @@ void FanteDiSpade(QPainter &p)
     Segna(p, Tratti({{{12.8, 33.8}, {15.4, 34.4}}}), kLinoT.corpo, 1.0);
     // The sword hangs point down clear of his legs, the tip leaning out: the
     // slender sword (the pip's broad guard hooks down like an axe's head at
-    // this angle), long enough that its blade reads at the natural size.
-    SpadaTenuta(p, {13.2, 36.4}, 30, 194, 1, true);
+    // this angle), long enough that its blade reads at the natural size,
+    // its point well clear of the ground.
+    SpadaTenuta(p, {13.2, 36.4}, 27.5, 194, 1, true);
     Mano(p, {13.2, 36.4}, 1.4, 14);
     const Profilo spalla = Ovale({20.6, 23.6}, 2.4, 1.7, -65);
     Forma(p, spalla, kViolaT, 0.6, 0);
