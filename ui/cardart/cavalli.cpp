@@ -153,7 +153,7 @@ Cavaliere Di(Seme seme)
                 {27.8, 26.0},
                 {27.0, 18.2},
                 0,
-                14,
+                14.4,
                 {crema, criniBiondi, Tono(Smorza(kRosso)), kOro, kBriglia},
                 Tono(QColor(0xFA, 0xEA, 0x80), QColor(0xF2, 0xCE, 0x2C), QColor(0xCC, 0x8C, 0x10)),
                 8,

@@ -183,7 +183,7 @@ void ReDiCoppe(QPainter &p)
     // At the natural size taller than his crown, so that the cup, not the
     // gold of the crown, names the suit; in the larger drawing in proportion
     // to his hand. The foot on his fist either way.
-    const qreal coppa = InchiostroDelPixelInUso() ? 18 : 15.5;
+    const qreal coppa = InchiostroDelPixelInUso() ? 17 : 15.5;
     EmblemaTenuto(p, Seme::Coppe, {9.8, 22.0 - coppa / 2}, coppa, 0);
     Ellisse(p, {11.2, 23.6}, 1.2, 1.5, kErmellino, kContorno, kTrattoFine);
     Mano(p, {10.1, 22.6}, 1.5);
