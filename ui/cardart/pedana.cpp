@@ -29,56 +29,43 @@ void Pedana(QPainter &p, Seme seme)
 void Lastra(QPainter &p, const QRectF &r, const Tinta &t)
 {
     // A low bank of ground under the feet, as a print lays it, in the suit's
-    // colour: its top a row of low mounds, falling away at its ends in long
-    // slopes, the left one longer. A level top with even rounded ends reads
-    // as a figurine's base. The same shape at every size.
+    // colour, falling away at its ends: a rectangle reads as a figurine's
+    // base. The same shape at every size.
     const qreal su = r.top() - 0.3, giu = r.bottom(), l = r.left(), d = r.right();
     QPainterPath zolla;
     zolla.moveTo(l, giu);
-    zolla.cubicTo(l + 0.8, su + 2.0, l + 2.4, su + 0.7, l + 5.0, su + 0.4);
-    constexpr int kMonticelli = 7;
-    constexpr qreal kAlti[kMonticelli] = {-0.35, -0.1, -0.45, -0.2, -0.4, -0.05, -0.3};
-    const qreal da = l + 5.0, a = d - 4.0;
-    for (int i = 0; i < kMonticelli; ++i)
-        zolla.quadTo(da + (a - da) * (i + 0.5) / kMonticelli, su + kAlti[i], da + (a - da) * (i + 1) / kMonticelli,
-                     su + 0.3);
-    zolla.cubicTo(d - 2.0, su + 0.4, d - 0.6, su + 1.4, d, giu);
+    zolla.cubicTo(l + 0.2, su + 1.0, l + 1.6, su + 0.3, l + 4.0, su + 0.2);
+    zolla.quadTo(l + r.width() * 0.5, su - 0.3, d - 4.0, su + 0.2);
+    zolla.cubicTo(d - 1.6, su + 0.3, d - 0.2, su + 1.0, d, giu);
     zolla.closeSubpath();
     if (Piatta()) {
         // The larger drawing: flat, outlined finer than the figure on it,
-        // tufts of grass along its top and the earth engraved in short
-        // level strokes below them.
+        // its front engraved in short strokes.
         const FuoriContorno terra;
         Campitura(p, zolla, t, kContorno, 0, 0);
         // Each stroke a thin square-ended quadrilateral: a pen's round caps
         // cost several times the corners to fill again at every size.
-        QPainterPath segni;
-        const qreal mezzo = kTrattoFine / 2;
-        int k = 0;
-        for (qreal x = l + 3.0; x < d - 2.4; x += 1.1, ++k) {
+        QPainterPath fronte;
+        const qreal passo = 1.3, mezzo = kTrattoFine / 2;
+        for (qreal x = l + 2.0; x < d - 1.6; x += passo) {
             const qreal lato = std::min(x - l, d - x); // the bank falls away at its ends
-            const qreal base = su + 0.9 + std::max(0.0, 4.0 - lato) * 0.5;
-            const qreal alto = 1.0 + 0.5 * ((k * 7) % 3); // tufts of uneven height
-            const qreal piega = (k % 2 ? 0.5 : -0.4);
-            segni.addPolygon(QPolygonF({{x - mezzo, base},
-                                        {x + mezzo, base},
-                                        {x + piega + 0.05, base - alto},
-                                        {x + piega - 0.05, base - alto}}));
-            segni.closeSubpath();
-            if (k % 3 == 0 && lato > 3.0) { // the earth below
-                const qreal y = giu - 1.0 - 0.6 * (k % 2);
-                segni.addPolygon(QPolygonF(
-                    {{x - 0.9, y - mezzo}, {x + 0.9, y - mezzo}, {x + 0.9, y + mezzo}, {x - 0.9, y + mezzo}}));
-                segni.closeSubpath();
-            }
+            const qreal cima = su + 1.4 + std::max(0.0, 3.0 - lato) * 0.7;
+            fronte.addPolygon(QPolygonF(
+                {{x - mezzo, cima}, {x + mezzo, cima}, {x - 0.5 + mezzo, giu - 0.3}, {x - 0.5 - mezzo, giu - 0.3}}));
+            fronte.closeSubpath();
         }
         p.setPen(Qt::NoPen);
         p.setBrush(t.ombra);
-        p.drawPath(InCatena(segni));
+        p.drawPath(fronte);
         return;
     }
-    // At the natural size modelled: the ground darker towards its foot.
+    // At the natural size modelled: lit along the top, engraved in front.
     Modella(p, Piatto(zolla), t, kContorno, 1.0, 0);
+    QPainterPath cima;
+    cima.addRect(QRectF(l + 0.7, r.y() + 0.5, r.width() - 1.4, 0.8));
+    p.setPen(Qt::NoPen);
+    p.setBrush(t.luce);
+    p.drawPath(Intersezione(cima, zolla.translated(0, 0.4)));
     QPainterPath fronte;
     fronte.addRect(QRectF(l + 1.0, r.y() + 1.8, r.width() - 2.0, 2.0));
     Tratteggia(p, Intersezione(fronte, zolla), t.ombra, 1.5, 90);
