@@ -11,10 +11,7 @@ namespace belvane::cardart::re {
 namespace {
 
 constexpr QPointF kViso{22.5, 18.5};
-// A king in his prime, his hair and beard ash brown going grey: grey ones
-// made him the king of clubs' twin, and paled against his ermine.
-const Tinta kCapelliGrigi{QColor(0x9A, 0x84, 0x72), QColor(0x76, 0x60, 0x4E), QColor(0x58, 0x46, 0x38)};
-const Tinta kBarbaBrizzolata{QColor(0xC4, 0xB0, 0x9C), QColor(0x9E, 0x86, 0x6E), QColor(0x76, 0x62, 0x4E)};
+const Tinta kCapelliGrigi{QColor(0xA4, 0xA4, 0xAC), QColor(0x7E, 0x7E, 0x88), QColor(0x6A, 0x6A, 0x74)};
 const Tinta kPellicciaT{QColor(0xC8, 0x9C, 0x6C), QColor(0xA2, 0x72, 0x48), QColor(0x70, 0x4A, 0x2A)};
 
 // A puffed violet velvet cap ribbed in gold, in a golden circlet studded with
@@ -195,9 +192,9 @@ void ReDiDenari(QPainter &p)
         p, Morbido({{16.0, 24.6}, {19.4, 22.4}, {25.6, 22.4}, {29.0, 24.6}, {29.4, 27.4}, {22.5, 28.8}, {15.6, 27.4}}),
         {{17.6, 25.6}, {20.4, 27.0}, {24.6, 27.0}, {27.4, 25.6}});
 
-    // Ash-brown hair, cut short, apart from the paler beard.
+    // Dark grey hair, cut short, apart from the paler beard.
     Testa(p,
-          {kViso, -1, kCapelliGrigi, kBarbaBrizzolata, 3.2, 3.3, 0.8, true, 0.5, -0.2, -0.1, volti::Taglio::Aperto,
+          {kViso, -1, kCapelliGrigi, kBarbaGrigia, 3.2, 3.3, 0.8, true, 0.5, -0.2, -0.1, volti::Taglio::Aperto,
            Capo::Bocca::Amara, Capo::Taglio::Appuntito, QColor(0x4A, 0x30, 0x1C), volti::Naso::Largo});
     // The crown sits on the brow, clear of the eyes.
     p.save();
