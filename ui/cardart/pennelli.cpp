@@ -1,6 +1,6 @@
 #include "pennelli.h"
 
-#include <QPainterPathStroker>
+#include <QLineF>
 #include <QPolygonF>
 #include <QTransform>
 
@@ -78,18 +78,9 @@ void Linea(QPainter &p, QPointF a, QPointF b, const QColor &c, qreal w)
 
 void Segna(QPainter &p, const QPainterPath &segni, const QColor &colore, qreal w)
 {
-    const QPen penna = Penna(InchiostroCorrente().tenue && w <= kLineaInchiostrata ? Inchiostrato(colore) : colore, w);
-    if (InchiostroDelPixelInUso()) {
-        p.setPen(penna);
-        p.setBrush(Qt::NoBrush);
-        p.drawPath(segni);
-        return;
-    }
-    // In the larger drawing the strokes as one area (InCatena): a robe's
-    // folds are a dozen separate lines.
-    p.setPen(Qt::NoPen);
-    p.setBrush(penna.color());
-    p.drawPath(InCatena(QPainterPathStroker(penna).createStroke(segni)));
+    p.setPen(Penna(InchiostroCorrente().tenue && w <= kLineaInchiostrata ? Inchiostrato(colore) : colore, w));
+    p.setBrush(Qt::NoBrush);
+    p.drawPath(segni);
 }
 
 void Pixel(QPainter &p, qreal x, qreal y, qreal w, qreal h, const QColor &c) { p.fillRect(QRectF(x, y, w, h), c); }
@@ -142,7 +133,13 @@ QPainterPath Differenza(const QPainterPath &a, const QPainterPath &b)
     return AScalaFine(a, b, [](const QPainterPath &x, const QPainterPath &y) { return x.subtracted(y); });
 }
 
-QPainterPath InCatena(const QPainterPath &forma)
+namespace {
+// A seam this short may run anywhere: a sliver along it is a few pixels
+// long at most, on the shape's own edge.
+constexpr qreal kCucituraCorta = 1.0;
+} // namespace
+
+QPainterPath InCatena(const QPainterPath &forma, const QPainterPath &dentro)
 {
     QList<QPolygonF> pezzi = forma.toSubpathPolygons();
     if (pezzi.size() < 2)
@@ -150,9 +147,28 @@ QPainterPath InCatena(const QPainterPath &forma)
     for (QPolygonF &pezzo : pezzi)
         if (pezzo.size() > 1 && pezzo.isClosed())
             pezzo.removeLast();
-    std::vector<bool> preso(std::size_t(pezzi.size()), false);
-    std::vector<QPointF> ingressi;
+    const auto cucibile = [&](QPointF a, QPointF b) {
+        if (QLineF(a, b).length() <= kCucituraCorta)
+            return true;
+        for (const qreal t : {0.25, 0.5, 0.75})
+            if (!dentro.contains(a + (b - a) * t))
+                return false;
+        return true;
+    };
+    QPainterPath unita;
+    unita.setFillRule(forma.fillRule());
     QPolygonF catena;
+    std::vector<QPointF> ingressi;
+    const auto chiudi = [&] {
+        // Back along the seams, each the reverse of its way out.
+        for (auto i = ingressi.rbegin() + 1; i < ingressi.rend(); ++i)
+            catena << *i;
+        unita.addPolygon(catena);
+        unita.closeSubpath();
+        catena.clear();
+        ingressi.clear();
+    };
+    std::vector<bool> preso(std::size_t(pezzi.size()), false);
     QPointF qui = pezzi.front().front();
     for (qsizetype n = 0; n < pezzi.size(); ++n) {
         // The piece with the point nearest to where the last one was entered.
@@ -172,18 +188,14 @@ QPainterPath InCatena(const QPainterPath &forma)
         }
         preso[std::size_t(scelto)] = true;
         const QPolygonF &pezzo = pezzi[scelto];
+        if (!ingressi.empty() && !cucibile(qui, pezzo[punto]))
+            chiudi();
         for (qsizetype k = 0; k <= pezzo.size(); ++k) // round to its entry again
             catena << pezzo[(punto + k) % pezzo.size()];
         qui = pezzo[punto];
         ingressi.push_back(qui);
     }
-    // Back along the seams, each the reverse of its way out.
-    for (auto i = ingressi.rbegin() + 1; i != ingressi.rend(); ++i)
-        catena << *i;
-    QPainterPath unita;
-    unita.addPolygon(catena);
-    unita.closeSubpath();
-    unita.setFillRule(forma.fillRule());
+    chiudi();
     return unita;
 }
 
@@ -207,7 +219,8 @@ void Modella(QPainter &p, const QPainterPath &forma, const Tinta &tinta, const Q
     }
 }
 
-void Tratteggia(QPainter &p, const QPainterPath &forma, const QColor &colore, qreal passo, qreal angolo, qreal spessore)
+void Tratteggia(QPainter &p, const QPainterPath &forma, const QColor &colore, qreal passo, qreal angolo, qreal spessore,
+                const QPainterPath &sotto)
 {
     const QRectF r = forma.boundingRect();
     const QPointF centro = r.center();
@@ -220,7 +233,7 @@ void Tratteggia(QPainter &p, const QPainterPath &forma, const QColor &colore, qr
     giro.rotate(angolo);
     p.setPen(Qt::NoPen);
     p.setBrush(colore);
-    p.drawPath(InCatena(Intersezione(forma, giro.map(linee))));
+    p.drawPath(InCatena(Intersezione(forma, giro.map(linee)), sotto.isEmpty() ? forma : sotto));
 }
 
 } // namespace belvane::cardart

@@ -134,7 +134,7 @@ void Campitura(QPainter &p, const QPainterPath &forma, const Tinta &tinta, const
     if (ombra > 0 && lisce == 0 && std::min(r.width(), r.height()) >= kMinimoInciso) {
         const qreal d = ombra * kLargoIncisione;
         Tratteggia(p, Differenza(forma, forma.translated(-d, -d)), Inchiostrato(tinta.ombra), kPassoBordo,
-                   kAngoloIncisione);
+                   kAngoloIncisione, kTrattoInterno, forma);
     }
     if (bordo.alpha() == 0)
         return;
@@ -170,7 +170,7 @@ void Figura(QPainter &p, const std::function<void(QPainter &)> &disegna)
     p.save();
     p.setPen(Qt::NoPen);
     p.setBrush(kContorno);
-    p.drawPath(InCatena(linea.united(sagoma.translated(kPesoInOmbra, kPesoInOmbra))));
+    p.drawPath(InCatena(linea.united(sagoma.translated(kPesoInOmbra, kPesoInOmbra)), sagoma));
     p.restore();
     const ConInchiostro inchiostro(kInchiostroFigura);
     disegna(p);
