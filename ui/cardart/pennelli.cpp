@@ -134,9 +134,9 @@ QPainterPath Differenza(const QPainterPath &a, const QPainterPath &b)
 }
 
 namespace {
-// A seam this short may run anywhere: a sliver along it is a few pixels
-// long at most, on the shape's own edge.
-constexpr qreal kCucituraCorta = 1.0;
+// A seam this short may run anywhere: a sliver along it, if any, lies at the
+// shape's own edge, where its outline or its neighbour covers it.
+constexpr qreal kCucituraCorta = 1.6;
 } // namespace
 
 QPainterPath InCatena(const QPainterPath &forma, const QPainterPath &dentro)

@@ -45,7 +45,7 @@ QPainterPath Differenza(const QPainterPath &a, const QPainterPath &b);
 // which fills nothing. A recording joins the pieces of an area through its
 // first point instead, and filling pays for every pixel row those joins
 // cross: for a hatching of a hundred lines, more than the lines themselves.
-// A seam longer than a unit is laid only where it runs inside `dentro`
+// A seam longer than a unit and a half is laid only where it runs inside `dentro`
 // (elsewhere a new outline begins): a graded recording may leave out a
 // seam's corner one way and not the other, a sliver of an eighth of a pixel
 // that shows on white paper.
