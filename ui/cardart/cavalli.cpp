@@ -69,6 +69,7 @@ struct Cavaliere {
     qreal petto;                  // where the front of his coat runs: the turn of his body towards us
     fanti::Lineamenti lineamenti; // what makes his face his own
     qreal avanti = 0;             // how far forward of the common seat he sits (over the withers of a rearing horse)
+    qreal braccio = 1;            // how much wider than the common sleeve the emblem's arm is (see Manica)
 };
 
 Cavaliere Di(Seme seme)
@@ -79,11 +80,13 @@ Cavaliere Di(Seme seme)
     // white with a light slate one.
     const Tinta dun = Tono(QColor(0xEE, 0xCE, 0x94), QColor(0xD8, 0xAA, 0x66), QColor(0xA8, 0x7A, 0x40));
     const Tinta criniScuri = Tono(QColor(0x8A, 0x5A, 0x30), QColor(0x62, 0x3C, 0x1C), QColor(0x42, 0x26, 0x10));
-    const Tinta crema = Tono(QColor(0xFC, 0xF2, 0xDA), QColor(0xF0, 0xDE, 0xB0), QColor(0xCC, 0xB0, 0x7E));
+    // The cream and the white a shade deeper than paper: as light as the
+    // card, they left the rider on an empty outline at the natural size.
+    const Tinta crema = Tono(QColor(0xF8, 0xEA, 0xC8), QColor(0xEA, 0xD2, 0x9C), QColor(0xC4, 0xA2, 0x6A));
     const Tinta criniBiondi = Tono(QColor(0xF4, 0xDC, 0x9C), QColor(0xDE, 0xBC, 0x70), QColor(0xAE, 0x8C, 0x44));
     const Tinta grigio = Tono(QColor(0xEC, 0xEE, 0xF0), QColor(0xCC, 0xD0, 0xD6), QColor(0x98, 0x9E, 0xA8));
     const Tinta criniGrigi = Tono(QColor(0xA8, 0xAA, 0xB2), QColor(0x86, 0x88, 0x94), QColor(0x64, 0x66, 0x72));
-    const Tinta bianco = Tono(QColor(0xFF, 0xFF, 0xFF), QColor(0xF6, 0xF4, 0xEE), QColor(0xCC, 0xC6, 0xB8));
+    const Tinta bianco = Tono(QColor(0xFA, 0xFA, 0xF6), QColor(0xE8, 0xE6, 0xE0), QColor(0xBC, 0xB6, 0xAA));
     const Tinta criniArdesia = Tono(QColor(0xD0, 0xCE, 0xD4), QColor(0xA8, 0xA6, 0xB0), QColor(0x80, 0x7E, 0x88));
     switch (seme) {
     case Seme::Bastoni: // walking to the left, the near foreleg raised; the club on his shoulder
@@ -98,9 +101,9 @@ Cavaliere Di(Seme seme)
                 0,
                 false,
                 {19.0, 34.6},
-                {16.4, 30.8},
-                -34,
-                22.6,
+                {16.6, 30.4},
+                -22,
+                24.4,
                 {dun, criniScuri, Tono(Smorza(kRosso)), kOro, kBriglia},
                 Tono(QColor(0x58, 0xB0, 0x58), kVerde, QColor(0x16, 0x60, 0x22)),
                 0,
@@ -150,11 +153,11 @@ Cavaliere Di(Seme seme)
                 16,
                 false,
                 {27.8, 26.0},
-                {27.0, 17.6},
+                {27.0, 18.2},
                 0,
-                12.6,
+                14.4,
                 {crema, criniBiondi, Tono(Smorza(kRosso)), kOro, kBriglia},
-                Tono(QColor(0xFA, 0xEA, 0x80), QColor(0xF2, 0xCE, 0x2C), QColor(0xB0, 0x8C, 0x0C)),
+                Tono(QColor(0xFA, 0xEA, 0x80), QColor(0xF2, 0xCE, 0x2C), QColor(0xCC, 0x8C, 0x10)),
                 8,
                 {25, 48.4},
                 {22.4, 54.6},
@@ -162,8 +165,9 @@ Cavaliere Di(Seme seme)
                 7.4,
                 23.6,
                 {0.3, -0.1, 0.1, 0.9, 0.1, 0, Qt::transparent, 0, 0, 0.1, -0.5, 0.7, 0.0, volti::Taglio::Aperto,
-                 fanti::Lineamenti::Bocca::Sorride, QColor(0x4C, 0x60, 0x74), volti::Naso::Largo,
-                 fanti::kPelleChiaraT}};
+                 fanti::Lineamenti::Bocca::Sorride, QColor(0x4C, 0x60, 0x74), volti::Naso::Largo, fanti::kPelleChiaraT},
+                0,
+                1.4};
     case Seme::Spade: // a high-stepping trot, the neck arched; the sword raised before him
         return {true,
                 {{{29, 50}, {34.8, 51.6}, {35.0, 56.8}, {35.8, 58.4}},
@@ -175,10 +179,10 @@ Cavaliere Di(Seme seme)
                  1.0},
                 0,
                 false,
-                {29.4, 28.4},
-                {31.2, 23.4},
-                22,
-                24,
+                {28.4, 27.6},
+                {27.4, 21.2},
+                38,
+                23,
                 {bianco, criniArdesia, Tono(Smorza(kViola)), kOro, kBrigliaChiara},
                 Tono(QColor(0x5C, 0x8C, 0xEC), kBlu, QColor(0x1A, 0x3C, 0x9C)),
                 -5,
@@ -310,7 +314,7 @@ void DisegnaCavallo(QPainter &p, Seme seme)
     const QPointF spalla = c.mano.y() < 24 ? QPointF(23.2, 31.4) : QPointF(21.8, 30.2);
     const QPainterPath redini = Arto({{20.6, 30.4}, {22.6, 35}, manoRedini}, {2.8, 2.4, 2.0});
     if (c.lontano)
-        Manica(cavaliere, spalla, c.gomito, c.mano, maniche, 0.5, 0.3);
+        Manica(cavaliere, spalla, c.gomito, c.mano, maniche, 0.5, 0.3, c.braccio);
     else {
         cavaliere.Modella(redini, maniche, kContorno, 0.5, 0.3);
         Pugno(p, cavaliere.Su(manoRedini), verso * 60, verso, pelle);
@@ -425,23 +429,27 @@ void DisegnaCavallo(QPainter &p, Seme seme)
         cavaliere.Modella(redini, maniche, kContorno, 0.6, 0.4);
         Pugno(p, cavaliere.Su(manoRedini), verso * 60, verso, pelle);
     } else
-        Manica(cavaliere, spalla, c.gomito, c.mano, maniche, 0.6, 0.4);
+        Manica(cavaliere, spalla, c.gomito, c.mano, maniche, 0.6, 0.4, c.braccio);
     Linea(p, cavallo.Su(bocca), cavaliere.Su(manoRedini), c.finimenti.briglia, Cinghia(0.32));
     // The far hand, holding the reins before his waist, over the coat.
     if (!c.lontano)
         Pugno(p, cavaliere.Su(manoRedini), verso * 60, verso, pelle);
     const QPointF mano = cavaliere.Su(c.mano);
     const qreal angolo = verso * c.angolo;
+    // A cup or a club in the larger drawing in proportion to the rider: as
+    // large as the natural size needs, it outgrows his body there.
+    const qreal misura =
+        InchiostroDelPixelInUso() || seme == Seme::Denari || seme == Seme::Spade ? c.misura : c.misura * 0.86;
     const qreal r = qDegreesToRadians(angolo);
     switch (seme) {
     case Seme::Bastoni: // the grip in the fist, the rest beyond it
-        EmblemaTenuto(p, seme, mano + QPointF(std::sin(r), -std::cos(r)) * (c.misura / 2 - 1.6), c.misura, angolo);
+        EmblemaTenuto(p, seme, mano + QPointF(std::sin(r), -std::cos(r)) * (misura / 2 - 1.6), misura, angolo);
         break;
     case Seme::Spade: // the fist on the grip's middle, the guard above it
         SpadaTenuta(p, mano, c.misura, angolo, verso);
         break;
     case Seme::Coppe: // borne on the fist by its foot, the knuckles clear below it
-        EmblemaTenuto(p, seme, mano - QPointF(0, c.misura * 0.5 + 1.2), c.misura, 0);
+        EmblemaTenuto(p, seme, mano - QPointF(0, misura * 0.5 + 1.2), misura, 0);
         break;
     case Seme::Denari: // held up by its rim
         EmblemaTenuto(p, seme, mano - QPointF(0, c.misura / 2 - 0.2), c.misura, 0);

@@ -252,7 +252,7 @@ void FanteDiDenari(QPainter &p)
     Forma(p, {{15.8, 22.8}, {19.5, 21.2}, {23.2, 22.8}, {21.4, 24.4}, {19.5, 23.6}, {17.6, 24.4}}, kOcraT, 0.4, 0);
     // A broad square jaw, heavy brows, a solemn mouth.
     Volto(p, CentroViso(Seme::Denari), 0.4, 3, 0.12,
-          {0.6, 0.4, 0.3, 0.2, 0.2, 0, Qt::transparent, 0, 0, -0.1, 0.3, -0.1, 0.6, volti::Taglio::Mandorla,
+          {0.6, 0.4, 0.3, 0.2, 0.2, 0.3, Qt::transparent, 0, 0, -0.1, 0.3, 0.3, 0.6, volti::Taglio::Mandorla,
            Lineamenti::Bocca::Serrata, QColor(0x56, 0x66, 0x38), volti::Naso::Largo, kPelleOlivastraT});
     // A rolled hood worn as a hat: a padded roll wound with a gold band, the
     // cloth gathered above it: black velvet and crimson beside the coin, so
@@ -265,12 +265,8 @@ void FanteDiDenari(QPainter &p)
     const Profilo rotolo{{14.4, 12.0}, {15.0, 10.0}, {19.5, 9.0},  {24.0, 10.0},
                          {24.6, 12.0}, {24.0, 13.8}, {19.5, 13.2}, {15.0, 13.8}};
     Forma(p, rotolo, kNeroT, 0.8, 0.5);
-    Segna(p,
-          Tratti({{{15.8, 10.2}, {16.8, 13.4}},
-                  {{18.0, 9.4}, {19.0, 13.2}},
-                  {{20.4, 9.3}, {21.4, 13.3}},
-                  {{22.6, 9.8}, {23.4, 13.5}}}),
-          kOcraT.corpo, 0.7);
+    // The band wound round it twice: more turns striped it like a wasp.
+    Segna(p, Tratti({{{16.8, 9.8}, {18.4, 13.4}}, {{20.8, 9.3}, {22.4, 13.4}}}), kOcraT.corpo, 0.8);
 }
 
 // A soldier with a pointed beard: the sword hanging point down at his
@@ -320,8 +316,9 @@ void FanteDiSpade(QPainter &p)
     Segna(p, Tratti({{{12.8, 33.8}, {15.4, 34.4}}}), kLinoT.corpo, 1.0);
     // The sword hangs point down clear of his legs, the tip leaning out: the
     // slender sword (the pip's broad guard hooks down like an axe's head at
-    // this angle), long enough that its blade reads at the natural size.
-    SpadaTenuta(p, {13.2, 36.4}, 30, 194, 1, true);
+    // this angle), long enough that its blade reads at the natural size,
+    // its point well clear of the ground.
+    SpadaTenuta(p, {13.2, 36.4}, 27.5, 194, 1, true);
     Mano(p, {13.2, 36.4}, 1.4, 14);
     const Profilo spalla = Ovale({20.6, 23.6}, 2.4, 1.7, -65);
     Forma(p, spalla, kViolaT, 0.6, 0);

@@ -1,9 +1,12 @@
 #include "pennelli.h"
 
+#include <QLineF>
 #include <QPolygonF>
 #include <QTransform>
 
 #include <cmath>
+#include <limits>
+#include <vector>
 
 namespace belvane::cardart {
 
@@ -130,6 +133,72 @@ QPainterPath Differenza(const QPainterPath &a, const QPainterPath &b)
     return AScalaFine(a, b, [](const QPainterPath &x, const QPainterPath &y) { return x.subtracted(y); });
 }
 
+namespace {
+// A seam this short may run anywhere: a sliver along it, if any, lies at the
+// shape's own edge, where its outline or its neighbour covers it.
+constexpr qreal kCucituraCorta = 1.6;
+} // namespace
+
+QPainterPath InCatena(const QPainterPath &forma, const QPainterPath &dentro)
+{
+    QList<QPolygonF> pezzi = forma.toSubpathPolygons();
+    if (pezzi.size() < 2)
+        return forma;
+    for (QPolygonF &pezzo : pezzi)
+        if (pezzo.size() > 1 && pezzo.isClosed())
+            pezzo.removeLast();
+    const auto cucibile = [&](QPointF a, QPointF b) {
+        if (QLineF(a, b).length() <= kCucituraCorta)
+            return true;
+        for (const qreal t : {0.25, 0.5, 0.75})
+            if (!dentro.contains(a + (b - a) * t))
+                return false;
+        return true;
+    };
+    QPainterPath unita;
+    unita.setFillRule(forma.fillRule());
+    QPolygonF catena;
+    std::vector<QPointF> ingressi;
+    const auto chiudi = [&] {
+        // Back along the seams, each the reverse of its way out.
+        for (auto i = ingressi.rbegin() + 1; i < ingressi.rend(); ++i)
+            catena << *i;
+        unita.addPolygon(catena);
+        unita.closeSubpath();
+        catena.clear();
+        ingressi.clear();
+    };
+    std::vector<bool> preso(std::size_t(pezzi.size()), false);
+    QPointF qui = pezzi.front().front();
+    for (qsizetype n = 0; n < pezzi.size(); ++n) {
+        // The piece with the point nearest to where the last one was entered.
+        qsizetype scelto = -1, punto = 0;
+        qreal migliore = std::numeric_limits<qreal>::max();
+        for (qsizetype j = 0; j < pezzi.size(); ++j) {
+            if (preso[std::size_t(j)])
+                continue;
+            for (qsizetype k = 0; k < pezzi[j].size(); ++k) {
+                const QPointF d = pezzi[j][k] - qui;
+                if (const qreal d2 = d.x() * d.x() + d.y() * d.y(); d2 < migliore) {
+                    migliore = d2;
+                    scelto = j;
+                    punto = k;
+                }
+            }
+        }
+        preso[std::size_t(scelto)] = true;
+        const QPolygonF &pezzo = pezzi[scelto];
+        if (!ingressi.empty() && !cucibile(qui, pezzo[punto]))
+            chiudi();
+        for (qsizetype k = 0; k <= pezzo.size(); ++k) // round to its entry again
+            catena << pezzo[(punto + k) % pezzo.size()];
+        qui = pezzo[punto];
+        ingressi.push_back(qui);
+    }
+    chiudi();
+    return unita;
+}
+
 void Modella(QPainter &p, const QPainterPath &forma, const Tinta &tinta, const QColor &bordo, qreal ombra, qreal luce)
 {
     p.setPen(Qt::NoPen);
@@ -150,7 +219,8 @@ void Modella(QPainter &p, const QPainterPath &forma, const Tinta &tinta, const Q
     }
 }
 
-void Tratteggia(QPainter &p, const QPainterPath &forma, const QColor &colore, qreal passo, qreal angolo, qreal spessore)
+void Tratteggia(QPainter &p, const QPainterPath &forma, const QColor &colore, qreal passo, qreal angolo, qreal spessore,
+                const QPainterPath &sotto)
 {
     const QRectF r = forma.boundingRect();
     const QPointF centro = r.center();
@@ -163,7 +233,7 @@ void Tratteggia(QPainter &p, const QPainterPath &forma, const QColor &colore, qr
     giro.rotate(angolo);
     p.setPen(Qt::NoPen);
     p.setBrush(colore);
-    p.drawPath(Intersezione(forma, giro.map(linee)));
+    p.drawPath(InCatena(Intersezione(forma, giro.map(linee)), sotto.isEmpty() ? forma : sotto));
 }
 
 } // namespace belvane::cardart

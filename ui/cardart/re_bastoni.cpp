@@ -7,6 +7,10 @@
 
 #include "emblemi.h"
 
+#include <QtMath>
+
+#include <cmath>
+
 namespace belvane::cardart::re {
 namespace {
 
@@ -202,8 +206,12 @@ void ReDiBastoni(QPainter &p)
            Capo::Bocca::Quieta, Capo::Taglio::Tondo, QColor(0x5A, 0x6A, 0x7A), volti::Naso::Aquilino});
     CoronaChiusa(p);
 
-    // The cudgel held upright at arm's length, its head above his shoulder.
-    EmblemaTenuto(p, Seme::Bastoni, {34.2, 20.8}, 30, 8);
+    // The cudgel held upright at arm's length, its head above his shoulder;
+    // in the larger drawing shorter, in proportion to him, its grip in his
+    // fist either way.
+    const qreal bastone = InchiostroDelPixelInUso() ? 30 : 26;
+    const QPointF impugnatura(32.1, 35.65), lungo(std::sin(qDegreesToRadians(8.0)), -std::cos(qDegreesToRadians(8.0)));
+    EmblemaTenuto(p, Seme::Bastoni, impugnatura + lungo * bastone / 2, bastone, 8);
     Mano(p, {33.6, 34.4}, 1.6, 8);
 }
 

@@ -17,7 +17,7 @@ constexpr QPointF kViso{24.5, 17.5};
 // beards under two golden crowns made one face of them.
 // A golden blond, yellower than the skin: a paler one, or an orange honey,
 // ran into the face and it lost its features in one tan patch.
-const Tinta kBiondo{QColor(0xF0, 0xD8, 0x84), QColor(0xD4, 0xAC, 0x3C), QColor(0xA4, 0x7C, 0x20)};
+const Tinta kBiondo{QColor(0xE6, 0xC0, 0x6A), QColor(0xC2, 0x8C, 0x2E), QColor(0x8E, 0x60, 0x1A)};
 
 // An open crown: a band set with stones, three fleurons and two points.
 void CoronaGigliata(QPainter &p)
@@ -80,49 +80,49 @@ void ReDiCoppe(QPainter &p)
                                         {18.8, 24.4},
                                         {17.8, 32.0},
                                         {16.8, 46.0},
-                                        {15.8, 64.3},
-                                        {15.8, 64.3},
-                                        {21.0, 64.8},
-                                        {27.0, 65.0},
-                                        {33.2, 64.3},
-                                        {33.2, 64.3},
+                                        {16.0, 62.8},
+                                        {16.0, 62.8},
+                                        {21.0, 63.2},
+                                        {27.0, 63.3},
+                                        {33.0, 62.8},
+                                        {33.0, 62.8},
                                         {32.2, 46.0},
                                         {31.4, 32.0},
                                         {30.4, 24.4},
                                         {27.0, 22.4}});
     Piano(p, veste, kBluT, kContorno, 1.4, 0.8);
-    const QPainterPath orlo = Intersezione(veste, Spezzata({{10, 60.8}, {40, 60.8}, {40, 70}, {10, 70}}));
+    const QPainterPath orlo = Intersezione(veste, Spezzata({{10, 59.4}, {40, 59.4}, {40, 70}, {10, 70}}));
     Piano(p, orlo, kOroT, kOroT.ombra, 0.5, 0);
     QPainterPath ricamo;
     for (qreal x = 18; x < 33; x += 2.4)
-        Curva(ricamo, {{x, 63.6}, {x + 0.6, 61.8}, {x + 1.2, 63.6}});
+        Curva(ricamo, {{x, 62.2}, {x + 0.6, 60.4}, {x + 1.2, 62.2}});
     Segna(p, ricamo, kOroT.ombra);
     QPainterPath pieghe;
-    Curva(pieghe, {{20.0, 41}, {19.4, 50}, {18.8, 60.4}});
-    Curva(pieghe, {{23.0, 43}, {22.8, 52}, {22.6, 60.6}});
-    Curva(pieghe, {{26.4, 43}, {26.8, 52}, {27.2, 60.6}});
-    Curva(pieghe, {{29.4, 42}, {30.0, 51}, {30.6, 60.4}});
+    Curva(pieghe, {{20.0, 41}, {19.4, 50}, {18.8, 59.0}});
+    Curva(pieghe, {{23.0, 43}, {22.8, 52}, {22.6, 59.2}});
+    Curva(pieghe, {{26.4, 43}, {26.8, 52}, {27.2, 59.2}});
+    Curva(pieghe, {{29.4, 42}, {30.0, 51}, {30.6, 59.0}});
     Segna(p, pieghe, kBluT.ombra, kPiega);
-    Ombra(p, Intersezione(veste, Spezzata({{28.6, 40}, {36, 40}, {36, 60.6}, {29.6, 60.6}})), kBluT.ombra);
+    Ombra(p, Intersezione(veste, Spezzata({{28.6, 40}, {36, 40}, {36, 59.2}, {29.6, 59.2}})), kBluT.ombra);
 
     // The mantle's front, wrapped from the left shoulder across his body and
     // gathered in his right hand at the hip, then falling from it in folds.
     const QPainterPath drappo =
         Morbido({{19.0, 25.0}, {23.4, 29.4}, {28.6, 34.6}, {33.4, 38.4}, {33.4, 38.4}, {35.6, 44.0}, {37.4, 52.0},
-                 {38.4, 63.4}, {38.4, 63.4}, {34.4, 63.8}, {34.4, 63.8}, {33.6, 54.0}, {32.2, 46.0}, {26.4, 50.4},
-                 {20.4, 55.0}, {16.2, 58.4}, {16.2, 58.4}, {16.9, 46.0}, {17.6, 34.0}, {18.2, 28.0}});
+                 {38.4, 63.4}, {38.4, 63.4}, {34.4, 63.8}, {34.4, 63.8}, {33.6, 54.0}, {32.2, 47.0}, {27.4, 53.0},
+                 {21.6, 56.6}, {16.2, 57.6}, {16.2, 57.6}, {16.9, 46.0}, {17.6, 34.0}, {18.2, 28.0}});
     Piano(p, drappo, kRossoT, kContorno, 1.2, 0.7);
     pieghe = QPainterPath();
     Curva(pieghe, {{19.4, 30.0}, {25.0, 35.6}, {31.4, 40.0}});
     Curva(pieghe, {{18.6, 37.0}, {24.6, 40.6}, {31.2, 42.0}});
     Curva(pieghe, {{18.2, 45.0}, {24.4, 45.4}, {31.0, 43.6}});
-    Curva(pieghe, {{17.8, 52.0}, {23.2, 49.6}, {30.6, 45.2}});
+    Curva(pieghe, {{17.8, 52.0}, {23.6, 51.0}, {30.2, 46.6}});
     Curva(pieghe, {{34.4, 42.0}, {35.2, 52.0}, {36.2, 62.8}});
     Segna(p, pieghe, kRossoT.ombra, kPiega);
     Ombra(p, Intersezione(drappo, Spezzata({{31, 40}, {40, 40}, {40, 66}, {31, 66}})), kRossoT.ombra);
     // A golden border along its edge.
     QPainterPath bordo;
-    Curva(bordo, {{16.8, 57.2}, {21.0, 53.6}, {26.4, 49.4}, {32.0, 45.6}});
+    Curva(bordo, {{16.8, 56.8}, {21.6, 55.8}, {27.2, 52.2}, {31.8, 47.0}});
     Segna(p, bordo, kOro, kTrattoFine);
 
     // The right arm, bent, the hand at the hip on the gathered mantle.
@@ -180,9 +180,13 @@ void ReDiCoppe(QPainter &p)
 
     // The cup held up high, the hand under its foot, not across it (their
     // outlines crossed into a dark cross at the natural size).
-    EmblemaTenuto(p, Seme::Coppe, {9.6, 12.0}, 16, 0);
-    Ellisse(p, {11.2, 22.2}, 1.2, 1.5, kErmellino, kContorno, kTrattoFine);
-    Mano(p, {10.1, 21.2}, 1.5);
+    // At the natural size taller than his crown, so that the cup, not the
+    // gold of the crown, names the suit; in the larger drawing in proportion
+    // to his hand. The foot on his fist either way.
+    const qreal coppa = InchiostroDelPixelInUso() ? 17 : 15.5;
+    EmblemaTenuto(p, Seme::Coppe, {9.8, 22.0 - coppa / 2}, coppa, 0);
+    Ellisse(p, {11.2, 23.6}, 1.2, 1.5, kErmellino, kContorno, kTrattoFine);
+    Mano(p, {10.1, 22.6}, 1.5);
 }
 
 } // namespace belvane::cardart::re

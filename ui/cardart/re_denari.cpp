@@ -1,4 +1,4 @@
-// The king of coins: grey-bearded, facing us square, legs apart under a
+// The king of coins: bearded, greying, facing us square, legs apart under a
 // robe to below the knee, the coin held out at his side; a puffed velvet cap
 // in a golden circlet, trimmed with fur; his other hand on his hip.
 #include "re_parti.h"
@@ -203,7 +203,7 @@ void ReDiDenari(QPainter &p)
     p.restore();
 
     // The coin held out, upright, beside his head, its rim in his fist.
-    EmblemaTenuto(p, Seme::Denari, {10.0, 19.6}, 13.4, 0);
+    EmblemaTenuto(p, Seme::Denari, {10.5, 19.1}, 14.4, 0);
     Ellisse(p, {12.2, 26.8}, 1.1, 1.6, kErmellino, kContorno, kTrattoFine);
     Mano(p, {10.9, 25.8}, 1.5);
 }

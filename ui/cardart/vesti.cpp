@@ -77,11 +77,13 @@ Veste VesteDi(Seme seme, int valore)
     return {};
 }
 
-void Manica(const Tela &tela, QPointF spalla, QPointF gomito, QPointF mano, const Tinta &tinta, qreal ombra, qreal luce)
+void Manica(const Tela &tela, QPointF spalla, QPointF gomito, QPointF mano, const Tinta &tinta, qreal ombra, qreal luce,
+            qreal grosso)
 {
     const QPointF meta = (spalla + gomito) / 2, avambraccio = (gomito + mano) / 2;
-    tela.Modella(Arto({spalla, meta, gomito, avambraccio, mano}, {3.4, 3.5, 2.7, 2.5, 2.2}), tinta, kContorno, ombra,
-                 luce);
+    const qreal g = grosso;
+    tela.Modella(Arto({spalla, meta, gomito, avambraccio, mano}, {3.4 * g, 3.5 * g, 2.7 * g, 2.5 * g, 2.2 * g}), tinta,
+                 kContorno, ombra, luce);
     const auto unita = [](QPointF d) { return d / std::max(0.01, std::hypot(d.x(), d.y())); };
     const QPointF u = unita(gomito - spalla), w = unita(mano - gomito);
     QPointF dentro = unita(w - u); // towards the inside of the bend

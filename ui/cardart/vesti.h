@@ -31,9 +31,11 @@ Veste VesteDi(Seme seme, int valore);
 
 // An arm in its sleeve from the shoulder through the elbow to the wrist, in
 // the rider's frame: full over the upper arm, gathered at the elbow, a linen
-// cuff at the wrist, creases on the inside of the bend.
-void Manica(const Tela &tela, QPointF spalla, QPointF gomito, QPointF mano, const Tinta &tinta, qreal ombra,
-            qreal luce);
+// cuff at the wrist, creases on the inside of the bend. `grosso` widens it:
+// an arm raised straight up is seen end-on to its width and reads as a stick
+// at the natural size.
+void Manica(const Tela &tela, QPointF spalla, QPointF gomito, QPointF mano, const Tinta &tinta, qreal ombra, qreal luce,
+            qreal grosso = 1);
 // The headgear of the horseman of `seme` on the head whose face is at `c`,
 // on the card's axes, turned towards `verso` (+1 right, -1 left).
 void Cappello(QPainter &p, Seme seme, QPointF c, int verso, const QColor &colore);
