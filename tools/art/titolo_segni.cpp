@@ -172,8 +172,17 @@ void DisegnaCapelli(QPainter &p)
                                                  {20, -46.8},   {21.5, -43.9}, {23.2, -38.4}, {24.2, -31}};
     const std::vector<QPointF> attaccaturaSinistra{{-8.0, -52.7},  {-15, -50.3},   {-18, -49.6}, {-20, -46.8},
                                                    {-21.5, -43.9}, {-23.2, -38.4}, {-24.2, -31}};
+    // Over the crown no strand strays above the outline: a stray there
+    // crosses the ground's lines as a grey smudge.
+    QPainterPath corona;
+    corona.setFillRule(Qt::WindingFill);
+    corona.addEllipse(QPointF(0.5, kCapelliY), 1.12 * kCapelliA, 1.01 * kCapelliB);
+    corona.addRect(QRectF(-2 * kCapelliA, kCapelliY - 0.6 * kCapelliB, 4 * kCapelliA, 2 * kCapelliB));
+    p.save();
+    p.setClipPath(corona, Qt::IntersectClip);
     Ciocche(p, caso, attaccaturaDestra, profiloDestro, 9, 8, 0.3);
     Ciocche(p, caso, attaccaturaSinistra, profiloSinistro, 5, 8, 0.3);
+    p.restore();
     // Along the hairline, fine hairs rise from the forehead into the mass,
     // coming to nothing at their roots, so the hair meets the skin softly.
     for (int k = 0; k < 44; ++k) {
