@@ -11,6 +11,9 @@ namespace {
 
 constexpr double kPasso = 3.0; // the skin's lines lie this many pixels apart
 constexpr double kCroce = 0.7; // the crossing set's angle to the first, radians
+// The dots of the half-tones: the angle of the set that spaces them along
+// the lines, and their largest radius in pixels.
+constexpr double kPunti = 1.2, kPuntoRaggio = 0.66;
 // How far the lines bow between the middle of the face and its outline, in
 // units: up in the middle over the brow, up at the sides below the eyes.
 constexpr double kArcoFronte = 7, kArcoGuance = -12;
@@ -79,6 +82,21 @@ double InchiostroPelle(const Campione &c, double x, double y, double t)
     const double mascella = Passaggio(kBoccaY - 5, kBoccaY + 1, y);
     if (t > 0.5)
         a = std::max(a, (1 - naso) * (1 - mascella) * Tratto(f2 * righe, g2, std::min(0.5, (t - 0.5) * 1.5)));
+    // In the half-tones of the light a dot sits between each two lines, so
+    // the lit side of the face turns by a tint of its own instead of lying
+    // bare; the dots stand where the middle between two lines meets a set
+    // crossing it at kPunti, so they fall staggered about a spacing apart.
+    const double mezzi = Passaggio(0.03, 0.13, t) * (1 - Passaggio(0.22, 0.38, t));
+    if (mezzi > 0) {
+        const double fm = f * righe + 0.5;
+        const double lungo = (std::cos(kPunti) * f - std::sin(kPunti) * x) * righe;
+        const double gl =
+            std::max(0.05, std::hypot(std::cos(kPunti) * fx - std::sin(kPunti), std::cos(kPunti) * fy) * righe);
+        const double fra = std::abs(fm - std::round(fm)) / g1 * kPasso,
+                     lungoPx = std::abs(lungo - std::round(lungo)) / gl * kPasso;
+        const double raggio = kPuntoRaggio * mezzi, d = std::hypot(fra, 0.9 * lungoPx);
+        a = std::max(a, (1 - naso) * std::clamp((raggio - d) * kScala + 0.5, 0.0, 1.0));
+    }
     return a;
 }
 
