@@ -16,7 +16,11 @@ constexpr double kCroce = 0.7; // the crossing set's angle to the first, radians
 constexpr double kPunti = 1.2, kPuntoRaggio = 0.66;
 // How far the lines bow between the middle of the face and its outline, in
 // units: up in the middle over the brow, up at the sides below the eyes.
-constexpr double kArcoFronte = 7, kArcoGuance = -12;
+// Between the two every line at the outline gains on those in the middle,
+// so the lines crowd down the sides of the cheeks; the jaw's bow is kept
+// shallow and the change spread from brow to mouth, or they crowd to two
+// pixels apart and alias into a checker at the picture's size.
+constexpr double kArcoFronte = 7, kArcoGuance = -9;
 // How far the features bend them, a share of their height; the nose's
 // less, or the lines would crowd into a smear down its shaded flank.
 constexpr double kPiegaLineamenti = 0.5, kPiegaNaso = 0.4;
@@ -38,9 +42,9 @@ double Livello(Pezzo pezzo, double x, double y)
     // it. The features bend it further: up into the sockets, down over the
     // nose, the cheekbones, the lips and the chin.
     const double w = std::max(4.0, MezzaLarghezza(y));
-    const double u = std::min(0.985, std::abs(x) / w);
+    const double u = std::min(0.9, std::abs(x) / w); // not steeper at the very edge
     const double tondo = 0.7 * u * u + 0.3 * (1 - std::sqrt(1 - u * u));
-    const double arco = kArcoFronte + (kArcoGuance - kArcoFronte) * Passaggio(kOcchiY - 6, kOcchiY + 16, y);
+    const double arco = kArcoFronte + (kArcoGuance - kArcoFronte) * Passaggio(kOcchiY - 10, kOcchiY + 24, y);
     // The features' heights are softened first, so the lines swing round them
     // rather than kink at every small rise.
     constexpr double r = 2.0;

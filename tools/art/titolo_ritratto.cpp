@@ -47,8 +47,11 @@ Fasi Linee(Zona zona, double x, double y, const Campione &c)
         return {(y - spalla - 0.25 * hs) / abito, (x - 0.35 * y * (x < 0 ? -1 : 1)) / abito, abito};
     }
     case Zona::Bavero:
-        return {(y + 0.55 * std::abs(x)) / abito, (std::abs(x) + 0.19 * y) / abito, abito};
-    case Zona::Camicia:
+        // Along the lapel, parallel to its outer edge as it rolls back.
+        return {(std::abs(x) + 0.3 * y) / abito, (y + 0.55 * std::abs(x)) / abito, abito};
+    case Zona::Camicia: // the front ruled down its length, the standing collar round the neck
+        if (y - kColloY >= 20)
+            return {(x + 0.08 * x * (y - kColloY - 20)) / volto, y / volto, volto};
         return {(y - 0.3 * hs) / volto, x / volto, volto};
     case Zona::Cravatta: {
         // At 45 degrees through the pixels' centres, three pixels apart along
@@ -68,10 +71,10 @@ Fasi Linee(Zona zona, double x, double y, const Campione &c)
 bool Contorno(const Campione &c, double x, double y)
 {
     constexpr double r = 0.22;
-    // The lit ear's rim and the top of both ears are left open, so the ears
-    // do not sit in a drawn ring.
+    // The top of both ears is left open, so the ears run into the hair
+    // rather than sit in a drawn ring.
     const double orecchio = y - (kOcchiY + 6.5);
-    if (std::abs(x) > kOrecchioX - 1 && ((x < 0 && orecchio > -5 && orecchio < 2.5) || orecchio < -7))
+    if (std::abs(x) > kOrecchioX - 1 && orecchio < -7)
         return false;
     // Against the ground the face's outline is cut a little heavier, so the
     // lit cheek keeps its edge where its light lines meet the ground's.

@@ -133,13 +133,16 @@ Campione Rilievo(double x, double y)
         double hb = h;
         Zona z = Zona::Giacca;
         // The coat opens in a V over the waistcoat; its lapels lie a little
-        // raised beside the opening and roll back to nothing at the waist.
-        const double apertura = 14 - (yb - 26) * 0.19;
-        const double bavero = apertura + std::max(0.0, 8 + (yb - 30) * 0.25 - std::max(0.0, yb - 58) * 0.9);
-        if (ax < bavero && yb > 24) {
+        // raised beside the opening, broad under the collar and narrowing to
+        // the button, with a notch where the collar meets them.
+        const double apertura = 13.5 - (yb - 24) * 0.2;
+        const double bavero = apertura + 10.5 - (yb - 24) * 0.1;
+        const double tacca = std::abs(yb - 30.5);
+        const bool intaccato = tacca < 2.2 && ax > apertura + 5.5 + tacca * 1.8;
+        if (ax < bavero && yb > 23 && !intaccato) {
             hb += 2.2;
             z = Zona::Bavero;
-        } else if (yb > 24 && ax < bavero + 3) {
+        } else if (yb > 23 && ax < bavero + 3) {
             hb -= 2.5 * (1 - (ax - bavero) / 3); // the coat dips in the lapel's shadow
         }
         if (ax < apertura && yb > 20) {
@@ -234,6 +237,10 @@ double Tono(const Campione &c, double x, double y)
             scuro += 0.14 * std::exp(-piega * piega / 0.8) * (1 - Passaggio(kBoccaY - 2, kBoccaY + 2, y));
         scuro += 0.12 * Gauss(ax - (kOcchiX + 0.5), y - (kOcchiY + 3.4), 3.2, 0.9);
         scuro += 0.12 * Gauss(ax - (kOcchiX - 4.8), y - (kOcchiY - 0.8), 1.3, 1.6);
+        // Below the cheekbones the face turns away towards its outline.
+        if (c.pezzo == Pezzo::Testa)
+            scuro += 0.18 * Passaggio(0.55, 0.95, ax / std::max(4.0, MezzaLarghezza(y))) *
+                Passaggio(kOcchiY + 4, kOcchiY + 14, y);
         // The hollow of the ear.
         scuro += 0.35 * Gauss(ax - (kOrecchioX - 0.6), y - (kOcchiY + 6), 1.2, 4.5);
         if (y > 4)
@@ -243,7 +250,14 @@ double Tono(const Campione &c, double x, double y)
         if (std::abs(dx) < 1 && y > kOcchiY - kPalpebra * (1 - dx * dx) - 0.25 * dx &&
             y < kOcchiY + kPalpebraBassa * (1 - dx * dx) - 0.25 * dx)
             return 0.04;
-        chiaro = 0.03, cupo = 0.56;
+        chiaro = 0.03, cupo = 0.64;
+        // The ears stand back from the face: no paper on them even where
+        // they catch the light, and the one on the shaded side as dark as
+        // the cheek beside it.
+        if (c.pezzo == Pezzo::Orecchio) {
+            chiaro = 0.16;
+            scuro += x > 0 ? 0.15 : 0.0;
+        }
         // Between the brows the forehead stays light, so the brows do not join.
         scuro -= 0.6 * Gauss(x, y - (kOcchiY - 4.2), 4.2, 2.0);
         break;
@@ -267,8 +281,12 @@ double Tono(const Campione &c, double x, double y)
         chiaro = 0.1, cupo = 0.5;
         // Below the standing collar the shirt front and the collar's points
         // are white linen; their edges are drawn (see titolo_segni.cpp).
-        if (y - kColloY >= 20)
+        if (y - kColloY >= 20) {
             chiaro = 0, cupo = 0.35;
+            // The linen falls into the shadow of the lapels beside it.
+            const double yb = y - kColloY, bordo = 13.5 - (yb - 24) * 0.2 - std::abs(x);
+            scuro += 0.55 * std::exp(-std::max(0.0, bordo) / 2.2) * Passaggio(24, 27, yb);
+        }
         break;
     }
     case Zona::Fondo:
