@@ -78,7 +78,7 @@ double InchiostroPelle(const Campione &c, double x, double y, double t)
     // Where a line passes between the nostrils it is cut fine, so the two
     // nostrils stand as accents rather than one bar under the nose.
     const double narici = 1 - 0.75 * std::exp(-std::pow(x / 3.6, 2) - std::pow((y - (kOcchiY + 16.4)) / 1.3, 2));
-    double a = Tratto(f * righe, g1, narici * std::min(0.8, 0.02 + 1.3 * std::pow(t, 1.8)));
+    double a = Tratto(f * righe, g1, narici * std::min(0.8, 0.01 + 1.5 * std::pow(t, 2.2)));
     // The nose and the jaw keep to their one set of lines, so their shaded
     // sides turn as a graded shade and not a blot: where the lines already
     // run steeply down the jaw, a crossing set would weave into a grid.
@@ -90,7 +90,7 @@ double InchiostroPelle(const Campione &c, double x, double y, double t)
     // the lit side of the face turns by a tint of its own instead of lying
     // bare; the dots stand where the middle between two lines meets a set
     // crossing it at kPunti, so they fall staggered about a spacing apart.
-    const double mezzi = Passaggio(0.03, 0.13, t) * (1 - Passaggio(0.22, 0.38, t));
+    const double mezzi = Passaggio(0.08, 0.18, t) * (1 - Passaggio(0.3, 0.46, t));
     if (mezzi > 0) {
         const double fm = f * righe + 0.5;
         const double lungo = (std::cos(kPunti) * f - std::sin(kPunti) * x) * righe;
@@ -101,7 +101,10 @@ double InchiostroPelle(const Campione &c, double x, double y, double t)
         const double raggio = kPuntoRaggio * mezzi, d = std::hypot(fra, 0.9 * lungoPx);
         a = std::max(a, (1 - naso) * std::clamp((raggio - d) * kScala + 0.5, 0.0, 1.0));
     }
-    return a;
+    // Round each eye the skin's lines stop short of the lids, so the lids,
+    // the crease and the socket's own cuts stand clear (see titolo_segni.cpp).
+    const double ox = (std::abs(x) - kOcchiX) / (kOcchioMezzo + 1.6), oy = (y - (kOcchiY - 0.6)) / 3.3;
+    return a * Passaggio(0.8, 1.15, std::hypot(ox, oy));
 }
 
 } // namespace titolo

@@ -21,7 +21,6 @@ const QColor kTratteggio(0x3C, 0x3F, 0x48);
 const QColor kFiloContorno(0x0C, 0x0A, 0x0A);
 constexpr double kPassoTratteggio = 2.0; // as the medallion's ground
 constexpr double kFilo = 1.0;            // the keyline's width, in pixels
-constexpr double kOmbra = 0.9;           // how far the keyline thickens on the shaded side, in pixels
 constexpr double kIngrossa = 0.8;        // how much the book weight is thickened, in pixels
 constexpr double kOrlo = 1.0;            // the unruled silver rim inside each letter's edge, in pixels
 
@@ -163,11 +162,6 @@ void DisegnaNome(QPainter &p, const QString &famiglia)
     g.setPen(QPen(kFiloContorno, kFilo));
     g.setBrush(Qt::NoBrush);
     g.drawPath(nome);
-    // On the shaded side, down and to the right, the keyline is cut heavier:
-    // the letter moved by kOmbra and taken away from itself leaves a crescent
-    // along those edges only.
-    g.setPen(Qt::NoPen);
-    g.fillPath(nome.translated(kOmbra, kOmbra).subtracted(nome), kFiloContorno);
     g.end();
     p.drawImage(spazio.topLeft(), Riduci(grande));
 }

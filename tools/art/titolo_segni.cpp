@@ -207,9 +207,14 @@ void DisegnaCapelli(QPainter &p)
     const Caso sopracciglia = caso;
     for (double lato : {-1.0, 1.0}) {
         Caso c = sopracciglia;
-        Peli(p, c,
-             Specchio({{4.6, kOcchiY - 4.8}, {8, kOcchiY - 5.5}, {12, kOcchiY - 5.7}, {16.6, kOcchiY - 4.9}}, lato),
-             2.4, 40, 3.2, 0.2, 0.55);
+        const std::vector<QPointF> arcata =
+            Specchio({{4.4, kOcchiY - 5.4}, {8, kOcchiY - 6.5}, {12, kOcchiY - 6.8}, {16.8, kOcchiY - 5.6}}, lato);
+        // The brow's body: one cut, full from its inner end to the arch and
+        // tapering to its tail, the hairs set along it.
+        Taglio(
+            p, [&](double t) { return Curva(arcata, t); },
+            [](double t) { return 1.6 * std::sqrt(std::min(1.0, t / 0.3)) * std::pow(1 - t, 0.7); }, 24);
+        Peli(p, c, arcata, 1.6, 30, 3.0, 0.08, 0.42);
     }
 }
 
@@ -233,7 +238,7 @@ void DisegnaLineamenti(QPainter &p)
         p.save();
         p.setClipPath(apertura);
         p.setPen(Qt::NoPen);
-        p.setBrush(QColor(70, 70, 70));
+        p.setBrush(QColor(55, 55, 55));
         p.drawEllipse(iride, 2.6, 2.6);
         p.setBrush(Qt::black);
         p.drawEllipse(iride, 0.95, 0.95);
@@ -295,6 +300,18 @@ void DisegnaLineamenti(QPainter &p)
                 return QPointF(lato * (kOrecchioX - 0.2 + 0.9 * std::cos(a)), kOcchiY + 7.2 + 3.4 * std::sin(a));
             },
             [](double t) { return 0.55 * Fuso(t, 0.5); }, 16);
+        // The bowl's hollow, dark, where the ear opens beside the head; and
+        // the shade where the ear stands off the skull, so it is joined to it.
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(40, 40, 40));
+        p.drawEllipse(QPointF(lato * (kOrecchioX - 0.5), kOcchiY + 8.2), 1.0, 2.4);
+        Taglio(
+            p,
+            [&](double t) {
+                const double y = kOcchiY - 2.0 + 15.5 * t;
+                return QPointF(lato * (MezzaLarghezza(y) + 0.55), y);
+            },
+            [](double t) { return 0.9 * Fuso(t, 0.6); }, 20);
     }
     // The nose's shaded side: one tapering cut from under the brow down to
     // the wing, fine where it starts and swelling as the side turns from the
