@@ -147,16 +147,23 @@ Campione Rilievo(double x, double y)
         }
         if (ax < apertura && yb > 20) {
             hb = h - 1;
-            // The cravat: a knot under the collar, its ends spreading over the shirt.
-            const bool nodo = yb < 30 && ax < 3.6 - std::abs(yb - 25.5) * 0.15;
-            const bool falda = yb >= 29 && yb < 46 && ax < 3.0 + (yb - 29) * 0.22;
+            // The cravat: a knot under the collar, narrowing to where the
+            // blade comes out from under it and spreads over the shirt.
+            const bool nodo = yb > 19.5 && yb < 27.5 && ax < 3.9 - (yb - 19.5) * 0.17;
+            const bool falda = yb >= 27 && yb < 46 && ax < 2.2 + (yb - 27) * 0.27;
             const bool panciotto = yb > 40 && !falda;
-            // The points of the collar, turned down over the knot.
-            const bool punta = yb < 28.5 && ax > 2.6 + (yb - 20) * 0.3 && ax < 10.5 - (yb - 20) * 0.75;
-            z = punta ? Zona::Camicia : nodo || falda ? Zona::Cravatta : panciotto ? Zona::Panciotto : Zona::Camicia;
+            // The points of the collar, turned down beside the knot.
+            const bool punta = yb < 28.5 && ax > 3.9 + (yb - 20) * 0.2 && ax < 10.5 - (yb - 20) * 0.75;
+            z = punta       ? Zona::Camicia
+                : nodo      ? Zona::Nodo
+                : falda     ? Zona::Cravatta
+                : panciotto ? Zona::Panciotto
+                            : Zona::Camicia;
             if (punta)
                 hb += 3.5;
-            else if (nodo || falda)
+            else if (nodo)
+                hb += 3.5;
+            else if (falda)
                 hb += 1.5;
         }
         prendi(hb, 32 * fronte, z);
@@ -276,6 +283,10 @@ double Tono(const Campione &c, double x, double y)
         break;
     case Zona::Cravatta:
         chiaro = 0.6, cupo = 0.9;
+        break;
+    case Zona::Nodo: // rounder than the blade: lit at the top, turning under into shade
+        chiaro = 0.45, cupo = 0.9;
+        scuro += 0.5 * Passaggio(23.5, 27.5, y - kColloY);
         break;
     case Zona::Camicia: {
         chiaro = 0.1, cupo = 0.5;
