@@ -33,18 +33,19 @@ double Gauss(double dx, double dy, double sx, double sy)
 // cheekbones, the jaw, the chin.
 double MezzaLarghezza(double y)
 {
-    static constexpr std::array<std::array<double, 2>, 13> kProfilo{{{-67, 0},
+    static constexpr std::array<std::array<double, 2>, 14> kProfilo{{{-67, 0},
                                                                      {-63, 13},
                                                                      {-57, 20},
                                                                      {-48, 24.2},
                                                                      {-38, 25.8},
                                                                      {-27, 26.2},
                                                                      {-18, 24.6},
-                                                                     {-8, 21.2},
-                                                                     {0, 18.2},
-                                                                     {6, 14.2},
-                                                                     {9.5, 10.8},
-                                                                     {11.7, 7.0},
+                                                                     {-8, 21.3},
+                                                                     {0, 18.6},
+                                                                     {6, 15.0},
+                                                                     {9.5, 11.8},
+                                                                     {11.6, 8.2},
+                                                                     {12.7, 4.4},
                                                                      {kMentoY, 0}}};
     if (y <= kProfilo.front()[0] || y >= kProfilo.back()[0])
         return 0;
