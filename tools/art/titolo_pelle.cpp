@@ -13,14 +13,14 @@ constexpr double kPasso = 3.0; // the skin's lines lie this many pixels apart
 constexpr double kCroce = 0.7; // the crossing set's angle to the first, radians
 // The dots of the half-tones: the angle of the set that spaces them along
 // the lines, and their largest radius in pixels.
-constexpr double kPunti = 1.2, kPuntoRaggio = 0.66;
+constexpr double kPunti = 1.2, kPuntoRaggio = 0.58;
 // How far the lines bow between the middle of the face and its outline, in
 // units: up in the middle over the brow, up at the sides below the eyes.
 // Between the two every line at the outline gains on those in the middle,
 // so the lines crowd down the sides of the cheeks; the jaw's bow is kept
 // shallow and the change spread from brow to mouth, or they crowd to two
 // pixels apart and alias into a checker at the picture's size.
-constexpr double kArcoFronte = 7, kArcoGuance = -9;
+constexpr double kArcoFronte = 10, kArcoGuance = -9;
 // How far the features bend them, a share of their height; the nose's
 // less, or the lines would crowd into a smear down its shaded flank.
 constexpr double kPiegaLineamenti = 0.5, kPiegaNaso = 0.4;
@@ -33,7 +33,7 @@ double Livello(Pezzo pezzo, double x, double y)
         return y - 6 * std::max(0.0, 1 - ex * ex - ey * ey);
     }
     if (pezzo == Pezzo::Collo) { // round the neck, seen from a little above
-        const double u = std::min(1.0, std::abs(x) / 14);
+        const double u = std::min(1.0, std::abs(x) / kColloMezzo);
         return y + 3.0 * u * u;
     }
     // Across the head each line bows like the skull's arch over the brow and
@@ -90,7 +90,7 @@ double InchiostroPelle(const Campione &c, double x, double y, double t)
     // the lit side of the face turns by a tint of its own instead of lying
     // bare; the dots stand where the middle between two lines meets a set
     // crossing it at kPunti, so they fall staggered about a spacing apart.
-    const double mezzi = Passaggio(0.08, 0.18, t) * (1 - Passaggio(0.3, 0.46, t));
+    const double mezzi = Passaggio(0.06, 0.14, t) * (1 - Passaggio(0.22, 0.32, t));
     if (mezzi > 0) {
         const double fm = f * righe + 0.5;
         const double lungo = (std::cos(kPunti) * f - std::sin(kPunti) * x) * righe;

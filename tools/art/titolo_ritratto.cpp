@@ -43,12 +43,11 @@ Fasi Linee(Zona zona, double x, double y, const Campione &c)
     case Zona::Capelli:
         return {y / volto, x / volto, volto};
     case Zona::Giacca: {
-        const double spalla = 21 * (x / 60) * (x / 60);
+        const double spalla = Spalla(x) - 19.5;
         return {(y - spalla - 0.25 * hs) / abito, (x - 0.35 * y * (x < 0 ? -1 : 1)) / abito, abito};
     }
     case Zona::Bavero:
-        // Along the lapel, parallel to its outer edge as it rolls back.
-        return {(std::abs(x) + 0.3 * y) / abito, (y + 0.55 * std::abs(x)) / abito, abito};
+        return {(y + 0.55 * std::abs(x)) / abito, (std::abs(x) + 0.19 * y) / abito, abito};
     case Zona::Camicia: // the front ruled down its length, the standing collar round the neck
         if (y - kColloY >= 20)
             return {(x + 0.08 * x * (y - kColloY - 20)) / volto, y / volto, volto};
@@ -115,6 +114,10 @@ double Inchiostro(double x, double y)
     // draws the coat's V against the cloth.
     if (c.zona == Zona::Bavero && Rilievo(x + (x < 0 ? -0.7 : 0.7), y).zona != Zona::Bavero)
         return 0;
+    // Beyond that thread the lapel's edge is cut on the coat, so the V
+    // stands clear of the cloth on either side.
+    if (c.zona == Zona::Giacca && Rilievo(x + (x < 0 ? 0.75 : -0.75), y).zona == Zona::Bavero)
+        return 1;
     double t = Tono(c, x, y);
     if (c.zona == Zona::Camicia && y - kColloY >= 20 && t < 0.28)
         return 0;                // the shirt front's lights stay clean paper

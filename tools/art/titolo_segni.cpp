@@ -303,7 +303,7 @@ void DisegnaLineamenti(QPainter &p)
         // The bowl's hollow, dark, where the ear opens beside the head; and
         // the shade where the ear stands off the skull, so it is joined to it.
         p.setPen(Qt::NoPen);
-        p.setBrush(QColor(40, 40, 40));
+        p.setBrush(QColor(90, 90, 90));
         p.drawEllipse(QPointF(lato * (kOrecchioX - 0.5), kOcchiY + 8.2), 1.0, 2.4);
         Taglio(
             p,
@@ -311,7 +311,7 @@ void DisegnaLineamenti(QPainter &p)
                 const double y = kOcchiY - 2.0 + 15.5 * t;
                 return QPointF(lato * (MezzaLarghezza(y) + 0.55), y);
             },
-            [](double t) { return 0.9 * Fuso(t, 0.6); }, 20);
+            [](double t) { return 0.6 * Fuso(t, 0.6); }, 20);
     }
     // The nose's shaded side: one tapering cut from under the brow down to
     // the wing, fine where it starts and swelling as the side turns from the
@@ -392,7 +392,7 @@ void DisegnaLineamenti(QPainter &p)
                 const double x = -8.4 + 16.8 * k / 32;
                 superiore.lineTo(x, bordoAlto(x) + (separazione(x) - bordoAlto(x)) * a);
             }
-            const int g = 150 - 35 * banda;
+            const int g = 200 - 25 * banda;
             p.fillPath(superiore, QColor(g, g, g));
         }
     }
@@ -403,7 +403,7 @@ void DisegnaLineamenti(QPainter &p)
             const double x = -4.0 + 9.0 * t;
             return QPointF(x, bordoBasso(x) + 0.6 + 0.1 * std::sin(M_PI * t));
         },
-        [](double t) { return 0.75 * Fuso(t, 0.6) * (0.55 + 0.45 * t); }, 20);
+        [](double t) { return 0.5 * Fuso(t, 0.6) * (0.5 + 0.5 * t); }, 20);
     // The mouth: the parting of the lips, dipping at the middle, fading to
     // the corners.
     const std::vector<QPointF> labbra{{-8.4, kBoccaY - 0.35}, {-4, kBoccaY - 0.2},   {-1.0, kBoccaY - 0.05},

@@ -105,6 +105,8 @@ namespace {
 
 } // namespace
 
+double Spalla(double x) { return 19.5 + 26 * std::pow(std::abs(x) / 60, 1.7); }
+
 double Passaggio(double a, double b, double t)
 {
     const double u = std::clamp((t - a) / (b - a), 0.0, 1.0);
@@ -127,7 +129,7 @@ Campione Rilievo(double x, double y)
     // Shoulders and coat: a broad front falling away to sloping shoulders
     // (yb: heights from the collar's line).
     const double yb = y - kColloY;
-    const double spalla = 20 + 17 * (x / 60) * (x / 60);
+    const double spalla = Spalla(x);
     if (yb > spalla && ax < 96) {
         const double fronte = 1 - (x / 96) * (x / 96);
         const double h = 32 * std::sqrt(fronte) - 7 * (1 - Passaggio(0, 14, yb - spalla));
@@ -170,8 +172,8 @@ Campione Rilievo(double x, double y)
         prendi(hb, 32 * fronte, z);
     }
     // Neck, and the white collar standing round it.
-    if (y > -4 && y < 34 && ax < 14) {
-        const double q = 1 - (x / 14) * (x / 14);
+    if (y > -4 && y < 34 && ax < kColloMezzo) {
+        const double q = 1 - (x / kColloMezzo) * (x / kColloMezzo);
         const bool colletto = y > kColloY + 13 - 0.012 * x * x;
         const double h = 20 * std::sqrt(q) + (colletto ? 2.5 : 0);
         prendi(h, 20 * q, colletto ? Zona::Camicia : Zona::Pelle, Meridiano(x, 0),
@@ -258,13 +260,12 @@ double Tono(const Campione &c, double x, double y)
         if (std::abs(dx) < 1 && y > kOcchiY - kPalpebra * (1 - dx * dx) - 0.25 * dx &&
             y < kOcchiY + kPalpebraBassa * (1 - dx * dx) - 0.25 * dx)
             return 0.04;
-        chiaro = 0.03, cupo = 0.64;
+        chiaro = 0.03, cupo = 0.58;
         // The ears stand back from the face: no paper on them even where
         // they catch the light, and the one on the shaded side as dark as
         // the cheek beside it.
         if (c.pezzo == Pezzo::Orecchio) {
-            chiaro = 0.16;
-            scuro += x > 0 ? 0.15 : 0.0;
+            chiaro = 0.08;
         }
         // Between the brows the forehead stays light, so the brows do not join.
         scuro -= 0.6 * Gauss(x, y - (kOcchiY - 4.2), 4.2, 2.0);
