@@ -11,16 +11,9 @@ namespace {
 
 constexpr double kPasso = 3.0; // the skin's lines lie this many pixels apart
 constexpr double kCroce = 0.7; // the crossing set's angle to the first, radians
-// The dots of the half-tones: the angle of the set that spaces them along
-// the lines, and their largest radius in pixels.
-constexpr double kPunti = 1.2, kPuntoRaggio = 0.58;
 // How far the lines bow between the middle of the face and its outline, in
 // units: up in the middle over the brow, up at the sides below the eyes.
-// Between the two every line at the outline gains on those in the middle,
-// so the lines crowd down the sides of the cheeks; the jaw's bow is kept
-// shallow and the change spread from brow to mouth, or they crowd to two
-// pixels apart and alias into a checker at the picture's size.
-constexpr double kArcoFronte = 10, kArcoGuance = -9;
+constexpr double kArcoFronte = 7, kArcoGuance = -12;
 // How far the features bend them, a share of their height; the nose's
 // less, or the lines would crowd into a smear down its shaded flank.
 constexpr double kPiegaLineamenti = 0.5, kPiegaNaso = 0.4;
@@ -42,9 +35,9 @@ double Livello(Pezzo pezzo, double x, double y)
     // it. The features bend it further: up into the sockets, down over the
     // nose, the cheekbones, the lips and the chin.
     const double w = std::max(4.0, MezzaLarghezza(y));
-    const double u = std::min(0.9, std::abs(x) / w); // not steeper at the very edge
+    const double u = std::min(0.985, std::abs(x) / w);
     const double tondo = 0.7 * u * u + 0.3 * (1 - std::sqrt(1 - u * u));
-    const double arco = kArcoFronte + (kArcoGuance - kArcoFronte) * Passaggio(kOcchiY - 10, kOcchiY + 24, y);
+    const double arco = kArcoFronte + (kArcoGuance - kArcoFronte) * Passaggio(kOcchiY - 6, kOcchiY + 16, y);
     // The features' heights are softened first, so the lines swing round them
     // rather than kink at every small rise.
     constexpr double r = 2.0;
@@ -78,7 +71,7 @@ double InchiostroPelle(const Campione &c, double x, double y, double t)
     // Where a line passes between the nostrils it is cut fine, so the two
     // nostrils stand as accents rather than one bar under the nose.
     const double narici = 1 - 0.75 * std::exp(-std::pow(x / 3.6, 2) - std::pow((y - (kOcchiY + 16.4)) / 1.3, 2));
-    double a = Tratto(f * righe, g1, narici * std::min(0.8, 0.01 + 1.5 * std::pow(t, 2.2)));
+    double a = Tratto(f * righe, g1, narici * std::min(0.8, 0.02 + 1.3 * std::pow(t, 1.8)));
     // The nose and the jaw keep to their one set of lines, so their shaded
     // sides turn as a graded shade and not a blot: where the lines already
     // run steeply down the jaw, a crossing set would weave into a grid.
@@ -86,25 +79,10 @@ double InchiostroPelle(const Campione &c, double x, double y, double t)
     const double mascella = Passaggio(kBoccaY - 5, kBoccaY + 1, y);
     if (t > 0.5)
         a = std::max(a, (1 - naso) * (1 - mascella) * Tratto(f2 * righe, g2, std::min(0.5, (t - 0.5) * 1.5)));
-    // In the half-tones of the light a dot sits between each two lines, so
-    // the lit side of the face turns by a tint of its own instead of lying
-    // bare; the dots stand where the middle between two lines meets a set
-    // crossing it at kPunti, so they fall staggered about a spacing apart.
-    const double mezzi = Passaggio(0.06, 0.14, t) * (1 - Passaggio(0.22, 0.32, t));
-    if (mezzi > 0) {
-        const double fm = f * righe + 0.5;
-        const double lungo = (std::cos(kPunti) * f - std::sin(kPunti) * x) * righe;
-        const double gl =
-            std::max(0.05, std::hypot(std::cos(kPunti) * fx - std::sin(kPunti), std::cos(kPunti) * fy) * righe);
-        const double fra = std::abs(fm - std::round(fm)) / g1 * kPasso,
-                     lungoPx = std::abs(lungo - std::round(lungo)) / gl * kPasso;
-        const double raggio = kPuntoRaggio * mezzi, d = std::hypot(fra, 0.9 * lungoPx);
-        a = std::max(a, (1 - naso) * std::clamp((raggio - d) * kScala + 0.5, 0.0, 1.0));
-    }
-    // Round each eye the skin's lines stop short of the lids, so the lids,
-    // the crease and the socket's own cuts stand clear (see titolo_segni.cpp).
-    const double ox = (std::abs(x) - kOcchiX) / (kOcchioMezzo + 1.6), oy = (y - (kOcchiY - 0.6)) / 3.3;
-    return a * Passaggio(0.8, 1.15, std::hypot(ox, oy));
+    // Close round each eye the skin's lines stop short of the lids, so the
+    // lids and the crease stand clear of them.
+    const double ox = (std::abs(x) - kOcchiX) / (kOcchioMezzo + 0.7), oy = (y - (kOcchiY - 0.4)) / 2.5;
+    return a * Passaggio(0.85, 1.1, std::hypot(ox, oy));
 }
 
 } // namespace titolo

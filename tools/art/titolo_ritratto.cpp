@@ -60,8 +60,6 @@ Fasi Linee(Zona zona, double x, double y, const Campione &c)
     }
     case Zona::Panciotto:
         return {(y + 0.45 * std::abs(x)) / 3.0, x / 3.0, 3.0};
-    case Zona::Nodo: // ruled across, bowing round the knot
-        return {(y + 0.06 * x * x) / 2.0, x / 2.0, 2.0};
     }
     return {0, 0, 2};
 }
@@ -143,9 +141,9 @@ double Inchiostro(double x, double y)
     double a = Tratto(f.primo, g1, std::min(0.8, 1.1 * std::pow(t, 1.3)));
     // The coat is crossed only in its deepest shade, the cravat and the
     // waistcoat not at all, so none weaves into a basket at the picture's size.
-    const double croce = c.zona == Zona::Giacca                                         ? 0.82
-        : c.zona == Zona::Cravatta || c.zona == Zona::Panciotto || c.zona == Zona::Nodo ? 2
-                                                                                        : 0.6;
+    const double croce = c.zona == Zona::Giacca                 ? 0.82
+        : c.zona == Zona::Cravatta || c.zona == Zona::Panciotto ? 2
+                                                                : 0.6;
     if (c.zona != Zona::Fondo && t > croce)
         a = std::max(a, Tratto(f.secondo, g2, std::min(0.6, (t - croce) * 1.6)));
     return a;

@@ -238,7 +238,7 @@ void DisegnaLineamenti(QPainter &p)
         p.save();
         p.setClipPath(apertura);
         p.setPen(Qt::NoPen);
-        p.setBrush(QColor(55, 55, 55));
+        p.setBrush(QColor(70, 70, 70));
         p.drawEllipse(iride, 2.6, 2.6);
         p.setBrush(Qt::black);
         p.drawEllipse(iride, 0.95, 0.95);
@@ -340,70 +340,6 @@ void DisegnaLineamenti(QPainter &p)
         p.setBrush(Qt::white);
         p.drawEllipse(QPointF(-0.35, y - 0.35), 0.35, 0.35);
     }
-    // The lips. The upper one faces down, away from the light: a shaded
-    // band under the bow of its edge, darker towards the parting and on the
-    // shaded side. The lower one catches the light: clean of the skin's lines,
-    // with the shadow it casts on the chin under it.
-    const auto bordoAlto = [](double x) {
-        const double ax = std::abs(x), u = std::min(1.0, ax / 8.2);
-        // The bow: a dip at the middle, two peaks, then down to the corners.
-        return kBoccaY - 0.3 - 2.3 * (1 - u * u) + 0.5 * std::exp(-ax * ax / 0.9);
-    };
-    const auto separazione = [](double x) {
-        const double u = std::min(1.0, std::abs(x) / 8.4);
-        return kBoccaY + 0.12 - 0.47 * u * u;
-    };
-    const auto bordoBasso = [](double x) {
-        const double u = std::min(1.0, std::abs(x) / 7.2);
-        return kBoccaY + 0.2 + 3.0 * std::sqrt(std::max(0.0, 1 - u * u)) * (1 - 0.25 * u);
-    };
-    {
-        QPainterPath inferiore(QPointF(-7.2, separazione(-7.2)));
-        for (int k = 1; k <= 24; ++k) {
-            const double x = -7.2 + 14.4 * k / 24;
-            inferiore.lineTo(x, separazione(x));
-        }
-        for (int k = 24; k >= 0; --k) {
-            const double x = -7.2 + 14.4 * k / 24;
-            inferiore.lineTo(x, bordoBasso(x));
-        }
-        p.fillPath(inferiore, QColor(232, 232, 232));
-        // A fine line of the lower lip's round, on its shaded side only.
-        Taglio(
-            p,
-            [&](double t) {
-                const double x = 1.0 + 5.6 * t;
-                return QPointF(x, bordoBasso(x) - 0.9);
-            },
-            [](double t) { return 0.28 * Fuso(t); }, 16);
-        for (int banda = 0; banda < 3; ++banda) {
-            // The upper lip in three bands, the one nearest the parting darkest.
-            QPainterPath superiore;
-            const double da = banda / 3.0, a = (banda + 1) / 3.0;
-            for (int k = 0; k <= 32; ++k) {
-                const double x = -8.4 + 16.8 * k / 32;
-                const double y = bordoAlto(x) + (separazione(x) - bordoAlto(x)) * da;
-                if (k == 0)
-                    superiore.moveTo(x, y);
-                else
-                    superiore.lineTo(x, y);
-            }
-            for (int k = 32; k >= 0; --k) {
-                const double x = -8.4 + 16.8 * k / 32;
-                superiore.lineTo(x, bordoAlto(x) + (separazione(x) - bordoAlto(x)) * a);
-            }
-            const int g = 200 - 25 * banda;
-            p.fillPath(superiore, QColor(g, g, g));
-        }
-    }
-    // The shadow under the lower lip, fuller on the shaded side.
-    Taglio(
-        p,
-        [&](double t) {
-            const double x = -4.0 + 9.0 * t;
-            return QPointF(x, bordoBasso(x) + 0.6 + 0.1 * std::sin(M_PI * t));
-        },
-        [](double t) { return 0.5 * Fuso(t, 0.6) * (0.5 + 0.5 * t); }, 20);
     // The mouth: the parting of the lips, dipping at the middle, fading to
     // the corners.
     const std::vector<QPointF> labbra{{-8.4, kBoccaY - 0.35}, {-4, kBoccaY - 0.2},   {-1.0, kBoccaY - 0.05},

@@ -33,19 +33,18 @@ double Gauss(double dx, double dy, double sx, double sy)
 // cheekbones, the jaw, the chin.
 double MezzaLarghezza(double y)
 {
-    static constexpr std::array<std::array<double, 2>, 14> kProfilo{{{-67, 0},
+    static constexpr std::array<std::array<double, 2>, 13> kProfilo{{{-67, 0},
                                                                      {-63, 13},
                                                                      {-57, 20},
                                                                      {-48, 24.2},
                                                                      {-38, 25.8},
                                                                      {-27, 26.2},
                                                                      {-18, 24.6},
-                                                                     {-8, 21.3},
-                                                                     {0, 18.6},
-                                                                     {6, 15.0},
-                                                                     {9.5, 11.8},
-                                                                     {11.6, 8.2},
-                                                                     {12.7, 4.4},
+                                                                     {-8, 21.2},
+                                                                     {0, 18.2},
+                                                                     {6, 14.2},
+                                                                     {9.5, 10.8},
+                                                                     {11.7, 7.0},
                                                                      {kMentoY, 0}}};
     if (y <= kProfilo.front()[0] || y >= kProfilo.back()[0])
         return 0;
@@ -150,23 +149,16 @@ Campione Rilievo(double x, double y)
         }
         if (ax < apertura && yb > 20) {
             hb = h - 1;
-            // The cravat: a knot under the collar, narrowing to where the
-            // blade comes out from under it and spreads over the shirt.
-            const bool nodo = yb > 19.5 && yb < 27.5 && ax < 3.9 - (yb - 19.5) * 0.17;
-            const bool falda = yb >= 27 && yb < 46 && ax < 2.2 + (yb - 27) * 0.27;
+            // The cravat: a knot under the collar, its ends spreading over the shirt.
+            const bool nodo = yb < 30 && ax < 3.6 - std::abs(yb - 25.5) * 0.15;
+            const bool falda = yb >= 29 && yb < 46 && ax < 3.0 + (yb - 29) * 0.22;
             const bool panciotto = yb > 40 && !falda;
-            // The points of the collar, turned down beside the knot.
-            const bool punta = yb < 28.5 && ax > 3.9 + (yb - 20) * 0.2 && ax < 10.5 - (yb - 20) * 0.75;
-            z = punta       ? Zona::Camicia
-                : nodo      ? Zona::Nodo
-                : falda     ? Zona::Cravatta
-                : panciotto ? Zona::Panciotto
-                            : Zona::Camicia;
+            // The points of the collar, turned down over the knot.
+            const bool punta = yb < 28.5 && ax > 2.6 + (yb - 20) * 0.3 && ax < 10.5 - (yb - 20) * 0.75;
+            z = punta ? Zona::Camicia : nodo || falda ? Zona::Cravatta : panciotto ? Zona::Panciotto : Zona::Camicia;
             if (punta)
                 hb += 3.5;
-            else if (nodo)
-                hb += 3.5;
-            else if (falda)
+            else if (nodo || falda)
                 hb += 1.5;
         }
         prendi(hb, 32 * fronte, z);
@@ -247,10 +239,6 @@ double Tono(const Campione &c, double x, double y)
             scuro += 0.14 * std::exp(-piega * piega / 0.8) * (1 - Passaggio(kBoccaY - 2, kBoccaY + 2, y));
         scuro += 0.12 * Gauss(ax - (kOcchiX + 0.5), y - (kOcchiY + 3.4), 3.2, 0.9);
         scuro += 0.12 * Gauss(ax - (kOcchiX - 4.8), y - (kOcchiY - 0.8), 1.3, 1.6);
-        // Below the cheekbones the face turns away towards its outline.
-        if (c.pezzo == Pezzo::Testa)
-            scuro += 0.18 * Passaggio(0.55, 0.95, ax / std::max(4.0, MezzaLarghezza(y))) *
-                Passaggio(kOcchiY + 4, kOcchiY + 14, y);
         // The hollow of the ear.
         scuro += 0.35 * Gauss(ax - (kOrecchioX - 0.6), y - (kOcchiY + 6), 1.2, 4.5);
         if (y > 4)
@@ -260,13 +248,7 @@ double Tono(const Campione &c, double x, double y)
         if (std::abs(dx) < 1 && y > kOcchiY - kPalpebra * (1 - dx * dx) - 0.25 * dx &&
             y < kOcchiY + kPalpebraBassa * (1 - dx * dx) - 0.25 * dx)
             return 0.04;
-        chiaro = 0.03, cupo = 0.58;
-        // The ears stand back from the face: no paper on them even where
-        // they catch the light, and the one on the shaded side as dark as
-        // the cheek beside it.
-        if (c.pezzo == Pezzo::Orecchio) {
-            chiaro = 0.08;
-        }
+        chiaro = 0.03, cupo = 0.56;
         // Between the brows the forehead stays light, so the brows do not join.
         scuro -= 0.6 * Gauss(x, y - (kOcchiY - 4.2), 4.2, 2.0);
         break;
@@ -285,10 +267,6 @@ double Tono(const Campione &c, double x, double y)
         break;
     case Zona::Cravatta:
         chiaro = 0.6, cupo = 0.9;
-        break;
-    case Zona::Nodo: // rounder than the blade: lit at the top, turning under into shade
-        chiaro = 0.45, cupo = 0.9;
-        scuro += 0.5 * Passaggio(23.5, 27.5, y - kColloY);
         break;
     case Zona::Camicia: {
         chiaro = 0.1, cupo = 0.5;

@@ -7,7 +7,7 @@
 
 namespace titolo {
 
-enum class Zona { Fondo, Pelle, Capelli, Giacca, Bavero, Camicia, Nodo, Cravatta, Panciotto };
+enum class Zona { Fondo, Pelle, Capelli, Giacca, Bavero, Camicia, Cravatta, Panciotto };
 // Which body of the form a sample lies on, so that the skin's lines of one
 // stop where another passes in front of it.
 enum class Pezzo { Altro, Testa, Collo, Orecchio };
