@@ -17,8 +17,11 @@ namespace titolo {
 
 namespace {
 
-constexpr double kCarta = 247; // the paper's grey
-constexpr double kInchiostro = 16;
+// The paper and the ink of the engraving: a warm white and a warm black,
+// so that the portrait is printed in the same key as the brown and gold
+// sheet round it.
+const QColor kCarta(248, 244, 234);
+const QColor kInchiostro(30, 20, 14);
 
 struct Fasi {
     double primo, secondo; // whole numbers on the axes of the two families of lines
@@ -48,10 +51,14 @@ Fasi Linee(Zona zona, double x, double y, const Campione &c)
     }
     case Zona::Bavero:
         return {(y + 0.55 * std::abs(x)) / abito, (std::abs(x) + 0.19 * y) / abito, abito};
-    case Zona::Camicia: // the front ruled down its length, the standing collar round the neck
-        if (y - kColloY >= 20)
-            return {(x + 0.08 * x * (y - kColloY - 20)) / volto, y / volto, volto};
-        return {(y - 0.3 * hs) / volto, x / volto, volto};
+    case Zona::Camicia: { // the front ruled down its length, the collar's points along their own
+        const double yb = y - kColloY;
+        if (yb >= 20 && yb < 28.5 && std::abs(x) > 2.6 + (yb - 20) * 0.3)
+            return {(std::abs(x) + 0.55 * yb) / volto, y / volto, volto};
+        if (yb >= 20)
+            return {(x + 0.08 * x * (yb - 20)) / volto, y / volto, volto};
+        return {(y - 0.3 * hs) / volto, x / volto, volto}; // the standing collar round the neck
+    }
     case Zona::Cravatta: {
         // At 45 degrees through the pixels' centres, three pixels apart along
         // the rows, so the diagonal steps evenly.
@@ -117,8 +124,8 @@ double Inchiostro(double x, double y)
     if (c.zona == Zona::Giacca && Rilievo(x + (x < 0 ? 0.75 : -0.75), y).zona == Zona::Bavero)
         return 1;
     double t = Tono(c, x, y);
-    if (c.zona == Zona::Camicia && y - kColloY >= 20 && t < 0.28)
-        return 0;                // the shirt front's lights stay clean paper
+    if (c.zona == Zona::Camicia && y - kColloY >= 20 && t < 0.12)
+        return 0;                // the shirt front's brightest lights stay clean paper
     if (c.zona == Zona::Fondo) { // the ground deepens towards the oval's rim
         const double rx = x * kIngrandimento / kMedaglioneRx, ry = (y + kAbbassa) * kIngrandimento / kMedaglioneRy;
         t += 0.16 * (rx * rx + ry * ry);
@@ -161,8 +168,12 @@ QImage Riduci(const std::vector<float> &inchiostro, int larghezza, int altezza)
                 for (int sx = 0; sx < kScala; ++sx)
                     somma += inchiostro[std::size_t((py * kScala + sy) * lg + px * kScala + sx)];
             const double a = somma / (kScala * kScala);
-            const int g = int(std::lround(kCarta - (kCarta - kInchiostro) * a));
-            img.setPixel(px, py, qRgb(g, g, g));
+            const auto mescola = [a](int carta, int inchiostro) {
+                return int(std::lround(carta - (carta - inchiostro) * a));
+            };
+            img.setPixel(px, py,
+                         qRgb(mescola(kCarta.red(), kInchiostro.red()), mescola(kCarta.green(), kInchiostro.green()),
+                              mescola(kCarta.blue(), kInchiostro.blue())));
         }
     }
     return img;
@@ -218,7 +229,7 @@ void DisegnaMedaglione(QPainter &p)
     // with clean paper between them.
     QPainterPath fascia = ovale;
     fascia.addEllipse(kMedaglione, kMedaglioneRx - 2.8, kMedaglioneRy - 2.8);
-    p.fillPath(fascia, QColor(int(kCarta), int(kCarta), int(kCarta)));
+    p.fillPath(fascia, kCarta);
     p.setBrush(Qt::NoBrush);
     p.setPen(QPen(QColor(0x14, 0x12, 0x10), 1.6));
     p.drawEllipse(kMedaglione, kMedaglioneRx - 0.4, kMedaglioneRy - 0.4);

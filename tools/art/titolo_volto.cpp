@@ -270,10 +270,13 @@ double Tono(const Campione &c, double x, double y)
         break;
     case Zona::Camicia: {
         chiaro = 0.1, cupo = 0.5;
+        // The chin's shadow falls on the neck under it, towards the shaded side.
+        scuro += 0.4 * std::exp(-std::pow((y - (kMentoY + 0.5 - 0.012 * x * x)) / 2.2, 2)) * Passaggio(-10, 6, x) *
+            Passaggio(3, 9, y);
         // Below the standing collar the shirt front and the collar's points
         // are white linen; their edges are drawn (see titolo_segni.cpp).
         if (y - kColloY >= 20) {
-            chiaro = 0, cupo = 0.35;
+            chiaro = 0.12, cupo = 0.4;
             // The linen falls into the shadow of the lapels beside it.
             const double yb = y - kColloY, bordo = 13.5 - (yb - 24) * 0.2 - std::abs(x);
             scuro += 0.55 * std::exp(-std::max(0.0, bordo) / 2.2) * Passaggio(24, 27, yb);
