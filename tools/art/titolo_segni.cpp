@@ -347,6 +347,15 @@ void DisegnaLineamenti(QPainter &p)
                                       {8.4, kBoccaY - 0.35}};
     Taglio(
         p, [&](double t) { return Curva(labbra, t); }, [](double t) { return 0.4 + 0.75 * Fuso(t, 0.7); }, 30);
+    // The shadow under the lower lip, short and fuller on the shaded side,
+    // so the lip stands out lit above it.
+    Taglio(
+        p, [](double t) { return QPointF(-3.2 + 7.4 * t, kBoccaY + 3.5 + 0.35 * std::sin(M_PI * t)); },
+        [](double t) { return 0.55 * Fuso(t, 0.6) * (0.6 + 0.4 * t); }, 20);
+    // The nose's shadow cast under its tip, towards the shaded side.
+    Taglio(
+        p, [](double t) { return QPointF(-0.6 + 4.2 * t, kOcchiY + 18.0 + 0.3 * t); },
+        [](double t) { return 0.5 * Fuso(t, 0.7) * (0.5 + 0.5 * t); }, 16);
 }
 
 } // namespace titolo
