@@ -139,7 +139,7 @@ void DisegnaNome(QPainter &p, const QString &famiglia)
             // towards each stroke's shaded edge; hairlines take the same
             // ruling, so every stroke has one tone.
             const double ombra = std::clamp((attraverso - 0.5) / 0.45, 0.0, 1.0);
-            const double larghezza = 0.45 + 0.45 * ombra * ombra * (3 - 2 * ombra);
+            const double larghezza = 0.45 + 1.0 * ombra * ombra * (3 - 2 * ombra);
             const double fase = (y - 0.5) / kPassoTratteggio; // lines on the pixels' middles, not between rows
             const double d = std::abs(fase - std::round(fase)) * kPassoTratteggio;
             const double orlo = std::clamp(margine[std::size_t(sy * lg + sx)] - kOrlo * kScala + 0.5, 0.0, 1.0);
