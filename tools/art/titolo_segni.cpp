@@ -183,6 +183,15 @@ void DisegnaCapelli(QPainter &p)
     Ciocche(p, caso, attaccaturaDestra, profiloDestro, 9, 7, 0.3);
     Ciocche(p, caso, attaccaturaSinistra, profiloSinistro, 5, 7, 0.3);
     p.restore();
+    // The crown's outline cut as one line, so the strands' roots there end
+    // on an edge and not in a grey haze against the ground.
+    Taglio(
+        p,
+        [](double t) {
+            const double a = (55 + 70 * t) * M_PI / 180;
+            return QPointF(0.5 + 0.985 * kCapelliA * std::cos(a), kCapelliY - 0.985 * kCapelliB * std::sin(a));
+        },
+        [](double t) { return 0.7 * Fuso(t, 0.4); }, 30);
     // Along the hairline, fine hairs rise from the forehead into the mass,
     // coming to nothing at their roots, so the hair meets the skin softly.
     for (int k = 0; k < 44; ++k) {
@@ -292,7 +301,7 @@ void DisegnaLineamenti(QPainter &p)
                 const double a = (-78 + 140 * t) * M_PI / 180;
                 return QPointF(lato * (kOrecchioX + 2.0 * std::cos(a)), kOcchiY + 6.3 + 7.6 * std::sin(a));
             },
-            [](double t) { return 0.5 * Fuso(t, 0.6); }, 24);
+            [](double t) { return 0.6 * Fuso(t, 0.6); }, 24);
         Taglio(
             p,
             [&](double t) {
@@ -303,7 +312,7 @@ void DisegnaLineamenti(QPainter &p)
         // The bowl's hollow, dark, where the ear opens beside the head; and
         // the shade where the ear stands off the skull, so it is joined to it.
         p.setPen(Qt::NoPen);
-        p.setBrush(QColor(90, 90, 90));
+        p.setBrush(QColor(55, 55, 55));
         p.drawEllipse(QPointF(lato * (kOrecchioX - 0.5), kOcchiY + 8.2), 1.0, 2.4);
         Taglio(
             p,
@@ -311,7 +320,7 @@ void DisegnaLineamenti(QPainter &p)
                 const double y = kOcchiY - 2.0 + 15.5 * t;
                 return QPointF(lato * (MezzaLarghezza(y) + 0.55), y);
             },
-            [](double t) { return 0.6 * Fuso(t, 0.6); }, 20);
+            [](double t) { return 0.85 * Fuso(t, 0.6); }, 20);
     }
     // The nose's shaded side: one tapering cut from under the brow down to
     // the wing, fine where it starts and swelling as the side turns from the
@@ -328,11 +337,16 @@ void DisegnaLineamenti(QPainter &p)
         p, [](double t) { return QPointF(3.5 + 1.0 * t * t, kOcchiY + 7.5 + 6.0 * t); },
         [](double t) { return 0.42 * Fuso(t, 0.7) * std::min(1.0, 0.4 + t); }, 16);
     // The edges of the collar's points, each one unbroken line swelling
-    // towards the knot.
-    for (double lato : {-1.0, 1.0})
+    // towards the knot, and the outer one down to the tip, so the points
+    // stand clear of the lapels.
+    for (double lato : {-1.0, 1.0}) {
         Taglio(
             p, [&](double t) { return QPointF(lato * (2.6 + 2.4 * t), kColloY + 20 + 8.2 * t); },
             [](double t) { return 0.5 * Fuso(t, 0.5); }, 12);
+        Taglio(
+            p, [&](double t) { return QPointF(lato * (10.3 - 5.4 * t), kColloY + 20.3 + 7.3 * t); },
+            [](double t) { return 0.45 * std::sqrt(std::sin(M_PI * (0.1 + 0.8 * t))); }, 12);
+    }
     // The waistcoat's buttons down the middle.
     for (double y : {kColloY + 52, kColloY + 60, kColloY + 68}) {
         p.setBrush(Qt::black);

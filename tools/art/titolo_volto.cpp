@@ -276,7 +276,7 @@ double Tono(const Campione &c, double x, double y)
         // Below the standing collar the shirt front and the collar's points
         // are white linen; their edges are drawn (see titolo_segni.cpp).
         if (y - kColloY >= 20) {
-            chiaro = 0.12, cupo = 0.4;
+            chiaro = 0.08, cupo = 0.4;
             // The linen falls into the shadow of the lapels beside it.
             const double yb = y - kColloY, bordo = 13.5 - (yb - 24) * 0.2 - std::abs(x);
             scuro += 0.55 * std::exp(-std::max(0.0, bordo) / 2.2) * Passaggio(24, 27, yb);
