@@ -32,7 +32,7 @@ constexpr double kMentoY = 13;
 constexpr double kColloY = -3;       // raises the collar and the shoulders towards the chin
 constexpr double kColloMezzo = 12.5; // half the neck's width
 // The hair's outline: an oval over the crown.
-constexpr double kCapelliY = -35.5, kCapelliA = 28, kCapelliB = 36.5;
+constexpr double kCapelliY = -35.2, kCapelliA = 28, kCapelliB = 35.4;
 
 Campione Rilievo(double x, double y);
 
