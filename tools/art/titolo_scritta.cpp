@@ -16,9 +16,10 @@ namespace titolo {
 
 namespace {
 
-const QColor kArgento(0xEA, 0xEB, 0xEE);
-const QColor kTratteggio(0x3C, 0x3F, 0x48);
-const QColor kFiloContorno(0x0C, 0x0A, 0x0A);
+// A warm silver, in the key of the portrait's ink and the brown ground.
+const QColor kArgento(0xEC, 0xE8, 0xE0);
+const QColor kTratteggio(0x44, 0x3E, 0x38);
+const QColor kFiloContorno(0x12, 0x0C, 0x08);
 constexpr double kPassoTratteggio = 2.0; // as the medallion's ground
 constexpr double kFilo = 1.0;            // the keyline's width, in pixels
 constexpr double kIngrossa = 0.8;        // how much the book weight is thickened, in pixels
