@@ -267,7 +267,7 @@ void DisegnaLineamenti(QPainter &p)
         // above it; a fine lower lid.
         Taglio(
             p, [&](double t) { return occhio(-1.05 + 2.2 * t, 1) + QPointF(0, -0.25); },
-            [](double t) { return 0.2 + 0.6 * std::sin(M_PI * std::min(1.0, t * 0.8 + 0.1)); }, 20);
+            [](double t) { return 0.3 + 0.75 * std::sin(M_PI * std::min(1.0, t * 0.8 + 0.1)); }, 20);
         Taglio(
             p, [&](double t) { return occhio(-0.6 + 1.45 * t, 1) + QPointF(0, -1.3 - 0.5 * std::sin(M_PI * t)); },
             [](double t) { return 0.4 * Fuso(t); }, 16);
@@ -347,6 +347,16 @@ void DisegnaLineamenti(QPainter &p)
             p, [&](double t) { return QPointF(lato * (10.3 - 5.4 * t), kColloY + 20.3 + 7.3 * t); },
             [](double t) { return 0.45 * std::sqrt(std::sin(M_PI * (0.1 + 0.8 * t))); }, 12);
     }
+    // The chin's lower edge over the neck, one line from jaw to jaw, finer
+    // on the lit side.
+    Taglio(
+        p,
+        [](double t) {
+            const double a = M_PI * (1 - t); // from the left jaw round under the chin to the right
+            const double y = kMentoY - 0.3 - (kMentoY - 7.5) * std::pow(std::abs(std::cos(a)), 1.6);
+            return QPointF((std::cos(a) < 0 ? -1 : 1) * MezzaLarghezza(y) * 0.97, y);
+        },
+        [](double t) { return (0.25 + 0.45 * t) * Fuso(t, 0.35); }, 40);
     // The waistcoat's buttons down the middle.
     for (double y : {kColloY + 52, kColloY + 60, kColloY + 68}) {
         p.setBrush(Qt::black);
