@@ -84,8 +84,9 @@ bool Contorno(const Campione &c, double x, double y)
         return false;
     // Against the ground the face's outline is cut a little heavier, so the
     // lit cheek keeps its edge where its light lines meet the ground's.
-    if (c.pezzo == Pezzo::Testa) {
-        constexpr double viso = 0.4;
+    // The coat's shoulders too, so the bust stands off the ruled ground.
+    if (c.pezzo == Pezzo::Testa || c.zona == Zona::Giacca) {
+        const double viso = c.zona == Zona::Giacca ? 0.6 : 0.4;
         for (const auto &[dx, dy] :
              {std::pair{viso, 0.0}, std::pair{-viso, 0.0}, std::pair{0.0, viso}, std::pair{0.0, -viso}})
             if (Rilievo(x + dx, y + dy).zona == Zona::Fondo)
