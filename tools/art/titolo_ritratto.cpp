@@ -56,7 +56,7 @@ Fasi Linee(Zona zona, double x, double y, const Campione &c)
         if (yb >= 20 && yb < 28.5 && std::abs(x) > 2.6 + (yb - 20) * 0.3)
             return {(std::abs(x) + 0.55 * yb) / volto, y / volto, volto};
         if (yb >= 20)
-            return {(x + 0.08 * x * (yb - 20)) / volto, y / volto, volto};
+            return {x / volto, y / volto, volto};
         return {(y - 0.3 * hs) / volto, x / volto, volto}; // the standing collar round the neck
     }
     case Zona::Cravatta: {
@@ -84,8 +84,9 @@ bool Contorno(const Campione &c, double x, double y)
         return false;
     // Against the ground the face's outline is cut a little heavier, so the
     // lit cheek keeps its edge where its light lines meet the ground's.
-    // The coat's shoulders too, so the bust stands off the ruled ground.
-    if (c.pezzo == Pezzo::Testa || c.zona == Zona::Giacca) {
+    // The coat's shoulders and the collar too, so the bust stands off the
+    // ruled ground.
+    if (c.pezzo == Pezzo::Testa || c.zona == Zona::Giacca || c.zona == Zona::Camicia) {
         const double viso = c.zona == Zona::Giacca ? 0.6 : 0.4;
         for (const auto &[dx, dy] :
              {std::pair{viso, 0.0}, std::pair{-viso, 0.0}, std::pair{0.0, viso}, std::pair{0.0, -viso}})

@@ -217,12 +217,12 @@ void DisegnaCapelli(QPainter &p)
     for (double lato : {-1.0, 1.0}) {
         Caso c = sopracciglia;
         const std::vector<QPointF> arcata =
-            Specchio({{4.4, kOcchiY - 5.4}, {8, kOcchiY - 6.5}, {12, kOcchiY - 6.8}, {16.8, kOcchiY - 5.6}}, lato);
+            Specchio({{4.4, kOcchiY - 5.6}, {8, kOcchiY - 6.4}, {12, kOcchiY - 6.6}, {16.8, kOcchiY - 5.8}}, lato);
         // The brow's body: one cut, full from its inner end to the arch and
         // tapering to its tail, the hairs set along it.
         Taglio(
             p, [&](double t) { return Curva(arcata, t); },
-            [](double t) { return 1.6 * std::sqrt(std::min(1.0, t / 0.3)) * std::pow(1 - t, 0.7); }, 24);
+            [](double t) { return 1.85 * std::sqrt(std::min(1.0, t / 0.25)) * std::pow(1 - t, 0.6); }, 24);
         Peli(p, c, arcata, 1.6, 30, 3.0, 0.08, 0.42);
     }
 }
@@ -371,11 +371,6 @@ void DisegnaLineamenti(QPainter &p)
                                       {8.4, kBoccaY - 0.35}};
     Taglio(
         p, [&](double t) { return Curva(labbra, t); }, [](double t) { return 0.4 + 0.75 * Fuso(t, 0.7); }, 30);
-    // The shadow under the lower lip, short and fuller on the shaded side,
-    // so the lip stands out lit above it.
-    Taglio(
-        p, [](double t) { return QPointF(-3.2 + 7.4 * t, kBoccaY + 3.5 + 0.35 * std::sin(M_PI * t)); },
-        [](double t) { return 0.55 * Fuso(t, 0.6) * (0.6 + 0.4 * t); }, 20);
     // The nose's shadow cast under its tip, towards the shaded side.
     Taglio(
         p, [](double t) { return QPointF(-0.6 + 4.2 * t, kOcchiY + 18.0 + 0.3 * t); },
