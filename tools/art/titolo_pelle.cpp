@@ -9,7 +9,7 @@ namespace titolo {
 
 namespace {
 
-constexpr double kPasso = 3.0; // the skin's lines lie this many pixels apart
+constexpr double kPasso = 3.4; // the skin's lines lie this many pixels apart, coarser than the ground's
 constexpr double kCroce = 0.7; // the crossing set's angle to the first, radians
 // How far the lines bow between the middle of the face and its outline, in
 // units: up in the middle over the brow, up at the sides below the eyes.
