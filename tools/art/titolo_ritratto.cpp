@@ -87,7 +87,7 @@ bool Contorno(const Campione &c, double x, double y)
     // The coat's shoulders and the collar too, so the bust stands off the
     // ruled ground.
     if (c.pezzo == Pezzo::Testa || c.zona == Zona::Giacca || c.zona == Zona::Camicia) {
-        const double viso = c.zona == Zona::Giacca ? 0.6 : 0.4;
+        const double viso = c.zona == Zona::Giacca ? 0.6 : 0.55;
         for (const auto &[dx, dy] :
              {std::pair{viso, 0.0}, std::pair{-viso, 0.0}, std::pair{0.0, viso}, std::pair{0.0, -viso}})
             if (Rilievo(x + dx, y + dy).zona == Zona::Fondo)
@@ -127,11 +127,14 @@ double Inchiostro(double x, double y)
         return 1;
     double t = Tono(c, x, y);
     if (c.zona == Zona::Camicia && y - kColloY >= 20 && t < 0.1)
-        return 0;                // the shirt front's brightest lights stay clean paper
-    if (c.zona == Zona::Fondo) { // the ground deepens towards the oval's rim
-        const double rx = x * kIngrandimento / kMedaglioneRx, ry = (y + kAbbassa) * kIngrandimento / kMedaglioneRy;
+        return 0; // the shirt front's brightest lights stay clean paper
+    const double rx = x * kIngrandimento / kMedaglioneRx, ry = (y + kAbbassa) * kIngrandimento / kMedaglioneRy;
+    if (c.zona == Zona::Fondo) // the ground deepens towards the oval's rim
         t += 0.16 * (rx * rx + ry * ry);
-    }
+    else if (c.zona != Zona::Pelle && c.zona != Zona::Capelli && ry > 0)
+        // The bust fades towards the foot of the oval, its lines thinning into
+        // the ground's, rather than being cut off by the rim.
+        t = t + (0.3 - t) * 0.75 * Passaggio(0.8, 0.98, std::hypot(rx, ry));
     if (c.zona == Zona::Pelle)
         return InchiostroPelle(c, x, y, t);
     constexpr double e = 0.25;

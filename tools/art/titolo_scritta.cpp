@@ -22,7 +22,7 @@ const QColor kTratteggio(0x44, 0x3E, 0x38);
 const QColor kFiloContorno(0x12, 0x0C, 0x08);
 constexpr double kPassoTratteggio = 2.0; // as the medallion's ground
 constexpr double kFilo = 1.0;            // the keyline's width, in pixels
-constexpr double kIngrossa = 0.8;        // how much the book weight is thickened, in pixels
+constexpr double kIngrossa = 1.3;        // how much the book weight is thickened, in pixels
 constexpr double kOrlo = 1.0;            // the unruled silver rim inside each letter's edge, in pixels
 
 // For every sample inside the mask, its distance in samples to the nearest
