@@ -217,12 +217,12 @@ void DisegnaCapelli(QPainter &p)
     for (double lato : {-1.0, 1.0}) {
         Caso c = sopracciglia;
         const std::vector<QPointF> arcata =
-            Specchio({{4.4, kOcchiY - 5.6}, {8, kOcchiY - 6.4}, {12, kOcchiY - 6.6}, {16.8, kOcchiY - 5.8}}, lato);
+            Specchio({{4.4, kOcchiY - 5.6}, {8, kOcchiY - 6.2}, {12, kOcchiY - 6.35}, {16.8, kOcchiY - 5.8}}, lato);
         // The brow's body: one cut, full from its inner end to the arch and
         // tapering to its tail, the hairs set along it.
         Taglio(
             p, [&](double t) { return Curva(arcata, t); },
-            [](double t) { return 1.85 * std::sqrt(std::min(1.0, t / 0.25)) * std::pow(1 - t, 0.6); }, 24);
+            [](double t) { return 2.05 * std::sqrt(std::min(1.0, t / 0.25)) * std::pow(1 - t, 0.55); }, 24);
         Peli(p, c, arcata, 1.6, 30, 3.0, 0.08, 0.42);
     }
 }
@@ -366,9 +366,9 @@ void DisegnaLineamenti(QPainter &p)
     }
     // The mouth: the parting of the lips, dipping at the middle, fading to
     // the corners.
-    const std::vector<QPointF> labbra{{-8.4, kBoccaY - 0.35}, {-4, kBoccaY - 0.2},   {-1.0, kBoccaY - 0.05},
-                                      {0, kBoccaY + 0.12},    {1.0, kBoccaY - 0.05}, {4, kBoccaY - 0.2},
-                                      {8.4, kBoccaY - 0.35}};
+    const std::vector<QPointF> labbra{{-8.4, kBoccaY - 0.15}, {-4, kBoccaY - 0.12},  {-1.0, kBoccaY - 0.05},
+                                      {0, kBoccaY + 0.12},    {1.0, kBoccaY - 0.05}, {4, kBoccaY - 0.12},
+                                      {8.4, kBoccaY - 0.15}};
     Taglio(
         p, [&](double t) { return Curva(labbra, t); }, [](double t) { return 0.4 + 0.75 * Fuso(t, 0.7); }, 30);
     // The nose's shadow cast under its tip, towards the shaded side.
