@@ -79,7 +79,7 @@ bool Contorno(const Campione &c, double x, double y)
     constexpr double r = 0.22;
     // The top of both ears is left open, so the ears run into the hair
     // rather than sit in a drawn ring.
-    const double orecchio = y - (kOcchiY + 6.5);
+    const double orecchio = y - kOrecchioY;
     if (std::abs(x) > kOrecchioX - 1 && orecchio < -7)
         return false;
     // Against the ground the face's outline is cut a little heavier, so the

@@ -299,25 +299,25 @@ void DisegnaLineamenti(QPainter &p)
             p,
             [&](double t) {
                 const double a = (-78 + 140 * t) * M_PI / 180;
-                return QPointF(lato * (kOrecchioX + 2.0 * std::cos(a)), kOcchiY + 6.3 + 7.6 * std::sin(a));
+                return QPointF(lato * (kOrecchioX + 2.0 * std::cos(a)), kOrecchioY - 0.2 + 7.6 * std::sin(a));
             },
             [](double t) { return 0.6 * Fuso(t, 0.6); }, 24);
         Taglio(
             p,
             [&](double t) {
                 const double a = (-50 + 110 * t) * M_PI / 180;
-                return QPointF(lato * (kOrecchioX - 0.2 + 0.9 * std::cos(a)), kOcchiY + 7.2 + 3.4 * std::sin(a));
+                return QPointF(lato * (kOrecchioX - 0.2 + 0.9 * std::cos(a)), kOrecchioY + 0.7 + 3.4 * std::sin(a));
             },
             [](double t) { return 0.55 * Fuso(t, 0.5); }, 16);
         // The bowl's hollow, dark, where the ear opens beside the head; and
         // the shade where the ear stands off the skull, so it is joined to it.
         p.setPen(Qt::NoPen);
         p.setBrush(QColor(55, 55, 55));
-        p.drawEllipse(QPointF(lato * (kOrecchioX - 0.5), kOcchiY + 8.2), 1.0, 2.4);
+        p.drawEllipse(QPointF(lato * (kOrecchioX - 0.5), kOrecchioY + 1.7), 1.0, 2.4);
         Taglio(
             p,
             [&](double t) {
-                const double y = kOcchiY - 2.0 + 15.5 * t;
+                const double y = kOrecchioY - 8.5 + 15.5 * t;
                 return QPointF(lato * (MezzaLarghezza(y) + 0.55), y);
             },
             [](double t) { return 0.85 * Fuso(t, 0.6); }, 20);

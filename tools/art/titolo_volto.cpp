@@ -173,7 +173,7 @@ Campione Rilievo(double x, double y)
     }
     // Ears, behind the head's outline.
     for (int lato : {-1, 1}) {
-        const double ex = (x - lato * kOrecchioX) / 3.4, ey = (y - (kOcchiY + 6.5)) / 9.2;
+        const double ex = (x - lato * kOrecchioX) / 3.4, ey = (y - kOrecchioY) / 9.2;
         const double q = 1 - ex * ex - ey * ey;
         if (q > 0)
             prendi(6 * std::sqrt(q), 6 * q, Zona::Pelle, x, Pezzo::Orecchio);
@@ -240,7 +240,7 @@ double Tono(const Campione &c, double x, double y)
         scuro += 0.12 * Gauss(ax - (kOcchiX + 0.5), y - (kOcchiY + 3.4), 3.2, 0.9);
         scuro += 0.12 * Gauss(ax - (kOcchiX - 4.8), y - (kOcchiY - 0.8), 1.3, 1.6);
         // The hollow of the ear.
-        scuro += 0.35 * Gauss(ax - (kOrecchioX - 0.6), y - (kOcchiY + 6), 1.2, 4.5);
+        scuro += 0.35 * Gauss(ax - (kOrecchioX - 0.6), y - (kOrecchioY - 0.5), 1.2, 4.5);
         if (y > 4)
             scuro += 0.2 * (1 - Passaggio(8, 24, y - 0.02 * x * x)) * Passaggio(3, 9, y);
         // The eye's white is paper.

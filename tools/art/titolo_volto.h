@@ -27,6 +27,7 @@ constexpr double kOcchiY = -27.4;
 constexpr double kPalpebra = 1.8;      // how high the upper lid arches over the eye's centre
 constexpr double kPalpebraBassa = 1.4; // how low the lower lid bows
 constexpr double kOrecchioX = 26.4;
+constexpr double kOrecchioY = kOcchiY + 5; // the ear's middle: its top level with the brows
 constexpr double kBoccaY = -2.4;
 constexpr double kMentoY = 13;
 constexpr double kColloY = -3;       // raises the collar and the shoulders towards the chin
