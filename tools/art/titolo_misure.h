@@ -29,8 +29,8 @@ constexpr double kMedaglioneRy = 101;
 
 // The sitter is drawn in units of his own (see titolo_volto.h); this many
 // pixels to one, and his units start this far above the medallion's centre.
-constexpr double kIngrandimento = 1.42;
-constexpr double kAbbassa = 11;
+constexpr double kIngrandimento = 1.34;
+constexpr double kAbbassa = 8.5;
 
 // The portrait is engraved at this many samples a pixel each way, then
 // averaged down, so that every line keeps its true width.

@@ -9,7 +9,7 @@ namespace titolo {
 
 namespace {
 
-constexpr double kPasso = 3.0; // the skin's lines lie this many pixels apart
+constexpr double kPasso = 3.4; // the skin's lines lie this many pixels apart, coarser than the ground's
 constexpr double kCroce = 0.7; // the crossing set's angle to the first, radians
 // How far the lines bow between the middle of the face and its outline, in
 // units: up in the middle over the brow, up at the sides below the eyes.
@@ -26,7 +26,7 @@ double Livello(Pezzo pezzo, double x, double y)
         return y - 6 * std::max(0.0, 1 - ex * ex - ey * ey);
     }
     if (pezzo == Pezzo::Collo) { // round the neck, seen from a little above
-        const double u = std::min(1.0, std::abs(x) / 14);
+        const double u = std::min(1.0, std::abs(x) / kColloMezzo);
         return y + 3.0 * u * u;
     }
     // Across the head each line bows like the skull's arch over the brow and
@@ -79,7 +79,10 @@ double InchiostroPelle(const Campione &c, double x, double y, double t)
     const double mascella = Passaggio(kBoccaY - 5, kBoccaY + 1, y);
     if (t > 0.5)
         a = std::max(a, (1 - naso) * (1 - mascella) * Tratto(f2 * righe, g2, std::min(0.5, (t - 0.5) * 1.5)));
-    return a;
+    // Close round each eye the skin's lines stop short of the lids, so the
+    // lids and the crease stand clear of them.
+    const double ox = (std::abs(x) - kOcchiX) / (kOcchioMezzo + 0.7), oy = (y - (kOcchiY - 0.4)) / 2.5;
+    return a * Passaggio(0.85, 1.1, std::hypot(ox, oy));
 }
 
 } // namespace titolo

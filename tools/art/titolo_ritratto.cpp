@@ -17,8 +17,11 @@ namespace titolo {
 
 namespace {
 
-constexpr double kCarta = 247; // the paper's grey
-constexpr double kInchiostro = 16;
+// The paper and the ink of the engraving: a warm white and a warm black,
+// so that the portrait is printed in the same key as the brown and gold
+// sheet round it.
+const QColor kCarta(248, 244, 234);
+const QColor kInchiostro(30, 20, 14);
 
 struct Fasi {
     double primo, secondo; // whole numbers on the axes of the two families of lines
@@ -43,13 +46,19 @@ Fasi Linee(Zona zona, double x, double y, const Campione &c)
     case Zona::Capelli:
         return {y / volto, x / volto, volto};
     case Zona::Giacca: {
-        const double spalla = 21 * (x / 60) * (x / 60);
+        const double spalla = Spalla(x) - 19.5;
         return {(y - spalla - 0.25 * hs) / abito, (x - 0.35 * y * (x < 0 ? -1 : 1)) / abito, abito};
     }
     case Zona::Bavero:
         return {(y + 0.55 * std::abs(x)) / abito, (std::abs(x) + 0.19 * y) / abito, abito};
-    case Zona::Camicia:
-        return {(y - 0.3 * hs) / volto, x / volto, volto};
+    case Zona::Camicia: { // the front ruled down its length, the collar's points along their own
+        const double yb = y - kColloY;
+        if (yb >= 20 && yb < 28.5 && std::abs(x) > 2.6 + (yb - 20) * 0.3)
+            return {(std::abs(x) + 0.55 * yb) / volto, y / volto, volto};
+        if (yb >= 20)
+            return {x / volto, y / volto, volto};
+        return {(y - 0.3 * hs) / volto, x / volto, volto}; // the standing collar round the neck
+    }
     case Zona::Cravatta: {
         // At 45 degrees through the pixels' centres, three pixels apart along
         // the rows, so the diagonal steps evenly.
@@ -68,15 +77,17 @@ Fasi Linee(Zona zona, double x, double y, const Campione &c)
 bool Contorno(const Campione &c, double x, double y)
 {
     constexpr double r = 0.22;
-    // The lit ear's rim and the top of both ears are left open, so the ears
-    // do not sit in a drawn ring.
+    // The top of both ears is left open, so the ears run into the hair
+    // rather than sit in a drawn ring.
     const double orecchio = y - (kOcchiY + 6.5);
-    if (std::abs(x) > kOrecchioX - 1 && ((x < 0 && orecchio > -5 && orecchio < 2.5) || orecchio < -7))
+    if (std::abs(x) > kOrecchioX - 1 && orecchio < -7)
         return false;
     // Against the ground the face's outline is cut a little heavier, so the
     // lit cheek keeps its edge where its light lines meet the ground's.
-    if (c.pezzo == Pezzo::Testa) {
-        constexpr double viso = 0.4;
+    // The coat's shoulders and the collar too, so the bust stands off the
+    // ruled ground.
+    if (c.pezzo == Pezzo::Testa || c.zona == Zona::Giacca || c.zona == Zona::Camicia) {
+        const double viso = c.zona == Zona::Giacca ? 0.6 : 0.55;
         for (const auto &[dx, dy] :
              {std::pair{viso, 0.0}, std::pair{-viso, 0.0}, std::pair{0.0, viso}, std::pair{0.0, -viso}})
             if (Rilievo(x + dx, y + dy).zona == Zona::Fondo)
@@ -110,13 +121,20 @@ double Inchiostro(double x, double y)
     // draws the coat's V against the cloth.
     if (c.zona == Zona::Bavero && Rilievo(x + (x < 0 ? -0.7 : 0.7), y).zona != Zona::Bavero)
         return 0;
+    // Beyond that thread the lapel's edge is cut on the coat, so the V
+    // stands clear of the cloth on either side.
+    if (c.zona == Zona::Giacca && Rilievo(x + (x < 0 ? 0.75 : -0.75), y).zona == Zona::Bavero)
+        return 1;
     double t = Tono(c, x, y);
-    if (c.zona == Zona::Camicia && y - kColloY >= 20 && t < 0.28)
-        return 0;                // the shirt front's lights stay clean paper
-    if (c.zona == Zona::Fondo) { // the ground deepens towards the oval's rim
-        const double rx = x * kIngrandimento / kMedaglioneRx, ry = (y + kAbbassa) * kIngrandimento / kMedaglioneRy;
+    if (c.zona == Zona::Camicia && y - kColloY >= 20 && t < 0.1)
+        return 0; // the shirt front's brightest lights stay clean paper
+    const double rx = x * kIngrandimento / kMedaglioneRx, ry = (y + kAbbassa) * kIngrandimento / kMedaglioneRy;
+    if (c.zona == Zona::Fondo) // the ground deepens towards the oval's rim
         t += 0.16 * (rx * rx + ry * ry);
-    }
+    else if (c.zona != Zona::Pelle && c.zona != Zona::Capelli && ry > 0)
+        // The bust fades towards the foot of the oval, its lines thinning into
+        // the ground's, rather than being cut off by the rim.
+        t = t + (0.3 - t) * 0.75 * Passaggio(0.8, 0.98, std::hypot(rx, ry));
     if (c.zona == Zona::Pelle)
         return InchiostroPelle(c, x, y, t);
     constexpr double e = 0.25;
@@ -155,8 +173,12 @@ QImage Riduci(const std::vector<float> &inchiostro, int larghezza, int altezza)
                 for (int sx = 0; sx < kScala; ++sx)
                     somma += inchiostro[std::size_t((py * kScala + sy) * lg + px * kScala + sx)];
             const double a = somma / (kScala * kScala);
-            const int g = int(std::lround(kCarta - (kCarta - kInchiostro) * a));
-            img.setPixel(px, py, qRgb(g, g, g));
+            const auto mescola = [a](int carta, int inchiostro) {
+                return int(std::lround(carta - (carta - inchiostro) * a));
+            };
+            img.setPixel(px, py,
+                         qRgb(mescola(kCarta.red(), kInchiostro.red()), mescola(kCarta.green(), kInchiostro.green()),
+                              mescola(kCarta.blue(), kInchiostro.blue())));
         }
     }
     return img;
@@ -212,7 +234,7 @@ void DisegnaMedaglione(QPainter &p)
     // with clean paper between them.
     QPainterPath fascia = ovale;
     fascia.addEllipse(kMedaglione, kMedaglioneRx - 2.8, kMedaglioneRy - 2.8);
-    p.fillPath(fascia, QColor(int(kCarta), int(kCarta), int(kCarta)));
+    p.fillPath(fascia, kCarta);
     p.setBrush(Qt::NoBrush);
     p.setPen(QPen(QColor(0x14, 0x12, 0x10), 1.6));
     p.drawEllipse(kMedaglione, kMedaglioneRx - 0.4, kMedaglioneRy - 0.4);

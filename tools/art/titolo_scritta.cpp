@@ -16,13 +16,13 @@ namespace titolo {
 
 namespace {
 
-const QColor kArgento(0xEA, 0xEB, 0xEE);
-const QColor kTratteggio(0x3C, 0x3F, 0x48);
-const QColor kFiloContorno(0x0C, 0x0A, 0x0A);
+// A warm silver, in the key of the portrait's ink and the brown ground.
+const QColor kArgento(0xEC, 0xE8, 0xE0);
+const QColor kTratteggio(0x44, 0x3E, 0x38);
+const QColor kFiloContorno(0x12, 0x0C, 0x08);
 constexpr double kPassoTratteggio = 2.0; // as the medallion's ground
 constexpr double kFilo = 1.0;            // the keyline's width, in pixels
-constexpr double kOmbra = 0.9;           // how far the keyline thickens on the shaded side, in pixels
-constexpr double kIngrossa = 0.8;        // how much the book weight is thickened, in pixels
+constexpr double kIngrossa = 1.3;        // how much the book weight is thickened, in pixels
 constexpr double kOrlo = 1.0;            // the unruled silver rim inside each letter's edge, in pixels
 
 // For every sample inside the mask, its distance in samples to the nearest
@@ -140,7 +140,7 @@ void DisegnaNome(QPainter &p, const QString &famiglia)
             // towards each stroke's shaded edge; hairlines take the same
             // ruling, so every stroke has one tone.
             const double ombra = std::clamp((attraverso - 0.5) / 0.45, 0.0, 1.0);
-            const double larghezza = 0.45 + 0.45 * ombra * ombra * (3 - 2 * ombra);
+            const double larghezza = 0.45 + 1.0 * ombra * ombra * (3 - 2 * ombra);
             const double fase = (y - 0.5) / kPassoTratteggio; // lines on the pixels' middles, not between rows
             const double d = std::abs(fase - std::round(fase)) * kPassoTratteggio;
             const double orlo = std::clamp(margine[std::size_t(sy * lg + sx)] - kOrlo * kScala + 0.5, 0.0, 1.0);
@@ -163,11 +163,6 @@ void DisegnaNome(QPainter &p, const QString &famiglia)
     g.setPen(QPen(kFiloContorno, kFilo));
     g.setBrush(Qt::NoBrush);
     g.drawPath(nome);
-    // On the shaded side, down and to the right, the keyline is cut heavier:
-    // the letter moved by kOmbra and taken away from itself leaves a crescent
-    // along those edges only.
-    g.setPen(Qt::NoPen);
-    g.fillPath(nome.translated(kOmbra, kOmbra).subtracted(nome), kFiloContorno);
     g.end();
     p.drawImage(spazio.topLeft(), Riduci(grande));
 }

@@ -172,8 +172,26 @@ void DisegnaCapelli(QPainter &p)
                                                  {20, -46.8},   {21.5, -43.9}, {23.2, -38.4}, {24.2, -31}};
     const std::vector<QPointF> attaccaturaSinistra{{-8.0, -52.7},  {-15, -50.3},   {-18, -49.6}, {-20, -46.8},
                                                    {-21.5, -43.9}, {-23.2, -38.4}, {-24.2, -31}};
+    // Over the crown no strand strays above the outline: a stray there
+    // crosses the ground's lines as a grey smudge.
+    QPainterPath corona;
+    corona.setFillRule(Qt::WindingFill);
+    corona.addEllipse(QPointF(0.5, kCapelliY), 1.12 * kCapelliA, 1.01 * kCapelliB);
+    corona.addRect(QRectF(-2 * kCapelliA, kCapelliY - 0.6 * kCapelliB, 4 * kCapelliA, 2 * kCapelliB));
+    p.save();
+    p.setClipPath(corona, Qt::IntersectClip);
     Ciocche(p, caso, attaccaturaDestra, profiloDestro, 9, 8, 0.3);
     Ciocche(p, caso, attaccaturaSinistra, profiloSinistro, 5, 8, 0.3);
+    p.restore();
+    // The crown's outline cut as one line, so the strands' roots there end
+    // on an edge and not in a grey haze against the ground.
+    Taglio(
+        p,
+        [](double t) {
+            const double a = (55 + 70 * t) * M_PI / 180;
+            return QPointF(0.5 + 0.985 * kCapelliA * std::cos(a), kCapelliY - 0.985 * kCapelliB * std::sin(a));
+        },
+        [](double t) { return 0.7 * Fuso(t, 0.4); }, 30);
     // Along the hairline, fine hairs rise from the forehead into the mass,
     // coming to nothing at their roots, so the hair meets the skin softly.
     for (int k = 0; k < 44; ++k) {
@@ -198,9 +216,14 @@ void DisegnaCapelli(QPainter &p)
     const Caso sopracciglia = caso;
     for (double lato : {-1.0, 1.0}) {
         Caso c = sopracciglia;
-        Peli(p, c,
-             Specchio({{4.6, kOcchiY - 4.8}, {8, kOcchiY - 5.5}, {12, kOcchiY - 5.7}, {16.6, kOcchiY - 4.9}}, lato),
-             2.4, 40, 3.2, 0.2, 0.55);
+        const std::vector<QPointF> arcata =
+            Specchio({{4.4, kOcchiY - 5.6}, {8, kOcchiY - 6.4}, {12, kOcchiY - 6.6}, {16.8, kOcchiY - 5.8}}, lato);
+        // The brow's body: one cut, full from its inner end to the arch and
+        // tapering to its tail, the hairs set along it.
+        Taglio(
+            p, [&](double t) { return Curva(arcata, t); },
+            [](double t) { return 1.85 * std::sqrt(std::min(1.0, t / 0.25)) * std::pow(1 - t, 0.6); }, 24);
+        Peli(p, c, arcata, 1.6, 30, 3.0, 0.08, 0.42);
     }
 }
 
@@ -244,7 +267,7 @@ void DisegnaLineamenti(QPainter &p)
         // above it; a fine lower lid.
         Taglio(
             p, [&](double t) { return occhio(-1.05 + 2.2 * t, 1) + QPointF(0, -0.25); },
-            [](double t) { return 0.2 + 0.6 * std::sin(M_PI * std::min(1.0, t * 0.8 + 0.1)); }, 20);
+            [](double t) { return 0.3 + 0.75 * std::sin(M_PI * std::min(1.0, t * 0.8 + 0.1)); }, 20);
         Taglio(
             p, [&](double t) { return occhio(-0.6 + 1.45 * t, 1) + QPointF(0, -1.3 - 0.5 * std::sin(M_PI * t)); },
             [](double t) { return 0.4 * Fuso(t); }, 16);
@@ -269,22 +292,35 @@ void DisegnaLineamenti(QPainter &p)
                 return QPointF(lato * (3.7 + 2.4 * std::cos(a)), kOcchiY + 15.4 + 2.2 * std::sin(a));
             },
             [&](double t) { return (lato > 0 ? 0.4 : 0.28) * Fuso(t); }, 16);
-        // The ear's rim.
+        // The ear: the groove inside its rim, following the outer edge from
+        // the top round to above the lobe, and the hollow of the bowl in
+        // front of the opening, a short curved cut nearer the head.
         Taglio(
             p,
             [&](double t) {
-                const double a = (-80 + 160 * t) * M_PI / 180;
-                return QPointF(lato * (kOrecchioX + 1.3 * std::cos(a)), kOcchiY + 6.0 + 7.2 * std::sin(a));
+                const double a = (-78 + 140 * t) * M_PI / 180;
+                return QPointF(lato * (kOrecchioX + 2.0 * std::cos(a)), kOcchiY + 6.3 + 7.6 * std::sin(a));
             },
-            [](double t) { return 0.42 * Fuso(t, 0.6); }, 20);
-        // Inside it the inner fold, and the bowl in front of the opening.
+            [](double t) { return 0.6 * Fuso(t, 0.6); }, 24);
         Taglio(
             p,
             [&](double t) {
-                const double a = (-60 + 120 * t) * M_PI / 180;
-                return QPointF(lato * (kOrecchioX - 0.4 + 1.0 * std::cos(a)), kOcchiY + 5.4 + 4.6 * std::sin(a));
+                const double a = (-50 + 110 * t) * M_PI / 180;
+                return QPointF(lato * (kOrecchioX - 0.2 + 0.9 * std::cos(a)), kOcchiY + 7.2 + 3.4 * std::sin(a));
             },
-            [](double t) { return 0.35 * Fuso(t); }, 16);
+            [](double t) { return 0.55 * Fuso(t, 0.5); }, 16);
+        // The bowl's hollow, dark, where the ear opens beside the head; and
+        // the shade where the ear stands off the skull, so it is joined to it.
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(55, 55, 55));
+        p.drawEllipse(QPointF(lato * (kOrecchioX - 0.5), kOcchiY + 8.2), 1.0, 2.4);
+        Taglio(
+            p,
+            [&](double t) {
+                const double y = kOcchiY - 2.0 + 15.5 * t;
+                return QPointF(lato * (MezzaLarghezza(y) + 0.55), y);
+            },
+            [](double t) { return 0.85 * Fuso(t, 0.6); }, 20);
     }
     // The nose's shaded side: one tapering cut from under the brow down to
     // the wing, fine where it starts and swelling as the side turns from the
@@ -301,11 +337,26 @@ void DisegnaLineamenti(QPainter &p)
         p, [](double t) { return QPointF(3.5 + 1.0 * t * t, kOcchiY + 7.5 + 6.0 * t); },
         [](double t) { return 0.42 * Fuso(t, 0.7) * std::min(1.0, 0.4 + t); }, 16);
     // The edges of the collar's points, each one unbroken line swelling
-    // towards the knot.
-    for (double lato : {-1.0, 1.0})
+    // towards the knot, and the outer one down to the tip, so the points
+    // stand clear of the lapels.
+    for (double lato : {-1.0, 1.0}) {
         Taglio(
             p, [&](double t) { return QPointF(lato * (2.6 + 2.4 * t), kColloY + 20 + 8.2 * t); },
             [](double t) { return 0.5 * Fuso(t, 0.5); }, 12);
+        Taglio(
+            p, [&](double t) { return QPointF(lato * (10.3 - 5.4 * t), kColloY + 20.3 + 7.3 * t); },
+            [](double t) { return 0.45 * std::sqrt(std::sin(M_PI * (0.1 + 0.8 * t))); }, 12);
+    }
+    // The chin's lower edge over the neck, one line from jaw to jaw, finer
+    // on the lit side.
+    Taglio(
+        p,
+        [](double t) {
+            const double a = M_PI * (1 - t); // from the left jaw round under the chin to the right
+            const double y = kMentoY - 0.3 - (kMentoY - 7.5) * std::pow(std::abs(std::cos(a)), 1.6);
+            return QPointF((std::cos(a) < 0 ? -1 : 1) * MezzaLarghezza(y) * 0.97, y);
+        },
+        [](double t) { return (0.25 + 0.45 * t) * Fuso(t, 0.35); }, 40);
     // The waistcoat's buttons down the middle.
     for (double y : {kColloY + 52, kColloY + 60, kColloY + 68}) {
         p.setBrush(Qt::black);
@@ -320,6 +371,10 @@ void DisegnaLineamenti(QPainter &p)
                                       {8.4, kBoccaY - 0.35}};
     Taglio(
         p, [&](double t) { return Curva(labbra, t); }, [](double t) { return 0.4 + 0.75 * Fuso(t, 0.7); }, 30);
+    // The nose's shadow cast under its tip, towards the shaded side.
+    Taglio(
+        p, [](double t) { return QPointF(-0.6 + 4.2 * t, kOcchiY + 18.0 + 0.3 * t); },
+        [](double t) { return 0.5 * Fuso(t, 0.7) * (0.5 + 0.5 * t); }, 16);
 }
 
 } // namespace titolo

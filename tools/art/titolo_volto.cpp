@@ -40,11 +40,11 @@ double MezzaLarghezza(double y)
                                                                      {-38, 25.8},
                                                                      {-27, 26.2},
                                                                      {-18, 24.6},
-                                                                     {-8, 21.2},
-                                                                     {0, 18.2},
-                                                                     {6, 14.2},
-                                                                     {9.5, 10.8},
-                                                                     {11.7, 7.0},
+                                                                     {-8, 21.6},
+                                                                     {0, 19.0},
+                                                                     {6, 15.2},
+                                                                     {9.5, 11.6},
+                                                                     {11.7, 7.6},
                                                                      {kMentoY, 0}}};
     if (y <= kProfilo.front()[0] || y >= kProfilo.back()[0])
         return 0;
@@ -104,6 +104,8 @@ namespace {
 
 } // namespace
 
+double Spalla(double x) { return 19.5 + 26 * std::pow(std::abs(x) / 60, 1.7); }
+
 double Passaggio(double a, double b, double t)
 {
     const double u = std::clamp((t - a) / (b - a), 0.0, 1.0);
@@ -126,20 +128,23 @@ Campione Rilievo(double x, double y)
     // Shoulders and coat: a broad front falling away to sloping shoulders
     // (yb: heights from the collar's line).
     const double yb = y - kColloY;
-    const double spalla = 20 + 17 * (x / 60) * (x / 60);
+    const double spalla = Spalla(x);
     if (yb > spalla && ax < 96) {
         const double fronte = 1 - (x / 96) * (x / 96);
         const double h = 32 * std::sqrt(fronte) - 7 * (1 - Passaggio(0, 14, yb - spalla));
         double hb = h;
         Zona z = Zona::Giacca;
         // The coat opens in a V over the waistcoat; its lapels lie a little
-        // raised beside the opening and roll back to nothing at the waist.
-        const double apertura = 14 - (yb - 26) * 0.19;
-        const double bavero = apertura + std::max(0.0, 8 + (yb - 30) * 0.25 - std::max(0.0, yb - 58) * 0.9);
-        if (ax < bavero && yb > 24) {
+        // raised beside the opening, broad under the collar and narrowing to
+        // the button, with a notch where the collar meets them.
+        const double apertura = 13.5 - (yb - 24) * 0.2;
+        const double bavero = apertura + 10.5 - (yb - 24) * 0.1;
+        const double tacca = std::abs(yb - 30.5);
+        const bool intaccato = tacca < 2.2 && ax > apertura + 5.5 + tacca * 1.8;
+        if (ax < bavero && yb > 23 && !intaccato) {
             hb += 2.2;
             z = Zona::Bavero;
-        } else if (yb > 24 && ax < bavero + 3) {
+        } else if (yb > 23 && ax < bavero + 3) {
             hb -= 2.5 * (1 - (ax - bavero) / 3); // the coat dips in the lapel's shadow
         }
         if (ax < apertura && yb > 20) {
@@ -159,8 +164,8 @@ Campione Rilievo(double x, double y)
         prendi(hb, 32 * fronte, z);
     }
     // Neck, and the white collar standing round it.
-    if (y > -4 && y < 34 && ax < 14) {
-        const double q = 1 - (x / 14) * (x / 14);
+    if (y > -4 && y < 34 && ax < kColloMezzo) {
+        const double q = 1 - (x / kColloMezzo) * (x / kColloMezzo);
         const bool colletto = y > kColloY + 13 - 0.012 * x * x;
         const double h = 20 * std::sqrt(q) + (colletto ? 2.5 : 0);
         prendi(h, 20 * q, colletto ? Zona::Camicia : Zona::Pelle, Meridiano(x, 0),
@@ -254,21 +259,28 @@ double Tono(const Campione &c, double x, double y)
     case Zona::Giacca:
         chiaro = 0.68, cupo = 0.95;
         break;
-    case Zona::Bavero:
-        chiaro = 0.55, cupo = 0.9;
+    case Zona::Bavero: // lighter than the coat, the cravat darker: three weights
+        chiaro = 0.42, cupo = 0.78;
         break;
     case Zona::Panciotto:
         chiaro = 0.38, cupo = 0.66;
         break;
     case Zona::Cravatta:
-        chiaro = 0.6, cupo = 0.9;
+        chiaro = 0.7, cupo = 0.95;
         break;
     case Zona::Camicia: {
         chiaro = 0.1, cupo = 0.5;
+        // The chin's shadow falls on the neck under it, towards the shaded side.
+        scuro += 0.4 * std::exp(-std::pow((y - (kMentoY + 0.5 - 0.012 * x * x)) / 2.2, 2)) * Passaggio(-10, 6, x) *
+            Passaggio(3, 9, y);
         // Below the standing collar the shirt front and the collar's points
         // are white linen; their edges are drawn (see titolo_segni.cpp).
-        if (y - kColloY >= 20)
-            chiaro = 0, cupo = 0.35;
+        if (y - kColloY >= 20) {
+            chiaro = 0.08, cupo = 0.4;
+            // The linen falls into the shadow of the lapels beside it.
+            const double yb = y - kColloY, bordo = 13.5 - (yb - 24) * 0.2 - std::abs(x);
+            scuro += 0.55 * std::exp(-std::max(0.0, bordo) / 2.2) * Passaggio(24, 27, yb);
+        }
         break;
     }
     case Zona::Fondo:

@@ -29,9 +29,10 @@ constexpr double kPalpebraBassa = 1.4; // how low the lower lid bows
 constexpr double kOrecchioX = 26.4;
 constexpr double kBoccaY = -2.4;
 constexpr double kMentoY = 13;
-constexpr double kColloY = -3; // raises the collar and the shoulders towards the chin
+constexpr double kColloY = -3;       // raises the collar and the shoulders towards the chin
+constexpr double kColloMezzo = 12.5; // half the neck's width
 // The hair's outline: an oval over the crown.
-constexpr double kCapelliY = -35.5, kCapelliA = 28, kCapelliB = 36.5;
+constexpr double kCapelliY = -35.2, kCapelliA = 28, kCapelliB = 35.4;
 
 Campione Rilievo(double x, double y);
 
@@ -44,6 +45,10 @@ double MezzaLarghezza(double y);
 
 // How dark the engraving is at (x, y): 0 paper, 1 solid ink.
 double Tono(const Campione &c, double x, double y);
+
+// How far below the collar's line the shoulder's top lies at x: falling
+// away from the neck.
+double Spalla(double x);
 
 // A smooth step from 0 (at a) to 1 (at b).
 double Passaggio(double a, double b, double t);
