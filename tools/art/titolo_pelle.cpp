@@ -22,7 +22,7 @@ constexpr double kPiegaLineamenti = 0.5, kPiegaNaso = 0.4;
 double Livello(Pezzo pezzo, double x, double y)
 {
     if (pezzo == Pezzo::Orecchio) { // across the ear, bowed by its own round
-        const double ex = (x - (x < 0 ? -kOrecchioX : kOrecchioX)) / 3.4, ey = (y - (kOcchiY + 6.5)) / 9.2;
+        const double ex = (x - (x < 0 ? -kOrecchioX : kOrecchioX)) / 3.4, ey = (y - kOrecchioY) / 9.2;
         return y - 6 * std::max(0.0, 1 - ex * ex - ey * ey);
     }
     if (pezzo == Pezzo::Collo) { // round the neck, seen from a little above

@@ -79,7 +79,7 @@ bool Contorno(const Campione &c, double x, double y)
     constexpr double r = 0.22;
     // The top of both ears is left open, so the ears run into the hair
     // rather than sit in a drawn ring.
-    const double orecchio = y - (kOcchiY + 6.5);
+    const double orecchio = y - kOrecchioY;
     if (std::abs(x) > kOrecchioX - 1 && orecchio < -7)
         return false;
     // Against the ground the face's outline is cut a little heavier, so the
@@ -126,7 +126,7 @@ double Inchiostro(double x, double y)
     if (c.zona == Zona::Giacca && Rilievo(x + (x < 0 ? 0.75 : -0.75), y).zona == Zona::Bavero)
         return 1;
     double t = Tono(c, x, y);
-    if (c.zona == Zona::Camicia && y - kColloY >= 20 && t < 0.1)
+    if (c.zona == Zona::Camicia && y - kColloY >= 20 && t < (y - kColloY < 28.5 ? 0.2 : 0.1))
         return 0; // the shirt front's brightest lights stay clean paper
     const double rx = x * kIngrandimento / kMedaglioneRx, ry = (y + kAbbassa) * kIngrandimento / kMedaglioneRy;
     if (c.zona == Zona::Fondo) // the ground deepens towards the oval's rim

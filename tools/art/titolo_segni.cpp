@@ -217,12 +217,12 @@ void DisegnaCapelli(QPainter &p)
     for (double lato : {-1.0, 1.0}) {
         Caso c = sopracciglia;
         const std::vector<QPointF> arcata =
-            Specchio({{4.4, kOcchiY - 5.6}, {8, kOcchiY - 6.4}, {12, kOcchiY - 6.6}, {16.8, kOcchiY - 5.8}}, lato);
+            Specchio({{4.4, kOcchiY - 5.6}, {8, kOcchiY - 6.2}, {12, kOcchiY - 6.35}, {16.8, kOcchiY - 5.8}}, lato);
         // The brow's body: one cut, full from its inner end to the arch and
         // tapering to its tail, the hairs set along it.
         Taglio(
             p, [&](double t) { return Curva(arcata, t); },
-            [](double t) { return 1.85 * std::sqrt(std::min(1.0, t / 0.25)) * std::pow(1 - t, 0.6); }, 24);
+            [](double t) { return 2.05 * std::sqrt(std::min(1.0, t / 0.25)) * std::pow(1 - t, 0.55); }, 24);
         Peli(p, c, arcata, 1.6, 30, 3.0, 0.08, 0.42);
     }
 }
@@ -299,25 +299,25 @@ void DisegnaLineamenti(QPainter &p)
             p,
             [&](double t) {
                 const double a = (-78 + 140 * t) * M_PI / 180;
-                return QPointF(lato * (kOrecchioX + 2.0 * std::cos(a)), kOcchiY + 6.3 + 7.6 * std::sin(a));
+                return QPointF(lato * (kOrecchioX + 2.0 * std::cos(a)), kOrecchioY - 0.2 + 7.6 * std::sin(a));
             },
             [](double t) { return 0.6 * Fuso(t, 0.6); }, 24);
         Taglio(
             p,
             [&](double t) {
                 const double a = (-50 + 110 * t) * M_PI / 180;
-                return QPointF(lato * (kOrecchioX - 0.2 + 0.9 * std::cos(a)), kOcchiY + 7.2 + 3.4 * std::sin(a));
+                return QPointF(lato * (kOrecchioX - 0.2 + 0.9 * std::cos(a)), kOrecchioY + 0.7 + 3.4 * std::sin(a));
             },
             [](double t) { return 0.55 * Fuso(t, 0.5); }, 16);
         // The bowl's hollow, dark, where the ear opens beside the head; and
         // the shade where the ear stands off the skull, so it is joined to it.
         p.setPen(Qt::NoPen);
         p.setBrush(QColor(55, 55, 55));
-        p.drawEllipse(QPointF(lato * (kOrecchioX - 0.5), kOcchiY + 8.2), 1.0, 2.4);
+        p.drawEllipse(QPointF(lato * (kOrecchioX - 0.5), kOrecchioY + 1.7), 1.0, 2.4);
         Taglio(
             p,
             [&](double t) {
-                const double y = kOcchiY - 2.0 + 15.5 * t;
+                const double y = kOrecchioY - 8.5 + 15.5 * t;
                 return QPointF(lato * (MezzaLarghezza(y) + 0.55), y);
             },
             [](double t) { return 0.85 * Fuso(t, 0.6); }, 20);
@@ -366,9 +366,9 @@ void DisegnaLineamenti(QPainter &p)
     }
     // The mouth: the parting of the lips, dipping at the middle, fading to
     // the corners.
-    const std::vector<QPointF> labbra{{-8.4, kBoccaY - 0.35}, {-4, kBoccaY - 0.2},   {-1.0, kBoccaY - 0.05},
-                                      {0, kBoccaY + 0.12},    {1.0, kBoccaY - 0.05}, {4, kBoccaY - 0.2},
-                                      {8.4, kBoccaY - 0.35}};
+    const std::vector<QPointF> labbra{{-8.4, kBoccaY - 0.15}, {-4, kBoccaY - 0.12},  {-1.0, kBoccaY - 0.05},
+                                      {0, kBoccaY + 0.12},    {1.0, kBoccaY - 0.05}, {4, kBoccaY - 0.12},
+                                      {8.4, kBoccaY - 0.15}};
     Taglio(
         p, [&](double t) { return Curva(labbra, t); }, [](double t) { return 0.4 + 0.75 * Fuso(t, 0.7); }, 30);
     // The nose's shadow cast under its tip, towards the shaded side.

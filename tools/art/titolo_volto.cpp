@@ -40,11 +40,11 @@ double MezzaLarghezza(double y)
                                                                      {-38, 25.8},
                                                                      {-27, 26.2},
                                                                      {-18, 24.6},
-                                                                     {-8, 21.6},
-                                                                     {0, 19.0},
-                                                                     {6, 15.2},
-                                                                     {9.5, 11.6},
-                                                                     {11.7, 7.6},
+                                                                     {-8, 22.0},
+                                                                     {0, 19.8},
+                                                                     {6, 16.2},
+                                                                     {9.5, 12.2},
+                                                                     {11.7, 8.0},
                                                                      {kMentoY, 0}}};
     if (y <= kProfilo.front()[0] || y >= kProfilo.back()[0])
         return 0;
@@ -104,7 +104,7 @@ namespace {
 
 } // namespace
 
-double Spalla(double x) { return 19.5 + 26 * std::pow(std::abs(x) / 60, 1.7); }
+double Spalla(double x) { return 19.5 + 21 * std::pow(std::abs(x) / 60, 1.7); }
 
 double Passaggio(double a, double b, double t)
 {
@@ -173,7 +173,7 @@ Campione Rilievo(double x, double y)
     }
     // Ears, behind the head's outline.
     for (int lato : {-1, 1}) {
-        const double ex = (x - lato * kOrecchioX) / 3.4, ey = (y - (kOcchiY + 6.5)) / 9.2;
+        const double ex = (x - lato * kOrecchioX) / 3.4, ey = (y - kOrecchioY) / 9.2;
         const double q = 1 - ex * ex - ey * ey;
         if (q > 0)
             prendi(6 * std::sqrt(q), 6 * q, Zona::Pelle, x, Pezzo::Orecchio);
@@ -204,7 +204,7 @@ Campione Rilievo(double x, double y)
 double Tono(const Campione &c, double x, double y)
 {
     if (c.zona == Zona::Fondo) // a quiet ground, darker behind the lit side of the face
-        return 0.3 - 0.1 * Passaggio(-50, 50, x);
+        return 0.3 - 0.14 * Passaggio(-50, 50, x);
     constexpr double e = 0.5;
     const auto h = [](double px, double py) { return std::max(0.0, Rilievo(px, py).h); };
     const Vettore n = Normalizza({-(h(x + e, y) - h(x - e, y)) / (2 * e), -(h(x, y + e) - h(x, y - e)) / (2 * e), 1});
@@ -240,7 +240,7 @@ double Tono(const Campione &c, double x, double y)
         scuro += 0.12 * Gauss(ax - (kOcchiX + 0.5), y - (kOcchiY + 3.4), 3.2, 0.9);
         scuro += 0.12 * Gauss(ax - (kOcchiX - 4.8), y - (kOcchiY - 0.8), 1.3, 1.6);
         // The hollow of the ear.
-        scuro += 0.35 * Gauss(ax - (kOrecchioX - 0.6), y - (kOcchiY + 6), 1.2, 4.5);
+        scuro += 0.35 * Gauss(ax - (kOrecchioX - 0.6), y - (kOrecchioY - 0.5), 1.2, 4.5);
         if (y > 4)
             scuro += 0.2 * (1 - Passaggio(8, 24, y - 0.02 * x * x)) * Passaggio(3, 9, y);
         // The eye's white is paper.
