@@ -1,8 +1,8 @@
 #pragma once
 // How the band's accompanists play: the beat's length in ticks, how hard
 // each figure is struck, how close each part is voiced, how far its onsets
-// stray, and how the harp spreads a chord. Shared by the band's figures and
-// the harp's, and by nothing else.
+// stray, and how the harp spreads a chord. Shared by the band's figures, the
+// bass's and the harp's, and by nothing else.
 #include "band.h"
 
 #include <array>
@@ -39,6 +39,16 @@ inline constexpr std::uint8_t kClosingBass = 84, kClosingHeld = 60, kClosingHarp
 // How far the accompanists' onsets stray, in ticks; the guitar also strums
 // its chords upwards, a few ticks a string.
 inline constexpr int kBassSpread = 3, kChordSpread = 4, kHarpSpread = 5, kStrum = 3;
+
+// The bass stays between C2 and F3, chords after the beat are voiced close
+// above D3 (under the leads), held chords above G3 or E3, and the harp
+// spreads from the octave of A2.
+inline constexpr int kBassFloor = 40, kBassLowest = 36, kBassHighest = 53;
+// The bass's key for a pitch class, from its floor up; and the one nearest
+// to `to`, kept within the bass's range.
+int BassKey(int pitchClass);
+int Nearest(int pitchClass, int to);
+const Touch &TouchOf(Accompaniment style);
 
 // Open spacing from the chord's bass up (the inversion kept, so the harp
 // never sounds a root under an inverted bass): for A minor A2 E3 A3 C4.
