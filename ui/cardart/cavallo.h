@@ -36,12 +36,6 @@ struct Tela {
     void Macchie(std::initializer_list<QPointF> centri, qreal r, const QColor &colore) const;
 };
 
-// `a` with its curves flattened to a sixteenth of a unit: the boolean
-// operations behind modelling and hatching cost a fraction of what they cost
-// on curves, and the facets stay under half a pixel at the largest size a
-// card is recorded for.
-QPainterPath Piatto(const QPainterPath &a);
-
 // A limb as a chain of joints, each with its width: the outline of a tapered
 // stroke through them, closed with round ends.
 QPainterPath Arto(std::initializer_list<QPointF> giunti, std::initializer_list<qreal> larghezze);

@@ -134,6 +134,73 @@ QPainterPath Differenza(const QPainterPath &a, const QPainterPath &b)
 }
 
 namespace {
+
+// Drops the points of a polyline that lie within `tolleranza` of the line
+// through their neighbours (Ramer-Douglas-Peucker): flattened curves and the
+// results of boolean operations carry many more points than the shape needs,
+// and every point is paid for again whenever a recorded card is filled.
+void Sfoltisci(const QPolygonF &p, int da, int a, qreal tolleranza, std::vector<bool> &tieni)
+{
+    if (a - da < 2)
+        return;
+    const QPointF d = p[a] - p[da];
+    const qreal l = std::hypot(d.x(), d.y());
+    int lontano = -1;
+    qreal massima = tolleranza;
+    for (int i = da + 1; i < a; ++i) {
+        const QPointF v = p[i] - p[da];
+        const qreal distanza = l > 0 ? std::abs(v.x() * d.y() - v.y() * d.x()) / l : std::hypot(v.x(), v.y());
+        if (distanza > massima) {
+            massima = distanza;
+            lontano = i;
+        }
+    }
+    if (lontano < 0)
+        return;
+    tieni[size_t(lontano)] = true;
+    Sfoltisci(p, da, lontano, tolleranza, tieni);
+    Sfoltisci(p, lontano, a, tolleranza, tieni);
+}
+
+QPolygonF Sfoltito(const QPolygonF &p, qreal tolleranza)
+{
+    if (p.size() < 4)
+        return p;
+    std::vector<bool> tieni(size_t(p.size()), false);
+    tieni.front() = tieni.back() = true;
+    // A closed ring is split at its farthest point from the start, so that
+    // neither half degenerates to a point.
+    int meta = 1;
+    for (int i = 1; i < p.size(); ++i)
+        if (QLineF(p[0], p[i]).length() > QLineF(p[0], p[meta]).length())
+            meta = i;
+    tieni[size_t(meta)] = true;
+    Sfoltisci(p, 0, meta, tolleranza, tieni);
+    Sfoltisci(p, meta, int(p.size()) - 1, tolleranza, tieni);
+    QPolygonF r;
+    for (int i = 0; i < p.size(); ++i)
+        if (tieni[size_t(i)])
+            r << p[i];
+    return r;
+}
+
+} // namespace
+
+QPainterPath Piatto(const QPainterPath &a)
+{
+    constexpr qreal kScala = 16, kTolleranza = 0.03;
+    QPainterPath r;
+    r.setFillRule(a.fillRule());
+    const QTransform giu = QTransform::fromScale(1 / kScala, 1 / kScala);
+    for (const QPolygonF &poligono : a.toSubpathPolygons(QTransform::fromScale(kScala, kScala))) {
+        r.addPolygon(Sfoltito(giu.map(poligono), kTolleranza));
+        if (poligono.isClosed())
+            r.closeSubpath();
+    }
+    return r;
+}
+
+namespace {
 // A seam this short may run anywhere: a sliver along it, if any, lies at the
 // shape's own edge, where its outline or its neighbour covers it.
 constexpr qreal kCucituraCorta = 1.6;

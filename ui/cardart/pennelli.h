@@ -40,6 +40,12 @@ QPainterPath Unione(const QPainterPath &a, const QPainterPath &b);
 QPainterPath Intersezione(const QPainterPath &a, const QPainterPath &b);
 QPainterPath Differenza(const QPainterPath &a, const QPainterPath &b);
 
+// `a` with its curves flattened to a sixteenth of a unit: the boolean
+// operations behind modelling and hatching cost a fraction of what they cost
+// on curves, and the facets stay under half a pixel at the largest size a
+// card is recorded for.
+QPainterPath Piatto(const QPainterPath &a);
+
 // `forma` as few outlines that fill the same: its pieces (subpaths) taken
 // nearest first, each joined to the next by a seam walked there and back,
 // which fills nothing. A recording joins the pieces of an area through its

@@ -2,7 +2,6 @@
 
 #include "foglio.h"
 
-#include "cavallo.h"
 #include "pennelli.h"
 
 #include <QPaintEngine>
