@@ -6,6 +6,7 @@
 
 #include "disposizioni.h"
 #include "emblemi_forme.h"
+#include "geometria.h"
 #include "pennelli.h"
 
 #include <QPainterPath>
@@ -124,8 +125,9 @@ void Fregio(QPainter &p, Seme seme, int valore)
         // Beside the diagonal, in the two corners it leaves white, turned
         // alike about the card's middle: between the emblems themselves
         // there is no room for more than a stem.
+        const QPointF centro(kLarghezzaCarta / 2.0, kAltezzaCarta / 2.0);
         for (const qreal lato : {-1.0, 1.0})
-            Tralcio(p, QPointF(22.5, 36) + lato * QPointF(10.5, -6), QPointF(22.5, 36) + lato * QPointF(15.5, -30));
+            Tralcio(p, centro + lato * QPointF(10.5, -6), centro + lato * QPointF(15.5, -30));
     }
 }
 
