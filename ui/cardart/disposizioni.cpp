@@ -52,39 +52,39 @@ struct Pose {
 constexpr Pose Disponi(const Forma &f, int valore)
 {
     Pose d;
-    const qreal kSinistra = f.colonne.sinistra, kCentro = f.colonne.centro, kDestra = f.colonne.destra;
-    const qreal kSuDentro = SulPixel(f.su + kRientro * (f.mezzo - f.su));
-    const qreal kGiuDentro = SulPixel(f.giu - kRientro * (f.giu - f.mezzo));
+    const qreal sinistra = f.colonne.sinistra, centro = f.colonne.centro, destra = f.colonne.destra;
+    const qreal suDentro = SulPixel(f.su + kRientro * (f.mezzo - f.su));
+    const qreal giuDentro = SulPixel(f.giu - kRientro * (f.giu - f.mezzo));
     // Every blade on every card bends the same way: one mirrored beside
     // another reads as a second rule, and a row bending two ways at once
     // looks careless.
     const auto metti = [&](qreal x, qreal y) { d.posa[size_t(d.quante++)] = {x, y, f.altezza, f.angolo, f.curva}; };
     switch (valore) {
     case 2: // a column down the middle
-        metti(kCentro, kSuDentro);
-        metti(kCentro, kGiuDentro);
+        metti(centro, suDentro);
+        metti(centro, giuDentro);
         break;
     case 3: // a diagonal from the upper left
-        metti(kSinistra, kSuDentro);
-        metti(kCentro, f.mezzo);
-        metti(kDestra, kGiuDentro);
+        metti(sinistra, suDentro);
+        metti(centro, f.mezzo);
+        metti(destra, giuDentro);
         break;
     case 4: // the corners, and the five one more in the middle
     case 5:
-        metti(kSinistra, f.su);
-        metti(kDestra, f.su);
+        metti(sinistra, f.su);
+        metti(destra, f.su);
         if (valore == 5)
-            metti(kCentro, f.mezzo);
-        metti(kSinistra, f.giu);
-        metti(kDestra, f.giu);
+            metti(centro, f.mezzo);
+        metti(sinistra, f.giu);
+        metti(destra, f.giu);
         break;
     case 6: // two columns of three, white down the middle
     case 7: // the same, one more alone in the white between the upper rows
         for (const qreal y : {f.su, f.mezzo, f.giu}) {
-            metti(kSinistra, y);
-            metti(kDestra, y);
+            metti(sinistra, y);
+            metti(destra, y);
             if (valore == 7 && y == f.su)
-                metti(kCentro, SulPixel((f.su + f.mezzo) / 2));
+                metti(centro, SulPixel((f.su + f.mezzo) / 2));
         }
         break;
     }
