@@ -5,24 +5,27 @@
 namespace belvane::cardart {
 namespace {
 
-// Every suit counts alike, so that a count has one shape whatever the
-// emblem: the two a column down the middle, the three a diagonal, the four
-// the corners and the five the corners with one in the middle, as every
-// Italian pack has them; the six two columns of three with white down the
-// middle, the seven the same with one more alone in that white, between
-// the two upper rows. The five's and seven's one more stands in the middle
-// column at a height of its own: never a third in a row, which at the
-// natural size closes the row into a bar and the seven into a six.
+// The two to the six count alike in every suit, so that a count has one
+// shape whatever the emblem: the two a column down the middle, the three a
+// diagonal, the four the corners and the five the corners with one in the
+// middle, as every Italian pack has them; the six two columns of three with
+// white down the middle. The seven has an outline no six can have, so that
+// it is named before it is counted (the same two columns and one more in
+// their white were read as a six): the long emblems and the cups a row of
+// three at the head and the foot with one alone between them; the coins,
+// too broad for three abreast, a column of three down the middle with a
+// pair between each two, pointed at both ends. Apart from the seven's rows
+// of slender emblems, never a third in a row: between two broad emblems it
+// closes the row into a bar at the natural size.
 // The two and three keep to the middle of the card's height: an emblem by
 // the card's edge on an otherwise white card is the one the eye skips.
-// Only two emblems ever stand side by side, each at the card's edge, so
-// that an emblem may be as wide as a third of the card and still keep
-// white round the seven's one more.
 // Middles on pixel centres, so that every emblem falls on the pixels alike.
 struct Colonne {
     qreal sinistra, centro, destra;
 };
 constexpr Colonne kColonne{8.5, 22.5, 36.5};
+
+enum class Sette { Righe, Rombo }; // three, one and three; or pointed, as the coins'
 
 struct Forma {
     qreal altezza;        // one size for every emblem of the suit, so the eye never weighs them
@@ -30,12 +33,13 @@ struct Forma {
     qreal curva;          // a blade's bend at its point, the same on every blade
     qreal angolo = 0;     // leaning, as a club is held: upright and knobbly it reads as a cactus
     Colonne colonne = kColonne;
+    Sette sette = Sette::Righe;
 };
 
-constexpr Forma kDenari{12.3, 9.5, 35.5, 62.5, 0, 0, {9.5, 22.5, 35.5}}; // a coin's diameter
-constexpr Forma kCoppe{16, 11.5, 36, 60.5, 0};                           // a cup's height
-constexpr Forma kSpade{19.2, 13, 36, 59, 4.0};                           // a sword's length
-constexpr Forma kBastoni{19.4, 13, 36, 59, 0, 6};                        // a club's length
+constexpr Forma kDenari{12.3, 9.5, 35.5, 62.5, 0, 0, {9.5, 22.5, 35.5}, Sette::Rombo}; // a coin's diameter
+constexpr Forma kCoppe{16, 11.5, 36, 60.5, 0};                                         // a cup's height
+constexpr Forma kSpade{19.2, 13, 36, 59, 4.0};                                         // a sword's length
+constexpr Forma kBastoni{19.4, 13, 36, 59, 0, 6};                                      // a club's length
 
 // How far the two's and three's rows come in from the outer rows, towards
 // the middle one.
@@ -79,12 +83,28 @@ constexpr Pose Disponi(const Forma &f, int valore)
         metti(destra, f.giu);
         break;
     case 6: // two columns of three, white down the middle
-    case 7: // the same, one more alone in the white between the upper rows
         for (const qreal y : {f.su, f.mezzo, f.giu}) {
             metti(sinistra, y);
             metti(destra, y);
-            if (valore == 7 && y == f.su)
-                metti(centro, SulPixel((f.su + f.mezzo) / 2));
+        }
+        break;
+    case 7:
+        if (f.sette == Sette::Righe) { // the four's corners, the middle column between
+            for (const qreal y : {f.su, f.giu}) {
+                metti(sinistra, y);
+                metti(centro, y);
+                metti(destra, y);
+                if (y == f.su)
+                    metti(centro, f.mezzo);
+            }
+        } else { // down the middle, the pairs between
+            metti(centro, f.su);
+            for (const qreal y : {SulPixel((f.su + f.mezzo) / 2), SulPixel((f.mezzo + f.giu) / 2)}) {
+                metti(sinistra, y);
+                metti(destra, y);
+            }
+            metti(centro, f.mezzo);
+            metti(centro, f.giu);
         }
         break;
     }
