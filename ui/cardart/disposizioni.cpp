@@ -38,7 +38,7 @@ struct Forma {
 
 constexpr Forma kDenari{12.3, 9.5, 35.5, 62.5, 0, 0, {9.5, 22.5, 35.5}, Sette::Rombo}; // a coin's diameter
 constexpr Forma kCoppe{16, 11.5, 36, 60.5, 0};                                         // a cup's height
-constexpr Forma kSpade{19.2, 13, 36, 59, 4.0};                                         // a sword's length
+constexpr Forma kSpade{20, 13, 36, 59, 3.6};                                           // a sword's length
 constexpr Forma kBastoni{19.4, 13, 36, 59, 0, 6};                                      // a club's length
 
 // How far the two's and three's rows come in from the outer rows, towards

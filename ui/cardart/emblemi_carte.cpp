@@ -19,6 +19,9 @@ namespace {
 // The light edge of a blade: paler than the blade's own light tone, so that
 // at the natural size it shows as a line of steel along the cutting edge.
 const QColor kFilo(0xC4, 0xDC, 0xFA);
+// The blade's outline at the natural size: a deep blue rather than the ink,
+// so that its narrow point ends in steel, not in a black nib (a quill's).
+const QColor kContornoLama(0x14, 0x26, 0x66);
 
 // The pip cups' gold: warmer and more orange than the coins', so that at
 // the natural size the two suits are two colours, not two blots of one.
@@ -65,12 +68,12 @@ void SpadaDiCarta(QPainter &p, qreal h, qreal curva)
 
     constexpr int kPassi = 24;
     const auto asse = [&](qreal t) { return curva * (0.2 * t + 0.8 * t * t); };
-    // Nearly even to the last quarter, then cut to the point along the
-    // back: a blade that broadens towards its point reads as a dagger or a
-    // feather at the natural size.
+    // Even to the last third, then narrowing to a sharp point: a blade that
+    // broadens towards its point reads as a dagger or a feather at the
+    // natural size, and a blunt one as a quill.
     const auto larghezza = [&](qreal t) {
-        const qreal chiude = std::min(1.0, (1 - t) / 0.24);
-        return mezza * (1 + 0.08 * t) * std::sqrt(chiude);
+        const qreal chiude = std::min(1.0, (1 - t) / 0.3);
+        return mezza * std::pow(chiude, 0.8);
     };
     const auto y = [&](qreal t) { return base + 0.3 + (punta - base - 0.3) * t; };
     const qreal verso = curva < 0 ? -1 : 1; // the convex side is against the bend
@@ -104,7 +107,7 @@ void SpadaDiCarta(QPainter &p, qreal h, qreal curva)
     p.setBrush(Qt::NoBrush);
     p.setPen(QPen(kTintaBlu.ombra, 0.25, Qt::SolidLine, Qt::RoundCap));
     p.drawPath(dorso);
-    p.setPen(Penna(kContornoEmblema, kTratto));
+    p.setPen(Penna(InchiostroDelPixelInUso() ? kContornoLama : kContornoEmblema, kTratto));
     p.drawPath(lama);
 
     // The red grip, then the hilt in gold: the guard with its knobbed ends
