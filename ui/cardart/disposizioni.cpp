@@ -11,12 +11,11 @@ namespace {
 // middle, as every Italian pack has them; the six two columns of three with
 // white down the middle. The seven has an outline no six can have, so that
 // it is named before it is counted (the same two columns and one more in
-// their white were read as a six): the long emblems and the cups a row of
-// three at the head and the foot with one alone between them; the coins,
-// too broad for three abreast, a column of three down the middle with a
-// pair between each two, pointed at both ends. Apart from the seven's rows
-// of slender emblems, never a third in a row: between two broad emblems it
-// closes the row into a bar at the natural size.
+// their white were read as a six, and a row of three at the head and the
+// foot with one between as a six with the middle one lost): a column of
+// three down the middle with a pair between each two, the card's corners
+// white. Never a third in a row, which at the natural size closes the row
+// into a bar.
 // The two and three keep to the middle of the card's height: an emblem by
 // the card's edge on an otherwise white card is the one the eye skips.
 // Middles on pixel centres, so that every emblem falls on the pixels alike.
@@ -25,21 +24,21 @@ struct Colonne {
 };
 constexpr Colonne kColonne{8.5, 22.5, 36.5};
 
-enum class Sette { Righe, Rombo }; // three, one and three; or pointed, as the coins'
-
 struct Forma {
     qreal altezza;        // one size for every emblem of the suit, so the eye never weighs them
     qreal su, mezzo, giu; // the rows' middles
     qreal curva;          // a blade's bend at its point, the same on every blade
     qreal angolo = 0;     // leaning, as a club is held: upright and knobbly it reads as a cactus
     Colonne colonne = kColonne;
-    Sette sette = Sette::Righe;
+    // Where the seven's pairs stand between the middle column's rows, from
+    // the outer row: each in the upper or lower third of the card.
+    qreal coppie = 0.45;
 };
 
-constexpr Forma kDenari{12.3, 9.5, 35.5, 62.5, 0, 0, {9.5, 22.5, 35.5}, Sette::Rombo}; // a coin's diameter
-constexpr Forma kCoppe{16, 11.5, 36, 60.5, 0};                                         // a cup's height
-constexpr Forma kSpade{20, 13, 36, 59, 3.6};                                           // a sword's length
-constexpr Forma kBastoni{19.4, 13, 36, 59, 0, 6};                                      // a club's length
+constexpr Forma kDenari{12.3, 9.5, 35.5, 62.5, 0, 0, {9.5, 22.5, 35.5}, 0.5}; // a coin's diameter
+constexpr Forma kCoppe{16, 11.5, 36, 60.5, 0};                                // a cup's height
+constexpr Forma kSpade{20, 13, 36, 59, 3.6};                                  // a sword's length
+constexpr Forma kBastoni{19.4, 13, 36, 59, 0, 6};                             // a club's length
 
 // How far the two's and three's rows come in from the outer rows, towards
 // the middle one.
@@ -88,24 +87,15 @@ constexpr Pose Disponi(const Forma &f, int valore)
             metti(destra, y);
         }
         break;
-    case 7:
-        if (f.sette == Sette::Righe) { // the four's corners, the middle column between
-            for (const qreal y : {f.su, f.giu}) {
-                metti(sinistra, y);
-                metti(centro, y);
-                metti(destra, y);
-                if (y == f.su)
-                    metti(centro, f.mezzo);
-            }
-        } else { // down the middle, the pairs between
-            metti(centro, f.su);
-            for (const qreal y : {SulPixel((f.su + f.mezzo) / 2), SulPixel((f.mezzo + f.giu) / 2)}) {
-                metti(sinistra, y);
-                metti(destra, y);
-            }
-            metti(centro, f.mezzo);
-            metti(centro, f.giu);
+    case 7: // down the middle, a pair between each two
+        metti(centro, f.su);
+        for (const qreal y :
+             {SulPixel(f.su + f.coppie * (f.mezzo - f.su)), SulPixel(f.giu - f.coppie * (f.giu - f.mezzo))}) {
+            metti(sinistra, y);
+            metti(destra, y);
         }
+        metti(centro, f.mezzo);
+        metti(centro, f.giu);
         break;
     }
     return d;
