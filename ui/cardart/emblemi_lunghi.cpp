@@ -233,7 +233,16 @@ void Bastone(QPainter &p, qreal h, Ornato ornato)
                                 : (grande                        ? 0.85
                                        : ornato == Ornato::Carta ? 1.1
                                                                  : 1.0);
+    // A pip at the natural size is a knotty wedge: a grip one pixel of wood
+    // wide, widening straight to a head three times as wide, its edges
+    // lumpy by a pixel. An even, smooth rod read as a gherkin, and as the
+    // sword's sliver in green; a blade narrows upwards, a cudgel widens.
+    const bool pip = ornato == Ornato::Carta && !disegno;
     const auto mezza = [&](qreal s, int lato) {
+        if (pip) {
+            const qreal t = std::clamp((s - 0.15) / 0.8, 0.0, 1.0);
+            return (0.45 + 2.6 * t) * u + 0.3 + 0.45 * u * std::sin(s * 24 + lato * 1.9) * t;
+        }
         const qreal t = disegno ? std::clamp((s - 0.04) / 0.9, 0.0, 1.0) : std::clamp((s - 0.12) / 0.8, 0.0, 1.0);
         const qreal liscio = t * t * (3 - 2 * t);
         const qreal sale = disegno ? 0.55 * t + 0.45 * liscio : liscio;
@@ -262,7 +271,7 @@ void Bastone(QPainter &p, qreal h, Ornato ornato)
     // wider than 3.3u either side (the figures' hands and the card's edges
     // are placed for that); the grip ends in a knob of its own.
     const qreal k = tozzo;
-    legno = Unione(legno, Cerchio({0, -7.4 * u}, (disegno ? 2.55 : 2.75) * k * u, 2.6 * u));
+    legno = Unione(legno, Cerchio({0, -7.4 * u}, (disegno ? 2.55 * k : pip ? 3.0 : 2.75 * k) * u, 2.6 * u));
     legno = Unione(legno, Cerchio({-1.2 * k * u, -9.0 * u}, 1.2 * k * u, 1.0 * u));
     legno = Unione(legno, Cerchio({2.1 * k * u, -6.2 * u}, 0.9 * k * u, 0.9 * u));
     legno = Unione(legno, Cerchio({0, 9.1 * u}, 1.55 * k * u, 0.9 * u));
@@ -311,8 +320,11 @@ void Bastone(QPainter &p, qreal h, Ornato ornato)
         qreal s, lato, angolo;
     };
     constexpr std::array<Gemma, 3> kGemme{{{0.4, 1, 38}, {0.58, 1, 34}, {0.3, -1, -34}}};
+    // On a pip's wedge the leaf springs from the grip, clear of the head:
+    // beside the head it reads as a beak.
+    constexpr Gemma kGemmaDiCarta{0.24, -1, -40};
     for (size_t i = grande ? 1 : 0; i < (grande ? 3u : 1u); ++i) {
-        const Gemma &g = kGemme[i];
+        const Gemma &g = pip ? kGemmaDiCarta : kGemme[i];
         const QPointF base(storto(g.s) + g.lato * mezza(g.s, int(g.lato)) * 0.8, y(g.s));
         const qreal lungo = (grande ? 5.0 : 5.2) * u;
         foglie = Unione(foglie, Foglia(base, lungo, lungo * (grande ? 0.42 : 0.46), g.angolo, 0.4, 0.78, 1.0, 0.45));
