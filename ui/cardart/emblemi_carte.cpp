@@ -64,7 +64,10 @@ void SpadaDiCarta(QPainter &p, qreal h, qreal curva)
     const qreal guardia = fondoPresa - presa; // the guard's lower edge
     const qreal base = guardia - spessore;    // where the blade leaves the guard
     const qreal punta = -h / 2;
-    const qreal mezza = 0.1 * h; // half the blade's width at the guard
+    // Half the blade's width at the guard: a broad scimitar's, so that a
+    // sword alone in the middle of a card keeps its mass at the natural
+    // size (a slender one was lost there, and the five read as a four).
+    const qreal mezza = 0.13 * h;
 
     constexpr int kPassi = 24;
     const auto asse = [&](qreal t) { return curva * (0.2 * t + 0.8 * t * t); };
