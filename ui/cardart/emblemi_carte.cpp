@@ -16,8 +16,10 @@
 namespace belvane::cardart {
 namespace {
 
-// The light edge of a blade: paler than the blade's own light tone, so that
-// at the natural size it shows as a line of steel along the cutting edge.
+// The light edge of a blade in the larger drawing: paler than the blade's
+// own light tone, a line of steel along the cutting edge. At the natural
+// size the blade's light tone instead: a line that pale sinks into the
+// white card and leaves the blade a sliver.
 const QColor kFilo(0xC4, 0xDC, 0xFA);
 // The blade's outline at the natural size: a deep blue rather than the ink,
 // so that its narrow point ends in steel, not in a black nib (a quill's).
@@ -96,7 +98,7 @@ void SpadaDiCarta(QPainter &p, qreal h, qreal curva)
     QPainterPath luce;
     luce.addPolygon(filo);
     luce.closeSubpath();
-    Riempi(p, Intersezione(luce, lama), kFilo, QColor(Qt::transparent), 0);
+    Riempi(p, Intersezione(luce, lama), InchiostroDelPixelInUso() ? kTintaBlu.luce : kFilo, QColor(Qt::transparent), 0);
     // Engraved shade along the back, too fine to show at the natural size.
     QPainterPath dorso;
     for (int k = 0; k < 2; ++k) {
