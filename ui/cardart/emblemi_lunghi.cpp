@@ -337,9 +337,9 @@ void Bastone(QPainter &p, qreal h, Ornato ornato)
     // Matte wood: a narrow light edge (a broad shine down a green club reads
     // as a gherkin's skin), and the bark engraved across its shaded half,
     // too fine to show at the natural size.
-    // (On a pip at the natural size the light edge is broader, lighter than
-    // the wood's body, so that the pixels at its edge keep to the outline.)
-    const qreal luce = grande ? 0.5 * u : ornato == Ornato::Carta && InchiostroDelPixelInUso() ? 1.5 : 0.9;
+    // (A pip at the natural size has none: a column of light pixels down
+    // its side was still read as a cucumber's skin.)
+    const qreal luce = grande ? 0.5 * u : pip ? 0 : 0.9;
     const Tinta &tinta = disegno ? kTintaLegnoDisegno : kTintaLegno;
     Modella(p, legno, tinta, QColor(Qt::transparent), grande || disegno ? 1.5 * u : 0.9, luce);
     if (grande || disegno) // a pip's pixels keep their tones
