@@ -340,7 +340,7 @@ void Bastone(QPainter &p, qreal h, Ornato ornato)
     // (A pip at the natural size has none: a column of light pixels down
     // its side was still read as a cucumber's skin.)
     const qreal luce = grande ? 0.5 * u : pip ? 0 : 0.9;
-    const Tinta &tinta = disegno ? kTintaLegnoDisegno : kTintaLegno;
+    const Tinta &tinta = disegno ? kTintaLegnoDisegno : pip ? kTintaLegnoDiCarta : kTintaLegno;
     Modella(p, legno, tinta, QColor(Qt::transparent), grande || disegno ? 1.5 * u : 0.9, luce);
     if (grande || disegno) // a pip's pixels keep their tones
         Tratteggia(p, Differenza(legno, legno.translated(-1.6 * u, 0.3 * u)), tinta.ombra, 0.55 * u, 92, 0.12 * u);
