@@ -117,12 +117,12 @@ void Tralcio(QPainter &p, QPointF a, QPointF b)
 void Fregio(QPainter &p, Seme seme, int valore)
 {
     const std::span<const Posa> pose = Disposizione(seme, valore);
-    if (valore == 2) { // from one emblem to the other
+    if (valore == 2) { // down the middle, from one emblem to the other
         const Posa &su = pose[0], &giu = pose[1];
         const qreal fuori = su.altezza / 2 + kDistacco;
         Tralcio(p, {su.x, su.y + fuori}, {giu.x, giu.y - fuori});
     } else if (valore == 3) {
-        // In two corners the diagonal or the column leaves white, turned
+        // Beside the diagonal, in the two corners it leaves white, turned
         // alike about the card's middle: between the emblems themselves
         // there is no room for more than a stem.
         const QPointF centro(kLarghezzaCarta / 2.0, kAltezzaCarta / 2.0);
