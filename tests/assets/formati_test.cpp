@@ -218,12 +218,23 @@ TEST(CarteBmp, PipsStandApartWithWhiteBetween)
 // unless that one stands alone across the card: no other emblem reaches
 // the row through its middle, as the five's middle between the four's
 // rows. A third emblem closing a row between two runs into them at the
-// natural size, and a count reads as the one below.
+// natural size, and a count reads as the one below. Nor is a count, with
+// any one emblem unseen, a lower count emblem for emblem: a five whose lone
+// middle emblem went unseen at the natural size was read as the four.
 TEST(CarteBmp, EachCountHasItsOwnRowsAndOutline)
 {
+    // Emblems stand alike when their middles are within this many pixels.
+    constexpr int kAlike = 3;
+    const auto alike = [](const std::vector<QPoint> &a, const std::vector<QPoint> &b) {
+        return a.size() == b.size() && std::all_of(a.begin(), a.end(), [&](const QPoint &p) {
+                   return std::any_of(b.begin(), b.end(),
+                                      [&](const QPoint &q) { return (p - q).manhattanLength() <= kAlike; });
+               });
+    };
     for (int seme = 0; seme < 4; ++seme) {
         std::set<std::vector<int>> viste;
         std::vector<std::bitset<9>> posti;
+        std::vector<std::vector<QPoint>> mezzi; // the lower counts' emblems' middles
         for (int rango = 2; rango <= 7; ++rango) {
             const int code = seme * 10 + rango;
             SCOPED_TRACE(code);
@@ -263,6 +274,18 @@ TEST(CarteBmp, EachCountHasItsOwnRowsAndOutline)
                         << "the " << rango << " is the " << i + 2 << " and one more in a row with others";
             }
             posti.push_back(dove);
+            std::vector<QPoint> qui;
+            for (const QRect &m : macchie)
+                qui.push_back(m.center());
+            for (size_t tolto = 0; tolto < qui.size(); ++tolto) {
+                std::vector<QPoint> resto = qui;
+                resto.erase(resto.begin() + std::ptrdiff_t(tolto));
+                for (const std::vector<QPoint> &piuBasso : mezzi)
+                    EXPECT_FALSE(alike(resto, piuBasso))
+                        << "the " << rango << " without its emblem at " << qui[tolto].x() << "," << qui[tolto].y()
+                        << " is the " << piuBasso.size();
+            }
+            mezzi.push_back(qui);
         }
     }
 }

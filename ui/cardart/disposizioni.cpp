@@ -16,8 +16,11 @@ namespace {
 // three down the middle with a pair between each two, the card's corners
 // white. Never a third in a row, which at the natural size closes the row
 // into a bar.
-// The two and three keep to the middle of the card's height: an emblem by
-// the card's edge on an otherwise white card is the one the eye skips.
+// The two, three and four keep towards the middle of the card's height: an
+// emblem by the card's edge on an otherwise white card is the one the eye
+// skips. The five's corners stay by the edges, so that its lone middle
+// emblem has the most white the card can give, and the four and five differ
+// in outline even where that middle emblem goes unseen.
 // Middles on pixel centres, so that every emblem falls on the pixels alike.
 struct Colonne {
     qreal sinistra, centro, destra;
@@ -40,8 +43,8 @@ constexpr Forma kCoppe{16, 11.5, 36, 60.5, 0};                                //
 constexpr Forma kSpade{20, 13, 36, 59, 3.6};                                  // a sword's length
 constexpr Forma kBastoni{19.4, 13, 36, 59, 0, 6};                             // a club's length
 
-// How far the two's and three's rows come in from the outer rows, towards
-// the middle one.
+// How far the two's, three's and four's rows come in from the outer rows,
+// towards the middle one.
 constexpr qreal kRientro = 0.3;
 
 // The pixel centre at or above `y`.
@@ -58,44 +61,51 @@ constexpr Pose Disponi(const Forma &f, int valore)
     const qreal sinistra = f.colonne.sinistra, centro = f.colonne.centro, destra = f.colonne.destra;
     const qreal suDentro = SulPixel(f.su + kRientro * (f.mezzo - f.su));
     const qreal giuDentro = SulPixel(f.giu - kRientro * (f.giu - f.mezzo));
-    // Every blade on every card bends the same way: one mirrored beside
-    // another reads as a second rule, and a row bending two ways at once
-    // looks careless.
-    const auto metti = [&](qreal x, qreal y) { d.posa[size_t(d.quante++)] = {x, y, f.altezza, f.angolo, f.curva}; };
+    // Every blade bends the same way (one mirrored beside another reads as
+    // a second rule, and a row bending two ways at once looks careless) but
+    // the five's lone middle one, which so is a shape of its own and not one
+    // more of the corners' (leaning as they do, it was lost among them).
+    const auto metti = [&](qreal x, qreal y, qreal curva) {
+        d.posa[size_t(d.quante++)] = {x, y, f.altezza, f.angolo, curva};
+    };
     switch (valore) {
     case 2: // a column down the middle
-        metti(centro, suDentro);
-        metti(centro, giuDentro);
+        metti(centro, suDentro, f.curva);
+        metti(centro, giuDentro, f.curva);
         break;
     case 3: // a diagonal from the upper left
-        metti(sinistra, suDentro);
-        metti(centro, f.mezzo);
-        metti(destra, giuDentro);
+        metti(sinistra, suDentro, f.curva);
+        metti(centro, f.mezzo, f.curva);
+        metti(destra, giuDentro, f.curva);
         break;
-    case 4: // the corners, and the five one more in the middle
-    case 5:
-        metti(sinistra, f.su);
-        metti(destra, f.su);
-        if (valore == 5)
-            metti(centro, f.mezzo);
-        metti(sinistra, f.giu);
-        metti(destra, f.giu);
+    case 4: // the corners, in from the edges
+        for (const qreal y : {suDentro, giuDentro}) {
+            metti(sinistra, y, f.curva);
+            metti(destra, y, f.curva);
+        }
+        break;
+    case 5: // the corners at the edges, one in the middle
+        metti(sinistra, f.su, f.curva);
+        metti(destra, f.su, f.curva);
+        metti(centro, f.mezzo, -f.curva);
+        metti(sinistra, f.giu, f.curva);
+        metti(destra, f.giu, f.curva);
         break;
     case 6: // two columns of three, white down the middle
         for (const qreal y : {f.su, f.mezzo, f.giu}) {
-            metti(sinistra, y);
-            metti(destra, y);
+            metti(sinistra, y, f.curva);
+            metti(destra, y, f.curva);
         }
         break;
     case 7: // down the middle, a pair between each two
-        metti(centro, f.su);
+        metti(centro, f.su, f.curva);
         for (const qreal y :
              {SulPixel(f.su + f.coppie * (f.mezzo - f.su)), SulPixel(f.giu - f.coppie * (f.giu - f.mezzo))}) {
-            metti(sinistra, y);
-            metti(destra, y);
+            metti(sinistra, y, f.curva);
+            metti(destra, y, f.curva);
         }
-        metti(centro, f.mezzo);
-        metti(centro, f.giu);
+        metti(centro, f.mezzo, f.curva);
+        metti(centro, f.giu, f.curva);
         break;
     }
     return d;
