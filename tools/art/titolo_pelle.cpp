@@ -13,10 +13,16 @@ constexpr double kPasso = 3.4; // the skin's lines lie this many pixels apart, c
 constexpr double kCroce = 0.7; // the crossing set's angle to the first, radians
 // How far the lines bow between the middle of the face and its outline, in
 // units: up in the middle over the brow, up at the sides below the eyes.
-constexpr double kArcoFronte = 7, kArcoGuance = -12;
+// How far the lines bow between the middle of the face and its outline, in
+// units: up in the middle over the brow, up at the sides below the eyes,
+// turning near the outline to run down along it.
+constexpr double kArcoFronte = 12, kArcoGuance = -20;
 // How far the features bend them, a share of their height; the nose's
 // less, or the lines would crowd into a smear down its shaded flank.
 constexpr double kPiegaLineamenti = 0.5, kPiegaNaso = 0.4;
+// The skin's tones: below kCarta clean paper; up to kIntero the lines break
+// into flicks and then dots; above it they run whole.
+constexpr double kCarta = 0.09, kIntero = 0.4;
 
 // The skin's lines are the level lines of this function of the place.
 double Livello(Pezzo pezzo, double x, double y)
@@ -36,7 +42,7 @@ double Livello(Pezzo pezzo, double x, double y)
     // nose, the cheekbones, the lips and the chin.
     const double w = std::max(4.0, MezzaLarghezza(y));
     const double u = std::min(0.985, std::abs(x) / w);
-    const double tondo = 0.7 * u * u + 0.3 * (1 - std::sqrt(1 - u * u));
+    const double tondo = 0.3 * u * u + 0.7 * (1 - std::sqrt(1 - u * u));
     const double arco = kArcoFronte + (kArcoGuance - kArcoFronte) * Passaggio(kOcchiY - 6, kOcchiY + 16, y);
     // The features' heights are softened first, so the lines swing round them
     // rather than kink at every small rise.
@@ -58,27 +64,38 @@ double Tratto(double fase, double g, double larghezza)
 
 double InchiostroPelle(const Campione &c, double x, double y, double t)
 {
+    if (t < kCarta) // the lights are clean paper
+        return 0;
     const Pezzo pezzo = c.pezzo == Pezzo::Altro ? Pezzo::Testa : c.pezzo;
     constexpr double e = 0.25;
     constexpr double righe = kIngrandimento / kPasso; // lines to a unit where the level rises one to one
     const double f = Livello(pezzo, x, y);
     const double fx = (Livello(pezzo, x + e, y) - f) / e, fy = (Livello(pezzo, x, y + e) - f) / e;
-    const double g1 = std::max(0.05, std::hypot(fx, fy) * righe);
-    // The crossing set: the level turned by kCroce.
-    const double f2 = std::cos(kCroce) * f + std::sin(kCroce) * x;
-    const double g2 =
-        std::max(0.05, std::hypot(std::cos(kCroce) * fx + std::sin(kCroce), std::cos(kCroce) * fy) * righe);
+    const double g1 = std::clamp(std::hypot(fx, fy), 0.5, 2.2) * righe;
     // Where a line passes between the nostrils it is cut fine, so the two
     // nostrils stand as accents rather than one bar under the nose.
     const double narici = 1 - 0.75 * std::exp(-std::pow(x / 3.6, 2) - std::pow((y - (kOcchiY + 16.4)) / 1.3, 2));
-    double a = Tratto(f * righe, g1, narici * std::min(0.8, 0.02 + 1.3 * std::pow(t, 1.8)));
+    const double larghezza = narici * std::min(0.8, 0.18 + 1.1 * std::pow(t - kCarta, 1.2));
+    double a = Tratto(f * righe, g1, larghezza);
+    // In the half-tones each line breaks into flicks and then dots, staggered
+    // from line to line, as short as the line is wide where the tone is
+    // lightest.
+    const double intero = Passaggio(kCarta, kIntero, t);
+    if (intero < 1) {
+        const double sfasa = 0.5 * std::round(f * righe);
+        a *= Tratto(x * righe + sfasa, righe, std::max(larghezza / g1 * righe, intero));
+    }
     // The nose and the jaw keep to their one set of lines, so their shaded
     // sides turn as a graded shade and not a blot: where the lines already
     // run steeply down the jaw, a crossing set would weave into a grid.
     const double naso = std::exp(-std::pow(x / 5.5, 2) - std::pow((y - (kOcchiY + 10)) / 7.5, 2));
     const double mascella = Passaggio(kBoccaY - 5, kBoccaY + 1, y);
-    if (t > 0.5)
+    if (t > 0.5) {
+        const double f2 = std::cos(kCroce) * f + std::sin(kCroce) * x;
+        const double g2 =
+            std::clamp(std::hypot(std::cos(kCroce) * fx + std::sin(kCroce), std::cos(kCroce) * fy), 0.5, 2.2) * righe;
         a = std::max(a, (1 - naso) * (1 - mascella) * Tratto(f2 * righe, g2, std::min(0.5, (t - 0.5) * 1.5)));
+    }
     // Close round each eye the skin's lines stop short of the lids, so the
     // lids and the crease stand clear of them.
     const double ox = (std::abs(x) - kOcchiX) / (kOcchioMezzo + 0.7), oy = (y - (kOcchiY - 0.4)) / 2.5;

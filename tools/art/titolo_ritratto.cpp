@@ -51,12 +51,12 @@ Fasi Linee(Zona zona, double x, double y, const Campione &c)
     }
     case Zona::Bavero:
         return {(y + 0.55 * std::abs(x)) / abito, (std::abs(x) + 0.19 * y) / abito, abito};
-    case Zona::Camicia: { // the front ruled down its length, the collar's points along their own
+    case Zona::Camicia: { // the collar's points ruled along their length
         const double yb = y - kColloY;
         if (yb >= 20 && yb < 28.5 && std::abs(x) > 2.6 + (yb - 20) * 0.3)
             return {(std::abs(x) + 0.55 * yb) / volto, y / volto, volto};
-        if (yb >= 20)
-            return {x / volto, y / volto, volto};
+        if (yb >= 20) // the front across, bowing a little with the chest
+            return {(y + 0.03 * x * x) / volto, x / volto, volto};
         return {(y - 0.3 * hs) / volto, x / volto, volto}; // the standing collar round the neck
     }
     case Zona::Cravatta: {

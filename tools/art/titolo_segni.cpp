@@ -322,20 +322,15 @@ void DisegnaLineamenti(QPainter &p)
             },
             [](double t) { return 0.85 * Fuso(t, 0.6); }, 20);
     }
-    // The nose's shaded side: one tapering cut from under the brow down to
-    // the wing, fine where it starts and swelling as the side turns from the
-    // light, in place of the skin's lines there.
-    Taglio(
-        p, [](double t) { return QPointF(1.8 + 1.7 * t * t, kOcchiY + 2.5 + 11.5 * t); },
-        [](double t) {
-            return (0.12 + 0.8 * std::pow(t, 1.4)) * std::sqrt(std::sin(M_PI * std::min(1.0, t * 0.55 + 0.05)));
-        },
-        20);
-    // Beside it, a shorter and finer one where the flank turns furthest from
-    // the light, so the side reads as a shade that deepens towards the wing.
-    Taglio(
-        p, [](double t) { return QPointF(3.5 + 1.0 * t * t, kOcchiY + 7.5 + 6.0 * t); },
-        [](double t) { return 0.42 * Fuso(t, 0.7) * std::min(1.0, 0.4 + t); }, 16);
+    // The nose's shaded flank: short cuts laid along it, the one nearest the
+    // ridge the longest, each swelling where the flank turns furthest from
+    // the light and bending out into the wing at its foot.
+    for (int k = 0; k < 3; ++k) {
+        const double x0 = 2.2 + 1.35 * k, y0 = kOcchiY + 5.5 + 2.2 * k, lungo = 9.5 - 2.6 * k;
+        Taglio(
+            p, [&](double t) { return QPointF(x0 + (1.0 + 0.3 * k) * t * t, y0 + lungo * t); },
+            [&](double t) { return (0.5 - 0.08 * k) * Fuso(t, 0.6) * (0.45 + 0.55 * t); }, 14);
+    }
     // The edges of the collar's points, each one unbroken line swelling
     // towards the knot, and the outer one down to the tip, so the points
     // stand clear of the lapels.
