@@ -217,12 +217,12 @@ void DisegnaCapelli(QPainter &p)
     for (double lato : {-1.0, 1.0}) {
         Caso c = sopracciglia;
         const std::vector<QPointF> arcata =
-            Specchio({{4.4, kOcchiY - 5.6}, {8, kOcchiY - 6.2}, {12, kOcchiY - 6.35}, {16.8, kOcchiY - 5.8}}, lato);
+            Specchio({{4.4, kOcchiY - 5.3}, {8, kOcchiY - 6.3}, {12, kOcchiY - 6.8}, {16.8, kOcchiY - 6.5}}, lato);
         // The brow's body: one cut, full from its inner end to the arch and
         // tapering to its tail, the hairs set along it.
         Taglio(
             p, [&](double t) { return Curva(arcata, t); },
-            [](double t) { return 2.05 * std::sqrt(std::min(1.0, t / 0.25)) * std::pow(1 - t, 0.55); }, 24);
+            [](double t) { return 1.75 * std::sqrt(std::min(1.0, t / 0.25)) * std::pow(1 - t, 0.55); }, 24);
         Peli(p, c, arcata, 1.6, 30, 3.0, 0.08, 0.42);
     }
 }
@@ -274,14 +274,11 @@ void DisegnaLineamenti(QPainter &p)
         Taglio(
             p, [&](double t) { return occhio(-0.45 + 1.45 * t, -1) + QPointF(0, 0.2); },
             [](double t) { return 0.35 * Fuso(t); }, 16);
-        // Nostrils as two small dark accents; the wing's crease only on the
-        // side away from the light, so the nose is not ringed by a line.
-        p.save();
-        p.translate(lato * 3.1, kOcchiY + 16.2);
-        p.rotate(lato * 18);
-        p.setBrush(Qt::black);
-        p.drawEllipse(QPointF(0, 0), 0.85, 0.42);
-        p.restore();
+        // Nostrils: two short commas turned up towards the wings, the one in
+        // the light finer, with paper between them under the tip.
+        Taglio(
+            p, [&](double t) { return QPointF(lato * (2.0 + 2.0 * t), kOcchiY + 16.6 - 0.9 * t * t); },
+            [&](double t) { return (lato > 0 ? 0.95 : 0.7) * Fuso(t, 0.5) * (1.1 - 0.4 * t); }, 12);
         // The wings: the shaded one's crease whole, the lit one only where it
         // turns under, finer, so the nose is not ringed by a line.
         const double ala = lato > 0 ? 0 : 45;
@@ -366,10 +363,6 @@ void DisegnaLineamenti(QPainter &p)
                                       {8.4, kBoccaY - 0.15}};
     Taglio(
         p, [&](double t) { return Curva(labbra, t); }, [](double t) { return 0.4 + 0.75 * Fuso(t, 0.7); }, 30);
-    // The nose's shadow cast under its tip, towards the shaded side.
-    Taglio(
-        p, [](double t) { return QPointF(-0.6 + 4.2 * t, kOcchiY + 18.0 + 0.3 * t); },
-        [](double t) { return 0.5 * Fuso(t, 0.7) * (0.5 + 0.5 * t); }, 16);
 }
 
 } // namespace titolo
