@@ -1,5 +1,5 @@
 // The product's name, engraved: pale silver letters cut with parallel
-// lines and outlined with a fine cut.
+// lines, each casting a ruled shadow down and to the right.
 #pragma once
 
 class QPainter;
