@@ -11,41 +11,31 @@ namespace {
 
 constexpr double kPasso = 3.4; // the skin's lines lie this many pixels apart, coarser than the ground's
 constexpr double kCroce = 0.7; // the crossing set's angle to the first, radians
-// Across the head the lines rise to the right, across the light, so they
-// never run with the ground's level ruling behind the head: gently over the
-// brow, steeper down the cheek and the jaw, so they turn with the planes.
-constexpr double kInclinaFronte = 0.15, kInclinaGuance = 0.6;
+// Across the head the lines rise to the right at this angle, across the
+// light, so they never run with the ground's level ruling behind the head.
+constexpr double kInclina = 0.35;
 // How far the lines bow, in units, up at the sides of the head: they are
 // the sections of its round seen from a little above, all bowing one way,
 // so the face does not ripple where a bow would turn over.
-constexpr double kArco = 6;
+constexpr double kArco = 10;
 // How far the features bend them, a share of their height; the nose's
 // less, or the lines would crowd into a smear down its shaded flank.
-constexpr double kPiegaLineamenti = 0.45, kPiegaNaso = 0.4;
-// Below this tone the skin is clean paper.
-constexpr double kCarta = 0.1;
+constexpr double kPiegaLineamenti = 0.5, kPiegaNaso = 0.4;
+// The skin's tones: below kCarta clean paper; up to kIntero the lines break
+// into flicks and then dots; above it they run whole.
+constexpr double kCarta = 0.16, kIntero = 0.3;
 
-// The head's base lines: y turned about the face's middle by the slant at
-// that height, and the place along them.
-double Inclina(double y) { return kInclinaFronte + (kInclinaGuance - kInclinaFronte) * Passaggio(-50, 5, y); }
-double Inclinata(double x, double y)
-{
-    const double a = Inclina(y);
-    return (y - kOcchiY) * std::cos(a) + x * std::sin(a);
-}
-double Lungo(double x, double y)
-{
-    const double a = Inclina(y);
-    return x * std::cos(a) - (y - kOcchiY) * std::sin(a);
-}
+// The head's base lines: y turned by kInclina about the face's middle, and
+// the place along them.
+double Inclinata(double x, double y) { return (y - kOcchiY) * std::cos(kInclina) + x * std::sin(kInclina); }
+double Lungo(double x, double y) { return x * std::cos(kInclina) - (y - kOcchiY) * std::sin(kInclina); }
 
 // The skin's lines are the level lines of this function of the place.
 double Livello(Pezzo pezzo, double x, double y)
 {
-    if (pezzo == Pezzo::Orecchio) { // across the ear at the head's slant, bowed by its own round
-        const double ex = (x - (x < 0 ? -kOrecchioX : kOrecchioX)) / kOrecchioMezzo,
-                     ey = (y - kOrecchioY) / kOrecchioAlto;
-        return Inclinata(x, y) - 6 * std::max(0.0, 1 - ex * ex - ey * ey);
+    if (pezzo == Pezzo::Orecchio) { // across the ear, bowed by its own round
+        const double ex = (x - (x < 0 ? -kOrecchioX : kOrecchioX)) / 3.4, ey = (y - kOrecchioY) / 9.2;
+        return y - 6 * std::max(0.0, 1 - ex * ex - ey * ey);
     }
     if (pezzo == Pezzo::Collo) { // round the neck, seen from a little above, at the head's slant
         const double u = std::min(1.0, std::abs(x) / kColloMezzo);
@@ -88,29 +78,36 @@ double InchiostroPelle(const Campione &c, double x, double y, double t)
     // Where a line passes between the nostrils it is cut fine, so the two
     // nostrils stand as accents rather than one bar under the nose.
     const double narici = 1 - 0.75 * std::exp(-std::pow(x / 3.6, 2) - std::pow((y - (kOcchiY + 16.4)) / 1.3, 2));
-    // Each line swells with the shade and tapers to nothing in the light.
-    const double larghezza = narici * std::min(0.8, 1.2 * std::pow(t - kCarta, 1.1));
+    const double larghezza = narici * std::min(0.8, 0.14 + 1.2 * std::pow(t - kCarta, 1.2));
     double a = Tratto(f * righe, g1, larghezza);
+    // Where the lines thin out into the lights each breaks into flicks, the
+    // last of them dots, staggered unevenly from line to line.
+    const double intero = Passaggio(kCarta, kIntero, t);
+    if (intero < 1) {
+        const double riga = std::round(f * righe);
+        const double sfasa = riga * 0.618034 - std::floor(riga * 0.618034);
+        const double lungo = pezzo == Pezzo::Testa ? Lungo(x, y) : x;
+        a *= Tratto(lungo * righe * 0.6 + sfasa, righe * 0.6, std::max(larghezza / g1 * righe * 0.6, intero));
+    }
     // The nose and the jaw keep to their one set of lines, so their shaded
     // sides turn as a graded shade and not a blot: where the lines already
     // run steeply down the jaw, a crossing set would weave into a grid.
     const double naso = std::exp(-std::pow(x / 5.5, 2) - std::pow((y - (kOcchiY + 10)) / 7.5, 2));
     const double mascella = Passaggio(kBoccaY - 5, kBoccaY + 1, y);
     if (t > 0.5) {
-        const auto croce = [&](double px, double py) {
-            const double lungo = pezzo == Pezzo::Testa ? Lungo(px, py) : px;
-            return std::cos(kCroce) * Livello(pezzo, px, py) + std::sin(kCroce) * lungo;
-        };
-        const double f2 = croce(x, y);
-        const double g2 = std::clamp(std::hypot(croce(x + e, y) - f2, croce(x, y + e) - f2) / e, 0.5, 2.2) * righe;
+        const double lungo = pezzo == Pezzo::Testa ? Lungo(x, y) : x;
+        const double lx = pezzo == Pezzo::Testa ? std::cos(kInclina) : 1,
+                     ly = pezzo == Pezzo::Testa ? -std::sin(kInclina) : 0;
+        const double f2 = std::cos(kCroce) * f + std::sin(kCroce) * lungo;
+        const double g2 = std::clamp(std::hypot(std::cos(kCroce) * fx + std::sin(kCroce) * lx,
+                                                std::cos(kCroce) * fy + std::sin(kCroce) * ly),
+                                     0.5, 2.2) *
+            righe;
         a = std::max(a, (1 - naso) * (1 - mascella) * Tratto(f2 * righe, g2, std::min(0.5, (t - 0.5) * 1.5)));
     }
-    // The lips' parting is drawn; the lines stop short of it, so the mouth
-    // is one clean cut.
-    a *= 1 - 0.85 * std::exp(-std::pow(x / 8.5, 8) - std::pow((y - kBoccaY) / 0.9, 2));
     // Close round each eye the skin's lines stop short of the lids, so the
     // lids and the crease stand clear of them.
-    const double ox = (std::abs(x) - kOcchiX) / (kOcchioMezzo + 1.2), oy = (y - (kOcchiY - 0.4)) / 3.0;
+    const double ox = (std::abs(x) - kOcchiX) / (kOcchioMezzo + 0.7), oy = (y - (kOcchiY - 0.4)) / 2.5;
     return a * Passaggio(0.85, 1.1, std::hypot(ox, oy));
 }
 

@@ -45,9 +45,10 @@ Fasi Linee(Zona zona, double x, double y, const Campione &c)
         break;
     case Zona::Capelli:
         return {y / volto, x / volto, volto};
-    case Zona::Giacca: // falling away from the middle more steeply than the shoulders, so no line runs on with the
-                       // ground's
-        return {(y - 0.5 * std::abs(x) - 0.25 * hs) / abito, (x - 0.35 * y * (x < 0 ? -1 : 1)) / abito, abito};
+    case Zona::Giacca: {
+        const double spalla = Spalla(x) - 19.5;
+        return {(y - spalla - 0.25 * hs) / abito, (x - 0.35 * y * (x < 0 ? -1 : 1)) / abito, abito};
+    }
     case Zona::Bavero:
         return {(y + 0.55 * std::abs(x)) / abito, (std::abs(x) + 0.19 * y) / abito, abito};
     case Zona::Camicia: { // the collar's points ruled along their length

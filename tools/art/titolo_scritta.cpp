@@ -19,12 +19,11 @@ namespace {
 // A warm silver, in the key of the portrait's ink and the brown ground.
 const QColor kArgento(0xEC, 0xE8, 0xE0);
 const QColor kTratteggio(0x44, 0x3E, 0x38);
-const QColor kInchiostroOmbra(0x12, 0x0C, 0x08); // the cast shadow's lines
-constexpr double kPassoTratteggio = 2.0;         // as the medallion's ground
-constexpr double kOmbra = 2.2;                   // how far the cast shadow falls, right and down, in pixels
-constexpr double kFiloOmbra = 1.0;               // the width of its lines, in pixels
-constexpr double kIngrossa = 1.3;                // how much the book weight is thickened, in pixels
-constexpr double kOrlo = 1.0;                    // the unruled silver rim inside each letter's edge, in pixels
+const QColor kFiloContorno(0x12, 0x0C, 0x08);
+constexpr double kPassoTratteggio = 2.0; // as the medallion's ground
+constexpr double kFilo = 1.0;            // the keyline's width, in pixels
+constexpr double kIngrossa = 1.3;        // how much the book weight is thickened, in pixels
+constexpr double kOrlo = 1.0;            // the unruled silver rim inside each letter's edge, in pixels
 
 // For every sample inside the mask, its distance in samples to the nearest
 // one outside (two-pass chamfer, 3-4 weights), so the ruling can stop at an
@@ -112,14 +111,6 @@ void DisegnaNome(QPainter &p, const QString &famiglia)
         m.scale(kScala, kScala);
         m.translate(-spazio.topLeft());
         m.fillPath(nome, Qt::white);
-        // The cast shadow, down and to the right of each letter, cut as
-        // level lines on alternate rows of pixels, so it reads as engraved
-        // and not as a blur round the letters.
-        QPainterPath ombra = nome.translated(kOmbra, kOmbra).subtracted(nome);
-        g.setClipPath(ombra);
-        g.setPen(QPen(kInchiostroOmbra, kFiloOmbra, Qt::SolidLine, Qt::FlatCap));
-        for (int y = spazio.top(); y <= spazio.bottom(); y += 2)
-            g.drawLine(QPointF(spazio.left(), y + 0.5), QPointF(spazio.right() + 1, y + 0.5));
     }
     const int lg = maschera.width(), ag = maschera.height();
     const auto dentro = [&](int sx, int sy) {
@@ -128,8 +119,8 @@ void DisegnaNome(QPainter &p, const QString &famiglia)
     const std::vector<float> margine = DistanzaDalBordo(maschera);
     // Inside the letters, level lines cut across the silver, heavier towards
     // each stroke's shaded edge (down and right). They stop short of the
-    // edge, so each letter is closed by a clean rim of silver: a dark
-    // keyline round it would read on the brown ground as a blur.
+    // edge, so each letter is closed by a clean rim of silver inside a firm
+    // dark keyline.
     for (int sy = 0; sy < ag; ++sy) {
         for (int sx = 0; sx < lg; ++sx) {
             const int copertura = maschera.constScanLine(sy)[sx];
@@ -156,7 +147,7 @@ void DisegnaNome(QPainter &p, const QString &famiglia)
             const double linea = std::clamp((larghezza / 2 - d) * kScala + 0.5, 0.0, 1.0) * orlo;
             const auto mescola = [&](int a, int b) { return a + (b - a) * linea; };
             const double alfa = copertura / 255.0;
-            const QRgb sotto = grande.pixel(sx, sy); // the shadow, where the edge is partly covered
+            const QRgb sotto = grande.pixel(sx, sy); // the keyline, where the edge is partly covered
             const auto su = [&](double c, int s) { return int(std::lround(c * alfa + s * (1 - alfa))); };
             grande.setPixel(sx, sy,
                             qRgba(su(mescola(kArgento.red(), kTratteggio.red()), qRed(sotto)),
@@ -165,6 +156,14 @@ void DisegnaNome(QPainter &p, const QString &famiglia)
                                   su(255, qAlpha(sotto))));
         }
     }
+    QPainter g(&grande);
+    g.setRenderHint(QPainter::Antialiasing);
+    g.scale(kScala, kScala);
+    g.translate(-spazio.topLeft());
+    g.setPen(QPen(kFiloContorno, kFilo));
+    g.setBrush(Qt::NoBrush);
+    g.drawPath(nome);
+    g.end();
     p.drawImage(spazio.topLeft(), Riduci(grande));
 }
 

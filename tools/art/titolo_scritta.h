@@ -1,5 +1,5 @@
 // The product's name, engraved: pale silver letters cut with parallel
-// lines, each casting a ruled shadow down and to the right.
+// lines and outlined with a fine cut.
 #pragma once
 
 class QPainter;

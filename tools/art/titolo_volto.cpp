@@ -33,20 +33,18 @@ double Gauss(double dx, double dy, double sx, double sy)
 // cheekbones, the jaw, the chin.
 double MezzaLarghezza(double y)
 {
-    static constexpr std::array<std::array<double, 2>, 15> kProfilo{{{-67, 0},
+    static constexpr std::array<std::array<double, 2>, 13> kProfilo{{{-67, 0},
                                                                      {-63, 12.5},
                                                                      {-57, 19},
-                                                                     {-48, 22.6},
-                                                                     {-38, 23.4},
-                                                                     {-30, 24.4},
-                                                                     {-22, 25.4},
-                                                                     {-14, 24.6},
-                                                                     {-6, 23.2},
-                                                                     {1, 22.2},
-                                                                     {5, 21.0},
-                                                                     {8, 17.0},
-                                                                     {10.5, 12.5},
-                                                                     {12.2, 7.5},
+                                                                     {-48, 23.0},
+                                                                     {-38, 24.4},
+                                                                     {-27, 25.2},
+                                                                     {-18, 24.8},
+                                                                     {-8, 23.4},
+                                                                     {0, 21.6},
+                                                                     {6, 18.6},
+                                                                     {9.5, 14.2},
+                                                                     {11.7, 9.0},
                                                                      {kMentoY, 0}}};
     if (y <= kProfilo.front()[0] || y >= kProfilo.back()[0])
         return 0;
@@ -175,7 +173,7 @@ Campione Rilievo(double x, double y)
     }
     // Ears, behind the head's outline.
     for (int lato : {-1, 1}) {
-        const double ex = (x - lato * kOrecchioX) / kOrecchioMezzo, ey = (y - kOrecchioY) / kOrecchioAlto;
+        const double ex = (x - lato * kOrecchioX) / 3.4, ey = (y - kOrecchioY) / 9.2;
         const double q = 1 - ex * ex - ey * ey;
         if (q > 0)
             prendi(6 * std::sqrt(q), 6 * q, Zona::Pelle, x, Pezzo::Orecchio);
