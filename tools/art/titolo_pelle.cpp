@@ -81,14 +81,13 @@ double InchiostroPelle(const Campione &c, double x, double y, double t)
     const double larghezza = narici * std::min(0.8, 0.14 + 1.2 * std::pow(t - kCarta, 1.2));
     double a = Tratto(f * righe, g1, larghezza);
     // Where the lines thin out into the lights each breaks into flicks, the
-    // last of them no shorter than a few times their width, so none is left
-    // as a stray speck; staggered unevenly from line to line.
+    // last of them dots, staggered unevenly from line to line.
     const double intero = Passaggio(kCarta, kIntero, t);
     if (intero < 1) {
         const double riga = std::round(f * righe);
         const double sfasa = riga * 0.618034 - std::floor(riga * 0.618034);
         const double lungo = pezzo == Pezzo::Testa ? Lungo(x, y) : x;
-        a *= Tratto(lungo * righe * 0.6 + sfasa, righe * 0.6, std::max(2.5 * larghezza / g1 * righe * 0.6, intero));
+        a *= Tratto(lungo * righe * 0.6 + sfasa, righe * 0.6, std::max(larghezza / g1 * righe * 0.6, intero));
     }
     // The nose and the jaw keep to their one set of lines, so their shaded
     // sides turn as a graded shade and not a blot: where the lines already
@@ -106,13 +105,9 @@ double InchiostroPelle(const Campione &c, double x, double y, double t)
             righe;
         a = std::max(a, (1 - naso) * (1 - mascella) * Tratto(f2 * righe, g2, std::min(0.5, (t - 0.5) * 1.5)));
     }
-    // The lips' parting and the brows are drawn; the lines stop short of
-    // them, so each stands as one clean cut.
-    a *= 1 - 0.9 * std::exp(-std::pow(x / 8.8, 8) - std::pow((y - kBoccaY) / 1.0, 2));
-    a *= 1 - 0.8 * std::exp(-std::pow((std::abs(x) - 10.6) / 7.0, 8) - std::pow((y - (kOcchiY - 6)) / 1.5, 2));
     // Close round each eye the skin's lines stop short of the lids, so the
-    // lids and the crease stand clear of them, the shaded eye too.
-    const double ox = (std::abs(x) - kOcchiX) / (kOcchioMezzo + 1.2), oy = (y - (kOcchiY - 0.4)) / 3.0;
+    // lids and the crease stand clear of them.
+    const double ox = (std::abs(x) - kOcchiX) / (kOcchioMezzo + 0.7), oy = (y - (kOcchiY - 0.4)) / 2.5;
     return a * Passaggio(0.85, 1.1, std::hypot(ox, oy));
 }
 

@@ -222,7 +222,7 @@ double Tono(const Campione &c, double x, double y)
         scuro += 0.3 * std::exp(-std::pow(x / 5.0, 2) - std::pow((y - (kBoccaY + 4.4)) / 1.0, 2));
         scuro += 0.22 * std::exp(-std::pow(x / 6.5, 2) - std::pow((y - (kBoccaY - 1.7)) / 1.2, 2)); // upper lip
         // The nose's shadow cast on the cheek beside its lower half.
-        scuro += 0.1 * Gauss(x - 4.6, y - (kOcchiY + 12.5), 1.4, 3.2);
+        scuro += 0.16 * Gauss(x - 4.6, y - (kOcchiY + 12.5), 1.4, 3.2);
         // The shaded flank of the nose is hatched with its own short cuts
         // along it (see titolo_segni.cpp); the skin's lines are kept fine
         // there, or they stack into a ladder of dashes. The sockets under the
@@ -236,7 +236,7 @@ double Tono(const Campione &c, double x, double y)
         // the eyes and at their inner corners.
         const double piega = ax - (5.6 + 0.3 * (y - (kOcchiY + 15.5)));
         if (y > kOcchiY + 15 && y < kBoccaY + 2)
-            scuro += 0.08 * std::exp(-piega * piega / 0.8) * (1 - Passaggio(kBoccaY - 2, kBoccaY + 2, y));
+            scuro += 0.14 * std::exp(-piega * piega / 0.8) * (1 - Passaggio(kBoccaY - 2, kBoccaY + 2, y));
         scuro += 0.12 * Gauss(ax - (kOcchiX + 0.5), y - (kOcchiY + 3.4), 3.2, 0.9);
         scuro += 0.12 * Gauss(ax - (kOcchiX - 4.8), y - (kOcchiY - 0.8), 1.3, 1.6);
         // The neck stands in the head's shade, deeper on the side from the light.
