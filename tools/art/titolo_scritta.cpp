@@ -19,7 +19,9 @@ namespace {
 // A warm silver, in the key of the portrait's ink and the brown ground.
 const QColor kArgento(0xEC, 0xE8, 0xE0);
 const QColor kTratteggio(0x44, 0x3E, 0x38);
+const QColor kFiloContorno(0x12, 0x0C, 0x08);
 constexpr double kPassoTratteggio = 2.0; // as the medallion's ground
+constexpr double kFilo = 1.0;            // the keyline's width, in pixels
 constexpr double kIngrossa = 1.3;        // how much the book weight is thickened, in pixels
 constexpr double kOrlo = 1.0;            // the unruled silver rim inside each letter's edge, in pixels
 
@@ -117,8 +119,8 @@ void DisegnaNome(QPainter &p, const QString &famiglia)
     const std::vector<float> margine = DistanzaDalBordo(maschera);
     // Inside the letters, level lines cut across the silver, heavier towards
     // each stroke's shaded edge (down and right). They stop short of the
-    // edge, so each letter is closed by a clean rim of silver; a dark keyline
-    // round it would read on the brown ground as a soft shadow.
+    // edge, so each letter is closed by a clean rim of silver inside a firm
+    // dark keyline.
     for (int sy = 0; sy < ag; ++sy) {
         for (int sx = 0; sx < lg; ++sx) {
             const int copertura = maschera.constScanLine(sy)[sx];
@@ -135,17 +137,17 @@ void DisegnaNome(QPainter &p, const QString &famiglia)
             const double attraverso = double(versoLuce) / (versoLuce + versoOmbra); // 0 lit edge, 1 shaded
             const double y = spazio.top() + (sy + 0.5) / kScala;
             // The line's width in pixels: even over the letter, thickened
-            // towards each stroke's shaded edge until the lines almost close
-            // there, so each stroke has a shaded side as a cut letter does.
+            // towards each stroke's shaded edge; hairlines take the same
+            // ruling, so every stroke has one tone.
             const double ombra = std::clamp((attraverso - 0.5) / 0.45, 0.0, 1.0);
-            const double larghezza = 0.4 + 1.5 * ombra * ombra * (3 - 2 * ombra);
+            const double larghezza = 0.45 + 1.0 * ombra * ombra * (3 - 2 * ombra);
             const double fase = (y - 0.5) / kPassoTratteggio; // lines on the pixels' middles, not between rows
             const double d = std::abs(fase - std::round(fase)) * kPassoTratteggio;
             const double orlo = std::clamp(margine[std::size_t(sy * lg + sx)] - kOrlo * kScala + 0.5, 0.0, 1.0);
             const double linea = std::clamp((larghezza / 2 - d) * kScala + 0.5, 0.0, 1.0) * orlo;
             const auto mescola = [&](int a, int b) { return a + (b - a) * linea; };
             const double alfa = copertura / 255.0;
-            const QRgb sotto = grande.pixel(sx, sy); // the ground, where the edge is partly covered
+            const QRgb sotto = grande.pixel(sx, sy); // the keyline, where the edge is partly covered
             const auto su = [&](double c, int s) { return int(std::lround(c * alfa + s * (1 - alfa))); };
             grande.setPixel(sx, sy,
                             qRgba(su(mescola(kArgento.red(), kTratteggio.red()), qRed(sotto)),
@@ -154,6 +156,14 @@ void DisegnaNome(QPainter &p, const QString &famiglia)
                                   su(255, qAlpha(sotto))));
         }
     }
+    QPainter g(&grande);
+    g.setRenderHint(QPainter::Antialiasing);
+    g.scale(kScala, kScala);
+    g.translate(-spazio.topLeft());
+    g.setPen(QPen(kFiloContorno, kFilo));
+    g.setBrush(Qt::NoBrush);
+    g.drawPath(nome);
+    g.end();
     p.drawImage(spazio.topLeft(), Riduci(grande));
 }
 

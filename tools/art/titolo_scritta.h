@@ -1,5 +1,5 @@
 // The product's name, engraved: pale silver letters cut with parallel
-// lines that thicken towards each stroke's shaded side.
+// lines and outlined with a fine cut.
 #pragma once
 
 class QPainter;

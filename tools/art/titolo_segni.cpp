@@ -278,7 +278,7 @@ void DisegnaLineamenti(QPainter &p)
         // the light finer, with paper between them under the tip.
         Taglio(
             p, [&](double t) { return QPointF(lato * (2.0 + 2.0 * t), kOcchiY + 16.6 - 0.9 * t * t); },
-            [&](double t) { return (lato > 0 ? 0.75 : 0.5) * Fuso(t, 0.5) * (1.1 - 0.4 * t); }, 12);
+            [&](double t) { return (lato > 0 ? 0.95 : 0.7) * Fuso(t, 0.5) * (1.1 - 0.4 * t); }, 12);
         // The wings: the shaded one's crease whole, the lit one only where it
         // turns under, finer, so the nose is not ringed by a line.
         const double ala = lato > 0 ? 0 : 45;
