@@ -278,7 +278,7 @@ void DisegnaLineamenti(QPainter &p)
         // the light finer, with paper between them under the tip.
         Taglio(
             p, [&](double t) { return QPointF(lato * (2.0 + 2.0 * t), kOcchiY + 16.6 - 0.9 * t * t); },
-            [&](double t) { return (lato > 0 ? 0.75 : 0.5) * Fuso(t, 0.5) * (1.1 - 0.4 * t); }, 12);
+            [&](double t) { return (lato > 0 ? 0.95 : 0.7) * Fuso(t, 0.5) * (1.1 - 0.4 * t); }, 12);
         // The wings: the shaded one's crease whole, the lit one only where it
         // turns under, finer, so the nose is not ringed by a line.
         const double ala = lato > 0 ? 0 : 45;
@@ -358,9 +358,9 @@ void DisegnaLineamenti(QPainter &p)
     }
     // The mouth: the parting of the lips, dipping at the middle, fading to
     // the corners.
-    const std::vector<QPointF> labbra{{-8.0, kBoccaY + 0.2}, {-4, kBoccaY - 0.05},  {-1.0, kBoccaY - 0.05},
-                                      {0, kBoccaY + 0.12},   {1.0, kBoccaY - 0.05}, {4, kBoccaY - 0.05},
-                                      {8.0, kBoccaY + 0.2}};
+    const std::vector<QPointF> labbra{{-8.4, kBoccaY - 0.15}, {-4, kBoccaY - 0.12},  {-1.0, kBoccaY - 0.05},
+                                      {0, kBoccaY + 0.12},    {1.0, kBoccaY - 0.05}, {4, kBoccaY - 0.12},
+                                      {8.4, kBoccaY - 0.15}};
     Taglio(
         p, [&](double t) { return Curva(labbra, t); }, [](double t) { return 0.4 + 0.75 * Fuso(t, 0.7); }, 30);
 }

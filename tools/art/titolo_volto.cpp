@@ -36,15 +36,15 @@ double MezzaLarghezza(double y)
     static constexpr std::array<std::array<double, 2>, 13> kProfilo{{{-67, 0},
                                                                      {-63, 12.5},
                                                                      {-57, 19},
-                                                                     {-48, 23.6},
-                                                                     {-38, 25.0},
-                                                                     {-27, 25.6},
+                                                                     {-48, 23.0},
+                                                                     {-38, 24.4},
+                                                                     {-27, 25.2},
                                                                      {-18, 24.8},
                                                                      {-8, 23.4},
-                                                                     {0, 21.0},
-                                                                     {6, 17.6},
-                                                                     {9.5, 13.4},
-                                                                     {11.7, 8.6},
+                                                                     {0, 21.6},
+                                                                     {6, 18.6},
+                                                                     {9.5, 14.2},
+                                                                     {11.7, 9.0},
                                                                      {kMentoY, 0}}};
     if (y <= kProfilo.front()[0] || y >= kProfilo.back()[0])
         return 0;
@@ -219,7 +219,7 @@ double Tono(const Campione &c, double x, double y)
         const double ax = std::abs(x);
         // Shadows cast: under the nose, under the lower lip, under the jaw.
         scuro += 0.1 * std::exp(-std::pow((x - 2.0) / 3.2, 2) - std::pow((y - (kOcchiY + 18.2)) / 1.1, 2));
-        scuro += 0.2 * std::exp(-std::pow(x / 5.0, 2) - std::pow((y - (kBoccaY + 4.4)) / 1.0, 2));
+        scuro += 0.3 * std::exp(-std::pow(x / 5.0, 2) - std::pow((y - (kBoccaY + 4.4)) / 1.0, 2));
         scuro += 0.22 * std::exp(-std::pow(x / 6.5, 2) - std::pow((y - (kBoccaY - 1.7)) / 1.2, 2)); // upper lip
         // The nose's shadow cast on the cheek beside its lower half.
         scuro += 0.16 * Gauss(x - 4.6, y - (kOcchiY + 12.5), 1.4, 3.2);
