@@ -6,10 +6,9 @@
 namespace titolo {
 
 // How much of a sample on the skin at (x, y) is ink, t its tone (see
-// Tono): lines that rise across the face at a slant and bow round its
-// form, each swelling with the shade it passes through; where they thin out
-// into the lights they break into flicks and dots, the lights are clean
-// paper, and a second set crosses them only in the deep shade.
+// Tono): lines that run across the form and bend with it, each swelling
+// with the shade it passes through to a hairline in the brightest light,
+// a second set crossing them only in the deep shade.
 double InchiostroPelle(const Campione &c, double x, double y, double t);
 
 // Ink of one family of lines at a sample: `fase` its phase, `g` how fast the

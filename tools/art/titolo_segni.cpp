@@ -217,12 +217,12 @@ void DisegnaCapelli(QPainter &p)
     for (double lato : {-1.0, 1.0}) {
         Caso c = sopracciglia;
         const std::vector<QPointF> arcata =
-            Specchio({{4.4, kOcchiY - 5.3}, {8, kOcchiY - 6.3}, {12, kOcchiY - 6.8}, {16.8, kOcchiY - 6.5}}, lato);
+            Specchio({{4.4, kOcchiY - 5.6}, {8, kOcchiY - 6.2}, {12, kOcchiY - 6.35}, {16.8, kOcchiY - 5.8}}, lato);
         // The brow's body: one cut, full from its inner end to the arch and
         // tapering to its tail, the hairs set along it.
         Taglio(
             p, [&](double t) { return Curva(arcata, t); },
-            [](double t) { return 1.75 * std::sqrt(std::min(1.0, t / 0.25)) * std::pow(1 - t, 0.55); }, 24);
+            [](double t) { return 2.05 * std::sqrt(std::min(1.0, t / 0.25)) * std::pow(1 - t, 0.55); }, 24);
         Peli(p, c, arcata, 1.6, 30, 3.0, 0.08, 0.42);
     }
 }
@@ -274,11 +274,14 @@ void DisegnaLineamenti(QPainter &p)
         Taglio(
             p, [&](double t) { return occhio(-0.45 + 1.45 * t, -1) + QPointF(0, 0.2); },
             [](double t) { return 0.35 * Fuso(t); }, 16);
-        // Nostrils: two short commas turned up towards the wings, the one in
-        // the light finer, with paper between them under the tip.
-        Taglio(
-            p, [&](double t) { return QPointF(lato * (2.0 + 2.0 * t), kOcchiY + 16.6 - 0.9 * t * t); },
-            [&](double t) { return (lato > 0 ? 0.95 : 0.7) * Fuso(t, 0.5) * (1.1 - 0.4 * t); }, 12);
+        // Nostrils as two small dark accents; the wing's crease only on the
+        // side away from the light, so the nose is not ringed by a line.
+        p.save();
+        p.translate(lato * 3.1, kOcchiY + 16.2);
+        p.rotate(lato * 18);
+        p.setBrush(Qt::black);
+        p.drawEllipse(QPointF(0, 0), 0.7, 0.36);
+        p.restore();
         // The wings: the shaded one's crease whole, the lit one only where it
         // turns under, finer, so the nose is not ringed by a line.
         const double ala = lato > 0 ? 0 : 45;
@@ -319,15 +322,20 @@ void DisegnaLineamenti(QPainter &p)
             },
             [](double t) { return 0.85 * Fuso(t, 0.6); }, 20);
     }
-    // The nose's shaded flank: short cuts laid along it, the one nearest the
-    // ridge the longest, each swelling where the flank turns furthest from
-    // the light and bending out into the wing at its foot.
-    for (int k = 0; k < 3; ++k) {
-        const double x0 = 2.2 + 1.35 * k, y0 = kOcchiY + 5.5 + 2.2 * k, lungo = 9.5 - 2.6 * k;
-        Taglio(
-            p, [&](double t) { return QPointF(x0 + (1.0 + 0.3 * k) * t * t, y0 + lungo * t); },
-            [&](double t) { return (0.5 - 0.08 * k) * Fuso(t, 0.6) * (0.45 + 0.55 * t); }, 14);
-    }
+    // The nose's shaded side: one tapering cut from under the brow down to
+    // the wing, fine where it starts and swelling as the side turns from the
+    // light, in place of the skin's lines there.
+    Taglio(
+        p, [](double t) { return QPointF(1.8 + 1.7 * t * t, kOcchiY + 2.5 + 11.5 * t); },
+        [](double t) {
+            return (0.12 + 0.8 * std::pow(t, 1.4)) * std::sqrt(std::sin(M_PI * std::min(1.0, t * 0.55 + 0.05)));
+        },
+        20);
+    // Beside it, a shorter and finer one where the flank turns furthest from
+    // the light, so the side reads as a shade that deepens towards the wing.
+    Taglio(
+        p, [](double t) { return QPointF(3.5 + 1.0 * t * t, kOcchiY + 7.5 + 6.0 * t); },
+        [](double t) { return 0.42 * Fuso(t, 0.7) * std::min(1.0, 0.4 + t); }, 16);
     // The edges of the collar's points, each one unbroken line swelling
     // towards the knot, and the outer one down to the tip, so the points
     // stand clear of the lapels.
@@ -358,9 +366,9 @@ void DisegnaLineamenti(QPainter &p)
     }
     // The mouth: the parting of the lips, dipping at the middle, fading to
     // the corners.
-    const std::vector<QPointF> labbra{{-8.4, kBoccaY - 0.15}, {-4, kBoccaY - 0.12},  {-1.0, kBoccaY - 0.05},
-                                      {0, kBoccaY + 0.12},    {1.0, kBoccaY - 0.05}, {4, kBoccaY - 0.12},
-                                      {8.4, kBoccaY - 0.15}};
+    const std::vector<QPointF> labbra{{-8.4, kBoccaY + 0.05}, {-4, kBoccaY - 0.08},  {-1.0, kBoccaY - 0.05},
+                                      {0, kBoccaY + 0.12},    {1.0, kBoccaY - 0.05}, {4, kBoccaY - 0.08},
+                                      {8.4, kBoccaY + 0.05}};
     Taglio(
         p, [&](double t) { return Curva(labbra, t); }, [](double t) { return 0.4 + 0.75 * Fuso(t, 0.7); }, 30);
 }

@@ -26,14 +26,14 @@ constexpr double kOcchioMezzo = 5.3; // half an eye's width
 constexpr double kOcchiY = -27.4;
 constexpr double kPalpebra = 1.8;      // how high the upper lid arches over the eye's centre
 constexpr double kPalpebraBassa = 1.4; // how low the lower lid bows
-constexpr double kOrecchioX = 25.5;
+constexpr double kOrecchioX = 26.4;
 constexpr double kOrecchioY = kOcchiY + 5; // the ear's middle: its top level with the brows
 constexpr double kBoccaY = -2.4;
 constexpr double kMentoY = 13;
 constexpr double kColloY = -3;       // raises the collar and the shoulders towards the chin
-constexpr double kColloMezzo = 15.5; // half the neck's width
+constexpr double kColloMezzo = 13.5; // half the neck's width
 // The hair's outline: an oval over the crown.
-constexpr double kCapelliY = -35.2, kCapelliA = 26.8, kCapelliB = 35.4;
+constexpr double kCapelliY = -35.2, kCapelliA = 28, kCapelliB = 35.4;
 
 Campione Rilievo(double x, double y);
 
