@@ -71,7 +71,12 @@ double InchiostroPelle(const Campione &c, double x, double y, double t)
     // Under the nose's tip the lines stop, so the two nostrils stand as
     // accents on clean paper rather than in one bar under the nose.
     const double narici = 1 - std::exp(-std::pow(x / 4.4, 4) - std::pow((y - (kOcchiY + 16.4)) / 1.6, 4));
-    double a = narici * Tratto(f * righe, g1, std::min(0.8, 0.02 + 1.3 * std::pow(t, 1.8)));
+    // Each line thins with the light until it fades out in the brightest
+    // of it, which is left clean paper, rather than running on as a hairline.
+    const double larghezza = std::min(0.8, 0.02 + 1.3 * std::pow(t, 1.8));
+    constexpr double campioni = kScala * kIngrandimento;
+    const double svanisce = std::min(1.0, larghezza / g1 * campioni / 1.5);
+    double a = narici * svanisce * Tratto(f * righe, g1, larghezza);
     // The nose and the jaw keep to their one set of lines, so their shaded
     // sides turn as a graded shade and not a blot: where the lines already
     // run steeply down the jaw, a crossing set would weave into a grid.

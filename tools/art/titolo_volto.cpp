@@ -219,7 +219,7 @@ double Tono(const Campione &c, double x, double y)
         const double ax = std::abs(x);
         // Shadows cast: under the nose, under the lower lip, under the jaw.
         scuro += 0.1 * std::exp(-std::pow((x - 2.0) / 3.2, 2) - std::pow((y - (kOcchiY + 18.2)) / 1.1, 2));
-        scuro += 0.15 * std::exp(-std::pow(x / 5.5, 2) - std::pow((y - (kBoccaY + 4.4)) / 0.9, 2));
+        scuro += 0.25 * std::exp(-std::pow(x / 5.5, 2) - std::pow((y - (kBoccaY + 4.4)) / 1.0, 2));
         scuro += 0.22 * std::exp(-std::pow(x / 6.5, 2) - std::pow((y - (kBoccaY - 1.7)) / 1.2, 2)); // upper lip
         // The nose's shadow cast on the cheek beside its lower half.
         scuro += 0.16 * Gauss(x - 4.6, y - (kOcchiY + 12.5), 1.4, 3.2);
@@ -230,7 +230,7 @@ double Tono(const Campione &c, double x, double y)
         const double lato = x - (2.2 + 0.12 * (y - kOcchiY));
         scuro -= 0.25 * std::exp(-lato * lato / 2.5) * Passaggio(kOcchiY + 3, kOcchiY + 6, y) *
             (1 - Passaggio(kOcchiY + 13, kOcchiY + 15.5, y));
-        scuro += 0.22 * Gauss(ax - (kOcchiX - 0.5), y - (kOcchiY - 3.0), 4.8, 1.3);
+        scuro += 0.3 * Gauss(ax - (kOcchiX - 0.5), y - (kOcchiY - 3.0), 4.8, 1.3);
         scuro += 0.1 * Gauss(ax - (kOcchiX - 4.5), y - (kOcchiY - 1.0), 1.6, 2.2);
         // The folds from the nose to the corners of the mouth, the shade under
         // the eyes and at their inner corners.
@@ -239,6 +239,9 @@ double Tono(const Campione &c, double x, double y)
             scuro += 0.14 * std::exp(-piega * piega / 0.8) * (1 - Passaggio(kBoccaY - 2, kBoccaY + 2, y));
         scuro += 0.12 * Gauss(ax - (kOcchiX + 0.5), y - (kOcchiY + 3.4), 3.2, 0.9);
         scuro += 0.12 * Gauss(ax - (kOcchiX - 4.8), y - (kOcchiY - 0.8), 1.3, 1.6);
+        // The neck stands in the head's shade, deeper on the side from the light.
+        if (c.pezzo == Pezzo::Collo)
+            scuro += 0.15 + 0.2 * Passaggio(-8, 12, x);
         // The hollow of the ear.
         scuro += 0.35 * Gauss(ax - (kOrecchioX - 0.6), y - (kOrecchioY - 0.5), 1.2, 4.5);
         if (y > 4)
