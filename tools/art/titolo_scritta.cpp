@@ -21,7 +21,7 @@ const QColor kArgento(0xEC, 0xE8, 0xE0);
 const QColor kTratteggio(0x44, 0x3E, 0x38);
 const QColor kFiloContorno(0x12, 0x0C, 0x08);
 constexpr double kPassoTratteggio = 2.0; // as the medallion's ground
-constexpr double kOmbra = 1.1;           // how far the shade line stands out from the letter, in pixels
+constexpr double kFilo = 1.0;            // the keyline's width, in pixels
 constexpr double kIngrossa = 1.3;        // how much the book weight is thickened, in pixels
 constexpr double kOrlo = 1.0;            // the unruled silver rim inside each letter's edge, in pixels
 
@@ -111,9 +111,6 @@ void DisegnaNome(QPainter &p, const QString &famiglia)
         m.scale(kScala, kScala);
         m.translate(-spazio.topLeft());
         m.fillPath(nome, Qt::white);
-        // A hard shade line along each letter's lower and right edges, as an
-        // engraver cuts a shaded letter, and nothing round its lit edges.
-        g.fillPath(nome.translated(kOmbra, kOmbra), kFiloContorno);
     }
     const int lg = maschera.width(), ag = maschera.height();
     const auto dentro = [&](int sx, int sy) {
@@ -122,7 +119,8 @@ void DisegnaNome(QPainter &p, const QString &famiglia)
     const std::vector<float> margine = DistanzaDalBordo(maschera);
     // Inside the letters, level lines cut across the silver, heavier towards
     // each stroke's shaded edge (down and right). They stop short of the
-    // edge, so each letter is closed by a clean rim of silver.
+    // edge, so each letter is closed by a clean rim of silver inside a firm
+    // dark keyline.
     for (int sy = 0; sy < ag; ++sy) {
         for (int sx = 0; sx < lg; ++sx) {
             const int copertura = maschera.constScanLine(sy)[sx];
@@ -149,7 +147,7 @@ void DisegnaNome(QPainter &p, const QString &famiglia)
             const double linea = std::clamp((larghezza / 2 - d) * kScala + 0.5, 0.0, 1.0) * orlo;
             const auto mescola = [&](int a, int b) { return a + (b - a) * linea; };
             const double alfa = copertura / 255.0;
-            const QRgb sotto = grande.pixel(sx, sy); // the shade line, where the edge is partly covered
+            const QRgb sotto = grande.pixel(sx, sy); // the keyline, where the edge is partly covered
             const auto su = [&](double c, int s) { return int(std::lround(c * alfa + s * (1 - alfa))); };
             grande.setPixel(sx, sy,
                             qRgba(su(mescola(kArgento.red(), kTratteggio.red()), qRed(sotto)),
@@ -158,6 +156,14 @@ void DisegnaNome(QPainter &p, const QString &famiglia)
                                   su(255, qAlpha(sotto))));
         }
     }
+    QPainter g(&grande);
+    g.setRenderHint(QPainter::Antialiasing);
+    g.scale(kScala, kScala);
+    g.translate(-spazio.topLeft());
+    g.setPen(QPen(kFiloContorno, kFilo));
+    g.setBrush(Qt::NoBrush);
+    g.drawPath(nome);
+    g.end();
     p.drawImage(spazio.topLeft(), Riduci(grande));
 }
 

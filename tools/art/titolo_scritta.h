@@ -1,5 +1,5 @@
 // The product's name, engraved: pale silver letters cut with parallel
-// lines, with a hard shade line along their lower and right edges.
+// lines and outlined with a fine cut.
 #pragma once
 
 class QPainter;

@@ -117,7 +117,7 @@ void Ciocche(QPainter &p, Caso &caso, const std::vector<QPointF> &attaccatura, c
                 // The sheen crosses the locks where the hair turns to the light.
                 const double lungo = (s0 + (s1 - s0) * t - lucido) / 0.2;
                 const double tono = TonoCapelli(asse(t)) - 0.3 * std::exp(-lungo * lungo) * (1 - 0.5 * v);
-                return std::clamp(tono * bordo * 1.0, 0.2, 0.7) * Ciuffo(t) * dentroFascia;
+                return std::clamp(tono * bordo * 0.8, 0.26, 0.55) * Ciuffo(t) * dentroFascia;
             };
             Taglio(p, asse, larghezza);
         }
@@ -180,8 +180,8 @@ void DisegnaCapelli(QPainter &p)
     corona.addRect(QRectF(-2 * kCapelliA, kCapelliY - 0.6 * kCapelliB, 4 * kCapelliA, 2 * kCapelliB));
     p.save();
     p.setClipPath(corona, Qt::IntersectClip);
-    Ciocche(p, caso, attaccaturaDestra, profiloDestro, 9, 5, 0.3);
-    Ciocche(p, caso, attaccaturaSinistra, profiloSinistro, 5, 5, 0.3);
+    Ciocche(p, caso, attaccaturaDestra, profiloDestro, 9, 8, 0.3);
+    Ciocche(p, caso, attaccaturaSinistra, profiloSinistro, 5, 8, 0.3);
     p.restore();
     // The crown's outline cut as one line, so the strands' roots there end
     // on an edge and not in a grey haze against the ground.
