@@ -25,9 +25,9 @@ double Livello(Pezzo pezzo, double x, double y)
         const double ex = (x - (x < 0 ? -kOrecchioX : kOrecchioX)) / 3.4, ey = (y - kOrecchioY) / 9.2;
         return y - 6 * std::max(0.0, 1 - ex * ex - ey * ey);
     }
-    if (pezzo == Pezzo::Collo) { // round the neck, seen from a little above
+    if (pezzo == Pezzo::Collo) { // round the neck, seen from a little above, bowed well clear of the ground's lines
         const double u = std::min(1.0, std::abs(x) / kColloMezzo);
-        return y + 3.0 * u * u;
+        return y + 7.0 * u * u;
     }
     // Across the head each line bows like the skull's arch over the brow and
     // like the jaw below the eyes, so that down the cheeks the lines run with
@@ -70,7 +70,7 @@ double InchiostroPelle(const Campione &c, double x, double y, double t)
         std::max(0.05, std::hypot(std::cos(kCroce) * fx + std::sin(kCroce), std::cos(kCroce) * fy) * righe);
     // Under the nose's tip the lines stop, so the two nostrils stand as
     // accents on clean paper rather than in one bar under the nose.
-    const double narici = 1 - std::exp(-std::pow(x / 4.4, 4) - std::pow((y - (kOcchiY + 16.4)) / 1.6, 4));
+    const double narici = 1 - std::exp(-std::pow(x / 2.6, 4) - std::pow((y - (kOcchiY + 16.4)) / 1.6, 4));
     // Each line thins with the light until it fades out in the brightest
     // of it, which is left clean paper, rather than running on as a hairline.
     const double larghezza = std::min(0.8, 0.02 + 1.3 * std::pow(t, 1.8));

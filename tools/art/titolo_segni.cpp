@@ -282,16 +282,16 @@ void DisegnaLineamenti(QPainter &p)
         p.setBrush(Qt::black);
         p.drawEllipse(QPointF(0, 0), 0.7, 0.36);
         p.restore();
-        // The wings: the shaded one's crease whole, the lit one only where it
-        // turns under, finer, so the nose is not ringed by a line.
-        const double ala = lato > 0 ? 0 : 45;
-        Taglio(
-            p,
-            [&](double t) {
-                const double a = (-75 + ala + (95 - ala) * t) * M_PI / 180;
-                return QPointF(lato * (3.7 + 2.4 * std::cos(a)), kOcchiY + 15.4 + 2.2 * std::sin(a));
-            },
-            [&](double t) { return (lato > 0 ? 0.4 : 0.28) * Fuso(t); }, 16);
+        // The wing's crease on the shaded side only: on the lit side it
+        // closed a ring round the nostril.
+        if (lato > 0)
+            Taglio(
+                p,
+                [&](double t) {
+                    const double a = (-75 + 95 * t) * M_PI / 180;
+                    return QPointF(3.7 + 2.4 * std::cos(a), kOcchiY + 15.4 + 2.2 * std::sin(a));
+                },
+                [&](double t) { return 0.4 * Fuso(t); }, 16);
         // The ear: the groove inside its rim, following the outer edge from
         // the top round to above the lobe, and the hollow of the bowl in
         // front of the opening, a short curved cut nearer the head.
