@@ -75,7 +75,7 @@ double InchiostroPelle(const Campione &c, double x, double y, double t)
     // of it, which is left clean paper, rather than running on as a hairline.
     const double larghezza = std::min(0.8, 0.02 + 1.3 * std::pow(t, 1.8));
     constexpr double campioni = kScala * kIngrandimento;
-    const double svanisce = std::min(1.0, larghezza / g1 * campioni / 1.5);
+    const double svanisce = std::min(1.0, larghezza / g1 * campioni / 0.9);
     double a = narici * svanisce * Tratto(f * righe, g1, larghezza);
     // The nose and the jaw keep to their one set of lines, so their shaded
     // sides turn as a graded shade and not a blot: where the lines already

@@ -370,7 +370,7 @@ void DisegnaLineamenti(QPainter &p)
                                       {0, kBoccaY + 0.12},    {1.0, kBoccaY - 0.05}, {4, kBoccaY - 0.08},
                                       {8.4, kBoccaY + 0.05}};
     Taglio(
-        p, [&](double t) { return Curva(labbra, t); }, [](double t) { return 0.4 + 0.75 * Fuso(t, 0.7); }, 30);
+        p, [&](double t) { return Curva(labbra, t); }, [](double t) { return 0.55 + 0.8 * Fuso(t, 0.7); }, 30);
 }
 
 } // namespace titolo
