@@ -13,7 +13,7 @@ constexpr double kPasso = 3.4; // the skin's lines lie this many pixels apart, c
 constexpr double kCroce = 0.7; // the crossing set's angle to the first, radians
 // How far the lines bow between the middle of the face and its outline, in
 // units: up in the middle over the brow, up at the sides below the eyes.
-constexpr double kArcoFronte = 11, kArcoGuance = -9;
+constexpr double kArcoFronte = 7, kArcoGuance = -12;
 // How far the features bend them, a share of their height; the nose's
 // less, or the lines would crowd into a smear down its shaded flank.
 constexpr double kPiegaLineamenti = 0.5, kPiegaNaso = 0.4;
@@ -37,7 +37,7 @@ double Livello(Pezzo pezzo, double x, double y)
     const double w = std::max(4.0, MezzaLarghezza(y));
     const double u = std::min(0.985, std::abs(x) / w);
     const double tondo = 0.7 * u * u + 0.3 * (1 - std::sqrt(1 - u * u));
-    const double arco = kArcoFronte + (kArcoGuance - kArcoFronte) * Passaggio(kOcchiY - 12, kOcchiY + 20, y);
+    const double arco = kArcoFronte + (kArcoGuance - kArcoFronte) * Passaggio(kOcchiY - 6, kOcchiY + 16, y);
     // The features' heights are softened first, so the lines swing round them
     // rather than kink at every small rise.
     constexpr double r = 2.0;

@@ -262,7 +262,7 @@ void DisegnaLineamenti(QPainter &p)
         p.restore();
         p.setPen(Qt::NoPen);
         p.setBrush(Qt::white);
-        p.drawEllipse(iride + QPointF(-0.7, -0.65), 0.7, 0.7);
+        p.drawEllipse(iride + QPointF(-0.7, -0.65), 0.5, 0.5);
         // The upper lid's edge, heaviest towards the outer corner; the crease
         // above it; a fine lower lid.
         Taglio(
