@@ -207,6 +207,25 @@ void DisegnaCapelli(QPainter &p)
             p, [&](double t) { return radice + verso * (l * t); },
             [&](double t) { return w * std::pow(t, 0.8) * (1 - t * t * t); }, 10);
     }
+    // Finer and shorter ones rooted a little lower, so the hairline is a
+    // thinning edge and not the hard rim of a cap. Their own sequence, so
+    // the brows' hairs stay as they are.
+    Caso fini;
+    for (int k = 0; k < 7; ++k)
+        fini.Prossimo();
+    for (int k = 0; k < 40; ++k) {
+        const bool destra = k % 3 != 0;
+        const auto &attaccatura = destra ? attaccaturaDestra : attaccaturaSinistra;
+        const auto &profilo = destra ? profiloDestro : profiloSinistro;
+        const double sAtt = fini.Tra(0.05, 0.9);
+        const QPointF radice = Curva(attaccatura, sAtt) + QPointF(0, fini.Tra(1.2, 2.6));
+        QPointF verso = Curva(profilo, sAtt + (destra ? 0.12 : 0.08)) - radice;
+        verso /= std::hypot(verso.x(), verso.y());
+        const double l = fini.Tra(2.0, 3.5), w = fini.Tra(0.22, 0.32);
+        Taglio(
+            p, [&](double t) { return radice + verso * (l * t); },
+            [&](double t) { return w * std::pow(t, 0.8) * (1 - t * t * t); }, 10);
+    }
     // Above the ears the hair is brushed down and back.
     for (double lato : {-1.0, 1.0})
         Ciocche(p, caso, Specchio({{20.5, -47}, {22.8, -40}, {23.6, -33}, {24.0, -28.2}}, lato),
@@ -366,9 +385,9 @@ void DisegnaLineamenti(QPainter &p)
     }
     // The mouth: the parting of the lips, dipping at the middle, fading to
     // the corners.
-    const std::vector<QPointF> labbra{{-8.4, kBoccaY + 0.05}, {-4, kBoccaY - 0.08},  {-1.0, kBoccaY - 0.05},
-                                      {0, kBoccaY + 0.12},    {1.0, kBoccaY - 0.05}, {4, kBoccaY - 0.08},
-                                      {8.4, kBoccaY + 0.05}};
+    const std::vector<QPointF> labbra{{-8.4, kBoccaY - 0.07}, {-4, kBoccaY - 0.1},   {-1.0, kBoccaY - 0.05},
+                                      {0, kBoccaY + 0.12},    {1.0, kBoccaY - 0.05}, {4, kBoccaY - 0.1},
+                                      {8.4, kBoccaY - 0.07}};
     Taglio(
         p, [&](double t) { return Curva(labbra, t); }, [](double t) { return 0.55 + 0.8 * Fuso(t, 0.7); }, 30);
 }
