@@ -242,7 +242,7 @@ void DisegnaCapelli(QPainter &p)
         Taglio(
             p, [&](double t) { return Curva(arcata, t); },
             [](double t) { return 2.05 * std::sqrt(std::min(1.0, t / 0.25)) * std::pow(1 - t, 0.55); }, 24);
-        Peli(p, c, arcata, 1.6, 30, 3.0, 0.08, 0.42);
+        Peli(p, c, arcata, 1.6, 30, 3.0, 0.02, 0.42);
     }
 }
 
@@ -347,7 +347,7 @@ void DisegnaLineamenti(QPainter &p)
     Taglio(
         p, [](double t) { return QPointF(1.8 + 1.7 * t * t, kOcchiY + 2.5 + 11.5 * t); },
         [](double t) {
-            return (0.12 + 0.8 * std::pow(t, 1.4)) * std::sqrt(std::sin(M_PI * std::min(1.0, t * 0.55 + 0.05)));
+            return (0.05 + 0.85 * std::pow(t, 1.8)) * std::sqrt(std::sin(M_PI * std::min(1.0, t * 0.55 + 0.05)));
         },
         20);
     // Beside it, a shorter and finer one where the flank turns furthest from

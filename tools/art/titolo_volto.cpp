@@ -244,6 +244,9 @@ double Tono(const Campione &c, double x, double y)
             scuro += 0.15 + 0.2 * Passaggio(-8, 12, x);
         // The hollow of the ear.
         scuro += 0.35 * Gauss(ax - (kOrecchioX - 0.6), y - (kOrecchioY - 0.5), 1.2, 4.5);
+        // The ear on the shaded side in the head's shade, the other in the light.
+        if (c.pezzo == Pezzo::Orecchio)
+            scuro += x > 0 ? 0.15 : -0.1;
         if (y > 4)
             scuro += 0.2 * (1 - Passaggio(8, 24, y - 0.02 * x * x)) * Passaggio(3, 9, y);
         // The eye's white is paper.
