@@ -136,9 +136,8 @@ void DisegnaNome(QPainter &p, const QString &famiglia)
             const int versoOmbra = bordo(1, lontano), versoLuce = bordo(-1, lontano);
             const double attraverso = double(versoLuce) / (versoLuce + versoOmbra); // 0 lit edge, 1 shaded
             const double y = spazio.top() + (sy + 0.5) / kScala;
-            // The line's width in pixels: even over the letter, thickened
-            // towards each stroke's shaded edge; hairlines take the same
-            // ruling, so every stroke has one tone.
+            // The line's width in pixels: thickened towards each stroke's
+            // shaded edge; hairlines take the same ruling.
             const double ombra = std::clamp((attraverso - 0.5) / 0.45, 0.0, 1.0);
             // And heavier down each letter, from hairlines at the cap height
             // to the full weight at the baseline, as cut letters are shaded.
