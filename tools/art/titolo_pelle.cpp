@@ -84,9 +84,12 @@ double InchiostroPelle(const Campione &c, double x, double y, double t)
     const double mascella = Passaggio(kBoccaY - 5, kBoccaY + 1, y);
     if (t > 0.5)
         a = std::max(a, (1 - naso) * (1 - mascella) * Tratto(f2 * righe, g2, std::min(0.5, (t - 0.5) * 1.5)));
+    // The brows are drawn; the lines thin out under them, so no ruling runs
+    // through a brow.
+    a *= 1 - 0.7 * std::exp(-std::pow((std::abs(x) - 10.6) / 7.0, 8) - std::pow((y - (kOcchiY - 6)) / 1.4, 2));
     // Close round each eye the skin's lines stop short of the lids, so the
-    // lids and the crease stand clear of them.
-    const double ox = (std::abs(x) - kOcchiX) / (kOcchioMezzo + 0.7), oy = (y - (kOcchiY - 0.4)) / 2.5;
+    // lids and the crease stand clear of them, on the shaded side too.
+    const double ox = (std::abs(x) - kOcchiX) / (kOcchioMezzo + 1.1), oy = (y - (kOcchiY - 0.4)) / 2.9;
     return a * Passaggio(0.85, 1.1, std::hypot(ox, oy));
 }
 

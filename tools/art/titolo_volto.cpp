@@ -222,7 +222,7 @@ double Tono(const Campione &c, double x, double y)
         scuro += 0.24 * std::exp(-std::pow(x / 5.5, 2) - std::pow((y - (kBoccaY + 4.4)) / 1.0, 2));
         scuro += 0.22 * std::exp(-std::pow(x / 6.5, 2) - std::pow((y - (kBoccaY - 1.7)) / 1.2, 2)); // upper lip
         // The nose's shadow cast on the cheek beside its lower half.
-        scuro += 0.16 * Gauss(x - 4.6, y - (kOcchiY + 12.5), 1.4, 3.2);
+        scuro += 0.08 * Gauss(x - 4.6, y - (kOcchiY + 12.5), 1.4, 3.2);
         // The shaded plane on the nose's far side, from the bridge down to the
         // nostril, is drawn as one tapering cut (see titolo_segni.cpp); the
         // skin's lines are kept fine across it, or they swell there into a
