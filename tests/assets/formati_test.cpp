@@ -441,7 +441,7 @@ TEST(CarteDisegnate, ARecordingThatCannotKeepAPaintingSaysSo)
                      .completa);
 }
 
-TEST(Copertina, BaselineJfif101Of532x362WithThreeComponents)
+TEST(Copertina, BaselineJfif101Of532x362WithThreeFullResolutionComponents)
 {
     const QByteArray b = LeggiFile(FileArte(QStringLiteral("title.jpg")));
     ASSERT_GT(b.size(), 1000);
@@ -463,7 +463,11 @@ TEST(Copertina, BaselineJfif101Of532x362WithThreeComponents)
     EXPECT_EQ(u8(sof0 + 4), 8); // bits per sample
     EXPECT_EQ(u8(sof0 + 5) << 8 | u8(sof0 + 6), 362);
     EXPECT_EQ(u8(sof0 + 7) << 8 | u8(sof0 + 8), 532);
-    EXPECT_EQ(u8(sof0 + 9), 3);
+    ASSERT_EQ(u8(sof0 + 9), 3);
+    // Every component at full resolution: halved colour puts a tinted shadow
+    // round the pale lettering on the brown ground.
+    for (int c = 0; c < 3; ++c)
+        EXPECT_EQ(u8(sof0 + 10 + 3 * c + 1), 0x11) << "component " << c;
 }
 
 TEST(Icona, Is32x32At4BitsWithAMaskAndAScalableTwin)

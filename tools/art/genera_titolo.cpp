@@ -1,8 +1,9 @@
-// Writes the title picture: 532 x 362 baseline JPEG. On a dark brown ground
+// Writes the title picture: 532 x 362 baseline JPEG, colour at full resolution. On a dark brown ground
 // an open frame, the name engraved in silver italics, the maker's portrait
 // engraved in an oval under it, and the maker's caption at the lower left.
 // The typefaces are Debian's fonts-urw-base35; without them the picture
 // would not be the committed one, so the generator stops.
+#include "titolo_jpeg.h"
 #include "titolo_misure.h"
 #include "titolo_ritratto.h"
 #include "titolo_scritta.h"
@@ -10,7 +11,6 @@
 #include <QFontDatabase>
 #include <QGuiApplication>
 #include <QImage>
-#include <QImageWriter>
 #include <QPainter>
 #include <QRadialGradient>
 
@@ -86,12 +86,9 @@ int main(int argc, char **argv)
     p.drawText(QPointF(26, 348), QStringLiteral("Belvane, version " BELVANE_VERSIONE));
     p.end();
 
-    QImageWriter w(QString::fromLocal8Bit(argv[1]), "jpeg");
-    w.setQuality(92);
-    w.setOptimizedWrite(false);
-    w.setProgressiveScanWrite(false);
-    if (!w.write(img)) {
-        std::fprintf(stderr, "cannot write %s: %s\n", argv[1], qPrintable(w.errorString()));
+    QString errore;
+    if (!ScriviJpeg(img, QString::fromLocal8Bit(argv[1]), 92, errore)) {
+        std::fprintf(stderr, "cannot write %s: %s\n", argv[1], qPrintable(errore));
         return 1;
     }
     return 0;

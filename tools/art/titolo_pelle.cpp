@@ -25,9 +25,9 @@ double Livello(Pezzo pezzo, double x, double y)
         const double ex = (x - (x < 0 ? -kOrecchioX : kOrecchioX)) / 3.4, ey = (y - kOrecchioY) / 9.2;
         return y - 6 * std::max(0.0, 1 - ex * ex - ey * ey);
     }
-    if (pezzo == Pezzo::Collo) { // round the neck, seen from a little above
+    if (pezzo == Pezzo::Collo) { // round the neck, seen from a little above, bowed well clear of the ground's lines
         const double u = std::min(1.0, std::abs(x) / kColloMezzo);
-        return y + 3.0 * u * u;
+        return y + 7.0 * u * u;
     }
     // Across the head each line bows like the skull's arch over the brow and
     // like the jaw below the eyes, so that down the cheeks the lines run with
@@ -68,10 +68,15 @@ double InchiostroPelle(const Campione &c, double x, double y, double t)
     const double f2 = std::cos(kCroce) * f + std::sin(kCroce) * x;
     const double g2 =
         std::max(0.05, std::hypot(std::cos(kCroce) * fx + std::sin(kCroce), std::cos(kCroce) * fy) * righe);
-    // Where a line passes between the nostrils it is cut fine, so the two
-    // nostrils stand as accents rather than one bar under the nose.
-    const double narici = 1 - 0.75 * std::exp(-std::pow(x / 3.6, 2) - std::pow((y - (kOcchiY + 16.4)) / 1.3, 2));
-    double a = Tratto(f * righe, g1, narici * std::min(0.8, 0.02 + 1.3 * std::pow(t, 1.8)));
+    // Under the nose's tip the lines stop, so the two nostrils stand as
+    // accents on clean paper rather than in one bar under the nose.
+    const double narici = 1 - std::exp(-std::pow(x / 2.6, 4) - std::pow((y - (kOcchiY + 16.4)) / 1.6, 4));
+    // Each line thins with the light until it fades out in the brightest
+    // of it, which is left clean paper, rather than running on as a hairline.
+    const double larghezza = std::min(0.8, 0.02 + 1.3 * std::pow(t, 1.8));
+    constexpr double campioni = kScala * kIngrandimento;
+    const double svanisce = std::min(1.0, larghezza / g1 * campioni / 0.9);
+    double a = narici * svanisce * Tratto(f * righe, g1, larghezza);
     // The nose and the jaw keep to their one set of lines, so their shaded
     // sides turn as a graded shade and not a blot: where the lines already
     // run steeply down the jaw, a crossing set would weave into a grid.
@@ -79,9 +84,12 @@ double InchiostroPelle(const Campione &c, double x, double y, double t)
     const double mascella = Passaggio(kBoccaY - 5, kBoccaY + 1, y);
     if (t > 0.5)
         a = std::max(a, (1 - naso) * (1 - mascella) * Tratto(f2 * righe, g2, std::min(0.5, (t - 0.5) * 1.5)));
+    // The brows are drawn; the lines thin out under them, so no ruling runs
+    // through a brow.
+    a *= 1 - 0.7 * std::exp(-std::pow((std::abs(x) - 10.6) / 7.0, 8) - std::pow((y - (kOcchiY - 6)) / 1.4, 2));
     // Close round each eye the skin's lines stop short of the lids, so the
-    // lids and the crease stand clear of them.
-    const double ox = (std::abs(x) - kOcchiX) / (kOcchioMezzo + 0.7), oy = (y - (kOcchiY - 0.4)) / 2.5;
+    // lids and the crease stand clear of them, on the shaded side too.
+    const double ox = (std::abs(x) - kOcchiX) / (kOcchioMezzo + 1.1), oy = (y - (kOcchiY - 0.4)) / 2.9;
     return a * Passaggio(0.85, 1.1, std::hypot(ox, oy));
 }
 

@@ -51,12 +51,12 @@ Fasi Linee(Zona zona, double x, double y, const Campione &c)
     }
     case Zona::Bavero:
         return {(y + 0.55 * std::abs(x)) / abito, (std::abs(x) + 0.19 * y) / abito, abito};
-    case Zona::Camicia: { // the front ruled down its length, the collar's points along their own
+    case Zona::Camicia: { // the collar's points ruled along their length
         const double yb = y - kColloY;
         if (yb >= 20 && yb < 28.5 && std::abs(x) > 2.6 + (yb - 20) * 0.3)
             return {(std::abs(x) + 0.55 * yb) / volto, y / volto, volto};
-        if (yb >= 20)
-            return {x / volto, y / volto, volto};
+        if (yb >= 20) // the front across, bowing a little with the chest
+            return {(y + 0.03 * x * x) / volto, x / volto, volto};
         return {(y - 0.3 * hs) / volto, x / volto, volto}; // the standing collar round the neck
     }
     case Zona::Cravatta: {
@@ -82,12 +82,14 @@ bool Contorno(const Campione &c, double x, double y)
     const double orecchio = y - kOrecchioY;
     if (std::abs(x) > kOrecchioX - 1 && orecchio < -7)
         return false;
-    // Against the ground the face's outline is cut a little heavier, so the
-    // lit cheek keeps its edge where its light lines meet the ground's.
-    // The coat's shoulders and the collar too, so the bust stands off the
-    // ruled ground.
+    // Against the ground the face's outline is cut heavier on its shaded
+    // side and finer on its lit one, where a hard contour reads as a drawn
+    // line round a mask. The coat's shoulders and the collar heavier too, so
+    // the bust stands off the ruled ground.
     if (c.pezzo == Pezzo::Testa || c.zona == Zona::Giacca || c.zona == Zona::Camicia) {
-        const double viso = c.zona == Zona::Giacca ? 0.6 : 0.55;
+        const double viso = c.zona == Zona::Giacca ? 0.6
+            : c.pezzo == Pezzo::Testa              ? 0.3 + 0.35 * Passaggio(-12, 12, x)
+                                                   : 0.55;
         for (const auto &[dx, dy] :
              {std::pair{viso, 0.0}, std::pair{-viso, 0.0}, std::pair{0.0, viso}, std::pair{0.0, -viso}})
             if (Rilievo(x + dx, y + dy).zona == Zona::Fondo)

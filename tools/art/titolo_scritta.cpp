@@ -136,11 +136,13 @@ void DisegnaNome(QPainter &p, const QString &famiglia)
             const int versoOmbra = bordo(1, lontano), versoLuce = bordo(-1, lontano);
             const double attraverso = double(versoLuce) / (versoLuce + versoOmbra); // 0 lit edge, 1 shaded
             const double y = spazio.top() + (sy + 0.5) / kScala;
-            // The line's width in pixels: even over the letter, thickened
-            // towards each stroke's shaded edge; hairlines take the same
-            // ruling, so every stroke has one tone.
+            // The line's width in pixels: thickened towards each stroke's
+            // shaded edge; hairlines take the same ruling.
             const double ombra = std::clamp((attraverso - 0.5) / 0.45, 0.0, 1.0);
-            const double larghezza = 0.45 + 1.0 * ombra * ombra * (3 - 2 * ombra);
+            // And heavier down each letter, from hairlines at the cap height
+            // to the full weight at the baseline, as cut letters are shaded.
+            const double piede = std::clamp((y - (kNomeBaseY - kNomeCorpo * 0.7)) / (kNomeCorpo * 0.7), 0.0, 1.0);
+            const double larghezza = 0.25 + 0.45 * piede + 1.0 * ombra * ombra * (3 - 2 * ombra);
             const double fase = (y - 0.5) / kPassoTratteggio; // lines on the pixels' middles, not between rows
             const double d = std::abs(fase - std::round(fase)) * kPassoTratteggio;
             const double orlo = std::clamp(margine[std::size_t(sy * lg + sx)] - kOrlo * kScala + 0.5, 0.0, 1.0);

@@ -207,6 +207,25 @@ void DisegnaCapelli(QPainter &p)
             p, [&](double t) { return radice + verso * (l * t); },
             [&](double t) { return w * std::pow(t, 0.8) * (1 - t * t * t); }, 10);
     }
+    // Finer and shorter ones rooted a little lower, so the hairline is a
+    // thinning edge and not the hard rim of a cap. Their own sequence, so
+    // the brows' hairs stay as they are.
+    Caso fini;
+    for (int k = 0; k < 7; ++k)
+        fini.Prossimo();
+    for (int k = 0; k < 40; ++k) {
+        const bool destra = k % 3 != 0;
+        const auto &attaccatura = destra ? attaccaturaDestra : attaccaturaSinistra;
+        const auto &profilo = destra ? profiloDestro : profiloSinistro;
+        const double sAtt = fini.Tra(0.05, 0.9);
+        const QPointF radice = Curva(attaccatura, sAtt) + QPointF(0, fini.Tra(1.2, 2.6));
+        QPointF verso = Curva(profilo, sAtt + (destra ? 0.12 : 0.08)) - radice;
+        verso /= std::hypot(verso.x(), verso.y());
+        const double l = fini.Tra(2.0, 3.5), w = fini.Tra(0.22, 0.32);
+        Taglio(
+            p, [&](double t) { return radice + verso * (l * t); },
+            [&](double t) { return w * std::pow(t, 0.8) * (1 - t * t * t); }, 10);
+    }
     // Above the ears the hair is brushed down and back.
     for (double lato : {-1.0, 1.0})
         Ciocche(p, caso, Specchio({{20.5, -47}, {22.8, -40}, {23.6, -33}, {24.0, -28.2}}, lato),
@@ -223,7 +242,7 @@ void DisegnaCapelli(QPainter &p)
         Taglio(
             p, [&](double t) { return Curva(arcata, t); },
             [](double t) { return 2.05 * std::sqrt(std::min(1.0, t / 0.25)) * std::pow(1 - t, 0.55); }, 24);
-        Peli(p, c, arcata, 1.6, 30, 3.0, 0.08, 0.42);
+        Peli(p, c, arcata, 1.6, 30, 3.0, 0.02, 0.42);
     }
 }
 
@@ -280,18 +299,18 @@ void DisegnaLineamenti(QPainter &p)
         p.translate(lato * 3.1, kOcchiY + 16.2);
         p.rotate(lato * 18);
         p.setBrush(Qt::black);
-        p.drawEllipse(QPointF(0, 0), 0.85, 0.42);
+        p.drawEllipse(QPointF(0, 0), 0.7, 0.36);
         p.restore();
-        // The wings: the shaded one's crease whole, the lit one only where it
-        // turns under, finer, so the nose is not ringed by a line.
-        const double ala = lato > 0 ? 0 : 45;
-        Taglio(
-            p,
-            [&](double t) {
-                const double a = (-75 + ala + (95 - ala) * t) * M_PI / 180;
-                return QPointF(lato * (3.7 + 2.4 * std::cos(a)), kOcchiY + 15.4 + 2.2 * std::sin(a));
-            },
-            [&](double t) { return (lato > 0 ? 0.4 : 0.28) * Fuso(t); }, 16);
+        // The wing's crease on the shaded side only: on the lit side it
+        // closed a ring round the nostril.
+        if (lato > 0)
+            Taglio(
+                p,
+                [&](double t) {
+                    const double a = (-75 + 95 * t) * M_PI / 180;
+                    return QPointF(3.7 + 2.4 * std::cos(a), kOcchiY + 15.4 + 2.2 * std::sin(a));
+                },
+                [&](double t) { return 0.4 * Fuso(t); }, 16);
         // The ear: the groove inside its rim, following the outer edge from
         // the top round to above the lobe, and the hollow of the bowl in
         // front of the opening, a short curved cut nearer the head.
@@ -328,7 +347,7 @@ void DisegnaLineamenti(QPainter &p)
     Taglio(
         p, [](double t) { return QPointF(1.8 + 1.7 * t * t, kOcchiY + 2.5 + 11.5 * t); },
         [](double t) {
-            return (0.12 + 0.8 * std::pow(t, 1.4)) * std::sqrt(std::sin(M_PI * std::min(1.0, t * 0.55 + 0.05)));
+            return (0.05 + 0.85 * std::pow(t, 1.8)) * std::sqrt(std::sin(M_PI * std::min(1.0, t * 0.55 + 0.05)));
         },
         20);
     // Beside it, a shorter and finer one where the flank turns furthest from
@@ -366,15 +385,11 @@ void DisegnaLineamenti(QPainter &p)
     }
     // The mouth: the parting of the lips, dipping at the middle, fading to
     // the corners.
-    const std::vector<QPointF> labbra{{-8.4, kBoccaY - 0.15}, {-4, kBoccaY - 0.12},  {-1.0, kBoccaY - 0.05},
-                                      {0, kBoccaY + 0.12},    {1.0, kBoccaY - 0.05}, {4, kBoccaY - 0.12},
-                                      {8.4, kBoccaY - 0.15}};
+    const std::vector<QPointF> labbra{{-8.4, kBoccaY - 0.07}, {-4, kBoccaY - 0.1},   {-1.0, kBoccaY - 0.05},
+                                      {0, kBoccaY + 0.12},    {1.0, kBoccaY - 0.05}, {4, kBoccaY - 0.1},
+                                      {8.4, kBoccaY - 0.07}};
     Taglio(
-        p, [&](double t) { return Curva(labbra, t); }, [](double t) { return 0.4 + 0.75 * Fuso(t, 0.7); }, 30);
-    // The nose's shadow cast under its tip, towards the shaded side.
-    Taglio(
-        p, [](double t) { return QPointF(-0.6 + 4.2 * t, kOcchiY + 18.0 + 0.3 * t); },
-        [](double t) { return 0.5 * Fuso(t, 0.7) * (0.5 + 0.5 * t); }, 16);
+        p, [&](double t) { return Curva(labbra, t); }, [](double t) { return 0.55 + 0.8 * Fuso(t, 0.7); }, 30);
 }
 
 } // namespace titolo

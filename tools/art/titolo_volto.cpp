@@ -204,7 +204,7 @@ Campione Rilievo(double x, double y)
 double Tono(const Campione &c, double x, double y)
 {
     if (c.zona == Zona::Fondo) // a quiet ground, darker behind the lit side of the face
-        return 0.3 - 0.14 * Passaggio(-50, 50, x);
+        return 0.34 - 0.22 * Passaggio(-45, 45, x);
     constexpr double e = 0.5;
     const auto h = [](double px, double py) { return std::max(0.0, Rilievo(px, py).h); };
     const Vettore n = Normalizza({-(h(x + e, y) - h(x - e, y)) / (2 * e), -(h(x, y + e) - h(x, y - e)) / (2 * e), 1});
@@ -218,11 +218,11 @@ double Tono(const Campione &c, double x, double y)
     case Zona::Pelle: {
         const double ax = std::abs(x);
         // Shadows cast: under the nose, under the lower lip, under the jaw.
-        scuro += 0.1 * std::exp(-std::pow((x - 2.0) / 3.2, 2) - std::pow((y - (kOcchiY + 18.2)) / 1.1, 2));
-        scuro += 0.15 * std::exp(-std::pow(x / 5.5, 2) - std::pow((y - (kBoccaY + 4.4)) / 0.9, 2));
+        scuro += 0.22 * std::exp(-std::pow((x - 3.0) / 3.0, 2) - std::pow((y - (kOcchiY + 18.2)) / 1.1, 2));
+        scuro += 0.24 * std::exp(-std::pow(x / 5.5, 2) - std::pow((y - (kBoccaY + 4.4)) / 1.0, 2));
         scuro += 0.22 * std::exp(-std::pow(x / 6.5, 2) - std::pow((y - (kBoccaY - 1.7)) / 1.2, 2)); // upper lip
         // The nose's shadow cast on the cheek beside its lower half.
-        scuro += 0.16 * Gauss(x - 4.6, y - (kOcchiY + 12.5), 1.4, 3.2);
+        scuro += 0.08 * Gauss(x - 4.6, y - (kOcchiY + 12.5), 1.4, 3.2);
         // The shaded plane on the nose's far side, from the bridge down to the
         // nostril, is drawn as one tapering cut (see titolo_segni.cpp); the
         // skin's lines are kept fine across it, or they swell there into a
@@ -230,7 +230,7 @@ double Tono(const Campione &c, double x, double y)
         const double lato = x - (2.2 + 0.12 * (y - kOcchiY));
         scuro -= 0.25 * std::exp(-lato * lato / 2.5) * Passaggio(kOcchiY + 3, kOcchiY + 6, y) *
             (1 - Passaggio(kOcchiY + 13, kOcchiY + 15.5, y));
-        scuro += 0.22 * Gauss(ax - (kOcchiX - 0.5), y - (kOcchiY - 3.0), 4.8, 1.3);
+        scuro += 0.3 * Gauss(ax - (kOcchiX - 0.5), y - (kOcchiY - 3.0), 4.8, 1.3);
         scuro += 0.1 * Gauss(ax - (kOcchiX - 4.5), y - (kOcchiY - 1.0), 1.6, 2.2);
         // The folds from the nose to the corners of the mouth, the shade under
         // the eyes and at their inner corners.
@@ -239,8 +239,14 @@ double Tono(const Campione &c, double x, double y)
             scuro += 0.14 * std::exp(-piega * piega / 0.8) * (1 - Passaggio(kBoccaY - 2, kBoccaY + 2, y));
         scuro += 0.12 * Gauss(ax - (kOcchiX + 0.5), y - (kOcchiY + 3.4), 3.2, 0.9);
         scuro += 0.12 * Gauss(ax - (kOcchiX - 4.8), y - (kOcchiY - 0.8), 1.3, 1.6);
+        // The neck stands in the head's shade, deeper on the side from the light.
+        if (c.pezzo == Pezzo::Collo)
+            scuro += 0.15 + 0.2 * Passaggio(-8, 12, x);
         // The hollow of the ear.
         scuro += 0.35 * Gauss(ax - (kOrecchioX - 0.6), y - (kOrecchioY - 0.5), 1.2, 4.5);
+        // The ear on the shaded side in the head's shade, the other in the light.
+        if (c.pezzo == Pezzo::Orecchio)
+            scuro += x > 0 ? 0.15 : -0.1;
         if (y > 4)
             scuro += 0.2 * (1 - Passaggio(8, 24, y - 0.02 * x * x)) * Passaggio(3, 9, y);
         // The eye's white is paper.
@@ -279,7 +285,7 @@ double Tono(const Campione &c, double x, double y)
             chiaro = 0.08, cupo = 0.4;
             // The linen falls into the shadow of the lapels beside it.
             const double yb = y - kColloY, bordo = 13.5 - (yb - 24) * 0.2 - std::abs(x);
-            scuro += 0.55 * std::exp(-std::max(0.0, bordo) / 2.2) * Passaggio(24, 27, yb);
+            scuro += 0.55 * std::exp(-std::max(0.0, bordo) / 1.2) * Passaggio(24, 27, yb);
         }
         break;
     }
