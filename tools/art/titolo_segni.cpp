@@ -192,40 +192,34 @@ void DisegnaCapelli(QPainter &p)
             return QPointF(0.5 + 0.985 * kCapelliA * std::cos(a), kCapelliY - 0.985 * kCapelliB * std::sin(a));
         },
         [](double t) { return 0.7 * Fuso(t, 0.4); }, 30);
+    // Hairs rooted along the hairline, each drawn from its own sequence of
+    // chances: where it starts, how far below the line, how long and wide.
+    const auto peli = [&](Caso &c, int quanti, double sMax, double giuMin, double giuMax, double lMin, double lMax,
+                          double wMin, double wMax) {
+        for (int k = 0; k < quanti; ++k) {
+            const bool destra = k % 3 != 0;
+            const auto &attaccatura = destra ? attaccaturaDestra : attaccaturaSinistra;
+            const auto &profilo = destra ? profiloDestro : profiloSinistro;
+            const double sAtt = c.Tra(0.05, sMax);
+            const QPointF radice = Curva(attaccatura, sAtt) + QPointF(0, c.Tra(giuMin, giuMax));
+            QPointF verso = Curva(profilo, sAtt + (destra ? 0.12 : 0.08)) - radice;
+            verso /= std::hypot(verso.x(), verso.y());
+            const double l = c.Tra(lMin, lMax), w = c.Tra(wMin, wMax);
+            Taglio(
+                p, [&](double t) { return radice + verso * (l * t); },
+                [&](double t) { return w * std::pow(t, 0.8) * (1 - t * t * t); }, 10);
+        }
+    };
     // Along the hairline, fine hairs rise from the forehead into the mass,
     // coming to nothing at their roots, so the hair meets the skin softly.
-    for (int k = 0; k < 44; ++k) {
-        const bool destra = k % 3 != 0;
-        const auto &attaccatura = destra ? attaccaturaDestra : attaccaturaSinistra;
-        const auto &profilo = destra ? profiloDestro : profiloSinistro;
-        const double sAtt = caso.Tra(0.05, 0.85);
-        const QPointF radice = Curva(attaccatura, sAtt) + QPointF(0, caso.Tra(0.3, 1.6));
-        QPointF verso = Curva(profilo, sAtt + (destra ? 0.12 : 0.08)) - radice;
-        verso /= std::hypot(verso.x(), verso.y());
-        const double l = caso.Tra(3.0, 5.5), w = caso.Tra(0.35, 0.5);
-        Taglio(
-            p, [&](double t) { return radice + verso * (l * t); },
-            [&](double t) { return w * std::pow(t, 0.8) * (1 - t * t * t); }, 10);
-    }
+    peli(caso, 44, 0.85, 0.3, 1.6, 3.0, 5.5, 0.35, 0.5);
     // Finer and shorter ones rooted a little lower, so the hairline is a
     // thinning edge and not the hard rim of a cap. Their own sequence, so
     // the brows' hairs stay as they are.
     Caso fini;
     for (int k = 0; k < 7; ++k)
         fini.Prossimo();
-    for (int k = 0; k < 40; ++k) {
-        const bool destra = k % 3 != 0;
-        const auto &attaccatura = destra ? attaccaturaDestra : attaccaturaSinistra;
-        const auto &profilo = destra ? profiloDestro : profiloSinistro;
-        const double sAtt = fini.Tra(0.05, 0.9);
-        const QPointF radice = Curva(attaccatura, sAtt) + QPointF(0, fini.Tra(1.2, 2.6));
-        QPointF verso = Curva(profilo, sAtt + (destra ? 0.12 : 0.08)) - radice;
-        verso /= std::hypot(verso.x(), verso.y());
-        const double l = fini.Tra(2.0, 3.5), w = fini.Tra(0.22, 0.32);
-        Taglio(
-            p, [&](double t) { return radice + verso * (l * t); },
-            [&](double t) { return w * std::pow(t, 0.8) * (1 - t * t * t); }, 10);
-    }
+    peli(fini, 40, 0.9, 1.2, 2.6, 2.0, 3.5, 0.22, 0.32);
     // Above the ears the hair is brushed down and back.
     for (double lato : {-1.0, 1.0})
         Ciocche(p, caso, Specchio({{20.5, -47}, {22.8, -40}, {23.6, -33}, {24.0, -28.2}}, lato),
