@@ -208,7 +208,7 @@ void ReDiSpade(QPainter &p)
     Macchia(p, {26.6, 24.4}, 0.8, 0.8, kOroT.corpo);
 
     // A soldier's face turned towards his sword over a short square beard:
-    // the king of cups, fair, looks the other way over a long forked one.
+    // the king of cups, dark-bearded, looks the other way over a long forked one.
     Testa(p,
           {kViso, 1, kBarbaRamata, kBarbaRamata, 2.4, 3.4, 1.0, false, 0.7, 0.3, -0.7, volti::Taglio::Allungato,
            Capo::Bocca::Serrata, Capo::Taglio::Quadro, QColor(0x5E, 0x6A, 0x40), volti::Naso::Aquilino});
