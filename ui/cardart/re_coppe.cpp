@@ -1,4 +1,4 @@
-// The king of cups: dark-bearded, turned to the left, holding the cup
+// The king of cups: chestnut-bearded, turned to the left, holding the cup
 // high at arm's length; an open crown with fleurons, his other hand
 // gathering the red mantle at his hip.
 #include "re_parti.h"
@@ -13,10 +13,11 @@ namespace belvane::cardart::re {
 namespace {
 
 constexpr QPointF kViso{24.5, 17.5};
-// Hair and beard near black: a golden blond one ran into the crown above it
-// and the cup beside it, three golds in one blob at the natural size; the
-// other bearded kings' are white, grey and auburn.
-const Tinta kNeroBarba{QColor(0x7A, 0x58, 0x3C), QColor(0x4A, 0x34, 0x24), QColor(0x2A, 0x1C, 0x12)};
+// Fair hair and beard: the other bearded king's are auburn, and two brown
+// beards under two golden crowns made one face of them.
+// A golden blond, yellower than the skin: a paler one, or an orange honey,
+// ran into the face and it lost its features in one tan patch.
+const Tinta kBiondo{QColor(0xE6, 0xC0, 0x6A), QColor(0xC2, 0x8C, 0x2E), QColor(0x8E, 0x60, 0x1A)};
 
 // An open crown: a band set with stones, three fleurons and two points.
 void CoronaGigliata(QPainter &p)
@@ -168,8 +169,8 @@ void ReDiCoppe(QPainter &p)
               {{21.0, 24.4}, {24.0, 25.2}, {27.4, 24.4}});
 
     Testa(p,
-          {kViso, -1, kNeroBarba, kNeroBarba, 4.0, 3.1, 2.6, false, -0.2, 0, 0.2, volti::Taglio::Aperto,
-           Capo::Bocca::Sorride, Capo::Taglio::Forcuto, QColor(0x46, 0x66, 0x98), volti::Naso::Dritto});
+          {kViso, -1, kBiondo, kBiondo, 4.0, 3.1, 2.6, false, -0.2, 0, 0.2, volti::Taglio::Aperto, Capo::Bocca::Sorride,
+           Capo::Taglio::Forcuto, QColor(0x46, 0x66, 0x98), volti::Naso::Dritto});
     // The crown lifted clear of the brow: at the natural size its band must
     // not sit on the eyes.
     p.save();

@@ -209,7 +209,7 @@ void ReDiSpade(QPainter &p)
     Macchia(p, {26.0, 24.4}, 0.8, 0.8, kOroT.corpo);
 
     // A soldier's face turned towards his sword over a short square beard:
-    // the king of cups, dark-bearded, looks the other way over a long forked one.
+    // the king of cups, fair, looks the other way over a long forked one.
     // His head and crown smaller than the other kings': a warrior's build
     // under a king's head read as squat.
     p.save();
