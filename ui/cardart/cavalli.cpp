@@ -60,7 +60,6 @@ struct Cavaliere {
     qreal angolo;         // a club's or sword's lean from upright, towards where he rides
     qreal misura;         // the emblem's size
     Finimenti finimenti;
-    Tinta piattaforma;
     // How he sits: the lean of his body forward (degrees), his knee and foot,
     // the hand with the reins (all in the rider's frame).
     qreal chino;
@@ -105,7 +104,6 @@ Cavaliere Di(Seme seme)
                 -22,
                 24.4,
                 {dun, criniScuri, Tono(Smorza(kRosso)), kOro, kBriglia},
-                Tono(QColor(0x58, 0xB0, 0x58), kVerde, QColor(0x16, 0x60, 0x22)),
                 0,
                 {25.8, 47.8},
                 {24.8, 55},
@@ -130,7 +128,6 @@ Cavaliere Di(Seme seme)
                 0,
                 19.5,
                 {grigio, criniGrigi, Tono(Smorza(kBlu)), kOro, kBriglia, true},
-                Tono(QColor(0xE8, 0x50, 0x3C), kRosso, QColor(0x98, 0x16, 0x12)),
                 4,
                 {27, 46.4},
                 {27.6, 53.4},
@@ -157,7 +154,6 @@ Cavaliere Di(Seme seme)
                 0,
                 14.4,
                 {crema, criniBiondi, Tono(Smorza(kRosso)), kOro, kBriglia},
-                Tono(QColor(0xFA, 0xEA, 0x80), QColor(0xF2, 0xCE, 0x2C), QColor(0xCC, 0x8C, 0x10)),
                 8,
                 {25, 48.4},
                 {22.4, 54.6},
@@ -184,7 +180,6 @@ Cavaliere Di(Seme seme)
                 38,
                 23,
                 {bianco, criniArdesia, Tono(Smorza(kViola)), kOro, kBrigliaChiara},
-                Tono(QColor(0x5C, 0x8C, 0xEC), kBlu, QColor(0x1A, 0x3C, 0x9C)),
                 -5,
                 {24.4, 48.4},
                 {22.6, 55.4},
@@ -286,9 +281,8 @@ void DisegnaCavallo(QPainter &p, Seme seme)
     const Tela cavallo{p, cornice};
     const Tela cavaliere{p, CorniceCavaliere(c)};
 
-    // The ground: the knaves' and kings' slab in the suit's colour, wide
-    // enough for the horse.
-    Lastra(p, QRectF(3.5, 65, 38, 4), c.piattaforma);
+    // The ground: the knaves' and kings' own, wide enough for the horse.
+    Pedana(p, seme);
 
     // A rearing horse stands on the ground: its hind legs are given on the
     // card's axes and brought into its turned frame.

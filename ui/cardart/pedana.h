@@ -9,7 +9,7 @@
 
 namespace belvane::cardart {
 
-// The platform a knave or a king stands on, in the colour of his suit
+// The platform a figure (knave, horse or king) stands on, in the colour of his suit
 // (yellow Denari, red Coppe, blue Spade, green Bastoni): one slab across the
 // foot of the card (see Lastra).
 void Pedana(QPainter &p, Seme seme);
