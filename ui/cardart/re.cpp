@@ -50,7 +50,7 @@ QRectF VisoDelRe(Seme seme)
     case Seme::Denari:
         return QRectF(20, 16, 5, 5);
     case Seme::Spade:
-        return QRectF(20, 14, 5, 5);
+        return QRectF(20, 15, 5, 5);
     }
     return {};
 }

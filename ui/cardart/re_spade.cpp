@@ -16,9 +16,7 @@
 namespace belvane::cardart::re {
 namespace {
 
-// His head a unit higher than the other kings', his body longer above the
-// belt and slimmer: at their height and breadth, in armour, he read as squat.
-constexpr QPointF kViso{22.5, 16.5};
+constexpr QPointF kViso{22.5, 17.5};
 // A deep auburn beard, darker than the skin: a ginger one reads as one orange
 // blob with the face at the natural size.
 const Tinta kBarbaRamata{QColor(0xC0, 0x6A, 0x38), QColor(0xA0, 0x50, 0x28), QColor(0x8A, 0x48, 0x26)};
@@ -38,10 +36,9 @@ void CoronaAPunte(QPainter &p)
     const qreal passo = (kA - kDa) / kRaggi;
     QPolygonF corona;
     corona << QPointF(kDa + 0.2, 14.4) << QPointF(kDa, 11.8);
-    // Rays short enough that on his raised head they keep the card's margin.
     for (int i = 0; i < kRaggi; ++i) {
         const qreal d = i - (kRaggi - 1) / 2.0;
-        corona << QPointF(kDa + (i + 0.5) * passo + d * 0.55, 6.0 + std::abs(d) * 1.0);
+        corona << QPointF(kDa + (i + 0.5) * passo + d * 0.55, 5.2 + std::abs(d) * 1.0);
         corona << QPointF(kDa + (i + 1) * passo, i + 1 < kRaggi ? 11.0 : 11.8);
     }
     corona << QPointF(kA - 0.2, 14.4);
@@ -63,67 +60,67 @@ void ReDiSpade(QPainter &p)
 {
     // The mantle, hung from both shoulders and falling
     // behind him to the calf, swept out behind him under the sword.
-    const QPainterPath manto = Morbido({{20.2, 21.8},
-                                        {17.4, 24.0},
-                                        {16.0, 31.5},
-                                        {15.0, 42.0},
-                                        {14.3, 51.6},
-                                        {16.5, 53.4},
+    const QPainterPath manto = Morbido({{20.0, 23.0},
+                                        {17.0, 25.0},
+                                        {15.4, 32.0},
+                                        {14.4, 42.0},
+                                        {13.6, 51.6},
+                                        {16.0, 53.4},
                                         {22.5, 53.8},
-                                        {30.3, 53.6},
-                                        {34.9, 52.8},
-                                        {36.8, 51.0},
-                                        {33.8, 42.0},
-                                        {30.0, 31.5},
-                                        {27.7, 24.0},
-                                        {25.0, 21.8}});
+                                        {31.0, 53.6},
+                                        {36.0, 52.8},
+                                        {38.0, 51.0},
+                                        {34.8, 42.0},
+                                        {30.6, 32.0},
+                                        {28.2, 25.0},
+                                        {25.2, 23.0}});
     Piano(p, manto, kMantoT, kContorno);
-    Ombra(p, Intersezione(manto, Spezzata({{30.3, 33.7}, {38.6, 33.7}, {38.6, 55.0}, {32.2, 55.0}})), kMantoT.ombra);
-    Pieghe(p, manto, kMantoT, {{{17.8, 29.4}, {15.6, 51.6}, 1.6}, {{28.1, 29.4}, {32.7, 52.0}, 2.2}});
+    Ombra(p, Intersezione(manto, Spezzata({{31, 34}, {40, 34}, {40, 55}, {33, 55}})), kMantoT.ombra);
+    Pieghe(p, manto, kMantoT, {{{17.4, 30.0}, {15.0, 51.6}, 1.6}, {{28.6, 30.0}, {33.6, 52.0}, 2.2}});
     QPainterPath pieghe;
 
     // Tall riding boots, the left stepping forward.
-    const QPainterPath stivali = Unione(Morbido({{13.8, 53.6},
-                                                 {17.3, 54.2},
-                                                 {17.1, 62.0},
-                                                 {17.3, 64.6},
-                                                 {17.3, 64.6},
-                                                 {11.4, 64.6},
-                                                 {11.4, 64.6},
-                                                 {11.9, 63.2},
-                                                 {13.9, 62.2}}),
-                                        Morbido({{24.2, 53.6},
-                                                 {27.6, 53.6},
-                                                 {27.4, 62.0},
-                                                 {27.7, 64.6},
-                                                 {27.7, 64.6},
+    const QPainterPath stivali = Unione(Morbido({{13.0, 53.6},
+                                                 {16.8, 54.2},
+                                                 {16.6, 62.0},
+                                                 {16.8, 64.6},
+                                                 {16.8, 64.6},
+                                                 {10.4, 64.6},
+                                                 {10.4, 64.6},
+                                                 {11.0, 63.2},
+                                                 {13.2, 62.2}}),
+                                        Morbido({{24.4, 53.6},
+                                                 {28.0, 53.6},
+                                                 {27.8, 62.0},
+                                                 {28.2, 64.6},
+                                                 {28.2, 64.6},
                                                  {22.2, 64.6},
                                                  {22.2, 64.6},
                                                  {22.8, 63.2},
-                                                 {24.4, 62.4}}));
+                                                 {24.6, 62.4}}));
     Piano(p, stivali, kCuoioT, kContorno, 0.6, 0.4);
     QPainterPath risvolti;
-    Curva(risvolti, {{13.9, 58.4}, {15.6, 58.8}, {17.1, 59.0}});
-    Curva(risvolti, {{24.2, 58.4}, {25.9, 58.6}, {27.5, 58.4}});
+    Curva(risvolti, {{13.2, 58.4}, {15.0, 58.8}, {16.6, 59.0}});
+    Curva(risvolti, {{24.4, 58.4}, {26.2, 58.6}, {27.9, 58.4}});
     Segna(p, risvolti, kCuoioT.ombra, kTrattoFine);
 
     // The robe, red to the calf, flaring as he steps out.
-    const QPainterPath veste = Morbido({{19.1, 36.9},
-                                        {26.1, 36.9},
-                                        {27.9, 45.0},
-                                        {30.3, 56.4},
-                                        {30.3, 56.4},
+    const QPainterPath veste = Morbido({{18.8, 37.0},
+                                        {26.4, 37.0},
+                                        {28.4, 45.0},
+                                        {31.0, 56.4},
+                                        {31.0, 56.4},
                                         {22.0, 57.4},
-                                        {13.8, 56.2},
-                                        {13.8, 56.2},
-                                        {16.9, 45.0}});
+                                        {13.0, 56.2},
+                                        {13.0, 56.2},
+                                        {16.4, 45.0}});
     Piano(p, veste, kRossoT, kContorno, 1.2, 0.7);
-    Ombra(p, Intersezione(veste, Spezzata({{24.4, 38.0}, {33.1, 38.0}, {33.1, 58.0}, {26.3, 58.0}})), kRossoT.ombra);
+    Ombra(p, Intersezione(veste, Spezzata({{24.6, 38}, {34, 38}, {34, 58}, {26.6, 58}})), kRossoT.ombra);
     // The golden hem and the band down the front.
     Modella(p,
             Intersezione(veste,
-                         Unione(Spezzata({{9.2, 54.6}, {34.9, 54.2}, {34.9, 60.0}, {9.2, 60.0}}),
-                                Spezzata({{21.5, 38.6}, {23.0, 38.6}, {23.1, 58.0}, {21.5, 58.0}}))),
+                         Unione(Spezzata({{8, 54.6}, {36, 54.2}, {36, 60}, {8, 60}}),
+                                Spezzata({{21.4, 38.6}, {23.0, 38.6}, {23.2, 58}, {21.4, 58}}))),
             kOroT, kOroT.ombra, 0.4, 0);
     // Lozenges embroidered down the band, small golden flowers strewn on the red.
     QPainterPath ricamo;
@@ -132,8 +129,8 @@ void ReDiSpade(QPainter &p)
     Segna(p, ricamo, kOroT.ombra);
     // Each flower four petals as one small polygon: a cross of lozenges.
     QPainterPath fiori;
-    for (QPointF c : {QPointF(18.9, 44.0), QPointF(25.4, 43.0), QPointF(17.4, 50.0), QPointF(26.1, 49.6),
-                      QPointF(19.6, 52.6), QPointF(27.9, 53.0), QPointF(15.8, 53.4)}) {
+    for (QPointF c : {QPointF(18.6, 44.0), QPointF(25.6, 43.0), QPointF(17.0, 50.0), QPointF(26.4, 49.6),
+                      QPointF(19.4, 52.6), QPointF(28.4, 53.0), QPointF(15.2, 53.4)}) {
         QPolygonF petali;
         for (int k = 0; k < 8; ++k) {
             const qreal a = qDegreesToRadians(45.0 * k), r = k % 2 ? 0.3 : 0.85;
@@ -148,85 +145,84 @@ void ReDiSpade(QPainter &p)
         p.drawPath(fiori);
     }
     pieghe = QPainterPath();
-    Curva(pieghe, {{24.4, 40.0}, {26.1, 47.0}, {27.6, 54.2}});
-    Curva(pieghe, {{19.8, 40.0}, {18.4, 47.0}, {16.9, 54.2}});
+    Curva(pieghe, {{24.6, 40.0}, {26.4, 47.0}, {28.0, 54.2}});
+    Curva(pieghe, {{19.6, 40.0}, {18.0, 47.0}, {16.4, 54.2}});
     Segna(p, pieghe, kRossoT.ombra, kPiega);
 
     // The breastplate, its ridge and golden edges.
-    const QPainterPath corazza = Morbido({{19.6, 22.0},
-                                          {18.2, 25.0},
-                                          {18.5, 31.5},
-                                          {19.3, 38.6},
-                                          {19.3, 38.6},
-                                          {25.9, 38.6},
-                                          {25.9, 38.6},
-                                          {26.6, 31.5},
-                                          {27.0, 25.0},
-                                          {25.5, 22.0}});
+    const QPainterPath corazza = Morbido({{19.4, 23.2},
+                                          {17.8, 26.0},
+                                          {18.2, 32.0},
+                                          {19.0, 38.6},
+                                          {19.0, 38.6},
+                                          {26.2, 38.6},
+                                          {26.2, 38.6},
+                                          {27.0, 32.0},
+                                          {27.4, 26.0},
+                                          {25.8, 23.2}});
     Piano(p, corazza, kAcciaioT, kContorno, 1.2, 0.8);
-    Ombra(p, Intersezione(corazza, Spezzata({{23.3, 20.7}, {29.4, 20.7}, {29.4, 40.0}, {24.1, 40.0}})),
-          kAcciaioT.ombra);
+    Ombra(p, Intersezione(corazza, Spezzata({{23.4, 22}, {30, 22}, {30, 40}, {24.2, 40}})), kAcciaioT.ombra);
     QPainterPath orli;
-    Curva(orli, {{22.4, 23.1}, {22.2, 30.4}, {22.4, 37.8}});
-    Curva(orli, {{19.1, 25.7}, {20.8, 28.3}, {22.4, 28.9}, {24.2, 28.3}, {26.3, 25.7}});
+    Curva(orli, {{22.4, 24.2}, {22.2, 31.0}, {22.4, 37.8}});
+    Curva(orli, {{18.8, 26.6}, {20.6, 29.0}, {22.4, 29.6}, {24.4, 29.0}, {26.6, 26.6}});
     Segna(p, orli, kOroT.ombra, kTrattoFine);
-    const QPainterPath cintura = Spezzata({{18.9, 37.6}, {26.3, 37.6}, {26.5, 39.4}, {18.7, 39.4}});
+    const QPainterPath cintura = Spezzata({{18.6, 37.6}, {26.6, 37.6}, {26.8, 39.4}, {18.4, 39.4}});
     Piano(p, cintura, kCuoioT, kCuoioT.ombra, 0.5, 0.3);
     Ellisse(p, {22.5, 38.5}, 1.0, 0.9, kOroT.luce, kOroScuro, kTrattoFine);
 
     // The left arm in armour, its hand laid on his breast.
     const QPainterPath sinistro =
-        Unione(Arto({18.0, 26.1}, {15.8, 33.0}, 1.9, 1.7), Arto({15.8, 33.0}, {19.1, 36.7}, 1.7, 1.5));
+        Unione(Arto({17.6, 27.0}, {15.2, 33.4}, 1.9, 1.7), Arto({15.2, 33.4}, {18.8, 36.8}, 1.7, 1.5));
     Piano(p, sinistro, kAcciaioT, kContorno, 0.8, 0.5);
     QPainterPath lame;
-    Curva(lame, {{15.8, 29.4}, {16.9, 30.0}, {18.0, 29.6}});
-    Curva(lame, {{14.9, 32.6}, {15.8, 33.7}, {16.7, 33.2}});
+    Curva(lame, {{15.2, 30.0}, {16.4, 30.6}, {17.6, 30.2}});
+    Curva(lame, {{14.2, 33.0}, {15.2, 34.0}, {16.2, 33.6}});
     // The sword arm: the elbow down at his side, the fist raised.
-    Curva(lame, {{27.7, 30.2}, {29.0, 29.4}, {30.0, 28.1}});
-    Curva(lame, {{30.9, 30.0}, {32.0, 30.7}, {32.9, 30.0}});
+    Curva(lame, {{28.2, 30.8}, {29.6, 30.0}, {30.6, 28.8}});
+    Curva(lame, {{31.6, 30.6}, {32.8, 31.2}, {33.8, 30.6}});
     const QPainterPath destro =
-        Unione(Arto({27.0, 26.1}, {30.5, 33.5}, 2.0, 1.7), Arto({30.5, 33.5}, {34.0, 27.6}, 1.7, 1.5));
+        Unione(Arto({27.4, 27.0}, {31.2, 33.8}, 2.0, 1.7), Arto({31.2, 33.8}, {35.0, 28.4}, 1.7, 1.5));
     Piano(p, destro, kAcciaioT, kContorno, 0.8, 0.5);
     Segna(p, lame, kAcciaioT.ombra, kTrattoFine);
     // The mantle's golden cord across his breast; his free hand on his belt.
     QPainterPath cordone;
-    Curva(cordone, {{18.0, 23.5}, {19.6, 28.3}, {20.8, 30.0}, {23.5, 27.8}, {26.8, 23.5}});
+    Curva(cordone, {{17.6, 24.6}, {19.4, 29.0}, {20.6, 30.6}, {23.6, 28.6}, {27.2, 24.6}});
     Segna(p, cordone, kOroT.ombra, 0.6);
     Segna(p, cordone, kOroT.corpo, 0.35);
-    Mano(p, {19.6, 37.4}, 1.5, -80);
+    Mano(p, {19.4, 37.4}, 1.5, -80);
 
     // Round pauldrons over the shoulders.
     QPainterPath spallacci;
-    spallacci.addPath(Ovale(QPointF(18.4, 24.8), 2.6, 2.2));
-    spallacci.addPath(Ovale(QPointF(26.8, 24.8), 2.6, 2.2));
+    spallacci.addPath(Ovale(QPointF(18.0, 25.8), 2.6, 2.2));
+    spallacci.addPath(Ovale(QPointF(27.2, 25.8), 2.6, 2.2));
     Piano(p, spallacci, kAcciaioT, kContorno, 0.8, 0.5);
     QPainterPath borchie;
-    Curva(borchie, {{16.5, 25.7}, {18.4, 26.6}, {20.2, 25.7}});
-    Curva(borchie, {{25.0, 25.7}, {26.8, 26.6}, {28.7, 25.7}});
+    Curva(borchie, {{16.0, 26.6}, {18.0, 27.4}, {20.0, 26.6}});
+    Curva(borchie, {{25.2, 26.6}, {27.2, 27.4}, {29.2, 26.6}});
     Segna(p, borchie, kOroT.corpo, kTrattoFine);
 
     // The mantle's golden chain across the chest, from clasp to clasp.
     QPainterPath catena;
-    Curva(catena, {{18.9, 23.3}, {22.5, 27.6}, {26.3, 23.3}});
+    Curva(catena, {{18.6, 24.4}, {22.5, 28.4}, {26.6, 24.4}});
     Segna(p, catena, kOroT.corpo, kTrattoFine);
-    Macchia(p, {26.3, 23.3}, 0.8, 0.8, kOroT.corpo);
+    Macchia(p, {26.6, 24.4}, 0.8, 0.8, kOroT.corpo);
 
     // A soldier's face turned towards his sword over a short square beard:
     // the king of cups, fair, looks the other way over a long forked one.
     Testa(p,
           {kViso, 1, kBarbaRamata, kBarbaRamata, 2.4, 3.4, 1.0, false, 0.7, 0.3, -0.7, volti::Taglio::Allungato,
            Capo::Bocca::Serrata, Capo::Taglio::Quadro, QColor(0x5E, 0x6A, 0x40), volti::Naso::Aquilino});
-    // The crown lifted clear of the brow (at the natural size its band must
-    // not sit on the eyes), and a unit more with his raised head.
+    // The crown lifted clear of the brow: at the natural size its band must
+    // not sit on the eyes.
     p.save();
-    p.translate(0, -2.2);
+    p.translate(0, -1.2);
     CoronaAPunte(p);
     p.restore();
 
     // The sword raised upright in his fist above the mantle, its blade
     // bending away from him.
-    SpadaTenuta(p, {34.0, 27.4}, 25, 0);
-    Mano(p, {34.0, 27.4}, 1.6);
+    SpadaTenuta(p, {35.0, 28.2}, 25, 0);
+    Mano(p, {35.0, 28.2}, 1.6);
 }
 
 } // namespace belvane::cardart::re
