@@ -65,13 +65,11 @@ Veste VesteDi(Seme seme, int valore)
         return {kRosso,        kRosso, kMarrone, kMarrone, kRosso, kErmellino, kBlu, QColor(0x5A, 0x3A, 0x20),
                 Presa::Alzata, true};
     case Seme::Denari:
-        // An orange coat with crimson sleeves, golden hose and a red cap:
-        // green made him the clubman at a glance; crimson, night blue and
-        // pink went muddy or dark on his cream horse, a golden cap read as a
-        // crown; an orange sleeve raised to the golden coin read as a bare
-        // arm; a blue coat made him the swordsman's twin.
-        return {kArancio,        kCremisi, kOro, kOro, kCremisi, kOro, kRosso, QColor(0x40, 0x28, 0x18),
-                Presa::Mostrata, false};
+        // Crimson with golden hose and cap, as his knave dresses: green made
+        // him the clubman at a glance, an orange sleeve raised to the golden
+        // coin read as a bare arm, and a blue coat made him the swordsman's
+        // twin.
+        return {kCremisi, kCremisi, kOro, kOro, kCremisi, kOro, kOro, QColor(0x40, 0x28, 0x18), Presa::Mostrata, false};
     case Seme::Spade:
         // Blue, his suit's colour, to the wrist: a steel sleeve ran into his
         // white horse's mane and the sword's hilt.
