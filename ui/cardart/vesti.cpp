@@ -65,11 +65,10 @@ Veste VesteDi(Seme seme, int valore)
         return {kRosso,        kRosso, kMarrone, kMarrone, kRosso, kErmellino, kBlu, QColor(0x5A, 0x3A, 0x20),
                 Presa::Alzata, true};
     case Seme::Denari:
-        // Crimson with golden hose and cap, as his knave dresses: green made
-        // him the clubman at a glance, an orange sleeve raised to the golden
-        // coin read as a bare arm, and a blue coat made him the swordsman's
-        // twin.
-        return {kCremisi, kCremisi, kOro, kOro, kCremisi, kOro, kOro, QColor(0x40, 0x28, 0x18), Presa::Mostrata, false};
+        // Green to the wrist: an orange sleeve raised to the golden coin read
+        // as a bare arm, and a blue coat made him the swordsman's twin.
+        return {kVerde,          kVerde, kRosso, kRosso, re ? kBlu : kVerde, kOro, kRosso, QColor(0x40, 0x28, 0x18),
+                Presa::Mostrata, false};
     case Seme::Spade:
         // Blue, his suit's colour, to the wrist: a steel sleeve ran into his
         // white horse's mane and the sword's hilt.
