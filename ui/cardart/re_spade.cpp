@@ -17,7 +17,6 @@ namespace belvane::cardart::re {
 namespace {
 
 constexpr QPointF kViso{22.5, 17.5};
-constexpr QPointF kPugno{34.0, 37.0}; // the sword hand
 // A deep auburn beard, darker than the skin: a ginger one reads as one orange
 // blob with the face at the natural size.
 const Tinta kBarbaRamata{QColor(0xC0, 0x6A, 0x38), QColor(0xA0, 0x50, 0x28), QColor(0x8A, 0x48, 0x26)};
@@ -178,13 +177,11 @@ void ReDiSpade(QPainter &p)
     QPainterPath lame;
     Curva(lame, {{15.2, 30.0}, {16.4, 30.6}, {17.6, 30.2}});
     Curva(lame, {{14.2, 33.0}, {15.2, 34.0}, {16.2, 33.6}});
-    // The sword arm: the elbow out from his side, the fist before his hip,
-    // low enough for a long blade (one raised to his shoulder left room
-    // only for a short broad one, read as a cleaver).
+    // The sword arm: the elbow down at his side, the fist raised.
     Curva(lame, {{28.2, 30.8}, {29.6, 30.0}, {30.6, 28.8}});
-    Curva(lame, {{32.2, 34.8}, {33.4, 34.2}, {34.2, 33.2}});
+    Curva(lame, {{31.6, 30.6}, {32.8, 31.2}, {33.8, 30.6}});
     const QPainterPath destro =
-        Unione(Arto({27.4, 27.0}, {31.4, 32.0}, 2.0, 1.7), Arto({31.4, 32.0}, kPugno, 1.7, 1.5));
+        Unione(Arto({27.4, 27.0}, {31.2, 33.8}, 2.0, 1.7), Arto({31.2, 33.8}, {35.0, 28.4}, 1.7, 1.5));
     Piano(p, destro, kAcciaioT, kContorno, 0.8, 0.5);
     Segna(p, lame, kAcciaioT.ombra, kTrattoFine);
     // The mantle's golden cord across his breast; his free hand on his belt.
@@ -222,10 +219,10 @@ void ReDiSpade(QPainter &p)
     CoronaAPunte(p);
     p.restore();
 
-    // The sword held upright in his fist before the mantle, its blade
+    // The sword raised upright in his fist above the mantle, its blade
     // bending away from him.
-    SpadaTenuta(p, kPugno, 31, 0);
-    Mano(p, kPugno, 1.6);
+    SpadaTenuta(p, {35.0, 28.2}, 25, 0);
+    Mano(p, {35.0, 28.2}, 1.6);
 }
 
 } // namespace belvane::cardart::re
