@@ -28,48 +28,38 @@ void Pedana(QPainter &p, Seme seme)
 
 void Lastra(QPainter &p, const QRectF &r, const Tinta &t)
 {
-    // Ground under the feet in the suit's colour. At the natural size a low
-    // bank falling away at its ends (a rectangle reads as a figurine's base
-    // there); in the larger drawing a flat strip (see below).
+    // A low bank of ground under the feet, as a print lays it, in the suit's
+    // colour, falling away at its ends: a rectangle reads as a figurine's
+    // base. The same shape at every size.
     const qreal su = r.top() - 0.3, giu = r.bottom(), l = r.left(), d = r.right();
-    if (Piatta()) {
-        // The larger drawing: a thin flat strip, its ends cut aslant,
-        // engraved in broken level lines as a print lays the ground. A bank
-        // with rounded shoulders engraved in upright strokes read as a toy's
-        // plastic stand: the side of a slab, not the ground.
-        QPainterPath striscia;
-        const qreal alto = su + 0.8;
-        striscia.moveTo(l + 0.4, giu);
-        striscia.lineTo(l + 2.2, alto);
-        striscia.lineTo(d - 2.2, alto);
-        striscia.lineTo(d - 0.4, giu);
-        striscia.closeSubpath();
-        const FuoriContorno terra;
-        Campitura(p, striscia, t, kContorno, 0, 0);
-        QPainterPath righe;
-        const qreal mezzo = kTrattoFine / 2;
-        int n = 0;
-        for (qreal y = alto + 1.0; y < giu - 0.3; y += 0.8, ++n) {
-            const qreal rientro = 2.2 * (giu - y) / (giu - alto) + 0.6; // inside the slanted ends
-            qreal x = l + rientro + (n % 2) * 1.3;
-            while (x < d - rientro - 0.8) {
-                const qreal lungo = std::min(d - rientro - x, 2.4 + (n % 3) * 0.9);
-                righe.addRect(QRectF(x, y - mezzo, lungo, 2 * mezzo));
-                x += lungo + 0.9 + (n % 2) * 0.5;
-            }
-        }
-        p.setPen(Qt::NoPen);
-        p.setBrush(t.ombra);
-        p.drawPath(righe);
-        return;
-    }
-    // At the natural size modelled: lit along the top, engraved in front.
     QPainterPath zolla;
     zolla.moveTo(l, giu);
     zolla.cubicTo(l + 0.2, su + 1.0, l + 1.6, su + 0.3, l + 4.0, su + 0.2);
     zolla.quadTo(l + r.width() * 0.5, su - 0.3, d - 4.0, su + 0.2);
     zolla.cubicTo(d - 1.6, su + 0.3, d - 0.2, su + 1.0, d, giu);
     zolla.closeSubpath();
+    if (Piatta()) {
+        // The larger drawing: flat, outlined finer than the figure on it,
+        // its front engraved in short strokes.
+        const FuoriContorno terra;
+        Campitura(p, zolla, t, kContorno, 0, 0);
+        // Each stroke a thin square-ended quadrilateral: a pen's round caps
+        // cost several times the corners to fill again at every size.
+        QPainterPath fronte;
+        const qreal passo = 1.3, mezzo = kTrattoFine / 2;
+        for (qreal x = l + 2.0; x < d - 1.6; x += passo) {
+            const qreal lato = std::min(x - l, d - x); // the bank falls away at its ends
+            const qreal cima = su + 1.4 + std::max(0.0, 3.0 - lato) * 0.7;
+            fronte.addPolygon(QPolygonF(
+                {{x - mezzo, cima}, {x + mezzo, cima}, {x - 0.5 + mezzo, giu - 0.3}, {x - 0.5 - mezzo, giu - 0.3}}));
+            fronte.closeSubpath();
+        }
+        p.setPen(Qt::NoPen);
+        p.setBrush(t.ombra);
+        p.drawPath(fronte);
+        return;
+    }
+    // At the natural size modelled: lit along the top, engraved in front.
     Modella(p, Piatto(zolla), t, kContorno, 1.0, 0);
     QPainterPath cima;
     cima.addRect(QRectF(l + 0.7, r.y() + 0.5, r.width() - 1.4, 0.8));
