@@ -13,6 +13,8 @@ namespace belvane::cardart {
 // (yellow Denari, red Coppe, blue Spade, green Bastoni): one slab across the
 // foot of the card (see Lastra).
 void Pedana(QPainter &p, Seme seme);
+// The suit's colour in its three tones, as its platform shows it.
+const Tinta &TintaDelSeme(Seme seme);
 
 // The slab a figure stands on, `r` in card units, in the suit's tones: lit
 // on top and engraved in front at the natural size, a flat strip of ground
