@@ -78,17 +78,18 @@ void FanteDiBastoni(QPainter &p)
     Ellisse(p, {19.8, 33.6}, 0.9, 0.8, kOcraT.luce, kOcraT.ombra, kTrattoFine);
     // A purse at the belt.
     Forma(p, {{21.6, 34.6}, {24.2, 34.4}, {24.6, 37.6}, {23, 38.4}, {21.2, 37.4}}, kMarroneT, 0.6, 0);
-    // One fist on the hip; white sleeves, so that the cudgel's golden
-    // leaves stand clear of the arm.
+    // One fist on the hip; violet sleeves, as his bonnet, so that the
+    // cudgel's golden leaves stand clear of the arm (white ones did too, but
+    // vanished into the card at the natural size).
     const Profilo sinistro = ProfiloArto({{{14.8, 23}, 3.8}, {{10.2, 29.2}, 3.2}, {{14.2, 35.2}, 2.6}});
-    Forma(p, sinistro, kLinoT, 0.8, 0.5);
-    OmbraOltre(p, sinistro, {14, 23}, {11, 35}, kLinoT.ombra);
+    Forma(p, sinistro, kViolaT, 0.8, 0.5);
+    OmbraOltre(p, sinistro, {14, 23}, {11, 35}, kViolaT.ombra);
     Mano(p, {14.8, 35.6}, 1.4, -30, kPelleBrunaT);
     // The other arm down and out, the fist round the cudgel's grip, its
     // head standing up clear of his shoulder.
     const Profilo destro = ProfiloArto({{{24.8, 22.8}, 3.8}, {{29.2, 29.6}, 3.2}, {{32.4, 35.8}, 2.6}});
-    Forma(p, destro, kLinoT, 0.8, 0.5);
-    OmbraOltre(p, destro, {24, 23.8}, {31.8, 36.2}, kLinoT.ombra);
+    Forma(p, destro, kViolaT, 0.8, 0.5);
+    OmbraOltre(p, destro, {24, 23.8}, {31.8, 36.2}, kViolaT.ombra);
     EmblemaTenuto(p, Seme::Bastoni, {35.4, 26.2}, 26, 10);
     Mano(p, {33.4, 37.4}, 1.5, 10, kPelleBrunaT);
     // Puffed sleeve heads, slashed.
@@ -117,12 +118,13 @@ void FanteDiBastoni(QPainter &p)
 // short hair under a plumed beret.
 void FanteDiCoppe(QPainter &p)
 {
-    // The leg behind, bent at the knee as it pushes off, the heel raised;
-    // the one in front, stepping out.
+    // The leg behind, bent at the knee as it pushes off, the heel raised,
+    // its hose sky blue as his far sleeve (white, it vanished into the card
+    // at the natural size); the one in front, stepping out.
     const Profilo dietro =
         ProfiloArto({{{27.8, 40}, 4.4}, {{28.8, 50.2}, 3.0}, {{30.0, 53.2}, 3.3}, {{33.4, 59.4}, 2.2}});
-    Forma(p, dietro, kLinoT, 0.9, 0.5);
-    OmbraOltre(p, dietro, {28.6, 40}, {33.8, 60}, kLinoT.ombra);
+    Forma(p, dietro, kCelesteT, 0.9, 0.5);
+    OmbraOltre(p, dietro, {28.6, 40}, {33.8, 60}, kCelesteT.ombra);
     Segna(p, Tratti({{{27.4, 52.2}, {30.4, 51.4}}}), kOcraT.corpo, kPiega);
     Scarpa(p, {34.4, 59.6}, {31.0, 63.2});
     const Profilo avanti = ProfiloArto({{{23, 40}, 4.6}, {{20.4, 50}, 3.1}, {{19.4, 53.4}, 3.4}, {{17.2, 61}, 2.2}});
