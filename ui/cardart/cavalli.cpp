@@ -76,7 +76,8 @@ Cavaliere Di(Seme seme)
     // One horse for the four, each in its own light coat, set so that no
     // two read alike at the natural size: a golden dun with a dark brown
     // mane, a cream with a flaxen one, a dappled grey with a slate one, a
-    // white with a light slate one.
+    // white with a dark slate one, and its shade deeper: with a light mane
+    // it stood off the white card by its outline alone.
     const Tinta dun = Tono(QColor(0xEE, 0xCE, 0x94), QColor(0xD8, 0xAA, 0x66), QColor(0xA8, 0x7A, 0x40));
     const Tinta criniScuri = Tono(QColor(0x8A, 0x5A, 0x30), QColor(0x62, 0x3C, 0x1C), QColor(0x42, 0x26, 0x10));
     // The cream and the white a shade deeper than paper: as light as the
@@ -85,8 +86,8 @@ Cavaliere Di(Seme seme)
     const Tinta criniBiondi = Tono(QColor(0xF4, 0xDC, 0x9C), QColor(0xDE, 0xBC, 0x70), QColor(0xAE, 0x8C, 0x44));
     const Tinta grigio = Tono(QColor(0xEC, 0xEE, 0xF0), QColor(0xCC, 0xD0, 0xD6), QColor(0x98, 0x9E, 0xA8));
     const Tinta criniGrigi = Tono(QColor(0xA8, 0xAA, 0xB2), QColor(0x86, 0x88, 0x94), QColor(0x64, 0x66, 0x72));
-    const Tinta bianco = Tono(QColor(0xFA, 0xFA, 0xF6), QColor(0xE8, 0xE6, 0xE0), QColor(0xBC, 0xB6, 0xAA));
-    const Tinta criniArdesia = Tono(QColor(0xD0, 0xCE, 0xD4), QColor(0xA8, 0xA6, 0xB0), QColor(0x80, 0x7E, 0x88));
+    const Tinta bianco = Tono(QColor(0xFA, 0xFA, 0xF6), QColor(0xE8, 0xE6, 0xE0), QColor(0xAC, 0xA6, 0x9A));
+    const Tinta criniArdesia = Tono(QColor(0x8A, 0x8A, 0x98), QColor(0x62, 0x62, 0x74), QColor(0x42, 0x42, 0x54));
     switch (seme) {
     case Seme::Bastoni: // walking to the left, the near foreleg raised; the club on his shoulder
         return {true,
@@ -153,7 +154,7 @@ Cavaliere Di(Seme seme)
                 {27.0, 18.2},
                 0,
                 14.4,
-                {crema, criniBiondi, Tono(Smorza(kRosso)), kOro, kBriglia},
+                {crema, criniBiondi, Tono(Smorza(kOro)), kRosso, kBriglia},
                 8,
                 {25, 48.4},
                 {22.4, 54.6},
