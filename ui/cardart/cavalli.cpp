@@ -154,7 +154,8 @@ Cavaliere Di(Seme seme)
                 {27.0, 18.2},
                 0,
                 14.4,
-                {crema, criniBiondi, Tono(Smorza(kOro)), kRosso, kBriglia},
+                // A deep gold saddle cloth: a paler one ran into the cream coat.
+                {crema, criniBiondi, Tono(kOroCavo), kRosso, kBriglia},
                 8,
                 {25, 48.4},
                 {22.4, 54.6},
