@@ -154,8 +154,7 @@ Cavaliere Di(Seme seme)
                 {27.0, 18.2},
                 0,
                 14.4,
-                // A deep gold saddle cloth: a paler one ran into the cream coat.
-                {crema, criniBiondi, Tono(kOroCavo), kRosso, kBriglia},
+                {crema, criniBiondi, Tono(Smorza(kRosso)), kOro, kBriglia},
                 8,
                 {25, 48.4},
                 {22.4, 54.6},
