@@ -194,20 +194,21 @@ void FanteDiCoppe(QPainter &p)
 }
 
 // A fair-haired page: the coin raised high at arm's length, a fist on the
-// hip, a tunic to the knee over yellow hose.
+// hip, a tunic to the knee over black hose.
 void FanteDiDenari(QPainter &p)
 {
-    // He stands on one leg, the other at ease and turned out, in yellow hose
-    // gartered in crimson below the knee.
+    // He stands on one leg, the other at ease and turned out, in black hose
+    // gartered in gold below the knee (yellow ones ran into his yellow
+    // ground at the natural size).
     const Profilo ferma =
         ProfiloArto({{{17.0, 40}, 4.2}, {{16.6, 50.6}, 3.0}, {{16.5, 54.0}, 3.2}, {{16.2, 61.8}, 2.1}});
     const Profilo libera =
         ProfiloArto({{{22.2, 40}, 4.4}, {{23.8, 50.4}, 3.0}, {{24.6, 53.6}, 3.2}, {{26.4, 61.4}, 2.1}});
-    Forma(p, ferma, kOcraT, 0.7, 0.5);
-    OmbraOltre(p, ferma, {17.0, 40}, {16.2, 62}, kOcraT.ombra);
-    Forma(p, libera, kOcraT, 0.7, 0.5);
-    OmbraOltre(p, libera, {22.2, 40}, {26.4, 62}, kOcraT.ombra);
-    Segna(p, Tratti({{{15.0, 52.6}, {18.1, 52.8}}, {{22.2, 52.4}, {25.4, 53.0}}}), kCremisiT.corpo, 0.8);
+    Forma(p, ferma, kNeroT, 0.7, 0.5);
+    OmbraOltre(p, ferma, {17.0, 40}, {16.2, 62}, kNeroT.ombra);
+    Forma(p, libera, kNeroT, 0.7, 0.5);
+    OmbraOltre(p, libera, {22.2, 40}, {26.4, 62}, kNeroT.ombra);
+    Segna(p, Tratti({{{15.0, 52.6}, {18.1, 52.8}}, {{22.2, 52.4}, {25.4, 53.0}}}), kOcraT.corpo, 0.8);
     Scarpa(p, {16.8, 62.8}, {12.8, 63.2});
     Scarpa(p, {25.8, 62.4}, {29.4, 63.3});
     // Fair hair cut straight at the jaw, as pages wore it.
