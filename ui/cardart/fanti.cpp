@@ -301,13 +301,14 @@ void FanteDiSpade(QPainter &p)
     Riempi(p, liste, kOcraT.corpo, kViolaT.ombra, kTrattoInterno);
     const Profilo farsetto{{19.8, 22.4}, {25, 21.4},   {30.2, 22.4}, {30.6, 27}, {28.8, 33.6},
                            {30.2, 40.2}, {24.6, 41.4}, {19.2, 40.2}, {21, 33.6}, {19.6, 27}};
-    // A white doublet: the sword's golden hilt stands clear of it.
-    Forma(p, farsetto, kLinoT);
+    // A steel-grey doublet: the sword's golden hilt stands clear of it, and
+    // a white one washed out against the card at the natural size.
+    Forma(p, farsetto, kAcciaioT);
     QPainterPath tagli;
     for (qreal x : {21.8, 24.0, 26.2})
         tagli.addPath(Taglio(x, 24, 31.6));
-    Riempi(p, tagli, kViolaT.corpo, kLinoT.ombra, kTrattoInterno);
-    OmbraOltre(p, farsetto, {25, 21}, {27, 42}, kLinoT.ombra);
+    Riempi(p, tagli, kViolaT.corpo, kAcciaioT.ombra, kTrattoInterno);
+    OmbraOltre(p, farsetto, {25, 21}, {27, 42}, kAcciaioT.ombra);
     Segna(p, Tratti({{{19.6, 40}, {24.6, 41.2}, {29.8, 40}}}), kRossoT.corpo, 0.8);
     Forma(p, ProfiloArto({{{21, 34}, 1.4}, {{29, 33.8}, 1.4}}), kMarroneT, 0.4, 0);
     Segna(p, Tratti({{{21.6, 35.2}, {20.2, 39.6}}, {{25, 35.2}, {24.8, 40.6}}}), kLinoT.ombra, kPiega);
