@@ -1,9 +1,11 @@
 // The twelve figures as a player meets them at the natural size: faces that
 // read as faces, and four drawings per rank rather than one recoloured.
 #include "lettura.h"
+#include "pedana.h"
 #include "registrazione.h"
 #include "scena.h"
 #include "tavolozza.h"
+#include "vesti.h"
 
 #include <QColor>
 #include <QImage>
@@ -11,8 +13,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <cstdio>
+#include <cstdlib>
 
 namespace {
 
@@ -85,6 +89,26 @@ TEST(Figure, FiguresOfOneRankDifferInSilhouette)
                 EXPECT_GE(quota, kMinimo) << "rank " << valore << ", suits " << a << " and " << b;
             }
         std::printf("rank %d: least silhouette difference %.1f%%\n", valore, 100 * minima);
+    }
+}
+
+// A horseman dressed in another suit's colour is named by it at a glance (a
+// coin-bearer in the clubs' green was taken for the Cavallo di Bastoni): each
+// one's coat keeps at least 30 degrees of hue from every other suit's colour.
+TEST(Figure, NoHorsemanIsDressedInAnotherSuitsColour)
+{
+    constexpr int kDistanza = 30;
+    for (int seme = 0; seme < 4; ++seme) {
+        const QColor abito = belvane::cardart::VesteDi(Seme(seme), 9).abito.toHsv();
+        ASSERT_GE(abito.hsvHue(), 0) << "a grey coat has no hue to tell";
+        for (int altro = 0; altro < 4; ++altro) {
+            if (altro == seme)
+                continue;
+            const int tono = belvane::cardart::TintaDelSeme(Seme(altro)).corpo.toHsv().hsvHue();
+            const int d = std::abs(abito.hsvHue() - tono);
+            EXPECT_GE(std::min(d, 360 - d), kDistanza)
+                << "the horseman of suit " << seme << " in suit " << altro << "'s colour";
+        }
     }
 }
 

@@ -60,7 +60,6 @@ struct Cavaliere {
     qreal angolo;         // a club's or sword's lean from upright, towards where he rides
     qreal misura;         // the emblem's size
     Finimenti finimenti;
-    Tinta piattaforma;
     // How he sits: the lean of his body forward (degrees), his knee and foot,
     // the hand with the reins (all in the rider's frame).
     qreal chino;
@@ -77,7 +76,8 @@ Cavaliere Di(Seme seme)
     // One horse for the four, each in its own light coat, set so that no
     // two read alike at the natural size: a golden dun with a dark brown
     // mane, a cream with a flaxen one, a dappled grey with a slate one, a
-    // white with a light slate one.
+    // white with a dark slate one, and its shade deeper: with a light mane
+    // it stood off the white card by its outline alone.
     const Tinta dun = Tono(QColor(0xEE, 0xCE, 0x94), QColor(0xD8, 0xAA, 0x66), QColor(0xA8, 0x7A, 0x40));
     const Tinta criniScuri = Tono(QColor(0x8A, 0x5A, 0x30), QColor(0x62, 0x3C, 0x1C), QColor(0x42, 0x26, 0x10));
     // The cream and the white a shade deeper than paper: as light as the
@@ -86,8 +86,8 @@ Cavaliere Di(Seme seme)
     const Tinta criniBiondi = Tono(QColor(0xF4, 0xDC, 0x9C), QColor(0xDE, 0xBC, 0x70), QColor(0xAE, 0x8C, 0x44));
     const Tinta grigio = Tono(QColor(0xEC, 0xEE, 0xF0), QColor(0xCC, 0xD0, 0xD6), QColor(0x98, 0x9E, 0xA8));
     const Tinta criniGrigi = Tono(QColor(0xA8, 0xAA, 0xB2), QColor(0x86, 0x88, 0x94), QColor(0x64, 0x66, 0x72));
-    const Tinta bianco = Tono(QColor(0xFA, 0xFA, 0xF6), QColor(0xE8, 0xE6, 0xE0), QColor(0xBC, 0xB6, 0xAA));
-    const Tinta criniArdesia = Tono(QColor(0xD0, 0xCE, 0xD4), QColor(0xA8, 0xA6, 0xB0), QColor(0x80, 0x7E, 0x88));
+    const Tinta bianco = Tono(QColor(0xFA, 0xFA, 0xF6), QColor(0xE8, 0xE6, 0xE0), QColor(0xAC, 0xA6, 0x9A));
+    const Tinta criniArdesia = Tono(QColor(0x8A, 0x8A, 0x98), QColor(0x62, 0x62, 0x74), QColor(0x42, 0x42, 0x54));
     switch (seme) {
     case Seme::Bastoni: // walking to the left, the near foreleg raised; the club on his shoulder
         return {true,
@@ -105,7 +105,6 @@ Cavaliere Di(Seme seme)
                 -22,
                 24.4,
                 {dun, criniScuri, Tono(Smorza(kRosso)), kOro, kBriglia},
-                Tono(QColor(0x58, 0xB0, 0x58), kVerde, QColor(0x16, 0x60, 0x22)),
                 0,
                 {25.8, 47.8},
                 {24.8, 55},
@@ -130,7 +129,6 @@ Cavaliere Di(Seme seme)
                 0,
                 19.5,
                 {grigio, criniGrigi, Tono(Smorza(kBlu)), kOro, kBriglia, true},
-                Tono(QColor(0xE8, 0x50, 0x3C), kRosso, QColor(0x98, 0x16, 0x12)),
                 4,
                 {27, 46.4},
                 {27.6, 53.4},
@@ -157,7 +155,6 @@ Cavaliere Di(Seme seme)
                 0,
                 14.4,
                 {crema, criniBiondi, Tono(Smorza(kRosso)), kOro, kBriglia},
-                Tono(QColor(0xFA, 0xEA, 0x80), QColor(0xF2, 0xCE, 0x2C), QColor(0xCC, 0x8C, 0x10)),
                 8,
                 {25, 48.4},
                 {22.4, 54.6},
@@ -184,7 +181,6 @@ Cavaliere Di(Seme seme)
                 38,
                 23,
                 {bianco, criniArdesia, Tono(Smorza(kViola)), kOro, kBrigliaChiara},
-                Tono(QColor(0x5C, 0x8C, 0xEC), kBlu, QColor(0x1A, 0x3C, 0x9C)),
                 -5,
                 {24.4, 48.4},
                 {22.6, 55.4},
@@ -286,9 +282,8 @@ void DisegnaCavallo(QPainter &p, Seme seme)
     const Tela cavallo{p, cornice};
     const Tela cavaliere{p, CorniceCavaliere(c)};
 
-    // The ground: the knaves' and kings' slab in the suit's colour, wide
-    // enough for the horse.
-    Lastra(p, QRectF(3.5, 65, 38, 4), c.piattaforma);
+    // The ground: the knaves' and kings' own, wide enough for the horse.
+    Pedana(p, seme);
 
     // A rearing horse stands on the ground: its hind legs are given on the
     // card's axes and brought into its turned frame.

@@ -78,17 +78,18 @@ void FanteDiBastoni(QPainter &p)
     Ellisse(p, {19.8, 33.6}, 0.9, 0.8, kOcraT.luce, kOcraT.ombra, kTrattoFine);
     // A purse at the belt.
     Forma(p, {{21.6, 34.6}, {24.2, 34.4}, {24.6, 37.6}, {23, 38.4}, {21.2, 37.4}}, kMarroneT, 0.6, 0);
-    // One fist on the hip; white sleeves, so that the cudgel's golden
-    // leaves stand clear of the arm.
+    // One fist on the hip; violet sleeves, as his bonnet, so that the
+    // cudgel's golden leaves stand clear of the arm (white ones did too, but
+    // vanished into the card at the natural size).
     const Profilo sinistro = ProfiloArto({{{14.8, 23}, 3.8}, {{10.2, 29.2}, 3.2}, {{14.2, 35.2}, 2.6}});
-    Forma(p, sinistro, kLinoT, 0.8, 0.5);
-    OmbraOltre(p, sinistro, {14, 23}, {11, 35}, kLinoT.ombra);
+    Forma(p, sinistro, kViolaT, 0.8, 0.5);
+    OmbraOltre(p, sinistro, {14, 23}, {11, 35}, kViolaT.ombra);
     Mano(p, {14.8, 35.6}, 1.4, -30, kPelleBrunaT);
     // The other arm down and out, the fist round the cudgel's grip, its
     // head standing up clear of his shoulder.
     const Profilo destro = ProfiloArto({{{24.8, 22.8}, 3.8}, {{29.2, 29.6}, 3.2}, {{32.4, 35.8}, 2.6}});
-    Forma(p, destro, kLinoT, 0.8, 0.5);
-    OmbraOltre(p, destro, {24, 23.8}, {31.8, 36.2}, kLinoT.ombra);
+    Forma(p, destro, kViolaT, 0.8, 0.5);
+    OmbraOltre(p, destro, {24, 23.8}, {31.8, 36.2}, kViolaT.ombra);
     EmblemaTenuto(p, Seme::Bastoni, {35.4, 26.2}, 26, 10);
     Mano(p, {33.4, 37.4}, 1.5, 10, kPelleBrunaT);
     // Puffed sleeve heads, slashed.
@@ -117,12 +118,13 @@ void FanteDiBastoni(QPainter &p)
 // short hair under a plumed beret.
 void FanteDiCoppe(QPainter &p)
 {
-    // The leg behind, bent at the knee as it pushes off, the heel raised;
-    // the one in front, stepping out.
+    // The leg behind, bent at the knee as it pushes off, the heel raised,
+    // its hose sky blue as his far sleeve (white, it vanished into the card
+    // at the natural size); the one in front, stepping out.
     const Profilo dietro =
         ProfiloArto({{{27.8, 40}, 4.4}, {{28.8, 50.2}, 3.0}, {{30.0, 53.2}, 3.3}, {{33.4, 59.4}, 2.2}});
-    Forma(p, dietro, kLinoT, 0.9, 0.5);
-    OmbraOltre(p, dietro, {28.6, 40}, {33.8, 60}, kLinoT.ombra);
+    Forma(p, dietro, kCelesteT, 0.9, 0.5);
+    OmbraOltre(p, dietro, {28.6, 40}, {33.8, 60}, kCelesteT.ombra);
     Segna(p, Tratti({{{27.4, 52.2}, {30.4, 51.4}}}), kOcraT.corpo, kPiega);
     Scarpa(p, {34.4, 59.6}, {31.0, 63.2});
     const Profilo avanti = ProfiloArto({{{23, 40}, 4.6}, {{20.4, 50}, 3.1}, {{19.4, 53.4}, 3.4}, {{17.2, 61}, 2.2}});
@@ -192,20 +194,21 @@ void FanteDiCoppe(QPainter &p)
 }
 
 // A fair-haired page: the coin raised high at arm's length, a fist on the
-// hip, a tunic to the knee over yellow hose.
+// hip, a tunic to the knee over black hose.
 void FanteDiDenari(QPainter &p)
 {
-    // He stands on one leg, the other at ease and turned out, in yellow hose
-    // gartered in crimson below the knee.
+    // He stands on one leg, the other at ease and turned out, in black hose
+    // gartered in gold below the knee (yellow ones ran into his yellow
+    // ground at the natural size).
     const Profilo ferma =
         ProfiloArto({{{17.0, 40}, 4.2}, {{16.6, 50.6}, 3.0}, {{16.5, 54.0}, 3.2}, {{16.2, 61.8}, 2.1}});
     const Profilo libera =
         ProfiloArto({{{22.2, 40}, 4.4}, {{23.8, 50.4}, 3.0}, {{24.6, 53.6}, 3.2}, {{26.4, 61.4}, 2.1}});
-    Forma(p, ferma, kOcraT, 0.7, 0.5);
-    OmbraOltre(p, ferma, {17.0, 40}, {16.2, 62}, kOcraT.ombra);
-    Forma(p, libera, kOcraT, 0.7, 0.5);
-    OmbraOltre(p, libera, {22.2, 40}, {26.4, 62}, kOcraT.ombra);
-    Segna(p, Tratti({{{15.0, 52.6}, {18.1, 52.8}}, {{22.2, 52.4}, {25.4, 53.0}}}), kCremisiT.corpo, 0.8);
+    Forma(p, ferma, kNeroT, 0.7, 0.5);
+    OmbraOltre(p, ferma, {17.0, 40}, {16.2, 62}, kNeroT.ombra);
+    Forma(p, libera, kNeroT, 0.7, 0.5);
+    OmbraOltre(p, libera, {22.2, 40}, {26.4, 62}, kNeroT.ombra);
+    Segna(p, Tratti({{{15.0, 52.6}, {18.1, 52.8}}, {{22.2, 52.4}, {25.4, 53.0}}}), kOcraT.corpo, 0.8);
     Scarpa(p, {16.8, 62.8}, {12.8, 63.2});
     Scarpa(p, {25.8, 62.4}, {29.4, 63.3});
     // Fair hair cut straight at the jaw, as pages wore it.
@@ -298,13 +301,14 @@ void FanteDiSpade(QPainter &p)
     Riempi(p, liste, kOcraT.corpo, kViolaT.ombra, kTrattoInterno);
     const Profilo farsetto{{19.8, 22.4}, {25, 21.4},   {30.2, 22.4}, {30.6, 27}, {28.8, 33.6},
                            {30.2, 40.2}, {24.6, 41.4}, {19.2, 40.2}, {21, 33.6}, {19.6, 27}};
-    // A white doublet: the sword's golden hilt stands clear of it.
-    Forma(p, farsetto, kLinoT);
+    // A steel-grey doublet: the sword's golden hilt stands clear of it, and
+    // a white one washed out against the card at the natural size.
+    Forma(p, farsetto, kAcciaioT);
     QPainterPath tagli;
     for (qreal x : {21.8, 24.0, 26.2})
         tagli.addPath(Taglio(x, 24, 31.6));
-    Riempi(p, tagli, kViolaT.corpo, kLinoT.ombra, kTrattoInterno);
-    OmbraOltre(p, farsetto, {25, 21}, {27, 42}, kLinoT.ombra);
+    Riempi(p, tagli, kViolaT.corpo, kAcciaioT.ombra, kTrattoInterno);
+    OmbraOltre(p, farsetto, {25, 21}, {27, 42}, kAcciaioT.ombra);
     Segna(p, Tratti({{{19.6, 40}, {24.6, 41.2}, {29.8, 40}}}), kRossoT.corpo, 0.8);
     Forma(p, ProfiloArto({{{21, 34}, 1.4}, {{29, 33.8}, 1.4}}), kMarroneT, 0.4, 0);
     Segna(p, Tratti({{{21.6, 35.2}, {20.2, 39.6}}, {{25, 35.2}, {24.8, 40.6}}}), kLinoT.ombra, kPiega);

@@ -11,7 +11,7 @@
 
 namespace belvane::cardart {
 
-void Pedana(QPainter &p, Seme seme)
+const Tinta &TintaDelSeme(Seme seme)
 {
     // The yellow's shade towards orange: a darker yellow turns olive and
     // reads as the clubs' green at the natural size.
@@ -19,12 +19,10 @@ void Pedana(QPainter &p, Seme seme)
     static const Tinta kRossoP{QColor(0xE8, 0x50, 0x3C), kRosso, QColor(0x98, 0x16, 0x12)};
     static const Tinta kBluP{QColor(0x5C, 0x8C, 0xEC), kBlu, QColor(0x1A, 0x3C, 0x9C)};
     static const Tinta kVerdeP{QColor(0x58, 0xB0, 0x58), kVerde, QColor(0x16, 0x60, 0x22)};
-    const Tinta &t = seme == Seme::Bastoni ? kVerdeP
-        : seme == Seme::Coppe              ? kRossoP
-        : seme == Seme::Denari             ? kGiallo
-                                           : kBluP;
-    Lastra(p, QRectF(3.5, 65, 38, 4), t);
+    return seme == Seme::Bastoni ? kVerdeP : seme == Seme::Coppe ? kRossoP : seme == Seme::Denari ? kGiallo : kBluP;
 }
+
+void Pedana(QPainter &p, Seme seme) { Lastra(p, QRectF(3.5, 65, 38, 4), TintaDelSeme(seme)); }
 
 void Lastra(QPainter &p, const QRectF &r, const Tinta &t)
 {

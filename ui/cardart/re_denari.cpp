@@ -170,7 +170,9 @@ void ReDiDenari(QPainter &p)
                                          {31.4, 32.6},
                                          {28.6, 29.0}});
     Piano(p, destro, kViolaT, kContorno, 1.0, 0.6);
-    Ellisse(p, {30.2, 37.2}, 1.3, 1.1, kErmellino, kContorno, kTrattoFine);
+    // A golden cuff, as his belt: a white one read as a stray object in
+    // his hand.
+    Ellisse(p, {30.2, 37.2}, 1.3, 1.1, kOroT.corpo, kContorno, kTrattoFine);
     Mano(p, {29.0, 38.0}, 1.4);
 
     // The right arm held out to the side at shoulder height.
