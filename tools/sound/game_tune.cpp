@@ -18,9 +18,12 @@
 //   D        8 bars  A minor   a song of its own, the violin in long notes
 //                              over the harp's running sixteenths, as the
 //                              bass climbs by semitones to the dominant
-//   A''      9 bars  A minor   the theme's head on the flute, then its second
-//                              half, up to the summit and down to a full
-//                              cadence: five bars and four
+//   A''      9 bars  A minor   the theme's head on the flute, turned in
+//                              sixteenths over a bass falling A G F and
+//                              rising F# G B C, through F major's seventh and
+//                              the secondary dominants D7 and C7, then its
+//                              second half, up to the summit and down to a
+//                              full cadence: five bars and four
 //   coda     7 bars  A minor   over a rocking A, after a bar's echo, the violin
 //                              recalls the theme's head in fragments, the
 //                              dominant turns aside to
@@ -97,8 +100,8 @@ const Bars kChordBars[] = {
     // D: the bass climbs by semitones from the tonic to the dominant, through
     // the dominants of D minor and of E; then the theme's second half, whose
     // full cadence comes only at the flute's end
-    {"Am", "G/B", "C", "A7/C#", "Dm", "B7/D#", "Am/E", "E7", "Am", "Am/C", "G", "C C/E", "F", "Dm", "Dm7 E7",
-     "E7 E7/G#", "Am"},
+    {"Am", "G/B", "C", "A7/C#", "Dm", "B7/D#", "Am/E", "E7", "Am Am7/G", "Fmaj7 D7/F#", "G7", "C C7/E", "F", "Dm",
+     "Dm7 E7", "E7 E7/G#", "Am"},
     // coda: over an A rocking to the chords' roots, i, iv and VI; the dominant turned aside to the
     // Neapolitan sixth, as the interlude closed, and
     // a bar on the dominant back to the start
@@ -154,14 +157,14 @@ const Bars kSequenceClose = {"r/2 F5/2 G5/2 A5/2 B5/2 C6/2", "D6/4 A5/4 F5/4", "
 // Its last note is held into the interlude's first bar.
 const Bars kThemeViolin = {
     "E5/3 F5/1 E5/2 A5/2 G#5/1 A5/1 B5/2",
-    "C6/4 D6/2 C6/4 B5/2",
+    "C6/6 D6/2 C6/2 B5/2",
     "A5/2 G5/2 F5/2 E5/3 A5/3",
     "C6/4 A5/2 B5/3 D6/3",
     "G5/4 r/2 E5/2 G5/2 A5/2",
     "r/2 F5/2 A5/2 C6/4 E6/2",
-    "D6/4 Bb5/2 C6/3 Bb5/1 A5/2",
+    "D6/6 C6/2 Bb5/2 A5/2",
     "G5/4 Bb5/2 G5/3 A5/3",
-    "F5/3 G5/1 A5/2 Bb5/4 C6/2",
+    "F5/4 Bb5/4 G5/4",
     "Bb5/4 A5/2 G5/2 E5/2 C#5/2",
     "D5/6 r/6",
 };
@@ -182,9 +185,10 @@ const Bars kInterlude = {
 const Bars kSong = {"E5/6 A5/6",           "D6/6 B5/3 D6/3",           "C6/9 B5/3",
                     "A5/4 E5/2 G5/6",      "F5/3 E5/1 F5/2 A5/4 G5/2", "F#5/4 A5/2 B5/6",
                     "A5/4 B5/2 C6/4 D6/2", "E6/3 D6/1 C6/2 B5/6"};
-const Bars kThemeReturnFlute = {"E5/3 F5/1 E5/2 A5/4 B5/2", "C6/4 D6/2 E6/4 C6/2", "D6/6 B5/2 G5/2 r/2"};
+const Bars kThemeReturnFlute = {"E5/2 F5/1 E5/1 A5/2 C6/1 B5/1 A5/2 B5/2", "A5/2 C6/2 E6/2 D6/2 C6/2 A5/2",
+                                "D6/6 B5/2 G5/2 r/2"};
 const Bars kThemeReturnSummit = {"E6/2 F6/2 G6/8", "F6/4 E6/2 C6/4 E6/2"};
-const Bars kThemeReturnFluteClose = {"F6/2 E6/2 D6/2 r/6", "D6/4 C6/4 B5/4", "G#5/3 A5/1 B5/2 D6/3 C6/1 B5/2",
+const Bars kThemeReturnFluteClose = {"F6/2 E6/2 D6/2 r/6", "D6/4 C6/4 B5/4", "G#5/2 A5/2 B5/2 D6/2 C6/2 B5/2",
                                      "A5/6 r/6"};
 // Under the flute's half of the return, a slow line in the strings, its D
 // held over the summit's C chord and falling to C, breathing where the
@@ -226,7 +230,7 @@ constexpr Voice kClarinetEntry{kClarinet, -12, 80, 14, Articulation::Plain, 8};
 constexpr Voice kClarinetLow{kClarinet, -12, 85, 14, Articulation::Plain, 8};
 constexpr Voice kClarinetAnswer{kClarinet, -12, 83, 14, Articulation::Plain, 8};
 constexpr Voice kOboeAnswer{kOboe, 0, 81, 14, Articulation::Plain, 8};
-constexpr Voice kViolinCoda{kViolin, 0, 74, 14, Articulation::Plain, 8};
+constexpr Voice kViolinCoda{kViolin, 0, 78, 14, Articulation::Plain, 8};
 constexpr Voice kOboeRound{kOboe, 0, 64, 14, Articulation::Plain, 8};   // falling away into the intro
 constexpr Voice kOboeLanding{kOboe, 0, 57, 14, Articulation::Plain, 8}; // as soft as the intro it starts
 constexpr Voice kFluteLead{kFlute, 0, 79, 14, Articulation::Plain, 8};
@@ -336,7 +340,7 @@ const BassBar kBassBars[] = {
     {kSongBar + 5, "D#3/6"},
     {kSongBar + 6, "E3/6"},
     {kSongBar + 7, "E2/3 G#2/3"},
-    {kAAgain + 2, "B2/3 G2/3"},
+    {kAAgain + 2, "G2/3 B2/3"},
     {kAAgain + 3, "C3/2 D3/1 E3/3"},
     {kAAgain + 4, "F2/2 G2/1 A2/3"},
     {kCodaBar, "A2/3 E2/3"},
@@ -442,7 +446,7 @@ constexpr int kThinPad = -8;
 constexpr int kGuitarLift = 3, kGuitarLiftUnderTheTheme = 2;
 // Where the band plays out, the plucked bass a little firmer than the
 // chords, so the harmony has a floor; the quiet parts keep it soft.
-constexpr int kBassLift = 2;
+constexpr int kBassLift = 7;
 // Under the sequence's winds the walking bass steps lightly.
 constexpr int kSequenceBass = -8;
 // The top of the guitar's chords under the theme's first phrase, the
