@@ -1,8 +1,8 @@
 // The end-of-game tune: a bright flourish in A major, the game tune's key
 // turned to major, under ten seconds with its final chord ringing out. Over
 // the band's first chord the trumpet plays the game tune's opening figure,
-// in major, high and in its rocking rhythm; the strings answer it and then
-// share the tune with it, a clarinet sings in thirds and sixths under them,
+// in major, high and in its rocking rhythm; the strings join it to share
+// the tune, a clarinet sings in thirds and sixths under them,
 // two horns hold the chords, and the line grows bar by bar, through a
 // timpani roll on the dominant's dominant and a broadening, to the tonic's
 // six-four, the tune at its highest, leaning on the dominant's seventh as
@@ -52,25 +52,23 @@ constexpr Part kParts[] = {
 constexpr Accompanists kAccompanists{kBass, kAccordion, kAccordion, kHarp, kAccordion};
 
 // Steps are sixteenths. Over the band's first chord the trumpet plays the
-// game tune's head, E F# E A B, in major and high, and falls back through
-// the chord of F# minor; the strings answer alone with the chord of D
-// spelt up and down, and the two together call on repeated C#s, rise over
-// the dominant of the dominant (B7 over its D#) in waves, and reach the
-// summit, C#, once, over the tonic's six-four: a bar on the dominant, its
-// seventh leading into the last stroke.
+// game tune's head, E F# E A, in major and high, turning on its leading
+// note; it falls back through the chord of F# minor, and the strings join
+// it as it spells the chord of D up and down; together they call on
+// repeated Es, rise over the dominant of the dominant (B7 over its D#) in
+// waves, and reach the summit, C#, once, over the tonic's six-four: a bar
+// on the dominant, its seventh leading into the last stroke.
 constexpr std::array<std::string_view, 6> kMelody = {
-    "E5/3 F#5/1 E5/2 A5/4 B5/2",        "A5/4 E5/2 A5/4 E5/2",   "r/12", "E5/2 E5/1 E5/1 E5/2 F#5/4 G#5/2",
-    "A5/2 F#5/2 D#5/2 B4/2 F#5/2 A5/2", "C#6/6 B5/4 G#5/1 B5/1",
+    "E5/3 F#5/1 E5/2 A5/4 G#5/2",     "A5/2 F#5/2 E5/2 A5/4 C#5/2",       "D5/2 F#5/2 A5/2 F#5/4 D5/2",
+    "E5/2 E5/1 E5/1 E5/2 F#5/4 E5/2", "A5/2 F#5/2 D#5/2 F#5/2 A5/2 B5/2", "C#6/6 B5/4 G#5/1 B5/1",
 };
-// The strings' answer, alone in the trumpet's rest; from the call on they
-// play the tune with it.
-constexpr std::size_t kStringsAnswerBar = 2;
-constexpr std::string_view kStringsAnswer = "D5/2 F#5/2 A5/2 F#5/4 D5/2";
+// The strings join the trumpet in the tune as it turns to the chord of D.
+constexpr std::size_t kStringsEntry = 2;
 // A third or a sixth under the tune where they strike together, but a line
 // of its own: it holds while the tune climbs, moves against it as it
 // turns, and leads into the last stroke from the dominant's seventh.
 constexpr std::array<std::string_view, 6> kSecond = {
-    "r/6 C#5/4 D5/2", "C#5/12", "B4/6 D5/4 B4/2", "C#5/6 D5/6", "F#5/8 D#5/4", "E5/6 D5/4 E5/2",
+    "r/6 C#5/4 B4/2", "C#5/12", "B4/6 D5/4 B4/2", "C#5/6 D5/6", "F#5/4 B4/2 D#5/6", "E5/6 D5/4 E5/2",
 };
 // The bass climbs F# B C# D D# to the dominant, and falls to the tonic.
 // The last bar is the tonic's six-four over the dominant's E, resolving
@@ -78,10 +76,10 @@ constexpr std::array<std::string_view, 6> kSecond = {
 // last stroke.
 constexpr std::array<std::string_view, 6> kChords = {"A", "A F#m", "D/F# Bm7", "A/C# Bm7/D", "B7/D#", "A/E"};
 // Two horns hold the chords in the middle of the band, under the clarinet.
-constexpr std::array<std::string_view, 7> kHornUpper = {"E4/12",  "E4/6 C#4/6", "D4/12",    "E4/6 D4/6",
-                                                        "D#4/12", "E4/6 D4/6",  "C#4/9 r/3"};
+constexpr std::array<std::string_view, 7> kHornUpper = {"E4/12",  "E4/6 C#4/6", "D4/12",     "E4/6 D4/6",
+                                                        "D#4/12", "E4/6 D4/6",  "C#4/11 r/1"};
 constexpr std::array<std::string_view, 7> kHornLower = {"C#4/12",    "A3/12",      "A3/6 B3/6", "C#4/6 B3/6",
-                                                        "B3/6 A3/6", "C#4/6 B3/6", "A3/9 r/3"};
+                                                        "B3/6 A3/6", "C#4/6 B3/6", "A3/11 r/1"};
 // The band grows bar by bar from its first chord into the final one.
 constexpr std::array<int, 6> kLevels = {-6, -6, -5, -4, -2, 8};
 // The accordion's afterbeats carry the dance under the trumpet: they are
@@ -99,19 +97,21 @@ constexpr int kLinePlace = 2;
 constexpr std::uint8_t kSplashKey = 55, kSplashVelocity = 78;
 // The six-four and the seventh are held a bar while the timpani roll swells
 // under them, and the tonic is struck, hardest, with both crashes and held
-// nine sixteenths, so its release sounds within the file; the crashes, the
+// eleven sixteenths, so its release sounds within the file; the crashes, the
 // harp and the timpani ring on to the end of the file, and their release
 // dies away as the program goes on rendering after it.
 constexpr std::uint32_t kHeldTicks = 11 * kSixEightFine.ticksPerStep;
-constexpr std::array<std::string_view, 1> kButton = {"A5/9 r/3"}, kSecondButton = {"C#5/9 r/3"};
-constexpr std::uint32_t kButtonTicks = 9 * kSixEightFine.ticksPerStep - 40;
+constexpr std::array<std::string_view, 1> kButton = {"A5/11 r/1"}, kSecondButton = {"C#5/11 r/1"};
+constexpr std::uint32_t kButtonTicks = 11 * kSixEightFine.ticksPerStep - 40;
+// The last chord is held at a broader tempo still, in % of the beat's length.
+constexpr std::uint32_t kButtonBroadening = 116;
 constexpr std::uint32_t kRingingTicks = 24 * kSixEightFine.ticksPerStep; // two bars from the arrival
 
 constexpr Voice kTrumpetLead{kTrumpet, 0, 84, 20, Articulation::Plain, 6};
 constexpr Voice kClarinetSecond{kClarinet, 0, 74, 16, Articulation::Plain, 6};
 // The trumpet's last notes are its loudest (the summit), the struck one
 // hardest; the clarinet under them plays out.
-constexpr int kFinalAccent = 4, kButtonAccent = 12, kSecondFinalAccent = 14;
+constexpr int kFinalAccent = 4, kButtonAccent = 14, kSecondFinalAccent = 14;
 
 // Two crashes, with the last stroke, and the light splash with the chord's
 // arrival.
@@ -126,9 +126,9 @@ constexpr std::uint8_t kButtonDrumVelocity = 100;                 // the last st
 // growing into the last stroke.
 constexpr int kSwellFrom = 40, kSwellTo = 78;
 // The last stroke's chord, short: the accordion and the bass with the winds.
-constexpr std::array<std::uint8_t, 4> kButtonChord = {57, 61, 64, 69};                         // A3 C#4 E4 A4
-constexpr std::uint8_t kButtonChordVelocity = 75, kButtonBass = 33, kButtonBassVelocity = 100; // A1
-constexpr std::array<std::uint8_t, 6> kButtonHarp = {45, 52, 57, 61, 64, 69};                  // A2 .. A4
+constexpr std::array<std::uint8_t, 4> kButtonChord = {57, 61, 64, 69};                        // A3 C#4 E4 A4
+constexpr std::uint8_t kButtonChordVelocity = 75, kButtonBass = 33, kButtonBassVelocity = 88; // A1
+constexpr std::array<std::uint8_t, 6> kButtonHarp = {45, 52, 57, 61, 64, 69};                 // A2 .. A4
 constexpr std::uint8_t kButtonHarpVelocity = 70;
 constexpr std::uint8_t kFirstHitVelocity = 86; // the opening stroke, under the last and the trumpet
 // The trumpet's call is the start of the line's crescendo, not its peak.
@@ -201,10 +201,10 @@ std::vector<MidiTrack> ComposeEndTune()
         PlayLine(band.Track(voice.channel), out, kSixEightFine, lastBar + kSixEight.barTicks(),
                  voice.channel == kTrumpet ? kButton : kSecondButton, band.Players(), lastPlace);
     }
-    // The strings: their answer alone, then the tune with the trumpet.
+    // The strings: the tune with the trumpet from their entry on.
     std::array<std::string_view, kMelody.size() + 1> strings{};
     for (std::size_t bar = 0; bar < kMelody.size(); ++bar) {
-        strings[bar] = bar == kStringsAnswerBar ? kStringsAnswer : bar < kStringsAnswerBar ? "r/12" : kMelody[bar];
+        strings[bar] = bar < kStringsEntry ? "r/12" : kMelody[bar];
     }
     strings.back() = kButton[0];
     PlayLine(band.Track(kStrings), kStringsLead, kSixEightFine, 0, strings, band.Players(), kLinePlace);
@@ -215,6 +215,7 @@ std::vector<MidiTrack> ComposeEndTune()
     for (const auto &[sixteenths, percent] : kBroadening) {
         conductor.Tempo(lastBar - sixteenths * kSixEightFine.ticksPerStep, kMicrosPerQuarter * percent / 100);
     }
+    conductor.Tempo(lastBar + kSixEight.barTicks(), kMicrosPerQuarter * kButtonBroadening / 100);
     // The six-four is held its beat, and its roll rings as long.
     const std::uint32_t beat = kSixEight.barTicks() / 2;
     band.SetClosingTicks(beat, beat);

@@ -83,14 +83,15 @@ const Bars kChordBars[] = {
     // intro: the lament bass A G F E under plain chords
     {"Am", "G", "F", "E"},
     // A: halting on the dominant, closing in C, falling deceptively onto F
-    {"Am", "Am/C", "Dm Dm/F", "E", "Am", "Dm/F", "F G7", "C", "Am/C", "G", "C C/E", "F C/E", "Dm7 Dm7/C", "Dm/B",
+    {"Am", "Am/C", "Dm Dm/F", "E", "Am", "Dm/F", "F G7", "C", "Am/C", "G", "C C/E", "F C/E", "Dm7 Dm7/C", "Bb/D",
      "E7 E7/G#", "F/A"},
     // B: C major, a half close on its dominant's seventh resolving to C with
-    // the third on top; then Am7 Dm7 G7 Cmaj7 Fmaj7 Bm7b5 E7, the circle of
+    // the third on top, D minor's dominant turning the cadence aside; then Am7 Dm7 G7 Cmaj7 Fmaj7 Bm7b5 E7, the circle
+    // of
     // fifths a chord a bar over a bass walking in eighths, and a bar on the
     // dominant alone
-    {"C/E", "G7/D", "C/E", "F Am", "Dm7 Dm7/F", "Am F", "Dm7 G7", "C", "Am7", "Dm7", "G7", "Cmaj7/E", "Fmaj7", "Dm/B",
-     "E7", "E7/B E7/D"},
+    {"C/E", "G7/D", "C/E", "F Am", "Dm7 Dm7/F", "Am A7/E", "Dm7 G7", "C", "Am7", "Dm7", "G7", "Cmaj7/E", "Fmaj7",
+     "Dm/B", "E7", "E7/B E7/D"},
     // A': on to C and F; D minor's dominant turns aside deceptively to B flat,
     // stretching the phrase to ten bars, and is reached through ii-V
     {"Am/C", "C/E", "F Am", "Dm7 G7/B", "C", "F Am", "Bb F/A", "Gm/Bb A7", "Bb/D Gm", "Gm/E A7"},
@@ -98,9 +99,11 @@ const Bars kChordBars[] = {
     // and its dominant turning to the leading note in the bass
     {"Dm", "C7", "Gm/Bb", "A7", "Dm/F", "Bb/D", "E7", "E7 E7/G#"},
     // D: the bass climbs by semitones from the tonic to the dominant, through
-    // the dominants of D minor and of E; then the theme's second half, whose
+    // the dominants of D minor and of E; then the theme once more, its head
+    // over a bass falling to F and climbing chromatically through the
+    // dominants of G and of F, its close through the Neapolitan chord; the
     // full cadence comes only at the flute's end
-    {"Am", "G/B", "C", "A7/C#", "Dm", "B7/D#", "Am/E", "E7", "Am Am7/G", "Fmaj7 D7/F#", "G7", "C C7/E", "F", "Dm",
+    {"Am", "G/B", "C", "A7/C#", "Dm", "B7/D#", "Am/E", "E7", "Am Am7/G", "Fmaj7 D7/F#", "G7", "C C7/E", "F", "Dm Bb/D",
      "Dm7 E7", "E7 E7/G#", "Am"},
     // coda: over an A rocking to the chords' roots, i, iv and VI; the dominant turned aside to the
     // Neapolitan sixth, as the interlude closed, and
@@ -117,19 +120,19 @@ const Bars kThemeOpening = {"E5/3 F5/1 E5/2 A5/4 B5/2", "C6/4 D6/2 E6/4 A5/2", "
                             "C6/4 B5/2 G#5/4 r/2"};
 const Bars kTheme = {"r/2 A5/2 C6/2 E6/6",      "~E6/4 D6/2 A5/3 F5/3",    "A5/2 C6/6 B5/2 D6/2", "E6/6 r/4 E5/2",
                      "A5/4 B5/2 C6/3 E6/3",     "D6/2 C6/2 B5/2 G5/4 r/2", "E6/2 F6/2 G6/8",      "F6/4 E6/2 C6/4 r/2",
-                     "r/2 A5/2 F6/2 E6/3 D6/3", "A5/2 D6/4 C6/4 B5/2",     "G#5/6 B5/3 D6/3",     "C6/6 r/6"};
+                     "r/2 A5/2 F6/2 E6/3 D6/3", "F6/2 D6/4 Bb5/6",         "G#5/6 B5/3 D6/3",     "C6/6 r/6"};
 
 // The middle tune, flute, entering over the clarinet's last note; it closes
 // on C, and holds it while the clarinet enters.
 const Bars kMiddle = {
-    "r/8 A5/2 F5/2",  "G5/2 E5/4 G5/4 A5/2", "B5/3 C6/1 D6/2 F5/4 G5/2",
-    "C6/6 r/4 G5/2",  "A5/3 F5/3 E5/3 G5/3", "F5/1 G5/1 A5/1 B5/1 C6/2 D6/4 C6/2",
-    "C6/4 A5/4 C6/4", "E6/4 D6/2 B5/3 D6/3", "C6/6 r/6",
+    "r/8 A5/2 F5/2",   "G5/2 E5/4 G5/4 A5/2", "B5/3 C6/1 D6/2 B5/4 G5/2",
+    "C6/6 r/4 G5/2",   "A5/3 F5/3 E5/3 G5/3", "F5/1 G5/1 A5/1 B5/1 C6/2 D6/4 C6/2",
+    "C6/4 A5/4 C#6/4", "E6/4 D6/2 B5/3 D6/3", "C6/6 r/6",
 };
 // Under the flute, the strings move slowly in the middle register, in
 // tenths and sixths or against it, never in octaves with it.
 const Bars kMiddleCounter = {"E4/12",     "F4/6 D4/6", "E4/6 G4/6", "F4/6 G4/6",
-                             "C5/6 A4/6", "E4/6 C5/6", "F4/6 G4/6", "E4/6 r/6"};
+                             "C5/6 A4/6", "E4/12",     "F4/6 G4/6", "E4/6 r/6"};
 
 // The answer to the middle tune, a sequence over the falling fifths in
 // two-bar units, each a step lower: its downbeats fall C C B B A A to the
@@ -162,9 +165,9 @@ const Bars kThemeViolin = {
     "C6/4 A5/2 B5/3 D6/3",
     "G5/4 r/2 E5/2 G5/2 A5/2",
     "r/2 F5/2 A5/2 C6/4 E6/2",
-    "D6/6 C6/2 Bb5/2 A5/2",
+    "D6/4 Bb5/2 C6/3 Bb5/1 A5/2",
     "G5/4 Bb5/2 G5/3 A5/3",
-    "F5/4 Bb5/4 G5/4",
+    "F5/3 G5/1 A5/2 Bb5/4 C6/2",
     "Bb5/4 A5/2 G5/2 E5/2 C#5/2",
     "D5/6 r/6",
 };
@@ -187,14 +190,14 @@ const Bars kSong = {"E5/6 A5/6",           "D6/6 B5/3 D6/3",           "C6/9 B5/
                     "A5/4 B5/2 C6/4 D6/2", "E6/3 D6/1 C6/2 B5/6"};
 const Bars kThemeReturnFlute = {"E5/2 F5/1 E5/1 A5/2 C6/1 B5/1 A5/2 B5/2", "A5/2 C6/2 E6/2 D6/2 C6/2 A5/2",
                                 "D6/6 B5/2 G5/2 r/2"};
-const Bars kThemeReturnSummit = {"E6/2 F6/2 G6/8", "F6/4 E6/2 C6/4 E6/2"};
-const Bars kThemeReturnFluteClose = {"F6/2 E6/2 D6/2 r/6", "D6/4 C6/4 B5/4", "G#5/2 A5/2 B5/2 D6/2 C6/2 B5/2",
+const Bars kThemeReturnSummit = {"E6/2 F6/2 G6/8", "F6/2 E6/1 D6/1 E6/2 C6/2 D6/2 E6/2"};
+const Bars kThemeReturnFluteClose = {"F6/2 E6/2 D6/2 r/6", "D6/4 C6/4 B5/4", "G#5/3 A5/1 B5/2 D6/3 C6/1 B5/2",
                                      "A5/6 r/6"};
 // Under the flute's half of the return, a slow line in the strings, its D
 // held over the summit's C chord and falling to C, breathing where the
 // flute holds and answering where it rests.
-const Bars kThemeCounter = {"r/6 C5/6",      "B4/6 D5/6", "~D5/4 C5/2 G4/6", "A4/6 r/6",
-                            "r/6 F4/3 A4/3", "A4/6 E4/6", "D4/6 E4/6",       "C4/6 r/6"};
+const Bars kThemeCounter = {"r/6 C5/6", "B4/6 D5/6", "~D5/4 C5/2 G4/6", "A4/6 r/6",
+                            "r/6 F4/6", "A4/6 E4/6", "D4/6 E4/6",       "C4/6 r/6"};
 
 // The coda: after a bar of the band alone on the tonic, the harp echoing
 // the cadence, the violin recalls the theme's head over the A in fragments,
@@ -226,7 +229,7 @@ const Bars kEcho = {"r/6 F5/2 E5/2 D5/2"};
 
 // {channel, transpose, velocity, gap, articulation, onset spread}
 // The theme steals in after the intro, and grows with its second phrase.
-constexpr Voice kClarinetEntry{kClarinet, -12, 80, 14, Articulation::Plain, 8};
+constexpr Voice kClarinetEntry{kClarinet, -12, 84, 14, Articulation::Plain, 8};
 constexpr Voice kClarinetLow{kClarinet, -12, 85, 14, Articulation::Plain, 8};
 constexpr Voice kClarinetAnswer{kClarinet, -12, 83, 14, Articulation::Plain, 8};
 constexpr Voice kOboeAnswer{kOboe, 0, 81, 14, Articulation::Plain, 8};
@@ -237,7 +240,7 @@ constexpr Voice kFluteLead{kFlute, 0, 79, 14, Articulation::Plain, 8};
 // The flute's return, under the song's level: its climb to the G, the
 // loop's highest note, stands out by its height, not by force.
 constexpr Voice kFluteReturn{kFlute, 0, 72, 14, Articulation::Plain, 8};
-constexpr Voice kFluteSummit{kFlute, 0, 64, 14, Articulation::Plain, 8};
+constexpr Voice kFluteSummit{kFlute, 0, 70, 14, Articulation::Plain, 8};
 constexpr Voice kFluteAnswer{kFlute, 0, 76, 14, Articulation::Plain, 8};
 constexpr Voice kViolinLead{kViolin, 0, 67, 14, Articulation::Plain, 8};
 constexpr Voice kViolinSong{kViolin, 0, 78, 10, Articulation::Plain, 8};
@@ -304,11 +307,11 @@ const BassBar kBassBars[] = {
     {kA + 10, "C3/1 D3/1 E3/3 C3/1"},
     {kA + 11, "F2/3 E2/3"},
     {kA + 12, "D2/3 C2/3"},
-    {kA + 13, "B1/3 D2/3"},
+    {kA + 13, "D2/6"},
     {kA + 15, "A2/3 C3/3"},
     {kB, "E2/2 D2/1 C2/3"},
     {kB + 4, "D2/2 E2/1 F2/3"},
-    {kB + 5, "A2/3 F2/3"},
+    {kB + 5, "A2/3 E2/3"},
     {kB + 7, "C3/3 E2/3"},
     {kSequenceBar, "A2/2 G2/1 E2/2 G2/1"},
     {kSequenceBar + 1, "D3/2 C3/1 A2/2 F2/1"},
@@ -379,7 +382,7 @@ struct Layer {
 const Layer kLayers[] = {
     {0, kA, Accompaniment::Arpeggio, true},
     // A soft pad under the oboe, so the loop lands on more than the harp.
-    {0, kA - 1, Accompaniment::Pad, false, -11},
+    {0, kA - 1, Accompaniment::Pad, false, -5},
     {kA - 1, kA, Accompaniment::Barcarolle, false},
     // The guitar's figure changes with the theme's phrases.
     {kA, kA + 4, Accompaniment::Barcarolle, true},
@@ -446,7 +449,7 @@ constexpr int kThinPad = -8;
 constexpr int kGuitarLift = 3, kGuitarLiftUnderTheTheme = 2;
 // Where the band plays out, the plucked bass a little firmer than the
 // chords, so the harmony has a floor; the quiet parts keep it soft.
-constexpr int kBassLift = 7;
+constexpr int kBassLift = 4;
 // Under the sequence's winds the walking bass steps lightly.
 constexpr int kSequenceBass = -8;
 // The top of the guitar's chords under the theme's first phrase, the
