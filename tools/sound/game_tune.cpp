@@ -5,7 +5,8 @@
 //   intro    4 bars  A minor   harp over the lament bass A G F E; far off,
 //                              the oboe sighs down the scale over it
 //   A       16 bars  A minor   the theme, clarinet: a half close, a turn to
-//                              C major, and a climb to a deceptive cadence
+//                              C major, and a climb through the Neapolitan
+//                              chord to a deceptive cadence
 //   B       16 bars  C major   a tune of its own, flute; clarinet, oboe and
 //                              flute answer with a sequence falling through
 //                              the circle of fifths to the dominant of A
@@ -86,10 +87,9 @@ const Bars kChordBars[] = {
     {"Am", "Am/C", "Dm Dm/F", "E", "Am", "Dm/F", "F G7", "C", "Am/C", "G", "C C/E", "F C/E", "Dm7 Dm7/C", "Bb/D",
      "E7 E7/G#", "F/A"},
     // B: C major, a half close on its dominant's seventh resolving to C with
-    // the third on top, D minor's dominant turning the cadence aside; then Am7 Dm7 G7 Cmaj7 Fmaj7 Bm7b5 E7, the circle
-    // of
-    // fifths a chord a bar over a bass walking in eighths, and a bar on the
-    // dominant alone
+    // the third on top, D minor's dominant turning the cadence aside; then
+    // Am7 Dm7 G7 Cmaj7 Fmaj7 Bm7b5 E7, the circle of fifths a chord a bar
+    // over a bass walking in eighths, and a bar on the dominant alone
     {"C/E", "G7/D", "C/E", "F Am", "Dm7 Dm7/F", "Am A7/E", "Dm7 G7", "C", "Am7", "Dm7", "G7", "Cmaj7/E", "Fmaj7",
      "Dm/B", "E7", "E7/B E7/D"},
     // A': on to C and F; D minor's dominant turns aside deceptively to B flat,
