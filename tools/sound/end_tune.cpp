@@ -1,8 +1,8 @@
 // The end-of-game tune: a bright flourish in A major, the game tune's key
 // turned to major, under ten seconds with its final chord ringing out. Over
 // the band's first chord the trumpet plays the game tune's opening figure,
-// in major, high and in its rocking rhythm; the strings join it to share
-// the tune, a clarinet sings in thirds and sixths under them,
+// in major, high and in its rocking rhythm; the strings join it an
+// octave below to share the tune, a clarinet sings in thirds and sixths under them,
 // two horns hold the chords, and the line grows bar by bar, through a
 // timpani roll on the dominant's dominant and a broadening, to the tonic's
 // six-four, the tune at its highest, leaning on the dominant's seventh as
@@ -52,23 +52,25 @@ constexpr Part kParts[] = {
 constexpr Accompanists kAccompanists{kBass, kAccordion, kAccordion, kHarp, kAccordion};
 
 // Steps are sixteenths. Over the band's first chord the trumpet plays the
-// game tune's head, E F# E A, in major and high, turning on its leading
-// note; it falls back through the chord of F# minor, and the strings join
-// it as it spells the chord of D up and down; together they call on
-// repeated Es, rise over the dominant of the dominant (B7 over its D#) in
-// waves, and reach the summit, C#, once, over the tonic's six-four: a bar
-// on the dominant, its seventh leading into the last stroke.
+// game tune's head, E F# E A B, in major and high; it falls back through
+// the chord of F# minor, and the strings join it an octave below as it
+// spells the chord of D up and down; the call on repeated Es climbs
+// through the chord of B minor, the line falls and climbs in waves over the dominant
+// of the dominant (B7 over its D#) and reaches the summit, C#, once, over
+// the tonic's six-four: a bar on the dominant, its seventh leading into
+// the last stroke.
 constexpr std::array<std::string_view, 6> kMelody = {
-    "E5/3 F#5/1 E5/2 A5/4 G#5/2",     "A5/2 F#5/2 E5/2 A5/4 C#5/2",       "D5/2 F#5/2 A5/2 F#5/4 D5/2",
-    "E5/2 E5/1 E5/1 E5/2 F#5/4 E5/2", "A5/2 F#5/2 D#5/2 F#5/2 A5/2 B5/2", "C#6/6 B5/4 G#5/1 B5/1",
+    "E5/3 F#5/1 E5/2 A5/4 B5/2",           "A5/2 F#5/2 E5/2 A5/4 E5/2",        "D5/2 F#5/2 A5/2 F#5/4 D5/2",
+    "E5/2 E5/1 E5/1 E5/2 F#5/2 A5/2 B5/2", "A5/2 F#5/2 D#5/2 F#5/2 A5/2 B5/2", "C#6/6 B5/4 G#5/1 B5/1",
 };
-// The strings join the trumpet in the tune as it turns to the chord of D.
+// The strings join the trumpet in the tune, an octave below it, as it
+// turns to the chord of D.
 constexpr std::size_t kStringsEntry = 2;
 // A third or a sixth under the tune where they strike together, but a line
 // of its own: it holds while the tune climbs, moves against it as it
 // turns, and leads into the last stroke from the dominant's seventh.
 constexpr std::array<std::string_view, 6> kSecond = {
-    "r/6 C#5/4 B4/2", "C#5/12", "B4/6 D5/4 B4/2", "C#5/6 D5/6", "F#5/4 B4/2 D#5/6", "E5/6 D5/4 E5/2",
+    "r/6 C#5/4 D5/2", "C#5/12", "B4/6 D5/4 B4/2", "C#5/6 D5/6", "F#5/4 B4/2 D#5/6", "E5/6 D5/4 E5/2",
 };
 // The bass climbs F# B C# D D# to the dominant, and falls to the tonic.
 // The last bar is the tonic's six-four over the dominant's E, resolving
@@ -119,7 +121,7 @@ constexpr std::uint8_t kCrash = 49, kSecondCrash = 57, kCrashVelocity = 100;
 // The timpani: the tonic struck at the start and on the last chord, a roll
 // on the dominant between.
 constexpr std::uint8_t kTimpaniTonic = 45, kTimpaniDominant = 40; // A2, E2
-constexpr std::uint8_t kTimpaniApproach = 42;                     // F#2, the fifth of B7
+constexpr std::uint8_t kTimpaniApproach = 47;                     // B2, the root of B7
 constexpr std::uint8_t kLastDrumVelocity = 80;                    // the arrival, under the trumpet
 constexpr std::uint8_t kButtonDrumVelocity = 100;                 // the last stroke
 // Under the six-four and the seventh the timpani roll on the dominant,
@@ -164,7 +166,7 @@ constexpr std::array<std::uint8_t, 2> kLeaningChord = {54, 62}; // F#3 D4
 constexpr std::uint8_t kLeaningVelocity = 60;
 constexpr std::array<std::uint8_t, 4> kCallHarp = {57, 61, 64, 69}; // A3 C#4 E4 A4
 constexpr std::uint8_t kCallHarpVelocity = 48;
-constexpr Voice kStringsLead{kStrings, 0, 70, 12, Articulation::Plain, 6};
+constexpr Voice kStringsLead{kStrings, -12, 74, 12, Articulation::Plain, 6};
 constexpr Voice kHornsHeld{kHorns, 0, 58, 20, Articulation::Plain, 4};
 
 } // namespace

@@ -103,8 +103,8 @@ const Bars kChordBars[] = {
     // over a bass falling to F and climbing chromatically through the
     // dominants of G and of F, its close through the Neapolitan chord; the
     // full cadence comes only at the flute's end
-    {"Am", "G/B", "C", "A7/C#", "Dm", "B7/D#", "Am/E", "E7", "Am Am7/G", "Fmaj7 D7/F#", "G7", "C C7/E", "F", "Dm Bb/D",
-     "Dm7 E7", "E7 E7/G#", "Am"},
+    {"Am", "G/B", "C", "A7/C#", "Dm", "B7/D#", "Am/E", "E7", "Am Am7/G", "Fmaj7 D7/F#", "G7", "C C7/E", "F", "Dm",
+     "Bb/D E7", "E7 E7/G#", "Am"},
     // coda: over an A rocking to the chords' roots, i, iv and VI; the dominant turned aside to the
     // Neapolitan sixth, as the interlude closed, and
     // a bar on the dominant back to the start
@@ -190,14 +190,14 @@ const Bars kSong = {"E5/6 A5/6",           "D6/6 B5/3 D6/3",           "C6/9 B5/
                     "A5/4 B5/2 C6/4 D6/2", "E6/3 D6/1 C6/2 B5/6"};
 const Bars kThemeReturnFlute = {"E5/2 F5/1 E5/1 A5/2 C6/1 B5/1 A5/2 B5/2", "A5/2 C6/2 E6/2 D6/2 C6/2 A5/2",
                                 "D6/6 B5/2 G5/2 r/2"};
-const Bars kThemeReturnSummit = {"E6/2 F6/2 G6/8", "F6/2 E6/1 D6/1 E6/2 C6/2 D6/2 E6/2"};
+const Bars kThemeReturnSummit = {"E6/2 F6/2 G6/8", "F6/4 E6/2 C6/4 E6/2"};
 const Bars kThemeReturnFluteClose = {"F6/2 E6/2 D6/2 r/6", "D6/4 C6/4 B5/4", "G#5/3 A5/1 B5/2 D6/3 C6/1 B5/2",
                                      "A5/6 r/6"};
 // Under the flute's half of the return, a slow line in the strings, its D
 // held over the summit's C chord and falling to C, breathing where the
 // flute holds and answering where it rests.
-const Bars kThemeCounter = {"r/6 C5/6", "B4/6 D5/6", "~D5/4 C5/2 G4/6", "A4/6 r/6",
-                            "r/6 F4/6", "A4/6 E4/6", "D4/6 E4/6",       "C4/6 r/6"};
+const Bars kThemeCounter = {"r/6 C5/6", "B4/6 D5/6",   "~D5/4 C5/2 G4/6", "A4/6 r/6",
+                            "r/6 F4/6", "~F4/6 G#4/6", "D4/6 E4/6",       "C4/6 r/6"};
 
 // The coda: after a bar of the band alone on the tonic, the harp echoing
 // the cadence, the violin recalls the theme's head over the A in fragments,
@@ -219,7 +219,7 @@ const Bars kLanding = {"C6/6 D6/2 C6/2 B5/2"};
 // it: it sighs down over the bass's F, turns back up and comes to rest on
 // the dominant, leaving the theme to the clarinet.
 const Bars kFarAnswer = {"r/6 B5/3 D6/1 B5/2"};
-const Bars kCall = {"A5/4 G5/2 C6/4 B5/2", "G#5/4 B5/2 E5/4 r/2"};
+const Bars kCall = {"A5/4 G5/2 C6/4 A5/2", "G#5/4 B5/2 E5/4 r/2"};
 
 // Where the flute breathes before its cadence, the oboe echoes its fall an
 // octave lower.
@@ -240,13 +240,13 @@ constexpr Voice kFluteLead{kFlute, 0, 79, 14, Articulation::Plain, 8};
 // The flute's return, under the song's level: its climb to the G, the
 // loop's highest note, stands out by its height, not by force.
 constexpr Voice kFluteReturn{kFlute, 0, 72, 14, Articulation::Plain, 8};
-constexpr Voice kFluteSummit{kFlute, 0, 70, 14, Articulation::Plain, 8};
+constexpr Voice kFluteSummit{kFlute, 0, 76, 14, Articulation::Plain, 8};
 constexpr Voice kFluteAnswer{kFlute, 0, 76, 14, Articulation::Plain, 8};
-constexpr Voice kViolinLead{kViolin, 0, 67, 14, Articulation::Plain, 8};
-constexpr Voice kViolinSong{kViolin, 0, 78, 10, Articulation::Plain, 8};
+constexpr Voice kViolinLead{kViolin, 0, 71, 14, Articulation::Plain, 8};
+constexpr Voice kViolinSong{kViolin, 0, 77, 10, Articulation::Plain, 8};
 constexpr Voice kOboeEcho{kOboe, 0, 62, 14, Articulation::Plain, 8};
 constexpr Voice kOboeLead{kOboe, 0, 63, 14, Articulation::Plain, 8};
-constexpr Voice kOboeCall{kOboe, 0, 54, 14, Articulation::Plain, 8};
+constexpr Voice kOboeCall{kOboe, 0, 57, 14, Articulation::Plain, 8};
 constexpr Voice kFluteFar{kFlute, 0, 54, 14, Articulation::Plain, 8};
 constexpr Voice kStringsCounter{kStrings, 0, 48, 30, Articulation::Plain, 5};
 // Under the recap the strings' line is the flute's partner, not a pad.
@@ -301,7 +301,7 @@ struct BassBar {
     std::string_view notes;
 };
 const BassBar kBassBars[] = {
-    {kA + 5, "F2/4 E2/1 D2/1"},
+    {kA + 5, "F2/4 A2/2"},
     {kA + 8, "C3/2 A2/1 E2/2 F#2/1"},
     {kA + 9, "G2/4 B2/2"},
     {kA + 10, "C3/1 D3/1 E3/3 C3/1"},
@@ -382,7 +382,7 @@ struct Layer {
 const Layer kLayers[] = {
     {0, kA, Accompaniment::Arpeggio, true},
     // A soft pad under the oboe, so the loop lands on more than the harp.
-    {0, kA - 1, Accompaniment::Pad, false, -5},
+    {0, kA - 1, Accompaniment::Pad, false, -8},
     {kA - 1, kA, Accompaniment::Barcarolle, false},
     // The guitar's figure changes with the theme's phrases.
     {kA, kA + 4, Accompaniment::Barcarolle, true},
@@ -412,14 +412,14 @@ const Layer kLayers[] = {
     {kSongBar - 1, kSongBar, Accompaniment::Barcarolle, false},
     // The song: the harp alone runs under the violin's long notes, the
     // strings a soft floor.
-    {kSongBar, kAAgain, Accompaniment::Cascade, true, -3},
+    {kSongBar, kAAgain, Accompaniment::Cascade, true, -2},
     {kSongBar, kAAgain, Accompaniment::Pad, false, -9},
-    // The theme's last return has the whole band: the guitar back under
-    // the harp, which climbs and then rolls the cadence's chords.
-    {kAAgain, kAAgain + 5, Accompaniment::Barcarolle, true, -16},
+    // The theme's last return: the guitar back under the harp, holding a
+    // chord after each beat while the harp climbs; the harp alone rolls the
+    // cadence's chords.
+    {kAAgain, kAAgain + 5, Accompaniment::Lilt, true, -16},
     {kAAgain, kAAgain + 5, Accompaniment::Rising, false, -14},
     {kAAgain + 5, kCodaBar, Accompaniment::Rolled, true, -14},
-    {kAAgain + 5, kCodaBar, Accompaniment::Block, false, -14},
     {kCodaBar, kCodaBar + 6, Accompaniment::Pad, true, -4},
     {kCodaBar, kCodaBar + 5, Accompaniment::Arpeggio, false, -10},
     {kCodaBar + 5, kCodaBar + 6, Accompaniment::Arpeggio, false},
@@ -449,7 +449,7 @@ constexpr int kThinPad = -8;
 constexpr int kGuitarLift = 3, kGuitarLiftUnderTheTheme = 2;
 // Where the band plays out, the plucked bass a little firmer than the
 // chords, so the harmony has a floor; the quiet parts keep it soft.
-constexpr int kBassLift = 4;
+constexpr int kBassLift = 0;
 // Under the sequence's winds the walking bass steps lightly.
 constexpr int kSequenceBass = -8;
 // The top of the guitar's chords under the theme's first phrase, the
@@ -473,7 +473,7 @@ struct Broadening {
 };
 // The last cadence lands at the broadened tempo, which gives way only as
 // the coda starts.
-constexpr Broadening kBroadened[] = {{kAViolin - 1, 101, 104}, {kCodaBar - 2, 106, 118, 2}};
+constexpr Broadening kBroadened[] = {{kAViolin - 1, 101, 104}, {kCodaBar - 2, 102, 106, 2}};
 
 int LevelAt(std::size_t bar)
 {
