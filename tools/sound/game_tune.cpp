@@ -237,8 +237,9 @@ constexpr Voice kViolinCoda{kViolin, 0, 78, 14, Articulation::Plain, 8};
 constexpr Voice kOboeRound{kOboe, 0, 64, 14, Articulation::Plain, 8};   // falling away into the intro
 constexpr Voice kOboeLanding{kOboe, 0, 57, 14, Articulation::Plain, 8}; // as soft as the intro it starts
 constexpr Voice kFluteLead{kFlute, 0, 79, 14, Articulation::Plain, 8};
-// The flute's return, under the song's level: its climb to the G, the
-// loop's highest note, stands out by its height, not by force.
+// The flute's return, under the song's level; its climb to the G, the
+// loop's highest note, a little firmer, so the phrase carries on through
+// its summit to the cadence.
 constexpr Voice kFluteReturn{kFlute, 0, 72, 14, Articulation::Plain, 8};
 constexpr Voice kFluteSummit{kFlute, 0, 76, 14, Articulation::Plain, 8};
 constexpr Voice kFluteAnswer{kFlute, 0, 76, 14, Articulation::Plain, 8};
@@ -447,9 +448,6 @@ constexpr int kThinPad = -8;
 // under the theme's low clarinet; under the flute's return the harp
 // carries the figure and the guitar keeps its place.
 constexpr int kGuitarLift = 3, kGuitarLiftUnderTheTheme = 2;
-// Where the band plays out, the plucked bass a little firmer than the
-// chords, so the harmony has a floor; the quiet parts keep it soft.
-constexpr int kBassLift = 0;
 // Under the sequence's winds the walking bass steps lightly.
 constexpr int kSequenceBass = -8;
 // The top of the guitar's chords under the theme's first phrase, the
@@ -542,16 +540,13 @@ std::vector<MidiTrack> ComposeGameTune()
         // The intro's bass falls a step a bar, A G F E, without walking; the
         // interlude's holds its notes, the sparsest texture.
         band.SetWalk(bar >= kA && !(kC <= bar && bar < kSongBar - 2));
-        // In the middle tune and the theme's return the bass walks into
-        // every bar by step.
-        band.SetBassLevel(kSequenceBar <= bar && bar < kAViolin - 1 ? kSequenceBass
-                              : (kA <= bar && bar < kC && bar != kAViolin - 1) || (kSongBar <= bar && bar < kCodaBar)
-                              ? kBassLift
-                              : 0);
+        band.SetBassLevel(kSequenceBar <= bar && bar < kAViolin - 1 ? kSequenceBass : 0);
         band.SetHeldLevel(kAViolin <= bar && bar < kSongBar - 1 ? kThinPad : 0);
         band.SetChordLevel(kA <= bar && bar < kB                  ? kGuitarLiftUnderTheTheme
                                : kAAgain <= bar && bar < kCodaBar ? 0
                                                                   : kGuitarLift);
+        // In the middle tune and the theme's return the bass walks into
+        // every bar by step.
         band.SetWalkingLine((kB <= bar && bar < kSequenceBar) || (kSongBar <= bar && bar < kCodaBar));
         // Where the guitar holds its chords, and under the violin's return,
         // the bass rocks with the lilt.
