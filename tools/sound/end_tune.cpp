@@ -52,25 +52,35 @@ constexpr Part kParts[] = {
 constexpr Accompanists kAccompanists{kBass, kAccordion, kAccordion, kHarp, kAccordion};
 
 // Steps are sixteenths. Over the band's first chord the trumpet plays the
-// game tune's head, E F# E A B, in major and high; it falls back through
-// the chord of F# minor, and the strings join it an octave below as it
-// spells the chord of D up and down; the call on repeated Es climbs
-// through the chord of B minor, the line falls and climbs in waves over the dominant
-// of the dominant (B7 over its D#) and reaches the summit, C#, once, over
-// the tonic's six-four: a bar on the dominant, its seventh leading into
-// the last stroke.
+// game tune's head, E F# E A B, in major and high, and holds its A while
+// the strings go on with the head's next bar below it; the trumpet takes
+// up the tune's third bar in its rocking rhythm, calls on repeated Es,
+// climbing through the chord of B minor, falls and climbs over the
+// dominant of the dominant (B7 over its D#) and reaches the summit, C#,
+// once, over the tonic's six-four: a bar on the dominant, its seventh
+// leading into the last stroke.
 constexpr std::array<std::string_view, 6> kMelody = {
-    "E5/3 F#5/1 E5/2 A5/4 B5/2",           "A5/2 F#5/2 E5/2 A5/4 E5/2",        "D5/2 F#5/2 A5/2 F#5/4 D5/2",
-    "E5/2 E5/1 E5/1 E5/2 F#5/2 A5/2 B5/2", "A5/2 F#5/2 D#5/2 F#5/2 A5/2 B5/2", "C#6/6 B5/4 G#5/1 B5/1",
+    "E5/3 F#5/1 E5/2 A5/4 B5/2",        "A5/12",
+    "D5/3 C#5/1 D5/2 F#5/4 E5/2",       "E5/2 E5/1 E5/1 E5/2 F#5/2 A5/2 B5/2",
+    "A5/3 F#5/1 D#5/2 F#5/2 A5/2 B5/2", "C#6/6 B5/4 G#5/1 B5/1",
 };
-// The strings join the trumpet in the tune, an octave below it, as it
-// turns to the chord of D.
-constexpr std::size_t kStringsEntry = 2;
+// The strings, an octave below where they are written: the head's second
+// bar under the trumpet's A, then the tune with the trumpet, holding long
+// notes under its call so its repeated notes stay clear.
+constexpr std::array<std::string_view, 7> kStringsLine = {
+    "r/12",
+    "C#6/4 D6/2 E6/6",
+    "D5/3 C#5/1 D5/2 F#5/4 E5/2",
+    "E5/6 F#5/6",
+    "A5/3 F#5/1 D#5/2 F#5/2 A5/2 B5/2",
+    "C#6/6 B5/4 G#5/1 B5/1",
+    "A5/11 r/1",
+};
 // A third or a sixth under the tune where they strike together, but a line
 // of its own: it holds while the tune climbs, moves against it as it
 // turns, and leads into the last stroke from the dominant's seventh.
 constexpr std::array<std::string_view, 6> kSecond = {
-    "r/6 C#5/4 D5/2", "C#5/12", "B4/6 D5/4 B4/2", "C#5/6 D5/6", "F#5/4 B4/2 D#5/6", "E5/6 D5/4 E5/2",
+    "r/6 C#5/4 D5/2", "C#5/4 B4/2 A4/6", "B4/6 A4/4 C#5/2", "C#5/6 D5/6", "F#5/4 B4/2 D#5/6", "E5/6 D5/4 E5/2",
 };
 // The bass climbs F# B C# D D# to the dominant, and falls to the tonic.
 // The last bar is the tonic's six-four over the dominant's E, resolving
@@ -79,7 +89,7 @@ constexpr std::array<std::string_view, 6> kSecond = {
 constexpr std::array<std::string_view, 6> kChords = {"A", "A F#m", "D/F# Bm7", "A/C# Bm7/D", "B7/D#", "A/E"};
 // Two horns hold the chords in the middle of the band, under the clarinet.
 constexpr std::array<std::string_view, 7> kHornUpper = {"E4/12",  "E4/6 C#4/6", "D4/12",     "E4/6 D4/6",
-                                                        "D#4/12", "E4/6 D4/6",  "C#4/11 r/1"};
+                                                        "F#4/12", "E4/6 D4/6",  "C#4/11 r/1"};
 constexpr std::array<std::string_view, 7> kHornLower = {"C#4/12",    "A3/12",      "A3/6 B3/6", "C#4/6 B3/6",
                                                         "B3/6 A3/6", "C#4/6 B3/6", "A3/11 r/1"};
 // The band grows bar by bar from its first chord into the final one.
@@ -150,9 +160,10 @@ constexpr std::uint8_t kSeventhVelocity = 66, kSeventhBass = 40, kSeventhBassVel
 // half into the last chord, the sticks a little uneven.
 constexpr std::uint32_t kRollStrokes = 12, kRollTicks = kSixEightFine.ticksPerStep / 2;
 constexpr int kRollFrom = 44, kRollTo = 80, kRollUneven = 3;
-// The harp's glissando up the dominant's dominant, D#3 to B4, in the last
-// three sixteenths before the six-four, stopped as it comes.
-constexpr std::array<std::uint8_t, 8> kSweep = {51, 54, 57, 59, 63, 66, 69, 71};
+// The harp's glissando up the dominant's dominant, B2 to F#5, in the last
+// three sixteenths before the six-four, stopped as it comes; it leaves the
+// leading note D# to the bass and the winds.
+constexpr std::array<std::uint8_t, 8> kSweep = {47, 54, 57, 59, 66, 69, 71, 78};
 constexpr std::uint32_t kSweepTicks = 30, kSweepFrom = 9 * kSixEightFine.ticksPerStep;
 constexpr std::uint8_t kSweepVelocity = 42;
 constexpr std::uint32_t kFirstRollTicks = 15;
@@ -203,13 +214,7 @@ std::vector<MidiTrack> ComposeEndTune()
         PlayLine(band.Track(voice.channel), out, kSixEightFine, lastBar + kSixEight.barTicks(),
                  voice.channel == kTrumpet ? kButton : kSecondButton, band.Players(), lastPlace);
     }
-    // The strings: the tune with the trumpet from their entry on.
-    std::array<std::string_view, kMelody.size() + 1> strings{};
-    for (std::size_t bar = 0; bar < kMelody.size(); ++bar) {
-        strings[bar] = bar < kStringsEntry ? "r/12" : kMelody[bar];
-    }
-    strings.back() = kButton[0];
-    PlayLine(band.Track(kStrings), kStringsLead, kSixEightFine, 0, strings, band.Players(), kLinePlace);
+    PlayLine(band.Track(kStrings), kStringsLead, kSixEightFine, 0, kStringsLine, band.Players(), kLinePlace);
     for (const auto *horn : {&kHornUpper, &kHornLower}) {
         PlayLine(band.Track(kHorns), kHornsHeld, kSixEightFine, 0, *horn, band.Players(), kLinePlace);
     }

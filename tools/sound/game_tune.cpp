@@ -101,10 +101,10 @@ const Bars kChordBars[] = {
     // D: the bass climbs by semitones from the tonic to the dominant, through
     // the dominants of D minor and of E; then the theme once more, its head
     // over a bass falling to F and climbing chromatically through the
-    // dominants of G and of F, its close through the Neapolitan chord; the
-    // full cadence comes only at the flute's end
+    // dominants of G and of F; the full cadence comes only at the flute's
+    // end
     {"Am", "G/B", "C", "A7/C#", "Dm", "B7/D#", "Am/E", "E7", "Am Am7/G", "Fmaj7 D7/F#", "G7", "C C7/E", "F", "Dm",
-     "Bb/D E7", "E7 E7/G#", "Am"},
+     "Dm7 E7", "E7 E7/G#", "Am"},
     // coda: over an A rocking to the chords' roots, i, iv and VI; the dominant turned aside to the
     // Neapolitan sixth, as the interlude closed, and
     // a bar on the dominant back to the start
@@ -135,13 +135,12 @@ const Bars kMiddleCounter = {"E4/12",     "F4/6 D4/6", "E4/6 G4/6", "F4/6 G4/6",
                              "C5/6 A4/6", "E4/12",     "F4/6 G4/6", "E4/6 r/6"};
 
 // The answer to the middle tune, a sequence over the falling fifths in
-// two-bar units, each a step lower: its downbeats fall C C B B A A to the
-// leading note, the third of each chord held on as the seventh of the next.
-// The clarinet (written an octave up) plays the first unit, the oboe the
-// second, each breathing before it enters; the second bar of each unit
-// moves in dotted eighths, across the lilt.
-const Bars kSequence = {"r/8 G6/2 B6/2", "C7/4 B6/2 A6/4 C7/2", "C7/3 A6/3 F6/3 A6/3"};
-const Bars kSequenceOboe = {"r/2 B5/2 A5/2 G5/4 B5/2", "B5/3 G5/3 E5/3 G5/3"};
+// two-bar units, each a step lower: each unit leans on the chord's fourth
+// and runs down the scale by step, then turns in dotted eighths, across
+// the lilt, round the chord that follows. The clarinet (written an octave
+// up) plays the first unit and the oboe takes the second from it.
+const Bars kSequence = {"r/8 G6/2 B6/2", "D7/4 C7/2 B6/2 A6/2 B6/2", "C7/3 A6/3 F6/3 A6/3"};
+const Bars kSequenceOboe = {"C6/4 B5/2 A5/2 G5/4", "B5/3 G5/3 E5/3 G5/3"};
 // Between the strummed chords and the winds the strings hold the chords'
 // thirds and sevenths, a step at a time, so the circle of fifths has a
 // middle: the seventh of each chord the third of the next; the last
@@ -196,8 +195,8 @@ const Bars kThemeReturnFluteClose = {"F6/2 E6/2 D6/2 r/6", "D6/4 C6/4 B5/4", "G#
 // Under the flute's half of the return, a slow line in the strings, its D
 // held over the summit's C chord and falling to C, breathing where the
 // flute holds and answering where it rests.
-const Bars kThemeCounter = {"r/6 C5/6", "B4/6 D5/6",   "~D5/4 C5/2 G4/6", "A4/6 r/6",
-                            "r/6 F4/6", "~F4/6 G#4/6", "D4/6 E4/6",       "C4/6 r/6"};
+const Bars kThemeCounter = {"r/6 C5/6",      "B4/6 D5/6", "~D5/4 C5/2 G4/6", "A4/6 r/6",
+                            "r/6 F4/3 A4/3", "A4/6 E4/6", "D4/6 E4/6",       "C4/6 r/6"};
 
 // The coda: after a bar of the band alone on the tonic, the harp echoing
 // the cadence, the violin recalls the theme's head over the A in fragments,
@@ -231,8 +230,8 @@ const Bars kEcho = {"r/6 F5/2 E5/2 D5/2"};
 // The theme steals in after the intro, and grows with its second phrase.
 constexpr Voice kClarinetEntry{kClarinet, -12, 84, 14, Articulation::Plain, 8};
 constexpr Voice kClarinetLow{kClarinet, -12, 85, 14, Articulation::Plain, 8};
-constexpr Voice kClarinetAnswer{kClarinet, -12, 83, 14, Articulation::Plain, 8};
-constexpr Voice kOboeAnswer{kOboe, 0, 81, 14, Articulation::Plain, 8};
+constexpr Voice kClarinetAnswer{kClarinet, -12, 81, 14, Articulation::Plain, 8};
+constexpr Voice kOboeAnswer{kOboe, 0, 78, 14, Articulation::Plain, 8};
 constexpr Voice kViolinCoda{kViolin, 0, 78, 14, Articulation::Plain, 8};
 constexpr Voice kOboeRound{kOboe, 0, 64, 14, Articulation::Plain, 8};   // falling away into the intro
 constexpr Voice kOboeLanding{kOboe, 0, 57, 14, Articulation::Plain, 8}; // as soft as the intro it starts
@@ -243,7 +242,7 @@ constexpr Voice kFluteLead{kFlute, 0, 79, 14, Articulation::Plain, 8};
 constexpr Voice kFluteReturn{kFlute, 0, 72, 14, Articulation::Plain, 8};
 constexpr Voice kFluteSummit{kFlute, 0, 76, 14, Articulation::Plain, 8};
 constexpr Voice kFluteAnswer{kFlute, 0, 76, 14, Articulation::Plain, 8};
-constexpr Voice kViolinLead{kViolin, 0, 71, 14, Articulation::Plain, 8};
+constexpr Voice kViolinLead{kViolin, 0, 69, 14, Articulation::Plain, 8};
 constexpr Voice kViolinSong{kViolin, 0, 77, 10, Articulation::Plain, 8};
 constexpr Voice kOboeEcho{kOboe, 0, 62, 14, Articulation::Plain, 8};
 constexpr Voice kOboeLead{kOboe, 0, 63, 14, Articulation::Plain, 8};
@@ -302,7 +301,7 @@ struct BassBar {
     std::string_view notes;
 };
 const BassBar kBassBars[] = {
-    {kA + 5, "F2/4 A2/2"},
+    {kA + 5, "F2/4 E2/1 D2/1"},
     {kA + 8, "C3/2 A2/1 E2/2 F#2/1"},
     {kA + 9, "G2/4 B2/2"},
     {kA + 10, "C3/1 D3/1 E3/3 C3/1"},
@@ -448,6 +447,9 @@ constexpr int kThinPad = -8;
 // under the theme's low clarinet; under the flute's return the harp
 // carries the figure and the guitar keeps its place.
 constexpr int kGuitarLift = 3, kGuitarLiftUnderTheTheme = 2;
+// Where the band plays under a lead, the plucked bass keeps well under it:
+// struck as hard as the lead, it would cover the tune in the low register.
+constexpr int kBassUnderTheLead = -5;
 // Under the sequence's winds the walking bass steps lightly.
 constexpr int kSequenceBass = -8;
 // The top of the guitar's chords under the theme's first phrase, the
@@ -540,7 +542,10 @@ std::vector<MidiTrack> ComposeGameTune()
         // The intro's bass falls a step a bar, A G F E, without walking; the
         // interlude's holds its notes, the sparsest texture.
         band.SetWalk(bar >= kA && !(kC <= bar && bar < kSongBar - 2));
-        band.SetBassLevel(kSequenceBar <= bar && bar < kAViolin - 1 ? kSequenceBass : 0);
+        band.SetBassLevel(kSequenceBar <= bar && bar < kAViolin - 1 ? kSequenceBass
+                              : (kA <= bar && bar < kC && bar != kAViolin - 1) || (kSongBar <= bar && bar < kCodaBar)
+                              ? kBassUnderTheLead
+                              : 0);
         band.SetHeldLevel(kAViolin <= bar && bar < kSongBar - 1 ? kThinPad : 0);
         band.SetChordLevel(kA <= bar && bar < kB                  ? kGuitarLiftUnderTheTheme
                                : kAAgain <= bar && bar < kCodaBar ? 0
