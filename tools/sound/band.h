@@ -26,6 +26,7 @@ inline constexpr std::uint8_t kAccordion = 21;
 inline constexpr std::uint8_t kNylonGuitar = 24;
 inline constexpr std::uint8_t kAcousticBass = 32;
 inline constexpr std::uint8_t kViolin = 40;
+inline constexpr std::uint8_t kCello = 42;
 inline constexpr std::uint8_t kHarp = 46;
 inline constexpr std::uint8_t kTimpani = 47;
 inline constexpr std::uint8_t kStrings = 48;

@@ -52,35 +52,31 @@ constexpr Part kParts[] = {
 constexpr Accompanists kAccompanists{kBass, kAccordion, kAccordion, kHarp, kAccordion};
 
 // Steps are sixteenths. Over the band's first chord the trumpet plays the
-// game tune's head, E F# E A B, in major and high, and holds its A while
-// the strings go on with the head's next bar below it; the trumpet takes
+// game tune's head, E F# E A B, in major and high, and falls from its A
+// while the strings go on with the head's next bar below it; it takes
 // up the tune's third bar in its rocking rhythm, calls on repeated Es,
 // climbing through the chord of B minor, falls and climbs over the
 // dominant of the dominant (B7 over its D#) and reaches the summit, C#,
 // once, over the tonic's six-four: a bar on the dominant, its seventh
 // leading into the last stroke.
 constexpr std::array<std::string_view, 6> kMelody = {
-    "E5/3 F#5/1 E5/2 A5/4 B5/2",        "A5/12",
+    "E5/3 F#5/1 E5/2 A5/4 B5/2",        "A5/6 G#5/2 F#5/2 E5/2",
     "D5/3 C#5/1 D5/2 F#5/4 E5/2",       "E5/2 E5/1 E5/1 E5/2 F#5/2 A5/2 B5/2",
     "A5/3 F#5/1 D#5/2 F#5/2 A5/2 B5/2", "C#6/6 B5/4 G#5/1 B5/1",
 };
 // The strings, an octave below where they are written: the head's second
-// bar under the trumpet's A, then the tune with the trumpet, holding long
-// notes under its call so its repeated notes stay clear.
+// bar under the trumpet's falling A G# F# E, then the tune with the
+// trumpet, holding long notes under its call and its climb over the B7 so
+// its quick notes stay clear.
 constexpr std::array<std::string_view, 7> kStringsLine = {
-    "r/12",
-    "C#6/4 D6/2 E6/6",
-    "D5/3 C#5/1 D5/2 F#5/4 E5/2",
-    "E5/6 F#5/6",
-    "A5/3 F#5/1 D#5/2 F#5/2 A5/2 B5/2",
-    "C#6/6 B5/4 G#5/1 B5/1",
+    "r/12",      "C#6/4 D6/2 E6/6", "D5/3 C#5/1 D5/2 F#5/4 E5/2", "E5/6 F#5/6", "B5/6 A5/6", "C#6/6 B5/4 G#5/1 B5/1",
     "A5/11 r/1",
 };
 // A third or a sixth under the tune where they strike together, but a line
 // of its own: it holds while the tune climbs, moves against it as it
 // turns, and leads into the last stroke from the dominant's seventh.
 constexpr std::array<std::string_view, 6> kSecond = {
-    "r/6 C#5/4 D5/2", "C#5/4 B4/2 A4/6", "B4/6 A4/4 C#5/2", "C#5/6 D5/6", "F#5/4 B4/2 D#5/6", "E5/6 D5/4 E5/2",
+    "r/6 C#5/4 D5/2", "C#5/6 B4/2 A4/4", "B4/6 A4/4 C#5/2", "C#5/6 D5/6", "F#5/4 B4/2 D#5/6", "E5/6 D5/4 E5/2",
 };
 // The bass climbs F# B C# D D# to the dominant, and falls to the tonic.
 // The last bar is the tonic's six-four over the dominant's E, resolving
@@ -89,9 +85,9 @@ constexpr std::array<std::string_view, 6> kSecond = {
 constexpr std::array<std::string_view, 6> kChords = {"A", "A F#m", "D/F# Bm7", "A/C# Bm7/D", "B7/D#", "A/E"};
 // Two horns hold the chords in the middle of the band, under the clarinet.
 constexpr std::array<std::string_view, 7> kHornUpper = {"E4/12",  "E4/6 C#4/6", "D4/12",     "E4/6 D4/6",
-                                                        "F#4/12", "E4/6 D4/6",  "C#4/11 r/1"};
+                                                        "F#4/12", "C#4/6 B3/6", "C#4/11 r/1"};
 constexpr std::array<std::string_view, 7> kHornLower = {"C#4/12",    "A3/12",      "A3/6 B3/6", "C#4/6 B3/6",
-                                                        "B3/6 A3/6", "C#4/6 B3/6", "A3/11 r/1"};
+                                                        "B3/6 A3/6", "A3/6 G#3/6", "A3/11 r/1"};
 // The band grows bar by bar from its first chord into the final one.
 constexpr std::array<int, 6> kLevels = {-6, -6, -5, -4, -2, 8};
 // The accordion's afterbeats carry the dance under the trumpet: they are
@@ -139,7 +135,7 @@ constexpr std::uint8_t kButtonDrumVelocity = 100;                 // the last st
 constexpr int kSwellFrom = 40, kSwellTo = 78;
 // The last stroke's chord, short: the accordion and the bass with the winds.
 constexpr std::array<std::uint8_t, 4> kButtonChord = {57, 61, 64, 69};                        // A3 C#4 E4 A4
-constexpr std::uint8_t kButtonChordVelocity = 75, kButtonBass = 33, kButtonBassVelocity = 88; // A1
+constexpr std::uint8_t kButtonChordVelocity = 75, kButtonBass = 33, kButtonBassVelocity = 80; // A1
 constexpr std::array<std::uint8_t, 6> kButtonHarp = {45, 52, 57, 61, 64, 69};                 // A2 .. A4
 constexpr std::uint8_t kButtonHarpVelocity = 70;
 constexpr std::uint8_t kFirstHitVelocity = 86; // the opening stroke, under the last and the trumpet

@@ -2,8 +2,8 @@
 // minutes, so that a session hears it only a few times. A rondo-like form
 // whose theme comes back twice, varied, between episodes in other keys:
 //
-//   intro    4 bars  A minor   harp over the lament bass A G F E; far off,
-//                              the oboe sighs down the scale over it
+//   intro    4 bars  A minor   harp over the lament bass A G F E; the oboe,
+//                              softly, sighs down the scale over it
 //   A       16 bars  A minor   the theme, clarinet: a half close, a turn to
 //                              C major, and a climb through the Neapolitan
 //                              chord to a deceptive cadence
@@ -69,7 +69,9 @@ constexpr Part kParts[] = {
     {kFlute, program::kFlute, 124, 76, 56, "Flute"},
     {kClarinet, program::kClarinet, 127, 52, 50, "Clarinet"},
     {kOboe, program::kOboe, 120, 74, 56, "Oboe"},
-    {kBass, program::kAcousticBass, 127, 64, 24, "Bass"},
+    // A bowed bass: a line that sings under the tune, where a plucked one
+    // only marks the beats.
+    {kBass, program::kCello, 96, 64, 24, "Bass"},
     {kHarp, program::kHarp, 108, 90, 56, "Harp"},
     {kChords, program::kNylonGuitar, 127, 38, 40, "Guitar chords"},
     {kStrings, program::kStrings, 122, 64, 64, "Strings"},
@@ -118,7 +120,7 @@ const Bars kChordBars[] = {
 // answer climbs to its peak (a held G) and falls to a deceptive cadence.
 const Bars kThemeOpening = {"E5/3 F5/1 E5/2 A5/4 B5/2", "C6/4 D6/2 E6/4 A5/2", "F5/2 G5/2 A5/2 D6/4 B5/2",
                             "C6/4 B5/2 G#5/4 r/2"};
-const Bars kTheme = {"r/2 A5/2 C6/2 E6/6",      "~E6/4 D6/2 A5/3 F5/3",    "A5/2 C6/6 B5/2 D6/2", "E6/6 r/4 E5/2",
+const Bars kTheme = {"r/2 A5/2 C6/2 E6/6",      "~E6/4 D6/2 A5/4 F5/2",    "A5/2 C6/6 B5/2 D6/2", "E6/6 r/4 E5/2",
                      "A5/4 B5/2 C6/3 E6/3",     "D6/2 C6/2 B5/2 G5/4 r/2", "E6/2 F6/2 G6/8",      "F6/4 E6/2 C6/4 r/2",
                      "r/2 A5/2 F6/2 E6/3 D6/3", "F6/2 D6/4 Bb5/6",         "G#5/6 B5/3 D6/3",     "C6/6 r/6"};
 
@@ -211,13 +213,11 @@ const Bars kCoda = {
 // the pick-up landing on the tonic chord's third as the tune begins again,
 // where the oboe goes on sighing down the scale over the lament.
 const Bars kRound = {"B4/4 D5/2 E5/2 G#5/2 B5/2"};
-const Bars kLanding = {"C6/6 D6/2 C6/2 B5/2"};
+const Bars kLanding = {"C6/6 D6/2 C6/2 B5/2", "A5/4 G5/2 B5/3 D6/1 B5/2"};
 
-// Over the intro's lament the flute, far off, answers the oboe's sigh in
-// the siciliano's rhythm, turning round the B, and the oboe steps down from
-// it: it sighs down over the bass's F, turns back up and comes to rest on
-// the dominant, leaving the theme to the clarinet.
-const Bars kFarAnswer = {"r/6 B5/3 D6/1 B5/2"};
+// Over the intro's lament the oboe sings on in one line, turning round the
+// B in the siciliano's rhythm: it sighs down over the bass's F, turns back
+// up and comes to rest on the dominant, leaving the theme to the clarinet.
 const Bars kCall = {"A5/4 G5/2 C6/4 A5/2", "G#5/4 B5/2 E5/4 r/2"};
 
 // Where the flute breathes before its cadence, the oboe echoes its fall an
@@ -228,7 +228,7 @@ const Bars kEcho = {"r/6 F5/2 E5/2 D5/2"};
 
 // {channel, transpose, velocity, gap, articulation, onset spread}
 // The theme steals in after the intro, and grows with its second phrase.
-constexpr Voice kClarinetEntry{kClarinet, -12, 84, 14, Articulation::Plain, 8};
+constexpr Voice kClarinetEntry{kClarinet, -12, 80, 14, Articulation::Plain, 8};
 constexpr Voice kClarinetLow{kClarinet, -12, 85, 14, Articulation::Plain, 8};
 constexpr Voice kClarinetAnswer{kClarinet, -12, 81, 14, Articulation::Plain, 8};
 constexpr Voice kOboeAnswer{kOboe, 0, 78, 14, Articulation::Plain, 8};
@@ -247,7 +247,6 @@ constexpr Voice kViolinSong{kViolin, 0, 77, 10, Articulation::Plain, 8};
 constexpr Voice kOboeEcho{kOboe, 0, 62, 14, Articulation::Plain, 8};
 constexpr Voice kOboeLead{kOboe, 0, 63, 14, Articulation::Plain, 8};
 constexpr Voice kOboeCall{kOboe, 0, 57, 14, Articulation::Plain, 8};
-constexpr Voice kFluteFar{kFlute, 0, 54, 14, Articulation::Plain, 8};
 constexpr Voice kStringsCounter{kStrings, 0, 48, 30, Articulation::Plain, 5};
 // Under the recap the strings' line is the flute's partner, not a pad.
 constexpr Voice kStringsRecap{kStrings, 0, 57, 30, Articulation::Plain, 5};
@@ -286,7 +285,6 @@ const Line kLines[] = {
     {&kStringsRecap, kAAgain + 1, &kThemeCounter, 0},
     {&kOboeEcho, kAAgain + 5, &kEcho, 4},
     {&kViolinCoda, kCodaBar + 1, &kCoda, 2},
-    {&kFluteFar, 1, &kFarAnswer, 1},
     {&kOboeCall, 2, &kCall, 2},
     {&kOboeRound, kEndBar - 1, &kRound, 7},
     {&kOboeLanding, 0, &kLanding, 0},
@@ -315,7 +313,7 @@ const BassBar kBassBars[] = {
     {kB + 7, "C3/3 E2/3"},
     {kSequenceBar, "A2/2 G2/1 E2/2 G2/1"},
     {kSequenceBar + 1, "D3/2 C3/1 A2/2 F2/1"},
-    {kSequenceBar + 2, "G2/2 A2/1 B2/2 D3/1"},
+    {kSequenceBar + 2, "G2/2 A2/1 B2/2 D#3/1"},
     {kSequenceBar + 3, "E3/1 D3/1 C3/1 B2/1 A2/1 G2/1"},
     {kSequenceBar + 4, "F2/1 C3/1 A2/1 C3/1 D3/1 C3/1"},
     {kSequenceBar + 5, "B2/3 D3/3"},
@@ -331,7 +329,7 @@ const BassBar kBassBars[] = {
     {kAViolin + 7, "Bb2/3 A2/3"},
     {kAViolin + 8, "D3/3 G2/2 F2/1"},
     {kAViolin + 9, "E2/3 A2/3"},
-    {kC + 6, "E2/3 D3/3"},
+    {kC + 6, "E2/3 G#2/3"},
     // The song's bass climbs a semitone or a tone each bar to the dominant,
     // falling to the chord's fifth or root on the second beat, then
     // holding as it nears the top.
@@ -407,18 +405,19 @@ const Layer kLayers[] = {
     {kAViolin + 4, kAViolin + 5, Accompaniment::Rolled, false, -12}, // the close in C, the violin's breath
     {kAViolin + 5, kAViolin + 8, Accompaniment::Arpeggio, false, -12},
     {kAViolin + 8, kC, Accompaniment::Rolled, false, -12}, // the cadence to D minor
-    // Under the interlude's held strings the harp keeps the pulse, softly.
-    {kC, kSongBar - 1, Accompaniment::Arpeggio, false, -6},
+    // Under the interlude's held strings the harp keeps the pulse, softly,
+    // its figure changing with the oboe's phrases.
+    {kC, kC + 2, Accompaniment::Arpeggio, false, -6},
+    {kC + 2, kC + 4, Accompaniment::Rolled, false, -6},
+    {kC + 4, kSongBar - 1, Accompaniment::Arpeggio, false, -6},
     {kSongBar - 1, kSongBar, Accompaniment::Barcarolle, false},
     // The song: the harp alone runs under the violin's long notes, the
     // strings a soft floor.
     {kSongBar, kAAgain, Accompaniment::Cascade, true, -2},
     {kSongBar, kAAgain, Accompaniment::Pad, false, -9},
-    // The theme's last return: the guitar back under the harp, holding a
-    // chord after each beat while the harp climbs; the harp alone rolls the
-    // cadence's chords.
-    {kAAgain, kAAgain + 5, Accompaniment::Lilt, true, -16},
-    {kAAgain, kAAgain + 5, Accompaniment::Rising, false, -14},
+    // The theme's last return: the harp alone climbs under the flute and
+    // then rolls the cadence's chords, the strings' line between.
+    {kAAgain, kAAgain + 5, Accompaniment::Rising, true, -14},
     {kAAgain + 5, kCodaBar, Accompaniment::Rolled, true, -14},
     {kCodaBar, kCodaBar + 6, Accompaniment::Pad, true, -4},
     {kCodaBar, kCodaBar + 5, Accompaniment::Arpeggio, false, -10},
@@ -447,14 +446,15 @@ constexpr int kThinPad = -8;
 // under the theme's low clarinet; under the flute's return the harp
 // carries the figure and the guitar keeps its place.
 constexpr int kGuitarLift = 3, kGuitarLiftUnderTheTheme = 2;
-// Where the band plays under a lead, the plucked bass keeps well under it:
-// struck as hard as the lead, it would cover the tune in the low register.
+// Where the band plays under a lead, and under the intro's oboe, the bass
+// keeps well under it: as loud as the lead, it would cover the tune in the
+// low register.
 constexpr int kBassUnderTheLead = -5;
 // Under the sequence's winds the walking bass steps lightly.
 constexpr int kSequenceBass = -8;
 // The top of the guitar's chords under the theme's first phrase, the
-// clarinet's E4 to B4: C4.
-constexpr int kUnderTheClarinet = 60;
+// clarinet's E4 to B4: A3, a fifth or more below the tune.
+constexpr int kUnderTheClarinet = 57;
 
 // The scale the bass passes through, from a bar on.
 struct Key {
@@ -543,7 +543,7 @@ std::vector<MidiTrack> ComposeGameTune()
         // interlude's holds its notes, the sparsest texture.
         band.SetWalk(bar >= kA && !(kC <= bar && bar < kSongBar - 2));
         band.SetBassLevel(kSequenceBar <= bar && bar < kAViolin - 1 ? kSequenceBass
-                              : (kA <= bar && bar < kC && bar != kAViolin - 1) || (kSongBar <= bar && bar < kCodaBar)
+                              : (bar < kC && bar != kAViolin - 1) || (kSongBar <= bar && bar < kCodaBar)
                               ? kBassUnderTheLead
                               : 0);
         band.SetHeldLevel(kAViolin <= bar && bar < kSongBar - 1 ? kThinPad : 0);
