@@ -71,7 +71,7 @@ constexpr Part kParts[] = {
     {kOboe, program::kOboe, 120, 74, 56, "Oboe"},
     // A bowed bass: a line that sings under the tune, where a plucked one
     // only marks the beats.
-    {kBass, program::kCello, 96, 64, 24, "Bass"},
+    {kBass, program::kCello, 96, 64, 24, "Cello"},
     {kHarp, program::kHarp, 108, 90, 56, "Harp"},
     {kChords, program::kNylonGuitar, 127, 38, 40, "Guitar chords"},
     {kStrings, program::kStrings, 122, 64, 64, "Strings"},
