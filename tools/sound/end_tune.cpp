@@ -76,7 +76,7 @@ constexpr std::array<std::string_view, 7> kStringsLine = {
 // of its own: it holds while the tune climbs, moves against it as it
 // turns, and leads into the last stroke from the dominant's seventh.
 constexpr std::array<std::string_view, 6> kSecond = {
-    "r/6 C#5/4 D5/2", "C#5/6 B4/2 A4/4", "B4/6 A4/4 C#5/2", "C#5/6 D5/6", "F#5/4 B4/2 D#5/6", "E5/6 D5/4 E5/2",
+    "r/6 C#5/6", "r/12", "B4/6 A4/4 C#5/2", "C#5/6 D5/6", "F#5/4 B4/2 D#5/6", "E5/6 D5/4 E5/2",
 };
 // The bass climbs F# B C# D D# to the dominant, and falls to the tonic.
 // The last bar is the tonic's six-four over the dominant's E, resolving
@@ -175,6 +175,8 @@ constexpr std::array<std::uint8_t, 4> kCallHarp = {57, 61, 64, 69}; // A3 C#4 E4
 constexpr std::uint8_t kCallHarpVelocity = 48;
 constexpr Voice kStringsLead{kStrings, -12, 74, 12, Articulation::Plain, 6};
 constexpr Voice kHornsHeld{kHorns, 0, 58, 20, Articulation::Plain, 4};
+// Velocity added to the strings and the horns on the last stroke.
+constexpr int kStrokeSupport = 14;
 
 } // namespace
 
@@ -210,9 +212,17 @@ std::vector<MidiTrack> ComposeEndTune()
         PlayLine(band.Track(voice.channel), out, kSixEightFine, lastBar + kSixEight.barTicks(),
                  voice.channel == kTrumpet ? kButton : kSecondButton, band.Players(), lastPlace);
     }
-    PlayLine(band.Track(kStrings), kStringsLead, kSixEightFine, 0, kStringsLine, band.Players(), kLinePlace);
-    for (const auto *horn : {&kHornUpper, &kHornLower}) {
-        PlayLine(band.Track(kHorns), kHornsHeld, kSixEightFine, 0, *horn, band.Players(), kLinePlace);
+    // The strings and the horns up to the last stroke, then its chord played
+    // out, so the middle of the band holds up under the trumpet.
+    const std::uint32_t lastStroke = lastBar + kSixEight.barTicks();
+    for (const auto &[line, voice] : {std::pair{std::span<const std::string_view>(kStringsLine), kStringsLead},
+                                      std::pair{std::span<const std::string_view>(kHornUpper), kHornsHeld},
+                                      std::pair{std::span<const std::string_view>(kHornLower), kHornsHeld}}) {
+        PlayLine(band.Track(voice.channel), voice, kSixEightFine, 0, line.first(line.size() - 1), band.Players(),
+                 kLinePlace);
+        Voice out = voice;
+        out.velocity = static_cast<std::uint8_t>(voice.velocity + kStrokeSupport);
+        PlayLine(band.Track(voice.channel), out, kSixEightFine, lastStroke, line.last(1), band.Players(), lastPlace);
     }
     // The run into the last chord broadens in steps, and the chord with it.
     for (const auto &[sixteenths, percent] : kBroadening) {

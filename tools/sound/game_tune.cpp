@@ -19,8 +19,8 @@
 //   D        8 bars  A minor   a song of its own, the violin in long notes
 //                              over the harp's running sixteenths, as the
 //                              bass climbs by semitones to the dominant
-//   A''      9 bars  A minor   the theme's head on the flute, turned in
-//                              sixteenths over a bass falling A G F and
+//   A''      9 bars  A minor   the theme's head on the flute, in its own
+//                              rhythm, over a bass falling A G F and
 //                              rising F# G B C, through F major's seventh and
 //                              the secondary dominants D7 and C7, then its
 //                              second half, up to the summit and down to a
@@ -186,11 +186,13 @@ const Bars kInterlude = {
 // dominant, growing; over the tonic's six-four it climbs to E, the dominant's
 // root on the downbeat, and falls to its fifth, handing over to the flute and
 // the theme's return.
+// After the band's bar alone on the dominant, the violin runs up to the
+// song in three sixteenths.
+const Bars kSongPickup = {"r/9 G#4/1 A4/1 B4/1"};
 const Bars kSong = {"E5/6 A5/6",           "D6/6 B5/3 D6/3",           "C6/9 B5/3",
                     "A5/4 E5/2 G5/6",      "F5/3 E5/1 F5/2 A5/4 G5/2", "F#5/4 A5/2 B5/6",
                     "A5/4 B5/2 C6/4 D6/2", "E6/3 D6/1 C6/2 B5/6"};
-const Bars kThemeReturnFlute = {"E5/2 F5/1 E5/1 A5/2 C6/1 B5/1 A5/2 B5/2", "A5/2 C6/2 E6/2 D6/2 C6/2 A5/2",
-                                "D6/6 B5/2 G5/2 r/2"};
+const Bars kThemeReturnFlute = {"E5/3 F5/1 E5/2 A5/4 B5/2", "A5/4 C6/2 D6/4 C6/2", "D6/6 B5/2 G5/2 r/2"};
 const Bars kThemeReturnSummit = {"E6/2 F6/2 G6/8", "F6/4 E6/2 C6/4 E6/2"};
 const Bars kThemeReturnFluteClose = {"F6/2 E6/2 D6/2 r/6", "D6/4 C6/4 B5/4", "G#5/3 A5/1 B5/2 D6/3 C6/1 B5/2",
                                      "A5/6 r/6"};
@@ -242,7 +244,7 @@ constexpr Voice kFluteLead{kFlute, 0, 79, 14, Articulation::Plain, 8};
 constexpr Voice kFluteReturn{kFlute, 0, 72, 14, Articulation::Plain, 8};
 constexpr Voice kFluteSummit{kFlute, 0, 76, 14, Articulation::Plain, 8};
 constexpr Voice kFluteAnswer{kFlute, 0, 76, 14, Articulation::Plain, 8};
-constexpr Voice kViolinLead{kViolin, 0, 69, 14, Articulation::Plain, 8};
+constexpr Voice kViolinLead{kViolin, 0, 71, 14, Articulation::Plain, 8};
 constexpr Voice kViolinSong{kViolin, 0, 77, 10, Articulation::Plain, 8};
 constexpr Voice kOboeEcho{kOboe, 0, 62, 14, Articulation::Plain, 8};
 constexpr Voice kOboeLead{kOboe, 0, 63, 14, Articulation::Plain, 8};
@@ -276,6 +278,7 @@ const Line kLines[] = {
     {&kStringsSequence, kSequenceBar, &kSequenceCounter, 0},
     {&kViolinLead, kAViolin, &kThemeViolin, 0},
     {&kOboeLead, kC, &kInterlude, 0},
+    {&kViolinSong, kSongBar - 1, &kSongPickup, 7},
     {&kViolinSong, kSongBar, &kSong, 0},
     // The climb to the summit swells bar by bar, as the second half of a
     // phrase.
@@ -313,7 +316,7 @@ const BassBar kBassBars[] = {
     {kB + 7, "C3/3 E2/3"},
     {kSequenceBar, "A2/2 G2/1 E2/2 G2/1"},
     {kSequenceBar + 1, "D3/2 C3/1 A2/2 F2/1"},
-    {kSequenceBar + 2, "G2/2 A2/1 B2/2 D#3/1"},
+    {kSequenceBar + 2, "G2/2 A2/1 B2/2 D3/1"},
     {kSequenceBar + 3, "E3/1 D3/1 C3/1 B2/1 A2/1 G2/1"},
     {kSequenceBar + 4, "F2/1 C3/1 A2/1 C3/1 D3/1 C3/1"},
     {kSequenceBar + 5, "B2/3 D3/3"},
@@ -401,7 +404,7 @@ const Layer kLayers[] = {
     {kAViolin, kSongBar, Accompaniment::Pad, true},
     // Over the held strings the guitar picks the chords, then the harp
     // spells out the turn to D minor.
-    {kAViolin, kAViolin + 4, Accompaniment::Broken, false, -4},
+    {kAViolin, kAViolin + 4, Accompaniment::Broken, false, -8},
     {kAViolin + 4, kAViolin + 5, Accompaniment::Rolled, false, -12}, // the close in C, the violin's breath
     {kAViolin + 5, kAViolin + 8, Accompaniment::Arpeggio, false, -12},
     {kAViolin + 8, kC, Accompaniment::Rolled, false, -12}, // the cadence to D minor
@@ -453,8 +456,8 @@ constexpr int kBassUnderTheLead = -5;
 // Under the sequence's winds the walking bass steps lightly.
 constexpr int kSequenceBass = -8;
 // The top of the guitar's chords under the theme's first phrase, the
-// clarinet's E4 to B4: A3, a fifth or more below the tune.
-constexpr int kUnderTheClarinet = 57;
+// clarinet's E4 to B4: C4.
+constexpr int kUnderTheClarinet = 60;
 
 // The scale the bass passes through, from a bar on.
 struct Key {
