@@ -32,7 +32,7 @@ constexpr std::uint8_t kTrumpet = kEndTuneLead;
 constexpr std::uint8_t kStrings = 1; // the trumpet's partner in the tune
 constexpr std::uint8_t kClarinet = kEndTuneSecond;
 constexpr std::uint8_t kHorns = 3;
-constexpr std::uint8_t kAccordion = 4;
+constexpr std::uint8_t kGuitar = 4;
 constexpr std::uint8_t kBass = kEndTuneBass;
 constexpr std::uint8_t kHarp = 6;
 constexpr std::uint8_t kTimpani = 7; // with the band, not the leads
@@ -43,13 +43,14 @@ constexpr Part kParts[] = {
     {kStrings, program::kStrings, 124, 80, 60, "Strings"},
     {kClarinet, program::kClarinet, 110, 36, 56, "Clarinet"},
     {kHorns, program::kFrenchHorn, 100, 44, 56, "Horns"},
-    {kAccordion, program::kAccordion, 104, 96, 48, "Accordion"},
+    // The game tune's guitar keeps the afterbeats, so the two tunes share a band.
+    {kGuitar, program::kNylonGuitar, 112, 96, 48, "Guitar"},
     {kBass, program::kAcousticBass, 127, 64, 24, "Bass"},
     {kHarp, program::kHarp, 86, 28, 56, "Harp"},
     {kTimpani, program::kTimpani, 110, 64, 40, "Timpani"},
     {kDrums, 0, 110, 64, 40, "Cymbal"}, // the crash is the chord's splash
 };
-constexpr Accompanists kAccompanists{kBass, kAccordion, kAccordion, kHarp, kAccordion};
+constexpr Accompanists kAccompanists{kBass, kGuitar, kGuitar, kHarp, kGuitar};
 
 // Steps are sixteenths. Over the band's first chord the trumpet plays the
 // game tune's head, E F# E A B, in major and high, and falls from its A
@@ -60,7 +61,7 @@ constexpr Accompanists kAccompanists{kBass, kAccordion, kAccordion, kHarp, kAcco
 // once, over the tonic's six-four: a bar on the dominant, its seventh
 // leading into the last stroke.
 constexpr std::array<std::string_view, 6> kMelody = {
-    "E5/3 F#5/1 E5/2 A5/4 B5/2",        "A5/6 G#5/2 F#5/2 E5/2",
+    "E5/3 F#5/1 E5/2 A5/4 B5/2",        "A5/6 G#5/2 F#5/4",
     "D5/3 C#5/1 D5/2 F#5/4 E5/2",       "E5/2 E5/1 E5/1 E5/2 F#5/2 A5/2 B5/2",
     "A5/3 F#5/1 D#5/2 F#5/2 A5/2 B5/2", "C#6/6 B5/4 G#5/1 B5/1",
 };
@@ -73,10 +74,11 @@ constexpr std::array<std::string_view, 7> kStringsLine = {
     "A5/11 r/1",
 };
 // A third or a sixth under the tune where they strike together, but a line
-// of its own: it holds while the tune climbs, moves against it as it
-// turns, and leads into the last stroke from the dominant's seventh.
+// of its own: it holds while the tune climbs and moves against it as it
+// turns; the B7's seventh, A, stays into the six-four and falls to the
+// leading note under the dominant.
 constexpr std::array<std::string_view, 6> kSecond = {
-    "r/6 C#5/6", "r/12", "B4/6 A4/4 C#5/2", "C#5/6 D5/6", "F#5/4 B4/2 D#5/6", "E5/6 D5/4 E5/2",
+    "r/6 C#5/6", "r/12", "B4/6 A4/4 C#5/2", "C#5/6 D5/6", "F#5/4 B4/2 A4/6", "A4/6 G#4/4 B4/2",
 };
 // The bass climbs F# B C# D D# to the dominant, and falls to the tonic.
 // The last bar is the tonic's six-four over the dominant's E, resolving
@@ -90,7 +92,7 @@ constexpr std::array<std::string_view, 7> kHornLower = {"C#4/12",    "A3/12",   
                                                         "B3/6 A3/6", "A3/6 G#3/6", "A3/11 r/1"};
 // The band grows bar by bar from its first chord into the final one.
 constexpr std::array<int, 6> kLevels = {-6, -6, -5, -4, -2, 8};
-// The accordion's afterbeats carry the dance under the trumpet: they are
+// The guitar's afterbeats carry the dance under the trumpet: they are
 // struck harder than its held chords.
 constexpr int kAfterbeatLift = 2;
 // The broadening before the last chord: {sixteenths before it, tempo in % of the beat's length}.
@@ -100,7 +102,7 @@ constexpr std::string_view kApproachBass = "D#3/6"; // in eighths, under the B7
 // The lines grow from the first bar to the last chord: each starts where
 // the eight-bar arc still rises.
 constexpr int kLinePlace = 2;
-// With the bar-1 hit a light cymbal splashes; the accordion keeps to its
+// With the bar-1 hit a light cymbal splashes; the guitar keeps to its
 // afterbeats.
 constexpr std::uint8_t kSplashKey = 55, kSplashVelocity = 78;
 // The six-four and the seventh are held a bar while the timpani roll swells
@@ -133,7 +135,7 @@ constexpr std::uint8_t kButtonDrumVelocity = 100;                 // the last st
 // Under the six-four and the seventh the timpani roll on the dominant,
 // growing into the last stroke.
 constexpr int kSwellFrom = 40, kSwellTo = 78;
-// The last stroke's chord, short: the accordion and the bass with the winds.
+// The last stroke's chord, short: the guitar and the bass with the winds.
 constexpr std::array<std::uint8_t, 4> kButtonChord = {57, 61, 64, 69};                        // A3 C#4 E4 A4
 constexpr std::uint8_t kButtonChordVelocity = 75, kButtonBass = 33, kButtonBassVelocity = 80; // A1
 constexpr std::array<std::uint8_t, 6> kButtonHarp = {45, 52, 57, 61, 64, 69};                 // A2 .. A4
@@ -145,11 +147,11 @@ constexpr int kCallAccent = 0;
 // trumpet's low E to brighten the call: its top for a beat, the rest the
 // bar.
 constexpr std::array<std::uint8_t, 8> kFirstChord = {45, 52, 57, 61, 64, 69, 73, 76}; // A2 .. E5
-// The accordion spreads the six-four up to A4, under the clarinet's C#5.
+// The guitar spreads the six-four up to A4, under the clarinet's C#5.
 constexpr std::array<std::uint8_t, 1> kFinalTop = {69}; // A4
 constexpr std::uint8_t kFinalTopVelocity = 64;
 // On the last bar's second beat the six-four gives way to the dominant's
-// seventh: the accordion, the bass and a short harp roll, G#3 to E4.
+// seventh: the guitar, the bass and a short harp roll, G#3 to E4.
 constexpr std::array<std::uint8_t, 4> kSeventhChord = {56, 59, 62, 64};                     // G#3 B3 D4 E4
 constexpr std::uint8_t kSeventhVelocity = 66, kSeventhBass = 40, kSeventhBassVelocity = 84; // E2
 // A timpani roll, in thirty-seconds, grows through the dominant's second
@@ -165,7 +167,7 @@ constexpr std::uint8_t kSweepVelocity = 42;
 constexpr std::uint32_t kFirstRollTicks = 15;
 constexpr std::uint8_t kFirstChordVelocity = 66; // under the trumpet's first notes
 // Under the call's F#, on the second beat of the bar before the B7, the
-// accordion strikes F# and D with the bass and its chord after them, so the
+// guitar strikes F# and D with the bass and its chord after them, so the
 // call and its turn round it sound over a full chord of D with its
 // sixth rather than a bare B over the bass's D.
 constexpr std::size_t kLeaningBar = 3;
@@ -233,7 +235,7 @@ std::vector<MidiTrack> ComposeEndTune()
     const std::uint32_t beat = kSixEight.barTicks() / 2;
     band.SetClosingTicks(beat, beat);
     band.SetChordLevel(kAfterbeatLift);
-    // The accordion's chords keep clear of the notes the trumpet leans on.
+    // The guitar's chords keep clear of the notes the trumpet leans on.
     const std::array<std::uint8_t, 2> lead = {kTrumpet, kStrings};
     band.SetMelody(NotesOf(band.Tracks(conductor, lastBar), lead));
     std::uint32_t now = 0;
@@ -269,7 +271,7 @@ std::vector<MidiTrack> ComposeEndTune()
                                        (kCallHarp.size() - i + 1) * kSixEightFine.ticksPerStep);
             }
             for (const std::uint8_t key : kLeaningChord) {
-                band.Track(kAccordion).Note(now + beat, kAccordion, key, kLeaningVelocity, beat - 40);
+                band.Track(kGuitar).Note(now + beat, kGuitar, key, kLeaningVelocity, beat - 40);
             }
         }
         if (bar + 2 == kChords.size()) {
@@ -288,17 +290,16 @@ std::vector<MidiTrack> ComposeEndTune()
         }
         if (last) {
             // The arrival on the six-four: a splash, both drums, the
-            // accordion spread up to E5; then the seventh over the same E.
+            // guitar spread up to E5; then the seventh over the same E.
             band.Percussion(now, kSplashKey, kSplashVelocity, kSixEight.barTicks());
             band.Track(kTimpani).Note(now, kTimpani, kTimpaniTonic, kLastDrumVelocity, beat);
             band.Track(kTimpani).Note(now, kTimpani, kTimpaniDominant, kLastDrumVelocity, beat);
             for (const std::uint8_t key : kFinalTop) {
-                band.Track(kAccordion).Note(now, kAccordion, key, kFinalTopVelocity, beat - 20);
+                band.Track(kGuitar).Note(now, kGuitar, key, kFinalTopVelocity, beat - 20);
             }
             band.Track(kBass).Note(now + beat, kBass, kSeventhBass, kSeventhBassVelocity, kHeldTicks - beat);
             for (std::uint32_t i = 0; i < kSeventhChord.size(); ++i) {
-                band.Track(kAccordion)
-                    .Note(now + beat, kAccordion, kSeventhChord[i], kSeventhVelocity, kHeldTicks - beat);
+                band.Track(kGuitar).Note(now + beat, kGuitar, kSeventhChord[i], kSeventhVelocity, kHeldTicks - beat);
                 band.Track(kHarp).Note(now + beat + i * kFirstRollTicks, kHarp, kSeventhChord[i], kSeventhVelocity,
                                        kHeldTicks - beat - i * kFirstRollTicks);
             }
@@ -317,7 +318,7 @@ std::vector<MidiTrack> ComposeEndTune()
             band.Track(kTimpani).Note(stroke, kTimpani, kTimpaniTonic, kButtonDrumVelocity, ringing);
             band.Track(kTimpani).Note(stroke, kTimpani, kTimpaniDominant, kButtonDrumVelocity, ringing);
             for (const std::uint8_t key : kButtonChord) {
-                band.Track(kAccordion).Note(stroke, kAccordion, key, kButtonChordVelocity, kButtonTicks);
+                band.Track(kGuitar).Note(stroke, kGuitar, key, kButtonChordVelocity, kButtonTicks);
             }
             band.Track(kBass).Note(stroke, kBass, kButtonBass, kButtonBassVelocity, kButtonTicks);
             for (std::uint32_t i = 0; i < kButtonHarp.size(); ++i) {

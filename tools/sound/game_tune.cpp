@@ -202,11 +202,12 @@ const Bars kThemeReturnFluteClose = {"F6/2 E6/2 D6/2 r/6", "D6/4 C6/4 B5/4", "G#
 const Bars kThemeCounter = {"r/6 C5/6",      "B4/6 D5/6", "~D5/4 C5/2 G4/6", "A4/6 r/6",
                             "r/6 F4/3 A4/3", "A4/6 E4/6", "D4/6 E4/6",       "C4/6 r/6"};
 
-// The coda: after a bar of the band alone on the tonic, the harp echoing
-// the cadence, the violin recalls the theme's head over the A in fragments,
-// each answered by a breath;
+// The coda: after the cadence the clarinet, which first sang the theme,
+// climbs to it once more in its rhythm, and the violin recalls the theme's
+// head over the A in fragments, each answered by a breath;
 // the dominant is turned aside to the Neapolitan sixth and comes back: the
 // tune never stops.
+const Bars kCodaClarinet = {"r/6 A5/3 B5/1 C6/2"}; // written an octave up
 const Bars kCoda = {
     "r/6 E5/3 F5/1 E5/2", "A5/6 r/6", "r/6 C5/3 D5/1 C5/2", "F5/6 E5/2 D5/2 B4/2", "F5/4 D5/2 Bb4/4 D5/2",
 };
@@ -234,6 +235,7 @@ constexpr Voice kClarinetEntry{kClarinet, -12, 80, 14, Articulation::Plain, 8};
 constexpr Voice kClarinetLow{kClarinet, -12, 85, 14, Articulation::Plain, 8};
 constexpr Voice kClarinetAnswer{kClarinet, -12, 81, 14, Articulation::Plain, 8};
 constexpr Voice kOboeAnswer{kOboe, 0, 78, 14, Articulation::Plain, 8};
+constexpr Voice kClarinetCoda{kClarinet, -12, 70, 14, Articulation::Plain, 8};
 constexpr Voice kViolinCoda{kViolin, 0, 78, 14, Articulation::Plain, 8};
 constexpr Voice kOboeRound{kOboe, 0, 64, 14, Articulation::Plain, 8};   // falling away into the intro
 constexpr Voice kOboeLanding{kOboe, 0, 57, 14, Articulation::Plain, 8}; // as soft as the intro it starts
@@ -287,6 +289,7 @@ const Line kLines[] = {
     {&kFluteReturn, kAAgain + 5, &kThemeReturnFluteClose, 4},
     {&kStringsRecap, kAAgain + 1, &kThemeCounter, 0},
     {&kOboeEcho, kAAgain + 5, &kEcho, 4},
+    {&kClarinetCoda, kCodaBar, &kCodaClarinet, 0},
     {&kViolinCoda, kCodaBar + 1, &kCoda, 2},
     {&kOboeCall, 2, &kCall, 2},
     {&kOboeRound, kEndBar - 1, &kRound, 7},
@@ -408,11 +411,8 @@ const Layer kLayers[] = {
     {kAViolin + 4, kAViolin + 5, Accompaniment::Rolled, false, -12}, // the close in C, the violin's breath
     {kAViolin + 5, kAViolin + 8, Accompaniment::Arpeggio, false, -12},
     {kAViolin + 8, kC, Accompaniment::Rolled, false, -12}, // the cadence to D minor
-    // Under the interlude's held strings the harp keeps the pulse, softly,
-    // its figure changing with the oboe's phrases.
-    {kC, kC + 2, Accompaniment::Arpeggio, false, -6},
-    {kC + 2, kC + 4, Accompaniment::Rolled, false, -6},
-    {kC + 4, kSongBar - 1, Accompaniment::Arpeggio, false, -6},
+    // Under the interlude's held strings the harp keeps the pulse, softly.
+    {kC, kSongBar - 1, Accompaniment::Arpeggio, false, -6},
     {kSongBar - 1, kSongBar, Accompaniment::Barcarolle, false},
     // The song: the harp alone runs under the violin's long notes, the
     // strings a soft floor.
@@ -453,6 +453,9 @@ constexpr int kGuitarLift = 3, kGuitarLiftUnderTheTheme = 2;
 // keeps well under it: as loud as the lead, it would cover the tune in the
 // low register.
 constexpr int kBassUnderTheLead = -5;
+// The song's crescendo carries the band, but its last two bars leave the
+// violin's falling close above the bass.
+constexpr int kBassUnderTheSongsClimax = -18;
 // Under the sequence's winds the walking bass steps lightly.
 constexpr int kSequenceBass = -8;
 // The top of the guitar's chords under the theme's first phrase, the
@@ -476,7 +479,7 @@ struct Broadening {
 };
 // The last cadence lands at the broadened tempo, which gives way only as
 // the coda starts.
-constexpr Broadening kBroadened[] = {{kAViolin - 1, 101, 104}, {kCodaBar - 2, 102, 106, 2}};
+constexpr Broadening kBroadened[] = {{kAViolin - 1, 100, 102}, {kCodaBar - 2, 101, 104, 2}};
 
 int LevelAt(std::size_t bar)
 {
@@ -545,7 +548,8 @@ std::vector<MidiTrack> ComposeGameTune()
         // The intro's bass falls a step a bar, A G F E, without walking; the
         // interlude's holds its notes, the sparsest texture.
         band.SetWalk(bar >= kA && !(kC <= bar && bar < kSongBar - 2));
-        band.SetBassLevel(kSequenceBar <= bar && bar < kAViolin - 1 ? kSequenceBass
+        band.SetBassLevel(kSequenceBar <= bar && bar < kAViolin - 1       ? kSequenceBass
+                              : kSongBar + 6 <= bar && bar < kSongBar + 8 ? kBassUnderTheSongsClimax
                               : (bar < kC && bar != kAViolin - 1) || (kSongBar <= bar && bar < kCodaBar)
                               ? kBassUnderTheLead
                               : 0);
