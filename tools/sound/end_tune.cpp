@@ -70,7 +70,7 @@ constexpr std::array<std::string_view, 6> kMelody = {
 // trumpet, holding long notes under its call and its climb over the B7 so
 // its quick notes stay clear.
 constexpr std::array<std::string_view, 7> kStringsLine = {
-    "r/12",      "C#6/4 D6/2 E6/6", "D5/3 C#5/1 D5/2 F#5/4 E5/2", "E5/6 F#5/6", "B5/6 A5/6", "C#6/6 B5/4 G#5/1 B5/1",
+    "r/12",      "C#6/4 D6/2 E6/6", "D5/3 C#5/1 D5/2 F#5/4 E5/2", "E5/6 F#5/6", "F#5/12", "C#6/6 B5/4 G#5/1 B5/1",
     "A5/11 r/1",
 };
 // A third or a sixth under the tune where they strike together, but a line

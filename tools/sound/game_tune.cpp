@@ -335,7 +335,7 @@ const BassBar kBassBars[] = {
     {kAViolin + 7, "Bb2/3 A2/3"},
     {kAViolin + 8, "D3/3 G2/2 F2/1"},
     {kAViolin + 9, "E2/3 A2/3"},
-    {kC + 6, "E2/3 G#2/3"},
+    {kC + 6, "E2/3 D3/3"},
     // The song's bass climbs a semitone or a tone each bar to the dominant,
     // falling to the chord's fifth or root on the second beat, then
     // holding as it nears the top.
@@ -470,16 +470,14 @@ struct Key {
 
 // The players slow down through a bar where the music takes breath, a
 // little on its first beat and more on its second {bar, first beat, second
-// beat, in % of the beat's length}: a little before the episodes, most
-// before the last cadence.
+// beat, in % of the beat's length}: before the violin's return. The last
+// cadence keeps the tempo, so the loop does not seem to end there.
 struct Broadening {
     std::size_t bar;
     std::uint32_t eased, broadened;
     std::size_t bars = 1; // the broadened tempo held until the tune moves on
 };
-// The last cadence lands at the broadened tempo, which gives way only as
-// the coda starts.
-constexpr Broadening kBroadened[] = {{kAViolin - 1, 100, 102}, {kCodaBar - 2, 101, 104, 2}};
+constexpr Broadening kBroadened[] = {{kAViolin - 1, 100, 102}};
 
 int LevelAt(std::size_t bar)
 {
