@@ -176,7 +176,7 @@ constexpr std::uint8_t kLeaningVelocity = 60;
 constexpr std::array<std::uint8_t, 4> kCallHarp = {57, 61, 64, 69}; // A3 C#4 E4 A4
 constexpr std::uint8_t kCallHarpVelocity = 48;
 constexpr Voice kStringsLead{kStrings, -12, 74, 12, Articulation::Plain, 6};
-constexpr Voice kHornsHeld{kHorns, 0, 58, 20, Articulation::Plain, 4};
+constexpr Voice kHornsHeld{kHorns, 0, 58, 20, Articulation::Plain, 6};
 // Velocity added to the strings and the horns on the last stroke.
 constexpr int kStrokeSupport = 14;
 
