@@ -226,6 +226,22 @@ TEST(GameTune, LeadAndBassMoveWithoutConsecutivesOrUnresolvedClashes)
     EXPECT_TRUE(BassUnderChords(bass, strings).empty()) << Listed(BassUnderChords(bass, strings));
     EXPECT_TRUE(FifthsWithChords(lead, strings).empty()) << Listed(FifthsWithChords(lead, strings));
     EXPECT_TRUE(ParallelsWithinChords(held).empty()) << Listed(ParallelsWithinChords(held));
+    // A counter-line in the strings moves freely, but never grinds a
+    // semitone or a major seventh against a chord the harp or the guitar
+    // holds under it (an A over the Neapolitan's B flat).
+    const std::array<std::uint8_t, 2> pluckedChannels = {kGameTuneHarp, kGameTuneGuitar};
+    const auto plucked = NotesOf(tracks, pluckedChannels);
+    std::string grinds;
+    for (const WrittenNote &line : strings) {
+        for (const WrittenNote &chord : plucked) {
+            const int apart = ((line.key - chord.key) % 12 + 12) % 12;
+            if (chord.tick < line.tick + line.length && line.tick < chord.tick + chord.length &&
+                (apart == 1 || apart == 11))
+                grinds += "bar " + std::to_string(std::max(line.tick, chord.tick) / kBar + 1) + ": " +
+                    std::to_string(line.key) + " / " + std::to_string(chord.key) + "\n";
+        }
+    }
+    EXPECT_TRUE(grinds.empty()) << grinds;
 }
 
 TEST(GameTune, BassIsTheLowestNoteAndClearOfTheChords)

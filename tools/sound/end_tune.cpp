@@ -1,11 +1,12 @@
 // The end-of-game tune: a bright flourish in A major, the game tune's key
 // turned to major, under ten seconds with its final chord ringing out. Over
 // the band's first chord the trumpet plays the game tune's opening figure,
-// in major and in its rocking rhythm; a clarinet sings in thirds and sixths
-// under it and once answers it, and the line grows bar by bar, through a
-// timpani roll on the dominant and a broadening, to the tonic's six-four,
-// the trumpet at its highest, leaning on the dominant's seventh as the roll
-// swells; the tonic itself comes only with the last stroke and both
+// in major, high and in its rocking rhythm; the strings join it an
+// octave below to share the tune, a clarinet sings in thirds and sixths under them,
+// two horns hold the chords, and the line grows bar by bar, through a
+// timpani roll on the dominant's dominant and a broadening, to the tonic's
+// six-four, the tune at its highest, leaning on the dominant's seventh as
+// the roll swells; the tonic itself comes only with the last stroke and both
 // crashes: the loudest moment, held most of a bar while
 // the crashes, the harp and the timpani ring on to the end.
 // No part climbs above C7 or plays harder than velocity 100, so it rings
@@ -28,83 +29,99 @@ constexpr std::uint32_t kMicrosPerQuarter = 60'000'000u * 2 / (96 * 3);
 constexpr std::uint32_t kSeed = 2020;
 
 constexpr std::uint8_t kTrumpet = kEndTuneLead;
+constexpr std::uint8_t kStrings = 1; // the trumpet's partner in the tune
 constexpr std::uint8_t kClarinet = kEndTuneSecond;
-constexpr std::uint8_t kAccordion = 4;
+constexpr std::uint8_t kHorns = 3;
+constexpr std::uint8_t kGuitar = 4;
 constexpr std::uint8_t kBass = kEndTuneBass;
 constexpr std::uint8_t kHarp = 6;
 constexpr std::uint8_t kTimpani = 7; // with the band, not the leads
 
 constexpr Part kParts[] = {
     // The band spreads across the stage around the trumpet in the middle.
-    {kTrumpet, program::kTrumpet, 127, 64, 50, "Trumpet"},
-    {kClarinet, program::kClarinet, 127, 36, 56, "Clarinet"},
-    {kAccordion, program::kAccordion, 112, 96, 48, "Accordion"},
+    {kTrumpet, program::kTrumpet, 110, 64, 50, "Trumpet"},
+    {kStrings, program::kStrings, 124, 80, 60, "Strings"},
+    {kClarinet, program::kClarinet, 110, 36, 56, "Clarinet"},
+    {kHorns, program::kFrenchHorn, 100, 44, 56, "Horns"},
+    // The game tune's guitar keeps the afterbeats, so the two tunes share a band.
+    {kGuitar, program::kNylonGuitar, 112, 96, 48, "Guitar"},
     {kBass, program::kAcousticBass, 127, 64, 24, "Bass"},
-    {kHarp, program::kHarp, 94, 28, 56, "Harp"},
-    {kTimpani, program::kTimpani, 127, 64, 40, "Timpani"},
-    {kDrums, 0, 127, 64, 40, "Cymbal"}, // full: the crash is the chord's splash
+    {kHarp, program::kHarp, 86, 28, 56, "Harp"},
+    {kTimpani, program::kTimpani, 110, 64, 40, "Timpani"},
+    {kDrums, 0, 110, 64, 40, "Cymbal"}, // the crash is the chord's splash
 };
-constexpr Accompanists kAccompanists{kBass, kAccordion, kAccordion, kHarp, kAccordion};
+constexpr Accompanists kAccompanists{kBass, kGuitar, kGuitar, kHarp, kGuitar};
 
 // Steps are sixteenths. Over the band's first chord the trumpet plays the
-// game tune's head, E F# E A B, in major and leads on to C#. Each bar then
-// reaches a step higher, E, F#, G#, the held E over the chord of F# minor
-// falling to D; before the dominant comes a call on repeated notes rising
-// to the F# and turning through the G# in passing; over the dominant the line turns down
-// from its seventh and runs up to the tonic's six-four: the summit comes
-// once, at the end, leaning on the G# over the seventh, and a quick E G#
-// leads it into the last stroke.
+// game tune's head, E F# E A B, in major and high, and falls from its A
+// while the strings go on with the head's next bar below it; it takes
+// up the tune's third bar in its rocking rhythm, calls on repeated Es,
+// climbing through the chord of B minor, falls and climbs over the
+// dominant of the dominant (B7 over its D#) and reaches the summit, C#,
+// once, over the tonic's six-four: a bar on the dominant, its seventh
+// leading into the last stroke.
 constexpr std::array<std::string_view, 6> kMelody = {
-    "E4/3 F#4/1 E4/2 A4/4 B4/2",        "C#5/4 D5/2 E5/6",
-    "D5/3 C#5/1 D5/2 F#5/4 E5/2",       "E5/2 E5/1 E5/1 E5/2 F#5/3 G#5/1 F#5/2",
-    "D5/3 C#5/1 B4/2 D5/2 F#5/2 G#5/2", "A5/6 G#5/4 E5/1 G#5/1",
+    "E5/3 F#5/1 E5/2 A5/4 B5/2",        "A5/6 G#5/2 F#5/4",
+    "D5/3 C#5/1 D5/2 F#5/4 E5/2",       "E5/2 E5/1 E5/1 E5/2 F#5/2 A5/2 B5/2",
+    "A5/3 F#5/1 D#5/2 F#5/2 A5/2 B5/2", "C#6/6 B5/4 G#5/1 B5/1",
+};
+// The strings, an octave below where they are written: the head's second
+// bar under the trumpet's falling A G# F# E, then the tune with the
+// trumpet, holding long notes under its call and its climb over the B7 so
+// its quick notes stay clear.
+constexpr std::array<std::string_view, 7> kStringsLine = {
+    "r/12",      "C#6/4 D6/2 E6/6", "D5/3 C#5/1 D5/2 F#5/4 E5/2", "E5/6 F#5/6", "F#5/12", "C#6/6 B5/4 G#5/1 B5/1",
+    "A5/11 r/1",
 };
 // A third or a sixth under the tune where they strike together, but a line
-// of its own: it enters a third under the trumpet's B, holds while the
-// trumpet climbs, falls as it rises and rises as
-// it falls; while the trumpet holds its E, the clarinet answers with the
-// head's figure turned downwards; over the dominant it climbs under the
-// trumpet's run to a third under its G#, and leads into the last stroke a
-// third under it.
+// of its own: it holds while the tune climbs and moves against it as it
+// turns; the B7's seventh, A, stays into the six-four and falls to the
+// leading note under the dominant.
 constexpr std::array<std::string_view, 6> kSecond = {
-    "r/10 G#4/2",      "A4/4 B4/2 C#5/3 B4/1 A4/2", "B4/6 A4/4 C#5/2",
-    "C#5/6 A4/4 D5/2", "B4/4 G#4/2 B4/4 E5/2",      "C#5/6 B4/4 G#4/1 E5/1",
+    "r/6 C#5/6", "r/12", "B4/6 A4/4 C#5/2", "C#5/6 D5/6", "F#5/4 B4/2 A4/6", "A4/6 G#4/4 B4/2",
 };
-// The bass climbs F# B C# D to the dominant, and falls to the tonic.
+// The bass climbs F# B C# D D# to the dominant, and falls to the tonic.
 // The last bar is the tonic's six-four over the dominant's E, resolving
 // to its seventh on the second beat: the tonic itself comes only with the
 // last stroke.
-constexpr std::array<std::string_view, 6> kChords = {"A", "A F#m", "D/F# Bm7", "A/C# Bm7/D", "E7", "A/E"};
+constexpr std::array<std::string_view, 6> kChords = {"A", "A F#m", "D/F# Bm7", "A/C# Bm7/D", "B7/D#", "A/E"};
+// Two horns hold the chords in the middle of the band, under the clarinet.
+constexpr std::array<std::string_view, 7> kHornUpper = {"E4/12",  "E4/6 C#4/6", "D4/12",     "E4/6 D4/6",
+                                                        "F#4/12", "C#4/6 B3/6", "C#4/11 r/1"};
+constexpr std::array<std::string_view, 7> kHornLower = {"C#4/12",    "A3/12",      "A3/6 B3/6", "C#4/6 B3/6",
+                                                        "B3/6 A3/6", "A3/6 G#3/6", "A3/11 r/1"};
 // The band grows bar by bar from its first chord into the final one.
 constexpr std::array<int, 6> kLevels = {-6, -6, -5, -4, -2, 8};
-// The accordion's afterbeats carry the dance under the trumpet: they are
+// The guitar's afterbeats carry the dance under the trumpet: they are
 // struck harder than its held chords.
 constexpr int kAfterbeatLift = 2;
 // The broadening before the last chord: {sixteenths before it, tempo in % of the beat's length}.
 constexpr std::array<std::pair<std::uint32_t, std::uint32_t>, 4> kBroadening = {
     {{9, 102}, {6, 104}, {3, 107}, {0, 109}}};
-constexpr std::string_view kDominantBass = "E3/3 E2/3"; // in eighths
+constexpr std::string_view kApproachBass = "D#3/6"; // in eighths, under the B7
 // The lines grow from the first bar to the last chord: each starts where
 // the eight-bar arc still rises.
 constexpr int kLinePlace = 2;
-// With the bar-1 hit a light cymbal splashes; the accordion keeps to its
+// With the bar-1 hit a light cymbal splashes; the guitar keeps to its
 // afterbeats.
 constexpr std::uint8_t kSplashKey = 55, kSplashVelocity = 78;
 // The six-four and the seventh are held a bar while the timpani roll swells
 // under them, and the tonic is struck, hardest, with both crashes and held
-// nine sixteenths, so its release sounds within the file; the crashes, the
+// eleven sixteenths, so its release sounds within the file; the crashes, the
 // harp and the timpani ring on to the end of the file, and their release
 // dies away as the program goes on rendering after it.
 constexpr std::uint32_t kHeldTicks = 11 * kSixEightFine.ticksPerStep;
-constexpr std::array<std::string_view, 1> kButton = {"A5/9 r/3"}, kSecondButton = {"C#5/9 r/3"};
-constexpr std::uint32_t kButtonTicks = 9 * kSixEightFine.ticksPerStep - 40;
+constexpr std::array<std::string_view, 1> kButton = {"A5/11 r/1"}, kSecondButton = {"C#5/11 r/1"};
+constexpr std::uint32_t kButtonTicks = 11 * kSixEightFine.ticksPerStep - 40;
+// The last chord is held at a broader tempo still, in % of the beat's length.
+constexpr std::uint32_t kButtonBroadening = 116;
 constexpr std::uint32_t kRingingTicks = 24 * kSixEightFine.ticksPerStep; // two bars from the arrival
 
-constexpr Voice kTrumpetLead{kTrumpet, 0, 90, 20, Articulation::Plain, 6};
+constexpr Voice kTrumpetLead{kTrumpet, 0, 84, 20, Articulation::Plain, 6};
 constexpr Voice kClarinetSecond{kClarinet, 0, 74, 16, Articulation::Plain, 6};
 // The trumpet's last notes are its loudest (the summit), the struck one
 // hardest; the clarinet under them plays out.
-constexpr int kFinalAccent = 4, kButtonAccent = 12, kSecondFinalAccent = 14;
+constexpr int kFinalAccent = 4, kButtonAccent = 14, kSecondFinalAccent = 14;
 
 // Two crashes, with the last stroke, and the light splash with the chord's
 // arrival.
@@ -112,15 +129,16 @@ constexpr std::uint8_t kCrash = 49, kSecondCrash = 57, kCrashVelocity = 100;
 // The timpani: the tonic struck at the start and on the last chord, a roll
 // on the dominant between.
 constexpr std::uint8_t kTimpaniTonic = 45, kTimpaniDominant = 40; // A2, E2
+constexpr std::uint8_t kTimpaniApproach = 47;                     // B2, the root of B7
 constexpr std::uint8_t kLastDrumVelocity = 80;                    // the arrival, under the trumpet
 constexpr std::uint8_t kButtonDrumVelocity = 100;                 // the last stroke
 // Under the six-four and the seventh the timpani roll on the dominant,
 // growing into the last stroke.
 constexpr int kSwellFrom = 40, kSwellTo = 78;
-// The last stroke's chord, short: the accordion and the bass with the winds.
-constexpr std::array<std::uint8_t, 4> kButtonChord = {57, 61, 64, 69};                         // A3 C#4 E4 A4
-constexpr std::uint8_t kButtonChordVelocity = 75, kButtonBass = 33, kButtonBassVelocity = 100; // A1
-constexpr std::array<std::uint8_t, 6> kButtonHarp = {45, 52, 57, 61, 64, 69};                  // A2 .. A4
+// The last stroke's chord, short: the guitar and the bass with the winds.
+constexpr std::array<std::uint8_t, 4> kButtonChord = {57, 61, 64, 69};                        // A3 C#4 E4 A4
+constexpr std::uint8_t kButtonChordVelocity = 75, kButtonBass = 33, kButtonBassVelocity = 80; // A1
+constexpr std::array<std::uint8_t, 6> kButtonHarp = {45, 52, 57, 61, 64, 69};                 // A2 .. A4
 constexpr std::uint8_t kButtonHarpVelocity = 70;
 constexpr std::uint8_t kFirstHitVelocity = 86; // the opening stroke, under the last and the trumpet
 // The trumpet's call is the start of the line's crescendo, not its peak.
@@ -129,26 +147,27 @@ constexpr int kCallAccent = 0;
 // trumpet's low E to brighten the call: its top for a beat, the rest the
 // bar.
 constexpr std::array<std::uint8_t, 8> kFirstChord = {45, 52, 57, 61, 64, 69, 73, 76}; // A2 .. E5
-// The accordion spreads the six-four up to A4, under the clarinet's C#5.
+// The guitar spreads the six-four up to A4, under the clarinet's C#5.
 constexpr std::array<std::uint8_t, 1> kFinalTop = {69}; // A4
 constexpr std::uint8_t kFinalTopVelocity = 64;
 // On the last bar's second beat the six-four gives way to the dominant's
-// seventh: the accordion, the bass and a short harp roll, G#3 to E4.
+// seventh: the guitar, the bass and a short harp roll, G#3 to E4.
 constexpr std::array<std::uint8_t, 4> kSeventhChord = {56, 59, 62, 64};                     // G#3 B3 D4 E4
 constexpr std::uint8_t kSeventhVelocity = 66, kSeventhBass = 40, kSeventhBassVelocity = 84; // E2
 // A timpani roll, in thirty-seconds, grows through the dominant's second
 // half into the last chord, the sticks a little uneven.
 constexpr std::uint32_t kRollStrokes = 12, kRollTicks = kSixEightFine.ticksPerStep / 2;
 constexpr int kRollFrom = 44, kRollTo = 80, kRollUneven = 3;
-// The harp's glissando up the dominant seventh, E3 to D5, in the last three
-// sixteenths before the final chord, stopped as it comes.
-constexpr std::array<std::uint8_t, 8> kSweep = {52, 56, 59, 62, 64, 68, 71, 74};
+// The harp's glissando up the dominant's dominant, B2 to F#5, in the last
+// three sixteenths before the six-four, stopped as it comes; it leaves the
+// leading note D# to the bass and the winds.
+constexpr std::array<std::uint8_t, 8> kSweep = {47, 54, 57, 59, 66, 69, 71, 78};
 constexpr std::uint32_t kSweepTicks = 30, kSweepFrom = 9 * kSixEightFine.ticksPerStep;
 constexpr std::uint8_t kSweepVelocity = 42;
 constexpr std::uint32_t kFirstRollTicks = 15;
 constexpr std::uint8_t kFirstChordVelocity = 66; // under the trumpet's first notes
-// Under the call's F#, on the second beat of the bar before the dominant, the
-// accordion strikes F# and D with the bass and its chord after them, so the
+// Under the call's F#, on the second beat of the bar before the B7, the
+// guitar strikes F# and D with the bass and its chord after them, so the
 // call and its turn round it sound over a full chord of D with its
 // sixth rather than a bare B over the bass's D.
 constexpr std::size_t kLeaningBar = 3;
@@ -156,9 +175,10 @@ constexpr std::array<std::uint8_t, 2> kLeaningChord = {54, 62}; // F#3 D4
 constexpr std::uint8_t kLeaningVelocity = 60;
 constexpr std::array<std::uint8_t, 4> kCallHarp = {57, 61, 64, 69}; // A3 C#4 E4 A4
 constexpr std::uint8_t kCallHarpVelocity = 48;
-// In the first bar the accordion's afterbeats keep under the trumpet's low
-// call, the triad's third (C#4) their top.
-constexpr int kFirstBarChordTop = 61;
+constexpr Voice kStringsLead{kStrings, -12, 74, 12, Articulation::Plain, 6};
+constexpr Voice kHornsHeld{kHorns, 0, 58, 20, Articulation::Plain, 6};
+// Velocity added to the strings and the horns on the last stroke.
+constexpr int kStrokeSupport = 14;
 
 } // namespace
 
@@ -194,28 +214,40 @@ std::vector<MidiTrack> ComposeEndTune()
         PlayLine(band.Track(voice.channel), out, kSixEightFine, lastBar + kSixEight.barTicks(),
                  voice.channel == kTrumpet ? kButton : kSecondButton, band.Players(), lastPlace);
     }
+    // The strings and the horns up to the last stroke, then its chord played
+    // out, so the middle of the band holds up under the trumpet.
+    const std::uint32_t lastStroke = lastBar + kSixEight.barTicks();
+    for (const auto &[line, voice] : {std::pair{std::span<const std::string_view>(kStringsLine), kStringsLead},
+                                      std::pair{std::span<const std::string_view>(kHornUpper), kHornsHeld},
+                                      std::pair{std::span<const std::string_view>(kHornLower), kHornsHeld}}) {
+        PlayLine(band.Track(voice.channel), voice, kSixEightFine, 0, line.first(line.size() - 1), band.Players(),
+                 kLinePlace);
+        Voice out = voice;
+        out.velocity = static_cast<std::uint8_t>(voice.velocity + kStrokeSupport);
+        PlayLine(band.Track(voice.channel), out, kSixEightFine, lastStroke, line.last(1), band.Players(), lastPlace);
+    }
     // The run into the last chord broadens in steps, and the chord with it.
     for (const auto &[sixteenths, percent] : kBroadening) {
         conductor.Tempo(lastBar - sixteenths * kSixEightFine.ticksPerStep, kMicrosPerQuarter * percent / 100);
     }
+    conductor.Tempo(lastBar + kSixEight.barTicks(), kMicrosPerQuarter * kButtonBroadening / 100);
     // The six-four is held its beat, and its roll rings as long.
     const std::uint32_t beat = kSixEight.barTicks() / 2;
     band.SetClosingTicks(beat, beat);
     band.SetChordLevel(kAfterbeatLift);
-    // The accordion's chords keep clear of the notes the trumpet leans on.
-    const std::array<std::uint8_t, 1> lead = {kTrumpet};
+    // The guitar's chords keep clear of the notes the trumpet leans on.
+    const std::array<std::uint8_t, 2> lead = {kTrumpet, kStrings};
     band.SetMelody(NotesOf(band.Tracks(conductor, lastBar), lead));
     std::uint32_t now = 0;
     for (std::size_t bar = 0; bar < kChords.size(); ++bar) {
         const bool last = bar + 1 == kChords.size();
         band.SetLevel(kLevels[bar]);
-        // The bass goes on up to the dominant's E, drops its octave on the
-        // second beat, holds it under the six-four and the seventh and
-        // falls a fifth to the lowest A of the tune with the last stroke.
+        // The bass goes on up through D# to the dominant's E, holds it
+        // under the six-four and the seventh and falls a fifth to the
+        // lowest A of the tune with the last stroke.
         band.SetWalk(bar + 2 < kChords.size());
-        band.SetChordCeiling(bar == 0 ? kFirstBarChordTop : 0);
         if (bar + 2 == kChords.size()) {
-            band.WriteBass(kDominantBass);
+            band.WriteBass(kApproachBass);
         }
         const Accompaniment style = last ? Accompaniment::Closing : Accompaniment::Tarantella;
         band.AccompanyBar(now, kChords[bar], style, kChords[last ? bar : bar + 1]);
@@ -239,11 +271,11 @@ std::vector<MidiTrack> ComposeEndTune()
                                        (kCallHarp.size() - i + 1) * kSixEightFine.ticksPerStep);
             }
             for (const std::uint8_t key : kLeaningChord) {
-                band.Track(kAccordion).Note(now + beat, kAccordion, key, kLeaningVelocity, beat - 40);
+                band.Track(kGuitar).Note(now + beat, kGuitar, key, kLeaningVelocity, beat - 40);
             }
         }
         if (bar + 2 == kChords.size()) {
-            // Over the roll the harp sweeps up the dominant into the last chord.
+            // Over the roll the harp sweeps up the B7 into the six-four.
             for (std::uint32_t i = 0; i < kSweep.size(); ++i) {
                 band.Track(kHarp).Note(now + kSweepFrom + i * kSweepTicks, kHarp, kSweep[i],
                                        static_cast<std::uint8_t>(kSweepVelocity + 2 * i),
@@ -252,23 +284,22 @@ std::vector<MidiTrack> ComposeEndTune()
             for (std::uint32_t i = 0; i < kRollStrokes; ++i) {
                 const int velocity = kRollFrom + (kRollTo - kRollFrom) * static_cast<int>(i) / (kRollStrokes - 1) +
                     (i % 2 == 0 ? kRollUneven : -kRollUneven);
-                band.Track(kTimpani).Note(now + kSixEight.barTicks() / 2 + i * kRollTicks, kTimpani, kTimpaniDominant,
+                band.Track(kTimpani).Note(now + kSixEight.barTicks() / 2 + i * kRollTicks, kTimpani, kTimpaniApproach,
                                           static_cast<std::uint8_t>(velocity), kRollTicks);
             }
         }
         if (last) {
             // The arrival on the six-four: a splash, both drums, the
-            // accordion spread up to E5; then the seventh over the same E.
+            // guitar spread up to E5; then the seventh over the same E.
             band.Percussion(now, kSplashKey, kSplashVelocity, kSixEight.barTicks());
             band.Track(kTimpani).Note(now, kTimpani, kTimpaniTonic, kLastDrumVelocity, beat);
             band.Track(kTimpani).Note(now, kTimpani, kTimpaniDominant, kLastDrumVelocity, beat);
             for (const std::uint8_t key : kFinalTop) {
-                band.Track(kAccordion).Note(now, kAccordion, key, kFinalTopVelocity, beat - 20);
+                band.Track(kGuitar).Note(now, kGuitar, key, kFinalTopVelocity, beat - 20);
             }
             band.Track(kBass).Note(now + beat, kBass, kSeventhBass, kSeventhBassVelocity, kHeldTicks - beat);
             for (std::uint32_t i = 0; i < kSeventhChord.size(); ++i) {
-                band.Track(kAccordion)
-                    .Note(now + beat, kAccordion, kSeventhChord[i], kSeventhVelocity, kHeldTicks - beat);
+                band.Track(kGuitar).Note(now + beat, kGuitar, kSeventhChord[i], kSeventhVelocity, kHeldTicks - beat);
                 band.Track(kHarp).Note(now + beat + i * kFirstRollTicks, kHarp, kSeventhChord[i], kSeventhVelocity,
                                        kHeldTicks - beat - i * kFirstRollTicks);
             }
@@ -287,7 +318,7 @@ std::vector<MidiTrack> ComposeEndTune()
             band.Track(kTimpani).Note(stroke, kTimpani, kTimpaniTonic, kButtonDrumVelocity, ringing);
             band.Track(kTimpani).Note(stroke, kTimpani, kTimpaniDominant, kButtonDrumVelocity, ringing);
             for (const std::uint8_t key : kButtonChord) {
-                band.Track(kAccordion).Note(stroke, kAccordion, key, kButtonChordVelocity, kButtonTicks);
+                band.Track(kGuitar).Note(stroke, kGuitar, key, kButtonChordVelocity, kButtonTicks);
             }
             band.Track(kBass).Note(stroke, kBass, kButtonBass, kButtonBassVelocity, kButtonTicks);
             for (std::uint32_t i = 0; i < kButtonHarp.size(); ++i) {

@@ -2,10 +2,11 @@
 // minutes, so that a session hears it only a few times. A rondo-like form
 // whose theme comes back twice, varied, between episodes in other keys:
 //
-//   intro    4 bars  A minor   harp over the lament bass A G F E; far off,
-//                              the oboe sighs down the scale over it
+//   intro    4 bars  A minor   harp over the lament bass A G F E; the oboe,
+//                              softly, sighs down the scale over it
 //   A       16 bars  A minor   the theme, clarinet: a half close, a turn to
-//                              C major, and a climb to a deceptive cadence
+//                              C major, and a climb through the Neapolitan
+//                              chord to a deceptive cadence
 //   B       16 bars  C major   a tune of its own, flute; clarinet, oboe and
 //                              flute answer with a sequence falling through
 //                              the circle of fifths to the dominant of A
@@ -18,9 +19,12 @@
 //   D        8 bars  A minor   a song of its own, the violin in long notes
 //                              over the harp's running sixteenths, as the
 //                              bass climbs by semitones to the dominant
-//   A''      9 bars  A minor   the theme's head on the flute, then its second
-//                              half, up to the summit and down to a full
-//                              cadence: five bars and four
+//   A''      9 bars  A minor   the theme's head on the flute, in its own
+//                              rhythm, over a bass falling A G F and
+//                              rising F# G B C, through F major's seventh and
+//                              the secondary dominants D7 and C7, then its
+//                              second half, up to the summit and down to a
+//                              full cadence: five bars and four
 //   coda     7 bars  A minor   over a rocking A, after a bar's echo, the violin
 //                              recalls the theme's head in fragments, the
 //                              dominant turns aside to
@@ -65,7 +69,9 @@ constexpr Part kParts[] = {
     {kFlute, program::kFlute, 124, 76, 56, "Flute"},
     {kClarinet, program::kClarinet, 127, 52, 50, "Clarinet"},
     {kOboe, program::kOboe, 120, 74, 56, "Oboe"},
-    {kBass, program::kAcousticBass, 127, 64, 24, "Bass"},
+    // A bowed bass: a line that sings under the tune, where a plucked one
+    // only marks the beats.
+    {kBass, program::kCello, 96, 64, 24, "Cello"},
     {kHarp, program::kHarp, 108, 90, 56, "Harp"},
     {kChords, program::kNylonGuitar, 127, 38, 40, "Guitar chords"},
     {kStrings, program::kStrings, 122, 64, 64, "Strings"},
@@ -80,14 +86,14 @@ const Bars kChordBars[] = {
     // intro: the lament bass A G F E under plain chords
     {"Am", "G", "F", "E"},
     // A: halting on the dominant, closing in C, falling deceptively onto F
-    {"Am", "Am/C", "Dm Dm/F", "E", "Am", "Dm/F", "F G7", "C", "Am/C", "G", "C C/E", "F C/E", "Dm7 Dm7/C", "Dm/B",
+    {"Am", "Am/C", "Dm Dm/F", "E", "Am", "Dm/F", "F G7", "C", "Am/C", "G", "C C/E", "F C/E", "Dm7 Dm7/C", "Bb/D",
      "E7 E7/G#", "F/A"},
     // B: C major, a half close on its dominant's seventh resolving to C with
-    // the third on top; then Am7 Dm7 G7 Cmaj7 Fmaj7 Bm7b5 E7, the circle of
-    // fifths a chord a bar over a bass walking in eighths, and a bar on the
-    // dominant alone
-    {"C/E", "G7/D", "C/E", "F Am", "Dm7 Dm7/F", "Am F", "Dm7 G7", "C", "Am7", "Dm7", "G7", "Cmaj7/E", "Fmaj7", "Dm/B",
-     "E7", "E7/B E7/D"},
+    // the third on top, D minor's dominant turning the cadence aside; then
+    // Am7 Dm7 G7 Cmaj7 Fmaj7 Bm7b5 E7, the circle of fifths a chord a bar
+    // over a bass walking in eighths, and a bar on the dominant alone
+    {"C/E", "G7/D", "C/E", "F Am", "Dm7 Dm7/F", "Am A7/E", "Dm7 G7", "C", "Am7", "Dm7", "G7", "Cmaj7/E", "Fmaj7",
+     "Dm/B", "E7", "E7/B E7/D"},
     // A': on to C and F; D minor's dominant turns aside deceptively to B flat,
     // stretching the phrase to ten bars, and is reached through ii-V
     {"Am/C", "C/E", "F Am", "Dm7 G7/B", "C", "F Am", "Bb F/A", "Gm/Bb A7", "Bb/D Gm", "Gm/E A7"},
@@ -95,10 +101,12 @@ const Bars kChordBars[] = {
     // and its dominant turning to the leading note in the bass
     {"Dm", "C7", "Gm/Bb", "A7", "Dm/F", "Bb/D", "E7", "E7 E7/G#"},
     // D: the bass climbs by semitones from the tonic to the dominant, through
-    // the dominants of D minor and of E; then the theme's second half, whose
-    // full cadence comes only at the flute's end
-    {"Am", "G/B", "C", "A7/C#", "Dm", "B7/D#", "Am/E", "E7", "Am", "Am/C", "G", "C C/E", "F", "Dm", "Dm7 E7",
-     "E7 E7/G#", "Am"},
+    // the dominants of D minor and of E; then the theme once more, its head
+    // over a bass falling to F and climbing chromatically through the
+    // dominants of G and of F; the full cadence comes only at the flute's
+    // end
+    {"Am", "G/B", "C", "A7/C#", "Dm", "B7/D#", "Am/E", "E7", "Am Am7/G", "Fmaj7 D7/F#", "G7", "C C7/E", "F", "Dm",
+     "Dm7 E7", "E7 E7/G#", "Am"},
     // coda: over an A rocking to the chords' roots, i, iv and VI; the dominant turned aside to the
     // Neapolitan sixth, as the interlude closed, and
     // a bar on the dominant back to the start
@@ -112,30 +120,29 @@ const Bars kChordBars[] = {
 // answer climbs to its peak (a held G) and falls to a deceptive cadence.
 const Bars kThemeOpening = {"E5/3 F5/1 E5/2 A5/4 B5/2", "C6/4 D6/2 E6/4 A5/2", "F5/2 G5/2 A5/2 D6/4 B5/2",
                             "C6/4 B5/2 G#5/4 r/2"};
-const Bars kTheme = {"r/2 A5/2 C6/2 E6/6",      "~E6/4 D6/2 A5/3 F5/3",    "A5/2 C6/6 B5/2 D6/2", "E6/6 r/4 E5/2",
+const Bars kTheme = {"r/2 A5/2 C6/2 E6/6",      "~E6/4 D6/2 A5/4 F5/2",    "A5/2 C6/6 B5/2 D6/2", "E6/6 r/4 E5/2",
                      "A5/4 B5/2 C6/3 E6/3",     "D6/2 C6/2 B5/2 G5/4 r/2", "E6/2 F6/2 G6/8",      "F6/4 E6/2 C6/4 r/2",
-                     "r/2 A5/2 F6/2 E6/3 D6/3", "A5/2 D6/4 C6/4 B5/2",     "G#5/6 B5/3 D6/3",     "C6/6 r/6"};
+                     "r/2 A5/2 F6/2 E6/3 D6/3", "F6/2 D6/4 Bb5/6",         "G#5/6 B5/3 D6/3",     "C6/6 r/6"};
 
 // The middle tune, flute, entering over the clarinet's last note; it closes
 // on C, and holds it while the clarinet enters.
 const Bars kMiddle = {
-    "r/8 A5/2 F5/2",  "G5/2 E5/4 G5/4 A5/2", "B5/3 C6/1 D6/2 F5/4 G5/2",
-    "C6/6 r/4 G5/2",  "A5/3 F5/3 E5/3 G5/3", "F5/1 G5/1 A5/1 B5/1 C6/2 D6/4 C6/2",
-    "C6/4 A5/4 C6/4", "E6/4 D6/2 B5/3 D6/3", "C6/6 r/6",
+    "r/8 A5/2 F5/2",   "G5/2 E5/4 G5/4 A5/2", "B5/3 C6/1 D6/2 B5/4 G5/2",
+    "C6/6 r/4 G5/2",   "A5/3 F5/3 E5/3 G5/3", "F5/1 G5/1 A5/1 B5/1 C6/2 D6/4 C6/2",
+    "C6/4 A5/4 C#6/4", "E6/4 D6/2 B5/3 D6/3", "C6/6 r/6",
 };
 // Under the flute, the strings move slowly in the middle register, in
 // tenths and sixths or against it, never in octaves with it.
 const Bars kMiddleCounter = {"E4/12",     "F4/6 D4/6", "E4/6 G4/6", "F4/6 G4/6",
-                             "C5/6 A4/6", "E4/6 C5/6", "F4/6 G4/6", "E4/6 r/6"};
+                             "C5/6 A4/6", "E4/12",     "F4/6 G4/6", "E4/6 r/6"};
 
 // The answer to the middle tune, a sequence over the falling fifths in
-// two-bar units, each a step lower: its downbeats fall C C B B A A to the
-// leading note, the third of each chord held on as the seventh of the next.
-// The clarinet (written an octave up) plays the first unit, the oboe the
-// second, each breathing before it enters; the second bar of each unit
-// moves in dotted eighths, across the lilt.
-const Bars kSequence = {"r/8 G6/2 B6/2", "C7/4 B6/2 A6/4 C7/2", "C7/3 A6/3 F6/3 A6/3"};
-const Bars kSequenceOboe = {"r/2 B5/2 A5/2 G5/4 B5/2", "B5/3 G5/3 E5/3 G5/3"};
+// two-bar units, each a step lower: each unit leans on the chord's fourth
+// and runs down the scale by step, then turns in dotted eighths, across
+// the lilt, round the chord that follows. The clarinet (written an octave
+// up) plays the first unit and the oboe takes the second from it.
+const Bars kSequence = {"r/8 G6/2 B6/2", "D7/4 C7/2 B6/2 A6/2 B6/2", "C7/3 A6/3 F6/3 A6/3"};
+const Bars kSequenceOboe = {"C6/4 B5/2 A5/2 G5/4", "B5/3 G5/3 E5/3 G5/3"};
 // Between the strummed chords and the winds the strings hold the chords'
 // thirds and sevenths, a step at a time, so the circle of fifths has a
 // middle: the seventh of each chord the third of the next; the last
@@ -154,7 +161,7 @@ const Bars kSequenceClose = {"r/2 F5/2 G5/2 A5/2 B5/2 C6/2", "D6/4 A5/4 F5/4", "
 // Its last note is held into the interlude's first bar.
 const Bars kThemeViolin = {
     "E5/3 F5/1 E5/2 A5/2 G#5/1 A5/1 B5/2",
-    "C6/4 D6/2 C6/4 B5/2",
+    "C6/6 D6/2 C6/2 B5/2",
     "A5/2 G5/2 F5/2 E5/3 A5/3",
     "C6/4 A5/2 B5/3 D6/3",
     "G5/4 r/2 E5/2 G5/2 A5/2",
@@ -179,10 +186,13 @@ const Bars kInterlude = {
 // dominant, growing; over the tonic's six-four it climbs to E, the dominant's
 // root on the downbeat, and falls to its fifth, handing over to the flute and
 // the theme's return.
+// After the band's bar alone on the dominant, the violin runs up to the
+// song in three sixteenths.
+const Bars kSongPickup = {"r/9 G#4/1 A4/1 B4/1"};
 const Bars kSong = {"E5/6 A5/6",           "D6/6 B5/3 D6/3",           "C6/9 B5/3",
                     "A5/4 E5/2 G5/6",      "F5/3 E5/1 F5/2 A5/4 G5/2", "F#5/4 A5/2 B5/6",
                     "A5/4 B5/2 C6/4 D6/2", "E6/3 D6/1 C6/2 B5/6"};
-const Bars kThemeReturnFlute = {"E5/3 F5/1 E5/2 A5/4 B5/2", "C6/4 D6/2 E6/4 C6/2", "D6/6 B5/2 G5/2 r/2"};
+const Bars kThemeReturnFlute = {"E5/3 F5/1 E5/2 A5/4 B5/2", "A5/4 C6/2 D6/4 C6/2", "D6/6 B5/2 G5/2 r/2"};
 const Bars kThemeReturnSummit = {"E6/2 F6/2 G6/8", "F6/4 E6/2 C6/4 E6/2"};
 const Bars kThemeReturnFluteClose = {"F6/2 E6/2 D6/2 r/6", "D6/4 C6/4 B5/4", "G#5/3 A5/1 B5/2 D6/3 C6/1 B5/2",
                                      "A5/6 r/6"};
@@ -192,11 +202,12 @@ const Bars kThemeReturnFluteClose = {"F6/2 E6/2 D6/2 r/6", "D6/4 C6/4 B5/4", "G#
 const Bars kThemeCounter = {"r/6 C5/6",      "B4/6 D5/6", "~D5/4 C5/2 G4/6", "A4/6 r/6",
                             "r/6 F4/3 A4/3", "A4/6 E4/6", "D4/6 E4/6",       "C4/6 r/6"};
 
-// The coda: after a bar of the band alone on the tonic, the harp echoing
-// the cadence, the violin recalls the theme's head over the A in fragments,
-// each answered by a breath;
+// The coda: after the cadence the clarinet, which first sang the theme,
+// climbs to it once more in its rhythm, and the violin recalls the theme's
+// head over the A in fragments, each answered by a breath;
 // the dominant is turned aside to the Neapolitan sixth and comes back: the
 // tune never stops.
+const Bars kCodaClarinet = {"r/6 A5/3 B5/1 C6/2"}; // written an octave up
 const Bars kCoda = {
     "r/6 E5/3 F5/1 E5/2", "A5/6 r/6", "r/6 C5/3 D5/1 C5/2", "F5/6 E5/2 D5/2 B4/2", "F5/4 D5/2 Bb4/4 D5/2",
 };
@@ -205,14 +216,12 @@ const Bars kCoda = {
 // the pick-up landing on the tonic chord's third as the tune begins again,
 // where the oboe goes on sighing down the scale over the lament.
 const Bars kRound = {"B4/4 D5/2 E5/2 G#5/2 B5/2"};
-const Bars kLanding = {"C6/6 D6/2 C6/2 B5/2"};
+const Bars kLanding = {"C6/6 D6/2 C6/2 B5/2", "A5/4 G5/2 B5/3 D6/1 B5/2"};
 
-// Over the intro's lament the flute, far off, answers the oboe's sigh in
-// the siciliano's rhythm, turning round the B, and the oboe steps down from
-// it: it sighs down over the bass's F, turns back up and comes to rest on
-// the dominant, leaving the theme to the clarinet.
-const Bars kFarAnswer = {"r/6 B5/3 D6/1 B5/2"};
-const Bars kCall = {"A5/4 G5/2 C6/4 B5/2", "G#5/4 B5/2 E5/4 r/2"};
+// Over the intro's lament the oboe sings on in one line, turning round the
+// B in the siciliano's rhythm: it sighs down over the bass's F, turns back
+// up and comes to rest on the dominant, leaving the theme to the clarinet.
+const Bars kCall = {"A5/4 G5/2 C6/4 A5/2", "G#5/4 B5/2 E5/4 r/2"};
 
 // Where the flute breathes before its cadence, the oboe echoes its fall an
 // octave lower.
@@ -224,23 +233,24 @@ const Bars kEcho = {"r/6 F5/2 E5/2 D5/2"};
 // The theme steals in after the intro, and grows with its second phrase.
 constexpr Voice kClarinetEntry{kClarinet, -12, 80, 14, Articulation::Plain, 8};
 constexpr Voice kClarinetLow{kClarinet, -12, 85, 14, Articulation::Plain, 8};
-constexpr Voice kClarinetAnswer{kClarinet, -12, 83, 14, Articulation::Plain, 8};
-constexpr Voice kOboeAnswer{kOboe, 0, 81, 14, Articulation::Plain, 8};
-constexpr Voice kViolinCoda{kViolin, 0, 74, 14, Articulation::Plain, 8};
+constexpr Voice kClarinetAnswer{kClarinet, -12, 81, 14, Articulation::Plain, 8};
+constexpr Voice kOboeAnswer{kOboe, 0, 78, 14, Articulation::Plain, 8};
+constexpr Voice kClarinetCoda{kClarinet, -12, 70, 14, Articulation::Plain, 8};
+constexpr Voice kViolinCoda{kViolin, 0, 78, 14, Articulation::Plain, 8};
 constexpr Voice kOboeRound{kOboe, 0, 64, 14, Articulation::Plain, 8};   // falling away into the intro
 constexpr Voice kOboeLanding{kOboe, 0, 57, 14, Articulation::Plain, 8}; // as soft as the intro it starts
 constexpr Voice kFluteLead{kFlute, 0, 79, 14, Articulation::Plain, 8};
-// The flute's return, under the song's level: its climb to the G, the
-// loop's highest note, stands out by its height, not by force.
+// The flute's return, under the song's level; its climb to the G, the
+// loop's highest note, a little firmer, so the phrase carries on through
+// its summit to the cadence.
 constexpr Voice kFluteReturn{kFlute, 0, 72, 14, Articulation::Plain, 8};
-constexpr Voice kFluteSummit{kFlute, 0, 64, 14, Articulation::Plain, 8};
+constexpr Voice kFluteSummit{kFlute, 0, 76, 14, Articulation::Plain, 8};
 constexpr Voice kFluteAnswer{kFlute, 0, 76, 14, Articulation::Plain, 8};
-constexpr Voice kViolinLead{kViolin, 0, 67, 14, Articulation::Plain, 8};
-constexpr Voice kViolinSong{kViolin, 0, 78, 10, Articulation::Plain, 8};
+constexpr Voice kViolinLead{kViolin, 0, 71, 14, Articulation::Plain, 8};
+constexpr Voice kViolinSong{kViolin, 0, 77, 10, Articulation::Plain, 8};
 constexpr Voice kOboeEcho{kOboe, 0, 62, 14, Articulation::Plain, 8};
 constexpr Voice kOboeLead{kOboe, 0, 63, 14, Articulation::Plain, 8};
-constexpr Voice kOboeCall{kOboe, 0, 54, 14, Articulation::Plain, 8};
-constexpr Voice kFluteFar{kFlute, 0, 54, 14, Articulation::Plain, 8};
+constexpr Voice kOboeCall{kOboe, 0, 57, 14, Articulation::Plain, 8};
 constexpr Voice kStringsCounter{kStrings, 0, 48, 30, Articulation::Plain, 5};
 // Under the recap the strings' line is the flute's partner, not a pad.
 constexpr Voice kStringsRecap{kStrings, 0, 57, 30, Articulation::Plain, 5};
@@ -270,6 +280,7 @@ const Line kLines[] = {
     {&kStringsSequence, kSequenceBar, &kSequenceCounter, 0},
     {&kViolinLead, kAViolin, &kThemeViolin, 0},
     {&kOboeLead, kC, &kInterlude, 0},
+    {&kViolinSong, kSongBar - 1, &kSongPickup, 7},
     {&kViolinSong, kSongBar, &kSong, 0},
     // The climb to the summit swells bar by bar, as the second half of a
     // phrase.
@@ -278,8 +289,8 @@ const Line kLines[] = {
     {&kFluteReturn, kAAgain + 5, &kThemeReturnFluteClose, 4},
     {&kStringsRecap, kAAgain + 1, &kThemeCounter, 0},
     {&kOboeEcho, kAAgain + 5, &kEcho, 4},
+    {&kClarinetCoda, kCodaBar, &kCodaClarinet, 0},
     {&kViolinCoda, kCodaBar + 1, &kCoda, 2},
-    {&kFluteFar, 1, &kFarAnswer, 1},
     {&kOboeCall, 2, &kCall, 2},
     {&kOboeRound, kEndBar - 1, &kRound, 7},
     {&kOboeLanding, 0, &kLanding, 0},
@@ -300,11 +311,11 @@ const BassBar kBassBars[] = {
     {kA + 10, "C3/1 D3/1 E3/3 C3/1"},
     {kA + 11, "F2/3 E2/3"},
     {kA + 12, "D2/3 C2/3"},
-    {kA + 13, "B1/3 D2/3"},
+    {kA + 13, "D2/6"},
     {kA + 15, "A2/3 C3/3"},
     {kB, "E2/2 D2/1 C2/3"},
     {kB + 4, "D2/2 E2/1 F2/3"},
-    {kB + 5, "A2/3 F2/3"},
+    {kB + 5, "A2/3 E2/3"},
     {kB + 7, "C3/3 E2/3"},
     {kSequenceBar, "A2/2 G2/1 E2/2 G2/1"},
     {kSequenceBar + 1, "D3/2 C3/1 A2/2 F2/1"},
@@ -336,7 +347,7 @@ const BassBar kBassBars[] = {
     {kSongBar + 5, "D#3/6"},
     {kSongBar + 6, "E3/6"},
     {kSongBar + 7, "E2/3 G#2/3"},
-    {kAAgain + 2, "B2/3 G2/3"},
+    {kAAgain + 2, "G2/3 B2/3"},
     {kAAgain + 3, "C3/2 D3/1 E3/3"},
     {kAAgain + 4, "F2/2 G2/1 A2/3"},
     {kCodaBar, "A2/3 E2/3"},
@@ -375,7 +386,7 @@ struct Layer {
 const Layer kLayers[] = {
     {0, kA, Accompaniment::Arpeggio, true},
     // A soft pad under the oboe, so the loop lands on more than the harp.
-    {0, kA - 1, Accompaniment::Pad, false, -11},
+    {0, kA - 1, Accompaniment::Pad, false, -8},
     {kA - 1, kA, Accompaniment::Barcarolle, false},
     // The guitar's figure changes with the theme's phrases.
     {kA, kA + 4, Accompaniment::Barcarolle, true},
@@ -396,7 +407,7 @@ const Layer kLayers[] = {
     {kAViolin, kSongBar, Accompaniment::Pad, true},
     // Over the held strings the guitar picks the chords, then the harp
     // spells out the turn to D minor.
-    {kAViolin, kAViolin + 4, Accompaniment::Broken, false, -4},
+    {kAViolin, kAViolin + 4, Accompaniment::Broken, false, -8},
     {kAViolin + 4, kAViolin + 5, Accompaniment::Rolled, false, -12}, // the close in C, the violin's breath
     {kAViolin + 5, kAViolin + 8, Accompaniment::Arpeggio, false, -12},
     {kAViolin + 8, kC, Accompaniment::Rolled, false, -12}, // the cadence to D minor
@@ -405,14 +416,12 @@ const Layer kLayers[] = {
     {kSongBar - 1, kSongBar, Accompaniment::Barcarolle, false},
     // The song: the harp alone runs under the violin's long notes, the
     // strings a soft floor.
-    {kSongBar, kAAgain, Accompaniment::Cascade, true, -3},
+    {kSongBar, kAAgain, Accompaniment::Cascade, true, -2},
     {kSongBar, kAAgain, Accompaniment::Pad, false, -9},
-    // The theme's last return has the whole band: the guitar back under
-    // the harp, which climbs and then rolls the cadence's chords.
-    {kAAgain, kAAgain + 5, Accompaniment::Barcarolle, true, -16},
-    {kAAgain, kAAgain + 5, Accompaniment::Rising, false, -14},
+    // The theme's last return: the harp alone climbs under the flute and
+    // then rolls the cadence's chords, the strings' line between.
+    {kAAgain, kAAgain + 5, Accompaniment::Rising, true, -14},
     {kAAgain + 5, kCodaBar, Accompaniment::Rolled, true, -14},
-    {kAAgain + 5, kCodaBar, Accompaniment::Block, false, -14},
     {kCodaBar, kCodaBar + 6, Accompaniment::Pad, true, -4},
     {kCodaBar, kCodaBar + 5, Accompaniment::Arpeggio, false, -10},
     {kCodaBar + 5, kCodaBar + 6, Accompaniment::Arpeggio, false},
@@ -440,9 +449,13 @@ constexpr int kThinPad = -8;
 // under the theme's low clarinet; under the flute's return the harp
 // carries the figure and the guitar keeps its place.
 constexpr int kGuitarLift = 3, kGuitarLiftUnderTheTheme = 2;
-// Where the band plays out, the plucked bass a little firmer than the
-// chords, so the harmony has a floor; the quiet parts keep it soft.
-constexpr int kBassLift = 2;
+// Where the band plays under a lead, and under the intro's oboe, the bass
+// keeps well under it: as loud as the lead, it would cover the tune in the
+// low register.
+constexpr int kBassUnderTheLead = -5;
+// The song's crescendo carries the band, but its last two bars leave the
+// violin's falling close above the bass.
+constexpr int kBassUnderTheSongsClimax = -18;
 // Under the sequence's winds the walking bass steps lightly.
 constexpr int kSequenceBass = -8;
 // The top of the guitar's chords under the theme's first phrase, the
@@ -457,16 +470,14 @@ struct Key {
 
 // The players slow down through a bar where the music takes breath, a
 // little on its first beat and more on its second {bar, first beat, second
-// beat, in % of the beat's length}: a little before the episodes, most
-// before the last cadence.
+// beat, in % of the beat's length}: before the violin's return. The last
+// cadence keeps the tempo, so the loop does not seem to end there.
 struct Broadening {
     std::size_t bar;
     std::uint32_t eased, broadened;
     std::size_t bars = 1; // the broadened tempo held until the tune moves on
 };
-// The last cadence lands at the broadened tempo, which gives way only as
-// the coda starts.
-constexpr Broadening kBroadened[] = {{kAViolin - 1, 101, 104}, {kCodaBar - 2, 106, 118, 2}};
+constexpr Broadening kBroadened[] = {{kAViolin - 1, 100, 102}};
 
 int LevelAt(std::size_t bar)
 {
@@ -535,16 +546,17 @@ std::vector<MidiTrack> ComposeGameTune()
         // The intro's bass falls a step a bar, A G F E, without walking; the
         // interlude's holds its notes, the sparsest texture.
         band.SetWalk(bar >= kA && !(kC <= bar && bar < kSongBar - 2));
-        // In the middle tune and the theme's return the bass walks into
-        // every bar by step.
-        band.SetBassLevel(kSequenceBar <= bar && bar < kAViolin - 1 ? kSequenceBass
-                              : (kA <= bar && bar < kC && bar != kAViolin - 1) || (kSongBar <= bar && bar < kCodaBar)
-                              ? kBassLift
+        band.SetBassLevel(kSequenceBar <= bar && bar < kAViolin - 1       ? kSequenceBass
+                              : kSongBar + 6 <= bar && bar < kSongBar + 8 ? kBassUnderTheSongsClimax
+                              : (bar < kC && bar != kAViolin - 1) || (kSongBar <= bar && bar < kCodaBar)
+                              ? kBassUnderTheLead
                               : 0);
         band.SetHeldLevel(kAViolin <= bar && bar < kSongBar - 1 ? kThinPad : 0);
         band.SetChordLevel(kA <= bar && bar < kB                  ? kGuitarLiftUnderTheTheme
                                : kAAgain <= bar && bar < kCodaBar ? 0
                                                                   : kGuitarLift);
+        // In the middle tune and the theme's return the bass walks into
+        // every bar by step.
         band.SetWalkingLine((kB <= bar && bar < kSequenceBar) || (kSongBar <= bar && bar < kCodaBar));
         // Where the guitar holds its chords, and under the violin's return,
         // the bass rocks with the lilt.
