@@ -21,8 +21,6 @@ inline constexpr Grid kSixEightFine{120, 12}; // one step is a sixteenth: melodi
 
 // General MIDI programs, 0-based.
 namespace program {
-inline constexpr std::uint8_t kGlockenspiel = 9;
-inline constexpr std::uint8_t kAccordion = 21;
 inline constexpr std::uint8_t kNylonGuitar = 24;
 inline constexpr std::uint8_t kAcousticBass = 32;
 inline constexpr std::uint8_t kViolin = 40;
