@@ -1,6 +1,7 @@
-// Writes the title picture: 532 x 362 baseline JPEG, colour at full resolution. On a dark brown ground
-// an open frame, the name engraved in silver italics, the maker's portrait
-// engraved in an oval under it, and the maker's caption at the lower left.
+// Writes the title picture: 532 x 362 baseline JPEG, colour at full
+// resolution. On a dark brown ground an open frame, the name engraved in
+// silver italics, the maker's portrait engraved in an oval under it, and the
+// maker's caption at the lower left.
 // The typefaces are Debian's fonts-urw-base35; without them the picture
 // would not be the committed one, so the generator stops.
 #include "titolo_jpeg.h"
