@@ -3,7 +3,6 @@
 #include "emblemi.h"
 #include "emblemi_forme.h"
 #include "pennelli.h"
-#include "randello.h"
 
 #include <QPainterPath>
 #include <QPolygonF>
@@ -18,10 +17,6 @@ namespace {
 // The eagle in sable: a dark brown in three tones, dark against the light
 // field at the natural size, its lines light enough to show when large.
 const Tinta kTintaAquila{QColor(0x94, 0x74, 0x56), QColor(0x48, 0x33, 0x25), QColor(0x2A, 0x1C, 0x14)};
-// At the natural size a lighter brown inside the same dark outline, so that
-// the outline parts wings, necks and heads: all dark, the eagle was one
-// blotch, read as a bat or a spider.
-const Tinta kTintaAquilaPixel{QColor(0xB4, 0x86, 0x58), QColor(0x80, 0x56, 0x34), QColor(0x2A, 0x1C, 0x14)};
 
 // A closed shape through `punti` (one half of the eagle), with its mirror
 // image across the vertical axis.
@@ -87,12 +82,6 @@ void Aquila(QPainter &p, qreal r)
     distesa.closeSubpath();
     ala = Unione(ala, Unione(distesa, QTransform::fromScale(-1, 1).map(distesa)));
     QPainterPath aquila = Unione(ala, remiganti);
-    // At the natural size the wings sit lower, so that the gold shows
-    // between them and the heads: heads on the wings' edge read as a bat's
-    // ears.
-    const bool pixel = InchiostroDelPixelInUso();
-    if (pixel)
-        aquila.translate(0, 0.08 * r);
     // The body, the necks curving out and up, the heads.
     aquila = Unione(aquila, Cerchio(P(0, -0.04), 0.19 * r, 0.32 * r));
     // Each neck rises from the shoulder, thick at the root, its outer side
@@ -112,7 +101,7 @@ void Aquila(QPainter &p, qreal r)
     collo = Unione(collo, QTransform::fromScale(-1, 1).map(collo));
     aquila = Unione(aquila, collo);
     for (qreal lato : {-1.0, 1.0}) {
-        aquila = Unione(aquila, Cerchio(P(lato * 0.4, -0.72), (pixel ? 0.19 : 0.17) * r, (pixel ? 0.15 : 0.13) * r));
+        aquila = Unione(aquila, Cerchio(P(lato * 0.4, -0.72), 0.17 * r, 0.13 * r));
         aquila = Unione(aquila, Cerchio(P(lato * 0.44, -0.78), 0.08 * r, 0.05 * r)); // the brow
     }
     // The tail, fanned and cut in three points.
@@ -121,8 +110,7 @@ void Aquila(QPainter &p, qreal r)
         Specchiata({P(0, 0.2), P(0.1, 0.24), P(0.26, 0.6), P(0.16, 0.58), P(0.14, 0.7), P(0.06, 0.62), P(0, 0.76)}));
     // The legs, feathered to the foot.
     aquila = Unione(aquila, Specchiata({P(0.06, 0.16), P(0.18, 0.12), P(0.36, 0.36), P(0.34, 0.44), P(0.24, 0.4)}));
-    const Tinta &tinta = pixel ? kTintaAquilaPixel : kTintaAquila;
-    Modella(p, aquila, tinta, tinta.ombra, r * 0.045, r * 0.035);
+    Modella(p, aquila, kTintaAquila, kTintaAquila.ombra, r * 0.045, r * 0.035);
 
     // Engraving: a shaft down each long feather, the coverts' scallops, the
     // breast's plumage, in the light tone.
@@ -240,12 +228,7 @@ void Asso(QPainter &p, Seme seme)
         Emblema(p, seme, {22.5, 36}, 64, 0, Ornato::Si, 7);
         break;
     case Seme::Bastoni:
-        // Leaning a little, as a club is held.
-        p.save();
-        p.translate(23, 36.5);
-        p.rotate(8);
-        Randello(p, 62, true);
-        p.restore();
+        Emblema(p, seme, {23, 36.5}, 62, 8, Ornato::Si, 0); // leaning a little, as a club is held
         break;
     }
 }
