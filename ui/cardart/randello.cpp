@@ -26,7 +26,7 @@ const Tinta kTintaRandello{QColor(0x6C, 0xA2, 0x4C), QColor(0x34, 0x70, 0x2C), Q
 qreal Mezza(qreal s, qreal u, bool pixel)
 {
     const qreal t = std::clamp((s - 0.3) / 0.55, 0.0, 1.0);
-    return (pixel ? 0.6 : 0.6) * u + (pixel ? 1.5 : 1.4) * u * t + (pixel ? 0.3 : 0.0);
+    return 0.6 * u + (pixel ? 1.7 : 1.4) * u * t + (pixel ? 0.35 : 0.0);
 }
 
 } // namespace
