@@ -103,7 +103,7 @@ Cavaliere Di(Seme seme)
                 {19.0, 34.6},
                 {16.6, 30.4},
                 -22,
-                25.8,
+                24.4,
                 {dun, criniScuri, Tono(Smorza(kRosso)), kOro, kBriglia},
                 0,
                 {25.8, 47.8},
@@ -153,7 +153,7 @@ Cavaliere Di(Seme seme)
                 {27.8, 26.0},
                 {27.0, 18.2},
                 0,
-                14.8,
+                14.4,
                 {crema, criniBiondi, Tono(Smorza(kRosso)), kOro, kBriglia},
                 8,
                 {25, 48.4},
@@ -446,8 +446,8 @@ void DisegnaCavallo(QPainter &p, Seme seme)
     case Seme::Coppe: // borne on the fist by its foot, the knuckles clear below it
         EmblemaTenuto(p, seme, mano - QPointF(0, misura * 0.5 + 1.2), misura, 0);
         break;
-    case Seme::Denari: // held up clear of his head, the fingers under its rim
-        EmblemaTenuto(p, seme, mano - QPointF(0, c.misura / 2 + 0.3), c.misura, 0);
+    case Seme::Denari: // held up by its rim
+        EmblemaTenuto(p, seme, mano - QPointF(0, c.misura / 2 - 0.2), c.misura, 0);
         break;
     }
     Pugno(p, mano, seme == Seme::Bastoni || seme == Seme::Spade ? angolo : verso * 20, verso, pelle);

@@ -3,7 +3,6 @@
 #include "foglio.h"
 
 #include "pennelli.h"
-#include "randello.h"
 
 #include <QPaintEngine>
 #include <QPainterPathStroker>
@@ -188,16 +187,7 @@ void EmblemaTenuto(QPainter &p, Seme seme, QPointF centro, qreal altezza, qreal 
 {
     const FuoriContorno escluso;
     const ConInchiostro inchiostro(InchiostroDelPixelInUso() ? kInchiostroPixel : kInchiostroDisegno);
-    if (seme != Seme::Bastoni) {
-        Emblema(p, seme, centro, altezza, angolo, ornato, curva);
-        return;
-    }
-    // A figure's club is the cudgel of the ace, not a pip's wedge.
-    p.save();
-    p.translate(centro);
-    p.rotate(angolo);
-    Randello(p, altezza, false);
-    p.restore();
+    Emblema(p, seme, centro, altezza, angolo, ornato, curva);
 }
 
 void SpadaTenuta(QPainter &p, QPointF pugno, qreal altezza, qreal angolo, qreal verso, bool snella)
