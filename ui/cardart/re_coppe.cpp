@@ -1,4 +1,4 @@
-// The king of cups: young and beardless, turned to the left, holding the cup
+// The king of cups: chestnut-bearded, turned to the left, holding the cup
 // high at arm's length; an open crown with fleurons, his other hand
 // gathering the red mantle at his hip.
 #include "re_parti.h"
@@ -13,8 +13,8 @@ namespace belvane::cardart::re {
 namespace {
 
 constexpr QPointF kViso{24.5, 17.5};
-// A young king, beardless, his fair hair long: two bearded kings under
-// golden crowns, one auburn and one fair, were read as one face.
+// Fair hair and beard: the other bearded king's are auburn, and two brown
+// beards under two golden crowns made one face of them.
 // A golden blond, yellower than the skin: a paler one, or an orange honey,
 // ran into the face and it lost its features in one tan patch.
 const Tinta kBiondo{QColor(0xE6, 0xC0, 0x6A), QColor(0xC2, 0x8C, 0x2E), QColor(0x8E, 0x60, 0x1A)};
@@ -169,8 +169,8 @@ void ReDiCoppe(QPainter &p)
               {{21.0, 24.4}, {24.0, 25.2}, {27.4, 24.4}});
 
     Testa(p,
-          {kViso, -1, kBiondo, kBiondo, 0, 3.1, 2.8, false, -0.3, 0, 0.3, volti::Taglio::Aperto, Capo::Bocca::Sorride,
-           Capo::Taglio::Forcuto, QColor(0x46, 0x66, 0x98), volti::Naso::Dritto, true});
+          {kViso, -1, kBiondo, kBiondo, 4.0, 3.1, 2.6, false, -0.2, 0, 0.2, volti::Taglio::Aperto, Capo::Bocca::Sorride,
+           Capo::Taglio::Forcuto, QColor(0x46, 0x66, 0x98), volti::Naso::Dritto});
     // The crown lifted clear of the brow: at the natural size its band must
     // not sit on the eyes.
     p.save();

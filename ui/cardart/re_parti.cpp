@@ -153,14 +153,6 @@ volti::Bocca BoccaDi(const Capo &k)
     return {};
 }
 
-void Bocca(QPainter &p, const Capo &k, qreal x, qreal cy)
-{
-    if (!InchiostroDelPixelInUso())
-        volti::DisegnaBocca(p, {x, cy + 3.1}, BoccaDi(k));
-    else
-        Macchia(p, {x, cy + 3.2}, 0.8, 0.3, kLabbro);
-}
-
 } // namespace
 
 void Testa(QPainter &p, const Capo &k)
@@ -294,10 +286,6 @@ void Testa(QPainter &p, const Capo &k)
                                          {cx, cy - 3.1},
                                          {cx - 2.3, cy - 2.9}});
     Piano(p, fronte, k.capelli, Qt::transparent, 0.5, 0.4);
-    if (k.sbarbato) {
-        Bocca(p, k, cx + 0.4 * s, cy);
-        return;
-    }
     // The beard from cheek to cheek, the moustache its upper edge.
     const qreal w = k.barbaLarga, l = k.barbaLunga;
     std::vector<QPointF> contorno{{cx - w, cy + 1.8}, {cx - w, cy + 1.8}, {cx - w - 0.3, cy + 3.2}};
@@ -350,7 +338,10 @@ void Testa(QPainter &p, const Capo &k)
     Curva(peli, {{cx - 2.2, cy + 2.6}, {cx - 0.6, cy + 2.5}, {cx + 0.4 * s, cy + 2.8}});
     Curva(peli, {{cx + 0.4 * s, cy + 2.8}, {cx + 0.6, cy + 2.5}, {cx + 2.2, cy + 2.6}});
     Segna(p, peli, k.barba.ombra);
-    Bocca(p, k, cx + 0.4 * s, cy);
+    if (!InchiostroDelPixelInUso())
+        volti::DisegnaBocca(p, {cx + 0.4 * s, cy + 3.1}, BoccaDi(k));
+    else
+        Macchia(p, {cx + 0.4 * s, cy + 3.2}, 0.8, 0.3, kLabbro);
 }
 
 void Mano(QPainter &p, QPointF centro, qreal r, qreal angolo, bool specchio)

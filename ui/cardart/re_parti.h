@@ -95,7 +95,6 @@ struct Capo {
     enum class Taglio { Tondo, Forcuto, Appuntito, Quadro } taglio = Taglio::Tondo;
     QColor iride{0x5A, 0x3A, 0x22}; // the iris's colour on the larger cards
     volti::Naso formaNaso = volti::Naso::Dritto;
-    bool sbarbato = false; // a young king's bare chin: `barba` then colours only his brows
 };
 // The head as it sits under a crown: hair, face, eyes, beard.
 void Testa(QPainter &p, const Capo &capo);

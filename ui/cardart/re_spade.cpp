@@ -208,7 +208,7 @@ void ReDiSpade(QPainter &p)
     Macchia(p, {26.6, 24.4}, 0.8, 0.8, kOroT.corpo);
 
     // A soldier's face turned towards his sword over a short square beard:
-    // the king of cups, young and beardless, looks the other way.
+    // the king of cups, fair, looks the other way over a long forked one.
     Testa(p,
           {kViso, 1, kBarbaRamata, kBarbaRamata, 2.4, 3.4, 1.0, false, 0.7, 0.3, -0.7, volti::Taglio::Allungato,
            Capo::Bocca::Serrata, Capo::Taglio::Quadro, QColor(0x5E, 0x6A, 0x40), volti::Naso::Aquilino});
@@ -220,9 +220,8 @@ void ReDiSpade(QPainter &p)
     p.restore();
 
     // The sword raised upright in his fist above the mantle, its blade
-    // bending away from him; as long as the card lets it be (a shorter one
-    // was read as a toy, the least of the suit's swords).
-    SpadaTenuta(p, {35.0, 28.2}, 27, 0);
+    // bending away from him.
+    SpadaTenuta(p, {35.0, 28.2}, 25, 0);
     Mano(p, {35.0, 28.2}, 1.6);
 }
 
