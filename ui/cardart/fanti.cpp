@@ -193,8 +193,9 @@ void FanteDiCoppe(QPainter &p)
     Ellisse(p, {23.2, 11.2}, 0.8, 0.8, kOcraT.corpo, kOcraT.ombra, kTrattoFine);
 }
 
-// A fair-haired page: the coin raised high at arm's length, a fist on the
-// hip, a tunic to the knee over black hose.
+// A fair-haired page: the coin raised high at arm's length and his eyes on
+// it, the other arm at ease by his side, a tunic to mid-thigh over black
+// hose.
 void FanteDiDenari(QPainter &p)
 {
     // He stands on one leg, the other at ease and turned out, in black hose
@@ -211,34 +212,37 @@ void FanteDiDenari(QPainter &p)
     Segna(p, Tratti({{{15.0, 52.6}, {18.1, 52.8}}, {{22.2, 52.4}, {25.4, 53.0}}}), kOcraT.corpo, 0.8);
     Scarpa(p, {16.8, 62.8}, {12.8, 63.2});
     Scarpa(p, {25.8, 62.4}, {29.4, 63.3});
-    // Fair hair cut straight at the jaw, as pages wore it.
-    const Profilo zazzera{{15.8, 15},   {16.2, 11.6}, {19.5, 10.6}, {22.8, 11.6}, {23.2, 15},  {23.8, 19.2},
-                          {23.8, 19.2}, {21.8, 19.0}, {17.2, 19.0}, {15.2, 19.2}, {15.2, 19.2}};
+    // Fair hair to the jaw, as pages wore it, its ends turned under: cut
+    // straight, it framed his face in a box, a nutcracker's.
+    const Profilo zazzera{{15.8, 15},   {16.2, 11.6}, {19.5, 10.6}, {22.8, 11.6}, {23.2, 15},  {23.9, 18.0},
+                          {23.0, 19.4}, {21.8, 19.0}, {17.2, 19.0}, {16.0, 19.4}, {15.1, 18.0}};
     Forma(p, zazzera, kBiondoT, 0.8, 0.5);
     Segna(p, Tratti({{{16.2, 14}, {16.0, 18.6}}, {{22.8, 14}, {23.0, 18.6}}}), kBiondoT.ombra);
-    // The tunic, gathered at the waist and falling to the knee, edged in gold.
-    const Profilo cappotto{{13.6, 22.6}, {19.5, 21.6}, {25.4, 22.4}, {26.2, 27.5}, {24.6, 33.6}, {27.0, 39.6},
-                           {28.4, 46.4}, {19.8, 47.4}, {11.0, 46.4}, {12.4, 39.6}, {15, 33.6},   {13.4, 27.5}};
+    // The tunic, gathered at the waist and falling to mid-thigh, edged in
+    // gold: to the knee it read as a king's robe.
+    const Profilo cappotto{{13.6, 22.6}, {19.5, 21.6}, {25.4, 22.4}, {26.2, 27.5}, {24.6, 33.6}, {26.8, 39.2},
+                           {27.8, 44.0}, {19.8, 45.0}, {11.6, 44.0}, {12.6, 39.2}, {15, 33.6},   {13.4, 27.5}};
     Forma(p, cappotto, kCremisiT, 1.2, 0.6);
     OmbraOltre(p, cappotto, {21, 21}, {24.6, 48}, kCremisiT.ombra);
     OmbraOltre(p, cappotto, {12.8, 48}, {15.8, 21}, kCremisiT.luce, false);
     Segna(p,
-          Tratti({{{17.2, 35.6}, {15.4, 40.6}, {14.4, 46.2}},
-                  {{22.6, 35.6}, {24.4, 40.6}, {25.4, 46.4}},
-                  {{18.4, 35.6}, {17.8, 41.0}, {17.6, 46.8}}}),
+          Tratti({{{17.2, 35.6}, {15.6, 40.0}, {14.8, 43.8}},
+                  {{22.6, 35.6}, {24.2, 40.0}, {25.0, 44.0}},
+                  {{18.4, 35.6}, {17.9, 40.4}, {17.7, 44.4}}}),
           kCremisiT.ombra, kPiega);
-    Bordura(p, Tratti({{{19.5, 22.4}, {19.5, 33}, {19.8, 47.0}}}), kOcraT.corpo, kCremisiT.corpo, 1.2);
-    Bordura(p, Tratti({{{11.6, 45.8}, {19.8, 46.8}, {27.8, 45.8}}}), kOcraT.corpo, kCremisiT.corpo, 1.1);
+    Bordura(p, Tratti({{{19.5, 22.4}, {19.5, 33}, {19.8, 44.6}}}), kOcraT.corpo, kCremisiT.corpo, 1.2);
+    Bordura(p, Tratti({{{12.2, 43.4}, {19.8, 44.4}, {27.2, 43.4}}}), kOcraT.corpo, kCremisiT.corpo, 1.1);
     QPainterPath bottoni;
     for (qreal y : {25.0, 28.0, 31.0})
         bottoni.addEllipse(QPointF(19.5, y), 0.6, 0.6);
     Riempi(p, bottoni, kOcraT.luce, kOcraT.ombra, kTrattoInterno);
     Forma(p, ProfiloArto({{{15, 33.8}, 1.7}, {{24.6, 33.6}, 1.7}}), kMarroneT, 0.4, 0);
-    // The fist on the hip.
-    const Profilo sinistro = ProfiloArto({{{14.2, 23.2}, 3.9}, {{9.2, 29.6}, 3.3}, {{13.8, 34.8}, 2.7}});
+    // The other arm hanging at ease by his side, clear of the tunic: the
+    // knave of clubs keeps his fist on his hip.
+    const Profilo sinistro = ProfiloArto({{{14.2, 23.2}, 3.9}, {{11.4, 30.4}, 3.3}, {{10.6, 37.2}, 2.7}});
     Forma(p, sinistro, kCremisiT, 0.8, 0.5);
-    OmbraOltre(p, sinistro, {13.4, 23.2}, {10, 35}, kCremisiT.ombra);
-    Mano(p, {14.4, 35.4}, 1.4, -30, kPelleOlivastraT);
+    OmbraOltre(p, sinistro, {13.4, 23.2}, {10.2, 38}, kCremisiT.ombra);
+    Mano(p, {10.6, 38.4}, 1.4, 5, kPelleOlivastraT);
     // The arm raised, the coin held up at its end.
     const Profilo alzato = ProfiloArto({{{24.8, 23.2}, 3.9}, {{28.0, 20.6}, 3.3}, {{30.4, 18.2}, 2.7}});
     Forma(p, alzato, kCremisiT, 0.8, 0.5);
@@ -253,9 +257,10 @@ void FanteDiDenari(QPainter &p)
         Segna(p, Tratti({{{x - 0.7, 22.4}, {x - 0.5, 24.4}}, {{x + 0.6, 22.4}, {x + 0.8, 24.4}}}), kOcraT.corpo, 0.45);
     }
     Forma(p, {{15.8, 22.8}, {19.5, 21.2}, {23.2, 22.8}, {21.4, 24.4}, {19.5, 23.6}, {17.6, 24.4}}, kOcraT, 0.4, 0);
-    // A broad square jaw, heavy brows, a solemn mouth.
-    Volto(p, CentroViso(Seme::Denari), 0.4, 3, 0.12,
-          {0.6, 0.4, 0.3, 0.2, 0.2, 0.3, Qt::transparent, 0, 0, -0.1, 0.3, 0.3, 0.6, volti::Taglio::Mandorla,
+    // A firm jaw, heavy brows, a solemn mouth; turned up towards the coin,
+    // not staring out of the card.
+    Volto(p, CentroViso(Seme::Denari), 0.9, 5, 0.12,
+          {0.2, 0.1, 0.3, 0.2, 0.2, 0.3, Qt::transparent, 0, 0, -0.1, 0.3, 0.3, 0.6, volti::Taglio::Mandorla,
            Lineamenti::Bocca::Serrata, QColor(0x56, 0x66, 0x38), volti::Naso::Largo, kPelleOlivastraT});
     // A rolled hood worn as a hat: a padded roll wound with a gold band, the
     // cloth gathered above it: black velvet and crimson beside the coin, so
