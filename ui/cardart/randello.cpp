@@ -55,9 +55,7 @@ void Randello(QPainter &p, qreal h)
     QPainterPath legno;
     legno.addPolygon(contorno);
     legno.closeSubpath();
-    const auto tondo = [pixel](QPointF c, qreal rx, qreal ry) {
-        return pixel ? Poligonale(c, rx, ry, 14) : Cerchio(c, rx, ry);
-    };
+    const auto tondo = [pixel](QPointF c, qreal rx, qreal ry) { return Poligonale(c, rx, ry, pixel ? 14 : 28); };
     // The head: a heavy round end, knobbed on either side of its crown
     // (a knob low on its side, and a knot's eye on it, made it a beast's
     // head); the grip's end a small knob.
