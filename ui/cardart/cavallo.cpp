@@ -91,12 +91,12 @@ QPainterPath Stinco(const Gamba &g, bool posteriore)
     return Arto({a, tra(a, k, 0.6), k, tra(k, n, 0.5), n, c}, {5.6, 3.8, 4.1, 2.8, 3.3, 2.5});
 }
 
-// The leg from halfway down the cannon to the coronet: where a dun's dark
-// points are (from the knee down, they read as boots bolted on).
+// The leg from just below the knee (or hock) to the coronet: where a dun's
+// dark points are.
 QPainterPath Calza(const Gamba &g)
 {
-    const QPointF k = g.ginocchio + (g.nodello - g.ginocchio) * 0.5, n = g.nodello, c = g.corona;
-    return Arto({k, n, c}, {2.8, 3.3, 2.5});
+    const QPointF k = g.ginocchio + (g.nodello - g.ginocchio) * 0.2, n = g.nodello, c = g.corona;
+    return Arto({k, k + (n - k) * 0.5, n, c}, {3.6, 2.8, 3.3, 2.5});
 }
 
 QPainterPath Zoccolo(const Gamba &g)

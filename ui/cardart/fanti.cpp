@@ -194,7 +194,8 @@ void FanteDiCoppe(QPainter &p)
 }
 
 // A fair-haired page: the coin raised high at arm's length and his eyes on
-// it, a fist on the hip, a tunic to mid-thigh over black hose.
+// it, the other arm at ease by his side, a tunic to mid-thigh over black
+// hose.
 void FanteDiDenari(QPainter &p)
 {
     // He stands on one leg, the other at ease and turned out, in black hose
@@ -236,12 +237,12 @@ void FanteDiDenari(QPainter &p)
         bottoni.addEllipse(QPointF(19.5, y), 0.6, 0.6);
     Riempi(p, bottoni, kOcraT.luce, kOcraT.ombra, kTrattoInterno);
     Forma(p, ProfiloArto({{{15, 33.8}, 1.7}, {{24.6, 33.6}, 1.7}}), kMarroneT, 0.4, 0);
-    // The fist on the hip (hanging straight down, the arm read as a
-    // mannequin's).
-    const Profilo sinistro = ProfiloArto({{{14.2, 23.2}, 3.9}, {{9.2, 29.6}, 3.3}, {{13.8, 34.8}, 2.7}});
+    // The other arm hanging at ease by his side, clear of the tunic: the
+    // knave of clubs keeps his fist on his hip.
+    const Profilo sinistro = ProfiloArto({{{14.2, 23.2}, 3.9}, {{11.4, 30.4}, 3.3}, {{10.6, 37.2}, 2.7}});
     Forma(p, sinistro, kCremisiT, 0.8, 0.5);
-    OmbraOltre(p, sinistro, {13.4, 23.2}, {10, 35}, kCremisiT.ombra);
-    Mano(p, {14.4, 35.4}, 1.4, -30, kPelleOlivastraT);
+    OmbraOltre(p, sinistro, {13.4, 23.2}, {10.2, 38}, kCremisiT.ombra);
+    Mano(p, {10.6, 38.4}, 1.4, 5, kPelleOlivastraT);
     // The arm raised, the coin held up at its end.
     const Profilo alzato = ProfiloArto({{{24.8, 23.2}, 3.9}, {{28.0, 20.6}, 3.3}, {{30.4, 18.2}, 2.7}});
     Forma(p, alzato, kCremisiT, 0.8, 0.5);
