@@ -75,10 +75,9 @@ Cavaliere Di(Seme seme)
 {
     // One horse for the four, each in its own light coat, set so that no
     // two read alike at the natural size: a golden dun with a dark brown
-    // mane and dark lower legs (with legs of its coat, it was read as the
-    // cream's twin), a cream with a flaxen one, a dappled grey with a slate
-    // one, a white with a dark slate one, and its shade deeper: with a light
-    // mane it stood off the white card by its outline alone.
+    // mane, a cream with a flaxen one, a dappled grey with a slate one, a
+    // white with a dark slate one, and its shade deeper: with a light mane
+    // it stood off the white card by its outline alone.
     const Tinta dun = Tono(QColor(0xEE, 0xCE, 0x94), QColor(0xD8, 0xAA, 0x66), QColor(0xA8, 0x7A, 0x40));
     const Tinta criniScuri = Tono(QColor(0x8A, 0x5A, 0x30), QColor(0x62, 0x3C, 0x1C), QColor(0x42, 0x26, 0x10));
     // The cream and the white a shade deeper than paper: as light as the
@@ -105,7 +104,7 @@ Cavaliere Di(Seme seme)
                 {16.6, 30.4},
                 -22,
                 24.4,
-                {dun, criniScuri, Tono(Smorza(kRosso)), kOro, kBriglia, false, true},
+                {dun, criniScuri, Tono(Smorza(kRosso)), kOro, kBriglia},
                 0,
                 {25.8, 47.8},
                 {24.8, 55},

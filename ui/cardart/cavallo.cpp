@@ -91,14 +91,6 @@ QPainterPath Stinco(const Gamba &g, bool posteriore)
     return Arto({a, tra(a, k, 0.6), k, tra(k, n, 0.5), n, c}, {5.6, 3.8, 4.1, 2.8, 3.3, 2.5});
 }
 
-// The leg from just below the knee (or hock) to the coronet: where a dun's
-// dark points are.
-QPainterPath Calza(const Gamba &g)
-{
-    const QPointF k = g.ginocchio + (g.nodello - g.ginocchio) * 0.2, n = g.nodello, c = g.corona;
-    return Arto({k, k + (n - k) * 0.5, n, c}, {3.6, 2.8, 3.3, 2.5});
-}
-
 QPainterPath Zoccolo(const Gamba &g)
 {
     // The hoof carries on the pastern's slope; its sole lies across it.
@@ -278,9 +270,6 @@ QPointF DisegnaCavallo(const Tela &tela, const Andatura &a, const Finimenti &f)
     const QPainterPath lontane = U(Stinco(a.anterioreLontana, false), Stinco(a.posterioreLontana, true));
     tela.Modella(U(Zoccolo(a.anterioreLontana), Zoccolo(a.posterioreLontana)), corno, kContorno, 0.5, 0);
     tela.Modella(lontane, lontano, kContorno, 0.8, 0.5);
-    const Tinta puntiLontani{f.crini.corpo, f.crini.ombra, f.crini.ombra.darker(118)};
-    if (f.punti)
-        tela.Modella(U(Calza(a.anterioreLontana), Calza(a.posterioreLontana)), puntiLontani, kContorno, 0.6, 0.3);
     Coda(tela, f, a.coda);
 
     // Body, neck, head, ears and the near legs are one shape.
@@ -290,8 +279,6 @@ QPointF DisegnaCavallo(const Tela &tela, const Andatura &a, const Finimenti &f)
     cavallo = U(cavallo, U(giro.map(Collo()), giroCapo.map(capo)));
     tela.Modella(U(Zoccolo(a.anteriore), Zoccolo(a.posteriore)), corno, kContorno, 0.5, 0);
     tela.Modella(cavallo, f.manto, kContorno, 1.3, 0.8);
-    if (f.punti)
-        tela.Modella(U(Calza(a.anteriore), Calza(a.posteriore)), f.crini, kContorno, 0.6, 0.3);
 
     // Shade engraved under the belly, on the hindquarters and along the
     // underside of the neck: one hatching for the three.

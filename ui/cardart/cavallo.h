@@ -62,7 +62,6 @@ struct Finimenti {
     QColor bordura;         // its border
     QColor briglia;         // bridle and reins
     bool pomellato = false; // a dappled coat: rings of the light tone on barrel and quarters (larger drawing only)
-    bool punti = false;     // the lower legs in the mane's colour, as a dun's dark points
 };
 
 // The horse, far legs first; returns the corner of the mouth where the

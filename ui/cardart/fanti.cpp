@@ -194,8 +194,7 @@ void FanteDiCoppe(QPainter &p)
 }
 
 // A fair-haired page: the coin raised high at arm's length and his eyes on
-// it, the other arm at ease by his side, a tunic to mid-thigh over black
-// hose.
+// it, a fist on the hip, a tunic to the knee over black hose.
 void FanteDiDenari(QPainter &p)
 {
     // He stands on one leg, the other at ease and turned out, in black hose
@@ -218,31 +217,29 @@ void FanteDiDenari(QPainter &p)
                           {23.0, 19.4}, {21.8, 19.0}, {17.2, 19.0}, {16.0, 19.4}, {15.1, 18.0}};
     Forma(p, zazzera, kBiondoT, 0.8, 0.5);
     Segna(p, Tratti({{{16.2, 14}, {16.0, 18.6}}, {{22.8, 14}, {23.0, 18.6}}}), kBiondoT.ombra);
-    // The tunic, gathered at the waist and falling to mid-thigh, edged in
-    // gold: to the knee it read as a king's robe.
-    const Profilo cappotto{{13.6, 22.6}, {19.5, 21.6}, {25.4, 22.4}, {26.2, 27.5}, {24.6, 33.6}, {26.8, 39.2},
-                           {27.8, 44.0}, {19.8, 45.0}, {11.6, 44.0}, {12.6, 39.2}, {15, 33.6},   {13.4, 27.5}};
+    // The tunic, gathered at the waist and falling to the knee, edged in gold.
+    const Profilo cappotto{{13.6, 22.6}, {19.5, 21.6}, {25.4, 22.4}, {26.2, 27.5}, {24.6, 33.6}, {27.0, 39.6},
+                           {28.4, 46.4}, {19.8, 47.4}, {11.0, 46.4}, {12.4, 39.6}, {15, 33.6},   {13.4, 27.5}};
     Forma(p, cappotto, kCremisiT, 1.2, 0.6);
     OmbraOltre(p, cappotto, {21, 21}, {24.6, 48}, kCremisiT.ombra);
     OmbraOltre(p, cappotto, {12.8, 48}, {15.8, 21}, kCremisiT.luce, false);
     Segna(p,
-          Tratti({{{17.2, 35.6}, {15.6, 40.0}, {14.8, 43.8}},
-                  {{22.6, 35.6}, {24.2, 40.0}, {25.0, 44.0}},
-                  {{18.4, 35.6}, {17.9, 40.4}, {17.7, 44.4}}}),
+          Tratti({{{17.2, 35.6}, {15.4, 40.6}, {14.4, 46.2}},
+                  {{22.6, 35.6}, {24.4, 40.6}, {25.4, 46.4}},
+                  {{18.4, 35.6}, {17.8, 41.0}, {17.6, 46.8}}}),
           kCremisiT.ombra, kPiega);
-    Bordura(p, Tratti({{{19.5, 22.4}, {19.5, 33}, {19.8, 44.6}}}), kOcraT.corpo, kCremisiT.corpo, 1.2);
-    Bordura(p, Tratti({{{12.2, 43.4}, {19.8, 44.4}, {27.2, 43.4}}}), kOcraT.corpo, kCremisiT.corpo, 1.1);
+    Bordura(p, Tratti({{{19.5, 22.4}, {19.5, 33}, {19.8, 47.0}}}), kOcraT.corpo, kCremisiT.corpo, 1.2);
+    Bordura(p, Tratti({{{11.6, 45.8}, {19.8, 46.8}, {27.8, 45.8}}}), kOcraT.corpo, kCremisiT.corpo, 1.1);
     QPainterPath bottoni;
     for (qreal y : {25.0, 28.0, 31.0})
         bottoni.addEllipse(QPointF(19.5, y), 0.6, 0.6);
     Riempi(p, bottoni, kOcraT.luce, kOcraT.ombra, kTrattoInterno);
     Forma(p, ProfiloArto({{{15, 33.8}, 1.7}, {{24.6, 33.6}, 1.7}}), kMarroneT, 0.4, 0);
-    // The other arm hanging at ease by his side, clear of the tunic: the
-    // knave of clubs keeps his fist on his hip.
-    const Profilo sinistro = ProfiloArto({{{14.2, 23.2}, 3.9}, {{11.4, 30.4}, 3.3}, {{10.6, 37.2}, 2.7}});
+    // The fist on the hip.
+    const Profilo sinistro = ProfiloArto({{{14.2, 23.2}, 3.9}, {{9.2, 29.6}, 3.3}, {{13.8, 34.8}, 2.7}});
     Forma(p, sinistro, kCremisiT, 0.8, 0.5);
-    OmbraOltre(p, sinistro, {13.4, 23.2}, {10.2, 38}, kCremisiT.ombra);
-    Mano(p, {10.6, 38.4}, 1.4, 5, kPelleOlivastraT);
+    OmbraOltre(p, sinistro, {13.4, 23.2}, {10, 35}, kCremisiT.ombra);
+    Mano(p, {14.4, 35.4}, 1.4, -30, kPelleOlivastraT);
     // The arm raised, the coin held up at its end.
     const Profilo alzato = ProfiloArto({{{24.8, 23.2}, 3.9}, {{28.0, 20.6}, 3.3}, {{30.4, 18.2}, 2.7}});
     Forma(p, alzato, kCremisiT, 0.8, 0.5);

@@ -220,9 +220,8 @@ void ReDiSpade(QPainter &p)
     p.restore();
 
     // The sword raised upright in his fist above the mantle, its blade
-    // bending away from him; as long as the card lets it be (a shorter one
-    // was read as a toy, the least of the suit's swords).
-    SpadaTenuta(p, {35.0, 28.2}, 27, 0);
+    // bending away from him.
+    SpadaTenuta(p, {35.0, 28.2}, 25, 0);
     Mano(p, {35.0, 28.2}, 1.6);
 }
 
