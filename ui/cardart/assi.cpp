@@ -3,6 +3,7 @@
 #include "emblemi.h"
 #include "emblemi_forme.h"
 #include "pennelli.h"
+#include "randello.h"
 
 #include <QPainterPath>
 #include <QPolygonF>
@@ -228,7 +229,12 @@ void Asso(QPainter &p, Seme seme)
         Emblema(p, seme, {22.5, 36}, 64, 0, Ornato::Si, 7);
         break;
     case Seme::Bastoni:
-        Emblema(p, seme, {23, 36.5}, 62, 8, Ornato::Si, 0); // leaning a little, as a club is held
+        // Leaning a little, as a club is held.
+        p.save();
+        p.translate(23, 36.5);
+        p.rotate(8);
+        Randello(p, 62);
+        p.restore();
         break;
     }
 }
