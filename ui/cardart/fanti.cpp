@@ -14,8 +14,6 @@ namespace {
 
 // The knaves are drawn standing on y = 63.5; the platform's top is this much lower.
 constexpr qreal kAbbassa = 1;
-// Beards light enough to stay apart from the eyes at the natural size.
-const Tinta kBarbaCastana{QColor(0xC0, 0x8A, 0x56), QColor(0xA0, 0x6C, 0x3A), QColor(0x7A, 0x4E, 0x26)};
 
 } // namespace
 
@@ -274,8 +272,10 @@ void FanteDiDenari(QPainter &p)
     Segna(p, Tratti({{{16.8, 9.8}, {18.4, 13.4}}, {{20.8, 9.3}, {22.4, 13.4}}}), kOcraT.corpo, 0.8);
 }
 
-// A soldier with a pointed beard: the sword hanging point down at his
-// side, the other hand on his hip under a short cape, a steel morion.
+// A young soldier, beardless as every knave: the sword hanging point down
+// at his side, the other hand on his hip under a short cape, a steel
+// morion. (Bearded, in grey steel with a blue sword, he was read as the
+// king of swords' twin, and as a mercenary rather than a page.)
 void FanteDiSpade(QPainter &p)
 {
     for (const auto &[d, x] : {std::pair{-1.0, 23.0}, std::pair{1.0, 27.8}}) {
@@ -345,9 +345,8 @@ void FanteDiSpade(QPainter &p)
     Mano(p, {29.0, 34.4}, 1.3, -20);
     Forma(p, {{21.8, 22.2}, {25.5, 20.6}, {29.2, 22.2}, {27.4, 23.6}, {25.5, 22.8}, {23.6, 23.6}}, kLinoT, 0.4, 0);
     Volto(p, CentroViso(Seme::Spade), -0.5, -3, -0.05,
-          {-0.4, 0.4, 0.5, -0.3, -0.2, 0, Qt::transparent, 0, 0.2, 0.9, 0.6, 0.3, 0.8, volti::Taglio::Allungato,
+          {-0.4, 0.4, 0.5, -0.3, -0.2, 0, Qt::transparent, 0, 0, 0.9, 0.6, 0.3, 0.8, volti::Taglio::Allungato,
            Lineamenti::Bocca::Serrata, QColor(0x3A, 0x26, 0x18), volti::Naso::Aquilino});
-    Barba(p, CentroViso(Seme::Spade), -0.5, -3, kBarbaCastana, 0.5);
     // A soldier's steel morion, its brim turned up before and behind, a
     // crest along the crown and a red plume at the back.
     const Profilo pennacchio{{29.0, 8.6}, {30.6, 5.4}, {33.4, 4.2}, {34.6, 5.4}, {33.0, 6.6}, {31.0, 9.0}};
