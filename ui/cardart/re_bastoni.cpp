@@ -1,6 +1,6 @@
 // The king of clubs: a king in his prime with a forked black beard, turned
-// to the right, his cudgel held upright at arm's length and his other hand on his belt;
-// a tall closed crown, the fawn cloak swept back behind him.
+// to the right, his cudgel held upright at arm's length and his other hand
+// on his belt; a tall closed crown, the violet cloak swept back behind him.
 #include "re_parti.h"
 
 #include "stampa.h"
@@ -15,15 +15,15 @@ namespace belvane::cardart::re {
 namespace {
 
 constexpr QPointF kViso{21.5, 17.5};
+// A king in his prime, black-haired, his black beard forked: old and
+// white-bearded, he was told from the Re di Denari only by his robe, and his
+// beard ran into the ermine. The beard's strands and outline in a tone light
+// enough not to blacken his small face at the natural size.
+const Tinta kBarbaNera{QColor(0x6A, 0x58, 0x4C), QColor(0x3E, 0x32, 0x2C), QColor(0x8A, 0x6E, 0x5A)};
+const Tinta kCapelliNeri{QColor(0x5E, 0x4E, 0x44), QColor(0x3A, 0x30, 0x2A), QColor(0x7E, 0x66, 0x54)};
 // A violet cloak of a middle tone: a dark one is a heavy triangle at the
 // natural size, a fawn one a beige blob, a green one swallows the cudgel, a
 // gold one with its folds reads as a sheaf.
-// A king in his prime, black-haired, his black beard forked: the other
-// king who was old and white-bearded was told from him only by his robe.
-// The beard's strands and outline in a tone light enough not to blacken
-// his small face at the natural size.
-const Tinta kBarbaNera{QColor(0x6A, 0x58, 0x4C), QColor(0x3E, 0x32, 0x2C), QColor(0x8A, 0x6E, 0x5A)};
-const Tinta kCapelliNeri{QColor(0x5E, 0x4E, 0x44), QColor(0x3A, 0x30, 0x2A), QColor(0x7E, 0x66, 0x54)};
 const Tinta kMantoT{QColor(0xB4, 0x84, 0xC8), QColor(0x8A, 0x56, 0xA4), QColor(0x5C, 0x32, 0x74)};
 
 // A closed crown: a jewelled band with fleurons, a green cap under two low
