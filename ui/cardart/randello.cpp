@@ -56,12 +56,12 @@ void Randello(QPainter &p, qreal h)
     legno.addPolygon(contorno);
     legno.closeSubpath();
     const auto tondo = [pixel](QPointF c, qreal rx, qreal ry) { return Poligonale(c, rx, ry, pixel ? 14 : 28); };
-    // The head: a heavy round knob, one small knot bulging from its side
-    // (large knobs on either side of its crown made it a flat-topped fist,
-    // a small one on top an ear; a large one low on its side, with a knot's
-    // eye on it, a beast's head); the grip's end a small knob.
-    legno = Unione(legno, tondo({0, -7.0 * u}, 2.9 * u, 3.0 * u));
-    legno = Unione(legno, tondo({2.75 * u, -6.2 * u}, 0.6 * u, 0.65 * u));
+    // The head: a heavy round end, knobbed on either side of its crown
+    // (a knob low on its side, and a knot's eye on it, made it a beast's
+    // head); the grip's end a small knob.
+    legno = Unione(legno, tondo({0, -7.2 * u}, 2.75 * u, 2.7 * u));
+    legno = Unione(legno, tondo({-1.7 * u, -8.3 * u}, 1.05 * u, 1.0 * u));
+    legno = Unione(legno, tondo({1.9 * u, -7.9 * u}, 0.9 * u, 0.9 * u));
     legno = Unione(legno, tondo({0, 9.0 * u}, 1.2 * u, 0.8 * u));
     // Lopped branches: stubs on alternate sides, raised and cut square, the
     // cut face red.
