@@ -3,6 +3,7 @@
 #include "emblemi.h"
 #include "emblemi_forme.h"
 #include "pennelli.h"
+#include "randello.h"
 
 #include <QPainterPath>
 #include <QPolygonF>
@@ -82,6 +83,12 @@ void Aquila(QPainter &p, qreal r)
     distesa.closeSubpath();
     ala = Unione(ala, Unione(distesa, QTransform::fromScale(-1, 1).map(distesa)));
     QPainterPath aquila = Unione(ala, remiganti);
+    // At the natural size the wings sit lower and the heads are larger, so
+    // that the gold shows between wings, necks and heads: heads on the
+    // wings' edge made one dark blot of it.
+    const bool pixel = InchiostroDelPixelInUso();
+    if (pixel)
+        aquila.translate(0, 0.08 * r);
     // The body, the necks curving out and up, the heads.
     aquila = Unione(aquila, Cerchio(P(0, -0.04), 0.19 * r, 0.32 * r));
     // Each neck rises from the shoulder, thick at the root, its outer side
@@ -101,7 +108,7 @@ void Aquila(QPainter &p, qreal r)
     collo = Unione(collo, QTransform::fromScale(-1, 1).map(collo));
     aquila = Unione(aquila, collo);
     for (qreal lato : {-1.0, 1.0}) {
-        aquila = Unione(aquila, Cerchio(P(lato * 0.4, -0.72), 0.17 * r, 0.13 * r));
+        aquila = Unione(aquila, Cerchio(P(lato * 0.4, -0.72), (pixel ? 0.19 : 0.17) * r, (pixel ? 0.15 : 0.13) * r));
         aquila = Unione(aquila, Cerchio(P(lato * 0.44, -0.78), 0.08 * r, 0.05 * r)); // the brow
     }
     // The tail, fanned and cut in three points.
@@ -160,10 +167,14 @@ void Aquila(QPainter &p, qreal r)
     becco.lineTo(P(0.52, -0.63));
     becco.closeSubpath();
     const QPainterPath becchi = Unione(becco, QTransform::fromScale(-1, 1).map(becco));
+    // (At the natural size no talons: red specks under the tail read as a
+    // spider's legs.)
     QPainterPath artigli;
-    for (qreal lato : {-1.0, 1.0})
-        for (int i = 0; i < 3; ++i)
-            artigli.addPath(Remige(P(lato * 0.32, 0.42), P(lato * (0.3 + 0.08 * i), 0.5 + 0.04 * (i % 2)), 0.06 * r));
+    if (!pixel)
+        for (qreal lato : {-1.0, 1.0})
+            for (int i = 0; i < 3; ++i)
+                artigli.addPath(
+                    Remige(P(lato * 0.32, 0.42), P(lato * (0.3 + 0.08 * i), 0.5 + 0.04 * (i % 2)), 0.06 * r));
     Riempi(p, Unione(becchi, artigli), kTintaRosso.corpo, kTintaRosso.ombra, r * 0.03);
     QPainterPath lingue;
     for (qreal lato : {-1.0, 1.0}) {
@@ -228,7 +239,12 @@ void Asso(QPainter &p, Seme seme)
         Emblema(p, seme, {22.5, 36}, 64, 0, Ornato::Si, 7);
         break;
     case Seme::Bastoni:
-        Emblema(p, seme, {23, 36.5}, 62, 8, Ornato::Si, 0); // leaning a little, as a club is held
+        // Leaning a little, as a club is held.
+        p.save();
+        p.translate(23, 36.5);
+        p.rotate(8);
+        Randello(p, 62);
+        p.restore();
         break;
     }
 }

@@ -14,8 +14,6 @@ namespace {
 
 // The knaves are drawn standing on y = 63.5; the platform's top is this much lower.
 constexpr qreal kAbbassa = 1;
-// Beards light enough to stay apart from the eyes at the natural size.
-const Tinta kBarbaCastana{QColor(0xC0, 0x8A, 0x56), QColor(0xA0, 0x6C, 0x3A), QColor(0x7A, 0x4E, 0x26)};
 
 } // namespace
 
@@ -193,8 +191,8 @@ void FanteDiCoppe(QPainter &p)
     Ellisse(p, {23.2, 11.2}, 0.8, 0.8, kOcraT.corpo, kOcraT.ombra, kTrattoFine);
 }
 
-// A fair-haired page: the coin raised high at arm's length, a fist on the
-// hip, a tunic to the knee over black hose.
+// A fair-haired page: the coin raised high at arm's length and his eyes on
+// it, a fist on the hip, a tunic to the knee over black hose.
 void FanteDiDenari(QPainter &p)
 {
     // He stands on one leg, the other at ease and turned out, in black hose
@@ -211,9 +209,10 @@ void FanteDiDenari(QPainter &p)
     Segna(p, Tratti({{{15.0, 52.6}, {18.1, 52.8}}, {{22.2, 52.4}, {25.4, 53.0}}}), kOcraT.corpo, 0.8);
     Scarpa(p, {16.8, 62.8}, {12.8, 63.2});
     Scarpa(p, {25.8, 62.4}, {29.4, 63.3});
-    // Fair hair cut straight at the jaw, as pages wore it.
-    const Profilo zazzera{{15.8, 15},   {16.2, 11.6}, {19.5, 10.6}, {22.8, 11.6}, {23.2, 15},  {23.8, 19.2},
-                          {23.8, 19.2}, {21.8, 19.0}, {17.2, 19.0}, {15.2, 19.2}, {15.2, 19.2}};
+    // Fair hair to the jaw, as pages wore it, its ends turned under: cut
+    // straight, it framed his face in a box, a nutcracker's.
+    const Profilo zazzera{{15.8, 15},   {16.2, 11.6}, {19.5, 10.6}, {22.8, 11.6}, {23.2, 15},  {23.9, 18.0},
+                          {23.0, 19.4}, {21.8, 19.0}, {17.2, 19.0}, {16.0, 19.4}, {15.1, 18.0}};
     Forma(p, zazzera, kBiondoT, 0.8, 0.5);
     Segna(p, Tratti({{{16.2, 14}, {16.0, 18.6}}, {{22.8, 14}, {23.0, 18.6}}}), kBiondoT.ombra);
     // The tunic, gathered at the waist and falling to the knee, edged in gold.
@@ -253,9 +252,10 @@ void FanteDiDenari(QPainter &p)
         Segna(p, Tratti({{{x - 0.7, 22.4}, {x - 0.5, 24.4}}, {{x + 0.6, 22.4}, {x + 0.8, 24.4}}}), kOcraT.corpo, 0.45);
     }
     Forma(p, {{15.8, 22.8}, {19.5, 21.2}, {23.2, 22.8}, {21.4, 24.4}, {19.5, 23.6}, {17.6, 24.4}}, kOcraT, 0.4, 0);
-    // A broad square jaw, heavy brows, a solemn mouth.
-    Volto(p, CentroViso(Seme::Denari), 0.4, 3, 0.12,
-          {0.6, 0.4, 0.3, 0.2, 0.2, 0.3, Qt::transparent, 0, 0, -0.1, 0.3, 0.3, 0.6, volti::Taglio::Mandorla,
+    // A firm jaw, heavy brows, a solemn mouth; turned up towards the coin,
+    // not staring out of the card.
+    Volto(p, CentroViso(Seme::Denari), 0.9, 5, 0.12,
+          {0.2, 0.1, 0.3, 0.2, 0.2, 0.3, Qt::transparent, 0, 0, -0.1, 0.3, 0.3, 0.6, volti::Taglio::Mandorla,
            Lineamenti::Bocca::Serrata, QColor(0x56, 0x66, 0x38), volti::Naso::Largo, kPelleOlivastraT});
     // A rolled hood worn as a hat: a padded roll wound with a gold band, the
     // cloth gathered above it: black velvet and crimson beside the coin, so
@@ -272,8 +272,10 @@ void FanteDiDenari(QPainter &p)
     Segna(p, Tratti({{{16.8, 9.8}, {18.4, 13.4}}, {{20.8, 9.3}, {22.4, 13.4}}}), kOcraT.corpo, 0.8);
 }
 
-// A soldier with a pointed beard: the sword hanging point down at his
-// side, the other hand on his hip under a short cape, a steel morion.
+// A young soldier, beardless as every knave: the sword hanging point down
+// at his side, the other hand on his hip under a short cape, a steel
+// morion. (Bearded, in grey steel with a blue sword, he was read as the
+// king of swords' twin, and as a mercenary rather than a page.)
 void FanteDiSpade(QPainter &p)
 {
     for (const auto &[d, x] : {std::pair{-1.0, 23.0}, std::pair{1.0, 27.8}}) {
@@ -343,9 +345,8 @@ void FanteDiSpade(QPainter &p)
     Mano(p, {29.0, 34.4}, 1.3, -20);
     Forma(p, {{21.8, 22.2}, {25.5, 20.6}, {29.2, 22.2}, {27.4, 23.6}, {25.5, 22.8}, {23.6, 23.6}}, kLinoT, 0.4, 0);
     Volto(p, CentroViso(Seme::Spade), -0.5, -3, -0.05,
-          {-0.4, 0.4, 0.5, -0.3, -0.2, 0, Qt::transparent, 0, 0.2, 0.9, 0.6, 0.3, 0.8, volti::Taglio::Allungato,
+          {-0.4, 0.4, 0.5, -0.3, -0.2, 0, Qt::transparent, 0, 0, 0.9, 0.6, 0.3, 0.8, volti::Taglio::Allungato,
            Lineamenti::Bocca::Serrata, QColor(0x3A, 0x26, 0x18), volti::Naso::Aquilino});
-    Barba(p, CentroViso(Seme::Spade), -0.5, -3, kBarbaCastana, 0.5);
     // A soldier's steel morion, its brim turned up before and behind, a
     // crest along the crown and a red plume at the back.
     const Profilo pennacchio{{29.0, 8.6}, {30.6, 5.4}, {33.4, 4.2}, {34.6, 5.4}, {33.0, 6.6}, {31.0, 9.0}};

@@ -1,6 +1,6 @@
-// The king of clubs: an old king with a long white beard, turned to the
-// right, his cudgel held upright at arm's length and his other hand on his belt;
-// a tall closed crown, the fawn cloak swept back behind him.
+// The king of clubs: a king in his prime with a forked black beard, turned
+// to the right, his cudgel held upright at arm's length and his other hand
+// on his belt; a tall closed crown, the violet cloak swept back behind him.
 #include "re_parti.h"
 
 #include "stampa.h"
@@ -15,6 +15,12 @@ namespace belvane::cardart::re {
 namespace {
 
 constexpr QPointF kViso{21.5, 17.5};
+// A king in his prime, black-haired, his black beard forked: old and
+// white-bearded, he was told from the Re di Denari only by his robe, and his
+// beard ran into the ermine. The beard's strands and outline in a tone light
+// enough not to blacken his small face at the natural size.
+const Tinta kBarbaNera{QColor(0x6A, 0x58, 0x4C), QColor(0x3E, 0x32, 0x2C), QColor(0x8A, 0x6E, 0x5A)};
+const Tinta kCapelliNeri{QColor(0x5E, 0x4E, 0x44), QColor(0x3A, 0x30, 0x2A), QColor(0x7E, 0x66, 0x54)};
 // A violet cloak of a middle tone: a dark one is a heavy triangle at the
 // natural size, a fawn one a beige blob, a green one swallows the cudgel, a
 // gold one with its folds reads as a sheaf.
@@ -204,8 +210,8 @@ void ReDiBastoni(QPainter &p)
               {{16.6, 25.0}, {19.2, 26.2}, {24.0, 26.4}, {27.0, 25.2}, {21.6, 23.6}});
 
     Testa(p,
-          {kViso, 1, kBarbaBianca, kBarbaBianca, 7.5, 3.2, 3.4, true, -0.3, 0.5, 0.4, volti::Taglio::Mandorla,
-           Capo::Bocca::Quieta, Capo::Taglio::Tondo, QColor(0x5A, 0x6A, 0x7A), volti::Naso::Aquilino});
+          {kViso, 1, kCapelliNeri, kBarbaNera, 4.6, 3.3, 3.0, false, 0.3, 0.5, -0.4, volti::Taglio::Mandorla,
+           Capo::Bocca::Serrata, Capo::Taglio::Forcuto, QColor(0x4A, 0x36, 0x26), volti::Naso::Aquilino});
     CoronaChiusa(p);
 
     // The cudgel held upright at arm's length, its head above his shoulder;

@@ -204,8 +204,10 @@ void ReDiDenari(QPainter &p)
     CoronaDucale(p);
     p.restore();
 
-    // The coin held out, upright, beside his head, its rim in his fist.
-    EmblemaTenuto(p, Seme::Denari, {10.5, 19.1}, 14.4, 0);
+    // The coin held out, upright, beside his head, its rim in his fist; a
+    // little smaller and lower than his crown, so that the two golds stay
+    // apart at the natural size and the coin clear of the card's edge.
+    EmblemaTenuto(p, Seme::Denari, {10.3, 19.6}, 13.4, 0);
     Ellisse(p, {12.2, 26.8}, 1.1, 1.6, kErmellino, kContorno, kTrattoFine);
     Mano(p, {10.9, 25.8}, 1.5);
 }

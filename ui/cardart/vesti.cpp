@@ -56,9 +56,10 @@ Veste VesteDi(Seme seme, int valore)
     const bool re = valore == 10;
     switch (seme) {
     case Seme::Bastoni:
-        // The rider in violet, his hat green: a green coat hid the club, and
-        // the club's red stubs and golden leaf stand clear of violet sleeves.
-        return {kViola, kViola, kRosso, kOro, re ? kVerde : kRosso, kOro, kVerde, kMarrone, Presa::Spalla, false};
+        // The rider in violet, his hat black: a green coat hid the club, and
+        // the club's red stubs and golden leaf stand clear of violet sleeves;
+        // beside a green hat the club's head ran into it.
+        return {kViola, kViola, kRosso, kOro, re ? kVerde : kRosso, kOro, kNero, kMarrone, Presa::Spalla, false};
     case Seme::Coppe:
         // Red, his suit's colour, with a blue cap: the raised cup stands clear
         // of the sleeve above his head, his hand between them.
