@@ -234,13 +234,15 @@ void Bastone(QPainter &p, qreal h, Ornato ornato)
                                        : ornato == Ornato::Carta ? 1.1
                                                                  : 1.0);
     // A pip at the natural size is a knotty wedge: a grip one pixel of wood
-    // wide, widening straight to a head three times as wide, its edges
-    // lumpy by a pixel. An even, smooth rod read as a gherkin, and as the
-    // sword's sliver in green; a blade narrows upwards, a cudgel widens.
+    // wide for its lower fifth, bound in red, widening straight to a head
+    // three times as wide, its edges lumpy by a pixel, and no stubs (red
+    // flecks along its sides made it a caterpillar, a bright green a
+    // gherkin). An even, smooth rod read as a gherkin, and as the sword's
+    // sliver in green; a blade narrows upwards, a cudgel widens.
     const bool pip = ornato == Ornato::Carta && !disegno;
     const auto mezza = [&](qreal s, int lato) {
         if (pip) {
-            const qreal t = std::clamp((s - 0.15) / 0.8, 0.0, 1.0);
+            const qreal t = std::clamp((s - 0.2) / 0.75, 0.0, 1.0);
             return (0.45 + 2.6 * t) * u + 0.3 + 0.45 * u * std::sin(s * 24 + lato * 1.9) * t;
         }
         const qreal t = disegno ? std::clamp((s - 0.04) / 0.9, 0.0, 1.0) : std::clamp((s - 0.12) / 0.8, 0.0, 1.0);
@@ -283,7 +285,8 @@ void Bastone(QPainter &p, qreal h, Ornato ornato)
         legno = Unione(legno, Cerchio({2.5 * k * u, -8.1 * u}, 0.6 * k * u, 0.7 * u));
     }
     // Lopped branches: stubs on alternate sides up the shaft, raised a
-    // little and cut square, each with a red face; the ace has a fourth.
+    // little and cut square, each with a red face; the ace has a fourth, a
+    // pip at the natural size none.
     struct Moncone {
         qreal s, lato, sporge; // where along the shaft, which side, how far beyond it
         bool grande;           // only on the ace
@@ -296,7 +299,7 @@ void Bastone(QPainter &p, qreal h, Ornato ornato)
     const qreal largo = (grande ? 1.3 : ornato == Ornato::Carta ? 1.9 : 1.5) * u;
     QPainterPath tagli, anelli, foglie, vene;
     for (const Moncone &m : kMonconi) {
-        if (m.grande && !grande)
+        if ((m.grande && !grande) || pip)
             continue;
         const qreal w = mezza(m.s, int(m.lato));
         const qreal fuori = (w * 0.7 + m.sporge * u * (grande ? 0.6 : 0.8)) / std::sin(qDegreesToRadians(piega));
@@ -401,6 +404,11 @@ void Bastone(QPainter &p, qreal h, Ornato ornato)
                   Qt::SolidLine, Qt::RoundCap));
     p.drawPath(venatura);
     Riempi(p, occhi, tinta.ombra, QColor(Qt::transparent), 0);
+    if (pip) { // the grip's binding: the club's red, where a hand holds it
+        QPainterPath legatura;
+        legatura.addRect(QRectF(-3 * u, y(0.1), 6 * u, 2.2 * u));
+        Riempi(p, Intersezione(legno, legatura), kTintaRosso.corpo, QColor(Qt::transparent), 0);
+    }
     p.setBrush(Qt::NoBrush);
     // The wood is only a few pixels thick at the natural size: its outline
     // finer than the deck's weight there, so that its green shows.
