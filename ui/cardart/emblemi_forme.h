@@ -26,6 +26,10 @@ inline const Tinta kTintaLegno{QColor(0x7C, 0xB4, 0x4C), QColor(0x40, 0x88, 0x2E
 // duller than a cucumber's or a pepper's (a brighter green read as a
 // vegetable), its shade still light enough to read as green.
 inline const Tinta kTintaLegnoDiCarta{QColor(0x5A, 0x80, 0x38), QColor(0x3E, 0x66, 0x28), QColor(0x2E, 0x52, 0x1E)};
+// A pip's wood in the larger drawing: the natural size's dull olive, with a
+// light side no brighter than its body (a shine reads as a gherkin's skin).
+inline const Tinta kTintaLegnoDiCartaDisegno{QColor(0x6E, 0x86, 0x46), QColor(0x52, 0x6C, 0x34),
+                                             QColor(0x36, 0x4A, 0x22)};
 // The same wood in the larger drawing, where its bark and shade are seen: an
 // olive green with a deep shade, a branch's colour rather than a fresh stem's.
 inline const Tinta kTintaLegnoDisegno{QColor(0x86, 0xA6, 0x50), QColor(0x52, 0x7C, 0x32), QColor(0x30, 0x52, 0x1E)};

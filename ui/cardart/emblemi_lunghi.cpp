@@ -26,6 +26,9 @@ void Nervatura(QPainterPath &vene, QPointF base, qreal lungo, qreal angolo)
     vene.lineTo(t.map(QPointF(0, -lungo * 0.8)));
 }
 
+// A pip's cut faces in the larger drawing: pale wood, as a fresh cut shows.
+const QColor kTaglio(0xEC, 0xD8, 0xA4);
+
 // The bark's lines on the ace's club, darker than the wood's shade so that
 // they show across it.
 const QColor kCorteccia(0x26, 0x40, 0x16);
@@ -240,12 +243,18 @@ void Bastone(QPainter &p, qreal h, Ornato ornato)
     // gherkin). An even, smooth rod read as a gherkin, and as the sword's
     // sliver in green; a blade narrows upwards, a cudgel widens.
     const bool pip = ornato == Ornato::Carta && !disegno;
+    // A pip in the larger drawing keeps the same thin grip for its lower
+    // fifth, bound in red, and cut faces of pale wood: with red buds and a
+    // body swelling from its foot it read as a pickle or a cactus.
+    const bool pipDisegnato = ornato == Ornato::Carta && disegno;
     const auto mezza = [&](qreal s, int lato) {
         if (pip) {
             const qreal t = std::clamp((s - 0.2) / 0.75, 0.0, 1.0);
             return (0.45 + 2.6 * t) * u + 0.3 + 0.45 * u * std::sin(s * 24 + lato * 1.9) * t;
         }
-        const qreal t = disegno ? std::clamp((s - 0.04) / 0.9, 0.0, 1.0) : std::clamp((s - 0.12) / 0.8, 0.0, 1.0);
+        const qreal t = pipDisegnato ? std::clamp((s - 0.2) / 0.75, 0.0, 1.0)
+            : disegno                ? std::clamp((s - 0.04) / 0.9, 0.0, 1.0)
+                                     : std::clamp((s - 0.12) / 0.8, 0.0, 1.0);
         const qreal liscio = t * t * (3 - 2 * t);
         const qreal sale = disegno ? 0.55 * t + 0.45 * liscio : liscio;
         const qreal ruvido = 0.1 * u * std::sin(s * 15 + lato * 1.9) * std::min(1.0, s * 4);
@@ -343,7 +352,10 @@ void Bastone(QPainter &p, qreal h, Ornato ornato)
     // (A pip at the natural size has none: a column of light pixels down
     // its side was still read as a cucumber's skin.)
     const qreal luce = grande ? 0.5 * u : pip ? 0 : 0.9;
-    const Tinta &tinta = disegno ? kTintaLegnoDisegno : pip ? kTintaLegnoDiCarta : kTintaLegno;
+    const Tinta &tinta = pipDisegnato ? kTintaLegnoDiCartaDisegno
+        : disegno                     ? kTintaLegnoDisegno
+        : pip                         ? kTintaLegnoDiCarta
+                                      : kTintaLegno;
     Modella(p, legno, tinta, QColor(Qt::transparent), grande || disegno ? 1.5 * u : 0.9, luce);
     if (grande || disegno) // a pip's pixels keep their tones
         Tratteggia(p, Differenza(legno, legno.translated(-1.6 * u, 0.3 * u)), tinta.ombra, 0.55 * u, 92, 0.12 * u);
@@ -404,7 +416,7 @@ void Bastone(QPainter &p, qreal h, Ornato ornato)
                   Qt::SolidLine, Qt::RoundCap));
     p.drawPath(venatura);
     Riempi(p, occhi, tinta.ombra, QColor(Qt::transparent), 0);
-    if (pip) { // the grip's binding: the club's red, where a hand holds it
+    if (pip || pipDisegnato) { // the grip's binding: the club's red, where a hand holds it
         QPainterPath legatura;
         legatura.addRect(QRectF(-3 * u, y(0.1), 6 * u, 2.2 * u));
         Riempi(p, Intersezione(legno, legatura), kTintaRosso.corpo, QColor(Qt::transparent), 0);
@@ -414,10 +426,11 @@ void Bastone(QPainter &p, qreal h, Ornato ornato)
     // finer than the deck's weight there, so that its green shows.
     p.setPen(Penna(kContornoEmblema, grande ? kTratto : kTrattoFine));
     p.drawPath(legno);
-    Riempi(p, tagli, kTintaRosso.corpo, kTintaRosso.ombra, grande ? kTrattoFine : 0.3);
+    Riempi(p, tagli, pipDisegnato ? kTaglio : kTintaRosso.corpo, pipDisegnato ? kOroCavo : kTintaRosso.ombra,
+           grande ? kTrattoFine : 0.3);
     // The rings of the sawn faces, too fine for the natural size.
     p.setBrush(Qt::NoBrush);
-    p.setPen(QPen(kTintaRosso.ombra, grande ? kTrattoInterno : 0.15));
+    p.setPen(QPen(pipDisegnato ? kOroCavo : kTintaRosso.ombra, grande ? kTrattoInterno : 0.15));
     p.drawPath(anelli);
     // On a pip the leaves' outline is fine enough that their gold wins the
     // pixels: yellow leaves, not a brown smear.
