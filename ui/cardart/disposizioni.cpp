@@ -7,11 +7,9 @@ namespace {
 
 // The two to the six count alike in every suit, so that a count has one
 // shape whatever the emblem: the two a column down the middle, the three a
-// diagonal, the four a diamond and the five the corners with one in the
-// middle; the six two columns of three with white down the middle. The four
-// keeps its corners white: as the corners it was the five whenever the
-// five's middle emblem went unseen at the natural size, and the diamond is
-// no other count with one emblem lost. The seven has an outline no six can have, so that
+// diagonal, the four the corners and the five the corners with one in the
+// middle, as every Italian pack has them; the six two columns of three with
+// white down the middle. The seven has an outline no six can have, so that
 // it is named before it is counted (the same two columns and one more in
 // their white were read as a six, and a row of three at the head and the
 // foot with one between as a six with the middle one lost): a column of
@@ -21,7 +19,8 @@ namespace {
 // The two, three and four keep towards the middle of the card's height: an
 // emblem by the card's edge on an otherwise white card is the one the eye
 // skips. The five's corners stay by the edges, so that its lone middle
-// emblem has the most white the card can give.
+// emblem has the most white the card can give, and the four and five differ
+// in outline even where that middle emblem goes unseen.
 // Middles on pixel centres, so that every emblem falls on the pixels alike.
 struct Colonne {
     qreal sinistra, centro, destra;
@@ -79,11 +78,11 @@ constexpr Pose Disponi(const Forma &f, int valore)
         metti(centro, f.mezzo, f.curva);
         metti(destra, giuDentro, f.curva);
         break;
-    case 4: // a diamond: one at the head and the foot, a pair across the middle
-        metti(centro, suDentro, f.curva);
-        metti(sinistra, f.mezzo, f.curva);
-        metti(destra, f.mezzo, f.curva);
-        metti(centro, giuDentro, f.curva);
+    case 4: // the corners, in from the edges
+        for (const qreal y : {suDentro, giuDentro}) {
+            metti(sinistra, y, f.curva);
+            metti(destra, y, f.curva);
+        }
         break;
     case 5: // the corners at the edges, one in the middle
         metti(sinistra, f.su, f.curva);
