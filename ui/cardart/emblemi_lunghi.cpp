@@ -26,9 +26,6 @@ void Nervatura(QPainterPath &vene, QPointF base, qreal lungo, qreal angolo)
     vene.lineTo(t.map(QPointF(0, -lungo * 0.8)));
 }
 
-// A pip's cut faces in the larger drawing: pale wood, as a fresh cut shows.
-const QColor kTaglio(0xEC, 0xD8, 0xA4);
-
 // The bark's lines on the ace's club, darker than the wood's shade so that
 // they show across it.
 const QColor kCorteccia(0x26, 0x40, 0x16);
@@ -237,15 +234,15 @@ void Bastone(QPainter &p, qreal h, Ornato ornato)
                                        : ornato == Ornato::Carta ? 1.1
                                                                  : 1.0);
     // A pip at the natural size is a knotty wedge: a grip one pixel of wood
-    // wide for its lower fifth, bound in red, widening straight to a head
-    // three times as wide, its edges lumpy by a pixel, and no stubs (red
-    // flecks along its sides made it a caterpillar, a bright green a
-    // gherkin). An even, smooth rod read as a gherkin, and as the sword's
-    // sliver in green; a blade narrows upwards, a cudgel widens.
+    // wide for its lower fifth, widening straight to a head three times as
+    // wide, its edges lumpy by a pixel, one stub by the head (red flecks all
+    // along its sides made it a caterpillar, a bright green a gherkin). An
+    // even, smooth rod read as a gherkin, and as the sword's sliver in
+    // green; a blade narrows upwards, a cudgel widens.
     const bool pip = ornato == Ornato::Carta && !disegno;
     // A pip in the larger drawing keeps the same thin grip for its lower
-    // fifth, bound in red, and cut faces of pale wood: with red buds and a
-    // body swelling from its foot it read as a pickle or a cactus.
+    // fifth and the one stub: with red buds all along a body swelling from
+    // its foot it read as a pickle or a cactus.
     const bool pipDisegnato = ornato == Ornato::Carta && disegno;
     const auto mezza = [&](qreal s, int lato) {
         if (pip) {
@@ -295,23 +292,32 @@ void Bastone(QPainter &p, qreal h, Ornato ornato)
     }
     // Lopped branches: stubs on alternate sides up the shaft, raised a
     // little and cut square, each with a red face; the ace has a fourth, a
-    // pip at the natural size none.
+    // pip only the one by its head, short, and the red face of its butt.
     struct Moncone {
         qreal s, lato, sporge; // where along the shaft, which side, how far beyond it
         bool grande;           // only on the ace
+        bool pip;              // on a pip too
     };
-    constexpr std::array<Moncone, 4> kMonconi{
-        {{0.16, 1, 3.0, false}, {0.42, -1, 3.0, false}, {0.64, 1, 2.4, false}, {0.84, -1, 1.2, true}}};
+    constexpr std::array<Moncone, 4> kMonconi{{{0.16, 1, 3.0, false, false},
+                                               {0.42, -1, 3.0, false, false},
+                                               {0.64, 1, 2.4, false, true},
+                                               {0.84, -1, 1.2, true, false}}};
+    const bool diCarta = pip || pipDisegnato;
     const qreal piega = 62; // the stubs' lean from upright
     // A stub's width: on a small club broad enough that its red face
     // survives the natural size, on a pip broader still.
     const qreal largo = (grande ? 1.3 : ornato == Ornato::Carta ? 1.9 : 1.5) * u;
     QPainterPath tagli, anelli, foglie, vene;
     for (const Moncone &m : kMonconi) {
-        if ((m.grande && !grande) || pip)
+        if ((m.grande && !grande) || (diCarta && !m.pip))
             continue;
         const qreal w = mezza(m.s, int(m.lato));
-        const qreal fuori = (w * 0.7 + m.sporge * u * (grande ? 0.6 : 0.8)) / std::sin(qDegreesToRadians(piega));
+        const qreal fuori = (w * 0.7 +
+                             m.sporge * u *
+                                 (grande        ? 0.6
+                                      : diCarta ? 0.45
+                                                : 0.8)) /
+            std::sin(qDegreesToRadians(piega));
         QTransform t;
         t.translate(storto(m.s) + m.lato * w * 0.3, y(m.s));
         t.rotate(m.lato * piega);
@@ -325,6 +331,8 @@ void Bastone(QPainter &p, qreal h, Ornato ornato)
         tagli.addPath(t.map(Cerchio({0, -fuori}, largo * 0.58, largo * 0.4)));
         anelli.addPath(t.map(Cerchio({0, -fuori}, largo * 0.22, largo * 0.12)));
     }
+    if (diCarta) // the butt, sawn
+        tagli.addPath(Cerchio({0, 9.4 * u}, 1.25 * k * u, 0.6 * u));
     // Golden leaves sprouting from the bark between the stubs, each on its
     // own with white round it, turned up and out: on a small club one, on
     // the ace two, on either side.
@@ -416,21 +424,15 @@ void Bastone(QPainter &p, qreal h, Ornato ornato)
                   Qt::SolidLine, Qt::RoundCap));
     p.drawPath(venatura);
     Riempi(p, occhi, tinta.ombra, QColor(Qt::transparent), 0);
-    if (pip || pipDisegnato) { // the grip's binding: the club's red, where a hand holds it
-        QPainterPath legatura;
-        legatura.addRect(QRectF(-3 * u, y(0.1), 6 * u, 2.2 * u));
-        Riempi(p, Intersezione(legno, legatura), kTintaRosso.corpo, QColor(Qt::transparent), 0);
-    }
     p.setBrush(Qt::NoBrush);
     // The wood is only a few pixels thick at the natural size: its outline
     // finer than the deck's weight there, so that its green shows.
     p.setPen(Penna(kContornoEmblema, grande ? kTratto : kTrattoFine));
     p.drawPath(legno);
-    Riempi(p, tagli, pipDisegnato ? kTaglio : kTintaRosso.corpo, pipDisegnato ? kOroCavo : kTintaRosso.ombra,
-           grande ? kTrattoFine : 0.3);
+    Riempi(p, tagli, kTintaRosso.corpo, kTintaRosso.ombra, grande ? kTrattoFine : 0.3);
     // The rings of the sawn faces, too fine for the natural size.
     p.setBrush(Qt::NoBrush);
-    p.setPen(QPen(pipDisegnato ? kOroCavo : kTintaRosso.ombra, grande ? kTrattoInterno : 0.15));
+    p.setPen(QPen(kTintaRosso.ombra, grande ? kTrattoInterno : 0.15));
     p.drawPath(anelli);
     // On a pip the leaves' outline is fine enough that their gold wins the
     // pixels: yellow leaves, not a brown smear.
