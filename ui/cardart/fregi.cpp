@@ -1,8 +1,7 @@
 // The ornament of the low pip cards, where a card of two or three emblems
-// is otherwise mostly white: a vine from emblem to emblem, as a printed
-// pack's two and three carry one. Drawn thin, open and in one quiet colour,
-// never a closed mass an eye could count: gold leaves and red buds were
-// the clubs' own, and beside them a vine read as one more club.
+// is otherwise mostly white: a golden vine from emblem to emblem, as a
+// printed pack's two and three carry one. Drawn thin, open and in the
+// ornament's own gold and red, never a closed mass an eye could count.
 #include "fregi.h"
 
 #include "disposizioni.h"
@@ -17,22 +16,20 @@
 namespace belvane::cardart {
 namespace {
 
-// The vine's one colour, stem and leaves: a pale brown gold, lighter than
-// any emblem's.
-const QColor kColoreFregio(0xC8, 0xA8, 0x6C);
-constexpr qreal kDistacco = 1.6; // white between an emblem and the vine's end
-constexpr qreal kOnda = 1.6;     // how far the stem winds from the straight line
-constexpr qreal kFoglia = 3.4;   // a leaf's length
-constexpr qreal kStelo = 0.45;   // the stem's width: thinner than any emblem's line
-constexpr int kPassi = 32;       // points along the stem
+const QColor kColoreStelo(0xB0, 0x80, 0x24); // the stem: a brown gold, lighter than an outline
+constexpr qreal kDistacco = 1.6;             // white between an emblem and the vine's end
+constexpr qreal kOnda = 1.6;                 // how far the stem winds from the straight line
+constexpr qreal kFoglia = 4.2;               // a leaf's length
+constexpr qreal kStelo = 0.7;                // the stem's width
+constexpr int kPassi = 32;                   // points along the stem
 
 // Degrees clockwise from straight up of the direction `v`, as Foglia takes
 // them.
 qreal Verso(QPointF v) { return qRadiansToDegrees(std::atan2(v.x(), -v.y())); }
 
 // A vine from `a` to `b`: a winding stem, leaves turned out from its bends
-// on alternate sides, a tendril curling from each end, a spray of two
-// sprigs at its middle on a long one.
+// on alternate sides, a tendril curling from each end, a small red flower
+// at its middle.
 void Tralcio(QPainter &p, QPointF a, QPointF b)
 {
     const QPointF d = b - a;
@@ -57,15 +54,20 @@ void Tralcio(QPainter &p, QPointF a, QPointF b)
         viticci.cubicTo(o + avanti * 4.0 + fuori * 0.4, o + avanti * 3.2 + fuori * 0.6, o + avanti * 3.3 + fuori * 1.3);
     }
     p.setBrush(Qt::NoBrush);
-    p.setPen(QPen(kColoreFregio, kStelo, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.setPen(QPen(kColoreStelo, kStelo, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     p.drawPath(stelo);
-    p.setPen(QPen(kColoreFregio, kStelo * 0.8, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.setPen(QPen(kColoreStelo, kStelo * 0.8, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     p.drawPath(viticci);
     // Leaves where the stem bends furthest, turned out from the bend, and
-    // none at its middle.
-    QPainterPath foglie;
+    // none where the flower sits.
+    QPainterPath foglie, vene;
     const auto foglia = [&](QPointF base, qreal angolo, qreal lunga) {
-        foglie = Unione(foglie, Foglia(base, lunga, lunga * 0.38, angolo, 0.35, 0.75, 1.0, 0.5));
+        foglie = Unione(foglie, Foglia(base, lunga, lunga * 0.45, angolo, 0.35, 0.75, 1.0, 0.5));
+        QTransform v;
+        v.translate(base.x(), base.y());
+        v.rotate(angolo);
+        vene.moveTo(v.map(QPointF(0, -0.4)));
+        vene.lineTo(v.map(QPointF(0, -lunga * 0.75)));
     };
     for (int k = 0; k < onde; ++k) {
         const qreal s = (k + 0.5) / onde;
@@ -87,11 +89,26 @@ void Tralcio(QPainter &p, QPointF a, QPointF b)
             rametti.quadTo(c + n * (lato * 3.2) + t * 0.8, fine);
             foglia(fine, Verso(n * lato - t * 0.8), kFoglia * 0.85);
         }
-        p.setPen(QPen(kColoreFregio, kStelo * 0.8, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        p.setPen(QPen(kColoreStelo, kStelo * 0.8, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
         p.setBrush(Qt::NoBrush);
         p.drawPath(rametti);
     }
-    Riempi(p, foglie, kColoreFregio, QColor(Qt::transparent), 0);
+    Riempi(p, foglie, kTintaOro.luce, kOroCavo, 0.3);
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(kTintaOro.ombra, 0.18, Qt::SolidLine, Qt::RoundCap));
+    p.drawPath(vene);
+    // The flower: four red petals along and across the stem round a gold
+    // heart, small enough to be a flower beside an emblem.
+    const QPointF c = punto(0.5);
+    QPainterPath petali;
+    for (int i = 0; i < 4; ++i) {
+        QTransform r;
+        r.translate(c.x(), c.y());
+        r.rotate(Verso(t) + 45 + 90 * i);
+        petali = Unione(petali, r.map(Cerchio({0, -1.25}, 0.75, 1.25)));
+    }
+    Riempi(p, petali, kTintaRosso.corpo, kTintaRosso.ombra, 0.25);
+    Ellisse(p, c, 0.6, 0.6, kTintaOro.luce, kOroCavo, 0.25);
 }
 
 } // namespace
