@@ -7,11 +7,9 @@ namespace {
 
 // The two to the six count alike in every suit, so that a count has one
 // shape whatever the emblem: the two a column down the middle, the three a
-// triangle, one at the head and a pair at the foot (on a diagonal the
-// middle one ran into the others at the natural size, and the three was
-// read as the two), the four the corners and the five the corners with one
-// in the middle, as every Italian pack has them; the six two columns of
-// three with white down the middle. The seven has an outline no six can have, so that
+// diagonal, the four the corners and the five the corners with one in the
+// middle, as every Italian pack has them; the six two columns of three with
+// white down the middle. The seven has an outline no six can have, so that
 // it is named before it is counted (the same two columns and one more in
 // their white were read as a six, and a row of three at the head and the
 // foot with one between as a six with the middle one lost): a column of
@@ -75,9 +73,9 @@ constexpr Pose Disponi(const Forma &f, int valore)
         metti(centro, suDentro, f.curva);
         metti(centro, giuDentro, f.curva);
         break;
-    case 3: // a triangle, one at the head and a pair at the foot
-        metti(centro, suDentro, f.curva);
-        metti(sinistra, giuDentro, f.curva);
+    case 3: // a diagonal from the upper left
+        metti(sinistra, suDentro, f.curva);
+        metti(centro, f.mezzo, f.curva);
         metti(destra, giuDentro, f.curva);
         break;
     case 4: // the corners, in from the edges

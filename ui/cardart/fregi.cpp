@@ -6,6 +6,7 @@
 
 #include "disposizioni.h"
 #include "emblemi_forme.h"
+#include "geometria.h"
 #include "pennelli.h"
 
 #include <QPainterPath>
@@ -116,13 +117,18 @@ void Tralcio(QPainter &p, QPointF a, QPointF b)
 void Fregio(QPainter &p, Seme seme, int valore)
 {
     const std::span<const Posa> pose = Disposizione(seme, valore);
-    if (valore != 2 && valore != 3)
-        return;
-    // Down the middle, from the emblem at the head to the one at the foot
-    // or, on the three, to the white between the pair at the foot.
-    const Posa &su = pose[0], &giu = pose[valore - 1];
-    const qreal fuori = su.altezza / 2 + kDistacco;
-    Tralcio(p, {su.x, su.y + fuori}, {su.x, valore == 2 ? giu.y - fuori : giu.y + giu.altezza / 4});
+    if (valore == 2) { // down the middle, from one emblem to the other
+        const Posa &su = pose[0], &giu = pose[1];
+        const qreal fuori = su.altezza / 2 + kDistacco;
+        Tralcio(p, {su.x, su.y + fuori}, {giu.x, giu.y - fuori});
+    } else if (valore == 3) {
+        // Beside the diagonal, in the two corners it leaves white, turned
+        // alike about the card's middle: between the emblems themselves
+        // there is no room for more than a stem.
+        const QPointF centro(kLarghezzaCarta / 2.0, kAltezzaCarta / 2.0);
+        for (const qreal lato : {-1.0, 1.0})
+            Tralcio(p, centro + lato * QPointF(10.5, -6), centro + lato * QPointF(15.5, -30));
+    }
 }
 
 } // namespace belvane::cardart
