@@ -43,9 +43,14 @@ constexpr Forma kCoppe{16, 11.5, 36, 60.5, 0};                                //
 constexpr Forma kSpade{20, 13, 36, 59, 3.6};                                  // a sword's length
 constexpr Forma kBastoni{19.4, 13, 36, 59, 0, 6};                             // a club's length
 
-// How far the two's, three's and four's rows come in from the outer rows,
-// towards the middle one.
+// How far the three's and four's rows come in from the outer rows, towards
+// the middle one.
 constexpr qreal kRientro = 0.3;
+// The white between the two's emblems: as much as the swords' had, so that
+// in every suit the two is one pair in the card's middle (coins and cups
+// far apart were each a lone emblem on white, and one of them went unseen),
+// and room enough for the vine of the larger drawing.
+constexpr qreal kBiancoDelDue = 12;
 
 // The pixel centre at or above `y`.
 constexpr qreal SulPixel(qreal y) { return int(y) + 0.5; }
@@ -69,10 +74,12 @@ constexpr Pose Disponi(const Forma &f, int valore)
         d.posa[size_t(d.quante++)] = {x, y, f.altezza, f.angolo, curva};
     };
     switch (valore) {
-    case 2: // a column down the middle
-        metti(centro, suDentro, f.curva);
-        metti(centro, giuDentro, f.curva);
+    case 2: { // a pair down the middle, a few units of white apart
+        const qreal passo = f.altezza / 2 + kBiancoDelDue / 2;
+        metti(centro, SulPixel(f.mezzo - passo), f.curva);
+        metti(centro, SulPixel(f.mezzo + passo), f.curva);
         break;
+    }
     case 3: // a diagonal from the upper left
         metti(sinistra, suDentro, f.curva);
         metti(centro, f.mezzo, f.curva);
