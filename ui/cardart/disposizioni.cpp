@@ -38,23 +38,14 @@ struct Forma {
     qreal coppie = 0.45;
 };
 
-// A coin's diameter: eleven pixels, so that the seven's middle column
-// stands clear of its side columns, three pixels of white across between
-// them as in every other suit (at thirteen the side columns reached into
-// the middle one, and the seven was read as two columns, the six).
-constexpr Forma kDenari{10.6, 9.5, 35.5, 62.5, 0, 0, kColonne, 0.5};
-constexpr Forma kCoppe{16, 11.5, 36, 60.5, 0};    // a cup's height
-constexpr Forma kSpade{20, 13, 36, 59, 3.6};      // a sword's length
-constexpr Forma kBastoni{19.4, 13, 36, 59, 0, 6}; // a club's length
+constexpr Forma kDenari{12.3, 9.5, 35.5, 62.5, 0, 0, {9.5, 22.5, 35.5}, 0.5}; // a coin's diameter
+constexpr Forma kCoppe{16, 11.5, 36, 60.5, 0};                                // a cup's height
+constexpr Forma kSpade{20, 13, 36, 59, 3.6};                                  // a sword's length
+constexpr Forma kBastoni{19.4, 13, 36, 59, 0, 6};                             // a club's length
 
-// How far the three's and four's rows come in from the outer rows, towards
-// the middle one.
+// How far the two's, three's and four's rows come in from the outer rows,
+// towards the middle one.
 constexpr qreal kRientro = 0.3;
-// The white between the two's emblems: as much as the swords' had, so that
-// in every suit the two is one pair in the card's middle (coins and cups
-// far apart were each a lone emblem on white, and one of them went unseen),
-// and room enough for the vine of the larger drawing.
-constexpr qreal kBiancoDelDue = 13;
 
 // The pixel centre at or above `y`.
 constexpr qreal SulPixel(qreal y) { return int(y) + 0.5; }
@@ -78,12 +69,10 @@ constexpr Pose Disponi(const Forma &f, int valore)
         d.posa[size_t(d.quante++)] = {x, y, f.altezza, f.angolo, curva};
     };
     switch (valore) {
-    case 2: { // a pair down the middle, a few units of white apart
-        const qreal passo = f.altezza / 2 + kBiancoDelDue / 2;
-        metti(centro, SulPixel(f.mezzo - passo), f.curva);
-        metti(centro, SulPixel(f.mezzo + passo), f.curva);
+    case 2: // a column down the middle
+        metti(centro, suDentro, f.curva);
+        metti(centro, giuDentro, f.curva);
         break;
-    }
     case 3: // a diagonal from the upper left
         metti(sinistra, suDentro, f.curva);
         metti(centro, f.mezzo, f.curva);
