@@ -38,14 +38,10 @@ struct Forma {
     qreal coppie = 0.45;
 };
 
-// A coin's diameter: eleven pixels, so that the seven's middle column
-// stands clear of its side columns, three pixels of white across between
-// them as in every other suit (at thirteen the side columns reached into
-// the middle one, and the seven was read as two columns, the six).
-constexpr Forma kDenari{10.6, 9.5, 35.5, 62.5, 0, 0, kColonne, 0.5};
-constexpr Forma kCoppe{16, 11.5, 36, 60.5, 0};    // a cup's height
-constexpr Forma kSpade{20, 13, 36, 59, 3.6};      // a sword's length
-constexpr Forma kBastoni{19.4, 13, 36, 59, 0, 6}; // a club's length
+constexpr Forma kDenari{12.3, 9.5, 35.5, 62.5, 0, 0, {9.5, 22.5, 35.5}, 0.5}; // a coin's diameter
+constexpr Forma kCoppe{16, 11.5, 36, 60.5, 0};                                // a cup's height
+constexpr Forma kSpade{20, 13, 36, 59, 3.6};                                  // a sword's length
+constexpr Forma kBastoni{19.4, 13, 36, 59, 0, 6};                             // a club's length
 
 // How far the two's, three's and four's rows come in from the outer rows,
 // towards the middle one.
