@@ -64,12 +64,9 @@ constexpr Pose Disponi(const Forma &f, int valore)
     // Every blade bends the same way (one mirrored beside another reads as
     // a second rule, and a row bending two ways at once looks careless) but
     // the five's lone middle one, which so is a shape of its own and not one
-    // more of the corners' (leaning as they do, it was lost among them); it
-    // stands point down too, its guard in the card's middle, where upright
-    // it still went unseen and the five was read as the four. (`giro`
-    // turns an emblem in degrees.)
-    const auto metti = [&](qreal x, qreal y, qreal curva, qreal giro = 0) {
-        d.posa[size_t(d.quante++)] = {x, y, f.altezza, f.angolo + giro, curva};
+    // more of the corners' (leaning as they do, it was lost among them).
+    const auto metti = [&](qreal x, qreal y, qreal curva) {
+        d.posa[size_t(d.quante++)] = {x, y, f.altezza, f.angolo, curva};
     };
     switch (valore) {
     case 2: // a column down the middle
@@ -90,7 +87,7 @@ constexpr Pose Disponi(const Forma &f, int valore)
     case 5: // the corners at the edges, one in the middle
         metti(sinistra, f.su, f.curva);
         metti(destra, f.su, f.curva);
-        metti(centro, f.mezzo, -f.curva, f.curva != 0 ? 180 : 0); // a blade point down
+        metti(centro, f.mezzo, -f.curva);
         metti(sinistra, f.giu, f.curva);
         metti(destra, f.giu, f.curva);
         break;
