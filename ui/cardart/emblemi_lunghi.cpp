@@ -278,7 +278,8 @@ void Bastone(QPainter &p, qreal h, Ornato ornato)
     // The head: a blunt round end with a burr on top and a knot low on its
     // side (knots all round it read as a cactus's lumps), and no
     // wider than 3.3u either side (the figures' hands and the card's edges
-    // are placed for that); the grip ends in a knob of its own.
+    // are placed for that; a pip's, alone in its column, a little more);
+    // the grip ends in a knob of its own.
     const qreal k = tozzo;
     legno = Unione(legno, Cerchio({0, -7.4 * u}, (disegno ? 2.55 * k : pip ? 3.4 : 2.75 * k) * u, 2.6 * u));
     legno = Unione(legno, Cerchio({-1.2 * k * u, -9.0 * u}, 1.2 * k * u, 1.0 * u));
