@@ -30,11 +30,14 @@ const QColor kContornoLama(0x14, 0x26, 0x66);
 const Tinta kTintaCoppa{QColor(0xF8, 0xC4, 0x58), QColor(0xE8, 0x96, 0x24), QColor(0xB8, 0x6C, 0x18)};
 
 // The pip coin's face: a light gold, well lighter than its rim, in a rim of
-// deep brown gold dark enough to win its pixels at the natural size, so
-// that every coin is a ring round a light disc.
+// deep brown gold dark enough to win its pixels at the natural size.
 const Tinta kFacciaMoneta{QColor(0xFC, 0xE8, 0x94), QColor(0xF4, 0xCC, 0x50), QColor(0xD8, 0xA0, 0x30)};
 const QColor kBordoMoneta(0xA0, 0x62, 0x0C);
 constexpr qreal kFacciaSuBordo = 0.64; // the face's radius over the coin's
+// At the natural size a wider face: the rim a pixel inside the outline, so
+// that a coin is a gold disc, not a dark ring round a pale one (which was
+// read as faint, and a lone coin missed).
+constexpr qreal kFacciaSuBordoDiPixel = 0.8;
 
 // The pip sword's hilt, from its length: for the drawing and for the hand
 // that holds one.
@@ -209,11 +212,12 @@ void DenaroDiCarta(QPainter &p, qreal h)
 {
     const qreal r = h / 2;
     const QPainterPath moneta = Cerchio({0, 0}, r, r);
-    // A dark rim round a light face: at the natural size a ring, a light
-    // disc and a red heart, so that each coin stands apart from the next,
-    // and from a cup, as a coin.
+    // A dark rim round a light face: at the natural size a gold disc in a
+    // thin rim with a red heart, so that each coin stands apart from the
+    // next, and from a cup, as a coin.
     Riempi(p, moneta, kBordoMoneta, QColor(Qt::transparent), 0);
-    Modella(p, Cerchio({0, 0}, r * kFacciaSuBordo, r * kFacciaSuBordo), kFacciaMoneta, QColor(Qt::transparent), 0.4, 0);
+    const qreal faccia = r * (InchiostroDelPixelInUso() ? kFacciaSuBordoDiPixel : kFacciaSuBordo);
+    Modella(p, Cerchio({0, 0}, faccia, faccia), kFacciaMoneta, QColor(Qt::transparent), 0.4, 0);
     // Small petals round the boss, for the larger sizes: at the natural
     // size they would turn the coin's gold to a red lattice, the cups' gold
     // and red.

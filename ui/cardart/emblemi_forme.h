@@ -23,8 +23,13 @@ inline const Tinta kTintaLegno{QColor(0x7C, 0xB4, 0x4C), QColor(0x40, 0x88, 0x2E
 // A pip's wood at the natural size, where the pip is a knotty wedge with no
 // light edge: a deep green, well darker than the swords' blue beside it
 // (of one lightness, blade and club were told apart by hue alone) and
-// than a cucumber's, its shade still light enough to read as green.
-inline const Tinta kTintaLegnoDiCarta{QColor(0x4C, 0x8A, 0x30), QColor(0x30, 0x70, 0x24), QColor(0x26, 0x5E, 0x1E)};
+// than a cucumber's or a pepper's (a brighter green read as a vegetable),
+// its shade still light enough to read as green.
+inline const Tinta kTintaLegnoDiCarta{QColor(0x48, 0x84, 0x34), QColor(0x2C, 0x6A, 0x24), QColor(0x28, 0x5C, 0x20)};
+// A pip's wood in the larger drawing: the natural size's deep green, with a
+// light side little brighter than its body (a shine reads as a gherkin's skin).
+inline const Tinta kTintaLegnoDiCartaDisegno{QColor(0x46, 0x7C, 0x36), QColor(0x30, 0x66, 0x28),
+                                             QColor(0x1E, 0x46, 0x1A)};
 // The same wood in the larger drawing, where its bark and shade are seen: an
 // olive green with a deep shade, a branch's colour rather than a fresh stem's.
 inline const Tinta kTintaLegnoDisegno{QColor(0x86, 0xA6, 0x50), QColor(0x52, 0x7C, 0x32), QColor(0x30, 0x52, 0x1E)};

@@ -234,16 +234,25 @@ void Bastone(QPainter &p, qreal h, Ornato ornato)
                                        : ornato == Ornato::Carta ? 1.1
                                                                  : 1.0);
     // A pip at the natural size is a knotty wedge: a grip one pixel of wood
-    // wide, widening straight to a head three times as wide, its edges
-    // lumpy by a pixel. An even, smooth rod read as a gherkin, and as the
-    // sword's sliver in green; a blade narrows upwards, a cudgel widens.
+    // wide at its foot, widening straight to a head three times as wide and
+    // as broad as the card's columns allow (thinner, it was a dark sliver
+    // on the white), its edges lumpy by a pixel, one stub by the head (red
+    // flecks all along its sides made it a caterpillar, a bright green a
+    // gherkin). An even, smooth rod read as a gherkin, and as the sword's
+    // sliver in green; a blade narrows upwards, a cudgel widens.
     const bool pip = ornato == Ornato::Carta && !disegno;
+    // A pip in the larger drawing keeps the same thin grip for its lower
+    // fifth and the one stub: with red buds all along a body swelling from
+    // its foot it read as a pickle or a cactus.
+    const bool pipDisegnato = ornato == Ornato::Carta && disegno;
     const auto mezza = [&](qreal s, int lato) {
         if (pip) {
-            const qreal t = std::clamp((s - 0.15) / 0.8, 0.0, 1.0);
-            return (0.45 + 2.6 * t) * u + 0.3 + 0.45 * u * std::sin(s * 24 + lato * 1.9) * t;
+            const qreal t = std::clamp((s - 0.12) / 0.8, 0.0, 1.0);
+            return (0.55 + 2.9 * t) * u + 0.3 + 0.45 * u * std::sin(s * 24 + lato * 1.9) * t;
         }
-        const qreal t = disegno ? std::clamp((s - 0.04) / 0.9, 0.0, 1.0) : std::clamp((s - 0.12) / 0.8, 0.0, 1.0);
+        const qreal t = pipDisegnato ? std::clamp((s - 0.2) / 0.75, 0.0, 1.0)
+            : disegno                ? std::clamp((s - 0.04) / 0.9, 0.0, 1.0)
+                                     : std::clamp((s - 0.12) / 0.8, 0.0, 1.0);
         const qreal liscio = t * t * (3 - 2 * t);
         const qreal sale = disegno ? 0.55 * t + 0.45 * liscio : liscio;
         const qreal ruvido = 0.1 * u * std::sin(s * 15 + lato * 1.9) * std::min(1.0, s * 4);
@@ -269,9 +278,10 @@ void Bastone(QPainter &p, qreal h, Ornato ornato)
     // The head: a blunt round end with a burr on top and a knot low on its
     // side (knots all round it read as a cactus's lumps), and no
     // wider than 3.3u either side (the figures' hands and the card's edges
-    // are placed for that); the grip ends in a knob of its own.
+    // are placed for that; a pip's, alone in its column, a little more);
+    // the grip ends in a knob of its own.
     const qreal k = tozzo;
-    legno = Unione(legno, Cerchio({0, -7.4 * u}, (disegno ? 2.55 * k : pip ? 3.0 : 2.75 * k) * u, 2.6 * u));
+    legno = Unione(legno, Cerchio({0, -7.4 * u}, (disegno ? 2.55 * k : pip ? 3.4 : 2.75 * k) * u, 2.6 * u));
     legno = Unione(legno, Cerchio({-1.2 * k * u, -9.0 * u}, 1.2 * k * u, 1.0 * u));
     legno = Unione(legno, Cerchio({2.1 * k * u, -6.2 * u}, 0.9 * k * u, 0.9 * u));
     legno = Unione(legno, Cerchio({0, 9.1 * u}, 1.55 * k * u, 0.9 * u));
@@ -283,23 +293,33 @@ void Bastone(QPainter &p, qreal h, Ornato ornato)
         legno = Unione(legno, Cerchio({2.5 * k * u, -8.1 * u}, 0.6 * k * u, 0.7 * u));
     }
     // Lopped branches: stubs on alternate sides up the shaft, raised a
-    // little and cut square, each with a red face; the ace has a fourth.
+    // little and cut square, each with a red face; the ace has a fourth, a
+    // pip only the one by its head, short, and the red face of its butt.
     struct Moncone {
         qreal s, lato, sporge; // where along the shaft, which side, how far beyond it
         bool grande;           // only on the ace
+        bool pip;              // on a pip too
     };
-    constexpr std::array<Moncone, 4> kMonconi{
-        {{0.16, 1, 3.0, false}, {0.42, -1, 3.0, false}, {0.64, 1, 2.4, false}, {0.84, -1, 1.2, true}}};
+    constexpr std::array<Moncone, 4> kMonconi{{{0.16, 1, 3.0, false, false},
+                                               {0.42, -1, 3.0, false, false},
+                                               {0.64, 1, 2.4, false, true},
+                                               {0.84, -1, 1.2, true, false}}};
+    const bool diCarta = pip || pipDisegnato;
     const qreal piega = 62; // the stubs' lean from upright
     // A stub's width: on a small club broad enough that its red face
     // survives the natural size, on a pip broader still.
     const qreal largo = (grande ? 1.3 : ornato == Ornato::Carta ? 1.9 : 1.5) * u;
     QPainterPath tagli, anelli, foglie, vene;
     for (const Moncone &m : kMonconi) {
-        if (m.grande && !grande)
+        if ((m.grande && !grande) || (diCarta && !m.pip))
             continue;
         const qreal w = mezza(m.s, int(m.lato));
-        const qreal fuori = (w * 0.7 + m.sporge * u * (grande ? 0.6 : 0.8)) / std::sin(qDegreesToRadians(piega));
+        const qreal fuori = (w * 0.7 +
+                             m.sporge * u *
+                                 (grande        ? 0.6
+                                      : diCarta ? 0.45
+                                                : 0.8)) /
+            std::sin(qDegreesToRadians(piega));
         QTransform t;
         t.translate(storto(m.s) + m.lato * w * 0.3, y(m.s));
         t.rotate(m.lato * piega);
@@ -313,6 +333,8 @@ void Bastone(QPainter &p, qreal h, Ornato ornato)
         tagli.addPath(t.map(Cerchio({0, -fuori}, largo * 0.58, largo * 0.4)));
         anelli.addPath(t.map(Cerchio({0, -fuori}, largo * 0.22, largo * 0.12)));
     }
+    if (diCarta) // the butt, sawn
+        tagli.addPath(Cerchio({0, 9.4 * u}, 1.25 * k * u, 0.6 * u));
     // Golden leaves sprouting from the bark between the stubs, each on its
     // own with white round it, turned up and out: on a small club one, on
     // the ace two, on either side.
@@ -340,7 +362,10 @@ void Bastone(QPainter &p, qreal h, Ornato ornato)
     // (A pip at the natural size has none: a column of light pixels down
     // its side was still read as a cucumber's skin.)
     const qreal luce = grande ? 0.5 * u : pip ? 0 : 0.9;
-    const Tinta &tinta = disegno ? kTintaLegnoDisegno : pip ? kTintaLegnoDiCarta : kTintaLegno;
+    const Tinta &tinta = pipDisegnato ? kTintaLegnoDiCartaDisegno
+        : disegno                     ? kTintaLegnoDisegno
+        : pip                         ? kTintaLegnoDiCarta
+                                      : kTintaLegno;
     Modella(p, legno, tinta, QColor(Qt::transparent), grande || disegno ? 1.5 * u : 0.9, luce);
     if (grande || disegno) // a pip's pixels keep their tones
         Tratteggia(p, Differenza(legno, legno.translated(-1.6 * u, 0.3 * u)), tinta.ombra, 0.55 * u, 92, 0.12 * u);
