@@ -9,18 +9,11 @@ namespace titolo {
 
 namespace {
 
-constexpr double kPasso = 3.4;       // the skin's lines lie this many pixels apart, coarser than the ground's
-constexpr double kCroce = 0.7;       // the crossing set's angle to the first, radians
-constexpr double kSogliaCroce = 0.5; // the tone from which the crossing set is cut
+constexpr double kPasso = 3.4; // the skin's lines lie this many pixels apart, coarser than the ground's
+constexpr double kCroce = 0.7; // the crossing set's angle to the first, radians
 // How far the lines bow between the middle of the face and its outline, in
-// units: up in the middle over the brow, up at the sides below the eyes; and
-// how steeply they fall across the face towards its shaded side.
-constexpr double kArcoFronte = 7, kArcoGuance = -12, kPendenza = 0.4;
-// The tones under which the even and the odd lines leave the paper clean.
-constexpr double kSogliaPari = 0.14, kSogliaDispari = 0.26;
-// Below kSogliaLinee the lines break into flicks kTacca pixels apart, down to
-// dots kPunto of the spacing wide at kSogliaPunti.
-constexpr double kSogliaPunti = 0.17, kSogliaLinee = 0.45, kTacca = 4.5, kPunto = 0.3;
+// units: up in the middle over the brow, up at the sides below the eyes.
+constexpr double kArcoFronte = 7, kArcoGuance = -12;
 // How far the features bend them, a share of their height; the nose's
 // less, or the lines would crowd into a smear down its shaded flank.
 constexpr double kPiegaLineamenti = 0.5, kPiegaNaso = 0.4;
@@ -37,11 +30,10 @@ double Livello(Pezzo pezzo, double x, double y)
         return y + 7.0 * u * u;
     }
     // Across the head each line bows like the skull's arch over the brow and
-    // like the jaw below the eyes, and falls from the lit side to the shaded
-    // one, so that down the shaded cheek it runs with the cheek's round into
-    // the jaw and nowhere with the ground's level ruling; it lies along the
-    // outline near it. The features bend it further: up into the sockets,
-    // down over the nose, the cheekbones, the lips and the chin.
+    // like the jaw below the eyes, so that down the cheeks the lines run with
+    // the outline into the round of the chin; it lies along the outline near
+    // it. The features bend it further: up into the sockets, down over the
+    // nose, the cheekbones, the lips and the chin.
     const double w = std::max(4.0, MezzaLarghezza(y));
     const double u = std::min(0.985, std::abs(x) / w);
     const double tondo = 0.7 * u * u + 0.3 * (1 - std::sqrt(1 - u * u));
@@ -51,7 +43,7 @@ double Livello(Pezzo pezzo, double x, double y)
     constexpr double r = 2.0;
     const auto l = [](double px, double py) { return Lineamenti(px, py, kPiegaNaso); };
     const double lineamenti = (2 * l(x, y) + l(x - r, y) + l(x + r, y) + l(x, y - r) + l(x, y + r)) / 6;
-    return y - arco * tondo - kPendenza * x - kPiegaLineamenti * lineamenti;
+    return y - arco * tondo - kPiegaLineamenti * lineamenti;
 }
 
 } // namespace
@@ -79,24 +71,9 @@ double InchiostroPelle(const Campione &c, double x, double y, double t)
     // Under the nose's tip the lines stop, so the two nostrils stand as
     // accents on clean paper rather than in one bar under the nose.
     const double narici = 1 - std::exp(-std::pow(x / 2.6, 4) - std::pow((y - (kOcchiY + 16.4)) / 1.6, 4));
-    // Each line thins with the light until it fades out, leaving the lights
-    // clean paper; every other line gives out sooner, so the half-tones are
-    // carried by the lines' tapering ends and not by a screen of hairlines.
-    const bool dispari = std::lround(f * righe) % 2 != 0;
-    const double soglia = dispari ? kSogliaDispari : kSogliaPari;
-    double larghezza = std::min(0.8, 1.4 * std::pow(std::max(0.0, t - soglia), 1.4));
-    // In the half-tones each line is broken into flicks, pointed at both ends,
-    // that lengthen with the shade until they join into the whole line.
-    const double lungo = x * kIngrandimento / kTacca;
-    const double dovere = std::clamp((t - kSogliaPunti) / (kSogliaLinee - kSogliaPunti), 0.0, 1.0);
-    if (dovere < 1) {
-        const double sfasa = dispari ? 0.5 : 0.0; // the flicks of neighbouring lines alternate
-        const double d = std::abs(lungo + sfasa - std::round(lungo + sfasa));
-        const double mezza = 0.18 + 0.32 * dovere;
-        const double punta = d < mezza ? std::sqrt(1 - (d / mezza) * (d / mezza)) : 0;
-        const double punto = std::max(kPunto * Passaggio(kSogliaPunti - 0.06, kSogliaPunti + 0.04, t), larghezza);
-        larghezza = punto * (punta + (1 - punta) * dovere * dovere);
-    }
+    // Each line thins with the light until it fades out in the brightest
+    // of it, which is left clean paper, rather than running on as a hairline.
+    const double larghezza = std::min(0.8, 0.02 + 1.3 * std::pow(t, 1.8));
     constexpr double campioni = kScala * kIngrandimento;
     const double svanisce = std::min(1.0, larghezza / g1 * campioni / 0.9);
     double a = narici * svanisce * Tratto(f * righe, g1, larghezza);
@@ -105,8 +82,8 @@ double InchiostroPelle(const Campione &c, double x, double y, double t)
     // run steeply down the jaw, a crossing set would weave into a grid.
     const double naso = std::exp(-std::pow(x / 5.5, 2) - std::pow((y - (kOcchiY + 10)) / 7.5, 2));
     const double mascella = Passaggio(kBoccaY - 5, kBoccaY + 1, y);
-    if (t > kSogliaCroce)
-        a = std::max(a, (1 - naso) * (1 - mascella) * Tratto(f2 * righe, g2, std::min(0.5, (t - kSogliaCroce) * 1.5)));
+    if (t > 0.5)
+        a = std::max(a, (1 - naso) * (1 - mascella) * Tratto(f2 * righe, g2, std::min(0.5, (t - 0.5) * 1.5)));
     // The brows are drawn; the lines thin out under them, so no ruling runs
     // through a brow.
     a *= 1 - 0.7 * std::exp(-std::pow((std::abs(x) - 10.6) / 7.0, 8) - std::pow((y - (kOcchiY - 6)) / 1.4, 2));

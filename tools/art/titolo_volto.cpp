@@ -21,9 +21,6 @@ Vettore Normalizza(Vettore v)
 // The light comes from the upper left, mostly from the front, so that
 // the two halves of the face keep the same features and differ in tone.
 const Vettore kLuce = Normalizza({-0.3, -0.45, 0.84});
-// The face takes the light more from the side, so that it turns from a lit
-// half to a shaded one across the cheek rather than lying in one grey.
-const Vettore kLuceVolto = Normalizza({-0.5, -0.22, 0.84});
 
 double Gauss(double dx, double dy, double sx, double sy)
 {
@@ -211,11 +208,8 @@ double Tono(const Campione &c, double x, double y)
     constexpr double e = 0.5;
     const auto h = [](double px, double py) { return std::max(0.0, Rilievo(px, py).h); };
     const Vettore n = Normalizza({-(h(x + e, y) - h(x - e, y)) / (2 * e), -(h(x, y + e) - h(x, y - e)) / (2 * e), 1});
-    const Vettore &l = c.zona == Zona::Pelle ? kLuceVolto : kLuce;
-    const double luce = std::max(0.0, n.x * l.x + n.y * l.y + n.z * l.z);
-    const double ombra = c.zona == Zona::Pelle
-        ? std::clamp((0.95 - luce) / 0.8, 0.0, 1.0)
-        : std::clamp((0.92 - luce) / 0.7, 0.0, 1.0); // 0 in full light, 1 turned from it
+    const double luce = std::max(0.0, n.x * kLuce.x + n.y * kLuce.y + n.z * kLuce.z);
+    const double ombra = std::clamp((0.92 - luce) / 0.7, 0.0, 1.0); // 0 in full light, 1 turned from it
     // Each thing's tone from full light to full shade: the engraver keeps
     // the face luminous and the coat dark whatever the light does.
     double chiaro = 0, cupo = 0;
@@ -237,9 +231,6 @@ double Tono(const Campione &c, double x, double y)
         scuro -= 0.25 * std::exp(-lato * lato / 2.5) * Passaggio(kOcchiY + 3, kOcchiY + 6, y) *
             (1 - Passaggio(kOcchiY + 13, kOcchiY + 15.5, y));
         scuro += 0.3 * Gauss(ax - (kOcchiX - 0.5), y - (kOcchiY - 3.0), 4.8, 1.3);
-        // The socket round each eye, deepest towards the nose, so the eyes
-        // sit in the head and not on it.
-        scuro += 0.2 * Gauss(ax - (kOcchiX - 1.5), y - (kOcchiY - 1.5), 6.0, 3.2);
         scuro += 0.1 * Gauss(ax - (kOcchiX - 4.5), y - (kOcchiY - 1.0), 1.6, 2.2);
         // The folds from the nose to the corners of the mouth, the shade under
         // the eyes and at their inner corners.
@@ -263,11 +254,7 @@ double Tono(const Campione &c, double x, double y)
         if (std::abs(dx) < 1 && y > kOcchiY - kPalpebra * (1 - dx * dx) - 0.25 * dx &&
             y < kOcchiY + kPalpebraBassa * (1 - dx * dx) - 0.25 * dx)
             return 0.04;
-        chiaro = 0.03, cupo = 0.5;
-        // Where the head turns away towards its outline it takes a half-tone
-        // on the lit side too, so the cheek and temple stand off the ground.
-        if (c.pezzo == Pezzo::Testa && MezzaLarghezza(y) > 0)
-            scuro += 0.2 * Passaggio(0.7, 0.97, ax / MezzaLarghezza(y)) * Passaggio(-58, -50, y);
+        chiaro = 0.03, cupo = 0.56;
         // Between the brows the forehead stays light, so the brows do not join.
         scuro -= 0.6 * Gauss(x, y - (kOcchiY - 4.2), 4.2, 2.0);
         break;
