@@ -9,14 +9,11 @@ namespace titolo {
 
 namespace {
 
-constexpr double kPasso = 3.4;       // the skin's lines lie this many pixels apart, coarser than the ground's
-constexpr double kCroce = 0.7;       // the crossing set's angle to the first, radians
-constexpr double kSogliaCroce = 0.5; // the tone from which the crossing set is cut
+constexpr double kPasso = 3.4; // the skin's lines lie this many pixels apart, coarser than the ground's
+constexpr double kCroce = 0.7; // the crossing set's angle to the first, radians
 // How far the lines bow between the middle of the face and its outline, in
 // units: up in the middle over the brow, up at the sides below the eyes.
 constexpr double kArcoFronte = 7, kArcoGuance = -12;
-// The tones under which the even and the odd lines leave the paper clean.
-constexpr double kSogliaPari = 0.05, kSogliaDispari = 0.2;
 // How far the features bend them, a share of their height; the nose's
 // less, or the lines would crowd into a smear down its shaded flank.
 constexpr double kPiegaLineamenti = 0.5, kPiegaNaso = 0.4;
@@ -74,12 +71,9 @@ double InchiostroPelle(const Campione &c, double x, double y, double t)
     // Under the nose's tip the lines stop, so the two nostrils stand as
     // accents on clean paper rather than in one bar under the nose.
     const double narici = 1 - std::exp(-std::pow(x / 2.6, 4) - std::pow((y - (kOcchiY + 16.4)) / 1.6, 4));
-    // Each line thins with the light until it fades out, leaving the lights
-    // clean paper; every other line gives out sooner, so the half-tones are
-    // carried by the lines' tapering ends and not by a screen of hairlines.
-    const bool dispari = std::lround(f * righe) % 2 != 0;
-    const double soglia = dispari ? kSogliaDispari : kSogliaPari;
-    const double larghezza = std::min(0.8, 1.4 * std::pow(std::max(0.0, t - soglia), 1.4));
+    // Each line thins with the light until it fades out in the brightest
+    // of it, which is left clean paper, rather than running on as a hairline.
+    const double larghezza = std::min(0.8, 0.02 + 1.3 * std::pow(t, 1.8));
     constexpr double campioni = kScala * kIngrandimento;
     const double svanisce = std::min(1.0, larghezza / g1 * campioni / 0.9);
     double a = narici * svanisce * Tratto(f * righe, g1, larghezza);
@@ -88,14 +82,11 @@ double InchiostroPelle(const Campione &c, double x, double y, double t)
     // run steeply down the jaw, a crossing set would weave into a grid.
     const double naso = std::exp(-std::pow(x / 5.5, 2) - std::pow((y - (kOcchiY + 10)) / 7.5, 2));
     const double mascella = Passaggio(kBoccaY - 5, kBoccaY + 1, y);
-    if (t > kSogliaCroce)
-        a = std::max(a, (1 - naso) * (1 - mascella) * Tratto(f2 * righe, g2, std::min(0.5, (t - kSogliaCroce) * 1.5)));
+    if (t > 0.5)
+        a = std::max(a, (1 - naso) * (1 - mascella) * Tratto(f2 * righe, g2, std::min(0.5, (t - 0.5) * 1.5)));
     // The brows are drawn; the lines thin out under them, so no ruling runs
     // through a brow.
     a *= 1 - 0.7 * std::exp(-std::pow((std::abs(x) - 10.6) / 7.0, 8) - std::pow((y - (kOcchiY - 6)) / 1.4, 2));
-    // They stop short of the lips' parting too, so the mouth stays one clean
-    // cut on the shaded side as on the lit one.
-    a *= 1 - std::exp(-std::pow(x / 8.5, 8) - std::pow((y - kBoccaY) / 0.9, 2));
     // Close round each eye the skin's lines stop short of the lids, so the
     // lids and the crease stand clear of them, on the shaded side too.
     const double ox = (std::abs(x) - kOcchiX) / (kOcchioMezzo + 1.1), oy = (y - (kOcchiY - 0.4)) / 2.9;

@@ -230,12 +230,12 @@ void DisegnaCapelli(QPainter &p)
     for (double lato : {-1.0, 1.0}) {
         Caso c = sopracciglia;
         const std::vector<QPointF> arcata =
-            Specchio({{4.3, kOcchiY - 5.2}, {8, kOcchiY - 6.5}, {12.4, kOcchiY - 7.0}, {17, kOcchiY - 5.2}}, lato);
+            Specchio({{4.4, kOcchiY - 5.6}, {8, kOcchiY - 6.2}, {12, kOcchiY - 6.35}, {16.8, kOcchiY - 5.8}}, lato);
         // The brow's body: one cut, full from its inner end to the arch and
         // tapering to its tail, the hairs set along it.
         Taglio(
             p, [&](double t) { return Curva(arcata, t); },
-            [](double t) { return 1.7 * std::sqrt(std::min(1.0, t / 0.25)) * std::pow(1 - t, 0.55); }, 24);
+            [](double t) { return 2.05 * std::sqrt(std::min(1.0, t / 0.25)) * std::pow(1 - t, 0.55); }, 24);
         Peli(p, c, arcata, 1.6, 30, 3.0, 0.02, 0.42);
     }
 }

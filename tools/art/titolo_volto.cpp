@@ -21,9 +21,6 @@ Vettore Normalizza(Vettore v)
 // The light comes from the upper left, mostly from the front, so that
 // the two halves of the face keep the same features and differ in tone.
 const Vettore kLuce = Normalizza({-0.3, -0.45, 0.84});
-// The face takes the light more from the side, so that it turns from a lit
-// half to a shaded one across the cheek rather than lying in one grey.
-const Vettore kLuceVolto = Normalizza({-0.5, -0.22, 0.84});
 
 double Gauss(double dx, double dy, double sx, double sy)
 {
@@ -43,11 +40,11 @@ double MezzaLarghezza(double y)
                                                                      {-38, 25.8},
                                                                      {-27, 26.2},
                                                                      {-18, 24.6},
-                                                                     {-8, 22.8},
-                                                                     {0, 21.2},
-                                                                     {6, 18.6},
-                                                                     {9.5, 15.0},
-                                                                     {11.9, 9.8},
+                                                                     {-8, 22.0},
+                                                                     {0, 19.8},
+                                                                     {6, 16.2},
+                                                                     {9.5, 12.2},
+                                                                     {11.7, 8.0},
                                                                      {kMentoY, 0}}};
     if (y <= kProfilo.front()[0] || y >= kProfilo.back()[0])
         return 0;
@@ -107,7 +104,7 @@ namespace {
 
 } // namespace
 
-double Spalla(double x) { return 19.5 + 14 * std::pow(std::abs(x) / 60, 1.9); }
+double Spalla(double x) { return 19.5 + 21 * std::pow(std::abs(x) / 60, 1.7); }
 
 double Passaggio(double a, double b, double t)
 {
@@ -169,7 +166,7 @@ Campione Rilievo(double x, double y)
     // Neck, and the white collar standing round it.
     if (y > -4 && y < 34 && ax < kColloMezzo) {
         const double q = 1 - (x / kColloMezzo) * (x / kColloMezzo);
-        const bool colletto = y > kColloY + 18.5 - 0.012 * x * x;
+        const bool colletto = y > kColloY + 13 - 0.012 * x * x;
         const double h = 20 * std::sqrt(q) + (colletto ? 2.5 : 0);
         prendi(h, 20 * q, colletto ? Zona::Camicia : Zona::Pelle, Meridiano(x, 0),
                colletto ? Pezzo::Altro : Pezzo::Collo);
@@ -211,11 +208,8 @@ double Tono(const Campione &c, double x, double y)
     constexpr double e = 0.5;
     const auto h = [](double px, double py) { return std::max(0.0, Rilievo(px, py).h); };
     const Vettore n = Normalizza({-(h(x + e, y) - h(x - e, y)) / (2 * e), -(h(x, y + e) - h(x, y - e)) / (2 * e), 1});
-    const Vettore &l = c.zona == Zona::Pelle ? kLuceVolto : kLuce;
-    const double luce = std::max(0.0, n.x * l.x + n.y * l.y + n.z * l.z);
-    const double ombra = c.zona == Zona::Pelle
-        ? std::clamp((0.95 - luce) / 0.8, 0.0, 1.0)
-        : std::clamp((0.92 - luce) / 0.7, 0.0, 1.0); // 0 in full light, 1 turned from it
+    const double luce = std::max(0.0, n.x * kLuce.x + n.y * kLuce.y + n.z * kLuce.z);
+    const double ombra = std::clamp((0.92 - luce) / 0.7, 0.0, 1.0); // 0 in full light, 1 turned from it
     // Each thing's tone from full light to full shade: the engraver keeps
     // the face luminous and the coat dark whatever the light does.
     double chiaro = 0, cupo = 0;
@@ -224,9 +218,9 @@ double Tono(const Campione &c, double x, double y)
     case Zona::Pelle: {
         const double ax = std::abs(x);
         // Shadows cast: under the nose, under the lower lip, under the jaw.
-        scuro += 0.3 * std::exp(-std::pow((x - 3.0) / 3.0, 2) - std::pow((y - (kOcchiY + 18.2)) / 1.1, 2));
+        scuro += 0.22 * std::exp(-std::pow((x - 3.0) / 3.0, 2) - std::pow((y - (kOcchiY + 18.2)) / 1.1, 2));
         scuro += 0.24 * std::exp(-std::pow(x / 5.5, 2) - std::pow((y - (kBoccaY + 4.4)) / 1.0, 2));
-        scuro += 0.3 * std::exp(-std::pow(x / 6.5, 2) - std::pow((y - (kBoccaY - 1.7)) / 1.2, 2)); // upper lip
+        scuro += 0.22 * std::exp(-std::pow(x / 6.5, 2) - std::pow((y - (kBoccaY - 1.7)) / 1.2, 2)); // upper lip
         // The nose's shadow cast on the cheek beside its lower half.
         scuro += 0.08 * Gauss(x - 4.6, y - (kOcchiY + 12.5), 1.4, 3.2);
         // The shaded plane on the nose's far side, from the bridge down to the
@@ -237,9 +231,6 @@ double Tono(const Campione &c, double x, double y)
         scuro -= 0.25 * std::exp(-lato * lato / 2.5) * Passaggio(kOcchiY + 3, kOcchiY + 6, y) *
             (1 - Passaggio(kOcchiY + 13, kOcchiY + 15.5, y));
         scuro += 0.3 * Gauss(ax - (kOcchiX - 0.5), y - (kOcchiY - 3.0), 4.8, 1.3);
-        // The socket round each eye, deepest towards the nose, so the eyes
-        // sit in the head and not on it.
-        scuro += 0.2 * Gauss(ax - (kOcchiX - 1.5), y - (kOcchiY - 1.5), 6.0, 3.2);
         scuro += 0.1 * Gauss(ax - (kOcchiX - 4.5), y - (kOcchiY - 1.0), 1.6, 2.2);
         // The folds from the nose to the corners of the mouth, the shade under
         // the eyes and at their inner corners.
@@ -263,11 +254,7 @@ double Tono(const Campione &c, double x, double y)
         if (std::abs(dx) < 1 && y > kOcchiY - kPalpebra * (1 - dx * dx) - 0.25 * dx &&
             y < kOcchiY + kPalpebraBassa * (1 - dx * dx) - 0.25 * dx)
             return 0.04;
-        chiaro = 0.03, cupo = 0.5;
-        // Where the head turns away towards its outline it takes a half-tone
-        // on the lit side too, so the cheek and temple stand off the ground.
-        if (c.pezzo == Pezzo::Testa && MezzaLarghezza(y) > 0)
-            scuro += 0.2 * Passaggio(0.7, 0.97, ax / MezzaLarghezza(y)) * Passaggio(-58, -50, y);
+        chiaro = 0.03, cupo = 0.56;
         // Between the brows the forehead stays light, so the brows do not join.
         scuro -= 0.6 * Gauss(x, y - (kOcchiY - 4.2), 4.2, 2.0);
         break;
