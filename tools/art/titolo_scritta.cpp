@@ -18,7 +18,7 @@ namespace {
 
 // A warm silver, in the key of the portrait's ink and the brown ground.
 const QColor kArgento(0xEC, 0xE8, 0xE0);
-const QColor kTratteggio(0x26, 0x1E, 0x18);
+const QColor kTratteggio(0x44, 0x3E, 0x38);
 constexpr double kPassoTratteggio = 2.0; // as the medallion's ground
 constexpr double kIngrossa = 1.3;        // how much the book weight is thickened, in pixels
 constexpr double kOrlo = 1.0;            // the unruled silver rim inside each letter's edge, in pixels
@@ -134,7 +134,7 @@ void DisegnaNome(QPainter &p, const QString &famiglia)
             // The line's width in pixels: none over the stroke's lit part,
             // which is left open, then swelling towards its shaded edge.
             const double ombra = std::clamp((attraverso - kApertoFino) / (1 - kApertoFino), 0.0, 1.0);
-            const double larghezza = ombra <= 0 ? 0 : 0.5 + 1.0 * std::pow(ombra, 1.2);
+            const double larghezza = ombra <= 0 ? 0 : 0.2 + 1.3 * std::pow(ombra, 1.2);
             const double fase = (y - 0.5) / kPassoTratteggio; // lines on the pixels' middles, not between rows
             const double d = std::abs(fase - std::round(fase)) * kPassoTratteggio;
             const double orlo = std::clamp(margine[std::size_t(sy * lg + sx)] - kOrlo * kScala + 0.5, 0.0, 1.0);
