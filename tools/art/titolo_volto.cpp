@@ -21,9 +21,6 @@ Vettore Normalizza(Vettore v)
 // The light comes from the upper left, mostly from the front, so that
 // the two halves of the face keep the same features and differ in tone.
 const Vettore kLuce = Normalizza({-0.3, -0.45, 0.84});
-// The face's own light comes less from above, so that the planes under the
-// cheekbones and round the mouth do not fall together into one shade.
-const Vettore kLuceVolto = Normalizza({-0.25, -0.25, 0.93});
 
 double Gauss(double dx, double dy, double sx, double sy)
 {
@@ -211,8 +208,7 @@ double Tono(const Campione &c, double x, double y)
     constexpr double e = 0.5;
     const auto h = [](double px, double py) { return std::max(0.0, Rilievo(px, py).h); };
     const Vettore n = Normalizza({-(h(x + e, y) - h(x - e, y)) / (2 * e), -(h(x, y + e) - h(x, y - e)) / (2 * e), 1});
-    const Vettore &l = c.zona == Zona::Pelle ? kLuceVolto : kLuce;
-    const double luce = std::max(0.0, n.x * l.x + n.y * l.y + n.z * l.z);
+    const double luce = std::max(0.0, n.x * kLuce.x + n.y * kLuce.y + n.z * kLuce.z);
     const double ombra = std::clamp((0.92 - luce) / 0.7, 0.0, 1.0); // 0 in full light, 1 turned from it
     // Each thing's tone from full light to full shade: the engraver keeps
     // the face luminous and the coat dark whatever the light does.
@@ -226,7 +222,7 @@ double Tono(const Campione &c, double x, double y)
         scuro += 0.24 * std::exp(-std::pow(x / 5.5, 2) - std::pow((y - (kBoccaY + 4.4)) / 1.0, 2));
         scuro += 0.22 * std::exp(-std::pow(x / 6.5, 2) - std::pow((y - (kBoccaY - 1.7)) / 1.2, 2)); // upper lip
         // The nose's shadow cast on the cheek beside its lower half.
-        scuro += 0.1 * Gauss(x - 5.2, y - (kOcchiY + 12.5), 2.0, 3.6);
+        scuro += 0.2 * Gauss(x - 5.2, y - (kOcchiY + 12.5), 2.0, 3.6);
         // The shaded plane on the nose's far side, from the bridge down to the
         // nostril, is drawn as one tapering cut (see titolo_segni.cpp); the
         // skin's lines are kept fine across it, or they swell there into a
