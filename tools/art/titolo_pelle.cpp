@@ -9,15 +9,14 @@ namespace titolo {
 
 namespace {
 
-constexpr double kPasso = 3.4;       // the skin's lines lie this many pixels apart, coarser than the ground's
-constexpr double kCroce = 0.7;       // the crossing set's angle to the first, radians
-constexpr double kLuceAperta = 0.05; // the tone under which the skin is left clean paper
+constexpr double kPasso = 3.4; // the skin's lines lie this many pixels apart, coarser than the ground's
+constexpr double kCroce = 0.7; // the crossing set's angle to the first, radians
 // How far the lines bow between the middle of the face and its outline, in
 // units: up in the middle over the brow, up at the sides below the eyes.
 constexpr double kArcoFronte = 7, kArcoGuance = -12;
 // How far the features bend them, a share of their height; the nose's
 // less, or the lines would crowd into a smear down its shaded flank.
-constexpr double kPiegaLineamenti = 0.85, kPiegaNaso = 0.4;
+constexpr double kPiegaLineamenti = 0.5, kPiegaNaso = 0.4;
 
 // The skin's lines are the level lines of this function of the place.
 double Livello(Pezzo pezzo, double x, double y)
@@ -74,8 +73,7 @@ double InchiostroPelle(const Campione &c, double x, double y, double t)
     const double narici = 1 - std::exp(-std::pow(x / 2.6, 4) - std::pow((y - (kOcchiY + 16.4)) / 1.6, 4));
     // Each line thins with the light until it fades out in the brightest
     // of it, which is left clean paper, rather than running on as a hairline.
-    const double larghezza =
-        std::min(0.8, 0.02 + 1.3 * std::pow(t, 1.8)) * Passaggio(kLuceAperta, kLuceAperta + 0.07, t);
+    const double larghezza = std::min(0.8, 0.02 + 1.3 * std::pow(t, 1.8));
     constexpr double campioni = kScala * kIngrandimento;
     const double svanisce = std::min(1.0, larghezza / g1 * campioni / 0.9);
     double a = narici * svanisce * Tratto(f * righe, g1, larghezza);

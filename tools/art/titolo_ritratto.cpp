@@ -82,13 +82,13 @@ bool Contorno(const Campione &c, double x, double y)
     const double orecchio = y - kOrecchioY;
     if (std::abs(x) > kOrecchioX - 1 && orecchio < -7)
         return false;
-    // Against the ground the face's outline is cut firm on its lit side,
-    // where nothing else holds the head off the ruled ground, and heavier on
-    // its shaded one. The coat's shoulders and the collar heavier too, so
+    // Against the ground the face's outline is cut heavier on its shaded
+    // side and finer on its lit one, where a hard contour reads as a drawn
+    // line round a mask. The coat's shoulders and the collar heavier too, so
     // the bust stands off the ruled ground.
     if (c.pezzo == Pezzo::Testa || c.zona == Zona::Giacca || c.zona == Zona::Camicia) {
         const double viso = c.zona == Zona::Giacca ? 0.6
-            : c.pezzo == Pezzo::Testa              ? 0.5 + 0.2 * Passaggio(-12, 12, x)
+            : c.pezzo == Pezzo::Testa              ? 0.3 + 0.35 * Passaggio(-12, 12, x)
                                                    : 0.55;
         for (const auto &[dx, dy] :
              {std::pair{viso, 0.0}, std::pair{-viso, 0.0}, std::pair{0.0, viso}, std::pair{0.0, -viso}})

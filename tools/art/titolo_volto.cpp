@@ -222,7 +222,7 @@ double Tono(const Campione &c, double x, double y)
         scuro += 0.24 * std::exp(-std::pow(x / 5.5, 2) - std::pow((y - (kBoccaY + 4.4)) / 1.0, 2));
         scuro += 0.22 * std::exp(-std::pow(x / 6.5, 2) - std::pow((y - (kBoccaY - 1.7)) / 1.2, 2)); // upper lip
         // The nose's shadow cast on the cheek beside its lower half.
-        scuro += 0.2 * Gauss(x - 5.2, y - (kOcchiY + 12.5), 2.0, 3.6);
+        scuro += 0.08 * Gauss(x - 4.6, y - (kOcchiY + 12.5), 1.4, 3.2);
         // The shaded plane on the nose's far side, from the bridge down to the
         // nostril, is drawn as one tapering cut (see titolo_segni.cpp); the
         // skin's lines are kept fine across it, or they swell there into a
@@ -257,16 +257,6 @@ double Tono(const Campione &c, double x, double y)
         chiaro = 0.03, cupo = 0.56;
         // Between the brows the forehead stays light, so the brows do not join.
         scuro -= 0.6 * Gauss(x, y - (kOcchiY - 4.2), 4.2, 2.0);
-        // The lights an engraver leaves open: the brow's dome, the ridge of
-        // the nose, the cheekbones (the lit one more), the chin.
-        scuro -= 0.3 * Gauss(x + 4, y - (kOcchiY - 15), 9, 5);
-        scuro -= 0.3 * Gauss(x - 0.3, y - (kOcchiY + 8), 1.4, 6);
-        scuro -= 0.3 * Gauss(x + 14, y - (kOcchiY + 8), 4.5, 3.5);
-        scuro -= 0.15 * Gauss(x - 14, y - (kOcchiY + 8), 3.5, 3);
-        scuro -= 0.2 * Gauss(x + 2, y - (kMentoY - 6), 3.5, 2.2);
-        // Under the cheekbones the face falls back into a half-shade, deeper
-        // on the side from the light.
-        scuro += (x > 0 ? 0.16 : 0.08) * Gauss(ax - 15, y - (kOcchiY + 17), 4, 3.5);
         break;
     }
     case Zona::Capelli:
