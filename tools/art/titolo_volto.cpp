@@ -257,6 +257,10 @@ double Tono(const Campione &c, double x, double y)
         chiaro = 0.03, cupo = 0.56;
         // Between the brows the forehead stays light, so the brows do not join.
         scuro -= 0.6 * Gauss(x, y - (kOcchiY - 4.2), 4.2, 2.0);
+        // The light on the brow's dome and down the ridge of the nose is left
+        // open paper.
+        scuro -= 0.25 * Gauss(x + 3, y - (kOcchiY - 15), 8, 4.5);
+        scuro -= 0.2 * Gauss(x - 0.3, y - (kOcchiY + 7), 1.3, 5);
         break;
     }
     case Zona::Capelli:
