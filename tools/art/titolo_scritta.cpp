@@ -21,8 +21,10 @@ const QColor kArgento(0xEC, 0xE8, 0xE0);
 const QColor kTratteggio(0x44, 0x3E, 0x38);
 constexpr double kPassoTratteggio = 2.0; // as the medallion's ground
 constexpr double kIngrossa = 1.3;        // how much the book weight is thickened, in pixels
-constexpr double kOrlo = 1.0;            // the unruled silver rim inside each letter's edge, in pixels
-constexpr double kApertoFino = 0.42;     // how far across each stroke from its lit edge it is left open
+constexpr double kOrlo = 0.7;            // the unruled silver rim inside each letter's edge, in pixels
+// The shaded band along each stroke: at most kFascia pixels deep, or
+// kFasciaParte of the stroke across; none in strokes under kSottile pixels.
+constexpr double kFascia = 3.2, kFasciaParte = 0.55, kSottile = 2.6;
 
 // For every sample inside the mask, its distance in samples to the nearest
 // one outside (two-pass chamfer, 3-4 weights), so the ruling can stop at an
@@ -129,12 +131,15 @@ void DisegnaNome(QPainter &p, const QString &famiglia)
             };
             constexpr int lontano = 16 * kScala;
             const int versoOmbra = bordo(1, lontano), versoLuce = bordo(-1, lontano);
-            const double attraverso = double(versoLuce) / (versoLuce + versoOmbra); // 0 lit edge, 1 shaded
             const double y = spazio.top() + (sy + 0.5) / kScala;
-            // The line's width in pixels: none over the stroke's lit part,
-            // which is left open, then swelling towards its shaded edge.
-            const double ombra = std::clamp((attraverso - kApertoFino) / (1 - kApertoFino), 0.0, 1.0);
-            const double larghezza = ombra <= 0 ? 0 : 0.2 + 1.3 * std::pow(ombra, 1.2);
+            // The shade is a band of even depth along each stroke's shaded
+            // edge, so its inner boundary follows the letter's contour; the
+            // hairlines, too thin to hold it, are left open. The line's width
+            // in pixels swells from the band's inner edge to the letter's.
+            const double spessore = double(versoLuce + versoOmbra) / kScala; // the stroke across, in pixels
+            const double fascia = std::min(kFascia, kFasciaParte * spessore);
+            const double ombra = spessore < kSottile ? 0 : std::clamp(1 - versoOmbra / (kScala * fascia), 0.0, 1.0);
+            const double larghezza = ombra <= 0 ? 0 : 0.35 + 1.0 * std::pow(ombra, 1.2);
             const double fase = (y - 0.5) / kPassoTratteggio; // lines on the pixels' middles, not between rows
             const double d = std::abs(fase - std::round(fase)) * kPassoTratteggio;
             const double orlo = std::clamp(margine[std::size_t(sy * lg + sx)] - kOrlo * kScala + 0.5, 0.0, 1.0);
