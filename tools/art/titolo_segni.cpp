@@ -293,7 +293,7 @@ void DisegnaLineamenti(QPainter &p)
         p.translate(lato * 3.1, kOcchiY + 16.2);
         p.rotate(lato * 18);
         p.setBrush(Qt::black);
-        p.drawEllipse(QPointF(0, 0), 0.62, 0.32);
+        p.drawEllipse(QPointF(0, 0), 0.7, 0.36);
         p.restore();
         // The wing's crease on the shaded side only: on the lit side it
         // closed a ring round the nostril.
@@ -335,15 +335,20 @@ void DisegnaLineamenti(QPainter &p)
             },
             [](double t) { return 0.85 * Fuso(t, 0.6); }, 20);
     }
-    // The nose's shaded side: one unbroken cut from under the brow down to
+    // The nose's shaded side: one tapering cut from under the brow down to
     // the wing, fine where it starts and swelling as the side turns from the
     // light, in place of the skin's lines there.
     Taglio(
-        p, [](double t) { return QPointF(1.8 + 1.9 * t * t, kOcchiY + 2.5 + 12.0 * t); },
+        p, [](double t) { return QPointF(1.8 + 1.7 * t * t, kOcchiY + 2.5 + 11.5 * t); },
         [](double t) {
-            return (0.3 + 0.55 * std::pow(t, 1.5)) * std::pow(std::sin(M_PI * std::min(1.0, t * 0.55 + 0.05)), 0.3);
+            return (0.05 + 0.85 * std::pow(t, 1.8)) * std::sqrt(std::sin(M_PI * std::min(1.0, t * 0.55 + 0.05)));
         },
-        24);
+        20);
+    // Beside it, a shorter and finer one where the flank turns furthest from
+    // the light, so the side reads as a shade that deepens towards the wing.
+    Taglio(
+        p, [](double t) { return QPointF(3.5 + 1.0 * t * t, kOcchiY + 7.5 + 6.0 * t); },
+        [](double t) { return 0.42 * Fuso(t, 0.7) * std::min(1.0, 0.4 + t); }, 16);
     // The edges of the collar's points, each one unbroken line swelling
     // towards the knot, and the outer one down to the tip, so the points
     // stand clear of the lapels.
