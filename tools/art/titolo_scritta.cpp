@@ -18,14 +18,13 @@ namespace {
 
 // A warm silver, in the key of the portrait's ink and the brown ground.
 const QColor kArgento(0xEC, 0xE8, 0xE0);
-const QColor kTratteggio(0x2C, 0x24, 0x1E);
+const QColor kTratteggio(0x44, 0x3E, 0x38);
 constexpr double kPassoTratteggio = 2.0; // as the medallion's ground
 constexpr double kIngrossa = 1.3;        // how much the book weight is thickened, in pixels
 constexpr double kOrlo = 0.7;            // the unruled silver rim inside each letter's edge, in pixels
 // The shaded band along each stroke: at most kFascia pixels deep, or
 // kFasciaParte of the stroke across; none in strokes under kSottile pixels.
 constexpr double kFascia = 3.2, kFasciaParte = 0.55, kSottile = 2.6;
-constexpr double kFiloOmbra = 0.6; // the closing cut along each stroke's shaded edge, in pixels
 
 // For every sample inside the mask, its distance in samples to the nearest
 // one outside (two-pass chamfer, 3-4 weights), so the ruling can stop at an
@@ -144,10 +143,7 @@ void DisegnaNome(QPainter &p, const QString &famiglia)
             const double fase = (y - 0.5) / kPassoTratteggio; // lines on the pixels' middles, not between rows
             const double d = std::abs(fase - std::round(fase)) * kPassoTratteggio;
             const double orlo = std::clamp(margine[std::size_t(sy * lg + sx)] - kOrlo * kScala + 0.5, 0.0, 1.0);
-            // Along the shaded edge itself the lines are closed by one fine
-            // unbroken cut, so the shade ends on a line rather than in a comb.
-            const double filo = ombra > 0 && versoOmbra <= kFiloOmbra * kScala ? 1.0 : 0.0;
-            const double linea = std::max(filo, std::clamp((larghezza / 2 - d) * kScala + 0.5, 0.0, 1.0) * orlo);
+            const double linea = std::clamp((larghezza / 2 - d) * kScala + 0.5, 0.0, 1.0) * orlo;
             const auto mescola = [&](int a, int b) { return a + (b - a) * linea; };
             // Premultiplied by how much of the sample the letter covers.
             const double alfa = copertura / 255.0;
