@@ -21,10 +21,10 @@ const QColor kArgento(0xEC, 0xE8, 0xE0);
 const QColor kTratteggio(0x44, 0x3E, 0x38);
 constexpr double kPassoTratteggio = 2.0; // as the medallion's ground
 constexpr double kIngrossa = 1.3;        // how much the book weight is thickened, in pixels
-constexpr double kOrlo = 0.7;            // the unruled silver rim inside each letter's edge, in pixels
+constexpr double kOrlo = 1.0;            // the unruled silver rim inside each letter's edge, in pixels
 // The shaded band along each stroke: at most kFascia pixels deep, or
 // kFasciaParte of the stroke across; none in strokes under kSottile pixels.
-constexpr double kFascia = 3.2, kFasciaParte = 0.55, kSottile = 2.6;
+constexpr double kFascia = 3.8, kFasciaParte = 0.6, kSottile = 2.6;
 
 // For every sample inside the mask, its distance in samples to the nearest
 // one outside (two-pass chamfer, 3-4 weights), so the ruling can stop at an
