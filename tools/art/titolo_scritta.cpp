@@ -24,7 +24,7 @@ constexpr double kIngrossa = 1.3;        // how much the book weight is thickene
 constexpr double kOrlo = 1.0;            // the unruled silver rim inside each letter's edge, in pixels
 // The shaded band along each stroke: at most kFascia pixels deep, or
 // kFasciaParte of the stroke across; none in strokes under kSottile pixels.
-constexpr double kFascia = 3.8, kFasciaParte = 0.6, kSottile = 2.6;
+constexpr double kFascia = 3.8, kFasciaParte = 0.5, kSottile = 3.4;
 
 // For every sample inside the mask, its distance in samples to the nearest
 // one outside (two-pass chamfer, 3-4 weights), so the ruling can stop at an
@@ -139,7 +139,7 @@ void DisegnaNome(QPainter &p, const QString &famiglia)
             const double spessore = double(versoLuce + versoOmbra) / kScala; // the stroke across, in pixels
             const double fascia = std::min(kFascia, kFasciaParte * spessore);
             const double ombra = spessore < kSottile ? 0 : std::clamp(1 - versoOmbra / (kScala * fascia), 0.0, 1.0);
-            const double larghezza = ombra <= 0 ? 0 : 0.35 + 1.0 * std::pow(ombra, 1.2);
+            const double larghezza = ombra <= 0 ? 0 : 0.55 + 0.8 * std::pow(ombra, 1.2);
             const double fase = (y - 0.5) / kPassoTratteggio; // lines on the pixels' middles, not between rows
             const double d = std::abs(fase - std::round(fase)) * kPassoTratteggio;
             const double orlo = std::clamp(margine[std::size_t(sy * lg + sx)] - kOrlo * kScala + 0.5, 0.0, 1.0);
