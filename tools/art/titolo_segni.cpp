@@ -335,13 +335,20 @@ void DisegnaLineamenti(QPainter &p)
             },
             [](double t) { return 0.85 * Fuso(t, 0.6); }, 20);
     }
-    // The nose's shaded side: one short cut down its lower flank to the
-    // wing, swelling as the side turns from the light; above it the bridge
-    // is left to the skin's lines, so no line runs down from the brow.
+    // The nose's shaded side: one tapering cut from under the brow down to
+    // the wing, fine where it starts and swelling as the side turns from the
+    // light, in place of the skin's lines there.
     Taglio(
-        p, [](double t) { return QPointF(2.6 + 1.4 * t * t, kOcchiY + 8.5 + 6.2 * t); },
-        [](double t) { return (0.15 + 0.75 * std::pow(t, 1.3)) * std::pow(std::sin(M_PI * (0.1 + 0.55 * t)), 0.4); },
-        16);
+        p, [](double t) { return QPointF(1.8 + 1.7 * t * t, kOcchiY + 2.5 + 11.5 * t); },
+        [](double t) {
+            return (0.05 + 0.85 * std::pow(t, 1.8)) * std::sqrt(std::sin(M_PI * std::min(1.0, t * 0.55 + 0.05)));
+        },
+        20);
+    // Beside it, a shorter and finer one where the flank turns furthest from
+    // the light, so the side reads as a shade that deepens towards the wing.
+    Taglio(
+        p, [](double t) { return QPointF(3.5 + 1.0 * t * t, kOcchiY + 7.5 + 6.0 * t); },
+        [](double t) { return 0.42 * Fuso(t, 0.7) * std::min(1.0, 0.4 + t); }, 16);
     // The edges of the collar's points, each one unbroken line swelling
     // towards the knot, and the outer one down to the tip, so the points
     // stand clear of the lapels.
