@@ -261,6 +261,10 @@ double Tono(const Campione &c, double x, double y)
         // open paper.
         scuro -= 0.25 * Gauss(x + 3, y - (kOcchiY - 15), 8, 4.5);
         scuro -= 0.2 * Gauss(x - 0.3, y - (kOcchiY + 7), 1.3, 5);
+        // The cheekbone on the shaded side still catches some light, so the
+        // shade there turns round it instead of lying across the cheek as
+        // one band.
+        scuro -= 0.2 * Gauss(x - 13.5, y - (kOcchiY + 7.5), 4.5, 3.2);
         break;
     }
     case Zona::Capelli:
