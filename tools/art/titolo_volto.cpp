@@ -164,8 +164,10 @@ Campione Rilievo(double x, double y)
         prendi(hb, 32 * fronte, z);
     }
     // Neck, and the white collar standing round it.
-    if (y > -4 && y < 34 && ax < kColloMezzo) {
-        const double q = 1 - (x / kColloMezzo) * (x / kColloMezzo);
+    // It widens a little below the jaw towards the shoulders, where it joins them.
+    const double collo = kColloMezzo + 0.1 * std::max(0.0, y - 6);
+    if (y > -4 && y < 34 && ax < collo) {
+        const double q = 1 - (x / collo) * (x / collo);
         const bool colletto = y > kColloY + 13 - 0.012 * x * x;
         const double h = 20 * std::sqrt(q) + (colletto ? 2.5 : 0);
         prendi(h, 20 * q, colletto ? Zona::Camicia : Zona::Pelle, Meridiano(x, 0),
@@ -241,7 +243,7 @@ double Tono(const Campione &c, double x, double y)
         scuro += 0.12 * Gauss(ax - (kOcchiX - 4.8), y - (kOcchiY - 0.8), 1.3, 1.6);
         // The neck stands in the head's shade, deeper on the side from the light.
         if (c.pezzo == Pezzo::Collo)
-            scuro += 0.15 + 0.2 * Passaggio(-8, 12, x);
+            scuro += 0.15 + 0.2 * Passaggio(-8, 12, x) + 0.08 * (1 - Passaggio(8, 12, y));
         // The hollow of the ear.
         scuro += 0.35 * Gauss(ax - (kOrecchioX - 0.6), y - (kOrecchioY - 0.5), 1.2, 4.5);
         // The ear on the shaded side in the head's shade, the other in the light.
