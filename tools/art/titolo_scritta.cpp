@@ -25,6 +25,7 @@ constexpr double kOrlo = 1.0;            // the unruled silver rim inside each l
 // The shaded band along each stroke: at most kFascia pixels deep, or
 // kFasciaParte of the stroke across; none in strokes under kSottile pixels.
 constexpr double kFascia = 3.8, kFasciaParte = 0.5, kSottile = 3.4;
+constexpr double kFiloOmbra = 0.5; // the cut along the shaded edge inside the rim, in pixels
 
 // For every sample inside the mask, its distance in samples to the nearest
 // one outside (two-pass chamfer, 3-4 weights), so the ruling can stop at an
@@ -143,7 +144,12 @@ void DisegnaNome(QPainter &p, const QString &famiglia)
             const double fase = (y - 0.5) / kPassoTratteggio; // lines on the pixels' middles, not between rows
             const double d = std::abs(fase - std::round(fase)) * kPassoTratteggio;
             const double orlo = std::clamp(margine[std::size_t(sy * lg + sx)] - kOrlo * kScala + 0.5, 0.0, 1.0);
-            const double linea = std::clamp((larghezza / 2 - d) * kScala + 0.5, 0.0, 1.0) * orlo;
+            // Inside the silver rim on the shaded side one fine unbroken cut
+            // follows the edge, and the shade lines run into it, so the shade
+            // ends on a contour rather than in a comb.
+            const double filo =
+                ombra > 0 && versoOmbra > kOrlo * kScala && versoOmbra <= (kOrlo + kFiloOmbra) * kScala ? 1.0 : 0.0;
+            const double linea = std::max(filo, std::clamp((larghezza / 2 - d) * kScala + 0.5, 0.0, 1.0) * orlo);
             const auto mescola = [&](int a, int b) { return a + (b - a) * linea; };
             // Premultiplied by how much of the sample the letter covers.
             const double alfa = copertura / 255.0;
