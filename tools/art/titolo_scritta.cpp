@@ -24,7 +24,7 @@ constexpr double kIngrossa = 1.3;        // how much the book weight is thickene
 constexpr double kOrlo = 1.0;            // the unruled silver rim inside each letter's edge, in pixels
 // The shaded band along each stroke: at most kFascia pixels deep, or
 // kFasciaParte of the stroke across; none in strokes under kSottile pixels.
-constexpr double kFascia = 3.8, kFasciaParte = 0.5, kSottile = 3.4;
+constexpr double kFascia = 3.8, kFasciaParte = 0.45, kSottile = 4.0;
 constexpr double kFiloOmbra = 0.5; // the cut along the shaded edge inside the rim, in pixels
 
 // For every sample inside the mask, its distance in samples to the nearest
