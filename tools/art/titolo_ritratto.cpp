@@ -84,8 +84,8 @@ bool Contorno(const Campione &c, double x, double y)
         return false;
     // Against the ground the face's outline is cut heavier on its shaded
     // side and a little finer on its lit one, but firm enough there that the
-    // head does not run into the ruled ground. The coat's shoulders and the collar heavier too, so
-    // the bust stands off the ruled ground.
+    // head does not run into the ruled ground. The coat's shoulders and the
+    // collar heavier too, so the bust stands off the ruled ground.
     if (c.pezzo == Pezzo::Testa || c.zona == Zona::Giacca || c.zona == Zona::Camicia) {
         const double viso = c.zona == Zona::Giacca ? 0.6
             : c.pezzo == Pezzo::Testa              ? 0.45 + 0.25 * Passaggio(-12, 12, x)

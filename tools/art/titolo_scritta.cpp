@@ -18,10 +18,10 @@ namespace {
 
 // A warm silver, in the key of the portrait's ink and the brown ground.
 const QColor kArgento(0xEC, 0xE8, 0xE0);
-const QColor kTratteggio(0x3E, 0x2A, 0x1C);
-constexpr double kPassoTratteggio = 2.0; // as the medallion's ground
-constexpr double kIngrossa = 1.3;        // how much the book weight is thickened, in pixels
-constexpr double kOrlo = 1.0;            // the unruled silver rim inside each letter's edge, in pixels
+const QColor kTratteggio(0x3E, 0x2A, 0x1C); // the shade lines: a warm dark brown, as the ground
+constexpr double kPassoTratteggio = 2.0;    // as the medallion's ground
+constexpr double kIngrossa = 1.3;           // how much the book weight is thickened, in pixels
+constexpr double kOrlo = 1.0;               // the unruled silver rim inside each letter's edge, in pixels
 // The shaded band along each stroke: at most kFascia pixels deep, or
 // kFasciaParte of the stroke across; none in strokes under kSottile pixels.
 constexpr double kFascia = 3.8, kFasciaParte = 0.45, kSottile = 4.0;
@@ -117,8 +117,9 @@ void DisegnaNome(QPainter &p, const QString &famiglia)
     const std::vector<float> margine = DistanzaDalBordo(maschera);
     // Each letter is left open silver on the lit side of its strokes and
     // shaded on the other (down and right) by level lines that swell
-    // towards the edge and stop short of it, so a clean rim of silver closes
-    // the letter against the ground without any keyline round it.
+    // towards the edge; they stop on a fine cut inside a clean rim of
+    // silver, which closes the letter against the ground without any dark
+    // keyline round it.
     for (int sy = 0; sy < ag; ++sy) {
         for (int sx = 0; sx < lg; ++sx) {
             const int copertura = maschera.constScanLine(sy)[sx];
