@@ -83,12 +83,12 @@ bool Contorno(const Campione &c, double x, double y)
     if (std::abs(x) > kOrecchioX - 1 && orecchio < -7)
         return false;
     // Against the ground the face's outline is cut heavier on its shaded
-    // side and finer on its lit one, where a hard contour reads as a drawn
-    // line round a mask. The coat's shoulders and the collar heavier too, so
-    // the bust stands off the ruled ground.
+    // side and a little finer on its lit one, but firm enough there that the
+    // head does not run into the ruled ground. The coat's shoulders and the
+    // collar heavier too, so the bust stands off the ruled ground.
     if (c.pezzo == Pezzo::Testa || c.zona == Zona::Giacca || c.zona == Zona::Camicia) {
         const double viso = c.zona == Zona::Giacca ? 0.6
-            : c.pezzo == Pezzo::Testa              ? 0.3 + 0.35 * Passaggio(-12, 12, x)
+            : c.pezzo == Pezzo::Testa              ? 0.45 + 0.25 * Passaggio(-12, 12, x)
                                                    : 0.55;
         for (const auto &[dx, dy] :
              {std::pair{viso, 0.0}, std::pair{-viso, 0.0}, std::pair{0.0, viso}, std::pair{0.0, -viso}})

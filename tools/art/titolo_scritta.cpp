@@ -18,12 +18,14 @@ namespace {
 
 // A warm silver, in the key of the portrait's ink and the brown ground.
 const QColor kArgento(0xEC, 0xE8, 0xE0);
-const QColor kTratteggio(0x44, 0x3E, 0x38);
-const QColor kFiloContorno(0x12, 0x0C, 0x08);
-constexpr double kPassoTratteggio = 2.0; // as the medallion's ground
-constexpr double kFilo = 1.0;            // the keyline's width, in pixels
-constexpr double kIngrossa = 1.3;        // how much the book weight is thickened, in pixels
-constexpr double kOrlo = 1.0;            // the unruled silver rim inside each letter's edge, in pixels
+const QColor kTratteggio(0x3E, 0x2A, 0x1C); // the shade lines: a warm dark brown, as the ground
+constexpr double kPassoTratteggio = 2.0;    // as the medallion's ground
+constexpr double kIngrossa = 1.3;           // how much the book weight is thickened, in pixels
+constexpr double kOrlo = 1.0;               // the unruled silver rim inside each letter's edge, in pixels
+// The shaded band along each stroke: at most kFascia pixels deep, or
+// kFasciaParte of the stroke across; none in strokes under kSottile pixels.
+constexpr double kFascia = 3.8, kFasciaParte = 0.45, kSottile = 4.0;
+constexpr double kFiloOmbra = 0.5; // the cut along the shaded edge inside the rim, in pixels
 
 // For every sample inside the mask, its distance in samples to the nearest
 // one outside (two-pass chamfer, 3-4 weights), so the ruling can stop at an
@@ -102,10 +104,6 @@ void DisegnaNome(QPainter &p, const QString &famiglia)
     QImage maschera(grande.size(), QImage::Format_Grayscale8);
     maschera.fill(0);
     {
-        QPainter g(&grande);
-        g.setRenderHint(QPainter::Antialiasing);
-        g.scale(kScala, kScala);
-        g.translate(-spazio.topLeft());
         QPainter m(&maschera);
         m.setRenderHint(QPainter::Antialiasing);
         m.scale(kScala, kScala);
@@ -117,10 +115,11 @@ void DisegnaNome(QPainter &p, const QString &famiglia)
         return sx >= 0 && sy >= 0 && sx < lg && sy < ag && maschera.constScanLine(sy)[sx] > 127;
     };
     const std::vector<float> margine = DistanzaDalBordo(maschera);
-    // Inside the letters, level lines cut across the silver, heavier towards
-    // each stroke's shaded edge (down and right). They stop short of the
-    // edge, so each letter is closed by a clean rim of silver inside a firm
-    // dark keyline.
+    // Each letter is left open silver on the lit side of its strokes and
+    // shaded on the other (down and right) by level lines that swell
+    // towards the edge; they stop on a fine cut inside a clean rim of
+    // silver, which closes the letter against the ground without any dark
+    // keyline round it.
     for (int sy = 0; sy < ag; ++sy) {
         for (int sx = 0; sx < lg; ++sx) {
             const int copertura = maschera.constScanLine(sy)[sx];
@@ -134,38 +133,34 @@ void DisegnaNome(QPainter &p, const QString &famiglia)
             };
             constexpr int lontano = 16 * kScala;
             const int versoOmbra = bordo(1, lontano), versoLuce = bordo(-1, lontano);
-            const double attraverso = double(versoLuce) / (versoLuce + versoOmbra); // 0 lit edge, 1 shaded
             const double y = spazio.top() + (sy + 0.5) / kScala;
-            // The line's width in pixels: thickened towards each stroke's
-            // shaded edge; hairlines take the same ruling.
-            const double ombra = std::clamp((attraverso - 0.5) / 0.45, 0.0, 1.0);
-            // And heavier down each letter, from hairlines at the cap height
-            // to the full weight at the baseline, as cut letters are shaded.
-            const double piede = std::clamp((y - (kNomeBaseY - kNomeCorpo * 0.7)) / (kNomeCorpo * 0.7), 0.0, 1.0);
-            const double larghezza = 0.25 + 0.45 * piede + 1.0 * ombra * ombra * (3 - 2 * ombra);
+            // The shade is a band of even depth along each stroke's shaded
+            // edge, so its inner boundary follows the letter's contour; the
+            // hairlines, too thin to hold it, are left open. The line's width
+            // in pixels swells from the band's inner edge to the letter's.
+            const double spessore = double(versoLuce + versoOmbra) / kScala; // the stroke across, in pixels
+            const double fascia = std::min(kFascia, kFasciaParte * spessore);
+            const double ombra = spessore < kSottile ? 0 : std::clamp(1 - versoOmbra / (kScala * fascia), 0.0, 1.0);
+            const double larghezza = ombra <= 0 ? 0 : 0.55 + 0.8 * std::pow(ombra, 1.2);
             const double fase = (y - 0.5) / kPassoTratteggio; // lines on the pixels' middles, not between rows
             const double d = std::abs(fase - std::round(fase)) * kPassoTratteggio;
             const double orlo = std::clamp(margine[std::size_t(sy * lg + sx)] - kOrlo * kScala + 0.5, 0.0, 1.0);
-            const double linea = std::clamp((larghezza / 2 - d) * kScala + 0.5, 0.0, 1.0) * orlo;
+            // Inside the silver rim on the shaded side one fine unbroken cut
+            // follows the edge, and the shade lines run into it, so the shade
+            // ends on a contour rather than in a comb.
+            const double filo =
+                ombra > 0 && versoOmbra > kOrlo * kScala && versoOmbra <= (kOrlo + kFiloOmbra) * kScala ? 1.0 : 0.0;
+            const double linea = std::max(filo, std::clamp((larghezza / 2 - d) * kScala + 0.5, 0.0, 1.0) * orlo);
             const auto mescola = [&](int a, int b) { return a + (b - a) * linea; };
+            // Premultiplied by how much of the sample the letter covers.
             const double alfa = copertura / 255.0;
-            const QRgb sotto = grande.pixel(sx, sy); // the keyline, where the edge is partly covered
-            const auto su = [&](double c, int s) { return int(std::lround(c * alfa + s * (1 - alfa))); };
+            const auto su = [&](double c) { return int(std::lround(c * alfa)); };
             grande.setPixel(sx, sy,
-                            qRgba(su(mescola(kArgento.red(), kTratteggio.red()), qRed(sotto)),
-                                  su(mescola(kArgento.green(), kTratteggio.green()), qGreen(sotto)),
-                                  su(mescola(kArgento.blue(), kTratteggio.blue()), qBlue(sotto)),
-                                  su(255, qAlpha(sotto))));
+                            qRgba(su(mescola(kArgento.red(), kTratteggio.red())),
+                                  su(mescola(kArgento.green(), kTratteggio.green())),
+                                  su(mescola(kArgento.blue(), kTratteggio.blue())), su(255)));
         }
     }
-    QPainter g(&grande);
-    g.setRenderHint(QPainter::Antialiasing);
-    g.scale(kScala, kScala);
-    g.translate(-spazio.topLeft());
-    g.setPen(QPen(kFiloContorno, kFilo));
-    g.setBrush(Qt::NoBrush);
-    g.drawPath(nome);
-    g.end();
     p.drawImage(spazio.topLeft(), Riduci(grande));
 }
 

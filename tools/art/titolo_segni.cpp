@@ -230,12 +230,12 @@ void DisegnaCapelli(QPainter &p)
     for (double lato : {-1.0, 1.0}) {
         Caso c = sopracciglia;
         const std::vector<QPointF> arcata =
-            Specchio({{4.4, kOcchiY - 5.6}, {8, kOcchiY - 6.2}, {12, kOcchiY - 6.35}, {16.8, kOcchiY - 5.8}}, lato);
+            Specchio({{4.3, kOcchiY - 5.3}, {8, kOcchiY - 6.4}, {12.4, kOcchiY - 6.8}, {17, kOcchiY - 5.4}}, lato);
         // The brow's body: one cut, full from its inner end to the arch and
         // tapering to its tail, the hairs set along it.
         Taglio(
             p, [&](double t) { return Curva(arcata, t); },
-            [](double t) { return 2.05 * std::sqrt(std::min(1.0, t / 0.25)) * std::pow(1 - t, 0.55); }, 24);
+            [](double t) { return 1.8 * std::sqrt(std::min(1.0, t / 0.25)) * std::pow(1 - t, 0.55); }, 24);
         Peli(p, c, arcata, 1.6, 30, 3.0, 0.02, 0.42);
     }
 }
@@ -260,8 +260,8 @@ void DisegnaLineamenti(QPainter &p)
         p.save();
         p.setClipPath(apertura);
         p.setPen(Qt::NoPen);
-        p.setBrush(QColor(70, 70, 70));
-        p.drawEllipse(iride, 2.6, 2.6);
+        p.setBrush(QColor(45, 45, 45));
+        p.drawEllipse(iride, 2.3, 2.3);
         p.setBrush(Qt::black);
         p.drawEllipse(iride, 0.95, 0.95);
         // The lid's shadow on the eyeball.

@@ -164,8 +164,10 @@ Campione Rilievo(double x, double y)
         prendi(hb, 32 * fronte, z);
     }
     // Neck, and the white collar standing round it.
-    if (y > -4 && y < 34 && ax < kColloMezzo) {
-        const double q = 1 - (x / kColloMezzo) * (x / kColloMezzo);
+    // It widens a little below the jaw towards the shoulders, where it joins them.
+    const double collo = kColloMezzo + 0.1 * std::max(0.0, y - 6);
+    if (y > -4 && y < 34 && ax < collo) {
+        const double q = 1 - (x / collo) * (x / collo);
         const bool colletto = y > kColloY + 13 - 0.012 * x * x;
         const double h = 20 * std::sqrt(q) + (colletto ? 2.5 : 0);
         prendi(h, 20 * q, colletto ? Zona::Camicia : Zona::Pelle, Meridiano(x, 0),
@@ -209,7 +211,9 @@ double Tono(const Campione &c, double x, double y)
     const auto h = [](double px, double py) { return std::max(0.0, Rilievo(px, py).h); };
     const Vettore n = Normalizza({-(h(x + e, y) - h(x - e, y)) / (2 * e), -(h(x, y + e) - h(x, y - e)) / (2 * e), 1});
     const double luce = std::max(0.0, n.x * kLuce.x + n.y * kLuce.y + n.z * kLuce.z);
-    const double ombra = std::clamp((0.92 - luce) / 0.7, 0.0, 1.0); // 0 in full light, 1 turned from it
+    // 0 in full light, 1 turned from it; on the skin over a longer turn, so
+    // the shaded side builds up gradually instead of starting as a band.
+    const double ombra = std::clamp((0.92 - luce) / (c.zona == Zona::Pelle ? 0.85 : 0.7), 0.0, 1.0);
     // Each thing's tone from full light to full shade: the engraver keeps
     // the face luminous and the coat dark whatever the light does.
     double chiaro = 0, cupo = 0;
@@ -241,7 +245,7 @@ double Tono(const Campione &c, double x, double y)
         scuro += 0.12 * Gauss(ax - (kOcchiX - 4.8), y - (kOcchiY - 0.8), 1.3, 1.6);
         // The neck stands in the head's shade, deeper on the side from the light.
         if (c.pezzo == Pezzo::Collo)
-            scuro += 0.15 + 0.2 * Passaggio(-8, 12, x);
+            scuro += 0.15 + 0.2 * Passaggio(-8, 12, x) + 0.08 * (1 - Passaggio(8, 12, y));
         // The hollow of the ear.
         scuro += 0.35 * Gauss(ax - (kOrecchioX - 0.6), y - (kOrecchioY - 0.5), 1.2, 4.5);
         // The ear on the shaded side in the head's shade, the other in the light.
@@ -257,6 +261,14 @@ double Tono(const Campione &c, double x, double y)
         chiaro = 0.03, cupo = 0.56;
         // Between the brows the forehead stays light, so the brows do not join.
         scuro -= 0.6 * Gauss(x, y - (kOcchiY - 4.2), 4.2, 2.0);
+        // The light on the brow's dome and down the ridge of the nose is left
+        // open paper.
+        scuro -= 0.25 * Gauss(x + 3, y - (kOcchiY - 15), 8, 4.5);
+        scuro -= 0.2 * Gauss(x - 0.3, y - (kOcchiY + 7), 1.3, 5);
+        // The cheekbone on the shaded side still catches some light, so the
+        // shade there turns round it instead of lying across the cheek as
+        // one band.
+        scuro -= 0.2 * Gauss(x - 13.5, y - (kOcchiY + 7.5), 4.5, 3.2);
         break;
     }
     case Zona::Capelli:
