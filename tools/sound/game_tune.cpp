@@ -2,9 +2,8 @@
 // minutes, so that a session hears it only a few times. A rondo-like form
 // whose theme comes back twice, varied, between episodes in other keys:
 //
-//   intro    4 bars  A minor   harp over a bass falling to F and rising by
-//                              a semitone to the dominant's dominant; the
-//                              oboe, softly, spells the chords over it
+//   intro    4 bars  A minor   harp over the lament bass A G F E; the oboe,
+//                              softly, sighs down the scale over it
 //   A       16 bars  A minor   the theme, clarinet: a half close, a turn to
 //                              C major, and a climb through the Neapolitan
 //                              chord to a deceptive cadence
@@ -83,10 +82,8 @@ using Bars = std::vector<std::string_view>;
 // ---- The chords, bar by bar, section by section ----
 
 const Bars kChordBars[] = {
-    // intro: the tonic, the subdominant over its third, the dominant's
-    // dominant over its fifth, a chromatic step up in the bass, and the
-    // dominant
-    {"Am", "Dm/F", "B7/F#", "E"},
+    // intro: the lament bass A G F E under plain chords
+    {"Am", "G", "F", "E"},
     // A: halting on the dominant, closing in C, falling deceptively onto F
     {"Am", "Am/C", "Dm Dm/F", "E", "Am", "Dm/F", "F G7", "C", "Am/C", "G", "C C/E", "F C/E", "Dm7 Dm7/C", "Bb/D",
      "E7 E7/G#", "F/A"},
@@ -122,10 +119,9 @@ const Bars kChordBars[] = {
 // answer climbs to its peak (a held G) and falls to a deceptive cadence.
 const Bars kThemeOpening = {"E5/3 F5/1 E5/2 A5/4 B5/2", "C6/4 D6/2 E6/4 A5/2", "F5/2 G5/2 A5/2 D6/4 B5/2",
                             "C6/4 B5/2 G#5/4 r/2"};
-const Bars kTheme = {"r/2 A5/2 C6/2 E6/6", "~E6/4 D6/2 A5/4 F5/2", "A5/2 C6/6 B5/2 D6/2",
-                     "E6/6 r/4 E5/2",      "A5/4 B5/2 C6/3 E6/3",  "D6/2 C6/2 B5/2 G5/3 C6/1 D6/2",
-                     "E6/2 F6/2 G6/8",     "F6/4 E6/2 C6/4 r/2",   "r/2 A5/2 F6/2 E6/3 D6/3",
-                     "F6/2 D6/4 Bb5/6",    "G#5/6 B5/3 D6/3",      "C6/6 r/6"};
+const Bars kTheme = {"r/2 A5/2 C6/2 E6/6",      "~E6/4 D6/2 A5/4 F5/2",    "A5/2 C6/6 B5/2 D6/2", "E6/6 r/4 E5/2",
+                     "A5/4 B5/2 C6/3 E6/3",     "D6/2 C6/2 B5/2 G5/4 r/2", "E6/2 F6/2 G6/8",      "F6/4 E6/2 C6/4 r/2",
+                     "r/2 A5/2 F6/2 E6/3 D6/3", "F6/2 D6/4 Bb5/6",         "G#5/6 B5/3 D6/3",     "C6/6 r/6"};
 
 // The middle tune, flute, entering over the clarinet's last note; it closes
 // on C, and holds it while the clarinet enters.
@@ -217,15 +213,14 @@ const Bars kCoda = {
 
 // The last bar rises to the first: the tune runs round without a stop,
 // the pick-up landing on the tonic chord's third as the tune begins again,
-// where the oboe goes on over the intro's chords.
+// where the oboe goes on sighing down the scale over the lament.
 const Bars kRound = {"B4/4 D5/2 E5/2 G#5/2 B5/2"};
-const Bars kLanding = {"C6/6 D6/2 C6/2 B5/2", "A5/4 F5/2 D6/3 C6/1 A5/2"};
+const Bars kLanding = {"C6/6 D6/2 C6/2 B5/2", "A5/4 G5/2 B5/3 D6/1 B5/2"};
 
-// Over the intro's chords the oboe sings on in one line in the siciliano's
-// rhythm: over the dominant's dominant it leans on the seventh, A, which
-// falls to the dominant's third, and comes to rest on the dominant,
-// leaving the theme to the clarinet.
-const Bars kCall = {"A5/4 F#5/2 B5/4 A5/2", "G#5/4 B5/2 E5/4 r/2"};
+// Over the intro's lament the oboe sings on in one line, turning round the
+// B in the siciliano's rhythm: it sighs down over the bass's F, turns back
+// up and comes to rest on the dominant, leaving the theme to the clarinet.
+const Bars kCall = {"A5/4 G5/2 C6/4 A5/2", "G#5/4 B5/2 E5/4 r/2"};
 
 // ---- Arrangement ----
 
@@ -236,7 +231,7 @@ constexpr Voice kClarinetEntry{kClarinet, -12, 80, 14, Articulation::Plain, 8};
 constexpr Voice kClarinetLow{kClarinet, -12, 80, 14, Articulation::Plain, 8};
 // The clarinet, which first sang the theme, recalls it in the coda.
 constexpr Voice kClarinetCoda{kClarinet, -12, 74, 14, Articulation::Plain, 8};
-constexpr Voice kClarinetRecall{kClarinet, 0, 83, 14, Articulation::Plain, 8};
+constexpr Voice kClarinetRecall{kClarinet, 0, 80, 14, Articulation::Plain, 8};
 constexpr Voice kOboeRound{kOboe, 0, 64, 14, Articulation::Plain, 8};   // falling away into the intro
 constexpr Voice kOboeLanding{kOboe, 0, 57, 14, Articulation::Plain, 8}; // as soft as the intro it starts
 constexpr Voice kFluteLead{kFlute, 0, 75, 14, Articulation::Plain, 8};
@@ -301,7 +296,6 @@ struct BassBar {
     std::string_view notes;
 };
 const BassBar kBassBars[] = {
-    {0, "A2/6"},
     {kA + 5, "F2/4 E2/1 D2/1"},
     {kA + 8, "C3/2 A2/1 E2/2 F#2/1"},
     {kA + 9, "G2/4 B2/2"},
@@ -395,10 +389,7 @@ const Layer kLayers[] = {
     {kA + 8, kB - 2, Accompaniment::Pad, false, -6},
     {kB - 2, kB, Accompaniment::Pad, false},
     {kB - 1, kB, Accompaniment::Arpeggio, false},
-    // The harp rocks under the flute's first phrase and climbs in eighths
-    // under its second, where the chords change on each beat.
-    {kB, kB + 4, Accompaniment::Ripple, true, -2},
-    {kB + 4, kSequenceBar, Accompaniment::Rising, true, -2},
+    {kB, kSequenceBar, Accompaniment::Ripple, true, -2},
     {kB, kB + 1, Accompaniment::Barcarolle, false},
     {kSequenceBar - 1, kSequenceBar, Accompaniment::Broken, false},
     {kSequenceBar, kAViolin - 1, Accompaniment::Block, true},
@@ -415,10 +406,8 @@ const Layer kLayers[] = {
     {kC, kSongBar - 1, Accompaniment::Arpeggio, false, -6},
     {kSongBar - 1, kSongBar, Accompaniment::Barcarolle, false},
     // The song: the harp alone runs under the violin's long notes, the
-    // strings a soft floor; it rocks in sixteenths at first and runs in
-    // waves as the bass climbs.
-    {kSongBar, kSongBar + 4, Accompaniment::Ripple, true, -2},
-    {kSongBar + 4, kAAgain, Accompaniment::Cascade, true, -2},
+    // strings a soft floor.
+    {kSongBar, kAAgain, Accompaniment::Cascade, true, -2},
     {kSongBar, kAAgain, Accompaniment::Pad, false, -9},
     // The theme's last return: the guitar's figures and the bass of the
     // theme's first bars come back with it, the strings joining for its
@@ -548,7 +537,7 @@ std::vector<MidiTrack> ComposeGameTune()
         }
         // The accompaniment swells and ebbs with the phrase, as the lead does.
         const int level = LevelAt(bar) + kPhraseArc[bar % 8];
-        // The intro's bass moves once a bar, A F F# E, without walking; the
+        // The intro's bass falls a step a bar, A G F E, without walking; the
         // interlude's holds its notes, the sparsest texture.
         band.SetWalk(bar >= kA && !(kC <= bar && bar < kSongBar - 2));
         band.SetBassLevel(kSequenceBar <= bar && bar < kAViolin - 1       ? kSequenceBass
