@@ -7,11 +7,11 @@
 //   A       16 bars  A minor   the theme, clarinet: a half close, a turn to
 //                              C major, and a climb through the Neapolitan
 //                              chord to a deceptive cadence
-//   B       16 bars  C major   a tune of its own, flute; it answers itself
-//                              with a sequence falling through the circle
-//                              of fifths to the dominant of A minor, the
-//                              last unit in a rhythm of its own, and a bar
-//                              of harp alone
+//   B       16 bars  C major   a tune of its own, flute; clarinet, oboe and
+//                              flute answer with a sequence falling through
+//                              the circle of fifths to the dominant of A
+//                              minor, the flute's unit in a rhythm of its
+//                              own, and a bar of harp alone
 //   A'      10 bars  A minor   the theme on the violin over strings, turning
 //                              through C and F major, deceptively, to D minor
 //   C        8 bars  D minor   the interlude: oboe over held strings, through
@@ -19,12 +19,13 @@
 //   D        8 bars  A minor   a song of its own, the violin in long notes
 //                              over the harp's running sixteenths, as the
 //                              bass climbs by semitones to the dominant
-//   A''      9 bars  A minor   the theme's opening on the violin, over the
-//                              guitar and bass of the first A, turning
-//                              through G7 to C and the summit at once,
-//                              and down to the full cadence: four bars
-//                              and five
-//   coda     7 bars  A minor   over a rocking A, after a bar's echo, the clarinet
+//   A''      9 bars  A minor   the theme's head on the flute, in its own
+//                              rhythm, over a bass falling A G F and
+//                              rising F# G B C, through F major's seventh and
+//                              the secondary dominants D7 and C7, then its
+//                              second half, up to the summit and down to a
+//                              full cadence: five bars and four
+//   coda     7 bars  A minor   over a rocking A, after a bar's echo, the violin
 //                              recalls the theme's head in fragments, the
 //                              dominant turns aside to
 //                              the Neapolitan sixth, and a bar on the
@@ -104,8 +105,8 @@ const Bars kChordBars[] = {
     // over a bass falling to F and climbing chromatically through the
     // dominants of G and of F; the full cadence comes only at the flute's
     // end
-    {"Am", "G/B", "C", "A7/C#", "Dm", "B7/D#", "Am/E", "E7", "Am", "Am/C", "Dm Dm/F", "G7", "C C7/E", "F", "Dm7 E7",
-     "E7 E7/G#", "Am"},
+    {"Am", "G/B", "C", "A7/C#", "Dm", "B7/D#", "Am/E", "E7", "Am Am7/G", "Fmaj7 D7/F#", "G7", "C C7/E", "F", "Dm",
+     "Dm7 E7", "E7 E7/G#", "Am"},
     // coda: over an A rocking to the chords' roots, i, iv and VI; the dominant turned aside to the
     // Neapolitan sixth, as the interlude closed, and
     // a bar on the dominant back to the start
@@ -128,7 +129,7 @@ const Bars kTheme = {"r/2 A5/2 C6/2 E6/6",      "~E6/4 D6/2 A5/4 F5/2",    "A5/2
 const Bars kMiddle = {
     "r/8 A5/2 F5/2",   "G5/2 E5/4 G5/4 A5/2", "B5/3 C6/1 D6/2 B5/4 G5/2",
     "C6/6 r/4 G5/2",   "A5/3 F5/3 E5/3 G5/3", "F5/1 G5/1 A5/1 B5/1 C6/2 D6/4 C6/2",
-    "C6/4 A5/4 C#6/4", "E6/4 D6/2 B5/3 D6/3", "C6/4 r/8",
+    "C6/4 A5/4 C#6/4", "E6/4 D6/2 B5/3 D6/3", "C6/6 r/6",
 };
 // Under the flute, the strings move slowly in the middle register, in
 // tenths and sixths or against it, never in octaves with it.
@@ -138,10 +139,10 @@ const Bars kMiddleCounter = {"E4/12",     "F4/6 D4/6", "E4/6 G4/6", "F4/6 G4/6",
 // The answer to the middle tune, a sequence over the falling fifths in
 // two-bar units, each a step lower: each unit leans on the chord's fourth
 // and runs down the scale by step, then turns in dotted eighths, across
-// the lilt, round the chord that follows. The flute plays them all (the
-// first written an octave up), breathing at the units' ends.
+// the lilt, round the chord that follows. The clarinet (written an octave
+// up) plays the first unit and the oboe takes the second from it.
 const Bars kSequence = {"r/8 G6/2 B6/2", "D7/4 C7/2 B6/2 A6/2 B6/2", "C7/3 A6/3 F6/3 A6/3"};
-const Bars kSequenceSecond = {"C6/4 B5/2 A5/2 G5/4", "B5/3 G5/3 E5/4 r/2"};
+const Bars kSequenceOboe = {"C6/4 B5/2 A5/2 G5/4", "B5/3 G5/3 E5/3 G5/3"};
 // Between the strummed chords and the winds the strings hold the chords'
 // thirds and sevenths, a step at a time, so the circle of fifths has a
 // middle: the seventh of each chord the third of the next; the last
@@ -149,7 +150,7 @@ const Bars kSequenceSecond = {"C6/4 B5/2 A5/2 G5/4", "B5/3 G5/3 E5/4 r/2"};
 // the tonic as the violin begins.
 const Bars kSequenceCounter = {"G4/12",  "F4/12",      "~F4/12",  "E4/12",   "A4/12",
                                "~A4/12", "E4/6 G#4/6", "~G#4/12", "A4/6 r/6"};
-// The third unit breaks the pattern: a run up in even
+// The flute takes the third unit and breaks its pattern: a run up in even
 // eighths, then the chords spelt in quarters across the beats, falling
 // over the half-diminished chord, and a C leaning on the dominant's fifth,
 // held over the bar of harp alone.
@@ -190,20 +191,20 @@ const Bars kInterlude = {
 const Bars kSongPickup = {"r/9 G#4/1 A4/1 B4/1"};
 const Bars kSong = {"E5/6 A5/6",           "D6/6 B5/3 D6/3",           "C6/9 B5/3",
                     "A5/4 E5/2 G5/6",      "F5/3 E5/1 F5/2 A5/4 G5/2", "F#5/4 A5/2 B5/6",
-                    "A5/4 B5/2 C6/4 D6/2", "E6/3 D6/1 C6/2 B5/4 r/2"};
-// The return: the violin sings the theme's opening as the clarinet did, over
-// the guitar's figure and the bass of the theme's first bars, an octave
-// higher; instead of halting on the dominant it turns through G7 to C and
-// climbs at once to the summit, the loop's highest note, then falls across
-// the beats to the full cadence the theme never reached.
-const Bars kThemeReturn = {"E5/3 F5/1 E5/2 A5/4 B5/2", "C6/4 D6/2 E6/4 A5/2", "F5/2 G5/2 A5/2 D6/4 B5/2",
-                           "D6/2 C6/2 B5/2 G5/3 C6/1 D6/2"};
-const Bars kThemeReturnSummit = {"E6/2 F6/2 G6/8", "F6/4 E6/2 C6/4 A5/2"};
-const Bars kThemeReturnClose = {"D6/4 C6/4 B5/4", "G#5/3 A5/1 B5/2 D6/3 C6/1 B5/2", "A5/6 r/6"};
+                    "A5/4 B5/2 C6/4 D6/2", "E6/3 D6/1 C6/2 B5/6"};
+const Bars kThemeReturnFlute = {"E5/3 F5/1 E5/2 A5/4 B5/2", "A5/4 C6/2 D6/4 C6/2", "D6/6 B5/2 G5/2 r/2"};
+const Bars kThemeReturnSummit = {"E6/2 F6/2 G6/8", "F6/4 E6/2 C6/4 E6/2"};
+const Bars kThemeReturnFluteClose = {"F6/2 E6/2 D6/2 r/6", "D6/4 C6/4 B5/4", "G#5/3 A5/1 B5/2 D6/3 C6/1 B5/2",
+                                     "A5/6 r/6"};
+// Under the flute's half of the return, a slow line in the strings, its D
+// held over the summit's C chord and falling to C, breathing where the
+// flute holds and answering where it rests.
+const Bars kThemeCounter = {"r/6 C5/6",      "B4/6 D5/6", "~D5/4 C5/2 G4/6", "A4/6 r/6",
+                            "r/6 F4/3 A4/3", "A4/6 E4/6", "D4/6 E4/6",       "C4/6 r/6"};
 
 // The coda: after the cadence the clarinet, which first sang the theme,
-// climbs to it once more in its rhythm and recalls the theme's head over
-// the A in fragments, each answered by a breath;
+// climbs to it once more in its rhythm, and the violin recalls the theme's
+// head over the A in fragments, each answered by a breath;
 // the dominant is turned aside to the Neapolitan sixth and comes back: the
 // tune never stops.
 const Bars kCodaClarinet = {"r/6 A5/3 B5/1 C6/2"}; // written an octave up
@@ -222,31 +223,37 @@ const Bars kLanding = {"C6/6 D6/2 C6/2 B5/2", "A5/4 G5/2 B5/3 D6/1 B5/2"};
 // up and comes to rest on the dominant, leaving the theme to the clarinet.
 const Bars kCall = {"A5/4 G5/2 C6/4 A5/2", "G#5/4 B5/2 E5/4 r/2"};
 
+// Where the flute breathes before its cadence, the oboe echoes its fall an
+// octave lower.
+const Bars kEcho = {"r/6 F5/2 E5/2 D5/2"};
+
 // ---- Arrangement ----
 
 // {channel, transpose, velocity, gap, articulation, onset spread}
-// The theme steals in after the intro, and grows with its second phrase,
-// short of the violin's return: the loop's peak comes late.
+// The theme steals in after the intro, and grows with its second phrase.
 constexpr Voice kClarinetEntry{kClarinet, -12, 80, 14, Articulation::Plain, 8};
-constexpr Voice kClarinetLow{kClarinet, -12, 80, 14, Articulation::Plain, 8};
-// The clarinet, which first sang the theme, recalls it in the coda.
-constexpr Voice kClarinetCoda{kClarinet, -12, 74, 14, Articulation::Plain, 8};
-constexpr Voice kClarinetRecall{kClarinet, 0, 80, 14, Articulation::Plain, 8};
+constexpr Voice kClarinetLow{kClarinet, -12, 85, 14, Articulation::Plain, 8};
+constexpr Voice kClarinetAnswer{kClarinet, -12, 81, 14, Articulation::Plain, 8};
+constexpr Voice kOboeAnswer{kOboe, 0, 78, 14, Articulation::Plain, 8};
+constexpr Voice kClarinetCoda{kClarinet, -12, 70, 14, Articulation::Plain, 8};
+constexpr Voice kViolinCoda{kViolin, 0, 78, 14, Articulation::Plain, 8};
 constexpr Voice kOboeRound{kOboe, 0, 64, 14, Articulation::Plain, 8};   // falling away into the intro
 constexpr Voice kOboeLanding{kOboe, 0, 57, 14, Articulation::Plain, 8}; // as soft as the intro it starts
-constexpr Voice kFluteLead{kFlute, 0, 75, 14, Articulation::Plain, 8};
-// The flute keeps the lead through its sequence: one voice for the episode.
-constexpr Voice kFluteSequence{kFlute, -12, 75, 14, Articulation::Plain, 8};
-constexpr Voice kFluteAnswer{kFlute, 0, 74, 14, Articulation::Plain, 8};
+constexpr Voice kFluteLead{kFlute, 0, 79, 14, Articulation::Plain, 8};
+// The flute's return, under the song's level; its climb to the G, the
+// loop's highest note, a little firmer, so the phrase carries on through
+// its summit to the cadence.
+constexpr Voice kFluteReturn{kFlute, 0, 72, 14, Articulation::Plain, 8};
+constexpr Voice kFluteSummit{kFlute, 0, 76, 14, Articulation::Plain, 8};
+constexpr Voice kFluteAnswer{kFlute, 0, 76, 14, Articulation::Plain, 8};
 constexpr Voice kViolinLead{kViolin, 0, 71, 14, Articulation::Plain, 8};
 constexpr Voice kViolinSong{kViolin, 0, 77, 10, Articulation::Plain, 8};
-// The violin keeps the tune from its song into the return, the loop's
-// loudest lead, firmest at its summit.
-constexpr Voice kViolinReturn{kViolin, 0, 82, 10, Articulation::Plain, 8};
-constexpr Voice kViolinSummit{kViolin, 0, 86, 10, Articulation::Plain, 8};
+constexpr Voice kOboeEcho{kOboe, 0, 62, 14, Articulation::Plain, 8};
 constexpr Voice kOboeLead{kOboe, 0, 63, 14, Articulation::Plain, 8};
 constexpr Voice kOboeCall{kOboe, 0, 57, 14, Articulation::Plain, 8};
 constexpr Voice kStringsCounter{kStrings, 0, 48, 30, Articulation::Plain, 5};
+// Under the recap the strings' line is the flute's partner, not a pad.
+constexpr Voice kStringsRecap{kStrings, 0, 57, 30, Articulation::Plain, 5};
 constexpr Voice kStringsSequence{kStrings, 0, 52, 30, Articulation::Plain, 5};
 
 // The first bar of each part of the form, counted from 0.
@@ -267,8 +274,8 @@ const Line kLines[] = {
     {&kClarinetLow, kA + 4, &kTheme, 4},
     {&kFluteLead, kB - 1, &kMiddle, 7},
     {&kStringsCounter, kB, &kMiddleCounter, 0},
-    {&kFluteSequence, kSequenceBar - 1, &kSequence, 7},
-    {&kFluteAnswer, kSequenceBar + 2, &kSequenceSecond, 2},
+    {&kClarinetAnswer, kSequenceBar - 1, &kSequence, 7},
+    {&kOboeAnswer, kSequenceBar + 2, &kSequenceOboe, 2},
     {&kFluteAnswer, kSequenceBar + 4, &kSequenceClose, 4},
     {&kStringsSequence, kSequenceBar, &kSequenceCounter, 0},
     {&kViolinLead, kAViolin, &kThemeViolin, 0},
@@ -277,11 +284,13 @@ const Line kLines[] = {
     {&kViolinSong, kSongBar, &kSong, 0},
     // The climb to the summit swells bar by bar, as the second half of a
     // phrase.
-    {&kViolinReturn, kAAgain, &kThemeReturn, 0},
-    {&kViolinSummit, kAAgain + 4, &kThemeReturnSummit, 5},
-    {&kViolinReturn, kAAgain + 6, &kThemeReturnClose, 6},
+    {&kFluteReturn, kAAgain, &kThemeReturnFlute, 3},
+    {&kFluteSummit, kAAgain + 3, &kThemeReturnSummit, 6},
+    {&kFluteReturn, kAAgain + 5, &kThemeReturnFluteClose, 4},
+    {&kStringsRecap, kAAgain + 1, &kThemeCounter, 0},
+    {&kOboeEcho, kAAgain + 5, &kEcho, 4},
     {&kClarinetCoda, kCodaBar, &kCodaClarinet, 0},
-    {&kClarinetRecall, kCodaBar + 1, &kCoda, 2},
+    {&kViolinCoda, kCodaBar + 1, &kCoda, 2},
     {&kOboeCall, 2, &kCall, 2},
     {&kOboeRound, kEndBar - 1, &kRound, 7},
     {&kOboeLanding, 0, &kLanding, 0},
@@ -338,9 +347,9 @@ const BassBar kBassBars[] = {
     {kSongBar + 5, "D#3/6"},
     {kSongBar + 6, "E3/6"},
     {kSongBar + 7, "E2/3 G#2/3"},
-    {kAAgain + 3, "G2/3 B2/3"},
-    {kAAgain + 5, "F2/3 A2/3"},
-    {kAAgain + 6, "F2/3 G#2/3"},
+    {kAAgain + 2, "G2/3 B2/3"},
+    {kAAgain + 3, "C3/2 D3/1 E3/3"},
+    {kAAgain + 4, "F2/2 G2/1 A2/3"},
     {kCodaBar, "A2/3 E2/3"},
     {kCodaBar + 1, "A2/3 C3/3"},
     {kCodaBar + 2, "A2/3 D2/3"},
@@ -358,11 +367,11 @@ const Mark kMarks[] = {
     {0, "intro"},
     {kA, "A theme"},
     {kB, "B C major, Flute"},
-    {kSequenceBar, "B sequence, Flute"},
+    {kSequenceBar, "B sequence, Clarinet, Oboe, Flute"},
     {kAViolin, "A' Violin, to D minor"},
     {kC, "C interlude, D minor"},
     {kSongBar, "D song, Violin over the harp"},
-    {kAAgain, "A theme again, Violin"},
+    {kAAgain, "A theme again, Flute"},
     {kCodaBar, "coda"},
 };
 
@@ -409,13 +418,10 @@ const Layer kLayers[] = {
     // strings a soft floor.
     {kSongBar, kAAgain, Accompaniment::Cascade, true, -2},
     {kSongBar, kAAgain, Accompaniment::Pad, false, -9},
-    // The theme's last return: the guitar's figures and the bass of the
-    // theme's first bars come back with it, the strings joining for its
-    // summit.
-    {kAAgain, kAAgain + 4, Accompaniment::Barcarolle, true},
-    {kAAgain + 4, kAAgain + 8, Accompaniment::Lilt, true},
-    {kAAgain + 8, kCodaBar, Accompaniment::Block, true},
-    {kAAgain + 4, kCodaBar, Accompaniment::Pad, false, -6},
+    // The theme's last return: the harp alone climbs under the flute and
+    // then rolls the cadence's chords, the strings' line between.
+    {kAAgain, kAAgain + 5, Accompaniment::Rising, true, -14},
+    {kAAgain + 5, kCodaBar, Accompaniment::Rolled, true, -14},
     {kCodaBar, kCodaBar + 6, Accompaniment::Pad, true, -4},
     {kCodaBar, kCodaBar + 5, Accompaniment::Arpeggio, false, -10},
     {kCodaBar + 5, kCodaBar + 6, Accompaniment::Arpeggio, false},
@@ -546,7 +552,9 @@ std::vector<MidiTrack> ComposeGameTune()
                               ? kBassUnderTheLead
                               : 0);
         band.SetHeldLevel(kAViolin <= bar && bar < kSongBar - 1 ? kThinPad : 0);
-        band.SetChordLevel(kA <= bar && bar < kB ? kGuitarLiftUnderTheTheme : kGuitarLift);
+        band.SetChordLevel(kA <= bar && bar < kB                  ? kGuitarLiftUnderTheTheme
+                               : kAAgain <= bar && bar < kCodaBar ? 0
+                                                                  : kGuitarLift);
         // In the middle tune and the theme's return the bass walks into
         // every bar by step.
         band.SetWalkingLine((kB <= bar && bar < kSequenceBar) || (kSongBar <= bar && bar < kCodaBar));
