@@ -2,7 +2,7 @@
 // turned to major, under ten seconds with its final chord ringing out. Over
 // the band's first chord the trumpet plays the game tune's opening figure,
 // in major, high and in its rocking rhythm, and goes on with its second
-// bar; a clarinet sings in thirds and sixths under it, the strings hold
+// bar; a clarinet sings in thirds and sixths under it, two horns hold
 // the chords, and the line grows bar by bar, through a
 // timpani roll on the dominant's dominant and a broadening, to the tonic's
 // six-four, the tune at its highest, leaning on the dominant's seventh as
@@ -29,7 +29,7 @@ constexpr std::uint32_t kMicrosPerQuarter = 60'000'000u * 2 / (96 * 3);
 constexpr std::uint32_t kSeed = 2020;
 
 constexpr std::uint8_t kTrumpet = kEndTuneLead;
-constexpr std::uint8_t kStrings = 8; // the chords held in the middle of the band, with the band
+constexpr std::uint8_t kHorns = 3; // the chords held in the middle of the band
 constexpr std::uint8_t kClarinet = kEndTuneSecond;
 constexpr std::uint8_t kGuitar = 4;
 constexpr std::uint8_t kBass = kEndTuneBass;
@@ -39,7 +39,7 @@ constexpr std::uint8_t kTimpani = 7; // with the band, not the leads
 constexpr Part kParts[] = {
     // The band spreads across the stage around the trumpet in the middle.
     {kTrumpet, program::kTrumpet, 110, 64, 50, "Trumpet"},
-    {kStrings, program::kStrings, 116, 52, 60, "Strings"},
+    {kHorns, program::kFrenchHorn, 100, 44, 56, "Horns"},
     {kClarinet, program::kClarinet, 110, 36, 56, "Clarinet"},
     // The game tune's guitar keeps the afterbeats, so the two tunes share a band.
     {kGuitar, program::kNylonGuitar, 127, 96, 48, "Guitar"},
@@ -55,20 +55,20 @@ constexpr Accompanists kAccompanists{kBass, kGuitar, kGuitar, kHarp, kGuitar};
 // head's next bar, C# D E; it takes up the tune's third bar in its rocking
 // rhythm, calls on repeated Es, climbing through the chord of B minor,
 // falls and climbs over the dominant of the dominant (B7 over its D#) and
-// reaches the summit, E held, over the tonic's six-four, then walks down
-// the scale over the dominant's seventh to the tonic with the last stroke.
+// climbs over the tonic's six-four to the summit, F#, above the E of the
+// quote, then walks down the scale over the dominant's seventh to the
+// tonic with the last stroke.
 constexpr std::array<std::string_view, 6> kMelody = {
     "E5/3 F#5/1 E5/2 A5/4 B5/2",        "C#6/4 D6/2 E6/4 A5/2",
     "D5/3 C#5/1 D5/2 F#5/4 E5/2",       "E5/2 E5/1 E5/1 E5/2 F#5/2 A5/2 B5/2",
-    "A5/3 F#5/1 D#5/2 F#5/2 A5/2 B5/2", "C#6/4 E6/2 D6/3 C#6/1 B5/2",
+    "A5/3 F#5/1 D#5/2 F#5/2 A5/2 B5/2", "C#6/2 E6/2 F#6/2 D6/3 C#6/1 B5/2",
 };
-// The strings hold the chords in the middle of the band, two voices under
-// the clarinet; the upper falls A G# F# against the trumpet's climb in the
-// head's second bar, and the dominant's seventh falls to the tonic's third.
-constexpr std::array<std::string_view, 7> kStringsUpper = {"E4/12",  "A4/6 G#4/2 F#4/4", "F#4/12",    "E4/6 F#4/6",
-                                                           "F#4/12", "E4/6 D4/6",        "C#4/11 r/1"};
-constexpr std::array<std::string_view, 7> kStringsLower = {"C#4/12",    "A3/12",      "A3/6 B3/6", "C#4/6 B3/6",
-                                                           "B3/6 A3/6", "A3/6 G#3/6", "A3/11 r/1"};
+// Two horns hold the chords in the middle of the band, under the clarinet; the upper falls A G# F# against the
+// trumpet's climb in the head's second bar, and the dominant's seventh falls to the tonic's third.
+constexpr std::array<std::string_view, 7> kHornUpper = {"E4/12",  "A4/6 G#4/2 F#4/4", "F#4/12",    "E4/6 F#4/6",
+                                                        "F#4/12", "E4/6 D4/6",        "C#4/11 r/1"};
+constexpr std::array<std::string_view, 7> kHornLower = {"C#4/12",    "A3/12",      "A3/6 B3/6", "C#4/6 B3/6",
+                                                        "B3/6 A3/6", "A3/6 G#3/6", "A3/11 r/1"};
 // A third or a sixth under the tune where they strike together, but a line
 // of its own: it holds while the tune climbs and moves against it as it
 // turns; the B7's seventh, A, stays into the six-four, and the clarinet
@@ -76,7 +76,7 @@ constexpr std::array<std::string_view, 7> kStringsLower = {"C#4/12",    "A3/12",
 constexpr std::array<std::string_view, 6> kSecond = {
     "r/6 C#5/6", "r/12", "B4/6 A4/4 C#5/2", "C#5/6 D5/6", "F#5/4 B4/2 A4/6", "~A4/6 B4/4 D5/2",
 };
-// The bass climbs F# B C# D D# to the dominant, and falls to the tonic.
+// The bass falls F# E D and climbs C# D D# to the dominant, and falls to the tonic.
 // The last bar is the tonic's six-four over the dominant's E, resolving
 // to its seventh on the second beat: the tonic itself comes only with the
 // last stroke.
@@ -89,9 +89,9 @@ constexpr int kAfterbeatLift = 8;
 // The broadening before the last chord: {sixteenths before it, tempo in % of the beat's length}.
 constexpr std::array<std::pair<std::uint32_t, std::uint32_t>, 4> kBroadening = {
     {{9, 102}, {6, 104}, {3, 107}, {0, 109}}};
-// The bass climbs low, in eighths, from the D chord to the B7 over its D#,
-// so the timpani's roll on B stays above it.
-constexpr std::array<std::string_view, 3> kClimbingBass = {"F#2/3 B1/3", "C#2/3 D2/3", "D#2/6"};
+// The bass falls by step from the D chord and climbs low, by semitones, to
+// the B7 over its D#, so the timpani's roll on B stays above it.
+constexpr std::array<std::string_view, 3> kClimbingBass = {"F#2/3 E2/2 D2/1", "C#2/3 D2/3", "D#2/6"};
 constexpr std::size_t kClimbFrom = 2;
 // The lines grow from the first bar to the last chord: each starts where
 // the eight-bar arc still rises.
@@ -115,7 +115,7 @@ constexpr Voice kTrumpetLead{kTrumpet, 0, 84, 20, Articulation::Plain, 6};
 constexpr Voice kClarinetSecond{kClarinet, 0, 74, 16, Articulation::Plain, 6};
 // The trumpet's last notes are its loudest (the summit), the struck one
 // hardest; the clarinet under them plays out.
-constexpr int kFinalAccent = 4, kButtonAccent = 14, kSecondFinalAccent = 14;
+constexpr int kFinalAccent = 8, kButtonAccent = 14, kSecondFinalAccent = 14;
 
 // Two crashes, with the last stroke, and the light splash with the chord's
 // arrival.
@@ -169,8 +169,8 @@ constexpr std::array<std::uint8_t, 2> kLeaningChord = {54, 62}; // F#3 D4
 constexpr std::uint8_t kLeaningVelocity = 60;
 constexpr std::array<std::uint8_t, 4> kCallHarp = {57, 61, 64, 69}; // A3 C#4 E4 A4
 constexpr std::uint8_t kCallHarpVelocity = 48;
-constexpr Voice kStringsHeld{kStrings, 0, 58, 20, Articulation::Plain, 6};
-// Velocity added to the strings on the last stroke.
+constexpr Voice kHornsHeld{kHorns, 0, 60, 20, Articulation::Plain, 6};
+// Velocity added to the horns on the last stroke.
 constexpr int kStrokeSupport = 14;
 
 } // namespace
@@ -207,11 +207,11 @@ std::vector<MidiTrack> ComposeEndTune()
         PlayLine(band.Track(voice.channel), out, kSixEightFine, lastBar + kSixEight.barTicks(),
                  voice.channel == kTrumpet ? kButton : kSecondButton, band.Players(), lastPlace);
     }
-    // The strings up to the last stroke, then its chord played out, so the
+    // The horns up to the last stroke, then their chord played out, so the
     // middle of the band holds up under the trumpet.
     const std::uint32_t lastStroke = lastBar + kSixEight.barTicks();
-    for (const auto &[line, voice] : {std::pair{std::span<const std::string_view>(kStringsUpper), kStringsHeld},
-                                      std::pair{std::span<const std::string_view>(kStringsLower), kStringsHeld}}) {
+    for (const auto &[line, voice] : {std::pair{std::span<const std::string_view>(kHornUpper), kHornsHeld},
+                                      std::pair{std::span<const std::string_view>(kHornLower), kHornsHeld}}) {
         PlayLine(band.Track(voice.channel), voice, kSixEightFine, 0, line.first(line.size() - 1), band.Players(),
                  kLinePlace);
         Voice out = voice;
@@ -228,7 +228,7 @@ std::vector<MidiTrack> ComposeEndTune()
     band.SetClosingTicks(beat, beat);
     band.SetChordLevel(kAfterbeatLift);
     // The guitar's chords keep clear of the notes the trumpet leans on.
-    const std::array<std::uint8_t, 2> lead = {kTrumpet, kStrings};
+    const std::array<std::uint8_t, 1> lead = {kTrumpet};
     band.SetMelody(NotesOf(band.Tracks(conductor, lastBar), lead));
     std::uint32_t now = 0;
     for (std::size_t bar = 0; bar < kChords.size(); ++bar) {
