@@ -237,12 +237,12 @@ constexpr Voice kClarinetEntry{kClarinet, -12, 80, 14, Articulation::Plain, 8};
 constexpr Voice kClarinetLow{kClarinet, -12, 80, 14, Articulation::Plain, 8};
 // High in the clarion register the clarinet thins out: it answers softly.
 constexpr Voice kClarinetAnswer{kClarinet, -12, 75, 14, Articulation::Plain, 8};
-constexpr Voice kOboeAnswer{kOboe, 0, 78, 14, Articulation::Plain, 8};
+constexpr Voice kOboeAnswer{kOboe, 0, 81, 14, Articulation::Plain, 8};
 constexpr Voice kClarinetCoda{kClarinet, -12, 74, 14, Articulation::Plain, 8};
 // The clarinet, which first sang the theme, recalls it in the coda.
 constexpr Voice kClarinetRecall{kClarinet, 0, 82, 14, Articulation::Plain, 8};
-constexpr Voice kOboeRound{kOboe, 0, 64, 14, Articulation::Plain, 8};   // falling away into the intro
-constexpr Voice kOboeLanding{kOboe, 0, 57, 14, Articulation::Plain, 8}; // as soft as the intro it starts
+constexpr Voice kOboeRound{kOboe, 0, 68, 14, Articulation::Plain, 8};   // falling away into the intro
+constexpr Voice kOboeLanding{kOboe, 0, 60, 14, Articulation::Plain, 8}; // as soft as the intro it starts
 constexpr Voice kFluteLead{kFlute, 0, 75, 14, Articulation::Plain, 8};
 // The flute's return, under the song's level; its climb to the G, the
 // loop's highest note, a little firmer, so the phrase carries on through
@@ -250,8 +250,8 @@ constexpr Voice kFluteLead{kFlute, 0, 75, 14, Articulation::Plain, 8};
 constexpr Voice kFluteReturn{kFlute, 0, 78, 14, Articulation::Plain, 8};
 constexpr Voice kFluteSummit{kFlute, 0, 80, 14, Articulation::Plain, 8};
 constexpr Voice kFluteAnswer{kFlute, 0, 76, 14, Articulation::Plain, 8};
-constexpr Voice kViolinLead{kViolin, 0, 71, 14, Articulation::Plain, 8};
-constexpr Voice kViolinSong{kViolin, 0, 77, 10, Articulation::Plain, 8};
+constexpr Voice kViolinLead{kViolin, 0, 74, 14, Articulation::Plain, 8};
+constexpr Voice kViolinSong{kViolin, 0, 80, 10, Articulation::Plain, 8};
 constexpr Voice kOboeEcho{kOboe, 0, 62, 14, Articulation::Plain, 8};
 constexpr Voice kOboeLead{kOboe, 0, 63, 14, Articulation::Plain, 8};
 constexpr Voice kOboeCall{kOboe, 0, 57, 14, Articulation::Plain, 8};
@@ -294,7 +294,7 @@ const Line kLines[] = {
     {&kStringsRecap, kAAgain, &kThemeCounter, 0},
     {&kOboeEcho, kAAgain + 5, &kEcho, 4},
     {&kClarinetCoda, kCodaBar, &kCodaClarinet, 0},
-    {&kClarinetRecall, kCodaBar + 1, &kCoda, 2},
+    {&kClarinetRecall, kCodaBar + 1, &kCoda, 0},
     {&kOboeCall, 2, &kCall, 2},
     {&kOboeRound, kEndBar - 1, &kRound, 7},
     {&kOboeLanding, 0, &kLanding, 0},
@@ -339,8 +339,6 @@ const BassBar kBassBars[] = {
     {kAViolin + 7, "Bb2/3 A2/3"},
     {kAViolin + 8, "D3/3 G2/2 F2/1"},
     {kAViolin + 9, "E2/3 A2/3"},
-    {kC + 3, "A2/3 E2/3"},
-    {kC + 5, "D3/3 D2/3"},
     {kC + 6, "E2/3 D3/3"},
     // The song's bass climbs a semitone or a tone each bar to the dominant,
     // falling to the chord's fifth or root on the second beat, then
@@ -392,7 +390,7 @@ struct Layer {
 const Layer kLayers[] = {
     {0, kA, Accompaniment::Arpeggio, true},
     // A soft pad under the oboe, so the loop lands on more than the harp.
-    {0, kA - 1, Accompaniment::Pad, false, -8},
+    {0, kA - 1, Accompaniment::Pad, false, -4},
     {kA - 1, kA, Accompaniment::Barcarolle, false},
     // The guitar's figure changes with the theme's phrases.
     {kA, kA + 4, Accompaniment::Barcarolle, true},
@@ -421,8 +419,8 @@ const Layer kLayers[] = {
     {kAViolin + 5, kAViolin + 8, Accompaniment::Arpeggio, false, -12},
     {kAViolin + 8, kC, Accompaniment::Rolled, false, -12}, // the cadence to D minor
     // Under the interlude's held strings the harp keeps the pulse, softly.
-    {kC, kC + 4, Accompaniment::Arpeggio, false, -6},
-    {kC + 4, kSongBar - 1, Accompaniment::Rising, false, -6},
+    {kC, kC + 4, Accompaniment::Arpeggio, false, -3},
+    {kC + 4, kSongBar - 1, Accompaniment::Rising, false, -3},
     {kSongBar - 1, kSongBar, Accompaniment::Barcarolle, false},
     // The song: the harp alone runs under the violin's long notes, the
     // strings a soft floor.
@@ -441,17 +439,18 @@ const Layer kLayers[] = {
 
 // The accompaniment's dynamic, velocity added, at a bar; in between it
 // moves bar by bar, so the music swells and ebbs rather than steps. The
-// coda grows towards its Neapolitan chord, so the join leads on.
+// coda leans on its Neapolitan chord without a climax, and the intro's
+// band is soft but present, so the join is no cliff.
 struct Level {
     std::size_t bar;
     int level;
 };
-const Level kLevels[] = {{0, -22},           {kA - 1, -15},       {kA, -11},           {kA + 4, -6},
+const Level kLevels[] = {{0, -19},           {kA - 1, -15},       {kA, -11},           {kA + 4, -6},
                          {kA + 8, -4},       {kB - 1, -3},        {kB, -10},           {kB + 7, -6},
-                         {kB + 14, -4},      {kAViolin - 1, -9},  {kAViolin, -7},      {kC - 1, -10},
-                         {kC, -24},          {kSongBar - 2, -15}, {kSongBar - 1, -10}, {kSongBar, -13},
-                         {kSongBar + 7, 5},  {kAAgain + 2, 7},    {kCodaBar - 1, 0},   {kCodaBar, -9},
-                         {kCodaBar + 5, -1}, {kCodaBar + 6, -13}};
+                         {kB + 14, -4},      {kAViolin - 1, -9},  {kAViolin, -4},      {kC - 1, -10},
+                         {kC, -21},          {kSongBar - 2, -15}, {kSongBar - 1, -10}, {kSongBar, -13},
+                         {kSongBar + 7, 5},  {kAAgain + 2, 10},   {kCodaBar - 1, 0},   {kCodaBar, -9},
+                         {kCodaBar + 5, -7}, {kCodaBar + 6, -12}};
 // Under the violin the held strings step back: same family, they would
 // swallow it; and under the interlude's oboe they leave the harp the pulse.
 constexpr int kThinPad = -8;
@@ -488,7 +487,7 @@ struct Broadening {
     std::uint32_t eased, broadened;
     std::size_t bars = 1; // the broadened tempo held until the tune moves on
 };
-constexpr Broadening kBroadened[] = {{kAViolin - 1, 100, 102}};
+constexpr Broadening kBroadened[] = {{kAViolin - 1, 104, 112}};
 
 int LevelAt(std::size_t bar)
 {
