@@ -53,50 +53,49 @@ constexpr Accompanists kAccompanists{kBass, kGuitar, kGuitar, kHarp, kGuitar};
 // Steps are sixteenths. Over the band's first chord the trumpet plays the
 // game tune's head, E F# E A B, in major and high, and goes on with the
 // head's next bar, C# D E; it takes up the tune's third bar in its rocking
-// rhythm, climbing to B, falls and climbs over the dominant of the
-// dominant (B7 over its D#) and
+// rhythm, calls on repeated Es, climbing through the chord of B minor,
+// falls and climbs over the dominant of the dominant (B7 over its D#) and
 // climbs over the tonic's six-four to the summit, F#, above the E of the
 // quote, then walks down the scale over the dominant's seventh to the
 // tonic with the last stroke.
-constexpr std::array<std::string_view, 5> kMelody = {
+constexpr std::array<std::string_view, 6> kMelody = {
     "E5/3 F#5/1 E5/2 A5/4 B5/2",        "C#6/4 D6/2 E6/4 A5/2",
-    "D5/3 C#5/1 D5/2 F#5/4 B5/2",       "A5/3 F#5/1 D#5/2 F#5/2 A5/2 B5/2",
-    "C#6/2 E6/2 F#6/2 D6/3 C#6/1 B5/2",
+    "D5/3 C#5/1 D5/2 F#5/4 E5/2",       "E5/2 E5/1 E5/1 E5/2 F#5/2 A5/2 B5/2",
+    "A5/3 F#5/1 D#5/2 F#5/2 A5/2 B5/2", "C#6/2 E6/2 F#6/2 D6/3 C#6/1 B5/2",
 };
 // Two horns hold the chords in the middle of the band, under the clarinet; the upper falls A G# F# against the
 // trumpet's climb in the head's second bar, and the dominant's seventh falls to the tonic's third.
-constexpr std::array<std::string_view, 6> kHornUpper = {"E4/12",  "A4/6 G#4/2 F#4/4", "F#4/12",
+constexpr std::array<std::string_view, 7> kHornUpper = {"E4/12",  "A4/6 G#4/2 F#4/4", "F#4/12",    "E4/6 F#4/6",
                                                         "F#4/12", "E4/6 D4/6",        "C#4/11 r/1"};
-constexpr std::array<std::string_view, 6> kHornLower = {"C#4/12",    "A3/12",      "A3/6 B3/6",
+constexpr std::array<std::string_view, 7> kHornLower = {"C#4/12",    "A3/12",      "A3/6 B3/6", "C#4/6 B3/6",
                                                         "B3/6 A3/6", "A3/6 G#3/6", "A3/11 r/1"};
 // A third or a sixth under the tune where they strike together, but a line
 // of its own: it holds while the tune climbs and moves against it as it
 // turns; the B7's seventh, A, stays into the six-four, and the clarinet
 // climbs to the dominant's seventh, D, which falls to the tonic's third.
-constexpr std::array<std::string_view, 5> kSecond = {
-    "r/6 C#5/6", "r/12", "B4/6 A4/4 D5/2", "F#5/4 B4/2 A4/6", "~A4/6 B4/4 D5/2",
+constexpr std::array<std::string_view, 6> kSecond = {
+    "r/6 C#5/6", "r/12", "B4/6 A4/4 C#5/2", "C#5/6 D5/6", "F#5/4 B4/2 A4/6", "~A4/6 B4/4 D5/2",
 };
-// The bass falls F# D and climbs D# to the dominant, and falls to the tonic.
+// The bass falls F# E D and climbs C# D D# to the dominant, and falls to the tonic.
 // The last bar is the tonic's six-four over the dominant's E, resolving
 // to its seventh on the second beat: the tonic itself comes only with the
 // last stroke.
-constexpr std::array<std::string_view, 5> kChords = {"A", "A F#m", "D/F# Bm7", "B7/D#", "A/E"};
+constexpr std::array<std::string_view, 6> kChords = {"A", "A F#m", "D/F# Bm7", "A/C# Bm7/D", "B7/D#", "A/E"};
 // The band grows bar by bar from its first chord into the final one.
-constexpr std::array<int, 5> kLevels = {-6, -6, -4, -2, 8};
+constexpr std::array<int, 6> kLevels = {-6, -6, -5, -4, -2, 8};
 // The guitar's afterbeats carry the dance under the trumpet: they are
 // struck harder than its held chords, and a nylon string speaks softly.
 constexpr int kAfterbeatLift = 8;
 // The broadening before the last chord: {sixteenths before it, tempo in % of the beat's length}.
 constexpr std::array<std::pair<std::uint32_t, std::uint32_t>, 4> kBroadening = {
     {{9, 102}, {6, 104}, {3, 107}, {0, 109}}};
-// The bass falls from the D chord's F# to the B minor seventh's D and
-// climbs a semitone, low, to the B7 over its D#, so the timpani's roll on
-// B stays above it.
-constexpr std::array<std::string_view, 2> kClimbingBass = {"F#2/3 D2/3", "D#2/6"};
+// The bass falls by step from the D chord and climbs low, by semitones, to
+// the B7 over its D#, so the timpani's roll on B stays above it.
+constexpr std::array<std::string_view, 3> kClimbingBass = {"F#2/3 E2/2 D2/1", "C#2/3 D2/3", "D#2/6"};
 constexpr std::size_t kClimbFrom = 2;
 // The lines grow from the first bar to the last chord: each starts where
 // the eight-bar arc still rises.
-constexpr int kLinePlace = 3;
+constexpr int kLinePlace = 2;
 // With the bar-1 hit a light cymbal splashes; the guitar keeps to its
 // afterbeats.
 constexpr std::uint8_t kSplashKey = 55, kSplashVelocity = 78;
@@ -116,7 +115,7 @@ constexpr Voice kTrumpetLead{kTrumpet, 0, 84, 20, Articulation::Plain, 6};
 constexpr Voice kClarinetSecond{kClarinet, 0, 74, 16, Articulation::Plain, 6};
 // The trumpet's last notes are its loudest (the summit), the struck one
 // hardest; the clarinet under them plays out.
-constexpr int kFinalAccent = 4, kButtonAccent = 14, kSecondFinalAccent = 14;
+constexpr int kFinalAccent = 8, kButtonAccent = 14, kSecondFinalAccent = 14;
 
 // Two crashes, with the last stroke, and the light splash with the chord's
 // arrival.
@@ -132,7 +131,7 @@ constexpr std::uint8_t kButtonDrumVelocity = 100;                 // the last st
 constexpr int kSwellFrom = 40, kSwellTo = 78;
 // The last stroke's chord, short: the guitar and the bass with the winds.
 constexpr std::array<std::uint8_t, 4> kButtonChord = {57, 61, 64, 69};                        // A3 C#4 E4 A4
-constexpr std::uint8_t kButtonChordVelocity = 75, kButtonBass = 33, kButtonBassVelocity = 96; // A1
+constexpr std::uint8_t kButtonChordVelocity = 75, kButtonBass = 33, kButtonBassVelocity = 80; // A1
 constexpr std::array<std::uint8_t, 6> kButtonHarp = {45, 52, 57, 61, 64, 69};                 // A2 .. A4
 constexpr std::uint8_t kButtonHarpVelocity = 70;
 constexpr std::uint8_t kFirstHitVelocity = 86; // the opening stroke, under the last and the trumpet
@@ -161,6 +160,15 @@ constexpr std::uint32_t kSweepTicks = 30, kSweepFrom = 9 * kSixEightFine.ticksPe
 constexpr std::uint8_t kSweepVelocity = 42;
 constexpr std::uint32_t kFirstRollTicks = 15;
 constexpr std::uint8_t kFirstChordVelocity = 66; // under the trumpet's first notes
+// Under the call's F#, on the second beat of the bar before the B7, the
+// guitar strikes F# and D with the bass and its chord after them, so the
+// call and its turn round it sound over a full chord of D with its
+// sixth rather than a bare B over the bass's D.
+constexpr std::size_t kLeaningBar = 3;
+constexpr std::array<std::uint8_t, 2> kLeaningChord = {54, 62}; // F#3 D4
+constexpr std::uint8_t kLeaningVelocity = 60;
+constexpr std::array<std::uint8_t, 4> kCallHarp = {57, 61, 64, 69}; // A3 C#4 E4 A4
+constexpr std::uint8_t kCallHarpVelocity = 48;
 constexpr Voice kHornsHeld{kHorns, 0, 60, 20, Articulation::Plain, 6};
 // Velocity added to the horns on the last stroke.
 constexpr int kStrokeSupport = 14;
@@ -245,6 +253,17 @@ std::vector<MidiTrack> ComposeEndTune()
                 const bool over = kFirstChord[i] > kFirstChord[kFirstChord.size() / 2];
                 band.Track(kHarp).Note(now + i * kFirstRollTicks, kHarp, kFirstChord[i], kFirstChordVelocity,
                                        over ? kSixEight.barTicks() / 2 : kSixEight.barTicks());
+            }
+        }
+        if (bar == kLeaningBar) {
+            // Under the call's repeated E the harp runs up the chord, damped
+            // before the D chord of the second beat.
+            for (std::uint32_t i = 0; i < kCallHarp.size(); ++i) {
+                band.Track(kHarp).Note(now + i * kSixEightFine.ticksPerStep, kHarp, kCallHarp[i], kCallHarpVelocity,
+                                       (kCallHarp.size() - i + 1) * kSixEightFine.ticksPerStep);
+            }
+            for (const std::uint8_t key : kLeaningChord) {
+                band.Track(kGuitar).Note(now + beat, kGuitar, key, kLeaningVelocity, beat - 40);
             }
         }
         if (bar + 2 == kChords.size()) {
