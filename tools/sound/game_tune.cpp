@@ -240,7 +240,7 @@ constexpr Voice kClarinetAnswer{kClarinet, -12, 75, 14, Articulation::Plain, 8};
 constexpr Voice kOboeAnswer{kOboe, 0, 81, 14, Articulation::Plain, 8};
 constexpr Voice kClarinetCoda{kClarinet, -12, 74, 14, Articulation::Plain, 8};
 // The clarinet, which first sang the theme, recalls it in the coda.
-constexpr Voice kClarinetRecall{kClarinet, 0, 82, 14, Articulation::Plain, 8};
+constexpr Voice kClarinetRecall{kClarinet, 0, 77, 14, Articulation::Plain, 8};
 constexpr Voice kOboeRound{kOboe, 0, 68, 14, Articulation::Plain, 8};   // falling away into the intro
 constexpr Voice kOboeLanding{kOboe, 0, 60, 14, Articulation::Plain, 8}; // as soft as the intro it starts
 constexpr Voice kFluteLead{kFlute, 0, 75, 14, Articulation::Plain, 8};
@@ -405,9 +405,7 @@ const Layer kLayers[] = {
     // under its second, where the chords change on each beat.
     {kB, kB + 4, Accompaniment::Ripple, true, -2},
     {kB + 4, kSequenceBar, Accompaniment::Rising, true, -2},
-    {kB, kB + 1, Accompaniment::Barcarolle, false},
     {kSequenceBar, kAViolin - 1, Accompaniment::Block, true},
-    {kSequenceBar, kSequenceBar + 1, Accompaniment::Arpeggio, false},
     // The bar of harp alone is a link, not a rest: it runs up the
     // dominant and down again into the violin's entry.
     {kAViolin - 1, kAViolin, Accompaniment::Cascade, true},
@@ -423,8 +421,10 @@ const Layer kLayers[] = {
     {kC + 4, kSongBar - 1, Accompaniment::Rising, false, -3},
     {kSongBar - 1, kSongBar, Accompaniment::Barcarolle, false},
     // The song: the harp alone runs under the violin's long notes, the
-    // strings a soft floor.
-    {kSongBar, kSongBar + 4, Accompaniment::Ripple, true, -2},
+    // strings a soft floor; it grows with the bass's climb, from eighths
+    // to rocking sixteenths to waves over two octaves.
+    {kSongBar, kSongBar + 2, Accompaniment::Rising, true, -2},
+    {kSongBar + 2, kSongBar + 4, Accompaniment::Ripple, true, -2},
     {kSongBar + 4, kAAgain, Accompaniment::Cascade, true, -2},
     {kSongBar, kAAgain, Accompaniment::Pad, false, -9},
     // The theme's last return: the harp alone climbs under the flute and
@@ -445,12 +445,14 @@ struct Level {
     std::size_t bar;
     int level;
 };
-const Level kLevels[] = {{0, -19},           {kA - 1, -15},       {kA, -11},           {kA + 4, -6},
-                         {kA + 8, -4},       {kB - 1, -3},        {kB, -10},           {kB + 7, -6},
-                         {kB + 14, -4},      {kAViolin - 1, -9},  {kAViolin, -4},      {kC - 1, -10},
-                         {kC, -21},          {kSongBar - 2, -15}, {kSongBar - 1, -10}, {kSongBar, -13},
-                         {kSongBar + 7, 5},  {kAAgain + 2, 10},   {kCodaBar - 1, 0},   {kCodaBar, -9},
-                         {kCodaBar + 5, -7}, {kCodaBar + 6, -12}};
+const Level kLevels[] = {{0, -19},           {kA - 1, -15},       {kA, -11},
+                         {kA + 4, -6},       {kA + 8, -4},        {kB - 1, -3},
+                         {kB, -10},          {kB + 7, -6},        {kB + 14, -4},
+                         {kAViolin - 1, -9}, {kAViolin, -4},      {kC - 1, -10},
+                         {kC, -21},          {kSongBar - 2, -15}, {kSongBar - 1, -10},
+                         {kSongBar, -13},    {kSongBar + 7, 5},   {kAAgain + 2, 10},
+                         {kCodaBar - 1, 0},  {kCodaBar, -13},     {kCodaBar + 5, -11},
+                         {kCodaBar + 6, -12}};
 // Under the violin the held strings step back: same family, they would
 // swallow it; and under the interlude's oboe they leave the harp the pulse.
 constexpr int kThinPad = -8;
