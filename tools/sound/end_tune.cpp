@@ -76,7 +76,7 @@ constexpr std::array<std::string_view, 7> kHornLower = {"C#4/12",    "A3/12",   
 constexpr std::array<std::string_view, 6> kSecond = {
     "r/6 C#5/6", "r/12", "B4/6 A4/4 C#5/2", "C#5/6 D5/6", "F#5/4 B4/2 A4/6", "~A4/6 B4/4 D5/2",
 };
-// The bass holds F#, climbs C# D D# to the dominant, and falls to the tonic.
+// The bass falls F# E D and climbs C# D D# to the dominant, and falls to the tonic.
 // The last bar is the tonic's six-four over the dominant's E, resolving
 // to its seventh on the second beat: the tonic itself comes only with the
 // last stroke.
@@ -89,10 +89,9 @@ constexpr int kAfterbeatLift = 8;
 // The broadening before the last chord: {sixteenths before it, tempo in % of the beat's length}.
 constexpr std::array<std::pair<std::uint32_t, std::uint32_t>, 4> kBroadening = {
     {{9, 102}, {6, 104}, {3, 107}, {0, 109}}};
-// The bass holds the D chord's F# under the B minor seventh and climbs
-// low, by semitones, to the B7 over its D#, so the timpani's roll on B
-// stays above it.
-constexpr std::array<std::string_view, 3> kClimbingBass = {"F#2/6", "C#2/3 D2/3", "D#2/6"};
+// The bass falls by step from the D chord and climbs low, by semitones, to
+// the B7 over its D#, so the timpani's roll on B stays above it.
+constexpr std::array<std::string_view, 3> kClimbingBass = {"F#2/3 E2/2 D2/1", "C#2/3 D2/3", "D#2/6"};
 constexpr std::size_t kClimbFrom = 2;
 // The lines grow from the first bar to the last chord: each starts where
 // the eight-bar arc still rises.
@@ -116,7 +115,7 @@ constexpr Voice kTrumpetLead{kTrumpet, 0, 84, 20, Articulation::Plain, 6};
 constexpr Voice kClarinetSecond{kClarinet, 0, 74, 16, Articulation::Plain, 6};
 // The trumpet's last notes are its loudest (the summit), the struck one
 // hardest; the clarinet under them plays out.
-constexpr int kFinalAccent = 4, kButtonAccent = 14, kSecondFinalAccent = 14;
+constexpr int kFinalAccent = 8, kButtonAccent = 14, kSecondFinalAccent = 14;
 
 // Two crashes, with the last stroke, and the light splash with the chord's
 // arrival.
@@ -132,7 +131,7 @@ constexpr std::uint8_t kButtonDrumVelocity = 100;                 // the last st
 constexpr int kSwellFrom = 40, kSwellTo = 78;
 // The last stroke's chord, short: the guitar and the bass with the winds.
 constexpr std::array<std::uint8_t, 4> kButtonChord = {57, 61, 64, 69};                        // A3 C#4 E4 A4
-constexpr std::uint8_t kButtonChordVelocity = 75, kButtonBass = 33, kButtonBassVelocity = 96; // A1
+constexpr std::uint8_t kButtonChordVelocity = 75, kButtonBass = 33, kButtonBassVelocity = 80; // A1
 constexpr std::array<std::uint8_t, 6> kButtonHarp = {45, 52, 57, 61, 64, 69};                 // A2 .. A4
 constexpr std::uint8_t kButtonHarpVelocity = 70;
 constexpr std::uint8_t kFirstHitVelocity = 86; // the opening stroke, under the last and the trumpet
