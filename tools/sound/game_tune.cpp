@@ -445,17 +445,18 @@ struct Level {
     std::size_t bar;
     int level;
 };
-const Level kLevels[] = {{0, -19},           {kA - 1, -15},       {kA, -11},
+const Level kLevels[] = {{0, -16},           {kA - 1, -15},       {kA, -11},
                          {kA + 4, -6},       {kA + 8, -4},        {kB - 1, -3},
                          {kB, -10},          {kB + 7, -6},        {kB + 14, -4},
                          {kAViolin - 1, -9}, {kAViolin, -4},      {kC - 1, -10},
                          {kC, -21},          {kSongBar - 2, -15}, {kSongBar - 1, -10},
                          {kSongBar, -13},    {kSongBar + 7, 5},   {kAAgain + 2, 10},
-                         {kCodaBar - 1, 0},  {kCodaBar, -13},     {kCodaBar + 5, -11},
-                         {kCodaBar + 6, -12}};
+                         {kCodaBar - 1, 0},  {kCodaBar, -13},     {kCodaBar + 5, -14},
+                         {kCodaBar + 6, -14}};
 // Under the violin the held strings step back: same family, they would
-// swallow it; and under the interlude's oboe they leave the harp the pulse.
-constexpr int kThinPad = -8;
+// swallow it; under the interlude's oboe they step back less, so the
+// sparse texture keeps a middle.
+constexpr int kThinPad = -8, kInterludePad = -3;
 // The guitar's chords after the beat carry the lilt: a nylon string
 // speaks softly, so they are struck harder than the rest of the band, most
 // under the theme's low clarinet; under the flute's return the harp
@@ -480,16 +481,17 @@ struct Key {
     Scale scale;
 };
 
-// The players slow down through a bar where the music takes breath, a
-// little on its first beat and more on its second {bar, first beat, second
-// beat, in % of the beat's length}: before the violin's return. The last
-// cadence keeps the tempo, so the loop does not seem to end there.
+// The players slow down through a bar where the music takes breath, on its
+// second beat {bar, first beat, second beat, in % of the beat's length}:
+// before the violin's return, late, so the tempo comes back with the
+// violin without a jolt. The last cadence keeps the tempo, so the loop
+// does not seem to end there.
 struct Broadening {
     std::size_t bar;
     std::uint32_t eased, broadened;
     std::size_t bars = 1; // the broadened tempo held until the tune moves on
 };
-constexpr Broadening kBroadened[] = {{kAViolin - 1, 104, 112}};
+constexpr Broadening kBroadened[] = {{kAViolin - 1, 100, 110}};
 
 int LevelAt(std::size_t bar)
 {
@@ -563,7 +565,7 @@ std::vector<MidiTrack> ComposeGameTune()
                               : (bar < kC && bar != kAViolin - 1) || (kSongBar <= bar && bar < kCodaBar)
                               ? kBassUnderTheLead
                               : 0);
-        band.SetHeldLevel(kAViolin <= bar && bar < kSongBar - 1 ? kThinPad : 0);
+        band.SetHeldLevel(kAViolin <= bar && bar < kC ? kThinPad : kC <= bar && bar < kSongBar - 1 ? kInterludePad : 0);
         band.SetChordLevel(kA <= bar && bar < kB                  ? kGuitarLiftUnderTheTheme
                                : kAAgain <= bar && bar < kCodaBar ? 0
                                                                   : kGuitarLift);
