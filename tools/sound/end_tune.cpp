@@ -55,13 +55,13 @@ constexpr Accompanists kAccompanists{kBass, kGuitar, kGuitar, kHarp, kGuitar};
 // head's next bar, C# D E; it takes up the tune's third bar in its rocking
 // rhythm, calls on repeated Es, climbing through the chord of B minor,
 // falls and climbs over the dominant of the dominant (B7 over its D#) and
-// climbs over the tonic's six-four to the summit, F#, above the E of the
-// quote, then walks down the scale over the dominant's seventh to the
-// tonic with the last stroke.
+// over the tonic's six-four turns up to its E, within the trumpet's
+// bright range, then walks down the scale over the dominant's seventh to
+// the tonic with the last stroke.
 constexpr std::array<std::string_view, 6> kMelody = {
     "E5/3 F#5/1 E5/2 A5/4 B5/2",        "C#6/4 D6/2 E6/4 A5/2",
     "D5/3 C#5/1 D5/2 F#5/4 E5/2",       "E5/2 E5/1 E5/1 E5/2 F#5/2 A5/2 B5/2",
-    "A5/3 F#5/1 D#5/2 F#5/2 A5/2 B5/2", "C#6/2 E6/2 F#6/2 D6/3 C#6/1 B5/2",
+    "A5/3 F#5/1 D#5/2 F#5/2 A5/2 B5/2", "C#6/4 E6/2 D6/3 C#6/1 B5/2",
 };
 // Two horns hold the chords in the middle of the band, under the clarinet; the upper falls A G# F# against the
 // trumpet's climb in the head's second bar, and the dominant's seventh falls to the tonic's third.
@@ -76,7 +76,7 @@ constexpr std::array<std::string_view, 7> kHornLower = {"C#4/12",    "A3/12",   
 constexpr std::array<std::string_view, 6> kSecond = {
     "r/6 C#5/6", "r/12", "B4/6 A4/4 C#5/2", "C#5/6 D5/6", "F#5/4 B4/2 A4/6", "~A4/6 B4/4 D5/2",
 };
-// The bass falls F# E D and climbs C# D D# to the dominant, and falls to the tonic.
+// The bass falls F# D and climbs C# D D# to the dominant, and falls to the tonic.
 // The last bar is the tonic's six-four over the dominant's E, resolving
 // to its seventh on the second beat: the tonic itself comes only with the
 // last stroke.
@@ -89,9 +89,10 @@ constexpr int kAfterbeatLift = 8;
 // The broadening before the last chord: {sixteenths before it, tempo in % of the beat's length}.
 constexpr std::array<std::pair<std::uint32_t, std::uint32_t>, 4> kBroadening = {
     {{9, 102}, {6, 104}, {3, 107}, {0, 109}}};
-// The bass falls by step from the D chord and climbs low, by semitones, to
-// the B7 over its D#, so the timpani's roll on B stays above it.
-constexpr std::array<std::string_view, 3> kClimbingBass = {"F#2/3 E2/2 D2/1", "C#2/3 D2/3", "D#2/6"};
+// The bass falls from the D chord's F# to the B minor seventh's D and
+// climbs low, by semitones, to the B7 over its D#, so the timpani's roll
+// on B stays above it.
+constexpr std::array<std::string_view, 3> kClimbingBass = {"F#2/3 D2/3", "C#2/3 D2/3", "D#2/6"};
 constexpr std::size_t kClimbFrom = 2;
 // The lines grow from the first bar to the last chord: each starts where
 // the eight-bar arc still rises.
@@ -131,7 +132,7 @@ constexpr std::uint8_t kButtonDrumVelocity = 100;                 // the last st
 constexpr int kSwellFrom = 40, kSwellTo = 78;
 // The last stroke's chord, short: the guitar and the bass with the winds.
 constexpr std::array<std::uint8_t, 4> kButtonChord = {57, 61, 64, 69};                        // A3 C#4 E4 A4
-constexpr std::uint8_t kButtonChordVelocity = 75, kButtonBass = 33, kButtonBassVelocity = 80; // A1
+constexpr std::uint8_t kButtonChordVelocity = 75, kButtonBass = 33, kButtonBassVelocity = 96; // A1
 constexpr std::array<std::uint8_t, 6> kButtonHarp = {45, 52, 57, 61, 64, 69};                 // A2 .. A4
 constexpr std::uint8_t kButtonHarpVelocity = 70;
 constexpr std::uint8_t kFirstHitVelocity = 86; // the opening stroke, under the last and the trumpet
