@@ -427,9 +427,10 @@ const Layer kLayers[] = {
     {kSongBar + 2, kSongBar + 4, Accompaniment::Ripple, true, -2},
     {kSongBar + 4, kAAgain, Accompaniment::Cascade, true, -2},
     {kSongBar, kAAgain, Accompaniment::Pad, false, -9},
-    // The theme's last return: the harp alone climbs under the flute and
-    // then rolls the cadence's chords, the strings' line between.
-    {kAAgain, kAAgain + 5, Accompaniment::Rising, true, -14},
+    // The theme's last return: the guitar's barcarolle, the theme's own
+    // figure, comes back under the flute, softly, then the harp rolls the
+    // cadence's chords, the strings' line between.
+    {kAAgain, kAAgain + 5, Accompaniment::Barcarolle, true, -12},
     {kAAgain + 5, kCodaBar, Accompaniment::Rolled, true, -14},
     {kCodaBar, kCodaBar + 6, Accompaniment::Pad, true, -4},
     {kCodaBar, kCodaBar + 5, Accompaniment::Arpeggio, false, -10},
@@ -451,7 +452,7 @@ const Level kLevels[] = {{0, -16},           {kA - 1, -15},       {kA, -11},
                          {kAViolin - 1, -9}, {kAViolin, -4},      {kC - 1, -10},
                          {kC, -21},          {kSongBar - 2, -15}, {kSongBar - 1, -10},
                          {kSongBar, -13},    {kSongBar + 7, 5},   {kAAgain + 2, 10},
-                         {kCodaBar - 1, 0},  {kCodaBar, -13},     {kCodaBar + 5, -14},
+                         {kCodaBar - 1, 0},  {kCodaBar, -15},     {kCodaBar + 5, -14},
                          {kCodaBar + 6, -14}};
 // Under the violin the held strings step back: same family, they would
 // swallow it; under the interlude's oboe they step back less, so the
