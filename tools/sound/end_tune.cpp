@@ -65,10 +65,10 @@ constexpr std::array<std::string_view, 6> kMelody = {
 };
 // Two horns hold the chords in the middle of the band, under the clarinet; the upper falls A G# F# against the
 // trumpet's climb in the head's second bar, and the dominant's seventh falls to the tonic's third.
-constexpr std::array<std::string_view, 7> kHornUpper = {"E4/12",  "A4/6 G#4/2 F#4/4", "F#4/12", "E4/6 F#4/6",
-                                                        "F#4/12", "E4/6 D4/6",        "C#4/12"};
+constexpr std::array<std::string_view, 7> kHornUpper = {"E4/12",  "A4/6 G#4/2 F#4/4", "F#4/12",    "E4/6 F#4/6",
+                                                        "F#4/12", "E4/6 D4/6",        "C#4/11 r/1"};
 constexpr std::array<std::string_view, 7> kHornLower = {"C#4/12",    "A3/12",      "A3/6 B3/6", "C#4/6 B3/6",
-                                                        "B3/6 A3/6", "A3/6 G#3/6", "A3/12"};
+                                                        "B3/6 A3/6", "A3/6 G#3/6", "A3/11 r/1"};
 // A third or a sixth under the tune where they strike together, but a line
 // of its own: it holds while the tune climbs and moves against it as it
 // turns; the B7's seventh, A, stays into the six-four, and the clarinet
@@ -102,11 +102,12 @@ constexpr int kLinePlace = 2;
 constexpr std::uint8_t kSplashKey = 55, kSplashVelocity = 78;
 // The six-four and the seventh are held a bar while the timpani roll swells
 // under them, and the tonic is struck, hardest, with both crashes and held
-// its whole bar, its release sounding within the file's silent half bar;
-// the crashes, the harp and the timpani ring on to the end of the file.
+// eleven sixteenths, so its release sounds within the file; the crashes, the
+// harp and the timpani ring on to the end of the file, and their release
+// dies away as the program goes on rendering after it.
 constexpr std::uint32_t kHeldTicks = 11 * kSixEightFine.ticksPerStep;
-constexpr std::array<std::string_view, 1> kButton = {"A5/12"}, kSecondButton = {"C#5/12"};
-constexpr std::uint32_t kButtonTicks = 12 * kSixEightFine.ticksPerStep - 40;
+constexpr std::array<std::string_view, 1> kButton = {"A5/11 r/1"}, kSecondButton = {"C#5/11 r/1"};
+constexpr std::uint32_t kButtonTicks = 11 * kSixEightFine.ticksPerStep - 40;
 // The last chord is held at a broader tempo still, in % of the beat's length.
 constexpr std::uint32_t kButtonBroadening = 116;
 constexpr std::uint32_t kRingingTicks = 24 * kSixEightFine.ticksPerStep; // two bars from the arrival
