@@ -12,7 +12,8 @@ of a sixteenth or more (within a few ticks) are shown as r/<sixteenths>; a lengt
 so a note lifted before the next reads a little short (5.8 for 6), and a
 silence before the bar line ends the bar as a rest; notes
 struck together are joined by '+', with '(spread)' when they are strummed or
-rolled rather than struck at once; a roll on one key in
+rolled rather than struck at once, and each with its own length when they
+are let go a sixteenth or more apart; a roll on one key in
 thirty-seconds is listed stroke by stroke (/0.5). Markers name the sections; tempo changes
 are shown where they fall. Standard library only."""
 import struct
@@ -148,10 +149,17 @@ def main():
                     words.append(f'r/{rest}')
                 shift = f'@{start - grid:+d}' if start != grid else ''
                 length = max(n[1] for n in chord)
-                keys = '+'.join(name(n[0]) for n in sorted(chord))
-                if max(n[3] for n in chord) != start:
-                    keys += '(spread)'
-                words.append(f'{keys}/{length / eighth:.2g}:{max(n[2] for n in chord)}{shift}')
+                if length - min(n[1] for n in chord) >= eighth:
+                    # Voices struck together but let go apart (two lines
+                    # on one channel) each show their own length.
+                    keys = '+'.join(f'{name(n[0])}/{n[1] / eighth:.2g}' for n in sorted(chord))
+                    spread = '(spread)' if max(n[3] for n in chord) != start else ''
+                    words.append(f'{keys}{spread}:{max(n[2] for n in chord)}{shift}')
+                else:
+                    keys = '+'.join(name(n[0]) for n in sorted(chord))
+                    if max(n[3] for n in chord) != start:
+                        keys += '(spread)'
+                    words.append(f'{keys}/{length / eighth:.2g}:{max(n[2] for n in chord)}{shift}')
                 cursor = max(cursor, grid + length)
             # A breath before the bar line shows too, as a rest that ends the bar.
             if words and chords:

@@ -1,9 +1,9 @@
 // The end-of-game tune: a bright flourish in A major, the game tune's key
 // turned to major, under ten seconds with its final chord ringing out. Over
 // the band's first chord the trumpet plays the game tune's opening figure,
-// in major, high and in its rocking rhythm; the strings join it an
-// octave below to share the tune, a clarinet sings in thirds and sixths under them,
-// two horns hold the chords, and the line grows bar by bar, through a
+// in major, high and in its rocking rhythm, and goes on with its second
+// bar; a clarinet sings in thirds and sixths under it, two horns hold
+// the chords, and the line grows bar by bar, through a
 // timpani roll on the dominant's dominant and a broadening, to the tonic's
 // six-four, the tune at its highest, leaning on the dominant's seventh as
 // the roll swells; the tonic itself comes only with the last stroke and both
@@ -29,9 +29,8 @@ constexpr std::uint32_t kMicrosPerQuarter = 60'000'000u * 2 / (96 * 3);
 constexpr std::uint32_t kSeed = 2020;
 
 constexpr std::uint8_t kTrumpet = kEndTuneLead;
-constexpr std::uint8_t kStrings = 1; // the trumpet's partner in the tune
+constexpr std::uint8_t kHorns = 3; // the chords held in the middle of the band
 constexpr std::uint8_t kClarinet = kEndTuneSecond;
-constexpr std::uint8_t kHorns = 3;
 constexpr std::uint8_t kGuitar = 4;
 constexpr std::uint8_t kBass = kEndTuneBass;
 constexpr std::uint8_t kHarp = 6;
@@ -40,11 +39,10 @@ constexpr std::uint8_t kTimpani = 7; // with the band, not the leads
 constexpr Part kParts[] = {
     // The band spreads across the stage around the trumpet in the middle.
     {kTrumpet, program::kTrumpet, 110, 64, 50, "Trumpet"},
-    {kStrings, program::kStrings, 124, 80, 60, "Strings"},
-    {kClarinet, program::kClarinet, 110, 36, 56, "Clarinet"},
     {kHorns, program::kFrenchHorn, 100, 44, 56, "Horns"},
+    {kClarinet, program::kClarinet, 110, 36, 56, "Clarinet"},
     // The game tune's guitar keeps the afterbeats, so the two tunes share a band.
-    {kGuitar, program::kNylonGuitar, 112, 96, 48, "Guitar"},
+    {kGuitar, program::kNylonGuitar, 127, 96, 48, "Guitar"},
     {kBass, program::kAcousticBass, 127, 64, 24, "Bass"},
     {kHarp, program::kHarp, 86, 28, 56, "Harp"},
     {kTimpani, program::kTimpani, 110, 64, 40, "Timpani"},
@@ -53,52 +51,49 @@ constexpr Part kParts[] = {
 constexpr Accompanists kAccompanists{kBass, kGuitar, kGuitar, kHarp, kGuitar};
 
 // Steps are sixteenths. Over the band's first chord the trumpet plays the
-// game tune's head, E F# E A B, in major and high, and falls from its A
-// while the strings go on with the head's next bar below it; it takes
-// up the tune's third bar in its rocking rhythm, calls on repeated Es,
-// climbing through the chord of B minor, falls and climbs over the
-// dominant of the dominant (B7 over its D#) and reaches the summit, C#,
-// once, over the tonic's six-four: a bar on the dominant, its seventh
-// leading into the last stroke.
+// game tune's head, E F# E A B, in major and high, and goes on with the
+// head's next bar, C# D E; it takes up the tune's third bar in its rocking
+// rhythm, calls on repeated Es, climbing through the chord of B minor,
+// falls and climbs over the dominant of the dominant (B7 over its D#) and
+// over the tonic's six-four turns up to its E, within the trumpet's
+// bright range, then walks down the scale over the dominant's seventh to
+// the tonic with the last stroke.
 constexpr std::array<std::string_view, 6> kMelody = {
-    "E5/3 F#5/1 E5/2 A5/4 B5/2",        "A5/6 G#5/2 F#5/4",
+    "E5/3 F#5/1 E5/2 A5/4 B5/2",        "C#6/4 D6/2 E6/4 A5/2",
     "D5/3 C#5/1 D5/2 F#5/4 E5/2",       "E5/2 E5/1 E5/1 E5/2 F#5/2 A5/2 B5/2",
-    "A5/3 F#5/1 D#5/2 F#5/2 A5/2 B5/2", "C#6/6 B5/4 G#5/1 B5/1",
+    "A5/3 F#5/1 D#5/2 F#5/2 A5/2 B5/2", "C#6/4 E6/2 D6/3 C#6/1 B5/2",
 };
-// The strings, an octave below where they are written: the head's second
-// bar under the trumpet's falling A G# F# E, then the tune with the
-// trumpet, holding long notes under its call and its climb over the B7 so
-// its quick notes stay clear.
-constexpr std::array<std::string_view, 7> kStringsLine = {
-    "r/12",      "C#6/4 D6/2 E6/6", "D5/3 C#5/1 D5/2 F#5/4 E5/2", "E5/6 F#5/6", "F#5/12", "C#6/6 B5/4 G#5/1 B5/1",
-    "A5/11 r/1",
-};
+// Two horns hold the chords in the middle of the band, under the clarinet; the upper falls A G# F# against the
+// trumpet's climb in the head's second bar, and the dominant's seventh falls to the tonic's third.
+constexpr std::array<std::string_view, 7> kHornUpper = {"E4/12",  "A4/6 G#4/2 F#4/4", "F#4/12",    "E4/6 F#4/6",
+                                                        "F#4/12", "E4/6 D4/6",        "C#4/11 r/1"};
+constexpr std::array<std::string_view, 7> kHornLower = {"C#4/12",    "A3/12",      "A3/6 B3/6", "C#4/6 B3/6",
+                                                        "B3/6 A3/6", "A3/6 G#3/6", "A3/11 r/1"};
 // A third or a sixth under the tune where they strike together, but a line
 // of its own: it holds while the tune climbs and moves against it as it
-// turns; the B7's seventh, A, stays into the six-four and falls to the
-// leading note under the dominant.
+// turns; the B7's seventh, A, stays into the six-four, and the clarinet
+// climbs to the dominant's seventh, D, which falls to the tonic's third.
 constexpr std::array<std::string_view, 6> kSecond = {
-    "r/6 C#5/6", "r/12", "B4/6 A4/4 C#5/2", "C#5/6 D5/6", "F#5/4 B4/2 A4/6", "A4/6 G#4/4 B4/2",
+    "r/6 C#5/6", "r/12", "B4/6 A4/4 C#5/2", "C#5/6 D5/6", "F#5/4 B4/2 A4/6", "~A4/6 B4/4 D5/2",
 };
-// The bass climbs F# B C# D D# to the dominant, and falls to the tonic.
+// The bass falls F# D and climbs C# D D# to the dominant, and falls to the tonic.
 // The last bar is the tonic's six-four over the dominant's E, resolving
 // to its seventh on the second beat: the tonic itself comes only with the
 // last stroke.
 constexpr std::array<std::string_view, 6> kChords = {"A", "A F#m", "D/F# Bm7", "A/C# Bm7/D", "B7/D#", "A/E"};
-// Two horns hold the chords in the middle of the band, under the clarinet.
-constexpr std::array<std::string_view, 7> kHornUpper = {"E4/12",  "E4/6 C#4/6", "D4/12",     "E4/6 D4/6",
-                                                        "F#4/12", "C#4/6 B3/6", "C#4/11 r/1"};
-constexpr std::array<std::string_view, 7> kHornLower = {"C#4/12",    "A3/12",      "A3/6 B3/6", "C#4/6 B3/6",
-                                                        "B3/6 A3/6", "A3/6 G#3/6", "A3/11 r/1"};
 // The band grows bar by bar from its first chord into the final one.
 constexpr std::array<int, 6> kLevels = {-6, -6, -5, -4, -2, 8};
 // The guitar's afterbeats carry the dance under the trumpet: they are
-// struck harder than its held chords.
-constexpr int kAfterbeatLift = 2;
+// struck harder than its held chords, and a nylon string speaks softly.
+constexpr int kAfterbeatLift = 8;
 // The broadening before the last chord: {sixteenths before it, tempo in % of the beat's length}.
 constexpr std::array<std::pair<std::uint32_t, std::uint32_t>, 4> kBroadening = {
     {{9, 102}, {6, 104}, {3, 107}, {0, 109}}};
-constexpr std::string_view kApproachBass = "D#3/6"; // in eighths, under the B7
+// The bass falls from the D chord's F# to the B minor seventh's D and
+// climbs low, by semitones, to the B7 over its D#, so the timpani's roll
+// on B stays above it.
+constexpr std::array<std::string_view, 3> kClimbingBass = {"F#2/3 D2/3", "C#2/3 D2/3", "D#2/6"};
+constexpr std::size_t kClimbFrom = 2;
 // The lines grow from the first bar to the last chord: each starts where
 // the eight-bar arc still rises.
 constexpr int kLinePlace = 2;
@@ -121,7 +116,7 @@ constexpr Voice kTrumpetLead{kTrumpet, 0, 84, 20, Articulation::Plain, 6};
 constexpr Voice kClarinetSecond{kClarinet, 0, 74, 16, Articulation::Plain, 6};
 // The trumpet's last notes are its loudest (the summit), the struck one
 // hardest; the clarinet under them plays out.
-constexpr int kFinalAccent = 4, kButtonAccent = 14, kSecondFinalAccent = 14;
+constexpr int kFinalAccent = 8, kButtonAccent = 14, kSecondFinalAccent = 14;
 
 // Two crashes, with the last stroke, and the light splash with the chord's
 // arrival.
@@ -137,7 +132,7 @@ constexpr std::uint8_t kButtonDrumVelocity = 100;                 // the last st
 constexpr int kSwellFrom = 40, kSwellTo = 78;
 // The last stroke's chord, short: the guitar and the bass with the winds.
 constexpr std::array<std::uint8_t, 4> kButtonChord = {57, 61, 64, 69};                        // A3 C#4 E4 A4
-constexpr std::uint8_t kButtonChordVelocity = 75, kButtonBass = 33, kButtonBassVelocity = 80; // A1
+constexpr std::uint8_t kButtonChordVelocity = 75, kButtonBass = 33, kButtonBassVelocity = 96; // A1
 constexpr std::array<std::uint8_t, 6> kButtonHarp = {45, 52, 57, 61, 64, 69};                 // A2 .. A4
 constexpr std::uint8_t kButtonHarpVelocity = 70;
 constexpr std::uint8_t kFirstHitVelocity = 86; // the opening stroke, under the last and the trumpet
@@ -175,9 +170,8 @@ constexpr std::array<std::uint8_t, 2> kLeaningChord = {54, 62}; // F#3 D4
 constexpr std::uint8_t kLeaningVelocity = 60;
 constexpr std::array<std::uint8_t, 4> kCallHarp = {57, 61, 64, 69}; // A3 C#4 E4 A4
 constexpr std::uint8_t kCallHarpVelocity = 48;
-constexpr Voice kStringsLead{kStrings, -12, 74, 12, Articulation::Plain, 6};
-constexpr Voice kHornsHeld{kHorns, 0, 58, 20, Articulation::Plain, 6};
-// Velocity added to the strings and the horns on the last stroke.
+constexpr Voice kHornsHeld{kHorns, 0, 60, 20, Articulation::Plain, 6};
+// Velocity added to the horns on the last stroke.
 constexpr int kStrokeSupport = 14;
 
 } // namespace
@@ -214,11 +208,10 @@ std::vector<MidiTrack> ComposeEndTune()
         PlayLine(band.Track(voice.channel), out, kSixEightFine, lastBar + kSixEight.barTicks(),
                  voice.channel == kTrumpet ? kButton : kSecondButton, band.Players(), lastPlace);
     }
-    // The strings and the horns up to the last stroke, then its chord played
-    // out, so the middle of the band holds up under the trumpet.
+    // The horns up to the last stroke, then their chord played out, so the
+    // middle of the band holds up under the trumpet.
     const std::uint32_t lastStroke = lastBar + kSixEight.barTicks();
-    for (const auto &[line, voice] : {std::pair{std::span<const std::string_view>(kStringsLine), kStringsLead},
-                                      std::pair{std::span<const std::string_view>(kHornUpper), kHornsHeld},
+    for (const auto &[line, voice] : {std::pair{std::span<const std::string_view>(kHornUpper), kHornsHeld},
                                       std::pair{std::span<const std::string_view>(kHornLower), kHornsHeld}}) {
         PlayLine(band.Track(voice.channel), voice, kSixEightFine, 0, line.first(line.size() - 1), band.Players(),
                  kLinePlace);
@@ -236,7 +229,7 @@ std::vector<MidiTrack> ComposeEndTune()
     band.SetClosingTicks(beat, beat);
     band.SetChordLevel(kAfterbeatLift);
     // The guitar's chords keep clear of the notes the trumpet leans on.
-    const std::array<std::uint8_t, 2> lead = {kTrumpet, kStrings};
+    const std::array<std::uint8_t, 1> lead = {kTrumpet};
     band.SetMelody(NotesOf(band.Tracks(conductor, lastBar), lead));
     std::uint32_t now = 0;
     for (std::size_t bar = 0; bar < kChords.size(); ++bar) {
@@ -246,8 +239,8 @@ std::vector<MidiTrack> ComposeEndTune()
         // under the six-four and the seventh and falls a fifth to the
         // lowest A of the tune with the last stroke.
         band.SetWalk(bar + 2 < kChords.size());
-        if (bar + 2 == kChords.size()) {
-            band.WriteBass(kApproachBass);
+        if (bar >= kClimbFrom && bar - kClimbFrom < kClimbingBass.size()) {
+            band.WriteBass(kClimbingBass[bar - kClimbFrom]);
         }
         const Accompaniment style = last ? Accompaniment::Closing : Accompaniment::Tarantella;
         band.AccompanyBar(now, kChords[bar], style, kChords[last ? bar : bar + 1]);
@@ -328,8 +321,9 @@ std::vector<MidiTrack> ComposeEndTune()
         }
         now += kSixEight.barTicks();
     }
-    // The file ends as the crash, the harp and the timpani stop ringing.
-    return band.Tracks(conductor, lastBar + kRingingTicks);
+    // The file ends half a bar after the crash, the harp and the timpani
+    // stop, so their ring dies away within it.
+    return band.Tracks(conductor, lastBar + kRingingTicks + kSixEight.barTicks() / 2);
 }
 
 } // namespace belvane::sound

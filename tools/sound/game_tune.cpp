@@ -120,9 +120,10 @@ const Bars kChordBars[] = {
 // answer climbs to its peak (a held G) and falls to a deceptive cadence.
 const Bars kThemeOpening = {"E5/3 F5/1 E5/2 A5/4 B5/2", "C6/4 D6/2 E6/4 A5/2", "F5/2 G5/2 A5/2 D6/4 B5/2",
                             "C6/4 B5/2 G#5/4 r/2"};
-const Bars kTheme = {"r/2 A5/2 C6/2 E6/6",      "~E6/4 D6/2 A5/4 F5/2",    "A5/2 C6/6 B5/2 D6/2", "E6/6 r/4 E5/2",
-                     "A5/4 B5/2 C6/3 E6/3",     "D6/2 C6/2 B5/2 G5/4 r/2", "E6/2 F6/2 G6/8",      "F6/4 E6/2 C6/4 r/2",
-                     "r/2 A5/2 F6/2 E6/3 D6/3", "F6/2 D6/4 Bb5/6",         "G#5/6 B5/3 D6/3",     "C6/6 r/6"};
+const Bars kTheme = {"r/2 A5/2 C6/2 E6/6", "~E6/4 D6/2 A5/4 F5/2", "A5/2 C6/6 B5/2 D6/2",
+                     "E6/6 r/4 E5/2",      "A5/4 B5/2 C6/3 E6/3",  "D6/2 C6/2 B5/2 G5/3 C6/1 D6/2",
+                     "E6/2 F6/2 G6/8",     "F6/4 E6/2 C6/4 r/2",   "r/2 A5/2 F6/2 E6/3 D6/3",
+                     "F6/2 D6/4 Bb5/6",    "G#5/6 B5/3 D6/3",      "C6/6 r/6"};
 
 // The middle tune, flute, entering over the clarinet's last note; it closes
 // on C, and holds it while the clarinet enters.
@@ -196,11 +197,12 @@ const Bars kThemeReturnFlute = {"E5/3 F5/1 E5/2 A5/4 B5/2", "A5/4 C6/2 D6/4 C6/2
 const Bars kThemeReturnSummit = {"E6/2 F6/2 G6/8", "F6/4 E6/2 C6/4 E6/2"};
 const Bars kThemeReturnFluteClose = {"F6/2 E6/2 D6/2 r/6", "D6/4 C6/4 B5/4", "G#5/3 A5/1 B5/2 D6/3 C6/1 B5/2",
                                      "A5/6 r/6"};
-// Under the flute's half of the return, a slow line in the strings, its D
+// Under the flute's half of the return, a slow line in the strings from
+// its first bar, so the song's climb lands on more than the harp; its D
 // held over the summit's C chord and falling to C, breathing where the
 // flute holds and answering where it rests.
-const Bars kThemeCounter = {"r/6 C5/6",      "B4/6 D5/6", "~D5/4 C5/2 G4/6", "A4/6 r/6",
-                            "r/6 F4/3 A4/3", "A4/6 E4/6", "D4/6 E4/6",       "C4/6 r/6"};
+const Bars kThemeCounter = {"C5/12",         "A4/6 C5/6", "B4/6 D5/6", "~D5/4 C5/2 G4/6", "A4/6 r/6",
+                            "r/6 F4/3 A4/3", "A4/6 E4/6", "D4/6 E4/6", "C4/6 r/6"};
 
 // The coda: after the cadence the clarinet, which first sang the theme,
 // climbs to it once more in its rhythm, and the violin recalls the theme's
@@ -232,22 +234,24 @@ const Bars kEcho = {"r/6 F5/2 E5/2 D5/2"};
 // {channel, transpose, velocity, gap, articulation, onset spread}
 // The theme steals in after the intro, and grows with its second phrase.
 constexpr Voice kClarinetEntry{kClarinet, -12, 80, 14, Articulation::Plain, 8};
-constexpr Voice kClarinetLow{kClarinet, -12, 85, 14, Articulation::Plain, 8};
-constexpr Voice kClarinetAnswer{kClarinet, -12, 81, 14, Articulation::Plain, 8};
-constexpr Voice kOboeAnswer{kOboe, 0, 78, 14, Articulation::Plain, 8};
-constexpr Voice kClarinetCoda{kClarinet, -12, 70, 14, Articulation::Plain, 8};
-constexpr Voice kViolinCoda{kViolin, 0, 78, 14, Articulation::Plain, 8};
-constexpr Voice kOboeRound{kOboe, 0, 64, 14, Articulation::Plain, 8};   // falling away into the intro
-constexpr Voice kOboeLanding{kOboe, 0, 57, 14, Articulation::Plain, 8}; // as soft as the intro it starts
-constexpr Voice kFluteLead{kFlute, 0, 79, 14, Articulation::Plain, 8};
+constexpr Voice kClarinetLow{kClarinet, -12, 80, 14, Articulation::Plain, 8};
+// High in the clarion register the clarinet thins out: it answers softly.
+constexpr Voice kClarinetAnswer{kClarinet, -12, 75, 14, Articulation::Plain, 8};
+constexpr Voice kOboeAnswer{kOboe, 0, 81, 14, Articulation::Plain, 8};
+constexpr Voice kClarinetCoda{kClarinet, -12, 74, 14, Articulation::Plain, 8};
+// The clarinet, which first sang the theme, recalls it in the coda.
+constexpr Voice kClarinetRecall{kClarinet, 0, 77, 14, Articulation::Plain, 8};
+constexpr Voice kOboeRound{kOboe, 0, 68, 14, Articulation::Plain, 8};   // falling away into the intro
+constexpr Voice kOboeLanding{kOboe, 0, 60, 14, Articulation::Plain, 8}; // as soft as the intro it starts
+constexpr Voice kFluteLead{kFlute, 0, 75, 14, Articulation::Plain, 8};
 // The flute's return, under the song's level; its climb to the G, the
 // loop's highest note, a little firmer, so the phrase carries on through
 // its summit to the cadence.
-constexpr Voice kFluteReturn{kFlute, 0, 72, 14, Articulation::Plain, 8};
-constexpr Voice kFluteSummit{kFlute, 0, 76, 14, Articulation::Plain, 8};
+constexpr Voice kFluteReturn{kFlute, 0, 78, 14, Articulation::Plain, 8};
+constexpr Voice kFluteSummit{kFlute, 0, 80, 14, Articulation::Plain, 8};
 constexpr Voice kFluteAnswer{kFlute, 0, 76, 14, Articulation::Plain, 8};
-constexpr Voice kViolinLead{kViolin, 0, 71, 14, Articulation::Plain, 8};
-constexpr Voice kViolinSong{kViolin, 0, 77, 10, Articulation::Plain, 8};
+constexpr Voice kViolinLead{kViolin, 0, 74, 14, Articulation::Plain, 8};
+constexpr Voice kViolinSong{kViolin, 0, 80, 10, Articulation::Plain, 8};
 constexpr Voice kOboeEcho{kOboe, 0, 62, 14, Articulation::Plain, 8};
 constexpr Voice kOboeLead{kOboe, 0, 63, 14, Articulation::Plain, 8};
 constexpr Voice kOboeCall{kOboe, 0, 57, 14, Articulation::Plain, 8};
@@ -287,10 +291,10 @@ const Line kLines[] = {
     {&kFluteReturn, kAAgain, &kThemeReturnFlute, 3},
     {&kFluteSummit, kAAgain + 3, &kThemeReturnSummit, 6},
     {&kFluteReturn, kAAgain + 5, &kThemeReturnFluteClose, 4},
-    {&kStringsRecap, kAAgain + 1, &kThemeCounter, 0},
+    {&kStringsRecap, kAAgain, &kThemeCounter, 0},
     {&kOboeEcho, kAAgain + 5, &kEcho, 4},
     {&kClarinetCoda, kCodaBar, &kCodaClarinet, 0},
-    {&kViolinCoda, kCodaBar + 1, &kCoda, 2},
+    {&kClarinetRecall, kCodaBar + 1, &kCoda, 0},
     {&kOboeCall, 2, &kCall, 2},
     {&kOboeRound, kEndBar - 1, &kRound, 7},
     {&kOboeLanding, 0, &kLanding, 0},
@@ -386,7 +390,7 @@ struct Layer {
 const Layer kLayers[] = {
     {0, kA, Accompaniment::Arpeggio, true},
     // A soft pad under the oboe, so the loop lands on more than the harp.
-    {0, kA - 1, Accompaniment::Pad, false, -8},
+    {0, kA - 1, Accompaniment::Pad, false, -4},
     {kA - 1, kA, Accompaniment::Barcarolle, false},
     // The guitar's figure changes with the theme's phrases.
     {kA, kA + 4, Accompaniment::Barcarolle, true},
@@ -397,13 +401,14 @@ const Layer kLayers[] = {
     // between the bass and the lead, and come up to the cadence.
     {kA + 8, kB - 2, Accompaniment::Pad, false, -6},
     {kB - 2, kB, Accompaniment::Pad, false},
-    {kB - 1, kB, Accompaniment::Arpeggio, false},
-    {kB, kSequenceBar, Accompaniment::Ripple, true, -2},
-    {kB, kB + 1, Accompaniment::Barcarolle, false},
-    {kSequenceBar - 1, kSequenceBar, Accompaniment::Broken, false},
+    // The harp rocks under the flute's first phrase and climbs in eighths
+    // under its second, where the chords change on each beat.
+    {kB, kB + 4, Accompaniment::Ripple, true, -2},
+    {kB + 4, kSequenceBar, Accompaniment::Rising, true, -2},
     {kSequenceBar, kAViolin - 1, Accompaniment::Block, true},
-    {kSequenceBar, kSequenceBar + 1, Accompaniment::Arpeggio, false},
-    {kAViolin - 1, kAViolin, Accompaniment::Arpeggio, true},
+    // The bar of harp alone is a link, not a rest: it runs up the
+    // dominant and down again into the violin's entry.
+    {kAViolin - 1, kAViolin, Accompaniment::Cascade, true},
     {kAViolin, kSongBar, Accompaniment::Pad, true},
     // Over the held strings the guitar picks the chords, then the harp
     // spells out the turn to D minor.
@@ -412,15 +417,20 @@ const Layer kLayers[] = {
     {kAViolin + 5, kAViolin + 8, Accompaniment::Arpeggio, false, -12},
     {kAViolin + 8, kC, Accompaniment::Rolled, false, -12}, // the cadence to D minor
     // Under the interlude's held strings the harp keeps the pulse, softly.
-    {kC, kSongBar - 1, Accompaniment::Arpeggio, false, -6},
+    {kC, kC + 4, Accompaniment::Arpeggio, false, -3},
+    {kC + 4, kSongBar - 1, Accompaniment::Rising, false, -3},
     {kSongBar - 1, kSongBar, Accompaniment::Barcarolle, false},
     // The song: the harp alone runs under the violin's long notes, the
-    // strings a soft floor.
-    {kSongBar, kAAgain, Accompaniment::Cascade, true, -2},
+    // strings a soft floor; it grows with the bass's climb, from eighths
+    // to rocking sixteenths to waves over two octaves.
+    {kSongBar, kSongBar + 2, Accompaniment::Rising, true, -2},
+    {kSongBar + 2, kSongBar + 4, Accompaniment::Ripple, true, -2},
+    {kSongBar + 4, kAAgain, Accompaniment::Cascade, true, -2},
     {kSongBar, kAAgain, Accompaniment::Pad, false, -9},
-    // The theme's last return: the harp alone climbs under the flute and
-    // then rolls the cadence's chords, the strings' line between.
-    {kAAgain, kAAgain + 5, Accompaniment::Rising, true, -14},
+    // The theme's last return: the guitar's barcarolle, the theme's own
+    // figure, comes back under the flute, softly, then the harp rolls the
+    // cadence's chords, the strings' line between.
+    {kAAgain, kAAgain + 5, Accompaniment::Barcarolle, true, -12},
     {kAAgain + 5, kCodaBar, Accompaniment::Rolled, true, -14},
     {kCodaBar, kCodaBar + 6, Accompaniment::Pad, true, -4},
     {kCodaBar, kCodaBar + 5, Accompaniment::Arpeggio, false, -10},
@@ -430,20 +440,24 @@ const Layer kLayers[] = {
 
 // The accompaniment's dynamic, velocity added, at a bar; in between it
 // moves bar by bar, so the music swells and ebbs rather than steps. The
-// coda grows towards its Neapolitan chord, so the join leads on.
+// coda leans on its Neapolitan chord without a climax, and the intro's
+// band is soft but present, so the join is no cliff.
 struct Level {
     std::size_t bar;
     int level;
 };
-const Level kLevels[] = {{0, -20},           {kA - 1, -15},       {kA, -11},           {kA + 4, -6},
-                         {kA + 8, -4},       {kB - 1, -3},        {kB, -10},           {kB + 7, -6},
-                         {kB + 14, -4},      {kAViolin - 1, -9},  {kAViolin, -7},      {kC - 1, -10},
-                         {kC, -18},          {kSongBar - 2, -12}, {kSongBar - 1, -10}, {kSongBar, -13},
-                         {kSongBar + 7, 3},  {kAAgain + 2, 4},    {kCodaBar - 1, 0},   {kCodaBar, -9},
-                         {kCodaBar + 5, -1}, {kCodaBar + 6, -13}};
+const Level kLevels[] = {{0, -16},           {kA - 1, -15},       {kA, -11},
+                         {kA + 4, -6},       {kA + 8, -4},        {kB - 1, -3},
+                         {kB, -10},          {kB + 7, -6},        {kB + 14, -4},
+                         {kAViolin - 1, -9}, {kAViolin, -4},      {kC - 1, -10},
+                         {kC, -21},          {kSongBar - 2, -15}, {kSongBar - 1, -10},
+                         {kSongBar, -13},    {kSongBar + 7, 5},   {kAAgain + 2, 10},
+                         {kCodaBar - 1, 0},  {kCodaBar, -15},     {kCodaBar + 5, -14},
+                         {kCodaBar + 6, -14}};
 // Under the violin the held strings step back: same family, they would
-// swallow it; and under the interlude's oboe they leave the harp the pulse.
-constexpr int kThinPad = -8;
+// swallow it; under the interlude's oboe they step back less, so the
+// sparse texture keeps a middle.
+constexpr int kThinPad = -8, kInterludePad = -3;
 // The guitar's chords after the beat carry the lilt: a nylon string
 // speaks softly, so they are struck harder than the rest of the band, most
 // under the theme's low clarinet; under the flute's return the harp
@@ -468,16 +482,17 @@ struct Key {
     Scale scale;
 };
 
-// The players slow down through a bar where the music takes breath, a
-// little on its first beat and more on its second {bar, first beat, second
-// beat, in % of the beat's length}: before the violin's return. The last
-// cadence keeps the tempo, so the loop does not seem to end there.
+// The players slow down through a bar where the music takes breath, on its
+// second beat {bar, first beat, second beat, in % of the beat's length}:
+// before the violin's return, late, so the tempo comes back with the
+// violin without a jolt. The last cadence keeps the tempo, so the loop
+// does not seem to end there.
 struct Broadening {
     std::size_t bar;
     std::uint32_t eased, broadened;
     std::size_t bars = 1; // the broadened tempo held until the tune moves on
 };
-constexpr Broadening kBroadened[] = {{kAViolin - 1, 100, 102}};
+constexpr Broadening kBroadened[] = {{kAViolin - 1, 100, 110}};
 
 int LevelAt(std::size_t bar)
 {
@@ -551,7 +566,7 @@ std::vector<MidiTrack> ComposeGameTune()
                               : (bar < kC && bar != kAViolin - 1) || (kSongBar <= bar && bar < kCodaBar)
                               ? kBassUnderTheLead
                               : 0);
-        band.SetHeldLevel(kAViolin <= bar && bar < kSongBar - 1 ? kThinPad : 0);
+        band.SetHeldLevel(kAViolin <= bar && bar < kC ? kThinPad : kC <= bar && bar < kSongBar - 1 ? kInterludePad : 0);
         band.SetChordLevel(kA <= bar && bar < kB                  ? kGuitarLiftUnderTheTheme
                                : kAAgain <= bar && bar < kCodaBar ? 0
                                                                   : kGuitarLift);
