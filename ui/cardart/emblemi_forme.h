@@ -70,6 +70,36 @@ QPainterPath Lama(int passi, Asse asse, Larghezza larghezza, Altezza y)
     return lama;
 }
 
+// A branch in `passi` steps from its grip (s = 0) to its head (s = 1): the
+// closed outline of storto(s) -/+ mezza(s, lato) at the height y(s), lato -1
+// for the left side and +1 for the right.
+template <class Storto, class Mezza, class Altezza> QPainterPath Ramo(int passi, Storto storto, Mezza mezza, Altezza y)
+{
+    QPolygonF contorno;
+    for (int lato : {-1, 1})
+        for (int k = 0; k <= passi; ++k) {
+            const qreal s = lato < 0 ? qreal(k) / passi : 1.0 - qreal(k) / passi;
+            contorno << QPointF(storto(s) + lato * mezza(s, lato), y(s));
+        }
+    QPainterPath ramo;
+    ramo.addPolygon(contorno);
+    ramo.closeSubpath();
+    return ramo;
+}
+
+// A lopped branch standing up from its cut `fuori` above the origin, `largo`
+// wide there and `base` times that where it leaves the wood below.
+inline QPainterPath Troncone(qreal largo, qreal fuori, qreal base)
+{
+    QPainterPath troncone;
+    troncone.moveTo(-largo * base, largo * 0.9);
+    troncone.lineTo(-largo * 0.5, -fuori);
+    troncone.lineTo(largo * 0.5, -fuori);
+    troncone.lineTo(largo * base, largo * 0.9);
+    troncone.closeSubpath();
+    return troncone;
+}
+
 // A leaf `lungo` long and `largo` wide from `base`, turned `angolo` degrees
 // clockwise from straight up. Its sides swell to `fianco` of the width at
 // `spalla` of the length and come in to `vita` at `gola` of it.

@@ -265,16 +265,7 @@ void Bastone(QPainter &p, qreal h, Ornato ornato)
     const auto storto = [&](qreal s) {
         return disegno ? 0.55 * u * std::sin(s * M_PI) * std::sin(s * 2 * M_PI + 0.6) : 0.0;
     };
-    constexpr int kPassi = 24;
-    QPolygonF contorno;
-    for (int lato : {-1, 1})
-        for (int k = 0; k <= kPassi; ++k) {
-            const qreal s = lato < 0 ? qreal(k) / kPassi : 1.0 - qreal(k) / kPassi;
-            contorno << QPointF(storto(s) + lato * mezza(s, lato), y(s));
-        }
-    QPainterPath legno;
-    legno.addPolygon(contorno);
-    legno.closeSubpath();
+    QPainterPath legno = Ramo(24, storto, mezza, y);
     // The head: a blunt round end with a burr on top and a knot low on its
     // side (knots all round it read as a cactus's lumps), and no
     // wider than 3.3u either side (the figures' hands and the card's edges
@@ -323,13 +314,7 @@ void Bastone(QPainter &p, qreal h, Ornato ornato)
         QTransform t;
         t.translate(storto(m.s) + m.lato * w * 0.3, y(m.s));
         t.rotate(m.lato * piega);
-        QPainterPath ramo;
-        ramo.moveTo(-largo * 0.7, largo * 0.9);
-        ramo.lineTo(-largo * 0.5, -fuori);
-        ramo.lineTo(largo * 0.5, -fuori);
-        ramo.lineTo(largo * 0.7, largo * 0.9);
-        ramo.closeSubpath();
-        legno = Unione(legno, t.map(ramo));
+        legno = Unione(legno, t.map(Troncone(largo, fuori, 0.7)));
         tagli.addPath(t.map(Cerchio({0, -fuori}, largo * 0.58, largo * 0.4)));
         anelli.addPath(t.map(Cerchio({0, -fuori}, largo * 0.22, largo * 0.12)));
     }

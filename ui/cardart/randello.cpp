@@ -45,16 +45,7 @@ void Randello(QPainter &p, qreal h)
     const auto bordo = [&](qreal s, int lato) {
         return (Mezza(s) + 0.12 * std::sin(s * 17 + lato * 2.1) * std::min(1.0, s * 3)) * u;
     };
-    constexpr int kPassi = 20;
-    QPolygonF contorno;
-    for (int lato : {-1, 1})
-        for (int k = 0; k <= kPassi; ++k) {
-            const qreal s = lato < 0 ? qreal(k) / kPassi : 1.0 - qreal(k) / kPassi;
-            contorno << QPointF(storto(s) + lato * bordo(s, lato), y(s));
-        }
-    QPainterPath legno;
-    legno.addPolygon(contorno);
-    legno.closeSubpath();
+    QPainterPath legno = Ramo(20, storto, bordo, y);
     const auto tondo = [pixel](QPointF c, qreal rx, qreal ry) { return Poligonale(c, rx, ry, pixel ? 14 : 28); };
     // The head: a heavy round end, knobbed on either side of its crown
     // (a knob low on its side, and a knot's eye on it, made it a beast's
@@ -77,13 +68,7 @@ void Randello(QPainter &p, qreal h)
         t.translate(storto(m.s) + m.lato * w * 0.4, y(m.s));
         t.rotate(m.lato * 58);
         const qreal fuori = w * 0.7 + m.sporge * u;
-        QPainterPath ramo;
-        ramo.moveTo(-largo * 0.65, largo * 0.9);
-        ramo.lineTo(-largo * 0.5, -fuori);
-        ramo.lineTo(largo * 0.5, -fuori);
-        ramo.lineTo(largo * 0.65, largo * 0.9);
-        ramo.closeSubpath();
-        legno = Unione(legno, t.map(ramo));
+        legno = Unione(legno, t.map(Troncone(largo, fuori, 0.65)));
         tagli.addPath(t.map(tondo({0, -fuori}, largo * 0.55, largo * 0.36)));
         anelli.addPath(t.map(tondo({0, -fuori}, largo * 0.22, largo * 0.13)));
     }
