@@ -1,0 +1,161 @@
+#pragma once
+// The game tune's notes as written: its chords bar by bar and its lines,
+// bar by bar in the notation of score.h. Who plays them, how loud and with
+// what around them is the arrangement, in game_tune.cpp.
+#include <string_view>
+#include <vector>
+
+namespace belvane::sound::game_tune_score {
+
+using Bars = std::vector<std::string_view>;
+
+// ---- The chords, bar by bar, section by section ----
+
+inline const Bars kChordBars[] = {
+    // intro: the lament bass A G F E under plain chords
+    {"Am", "G", "F", "E"},
+    // A: halting on the dominant, closing in C, falling deceptively onto F
+    {"Am", "Am/C", "Dm Dm/F", "E", "Am", "Dm/F", "F G7", "C", "Am/C", "G", "C C/E", "F C/E", "Dm7 Dm7/C", "Bb/D",
+     "E7 E7/G#", "F/A"},
+    // B: C major, a half close on its dominant's seventh resolving to C with
+    // the third on top, D minor's dominant turning the cadence aside; then
+    // Am7 Dm7 G7 Cmaj7 Fmaj7 Bm7b5 E7, the circle of fifths a chord a bar
+    // over a bass walking in eighths, and a bar on the dominant alone
+    {"C/E", "G7/D", "C/E", "F Am", "Dm7 Dm7/F", "Am A7/E", "Dm7 G7", "C", "Am7", "Dm7", "G7", "Cmaj7/E", "Fmaj7",
+     "Dm/B", "E7", "E7/B E7/D"},
+    // A': on to C and F; D minor's dominant turns aside deceptively to B flat,
+    // stretching the phrase to ten bars, and is reached through ii-V
+    {"Am/C", "C/E", "F Am", "Dm7 G7/B", "C", "F Am", "Bb F/A", "Gm/Bb A7", "Bb/D Gm", "Gm/E A7"},
+    // C: D minor over the lament bass D C Bb A, the Neapolitan of A minor,
+    // and its dominant turning to the leading note in the bass
+    {"Dm", "C7", "Gm/Bb", "A7", "Dm/F", "Bb/D", "E7", "E7 E7/G#"},
+    // D: the bass climbs by semitones from the tonic to the dominant, through
+    // the dominants of D minor and of E; then the theme once more, its head
+    // over a bass falling to F and climbing chromatically through the
+    // dominants of G and of F; the full cadence comes only at the flute's
+    // end
+    {"Am", "G/B", "C", "A7/C#", "Dm", "B7/D#", "Am/E", "E7", "Am Am7/G", "Fmaj7 D7/F#", "G7", "C C7/E", "F", "Dm",
+     "Dm7 E7", "E7 E7/G#", "Am"},
+    // coda: over an A rocking to the chords' roots, i, iv and VI; the dominant turned aside to the
+    // Neapolitan sixth, as the interlude closed, and
+    // a bar on the dominant back to the start
+    {"Am", "Am", "Dm/A", "F/A", "Dm/A E7", "Bb/D", "E7 E7/G#"},
+};
+
+// ---- The lines: each enters on its bar of the tune (counted from 0) ----
+
+// The theme (written an octave above the clarinet's sounding pitch): the
+// first phrase halts on the dominant, the second moves to C major, the
+// answer climbs to its peak (a held G) and falls to a deceptive cadence.
+inline const Bars kThemeOpening = {"E5/3 F5/1 E5/2 A5/4 B5/2", "C6/4 D6/2 E6/4 A5/2", "F5/2 G5/2 A5/2 D6/4 B5/2",
+                                   "C6/4 B5/2 G#5/4 r/2"};
+inline const Bars kTheme = {"r/2 A5/2 C6/2 E6/6", "~E6/4 D6/2 A5/4 F5/2", "A5/2 C6/6 B5/2 D6/2",
+                            "E6/6 r/4 E5/2",      "A5/4 B5/2 C6/3 E6/3",  "D6/2 C6/2 B5/2 G5/3 C6/1 D6/2",
+                            "E6/2 F6/2 G6/8",     "F6/4 E6/2 C6/4 r/2",   "r/2 A5/2 F6/2 E6/3 D6/3",
+                            "F6/2 D6/4 Bb5/6",    "G#5/6 B5/3 D6/3",      "C6/6 r/6"};
+
+// The middle tune, flute, entering over the clarinet's last note; it closes
+// on C, and holds it while the clarinet enters.
+inline const Bars kMiddle = {
+    "r/8 A5/2 F5/2",   "G5/2 E5/4 G5/4 A5/2", "B5/3 C6/1 D6/2 B5/4 G5/2",
+    "C6/6 r/4 G5/2",   "A5/3 F5/3 E5/3 G5/3", "F5/1 G5/1 A5/1 B5/1 C6/2 D6/4 C6/2",
+    "C6/4 A5/4 C#6/4", "E6/4 D6/2 B5/3 D6/3", "C6/6 r/6",
+};
+// Under the flute, the strings move slowly in the middle register, in
+// tenths and sixths or against it, never in octaves with it.
+inline const Bars kMiddleCounter = {"E4/12",     "F4/6 D4/6", "E4/6 G4/6", "F4/6 G4/6",
+                                    "C5/6 A4/6", "E4/12",     "F4/6 G4/6", "E4/6 r/6"};
+
+// The answer to the middle tune, a sequence over the falling fifths in
+// two-bar units, each a step lower: each unit leans on the chord's fourth
+// and runs down the scale by step, then turns in dotted eighths, across
+// the lilt, round the chord that follows. The clarinet (written an octave
+// up) plays the first unit and the oboe takes the second from it.
+inline const Bars kSequence = {"r/8 G6/2 B6/2", "D7/4 C7/2 B6/2 A6/2 B6/2", "C7/3 A6/3 F6/3 A6/3"};
+inline const Bars kSequenceOboe = {"C6/4 B5/2 A5/2 G5/4", "B5/3 G5/3 E5/3 G5/3"};
+// Between the strummed chords and the winds the strings hold the chords'
+// thirds and sevenths, a step at a time, so the circle of fifths has a
+// middle: the seventh of each chord the third of the next; the last
+// falls to the dominant's third, rings under the harp's bar and rises to
+// the tonic as the violin begins.
+inline const Bars kSequenceCounter = {"G4/12",  "F4/12",      "~F4/12",  "E4/12",   "A4/12",
+                                      "~A4/12", "E4/6 G#4/6", "~G#4/12", "A4/6 r/6"};
+// The flute takes the third unit and breaks its pattern: a run up in even
+// eighths, then the chords spelt in quarters across the beats, falling
+// over the half-diminished chord, and a C leaning on the dominant's fifth,
+// held over the bar of harp alone.
+inline const Bars kSequenceClose = {"r/2 F5/2 G5/2 A5/2 B5/2 C6/2", "D6/4 A5/4 F5/4", "C6/4 B5/8"};
+
+// The theme on the violin, on its E string, after a bar of harp on the
+// dominant; through C and F major, rising to its E twice, down to D minor.
+// Its last note is held into the interlude's first bar.
+inline const Bars kThemeViolin = {
+    "E5/3 F5/1 E5/2 A5/2 G#5/1 A5/1 B5/2",
+    "C6/6 D6/2 C6/2 B5/2",
+    "A5/2 G5/2 F5/2 E5/3 A5/3",
+    "C6/4 A5/2 B5/3 D6/3",
+    "G5/4 r/2 E5/2 G5/2 A5/2",
+    "r/2 F5/2 A5/2 C6/4 E6/2",
+    "D6/4 Bb5/2 C6/3 Bb5/1 A5/2",
+    "G5/4 Bb5/2 G5/3 A5/3",
+    "F5/3 G5/1 A5/2 Bb5/4 C6/2",
+    "Bb5/4 A5/2 G5/2 E5/2 C#5/2",
+    "D5/6 r/6",
+};
+
+// The interlude: few notes, long ones, entering over the violin's close;
+// its last phrase leans on the dominant's C and falls to its fifth, and
+// the band alone holds the dominant a bar before the violin's song.
+inline const Bars kInterlude = {
+    "r/6 A4/4 D5/2",   "Bb4/4 A4/2 Bb4/3 C5/1 D5/2", "G5/4 F5/2 D5/6", "C#5/6 r/6", "r/2 A4/2 D5/2 F5/4 G5/2",
+    "Bb5/4 A5/2 F5/6", "E5/4 D5/1 C5/1 B4/3 r/3",
+};
+
+// After the interlude, a song of its own on the violin, in long notes over
+// the harp's running sixteenths: it falls by step as the bass climbs to the
+// dominant, growing; over the tonic's six-four it climbs to E, the dominant's
+// root on the downbeat, and falls to its fifth, handing over to the flute and
+// the theme's return.
+// After the band's bar alone on the dominant, the violin runs up to the
+// song in three sixteenths.
+inline const Bars kSongPickup = {"r/9 G#4/1 A4/1 B4/1"};
+inline const Bars kSong = {"E5/6 A5/6",           "D6/6 B5/3 D6/3",           "C6/9 B5/3",
+                           "A5/4 E5/2 G5/6",      "F5/3 E5/1 F5/2 A5/4 G5/2", "F#5/4 A5/2 B5/6",
+                           "A5/4 B5/2 C6/4 D6/2", "E6/3 D6/1 C6/2 B5/6"};
+inline const Bars kThemeReturnFlute = {"E5/3 F5/1 E5/2 A5/4 B5/2", "A5/4 C6/2 D6/4 C6/2", "D6/6 B5/2 G5/2 r/2"};
+inline const Bars kThemeReturnSummit = {"E6/2 F6/2 G6/8", "F6/4 E6/2 C6/4 E6/2"};
+inline const Bars kThemeReturnFluteClose = {"F6/2 E6/2 D6/2 r/6", "D6/4 C6/4 B5/4", "G#5/3 A5/1 B5/2 D6/3 C6/1 B5/2",
+                                            "A5/6 r/6"};
+// Under the flute's half of the return, a slow line in the strings from
+// its first bar, so the song's climb lands on more than the harp; its D
+// held over the summit's C chord and falling to C, breathing where the
+// flute holds and answering where it rests.
+inline const Bars kThemeCounter = {"C5/12",         "A4/6 C5/6", "B4/6 D5/6", "~D5/4 C5/2 G4/6", "A4/6 r/6",
+                                   "r/6 F4/3 A4/3", "A4/6 E4/6", "D4/6 E4/6", "C4/6 r/6"};
+
+// The coda: after the cadence the clarinet, which first sang the theme,
+// climbs to it once more in its rhythm, and the violin recalls the theme's
+// head over the A in fragments, each answered by a breath;
+// the dominant is turned aside to the Neapolitan sixth and comes back: the
+// tune never stops.
+inline const Bars kCodaClarinet = {"r/6 A5/3 B5/1 C6/2"}; // written an octave up
+inline const Bars kCoda = {
+    "r/6 E5/3 F5/1 E5/2", "A5/6 r/6", "r/6 C5/3 D5/1 C5/2", "F5/6 E5/2 D5/2 B4/2", "F5/4 D5/2 Bb4/4 D5/2",
+};
+
+// The last bar rises to the first: the tune runs round without a stop,
+// the pick-up landing on the tonic chord's third as the tune begins again,
+// where the oboe goes on sighing down the scale over the lament.
+inline const Bars kRound = {"B4/4 D5/2 E5/2 G#5/2 B5/2"};
+inline const Bars kLanding = {"C6/6 D6/2 C6/2 B5/2", "A5/4 G5/2 B5/3 D6/1 B5/2"};
+
+// Over the intro's lament the oboe sings on in one line, turning round the
+// B in the siciliano's rhythm: it sighs down over the bass's F, turns back
+// up and comes to rest on the dominant, leaving the theme to the clarinet.
+inline const Bars kCall = {"A5/4 G5/2 C6/4 A5/2", "G#5/4 B5/2 E5/4 r/2"};
+
+// Where the flute breathes before its cadence, the oboe echoes its fall an
+// octave lower.
+inline const Bars kEcho = {"r/6 F5/2 E5/2 D5/2"};
+
+} // namespace belvane::sound::game_tune_score
