@@ -209,7 +209,7 @@ TEST(GameTune, LeadAndBassMoveWithoutConsecutivesOrUnresolvedClashes)
         if (to.tick == from.tick || to.tick >= from.tick + from.length + kBeat || !under || next != under + 1 ||
             from.key == to.key)
             continue;
-        const int was = ((from.key - under->key) % 12 + 12) % 12, now = ((to.key - next->key) % 12 + 12) % 12;
+        const int was = PitchClassInterval(from.key, under->key), now = PitchClassInterval(to.key, next->key);
         if (was == now && (now == 0 || now == 7) && under->key != next->key)
             handed += "bar " + std::to_string(to.tick / kBar + 1) + ": " + std::to_string(to.key) + "/" +
                 std::to_string(next->key) + "\n";
@@ -234,9 +234,8 @@ TEST(GameTune, LeadAndBassMoveWithoutConsecutivesOrUnresolvedClashes)
     std::string grinds;
     for (const WrittenNote &line : strings) {
         for (const WrittenNote &chord : plucked) {
-            const int apart = ((line.key - chord.key) % 12 + 12) % 12;
-            if (chord.tick < line.tick + line.length && line.tick < chord.tick + chord.length &&
-                (apart == 1 || apart == 11))
+            const int apart = PitchClassInterval(line.key, chord.key);
+            if (SoundTogether(line, chord) && (apart == 1 || apart == 11))
                 grinds += "bar " + std::to_string(std::max(line.tick, chord.tick) / kBar + 1) + ": " +
                     std::to_string(line.key) + " / " + std::to_string(chord.key) + "\n";
         }
@@ -258,12 +257,12 @@ TEST(GameTune, BassIsTheLowestNoteAndClearOfTheChords)
         if (note.channel == kGameTuneBass)
             continue;
         for (const WrittenNote &low : bass) {
-            const bool together = low.tick < note.tick + note.length && note.tick < low.tick + low.length;
+            const bool together = SoundTogether(note, low);
             const std::string where = "bar " + std::to_string(std::max(note.tick, low.tick) / kBar + 1) + ": " +
                 std::to_string(note.key) + " / " + std::to_string(low.key) + "\n";
             if (low.tick <= note.tick && note.tick < low.tick + low.length && note.key < low.key)
                 under += where;
-            const int apart = ((note.key - low.key) % 12 + 12) % 12;
+            const int apart = PitchClassInterval(note.key, low.key);
             if (together && note.key < kLowRegister && (apart == 1 || apart == 11))
                 rubs += where;
         }
@@ -284,8 +283,7 @@ TEST(GameTune, BassIsTheLowestNoteAndClearOfTheChords)
         for (const WrittenNote &high : lead) {
             const int apart = high.key - note.key;
             const bool heard = high.tick % kBeat == 0 || high.length > kEighth;
-            if (heard && note.tick < high.tick + high.length && high.tick < note.tick + note.length &&
-                (apart == 1 || apart == 13))
+            if (heard && SoundTogether(note, high) && (apart == 1 || apart == 13))
                 grinds += "bar " + std::to_string(high.tick / kBar + 1) + ": " + std::to_string(high.key) + " / " +
                     std::to_string(note.key) + " (channel " + std::to_string(note.channel) + ")\n";
         }
@@ -481,7 +479,7 @@ TEST(EndTune, RingsWithinItsLimitsAndInThirdsAndSixths)
             std::find_if(lead.begin(), lead.end(), [&](const WrittenNote &l) { return l.tick == note.tick; });
         if (above == lead.end())
             continue;
-        const int interval = ((above->key - note.key) % 12 + 12) % 12;
+        const int interval = PitchClassInterval(above->key, note.key);
         if (interval == 0) {
             ++doubled;
             continue;

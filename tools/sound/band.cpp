@@ -49,7 +49,7 @@ std::vector<int> CloseChord(const Chord &chord, int floor)
 // which it keeps (without it the chord is hollow), clear only as it is struck.
 std::uint32_t RubbingSpan(const Chord &chord, int key, std::uint32_t length)
 {
-    const bool third = chord.intervals.size() > 1 && ((key - chord.root) % 12 + 12) % 12 == chord.intervals[1];
+    const bool third = chord.intervals.size() > 1 && PitchClassInterval(key, chord.root) == chord.intervals[1];
     return third ? 1 : length;
 }
 
@@ -171,7 +171,7 @@ bool Band::GrowlsOverBass(int key, int step, int steps) const
     // Low down a semitone (or a major seventh) against a note the bass
     // passes through is a growl, not a chord: the chord leaves that note out.
     return key < kLowRegister && std::any_of(barBass_.begin(), barBass_.end(), [&](const BassNote &note) {
-               const int apart = ((key - note.key) % 12 + 12) % 12;
+               const int apart = PitchClassInterval(key, note.key);
                return note.step < step + steps && step < note.step + note.steps && (apart == 1 || apart == 11);
            });
 }
@@ -184,7 +184,7 @@ bool Band::Rubs(int key, std::uint32_t tick, std::uint32_t length) const
     // close over it growls even when the melody only enters as it rings.
     constexpr int kMinorNinth = 13;
     return std::any_of(melody_.begin(), melody_.end(), [&](const WrittenNote &n) {
-        const int apart = ((n.key - key) % 12 + 12) % 12;
+        const int apart = PitchClassInterval(n.key, key);
         const bool close = key < kLowRegister && n.key - key <= kMinorNinth;
         const std::uint32_t until = close ? tick + length : tick + 1;
         return n.tick < until && tick < n.tick + n.length && (apart == 1 || apart == 11);
@@ -194,7 +194,7 @@ bool Band::Rubs(int key, std::uint32_t tick, std::uint32_t length) const
 bool Band::LeanedOn(int key, std::uint32_t start, std::uint32_t length) const
 {
     return std::any_of(melody_.begin(), melody_.end(), [&](const WrittenNote &n) {
-        const int apart = ((n.key - key) % 12 + 12) % 12;
+        const int apart = PitchClassInterval(n.key, key);
         return start <= n.tick && n.tick < start + length && n.tick % kBeatTicks == 0 && (apart == 1 || apart == 11);
     });
 }
@@ -280,7 +280,7 @@ void Band::PadChord(std::uint32_t start, int beatStep, const Chord &chord, std::
             return false;
         }
         return std::any_of(lastPad_.begin(), lastPad_.end(), [&](int old) {
-            const int apart = ((old - bassBefore) % 12 + 12) % 12;
+            const int apart = PitchClassInterval(old, bassBefore);
             return key - old == bass - bassBefore && (apart == 0 || apart == 7);
         });
     };

@@ -89,7 +89,7 @@ def name(key):
 
 def main():
     tpq, bar, tempos, notes, markers, names, programs, end_tick = read(sys.argv[1])
-    eighth = tpq // 4  # the unit: a sixteenth
+    sixteenth = tpq // 4  # the unit: a sixteenth
     last = max(max(start + length for start, length, *_ in notes), end_tick)
     bars = -(-last // bar)
     # Seconds to the file's end through the tempo changes.
@@ -97,7 +97,7 @@ def main():
     for tick, value in tempos + [(last, 0)]:
         seconds += (min(tick, last) - since) / tpq * micros / 1e6
         since, micros = min(tick, last), value
-    print(f'{sys.argv[1]}: {bars} bars of {bar // eighth} sixteenths, {seconds:.2f} s; file ends at tick '
+    print(f'{sys.argv[1]}: {bars} bars of {bar // sixteenth} sixteenths, {seconds:.2f} s; file ends at tick '
           f'{last} (bar {last / bar + 1:.2f})')
     for channel in sorted({n[2] for n in notes}):
         keys = [n[3] for n in notes if n[2] == channel]
@@ -111,29 +111,29 @@ def main():
         print(f'bar {index + 1}')
         for tick, micros in tempos:
             if begin <= tick < end and tick > 0:
-                print(f'  (tempo from sixteenth {(tick - begin) // eighth}: dotted quarter = '
+                print(f'  (tempo from sixteenth {(tick - begin) // sixteenth}: dotted quarter = '
                       f'{60e6 / micros / 1.5:.1f})')
         for channel in sorted({n[2] for n in notes}):
             words, cursor, chords = [], begin, {}
             for start, length, ch, key, vel in notes:
                 # A note belongs to the bar of its nearest grid point, so one
                 # played a little early still reads as the next bar's.
-                nearest = round(start / eighth) * eighth
+                nearest = round(start / sixteenth) * sixteenth
                 # A note played just before a bar line that also stops there
                 # (a grace or the end of a glissando) belongs to the bar it
                 # sounds in.
-                if nearest % bar == 0 and start < nearest and start + length <= nearest + eighth // 2:
-                    nearest -= eighth
+                if nearest % bar == 0 and start < nearest and start + length <= nearest + sixteenth // 2:
+                    nearest -= sixteenth
                 # A key struck again a thirty-second after itself is a roll:
                 # each stroke is its own word, on the thirty-second.
-                half = eighth // 2
-                if ch == channel and abs(start % eighth - half) <= eighth // 8 and any(
-                        s == ch and k == key and start - eighth < t < start for t, _, s, k, _ in notes):
+                half = sixteenth // 2
+                if ch == channel and abs(start % sixteenth - half) <= sixteenth // 8 and any(
+                        s == ch and k == key and start - sixteenth < t < start for t, _, s, k, _ in notes):
                     nearest = round(start / half) * half
                 if ch != channel or nearest >= end or start + length <= begin:
                     continue
                 if nearest < begin:
-                    if start + length > begin + eighth // 2:
+                    if start + length > begin + sixteenth // 2:
                         words.append(f'~{name(key)}')
                         # Rests are counted from where the held note stops.
                         cursor = max(cursor, start + length)
@@ -144,26 +144,26 @@ def main():
                 # Whole sixteenths of silence are rests, counted a few ticks
                 # generously, so that a note played a tick early does not
                 # seem to come a sixteenth early.
-                rest = (grid - cursor + eighth // 4) // eighth
+                rest = (grid - cursor + sixteenth // 4) // sixteenth
                 if rest > 0:
                     words.append(f'r/{rest}')
                 shift = f'@{start - grid:+d}' if start != grid else ''
                 length = max(n[1] for n in chord)
-                if length - min(n[1] for n in chord) >= eighth:
+                if length - min(n[1] for n in chord) >= sixteenth:
                     # Voices struck together but let go apart (two lines
                     # on one channel) each show their own length.
-                    keys = '+'.join(f'{name(n[0])}/{n[1] / eighth:.2g}' for n in sorted(chord))
+                    keys = '+'.join(f'{name(n[0])}/{n[1] / sixteenth:.2g}' for n in sorted(chord))
                     spread = '(spread)' if max(n[3] for n in chord) != start else ''
                     words.append(f'{keys}{spread}:{max(n[2] for n in chord)}{shift}')
                 else:
                     keys = '+'.join(name(n[0]) for n in sorted(chord))
                     if max(n[3] for n in chord) != start:
                         keys += '(spread)'
-                    words.append(f'{keys}/{length / eighth:.2g}:{max(n[2] for n in chord)}{shift}')
+                    words.append(f'{keys}/{length / sixteenth:.2g}:{max(n[2] for n in chord)}{shift}')
                 cursor = max(cursor, grid + length)
             # A breath before the bar line shows too, as a rest that ends the bar.
             if words and chords:
-                rest = (end - cursor + eighth // 4) // eighth
+                rest = (end - cursor + sixteenth // 4) // sixteenth
                 if rest > 0:
                     words.append(f'r/{rest}')
             if words:

@@ -155,7 +155,7 @@ std::vector<Chord> ParseChordBar(std::string_view bar)
 
 int KeyAtOrAbove(int pitchClass, int floor)
 {
-    const int offset = ((pitchClass - floor) % 12 + 12) % 12;
+    const int offset = PitchClassInterval(pitchClass, floor);
     return floor + offset;
 }
 

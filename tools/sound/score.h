@@ -18,6 +18,10 @@
 
 namespace belvane::sound {
 
+// How far `upper` lies above `lower` as note names, octaves dropped: 0 to 11
+// semitones (a unison or an octave 0, a fifth 7, a major seventh 11).
+constexpr int PitchClassInterval(int upper, int lower) { return ((upper - lower) % 12 + 12) % 12; }
+
 inline constexpr int kRestKey = -1;
 
 struct Step {

@@ -51,8 +51,8 @@ std::vector<Fault> ParallelFifthsAndOctaves(std::span<const WrittenNote> upper, 
         };
         if (continued(upperBefore, u) && continued(lowerBefore, l) && u != upperBefore && l != lowerBefore &&
             u->key != upperBefore->key && l->key != lowerBefore->key) {
-            const int interval = ((u->key - l->key) % 12 + 12) % 12;
-            const int was = ((upperBefore->key - lowerBefore->key) % 12 + 12) % 12;
+            const int interval = PitchClassInterval(u->key, l->key);
+            const int was = PitchClassInterval(upperBefore->key, lowerBefore->key);
             if ((interval == 0 || interval == 7) && interval == was) {
                 faults.push_back(
                     {tick, Describe(interval == 0 ? "consecutive octaves" : "consecutive fifths", u->key, l->key)});
@@ -95,7 +95,7 @@ std::vector<Fault> AccentedConsecutives(std::span<const WrittenNote> lead, std::
     for (const std::uint32_t tick : accents) {
         const WrittenNote *l = SoundingAt(lead, tick), *b = SoundingAt(bass, tick);
         if (l && b) {
-            const int interval = ((l->key - b->key) % 12 + 12) % 12;
+            const int interval = PitchClassInterval(l->key, b->key);
             if (interval == 0 || interval == 7) {
                 perfects.push_back({tick, interval, l, b});
             }
@@ -136,7 +136,7 @@ std::vector<Fault> UnresolvedClashes(std::span<const WrittenNote> lead, std::spa
             bool chordTone = false, rubs = false;
             for (const WrittenNote &other : others) {
                 if (other.tick <= next->tick && next->tick < other.tick + other.length) {
-                    const int distance = ((next->key - other.key) % 12 + 12) % 12;
+                    const int distance = PitchClassInterval(next->key, other.key);
                     chordTone = chordTone || distance == 0;
                     rubs = rubs || distance == 1 || distance == 2 || distance == 10 || distance == 11;
                 }
@@ -144,7 +144,7 @@ std::vector<Fault> UnresolvedClashes(std::span<const WrittenNote> lead, std::spa
             resolves = chordTone || !rubs;
         }
         for (const WrittenNote &other : others) {
-            const int distance = ((note.key - other.key) % 12 + 12) % 12;
+            const int distance = PitchClassInterval(note.key, other.key);
             if (other.tick <= note.tick && note.tick < other.tick + other.length && (distance == 1 || distance == 11) &&
                 !resolves) {
                 faults.push_back({note.tick, Describe("semitone clash", note.key, other.key)});

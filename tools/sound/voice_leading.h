@@ -4,6 +4,7 @@
 // note struck on a beat never rubs a semitone against a sounding
 // accompaniment note unless it resolves by step.
 #include "midi_file.h"
+#include "score.h"
 
 #include <cstdint>
 #include <span>
@@ -11,6 +12,12 @@
 #include <vector>
 
 namespace belvane::sound {
+
+// Whether two notes sound at once for some part of their lengths.
+constexpr bool SoundTogether(const WrittenNote &a, const WrittenNote &b)
+{
+    return a.tick < b.tick + b.length && b.tick < a.tick + a.length;
+}
 
 struct Fault {
     std::uint32_t tick;
