@@ -29,15 +29,16 @@ const QColor kContornoLama(0x14, 0x26, 0x66);
 // the natural size the two suits are two colours, not two blots of one.
 const Tinta kTintaCoppa{QColor(0xF8, 0xC4, 0x58), QColor(0xE8, 0x96, 0x24), QColor(0xB8, 0x6C, 0x18)};
 
-// The pip coin's face: a light gold, well lighter than its rim, in a rim of
-// deep brown gold dark enough to win its pixels at the natural size.
-const Tinta kFacciaMoneta{QColor(0xFC, 0xE8, 0x94), QColor(0xF4, 0xCC, 0x50), QColor(0xD8, 0xA0, 0x30)};
+// The pip coin's face: a full gold, lighter than its rim, in a rim of deep
+// brown gold dark enough to win its pixels at the natural size. (A pale
+// yellow face was read there as faint, a coin lost on the white.)
+const Tinta kFacciaMoneta{QColor(0xFC, 0xD8, 0x50), QColor(0xF0, 0xB8, 0x18), QColor(0xD0, 0x94, 0x10)};
 const QColor kBordoMoneta(0xA0, 0x62, 0x0C);
 constexpr qreal kFacciaSuBordo = 0.64; // the face's radius over the coin's
-// At the natural size a wider face: the rim a pixel inside the outline, so
-// that a coin is a gold disc, not a dark ring round a pale one (which was
-// read as faint, and a lone coin missed).
-constexpr qreal kFacciaSuBordoDiPixel = 0.8;
+// At the natural size a wider face: a rim of a pixel all round inside the
+// outline, heavy enough to hold the coin's edge on the white, round a face
+// that stays a gold disc, not a dark ring round a pale one.
+constexpr qreal kFacciaSuBordoDiPixel = 0.72;
 
 // The pip sword's hilt, from its length: for the drawing and for the hand
 // that holds one.
