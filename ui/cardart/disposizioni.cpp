@@ -9,11 +9,13 @@ namespace {
 // shape whatever the emblem: the two a column down the middle, the three a
 // diagonal, the four the corners and the five the corners with one in the
 // middle, as every Italian pack has them; the six two columns of three with
-// white down the middle. The seven is a row of three at the head and at the
-// foot with one alone in the middle between them, in every suit: one
-// outline to learn, which no six has and no six with one more makes (the
-// same two columns and one more in their white were read as a six, and a
-// lattice of pairs between a middle column as a cloud at the natural size).
+// white down the middle. The seven has an outline no six can have, so that
+// it is named before it is counted (the same two columns and one more in
+// their white were read as a six, and a row of three at the head and the
+// foot with one between as a six with the middle one lost): a column of
+// three down the middle with a pair between each two, the card's corners
+// white. Never a third in a row, which at the natural size closes the row
+// into a bar.
 // The two, three and four keep towards the middle of the card's height: an
 // emblem by the card's edge on an otherwise white card is the one the eye
 // skips. The five's corners stay by the edges, so that its lone middle
@@ -31,15 +33,15 @@ struct Forma {
     qreal curva;          // a blade's bend at its point, the same on every blade
     qreal angolo = 0;     // leaning, as a club is held: upright and knobbly it reads as a cactus
     Colonne colonne = kColonne;
-    // How far the middle emblem of the seven's outer rows comes in towards
-    // the card's middle: coins are too broad for three abreast in a line.
-    qreal arco = 0;
+    // Where the seven's pairs stand between the middle column's rows, from
+    // the outer row: each in the upper or lower third of the card.
+    qreal coppie = 0.45;
 };
 
-constexpr Forma kDenari{12.3, 9.5, 35.5, 62.5, 0, 0, {9.5, 22.5, 35.5}, 8}; // a coin's diameter
-constexpr Forma kCoppe{16, 11.5, 36, 60.5, 0, 0, kColonne, 4};              // a cup's height
-constexpr Forma kSpade{20, 13, 36, 59, 3.6};                                // a sword's length
-constexpr Forma kBastoni{19.4, 13, 36, 59, 0, 6};                           // a club's length
+constexpr Forma kDenari{12.3, 9.5, 35.5, 62.5, 0, 0, {9.5, 22.5, 35.5}, 0.5}; // a coin's diameter
+constexpr Forma kCoppe{16, 11.5, 36, 60.5, 0};                                // a cup's height
+constexpr Forma kSpade{20, 13, 36, 59, 3.6};                                  // a sword's length
+constexpr Forma kBastoni{19.4, 13, 36, 59, 0, 6};                             // a club's length
 
 // How far the two's, three's and four's rows come in from the outer rows,
 // towards the middle one.
@@ -61,7 +63,7 @@ constexpr Pose Disponi(const Forma &f, int valore)
     const qreal giuDentro = SulPixel(f.giu - kRientro * (f.giu - f.mezzo));
     // Every blade bends the same way (one mirrored beside another reads as
     // a second rule, and a row bending two ways at once looks careless) but
-    // the lone middle one of the five and the seven, a shape of its own, not one
+    // the five's lone middle one, which so is a shape of its own and not one
     // more of the corners' (leaning as they do, it was lost among them).
     const auto metti = [&](qreal x, qreal y, qreal curva) {
         d.posa[size_t(d.quante++)] = {x, y, f.altezza, f.angolo, curva};
@@ -95,14 +97,15 @@ constexpr Pose Disponi(const Forma &f, int valore)
             metti(destra, y, f.curva);
         }
         break;
-    case 7: // a row of three at the head and the foot, one alone between
-        metti(sinistra, f.su, f.curva);
-        metti(centro, f.su + f.arco, f.curva);
-        metti(destra, f.su, f.curva);
-        metti(centro, f.mezzo, -f.curva);
-        metti(sinistra, f.giu, f.curva);
-        metti(centro, f.giu - f.arco, f.curva);
-        metti(destra, f.giu, f.curva);
+    case 7: // down the middle, a pair between each two
+        metti(centro, f.su, f.curva);
+        for (const qreal y :
+             {SulPixel(f.su + f.coppie * (f.mezzo - f.su)), SulPixel(f.giu - f.coppie * (f.giu - f.mezzo))}) {
+            metti(sinistra, y, f.curva);
+            metti(destra, y, f.curva);
+        }
+        metti(centro, f.mezzo, f.curva);
+        metti(centro, f.giu, f.curva);
         break;
     }
     return d;
