@@ -38,12 +38,10 @@ struct Forma {
     qreal coppie = 0.45;
 };
 
-// A coin as large as the seven's lattice leaves white round each: a smaller
-// one was read as faint.
-constexpr Forma kDenari{13.6, 10.5, 35.5, 61.5, 0, 0, {10.5, 22.5, 34.5}, 0.5}; // a coin's diameter
-constexpr Forma kCoppe{16, 11.5, 36, 60.5, 0};                                  // a cup's height
-constexpr Forma kSpade{20, 13, 36, 59, 3.6};                                    // a sword's length
-constexpr Forma kBastoni{19.4, 13, 36, 59, 0, 6};                               // a club's length
+constexpr Forma kDenari{12.3, 9.5, 35.5, 62.5, 0, 0, {9.5, 22.5, 35.5}, 0.5}; // a coin's diameter
+constexpr Forma kCoppe{16, 11.5, 36, 60.5, 0};                                // a cup's height
+constexpr Forma kSpade{20, 13, 36, 59, 3.6};                                  // a sword's length
+constexpr Forma kBastoni{19.4, 13, 36, 59, 0, 6};                             // a club's length
 
 // How far the two's, three's and four's rows come in from the outer rows,
 // towards the middle one.

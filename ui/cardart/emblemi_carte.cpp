@@ -1,6 +1,6 @@
 // The swords, cups and coins of the pip cards: bold closed shapes that are
 // counted at a glance at the natural size, where a sword is some twenty
-// pixels long and eleven wide, a cup fifteen tall, a coin fourteen across.
+// pixels long and eleven wide, a cup fifteen tall, a coin eleven across.
 #include "emblemi_forme.h"
 
 #include "pennelli.h"
@@ -206,7 +206,7 @@ void CoppaDiCarta(QPainter &p, qreal h)
     p.drawPath(coppa);
 }
 
-// A coin drawn for the natural size, where it is fourteen pixels across: a
+// A coin drawn for the natural size, where it is eleven pixels across: a
 // gold face in a heavy deeper rim, and a small red boss in the middle with a
 // golden heart: a gold coin, where a cup is orange gold and red.
 void DenaroDiCarta(QPainter &p, qreal h)
