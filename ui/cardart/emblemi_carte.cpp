@@ -65,18 +65,22 @@ void SpadaDiCarta(QPainter &p, qreal h, qreal curva)
     // of a sword, a thin crescent crossed near its foot, is never a club's.
     const Elsa elsa = ElsaDiCarta(h);
     const qreal pomo = elsa.pomo, presa = elsa.presa, fondoPresa = elsa.fondoPresa;
+    // In the larger drawing, where its whole shape is seen, a long slender
+    // sabre bending along its length on a shorter guard: the natural size's
+    // broad blade bent at its point reads there as a dagger or a fang.
+    const bool disegno = !InchiostroDelPixelInUso();
     const qreal spessore = 0.085 * h; // the guard
-    const qreal braccio = 0.21 * h;
+    const qreal braccio = (disegno ? 0.18 : 0.21) * h;
     const qreal guardia = fondoPresa - presa; // the guard's lower edge
     const qreal base = guardia - spessore;    // where the blade leaves the guard
     const qreal punta = -h / 2;
     // Half the blade's width at the guard: a broad scimitar's, so that a
     // sword alone in the middle of a card keeps its mass at the natural
     // size (a slender one was lost there, and the five read as a four).
-    const qreal mezza = 0.13 * h;
+    const qreal mezza = (disegno ? 0.095 : 0.13) * h;
 
     constexpr int kPassi = 24;
-    const auto asse = [&](qreal t) { return curva * (0.2 * t + 0.8 * t * t); };
+    const auto asse = [&](qreal t) { return curva * (disegno ? 0.55 * t + 0.45 * t * t : 0.2 * t + 0.8 * t * t); };
     // Even to the last third, then narrowing to a sharp point: a blade that
     // broadens towards its point reads as a dagger or a feather at the
     // natural size, and a blunt one as a quill.
