@@ -33,12 +33,12 @@ const Tinta kTintaCoppa{QColor(0xF8, 0xC4, 0x58), QColor(0xE8, 0x96, 0x24), QCol
 // brown gold dark enough to win its pixels at the natural size. (A pale
 // yellow face was read there as faint, a coin lost on the white.)
 const Tinta kFacciaMoneta{QColor(0xFC, 0xD8, 0x50), QColor(0xF0, 0xB8, 0x18), QColor(0xD0, 0x94, 0x10)};
-const QColor kBordoMoneta(0xA0, 0x62, 0x0C);
+const QColor kBordoMoneta(0x8C, 0x50, 0x08);
 constexpr qreal kFacciaSuBordo = 0.64; // the face's radius over the coin's
-// At the natural size a wider face: a rim of a pixel all round inside the
-// outline, heavy enough to hold the coin's edge on the white, round a face
-// that stays a gold disc, not a dark ring round a pale one.
-constexpr qreal kFacciaSuBordoDiPixel = 0.72;
+// At the natural size a wider face, in a rim of a pixel or two all round
+// inside the outline: a heavy dark rim holds the coin on the white, round a
+// face that stays a gold disc (a dark ring round a pale face read as faint).
+constexpr qreal kFacciaSuBordoDiPixel = 0.66;
 
 // The pip sword's hilt, from its length: for the drawing and for the hand
 // that holds one.
