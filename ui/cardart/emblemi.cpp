@@ -4,7 +4,6 @@
 #include "emblemi_forme.h"
 #include "pennelli.h"
 #include "registrazione.h"
-#include "stampa.h"
 
 #include <QPainterPath>
 #include <QPolygonF>
@@ -150,7 +149,6 @@ struct Chiave {
     Ornato ornato;
     qreal curva;
     const Inchiostro *inchiostro; // drawn with the ink of the picture it goes in
-    bool tenuto;                  // held by a figure
     bool operator==(const Chiave &) const = default;
 };
 
@@ -241,7 +239,7 @@ std::shared_ptr<const Registrazione> Disegno(const Chiave &k)
             break;
         case Seme::Spade:
             if (k.ornato == Ornato::Carta)
-                SpadaDiCarta(p, k.altezza, k.curva, k.tenuto);
+                SpadaDiCarta(p, k.altezza, k.curva);
             else
                 Spada(p, k.altezza, k.ornato, k.curva);
             break;
@@ -250,7 +248,7 @@ std::shared_ptr<const Registrazione> Disegno(const Chiave &k)
     const Registrazione disegno = Registra(disegna, kScalaEmblemi);
     Registrazione semplice;
     semplice.completa = disegno.completa;
-    for (const auto &c : disegno.campiture)
+    for (const Campitura &c : disegno.campiture)
         semplice.completa &= AggiungiCampitura(semplice, c.colore, c.regola, Semplifica(Poligono(disegno, c)));
     tenuti.emplace_back(k, std::make_shared<const Registrazione>(std::move(semplice)));
     return tenuti.back().second;
@@ -261,14 +259,14 @@ std::shared_ptr<const Registrazione> Disegno(const Chiave &k)
 void Emblema(QPainter &p, Seme seme, QPointF centro, qreal altezza, qreal angolo, Ornato ornato, qreal curva)
 {
     const std::shared_ptr<const Registrazione> disegno =
-        Disegno({seme, altezza, ornato, seme == Seme::Spade ? curva : 0, &InchiostroCorrente(), FuoriDalContorno()});
+        Disegno({seme, altezza, ornato, seme == Seme::Spade ? curva : 0, &InchiostroCorrente()});
     p.save();
     p.translate(centro);
     p.rotate(angolo);
     // Filled as drawn: the painter's render hints are the caller's (the
     // bitmaps of the natural size are sampled without smoothing).
     p.setPen(Qt::NoPen);
-    for (const auto &c : disegno->campiture) {
+    for (const Campitura &c : disegno->campiture) {
         p.setBrush(QColor::fromRgba(c.colore));
         p.drawPolygon(Poligono(*disegno, c), c.regola);
     }

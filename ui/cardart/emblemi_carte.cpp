@@ -58,7 +58,7 @@ Elsa ElsaDiCarta(qreal h)
 // fifth and then cut to a point, its convex side the cutting edge with a
 // light line of steel; a golden guard whose ends turn up to the blade, a red
 // grip and a round golden pommel.
-void SpadaDiCarta(QPainter &p, qreal h, qreal curva, bool tenuta)
+void SpadaDiCarta(QPainter &p, qreal h, qreal curva)
 {
     // A short hilt, so that three quarters of the length is blade, and a
     // straight crossguard bar, the widest part of the sword: the silhouette
@@ -74,20 +74,13 @@ void SpadaDiCarta(QPainter &p, qreal h, qreal curva, bool tenuta)
     const qreal guardia = fondoPresa - presa; // the guard's lower edge
     const qreal base = guardia - spessore;    // where the blade leaves the guard
     const qreal punta = -h / 2;
-    // Half the blade's width at the guard: at the natural size a broad
-    // scimitar's, so that a sword alone in the middle of a card keeps its
-    // mass (a slender one was lost there, and the five read as a four; a
-    // narrow blue sliver still was), and its bend a little less than the
-    // layout asks, so that it reads as a blade, not a feather. (A figure's
-    // sword, drawn small, keeps the narrower blade its hand was placed for.)
-    const bool pip = !disegno && !tenuta;
-    const qreal mezza = (disegno ? 0.095 : pip ? 0.14 : 0.13) * h;
-    const qreal piega = pip ? 0.85 : 1;
+    // Half the blade's width at the guard: a broad scimitar's, so that a
+    // sword alone in the middle of a card keeps its mass at the natural
+    // size (a slender one was lost there, and the five read as a four).
+    const qreal mezza = (disegno ? 0.095 : 0.13) * h;
 
     constexpr int kPassi = 24;
-    const auto asse = [&](qreal t) {
-        return curva * piega * (disegno ? 0.55 * t + 0.45 * t * t : 0.2 * t + 0.8 * t * t);
-    };
+    const auto asse = [&](qreal t) { return curva * (disegno ? 0.55 * t + 0.45 * t * t : 0.2 * t + 0.8 * t * t); };
     // Even to the last third, then narrowing to a sharp point: a blade that
     // broadens towards its point reads as a dagger or a feather at the
     // natural size, and a blunt one as a quill.

@@ -43,8 +43,7 @@ void Spada(QPainter &p, qreal h, Ornato ornato, qreal curva);
 // stouter.
 void Bastone(QPainter &p, qreal h, Ornato ornato);
 // The bold sword, cup and coin of the pip cards (emblemi_carte.cpp).
-// `tenuta` for a pip sword in a figure's hand, which keeps its own blade.
-void SpadaDiCarta(QPainter &p, qreal h, qreal curva, bool tenuta = false);
+void SpadaDiCarta(QPainter &p, qreal h, qreal curva);
 // The grips of the two swords above, `h` long (see ImpugnaturaDellaSpada).
 Impugnatura ImpugnaturaDiSpada(qreal h);
 Impugnatura ImpugnaturaDiSpadaDiCarta(qreal h);

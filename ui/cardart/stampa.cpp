@@ -183,8 +183,6 @@ FuoriContorno::FuoriContorno() { ++fuori; }
 
 FuoriContorno::~FuoriContorno() { --fuori; }
 
-bool FuoriDalContorno() { return fuori > 0; }
-
 void EmblemaTenuto(QPainter &p, Seme seme, QPointF centro, qreal altezza, qreal angolo, Ornato ornato, qreal curva)
 {
     const FuoriContorno escluso;

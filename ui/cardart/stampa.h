@@ -86,9 +86,6 @@ public:
     FuoriContorno(const FuoriContorno &) = delete;
     FuoriContorno &operator=(const FuoriContorno &) = delete;
 };
-// Whether a FuoriContorno lives on this thread: what is drawn now is held or
-// stood on, not a pip card's own.
-bool FuoriDalContorno();
 
 // An emblem a figure holds: emblemi.h's Emblema in the emblems' own ink and
 // left out of the figure's contour, so that it looks as it does on the pip
