@@ -413,11 +413,9 @@ void Bastone(QPainter &p, qreal h, Ornato ornato)
     p.drawPath(venatura);
     Riempi(p, occhi, tinta.ombra, QColor(Qt::transparent), 0);
     p.setBrush(Qt::NoBrush);
-    // A figure's club is only a few pixels thick at the natural size: its
-    // outline finer than the deck's weight there, so that its green shows.
-    // A pip's, broader, is outlined all round at the deck's weight: a green
-    // shape broken at its edges read as a mark, not a thing to count.
-    p.setPen(Penna(kContornoEmblema, grande || pip ? kTratto : kTrattoFine));
+    // The wood is only a few pixels thick at the natural size: its outline
+    // finer than the deck's weight there, so that its green shows.
+    p.setPen(Penna(kContornoEmblema, grande ? kTratto : kTrattoFine));
     p.drawPath(legno);
     Riempi(p, tagli, kTintaRosso.corpo, kTintaRosso.ombra, grande ? kTrattoFine : 0.3);
     // The rings of the sawn faces, too fine for the natural size.
