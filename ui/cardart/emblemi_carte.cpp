@@ -1,6 +1,6 @@
 // The swords, cups and coins of the pip cards: bold closed shapes that are
 // counted at a glance at the natural size, where a sword is some twenty
-// pixels long and eleven wide, a cup fifteen tall, a coin eleven across.
+// pixels long and eleven wide, a cup nineteen tall, a coin thirteen across.
 #include "emblemi_forme.h"
 
 #include "pennelli.h"
@@ -161,7 +161,7 @@ Impugnatura ImpugnaturaDiSpadaDiCarta(qreal h)
 }
 
 // A golden goblet drawn for the natural size, where it is eleven pixels
-// wide and fifteen tall: the ace's chalice made small, a broad bowl with a
+// wide and nineteen tall: the ace's chalice made small, a broad bowl with a
 // red band, a short stem with a knop and a spreading foot, squat enough
 // that rows of cups keep broad white bands between them: one orange-gold
 // and red shape, never a brown blot.
@@ -210,7 +210,7 @@ void CoppaDiCarta(QPainter &p, qreal h)
     p.drawPath(coppa);
 }
 
-// A coin drawn for the natural size, where it is eleven pixels across: a
+// A coin drawn for the natural size, where it is thirteen pixels across: a
 // gold face in a heavy deeper rim, and a small red boss in the middle with a
 // golden heart: a gold coin, where a cup is orange gold and red.
 void DenaroDiCarta(QPainter &p, qreal h)
