@@ -8,14 +8,14 @@ namespace {
 // The two to the six count alike in every suit, so that a count has one
 // shape whatever the emblem: the two a column down the middle, the three a
 // diagonal, the four the corners and the five the corners with one in the
-// middle, as every Italian pack has them; the six two columns of three, a
-// narrow block with white down its middle. The seven has an outline no six
-// can have, so that it is named before it is counted (the same two columns
-// and one more in their white were read as a six, and a row of three at the
-// head and the foot with one between as a six with the middle one lost): a
-// column of three down the middle with a pair between each two, the card's
-// corners white. Never a third in a row, which at the natural size closes
-// the row into a bar.
+// middle, as every Italian pack has them; the six two columns of three with
+// white down the middle. The seven has an outline no six can have, so that
+// it is named before it is counted (the same two columns and one more in
+// their white were read as a six, and a row of three at the head and the
+// foot with one between as a six with the middle one lost): a column of
+// three down the middle with a pair between each two, the card's corners
+// white. Never a third in a row, which at the natural size closes the row
+// into a bar.
 // The two, three and four keep towards the middle of the card's height: an
 // emblem by the card's edge on an otherwise white card is the one the eye
 // skips. The five's corners stay by the edges, so that its lone middle
@@ -44,13 +44,6 @@ constexpr Forma kDenari{12.3, 9.5, 35.5, 62.5, 0, 0, {9.5, 22.5, 35.5}, 0.5}; //
 constexpr Forma kCoppe{17.6, 12.5, 36, 59.5, 0};  // a cup's height
 constexpr Forma kSpade{20, 13, 36, 59, 3.6};      // a sword's length
 constexpr Forma kBastoni{19.4, 13, 36, 59, 0, 6}; // a club's length
-
-// How far the six's columns stand either side of the card's middle: nearer
-// than the other counts' columns, so that the six is a narrow block down the
-// card and the seven, its three columns across the whole card, is named by
-// its outline (in the same columns the seven's middle one blurred into them at
-// the natural size, and the two were read as one count).
-constexpr qreal kColonneDelSei = 8;
 
 // How far the two's, three's and four's rows come in from the outer rows,
 // towards the middle one.
@@ -100,10 +93,10 @@ constexpr Pose Disponi(const Forma &f, int valore)
         metti(sinistra, f.giu, f.curva);
         metti(destra, f.giu, f.curva);
         break;
-    case 6: // two columns of three close by the middle, white beside them
+    case 6: // two columns of three, white down the middle
         for (const qreal y : {f.su, f.mezzo, f.giu}) {
-            metti(centro - kColonneDelSei, y, f.curva);
-            metti(centro + kColonneDelSei, y, f.curva);
+            metti(sinistra, y, f.curva);
+            metti(destra, y, f.curva);
         }
         break;
     case 7: // down the middle, a pair between each two
