@@ -39,9 +39,11 @@ struct Forma {
 };
 
 constexpr Forma kDenari{12.3, 9.5, 35.5, 62.5, 0, 0, {9.5, 22.5, 35.5}, 0.5}; // a coin's diameter
-constexpr Forma kCoppe{16, 11.5, 36, 60.5, 0};                                // a cup's height
-constexpr Forma kSpade{20, 13, 36, 59, 3.6};                                  // a sword's length
-constexpr Forma kBastoni{19.4, 13, 36, 59, 0, 6};                             // a club's length
+// A cup as tall as three rows leave room for, white between: a shorter one on
+// a card of two was missed at the natural size.
+constexpr Forma kCoppe{17.6, 12.5, 36, 59.5, 0};  // a cup's height
+constexpr Forma kSpade{20, 13, 36, 59, 3.6};      // a sword's length
+constexpr Forma kBastoni{19.4, 13, 36, 59, 0, 6}; // a club's length
 
 // How far the two's, three's and four's rows come in from the outer rows,
 // towards the middle one.

@@ -1,6 +1,6 @@
 // The swords, cups and coins of the pip cards: bold closed shapes that are
 // counted at a glance at the natural size, where a sword is some twenty
-// pixels long and eleven wide, a cup fifteen tall, a coin eleven across.
+// pixels long and eleven wide, a cup nineteen tall, a coin thirteen across.
 #include "emblemi_forme.h"
 
 #include "pennelli.h"
@@ -29,15 +29,16 @@ const QColor kContornoLama(0x14, 0x26, 0x66);
 // the natural size the two suits are two colours, not two blots of one.
 const Tinta kTintaCoppa{QColor(0xF8, 0xC4, 0x58), QColor(0xE8, 0x96, 0x24), QColor(0xB8, 0x6C, 0x18)};
 
-// The pip coin's face: a light gold, well lighter than its rim, in a rim of
-// deep brown gold dark enough to win its pixels at the natural size.
-const Tinta kFacciaMoneta{QColor(0xFC, 0xE8, 0x94), QColor(0xF4, 0xCC, 0x50), QColor(0xD8, 0xA0, 0x30)};
-const QColor kBordoMoneta(0xA0, 0x62, 0x0C);
+// The pip coin's face: a full gold, lighter than its rim, in a rim of deep
+// brown gold dark enough to win its pixels at the natural size. (A pale
+// yellow face was read there as faint, a coin lost on the white.)
+const Tinta kFacciaMoneta{QColor(0xFC, 0xD8, 0x50), QColor(0xF0, 0xB8, 0x18), QColor(0xD0, 0x94, 0x10)};
+const QColor kBordoMoneta(0x8C, 0x50, 0x08);
 constexpr qreal kFacciaSuBordo = 0.64; // the face's radius over the coin's
-// At the natural size a wider face: the rim a pixel inside the outline, so
-// that a coin is a gold disc, not a dark ring round a pale one (which was
-// read as faint, and a lone coin missed).
-constexpr qreal kFacciaSuBordoDiPixel = 0.8;
+// At the natural size a wider face, in a rim of a pixel or two all round
+// inside the outline: a heavy dark rim holds the coin on the white, round a
+// face that stays a gold disc (a dark ring round a pale face read as faint).
+constexpr qreal kFacciaSuBordoDiPixel = 0.66;
 
 // The pip sword's hilt, from its length: for the drawing and for the hand
 // that holds one.
@@ -64,18 +65,22 @@ void SpadaDiCarta(QPainter &p, qreal h, qreal curva)
     // of a sword, a thin crescent crossed near its foot, is never a club's.
     const Elsa elsa = ElsaDiCarta(h);
     const qreal pomo = elsa.pomo, presa = elsa.presa, fondoPresa = elsa.fondoPresa;
+    // In the larger drawing, where its whole shape is seen, a long slender
+    // sabre bending along its length on a shorter guard: the natural size's
+    // broad blade bent at its point reads there as a dagger or a fang.
+    const bool disegno = !InchiostroDelPixelInUso();
     const qreal spessore = 0.085 * h; // the guard
-    const qreal braccio = 0.21 * h;
+    const qreal braccio = (disegno ? 0.18 : 0.21) * h;
     const qreal guardia = fondoPresa - presa; // the guard's lower edge
     const qreal base = guardia - spessore;    // where the blade leaves the guard
     const qreal punta = -h / 2;
     // Half the blade's width at the guard: a broad scimitar's, so that a
     // sword alone in the middle of a card keeps its mass at the natural
     // size (a slender one was lost there, and the five read as a four).
-    const qreal mezza = 0.13 * h;
+    const qreal mezza = (disegno ? 0.095 : 0.13) * h;
 
     constexpr int kPassi = 24;
-    const auto asse = [&](qreal t) { return curva * (0.2 * t + 0.8 * t * t); };
+    const auto asse = [&](qreal t) { return curva * (disegno ? 0.55 * t + 0.45 * t * t : 0.2 * t + 0.8 * t * t); };
     // Even to the last third, then narrowing to a sharp point: a blade that
     // broadens towards its point reads as a dagger or a feather at the
     // natural size, and a blunt one as a quill.
@@ -156,7 +161,7 @@ Impugnatura ImpugnaturaDiSpadaDiCarta(qreal h)
 }
 
 // A golden goblet drawn for the natural size, where it is eleven pixels
-// wide and fifteen tall: the ace's chalice made small, a broad bowl with a
+// wide and nineteen tall: the ace's chalice made small, a broad bowl with a
 // red band, a short stem with a knop and a spreading foot, squat enough
 // that rows of cups keep broad white bands between them: one orange-gold
 // and red shape, never a brown blot.
@@ -205,7 +210,7 @@ void CoppaDiCarta(QPainter &p, qreal h)
     p.drawPath(coppa);
 }
 
-// A coin drawn for the natural size, where it is eleven pixels across: a
+// A coin drawn for the natural size, where it is thirteen pixels across: a
 // gold face in a heavy deeper rim, and a small red boss in the middle with a
 // golden heart: a gold coin, where a cup is orange gold and red.
 void DenaroDiCarta(QPainter &p, qreal h)

@@ -233,12 +233,13 @@ void Bastone(QPainter &p, qreal h, Ornato ornato)
                                 : (grande                        ? 0.85
                                        : ornato == Ornato::Carta ? 1.1
                                                                  : 1.0);
-    // A pip at the natural size is a knotty wedge: a grip one pixel of wood
-    // wide at its foot, widening straight to a head three times as wide and
-    // as broad as the card's columns allow (thinner, it was a dark sliver
-    // on the white), its edges lumpy by a pixel, one stub by the head (red
-    // flecks all along its sides made it a caterpillar, a bright green a
-    // gherkin). An even, smooth rod read as a gherkin, and as the sword's
+    // A pip at the natural size is a knotty cudgel: a grip one pixel of wood
+    // wide at its foot, widening slowly and then fast to a head four times as
+    // wide and as broad as the card's columns allow (a straight wedge was
+    // read as a narrow sliver, a mark rather than a thing to count; wide all
+    // down, it is a squat pepper), its edges lumpy by a pixel, one stub by
+    // the head (red flecks all along its sides made it a caterpillar, a
+    // bright green a gherkin). An even, smooth rod read as a gherkin, and as the sword's
     // sliver in green; a blade narrows upwards, a cudgel widens.
     const bool pip = ornato == Ornato::Carta && !disegno;
     // A pip in the larger drawing keeps the same thin grip for its lower
@@ -248,7 +249,7 @@ void Bastone(QPainter &p, qreal h, Ornato ornato)
     const auto mezza = [&](qreal s, int lato) {
         if (pip) {
             const qreal t = std::clamp((s - 0.12) / 0.8, 0.0, 1.0);
-            return (0.55 + 2.9 * t) * u + 0.3 + 0.45 * u * std::sin(s * 24 + lato * 1.9) * t;
+            return (0.55 + 3.3 * std::pow(t, 1.6)) * u + 0.3 + 0.45 * u * std::sin(s * 24 + lato * 1.9) * t;
         }
         const qreal t = pipDisegnato ? std::clamp((s - 0.2) / 0.75, 0.0, 1.0)
             : disegno                ? std::clamp((s - 0.04) / 0.9, 0.0, 1.0)
@@ -272,7 +273,7 @@ void Bastone(QPainter &p, qreal h, Ornato ornato)
     // are placed for that; a pip's, alone in its column, a little more);
     // the grip ends in a knob of its own.
     const qreal k = tozzo;
-    legno = Unione(legno, Cerchio({0, -7.4 * u}, (disegno ? 2.55 * k : pip ? 3.4 : 2.75 * k) * u, 2.6 * u));
+    legno = Unione(legno, Cerchio({0, -7.4 * u}, (disegno ? 2.55 * k : pip ? 3.8 : 2.75 * k) * u, 2.6 * u));
     legno = Unione(legno, Cerchio({-1.2 * k * u, -9.0 * u}, 1.2 * k * u, 1.0 * u));
     legno = Unione(legno, Cerchio({2.1 * k * u, -6.2 * u}, 0.9 * k * u, 0.9 * u));
     legno = Unione(legno, Cerchio({0, 9.1 * u}, 1.55 * k * u, 0.9 * u));
