@@ -51,16 +51,17 @@ constexpr Part kParts[] = {
 constexpr Accompanists kAccompanists{kBass, kGuitar, kGuitar, kHarp, kGuitar};
 
 // Steps are sixteenths. Over the band's first chord the trumpet plays the
-// game tune's head, E F# E A B, in major and high, and goes on with the
-// head's next bar, C# D E; it takes up the tune's third bar in its rocking
+// game tune's head, E F# E A B, in major and high, and turns round the C#
+// of the head's next bar, C# D C# A, keeping its top E for the close; it
+// takes up the tune's third bar in its rocking
 // rhythm, calls on repeated Es, climbing through the chord of B minor,
 // falls and climbs over the dominant of the dominant (B7 over its D#) and
 // over the tonic's six-four turns up to its E, within the trumpet's
 // bright range, then walks down the scale over the dominant's seventh to
 // the tonic with the last stroke.
 constexpr std::array<std::string_view, 6> kMelody = {
-    "E5/3 F#5/1 E5/2 A5/4 B5/2",        "C#6/4 D6/2 E6/4 A5/2",
-    "D5/3 C#5/1 D5/2 F#5/4 E5/2",       "E5/2 E5/1 E5/1 E5/2 F#5/2 A5/2 B5/2",
+    "E5/3 F#5/1 E5/2 A5/4 B5/2",        "C#6/4 D6/2 C#6/4 A5/2",
+    "D5/3 C#5/1 D5/2 A5/4 F#5/2",       "E5/2 E5/1 E5/1 E5/2 F#5/2 A5/2 B5/2",
     "A5/3 F#5/1 D#5/2 F#5/2 A5/2 B5/2", "C#6/4 E6/2 D6/3 C#6/1 B5/2",
 };
 // Two horns hold the chords in the middle of the band, under the clarinet; the upper falls A G# F# against the
@@ -71,12 +72,13 @@ constexpr std::array<std::string_view, 7> kHornLower = {"C#4/12",    "A3/12",   
                                                         "B3/6 A3/6", "A3/6 G#3/6", "A3/11 r/1"};
 // A third or a sixth under the tune where they strike together, but a line
 // of its own: it holds while the tune climbs and moves against it as it
-// turns; the B7's seventh, A, stays into the six-four, and the clarinet
+// turns; in the head's second bar it fills the middle between the horns
+// and the trumpet; the B7's seventh, A, stays into the six-four, and the clarinet
 // climbs to the dominant's seventh, D, which falls to the tonic's third.
 constexpr std::array<std::string_view, 6> kSecond = {
-    "r/6 C#5/6", "r/12", "B4/6 A4/4 C#5/2", "C#5/6 D5/6", "F#5/4 B4/2 A4/6", "~A4/6 B4/4 D5/2",
+    "r/6 C#5/6", "E5/4 F#5/2 A5/4 F#5/2", "B4/6 C#5/4 D5/2", "C#5/6 D5/6", "F#5/4 B4/2 A4/6", "~A4/6 B4/4 D5/2",
 };
-// The bass falls F# D and climbs C# D D# to the dominant, and falls to the tonic.
+// The bass falls F# B and climbs C# D D# to the dominant, and falls to the tonic.
 // The last bar is the tonic's six-four over the dominant's E, resolving
 // to its seventh on the second beat: the tonic itself comes only with the
 // last stroke.
@@ -89,11 +91,12 @@ constexpr int kAfterbeatLift = 8;
 // The broadening before the last chord: {sixteenths before it, tempo in % of the beat's length}.
 constexpr std::array<std::pair<std::uint32_t, std::uint32_t>, 4> kBroadening = {
     {{9, 102}, {6, 104}, {3, 107}, {0, 109}}};
-// The bass falls from the D chord's F# to the B minor seventh's D and
-// climbs low, by semitones, to the B7 over its D#, so the timpani's roll
-// on B stays above it.
-constexpr std::array<std::string_view, 3> kClimbingBass = {"F#2/3 D2/3", "C#2/3 D2/3", "D#2/6"};
+// The bass falls from the D chord's F# to the B minor seventh's root and
+// climbs from it, low, B C# D D# to the dominant, so the timpani's roll on
+// B stays above it.
+constexpr std::array<std::string_view, 3> kClimbingBass = {"F#2/3 B1/3", "C#2/3 D2/3", "D#2/6"};
 constexpr std::size_t kClimbFrom = 2;
+constexpr int kSixFourBassShift = 12;
 // The lines grow from the first bar to the last chord: each starts where
 // the eight-bar arc still rises.
 constexpr int kLinePlace = 2;
@@ -235,10 +238,11 @@ std::vector<MidiTrack> ComposeEndTune()
     for (std::size_t bar = 0; bar < kChords.size(); ++bar) {
         const bool last = bar + 1 == kChords.size();
         band.SetLevel(kLevels[bar]);
-        // The bass goes on up through D# to the dominant's E, holds it
-        // under the six-four and the seventh and falls a fifth to the
-        // lowest A of the tune with the last stroke.
+        // The bass goes on up through D# to the dominant's E, an octave
+        // up under the six-four, drops to the low E under the seventh and
+        // falls a fifth to the lowest A of the tune with the last stroke.
         band.SetWalk(bar + 2 < kChords.size());
+        band.SetBassShift(last ? kSixFourBassShift : 0);
         if (bar >= kClimbFrom && bar - kClimbFrom < kClimbingBass.size()) {
             band.WriteBass(kClimbingBass[bar - kClimbFrom]);
         }
