@@ -15,8 +15,7 @@
 //   A'      10 bars  A minor   the theme on the violin over strings, turning
 //                              through C and F major, deceptively, to D minor
 //   C        8 bars  D minor   the interlude: oboe over held strings, through
-//                              the half-diminished supertonic to the dominant
-//                              of A minor
+//                              the Neapolitan chord to the dominant of A minor
 //   D        8 bars  A minor   a song of its own, the violin in long notes
 //                              over the harp's running sixteenths, as the
 //                              bass climbs by semitones to the dominant
@@ -26,11 +25,11 @@
 //                              the secondary dominants D7 and C7, then its
 //                              second half, up to the summit and down to a
 //                              full cadence: five bars and four
-//   coda     6 bars  A minor   entered on a pick-up in the cadence's own bar:
-//                              over a rocking A the clarinet recalls the
-//                              theme's head in fragments, the dominant turns
-//                              aside to the Neapolitan sixth, and a bar on
-//                              the dominant leads back to the start
+//   coda     7 bars  A minor   over a rocking A, after a bar's echo, the violin
+//                              recalls the theme's head in fragments, the
+//                              dominant turns aside to
+//                              the Neapolitan sixth, and a bar on the
+//                              dominant leads back to the start
 //
 // The phrases overlap at the joins: a lead enters on a pick-up in the bar
 // where the last one closes, a line carries across a section's first bar,
@@ -86,8 +85,8 @@ using namespace game_tune_score;
 
 // {channel, transpose, velocity, gap, articulation, onset spread}
 // The theme steals in after the intro, and grows with its second phrase.
-constexpr Voice kClarinetEntry{kClarinet, -12, 74, 14, Articulation::Plain, 8};
-constexpr Voice kClarinetLow{kClarinet, -12, 75, 14, Articulation::Plain, 8};
+constexpr Voice kClarinetEntry{kClarinet, -12, 80, 14, Articulation::Plain, 8};
+constexpr Voice kClarinetLow{kClarinet, -12, 80, 14, Articulation::Plain, 8};
 // High in the clarion register the clarinet thins out: it answers softly.
 constexpr Voice kClarinetAnswer{kClarinet, -12, 75, 14, Articulation::Plain, 8};
 constexpr Voice kOboeAnswer{kOboe, 0, 81, 14, Articulation::Plain, 8};
@@ -95,18 +94,19 @@ constexpr Voice kClarinetCoda{kClarinet, -12, 74, 14, Articulation::Plain, 8};
 // The clarinet, which first sang the theme, recalls it in the coda.
 constexpr Voice kClarinetRecall{kClarinet, 0, 77, 14, Articulation::Plain, 8};
 constexpr Voice kOboeRound{kOboe, 0, 68, 14, Articulation::Plain, 8};   // falling away into the intro
-constexpr Voice kOboeLanding{kOboe, 0, 57, 14, Articulation::Plain, 8}; // as soft as the intro it starts
+constexpr Voice kOboeLanding{kOboe, 0, 60, 14, Articulation::Plain, 8}; // as soft as the intro it starts
 constexpr Voice kFluteLead{kFlute, 0, 75, 14, Articulation::Plain, 8};
 // The flute's return, under the song's level; its climb to the G, the
-// loop's highest note, softer, as the GM flute grows shrill up there.
+// loop's highest note, a little firmer, so the phrase carries on through
+// its summit to the cadence.
 constexpr Voice kFluteReturn{kFlute, 0, 78, 14, Articulation::Plain, 8};
-constexpr Voice kFluteSummit{kFlute, 0, 70, 14, Articulation::Plain, 8};
+constexpr Voice kFluteSummit{kFlute, 0, 80, 14, Articulation::Plain, 8};
 constexpr Voice kFluteAnswer{kFlute, 0, 76, 14, Articulation::Plain, 8};
 constexpr Voice kViolinLead{kViolin, 0, 74, 14, Articulation::Plain, 8};
 constexpr Voice kViolinSong{kViolin, 0, 80, 10, Articulation::Plain, 8};
 constexpr Voice kOboeEcho{kOboe, 0, 62, 14, Articulation::Plain, 8};
-constexpr Voice kOboeLead{kOboe, 0, 61, 14, Articulation::Plain, 8};
-constexpr Voice kOboeCall{kOboe, 0, 54, 14, Articulation::Plain, 8};
+constexpr Voice kOboeLead{kOboe, 0, 63, 14, Articulation::Plain, 8};
+constexpr Voice kOboeCall{kOboe, 0, 57, 14, Articulation::Plain, 8};
 constexpr Voice kStringsCounter{kStrings, 0, 48, 30, Articulation::Plain, 5};
 // Under the recap the strings' line is the flute's partner, not a pad.
 constexpr Voice kStringsRecap{kStrings, 0, 57, 30, Articulation::Plain, 5};
@@ -114,7 +114,7 @@ constexpr Voice kStringsSequence{kStrings, 0, 52, 30, Articulation::Plain, 5};
 
 // The first bar of each part of the form, counted from 0.
 constexpr std::size_t kA = 4, kB = 20, kSequenceBar = 28, kAViolin = 36, kC = 46, kSongBar = 54, kAAgain = 62,
-                      kCodaBar = 71, kEndBar = 77;
+                      kCodaBar = 71, kEndBar = 78;
 
 // A line entering on a bar of the tune; `phraseBar` is that bar's place in
 // its eight-bar phrase (7 for a pick-up bar).
@@ -145,10 +145,8 @@ const Line kLines[] = {
     {&kFluteReturn, kAAgain + 5, &kThemeReturnFluteClose, 4},
     {&kStringsRecap, kAAgain, &kThemeCounter, 0},
     {&kOboeEcho, kAAgain + 5, &kEcho, 4},
-    // The clarinet's pick-up to the coda enters where the flute's cadence
-    // breathes: the one phrase ends as the next begins.
-    {&kClarinetCoda, kCodaBar - 1, &kCodaClarinet, 7},
-    {&kClarinetRecall, kCodaBar, &kCoda, 0},
+    {&kClarinetCoda, kCodaBar, &kCodaClarinet, 0},
+    {&kClarinetRecall, kCodaBar + 1, &kCoda, 0},
     {&kOboeCall, 2, &kCall, 2},
     {&kOboeRound, kEndBar - 1, &kRound, 7},
     {&kOboeLanding, 0, &kLanding, 0},
@@ -208,11 +206,12 @@ const BassBar kBassBars[] = {
     {kAAgain + 2, "G2/3 B2/3"},
     {kAAgain + 3, "C3/2 D3/1 E3/3"},
     {kAAgain + 4, "F2/2 G2/1 A2/3"},
-    {kCodaBar, "A2/3 C3/3"},
-    {kCodaBar + 1, "A2/3 D2/3"},
-    {kCodaBar + 2, "A2/6"},
-    {kCodaBar + 3, "A2/3 E2/3"},
-    {kCodaBar + 4, "D2/6"},
+    {kCodaBar, "A2/3 E2/3"},
+    {kCodaBar + 1, "A2/3 C3/3"},
+    {kCodaBar + 2, "A2/3 D2/3"},
+    {kCodaBar + 3, "A2/6"},
+    {kCodaBar + 4, "A2/3 E2/3"},
+    {kCodaBar + 5, "D2/6"},
 };
 
 // Where each part of the form begins, and where a new lead takes over.
@@ -285,10 +284,10 @@ const Layer kLayers[] = {
     // cadence's chords, the strings' line between.
     {kAAgain, kAAgain + 5, Accompaniment::Barcarolle, true, -12},
     {kAAgain + 5, kCodaBar, Accompaniment::Rolled, true, -14},
-    {kCodaBar, kCodaBar + 5, Accompaniment::Pad, true, -4},
-    {kCodaBar, kCodaBar + 4, Accompaniment::Arpeggio, false, -10},
-    {kCodaBar + 4, kCodaBar + 5, Accompaniment::Arpeggio, false},
-    {kCodaBar + 5, kEndBar, Accompaniment::Arpeggio, true},
+    {kCodaBar, kCodaBar + 6, Accompaniment::Pad, true, -4},
+    {kCodaBar, kCodaBar + 5, Accompaniment::Arpeggio, false, -10},
+    {kCodaBar + 5, kCodaBar + 6, Accompaniment::Arpeggio, false},
+    {kCodaBar + 6, kEndBar, Accompaniment::Arpeggio, true},
 };
 
 // The accompaniment's dynamic, velocity added, at a bar; in between it
@@ -299,14 +298,14 @@ struct Level {
     std::size_t bar;
     int level;
 };
-const Level kLevels[] = {{0, -19},           {kA - 1, -17},       {kA, -13},
-                         {kA + 4, -8},       {kA + 8, -6},        {kB - 1, -3},
+const Level kLevels[] = {{0, -16},           {kA - 1, -15},       {kA, -11},
+                         {kA + 4, -6},       {kA + 8, -4},        {kB - 1, -3},
                          {kB, -10},          {kB + 7, -6},        {kB + 14, -4},
                          {kAViolin - 1, -9}, {kAViolin, -4},      {kC - 1, -10},
-                         {kC, -22},          {kSongBar - 2, -15}, {kSongBar - 1, -10},
+                         {kC, -21},          {kSongBar - 2, -15}, {kSongBar - 1, -10},
                          {kSongBar, -13},    {kSongBar + 7, 5},   {kAAgain + 2, 10},
-                         {kCodaBar - 1, 0},  {kCodaBar, -15},     {kCodaBar + 4, -14},
-                         {kCodaBar + 5, -14}};
+                         {kCodaBar - 1, 0},  {kCodaBar, -15},     {kCodaBar + 5, -14},
+                         {kCodaBar + 6, -14}};
 // Under the violin the held strings step back: same family, they would
 // swallow it; under the interlude's oboe they step back less, so the
 // sparse texture keeps a middle.
@@ -326,8 +325,8 @@ constexpr int kBassUnderTheSongsClimax = -18;
 // Under the sequence's winds the walking bass steps lightly.
 constexpr int kSequenceBass = -8;
 // The top of the guitar's chords under the theme's first phrase, the
-// clarinet's E4 to B4: A3, so the chords keep a fourth and more below it.
-constexpr int kUnderTheClarinet = 57;
+// clarinet's E4 to B4: C4.
+constexpr int kUnderTheClarinet = 60;
 
 // The scale the bass passes through, from a bar on.
 struct Key {
@@ -335,17 +334,17 @@ struct Key {
     Scale scale;
 };
 
-// The players slow down through a bar where the music takes breath, in %
-// of the beat's length: before the violin's return, so the tempo comes
-// back with the violin. The last cadence keeps the tempo, so the loop
+// The players slow down through a bar where the music takes breath, on its
+// second beat {bar, first beat, second beat, in % of the beat's length}:
+// before the violin's return, late, so the tempo comes back with the
+// violin without a jolt. The last cadence keeps the tempo, so the loop
 // does not seem to end there.
 struct Broadening {
     std::size_t bar;
-    std::array<std::uint32_t, 4> steps; // at each dotted eighth of the bar
+    std::uint32_t eased, broadened;
+    std::size_t bars = 1; // the broadened tempo held until the tune moves on
 };
-// 60, 57, 54 and 51 to the dotted quarter: graded, so the slowing is heard
-// as a breath and not as one lurch.
-constexpr Broadening kBroadened[] = {{kAViolin - 1, {100, 105, 111, 118}}};
+constexpr Broadening kBroadened[] = {{kAViolin - 1, 100, 110}};
 
 int LevelAt(std::size_t bar)
 {
@@ -380,12 +379,10 @@ std::vector<MidiTrack> ComposeGameTune()
         conductor.Marker(barTick(mark.bar), mark.name);
     }
     for (const Broadening &broadening : kBroadened) {
-        const std::uint32_t step = kSixEight.barTicks() / broadening.steps.size();
-        for (std::size_t i = 0; i < broadening.steps.size(); ++i) {
-            conductor.Tempo(barTick(broadening.bar) + static_cast<std::uint32_t>(i) * step,
-                            kMicrosPerQuarter * broadening.steps[i] / 100);
-        }
-        conductor.Tempo(barTick(broadening.bar + 1), kMicrosPerQuarter);
+        conductor.Tempo(barTick(broadening.bar), kMicrosPerQuarter * broadening.eased / 100);
+        conductor.Tempo(barTick(broadening.bar) + kSixEight.barTicks() / 2,
+                        kMicrosPerQuarter * broadening.broadened / 100);
+        conductor.Tempo(barTick(broadening.bar + broadening.bars), kMicrosPerQuarter);
     }
 
     Band band(kParts, kAccompanists, kSeed);

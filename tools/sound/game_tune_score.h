@@ -26,11 +26,9 @@ inline const Bars kChordBars[] = {
     // A': on to C and F; D minor's dominant turns aside deceptively to B flat,
     // stretching the phrase to ten bars, and is reached through ii-V
     {"Am/C", "C/E", "F Am", "Dm7 G7/B", "C", "F Am", "Bb F/A", "Gm/Bb A7", "Bb/D Gm", "Gm/E A7"},
-    // C: D minor over the lament bass D C Bb A; back to A minor through
-    // its half-diminished supertonic over the D, not the Neapolitan the
-    // theme and the coda lean on, and its dominant turning to the leading
-    // note in the bass
-    {"Dm", "C7", "Gm/Bb", "A7", "Dm/F", "Bm7b5/D", "E7", "E7 E7/G#"},
+    // C: D minor over the lament bass D C Bb A, the Neapolitan of A minor,
+    // and its dominant turning to the leading note in the bass
+    {"Dm", "C7", "Gm/Bb", "A7", "Dm/F", "Bb/D", "E7", "E7 E7/G#"},
     // D: the bass climbs by semitones from the tonic to the dominant, through
     // the dominants of D minor and of E; then the theme once more, its head
     // over a bass falling to F and climbing chromatically through the
@@ -38,11 +36,10 @@ inline const Bars kChordBars[] = {
     // end
     {"Am", "G/B", "C", "A7/C#", "Dm", "B7/D#", "Am/E", "E7", "Am Am7/G", "Fmaj7 D7/F#", "G7", "C C7/E", "F", "Dm",
      "Dm7 E7", "E7 E7/G#", "Am"},
-    // coda: begun in the flute's cadence bar; over an A rocking to the
-    // chords' roots, i, iv and VI; the dominant turned aside to the
-    // Neapolitan sixth, as the theme's answer closed, and a bar on the
-    // dominant back to the start
-    {"Am", "Dm/A", "F/A", "Dm/A E7", "Bb/D", "E7 E7/G#"},
+    // coda: over an A rocking to the chords' roots, i, iv and VI; the dominant turned aside to the
+    // Neapolitan sixth, as the interlude closed, and
+    // a bar on the dominant back to the start
+    {"Am", "Am", "Dm/A", "F/A", "Dm/A E7", "Bb/D", "E7 E7/G#"},
 };
 
 // ---- The lines: each enters on its bar of the tune (counted from 0) ----
@@ -53,7 +50,7 @@ inline const Bars kChordBars[] = {
 inline const Bars kThemeOpening = {"E5/3 F5/1 E5/2 A5/4 B5/2", "C6/4 D6/2 E6/4 A5/2", "F5/2 G5/2 A5/2 D6/4 B5/2",
                                    "C6/4 B5/2 G#5/4 r/2"};
 inline const Bars kTheme = {"r/2 A5/2 C6/2 E6/6", "~E6/4 D6/2 A5/4 F5/2", "A5/2 C6/6 B5/2 D6/2",
-                            "E6/6 r/4 E5/2",      "A5/4 B5/2 C6/3 E6/3",  "D6/2 C6/2 B5/2 G5/4 r/2",
+                            "E6/6 r/4 E5/2",      "A5/4 B5/2 C6/3 E6/3",  "D6/2 C6/2 B5/2 G5/3 C6/1 D6/2",
                             "E6/2 F6/2 G6/8",     "F6/4 E6/2 C6/4 r/2",   "r/2 A5/2 F6/2 E6/3 D6/3",
                             "F6/2 D6/4 Bb5/6",    "G#5/6 B5/3 D6/3",      "C6/6 r/6"};
 
@@ -107,13 +104,11 @@ inline const Bars kThemeViolin = {
 };
 
 // The interlude: few notes, long ones, entering over the violin's close;
-// after a bar's breath its second phrase enters on the second beat as the
-// first did, leans on the half-diminished supertonic's B and falls to the
-// dominant's fifth, and the band alone holds the dominant a bar before the
-// violin's song.
+// its last phrase leans on the dominant's C and falls to its fifth, and
+// the band alone holds the dominant a bar before the violin's song.
 inline const Bars kInterlude = {
-    "r/6 A4/4 D5/2",  "Bb4/4 A4/2 Bb4/3 C5/1 D5/2", "G5/4 F5/2 D5/6", "C#5/6 r/6", "r/6 D5/2 F5/2 G5/2",
-    "B5/4 A5/2 F5/6", "E5/4 D5/1 C5/1 B4/3 r/3",
+    "r/6 A4/4 D5/2",   "Bb4/4 A4/2 Bb4/3 C5/1 D5/2", "G5/4 F5/2 D5/6", "C#5/6 r/6", "r/2 A4/2 D5/2 F5/4 G5/2",
+    "Bb5/4 A5/2 F5/6", "E5/4 D5/1 C5/1 B4/3 r/3",
 };
 
 // After the interlude, a song of its own on the violin, in long notes over
