@@ -36,10 +36,11 @@ inline const Bars kChordBars[] = {
     // end
     {"Am", "G/B", "C", "A7/C#", "Dm", "B7/D#", "Am/E", "E7", "Am Am7/G", "Fmaj7 D7/F#", "G7", "C C7/E", "F", "Dm",
      "Dm7 E7", "E7 E7/G#", "Am"},
-    // coda: over an A rocking to the chords' roots, i, iv and VI; the dominant turned aside to the
-    // Neapolitan sixth, as the interlude closed, and
-    // a bar on the dominant back to the start
-    {"Am", "Am", "Dm/A", "F/A", "Dm/A E7", "Bb/D", "E7 E7/G#"},
+    // coda: over an A rocking to the chords' roots, i, iv and VI; then the
+    // Neapolitan sixth, as the interlude closed, but reached from iv and
+    // led through the tonic's six-four to the dominant, and a bar on the
+    // dominant back to the start
+    {"Am", "Dm/A", "F/A", "Dm/A", "Bb/D", "Am/E E7", "E7 E7/G#"},
 };
 
 // ---- The lines: each enters on its bar of the tune (counted from 0) ----
@@ -122,7 +123,9 @@ inline const Bars kSongPickup = {"r/9 G#4/1 A4/1 B4/1"};
 inline const Bars kSong = {"E5/6 A5/6",           "D6/6 B5/3 D6/3",           "C6/9 B5/3",
                            "A5/4 E5/2 G5/6",      "F5/3 E5/1 F5/2 A5/4 G5/2", "F#5/4 A5/2 B5/6",
                            "A5/4 B5/2 C6/4 D6/2", "E6/3 D6/1 C6/2 B5/6"};
-inline const Bars kThemeReturnFlute = {"E5/3 F5/1 E5/2 A5/4 B5/2", "A5/4 C6/2 D6/4 C6/2", "D6/6 B5/2 G5/2 r/2"};
+// The theme's return on the flute: its head leaps a sixth, to C, where it
+// first leapt a fourth, so the fourth hearing is heard anew.
+inline const Bars kThemeReturnFlute = {"E5/3 F5/1 E5/2 C6/4 B5/2", "A5/4 C6/2 D6/4 C6/2", "D6/6 B5/2 G5/2 r/2"};
 inline const Bars kThemeReturnSummit = {"E6/2 F6/2 G6/8", "F6/4 E6/2 C6/4 E6/2"};
 inline const Bars kThemeReturnFluteClose = {"F6/2 E6/2 D6/2 r/6", "D6/4 C6/4 B5/4", "G#5/3 A5/1 B5/2 D6/3 C6/1 B5/2",
                                             "A5/6 r/6"};
@@ -133,14 +136,15 @@ inline const Bars kThemeReturnFluteClose = {"F6/2 E6/2 D6/2 r/6", "D6/4 C6/4 B5/
 inline const Bars kThemeCounter = {"C5/12",         "A4/6 C5/6", "B4/6 D5/6", "~D5/4 C5/2 G4/6", "A4/6 r/6",
                                    "r/6 F4/3 A4/3", "A4/6 E4/6", "D4/6 E4/6", "C4/6 r/6"};
 
-// The coda: after the cadence the clarinet, which first sang the theme,
-// climbs to it once more in its rhythm, and the violin recalls the theme's
-// head over the A in fragments, each answered by a breath;
-// the dominant is turned aside to the Neapolitan sixth and comes back: the
+// The coda: as the flute's cadence breathes the clarinet, which first sang
+// the theme, climbs to it once more in its rhythm, and recalls the theme's
+// head over the A in fragments, each answered by a breath; over the
+// Neapolitan sixth it falls by step through the six-four to the
+// dominant's third, where the oboe takes the line back to the start: the
 // tune never stops.
 inline const Bars kCodaClarinet = {"r/6 A5/3 B5/1 C6/2"}; // written an octave up
 inline const Bars kCoda = {
-    "r/6 E5/3 F5/1 E5/2", "A5/6 r/6", "r/6 C5/3 D5/1 C5/2", "F5/6 E5/2 D5/2 B4/2", "F5/4 D5/2 Bb4/4 D5/2",
+    "r/6 E5/3 F5/1 E5/2", "A5/6 r/6", "r/6 C5/3 D5/1 C5/2", "F5/6 r/6", "r/6 F5/4 D5/2", "C5/6 B4/3 G#4/3",
 };
 
 // The last bar rises to the first: the tune runs round without a stop,
