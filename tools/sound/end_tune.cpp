@@ -55,14 +55,17 @@ constexpr Accompanists kAccompanists{kBass, kGuitar, kGuitar, kHarp, kGuitar};
 // of the head's next bar, C# D C# A, keeping its top E for the close; it
 // takes up the tune's third bar in its rocking
 // rhythm, calls on repeated Es, climbing through the chord of B minor,
-// falls and climbs over the dominant of the dominant (B7 over its D#) and
-// over the tonic's six-four turns up to its E, within the trumpet's
+// falls and climbs by step over the dominant of the dominant (B7 over its
+// D#), a scale where the bar before leapt, and over the tonic's six-four turns up to its E, within the trumpet's
 // bright range, then walks down the scale over the dominant's seventh to
 // the tonic with the last stroke.
 constexpr std::array<std::string_view, 6> kMelody = {
-    "E5/3 F#5/1 E5/2 A5/4 B5/2",        "C#6/4 D6/2 C#6/4 A5/2",
-    "D5/3 C#5/1 D5/2 A5/4 F#5/2",       "E5/2 E5/1 E5/1 E5/2 F#5/2 A5/2 B5/2",
-    "A5/3 F#5/1 D#5/2 F#5/2 A5/2 B5/2", "C#6/4 E6/2 D6/3 C#6/1 B5/2",
+    "E5/3 F#5/1 E5/2 A5/4 B5/2",
+    "C#6/4 D6/2 C#6/4 A5/2",
+    "D5/3 C#5/1 D5/2 A5/4 F#5/2",
+    "E5/2 E5/1 E5/1 E5/2 F#5/2 A5/2 B5/2",
+    "A5/3 F#5/1 D#5/2 F#5/2 G#5/1 A5/1 B5/2",
+    "C#6/4 E6/2 D6/3 C#6/1 B5/2",
 };
 // Two horns hold the chords in the middle of the band, under the clarinet; the upper falls A G# F# against the
 // trumpet's climb in the head's second bar, and the dominant's seventh falls to the tonic's third.
@@ -76,7 +79,7 @@ constexpr std::array<std::string_view, 7> kHornLower = {"C#4/12",    "A3/12",   
 // and the trumpet; the B7's seventh, A, stays into the six-four, and the clarinet
 // climbs to the dominant's seventh, D, which falls to the tonic's third.
 constexpr std::array<std::string_view, 6> kSecond = {
-    "r/6 C#5/6", "E5/4 F#5/2 A5/4 F#5/2", "B4/6 C#5/4 D5/2", "C#5/6 D5/6", "F#5/4 B4/2 A4/6", "~A4/6 B4/4 D5/2",
+    "r/6 C#5/6", "E5/4 F#5/2 E5/4 F#5/2", "B4/6 C#5/4 D5/2", "C#5/6 D5/6", "F#5/4 B4/2 A4/6", "~A4/6 B4/4 D5/2",
 };
 // The bass falls F# B and climbs C# D D# to the dominant, and falls to the tonic.
 // The last bar is the tonic's six-four over the dominant's E, resolving
@@ -133,10 +136,11 @@ constexpr std::uint8_t kButtonDrumVelocity = 100;                 // the last st
 // Under the six-four and the seventh the timpani roll on the dominant,
 // growing into the last stroke.
 constexpr int kSwellFrom = 40, kSwellTo = 78;
-// The last stroke's chord, short: the guitar and the bass with the winds.
-constexpr std::array<std::uint8_t, 4> kButtonChord = {57, 61, 64, 69};                        // A3 C#4 E4 A4
-constexpr std::uint8_t kButtonChordVelocity = 75, kButtonBass = 33, kButtonBassVelocity = 96; // A1
-constexpr std::array<std::uint8_t, 6> kButtonHarp = {45, 52, 57, 61, 64, 69};                 // A2 .. A4
+// The last stroke: the bass with the winds, the harp and the drums. The
+// guitar, which keeps the dance's afterbeats, leaves the close's held
+// chords to the harp and the horns: strummed under them it blurs them.
+constexpr std::uint8_t kButtonBass = 33, kButtonBassVelocity = 96;            // A1
+constexpr std::array<std::uint8_t, 6> kButtonHarp = {45, 52, 57, 61, 64, 69}; // A2 .. A4
 constexpr std::uint8_t kButtonHarpVelocity = 70;
 constexpr std::uint8_t kFirstHitVelocity = 86; // the opening stroke, under the last and the trumpet
 // The trumpet's call is the start of the line's crescendo, not its peak.
@@ -145,11 +149,8 @@ constexpr int kCallAccent = 0;
 // trumpet's low E to brighten the call: its top for a beat, the rest the
 // bar.
 constexpr std::array<std::uint8_t, 8> kFirstChord = {45, 52, 57, 61, 64, 69, 73, 76}; // A2 .. E5
-// The guitar spreads the six-four up to A4, under the clarinet's C#5.
-constexpr std::array<std::uint8_t, 1> kFinalTop = {69}; // A4
-constexpr std::uint8_t kFinalTopVelocity = 64;
 // On the last bar's second beat the six-four gives way to the dominant's
-// seventh: the guitar, the bass and a short harp roll, G#3 to E4.
+// seventh: the bass and a short harp roll, G#3 to E4.
 constexpr std::array<std::uint8_t, 4> kSeventhChord = {56, 59, 62, 64};                     // G#3 B3 D4 E4
 constexpr std::uint8_t kSeventhVelocity = 66, kSeventhBass = 40, kSeventhBassVelocity = 84; // E2
 // A timpani roll, in thirty-seconds, grows through the dominant's second
@@ -286,17 +287,13 @@ std::vector<MidiTrack> ComposeEndTune()
             }
         }
         if (last) {
-            // The arrival on the six-four: a splash, both drums, the
-            // guitar spread up to E5; then the seventh over the same E.
+            // The arrival on the six-four: a splash, both drums; then the
+            // seventh over the same E.
             band.Percussion(now, kSplashKey, kSplashVelocity, kSixEight.barTicks());
             band.Track(kTimpani).Note(now, kTimpani, kTimpaniTonic, kLastDrumVelocity, beat);
             band.Track(kTimpani).Note(now, kTimpani, kTimpaniDominant, kLastDrumVelocity, beat);
-            for (const std::uint8_t key : kFinalTop) {
-                band.Track(kGuitar).Note(now, kGuitar, key, kFinalTopVelocity, beat - 20);
-            }
             band.Track(kBass).Note(now + beat, kBass, kSeventhBass, kSeventhBassVelocity, kHeldTicks - beat);
             for (std::uint32_t i = 0; i < kSeventhChord.size(); ++i) {
-                band.Track(kGuitar).Note(now + beat, kGuitar, kSeventhChord[i], kSeventhVelocity, kHeldTicks - beat);
                 band.Track(kHarp).Note(now + beat + i * kFirstRollTicks, kHarp, kSeventhChord[i], kSeventhVelocity,
                                        kHeldTicks - beat - i * kFirstRollTicks);
             }
@@ -306,17 +303,14 @@ std::vector<MidiTrack> ComposeEndTune()
                 band.Track(kTimpani).Note(now + beat + i * kRollTicks, kTimpani, kTimpaniDominant,
                                           static_cast<std::uint8_t>(velocity), kRollTicks);
             }
-            // The last stroke, a bar on: the crash, the drums, the band's
-            // chord short and the harp's rolled, left to ring.
+            // The last stroke, a bar on: the crash, the drums, the bass
+            // short and the harp's chord rolled, left to ring.
             const std::uint32_t stroke = now + kSixEight.barTicks();
             const std::uint32_t ringing = kRingingTicks - kSixEight.barTicks();
             band.Percussion(stroke, kCrash, kCrashVelocity, ringing);
             band.Percussion(stroke, kSecondCrash, kCrashVelocity, ringing);
             band.Track(kTimpani).Note(stroke, kTimpani, kTimpaniTonic, kButtonDrumVelocity, ringing);
             band.Track(kTimpani).Note(stroke, kTimpani, kTimpaniDominant, kButtonDrumVelocity, ringing);
-            for (const std::uint8_t key : kButtonChord) {
-                band.Track(kGuitar).Note(stroke, kGuitar, key, kButtonChordVelocity, kButtonTicks);
-            }
             band.Track(kBass).Note(stroke, kBass, kButtonBass, kButtonBassVelocity, kButtonTicks);
             for (std::uint32_t i = 0; i < kButtonHarp.size(); ++i) {
                 band.Track(kHarp).Note(stroke + i * kFirstRollTicks, kHarp, kButtonHarp[i], kButtonHarpVelocity,
