@@ -55,12 +55,14 @@ inline const Bars kTheme = {"r/2 A5/2 C6/2 E6/6", "~E6/4 D6/2 A5/4 F5/2", "A5/2 
                             "E6/2 F6/2 G6/8",     "F6/4 E6/2 C6/4 r/2",   "r/2 A5/2 F6/2 E6/3 D6/3",
                             "F6/2 D6/4 Bb5/6",    "G#5/6 B5/3 D6/3",      "C6/6 r/6"};
 
-// The middle tune, flute, entering over the clarinet's last note; it closes
-// on C, and holds it while the clarinet enters.
+// The middle tune, flute, entering over the clarinet's last note: its first
+// phrase climbs by step from the F over the dominant to a D leaning on the
+// tonic's C; its second closes on C, and holds it while the clarinet
+// enters.
 inline const Bars kMiddle = {
-    "r/8 A5/2 F5/2",   "G5/2 E5/4 G5/4 A5/2", "B5/3 C6/1 D6/2 B5/4 G5/2",
-    "C6/6 r/4 G5/2",   "A5/3 F5/3 E5/3 G5/3", "F5/1 G5/1 A5/1 B5/1 C6/2 D6/4 C6/2",
-    "C6/4 A5/4 C#6/4", "E6/4 D6/2 B5/3 D6/3", "C6/6 r/6",
+    "r/8 A5/2 F5/2",      "G5/4 F5/2 E5/4 G5/2", "F5/4 G5/2 A5/3 B5/1 C6/2",
+    "D6/4 C6/2 r/4 G5/2", "A5/3 F5/3 E5/3 G5/3", "F5/1 G5/1 A5/1 B5/1 C6/2 D6/4 C6/2",
+    "C6/4 A5/4 C#6/4",    "E6/4 D6/2 B5/3 D6/3", "C6/6 r/6",
 };
 // Under the flute, the strings move slowly in the middle register, in
 // tenths and sixths or against it, never in octaves with it.
