@@ -31,7 +31,7 @@ constexpr std::uint32_t kSeed = 2020;
 constexpr std::uint8_t kTrumpet = kEndTuneLead;
 constexpr std::uint8_t kHorns = 3; // the chords held in the middle of the band
 constexpr std::uint8_t kClarinet = kEndTuneSecond;
-constexpr std::uint8_t kGuitar = 4;
+constexpr std::uint8_t kPizzicato = 4;
 constexpr std::uint8_t kBass = kEndTuneBass;
 constexpr std::uint8_t kHarp = 6;
 constexpr std::uint8_t kTimpani = 7; // with the band, not the leads
@@ -41,14 +41,16 @@ constexpr Part kParts[] = {
     {kTrumpet, program::kTrumpet, 110, 64, 50, "Trumpet"},
     {kHorns, program::kFrenchHorn, 100, 44, 56, "Horns"},
     {kClarinet, program::kClarinet, 110, 36, 56, "Clarinet"},
-    // The game tune's guitar keeps the afterbeats, so the two tunes share a band.
-    {kGuitar, program::kNylonGuitar, 127, 96, 48, "Guitar"},
+    // Plucked strings keep the afterbeats, as the guitar does in the game
+    // tune: a nylon string is lost under the brass and the drums and only
+    // blurs them.
+    {kPizzicato, program::kPizzicatoStrings, 127, 96, 48, "Pizzicato strings"},
     {kBass, program::kAcousticBass, 127, 64, 24, "Bass"},
     {kHarp, program::kHarp, 86, 28, 56, "Harp"},
     {kTimpani, program::kTimpani, 110, 64, 40, "Timpani"},
     {kDrums, 0, 110, 64, 40, "Cymbal"}, // the crash is the chord's splash
 };
-constexpr Accompanists kAccompanists{kBass, kGuitar, kGuitar, kHarp, kGuitar};
+constexpr Accompanists kAccompanists{kBass, kPizzicato, kPizzicato, kHarp, kPizzicato};
 
 // Steps are sixteenths. Over the band's first chord the trumpet plays the
 // game tune's head, E F# E A B, in major and high, and turns round the C#
@@ -88,8 +90,8 @@ constexpr std::array<std::string_view, 6> kSecond = {
 constexpr std::array<std::string_view, 6> kChords = {"A", "A F#m", "D/F# Bm7", "A/C# Bm7/D", "B7/D#", "A/E"};
 // The band grows bar by bar from its first chord into the final one.
 constexpr std::array<int, 6> kLevels = {-6, -6, -5, -4, -2, 8};
-// The guitar's afterbeats carry the dance under the trumpet: they are
-// struck harder than its held chords, and a nylon string speaks softly.
+// The afterbeats carry the dance under the trumpet: they are plucked
+// harder than the held chords.
 constexpr int kAfterbeatLift = 8;
 // The broadening before the last chord: {sixteenths before it, tempo in % of the beat's length}.
 constexpr std::array<std::pair<std::uint32_t, std::uint32_t>, 4> kBroadening = {
@@ -103,7 +105,7 @@ constexpr int kSixFourBassShift = 12;
 // The lines grow from the first bar to the last chord: each starts where
 // the eight-bar arc still rises.
 constexpr int kLinePlace = 2;
-// With the bar-1 hit a light cymbal splashes; the guitar keeps to its
+// With the bar-1 hit a light cymbal splashes; the pizzicato keeps to its
 // afterbeats.
 constexpr std::uint8_t kSplashKey = 55, kSplashVelocity = 78;
 // The six-four and the seventh are held a bar while the timpani roll swells
@@ -136,9 +138,9 @@ constexpr std::uint8_t kButtonDrumVelocity = 100;                 // the last st
 // Under the six-four and the seventh the timpani roll on the dominant,
 // growing into the last stroke.
 constexpr int kSwellFrom = 40, kSwellTo = 78;
-// The last stroke: the bass with the winds, the harp and the drums. The
-// guitar, which keeps the dance's afterbeats, leaves the close's held
-// chords to the harp and the horns: strummed under them it blurs them.
+// The last stroke: the bass with the winds, the harp and the drums; the
+// pizzicato, which keeps the dance's afterbeats, leaves the close's held
+// chords to the harp and the horns.
 constexpr std::uint8_t kButtonBass = 33, kButtonBassVelocity = 96;            // A1
 constexpr std::array<std::uint8_t, 6> kButtonHarp = {45, 52, 57, 61, 64, 69}; // A2 .. A4
 constexpr std::uint8_t kButtonHarpVelocity = 70;
@@ -174,7 +176,8 @@ constexpr std::array<std::uint8_t, 2> kLeaningChord = {54, 62}; // F#3 D4
 constexpr std::uint8_t kLeaningVelocity = 60;
 constexpr std::array<std::uint8_t, 4> kCallHarp = {57, 61, 64, 69}; // A3 C#4 E4 A4
 constexpr std::uint8_t kCallHarpVelocity = 48;
-constexpr Voice kHornsHeld{kHorns, 0, 60, 20, Articulation::Plain, 6};
+// The horns enter together: a horn chord is not rolled.
+constexpr Voice kHornsHeld{kHorns, 0, 60, 20, Articulation::Plain, 0};
 // Velocity added to the horns on the last stroke.
 constexpr int kStrokeSupport = 14;
 
@@ -269,7 +272,7 @@ std::vector<MidiTrack> ComposeEndTune()
                                        (kCallHarp.size() - i + 1) * kSixEightFine.ticksPerStep);
             }
             for (const std::uint8_t key : kLeaningChord) {
-                band.Track(kGuitar).Note(now + beat, kGuitar, key, kLeaningVelocity, beat - 40);
+                band.Track(kPizzicato).Note(now + beat, kPizzicato, key, kLeaningVelocity, beat - 40);
             }
         }
         if (bar + 2 == kChords.size()) {
