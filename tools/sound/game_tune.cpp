@@ -110,7 +110,7 @@ constexpr Voice kOboeLead{kOboe, 0, 61, 14, Articulation::Plain, 8};
 constexpr Voice kOboeCall{kOboe, 0, 54, 14, Articulation::Plain, 8};
 constexpr Voice kStringsCounter{kStrings, 0, 48, 30, Articulation::Plain, 5};
 // Under the recap the strings' line is the flute's partner, not a pad.
-constexpr Voice kStringsRecap{kStrings, 0, 57, 30, Articulation::Plain, 5};
+constexpr Voice kStringsRecap{kStrings, 0, 60, 30, Articulation::Plain, 5};
 constexpr Voice kStringsSequence{kStrings, 0, 52, 30, Articulation::Plain, 5};
 
 // The first bar of each part of the form, counted from 0.
@@ -172,7 +172,7 @@ const BassBar kBassBars[] = {
     {kA + 11, "F2/3 E2/3"},
     {kA + 12, "D2/3 C2/3"},
     {kA + 13, "D2/6"},
-    {kA + 15, "A2/3 C3/3"},
+    {kA + 15, "A2/6"},
     {kB, "E2/2 D2/1 C2/3"},
     {kB + 4, "D2/2 E2/1 F2/3"},
     {kB + 5, "A2/3 E2/3"},
@@ -319,6 +319,9 @@ constexpr int kThinPad = -8, kInterludePad = -3;
 // under the theme's low clarinet; under the flute's return the harp
 // carries the figure and the guitar keeps its place.
 constexpr int kGuitarLift = 3, kGuitarLiftUnderTheTheme = 2;
+// Under the theme's first phrase, the clarinet's E4 to B4 just over the
+// chords, the guitar plays lightly, so the low notes are not masked.
+constexpr int kGuitarUnderTheEntry = -6;
 // Where the band plays under a lead, and under the intro's oboe, the bass
 // keeps well under it: as loud as the lead, it would cover the tune in the
 // low register.
@@ -429,7 +432,8 @@ std::vector<MidiTrack> ComposeGameTune()
                               ? kBassUnderTheLead
                               : 0);
         band.SetHeldLevel(kAViolin <= bar && bar < kC ? kThinPad : kC <= bar && bar < kSongBar - 1 ? kInterludePad : 0);
-        band.SetChordLevel(kA <= bar && bar < kB                  ? kGuitarLiftUnderTheTheme
+        band.SetChordLevel(kA <= bar && bar < kA + 4              ? kGuitarUnderTheEntry
+                               : kA <= bar && bar < kB            ? kGuitarLiftUnderTheTheme
                                : kAAgain <= bar && bar < kCodaBar ? 0
                                                                   : kGuitarLift);
         // In the middle tune and the theme's return the bass walks into

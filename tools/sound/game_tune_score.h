@@ -131,12 +131,14 @@ inline const Bars kThemeReturnFlute = {"E5/3 F5/1 E5/2 C6/4 B5/2", "A5/4 C6/2 D6
 inline const Bars kThemeReturnSummit = {"E6/2 F6/2 G6/8", "F6/4 E6/2 C6/4 E6/2"};
 inline const Bars kThemeReturnFluteClose = {"F6/2 E6/2 D6/2 r/6", "D6/4 C6/4 B5/4", "G#5/3 A5/1 B5/2 D6/3 C6/1 B5/2",
                                             "A5/6 r/6"};
-// Under the flute's half of the return, a slow line in the strings from
-// its first bar, so the song's climb lands on more than the harp; its D
-// held over the summit's C chord and falling to C, breathing where the
-// flute holds and answering where it rests.
-inline const Bars kThemeCounter = {"C5/12",         "A4/6 C5/6", "B4/6 D5/6", "~D5/4 C5/2 G4/6", "A4/6 r/6",
-                                   "r/6 F4/3 A4/3", "A4/6 E4/6", "D4/6 E4/6", "C4/6 r/6"};
+// Under the flute's half of the return, a line of its own in the strings
+// from its first bar, so the song's climb lands on more than the harp: it
+// answers the flute's rest with the dominant's seventh, and under the
+// summit's held G it takes up the theme's rhythm, C D E, and falls to C7's
+// seventh, which falls to the next chord's third.
+inline const Bars kThemeCounter = {"C5/12",    "A4/6 C5/6",     "B4/6 F5/4 D5/2", "C5/3 D5/1 E5/2 Bb4/6",
+                                   "A4/6 r/6", "r/6 F4/3 A4/3", "A4/6 E4/6",      "D4/6 E4/6",
+                                   "C4/6 r/6"};
 
 // The coda: as the flute's cadence breathes the clarinet, which first sang
 // the theme, climbs to it once more in its rhythm, and recalls the theme's
