@@ -55,23 +55,24 @@ constexpr Accompanists kAccompanists{kBass, kPizzicato, kPizzicato, kHarp, kPizz
 // Steps are sixteenths. Over the band's first chord the trumpet plays the
 // game tune's head, E F# E A B, in major and high, and turns round the C#
 // of the head's next bar, C# D C# A, keeping its top E for the close; it
-// takes up the tune's third bar in its rocking
-// rhythm, calls on repeated Es, climbing through the chord of B minor,
-// falls and climbs by step over the dominant of the dominant (B7 over its
-// D#), a scale where the bar before leapt, and over the tonic's six-four turns up to its E, within the trumpet's
-// bright range, then walks down the scale over the dominant's seventh to
-// the tonic with the last stroke.
+// takes up the tune's third bar in its rocking rhythm, calls on repeated
+// Es and climbs through B half-diminished, its F natural the game tune's
+// minor for a moment; it falls and climbs by step over the dominant of
+// the dominant (B7 over its D#), a scale where the bar before leapt, and
+// over the tonic's six-four turns up to its E, within the trumpet's bright
+// range, then walks down the scale over the dominant's seventh to the
+// tonic with the last stroke.
 constexpr std::array<std::string_view, 6> kMelody = {
     "E5/3 F#5/1 E5/2 A5/4 B5/2",
     "C#6/4 D6/2 C#6/4 A5/2",
     "D5/3 C#5/1 D5/2 A5/4 F#5/2",
-    "E5/2 E5/1 E5/1 E5/2 F#5/2 A5/2 B5/2",
+    "E5/2 E5/1 E5/1 E5/2 F5/2 A5/2 B5/2",
     "A5/3 F#5/1 D#5/2 F#5/2 G#5/1 A5/1 B5/2",
     "C#6/4 E6/2 D6/3 C#6/1 B5/2",
 };
 // Two horns hold the chords in the middle of the band, under the clarinet; the upper falls A G# F# against the
 // trumpet's climb in the head's second bar, and the dominant's seventh falls to the tonic's third.
-constexpr std::array<std::string_view, 7> kHornUpper = {"E4/12",  "A4/6 G#4/2 F#4/4", "F#4/12",    "E4/6 F#4/6",
+constexpr std::array<std::string_view, 7> kHornUpper = {"E4/12",  "A4/6 G#4/2 F#4/4", "F#4/12",    "E4/6 F4/6",
                                                         "F#4/12", "E4/6 D4/6",        "C#4/11 r/1"};
 constexpr std::array<std::string_view, 7> kHornLower = {"C#4/12",    "A3/12",      "A3/6 B3/6", "C#4/6 B3/6",
                                                         "B3/6 A3/6", "A3/6 G#3/6", "A3/11 r/1"};
@@ -87,7 +88,7 @@ constexpr std::array<std::string_view, 6> kSecond = {
 // The last bar is the tonic's six-four over the dominant's E, resolving
 // to its seventh on the second beat: the tonic itself comes only with the
 // last stroke.
-constexpr std::array<std::string_view, 6> kChords = {"A", "A F#m", "D/F# Bm7", "A/C# Bm7/D", "B7/D#", "A/E"};
+constexpr std::array<std::string_view, 6> kChords = {"A", "A F#m", "D/F# Bm7", "A/C# Bm7b5/D", "B7/D#", "A/E"};
 // The band grows bar by bar from its first chord into the final one.
 constexpr std::array<int, 6> kLevels = {-6, -6, -5, -4, -2, 8};
 // The afterbeats carry the dance under the trumpet: they are plucked
@@ -167,12 +168,13 @@ constexpr std::uint32_t kSweepTicks = 30, kSweepFrom = 9 * kSixEightFine.ticksPe
 constexpr std::uint8_t kSweepVelocity = 42;
 constexpr std::uint32_t kFirstRollTicks = 15;
 constexpr std::uint8_t kFirstChordVelocity = 66; // under the trumpet's first notes
-// Under the call's F#, on the second beat of the bar before the B7, the
-// guitar strikes F# and D with the bass and its chord after them, so the
-// call and its turn round it sound over a full chord of D with its
-// sixth rather than a bare B over the bass's D.
+// Under the call's F, on the second beat of the bar before the B7, the
+// pizzicato strikes F and D with the bass and its chord after them, so the
+// call and its turn round it sound over the full half-diminished chord,
+// the game tune's minor a moment before the dominant's dominant brightens
+// it, rather than a bare B over the bass's D.
 constexpr std::size_t kLeaningBar = 3;
-constexpr std::array<std::uint8_t, 2> kLeaningChord = {54, 62}; // F#3 D4
+constexpr std::array<std::uint8_t, 2> kLeaningChord = {53, 62}; // F3 D4
 constexpr std::uint8_t kLeaningVelocity = 60;
 constexpr std::array<std::uint8_t, 4> kCallHarp = {57, 61, 64, 69}; // A3 C#4 E4 A4
 constexpr std::uint8_t kCallHarpVelocity = 48;
@@ -235,7 +237,7 @@ std::vector<MidiTrack> ComposeEndTune()
     const std::uint32_t beat = kSixEight.barTicks() / 2;
     band.SetClosingTicks(beat, beat);
     band.SetChordLevel(kAfterbeatLift);
-    // The guitar's chords keep clear of the notes the trumpet leans on.
+    // The pizzicato's chords keep clear of the notes the trumpet leans on.
     const std::array<std::uint8_t, 1> lead = {kTrumpet};
     band.SetMelody(NotesOf(band.Tracks(conductor, lastBar), lead));
     std::uint32_t now = 0;
