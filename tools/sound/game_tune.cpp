@@ -97,11 +97,12 @@ constexpr Voice kClarinetRecall{kClarinet, 0, 77, 14, Articulation::Plain, 8};
 constexpr Voice kOboeRound{kOboe, 0, 68, 14, Articulation::Plain, 8};   // falling away into the intro
 constexpr Voice kOboeLanding{kOboe, 0, 57, 14, Articulation::Plain, 8}; // as soft as the intro it starts
 constexpr Voice kFluteLead{kFlute, 0, 75, 14, Articulation::Plain, 8};
-// The flute's return, under the song's level; its climb to the G, the
-// loop's highest note, a little firmer, so the phrase carries on through
-// its summit to the cadence.
-constexpr Voice kFluteReturn{kFlute, 0, 78, 14, Articulation::Plain, 8};
-constexpr Voice kFluteSummit{kFlute, 0, 80, 14, Articulation::Plain, 8};
+// The flute's return, well under the song's level; its climb to the G,
+// the loop's highest note, a little firmer, so the phrase carries on
+// through its summit to the cadence, yet no louder than the notes around
+// it: a GM flute up there is shrill.
+constexpr Voice kFluteReturn{kFlute, 0, 72, 14, Articulation::Plain, 8};
+constexpr Voice kFluteSummit{kFlute, 0, 74, 14, Articulation::Plain, 8};
 constexpr Voice kFluteAnswer{kFlute, 0, 76, 14, Articulation::Plain, 8};
 constexpr Voice kViolinLead{kViolin, 0, 74, 14, Articulation::Plain, 8};
 constexpr Voice kViolinSong{kViolin, 0, 80, 10, Articulation::Plain, 8};
@@ -141,8 +142,8 @@ const Line kLines[] = {
     {&kViolinSong, kSongBar, &kSong, 0},
     // The climb to the summit swells bar by bar, as the second half of a
     // phrase.
-    {&kFluteReturn, kAAgain, &kThemeReturnFlute, 3},
-    {&kFluteSummit, kAAgain + 3, &kThemeReturnSummit, 6},
+    {&kFluteReturn, kAAgain, &kThemeReturnFlute, 2},
+    {&kFluteSummit, kAAgain + 3, &kThemeReturnSummit, 5},
     {&kFluteReturn, kAAgain + 5, &kThemeReturnFluteClose, 4},
     {&kStringsRecap, kAAgain, &kThemeCounter, 0},
     {&kOboeEcho, kAAgain + 5, &kEcho, 4},

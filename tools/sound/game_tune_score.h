@@ -56,11 +56,11 @@ inline const Bars kTheme = {"r/2 A5/2 C6/2 E6/6", "~E6/4 D6/2 A5/4 F5/2", "A5/2 
                             "F6/2 D6/4 Bb5/6",    "G#5/6 B5/3 D6/3",      "C6/6 r/6"};
 
 // The middle tune, flute, entering over the clarinet's last note: its first
-// phrase climbs by step from the F over the dominant to a D leaning on the
-// tonic's C; its second closes on C, and holds it while the clarinet
+// phrase climbs from the F over the dominant, turning round its B, to a D
+// leaning on the tonic's C; its second closes on C, and holds it while the clarinet
 // enters.
 inline const Bars kMiddle = {
-    "r/8 A5/2 F5/2",      "G5/4 F5/2 E5/4 G5/2", "F5/4 G5/2 A5/3 B5/1 C6/2",
+    "r/8 A5/2 F5/2",      "G5/4 F5/2 E5/4 G5/2", "F5/4 G5/2 B5/3 A5/1 C6/2",
     "D6/4 C6/2 r/4 G5/2", "A5/3 F5/3 E5/3 G5/3", "F5/1 G5/1 A5/1 B5/1 C6/2 D6/4 C6/2",
     "C6/4 A5/4 C#6/4",    "E6/4 D6/2 B5/3 D6/3", "C6/6 r/6",
 };
@@ -107,10 +107,11 @@ inline const Bars kThemeViolin = {
 };
 
 // The interlude: few notes, long ones, entering over the violin's close;
-// its last phrase leans on the dominant's C and falls to its fifth, and
+// after a bar's breath its second phrase enters on the second beat, as the
+// first did; its last leans on the dominant's C and falls to its fifth, and
 // the band alone holds the dominant a bar before the violin's song.
 inline const Bars kInterlude = {
-    "r/6 A4/4 D5/2",   "Bb4/4 A4/2 Bb4/3 C5/1 D5/2", "G5/4 F5/2 D5/6", "C#5/6 r/6", "r/2 A4/2 D5/2 F5/4 G5/2",
+    "r/6 A4/4 D5/2",   "Bb4/4 A4/2 Bb4/3 C5/1 D5/2", "G5/4 F5/2 D5/6", "C#5/6 r/6", "r/6 F5/4 G5/2",
     "Bb5/4 A5/2 F5/6", "E5/4 D5/1 C5/1 B4/3 r/3",
 };
 
@@ -142,13 +143,13 @@ inline const Bars kThemeCounter = {"C5/12",    "A4/6 C5/6",     "B4/6 F5/4 D5/2"
 
 // The coda: as the flute's cadence breathes the clarinet, which first sang
 // the theme, climbs to it once more in its rhythm, and recalls the theme's
-// head over the A in fragments, each answered by a breath; over the
-// Neapolitan sixth it falls by step through the six-four to the
-// dominant's third, where the oboe takes the line back to the start: the
-// tune never stops.
+// head over the A in two fragments, each answered by a breath; then one
+// unbroken line through the Neapolitan sixth, its B flat in the clarinet,
+// falls by step through the six-four to the dominant's third, where the
+// oboe takes the line back to the start: the tune never stops.
 inline const Bars kCodaClarinet = {"r/6 A5/3 B5/1 C6/2"}; // written an octave up
 inline const Bars kCoda = {
-    "r/6 E5/3 F5/1 E5/2", "A5/6 r/6", "r/6 C5/3 D5/1 C5/2", "F5/6 r/6", "r/6 F5/4 D5/2", "C5/6 B4/3 G#4/3",
+    "r/6 E5/3 F5/1 E5/2", "A5/6 r/6", "r/6 C5/3 D5/1 C5/2", "F5/6 E5/3 D5/3", "F5/4 D5/2 Bb4/4 D5/2", "C5/6 B4/3 G#4/3",
 };
 
 // The last bar rises to the first: the tune runs round without a stop,
