@@ -56,17 +56,18 @@ constexpr Accompanists kAccompanists{kBass, kPizzicato, kPizzicato, kHarp, kPizz
 // game tune's head, E F# E A B, in major and high, and turns round the C#
 // of the head's next bar, C# D C# A, keeping its top E for the close; it
 // takes up the tune's third bar in its rocking rhythm, calls on repeated
-// Es and climbs through B half-diminished, its F natural the game tune's
-// minor for a moment; it falls and climbs by step over the dominant of
-// the dominant (B7 over its D#), a scale where the bar before leapt, and
-// over the tonic's six-four turns up to its E, within the trumpet's bright
+// Es and leaps to the A of B half-diminished, whose F natural, the game
+// tune's minor for a moment, is left to the clarinet, the horns and the
+// pizzicato; it falls and climbs by step over the dominant of the
+// dominant (B7 over its D#), a scale where the bar before leapt, and over
+// the tonic's six-four turns up to its E, within the trumpet's bright
 // range, then walks down the scale over the dominant's seventh to the
 // tonic with the last stroke.
 constexpr std::array<std::string_view, 6> kMelody = {
     "E5/3 F#5/1 E5/2 A5/4 B5/2",
     "C#6/4 D6/2 C#6/4 A5/2",
     "D5/3 C#5/1 D5/2 A5/4 F#5/2",
-    "E5/2 E5/1 E5/1 E5/2 F5/2 A5/2 B5/2",
+    "E5/2 E5/1 E5/1 E5/2 A5/4 B5/2",
     "A5/3 F#5/1 D#5/2 F#5/2 G#5/1 A5/1 B5/2",
     "C#6/4 E6/2 D6/3 C#6/1 B5/2",
 };
@@ -79,10 +80,12 @@ constexpr std::array<std::string_view, 7> kHornLower = {"C#4/12",    "A3/12",   
 // A third or a sixth under the tune where they strike together, but a line
 // of its own: it holds while the tune climbs and moves against it as it
 // turns; in the head's second bar it fills the middle between the horns
-// and the trumpet; the B7's seventh, A, stays into the six-four, and the clarinet
-// climbs to the dominant's seventh, D, which falls to the tonic's third.
+// and the trumpet; over the half-diminished chord it takes the F natural,
+// which rises to the B7's F#; the B7's seventh, A, stays into the
+// six-four, and the clarinet climbs to the dominant's seventh, D, which
+// falls to the tonic's third.
 constexpr std::array<std::string_view, 6> kSecond = {
-    "r/6 C#5/6", "E5/4 F#5/2 E5/4 F#5/2", "B4/6 C#5/4 D5/2", "C#5/6 D5/6", "F#5/4 B4/2 A4/6", "~A4/6 B4/4 D5/2",
+    "r/6 C#5/6", "E5/4 F#5/2 E5/4 F#5/2", "B4/6 C#5/4 D5/2", "C#5/6 F5/6", "F#5/4 B4/2 A4/6", "~A4/6 B4/4 D5/2",
 };
 // The bass falls F# B and climbs C# D D# to the dominant, and falls to the tonic.
 // The last bar is the tonic's six-four over the dominant's E, resolving
@@ -168,9 +171,9 @@ constexpr std::uint32_t kSweepTicks = 30, kSweepFrom = 9 * kSixEightFine.ticksPe
 constexpr std::uint8_t kSweepVelocity = 42;
 constexpr std::uint32_t kFirstRollTicks = 15;
 constexpr std::uint8_t kFirstChordVelocity = 66; // under the trumpet's first notes
-// Under the call's F, on the second beat of the bar before the B7, the
+// Under the call's A, on the second beat of the bar before the B7, the
 // pizzicato strikes F and D with the bass and its chord after them, so the
-// call and its turn round it sound over the full half-diminished chord,
+// call and its turn up to B sound over the full half-diminished chord,
 // the game tune's minor a moment before the dominant's dominant brightens
 // it, rather than a bare B over the bass's D.
 constexpr std::size_t kLeaningBar = 3;
