@@ -26,10 +26,11 @@
 //                              second half, up to the summit and down to a
 //                              full cadence: five bars and four
 //   coda     7 bars  A minor   entered on a pick-up in the cadence's own bar:
-//                              over a rocking A the clarinet recalls the
-//                              theme's head in fragments; the Neapolitan
-//                              sixth leads through the tonic's six-four to
-//                              a bar on the dominant, back to the start
+//                              over a rocking A, then an F, the clarinet
+//                              recalls the theme's head in fragments; the
+//                              Neapolitan sixth leads through the tonic's
+//                              six-four to a bar on the dominant, back to
+//                              the start
 //
 // The phrases overlap at the joins: a lead enters on a pick-up in the bar
 // where the last one closes, a line carries across a section's first bar,
@@ -160,7 +161,7 @@ const Line kLines[] = {
 // The bass written out, in eighths, where the chords' roots and fifths would
 // stall: it falls by step to the dominant at the theme's close, moves each
 // unit of the sequence its own way, walks through the violin's episode and
-// rocks on the tonic under the coda.
+// rocks on the tonic, then on F, under the coda.
 struct BassBar {
     std::size_t bar;
     std::string_view notes;
@@ -213,8 +214,8 @@ const BassBar kBassBars[] = {
     {kAAgain + 4, "F2/2 G2/1 A2/3"},
     {kCodaBar, "A2/3 C3/3"},
     {kCodaBar + 1, "A2/3 D2/3"},
-    {kCodaBar + 2, "A2/6"},
-    {kCodaBar + 3, "A2/3 F2/3"},
+    {kCodaBar + 2, "F2/3 A2/3"},
+    {kCodaBar + 3, "F2/3 D2/3"},
     {kCodaBar + 4, "D2/6"},
     {kCodaBar + 5, "E2/6"},
 };
@@ -353,9 +354,10 @@ struct Broadening {
     std::size_t bar;
     std::array<std::uint32_t, 4> steps; // at each dotted eighth of the bar
 };
-// 60, 57, 54 and 51 to the dotted quarter: graded, so the slowing is heard
-// as a breath and not as one lurch.
-constexpr Broadening kBroadened[] = {{kAViolin - 1, {100, 105, 111, 118}}};
+// 60, 58, 56 and 54 to the dotted quarter: graded, so the slowing is heard
+// as a breath and not as one lurch, and no deeper than the violin can
+// take up the tempo again from.
+constexpr Broadening kBroadened[] = {{kAViolin - 1, {100, 104, 108, 112}}};
 
 int LevelAt(std::size_t bar)
 {

@@ -36,11 +36,11 @@ inline const Bars kChordBars[] = {
     // end
     {"Am", "G/B", "C", "A7/C#", "Dm", "B7/D#", "Am/E", "E7", "Am Am7/G", "Fmaj7 D7/F#", "G7", "C C7/E", "F", "Dm",
      "Dm7 E7", "E7 E7/G#", "Am"},
-    // coda: over an A rocking to the chords' roots, i, iv and VI; then the
-    // Neapolitan sixth, as the interlude closed, but reached from iv and
-    // led through the tonic's six-four to the dominant, and a bar on the
-    // dominant back to the start
-    {"Am", "Dm/A", "F/A", "Dm/A", "Bb/D", "Am/E E7", "E7 E7/G#"},
+    // coda: i and iv over an A rocking to the chords' roots, then the bass
+    // lets the A go to VI and iv over F, and on to the Neapolitan sixth, as
+    // the interlude closed, led through the tonic's six-four to the
+    // dominant, and a bar on the dominant back to the start
+    {"Am", "Dm/A", "F", "Dm/F", "Bb/D", "Am/E E7", "E7 E7/G#"},
 };
 
 // ---- The lines: each enters on its bar of the tune (counted from 0) ----
@@ -60,9 +60,9 @@ inline const Bars kTheme = {"r/2 A5/2 C6/2 E6/6", "~E6/4 D6/2 A5/4 F5/2", "A5/2 
 // leaning on the tonic's C; its second closes on C, and holds it while the clarinet
 // enters.
 inline const Bars kMiddle = {
-    "r/8 A5/2 F5/2",      "G5/4 F5/2 E5/4 G5/2", "F5/4 G5/2 B5/3 A5/1 C6/2",
-    "D6/4 C6/2 r/4 G5/2", "A5/3 F5/3 E5/3 G5/3", "F5/1 G5/1 A5/1 B5/1 C6/2 D6/4 C6/2",
-    "C6/4 A5/4 C#6/4",    "E6/4 D6/2 B5/3 D6/3", "C6/6 r/6",
+    "r/8 A5/2 F5/2",      "G5/4 F5/2 E5/4 G5/2",      "F5/4 G5/2 B5/3 A5/1 C6/2",
+    "D6/4 C6/2 r/4 G5/2", "A5/3 G5/1 F5/2 E5/4 G5/2", "F5/1 G5/1 A5/1 B5/1 C6/2 D6/4 C6/2",
+    "C6/4 A5/4 C#6/4",    "E6/4 D6/2 B5/3 D6/3",      "C6/6 r/6",
 };
 // Under the flute, the strings move slowly in the middle register, in
 // tenths and sixths or against it, never in octaves with it.
@@ -134,12 +134,11 @@ inline const Bars kThemeReturnFluteClose = {"F6/2 E6/2 D6/2 r/6", "D6/4 C6/4 B5/
                                             "A5/6 r/6"};
 // Under the flute's half of the return, a line of its own in the strings
 // from its first bar, so the song's climb lands on more than the harp: it
-// answers the flute's rest with the dominant's seventh, and under the
-// summit's held G it takes up the theme's rhythm, C D E, and falls to C7's
-// seventh, which falls to the next chord's third.
-inline const Bars kThemeCounter = {"C5/12",    "A4/6 C5/6",     "B4/6 F5/4 D5/2", "C5/3 D5/1 E5/2 Bb4/6",
-                                   "A4/6 r/6", "r/6 F4/3 A4/3", "A4/6 E4/6",      "D4/6 E4/6",
-                                   "C4/6 r/6"};
+// answers the flute's rest with the dominant's seventh, holds its D over
+// the summit's C chord, resolving it to C, and falls to C7's seventh,
+// which falls to the next chord's third.
+inline const Bars kThemeCounter = {"C5/12",         "A4/6 C5/6", "B4/6 F5/4 D5/2", "~D5/4 C5/2 Bb4/6", "A4/6 r/6",
+                                   "r/6 F4/3 A4/3", "A4/6 E4/6", "D4/6 E4/6",      "C4/6 r/6"};
 
 // The coda: as the flute's cadence breathes the clarinet, which first sang
 // the theme, climbs to it once more in its rhythm, and recalls the theme's
