@@ -80,12 +80,12 @@ constexpr std::array<std::string_view, 7> kHornLower = {"C#4/12",    "A3/12",   
 // A third or a sixth under the tune where they strike together, but a line
 // of its own: it holds while the tune climbs and moves against it as it
 // turns; in the head's second bar it fills the middle between the horns
-// and the trumpet; over the half-diminished chord it takes the F natural,
+// and the trumpet; over the half-diminished chord it passes to the F natural,
 // which rises to the B7's F#; the B7's seventh, A, stays into the
 // six-four, and the clarinet climbs to the dominant's seventh, D, which
 // falls to the tonic's third.
 constexpr std::array<std::string_view, 6> kSecond = {
-    "r/6 C#5/6", "E5/4 F#5/2 E5/4 F#5/2", "B4/6 C#5/4 D5/2", "C#5/6 F5/6", "F#5/4 B4/2 A4/6", "~A4/6 B4/4 D5/2",
+    "r/6 C#5/6", "E5/4 F#5/2 E5/4 F#5/2", "B4/6 C#5/4 D5/2", "C#5/5 D5/1 F5/6", "F#5/4 B4/2 A4/6", "~A4/6 B4/4 D5/2",
 };
 // The bass falls F# B and climbs C# D D# to the dominant, and falls to the tonic.
 // The last bar is the tonic's six-four over the dominant's E, resolving
@@ -144,8 +144,11 @@ constexpr std::uint8_t kButtonDrumVelocity = 100;                 // the last st
 constexpr int kSwellFrom = 40, kSwellTo = 78;
 // The last stroke: the bass with the winds, the harp and the drums; the
 // pizzicato, which keeps the dance's afterbeats, leaves the close's held
-// chords to the harp and the horns.
-constexpr std::uint8_t kButtonBass = 33, kButtonBassVelocity = 96;            // A1
+// chords to the harp and the horns and plucks the last one once, short.
+constexpr std::uint8_t kButtonBass = 33, kButtonBassVelocity = 96;     // A1
+constexpr std::array<std::uint8_t, 4> kButtonPluck = {57, 61, 64, 69}; // A3 C#4 E4 A4
+constexpr std::uint8_t kButtonPluckVelocity = 80;
+constexpr std::uint32_t kButtonPluckTicks = 2 * kSixEightFine.ticksPerStep;   // an eighth
 constexpr std::array<std::uint8_t, 6> kButtonHarp = {45, 52, 57, 61, 64, 69}; // A2 .. A4
 constexpr std::uint8_t kButtonHarpVelocity = 70;
 constexpr std::uint8_t kFirstHitVelocity = 86; // the opening stroke, under the last and the trumpet
@@ -312,7 +315,8 @@ std::vector<MidiTrack> ComposeEndTune()
                                           static_cast<std::uint8_t>(velocity), kRollTicks);
             }
             // The last stroke, a bar on: the crash, the drums, the bass
-            // short and the harp's chord rolled, left to ring.
+            // and the pizzicato short and the harp's chord rolled, left to
+            // ring.
             const std::uint32_t stroke = now + kSixEight.barTicks();
             const std::uint32_t ringing = kRingingTicks - kSixEight.barTicks();
             band.Percussion(stroke, kCrash, kCrashVelocity, ringing);
@@ -320,6 +324,9 @@ std::vector<MidiTrack> ComposeEndTune()
             band.Track(kTimpani).Note(stroke, kTimpani, kTimpaniTonic, kButtonDrumVelocity, ringing);
             band.Track(kTimpani).Note(stroke, kTimpani, kTimpaniDominant, kButtonDrumVelocity, ringing);
             band.Track(kBass).Note(stroke, kBass, kButtonBass, kButtonBassVelocity, kButtonTicks);
+            for (const std::uint8_t key : kButtonPluck) {
+                band.Track(kPizzicato).Note(stroke, kPizzicato, key, kButtonPluckVelocity, kButtonPluckTicks);
+            }
             for (std::uint32_t i = 0; i < kButtonHarp.size(); ++i) {
                 band.Track(kHarp).Note(stroke + i * kFirstRollTicks, kHarp, kButtonHarp[i], kButtonHarpVelocity,
                                        ringing - i * kFirstRollTicks);
