@@ -94,7 +94,7 @@ constexpr Voice kClarinetAnswer{kClarinet, -12, 75, 14, Articulation::Plain, 8};
 constexpr Voice kOboeAnswer{kOboe, 0, 73, 14, Articulation::Plain, 8};
 constexpr Voice kClarinetCoda{kClarinet, -12, 74, 14, Articulation::Plain, 8};
 // The clarinet, which first sang the theme, recalls it in the coda.
-constexpr Voice kClarinetRecall{kClarinet, 0, 77, 14, Articulation::Plain, 8};
+constexpr Voice kClarinetRecall{kClarinet, 0, 76, 14, Articulation::Plain, 8};
 constexpr Voice kOboeRound{kOboe, 0, 68, 14, Articulation::Plain, 8};   // falling away into the intro
 constexpr Voice kOboeLanding{kOboe, 0, 57, 14, Articulation::Plain, 8}; // as soft as the intro it starts
 constexpr Voice kFluteLead{kFlute, 0, 75, 14, Articulation::Plain, 8};
@@ -105,7 +105,7 @@ constexpr Voice kFluteLead{kFlute, 0, 75, 14, Articulation::Plain, 8};
 constexpr Voice kFluteReturn{kFlute, 0, 72, 14, Articulation::Plain, 8};
 constexpr Voice kFluteSummit{kFlute, 0, 74, 14, Articulation::Plain, 8};
 constexpr Voice kFluteAnswer{kFlute, 0, 76, 14, Articulation::Plain, 8};
-constexpr Voice kViolinLead{kViolin, 0, 74, 14, Articulation::Plain, 8};
+constexpr Voice kViolinLead{kViolin, 0, 73, 14, Articulation::Plain, 8};
 constexpr Voice kViolinSong{kViolin, 0, 80, 10, Articulation::Plain, 8};
 constexpr Voice kOboeEcho{kOboe, 0, 62, 14, Articulation::Plain, 8};
 constexpr Voice kOboeLead{kOboe, 0, 61, 14, Articulation::Plain, 8};
@@ -304,7 +304,7 @@ struct Level {
     std::size_t bar;
     int level;
 };
-const Level kLevels[] = {{0, -19},           {kA - 1, -17},       {kA, -11},
+const Level kLevels[] = {{0, -21},           {kA - 1, -18},       {kA, -11},
                          {kA + 4, -6},       {kA + 8, -4},        {kB - 1, -3},
                          {kB, -10},          {kB + 7, -6},        {kB + 14, -4},
                          {kAViolin - 1, -9}, {kAViolin, -4},      {kC - 1, -10},
