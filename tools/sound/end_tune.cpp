@@ -148,7 +148,7 @@ constexpr int kSwellFrom = 40, kSwellTo = 78;
 constexpr std::uint8_t kButtonBass = 33, kButtonBassVelocity = 96;     // A1
 constexpr std::array<std::uint8_t, 4> kButtonPluck = {57, 61, 64, 69}; // A3 C#4 E4 A4
 constexpr std::uint8_t kButtonPluckVelocity = 80;
-constexpr std::uint32_t kButtonPluckTicks = 2 * kSixEightFine.ticksPerStep;   // an eighth
+constexpr std::uint32_t kPluckTicks = 2 * kSixEightFine.ticksPerStep;         // an eighth
 constexpr std::array<std::uint8_t, 6> kButtonHarp = {45, 52, 57, 61, 64, 69}; // A2 .. A4
 constexpr std::uint8_t kButtonHarpVelocity = 70;
 constexpr std::uint8_t kFirstHitVelocity = 86; // the opening stroke, under the last and the trumpet
@@ -159,7 +159,8 @@ constexpr int kCallAccent = 0;
 // bar.
 constexpr std::array<std::uint8_t, 8> kFirstChord = {45, 52, 57, 61, 64, 69, 73, 76}; // A2 .. E5
 // On the last bar's second beat the six-four gives way to the dominant's
-// seventh: the bass and a short harp roll, G#3 to E4.
+// seventh: the bass, a short harp roll, G#3 to E4, and the pizzicato
+// plucking it once, so the afterbeats' layer carries on into the close.
 constexpr std::array<std::uint8_t, 4> kSeventhChord = {56, 59, 62, 64};                     // G#3 B3 D4 E4
 constexpr std::uint8_t kSeventhVelocity = 66, kSeventhBass = 40, kSeventhBassVelocity = 84; // E2
 // A timpani roll, in thirty-seconds, grows through the dominant's second
@@ -307,6 +308,7 @@ std::vector<MidiTrack> ComposeEndTune()
             for (std::uint32_t i = 0; i < kSeventhChord.size(); ++i) {
                 band.Track(kHarp).Note(now + beat + i * kFirstRollTicks, kHarp, kSeventhChord[i], kSeventhVelocity,
                                        kHeldTicks - beat - i * kFirstRollTicks);
+                band.Track(kPizzicato).Note(now + beat, kPizzicato, kSeventhChord[i], kSeventhVelocity, kPluckTicks);
             }
             for (std::uint32_t i = 0; i < kRollStrokes; ++i) {
                 const int velocity = kSwellFrom + (kSwellTo - kSwellFrom) * static_cast<int>(i) / (kRollStrokes - 1) +
@@ -325,7 +327,7 @@ std::vector<MidiTrack> ComposeEndTune()
             band.Track(kTimpani).Note(stroke, kTimpani, kTimpaniDominant, kButtonDrumVelocity, ringing);
             band.Track(kBass).Note(stroke, kBass, kButtonBass, kButtonBassVelocity, kButtonTicks);
             for (const std::uint8_t key : kButtonPluck) {
-                band.Track(kPizzicato).Note(stroke, kPizzicato, key, kButtonPluckVelocity, kButtonPluckTicks);
+                band.Track(kPizzicato).Note(stroke, kPizzicato, key, kButtonPluckVelocity, kPluckTicks);
             }
             for (std::uint32_t i = 0; i < kButtonHarp.size(); ++i) {
                 band.Track(kHarp).Note(stroke + i * kFirstRollTicks, kHarp, kButtonHarp[i], kButtonHarpVelocity,
