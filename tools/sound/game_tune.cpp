@@ -94,7 +94,7 @@ constexpr Voice kClarinetAnswer{kClarinet, -12, 75, 14, Articulation::Plain, 8};
 constexpr Voice kOboeAnswer{kOboe, 0, 73, 14, Articulation::Plain, 8};
 constexpr Voice kClarinetCoda{kClarinet, -12, 74, 14, Articulation::Plain, 8};
 // The clarinet, which first sang the theme, recalls it in the coda.
-constexpr Voice kClarinetRecall{kClarinet, 0, 76, 14, Articulation::Plain, 8};
+constexpr Voice kClarinetRecall{kClarinet, 0, 74, 14, Articulation::Plain, 8};
 constexpr Voice kOboeRound{kOboe, 0, 68, 14, Articulation::Plain, 8};   // falling away into the intro
 constexpr Voice kOboeLanding{kOboe, 0, 57, 14, Articulation::Plain, 8}; // as soft as the intro it starts
 constexpr Voice kFluteLead{kFlute, 0, 75, 14, Articulation::Plain, 8};
@@ -197,7 +197,7 @@ const BassBar kBassBars[] = {
     {kAViolin + 7, "Bb2/3 A2/3"},
     {kAViolin + 8, "D3/3 G2/2 F2/1"},
     {kAViolin + 9, "E2/3 A2/3"},
-    {kC + 6, "E2/3 D3/3"},
+    {kC + 6, "E2/6"},
     // The song's bass climbs a semitone or a tone each bar to the dominant,
     // falling to the chord's fifth or root on the second beat, then
     // holding as it nears the top.
@@ -283,7 +283,7 @@ const Layer kLayers[] = {
     // to rocking sixteenths to waves over two octaves.
     {kSongBar, kSongBar + 2, Accompaniment::Rising, true, -2},
     {kSongBar + 2, kSongBar + 4, Accompaniment::Ripple, true, -2},
-    {kSongBar + 4, kAAgain, Accompaniment::Cascade, true, -2},
+    {kSongBar + 4, kAAgain, Accompaniment::Cascade, true, 0},
     {kSongBar, kAAgain, Accompaniment::Pad, false, -9},
     // The theme's last return: the guitar's barcarolle, the theme's own
     // figure, comes back under the flute, softly, then the harp rolls the

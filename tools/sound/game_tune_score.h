@@ -66,7 +66,7 @@ inline const Bars kMiddle = {
 };
 // Under the flute, the strings move slowly in the middle register, in
 // tenths and sixths or against it, never in octaves with it.
-inline const Bars kMiddleCounter = {"E4/12",     "F4/6 D4/6", "E4/6 G4/6", "F4/6 G4/6",
+inline const Bars kMiddleCounter = {"E4/12",     "B3/6 D4/6", "E4/6 G4/6", "F4/6 G4/6",
                                     "C5/6 A4/6", "E4/12",     "F4/6 G4/6", "E4/6 r/6"};
 
 // The answer to the middle tune, a sequence over the falling fifths in
@@ -138,14 +138,15 @@ inline const Bars kThemeCounter = {"C5/12",         "A4/6 C5/6", "B4/6 D5/6", "~
                                    "r/6 F4/3 A4/3", "A4/6 E4/6", "D4/6 E4/6", "C4/6 r/6"};
 
 // The coda: as the flute's cadence breathes the clarinet, which first sang
-// the theme, climbs to it once more in its rhythm, and recalls the theme's
-// head over the A in two fragments, each answered by a breath; then one
+// the theme, climbs once more in its rhythm, G A B, to land on the coda's
+// first downbeat, and recalls the theme's head over the A in two fragments, each answered by a breath; then one
 // unbroken line through the Neapolitan sixth, its B flat in the clarinet,
 // falls by step through the six-four to the dominant's third, where the
 // oboe takes the line back to the start: the tune never stops.
-inline const Bars kCodaClarinet = {"r/6 A5/3 B5/1 C6/2"}; // written an octave up
+inline const Bars kCodaClarinet = {"r/6 G5/3 A5/1 B5/2"}; // written an octave up
 inline const Bars kCoda = {
-    "r/6 E5/3 F5/1 E5/2", "A5/6 r/6", "r/6 C5/3 D5/1 C5/2", "F5/6 E5/3 D5/3", "F5/4 D5/2 Bb4/4 D5/2", "C5/6 B4/3 G#4/3",
+    "C5/6 E5/3 F5/1 E5/2",  "A5/6 r/6",        "r/6 C5/3 D5/1 C5/2", "F5/6 E5/3 D5/3",
+    "F5/4 D5/2 Bb4/4 D5/2", "C5/6 B4/3 G#4/3",
 };
 
 // The last bar rises to the first: the tune runs round without a stop,
