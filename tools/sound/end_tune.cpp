@@ -24,8 +24,9 @@ namespace belvane::sound {
 
 namespace {
 
-// Dotted quarter = 96: quicker than the game tune, a festive dance.
-constexpr std::uint32_t kMicrosPerQuarter = 60'000'000u * 2 / (96 * 3);
+// Dotted quarter = 100: quicker than the game tune, a brisk festive dance,
+// so the flourish is short.
+constexpr std::uint32_t kMicrosPerQuarter = 60'000'000u * 2 / (100 * 3);
 constexpr std::uint32_t kSeed = 2020;
 
 constexpr std::uint8_t kTrumpet = kEndTuneLead;
@@ -85,7 +86,7 @@ constexpr std::array<std::string_view, 7> kHornLower = {"C#4/12",    "A3/12",   
 // six-four, and the clarinet climbs to the dominant's seventh, D, which
 // falls to the tonic's third.
 constexpr std::array<std::string_view, 6> kSecond = {
-    "r/6 C#5/6", "E5/4 F#5/2 E5/4 F#5/2", "B4/6 C#5/4 D5/2", "C#5/5 D5/1 F5/6", "F#5/4 B4/2 A4/6", "~A4/6 B4/4 D5/2",
+    "r/6 C#5/6", "E5/4 F#5/2 E5/4 F#5/2", "B4/6 F#5/4 D5/2", "C#5/5 D5/1 F5/6", "F#5/4 B4/2 A4/6", "~A4/6 B4/4 D5/2",
 };
 // The bass falls F# B and climbs C# D D# to the dominant, and falls to the tonic.
 // The last bar is the tonic's six-four over the dominant's E, resolving
@@ -99,7 +100,7 @@ constexpr std::array<int, 6> kLevels = {-6, -6, -5, -4, -2, 8};
 constexpr int kAfterbeatLift = 8;
 // The broadening before the last chord: {sixteenths before it, tempo in % of the beat's length}.
 constexpr std::array<std::pair<std::uint32_t, std::uint32_t>, 4> kBroadening = {
-    {{9, 102}, {6, 104}, {3, 107}, {0, 109}}};
+    {{9, 101}, {6, 103}, {3, 105}, {0, 107}}};
 // The bass falls from the D chord's F# to the B minor seventh's root and
 // climbs from it, low, B C# D D# to the dominant, so the timpani's roll on
 // B stays above it.
@@ -121,7 +122,7 @@ constexpr std::uint32_t kHeldTicks = 11 * kSixEightFine.ticksPerStep;
 constexpr std::array<std::string_view, 1> kButton = {"A5/11 r/1"}, kSecondButton = {"C#5/11 r/1"};
 constexpr std::uint32_t kButtonTicks = 11 * kSixEightFine.ticksPerStep - 40;
 // The last chord is held at a broader tempo still, in % of the beat's length.
-constexpr std::uint32_t kButtonBroadening = 116;
+constexpr std::uint32_t kButtonBroadening = 112;
 constexpr std::uint32_t kRingingTicks = 24 * kSixEightFine.ticksPerStep; // two bars from the arrival
 
 constexpr Voice kTrumpetLead{kTrumpet, 0, 84, 20, Articulation::Plain, 6};
