@@ -102,8 +102,8 @@ constexpr Voice kFluteLead{kFlute, 0, 75, 14, Articulation::Plain, 8};
 // the loop's highest note, a little firmer, so the phrase carries on
 // through its summit to the cadence, yet no louder than the notes around
 // it: a GM flute up there is shrill.
-constexpr Voice kFluteReturn{kFlute, 0, 72, 14, Articulation::Plain, 8};
-constexpr Voice kFluteSummit{kFlute, 0, 74, 14, Articulation::Plain, 8};
+constexpr Voice kFluteReturn{kFlute, 0, 76, 14, Articulation::Plain, 8};
+constexpr Voice kFluteSummit{kFlute, 0, 76, 14, Articulation::Plain, 8};
 constexpr Voice kFluteAnswer{kFlute, 0, 76, 14, Articulation::Plain, 8};
 constexpr Voice kViolinLead{kViolin, 0, 73, 14, Articulation::Plain, 8};
 constexpr Voice kViolinSong{kViolin, 0, 80, 10, Articulation::Plain, 8};
@@ -293,7 +293,9 @@ const Layer kLayers[] = {
     {kCodaBar, kCodaBar + 6, Accompaniment::Pad, true, -4},
     {kCodaBar, kCodaBar + 5, Accompaniment::Arpeggio, false, -10},
     {kCodaBar + 5, kCodaBar + 6, Accompaniment::Arpeggio, false},
-    {kCodaBar + 6, kEndBar, Accompaniment::Arpeggio, true},
+    // The bar on the dominant eases into the intro's level, no step down
+    // at the seam.
+    {kCodaBar + 6, kEndBar, Accompaniment::Arpeggio, true, -6},
 };
 
 // The accompaniment's dynamic, velocity added, at a bar; in between it

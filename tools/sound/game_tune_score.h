@@ -115,15 +115,15 @@ inline const Bars kInterlude = {
     "Bb5/4 A5/2 F5/6", "E5/4 D5/1 C5/1 B4/3 r/3",
 };
 
-// After the interlude, a song of its own on the violin over the harp's
-// running sixteenths: it sets out in the siciliano's lilt, then in long
-// notes falls by step as the bass climbs to the dominant, growing; over the
+// After the interlude, a song of its own on the violin, in long notes over
+// the harp's running sixteenths, apart from the theme's lilt: it falls by
+// step as the bass climbs to the dominant, growing; over the
 // tonic's six-four it climbs to E, the dominant's root on the downbeat, and
 // falls to its fifth, handing over to the flute and the theme's return.
 // After the band's bar alone on the dominant, the violin runs up to the
 // song in three sixteenths.
 inline const Bars kSongPickup = {"r/9 G#4/1 A4/1 B4/1"};
-inline const Bars kSong = {"E5/4 F5/2 A5/4 B5/2", "D6/4 C6/2 B5/3 D6/3",      "C6/9 B5/3",
+inline const Bars kSong = {"E5/6 A5/6",           "D6/6 B5/3 D6/3",           "C6/9 B5/3",
                            "A5/4 E5/2 G5/6",      "F5/3 E5/1 F5/2 A5/4 G5/2", "F#5/4 A5/2 B5/6",
                            "A5/4 B5/2 C6/4 D6/2", "E6/3 D6/1 C6/2 B5/6"};
 inline const Bars kThemeReturnFlute = {"E5/3 F5/1 E5/2 A5/4 B5/2", "A5/4 C6/2 D6/4 C6/2", "D6/6 B5/2 G5/2 r/2"};
