@@ -6,9 +6,9 @@
 // the chords, and the line grows bar by bar, through a
 // timpani roll on the dominant's dominant and a broadening, to the tonic's
 // six-four, the tune at its highest, leaning on the dominant's seventh as
-// the roll swells; the tonic itself comes only with the last stroke and both
-// crashes: the loudest moment, held most of a bar while
-// the crashes, the harp and the timpani ring on to the end.
+// the roll swells; the tonic itself comes only with the last stroke and the
+// crash: the loudest moment, held most of a bar while the crash, the harp
+// and the timpani ring on to the end.
 // No part climbs above C7 or plays harder than velocity 100, so it rings
 // rather than shrieks.
 #include "band.h"
@@ -56,27 +56,23 @@ constexpr Accompanists kAccompanists{kBass, kPizzicato, kPizzicato, kHarp, kPizz
 // Steps are sixteenths. Over the band's first chord the trumpet plays the
 // game tune's head, E F# E A B, in major and high, and turns round the C#
 // of the head's next bar, C# D C# A, keeping its top E for the close; it
-// takes up the tune's third bar in its rocking rhythm, calls on repeated
-// Es and leaps to the A of B half-diminished, whose F natural, the game
+// calls on repeated Es, steps down to D and leaps to the A of B half-diminished, whose F natural, the game
 // tune's minor for a moment, is left to the clarinet, the horns and the
 // pizzicato; it falls and climbs by step over the dominant of the
 // dominant (B7 over its D#), a scale where the bar before leapt, and over
 // the tonic's six-four turns up to its E, within the trumpet's bright
 // range, then walks down the scale over the dominant's seventh to the
 // tonic with the last stroke.
-constexpr std::array<std::string_view, 6> kMelody = {
-    "E5/3 F#5/1 E5/2 A5/4 B5/2",
-    "C#6/4 D6/2 C#6/4 A5/2",
-    "D5/3 C#5/1 D5/2 A5/4 F#5/2",
-    "E5/2 E5/1 E5/1 E5/2 A5/4 B5/2",
-    "A5/3 F#5/1 D#5/2 F#5/2 G#5/1 A5/1 B5/2",
+constexpr std::array<std::string_view, 5> kMelody = {
+    "E5/3 F#5/1 E5/2 A5/4 B5/2",          "C#6/4 D6/2 C#6/4 A5/2",
+    "E5/2 E5/1 E5/1 E5/2 D5/2 A5/2 B5/2", "A5/3 F#5/1 D#5/2 F#5/2 G#5/1 A5/1 B5/2",
     "C#6/4 E6/2 D6/3 C#6/1 B5/2",
 };
 // Two horns hold the chords in the middle of the band, under the clarinet; the upper falls A G# F# against the
 // trumpet's climb in the head's second bar, and the dominant's seventh falls to the tonic's third.
-constexpr std::array<std::string_view, 7> kHornUpper = {"E4/12",  "A4/6 G#4/2 F#4/4", "F#4/12",    "E4/6 F4/6",
+constexpr std::array<std::string_view, 6> kHornUpper = {"E4/12",  "A4/6 G#4/2 F#4/4", "E4/6 F4/6",
                                                         "F#4/12", "E4/6 D4/6",        "C#4/11 r/1"};
-constexpr std::array<std::string_view, 7> kHornLower = {"C#4/12",    "A3/12",      "A3/6 B3/6", "C#4/6 B3/6",
+constexpr std::array<std::string_view, 6> kHornLower = {"C#4/12",    "A3/12",      "C#4/6 B3/6",
                                                         "B3/6 A3/6", "A3/6 G#3/6", "A3/11 r/1"};
 // A third or a sixth under the tune where they strike together, but a line
 // of its own: it holds while the tune climbs and moves against it as it
@@ -85,37 +81,37 @@ constexpr std::array<std::string_view, 7> kHornLower = {"C#4/12",    "A3/12",   
 // which rises to the B7's F#; the B7's seventh, A, stays into the
 // six-four, and the clarinet climbs to the dominant's seventh, D, which
 // falls to the tonic's third.
-constexpr std::array<std::string_view, 6> kSecond = {
-    "r/6 C#5/6", "E5/4 F#5/2 E5/4 F#5/2", "B4/6 F#5/4 D5/2", "C#5/5 D5/1 F5/6", "F#5/4 B4/2 A4/6", "~A4/6 B4/4 D5/2",
+constexpr std::array<std::string_view, 5> kSecond = {
+    "r/6 C#5/6", "E5/4 F#5/2 E5/4 F#5/2", "C#5/5 D5/1 F5/6", "F#5/4 B4/2 A4/6", "~A4/6 B4/4 D5/2",
 };
-// The bass falls F# B and climbs C# D D# to the dominant, and falls to the tonic.
+// The bass falls A F# and climbs C# D D# to the dominant, and falls to the tonic.
 // The last bar is the tonic's six-four over the dominant's E, resolving
 // to its seventh on the second beat: the tonic itself comes only with the
 // last stroke.
-constexpr std::array<std::string_view, 6> kChords = {"A", "A F#m", "D/F# Bm7", "A/C# Bm7b5/D", "B7/D#", "A/E"};
+constexpr std::array<std::string_view, 5> kChords = {"A", "A F#m", "A/C# Bm7b5/D", "B7/D#", "A/E"};
 // The band grows bar by bar from its first chord into the final one.
-constexpr std::array<int, 6> kLevels = {-6, -6, -5, -4, -2, 8};
+constexpr std::array<int, 5> kLevels = {-6, -6, -4, -2, 8};
 // The afterbeats carry the dance under the trumpet: they are plucked
 // harder than the held chords.
 constexpr int kAfterbeatLift = 8;
 // The broadening before the last chord: {sixteenths before it, tempo in % of the beat's length}.
 constexpr std::array<std::pair<std::uint32_t, std::uint32_t>, 4> kBroadening = {
     {{9, 101}, {6, 103}, {3, 105}, {0, 107}}};
-// The bass falls from the D chord's F# to the B minor seventh's root and
-// climbs from it, low, B C# D D# to the dominant, so the timpani's roll on
-// B stays above it.
-constexpr std::array<std::string_view, 3> kClimbingBass = {"F#2/3 B1/3", "C#2/3 D2/3", "D#2/6"};
+// From the F# minor chord's root the bass climbs low, C# D D# to the
+// dominant, so the timpani's roll on B stays above it.
+constexpr std::array<std::string_view, 2> kClimbingBass = {"C#2/3 D2/3", "D#2/6"};
 constexpr std::size_t kClimbFrom = 2;
 constexpr int kSixFourBassShift = 12;
-// The lines grow from the first bar to the last chord: each starts where
-// the eight-bar arc still rises.
-constexpr int kLinePlace = 2;
+// The lines grow from the first bar to the last chord: they start where
+// the eight-bar arc climbs to its height on the dominant's dominant, the
+// six-four taking its last bar.
+constexpr int kLinePlace = 3;
 // With the bar-1 hit a light cymbal splashes; the pizzicato keeps to its
 // afterbeats.
 constexpr std::uint8_t kSplashKey = 55, kSplashVelocity = 78;
 // The six-four and the seventh are held a bar while the timpani roll swells
-// under them, and the tonic is struck, hardest, with both crashes and held
-// eleven sixteenths, so its release sounds within the file; the crashes, the
+// under them, and the tonic is struck, hardest, with the crash and held
+// eleven sixteenths, so its release sounds within the file; the crash, the
 // harp and the timpani ring on to the end of the file, and their release
 // dies away as the program goes on rendering after it.
 constexpr std::uint32_t kHeldTicks = 11 * kSixEightFine.ticksPerStep;
@@ -131,9 +127,9 @@ constexpr Voice kClarinetSecond{kClarinet, 0, 74, 16, Articulation::Plain, 6};
 // hardest; the clarinet under them plays out.
 constexpr int kFinalAccent = 8, kButtonAccent = 14, kSecondFinalAccent = 14;
 
-// Two crashes, with the last stroke, and the light splash with the chord's
-// arrival.
-constexpr std::uint8_t kCrash = 49, kSecondCrash = 57, kCrashVelocity = 100;
+// One crash, with the last stroke (two are crude after the build), and the
+// light splash with the chord's arrival.
+constexpr std::uint8_t kCrash = 49, kCrashVelocity = 100;
 // The timpani: the tonic struck at the start and on the last chord, a roll
 // on the dominant between.
 constexpr std::uint8_t kTimpaniTonic = 45, kTimpaniDominant = 40; // A2, E2
@@ -181,7 +177,7 @@ constexpr std::uint8_t kFirstChordVelocity = 66; // under the trumpet's first no
 // call and its turn up to B sound over the full half-diminished chord,
 // the game tune's minor a moment before the dominant's dominant brightens
 // it, rather than a bare B over the bass's D.
-constexpr std::size_t kLeaningBar = 3;
+constexpr std::size_t kLeaningBar = 2;
 constexpr std::array<std::uint8_t, 2> kLeaningChord = {53, 62}; // F3 D4
 constexpr std::uint8_t kLeaningVelocity = 60;
 constexpr std::array<std::uint8_t, 4> kCallHarp = {57, 61, 64, 69}; // A3 C#4 E4 A4
@@ -323,7 +319,6 @@ std::vector<MidiTrack> ComposeEndTune()
             const std::uint32_t stroke = now + kSixEight.barTicks();
             const std::uint32_t ringing = kRingingTicks - kSixEight.barTicks();
             band.Percussion(stroke, kCrash, kCrashVelocity, ringing);
-            band.Percussion(stroke, kSecondCrash, kCrashVelocity, ringing);
             band.Track(kTimpani).Note(stroke, kTimpani, kTimpaniTonic, kButtonDrumVelocity, ringing);
             band.Track(kTimpani).Note(stroke, kTimpani, kTimpaniDominant, kButtonDrumVelocity, ringing);
             band.Track(kBass).Note(stroke, kBass, kButtonBass, kButtonBassVelocity, kButtonTicks);
