@@ -144,7 +144,8 @@ const Line kLines[] = {
     // The climb to the summit swells bar by bar, as the second half of a
     // phrase.
     {&kFluteReturn, kAAgain, &kThemeReturnFlute, 2},
-    {&kFluteSummit, kAAgain + 3, &kThemeReturnSummit, 5},
+    // Its G the loudest note of the return, the fall from it softer.
+    {&kFluteSummit, kAAgain + 3, &kThemeReturnSummit, 6},
     {&kFluteReturn, kAAgain + 5, &kThemeReturnFluteClose, 4},
     {&kStringsRecap, kAAgain, &kThemeCounter, 0},
     {&kOboeEcho, kAAgain + 5, &kEcho, 4},

@@ -66,7 +66,7 @@ inline const Bars kMiddle = {
 };
 // Under the flute, the strings move slowly in the middle register, in
 // tenths and sixths or against it, never in octaves with it.
-inline const Bars kMiddleCounter = {"E4/12",     "B3/6 D4/6", "E4/6 G4/6", "F4/6 G4/6",
+inline const Bars kMiddleCounter = {"E4/12",     "G3/6 D4/6", "E4/6 G4/6", "F4/6 G4/6",
                                     "C5/6 A4/6", "E4/12",     "F4/6 G4/6", "E4/6 r/6"};
 
 // The answer to the middle tune, a sequence over the falling fifths in
@@ -81,8 +81,8 @@ inline const Bars kSequenceOboe = {"C6/4 B5/2 A5/2 G5/4", "B5/3 G5/3 E5/3 G5/3"}
 // middle: the seventh of each chord the third of the next; the last
 // falls to the dominant's third, rings under the harp's bar and rises to
 // the tonic as the violin begins.
-inline const Bars kSequenceCounter = {"G4/12",  "F4/12",      "~F4/12",  "E4/12",   "A4/12",
-                                      "~A4/12", "E4/6 G#4/6", "~G#4/12", "A4/6 r/6"};
+inline const Bars kSequenceCounter = {"G4/12",  "F4/12",  "~F4/12",  "E4/12",   "A4/12",
+                                      "~A4/12", "G#4/12", "~G#4/12", "A4/6 r/6"};
 // The flute takes the third unit and breaks its pattern: a run up in even
 // eighths, then the chords spelt in quarters across the beats, falling
 // over the half-diminished chord, and a C leaning on the dominant's fifth,
