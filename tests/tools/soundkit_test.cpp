@@ -105,6 +105,9 @@ TEST(ScoreNotation, KeysBarsAndChords)
     EXPECT_EQ(ParseChord("Bbm").root, 10);
     EXPECT_EQ(ParseChord("Bbm").intervals, (std::vector<int>{0, 3, 7}));
     EXPECT_THROW(ParseChord("Esus4"), std::invalid_argument);
+    // Half-diminished: a diminished fifth and a minor seventh, not a plain minor seventh.
+    EXPECT_EQ(ParseChord("Bm7b5/D").intervals, (std::vector<int>{0, 3, 6, 10}));
+    EXPECT_EQ(ParseChord("Bm7b5/D").bass, 2);
     // Each tone at its lowest key from G3 upwards: E7 over G3 is G#3 B3 D4 E4.
     EXPECT_EQ(ChordKeys(e7, 55), (std::vector<int>{56, 59, 62, 64}));
     EXPECT_EQ(KeyAtOrAbove(7, 55), 55);

@@ -27,6 +27,7 @@ inline constexpr std::uint8_t kViolin = 40;
 inline constexpr std::uint8_t kCello = 42;
 inline constexpr std::uint8_t kHarp = 46;
 inline constexpr std::uint8_t kTimpani = 47;
+inline constexpr std::uint8_t kPizzicatoStrings = 45;
 inline constexpr std::uint8_t kStrings = 48;
 inline constexpr std::uint8_t kTrumpet = 56;
 inline constexpr std::uint8_t kFrenchHorn = 60;

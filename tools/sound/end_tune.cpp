@@ -6,9 +6,9 @@
 // the chords, and the line grows bar by bar, through a
 // timpani roll on the dominant's dominant and a broadening, to the tonic's
 // six-four, the tune at its highest, leaning on the dominant's seventh as
-// the roll swells; the tonic itself comes only with the last stroke and both
-// crashes: the loudest moment, held most of a bar while
-// the crashes, the harp and the timpani ring on to the end.
+// the roll swells; the tonic itself comes only with the last stroke and the
+// crash: the loudest moment, held most of a bar while the crash, the harp
+// and the timpani ring on to the end.
 // No part climbs above C7 or plays harder than velocity 100, so it rings
 // rather than shrieks.
 #include "band.h"
@@ -24,14 +24,15 @@ namespace belvane::sound {
 
 namespace {
 
-// Dotted quarter = 96: quicker than the game tune, a festive dance.
-constexpr std::uint32_t kMicrosPerQuarter = 60'000'000u * 2 / (96 * 3);
+// Dotted quarter = 100: quicker than the game tune, a brisk festive dance,
+// so the flourish is short.
+constexpr std::uint32_t kMicrosPerQuarter = 60'000'000u * 2 / (100 * 3);
 constexpr std::uint32_t kSeed = 2020;
 
 constexpr std::uint8_t kTrumpet = kEndTuneLead;
 constexpr std::uint8_t kHorns = 3; // the chords held in the middle of the band
 constexpr std::uint8_t kClarinet = kEndTuneSecond;
-constexpr std::uint8_t kGuitar = 4;
+constexpr std::uint8_t kPizzicato = 4;
 constexpr std::uint8_t kBass = kEndTuneBass;
 constexpr std::uint8_t kHarp = 6;
 constexpr std::uint8_t kTimpani = 7; // with the band, not the leads
@@ -41,75 +42,83 @@ constexpr Part kParts[] = {
     {kTrumpet, program::kTrumpet, 110, 64, 50, "Trumpet"},
     {kHorns, program::kFrenchHorn, 100, 44, 56, "Horns"},
     {kClarinet, program::kClarinet, 110, 36, 56, "Clarinet"},
-    // The game tune's guitar keeps the afterbeats, so the two tunes share a band.
-    {kGuitar, program::kNylonGuitar, 127, 96, 48, "Guitar"},
+    // Plucked strings keep the afterbeats, as the guitar does in the game
+    // tune: a nylon string is lost under the brass and the drums and only
+    // blurs them.
+    {kPizzicato, program::kPizzicatoStrings, 127, 96, 48, "Pizzicato strings"},
     {kBass, program::kAcousticBass, 127, 64, 24, "Bass"},
     {kHarp, program::kHarp, 86, 28, 56, "Harp"},
     {kTimpani, program::kTimpani, 110, 64, 40, "Timpani"},
     {kDrums, 0, 110, 64, 40, "Cymbal"}, // the crash is the chord's splash
 };
-constexpr Accompanists kAccompanists{kBass, kGuitar, kGuitar, kHarp, kGuitar};
+constexpr Accompanists kAccompanists{kBass, kPizzicato, kPizzicato, kHarp, kPizzicato};
 
 // Steps are sixteenths. Over the band's first chord the trumpet plays the
-// game tune's head, E F# E A B, in major and high, and goes on with the
-// head's next bar, C# D E; it takes up the tune's third bar in its rocking
-// rhythm, calls on repeated Es, climbing through the chord of B minor,
-// falls and climbs over the dominant of the dominant (B7 over its D#) and
-// over the tonic's six-four turns up to its E, within the trumpet's
-// bright range, then walks down the scale over the dominant's seventh to
-// the tonic with the last stroke.
-constexpr std::array<std::string_view, 6> kMelody = {
-    "E5/3 F#5/1 E5/2 A5/4 B5/2",        "C#6/4 D6/2 E6/4 A5/2",
-    "D5/3 C#5/1 D5/2 F#5/4 E5/2",       "E5/2 E5/1 E5/1 E5/2 F#5/2 A5/2 B5/2",
-    "A5/3 F#5/1 D#5/2 F#5/2 A5/2 B5/2", "C#6/4 E6/2 D6/3 C#6/1 B5/2",
+// game tune's head, E F# E A B, in major and high, and turns round the C#
+// of the head's next bar, C# D C# A, keeping its top E for the close; it
+// calls on repeated Es, steps down to D and leaps to the A of B half-diminished, whose F natural, the game
+// tune's minor for a moment, is left to the clarinet, the horns and the
+// pizzicato; it falls and climbs by step over the dominant of the
+// dominant (B7 over its D#), a scale where the bar before leapt, and over
+// the tonic's six-four turns up to its E, within the trumpet's bright
+// range, then walks down the scale over the dominant's seventh to the
+// tonic with the last stroke.
+constexpr std::array<std::string_view, 5> kMelody = {
+    "E5/3 F#5/1 E5/2 A5/4 B5/2",          "C#6/4 D6/2 C#6/4 A5/2",
+    "E5/2 E5/1 E5/1 E5/2 D5/2 A5/2 B5/2", "A5/3 F#5/1 D#5/2 F#5/2 G#5/1 A5/1 B5/2",
+    "C#6/4 E6/2 D6/3 C#6/1 B5/2",
 };
 // Two horns hold the chords in the middle of the band, under the clarinet; the upper falls A G# F# against the
 // trumpet's climb in the head's second bar, and the dominant's seventh falls to the tonic's third.
-constexpr std::array<std::string_view, 7> kHornUpper = {"E4/12",  "A4/6 G#4/2 F#4/4", "F#4/12",    "E4/6 F#4/6",
+constexpr std::array<std::string_view, 6> kHornUpper = {"E4/12",  "A4/6 G#4/2 F#4/4", "E4/6 F4/6",
                                                         "F#4/12", "E4/6 D4/6",        "C#4/11 r/1"};
-constexpr std::array<std::string_view, 7> kHornLower = {"C#4/12",    "A3/12",      "A3/6 B3/6", "C#4/6 B3/6",
+constexpr std::array<std::string_view, 6> kHornLower = {"C#4/12",    "A3/12",      "C#4/6 B3/6",
                                                         "B3/6 A3/6", "A3/6 G#3/6", "A3/11 r/1"};
 // A third or a sixth under the tune where they strike together, but a line
 // of its own: it holds while the tune climbs and moves against it as it
-// turns; the B7's seventh, A, stays into the six-four, and the clarinet
-// climbs to the dominant's seventh, D, which falls to the tonic's third.
-constexpr std::array<std::string_view, 6> kSecond = {
-    "r/6 C#5/6", "r/12", "B4/6 A4/4 C#5/2", "C#5/6 D5/6", "F#5/4 B4/2 A4/6", "~A4/6 B4/4 D5/2",
+// turns; in the head's second bar it fills the middle between the horns
+// and the trumpet; over the half-diminished chord it passes to the F natural,
+// which rises to the B7's F#; the B7's seventh, A, stays into the
+// six-four, and the clarinet climbs to the dominant's seventh, D, which
+// falls to the tonic's third.
+constexpr std::array<std::string_view, 5> kSecond = {
+    "r/6 C#5/6", "E5/4 F#5/2 E5/4 F#5/2", "C#5/5 D5/1 F5/6", "F#5/4 B4/2 A4/6", "~A4/6 B4/4 D5/2",
 };
-// The bass falls F# D and climbs C# D D# to the dominant, and falls to the tonic.
+// The bass falls A F# and climbs C# D D# to the dominant, and falls to the tonic.
 // The last bar is the tonic's six-four over the dominant's E, resolving
 // to its seventh on the second beat: the tonic itself comes only with the
 // last stroke.
-constexpr std::array<std::string_view, 6> kChords = {"A", "A F#m", "D/F# Bm7", "A/C# Bm7/D", "B7/D#", "A/E"};
+constexpr std::array<std::string_view, 5> kChords = {"A", "A F#m", "A/C# Bm7b5/D", "B7/D#", "A/E"};
 // The band grows bar by bar from its first chord into the final one.
-constexpr std::array<int, 6> kLevels = {-6, -6, -5, -4, -2, 8};
-// The guitar's afterbeats carry the dance under the trumpet: they are
-// struck harder than its held chords, and a nylon string speaks softly.
+constexpr std::array<int, 5> kLevels = {-6, -6, -4, -2, 8};
+// The afterbeats carry the dance under the trumpet: they are plucked
+// harder than the held chords.
 constexpr int kAfterbeatLift = 8;
 // The broadening before the last chord: {sixteenths before it, tempo in % of the beat's length}.
 constexpr std::array<std::pair<std::uint32_t, std::uint32_t>, 4> kBroadening = {
-    {{9, 102}, {6, 104}, {3, 107}, {0, 109}}};
-// The bass falls from the D chord's F# to the B minor seventh's D and
-// climbs low, by semitones, to the B7 over its D#, so the timpani's roll
-// on B stays above it.
-constexpr std::array<std::string_view, 3> kClimbingBass = {"F#2/3 D2/3", "C#2/3 D2/3", "D#2/6"};
+    {{9, 101}, {6, 103}, {3, 105}, {0, 107}}};
+// From the F# minor chord's root the bass climbs low, C# D D# to the
+// dominant, so the timpani's roll on B stays above it.
+constexpr std::array<std::string_view, 2> kClimbingBass = {"C#2/3 D2/3", "D#2/6"};
 constexpr std::size_t kClimbFrom = 2;
-// The lines grow from the first bar to the last chord: each starts where
-// the eight-bar arc still rises.
-constexpr int kLinePlace = 2;
-// With the bar-1 hit a light cymbal splashes; the guitar keeps to its
+constexpr int kSixFourBassShift = 12;
+// The lines grow from the first bar to the last chord: they start where
+// the eight-bar arc climbs to its height on the dominant's dominant, the
+// six-four taking its last bar.
+constexpr int kLinePlace = 3;
+// With the bar-1 hit a light cymbal splashes; the pizzicato keeps to its
 // afterbeats.
 constexpr std::uint8_t kSplashKey = 55, kSplashVelocity = 78;
 // The six-four and the seventh are held a bar while the timpani roll swells
-// under them, and the tonic is struck, hardest, with both crashes and held
-// eleven sixteenths, so its release sounds within the file; the crashes, the
+// under them, and the tonic is struck, hardest, with the crash and held
+// eleven sixteenths, so its release sounds within the file; the crash, the
 // harp and the timpani ring on to the end of the file, and their release
 // dies away as the program goes on rendering after it.
 constexpr std::uint32_t kHeldTicks = 11 * kSixEightFine.ticksPerStep;
 constexpr std::array<std::string_view, 1> kButton = {"A5/11 r/1"}, kSecondButton = {"C#5/11 r/1"};
 constexpr std::uint32_t kButtonTicks = 11 * kSixEightFine.ticksPerStep - 40;
 // The last chord is held at a broader tempo still, in % of the beat's length.
-constexpr std::uint32_t kButtonBroadening = 116;
+constexpr std::uint32_t kButtonBroadening = 112;
 constexpr std::uint32_t kRingingTicks = 24 * kSixEightFine.ticksPerStep; // two bars from the arrival
 
 constexpr Voice kTrumpetLead{kTrumpet, 0, 84, 20, Articulation::Plain, 6};
@@ -118,9 +127,9 @@ constexpr Voice kClarinetSecond{kClarinet, 0, 74, 16, Articulation::Plain, 6};
 // hardest; the clarinet under them plays out.
 constexpr int kFinalAccent = 8, kButtonAccent = 14, kSecondFinalAccent = 14;
 
-// Two crashes, with the last stroke, and the light splash with the chord's
-// arrival.
-constexpr std::uint8_t kCrash = 49, kSecondCrash = 57, kCrashVelocity = 100;
+// One crash, with the last stroke (two are crude after the build), and the
+// light splash with the chord's arrival.
+constexpr std::uint8_t kCrash = 49, kCrashVelocity = 100;
 // The timpani: the tonic struck at the start and on the last chord, a roll
 // on the dominant between.
 constexpr std::uint8_t kTimpaniTonic = 45, kTimpaniDominant = 40; // A2, E2
@@ -130,10 +139,14 @@ constexpr std::uint8_t kButtonDrumVelocity = 100;                 // the last st
 // Under the six-four and the seventh the timpani roll on the dominant,
 // growing into the last stroke.
 constexpr int kSwellFrom = 40, kSwellTo = 78;
-// The last stroke's chord, short: the guitar and the bass with the winds.
-constexpr std::array<std::uint8_t, 4> kButtonChord = {57, 61, 64, 69};                        // A3 C#4 E4 A4
-constexpr std::uint8_t kButtonChordVelocity = 75, kButtonBass = 33, kButtonBassVelocity = 96; // A1
-constexpr std::array<std::uint8_t, 6> kButtonHarp = {45, 52, 57, 61, 64, 69};                 // A2 .. A4
+// The last stroke: the bass with the winds, the harp and the drums; the
+// pizzicato, which keeps the dance's afterbeats, leaves the close's held
+// chords to the harp and the horns and plucks the last one once, short.
+constexpr std::uint8_t kButtonBass = 33, kButtonBassVelocity = 96;     // A1
+constexpr std::array<std::uint8_t, 4> kButtonPluck = {57, 61, 64, 69}; // A3 C#4 E4 A4
+constexpr std::uint8_t kButtonPluckVelocity = 80;
+constexpr std::uint32_t kPluckTicks = 2 * kSixEightFine.ticksPerStep;         // an eighth
+constexpr std::array<std::uint8_t, 6> kButtonHarp = {45, 52, 57, 61, 64, 69}; // A2 .. A4
 constexpr std::uint8_t kButtonHarpVelocity = 70;
 constexpr std::uint8_t kFirstHitVelocity = 86; // the opening stroke, under the last and the trumpet
 // The trumpet's call is the start of the line's crescendo, not its peak.
@@ -142,11 +155,9 @@ constexpr int kCallAccent = 0;
 // trumpet's low E to brighten the call: its top for a beat, the rest the
 // bar.
 constexpr std::array<std::uint8_t, 8> kFirstChord = {45, 52, 57, 61, 64, 69, 73, 76}; // A2 .. E5
-// The guitar spreads the six-four up to A4, under the clarinet's C#5.
-constexpr std::array<std::uint8_t, 1> kFinalTop = {69}; // A4
-constexpr std::uint8_t kFinalTopVelocity = 64;
 // On the last bar's second beat the six-four gives way to the dominant's
-// seventh: the guitar, the bass and a short harp roll, G#3 to E4.
+// seventh: the bass, a short harp roll, G#3 to E4, and the pizzicato
+// plucking it once, so the afterbeats' layer carries on into the close.
 constexpr std::array<std::uint8_t, 4> kSeventhChord = {56, 59, 62, 64};                     // G#3 B3 D4 E4
 constexpr std::uint8_t kSeventhVelocity = 66, kSeventhBass = 40, kSeventhBassVelocity = 84; // E2
 // A timpani roll, in thirty-seconds, grows through the dominant's second
@@ -161,16 +172,18 @@ constexpr std::uint32_t kSweepTicks = 30, kSweepFrom = 9 * kSixEightFine.ticksPe
 constexpr std::uint8_t kSweepVelocity = 42;
 constexpr std::uint32_t kFirstRollTicks = 15;
 constexpr std::uint8_t kFirstChordVelocity = 66; // under the trumpet's first notes
-// Under the call's F#, on the second beat of the bar before the B7, the
-// guitar strikes F# and D with the bass and its chord after them, so the
-// call and its turn round it sound over a full chord of D with its
-// sixth rather than a bare B over the bass's D.
-constexpr std::size_t kLeaningBar = 3;
-constexpr std::array<std::uint8_t, 2> kLeaningChord = {54, 62}; // F#3 D4
+// Under the call's A, on the second beat of the bar before the B7, the
+// pizzicato strikes F and D with the bass and its chord after them, so the
+// call and its turn up to B sound over the full half-diminished chord,
+// the game tune's minor a moment before the dominant's dominant brightens
+// it, rather than a bare B over the bass's D.
+constexpr std::size_t kLeaningBar = 2;
+constexpr std::array<std::uint8_t, 2> kLeaningChord = {53, 62}; // F3 D4
 constexpr std::uint8_t kLeaningVelocity = 60;
 constexpr std::array<std::uint8_t, 4> kCallHarp = {57, 61, 64, 69}; // A3 C#4 E4 A4
 constexpr std::uint8_t kCallHarpVelocity = 48;
-constexpr Voice kHornsHeld{kHorns, 0, 60, 20, Articulation::Plain, 6};
+// The horns enter together: a horn chord is not rolled.
+constexpr Voice kHornsHeld{kHorns, 0, 60, 20, Articulation::Plain, 0};
 // Velocity added to the horns on the last stroke.
 constexpr int kStrokeSupport = 14;
 
@@ -228,17 +241,18 @@ std::vector<MidiTrack> ComposeEndTune()
     const std::uint32_t beat = kSixEight.barTicks() / 2;
     band.SetClosingTicks(beat, beat);
     band.SetChordLevel(kAfterbeatLift);
-    // The guitar's chords keep clear of the notes the trumpet leans on.
+    // The pizzicato's chords keep clear of the notes the trumpet leans on.
     const std::array<std::uint8_t, 1> lead = {kTrumpet};
     band.SetMelody(NotesOf(band.Tracks(conductor, lastBar), lead));
     std::uint32_t now = 0;
     for (std::size_t bar = 0; bar < kChords.size(); ++bar) {
         const bool last = bar + 1 == kChords.size();
         band.SetLevel(kLevels[bar]);
-        // The bass goes on up through D# to the dominant's E, holds it
-        // under the six-four and the seventh and falls a fifth to the
-        // lowest A of the tune with the last stroke.
+        // The bass goes on up through D# to the dominant's E, an octave
+        // up under the six-four, drops to the low E under the seventh and
+        // falls a fifth to the lowest A of the tune with the last stroke.
         band.SetWalk(bar + 2 < kChords.size());
+        band.SetBassShift(last ? kSixFourBassShift : 0);
         if (bar >= kClimbFrom && bar - kClimbFrom < kClimbingBass.size()) {
             band.WriteBass(kClimbingBass[bar - kClimbFrom]);
         }
@@ -264,7 +278,7 @@ std::vector<MidiTrack> ComposeEndTune()
                                        (kCallHarp.size() - i + 1) * kSixEightFine.ticksPerStep);
             }
             for (const std::uint8_t key : kLeaningChord) {
-                band.Track(kGuitar).Note(now + beat, kGuitar, key, kLeaningVelocity, beat - 40);
+                band.Track(kPizzicato).Note(now + beat, kPizzicato, key, kLeaningVelocity, beat - 40);
             }
         }
         if (bar + 2 == kChords.size()) {
@@ -282,19 +296,16 @@ std::vector<MidiTrack> ComposeEndTune()
             }
         }
         if (last) {
-            // The arrival on the six-four: a splash, both drums, the
-            // guitar spread up to E5; then the seventh over the same E.
+            // The arrival on the six-four: a splash, both drums; then the
+            // seventh over the same E.
             band.Percussion(now, kSplashKey, kSplashVelocity, kSixEight.barTicks());
             band.Track(kTimpani).Note(now, kTimpani, kTimpaniTonic, kLastDrumVelocity, beat);
             band.Track(kTimpani).Note(now, kTimpani, kTimpaniDominant, kLastDrumVelocity, beat);
-            for (const std::uint8_t key : kFinalTop) {
-                band.Track(kGuitar).Note(now, kGuitar, key, kFinalTopVelocity, beat - 20);
-            }
             band.Track(kBass).Note(now + beat, kBass, kSeventhBass, kSeventhBassVelocity, kHeldTicks - beat);
             for (std::uint32_t i = 0; i < kSeventhChord.size(); ++i) {
-                band.Track(kGuitar).Note(now + beat, kGuitar, kSeventhChord[i], kSeventhVelocity, kHeldTicks - beat);
                 band.Track(kHarp).Note(now + beat + i * kFirstRollTicks, kHarp, kSeventhChord[i], kSeventhVelocity,
                                        kHeldTicks - beat - i * kFirstRollTicks);
+                band.Track(kPizzicato).Note(now + beat, kPizzicato, kSeventhChord[i], kSeventhVelocity, kPluckTicks);
             }
             for (std::uint32_t i = 0; i < kRollStrokes; ++i) {
                 const int velocity = kSwellFrom + (kSwellTo - kSwellFrom) * static_cast<int>(i) / (kRollStrokes - 1) +
@@ -302,18 +313,18 @@ std::vector<MidiTrack> ComposeEndTune()
                 band.Track(kTimpani).Note(now + beat + i * kRollTicks, kTimpani, kTimpaniDominant,
                                           static_cast<std::uint8_t>(velocity), kRollTicks);
             }
-            // The last stroke, a bar on: the crash, the drums, the band's
-            // chord short and the harp's rolled, left to ring.
+            // The last stroke, a bar on: the crash, the drums, the bass
+            // and the pizzicato short and the harp's chord rolled, left to
+            // ring.
             const std::uint32_t stroke = now + kSixEight.barTicks();
             const std::uint32_t ringing = kRingingTicks - kSixEight.barTicks();
             band.Percussion(stroke, kCrash, kCrashVelocity, ringing);
-            band.Percussion(stroke, kSecondCrash, kCrashVelocity, ringing);
             band.Track(kTimpani).Note(stroke, kTimpani, kTimpaniTonic, kButtonDrumVelocity, ringing);
             band.Track(kTimpani).Note(stroke, kTimpani, kTimpaniDominant, kButtonDrumVelocity, ringing);
-            for (const std::uint8_t key : kButtonChord) {
-                band.Track(kGuitar).Note(stroke, kGuitar, key, kButtonChordVelocity, kButtonTicks);
-            }
             band.Track(kBass).Note(stroke, kBass, kButtonBass, kButtonBassVelocity, kButtonTicks);
+            for (const std::uint8_t key : kButtonPluck) {
+                band.Track(kPizzicato).Note(stroke, kPizzicato, key, kButtonPluckVelocity, kPluckTicks);
+            }
             for (std::uint32_t i = 0; i < kButtonHarp.size(); ++i) {
                 band.Track(kHarp).Note(stroke + i * kFirstRollTicks, kHarp, kButtonHarp[i], kButtonHarpVelocity,
                                        ringing - i * kFirstRollTicks);

@@ -25,11 +25,12 @@
 //                              the secondary dominants D7 and C7, then its
 //                              second half, up to the summit and down to a
 //                              full cadence: five bars and four
-//   coda     7 bars  A minor   over a rocking A, after a bar's echo, the violin
-//                              recalls the theme's head in fragments, the
-//                              dominant turns aside to
-//                              the Neapolitan sixth, and a bar on the
-//                              dominant leads back to the start
+//   coda     7 bars  A minor   entered on a pick-up in the cadence's own bar:
+//                              over a rocking A, then an F, the clarinet
+//                              recalls the theme's head in fragments; the
+//                              Neapolitan sixth leads through the tonic's
+//                              six-four to a bar on the dominant, back to
+//                              the start
 //
 // The phrases overlap at the joins: a lead enters on a pick-up in the bar
 // where the last one closes, a line carries across a section's first bar,
@@ -85,31 +86,33 @@ using namespace game_tune_score;
 
 // {channel, transpose, velocity, gap, articulation, onset spread}
 // The theme steals in after the intro, and grows with its second phrase.
-constexpr Voice kClarinetEntry{kClarinet, -12, 80, 14, Articulation::Plain, 8};
-constexpr Voice kClarinetLow{kClarinet, -12, 80, 14, Articulation::Plain, 8};
+constexpr Voice kClarinetEntry{kClarinet, -12, 77, 14, Articulation::Plain, 8};
+constexpr Voice kClarinetLow{kClarinet, -12, 78, 14, Articulation::Plain, 8};
 // High in the clarion register the clarinet thins out: it answers softly.
 constexpr Voice kClarinetAnswer{kClarinet, -12, 75, 14, Articulation::Plain, 8};
-constexpr Voice kOboeAnswer{kOboe, 0, 81, 14, Articulation::Plain, 8};
+// The oboe takes the sequence from the clarinet at its level, not over it.
+constexpr Voice kOboeAnswer{kOboe, 0, 73, 14, Articulation::Plain, 8};
 constexpr Voice kClarinetCoda{kClarinet, -12, 74, 14, Articulation::Plain, 8};
 // The clarinet, which first sang the theme, recalls it in the coda.
-constexpr Voice kClarinetRecall{kClarinet, 0, 77, 14, Articulation::Plain, 8};
+constexpr Voice kClarinetRecall{kClarinet, 0, 74, 14, Articulation::Plain, 8};
 constexpr Voice kOboeRound{kOboe, 0, 68, 14, Articulation::Plain, 8};   // falling away into the intro
-constexpr Voice kOboeLanding{kOboe, 0, 60, 14, Articulation::Plain, 8}; // as soft as the intro it starts
+constexpr Voice kOboeLanding{kOboe, 0, 57, 14, Articulation::Plain, 8}; // as soft as the intro it starts
 constexpr Voice kFluteLead{kFlute, 0, 75, 14, Articulation::Plain, 8};
-// The flute's return, under the song's level; its climb to the G, the
-// loop's highest note, a little firmer, so the phrase carries on through
-// its summit to the cadence.
-constexpr Voice kFluteReturn{kFlute, 0, 78, 14, Articulation::Plain, 8};
-constexpr Voice kFluteSummit{kFlute, 0, 80, 14, Articulation::Plain, 8};
+// The flute's return, well under the song's level; its climb to the G,
+// the loop's highest note, a little firmer, so the phrase carries on
+// through its summit to the cadence, yet no louder than the notes around
+// it: a GM flute up there is shrill.
+constexpr Voice kFluteReturn{kFlute, 0, 76, 14, Articulation::Plain, 8};
+constexpr Voice kFluteSummit{kFlute, 0, 76, 14, Articulation::Plain, 8};
 constexpr Voice kFluteAnswer{kFlute, 0, 76, 14, Articulation::Plain, 8};
-constexpr Voice kViolinLead{kViolin, 0, 74, 14, Articulation::Plain, 8};
+constexpr Voice kViolinLead{kViolin, 0, 73, 14, Articulation::Plain, 8};
 constexpr Voice kViolinSong{kViolin, 0, 80, 10, Articulation::Plain, 8};
 constexpr Voice kOboeEcho{kOboe, 0, 62, 14, Articulation::Plain, 8};
-constexpr Voice kOboeLead{kOboe, 0, 63, 14, Articulation::Plain, 8};
-constexpr Voice kOboeCall{kOboe, 0, 57, 14, Articulation::Plain, 8};
+constexpr Voice kOboeLead{kOboe, 0, 61, 14, Articulation::Plain, 8};
+constexpr Voice kOboeCall{kOboe, 0, 54, 14, Articulation::Plain, 8};
 constexpr Voice kStringsCounter{kStrings, 0, 48, 30, Articulation::Plain, 5};
 // Under the recap the strings' line is the flute's partner, not a pad.
-constexpr Voice kStringsRecap{kStrings, 0, 57, 30, Articulation::Plain, 5};
+constexpr Voice kStringsRecap{kStrings, 0, 60, 30, Articulation::Plain, 5};
 constexpr Voice kStringsSequence{kStrings, 0, 52, 30, Articulation::Plain, 5};
 
 // The first bar of each part of the form, counted from 0.
@@ -140,13 +143,17 @@ const Line kLines[] = {
     {&kViolinSong, kSongBar, &kSong, 0},
     // The climb to the summit swells bar by bar, as the second half of a
     // phrase.
-    {&kFluteReturn, kAAgain, &kThemeReturnFlute, 3},
+    {&kFluteReturn, kAAgain, &kThemeReturnFlute, 2},
+    // Its G the loudest note of the return, the fall from it softer.
     {&kFluteSummit, kAAgain + 3, &kThemeReturnSummit, 6},
     {&kFluteReturn, kAAgain + 5, &kThemeReturnFluteClose, 4},
     {&kStringsRecap, kAAgain, &kThemeCounter, 0},
     {&kOboeEcho, kAAgain + 5, &kEcho, 4},
-    {&kClarinetCoda, kCodaBar, &kCodaClarinet, 0},
-    {&kClarinetRecall, kCodaBar + 1, &kCoda, 0},
+    // The clarinet's pick-up to the coda enters where the flute's cadence
+    // breathes: the one phrase ends as the next begins.
+    {&kClarinetCoda, kCodaBar - 1, &kCodaClarinet, 7},
+    // Its fragments grow to the Neapolitan and fall away into the oboe.
+    {&kClarinetRecall, kCodaBar, &kCoda, 2},
     {&kOboeCall, 2, &kCall, 2},
     {&kOboeRound, kEndBar - 1, &kRound, 7},
     {&kOboeLanding, 0, &kLanding, 0},
@@ -155,7 +162,7 @@ const Line kLines[] = {
 // The bass written out, in eighths, where the chords' roots and fifths would
 // stall: it falls by step to the dominant at the theme's close, moves each
 // unit of the sequence its own way, walks through the violin's episode and
-// rocks on the tonic under the coda.
+// rocks on the tonic, then on F, under the coda.
 struct BassBar {
     std::size_t bar;
     std::string_view notes;
@@ -168,7 +175,7 @@ const BassBar kBassBars[] = {
     {kA + 11, "F2/3 E2/3"},
     {kA + 12, "D2/3 C2/3"},
     {kA + 13, "D2/6"},
-    {kA + 15, "A2/3 C3/3"},
+    {kA + 15, "A2/6"},
     {kB, "E2/2 D2/1 C2/3"},
     {kB + 4, "D2/2 E2/1 F2/3"},
     {kB + 5, "A2/3 E2/3"},
@@ -191,7 +198,7 @@ const BassBar kBassBars[] = {
     {kAViolin + 7, "Bb2/3 A2/3"},
     {kAViolin + 8, "D3/3 G2/2 F2/1"},
     {kAViolin + 9, "E2/3 A2/3"},
-    {kC + 6, "E2/3 D3/3"},
+    {kC + 6, "E2/6"},
     // The song's bass climbs a semitone or a tone each bar to the dominant,
     // falling to the chord's fifth or root on the second beat, then
     // holding as it nears the top.
@@ -206,12 +213,12 @@ const BassBar kBassBars[] = {
     {kAAgain + 2, "G2/3 B2/3"},
     {kAAgain + 3, "C3/2 D3/1 E3/3"},
     {kAAgain + 4, "F2/2 G2/1 A2/3"},
-    {kCodaBar, "A2/3 E2/3"},
-    {kCodaBar + 1, "A2/3 C3/3"},
-    {kCodaBar + 2, "A2/3 D2/3"},
-    {kCodaBar + 3, "A2/6"},
-    {kCodaBar + 4, "A2/3 E2/3"},
-    {kCodaBar + 5, "D2/6"},
+    {kCodaBar, "A2/3 C3/3"},
+    {kCodaBar + 1, "A2/3 D2/3"},
+    {kCodaBar + 2, "F2/3 A2/3"},
+    {kCodaBar + 3, "F2/3 D2/3"},
+    {kCodaBar + 4, "D2/6"},
+    {kCodaBar + 5, "E2/6"},
 };
 
 // Where each part of the form begins, and where a new lead takes over.
@@ -277,7 +284,7 @@ const Layer kLayers[] = {
     // to rocking sixteenths to waves over two octaves.
     {kSongBar, kSongBar + 2, Accompaniment::Rising, true, -2},
     {kSongBar + 2, kSongBar + 4, Accompaniment::Ripple, true, -2},
-    {kSongBar + 4, kAAgain, Accompaniment::Cascade, true, -2},
+    {kSongBar + 4, kAAgain, Accompaniment::Cascade, true, 0},
     {kSongBar, kAAgain, Accompaniment::Pad, false, -9},
     // The theme's last return: the guitar's barcarolle, the theme's own
     // figure, comes back under the flute, softly, then the harp rolls the
@@ -287,7 +294,9 @@ const Layer kLayers[] = {
     {kCodaBar, kCodaBar + 6, Accompaniment::Pad, true, -4},
     {kCodaBar, kCodaBar + 5, Accompaniment::Arpeggio, false, -10},
     {kCodaBar + 5, kCodaBar + 6, Accompaniment::Arpeggio, false},
-    {kCodaBar + 6, kEndBar, Accompaniment::Arpeggio, true},
+    // The bar on the dominant eases into the intro's level, no step down
+    // at the seam.
+    {kCodaBar + 6, kEndBar, Accompaniment::Arpeggio, true, -6},
 };
 
 // The accompaniment's dynamic, velocity added, at a bar; in between it
@@ -298,11 +307,11 @@ struct Level {
     std::size_t bar;
     int level;
 };
-const Level kLevels[] = {{0, -16},           {kA - 1, -15},       {kA, -11},
+const Level kLevels[] = {{0, -21},           {kA - 1, -18},       {kA, -11},
                          {kA + 4, -6},       {kA + 8, -4},        {kB - 1, -3},
                          {kB, -10},          {kB + 7, -6},        {kB + 14, -4},
                          {kAViolin - 1, -9}, {kAViolin, -4},      {kC - 1, -10},
-                         {kC, -21},          {kSongBar - 2, -15}, {kSongBar - 1, -10},
+                         {kC, -22},          {kSongBar - 2, -15}, {kSongBar - 1, -10},
                          {kSongBar, -13},    {kSongBar + 7, 5},   {kAAgain + 2, 10},
                          {kCodaBar - 1, 0},  {kCodaBar, -15},     {kCodaBar + 5, -14},
                          {kCodaBar + 6, -14}};
@@ -315,10 +324,16 @@ constexpr int kThinPad = -8, kInterludePad = -3;
 // under the theme's low clarinet; under the flute's return the harp
 // carries the figure and the guitar keeps its place.
 constexpr int kGuitarLift = 3, kGuitarLiftUnderTheTheme = 2;
+// Under the theme's first phrase, the clarinet's E4 to B4 just over the
+// chords, the guitar plays lightly, so the low notes are not masked.
+constexpr int kGuitarUnderTheEntry = -6;
 // Where the band plays under a lead, and under the intro's oboe, the bass
 // keeps well under it: as loud as the lead, it would cover the tune in the
 // low register.
 constexpr int kBassUnderTheLead = -5;
+// Under the theme's clarinet, low in its range, the cello keeps further
+// under it, so the tune clears the bass's downbeats.
+constexpr int kBassUnderTheTheme = -9;
 // The song's crescendo carries the band, but its last two bars leave the
 // violin's falling close above the bass.
 constexpr int kBassUnderTheSongsClimax = -18;
@@ -334,17 +349,18 @@ struct Key {
     Scale scale;
 };
 
-// The players slow down through a bar where the music takes breath, on its
-// second beat {bar, first beat, second beat, in % of the beat's length}:
-// before the violin's return, late, so the tempo comes back with the
-// violin without a jolt. The last cadence keeps the tempo, so the loop
+// The players slow down through a bar where the music takes breath, in %
+// of the beat's length: before the violin's return, so the tempo comes
+// back with the violin. The last cadence keeps the tempo, so the loop
 // does not seem to end there.
 struct Broadening {
     std::size_t bar;
-    std::uint32_t eased, broadened;
-    std::size_t bars = 1; // the broadened tempo held until the tune moves on
+    std::array<std::uint32_t, 4> steps; // at each dotted eighth of the bar
 };
-constexpr Broadening kBroadened[] = {{kAViolin - 1, 100, 110}};
+// 60, 58, 56 and 54 to the dotted quarter: graded, so the slowing is heard
+// as a breath and not as one lurch, and no deeper than the violin can
+// take up the tempo again from.
+constexpr Broadening kBroadened[] = {{kAViolin - 1, {100, 104, 108, 112}}};
 
 int LevelAt(std::size_t bar)
 {
@@ -379,10 +395,12 @@ std::vector<MidiTrack> ComposeGameTune()
         conductor.Marker(barTick(mark.bar), mark.name);
     }
     for (const Broadening &broadening : kBroadened) {
-        conductor.Tempo(barTick(broadening.bar), kMicrosPerQuarter * broadening.eased / 100);
-        conductor.Tempo(barTick(broadening.bar) + kSixEight.barTicks() / 2,
-                        kMicrosPerQuarter * broadening.broadened / 100);
-        conductor.Tempo(barTick(broadening.bar + broadening.bars), kMicrosPerQuarter);
+        const std::uint32_t step = kSixEight.barTicks() / broadening.steps.size();
+        for (std::size_t i = 0; i < broadening.steps.size(); ++i) {
+            conductor.Tempo(barTick(broadening.bar) + static_cast<std::uint32_t>(i) * step,
+                            kMicrosPerQuarter * broadening.steps[i] / 100);
+        }
+        conductor.Tempo(barTick(broadening.bar + 1), kMicrosPerQuarter);
     }
 
     Band band(kParts, kAccompanists, kSeed);
@@ -413,13 +431,15 @@ std::vector<MidiTrack> ComposeGameTune()
         // The intro's bass falls a step a bar, A G F E, without walking; the
         // interlude's holds its notes, the sparsest texture.
         band.SetWalk(bar >= kA && !(kC <= bar && bar < kSongBar - 2));
-        band.SetBassLevel(kSequenceBar <= bar && bar < kAViolin - 1       ? kSequenceBass
+        band.SetBassLevel(kA <= bar && bar < kB                           ? kBassUnderTheTheme
+                              : kSequenceBar <= bar && bar < kAViolin - 1 ? kSequenceBass
                               : kSongBar + 6 <= bar && bar < kSongBar + 8 ? kBassUnderTheSongsClimax
                               : (bar < kC && bar != kAViolin - 1) || (kSongBar <= bar && bar < kCodaBar)
                               ? kBassUnderTheLead
                               : 0);
         band.SetHeldLevel(kAViolin <= bar && bar < kC ? kThinPad : kC <= bar && bar < kSongBar - 1 ? kInterludePad : 0);
-        band.SetChordLevel(kA <= bar && bar < kB                  ? kGuitarLiftUnderTheTheme
+        band.SetChordLevel(kA <= bar && bar < kA + 4              ? kGuitarUnderTheEntry
+                               : kA <= bar && bar < kB            ? kGuitarLiftUnderTheTheme
                                : kAAgain <= bar && bar < kCodaBar ? 0
                                                                   : kGuitarLift);
         // In the middle tune and the theme's return the bass walks into

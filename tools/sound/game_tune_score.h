@@ -36,10 +36,11 @@ inline const Bars kChordBars[] = {
     // end
     {"Am", "G/B", "C", "A7/C#", "Dm", "B7/D#", "Am/E", "E7", "Am Am7/G", "Fmaj7 D7/F#", "G7", "C C7/E", "F", "Dm",
      "Dm7 E7", "E7 E7/G#", "Am"},
-    // coda: over an A rocking to the chords' roots, i, iv and VI; the dominant turned aside to the
-    // Neapolitan sixth, as the interlude closed, and
-    // a bar on the dominant back to the start
-    {"Am", "Am", "Dm/A", "F/A", "Dm/A E7", "Bb/D", "E7 E7/G#"},
+    // coda: i and iv over an A rocking to the chords' roots, then the bass
+    // lets the A go to VI and iv over F, and on to the Neapolitan sixth, as
+    // the interlude closed, led through the tonic's six-four to the
+    // dominant, and a bar on the dominant back to the start
+    {"Am", "Dm/A", "F", "Dm/F", "Bb/D", "Am/E E7", "E7 E7/G#"},
 };
 
 // ---- The lines: each enters on its bar of the tune (counted from 0) ----
@@ -54,16 +55,18 @@ inline const Bars kTheme = {"r/2 A5/2 C6/2 E6/6", "~E6/4 D6/2 A5/4 F5/2", "A5/2 
                             "E6/2 F6/2 G6/8",     "F6/4 E6/2 C6/4 r/2",   "r/2 A5/2 F6/2 E6/3 D6/3",
                             "F6/2 D6/4 Bb5/6",    "G#5/6 B5/3 D6/3",      "C6/6 r/6"};
 
-// The middle tune, flute, entering over the clarinet's last note; it closes
-// on C, and holds it while the clarinet enters.
+// The middle tune, flute, entering over the clarinet's last note: its first
+// phrase climbs from the F over the dominant, turning round its B, to a D
+// leaning on the tonic's C; its second closes on C, and holds it while the clarinet
+// enters.
 inline const Bars kMiddle = {
-    "r/8 A5/2 F5/2",   "G5/2 E5/4 G5/4 A5/2", "B5/3 C6/1 D6/2 B5/4 G5/2",
-    "C6/6 r/4 G5/2",   "A5/3 F5/3 E5/3 G5/3", "F5/1 G5/1 A5/1 B5/1 C6/2 D6/4 C6/2",
-    "C6/4 A5/4 C#6/4", "E6/4 D6/2 B5/3 D6/3", "C6/6 r/6",
+    "r/8 A5/2 F5/2",      "G5/4 F5/2 E5/4 G5/2",      "F5/4 G5/2 B5/3 A5/1 C6/2",
+    "D6/4 C6/2 r/4 G5/2", "A5/3 G5/1 F5/2 E5/4 G5/2", "F5/1 G5/1 A5/1 B5/1 C6/2 D6/4 C6/2",
+    "C6/4 A5/4 C#6/4",    "E6/4 D6/2 B5/3 D6/3",      "C6/6 r/6",
 };
 // Under the flute, the strings move slowly in the middle register, in
 // tenths and sixths or against it, never in octaves with it.
-inline const Bars kMiddleCounter = {"E4/12",     "F4/6 D4/6", "E4/6 G4/6", "F4/6 G4/6",
+inline const Bars kMiddleCounter = {"E4/12",     "G3/6 D4/6", "E4/6 G4/6", "F4/6 G4/6",
                                     "C5/6 A4/6", "E4/12",     "F4/6 G4/6", "E4/6 r/6"};
 
 // The answer to the middle tune, a sequence over the falling fifths in
@@ -78,8 +81,8 @@ inline const Bars kSequenceOboe = {"C6/4 B5/2 A5/2 G5/4", "B5/3 G5/3 E5/3 G5/3"}
 // middle: the seventh of each chord the third of the next; the last
 // falls to the dominant's third, rings under the harp's bar and rises to
 // the tonic as the violin begins.
-inline const Bars kSequenceCounter = {"G4/12",  "F4/12",      "~F4/12",  "E4/12",   "A4/12",
-                                      "~A4/12", "E4/6 G#4/6", "~G#4/12", "A4/6 r/6"};
+inline const Bars kSequenceCounter = {"G4/12",  "F4/12",  "~F4/12",  "E4/12",   "A4/12",
+                                      "~A4/12", "G#4/12", "~G#4/12", "A4/6 r/6"};
 // The flute takes the third unit and breaks its pattern: a run up in even
 // eighths, then the chords spelt in quarters across the beats, falling
 // over the half-diminished chord, and a C leaning on the dominant's fifth,
@@ -104,18 +107,19 @@ inline const Bars kThemeViolin = {
 };
 
 // The interlude: few notes, long ones, entering over the violin's close;
-// its last phrase leans on the dominant's C and falls to its fifth, and
+// after a bar's breath its second phrase enters on the second beat, as the
+// first did; its last leans on the dominant's C and falls to its fifth, and
 // the band alone holds the dominant a bar before the violin's song.
 inline const Bars kInterlude = {
-    "r/6 A4/4 D5/2",   "Bb4/4 A4/2 Bb4/3 C5/1 D5/2", "G5/4 F5/2 D5/6", "C#5/6 r/6", "r/2 A4/2 D5/2 F5/4 G5/2",
+    "r/6 A4/4 D5/2",   "Bb4/4 A4/2 Bb4/3 C5/1 D5/2", "G5/4 F5/2 D5/6", "C#5/6 r/6", "r/6 F5/4 G5/2",
     "Bb5/4 A5/2 F5/6", "E5/4 D5/1 C5/1 B4/3 r/3",
 };
 
 // After the interlude, a song of its own on the violin, in long notes over
-// the harp's running sixteenths: it falls by step as the bass climbs to the
-// dominant, growing; over the tonic's six-four it climbs to E, the dominant's
-// root on the downbeat, and falls to its fifth, handing over to the flute and
-// the theme's return.
+// the harp's running sixteenths, apart from the theme's lilt: it falls by
+// step as the bass climbs to the dominant, growing; over the
+// tonic's six-four it climbs to E, the dominant's root on the downbeat, and
+// falls to its fifth, handing over to the flute and the theme's return.
 // After the band's bar alone on the dominant, the violin runs up to the
 // song in three sixteenths.
 inline const Bars kSongPickup = {"r/9 G#4/1 A4/1 B4/1"};
@@ -126,21 +130,23 @@ inline const Bars kThemeReturnFlute = {"E5/3 F5/1 E5/2 A5/4 B5/2", "A5/4 C6/2 D6
 inline const Bars kThemeReturnSummit = {"E6/2 F6/2 G6/8", "F6/4 E6/2 C6/4 E6/2"};
 inline const Bars kThemeReturnFluteClose = {"F6/2 E6/2 D6/2 r/6", "D6/4 C6/4 B5/4", "G#5/3 A5/1 B5/2 D6/3 C6/1 B5/2",
                                             "A5/6 r/6"};
-// Under the flute's half of the return, a slow line in the strings from
-// its first bar, so the song's climb lands on more than the harp; its D
-// held over the summit's C chord and falling to C, breathing where the
-// flute holds and answering where it rests.
-inline const Bars kThemeCounter = {"C5/12",         "A4/6 C5/6", "B4/6 D5/6", "~D5/4 C5/2 G4/6", "A4/6 r/6",
+// Under the flute's half of the return, a line of its own in the strings
+// from its first bar, so the song's climb lands on more than the harp: it
+// holds its D over the summit's C chord, resolving it to C, and falls to
+// C7's seventh, which falls to the next chord's third.
+inline const Bars kThemeCounter = {"C5/12",         "A4/6 C5/6", "B4/6 D5/6", "~D5/4 C5/2 Bb4/6", "A4/6 r/6",
                                    "r/6 F4/3 A4/3", "A4/6 E4/6", "D4/6 E4/6", "C4/6 r/6"};
 
-// The coda: after the cadence the clarinet, which first sang the theme,
-// climbs to it once more in its rhythm, and the violin recalls the theme's
-// head over the A in fragments, each answered by a breath;
-// the dominant is turned aside to the Neapolitan sixth and comes back: the
-// tune never stops.
-inline const Bars kCodaClarinet = {"r/6 A5/3 B5/1 C6/2"}; // written an octave up
+// The coda: as the flute's cadence breathes the clarinet, which first sang
+// the theme, climbs once more in its rhythm, G A B, to land on the coda's
+// first downbeat, and recalls the theme's head over the A in two fragments, each answered by a breath; then one
+// unbroken line through the Neapolitan sixth, its B flat in the clarinet,
+// falls by step through the six-four to the dominant's third, where the
+// oboe takes the line back to the start: the tune never stops.
+inline const Bars kCodaClarinet = {"r/6 G5/3 A5/1 B5/2"}; // written an octave up
 inline const Bars kCoda = {
-    "r/6 E5/3 F5/1 E5/2", "A5/6 r/6", "r/6 C5/3 D5/1 C5/2", "F5/6 E5/2 D5/2 B4/2", "F5/4 D5/2 Bb4/4 D5/2",
+    "C5/6 E5/3 F5/1 E5/2",  "A5/6 r/6",        "r/6 C5/3 D5/1 C5/2", "F5/6 E5/3 D5/3",
+    "F5/4 D5/2 Bb4/4 D5/2", "C5/6 B4/3 G#4/3",
 };
 
 // The last bar rises to the first: the tune runs round without a stop,

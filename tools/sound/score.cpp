@@ -133,6 +133,8 @@ Chord ParseChord(std::string_view name)
         chord.intervals = {0, 3, 7, 10};
     } else if (rest == "maj7") {
         chord.intervals = {0, 4, 7, 11};
+    } else if (rest == "m7b5") {
+        chord.intervals = {0, 3, 6, 10};
     } else if (rest == "dim") {
         chord.intervals = {0, 3, 6};
     } else {
