@@ -475,7 +475,7 @@ void DisegnaCavallo(QPainter &p, Seme seme)
     const qreal r = qDegreesToRadians(angolo);
     switch (seme) {
     case Seme::Bastoni: // the grip in the fist, the rest beyond it
-        EmblemaTenuto(p, seme, mano + QPointF(std::sin(r), -std::cos(r)) * (misura / 2 - 1.6), misura, angolo);
+        RandelloTenuto(p, mano + QPointF(std::sin(r), -std::cos(r)) * (misura / 2 - 1.6), misura, angolo);
         break;
     case Seme::Spade: // the fist on the grip's middle, the guard above it
         SpadaTenuta(p, mano, c.misura, angolo, verso);

@@ -88,7 +88,7 @@ void FanteDiBastoni(QPainter &p)
     const Profilo destro = ProfiloArto({{{24.8, 22.8}, 3.8}, {{29.2, 29.6}, 3.2}, {{32.4, 35.8}, 2.6}});
     Forma(p, destro, kViolaT, 0.8, 0.5);
     OmbraOltre(p, destro, {24, 23.8}, {31.8, 36.2}, kViolaT.ombra);
-    EmblemaTenuto(p, Seme::Bastoni, {35.4, 26.2}, 26, 10);
+    RandelloTenuto(p, {35.4, 26.2}, 26, 10);
     Mano(p, {33.4, 37.4}, 1.5, 10, kPelleBrunaT);
     // Puffed sleeve heads, slashed.
     for (const auto &[x, a] : {std::pair{14.8, -35.0}, std::pair{24.6, 40.0}}) {
@@ -192,10 +192,10 @@ void FanteDiCoppe(QPainter &p)
 }
 
 // Where the page of coins carries his coin, and how large it is.
-constexpr QPointF kMonetaDelFante(31.6, 42.4);
+constexpr QPointF kMonetaDelFante(34.8, 34.4);
 constexpr qreal kMisuraMonetaDelFante = 13.4;
 
-// A fair-haired page: the coin swung at his side, a fist on the hip, a
+// A fair-haired page: the coin held out at his side, a fist on the hip, a
 // tunic to the knee over black hose.
 void FanteDiDenari(QPainter &p)
 {
@@ -242,14 +242,15 @@ void FanteDiDenari(QPainter &p)
     Forma(p, sinistro, kCremisiT, 0.8, 0.5);
     OmbraOltre(p, sinistro, {13.4, 23.2}, {10, 35}, kCremisiT.ombra);
     Mano(p, {14.4, 35.4}, 1.4, -30, kPelleOlivastraT);
-    // The arm hanging easy, the coin swung at his side by its rim: the
-    // king of coins holds his up by his shoulder.
-    const Profilo abbassato = ProfiloArto({{{24.8, 23.2}, 3.9}, {{27.4, 29.8}, 3.3}, {{29.6, 35.0}, 2.7}});
-    Forma(p, abbassato, kCremisiT, 0.8, 0.5);
-    OmbraOltre(p, abbassato, {24.4, 23.2}, {29.2, 36}, kCremisiT.ombra);
-    Segna(p, Tratti({{{28.2, 34.6}, {30.8, 34.0}}}), kOcraT.corpo, 1.1);
+    // The arm held out and down, showing the coin by its rim clear of his
+    // side, against the white: the king of coins holds his up by his
+    // shoulder, and one held at the hip against the tunic read as a buckler.
+    const Profilo teso = ProfiloArto({{{24.8, 23.2}, 3.9}, {{28.6, 26.0}, 3.3}, {{32.0, 28.2}, 2.7}});
+    Forma(p, teso, kCremisiT, 0.8, 0.5);
+    OmbraOltre(p, teso, {24.4, 22.6}, {32.4, 28.8}, kCremisiT.ombra);
+    Segna(p, Tratti({{{31.0, 26.6}, {30.0, 28.8}}}), kOcraT.corpo, 1.1);
     EmblemaTenuto(p, Seme::Denari, kMonetaDelFante, kMisuraMonetaDelFante, 0);
-    Mano(p, {30.4, 36.2}, 1.4, 20, kPelleOlivastraT);
+    Mano(p, {33.0, 29.0}, 1.4, 30, kPelleOlivastraT);
     for (const auto &[x, a] : {std::pair{14.4, -35.0}, std::pair{24.6, 60.0}}) {
         const Profilo spalla = Ovale({x, 23.4}, 2.5, 1.7, a);
         Forma(p, spalla, kCremisiT, 0.6, 0);
