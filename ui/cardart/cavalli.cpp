@@ -48,8 +48,8 @@ QColor Smorza(const QColor &c)
 
 // The horseman's coin: a deeper, fuller gold than the cloth's, in a
 // burnished rim (see MonetaLevata).
-const Tinta kOroVivo{QColor(0xFF, 0xE2, 0x5C), QColor(0xF6, 0xC0, 0x1C), QColor(0xD0, 0x8A, 0x10)};
-const QColor kOroBrunito(0x9A, 0x48, 0x10);
+const Tinta kOroVivo{QColor(0xFF, 0xDC, 0x4A), QColor(0xF2, 0xB8, 0x14), QColor(0xC8, 0x86, 0x0C)};
+const QColor kOroBrunito(0x8A, 0x50, 0x0A);
 constexpr qreal kFacciaMonetaLevata = 0.74;
 
 const QColor kBordoViso(0xA0, 0x5C, 0x32); // a warm brown: a face outlined in ink turns black when small
@@ -85,7 +85,7 @@ Cavaliere Di(Seme seme)
     // white with a dark slate one, and its shade deeper: with a light mane
     // it stood off the white card by its outline alone.
     const Tinta dun = Tono(QColor(0xEE, 0xCE, 0x94), QColor(0xD8, 0xAA, 0x66), QColor(0xA8, 0x7A, 0x40));
-    const Tinta criniScuri = Tono(QColor(0x5E, 0x48, 0x38), QColor(0x36, 0x28, 0x1E), QColor(0x1E, 0x16, 0x10));
+    const Tinta criniScuri = Tono(QColor(0x8A, 0x5A, 0x30), QColor(0x62, 0x3C, 0x1C), QColor(0x42, 0x26, 0x10));
     // The cream and the white a shade deeper than paper: as light as the
     // card, they left the rider on an empty outline at the natural size.
     const Tinta crema = Tono(QColor(0xF8, 0xEA, 0xC8), QColor(0xEA, 0xD2, 0x9C), QColor(0xC4, 0xA2, 0x6A));
@@ -109,7 +109,7 @@ Cavaliere Di(Seme seme)
                 {19.0, 34.6},
                 {16.6, 30.4},
                 -22,
-                27,
+                24.4,
                 {dun, criniScuri, Tono(Smorza(kRosso)), kOro, kBriglia},
                 0,
                 {25.8, 47.8},
@@ -156,10 +156,10 @@ Cavaliere Di(Seme seme)
                  1.0},
                 16,
                 false,
-                {28.8, 25.6},
-                {31.8, 19.6},
+                {30.2, 25.9},
+                {34.3, 20.0},
                 0,
-                15,
+                16,
                 {crema, criniBiondi, Tono(Smorza(kRosso)), kOro, kBriglia},
                 8,
                 {25, 48.4},
