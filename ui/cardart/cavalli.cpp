@@ -46,12 +46,6 @@ QColor Smorza(const QColor &c)
     return QColor::fromHsvF(h, s * 0.82f, v * 0.96f, a);
 }
 
-// The horseman's coin: a deeper, fuller gold than the cloth's, in a
-// burnished rim (see MonetaLevata).
-const Tinta kOroVivo{QColor(0xFF, 0xDC, 0x4A), QColor(0xF2, 0xB8, 0x14), QColor(0xC8, 0x86, 0x0C)};
-const QColor kOroBrunito(0x8A, 0x50, 0x0A);
-constexpr qreal kFacciaMonetaLevata = 0.74;
-
 const QColor kBordoViso(0xA0, 0x5C, 0x32); // a warm brown: a face outlined in ink turns black when small
 const Tinta kStivale = Tono(QColor(0x8A, 0x58, 0x30), QColor(0x6A, 0x3E, 0x1C), QColor(0x48, 0x28, 0x10));
 
@@ -109,7 +103,7 @@ Cavaliere Di(Seme seme)
                 {19.0, 34.6},
                 {16.6, 30.4},
                 -22,
-                24.4,
+                27,
                 {dun, criniScuri, Tono(Smorza(kRosso)), kOro, kBriglia},
                 0,
                 {25.8, 47.8},
@@ -156,10 +150,10 @@ Cavaliere Di(Seme seme)
                  1.0},
                 16,
                 false,
-                {30.2, 25.9},
-                {34.3, 20.0},
+                {28.8, 25.6},
+                {31.8, 19.6},
                 0,
-                16,
+                15,
                 {crema, criniBiondi, Tono(Smorza(kRosso)), kOro, kBriglia},
                 8,
                 {25, 48.4},
@@ -266,37 +260,6 @@ void Volto(QPainter &p, QPointF c, int verso, const Tinta &capelli, qreal lunghi
 void Pugno(QPainter &p, QPointF c, qreal angolo, int verso, const Tinta &pelle)
 {
     fanti::Pugno(p, c, 1.5, angolo, verso < 0, pelle, kBordoViso);
-}
-
-// The coin the horseman of coins shows, held out high before him: a deep
-// gold face in a dark rim round a red rose, so that at the natural size it
-// stands apart from the pale horse's head and from his own face.
-void MonetaLevata(QPainter &p, QPointF c, qreal d)
-{
-    const FuoriContorno escluso;
-    const ConInchiostro inchiostro(InchiostroDelPixelInUso() ? kInchiostroPixel : kInchiostroDisegno);
-    // On a pixel's centre, so that the rose's few pixels lie evenly round it.
-    c = QPointF(std::floor(c.x()) + 0.5, std::floor(c.y()) + 0.5);
-    const qreal r = d / 2;
-    Riempi(p, Cerchio(c, r, r), kOroBrunito, kContorno);
-    const qreal faccia = r * kFacciaMonetaLevata;
-    const QPainterPath volto = Cerchio(c, faccia, faccia);
-    Modella(p, volto, kOroVivo, QColor(Qt::transparent), r * 0.2, r * 0.14);
-    if (InchiostroDelPixelInUso()) {
-        Macchia(p, c, r * 0.3, r * 0.3, kTintaRosso.corpo);
-        return;
-    }
-    // Engraved shade on the face's lower right.
-    Tratteggia(p, Differenza(volto, volto.translated(-r * 0.25, -r * 0.25)), kOroCavo, r * 0.12, 45, r * 0.035);
-    QPainterPath rosa;
-    for (int i = 0; i < 6; ++i) {
-        QTransform t;
-        t.translate(c.x(), c.y());
-        t.rotate(i * 60.0);
-        rosa.addPath(t.map(Cerchio({0, -r * 0.26}, r * 0.15, r * 0.24)));
-    }
-    Riempi(p, Piatto(Unione(rosa, Cerchio(c, r * 0.2, r * 0.2))), kTintaRosso.corpo, kTintaRosso.ombra, kTrattoInterno);
-    Macchia(p, c, r * 0.12, r * 0.12, kOroVivo.luce);
 }
 
 } // namespace
@@ -475,7 +438,7 @@ void DisegnaCavallo(QPainter &p, Seme seme)
     const qreal r = qDegreesToRadians(angolo);
     switch (seme) {
     case Seme::Bastoni: // the grip in the fist, the rest beyond it
-        RandelloTenuto(p, mano + QPointF(std::sin(r), -std::cos(r)) * (misura / 2 - 1.6), misura, angolo);
+        EmblemaTenuto(p, seme, mano + QPointF(std::sin(r), -std::cos(r)) * (misura / 2 - 1.6), misura, angolo);
         break;
     case Seme::Spade: // the fist on the grip's middle, the guard above it
         SpadaTenuta(p, mano, c.misura, angolo, verso);
@@ -484,7 +447,7 @@ void DisegnaCavallo(QPainter &p, Seme seme)
         EmblemaTenuto(p, seme, mano - QPointF(0, misura * 0.5 + 1.2), misura, 0);
         break;
     case Seme::Denari: // held up by its rim
-        MonetaLevata(p, mano - QPointF(0, c.misura / 2 - 0.2), c.misura);
+        EmblemaTenuto(p, seme, mano - QPointF(0, c.misura / 2 - 0.2), c.misura, 0);
         break;
     }
     Pugno(p, mano, seme == Seme::Bastoni || seme == Seme::Spade ? angolo : verso * 20, verso, pelle);

@@ -33,7 +33,7 @@ qreal Mezza(qreal s)
 
 } // namespace
 
-void Randello(QPainter &p, qreal h, bool tenuto)
+void Randello(QPainter &p, qreal h)
 {
     const bool pixel = InchiostroDelPixelInUso();
     const qreal u = h / 20;
@@ -46,8 +46,7 @@ void Randello(QPainter &p, qreal h, bool tenuto)
         return (Mezza(s) + 0.12 * std::sin(s * 17 + lato * 2.1) * std::min(1.0, s * 3)) * u;
     };
     QPainterPath legno = Ramo(20, storto, bordo, y);
-    const int lati = pixel || tenuto ? 14 : 28;
-    const auto tondo = [lati](QPointF c, qreal rx, qreal ry) { return Poligonale(c, rx, ry, lati); };
+    const auto tondo = [pixel](QPointF c, qreal rx, qreal ry) { return Poligonale(c, rx, ry, pixel ? 14 : 28); };
     // The head: a heavy round end, knobbed on either side of its crown
     // (a knob low on its side, and a knot's eye on it, made it a beast's
     // head); the grip's end a small knob.
@@ -85,24 +84,12 @@ void Randello(QPainter &p, qreal h, bool tenuto)
         const qreal a = qDegreesToRadians(g.angolo);
         const QPointF verso(std::sin(a), -std::cos(a));
         const qreal lungo = g.lungo * u;
-        const QPainterPath foglia = Foglia(base, lungo, lungo * 0.42, g.angolo, 0.4, 0.78, 1.0, 0.45);
-        foglie = Unione(foglie, tenuto ? Piatto(foglia) : foglia);
+        foglie = Unione(foglie, Foglia(base, lungo, lungo * 0.42, g.angolo, 0.4, 0.78, 1.0, 0.45));
         vene.moveTo(base + verso * 0.4 * u);
         vene.lineTo(base + verso * lungo * 0.8);
     }
-    // Outlines on the held one bevelled at their corners: a round join on
-    // every facet of its small shapes multiplies their points, and no size
-    // shows the difference.
-    const auto contorno = [tenuto](const QColor &c, qreal w) {
-        QPen penna = Penna(c, w);
-        if (tenuto)
-            penna.setJoinStyle(Qt::BevelJoin);
-        return penna;
-    };
     // The leaves under the wood, so that they spring from it.
-    p.setPen(contorno(kOroScuro, pixel ? 0.3 : kTrattoFine));
-    p.setBrush(kTintaOro.corpo);
-    p.drawPath(foglie);
+    Riempi(p, foglie, kTintaOro.corpo, kOroScuro, pixel ? 0.3 : kTrattoFine);
     p.setBrush(Qt::NoBrush);
     p.setPen(QPen(kTintaOro.ombra, pixel ? 0.25 : 0.4, Qt::SolidLine, Qt::RoundCap));
     p.drawPath(vene);
@@ -124,9 +111,9 @@ void Randello(QPainter &p, qreal h, bool tenuto)
         occhi.addEllipse(nodi[i], 0.32 * r, 0.45 * r);
     }
     if (!pixel) {
-        const int giri = tenuto ? 5 : 11;
-        for (int i = 0; i < giri; ++i) {
-            const qreal s = 0.26 + 0.6 * (i + 0.3 * std::sin(i * 2.3)) / giri;
+        constexpr int kAnelli = 11;
+        for (int i = 0; i < kAnelli; ++i) {
+            const qreal s = 0.26 + 0.6 * (i + 0.3 * std::sin(i * 2.3)) / kAnelli;
             if (std::abs(y(s) - nodi[0].y()) < 1.3 * u)
                 continue;
             const qreal w = Mezza(s) * u * 0.9, c = storto(s);
@@ -154,11 +141,9 @@ void Randello(QPainter &p, qreal h, bool tenuto)
         legatura.addRect(QRectF(-3 * u, y(s) - 0.55 * u, 6 * u, 1.1 * u));
     Modella(p, Intersezione(legno, legatura), kTintaRosso, kContornoEmblema, 0.4 * u, 0.25 * u);
     p.setBrush(Qt::NoBrush);
-    p.setPen(contorno(kContornoEmblema, kTratto));
+    p.setPen(Penna(kContornoEmblema, kTratto));
     p.drawPath(legno);
-    p.setPen(contorno(kTintaRosso.ombra, kTrattoFine));
-    p.setBrush(kTintaRosso.corpo);
-    p.drawPath(tagli);
+    Riempi(p, tagli, kTintaRosso.corpo, kTintaRosso.ombra, kTrattoFine);
     if (!pixel) {
         p.setPen(Qt::NoPen);
         p.setBrush(kTintaRosso.ombra);

@@ -219,7 +219,7 @@ void ReDiBastoni(QPainter &p)
     // fist either way.
     const qreal bastone = InchiostroDelPixelInUso() ? 30 : 26;
     const QPointF impugnatura(32.1, 35.65), lungo(std::sin(qDegreesToRadians(8.0)), -std::cos(qDegreesToRadians(8.0)));
-    RandelloTenuto(p, impugnatura + lungo * bastone / 2, bastone, 8);
+    EmblemaTenuto(p, Seme::Bastoni, impugnatura + lungo * bastone / 2, bastone, 8);
     Mano(p, {33.6, 34.4}, 1.6, 8);
 }
 

@@ -1,7 +1,5 @@
 #include "stampa.h"
 
-#include "randello.h"
-
 #include "foglio.h"
 
 #include "pennelli.h"
@@ -190,17 +188,6 @@ void EmblemaTenuto(QPainter &p, Seme seme, QPointF centro, qreal altezza, qreal 
     const FuoriContorno escluso;
     const ConInchiostro inchiostro(InchiostroDelPixelInUso() ? kInchiostroPixel : kInchiostroDisegno);
     Emblema(p, seme, centro, altezza, angolo, ornato, curva);
-}
-
-void RandelloTenuto(QPainter &p, QPointF centro, qreal altezza, qreal angolo)
-{
-    const FuoriContorno escluso;
-    const ConInchiostro inchiostro(InchiostroDelPixelInUso() ? kInchiostroPixel : kInchiostroDisegno);
-    p.save();
-    p.translate(centro);
-    p.rotate(angolo);
-    Randello(p, altezza, true);
-    p.restore();
 }
 
 void SpadaTenuta(QPainter &p, QPointF pugno, qreal altezza, qreal angolo, qreal verso, bool snella)

@@ -93,11 +93,6 @@ public:
 void EmblemaTenuto(QPainter &p, Seme seme, QPointF centro, qreal altezza, qreal angolo, Ornato ornato = Ornato::No,
                    qreal curva = 0);
 
-// The cudgel a figure holds: the ace's own wood (randello.h), `altezza`
-// long, centred on `centro` and turned `angolo` degrees clockwise from head
-// up, in the emblems' ink and left out of the figure's contour.
-void RandelloTenuto(QPainter &p, QPointF centro, qreal altezza, qreal angolo);
-
 // The sword every figure holds, one drawing for all: at the natural size the
 // pips' own, bold enough to be named there, in the larger drawing a slender
 // one (Ornato::No), `altezza` long, held by a fist at
