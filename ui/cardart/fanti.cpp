@@ -115,7 +115,7 @@ void FanteDiBastoni(QPainter &p)
     Forma(p, risvolto, kOcraT, 0.6, 0.4);
 }
 
-// Stepping forward, the cup held out before him, his other fist on the hip,
+// Stepping forward, the cup carried at his waist, his other fist on the hip,
 // long hair under a plumed beret.
 void FanteDiCoppe(QPainter &p)
 {
