@@ -91,8 +91,7 @@ void FanteDiBastoni(QPainter &p)
     const Profilo destro = ProfiloArto({{{24.8, 22.8}, 3.8}, {{29.2, 29.6}, 3.2}, {{32.4, 35.8}, 2.6}});
     Forma(p, destro, kViolaT, 0.8, 0.5);
     OmbraOltre(p, destro, {24, 23.8}, {31.8, 36.2}, kViolaT.ombra);
-    EmblemaTenuto(p, Seme::Bastoni, {35.4, 26.2}, 26, 10,
-                  InchiostroDelPixelInUso() ? Ornato::Carta : Ornato::No); // the pips' fuller club at the natural size
+    EmblemaTenuto(p, Seme::Bastoni, {35.4, 26.2}, 26, 10);
     Mano(p, {33.4, 37.4}, 1.5, 10, kPelleBrunaT);
     // Puffed sleeve heads, slashed.
     for (const auto &[x, a] : {std::pair{14.8, -35.0}, std::pair{24.6, 40.0}}) {
@@ -279,9 +278,6 @@ void FanteDiDenari(QPainter &p)
     Segna(p, Tratti({{{16.8, 9.8}, {18.4, 13.4}}, {{20.8, 9.3}, {22.4, 13.4}}}), kOcraT.corpo, 0.8);
 }
 
-// Buff leather, as a soldier's jerkin.
-const Tinta kBufaloT{QColor(0xEC, 0xD2, 0xA6), QColor(0xCC, 0xA4, 0x6C), QColor(0x96, 0x6E, 0x3E)};
-
 // A young soldier, beardless as every knave: the sword hanging point down
 // at his side, the other hand on his hip under a short cape, a steel
 // morion. (Bearded, in grey steel with a blue sword, he was read as the
@@ -313,15 +309,14 @@ void FanteDiSpade(QPainter &p)
     Riempi(p, liste, kOcraT.corpo, kViolaT.ombra, kTrattoInterno);
     const Profilo farsetto{{19.8, 22.4}, {25, 21.4},   {30.2, 22.4}, {30.6, 27}, {28.8, 33.6},
                            {30.2, 40.2}, {24.6, 41.4}, {19.2, 40.2}, {21, 33.6}, {19.6, 27}};
-    // A buff leather jerkin: the sword's golden hilt stands clear of it; a
-    // white one washed out against the card at the natural size, and a
-    // steel-grey one was read as the king of swords' breastplate.
-    Forma(p, farsetto, kBufaloT);
+    // A steel-grey doublet: the sword's golden hilt stands clear of it, and
+    // a white one washed out against the card at the natural size.
+    Forma(p, farsetto, kAcciaioT);
     QPainterPath tagli;
     for (qreal x : {21.8, 24.0, 26.2})
         tagli.addPath(Taglio(x, 24, 31.6));
-    Riempi(p, tagli, kViolaT.corpo, kBufaloT.ombra, kTrattoInterno);
-    OmbraOltre(p, farsetto, {25, 21}, {27, 42}, kBufaloT.ombra);
+    Riempi(p, tagli, kViolaT.corpo, kAcciaioT.ombra, kTrattoInterno);
+    OmbraOltre(p, farsetto, {25, 21}, {27, 42}, kAcciaioT.ombra);
     Segna(p, Tratti({{{19.6, 40}, {24.6, 41.2}, {29.8, 40}}}), kRossoT.corpo, 0.8);
     Forma(p, ProfiloArto({{{21, 34}, 1.4}, {{29, 33.8}, 1.4}}), kMarroneT, 0.4, 0);
     Segna(p, Tratti({{{21.6, 35.2}, {20.2, 39.6}}, {{25, 35.2}, {24.8, 40.6}}}), kLinoT.ombra, kPiega);
