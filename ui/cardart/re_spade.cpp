@@ -224,8 +224,10 @@ void ReDiSpade(QPainter &p)
     p.restore();
 
     // The sword raised upright in his fist above the mantle, its blade
-    // bending away from him.
-    SpadaTenuta(p, {35.0, 28.2}, 25, 0);
+    // bending away from him: the slender one at every size, and longer (the
+    // pips' broad one, as short as the card's top edge allows, was read at
+    // the natural size as a candle or a dagger).
+    SpadaTenuta(p, {35.0, 28.2}, 27, 0, 1, true);
     Mano(p, {35.0, 28.2}, 1.6);
 }
 
