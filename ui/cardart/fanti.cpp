@@ -278,8 +278,14 @@ void FanteDiDenari(QPainter &p)
     Segna(p, Tratti({{{16.8, 9.8}, {18.4, 13.4}}, {{20.8, 9.3}, {22.4, 13.4}}}), kOcraT.corpo, 0.8);
 }
 
-// A young soldier, beardless as every knave: the sword hanging point down
-// at his side, the other hand on his hip under a short cape, a steel
+// Where the knave of swords holds his sword, how long it is and how far it
+// leans back from upright.
+constexpr QPointF kPugnoFanteSpade(17.2, 27.6);
+constexpr qreal kSpadaFante = 22;
+constexpr qreal kPendenzaSpadaFante = -32;
+
+// A young soldier, beardless as every knave: the sword raised slantwise
+// before him, the other hand on his hip under a short cape, a steel
 // morion. (Bearded, in grey steel with a blue sword, he was read as the
 // king of swords' twin, and as a mercenary rather than a page.)
 void FanteDiSpade(QPainter &p)
@@ -320,18 +326,16 @@ void FanteDiSpade(QPainter &p)
     Segna(p, Tratti({{{19.6, 40}, {24.6, 41.2}, {29.8, 40}}}), kRossoT.corpo, 0.8);
     Forma(p, ProfiloArto({{{21, 34}, 1.4}, {{29, 33.8}, 1.4}}), kMarroneT, 0.4, 0);
     Segna(p, Tratti({{{21.6, 35.2}, {20.2, 39.6}}, {{25, 35.2}, {24.8, 40.6}}}), kLinoT.ombra, kPiega);
-    // The arm hanging down to the sword's grip.
-    const Profilo braccio = ProfiloArto({{{20.4, 23.2}, 3.6}, {{16.8, 29.8}, 3.0}, {{14.0, 34.6}, 2.6}});
+    // The sword raised slantwise, the fist before his chest and the blade
+    // leaning out to his right clear of his head: hanging point down at his
+    // side it was read as a flap of his cape, or as dropped.
+    const Profilo braccio = ProfiloArto(
+        {{{20.4, 23.2}, 3.6}, {{15.6, 29.6}, 3.0}, {{kPugnoFanteSpade.x() + 0.6, kPugnoFanteSpade.y() + 0.8}, 2.6}});
     // In the cape's purple: the sword's red grip shows in the fist.
     Forma(p, braccio, kViolaT, 0.7, 0.5);
-    OmbraOltre(p, braccio, {21, 23.2}, {14.6, 34.8}, kViolaT.ombra);
-    Segna(p, Tratti({{{12.8, 33.8}, {15.4, 34.4}}}), kLinoT.corpo, 1.0);
-    // The sword hangs point down clear of his legs, the tip leaning out: the
-    // slender sword (the pip's broad guard hooks down like an axe's head at
-    // this angle), long enough that its blade reads at the natural size,
-    // its point well clear of the ground.
-    SpadaTenuta(p, {13.2, 36.4}, 27.5, 194, 1, true);
-    Mano(p, {13.2, 36.4}, 1.4, 14);
+    OmbraOltre(p, braccio, {21, 23.2}, {15.0, 30.4}, kViolaT.ombra);
+    SpadaTenuta(p, kPugnoFanteSpade, kSpadaFante, kPendenzaSpadaFante, -1, true);
+    Mano(p, kPugnoFanteSpade, 1.4, kPendenzaSpadaFante);
     const Profilo spalla = Ovale({20.6, 23.6}, 2.4, 1.7, -65);
     Forma(p, spalla, kViolaT, 0.6, 0);
     Segna(p, Tratti({{{19.8, 22.6}, {20.4, 24.6}}, {{21.2, 22.4}, {21.6, 24.4}}}), kOcraT.corpo, 0.45);
