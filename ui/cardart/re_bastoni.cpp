@@ -26,10 +26,6 @@ const Tinta kCapelliNeri{QColor(0x5E, 0x4E, 0x44), QColor(0x3A, 0x30, 0x2A), QCo
 // gold one with its folds reads as a sheaf.
 const Tinta kMantoT{QColor(0xB4, 0x84, 0xC8), QColor(0x8A, 0x56, 0xA4), QColor(0x5C, 0x32, 0x74)};
 
-// A russet robe, the brown of his cudgel's bark turned warm: in red, beside
-// the Re di Coppe's red mantle, the two were read as one red king.
-const Tinta kVesteT{QColor(0xC0, 0x7A, 0x44), QColor(0x92, 0x50, 0x24), QColor(0x60, 0x32, 0x14)};
-
 // A closed crown: a jewelled band with fleurons, a green cap under two low
 // golden arches, a small orb where they meet; low and round, not a mitre.
 void CoronaChiusa(QPainter &p)
@@ -114,7 +110,7 @@ void ReDiBastoni(QPainter &p)
     Ellisse(p, {17.5, 64.2}, 2.2, 1.0, kCuoioT.corpo, kContorno);
     Ellisse(p, {28.6, 64.2}, 2.6, 1.0, kCuoioT.corpo, kContorno);
 
-    // The long russet robe, a golden orphrey down its front.
+    // The long red robe, a golden orphrey down its front.
     const QPainterPath veste = Morbido({{19.0, 22.4},
                                         {15.6, 24.4},
                                         {14.9, 30.0},
@@ -131,8 +127,8 @@ void ReDiBastoni(QPainter &p)
                                         {28.5, 30.0},
                                         {27.8, 24.6},
                                         {24.0, 22.4}});
-    Piano(p, veste, kVesteT, kContorno, 1.4, 0.8);
-    Ombra(p, Intersezione(veste, Spezzata({{26.2, 38}, {34, 38}, {34, 66}, {25.0, 66}})), kVesteT.ombra);
+    Piano(p, veste, kRossoT, kContorno, 1.4, 0.8);
+    Ombra(p, Intersezione(veste, Spezzata({{26.2, 38}, {34, 38}, {34, 66}, {25.0, 66}})), kRossoT.ombra);
     const QPainterPath stola = Morbido(
         {{22.4, 38}, {22.4, 38}, {24.6, 38}, {24.6, 38}, {25.6, 64.6}, {25.6, 64.6}, {23.0, 64.8}, {23.0, 64.8}});
     Piano(p, stola, kOroT, kOroT.ombra, 0.5, 0.3);
@@ -147,7 +143,7 @@ void ReDiBastoni(QPainter &p)
     Curva(pieghe, {{19.8, 39.5}, {19.6, 52}, {19.2, 64.2}});
     Curva(pieghe, {{27.2, 39.5}, {28.0, 52}, {28.6, 63.4}});
     Curva(pieghe, {{17.2, 26}, {17.6, 31}, {18.6, 35.6}});
-    Segna(p, pieghe, kVesteT.ombra, kPiega);
+    Segna(p, pieghe, kRossoT.ombra, kPiega);
     // The belt, its buckle.
     const QPainterPath cintura = Morbido({{14.4, 36.4},
                                           {14.4, 36.4},
@@ -172,10 +168,10 @@ void ReDiBastoni(QPainter &p)
                                           {12.8, 36.4},
                                           {14.2, 31.4},
                                           {16.6, 28.4}});
-    Piano(p, braccio, kVesteT, kContorno, 1.0, 0.6);
+    Piano(p, braccio, kRossoT, kContorno, 1.0, 0.6);
     pieghe = QPainterPath();
     Curva(pieghe, {{13.0, 28.4}, {11.6, 31.6}, {11.0, 35.0}});
-    Segna(p, pieghe, kVesteT.ombra, kPiega);
+    Segna(p, pieghe, kRossoT.ombra, kPiega);
     // A golden cuff, as the hem of his robe: a white one over the violet
     // mantle read as a stray white object in his hand.
     Ellisse(p, {10.7, 39.7}, 1.3, 1.0, kOroT.corpo, kContorno, kTrattoFine);
@@ -191,13 +187,13 @@ void ReDiBastoni(QPainter &p)
                                          {31.0, 31.2},
                                          {28.0, 29.6},
                                          {27.4, 27.0}});
-    // In the robe's russet: a violet sleeve showed at the natural size as a
+    // In the robe's red: a violet sleeve showed at the natural size as a
     // stray patch between beard and cudgel, whose red stubs are on its far
     // side.
-    Piano(p, destro, kVesteT, kContorno, 1.0, 0.6);
+    Piano(p, destro, kRossoT, kContorno, 1.0, 0.6);
     pieghe = QPainterPath();
     Curva(pieghe, {{29.6, 26.4}, {31.4, 28.4}, {32.6, 30.6}});
-    Segna(p, pieghe, kVesteT.ombra, kPiega);
+    Segna(p, pieghe, kRossoT.ombra, kPiega);
     Ellisse(p, {34.6, 33.0}, 1.5, 1.0, kErmellino, kContorno, kTrattoFine);
 
     // The ermine cape on the shoulders.
