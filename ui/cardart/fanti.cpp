@@ -279,7 +279,7 @@ void FanteDiDenari(QPainter &p)
 }
 
 // Where the knave of swords holds his sword, how long it is and how far it
-// leans back from upright.
+// leans from upright (negative: out to his right, the card's left).
 constexpr QPointF kPugnoFanteSpade(17.2, 27.6);
 constexpr qreal kSpadaFante = 22;
 constexpr qreal kPendenzaSpadaFante = -32;
