@@ -151,10 +151,10 @@ Cavaliere Di(Seme seme)
                  1.0},
                 16,
                 false,
-                {27.8, 26.0},
-                {27.0, 18.2},
+                {29.8, 25.8},
+                {33.6, 19.8},
                 0,
-                14.4,
+                15,
                 {crema, criniBiondi, Tono(Smorza(kRosso)), kOro, kBriglia},
                 8,
                 {25, 48.4},
@@ -448,7 +448,15 @@ void DisegnaCavallo(QPainter &p, Seme seme)
         EmblemaTenuto(p, seme, mano - QPointF(0, misura * 0.5 + 1.2), misura, 0);
         break;
     case Seme::Denari: // held up by its rim
-        EmblemaTenuto(p, seme, mano - QPointF(0, c.misura / 2 - 0.2), c.misura, 0);
+        // At the natural size the pips' coin, a gold disc in a thin dark rim
+        // round a red heart: the figures' rose coin, held small over the
+        // pale horse, read there as an orange dot.
+        // Its middle on a pixel's centre, so that the heart sits in it.
+        if (InchiostroDelPixelInUso()) {
+            const QPointF m = mano - QPointF(0, c.misura / 2 - 0.2);
+            EmblemaTenuto(p, seme, {std::floor(m.x()) + 0.5, std::floor(m.y()) + 0.5}, c.misura, 0, Ornato::Carta);
+        } else
+            EmblemaTenuto(p, seme, mano - QPointF(0, c.misura / 2 - 0.2), c.misura, 0);
         break;
     }
     Pugno(p, mano, seme == Seme::Bastoni || seme == Seme::Spade ? angolo : verso * 20, verso, pelle);
