@@ -248,10 +248,10 @@ void FanteDiDenari(QPainter &p)
     Forma(p, alzato, kCremisiT, 0.8, 0.5);
     OmbraOltre(p, alzato, {30.6, 17}, {25.6, 23.8}, kCremisiT.ombra);
     Segna(p, Tratti({{{29.4, 17.4}, {30.6, 18.6}}}), kOcraT.corpo, 1.1);
-    // Held up on his fist by its rim, the face of it clear, a little below
-    // the card's corner.
-    EmblemaTenuto(p, Seme::Denari, {33.6, 11.4}, 16, 0);
-    Mano(p, {31.1, 17.6}, 1.4, -45, kPelleOlivastraT);
+    // Held up on his fist by its rim, the face of it clear (lower, the coin
+    // hid the hand and read as glued to his shoulder).
+    EmblemaTenuto(p, Seme::Denari, {33.9, 10.6}, 16, 0);
+    Mano(p, {31.2, 17.0}, 1.4, -45, kPelleOlivastraT);
     for (const auto &[x, a] : {std::pair{14.4, -35.0}, std::pair{24.6, 60.0}}) {
         const Profilo spalla = Ovale({x, 23.4}, 2.5, 1.7, a);
         Forma(p, spalla, kCremisiT, 0.6, 0);
