@@ -19,6 +19,9 @@ namespace {
 // field at the natural size, its lines light enough to show when large.
 const Tinta kTintaAquila{QColor(0x94, 0x74, 0x56), QColor(0x48, 0x33, 0x25), QColor(0x2A, 0x1C, 0x14)};
 
+// The eagle's size in its field at the natural size (see MonetaConAquila).
+constexpr qreal kAquilaDiPixel = 0.8;
+
 // A closed shape through `punti` (one half of the eagle), with its mirror
 // image across the vertical axis.
 QPainterPath Specchiata(std::initializer_list<QPointF> punti)
@@ -223,7 +226,10 @@ void MonetaConAquila(QPainter &p, qreal r)
     p.setPen(Qt::NoPen);
     p.setBrush(kOroCavo);
     p.drawPath(Differenza(fondo, fondo.translated(0.9, 0.9)));
-    Aquila(p, campo);
+    // At the natural size the eagle smaller in its field, so that the coin
+    // reads gold round it: filling the field, it was a dark blot on the
+    // coin.
+    Aquila(p, InchiostroDelPixelInUso() ? campo * kAquilaDiPixel : campo);
 }
 
 void Asso(QPainter &p, Seme seme)

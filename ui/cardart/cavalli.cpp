@@ -75,7 +75,8 @@ Cavaliere Di(Seme seme)
 {
     // One horse for the four, each in its own light coat, set so that no
     // two read alike at the natural size: a golden dun with a dark brown
-    // mane, a cream with a flaxen one, a dappled grey with a slate one, a
+    // mane, a cream with a flaxen one, a dappled grey with a slate one (a
+    // shade darker than the white, which it was read as at a glance), a
     // white with a dark slate one, and its shade deeper: with a light mane
     // it stood off the white card by its outline alone.
     const Tinta dun = Tono(QColor(0xEE, 0xCE, 0x94), QColor(0xD8, 0xAA, 0x66), QColor(0xA8, 0x7A, 0x40));
@@ -84,7 +85,7 @@ Cavaliere Di(Seme seme)
     // card, they left the rider on an empty outline at the natural size.
     const Tinta crema = Tono(QColor(0xF8, 0xEA, 0xC8), QColor(0xEA, 0xD2, 0x9C), QColor(0xC4, 0xA2, 0x6A));
     const Tinta criniBiondi = Tono(QColor(0xF4, 0xDC, 0x9C), QColor(0xDE, 0xBC, 0x70), QColor(0xAE, 0x8C, 0x44));
-    const Tinta grigio = Tono(QColor(0xEC, 0xEE, 0xF0), QColor(0xCC, 0xD0, 0xD6), QColor(0x98, 0x9E, 0xA8));
+    const Tinta grigio = Tono(QColor(0xDA, 0xDE, 0xE4), QColor(0xB2, 0xB8, 0xC2), QColor(0x7E, 0x86, 0x94));
     const Tinta criniGrigi = Tono(QColor(0xA8, 0xAA, 0xB2), QColor(0x86, 0x88, 0x94), QColor(0x64, 0x66, 0x72));
     const Tinta bianco = Tono(QColor(0xFA, 0xFA, 0xF6), QColor(0xE8, 0xE6, 0xE0), QColor(0xAC, 0xA6, 0x9A));
     const Tinta criniArdesia = Tono(QColor(0x8A, 0x8A, 0x98), QColor(0x62, 0x62, 0x74), QColor(0x42, 0x42, 0x54));
@@ -103,7 +104,7 @@ Cavaliere Di(Seme seme)
                 {19.0, 34.6},
                 {16.6, 30.4},
                 -22,
-                24.4,
+                27,
                 {dun, criniScuri, Tono(Smorza(kRosso)), kOro, kBriglia},
                 0,
                 {25.8, 47.8},
@@ -150,10 +151,10 @@ Cavaliere Di(Seme seme)
                  1.0},
                 16,
                 false,
-                {27.8, 26.0},
-                {27.0, 18.2},
+                {29.8, 25.8},
+                {33.6, 19.8},
                 0,
-                14.4,
+                15,
                 {crema, criniBiondi, Tono(Smorza(kRosso)), kOro, kBriglia},
                 8,
                 {25, 48.4},
@@ -447,7 +448,15 @@ void DisegnaCavallo(QPainter &p, Seme seme)
         EmblemaTenuto(p, seme, mano - QPointF(0, misura * 0.5 + 1.2), misura, 0);
         break;
     case Seme::Denari: // held up by its rim
-        EmblemaTenuto(p, seme, mano - QPointF(0, c.misura / 2 - 0.2), c.misura, 0);
+        // At the natural size the pips' coin, a gold disc in a thin dark rim
+        // round a red heart: the figures' rose coin, held small over the
+        // pale horse, read there as an orange dot.
+        // Its middle on a pixel's centre, so that the heart sits in it.
+        if (InchiostroDelPixelInUso()) {
+            const QPointF m = mano - QPointF(0, c.misura / 2 - 0.2);
+            EmblemaTenuto(p, seme, {std::floor(m.x()) + 0.5, std::floor(m.y()) + 0.5}, c.misura, 0, Ornato::Carta);
+        } else
+            EmblemaTenuto(p, seme, mano - QPointF(0, c.misura / 2 - 0.2), c.misura, 0);
         break;
     }
     Pugno(p, mano, seme == Seme::Bastoni || seme == Seme::Spade ? angolo : verso * 20, verso, pelle);

@@ -19,7 +19,7 @@ constexpr qreal kAbbassa = 1;
 
 namespace fanti {
 
-// A curly-haired youth in a soft violet bonnet and a green doublet braided
+// A curly-headed youth in a soft violet bonnet and a green doublet braided
 // in gold; his cudgel held upright at his side.
 void FanteDiBastoni(QPainter &p)
 {
@@ -36,16 +36,19 @@ void FanteDiBastoni(QPainter &p)
     OmbraOltre(p, libera, {24.8, 40}, {29.4, 60}, kRossoT.ombra);
     Segna(p, Tratti({{{25.0, 51.0}, {26.4, 51.8}, {27.8, 51.4}}}), kOcraT.corpo, kPiega);
     Scarpa(p, {28.8, 62.2}, {30.6, 63.2});
-    // Curls round the head under the cap, the neck.
-    const Profilo riccioli{{15.6, 12},   {15, 14},     {15.6, 15.4}, {15.2, 16.8}, {16.2, 17.6},
-                           {17.6, 16.6}, {21.4, 16.6}, {22.8, 17.6}, {23.8, 16.8}, {23.4, 15.4},
-                           {24, 14},     {23.4, 12},   {19.5, 10.4}};
-    Forma(p, riccioli, kCastanoT, 0.8, 0.5);
+    // A bushy mop of dark curls under the cap, down to his collar: the
+    // knaves' faces are one young face, and their hair tells them apart.
+    const Profilo riccioli{{15.2, 11.2}, {14.0, 13.2}, {14.6, 15.0}, {13.8, 16.8}, {14.4, 18.8},
+                           {15.8, 20.2}, {17.4, 19.2}, {21.6, 19.2}, {23.2, 20.2}, {24.6, 18.8},
+                           {25.2, 16.8}, {24.4, 15.0}, {25.0, 13.2}, {23.8, 11.2}, {19.5, 10.0}};
+    Forma(p, riccioli, kCastanoT, 0.9, 0.5);
     Segna(p,
-          Tratti({{{15.8, 13.4}, {16.6, 14.2}, {15.9, 15.2}},
-                  {{15.6, 15.8}, {16.2, 16.4}, {16.1, 17.2}},
-                  {{23.2, 13.4}, {22.4, 14.2}, {23.1, 15.2}},
-                  {{23.4, 15.8}, {22.8, 16.4}, {22.9, 17.2}}}),
+          Tratti({{{15.0, 12.8}, {15.9, 13.8}, {15.0, 15.0}},
+                  {{14.8, 15.6}, {15.6, 16.6}, {14.8, 17.6}},
+                  {{15.2, 18.2}, {16.2, 19.0}, {16.4, 19.8}},
+                  {{24.0, 12.8}, {23.1, 13.8}, {24.0, 15.0}},
+                  {{24.2, 15.6}, {23.4, 16.6}, {24.2, 17.6}},
+                  {{23.8, 18.2}, {22.8, 19.0}, {22.6, 19.8}}}),
           kCastanoT.luce);
     Forma(p, ProfiloArto({{{19.6, 18.2}, 3.9}, {{19.6, 21.6}, 4.2}}), kPelleBrunaT, 0.8, 0, kBordoPelle);
     // The doublet with its skirt, braided across the chest, edged in gold.
@@ -112,8 +115,8 @@ void FanteDiBastoni(QPainter &p)
     Forma(p, risvolto, kOcraT, 0.6, 0.4);
 }
 
-// Stepping forward, the cup held out before him, his other fist on the hip,
-// short hair under a plumed beret.
+// Stepping forward, the cup carried at his waist, his other fist on the hip,
+// long hair under a plumed beret.
 void FanteDiCoppe(QPainter &p)
 {
     // The leg behind, bent at the knee as it pushes off, the heel raised,
@@ -130,15 +133,16 @@ void FanteDiCoppe(QPainter &p)
     OmbraOltre(p, avanti, {23.4, 40}, {18, 61}, kRossoT.ombra);
     Segna(p, Tratti({{{18.2, 52.6}, {21.4, 53.4}}}), kOcraT.corpo, kPiega);
     Scarpa(p, {18.4, 63.0}, {13.2, 63.2});
-    // Hair in waves, cut at the nape.
-    const Profilo chioma{{21.8, 13},   {22.5, 10.5}, {25.5, 9.6},  {29, 10.8},   {29.8, 14},
-                         {30.4, 16.4}, {30.2, 17.8}, {29.6, 18.4}, {28.6, 18.2}, {28.0, 17.6},
-                         {27.6, 17.2}, {23.5, 17.6}, {21.8, 17.4}, {21.2, 15.6}};
-    Forma(p, chioma, kRameT, 0.8, 0.5);
+    // Auburn hair in long waves to his shoulders, a page's.
+    const Profilo chioma{{21.8, 13.0}, {22.5, 10.5}, {25.5, 9.6},  {29.0, 10.8}, {30.2, 14.0}, {31.2, 17.0},
+                         {31.4, 20.2}, {30.4, 21.8}, {29.0, 21.4}, {28.2, 19.6}, {27.6, 18.2}, {23.5, 18.4},
+                         {21.6, 19.6}, {20.6, 18.6}, {20.8, 16.4}, {21.2, 14.8}};
+    Forma(p, chioma, kRameT, 0.9, 0.5);
     Segna(p,
-          Tratti({{{28.2, 12}, {29.2, 16}, {29.0, 17.8}},
-                  {{27, 12.4}, {28.2, 16.4}, {28.4, 17.4}},
-                  {{29.2, 13}, {29.9, 16.4}, {29.8, 17.8}}}),
+          Tratti({{{28.2, 12}, {29.4, 16}, {30.0, 19.6}},
+                  {{27, 12.4}, {28.2, 16.4}, {28.8, 19.0}},
+                  {{29.4, 13}, {30.6, 16.8}, {30.8, 20.6}},
+                  {{21.8, 15.2}, {21.4, 17.2}, {21.6, 19.0}}}),
           kRameT.ombra);
     // The far arm down at his side, its fist on the hip.
     const Profilo lontano = ProfiloArto({{{29.6, 23.4}, 3.4}, {{33.6, 29.4}, 2.9}, {{32.2, 34.6}, 2.4}});
@@ -159,13 +163,14 @@ void FanteDiCoppe(QPainter &p)
           kTrattoFine);
     Forma(p, ProfiloArto({{{21.4, 34}, 1.5}, {{29.6, 33.8}, 1.5}}), kOcraT, 0.4, 0);
     Mano(p, {31.4, 35.0}, 1.4, 30, kPelleChiaraT);
-    // The cup held out by its stem.
-    EmblemaTenuto(p, Seme::Coppe, {10.9, 24.6}, 15, 0);
-    const Profilo vicino = ProfiloArto({{{21.4, 23.2}, 3.6}, {{20.6, 30.6}, 2.9}, {{14.6, 29.2}, 2.5}});
+    // The cup carried before him at his waist by its stem, as a page
+    // serves it: the king of cups lifts his high at arm's length.
+    EmblemaTenuto(p, Seme::Coppe, {11.2, 30.4}, 15, 0);
+    const Profilo vicino = ProfiloArto({{{21.4, 23.2}, 3.6}, {{20.4, 31.4}, 2.9}, {{15.0, 35.0}, 2.5}});
     Forma(p, vicino, kCelesteT, 0.7, 0.4);
-    OmbraOltre(p, vicino, {22.4, 23}, {14.2, 31}, kCelesteT.ombra);
-    Segna(p, Tratti({{{15.8, 28.2}, {15.8, 30.6}}}), kLinoT.corpo, 1.0);
-    Mano(p, {13.6, 29.2}, 1.4, 180, kPelleChiaraT);
+    OmbraOltre(p, vicino, {22.4, 23}, {14.6, 36.8}, kCelesteT.ombra);
+    Segna(p, Tratti({{{16.4, 33.4}, {17.2, 35.6}}}), kLinoT.corpo, 1.0);
+    Mano(p, {13.9, 35.0}, 1.4, 180, kPelleChiaraT);
     const Profilo spalla = Ovale({21.6, 23.4}, 2.4, 1.7, -60);
     Forma(p, spalla, kBluT, 0.6, 0);
     Segna(p, Tratti({{{20.8, 22.2}, {21.4, 24.4}}, {{22.2, 22}, {22.6, 24}}}), kLinoT.corpo, 0.45);
@@ -243,7 +248,8 @@ void FanteDiDenari(QPainter &p)
     Forma(p, alzato, kCremisiT, 0.8, 0.5);
     OmbraOltre(p, alzato, {30.6, 17}, {25.6, 23.8}, kCremisiT.ombra);
     Segna(p, Tratti({{{29.4, 17.4}, {30.6, 18.6}}}), kOcraT.corpo, 1.1);
-    // Held up on his fist by its rim, the face of it clear.
+    // Held up on his fist by its rim, the face of it clear (lower, the coin
+    // hid the hand and read as glued to his shoulder).
     EmblemaTenuto(p, Seme::Denari, {33.9, 10.6}, 16, 0);
     Mano(p, {31.2, 17.0}, 1.4, -45, kPelleOlivastraT);
     for (const auto &[x, a] : {std::pair{14.4, -35.0}, std::pair{24.6, 60.0}}) {
@@ -272,8 +278,14 @@ void FanteDiDenari(QPainter &p)
     Segna(p, Tratti({{{16.8, 9.8}, {18.4, 13.4}}, {{20.8, 9.3}, {22.4, 13.4}}}), kOcraT.corpo, 0.8);
 }
 
-// A young soldier, beardless as every knave: the sword hanging point down
-// at his side, the other hand on his hip under a short cape, a steel
+// Where the knave of swords holds his sword, how long it is and how far it
+// leans from upright (negative: out to his right, the card's left).
+constexpr QPointF kPugnoFanteSpade(17.2, 27.6);
+constexpr qreal kSpadaFante = 22;
+constexpr qreal kPendenzaSpadaFante = -32;
+
+// A young soldier, beardless as every knave: the sword raised slantwise
+// before him, the other hand on his hip under a short cape, a steel
 // morion. (Bearded, in grey steel with a blue sword, he was read as the
 // king of swords' twin, and as a mercenary rather than a page.)
 void FanteDiSpade(QPainter &p)
@@ -314,18 +326,16 @@ void FanteDiSpade(QPainter &p)
     Segna(p, Tratti({{{19.6, 40}, {24.6, 41.2}, {29.8, 40}}}), kRossoT.corpo, 0.8);
     Forma(p, ProfiloArto({{{21, 34}, 1.4}, {{29, 33.8}, 1.4}}), kMarroneT, 0.4, 0);
     Segna(p, Tratti({{{21.6, 35.2}, {20.2, 39.6}}, {{25, 35.2}, {24.8, 40.6}}}), kLinoT.ombra, kPiega);
-    // The arm hanging down to the sword's grip.
-    const Profilo braccio = ProfiloArto({{{20.4, 23.2}, 3.6}, {{16.8, 29.8}, 3.0}, {{14.0, 34.6}, 2.6}});
+    // The sword raised slantwise, the fist before his chest and the blade
+    // leaning out to his right clear of his head: hanging point down at his
+    // side it was read as a flap of his cape, or as dropped.
+    const Profilo braccio = ProfiloArto(
+        {{{20.4, 23.2}, 3.6}, {{15.6, 29.6}, 3.0}, {{kPugnoFanteSpade.x() + 0.6, kPugnoFanteSpade.y() + 0.8}, 2.6}});
     // In the cape's purple: the sword's red grip shows in the fist.
     Forma(p, braccio, kViolaT, 0.7, 0.5);
-    OmbraOltre(p, braccio, {21, 23.2}, {14.6, 34.8}, kViolaT.ombra);
-    Segna(p, Tratti({{{12.8, 33.8}, {15.4, 34.4}}}), kLinoT.corpo, 1.0);
-    // The sword hangs point down clear of his legs, the tip leaning out: the
-    // slender sword (the pip's broad guard hooks down like an axe's head at
-    // this angle), long enough that its blade reads at the natural size,
-    // its point well clear of the ground.
-    SpadaTenuta(p, {13.2, 36.4}, 27.5, 194, 1, true);
-    Mano(p, {13.2, 36.4}, 1.4, 14);
+    OmbraOltre(p, braccio, {21, 23.2}, {15.0, 30.4}, kViolaT.ombra);
+    SpadaTenuta(p, kPugnoFanteSpade, kSpadaFante, kPendenzaSpadaFante, -1, true);
+    Mano(p, kPugnoFanteSpade, 1.4, kPendenzaSpadaFante);
     const Profilo spalla = Ovale({20.6, 23.6}, 2.4, 1.7, -65);
     Forma(p, spalla, kViolaT, 0.6, 0);
     Segna(p, Tratti({{{19.8, 22.6}, {20.4, 24.6}}, {{21.2, 22.4}, {21.6, 24.4}}}), kOcraT.corpo, 0.45);

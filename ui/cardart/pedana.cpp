@@ -13,9 +13,10 @@ namespace belvane::cardart {
 
 const Tinta &TintaDelSeme(Seme seme)
 {
-    // The yellow's shade towards orange: a darker yellow turns olive and
+    // The yellow a deep gold, its shade towards orange: a paler one was the
+    // faintest ground on the white card, and a darker yellow turns olive and
     // reads as the clubs' green at the natural size.
-    static const Tinta kGiallo{QColor(0xFA, 0xEA, 0x80), QColor(0xF2, 0xCE, 0x2C), QColor(0xCC, 0x8C, 0x10)};
+    static const Tinta kGiallo{QColor(0xF8, 0xD8, 0x50), QColor(0xEE, 0xB8, 0x18), QColor(0xB4, 0x74, 0x08)};
     static const Tinta kRossoP{QColor(0xE8, 0x50, 0x3C), kRosso, QColor(0x98, 0x16, 0x12)};
     static const Tinta kBluP{QColor(0x5C, 0x8C, 0xEC), kBlu, QColor(0x1A, 0x3C, 0x9C)};
     static const Tinta kVerdeP{QColor(0x58, 0xB0, 0x58), kVerde, QColor(0x16, 0x60, 0x22)};

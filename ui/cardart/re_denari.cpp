@@ -59,9 +59,11 @@ void CoronaDucale(QPainter &p)
 
 void ReDiDenari(QPainter &p)
 {
-    // The red mantle hanging behind him to below the knee, wide enough to
-    // show as a band either side of the robe (a sliver of it made a ragged
-    // red edge at the natural size).
+    // The mantle hanging behind him to below the knee, wide enough to show
+    // as a band either side of the robe (a sliver of it made a ragged edge
+    // at the natural size); deep blue, not red: a violet robe before a red
+    // mantle was read as the king of clubs' red robe before violet, and a
+    // gold one ran into his coin, crown and ground.
     const QPainterPath manto = Morbido({{18.0, 23.6},
                                         {13.6, 27.0},
                                         {11.4, 40.0},
@@ -73,12 +75,12 @@ void ReDiDenari(QPainter &p)
                                         {33.6, 40.0},
                                         {31.4, 27.0},
                                         {27.0, 23.6}});
-    Piano(p, manto, kRossoT, kContorno);
-    Ombra(p, Intersezione(manto, Spezzata({{30, 30}, {36, 30}, {36, 56}, {30, 56}})), kRossoT.ombra);
+    Piano(p, manto, kBluT, kContorno);
+    Ombra(p, Intersezione(manto, Spezzata({{30, 30}, {36, 30}, {36, 56}, {30, 56}})), kBluT.ombra);
     QPainterPath pieghe;
     Curva(pieghe, {{13.6, 36.0}, {12.4, 46.0}, {11.6, 56.2}});
     Curva(pieghe, {{31.4, 36.0}, {32.6, 46.0}, {33.4, 56.2}});
-    Segna(p, pieghe, kRossoT.ombra, kPiega);
+    Segna(p, pieghe, kBluT.ombra, kPiega);
 
     // Legs apart in red hose, low boots turned outwards.
     const QPainterPath gambe = Unione(Morbido({{17.0, 50.0},

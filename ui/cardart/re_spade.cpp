@@ -1,5 +1,5 @@
 // The king of swords: a warrior king with a full auburn beard, a breastplate
-// over a red robe to the calf, a blue mantle hanging behind, turned to the
+// over a teal robe to the calf, a blue mantle hanging behind, turned to the
 // left with one foot stepping out in tall boots; his sword raised upright; a radiate crown
 // over a red cap.
 #include "re_parti.h"
@@ -23,6 +23,10 @@ const Tinta kBarbaRamata{QColor(0xC0, 0x6A, 0x38), QColor(0xA0, 0x50, 0x28), QCo
 // A terracotta mantle: the blue blade before it stands out against the
 // opposite colour (a blue one ran into the blade at the natural size).
 const Tinta kMantoT{QColor(0xE4, 0x94, 0x60), QColor(0xC8, 0x6A, 0x30), QColor(0x96, 0x48, 0x1C)};
+
+// A robe of deep teal under the steel: in red, under his auburn beard and
+// golden crown, he was read as the king of cups' twin.
+const Tinta kVesteT{QColor(0x4C, 0xA2, 0xA4), QColor(0x1E, 0x76, 0x7A), QColor(0x10, 0x4A, 0x50)};
 
 // A radiate crown: five sharp rays flaring from a jewelled band, over a red
 // cap; at the natural size outlined in the gold's own shade, so that each
@@ -104,7 +108,7 @@ void ReDiSpade(QPainter &p)
     Curva(risvolti, {{24.4, 58.4}, {26.2, 58.6}, {27.9, 58.4}});
     Segna(p, risvolti, kCuoioT.ombra, kTrattoFine);
 
-    // The robe, red to the calf, flaring as he steps out.
+    // The robe, teal to the calf, flaring as he steps out.
     const QPainterPath veste = Morbido({{18.8, 37.0},
                                         {26.4, 37.0},
                                         {28.4, 45.0},
@@ -114,15 +118,15 @@ void ReDiSpade(QPainter &p)
                                         {13.0, 56.2},
                                         {13.0, 56.2},
                                         {16.4, 45.0}});
-    Piano(p, veste, kRossoT, kContorno, 1.2, 0.7);
-    Ombra(p, Intersezione(veste, Spezzata({{24.6, 38}, {34, 38}, {34, 58}, {26.6, 58}})), kRossoT.ombra);
+    Piano(p, veste, kVesteT, kContorno, 1.2, 0.7);
+    Ombra(p, Intersezione(veste, Spezzata({{24.6, 38}, {34, 38}, {34, 58}, {26.6, 58}})), kVesteT.ombra);
     // The golden hem and the band down the front.
     Modella(p,
             Intersezione(veste,
                          Unione(Spezzata({{8, 54.6}, {36, 54.2}, {36, 60}, {8, 60}}),
                                 Spezzata({{21.4, 38.6}, {23.0, 38.6}, {23.2, 58}, {21.4, 58}}))),
             kOroT, kOroT.ombra, 0.4, 0);
-    // Lozenges embroidered down the band, small golden flowers strewn on the red.
+    // Lozenges embroidered down the band, small golden flowers strewn on the teal.
     QPainterPath ricamo;
     for (qreal y = 41; y < 53; y += 3.0)
         Curva(ricamo, {{21.5, y}, {22.2, y - 0.9}, {22.9, y}, {22.2, y + 0.9}, {21.5, y}});
@@ -147,7 +151,7 @@ void ReDiSpade(QPainter &p)
     pieghe = QPainterPath();
     Curva(pieghe, {{24.6, 40.0}, {26.4, 47.0}, {28.0, 54.2}});
     Curva(pieghe, {{19.6, 40.0}, {18.0, 47.0}, {16.4, 54.2}});
-    Segna(p, pieghe, kRossoT.ombra, kPiega);
+    Segna(p, pieghe, kVesteT.ombra, kPiega);
 
     // The breastplate, its ridge and golden edges.
     const QPainterPath corazza = Morbido({{19.4, 23.2},
@@ -220,8 +224,10 @@ void ReDiSpade(QPainter &p)
     p.restore();
 
     // The sword raised upright in his fist above the mantle, its blade
-    // bending away from him.
-    SpadaTenuta(p, {35.0, 28.2}, 25, 0);
+    // bending away from him: the slender one at every size, and longer (the
+    // pips' broad one, as short as the card's top edge allows, was read at
+    // the natural size as a candle or a dagger).
+    SpadaTenuta(p, {35.0, 28.2}, 27, 0, 1, true);
     Mano(p, {35.0, 28.2}, 1.6);
 }
 
