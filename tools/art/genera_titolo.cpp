@@ -13,7 +13,6 @@
 #include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
-#include <QRadialGradient>
 
 #include <cstdio>
 
@@ -45,15 +44,18 @@ int main(int argc, char **argv)
     if (corsivo.isEmpty() || tondo.isEmpty())
         return 1;
 
+    // The ground: one flat brown ink ruled across with a darker tint, as a
+    // printer lays a ground, not a glow. Each rule a whole row of pixels, so
+    // the tint stays crisp through the JPEG.
     QImage img(kLarghezza, kAltezza, QImage::Format_RGB32);
+    for (int y = 0; y < kAltezza; ++y) {
+        const QRgb inchiostro = (y % kFondoPasso == 0 ? kFondoRiga : kFondo).rgb();
+        for (int x = 0; x < kLarghezza; ++x)
+            img.setPixel(x, y, inchiostro);
+    }
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
     p.setRenderHint(QPainter::TextAntialiasing);
-
-    QRadialGradient fondo(QPointF(266, 170), 380);
-    fondo.setColorAt(0, kFondoCentro);
-    fondo.setColorAt(1, kFondoBordo);
-    p.fillRect(img.rect(), fondo);
 
     // The open frame: a thick and a thin light rule along the top and down
     // the left side, the thin one inside, both ending together. Each is one
