@@ -18,14 +18,14 @@ namespace {
 
 // A warm silver, in the key of the portrait's ink and the brown ground.
 const QColor kArgento(0xEC, 0xE8, 0xE0);
-const QColor kTratteggio(0x3E, 0x2A, 0x1C);  // the shade lines: a warm dark brown, as the ground
-constexpr double kPassoTratteggio = 2.0;     // as the medallion's ground
-constexpr double kLarghezzaTratteggio = 1.0; // a whole row of pixels, so each line prints crisp
-constexpr double kIngrossa = 1.3;            // how much the book weight is thickened, in pixels
-constexpr double kOrlo = 1.0;                // the unruled silver rim inside each letter's edge, in pixels
+const QColor kTratteggio(0x3E, 0x2A, 0x1C); // the shade lines: a warm dark brown, as the ground
+constexpr double kPassoTratteggio = 2.0;    // as the medallion's ground
+constexpr double kIngrossa = 1.3;           // how much the book weight is thickened, in pixels
+constexpr double kOrlo = 1.0;               // the unruled silver rim inside each letter's edge, in pixels
 // The shaded band along each stroke: at most kFascia pixels deep, or
 // kFasciaParte of the stroke across; none in strokes under kSottile pixels.
 constexpr double kFascia = 3.8, kFasciaParte = 0.45, kSottile = 4.0;
+constexpr double kFiloOmbra = 0.5; // the cut along the shaded edge inside the rim, in pixels
 
 // For every sample inside the mask, its distance in samples to the nearest
 // one outside (two-pass chamfer, 3-4 weights), so the ruling can stop at an
@@ -116,37 +116,41 @@ void DisegnaNome(QPainter &p, const QString &famiglia)
     };
     const std::vector<float> margine = DistanzaDalBordo(maschera);
     // Each letter is left open silver on the lit side of its strokes and
-    // shaded on the other (the right) by level lines of one width and one
-    // pitch, each the same length across the stroke, so that their outer
-    // ends lie on a clean rim of silver, which closes the letter against the
-    // ground without any dark keyline, and their inner ends on a second edge
-    // parallel to it.
+    // shaded on the other (down and right) by level lines that swell
+    // towards the edge; they stop on a fine cut inside a clean rim of
+    // silver, which closes the letter against the ground without any dark
+    // keyline round it.
     for (int sy = 0; sy < ag; ++sy) {
         for (int sx = 0; sx < lg; ++sx) {
             const int copertura = maschera.constScanLine(sy)[sx];
             if (copertura == 0)
                 continue;
-            // Samples to the edge along the row, forwards or back: measured
-            // along the lines themselves, so every line of the shade has the
-            // same length, and an edge the lines run along (under a bowl or a
-            // serif) takes none, where they would merge into a grey band.
-            const auto bordo = [&](int verso, int fino) {
+            const auto bordo = [&](int verso, int fino) { // samples to the edge along (1, 0.7) or back
                 for (int k = 1; k <= fino; ++k)
-                    if (!dentro(sx + verso * k, sy))
+                    if (!dentro(sx + verso * k, sy + int(std::lround(verso * k * 0.7))))
                         return k;
                 return fino + 1;
             };
             constexpr int lontano = 16 * kScala;
             const int versoOmbra = bordo(1, lontano), versoLuce = bordo(-1, lontano);
             const double y = spazio.top() + (sy + 0.5) / kScala;
-            // The hairlines, too thin to hold the shade, are left open.
+            // The shade is a band of even depth along each stroke's shaded
+            // edge, so its inner boundary follows the letter's contour; the
+            // hairlines, too thin to hold it, are left open. The line's width
+            // in pixels swells from the band's inner edge to the letter's.
             const double spessore = double(versoLuce + versoOmbra) / kScala; // the stroke across, in pixels
             const double fascia = std::min(kFascia, kFasciaParte * spessore);
-            const bool ombra = spessore >= kSottile && versoOmbra <= kScala * fascia;
+            const double ombra = spessore < kSottile ? 0 : std::clamp(1 - versoOmbra / (kScala * fascia), 0.0, 1.0);
+            const double larghezza = ombra <= 0 ? 0 : 0.55 + 0.8 * std::pow(ombra, 1.2);
             const double fase = (y - 0.5) / kPassoTratteggio; // lines on the pixels' middles, not between rows
             const double d = std::abs(fase - std::round(fase)) * kPassoTratteggio;
             const double orlo = std::clamp(margine[std::size_t(sy * lg + sx)] - kOrlo * kScala + 0.5, 0.0, 1.0);
-            const double linea = ombra ? std::clamp((kLarghezzaTratteggio / 2 - d) * kScala + 0.5, 0.0, 1.0) * orlo : 0;
+            // Inside the silver rim on the shaded side one fine unbroken cut
+            // follows the edge, and the shade lines run into it, so the shade
+            // ends on a contour rather than in a comb.
+            const double filo =
+                ombra > 0 && versoOmbra > kOrlo * kScala && versoOmbra <= (kOrlo + kFiloOmbra) * kScala ? 1.0 : 0.0;
+            const double linea = std::max(filo, std::clamp((larghezza / 2 - d) * kScala + 0.5, 0.0, 1.0) * orlo);
             const auto mescola = [&](int a, int b) { return a + (b - a) * linea; };
             // Premultiplied by how much of the sample the letter covers.
             const double alfa = copertura / 255.0;
