@@ -4,6 +4,7 @@
 // maker's caption at the lower left.
 // The typefaces are Debian's fonts-urw-base35; without them the picture
 // would not be the committed one, so the generator stops.
+#include "titolo_fondo.h"
 #include "titolo_jpeg.h"
 #include "titolo_misure.h"
 #include "titolo_ritratto.h"
@@ -13,6 +14,7 @@
 #include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
+#include <QPainterPath>
 
 #include <cstdio>
 
@@ -44,15 +46,17 @@ int main(int argc, char **argv)
     if (corsivo.isEmpty() || tondo.isEmpty())
         return 1;
 
-    // The ground: one flat brown ink ruled across with a darker tint, as a
-    // printer lays a ground, not a glow. Each rule a whole row of pixels, so
-    // the tint stays crisp through the JPEG.
-    QImage img(kLarghezza, kAltezza, QImage::Format_RGB32);
-    for (int y = 0; y < kAltezza; ++y) {
-        const QRgb inchiostro = (y % kFondoPasso == 0 ? kFondoRiga : kFondo).rgb();
-        for (int x = 0; x < kLarghezza; ++x)
-            img.setPixel(x, y, inchiostro);
-    }
+    // The caption: two lines in the book roman at the lower left. The
+    // ground's rules keep clear of it and of the name.
+    QFont didascalia(tondo);
+    didascalia.setPixelSize(12);
+    const QString righe[] = {QStringLiteral("A Quintavox game"), QStringLiteral("Belvane, version " BELVANE_VERSIONE)};
+    const QPointF dove[] = {{26, 333}, {26, 348}};
+    QPainterPath scritte = ContornoNome(corsivo);
+    for (int k = 0; k < 2; ++k)
+        scritte.addText(dove[k], didascalia, righe[k]);
+
+    QImage img = Fondo(scritte);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
     p.setRenderHint(QPainter::TextAntialiasing);
@@ -81,12 +85,10 @@ int main(int argc, char **argv)
     DisegnaNome(p, corsivo);
     DisegnaMedaglione(p);
 
-    QFont didascalia(tondo);
-    didascalia.setPixelSize(12);
     p.setFont(didascalia);
     p.setPen(kFiletto);
-    p.drawText(QPointF(26, 333), QStringLiteral("A Quintavox game"));
-    p.drawText(QPointF(26, 348), QStringLiteral("Belvane, version " BELVANE_VERSIONE));
+    for (int k = 0; k < 2; ++k)
+        p.drawText(dove[k], righe[k]);
     p.end();
 
     QString errore;
