@@ -9,6 +9,7 @@ namespace titolo {
 
 constexpr int kLarghezza = 532;
 constexpr int kAltezza = 362;
+constexpr int kQualitaJpeg = 95;
 
 // The ground, the open frame and the caption's ink.
 inline const QColor kFondo(0x3C, 0x24, 0x14);
