@@ -17,7 +17,7 @@ namespace {
 // The rules' width in pixels: fine behind the name and the medallion,
 // swelling towards the corners, so the tint darkens the sheet's edges by
 // its line alone, as a ruled vignette does.
-constexpr double kRigaFine = 0.45, kRigaPiena = 1.6, kRigaCrescita = 1.5;
+constexpr double kRigaFine = 0.2, kRigaPiena = 2.0, kRigaCrescita = 1.0;
 
 } // namespace
 
