@@ -15,12 +15,9 @@ namespace titolo {
 namespace {
 
 // The rules' width in pixels: fine behind the name and the medallion,
-// swelling towards the edges, so the tint darkens the sheet's edges by its
-// line alone, as a ruled vignette does. They begin to swell this far from
-// the middle and are full this far (1 at the middle of each side, the
-// sheet's width and height taken as 2).
-constexpr double kRigaFine = 0.2, kRigaPiena = 2.0;
-constexpr double kRigaCresceDa = 0.4, kRigaPienaA = 1.0;
+// swelling towards the corners, so the tint darkens the sheet's edges by
+// its line alone, as a ruled vignette does.
+constexpr double kRigaFine = 0.2, kRigaPiena = 2.0, kRigaCrescita = 1.0;
 
 } // namespace
 
@@ -45,12 +42,10 @@ QImage Fondo(const QPainterPath &risparmio)
         const int riga = int(std::lround(double(y) / kFondoPasso)) * kFondoPasso;
         const double asse = riga + 0.5;
         for (int x = 0; x < kLarghezza; ++x) {
-            // How far out from the middle of the sheet, 1 at the middle of each side.
+            // How far towards a corner, 0 at the middle of the sheet, 1 at a corner.
             const double dx = (x + 0.5) / kLarghezza * 2 - 1, dy = (y + 0.5) / kAltezza * 2 - 1;
-            const double fuori =
-                std::clamp((std::hypot(dx, dy) - kRigaCresceDa) / (kRigaPienaA - kRigaCresceDa), 0.0, 1.0);
-            const double verso = fuori * fuori * (3 - 2 * fuori);
-            const double mezza = (kRigaFine + (kRigaPiena - kRigaFine) * verso) / 2;
+            const double verso = std::min(1.0, std::hypot(dx, dy) / std::sqrt(2.0));
+            const double mezza = (kRigaFine + (kRigaPiena - kRigaFine) * std::pow(verso, kRigaCrescita)) / 2;
             const double coperta = std::max(0.0, std::min(y + 1.0, asse + mezza) - std::max(double(y), asse - mezza));
             // The tint lies within the frame, which runs along the top and
             // down the left; the margin outside it is left plain.
