@@ -47,21 +47,14 @@ int main(int argc, char **argv)
         return 1;
 
     // The caption: two lines in the book roman at the lower left. The
-    // ground's rules keep clear of the name's letters, and of the caption
-    // altogether, which stands in a clear panel: small type on a ruled
-    // ground loses its shapes.
+    // ground's rules keep clear of it and of the name.
     QFont didascalia(tondo);
     didascalia.setPixelSize(12);
     const QString righe[] = {QStringLiteral("A Quintavox game"), QStringLiteral("Belvane, version " BELVANE_VERSIONE)};
     const QPointF dove[] = {{26, 333}, {26, 348}};
     QPainterPath scritte = ContornoNome(corsivo);
-    QPainterPath didascalie;
     for (int k = 0; k < 2; ++k)
-        didascalie.addText(dove[k], didascalia, righe[k]);
-    // The panel runs from the frame's rule to the foot of the sheet.
-    const QRectF riquadro = didascalie.boundingRect();
-    scritte.addRect(QRectF(QPointF(kFilettoInterno, riquadro.top() - kFondoRisparmio),
-                           QPointF(riquadro.right() + kFondoRisparmio, kAltezza)));
+        scritte.addText(dove[k], didascalia, righe[k]);
 
     QImage img = Fondo(scritte);
     QPainter p(&img);
@@ -71,7 +64,7 @@ int main(int argc, char **argv)
     // The open frame: a thick and a thin light rule along the top and down
     // the left side, the thin one inside, both ending together. Each is one
     // stroke round its corner, so the corner is not inked twice.
-    constexpr double fine = kLarghezza - kFilettoDa, piede = kAltezza - kFilettoDa, dentro = kFilettoInterno;
+    constexpr double fine = kLarghezza - kFilettoDa, piede = kAltezza - kFilettoDa, dentro = kFilettoDa + 3.5;
     p.setPen(QPen(kFiletto, kFilettoSpessore, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin));
     const QPointF grosso[] = {{fine, kFilettoDa}, {kFilettoDa, kFilettoDa}, {kFilettoDa, piede}};
     p.drawPolyline(grosso, 3);

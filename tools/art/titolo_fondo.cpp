@@ -47,10 +47,7 @@ QImage Fondo(const QPainterPath &risparmio)
             const double verso = std::min(1.0, std::hypot(dx, dy) / std::sqrt(2.0));
             const double mezza = (kRigaFine + (kRigaPiena - kRigaFine) * std::pow(verso, kRigaCrescita)) / 2;
             const double coperta = std::max(0.0, std::min(y + 1.0, asse + mezza) - std::max(double(y), asse - mezza));
-            // The tint lies within the frame, which runs along the top and
-            // down the left; the margin outside it is left plain.
-            const bool margine = x < kFilettoInterno + kFondoRisparmio || y < kFilettoInterno + kFondoRisparmio;
-            const double a = margine ? 0 : coperta * (1 - riserva.constScanLine(y)[x] / 255.0);
+            const double a = coperta * (1 - riserva.constScanLine(y)[x] / 255.0);
             const auto mescola = [a](int fondo, int linea) { return int(std::lround(fondo + (linea - fondo) * a)); };
             img.setPixel(x, y,
                          qRgb(mescola(kFondo.red(), kFondoRiga.red()), mescola(kFondo.green(), kFondoRiga.green()),
