@@ -13,7 +13,7 @@ constexpr double kPasso = 3.4; // the skin's lines lie this many pixels apart, c
 constexpr double kCroce = 0.7; // the crossing set's angle to the first, radians
 // How far the lines bow between the middle of the face and its outline, in
 // units: up in the middle over the brow, up at the sides below the eyes.
-constexpr double kArcoFronte = 7, kArcoGuance = -9;
+constexpr double kArcoFronte = 11, kArcoGuance = -14;
 // How far the features bend them, a share of their height; the nose's
 // less, or the lines would crowd into a smear down its shaded flank.
 constexpr double kPiegaLineamenti = 0.5, kPiegaNaso = 0.3;

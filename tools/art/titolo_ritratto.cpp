@@ -30,7 +30,7 @@ struct Fasi {
 
 // The lines of each zone. They bow round the form: on the head and neck
 // they are sections of the relief seen from a little above, on the coat
-// they run parallel to the shoulders and to the lapels.
+// they run down the cloth and along the lapels.
 Fasi Linee(Zona zona, double x, double y, const Campione &c)
 {
     const double hs = c.hs;
@@ -46,8 +46,11 @@ Fasi Linee(Zona zona, double x, double y, const Campione &c)
     case Zona::Capelli:
         return {y / volto, x / volto, volto};
     case Zona::Giacca: {
+        // Down the cloth, leaning outwards as the shoulders fall, so the coat
+        // does not lie in the ground's direction and stands off it; crossed in
+        // its deepest shade by lines parallel to the shoulders.
         const double spalla = Spalla(x) - 19.5;
-        return {(y - spalla - 0.25 * hs) / abito, (x - 0.35 * y * (x < 0 ? -1 : 1)) / abito, abito};
+        return {(x - 0.35 * y * (x < 0 ? -1 : 1)) / abito, (y - spalla - 0.25 * hs) / abito, abito};
     }
     case Zona::Bavero:
         return {(y + 0.55 * std::abs(x)) / abito, (std::abs(x) + 0.19 * y) / abito, abito};

@@ -83,7 +83,7 @@ QImage Riduci(const QImage &grande)
 
 } // namespace
 
-void DisegnaNome(QPainter &p, const QString &famiglia)
+QPainterPath ContornoNome(const QString &famiglia)
 {
     QFont corsivo(famiglia);
     corsivo.setItalic(true);
@@ -96,6 +96,12 @@ void DisegnaNome(QPainter &p, const QString &famiglia)
     ingrossa.setJoinStyle(Qt::RoundJoin);
     nome = nome.united(ingrossa.createStroke(nome)).simplified();
     nome.translate(kNomeCentroX - nome.boundingRect().center().x(), kNomeBaseY);
+    return nome;
+}
+
+void DisegnaNome(QPainter &p, const QString &famiglia)
+{
+    const QPainterPath nome = ContornoNome(famiglia);
     const QRect spazio = nome.boundingRect().adjusted(-4, -4, 4, 4).toAlignedRect();
 
     // Engraved at kScala times the size, then reduced.

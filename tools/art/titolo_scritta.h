@@ -3,9 +3,13 @@
 #pragma once
 
 class QPainter;
+class QPainterPath;
 class QString;
 
 namespace titolo {
+
+// The name's outline at its place in the title picture.
+QPainterPath ContornoNome(const QString &famiglia);
 
 void DisegnaNome(QPainter &p, const QString &famiglia);
 
