@@ -1,5 +1,5 @@
-// The product's name, engraved: pale silver letters cut with parallel
-// lines and outlined with a fine cut.
+// The product's name, engraved: open silver letters shaded on their
+// down-right side by level lines, closed by a silver rim with no keyline.
 #pragma once
 
 class QPainter;
