@@ -17,7 +17,7 @@ namespace {
 // The rules' width in pixels: fine behind the name and the medallion,
 // swelling towards the corners, so the tint darkens the sheet's edges by
 // its line alone, as a ruled vignette does.
-constexpr double kRigaFine = 0.2, kRigaPiena = 2.0, kRigaCrescita = 1.0;
+constexpr double kRigaFine = 0.2, kRigaPiena = 2.0;
 
 } // namespace
 
@@ -45,7 +45,7 @@ QImage Fondo(const QPainterPath &risparmio)
             // How far towards a corner, 0 at the middle of the sheet, 1 at a corner.
             const double dx = (x + 0.5) / kLarghezza * 2 - 1, dy = (y + 0.5) / kAltezza * 2 - 1;
             const double verso = std::min(1.0, std::hypot(dx, dy) / std::sqrt(2.0));
-            const double mezza = (kRigaFine + (kRigaPiena - kRigaFine) * std::pow(verso, kRigaCrescita)) / 2;
+            const double mezza = (kRigaFine + (kRigaPiena - kRigaFine) * verso) / 2;
             const double coperta = std::max(0.0, std::min(y + 1.0, asse + mezza) - std::max(double(y), asse - mezza));
             const double a = coperta * (1 - riserva.constScanLine(y)[x] / 255.0);
             const auto mescola = [a](int fondo, int linea) { return int(std::lround(fondo + (linea - fondo) * a)); };

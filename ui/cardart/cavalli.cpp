@@ -447,17 +447,19 @@ void DisegnaCavallo(QPainter &p, Seme seme)
     case Seme::Coppe: // borne on the fist by its foot, the knuckles clear below it
         EmblemaTenuto(p, seme, mano - QPointF(0, misura * 0.5 + 1.2), misura, 0);
         break;
-    case Seme::Denari: // held up by its rim
+    case Seme::Denari: { // held up by its rim
+        const QPointF moneta = mano - QPointF(0, c.misura / 2 - 0.2);
         // At the natural size the pips' coin, a gold disc in a thin dark rim
         // round a red heart: the figures' rose coin, held small over the
         // pale horse, read there as an orange dot.
         // Its middle on a pixel's centre, so that the heart sits in it.
-        if (InchiostroDelPixelInUso()) {
-            const QPointF m = mano - QPointF(0, c.misura / 2 - 0.2);
-            EmblemaTenuto(p, seme, {std::floor(m.x()) + 0.5, std::floor(m.y()) + 0.5}, c.misura, 0, Ornato::Carta);
-        } else
-            EmblemaTenuto(p, seme, mano - QPointF(0, c.misura / 2 - 0.2), c.misura, 0);
+        if (InchiostroDelPixelInUso())
+            EmblemaTenuto(p, seme, {std::floor(moneta.x()) + 0.5, std::floor(moneta.y()) + 0.5}, c.misura, 0,
+                          Ornato::Carta);
+        else
+            EmblemaTenuto(p, seme, moneta, c.misura, 0);
         break;
+    }
     }
     Pugno(p, mano, seme == Seme::Bastoni || seme == Seme::Spade ? angolo : verso * 20, verso, pelle);
 }
