@@ -16,14 +16,11 @@ namespace {
 // three down the middle with a pair between each two, the card's corners
 // white. Never a third in a row, which at the natural size closes the row
 // into a bar.
-// The two and the three keep towards the middle of the card's height: an
+// The two, three and four keep towards the middle of the card's height: an
 // emblem by the card's edge on an otherwise white card is the one the eye
-// skips. The four stands at the card's corners round a white middle, and the
-// five's corners come in close round its middle emblem, a die's five: the
-// two differ in outline even where that middle emblem goes unseen, and a
-// four is named by its empty middle rather than by looking for an emblem
-// there (with the five spread to the corners and the four in from them, the
-// five's lone middle was the only thing between them).
+// skips. The five's corners stay by the edges, so that its lone middle
+// emblem has the most white the card can give, and the four and five differ
+// in outline even where that middle emblem goes unseen.
 // Middles on pixel centres, so that every emblem falls on the pixels alike.
 struct Colonne {
     qreal sinistra, centro, destra;
@@ -48,7 +45,7 @@ constexpr Forma kCoppe{17.6, 12.5, 36, 59.5, 0};  // a cup's height
 constexpr Forma kSpade{20, 13, 36, 59, 3.6};      // a sword's length
 constexpr Forma kBastoni{19.4, 13, 36, 59, 0, 6}; // a club's length
 
-// How far the two's, three's and five's rows come in from the outer rows,
+// How far the two's, three's and four's rows come in from the outer rows,
 // towards the middle one.
 constexpr qreal kRientro = 0.3;
 
@@ -83,18 +80,18 @@ constexpr Pose Disponi(const Forma &f, int valore)
         metti(centro, f.mezzo, f.curva);
         metti(destra, giuDentro, f.curva);
         break;
-    case 4: // the corners, at the edges
-        for (const qreal y : {f.su, f.giu}) {
+    case 4: // the corners, in from the edges
+        for (const qreal y : {suDentro, giuDentro}) {
             metti(sinistra, y, f.curva);
             metti(destra, y, f.curva);
         }
         break;
-    case 5: // the corners in from the edges, close round one in the middle
-        metti(sinistra, suDentro, f.curva);
-        metti(destra, suDentro, f.curva);
+    case 5: // the corners at the edges, one in the middle
+        metti(sinistra, f.su, f.curva);
+        metti(destra, f.su, f.curva);
         metti(centro, f.mezzo, -f.curva);
-        metti(sinistra, giuDentro, f.curva);
-        metti(destra, giuDentro, f.curva);
+        metti(sinistra, f.giu, f.curva);
+        metti(destra, f.giu, f.curva);
         break;
     case 6: // two columns of three, white down the middle
         for (const qreal y : {f.su, f.mezzo, f.giu}) {
