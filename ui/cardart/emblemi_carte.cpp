@@ -244,12 +244,9 @@ void DenaroDiCarta(QPainter &p, qreal h)
         Riempi(p, zigrino, kTintaOro.corpo, QColor(Qt::transparent), 0);
     }
     // At the natural size the boss is a plain red dot: a golden heart and a
-    // dark ring on three pixels make a lopsided mark, not a rose. Five pixels
-    // across, so that the coin is a solid mark in its gold ring: with a small
-    // boss the pale face was most of it and a coin by the card's head or foot
-    // went unseen (a two of coins read as an ace, a three as a two).
+    // dark ring on three pixels make a lopsided mark, not a rose.
     if (InchiostroDelPixelInUso()) {
-        Macchia(p, {0, 0}, r * 0.36, r * 0.36, kTintaRosso.corpo);
+        Macchia(p, {0, 0}, r * 0.27, r * 0.27, kTintaRosso.corpo);
     } else {
         Ellisse(p, {0, 0}, r * 0.3, r * 0.3, kTintaRosso.corpo, kTintaRosso.ombra, kTrattoInterno);
         Macchia(p, {0, 0}, r * 0.12, r * 0.12, kTintaOro.luce);
