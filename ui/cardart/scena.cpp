@@ -4,8 +4,6 @@
 #include "disposizioni.h"
 #include "emblemi.h"
 #include "figure.h"
-#include "fregi.h"
-#include "tavolozza.h"
 
 namespace belvane::cardart {
 
@@ -14,8 +12,6 @@ void Scena(QPainter &p, Seme seme, int valore)
     if (valore == 1) {
         Asso(p, seme);
     } else if (valore <= 7) {
-        if (!InchiostroDelPixelInUso()) // ornament is for the larger drawing only
-            Fregio(p, seme, valore);
         for (const Posa &posa : Disposizione(seme, valore))
             Emblema(p, seme, {posa.x, posa.y}, posa.altezza, posa.angolo, Ornato::Carta, posa.curva);
     } else if (valore == 8) {
