@@ -106,7 +106,7 @@ Cavaliere Di(Seme seme)
                 {13.8, 32.0},
                 -20,
                 23,
-                {dun, criniScuri, Tono(Smorza(kRosso)), kOro, kBriglia},
+                {dun, criniScuri, Tono(Smorza(kRosso)), kOro, kBriglia, false, true},
                 0,
                 {25.8, 47.8},
                 {24.8, 55},
