@@ -90,22 +90,21 @@ Cavaliere Di(Seme seme)
     const Tinta bianco = Tono(QColor(0xFA, 0xFA, 0xF6), QColor(0xE8, 0xE6, 0xE0), QColor(0xAC, 0xA6, 0x9A));
     const Tinta criniArdesia = Tono(QColor(0x8A, 0x8A, 0x98), QColor(0x62, 0x62, 0x74), QColor(0x42, 0x42, 0x54));
     switch (seme) {
-    case Seme::Bastoni: // walking to the left; the club held out behind him, clear of his head (over his shoulder it
-                        // read as a plume)
+    case Seme::Bastoni: // walking to the left, the near foreleg raised; the club on his shoulder
         return {true,
-                {{{29, 50}, {32.2, 57.6}, {33.8, 62.6}, {35.0, 64.4}},
-                 {{27.6, 50}, {27.0, 57.8}, {26.4, 62.8}, {27.2, 64.6}},
-                 {{12.5, 50}, {8.6, 57.8}, {7.6, 62.8}, {8.4, 64.6}},
+                {{{29, 50}, {33.6, 54.2}, {32.4, 58.8}, {30.8, 60.0}},
+                 {{27.6, 50}, {27.4, 57.8}, {27.6, 62.8}, {28.5, 64.6}},
+                 {{12.5, 50}, {9.6, 57.8}, {10, 62.8}, {11, 64.6}},
                  {{15.5, 50}, {15.6, 57.6}, {16.4, 62.8}, {17.4, 64.6}},
-                 -6,
+                 -4,
                  0,
                  1.0},
                 0,
                 false,
-                {16.8, 35.0},
-                {13.8, 32.0},
-                -20,
-                23,
+                {19.0, 34.6},
+                {16.6, 30.4},
+                -22,
+                27,
                 {dun, criniScuri, Tono(Smorza(kRosso)), kOro, kBriglia, false, true},
                 0,
                 {25.8, 47.8},
@@ -141,27 +140,26 @@ Cavaliere Di(Seme seme)
                  fanti::Lineamenti::Bocca::Serrata, QColor(0x3A, 0x26, 0x18), volti::Naso::Aquilino,
                  fanti::kPelleBrunaT},
                 1.4};
-    case Seme::Denari: // the near foreleg flung forward, the head low; the coin shown before his chest, clear of cap
-                       // and horse (held up beside the cap it read as part of it)
+    case Seme::Denari: // rearing, the coin held up
         return {false,
-                {{{29, 50}, {35.0, 50.6}, {38.6, 53.4}, {40.0, 54.6}},
-                 {{27.6, 50}, {28.0, 57.8}, {28.2, 62.8}, {29.2, 64.6}},
-                 {{12.5, 50}, {10.0, 57.8}, {11.4, 62.8}, {12.4, 64.6}},
-                 {{15, 50}, {16.4, 57.4}, {17.8, 62.6}, {18.8, 64.4}},
-                 -4,
+                {{{29, 50}, {35.6, 48.8}, {38.2, 52.6}, {38.8, 54.6}},
+                 {{27.6, 50}, {32.2, 53.6}, {30.6, 58.2}, {29.8, 59.8}},
+                 {{10.4, 50}, {6.8, 57.0}, {10.8, 62.8}, {12.4, 64.6}},
+                 {{12.8, 50.4}, {9.8, 57.6}, {14.2, 62.8}, {15.8, 64.6}},
+                 -24,
                  2,
                  1.0},
-                0,
+                16,
                 false,
-                {24.8, 34.8},
-                {26.8, 31.0},
+                {29.8, 25.8},
+                {33.6, 19.8},
                 0,
-                14,
+                15,
                 {crema, criniBiondi, Tono(Smorza(kRosso)), kOro, kBriglia},
-                0,
-                {25.8, 47.8},
-                {24.8, 55},
-                {26.2, 37.4},
+                8,
+                {25, 48.4},
+                {22.4, 54.6},
+                {25.2, 38.6},
                 7.4,
                 23.6,
                 {0.3, -0.1, 0.1, 0.9, 0.1, 0, Qt::transparent, 0, 0, 0.1, -0.5, 0.7, 0.0, volti::Taglio::Aperto,
@@ -449,8 +447,8 @@ void DisegnaCavallo(QPainter &p, Seme seme)
     case Seme::Coppe: // borne on the fist by its foot, the knuckles clear below it
         EmblemaTenuto(p, seme, mano - QPointF(0, misura * 0.5 + 1.2), misura, 0);
         break;
-    case Seme::Denari: { // held out before him by its rim
-        const QPointF moneta = mano + QPointF(verso * (c.misura / 2 - 0.6), -1.0);
+    case Seme::Denari: { // held up by its rim
+        const QPointF moneta = mano - QPointF(0, c.misura / 2 - 0.2);
         // At the natural size the pips' coin, a gold disc in a thin dark rim
         // round a red heart: the figures' rose coin, held small over the
         // pale horse, read there as an orange dot.
