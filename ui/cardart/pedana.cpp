@@ -23,17 +23,7 @@ const Tinta &TintaDelSeme(Seme seme)
     return seme == Seme::Bastoni ? kVerdeP : seme == Seme::Coppe ? kRossoP : seme == Seme::Denari ? kGiallo : kBluP;
 }
 
-namespace {
-
-// The platform in the larger drawing, and at the natural size a taller one
-// reaching two rows higher and one lower: four rows of colour read as a
-// line under the feet and told the suit only to those who looked for it.
-const QRectF kPedana(3.5, 65, 38, 4);
-const QRectF kPedanaPixel(3.5, 63.6, 38, 6.2);
-
-} // namespace
-
-void Pedana(QPainter &p, Seme seme) { Lastra(p, Piatta() ? kPedana : kPedanaPixel, TintaDelSeme(seme)); }
+void Pedana(QPainter &p, Seme seme) { Lastra(p, QRectF(3.5, 65, 38, 4), TintaDelSeme(seme)); }
 
 void Lastra(QPainter &p, const QRectF &r, const Tinta &t)
 {
@@ -68,15 +58,16 @@ void Lastra(QPainter &p, const QRectF &r, const Tinta &t)
         p.drawPath(fronte);
         return;
     }
-    // At the natural size modelled: its top lit, where the feet stand, its
-    // front in the full colour, shaded along the foot; no engraving, whose
-    // dark strokes a pixel apart muddied the colour.
+    // At the natural size modelled: lit along the top, engraved in front.
     Modella(p, Piatto(zolla), t, kContorno, 1.0, 0);
     QPainterPath cima;
-    cima.addRect(QRectF(l + 0.7, r.y() + 0.5, r.width() - 1.4, 1.8));
+    cima.addRect(QRectF(l + 0.7, r.y() + 0.5, r.width() - 1.4, 0.8));
     p.setPen(Qt::NoPen);
     p.setBrush(t.luce);
     p.drawPath(Intersezione(cima, zolla.translated(0, 0.4)));
+    QPainterPath fronte;
+    fronte.addRect(QRectF(l + 1.0, r.y() + 1.8, r.width() - 2.0, 2.0));
+    Tratteggia(p, Intersezione(fronte, zolla), t.ombra, 1.5, 90);
 }
 
 } // namespace belvane::cardart

@@ -17,7 +17,7 @@ void Pedana(QPainter &p, Seme seme);
 const Tinta &TintaDelSeme(Seme seme);
 
 // The slab a figure stands on, `r` in card units, in the suit's tones: lit
-// on top and full in front at the natural size, a flat bank of ground
+// on top and engraved in front at the natural size, a flat strip of ground
 // in the larger drawing.
 void Lastra(QPainter &p, const QRectF &r, const Tinta &t);
 

@@ -177,18 +177,18 @@ void ReDiDenari(QPainter &p)
     Ellisse(p, {30.2, 37.2}, 1.3, 1.1, kOroT.corpo, kContorno, kTrattoFine);
     Mano(p, {29.0, 38.0}, 1.4);
 
-    // The right arm held out to the side, a little below the shoulder.
+    // The right arm held out to the side at shoulder height.
     const QPainterPath sinistro = Morbido({{17.8, 24.0},
-                                           {14.4, 26.6},
-                                           {12.0, 30.0},
-                                           {12.0, 30.0},
-                                           {11.2, 33.6},
-                                           {11.2, 33.6},
-                                           {14.8, 32.6},
-                                           {17.4, 31.6}});
+                                           {14.0, 24.8},
+                                           {11.8, 25.2},
+                                           {11.8, 25.2},
+                                           {11.4, 28.4},
+                                           {11.4, 28.4},
+                                           {14.6, 29.2},
+                                           {17.4, 30.6}});
     Piano(p, sinistro, kViolaT, kContorno, 1.0, 0.6);
     pieghe = QPainterPath();
-    Curva(pieghe, {{16.6, 28.4}, {14.6, 29.8}, {13.0, 31.2}});
+    Curva(pieghe, {{16.6, 27.0}, {14.6, 27.0}, {12.8, 26.8}});
     Segna(p, pieghe, kViolaT.ombra, kPiega);
 
     // The ermine cape over his shoulders.
@@ -206,13 +206,12 @@ void ReDiDenari(QPainter &p)
     CoronaDucale(p);
     p.restore();
 
-    // The coin held out, upright, below his head's height, its rim in his
-    // fist (beside his head it made his outline the Re di Coppe's, who
-    // raises his cup there); a little smaller and lower than his crown, so that the two golds stay
+    // The coin held out, upright, beside his head, its rim in his fist; a
+    // little smaller and lower than his crown, so that the two golds stay
     // apart at the natural size and the coin clear of the card's edge.
-    EmblemaTenuto(p, Seme::Denari, {10.3, 25.4}, 13.4, 0);
-    Ellisse(p, {12.0, 32.6}, 1.1, 1.6, kErmellino, kContorno, kTrattoFine);
-    Mano(p, {10.9, 31.6}, 1.5);
+    EmblemaTenuto(p, Seme::Denari, {10.3, 19.6}, 13.4, 0);
+    Ellisse(p, {12.2, 26.8}, 1.1, 1.6, kErmellino, kContorno, kTrattoFine);
+    Mano(p, {10.9, 25.8}, 1.5);
 }
 
 } // namespace belvane::cardart::re
