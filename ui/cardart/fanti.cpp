@@ -19,11 +19,7 @@ constexpr qreal kAbbassa = 1;
 
 namespace fanti {
 
-namespace {
-const Tinta kPetrolioT{QColor(0x5C, 0xAC, 0xAC), QColor(0x1E, 0x76, 0x7A), QColor(0x10, 0x4A, 0x4E)};
-} // namespace
-
-// A curly-headed youth in a soft violet bonnet and a teal doublet braided
+// A curly-headed youth in a soft violet bonnet and a green doublet braided
 // in gold; his cudgel held upright at his side.
 void FanteDiBastoni(QPainter &p)
 {
@@ -55,14 +51,12 @@ void FanteDiBastoni(QPainter &p)
                   {{23.8, 18.2}, {22.8, 19.0}, {22.6, 19.8}}}),
           kCastanoT.luce);
     Forma(p, ProfiloArto({{{19.6, 18.2}, 3.9}, {{19.6, 21.6}, 4.2}}), kPelleBrunaT, 0.8, 0, kBordoPelle);
-    // The doublet with its skirt, braided across the chest, edged in gold;
-    // teal, so that the green cudgel beside it is not lost in his own green
-    // (read so at the natural size), and still his suit's cool colour.
+    // The doublet with its skirt, braided across the chest, edged in gold.
     const Profilo farsetto{{14.2, 22.2}, {19.5, 21.2}, {25, 21.8}, {26, 26.5},   {24.6, 33.2},
                            {27.4, 40.6}, {21, 42.2},   {14, 40.6}, {15.6, 33.2}, {13.6, 26.5}};
-    Forma(p, farsetto, kPetrolioT);
-    OmbraOltre(p, farsetto, {22.5, 21}, {24.5, 42}, kPetrolioT.ombra);
-    OmbraOltre(p, farsetto, {15.8, 42}, {16.4, 21}, kPetrolioT.luce, false);
+    Forma(p, farsetto, kVerdeT);
+    OmbraOltre(p, farsetto, {22.5, 21}, {24.5, 42}, kVerdeT.ombra);
+    OmbraOltre(p, farsetto, {15.8, 42}, {16.4, 21}, kVerdeT.luce, false);
     Segna(p, Tratti({{{17.0, 26.0}, {22.2, 26.0}}, {{17.0, 28.4}, {22.2, 28.4}}, {{17.2, 30.8}, {22.0, 30.8}}}),
           kOcraT.corpo, 0.7);
     QPainterPath alamari;
@@ -70,8 +64,8 @@ void FanteDiBastoni(QPainter &p)
         for (qreal x : {16.9, 22.3})
             alamari.addEllipse(QPointF(x, y), 0.5, 0.5);
     Riempi(p, alamari, kOcraT.luce, kOcraT.ombra, kTrattoFine);
-    Bordura(p, Tratti({{{14.6, 40.4}, {21, 41.6}, {26.8, 40.4}}}), kOcraT.corpo, kPetrolioT.ombra, 1.0);
-    Segna(p, Tratti({{{17.4, 35}, {16.2, 40.2}}, {{21, 35}, {21, 41.2}}, {{24, 35}, {25.6, 40.2}}}), kPetrolioT.ombra,
+    Bordura(p, Tratti({{{14.6, 40.4}, {21, 41.6}, {26.8, 40.4}}}), kOcraT.corpo, kVerdeT.ombra, 1.0);
+    Segna(p, Tratti({{{17.4, 35}, {16.2, 40.2}}, {{21, 35}, {21, 41.2}}, {{24, 35}, {25.6, 40.2}}}), kVerdeT.ombra,
           kTrattoFine);
     if (OrnatoMinuto()) {
         QPainterPath stelle;
@@ -102,7 +96,7 @@ void FanteDiBastoni(QPainter &p)
     // Puffed sleeve heads, slashed.
     for (const auto &[x, a] : {std::pair{14.8, -35.0}, std::pair{24.6, 40.0}}) {
         const Profilo spalla = Ovale({x, 23}, 2.5, 1.7, a);
-        Forma(p, spalla, kPetrolioT, 0.6, 0);
+        Forma(p, spalla, kVerdeT, 0.6, 0);
         Segna(p, Tratti({{{x - 0.8, 22}, {x - 0.6, 24}}, {{x + 0.6, 22}, {x + 0.8, 24}}}), kOcraT.corpo, 0.45);
     }
     Forma(p, {{16, 21.6}, {19.5, 20.2}, {23, 21.6}, {21.4, 23.2}, {19.5, 22.4}, {17.6, 23.2}}, kLinoT, 0.4, 0);
