@@ -82,8 +82,9 @@ Cavaliere Di(Seme seme)
     const Tinta dun = Tono(QColor(0xEE, 0xCE, 0x94), QColor(0xD8, 0xAA, 0x66), QColor(0xA8, 0x7A, 0x40));
     const Tinta criniScuri = Tono(QColor(0x8A, 0x5A, 0x30), QColor(0x62, 0x3C, 0x1C), QColor(0x42, 0x26, 0x10));
     // The cream and the white a shade deeper than paper: as light as the
-    // card, they left the rider on an empty outline at the natural size.
-    const Tinta crema = Tono(QColor(0xF8, 0xEA, 0xC8), QColor(0xEA, 0xD2, 0x9C), QColor(0xC4, 0xA2, 0x6A));
+    // card, they left the rider on an empty outline at the natural size
+    // (the cream, a shade paler still, was read as the faintest figure).
+    const Tinta crema = Tono(QColor(0xF6, 0xE2, 0xB4), QColor(0xE6, 0xC8, 0x8A), QColor(0xBA, 0x94, 0x58));
     const Tinta criniBiondi = Tono(QColor(0xF4, 0xDC, 0x9C), QColor(0xDE, 0xBC, 0x70), QColor(0xAE, 0x8C, 0x44));
     const Tinta grigio = Tono(QColor(0xDA, 0xDE, 0xE4), QColor(0xB2, 0xB8, 0xC2), QColor(0x7E, 0x86, 0x94));
     const Tinta criniGrigi = Tono(QColor(0xA8, 0xAA, 0xB2), QColor(0x86, 0x88, 0x94), QColor(0x64, 0x66, 0x72));
@@ -105,7 +106,7 @@ Cavaliere Di(Seme seme)
                 {16.6, 30.4},
                 -22,
                 27,
-                {dun, criniScuri, Tono(Smorza(kRosso)), kOro, kBriglia},
+                {dun, criniScuri, Tono(Smorza(kRosso)), kOro, kBriglia, false, true},
                 0,
                 {25.8, 47.8},
                 {24.8, 55},

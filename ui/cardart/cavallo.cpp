@@ -91,6 +91,14 @@ QPainterPath Stinco(const Gamba &g, bool posteriore)
     return Arto({a, tra(a, k, 0.6), k, tra(k, n, 0.5), n, c}, {5.6, 3.8, 4.1, 2.8, 3.3, 2.5});
 }
 
+// The part of a leg from just above the knee or hock down to the coronet,
+// broad enough to take in the leg's whole width there.
+QPainterPath Punta(const Gamba &g)
+{
+    const QPointF su = g.ginocchio + (g.attacco - g.ginocchio) * 0.15;
+    return Arto({su, g.ginocchio, g.nodello, g.corona}, {7, 7, 7, 7});
+}
+
 QPainterPath Zoccolo(const Gamba &g)
 {
     // The hoof carries on the pastern's slope; its sole lies across it.
@@ -270,6 +278,9 @@ QPointF DisegnaCavallo(const Tela &tela, const Andatura &a, const Finimenti &f)
     const QPainterPath lontane = U(Stinco(a.anterioreLontana, false), Stinco(a.posterioreLontana, true));
     tela.Modella(U(Zoccolo(a.anterioreLontana), Zoccolo(a.posterioreLontana)), corno, kContorno, 0.5, 0);
     tela.Modella(lontane, lontano, kContorno, 0.8, 0.5);
+    if (f.punte)
+        tela.Modella(Intersezione(lontane, Piatto(U(Punta(a.anterioreLontana), Punta(a.posterioreLontana)))),
+                     {f.crini.corpo, f.crini.ombra, f.crini.ombra.darker(118)}, kContorno, 0.6, 0.3);
     Coda(tela, f, a.coda);
 
     // Body, neck, head, ears and the near legs are one shape.
@@ -279,6 +290,9 @@ QPointF DisegnaCavallo(const Tela &tela, const Andatura &a, const Finimenti &f)
     cavallo = U(cavallo, U(giro.map(Collo()), giroCapo.map(capo)));
     tela.Modella(U(Zoccolo(a.anteriore), Zoccolo(a.posteriore)), corno, kContorno, 0.5, 0);
     tela.Modella(cavallo, f.manto, kContorno, 1.3, 0.8);
+    if (f.punte)
+        tela.Modella(Intersezione(cavallo, Piatto(U(Punta(a.anteriore), Punta(a.posteriore)))), f.crini, kContorno, 0.6,
+                     0.3);
 
     // Shade engraved under the belly, on the hindquarters and along the
     // underside of the neck: one hatching for the three.

@@ -62,6 +62,7 @@ struct Finimenti {
     QColor bordura;         // its border
     QColor briglia;         // bridle and reins
     bool pomellato = false; // a dappled coat: rings of the light tone on barrel and quarters (larger drawing only)
+    bool punte = false;     // a dun's points: the legs dark as the mane from the knees and hocks down
 };
 
 // The horse, far legs first; returns the corner of the mouth where the
