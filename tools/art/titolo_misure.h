@@ -17,8 +17,9 @@ inline const QColor kFondoRiga(0x25, 0x14, 0x0B); // the ruled tint's lines
 constexpr int kFondoPasso = 4;                    // their spacing, in whole pixels
 constexpr double kFondoRisparmio = 2;             // how far they stop short of the lettering, in pixels
 inline const QColor kFiletto(0xE2, 0xD4, 0xB4);
-constexpr double kFilettoDa = 14;      // the frame's inset from the top and left edges
-constexpr double kFilettoSpessore = 2; // whole pixels, so the corner is no brighter than the rule
+constexpr double kFilettoDa = 14;                    // the frame's inset from the top and left edges
+constexpr double kFilettoSpessore = 2;               // whole pixels, so the corner is no brighter than the rule
+constexpr double kFilettoInterno = kFilettoDa + 3.5; // the thin inner rule's line
 
 // The name: its baseline and size.
 constexpr double kNomeCentroX = 266;
