@@ -23,6 +23,9 @@ namespace {
 const QColor kCarta(248, 244, 234);
 const QColor kInchiostro(30, 20, 14);
 
+// How far the ground's lines stop short of the skin's outline, in the sitter's units.
+constexpr double kAlone = 0.6;
+
 struct Fasi {
     double primo, secondo; // whole numbers on the axes of the two families of lines
     double passo;          // their spacing in pixels
@@ -91,7 +94,7 @@ bool Contorno(const Campione &c, double x, double y)
     // collar heavier too, so the bust stands off the ruled ground.
     if (c.pezzo == Pezzo::Testa || c.zona == Zona::Giacca || c.zona == Zona::Camicia) {
         const double viso = c.zona == Zona::Giacca ? 0.6
-            : c.pezzo == Pezzo::Testa              ? 0.45 + 0.25 * Passaggio(-12, 12, x)
+            : c.pezzo == Pezzo::Testa              ? 0.7 + 0.15 * Passaggio(-12, 12, x)
                                                    : 0.55;
         for (const auto &[dx, dy] :
              {std::pair{viso, 0.0}, std::pair{-viso, 0.0}, std::pair{0.0, viso}, std::pair{0.0, -viso}})
@@ -122,6 +125,16 @@ double Inchiostro(double x, double y)
     }
     if (c.zona != Zona::Fondo && Contorno(c, x, y))
         return 1;
+    // The ground's lines stop a hair short of the head and neck, so the
+    // face's outline is cut against paper and does not run into them where
+    // both are ruled the same way.
+    if (c.zona == Zona::Fondo)
+        for (const auto &[dx, dy] :
+             {std::pair{kAlone, 0.0}, std::pair{-kAlone, 0.0}, std::pair{0.0, kAlone}, std::pair{0.0, -kAlone}}) {
+            const Campione v = Rilievo(x + dx, y + dy);
+            if (v.zona == Zona::Pelle)
+                return 0;
+        }
     // The lapel's outer edge catches the light: a thread of paper along it
     // draws the coat's V against the cloth.
     if (c.zona == Zona::Bavero && Rilievo(x + (x < 0 ? -0.7 : 0.7), y).zona != Zona::Bavero)
