@@ -164,11 +164,13 @@ Campione Rilievo(double x, double y)
         prendi(hb, 32 * fronte, z);
     }
     // Neck, and the white collar standing round it.
-    // It widens a little below the jaw towards the shoulders, where it joins them.
-    const double collo = kColloMezzo + 0.1 * std::max(0.0, y - 6);
+    // Well inside the jaw under it, so the head does not stand on a pillar,
+    // it widens towards the shoulders, where it joins them; the collar's top
+    // curves round it, lower in front.
+    const double collo = kColloMezzo + 0.3 * std::max(0.0, y - 4);
     if (y > -4 && y < 34 && ax < collo) {
         const double q = 1 - (x / collo) * (x / collo);
-        const bool colletto = y > kColloY + 13 - 0.012 * x * x;
+        const bool colletto = y > kColloY + 13.5 - 0.035 * x * x;
         const double h = 20 * std::sqrt(q) + (colletto ? 2.5 : 0);
         prendi(h, 20 * q, colletto ? Zona::Camicia : Zona::Pelle, Meridiano(x, 0),
                colletto ? Pezzo::Altro : Pezzo::Collo);
