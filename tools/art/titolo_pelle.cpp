@@ -73,7 +73,9 @@ double InchiostroPelle(const Campione &c, double x, double y, double t)
     const double narici = 1 - std::exp(-std::pow(x / 2.6, 4) - std::pow((y - (kOcchiY + 16.4)) / 1.6, 4));
     // Each line thins with the light until it fades out in the brightest
     // of it, which is left clean paper, rather than running on as a hairline.
-    const double larghezza = std::min(0.8, 0.02 + 1.3 * std::pow(t, 1.8));
+    // It thins over the whole turn into the light, not just its last part,
+    // so the lit half of the face is not bare paper cut off down the nose.
+    const double larghezza = std::min(0.8, 0.02 + 1.0 * std::pow(t, 1.4));
     constexpr double campioni = kScala * kIngrandimento;
     const double svanisce = std::min(1.0, larghezza / g1 * campioni / 0.9);
     double a = narici * svanisce * Tratto(f * righe, g1, larghezza);
