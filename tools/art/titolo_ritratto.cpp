@@ -43,7 +43,7 @@ Fasi Linee(Zona zona, double x, double y, const Campione &c)
     const double hs = c.hs;
     // Spacings in pixels: wide enough that every line stands clear of its
     // neighbours at the picture's own size.
-    constexpr double fondo = 2.0, volto = 3.0, abito = 2.5;
+    constexpr double fondo = 2.0, volto = 3.0, abito = 3.0;
     switch (zona) {
     case Zona::Fondo:
         // Ruled straight across, each line on the middle of a row of pixels.
@@ -70,10 +70,11 @@ Fasi Linee(Zona zona, double x, double y, const Campione &c)
         return {(y - 0.3 * hs) / volto, x / volto, volto}; // the standing collar round the neck
     }
     case Zona::Cravatta: {
-        // At 45 degrees through the pixels' centres, three pixels apart along
-        // the rows, so the diagonal steps evenly.
+        // At 45 degrees through the pixels' centres, four pixels apart along
+        // the rows, so the diagonal steps evenly and the lines stand clear of
+        // one another instead of printing as a checker of dots.
         const double px = x * kIngrandimento + kMedaglioneRx, py = (y + kAbbassa) * kIngrandimento + kMedaglioneRy;
-        return {(px + py) / 3.0 / kIngrandimento, (x - y) * 0.7071 / 2.0, 3.0 / std::sqrt(2.0)};
+        return {(px + py) / 4.0 / kIngrandimento, (x - y) * 0.7071 / 2.0, 4.0 / std::sqrt(2.0)};
     }
     case Zona::Panciotto:
         return {(y + 0.45 * std::abs(x)) / 3.0, x / 3.0, 3.0};
