@@ -1,6 +1,5 @@
 // The product's name, engraved: open silver letters shaded on their
-// down-right side by fine cuts along the strokes, closed by a silver rim
-// with no keyline.
+// down-right side by level lines, closed by a silver rim with no keyline.
 #pragma once
 
 class QPainter;
