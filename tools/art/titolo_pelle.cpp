@@ -14,7 +14,7 @@ constexpr double kCroce = 1.0;     // the crossing set's angle to the first, rad
 constexpr double kSecondoDa = 0.3; // the tone from which the crossing set deepens the shade
 // How far the lines bow between the middle of the face and its outline, in
 // units: up in the middle over the brow, up at the sides below the eyes.
-constexpr double kArcoFronte = 11, kArcoGuance = -14;
+constexpr double kArcoFronte = 11, kArcoGuance = -9;
 // How far the features bend them, a share of their height; the nose's
 // less, or the lines would crowd into a smear down its shaded flank.
 constexpr double kPiegaLineamenti = 0.5, kPiegaNaso = 0.3;
