@@ -19,8 +19,9 @@ namespace {
 
 // The paper and the ink of the engraving: a warm white and a warm black,
 // so that the portrait is printed in the same key as the brown and gold
-// sheet round it.
-const QColor kCarta(248, 244, 234);
+// sheet round it; the oval's dark rims are cut in the same ink, so no cool
+// grey line rings the paper.
+const QColor kCarta(245, 237, 220);
 const QColor kInchiostro(30, 20, 14);
 
 // How much of a pixel's ink is taken as none, and as much short of full
@@ -262,9 +263,9 @@ void DisegnaMedaglione(QPainter &p)
     fascia.addEllipse(kMedaglione, kMedaglioneRx - 2.8, kMedaglioneRy - 2.8);
     p.fillPath(fascia, kCarta);
     p.setBrush(Qt::NoBrush);
-    p.setPen(QPen(QColor(0x14, 0x12, 0x10), 1.6));
+    p.setPen(QPen(kInchiostro, 1.6));
     p.drawEllipse(kMedaglione, kMedaglioneRx - 0.4, kMedaglioneRy - 0.4);
-    p.setPen(QPen(QColor(0x14, 0x12, 0x10), 0.7));
+    p.setPen(QPen(kInchiostro, 0.7));
     p.drawEllipse(kMedaglione, kMedaglioneRx - 2.8, kMedaglioneRy - 2.8);
     // Outside it, an engraved double rule in the frame's ink.
     p.setPen(QPen(kFiletto, 1.0));
