@@ -19,7 +19,7 @@ namespace {
 // A warm silver, in the key of the portrait's ink and the brown ground.
 const QColor kArgento(0xEC, 0xE8, 0xE0);
 const QColor kTratteggio(0x3E, 0x2A, 0x1C); // the shade lines: a warm dark brown, as the ground
-constexpr double kPassoTratteggio = 3.0;    // wide enough to hold as lines at the picture's size
+constexpr double kPassoTratteggio = 2.0;    // as the medallion's ground
 constexpr double kIngrossa = 1.3;           // how much the book weight is thickened, in pixels
 constexpr double kOrlo = 1.0;               // the unruled silver rim inside each letter's edge, in pixels
 // The shaded band along each stroke: at most kFascia pixels deep, or
