@@ -250,9 +250,11 @@ double Tono(const Campione &c, double x, double y)
             scuro += 0.15 + 0.2 * Passaggio(-8, 12, x) + 0.08 * (1 - Passaggio(8, 12, y));
         // The hollow of the ear.
         scuro += 0.35 * Gauss(ax - (kOrecchioX - 0.6), y - (kOrecchioY - 0.5), 1.2, 4.5);
-        // The ear on the shaded side in the head's shade, the other in the light.
+        // Both ears a little lighter than their turn from the light makes them,
+        // the lit one more, so the shaded ear keeps its rim and bowl rather
+        // than closing into a dark blot beside the cheek.
         if (c.pezzo == Pezzo::Orecchio)
-            scuro += x > 0 ? 0.15 : -0.1;
+            scuro += x > 0 ? -0.05 : -0.1;
         if (y > 4)
             scuro += 0.2 * (1 - Passaggio(8, 24, y - 0.02 * x * x)) * Passaggio(3, 9, y);
         // The eye's white is paper.
