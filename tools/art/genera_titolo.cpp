@@ -64,7 +64,7 @@ int main(int argc, char **argv)
     // The open frame: a thick and a thin light rule along the top and down
     // the left side, the thin one inside, both ending together. Each is one
     // stroke round its corner, so the corner is not inked twice.
-    constexpr double fine = kLarghezza - kFilettoDa, piede = kAltezza - kFilettoDa, dentro = kFilettoDa + 3.5;
+    constexpr double fine = kLarghezza - kFilettoDa, piede = kAltezza - kFilettoDa, dentro = kFilettoInterno;
     p.setPen(QPen(kFiletto, kFilettoSpessore, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin));
     const QPointF grosso[] = {{fine, kFilettoDa}, {kFilettoDa, kFilettoDa}, {kFilettoDa, piede}};
     p.drawPolyline(grosso, 3);

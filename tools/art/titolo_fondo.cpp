@@ -15,9 +15,13 @@ namespace titolo {
 namespace {
 
 // The rules' width in pixels: fine behind the name and the medallion,
-// swelling towards the corners, so the tint darkens the sheet's edges by
-// its line alone, as a ruled vignette does.
-constexpr double kRigaFine = 0.2, kRigaPiena = 2.0;
+// swelling towards the edges, so the tint darkens the sheet's edges by its
+// line alone, as a ruled vignette does. Even at their finest they keep most
+// of a row, so the middle stays ruled and does not fade into a glow. They begin to swell this far from
+// the middle and are full this far (1 at the middle of each side, the
+// sheet's width and height taken as 2).
+constexpr double kRigaFine = 0.6, kRigaPiena = 2.4;
+constexpr double kRigaCresceDa = 0.4, kRigaPienaA = 1.0;
 
 } // namespace
 
@@ -42,12 +46,17 @@ QImage Fondo(const QPainterPath &risparmio)
         const int riga = int(std::lround(double(y) / kFondoPasso)) * kFondoPasso;
         const double asse = riga + 0.5;
         for (int x = 0; x < kLarghezza; ++x) {
-            // How far towards a corner, 0 at the middle of the sheet, 1 at a corner.
+            // How far out from the middle of the sheet, 1 at the middle of each side.
             const double dx = (x + 0.5) / kLarghezza * 2 - 1, dy = (y + 0.5) / kAltezza * 2 - 1;
-            const double verso = std::min(1.0, std::hypot(dx, dy) / std::sqrt(2.0));
+            const double fuori =
+                std::clamp((std::hypot(dx, dy) - kRigaCresceDa) / (kRigaPienaA - kRigaCresceDa), 0.0, 1.0);
+            const double verso = fuori * fuori * (3 - 2 * fuori);
             const double mezza = (kRigaFine + (kRigaPiena - kRigaFine) * verso) / 2;
             const double coperta = std::max(0.0, std::min(y + 1.0, asse + mezza) - std::max(double(y), asse - mezza));
-            const double a = coperta * (1 - riserva.constScanLine(y)[x] / 255.0);
+            // The tint lies within the frame, which runs along the top and
+            // down the left; the margin outside it is left plain.
+            const bool margine = x < kFilettoInterno + kFondoRisparmio || y < kFilettoInterno + kFondoRisparmio;
+            const double a = margine ? 0 : coperta * (1 - riserva.constScanLine(y)[x] / 255.0);
             const auto mescola = [a](int fondo, int linea) { return int(std::lround(fondo + (linea - fondo) * a)); };
             img.setPixel(x, y,
                          qRgb(mescola(kFondo.red(), kFondoRiga.red()), mescola(kFondo.green(), kFondoRiga.green()),

@@ -9,11 +9,12 @@ namespace titolo {
 
 namespace {
 
-constexpr double kPasso = 3.4; // the skin's lines lie this many pixels apart, coarser than the ground's
-constexpr double kCroce = 0.7; // the crossing set's angle to the first, radians
+constexpr double kPasso = 3.4;     // the skin's lines lie this many pixels apart, coarser than the ground's
+constexpr double kCroce = 1.0;     // the crossing set's angle to the first, radians
+constexpr double kSecondoDa = 0.3; // the tone from which the crossing set deepens the shade
 // How far the lines bow between the middle of the face and its outline, in
 // units: up in the middle over the brow, up at the sides below the eyes.
-constexpr double kArcoFronte = 11, kArcoGuance = -14;
+constexpr double kArcoFronte = 11, kArcoGuance = -9;
 // How far the features bend them, a share of their height; the nose's
 // less, or the lines would crowd into a smear down its shaded flank.
 constexpr double kPiegaLineamenti = 0.5, kPiegaNaso = 0.3;
@@ -73,17 +74,22 @@ double InchiostroPelle(const Campione &c, double x, double y, double t)
     const double narici = 1 - std::exp(-std::pow(x / 2.6, 4) - std::pow((y - (kOcchiY + 16.4)) / 1.6, 4));
     // Each line thins with the light until it fades out in the brightest
     // of it, which is left clean paper, rather than running on as a hairline.
-    const double larghezza = std::min(0.8, 0.02 + 1.3 * std::pow(t, 1.8));
+    // It thins over the whole turn into the light, not just its last part,
+    // so the lit half of the face is not bare paper cut off down the nose.
+    const double larghezza = std::min(0.8, 0.02 + 1.0 * std::pow(t, 1.4));
     constexpr double campioni = kScala * kIngrandimento;
     const double svanisce = std::min(1.0, larghezza / g1 * campioni / 0.9);
     double a = narici * svanisce * Tratto(f * righe, g1, larghezza);
-    // The nose and the jaw keep to their one set of lines, so their shaded
-    // sides turn as a graded shade and not a blot: where the lines already
-    // run steeply down the jaw, a crossing set would weave into a grid.
+    // From the middle greys on, a second set crosses the first at a wide
+    // angle, so the shade on the temple, the cheek and the neck is built up
+    // in two layers. The nose and the jaw keep to their one set of lines, so
+    // their shaded sides turn as a graded shade and not a blot: where the
+    // lines already run steeply down the jaw, a crossing set would weave
+    // into a grid. The neck's lines run round it, and take the second set.
     const double naso = std::exp(-std::pow(x / 5.5, 2) - std::pow((y - (kOcchiY + 10)) / 7.5, 2));
-    const double mascella = Passaggio(kBoccaY - 5, kBoccaY + 1, y);
-    if (t > 0.5)
-        a = std::max(a, (1 - naso) * (1 - mascella) * Tratto(f2 * righe, g2, std::min(0.5, (t - 0.5) * 1.5)));
+    const double mascella = pezzo == Pezzo::Testa ? Passaggio(kBoccaY - 5, kBoccaY + 1, y) : 0;
+    if (t > kSecondoDa)
+        a = std::max(a, (1 - naso) * (1 - mascella) * Tratto(f2 * righe, g2, std::min(0.45, (t - kSecondoDa) * 1.2)));
     // The brows are drawn; the lines thin out under them, so no ruling runs
     // through a brow.
     a *= 1 - 0.7 * std::exp(-std::pow((std::abs(x) - 10.6) / 7.0, 8) - std::pow((y - (kOcchiY - 6)) / 1.4, 2));

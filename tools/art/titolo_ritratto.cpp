@@ -19,9 +19,17 @@ namespace {
 
 // The paper and the ink of the engraving: a warm white and a warm black,
 // so that the portrait is printed in the same key as the brown and gold
-// sheet round it.
-const QColor kCarta(248, 244, 234);
+// sheet round it; the oval's dark rims are cut in the same ink, so no cool
+// grey line rings the paper.
+const QColor kCarta(245, 237, 220);
 const QColor kInchiostro(30, 20, 14);
+
+// How much of a pixel's ink is taken as none, and as much short of full
+// taken as full, so the lines keep hard edges.
+constexpr double kNitido = 0.1;
+
+// How far the ground's lines stop short of the skin's outline, in the sitter's units.
+constexpr double kAlone = 0.6;
 
 struct Fasi {
     double primo, secondo; // whole numbers on the axes of the two families of lines
@@ -36,7 +44,7 @@ Fasi Linee(Zona zona, double x, double y, const Campione &c)
     const double hs = c.hs;
     // Spacings in pixels: wide enough that every line stands clear of its
     // neighbours at the picture's own size.
-    constexpr double fondo = 2.0, volto = 3.0, abito = 2.5;
+    constexpr double fondo = 2.0, volto = 3.0, abito = 3.0;
     switch (zona) {
     case Zona::Fondo:
         // Ruled straight across, each line on the middle of a row of pixels.
@@ -63,10 +71,11 @@ Fasi Linee(Zona zona, double x, double y, const Campione &c)
         return {(y - 0.3 * hs) / volto, x / volto, volto}; // the standing collar round the neck
     }
     case Zona::Cravatta: {
-        // At 45 degrees through the pixels' centres, three pixels apart along
-        // the rows, so the diagonal steps evenly.
+        // At 45 degrees through the pixels' centres, four pixels apart along
+        // the rows, so the diagonal steps evenly and the lines stand clear of
+        // one another instead of printing as a checker of dots.
         const double px = x * kIngrandimento + kMedaglioneRx, py = (y + kAbbassa) * kIngrandimento + kMedaglioneRy;
-        return {(px + py) / 3.0 / kIngrandimento, (x - y) * 0.7071 / 2.0, 3.0 / std::sqrt(2.0)};
+        return {(px + py) / 4.0 / kIngrandimento, (x - y) * 0.7071 / 2.0, 4.0 / std::sqrt(2.0)};
     }
     case Zona::Panciotto:
         return {(y + 0.45 * std::abs(x)) / 3.0, x / 3.0, 3.0};
@@ -91,7 +100,7 @@ bool Contorno(const Campione &c, double x, double y)
     // collar heavier too, so the bust stands off the ruled ground.
     if (c.pezzo == Pezzo::Testa || c.zona == Zona::Giacca || c.zona == Zona::Camicia) {
         const double viso = c.zona == Zona::Giacca ? 0.6
-            : c.pezzo == Pezzo::Testa              ? 0.45 + 0.25 * Passaggio(-12, 12, x)
+            : c.pezzo == Pezzo::Testa              ? 0.7 + 0.15 * Passaggio(-12, 12, x)
                                                    : 0.55;
         for (const auto &[dx, dy] :
              {std::pair{viso, 0.0}, std::pair{-viso, 0.0}, std::pair{0.0, viso}, std::pair{0.0, -viso}})
@@ -122,6 +131,16 @@ double Inchiostro(double x, double y)
     }
     if (c.zona != Zona::Fondo && Contorno(c, x, y))
         return 1;
+    // The ground's lines stop a hair short of the head and neck, so the
+    // face's outline is cut against paper and does not run into them where
+    // both are ruled the same way.
+    if (c.zona == Zona::Fondo)
+        for (const auto &[dx, dy] :
+             {std::pair{kAlone, 0.0}, std::pair{-kAlone, 0.0}, std::pair{0.0, kAlone}, std::pair{0.0, -kAlone}}) {
+            const Campione v = Rilievo(x + dx, y + dy);
+            if (v.zona == Zona::Pelle)
+                return 0;
+        }
     // The lapel's outer edge catches the light: a thread of paper along it
     // draws the coat's V against the cloth.
     if (c.zona == Zona::Bavero && Rilievo(x + (x < 0 ? -0.7 : 0.7), y).zona != Zona::Bavero)
@@ -177,7 +196,10 @@ QImage Riduci(const std::vector<float> &inchiostro, int larghezza, int altezza)
             for (int sy = 0; sy < kScala; ++sy)
                 for (int sx = 0; sx < kScala; ++sx)
                     somma += inchiostro[std::size_t((py * kScala + sy) * lg + px * kScala + sx)];
-            const double a = somma / (kScala * kScala);
+            // Cut, not painted: a pixel a line barely grazes is left paper
+            // and one it mostly covers is full ink, so the lines stay crisp
+            // when the picture is enlarged instead of fading into grey.
+            const double a = std::clamp((somma / (kScala * kScala) - kNitido) / (1 - 2 * kNitido), 0.0, 1.0);
             const auto mescola = [a](int carta, int inchiostro) {
                 return int(std::lround(carta - (carta - inchiostro) * a));
             };
@@ -241,9 +263,9 @@ void DisegnaMedaglione(QPainter &p)
     fascia.addEllipse(kMedaglione, kMedaglioneRx - 2.8, kMedaglioneRy - 2.8);
     p.fillPath(fascia, kCarta);
     p.setBrush(Qt::NoBrush);
-    p.setPen(QPen(QColor(0x14, 0x12, 0x10), 1.6));
+    p.setPen(QPen(kInchiostro, 1.6));
     p.drawEllipse(kMedaglione, kMedaglioneRx - 0.4, kMedaglioneRy - 0.4);
-    p.setPen(QPen(QColor(0x14, 0x12, 0x10), 0.7));
+    p.setPen(QPen(kInchiostro, 0.7));
     p.drawEllipse(kMedaglione, kMedaglioneRx - 2.8, kMedaglioneRy - 2.8);
     // Outside it, an engraved double rule in the frame's ink.
     p.setPen(QPen(kFiletto, 1.0));

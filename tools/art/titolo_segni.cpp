@@ -70,6 +70,9 @@ void Taglio(QPainter &p, const std::function<QPointF(double)> &asse, const std::
     p.fillPath(forma, Qt::black);
 }
 
+// A strand of hair's width, in the sitter's units, in the light and in the shade.
+constexpr double kFiloMin = 0.22, kFiloMax = 0.45;
+
 // Swells in the middle, comes to a point at both ends.
 double Fuso(double t, double inizio = 0.5) { return std::pow(std::max(0.0, std::sin(M_PI * t)), inizio); }
 
@@ -117,8 +120,13 @@ void Ciocche(QPainter &p, Caso &caso, const std::vector<QPointF> &attaccatura, c
                 // The sheen crosses the locks where the hair turns to the light.
                 const double lungo = (s0 + (s1 - s0) * t - lucido) / 0.2;
                 const double tono = TonoCapelli(asse(t)) - 0.3 * std::exp(-lungo * lungo) * (1 - 0.5 * v);
-                return std::clamp(tono * bordo * 0.8, 0.26, 0.55) * Ciuffo(t) * dentroFascia;
+                return std::clamp(tono * bordo * 0.8, kFiloMin, kFiloMax) * Ciuffo(t) * dentroFascia;
             };
+            // Every third strand is left out (its chances still drawn, so the
+            // rest fall where they did), so paper shows between the strands
+            // and the locks read as cut lines, not a painted mass.
+            if (f % 3 == 2)
+                continue;
             Taglio(p, asse, larghezza);
         }
     }

@@ -164,11 +164,13 @@ Campione Rilievo(double x, double y)
         prendi(hb, 32 * fronte, z);
     }
     // Neck, and the white collar standing round it.
-    // It widens a little below the jaw towards the shoulders, where it joins them.
-    const double collo = kColloMezzo + 0.1 * std::max(0.0, y - 6);
+    // Well inside the jaw under it, so the head does not stand on a pillar,
+    // it widens towards the shoulders, where it joins them; the collar's top
+    // curves round it, lower in front.
+    const double collo = kColloMezzo + 0.3 * std::max(0.0, y - 4);
     if (y > -4 && y < 34 && ax < collo) {
         const double q = 1 - (x / collo) * (x / collo);
-        const bool colletto = y > kColloY + 13 - 0.012 * x * x;
+        const bool colletto = y > kColloY + 13.5 - 0.035 * x * x;
         const double h = 20 * std::sqrt(q) + (colletto ? 2.5 : 0);
         prendi(h, 20 * q, colletto ? Zona::Camicia : Zona::Pelle, Meridiano(x, 0),
                colletto ? Pezzo::Altro : Pezzo::Collo);
@@ -248,9 +250,11 @@ double Tono(const Campione &c, double x, double y)
             scuro += 0.15 + 0.2 * Passaggio(-8, 12, x) + 0.08 * (1 - Passaggio(8, 12, y));
         // The hollow of the ear.
         scuro += 0.35 * Gauss(ax - (kOrecchioX - 0.6), y - (kOrecchioY - 0.5), 1.2, 4.5);
-        // The ear on the shaded side in the head's shade, the other in the light.
+        // Both ears a little lighter than their turn from the light makes them,
+        // the lit one more, so the shaded ear keeps its rim and bowl rather
+        // than closing into a dark blot beside the cheek.
         if (c.pezzo == Pezzo::Orecchio)
-            scuro += x > 0 ? 0.15 : -0.1;
+            scuro += x > 0 ? -0.05 : -0.1;
         if (y > 4)
             scuro += 0.2 * (1 - Passaggio(8, 24, y - 0.02 * x * x)) * Passaggio(3, 9, y);
         // The eye's white is paper.
