@@ -53,9 +53,8 @@ constexpr Part kParts[] = {
 };
 constexpr Accompanists kAccompanists{kBass, kPizzicato, kPizzicato, kHarp, kPizzicato};
 
-// Steps are sixteenths. With the band's first chord the trumpet calls up
-// the tonic chord, A C# E, and from that E plays the game tune's head,
-// E F# E A B, in major and high, and turns round the C#
+// Steps are sixteenths. Over the band's first chord the trumpet plays the
+// game tune's head, E F# E A B, in major and high, and turns round the C#
 // of the head's next bar, C# D C# A, keeping its top E for the close; it
 // calls on repeated Es, steps down to D and leaps to the A of B half-diminished, whose F natural, the game
 // tune's minor for a moment, is left to the clarinet, the horns and the
@@ -65,8 +64,9 @@ constexpr Accompanists kAccompanists{kBass, kPizzicato, kPizzicato, kHarp, kPizz
 // range, then walks down the scale over the dominant's seventh to the
 // tonic with the last stroke.
 constexpr std::array<std::string_view, 5> kMelody = {
-    "A4/1 C#5/1 E5/1 F#5/1 E5/2 A5/4 B5/2",   "C#6/4 D6/2 C#6/4 A5/2",      "E5/2 E5/1 E5/1 E5/2 D5/2 A5/2 B5/2",
-    "A5/3 F#5/1 D#5/2 F#5/2 G#5/1 A5/1 B5/2", "C#6/4 E6/2 D6/3 C#6/1 B5/2",
+    "E5/3 F#5/1 E5/2 A5/4 B5/2",          "C#6/4 D6/2 C#6/4 A5/2",
+    "E5/2 E5/1 E5/1 E5/2 D5/2 A5/2 B5/2", "A5/3 F#5/1 D#5/2 F#5/2 G#5/1 A5/1 B5/2",
+    "C#6/4 E6/2 D6/3 C#6/1 B5/2",
 };
 // Two horns hold the chords in the middle of the band, under the clarinet; the upper falls A G# F# against the
 // trumpet's climb in the head's second bar, and the dominant's seventh falls to the tonic's third.

@@ -6,18 +6,16 @@
 //                              softly, sighs down the scale over it
 //   A       16 bars  A minor   the theme, clarinet: a half close, a turn to
 //                              C major, and a climb through the Neapolitan
-//                              chord to the first full close
+//                              chord to a deceptive cadence
 //   B       16 bars  C major   a tune of its own, flute; clarinet, oboe and
 //                              flute answer with a sequence falling through
 //                              the circle of fifths to the dominant of A
 //                              minor, the flute's unit in a rhythm of its
-//                              own, and a bar of harp under the violin's
-//                              pick-up
+//                              own, and a bar of harp alone
 //   A'      10 bars  A minor   the theme on the violin over strings, turning
 //                              through C and F major, deceptively, to D minor
-//   C        8 bars  D minor   the interlude: oboe over held strings, to
-//                              a full close in D minor, the band rocking on
-//                              its chord into the song
+//   C        8 bars  D minor   the interlude: oboe over held strings, through
+//                              the Neapolitan chord to the dominant of A minor
 //   D        8 bars  A minor   a song of its own, the violin in long notes
 //                              over the harp's running sixteenths, as the
 //                              bass climbs by semitones to the dominant
@@ -139,7 +137,6 @@ const Line kLines[] = {
     {&kOboeAnswer, kSequenceBar + 2, &kSequenceOboe, 2},
     {&kFluteAnswer, kSequenceBar + 4, &kSequenceClose, 4},
     {&kStringsSequence, kSequenceBar, &kSequenceCounter, 0},
-    {&kViolinLead, kAViolin - 1, &kThemeViolinPickup, 7},
     {&kViolinLead, kAViolin, &kThemeViolin, 0},
     {&kOboeLead, kC, &kInterlude, 0},
     {&kViolinSong, kSongBar - 1, &kSongPickup, 7},
@@ -201,8 +198,7 @@ const BassBar kBassBars[] = {
     {kAViolin + 7, "Bb2/3 A2/3"},
     {kAViolin + 8, "D3/3 G2/2 F2/1"},
     {kAViolin + 9, "E2/3 A2/3"},
-    {kC + 5, "G2/3 A2/3"},
-    {kC + 6, "D2/6"},
+    {kC + 6, "E2/6"},
     // The song's bass climbs a semitone or a tone each bar to the dominant,
     // falling to the chord's fifth or root on the second beat, then
     // holding as it nears the top.
@@ -269,7 +265,7 @@ const Layer kLayers[] = {
     {kB, kB + 4, Accompaniment::Ripple, true, -2},
     {kB + 4, kSequenceBar, Accompaniment::Rising, true, -2},
     {kSequenceBar, kAViolin - 1, Accompaniment::Block, true},
-    // The harp's bar on the dominant is a link, not a rest: it runs up the
+    // The bar of harp alone is a link, not a rest: it runs up the
     // dominant and down again into the violin's entry.
     {kAViolin - 1, kAViolin, Accompaniment::Cascade, true},
     {kAViolin, kSongBar, Accompaniment::Pad, true},
@@ -423,7 +419,7 @@ std::vector<MidiTrack> ComposeGameTune()
                         {kSequenceBar + 5, MinorScale(9)},
                         {kAViolin + 1, MajorScale(0)},
                         {kAViolin + 6, MinorScale(2)},
-                        {kSongBar, MinorScale(9)}};
+                        {kC + 5, MinorScale(9)}};
     for (std::size_t bar = 0; bar < chords.size(); ++bar) {
         for (const Key &key : keys) {
             if (key.bar == bar) {

@@ -14,10 +14,9 @@ using Bars = std::vector<std::string_view>;
 inline const Bars kChordBars[] = {
     // intro: the lament bass A G F E under plain chords
     {"Am", "G", "F", "E"},
-    // A: halting on the dominant, closing in C, then through the Neapolitan
-    // to the tonic: the first full close in A minor
+    // A: halting on the dominant, closing in C, falling deceptively onto F
     {"Am", "Am/C", "Dm Dm/F", "E", "Am", "Dm/F", "F G7", "C", "Am/C", "G", "C C/E", "F C/E", "Dm7 Dm7/C", "Bb/D",
-     "E7 E7/G#", "Am"},
+     "E7 E7/G#", "F/A"},
     // B: C major, a half close on its dominant's seventh resolving to C with
     // the third on top, D minor's dominant turning the cadence aside; then
     // Am7 Dm7 G7 Cmaj7 Fmaj7 Bm7b5 E7, the circle of fifths a chord a bar
@@ -27,10 +26,9 @@ inline const Bars kChordBars[] = {
     // A': on to C and F; D minor's dominant turns aside deceptively to B flat,
     // stretching the phrase to ten bars, and is reached through ii-V
     {"Am/C", "C/E", "F Am", "Dm7 G7/B", "C", "F Am", "Bb F/A", "Gm/Bb A7", "Bb/D Gm", "Gm/E A7"},
-    // C: D minor over the lament bass D C Bb A, and a full close in D
-    // minor, reached from its fourth, the bass climbing G A and falling to D;
-    // the band alone rocks on the D minor chord into the song
-    {"Dm", "C7", "Gm/Bb", "A7", "Dm/F", "Gm A7", "Dm", "Dm Dm/F"},
+    // C: D minor over the lament bass D C Bb A, the Neapolitan of A minor,
+    // and its dominant turning to the leading note in the bass
+    {"Dm", "C7", "Gm/Bb", "A7", "Dm/F", "Bb/D", "E7", "E7 E7/G#"},
     // D: the bass climbs by semitones from the tonic to the dominant, through
     // the dominants of D minor and of E; then the theme once more, its head
     // over a bass falling to F and climbing chromatically through the
@@ -49,8 +47,7 @@ inline const Bars kChordBars[] = {
 
 // The theme (written an octave above the clarinet's sounding pitch): the
 // first phrase halts on the dominant, the second moves to C major, the
-// answer climbs to its peak (a held G) and falls, through the Neapolitan,
-// to a full close.
+// answer climbs to its peak (a held G) and falls to a deceptive cadence.
 inline const Bars kThemeOpening = {"E5/3 F5/1 E5/2 A5/4 B5/2", "C6/4 D6/2 E6/4 A5/2", "F5/2 G5/2 A5/2 D6/4 B5/2",
                                    "C6/4 B5/2 G#5/4 r/2"};
 inline const Bars kTheme = {"r/2 A5/2 C6/2 E6/6", "~E6/4 D6/2 A5/4 F5/2", "A5/2 C6/6 B5/2 D6/2",
@@ -89,8 +86,8 @@ inline const Bars kSequenceCounter = {"G4/12",  "F4/12",  "~F4/12",  "E4/12",   
 // The flute takes the third unit and breaks its pattern: a run up in even
 // eighths, then the chords spelt in quarters across the beats, falling
 // over the half-diminished chord, and a C leaning on the dominant's fifth,
-// let go before the harp's bar on the dominant.
-inline const Bars kSequenceClose = {"r/2 F5/2 G5/2 A5/2 B5/2 C6/2", "D6/4 A5/4 F5/4", "C6/4 B5/4 r/4"};
+// held over the bar of harp alone.
+inline const Bars kSequenceClose = {"r/2 F5/2 G5/2 A5/2 B5/2 C6/2", "D6/4 A5/4 F5/4", "C6/4 B5/8"};
 
 // The theme on the violin, on its E string, after a bar of harp on the
 // dominant; through C and F major, rising to its E twice, down to D minor.
@@ -111,12 +108,11 @@ inline const Bars kThemeViolin = {
 
 // The interlude: few notes, long ones, entering over the violin's close;
 // after a bar's breath its second phrase enters on the second beat, as the
-// first did; it closes in D minor, the leading note C# rising to the tonic
-// on the downbeat, and the band rocks on the chord a bar and a half before
-// the violin's song.
+// first did; its last leans on the dominant's C and falls to its fifth, and
+// the band alone holds the dominant a bar before the violin's song.
 inline const Bars kInterlude = {
-    "r/6 A4/4 D5/2", "Bb4/4 A4/2 Bb4/3 C5/1 D5/2", "G5/4 F5/2 D5/6", "C#5/6 r/6",
-    "r/6 F5/4 G5/2", "Bb5/4 A5/2 E5/3 C#5/3",      "D5/6 r/6",
+    "r/6 A4/4 D5/2",   "Bb4/4 A4/2 Bb4/3 C5/1 D5/2", "G5/4 F5/2 D5/6", "C#5/6 r/6", "r/6 F5/4 G5/2",
+    "Bb5/4 A5/2 F5/6", "E5/4 D5/1 C5/1 B4/3 r/3",
 };
 
 // After the interlude, a song of its own on the violin, in long notes over
@@ -124,11 +120,9 @@ inline const Bars kInterlude = {
 // step as the bass climbs to the dominant, growing; over the
 // tonic's six-four it climbs to E, the dominant's root on the downbeat, and
 // falls to its fifth, handing over to the flute and the theme's return.
-// After the interlude's close in D minor, the violin runs up to the song
-// in three sixteenths.
-inline const Bars kSongPickup = {"r/9 A4/1 C5/1 D5/1"};
-// Over the harp's bar on the dominant the violin runs up to its theme.
-inline const Bars kThemeViolinPickup = {"r/9 G#4/1 A4/1 B4/1"};
+// After the band's bar alone on the dominant, the violin runs up to the
+// song in three sixteenths.
+inline const Bars kSongPickup = {"r/9 G#4/1 A4/1 B4/1"};
 inline const Bars kSong = {"E5/6 A5/6",           "D6/6 B5/3 D6/3",           "C6/9 B5/3",
                            "A5/4 E5/2 G5/6",      "F5/3 E5/1 F5/2 A5/4 G5/2", "F#5/4 A5/2 B5/6",
                            "A5/4 B5/2 C6/4 D6/2", "E6/3 D6/1 C6/2 B5/6"};
