@@ -30,7 +30,8 @@ constexpr std::uint32_t kMicrosPerQuarter = 60'000'000u * 2 / (100 * 3);
 constexpr std::uint32_t kSeed = 2020;
 
 constexpr std::uint8_t kTrumpet = kEndTuneLead;
-constexpr std::uint8_t kHorns = 3; // the chords held in the middle of the band
+constexpr std::uint8_t kSecondTrumpet = 1; // joins for the close
+constexpr std::uint8_t kHorns = 3;         // the chords held in the middle of the band
 constexpr std::uint8_t kClarinet = kEndTuneSecond;
 constexpr std::uint8_t kPizzicato = 4;
 constexpr std::uint8_t kBass = kEndTuneBass;
@@ -40,6 +41,7 @@ constexpr std::uint8_t kTimpani = 7; // with the band, not the leads
 constexpr Part kParts[] = {
     // The band spreads across the stage around the trumpet in the middle.
     {kTrumpet, program::kTrumpet, 110, 64, 50, "Trumpet"},
+    {kSecondTrumpet, program::kTrumpet, 100, 76, 50, "Second trumpet"},
     {kHorns, program::kFrenchHorn, 100, 44, 56, "Horns"},
     {kClarinet, program::kClarinet, 110, 36, 56, "Clarinet"},
     // Plucked strings keep the afterbeats, as the guitar does in the game
@@ -56,16 +58,17 @@ constexpr Accompanists kAccompanists{kBass, kPizzicato, kPizzicato, kHarp, kPizz
 // Steps are sixteenths. Over the band's first chord the trumpet plays the
 // game tune's head, E F# E A B, in major and high, and turns round the C#
 // of the head's next bar, C# D C# A, keeping its top E for the close; it
-// calls on repeated Es, steps down to D and leaps to the A of B half-diminished, whose F natural, the game
-// tune's minor for a moment, is left to the clarinet, the horns and the
-// pizzicato; it falls and climbs by step over the dominant of the
-// dominant (B7 over its D#), a scale where the bar before leapt, and over
+// calls on repeated Es and leaps to A, and over B half-diminished, whose F
+// natural, the game tune's minor for a moment, is left to the clarinet,
+// the horns and the pizzicato, it stays high, B D B; it falls and climbs
+// by step over the dominant of the dominant (B7 over its D#), a scale
+// where the bar before leapt, and over
 // the tonic's six-four turns up to its E, within the trumpet's bright
 // range, then walks down the scale over the dominant's seventh to the
 // tonic with the last stroke.
 constexpr std::array<std::string_view, 5> kMelody = {
     "E5/3 F#5/1 E5/2 A5/4 B5/2",          "C#6/4 D6/2 C#6/4 A5/2",
-    "E5/2 E5/1 E5/1 E5/2 D5/2 A5/2 B5/2", "A5/3 F#5/1 D#5/2 F#5/2 G#5/1 A5/1 B5/2",
+    "E5/2 E5/1 E5/1 A5/2 B5/2 D6/2 B5/2", "A5/3 F#5/1 D#5/2 F#5/2 G#5/1 A5/1 B5/2",
     "C#6/4 E6/2 D6/3 C#6/1 B5/2",
 };
 // Two horns hold the chords in the middle of the band, under the clarinet; the upper falls A G# F# against the
@@ -77,12 +80,13 @@ constexpr std::array<std::string_view, 6> kHornLower = {"C#4/12",    "A3/12",   
 // A third or a sixth under the tune where they strike together, but a line
 // of its own: it holds while the tune climbs and moves against it as it
 // turns; in the head's second bar it fills the middle between the horns
-// and the trumpet; over the half-diminished chord it passes to the F natural,
-// which rises to the B7's F#; the B7's seventh, A, stays into the
-// six-four, and the clarinet climbs to the dominant's seventh, D, which
-// falls to the tonic's third.
+// and the trumpet; over the half-diminished chord it climbs to the F
+// natural, a sixth under the trumpet's D and short, which rises to the
+// B7's F#, handing its D# on to the trumpet; the B7's seventh, A, stays
+// into the six-four, and the clarinet climbs to the dominant's seventh, D,
+// which falls to the tonic's third.
 constexpr std::array<std::string_view, 5> kSecond = {
-    "r/6 C#5/6", "E5/4 F#5/2 E5/4 F#5/2", "C#5/5 D5/1 F5/6", "F#5/4 B4/2 A4/6", "~A4/6 B4/4 D5/2",
+    "r/6 C#5/6", "E5/4 F#5/2 E5/4 F#5/2", "C#5/6 D5/2 F5/4", "F#5/3 D#5/1 B4/2 A4/6", "~A4/6 B4/4 D5/2",
 };
 // The bass falls A F# and climbs C# D D# to the dominant, and falls to the tonic.
 // The last bar is the tonic's six-four over the dominant's E, resolving
@@ -122,6 +126,13 @@ constexpr std::uint32_t kButtonBroadening = 112;
 constexpr std::uint32_t kRingingTicks = 24 * kSixEightFine.ticksPerStep; // two bars from the arrival
 
 constexpr Voice kTrumpetLead{kTrumpet, 0, 84, 20, Articulation::Plain, 6};
+// A second trumpet joins the first over the six-four, a third under its
+// climb to the top E and its walk down, and takes the tonic chord's fifth
+// under its last A: the brass grows for the close.
+constexpr Voice kSecondTrumpetVoice{kSecondTrumpet, 0, 78, 20, Articulation::Plain, 0};
+constexpr std::array<std::string_view, 1> kSecondTrumpetClose = {"A5/4 C#6/2 B5/3 A5/1 G#5/2"},
+                                          kSecondTrumpetButton = {"E5/11 r/1"};
+constexpr int kSecondTrumpetButtonAccent = 8;
 constexpr Voice kClarinetSecond{kClarinet, 0, 74, 16, Articulation::Plain, 6};
 // The trumpet's last notes are its loudest (the summit), the struck one
 // hardest; the clarinet under them plays out.
@@ -220,6 +231,14 @@ std::vector<MidiTrack> ComposeEndTune()
                                                  (voice.channel == kTrumpet ? kButtonAccent : kSecondFinalAccent));
         PlayLine(band.Track(voice.channel), out, kSixEightFine, lastBar + kSixEight.barTicks(),
                  voice.channel == kTrumpet ? kButton : kSecondButton, band.Players(), lastPlace);
+    }
+    {
+        PlayLine(band.Track(kSecondTrumpet), kSecondTrumpetVoice, kSixEightFine, lastBar, kSecondTrumpetClose,
+                 band.Players(), lastPlace);
+        Voice out = kSecondTrumpetVoice;
+        out.velocity = static_cast<std::uint8_t>(out.velocity + kSecondTrumpetButtonAccent);
+        PlayLine(band.Track(kSecondTrumpet), out, kSixEightFine, lastBar + kSixEight.barTicks(), kSecondTrumpetButton,
+                 band.Players(), lastPlace);
     }
     // The horns up to the last stroke, then their chord played out, so the
     // middle of the band holds up under the trumpet.

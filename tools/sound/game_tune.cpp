@@ -6,12 +6,13 @@
 //                              softly, sighs down the scale over it
 //   A       16 bars  A minor   the theme, clarinet: a half close, a turn to
 //                              C major, and a climb through the Neapolitan
-//                              chord to a deceptive cadence
+//                              chord to the first full close
 //   B       16 bars  C major   a tune of its own, flute; clarinet, oboe and
 //                              flute answer with a sequence falling through
 //                              the circle of fifths to the dominant of A
 //                              minor, the flute's unit in a rhythm of its
-//                              own, and a bar of harp alone
+//                              own, and a bar of harp under the violin's
+//                              pick-up
 //   A'      10 bars  A minor   the theme on the violin over strings, turning
 //                              through C and F major, deceptively, to D minor
 //   C        8 bars  D minor   the interlude: oboe over held strings, through
@@ -88,8 +89,9 @@ using namespace game_tune_score;
 // The theme steals in after the intro, and grows with its second phrase.
 constexpr Voice kClarinetEntry{kClarinet, -12, 77, 14, Articulation::Plain, 8};
 constexpr Voice kClarinetLow{kClarinet, -12, 78, 14, Articulation::Plain, 8};
-// High in the clarion register the clarinet thins out: it answers softly.
-constexpr Voice kClarinetAnswer{kClarinet, -12, 75, 14, Articulation::Plain, 8};
+// High in the clarion register the clarinet thins out and its D6 turns
+// shrill: it answers softly.
+constexpr Voice kClarinetAnswer{kClarinet, -12, 70, 14, Articulation::Plain, 8};
 // The oboe takes the sequence from the clarinet at its level, not over it.
 constexpr Voice kOboeAnswer{kOboe, 0, 73, 14, Articulation::Plain, 8};
 constexpr Voice kClarinetCoda{kClarinet, -12, 74, 14, Articulation::Plain, 8};
@@ -99,14 +101,16 @@ constexpr Voice kOboeRound{kOboe, 0, 68, 14, Articulation::Plain, 8};   // falli
 constexpr Voice kOboeLanding{kOboe, 0, 57, 14, Articulation::Plain, 8}; // as soft as the intro it starts
 constexpr Voice kFluteLead{kFlute, 0, 75, 14, Articulation::Plain, 8};
 // The flute's return, well under the song's level; its climb to the G,
-// the loop's highest note, a little firmer, so the phrase carries on
-// through its summit to the cadence, yet no louder than the notes around
-// it: a GM flute up there is shrill.
+// the loop's highest note, and its fall from it softer than the theme's
+// return below: a GM flute up there is shrill, bright enough unpressed.
 constexpr Voice kFluteReturn{kFlute, 0, 76, 14, Articulation::Plain, 8};
-constexpr Voice kFluteSummit{kFlute, 0, 76, 14, Articulation::Plain, 8};
+constexpr Voice kFluteSummit{kFlute, 0, 64, 14, Articulation::Plain, 8};
+constexpr Voice kFluteHigh{kFlute, 0, 68, 14, Articulation::Plain, 8};
 constexpr Voice kFluteAnswer{kFlute, 0, 76, 14, Articulation::Plain, 8};
 constexpr Voice kViolinLead{kViolin, 0, 73, 14, Articulation::Plain, 8};
-constexpr Voice kViolinSong{kViolin, 0, 80, 10, Articulation::Plain, 8};
+// The song climbs to the violin's E6 over the band's crescendo: the bow
+// stays light, so the top does not glare.
+constexpr Voice kViolinSong{kViolin, 0, 76, 10, Articulation::Plain, 8};
 constexpr Voice kOboeEcho{kOboe, 0, 62, 14, Articulation::Plain, 8};
 constexpr Voice kOboeLead{kOboe, 0, 61, 14, Articulation::Plain, 8};
 constexpr Voice kOboeCall{kOboe, 0, 54, 14, Articulation::Plain, 8};
@@ -137,6 +141,7 @@ const Line kLines[] = {
     {&kOboeAnswer, kSequenceBar + 2, &kSequenceOboe, 2},
     {&kFluteAnswer, kSequenceBar + 4, &kSequenceClose, 4},
     {&kStringsSequence, kSequenceBar, &kSequenceCounter, 0},
+    {&kViolinLead, kAViolin - 1, &kThemeViolinPickup, 7},
     {&kViolinLead, kAViolin, &kThemeViolin, 0},
     {&kOboeLead, kC, &kInterlude, 0},
     {&kViolinSong, kSongBar - 1, &kSongPickup, 7},
@@ -144,9 +149,9 @@ const Line kLines[] = {
     // The climb to the summit swells bar by bar, as the second half of a
     // phrase.
     {&kFluteReturn, kAAgain, &kThemeReturnFlute, 2},
-    // Its G the loudest note of the return, the fall from it softer.
+    // The summit and the fall from it, high in the flute, lighter.
     {&kFluteSummit, kAAgain + 3, &kThemeReturnSummit, 6},
-    {&kFluteReturn, kAAgain + 5, &kThemeReturnFluteClose, 4},
+    {&kFluteHigh, kAAgain + 5, &kThemeReturnFluteClose, 4},
     {&kStringsRecap, kAAgain, &kThemeCounter, 0},
     {&kOboeEcho, kAAgain + 5, &kEcho, 4},
     // The clarinet's pick-up to the coda enters where the flute's cadence
@@ -201,7 +206,8 @@ const BassBar kBassBars[] = {
     {kC + 6, "E2/6"},
     // The song's bass climbs a semitone or a tone each bar to the dominant,
     // falling to the chord's fifth or root on the second beat, then
-    // holding as it nears the top.
+    // holding as it nears the top; its last step, to the dominant's seventh,
+    // falls on to the C under the theme's return.
     {kSongBar, "A2/3 E2/3"},
     {kSongBar + 1, "B2/3 G2/3"},
     {kSongBar + 2, "C3/3 G2/3"},
@@ -209,7 +215,7 @@ const BassBar kBassBars[] = {
     {kSongBar + 4, "D3/3 A2/3"},
     {kSongBar + 5, "D#3/6"},
     {kSongBar + 6, "E3/6"},
-    {kSongBar + 7, "E2/3 G#2/3"},
+    {kSongBar + 7, "E2/3 D3/3"},
     {kAAgain + 2, "G2/3 B2/3"},
     {kAAgain + 3, "C3/2 D3/1 E3/3"},
     {kAAgain + 4, "F2/2 G2/1 A2/3"},
@@ -265,7 +271,7 @@ const Layer kLayers[] = {
     {kB, kB + 4, Accompaniment::Ripple, true, -2},
     {kB + 4, kSequenceBar, Accompaniment::Rising, true, -2},
     {kSequenceBar, kAViolin - 1, Accompaniment::Block, true},
-    // The bar of harp alone is a link, not a rest: it runs up the
+    // The harp's bar on the dominant is a link, not a rest: it runs up the
     // dominant and down again into the violin's entry.
     {kAViolin - 1, kAViolin, Accompaniment::Cascade, true},
     {kAViolin, kSongBar, Accompaniment::Pad, true},
@@ -342,6 +348,11 @@ constexpr int kSequenceBass = -8;
 // The top of the guitar's chords under the theme's first phrase, the
 // clarinet's E4 to B4: C4.
 constexpr int kUnderTheClarinet = 60;
+
+// The strings' held chords under the violin's theme enter open, from A3
+// C4 E4 up, clear of the guitar's E3 and A3, not where they last stopped,
+// sixteen bars before.
+constexpr std::array<int, 3> kViolinPadFrom = {57, 60, 64};
 
 // The scale the bass passes through, from a bar on.
 struct Key {
@@ -450,6 +461,9 @@ std::vector<MidiTrack> ComposeGameTune()
         band.SetRocking(kA + 4 <= bar && bar < kA + 12);
         // Where the clarinet enters low, the guitar keeps under it.
         band.SetChordCeiling(kA <= bar && bar < kA + 4 ? kUnderTheClarinet : 0);
+        if (bar == kAViolin) {
+            band.ResumeHeldChords({kViolinPadFrom.begin(), kViolinPadFrom.end()});
+        }
         for (const BassBar &written : kBassBars) {
             if (written.bar == bar) {
                 band.WriteBass(written.notes);
