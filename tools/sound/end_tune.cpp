@@ -55,6 +55,10 @@ constexpr Part kParts[] = {
 };
 constexpr Accompanists kAccompanists{kBass, kPizzicato, kPizzicato, kHarp, kPizzicato};
 
+// Before the first bar the trumpet calls alone, up the tonic chord, A C#,
+// so the band's first chord lands on the top of the call, its E.
+constexpr Grid kUpbeatGrid{kSixEightFine.ticksPerStep, static_cast<int>(kEndTuneUpbeat / kSixEightFine.ticksPerStep)};
+constexpr std::array<std::string_view, 1> kUpbeat = {"A4/1 C#5/1"};
 // Steps are sixteenths. Over the band's first chord the trumpet plays the
 // game tune's head, E F# E A B, in major and high, and turns round the C#
 // of the head's next bar, C# D C# A, keeping its top E for the close; it
@@ -82,11 +86,11 @@ constexpr std::array<std::string_view, 6> kHornLower = {"C#4/12",    "A3/12",   
 // turns; in the head's second bar it fills the middle between the horns
 // and the trumpet; over the half-diminished chord it climbs to the F
 // natural, a sixth under the trumpet's D and short, which rises to the
-// B7's F#, handing its D# on to the trumpet; the B7's seventh, A, stays
+// B7's F#, let go as the trumpet takes up the F#; the B7's seventh, A, stays
 // into the six-four, and the clarinet climbs to the dominant's seventh, D,
 // which falls to the tonic's third.
 constexpr std::array<std::string_view, 5> kSecond = {
-    "r/6 C#5/6", "E5/4 F#5/2 E5/4 F#5/2", "C#5/6 D5/2 F5/4", "F#5/3 D#5/1 B4/2 A4/6", "~A4/6 B4/4 D5/2",
+    "r/6 C#5/6", "E5/4 F#5/2 E5/4 F#5/2", "C#5/6 D5/2 F5/4", "F#5/3 r/1 B4/2 A4/6", "~A4/6 B4/4 D5/2",
 };
 // The bass falls A F# and climbs C# D D# to the dominant, and falls to the tonic.
 // The last bar is the tonic's six-four over the dominant's E, resolving
@@ -126,6 +130,8 @@ constexpr std::uint32_t kButtonBroadening = 112;
 constexpr std::uint32_t kRingingTicks = 24 * kSixEightFine.ticksPerStep; // two bars from the arrival
 
 constexpr Voice kTrumpetLead{kTrumpet, 0, 84, 20, Articulation::Plain, 6};
+// The call is crisp, on time, and a little lighter than the E it leads to.
+constexpr Voice kTrumpetUpbeat{kTrumpet, 0, 80, 30, Articulation::Plain, 0};
 // A second trumpet joins the first over the six-four, a third under its
 // climb to the top E and its walk down, and takes the tonic chord's fifth
 // under its last A: the brass grows for the close.
@@ -204,21 +210,25 @@ std::vector<MidiTrack> ComposeEndTune()
 {
     MidiTrack conductor;
     conductor.Name(0, "bump");
-    conductor.TimeSignature(0, 6, 3);
+    // The upbeat's bar, an eighth, then the tune's bars.
+    conductor.TimeSignature(0, 1, 3);
+    conductor.TimeSignature(kEndTuneUpbeat, 6, 3);
     conductor.KeySignature(0, 3, KeyMode::Major);
     conductor.Tempo(0, kMicrosPerQuarter);
 
     Band band(kParts, kAccompanists, kSeed);
     band.SetScale(MajorScale(9));
     // The lines up to the last bar, then the last chord played out, harder.
-    const std::uint32_t lastBar = (kChords.size() - 1) * kSixEight.barTicks();
+    const std::uint32_t firstBar = kEndTuneUpbeat;
+    const std::uint32_t lastBar = firstBar + (kChords.size() - 1) * kSixEight.barTicks();
+    PlayLine(band.Track(kTrumpet), kTrumpetUpbeat, kUpbeatGrid, 0, kUpbeat, band.Players(), kLinePlace - 1);
     const int lastPlace = kLinePlace + static_cast<int>(kChords.size() - 1);
     for (const auto &[line, voice] : {std::pair{&kMelody, kTrumpetLead}, std::pair{&kSecond, kClarinetSecond}}) {
         const std::span<const std::string_view> bars(*line);
         Voice call = voice;
         call.velocity = static_cast<std::uint8_t>(voice.velocity + (voice.channel == kTrumpet ? kCallAccent : 0));
-        const std::uint32_t second =
-            PlayLine(band.Track(voice.channel), call, kSixEightFine, 0, bars.first(1), band.Players(), kLinePlace);
+        const std::uint32_t second = PlayLine(band.Track(voice.channel), call, kSixEightFine, firstBar, bars.first(1),
+                                              band.Players(), kLinePlace);
         PlayLine(band.Track(voice.channel), voice, kSixEightFine, second, bars.subspan(1, bars.size() - 2),
                  band.Players(), kLinePlace + 1);
         // The last chord and its stroke land on the beat.
@@ -245,7 +255,7 @@ std::vector<MidiTrack> ComposeEndTune()
     const std::uint32_t lastStroke = lastBar + kSixEight.barTicks();
     for (const auto &[line, voice] : {std::pair{std::span<const std::string_view>(kHornUpper), kHornsHeld},
                                       std::pair{std::span<const std::string_view>(kHornLower), kHornsHeld}}) {
-        PlayLine(band.Track(voice.channel), voice, kSixEightFine, 0, line.first(line.size() - 1), band.Players(),
+        PlayLine(band.Track(voice.channel), voice, kSixEightFine, firstBar, line.first(line.size() - 1), band.Players(),
                  kLinePlace);
         Voice out = voice;
         out.velocity = static_cast<std::uint8_t>(voice.velocity + kStrokeSupport);
@@ -263,7 +273,7 @@ std::vector<MidiTrack> ComposeEndTune()
     // The pizzicato's chords keep clear of the notes the trumpet leans on.
     const std::array<std::uint8_t, 1> lead = {kTrumpet};
     band.SetMelody(NotesOf(band.Tracks(conductor, lastBar), lead));
-    std::uint32_t now = 0;
+    std::uint32_t now = firstBar;
     for (std::size_t bar = 0; bar < kChords.size(); ++bar) {
         const bool last = bar + 1 == kChords.size();
         band.SetLevel(kLevels[bar]);

@@ -20,12 +20,11 @@
 //   D        8 bars  A minor   a song of its own, the violin in long notes
 //                              over the harp's running sixteenths, as the
 //                              bass climbs by semitones to the dominant
-//   A''      9 bars  A minor   the theme's head on the flute, in its own
-//                              rhythm, over a bass falling A G F and
-//                              rising F# G B C, through F major's seventh and
-//                              the secondary dominants D7 and C7, then its
-//                              second half, up to the summit and down to a
-//                              full cadence: five bars and four
+//   A''      9 bars  A minor   the theme's first three bars on the flute,
+//                              over a bass falling A G F# and rising G B C,
+//                              through the secondary dominants D7 and C7,
+//                              then its second half, up to the summit and
+//                              down to a full cadence: five bars and four
 //   coda     7 bars  A minor   entered on a pick-up in the cadence's own bar:
 //                              over a rocking A, then an F, the clarinet
 //                              recalls the theme's head in fragments; the
@@ -100,17 +99,15 @@ constexpr Voice kClarinetRecall{kClarinet, 0, 74, 14, Articulation::Plain, 8};
 constexpr Voice kOboeRound{kOboe, 0, 68, 14, Articulation::Plain, 8};   // falling away into the intro
 constexpr Voice kOboeLanding{kOboe, 0, 57, 14, Articulation::Plain, 8}; // as soft as the intro it starts
 constexpr Voice kFluteLead{kFlute, 0, 75, 14, Articulation::Plain, 8};
-// The flute's return, well under the song's level; its climb to the G,
-// the loop's highest note, and its fall from it softer than the theme's
-// return below: a GM flute up there is shrill, bright enough unpressed.
-constexpr Voice kFluteReturn{kFlute, 0, 76, 14, Articulation::Plain, 8};
-constexpr Voice kFluteSummit{kFlute, 0, 64, 14, Articulation::Plain, 8};
-constexpr Voice kFluteHigh{kFlute, 0, 68, 14, Articulation::Plain, 8};
+// The flute's return, well under the song's level and lighter than its
+// first tune: a GM flute up high is shrill, bright enough unpressed. Its
+// G, the loop's highest note, is the loudest of the return, in the high
+// 70s; from it the line falls away evenly to the cadence.
+constexpr Voice kFluteReturn{kFlute, 0, 72, 14, Articulation::Plain, 8};
+constexpr Voice kFluteSummit{kFlute, 0, 68, 14, Articulation::Plain, 8};
 constexpr Voice kFluteAnswer{kFlute, 0, 76, 14, Articulation::Plain, 8};
 constexpr Voice kViolinLead{kViolin, 0, 73, 14, Articulation::Plain, 8};
-// The song climbs to the violin's E6 over the band's crescendo: the bow
-// stays light, so the top does not glare.
-constexpr Voice kViolinSong{kViolin, 0, 76, 10, Articulation::Plain, 8};
+constexpr Voice kViolinSong{kViolin, 0, 80, 10, Articulation::Plain, 8};
 constexpr Voice kOboeEcho{kOboe, 0, 62, 14, Articulation::Plain, 8};
 constexpr Voice kOboeLead{kOboe, 0, 61, 14, Articulation::Plain, 8};
 constexpr Voice kOboeCall{kOboe, 0, 54, 14, Articulation::Plain, 8};
@@ -118,6 +115,8 @@ constexpr Voice kStringsCounter{kStrings, 0, 48, 30, Articulation::Plain, 5};
 // Under the recap the strings' line is the flute's partner, not a pad.
 constexpr Voice kStringsRecap{kStrings, 0, 60, 30, Articulation::Plain, 5};
 constexpr Voice kStringsSequence{kStrings, 0, 52, 30, Articulation::Plain, 5};
+// In the interlude's breath the strings sing, not hold.
+constexpr Voice kStringsAnswer{kStrings, 0, 52, 30, Articulation::Plain, 5};
 
 // The first bar of each part of the form, counted from 0.
 constexpr std::size_t kA = 4, kB = 20, kSequenceBar = 28, kAViolin = 36, kC = 46, kSongBar = 54, kAAgain = 62,
@@ -144,14 +143,14 @@ const Line kLines[] = {
     {&kViolinLead, kAViolin - 1, &kThemeViolinPickup, 7},
     {&kViolinLead, kAViolin, &kThemeViolin, 0},
     {&kOboeLead, kC, &kInterlude, 0},
+    {&kStringsAnswer, kC + 3, &kInterludeAnswer, 3},
     {&kViolinSong, kSongBar - 1, &kSongPickup, 7},
     {&kViolinSong, kSongBar, &kSong, 0},
     // The climb to the summit swells bar by bar, as the second half of a
     // phrase.
     {&kFluteReturn, kAAgain, &kThemeReturnFlute, 2},
-    // The summit and the fall from it, high in the flute, lighter.
+    // The summit, and the fall from it as one phrase closing.
     {&kFluteSummit, kAAgain + 3, &kThemeReturnSummit, 6},
-    {&kFluteHigh, kAAgain + 5, &kThemeReturnFluteClose, 4},
     {&kStringsRecap, kAAgain, &kThemeCounter, 0},
     {&kOboeEcho, kAAgain + 5, &kEcho, 4},
     // The clarinet's pick-up to the coda enters where the flute's cadence
@@ -206,8 +205,7 @@ const BassBar kBassBars[] = {
     {kC + 6, "E2/6"},
     // The song's bass climbs a semitone or a tone each bar to the dominant,
     // falling to the chord's fifth or root on the second beat, then
-    // holding as it nears the top; its last step, to the dominant's seventh,
-    // falls on to the C under the theme's return.
+    // holding as it nears the top.
     {kSongBar, "A2/3 E2/3"},
     {kSongBar + 1, "B2/3 G2/3"},
     {kSongBar + 2, "C3/3 G2/3"},
@@ -215,7 +213,8 @@ const BassBar kBassBars[] = {
     {kSongBar + 4, "D3/3 A2/3"},
     {kSongBar + 5, "D#3/6"},
     {kSongBar + 6, "E3/6"},
-    {kSongBar + 7, "E2/3 D3/3"},
+    {kSongBar + 7, "E2/3 G#2/3"},
+    {kAAgain + 1, "F#2/3 A2/3"},
     {kAAgain + 2, "G2/3 B2/3"},
     {kAAgain + 3, "C3/2 D3/1 E3/3"},
     {kAAgain + 4, "F2/2 G2/1 A2/3"},
@@ -274,7 +273,8 @@ const Layer kLayers[] = {
     // The harp's bar on the dominant is a link, not a rest: it runs up the
     // dominant and down again into the violin's entry.
     {kAViolin - 1, kAViolin, Accompaniment::Cascade, true},
-    {kAViolin, kSongBar, Accompaniment::Pad, true},
+    {kAViolin, kC + 3, Accompaniment::Pad, true},
+    {kC + 5, kSongBar, Accompaniment::Pad, true},
     // Over the held strings the guitar picks the chords, then the harp
     // spells out the turn to D minor.
     {kAViolin, kAViolin + 4, Accompaniment::Broken, false, -8},
@@ -282,8 +282,12 @@ const Layer kLayers[] = {
     {kAViolin + 5, kAViolin + 8, Accompaniment::Arpeggio, false, -12},
     {kAViolin + 8, kC, Accompaniment::Rolled, false, -12}, // the cadence to D minor
     // Under the interlude's held strings the harp keeps the pulse, softly.
-    {kC, kC + 4, Accompaniment::Arpeggio, false, -3},
-    {kC + 4, kSongBar - 1, Accompaniment::Rising, false, -3},
+    {kC, kC + 3, Accompaniment::Arpeggio, false, -3},
+    // Where the oboe breathes the strings answer it, and the harp, a
+    // little fuller, carries the bass with the cello.
+    {kC + 3, kC + 4, Accompaniment::Arpeggio, true, -3},
+    {kC + 4, kC + 5, Accompaniment::Rising, true, -3},
+    {kC + 5, kSongBar - 1, Accompaniment::Rising, false, -3},
     {kSongBar - 1, kSongBar, Accompaniment::Barcarolle, false},
     // The song: the harp alone runs under the violin's long notes, the
     // strings a soft floor; it grows with the bass's climb, from eighths
@@ -313,14 +317,12 @@ struct Level {
     std::size_t bar;
     int level;
 };
-const Level kLevels[] = {{0, -21},           {kA - 1, -18},       {kA, -11},
-                         {kA + 4, -6},       {kA + 8, -4},        {kB - 1, -3},
-                         {kB, -10},          {kB + 7, -6},        {kB + 14, -4},
-                         {kAViolin - 1, -9}, {kAViolin, -4},      {kC - 1, -10},
-                         {kC, -22},          {kSongBar - 2, -15}, {kSongBar - 1, -10},
-                         {kSongBar, -13},    {kSongBar + 7, 5},   {kAAgain + 2, 10},
-                         {kCodaBar - 1, 0},  {kCodaBar, -15},     {kCodaBar + 5, -14},
-                         {kCodaBar + 6, -14}};
+const Level kLevels[] = {
+    {0, -21},         {kA - 1, -18},       {kA, -11},           {kA + 4, -6},        {kA + 8, -4},
+    {kB - 1, -3},     {kB, -10},           {kB + 7, -6},        {kB + 14, -4},       {kAViolin - 1, -9},
+    {kAViolin, -4},   {kC - 1, -10},       {kC, -22},           {kC + 2, -21},       {kC + 3, -15},
+    {kC + 5, -16},    {kSongBar - 2, -15}, {kSongBar - 1, -10}, {kSongBar, -13},     {kSongBar + 7, 7},
+    {kAAgain + 2, 7}, {kCodaBar - 1, 0},   {kCodaBar, -13},     {kCodaBar + 5, -12}, {kCodaBar + 6, -14}};
 // Under the violin the held strings step back: same family, they would
 // swallow it; under the interlude's oboe they step back less, so the
 // sparse texture keeps a middle.

@@ -32,11 +32,10 @@ inline const Bars kChordBars[] = {
     {"Dm", "C7", "Gm/Bb", "A7", "Dm/F", "Bb/D", "E7", "E7 E7/G#"},
     // D: the bass climbs by semitones from the tonic to the dominant, through
     // the dominants of D minor and of E; then the theme once more, its head
-    // over a bass falling from C to F and climbing chromatically through the
-    // dominants of G and of F; the full cadence comes only at the flute's
-    // end
-    {"Am", "G/B", "C", "A7/C#", "Dm", "B7/D#", "Am/E", "E7", "Am/C Am7/G", "Fmaj7 D7/F#", "G7", "C C7/E", "F", "Dm",
-     "Dm7 E7", "E7 E7/G#", "Am"},
+    // over a bass falling A G F# and climbing through the dominants of G,
+    // C and F; the full cadence comes only at the flute's end
+    {"Am", "G/B", "C", "A7/C#", "Dm", "B7/D#", "Am/E", "E7", "Am Am7/G", "D7/F#", "G7", "C C7/E", "F", "Dm", "Dm7 E7",
+     "E7 E7/G#", "Am"},
     // coda: i and iv over an A rocking to the chords' roots, then the bass
     // lets the A go to VI and iv over F, and on to the Neapolitan sixth, as
     // the theme's answer closed, led through the tonic's six-four to the
@@ -117,6 +116,11 @@ inline const Bars kInterlude = {
     "Bb5/4 A5/2 F5/6", "E5/4 D5/1 C5/1 B4/3 r/3",
 };
 
+// As the oboe's first phrase breathes, the strings answer it, from the
+// dominant's root falling through its seventh to the tonic chord, and
+// hold as the oboe comes in again.
+inline const Bars kInterludeAnswer = {"A4/6 G4/4 E4/2", "F4/6 D4/6"};
+
 // After the interlude, a song of its own on the violin, in long notes over
 // the harp's running sixteenths, apart from the theme's lilt: it falls by
 // step as the bass climbs to the dominant, growing; over the
@@ -131,12 +135,14 @@ inline const Bars kSong = {"E5/6 A5/6",           "D6/6 B5/3 D6/3",           "C
                            "A5/4 E5/2 G5/6",      "F5/3 E5/1 F5/2 A5/4 G5/2", "F#5/4 A5/2 B5/6",
                            "A5/4 B5/2 C6/4 D6/2", "E6/3 D6/1 C6/2 B5/6"};
 // The flute brings back the theme's first three bars as the clarinet sang
-// them, over a bass falling to F and climbing through D7 to G7; the half
+// them, over a bass falling to F# and climbing through D7 to G7; the half
 // close that followed gives way to the climb to the summit.
 inline const Bars kThemeReturnFlute = {"E5/3 F5/1 E5/2 A5/4 B5/2", "C6/4 D6/2 C6/4 A5/2", "F5/2 G5/2 A5/2 D6/4 B5/2"};
-inline const Bars kThemeReturnSummit = {"E6/2 F6/2 G6/8", "F6/4 E6/2 C6/4 E6/2"};
-inline const Bars kThemeReturnFluteClose = {"F6/2 E6/2 D6/2 r/6", "D6/4 C6/4 B5/4", "G#5/3 A5/1 B5/2 D6/3 C6/1 B5/2",
-                                            "A5/6 r/6"};
+// From the summit, the theme's second half falls in one phrase to the
+// cadence.
+inline const Bars kThemeReturnSummit = {
+    "E6/2 F6/2 G6/8", "F6/4 E6/2 C6/4 E6/2", "F6/2 E6/2 D6/2 r/6", "D6/4 C6/4 B5/4", "G#5/3 A5/1 B5/2 D6/3 C6/1 B5/2",
+    "A5/6 r/6"};
 // Under the flute's half of the return, a line of its own in the strings
 // from its first bar, so the song's climb lands on more than the harp: it
 // holds its D over the summit's C chord, resolving it to C, and falls to
