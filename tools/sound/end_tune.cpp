@@ -62,31 +62,32 @@ constexpr std::array<std::string_view, 1> kUpbeat = {"A4/1 C#5/1"};
 // Steps are sixteenths. Over the band's first chord the trumpet plays the
 // game tune's head, E F# E A B, in major and high, and turns round the C#
 // of the head's next bar, C# D C# A, keeping its top E for the close; it
-// calls on repeated Es and leaps to A, and over B half-diminished, whose F
-// natural, the game tune's minor for a moment, is left to the clarinet,
-// the horns and the pizzicato, it stays high, B D B; it falls and climbs
-// by step over the dominant of the dominant (B7 over its D#), a scale
-// where the bar before leapt, and over
-// the tonic's six-four turns up to its E, within the trumpet's bright
+// calls on four repeated Es and leaps a fifth to B, held over B
+// half-diminished, whose F natural, the game tune's minor for a moment, is
+// left to the clarinet and the pizzicato, saving its D and E for the
+// close; it falls and climbs by step over the dominant of the dominant (B7
+// over its D#), a scale where the bar before leapt, and over the tonic's
+// six-four turns up to its E, within the trumpet's bright
 // range, then walks down the scale over the dominant's seventh to the
 // tonic with the last stroke.
 constexpr std::array<std::string_view, 5> kMelody = {
-    "E5/3 F#5/1 E5/2 A5/4 B5/2",          "C#6/4 D6/2 C#6/4 A5/2",
-    "E5/2 E5/1 E5/1 A5/2 B5/2 D6/2 B5/2", "A5/3 F#5/1 D#5/2 F#5/2 G#5/1 A5/1 B5/2",
+    "E5/3 F#5/1 E5/2 A5/4 B5/2",  "C#6/4 D6/2 C#6/4 A5/2",
+    "E5/2 E5/1 E5/1 E5/2 B5/6",   "A5/3 F#5/1 D#5/2 F#5/2 G#5/1 A5/1 B5/2",
     "C#6/4 E6/2 D6/3 C#6/1 B5/2",
 };
 // Two horns hold the chords in the middle of the band, under the clarinet; the upper falls A G# F# against the
-// trumpet's climb in the head's second bar, and the dominant's seventh falls to the tonic's third.
-constexpr std::array<std::string_view, 6> kHornUpper = {"E4/12",  "A4/6 G#4/2 F#4/4", "E4/6 F4/6",
+// trumpet's climb in the head's second bar, leaves the half-diminished chord's F natural to the clarinet and
+// the pizzicato (three Fs weigh the chord down), and the dominant's seventh falls to the tonic's third.
+constexpr std::array<std::string_view, 6> kHornUpper = {"E4/12",  "A4/6 G#4/2 F#4/4", "E4/6 D4/6",
                                                         "F#4/12", "E4/6 D4/6",        "C#4/11 r/1"};
 constexpr std::array<std::string_view, 6> kHornLower = {"C#4/12",    "A3/12",      "C#4/6 B3/6",
                                                         "B3/6 A3/6", "A3/6 G#3/6", "A3/11 r/1"};
 // A third or a sixth under the tune where they strike together, but a line
 // of its own: it holds while the tune climbs and moves against it as it
 // turns; in the head's second bar it fills the middle between the horns
-// and the trumpet; over the half-diminished chord it climbs to the F
-// natural, a sixth under the trumpet's D and short, which rises to the
-// B7's F#, let go as the trumpet takes up the F#; the B7's seventh, A, stays
+// and the trumpet; over the half-diminished chord it climbs from a sixth
+// under the trumpet's B to the F natural, short, which rises to the B7's F#, let
+// go as the trumpet takes up the F#; the B7's seventh, A, stays
 // into the six-four, and the clarinet climbs to the dominant's seventh, D,
 // which falls to the tonic's third.
 constexpr std::array<std::string_view, 5> kSecond = {

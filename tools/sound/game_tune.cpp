@@ -90,21 +90,24 @@ constexpr Voice kClarinetEntry{kClarinet, -12, 77, 14, Articulation::Plain, 8};
 constexpr Voice kClarinetLow{kClarinet, -12, 78, 14, Articulation::Plain, 8};
 // High in the clarion register the clarinet thins out and its D6 turns
 // shrill: it answers softly.
-constexpr Voice kClarinetAnswer{kClarinet, -12, 70, 14, Articulation::Plain, 8};
+constexpr Voice kClarinetAnswer{kClarinet, -12, 73, 14, Articulation::Plain, 8};
 // The oboe takes the sequence from the clarinet at its level, not over it.
 constexpr Voice kOboeAnswer{kOboe, 0, 73, 14, Articulation::Plain, 8};
-constexpr Voice kClarinetCoda{kClarinet, -12, 74, 14, Articulation::Plain, 8};
+// The coda's clarinet fades with the band after the return's cadence.
+constexpr Voice kClarinetCoda{kClarinet, -12, 68, 14, Articulation::Plain, 8};
 // The clarinet, which first sang the theme, recalls it in the coda.
-constexpr Voice kClarinetRecall{kClarinet, 0, 74, 14, Articulation::Plain, 8};
+constexpr Voice kClarinetRecall{kClarinet, 0, 66, 14, Articulation::Plain, 8};
 constexpr Voice kOboeRound{kOboe, 0, 68, 14, Articulation::Plain, 8};   // falling away into the intro
 constexpr Voice kOboeLanding{kOboe, 0, 57, 14, Articulation::Plain, 8}; // as soft as the intro it starts
 constexpr Voice kFluteLead{kFlute, 0, 75, 14, Articulation::Plain, 8};
 // The flute's return, well under the song's level and lighter than its
 // first tune: a GM flute up high is shrill, bright enough unpressed. Its
-// G, the loop's highest note, is the loudest of the return, in the high
-// 70s; from it the line falls away evenly to the cadence.
-constexpr Voice kFluteReturn{kFlute, 0, 72, 14, Articulation::Plain, 8};
-constexpr Voice kFluteSummit{kFlute, 0, 68, 14, Articulation::Plain, 8};
+// G, the loop's highest note, is the loudest of the return, about 80;
+// from it the line falls away evenly to the cadence.
+// Its first bars lie in the flute's soft low octave: played out, over a
+// lighter line in the strings and cello.
+constexpr Voice kFluteReturn{kFlute, 0, 75, 14, Articulation::Plain, 8};
+constexpr Voice kFluteSummit{kFlute, 0, 70, 14, Articulation::Plain, 8};
 constexpr Voice kFluteAnswer{kFlute, 0, 76, 14, Articulation::Plain, 8};
 constexpr Voice kViolinLead{kViolin, 0, 73, 14, Articulation::Plain, 8};
 constexpr Voice kViolinSong{kViolin, 0, 80, 10, Articulation::Plain, 8};
@@ -113,7 +116,7 @@ constexpr Voice kOboeLead{kOboe, 0, 61, 14, Articulation::Plain, 8};
 constexpr Voice kOboeCall{kOboe, 0, 54, 14, Articulation::Plain, 8};
 constexpr Voice kStringsCounter{kStrings, 0, 48, 30, Articulation::Plain, 5};
 // Under the recap the strings' line is the flute's partner, not a pad.
-constexpr Voice kStringsRecap{kStrings, 0, 60, 30, Articulation::Plain, 5};
+constexpr Voice kStringsRecap{kStrings, 0, 55, 30, Articulation::Plain, 5};
 constexpr Voice kStringsSequence{kStrings, 0, 52, 30, Articulation::Plain, 5};
 // In the interlude's breath the strings sing, not hold.
 constexpr Voice kStringsAnswer{kStrings, 0, 52, 30, Articulation::Plain, 5};
@@ -181,6 +184,7 @@ const BassBar kBassBars[] = {
     {kA + 13, "D2/6"},
     {kA + 15, "A2/6"},
     {kB, "E2/2 D2/1 C2/3"},
+    {kB + 1, "D2/3 G2/3"},
     {kB + 4, "D2/2 E2/1 F2/3"},
     {kB + 5, "A2/3 E2/3"},
     {kB + 7, "C3/3 E2/3"},
@@ -444,9 +448,9 @@ std::vector<MidiTrack> ComposeGameTune()
         // The intro's bass falls a step a bar, A G F E, without walking; the
         // interlude's holds its notes, the sparsest texture.
         band.SetWalk(bar >= kA && !(kC <= bar && bar < kSongBar - 2));
-        band.SetBassLevel(kA <= bar && bar < kB                           ? kBassUnderTheTheme
-                              : kSequenceBar <= bar && bar < kAViolin - 1 ? kSequenceBass
-                              : kSongBar + 6 <= bar && bar < kSongBar + 8 ? kBassUnderTheSongsClimax
+        band.SetBassLevel((kA <= bar && bar < kB) || (kAAgain <= bar && bar < kAAgain + 3) ? kBassUnderTheTheme
+                              : kSequenceBar <= bar && bar < kAViolin - 1                  ? kSequenceBass
+                              : kSongBar + 6 <= bar && bar < kSongBar + 8                  ? kBassUnderTheSongsClimax
                               : (bar < kC && bar != kAViolin - 1) || (kSongBar <= bar && bar < kCodaBar)
                               ? kBassUnderTheLead
                               : 0);

@@ -56,14 +56,15 @@ inline const Bars kTheme = {"r/2 A5/2 C6/2 E6/6", "~E6/4 D6/2 A5/4 F5/2", "A5/2 
                             "E6/2 F6/2 G6/8",     "F6/4 E6/2 C6/4 r/2",   "r/2 A5/2 F6/2 E6/3 D6/3",
                             "F6/2 D6/4 Bb5/6",    "G#5/6 B5/3 D6/3",      "C6/6 r/6"};
 
-// The middle tune, flute, entering over the clarinet's last note: its first
-// phrase climbs from the F over the dominant, turning round its B, to a D
-// leaning on the tonic's C; its second closes on C, and holds it while the clarinet
-// enters.
+// The middle tune, flute, entering over the clarinet's last note: each bar
+// of its first phrase opens with the theme's turn, a note and its upper
+// neighbour in the lilt (G A G, B C B, E F E), and climbs from it, the
+// dominant's seventh falling to the tonic's third; its second closes on
+// C, and holds it while the clarinet enters.
 inline const Bars kMiddle = {
-    "r/8 A5/2 F5/2",      "G5/4 F5/2 E5/4 G5/2",      "F5/4 G5/2 B5/3 A5/1 C6/2",
-    "D6/4 C6/2 r/4 G5/2", "A5/3 G5/1 F5/2 E5/4 G5/2", "F5/1 G5/1 A5/1 B5/1 C6/2 D6/4 C6/2",
-    "C6/4 A5/4 C#6/4",    "E6/4 D6/2 B5/3 D6/3",      "C6/6 r/6",
+    "r/8 A5/2 F5/2",           "G5/3 A5/1 G5/2 C6/4 D6/2", "B5/3 C6/1 B5/2 D6/4 F5/2",
+    "E5/3 F5/1 E5/2 r/4 G5/2", "A5/3 G5/1 F5/2 E5/4 G5/2", "F5/1 G5/1 A5/1 B5/1 C6/2 D6/4 C6/2",
+    "C6/4 A5/4 C#6/4",         "E6/4 D6/2 B5/3 D6/3",      "C6/6 r/6",
 };
 // Under the flute, the strings move slowly in the middle register, in
 // tenths and sixths or against it, never in octaves with it.
@@ -102,7 +103,7 @@ inline const Bars kThemeViolin = {
     "r/2 F5/2 A5/2 C6/4 E6/2",
     "D6/4 Bb5/2 C6/3 Bb5/1 A5/2",
     "G5/4 Bb5/2 G5/3 A5/3",
-    "F5/3 G5/1 A5/2 Bb5/4 C6/2",
+    "F5/3 G5/1 F5/2 Bb5/4 C6/2",
     "Bb5/4 A5/2 G5/2 E5/2 C#5/2",
     "D5/6 r/6",
 };
@@ -113,7 +114,7 @@ inline const Bars kThemeViolin = {
 // the band alone holds the dominant a bar before the violin's song.
 inline const Bars kInterlude = {
     "r/6 A4/4 D5/2",   "Bb4/4 A4/2 Bb4/3 C5/1 D5/2", "G5/4 F5/2 D5/6", "C#5/6 r/6", "r/6 F5/4 G5/2",
-    "Bb5/4 A5/2 F5/6", "E5/4 D5/1 C5/1 B4/3 r/3",
+    "Bb5/4 G5/2 F5/6", "E5/4 D5/1 C5/1 B4/3 r/3",
 };
 
 // As the oboe's first phrase breathes, the strings answer it, from the
