@@ -110,7 +110,6 @@ constexpr std::array<std::pair<std::uint32_t, std::uint32_t>, 4> kBroadening = {
 // dominant, so the timpani's roll on B stays above it.
 constexpr std::array<std::string_view, 2> kClimbingBass = {"C#2/3 D2/3", "D#2/6"};
 constexpr std::size_t kClimbFrom = 2;
-constexpr int kSixFourBassShift = 12;
 // The lines grow from the first bar to the last chord: they start where
 // the eight-bar arc climbs to its height on the dominant's dominant, the
 // six-four taking its last bar.
@@ -278,11 +277,10 @@ std::vector<MidiTrack> ComposeEndTune()
     for (std::size_t bar = 0; bar < kChords.size(); ++bar) {
         const bool last = bar + 1 == kChords.size();
         band.SetLevel(kLevels[bar]);
-        // The bass goes on up through D# to the dominant's E, an octave
-        // up under the six-four, drops to the low E under the seventh and
-        // falls a fifth to the lowest A of the tune with the last stroke.
+        // The bass goes on up through D# a semitone to the dominant's E
+        // under the six-four, strikes it again under the seventh and falls
+        // a fifth to the lowest A of the tune with the last stroke.
         band.SetWalk(bar + 2 < kChords.size());
-        band.SetBassShift(last ? kSixFourBassShift : 0);
         if (bar >= kClimbFrom && bar - kClimbFrom < kClimbingBass.size()) {
             band.WriteBass(kClimbingBass[bar - kClimbFrom]);
         }

@@ -21,7 +21,7 @@
 //                              over the harp's running sixteenths, as the
 //                              bass climbs by semitones to the dominant
 //   A''      9 bars  A minor   the theme's first three bars on the flute,
-//                              over a bass falling A G F# and rising G B C,
+//                              over a bass falling A G D and rising F# G B C,
 //                              through the secondary dominants D7 and C7,
 //                              then its second half, up to the summit and
 //                              down to a full cadence: five bars and four
@@ -218,7 +218,8 @@ const BassBar kBassBars[] = {
     {kSongBar + 5, "D#3/6"},
     {kSongBar + 6, "E3/6"},
     {kSongBar + 7, "E2/3 G#2/3"},
-    {kAAgain + 1, "F#2/3 A2/3"},
+    {kAAgain, "A2/3 G2/3"},
+    {kAAgain + 1, "D2/3 F#2/3"},
     {kAAgain + 2, "G2/3 B2/3"},
     {kAAgain + 3, "C3/2 D3/1 E3/3"},
     {kAAgain + 4, "F2/2 G2/1 A2/3"},
@@ -274,9 +275,10 @@ const Layer kLayers[] = {
     {kB, kB + 4, Accompaniment::Ripple, true, -2},
     {kB + 4, kSequenceBar, Accompaniment::Rising, true, -2},
     {kSequenceBar, kAViolin - 1, Accompaniment::Block, true},
-    // The harp's bar on the dominant is a link, not a rest: it runs up the
-    // dominant and down again into the violin's entry.
-    {kAViolin - 1, kAViolin, Accompaniment::Cascade, true},
+    // The harp's bar on the dominant is a link, not a rest: it rocks on the
+    // chord below the violin's run up to its theme, leaving it the octave
+    // the run climbs through.
+    {kAViolin - 1, kAViolin, Accompaniment::Arpeggio, true},
     {kAViolin, kC + 3, Accompaniment::Pad, true},
     {kC + 5, kSongBar, Accompaniment::Pad, true},
     // Over the held strings the guitar picks the chords, then the harp
@@ -352,8 +354,8 @@ constexpr int kBassUnderTheSongsClimax = -18;
 // Under the sequence's winds the walking bass steps lightly.
 constexpr int kSequenceBass = -8;
 // The top of the guitar's chords under the theme's first phrase, the
-// clarinet's E4 to B4: C4.
-constexpr int kUnderTheClarinet = 60;
+// clarinet's E4 to D5: A3, a fourth clear of its lowest note.
+constexpr int kUnderTheClarinet = 57;
 
 // The strings' held chords under the violin's theme enter open, from A3
 // C4 E4 up, clear of the guitar's E3 and A3, not where they last stopped,

@@ -32,10 +32,10 @@ inline const Bars kChordBars[] = {
     {"Dm", "C7", "Gm/Bb", "A7", "Dm/F", "Bb/D", "E7", "E7 E7/G#"},
     // D: the bass climbs by semitones from the tonic to the dominant, through
     // the dominants of D minor and of E; then the theme once more, its head
-    // over a bass falling A G F# and climbing through the dominants of G,
-    // C and F; the full cadence comes only at the flute's end
-    {"Am", "G/B", "C", "A7/C#", "Dm", "B7/D#", "Am/E", "E7", "Am Am7/G", "D7/F#", "G7", "C C7/E", "F", "Dm", "Dm7 E7",
-     "E7 E7/G#", "Am"},
+    // over a bass falling A G D and climbing F# G through the dominants of
+    // G, C and F; the full cadence comes only at the flute's end
+    {"Am", "G/B", "C", "A7/C#", "Dm", "B7/D#", "Am/E", "E7", "Am Am7/G", "D7 D7/F#", "G7", "C C7/E", "F", "Dm",
+     "Dm7 E7", "E7 E7/G#", "Am"},
     // coda: i and iv over an A rocking to the chords' roots, then the bass
     // lets the A go to VI and iv over F, and on to the Neapolitan sixth, as
     // the theme's answer closed, led through the tonic's six-four to the
@@ -136,7 +136,7 @@ inline const Bars kSong = {"E5/6 A5/6",           "D6/6 B5/3 D6/3",           "C
                            "A5/4 E5/2 G5/6",      "F5/3 E5/1 F5/2 A5/4 G5/2", "F#5/4 A5/2 B5/6",
                            "A5/4 B5/2 C6/4 D6/2", "E6/3 D6/1 C6/2 B5/6"};
 // The flute brings back the theme's first three bars as the clarinet sang
-// them, over a bass falling to F# and climbing through D7 to G7; the half
+// them, over a bass falling to D and climbing through D7 to G7; the half
 // close that followed gives way to the climb to the summit.
 inline const Bars kThemeReturnFlute = {"E5/3 F5/1 E5/2 A5/4 B5/2", "C6/4 D6/2 C6/4 A5/2", "F5/2 G5/2 A5/2 D6/4 B5/2"};
 // From the summit, the theme's second half falls in one phrase to the
