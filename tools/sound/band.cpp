@@ -104,8 +104,8 @@ void Band::OffbeatChords(std::uint32_t beatStart, int beatStep, const Chord &cho
         tone += tone <= BassAt(beatStep) + 2 ? 12 : 0;
     }
     std::sort(tones.begin(), tones.end());
-    // Under a low lead, the chord's upper notes are left out, down to one.
-    while (chordCeiling_ > 0 && tones.size() > 1 && tones.back() > chordCeiling_) {
+    // Under a low lead, the chord's upper notes are left out, down to two.
+    while (chordCeiling_ > 0 && tones.size() > 2 && tones.back() > chordCeiling_) {
         tones.pop_back();
     }
     if (style == Accompaniment::Broken) {

@@ -76,9 +76,9 @@ constexpr std::array<std::string_view, 5> kMelody = {
     "C#6/4 E6/2 D6/3 C#6/1 B5/2",
 };
 // Two horns hold the chords in the middle of the band, under the clarinet; the upper falls A G# F# against the
-// trumpet's climb in the head's second bar, leaves the half-diminished chord's F natural to the clarinet and
-// the pizzicato (three Fs weigh the chord down), and the dominant's seventh falls to the tonic's third.
-constexpr std::array<std::string_view, 6> kHornUpper = {"E4/12",  "A4/6 G#4/2 F#4/4", "E4/6 D4/6",
+// trumpet's climb in the head's second bar, rises E F F# through the half-diminished chord to the dominant's
+// dominant, and the dominant's seventh falls to the tonic's third.
+constexpr std::array<std::string_view, 6> kHornUpper = {"E4/12",  "A4/6 G#4/2 F#4/4", "E4/6 F4/6",
                                                         "F#4/12", "E4/6 D4/6",        "C#4/11 r/1"};
 constexpr std::array<std::string_view, 6> kHornLower = {"C#4/12",    "A3/12",      "C#4/6 B3/6",
                                                         "B3/6 A3/6", "A3/6 G#3/6", "A3/11 r/1"};

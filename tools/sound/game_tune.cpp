@@ -26,7 +26,8 @@
 //                              then its second half, up to the summit and
 //                              down to a full cadence: five bars and four
 //   coda     7 bars  A minor   entered on a pick-up in the cadence's own bar:
-//                              over a rocking A, then an F, the clarinet
+//                              over a rocking A, then a bass climbing C E
+//                              to F, the clarinet
 //                              recalls the theme's head in fragments; the
 //                              Neapolitan sixth leads through the tonic's
 //                              six-four to a bar on the dominant, back to
@@ -184,7 +185,6 @@ const BassBar kBassBars[] = {
     {kA + 13, "D2/6"},
     {kA + 15, "A2/6"},
     {kB, "E2/2 D2/1 C2/3"},
-    {kB + 1, "D2/3 G2/3"},
     {kB + 4, "D2/2 E2/1 F2/3"},
     {kB + 5, "A2/3 E2/3"},
     {kB + 7, "C3/3 E2/3"},
@@ -225,7 +225,7 @@ const BassBar kBassBars[] = {
     {kAAgain + 4, "F2/2 G2/1 A2/3"},
     {kCodaBar, "A2/3 C3/3"},
     {kCodaBar + 1, "A2/3 D2/3"},
-    {kCodaBar + 2, "F2/3 A2/3"},
+    {kCodaBar + 2, "C2/3 E2/3"},
     {kCodaBar + 3, "F2/3 D2/3"},
     {kCodaBar + 4, "D2/6"},
     {kCodaBar + 5, "E2/6"},
@@ -354,8 +354,8 @@ constexpr int kBassUnderTheSongsClimax = -18;
 // Under the sequence's winds the walking bass steps lightly.
 constexpr int kSequenceBass = -8;
 // The top of the guitar's chords under the theme's first phrase, the
-// clarinet's E4 to D5: A3, a fourth clear of its lowest note.
-constexpr int kUnderTheClarinet = 57;
+// clarinet's E4 to B4: C4.
+constexpr int kUnderTheClarinet = 60;
 
 // The strings' held chords under the violin's theme enter open, from A3
 // C4 E4 up, clear of the guitar's E3 and A3, not where they last stopped,

@@ -36,11 +36,12 @@ inline const Bars kChordBars[] = {
     // G, C and F; the full cadence comes only at the flute's end
     {"Am", "G/B", "C", "A7/C#", "Dm", "B7/D#", "Am/E", "E7", "Am Am7/G", "D7 D7/F#", "G7", "C C7/E", "F", "Dm",
      "Dm7 E7", "E7 E7/G#", "Am"},
-    // coda: i and iv over an A rocking to the chords' roots, then the bass
-    // lets the A go to VI and iv over F, and on to the Neapolitan sixth, as
+    // coda: i and iv over an A rocking to the chords' roots, the tonic again
+    // over its third, the bass climbing C E to iv over F, and on to the
+    // Neapolitan sixth, as
     // the theme's answer closed, led through the tonic's six-four to the
     // dominant, and a bar on the dominant back to the start
-    {"Am", "Dm/A", "F", "Dm/F", "Bb/D", "Am/E E7", "E7 E7/G#"},
+    {"Am", "Dm/A", "Am/C", "Dm/F", "Bb/D", "Am/E E7", "E7 E7/G#"},
 };
 
 // ---- The lines: each enters on its bar of the tune (counted from 0) ----
@@ -56,15 +57,14 @@ inline const Bars kTheme = {"r/2 A5/2 C6/2 E6/6", "~E6/4 D6/2 A5/4 F5/2", "A5/2 
                             "E6/2 F6/2 G6/8",     "F6/4 E6/2 C6/4 r/2",   "r/2 A5/2 F6/2 E6/3 D6/3",
                             "F6/2 D6/4 Bb5/6",    "G#5/6 B5/3 D6/3",      "C6/6 r/6"};
 
-// The middle tune, flute, entering over the clarinet's last note: each bar
-// of its first phrase opens with the theme's turn, a note and its upper
-// neighbour in the lilt (G A G, B C B, E F E), and climbs from it, the
-// dominant's seventh falling to the tonic's third; its second closes on
-// C, and holds it while the clarinet enters.
+// The middle tune, flute, entering over the clarinet's last note: its first
+// phrase climbs from the F over the dominant, turning round its B, to a D
+// leaning on the tonic's C; its second closes on C, and holds it while the
+// clarinet enters.
 inline const Bars kMiddle = {
-    "r/8 A5/2 F5/2",           "G5/3 A5/1 G5/2 C6/4 D6/2", "B5/3 C6/1 B5/2 D6/4 F5/2",
-    "E5/3 F5/1 E5/2 r/4 G5/2", "A5/3 G5/1 F5/2 E5/4 G5/2", "F5/1 G5/1 A5/1 B5/1 C6/2 D6/4 C6/2",
-    "C6/4 A5/4 C#6/4",         "E6/4 D6/2 B5/3 D6/3",      "C6/6 r/6",
+    "r/8 A5/2 F5/2",      "G5/4 F5/2 E5/4 G5/2",      "F5/4 G5/2 B5/3 A5/1 C6/2",
+    "D6/4 C6/2 r/4 G5/2", "A5/3 G5/1 F5/2 E5/4 G5/2", "F5/1 G5/1 A5/1 B5/1 C6/2 D6/4 C6/2",
+    "C6/4 A5/4 C#6/4",    "E6/4 D6/2 B5/3 D6/3",      "C6/6 r/6",
 };
 // Under the flute, the strings move slowly in the middle register, in
 // tenths and sixths or against it, never in octaves with it.
