@@ -45,7 +45,7 @@ struct Brano {
     uint16_t tpq = 480;
     std::vector<std::pair<uint32_t, uint32_t>> tempi; // tick, microseconds per quarter
     std::vector<std::pair<uint32_t, std::string>> marcatori;
-    uint32_t battuta = 0;            // ticks per bar, from the first time signature
+    uint32_t battuta = 0;            // ticks per bar, from the first time signature after any upbeat
     std::set<int> canali;            // channels with notes
     std::map<int, std::string> nomi; // a channel's part: the name of the track its notes are on
 };
@@ -97,7 +97,8 @@ Brano Esamina(Byte &smf, const std::set<int> &tenuti)
                     brano.marcatori.emplace_back(tick, std::string(smf.begin() + at, smf.begin() + at + lunghezza));
                 else if (tipo == 0x03)
                     nomeTraccia.assign(smf.begin() + at, smf.begin() + at + lunghezza);
-                else if (tipo == 0x58 && brano.battuta == 0)
+                // A signature changing after the first bar makes that bar an upbeat.
+                else if (tipo == 0x58 && (brano.battuta == 0 || tick == brano.battuta))
                     brano.battuta = brano.tpq * 4 * smf[at] >> smf[at + 1];
                 at += lunghezza;
                 continue;

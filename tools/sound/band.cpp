@@ -195,7 +195,9 @@ bool Band::LeanedOn(int key, std::uint32_t start, std::uint32_t length) const
 {
     return std::any_of(melody_.begin(), melody_.end(), [&](const WrittenNote &n) {
         const int apart = PitchClassInterval(n.key, key);
-        return start <= n.tick && n.tick < start + length && n.tick % kBeatTicks == 0 && (apart == 1 || apart == 11);
+        // `start` is on a beat, counted from the tune's first bar.
+        return start <= n.tick && n.tick < start + length && (n.tick - start) % kBeatTicks == 0 &&
+            (apart == 1 || apart == 11);
     });
 }
 

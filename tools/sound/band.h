@@ -121,6 +121,9 @@ public:
     // The melody over the band, in order of onsets: held chords keep their
     // voices from moving in octaves with it.
     void SetMelody(std::vector<WrittenNote> melody) { melody_ = std::move(melody); }
+    // Held chords entering after a long silence are voiced round these
+    // keys, not from where the last ones left off many bars before.
+    void ResumeHeldChords(std::vector<int> keys) { lastPad_ = std::move(keys); }
     // A bass written out for the next bar accompanied with its own bass, in
     // eighths ("F3/3 E3/3"), in place of the one its chords make: a line
     // that passes, turns or falls by step where roots and fifths would stall.

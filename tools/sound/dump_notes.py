@@ -14,7 +14,9 @@ silence before the bar line ends the bar as a rest; notes
 struck together are joined by '+', with '(spread)' when they are strummed or
 rolled rather than struck at once, and each with its own length when they
 are let go a sixteenth or more apart; a roll on one key in
-thirty-seconds is listed stroke by stroke (/0.5). Markers name the sections; tempo changes
+thirty-seconds is listed stroke by stroke (/0.5). A first bar shorter than the rest (a
+time signature that changes after it) is listed as the upbeat, and the bars are counted
+from the downbeat after it. Markers name the sections; tempo changes
 are shown where they fall. Standard library only."""
 import struct
 import sys
@@ -39,6 +41,7 @@ def read(path):
     tpq = struct.unpack('>H', data[12:14])[0]
     at = 14
     notes, markers, names, programs, bar, tempos, track_end = [], [], {}, {}, None, [], 0
+    upbeat = 0
     while at + 8 <= len(data):
         length = struct.unpack('>I', data[at + 4:at + 8])[0]
         end, at, tick, status, track_name = at + 8 + length, at + 8, 0, 0, None
@@ -55,8 +58,10 @@ def read(path):
                     markers.append((tick, payload.decode('latin-1')))
                 elif kind == 0x03:
                     track_name = payload.decode('latin-1')
-                elif kind == 0x58 and bar is None:
-                    bar = tpq * 4 * payload[0] >> payload[1]
+                elif kind == 0x58 and (bar is None or tick == bar):
+                    # A signature changing after the first bar's length
+                    # makes that bar an upbeat.
+                    upbeat, bar = (tick, tpq * 4 * payload[0] >> payload[1])
                 elif kind == 0x51:
                     tempos.append((tick, int.from_bytes(payload, 'big')))
                 continue
@@ -80,7 +85,8 @@ def read(path):
                 notes.append((start, tick - start, channel, key, vel))
         at = end
         track_end = max(track_end, tick)
-    return tpq, bar or tpq * 3, sorted(tempos) or [(0, 500000)], sorted(notes), sorted(markers), names, programs, track_end
+    return (tpq, bar or tpq * 3, sorted(tempos) or [(0, 500000)], sorted(notes), sorted(markers), names, programs,
+            track_end, upbeat)
 
 
 def name(key):
@@ -88,27 +94,29 @@ def name(key):
 
 
 def main():
-    tpq, bar, tempos, notes, markers, names, programs, end_tick = read(sys.argv[1])
+    tpq, bar, tempos, notes, markers, names, programs, end_tick, upbeat = read(sys.argv[1])
     sixteenth = tpq // 4  # the unit: a sixteenth
     last = max(max(start + length for start, length, *_ in notes), end_tick)
-    bars = -(-last // bar)
+    bars = -(-(last - upbeat) // bar)
     # Seconds to the file's end through the tempo changes.
     seconds, since, micros = 0.0, 0, 500000
     for tick, value in tempos + [(last, 0)]:
         seconds += (min(tick, last) - since) / tpq * micros / 1e6
         since, micros = min(tick, last), value
-    print(f'{sys.argv[1]}: {bars} bars of {bar // sixteenth} sixteenths, {seconds:.2f} s; file ends at tick '
-          f'{last} (bar {last / bar + 1:.2f})')
+    before = f' after an upbeat of {upbeat // sixteenth} sixteenths' if upbeat else ''
+    print(f'{sys.argv[1]}: {bars} bars of {bar // sixteenth} sixteenths{before}, {seconds:.2f} s; file ends at tick '
+          f'{last} (bar {(last - upbeat) / bar + 1:.2f})')
     for channel in sorted({n[2] for n in notes}):
         keys = [n[3] for n in notes if n[2] == channel]
         print(f'  ch{channel:<2} {names.get(channel, "?"):<14} program {programs.get(channel, "-")}, '
               f'{name(min(keys))}..{name(max(keys))}')
-    for index in range(bars):
-        begin, end = index * bar, (index + 1) * bar
+    spans = [('upbeat', 0, upbeat)] if upbeat else []
+    spans += [(f'bar {i + 1}', upbeat + i * bar, upbeat + (i + 1) * bar) for i in range(bars)]
+    for label, begin, end in spans:
         for tick, text in markers:
             if begin <= tick < end:
                 print(f'== {text} ==')
-        print(f'bar {index + 1}')
+        print(label)
         for tick, micros in tempos:
             if begin <= tick < end and tick > 0:
                 print(f'  (tempo from sixteenth {(tick - begin) // sixteenth}: dotted quarter = '
@@ -122,7 +130,7 @@ def main():
                 # A note played just before a bar line that also stops there
                 # (a grace or the end of a glissando) belongs to the bar it
                 # sounds in.
-                if nearest % bar == 0 and start < nearest and start + length <= nearest + sixteenth // 2:
+                if (nearest - upbeat) % bar == 0 and start < nearest and start + length <= nearest + sixteenth // 2:
                     nearest -= sixteenth
                 # A key struck again a thirty-second after itself is a roll:
                 # each stroke is its own word, on the thirty-second.

@@ -30,7 +30,8 @@ constexpr std::uint32_t kMicrosPerQuarter = 60'000'000u * 2 / (100 * 3);
 constexpr std::uint32_t kSeed = 2020;
 
 constexpr std::uint8_t kTrumpet = kEndTuneLead;
-constexpr std::uint8_t kHorns = 3; // the chords held in the middle of the band
+constexpr std::uint8_t kSecondTrumpet = 1; // joins for the close
+constexpr std::uint8_t kHorns = 3;         // the chords held in the middle of the band
 constexpr std::uint8_t kClarinet = kEndTuneSecond;
 constexpr std::uint8_t kPizzicato = 4;
 constexpr std::uint8_t kBass = kEndTuneBass;
@@ -40,6 +41,7 @@ constexpr std::uint8_t kTimpani = 7; // with the band, not the leads
 constexpr Part kParts[] = {
     // The band spreads across the stage around the trumpet in the middle.
     {kTrumpet, program::kTrumpet, 110, 64, 50, "Trumpet"},
+    {kSecondTrumpet, program::kTrumpet, 100, 76, 50, "Second trumpet"},
     {kHorns, program::kFrenchHorn, 100, 44, 56, "Horns"},
     {kClarinet, program::kClarinet, 110, 36, 56, "Clarinet"},
     // Plucked strings keep the afterbeats, as the guitar does in the game
@@ -53,23 +55,29 @@ constexpr Part kParts[] = {
 };
 constexpr Accompanists kAccompanists{kBass, kPizzicato, kPizzicato, kHarp, kPizzicato};
 
+// Before the first bar the trumpet calls alone, up the tonic chord, A C#,
+// so the band's first chord lands on the top of the call, its E.
+constexpr Grid kUpbeatGrid{kSixEightFine.ticksPerStep, static_cast<int>(kEndTuneUpbeat / kSixEightFine.ticksPerStep)};
+constexpr std::array<std::string_view, 1> kUpbeat = {"A4/1 C#5/1"};
 // Steps are sixteenths. Over the band's first chord the trumpet plays the
 // game tune's head, E F# E A B, in major and high, and turns round the C#
 // of the head's next bar, C# D C# A, keeping its top E for the close; it
-// calls on repeated Es, steps down to D and leaps to the A of B half-diminished, whose F natural, the game
-// tune's minor for a moment, is left to the clarinet, the horns and the
-// pizzicato; it falls and climbs by step over the dominant of the
-// dominant (B7 over its D#), a scale where the bar before leapt, and over
-// the tonic's six-four turns up to its E, within the trumpet's bright
+// calls on four repeated Es and leaps a fifth to B, held over B
+// half-diminished, whose F natural, the game tune's minor for a moment, is
+// left to the clarinet and the pizzicato, saving its D and E for the
+// close; it falls and climbs by step over the dominant of the dominant (B7
+// over its D#), a scale where the bar before leapt, and over the tonic's
+// six-four turns up to its E, within the trumpet's bright
 // range, then walks down the scale over the dominant's seventh to the
 // tonic with the last stroke.
 constexpr std::array<std::string_view, 5> kMelody = {
-    "E5/3 F#5/1 E5/2 A5/4 B5/2",          "C#6/4 D6/2 C#6/4 A5/2",
-    "E5/2 E5/1 E5/1 E5/2 D5/2 A5/2 B5/2", "A5/3 F#5/1 D#5/2 F#5/2 G#5/1 A5/1 B5/2",
+    "E5/3 F#5/1 E5/2 A5/4 B5/2",  "C#6/4 D6/2 C#6/4 A5/2",
+    "E5/2 E5/1 E5/1 E5/2 B5/6",   "A5/3 F#5/1 D#5/2 F#5/2 G#5/1 A5/1 B5/2",
     "C#6/4 E6/2 D6/3 C#6/1 B5/2",
 };
 // Two horns hold the chords in the middle of the band, under the clarinet; the upper falls A G# F# against the
-// trumpet's climb in the head's second bar, and the dominant's seventh falls to the tonic's third.
+// trumpet's climb in the head's second bar, rises E F F# through the half-diminished chord to the dominant's
+// dominant, and the dominant's seventh falls to the tonic's third.
 constexpr std::array<std::string_view, 6> kHornUpper = {"E4/12",  "A4/6 G#4/2 F#4/4", "E4/6 F4/6",
                                                         "F#4/12", "E4/6 D4/6",        "C#4/11 r/1"};
 constexpr std::array<std::string_view, 6> kHornLower = {"C#4/12",    "A3/12",      "C#4/6 B3/6",
@@ -77,12 +85,13 @@ constexpr std::array<std::string_view, 6> kHornLower = {"C#4/12",    "A3/12",   
 // A third or a sixth under the tune where they strike together, but a line
 // of its own: it holds while the tune climbs and moves against it as it
 // turns; in the head's second bar it fills the middle between the horns
-// and the trumpet; over the half-diminished chord it passes to the F natural,
-// which rises to the B7's F#; the B7's seventh, A, stays into the
-// six-four, and the clarinet climbs to the dominant's seventh, D, which
-// falls to the tonic's third.
+// and the trumpet; over the half-diminished chord it climbs from a sixth
+// under the trumpet's B to the F natural, short, which rises to the B7's F#, let
+// go as the trumpet takes up the F#; the B7's seventh, A, stays
+// into the six-four, and the clarinet climbs to the dominant's seventh, D,
+// which falls to the tonic's third.
 constexpr std::array<std::string_view, 5> kSecond = {
-    "r/6 C#5/6", "E5/4 F#5/2 E5/4 F#5/2", "C#5/5 D5/1 F5/6", "F#5/4 B4/2 A4/6", "~A4/6 B4/4 D5/2",
+    "r/6 C#5/6", "E5/4 F#5/2 E5/4 F#5/2", "C#5/6 D5/2 F5/4", "F#5/3 r/1 B4/2 A4/6", "~A4/6 B4/4 D5/2",
 };
 // The bass falls A F# and climbs C# D D# to the dominant, and falls to the tonic.
 // The last bar is the tonic's six-four over the dominant's E, resolving
@@ -101,7 +110,6 @@ constexpr std::array<std::pair<std::uint32_t, std::uint32_t>, 4> kBroadening = {
 // dominant, so the timpani's roll on B stays above it.
 constexpr std::array<std::string_view, 2> kClimbingBass = {"C#2/3 D2/3", "D#2/6"};
 constexpr std::size_t kClimbFrom = 2;
-constexpr int kSixFourBassShift = 12;
 // The lines grow from the first bar to the last chord: they start where
 // the eight-bar arc climbs to its height on the dominant's dominant, the
 // six-four taking its last bar.
@@ -122,6 +130,15 @@ constexpr std::uint32_t kButtonBroadening = 112;
 constexpr std::uint32_t kRingingTicks = 24 * kSixEightFine.ticksPerStep; // two bars from the arrival
 
 constexpr Voice kTrumpetLead{kTrumpet, 0, 84, 20, Articulation::Plain, 6};
+// The call is crisp, on time, and a little lighter than the E it leads to.
+constexpr Voice kTrumpetUpbeat{kTrumpet, 0, 80, 30, Articulation::Plain, 0};
+// A second trumpet joins the first over the six-four, a third under its
+// climb to the top E and its walk down, and takes the tonic chord's fifth
+// under its last A: the brass grows for the close.
+constexpr Voice kSecondTrumpetVoice{kSecondTrumpet, 0, 78, 20, Articulation::Plain, 0};
+constexpr std::array<std::string_view, 1> kSecondTrumpetClose = {"A5/4 C#6/2 B5/3 A5/1 G#5/2"},
+                                          kSecondTrumpetButton = {"E5/11 r/1"};
+constexpr int kSecondTrumpetButtonAccent = 8;
 constexpr Voice kClarinetSecond{kClarinet, 0, 74, 16, Articulation::Plain, 6};
 // The trumpet's last notes are its loudest (the summit), the struck one
 // hardest; the clarinet under them plays out.
@@ -193,21 +210,25 @@ std::vector<MidiTrack> ComposeEndTune()
 {
     MidiTrack conductor;
     conductor.Name(0, "bump");
-    conductor.TimeSignature(0, 6, 3);
+    // The upbeat's bar, an eighth, then the tune's bars.
+    conductor.TimeSignature(0, 1, 3);
+    conductor.TimeSignature(kEndTuneUpbeat, 6, 3);
     conductor.KeySignature(0, 3, KeyMode::Major);
     conductor.Tempo(0, kMicrosPerQuarter);
 
     Band band(kParts, kAccompanists, kSeed);
     band.SetScale(MajorScale(9));
     // The lines up to the last bar, then the last chord played out, harder.
-    const std::uint32_t lastBar = (kChords.size() - 1) * kSixEight.barTicks();
+    const std::uint32_t firstBar = kEndTuneUpbeat;
+    const std::uint32_t lastBar = firstBar + (kChords.size() - 1) * kSixEight.barTicks();
+    PlayLine(band.Track(kTrumpet), kTrumpetUpbeat, kUpbeatGrid, 0, kUpbeat, band.Players(), kLinePlace - 1);
     const int lastPlace = kLinePlace + static_cast<int>(kChords.size() - 1);
     for (const auto &[line, voice] : {std::pair{&kMelody, kTrumpetLead}, std::pair{&kSecond, kClarinetSecond}}) {
         const std::span<const std::string_view> bars(*line);
         Voice call = voice;
         call.velocity = static_cast<std::uint8_t>(voice.velocity + (voice.channel == kTrumpet ? kCallAccent : 0));
-        const std::uint32_t second =
-            PlayLine(band.Track(voice.channel), call, kSixEightFine, 0, bars.first(1), band.Players(), kLinePlace);
+        const std::uint32_t second = PlayLine(band.Track(voice.channel), call, kSixEightFine, firstBar, bars.first(1),
+                                              band.Players(), kLinePlace);
         PlayLine(band.Track(voice.channel), voice, kSixEightFine, second, bars.subspan(1, bars.size() - 2),
                  band.Players(), kLinePlace + 1);
         // The last chord and its stroke land on the beat.
@@ -221,12 +242,20 @@ std::vector<MidiTrack> ComposeEndTune()
         PlayLine(band.Track(voice.channel), out, kSixEightFine, lastBar + kSixEight.barTicks(),
                  voice.channel == kTrumpet ? kButton : kSecondButton, band.Players(), lastPlace);
     }
+    {
+        PlayLine(band.Track(kSecondTrumpet), kSecondTrumpetVoice, kSixEightFine, lastBar, kSecondTrumpetClose,
+                 band.Players(), lastPlace);
+        Voice out = kSecondTrumpetVoice;
+        out.velocity = static_cast<std::uint8_t>(out.velocity + kSecondTrumpetButtonAccent);
+        PlayLine(band.Track(kSecondTrumpet), out, kSixEightFine, lastBar + kSixEight.barTicks(), kSecondTrumpetButton,
+                 band.Players(), lastPlace);
+    }
     // The horns up to the last stroke, then their chord played out, so the
     // middle of the band holds up under the trumpet.
     const std::uint32_t lastStroke = lastBar + kSixEight.barTicks();
     for (const auto &[line, voice] : {std::pair{std::span<const std::string_view>(kHornUpper), kHornsHeld},
                                       std::pair{std::span<const std::string_view>(kHornLower), kHornsHeld}}) {
-        PlayLine(band.Track(voice.channel), voice, kSixEightFine, 0, line.first(line.size() - 1), band.Players(),
+        PlayLine(band.Track(voice.channel), voice, kSixEightFine, firstBar, line.first(line.size() - 1), band.Players(),
                  kLinePlace);
         Voice out = voice;
         out.velocity = static_cast<std::uint8_t>(voice.velocity + kStrokeSupport);
@@ -244,15 +273,14 @@ std::vector<MidiTrack> ComposeEndTune()
     // The pizzicato's chords keep clear of the notes the trumpet leans on.
     const std::array<std::uint8_t, 1> lead = {kTrumpet};
     band.SetMelody(NotesOf(band.Tracks(conductor, lastBar), lead));
-    std::uint32_t now = 0;
+    std::uint32_t now = firstBar;
     for (std::size_t bar = 0; bar < kChords.size(); ++bar) {
         const bool last = bar + 1 == kChords.size();
         band.SetLevel(kLevels[bar]);
-        // The bass goes on up through D# to the dominant's E, an octave
-        // up under the six-four, drops to the low E under the seventh and
-        // falls a fifth to the lowest A of the tune with the last stroke.
+        // The bass goes on up through D# a semitone to the dominant's E
+        // under the six-four, strikes it again under the seventh and falls
+        // a fifth to the lowest A of the tune with the last stroke.
         band.SetWalk(bar + 2 < kChords.size());
-        band.SetBassShift(last ? kSixFourBassShift : 0);
         if (bar >= kClimbFrom && bar - kClimbFrom < kClimbingBass.size()) {
             band.WriteBass(kClimbingBass[bar - kClimbFrom]);
         }

@@ -6,12 +6,13 @@
 //                              softly, sighs down the scale over it
 //   A       16 bars  A minor   the theme, clarinet: a half close, a turn to
 //                              C major, and a climb through the Neapolitan
-//                              chord to a deceptive cadence
+//                              chord to the first full close
 //   B       16 bars  C major   a tune of its own, flute; clarinet, oboe and
 //                              flute answer with a sequence falling through
 //                              the circle of fifths to the dominant of A
 //                              minor, the flute's unit in a rhythm of its
-//                              own, and a bar of harp alone
+//                              own, and a bar of harp under the violin's
+//                              pick-up
 //   A'      10 bars  A minor   the theme on the violin over strings, turning
 //                              through C and F major, deceptively, to D minor
 //   C        8 bars  D minor   the interlude: oboe over held strings, through
@@ -19,14 +20,14 @@
 //   D        8 bars  A minor   a song of its own, the violin in long notes
 //                              over the harp's running sixteenths, as the
 //                              bass climbs by semitones to the dominant
-//   A''      9 bars  A minor   the theme's head on the flute, in its own
-//                              rhythm, over a bass falling A G F and
-//                              rising F# G B C, through F major's seventh and
-//                              the secondary dominants D7 and C7, then its
-//                              second half, up to the summit and down to a
-//                              full cadence: five bars and four
+//   A''      9 bars  A minor   the theme's first three bars on the flute,
+//                              over a bass falling A G D and rising F# G B C,
+//                              through the secondary dominants D7 and C7,
+//                              then its second half, up to the summit and
+//                              down to a full cadence: five bars and four
 //   coda     7 bars  A minor   entered on a pick-up in the cadence's own bar:
-//                              over a rocking A, then an F, the clarinet
+//                              over a rocking A, then a bass climbing C E
+//                              to F, the clarinet
 //                              recalls the theme's head in fragments; the
 //                              Neapolitan sixth leads through the tonic's
 //                              six-four to a bar on the dominant, back to
@@ -88,22 +89,26 @@ using namespace game_tune_score;
 // The theme steals in after the intro, and grows with its second phrase.
 constexpr Voice kClarinetEntry{kClarinet, -12, 77, 14, Articulation::Plain, 8};
 constexpr Voice kClarinetLow{kClarinet, -12, 78, 14, Articulation::Plain, 8};
-// High in the clarion register the clarinet thins out: it answers softly.
-constexpr Voice kClarinetAnswer{kClarinet, -12, 75, 14, Articulation::Plain, 8};
+// High in the clarion register the clarinet thins out and its D6 turns
+// shrill: it answers softly.
+constexpr Voice kClarinetAnswer{kClarinet, -12, 73, 14, Articulation::Plain, 8};
 // The oboe takes the sequence from the clarinet at its level, not over it.
 constexpr Voice kOboeAnswer{kOboe, 0, 73, 14, Articulation::Plain, 8};
-constexpr Voice kClarinetCoda{kClarinet, -12, 74, 14, Articulation::Plain, 8};
+// The coda's clarinet fades with the band after the return's cadence.
+constexpr Voice kClarinetCoda{kClarinet, -12, 68, 14, Articulation::Plain, 8};
 // The clarinet, which first sang the theme, recalls it in the coda.
-constexpr Voice kClarinetRecall{kClarinet, 0, 74, 14, Articulation::Plain, 8};
+constexpr Voice kClarinetRecall{kClarinet, 0, 66, 14, Articulation::Plain, 8};
 constexpr Voice kOboeRound{kOboe, 0, 68, 14, Articulation::Plain, 8};   // falling away into the intro
 constexpr Voice kOboeLanding{kOboe, 0, 57, 14, Articulation::Plain, 8}; // as soft as the intro it starts
 constexpr Voice kFluteLead{kFlute, 0, 75, 14, Articulation::Plain, 8};
-// The flute's return, well under the song's level; its climb to the G,
-// the loop's highest note, a little firmer, so the phrase carries on
-// through its summit to the cadence, yet no louder than the notes around
-// it: a GM flute up there is shrill.
-constexpr Voice kFluteReturn{kFlute, 0, 76, 14, Articulation::Plain, 8};
-constexpr Voice kFluteSummit{kFlute, 0, 76, 14, Articulation::Plain, 8};
+// The flute's return, well under the song's level and lighter than its
+// first tune: a GM flute up high is shrill, bright enough unpressed. Its
+// G, the loop's highest note, is the loudest of the return, about 80;
+// from it the line falls away evenly to the cadence.
+// Its first bars lie in the flute's soft low octave: played out, over a
+// lighter line in the strings and cello.
+constexpr Voice kFluteReturn{kFlute, 0, 75, 14, Articulation::Plain, 8};
+constexpr Voice kFluteSummit{kFlute, 0, 70, 14, Articulation::Plain, 8};
 constexpr Voice kFluteAnswer{kFlute, 0, 76, 14, Articulation::Plain, 8};
 constexpr Voice kViolinLead{kViolin, 0, 73, 14, Articulation::Plain, 8};
 constexpr Voice kViolinSong{kViolin, 0, 80, 10, Articulation::Plain, 8};
@@ -112,8 +117,10 @@ constexpr Voice kOboeLead{kOboe, 0, 61, 14, Articulation::Plain, 8};
 constexpr Voice kOboeCall{kOboe, 0, 54, 14, Articulation::Plain, 8};
 constexpr Voice kStringsCounter{kStrings, 0, 48, 30, Articulation::Plain, 5};
 // Under the recap the strings' line is the flute's partner, not a pad.
-constexpr Voice kStringsRecap{kStrings, 0, 60, 30, Articulation::Plain, 5};
+constexpr Voice kStringsRecap{kStrings, 0, 55, 30, Articulation::Plain, 5};
 constexpr Voice kStringsSequence{kStrings, 0, 52, 30, Articulation::Plain, 5};
+// In the interlude's breath the strings sing, not hold.
+constexpr Voice kStringsAnswer{kStrings, 0, 52, 30, Articulation::Plain, 5};
 
 // The first bar of each part of the form, counted from 0.
 constexpr std::size_t kA = 4, kB = 20, kSequenceBar = 28, kAViolin = 36, kC = 46, kSongBar = 54, kAAgain = 62,
@@ -137,16 +144,17 @@ const Line kLines[] = {
     {&kOboeAnswer, kSequenceBar + 2, &kSequenceOboe, 2},
     {&kFluteAnswer, kSequenceBar + 4, &kSequenceClose, 4},
     {&kStringsSequence, kSequenceBar, &kSequenceCounter, 0},
+    {&kViolinLead, kAViolin - 1, &kThemeViolinPickup, 7},
     {&kViolinLead, kAViolin, &kThemeViolin, 0},
     {&kOboeLead, kC, &kInterlude, 0},
+    {&kStringsAnswer, kC + 3, &kInterludeAnswer, 3},
     {&kViolinSong, kSongBar - 1, &kSongPickup, 7},
     {&kViolinSong, kSongBar, &kSong, 0},
     // The climb to the summit swells bar by bar, as the second half of a
     // phrase.
     {&kFluteReturn, kAAgain, &kThemeReturnFlute, 2},
-    // Its G the loudest note of the return, the fall from it softer.
+    // The summit, and the fall from it as one phrase closing.
     {&kFluteSummit, kAAgain + 3, &kThemeReturnSummit, 6},
-    {&kFluteReturn, kAAgain + 5, &kThemeReturnFluteClose, 4},
     {&kStringsRecap, kAAgain, &kThemeCounter, 0},
     {&kOboeEcho, kAAgain + 5, &kEcho, 4},
     // The clarinet's pick-up to the coda enters where the flute's cadence
@@ -210,12 +218,14 @@ const BassBar kBassBars[] = {
     {kSongBar + 5, "D#3/6"},
     {kSongBar + 6, "E3/6"},
     {kSongBar + 7, "E2/3 G#2/3"},
+    {kAAgain, "A2/3 G2/3"},
+    {kAAgain + 1, "D2/3 F#2/3"},
     {kAAgain + 2, "G2/3 B2/3"},
     {kAAgain + 3, "C3/2 D3/1 E3/3"},
     {kAAgain + 4, "F2/2 G2/1 A2/3"},
     {kCodaBar, "A2/3 C3/3"},
     {kCodaBar + 1, "A2/3 D2/3"},
-    {kCodaBar + 2, "F2/3 A2/3"},
+    {kCodaBar + 2, "C2/3 E2/3"},
     {kCodaBar + 3, "F2/3 D2/3"},
     {kCodaBar + 4, "D2/6"},
     {kCodaBar + 5, "E2/6"},
@@ -265,10 +275,12 @@ const Layer kLayers[] = {
     {kB, kB + 4, Accompaniment::Ripple, true, -2},
     {kB + 4, kSequenceBar, Accompaniment::Rising, true, -2},
     {kSequenceBar, kAViolin - 1, Accompaniment::Block, true},
-    // The bar of harp alone is a link, not a rest: it runs up the
-    // dominant and down again into the violin's entry.
-    {kAViolin - 1, kAViolin, Accompaniment::Cascade, true},
-    {kAViolin, kSongBar, Accompaniment::Pad, true},
+    // The harp's bar on the dominant is a link, not a rest: it rocks on the
+    // chord below the violin's run up to its theme, leaving it the octave
+    // the run climbs through.
+    {kAViolin - 1, kAViolin, Accompaniment::Arpeggio, true},
+    {kAViolin, kC + 3, Accompaniment::Pad, true},
+    {kC + 5, kSongBar, Accompaniment::Pad, true},
     // Over the held strings the guitar picks the chords, then the harp
     // spells out the turn to D minor.
     {kAViolin, kAViolin + 4, Accompaniment::Broken, false, -8},
@@ -276,8 +288,12 @@ const Layer kLayers[] = {
     {kAViolin + 5, kAViolin + 8, Accompaniment::Arpeggio, false, -12},
     {kAViolin + 8, kC, Accompaniment::Rolled, false, -12}, // the cadence to D minor
     // Under the interlude's held strings the harp keeps the pulse, softly.
-    {kC, kC + 4, Accompaniment::Arpeggio, false, -3},
-    {kC + 4, kSongBar - 1, Accompaniment::Rising, false, -3},
+    {kC, kC + 3, Accompaniment::Arpeggio, false, -3},
+    // Where the oboe breathes the strings answer it, and the harp, a
+    // little fuller, carries the bass with the cello.
+    {kC + 3, kC + 4, Accompaniment::Arpeggio, true, -3},
+    {kC + 4, kC + 5, Accompaniment::Rising, true, -3},
+    {kC + 5, kSongBar - 1, Accompaniment::Rising, false, -3},
     {kSongBar - 1, kSongBar, Accompaniment::Barcarolle, false},
     // The song: the harp alone runs under the violin's long notes, the
     // strings a soft floor; it grows with the bass's climb, from eighths
@@ -307,14 +323,12 @@ struct Level {
     std::size_t bar;
     int level;
 };
-const Level kLevels[] = {{0, -21},           {kA - 1, -18},       {kA, -11},
-                         {kA + 4, -6},       {kA + 8, -4},        {kB - 1, -3},
-                         {kB, -10},          {kB + 7, -6},        {kB + 14, -4},
-                         {kAViolin - 1, -9}, {kAViolin, -4},      {kC - 1, -10},
-                         {kC, -22},          {kSongBar - 2, -15}, {kSongBar - 1, -10},
-                         {kSongBar, -13},    {kSongBar + 7, 5},   {kAAgain + 2, 10},
-                         {kCodaBar - 1, 0},  {kCodaBar, -15},     {kCodaBar + 5, -14},
-                         {kCodaBar + 6, -14}};
+const Level kLevels[] = {
+    {0, -21},         {kA - 1, -18},       {kA, -11},           {kA + 4, -6},        {kA + 8, -4},
+    {kB - 1, -3},     {kB, -10},           {kB + 7, -6},        {kB + 14, -4},       {kAViolin - 1, -9},
+    {kAViolin, -4},   {kC - 1, -10},       {kC, -22},           {kC + 2, -21},       {kC + 3, -15},
+    {kC + 5, -16},    {kSongBar - 2, -15}, {kSongBar - 1, -10}, {kSongBar, -13},     {kSongBar + 7, 7},
+    {kAAgain + 2, 7}, {kCodaBar - 1, 0},   {kCodaBar, -13},     {kCodaBar + 5, -12}, {kCodaBar + 6, -14}};
 // Under the violin the held strings step back: same family, they would
 // swallow it; under the interlude's oboe they step back less, so the
 // sparse texture keeps a middle.
@@ -342,6 +356,11 @@ constexpr int kSequenceBass = -8;
 // The top of the guitar's chords under the theme's first phrase, the
 // clarinet's E4 to B4: C4.
 constexpr int kUnderTheClarinet = 60;
+
+// The strings' held chords under the violin's theme enter open, from A3
+// C4 E4 up, clear of the guitar's E3 and A3, not where they last stopped,
+// sixteen bars before.
+constexpr std::array<int, 3> kViolinPadFrom = {57, 60, 64};
 
 // The scale the bass passes through, from a bar on.
 struct Key {
@@ -431,9 +450,9 @@ std::vector<MidiTrack> ComposeGameTune()
         // The intro's bass falls a step a bar, A G F E, without walking; the
         // interlude's holds its notes, the sparsest texture.
         band.SetWalk(bar >= kA && !(kC <= bar && bar < kSongBar - 2));
-        band.SetBassLevel(kA <= bar && bar < kB                           ? kBassUnderTheTheme
-                              : kSequenceBar <= bar && bar < kAViolin - 1 ? kSequenceBass
-                              : kSongBar + 6 <= bar && bar < kSongBar + 8 ? kBassUnderTheSongsClimax
+        band.SetBassLevel((kA <= bar && bar < kB) || (kAAgain <= bar && bar < kAAgain + 3) ? kBassUnderTheTheme
+                              : kSequenceBar <= bar && bar < kAViolin - 1                  ? kSequenceBass
+                              : kSongBar + 6 <= bar && bar < kSongBar + 8                  ? kBassUnderTheSongsClimax
                               : (bar < kC && bar != kAViolin - 1) || (kSongBar <= bar && bar < kCodaBar)
                               ? kBassUnderTheLead
                               : 0);
@@ -450,6 +469,9 @@ std::vector<MidiTrack> ComposeGameTune()
         band.SetRocking(kA + 4 <= bar && bar < kA + 12);
         // Where the clarinet enters low, the guitar keeps under it.
         band.SetChordCeiling(kA <= bar && bar < kA + 4 ? kUnderTheClarinet : 0);
+        if (bar == kAViolin) {
+            band.ResumeHeldChords({kViolinPadFrom.begin(), kViolinPadFrom.end()});
+        }
         for (const BassBar &written : kBassBars) {
             if (written.bar == bar) {
                 band.WriteBass(written.notes);

@@ -14,9 +14,10 @@ using Bars = std::vector<std::string_view>;
 inline const Bars kChordBars[] = {
     // intro: the lament bass A G F E under plain chords
     {"Am", "G", "F", "E"},
-    // A: halting on the dominant, closing in C, falling deceptively onto F
+    // A: halting on the dominant, closing in C, then through the Neapolitan
+    // to the tonic: the first full close in A minor
     {"Am", "Am/C", "Dm Dm/F", "E", "Am", "Dm/F", "F G7", "C", "Am/C", "G", "C C/E", "F C/E", "Dm7 Dm7/C", "Bb/D",
-     "E7 E7/G#", "F/A"},
+     "E7 E7/G#", "Am"},
     // B: C major, a half close on its dominant's seventh resolving to C with
     // the third on top, D minor's dominant turning the cadence aside; then
     // Am7 Dm7 G7 Cmaj7 Fmaj7 Bm7b5 E7, the circle of fifths a chord a bar
@@ -31,23 +32,24 @@ inline const Bars kChordBars[] = {
     {"Dm", "C7", "Gm/Bb", "A7", "Dm/F", "Bb/D", "E7", "E7 E7/G#"},
     // D: the bass climbs by semitones from the tonic to the dominant, through
     // the dominants of D minor and of E; then the theme once more, its head
-    // over a bass falling to F and climbing chromatically through the
-    // dominants of G and of F; the full cadence comes only at the flute's
-    // end
-    {"Am", "G/B", "C", "A7/C#", "Dm", "B7/D#", "Am/E", "E7", "Am Am7/G", "Fmaj7 D7/F#", "G7", "C C7/E", "F", "Dm",
+    // over a bass falling A G D and climbing F# G through the dominants of
+    // G, C and F; the full cadence comes only at the flute's end
+    {"Am", "G/B", "C", "A7/C#", "Dm", "B7/D#", "Am/E", "E7", "Am Am7/G", "D7 D7/F#", "G7", "C C7/E", "F", "Dm",
      "Dm7 E7", "E7 E7/G#", "Am"},
-    // coda: i and iv over an A rocking to the chords' roots, then the bass
-    // lets the A go to VI and iv over F, and on to the Neapolitan sixth, as
-    // the interlude closed, led through the tonic's six-four to the
+    // coda: i and iv over an A rocking to the chords' roots, the tonic again
+    // over its third, the bass climbing C E to iv over F, and on to the
+    // Neapolitan sixth, as
+    // the theme's answer closed, led through the tonic's six-four to the
     // dominant, and a bar on the dominant back to the start
-    {"Am", "Dm/A", "F", "Dm/F", "Bb/D", "Am/E E7", "E7 E7/G#"},
+    {"Am", "Dm/A", "Am/C", "Dm/F", "Bb/D", "Am/E E7", "E7 E7/G#"},
 };
 
 // ---- The lines: each enters on its bar of the tune (counted from 0) ----
 
 // The theme (written an octave above the clarinet's sounding pitch): the
 // first phrase halts on the dominant, the second moves to C major, the
-// answer climbs to its peak (a held G) and falls to a deceptive cadence.
+// answer climbs to its peak (a held G) and falls, through the Neapolitan,
+// to a full close.
 inline const Bars kThemeOpening = {"E5/3 F5/1 E5/2 A5/4 B5/2", "C6/4 D6/2 E6/4 A5/2", "F5/2 G5/2 A5/2 D6/4 B5/2",
                                    "C6/4 B5/2 G#5/4 r/2"};
 inline const Bars kTheme = {"r/2 A5/2 C6/2 E6/6", "~E6/4 D6/2 A5/4 F5/2", "A5/2 C6/6 B5/2 D6/2",
@@ -57,8 +59,8 @@ inline const Bars kTheme = {"r/2 A5/2 C6/2 E6/6", "~E6/4 D6/2 A5/4 F5/2", "A5/2 
 
 // The middle tune, flute, entering over the clarinet's last note: its first
 // phrase climbs from the F over the dominant, turning round its B, to a D
-// leaning on the tonic's C; its second closes on C, and holds it while the clarinet
-// enters.
+// leaning on the tonic's C; its second closes on C, and holds it while the
+// clarinet enters.
 inline const Bars kMiddle = {
     "r/8 A5/2 F5/2",      "G5/4 F5/2 E5/4 G5/2",      "F5/4 G5/2 B5/3 A5/1 C6/2",
     "D6/4 C6/2 r/4 G5/2", "A5/3 G5/1 F5/2 E5/4 G5/2", "F5/1 G5/1 A5/1 B5/1 C6/2 D6/4 C6/2",
@@ -86,8 +88,8 @@ inline const Bars kSequenceCounter = {"G4/12",  "F4/12",  "~F4/12",  "E4/12",   
 // The flute takes the third unit and breaks its pattern: a run up in even
 // eighths, then the chords spelt in quarters across the beats, falling
 // over the half-diminished chord, and a C leaning on the dominant's fifth,
-// held over the bar of harp alone.
-inline const Bars kSequenceClose = {"r/2 F5/2 G5/2 A5/2 B5/2 C6/2", "D6/4 A5/4 F5/4", "C6/4 B5/8"};
+// let go before the harp's bar on the dominant.
+inline const Bars kSequenceClose = {"r/2 F5/2 G5/2 A5/2 B5/2 C6/2", "D6/4 A5/4 F5/4", "C6/4 B5/5 r/3"};
 
 // The theme on the violin, on its E string, after a bar of harp on the
 // dominant; through C and F major, rising to its E twice, down to D minor.
@@ -101,7 +103,7 @@ inline const Bars kThemeViolin = {
     "r/2 F5/2 A5/2 C6/4 E6/2",
     "D6/4 Bb5/2 C6/3 Bb5/1 A5/2",
     "G5/4 Bb5/2 G5/3 A5/3",
-    "F5/3 G5/1 A5/2 Bb5/4 C6/2",
+    "F5/3 G5/1 F5/2 Bb5/4 C6/2",
     "Bb5/4 A5/2 G5/2 E5/2 C#5/2",
     "D5/6 r/6",
 };
@@ -112,8 +114,13 @@ inline const Bars kThemeViolin = {
 // the band alone holds the dominant a bar before the violin's song.
 inline const Bars kInterlude = {
     "r/6 A4/4 D5/2",   "Bb4/4 A4/2 Bb4/3 C5/1 D5/2", "G5/4 F5/2 D5/6", "C#5/6 r/6", "r/6 F5/4 G5/2",
-    "Bb5/4 A5/2 F5/6", "E5/4 D5/1 C5/1 B4/3 r/3",
+    "Bb5/4 G5/2 F5/6", "E5/4 D5/1 C5/1 B4/3 r/3",
 };
+
+// As the oboe's first phrase breathes, the strings answer it, from the
+// dominant's root falling through its seventh to the tonic chord, and
+// hold as the oboe comes in again.
+inline const Bars kInterludeAnswer = {"A4/6 G4/4 E4/2", "F4/6 D4/6"};
 
 // After the interlude, a song of its own on the violin, in long notes over
 // the harp's running sixteenths, apart from the theme's lilt: it falls by
@@ -123,13 +130,20 @@ inline const Bars kInterlude = {
 // After the band's bar alone on the dominant, the violin runs up to the
 // song in three sixteenths.
 inline const Bars kSongPickup = {"r/9 G#4/1 A4/1 B4/1"};
+// So does it run up to its theme over the harp's bar on the dominant.
+inline const Bars &kThemeViolinPickup = kSongPickup;
 inline const Bars kSong = {"E5/6 A5/6",           "D6/6 B5/3 D6/3",           "C6/9 B5/3",
                            "A5/4 E5/2 G5/6",      "F5/3 E5/1 F5/2 A5/4 G5/2", "F#5/4 A5/2 B5/6",
                            "A5/4 B5/2 C6/4 D6/2", "E6/3 D6/1 C6/2 B5/6"};
-inline const Bars kThemeReturnFlute = {"E5/3 F5/1 E5/2 A5/4 B5/2", "A5/4 C6/2 D6/4 C6/2", "D6/6 B5/2 G5/2 r/2"};
-inline const Bars kThemeReturnSummit = {"E6/2 F6/2 G6/8", "F6/4 E6/2 C6/4 E6/2"};
-inline const Bars kThemeReturnFluteClose = {"F6/2 E6/2 D6/2 r/6", "D6/4 C6/4 B5/4", "G#5/3 A5/1 B5/2 D6/3 C6/1 B5/2",
-                                            "A5/6 r/6"};
+// The flute brings back the theme's first three bars as the clarinet sang
+// them, over a bass falling to D and climbing through D7 to G7; the half
+// close that followed gives way to the climb to the summit.
+inline const Bars kThemeReturnFlute = {"E5/3 F5/1 E5/2 A5/4 B5/2", "C6/4 D6/2 C6/4 A5/2", "F5/2 G5/2 A5/2 D6/4 B5/2"};
+// From the summit, the theme's second half falls in one phrase to the
+// cadence.
+inline const Bars kThemeReturnSummit = {
+    "E6/2 F6/2 G6/8", "F6/4 E6/2 C6/4 E6/2", "F6/2 E6/2 D6/2 r/6", "D6/4 C6/4 B5/4", "G#5/3 A5/1 B5/2 D6/3 C6/1 B5/2",
+    "A5/6 r/6"};
 // Under the flute's half of the return, a line of its own in the strings
 // from its first bar, so the song's climb lands on more than the harp: it
 // holds its D over the summit's C chord, resolving it to C, and falls to
