@@ -1,6 +1,7 @@
 // The committed pictures, checked against the formats the window loads.
 #include "disegno_carte.h"
 #include "lettura.h"
+#include "macchie.h"
 #include "registrazione.h"
 
 #include <QCryptographicHash>
@@ -101,64 +102,14 @@ TEST(CarteBmp, EachMatchesItsDrawingRightWayUpInAnExactBitmap)
     EXPECT_EQ(impronte.size(), 40u);
 }
 
-// Each pixel's patch (0 for white, then 1, 2, ...), touching corners
-// counting as touching.
+// Ink is anything not pure white.
 std::vector<int> Etichette(const QImage &img)
 {
-    std::vector<int> chi(kW * kH, 0);
-    int n = 0;
-    for (int i = 0; i < kW * kH; ++i) {
-        if (chi[size_t(i)] || (img.pixel(i % kW, i / kW) & 0xFFFFFF) == 0xFFFFFF)
-            continue;
-        chi[size_t(i)] = ++n;
-        std::vector<int> pila{i};
-        while (!pila.empty()) {
-            const int j = pila.back();
-            pila.pop_back();
-            for (int dy = -1; dy <= 1; ++dy)
-                for (int dx = -1; dx <= 1; ++dx) {
-                    const int x = j % kW + dx, y = j / kW + dy;
-                    if (x < 0 || y < 0 || x >= kW || y >= kH || chi[size_t(y * kW + x)] ||
-                        (img.pixel(x, y) & 0xFFFFFF) == 0xFFFFFF)
-                        continue;
-                    chi[size_t(y * kW + x)] = n;
-                    pila.push_back(y * kW + x);
-                }
-        }
-    }
-    return chi;
+    return NumeraMacchie(img, [&](int x, int y) { return (img.pixel(x, y) & 0xFFFFFF) != 0xFFFFFF; });
 }
 
-// Patches of non-white pixels, touching corners counting as touching: the
-// box round each.
-std::vector<QRect> Macchie(const QImage &img)
-{
-    std::vector<int> visto(kW * kH, 0);
-    std::vector<QRect> macchie;
-    const auto bianco = [&](int x, int y) { return (img.pixel(x, y) & 0xFFFFFF) == 0xFFFFFF; };
-    for (int i = 0; i < kW * kH; ++i) {
-        if (visto[i] || bianco(i % kW, i / kW))
-            continue;
-        QRect box(i % kW, i / kW, 1, 1);
-        std::vector<int> pila{i};
-        visto[i] = 1;
-        while (!pila.empty()) {
-            const int j = pila.back();
-            pila.pop_back();
-            box |= QRect(j % kW, j / kW, 1, 1);
-            for (int dy = -1; dy <= 1; ++dy)
-                for (int dx = -1; dx <= 1; ++dx) {
-                    const int x = j % kW + dx, y = j / kW + dy;
-                    if (x < 0 || y < 0 || x >= kW || y >= kH || visto[y * kW + x] || bianco(x, y))
-                        continue;
-                    visto[y * kW + x] = 1;
-                    pila.push_back(y * kW + x);
-                }
-        }
-        macchie.push_back(box);
-    }
-    return macchie;
-}
+// Patches of non-white pixels: the box round each.
+std::vector<QRect> Macchie(const QImage &img) { return Riquadri(Etichette(img), img.width()); }
 
 // At their own size the pips are counted at a glance only if no emblem runs
 // into another: white between them, so each is a patch of its own. The eye
