@@ -83,6 +83,16 @@ Fasi Linee(Zona zona, double x, double y, const Campione &c)
     return {0, 0, 2};
 }
 
+// Whether the sitter at any of the four points `r` units left, right, above
+// and below (x, y) is as `cerca` asks.
+template <typename Cerca> bool Intorno(double x, double y, double r, Cerca cerca)
+{
+    for (const auto &[dx, dy] : {std::pair{r, 0.0}, std::pair{-r, 0.0}, std::pair{0.0, r}, std::pair{0.0, -r}})
+        if (cerca(Rilievo(x + dx, y + dy)))
+            return true;
+    return false;
+}
+
 // Whether the figure's outline runs through (x, y): against the ground, or
 // where one part passes in front of another (the jaw over the neck, the
 // collar over the coat). The hair draws its own edge.
@@ -102,19 +112,15 @@ bool Contorno(const Campione &c, double x, double y)
         const double viso = c.zona == Zona::Giacca ? 0.6
             : c.pezzo == Pezzo::Testa              ? 0.7 + 0.15 * Passaggio(-12, 12, x)
                                                    : 0.55;
-        for (const auto &[dx, dy] :
-             {std::pair{viso, 0.0}, std::pair{-viso, 0.0}, std::pair{0.0, viso}, std::pair{0.0, -viso}})
-            if (Rilievo(x + dx, y + dy).zona == Zona::Fondo)
-                return true;
-    }
-    for (const auto &[dx, dy] : {std::pair{r, 0.0}, std::pair{-r, 0.0}, std::pair{0.0, r}, std::pair{0.0, -r}}) {
-        const Campione v = Rilievo(x + dx, y + dy);
-        if (v.zona == Zona::Capelli || c.zona == Zona::Capelli)
-            continue;
-        if (v.zona == Zona::Fondo || (v.zona != c.zona && v.h < c.h - 1.5) || v.h < c.h - 3.5)
+        if (Intorno(x, y, viso, [](const Campione &v) { return v.zona == Zona::Fondo; }))
             return true;
     }
-    return false;
+    if (c.zona == Zona::Capelli)
+        return false;
+    return Intorno(x, y, r, [&c](const Campione &v) {
+        return v.zona != Zona::Capelli &&
+            (v.zona == Zona::Fondo || (v.zona != c.zona && v.h < c.h - 1.5) || v.h < c.h - 3.5);
+    });
 }
 
 double Inchiostro(double x, double y)
@@ -134,13 +140,8 @@ double Inchiostro(double x, double y)
     // The ground's lines stop a hair short of the head and neck, so the
     // face's outline is cut against paper and does not run into them where
     // both are ruled the same way.
-    if (c.zona == Zona::Fondo)
-        for (const auto &[dx, dy] :
-             {std::pair{kAlone, 0.0}, std::pair{-kAlone, 0.0}, std::pair{0.0, kAlone}, std::pair{0.0, -kAlone}}) {
-            const Campione v = Rilievo(x + dx, y + dy);
-            if (v.zona == Zona::Pelle)
-                return 0;
-        }
+    if (c.zona == Zona::Fondo && Intorno(x, y, kAlone, [](const Campione &v) { return v.zona == Zona::Pelle; }))
+        return 0;
     // The lapel's outer edge catches the light: a thread of paper along it
     // draws the coat's V against the cloth.
     if (c.zona == Zona::Bavero && Rilievo(x + (x < 0 ? -0.7 : 0.7), y).zona != Zona::Bavero)
