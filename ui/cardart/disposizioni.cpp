@@ -14,8 +14,7 @@ namespace {
 // their white were read as a six, and a row of three at the head and the
 // foot with one between as a six with the middle one lost): a column of
 // three down the middle with a pair between each two, the card's corners
-// white; for coins the pairs go to the corners and the sides stay white.
-// Never a third in a row, which at the natural size closes the row
+// white. Never a third in a row, which at the natural size closes the row
 // into a bar.
 // The two, three and four keep towards the middle of the card's height: an
 // emblem by the card's edge on an otherwise white card is the one the eye
@@ -37,16 +36,9 @@ struct Forma {
     // Where the seven's pairs stand between the middle column's rows, from
     // the outer row: each in the upper or lower third of the card.
     qreal coppie = 0.45;
-    // The seven as the corners with a column of three down the middle, its
-    // sides white, for emblems as wide as a column: coins in the pairs'
-    // lattice closed up at the natural size into a honeycomb read as the six.
-    bool setteAgliAngoli = false;
 };
 
-// How far the corner seven's column of three stands apart.
-constexpr qreal kPassoColonnaDelSette = 17;
-
-constexpr Forma kDenari{12.3, 9.5, 35.5, 62.5, 0, 0, {9.5, 22.5, 35.5}, 0.5, true}; // a coin's diameter
+constexpr Forma kDenari{12.3, 9.5, 35.5, 62.5, 0, 0, {9.5, 22.5, 35.5}, 0.5}; // a coin's diameter
 // A cup as tall as three rows leave room for, white between: a shorter one on
 // a card of two was missed at the natural size.
 constexpr Forma kCoppe{17.6, 12.5, 36, 59.5, 0};  // a cup's height
@@ -107,17 +99,7 @@ constexpr Pose Disponi(const Forma &f, int valore)
             metti(destra, y, f.curva);
         }
         break;
-    case 7:
-        if (f.setteAgliAngoli) { // the corners, three down the middle
-            for (const qreal y : {f.su, f.giu}) {
-                metti(sinistra, y, f.curva);
-                metti(destra, y, f.curva);
-            }
-            for (const qreal y : {f.mezzo - kPassoColonnaDelSette, f.mezzo, f.mezzo + kPassoColonnaDelSette})
-                metti(centro, SulPixel(y), f.curva);
-            break;
-        }
-        // down the middle, a pair between each two
+    case 7: // down the middle, a pair between each two
         metti(centro, f.su, f.curva);
         for (const qreal y :
              {SulPixel(f.su + f.coppie * (f.mezzo - f.su)), SulPixel(f.giu - f.coppie * (f.giu - f.mezzo))}) {
