@@ -45,12 +45,9 @@ constexpr Forma kCoppe{17.6, 12.5, 36, 59.5, 0};  // a cup's height
 constexpr Forma kSpade{20, 13, 36, 59, 3.6};      // a sword's length
 constexpr Forma kBastoni{19.4, 13, 36, 59, 0, 6}; // a club's length
 
-// How far the four's rows come in from the outer rows, towards the middle
-// one, and the two's and three's further still: with their emblems far
-// apart on a white card, one was missed and the two read as one emblem, the
-// three as a two.
+// How far the two's, three's and four's rows come in from the outer rows,
+// towards the middle one.
 constexpr qreal kRientro = 0.3;
-constexpr qreal kAccosto = 0.45;
 
 // The pixel centre at or above `y`.
 constexpr qreal SulPixel(qreal y) { return int(y) + 0.5; }
@@ -66,8 +63,6 @@ constexpr Pose Disponi(const Forma &f, int valore)
     const qreal sinistra = f.colonne.sinistra, centro = f.colonne.centro, destra = f.colonne.destra;
     const qreal suDentro = SulPixel(f.su + kRientro * (f.mezzo - f.su));
     const qreal giuDentro = SulPixel(f.giu - kRientro * (f.giu - f.mezzo));
-    const qreal suVicino = SulPixel(f.su + kAccosto * (f.mezzo - f.su));
-    const qreal giuVicino = SulPixel(f.giu - kAccosto * (f.giu - f.mezzo));
     // Every blade bends the same way (one mirrored beside another reads as
     // a second rule, and a row bending two ways at once looks careless) but
     // the five's lone middle one, which so is a shape of its own and not one
@@ -77,13 +72,13 @@ constexpr Pose Disponi(const Forma &f, int valore)
     };
     switch (valore) {
     case 2: // a column down the middle
-        metti(centro, suVicino, f.curva);
-        metti(centro, giuVicino, f.curva);
+        metti(centro, suDentro, f.curva);
+        metti(centro, giuDentro, f.curva);
         break;
     case 3: // a diagonal from the upper left
-        metti(sinistra, suVicino, f.curva);
+        metti(sinistra, suDentro, f.curva);
         metti(centro, f.mezzo, f.curva);
-        metti(destra, giuVicino, f.curva);
+        metti(destra, giuDentro, f.curva);
         break;
     case 4: // the corners, in from the edges
         for (const qreal y : {suDentro, giuDentro}) {
