@@ -93,7 +93,10 @@ void SpadaDiCarta(QPainter &p, qreal h, qreal curva)
     const QPainterPath lama = Lama(kPassi, asse, larghezza, y);
     Modella(p, lama, kTintaBlu, QColor(Qt::transparent), 0, 0);
     // The cutting edge: a band along the convex side, its inner edge
-    // following the blade.
+    // following the blade. Only in the larger drawing: at the natural size
+    // its column of light pixels split a blade three pixels wide into a line
+    // and a sliver, read as a quill's shaft and vane, and took the blade's
+    // mass (the five's middle sword went unseen).
     QPolygonF filo;
     for (int i = 0; i <= kPassi; ++i) {
         const qreal t = qreal(i) / kPassi;
@@ -106,7 +109,8 @@ void SpadaDiCarta(QPainter &p, qreal h, qreal curva)
     QPainterPath luce;
     luce.addPolygon(filo);
     luce.closeSubpath();
-    Riempi(p, Intersezione(luce, lama), InchiostroDelPixelInUso() ? kTintaBlu.luce : kFilo, QColor(Qt::transparent), 0);
+    if (disegno)
+        Riempi(p, Intersezione(luce, lama), kFilo, QColor(Qt::transparent), 0);
     // Engraved shade along the back, too fine to show at the natural size.
     QPainterPath dorso;
     for (int k = 0; k < 2; ++k) {

@@ -21,12 +21,12 @@ inline const QColor kContornoEmblema = kContorno;
 // it at the natural size, where a darker wood reads as a dark squiggle.
 inline const Tinta kTintaLegno{QColor(0x7C, 0xB4, 0x4C), QColor(0x40, 0x88, 0x2E), QColor(0x2C, 0x62, 0x22)};
 // A pip's wood at the natural size, where the pip is a knotty wedge with no
-// light edge: a deep green, well darker than the swords' blue beside it
-// (of one lightness, blade and club were told apart by hue alone) and
-// than a cucumber's or a pepper's (a brighter green read as a vegetable),
-// its shade still light enough to read as green.
-inline const Tinta kTintaLegnoDiCarta{QColor(0x48, 0x84, 0x34), QColor(0x2C, 0x6A, 0x24), QColor(0x28, 0x5C, 0x20)};
-// A pip's wood in the larger drawing: the natural size's deep green, with a
+// light edge: a mid green leaning to olive, well darker than a cucumber's or
+// a pepper's (a brighter green read as a vegetable) and apart from the
+// swords' blue in lightness as well as hue; a deeper green made the pip a
+// dark sliver with its red and gold lost on it.
+inline const Tinta kTintaLegnoDiCarta{QColor(0x5A, 0x96, 0x3C), QColor(0x46, 0x86, 0x30), QColor(0x30, 0x66, 0x26)};
+// A pip's wood in the larger drawing: a deep green, with a
 // light side little brighter than its body (a shine reads as a gherkin's skin).
 inline const Tinta kTintaLegnoDiCartaDisegno{QColor(0x46, 0x7C, 0x36), QColor(0x30, 0x66, 0x28),
                                              QColor(0x1E, 0x46, 0x1A)};

@@ -234,13 +234,14 @@ void Bastone(QPainter &p, qreal h, Ornato ornato)
                                        : ornato == Ornato::Carta ? 1.1
                                                                  : 1.0);
     // A pip at the natural size is a knotty cudgel: a grip one pixel of wood
-    // wide at its foot, widening slowly and then fast to a head four times as
-    // wide and as broad as the card's columns allow (a straight wedge was
-    // read as a narrow sliver, a mark rather than a thing to count; wide all
-    // down, it is a squat pepper), its edges lumpy by a pixel, one stub by
-    // the head (red flecks all along its sides made it a caterpillar, a
-    // bright green a gherkin). An even, smooth rod read as a gherkin, and as the sword's
-    // sliver in green; a blade narrows upwards, a cudgel widens.
+    // wide at its foot, widening slowly and then fast to a heavy head, far
+    // wider than the lower half and as broad as the card's columns allow (a
+    // straight wedge was read as a narrow sliver, a mark rather than a thing
+    // to count; wide all down, it is a squat pepper), its edges lumpy by a
+    // pixel, one stub by the head (red flecks all along its sides made it a
+    // caterpillar, a bright green a gherkin). An even, smooth rod read as a
+    // gherkin, and as the sword's sliver in green; a blade narrows upwards, a
+    // cudgel widens.
     const bool pip = ornato == Ornato::Carta && !disegno;
     // A pip in the larger drawing keeps the same thin grip for its lower
     // fifth and the one stub: with red buds all along a body swelling from
@@ -249,7 +250,7 @@ void Bastone(QPainter &p, qreal h, Ornato ornato)
     const auto mezza = [&](qreal s, int lato) {
         if (pip) {
             const qreal t = std::clamp((s - 0.12) / 0.8, 0.0, 1.0);
-            return (0.55 + 3.3 * std::pow(t, 1.6)) * u + 0.3 + 0.45 * u * std::sin(s * 24 + lato * 1.9) * t;
+            return (0.55 + 3.9 * std::pow(t, 2.0)) * u + 0.3 + 0.45 * u * std::sin(s * 24 + lato * 1.9) * t;
         }
         const qreal t = pipDisegnato ? std::clamp((s - 0.2) / 0.75, 0.0, 1.0)
             : disegno                ? std::clamp((s - 0.04) / 0.9, 0.0, 1.0)
@@ -273,10 +274,12 @@ void Bastone(QPainter &p, qreal h, Ornato ornato)
     // are placed for that; a pip's, alone in its column, a little more);
     // the grip ends in a knob of its own.
     const qreal k = tozzo;
-    legno = Unione(legno, Cerchio({0, -7.4 * u}, (disegno ? 2.55 * k : pip ? 3.8 : 2.75 * k) * u, 2.6 * u));
+    legno = Unione(legno, Cerchio({0, -7.4 * u}, (disegno ? 2.55 * k : pip ? 4.2 : 2.75 * k) * u, 2.6 * u));
     legno = Unione(legno, Cerchio({-1.2 * k * u, -9.0 * u}, 1.2 * k * u, 1.0 * u));
     legno = Unione(legno, Cerchio({2.1 * k * u, -6.2 * u}, 0.9 * k * u, 0.9 * u));
     legno = Unione(legno, Cerchio({0, 9.1 * u}, 1.55 * k * u, 0.9 * u));
+    if (pip) // a knot breaking the head's outline opposite the stub
+        legno = Unione(legno, Cerchio({-4.5 * u, -5.6 * u}, 1.1 * u, 1.0 * u));
     // In the larger drawing the head is knotted all over its top: a cudgel
     // cut where a branch forked, not a smooth bulb.
     if (disegno) {
@@ -309,7 +312,7 @@ void Bastone(QPainter &p, qreal h, Ornato ornato)
         const qreal fuori = (w * 0.7 +
                              m.sporge * u *
                                  (grande        ? 0.6
-                                      : diCarta ? 0.45
+                                      : diCarta ? (pip ? 0.65 : 0.45)
                                                 : 0.8)) /
             std::sin(qDegreesToRadians(piega));
         QTransform t;
