@@ -156,7 +156,7 @@ Cavaliere Di(Seme seme)
                 {33.6, 19.8},
                 0,
                 15,
-                {crema, criniBiondi, Tono(Smorza(kRosso)), kOro, kBriglia},
+                {crema, criniBiondi, Tono(kOro), kRosso, kBriglia},
                 8,
                 {25, 48.4},
                 {22.4, 54.6},
