@@ -157,7 +157,7 @@ Cavaliere Di(Seme seme)
                 {33.6, 19.8},
                 0,
                 15,
-                {crema, criniBiondi, Tono(kOro), kRosso, kBriglia},
+                {crema, criniBiondi, Tono(Smorza(kRosso)), kOro, kBriglia},
                 8,
                 {25, 48.4},
                 {22.4, 54.6},

@@ -11,9 +11,6 @@
 
 namespace belvane::cardart {
 namespace {
-// A claret of the Denari horseman's own, as far from the cups' red as from
-// the clubs' violet rider.
-const QColor kVinaccia(0x9A, 0x1E, 0x5A);
 
 Tinta Tono(QColor luce, QColor corpo, QColor ombra) { return {luce, corpo, ombra}; }
 Tinta Tono(const QColor &c) { return {c.lighter(125), c, c.darker(145)}; }
@@ -69,13 +66,13 @@ Veste VesteDi(Seme seme, int valore)
         return {kRosso,        kRosso, kMarrone, kMarrone, kRosso, kErmellino, kBlu, QColor(0x5A, 0x3A, 0x20),
                 Presa::Alzata, true};
     case Seme::Denari:
-        // Claret from collar to boots, with a red cap, over a golden saddle
-        // cloth: in teal he was read as the clubman at a glance, the coin
-        // taken for a club; green made him so outright; an orange sleeve
-        // raised to the golden coin read as a bare arm, a blue coat made him
-        // the swordsman's twin; browns went muddy on his cream horse, a
-        // golden cap read as a crown; golden hose ran into the cream coat.
-        return {kVinaccia,       kVinaccia, kVinaccia, kVinaccia, kVinaccia, kOro, kRosso, QColor(0x40, 0x28, 0x18),
+        // Teal from collar to boots, with a red cap, over a red saddle cloth:
+        // green made him the clubman at a glance; an orange sleeve raised to
+        // the golden coin read as a bare arm, a blue coat made him the
+        // swordsman's twin; darker or duller coats went muddy on his cream
+        // horse, a golden cap read as a crown; golden hose ran into the cream
+        // coat, red ones into the cloth, and a golden cloth into the coat.
+        return {kPetrolio,       kPetrolio, kPetrolio, kPetrolio, kPetrolio, kOro, kRosso, QColor(0x40, 0x28, 0x18),
                 Presa::Mostrata, false};
     case Seme::Spade:
         // Blue, his suit's colour, to the wrist: a steel sleeve ran into his
