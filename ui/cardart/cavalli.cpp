@@ -142,7 +142,7 @@ Cavaliere Di(Seme seme)
                  fanti::Lineamenti::Bocca::Serrata, QColor(0x3A, 0x26, 0x18), volti::Naso::Aquilino,
                  fanti::kPelleBrunaT},
                 1.4};
-    case Seme::Denari: // rearing, the coin held up high, clear of the horse's head and his own cap
+    case Seme::Denari: // rearing, the coin held up
         return {false,
                 {{{29, 50}, {35.6, 48.8}, {38.2, 52.6}, {38.8, 54.6}},
                  {{27.6, 50}, {32.2, 53.6}, {30.6, 58.2}, {29.8, 59.8}},
@@ -153,8 +153,8 @@ Cavaliere Di(Seme seme)
                  1.0},
                 16,
                 false,
-                {30.4, 24.6},
-                {33.6, 17.2},
+                {29.8, 25.8},
+                {33.6, 19.8},
                 0,
                 15,
                 {crema, criniBiondi, Tono(Smorza(kRosso)), kOro, kBriglia},
