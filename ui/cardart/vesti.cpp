@@ -112,8 +112,7 @@ void Cappello(QPainter &p, Seme seme, QPointF c, int verso, const QColor &colore
     const Tinta t = Tono(colore);
     c += QPointF(0, -0.8); // clear of the brow
     switch (seme) {
-    case Seme::Bastoni: {               // a broad hat with a turned-up brim, unplumed: a plume
-                                        // beside his club made one shape of them at the natural size
+    case Seme::Bastoni: {               // a broad hat with a turned-up brim and a plume
         if (!InchiostroDelPixelInUso()) // in the larger drawing clear of the brows
             c += QPointF(0, -0.6);
         QPainterPath tesa;
@@ -124,6 +123,7 @@ void Cappello(QPainter &p, Seme seme, QPointF c, int verso, const QColor &colore
         cupola.closeSubpath();
         Modella(p, Unione(Piatto(tesa), Piatto(cupola)), t, kContorno, 0.8, 0.5);
         Linea(p, c + QPointF(-2.8, -4.6), c + QPointF(2.8, -4.6), kOro, 0.8);
+        Piuma(p, c, s, Tono(QColor(0xFF, 0xF0, 0xB0), kOro, kOroCavo));
         break;
     }
     case Seme::Coppe: { // a soft beret with a white feather
