@@ -436,11 +436,9 @@ void DisegnaCavallo(QPainter &p, Seme seme)
     const QPointF mano = cavaliere.Su(c.mano);
     const qreal angolo = verso * c.angolo;
     // A cup or a club in the larger drawing in proportion to the rider: as
-    // large as the natural size needs, it outgrows his body there (the cup,
-    // the largest for its shape, the more so).
-    const qreal misura = InchiostroDelPixelInUso() || seme == Seme::Denari || seme == Seme::Spade ? c.misura
-        : seme == Seme::Coppe                                                                     ? c.misura * 0.8
-                                                                                                  : c.misura * 0.86;
+    // large as the natural size needs, it outgrows his body there.
+    const qreal misura =
+        InchiostroDelPixelInUso() || seme == Seme::Denari || seme == Seme::Spade ? c.misura : c.misura * 0.86;
     const qreal r = qDegreesToRadians(angolo);
     switch (seme) {
     case Seme::Bastoni: // the grip in the fist, the rest beyond it
