@@ -20,7 +20,7 @@ namespace {
 const Tinta kTintaAquila{QColor(0x94, 0x74, 0x56), QColor(0x48, 0x33, 0x25), QColor(0x2A, 0x1C, 0x14)};
 
 // The eagle's size in its field at the natural size (see MonetaConAquila).
-constexpr qreal kAquilaDiPixel = 0.8;
+constexpr qreal kAquilaDiPixel = 0.66;
 
 // A closed shape through `punti` (one half of the eagle), with its mirror
 // image across the vertical axis.
@@ -227,8 +227,8 @@ void MonetaConAquila(QPainter &p, qreal r)
     p.setBrush(kOroCavo);
     p.drawPath(Differenza(fondo, fondo.translated(0.9, 0.9)));
     // At the natural size the eagle smaller in its field, so that the coin
-    // reads gold round it: filling the field, it was a dark blot on the
-    // coin.
+    // reads gold round it: filling the field, and at four fifths of it, it
+    // was a dark blot on the coin.
     Aquila(p, InchiostroDelPixelInUso() ? campo * kAquilaDiPixel : campo);
 }
 

@@ -91,7 +91,8 @@ Cavaliere Di(Seme seme)
     const Tinta bianco = Tono(QColor(0xFA, 0xFA, 0xF6), QColor(0xE8, 0xE6, 0xE0), QColor(0xAC, 0xA6, 0x9A));
     const Tinta criniArdesia = Tono(QColor(0x8A, 0x8A, 0x98), QColor(0x62, 0x62, 0x74), QColor(0x42, 0x42, 0x54));
     switch (seme) {
-    case Seme::Bastoni: // walking to the left, the near foreleg raised; the club on his shoulder
+    case Seme::Bastoni: // walking to the left, the near foreleg raised; the club held up behind him at arm's length,
+                        // clear of his plumed hat (by his head it was read as part of it)
         return {true,
                 {{{29, 50}, {33.6, 54.2}, {32.4, 58.8}, {30.8, 60.0}},
                  {{27.6, 50}, {27.4, 57.8}, {27.6, 62.8}, {28.5, 64.6}},
@@ -102,9 +103,9 @@ Cavaliere Di(Seme seme)
                  1.0},
                 0,
                 false,
-                {19.0, 34.6},
-                {16.6, 30.4},
-                -22,
+                {16.4, 33.6},
+                {12.6, 30.0},
+                -10,
                 27,
                 {dun, criniScuri, Tono(Smorza(kRosso)), kOro, kBriglia, false, true},
                 0,
@@ -115,7 +116,8 @@ Cavaliere Di(Seme seme)
                 23.3,
                 {0.4, -0.3, -0.2, 0.2, 0.3, 0, Qt::transparent, 0, 0.5, -0.3, -0.5, 0.3, 0.6, volti::Taglio::Mandorla,
                  fanti::Lineamenti::Bocca::Quieta, QColor(0x6A, 0x44, 0x22), volti::Naso::Corto}};
-    case Seme::Coppe: // cantering, the near foreleg reaching out, the cup lifted
+    case Seme::Coppe: // cantering, the near foreleg reaching out, the cup lifted at arm's length beside his head, as
+                      // large as the card's top allows (a size smaller it was read as a gold speck, cup or coin)
         return {false,
                 {{{29, 50}, {33.6, 54.8}, {36.8, 59.2}, {38.0, 61.0}},
                  {{27.6, 50}, {31.8, 54.2}, {29.8, 57.8}, {29.0, 59.6}},
@@ -126,10 +128,10 @@ Cavaliere Di(Seme seme)
                  1.0},
                 4,
                 true,
-                {13.0, 27.0},
-                {10.6, 25.2},
+                {14.2, 29.6},
+                {10.2, 27.8},
                 0,
-                19.5,
+                21.5,
                 {grigio, criniGrigi, Tono(Smorza(kBlu)), kOro, kBriglia, true},
                 4,
                 {27, 46.4},

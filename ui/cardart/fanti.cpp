@@ -164,8 +164,10 @@ void FanteDiCoppe(QPainter &p)
     Forma(p, ProfiloArto({{{21.4, 34}, 1.5}, {{29.6, 33.8}, 1.5}}), kOcraT, 0.4, 0);
     Mano(p, {31.4, 35.0}, 1.4, 30, kPelleChiaraT);
     // The cup carried before him at his waist by its stem, as a page
-    // serves it: the king of cups lifts his high at arm's length.
-    EmblemaTenuto(p, Seme::Coppe, {11.2, 30.4}, 15, 0);
+    // serves it: the king of cups lifts his high at arm's length. As large
+    // as the white beside him allows: a size smaller it was read at the
+    // natural size as a few yellow pixels.
+    EmblemaTenuto(p, Seme::Coppe, {11.2, 28.9}, 18, 0);
     const Profilo vicino = ProfiloArto({{{21.4, 23.2}, 3.6}, {{20.4, 31.4}, 2.9}, {{15.0, 35.0}, 2.5}});
     Forma(p, vicino, kCelesteT, 0.7, 0.4);
     OmbraOltre(p, vicino, {22.4, 23}, {14.6, 36.8}, kCelesteT.ombra);

@@ -1,6 +1,6 @@
 // The king of cups: chestnut-bearded, turned to the left, holding the cup
 // high at arm's length; an open crown with fleurons, his other hand
-// gathering the red mantle at his hip.
+// gathering the blue mantle at his hip.
 #include "re_parti.h"
 
 #include "stampa.h"
@@ -54,7 +54,9 @@ void CoronaGigliata(QPainter &p)
 
 void ReDiCoppe(QPainter &p)
 {
-    // The mantle behind him, falling to the floor on either side.
+    // The mantle behind him, falling to the floor on either side. Blue over a
+    // red robe: in a red mantle, beside the red-robed king of clubs, he was
+    // told from him at the natural size only by what he holds.
     const QPainterPath manto = Morbido({{20.0, 23.0},
                                         {17.0, 26.0},
                                         {15.6, 40.0},
@@ -69,13 +71,13 @@ void ReDiCoppe(QPainter &p)
                                         {34.0, 34.0},
                                         {32.6, 26.0},
                                         {29.4, 23.0}});
-    Piano(p, manto, kRossoT, kContorno);
+    Piano(p, manto, kBluT, kContorno);
 
     // Shoes, the front one pointing left.
     Ellisse(p, {19.2, 64.2}, 2.6, 1.0, kCuoioT.corpo, kContorno);
     Ellisse(p, {28.4, 64.3}, 2.2, 1.0, kCuoioT.corpo, kContorno);
 
-    // The long blue robe with a golden border at the hem.
+    // The long red robe with a golden border at the hem.
     const QPainterPath veste = Morbido({{22.0, 22.4},
                                         {18.8, 24.4},
                                         {17.8, 32.0},
@@ -90,7 +92,7 @@ void ReDiCoppe(QPainter &p)
                                         {31.4, 32.0},
                                         {30.4, 24.4},
                                         {27.0, 22.4}});
-    Piano(p, veste, kBluT, kContorno, 1.4, 0.8);
+    Piano(p, veste, kRossoT, kContorno, 1.4, 0.8);
     const QPainterPath orlo = Intersezione(veste, Spezzata({{10, 59.4}, {40, 59.4}, {40, 70}, {10, 70}}));
     Piano(p, orlo, kOroT, kOroT.ombra, 0.5, 0);
     QPainterPath ricamo;
@@ -102,8 +104,8 @@ void ReDiCoppe(QPainter &p)
     Curva(pieghe, {{23.0, 43}, {22.8, 52}, {22.6, 59.2}});
     Curva(pieghe, {{26.4, 43}, {26.8, 52}, {27.2, 59.2}});
     Curva(pieghe, {{29.4, 42}, {30.0, 51}, {30.6, 59.0}});
-    Segna(p, pieghe, kBluT.ombra, kPiega);
-    Ombra(p, Intersezione(veste, Spezzata({{28.6, 40}, {36, 40}, {36, 59.2}, {29.6, 59.2}})), kBluT.ombra);
+    Segna(p, pieghe, kRossoT.ombra, kPiega);
+    Ombra(p, Intersezione(veste, Spezzata({{28.6, 40}, {36, 40}, {36, 59.2}, {29.6, 59.2}})), kRossoT.ombra);
 
     // The mantle's front, wrapped from the left shoulder across his body and
     // gathered in his right hand at the hip, then falling from it in folds.
@@ -111,15 +113,15 @@ void ReDiCoppe(QPainter &p)
         Morbido({{19.0, 25.0}, {23.4, 29.4}, {28.6, 34.6}, {33.4, 38.4}, {33.4, 38.4}, {35.6, 44.0}, {37.4, 52.0},
                  {38.4, 63.4}, {38.4, 63.4}, {34.4, 63.8}, {34.4, 63.8}, {33.6, 54.0}, {32.2, 47.0}, {27.4, 53.0},
                  {21.6, 56.6}, {16.2, 57.6}, {16.2, 57.6}, {16.9, 46.0}, {17.6, 34.0}, {18.2, 28.0}});
-    Piano(p, drappo, kRossoT, kContorno, 1.2, 0.7);
+    Piano(p, drappo, kBluT, kContorno, 1.2, 0.7);
     pieghe = QPainterPath();
     Curva(pieghe, {{19.4, 30.0}, {25.0, 35.6}, {31.4, 40.0}});
     Curva(pieghe, {{18.6, 37.0}, {24.6, 40.6}, {31.2, 42.0}});
     Curva(pieghe, {{18.2, 45.0}, {24.4, 45.4}, {31.0, 43.6}});
     Curva(pieghe, {{17.8, 52.0}, {23.6, 51.0}, {30.2, 46.6}});
     Curva(pieghe, {{34.4, 42.0}, {35.2, 52.0}, {36.2, 62.8}});
-    Segna(p, pieghe, kRossoT.ombra, kPiega);
-    Ombra(p, Intersezione(drappo, Spezzata({{31, 40}, {40, 40}, {40, 66}, {31, 66}})), kRossoT.ombra);
+    Segna(p, pieghe, kBluT.ombra, kPiega);
+    Ombra(p, Intersezione(drappo, Spezzata({{31, 40}, {40, 40}, {40, 66}, {31, 66}})), kBluT.ombra);
     // A golden border along its edge.
     QPainterPath bordo;
     Curva(bordo, {{16.8, 56.8}, {21.6, 55.8}, {27.2, 52.2}, {31.8, 47.0}});
@@ -128,7 +130,7 @@ void ReDiCoppe(QPainter &p)
     // The right arm, bent, the hand at the hip on the gathered mantle.
     const QPainterPath destro =
         Morbido({{29.4, 23.8}, {32.4, 25.4}, {34.4, 31.6}, {34.6, 37.6}, {32.6, 38.6}, {31.2, 33.0}, {29.6, 28.6}});
-    Piano(p, destro, kBluT, kContorno, 1.0, 0.6);
+    Piano(p, destro, kRossoT, kContorno, 1.0, 0.6);
     Ellisse(p, {33.6, 38.0}, 1.5, 1.1, kErmellino, kContorno, kTrattoFine);
     Mano(p, {33.4, 39.6}, 1.5);
 
@@ -145,12 +147,12 @@ void ReDiCoppe(QPainter &p)
                                            {13.8, 25.2},
                                            {16.6, 26.6},
                                            {18.8, 27.8}});
-    Piano(p, sinistro, kBluT, kContorno, 1.0, 0.6);
+    Piano(p, sinistro, kRossoT, kContorno, 1.0, 0.6);
     pieghe = QPainterPath();
     Curva(pieghe, {{17.2, 24.8}, {14.6, 24.0}, {12.4, 21.6}});
-    Segna(p, pieghe, kBluT.ombra, kPiega);
+    Segna(p, pieghe, kRossoT.ombra, kPiega);
 
-    // Golden flowers sown on the blue cloth.
+    // Golden flowers sown on the red cloth.
     QPainterPath fiori;
     for (QPointF c : {QPointF(27.0, 29.0), QPointF(29.4, 32.6), QPointF(25.0, 26.6), QPointF(29.6, 27.6),
                       QPointF(32.4, 29.8), QPointF(33.2, 35.0), QPointF(15.8, 24.6), QPointF(12.6, 21.6),

@@ -1,6 +1,6 @@
 // The king of swords: a warrior king with a full auburn beard, a breastplate
-// over a teal robe to the calf, a blue mantle hanging behind, turned to the
-// left with one foot stepping out in tall boots; his sword raised upright; a radiate crown
+// over a teal robe to the calf, a terracotta mantle hanging behind, turned to the
+// left with one foot stepping out in tall boots; his sword raised, leaning out from him; a radiate crown
 // over a red cap.
 #include "re_parti.h"
 
@@ -17,6 +17,8 @@ namespace belvane::cardart::re {
 namespace {
 
 constexpr QPointF kViso{22.5, 17.5};
+// The sword's lean out from upright, in degrees, as far as the card's edge allows.
+constexpr qreal kPendenzaSpada = 10;
 // A deep auburn beard, darker than the skin: a ginger one reads as one orange
 // blob with the face at the natural size.
 const Tinta kBarbaRamata{QColor(0xC0, 0x6A, 0x38), QColor(0xA0, 0x50, 0x28), QColor(0x8A, 0x48, 0x26)};
@@ -223,11 +225,12 @@ void ReDiSpade(QPainter &p)
     CoronaAPunte(p);
     p.restore();
 
-    // The sword raised upright in his fist above the mantle, its blade
-    // bending away from him: the slender one at every size, and longer (the
-    // pips' broad one, as short as the card's top edge allows, was read at
-    // the natural size as a candle or a dagger).
-    SpadaTenuta(p, {35.0, 28.2}, 27, 0, 1, true);
+    // The sword raised in his fist above the mantle, leaning out from him
+    // into the white, its blade bending away: upright by the mantle's edge
+    // it was lost at the natural size. The slender one at every size, and
+    // long (the pips' broad one, as short as the card's top edge allows, was
+    // read at the natural size as a candle or a dagger).
+    SpadaTenuta(p, {35.0, 28.2}, 27, kPendenzaSpada, 1, true);
     Mano(p, {35.0, 28.2}, 1.6);
 }
 
