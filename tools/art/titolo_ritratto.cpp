@@ -44,11 +44,12 @@ Fasi Linee(Zona zona, double x, double y, const Campione &c)
     const double hs = c.hs;
     // Spacings in pixels: wide enough that every line stands clear of its
     // neighbours at the picture's own size.
-    constexpr double fondo = 2.0, volto = 3.0, abito = 3.0;
+    constexpr double fondo = 3.0, volto = 3.0, abito = 3.0;
     switch (zona) {
     case Zona::Fondo:
-        // Ruled straight across, each line on the middle of a row of pixels.
-        return {((y + kAbbassa) * kIngrandimento + kMedaglioneRy - 0.5) / fondo / kIngrandimento, 0, fondo};
+        // Ruled upright, each line on the middle of a column of pixels, so it
+        // crosses the skin's lines rather than running on into them.
+        return {(x * kIngrandimento + kMedaglioneRx - 0.5) / fondo / kIngrandimento, 0, fondo};
     case Zona::Pelle: // ruled in titolo_pelle.cpp
         break;
     case Zona::Capelli:

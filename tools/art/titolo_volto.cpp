@@ -207,8 +207,13 @@ Campione Rilievo(double x, double y)
 
 double Tono(const Campione &c, double x, double y)
 {
-    if (c.zona == Zona::Fondo) // a quiet ground, darker behind the lit side of the face
-        return 0.34 - 0.22 * Passaggio(-45, 45, x);
+    if (c.zona == Zona::Fondo) {
+        // Light behind the head, falling off towards the oval's rim, so the
+        // vignette glows round the sitter; a little darker behind the lit
+        // side of the face, which stands off it.
+        const double d = std::hypot(x / 27, (y + 28) / 42);
+        return 0.04 + 0.1 * (1 - Passaggio(-45, 45, x)) + 0.42 * Passaggio(0.95, 2.2, d);
+    }
     constexpr double e = 0.5;
     const auto h = [](double px, double py) { return std::max(0.0, Rilievo(px, py).h); };
     const Vettore n = Normalizza({-(h(x + e, y) - h(x - e, y)) / (2 * e), -(h(x, y + e) - h(x, y - e)) / (2 * e), 1});
