@@ -78,8 +78,8 @@ Fasi Linee(Zona zona, double x, double y, const Campione &c)
         const double px = x * kIngrandimento + kMedaglioneRx, py = (y + kAbbassa) * kIngrandimento + kMedaglioneRy;
         return {(px + py) / 4.0 / kIngrandimento, (x - y) * 0.7071 / 2.0, 4.0 / std::sqrt(2.0)};
     }
-    case Zona::Panciotto: // across, bowing a little with the chest, not in a chevron that reads as a weave
-        return {(y + 0.02 * x * x) / abito, x / abito, abito};
+    case Zona::Panciotto:
+        return {(y + 0.45 * std::abs(x)) / 3.0, x / 3.0, 3.0};
     }
     return {0, 0, 2};
 }

@@ -291,21 +291,13 @@ double Tono(const Campione &c, double x, double y)
         chiaro = 0.22, cupo = 0.85;
         break;
     case Zona::Giacca:
-        // Open in the light on the chest, so the bust is quieter than the
-        // face; deep only where the cloth turns away at the sides.
-        chiaro = 0.46, cupo = 0.9;
-        scuro += 0.45 * Passaggio(24, 52, std::abs(x));
-        // The lapels cast a shadow on the cloth along their outer edge.
-        if (y - kColloY > 23) {
-            const double bavero = 24 - (y - kColloY - 24) * 0.3;
-            scuro += 0.35 * std::exp(-std::max(0.0, std::abs(x) - bavero) / 2.5);
-        }
+        chiaro = 0.68, cupo = 0.95;
         break;
     case Zona::Bavero: // lighter than the coat, the cravat darker: three weights
-        chiaro = 0.28, cupo = 0.66;
+        chiaro = 0.42, cupo = 0.78;
         break;
     case Zona::Panciotto:
-        chiaro = 0.32, cupo = 0.58;
+        chiaro = 0.38, cupo = 0.66;
         break;
     case Zona::Cravatta:
         chiaro = 0.7, cupo = 0.95;
