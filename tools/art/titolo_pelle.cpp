@@ -85,9 +85,12 @@ double InchiostroPelle(const Campione &c, double x, double y, double t)
     // in two layers. The nose and the jaw keep to their one set of lines, so
     // their shaded sides turn as a graded shade and not a blot: where the
     // lines already run steeply down the jaw, a crossing set would weave
-    // into a grid. The neck's lines run round it, and take the second set.
+    // into a grid. The neck's lines run round it in one set too: crossed
+    // in the jaw's shadow they left a row of paper dots, like beads.
     const double naso = std::exp(-std::pow(x / 5.5, 2) - std::pow((y - (kOcchiY + 10)) / 7.5, 2));
-    const double mascella = pezzo == Pezzo::Testa ? Passaggio(kBoccaY - 5, kBoccaY + 1, y) : 0;
+    const double mascella = pezzo == Pezzo::Testa ? Passaggio(kBoccaY - 5, kBoccaY + 1, y)
+        : pezzo == Pezzo::Collo                   ? 1
+                                                  : 0;
     if (t > kSecondoDa)
         a = std::max(a, (1 - naso) * (1 - mascella) * Tratto(f2 * righe, g2, std::min(0.45, (t - kSecondoDa) * 1.2)));
     // The brows are drawn; the lines thin out under them, so no ruling runs
