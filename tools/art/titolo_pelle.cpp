@@ -12,6 +12,11 @@ namespace {
 constexpr double kPasso = 3.4;     // the skin's lines lie this many pixels apart, coarser than the ground's
 constexpr double kCroce = 1.0;     // the crossing set's angle to the first, radians
 constexpr double kSecondoDa = 0.3; // the tone from which the crossing set deepens the shade
+// In the half-lights the lines break into dots this wide (a share of the
+// lines' spacing) and this many pixels apart along them.
+constexpr double kPuntoLargo = 0.3, kPuntoPasso = 3.0;
+// Lines thinner than this leave the paper clean: the brightest lights.
+constexpr double kPuntoVia = 0.06;
 // How far the lines bow between the middle of the face and its outline, in
 // units: up in the middle over the brow, up at the sides below the eyes.
 constexpr double kArcoFronte = 11, kArcoGuance = -9;
@@ -78,8 +83,21 @@ double InchiostroPelle(const Campione &c, double x, double y, double t)
     // so the lit half of the face is not bare paper cut off down the nose.
     const double larghezza = std::min(0.8, 0.02 + 1.0 * std::pow(t, 1.4));
     constexpr double campioni = kScala * kIngrandimento;
-    const double svanisce = std::min(1.0, larghezza / g1 * campioni / 0.9);
-    double a = narici * svanisce * Tratto(f * righe, g1, larghezza);
+    // In the half-lights a line narrower than a pixel would print as a grey
+    // smear; there it keeps a pixel's width and breaks into dots instead,
+    // fewer and shorter towards the light, staggered from line to line, so
+    // the lit side carries a fine tint down to its brightest paper.
+    const double tinta = std::max(larghezza, kPuntoLargo);
+    double punti = 1;
+    if (larghezza < kPuntoLargo) {
+        const double riga = std::round(f * righe);
+        const double u = x * kIngrandimento / kPuntoPasso + 0.5 * riga;
+        const double lungo = std::abs(u - std::round(u)) * kPuntoPasso * kScala; // samples from the dot's middle
+        const double quota = std::max(0.0, larghezza - kPuntoVia) / (kPuntoLargo - kPuntoVia);
+        punti = std::clamp(quota * kPuntoPasso * kScala / 2 - lungo + 0.5, 0.0, 1.0);
+    }
+    const double svanisce = std::min(1.0, tinta / g1 * campioni / 0.9);
+    double a = narici * svanisce * punti * Tratto(f * righe, g1, tinta);
     // From the middle greys on, a second set crosses the first at a wide
     // angle, so the shade on the temple, the cheek and the neck is built up
     // in two layers. The nose and the jaw keep to their one set of lines, so
