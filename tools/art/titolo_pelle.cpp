@@ -14,9 +14,9 @@ constexpr double kCroce = 1.0;     // the crossing set's angle to the first, rad
 constexpr double kSecondoDa = 0.3; // the tone from which the crossing set deepens the shade
 // In the half-lights the lines break into dots this wide (a share of the
 // lines' spacing) and this many pixels apart along them.
-constexpr double kPuntoLargo = 0.3, kPuntoPasso = 3.0;
+constexpr double kPuntoLargo = 0.24, kPuntoPasso = 3.0;
 // Lines thinner than this leave the paper clean: the brightest lights.
-constexpr double kPuntoVia = 0.06;
+constexpr double kPuntoVia = 0.08;
 // How far the lines bow between the middle of the face and its outline, in
 // units: up in the middle over the brow, up at the sides below the eyes.
 constexpr double kArcoFronte = 11, kArcoGuance = -9;
@@ -93,7 +93,10 @@ double InchiostroPelle(const Campione &c, double x, double y, double t)
         const double riga = std::round(f * righe);
         const double u = x * kIngrandimento / kPuntoPasso + 0.5 * riga;
         const double lungo = std::abs(u - std::round(u)) * kPuntoPasso * kScala; // samples from the dot's middle
-        const double quota = std::max(0.0, larghezza - kPuntoVia) / (kPuntoLargo - kPuntoVia);
+        // Round the mouth and over the chin they start later still, or the
+        // lower face reads as unshaven.
+        const double via = kPuntoVia + 0.14 * std::exp(-std::pow(x / 10, 2) - std::pow((y - (kBoccaY + 3)) / 8, 2));
+        const double quota = std::max(0.0, larghezza - via) / (kPuntoLargo - via);
         punti = std::clamp(quota * kPuntoPasso * kScala / 2 - lungo + 0.5, 0.0, 1.0);
     }
     const double svanisce = std::min(1.0, tinta / g1 * campioni / 0.9);
