@@ -269,8 +269,8 @@ void DisegnaLineamenti(QPainter &p)
         p.save();
         p.setClipPath(apertura);
         p.setPen(Qt::NoPen);
-        p.setBrush(QColor(45, 45, 45));
-        p.drawEllipse(iride, 2.3, 2.3);
+        p.setBrush(QColor(80, 80, 80));
+        p.drawEllipse(iride, 2.1, 2.1);
         p.setBrush(Qt::black);
         p.drawEllipse(iride, 0.95, 0.95);
         // The lid's shadow on the eyeball.
@@ -289,7 +289,7 @@ void DisegnaLineamenti(QPainter &p)
         // above it; a fine lower lid.
         Taglio(
             p, [&](double t) { return occhio(-1.05 + 2.2 * t, 1) + QPointF(0, -0.25); },
-            [](double t) { return 0.3 + 0.75 * std::sin(M_PI * std::min(1.0, t * 0.8 + 0.1)); }, 20);
+            [](double t) { return 0.25 + 0.5 * std::sin(M_PI * std::min(1.0, t * 0.8 + 0.1)); }, 20);
         Taglio(
             p, [&](double t) { return occhio(-0.6 + 1.45 * t, 1) + QPointF(0, -1.3 - 0.5 * std::sin(M_PI * t)); },
             [](double t) { return 0.4 * Fuso(t); }, 16);
