@@ -19,10 +19,10 @@ constexpr double kPuntoLargo = 0.24, kPuntoPasso = 3.0;
 constexpr double kPuntoVia = 0.08;
 // How far the lines bow between the middle of the face and its outline, in
 // units: up in the middle over the brow, up at the sides below the eyes.
-constexpr double kArcoFronte = 11, kArcoGuance = -9;
+constexpr double kArcoFronte = 15, kArcoGuance = -9;
 // How far the features bend them, a share of their height; the nose's
 // less, or the lines would crowd into a smear down its shaded flank.
-constexpr double kPiegaLineamenti = 0.5, kPiegaNaso = 0.3;
+constexpr double kPiegaLineamenti = 0.35, kPiegaNaso = 0.3;
 
 // The skin's lines are the level lines of this function of the place.
 double Livello(Pezzo pezzo, double x, double y)
