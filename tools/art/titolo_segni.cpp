@@ -409,7 +409,7 @@ void DisegnaLineamenti(QPainter &p)
     for (const auto &[su, da, a] : {std::tuple{1.0, -4.0, 5.5}, std::tuple{1.8, -2.2, 4.2}})
         Taglio(
             p, [&](double t) { return QPointF(da + (a - da) * t, kBoccaY - su - 0.35 * std::sin(M_PI * t)); },
-            [](double t) { return 0.45 * Fuso(t, 0.6); }, 20);
+            [](double t) { return 0.3 * Fuso(t, 1.0); }, 20);
     // The shadow under the lower lip, its light left between: a short cut
     // lying more to the side away from the light.
     Taglio(
