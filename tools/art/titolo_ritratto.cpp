@@ -138,10 +138,11 @@ double Inchiostro(double x, double y)
     }
     if (c.zona != Zona::Fondo && Contorno(c, x, y))
         return 1;
-    // The ground's lines stop a hair short of the head and neck, so the
-    // face's outline is cut against paper and does not run into them where
-    // both are ruled the same way.
-    if (c.zona == Zona::Fondo && Intorno(x, y, kAlone, [](const Campione &v) { return v.zona == Zona::Pelle; }))
+    // The ground's lines stop a hair short of the head, the neck and the
+    // shoulders, so their outline is cut against paper and does not run
+    // into them where both are ruled nearly the same way.
+    if (c.zona == Zona::Fondo &&
+        Intorno(x, y, kAlone, [](const Campione &v) { return v.zona == Zona::Pelle || v.zona == Zona::Giacca; }))
         return 0;
     // The lapel's outer edge catches the light: a thread of paper along it
     // draws the coat's V against the cloth.
