@@ -12,6 +12,9 @@ namespace {
 constexpr double kPasso = 3.4;     // the skin's lines lie this many pixels apart, coarser than the ground's
 constexpr double kCroce = 1.0;     // the crossing set's angle to the first, radians
 constexpr double kSecondoDa = 0.3; // the tone from which the crossing set deepens the shade
+// The crossing set's lines to the first's: sparser, so the two do not close
+// into a checker of single pixels.
+constexpr double kSecondoRado = 0.7;
 // In the half-lights the lines break into dots this wide (a share of the
 // lines' spacing) and this many pixels apart along them.
 constexpr double kPuntoLargo = 0.24, kPuntoPasso = 3.0;
@@ -72,8 +75,8 @@ double InchiostroPelle(const Campione &c, double x, double y, double t)
     const double g1 = std::max(0.05, std::hypot(fx, fy) * righe);
     // The crossing set: the level turned by kCroce.
     const double f2 = std::cos(kCroce) * f + std::sin(kCroce) * x;
-    const double g2 =
-        std::max(0.05, std::hypot(std::cos(kCroce) * fx + std::sin(kCroce), std::cos(kCroce) * fy) * righe);
+    const double g2 = std::max(
+        0.05, std::hypot(std::cos(kCroce) * fx + std::sin(kCroce), std::cos(kCroce) * fy) * righe * kSecondoRado);
     // Under the nose's tip the lines stop, so the two nostrils stand as
     // accents on clean paper rather than in one bar under the nose.
     const double narici = 1 - std::exp(-std::pow(x / 2.6, 4) - std::pow((y - (kOcchiY + 16.4)) / 1.6, 4));
@@ -113,7 +116,9 @@ double InchiostroPelle(const Campione &c, double x, double y, double t)
         : pezzo == Pezzo::Collo                   ? 1
                                                   : 0;
     if (t > kSecondoDa)
-        a = std::max(a, (1 - naso) * (1 - mascella) * Tratto(f2 * righe, g2, std::min(0.45, (t - kSecondoDa) * 1.2)));
+        a = std::max(a,
+                     (1 - naso) * (1 - mascella) *
+                         Tratto(f2 * righe * kSecondoRado, g2, std::min(0.45, (t - kSecondoDa) * 1.2)));
     // The brows are drawn; the lines thin out under them, so no ruling runs
     // through a brow.
     a *= 1 - 0.7 * std::exp(-std::pow((std::abs(x) - 10.6) / 7.0, 8) - std::pow((y - (kOcchiY - 6)) / 1.4, 2));
