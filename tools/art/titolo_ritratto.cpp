@@ -55,11 +55,11 @@ Fasi Linee(Zona zona, double x, double y, const Campione &c)
     case Zona::Capelli:
         return {y / volto, x / volto, volto};
     case Zona::Giacca: {
-        // Down the cloth, leaning outwards as the shoulders fall, so the coat
-        // does not lie in the ground's direction and stands off it; crossed in
+        // Down the cloth, leaning well outwards as the shoulders fall, so the coat
+        // does not lie along the upright ground and stands off it; crossed in
         // its deepest shade by lines parallel to the shoulders.
         const double spalla = Spalla(x) - 19.5;
-        return {(x - 0.35 * y * (x < 0 ? -1 : 1)) / abito, (y - spalla - 0.25 * hs) / abito, abito};
+        return {(x - 0.6 * y * (x < 0 ? -1 : 1)) / abito, (y - spalla - 0.25 * hs) / abito, abito};
     }
     case Zona::Bavero:
         return {(y + 0.55 * std::abs(x)) / abito, (std::abs(x) + 0.19 * y) / abito, abito};
