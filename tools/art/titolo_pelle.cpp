@@ -12,12 +12,20 @@ namespace {
 constexpr double kPasso = 3.4;     // the skin's lines lie this many pixels apart, coarser than the ground's
 constexpr double kCroce = 1.0;     // the crossing set's angle to the first, radians
 constexpr double kSecondoDa = 0.3; // the tone from which the crossing set deepens the shade
+// The crossing set's lines to the first's: sparser, so the two do not close
+// into a checker of single pixels.
+constexpr double kSecondoRado = 0.7;
+// In the half-lights the lines break into dots this wide (a share of the
+// lines' spacing) and this many pixels apart along them.
+constexpr double kPuntoLargo = 0.24, kPuntoPasso = 3.0;
+// Lines thinner than this leave the paper clean: the brightest lights.
+constexpr double kPuntoVia = 0.08;
 // How far the lines bow between the middle of the face and its outline, in
 // units: up in the middle over the brow, up at the sides below the eyes.
-constexpr double kArcoFronte = 11, kArcoGuance = -9;
+constexpr double kArcoFronte = 15, kArcoGuance = -9;
 // How far the features bend them, a share of their height; the nose's
 // less, or the lines would crowd into a smear down its shaded flank.
-constexpr double kPiegaLineamenti = 0.5, kPiegaNaso = 0.3;
+constexpr double kPiegaLineamenti = 0.35, kPiegaNaso = 0.3;
 
 // The skin's lines are the level lines of this function of the place.
 double Livello(Pezzo pezzo, double x, double y)
@@ -67,8 +75,8 @@ double InchiostroPelle(const Campione &c, double x, double y, double t)
     const double g1 = std::max(0.05, std::hypot(fx, fy) * righe);
     // The crossing set: the level turned by kCroce.
     const double f2 = std::cos(kCroce) * f + std::sin(kCroce) * x;
-    const double g2 =
-        std::max(0.05, std::hypot(std::cos(kCroce) * fx + std::sin(kCroce), std::cos(kCroce) * fy) * righe);
+    const double g2 = std::max(
+        0.05, std::hypot(std::cos(kCroce) * fx + std::sin(kCroce), std::cos(kCroce) * fy) * righe * kSecondoRado);
     // Under the nose's tip the lines stop, so the two nostrils stand as
     // accents on clean paper rather than in one bar under the nose.
     const double narici = 1 - std::exp(-std::pow(x / 2.6, 4) - std::pow((y - (kOcchiY + 16.4)) / 1.6, 4));
@@ -78,18 +86,39 @@ double InchiostroPelle(const Campione &c, double x, double y, double t)
     // so the lit half of the face is not bare paper cut off down the nose.
     const double larghezza = std::min(0.8, 0.02 + 1.0 * std::pow(t, 1.4));
     constexpr double campioni = kScala * kIngrandimento;
-    const double svanisce = std::min(1.0, larghezza / g1 * campioni / 0.9);
-    double a = narici * svanisce * Tratto(f * righe, g1, larghezza);
+    // In the half-lights a line narrower than a pixel would print as a grey
+    // smear; there it keeps a pixel's width and breaks into dots instead,
+    // fewer and shorter towards the light, staggered from line to line, so
+    // the lit side carries a fine tint down to its brightest paper.
+    const double tinta = std::max(larghezza, kPuntoLargo);
+    double punti = 1;
+    if (larghezza < kPuntoLargo) {
+        const double riga = std::round(f * righe);
+        const double u = x * kIngrandimento / kPuntoPasso + 0.5 * riga;
+        const double lungo = std::abs(u - std::round(u)) * kPuntoPasso * kScala; // samples from the dot's middle
+        // Round the mouth and over the chin they start later still, or the
+        // lower face reads as unshaven.
+        const double via = kPuntoVia + 0.14 * std::exp(-std::pow(x / 10, 2) - std::pow((y - (kBoccaY + 3)) / 8, 2));
+        const double quota = std::max(0.0, larghezza - via) / (kPuntoLargo - via);
+        punti = std::clamp(quota * kPuntoPasso * kScala / 2 - lungo + 0.5, 0.0, 1.0);
+    }
+    const double svanisce = std::min(1.0, tinta / g1 * campioni / 0.9);
+    double a = narici * svanisce * punti * Tratto(f * righe, g1, tinta);
     // From the middle greys on, a second set crosses the first at a wide
     // angle, so the shade on the temple, the cheek and the neck is built up
     // in two layers. The nose and the jaw keep to their one set of lines, so
     // their shaded sides turn as a graded shade and not a blot: where the
     // lines already run steeply down the jaw, a crossing set would weave
-    // into a grid. The neck's lines run round it, and take the second set.
+    // into a grid. The neck's lines run round it in one set too: crossed
+    // in the jaw's shadow they left a row of paper dots, like beads.
     const double naso = std::exp(-std::pow(x / 5.5, 2) - std::pow((y - (kOcchiY + 10)) / 7.5, 2));
-    const double mascella = pezzo == Pezzo::Testa ? Passaggio(kBoccaY - 5, kBoccaY + 1, y) : 0;
+    const double mascella = pezzo == Pezzo::Testa ? Passaggio(kBoccaY - 5, kBoccaY + 1, y)
+        : pezzo == Pezzo::Collo                   ? 1
+                                                  : 0;
     if (t > kSecondoDa)
-        a = std::max(a, (1 - naso) * (1 - mascella) * Tratto(f2 * righe, g2, std::min(0.45, (t - kSecondoDa) * 1.2)));
+        a = std::max(a,
+                     (1 - naso) * (1 - mascella) *
+                         Tratto(f2 * righe * kSecondoRado, g2, std::min(0.45, (t - kSecondoDa) * 1.2)));
     // The brows are drawn; the lines thin out under them, so no ruling runs
     // through a brow.
     a *= 1 - 0.7 * std::exp(-std::pow((std::abs(x) - 10.6) / 7.0, 8) - std::pow((y - (kOcchiY - 6)) / 1.4, 2));

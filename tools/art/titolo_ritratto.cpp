@@ -44,21 +44,22 @@ Fasi Linee(Zona zona, double x, double y, const Campione &c)
     const double hs = c.hs;
     // Spacings in pixels: wide enough that every line stands clear of its
     // neighbours at the picture's own size.
-    constexpr double fondo = 2.0, volto = 3.0, abito = 3.0;
+    constexpr double fondo = 3.0, volto = 3.0, abito = 3.0;
     switch (zona) {
     case Zona::Fondo:
-        // Ruled straight across, each line on the middle of a row of pixels.
-        return {((y + kAbbassa) * kIngrandimento + kMedaglioneRy - 0.5) / fondo / kIngrandimento, 0, fondo};
+        // Ruled upright, each line on the middle of a column of pixels, so it
+        // crosses the skin's lines rather than running on into them.
+        return {(x * kIngrandimento + kMedaglioneRx - 0.5) / fondo / kIngrandimento, 0, fondo};
     case Zona::Pelle: // ruled in titolo_pelle.cpp
         break;
     case Zona::Capelli:
         return {y / volto, x / volto, volto};
     case Zona::Giacca: {
-        // Down the cloth, leaning outwards as the shoulders fall, so the coat
-        // does not lie in the ground's direction and stands off it; crossed in
+        // Down the cloth, leaning well outwards as the shoulders fall, so the coat
+        // does not lie along the upright ground and stands off it; crossed in
         // its deepest shade by lines parallel to the shoulders.
         const double spalla = Spalla(x) - 19.5;
-        return {(x - 0.35 * y * (x < 0 ? -1 : 1)) / abito, (y - spalla - 0.25 * hs) / abito, abito};
+        return {(x - 0.6 * y * (x < 0 ? -1 : 1)) / abito, (y - spalla - 0.25 * hs) / abito, abito};
     }
     case Zona::Bavero:
         return {(y + 0.55 * std::abs(x)) / abito, (std::abs(x) + 0.19 * y) / abito, abito};
@@ -107,8 +108,9 @@ bool Contorno(const Campione &c, double x, double y)
     // Against the ground the face's outline is cut heavier on its shaded
     // side and a little finer on its lit one, but firm enough there that the
     // head does not run into the ruled ground. The coat's shoulders and the
-    // collar heavier too, so the bust stands off the ruled ground.
-    if (c.pezzo == Pezzo::Testa || c.zona == Zona::Giacca || c.zona == Zona::Camicia) {
+    // collar heavier too, so the bust stands off the ruled ground, and the
+    // ears, or they dissolve into the upright ruling beside them.
+    if (c.pezzo == Pezzo::Testa || c.pezzo == Pezzo::Orecchio || c.zona == Zona::Giacca || c.zona == Zona::Camicia) {
         const double viso = c.zona == Zona::Giacca ? 0.6
             : c.pezzo == Pezzo::Testa              ? 0.7 + 0.15 * Passaggio(-12, 12, x)
                                                    : 0.55;
@@ -137,10 +139,11 @@ double Inchiostro(double x, double y)
     }
     if (c.zona != Zona::Fondo && Contorno(c, x, y))
         return 1;
-    // The ground's lines stop a hair short of the head and neck, so the
-    // face's outline is cut against paper and does not run into them where
-    // both are ruled the same way.
-    if (c.zona == Zona::Fondo && Intorno(x, y, kAlone, [](const Campione &v) { return v.zona == Zona::Pelle; }))
+    // The ground's lines stop a hair short of the head, the neck and the
+    // shoulders, so their outline is cut against paper and does not run
+    // into them where both are ruled nearly the same way.
+    if (c.zona == Zona::Fondo &&
+        Intorno(x, y, kAlone, [](const Campione &v) { return v.zona == Zona::Pelle || v.zona == Zona::Giacca; }))
         return 0;
     // The lapel's outer edge catches the light: a thread of paper along it
     // draws the coat's V against the cloth.

@@ -9,6 +9,7 @@
 #include <cmath>
 #include <cstdint>
 #include <functional>
+#include <tuple>
 #include <vector>
 
 namespace titolo {
@@ -268,8 +269,8 @@ void DisegnaLineamenti(QPainter &p)
         p.save();
         p.setClipPath(apertura);
         p.setPen(Qt::NoPen);
-        p.setBrush(QColor(45, 45, 45));
-        p.drawEllipse(iride, 2.3, 2.3);
+        p.setBrush(QColor(80, 80, 80));
+        p.drawEllipse(iride, 2.1, 2.1);
         p.setBrush(Qt::black);
         p.drawEllipse(iride, 0.95, 0.95);
         // The lid's shadow on the eyeball.
@@ -288,7 +289,7 @@ void DisegnaLineamenti(QPainter &p)
         // above it; a fine lower lid.
         Taglio(
             p, [&](double t) { return occhio(-1.05 + 2.2 * t, 1) + QPointF(0, -0.25); },
-            [](double t) { return 0.3 + 0.75 * std::sin(M_PI * std::min(1.0, t * 0.8 + 0.1)); }, 20);
+            [](double t) { return 0.25 + 0.5 * std::sin(M_PI * std::min(1.0, t * 0.8 + 0.1)); }, 20);
         Taglio(
             p, [&](double t) { return occhio(-0.6 + 1.45 * t, 1) + QPointF(0, -1.3 - 0.5 * std::sin(M_PI * t)); },
             [](double t) { return 0.4 * Fuso(t); }, 16);
@@ -305,6 +306,8 @@ void DisegnaLineamenti(QPainter &p)
         p.restore();
         // The wing's crease on the shaded side only: on the lit side it
         // closed a ring round the nostril.
+        // On the lit side only the wing's lower curve, finer and apart from
+        // the nostril, so the nose has both its sides without a ring.
         if (lato > 0)
             Taglio(
                 p,
@@ -313,6 +316,14 @@ void DisegnaLineamenti(QPainter &p)
                     return QPointF(3.7 + 2.4 * std::cos(a), kOcchiY + 15.4 + 2.2 * std::sin(a));
                 },
                 [&](double t) { return 0.4 * Fuso(t); }, 16);
+        else
+            Taglio(
+                p,
+                [&](double t) {
+                    const double a = (-20 + 55 * t) * M_PI / 180;
+                    return QPointF(-3.9 - 2.4 * std::cos(a), kOcchiY + 15.4 + 2.2 * std::sin(a));
+                },
+                [&](double t) { return 0.28 * Fuso(t); }, 12);
         // The ear: the groove inside its rim, following the outer edge from
         // the top round to above the lobe, and the hollow of the bowl in
         // front of the opening, a short curved cut nearer the head.
@@ -391,7 +402,23 @@ void DisegnaLineamenti(QPainter &p)
                                       {0, kBoccaY + 0.12},    {1.0, kBoccaY - 0.05}, {4, kBoccaY - 0.1},
                                       {8.4, kBoccaY - 0.07}};
     Taglio(
-        p, [&](double t) { return Curva(labbra, t); }, [](double t) { return 0.55 + 0.8 * Fuso(t, 0.7); }, 30);
+        p, [&](double t) { return Curva(labbra, t); }, [](double t) { return 0.4 + 0.55 * Fuso(t, 0.7); }, 30);
+    // The upper lip in shade: two short cuts above the parting, following
+    // it and lying more to the side away from the light, so the lip is a
+    // shape over the parting rather than a dash.
+    for (const auto &[su, da, a] : {std::tuple{1.0, -4.0, 5.5}, std::tuple{1.8, -2.2, 4.2}})
+        Taglio(
+            p, [&](double t) { return QPointF(da + (a - da) * t, kBoccaY - su - 0.35 * std::sin(M_PI * t)); },
+            [](double t) { return 0.3 * Fuso(t, 1.0); }, 20);
+    // The shadow under the lower lip, its light left between: a short cut
+    // lying more to the side away from the light.
+    Taglio(
+        p, [](double t) { return QPointF(-3.2 + 7.4 * t, kBoccaY + 4.0 + 0.5 * std::pow(2 * t - 1.1, 2)); },
+        [](double t) { return 0.7 * Fuso(t, 0.6); }, 20);
+    // The nose's underside between the nostrils, in shade.
+    Taglio(
+        p, [](double t) { return QPointF(-1.4 + 3.6 * t, kOcchiY + 16.9 + 0.35 * std::sin(M_PI * t)); },
+        [](double t) { return 0.55 * Fuso(t, 0.6) * (0.6 + 0.4 * t); }, 12);
 }
 
 } // namespace titolo

@@ -170,7 +170,7 @@ Campione Rilievo(double x, double y)
     const double collo = kColloMezzo + 0.3 * std::max(0.0, y - 4);
     if (y > -4 && y < 34 && ax < collo) {
         const double q = 1 - (x / collo) * (x / collo);
-        const bool colletto = y > kColloY + 13.5 - 0.035 * x * x;
+        const bool colletto = y > kColloY + 19 - 0.05 * x * x;
         const double h = 20 * std::sqrt(q) + (colletto ? 2.5 : 0);
         prendi(h, 20 * q, colletto ? Zona::Camicia : Zona::Pelle, Meridiano(x, 0),
                colletto ? Pezzo::Altro : Pezzo::Collo);
@@ -207,8 +207,13 @@ Campione Rilievo(double x, double y)
 
 double Tono(const Campione &c, double x, double y)
 {
-    if (c.zona == Zona::Fondo) // a quiet ground, darker behind the lit side of the face
-        return 0.34 - 0.22 * Passaggio(-45, 45, x);
+    if (c.zona == Zona::Fondo) {
+        // Light behind the head, falling off towards the oval's rim, so the
+        // vignette glows round the sitter; darker behind the lit side of the
+        // face and lighter behind the shaded one, so each stands off it.
+        const double d = std::hypot(x / 27, (y + 28) / 42);
+        return 0.03 + 0.22 * (1 - Passaggio(-40, 40, x)) + 0.38 * Passaggio(0.95, 2.2, d);
+    }
     constexpr double e = 0.5;
     const auto h = [](double px, double py) { return std::max(0.0, Rilievo(px, py).h); };
     const Vettore n = Normalizza({-(h(x + e, y) - h(x - e, y)) / (2 * e), -(h(x, y + e) - h(x, y - e)) / (2 * e), 1});
@@ -246,8 +251,15 @@ double Tono(const Campione &c, double x, double y)
         scuro += 0.12 * Gauss(ax - (kOcchiX + 0.5), y - (kOcchiY + 3.4), 3.2, 0.9);
         scuro += 0.12 * Gauss(ax - (kOcchiX - 4.8), y - (kOcchiY - 0.8), 1.3, 1.6);
         // The neck stands in the head's shade, deeper on the side from the light.
-        if (c.pezzo == Pezzo::Collo)
+        if (c.pezzo == Pezzo::Collo) {
             scuro += 0.15 + 0.2 * Passaggio(-8, 12, x) + 0.08 * (1 - Passaggio(8, 12, y));
+            // The jaw casts its shadow on the neck, deepest right under the
+            // chin, so the head stands forward of the neck.
+            double sotto = 0;
+            while (sotto < 8 && Rilievo(x, y - sotto).pezzo != Pezzo::Testa)
+                sotto += 0.5;
+            scuro += 0.5 * std::exp(-sotto / 3.5);
+        }
         // The hollow of the ear.
         scuro += 0.35 * Gauss(ax - (kOrecchioX - 0.6), y - (kOrecchioY - 0.5), 1.2, 4.5);
         // Both ears a little lighter than their turn from the light makes them,
@@ -256,7 +268,7 @@ double Tono(const Campione &c, double x, double y)
         if (c.pezzo == Pezzo::Orecchio)
             scuro += x > 0 ? -0.05 : -0.1;
         if (y > 4)
-            scuro += 0.2 * (1 - Passaggio(8, 24, y - 0.02 * x * x)) * Passaggio(3, 9, y);
+            scuro += 0.08 * (1 - Passaggio(8, 24, y - 0.02 * x * x)) * Passaggio(3, 9, y);
         // The eye's white is paper.
         const double dx = (ax - kOcchiX) / kOcchioMezzo;
         if (std::abs(dx) < 1 && y > kOcchiY - kPalpebra * (1 - dx * dx) - 0.25 * dx &&
