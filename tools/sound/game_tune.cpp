@@ -25,13 +25,11 @@
 //                              through the secondary dominants D7 and C7,
 //                              then its second half, up to the summit and
 //                              down to a full cadence: five bars and four
-//   coda     7 bars  A minor   entered on a pick-up in the cadence's own bar:
-//                              over a rocking A, then a bass climbing C E
-//                              to F, the clarinet
-//                              recalls the theme's head in fragments; the
-//                              Neapolitan sixth leads through the tonic's
-//                              six-four to a bar on the dominant, back to
-//                              the start
+//   coda     4 bars  A minor   entered on a pick-up in the cadence's own bar:
+//                              over a rocking A, then iv over its third,
+//                              the clarinet recalls the theme's head and
+//                              falls away, and a bar on the dominant leads
+//                              back to the start without a second cadence
 //
 // The phrases overlap at the joins: a lead enters on a pick-up in the bar
 // where the last one closes, a line carries across a section's first bar,
@@ -90,10 +88,13 @@ using namespace game_tune_score;
 constexpr Voice kClarinetEntry{kClarinet, -12, 77, 14, Articulation::Plain, 8};
 constexpr Voice kClarinetLow{kClarinet, -12, 78, 14, Articulation::Plain, 8};
 // High in the clarion register the clarinet thins out and its D6 turns
-// shrill: it answers softly.
-constexpr Voice kClarinetAnswer{kClarinet, -12, 73, 14, Articulation::Plain, 8};
+// shrill: it answers softly. The sequence's turns in dotted eighths cross
+// the lilt: played near the beat, so they are heard as meant, not as a
+// stumble.
+constexpr int kAcrossTheLilt = 3;
+constexpr Voice kClarinetAnswer{kClarinet, -12, 73, 14, Articulation::Plain, kAcrossTheLilt};
 // The oboe takes the sequence from the clarinet at its level, not over it.
-constexpr Voice kOboeAnswer{kOboe, 0, 73, 14, Articulation::Plain, 8};
+constexpr Voice kOboeAnswer{kOboe, 0, 73, 14, Articulation::Plain, kAcrossTheLilt};
 // The coda's clarinet fades with the band after the return's cadence.
 constexpr Voice kClarinetCoda{kClarinet, -12, 68, 14, Articulation::Plain, 8};
 // The clarinet, which first sang the theme, recalls it in the coda.
@@ -124,7 +125,7 @@ constexpr Voice kStringsAnswer{kStrings, 0, 52, 30, Articulation::Plain, 5};
 
 // The first bar of each part of the form, counted from 0.
 constexpr std::size_t kA = 4, kB = 20, kSequenceBar = 28, kAViolin = 36, kC = 46, kSongBar = 54, kAAgain = 62,
-                      kCodaBar = 71, kEndBar = 78;
+                      kCodaBar = 71, kEndBar = 75;
 
 // A line entering on a bar of the tune; `phraseBar` is that bar's place in
 // its eight-bar phrase (7 for a pick-up bar).
@@ -225,10 +226,7 @@ const BassBar kBassBars[] = {
     {kAAgain + 4, "F2/2 G2/1 A2/3"},
     {kCodaBar, "A2/3 C3/3"},
     {kCodaBar + 1, "A2/3 D2/3"},
-    {kCodaBar + 2, "C2/3 E2/3"},
-    {kCodaBar + 3, "F2/3 D2/3"},
-    {kCodaBar + 4, "D2/6"},
-    {kCodaBar + 5, "E2/6"},
+    {kCodaBar + 2, "F2/3 D2/3"},
 };
 
 // Where each part of the form begins, and where a new lead takes over.
@@ -267,8 +265,10 @@ const Layer kLayers[] = {
     {kA + 8, kA + 12, Accompaniment::Block, true},
     {kA + 12, kB, Accompaniment::Broken, true},
     // Under the theme's answer the strings hold soft chords, an inner voice
-    // between the bass and the lead, and come up to the cadence.
-    {kA + 8, kB - 2, Accompaniment::Pad, false, -6},
+    // between the bass and the lead, and come up to the cadence; where the
+    // clarinet climbs from A4 the guitar's block chords are inner voice
+    // enough, and held strings there would blur it.
+    {kA + 12, kB - 2, Accompaniment::Pad, false, -6},
     {kB - 2, kB, Accompaniment::Pad, false},
     // The harp rocks under the flute's first phrase and climbs in eighths
     // under its second, where the chords change on each beat; with the
@@ -308,12 +308,11 @@ const Layer kLayers[] = {
     // cadence's chords, the strings' line between.
     {kAAgain, kAAgain + 5, Accompaniment::Barcarolle, true, -12},
     {kAAgain + 5, kCodaBar, Accompaniment::Rolled, true, -14},
-    {kCodaBar, kCodaBar + 6, Accompaniment::Pad, true, -4},
-    {kCodaBar, kCodaBar + 5, Accompaniment::Arpeggio, false, -10},
-    {kCodaBar + 5, kCodaBar + 6, Accompaniment::Arpeggio, false},
+    {kCodaBar, kEndBar - 1, Accompaniment::Pad, true, -4},
+    {kCodaBar, kEndBar - 1, Accompaniment::Arpeggio, false, -10},
     // The bar on the dominant eases into the intro's level, no step down
     // at the seam.
-    {kCodaBar + 6, kEndBar, Accompaniment::Arpeggio, true, -6},
+    {kEndBar - 1, kEndBar, Accompaniment::Arpeggio, true, -6},
 };
 
 // The accompaniment's dynamic, velocity added, at a bar; in between it
@@ -325,11 +324,11 @@ struct Level {
     int level;
 };
 const Level kLevels[] = {
-    {0, -21},         {kA - 1, -18},       {kA, -11},           {kA + 4, -6},        {kA + 8, -4},
-    {kB - 1, -3},     {kB, -10},           {kB + 7, -6},        {kB + 14, -4},       {kAViolin - 1, -9},
-    {kAViolin, -4},   {kC - 1, -10},       {kC, -22},           {kC + 2, -21},       {kC + 3, -15},
-    {kC + 5, -16},    {kSongBar - 2, -15}, {kSongBar - 1, -10}, {kSongBar, -13},     {kSongBar + 7, 7},
-    {kAAgain + 2, 7}, {kCodaBar - 1, 0},   {kCodaBar, -13},     {kCodaBar + 5, -12}, {kCodaBar + 6, -14}};
+    {0, -21},         {kA - 1, -18},       {kA, -11},           {kA + 4, -6},       {kA + 8, -4},
+    {kB - 1, -3},     {kB, -10},           {kB + 7, -6},        {kB + 14, -4},      {kAViolin - 1, -9},
+    {kAViolin, -4},   {kC - 1, -10},       {kC, -22},           {kC + 2, -21},      {kC + 3, -15},
+    {kC + 5, -16},    {kSongBar - 2, -15}, {kSongBar - 1, -10}, {kSongBar, -13},    {kSongBar + 7, 7},
+    {kAAgain + 2, 7}, {kCodaBar - 1, 0},   {kCodaBar, -13},     {kEndBar - 2, -12}, {kEndBar - 1, -14}};
 // Under the violin the held strings step back: same family, they would
 // swallow it; under the interlude's oboe they step back less, so the
 // sparse texture keeps a middle.
