@@ -137,9 +137,6 @@ public:
     // Velocity added to the bass alone, so it can carry the harmony under
     // soft chords.
     void SetBassLevel(int level) { bassLevel_ = level; }
-    // Whether the bass player rests, leaving the bass to the harp's figure:
-    // the texture thins to the harp and the lead.
-    void SetBassResting(bool resting) { bassResting_ = resting; }
     // Semitones the bass is played off its usual octave (-12 for a cadence's low close).
     void SetBassShift(int semitones) { bassShift_ = semitones; }
     // The highest key the chords after the beat may sound (0: no limit), so
@@ -216,7 +213,6 @@ private:
     bool rocking_ = false;
     int bassShift_ = 0;
     int bassLevel_ = 0;
-    bool bassResting_ = false;
     int heldLevel_ = 0;
     int chordLevel_ = 0;
     int chordCeiling_ = 0;

@@ -156,13 +156,8 @@ void Band::Bass(std::uint32_t barStart, const std::vector<Chord> &chords, int ne
                  : note.step == 3 ? touch.bassWeak
                                   : touch.bassWeak - kPassingSofter);
         const std::uint32_t length = note.steps * kStep;
-        // A resting bass keeps its line, so it comes back where it would
-        // have been, and the players' timing, so the other parts keep theirs.
-        const int shift = feel_.Shift(kBassSpread);
-        if (!bassResting_) {
-            Play(who_.bass, barStart + note.step * kStep, note.key + bassShift_, velocity,
-                 length > touch.bassGap ? length - touch.bassGap : length / 2, shift);
-        }
+        Play(who_.bass, barStart + note.step * kStep, note.key + bassShift_, velocity,
+             length > touch.bassGap ? length - touch.bassGap : length / 2, feel_.Shift(kBassSpread));
     }
 }
 

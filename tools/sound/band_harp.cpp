@@ -48,10 +48,9 @@ void Band::ArpeggioBeat(std::uint32_t beatStart, const Chord &chord, bool newCho
 void Band::RisingBeat(std::uint32_t beatStart, const Chord &chord, bool upper)
 {
     // Only upwards, from the bass on the first beat and from the chord's
-    // next note on the second, so the bar climbs and starts again below;
-    // where the bass player rests, from the bass on both, which carries it.
+    // next note on the second, so the bar climbs and starts again below.
     const std::array<int, 4> spread = HarpSpread(chord);
-    const int from = upper && !bassResting_ ? 1 : 0;
+    const int from = upper ? 1 : 0;
     for (int offset = 0; offset < kBeatSteps; ++offset) {
         Play(who_.harp, beatStart + offset * kStep, spread[from + offset],
              offset == 0 ? kHarpFirst - 4 : kHarpOther - 6, (kBeatSteps - offset) * kStep - kHarpGap,

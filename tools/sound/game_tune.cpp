@@ -101,7 +101,7 @@ constexpr Voice kClarinetCoda{kClarinet, -12, 68, 14, Articulation::Plain, 8};
 constexpr Voice kClarinetRecall{kClarinet, 0, 66, 14, Articulation::Plain, 8};
 constexpr Voice kOboeRound{kOboe, 0, 68, 14, Articulation::Plain, 8};   // falling away into the intro
 constexpr Voice kOboeLanding{kOboe, 0, 57, 14, Articulation::Plain, 8}; // as soft as the intro it starts
-constexpr Voice kFluteLead{kFlute, 0, 72, 14, Articulation::Plain, 8};
+constexpr Voice kFluteLead{kFlute, 0, 75, 14, Articulation::Plain, 8};
 // The flute's return, well under the song's level and lighter than its
 // first tune: a GM flute up high is shrill, bright enough unpressed. Its
 // G, the loop's highest note, is the loudest of the return, about 80;
@@ -112,7 +112,7 @@ constexpr Voice kFluteReturn{kFlute, 0, 75, 14, Articulation::Plain, 8};
 constexpr Voice kFluteSummit{kFlute, 0, 70, 14, Articulation::Plain, 8};
 constexpr Voice kFluteAnswer{kFlute, 0, 76, 14, Articulation::Plain, 8};
 constexpr Voice kViolinLead{kViolin, 0, 73, 14, Articulation::Plain, 8};
-constexpr Voice kViolinSong{kViolin, 0, 78, 10, Articulation::Plain, 8};
+constexpr Voice kViolinSong{kViolin, 0, 80, 10, Articulation::Plain, 8};
 constexpr Voice kOboeEcho{kOboe, 0, 62, 14, Articulation::Plain, 8};
 constexpr Voice kOboeLead{kOboe, 0, 61, 14, Articulation::Plain, 8};
 constexpr Voice kOboeCall{kOboe, 0, 54, 14, Articulation::Plain, 8};
@@ -271,10 +271,9 @@ const Layer kLayers[] = {
     {kA + 12, kB - 2, Accompaniment::Pad, false, -6},
     {kB - 2, kB, Accompaniment::Pad, false},
     // The harp rocks under the flute's first phrase and climbs in eighths
-    // under its second, where the chords change on each beat; with the
-    // cello resting it carries the bass, at the band's level.
-    {kB, kB + 4, Accompaniment::Ripple, true},
-    {kB + 4, kSequenceBar, Accompaniment::Rising, true},
+    // under its second, where the chords change on each beat.
+    {kB, kB + 4, Accompaniment::Ripple, true, -2},
+    {kB + 4, kSequenceBar, Accompaniment::Rising, true, -2},
     {kSequenceBar, kAViolin - 1, Accompaniment::Block, true},
     // The harp's bar on the dominant is a link, not a rest: it rocks on the
     // chord below the violin's run up to its theme, leaving it the octave
@@ -296,6 +295,8 @@ const Layer kLayers[] = {
     {kC + 4, kC + 5, Accompaniment::Rising, true, -3},
     {kC + 5, kSongBar - 1, Accompaniment::Rising, false, -3},
     {kSongBar - 1, kSongBar, Accompaniment::Barcarolle, false},
+    // The song's harp fades in under the bar on the dominant.
+    {kSongBar - 1, kSongBar, Accompaniment::Rising, false, -8},
     // The song: the harp alone runs under the violin's long notes, the
     // strings a soft floor; it grows with the bass's climb, from eighths
     // to rocking sixteenths to waves over two octaves.
@@ -351,9 +352,6 @@ constexpr int kBassUnderTheTheme = -9;
 // The song's crescendo carries the band, but its last two bars leave the
 // violin's falling close above the bass.
 constexpr int kBassUnderTheSongsClimax = -18;
-// The flute's middle tune, up to its cadence, and the interlude's first
-// phrase, up to the strings' answer, go without the cello.
-constexpr std::size_t kMiddleBassRests = 7, kInterludeBassRests = 3;
 // Under the sequence's winds the walking bass steps lightly.
 constexpr int kSequenceBass = -8;
 // The top of the guitar's chords under the theme's first phrase, the
@@ -467,11 +465,6 @@ std::vector<MidiTrack> ComposeGameTune()
         // In the middle tune and the theme's return the bass walks into
         // every bar by step.
         band.SetWalkingLine((kB <= bar && bar < kSequenceBar) || (kSongBar <= bar && bar < kCodaBar));
-        // Under the flute's middle tune and the interlude's first phrase the
-        // cello rests and the harp's figure carries the bass: the band thins
-        // to a plucked floor, a line held in the strings and the lead.
-        band.SetBassResting((kB <= bar && bar < kB + kMiddleBassRests) ||
-                            (kC <= bar && bar < kC + kInterludeBassRests));
         // Where the guitar holds its chords, and under the violin's return,
         // the bass rocks with the lilt.
         band.SetRocking(kA + 4 <= bar && bar < kA + 12);

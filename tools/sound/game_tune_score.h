@@ -66,7 +66,7 @@ inline const Bars kMiddle = {
 };
 // Under the flute, the strings move slowly in the middle register, in
 // tenths and sixths or against it, never in octaves with it.
-inline const Bars kMiddleCounter = {"E4/12",     "G3/6 D4/6", "G4/12",     "F4/6 G4/6",
+inline const Bars kMiddleCounter = {"E4/12",     "G3/6 D4/6", "E4/6 G4/6", "F4/6 G4/6",
                                     "C5/6 A4/6", "E4/12",     "F4/6 G4/6", "E4/6 r/6"};
 
 // The answer to the middle tune, a sequence over the falling fifths in
@@ -90,17 +90,15 @@ inline const Bars kSequenceCounter = {"G4/12",  "F4/12",  "~F4/12",  "E4/12",   
 inline const Bars kSequenceClose = {"r/2 F5/2 G5/2 A5/2 B5/2 C6/2", "D6/4 A5/4 F5/4", "C6/4 B5/5 r/3"};
 
 // The theme on the violin, on its E string, after a bar of harp on the
-// dominant; its first phrase closes in C major, on the chord's fifth, and the violin falls
-// silent for a bar and more, leaving the harp's chords alone, before it
-// steps up from C to D over B flat and sings down to D minor. Its last
-// note is held into the interlude's first bar.
+// dominant; through C and F major, rising to its E twice, down to D minor.
+// Its last note is held into the interlude's first bar.
 inline const Bars kThemeViolin = {
     "E5/3 F5/1 E5/2 A5/2 G#5/1 A5/1 B5/2",
     "C6/6 D6/2 C6/2 B5/2",
     "A5/2 G5/2 F5/2 E5/3 A5/3",
     "C6/4 A5/2 B5/3 D6/3",
-    "G5/4 r/8",
-    "r/10 C6/2",
+    "G5/4 r/2 E5/2 G5/2 A5/2",
+    "r/2 F5/2 A5/2 C6/4 E6/2",
     "D6/4 Bb5/2 C6/3 Bb5/1 A5/2",
     "G5/4 Bb5/2 G5/3 A5/3",
     "F5/3 G5/1 F5/2 Bb5/4 C6/2",
@@ -128,9 +126,10 @@ inline const Bars kInterludeAnswer = {"A4/6 E4/6", "F4/6 D4/6"};
 // step as the bass climbs to the dominant, growing; over the
 // tonic's six-four it climbs to E, the dominant's root on the downbeat, and
 // falls to its fifth, handing over to the flute and the theme's return.
-// As the band holds the dominant after the interlude, the violin enters on
-// its second beat and climbs to the song in the lilt, B C D.
-inline const Bars kSongPickup = {"r/6 B4/3 C5/1 D5/2"};
+// After the band's bar alone on the dominant, under which the harp has
+// begun to climb, the violin runs up to the song by step, B C D: the run
+// it takes to its theme is its own, up the leading note.
+inline const Bars kSongPickup = {"r/9 B4/1 C5/1 D5/1"};
 // Over the harp's bar on the dominant it runs up to its theme in three
 // sixteenths.
 inline const Bars kThemeViolinPickup = {"r/9 G#4/1 A4/1 B4/1"};
