@@ -93,8 +93,9 @@ constexpr Voice kClarinetLow{kClarinet, -12, 78, 14, Articulation::Plain, 8};
 // stumble.
 constexpr int kAcrossTheLilt = 3;
 constexpr Voice kClarinetAnswer{kClarinet, -12, 73, 14, Articulation::Plain, kAcrossTheLilt};
-// The oboe takes the sequence from the clarinet at its level, not over it.
-constexpr Voice kOboeAnswer{kOboe, 0, 73, 14, Articulation::Plain, kAcrossTheLilt};
+// The oboe takes the sequence from the clarinet under its level: its reed
+// cuts through where the clarinet's does not.
+constexpr Voice kOboeAnswer{kOboe, 0, 69, 14, Articulation::Plain, kAcrossTheLilt};
 // The coda's clarinet fades with the band after the return's cadence.
 constexpr Voice kClarinetCoda{kClarinet, -12, 68, 14, Articulation::Plain, 8};
 // The clarinet, which first sang the theme, recalls it in the coda.
@@ -314,6 +315,9 @@ const Layer kLayers[] = {
     // The bar on the dominant eases into the intro's level, no step down
     // at the seam.
     {kEndBar - 1, kEndBar, Accompaniment::Arpeggio, true, -6},
+    // The strings hold the dominant softly under it, so the held chords
+    // run on round the seam into the intro's.
+    {kEndBar - 1, kEndBar, Accompaniment::Pad, false, -10},
 };
 
 // The accompaniment's dynamic, velocity added, at a bar; in between it
@@ -352,6 +356,12 @@ constexpr int kBassUnderTheTheme = -9;
 // The song's crescendo carries the band, but its last two bars leave the
 // violin's falling close above the bass.
 constexpr int kBassUnderTheSongsClimax = -18;
+// Under the flute's middle tune, up to its cadence, and the interlude's
+// first phrase, up to the strings' answer, the cello plays softly, a
+// floor for the harp's figure rather than a second voice: the band is at
+// its lightest there.
+constexpr int kBassUnderTheMiddleTune = -14, kBassUnderTheInterlude = -10;
+constexpr std::size_t kLightBassBars = 7, kLightInterludeBars = 3;
 // Under the sequence's winds the walking bass steps lightly.
 constexpr int kSequenceBass = -8;
 // The top of the guitar's chords under the theme's first phrase, the
@@ -451,9 +461,11 @@ std::vector<MidiTrack> ComposeGameTune()
         // The intro's bass falls a step a bar, A G F E, without walking; the
         // interlude's holds its notes, the sparsest texture.
         band.SetWalk(bar >= kA && !(kC <= bar && bar < kSongBar - 2));
-        band.SetBassLevel((kA <= bar && bar < kB) || (kAAgain <= bar && bar < kAAgain + 3) ? kBassUnderTheTheme
-                              : kSequenceBar <= bar && bar < kAViolin - 1                  ? kSequenceBass
-                              : kSongBar + 6 <= bar && bar < kSongBar + 8                  ? kBassUnderTheSongsClimax
+        band.SetBassLevel(kB <= bar && bar < kB + kLightBassBars            ? kBassUnderTheMiddleTune
+                              : kC <= bar && bar < kC + kLightInterludeBars ? kBassUnderTheInterlude
+                              : (kA <= bar && bar < kB) || (kAAgain <= bar && bar < kAAgain + 3) ? kBassUnderTheTheme
+                              : kSequenceBar <= bar && bar < kAViolin - 1                        ? kSequenceBass
+                              : kSongBar + 6 <= bar && bar < kSongBar + 8 ? kBassUnderTheSongsClimax
                               : (bar < kC && bar != kAViolin - 1) || (kSongBar <= bar && bar < kCodaBar)
                               ? kBassUnderTheLead
                               : 0);

@@ -146,10 +146,11 @@ inline const Bars kThemeReturnSummit = {
     "E6/2 F6/2 G6/8", "F6/4 E6/2 C6/4 E6/2", "F6/2 E6/2 D6/2 r/6", "D6/4 C6/4 B5/4", "G#5/3 A5/1 B5/2 D6/3 C6/1 B5/2",
     "A5/6 r/6"};
 // Under the flute's half of the return, a line of its own in the strings
-// from its first bar, so the song's climb lands on more than the harp: it
+// from its first bar, held low there under the flute's soft low notes, so
+// the song's climb lands on more than the harp: it
 // holds its D over the summit's C chord, resolving it to C, and falls to
 // C7's seventh, which falls to the next chord's third.
-inline const Bars kThemeCounter = {"C5/12",    "A4/6 C5/6", "B4/6 D5/6", "~D5/3 C5/3 Bb4/6", "A4/6 r/6",
+inline const Bars kThemeCounter = {"E4/12",    "A4/6 C5/6", "B4/6 D5/6", "~D5/3 C5/3 Bb4/6", "A4/6 r/6",
                                    "r/6 F4/6", "A4/6 E4/6", "D4/6 E4/6", "C4/6 r/6"};
 
 // The coda: as the flute's cadence breathes the clarinet, which first sang
