@@ -61,19 +61,19 @@ constexpr Grid kUpbeatGrid{kSixEightFine.ticksPerStep, static_cast<int>(kEndTune
 constexpr std::array<std::string_view, 1> kUpbeat = {"A4/1 C#5/1"};
 // Steps are sixteenths. Over the band's first chord the trumpet plays the
 // game tune's head, E F# E A B, in major and high, and turns round the C#
-// of the head's next bar, C# B C# A, keeping the D above for the close; it
+// of the head's next bar, C# D C# A, keeping its top E for the close; it
 // calls on four repeated Es and leaps a fifth to B, held over B
 // half-diminished, whose F natural, the game tune's minor for a moment, is
 // left to the clarinet and the pizzicato, saving its D and E for the
 // close; it falls and climbs by step over the dominant of the dominant (B7
 // over its D#), a scale where the bar before leapt, and over the tonic's
-// six-four turns up to its D, the top of the tune and no higher than the
-// trumpet sings brightly, then walks down the scale over the dominant's
-// seventh to the leading note and the tonic with the last stroke.
+// six-four turns up to its E, within the trumpet's bright
+// range, then walks down the scale over the dominant's seventh to the
+// tonic with the last stroke.
 constexpr std::array<std::string_view, 5> kMelody = {
-    "E5/3 F#5/1 E5/2 A5/4 B5/2",  "C#6/4 B5/2 C#6/4 A5/2",
+    "E5/3 F#5/1 E5/2 A5/4 B5/2",  "C#6/4 D6/2 C#6/4 A5/2",
     "E5/2 E5/1 E5/1 E5/2 B5/6",   "A5/3 F#5/1 D#5/2 F#5/2 G#5/1 A5/1 B5/2",
-    "C#6/4 D6/2 B5/3 A5/1 G#5/2",
+    "C#6/4 E6/2 D6/3 C#6/1 B5/2",
 };
 // Two horns hold the chords in the middle of the band, under the clarinet; the upper falls A G# F# against the
 // trumpet's climb in the head's second bar, rises E F F# through the half-diminished chord to the dominant's
@@ -89,10 +89,9 @@ constexpr std::array<std::string_view, 6> kHornLower = {"C#4/12",    "A3/12",   
 // under the trumpet's B to the F natural, short, which rises to the B7's F#, let
 // go as the trumpet takes up the F#; the B7's seventh, A, stays
 // into the six-four, and the clarinet climbs to the dominant's seventh, D,
-// which falls through its fifth to the tonic's third, a sixth under the
-// trumpet's walk down.
+// which falls to the tonic's third.
 constexpr std::array<std::string_view, 5> kSecond = {
-    "r/6 C#5/6", "E5/4 D5/2 E5/4 F#5/2", "C#5/6 D5/2 F5/4", "F#5/3 r/1 B4/2 A4/6", "~A4/6 D5/4 B4/2",
+    "r/6 C#5/6", "E5/4 F#5/2 E5/4 F#5/2", "C#5/6 D5/2 F5/4", "F#5/3 r/1 B4/2 A4/6", "~A4/6 B4/4 D5/2",
 };
 // The bass falls A F# and climbs C# D D# to the dominant, and falls to the tonic.
 // The last bar is the tonic's six-four over the dominant's E, resolving
@@ -115,8 +114,8 @@ constexpr std::size_t kClimbFrom = 2;
 // the eight-bar arc climbs to its height on the dominant's dominant, the
 // six-four taking its last bar.
 constexpr int kLinePlace = 3;
-// With the bar-1 hit a light cymbal splashes, the only cymbal before the
-// last stroke's crash; the pizzicato keeps to its afterbeats.
+// With the bar-1 hit a light cymbal splashes; the pizzicato keeps to its
+// afterbeats.
 constexpr std::uint8_t kSplashKey = 55, kSplashVelocity = 78;
 // The six-four and the seventh are held a bar while the timpani roll swells
 // under them, and the tonic is struck, hardest, with the crash and held
@@ -130,20 +129,20 @@ constexpr std::uint32_t kButtonTicks = 11 * kSixEightFine.ticksPerStep - 40;
 constexpr std::uint32_t kButtonBroadening = 112;
 constexpr std::uint32_t kRingingTicks = 24 * kSixEightFine.ticksPerStep; // two bars from the arrival
 
-constexpr Voice kTrumpetLead{kTrumpet, 0, 80, 20, Articulation::Plain, 6};
+constexpr Voice kTrumpetLead{kTrumpet, 0, 84, 20, Articulation::Plain, 6};
 // The call is crisp, on time, and a little lighter than the E it leads to.
 constexpr Voice kTrumpetUpbeat{kTrumpet, 0, 80, 30, Articulation::Plain, 0};
 // A second trumpet joins the first over the six-four, a third under its
-// climb to the top D and its walk down, and takes the tonic chord's fifth
+// climb to the top E and its walk down, and takes the tonic chord's fifth
 // under its last A: the brass grows for the close.
 constexpr Voice kSecondTrumpetVoice{kSecondTrumpet, 0, 78, 20, Articulation::Plain, 0};
-constexpr std::array<std::string_view, 1> kSecondTrumpetClose = {"A5/4 B5/2 G#5/3 F#5/1 E5/2"},
+constexpr std::array<std::string_view, 1> kSecondTrumpetClose = {"A5/4 C#6/2 B5/3 A5/1 G#5/2"},
                                           kSecondTrumpetButton = {"E5/11 r/1"};
 constexpr int kSecondTrumpetButtonAccent = 8;
 constexpr Voice kClarinetSecond{kClarinet, 0, 74, 16, Articulation::Plain, 6};
 // The trumpet's last notes are its loudest (the summit), the struck one
 // hardest; the clarinet under them plays out.
-constexpr int kFinalAccent = 10, kButtonAccent = 16, kSecondFinalAccent = 10;
+constexpr int kFinalAccent = 8, kButtonAccent = 14, kSecondFinalAccent = 14;
 
 // One crash, with the last stroke (two are crude after the build), and the
 // light splash with the chord's arrival.
@@ -325,8 +324,9 @@ std::vector<MidiTrack> ComposeEndTune()
             }
         }
         if (last) {
-            // The arrival on the six-four: both drums, the cymbal kept for
-            // the last stroke; then the seventh over the same E.
+            // The arrival on the six-four: a splash, both drums; then the
+            // seventh over the same E.
+            band.Percussion(now, kSplashKey, kSplashVelocity, kSixEight.barTicks());
             band.Track(kTimpani).Note(now, kTimpani, kTimpaniTonic, kLastDrumVelocity, beat);
             band.Track(kTimpani).Note(now, kTimpani, kTimpaniDominant, kLastDrumVelocity, beat);
             band.Track(kBass).Note(now + beat, kBass, kSeventhBass, kSeventhBassVelocity, kHeldTicks - beat);
