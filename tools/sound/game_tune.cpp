@@ -25,11 +25,13 @@
 //                              through the secondary dominants D7 and C7,
 //                              then its second half, up to the summit and
 //                              down to a full cadence: five bars and four
-//   coda     4 bars  A minor   entered on a pick-up in the cadence's own bar:
-//                              over a rocking A, then iv over its third,
-//                              the clarinet recalls the theme's head and
-//                              falls away, and a bar on the dominant leads
-//                              back to the start without a second cadence
+//   coda     7 bars  A minor   entered on a pick-up in the cadence's own bar:
+//                              over a rocking A, then a bass climbing C E
+//                              to F, the clarinet
+//                              recalls the theme's head in fragments; the
+//                              Neapolitan sixth leads through the tonic's
+//                              six-four to a bar on the dominant, back to
+//                              the start
 //
 // The phrases overlap at the joins: a lead enters on a pick-up in the bar
 // where the last one closes, a line carries across a section's first bar,
@@ -88,14 +90,10 @@ using namespace game_tune_score;
 constexpr Voice kClarinetEntry{kClarinet, -12, 77, 14, Articulation::Plain, 8};
 constexpr Voice kClarinetLow{kClarinet, -12, 78, 14, Articulation::Plain, 8};
 // High in the clarion register the clarinet thins out and its D6 turns
-// shrill: it answers softly. The sequence's turns in dotted eighths cross
-// the lilt: played near the beat, so they are heard as meant, not as a
-// stumble.
-constexpr int kAcrossTheLilt = 3;
-constexpr Voice kClarinetAnswer{kClarinet, -12, 73, 14, Articulation::Plain, kAcrossTheLilt};
-// The oboe takes the sequence from the clarinet under its level: its reed
-// cuts through where the clarinet's does not.
-constexpr Voice kOboeAnswer{kOboe, 0, 69, 14, Articulation::Plain, kAcrossTheLilt};
+// shrill: it answers softly.
+constexpr Voice kClarinetAnswer{kClarinet, -12, 73, 14, Articulation::Plain, 8};
+// The oboe takes the sequence from the clarinet at its level, not over it.
+constexpr Voice kOboeAnswer{kOboe, 0, 73, 14, Articulation::Plain, 8};
 // The coda's clarinet fades with the band after the return's cadence.
 constexpr Voice kClarinetCoda{kClarinet, -12, 68, 14, Articulation::Plain, 8};
 // The clarinet, which first sang the theme, recalls it in the coda.
@@ -126,7 +124,7 @@ constexpr Voice kStringsAnswer{kStrings, 0, 52, 30, Articulation::Plain, 5};
 
 // The first bar of each part of the form, counted from 0.
 constexpr std::size_t kA = 4, kB = 20, kSequenceBar = 28, kAViolin = 36, kC = 46, kSongBar = 54, kAAgain = 62,
-                      kCodaBar = 71, kEndBar = 75;
+                      kCodaBar = 71, kEndBar = 78;
 
 // A line entering on a bar of the tune; `phraseBar` is that bar's place in
 // its eight-bar phrase (7 for a pick-up bar).
@@ -227,7 +225,10 @@ const BassBar kBassBars[] = {
     {kAAgain + 4, "F2/2 G2/1 A2/3"},
     {kCodaBar, "A2/3 C3/3"},
     {kCodaBar + 1, "A2/3 D2/3"},
-    {kCodaBar + 2, "F2/3 D2/3"},
+    {kCodaBar + 2, "C2/3 E2/3"},
+    {kCodaBar + 3, "F2/3 D2/3"},
+    {kCodaBar + 4, "D2/6"},
+    {kCodaBar + 5, "E2/6"},
 };
 
 // Where each part of the form begins, and where a new lead takes over.
@@ -266,10 +267,8 @@ const Layer kLayers[] = {
     {kA + 8, kA + 12, Accompaniment::Block, true},
     {kA + 12, kB, Accompaniment::Broken, true},
     // Under the theme's answer the strings hold soft chords, an inner voice
-    // between the bass and the lead, and come up to the cadence; where the
-    // clarinet climbs from A4 the guitar's block chords are inner voice
-    // enough, and held strings there would blur it.
-    {kA + 12, kB - 2, Accompaniment::Pad, false, -6},
+    // between the bass and the lead, and come up to the cadence.
+    {kA + 8, kB - 2, Accompaniment::Pad, false, -6},
     {kB - 2, kB, Accompaniment::Pad, false},
     // The harp rocks under the flute's first phrase and climbs in eighths
     // under its second, where the chords change on each beat.
@@ -296,8 +295,6 @@ const Layer kLayers[] = {
     {kC + 4, kC + 5, Accompaniment::Rising, true, -3},
     {kC + 5, kSongBar - 1, Accompaniment::Rising, false, -3},
     {kSongBar - 1, kSongBar, Accompaniment::Barcarolle, false},
-    // The song's harp fades in under the bar on the dominant.
-    {kSongBar - 1, kSongBar, Accompaniment::Rising, false, -8},
     // The song: the harp alone runs under the violin's long notes, the
     // strings a soft floor; it grows with the bass's climb, from eighths
     // to rocking sixteenths to waves over two octaves.
@@ -310,14 +307,12 @@ const Layer kLayers[] = {
     // cadence's chords, the strings' line between.
     {kAAgain, kAAgain + 5, Accompaniment::Barcarolle, true, -12},
     {kAAgain + 5, kCodaBar, Accompaniment::Rolled, true, -14},
-    {kCodaBar, kEndBar - 1, Accompaniment::Pad, true, -4},
-    {kCodaBar, kEndBar - 1, Accompaniment::Arpeggio, false, -10},
+    {kCodaBar, kCodaBar + 6, Accompaniment::Pad, true, -4},
+    {kCodaBar, kCodaBar + 5, Accompaniment::Arpeggio, false, -10},
+    {kCodaBar + 5, kCodaBar + 6, Accompaniment::Arpeggio, false},
     // The bar on the dominant eases into the intro's level, no step down
     // at the seam.
-    {kEndBar - 1, kEndBar, Accompaniment::Arpeggio, true, -6},
-    // The strings hold the dominant softly under it, so the held chords
-    // run on round the seam into the intro's.
-    {kEndBar - 1, kEndBar, Accompaniment::Pad, false, -10},
+    {kCodaBar + 6, kEndBar, Accompaniment::Arpeggio, true, -6},
 };
 
 // The accompaniment's dynamic, velocity added, at a bar; in between it
@@ -329,11 +324,11 @@ struct Level {
     int level;
 };
 const Level kLevels[] = {
-    {0, -21},         {kA - 1, -18},       {kA, -11},           {kA + 4, -6},       {kA + 8, -4},
-    {kB - 1, -3},     {kB, -10},           {kB + 7, -6},        {kB + 14, -4},      {kAViolin - 1, -9},
-    {kAViolin, -4},   {kC - 1, -10},       {kC, -22},           {kC + 2, -21},      {kC + 3, -15},
-    {kC + 5, -16},    {kSongBar - 2, -15}, {kSongBar - 1, -10}, {kSongBar, -13},    {kSongBar + 7, 7},
-    {kAAgain + 2, 7}, {kCodaBar - 1, 0},   {kCodaBar, -13},     {kEndBar - 2, -12}, {kEndBar - 1, -14}};
+    {0, -21},         {kA - 1, -18},       {kA, -11},           {kA + 4, -6},        {kA + 8, -4},
+    {kB - 1, -3},     {kB, -10},           {kB + 7, -6},        {kB + 14, -4},       {kAViolin - 1, -9},
+    {kAViolin, -4},   {kC - 1, -10},       {kC, -22},           {kC + 2, -21},       {kC + 3, -15},
+    {kC + 5, -16},    {kSongBar - 2, -15}, {kSongBar - 1, -10}, {kSongBar, -13},     {kSongBar + 7, 7},
+    {kAAgain + 2, 7}, {kCodaBar - 1, 0},   {kCodaBar, -13},     {kCodaBar + 5, -12}, {kCodaBar + 6, -14}};
 // Under the violin the held strings step back: same family, they would
 // swallow it; under the interlude's oboe they step back less, so the
 // sparse texture keeps a middle.
@@ -356,12 +351,6 @@ constexpr int kBassUnderTheTheme = -9;
 // The song's crescendo carries the band, but its last two bars leave the
 // violin's falling close above the bass.
 constexpr int kBassUnderTheSongsClimax = -18;
-// Under the flute's middle tune, up to its cadence, and the interlude's
-// first phrase, up to the strings' answer, the cello plays softly, a
-// floor for the harp's figure rather than a second voice: the band is at
-// its lightest there.
-constexpr int kBassUnderTheMiddleTune = -14, kBassUnderTheInterlude = -10;
-constexpr std::size_t kLightBassBars = 7, kLightInterludeBars = 3;
 // Under the sequence's winds the walking bass steps lightly.
 constexpr int kSequenceBass = -8;
 // The top of the guitar's chords under the theme's first phrase, the
@@ -461,11 +450,9 @@ std::vector<MidiTrack> ComposeGameTune()
         // The intro's bass falls a step a bar, A G F E, without walking; the
         // interlude's holds its notes, the sparsest texture.
         band.SetWalk(bar >= kA && !(kC <= bar && bar < kSongBar - 2));
-        band.SetBassLevel(kB <= bar && bar < kB + kLightBassBars            ? kBassUnderTheMiddleTune
-                              : kC <= bar && bar < kC + kLightInterludeBars ? kBassUnderTheInterlude
-                              : (kA <= bar && bar < kB) || (kAAgain <= bar && bar < kAAgain + 3) ? kBassUnderTheTheme
-                              : kSequenceBar <= bar && bar < kAViolin - 1                        ? kSequenceBass
-                              : kSongBar + 6 <= bar && bar < kSongBar + 8 ? kBassUnderTheSongsClimax
+        band.SetBassLevel((kA <= bar && bar < kB) || (kAAgain <= bar && bar < kAAgain + 3) ? kBassUnderTheTheme
+                              : kSequenceBar <= bar && bar < kAViolin - 1                  ? kSequenceBass
+                              : kSongBar + 6 <= bar && bar < kSongBar + 8                  ? kBassUnderTheSongsClimax
                               : (bar < kC && bar != kAViolin - 1) || (kSongBar <= bar && bar < kCodaBar)
                               ? kBassUnderTheLead
                               : 0);

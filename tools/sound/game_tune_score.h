@@ -36,10 +36,12 @@ inline const Bars kChordBars[] = {
     // G, C and F; the full cadence comes only at the flute's end
     {"Am", "G/B", "C", "A7/C#", "Dm", "B7/D#", "Am/E", "E7", "Am Am7/G", "D7 D7/F#", "G7", "C C7/E", "F", "Dm",
      "Dm7 E7", "E7 E7/G#", "Am"},
-    // coda: i and iv over an A rocking to the chords' roots, iv over its
-    // third, and a bar on the dominant back to the start: the return has
-    // just closed in full, so the coda does not close again
-    {"Am", "Dm/A", "Dm/F", "E7 E7/G#"},
+    // coda: i and iv over an A rocking to the chords' roots, the tonic again
+    // over its third, the bass climbing C E to iv over F, and on to the
+    // Neapolitan sixth, as
+    // the theme's answer closed, led through the tonic's six-four to the
+    // dominant, and a bar on the dominant back to the start
+    {"Am", "Dm/A", "Am/C", "Dm/F", "Bb/D", "Am/E E7", "E7 E7/G#"},
 };
 
 // ---- The lines: each enters on its bar of the tune (counted from 0) ----
@@ -116,19 +118,18 @@ inline const Bars kInterlude = {
 };
 
 // As the oboe's first phrase breathes, the strings answer it, from the
-// dominant's root falling to its fifth and rising to the tonic chord's
-// third, and hold as the oboe comes in again: notes long enough for a
-// bowed section to speak.
-inline const Bars kInterludeAnswer = {"A4/6 E4/6", "F4/6 D4/6"};
+// dominant's root falling through its seventh to the tonic chord, and
+// hold as the oboe comes in again.
+inline const Bars kInterludeAnswer = {"A4/6 G4/4 E4/2", "F4/6 D4/6"};
 
 // After the interlude, a song of its own on the violin, in long notes over
 // the harp's running sixteenths, apart from the theme's lilt: it falls by
 // step as the bass climbs to the dominant, growing; over the
 // tonic's six-four it climbs to E, the dominant's root on the downbeat, and
 // falls to its fifth, handing over to the flute and the theme's return.
-// After the band's bar alone on the dominant, under which the harp has
-// begun to climb, the violin runs up to the song by step, B C D: the run
-// it takes to its theme is its own, up the leading note.
+// After the band's bar alone on the dominant, the violin runs up to the
+// song by step, B C D: the run it takes to its theme is its own, up the
+// leading note.
 inline const Bars kSongPickup = {"r/9 B4/1 C5/1 D5/1"};
 // Over the harp's bar on the dominant it runs up to its theme in three
 // sixteenths.
@@ -146,20 +147,23 @@ inline const Bars kThemeReturnSummit = {
     "E6/2 F6/2 G6/8", "F6/4 E6/2 C6/4 E6/2", "F6/2 E6/2 D6/2 r/6", "D6/4 C6/4 B5/4", "G#5/3 A5/1 B5/2 D6/3 C6/1 B5/2",
     "A5/6 r/6"};
 // Under the flute's half of the return, a line of its own in the strings
-// from its first bar, held low there under the flute's soft low notes, so
-// the song's climb lands on more than the harp: it
+// from its first bar, so the song's climb lands on more than the harp: it
 // holds its D over the summit's C chord, resolving it to C, and falls to
 // C7's seventh, which falls to the next chord's third.
-inline const Bars kThemeCounter = {"E4/12",    "A4/6 C5/6", "B4/6 D5/6", "~D5/3 C5/3 Bb4/6", "A4/6 r/6",
-                                   "r/6 F4/6", "A4/6 E4/6", "D4/6 E4/6", "C4/6 r/6"};
+inline const Bars kThemeCounter = {"C5/12",         "A4/6 C5/6", "B4/6 D5/6", "~D5/4 C5/2 Bb4/6", "A4/6 r/6",
+                                   "r/6 F4/3 A4/3", "A4/6 E4/6", "D4/6 E4/6", "C4/6 r/6"};
 
 // The coda: as the flute's cadence breathes the clarinet, which first sang
 // the theme, climbs once more in its rhythm, G A B, to land on the coda's
-// first downbeat, and recalls the theme's head over the A, answered by a
-// breath; it falls away down the subdominant, F E D, and the oboe takes
-// the line from the dominant back to the start: the tune never stops.
+// first downbeat, and recalls the theme's head over the A in two fragments, each answered by a breath; then one
+// unbroken line through the Neapolitan sixth, its B flat in the clarinet,
+// falls by step through the six-four to the dominant's third, where the
+// oboe takes the line back to the start: the tune never stops.
 inline const Bars kCodaClarinet = {"r/6 G5/3 A5/1 B5/2"}; // written an octave up
-inline const Bars kCoda = {"C5/6 E5/3 F5/1 E5/2", "A5/6 r/6", "r/6 F5/3 E5/1 D5/2"};
+inline const Bars kCoda = {
+    "C5/6 E5/3 F5/1 E5/2",  "A5/6 r/6",        "r/6 C5/3 D5/1 C5/2", "F5/6 E5/3 D5/3",
+    "F5/4 D5/2 Bb4/4 D5/2", "C5/6 B4/3 G#4/3",
+};
 
 // The last bar rises to the first: the tune runs round without a stop,
 // the pick-up landing on the tonic chord's third as the tune begins again,
