@@ -48,7 +48,9 @@ constexpr Part kParts[] = {
     // tune: a nylon string is lost under the brass and the drums and only
     // blurs them.
     {kPizzicato, program::kPizzicatoStrings, 127, 96, 48, "Pizzicato strings"},
-    {kBass, program::kAcousticBass, 127, 64, 24, "Bass"},
+    // The bass is the brass's own, a tuba under the horns and the
+    // trumpets, where a plucked bass gave it a dance band's colour.
+    {kBass, program::kTuba, 127, 64, 24, "Tuba"},
     {kHarp, program::kHarp, 86, 28, 56, "Harp"},
     {kTimpani, program::kTimpani, 110, 64, 40, "Timpani"},
     {kDrums, 0, 110, 64, 40, "Cymbal"}, // the crash is the chord's splash
@@ -114,8 +116,8 @@ constexpr std::size_t kClimbFrom = 2;
 // the eight-bar arc climbs to its height on the dominant's dominant, the
 // six-four taking its last bar.
 constexpr int kLinePlace = 3;
-// With the bar-1 hit a light cymbal splashes; the pizzicato keeps to its
-// afterbeats.
+// With the bar-1 hit a light cymbal splashes, the only cymbal before the
+// last stroke's crash; the pizzicato keeps to its afterbeats.
 constexpr std::uint8_t kSplashKey = 55, kSplashVelocity = 78;
 // The six-four and the seventh are held a bar while the timpani roll swells
 // under them, and the tonic is struck, hardest, with the crash and held
@@ -130,8 +132,9 @@ constexpr std::uint32_t kButtonBroadening = 112;
 constexpr std::uint32_t kRingingTicks = 24 * kSixEightFine.ticksPerStep; // two bars from the arrival
 
 constexpr Voice kTrumpetLead{kTrumpet, 0, 84, 20, Articulation::Plain, 6};
-// The call is crisp, on time, and a little lighter than the E it leads to.
-constexpr Voice kTrumpetUpbeat{kTrumpet, 0, 80, 30, Articulation::Plain, 0};
+// The call is on time and a little lighter than the E it leads to, each
+// note held its full sixteenth so the trumpet's attack has time to speak.
+constexpr Voice kTrumpetUpbeat{kTrumpet, 0, 78, 6, Articulation::Plain, 0};
 // A second trumpet joins the first over the six-four, a third under its
 // climb to the top E and its walk down, and takes the tonic chord's fifth
 // under its last A: the brass grows for the close.
@@ -324,9 +327,8 @@ std::vector<MidiTrack> ComposeEndTune()
             }
         }
         if (last) {
-            // The arrival on the six-four: a splash, both drums; then the
-            // seventh over the same E.
-            band.Percussion(now, kSplashKey, kSplashVelocity, kSixEight.barTicks());
+            // The arrival on the six-four: both drums, the cymbal kept for
+            // the last stroke; then the seventh over the same E.
             band.Track(kTimpani).Note(now, kTimpani, kTimpaniTonic, kLastDrumVelocity, beat);
             band.Track(kTimpani).Note(now, kTimpani, kTimpaniDominant, kLastDrumVelocity, beat);
             band.Track(kBass).Note(now + beat, kBass, kSeventhBass, kSeventhBassVelocity, kHeldTicks - beat);
