@@ -7,14 +7,14 @@
 //   A       16 bars  A minor   the theme, clarinet: a half close, a turn to
 //                              C major, and a climb through the Neapolitan
 //                              chord to the first full close
-//   B       16 bars  C major   a tune of its own, flute; clarinet, oboe and
-//                              flute answer with a sequence falling through
+//   B       16 bars  C major   a tune of its own, flute; oboe and flute
+//                              answer with a sequence falling through
 //                              the circle of fifths to the dominant of A
 //                              minor, the flute's unit in a rhythm of its
 //                              own, and a bar of harp under the violin's
 //                              pick-up
 //   A'      10 bars  A minor   the theme on the violin over strings, turning
-//                              through C and F major, deceptively, to D minor
+//                              through C and F major to D minor
 //   C        8 bars  D minor   the interlude: oboe over held strings, through
 //                              the Neapolitan chord to the dominant of A minor
 //   D        8 bars  A minor   a song of its own, the violin in long notes
@@ -89,11 +89,11 @@ using namespace game_tune_score;
 // The theme steals in after the intro, and grows with its second phrase.
 constexpr Voice kClarinetEntry{kClarinet, -12, 77, 14, Articulation::Plain, 8};
 constexpr Voice kClarinetLow{kClarinet, -12, 78, 14, Articulation::Plain, 8};
-// High in the clarion register the clarinet thins out and its D6 turns
-// shrill: it answers softly.
-constexpr Voice kClarinetAnswer{kClarinet, -12, 73, 14, Articulation::Plain, 8};
-// The oboe takes the sequence from the clarinet at its level, not over it.
-constexpr Voice kOboeAnswer{kOboe, 0, 73, 14, Articulation::Plain, 8};
+// The oboe answers the flute a little under its level: its reed carries.
+// The sequence's turns in dotted eighths cross the lilt: played near the
+// beat, they are heard as meant, not as a stumble.
+constexpr int kAcrossTheLilt = 3;
+constexpr Voice kOboeAnswer{kOboe, 0, 70, 14, Articulation::Plain, kAcrossTheLilt};
 // The coda's clarinet fades with the band after the return's cadence.
 constexpr Voice kClarinetCoda{kClarinet, -12, 68, 14, Articulation::Plain, 8};
 // The clarinet, which first sang the theme, recalls it in the coda.
@@ -110,7 +110,7 @@ constexpr Voice kFluteLead{kFlute, 0, 75, 14, Articulation::Plain, 8};
 constexpr Voice kFluteReturn{kFlute, 0, 75, 14, Articulation::Plain, 8};
 constexpr Voice kFluteSummit{kFlute, 0, 70, 14, Articulation::Plain, 8};
 constexpr Voice kFluteAnswer{kFlute, 0, 76, 14, Articulation::Plain, 8};
-constexpr Voice kViolinLead{kViolin, 0, 73, 14, Articulation::Plain, 8};
+constexpr Voice kViolinLead{kViolin, 0, 72, 14, Articulation::Plain, 8};
 constexpr Voice kViolinSong{kViolin, 0, 80, 10, Articulation::Plain, 8};
 constexpr Voice kOboeEcho{kOboe, 0, 62, 14, Articulation::Plain, 8};
 constexpr Voice kOboeLead{kOboe, 0, 61, 14, Articulation::Plain, 8};
@@ -140,8 +140,7 @@ const Line kLines[] = {
     {&kClarinetLow, kA + 4, &kTheme, 4},
     {&kFluteLead, kB - 1, &kMiddle, 7},
     {&kStringsCounter, kB, &kMiddleCounter, 0},
-    {&kClarinetAnswer, kSequenceBar - 1, &kSequence, 7},
-    {&kOboeAnswer, kSequenceBar + 2, &kSequenceOboe, 2},
+    {&kOboeAnswer, kSequenceBar - 1, &kSequence, 7},
     {&kFluteAnswer, kSequenceBar + 4, &kSequenceClose, 4},
     {&kStringsSequence, kSequenceBar, &kSequenceCounter, 0},
     {&kViolinLead, kAViolin - 1, &kThemeViolinPickup, 7},
@@ -203,8 +202,8 @@ const BassBar kBassBars[] = {
     {kAViolin + 4, "C3/3 G2/2 E2/1"},
     {kAViolin + 5, "F2/3 A2/3"},
     {kAViolin + 6, "Bb2/3 A2/3"},
-    {kAViolin + 7, "Bb2/3 A2/3"},
-    {kAViolin + 8, "D3/3 G2/2 F2/1"},
+    {kAViolin + 7, "Bb2/3 C3/3"},
+    {kAViolin + 8, "A2/3 G2/2 F2/1"},
     {kAViolin + 9, "E2/3 A2/3"},
     {kC + 6, "E2/6"},
     // The song's bass climbs a semitone or a tone each bar to the dominant,
@@ -240,7 +239,7 @@ const Mark kMarks[] = {
     {0, "intro"},
     {kA, "A theme"},
     {kB, "B C major, Flute"},
-    {kSequenceBar, "B sequence, Clarinet, Oboe, Flute"},
+    {kSequenceBar, "B sequence, Oboe, Flute"},
     {kAViolin, "A' Violin, to D minor"},
     {kC, "C interlude, D minor"},
     {kSongBar, "D song, Violin over the harp"},
@@ -324,10 +323,10 @@ struct Level {
     int level;
 };
 const Level kLevels[] = {
-    {0, -21},         {kA - 1, -18},       {kA, -11},           {kA + 4, -6},        {kA + 8, -4},
+    {0, -22},         {kA - 1, -19},       {kA, -11},           {kA + 4, -6},        {kA + 8, -4},
     {kB - 1, -3},     {kB, -10},           {kB + 7, -6},        {kB + 14, -4},       {kAViolin - 1, -9},
     {kAViolin, -4},   {kC - 1, -10},       {kC, -22},           {kC + 2, -21},       {kC + 3, -15},
-    {kC + 5, -16},    {kSongBar - 2, -15}, {kSongBar - 1, -10}, {kSongBar, -13},     {kSongBar + 7, 7},
+    {kC + 5, -16},    {kSongBar - 2, -15}, {kSongBar - 1, -10}, {kSongBar, -7},      {kSongBar + 7, 7},
     {kAAgain + 2, 7}, {kCodaBar - 1, 0},   {kCodaBar, -13},     {kCodaBar + 5, -12}, {kCodaBar + 6, -14}};
 // Under the violin the held strings step back: same family, they would
 // swallow it; under the interlude's oboe they step back less, so the
