@@ -7,8 +7,8 @@
 //   A       16 bars  A minor   the theme, clarinet: a half close, a turn to
 //                              C major, and a climb through the Neapolitan
 //                              chord to the first full close
-//   B       16 bars  C major   a tune of its own, flute; oboe and flute
-//                              answer with a sequence falling through
+//   B       16 bars  C major   a tune of its own, flute; oboe, clarinet and
+//                              flute answer with a sequence falling through
 //                              the circle of fifths to the dominant of A
 //                              minor, the flute's unit in a rhythm of its
 //                              own, and a bar of harp under the violin's
@@ -90,10 +90,12 @@ using namespace game_tune_score;
 constexpr Voice kClarinetEntry{kClarinet, -12, 77, 14, Articulation::Plain, 8};
 constexpr Voice kClarinetLow{kClarinet, -12, 78, 14, Articulation::Plain, 8};
 // The oboe answers the flute a little under its level: its reed carries.
-// The sequence's turns in dotted eighths cross the lilt: played near the
-// beat, they are heard as meant, not as a stumble.
+// The clarinet takes the sequence's copy from it, a step lower, softly.
+// The turns in dotted eighths cross the lilt: played near the beat, they
+// are heard as meant, not as a stumble.
 constexpr int kAcrossTheLilt = 3;
 constexpr Voice kOboeAnswer{kOboe, 0, 70, 14, Articulation::Plain, kAcrossTheLilt};
+constexpr Voice kClarinetAnswer{kClarinet, 0, 67, 14, Articulation::Plain, kAcrossTheLilt};
 // The coda's clarinet fades with the band after the return's cadence.
 constexpr Voice kClarinetCoda{kClarinet, -12, 68, 14, Articulation::Plain, 8};
 // The clarinet, which first sang the theme, recalls it in the coda.
@@ -141,6 +143,7 @@ const Line kLines[] = {
     {&kFluteLead, kB - 1, &kMiddle, 7},
     {&kStringsCounter, kB, &kMiddleCounter, 0},
     {&kOboeAnswer, kSequenceBar - 1, &kSequence, 7},
+    {&kClarinetAnswer, kSequenceBar + 2, &kSequenceCopy, 2},
     {&kFluteAnswer, kSequenceBar + 4, &kSequenceClose, 4},
     {&kStringsSequence, kSequenceBar, &kSequenceCounter, 0},
     {&kViolinLead, kAViolin - 1, &kThemeViolinPickup, 7},
@@ -191,7 +194,7 @@ const BassBar kBassBars[] = {
     {kSequenceBar + 1, "D3/2 C3/1 A2/2 F2/1"},
     {kSequenceBar + 2, "G2/2 A2/1 B2/2 D3/1"},
     {kSequenceBar + 3, "E3/1 D3/1 C3/1 B2/1 A2/1 G2/1"},
-    {kSequenceBar + 4, "F2/1 C3/1 A2/1 C3/1 D3/1 C3/1"},
+    {kSequenceBar + 4, "F2/1 C3/1 A2/1 C3/1 A2/1 C3/1"},
     {kSequenceBar + 5, "B2/3 D3/3"},
     {kSequenceBar + 6, "E3/2 D3/1 B2/2 G#2/1"},
     {kSequenceBar + 7, "B2/3 D3/3"},
@@ -239,7 +242,7 @@ const Mark kMarks[] = {
     {0, "intro"},
     {kA, "A theme"},
     {kB, "B C major, Flute"},
-    {kSequenceBar, "B sequence, Oboe, Flute"},
+    {kSequenceBar, "B sequence, Oboe, Clarinet, Flute"},
     {kAViolin, "A' Violin, to D minor"},
     {kC, "C interlude, D minor"},
     {kSongBar, "D song, Violin over the harp"},
@@ -326,7 +329,7 @@ const Level kLevels[] = {
     {0, -22},         {kA - 1, -19},       {kA, -11},           {kA + 4, -6},        {kA + 8, -4},
     {kB - 1, -3},     {kB, -10},           {kB + 7, -6},        {kB + 14, -4},       {kAViolin - 1, -9},
     {kAViolin, -4},   {kC - 1, -10},       {kC, -22},           {kC + 2, -21},       {kC + 3, -15},
-    {kC + 5, -16},    {kSongBar - 2, -15}, {kSongBar - 1, -10}, {kSongBar, -7},      {kSongBar + 7, 7},
+    {kC + 5, -16},    {kSongBar - 2, -15}, {kSongBar - 1, -10}, {kSongBar, -13},     {kSongBar + 7, 7},
     {kAAgain + 2, 7}, {kCodaBar - 1, 0},   {kCodaBar, -13},     {kCodaBar + 5, -12}, {kCodaBar + 6, -14}};
 // Under the violin the held strings step back: same family, they would
 // swallow it; under the interlude's oboe they step back less, so the

@@ -57,12 +57,13 @@ inline const Bars kTheme = {"r/2 A5/2 C6/2 E6/6", "~E6/4 D6/2 A5/4 F5/2", "A5/2 
                             "E6/2 F6/2 G6/8",     "F6/4 E6/2 C6/4 r/2",   "r/2 A5/2 F6/2 E6/3 D6/3",
                             "F6/2 D6/4 Bb5/6",    "G#5/6 B5/3 D6/3",      "C6/6 r/6"};
 
-// The middle tune, flute, entering over the clarinet's last note: its first
+// The middle tune, flute, entering over the clarinet's last note on the
+// tonic chord's A and E, clear of its held E (an F would rub): its first
 // phrase climbs from the F over the dominant, turning round its B, to a D
 // leaning on the tonic's C; its second closes on C, and holds it while the
 // clarinet enters.
 inline const Bars kMiddle = {
-    "r/8 A5/2 F5/2",      "G5/4 F5/2 E5/4 G5/2",      "F5/4 G5/2 B5/3 A5/1 C6/2",
+    "r/8 A5/2 E5/2",      "G5/4 F5/2 E5/4 G5/2",      "F5/4 G5/2 B5/3 A5/1 C6/2",
     "D6/4 C6/2 r/4 G5/2", "A5/3 G5/1 F5/2 E5/4 G5/2", "F5/1 G5/1 A5/1 B5/1 C6/2 D6/4 C6/2",
     "C6/4 A5/4 C#6/4",    "E6/4 D6/2 B5/3 D6/3",      "C6/6 r/6",
 };
@@ -75,10 +76,11 @@ inline const Bars kMiddleCounter = {"E4/12",     "G3/6 D4/6", "E4/6 G4/6", "F4/6
 // two-bar units, each a step lower: each unit leans on the chord's fourth
 // and runs down the scale by step, then turns in dotted eighths, across
 // the lilt, round the chord that follows. The oboe, the siciliano's own
-// voice, plays the first two units, where the clarinet would climb into
-// its thin top register.
-inline const Bars kSequence = {"r/8 G5/2 B5/2", "D6/4 C6/2 B5/2 A5/2 B5/2", "C6/3 A5/3 F5/3 A5/3",
-                               "C6/4 B5/2 A5/2 G5/4", "B5/3 G5/3 E5/3 G5/3"};
+// voice, plays the first unit, whose D6 would take the clarinet into its
+// thin top register, and the clarinet answers with the second, a step
+// lower.
+inline const Bars kSequence = {"r/8 G5/2 B5/2", "D6/4 C6/2 B5/2 A5/2 B5/2", "C6/3 A5/3 F5/3 A5/3"};
+inline const Bars kSequenceCopy = {"C6/4 B5/2 A5/2 G5/4", "B5/3 G5/3 E5/3 G5/3"};
 // Between the strummed chords and the winds the strings hold the chords'
 // thirds and sevenths, a step at a time, so the circle of fifths has a
 // middle: the seventh of each chord the third of the next; the last
