@@ -132,9 +132,9 @@ constexpr std::uint32_t kButtonBroadening = 112;
 constexpr std::uint32_t kRingingTicks = 24 * kSixEightFine.ticksPerStep; // two bars from the arrival
 
 constexpr Voice kTrumpetLead{kTrumpet, 0, 84, 20, Articulation::Plain, 6};
-// The call is on time and a little lighter than the E it leads to, each
-// note held its full sixteenth so the trumpet's attack has time to speak.
-constexpr Voice kTrumpetUpbeat{kTrumpet, 0, 78, 6, Articulation::Plain, 0};
+// The call is crisp, tongued, on time, and a little lighter than the E it
+// leads to.
+constexpr Voice kTrumpetUpbeat{kTrumpet, 0, 80, 30, Articulation::Plain, 0};
 // A second trumpet joins the first over the six-four, a third under its
 // climb to the top E and its walk down, and takes the tonic chord's fifth
 // under its last A: the brass grows for the close.
@@ -158,9 +158,9 @@ constexpr std::uint8_t kLastDrumVelocity = 80;                    // the arrival
 constexpr std::uint8_t kButtonDrumVelocity = 100;                 // the last stroke
 // Under the six-four and the seventh the timpani roll on the dominant,
 // growing into the last stroke.
-// It starts from where the stroke on the six-four left it, not from a
-// hush, so the summit's bar does not open with a dip.
-constexpr int kSwellFrom = 60, kSwellTo = 80;
+// It starts a little under the stroke on the six-four, so the summit's
+// bar does not open with a dip, and still swells into the last stroke.
+constexpr int kSwellFrom = 52, kSwellTo = 84;
 // The last stroke: the bass with the winds, the harp and the drums; the
 // pizzicato, which keeps the dance's afterbeats, leaves the close's held
 // chords to the harp and the horns and plucks the last one once, short.
