@@ -250,6 +250,10 @@ const Mark kMarks[] = {
     {kCodaBar, "coda"},
 };
 
+// The harp's waves at the song's height stay under the violin's long
+// notes, which they would otherwise cover as they swell.
+constexpr int kCascadeUnderTheSong = -6;
+
 // A figure of the accompaniment over bars [from, to); a layer without the
 // bass sounds over another figure's.
 struct Layer {
@@ -302,7 +306,7 @@ const Layer kLayers[] = {
     // to rocking sixteenths to waves over two octaves.
     {kSongBar, kSongBar + 2, Accompaniment::Rising, true, -2},
     {kSongBar + 2, kSongBar + 4, Accompaniment::Ripple, true, -2},
-    {kSongBar + 4, kAAgain, Accompaniment::Cascade, true, 0},
+    {kSongBar + 4, kAAgain, Accompaniment::Cascade, true, kCascadeUnderTheSong},
     {kSongBar, kAAgain, Accompaniment::Pad, false, -9},
     // The theme's last return: the guitar's barcarolle, the theme's own
     // figure, comes back under the flute, softly, then the harp rolls the

@@ -107,7 +107,7 @@ inline const Bars kThemeViolin = {
     "G5/3 A5/1 G5/2 C6/4 D6/2",
     "A5/3 Bb5/1 A5/2 C6/4 E6/2",
     "D6/4 Bb5/2 C6/3 Bb5/1 A5/2",
-    "G5/4 Bb5/2 G5/3 A5/3",
+    "G5/4 Bb5/2 G5/3 E5/3",
     "F5/3 G5/1 F5/2 Bb5/4 C6/2",
     "Bb5/4 A5/2 G5/2 E5/2 C#5/2",
     "D5/6 r/6",
@@ -123,10 +123,10 @@ inline const Bars kInterlude = {
 };
 
 // As the oboe's first phrase breathes, the strings answer it, from the
-// dominant's root falling to its fifth and rising to the tonic chord's
-// third, and hold as the oboe comes in again: notes long enough for a
-// bowed section to speak.
-inline const Bars kInterludeAnswer = {"A4/6 E4/6", "F4/6 D4/6"};
+// dominant's root falling through its seventh to the tonic chord, in
+// notes long enough for a bowed section to speak, and hold as the oboe
+// comes in again.
+inline const Bars kInterludeAnswer = {"A4/4 G4/4 E4/4", "F4/6 D4/6"};
 
 // After the interlude, a song of its own on the violin, in long notes over
 // the harp's running sixteenths, apart from the theme's lilt: it falls by
