@@ -158,9 +158,9 @@ constexpr std::uint8_t kLastDrumVelocity = 80;                    // the arrival
 constexpr std::uint8_t kButtonDrumVelocity = 100;                 // the last stroke
 // Under the six-four and the seventh the timpani roll on the dominant,
 // growing into the last stroke.
-// It starts a little under the stroke on the six-four, so the summit's
-// bar does not open with a dip, and still swells into the last stroke.
-constexpr int kSwellFrom = 52, kSwellTo = 84;
+// It starts well under the stroke on the six-four, so the roll is heard to
+// grow out of it.
+constexpr int kSwellFrom = 40, kSwellTo = 78;
 // The last stroke: the bass with the winds, the harp and the drums; the
 // pizzicato, which keeps the dance's afterbeats, leaves the close's held
 // chords to the harp and the horns and plucks the last one once, short.
