@@ -264,8 +264,9 @@ struct Layer {
 };
 const Layer kLayers[] = {
     {0, kA, Accompaniment::Arpeggio, true},
-    // A soft pad under the oboe, so the loop lands on more than the harp.
-    {0, kA - 1, Accompaniment::Pad, false, -4},
+    // A soft pad under the oboe, so the loop lands on more than the harp:
+    // held strings speak late and thin, so it sits at the band's level.
+    {0, kA - 1, Accompaniment::Pad, false},
     {kA - 1, kA, Accompaniment::Barcarolle, false},
     // The guitar's figure changes with the theme's phrases.
     {kA, kA + 4, Accompaniment::Barcarolle, true},
@@ -382,10 +383,10 @@ struct Broadening {
     std::size_t bar;
     std::array<std::uint32_t, 4> steps; // at each dotted eighth of the bar
 };
-// 60, 58, 56 and 54 to the dotted quarter: graded, so the slowing is heard
-// as a breath and not as one lurch, and no deeper than the violin can
-// take up the tempo again from.
-constexpr Broadening kBroadened[] = {{kAViolin - 1, {100, 104, 108, 112}}};
+// 60, 59, 58 and 57 to the dotted quarter: graded, so the slowing is heard
+// as a breath and not as one lurch, and shallow, so the violin takes up the
+// tempo again without a jolt and the loop does not stall there each time.
+constexpr Broadening kBroadened[] = {{kAViolin - 1, {100, 102, 104, 106}}};
 
 int LevelAt(std::size_t bar)
 {
