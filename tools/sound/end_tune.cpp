@@ -102,6 +102,11 @@ constexpr std::array<std::string_view, 5> kSecond = {
 constexpr std::array<std::string_view, 5> kChords = {"A", "A F#m", "A/C# Bm7b5/D", "B7/D#", "A/E"};
 // The band grows bar by bar from its first chord into the final one.
 constexpr std::array<int, 5> kLevels = {-6, -6, -4, -2, 8};
+// Under the first bars the tuba marks the beats lightly, so the dance does
+// not turn into a village band's oom-pah; its weight is kept for the climb
+// to the close.
+constexpr int kLightTuba = -10;
+constexpr std::size_t kLightTubaBars = 3;
 // The afterbeats carry the dance under the trumpet: they are plucked
 // harder than the held chords.
 constexpr int kAfterbeatLift = 8;
@@ -282,6 +287,7 @@ std::vector<MidiTrack> ComposeEndTune()
     for (std::size_t bar = 0; bar < kChords.size(); ++bar) {
         const bool last = bar + 1 == kChords.size();
         band.SetLevel(kLevels[bar]);
+        band.SetBassLevel(bar < kLightTubaBars ? kLightTuba : 0);
         // The bass goes on up through D# a semitone to the dominant's E
         // under the six-four, strikes it again under the seventh and falls
         // a fifth to the lowest A of the tune with the last stroke.
