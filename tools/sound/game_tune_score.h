@@ -122,11 +122,10 @@ inline const Bars kInterlude = {
     "Bb5/4 G5/2 F5/6", "E5/4 D5/1 C5/1 B4/3 r/3",
 };
 
-// As the oboe's first phrase breathes, the strings answer it, from the
-// dominant's root falling through its seventh to the tonic chord, in
-// notes long enough for a bowed section to speak, and hold as the oboe
-// comes in again.
-inline const Bars kInterludeAnswer = {"A4/4 G4/4 E4/4", "F4/6 D4/6"};
+// As the oboe's first phrase breathes, the strings answer it in the
+// lilt, from the dominant's root falling through its seventh to the tonic
+// chord, and hold as the oboe comes in again.
+inline const Bars kInterludeAnswer = {"A4/6 G4/4 E4/2", "F4/6 D4/6"};
 
 // After the interlude, a song of its own on the violin, in long notes over
 // the harp's running sixteenths, apart from the theme's lilt: it falls by
