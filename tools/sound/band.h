@@ -30,6 +30,7 @@ inline constexpr std::uint8_t kTimpani = 47;
 inline constexpr std::uint8_t kPizzicatoStrings = 45;
 inline constexpr std::uint8_t kStrings = 48;
 inline constexpr std::uint8_t kTrumpet = 56;
+inline constexpr std::uint8_t kTuba = 58;
 inline constexpr std::uint8_t kFrenchHorn = 60;
 inline constexpr std::uint8_t kOboe = 68;
 inline constexpr std::uint8_t kClarinet = 71;

@@ -48,7 +48,9 @@ constexpr Part kParts[] = {
     // tune: a nylon string is lost under the brass and the drums and only
     // blurs them.
     {kPizzicato, program::kPizzicatoStrings, 127, 96, 48, "Pizzicato strings"},
-    {kBass, program::kAcousticBass, 127, 64, 24, "Bass"},
+    // The bass is the brass's own, a tuba under the horns and the
+    // trumpets, where a plucked bass gave it a dance band's colour.
+    {kBass, program::kTuba, 127, 64, 24, "Tuba"},
     {kHarp, program::kHarp, 86, 28, 56, "Harp"},
     {kTimpani, program::kTimpani, 110, 64, 40, "Timpani"},
     {kDrums, 0, 110, 64, 40, "Cymbal"}, // the crash is the chord's splash
@@ -100,6 +102,11 @@ constexpr std::array<std::string_view, 5> kSecond = {
 constexpr std::array<std::string_view, 5> kChords = {"A", "A F#m", "A/C# Bm7b5/D", "B7/D#", "A/E"};
 // The band grows bar by bar from its first chord into the final one.
 constexpr std::array<int, 5> kLevels = {-6, -6, -4, -2, 8};
+// Under the first bars the tuba marks the beats lightly, so the dance does
+// not turn into a village band's oom-pah; its weight is kept for the climb
+// to the close.
+constexpr int kLightTuba = -10;
+constexpr std::size_t kLightTubaBars = 3;
 // The afterbeats carry the dance under the trumpet: they are plucked
 // harder than the held chords.
 constexpr int kAfterbeatLift = 8;
@@ -114,8 +121,8 @@ constexpr std::size_t kClimbFrom = 2;
 // the eight-bar arc climbs to its height on the dominant's dominant, the
 // six-four taking its last bar.
 constexpr int kLinePlace = 3;
-// With the bar-1 hit a light cymbal splashes; the pizzicato keeps to its
-// afterbeats.
+// With the bar-1 hit a light cymbal splashes, the only cymbal before the
+// last stroke's crash; the pizzicato keeps to its afterbeats.
 constexpr std::uint8_t kSplashKey = 55, kSplashVelocity = 78;
 // The six-four and the seventh are held a bar while the timpani roll swells
 // under them, and the tonic is struck, hardest, with the crash and held
@@ -130,7 +137,8 @@ constexpr std::uint32_t kButtonBroadening = 112;
 constexpr std::uint32_t kRingingTicks = 24 * kSixEightFine.ticksPerStep; // two bars from the arrival
 
 constexpr Voice kTrumpetLead{kTrumpet, 0, 84, 20, Articulation::Plain, 6};
-// The call is crisp, on time, and a little lighter than the E it leads to.
+// The call is crisp, tongued, on time, and a little lighter than the E it
+// leads to.
 constexpr Voice kTrumpetUpbeat{kTrumpet, 0, 80, 30, Articulation::Plain, 0};
 // A second trumpet joins the first over the six-four, a third under its
 // climb to the top E and its walk down, and takes the tonic chord's fifth
@@ -155,6 +163,8 @@ constexpr std::uint8_t kLastDrumVelocity = 80;                    // the arrival
 constexpr std::uint8_t kButtonDrumVelocity = 100;                 // the last stroke
 // Under the six-four and the seventh the timpani roll on the dominant,
 // growing into the last stroke.
+// It starts well under the stroke on the six-four, so the roll is heard to
+// grow out of it.
 constexpr int kSwellFrom = 40, kSwellTo = 78;
 // The last stroke: the bass with the winds, the harp and the drums; the
 // pizzicato, which keeps the dance's afterbeats, leaves the close's held
@@ -277,6 +287,7 @@ std::vector<MidiTrack> ComposeEndTune()
     for (std::size_t bar = 0; bar < kChords.size(); ++bar) {
         const bool last = bar + 1 == kChords.size();
         band.SetLevel(kLevels[bar]);
+        band.SetBassLevel(bar < kLightTubaBars ? kLightTuba : 0);
         // The bass goes on up through D# a semitone to the dominant's E
         // under the six-four, strikes it again under the seventh and falls
         // a fifth to the lowest A of the tune with the last stroke.
@@ -324,9 +335,8 @@ std::vector<MidiTrack> ComposeEndTune()
             }
         }
         if (last) {
-            // The arrival on the six-four: a splash, both drums; then the
-            // seventh over the same E.
-            band.Percussion(now, kSplashKey, kSplashVelocity, kSixEight.barTicks());
+            // The arrival on the six-four: both drums, the cymbal kept for
+            // the last stroke; then the seventh over the same E.
             band.Track(kTimpani).Note(now, kTimpani, kTimpaniTonic, kLastDrumVelocity, beat);
             band.Track(kTimpani).Note(now, kTimpani, kTimpaniDominant, kLastDrumVelocity, beat);
             band.Track(kBass).Note(now + beat, kBass, kSeventhBass, kSeventhBassVelocity, kHeldTicks - beat);

@@ -7,14 +7,14 @@
 //   A       16 bars  A minor   the theme, clarinet: a half close, a turn to
 //                              C major, and a climb through the Neapolitan
 //                              chord to the first full close
-//   B       16 bars  C major   a tune of its own, flute; clarinet, oboe and
+//   B       16 bars  C major   a tune of its own, flute; oboe, clarinet and
 //                              flute answer with a sequence falling through
 //                              the circle of fifths to the dominant of A
 //                              minor, the flute's unit in a rhythm of its
 //                              own, and a bar of harp under the violin's
 //                              pick-up
 //   A'      10 bars  A minor   the theme on the violin over strings, turning
-//                              through C and F major, deceptively, to D minor
+//                              through C and F major to D minor
 //   C        8 bars  D minor   the interlude: oboe over held strings, through
 //                              the Neapolitan chord to the dominant of A minor
 //   D        8 bars  A minor   a song of its own, the violin in long notes
@@ -89,11 +89,13 @@ using namespace game_tune_score;
 // The theme steals in after the intro, and grows with its second phrase.
 constexpr Voice kClarinetEntry{kClarinet, -12, 77, 14, Articulation::Plain, 8};
 constexpr Voice kClarinetLow{kClarinet, -12, 78, 14, Articulation::Plain, 8};
-// High in the clarion register the clarinet thins out and its D6 turns
-// shrill: it answers softly.
-constexpr Voice kClarinetAnswer{kClarinet, -12, 73, 14, Articulation::Plain, 8};
-// The oboe takes the sequence from the clarinet at its level, not over it.
-constexpr Voice kOboeAnswer{kOboe, 0, 73, 14, Articulation::Plain, 8};
+// The oboe answers the flute a little under its level: its reed carries.
+// The clarinet takes the sequence's copy from it, a step lower, softly.
+// The turns in dotted eighths cross the lilt: played near the beat, they
+// are heard as meant, not as a stumble.
+constexpr int kAcrossTheLilt = 3;
+constexpr Voice kOboeAnswer{kOboe, 0, 70, 14, Articulation::Plain, kAcrossTheLilt};
+constexpr Voice kClarinetAnswer{kClarinet, 0, 67, 14, Articulation::Plain, kAcrossTheLilt};
 // The coda's clarinet fades with the band after the return's cadence.
 constexpr Voice kClarinetCoda{kClarinet, -12, 68, 14, Articulation::Plain, 8};
 // The clarinet, which first sang the theme, recalls it in the coda.
@@ -110,7 +112,7 @@ constexpr Voice kFluteLead{kFlute, 0, 75, 14, Articulation::Plain, 8};
 constexpr Voice kFluteReturn{kFlute, 0, 75, 14, Articulation::Plain, 8};
 constexpr Voice kFluteSummit{kFlute, 0, 70, 14, Articulation::Plain, 8};
 constexpr Voice kFluteAnswer{kFlute, 0, 76, 14, Articulation::Plain, 8};
-constexpr Voice kViolinLead{kViolin, 0, 73, 14, Articulation::Plain, 8};
+constexpr Voice kViolinLead{kViolin, 0, 72, 14, Articulation::Plain, 8};
 constexpr Voice kViolinSong{kViolin, 0, 80, 10, Articulation::Plain, 8};
 constexpr Voice kOboeEcho{kOboe, 0, 62, 14, Articulation::Plain, 8};
 constexpr Voice kOboeLead{kOboe, 0, 61, 14, Articulation::Plain, 8};
@@ -140,8 +142,8 @@ const Line kLines[] = {
     {&kClarinetLow, kA + 4, &kTheme, 4},
     {&kFluteLead, kB - 1, &kMiddle, 7},
     {&kStringsCounter, kB, &kMiddleCounter, 0},
-    {&kClarinetAnswer, kSequenceBar - 1, &kSequence, 7},
-    {&kOboeAnswer, kSequenceBar + 2, &kSequenceOboe, 2},
+    {&kOboeAnswer, kSequenceBar - 1, &kSequence, 7},
+    {&kClarinetAnswer, kSequenceBar + 2, &kSequenceCopy, 2},
     {&kFluteAnswer, kSequenceBar + 4, &kSequenceClose, 4},
     {&kStringsSequence, kSequenceBar, &kSequenceCounter, 0},
     {&kViolinLead, kAViolin - 1, &kThemeViolinPickup, 7},
@@ -192,7 +194,7 @@ const BassBar kBassBars[] = {
     {kSequenceBar + 1, "D3/2 C3/1 A2/2 F2/1"},
     {kSequenceBar + 2, "G2/2 A2/1 B2/2 D3/1"},
     {kSequenceBar + 3, "E3/1 D3/1 C3/1 B2/1 A2/1 G2/1"},
-    {kSequenceBar + 4, "F2/1 C3/1 A2/1 C3/1 D3/1 C3/1"},
+    {kSequenceBar + 4, "F2/1 C3/1 A2/1 C3/1 A2/1 C3/1"},
     {kSequenceBar + 5, "B2/3 D3/3"},
     {kSequenceBar + 6, "E3/2 D3/1 B2/2 G#2/1"},
     {kSequenceBar + 7, "B2/3 D3/3"},
@@ -203,8 +205,8 @@ const BassBar kBassBars[] = {
     {kAViolin + 4, "C3/3 G2/2 E2/1"},
     {kAViolin + 5, "F2/3 A2/3"},
     {kAViolin + 6, "Bb2/3 A2/3"},
-    {kAViolin + 7, "Bb2/3 A2/3"},
-    {kAViolin + 8, "D3/3 G2/2 F2/1"},
+    {kAViolin + 7, "Bb2/3 C3/3"},
+    {kAViolin + 8, "A2/3 G2/2 F2/1"},
     {kAViolin + 9, "E2/3 A2/3"},
     {kC + 6, "E2/6"},
     // The song's bass climbs a semitone or a tone each bar to the dominant,
@@ -240,13 +242,17 @@ const Mark kMarks[] = {
     {0, "intro"},
     {kA, "A theme"},
     {kB, "B C major, Flute"},
-    {kSequenceBar, "B sequence, Clarinet, Oboe, Flute"},
+    {kSequenceBar, "B sequence, Oboe, Clarinet, Flute"},
     {kAViolin, "A' Violin, to D minor"},
     {kC, "C interlude, D minor"},
     {kSongBar, "D song, Violin over the harp"},
     {kAAgain, "A theme again, Flute"},
     {kCodaBar, "coda"},
 };
+
+// The harp's waves at the song's height stay under the violin's long
+// notes, which they would otherwise cover as they swell.
+constexpr int kCascadeUnderTheSong = -6;
 
 // A figure of the accompaniment over bars [from, to); a layer without the
 // bass sounds over another figure's.
@@ -258,8 +264,9 @@ struct Layer {
 };
 const Layer kLayers[] = {
     {0, kA, Accompaniment::Arpeggio, true},
-    // A soft pad under the oboe, so the loop lands on more than the harp.
-    {0, kA - 1, Accompaniment::Pad, false, -4},
+    // A soft pad under the oboe, so the loop lands on more than the harp:
+    // held strings speak late and thin, so it sits at the band's level.
+    {0, kA - 1, Accompaniment::Pad, false},
     {kA - 1, kA, Accompaniment::Barcarolle, false},
     // The guitar's figure changes with the theme's phrases.
     {kA, kA + 4, Accompaniment::Barcarolle, true},
@@ -300,7 +307,7 @@ const Layer kLayers[] = {
     // to rocking sixteenths to waves over two octaves.
     {kSongBar, kSongBar + 2, Accompaniment::Rising, true, -2},
     {kSongBar + 2, kSongBar + 4, Accompaniment::Ripple, true, -2},
-    {kSongBar + 4, kAAgain, Accompaniment::Cascade, true, 0},
+    {kSongBar + 4, kAAgain, Accompaniment::Cascade, true, kCascadeUnderTheSong},
     {kSongBar, kAAgain, Accompaniment::Pad, false, -9},
     // The theme's last return: the guitar's barcarolle, the theme's own
     // figure, comes back under the flute, softly, then the harp rolls the
@@ -324,7 +331,7 @@ struct Level {
     int level;
 };
 const Level kLevels[] = {
-    {0, -21},         {kA - 1, -18},       {kA, -11},           {kA + 4, -6},        {kA + 8, -4},
+    {0, -22},         {kA - 1, -19},       {kA, -11},           {kA + 4, -6},        {kA + 8, -4},
     {kB - 1, -3},     {kB, -10},           {kB + 7, -6},        {kB + 14, -4},       {kAViolin - 1, -9},
     {kAViolin, -4},   {kC - 1, -10},       {kC, -22},           {kC + 2, -21},       {kC + 3, -15},
     {kC + 5, -16},    {kSongBar - 2, -15}, {kSongBar - 1, -10}, {kSongBar, -13},     {kSongBar + 7, 7},
@@ -376,10 +383,10 @@ struct Broadening {
     std::size_t bar;
     std::array<std::uint32_t, 4> steps; // at each dotted eighth of the bar
 };
-// 60, 58, 56 and 54 to the dotted quarter: graded, so the slowing is heard
-// as a breath and not as one lurch, and no deeper than the violin can
-// take up the tempo again from.
-constexpr Broadening kBroadened[] = {{kAViolin - 1, {100, 104, 108, 112}}};
+// 60, 59, 58 and 57 to the dotted quarter: graded, so the slowing is heard
+// as a breath and not as one lurch, and shallow, so the violin takes up the
+// tempo again without a jolt and the loop does not stall there each time.
+constexpr Broadening kBroadened[] = {{kAViolin - 1, {100, 102, 104, 106}}};
 
 int LevelAt(std::size_t bar)
 {

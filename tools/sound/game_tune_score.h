@@ -24,9 +24,9 @@ inline const Bars kChordBars[] = {
     // over a bass walking in eighths, and a bar on the dominant alone
     {"C/E", "G7/D", "C/E", "F Am", "Dm7 Dm7/F", "Am A7/E", "Dm7 G7", "C", "Am7", "Dm7", "G7", "Cmaj7/E", "Fmaj7",
      "Dm/B", "E7", "E7/B E7/D"},
-    // A': on to C and F; D minor's dominant turns aside deceptively to B flat,
-    // stretching the phrase to ten bars, and is reached through ii-V
-    {"Am/C", "C/E", "F Am", "Dm7 G7/B", "C", "F Am", "Bb F/A", "Gm/Bb A7", "Bb/D Gm", "Gm/E A7"},
+    // A': on to C and F, through F's dominant to F over its third, and to
+    // D minor through its ii-V: the dominant comes once, at the close
+    {"Am/C", "C/E", "F Am", "Dm7 G7/B", "C", "F Am", "Bb F/A", "Gm/Bb C7", "F/A Gm", "Gm/E A7"},
     // C: D minor over the lament bass D C Bb A, the Neapolitan of A minor,
     // and its dominant turning to the leading note in the bass
     {"Dm", "C7", "Gm/Bb", "A7", "Dm/F", "Bb/D", "E7", "E7 E7/G#"},
@@ -57,12 +57,13 @@ inline const Bars kTheme = {"r/2 A5/2 C6/2 E6/6", "~E6/4 D6/2 A5/4 F5/2", "A5/2 
                             "E6/2 F6/2 G6/8",     "F6/4 E6/2 C6/4 r/2",   "r/2 A5/2 F6/2 E6/3 D6/3",
                             "F6/2 D6/4 Bb5/6",    "G#5/6 B5/3 D6/3",      "C6/6 r/6"};
 
-// The middle tune, flute, entering over the clarinet's last note: its first
+// The middle tune, flute, entering over the clarinet's last note on the
+// tonic chord's A and E, clear of its held E (an F would rub): its first
 // phrase climbs from the F over the dominant, turning round its B, to a D
 // leaning on the tonic's C; its second closes on C, and holds it while the
 // clarinet enters.
 inline const Bars kMiddle = {
-    "r/8 A5/2 F5/2",      "G5/4 F5/2 E5/4 G5/2",      "F5/4 G5/2 B5/3 A5/1 C6/2",
+    "r/8 A5/2 E5/2",      "G5/4 F5/2 E5/4 G5/2",      "F5/4 G5/2 B5/3 A5/1 C6/2",
     "D6/4 C6/2 r/4 G5/2", "A5/3 G5/1 F5/2 E5/4 G5/2", "F5/1 G5/1 A5/1 B5/1 C6/2 D6/4 C6/2",
     "C6/4 A5/4 C#6/4",    "E6/4 D6/2 B5/3 D6/3",      "C6/6 r/6",
 };
@@ -74,10 +75,12 @@ inline const Bars kMiddleCounter = {"E4/12",     "G3/6 D4/6", "E4/6 G4/6", "F4/6
 // The answer to the middle tune, a sequence over the falling fifths in
 // two-bar units, each a step lower: each unit leans on the chord's fourth
 // and runs down the scale by step, then turns in dotted eighths, across
-// the lilt, round the chord that follows. The clarinet (written an octave
-// up) plays the first unit and the oboe takes the second from it.
-inline const Bars kSequence = {"r/8 G6/2 B6/2", "D7/4 C7/2 B6/2 A6/2 B6/2", "C7/3 A6/3 F6/3 A6/3"};
-inline const Bars kSequenceOboe = {"C6/4 B5/2 A5/2 G5/4", "B5/3 G5/3 E5/3 G5/3"};
+// the lilt, round the chord that follows. The oboe, the siciliano's own
+// voice, plays the first unit, whose D6 would take the clarinet into its
+// thin top register, and the clarinet answers with the second, a step
+// lower.
+inline const Bars kSequence = {"r/8 G5/2 B5/2", "D6/4 C6/2 B5/2 A5/2 B5/2", "C6/3 A5/3 F5/3 A5/3"};
+inline const Bars kSequenceCopy = {"C6/4 B5/2 A5/2 G5/4", "B5/3 G5/3 E5/3 G5/3"};
 // Between the strummed chords and the winds the strings hold the chords'
 // thirds and sevenths, a step at a time, so the circle of fifths has a
 // middle: the seventh of each chord the third of the next; the last
@@ -92,17 +95,19 @@ inline const Bars kSequenceCounter = {"G4/12",  "F4/12",  "~F4/12",  "E4/12",   
 inline const Bars kSequenceClose = {"r/2 F5/2 G5/2 A5/2 B5/2 C6/2", "D6/4 A5/4 F5/4", "C6/4 B5/5 r/3"};
 
 // The theme on the violin, on its E string, after a bar of harp on the
-// dominant; through C and F major, rising to its E twice, down to D minor.
+// dominant; through C and F major, its head's turn and leap sequenced a
+// step higher each bar over C and F, rising to its E twice, down to D
+// minor.
 // Its last note is held into the interlude's first bar.
 inline const Bars kThemeViolin = {
     "E5/3 F5/1 E5/2 A5/2 G#5/1 A5/1 B5/2",
     "C6/6 D6/2 C6/2 B5/2",
     "A5/2 G5/2 F5/2 E5/3 A5/3",
     "C6/4 A5/2 B5/3 D6/3",
-    "G5/4 r/2 E5/2 G5/2 A5/2",
-    "r/2 F5/2 A5/2 C6/4 E6/2",
+    "G5/3 A5/1 G5/2 C6/4 D6/2",
+    "A5/3 Bb5/1 A5/2 C6/4 E6/2",
     "D6/4 Bb5/2 C6/3 Bb5/1 A5/2",
-    "G5/4 Bb5/2 G5/3 A5/3",
+    "G5/4 Bb5/2 G5/3 E5/3",
     "F5/3 G5/1 F5/2 Bb5/4 C6/2",
     "Bb5/4 A5/2 G5/2 E5/2 C#5/2",
     "D5/6 r/6",
@@ -117,9 +122,9 @@ inline const Bars kInterlude = {
     "Bb5/4 G5/2 F5/6", "E5/4 D5/1 C5/1 B4/3 r/3",
 };
 
-// As the oboe's first phrase breathes, the strings answer it, from the
-// dominant's root falling through its seventh to the tonic chord, and
-// hold as the oboe comes in again.
+// As the oboe's first phrase breathes, the strings answer it in the
+// lilt, from the dominant's root falling through its seventh to the tonic
+// chord, and hold as the oboe comes in again.
 inline const Bars kInterludeAnswer = {"A4/6 G4/4 E4/2", "F4/6 D4/6"};
 
 // After the interlude, a song of its own on the violin, in long notes over
@@ -128,10 +133,12 @@ inline const Bars kInterludeAnswer = {"A4/6 G4/4 E4/2", "F4/6 D4/6"};
 // tonic's six-four it climbs to E, the dominant's root on the downbeat, and
 // falls to its fifth, handing over to the flute and the theme's return.
 // After the band's bar alone on the dominant, the violin runs up to the
-// song in three sixteenths.
-inline const Bars kSongPickup = {"r/9 G#4/1 A4/1 B4/1"};
-// So does it run up to its theme over the harp's bar on the dominant.
-inline const Bars &kThemeViolinPickup = kSongPickup;
+// song by step, B C D: the run it takes to its theme is its own, up the
+// leading note.
+inline const Bars kSongPickup = {"r/9 B4/1 C5/1 D5/1"};
+// Over the harp's bar on the dominant it runs up to its theme in three
+// sixteenths.
+inline const Bars kThemeViolinPickup = {"r/9 G#4/1 A4/1 B4/1"};
 inline const Bars kSong = {"E5/6 A5/6",           "D6/6 B5/3 D6/3",           "C6/9 B5/3",
                            "A5/4 E5/2 G5/6",      "F5/3 E5/1 F5/2 A5/4 G5/2", "F#5/4 A5/2 B5/6",
                            "A5/4 B5/2 C6/4 D6/2", "E6/3 D6/1 C6/2 B5/6"};
@@ -145,11 +152,12 @@ inline const Bars kThemeReturnSummit = {
     "E6/2 F6/2 G6/8", "F6/4 E6/2 C6/4 E6/2", "F6/2 E6/2 D6/2 r/6", "D6/4 C6/4 B5/4", "G#5/3 A5/1 B5/2 D6/3 C6/1 B5/2",
     "A5/6 r/6"};
 // Under the flute's half of the return, a line of its own in the strings
-// from its first bar, so the song's climb lands on more than the harp: it
+// from its first bar, held low there, clear of the flute's soft low notes,
+// and climbing with it, so the song's climb lands on more than the harp: it
 // holds its D over the summit's C chord, resolving it to C, and falls to
 // C7's seventh, which falls to the next chord's third.
-inline const Bars kThemeCounter = {"C5/12",         "A4/6 C5/6", "B4/6 D5/6", "~D5/4 C5/2 Bb4/6", "A4/6 r/6",
-                                   "r/6 F4/3 A4/3", "A4/6 E4/6", "D4/6 E4/6", "C4/6 r/6"};
+inline const Bars kThemeCounter = {"E4/12",    "A4/6 C5/6", "B4/6 D5/6", "~D5/3 C5/3 Bb4/6", "A4/6 r/6",
+                                   "r/6 F4/6", "A4/6 E4/6", "D4/6 E4/6", "C4/6 r/6"};
 
 // The coda: as the flute's cadence breathes the clarinet, which first sang
 // the theme, climbs once more in its rhythm, G A B, to land on the coda's
