@@ -22,7 +22,6 @@ inline constexpr Grid kSixEightFine{120, 12}; // one step is a sixteenth: melodi
 // General MIDI programs, 0-based.
 namespace program {
 inline constexpr std::uint8_t kNylonGuitar = 24;
-inline constexpr std::uint8_t kAcousticBass = 32;
 inline constexpr std::uint8_t kViolin = 40;
 inline constexpr std::uint8_t kCello = 42;
 inline constexpr std::uint8_t kHarp = 46;
