@@ -304,10 +304,9 @@ void DisegnaLineamenti(QPainter &p)
         p.setBrush(Qt::black);
         p.drawEllipse(QPointF(0, 0), 0.7, 0.36);
         p.restore();
-        // The wing's crease on the shaded side only: on the lit side it
-        // closed a ring round the nostril.
-        // On the lit side only the wing's lower curve, finer and apart from
-        // the nostril, so the nose has both its sides without a ring.
+        // The wing's whole crease on the shaded side; on the lit side only its
+        // lower curve, finer and apart from the nostril (the whole crease closed
+        // a ring round it), so the nose has both its sides.
         if (lato > 0)
             Taglio(
                 p,
