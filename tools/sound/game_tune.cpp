@@ -336,7 +336,7 @@ struct Level {
 const Level kLevels[] = {
     {0, -22},         {kA - 1, -19},       {kA, -11},           {kA + 4, -6},        {kA + 8, -4},
     {kB - 1, -3},     {kB, -10},           {kB + 7, -6},        {kB + 14, -4},       {kAViolin - 1, -9},
-    {kAViolin, -2},   {kC - 1, -10},       {kC, -22},           {kC + 2, -21},       {kC + 3, -15},
+    {kAViolin, 0},    {kC - 1, -10},       {kC, -22},           {kC + 2, -21},       {kC + 3, -15},
     {kC + 5, -16},    {kSongBar - 2, -15}, {kSongBar - 1, -10}, {kSongBar, -13},     {kSongBar + 7, 7},
     {kAAgain + 2, 7}, {kCodaBar - 1, 0},   {kCodaBar, -13},     {kCodaBar + 5, -12}, {kCodaBar + 6, -14}};
 // Under the violin the held strings step back: same family, they would
