@@ -102,19 +102,16 @@ constexpr Voice kClarinetCoda{kClarinet, -12, 68, 14, Articulation::Plain, 8};
 constexpr Voice kClarinetRecall{kClarinet, 0, 66, 14, Articulation::Plain, 8};
 constexpr Voice kOboeRound{kOboe, 0, 68, 14, Articulation::Plain, 8};   // falling away into the intro
 constexpr Voice kOboeLanding{kOboe, 0, 57, 14, Articulation::Plain, 8}; // as soft as the intro it starts
-// The flute's summits are capped: the tune is heard under a game, and a
-// flute high up pressed harder than this cuts through it.
-constexpr std::uint8_t kLeadCeiling = 78;
-constexpr Voice kFluteLead{kFlute, 0, 75, 14, Articulation::Plain, 8, kLeadCeiling};
+constexpr Voice kFluteLead{kFlute, 0, 75, 14, Articulation::Plain, 8};
 // The flute's return, well under the song's level and lighter than its
 // first tune: a GM flute up high is shrill, bright enough unpressed. Its
-// G, the loop's highest note, is the loudest of the return, at the ceiling;
+// G, the loop's highest note, is the loudest of the return, about 80;
 // from it the line falls away evenly to the cadence.
 // Its first bars lie in the flute's soft low octave: played out, over a
 // lighter line in the strings and cello.
-constexpr Voice kFluteReturn{kFlute, 0, 75, 14, Articulation::Plain, 8, kLeadCeiling};
-constexpr Voice kFluteSummit{kFlute, 0, 70, 14, Articulation::Plain, 8, kLeadCeiling};
-constexpr Voice kFluteAnswer{kFlute, 0, 76, 14, Articulation::Plain, 8, kLeadCeiling};
+constexpr Voice kFluteReturn{kFlute, 0, 75, 14, Articulation::Plain, 8};
+constexpr Voice kFluteSummit{kFlute, 0, 70, 14, Articulation::Plain, 8};
+constexpr Voice kFluteAnswer{kFlute, 0, 76, 14, Articulation::Plain, 8};
 constexpr Voice kViolinLead{kViolin, 0, 72, 14, Articulation::Plain, 8};
 constexpr Voice kViolinSong{kViolin, 0, 80, 10, Articulation::Plain, 8};
 constexpr Voice kOboeEcho{kOboe, 0, 62, 14, Articulation::Plain, 8};
@@ -186,7 +183,7 @@ const BassBar kBassBars[] = {
     {kA + 9, "G2/4 B2/2"},
     {kA + 10, "C3/1 D3/1 E3/3 C3/1"},
     {kA + 11, "F2/3 E2/3"},
-    {kA + 12, "C2/3 D2/3"},
+    {kA + 12, "D2/3 C2/3"},
     {kA + 13, "D2/6"},
     {kA + 15, "A2/6"},
     {kB, "E2/2 D2/1 C2/3"},
@@ -336,7 +333,7 @@ struct Level {
 const Level kLevels[] = {
     {0, -22},         {kA - 1, -19},       {kA, -11},           {kA + 4, -6},        {kA + 8, -4},
     {kB - 1, -3},     {kB, -10},           {kB + 7, -6},        {kB + 14, -4},       {kAViolin - 1, -9},
-    {kAViolin, 0},    {kC - 1, -10},       {kC, -22},           {kC + 2, -21},       {kC + 3, -15},
+    {kAViolin, -4},   {kC - 1, -10},       {kC, -22},           {kC + 2, -21},       {kC + 3, -15},
     {kC + 5, -16},    {kSongBar - 2, -15}, {kSongBar - 1, -10}, {kSongBar, -13},     {kSongBar + 7, 7},
     {kAAgain + 2, 7}, {kCodaBar - 1, 0},   {kCodaBar, -13},     {kCodaBar + 5, -12}, {kCodaBar + 6, -14}};
 // Under the violin the held strings step back: same family, they would

@@ -241,7 +241,7 @@ std::uint32_t PlayLine(MidiTrack &track, const Voice &voice, const Grid &grid, s
                 if (!next || next->key == kRestKey) {
                     velocity -= 5;
                 }
-                velocity = std::clamp(velocity, 24, std::max(24, static_cast<int>(voice.ceiling)));
+                velocity = std::clamp(velocity, 24, 127);
                 const std::uint32_t at = barStart + position * grid.ticksPerStep;
                 const std::uint32_t length = held * grid.ticksPerStep;
                 const std::uint32_t sounding = length > voice.gap ? length - voice.gap : length;

@@ -75,9 +75,6 @@ struct Voice {
     std::uint32_t gap;     // ticks cut from each note's end: 0 = legato
     Articulation articulation = Articulation::Plain;
     int spread = 8; // ticks an onset may fall early or late; below `gap`
-    // The hardest it plays, whatever the accents: a lead over a quiet band
-    // sings its summits rather than shouting them.
-    std::uint8_t ceiling = 127;
 };
 
 // Notes of at least this many ticks are played in tremolo, struck once every
