@@ -346,23 +346,6 @@ TEST(GameTune, BreathesAndLoopsOnTheBarLine)
     }
 }
 
-TEST(GameTune, IntroStringsHoldChordsNotLoneNotes)
-{
-    // The intro's strings hold chords under the oboe; a bar held on one
-    // note, its partners dropped for doubling the tune, is a drone.
-    const std::vector<MidiTrack> tracks = ComposeGameTune();
-    const std::array<std::uint8_t, 1> stringsChannel = {kGameTuneStrings};
-    const auto strings = NotesOf(tracks, stringsChannel);
-    constexpr std::uint32_t kIntroPadBars = 3;
-    for (const WrittenNote &note : strings) {
-        if (note.tick >= kIntroPadBars * kBar)
-            break;
-        const auto together = std::count_if(strings.begin(), strings.end(),
-                                            [&](const WrittenNote &other) { return other.tick == note.tick; });
-        EXPECT_GE(together, 2) << "bar " << note.tick / kBar + 1;
-    }
-}
-
 TEST(GameTune, BroadeningsGiveWayOnlyAsASectionStarts)
 {
     // A slowing that snaps back to the tempo on the chord it leads to makes

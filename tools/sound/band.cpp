@@ -343,37 +343,6 @@ void Band::PadChord(std::uint32_t start, int beatStep, const Chord &chord, std::
                           return low < best[i] && SlidesTogether(low, best[i], lastPad_, heard);
                       });
     }
-    // A chord held as one note reads as a drone: a lone voice left is given
-    // a partner a third or a sixth from it, below when there is room,
-    // a note of the chord that clears the same checks.
-    heard.clear();
-    for (std::size_t i = 0; i < best.size(); ++i) {
-        if (!doubling[i]) {
-            heard.push_back(best[i]);
-        }
-    }
-    if (heard.size() == 1) {
-        const int lone = heard.front();
-        const auto inChord = [&](int key) {
-            const int above = PitchClassInterval(key, chord.root);
-            return std::find(chord.intervals.begin(), chord.intervals.end(), above) != chord.intervals.end();
-        };
-        for (const int offset : {-3, -4, 3, 4, -8, -9, 8, 9}) {
-            const int key = lone + offset;
-            const std::vector<int> pair = {std::min(key, lone), std::max(key, lone)};
-            if (!inChord(key) || key <= bass + 2 || key < kPadLowest || DoublesMelody(key, start, length) ||
-                ShadowsMelody(key, start, length, pair) || slides(key) || LeanedOn(key, start, length) ||
-                (key < kLowRegister && Rubs(key, start, RubbingSpan(chord, key, length))) ||
-                DoublesSeventh(chord, key, start, start + length) ||
-                GrowlsOverBass(key, beatStep, static_cast<int>(length / kStep)) ||
-                SlidesTogether(pair.front(), pair.back(), lastPad_, pair)) {
-                continue;
-            }
-            best.push_back(key);
-            doubling.push_back(false);
-            break;
-        }
-    }
     // The next chord moves from the voices heard.
     lastPad_.clear();
     for (std::size_t i = 0; i < best.size(); ++i) {
@@ -383,7 +352,6 @@ void Band::PadChord(std::uint32_t start, int beatStep, const Chord &chord, std::
         lastPad_.push_back(best[i]);
         Play(who_.pad, start, best[i], kPad.chordFirst + heldLevel_, length - kPad.chordGap, 0);
     }
-    std::sort(lastPad_.begin(), lastPad_.end()); // low to high, as the next chord's voices are matched
 }
 
 void Band::ClosingBar(std::uint32_t barStart, const Chord &chord)
