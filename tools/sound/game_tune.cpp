@@ -102,9 +102,7 @@ constexpr Voice kClarinetCoda{kClarinet, -12, 68, 14, Articulation::Plain, 8};
 constexpr Voice kClarinetRecall{kClarinet, 0, 66, 14, Articulation::Plain, 8};
 constexpr Voice kOboeRound{kOboe, 0, 68, 14, Articulation::Plain, 8};   // falling away into the intro
 constexpr Voice kOboeLanding{kOboe, 0, 57, 14, Articulation::Plain, 8}; // as soft as the intro it starts
-// The flute high up is shrill: its summits are pressed half as hard.
-constexpr std::uint8_t kFluteKnee = 78;
-constexpr Voice kFluteLead{kFlute, 0, 75, 14, Articulation::Plain, 8, kFluteKnee};
+constexpr Voice kFluteLead{kFlute, 0, 75, 14, Articulation::Plain, 8};
 // The flute's return, well under the song's level and lighter than its
 // first tune: a GM flute up high is shrill, bright enough unpressed. Its
 // G, the loop's highest note, is the loudest of the return, about 80;
@@ -114,8 +112,7 @@ constexpr Voice kFluteLead{kFlute, 0, 75, 14, Articulation::Plain, 8, kFluteKnee
 constexpr Voice kFluteReturn{kFlute, 0, 75, 14, Articulation::Plain, 8};
 constexpr Voice kFluteSummit{kFlute, 0, 70, 14, Articulation::Plain, 8};
 constexpr Voice kFluteAnswer{kFlute, 0, 76, 14, Articulation::Plain, 8};
-// The violin enters over the cello's downbeats and must clear them.
-constexpr Voice kViolinLead{kViolin, 0, 73, 14, Articulation::Plain, 8};
+constexpr Voice kViolinLead{kViolin, 0, 72, 14, Articulation::Plain, 8};
 constexpr Voice kViolinSong{kViolin, 0, 80, 10, Articulation::Plain, 8};
 constexpr Voice kOboeEcho{kOboe, 0, 62, 14, Articulation::Plain, 8};
 constexpr Voice kOboeLead{kOboe, 0, 61, 14, Articulation::Plain, 8};

@@ -241,9 +241,6 @@ std::uint32_t PlayLine(MidiTrack &track, const Voice &voice, const Grid &grid, s
                 if (!next || next->key == kRestKey) {
                     velocity -= 5;
                 }
-                if (velocity > voice.knee) {
-                    velocity = voice.knee + (velocity - voice.knee) / 2;
-                }
                 velocity = std::clamp(velocity, 24, 127);
                 const std::uint32_t at = barStart + position * grid.ticksPerStep;
                 const std::uint32_t length = held * grid.ticksPerStep;

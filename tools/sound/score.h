@@ -75,9 +75,6 @@ struct Voice {
     std::uint32_t gap;     // ticks cut from each note's end: 0 = legato
     Articulation articulation = Articulation::Plain;
     int spread = 8; // ticks an onset may fall early or late; below `gap`
-    // Above this the accents count half: a lead over a quiet band keeps
-    // the shape of its summits without shouting them.
-    std::uint8_t knee = 127;
 };
 
 // Notes of at least this many ticks are played in tremolo, struck once every
