@@ -144,13 +144,21 @@ constexpr Voice kTrumpetUpbeat{kTrumpet, 0, 80, 30, Articulation::Plain, 0};
 // climb to the top E and its walk down, and takes the tonic chord's fifth
 // under its last A: the brass grows for the close.
 constexpr Voice kSecondTrumpetVoice{kSecondTrumpet, 0, 78, 20, Articulation::Plain, 0};
+// Before that it sings a third under the head's second bar, and under the
+// scale that climbs over the dominant's dominant; the call between is left
+// to the first trumpet alone.
+constexpr std::array<std::string_view, 3> kSecondTrumpetThirds = {"A5/4 B5/2 A5/4 F#5/2", "r/12",
+                                                                  "r/6 D#5/2 E5/1 F#5/1 F#5/2"};
+constexpr std::uint32_t kThirdsFrom = 1; // the head's second bar
+constexpr int kThirdsLevel = -10;        // under the first trumpet, which keeps the tune
 constexpr std::array<std::string_view, 1> kSecondTrumpetClose = {"A5/4 C#6/2 B5/3 A5/1 G#5/2"},
                                           kSecondTrumpetButton = {"E5/11 r/1"};
 constexpr int kSecondTrumpetButtonAccent = 8;
 constexpr Voice kClarinetSecond{kClarinet, 0, 74, 16, Articulation::Plain, 6};
 // The trumpet's last notes are its loudest (the summit), the struck one
-// hardest; the clarinet under them plays out.
-constexpr int kFinalAccent = 8, kButtonAccent = 14, kSecondFinalAccent = 14;
+// hardest; over the six-four the clarinet stays under the second trumpet
+// and the horns, and plays out only on the last stroke.
+constexpr int kFinalAccent = 8, kButtonAccent = 14, kSecondFinalAccent = 14, kClarinetClimax = -4;
 
 // One crash, with the last stroke (two are crude after the build), and the
 // light splash with the chord's arrival.
@@ -211,8 +219,8 @@ constexpr std::array<std::uint8_t, 4> kCallHarp = {57, 61, 64, 69}; // A3 C#4 E4
 constexpr std::uint8_t kCallHarpVelocity = 48;
 // The horns enter together: a horn chord is not rolled.
 constexpr Voice kHornsHeld{kHorns, 0, 60, 20, Articulation::Plain, 0};
-// Velocity added to the horns on the last stroke.
-constexpr int kStrokeSupport = 14;
+// Velocity added to the horns over the six-four and on the last stroke.
+constexpr int kClimaxSupport = 20, kStrokeSupport = 24;
 
 } // namespace
 
@@ -245,7 +253,7 @@ std::vector<MidiTrack> ComposeEndTune()
         Voice out = voice;
         out.spread = 0;
         out.velocity =
-            static_cast<std::uint8_t>(voice.velocity + (voice.channel == kTrumpet ? kFinalAccent : kSecondFinalAccent));
+            static_cast<std::uint8_t>(voice.velocity + (voice.channel == kTrumpet ? kFinalAccent : kClarinetClimax));
         PlayLine(band.Track(voice.channel), out, kSixEightFine, lastBar, bars.last(1), band.Players(), lastPlace);
         out.velocity = static_cast<std::uint8_t>(voice.velocity +
                                                  (voice.channel == kTrumpet ? kButtonAccent : kSecondFinalAccent));
@@ -253,6 +261,10 @@ std::vector<MidiTrack> ComposeEndTune()
                  voice.channel == kTrumpet ? kButton : kSecondButton, band.Players(), lastPlace);
     }
     {
+        Voice thirds = kSecondTrumpetVoice;
+        thirds.velocity = static_cast<std::uint8_t>(thirds.velocity + kThirdsLevel);
+        PlayLine(band.Track(kSecondTrumpet), thirds, kSixEightFine, firstBar + kThirdsFrom * kSixEight.barTicks(),
+                 kSecondTrumpetThirds, band.Players(), kLinePlace + static_cast<int>(kThirdsFrom));
         PlayLine(band.Track(kSecondTrumpet), kSecondTrumpetVoice, kSixEightFine, lastBar, kSecondTrumpetClose,
                  band.Players(), lastPlace);
         Voice out = kSecondTrumpetVoice;
@@ -265,8 +277,13 @@ std::vector<MidiTrack> ComposeEndTune()
     const std::uint32_t lastStroke = lastBar + kSixEight.barTicks();
     for (const auto &[line, voice] : {std::pair{std::span<const std::string_view>(kHornUpper), kHornsHeld},
                                       std::pair{std::span<const std::string_view>(kHornLower), kHornsHeld}}) {
-        PlayLine(band.Track(voice.channel), voice, kSixEightFine, firstBar, line.first(line.size() - 1), band.Players(),
+        PlayLine(band.Track(voice.channel), voice, kSixEightFine, firstBar, line.first(line.size() - 2), band.Players(),
                  kLinePlace);
+        // Over the six-four they come up with the trumpets, the band's climax.
+        Voice climax = voice;
+        climax.velocity = static_cast<std::uint8_t>(voice.velocity + kClimaxSupport);
+        PlayLine(band.Track(voice.channel), climax, kSixEightFine, lastBar, line.subspan(line.size() - 2, 1),
+                 band.Players(), lastPlace);
         Voice out = voice;
         out.velocity = static_cast<std::uint8_t>(voice.velocity + kStrokeSupport);
         PlayLine(band.Track(voice.channel), out, kSixEightFine, lastStroke, line.last(1), band.Players(), lastPlace);
