@@ -25,8 +25,9 @@ const QColor kCarta(245, 237, 220);
 const QColor kInchiostro(30, 20, 14);
 
 // How much of a pixel's ink is taken as none, and as much short of full
-// taken as full, so the lines keep hard edges.
-constexpr double kNitido = 0.1;
+// taken as full: one ink prints no greys, so a pixel a line only partly
+// covers is mostly paper or ink, and only the narrow middle is grey.
+constexpr double kNitido = 0.3;
 
 // The oval's ground: a line on every kFondoColonne-th column of pixels, one
 // column wide from this width in pixels and two from this one.
