@@ -29,12 +29,6 @@ const QColor kInchiostro(30, 20, 14);
 // covers is mostly paper or ink, and only the narrow middle is grey.
 constexpr double kNitido = 0.3;
 
-// The oval's ground: a line on every kFondoColonne-th column of pixels, one
-// column wide from this width in pixels and two from this one.
-constexpr int kFondoColonne = 3;
-constexpr double kFondoNasce = 0.5, kFondoDoppia = 1.5;
-constexpr double kFondoTurno = 0.8; // how far apart in width the lines of a round of four step
-
 // How far the ground's lines stop short of the skin's outline, in the sitter's units.
 constexpr double kAlone = 0.6;
 
@@ -51,9 +45,12 @@ Fasi Linee(Zona zona, double x, double y, const Campione &c)
     const double hs = c.hs;
     // Spacings in pixels: wide enough that every line stands clear of its
     // neighbours at the picture's own size.
-    constexpr double volto = 3.0, abito = 3.0;
+    constexpr double fondo = 3.0, volto = 3.0, abito = 3.0;
     switch (zona) {
-    case Zona::Fondo: // ruled on whole columns by Campo
+    case Zona::Fondo:
+        // Ruled upright, each line on the middle of a column of pixels, so it
+        // crosses the skin's lines rather than running on into them.
+        return {(x * kIngrandimento + kMedaglioneRx - 0.5) / fondo / kIngrandimento, 0, fondo};
     case Zona::Pelle: // ruled in titolo_pelle.cpp
         break;
     case Zona::Capelli:
@@ -86,36 +83,6 @@ Fasi Linee(Zona zona, double x, double y, const Campione &c)
         return {(y + 0.45 * std::abs(x)) / 3.0, x / 3.0, 3.0};
     }
     return {0, 0, 2};
-}
-
-// Where among its neighbours a line of the ground swells or ends, -0.5 to
-// 0.5: in an ordered round of four, so that across a gentle change of tone
-// every other line goes first and the change reads as a graded taper, not as
-// a blot where they all go together.
-double Turno(int riga)
-{
-    constexpr double kTurni[4] = {0, 2, 1, 3};
-    return (kTurni[((riga % 4) + 4) % 4] + 0.5) / 4 - 0.5;
-}
-
-// The oval's ground at x, tone t: ruled upright, so it crosses the skin's
-// lines rather than running on into them; the lines on whole columns of
-// pixels, one ink, the paper left paper. Each darkens by taking a second
-// column, on its side away from the middle, and thins out in the light by
-// ending; none is ever a pale grey column. Every line swells and ends at its
-// own tone (Turno), so the steps do not line up into a ring.
-double Campo(double x, double t)
-{
-    const double px = x * kIngrandimento + kMedaglioneRx; // pixels across the portrait
-    const int colonna = int(std::floor(px));
-    const int riga = int(std::floor(double(colonna) / kFondoColonne + 0.5)); // the line nearest
-    const int scarto = colonna - riga * kFondoColonne;
-    const double larghezza = kFondoColonne * std::min(0.8, 1.1 * std::pow(t, 1.3)); // in pixels
-    const double turno = Turno(riga);
-    if (scarto == 0)
-        return larghezza >= kFondoNasce + kFondoTurno * turno ? 1 : 0;
-    const int fuori = px < kMedaglioneRx ? -1 : 1;
-    return scarto == fuori && larghezza >= kFondoDoppia + kFondoTurno * turno ? 1 : 0;
 }
 
 // Whether the sitter at any of the four points `r` units left, right, above
@@ -199,8 +166,6 @@ double Inchiostro(double x, double y)
         t = t + (0.3 - t) * 0.75 * Passaggio(0.8, 0.98, std::hypot(rx, ry));
     if (c.zona == Zona::Pelle)
         return InchiostroPelle(c, x, y, t);
-    if (c.zona == Zona::Fondo)
-        return Campo(x, t);
     constexpr double e = 0.25;
     // The lines keep their spacing in pixels however large the sitter is drawn.
     const auto linee = [&](double px, double py, const Campione &v) {
@@ -208,8 +173,8 @@ double Inchiostro(double x, double y)
         return Fasi{f.primo * kIngrandimento, f.secondo * kIngrandimento, f.passo};
     };
     const Fasi f = linee(x, y, c);
-    const Fasi fx = linee(x + e, y, Rilievo(x + e, y));
-    const Fasi fy = linee(x, y + e, Rilievo(x, y + e));
+    const Fasi fx = linee(x + e, y, c.zona == Zona::Fondo ? c : Rilievo(x + e, y));
+    const Fasi fy = linee(x, y + e, c.zona == Zona::Fondo ? c : Rilievo(x, y + e));
     const double g1 = std::max(0.05, std::hypot(fx.primo - f.primo, fy.primo - f.primo) / e);
     const double g2 = std::max(0.05, std::hypot(fx.secondo - f.secondo, fy.secondo - f.secondo) / e);
     // One family carries the tone up to the middle greys; the crossing one
@@ -220,7 +185,7 @@ double Inchiostro(double x, double y)
     const double croce = c.zona == Zona::Giacca                 ? 0.82
         : c.zona == Zona::Cravatta || c.zona == Zona::Panciotto ? 2
                                                                 : 0.6;
-    if (t > croce)
+    if (c.zona != Zona::Fondo && t > croce)
         a = std::max(a, Tratto(f.secondo, g2, std::min(0.6, (t - croce) * 1.6)));
     return a;
 }
