@@ -25,9 +25,8 @@ const QColor kCarta(245, 237, 220);
 const QColor kInchiostro(30, 20, 14);
 
 // How much of a pixel's ink is taken as none, and as much short of full
-// taken as full: one ink prints no greys, so a pixel a line only partly
-// covers is mostly paper or ink, and only the narrow middle is grey.
-constexpr double kNitido = 0.3;
+// taken as full, so the lines keep hard edges.
+constexpr double kNitido = 0.1;
 
 // How far the ground's lines stop short of the skin's outline, in the sitter's units.
 constexpr double kAlone = 0.6;
