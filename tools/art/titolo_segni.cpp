@@ -269,18 +269,14 @@ void DisegnaLineamenti(QPainter &p)
         p.save();
         p.setClipPath(apertura);
         p.setPen(Qt::NoPen);
-        p.setBrush(QColor(80, 80, 80));
-        p.drawEllipse(iride, 2.1, 2.1);
+        // One ink, no greys: the iris and pupil one dark disc, its light
+        // left by the window's gleam, and the lid's shadow on the eyeball a
+        // fine cut under the lid.
         p.setBrush(Qt::black);
-        p.drawEllipse(iride, 0.95, 0.95);
-        // The lid's shadow on the eyeball.
-        p.setBrush(QColor(110, 110, 110));
-        QPainterPath ombra(occhio(-1, 1));
-        for (int k = 1; k <= 20; ++k)
-            ombra.lineTo(occhio(-1 + k / 10.0, 1));
-        for (int k = 20; k >= 0; --k)
-            ombra.lineTo(occhio(-1 + k / 10.0, 1) + QPointF(0, 0.7));
-        p.drawPath(ombra);
+        p.drawEllipse(iride, 1.85, 1.85);
+        Taglio(
+            p, [&](double t) { return occhio(-0.9 + 1.8 * t, 1) + QPointF(0, 0.45); },
+            [](double t) { return 0.45 * Fuso(t, 0.5); }, 16);
         p.restore();
         p.setPen(Qt::NoPen);
         p.setBrush(Qt::white);
@@ -343,8 +339,8 @@ void DisegnaLineamenti(QPainter &p)
         // The bowl's hollow, dark, where the ear opens beside the head; and
         // the shade where the ear stands off the skull, so it is joined to it.
         p.setPen(Qt::NoPen);
-        p.setBrush(QColor(55, 55, 55));
-        p.drawEllipse(QPointF(lato * (kOrecchioX - 0.5), kOrecchioY + 1.7), 1.0, 2.4);
+        p.setBrush(Qt::black);
+        p.drawEllipse(QPointF(lato * (kOrecchioX - 0.5), kOrecchioY + 1.7), 0.75, 2.2);
         Taglio(
             p,
             [&](double t) {
