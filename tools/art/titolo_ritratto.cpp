@@ -25,11 +25,8 @@ const QColor kCarta(245, 237, 220);
 const QColor kInchiostro(30, 20, 14);
 
 // How much of a pixel's ink is taken as none, and as much short of full
-// taken as full, so the lines keep hard edges. The ruled ground and the
-// clothes are cut harder still, to ink or paper, as one ink prints them; the
-// head keeps its softer cut, or its fine strands and flesh lines break into
-// dots and the hair closes into a solid cap.
-constexpr double kNitido = 0.1, kNitidoRigato = 0.3;
+// taken as full, so the lines keep hard edges.
+constexpr double kNitido = 0.1;
 
 // How far the coat's lines bow outwards over the shoulder, in units, and how
 // far below the shoulder's line the bow dies away.
@@ -199,16 +196,6 @@ double Inchiostro(double x, double y)
     return a;
 }
 
-// Whether the pixel at (px, py) of the portrait is cut as ruled work: on
-// the ground or the clothes, clear of the head and hair.
-bool Rigato(int px, int py)
-{
-    const double x = (px + 0.5 - kMedaglioneRx) / kIngrandimento;
-    const double y = (py + 0.5 - kMedaglioneRy) / kIngrandimento - kAbbassa;
-    return !Intorno(x, y, 1.5, [](const Campione &v) { return v.zona == Zona::Pelle || v.zona == Zona::Capelli; }) &&
-        Rilievo(x, y).zona != Zona::Pelle && Rilievo(x, y).zona != Zona::Capelli;
-}
-
 // Averages kScala x kScala samples into each pixel.
 QImage Riduci(const std::vector<float> &inchiostro, int larghezza, int altezza)
 {
@@ -223,8 +210,7 @@ QImage Riduci(const std::vector<float> &inchiostro, int larghezza, int altezza)
             // Cut, not painted: a pixel a line barely grazes is left paper
             // and one it mostly covers is full ink, so the lines stay crisp
             // when the picture is enlarged instead of fading into grey.
-            const double nitido = Rigato(px, py) ? kNitidoRigato : kNitido;
-            const double a = std::clamp((somma / (kScala * kScala) - nitido) / (1 - 2 * nitido), 0.0, 1.0);
+            const double a = std::clamp((somma / (kScala * kScala) - kNitido) / (1 - 2 * kNitido), 0.0, 1.0);
             const auto mescola = [a](int carta, int inchiostro) {
                 return int(std::lround(carta - (carta - inchiostro) * a));
             };
