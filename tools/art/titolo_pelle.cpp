@@ -34,9 +34,6 @@ constexpr double kPiegaOmbra = 1.0;
 // the face's half-width, never narrower than kGiroMinimo, bowed this far by
 // the features, kGiroPasso pixels apart.
 constexpr double kGiroRaggio = 26, kGiroMinimo = 18, kGiroPiega = 0.8, kGiroPasso = 4.2;
-// They keep to where they cross the first set at a sine of more than
-// kGiroSeno, and lie closer than kGiroStretto pixels only as every other one.
-constexpr double kGiroSeno = 0.45, kGiroStretto = 3.0;
 
 // The skin's lines are the level lines of this function of the place.
 double Livello(Pezzo pezzo, double x, double y)
@@ -153,19 +150,9 @@ double InchiostroPelle(const Campione &c, double x, double y, double t)
         // their own cuts, but run on down the jaw.
         constexpr double giri = kIngrandimento / kGiroPasso;
         const double h = Giro(x, y);
-        const double hx = (Giro(x + e, y) - h) / e, hy = (Giro(x, y + e) - h) / e;
-        const double gg = std::max(0.05, std::hypot(hx, hy) * giri);
+        const double gg = std::max(0.05, std::hypot(Giro(x + e, y) - h, Giro(x, y + e) - h) / e * giri);
         const double bocca = std::exp(-std::pow(x / 9.5, 2) - std::pow((y - kBoccaY) / 3.5, 2));
-        // Where they run nearly along the first set, down the jaw's corner,
-        // the two would weave into a mesh: there they give way to it.
-        const double seno = std::abs(fx * hy - fy * hx) / std::max(1e-6, std::hypot(fx, fy) * std::hypot(hx, hy));
-        // Where they draw together, every other one ends, so the rest stay
-        // apart rather than closing into a blot.
-        const bool dispari = std::lround(h * giri) % 2 != 0;
-        const double rado = dispari ? Passaggio(kGiroStretto - 0.6, kGiroStretto + 0.6, kIngrandimento / gg) : 1;
-        a = std::max(a,
-                     (1 - naso) * (1 - bocca) * Passaggio(kGiroSeno - 0.15, kGiroSeno + 0.15, seno) * rado *
-                         Tratto(h * giri, gg, std::min(0.45, (t - kSecondoDa) * 1.2)));
+        a = std::max(a, (1 - naso) * (1 - bocca) * Tratto(h * giri, gg, std::min(0.45, (t - kSecondoDa) * 1.2)));
     } else if (t > kSecondoDa)
         a = std::max(a,
                      (1 - naso) * (1 - mascella) *
