@@ -28,10 +28,6 @@ const QColor kInchiostro(30, 20, 14);
 // taken as full, so the lines keep hard edges.
 constexpr double kNitido = 0.1;
 
-// How far the coat's lines bow outwards over the shoulder, in units, and how
-// far below the shoulder's line the bow dies away.
-constexpr double kSpallaCurva = 7, kSpallaFascia = 7;
-
 // How far the ground's lines stop short of the skin's outline, in the sitter's units.
 constexpr double kAlone = 0.6;
 
@@ -62,11 +58,8 @@ Fasi Linee(Zona zona, double x, double y, const Campione &c)
         // Down the cloth, leaning well outwards as the shoulders fall, so the coat
         // does not lie along the upright ground and stands off it; crossed in
         // its deepest shade by lines parallel to the shoulders.
-        // Near the top they bow outwards, so they turn over the shoulder.
         const double spalla = Spalla(x) - 19.5;
-        const double lato = x < 0 ? -1 : 1;
-        const double sopra = kSpallaCurva * std::exp(-std::max(0.0, y - kColloY - Spalla(x)) / kSpallaFascia);
-        return {(x - lato * (0.6 * y + sopra)) / abito, (y - spalla - 0.25 * hs) / abito, abito};
+        return {(x - 0.6 * y * (x < 0 ? -1 : 1)) / abito, (y - spalla - 0.25 * hs) / abito, abito};
     }
     case Zona::Bavero:
         return {(y + 0.55 * std::abs(x)) / abito, (std::abs(x) + 0.19 * y) / abito, abito};
