@@ -291,7 +291,9 @@ double Tono(const Campione &c, double x, double y)
         chiaro = 0.22, cupo = 0.85;
         break;
     case Zona::Giacca:
-        chiaro = 0.68, cupo = 0.95;
+        // The coat takes the face's light: lighter on the shoulder towards
+        // it, darker on the one turned away.
+        chiaro = 0.5 + 0.3 * Passaggio(-50, 50, x), cupo = 0.95;
         break;
     case Zona::Bavero: // lighter than the coat, the cravat darker: three weights
         chiaro = 0.42, cupo = 0.78;
