@@ -18,9 +18,6 @@ constexpr double kSecondoRado = 0.7;
 // In the half-lights the lines break into dots this wide (a share of the
 // lines' spacing) and this many pixels apart along them.
 constexpr double kPuntoLargo = 0.24, kPuntoPasso = 3.0;
-// The least tone of the lit flesh outside its highest lights.
-constexpr double kTintaLuce = 0.22;
-constexpr double kTintaDa = -14, kTintaA = 5; // from no tint to the full least tone, across the face
 // Lines thinner than this leave the paper clean: the brightest lights.
 constexpr double kPuntoVia = 0.08;
 // How far the lines bow between the middle of the face and its outline, in
@@ -88,19 +85,6 @@ double Tratto(double fase, double g, double larghezza)
 double InchiostroPelle(const Campione &c, double x, double y, double t)
 {
     const Pezzo pezzo = c.pezzo == Pezzo::Altro ? Pezzo::Testa : c.pezzo;
-    // From the shade's edge towards the light the flesh carries dots, fewer
-    // and finer the further into the light, so the tone runs out of the
-    // lines into the paper instead of stopping on a hard edge down the
-    // face; the far lit cheek and the highest lights, on the brow, down the
-    // nose, on the lit cheekbone and the chin, stay paper.
-    if (pezzo == Pezzo::Testa) {
-        const auto luce = [&](double cx, double cy, double sx, double sy) {
-            return std::exp(-std::pow((x - cx) / sx, 2) - std::pow((y - cy) / sy, 2));
-        };
-        const double alte = std::max({luce(-3, kOcchiY - 15, 9, 5), luce(0.3, kOcchiY + 8, 1.8, 6),
-                                      luce(-13.5, kOcchiY + 8, 4.5, 3.5), luce(0, kMentoY - 5.5, 5, 3)});
-        t = std::max(t, kTintaLuce * Passaggio(kTintaDa, kTintaA, x) * (1 - alte));
-    }
     constexpr double e = 0.25;
     constexpr double righe = kIngrandimento / kPasso; // lines to a unit where the level rises one to one
     const double f = Livello(pezzo, x, y);
