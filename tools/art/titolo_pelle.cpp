@@ -33,10 +33,6 @@ constexpr double kPiegaOmbra = 1.0;
 // the features, kGiroPasso pixels apart.
 constexpr double kGiroRaggio = 26, kGiroMinimo = 18, kGiroPiega = 0.8, kGiroPasso = 4.2;
 
-// How much of their ink the lines across the face keep off the nose's
-// shaded flank and the upper lip.
-constexpr double kRisparmioLineamenti = 0.9;
-
 // The skin's lines are the level lines of this function of the place.
 double Livello(Pezzo pezzo, double x, double y)
 {
@@ -125,13 +121,6 @@ double InchiostroPelle(const Campione &c, double x, double y, double t)
     }
     const double svanisce = std::min(1.0, tinta / g1 * campioni / 0.9);
     double a = narici * svanisce * punti * Tratto(f * righe, g1, tinta);
-    // The lines across the face stop short of the nose's shaded flank and of
-    // the upper lip, which keep their own cuts, rather than running on
-    // through the nose's tip into the mouth.
-    const double fianco = std::exp(-std::pow((x - 4.2) / 2.6, 2) - std::pow((y - (kOcchiY + 11)) / 6.5, 4));
-    const double labbro = std::exp(-std::pow(x / 7.5, 4) - std::pow((y - (kBoccaY - 1.8)) / 1.8, 4));
-    if (pezzo == Pezzo::Testa)
-        a *= 1 - kRisparmioLineamenti * std::max(fianco, labbro);
     // From the middle greys on, a second set crosses the first at a wide
     // angle, so the shade on the temple, the cheek and the neck is built up
     // in two layers. The nose and the jaw keep to their one set of lines, so
