@@ -9,7 +9,6 @@
 #include <cmath>
 #include <cstdint>
 #include <functional>
-#include <tuple>
 #include <vector>
 
 namespace titolo {
@@ -397,14 +396,14 @@ void DisegnaLineamenti(QPainter &p)
                                       {0, kBoccaY + 0.12},    {1.0, kBoccaY - 0.05}, {4, kBoccaY - 0.1},
                                       {8.4, kBoccaY - 0.07}};
     Taglio(
-        p, [&](double t) { return Curva(labbra, t); }, [](double t) { return 0.4 + 0.55 * Fuso(t, 0.7); }, 30);
-    // The upper lip in shade: two short cuts above the parting, following
-    // it and lying more to the side away from the light, so the lip is a
-    // shape over the parting rather than a dash.
-    for (const auto &[su, da, a] : {std::tuple{1.0, -4.0, 5.5}, std::tuple{1.8, -2.2, 4.2}})
-        Taglio(
-            p, [&](double t) { return QPointF(da + (a - da) * t, kBoccaY - su - 0.35 * std::sin(M_PI * t)); },
-            [](double t) { return 0.3 * Fuso(t, 1.0); }, 20);
+        p, [&](double t) { return Curva(labbra, t); },
+        [](double t) { return (0.35 + 0.6 * Fuso(t, 0.7)) * (0.7 + 0.6 * t); }, 30);
+    // The upper lip in shade on the side away from the light: one short cut
+    // above the parting, wide enough to print as ink, so the lip is a shape
+    // over the parting and not a grey patch of hairlines.
+    Taglio(
+        p, [](double t) { return QPointF(0.3 + 5.2 * t, kBoccaY - 1.2 - 0.3 * std::sin(M_PI * t)); },
+        [](double t) { return 0.7 * Fuso(t, 0.7); }, 20);
     // The shadow under the lower lip, its light left between: a short cut
     // lying more to the side away from the light.
     Taglio(
