@@ -26,6 +26,12 @@ constexpr double kArcoFronte = 15, kArcoGuance = -9;
 // How far the features bend them, a share of their height; the nose's
 // less, or the lines would crowd into a smear down its shaded flank.
 constexpr double kPiegaLineamenti = 0.35, kPiegaNaso = 0.3;
+constexpr double kPiegaOmbra = 1.0; // on the shaded side more, so they turn round the cheekbone and the temple
+
+// The lines crossing the head's shade (see Giro): this many units across
+// the face's half-width, never narrower than kGiroMinimo, bowed this far by
+// the features, kGiroPasso pixels apart.
+constexpr double kGiroRaggio = 26, kGiroMinimo = 18, kGiroPiega = 0.8, kGiroPasso = 4.2;
 
 // The skin's lines are the level lines of this function of the place.
 double Livello(Pezzo pezzo, double x, double y)
@@ -52,7 +58,18 @@ double Livello(Pezzo pezzo, double x, double y)
     constexpr double r = 2.0;
     const auto l = [](double px, double py) { return Lineamenti(px, py, kPiegaNaso); };
     const double lineamenti = (2 * l(x, y) + l(x - r, y) + l(x + r, y) + l(x, y - r) + l(x, y + r)) / 6;
-    return y - arco * tondo - kPiegaLineamenti * lineamenti;
+    const double piega = kPiegaLineamenti + (kPiegaOmbra - kPiegaLineamenti) * Passaggio(0, 10, x);
+    return y - arco * tondo - piega * lineamenti;
+}
+
+// The crossing lines of the head's shade run down the face with its
+// outline, over the temple, round the cheekbone and in along the jaw, so the
+// shade turns with the head; they are the level lines of this function,
+// bowed outwards where the features rise and in where they sink.
+double Giro(double x, double y)
+{
+    const double w = std::max(kGiroMinimo, MezzaLarghezza(y));
+    return kGiroRaggio * x / w - kGiroPiega * Lineamenti(x, y, 0);
 }
 
 } // namespace
@@ -104,21 +121,23 @@ double InchiostroPelle(const Campione &c, double x, double y, double t)
     }
     const double svanisce = std::min(1.0, tinta / g1 * campioni / 0.9);
     double a = narici * svanisce * punti * Tratto(f * righe, g1, tinta);
-    // From the middle greys on, a second set crosses the first at a wide
-    // angle, so the shade on the temple, the cheek and the neck is built up
-    // in two layers. The nose and the jaw keep to their one set of lines, so
-    // their shaded sides turn as a graded shade and not a blot: where the
-    // lines already run steeply down the jaw, a crossing set would weave
-    // into a grid. The neck's lines run round it in one set too: crossed
+    // From the middle greys on, a second set crosses the first, so the shade
+    // is built up in two layers. On the head it runs down the face with the
+    // outline (see Giro), on the ears at a wide angle to the first. The nose
+    // keeps to its one set of lines, so its shaded side turns as a graded
+    // shade and not a blot. The neck's lines run round it in one set: crossed
     // in the jaw's shadow they left a row of paper dots, like beads.
     const double naso = std::exp(-std::pow(x / 5.5, 2) - std::pow((y - (kOcchiY + 10)) / 7.5, 2));
-    const double mascella = pezzo == Pezzo::Testa ? Passaggio(kBoccaY - 5, kBoccaY + 1, y)
-        : pezzo == Pezzo::Collo                   ? 1
-                                                  : 0;
-    if (t > kSecondoDa)
-        a = std::max(a,
-                     (1 - naso) * (1 - mascella) *
-                         Tratto(f2 * righe * kSecondoRado, g2, std::min(0.45, (t - kSecondoDa) * 1.2)));
+    if (t > kSecondoDa && pezzo == Pezzo::Testa) {
+        // They stop short of the nose and the mouth, which keep their own
+        // cuts, but run on down the jaw.
+        constexpr double giri = kIngrandimento / kGiroPasso;
+        const double h = Giro(x, y);
+        const double gg = std::max(0.05, std::hypot(Giro(x + e, y) - h, Giro(x, y + e) - h) / e * giri);
+        const double bocca = std::exp(-std::pow(x / 9.5, 2) - std::pow((y - kBoccaY) / 3.5, 2));
+        a = std::max(a, (1 - naso) * (1 - bocca) * Tratto(h * giri, gg, std::min(0.45, (t - kSecondoDa) * 1.2)));
+    } else if (t > kSecondoDa && pezzo != Pezzo::Collo)
+        a = std::max(a, (1 - naso) * Tratto(f2 * righe * kSecondoRado, g2, std::min(0.45, (t - kSecondoDa) * 1.2)));
     // The brows are drawn; the lines thin out under them, so no ruling runs
     // through a brow.
     a *= 1 - 0.7 * std::exp(-std::pow((std::abs(x) - 10.6) / 7.0, 8) - std::pow((y - (kOcchiY - 6)) / 1.4, 2));

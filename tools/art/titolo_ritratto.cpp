@@ -28,6 +28,9 @@ const QColor kInchiostro(30, 20, 14);
 // taken as full, so the lines keep hard edges.
 constexpr double kNitido = 0.1;
 
+// The oval's ground: an upright line every this many pixels.
+constexpr double kPassoFondo = 3;
+
 // How far the ground's lines stop short of the skin's outline, in the sitter's units.
 constexpr double kAlone = 0.6;
 
@@ -44,12 +47,9 @@ Fasi Linee(Zona zona, double x, double y, const Campione &c)
     const double hs = c.hs;
     // Spacings in pixels: wide enough that every line stands clear of its
     // neighbours at the picture's own size.
-    constexpr double fondo = 3.0, volto = 3.0, abito = 3.0;
+    constexpr double volto = 3.0, abito = 3.0;
     switch (zona) {
-    case Zona::Fondo:
-        // Ruled upright, each line on the middle of a column of pixels, so it
-        // crosses the skin's lines rather than running on into them.
-        return {(x * kIngrandimento + kMedaglioneRx - 0.5) / fondo / kIngrandimento, 0, fondo};
+    case Zona::Fondo: // ruled upright in Inchiostro, so it crosses the skin's lines rather than running on into them
     case Zona::Pelle: // ruled in titolo_pelle.cpp
         break;
     case Zona::Capelli:
@@ -79,7 +79,9 @@ Fasi Linee(Zona zona, double x, double y, const Campione &c)
         return {(px + py) / 4.0 / kIngrandimento, (x - y) * 0.7071 / 2.0, 4.0 / std::sqrt(2.0)};
     }
     case Zona::Panciotto:
-        return {(y + 0.45 * std::abs(x)) / 3.0, x / 3.0, 3.0};
+        // Across the chest, bowing a little with it, so the waistcoat reads
+        // as one piece of cloth under the tie and not as a herringbone seam.
+        return {(y + 0.025 * x * x) / 3.0, x / 3.0, 3.0};
     }
     return {0, 0, 2};
 }
@@ -165,6 +167,15 @@ double Inchiostro(double x, double y)
         t = t + (0.3 - t) * 0.75 * Passaggio(0.8, 0.98, std::hypot(rx, ry));
     if (c.zona == Zona::Pelle)
         return InchiostroPelle(c, x, y, t);
+    if (c.zona == Zona::Fondo) {
+        // Each upright line starts on a pixel's left edge and widens to the
+        // right, so it swells with one crisp edge and only its other edge
+        // falls partly across a pixel: the tone comes from its width, with
+        // half the grey of a line widening both ways.
+        const double px = x * kIngrandimento + kMedaglioneRx;
+        const double dentro = px - kPassoFondo * std::floor(px / kPassoFondo);
+        return dentro < kPassoFondo * std::min(0.8, 1.1 * std::pow(t, 1.3)) ? 1 : 0;
+    }
     constexpr double e = 0.25;
     // The lines keep their spacing in pixels however large the sitter is drawn.
     const auto linee = [&](double px, double py, const Campione &v) {
@@ -172,8 +183,8 @@ double Inchiostro(double x, double y)
         return Fasi{f.primo * kIngrandimento, f.secondo * kIngrandimento, f.passo};
     };
     const Fasi f = linee(x, y, c);
-    const Fasi fx = linee(x + e, y, c.zona == Zona::Fondo ? c : Rilievo(x + e, y));
-    const Fasi fy = linee(x, y + e, c.zona == Zona::Fondo ? c : Rilievo(x, y + e));
+    const Fasi fx = linee(x + e, y, Rilievo(x + e, y));
+    const Fasi fy = linee(x, y + e, Rilievo(x, y + e));
     const double g1 = std::max(0.05, std::hypot(fx.primo - f.primo, fy.primo - f.primo) / e);
     const double g2 = std::max(0.05, std::hypot(fx.secondo - f.secondo, fy.secondo - f.secondo) / e);
     // One family carries the tone up to the middle greys; the crossing one
@@ -184,7 +195,7 @@ double Inchiostro(double x, double y)
     const double croce = c.zona == Zona::Giacca                 ? 0.82
         : c.zona == Zona::Cravatta || c.zona == Zona::Panciotto ? 2
                                                                 : 0.6;
-    if (c.zona != Zona::Fondo && t > croce)
+    if (t > croce)
         a = std::max(a, Tratto(f.secondo, g2, std::min(0.6, (t - croce) * 1.6)));
     return a;
 }

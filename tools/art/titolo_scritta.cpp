@@ -25,7 +25,7 @@ constexpr double kOrlo = 1.0;               // the unruled silver rim inside eac
 // The shaded band along each stroke: at most kFascia pixels deep, or
 // kFasciaParte of the stroke across; none in strokes under kSottile pixels.
 constexpr double kFascia = 3.8, kFasciaParte = 0.45, kSottile = 4.0;
-constexpr double kFiloOmbra = 0.5; // the cut along the shaded edge inside the rim, in pixels
+constexpr double kFiloOmbra = 1.0; // the cut along the shaded edge inside the rim, in pixels
 
 // For every sample inside the mask, its distance in samples to the nearest
 // one outside (two-pass chamfer, 3-4 weights), so the ruling can stop at an

@@ -9,7 +9,6 @@
 #include <cmath>
 #include <cstdint>
 #include <functional>
-#include <tuple>
 #include <vector>
 
 namespace titolo {
@@ -269,18 +268,14 @@ void DisegnaLineamenti(QPainter &p)
         p.save();
         p.setClipPath(apertura);
         p.setPen(Qt::NoPen);
-        p.setBrush(QColor(80, 80, 80));
-        p.drawEllipse(iride, 2.1, 2.1);
+        // One ink, no greys: the iris and pupil one dark disc, its light
+        // left by the window's gleam, and the lid's shadow on the eyeball a
+        // fine cut under the lid.
         p.setBrush(Qt::black);
-        p.drawEllipse(iride, 0.95, 0.95);
-        // The lid's shadow on the eyeball.
-        p.setBrush(QColor(110, 110, 110));
-        QPainterPath ombra(occhio(-1, 1));
-        for (int k = 1; k <= 20; ++k)
-            ombra.lineTo(occhio(-1 + k / 10.0, 1));
-        for (int k = 20; k >= 0; --k)
-            ombra.lineTo(occhio(-1 + k / 10.0, 1) + QPointF(0, 0.7));
-        p.drawPath(ombra);
+        p.drawEllipse(iride, 1.85, 1.85);
+        Taglio(
+            p, [&](double t) { return occhio(-0.9 + 1.8 * t, 1) + QPointF(0, 0.45); },
+            [](double t) { return 0.45 * Fuso(t, 0.5); }, 16);
         p.restore();
         p.setPen(Qt::NoPen);
         p.setBrush(Qt::white);
@@ -343,8 +338,8 @@ void DisegnaLineamenti(QPainter &p)
         // The bowl's hollow, dark, where the ear opens beside the head; and
         // the shade where the ear stands off the skull, so it is joined to it.
         p.setPen(Qt::NoPen);
-        p.setBrush(QColor(55, 55, 55));
-        p.drawEllipse(QPointF(lato * (kOrecchioX - 0.5), kOrecchioY + 1.7), 1.0, 2.4);
+        p.setBrush(Qt::black);
+        p.drawEllipse(QPointF(lato * (kOrecchioX - 0.5), kOrecchioY + 1.7), 0.75, 2.2);
         Taglio(
             p,
             [&](double t) {
@@ -401,14 +396,14 @@ void DisegnaLineamenti(QPainter &p)
                                       {0, kBoccaY + 0.12},    {1.0, kBoccaY - 0.05}, {4, kBoccaY - 0.1},
                                       {8.4, kBoccaY - 0.07}};
     Taglio(
-        p, [&](double t) { return Curva(labbra, t); }, [](double t) { return 0.4 + 0.55 * Fuso(t, 0.7); }, 30);
-    // The upper lip in shade: two short cuts above the parting, following
-    // it and lying more to the side away from the light, so the lip is a
-    // shape over the parting rather than a dash.
-    for (const auto &[su, da, a] : {std::tuple{1.0, -4.0, 5.5}, std::tuple{1.8, -2.2, 4.2}})
-        Taglio(
-            p, [&](double t) { return QPointF(da + (a - da) * t, kBoccaY - su - 0.35 * std::sin(M_PI * t)); },
-            [](double t) { return 0.3 * Fuso(t, 1.0); }, 20);
+        p, [&](double t) { return Curva(labbra, t); },
+        [](double t) { return (0.35 + 0.6 * Fuso(t, 0.7)) * (0.7 + 0.6 * t); }, 30);
+    // The upper lip in shade on the side away from the light: one short cut
+    // above the parting, wide enough to print as ink, so the lip is a shape
+    // over the parting and not a grey patch of hairlines.
+    Taglio(
+        p, [](double t) { return QPointF(0.3 + 5.2 * t, kBoccaY - 1.2 - 0.3 * std::sin(M_PI * t)); },
+        [](double t) { return 0.7 * Fuso(t, 0.7); }, 20);
     // The shadow under the lower lip, its light left between: a short cut
     // lying more to the side away from the light.
     Taglio(

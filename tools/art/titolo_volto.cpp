@@ -231,7 +231,7 @@ double Tono(const Campione &c, double x, double y)
         // Shadows cast: under the nose, under the lower lip, under the jaw.
         scuro += 0.22 * std::exp(-std::pow((x - 3.0) / 3.0, 2) - std::pow((y - (kOcchiY + 18.2)) / 1.1, 2));
         scuro += 0.24 * std::exp(-std::pow(x / 5.5, 2) - std::pow((y - (kBoccaY + 4.4)) / 1.0, 2));
-        scuro += 0.22 * std::exp(-std::pow(x / 6.5, 2) - std::pow((y - (kBoccaY - 1.7)) / 1.2, 2)); // upper lip
+        scuro += 0.1 * std::exp(-std::pow(x / 6.5, 2) - std::pow((y - (kBoccaY - 1.7)) / 1.2, 2)); // upper lip
         // The nose's shadow cast on the cheek beside its lower half.
         scuro += 0.08 * Gauss(x - 4.6, y - (kOcchiY + 12.5), 1.4, 3.2);
         // The shaded plane on the nose's far side, from the bridge down to the
@@ -291,7 +291,9 @@ double Tono(const Campione &c, double x, double y)
         chiaro = 0.22, cupo = 0.85;
         break;
     case Zona::Giacca:
-        chiaro = 0.68, cupo = 0.95;
+        // The coat takes the face's light: lighter on the shoulder towards
+        // it, darker on the one turned away.
+        chiaro = 0.5 + 0.3 * Passaggio(-50, 50, x), cupo = 0.95;
         break;
     case Zona::Bavero: // lighter than the coat, the cravat darker: three weights
         chiaro = 0.42, cupo = 0.78;
