@@ -36,19 +36,18 @@ struct Forma {
     // Where the seven's pairs stand between the middle column's rows, from
     // the outer row: each in the upper or lower third of the card.
     qreal coppie = 0.45;
-    // How far the two's, three's and four's rows come in from the outer
-    // rows, towards the middle one.
-    qreal rientro = 0.3;
 };
 
 constexpr Forma kDenari{12.3, 9.5, 35.5, 62.5, 0, 0, {9.5, 22.5, 35.5}, 0.5}; // a coin's diameter
 // A cup as tall as three rows leave room for, white between: a shorter one on
 // a card of two was missed at the natural size.
-constexpr Forma kCoppe{17.6, 12.5, 36, 59.5, 0}; // a cup's height
-constexpr Forma kSpade{20, 13, 36, 59, 3.6};     // a sword's length
-// A club's weight is in its head, so its rows stand further out: at the
-// common inset a four's heads sat close, a pair above a pair, read as three.
-constexpr Forma kBastoni{19.4, 13, 36, 59, 0, 6, kColonne, 0.45, 0.2}; // a club's length
+constexpr Forma kCoppe{17.6, 12.5, 36, 59.5, 0};  // a cup's height
+constexpr Forma kSpade{20, 13, 36, 59, 3.6};      // a sword's length
+constexpr Forma kBastoni{19.4, 13, 36, 59, 0, 6}; // a club's length
+
+// How far the two's, three's and four's rows come in from the outer rows,
+// towards the middle one.
+constexpr qreal kRientro = 0.3;
 
 // The pixel centre at or above `y`.
 constexpr qreal SulPixel(qreal y) { return int(y) + 0.5; }
@@ -62,8 +61,8 @@ constexpr Pose Disponi(const Forma &f, int valore)
 {
     Pose d;
     const qreal sinistra = f.colonne.sinistra, centro = f.colonne.centro, destra = f.colonne.destra;
-    const qreal suDentro = SulPixel(f.su + f.rientro * (f.mezzo - f.su));
-    const qreal giuDentro = SulPixel(f.giu - f.rientro * (f.giu - f.mezzo));
+    const qreal suDentro = SulPixel(f.su + kRientro * (f.mezzo - f.su));
+    const qreal giuDentro = SulPixel(f.giu - kRientro * (f.giu - f.mezzo));
     // Every blade bends the same way (one mirrored beside another reads as
     // a second rule, and a row bending two ways at once looks careless) but
     // the five's lone middle one, which so is a shape of its own and not one

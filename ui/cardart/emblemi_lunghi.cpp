@@ -233,15 +233,15 @@ void Bastone(QPainter &p, qreal h, Ornato ornato)
                                 : (grande                        ? 0.85
                                        : ornato == Ornato::Carta ? 1.1
                                                                  : 1.0);
-    // A pip at the natural size is a knotty cudgel: a shaft two pixels of
-    // wood wide at the grip, widening evenly and nearly straight up to a
-    // round head as broad as the card's columns allow (a grip of one pixel
-    // swelling fast into the head was read as a curved sliver, a feather or
-    // a leaf, with too little mass to count; wide all down, it is a squat
-    // pepper), one stub by the head (red flecks all along its sides made it
-    // a caterpillar, a bright green a gherkin). An even, smooth rod read as
-    // a gherkin, and as the sword's sliver in green; a blade narrows
-    // upwards, a cudgel widens.
+    // A pip at the natural size is a knotty cudgel: a grip one pixel of wood
+    // wide at its foot, widening slowly and then fast to a heavy head, far
+    // wider than the lower half and as broad as the card's columns allow (a
+    // straight wedge was read as a narrow sliver, a mark rather than a thing
+    // to count; wide all down, it is a squat pepper), its edges lumpy by a
+    // pixel, one stub by the head (red flecks all along its sides made it a
+    // caterpillar, a bright green a gherkin). An even, smooth rod read as a
+    // gherkin, and as the sword's sliver in green; a blade narrows upwards, a
+    // cudgel widens.
     const bool pip = ornato == Ornato::Carta && !disegno;
     // A pip in the larger drawing keeps the same thin grip for its lower
     // fifth and the one stub: with red buds all along a body swelling from
@@ -249,8 +249,8 @@ void Bastone(QPainter &p, qreal h, Ornato ornato)
     const bool pipDisegnato = ornato == Ornato::Carta && disegno;
     const auto mezza = [&](qreal s, int lato) {
         if (pip) {
-            const qreal t = std::clamp(s / 0.8, 0.0, 1.0);
-            return (1.0 + 1.1 * t) * u + 0.3 + 0.2 * u * std::sin(s * 24 + lato * 1.9) * t;
+            const qreal t = std::clamp((s - 0.12) / 0.8, 0.0, 1.0);
+            return (0.55 + 3.9 * std::pow(t, 2.0)) * u + 0.3 + 0.45 * u * std::sin(s * 24 + lato * 1.9) * t;
         }
         const qreal t = pipDisegnato ? std::clamp((s - 0.2) / 0.75, 0.0, 1.0)
             : disegno                ? std::clamp((s - 0.04) / 0.9, 0.0, 1.0)
@@ -274,9 +274,7 @@ void Bastone(QPainter &p, qreal h, Ornato ornato)
     // are placed for that; a pip's, alone in its column, a little more);
     // the grip ends in a knob of its own.
     const qreal k = tozzo;
-    // A pip's head stands out from its thicker shaft: broad and deep.
-    const qreal testaLarga = (disegno ? 2.55 * k : pip ? 4.8 : 2.75 * k) * u;
-    legno = Unione(legno, Cerchio({0, -7.4 * u}, testaLarga, (pip ? 3.0 : 2.6) * u));
+    legno = Unione(legno, Cerchio({0, -7.4 * u}, (disegno ? 2.55 * k : pip ? 4.2 : 2.75 * k) * u, 2.6 * u));
     legno = Unione(legno, Cerchio({-1.2 * k * u, -9.0 * u}, 1.2 * k * u, 1.0 * u));
     legno = Unione(legno, Cerchio({2.1 * k * u, -6.2 * u}, 0.9 * k * u, 0.9 * u));
     legno = Unione(legno, Cerchio({0, 9.1 * u}, 1.55 * k * u, 0.9 * u));
@@ -333,10 +331,9 @@ void Bastone(QPainter &p, qreal h, Ornato ornato)
         qreal s, lato, angolo;
     };
     constexpr std::array<Gemma, 3> kGemme{{{0.4, 1, 38}, {0.58, 1, 34}, {0.3, -1, -34}}};
-    // On a pip the leaf springs low from the grip, clear of the head (beside
-    // the head it reads as a beak) and where the shaft is narrowest, so that
-    // it does not thicken the club into a pepper.
-    constexpr Gemma kGemmaDiCarta{0.14, -1, -34};
+    // On a pip's wedge the leaf springs from the grip, clear of the head:
+    // beside the head it reads as a beak.
+    constexpr Gemma kGemmaDiCarta{0.24, -1, -40};
     for (size_t i = grande ? 1 : 0; i < (grande ? 3u : 1u); ++i) {
         const Gemma &g = pip ? kGemmaDiCarta : kGemme[i];
         const QPointF base(storto(g.s) + g.lato * mezza(g.s, int(g.lato)) * 0.8, y(g.s));
