@@ -38,11 +38,7 @@ struct Forma {
     qreal coppie = 0.45;
 };
 
-// The coins' seven sets each pair close under (over) the column's outer coin,
-// a triangle at the head and one at the foot with the middle coin alone in
-// white between: with the pairs halfway between the column's coins the six
-// outer coins closed into a ring, read at the natural size as the six's grid.
-constexpr Forma kDenari{12.3, 9.5, 35.5, 62.5, 0, 0, {9.5, 22.5, 35.5}, 0.35}; // a coin's diameter
+constexpr Forma kDenari{12.3, 9.5, 35.5, 62.5, 0, 0, {9.5, 22.5, 35.5}, 0.5}; // a coin's diameter
 // A cup as tall as three rows leave room for, white between: a shorter one on
 // a card of two was missed at the natural size.
 constexpr Forma kCoppe{17.6, 12.5, 36, 59.5, 0};  // a cup's height
