@@ -36,9 +36,15 @@ struct Forma {
     // Where the seven's pairs stand between the middle column's rows, from
     // the outer row: each in the upper or lower third of the card.
     qreal coppie = 0.45;
+    // How far the three's two ends come in from the side columns, across.
+    qreal treDentro = 0;
 };
 
-constexpr Forma kDenari{12.3, 9.5, 35.5, 62.5, 0, 0, {9.5, 22.5, 35.5}, 0.5}; // a coin's diameter
+// The coins' three has its ends in from the sides: by the card's side edge
+// an end coin of the diagonal was the one the eye lost, and the three was
+// named a two (a coin is short enough for the steeper diagonal; a cup or a
+// club would run into the middle one).
+constexpr Forma kDenari{12.3, 9.5, 35.5, 62.5, 0, 0, {9.5, 22.5, 35.5}, 0.5, 3}; // a coin's diameter
 // A cup as tall as three rows leave room for, white between: a shorter one on
 // a card of two was missed at the natural size.
 constexpr Forma kCoppe{17.6, 12.5, 36, 59.5, 0};  // a cup's height
@@ -76,9 +82,9 @@ constexpr Pose Disponi(const Forma &f, int valore)
         metti(centro, giuDentro, f.curva);
         break;
     case 3: // a diagonal from the upper left
-        metti(sinistra, suDentro, f.curva);
+        metti(sinistra + f.treDentro, suDentro, f.curva);
         metti(centro, f.mezzo, f.curva);
-        metti(destra, giuDentro, f.curva);
+        metti(destra - f.treDentro, giuDentro, f.curva);
         break;
     case 4: // the corners, in from the edges
         for (const qreal y : {suDentro, giuDentro}) {
