@@ -27,6 +27,10 @@ struct Colonne {
 };
 constexpr Colonne kColonne{8.5, 22.5, 36.5};
 
+// How far the two's, three's and four's rows come in from the outer rows,
+// towards the middle one.
+constexpr qreal kRientro = 0.3;
+
 struct Forma {
     qreal altezza;        // one size for every emblem of the suit, so the eye never weighs them
     qreal su, mezzo, giu; // the rows' middles
@@ -38,6 +42,9 @@ struct Forma {
     qreal coppie = 0.45;
     // How far the three's two ends come in from the side columns, across.
     qreal treDentro = 0;
+    // How far the four's rows come in from the outer rows, towards the
+    // middle one.
+    qreal quattroDentro = kRientro;
 };
 
 // The coins' three has its ends in from the sides: by the card's side edge
@@ -47,13 +54,12 @@ struct Forma {
 constexpr Forma kDenari{12.3, 9.5, 35.5, 62.5, 0, 0, {9.5, 22.5, 35.5}, 0.5, 3}; // a coin's diameter
 // A cup as tall as three rows leave room for, white between: a shorter one on
 // a card of two was missed at the natural size.
-constexpr Forma kCoppe{17.6, 12.5, 36, 59.5, 0};  // a cup's height
-constexpr Forma kSpade{20, 13, 36, 59, 3.6};      // a sword's length
-constexpr Forma kBastoni{19.4, 13, 36, 59, 0, 6}; // a club's length
-
-// How far the two's, three's and four's rows come in from the outer rows,
-// towards the middle one.
-constexpr qreal kRientro = 0.3;
+constexpr Forma kCoppe{17.6, 12.5, 36, 59.5, 0}; // a cup's height
+constexpr Forma kSpade{20, 13, 36, 59, 3.6};     // a sword's length
+// A club's weight is in its head, high on a faint grip, so its four stands
+// further out, towards the corners: at the common inset its two pairs of
+// heads sat close and the four was named a three.
+constexpr Forma kBastoni{19.4, 13, 36, 59, 0, 6, kColonne, 0.45, 0, 0.2}; // a club's length
 
 // The pixel centre at or above `y`.
 constexpr qreal SulPixel(qreal y) { return int(y) + 0.5; }
@@ -87,7 +93,8 @@ constexpr Pose Disponi(const Forma &f, int valore)
         metti(destra - f.treDentro, giuDentro, f.curva);
         break;
     case 4: // the corners, in from the edges
-        for (const qreal y : {suDentro, giuDentro}) {
+        for (const qreal y : {SulPixel(f.su + f.quattroDentro * (f.mezzo - f.su)),
+                              SulPixel(f.giu - f.quattroDentro * (f.giu - f.mezzo))}) {
             metti(sinistra, y, f.curva);
             metti(destra, y, f.curva);
         }
