@@ -27,13 +27,9 @@ struct Colonne {
 };
 constexpr Colonne kColonne{8.5, 22.5, 36.5};
 
-// How far the three's and four's rows come in from the outer rows, towards
-// the middle one.
+// How far the two's, three's and four's rows come in from the outer rows,
+// towards the middle one.
 constexpr qreal kRientro = 0.3;
-// The two's, less: a pair down the middle nearer than this was seen at the
-// natural size as one emblem in the card's middle, and the two named a one or
-// taken for the three with an end lost.
-constexpr qreal kRientroDelDue = 0.15;
 
 struct Forma {
     qreal altezza;        // one size for every emblem of the suit, so the eye never weighs them
@@ -88,8 +84,8 @@ constexpr Pose Disponi(const Forma &f, int valore)
     };
     switch (valore) {
     case 2: // a column down the middle
-        metti(centro, SulPixel(f.su + kRientroDelDue * (f.mezzo - f.su)), f.curva);
-        metti(centro, SulPixel(f.giu - kRientroDelDue * (f.giu - f.mezzo)), f.curva);
+        metti(centro, suDentro, f.curva);
+        metti(centro, giuDentro, f.curva);
         break;
     case 3: // a diagonal from the upper left
         metti(sinistra + f.treDentro, suDentro, f.curva);
