@@ -78,7 +78,9 @@ constexpr Pose Disponi(const Forma &f, int valore)
     // Every blade bends the same way (one mirrored beside another reads as
     // a second rule, and a row bending two ways at once looks careless) but
     // the five's lone middle one, which so is a shape of its own and not one
-    // more of the corners' (leaning as they do, it was lost among them).
+    // more of the corners' (leaning as they do, it was lost among them), and
+    // the seven's middle column, a group of its own beside the pairs (bending
+    // with them, the column was lost among them and the seven named a six).
     const auto metti = [&](qreal x, qreal y, qreal curva) {
         d.posa[size_t(d.quante++)] = {x, y, f.altezza, f.angolo, curva};
     };
@@ -113,14 +115,14 @@ constexpr Pose Disponi(const Forma &f, int valore)
         }
         break;
     case 7: // down the middle, a pair between each two
-        metti(centro, f.su, f.curva);
+        metti(centro, f.su, -f.curva);
         for (const qreal y :
              {SulPixel(f.su + f.coppie * (f.mezzo - f.su)), SulPixel(f.giu - f.coppie * (f.giu - f.mezzo))}) {
             metti(sinistra, y, f.curva);
             metti(destra, y, f.curva);
         }
-        metti(centro, f.mezzo, f.curva);
-        metti(centro, f.giu, f.curva);
+        metti(centro, f.mezzo, -f.curva);
+        metti(centro, f.giu, -f.curva);
         break;
     }
     return d;
