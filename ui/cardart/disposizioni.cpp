@@ -27,6 +27,10 @@ struct Colonne {
 };
 constexpr Colonne kColonne{8.5, 22.5, 36.5};
 
+// How far the two's, three's and four's rows come in from the outer rows,
+// towards the middle one.
+constexpr qreal kRientro = 0.3;
+
 struct Forma {
     qreal altezza;        // one size for every emblem of the suit, so the eye never weighs them
     qreal su, mezzo, giu; // the rows' middles
@@ -36,18 +40,26 @@ struct Forma {
     // Where the seven's pairs stand between the middle column's rows, from
     // the outer row: each in the upper or lower third of the card.
     qreal coppie = 0.45;
+    // How far the three's two ends come in from the side columns, across.
+    qreal treDentro = 0;
+    // How far the four's rows come in from the outer rows, towards the
+    // middle one.
+    qreal quattroDentro = kRientro;
 };
 
-constexpr Forma kDenari{12.3, 9.5, 35.5, 62.5, 0, 0, {9.5, 22.5, 35.5}, 0.5}; // a coin's diameter
+// The coins' three has its ends in from the sides: by the card's side edge
+// an end coin of the diagonal was the one the eye lost, and the three was
+// named a two (a coin is short enough for the steeper diagonal; a cup or a
+// club would run into the middle one).
+constexpr Forma kDenari{12.3, 9.5, 35.5, 62.5, 0, 0, {9.5, 22.5, 35.5}, 0.5, 3}; // a coin's diameter
 // A cup as tall as three rows leave room for, white between: a shorter one on
 // a card of two was missed at the natural size.
-constexpr Forma kCoppe{17.6, 12.5, 36, 59.5, 0};  // a cup's height
-constexpr Forma kSpade{20, 13, 36, 59, 3.6};      // a sword's length
-constexpr Forma kBastoni{19.4, 13, 36, 59, 0, 6}; // a club's length
-
-// How far the two's, three's and four's rows come in from the outer rows,
-// towards the middle one.
-constexpr qreal kRientro = 0.3;
+constexpr Forma kCoppe{17.6, 12.5, 36, 59.5, 0}; // a cup's height
+constexpr Forma kSpade{20, 13, 36, 59, 3.6};     // a sword's length
+// A club's weight is in its head, high on a faint grip, so its four stands
+// further out, towards the corners: at the common inset its two pairs of
+// heads sat close and the four was named a three.
+constexpr Forma kBastoni{19.4, 13, 36, 59, 0, 6, kColonne, 0.45, 0, 0.2}; // a club's length
 
 // The pixel centre at or above `y`.
 constexpr qreal SulPixel(qreal y) { return int(y) + 0.5; }
@@ -66,7 +78,9 @@ constexpr Pose Disponi(const Forma &f, int valore)
     // Every blade bends the same way (one mirrored beside another reads as
     // a second rule, and a row bending two ways at once looks careless) but
     // the five's lone middle one, which so is a shape of its own and not one
-    // more of the corners' (leaning as they do, it was lost among them).
+    // more of the corners' (leaning as they do, it was lost among them), and
+    // the seven's middle column, a group of its own beside the pairs (bending
+    // with them, the column was lost among them and the seven named a six).
     const auto metti = [&](qreal x, qreal y, qreal curva) {
         d.posa[size_t(d.quante++)] = {x, y, f.altezza, f.angolo, curva};
     };
@@ -76,12 +90,13 @@ constexpr Pose Disponi(const Forma &f, int valore)
         metti(centro, giuDentro, f.curva);
         break;
     case 3: // a diagonal from the upper left
-        metti(sinistra, suDentro, f.curva);
+        metti(sinistra + f.treDentro, suDentro, f.curva);
         metti(centro, f.mezzo, f.curva);
-        metti(destra, giuDentro, f.curva);
+        metti(destra - f.treDentro, giuDentro, f.curva);
         break;
     case 4: // the corners, in from the edges
-        for (const qreal y : {suDentro, giuDentro}) {
+        for (const qreal y : {SulPixel(f.su + f.quattroDentro * (f.mezzo - f.su)),
+                              SulPixel(f.giu - f.quattroDentro * (f.giu - f.mezzo))}) {
             metti(sinistra, y, f.curva);
             metti(destra, y, f.curva);
         }
@@ -100,14 +115,14 @@ constexpr Pose Disponi(const Forma &f, int valore)
         }
         break;
     case 7: // down the middle, a pair between each two
-        metti(centro, f.su, f.curva);
+        metti(centro, f.su, -f.curva);
         for (const qreal y :
              {SulPixel(f.su + f.coppie * (f.mezzo - f.su)), SulPixel(f.giu - f.coppie * (f.giu - f.mezzo))}) {
             metti(sinistra, y, f.curva);
             metti(destra, y, f.curva);
         }
-        metti(centro, f.mezzo, f.curva);
-        metti(centro, f.giu, f.curva);
+        metti(centro, f.mezzo, -f.curva);
+        metti(centro, f.giu, -f.curva);
         break;
     }
     return d;

@@ -233,8 +233,9 @@ void Bastone(QPainter &p, qreal h, Ornato ornato)
                                 : (grande                        ? 0.85
                                        : ornato == Ornato::Carta ? 1.1
                                                                  : 1.0);
-    // A pip at the natural size is a knotty cudgel: a grip one pixel of wood
-    // wide at its foot, widening slowly and then fast to a heavy head, far
+    // A pip at the natural size is a knotty cudgel: a grip two pixels of wood
+    // wide at its foot (one pixel left a sliver, a feather or a leaf with too
+    // little mass to count), widening slowly and then fast to a heavy head, far
     // wider than the lower half and as broad as the card's columns allow (a
     // straight wedge was read as a narrow sliver, a mark rather than a thing
     // to count; wide all down, it is a squat pepper), its edges lumpy by a
@@ -249,8 +250,8 @@ void Bastone(QPainter &p, qreal h, Ornato ornato)
     const bool pipDisegnato = ornato == Ornato::Carta && disegno;
     const auto mezza = [&](qreal s, int lato) {
         if (pip) {
-            const qreal t = std::clamp((s - 0.12) / 0.8, 0.0, 1.0);
-            return (0.55 + 3.9 * std::pow(t, 2.0)) * u + 0.3 + 0.45 * u * std::sin(s * 24 + lato * 1.9) * t;
+            const qreal t = std::clamp((s - 0.05) / 0.82, 0.0, 1.0);
+            return (0.95 + 3.5 * std::pow(t, 2.1)) * u + 0.3 + 0.4 * u * std::sin(s * 24 + lato * 1.9) * t;
         }
         const qreal t = pipDisegnato ? std::clamp((s - 0.2) / 0.75, 0.0, 1.0)
             : disegno                ? std::clamp((s - 0.04) / 0.9, 0.0, 1.0)
@@ -331,9 +332,10 @@ void Bastone(QPainter &p, qreal h, Ornato ornato)
         qreal s, lato, angolo;
     };
     constexpr std::array<Gemma, 3> kGemme{{{0.4, 1, 38}, {0.58, 1, 34}, {0.3, -1, -34}}};
-    // On a pip's wedge the leaf springs from the grip, clear of the head:
-    // beside the head it reads as a beak.
-    constexpr Gemma kGemmaDiCarta{0.24, -1, -40};
+    // On a pip's wedge the leaf springs low from the grip, clear of the head
+    // (beside the head it reads as a beak) and where the wood is narrow, so
+    // that it does not widen the club into a pepper.
+    constexpr Gemma kGemmaDiCarta{0.17, -1, -38};
     for (size_t i = grande ? 1 : 0; i < (grande ? 3u : 1u); ++i) {
         const Gemma &g = pip ? kGemmaDiCarta : kGemme[i];
         const QPointF base(storto(g.s) + g.lato * mezza(g.s, int(g.lato)) * 0.8, y(g.s));
