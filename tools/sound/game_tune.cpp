@@ -116,7 +116,7 @@ constexpr Voice kViolinLead{kViolin, 0, 72, 14, Articulation::Plain, 8};
 constexpr Voice kViolinSong{kViolin, 0, 80, 10, Articulation::Plain, 8};
 constexpr Voice kOboeEcho{kOboe, 0, 62, 14, Articulation::Plain, 8};
 constexpr Voice kOboeLead{kOboe, 0, 61, 14, Articulation::Plain, 8};
-constexpr Voice kOboeCall{kOboe, 0, 54, 14, Articulation::Plain, 8};
+constexpr Voice kOboeCall{kOboe, 0, 52, 14, Articulation::Plain, 8};
 constexpr Voice kStringsCounter{kStrings, 0, 48, 30, Articulation::Plain, 5};
 // Under the recap the strings' line is the flute's partner, not a pad.
 constexpr Voice kStringsRecap{kStrings, 0, 55, 30, Articulation::Plain, 5};
@@ -193,7 +193,7 @@ const BassBar kBassBars[] = {
     {kSequenceBar, "A2/2 G2/1 E2/2 G2/1"},
     {kSequenceBar + 1, "D3/2 C3/1 A2/2 F2/1"},
     {kSequenceBar + 2, "G2/2 A2/1 B2/2 D3/1"},
-    {kSequenceBar + 3, "E3/1 D3/1 C3/1 B2/1 A2/1 G2/1"},
+    {kSequenceBar + 3, "C3/3 B2/1 A2/1 G2/1"},
     {kSequenceBar + 4, "F2/1 C3/1 A2/1 C3/1 A2/1 C3/1"},
     {kSequenceBar + 5, "B2/3 D3/3"},
     {kSequenceBar + 6, "E3/2 D3/1 B2/2 G#2/1"},
@@ -301,7 +301,10 @@ const Layer kLayers[] = {
     {kC + 3, kC + 4, Accompaniment::Arpeggio, true, -3},
     {kC + 4, kC + 5, Accompaniment::Rising, true, -3},
     {kC + 5, kSongBar - 1, Accompaniment::Rising, false, -3},
-    {kSongBar - 1, kSongBar, Accompaniment::Barcarolle, false},
+    // The bar on the dominant before the song: the harp, not a guitar
+    // heard nowhere near it, runs up and down the chord, a flourish where
+    // the bar before the violin's theme only rocks.
+    {kSongBar - 1, kSongBar, Accompaniment::Cascade, false, -10},
     // The song: the harp alone runs under the violin's long notes, the
     // strings a soft floor; it grows with the bass's climb, from eighths
     // to rocking sixteenths to waves over two octaves.
@@ -331,7 +334,7 @@ struct Level {
     int level;
 };
 const Level kLevels[] = {
-    {0, -22},         {kA - 1, -19},       {kA, -11},           {kA + 4, -6},        {kA + 8, -4},
+    {0, -24},         {kA - 1, -20},       {kA, -11},           {kA + 4, -6},        {kA + 8, -4},
     {kB - 1, -3},     {kB, -10},           {kB + 7, -6},        {kB + 14, -4},       {kAViolin - 1, -9},
     {kAViolin, -4},   {kC - 1, -10},       {kC, -22},           {kC + 2, -21},       {kC + 3, -15},
     {kC + 5, -16},    {kSongBar - 2, -15}, {kSongBar - 1, -10}, {kSongBar, -13},     {kSongBar + 7, 7},
@@ -361,8 +364,8 @@ constexpr int kBassUnderTheSongsClimax = -18;
 // Under the sequence's winds the walking bass steps lightly.
 constexpr int kSequenceBass = -8;
 // The top of the guitar's chords under the theme's first phrase, the
-// clarinet's E4 to B4: C4.
-constexpr int kUnderTheClarinet = 60;
+// clarinet's E4 to D5: A3, so the tune sings a fourth or more clear of them.
+constexpr int kUnderTheClarinet = 57;
 
 // The strings' held chords under the violin's theme enter open, from A3
 // C4 E4 up, clear of the guitar's E3 and A3, not where they last stopped,

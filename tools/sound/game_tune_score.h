@@ -22,8 +22,8 @@ inline const Bars kChordBars[] = {
     // the third on top, D minor's dominant turning the cadence aside; then
     // Am7 Dm7 G7 Cmaj7 Fmaj7 Bm7b5 E7, the circle of fifths a chord a bar
     // over a bass walking in eighths, and a bar on the dominant alone
-    {"C/E", "G7/D", "C/E", "F Am", "Dm7 Dm7/F", "Am A7/E", "Dm7 G7", "C", "Am7", "Dm7", "G7", "Cmaj7/E", "Fmaj7",
-     "Dm/B", "E7", "E7/B E7/D"},
+    {"C/E", "G7/D", "C/E", "F Am", "Dm7 Dm7/F", "Am A7/E", "Dm7 G7", "C", "Am7", "Dm7", "G7", "Cmaj7", "Fmaj7", "Dm/B",
+     "E7", "E7/B E7/D"},
     // A': on to C and F, through F's dominant to F over its third, and to
     // D minor through its ii-V: the dominant comes once, at the close
     {"Am/C", "C/E", "F Am", "Dm7 G7/B", "C", "F Am", "Bb F/A", "Gm/Bb C7", "F/A Gm", "Gm/E A7"},
@@ -78,9 +78,10 @@ inline const Bars kMiddleCounter = {"E4/12",     "G3/6 D4/6", "E4/6 G4/6", "F4/6
 // the lilt, round the chord that follows. The oboe, the siciliano's own
 // voice, plays the first unit, whose D6 would take the clarinet into its
 // thin top register, and the clarinet answers with the second, a step
-// lower.
+// lower, and leans its B on the root the bass strikes, resolving it up
+// in the lilt.
 inline const Bars kSequence = {"r/8 G5/2 B5/2", "D6/4 C6/2 B5/2 A5/2 B5/2", "C6/3 A5/3 F5/3 A5/3"};
-inline const Bars kSequenceCopy = {"C6/4 B5/2 A5/2 G5/4", "B5/3 G5/3 E5/3 G5/3"};
+inline const Bars kSequenceCopy = {"C6/4 B5/2 A5/2 G5/4", "B5/2 C6/1 G5/3 E5/3 G5/3"};
 // Between the strummed chords and the winds the strings hold the chords'
 // thirds and sevenths, a step at a time, so the circle of fifths has a
 // middle: the seventh of each chord the third of the next; the last
