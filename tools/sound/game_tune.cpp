@@ -29,9 +29,9 @@
 //                              over a rocking A, then a bass climbing C E
 //                              to F, the clarinet
 //                              recalls the theme's head in fragments; the
-//                              Neapolitan sixth leads through the tonic's
-//                              six-four to a bar on the dominant, back to
-//                              the start
+//                              tonic's six-four leads to the dominant,
+//                              turned aside to F, and a bar on the
+//                              dominant leads back to the start
 //
 // The phrases overlap at the joins: a lead enters on a pick-up in the bar
 // where the last one closes, a line carries across a section's first bar,
@@ -115,12 +115,15 @@ constexpr Voice kFluteAnswer{kFlute, 0, 76, 14, Articulation::Plain, 8};
 constexpr Voice kViolinLead{kViolin, 0, 72, 14, Articulation::Plain, 8};
 constexpr Voice kViolinSong{kViolin, 0, 80, 10, Articulation::Plain, 8};
 constexpr Voice kOboeEcho{kOboe, 0, 62, 14, Articulation::Plain, 8};
-constexpr Voice kOboeLead{kOboe, 0, 61, 14, Articulation::Plain, 8};
+constexpr Voice kOboeLead{kOboe, 0, 58, 14, Articulation::Plain, 8};
 constexpr Voice kOboeCall{kOboe, 0, 52, 14, Articulation::Plain, 8};
 constexpr Voice kStringsCounter{kStrings, 0, 48, 30, Articulation::Plain, 5};
 // Under the recap the strings' line is the flute's partner, not a pad.
 constexpr Voice kStringsRecap{kStrings, 0, 55, 30, Articulation::Plain, 5};
 constexpr Voice kStringsSequence{kStrings, 0, 52, 30, Articulation::Plain, 5};
+// Under the violin's song the strings' line is quiet: same family, it
+// would blur with the violin.
+constexpr Voice kStringsSong{kStrings, 0, 60, 30, Articulation::Plain, 5};
 // In the interlude's breath the strings sing, not hold.
 constexpr Voice kStringsAnswer{kStrings, 0, 52, 30, Articulation::Plain, 5};
 
@@ -152,6 +155,7 @@ const Line kLines[] = {
     {&kStringsAnswer, kC + 3, &kInterludeAnswer, 3},
     {&kViolinSong, kSongBar - 1, &kSongPickup, 7},
     {&kViolinSong, kSongBar, &kSong, 0},
+    {&kStringsSong, kSongBar, &kSongCounter, 0},
     // The climb to the summit swells bar by bar, as the second half of a
     // phrase.
     {&kFluteReturn, kAAgain, &kThemeReturnFlute, 2},
@@ -162,7 +166,7 @@ const Line kLines[] = {
     // The clarinet's pick-up to the coda enters where the flute's cadence
     // breathes: the one phrase ends as the next begins.
     {&kClarinetCoda, kCodaBar - 1, &kCodaClarinet, 7},
-    // Its fragments grow to the Neapolitan and fall away into the oboe.
+    // Its fragments grow to the six-four and fall away into the oboe.
     {&kClarinetRecall, kCodaBar, &kCoda, 2},
     {&kOboeCall, 2, &kCall, 2},
     {&kOboeRound, kEndBar - 1, &kRound, 7},
@@ -229,8 +233,8 @@ const BassBar kBassBars[] = {
     {kCodaBar + 1, "A2/3 D2/3"},
     {kCodaBar + 2, "C2/3 E2/3"},
     {kCodaBar + 3, "F2/3 D2/3"},
-    {kCodaBar + 4, "D2/6"},
-    {kCodaBar + 5, "E2/6"},
+    {kCodaBar + 4, "E2/6"},
+    {kCodaBar + 5, "F2/6"},
 };
 
 // Where each part of the form begins, and where a new lead takes over.
@@ -306,12 +310,11 @@ const Layer kLayers[] = {
     // the bar before the violin's theme only rocks.
     {kSongBar - 1, kSongBar, Accompaniment::Cascade, false, -10},
     // The song: the harp alone runs under the violin's long notes, the
-    // strings a soft floor; it grows with the bass's climb, from eighths
+    // strings' slow line between; it grows with the bass's climb, from eighths
     // to rocking sixteenths to waves over two octaves.
     {kSongBar, kSongBar + 2, Accompaniment::Rising, true, -2},
     {kSongBar + 2, kSongBar + 4, Accompaniment::Ripple, true, -2},
     {kSongBar + 4, kAAgain, Accompaniment::Cascade, true, kCascadeUnderTheSong},
-    {kSongBar, kAAgain, Accompaniment::Pad, false, -9},
     // The theme's last return: the guitar's barcarolle, the theme's own
     // figure, comes back under the flute, softly, then the harp rolls the
     // cadence's chords, the strings' line between.
@@ -327,7 +330,7 @@ const Layer kLayers[] = {
 
 // The accompaniment's dynamic, velocity added, at a bar; in between it
 // moves bar by bar, so the music swells and ebbs rather than steps. The
-// coda leans on its Neapolitan chord without a climax, and the intro's
+// coda leans on its turn to F without a climax, and the intro's
 // band is soft but present, so the join is no cliff.
 struct Level {
     std::size_t bar;

@@ -37,11 +37,10 @@ inline const Bars kChordBars[] = {
     {"Am", "G/B", "C", "A7/C#", "Dm", "B7/D#", "Am/E", "E7", "Am Am7/G", "D7 D7/F#", "G7", "C C7/E", "F", "Dm",
      "Dm7 E7", "E7 E7/G#", "Am"},
     // coda: i and iv over an A rocking to the chords' roots, the tonic again
-    // over its third, the bass climbing C E to iv over F, and on to the
-    // Neapolitan sixth, as
-    // the theme's answer closed, led through the tonic's six-four to the
-    // dominant, and a bar on the dominant back to the start
-    {"Am", "Dm/A", "Am/C", "Dm/F", "Bb/D", "Am/E E7", "E7 E7/G#"},
+    // over its third, the bass climbing C E to iv over F; then the tonic's
+    // six-four and the dominant, turned aside to F, and the dominant again,
+    // a bar of it back to the start
+    {"Am", "Dm/A", "Am/C", "Dm/F", "Am/E E7", "F", "E7 E7/G#"},
 };
 
 // ---- The lines: each enters on its bar of the tune (counted from 0) ----
@@ -143,6 +142,13 @@ inline const Bars kThemeViolinPickup = {"r/9 G#4/1 A4/1 B4/1"};
 inline const Bars kSong = {"E5/6 A5/6",           "D6/6 B5/3 D6/3",           "C6/9 B5/3",
                            "A5/4 E5/2 G5/6",      "F5/3 E5/1 F5/2 A5/4 G5/2", "F#5/4 A5/2 B5/6",
                            "A5/4 B5/2 C6/4 D6/2", "E6/3 D6/1 C6/2 B5/6"};
+// Under the song, instead of held chords, the strings sing a slow line of
+// the chords' own notes, a tenth or a sixth under the violin where it can,
+// against it where it climbs: the A7's C# and G, the violin's, pull apart
+// to D minor; the line ends on E, where the strings' line under the flute
+// begins.
+inline const Bars kSongCounter = {"C4/6 E4/6", "D4/6 G4/6",  "G4/6 E4/6", "~E4/6 C#4/6",
+                                  "D4/6 F4/6", "F#4/6 A4/6", "E4/6 A4/6", "G#4/6 E4/6"};
 // The flute brings back the theme's first three bars as the clarinet sang
 // them, over a bass falling to D and climbing through D7 to G7; the half
 // close that followed gives way to the climb to the summit.
@@ -162,14 +168,16 @@ inline const Bars kThemeCounter = {"E4/12",    "A4/6 C5/6", "B4/6 D5/6", "~D5/3 
 
 // The coda: as the flute's cadence breathes the clarinet, which first sang
 // the theme, climbs once more in its rhythm, G A B, to land on the coda's
-// first downbeat, and recalls the theme's head over the A in two fragments, each answered by a breath; then one
-// unbroken line through the Neapolitan sixth, its B flat in the clarinet,
-// falls by step through the six-four to the dominant's third, where the
-// oboe takes the line back to the start: the tune never stops.
+// first downbeat, and recalls the theme's head over the A in two fragments,
+// each answered by a breath; then one unbroken line climbs over the
+// six-four and falls from the dominant's seventh as the bass rises to F,
+// a chord the ear did not expect: the close is turned aside, the line
+// rises through F once more to D, the seventh to come, and the oboe takes
+// it back to the start over the dominant still owed: the tune never stops.
 inline const Bars kCodaClarinet = {"r/6 G5/3 A5/1 B5/2"}; // written an octave up
 inline const Bars kCoda = {
-    "C5/6 E5/3 F5/1 E5/2",  "A5/6 r/6",        "r/6 C5/3 D5/1 C5/2", "F5/6 E5/3 D5/3",
-    "F5/4 D5/2 Bb4/4 D5/2", "C5/6 B4/3 G#4/3",
+    "C5/6 E5/3 F5/1 E5/2",      "A5/6 r/6", "r/6 C5/3 D5/1 C5/2", "F5/6 E5/3 D5/3", "C5/4 E5/2 D5/3 C5/1 B4/2",
+    "A4/4 C5/2 F5/3 E5/1 D5/2",
 };
 
 // The last bar rises to the first: the tune runs round without a stop,
