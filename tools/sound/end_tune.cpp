@@ -171,6 +171,11 @@ constexpr int kFinalAccent = 8, kButtonAccent = 14, kSecondFinalAccent = 14, kCl
 // One crash, with the last stroke (two are crude after the build), and the
 // light splash with the chord's arrival.
 constexpr std::uint8_t kCrash = 49, kCrashVelocity = 100;
+// From the timpani's roll on B the ride cymbal rolls too, in thirty-seconds,
+// swelling from a whisper into the crash: the stroke is prepared, not a
+// surprise.
+constexpr std::uint8_t kRide = 51;
+constexpr int kCymbalRollFrom = 20, kCymbalRollTo = 72;
 // The timpani: the tonic struck at the start and on the last chord, a roll
 // on the dominant between.
 constexpr std::uint8_t kTimpaniTonic = 45, kTimpaniDominant = 40; // A2, E2
@@ -401,6 +406,15 @@ std::vector<MidiTrack> ComposeEndTune()
             }
         }
         now += kSixEight.barTicks();
+    }
+    {
+        const std::uint32_t from = lastBar - beat, strokes = (lastStroke - from) / kRollTicks;
+        for (std::uint32_t i = 0; i < strokes; ++i) {
+            const int velocity = kCymbalRollFrom +
+                (kCymbalRollTo - kCymbalRollFrom) * static_cast<int>(i) / static_cast<int>(strokes - 1) +
+                (i % 2 == 0 ? kRollUneven : -kRollUneven);
+            band.Percussion(from + i * kRollTicks, kRide, static_cast<std::uint8_t>(velocity), kRollTicks);
+        }
     }
     // The file ends half a bar after the crash, the harp and the timpani
     // stop, so their ring dies away within it.
