@@ -367,8 +367,10 @@ constexpr int kBassUnderTheSongsClimax = -18;
 // Under the sequence's winds the walking bass steps lightly.
 constexpr int kSequenceBass = -8;
 // The top of the guitar's chords under the theme's first phrase, the
-// clarinet's E4 to D5: A3, so the tune sings a fourth or more clear of them.
-constexpr int kUnderTheClarinet = 57;
+// clarinet's E4 to D5: A3, so the tune sings a fourth or more clear of them;
+// but in its first bar C4, so the tonic chord the theme enters on has its
+// third (the bass there sounds only A and E).
+constexpr int kUnderTheClarinet = 57, kUnderTheEntry = 60;
 
 // The strings' held chords under the violin's theme enter open, from A3
 // C4 E4 up, clear of the guitar's E3 and A3, not where they last stopped,
@@ -481,7 +483,7 @@ std::vector<MidiTrack> ComposeGameTune()
         // the bass rocks with the lilt.
         band.SetRocking(kA + 4 <= bar && bar < kA + 12);
         // Where the clarinet enters low, the guitar keeps under it.
-        band.SetChordCeiling(kA <= bar && bar < kA + 4 ? kUnderTheClarinet : 0);
+        band.SetChordCeiling(bar == kA ? kUnderTheEntry : kA < bar && bar < kA + 4 ? kUnderTheClarinet : 0);
         if (bar == kAViolin) {
             band.ResumeHeldChords({kViolinPadFrom.begin(), kViolinPadFrom.end()});
         }
