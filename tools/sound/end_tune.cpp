@@ -355,7 +355,7 @@ std::vector<MidiTrack> ComposeEndTune()
                                        (kCallHarp.size() - i + 1) * kSixEightFine.ticksPerStep);
             }
             for (const std::uint8_t key : kLeaningChord) {
-                band.Track(kPizzicato).Note(now + beat, kPizzicato, key, kLeaningVelocity, beat - 40);
+                band.Track(kPizzicato).Note(now + beat, kPizzicato, key, kLeaningVelocity, kPluckTicks);
             }
         }
         if (bar + 2 == kChords.size()) {
