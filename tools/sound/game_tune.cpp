@@ -29,7 +29,7 @@
 //                              over a rocking A, then a bass climbing C E
 //                              to F, the clarinet
 //                              recalls the theme's head in fragments; the
-//                              tonic's six-four leads to the dominant,
+//                              Neapolitan sixth leads to the dominant,
 //                              turned aside to F, and a bar on the
 //                              dominant leads back to the start
 //
@@ -100,7 +100,7 @@ constexpr Voice kClarinetAnswer{kClarinet, 0, 67, 14, Articulation::Plain, kAcro
 constexpr Voice kClarinetCoda{kClarinet, -12, 68, 14, Articulation::Plain, 8};
 // The clarinet, which first sang the theme, recalls it in the coda.
 constexpr Voice kClarinetRecall{kClarinet, 0, 66, 14, Articulation::Plain, 8};
-constexpr Voice kOboeRound{kOboe, 0, 68, 14, Articulation::Plain, 8};   // falling away into the intro
+constexpr Voice kOboeRound{kOboe, 0, 62, 14, Articulation::Plain, 8};   // falling away into the intro
 constexpr Voice kOboeLanding{kOboe, 0, 57, 14, Articulation::Plain, 8}; // as soft as the intro it starts
 constexpr Voice kFluteLead{kFlute, 0, 75, 14, Articulation::Plain, 8};
 // The flute's return, well under the song's level and lighter than its
@@ -166,7 +166,7 @@ const Line kLines[] = {
     // The clarinet's pick-up to the coda enters where the flute's cadence
     // breathes: the one phrase ends as the next begins.
     {&kClarinetCoda, kCodaBar - 1, &kCodaClarinet, 7},
-    // Its fragments grow to the six-four and fall away into the oboe.
+    // Its fragments grow to the Neapolitan and fall away into the oboe.
     {&kClarinetRecall, kCodaBar, &kCoda, 2},
     {&kOboeCall, 2, &kCall, 2},
     {&kOboeRound, kEndBar - 1, &kRound, 7},
@@ -233,7 +233,7 @@ const BassBar kBassBars[] = {
     {kCodaBar + 1, "A2/3 D2/3"},
     {kCodaBar + 2, "C2/3 E2/3"},
     {kCodaBar + 3, "F2/3 D2/3"},
-    {kCodaBar + 4, "E2/6"},
+    {kCodaBar + 4, "D2/3 E2/3"},
     {kCodaBar + 5, "F2/6"},
 };
 
@@ -269,8 +269,9 @@ struct Layer {
 const Layer kLayers[] = {
     {0, kA, Accompaniment::Arpeggio, true},
     // A soft pad under the oboe, so the loop lands on more than the harp:
-    // held strings speak late and thin, so it sits at the band's level.
-    {0, kA - 1, Accompaniment::Pad, false},
+    // held strings speak late and thin, so it sits at the band's level; it
+    // holds the dominant too, so the lament does not thin out as it falls.
+    {0, kA, Accompaniment::Pad, false},
     {kA - 1, kA, Accompaniment::Barcarolle, false},
     // The guitar's figure changes with the theme's phrases.
     {kA, kA + 4, Accompaniment::Barcarolle, true},
@@ -330,7 +331,7 @@ const Layer kLayers[] = {
 
 // The accompaniment's dynamic, velocity added, at a bar; in between it
 // moves bar by bar, so the music swells and ebbs rather than steps. The
-// coda leans on its turn to F without a climax, and the intro's
+// coda leans on its Neapolitan and its turn to F without a climax, and the intro's
 // band is soft but present, so the join is no cliff.
 struct Level {
     std::size_t bar;
@@ -376,6 +377,9 @@ constexpr int kUnderTheClarinet = 57, kUnderTheEntry = 60;
 // C4 E4 up, clear of the guitar's E3 and A3, not where they last stopped,
 // sixteen bars before.
 constexpr std::array<int, 3> kViolinPadFrom = {57, 60, 64};
+// The intro's held chord opens over the harp's rolling A2 to C4, not inside
+// it, where the lowest notes would blur.
+constexpr std::array<int, 3> kIntroPadFrom = {60, 64, 69};
 
 // The scale the bass passes through, from a bar on.
 struct Key {
@@ -484,6 +488,9 @@ std::vector<MidiTrack> ComposeGameTune()
         band.SetRocking(kA + 4 <= bar && bar < kA + 12);
         // Where the clarinet enters low, the guitar keeps under it.
         band.SetChordCeiling(bar == kA ? kUnderTheEntry : kA < bar && bar < kA + 4 ? kUnderTheClarinet : 0);
+        if (bar == 0) {
+            band.ResumeHeldChords({kIntroPadFrom.begin(), kIntroPadFrom.end()});
+        }
         if (bar == kAViolin) {
             band.ResumeHeldChords({kViolinPadFrom.begin(), kViolinPadFrom.end()});
         }

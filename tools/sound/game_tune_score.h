@@ -21,8 +21,10 @@ inline const Bars kChordBars[] = {
     // B: C major, a half close on its dominant's seventh resolving to C with
     // the third on top, D minor's dominant turning the cadence aside; then
     // Am7 Dm7 G7 Cmaj7 Fmaj7 Bm7b5 E7, the circle of fifths a chord a bar
-    // over a bass walking in eighths, and a bar on the dominant alone
-    {"C/E", "G7/D", "C/E", "F Am", "Dm7 Dm7/F", "Am A7/E", "Dm7 G7", "C", "Am7", "Dm7", "G7", "Cmaj7", "Fmaj7", "Dm/B",
+    // over a bass walking in eighths, and a bar on the dominant alone (the
+    // first chord's seventh is the strings' alone: in the guitar's low
+    // strum, G A C is a cluster)
+    {"C/E", "G7/D", "C/E", "F Am", "Dm7 Dm7/F", "Am A7/E", "Dm7 G7", "C", "Am", "Dm7", "G7", "Cmaj7", "Fmaj7", "Dm/B",
      "E7", "E7/B E7/D"},
     // A': on to C and F, through F's dominant to F over its third, and to
     // D minor through its ii-V: the dominant comes once, at the close
@@ -37,10 +39,10 @@ inline const Bars kChordBars[] = {
     {"Am", "G/B", "C", "A7/C#", "Dm", "B7/D#", "Am/E", "E7", "Am Am7/G", "D7 D7/F#", "G7", "C C7/E", "F", "Dm",
      "Dm7 E7", "E7 E7/G#", "Am"},
     // coda: i and iv over an A rocking to the chords' roots, the tonic again
-    // over its third, the bass climbing C E to iv over F; then the tonic's
-    // six-four and the dominant, turned aside to F, and the dominant again,
-    // a bar of it back to the start
-    {"Am", "Dm/A", "Am/C", "Dm/F", "Am/E E7", "F", "E7 E7/G#"},
+    // over its third, the bass climbing C E to iv over F; then the
+    // Neapolitan sixth and the dominant, as the theme closed, but turned
+    // aside to F, and the dominant again, a bar of it back to the start
+    {"Am", "Dm/A", "Am/C", "Dm/F", "Bb/D E7", "F", "E7 E7/G#"},
 };
 
 // ---- The lines: each enters on its bar of the tune (counted from 0) ----
@@ -67,9 +69,10 @@ inline const Bars kMiddle = {
     "C6/4 A5/4 C#6/4",    "E6/4 D6/2 B5/3 D6/3",      "C6/6 r/6",
 };
 // Under the flute, the strings move slowly in the middle register, in
-// tenths and sixths or against it, never in octaves with it.
-inline const Bars kMiddleCounter = {"E4/12",     "G3/6 D4/6", "E4/6 G4/6", "F4/6 G4/6",
-                                    "C5/6 A4/6", "E4/12",     "F4/6 G4/6", "E4/6 r/6"};
+// tenths and sixths or against it, never in octaves with it, and on the
+// chords' own notes where the flute leans on a seventh of its own.
+inline const Bars kMiddleCounter = {"E4/12",      "G3/6 D4/6", "E4/6 G4/6", "F4/6 C5/6",
+                                    "~C5/6 A4/6", "E4/12",     "F4/6 G4/6", "E4/6 r/6"};
 
 // The answer to the middle tune, a sequence over the falling fifths in
 // two-bar units, each a step lower: each unit leans on the chord's fourth
@@ -169,14 +172,15 @@ inline const Bars kThemeCounter = {"E4/12",    "A4/6 C5/6", "B4/6 D5/6", "~D5/3 
 // The coda: as the flute's cadence breathes the clarinet, which first sang
 // the theme, climbs once more in its rhythm, G A B, to land on the coda's
 // first downbeat, and recalls the theme's head over the A in two fragments,
-// each answered by a breath; then one unbroken line climbs over the
-// six-four and falls from the dominant's seventh as the bass rises to F,
-// a chord the ear did not expect: the close is turned aside, the line
-// rises through F once more to D, the seventh to come, and the oboe takes
-// it back to the start over the dominant still owed: the tune never stops.
+// each answered by a breath; then one unbroken line through the
+// Neapolitan sixth, its B flat in the clarinet, falls over the dominant to
+// its leading note, which rises as the bass does, to F, a chord the ear did
+// not expect: the close is turned aside, the line climbs through F to D,
+// the seventh to come, and the oboe takes it back to the start over the
+// dominant still owed: the tune never stops.
 inline const Bars kCodaClarinet = {"r/6 G5/3 A5/1 B5/2"}; // written an octave up
 inline const Bars kCoda = {
-    "C5/6 E5/3 F5/1 E5/2",      "A5/6 r/6", "r/6 C5/3 D5/1 C5/2", "F5/6 E5/3 D5/3", "C5/4 E5/2 D5/3 C5/1 B4/2",
+    "C5/6 E5/3 F5/1 E5/2",      "A5/6 r/6", "r/6 C5/3 D5/1 C5/2", "F5/6 E5/3 D5/3", "Bb4/3 C5/1 D5/2 B4/3 A4/1 G#4/2",
     "A4/4 C5/2 F5/3 E5/1 D5/2",
 };
 
