@@ -150,12 +150,13 @@ constexpr Voice kTrumpetUpbeat{kTrumpet, 0, 80, 30, Articulation::Plain, 0};
 // climb to the top E and its walk down, and takes the tonic chord's fifth
 // under its last A: the brass grows for the close.
 constexpr Voice kSecondTrumpetVoice{kSecondTrumpet, 0, 78, 20, Articulation::Plain, 0};
-// Before that it sings a third under the head's second bar, and under the
-// scale that climbs over the dominant's dominant; the call between is left
-// to the first trumpet alone.
-constexpr std::array<std::string_view, 3> kSecondTrumpetThirds = {"A5/4 B5/2 A5/4 F#5/2", "r/12",
-                                                                  "r/6 D#5/2 E5/1 F#5/1 F#5/2"};
-constexpr std::uint32_t kThirdsFrom = 1; // the head's second bar
+// Before that it sings a third under the head from the band's first chord,
+// so the fanfare is two trumpets from its start, and under the head's
+// second bar and the scale that climbs over the dominant's dominant; the
+// call between is left to the first trumpet alone.
+constexpr std::array<std::string_view, 4> kSecondTrumpetThirds = {
+    "C#5/3 D5/1 C#5/2 F#5/4 G#5/2", "A5/4 B5/2 A5/4 F#5/2", "r/12", "r/6 D#5/2 E5/1 F#5/1 F#5/2"};
+constexpr std::uint32_t kThirdsFrom = 0; // the head's first bar
 constexpr int kThirdsLevel = -10;        // under the first trumpet, which keeps the tune
 // Its last notes fall to the tonic chord's fifth before the stroke, so
 // no leading note in the middle of the brass drops away from its A.
