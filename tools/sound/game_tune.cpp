@@ -121,9 +121,6 @@ constexpr Voice kStringsCounter{kStrings, 0, 48, 30, Articulation::Plain, 5};
 // Under the recap the strings' line is the flute's partner, not a pad.
 constexpr Voice kStringsRecap{kStrings, 0, 55, 30, Articulation::Plain, 5};
 constexpr Voice kStringsSequence{kStrings, 0, 52, 30, Articulation::Plain, 5};
-// Under the violin's song the strings' line is quiet: same family, it
-// would blur with the violin.
-constexpr Voice kStringsSong{kStrings, 0, 60, 30, Articulation::Plain, 5};
 // In the interlude's breath the strings sing, not hold.
 constexpr Voice kStringsAnswer{kStrings, 0, 52, 30, Articulation::Plain, 5};
 
@@ -155,7 +152,6 @@ const Line kLines[] = {
     {&kStringsAnswer, kC + 3, &kInterludeAnswer, 3},
     {&kViolinSong, kSongBar - 1, &kSongPickup, 7},
     {&kViolinSong, kSongBar, &kSong, 0},
-    {&kStringsSong, kSongBar, &kSongCounter, 0},
     // The climb to the summit swells bar by bar, as the second half of a
     // phrase.
     {&kFluteReturn, kAAgain, &kThemeReturnFlute, 2},
@@ -311,11 +307,12 @@ const Layer kLayers[] = {
     // the bar before the violin's theme only rocks.
     {kSongBar - 1, kSongBar, Accompaniment::Cascade, false, -10},
     // The song: the harp alone runs under the violin's long notes, the
-    // strings' slow line between; it grows with the bass's climb, from eighths
+    // strings a soft floor; it grows with the bass's climb, from eighths
     // to rocking sixteenths to waves over two octaves.
     {kSongBar, kSongBar + 2, Accompaniment::Rising, true, -2},
     {kSongBar + 2, kSongBar + 4, Accompaniment::Ripple, true, -2},
     {kSongBar + 4, kAAgain, Accompaniment::Cascade, true, kCascadeUnderTheSong},
+    {kSongBar, kAAgain, Accompaniment::Pad, false, -4},
     // The theme's last return: the guitar's barcarolle, the theme's own
     // figure, comes back under the flute, softly, then the harp rolls the
     // cadence's chords, the strings' line between.
@@ -368,10 +365,11 @@ constexpr int kBassUnderTheSongsClimax = -18;
 // Under the sequence's winds the walking bass steps lightly.
 constexpr int kSequenceBass = -8;
 // The top of the guitar's chords under the theme's first phrase, the
-// clarinet's E4 to D5: A3, so the tune sings a fourth or more clear of them;
+// clarinet's E4 to D5: B3, so the tune sings a fourth or more clear of them
+// and the dominant keeps its fifth;
 // but in its first bar C4, so the tonic chord the theme enters on has its
 // third (the bass there sounds only A and E).
-constexpr int kUnderTheClarinet = 57, kUnderTheEntry = 60;
+constexpr int kUnderTheClarinet = 59, kUnderTheEntry = 60;
 
 // The strings' held chords under the violin's theme enter open, from A3
 // C4 E4 up, clear of the guitar's E3 and A3, not where they last stopped,

@@ -145,13 +145,6 @@ inline const Bars kThemeViolinPickup = {"r/9 G#4/1 A4/1 B4/1"};
 inline const Bars kSong = {"E5/6 A5/6",           "D6/6 B5/3 D6/3",           "C6/9 B5/3",
                            "A5/4 E5/2 G5/6",      "F5/3 E5/1 F5/2 A5/4 G5/2", "F#5/4 A5/2 B5/6",
                            "A5/4 B5/2 C6/4 D6/2", "E6/3 D6/1 C6/2 B5/6"};
-// Under the song, instead of held chords, the strings sing a slow line of
-// the chords' own notes, a tenth or a sixth under the violin where it can,
-// against it where it climbs: the A7's C# and G, the violin's, pull apart
-// to D minor; the line ends on E, where the strings' line under the flute
-// begins.
-inline const Bars kSongCounter = {"C4/6 E4/6", "D4/6 G4/6",  "G4/6 E4/6", "~E4/6 C#4/6",
-                                  "D4/6 F4/6", "F#4/6 A4/6", "E4/6 A4/6", "G#4/6 E4/6"};
 // The flute brings back the theme's first three bars as the clarinet sang
 // them, over a bass falling to D and climbing through D7 to G7; the half
 // close that followed gives way to the climb to the summit.
@@ -180,7 +173,7 @@ inline const Bars kThemeCounter = {"E4/12",    "A4/6 C5/6", "B4/6 D5/6", "~D5/3 
 // dominant still owed: the tune never stops.
 inline const Bars kCodaClarinet = {"r/6 G5/3 A5/1 B5/2"}; // written an octave up
 inline const Bars kCoda = {
-    "C5/6 E5/3 F5/1 E5/2",      "A5/6 r/6", "r/6 C5/3 D5/1 C5/2", "F5/6 E5/3 D5/3", "Bb4/3 C5/1 D5/2 B4/3 A4/1 G#4/2",
+    "C5/6 E5/3 F5/1 E5/2",      "A5/6 r/6", "r/6 C5/3 D5/1 C5/2", "F5/6 E5/3 D5/3", "Bb4/3 C5/1 D5/2 G#4/3 A4/1 G#4/2",
     "A4/4 C5/2 F5/3 E5/1 D5/2",
 };
 
