@@ -80,10 +80,10 @@ constexpr std::array<std::string_view, 5> kMelody = {
 // Two horns hold the chords in the middle of the band, under the clarinet; the upper falls A G# F# against the
 // trumpet's climb in the head's second bar, rises E F F# through the half-diminished chord to the dominant's
 // dominant, and the dominant's seventh falls to the tonic's third.
-constexpr std::array<std::string_view, 7> kHornUpper = {"E4/12",     "A4/6 G#4/2 F#4/4", "E4/6 F4/6", "F#4/12",
-                                                        "E4/6 D4/6", "C#4/12",           "~C#4/4 r/8"};
+constexpr std::array<std::string_view, 7> kHornUpper = {"E4/12",     "A4/6 G#4/2 F#4/4", "E4/6 F4/6",  "F#4/12",
+                                                        "E4/6 D4/6", "C#4/12",           "~C#4/2 r/10"};
 constexpr std::array<std::string_view, 7> kHornLower = {"C#4/12",     "A3/12", "C#4/6 B3/6", "B3/6 A3/6",
-                                                        "A3/6 G#3/6", "A3/12", "~A3/4 r/8"};
+                                                        "A3/6 G#3/6", "A3/12", "~A3/2 r/10"};
 // A third or a sixth under the tune where they strike together, but a line
 // of its own: it holds while the tune climbs and moves against it as it
 // turns; in the head's second bar it fills the middle between the horns
@@ -126,12 +126,12 @@ constexpr int kLinePlace = 3;
 constexpr std::uint8_t kSplashKey = 55, kSplashVelocity = 78;
 // The six-four and the seventh are held a bar while the timpani roll swells
 // under them, and the tonic is struck, hardest, with the crash; the winds
-// hold it through its bar and a beat on, dying away with the crash, the
+// hold it through its bar and an eighth on, dying away with the crash, the
 // harp and the timpani rather than stopping short under them, and let go
-// before the file ends, so their release sounds within it.
+// well before the file ends, so their release sounds within it.
 constexpr std::uint32_t kHeldTicks = 11 * kSixEightFine.ticksPerStep;
-constexpr std::array<std::string_view, 2> kButton = {"A5/12", "~A5/4 r/8"}, kSecondButton = {"C#5/12", "~C#5/4 r/8"};
-constexpr std::uint32_t kButtonSixteenths = 16;
+constexpr std::array<std::string_view, 2> kButton = {"A5/12", "~A5/2 r/10"}, kSecondButton = {"C#5/12", "~C#5/2 r/10"};
+constexpr std::uint32_t kButtonSixteenths = 14;
 constexpr std::uint32_t kButtonTicks = kButtonSixteenths * kSixEightFine.ticksPerStep - 40;
 // The winds' chord dies away from its second beat, by expression, to this
 // (of 127) as they let go; the strokes they ring with are left to decay.
@@ -161,7 +161,7 @@ constexpr int kThirdsLevel = -10;        // under the first trumpet, which keeps
 // Its last notes fall to the tonic chord's fifth before the stroke, so
 // no leading note in the middle of the brass drops away from its A.
 constexpr std::array<std::string_view, 1> kSecondTrumpetClose = {"A5/4 C#6/2 B5/3 A5/1 E5/2"};
-constexpr std::array<std::string_view, 2> kSecondTrumpetButton = {"E5/12", "~E5/4 r/8"};
+constexpr std::array<std::string_view, 2> kSecondTrumpetButton = {"E5/12", "~E5/2 r/10"};
 constexpr int kSecondTrumpetButtonAccent = 8;
 constexpr Voice kClarinetSecond{kClarinet, 0, 74, 16, Articulation::Plain, 6};
 // The trumpet's last notes are its loudest (the summit), the struck one
@@ -172,11 +172,12 @@ constexpr int kFinalAccent = 8, kButtonAccent = 14, kSecondFinalAccent = 14, kCl
 // One crash, with the last stroke (two are crude after the build), and the
 // light splash with the chord's arrival.
 constexpr std::uint8_t kCrash = 49, kCrashVelocity = 100;
-// From the timpani's roll on B the ride cymbal rolls too, in thirty-seconds,
-// swelling from a whisper into the crash: the stroke is prepared, not a
-// surprise.
-constexpr std::uint8_t kRide = 51;
-constexpr int kCymbalRollFrom = 20, kCymbalRollTo = 72;
+// Under the six-four and the seventh a soft cymbal rolls, in
+// thirty-seconds, swelling from a whisper into the crash: the stroke is
+// prepared, not a surprise. The second crash cymbal washes where a ride
+// pings.
+constexpr std::uint8_t kRollCymbal = 57;
+constexpr int kCymbalRollFrom = 12, kCymbalRollTo = 56;
 // The timpani: the tonic struck at the start and on the last chord, a roll
 // on the dominant between.
 constexpr std::uint8_t kTimpaniTonic = 45, kTimpaniDominant = 40; // A2, E2
@@ -409,12 +410,12 @@ std::vector<MidiTrack> ComposeEndTune()
         now += kSixEight.barTicks();
     }
     {
-        const std::uint32_t from = lastBar - beat, strokes = (lastStroke - from) / kRollTicks;
+        const std::uint32_t from = lastBar, strokes = (lastStroke - from) / kRollTicks;
         for (std::uint32_t i = 0; i < strokes; ++i) {
             const int velocity = kCymbalRollFrom +
                 (kCymbalRollTo - kCymbalRollFrom) * static_cast<int>(i) / static_cast<int>(strokes - 1) +
                 (i % 2 == 0 ? kRollUneven : -kRollUneven);
-            band.Percussion(from + i * kRollTicks, kRide, static_cast<std::uint8_t>(velocity), kRollTicks);
+            band.Percussion(from + i * kRollTicks, kRollCymbal, static_cast<std::uint8_t>(velocity), kRollTicks);
         }
     }
     // The file ends half a bar after the crash, the harp and the timpani
