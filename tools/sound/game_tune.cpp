@@ -29,9 +29,9 @@
 //                              over a rocking A, then a bass climbing C E
 //                              to F, the clarinet
 //                              recalls the theme's head in fragments; the
-//                              Neapolitan sixth leads to the dominant,
-//                              turned aside to F, and a bar on the
-//                              dominant leads back to the start
+//                              Neapolitan sixth leads through the tonic's
+//                              six-four to a bar on the dominant, back to
+//                              the start
 //
 // The phrases overlap at the joins: a lead enters on a pick-up in the bar
 // where the last one closes, a line carries across a section's first bar,
@@ -91,11 +91,11 @@ constexpr Voice kClarinetEntry{kClarinet, -12, 77, 14, Articulation::Plain, 8};
 constexpr Voice kClarinetLow{kClarinet, -12, 78, 14, Articulation::Plain, 8};
 // The oboe answers the flute a little under its level: its reed carries.
 // The clarinet takes the sequence's copy from it, a step lower, softly.
-// The turns in dotted eighths cross the lilt: played near the beat, they
-// are heard as meant, not as a stumble.
-constexpr int kAcrossTheLilt = 3;
-constexpr Voice kOboeAnswer{kOboe, 0, 70, 14, Articulation::Plain, kAcrossTheLilt};
-constexpr Voice kClarinetAnswer{kClarinet, 0, 67, 14, Articulation::Plain, kAcrossTheLilt};
+// The sequence's runs and turns are played near the beat, so they are
+// heard as meant, not as a stumble.
+constexpr int kCloseToTheBeat = 3;
+constexpr Voice kOboeAnswer{kOboe, 0, 70, 14, Articulation::Plain, kCloseToTheBeat};
+constexpr Voice kClarinetAnswer{kClarinet, 0, 67, 14, Articulation::Plain, kCloseToTheBeat};
 // The coda's clarinet fades with the band after the return's cadence.
 constexpr Voice kClarinetCoda{kClarinet, -12, 68, 14, Articulation::Plain, 8};
 // The clarinet, which first sang the theme, recalls it in the coda.
@@ -229,8 +229,8 @@ const BassBar kBassBars[] = {
     {kCodaBar + 1, "A2/3 D2/3"},
     {kCodaBar + 2, "C2/3 E2/3"},
     {kCodaBar + 3, "F2/3 D2/3"},
-    {kCodaBar + 4, "D2/3 E2/3"},
-    {kCodaBar + 5, "F2/6"},
+    {kCodaBar + 4, "D2/6"},
+    {kCodaBar + 5, "E2/6"},
 };
 
 // Where each part of the form begins, and where a new lead takes over.
@@ -305,7 +305,7 @@ const Layer kLayers[] = {
     // The bar on the dominant before the song: the harp, not a guitar
     // heard nowhere near it, runs up and down the chord, a flourish where
     // the bar before the violin's theme only rocks.
-    {kSongBar - 1, kSongBar, Accompaniment::Cascade, false, -10},
+    {kSongBar - 1, kSongBar, Accompaniment::Cascade, false, -13},
     // The song: the harp alone runs under the violin's long notes, the
     // strings a soft floor; it grows with the bass's climb, from eighths
     // to rocking sixteenths to waves over two octaves.
@@ -320,7 +320,8 @@ const Layer kLayers[] = {
     {kAAgain + 5, kCodaBar, Accompaniment::Rolled, true, -14},
     {kCodaBar, kCodaBar + 6, Accompaniment::Pad, true, -4},
     {kCodaBar, kCodaBar + 5, Accompaniment::Arpeggio, false, -10},
-    {kCodaBar + 5, kCodaBar + 6, Accompaniment::Arpeggio, false},
+    // The harp comes up a little for the six-four, not a step above the bars around it.
+    {kCodaBar + 5, kCodaBar + 6, Accompaniment::Arpeggio, false, -5},
     // The bar on the dominant eases into the intro's level, no step down
     // at the seam.
     {kCodaBar + 6, kEndBar, Accompaniment::Arpeggio, true, -6},
@@ -328,14 +329,14 @@ const Layer kLayers[] = {
 
 // The accompaniment's dynamic, velocity added, at a bar; in between it
 // moves bar by bar, so the music swells and ebbs rather than steps. The
-// coda leans on its Neapolitan and its turn to F without a climax, and the intro's
+// coda leans on its Neapolitan chord without a climax, and the intro's
 // band is soft but present, so the join is no cliff.
 struct Level {
     std::size_t bar;
     int level;
 };
 const Level kLevels[] = {
-    {0, -24},         {kA - 1, -20},       {kA, -11},           {kA + 4, -6},        {kA + 8, -4},
+    {0, -24},         {kA - 1, -22},       {kA, -11},           {kA + 4, -6},        {kA + 8, -4},
     {kB - 1, -3},     {kB, -10},           {kB + 7, -6},        {kB + 14, -4},       {kAViolin - 1, -9},
     {kAViolin, -4},   {kC - 1, -10},       {kC, -22},           {kC + 2, -21},       {kC + 3, -15},
     {kC + 5, -16},    {kSongBar - 2, -15}, {kSongBar - 1, -10}, {kSongBar, -13},     {kSongBar + 7, 7},

@@ -39,10 +39,11 @@ inline const Bars kChordBars[] = {
     {"Am", "G/B", "C", "A7/C#", "Dm", "B7/D#", "Am/E", "E7", "Am Am7/G", "D7 D7/F#", "G7", "C C7/E", "F", "Dm",
      "Dm7 E7", "E7 E7/G#", "Am"},
     // coda: i and iv over an A rocking to the chords' roots, the tonic again
-    // over its third, the bass climbing C E to iv over F; then the
-    // Neapolitan sixth and the dominant, as the theme closed, but turned
-    // aside to F, and the dominant again, a bar of it back to the start
-    {"Am", "Dm/A", "Am/C", "Dm/F", "Bb/D E7", "F", "E7 E7/G#"},
+    // over its third, the bass climbing C E to iv over F, and on to the
+    // Neapolitan sixth, as the theme's answer closed, led through the
+    // tonic's six-four to the dominant, and a bar on the dominant back to
+    // the start
+    {"Am", "Dm/A", "Am/C", "Dm/F", "Bb/D", "Am/E E7", "E7 E7/G#"},
 };
 
 // ---- The lines: each enters on its bar of the tune (counted from 0) ----
@@ -76,14 +77,14 @@ inline const Bars kMiddleCounter = {"E4/12",      "G3/6 D4/6", "E4/6 G4/6", "F4/
 
 // The answer to the middle tune, a sequence over the falling fifths in
 // two-bar units, each a step lower: each unit leans on the chord's fourth
-// and runs down the scale by step, then turns in dotted eighths, across
-// the lilt, round the chord that follows. The oboe, the siciliano's own
+// and runs down the scale by step, then turns in the lilt, long-short on
+// each beat, round the chord that follows. The oboe, the siciliano's own
 // voice, plays the first unit, whose D6 would take the clarinet into its
 // thin top register, and the clarinet answers with the second, a step
 // lower, and leans its B on the root the bass strikes, resolving it up
 // in the lilt.
-inline const Bars kSequence = {"r/8 G5/2 B5/2", "D6/4 C6/2 B5/2 A5/2 B5/2", "C6/3 A5/3 F5/3 A5/3"};
-inline const Bars kSequenceCopy = {"C6/4 B5/2 A5/2 G5/4", "B5/2 C6/1 G5/3 E5/3 G5/3"};
+inline const Bars kSequence = {"r/8 G5/2 B5/2", "D6/4 C6/2 B5/2 A5/2 B5/2", "C6/4 A5/2 F5/4 A5/2"};
+inline const Bars kSequenceCopy = {"C6/4 B5/2 A5/2 G5/4", "B5/2 C6/1 G5/3 E5/4 C5/2"};
 // Between the strummed chords and the winds the strings hold the chords'
 // thirds and sevenths, a step at a time, so the circle of fifths has a
 // middle: the seventh of each chord the third of the next; the last
@@ -165,16 +166,14 @@ inline const Bars kThemeCounter = {"E4/12",    "A4/6 C5/6", "B4/6 D5/6", "~D5/3 
 // The coda: as the flute's cadence breathes the clarinet, which first sang
 // the theme, climbs once more in its rhythm, G A B, to land on the coda's
 // first downbeat, and recalls the theme's head over the A in two fragments,
-// each answered by a breath; then one unbroken line through the
-// Neapolitan sixth, its B flat in the clarinet, falls over the dominant to
-// its leading note, which rises as the bass does, to F, a chord the ear did
-// not expect: the close is turned aside, the line climbs through F to D,
-// the seventh to come, and the oboe takes it back to the start over the
-// dominant still owed: the tune never stops.
+// each answered by a breath; then one unbroken line through the Neapolitan
+// sixth, leaping down to its B flat and climbing from it where the theme
+// fell to it, falls by step through the six-four to the dominant's third,
+// where the oboe takes the line back to the start: the tune never stops.
 inline const Bars kCodaClarinet = {"r/6 G5/3 A5/1 B5/2"}; // written an octave up
 inline const Bars kCoda = {
-    "C5/6 E5/3 F5/1 E5/2",      "A5/6 r/6", "r/6 C5/3 D5/1 C5/2", "F5/6 E5/3 D5/3", "Bb4/3 C5/1 D5/2 G#4/3 A4/1 G#4/2",
-    "A4/4 C5/2 F5/3 E5/1 D5/2",
+    "C5/6 E5/3 F5/1 E5/2",       "A5/6 r/6",        "r/6 C5/3 D5/1 C5/2", "F5/6 E5/3 D5/3",
+    "F5/4 Bb4/2 D5/3 C5/1 D5/2", "C5/6 B4/3 G#4/3",
 };
 
 // The last bar rises to the first: the tune runs round without a stop,
