@@ -158,9 +158,9 @@ constexpr std::array<std::string_view, 4> kSecondTrumpetThirds = {
     "C#5/3 D5/1 C#5/2 F#5/4 G#5/2", "A5/4 B5/2 A5/4 F#5/2", "r/12", "r/6 D#5/2 E5/1 F#5/1 F#5/2"};
 constexpr std::uint32_t kThirdsFrom = 0; // the head's first bar
 constexpr int kThirdsLevel = -10;        // under the first trumpet, which keeps the tune
-// Its last notes fall to the tonic chord's fifth before the stroke, so
-// no leading note in the middle of the brass drops away from its A.
-constexpr std::array<std::string_view, 1> kSecondTrumpetClose = {"A5/4 C#6/2 B5/3 A5/1 E5/2"};
+// Its thirds run on to the leading note, G#, under the first trumpet's B;
+// the stroke takes it to the chord's fifth, as an inner voice may.
+constexpr std::array<std::string_view, 1> kSecondTrumpetClose = {"A5/4 C#6/2 B5/3 A5/1 G#5/2"};
 constexpr std::array<std::string_view, 2> kSecondTrumpetButton = {"E5/12", "~E5/2 r/10"};
 constexpr int kSecondTrumpetButtonAccent = 8;
 constexpr Voice kClarinetSecond{kClarinet, 0, 74, 16, Articulation::Plain, 6};
@@ -172,11 +172,10 @@ constexpr int kFinalAccent = 8, kButtonAccent = 14, kSecondFinalAccent = 14, kCl
 // One crash, with the last stroke (two are crude after the build), and the
 // light splash with the chord's arrival.
 constexpr std::uint8_t kCrash = 49, kCrashVelocity = 100;
-// Under the six-four and the seventh a soft cymbal rolls, in
-// thirty-seconds, swelling from a whisper into the crash: the stroke is
-// prepared, not a surprise. The second crash cymbal washes where a ride
-// pings.
-constexpr std::uint8_t kRollCymbal = 57;
+// Under the six-four and the seventh the crash cymbal rolls softly, in
+// thirty-seconds, swelling from a whisper into its own stroke: the crash
+// is prepared, not a surprise, and a crash washes where a ride pings.
+constexpr std::uint8_t kRollCymbal = kCrash;
 constexpr int kCymbalRollFrom = 12, kCymbalRollTo = 56;
 // The timpani: the tonic struck at the start and on the last chord, a roll
 // on the dominant between.
