@@ -140,7 +140,10 @@ constexpr int kFadeTo = 40;
 constexpr std::uint8_t kExpression = 11;
 // The last chord is held at a broader tempo still, in % of the beat's length.
 constexpr std::uint32_t kButtonBroadening = 112;
-constexpr std::uint32_t kRingingTicks = 24 * kSixEightFine.ticksPerStep; // two bars from the arrival
+// From the arrival the crash, the harp and the timpani ring a bar past the
+// six-four and as long as the winds hold the last chord, so all let go
+// together, not the winds alone after the rest.
+constexpr std::uint32_t kRingingTicks = (12 + kButtonSixteenths) * kSixEightFine.ticksPerStep;
 
 constexpr Voice kTrumpetLead{kTrumpet, 0, 84, 20, Articulation::Plain, 6};
 // The call is crisp, tongued, on time, and a little lighter than the E it
