@@ -312,7 +312,7 @@ const Layer kLayers[] = {
     {kSongBar, kSongBar + 2, Accompaniment::Rising, true, -2},
     {kSongBar + 2, kSongBar + 4, Accompaniment::Ripple, true, -2},
     {kSongBar + 4, kAAgain, Accompaniment::Cascade, true, kCascadeUnderTheSong},
-    {kSongBar, kAAgain, Accompaniment::Pad, false, -4},
+    {kSongBar, kAAgain, Accompaniment::Pad, false, -6},
     // The theme's last return: the guitar's barcarolle, the theme's own
     // figure, comes back under the flute, softly, then the harp rolls the
     // cadence's chords, the strings' line between.

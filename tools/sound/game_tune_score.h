@@ -167,13 +167,14 @@ inline const Bars kThemeCounter = {"E4/12",    "A4/6 C5/6", "B4/6 D5/6", "~D5/3 
 // the theme, climbs once more in its rhythm, G A B, to land on the coda's
 // first downbeat, and recalls the theme's head over the A in two fragments,
 // each answered by a breath; then one unbroken line through the Neapolitan
-// sixth, leaping down to its B flat and climbing from it where the theme
-// fell to it, falls by step through the six-four to the dominant's third,
+// sixth, turning down the scale in the lilt to a B flat held on the beat,
+// where the theme fell to it by leaps, falls by step through the six-four
+// to the dominant's third,
 // where the oboe takes the line back to the start: the tune never stops.
 inline const Bars kCodaClarinet = {"r/6 G5/3 A5/1 B5/2"}; // written an octave up
 inline const Bars kCoda = {
     "C5/6 E5/3 F5/1 E5/2",       "A5/6 r/6",        "r/6 C5/3 D5/1 C5/2", "F5/6 E5/3 D5/3",
-    "F5/4 Bb4/2 D5/3 C5/1 D5/2", "C5/6 B4/3 G#4/3",
+    "F5/3 E5/1 D5/2 Bb4/4 D5/2", "C5/6 B4/3 G#4/3",
 };
 
 // The last bar rises to the first: the tune runs round without a stop,
