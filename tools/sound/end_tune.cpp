@@ -176,9 +176,11 @@ constexpr int kFinalAccent = 8, kButtonAccent = 14, kSecondFinalAccent = 14, kCl
 // light splash with the chord's arrival.
 constexpr std::uint8_t kCrash = 49, kCrashVelocity = 100;
 // Under the six-four and the seventh the crash cymbal rolls softly, in
-// thirty-seconds, swelling from a whisper into its own stroke: the crash
-// is prepared, not a surprise, and a crash washes where a ride pings.
+// sixteenths, swelling from a whisper into its own stroke: the crash is
+// prepared, not a surprise; a crash washes where a ride pings, and struck
+// no faster it rings between its strokes rather than stuttering.
 constexpr std::uint8_t kRollCymbal = kCrash;
+constexpr std::uint32_t kCymbalRollTicks = kSixEightFine.ticksPerStep;
 constexpr int kCymbalRollFrom = 12, kCymbalRollTo = 56;
 // The timpani: the tonic struck at the start and on the last chord, a roll
 // on the dominant between.
@@ -412,12 +414,13 @@ std::vector<MidiTrack> ComposeEndTune()
         now += kSixEight.barTicks();
     }
     {
-        const std::uint32_t from = lastBar, strokes = (lastStroke - from) / kRollTicks;
+        const std::uint32_t from = lastBar, strokes = (lastStroke - from) / kCymbalRollTicks;
         for (std::uint32_t i = 0; i < strokes; ++i) {
             const int velocity = kCymbalRollFrom +
                 (kCymbalRollTo - kCymbalRollFrom) * static_cast<int>(i) / static_cast<int>(strokes - 1) +
                 (i % 2 == 0 ? kRollUneven : -kRollUneven);
-            band.Percussion(from + i * kRollTicks, kRollCymbal, static_cast<std::uint8_t>(velocity), kRollTicks);
+            band.Percussion(from + i * kCymbalRollTicks, kRollCymbal, static_cast<std::uint8_t>(velocity),
+                            kCymbalRollTicks);
         }
     }
     // The file ends half a bar after the crash, the harp and the timpani
