@@ -80,10 +80,10 @@ constexpr std::array<std::string_view, 5> kMelody = {
 // Two horns hold the chords in the middle of the band, under the clarinet; the upper falls A G# F# against the
 // trumpet's climb in the head's second bar, rises E F F# through the half-diminished chord to the dominant's
 // dominant, and the dominant's seventh falls to the tonic's third.
-constexpr std::array<std::string_view, 6> kHornUpper = {"E4/12",  "A4/6 G#4/2 F#4/4", "E4/6 F4/6",
-                                                        "F#4/12", "E4/6 D4/6",        "C#4/11 r/1"};
-constexpr std::array<std::string_view, 6> kHornLower = {"C#4/12",    "A3/12",      "C#4/6 B3/6",
-                                                        "B3/6 A3/6", "A3/6 G#3/6", "A3/11 r/1"};
+constexpr std::array<std::string_view, 7> kHornUpper = {"E4/12",     "A4/6 G#4/2 F#4/4", "E4/6 F4/6",  "F#4/12",
+                                                        "E4/6 D4/6", "C#4/12",           "~C#4/2 r/10"};
+constexpr std::array<std::string_view, 7> kHornLower = {"C#4/12",     "A3/12", "C#4/6 B3/6", "B3/6 A3/6",
+                                                        "A3/6 G#3/6", "A3/12", "~A3/2 r/10"};
 // A third or a sixth under the tune where they strike together, but a line
 // of its own: it holds while the tune climbs and moves against it as it
 // turns; in the head's second bar it fills the middle between the horns
@@ -125,16 +125,25 @@ constexpr int kLinePlace = 3;
 // last stroke's crash; the pizzicato keeps to its afterbeats.
 constexpr std::uint8_t kSplashKey = 55, kSplashVelocity = 78;
 // The six-four and the seventh are held a bar while the timpani roll swells
-// under them, and the tonic is struck, hardest, with the crash and held
-// eleven sixteenths, so its release sounds within the file; the crash, the
-// harp and the timpani ring on to the end of the file, and their release
-// dies away as the program goes on rendering after it.
+// under them, and the tonic is struck, hardest, with the crash; the winds
+// hold it through its bar and an eighth on, dying away with the crash, the
+// harp and the timpani rather than stopping short under them, and let go
+// well before the file ends, so their release sounds within it.
 constexpr std::uint32_t kHeldTicks = 11 * kSixEightFine.ticksPerStep;
-constexpr std::array<std::string_view, 1> kButton = {"A5/11 r/1"}, kSecondButton = {"C#5/11 r/1"};
-constexpr std::uint32_t kButtonTicks = 11 * kSixEightFine.ticksPerStep - 40;
+constexpr std::array<std::string_view, 2> kButton = {"A5/12", "~A5/2 r/10"}, kSecondButton = {"C#5/12", "~C#5/2 r/10"};
+constexpr std::uint32_t kButtonSixteenths = 14;
+constexpr std::uint32_t kButtonTicks = kButtonSixteenths * kSixEightFine.ticksPerStep - 40;
+// The winds' chord dies away from its second beat, by expression, to this
+// (of 127) as they let go; the strokes they ring with are left to decay.
+constexpr std::uint32_t kFadeFromSixteenth = 6;
+constexpr int kFadeTo = 40;
+constexpr std::uint8_t kExpression = 11;
 // The last chord is held at a broader tempo still, in % of the beat's length.
 constexpr std::uint32_t kButtonBroadening = 112;
-constexpr std::uint32_t kRingingTicks = 24 * kSixEightFine.ticksPerStep; // two bars from the arrival
+// From the arrival the crash, the harp and the timpani ring a bar past the
+// six-four and as long as the winds hold the last chord, so all let go
+// together, not the winds alone after the rest.
+constexpr std::uint32_t kRingingTicks = (12 + kButtonSixteenths) * kSixEightFine.ticksPerStep;
 
 constexpr Voice kTrumpetLead{kTrumpet, 0, 84, 20, Articulation::Plain, 6};
 // The call is crisp, tongued, on time, and a little lighter than the E it
@@ -144,15 +153,18 @@ constexpr Voice kTrumpetUpbeat{kTrumpet, 0, 80, 30, Articulation::Plain, 0};
 // climb to the top E and its walk down, and takes the tonic chord's fifth
 // under its last A: the brass grows for the close.
 constexpr Voice kSecondTrumpetVoice{kSecondTrumpet, 0, 78, 20, Articulation::Plain, 0};
-// Before that it sings a third under the head's second bar, and under the
-// scale that climbs over the dominant's dominant; the call between is left
-// to the first trumpet alone.
-constexpr std::array<std::string_view, 3> kSecondTrumpetThirds = {"A5/4 B5/2 A5/4 F#5/2", "r/12",
-                                                                  "r/6 D#5/2 E5/1 F#5/1 F#5/2"};
-constexpr std::uint32_t kThirdsFrom = 1; // the head's second bar
+// Before that it sings a third under the head from the band's first chord,
+// so the fanfare is two trumpets from its start, and under the head's
+// second bar and the scale that climbs over the dominant's dominant; the
+// call between is left to the first trumpet alone.
+constexpr std::array<std::string_view, 4> kSecondTrumpetThirds = {
+    "C#5/3 D5/1 C#5/2 F#5/4 G#5/2", "A5/4 B5/2 A5/4 F#5/2", "r/12", "r/6 D#5/2 E5/1 F#5/1 F#5/2"};
+constexpr std::uint32_t kThirdsFrom = 0; // the head's first bar
 constexpr int kThirdsLevel = -10;        // under the first trumpet, which keeps the tune
-constexpr std::array<std::string_view, 1> kSecondTrumpetClose = {"A5/4 C#6/2 B5/3 A5/1 G#5/2"},
-                                          kSecondTrumpetButton = {"E5/11 r/1"};
+// Its thirds run on to the leading note, G#, under the first trumpet's B;
+// the stroke takes it to the chord's fifth, as an inner voice may.
+constexpr std::array<std::string_view, 1> kSecondTrumpetClose = {"A5/4 C#6/2 B5/3 A5/1 G#5/2"};
+constexpr std::array<std::string_view, 2> kSecondTrumpetButton = {"E5/12", "~E5/2 r/10"};
 constexpr int kSecondTrumpetButtonAccent = 8;
 constexpr Voice kClarinetSecond{kClarinet, 0, 74, 16, Articulation::Plain, 6};
 // The trumpet's last notes are its loudest (the summit), the struck one
@@ -163,6 +175,13 @@ constexpr int kFinalAccent = 8, kButtonAccent = 14, kSecondFinalAccent = 14, kCl
 // One crash, with the last stroke (two are crude after the build), and the
 // light splash with the chord's arrival.
 constexpr std::uint8_t kCrash = 49, kCrashVelocity = 100;
+// Under the six-four and the seventh the crash cymbal rolls softly, in
+// sixteenths, swelling from a whisper into its own stroke: the crash is
+// prepared, not a surprise; a crash washes where a ride pings, and struck
+// no faster it rings between its strokes rather than stuttering.
+constexpr std::uint8_t kRollCymbal = kCrash;
+constexpr std::uint32_t kCymbalRollTicks = kSixEightFine.ticksPerStep;
+constexpr int kCymbalRollFrom = 12, kCymbalRollTo = 56;
 // The timpani: the tonic struck at the start and on the last chord, a roll
 // on the dominant between.
 constexpr std::uint8_t kTimpaniTonic = 45, kTimpaniDominant = 40; // A2, E2
@@ -277,16 +296,24 @@ std::vector<MidiTrack> ComposeEndTune()
     const std::uint32_t lastStroke = lastBar + kSixEight.barTicks();
     for (const auto &[line, voice] : {std::pair{std::span<const std::string_view>(kHornUpper), kHornsHeld},
                                       std::pair{std::span<const std::string_view>(kHornLower), kHornsHeld}}) {
-        PlayLine(band.Track(voice.channel), voice, kSixEightFine, firstBar, line.first(line.size() - 2), band.Players(),
+        PlayLine(band.Track(voice.channel), voice, kSixEightFine, firstBar, line.first(line.size() - 3), band.Players(),
                  kLinePlace);
         // Over the six-four they come up with the trumpets, the band's climax.
         Voice climax = voice;
         climax.velocity = static_cast<std::uint8_t>(voice.velocity + kClimaxSupport);
-        PlayLine(band.Track(voice.channel), climax, kSixEightFine, lastBar, line.subspan(line.size() - 2, 1),
+        PlayLine(band.Track(voice.channel), climax, kSixEightFine, lastBar, line.subspan(line.size() - 3, 1),
                  band.Players(), lastPlace);
         Voice out = voice;
         out.velocity = static_cast<std::uint8_t>(voice.velocity + kStrokeSupport);
-        PlayLine(band.Track(voice.channel), out, kSixEightFine, lastStroke, line.last(1), band.Players(), lastPlace);
+        PlayLine(band.Track(voice.channel), out, kSixEightFine, lastStroke, line.last(2), band.Players(), lastPlace);
+    }
+    for (const std::uint8_t wind : {kTrumpet, kSecondTrumpet, kClarinet, kHorns, kBass}) {
+        const std::uint32_t steps = kButtonSixteenths - kFadeFromSixteenth;
+        for (std::uint32_t i = 0; i <= steps; ++i) {
+            const int value = 127 - (127 - kFadeTo) * static_cast<int>(i) / static_cast<int>(steps);
+            band.Track(wind).Controller(lastStroke + (kFadeFromSixteenth + i) * kSixEightFine.ticksPerStep, wind,
+                                        kExpression, static_cast<std::uint8_t>(value));
+        }
     }
     // The run into the last chord broadens in steps, and the chord with it.
     for (const auto &[sixteenths, percent] : kBroadening) {
@@ -334,7 +361,7 @@ std::vector<MidiTrack> ComposeEndTune()
                                        (kCallHarp.size() - i + 1) * kSixEightFine.ticksPerStep);
             }
             for (const std::uint8_t key : kLeaningChord) {
-                band.Track(kPizzicato).Note(now + beat, kPizzicato, key, kLeaningVelocity, beat - 40);
+                band.Track(kPizzicato).Note(now + beat, kPizzicato, key, kLeaningVelocity, kPluckTicks);
             }
         }
         if (bar + 2 == kChords.size()) {
@@ -352,9 +379,9 @@ std::vector<MidiTrack> ComposeEndTune()
             }
         }
         if (last) {
-            // The arrival on the six-four: both drums, the cymbal kept for
-            // the last stroke; then the seventh over the same E.
-            band.Track(kTimpani).Note(now, kTimpani, kTimpaniTonic, kLastDrumVelocity, beat);
+            // The arrival on the six-four: the drum on its bass, E, the
+            // cymbal kept for the last stroke; then the seventh over the
+            // same E.
             band.Track(kTimpani).Note(now, kTimpani, kTimpaniDominant, kLastDrumVelocity, beat);
             band.Track(kBass).Note(now + beat, kBass, kSeventhBass, kSeventhBassVelocity, kHeldTicks - beat);
             for (std::uint32_t i = 0; i < kSeventhChord.size(); ++i) {
@@ -368,14 +395,13 @@ std::vector<MidiTrack> ComposeEndTune()
                 band.Track(kTimpani).Note(now + beat + i * kRollTicks, kTimpani, kTimpaniDominant,
                                           static_cast<std::uint8_t>(velocity), kRollTicks);
             }
-            // The last stroke, a bar on: the crash, the drums, the bass
-            // and the pizzicato short and the harp's chord rolled, left to
-            // ring.
+            // The last stroke, a bar on: the crash, the drum on A alone, so
+            // it rings clean, the bass and the pizzicato short and the
+            // harp's chord rolled, left to ring.
             const std::uint32_t stroke = now + kSixEight.barTicks();
             const std::uint32_t ringing = kRingingTicks - kSixEight.barTicks();
             band.Percussion(stroke, kCrash, kCrashVelocity, ringing);
             band.Track(kTimpani).Note(stroke, kTimpani, kTimpaniTonic, kButtonDrumVelocity, ringing);
-            band.Track(kTimpani).Note(stroke, kTimpani, kTimpaniDominant, kButtonDrumVelocity, ringing);
             band.Track(kBass).Note(stroke, kBass, kButtonBass, kButtonBassVelocity, kButtonTicks);
             for (const std::uint8_t key : kButtonPluck) {
                 band.Track(kPizzicato).Note(stroke, kPizzicato, key, kButtonPluckVelocity, kPluckTicks);
@@ -386,6 +412,16 @@ std::vector<MidiTrack> ComposeEndTune()
             }
         }
         now += kSixEight.barTicks();
+    }
+    {
+        const std::uint32_t from = lastBar, strokes = (lastStroke - from) / kCymbalRollTicks;
+        for (std::uint32_t i = 0; i < strokes; ++i) {
+            const int velocity = kCymbalRollFrom +
+                (kCymbalRollTo - kCymbalRollFrom) * static_cast<int>(i) / static_cast<int>(strokes - 1) +
+                (i % 2 == 0 ? kRollUneven : -kRollUneven);
+            band.Percussion(from + i * kCymbalRollTicks, kRollCymbal, static_cast<std::uint8_t>(velocity),
+                            kCymbalRollTicks);
+        }
     }
     // The file ends half a bar after the crash, the harp and the timpani
     // stop, so their ring dies away within it.

@@ -91,16 +91,16 @@ constexpr Voice kClarinetEntry{kClarinet, -12, 77, 14, Articulation::Plain, 8};
 constexpr Voice kClarinetLow{kClarinet, -12, 78, 14, Articulation::Plain, 8};
 // The oboe answers the flute a little under its level: its reed carries.
 // The clarinet takes the sequence's copy from it, a step lower, softly.
-// The turns in dotted eighths cross the lilt: played near the beat, they
-// are heard as meant, not as a stumble.
-constexpr int kAcrossTheLilt = 3;
-constexpr Voice kOboeAnswer{kOboe, 0, 70, 14, Articulation::Plain, kAcrossTheLilt};
-constexpr Voice kClarinetAnswer{kClarinet, 0, 67, 14, Articulation::Plain, kAcrossTheLilt};
+// The sequence's runs and turns are played near the beat, so they are
+// heard as meant, not as a stumble.
+constexpr int kCloseToTheBeat = 3;
+constexpr Voice kOboeAnswer{kOboe, 0, 70, 14, Articulation::Plain, kCloseToTheBeat};
+constexpr Voice kClarinetAnswer{kClarinet, 0, 67, 14, Articulation::Plain, kCloseToTheBeat};
 // The coda's clarinet fades with the band after the return's cadence.
 constexpr Voice kClarinetCoda{kClarinet, -12, 68, 14, Articulation::Plain, 8};
 // The clarinet, which first sang the theme, recalls it in the coda.
 constexpr Voice kClarinetRecall{kClarinet, 0, 66, 14, Articulation::Plain, 8};
-constexpr Voice kOboeRound{kOboe, 0, 68, 14, Articulation::Plain, 8};   // falling away into the intro
+constexpr Voice kOboeRound{kOboe, 0, 62, 14, Articulation::Plain, 8};   // falling away into the intro
 constexpr Voice kOboeLanding{kOboe, 0, 57, 14, Articulation::Plain, 8}; // as soft as the intro it starts
 constexpr Voice kFluteLead{kFlute, 0, 75, 14, Articulation::Plain, 8};
 // The flute's return, well under the song's level and lighter than its
@@ -115,8 +115,8 @@ constexpr Voice kFluteAnswer{kFlute, 0, 76, 14, Articulation::Plain, 8};
 constexpr Voice kViolinLead{kViolin, 0, 72, 14, Articulation::Plain, 8};
 constexpr Voice kViolinSong{kViolin, 0, 80, 10, Articulation::Plain, 8};
 constexpr Voice kOboeEcho{kOboe, 0, 62, 14, Articulation::Plain, 8};
-constexpr Voice kOboeLead{kOboe, 0, 61, 14, Articulation::Plain, 8};
-constexpr Voice kOboeCall{kOboe, 0, 54, 14, Articulation::Plain, 8};
+constexpr Voice kOboeLead{kOboe, 0, 58, 14, Articulation::Plain, 8};
+constexpr Voice kOboeCall{kOboe, 0, 52, 14, Articulation::Plain, 8};
 constexpr Voice kStringsCounter{kStrings, 0, 48, 30, Articulation::Plain, 5};
 // Under the recap the strings' line is the flute's partner, not a pad.
 constexpr Voice kStringsRecap{kStrings, 0, 55, 30, Articulation::Plain, 5};
@@ -193,7 +193,7 @@ const BassBar kBassBars[] = {
     {kSequenceBar, "A2/2 G2/1 E2/2 G2/1"},
     {kSequenceBar + 1, "D3/2 C3/1 A2/2 F2/1"},
     {kSequenceBar + 2, "G2/2 A2/1 B2/2 D3/1"},
-    {kSequenceBar + 3, "E3/1 D3/1 C3/1 B2/1 A2/1 G2/1"},
+    {kSequenceBar + 3, "C3/3 B2/1 A2/1 G2/1"},
     {kSequenceBar + 4, "F2/1 C3/1 A2/1 C3/1 A2/1 C3/1"},
     {kSequenceBar + 5, "B2/3 D3/3"},
     {kSequenceBar + 6, "E3/2 D3/1 B2/2 G#2/1"},
@@ -265,8 +265,9 @@ struct Layer {
 const Layer kLayers[] = {
     {0, kA, Accompaniment::Arpeggio, true},
     // A soft pad under the oboe, so the loop lands on more than the harp:
-    // held strings speak late and thin, so it sits at the band's level.
-    {0, kA - 1, Accompaniment::Pad, false},
+    // held strings speak late and thin, so it sits at the band's level; it
+    // holds the dominant too, so the lament does not thin out as it falls.
+    {0, kA, Accompaniment::Pad, false},
     {kA - 1, kA, Accompaniment::Barcarolle, false},
     // The guitar's figure changes with the theme's phrases.
     {kA, kA + 4, Accompaniment::Barcarolle, true},
@@ -301,14 +302,17 @@ const Layer kLayers[] = {
     {kC + 3, kC + 4, Accompaniment::Arpeggio, true, -3},
     {kC + 4, kC + 5, Accompaniment::Rising, true, -3},
     {kC + 5, kSongBar - 1, Accompaniment::Rising, false, -3},
-    {kSongBar - 1, kSongBar, Accompaniment::Barcarolle, false},
+    // The bar on the dominant before the song: the harp, not a guitar
+    // heard nowhere near it, runs up and down the chord, a flourish where
+    // the bar before the violin's theme only rocks.
+    {kSongBar - 1, kSongBar, Accompaniment::Cascade, false, -13},
     // The song: the harp alone runs under the violin's long notes, the
     // strings a soft floor; it grows with the bass's climb, from eighths
     // to rocking sixteenths to waves over two octaves.
     {kSongBar, kSongBar + 2, Accompaniment::Rising, true, -2},
     {kSongBar + 2, kSongBar + 4, Accompaniment::Ripple, true, -2},
     {kSongBar + 4, kAAgain, Accompaniment::Cascade, true, kCascadeUnderTheSong},
-    {kSongBar, kAAgain, Accompaniment::Pad, false, -9},
+    {kSongBar, kAAgain, Accompaniment::Pad, false, -6},
     // The theme's last return: the guitar's barcarolle, the theme's own
     // figure, comes back under the flute, softly, then the harp rolls the
     // cadence's chords, the strings' line between.
@@ -316,7 +320,8 @@ const Layer kLayers[] = {
     {kAAgain + 5, kCodaBar, Accompaniment::Rolled, true, -14},
     {kCodaBar, kCodaBar + 6, Accompaniment::Pad, true, -4},
     {kCodaBar, kCodaBar + 5, Accompaniment::Arpeggio, false, -10},
-    {kCodaBar + 5, kCodaBar + 6, Accompaniment::Arpeggio, false},
+    // The harp comes up a little for the six-four, not a step above the bars around it.
+    {kCodaBar + 5, kCodaBar + 6, Accompaniment::Arpeggio, false, -5},
     // The bar on the dominant eases into the intro's level, no step down
     // at the seam.
     {kCodaBar + 6, kEndBar, Accompaniment::Arpeggio, true, -6},
@@ -331,7 +336,7 @@ struct Level {
     int level;
 };
 const Level kLevels[] = {
-    {0, -22},         {kA - 1, -19},       {kA, -11},           {kA + 4, -6},        {kA + 8, -4},
+    {0, -24},         {kA - 1, -22},       {kA, -11},           {kA + 4, -6},        {kA + 8, -4},
     {kB - 1, -3},     {kB, -10},           {kB + 7, -6},        {kB + 14, -4},       {kAViolin - 1, -9},
     {kAViolin, -4},   {kC - 1, -10},       {kC, -22},           {kC + 2, -21},       {kC + 3, -15},
     {kC + 5, -16},    {kSongBar - 2, -15}, {kSongBar - 1, -10}, {kSongBar, -13},     {kSongBar + 7, 7},
@@ -361,13 +366,19 @@ constexpr int kBassUnderTheSongsClimax = -18;
 // Under the sequence's winds the walking bass steps lightly.
 constexpr int kSequenceBass = -8;
 // The top of the guitar's chords under the theme's first phrase, the
-// clarinet's E4 to B4: C4.
-constexpr int kUnderTheClarinet = 60;
+// clarinet's E4 to D5: B3, so the tune sings a fourth or more clear of them
+// and the dominant keeps its fifth;
+// but in its first bar C4, so the tonic chord the theme enters on has its
+// third (the bass there sounds only A and E).
+constexpr int kUnderTheClarinet = 59, kUnderTheEntry = 60;
 
 // The strings' held chords under the violin's theme enter open, from A3
 // C4 E4 up, clear of the guitar's E3 and A3, not where they last stopped,
 // sixteen bars before.
 constexpr std::array<int, 3> kViolinPadFrom = {57, 60, 64};
+// The intro's held chord opens over the harp's rolling A2 to C4, not inside
+// it, where the lowest notes would blur.
+constexpr std::array<int, 3> kIntroPadFrom = {60, 64, 69};
 
 // The scale the bass passes through, from a bar on.
 struct Key {
@@ -475,7 +486,10 @@ std::vector<MidiTrack> ComposeGameTune()
         // the bass rocks with the lilt.
         band.SetRocking(kA + 4 <= bar && bar < kA + 12);
         // Where the clarinet enters low, the guitar keeps under it.
-        band.SetChordCeiling(kA <= bar && bar < kA + 4 ? kUnderTheClarinet : 0);
+        band.SetChordCeiling(bar == kA ? kUnderTheEntry : kA < bar && bar < kA + 4 ? kUnderTheClarinet : 0);
+        if (bar == 0) {
+            band.ResumeHeldChords({kIntroPadFrom.begin(), kIntroPadFrom.end()});
+        }
         if (bar == kAViolin) {
             band.ResumeHeldChords({kViolinPadFrom.begin(), kViolinPadFrom.end()});
         }

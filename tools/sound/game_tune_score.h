@@ -21,9 +21,11 @@ inline const Bars kChordBars[] = {
     // B: C major, a half close on its dominant's seventh resolving to C with
     // the third on top, D minor's dominant turning the cadence aside; then
     // Am7 Dm7 G7 Cmaj7 Fmaj7 Bm7b5 E7, the circle of fifths a chord a bar
-    // over a bass walking in eighths, and a bar on the dominant alone
-    {"C/E", "G7/D", "C/E", "F Am", "Dm7 Dm7/F", "Am A7/E", "Dm7 G7", "C", "Am7", "Dm7", "G7", "Cmaj7/E", "Fmaj7",
-     "Dm/B", "E7", "E7/B E7/D"},
+    // over a bass walking in eighths, and a bar on the dominant alone (the
+    // first chord's seventh is the strings' alone: in the guitar's low
+    // strum, G A C is a cluster)
+    {"C/E", "G7/D", "C/E", "F Am", "Dm7 Dm7/F", "Am A7/E", "Dm7 G7", "C", "Am", "Dm7", "G7", "Cmaj7", "Fmaj7", "Dm/B",
+     "E7", "E7/B E7/D"},
     // A': on to C and F, through F's dominant to F over its third, and to
     // D minor through its ii-V: the dominant comes once, at the close
     {"Am/C", "C/E", "F Am", "Dm7 G7/B", "C", "F Am", "Bb F/A", "Gm/Bb C7", "F/A Gm", "Gm/E A7"},
@@ -38,9 +40,9 @@ inline const Bars kChordBars[] = {
      "Dm7 E7", "E7 E7/G#", "Am"},
     // coda: i and iv over an A rocking to the chords' roots, the tonic again
     // over its third, the bass climbing C E to iv over F, and on to the
-    // Neapolitan sixth, as
-    // the theme's answer closed, led through the tonic's six-four to the
-    // dominant, and a bar on the dominant back to the start
+    // Neapolitan sixth, as the theme's answer closed, led through the
+    // tonic's six-four to the dominant, and a bar on the dominant back to
+    // the start
     {"Am", "Dm/A", "Am/C", "Dm/F", "Bb/D", "Am/E E7", "E7 E7/G#"},
 };
 
@@ -68,19 +70,21 @@ inline const Bars kMiddle = {
     "C6/4 A5/4 C#6/4",    "E6/4 D6/2 B5/3 D6/3",      "C6/6 r/6",
 };
 // Under the flute, the strings move slowly in the middle register, in
-// tenths and sixths or against it, never in octaves with it.
-inline const Bars kMiddleCounter = {"E4/12",     "G3/6 D4/6", "E4/6 G4/6", "F4/6 G4/6",
-                                    "C5/6 A4/6", "E4/12",     "F4/6 G4/6", "E4/6 r/6"};
+// tenths and sixths or against it, never in octaves with it, and on the
+// chords' own notes where the flute leans on a seventh of its own.
+inline const Bars kMiddleCounter = {"E4/12",      "G3/6 D4/6", "E4/6 G4/6", "F4/6 C5/6",
+                                    "~C5/6 A4/6", "E4/12",     "F4/6 G4/6", "E4/6 r/6"};
 
 // The answer to the middle tune, a sequence over the falling fifths in
 // two-bar units, each a step lower: each unit leans on the chord's fourth
-// and runs down the scale by step, then turns in dotted eighths, across
-// the lilt, round the chord that follows. The oboe, the siciliano's own
+// and runs down the scale by step, then turns in the lilt, long-short on
+// each beat, round the chord that follows. The oboe, the siciliano's own
 // voice, plays the first unit, whose D6 would take the clarinet into its
 // thin top register, and the clarinet answers with the second, a step
-// lower.
-inline const Bars kSequence = {"r/8 G5/2 B5/2", "D6/4 C6/2 B5/2 A5/2 B5/2", "C6/3 A5/3 F5/3 A5/3"};
-inline const Bars kSequenceCopy = {"C6/4 B5/2 A5/2 G5/4", "B5/3 G5/3 E5/3 G5/3"};
+// lower, and leans its B on the root the bass strikes, resolving it up
+// in the lilt.
+inline const Bars kSequence = {"r/8 G5/2 B5/2", "D6/4 C6/2 B5/2 A5/2 B5/2", "C6/4 A5/2 F5/4 A5/2"};
+inline const Bars kSequenceCopy = {"C6/4 B5/2 A5/2 G5/4", "B5/2 C6/1 G5/3 E5/4 C5/2"};
 // Between the strummed chords and the winds the strings hold the chords'
 // thirds and sevenths, a step at a time, so the circle of fifths has a
 // middle: the seventh of each chord the third of the next; the last
@@ -161,14 +165,16 @@ inline const Bars kThemeCounter = {"E4/12",    "A4/6 C5/6", "B4/6 D5/6", "~D5/3 
 
 // The coda: as the flute's cadence breathes the clarinet, which first sang
 // the theme, climbs once more in its rhythm, G A B, to land on the coda's
-// first downbeat, and recalls the theme's head over the A in two fragments, each answered by a breath; then one
-// unbroken line through the Neapolitan sixth, its B flat in the clarinet,
-// falls by step through the six-four to the dominant's third, where the
-// oboe takes the line back to the start: the tune never stops.
+// first downbeat, and recalls the theme's head over the A in two fragments,
+// each answered by a breath; then one unbroken line through the Neapolitan
+// sixth, turning down the scale in the lilt to a B flat held on the beat,
+// where the theme fell to it by leaps, falls by step through the six-four
+// to the dominant's third,
+// where the oboe takes the line back to the start: the tune never stops.
 inline const Bars kCodaClarinet = {"r/6 G5/3 A5/1 B5/2"}; // written an octave up
 inline const Bars kCoda = {
-    "C5/6 E5/3 F5/1 E5/2",  "A5/6 r/6",        "r/6 C5/3 D5/1 C5/2", "F5/6 E5/3 D5/3",
-    "F5/4 D5/2 Bb4/4 D5/2", "C5/6 B4/3 G#4/3",
+    "C5/6 E5/3 F5/1 E5/2",       "A5/6 r/6",        "r/6 C5/3 D5/1 C5/2", "F5/6 E5/3 D5/3",
+    "F5/3 E5/1 D5/2 Bb4/4 D5/2", "C5/6 B4/3 G#4/3",
 };
 
 // The last bar rises to the first: the tune runs round without a stop,
