@@ -128,6 +128,7 @@ double InchiostroPelle(const Campione &c, double x, double y, double t)
     // shade and not a blot. The neck's lines run round it in one set: crossed
     // in the jaw's shadow they left a row of paper dots, like beads.
     const double naso = std::exp(-std::pow(x / 5.5, 2) - std::pow((y - (kOcchiY + 10)) / 7.5, 2));
+    const double secondo = std::min(0.45, (t - kSecondoDa) * 1.2); // the crossing lines' width
     if (t > kSecondoDa && pezzo == Pezzo::Testa) {
         // They stop short of the nose and the mouth, which keep their own
         // cuts, but run on down the jaw.
@@ -135,9 +136,9 @@ double InchiostroPelle(const Campione &c, double x, double y, double t)
         const double h = Giro(x, y);
         const double gg = std::max(0.05, std::hypot(Giro(x + e, y) - h, Giro(x, y + e) - h) / e * giri);
         const double bocca = std::exp(-std::pow(x / 9.5, 2) - std::pow((y - kBoccaY) / 3.5, 2));
-        a = std::max(a, (1 - naso) * (1 - bocca) * Tratto(h * giri, gg, std::min(0.45, (t - kSecondoDa) * 1.2)));
+        a = std::max(a, (1 - naso) * (1 - bocca) * Tratto(h * giri, gg, secondo));
     } else if (t > kSecondoDa && pezzo != Pezzo::Collo)
-        a = std::max(a, (1 - naso) * Tratto(f2 * righe * kSecondoRado, g2, std::min(0.45, (t - kSecondoDa) * 1.2)));
+        a = std::max(a, (1 - naso) * Tratto(f2 * righe * kSecondoRado, g2, secondo));
     // The brows are drawn; the lines thin out under them, so no ruling runs
     // through a brow.
     a *= 1 - 0.7 * std::exp(-std::pow((std::abs(x) - 10.6) / 7.0, 8) - std::pow((y - (kOcchiY - 6)) / 1.4, 2));

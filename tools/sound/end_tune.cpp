@@ -241,6 +241,14 @@ constexpr Voice kHornsHeld{kHorns, 0, 60, 20, Articulation::Plain, 0};
 // Velocity added to the horns over the six-four and on the last stroke.
 constexpr int kClimaxSupport = 20, kStrokeSupport = 24;
 
+// The velocity of stroke `i` of `strokes` in a roll swelling from `from` to
+// `to`, the sticks a little uneven.
+std::uint8_t RollVelocity(int from, int to, std::uint32_t i, std::uint32_t strokes)
+{
+    return static_cast<std::uint8_t>(from + (to - from) * static_cast<int>(i) / static_cast<int>(strokes - 1) +
+                                     (i % 2 == 0 ? kRollUneven : -kRollUneven));
+}
+
 } // namespace
 
 std::vector<MidiTrack> ComposeEndTune()
@@ -372,10 +380,8 @@ std::vector<MidiTrack> ComposeEndTune()
                                        kSixEight.barTicks() - kSweepFrom - i * kSweepTicks);
             }
             for (std::uint32_t i = 0; i < kRollStrokes; ++i) {
-                const int velocity = kRollFrom + (kRollTo - kRollFrom) * static_cast<int>(i) / (kRollStrokes - 1) +
-                    (i % 2 == 0 ? kRollUneven : -kRollUneven);
                 band.Track(kTimpani).Note(now + kSixEight.barTicks() / 2 + i * kRollTicks, kTimpani, kTimpaniApproach,
-                                          static_cast<std::uint8_t>(velocity), kRollTicks);
+                                          RollVelocity(kRollFrom, kRollTo, i, kRollStrokes), kRollTicks);
             }
         }
         if (last) {
@@ -390,10 +396,8 @@ std::vector<MidiTrack> ComposeEndTune()
                 band.Track(kPizzicato).Note(now + beat, kPizzicato, kSeventhChord[i], kSeventhVelocity, kPluckTicks);
             }
             for (std::uint32_t i = 0; i < kRollStrokes; ++i) {
-                const int velocity = kSwellFrom + (kSwellTo - kSwellFrom) * static_cast<int>(i) / (kRollStrokes - 1) +
-                    (i % 2 == 0 ? kRollUneven : -kRollUneven);
                 band.Track(kTimpani).Note(now + beat + i * kRollTicks, kTimpani, kTimpaniDominant,
-                                          static_cast<std::uint8_t>(velocity), kRollTicks);
+                                          RollVelocity(kSwellFrom, kSwellTo, i, kRollStrokes), kRollTicks);
             }
             // The last stroke, a bar on: the crash, the drum on A alone, so
             // it rings clean, the bass and the pizzicato short and the
@@ -415,13 +419,9 @@ std::vector<MidiTrack> ComposeEndTune()
     }
     {
         const std::uint32_t from = lastBar, strokes = (lastStroke - from) / kCymbalRollTicks;
-        for (std::uint32_t i = 0; i < strokes; ++i) {
-            const int velocity = kCymbalRollFrom +
-                (kCymbalRollTo - kCymbalRollFrom) * static_cast<int>(i) / static_cast<int>(strokes - 1) +
-                (i % 2 == 0 ? kRollUneven : -kRollUneven);
-            band.Percussion(from + i * kCymbalRollTicks, kRollCymbal, static_cast<std::uint8_t>(velocity),
-                            kCymbalRollTicks);
-        }
+        for (std::uint32_t i = 0; i < strokes; ++i)
+            band.Percussion(from + i * kCymbalRollTicks, kRollCymbal,
+                            RollVelocity(kCymbalRollFrom, kCymbalRollTo, i, strokes), kCymbalRollTicks);
     }
     // The file ends half a bar after the crash, the harp and the timpani
     // stop, so their ring dies away within it.

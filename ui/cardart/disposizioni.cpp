@@ -73,8 +73,10 @@ constexpr Pose Disponi(const Forma &f, int valore)
 {
     Pose d;
     const qreal sinistra = f.colonne.sinistra, centro = f.colonne.centro, destra = f.colonne.destra;
-    const qreal suDentro = SulPixel(f.su + kRientro * (f.mezzo - f.su));
-    const qreal giuDentro = SulPixel(f.giu - kRientro * (f.giu - f.mezzo));
+    // The upper and lower rows brought in by `quota` of the way to the middle one.
+    const auto su = [&](qreal quota) { return SulPixel(f.su + quota * (f.mezzo - f.su)); };
+    const auto giu = [&](qreal quota) { return SulPixel(f.giu - quota * (f.giu - f.mezzo)); };
+    const qreal suDentro = su(kRientro), giuDentro = giu(kRientro);
     // Every blade bends the same way (one mirrored beside another reads as
     // a second rule, and a row bending two ways at once looks careless) but
     // the five's lone middle one, which so is a shape of its own and not one
@@ -95,8 +97,7 @@ constexpr Pose Disponi(const Forma &f, int valore)
         metti(destra - f.treDentro, giuDentro, f.curva);
         break;
     case 4: // the corners, in from the edges
-        for (const qreal y : {SulPixel(f.su + f.quattroDentro * (f.mezzo - f.su)),
-                              SulPixel(f.giu - f.quattroDentro * (f.giu - f.mezzo))}) {
+        for (const qreal y : {su(f.quattroDentro), giu(f.quattroDentro)}) {
             metti(sinistra, y, f.curva);
             metti(destra, y, f.curva);
         }
@@ -116,8 +117,7 @@ constexpr Pose Disponi(const Forma &f, int valore)
         break;
     case 7: // down the middle, a pair between each two
         metti(centro, f.su, -f.curva);
-        for (const qreal y :
-             {SulPixel(f.su + f.coppie * (f.mezzo - f.su)), SulPixel(f.giu - f.coppie * (f.giu - f.mezzo))}) {
+        for (const qreal y : {su(f.coppie), giu(f.coppie)}) {
             metti(sinistra, y, f.curva);
             metti(destra, y, f.curva);
         }
