@@ -289,7 +289,8 @@ QPointF DisegnaCavallo(const Tela &tela, const Andatura &a, const Finimenti &f)
     const QPainterPath capo = U(Testa(), U(Orecchio({35.8, 27.6}, {37.0, 23.8}), Orecchio({34.6, 27.8}, {35.0, 24.2})));
     cavallo = U(cavallo, U(giro.map(Collo()), giroCapo.map(capo)));
     tela.Modella(U(Zoccolo(a.anteriore), Zoccolo(a.posteriore)), corno, kContorno, 0.5, 0);
-    tela.Modella(cavallo, f.manto, kContorno, 1.3, 0.8);
+    // A pale coat's crescent of shade wider at the natural size (see pallido).
+    tela.Modella(cavallo, f.manto, kContorno, f.pallido && InchiostroDelPixelInUso() ? 2.0 : 1.3, 0.8);
     if (f.punte)
         tela.Modella(Intersezione(cavallo, Piatto(U(Punta(a.anteriore), Punta(a.posteriore)))), f.crini, kContorno, 0.6,
                      0.3);
@@ -320,7 +321,11 @@ QPointF DisegnaCavallo(const Tela &tela, const Andatura &a, const Finimenti &f)
     gola.lineTo(33.6, 35.6);
     gola.lineTo(35.2, 32.6);
     gola.closeSubpath();
-    tela.Ombra(U(Intersezione(tronco, Piatto(U(ventre, coscia))), giro.map(gola)), f.manto.ombra);
+    const QPainterPath ombra = U(Intersezione(tronco, Piatto(U(ventre, coscia))), giro.map(gola));
+    if (f.pallido && InchiostroDelPixelInUso())
+        tela.Modella(ombra, {f.manto.ombra, f.manto.ombra, f.manto.ombra}, Qt::transparent, 0, 0);
+    else
+        tela.Ombra(ombra, f.manto.ombra);
     if (f.pomellato && OrnatoMinuto()) {
         // Dapples, as one area: round spots of the light tone, thickest on
         // the quarters, fading towards the belly.
