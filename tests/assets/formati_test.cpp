@@ -318,6 +318,39 @@ TEST(CarteBmp, PipSwordsAndClubsShowTheirColoursAndShapes)
     }
 }
 
+// The Asso di Denari's eagle at the natural size is laid pixel by pixel on a
+// coin centred on a pixel column: its dark halves mirror each other about
+// that column, and gold parts its two heads. Moved half a pixel, its pixels
+// would split between two and it would run back into the dark blot that was
+// read as a bat or a spider.
+TEST(CarteBmp, TheAceOfCoinsEagleKeepsItsHeadsApart)
+{
+    const QImage img = DecodificaBmp(LeggiFile(FileCarta(21)));
+    constexpr int kMezzo = kW / 2; // the coin's middle column
+    const auto scuro = [&](int x, int y) {
+        const int dx = x - kMezzo, dy = y - 36;
+        return dx * dx + dy * dy < 14 * 14 && qGray(img.pixel(x, y)) < 120;
+    };
+    int scuri = 0, storti = 0, cima = kH;
+    for (int y = 0; y < kH; ++y)
+        for (int x = 0; x < kW; ++x)
+            if (scuro(x, y)) {
+                ++scuri;
+                storti += !scuro(2 * kMezzo - x, y);
+                cima = std::min(cima, y);
+            }
+    EXPECT_GE(scuri, 120);
+    EXPECT_EQ(storti, 0);
+    for (int y = cima; y < cima + 3; ++y) {
+        SCOPED_TRACE(y);
+        EXPECT_FALSE(scuro(kMezzo, y) || scuro(kMezzo - 1, y));
+        int sinistra = 0;
+        for (int x = 0; x < kMezzo; ++x)
+            sinistra += scuro(x, y);
+        EXPECT_GE(sinistra, 2);
+    }
+}
+
 // The four knaves, horsemen and kings are four drawings each, not one with
 // the emblem swapped: any two of a rank differ in a fifth of their pixels.
 TEST(CarteBmp, FiguresOfOneRankDifferInAFifthOfTheirPixels)
