@@ -336,7 +336,7 @@ void FanteDiSpade(QPainter &p)
     // In the cape's purple: the sword's red grip shows in the fist.
     Forma(p, braccio, kViolaT, 0.7, 0.5);
     OmbraOltre(p, braccio, {21, 23.2}, {15.0, 30.4}, kViolaT.ombra);
-    SpadaTenuta(p, kPugnoFanteSpade, kSpadaFante, kPendenzaSpadaFante, -1);
+    SpadaTenuta(p, kPugnoFanteSpade, kSpadaFante, kPendenzaSpadaFante, -1, true);
     Mano(p, kPugnoFanteSpade, 1.4, kPendenzaSpadaFante);
     const Profilo spalla = Ovale({20.6, 23.6}, 2.4, 1.7, -65);
     Forma(p, spalla, kViolaT, 0.6, 0);

@@ -190,15 +190,19 @@ void EmblemaTenuto(QPainter &p, Seme seme, QPointF centro, qreal altezza, qreal 
     Emblema(p, seme, centro, altezza, angolo, ornato, curva);
 }
 
-void SpadaTenuta(QPainter &p, QPointF pugno, qreal altezza, qreal angolo, qreal verso)
+void SpadaTenuta(QPainter &p, QPointF pugno, qreal altezza, qreal angolo, qreal verso, bool snella)
 {
-    // Slender straight quillons (the pip's broad guard reads as a bone in a
+    // At the natural size the pip sword, its broad guard the mark of a
+    // sword in a few pixels; in the larger drawing the figures' own, with
+    // slender straight quillons (the pip's broad guard reads as a bone in a
     // hand). The fist closes near the pommel, so that the grip shows between
-    // it and the guard.
-    const Impugnatura presa = ImpugnaturaDellaSpada(altezza, Ornato::No);
-    const qreal daCentro = presa.centro + 1.2;
+    // it and the guard: on the pip sword's short grip at its very end.
+    const bool pixel = InchiostroDelPixelInUso() && !snella;
+    const Ornato ornato = pixel ? Ornato::Carta : Ornato::No;
+    const Impugnatura presa = ImpugnaturaDellaSpada(altezza, ornato);
+    const qreal daCentro = pixel ? presa.fondo : presa.centro + 1.2;
     const qreal a = qDegreesToRadians(angolo);
-    EmblemaTenuto(p, Seme::Spade, pugno + QPointF(std::sin(a), -std::cos(a)) * daCentro, altezza, angolo, Ornato::No,
+    EmblemaTenuto(p, Seme::Spade, pugno + QPointF(std::sin(a), -std::cos(a)) * daCentro, altezza, angolo, ornato,
                   verso * kCurvaSpadaTenuta);
 }
 
