@@ -246,7 +246,8 @@ TEST(CarteBmp, EachCountHasItsOwnRowsAndOutline)
 // reads as a dash) and shows its own shape: a sword its blade as blue, not
 // as a blue line between two dark ones, three pixels of blue side by side
 // along a third of its length, bending sideways from the guard to the point
-// (a straight one reads as a dagger); a club its green rather than its
+// (a straight one reads as a dagger), a light edge of steel along a third of
+// it (without one, neighbouring blades ran together into blue ticks); a club its green rather than its
 // outline, a head at least twice as wide as its grip (an even rod reads as
 // a pod), and most of its length no wider than a third of it (a squat club
 // reads as a cactus or a pepper).
@@ -268,11 +269,11 @@ TEST(CarteBmp, PipSwordsAndClubsShowTheirColoursAndShapes)
                         box |= QRect(k % kW, k / kW, 1, 1);
                 EXPECT_GE(box.height(), kLunghezzaMinima) << "emblem " << n;
                 EXPECT_GT(box.height(), box.width()) << "emblem " << n;
-                int scuri = 0, colorati = 0, righeDiLama = 0;
+                int scuri = 0, colorati = 0, righeDiLama = 0, righeDiLuce = 0;
                 std::vector<int> larghe;      // each row's width
                 std::vector<double> mezzeBlu; // each blade row's middle
                 for (int y = box.top(); y <= box.bottom(); ++y) {
-                    int fila = 0, filaMassima = 0, primo = kW, ultimo = -1, blui = 0;
+                    int fila = 0, filaMassima = 0, primo = kW, ultimo = -1, blui = 0, chiari = 0;
                     double somma = 0;
                     for (int x = box.left(); x <= box.right(); ++x) {
                         if (chi[size_t(y * kW + x)] != n) {
@@ -288,11 +289,13 @@ TEST(CarteBmp, PipSwordsAndClubsShowTheirColoursAndShapes)
                         filaMassima = std::max(filaMassima, fila);
                         if (blu(c)) {
                             ++blui;
+                            chiari += qGray(c) >= 130;
                             somma += x;
                         }
                     }
                     larghe.push_back(ultimo >= primo ? ultimo - primo + 1 : 0);
                     righeDiLama += filaMassima >= 3;
+                    righeDiLuce += chiari > 0;
                     if (blui > 0)
                         mezzeBlu.push_back(somma / blui);
                 }
@@ -307,6 +310,7 @@ TEST(CarteBmp, PipSwordsAndClubsShowTheirColoursAndShapes)
                     EXPECT_GE(box.height(), 3 * ordinate[ordinate.size() / 2]) << "club " << n;
                 } else {
                     EXPECT_GE(3 * righeDiLama, box.height()) << "sword " << n;
+                    EXPECT_GE(3 * righeDiLuce, box.height()) << "sword " << n;
                     ASSERT_GE(mezzeBlu.size(), 6u) << "sword " << n;
                     const double punta = (mezzeBlu[0] + mezzeBlu[1] + mezzeBlu[2]) / 3;
                     const auto fine = mezzeBlu.end();
@@ -315,6 +319,39 @@ TEST(CarteBmp, PipSwordsAndClubsShowTheirColoursAndShapes)
                 }
             }
         }
+    }
+}
+
+// The Asso di Denari's eagle at the natural size is laid pixel by pixel on a
+// coin centred on a pixel column: its dark halves mirror each other about
+// that column, and gold parts its two heads. Moved half a pixel, its pixels
+// would split between two and it would run back into the dark blot that was
+// read as a bat or a spider.
+TEST(CarteBmp, TheAceOfCoinsEagleKeepsItsHeadsApart)
+{
+    const QImage img = DecodificaBmp(LeggiFile(FileCarta(21)));
+    constexpr int kMezzo = kW / 2; // the coin's middle column
+    const auto scuro = [&](int x, int y) {
+        const int dx = x - kMezzo, dy = y - 36;
+        return dx * dx + dy * dy < 14 * 14 && qGray(img.pixel(x, y)) < 120;
+    };
+    int scuri = 0, storti = 0, cima = kH;
+    for (int y = 0; y < kH; ++y)
+        for (int x = 0; x < kW; ++x)
+            if (scuro(x, y)) {
+                ++scuri;
+                storti += !scuro(2 * kMezzo - x, y);
+                cima = std::min(cima, y);
+            }
+    EXPECT_GE(scuri, 120);
+    EXPECT_EQ(storti, 0);
+    for (int y = cima; y < cima + 3; ++y) {
+        SCOPED_TRACE(y);
+        EXPECT_FALSE(scuro(kMezzo, y) || scuro(kMezzo - 1, y));
+        int sinistra = 0;
+        for (int x = 0; x < kMezzo; ++x)
+            sinistra += scuro(x, y);
+        EXPECT_GE(sinistra, 2);
     }
 }
 

@@ -11,6 +11,9 @@
 
 #include <cmath>
 #include <initializer_list>
+#include <string>
+#include <string_view>
+#include <utility>
 
 namespace belvane::cardart {
 namespace {
@@ -19,8 +22,39 @@ namespace {
 // field at the natural size, its lines light enough to show when large.
 const Tinta kTintaAquila{QColor(0x94, 0x74, 0x56), QColor(0x48, 0x33, 0x25), QColor(0x2A, 0x1C, 0x14)};
 
-// The eagle's size in its field at the natural size (see MonetaConAquila).
-constexpr qreal kAquilaDiPixel = 0.66;
+// The eagle at the natural size, pixel by pixel: there the drawn eagle's
+// feathers, necks and heads fall under a pixel each, and it read as a bat or
+// a spider. Heads turned outwards on necks apart, the wings' light coverts
+// over long feathers that stand apart at their tips, the body, the legs with
+// red talons, the tail. The right half from the middle column outwards, one
+// letter a pixel: o the shade, b the body, l the light, r red, . the field.
+// clang-format off
+constexpr const char *kAquilaDiPixel[] = {
+    "...ooo.......",
+    "..oolorr.....",
+    "..oooo.r...oo",
+    "..oo.....oooo",
+    "..oo..ooooooo",
+    ".oooooollllo.",
+    "bbbbolllllooo",
+    "bbbbollllo...",
+    "bbbbolllooooo",
+    "bbbbolooo....",
+    "bbbbbooooooo.",
+    "bbbbo........",
+    "bbbbooo......",
+    ".bbo.ooo.....",
+    ".bbo..oor....",
+    "obbo...rr....",
+    "obbbo........",
+    "bbbboo.......",
+    "o.o.oo.......",
+};
+// clang-format on
+// Its top row, in card units from the coin's centre. The ace's coin is
+// centred on the middle of a pixel column and on the edge between two rows,
+// so that each of these pixels falls on one pixel whole.
+constexpr qreal kCimaAquilaDiPixel = -11;
 
 // A closed shape through `punti` (one half of the eagle), with its mirror
 // image across the vertical axis.
@@ -86,12 +120,6 @@ void Aquila(QPainter &p, qreal r)
     distesa.closeSubpath();
     ala = Unione(ala, Unione(distesa, QTransform::fromScale(-1, 1).map(distesa)));
     QPainterPath aquila = Unione(ala, remiganti);
-    // At the natural size the wings sit lower and the heads are larger, so
-    // that the gold shows between wings, necks and heads: heads on the
-    // wings' edge made one dark blot of it.
-    const bool pixel = InchiostroDelPixelInUso();
-    if (pixel)
-        aquila.translate(0, 0.08 * r);
     // The body, the necks curving out and up, the heads.
     aquila = Unione(aquila, Cerchio(P(0, -0.04), 0.19 * r, 0.32 * r));
     // Each neck rises from the shoulder, thick at the root, its outer side
@@ -111,7 +139,7 @@ void Aquila(QPainter &p, qreal r)
     collo = Unione(collo, QTransform::fromScale(-1, 1).map(collo));
     aquila = Unione(aquila, collo);
     for (qreal lato : {-1.0, 1.0}) {
-        aquila = Unione(aquila, Cerchio(P(lato * 0.4, -0.72), (pixel ? 0.19 : 0.17) * r, (pixel ? 0.15 : 0.13) * r));
+        aquila = Unione(aquila, Cerchio(P(lato * 0.4, -0.72), 0.17 * r, 0.13 * r));
         aquila = Unione(aquila, Cerchio(P(lato * 0.44, -0.78), 0.08 * r, 0.05 * r)); // the brow
     }
     // The tail, fanned and cut in three points.
@@ -170,14 +198,10 @@ void Aquila(QPainter &p, qreal r)
     becco.lineTo(P(0.52, -0.63));
     becco.closeSubpath();
     const QPainterPath becchi = Unione(becco, QTransform::fromScale(-1, 1).map(becco));
-    // (At the natural size no talons: red specks under the tail read as a
-    // spider's legs.)
     QPainterPath artigli;
-    if (!pixel)
-        for (qreal lato : {-1.0, 1.0})
-            for (int i = 0; i < 3; ++i)
-                artigli.addPath(
-                    Remige(P(lato * 0.32, 0.42), P(lato * (0.3 + 0.08 * i), 0.5 + 0.04 * (i % 2)), 0.06 * r));
+    for (qreal lato : {-1.0, 1.0})
+        for (int i = 0; i < 3; ++i)
+            artigli.addPath(Remige(P(lato * 0.32, 0.42), P(lato * (0.3 + 0.08 * i), 0.5 + 0.04 * (i % 2)), 0.06 * r));
     Riempi(p, Unione(becchi, artigli), kTintaRosso.corpo, kTintaRosso.ombra, r * 0.03);
     QPainterPath lingue;
     for (qreal lato : {-1.0, 1.0}) {
@@ -193,6 +217,36 @@ void Aquila(QPainter &p, qreal r)
     p.setPen(Qt::NoPen);
     p.setBrush(kTintaOro.luce);
     p.drawPath(occhi);
+}
+
+// The eagle of the natural size (kAquilaDiPixel), each colour one area of
+// its runs of pixels.
+void AquilaDiPixel(QPainter &p)
+{
+    const std::pair<char, QColor> colori[] = {
+        {'o', kTintaAquila.ombra}, {'b', kTintaAquila.corpo}, {'l', kTintaAquila.luce}, {'r', kTintaRosso.corpo}};
+    p.setPen(Qt::NoPen);
+    for (const auto &[lettera, colore] : colori) {
+        QPainterPath pixel;
+        pixel.setFillRule(Qt::WindingFill);
+        qreal y = kCimaAquilaDiPixel;
+        for (const std::string_view destra : kAquilaDiPixel) {
+            std::string riga(destra.rbegin(), destra.rend() - 1);
+            riga += destra;
+            const qreal sinistra = -qreal(destra.size()) + 0.5;
+            for (size_t i = 0; i < riga.size();) {
+                size_t fine = i;
+                while (fine < riga.size() && riga[fine] == riga[i])
+                    ++fine;
+                if (riga[i] == lettera)
+                    pixel.addRect(QRectF(sinistra + qreal(i), y, qreal(fine - i), 1));
+                i = fine;
+            }
+            ++y;
+        }
+        p.setBrush(colore);
+        p.drawPath(pixel);
+    }
 }
 
 } // namespace
@@ -226,10 +280,10 @@ void MonetaConAquila(QPainter &p, qreal r)
     p.setPen(Qt::NoPen);
     p.setBrush(kOroCavo);
     p.drawPath(Differenza(fondo, fondo.translated(0.9, 0.9)));
-    // At the natural size the eagle smaller in its field, so that the coin
-    // reads gold round it: filling the field, and at four fifths of it, it
-    // was a dark blot on the coin.
-    Aquila(p, InchiostroDelPixelInUso() ? campo * kAquilaDiPixel : campo);
+    if (InchiostroDelPixelInUso())
+        AquilaDiPixel(p);
+    else
+        Aquila(p, campo);
 }
 
 void Asso(QPainter &p, Seme seme)

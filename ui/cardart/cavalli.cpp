@@ -84,11 +84,17 @@ Cavaliere Di(Seme seme)
     // The cream and the white a shade deeper than paper: as light as the
     // card, they left the rider on an empty outline at the natural size
     // (the cream, a shade paler still, was read as the faintest figure).
-    const Tinta crema = Tono(QColor(0xF6, 0xE2, 0xB4), QColor(0xE6, 0xC8, 0x8A), QColor(0xBA, 0x94, 0x58));
+    // At the natural size both a shade deeper again, the white a pale grey,
+    // and more widely shaded (Finimenti::pallido): there, outlined on the
+    // white card, the two still faded and left the rider floating.
+    const bool pixel = InchiostroDelPixelInUso();
+    const Tinta crema = pixel ? Tono(QColor(0xEA, 0xD0, 0x98), QColor(0xD4, 0xB4, 0x76), QColor(0x9C, 0x76, 0x40))
+                              : Tono(QColor(0xF6, 0xE2, 0xB4), QColor(0xE6, 0xC8, 0x8A), QColor(0xBA, 0x94, 0x58));
     const Tinta criniBiondi = Tono(QColor(0xF4, 0xDC, 0x9C), QColor(0xDE, 0xBC, 0x70), QColor(0xAE, 0x8C, 0x44));
     const Tinta grigio = Tono(QColor(0xDA, 0xDE, 0xE4), QColor(0xB2, 0xB8, 0xC2), QColor(0x7E, 0x86, 0x94));
     const Tinta criniGrigi = Tono(QColor(0xA8, 0xAA, 0xB2), QColor(0x86, 0x88, 0x94), QColor(0x64, 0x66, 0x72));
-    const Tinta bianco = Tono(QColor(0xFA, 0xFA, 0xF6), QColor(0xE8, 0xE6, 0xE0), QColor(0xAC, 0xA6, 0x9A));
+    const Tinta bianco = pixel ? Tono(QColor(0xEA, 0xE8, 0xE2), QColor(0xCA, 0xC6, 0xBC), QColor(0x8A, 0x84, 0x78))
+                               : Tono(QColor(0xFA, 0xFA, 0xF6), QColor(0xE8, 0xE6, 0xE0), QColor(0xAC, 0xA6, 0x9A));
     const Tinta criniArdesia = Tono(QColor(0x8A, 0x8A, 0x98), QColor(0x62, 0x62, 0x74), QColor(0x42, 0x42, 0x54));
     switch (seme) {
     case Seme::Bastoni: // walking to the left, the near foreleg raised; the club held up behind him at arm's length,
@@ -158,7 +164,7 @@ Cavaliere Di(Seme seme)
                 {33.6, 19.8},
                 0,
                 15,
-                {crema, criniBiondi, Tono(Smorza(kRosso)), kOro, kBriglia},
+                {crema, criniBiondi, Tono(Smorza(kRosso)), kOro, kBriglia, false, false, true},
                 8,
                 {25, 48.4},
                 {22.4, 54.6},
@@ -184,7 +190,7 @@ Cavaliere Di(Seme seme)
                 {27.4, 21.2},
                 38,
                 23,
-                {bianco, criniArdesia, Tono(Smorza(kViola)), kOro, kBrigliaChiara},
+                {bianco, criniArdesia, Tono(Smorza(kViola)), kOro, kBrigliaChiara, false, false, true},
                 -5,
                 {24.4, 48.4},
                 {22.6, 55.4},

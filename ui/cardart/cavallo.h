@@ -63,6 +63,10 @@ struct Finimenti {
     QColor briglia;         // bridle and reins
     bool pomellato = false; // a dappled coat: rings of the light tone on barrel and quarters (larger drawing only)
     bool punte = false;     // a dun's points: the legs dark as the mane from the knees and hocks down
+    // A coat near the card's white: at the natural size its crescent of
+    // shade is wider and the belly, quarters and throat are shaded too (left
+    // out there on other coats), or the horse fades into the card.
+    bool pallido = false;
 };
 
 // The horse, far legs first; returns the corner of the mouth where the

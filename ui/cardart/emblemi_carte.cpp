@@ -21,6 +21,9 @@ namespace {
 // size the blade's light tone instead: a line that pale sinks into the
 // white card and leaves the blade a sliver.
 const QColor kFilo(0xC4, 0xDC, 0xFA);
+// The stretch of a blade's length, from the guard (0) to the point (1),
+// that its light line runs along at the natural size.
+constexpr qreal kFiloDa = 0.04, kFiloA = 0.68;
 // The blade's outline at the natural size: a deep blue rather than the ink,
 // so that its narrow point ends in steel, not in a black nib (a quill's).
 const QColor kContornoLama(0x14, 0x26, 0x66);
@@ -96,7 +99,8 @@ void SpadaDiCarta(QPainter &p, qreal h, qreal curva)
     // following the blade. Only in the larger drawing: at the natural size
     // its column of light pixels split a blade three pixels wide into a line
     // and a sliver, read as a quill's shaft and vane, and took the blade's
-    // mass (the five's middle sword went unseen).
+    // mass (the five's middle sword went unseen); there a line a pixel wide
+    // against the outline instead (below).
     QPolygonF filo;
     for (int i = 0; i <= kPassi; ++i) {
         const qreal t = qreal(i) / kPassi;
@@ -126,6 +130,27 @@ void SpadaDiCarta(QPainter &p, qreal h, qreal curva)
     p.drawPath(dorso);
     p.setPen(Penna(InchiostroDelPixelInUso() ? kContornoLama : kContornoEmblema, kTratto));
     p.drawPath(lama);
+    if (!disegno) {
+        // At the natural size a line of the blade's light tone in the first
+        // pixel inside the cutting edge's outline, from the guard to where
+        // the point narrows: steel catching the light along one side, the
+        // blue whole beside it, so that blades side by side stand apart.
+        // Laid pixel by pixel, as a pip's centre is a pixel's, and over the
+        // outline: a line as light as this loses its pixels to the blue and
+        // the ink wherever it falls across two.
+        QPainterPath linea;
+        for (qreal riga = std::floor(base - 0.5); riga >= punta; --riga) {
+            const qreal t = (riga - y(0)) / (y(1) - y(0));
+            if (t < kFiloDa)
+                continue;
+            if (t > kFiloA)
+                break;
+            const qreal bordo = asse(t) - verso * larghezza(t);
+            const qreal colonna = std::floor(bordo + 0.5) + verso; // the outline's pixel, then one in
+            linea.addRect(QRectF(colonna - 0.5, riga - 0.5, 1, 1));
+        }
+        Riempi(p, linea, kTintaBlu.luce, QColor(Qt::transparent), 0);
+    }
 
     // The red grip, then the hilt in gold: the guard with its knobbed ends
     // turned up, and the pommel, as one shape.

@@ -94,9 +94,12 @@ void Randello(QPainter &p, qreal h)
     p.setPen(QPen(kTintaOro.ombra, pixel ? 0.25 : 0.4, Qt::SolidLine, Qt::RoundCap));
     p.drawPath(vene);
 
-    // The wood: matte, its light edge narrow, its shaded half engraved.
+    // The wood: matte, its light edge narrow, its shaded half engraved. At
+    // the natural size both edges nearly two pixels wide, so that they win
+    // their pixels: narrower, the green took them all and the ace was one
+    // flat green shape, read as a pickle or a cactus.
     const Tinta &tinta = pixel ? kTintaRandello : kTintaLegnoDisegno;
-    Modella(p, legno, tinta, QColor(Qt::transparent), pixel ? 1.0 : 1.5 * u, pixel ? 0.7 : 0.45 * u);
+    Modella(p, legno, tinta, QColor(Qt::transparent), pixel ? 1.8 : 1.5 * u, pixel ? 1.8 : 0.45 * u);
     if (!pixel)
         Tratteggia(p, Differenza(legno, legno.translated(-1.8 * u, 0.3 * u)), tinta.ombra, 0.55 * u, 92, 0.12 * u);
     // The bark: broken rings round the shaft (lines along a green shape read
