@@ -27,6 +27,9 @@ const QColor kInchiostro(30, 20, 14);
 // How much of a pixel's ink is taken as none, and as much short of full
 // taken as full, so the lines keep hard edges.
 constexpr double kNitido = 0.1;
+// The same for the frame's rules round the oval, cut harder still: they
+// lie on the dark ground, where any grey fringe reads as a blur.
+constexpr double kNitidoCornice = 0.25;
 
 // The oval's ground: an upright line every this many pixels.
 constexpr double kPassoFondo = 3;
@@ -282,10 +285,31 @@ void DisegnaMedaglione(QPainter &p)
     p.drawEllipse(kMedaglione, kMedaglioneRx - 0.4, kMedaglioneRy - 0.4);
     p.setPen(QPen(kInchiostro, 0.7));
     p.drawEllipse(kMedaglione, kMedaglioneRx - 2.8, kMedaglioneRy - 2.8);
-    // Outside it, an engraved double rule in the frame's ink.
-    p.setPen(QPen(kFiletto, 1.0));
-    p.drawEllipse(kMedaglione, kMedaglioneRx + 3.2, kMedaglioneRy + 3.2);
-    p.drawEllipse(kMedaglione, kMedaglioneRx + 5.4, kMedaglioneRy + 5.4);
+    // Outside it, a heavy and a fine rule in the frame's ink on a plain dark
+    // margin. Antialiased, an oval's rule is a grey smear a pixel wide on
+    // either side; its coverage is steepened, so each rule prints as a line
+    // with an edge, as a cut one does.
+    QImage cornice(p.device()->width(), p.device()->height(), QImage::Format_ARGB32_Premultiplied);
+    cornice.fill(Qt::transparent);
+    {
+        QPainter c(&cornice);
+        c.setRenderHint(QPainter::Antialiasing);
+        c.setBrush(Qt::NoBrush);
+        c.setPen(QPen(Qt::white, kCorniceGrossaSpessore));
+        c.drawEllipse(kMedaglione, kMedaglioneRx + kCorniceGrossa, kMedaglioneRy + kCorniceGrossa);
+        c.setPen(QPen(Qt::white, kCorniceFineSpessore));
+        c.drawEllipse(kMedaglione, kMedaglioneRx + kCorniceFine, kMedaglioneRy + kCorniceFine);
+    }
+    for (int y = 0; y < cornice.height(); ++y) {
+        QRgb *riga = reinterpret_cast<QRgb *>(cornice.scanLine(y));
+        for (int x = 0; x < cornice.width(); ++x) {
+            const double a =
+                std::clamp((qAlpha(riga[x]) / 255.0 - kNitidoCornice) / (1 - 2 * kNitidoCornice), 0.0, 1.0);
+            const auto su = [a](int v) { return int(std::lround(v * a)); };
+            riga[x] = qRgba(su(kFiletto.red()), su(kFiletto.green()), su(kFiletto.blue()), su(255));
+        }
+    }
+    p.drawImage(0, 0, cornice);
 }
 
 } // namespace titolo
