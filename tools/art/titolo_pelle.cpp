@@ -18,10 +18,6 @@ constexpr double kSecondoRado = 0.7;
 // In the half-lights the lines break into dots this wide (a share of the
 // lines' spacing) and this many pixels apart along them.
 constexpr double kPuntoLargo = 0.24, kPuntoPasso = 3.0;
-// In the light, the lines come in where the head turns from the viewer this
-// far (1 - the normal's depth) and are this wide (a share of their spacing)
-// where it has turned furthest.
-constexpr double kVoltaDa = 0.05, kVoltaA = 0.4, kFormaLarga = 0.3;
 // Lines thinner than this leave the paper clean: the brightest lights.
 constexpr double kPuntoVia = 0.08;
 // How far the lines bow between the middle of the face and its outline, in
@@ -125,20 +121,6 @@ double InchiostroPelle(const Campione &c, double x, double y, double t)
     }
     const double svanisce = std::min(1.0, tinta / g1 * campioni / 0.9);
     double a = narici * svanisce * punti * Tratto(f * righe, g1, tinta);
-    // In the light the same lines still model the form: where the head turns
-    // away from the viewer, under the hair, at the temple, down the cheek,
-    // they come in from the outline at full width, though the light there is
-    // full, and taper to a point as the head turns to face him, leaving the
-    // paper bare where it does. Not on the nose and round the mouth, which
-    // keep their own cuts.
-    if (pezzo == Pezzo::Testa) {
-        const auto h = [](double px, double py) { return std::max(0.0, Rilievo(px, py).h); };
-        const double hx = (h(x + e, y) - h(x - e, y)) / (2 * e), hy = (h(x, y + e) - h(x, y - e)) / (2 * e);
-        const double volta = 1 - 1 / std::sqrt(1 + hx * hx + hy * hy); // 0 facing the viewer
-        const double lineamenti = std::exp(-std::pow(x / 11, 2) - std::pow((y - (kBoccaY - 8)) / 12, 4));
-        const double forma = kFormaLarga * (1 - lineamenti) * std::pow(Passaggio(kVoltaDa, kVoltaA, volta), 1.5);
-        a = std::max(a, narici * Tratto(f * righe, g1, forma));
-    }
     // From the middle greys on, a second set crosses the first, so the shade
     // is built up in two layers. On the head it runs down the face with the
     // outline (see Giro), on the ears at a wide angle to the first. The nose
