@@ -18,14 +18,14 @@ namespace {
 
 // A warm silver, in the key of the portrait's ink and the brown ground.
 const QColor kArgento(0xEC, 0xE8, 0xE0);
-const QColor kTratteggio(0x3E, 0x2A, 0x1C);            // the shade lines: a warm dark brown, as the ground
-constexpr double kPassoTratteggio = kFondoPasso / 2.0; // every other line in step with the ground's rules
-constexpr double kIngrossa = 1.3;                      // how much the book weight is thickened, in pixels
-constexpr double kOrlo = 1.0;                          // the unruled silver rim inside each letter's edge, in pixels
+const QColor kTratteggio(0x3E, 0x2A, 0x1C); // the shade lines: a warm dark brown, as the ground
+constexpr double kPassoTratteggio = 2.0;    // as the medallion's ground
+constexpr double kIngrossa = 1.3;           // how much the book weight is thickened, in pixels
+constexpr double kOrlo = 1.0;               // the unruled silver rim inside each letter's edge, in pixels
 // The shaded band along each stroke: at most kFascia pixels deep, or
 // kFasciaParte of the stroke across; none in strokes under kSottile pixels.
 constexpr double kFascia = 3.8, kFasciaParte = 0.45, kSottile = 4.0;
-constexpr double kFiloOmbra = 1.5; // the cut along the shaded edge inside the rim, in pixels
+constexpr double kFiloOmbra = 1.0; // the cut along the shaded edge inside the rim, in pixels
 
 // For every sample inside the mask, its distance in samples to the nearest
 // one outside (two-pass chamfer, 3-4 weights), so the ruling can stop at an
@@ -122,11 +122,10 @@ void DisegnaNome(QPainter &p, const QString &famiglia)
     };
     const std::vector<float> margine = DistanzaDalBordo(maschera);
     // Each letter is left open silver on the lit side of its strokes and
-    // shaded on the other (down and right) by level lines a whole row of
-    // pixels wide, every other row, in step with the ground's rules; they
-    // run into a firm cut inside a clean rim of silver, which closes the
-    // shade and the letter against the ground without any dark keyline
-    // round it.
+    // shaded on the other (down and right) by level lines that swell
+    // towards the edge; they stop on a fine cut inside a clean rim of
+    // silver, which closes the letter against the ground without any dark
+    // keyline round it.
     for (int sy = 0; sy < ag; ++sy) {
         for (int sx = 0; sx < lg; ++sx) {
             const int copertura = maschera.constScanLine(sy)[sx];
@@ -143,21 +142,20 @@ void DisegnaNome(QPainter &p, const QString &famiglia)
             const double y = spazio.top() + (sy + 0.5) / kScala;
             // The shade is a band of even depth along each stroke's shaded
             // edge, so its inner boundary follows the letter's contour; the
-            // hairlines, too thin to hold it, are left open. Each line fills
-            // its row of pixels, so it prints as ink and not as a grey fuzz.
+            // hairlines, too thin to hold it, are left open. The line's width
+            // in pixels swells from the band's inner edge to the letter's.
             const double spessore = double(versoLuce + versoOmbra) / kScala; // the stroke across, in pixels
             const double fascia = std::min(kFascia, kFasciaParte * spessore);
             const double ombra = spessore < kSottile ? 0 : std::clamp(1 - versoOmbra / (kScala * fascia), 0.0, 1.0);
-            const double larghezza = ombra <= 0 ? 0 : 1.0;
+            const double larghezza = ombra <= 0 ? 0 : 0.55 + 0.8 * std::pow(ombra, 1.2);
             const double fase = (y - 0.5) / kPassoTratteggio; // lines on the pixels' middles, not between rows
             const double d = std::abs(fase - std::round(fase)) * kPassoTratteggio;
             const double orlo = std::clamp(margine[std::size_t(sy * lg + sx)] - kOrlo * kScala + 0.5, 0.0, 1.0);
-            // Inside the silver rim on the shaded side one unbroken cut, wide
-            // enough to hold a full pixel on any curve, follows the edge at an
-            // even distance, and the shade lines run into it, so the shade
+            // Inside the silver rim on the shaded side one fine unbroken cut
+            // follows the edge, and the shade lines run into it, so the shade
             // ends on a contour rather than in a comb.
-            const double alBordo = margine[std::size_t(sy * lg + sx)] / kScala;
-            const double filo = ombra > 0 && alBordo > kOrlo && alBordo <= kOrlo + kFiloOmbra ? 1.0 : 0.0;
+            const double filo =
+                ombra > 0 && versoOmbra > kOrlo * kScala && versoOmbra <= (kOrlo + kFiloOmbra) * kScala ? 1.0 : 0.0;
             const double linea = std::max(filo, std::clamp((larghezza / 2 - d) * kScala + 0.5, 0.0, 1.0) * orlo);
             const auto mescola = [&](int a, int b) { return a + (b - a) * linea; };
             // Premultiplied by how much of the sample the letter covers.
