@@ -15,7 +15,6 @@
 #include <QImage>
 #include <QPainter>
 #include <QPainterPath>
-#include <QPainterPathStroker>
 
 #include <cstdio>
 
@@ -53,18 +52,14 @@ int main(int argc, char **argv)
     didascalia.setPixelSize(12);
     const QString righe[] = {QStringLiteral("A Quintavox game"), QStringLiteral("Belvane, version " BELVANE_VERSIONE)};
     const QPointF dove[] = {{26, 333}, {26, 348}};
-    // The ground is cleared round the caption further than round the name,
-    // so its small letters' counters and the gaps between them hold no
-    // scraps of rule: the clearing follows the words, with no box round them.
-    constexpr double kChiaro = 3.5; // how far the rules keep from the caption, in pixels
+    constexpr double kPannello = 3; // the plain panel's margin above and beside the caption, besides the ground's own
+    // The caption lies on a plain panel in the sheet's corner, so no rule
+    // runs through its small letters.
     QPainterPath scritte = ContornoNome(corsivo), didascalie;
     for (int k = 0; k < 2; ++k)
         didascalie.addText(dove[k], didascalia, righe[k]);
-    QPainterPathStroker alone;
-    alone.setWidth(2 * (kChiaro - kFondoRisparmio));
-    alone.setJoinStyle(Qt::RoundJoin);
-    alone.setCapStyle(Qt::RoundCap);
-    scritte.addPath(didascalie.united(alone.createStroke(didascalie)));
+    const QRectF testo = didascalie.boundingRect();
+    scritte.addRect(QRectF(QPointF(0, testo.top() - kPannello), QPointF(testo.right() + kPannello, kAltezza)));
     scritte.addEllipse(kMedaglione, kMedaglioneRx + kCorniceMargine - kFondoRisparmio,
                        kMedaglioneRy + kCorniceMargine - kFondoRisparmio);
 

@@ -32,7 +32,7 @@ constexpr double kMedaglioneRx = 76;
 constexpr double kMedaglioneRy = 101;
 // Its frame outside the oval, in pixels beyond its edge: a heavy rule, a
 // fine one, and a plain margin beyond them where the ground's ruling stops.
-constexpr double kCorniceGrossa = 3.5, kCorniceGrossaSpessore = 1.6;
+constexpr double kCorniceGrossa = 3.5, kCorniceGrossaSpessore = 2.0;
 constexpr double kCorniceFine = 6.5, kCorniceFineSpessore = 1.0;
 constexpr double kCorniceMargine = 9.5;
 

@@ -30,8 +30,6 @@ constexpr double kNitido = 0.1;
 // The same for the frame's rules round the oval, cut harder still: they
 // lie on the dark ground, where any grey fringe reads as a blur.
 constexpr double kNitidoCornice = 0.25;
-constexpr double kCorniceSmorza =
-    0.14; // how far the frame's rules round the oval lean from the frame's ink to the ground
 
 // The oval's ground: an upright line every this many pixels.
 constexpr double kPassoFondo = 3;
@@ -307,13 +305,8 @@ void DisegnaMedaglione(QPainter &p)
         for (int x = 0; x < cornice.width(); ++x) {
             const double a =
                 std::clamp((qAlpha(riga[x]) / 255.0 - kNitidoCornice) / (1 - 2 * kNitidoCornice), 0.0, 1.0);
-            // A step quieter than the sheet's frame, so the ring does not
-            // outshine the face it holds.
-            const auto su = [a](int filetto, int fondo) {
-                return int(std::lround((filetto + (fondo - filetto) * kCorniceSmorza) * a));
-            };
-            riga[x] = qRgba(su(kFiletto.red(), kFondo.red()), su(kFiletto.green(), kFondo.green()),
-                            su(kFiletto.blue(), kFondo.blue()), int(std::lround(255 * a)));
+            const auto su = [a](int v) { return int(std::lround(v * a)); };
+            riga[x] = qRgba(su(kFiletto.red()), su(kFiletto.green()), su(kFiletto.blue()), su(255));
         }
     }
     p.drawImage(0, 0, cornice);
