@@ -52,14 +52,9 @@ int main(int argc, char **argv)
     didascalia.setPixelSize(12);
     const QString righe[] = {QStringLiteral("A Quintavox game"), QStringLiteral("Belvane, version " BELVANE_VERSIONE)};
     const QPointF dove[] = {{26, 333}, {26, 348}};
-    constexpr double kPannello = 3; // the plain panel's margin above and beside the caption, besides the ground's own
-    // The caption lies on a plain panel in the sheet's corner, so no rule
-    // runs through its small letters.
-    QPainterPath scritte = ContornoNome(corsivo), didascalie;
+    QPainterPath scritte = ContornoNome(corsivo);
     for (int k = 0; k < 2; ++k)
-        didascalie.addText(dove[k], didascalia, righe[k]);
-    const QRectF testo = didascalie.boundingRect();
-    scritte.addRect(QRectF(QPointF(0, testo.top() - kPannello), QPointF(testo.right() + kPannello, kAltezza)));
+        scritte.addText(dove[k], didascalia, righe[k]);
     scritte.addEllipse(kMedaglione, kMedaglioneRx + kCorniceMargine - kFondoRisparmio,
                        kMedaglioneRy + kCorniceMargine - kFondoRisparmio);
 
