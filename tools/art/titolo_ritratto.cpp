@@ -200,9 +200,7 @@ double Inchiostro(double x, double y)
     // The coat is crossed in its shade, on the shoulder turned from the light
     // and under the lapels; the cravat and the waistcoat not at all, so
     // neither weaves into a basket at the picture's size.
-    const double croce = c.zona == Zona::Giacca                 ? 0.78
-        : c.zona == Zona::Cravatta || c.zona == Zona::Panciotto ? 2
-                                                                : 0.6;
+    const double croce = c.zona == Zona::Giacca ? 0.7 : c.zona == Zona::Cravatta || c.zona == Zona::Panciotto ? 2 : 0.6;
     if (t > croce)
         a = std::max(a, Tratto(f.secondo, g2, std::min(0.6, (t - croce) * 1.6)));
     return a;
