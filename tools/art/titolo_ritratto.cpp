@@ -33,7 +33,6 @@ constexpr double kNitidoCornice = 0.25;
 
 // The oval's ground: an upright line every this many pixels.
 constexpr double kPassoFondo = 3;
-constexpr double kFondoMinimo = 1, kFondoMassimo = 2; // their width, in whole pixels at either end
 
 // How far the ground's lines stop short of the skin's outline, in the sitter's units.
 constexpr double kAlone = 0.6;
@@ -175,13 +174,10 @@ double Inchiostro(double x, double y)
         // Each upright line starts on a pixel's left edge and widens to the
         // right, so it swells with one crisp edge and only its other edge
         // falls partly across a pixel: the tone comes from its width, with
-        // half the grey of a line widening both ways. It is never under one
-        // whole pixel, or the finest lines print as pale ghosts beside black
-        // ones and the ruling beats, nor over two, so a whole pixel of paper
-        // always parts them.
+        // half the grey of a line widening both ways.
         const double px = x * kIngrandimento + kMedaglioneRx;
         const double dentro = px - kPassoFondo * std::floor(px / kPassoFondo);
-        return dentro < std::clamp(kPassoFondo * 1.1 * std::pow(t, 1.3), kFondoMinimo, kFondoMassimo) ? 1 : 0;
+        return dentro < kPassoFondo * std::min(0.8, 1.1 * std::pow(t, 1.3)) ? 1 : 0;
     }
     constexpr double e = 0.25;
     // The lines keep their spacing in pixels however large the sitter is drawn.
