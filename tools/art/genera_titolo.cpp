@@ -47,7 +47,7 @@ int main(int argc, char **argv)
         return 1;
 
     // The caption: two lines in the book roman at the lower left. The
-    // ground's rules keep clear of it and of the name.
+    // ground's rules keep clear of it, of the name and of the oval's frame.
     QFont didascalia(tondo);
     didascalia.setPixelSize(12);
     const QString righe[] = {QStringLiteral("A Quintavox game"), QStringLiteral("Belvane, version " BELVANE_VERSIONE)};
@@ -55,6 +55,8 @@ int main(int argc, char **argv)
     QPainterPath scritte = ContornoNome(corsivo);
     for (int k = 0; k < 2; ++k)
         scritte.addText(dove[k], didascalia, righe[k]);
+    scritte.addEllipse(kMedaglione, kMedaglioneRx + kCorniceMargine - kFondoRisparmio,
+                       kMedaglioneRy + kCorniceMargine - kFondoRisparmio);
 
     QImage img = Fondo(scritte);
     QPainter p(&img);

@@ -30,6 +30,11 @@ constexpr int kNomeCorpo = 104;
 constexpr QPointF kMedaglione(266, 243);
 constexpr double kMedaglioneRx = 76;
 constexpr double kMedaglioneRy = 101;
+// Its frame outside the oval, in pixels beyond its edge: a heavy rule, a
+// fine one, and a plain margin beyond them where the ground's ruling stops.
+constexpr double kCorniceGrossa = 3.5, kCorniceGrossaSpessore = 2.0;
+constexpr double kCorniceFine = 6.5, kCorniceFineSpessore = 1.0;
+constexpr double kCorniceMargine = 9.5;
 
 // The sitter is drawn in units of his own (see titolo_volto.h); this many
 // pixels to one, and his units start this far above the medallion's centre.

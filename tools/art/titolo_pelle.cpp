@@ -9,9 +9,13 @@ namespace titolo {
 
 namespace {
 
-constexpr double kPasso = 3.4;     // the skin's lines lie this many pixels apart, coarser than the ground's
-constexpr double kCroce = 1.0;     // the crossing set's angle to the first, radians
-constexpr double kSecondoDa = 0.3; // the tone from which the crossing set deepens the shade
+constexpr double kPasso = 3.4; // the skin's lines lie this many pixels apart, coarser than the ground's
+constexpr double kCroce = 1.0; // the crossing set's angle to the first, radians
+// The tone from which the crossing set deepens the shade: only the deepest.
+// Crossed in the half-shades as well, the two sets beat against the pixels
+// into rows of beads running straight across the cheek, and the first set's
+// curves round the form are lost.
+constexpr double kSecondoDa = 0.5;
 // The crossing set's lines to the first's: sparser, so the two do not close
 // into a checker of single pixels.
 constexpr double kSecondoRado = 0.7;
@@ -121,7 +125,7 @@ double InchiostroPelle(const Campione &c, double x, double y, double t)
     }
     const double svanisce = std::min(1.0, tinta / g1 * campioni / 0.9);
     double a = narici * svanisce * punti * Tratto(f * righe, g1, tinta);
-    // From the middle greys on, a second set crosses the first, so the shade
+    // In the deepest shade a second set crosses the first, so the shade
     // is built up in two layers. On the head it runs down the face with the
     // outline (see Giro), on the ears at a wide angle to the first. The nose
     // keeps to its one set of lines, so its shaded side turns as a graded

@@ -27,6 +27,9 @@ const QColor kInchiostro(30, 20, 14);
 // How much of a pixel's ink is taken as none, and as much short of full
 // taken as full, so the lines keep hard edges.
 constexpr double kNitido = 0.1;
+// The same for the frame's rules round the oval, cut harder still: they
+// lie on the dark ground, where any grey fringe reads as a blur.
+constexpr double kNitidoCornice = 0.25;
 
 // The oval's ground: an upright line every this many pixels.
 constexpr double kPassoFondo = 3;
@@ -190,11 +193,10 @@ double Inchiostro(double x, double y)
     // One family carries the tone up to the middle greys; the crossing one
     // deepens the shade beyond them.
     double a = Tratto(f.primo, g1, std::min(0.8, 1.1 * std::pow(t, 1.3)));
-    // The coat is crossed only in its deepest shade, the cravat and the
-    // waistcoat not at all, so none weaves into a basket at the picture's size.
-    const double croce = c.zona == Zona::Giacca                 ? 0.82
-        : c.zona == Zona::Cravatta || c.zona == Zona::Panciotto ? 2
-                                                                : 0.6;
+    // The coat is crossed in its shade, on the shoulder turned from the light
+    // and under the lapels; the cravat and the waistcoat not at all, so
+    // neither weaves into a basket at the picture's size.
+    const double croce = c.zona == Zona::Giacca ? 0.7 : c.zona == Zona::Cravatta || c.zona == Zona::Panciotto ? 2 : 0.6;
     if (t > croce)
         a = std::max(a, Tratto(f.secondo, g2, std::min(0.6, (t - croce) * 1.6)));
     return a;
@@ -282,10 +284,31 @@ void DisegnaMedaglione(QPainter &p)
     p.drawEllipse(kMedaglione, kMedaglioneRx - 0.4, kMedaglioneRy - 0.4);
     p.setPen(QPen(kInchiostro, 0.7));
     p.drawEllipse(kMedaglione, kMedaglioneRx - 2.8, kMedaglioneRy - 2.8);
-    // Outside it, an engraved double rule in the frame's ink.
-    p.setPen(QPen(kFiletto, 1.0));
-    p.drawEllipse(kMedaglione, kMedaglioneRx + 3.2, kMedaglioneRy + 3.2);
-    p.drawEllipse(kMedaglione, kMedaglioneRx + 5.4, kMedaglioneRy + 5.4);
+    // Outside it, a heavy and a fine rule in the frame's ink on a plain dark
+    // margin. Antialiased, an oval's rule is a grey smear a pixel wide on
+    // either side; its coverage is steepened, so each rule prints as a line
+    // with an edge, as a cut one does.
+    QImage cornice(p.device()->width(), p.device()->height(), QImage::Format_ARGB32_Premultiplied);
+    cornice.fill(Qt::transparent);
+    {
+        QPainter c(&cornice);
+        c.setRenderHint(QPainter::Antialiasing);
+        c.setBrush(Qt::NoBrush);
+        c.setPen(QPen(Qt::white, kCorniceGrossaSpessore));
+        c.drawEllipse(kMedaglione, kMedaglioneRx + kCorniceGrossa, kMedaglioneRy + kCorniceGrossa);
+        c.setPen(QPen(Qt::white, kCorniceFineSpessore));
+        c.drawEllipse(kMedaglione, kMedaglioneRx + kCorniceFine, kMedaglioneRy + kCorniceFine);
+    }
+    for (int y = 0; y < cornice.height(); ++y) {
+        QRgb *riga = reinterpret_cast<QRgb *>(cornice.scanLine(y));
+        for (int x = 0; x < cornice.width(); ++x) {
+            const double a =
+                std::clamp((qAlpha(riga[x]) / 255.0 - kNitidoCornice) / (1 - 2 * kNitidoCornice), 0.0, 1.0);
+            const auto su = [a](int v) { return int(std::lround(v * a)); };
+            riga[x] = qRgba(su(kFiletto.red()), su(kFiletto.green()), su(kFiletto.blue()), su(255));
+        }
+    }
+    p.drawImage(0, 0, cornice);
 }
 
 } // namespace titolo

@@ -397,13 +397,13 @@ void DisegnaLineamenti(QPainter &p)
                                       {8.4, kBoccaY - 0.07}};
     Taglio(
         p, [&](double t) { return Curva(labbra, t); },
-        [](double t) { return (0.35 + 0.6 * Fuso(t, 0.7)) * (0.7 + 0.6 * t); }, 30);
+        [](double t) { return (0.3 + 0.8 * Fuso(t, 0.7)) * (0.7 + 0.6 * t); }, 30);
     // The upper lip in shade on the side away from the light: one short cut
     // above the parting, wide enough to print as ink, so the lip is a shape
     // over the parting and not a grey patch of hairlines.
     Taglio(
-        p, [](double t) { return QPointF(0.3 + 5.2 * t, kBoccaY - 1.2 - 0.3 * std::sin(M_PI * t)); },
-        [](double t) { return 0.7 * Fuso(t, 0.7); }, 20);
+        p, [](double t) { return QPointF(0.6 + 4.6 * t, kBoccaY - 1.9 - 0.3 * std::sin(M_PI * t)); },
+        [](double t) { return 0.6 * Fuso(t, 0.7); }, 20);
     // The shadow under the lower lip, its light left between: a short cut
     // lying more to the side away from the light.
     Taglio(

@@ -102,6 +102,11 @@ double Lineamenti(double x, double y, double naso)
 
 namespace {
 
+// The coat's opening, and the lapels' outer edge, as half-widths at yb units
+// below the collar's line: the V narrowing towards the button.
+double Apertura(double yb) { return 13.5 - (yb - 24) * 0.2; }
+double Bavero(double yb) { return Apertura(yb) + 10.5 - (yb - 24) * 0.1; }
+
 } // namespace
 
 double Spalla(double x) { return 19.5 + 21 * std::pow(std::abs(x) / 60, 1.7); }
@@ -137,8 +142,8 @@ Campione Rilievo(double x, double y)
         // The coat opens in a V over the waistcoat; its lapels lie a little
         // raised beside the opening, broad under the collar and narrowing to
         // the button, with a notch where the collar meets them.
-        const double apertura = 13.5 - (yb - 24) * 0.2;
-        const double bavero = apertura + 10.5 - (yb - 24) * 0.1;
+        const double apertura = Apertura(yb);
+        const double bavero = Bavero(yb);
         const double tacca = std::abs(yb - 30.5);
         const bool intaccato = tacca < 2.2 && ax > apertura + 5.5 + tacca * 1.8;
         if (ax < bavero && yb > 23 && !intaccato) {
@@ -293,7 +298,14 @@ double Tono(const Campione &c, double x, double y)
     case Zona::Giacca:
         // The coat takes the face's light: lighter on the shoulder towards
         // it, darker on the one turned away.
-        chiaro = 0.5 + 0.3 * Passaggio(-50, 50, x), cupo = 0.95;
+        chiaro = 0.45 + 0.5 * Passaggio(-50, 50, x), cupo = 0.97;
+        // Each lapel casts a shadow on the coat beside it, the one turned from
+        // the light the deeper, so the lapels stand off the cloth.
+        if (const double yb = y - kColloY; yb > 23) {
+            const double fuori = std::abs(x) - Bavero(yb);
+            if (fuori > 0)
+                scuro += (x > 0 ? 0.45 : 0.2) * std::exp(-fuori / 2.0) * Passaggio(23, 27, yb);
+        }
         break;
     case Zona::Bavero: // lighter than the coat, the cravat darker: three weights
         chiaro = 0.42, cupo = 0.78;
@@ -314,7 +326,7 @@ double Tono(const Campione &c, double x, double y)
         if (y - kColloY >= 20) {
             chiaro = 0.08, cupo = 0.4;
             // The linen falls into the shadow of the lapels beside it.
-            const double yb = y - kColloY, bordo = 13.5 - (yb - 24) * 0.2 - std::abs(x);
+            const double yb = y - kColloY, bordo = Apertura(yb) - std::abs(x);
             scuro += 0.55 * std::exp(-std::max(0.0, bordo) / 1.2) * Passaggio(24, 27, yb);
         }
         break;
