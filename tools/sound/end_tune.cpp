@@ -78,9 +78,9 @@ constexpr std::array<std::string_view, 5> kMelody = {
     "C#6/4 E6/2 D6/3 C#6/1 B5/2",
 };
 // Two horns hold the chords in the middle of the band, under the clarinet; the upper falls A G# F# against the
-// trumpet's climb in the head's second bar, rises E F F# through the half-diminished chord to the dominant's
-// dominant, and the dominant's seventh falls to the tonic's third.
-constexpr std::array<std::string_view, 7> kHornUpper = {"E4/12",     "A4/6 G#4/2 F#4/4", "E4/6 F4/6",  "F#4/12",
+// trumpet's climb in the head's second bar, the G# passing off the beat so the F# minor chord lands on it, rises E F F#
+// through the half-diminished chord to the dominant's dominant, and the dominant's seventh falls to the tonic's third.
+constexpr std::array<std::string_view, 7> kHornUpper = {"E4/12",     "A4/4 G#4/2 F#4/6", "E4/6 F4/6",  "F#4/12",
                                                         "E4/6 D4/6", "C#4/12",           "~C#4/2 r/10"};
 constexpr std::array<std::string_view, 7> kHornLower = {"C#4/12",     "A3/12", "C#4/6 B3/6", "B3/6 A3/6",
                                                         "A3/6 G#3/6", "A3/12", "~A3/2 r/10"};
@@ -175,13 +175,14 @@ constexpr int kFinalAccent = 8, kButtonAccent = 14, kSecondFinalAccent = 14, kCl
 // One crash, with the last stroke (two are crude after the build), and the
 // light splash with the chord's arrival.
 constexpr std::uint8_t kCrash = 49, kCrashVelocity = 100;
-// Under the six-four and the seventh the crash cymbal rolls softly, in
-// sixteenths, swelling from a whisper into its own stroke: the crash is
-// prepared, not a surprise; a crash washes where a ride pings, and struck
-// no faster it rings between its strokes rather than stuttering.
-constexpr std::uint8_t kRollCymbal = kCrash;
+// Under the six-four and the seventh a ride cymbal rolls softly, in
+// sixteenths, swelling from a whisper into the crash's stroke: the crash is
+// prepared, not a surprise. A crash struck again and again restarts its
+// long sample each time and stutters; the ride's short, soft strokes
+// blend into a roll.
+constexpr std::uint8_t kRollCymbal = 59; // Ride Cymbal 2
 constexpr std::uint32_t kCymbalRollTicks = kSixEightFine.ticksPerStep;
-constexpr int kCymbalRollFrom = 12, kCymbalRollTo = 56;
+constexpr int kCymbalRollFrom = 14, kCymbalRollTo = 50;
 // The timpani: the tonic struck at the start and on the last chord, a roll
 // on the dominant between.
 constexpr std::uint8_t kTimpaniTonic = 45, kTimpaniDominant = 40; // A2, E2
