@@ -106,13 +106,12 @@ constexpr Voice kOboeLanding{kOboe, 0, 57, 14, Articulation::Plain, 8}; // as so
 constexpr Voice kFluteLead{kFlute, 0, 75, 14, Articulation::Plain, 8};
 // The flute's return, well under the song's level and lighter than its
 // first tune: a GM flute up high is shrill, bright enough unpressed. Its
-// G, the loop's highest note, is the loudest of the return, in the mid
-// seventies, and the Fs after it under seventy;
+// G, the loop's highest note, is the loudest of the return, about 80;
 // from it the line falls away evenly to the cadence.
 // Its first bars lie in the flute's soft low octave: played out, over a
 // lighter line in the strings and cello.
 constexpr Voice kFluteReturn{kFlute, 0, 75, 14, Articulation::Plain, 8};
-constexpr Voice kFluteSummit{kFlute, 0, 65, 14, Articulation::Plain, 8};
+constexpr Voice kFluteSummit{kFlute, 0, 70, 14, Articulation::Plain, 8};
 constexpr Voice kFluteAnswer{kFlute, 0, 76, 14, Articulation::Plain, 8};
 constexpr Voice kViolinLead{kViolin, 0, 72, 14, Articulation::Plain, 8};
 constexpr Voice kViolinSong{kViolin, 0, 80, 10, Articulation::Plain, 8};
