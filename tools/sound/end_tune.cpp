@@ -167,11 +167,13 @@ constexpr int kThirdsLevel = -10;        // under the first trumpet, which keeps
 constexpr std::array<std::string_view, 1> kSecondTrumpetClose = {"A5/4 C#6/2 B5/3 A5/1 G#5/2"};
 constexpr std::array<std::string_view, 2> kSecondTrumpetButton = {"E5/12", "~E5/2 r/10"};
 constexpr int kSecondTrumpetButtonAccent = 8;
-constexpr Voice kClarinetSecond{kClarinet, 0, 74, 16, Articulation::Plain, 6};
+// The clarinet plays out: under two trumpets and the horns it is
+// otherwise lost.
+constexpr Voice kClarinetSecond{kClarinet, 0, 80, 16, Articulation::Plain, 6};
 // The trumpet's last notes are its loudest (the summit), the struck one
-// hardest; over the six-four the clarinet stays under the second trumpet
-// and the horns, and plays out only on the last stroke.
-constexpr int kFinalAccent = 6, kButtonAccent = 12, kSecondFinalAccent = 14, kClarinetClimax = -4;
+// hardest; over the six-four the clarinet climbs with them, heard through
+// the brass, and on the last stroke stays under the trumpet.
+constexpr int kFinalAccent = 6, kButtonAccent = 12, kSecondFinalAccent = 6, kClarinetClimax = 2;
 
 // One crash, with the last stroke (two are crude after the build), and the
 // light splash with the chord's arrival.
