@@ -114,16 +114,21 @@ constexpr Voice kFluteReturn{kFlute, 0, 75, 14, Articulation::Plain, 8};
 constexpr Voice kFluteSummit{kFlute, 0, 70, 14, Articulation::Plain, 8};
 constexpr Voice kFluteAnswer{kFlute, 0, 76, 14, Articulation::Plain, 8};
 constexpr Voice kViolinLead{kViolin, 0, 72, 14, Articulation::Plain, 8};
-constexpr Voice kViolinSong{kViolin, 0, 80, 10, Articulation::Plain, 8};
+// The song's long high notes lie bare over the harp, where a GM violin
+// pressed hard turns shrill: it sings them gently, the harp under it.
+constexpr Voice kViolinSong{kViolin, 0, 72, 10, Articulation::Plain, 8};
 constexpr Voice kOboeEcho{kOboe, 0, 62, 14, Articulation::Plain, 8};
-constexpr Voice kOboeLead{kOboe, 0, 58, 14, Articulation::Plain, 8};
+// The interlude's oboe sings out over the held strings, which would
+// cover a reed played softly in its low octave.
+constexpr Voice kOboeLead{kOboe, 0, 64, 14, Articulation::Plain, 8};
 constexpr Voice kOboeCall{kOboe, 0, 52, 14, Articulation::Plain, 8};
 constexpr Voice kStringsCounter{kStrings, 0, 48, 30, Articulation::Plain, 5};
 // Under the recap the strings' line is the flute's partner, not a pad.
 constexpr Voice kStringsRecap{kStrings, 0, 55, 30, Articulation::Plain, 5};
 constexpr Voice kStringsSequence{kStrings, 0, 52, 30, Articulation::Plain, 5};
-// In the interlude's breath the strings sing, not hold.
-constexpr Voice kStringsAnswer{kStrings, 0, 52, 30, Articulation::Plain, 5};
+// In the interlude's breath the strings sing, not hold, under the oboe's
+// level, in its octave.
+constexpr Voice kStringsAnswer{kStrings, 0, 46, 30, Articulation::Plain, 5};
 
 // The first bar of each part of the form, counted from 0.
 // The theme's close is followed by two bars of the band alone, turning
@@ -150,6 +155,7 @@ const Line kLines[] = {
     {&kOboeAnswer, kSequenceBar + 2, &kSequenceCopy, 2},
     {&kOboeAnswer, kSequenceBar + 4, &kSequenceClose, 4},
     {&kStringsSequence, kSequenceBar, &kSequenceCounter, 0},
+    {&kStringsSequence, kSequenceBar, &kSequenceCounterLow, 0},
     {&kViolinLead, kAViolin - 1, &kThemeViolinPickup, 7},
     {&kViolinLead, kAViolin, &kThemeViolin, 0},
     {&kOboeLead, kC, &kInterlude, 0},

@@ -96,6 +96,13 @@ inline const Bars kSequenceCopy = {"C6/4 B5/2 A5/2 G5/4", "B5/2 C6/1 G5/3 E5/4 r
 // the tonic as the violin begins.
 inline const Bars kSequenceCounter = {"G4/12",  "F4/12",  "~F4/12",  "E4/12",   "A4/12",
                                       "~A4/12", "G#4/12", "~G#4/12", "A4/6 r/6"};
+// Under it a second line takes the other of each chord's third and
+// seventh, or another of its tones, so the sequence sounds in full
+// chords, not over one held note: C held from the tonic into D minor's
+// seventh, G's third falling to C's fifth, and a line climbing through F's
+// fifth to the half-diminished chord's F, which falls to the dominant's
+// root, held into the violin's chord.
+inline const Bars kSequenceCounterLow = {"C4/12", "~C4/12", "B3/12", "G3/12", "C4/12", "F4/12", "E4/12", "~E4/12"};
 // The third unit breaks the pattern: a run up in even
 // eighths, then the chords spelt in quarters across the beats, falling
 // over the half-diminished chord, and a C leaning on the dominant's fifth,
