@@ -1,23 +1,22 @@
-// The game tune: a calm siciliano in A minor, 6/8, under three minutes,
-// so that a session hears it only a few times. A rondo-like form whose
-// theme comes back twice, varied, between episodes in other keys:
+// The game tune: a calm siciliano in A minor, 6/8, about two and a half
+// minutes, so that a session hears it only a few times. A rondo-like form
+// whose theme comes back twice, varied, between episodes in other keys:
 //
 //   intro    4 bars  A minor   harp over the lament bass A G F E; the oboe,
 //                              softly, sighs down the scale over it
-//   A       18 bars  A minor   the theme, clarinet: a half close, a turn to
+//   A       16 bars  A minor   the theme, clarinet: a half close, a turn to
 //                              C major, and a climb through the Neapolitan
-//                              chord to the first full close; two bars of
-//                              harp and strings alone turn to C
-//   B       16 bars  C major   a tune of its own, flute; the oboe answers
-//                              with a sequence falling through the circle
-//                              of fifths to the dominant of A minor, its
-//                              last unit in a rhythm of its own, and a bar
-//                              of harp under the violin's pick-up
+//                              chord to the first full close
+//   B       16 bars  C major   a tune of its own, flute; oboe, clarinet and
+//                              flute answer with a sequence falling through
+//                              the circle of fifths to the dominant of A
+//                              minor, the flute's unit in a rhythm of its
+//                              own, and a bar of harp under the violin's
+//                              pick-up
 //   A'      10 bars  A minor   the theme on the violin over strings, turning
 //                              through C and F major to D minor
-//   C       10 bars  D minor   the interlude: oboe over held strings, through
-//                              the Neapolitan chord to the dominant of A
-//                              minor, held by the band alone
+//   C        8 bars  D minor   the interlude: oboe over held strings, through
+//                              the Neapolitan chord to the dominant of A minor
 //   D        8 bars  A minor   a song of its own, the violin in long notes
 //                              over the harp's running sixteenths, as the
 //                              bass climbs by semitones to the dominant
@@ -131,11 +130,8 @@ constexpr Voice kStringsSequence{kStrings, 0, 52, 30, Articulation::Plain, 5};
 constexpr Voice kStringsAnswer{kStrings, 0, 46, 30, Articulation::Plain, 5};
 
 // The first bar of each part of the form, counted from 0.
-// The theme's close is followed by two bars of the band alone, turning
-// to C, before the flute's tune; the interlude's close by two on the
-// dominant before the bar that leads into the song.
-constexpr std::size_t kA = 4, kThemeClose = 20, kB = 22, kSequenceBar = 30, kAViolin = 38, kC = 48, kPedal = kC + 7,
-                      kSongBar = 58, kAAgain = 66, kCodaBar = 75, kEndBar = 82;
+constexpr std::size_t kA = 4, kB = 20, kSequenceBar = 28, kAViolin = 36, kC = 46, kSongBar = 54, kAAgain = 62,
+                      kCodaBar = 71, kEndBar = 78;
 
 // A line entering on a bar of the tune; `phraseBar` is that bar's place in
 // its eight-bar phrase (7 for a pick-up bar).
@@ -152,8 +148,8 @@ const Line kLines[] = {
     {&kFluteLead, kB - 1, &kMiddle, 7},
     {&kStringsCounter, kB, &kMiddleCounter, 0},
     {&kOboeAnswer, kSequenceBar - 1, &kSequence, 7},
-    {&kOboeAnswer, kSequenceBar + 2, &kSequenceCopy, 2},
-    {&kOboeAnswer, kSequenceBar + 4, &kSequenceClose, 4},
+    {&kClarinetAnswer, kSequenceBar + 2, &kSequenceCopy, 2},
+    {&kFluteAnswer, kSequenceBar + 4, &kSequenceClose, 4},
     {&kStringsSequence, kSequenceBar, &kSequenceCounter, 0},
     {&kStringsSequence, kSequenceBar, &kSequenceCounterLow, 0},
     {&kViolinLead, kAViolin - 1, &kThemeViolinPickup, 7},
@@ -196,7 +192,6 @@ const BassBar kBassBars[] = {
     {kA + 12, "D2/3 C2/3"},
     {kA + 13, "D2/6"},
     {kA + 15, "A2/6"},
-    {kThemeClose + 1, "G2/3 B2/3"},
     {kB, "E2/2 D2/1 C2/3"},
     {kB + 4, "D2/2 E2/1 F2/3"},
     {kB + 5, "A2/3 E2/3"},
@@ -220,8 +215,6 @@ const BassBar kBassBars[] = {
     {kAViolin + 8, "A2/3 G2/2 F2/1"},
     {kAViolin + 9, "E2/3 A2/3"},
     {kC + 6, "E2/6"},
-    {kPedal, "E2/6"},
-    {kPedal + 1, "E2/6"},
     // The song's bass climbs a semitone or a tone each bar to the dominant,
     // falling to the chord's fifth or root on the second beat, then
     // holding as it nears the top.
@@ -255,7 +248,7 @@ const Mark kMarks[] = {
     {0, "intro"},
     {kA, "A theme"},
     {kB, "B C major, Flute"},
-    {kSequenceBar, "B sequence, Oboe"},
+    {kSequenceBar, "B sequence, Oboe, Clarinet, Flute"},
     {kAViolin, "A' Violin, to D minor"},
     {kC, "C interlude, D minor"},
     {kSongBar, "D song, Violin over the harp"},
@@ -286,14 +279,11 @@ const Layer kLayers[] = {
     {kA, kA + 4, Accompaniment::Barcarolle, true},
     {kA + 4, kA + 8, Accompaniment::Lilt, true},
     {kA + 8, kA + 12, Accompaniment::Block, true},
-    {kA + 12, kThemeClose, Accompaniment::Broken, true},
-    // The two bars before the flute: the harp alone rocks under the
-    // strings, the tune's breath.
-    {kThemeClose, kB, Accompaniment::Arpeggio, true, -2},
+    {kA + 12, kB, Accompaniment::Broken, true},
     // Under the theme's answer the strings hold soft chords, an inner voice
     // between the bass and the lead, and come up to the cadence.
-    {kA + 8, kThemeClose - 2, Accompaniment::Pad, false, -6},
-    {kThemeClose - 2, kB, Accompaniment::Pad, false},
+    {kA + 8, kB - 2, Accompaniment::Pad, false, -6},
+    {kB - 2, kB, Accompaniment::Pad, false},
     // The harp rocks under the flute's first phrase and climbs in eighths
     // under its second, where the chords change on each beat.
     {kB, kB + 4, Accompaniment::Ripple, true, -2},
@@ -317,9 +307,7 @@ const Layer kLayers[] = {
     // little fuller, carries the bass with the cello.
     {kC + 3, kC + 4, Accompaniment::Arpeggio, true, -3},
     {kC + 4, kC + 5, Accompaniment::Rising, true, -3},
-    {kC + 5, kPedal, Accompaniment::Rising, false, -3},
-    // Over the held dominant, the oboe gone, the harp rocks.
-    {kPedal, kSongBar - 1, Accompaniment::Arpeggio, false, -3},
+    {kC + 5, kSongBar - 1, Accompaniment::Rising, false, -3},
     // The bar on the dominant before the song: the harp, not a guitar
     // heard nowhere near it, runs up and down the chord, a flourish where
     // the bar before the violin's theme only rocks.
@@ -353,32 +341,12 @@ struct Level {
     std::size_t bar;
     int level;
 };
-const Level kLevels[] = {{0, -24},
-                         {kA - 1, -22},
-                         {kA, -11},
-                         {kA + 4, -6},
-                         {kA + 8, -4},
-                         {kThemeClose - 1, -3},
-                         {kThemeClose + 1, -8},
-                         {kB, -10},
-                         {kB + 7, -6},
-                         {kB + 14, -4},
-                         {kAViolin - 1, -9},
-                         {kAViolin, -4},
-                         {kC - 1, -10},
-                         {kC, -22},
-                         {kC + 2, -21},
-                         {kC + 3, -15},
-                         {kC + 5, -16},
-                         {kSongBar - 2, -15},
-                         {kSongBar - 1, -10},
-                         {kSongBar, -13},
-                         {kSongBar + 7, 7},
-                         {kAAgain + 2, 7},
-                         {kCodaBar - 1, 0},
-                         {kCodaBar, -13},
-                         {kCodaBar + 5, -12},
-                         {kCodaBar + 6, -14}};
+const Level kLevels[] = {
+    {0, -24},         {kA - 1, -22},       {kA, -11},           {kA + 4, -6},        {kA + 8, -4},
+    {kB - 1, -3},     {kB, -10},           {kB + 7, -6},        {kB + 14, -4},       {kAViolin - 1, -9},
+    {kAViolin, -4},   {kC - 1, -10},       {kC, -22},           {kC + 2, -21},       {kC + 3, -15},
+    {kC + 5, -16},    {kSongBar - 2, -15}, {kSongBar - 1, -10}, {kSongBar, -13},     {kSongBar + 7, 7},
+    {kAAgain + 2, 7}, {kCodaBar - 1, 0},   {kCodaBar, -13},     {kCodaBar + 5, -12}, {kCodaBar + 6, -14}};
 // Under the violin the held strings step back: same family, they would
 // swallow it; under the interlude's oboe they step back less, so the
 // sparse texture keeps a middle.
@@ -451,19 +419,6 @@ int LevelAt(std::size_t bar)
     return before->level;
 }
 
-// A bar's place in the run of eight-bar phrases: the band's bars alone
-// after the theme and the interlude stand outside them, taking the place
-// of the bar they lead to.
-std::size_t PhrasePlace(std::size_t bar)
-{
-    const std::size_t outside = bar < kThemeClose ? 0
-        : bar < kB                                ? bar - kThemeClose
-        : bar < kPedal                            ? kB - kThemeClose
-        : bar < kPedal + 2                        ? kB - kThemeClose + bar - kPedal
-                                                  : kB - kThemeClose + 2;
-    return bar - outside;
-}
-
 } // namespace
 
 std::vector<MidiTrack> ComposeGameTune()
@@ -503,7 +458,7 @@ std::vector<MidiTrack> ComposeGameTune()
     const std::array<std::uint8_t, kGameTuneLeads.size()> leads = kGameTuneLeads;
     band.SetMelody(NotesOf(band.Tracks(conductor, barTick(chords.size())), leads));
     const Key keys[] = {{0, MinorScale(9)},
-                        {kThemeClose, MajorScale(0)},
+                        {kB, MajorScale(0)},
                         {kSequenceBar + 5, MinorScale(9)},
                         {kAViolin + 1, MajorScale(0)},
                         {kAViolin + 6, MinorScale(2)},
@@ -515,7 +470,7 @@ std::vector<MidiTrack> ComposeGameTune()
             }
         }
         // The accompaniment swells and ebbs with the phrase, as the lead does.
-        const int level = LevelAt(bar) + kPhraseArc[PhrasePlace(bar) % 8];
+        const int level = LevelAt(bar) + kPhraseArc[bar % 8];
         // The intro's bass falls a step a bar, A G F E, without walking; the
         // interlude's holds its notes, the sparsest texture.
         band.SetWalk(bar >= kA && !(kC <= bar && bar < kSongBar - 2));

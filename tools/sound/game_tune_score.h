@@ -17,9 +17,7 @@ inline const Bars kChordBars[] = {
     // A: halting on the dominant, closing in C, then through the Neapolitan
     // to the tonic: the first full close in A minor
     {"Am", "Am/C", "Dm Dm/F", "E", "Am", "Dm/F", "F G7", "C", "Am/C", "G", "C C/E", "F C/E", "Dm7 Dm7/C", "Bb/D",
-     "E7 E7/G#", "Am",
-     // the harp and the strings alone turn to C major for the flute
-     "F", "G7"},
+     "E7 E7/G#", "Am"},
     // B: C major, a half close on its dominant's seventh resolving to C with
     // the third on top, D minor's dominant turning the cadence aside; then
     // Am7 Dm7 G7 Cmaj7 Fmaj7 Bm7b5 E7, the circle of fifths a chord a bar
@@ -32,10 +30,8 @@ inline const Bars kChordBars[] = {
     // D minor through its ii-V: the dominant comes once, at the close
     {"Am/C", "C/E", "F Am", "Dm7 G7/B", "C", "F Am", "Bb F/A", "Gm/Bb C7", "F/A Gm", "Gm/E A7"},
     // C: D minor over the lament bass D C Bb A, the Neapolitan of A minor,
-    // and its dominant, held under the band alone two bars, the tonic's
-    // six-four and the subdominant over it, then turning to the leading
-    // note in the bass
-    {"Dm", "C7", "Gm/Bb", "A7", "Dm/F", "Bb/D", "E7", "Am/E E7", "Dm/E E7", "E7 E7/G#"},
+    // and its dominant turning to the leading note in the bass
+    {"Dm", "C7", "Gm/Bb", "A7", "Dm/F", "Bb/D", "E7", "E7 E7/G#"},
     // D: the bass climbs by semitones from the tonic to the dominant, through
     // the dominants of D minor and of E; then the theme once more, its head
     // over a bass falling A G D and climbing F# G through the dominants of
@@ -63,13 +59,13 @@ inline const Bars kTheme = {"r/2 A5/2 C6/2 E6/6", "~E6/4 D6/2 A5/4 F5/2", "A5/2 
                             "E6/2 F6/2 G6/8",     "F6/4 E6/2 C6/4 r/2",   "r/2 A5/2 F6/2 E6/3 D6/3",
                             "F6/2 D6/4 Bb5/6",    "G#5/6 B5/3 D6/3",      "C6/6 r/6"};
 
-// The middle tune, flute, entering after two bars of the band alone,
-// falling down the scale over the dominant of C: its first
+// The middle tune, flute, entering over the clarinet's last note on the
+// tonic chord's A and E, clear of its held E (an F would rub): its first
 // phrase climbs from the F over the dominant, turning round its B, to a D
 // leaning on the tonic's C; its second closes on C, and holds it while the
 // clarinet enters.
 inline const Bars kMiddle = {
-    "r/8 B5/2 A5/2",      "G5/4 F5/2 E5/4 G5/2",      "F5/4 G5/2 B5/3 A5/1 C6/2",
+    "r/8 A5/2 E5/2",      "G5/4 F5/2 E5/4 G5/2",      "F5/4 G5/2 B5/3 A5/1 C6/2",
     "D6/4 C6/2 r/4 G5/2", "A5/3 G5/1 F5/2 E5/4 G5/2", "F5/1 G5/1 A5/1 B5/1 C6/2 D6/4 C6/2",
     "C6/4 A5/4 C#6/4",    "E6/4 D6/2 B5/3 D6/3",      "C6/6 r/6",
 };
@@ -83,12 +79,12 @@ inline const Bars kMiddleCounter = {"E4/12",      "G3/6 D4/6", "E4/6 G4/6", "F4/
 // two-bar units, each a step lower: each unit leans on the chord's fourth
 // and runs down the scale by step, then turns in the lilt, long-short on
 // each beat, round the chord that follows. The oboe, the siciliano's own
-// voice, plays the whole sequence, one voice answering the flute rather
-// than three taking turns: the second unit a step lower leans its B on
-// the root the bass strikes, resolving it up in the lilt, and breathes
-// before the third.
+// voice, plays the first unit, whose D6 would take the clarinet into its
+// thin top register, and the clarinet answers with the second, a step
+// lower, and leans its B on the root the bass strikes, resolving it up
+// in the lilt.
 inline const Bars kSequence = {"r/8 G5/2 B5/2", "D6/4 C6/2 B5/2 A5/2 B5/2", "C6/4 A5/2 F5/4 A5/2"};
-inline const Bars kSequenceCopy = {"C6/4 B5/2 A5/2 G5/4", "B5/2 C6/1 G5/3 E5/4 r/2"};
+inline const Bars kSequenceCopy = {"C6/4 B5/2 A5/2 G5/4", "B5/2 C6/1 G5/3 E5/4 C5/2"};
 // Between the strummed chords and the winds the strings hold the chords'
 // thirds and sevenths, a step at a time, so the circle of fifths has a
 // middle: the seventh of each chord the third of the next; the last
@@ -103,7 +99,7 @@ inline const Bars kSequenceCounter = {"G4/12",  "F4/12",  "~F4/12",  "E4/12",   
 // fifth to the half-diminished chord's F, which falls to the dominant's
 // root, held into the violin's chord.
 inline const Bars kSequenceCounterLow = {"C4/12", "~C4/12", "B3/12", "G3/12", "C4/12", "F4/12", "E4/12", "~E4/12"};
-// The third unit breaks the pattern: a run up in even
+// The flute takes the third unit and breaks its pattern: a run up in even
 // eighths, then the chords spelt in quarters across the beats, falling
 // over the half-diminished chord, and a C leaning on the dominant's fifth,
 // let go before the harp's bar on the dominant.
@@ -131,7 +127,7 @@ inline const Bars kThemeViolin = {
 // The interlude: few notes, long ones, entering over the violin's close;
 // after a bar's breath its second phrase enters on the second beat, as the
 // first did; its last leans on the dominant's C and falls to its fifth, and
-// the band alone holds the dominant three bars before the violin's song.
+// the band alone holds the dominant a bar before the violin's song.
 inline const Bars kInterlude = {
     "r/6 A4/4 D5/2",   "Bb4/4 A4/2 Bb4/3 C5/1 D5/2", "G5/4 F5/2 D5/6", "C#5/6 r/6", "r/6 F5/4 G5/2",
     "Bb5/4 G5/2 F5/6", "E5/4 D5/1 C5/1 B4/3 r/3",
