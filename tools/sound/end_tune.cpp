@@ -10,8 +10,7 @@
 // crash: the loudest moment, held most of a bar while the crash, the harp
 // and the timpani ring on to the end.
 // No part climbs above C7 or plays harder than velocity 100, so it rings
-// rather than shrieks; the tutti stays near 90, a step over the band's
-// climb, so it does not jump out of the quiet game it follows.
+// rather than shrieks.
 #include "band.h"
 #include "tunes.h"
 #include "voice_leading.h"
@@ -102,7 +101,7 @@ constexpr std::array<std::string_view, 5> kSecond = {
 // last stroke.
 constexpr std::array<std::string_view, 5> kChords = {"A", "A F#m", "A/C# Bm7b5/D", "B7/D#", "A/E"};
 // The band grows bar by bar from its first chord into the final one.
-constexpr std::array<int, 5> kLevels = {-6, -6, -4, -5, 3};
+constexpr std::array<int, 5> kLevels = {-6, -6, -4, -2, 8};
 // Under the first bars the tuba marks the beats lightly, so the dance does
 // not turn into a village band's oom-pah; its weight is kept for the climb
 // to the close.
@@ -146,7 +145,7 @@ constexpr std::uint32_t kButtonBroadening = 112;
 // together, not the winds alone after the rest.
 constexpr std::uint32_t kRingingTicks = (12 + kButtonSixteenths) * kSixEightFine.ticksPerStep;
 
-constexpr Voice kTrumpetLead{kTrumpet, 0, 80, 20, Articulation::Plain, 6};
+constexpr Voice kTrumpetLead{kTrumpet, 0, 84, 20, Articulation::Plain, 6};
 // The call is crisp, tongued, on time, and a little lighter than the E it
 // leads to.
 constexpr Voice kTrumpetUpbeat{kTrumpet, 0, 80, 30, Articulation::Plain, 0};
@@ -173,11 +172,11 @@ constexpr Voice kClarinetSecond{kClarinet, 0, 80, 16, Articulation::Plain, 6};
 // The trumpet's last notes are its loudest (the summit), the struck one
 // hardest; over the six-four the clarinet climbs with them, heard through
 // the brass, and on the last stroke stays under the trumpet.
-constexpr int kFinalAccent = 6, kButtonAccent = 12, kSecondFinalAccent = 6, kClarinetClimax = 2;
+constexpr int kFinalAccent = 8, kButtonAccent = 14, kSecondFinalAccent = 8, kClarinetClimax = 2;
 
 // One crash, with the last stroke (two are crude after the build), and the
 // light splash with the chord's arrival.
-constexpr std::uint8_t kCrash = 49, kCrashVelocity = 90;
+constexpr std::uint8_t kCrash = 49, kCrashVelocity = 100;
 // Under the six-four and the seventh a ride cymbal rolls softly, in
 // sixteenths, swelling from a whisper into the crash's stroke: the crash is
 // prepared, not a surprise. A crash struck again and again restarts its
@@ -191,7 +190,7 @@ constexpr int kCymbalRollFrom = 14, kCymbalRollTo = 50;
 constexpr std::uint8_t kTimpaniTonic = 45, kTimpaniDominant = 40; // A2, E2
 constexpr std::uint8_t kTimpaniApproach = 47;                     // B2, the root of B7
 constexpr std::uint8_t kLastDrumVelocity = 80;                    // the arrival, under the trumpet
-constexpr std::uint8_t kButtonDrumVelocity = 90;                  // the last stroke
+constexpr std::uint8_t kButtonDrumVelocity = 100;                 // the last stroke
 // Under the six-four and the seventh the timpani roll on the dominant,
 // growing into the last stroke.
 // It starts well under the stroke on the six-four, so the roll is heard to
@@ -200,7 +199,7 @@ constexpr int kSwellFrom = 40, kSwellTo = 78;
 // The last stroke: the bass with the winds, the harp and the drums; the
 // pizzicato, which keeps the dance's afterbeats, leaves the close's held
 // chords to the harp and the horns and plucks the last one once, short.
-constexpr std::uint8_t kButtonBass = 33, kButtonBassVelocity = 88;     // A1
+constexpr std::uint8_t kButtonBass = 33, kButtonBassVelocity = 96;     // A1
 constexpr std::array<std::uint8_t, 4> kButtonPluck = {57, 61, 64, 69}; // A3 C#4 E4 A4
 constexpr std::uint8_t kButtonPluckVelocity = 80;
 constexpr std::uint32_t kPluckTicks = 2 * kSixEightFine.ticksPerStep;         // an eighth
