@@ -7,7 +7,7 @@
 // timpani roll on the dominant's dominant and a broadening, to the tonic's
 // six-four, the tune at its highest, leaning on the dominant's seventh as
 // the roll swells; the tonic itself comes only with the last stroke and the
-// crash: the loudest moment, held most of a bar while the crash, the harp
+// crash: the loudest moment, held over a bar while the crash, the harp
 // and the timpani ring on to the end.
 // No part climbs above C7 or plays harder than velocity 100, so it rings
 // rather than shrieks.
@@ -80,10 +80,10 @@ constexpr std::array<std::string_view, 5> kMelody = {
 // Two horns hold the chords in the middle of the band, under the clarinet; the upper falls A G# F# against the
 // trumpet's climb in the head's second bar, the G# passing off the beat so the F# minor chord lands on it, rises E F F#
 // through the half-diminished chord to the dominant's dominant, and the dominant's seventh falls to the tonic's third.
-constexpr std::array<std::string_view, 7> kHornUpper = {"E4/12",     "A4/4 G#4/2 F#4/6", "E4/6 F4/6",  "F#4/12",
-                                                        "E4/6 D4/6", "C#4/12",           "~C#4/2 r/10"};
+constexpr std::array<std::string_view, 7> kHornUpper = {"E4/12",     "A4/4 G#4/2 F#4/6", "E4/6 F4/6", "F#4/12",
+                                                        "E4/6 D4/6", "C#4/12",           "~C#4/5 r/7"};
 constexpr std::array<std::string_view, 7> kHornLower = {"C#4/12",     "A3/12", "C#4/6 B3/6", "B3/6 A3/6",
-                                                        "A3/6 G#3/6", "A3/12", "~A3/2 r/10"};
+                                                        "A3/6 G#3/6", "A3/12", "~A3/5 r/7"};
 // A third or a sixth under the tune where they strike together, but a line
 // of its own: it holds while the tune climbs and moves against it as it
 // turns; in the head's second bar it fills the middle between the horns
@@ -130,8 +130,8 @@ constexpr std::uint8_t kSplashKey = 55, kSplashVelocity = 78;
 // harp and the timpani rather than stopping short under them, and let go
 // well before the file ends, so their release sounds within it.
 constexpr std::uint32_t kHeldTicks = 11 * kSixEightFine.ticksPerStep;
-constexpr std::array<std::string_view, 2> kButton = {"A5/12", "~A5/2 r/10"}, kSecondButton = {"C#5/12", "~C#5/2 r/10"};
-constexpr std::uint32_t kButtonSixteenths = 14;
+constexpr std::array<std::string_view, 2> kButton = {"A5/12", "~A5/5 r/7"}, kSecondButton = {"C#5/12", "~C#5/5 r/7"};
+constexpr std::uint32_t kButtonSixteenths = 17;
 constexpr std::uint32_t kButtonTicks = kButtonSixteenths * kSixEightFine.ticksPerStep - 40;
 // The winds' chord dies away from its second beat, by expression, to this
 // (of 127) as they let go; the strokes they ring with are left to decay.
@@ -164,7 +164,7 @@ constexpr int kThirdsLevel = -10;        // under the first trumpet, which keeps
 // Its thirds run on to the leading note, G#, under the first trumpet's B;
 // the stroke takes it to the chord's fifth, as an inner voice may.
 constexpr std::array<std::string_view, 1> kSecondTrumpetClose = {"A5/4 C#6/2 B5/3 A5/1 G#5/2"};
-constexpr std::array<std::string_view, 2> kSecondTrumpetButton = {"E5/12", "~E5/2 r/10"};
+constexpr std::array<std::string_view, 2> kSecondTrumpetButton = {"E5/12", "~E5/5 r/7"};
 constexpr int kSecondTrumpetButtonAccent = 8;
 // The clarinet plays out: under two trumpets and the horns it is
 // otherwise lost.
@@ -176,21 +176,20 @@ constexpr int kFinalAccent = 8, kButtonAccent = 14, kSecondFinalAccent = 8, kCla
 
 // One crash, with the last stroke (two are crude after the build), and the
 // light splash with the chord's arrival.
-constexpr std::uint8_t kCrash = 49, kCrashVelocity = 100;
-// Under the six-four and the seventh a ride cymbal rolls softly, in
-// sixteenths, swelling from a whisper into the crash's stroke: the crash is
-// prepared, not a surprise. A crash struck again and again restarts its
-// long sample each time and stutters; the ride's short, soft strokes
-// blend into a roll.
-constexpr std::uint8_t kRollCymbal = 59; // Ride Cymbal 2
-constexpr std::uint32_t kCymbalRollTicks = kSixEightFine.ticksPerStep;
-constexpr int kCymbalRollFrom = 14, kCymbalRollTo = 50;
+constexpr std::uint8_t kCrash = 49, kCrashVelocity = 90;
+// Under the six-four and the seventh the crash cymbal itself rolls
+// softly, in thirty-seconds with the timpani, swelling from a whisper
+// into its own stroke: the crash is prepared, not a surprise, and the
+// roll is heard as one sound, not as strokes counted out.
+constexpr std::uint8_t kRollCymbal = kCrash;
+constexpr std::uint32_t kCymbalRollTicks = kSixEightFine.ticksPerStep / 2;
+constexpr int kCymbalRollFrom = 10, kCymbalRollTo = 52;
 // The timpani: the tonic struck at the start and on the last chord, a roll
 // on the dominant between.
 constexpr std::uint8_t kTimpaniTonic = 45, kTimpaniDominant = 40; // A2, E2
 constexpr std::uint8_t kTimpaniApproach = 47;                     // B2, the root of B7
 constexpr std::uint8_t kLastDrumVelocity = 80;                    // the arrival, under the trumpet
-constexpr std::uint8_t kButtonDrumVelocity = 100;                 // the last stroke
+constexpr std::uint8_t kButtonDrumVelocity = 90;                  // the last stroke, under the brass
 // Under the six-four and the seventh the timpani roll on the dominant,
 // growing into the last stroke.
 // It starts well under the stroke on the six-four, so the roll is heard to
