@@ -155,10 +155,11 @@ constexpr Voice kTrumpetUpbeat{kTrumpet, 0, 80, 30, Articulation::Plain, 0};
 constexpr Voice kSecondTrumpetVoice{kSecondTrumpet, 0, 78, 20, Articulation::Plain, 0};
 // Before that it sings a third under the head from the band's first chord,
 // so the fanfare is two trumpets from its start, and under the head's
-// second bar and the scale that climbs over the dominant's dominant; the
-// call between is left to the first trumpet alone.
+// second bar and the scale that climbs over the dominant's dominant; under
+// the call it sounds the open fifth of a brass call, then the sixth under
+// its B, so the brass does not thin out before the climb.
 constexpr std::array<std::string_view, 4> kSecondTrumpetThirds = {
-    "C#5/3 D5/1 C#5/2 F#5/4 G#5/2", "A5/4 B5/2 A5/4 F#5/2", "r/12", "r/6 D#5/2 E5/1 F#5/1 F#5/2"};
+    "C#5/3 D5/1 C#5/2 F#5/4 G#5/2", "A5/4 B5/2 A5/4 F#5/2", "A4/2 A4/1 A4/1 A4/2 D5/6", "r/6 D#5/2 E5/1 F#5/1 F#5/2"};
 constexpr std::uint32_t kThirdsFrom = 0; // the head's first bar
 constexpr int kThirdsLevel = -10;        // under the first trumpet, which keeps the tune
 // Its thirds run on to the leading note, G#, under the first trumpet's B;
@@ -168,7 +169,7 @@ constexpr std::array<std::string_view, 2> kSecondTrumpetButton = {"E5/12", "~E5/
 constexpr int kSecondTrumpetButtonAccent = 8;
 // The clarinet plays out: under two trumpets and the horns it is
 // otherwise lost.
-constexpr Voice kClarinetSecond{kClarinet, 0, 80, 16, Articulation::Plain, 6};
+constexpr Voice kClarinetSecond{kClarinet, 0, 76, 16, Articulation::Plain, 6};
 // The trumpet's last notes are its loudest (the summit), the struck one
 // hardest; over the six-four the clarinet climbs with them, heard through
 // the brass, and on the last stroke stays under the trumpet.
@@ -216,6 +217,9 @@ constexpr std::array<std::uint8_t, 8> kFirstChord = {45, 52, 57, 61, 64, 69, 73,
 // plucking it once, so the afterbeats' layer carries on into the close.
 constexpr std::array<std::uint8_t, 4> kSeventhChord = {56, 59, 62, 64};                     // G#3 B3 D4 E4
 constexpr std::uint8_t kSeventhVelocity = 66, kSeventhBass = 40, kSeventhBassVelocity = 84; // E2
+// The pizzicato plucks the seventh again on its afterbeat, so the dance
+// runs on up to the last stroke rather than stopping short before it.
+constexpr std::uint32_t kSeventhAfterbeat = 3 * kSixEightFine.ticksPerStep;
 // A timpani roll, in thirty-seconds, grows through the dominant's second
 // half into the last chord, the sticks a little uneven.
 constexpr std::uint32_t kRollStrokes = 12, kRollTicks = kSixEightFine.ticksPerStep / 2;
@@ -396,6 +400,9 @@ std::vector<MidiTrack> ComposeEndTune()
                 band.Track(kHarp).Note(now + beat + i * kFirstRollTicks, kHarp, kSeventhChord[i], kSeventhVelocity,
                                        kHeldTicks - beat - i * kFirstRollTicks);
                 band.Track(kPizzicato).Note(now + beat, kPizzicato, kSeventhChord[i], kSeventhVelocity, kPluckTicks);
+                band.Track(kPizzicato)
+                    .Note(now + beat + kSeventhAfterbeat, kPizzicato, kSeventhChord[i], kSeventhVelocity + 6,
+                          kPluckTicks);
             }
             for (std::uint32_t i = 0; i < kRollStrokes; ++i) {
                 band.Track(kTimpani).Note(now + beat + i * kRollTicks, kTimpani, kTimpaniDominant,
