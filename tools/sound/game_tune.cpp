@@ -87,7 +87,7 @@ using namespace game_tune_score;
 
 // {channel, transpose, velocity, gap, articulation, onset spread}
 // The theme steals in after the intro, and grows with its second phrase.
-constexpr Voice kClarinetEntry{kClarinet, -12, 77, 14, Articulation::Plain, 8};
+constexpr Voice kClarinetEntry{kClarinet, -12, 74, 14, Articulation::Plain, 8};
 constexpr Voice kClarinetLow{kClarinet, -12, 78, 14, Articulation::Plain, 8};
 // The oboe answers the flute a little under its level: its reed carries.
 // The clarinet takes the sequence's copy from it, a step lower, softly.
@@ -114,12 +114,13 @@ constexpr Voice kFluteSummit{kFlute, 0, 70, 14, Articulation::Plain, 8};
 constexpr Voice kFluteAnswer{kFlute, 0, 76, 14, Articulation::Plain, 8};
 constexpr Voice kViolinLead{kViolin, 0, 72, 14, Articulation::Plain, 8};
 // The song's long high notes lie bare over the harp, where a GM violin
-// pressed hard turns shrill: it sings them gently, the harp under it.
-constexpr Voice kViolinSong{kViolin, 0, 72, 10, Articulation::Plain, 8};
+// pressed hard turns shrill: it sings them gently, and the band's swell
+// under its climax is held back so it stays on top.
+constexpr Voice kViolinSong{kViolin, 0, 76, 10, Articulation::Plain, 8};
 constexpr Voice kOboeEcho{kOboe, 0, 62, 14, Articulation::Plain, 8};
 // The interlude's oboe sings out over the held strings, which would
 // cover a reed played softly in its low octave.
-constexpr Voice kOboeLead{kOboe, 0, 64, 14, Articulation::Plain, 8};
+constexpr Voice kOboeLead{kOboe, 0, 62, 14, Articulation::Plain, 8};
 constexpr Voice kOboeCall{kOboe, 0, 52, 14, Articulation::Plain, 8};
 constexpr Voice kStringsCounter{kStrings, 0, 48, 30, Articulation::Plain, 5};
 // Under the recap the strings' line is the flute's partner, not a pad.
@@ -336,16 +337,17 @@ const Layer kLayers[] = {
 // The accompaniment's dynamic, velocity added, at a bar; in between it
 // moves bar by bar, so the music swells and ebbs rather than steps. The
 // coda leans on its Neapolitan chord without a climax, and the intro's
-// band is soft but present, so the join is no cliff.
+// band is soft but present, so the join is no cliff, and the theme's
+// entry no jump out of it.
 struct Level {
     std::size_t bar;
     int level;
 };
 const Level kLevels[] = {
-    {0, -24},         {kA - 1, -22},       {kA, -11},           {kA + 4, -6},        {kA + 8, -4},
+    {0, -22},         {kA - 1, -20},       {kA, -13},           {kA + 4, -6},        {kA + 8, -4},
     {kB - 1, -3},     {kB, -10},           {kB + 7, -6},        {kB + 14, -4},       {kAViolin - 1, -9},
     {kAViolin, -4},   {kC - 1, -10},       {kC, -22},           {kC + 2, -21},       {kC + 3, -15},
-    {kC + 5, -16},    {kSongBar - 2, -15}, {kSongBar - 1, -10}, {kSongBar, -13},     {kSongBar + 7, 7},
+    {kC + 5, -16},    {kSongBar - 2, -15}, {kSongBar - 1, -10}, {kSongBar, -13},     {kSongBar + 7, 4},
     {kAAgain + 2, 7}, {kCodaBar - 1, 0},   {kCodaBar, -13},     {kCodaBar + 5, -12}, {kCodaBar + 6, -14}};
 // Under the violin the held strings step back: same family, they would
 // swallow it; under the interlude's oboe they step back less, so the

@@ -53,7 +53,7 @@ inline const Bars kChordBars[] = {
 // answer climbs to its peak (a held G) and falls, through the Neapolitan,
 // to a full close.
 inline const Bars kThemeOpening = {"E5/3 F5/1 E5/2 A5/4 B5/2", "C6/4 D6/2 E6/4 A5/2", "F5/2 G5/2 A5/2 D6/4 B5/2",
-                                   "C6/4 B5/2 G#5/4 r/2"};
+                                   "B5/4 A5/2 G#5/4 r/2"};
 inline const Bars kTheme = {"r/2 A5/2 C6/2 E6/6", "~E6/4 D6/2 A5/4 F5/2", "A5/2 C6/6 B5/2 D6/2",
                             "E6/6 r/4 E5/2",      "A5/4 B5/2 C6/3 E6/3",  "D6/2 C6/2 B5/2 G5/3 C6/1 D6/2",
                             "E6/2 F6/2 G6/8",     "F6/4 E6/2 C6/4 r/2",   "r/2 A5/2 F6/2 E6/3 D6/3",
@@ -65,9 +65,9 @@ inline const Bars kTheme = {"r/2 A5/2 C6/2 E6/6", "~E6/4 D6/2 A5/4 F5/2", "A5/2 
 // leaning on the tonic's C; its second closes on C, and holds it while the
 // clarinet enters.
 inline const Bars kMiddle = {
-    "r/8 A5/2 E5/2",      "G5/4 F5/2 E5/4 G5/2",      "F5/4 G5/2 B5/3 A5/1 C6/2",
-    "D6/4 C6/2 r/4 G5/2", "A5/3 G5/1 F5/2 E5/4 G5/2", "F5/1 G5/1 A5/1 B5/1 C6/2 D6/4 C6/2",
-    "C6/4 A5/4 C#6/4",    "E6/4 D6/2 B5/3 D6/3",      "C6/6 r/6",
+    "r/8 A5/2 E5/2",        "G5/4 F5/2 E5/4 G5/2",      "F5/4 G5/2 B5/3 A5/1 C6/2",
+    "D6/4 C6/2 r/4 G5/2",   "A5/3 G5/1 F5/2 E5/4 G5/2", "F5/1 G5/1 A5/1 B5/1 C6/2 D6/4 C6/2",
+    "C6/4 B5/2 A5/4 C#6/2", "E6/4 D6/2 B5/3 D6/3",      "C6/6 r/6",
 };
 // Under the flute, the strings move slowly in the middle register, in
 // tenths and sixths or against it, never in octaves with it, and on the
@@ -99,11 +99,12 @@ inline const Bars kSequenceCounter = {"G4/12",  "F4/12",  "~F4/12",  "E4/12",   
 // fifth to the half-diminished chord's F, which falls to the dominant's
 // root, held into the violin's chord.
 inline const Bars kSequenceCounterLow = {"C4/12", "~C4/12", "B3/12", "G3/12", "C4/12", "F4/12", "E4/12", "~E4/12"};
-// The flute takes the third unit and breaks its pattern: a run up in even
-// eighths, then the chords spelt in quarters across the beats, falling
-// over the half-diminished chord, and a C leaning on the dominant's fifth,
-// let go before the harp's bar on the dominant.
-inline const Bars kSequenceClose = {"r/2 F5/2 G5/2 A5/2 B5/2 C6/2", "D6/4 A5/4 F5/4", "C6/4 B5/5 r/3"};
+// The flute takes the third unit and breaks its pattern with a run up in
+// even eighths, then falls in the lilt over the half-diminished chord and
+// turns up to its D, held as the dominant's seventh and falling through
+// its fifth to the leading note, let go before the harp's bar on the
+// dominant.
+inline const Bars kSequenceClose = {"r/2 F5/2 G5/2 A5/2 B5/2 C6/2", "D6/4 C6/2 A5/4 C6/2", "D6/4 B5/2 G#5/3 r/3"};
 
 // The theme on the violin, on its E string, after a bar of harp on the
 // dominant; through C and F major, its head's turn and leap sequenced a
