@@ -53,11 +53,11 @@ inline const Bars kChordBars[] = {
 // answer climbs to its peak (a held G) and falls, through the Neapolitan,
 // to a full close.
 inline const Bars kThemeOpening = {"E5/3 F5/1 E5/2 A5/4 B5/2", "C6/4 D6/2 E6/4 A5/2", "F5/2 G5/2 A5/2 D6/4 B5/2",
-                                   "B5/4 A5/2 G#5/4 r/2"};
+                                   "C6/4 B5/2 G#5/4 r/2"};
 inline const Bars kTheme = {"r/2 A5/2 C6/2 E6/6", "~E6/4 D6/2 A5/4 F5/2", "A5/2 C6/6 B5/2 D6/2",
-                            "E6/6 r/4 E5/2",      "A5/4 B5/2 C6/3 E6/3",  "D6/2 C6/2 B5/2 G5/3 C6/1 D6/2",
+                            "E6/6 r/4 E5/2",      "A5/4 B5/2 C6/4 E6/2",  "D6/2 C6/2 B5/2 G5/3 C6/1 D6/2",
                             "E6/2 F6/2 G6/8",     "F6/4 E6/2 C6/4 r/2",   "r/2 A5/2 F6/2 E6/3 D6/3",
-                            "F6/2 D6/4 Bb5/6",    "G#5/6 B5/3 D6/3",      "C6/6 r/6"};
+                            "F6/2 D6/4 Bb5/6",    "G#5/6 B5/4 D6/2",      "C6/6 r/6"};
 
 // The middle tune, flute, entering over the clarinet's last note on the
 // tonic chord's A and E, clear of its held E (an F would rub): its first
@@ -67,7 +67,7 @@ inline const Bars kTheme = {"r/2 A5/2 C6/2 E6/6", "~E6/4 D6/2 A5/4 F5/2", "A5/2 
 inline const Bars kMiddle = {
     "r/8 A5/2 E5/2",        "G5/4 F5/2 E5/4 G5/2",      "F5/4 G5/2 B5/3 A5/1 C6/2",
     "D6/4 C6/2 r/4 G5/2",   "A5/3 G5/1 F5/2 E5/4 G5/2", "F5/1 G5/1 A5/1 B5/1 C6/2 D6/4 C6/2",
-    "C6/4 B5/2 A5/4 C#6/2", "E6/4 D6/2 B5/3 D6/3",      "C6/6 r/6",
+    "C6/4 B5/2 A5/4 C#6/2", "E6/4 D6/2 B5/4 D6/2",      "C6/6 r/6",
 };
 // Under the flute, the strings move slowly in the middle register, in
 // tenths and sixths or against it, never in octaves with it, and on the
@@ -115,11 +115,11 @@ inline const Bars kThemeViolin = {
     "E5/3 F5/1 E5/2 A5/2 G#5/1 A5/1 B5/2",
     "C6/6 D6/2 C6/2 B5/2",
     "A5/2 G5/2 F5/2 E5/3 A5/3",
-    "C6/4 A5/2 B5/3 D6/3",
+    "C6/4 A5/2 B5/4 D6/2",
     "G5/3 A5/1 G5/2 C6/4 D6/2",
     "A5/3 Bb5/1 A5/2 C6/4 E6/2",
     "D6/4 Bb5/2 C6/3 Bb5/1 A5/2",
-    "G5/4 Bb5/2 G5/3 E5/3",
+    "G5/4 Bb5/2 G5/4 E5/2",
     "F5/3 G5/1 F5/2 Bb5/4 C6/2",
     "Bb5/4 A5/2 G5/2 E5/2 C#5/2",
     "D5/6 r/6",
@@ -181,8 +181,8 @@ inline const Bars kThemeCounter = {"E4/12",    "A4/6 C5/6", "B4/6 D5/6", "~D5/3 
 // where the oboe takes the line back to the start: the tune never stops.
 inline const Bars kCodaClarinet = {"r/6 G5/3 A5/1 B5/2"}; // written an octave up
 inline const Bars kCoda = {
-    "C5/6 E5/3 F5/1 E5/2",       "A5/6 r/6",        "r/6 C5/3 D5/1 C5/2", "F5/6 E5/3 D5/3",
-    "F5/3 E5/1 D5/2 Bb4/4 D5/2", "C5/6 B4/3 G#4/3",
+    "C5/6 E5/3 F5/1 E5/2",       "A5/6 r/6",        "r/6 C5/3 D5/1 C5/2", "F5/6 E5/4 D5/2",
+    "F5/3 E5/1 D5/2 Bb4/4 D5/2", "C5/6 B4/4 G#4/2",
 };
 
 // The last bar rises to the first: the tune runs round without a stop,
