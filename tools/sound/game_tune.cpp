@@ -148,6 +148,7 @@ const Line kLines[] = {
     {&kClarinetLow, kA + 4, &kTheme, 4},
     {&kFluteLead, kB - 1, &kMiddle, 7},
     {&kStringsCounter, kB, &kMiddleCounter, 0},
+    {&kStringsCounter, kB, &kMiddleCounterInner, 0},
     {&kOboeAnswer, kSequenceBar - 1, &kSequence, 7},
     {&kClarinetAnswer, kSequenceBar + 2, &kSequenceCopy, 2},
     {&kFluteAnswer, kSequenceBar + 4, &kSequenceClose, 4},

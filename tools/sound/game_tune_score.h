@@ -74,6 +74,13 @@ inline const Bars kMiddle = {
 // chords' own notes where the flute leans on a seventh of its own.
 inline const Bars kMiddleCounter = {"E4/12",      "G3/6 D4/6", "E4/6 G4/6", "F4/6 C5/6",
                                     "~C5/6 A4/6", "E4/12",     "F4/6 G4/6", "E4/6 r/6"};
+// With it a second line fills each chord to three parts, mostly a third
+// or a sixth from the first, and never moving with the flute or the bass
+// into an octave: G's B rising to C, which climbs to E as the first line
+// takes the G, an A held through F, A minor and D minor, lifted to C for
+// A minor's third and rising to G's B.
+inline const Bars kMiddleCounterInner = {"C4/12",  "B3/12",     "C4/6 E4/6",  "A3/12",
+                                         "~A3/12", "C4/6 A3/6", "~A3/6 B3/6", "C4/6 r/6"};
 
 // The answer to the middle tune, a sequence over the falling fifths in
 // two-bar units, each a step lower: each unit leans on the chord's fourth
