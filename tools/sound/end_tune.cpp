@@ -242,6 +242,12 @@ constexpr std::array<std::uint8_t, 2> kLeaningChord = {53, 62}; // F3 D4
 constexpr std::uint8_t kLeaningVelocity = 60;
 constexpr std::array<std::uint8_t, 4> kCallHarp = {57, 61, 64, 69}; // A3 C#4 E4 A4
 constexpr std::uint8_t kCallHarpVelocity = 48;
+// In the head's second bar the harp rolls up the F# minor chord as it
+// comes, on the second beat, so the band does not thin out after the
+// first bar's sweep.
+constexpr std::size_t kRollingBar = 1;
+constexpr std::array<std::uint8_t, 4> kRollingChord = {54, 57, 61, 66}; // F#3 A3 C#4 F#4
+constexpr std::uint8_t kRollingVelocity = 54;
 // The horns enter together: a horn chord is not rolled.
 constexpr Voice kHornsHeld{kHorns, 0, 60, 20, Articulation::Plain, 0};
 // Velocity added to the horns over the six-four and on the last stroke.
@@ -365,6 +371,12 @@ std::vector<MidiTrack> ComposeEndTune()
                 const bool over = kFirstChord[i] > kFirstChord[kFirstChord.size() / 2];
                 band.Track(kHarp).Note(now + i * kFirstRollTicks, kHarp, kFirstChord[i], kFirstChordVelocity,
                                        over ? kSixEight.barTicks() / 2 : kSixEight.barTicks());
+            }
+        }
+        if (bar == kRollingBar) {
+            for (std::uint32_t i = 0; i < kRollingChord.size(); ++i) {
+                band.Track(kHarp).Note(now + beat + i * kFirstRollTicks, kHarp, kRollingChord[i], kRollingVelocity,
+                                       beat - i * kFirstRollTicks);
             }
         }
         if (bar == kLeaningBar) {
