@@ -345,7 +345,7 @@ struct Level {
     int level;
 };
 const Level kLevels[] = {
-    {0, -22},         {kA - 1, -20},       {kA, -13},           {kA + 4, -6},        {kA + 8, -4},
+    {0, -23},         {kA - 1, -21},       {kA, -13},           {kA + 4, -6},        {kA + 8, -4},
     {kB - 1, -3},     {kB, -10},           {kB + 7, -6},        {kB + 14, -4},       {kAViolin - 1, -9},
     {kAViolin, -4},   {kC - 1, -10},       {kC, -22},           {kC + 2, -21},       {kC + 3, -15},
     {kC + 5, -16},    {kSongBar - 2, -15}, {kSongBar - 1, -10}, {kSongBar, -13},     {kSongBar + 7, 4},
@@ -367,13 +367,15 @@ constexpr int kGuitarUnderTheEntry = -6;
 // low register.
 constexpr int kBassUnderTheLead = -5;
 // Under the theme's clarinet, low in its range, the cello keeps further
-// under it, so the tune clears the bass's downbeats.
+// under it, so the tune clears the bass's downbeats; so it does under the
+// flute's return up to its summit.
 constexpr int kBassUnderTheTheme = -9;
 // The song's crescendo carries the band, but its last two bars leave the
 // violin's falling close above the bass.
 constexpr int kBassUnderTheSongsClimax = -18;
-// Under the sequence's winds the walking bass steps lightly.
-constexpr int kSequenceBass = -8;
+// Under the sequence's winds the walking bass steps lightly, its
+// downbeats well under the winds' notes.
+constexpr int kSequenceBass = -14;
 // The top of the guitar's chords under the theme's first phrase, the
 // clarinet's E4 to D5: B3, so the tune sings a fourth or more clear of them
 // and the dominant keeps its fifth;
@@ -477,7 +479,7 @@ std::vector<MidiTrack> ComposeGameTune()
         // The intro's bass falls a step a bar, A G F E, without walking; the
         // interlude's holds its notes, the sparsest texture.
         band.SetWalk(bar >= kA && !(kC <= bar && bar < kSongBar - 2));
-        band.SetBassLevel((kA <= bar && bar < kB) || (kAAgain <= bar && bar < kAAgain + 3) ? kBassUnderTheTheme
+        band.SetBassLevel((kA <= bar && bar < kB) || (kAAgain <= bar && bar < kAAgain + 5) ? kBassUnderTheTheme
                               : kSequenceBar <= bar && bar < kAViolin - 1                  ? kSequenceBass
                               : kSongBar + 6 <= bar && bar < kSongBar + 8                  ? kBassUnderTheSongsClimax
                               : (bar < kC && bar != kAViolin - 1) || (kSongBar <= bar && bar < kCodaBar)

@@ -106,12 +106,12 @@ inline const Bars kSequenceCounter = {"G4/12",  "F4/12",  "~F4/12",  "E4/12",   
 // fifth to the half-diminished chord's F, which falls to the dominant's
 // root, held into the violin's chord.
 inline const Bars kSequenceCounterLow = {"C4/12", "~C4/12", "B3/12", "G3/12", "C4/12", "F4/12", "E4/12", "~E4/12"};
-// The flute takes the third unit and breaks its pattern with a run up in
-// even eighths, then falls in the lilt over the half-diminished chord and
-// turns up to its D, held as the dominant's seventh and falling through
-// its fifth to the leading note, let go before the harp's bar on the
+// The flute takes the third unit and breaks its pattern: a run up in even
+// eighths, then the chords spelt in quarters across the beats, the
+// cadence's hemiola, falling over the half-diminished chord, and a C
+// leaning on the dominant's fifth, let go before the harp's bar on the
 // dominant.
-inline const Bars kSequenceClose = {"r/2 F5/2 G5/2 A5/2 B5/2 C6/2", "D6/4 C6/2 A5/4 C6/2", "D6/4 B5/2 G#5/3 r/3"};
+inline const Bars kSequenceClose = {"r/2 F5/2 G5/2 A5/2 B5/2 C6/2", "D6/4 A5/4 F5/4", "C6/4 B5/5 r/3"};
 
 // The theme on the violin, on its E string, after a bar of harp on the
 // dominant; through C and F major, its head's turn and leap sequenced a
