@@ -87,13 +87,13 @@ constexpr std::array<std::string_view, 7> kHornLower = {"C#4/12",     "A3/12", "
 // A third or a sixth under the tune where they strike together, but a line
 // of its own: it holds while the tune climbs and moves against it as it
 // turns; in the head's second bar it fills the middle between the horns
-// and the trumpet; over the half-diminished chord it climbs from a sixth
-// under the trumpet's B to the F natural, short, which rises to the B7's F#, let
+// and the trumpet; it leaves the call to the two trumpets and enters on
+// the half-diminished chord's F natural, short, which rises to the B7's F#, let
 // go as the trumpet takes up the F#; the B7's seventh, A, stays
 // into the six-four, and the clarinet climbs to the dominant's seventh, D,
 // which falls to the tonic's third.
 constexpr std::array<std::string_view, 5> kSecond = {
-    "r/6 C#5/6", "E5/4 F#5/2 E5/4 F#5/2", "C#5/6 D5/2 F5/4", "F#5/3 r/1 B4/2 A4/6", "~A4/6 B4/4 D5/2",
+    "r/6 C#5/6", "E5/4 F#5/2 E5/4 F#5/2", "r/8 F5/4", "F#5/3 r/1 B4/2 A4/6", "~A4/6 B4/4 D5/2",
 };
 // The bass falls A F# and climbs C# D D# to the dominant, and falls to the tonic.
 // The last bar is the tonic's six-four over the dominant's E, resolving
@@ -156,10 +156,11 @@ constexpr Voice kSecondTrumpetVoice{kSecondTrumpet, 0, 78, 20, Articulation::Pla
 // Before that it sings a third under the head from the band's first chord,
 // so the fanfare is two trumpets from its start, and under the head's
 // second bar and the scale that climbs over the dominant's dominant; under
-// the call it sounds the open fifth of a brass call, then the sixth under
-// its B, so the brass does not thin out before the climb.
+// the call it keeps to thirds, then the sixth under its B, so the brass
+// does not thin out before the climb.
 constexpr std::array<std::string_view, 4> kSecondTrumpetThirds = {
-    "C#5/3 D5/1 C#5/2 F#5/4 G#5/2", "A5/4 B5/2 A5/4 F#5/2", "A4/2 A4/1 A4/1 A4/2 D5/6", "r/6 D#5/2 E5/1 F#5/1 F#5/2"};
+    "C#5/3 D5/1 C#5/2 F#5/4 G#5/2", "A5/4 B5/2 A5/4 F#5/2", "C#5/2 C#5/1 C#5/1 C#5/2 D5/6",
+    "r/6 D#5/2 E5/1 F#5/1 F#5/2"};
 constexpr std::uint32_t kThirdsFrom = 0; // the head's first bar
 constexpr int kThirdsLevel = -10;        // under the first trumpet, which keeps the tune
 // Its thirds run on to the leading note, G#, under the first trumpet's B;
@@ -177,20 +178,20 @@ constexpr int kFinalAccent = 8, kButtonAccent = 14, kSecondFinalAccent = 8, kCla
 
 // One crash, with the last stroke (two are crude after the build), and the
 // light splash with the chord's arrival.
-constexpr std::uint8_t kCrash = 49, kCrashVelocity = 90;
-// Under the six-four and the seventh the crash cymbal itself rolls
-// softly, in thirty-seconds with the timpani, swelling from a whisper
-// into its own stroke: the crash is prepared, not a surprise, and the
-// roll is heard as one sound, not as strokes counted out.
-constexpr std::uint8_t kRollCymbal = kCrash;
+constexpr std::uint8_t kCrash = 49, kCrashVelocity = 82;
+// Under the six-four and the seventh a ride cymbal rolls softly, in
+// thirty-seconds with the timpani, swelling from a whisper into the
+// crash's stroke: the crash is prepared, not a surprise, and a crash
+// struck again and again would restart its long sample each time.
+constexpr std::uint8_t kRollCymbal = 51; // Ride Cymbal 1
 constexpr std::uint32_t kCymbalRollTicks = kSixEightFine.ticksPerStep / 2;
-constexpr int kCymbalRollFrom = 10, kCymbalRollTo = 52;
+constexpr int kCymbalRollFrom = 8, kCymbalRollTo = 46;
 // The timpani: the tonic struck at the start and on the last chord, a roll
 // on the dominant between.
 constexpr std::uint8_t kTimpaniTonic = 45, kTimpaniDominant = 40; // A2, E2
 constexpr std::uint8_t kTimpaniApproach = 47;                     // B2, the root of B7
 constexpr std::uint8_t kLastDrumVelocity = 80;                    // the arrival, under the trumpet
-constexpr std::uint8_t kButtonDrumVelocity = 90;                  // the last stroke, under the brass
+constexpr std::uint8_t kButtonDrumVelocity = 82;                  // the last stroke, under the brass
 // Under the six-four and the seventh the timpani roll on the dominant,
 // growing into the last stroke.
 // It starts well under the stroke on the six-four, so the roll is heard to
