@@ -90,13 +90,12 @@ using namespace game_tune_score;
 constexpr Voice kClarinetEntry{kClarinet, -12, 74, 14, Articulation::Plain, 8};
 constexpr Voice kClarinetLow{kClarinet, -12, 78, 14, Articulation::Plain, 8};
 // The oboe answers the flute a little under its level: its reed carries.
-// The clarinet takes the sequence's copy from it, a step lower and an
-// octave down, where its low notes sing.
+// The clarinet takes the sequence's copy from it, a step lower, softly.
 // The sequence's runs and turns are played near the beat, so they are
 // heard as meant, not as a stumble.
 constexpr int kCloseToTheBeat = 3;
 constexpr Voice kOboeAnswer{kOboe, 0, 70, 14, Articulation::Plain, kCloseToTheBeat};
-constexpr Voice kClarinetAnswer{kClarinet, -12, 68, 14, Articulation::Plain, kCloseToTheBeat};
+constexpr Voice kClarinetAnswer{kClarinet, 0, 67, 14, Articulation::Plain, kCloseToTheBeat};
 // The coda's clarinet fades with the band after the return's cadence.
 constexpr Voice kClarinetCoda{kClarinet, -12, 68, 14, Articulation::Plain, 8};
 // The clarinet, which first sang the theme, recalls it in the coda.
@@ -368,11 +367,9 @@ constexpr int kGuitarUnderTheEntry = -6;
 // low register.
 constexpr int kBassUnderTheLead = -5;
 // Under the theme's clarinet, low in its range, the cello keeps further
-// under it, so the tune clears the bass's downbeats.
+// under it, so the tune clears the bass's downbeats; so it does under the
+// flute's return up to its summit.
 constexpr int kBassUnderTheTheme = -9;
-// Under the flute's return up to its summit the bass walks in eighths and
-// would be a second tune: it keeps further under still.
-constexpr int kBassUnderTheReturn = -15;
 // The song's crescendo carries the band, but its last two bars leave the
 // violin's falling close above the bass.
 constexpr int kBassUnderTheSongsClimax = -18;
@@ -482,10 +479,9 @@ std::vector<MidiTrack> ComposeGameTune()
         // The intro's bass falls a step a bar, A G F E, without walking; the
         // interlude's holds its notes, the sparsest texture.
         band.SetWalk(bar >= kA && !(kC <= bar && bar < kSongBar - 2));
-        band.SetBassLevel(kAAgain <= bar && bar < kAAgain + 5             ? kBassUnderTheReturn
-                              : kA <= bar && bar < kB                     ? kBassUnderTheTheme
-                              : kSequenceBar <= bar && bar < kAViolin - 1 ? kSequenceBass
-                              : kSongBar + 6 <= bar && bar < kSongBar + 8 ? kBassUnderTheSongsClimax
+        band.SetBassLevel((kA <= bar && bar < kB) || (kAAgain <= bar && bar < kAAgain + 5) ? kBassUnderTheTheme
+                              : kSequenceBar <= bar && bar < kAViolin - 1                  ? kSequenceBass
+                              : kSongBar + 6 <= bar && bar < kSongBar + 8                  ? kBassUnderTheSongsClimax
                               : (bar < kC && bar != kAViolin - 1) || (kSongBar <= bar && bar < kCodaBar)
                               ? kBassUnderTheLead
                               : 0);

@@ -88,26 +88,24 @@ inline const Bars kMiddleCounterInner = {"C4/12",  "B3/12",     "C4/6 E4/6",  "A
 // each beat, round the chord that follows. The oboe, the siciliano's own
 // voice, plays the first unit, whose D6 would take the clarinet into its
 // thin top register, and the clarinet answers with the second, a step
-// lower and an octave down (written an octave up), in its warm low
-// register, a colour apart from the oboe's, and leans its B on the root
-// the bass strikes, resolving it up in the lilt.
+// lower, and leans its B on the root the bass strikes, resolving it up
+// in the lilt.
 inline const Bars kSequence = {"r/8 G5/2 B5/2", "D6/4 C6/2 B5/2 A5/2 B5/2", "C6/4 A5/2 F5/4 A5/2"};
 inline const Bars kSequenceCopy = {"C6/4 B5/2 A5/2 G5/4", "B5/2 C6/1 G5/3 E5/4 C5/2"};
 // Between the strummed chords and the winds the strings hold the chords'
 // thirds and sevenths, a step at a time, so the circle of fifths has a
 // middle: the seventh of each chord the third of the next; the last
-// falls to the dominant's third, rings under the harp's bar, let go for
-// the violin's run up to its theme, and rises to the tonic as it begins.
-inline const Bars kSequenceCounter = {"G4/12",  "F4/12",  "~F4/12",     "E4/12",   "A4/12",
-                                      "~A4/12", "G#4/12", "~G#4/8 r/4", "A4/6 r/6"};
+// falls to the dominant's third, rings under the harp's bar and rises to
+// the tonic as the violin begins.
+inline const Bars kSequenceCounter = {"G4/12",  "F4/12",  "~F4/12",  "E4/12",   "A4/12",
+                                      "~A4/12", "G#4/12", "~G#4/12", "A4/6 r/6"};
 // Under it a second line takes the other of each chord's third and
 // seventh, or another of its tones, so the sequence sounds in full
 // chords, not over one held note: C held from the tonic into D minor's
-// seventh, G held from G7 into C as its fifth, under the clarinet's low
-// line, and a line climbing through F's
+// seventh, G's third falling to C's fifth, and a line climbing through F's
 // fifth to the half-diminished chord's F, which falls to the dominant's
 // root, held into the violin's chord.
-inline const Bars kSequenceCounterLow = {"C4/12", "~C4/12", "G3/12", "~G3/12", "C4/12", "F4/12", "E4/12", "~E4/8 r/4"};
+inline const Bars kSequenceCounterLow = {"C4/12", "~C4/12", "B3/12", "G3/12", "C4/12", "F4/12", "E4/12", "~E4/12"};
 // The flute takes the third unit and breaks its pattern: a run up in even
 // eighths, then the chords spelt in quarters across the beats, the
 // cadence's hemiola, falling over the half-diminished chord, and a C
