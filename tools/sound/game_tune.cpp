@@ -367,9 +367,11 @@ constexpr int kGuitarUnderTheEntry = -6;
 // low register.
 constexpr int kBassUnderTheLead = -5;
 // Under the theme's clarinet, low in its range, the cello keeps further
-// under it, so the tune clears the bass's downbeats; so it does under the
-// flute's return up to its summit.
+// under it, so the tune clears the bass's downbeats.
 constexpr int kBassUnderTheTheme = -9;
+// Under the flute's return up to its summit the bass walks in eighths and
+// would be a second tune: it keeps further under still.
+constexpr int kBassUnderTheReturn = -15;
 // The song's crescendo carries the band, but its last two bars leave the
 // violin's falling close above the bass.
 constexpr int kBassUnderTheSongsClimax = -18;
@@ -479,9 +481,10 @@ std::vector<MidiTrack> ComposeGameTune()
         // The intro's bass falls a step a bar, A G F E, without walking; the
         // interlude's holds its notes, the sparsest texture.
         band.SetWalk(bar >= kA && !(kC <= bar && bar < kSongBar - 2));
-        band.SetBassLevel((kA <= bar && bar < kB) || (kAAgain <= bar && bar < kAAgain + 5) ? kBassUnderTheTheme
-                              : kSequenceBar <= bar && bar < kAViolin - 1                  ? kSequenceBass
-                              : kSongBar + 6 <= bar && bar < kSongBar + 8                  ? kBassUnderTheSongsClimax
+        band.SetBassLevel(kAAgain <= bar && bar < kAAgain + 5             ? kBassUnderTheReturn
+                              : kA <= bar && bar < kB                     ? kBassUnderTheTheme
+                              : kSequenceBar <= bar && bar < kAViolin - 1 ? kSequenceBass
+                              : kSongBar + 6 <= bar && bar < kSongBar + 8 ? kBassUnderTheSongsClimax
                               : (bar < kC && bar != kAViolin - 1) || (kSongBar <= bar && bar < kCodaBar)
                               ? kBassUnderTheLead
                               : 0);

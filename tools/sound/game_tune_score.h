@@ -95,17 +95,17 @@ inline const Bars kSequenceCopy = {"C6/4 B5/2 A5/2 G5/4", "B5/2 C6/1 G5/3 E5/4 C
 // Between the strummed chords and the winds the strings hold the chords'
 // thirds and sevenths, a step at a time, so the circle of fifths has a
 // middle: the seventh of each chord the third of the next; the last
-// falls to the dominant's third, rings under the harp's bar and rises to
-// the tonic as the violin begins.
-inline const Bars kSequenceCounter = {"G4/12",  "F4/12",  "~F4/12",  "E4/12",   "A4/12",
-                                      "~A4/12", "G#4/12", "~G#4/12", "A4/6 r/6"};
+// falls to the dominant's third, rings under the harp's bar, let go for
+// the violin's run up to its theme, and rises to the tonic as it begins.
+inline const Bars kSequenceCounter = {"G4/12",  "F4/12",  "~F4/12",     "E4/12",   "A4/12",
+                                      "~A4/12", "G#4/12", "~G#4/8 r/4", "A4/6 r/6"};
 // Under it a second line takes the other of each chord's third and
 // seventh, or another of its tones, so the sequence sounds in full
 // chords, not over one held note: C held from the tonic into D minor's
 // seventh, G's third falling to C's fifth, and a line climbing through F's
 // fifth to the half-diminished chord's F, which falls to the dominant's
 // root, held into the violin's chord.
-inline const Bars kSequenceCounterLow = {"C4/12", "~C4/12", "B3/12", "G3/12", "C4/12", "F4/12", "E4/12", "~E4/12"};
+inline const Bars kSequenceCounterLow = {"C4/12", "~C4/12", "B3/12", "G3/12", "C4/12", "F4/12", "E4/12", "~E4/8 r/4"};
 // The flute takes the third unit and breaks its pattern: a run up in even
 // eighths, then the chords spelt in quarters across the beats, the
 // cadence's hemiola, falling over the half-diminished chord, and a C
