@@ -7,7 +7,7 @@
 // timpani roll on the dominant's dominant and a broadening, to the tonic's
 // six-four, the tune at its highest, leaning on the dominant's seventh as
 // the roll swells; the tonic itself comes only with the last stroke and the
-// crash: the loudest moment, held most of a bar while the crash, the harp
+// crash: the loudest moment, held over a bar while the crash, the harp
 // and the timpani ring on to the end.
 // No part climbs above C7 or plays harder than velocity 100, so it rings
 // rather than shrieks.
@@ -78,22 +78,22 @@ constexpr std::array<std::string_view, 5> kMelody = {
     "C#6/4 E6/2 D6/3 C#6/1 B5/2",
 };
 // Two horns hold the chords in the middle of the band, under the clarinet; the upper falls A G# F# against the
-// trumpet's climb in the head's second bar, rises E F F# through the half-diminished chord to the dominant's
-// dominant, and the dominant's seventh falls to the tonic's third.
-constexpr std::array<std::string_view, 7> kHornUpper = {"E4/12",     "A4/6 G#4/2 F#4/4", "E4/6 F4/6",  "F#4/12",
-                                                        "E4/6 D4/6", "C#4/12",           "~C#4/2 r/10"};
+// trumpet's climb in the head's second bar, the G# passing off the beat so the F# minor chord lands on it, rises E F F#
+// through the half-diminished chord to the dominant's dominant, and the dominant's seventh falls to the tonic's third.
+constexpr std::array<std::string_view, 7> kHornUpper = {"E4/12",     "A4/4 G#4/2 F#4/6", "E4/6 F4/6", "F#4/12",
+                                                        "E4/6 D4/6", "C#4/12",           "~C#4/5 r/7"};
 constexpr std::array<std::string_view, 7> kHornLower = {"C#4/12",     "A3/12", "C#4/6 B3/6", "B3/6 A3/6",
-                                                        "A3/6 G#3/6", "A3/12", "~A3/2 r/10"};
+                                                        "A3/6 G#3/6", "A3/12", "~A3/5 r/7"};
 // A third or a sixth under the tune where they strike together, but a line
 // of its own: it holds while the tune climbs and moves against it as it
 // turns; in the head's second bar it fills the middle between the horns
-// and the trumpet; over the half-diminished chord it climbs from a sixth
-// under the trumpet's B to the F natural, short, which rises to the B7's F#, let
+// and the trumpet; it leaves the call to the two trumpets and enters on
+// the half-diminished chord's F natural, short, which rises to the B7's F#, let
 // go as the trumpet takes up the F#; the B7's seventh, A, stays
 // into the six-four, and the clarinet climbs to the dominant's seventh, D,
 // which falls to the tonic's third.
 constexpr std::array<std::string_view, 5> kSecond = {
-    "r/6 C#5/6", "E5/4 F#5/2 E5/4 F#5/2", "C#5/6 D5/2 F5/4", "F#5/3 r/1 B4/2 A4/6", "~A4/6 B4/4 D5/2",
+    "r/6 C#5/6", "E5/4 F#5/2 E5/4 F#5/2", "r/8 F5/4", "F#5/3 r/1 B4/2 A4/6", "~A4/6 B4/4 D5/2",
 };
 // The bass falls A F# and climbs C# D D# to the dominant, and falls to the tonic.
 // The last bar is the tonic's six-four over the dominant's E, resolving
@@ -130,8 +130,8 @@ constexpr std::uint8_t kSplashKey = 55, kSplashVelocity = 78;
 // harp and the timpani rather than stopping short under them, and let go
 // well before the file ends, so their release sounds within it.
 constexpr std::uint32_t kHeldTicks = 11 * kSixEightFine.ticksPerStep;
-constexpr std::array<std::string_view, 2> kButton = {"A5/12", "~A5/2 r/10"}, kSecondButton = {"C#5/12", "~C#5/2 r/10"};
-constexpr std::uint32_t kButtonSixteenths = 14;
+constexpr std::array<std::string_view, 2> kButton = {"A5/12", "~A5/5 r/7"}, kSecondButton = {"C#5/12", "~C#5/5 r/7"};
+constexpr std::uint32_t kButtonSixteenths = 17;
 constexpr std::uint32_t kButtonTicks = kButtonSixteenths * kSixEightFine.ticksPerStep - 40;
 // The winds' chord dies away from its second beat, by expression, to this
 // (of 127) as they let go; the strokes they ring with are left to decay.
@@ -155,39 +155,43 @@ constexpr Voice kTrumpetUpbeat{kTrumpet, 0, 80, 30, Articulation::Plain, 0};
 constexpr Voice kSecondTrumpetVoice{kSecondTrumpet, 0, 78, 20, Articulation::Plain, 0};
 // Before that it sings a third under the head from the band's first chord,
 // so the fanfare is two trumpets from its start, and under the head's
-// second bar and the scale that climbs over the dominant's dominant; the
-// call between is left to the first trumpet alone.
+// second bar and the scale that climbs over the dominant's dominant; under
+// the call it keeps to thirds, then the sixth under its B, so the brass
+// does not thin out before the climb.
 constexpr std::array<std::string_view, 4> kSecondTrumpetThirds = {
-    "C#5/3 D5/1 C#5/2 F#5/4 G#5/2", "A5/4 B5/2 A5/4 F#5/2", "r/12", "r/6 D#5/2 E5/1 F#5/1 F#5/2"};
+    "C#5/3 D5/1 C#5/2 F#5/4 G#5/2", "A5/4 B5/2 A5/4 F#5/2", "C#5/2 C#5/1 C#5/1 C#5/2 D5/6",
+    "r/6 D#5/2 E5/1 F#5/1 F#5/2"};
 constexpr std::uint32_t kThirdsFrom = 0; // the head's first bar
 constexpr int kThirdsLevel = -10;        // under the first trumpet, which keeps the tune
 // Its thirds run on to the leading note, G#, under the first trumpet's B;
 // the stroke takes it to the chord's fifth, as an inner voice may.
 constexpr std::array<std::string_view, 1> kSecondTrumpetClose = {"A5/4 C#6/2 B5/3 A5/1 G#5/2"};
-constexpr std::array<std::string_view, 2> kSecondTrumpetButton = {"E5/12", "~E5/2 r/10"};
+constexpr std::array<std::string_view, 2> kSecondTrumpetButton = {"E5/12", "~E5/5 r/7"};
 constexpr int kSecondTrumpetButtonAccent = 8;
-constexpr Voice kClarinetSecond{kClarinet, 0, 74, 16, Articulation::Plain, 6};
+// The clarinet plays out: under two trumpets and the horns it is
+// otherwise lost.
+constexpr Voice kClarinetSecond{kClarinet, 0, 76, 16, Articulation::Plain, 6};
 // The trumpet's last notes are its loudest (the summit), the struck one
-// hardest; over the six-four the clarinet stays under the second trumpet
-// and the horns, and plays out only on the last stroke.
-constexpr int kFinalAccent = 8, kButtonAccent = 14, kSecondFinalAccent = 14, kClarinetClimax = -4;
+// hardest; over the six-four the clarinet climbs with them, heard through
+// the brass, and on the last stroke stays under the trumpet.
+constexpr int kFinalAccent = 8, kButtonAccent = 14, kSecondFinalAccent = 8, kClarinetClimax = 2;
 
 // One crash, with the last stroke (two are crude after the build), and the
 // light splash with the chord's arrival.
-constexpr std::uint8_t kCrash = 49, kCrashVelocity = 100;
-// Under the six-four and the seventh the crash cymbal rolls softly, in
-// sixteenths, swelling from a whisper into its own stroke: the crash is
-// prepared, not a surprise; a crash washes where a ride pings, and struck
-// no faster it rings between its strokes rather than stuttering.
-constexpr std::uint8_t kRollCymbal = kCrash;
-constexpr std::uint32_t kCymbalRollTicks = kSixEightFine.ticksPerStep;
-constexpr int kCymbalRollFrom = 12, kCymbalRollTo = 56;
+constexpr std::uint8_t kCrash = 49, kCrashVelocity = 82;
+// Under the six-four and the seventh a ride cymbal rolls softly, in
+// thirty-seconds with the timpani, swelling from a whisper into the
+// crash's stroke: the crash is prepared, not a surprise, and a crash
+// struck again and again would restart its long sample each time.
+constexpr std::uint8_t kRollCymbal = 51; // Ride Cymbal 1
+constexpr std::uint32_t kCymbalRollTicks = kSixEightFine.ticksPerStep / 2;
+constexpr int kCymbalRollFrom = 8, kCymbalRollTo = 46;
 // The timpani: the tonic struck at the start and on the last chord, a roll
 // on the dominant between.
 constexpr std::uint8_t kTimpaniTonic = 45, kTimpaniDominant = 40; // A2, E2
 constexpr std::uint8_t kTimpaniApproach = 47;                     // B2, the root of B7
 constexpr std::uint8_t kLastDrumVelocity = 80;                    // the arrival, under the trumpet
-constexpr std::uint8_t kButtonDrumVelocity = 100;                 // the last stroke
+constexpr std::uint8_t kButtonDrumVelocity = 82;                  // the last stroke, under the brass
 // Under the six-four and the seventh the timpani roll on the dominant,
 // growing into the last stroke.
 // It starts well under the stroke on the six-four, so the roll is heard to
@@ -214,6 +218,9 @@ constexpr std::array<std::uint8_t, 8> kFirstChord = {45, 52, 57, 61, 64, 69, 73,
 // plucking it once, so the afterbeats' layer carries on into the close.
 constexpr std::array<std::uint8_t, 4> kSeventhChord = {56, 59, 62, 64};                     // G#3 B3 D4 E4
 constexpr std::uint8_t kSeventhVelocity = 66, kSeventhBass = 40, kSeventhBassVelocity = 84; // E2
+// The pizzicato plucks the seventh again on its afterbeat, so the dance
+// runs on up to the last stroke rather than stopping short before it.
+constexpr std::uint32_t kSeventhAfterbeat = 3 * kSixEightFine.ticksPerStep;
 // A timpani roll, in thirty-seconds, grows through the dominant's second
 // half into the last chord, the sticks a little uneven.
 constexpr std::uint32_t kRollStrokes = 12, kRollTicks = kSixEightFine.ticksPerStep / 2;
@@ -236,6 +243,12 @@ constexpr std::array<std::uint8_t, 2> kLeaningChord = {53, 62}; // F3 D4
 constexpr std::uint8_t kLeaningVelocity = 60;
 constexpr std::array<std::uint8_t, 4> kCallHarp = {57, 61, 64, 69}; // A3 C#4 E4 A4
 constexpr std::uint8_t kCallHarpVelocity = 48;
+// In the head's second bar the harp rolls up the F# minor chord as it
+// comes, on the second beat, so the band does not thin out after the
+// first bar's sweep.
+constexpr std::size_t kRollingBar = 1;
+constexpr std::array<std::uint8_t, 4> kRollingChord = {54, 57, 61, 66}; // F#3 A3 C#4 F#4
+constexpr std::uint8_t kRollingVelocity = 54;
 // The horns enter together: a horn chord is not rolled.
 constexpr Voice kHornsHeld{kHorns, 0, 60, 20, Articulation::Plain, 0};
 // Velocity added to the horns over the six-four and on the last stroke.
@@ -361,6 +374,12 @@ std::vector<MidiTrack> ComposeEndTune()
                                        over ? kSixEight.barTicks() / 2 : kSixEight.barTicks());
             }
         }
+        if (bar == kRollingBar) {
+            for (std::uint32_t i = 0; i < kRollingChord.size(); ++i) {
+                band.Track(kHarp).Note(now + beat + i * kFirstRollTicks, kHarp, kRollingChord[i], kRollingVelocity,
+                                       beat - i * kFirstRollTicks);
+            }
+        }
         if (bar == kLeaningBar) {
             // Under the call's repeated E the harp runs up the chord, damped
             // before the D chord of the second beat.
@@ -394,6 +413,9 @@ std::vector<MidiTrack> ComposeEndTune()
                 band.Track(kHarp).Note(now + beat + i * kFirstRollTicks, kHarp, kSeventhChord[i], kSeventhVelocity,
                                        kHeldTicks - beat - i * kFirstRollTicks);
                 band.Track(kPizzicato).Note(now + beat, kPizzicato, kSeventhChord[i], kSeventhVelocity, kPluckTicks);
+                band.Track(kPizzicato)
+                    .Note(now + beat + kSeventhAfterbeat, kPizzicato, kSeventhChord[i], kSeventhVelocity + 6,
+                          kPluckTicks);
             }
             for (std::uint32_t i = 0; i < kRollStrokes; ++i) {
                 band.Track(kTimpani).Note(now + beat + i * kRollTicks, kTimpani, kTimpaniDominant,

@@ -87,7 +87,7 @@ using namespace game_tune_score;
 
 // {channel, transpose, velocity, gap, articulation, onset spread}
 // The theme steals in after the intro, and grows with its second phrase.
-constexpr Voice kClarinetEntry{kClarinet, -12, 77, 14, Articulation::Plain, 8};
+constexpr Voice kClarinetEntry{kClarinet, -12, 74, 14, Articulation::Plain, 8};
 constexpr Voice kClarinetLow{kClarinet, -12, 78, 14, Articulation::Plain, 8};
 // The oboe answers the flute a little under its level: its reed carries.
 // The clarinet takes the sequence's copy from it, a step lower, softly.
@@ -113,16 +113,22 @@ constexpr Voice kFluteReturn{kFlute, 0, 75, 14, Articulation::Plain, 8};
 constexpr Voice kFluteSummit{kFlute, 0, 70, 14, Articulation::Plain, 8};
 constexpr Voice kFluteAnswer{kFlute, 0, 76, 14, Articulation::Plain, 8};
 constexpr Voice kViolinLead{kViolin, 0, 72, 14, Articulation::Plain, 8};
-constexpr Voice kViolinSong{kViolin, 0, 80, 10, Articulation::Plain, 8};
+// The song's long high notes lie bare over the harp, where a GM violin
+// pressed hard turns shrill: it sings them gently, and the band's swell
+// under its climax is held back so it stays on top.
+constexpr Voice kViolinSong{kViolin, 0, 76, 10, Articulation::Plain, 8};
 constexpr Voice kOboeEcho{kOboe, 0, 62, 14, Articulation::Plain, 8};
-constexpr Voice kOboeLead{kOboe, 0, 58, 14, Articulation::Plain, 8};
+// The interlude's oboe sings out over the held strings, which would
+// cover a reed played softly in its low octave.
+constexpr Voice kOboeLead{kOboe, 0, 62, 14, Articulation::Plain, 8};
 constexpr Voice kOboeCall{kOboe, 0, 52, 14, Articulation::Plain, 8};
 constexpr Voice kStringsCounter{kStrings, 0, 48, 30, Articulation::Plain, 5};
 // Under the recap the strings' line is the flute's partner, not a pad.
 constexpr Voice kStringsRecap{kStrings, 0, 55, 30, Articulation::Plain, 5};
 constexpr Voice kStringsSequence{kStrings, 0, 52, 30, Articulation::Plain, 5};
-// In the interlude's breath the strings sing, not hold.
-constexpr Voice kStringsAnswer{kStrings, 0, 52, 30, Articulation::Plain, 5};
+// In the interlude's breath the strings sing, not hold, under the oboe's
+// level, in its octave.
+constexpr Voice kStringsAnswer{kStrings, 0, 46, 30, Articulation::Plain, 5};
 
 // The first bar of each part of the form, counted from 0.
 constexpr std::size_t kA = 4, kB = 20, kSequenceBar = 28, kAViolin = 36, kC = 46, kSongBar = 54, kAAgain = 62,
@@ -142,10 +148,12 @@ const Line kLines[] = {
     {&kClarinetLow, kA + 4, &kTheme, 4},
     {&kFluteLead, kB - 1, &kMiddle, 7},
     {&kStringsCounter, kB, &kMiddleCounter, 0},
+    {&kStringsCounter, kB, &kMiddleCounterInner, 0},
     {&kOboeAnswer, kSequenceBar - 1, &kSequence, 7},
     {&kClarinetAnswer, kSequenceBar + 2, &kSequenceCopy, 2},
     {&kFluteAnswer, kSequenceBar + 4, &kSequenceClose, 4},
     {&kStringsSequence, kSequenceBar, &kSequenceCounter, 0},
+    {&kStringsSequence, kSequenceBar, &kSequenceCounterLow, 0},
     {&kViolinLead, kAViolin - 1, &kThemeViolinPickup, 7},
     {&kViolinLead, kAViolin, &kThemeViolin, 0},
     {&kOboeLead, kC, &kInterlude, 0},
@@ -330,16 +338,17 @@ const Layer kLayers[] = {
 // The accompaniment's dynamic, velocity added, at a bar; in between it
 // moves bar by bar, so the music swells and ebbs rather than steps. The
 // coda leans on its Neapolitan chord without a climax, and the intro's
-// band is soft but present, so the join is no cliff.
+// band is soft but present, so the join is no cliff, and the theme's
+// entry no jump out of it.
 struct Level {
     std::size_t bar;
     int level;
 };
 const Level kLevels[] = {
-    {0, -24},         {kA - 1, -22},       {kA, -11},           {kA + 4, -6},        {kA + 8, -4},
+    {0, -23},         {kA - 1, -21},       {kA, -13},           {kA + 4, -6},        {kA + 8, -4},
     {kB - 1, -3},     {kB, -10},           {kB + 7, -6},        {kB + 14, -4},       {kAViolin - 1, -9},
     {kAViolin, -4},   {kC - 1, -10},       {kC, -22},           {kC + 2, -21},       {kC + 3, -15},
-    {kC + 5, -16},    {kSongBar - 2, -15}, {kSongBar - 1, -10}, {kSongBar, -13},     {kSongBar + 7, 7},
+    {kC + 5, -16},    {kSongBar - 2, -15}, {kSongBar - 1, -10}, {kSongBar, -13},     {kSongBar + 7, 4},
     {kAAgain + 2, 7}, {kCodaBar - 1, 0},   {kCodaBar, -13},     {kCodaBar + 5, -12}, {kCodaBar + 6, -14}};
 // Under the violin the held strings step back: same family, they would
 // swallow it; under the interlude's oboe they step back less, so the
@@ -360,11 +369,15 @@ constexpr int kBassUnderTheLead = -5;
 // Under the theme's clarinet, low in its range, the cello keeps further
 // under it, so the tune clears the bass's downbeats.
 constexpr int kBassUnderTheTheme = -9;
+// Under the flute's return up to its summit the bass walks in eighths and
+// would be a second tune: it keeps further under still.
+constexpr int kBassUnderTheReturn = -15;
 // The song's crescendo carries the band, but its last two bars leave the
 // violin's falling close above the bass.
 constexpr int kBassUnderTheSongsClimax = -18;
-// Under the sequence's winds the walking bass steps lightly.
-constexpr int kSequenceBass = -8;
+// Under the sequence's winds the walking bass steps lightly, its
+// downbeats well under the winds' notes.
+constexpr int kSequenceBass = -14;
 // The top of the guitar's chords under the theme's first phrase, the
 // clarinet's E4 to D5: B3, so the tune sings a fourth or more clear of them
 // and the dominant keeps its fifth;
@@ -468,9 +481,10 @@ std::vector<MidiTrack> ComposeGameTune()
         // The intro's bass falls a step a bar, A G F E, without walking; the
         // interlude's holds its notes, the sparsest texture.
         band.SetWalk(bar >= kA && !(kC <= bar && bar < kSongBar - 2));
-        band.SetBassLevel((kA <= bar && bar < kB) || (kAAgain <= bar && bar < kAAgain + 3) ? kBassUnderTheTheme
-                              : kSequenceBar <= bar && bar < kAViolin - 1                  ? kSequenceBass
-                              : kSongBar + 6 <= bar && bar < kSongBar + 8                  ? kBassUnderTheSongsClimax
+        band.SetBassLevel(kAAgain <= bar && bar < kAAgain + 5             ? kBassUnderTheReturn
+                              : kA <= bar && bar < kB                     ? kBassUnderTheTheme
+                              : kSequenceBar <= bar && bar < kAViolin - 1 ? kSequenceBass
+                              : kSongBar + 6 <= bar && bar < kSongBar + 8 ? kBassUnderTheSongsClimax
                               : (bar < kC && bar != kAViolin - 1) || (kSongBar <= bar && bar < kCodaBar)
                               ? kBassUnderTheLead
                               : 0);

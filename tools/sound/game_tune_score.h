@@ -55,9 +55,9 @@ inline const Bars kChordBars[] = {
 inline const Bars kThemeOpening = {"E5/3 F5/1 E5/2 A5/4 B5/2", "C6/4 D6/2 E6/4 A5/2", "F5/2 G5/2 A5/2 D6/4 B5/2",
                                    "C6/4 B5/2 G#5/4 r/2"};
 inline const Bars kTheme = {"r/2 A5/2 C6/2 E6/6", "~E6/4 D6/2 A5/4 F5/2", "A5/2 C6/6 B5/2 D6/2",
-                            "E6/6 r/4 E5/2",      "A5/4 B5/2 C6/3 E6/3",  "D6/2 C6/2 B5/2 G5/3 C6/1 D6/2",
+                            "E6/6 r/4 E5/2",      "A5/4 B5/2 C6/4 E6/2",  "D6/2 C6/2 B5/2 G5/3 C6/1 D6/2",
                             "E6/2 F6/2 G6/8",     "F6/4 E6/2 C6/4 r/2",   "r/2 A5/2 F6/2 E6/3 D6/3",
-                            "F6/2 D6/4 Bb5/6",    "G#5/6 B5/3 D6/3",      "C6/6 r/6"};
+                            "F6/2 D6/4 Bb5/6",    "G#5/6 B5/4 D6/2",      "C6/6 r/6"};
 
 // The middle tune, flute, entering over the clarinet's last note on the
 // tonic chord's A and E, clear of its held E (an F would rub): its first
@@ -65,15 +65,22 @@ inline const Bars kTheme = {"r/2 A5/2 C6/2 E6/6", "~E6/4 D6/2 A5/4 F5/2", "A5/2 
 // leaning on the tonic's C; its second closes on C, and holds it while the
 // clarinet enters.
 inline const Bars kMiddle = {
-    "r/8 A5/2 E5/2",      "G5/4 F5/2 E5/4 G5/2",      "F5/4 G5/2 B5/3 A5/1 C6/2",
-    "D6/4 C6/2 r/4 G5/2", "A5/3 G5/1 F5/2 E5/4 G5/2", "F5/1 G5/1 A5/1 B5/1 C6/2 D6/4 C6/2",
-    "C6/4 A5/4 C#6/4",    "E6/4 D6/2 B5/3 D6/3",      "C6/6 r/6",
+    "r/8 A5/2 E5/2",        "G5/4 F5/2 E5/4 G5/2",      "F5/4 G5/2 B5/3 A5/1 C6/2",
+    "D6/4 C6/2 r/4 G5/2",   "A5/3 G5/1 F5/2 E5/4 G5/2", "F5/1 G5/1 A5/1 B5/1 C6/2 D6/4 C6/2",
+    "C6/4 B5/2 A5/4 C#6/2", "E6/4 D6/2 B5/4 D6/2",      "C6/6 r/6",
 };
 // Under the flute, the strings move slowly in the middle register, in
 // tenths and sixths or against it, never in octaves with it, and on the
 // chords' own notes where the flute leans on a seventh of its own.
 inline const Bars kMiddleCounter = {"E4/12",      "G3/6 D4/6", "E4/6 G4/6", "F4/6 C5/6",
                                     "~C5/6 A4/6", "E4/12",     "F4/6 G4/6", "E4/6 r/6"};
+// With it a second line fills each chord to three parts, mostly a third
+// or a sixth from the first, and never moving with the flute or the bass
+// into an octave: G's B rising to C, which climbs to E as the first line
+// takes the G, an A held through F, A minor and D minor, lifted to C for
+// A minor's third and rising to G's B.
+inline const Bars kMiddleCounterInner = {"C4/12",  "B3/12",     "C4/6 E4/6",  "A3/12",
+                                         "~A3/12", "C4/6 A3/6", "~A3/6 B3/6", "C4/6 r/6"};
 
 // The answer to the middle tune, a sequence over the falling fifths in
 // two-bar units, each a step lower: each unit leans on the chord's fourth
@@ -88,14 +95,22 @@ inline const Bars kSequenceCopy = {"C6/4 B5/2 A5/2 G5/4", "B5/2 C6/1 G5/3 E5/4 C
 // Between the strummed chords and the winds the strings hold the chords'
 // thirds and sevenths, a step at a time, so the circle of fifths has a
 // middle: the seventh of each chord the third of the next; the last
-// falls to the dominant's third, rings under the harp's bar and rises to
-// the tonic as the violin begins.
-inline const Bars kSequenceCounter = {"G4/12",  "F4/12",  "~F4/12",  "E4/12",   "A4/12",
-                                      "~A4/12", "G#4/12", "~G#4/12", "A4/6 r/6"};
+// falls to the dominant's third, rings under the harp's bar, let go for
+// the violin's run up to its theme, and rises to the tonic as it begins.
+inline const Bars kSequenceCounter = {"G4/12",  "F4/12",  "~F4/12",     "E4/12",   "A4/12",
+                                      "~A4/12", "G#4/12", "~G#4/8 r/4", "A4/6 r/6"};
+// Under it a second line takes the other of each chord's third and
+// seventh, or another of its tones, so the sequence sounds in full
+// chords, not over one held note: C held from the tonic into D minor's
+// seventh, G's third falling to C's fifth, and a line climbing through F's
+// fifth to the half-diminished chord's F, which falls to the dominant's
+// root, held into the violin's chord.
+inline const Bars kSequenceCounterLow = {"C4/12", "~C4/12", "B3/12", "G3/12", "C4/12", "F4/12", "E4/12", "~E4/8 r/4"};
 // The flute takes the third unit and breaks its pattern: a run up in even
-// eighths, then the chords spelt in quarters across the beats, falling
-// over the half-diminished chord, and a C leaning on the dominant's fifth,
-// let go before the harp's bar on the dominant.
+// eighths, then the chords spelt in quarters across the beats, the
+// cadence's hemiola, falling over the half-diminished chord, and a C
+// leaning on the dominant's fifth, let go before the harp's bar on the
+// dominant.
 inline const Bars kSequenceClose = {"r/2 F5/2 G5/2 A5/2 B5/2 C6/2", "D6/4 A5/4 F5/4", "C6/4 B5/5 r/3"};
 
 // The theme on the violin, on its E string, after a bar of harp on the
@@ -107,11 +122,11 @@ inline const Bars kThemeViolin = {
     "E5/3 F5/1 E5/2 A5/2 G#5/1 A5/1 B5/2",
     "C6/6 D6/2 C6/2 B5/2",
     "A5/2 G5/2 F5/2 E5/3 A5/3",
-    "C6/4 A5/2 B5/3 D6/3",
+    "C6/4 A5/2 B5/4 D6/2",
     "G5/3 A5/1 G5/2 C6/4 D6/2",
     "A5/3 Bb5/1 A5/2 C6/4 E6/2",
     "D6/4 Bb5/2 C6/3 Bb5/1 A5/2",
-    "G5/4 Bb5/2 G5/3 E5/3",
+    "G5/4 Bb5/2 G5/4 E5/2",
     "F5/3 G5/1 F5/2 Bb5/4 C6/2",
     "Bb5/4 A5/2 G5/2 E5/2 C#5/2",
     "D5/6 r/6",
@@ -173,8 +188,8 @@ inline const Bars kThemeCounter = {"E4/12",    "A4/6 C5/6", "B4/6 D5/6", "~D5/3 
 // where the oboe takes the line back to the start: the tune never stops.
 inline const Bars kCodaClarinet = {"r/6 G5/3 A5/1 B5/2"}; // written an octave up
 inline const Bars kCoda = {
-    "C5/6 E5/3 F5/1 E5/2",       "A5/6 r/6",        "r/6 C5/3 D5/1 C5/2", "F5/6 E5/3 D5/3",
-    "F5/3 E5/1 D5/2 Bb4/4 D5/2", "C5/6 B4/3 G#4/3",
+    "C5/6 E5/3 F5/1 E5/2",       "A5/6 r/6",        "r/6 C5/3 D5/1 C5/2", "F5/6 E5/4 D5/2",
+    "F5/3 E5/1 D5/2 Bb4/4 D5/2", "C5/6 B4/4 G#4/2",
 };
 
 // The last bar rises to the first: the tune runs round without a stop,
