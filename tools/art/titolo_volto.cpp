@@ -172,10 +172,10 @@ Campione Rilievo(double x, double y)
     // Well inside the jaw under it, so the head does not stand on a pillar,
     // it widens towards the shoulders, where it joins them; the collar's top
     // curves round it, lower in front.
-    const double collo = kColloMezzo + 0.12 * std::max(0.0, y - 8) + 0.5 * std::max(0.0, y - 14);
+    const double collo = kColloMezzo + 0.3 * std::max(0.0, y - 4);
     if (y > -4 && y < 34 && ax < collo) {
         const double q = 1 - (x / collo) * (x / collo);
-        const bool colletto = y > kColloY + 20 - 0.03 * x * x;
+        const bool colletto = y > kColloY + 19 - 0.05 * x * x;
         const double h = 20 * std::sqrt(q) + (colletto ? 2.5 : 0);
         prendi(h, 20 * q, colletto ? Zona::Camicia : Zona::Pelle, Meridiano(x, 0),
                colletto ? Pezzo::Altro : Pezzo::Collo);
@@ -263,7 +263,7 @@ double Tono(const Campione &c, double x, double y)
             double sotto = 0;
             while (sotto < 8 && Rilievo(x, y - sotto).pezzo != Pezzo::Testa)
                 sotto += 0.5;
-            scuro += 0.85 * std::exp(-sotto / 3.0);
+            scuro += 0.5 * std::exp(-sotto / 3.5);
         }
         // The hollow of the ear.
         scuro += 0.35 * Gauss(ax - (kOrecchioX - 0.6), y - (kOrecchioY - 0.5), 1.2, 4.5);
