@@ -214,12 +214,11 @@ double Tono(const Campione &c, double x, double y)
 {
     if (c.zona == Zona::Fondo) {
         // Light behind the head, falling off towards the oval's rim, so the
-        // vignette glows round the sitter and its fine lines there do not
-        // compete with the hair and the shaded cheek; darker behind the lit
-        // side of the face and lighter behind the shaded one, so each stands
-        // off it.
+        // vignette glows round the sitter; darker behind the lit side of the
+        // face and lighter behind the shaded one, so each stands off it (with
+        // the lit side's ground lighter, the lit cheek melts into it).
         const double d = std::hypot(x / 27, (y + 28) / 42);
-        return 0.04 + 0.12 * (1 - Passaggio(-40, 40, x)) + 0.46 * Passaggio(0.95, 2.2, d);
+        return 0.03 + 0.22 * (1 - Passaggio(-40, 40, x)) + 0.38 * Passaggio(0.95, 2.2, d);
     }
     constexpr double e = 0.5;
     const auto h = [](double px, double py) { return std::max(0.0, Rilievo(px, py).h); };
