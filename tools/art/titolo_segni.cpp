@@ -264,9 +264,7 @@ void DisegnaLineamenti(QPainter &p)
             apertura.lineTo(occhio(-1 + k / 10.0, -1));
         apertura.closeSubpath();
         // Iris, pupil and the window's light, the light on the same side in both eyes.
-        // The iris tucked under the upper lid, which cuts off its top, so the
-        // eye looks out from under a lid and not as a dot in an outline.
-        const QPointF iride(lato * kOcchiX, kOcchiY + 0.4);
+        const QPointF iride(lato * kOcchiX, kOcchiY - 0.1);
         p.save();
         p.setClipPath(apertura);
         p.setPen(Qt::NoPen);
@@ -274,7 +272,7 @@ void DisegnaLineamenti(QPainter &p)
         // left by the window's gleam, and the lid's shadow on the eyeball a
         // fine cut under the lid.
         p.setBrush(Qt::black);
-        p.drawEllipse(iride, 1.7, 1.7);
+        p.drawEllipse(iride, 1.85, 1.85);
         Taglio(
             p, [&](double t) { return occhio(-0.9 + 1.8 * t, 1) + QPointF(0, 0.45); },
             [](double t) { return 0.45 * Fuso(t, 0.5); }, 16);
@@ -283,23 +281,13 @@ void DisegnaLineamenti(QPainter &p)
         p.setBrush(Qt::white);
         p.drawEllipse(iride + QPointF(-0.7, -0.65), 0.5, 0.5);
         // The upper lid's edge, heaviest towards the outer corner; the crease
-        // above it, the socket's shade under the brow, firmer on the side
-        // away from the light; a fine lower lid.
+        // above it; a fine lower lid.
         Taglio(
             p, [&](double t) { return occhio(-1.05 + 2.2 * t, 1) + QPointF(0, -0.25); },
-            [](double t) { return 0.3 + 0.65 * std::sin(M_PI * std::min(1.0, t * 0.8 + 0.1)); }, 20);
-        const double ombra = lato > 0 ? 1.0 : 0.75;
+            [](double t) { return 0.25 + 0.5 * std::sin(M_PI * std::min(1.0, t * 0.8 + 0.1)); }, 20);
         Taglio(
-            p, [&](double t) { return occhio(-0.75 + 1.7 * t, 1) + QPointF(0, -1.4 - 0.6 * std::sin(M_PI * t)); },
-            [ombra](double t) { return 0.55 * ombra * Fuso(t, 0.7); }, 16);
-        // The socket's inner wall, from under the brow's inner end down beside
-        // the bridge of the nose to the eye's inner corner.
-        Taglio(
-            p,
-            [&](double t) {
-                return QPointF(lato * (kOcchiX - kOcchioMezzo - 0.9 + 0.5 * t * t), kOcchiY - 4.6 + 4.4 * t);
-            },
-            [ombra](double t) { return 0.5 * ombra * Fuso(t, 0.6); }, 16);
+            p, [&](double t) { return occhio(-0.6 + 1.45 * t, 1) + QPointF(0, -1.3 - 0.5 * std::sin(M_PI * t)); },
+            [](double t) { return 0.4 * Fuso(t); }, 16);
         Taglio(
             p, [&](double t) { return occhio(-0.45 + 1.45 * t, -1) + QPointF(0, 0.2); },
             [](double t) { return 0.35 * Fuso(t); }, 16);
