@@ -33,6 +33,11 @@ constexpr double kNitidoCornice = 0.25;
 
 // The oval's ground: an upright line every this many pixels.
 constexpr double kPassoFondo = 3;
+// The oval's fine inner rule, this many pixels inside its edge, and the
+// clean paper the ground's lines leave inside it, so the rule reads as a
+// line of its own instead of the last of the ground's.
+constexpr double kFiloInterno = 2.8;
+constexpr double kMargineFondo = 2.2;
 
 // How far the ground's lines stop short of the skin's outline, in the sitter's units.
 constexpr double kAlone = 0.6;
@@ -171,6 +176,10 @@ double Inchiostro(double x, double y)
     if (c.zona == Zona::Pelle)
         return InchiostroPelle(c, x, y, t);
     if (c.zona == Zona::Fondo) {
+        const double bordo = kFiloInterno + kMargineFondo;
+        if (std::hypot(x * kIngrandimento / (kMedaglioneRx - bordo),
+                       (y + kAbbassa) * kIngrandimento / (kMedaglioneRy - bordo)) > 1)
+            return 0;
         // Each upright line starts on a pixel's left edge and widens to the
         // right, so it swells with one crisp edge and only its other edge
         // falls partly across a pixel: the tone comes from its width, with
@@ -277,13 +286,13 @@ void DisegnaMedaglione(QPainter &p)
     // The border: a firm cut at the oval's edge and a fine one inside it,
     // with clean paper between them.
     QPainterPath fascia = ovale;
-    fascia.addEllipse(kMedaglione, kMedaglioneRx - 2.8, kMedaglioneRy - 2.8);
+    fascia.addEllipse(kMedaglione, kMedaglioneRx - kFiloInterno, kMedaglioneRy - kFiloInterno);
     p.fillPath(fascia, kCarta);
     p.setBrush(Qt::NoBrush);
     p.setPen(QPen(kInchiostro, 1.6));
     p.drawEllipse(kMedaglione, kMedaglioneRx - 0.4, kMedaglioneRy - 0.4);
     p.setPen(QPen(kInchiostro, 0.7));
-    p.drawEllipse(kMedaglione, kMedaglioneRx - 2.8, kMedaglioneRy - 2.8);
+    p.drawEllipse(kMedaglione, kMedaglioneRx - kFiloInterno, kMedaglioneRy - kFiloInterno);
     // Outside it, a heavy and a fine rule in the frame's ink on a plain dark
     // margin. Antialiased, an oval's rule is a grey smear a pixel wide on
     // either side; its coverage is steepened, so each rule prints as a line

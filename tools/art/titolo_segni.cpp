@@ -239,11 +239,12 @@ void DisegnaCapelli(QPainter &p)
         Caso c = sopracciglia;
         const std::vector<QPointF> arcata =
             Specchio({{4.3, kOcchiY - 5.3}, {8, kOcchiY - 6.4}, {12.4, kOcchiY - 6.8}, {17, kOcchiY - 5.4}}, lato);
-        // The brow's body: one cut, full from its inner end to the arch and
-        // tapering to its tail, the hairs set along it.
+        // The brow's body: one cut, fine at its inner end, swelling over the
+        // arch and tapering to its tail, so it reads as a brow and not as a
+        // bar; the hairs set along it.
         Taglio(
             p, [&](double t) { return Curva(arcata, t); },
-            [](double t) { return 1.8 * std::sqrt(std::min(1.0, t / 0.25)) * std::pow(1 - t, 0.55); }, 24);
+            [](double t) { return 1.45 * std::pow(std::sin(M_PI * (0.1 + 0.88 * t)), 0.8) * (1 - 0.25 * t); }, 24);
         Peli(p, c, arcata, 1.6, 30, 3.0, 0.02, 0.42);
     }
 }

@@ -215,7 +215,8 @@ double Tono(const Campione &c, double x, double y)
     if (c.zona == Zona::Fondo) {
         // Light behind the head, falling off towards the oval's rim, so the
         // vignette glows round the sitter; darker behind the lit side of the
-        // face and lighter behind the shaded one, so each stands off it.
+        // face and lighter behind the shaded one, so each stands off it (with
+        // the lit side's ground lighter, the lit cheek melts into it).
         const double d = std::hypot(x / 27, (y + 28) / 42);
         return 0.03 + 0.22 * (1 - Passaggio(-40, 40, x)) + 0.38 * Passaggio(0.95, 2.2, d);
     }
