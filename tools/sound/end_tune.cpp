@@ -121,6 +121,9 @@ constexpr std::size_t kClimbFrom = 2;
 // the eight-bar arc climbs to its height on the dominant's dominant, the
 // six-four taking its last bar.
 constexpr int kLinePlace = 3;
+// With the bar-1 hit a light cymbal splashes, the only cymbal before the
+// last stroke's crash; the pizzicato keeps to its afterbeats.
+constexpr std::uint8_t kSplashKey = 55, kSplashVelocity = 78;
 // The six-four and the seventh are held a bar while the timpani roll swells
 // under them, and the tonic is struck, hardest, with the crash; the winds
 // hold it through its bar and an eighth on, dying away with the crash, the
@@ -160,11 +163,9 @@ constexpr std::array<std::string_view, 4> kSecondTrumpetThirds = {
     "r/6 D#5/2 E5/1 F#5/1 F#5/2"};
 constexpr std::uint32_t kThirdsFrom = 0; // the head's first bar
 constexpr int kThirdsLevel = -10;        // under the first trumpet, which keeps the tune
-// Its thirds run on to the leading note, G#, under the first trumpet's B,
-// a tenth under it, in the middle of its range where the first climbs to
-// its top E; the stroke takes it to the chord's fifth, as an inner voice
-// may.
-constexpr std::array<std::string_view, 1> kSecondTrumpetClose = {"A4/4 C#5/2 B4/3 A4/1 G#4/2"};
+// Its thirds run on to the leading note, G#, under the first trumpet's B;
+// the stroke takes it to the chord's fifth, as an inner voice may.
+constexpr std::array<std::string_view, 1> kSecondTrumpetClose = {"A5/4 C#6/2 B5/3 A5/1 G#5/2"};
 constexpr std::array<std::string_view, 2> kSecondTrumpetButton = {"E5/12", "~E5/5 r/7"};
 constexpr int kSecondTrumpetButtonAccent = 8;
 // The clarinet plays out: under two trumpets and the horns it is
@@ -175,8 +176,8 @@ constexpr Voice kClarinetSecond{kClarinet, 0, 76, 16, Articulation::Plain, 6};
 // the brass, and on the last stroke stays under the trumpet.
 constexpr int kFinalAccent = 8, kButtonAccent = 14, kSecondFinalAccent = 8, kClarinetClimax = 2;
 
-// One crash, with the last stroke; the first chord's stroke is left to
-// the drum and the harp, so the crash comes new at the close.
+// One crash, with the last stroke (two are crude after the build), and the
+// light splash with the chord's arrival.
 constexpr std::uint8_t kCrash = 49, kCrashVelocity = 82;
 // Under the six-four and the seventh a ride cymbal rolls softly, in
 // thirty-seconds with the timpani, swelling from a whisper into the
@@ -365,6 +366,7 @@ std::vector<MidiTrack> ComposeEndTune()
             // The first downbeat is struck at once by the whole band: the
             // harp sweeps up the tonic chord over the timpani.
             band.Track(kTimpani).Note(now, kTimpani, kTimpaniTonic, kFirstHitVelocity, kSixEight.barTicks() / 2);
+            band.Percussion(now, kSplashKey, kSplashVelocity, kSixEight.barTicks() / 2);
             for (std::uint32_t i = 0; i < kFirstChord.size(); ++i) {
                 // The notes over the trumpet ring a beat.
                 const bool over = kFirstChord[i] > kFirstChord[kFirstChord.size() / 2];

@@ -105,8 +105,8 @@ constexpr Voice kOboeLanding{kOboe, 0, 57, 14, Articulation::Plain, 8}; // as so
 constexpr Voice kFluteLead{kFlute, 0, 75, 14, Articulation::Plain, 8};
 // The flute's return, well under the song's level and lighter than its
 // first tune: a GM flute up high is shrill, bright enough unpressed. Its
-// held G is the loudest of the return, about 80; from it the line falls
-// away evenly to the cadence.
+// G, the loop's highest note, is the loudest of the return, about 80;
+// from it the line falls away evenly to the cadence.
 // Its first bars lie in the flute's soft low octave: played out, over a
 // lighter line in the strings and cello.
 constexpr Voice kFluteReturn{kFlute, 0, 75, 14, Articulation::Plain, 8};
@@ -191,9 +191,7 @@ const BassBar kBassBars[] = {
     {kA + 9, "G2/4 B2/2"},
     {kA + 10, "C3/1 D3/1 E3/3 C3/1"},
     {kA + 11, "F2/3 E2/3"},
-    // Under D minor's seventh the bass holds its D into the Neapolitan
-    // sixth, where a C would want to fall, not climb back.
-    {kA + 12, "D2/6"},
+    {kA + 12, "D2/3 C2/3"},
     {kA + 13, "D2/6"},
     {kA + 15, "A2/6"},
     {kB, "E2/2 D2/1 C2/3"},

@@ -16,7 +16,7 @@ inline const Bars kChordBars[] = {
     {"Am", "G", "F", "E"},
     // A: halting on the dominant, closing in C, then through the Neapolitan
     // to the tonic: the first full close in A minor
-    {"Am", "Am/C", "Dm Dm/F", "E", "Am", "Dm/F", "F G7", "C", "Am/C", "G", "C C/E", "F C/E", "Dm7 Dm7", "Bb/D",
+    {"Am", "Am/C", "Dm Dm/F", "E", "Am", "Dm/F", "F G7", "C", "Am/C", "G", "C C/E", "F C/E", "Dm7 Dm7/C", "Bb/D",
      "E7 E7/G#", "Am"},
     // B: C major, a half close on its dominant's seventh resolving to C with
     // the third on top, D minor's dominant turning the cadence aside; then
@@ -24,7 +24,7 @@ inline const Bars kChordBars[] = {
     // over a bass walking in eighths, and a bar on the dominant alone (the
     // first chord's seventh is the strings' alone: in the guitar's low
     // strum, G A C is a cluster)
-    {"C/E", "G7/D", "C/E", "F Am", "Dm7 Dm7/F", "Am A7/E", "Dm7/F G7", "C", "Am", "Dm7", "G7", "Cmaj7", "Fmaj7", "Dm/B",
+    {"C/E", "G7/D", "C/E", "F Am", "Dm7 Dm7/F", "Am A7/E", "Dm7 G7", "C", "Am", "Dm7", "G7", "Cmaj7", "Fmaj7", "Dm/B",
      "E7", "E7/B E7/D"},
     // A': on to C and F, through F's dominant to F over its third, and to
     // D minor through its ii-V: the dominant comes once, at the close
@@ -62,18 +62,18 @@ inline const Bars kTheme = {"r/2 A5/2 C6/2 E6/6", "~E6/4 D6/2 A5/4 F5/2", "A5/2 
 // The middle tune, flute, entering over the clarinet's last note on the
 // tonic chord's A and E, clear of its held E (an F would rub): its first
 // phrase climbs from the F over the dominant, turning round its B, to a D
-// leaning on the tonic's C; its second takes the C sharp up to D minor's
-// root, closes on C, and holds it while the clarinet enters.
+// leaning on the tonic's C; its second closes on C, and holds it while the
+// clarinet enters.
 inline const Bars kMiddle = {
     "r/8 A5/2 E5/2",        "G5/4 F5/2 E5/4 G5/2",      "F5/4 G5/2 B5/3 A5/1 C6/2",
     "D6/4 C6/2 r/4 G5/2",   "A5/3 G5/1 F5/2 E5/4 G5/2", "F5/1 G5/1 A5/1 B5/1 C6/2 D6/4 C6/2",
-    "C6/4 B5/2 A5/4 C#6/2", "D6/4 C6/2 B5/4 D6/2",      "C6/6 r/6",
+    "C6/4 B5/2 A5/4 C#6/2", "E6/4 D6/2 B5/4 D6/2",      "C6/6 r/6",
 };
 // Under the flute, the strings move slowly in the middle register, in
 // tenths and sixths or against it, never in octaves with it, and on the
 // chords' own notes where the flute leans on a seventh of its own.
 inline const Bars kMiddleCounter = {"E4/12",      "G3/6 D4/6", "E4/6 G4/6", "F4/6 C5/6",
-                                    "~C5/6 A4/6", "E4/12",     "A4/6 G4/6", "E4/6 r/6"};
+                                    "~C5/6 A4/6", "E4/12",     "F4/6 G4/6", "E4/6 r/6"};
 // With it a second line fills each chord to three parts, mostly a third
 // or a sixth from the first, and never moving with the flute or the bass
 // into an octave: G's B rising to C, which climbs to E as the first line
@@ -115,8 +115,8 @@ inline const Bars kSequenceClose = {"r/2 F5/2 G5/2 A5/2 B5/2 C6/2", "D6/4 A5/4 F
 
 // The theme on the violin, on its E string, after a bar of harp on the
 // dominant; through C and F major, its head's turn and leap sequenced a
-// step higher each bar over C and F, turning down to A before its D, down
-// to D minor: the loop's top E is kept for the song's climax.
+// step higher each bar over C and F, rising to its E twice, down to D
+// minor.
 // Its last note is held into the interlude's first bar.
 inline const Bars kThemeViolin = {
     "E5/3 F5/1 E5/2 A5/2 G#5/1 A5/1 B5/2",
@@ -124,7 +124,7 @@ inline const Bars kThemeViolin = {
     "A5/2 G5/2 F5/2 E5/3 A5/3",
     "C6/4 A5/2 B5/4 D6/2",
     "G5/3 A5/1 G5/2 C6/4 D6/2",
-    "A5/3 Bb5/1 A5/2 C6/4 A5/2",
+    "A5/3 Bb5/1 A5/2 C6/4 E6/2",
     "D6/4 Bb5/2 C6/3 Bb5/1 A5/2",
     "G5/4 Bb5/2 G5/4 E5/2",
     "F5/3 G5/1 F5/2 Bb5/4 C6/2",
@@ -165,12 +165,10 @@ inline const Bars kSong = {"E5/6 A5/6",           "D6/6 B5/3 D6/3",           "C
 // them, over a bass falling to D and climbing through D7 to G7; the half
 // close that followed gives way to the climb to the summit.
 inline const Bars kThemeReturnFlute = {"E5/3 F5/1 E5/2 A5/4 B5/2", "C6/4 D6/2 C6/4 A5/2", "F5/2 G5/2 A5/2 D6/4 B5/2"};
-// The theme's second half falls in one phrase to the cadence: its climb
-// to the held G and the fall from it sung where the clarinet first sang
-// them, an octave under the flute's shrill top, which the oboe echoes at
-// the same pitch; the hemiola takes the line back up to the flute's D.
+// From the summit, the theme's second half falls in one phrase to the
+// cadence.
 inline const Bars kThemeReturnSummit = {
-    "E5/2 F5/2 G5/8", "F5/4 E5/2 C5/4 E5/2", "F5/2 E5/2 D5/2 r/6", "D6/4 C6/4 B5/4", "G#5/3 A5/1 B5/2 D6/3 C6/1 B5/2",
+    "E6/2 F6/2 G6/8", "F6/4 E6/2 C6/4 E6/2", "F6/2 E6/2 D6/2 r/6", "D6/4 C6/4 B5/4", "G#5/3 A5/1 B5/2 D6/3 C6/1 B5/2",
     "A5/6 r/6"};
 // Under the flute's half of the return, a line of its own in the strings
 // from its first bar, held low there, clear of the flute's soft low notes,
