@@ -191,9 +191,7 @@ const BassBar kBassBars[] = {
     {kA + 9, "G2/4 B2/2"},
     {kA + 10, "C3/1 D3/1 E3/3 C3/1"},
     {kA + 11, "F2/3 E2/3"},
-    // Under D minor's seventh the bass holds its D into the Neapolitan
-    // sixth, where a C would want to fall, not climb back.
-    {kA + 12, "D2/6"},
+    {kA + 12, "D2/3 C2/3"},
     {kA + 13, "D2/6"},
     {kA + 15, "A2/6"},
     {kB, "E2/2 D2/1 C2/3"},
@@ -368,9 +366,9 @@ constexpr int kGuitarUnderTheEntry = -6;
 // keeps well under it: as loud as the lead, it would cover the tune in the
 // low register.
 constexpr int kBassUnderTheLead = -5;
-// Under the theme's clarinet, low in its range, the cello keeps well
-// under it: a bowed bass near the tune's level is heard as a second solo.
-constexpr int kBassUnderTheTheme = -14;
+// Under the theme's clarinet, low in its range, the cello keeps further
+// under it, so the tune clears the bass's downbeats.
+constexpr int kBassUnderTheTheme = -9;
 // Under the flute's return up to its summit the bass walks in eighths and
 // would be a second tune: it keeps further under still.
 constexpr int kBassUnderTheReturn = -15;
@@ -401,6 +399,19 @@ struct Key {
     Scale scale;
 };
 
+// The players slow down through a bar where the music takes breath, in %
+// of the beat's length: before the violin's return, so the tempo comes
+// back with the violin. The last cadence keeps the tempo, so the loop
+// does not seem to end there.
+struct Broadening {
+    std::size_t bar;
+    std::array<std::uint32_t, 4> steps; // at each dotted eighth of the bar
+};
+// 60, 59, 58 and 57 to the dotted quarter: graded, so the slowing is heard
+// as a breath and not as one lurch, and shallow, so the violin takes up the
+// tempo again without a jolt and the loop does not stall there each time.
+constexpr Broadening kBroadened[] = {{kAViolin - 1, {100, 102, 104, 106}}};
+
 int LevelAt(std::size_t bar)
 {
     const Level *before = &kLevels[0];
@@ -423,8 +434,6 @@ std::vector<MidiTrack> ComposeGameTune()
     conductor.Name(0, "10carte");
     conductor.TimeSignature(0, 6, 3);
     conductor.KeySignature(0, 0, KeyMode::Minor);
-    // One tempo throughout: the harp's bar before the violin's theme is a
-    // link, and a slowing there is heard as a stall on every pass.
     conductor.Tempo(0, kMicrosPerQuarter);
 
     std::vector<std::string_view> chords;
@@ -435,6 +444,15 @@ std::vector<MidiTrack> ComposeGameTune()
     for (const Mark &mark : kMarks) {
         conductor.Marker(barTick(mark.bar), mark.name);
     }
+    for (const Broadening &broadening : kBroadened) {
+        const std::uint32_t step = kSixEight.barTicks() / broadening.steps.size();
+        for (std::size_t i = 0; i < broadening.steps.size(); ++i) {
+            conductor.Tempo(barTick(broadening.bar) + static_cast<std::uint32_t>(i) * step,
+                            kMicrosPerQuarter * broadening.steps[i] / 100);
+        }
+        conductor.Tempo(barTick(broadening.bar + 1), kMicrosPerQuarter);
+    }
+
     Band band(kParts, kAccompanists, kSeed);
     for (const Line &line : kLines) {
         if (line.bar + line.bars->size() > chords.size()) {
