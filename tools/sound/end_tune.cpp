@@ -156,12 +156,11 @@ constexpr Voice kSecondTrumpetVoice{kSecondTrumpet, 0, 78, 20, Articulation::Pla
 // Before that it sings a third under the head from the band's first chord,
 // so the fanfare is two trumpets from its start, and under the head's
 // second bar and the scale that climbs over the dominant's dominant; under
-// the call it keeps to thirds, then rests under its B, leaving the
-// half-diminished chord's F natural to the clarinet alone, the one moment
-// it is heard through the brass.
-constexpr std::array<std::string_view, 4> kSecondTrumpetThirds = {"C#5/3 D5/1 C#5/2 F#5/4 G#5/2",
-                                                                  "A5/4 B5/2 A5/4 F#5/2", "C#5/2 C#5/1 C#5/1 C#5/2 r/6",
-                                                                  "r/6 D#5/2 E5/1 F#5/1 F#5/2"};
+// the call it keeps to thirds, then the sixth under its B, so the brass
+// does not thin out before the climb.
+constexpr std::array<std::string_view, 4> kSecondTrumpetThirds = {
+    "C#5/3 D5/1 C#5/2 F#5/4 G#5/2", "A5/4 B5/2 A5/4 F#5/2", "C#5/2 C#5/1 C#5/1 C#5/2 D5/6",
+    "r/6 D#5/2 E5/1 F#5/1 F#5/2"};
 constexpr std::uint32_t kThirdsFrom = 0; // the head's first bar
 constexpr int kThirdsLevel = -10;        // under the first trumpet, which keeps the tune
 // Its thirds run on to the leading note, G#, under the first trumpet's B;
@@ -171,7 +170,7 @@ constexpr std::array<std::string_view, 2> kSecondTrumpetButton = {"E5/12", "~E5/
 constexpr int kSecondTrumpetButtonAccent = 8;
 // The clarinet plays out: under two trumpets and the horns it is
 // otherwise lost.
-constexpr Voice kClarinetSecond{kClarinet, 0, 82, 16, Articulation::Plain, 6};
+constexpr Voice kClarinetSecond{kClarinet, 0, 76, 16, Articulation::Plain, 6};
 // The trumpet's last notes are its loudest (the summit), the struck one
 // hardest; over the six-four the clarinet climbs with them, heard through
 // the brass, and on the last stroke stays under the trumpet.
