@@ -179,13 +179,13 @@ constexpr int kFinalAccent = 8, kButtonAccent = 14, kSecondFinalAccent = 8, kCla
 // One crash, with the last stroke (two are crude after the build), and the
 // light splash with the chord's arrival.
 constexpr std::uint8_t kCrash = 49, kCrashVelocity = 82;
-// Under the six-four and the seventh a ride cymbal rolls softly, in
-// thirty-seconds with the timpani, swelling from a whisper into the
-// crash's stroke: the crash is prepared, not a surprise, and a crash
-// struck again and again would restart its long sample each time.
-constexpr std::uint8_t kRollCymbal = 51; // Ride Cymbal 1
+// Under the six-four and the seventh a cymbal rolls, in thirty-seconds
+// with the timpani, swelling from a whisper into the crash's stroke: the
+// crash is prepared, not a surprise. The roll is on the second crash,
+// whose strokes run into one wash, where a ride's only tick.
+constexpr std::uint8_t kRollCymbal = 57; // Crash Cymbal 2
 constexpr std::uint32_t kCymbalRollTicks = kSixEightFine.ticksPerStep / 2;
-constexpr int kCymbalRollFrom = 8, kCymbalRollTo = 46;
+constexpr int kCymbalRollFrom = 12, kCymbalRollTo = 62;
 // The timpani: the tonic struck at the start and on the last chord, a roll
 // on the dominant between.
 constexpr std::uint8_t kTimpaniTonic = 45, kTimpaniDominant = 40; // A2, E2

@@ -191,7 +191,9 @@ const BassBar kBassBars[] = {
     {kA + 9, "G2/4 B2/2"},
     {kA + 10, "C3/1 D3/1 E3/3 C3/1"},
     {kA + 11, "F2/3 E2/3"},
-    {kA + 12, "D2/3 C2/3"},
+    // Under D minor's seventh the bass holds its D into the Neapolitan
+    // sixth, where a C would want to fall, not climb back.
+    {kA + 12, "D2/6"},
     {kA + 13, "D2/6"},
     {kA + 15, "A2/6"},
     {kB, "E2/2 D2/1 C2/3"},

@@ -16,7 +16,7 @@ inline const Bars kChordBars[] = {
     {"Am", "G", "F", "E"},
     // A: halting on the dominant, closing in C, then through the Neapolitan
     // to the tonic: the first full close in A minor
-    {"Am", "Am/C", "Dm Dm/F", "E", "Am", "Dm/F", "F G7", "C", "Am/C", "G", "C C/E", "F C/E", "Dm7 Dm7/C", "Bb/D",
+    {"Am", "Am/C", "Dm Dm/F", "E", "Am", "Dm/F", "F G7", "C", "Am/C", "G", "C C/E", "F C/E", "Dm7 Dm7", "Bb/D",
      "E7 E7/G#", "Am"},
     // B: C major, a half close on its dominant's seventh resolving to C with
     // the third on top, D minor's dominant turning the cadence aside; then
