@@ -289,8 +289,10 @@ QPointF DisegnaCavallo(const Tela &tela, const Andatura &a, const Finimenti &f)
     const QPainterPath capo = U(Testa(), U(Orecchio({35.8, 27.6}, {37.0, 23.8}), Orecchio({34.6, 27.8}, {35.0, 24.2})));
     cavallo = U(cavallo, U(giro.map(Collo()), giroCapo.map(capo)));
     tela.Modella(U(Zoccolo(a.anteriore), Zoccolo(a.posteriore)), corno, kContorno, 0.5, 0);
-    // A pale coat's crescent of shade wider at the natural size (see pallido).
-    tela.Modella(cavallo, f.manto, kContorno, f.pallido && InchiostroDelPixelInUso() ? 2.0 : 1.3, 0.8);
+    // A pale coat at the natural size is drawn firmer (see pallido): a wider
+    // crescent of shade, shade laid flat, and no fine muscle lines.
+    const bool pallidoAlPixel = f.pallido && InchiostroDelPixelInUso();
+    tela.Modella(cavallo, f.manto, kContorno, pallidoAlPixel ? 2.0 : 1.3, 0.8);
     if (f.punte)
         tela.Modella(Intersezione(cavallo, Piatto(U(Punta(a.anteriore), Punta(a.posteriore)))), f.crini, kContorno, 0.6,
                      0.3);
@@ -322,7 +324,7 @@ QPointF DisegnaCavallo(const Tela &tela, const Andatura &a, const Finimenti &f)
     gola.lineTo(35.2, 32.6);
     gola.closeSubpath();
     const QPainterPath ombra = U(Intersezione(tronco, Piatto(U(ventre, coscia))), giro.map(gola));
-    if (f.pallido && InchiostroDelPixelInUso())
+    if (pallidoAlPixel)
         tela.Modella(ombra, {f.manto.ombra, f.manto.ombra, f.manto.ombra}, Qt::transparent, 0, 0);
     else
         tela.Ombra(ombra, f.manto.ombra);
@@ -352,7 +354,6 @@ QPointF DisegnaCavallo(const Tela &tela, const Andatura &a, const Finimenti &f)
     // Muscles and joints in fine lines of the coat's shade. Not on a pale
     // coat at the natural size: in its deeper shade there the lines fall
     // as stray dark pixels, and the coat was read as speckled and dirty.
-    const bool liscio = f.pallido && InchiostroDelPixelInUso();
     QPainterPath pieghe;
     pieghe.moveTo(26.2, 43.5); // the shoulder blade
     pieghe.cubicTo(27.5, 46.5, 28, 49, 27.6, 52.5);
@@ -370,7 +371,7 @@ QPointF DisegnaCavallo(const Tela &tela, const Andatura &a, const Finimenti &f)
         pieghe.quadTo(g->ginocchio + QPointF(1.3, 0.2),
                       g->ginocchio + (g->nodello - g->ginocchio) * 0.15 + QPointF(0.8, 0));
     }
-    if (!liscio)
+    if (!pallidoAlPixel)
         tela.Tratto(pieghe, f.manto.ombra.darker(115), kTrattoInterno);
     QPainterPath muso;
     muso.moveTo(35.4, 31.0); // the cheek's round
@@ -379,12 +380,12 @@ QPointF DisegnaCavallo(const Tela &tela, const Andatura &a, const Finimenti &f)
     muso.quadTo(40.6, 37.6, 41.8, 37.0);
     muso.moveTo(38.6, 30.0); // the bone above the eye
     muso.quadTo(39.4, 31.6, 40.4, 33.6);
-    if (!liscio)
+    if (!pallidoAlPixel)
         testa.Tratto(muso, f.manto.ombra.darker(115), kTrattoInterno);
     QPainterPath muscolo;
     muscolo.moveTo(31.2, 33.5); // the neck's muscle
     muscolo.cubicTo(30.8, 37, 30.2, 40, 30.5, 43);
-    if (!liscio)
+    if (!pallidoAlPixel)
         collo.Tratto(muscolo, f.manto.ombra.darker(115), kTrattoInterno);
 
     Criniera(collo, f);
