@@ -5,7 +5,7 @@
 namespace belvane::cardart {
 namespace {
 
-// The cups' and coins' two to the six count alike, so that a count has one
+// The two to the six count alike in every suit, so that a count has one
 // shape whatever the emblem: the two a column down the middle, the three a
 // diagonal, the four the corners and the five the corners with one in the
 // middle, as every Italian pack has them; the six two columns of three with
@@ -55,6 +55,11 @@ constexpr Forma kDenari{12.3, 9.5, 35.5, 62.5, 0, 0, {9.5, 22.5, 35.5}, 0.5, 3};
 // A cup as tall as three rows leave room for, white between: a shorter one on
 // a card of two was missed at the natural size.
 constexpr Forma kCoppe{17.6, 12.5, 36, 59.5, 0}; // a cup's height
+constexpr Forma kSpade{20, 13, 36, 59, 3.6};     // a sword's length
+// A club's weight is in its head, high on a faint grip, so its four stands
+// further out, towards the corners: at the common inset its two pairs of
+// heads sat close and the four was named a three.
+constexpr Forma kBastoni{19.4, 13, 36, 59, 0, 6, kColonne, 0.45, 0, 0.2}; // a club's length
 
 // The pixel centre at or above `y`.
 constexpr qreal SulPixel(qreal y) { return int(y) + 0.5; }
@@ -123,66 +128,9 @@ constexpr Pose Disponi(const Forma &f, int valore)
     return d;
 }
 
-// The swords and clubs are long, two to the card's height, so that a blade
-// is seen as a blade and a cudgel as a cudgel; they stand upright in two
-// rows, the pips' middles on pixel centres. The two a column down the
-// middle, the three a row across it, the four the corners, the five the
-// corners and one between them, the six two rows of three, the seven a row
-// of three over a row of four, every other one of the four a little lower,
-// so that their guards do not run into a bar.
-constexpr qreal kLunghezza = 30;
-constexpr qreal kRigaSu = 18.5, kRigaGiu = 52.5, kRigaMezzo = 35.5;
-constexpr Pose DisponiLunghe(int valore)
-{
-    Pose d;
-    // Every blade bends to the right but the five's lone middle one and the
-    // middle one of the seven's upper row, each so a shape of its own among
-    // the others.
-    const auto metti = [&](qreal x, qreal y, qreal curva = 1) {
-        d.posa[size_t(d.quante++)] = {x, y, kLunghezza, 0, curva};
-    };
-    switch (valore) {
-    case 2:
-        metti(22.5, kRigaSu);
-        metti(22.5, kRigaGiu);
-        break;
-    case 3:
-        for (const qreal x : {8.5, 22.5, 36.5})
-            metti(x, kRigaMezzo);
-        break;
-    case 4:
-        for (const qreal y : {kRigaSu, kRigaGiu})
-            for (const qreal x : {11.5, 33.5})
-                metti(x, y);
-        break;
-    case 5:
-        metti(8.5, kRigaSu);
-        metti(36.5, kRigaSu);
-        metti(22.5, kRigaMezzo, -1);
-        metti(8.5, kRigaGiu);
-        metti(36.5, kRigaGiu);
-        break;
-    case 6:
-        for (const qreal y : {kRigaSu, kRigaGiu})
-            for (const qreal x : {8.5, 22.5, 36.5})
-                metti(x, y);
-        break;
-    case 7:
-        metti(8.5, kRigaSu);
-        metti(22.5, kRigaSu, -1);
-        metti(36.5, kRigaSu);
-        for (int i = 0; i < 4; ++i)
-            metti(7.5 + 10 * i, kRigaGiu + (i % 2 ? 2 : -1));
-        break;
-    }
-    return d;
-}
-
 template <const Forma &kF>
 constexpr std::array<Pose, 8> kSeme{Disponi(kF, 0), Disponi(kF, 1), Disponi(kF, 2), Disponi(kF, 3),
                                     Disponi(kF, 4), Disponi(kF, 5), Disponi(kF, 6), Disponi(kF, 7)};
-constexpr std::array<Pose, 8> kLunghe{DisponiLunghe(0), DisponiLunghe(1), DisponiLunghe(2), DisponiLunghe(3),
-                                      DisponiLunghe(4), DisponiLunghe(5), DisponiLunghe(6), DisponiLunghe(7)};
 
 std::span<const Posa> Di(const std::array<Pose, 8> &seme, int valore)
 {
@@ -202,8 +150,9 @@ std::span<const Posa> Disposizione(Seme seme, int valore)
     case Seme::Coppe:
         return Di(kSeme<kCoppe>, valore);
     case Seme::Bastoni:
+        return Di(kSeme<kBastoni>, valore);
     case Seme::Spade:
-        return Di(kLunghe, valore);
+        return Di(kSeme<kSpade>, valore);
     }
     return {};
 }

@@ -42,18 +42,13 @@ void Spada(QPainter &p, qreal h, Ornato ornato, qreal curva);
 // One club for the whole deck; the ace's has more engraving, a pip's is
 // stouter.
 void Bastone(QPainter &p, qreal h, Ornato ornato);
-// The bold sword held by the figures at the natural size, and the pip
-// cards' cup and coin (emblemi_carte.cpp).
+// The bold sword, cup and coin of the pip cards (emblemi_carte.cpp).
 void SpadaDiCarta(QPainter &p, qreal h, qreal curva);
 // The grips of the two swords above, `h` long (see ImpugnaturaDellaSpada).
 Impugnatura ImpugnaturaDiSpada(qreal h);
 Impugnatura ImpugnaturaDiSpadaDiCarta(qreal h);
 void CoppaDiCarta(QPainter &p, qreal h);
 void DenaroDiCarta(QPainter &p, qreal h);
-// The pip cards' long sword, bending towards the side of `curva`, and long
-// club (semi_lunghi.cpp).
-void SpadaLunga(QPainter &p, qreal h, qreal curva);
-void BastoneLungo(QPainter &p, qreal h);
 
 // A blade in `passi` steps from the guard (t = 0) to the point (t = 1): the
 // closed outline of asse(t) -/+ larghezza(t) at the height y(t).
