@@ -45,6 +45,10 @@ struct Forma {
     // How far the four's rows come in from the outer rows, towards the
     // middle one.
     qreal quattroDentro = kRientro;
+    // Where a row brought in stands: on a pixel's centre (0.5) for an
+    // emblem an odd number of pixels tall, between two (0) for the swords
+    // and clubs, laid twenty pixels long.
+    qreal frazione = 0.5;
 };
 
 // The coins' three has its ends in from the sides: by the card's side edge
@@ -54,15 +58,15 @@ struct Forma {
 constexpr Forma kDenari{12.3, 9.5, 35.5, 62.5, 0, 0, {9.5, 22.5, 35.5}, 0.5, 3}; // a coin's diameter
 // A cup as tall as three rows leave room for, white between: a shorter one on
 // a card of two was missed at the natural size.
-constexpr Forma kCoppe{17.6, 12.5, 36, 59.5, 0}; // a cup's height
-constexpr Forma kSpade{20, 13, 36, 59, 3.6};     // a sword's length
+constexpr Forma kCoppe{17.6, 12.5, 36, 59.5, 0};                                // a cup's height
+constexpr Forma kSpade{20, 13, 36, 59, 3.6, 0, kColonne, 0.45, 0, kRientro, 0}; // a sword's length
 // A club's weight is in its head, high on a faint grip, so its four stands
 // further out, towards the corners: at the common inset its two pairs of
 // heads sat close and the four was named a three.
-constexpr Forma kBastoni{19.4, 13, 36, 59, 0, 6, kColonne, 0.45, 0, 0.2}; // a club's length
+constexpr Forma kBastoni{20, 13, 36, 59, 0, 0, kColonne, 0.45, 0, 0.2, 0}; // a club's length
 
-// The pixel centre at or above `y`.
-constexpr qreal SulPixel(qreal y) { return int(y) + 0.5; }
+// The pixel centre (`frazione` 0.5) or edge (0) at or above `y`.
+constexpr qreal SulPixel(qreal y, qreal frazione) { return int(y) + frazione; }
 
 struct Pose {
     std::array<Posa, 7> posa{};
@@ -74,8 +78,8 @@ constexpr Pose Disponi(const Forma &f, int valore)
     Pose d;
     const qreal sinistra = f.colonne.sinistra, centro = f.colonne.centro, destra = f.colonne.destra;
     // The upper and lower rows brought in by `quota` of the way to the middle one.
-    const auto su = [&](qreal quota) { return SulPixel(f.su + quota * (f.mezzo - f.su)); };
-    const auto giu = [&](qreal quota) { return SulPixel(f.giu - quota * (f.giu - f.mezzo)); };
+    const auto su = [&](qreal quota) { return SulPixel(f.su + quota * (f.mezzo - f.su), f.frazione); };
+    const auto giu = [&](qreal quota) { return SulPixel(f.giu - quota * (f.giu - f.mezzo), f.frazione); };
     const qreal suDentro = su(kRientro), giuDentro = giu(kRientro);
     // Every blade bends the same way (one mirrored beside another reads as
     // a second rule, and a row bending two ways at once looks careless) but

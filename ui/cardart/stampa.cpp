@@ -198,7 +198,7 @@ void SpadaTenuta(QPainter &p, QPointF pugno, qreal altezza, qreal angolo, qreal 
     // hand). The fist closes near the pommel, so that the grip shows between
     // it and the guard: on the pip sword's short grip at its very end.
     const bool pixel = InchiostroDelPixelInUso() && !snella;
-    const Ornato ornato = pixel ? Ornato::Carta : Ornato::No;
+    const Ornato ornato = pixel ? Ornato::Pugno : Ornato::No;
     const Impugnatura presa = ImpugnaturaDellaSpada(altezza, ornato);
     const qreal daCentro = pixel ? presa.fondo : presa.centro + 1.2;
     const qreal a = qDegreesToRadians(angolo);
