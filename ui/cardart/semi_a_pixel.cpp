@@ -19,13 +19,14 @@ constexpr int kRighe = 20;
 // tenth and eleventh rows.
 template <size_t N> using Mappa = std::array<std::string_view, N>;
 
-// A sabre point up, bending to the right: a blade of steel light along its
-// cutting edge and deep blue along its back, three quarters of the length;
-// a golden cross-guard, a red grip and a golden pommel, as the ace's.
+// A sabre point up, bending to the right: a broad outlined blade, light
+// along its cutting edge, three quarters of the length (a blade four pixels
+// wide was a blue sliver, a feather); a golden crescent guard as wide as
+// the pip, a red grip and a golden pommel, as the ace's.
 constexpr Mappa<kRighe> kSpada{
-    "......N..", ".....NBN.", ".....NBN.", "....NbBN.", "....NbBN.", "...NbBBN.", "...NbBBN.",
-    "...NbBBN.", "..NbBBN..", "..NbBBN..", "..NbBBN..", "..NbBBN..", "..NbBBN..", "..NbBBN..",
-    "Y.NbBBN.Y", "YYYYYYYYY", ".yyyyyyy.", "...RRr...", "...RRr...", "...YYy...",
+    ".......N...", "......NBN..", "......NBN..", ".....NbBN..", ".....NbBN..", "....NbBBN..", "....NbBBN..",
+    "...NbBBBN..", "...NbBBBN..", "...NbBBBN..", "..NbBBBN...", "..NbBBBN...", "..NbBBBN...", "..NbBBBN...",
+    "Y.NbBBBN..Y", "YYYYYYYYYYY", ".yyyyyyyyy.", "....RRr....", "....RRr....", "....YYy....",
 };
 // A cudgel leaning as a hand holds it, its head up to the right: the ace's
 // club made small, dark outlined, light on its left and shaded on its
