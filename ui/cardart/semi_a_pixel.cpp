@@ -30,13 +30,12 @@ constexpr Mappa<kRighe> kSpada{
 };
 // A cudgel leaning as a hand holds it, its head up to the right: the ace's
 // club made small, dark outlined, light on its left and shaded on its
-// right, knobbed at its crown, narrowing from its head to a grip bound in
-// red; two lopped branches red at the cut and one golden leaf, each two
-// pixels (more, or single pixels, and the pip was a caterpillar).
+// right, lopped branches red at the cut, golden leaves, the grip bound in
+// red.
 constexpr Mappa<kRighe> kBastone{
-    "...KK.KK.", "..KLGKGDK", "..KLGGGDK", "..KLGGGDK", "RRKLGGGDK", "rrKLGGDK.", "..KLGGDK.",
-    "..KLGGDK.", ".KLGGDKYY", ".KLGGDKYy", ".KLGGDK..", ".KLGDK...", ".KLGDK...", "RKLGDK...",
-    "rKLGDK...", ".KLGK....", ".KRrK....", ".KRrK....", ".KLGK....", "..KK.....",
+    ".....KKK.K.", "....KLGGKDK", "...KLGGGGDK", "...KLGGGGDK", "..KLGGGGDK.", "RRKLGGGGDK.", ".rKLGGGDKYY",
+    "..KLGGGDKoY", "..KLGGGDK..", "YYKLGGDK...", "YoKLGGDKRR.", "..KLGGDKr..", ".KLGGDK....", ".KLGDK.....",
+    ".KLGDK.....", ".KRRrK.....", ".KRRrK.....", ".KLGDK.....", ".KLGDK.....", "..KKK......",
 };
 
 // How far the drawn club leans, clockwise, as the pixels' one does: upright
