@@ -61,12 +61,14 @@ QColor Colore(char c)
         return kTintaRosso.corpo;
     case 'r':
         return kTintaRosso.ombra;
+    // The ace's wood, its shade lighter than the ace's, so that on a few
+    // pixels it is still green and not a dark rim.
     case 'L':
         return QColor(0x74, 0xA0, 0x46);
     case 'G':
         return QColor(0x48, 0x76, 0x2E);
     case 'D':
-        return kTintaLegnoDiCarta.ombra;
+        return QColor(0x30, 0x66, 0x26);
     default:
         return kContornoEmblema;
     }
