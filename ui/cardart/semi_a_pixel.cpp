@@ -29,13 +29,14 @@ constexpr Mappa<kRighe> kSpada{
     "Y.NbBBBN..Y", "YYYYYYYYYYY", ".yyyyyyyyy.", "....RRr....", "....RRr....", "....YYy....",
 };
 // A cudgel leaning as a hand holds it, its head up to the right: the ace's
-// club made small, dark outlined, light on its left and shaded on its
-// right, lopped branches red at the cut, golden leaves, the grip bound in
-// red.
+// and the figures' club made small, dark outlined, light on its left and
+// shaded on its right, a heavy knobbed head on a grip half as wide, bound in
+// red; one lopped branch red at the cut and one golden leaf. (A stave of
+// even width read as a pickle, a thin stick as a sword in green.)
 constexpr Mappa<kRighe> kBastone{
-    ".....KKK.K.", "....KLGGKDK", "...KLGGGGDK", "...KLGGGGDK", "..KLGGGGDK.", "RRKLGGGGDK.", ".rKLGGGDKYY",
-    "..KLGGGDKoY", "..KLGGGDK..", "YYKLGGDK...", "YoKLGGDKRR.", "..KLGGDKr..", ".KLGGDK....", ".KLGDK.....",
-    ".KLGDK.....", ".KRRrK.....", ".KRRrK.....", ".KLGDK.....", ".KLGDK.....", "..KKK......",
+    ".....KK.KK.", "....KLGKGDK", "...KLGGGGDK", "..KLGGGGGDK", "..KLGGGGGDK", "..KLGGGGDK.", "RRKLGGGGDK.",
+    ".rKLGGGDK..", "...KLGGDK..", "...KLGGDKYY", "...KLGDKYo.", "..KLGDK....", "..KLGDK....", "..KRRrK....",
+    "..KRRrK....", ".KLGDK.....", ".KLGDK.....", ".KLGDK.....", ".KLGDK.....", "..KKK......",
 };
 
 // How far the drawn club leans, clockwise, as the pixels' one does: upright
