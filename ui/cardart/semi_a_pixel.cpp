@@ -34,8 +34,8 @@ constexpr Mappa<kRighe> kSpada{
 // red; one lopped branch red at the cut and one golden leaf. (A stave of
 // even width read as a pickle, a thin stick as a sword in green.)
 constexpr Mappa<kRighe> kBastone{
-    ".....KK.KK.", "....KLGKGDK", "...KLGGGGDK", "..KLGGGGGDK", "..KLGGGGGDK", "..KLGGGGDK.", "RRKLGGGGDK.",
-    ".rKLGGGDK..", "...KLGGDK..", "...KLGGDKYY", "...KLGDKYo.", "..KLGDK....", "..KLGDK....", "..KRRrK....",
+    "....KK.KK..", "...KLGKGDK.", "..KLGGGGDK.", ".KLGGGGGDK.", ".KLGGGGGDK.", ".KLGGGGDK..", "RKLGGGGDK..",
+    "rKLGGGDK...", "..KLGGDK...", "..KLGGDKYY.", "..KLGDKYo..", "..KLGDK....", "..KLGDK....", "..KRRrK....",
     "..KRRrK....", ".KLGDK.....", ".KLGDK.....", ".KLGDK.....", ".KLGDK.....", "..KKK......",
 };
 
@@ -62,12 +62,12 @@ QColor Colore(char c)
         return kTintaRosso.corpo;
     case 'r':
         return kTintaRosso.ombra;
-    // The ace's wood, its shade lighter than the ace's, so that on a few
-    // pixels it is still green and not a dark rim.
+    // Brighter than the ace's wood, so that a pip a few pixels wide keeps its
+    // weight on the card (the ace's olive made thin dark twigs of them).
     case 'L':
-        return QColor(0x74, 0xA0, 0x46);
+        return QColor(0x7C, 0xB4, 0x4C);
     case 'G':
-        return QColor(0x48, 0x76, 0x2E);
+        return QColor(0x4E, 0x8C, 0x34);
     case 'D':
         return QColor(0x30, 0x66, 0x26);
     default:
