@@ -34,7 +34,7 @@ constexpr Mappa<kRighe> kSpada{
 // red; one lopped branch red at the cut and one golden leaf. (A stave of
 // even width read as a pickle, a thin stick as a sword in green.)
 constexpr Mappa<kRighe> kBastone{
-    "....KK.KK..", "...KLGKGDK.", "..KLGGGGDK.", ".KLGGGGGDK.", ".KLGGGGGDK.", ".KLGGGGDK..", "RKLGGGGDK..",
+    "....KK.KK..", "...KLGKGDK.", "..KLGGGGGDK", ".KLGGGGGGDK", ".KLGGGGGGDK", ".KLGGGGGDK.", "RKLGGGGDK..",
     "rKLGGGDK...", "..KLGGDK...", "..KLGGDKYY.", "..KLGDKYo..", "..KLGDK....", "..KLGDK....", "..KRRrK....",
     "..KRRrK....", ".KLGDK.....", ".KLGDK.....", ".KLGDK.....", ".KLGDK.....", "..KKK......",
 };
