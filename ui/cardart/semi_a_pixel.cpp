@@ -30,13 +30,14 @@ constexpr Mappa<kRighe> kSpada{
 };
 // A cudgel leaning as a hand holds it, its head up to the right: the ace's
 // and the figures' club made small, dark outlined, light on its left and
-// shaded on its right, a heavy knobbed head on a grip half as wide, bound in
-// red; one lopped branch red at the cut and one golden leaf. (A stave of
-// even width read as a pickle, a thin stick as a sword in green.)
+// shaded on its right, a heavy knobbed head on a grip six pixels across,
+// bound in red; one lopped branch red at the cut and one golden leaf. (A
+// stave of even width read as a pickle, a grip four pixels across as a
+// sprig, and a thin stick as a sword in green.)
 constexpr Mappa<kRighe> kBastone{
-    "....KK.KK..", "...KLGKGDK.", "..KLGGGGGDK", ".KLGGGGGGDK", ".KLGGGGGGDK", ".KLGGGGGDK.", "RKLGGGGDK..",
-    "rKLGGGDK...", "..KLGGDK...", "..KLGGDKYY.", "..KLGDKYo..", "..KLGDK....", "..KLGDK....", "..KRRrK....",
-    "..KRRrK....", ".KLGDK.....", ".KLGDK.....", ".KLGDK.....", ".KLGDK.....", "..KKK......",
+    "....KK.KK..", "...KLGKGDK.", "..KLGGGGGDK", ".KLGGGGGGDK", ".KLGGGGGGDK", ".KLGGGGGDK.", "RKLGGGGGDK.",
+    "rKLGGGGDK..", ".KLGGGGDK..", ".KLGGGDKYY.", ".KLGGGDKYo.", ".KLGGDK....", ".KLGGDK....", ".KRRRrK....",
+    ".KRRRrK....", "KLGGDK.....", "KLGGDK.....", "KLGGDK.....", "KLGGDK.....", ".KKKK......",
 };
 
 // How far the drawn club leans, clockwise, as the pixels' one does: upright
