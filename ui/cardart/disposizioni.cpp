@@ -35,7 +35,6 @@ struct Forma {
     qreal altezza;        // one size for every emblem of the suit, so the eye never weighs them
     qreal su, mezzo, giu; // the rows' middles
     qreal curva;          // a blade's bend at its point, the same on every blade
-    qreal angolo = 0;     // leaning, as a club is held: upright and knobbly it reads as a cactus
     Colonne colonne = kColonne;
     // Where the seven's pairs stand between the middle column's rows, from
     // the outer row: each in the upper or lower third of the card.
@@ -55,15 +54,15 @@ struct Forma {
 // an end coin of the diagonal was the one the eye lost, and the three was
 // named a two (a coin is short enough for the steeper diagonal; a cup or a
 // club would run into the middle one).
-constexpr Forma kDenari{12.3, 9.5, 35.5, 62.5, 0, 0, {9.5, 22.5, 35.5}, 0.5, 3}; // a coin's diameter
+constexpr Forma kDenari{12.3, 9.5, 35.5, 62.5, 0, {9.5, 22.5, 35.5}, 0.5, 3}; // a coin's diameter
 // A cup as tall as three rows leave room for, white between: a shorter one on
 // a card of two was missed at the natural size.
-constexpr Forma kCoppe{17.6, 12.5, 36, 59.5, 0};                                // a cup's height
-constexpr Forma kSpade{20, 13, 36, 59, 3.6, 0, kColonne, 0.45, 0, kRientro, 0}; // a sword's length
-// A club's weight is in its head, high on a faint grip, so its four stands
+constexpr Forma kCoppe{17.6, 12.5, 36, 59.5, 0};                             // a cup's height
+constexpr Forma kSpade{20, 13, 36, 59, 3.6, kColonne, 0.45, 0, kRientro, 0}; // a sword's length
+// A club's weight is in its head, high on its grip, so its four stands
 // further out, towards the corners: at the common inset its two pairs of
 // heads sat close and the four was named a three.
-constexpr Forma kBastoni{20, 13, 36, 59, 0, 0, kColonne, 0.45, 0, 0.2, 0}; // a club's length
+constexpr Forma kBastoni{20, 13, 36, 59, 0, kColonne, 0.45, 0, 0.2, 0}; // a club's length
 
 // The pixel centre (`frazione` 0.5) or edge (0) at or above `y`.
 constexpr qreal SulPixel(qreal y, qreal frazione) { return int(y) + frazione; }
@@ -87,9 +86,7 @@ constexpr Pose Disponi(const Forma &f, int valore)
     // more of the corners' (leaning as they do, it was lost among them), and
     // the seven's middle column, a group of its own beside the pairs (bending
     // with them, the column was lost among them and the seven named a six).
-    const auto metti = [&](qreal x, qreal y, qreal curva) {
-        d.posa[size_t(d.quante++)] = {x, y, f.altezza, f.angolo, curva};
-    };
+    const auto metti = [&](qreal x, qreal y, qreal curva) { d.posa[size_t(d.quante++)] = {x, y, f.altezza, curva}; };
     switch (valore) {
     case 2: // a column down the middle
         metti(centro, suDentro, f.curva);
