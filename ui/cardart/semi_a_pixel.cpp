@@ -40,6 +40,18 @@ constexpr Mappa<kRighe> kBastone{
     ".KRRRrK....", "KLGGDK.....", "KLGGDK.....", "KLGGDK.....", "KLGGDK.....", ".KKKK......",
 };
 
+// Every row as long as the first, and an odd number of columns, so that
+// the middle column stands on the pip's middle and a mirrored pip on the
+// same pixels.
+template <size_t N> constexpr bool Rettangolare(const Mappa<N> &mappa)
+{
+    for (const std::string_view riga : mappa)
+        if (riga.size() != mappa[0].size())
+            return false;
+    return mappa[0].size() % 2 == 1;
+}
+static_assert(Rettangolare(kSpada) && Rettangolare(kBastone));
+
 // How far the drawn club leans, clockwise, as the pixels' one does: upright
 // and knobbly it reads as a cactus.
 constexpr qreal kPende = 6;
