@@ -249,8 +249,9 @@ TEST(CarteBmp, EachCountHasItsOwnRowsAndOutline)
 // (a straight one reads as a dagger), a light edge of steel along a third of
 // it (without one, neighbouring blades ran together into blue ticks); a club its green rather than its
 // outline, a head at least twice as wide as its grip (an even rod reads as
-// a pod), and most of its length no wider than a third of it (a squat club
-// reads as a cactus or a pepper).
+// a pod), and most of its length no wider than two fifths of it (a squat
+// club reads as a cactus or a pepper; one no wider than a third, as a
+// sprig).
 TEST(CarteBmp, PipSwordsAndClubsShowTheirColoursAndShapes)
 {
     constexpr int kLunghezzaMinima = 18;
@@ -307,7 +308,7 @@ TEST(CarteBmp, PipSwordsAndClubsShowTheirColoursAndShapes)
                     EXPECT_GE(testa, 2 * presa) << "club " << n;
                     std::vector<int> ordinate = larghe;
                     std::nth_element(ordinate.begin(), ordinate.begin() + ordinate.size() / 2, ordinate.end());
-                    EXPECT_GE(box.height(), 3 * ordinate[ordinate.size() / 2]) << "club " << n;
+                    EXPECT_GE(2 * box.height(), 5 * ordinate[ordinate.size() / 2]) << "club " << n;
                 } else {
                     EXPECT_GE(3 * righeDiLama, box.height()) << "sword " << n;
                     EXPECT_GE(3 * righeDiLuce, box.height()) << "sword " << n;

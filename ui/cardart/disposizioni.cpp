@@ -35,7 +35,6 @@ struct Forma {
     qreal altezza;        // one size for every emblem of the suit, so the eye never weighs them
     qreal su, mezzo, giu; // the rows' middles
     qreal curva;          // a blade's bend at its point, the same on every blade
-    qreal angolo = 0;     // leaning, as a club is held: upright and knobbly it reads as a cactus
     Colonne colonne = kColonne;
     // Where the seven's pairs stand between the middle column's rows, from
     // the outer row: each in the upper or lower third of the card.
@@ -45,24 +44,28 @@ struct Forma {
     // How far the four's rows come in from the outer rows, towards the
     // middle one.
     qreal quattroDentro = kRientro;
+    // Where a row brought in stands: on a pixel's centre (0.5) for an
+    // emblem an odd number of pixels tall, between two (0) for the swords
+    // and clubs, laid twenty pixels long.
+    qreal frazione = 0.5;
 };
 
 // The coins' three has its ends in from the sides: by the card's side edge
 // an end coin of the diagonal was the one the eye lost, and the three was
 // named a two (a coin is short enough for the steeper diagonal; a cup or a
 // club would run into the middle one).
-constexpr Forma kDenari{12.3, 9.5, 35.5, 62.5, 0, 0, {9.5, 22.5, 35.5}, 0.5, 3}; // a coin's diameter
+constexpr Forma kDenari{12.3, 9.5, 35.5, 62.5, 0, {9.5, 22.5, 35.5}, 0.5, 3}; // a coin's diameter
 // A cup as tall as three rows leave room for, white between: a shorter one on
 // a card of two was missed at the natural size.
-constexpr Forma kCoppe{17.6, 12.5, 36, 59.5, 0}; // a cup's height
-constexpr Forma kSpade{20, 13, 36, 59, 3.6};     // a sword's length
-// A club's weight is in its head, high on a faint grip, so its four stands
+constexpr Forma kCoppe{17.6, 12.5, 36, 59.5, 0};                             // a cup's height
+constexpr Forma kSpade{20, 13, 36, 59, 3.6, kColonne, 0.45, 0, kRientro, 0}; // a sword's length
+// A club's weight is in its head, high on its grip, so its four stands
 // further out, towards the corners: at the common inset its two pairs of
 // heads sat close and the four was named a three.
-constexpr Forma kBastoni{19.4, 13, 36, 59, 0, 6, kColonne, 0.45, 0, 0.2}; // a club's length
+constexpr Forma kBastoni{20, 13, 36, 59, 0, kColonne, 0.45, 0, 0.2, 0}; // a club's length
 
-// The pixel centre at or above `y`.
-constexpr qreal SulPixel(qreal y) { return int(y) + 0.5; }
+// The pixel centre (`frazione` 0.5) or edge (0) at or above `y`.
+constexpr qreal SulPixel(qreal y, qreal frazione) { return int(y) + frazione; }
 
 struct Pose {
     std::array<Posa, 7> posa{};
@@ -74,8 +77,8 @@ constexpr Pose Disponi(const Forma &f, int valore)
     Pose d;
     const qreal sinistra = f.colonne.sinistra, centro = f.colonne.centro, destra = f.colonne.destra;
     // The upper and lower rows brought in by `quota` of the way to the middle one.
-    const auto su = [&](qreal quota) { return SulPixel(f.su + quota * (f.mezzo - f.su)); };
-    const auto giu = [&](qreal quota) { return SulPixel(f.giu - quota * (f.giu - f.mezzo)); };
+    const auto su = [&](qreal quota) { return SulPixel(f.su + quota * (f.mezzo - f.su), f.frazione); };
+    const auto giu = [&](qreal quota) { return SulPixel(f.giu - quota * (f.giu - f.mezzo), f.frazione); };
     const qreal suDentro = su(kRientro), giuDentro = giu(kRientro);
     // Every blade bends the same way (one mirrored beside another reads as
     // a second rule, and a row bending two ways at once looks careless) but
@@ -83,9 +86,7 @@ constexpr Pose Disponi(const Forma &f, int valore)
     // more of the corners' (leaning as they do, it was lost among them), and
     // the seven's middle column, a group of its own beside the pairs (bending
     // with them, the column was lost among them and the seven named a six).
-    const auto metti = [&](qreal x, qreal y, qreal curva) {
-        d.posa[size_t(d.quante++)] = {x, y, f.altezza, f.angolo, curva};
-    };
+    const auto metti = [&](qreal x, qreal y, qreal curva) { d.posa[size_t(d.quante++)] = {x, y, f.altezza, curva}; };
     switch (valore) {
     case 2: // a column down the middle
         metti(centro, suDentro, f.curva);

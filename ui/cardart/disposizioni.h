@@ -10,7 +10,7 @@ namespace belvane::cardart {
 
 // Where one emblem of a pip card stands, in card units.
 struct Posa {
-    qreal x = 0, y = 0, altezza = 0, angolo = 0, curva = 0;
+    qreal x = 0, y = 0, altezza = 0, curva = 0;
 };
 
 // The emblems of the two to the seven of a suit; empty for other ranks.

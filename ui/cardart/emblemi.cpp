@@ -223,7 +223,10 @@ std::shared_ptr<const Registrazione> Disegno(const Chiave &k)
     const auto disegna = [&k](QPainter &p) {
         switch (k.seme) {
         case Seme::Bastoni:
-            Bastone(p, k.altezza, k.ornato);
+            if (k.ornato == Ornato::Carta)
+                BastoneDaContare(p, k.altezza);
+            else
+                Bastone(p, k.altezza, k.ornato);
             break;
         case Seme::Coppe:
             if (k.ornato == Ornato::Carta)
@@ -239,6 +242,8 @@ std::shared_ptr<const Registrazione> Disegno(const Chiave &k)
             break;
         case Seme::Spade:
             if (k.ornato == Ornato::Carta)
+                SpadaDaContare(p, k.altezza, k.curva);
+            else if (k.ornato == Ornato::Pugno)
                 SpadaDiCarta(p, k.altezza, k.curva);
             else
                 Spada(p, k.altezza, k.ornato, k.curva);
@@ -275,7 +280,7 @@ void Emblema(QPainter &p, Seme seme, QPointF centro, qreal altezza, qreal angolo
 
 Impugnatura ImpugnaturaDellaSpada(qreal altezza, Ornato ornato)
 {
-    return ornato == Ornato::Carta ? ImpugnaturaDiSpadaDiCarta(altezza) : ImpugnaturaDiSpada(altezza);
+    return ornato == Ornato::Pugno ? ImpugnaturaDiSpadaDiCarta(altezza) : ImpugnaturaDiSpada(altezza);
 }
 
 } // namespace belvane::cardart

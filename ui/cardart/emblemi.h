@@ -9,8 +9,10 @@ namespace belvane::cardart {
 
 // Whether an emblem carries the decoration of the ace (Si), is held by a
 // figure (No), or stands on a pip card (Carta), where the swords and clubs
-// are drawn bolder to be counted at a glance.
-enum class Ornato { No, Si, Carta };
+// are drawn bolder to be counted at a glance. A sword held by a figure at
+// the natural size is the pips' drawn one (Pugno), its broad guard the mark
+// of a sword in a few pixels.
+enum class Ornato { No, Si, Carta, Pugno };
 
 // Paints one emblem of `seme` centred on `centro`, `altezza` card units long
 // along its own axis (the diameter of a coin), turned by `angolo` degrees

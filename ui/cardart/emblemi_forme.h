@@ -20,12 +20,6 @@ inline const QColor kContornoEmblema = kContorno;
 // blade; light enough that the red cut faces and the outline still show on
 // it at the natural size, where a darker wood reads as a dark squiggle.
 inline const Tinta kTintaLegno{QColor(0x7C, 0xB4, 0x4C), QColor(0x40, 0x88, 0x2E), QColor(0x2C, 0x62, 0x22)};
-// A pip's wood at the natural size, where the pip is a knotty wedge with no
-// light edge: a mid green leaning to olive, well darker than a cucumber's or
-// a pepper's (a brighter green read as a vegetable) and apart from the
-// swords' blue in lightness as well as hue; a deeper green made the pip a
-// dark sliver with its red and gold lost on it.
-inline const Tinta kTintaLegnoDiCarta{QColor(0x5A, 0x96, 0x3C), QColor(0x46, 0x86, 0x30), QColor(0x30, 0x66, 0x26)};
 // A pip's wood in the larger drawing: a deep green, with a
 // light side little brighter than its body (a shine reads as a gherkin's skin).
 inline const Tinta kTintaLegnoDiCartaDisegno{QColor(0x46, 0x7C, 0x36), QColor(0x30, 0x66, 0x28),
@@ -42,13 +36,19 @@ void Spada(QPainter &p, qreal h, Ornato ornato, qreal curva);
 // One club for the whole deck; the ace's has more engraving, a pip's is
 // stouter.
 void Bastone(QPainter &p, qreal h, Ornato ornato);
-// The bold sword, cup and coin of the pip cards (emblemi_carte.cpp).
+// The bold sword, the pips' in the larger drawing and the figures' at the
+// natural size, and the pip cards' cup and coin (emblemi_carte.cpp).
 void SpadaDiCarta(QPainter &p, qreal h, qreal curva);
 // The grips of the two swords above, `h` long (see ImpugnaturaDellaSpada).
 Impugnatura ImpugnaturaDiSpada(qreal h);
 Impugnatura ImpugnaturaDiSpadaDiCarta(qreal h);
 void CoppaDiCarta(QPainter &p, qreal h);
 void DenaroDiCarta(QPainter &p, qreal h);
+// The pip cards' sword, bending towards the side of `curva`, and club: at
+// the natural size laid pixel by pixel, larger SpadaDiCarta and a leaning
+// Bastone (semi_a_pixel.cpp).
+void SpadaDaContare(QPainter &p, qreal h, qreal curva);
+void BastoneDaContare(QPainter &p, qreal h);
 
 // A blade in `passi` steps from the guard (t = 0) to the point (t = 1): the
 // closed outline of asse(t) -/+ larghezza(t) at the height y(t).

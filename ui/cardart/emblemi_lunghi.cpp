@@ -219,40 +219,20 @@ void Bastone(QPainter &p, qreal h, Ornato ornato)
     // a grip for its lower third, then widening straight to the head.
     const qreal yPresa = 8.8 * u, yTesta = -7.4 * u;
     const auto y = [&](qreal s) { return yPresa + (yTesta - yPresa) * s; };
-    // The ace's club, the pips' and the figures' are one shape; a pip's is
-    // fuller, so that at the natural size its wood is more than its outline
-    // and a card of clubs is not a field of slivers. (A figure's is held
-    // within 3.3u of its axis, as its hand and the card's edge expect.)
+    // The ace's club, the pips' in the larger drawing and the figures' are
+    // one shape (at the natural size the pips are laid pixel by pixel, see
+    // semi_a_pixel.cpp). A figure's is held within 3.3u of its axis, as its
+    // hand and the card's edge expect.
     // In the larger drawing, where its shape is seen whole, it is slimmer and
     // widens from the grip all the way up, as a cudgel does: full and short
     // it reads as a stump or a gherkin.
     const bool disegno = !InchiostroDelPixelInUso();
-    const qreal tozzo = disegno ? (grande                        ? 0.74
-                                       : ornato == Ornato::Carta ? 0.9
-                                                                 : 0.88)
-                                : (grande                        ? 0.85
-                                       : ornato == Ornato::Carta ? 1.1
-                                                                 : 1.0);
-    // A pip at the natural size is a knotty cudgel: a grip two pixels of wood
-    // wide at its foot (one pixel left a sliver, a feather or a leaf with too
-    // little mass to count), widening slowly and then fast to a heavy head, far
-    // wider than the lower half and as broad as the card's columns allow (a
-    // straight wedge was read as a narrow sliver, a mark rather than a thing
-    // to count; wide all down, it is a squat pepper), its edges lumpy by a
-    // pixel, one stub by the head (red flecks all along its sides made it a
-    // caterpillar, a bright green a gherkin). An even, smooth rod read as a
-    // gherkin, and as the sword's sliver in green; a blade narrows upwards, a
-    // cudgel widens.
-    const bool pip = ornato == Ornato::Carta && !disegno;
+    const qreal tozzo = disegno ? (grande ? 0.74 : ornato == Ornato::Carta ? 0.9 : 0.88) : (grande ? 0.85 : 1.0);
     // A pip in the larger drawing keeps the same thin grip for its lower
     // fifth and the one stub: with red buds all along a body swelling from
     // its foot it read as a pickle or a cactus.
     const bool pipDisegnato = ornato == Ornato::Carta && disegno;
     const auto mezza = [&](qreal s, int lato) {
-        if (pip) {
-            const qreal t = std::clamp((s - 0.05) / 0.82, 0.0, 1.0);
-            return (0.95 + 3.5 * std::pow(t, 2.1)) * u + 0.3 + 0.4 * u * std::sin(s * 24 + lato * 1.9) * t;
-        }
         const qreal t = pipDisegnato ? std::clamp((s - 0.2) / 0.75, 0.0, 1.0)
             : disegno                ? std::clamp((s - 0.04) / 0.9, 0.0, 1.0)
                                      : std::clamp((s - 0.12) / 0.8, 0.0, 1.0);
@@ -272,15 +252,13 @@ void Bastone(QPainter &p, qreal h, Ornato ornato)
     // The head: a blunt round end with a burr on top and a knot low on its
     // side (knots all round it read as a cactus's lumps), and no
     // wider than 3.3u either side (the figures' hands and the card's edges
-    // are placed for that; a pip's, alone in its column, a little more);
+    // are placed for that);
     // the grip ends in a knob of its own.
     const qreal k = tozzo;
-    legno = Unione(legno, Cerchio({0, -7.4 * u}, (disegno ? 2.55 * k : pip ? 4.2 : 2.75 * k) * u, 2.6 * u));
+    legno = Unione(legno, Cerchio({0, -7.4 * u}, (disegno ? 2.55 * k : 2.75 * k) * u, 2.6 * u));
     legno = Unione(legno, Cerchio({-1.2 * k * u, -9.0 * u}, 1.2 * k * u, 1.0 * u));
     legno = Unione(legno, Cerchio({2.1 * k * u, -6.2 * u}, 0.9 * k * u, 0.9 * u));
     legno = Unione(legno, Cerchio({0, 9.1 * u}, 1.55 * k * u, 0.9 * u));
-    if (pip) // a knot breaking the head's outline opposite the stub
-        legno = Unione(legno, Cerchio({-4.5 * u, -5.6 * u}, 1.1 * u, 1.0 * u));
     // In the larger drawing the head is knotted all over its top: a cudgel
     // cut where a branch forked, not a smooth bulb.
     if (disegno) {
@@ -300,21 +278,20 @@ void Bastone(QPainter &p, qreal h, Ornato ornato)
                                                {0.42, -1, 3.0, false, false},
                                                {0.64, 1, 2.4, false, true},
                                                {0.84, -1, 1.2, true, false}}};
-    const bool diCarta = pip || pipDisegnato;
     const qreal piega = 62; // the stubs' lean from upright
     // A stub's width: on a small club broad enough that its red face
     // survives the natural size, on a pip broader still.
     const qreal largo = (grande ? 1.3 : ornato == Ornato::Carta ? 1.9 : 1.5) * u;
     QPainterPath tagli, anelli, foglie, vene;
     for (const Moncone &m : kMonconi) {
-        if ((m.grande && !grande) || (diCarta && !m.pip))
+        if ((m.grande && !grande) || (pipDisegnato && !m.pip))
             continue;
         const qreal w = mezza(m.s, int(m.lato));
         const qreal fuori = (w * 0.7 +
                              m.sporge * u *
-                                 (grande        ? 0.6
-                                      : diCarta ? (pip ? 0.65 : 0.45)
-                                                : 0.8)) /
+                                 (grande             ? 0.6
+                                      : pipDisegnato ? 0.45
+                                                     : 0.8)) /
             std::sin(qDegreesToRadians(piega));
         QTransform t;
         t.translate(storto(m.s) + m.lato * w * 0.3, y(m.s));
@@ -323,7 +300,7 @@ void Bastone(QPainter &p, qreal h, Ornato ornato)
         tagli.addPath(t.map(Cerchio({0, -fuori}, largo * 0.58, largo * 0.4)));
         anelli.addPath(t.map(Cerchio({0, -fuori}, largo * 0.22, largo * 0.12)));
     }
-    if (diCarta) // the butt, sawn
+    if (pipDisegnato) // the butt, sawn
         tagli.addPath(Cerchio({0, 9.4 * u}, 1.25 * k * u, 0.6 * u));
     // Golden leaves sprouting from the bark between the stubs, each on its
     // own with white round it, turned up and out: on a small club one, on
@@ -332,12 +309,8 @@ void Bastone(QPainter &p, qreal h, Ornato ornato)
         qreal s, lato, angolo;
     };
     constexpr std::array<Gemma, 3> kGemme{{{0.4, 1, 38}, {0.58, 1, 34}, {0.3, -1, -34}}};
-    // On a pip's wedge the leaf springs low from the grip, clear of the head
-    // (beside the head it reads as a beak) and where the wood is narrow, so
-    // that it does not widen the club into a pepper.
-    constexpr Gemma kGemmaDiCarta{0.17, -1, -38};
     for (size_t i = grande ? 1 : 0; i < (grande ? 3u : 1u); ++i) {
-        const Gemma &g = pip ? kGemmaDiCarta : kGemme[i];
+        const Gemma &g = kGemme[i];
         const QPointF base(storto(g.s) + g.lato * mezza(g.s, int(g.lato)) * 0.8, y(g.s));
         const qreal lungo = (grande ? 5.0 : 5.2) * u;
         foglie = Unione(foglie, Foglia(base, lungo, lungo * (grande ? 0.42 : 0.46), g.angolo, 0.4, 0.78, 1.0, 0.45));
@@ -350,15 +323,10 @@ void Bastone(QPainter &p, qreal h, Ornato ornato)
     // Matte wood: a narrow light edge (a broad shine down a green club reads
     // as a gherkin's skin), and the bark engraved across its shaded half,
     // too fine to show at the natural size.
-    // (A pip at the natural size has none: a column of light pixels down
-    // its side was still read as a cucumber's skin.)
-    const qreal luce = grande ? 0.5 * u : pip ? 0 : 0.9;
-    const Tinta &tinta = pipDisegnato ? kTintaLegnoDiCartaDisegno
-        : disegno                     ? kTintaLegnoDisegno
-        : pip                         ? kTintaLegnoDiCarta
-                                      : kTintaLegno;
+    const qreal luce = grande ? 0.5 * u : 0.9;
+    const Tinta &tinta = pipDisegnato ? kTintaLegnoDiCartaDisegno : disegno ? kTintaLegnoDisegno : kTintaLegno;
     Modella(p, legno, tinta, QColor(Qt::transparent), grande || disegno ? 1.5 * u : 0.9, luce);
-    if (grande || disegno) // a pip's pixels keep their tones
+    if (grande || disegno) // a small club's pixels keep their tones
         Tratteggia(p, Differenza(legno, legno.translated(-1.6 * u, 0.3 * u)), tinta.ombra, 0.55 * u, 92, 0.12 * u);
     // The bark: in the larger drawing rings of it wrapping round the wood,
     // broken and uneven, and knots (a ring round a dark eye): lines along a

@@ -13,7 +13,7 @@ void Scena(QPainter &p, Seme seme, int valore)
         Asso(p, seme);
     } else if (valore <= 7) {
         for (const Posa &posa : Disposizione(seme, valore))
-            Emblema(p, seme, {posa.x, posa.y}, posa.altezza, posa.angolo, Ornato::Carta, posa.curva);
+            Emblema(p, seme, {posa.x, posa.y}, posa.altezza, 0, Ornato::Carta, posa.curva);
     } else if (valore == 8) {
         Fante(p, seme);
     } else if (valore == 9) {

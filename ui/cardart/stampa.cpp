@@ -192,13 +192,13 @@ void EmblemaTenuto(QPainter &p, Seme seme, QPointF centro, qreal altezza, qreal 
 
 void SpadaTenuta(QPainter &p, QPointF pugno, qreal altezza, qreal angolo, qreal verso, bool snella)
 {
-    // At the natural size the pip sword, its broad guard the mark of a
+    // At the natural size the bold sword, its broad guard the mark of a
     // sword in a few pixels; in the larger drawing the figures' own, with
     // slender straight quillons (the pip's broad guard reads as a bone in a
     // hand). The fist closes near the pommel, so that the grip shows between
-    // it and the guard: on the pip sword's short grip at its very end.
+    // it and the guard: on the bold sword's short grip at its very end.
     const bool pixel = InchiostroDelPixelInUso() && !snella;
-    const Ornato ornato = pixel ? Ornato::Carta : Ornato::No;
+    const Ornato ornato = pixel ? Ornato::Pugno : Ornato::No;
     const Impugnatura presa = ImpugnaturaDellaSpada(altezza, ornato);
     const qreal daCentro = pixel ? presa.fondo : presa.centro + 1.2;
     const qreal a = qDegreesToRadians(angolo);

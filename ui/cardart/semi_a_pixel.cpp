@@ -1,0 +1,133 @@
+// The swords and clubs of the pip cards at the natural size, laid pixel by
+// pixel: at twenty pixels long a drawn emblem reduced falls on the pixels by
+// chance, and its blade was read as a drop or a flame, its club as a leaf on
+// a stalk. In the larger drawing they are the drawn ones.
+#include "emblemi_forme.h"
+
+#include "pennelli.h"
+
+#include <QPainterPath>
+
+#include <array>
+#include <string_view>
+
+namespace belvane::cardart {
+namespace {
+
+constexpr int kRighe = 20;
+// A pip a character a pixel, its middle on the middle column, between the
+// tenth and eleventh rows.
+template <size_t N> using Mappa = std::array<std::string_view, N>;
+
+// A sabre point up, bending to the right: a broad outlined blade, light
+// along its cutting edge, three quarters of the length (a blade four pixels
+// wide was a blue sliver, a feather); a golden crescent guard as wide as
+// the pip, a red grip and a golden pommel, as the ace's.
+constexpr Mappa<kRighe> kSpada{
+    ".......N...", "......NBN..", "......NBN..", ".....NbBN..", ".....NbBN..", "....NbBBN..", "....NbBBN..",
+    "...NbBBBN..", "...NbBBBN..", "...NbBBBN..", "..NbBBBN...", "..NbBBBN...", "..NbBBBN...", "..NbBBBN...",
+    "Y.NbBBBN..Y", "YYYYYYYYYYY", ".yyyyyyyyy.", "....RRr....", "....RRr....", "....YYy....",
+};
+// A cudgel leaning as a hand holds it, its head up to the right: the ace's
+// and the figures' club made small, dark outlined, light on its left and
+// shaded on its right, a heavy knobbed head on a grip six pixels across,
+// bound in red; one lopped branch red at the cut and one golden leaf. (A
+// stave of even width read as a pickle, a grip four pixels across as a
+// sprig, and a thin stick as a sword in green.)
+constexpr Mappa<kRighe> kBastone{
+    "....KK.KK..", "...KLGKGDK.", "..KLGGGGGDK", ".KLGGGGGGDK", ".KLGGGGGGDK", ".KLGGGGGDK.", "RKLGGGGGDK.",
+    "rKLGGGGDK..", ".KLGGGGDK..", ".KLGGGDKYY.", ".KLGGGDKYo.", ".KLGGDK....", ".KLGGDK....", ".KRRRrK....",
+    ".KRRRrK....", "KLGGDK.....", "KLGGDK.....", "KLGGDK.....", "KLGGDK.....", ".KKKK......",
+};
+
+// Every row as long as the first, and an odd number of columns, so that
+// the middle column stands on the pip's middle and a mirrored pip on the
+// same pixels.
+template <size_t N> constexpr bool Rettangolare(const Mappa<N> &mappa)
+{
+    for (const std::string_view riga : mappa)
+        if (riga.size() != mappa[0].size())
+            return false;
+    return mappa[0].size() % 2 == 1;
+}
+static_assert(Rettangolare(kSpada) && Rettangolare(kBastone));
+
+// How far the drawn club leans, clockwise, as the pixels' one does: upright
+// and knobbly it reads as a cactus.
+constexpr qreal kPende = 6;
+
+QColor Colore(char c)
+{
+    switch (c) {
+    case 'b':
+        return kTintaBlu.luce;
+    case 'B':
+        return kTintaBlu.corpo;
+    case 'N':
+        return QColor(0x14, 0x26, 0x66); // the blade's back
+    case 'Y':
+        return kTintaOro.corpo;
+    case 'y':
+        return kTintaOro.ombra;
+    case 'o':
+        return kOroScuro;
+    case 'R':
+        return kTintaRosso.corpo;
+    case 'r':
+        return kTintaRosso.ombra;
+    // Brighter than the ace's wood, so that a pip a few pixels wide keeps its
+    // weight on the card (the ace's olive made thin dark twigs of them).
+    case 'L':
+        return QColor(0x7C, 0xB4, 0x4C);
+    case 'G':
+        return QColor(0x4E, 0x8C, 0x34);
+    case 'D':
+        return QColor(0x30, 0x66, 0x26);
+    default:
+        return kContornoEmblema;
+    }
+}
+
+// `mappa` laid `h / kRighe` a pixel, mirrored about its middle column when
+// `specchio`, one area per colour.
+template <size_t N> void Stendi(QPainter &p, const Mappa<N> &mappa, qreal h, bool specchio)
+{
+    const qreal u = h / kRighe;
+    const int colonne = int(mappa[0].size()), mezzo = colonne / 2;
+    std::array<QPainterPath, 128> aree;
+    for (int r = 0; r < int(N); ++r)
+        for (int c = 0; c < colonne; ++c) {
+            const char ch = mappa[size_t(r)][size_t(c)];
+            if (ch == '.')
+                continue;
+            const int colonna = specchio ? colonne - 1 - c : c;
+            aree[size_t(ch)].addRect(QRectF((colonna - mezzo - 0.5) * u, (r - kRighe / 2) * u, u, u));
+        }
+    for (size_t ch = 0; ch < aree.size(); ++ch)
+        if (!aree[ch].isEmpty())
+            Riempi(p, aree[ch], Colore(char(ch)), QColor(Qt::transparent), 0);
+}
+
+} // namespace
+
+void SpadaDaContare(QPainter &p, qreal h, qreal curva)
+{
+    if (InchiostroDelPixelInUso())
+        Stendi(p, kSpada, h, curva < 0);
+    else
+        SpadaDiCarta(p, h, curva);
+}
+
+void BastoneDaContare(QPainter &p, qreal h)
+{
+    if (InchiostroDelPixelInUso()) {
+        Stendi(p, kBastone, h, false);
+        return;
+    }
+    p.save();
+    p.rotate(kPende);
+    Bastone(p, h, Ornato::Carta);
+    p.restore();
+}
+
+} // namespace belvane::cardart
