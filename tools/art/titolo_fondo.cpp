@@ -16,15 +16,12 @@ namespace {
 
 // The rules' width in pixels: fine behind the name and the medallion,
 // swelling towards the edges, so the tint darkens the sheet's edges by its
-// line alone, as a ruled vignette does. Even at their finest they keep half
-// a pixel, so the middle stays ruled and does not fade into a glow. They
-// begin to swell this far from the middle and are full this far (1 at the
-// middle of each side, the sheet's width and height taken as 2).
-constexpr double kRigaFine = 0.5, kRigaPiena = 1.6;
+// line alone, as a ruled vignette does. Even at their finest they keep most
+// of a row, so the middle stays ruled and does not fade into a glow. They begin to swell this far from
+// the middle and are full this far (1 at the middle of each side, the
+// sheet's width and height taken as 2).
+constexpr double kRigaFine = 0.6, kRigaPiena = 2.4;
 constexpr double kRigaCresceDa = 0.4, kRigaPienaA = 1.0;
-// Each pixel is sampled this many times each way, so the slanting rules
-// keep even edges.
-constexpr int kCampioni = 4;
 
 } // namespace
 
@@ -41,12 +38,13 @@ QImage Fondo(const QPainterPath &risparmio)
         margine.setJoinStyle(Qt::RoundJoin);
         m.fillPath(risparmio.united(margine.createStroke(risparmio)), Qt::white);
     }
-    // Two sets of rules slanting either way and crossing in flat lozenges,
-    // as a machine-ruled tint does: a single ruling of level rows reads as
-    // the lines of a screen.
-    const double seno = std::sin(kFondoAngolo), coseno = std::cos(kFondoAngolo);
+    // Each rule is centred on a row of pixels, so at its finest it is that
+    // row a little darkened and at its fullest that row with a shade on
+    // either side: it stays crisp through the JPEG at every width.
     QImage img(kLarghezza, kAltezza, QImage::Format_RGB32);
     for (int y = 0; y < kAltezza; ++y) {
+        const int riga = int(std::lround(double(y) / kFondoPasso)) * kFondoPasso;
+        const double asse = riga + 0.5;
         for (int x = 0; x < kLarghezza; ++x) {
             // How far out from the middle of the sheet, 1 at the middle of each side.
             const double dx = (x + 0.5) / kLarghezza * 2 - 1, dy = (y + 0.5) / kAltezza * 2 - 1;
@@ -54,19 +52,7 @@ QImage Fondo(const QPainterPath &risparmio)
                 std::clamp((std::hypot(dx, dy) - kRigaCresceDa) / (kRigaPienaA - kRigaCresceDa), 0.0, 1.0);
             const double verso = fuori * fuori * (3 - 2 * fuori);
             const double mezza = (kRigaFine + (kRigaPiena - kRigaFine) * verso) / 2;
-            double coperta = 0;
-            for (int sy = 0; sy < kCampioni; ++sy) {
-                for (int sx = 0; sx < kCampioni; ++sx) {
-                    const double px = x + (sx + 0.5) / kCampioni, py = y + (sy + 0.5) / kCampioni;
-                    // Distance across each set's nearest rule.
-                    const auto dista = [&](double verso) {
-                        const double q = py * coseno + verso * px * seno;
-                        return std::abs(q - kFondoPasso * std::round(q / kFondoPasso));
-                    };
-                    if (std::min(dista(1), dista(-1)) < mezza)
-                        coperta += 1.0 / (kCampioni * kCampioni);
-                }
-            }
+            const double coperta = std::max(0.0, std::min(y + 1.0, asse + mezza) - std::max(double(y), asse - mezza));
             // The tint lies within the frame, which runs along the top and
             // down the left; the margin outside it is left plain.
             const bool margine = x < kFilettoInterno + kFondoRisparmio || y < kFilettoInterno + kFondoRisparmio;
