@@ -132,6 +132,9 @@ void Ciocche(QPainter &p, Caso &caso, const std::vector<QPointF> &attaccatura, c
     }
 }
 
+// The iris's radius, its rim's width and the pupil's radius, in the sitter's units.
+constexpr double kIride = 2.35, kIrideOrlo = 0.55, kPupilla = 1.05;
+
 // Short hairs set along a curve from its inner end, leaning outwards: the eyebrows.
 void Peli(QPainter &p, Caso &caso, const std::vector<QPointF> &linea, double spessore, int quanti, double lunghezza,
           double sollevo, double larghezza)
@@ -264,23 +267,34 @@ void DisegnaLineamenti(QPainter &p)
         for (int k = 19; k >= 0; --k)
             apertura.lineTo(occhio(-1 + k / 10.0, -1));
         apertura.closeSubpath();
-        // Iris, pupil and the window's light, the light on the same side in both eyes.
+        // The iris engraved as the eye's own lines: a firm rim, strokes
+        // running in from it to the pupil, the pupil solid, and the window's
+        // light left as paper across pupil and iris at the upper left, the
+        // same in both eyes; the lids cover its top and bottom.
         const QPointF iride(lato * kOcchiX, kOcchiY - 0.1);
         p.save();
         p.setClipPath(apertura);
+        p.setBrush(Qt::NoBrush);
+        p.setPen(QPen(Qt::black, kIrideOrlo));
+        p.drawEllipse(iride, kIride - kIrideOrlo / 2, kIride - kIrideOrlo / 2);
         p.setPen(Qt::NoPen);
-        // One ink, no greys: the iris and pupil one dark disc, its light
-        // left by the window's gleam, and the lid's shadow on the eyeball a
-        // fine cut under the lid.
+        for (int k = 0; k < 14; ++k) {
+            const double a = 2 * M_PI * (k + 0.5) / 14;
+            const QPointF d(std::cos(a), std::sin(a));
+            Taglio(
+                p, [&](double t) { return iride + d * (kPupilla + (kIride - kPupilla) * t); },
+                [](double t) { return 0.42 * (1 - 0.4 * t); }, 4);
+        }
         p.setBrush(Qt::black);
-        p.drawEllipse(iride, 1.85, 1.85);
+        p.drawEllipse(iride, kPupilla, kPupilla);
+        // The lid's shadow on the eyeball: a cut under the lid's edge.
         Taglio(
-            p, [&](double t) { return occhio(-0.9 + 1.8 * t, 1) + QPointF(0, 0.45); },
-            [](double t) { return 0.45 * Fuso(t, 0.5); }, 16);
+            p, [&](double t) { return occhio(-0.9 + 1.8 * t, 1) + QPointF(0, 0.5); },
+            [](double t) { return 0.6 * Fuso(t, 0.5); }, 16);
         p.restore();
         p.setPen(Qt::NoPen);
         p.setBrush(Qt::white);
-        p.drawEllipse(iride + QPointF(-0.7, -0.65), 0.5, 0.5);
+        p.drawEllipse(iride + QPointF(-0.85, -0.55), 0.62, 0.62);
         // The upper lid's edge, heaviest towards the outer corner; the crease
         // above it; a fine lower lid.
         Taglio(
@@ -290,16 +304,21 @@ void DisegnaLineamenti(QPainter &p)
             p, [&](double t) { return occhio(-0.6 + 1.45 * t, 1) + QPointF(0, -1.3 - 0.5 * std::sin(M_PI * t)); },
             [](double t) { return 0.4 * Fuso(t); }, 16);
         Taglio(
-            p, [&](double t) { return occhio(-0.45 + 1.45 * t, -1) + QPointF(0, 0.2); },
-            [](double t) { return 0.35 * Fuso(t); }, 16);
-        // Nostrils as two small dark accents; the wing's crease only on the
-        // side away from the light, so the nose is not ringed by a line.
-        p.save();
-        p.translate(lato * 3.1, kOcchiY + 16.2);
-        p.rotate(lato * 18);
-        p.setBrush(Qt::black);
-        p.drawEllipse(QPointF(0, 0), 0.7, 0.36);
-        p.restore();
+            p, [&](double t) { return occhio(-0.75 + 1.75 * t, -1) + QPointF(0, 0.3); },
+            [](double t) { return 0.5 * Fuso(t, 0.7); }, 16);
+        // Each nostril one curved cut, from beside the nose's middle out and up
+        // under the wing, swelling where the opening is deepest; the one away
+        // from the light the heavier.
+        Taglio(
+            p,
+            [&](double t) {
+                const double a = (200 - 120 * t) * M_PI / 180;
+                return QPointF(lato * (2.9 - 1.4 * std::cos(a)), kOcchiY + 16.0 + 0.7 * std::sin(a) + 0.3 * t);
+            },
+            [&](double t) {
+                return (lato > 0 ? 0.95 : 0.75) * std::pow(std::sin(M_PI * (0.08 + 0.9 * t)), 0.7) * (1.1 - 0.4 * t);
+            },
+            16);
         // The wing's whole crease on the shaded side; on the lit side only its
         // lower curve, finer and apart from the nostril (the whole crease closed
         // a ring round it), so the nose has both its sides.
@@ -391,25 +410,44 @@ void DisegnaLineamenti(QPainter &p)
         p.setBrush(Qt::white);
         p.drawEllipse(QPointF(-0.35, y - 0.35), 0.35, 0.35);
     }
-    // The mouth: the parting of the lips, dipping at the middle, fading to
-    // the corners.
-    const std::vector<QPointF> labbra{{-8.4, kBoccaY - 0.07}, {-4, kBoccaY - 0.1},   {-1.0, kBoccaY - 0.05},
-                                      {0, kBoccaY + 0.12},    {1.0, kBoccaY - 0.05}, {4, kBoccaY - 0.1},
-                                      {8.4, kBoccaY - 0.07}};
+    // The mouth: the parting of the lips, dipping at the middle and falling
+    // a little into the corners, fine there.
+    const std::vector<QPointF> labbra{{-7.6, kBoccaY + 0.45}, {-5.6, kBoccaY - 0.05}, {-2.6, kBoccaY - 0.2},
+                                      {-0.9, kBoccaY - 0.05}, {0, kBoccaY + 0.2},     {0.9, kBoccaY - 0.05},
+                                      {2.6, kBoccaY - 0.2},   {5.6, kBoccaY - 0.05},  {7.6, kBoccaY + 0.45}};
     Taglio(
         p, [&](double t) { return Curva(labbra, t); },
-        [](double t) { return (0.3 + 0.8 * Fuso(t, 0.7)) * (0.7 + 0.6 * t); }, 30);
+        [](double t) { return (0.15 + 0.85 * Fuso(t, 0.6)) * (0.7 + 0.6 * t); }, 30);
+    // The corners: a small dark notch where the lips meet, so the mouth ends
+    // in the cheek rather than on a line's tail.
+    for (double lato : {-1.0, 1.0})
+        Taglio(
+            p, [&](double t) { return QPointF(lato * (6.2 + 1.9 * t), kBoccaY + 0.1 + 0.6 * t * t); },
+            [&](double t) { return (lato > 0 ? 0.75 : 0.55) * Fuso(t, 0.5); }, 10);
     // The upper lip in shade on the side away from the light: one short cut
     // above the parting, wide enough to print as ink, so the lip is a shape
     // over the parting and not a grey patch of hairlines.
     Taglio(
         p, [](double t) { return QPointF(0.6 + 4.6 * t, kBoccaY - 1.9 - 0.3 * std::sin(M_PI * t)); },
         [](double t) { return 0.6 * Fuso(t, 0.7); }, 20);
+    // The rest of the upper lip, turned down from the light: cuts along it
+    // over the parting, lighter on the lit side, rising to the bow in the
+    // middle and running into the corners.
+    for (const double su : {0.75, 1.45})
+        Taglio(
+            p,
+            [su](double t) {
+                const double x = -6.8 + 13.6 * t;
+                const double arco =
+                    su * (1 - 0.25 * std::pow(x / 6.8, 2)) + 0.25 * std::exp(-std::pow((std::abs(x) - 1.3) / 1.0, 2));
+                return QPointF(x, kBoccaY - arco);
+            },
+            [su](double t) { return (su < 1 ? 0.5 : 0.4) * Fuso(t, 0.6) * (0.55 + 0.6 * t); }, 30);
     // The shadow under the lower lip, its light left between: a short cut
     // lying more to the side away from the light.
     Taglio(
-        p, [](double t) { return QPointF(-3.2 + 7.4 * t, kBoccaY + 4.0 + 0.5 * std::pow(2 * t - 1.1, 2)); },
-        [](double t) { return 0.7 * Fuso(t, 0.6); }, 20);
+        p, [](double t) { return QPointF(-3.6 + 8.6 * t, kBoccaY + 4.0 + 0.6 * std::pow(2 * t - 1.1, 2)); },
+        [](double t) { return 0.8 * Fuso(t, 0.6) * (0.6 + 0.5 * t); }, 20);
     // The nose's underside between the nostrils, in shade.
     Taglio(
         p, [](double t) { return QPointF(-1.4 + 3.6 * t, kOcchiY + 16.9 + 0.35 * std::sin(M_PI * t)); },
