@@ -382,6 +382,12 @@ void DisegnaLineamenti(QPainter &p)
     Taglio(
         p, [](double t) { return QPointF(3.5 + 1.0 * t * t, kOcchiY + 7.5 + 6.0 * t); },
         [](double t) { return 0.42 * Fuso(t, 0.7) * std::min(1.0, 0.4 + t); }, 16);
+    // A third further out, finer and shorter, where the flank meets the
+    // cheek above the wing, so the side of the nose reads as a plane in
+    // shade and not only as its outline.
+    Taglio(
+        p, [](double t) { return QPointF(4.9 + 0.8 * t * t, kOcchiY + 9.0 + 4.6 * t); },
+        [](double t) { return 0.34 * Fuso(t, 0.7); }, 14);
     // The edges of the collar's points, each one unbroken line swelling
     // towards the knot, and the outer one down to the tip, so the points
     // stand clear of the lapels.
@@ -410,44 +416,35 @@ void DisegnaLineamenti(QPainter &p)
         p.setBrush(Qt::white);
         p.drawEllipse(QPointF(-0.35, y - 0.35), 0.35, 0.35);
     }
-    // The mouth: the parting of the lips, dipping at the middle and falling
-    // a little into the corners, fine there.
-    const std::vector<QPointF> labbra{{-7.6, kBoccaY + 0.45}, {-5.6, kBoccaY - 0.05}, {-2.6, kBoccaY - 0.2},
-                                      {-0.9, kBoccaY - 0.05}, {0, kBoccaY + 0.2},     {0.9, kBoccaY - 0.05},
-                                      {2.6, kBoccaY - 0.2},   {5.6, kBoccaY - 0.05},  {7.6, kBoccaY + 0.45}};
+    // The mouth: the parting of the lips, dipping at the middle, level at
+    // the corners and fine there.
+    const std::vector<QPointF> labbra{{-7.6, kBoccaY - 0.1},  {-5.6, kBoccaY - 0.1}, {-2.6, kBoccaY - 0.15},
+                                      {-0.9, kBoccaY - 0.05}, {0, kBoccaY + 0.15},   {0.9, kBoccaY - 0.05},
+                                      {2.6, kBoccaY - 0.15},  {5.6, kBoccaY - 0.1},  {7.6, kBoccaY - 0.1}};
     Taglio(
         p, [&](double t) { return Curva(labbra, t); },
         [](double t) { return (0.15 + 0.85 * Fuso(t, 0.6)) * (0.7 + 0.6 * t); }, 30);
-    // The corners: a small dark notch where the lips meet, so the mouth ends
-    // in the cheek rather than on a line's tail.
-    for (double lato : {-1.0, 1.0})
-        Taglio(
-            p, [&](double t) { return QPointF(lato * (6.2 + 1.9 * t), kBoccaY + 0.1 + 0.6 * t * t); },
-            [&](double t) { return (lato > 0 ? 0.75 : 0.55) * Fuso(t, 0.5); }, 10);
     // The upper lip in shade on the side away from the light: one short cut
     // above the parting, wide enough to print as ink, so the lip is a shape
     // over the parting and not a grey patch of hairlines.
     Taglio(
         p, [](double t) { return QPointF(0.6 + 4.6 * t, kBoccaY - 1.9 - 0.3 * std::sin(M_PI * t)); },
         [](double t) { return 0.6 * Fuso(t, 0.7); }, 20);
-    // The rest of the upper lip, turned down from the light: cuts along it
-    // over the parting, lighter on the lit side, rising to the bow in the
-    // middle and running into the corners.
-    for (const double su : {0.75, 1.45})
-        Taglio(
-            p,
-            [su](double t) {
-                const double x = -6.8 + 13.6 * t;
-                const double arco =
-                    su * (1 - 0.25 * std::pow(x / 6.8, 2)) + 0.25 * std::exp(-std::pow((std::abs(x) - 1.3) / 1.0, 2));
-                return QPointF(x, kBoccaY - arco);
-            },
-            [su](double t) { return (su < 1 ? 0.5 : 0.4) * Fuso(t, 0.6) * (0.55 + 0.6 * t); }, 30);
     // The shadow under the lower lip, its light left between: a short cut
     // lying more to the side away from the light.
     Taglio(
-        p, [](double t) { return QPointF(-3.6 + 8.6 * t, kBoccaY + 4.0 + 0.6 * std::pow(2 * t - 1.1, 2)); },
-        [](double t) { return 0.8 * Fuso(t, 0.6) * (0.6 + 0.5 * t); }, 20);
+        p, [](double t) { return QPointF(-3.2 + 7.4 * t, kBoccaY + 4.0 + 0.5 * std::pow(2 * t - 1.1, 2)); },
+        [](double t) { return 0.7 * Fuso(t, 0.6); }, 20);
+    // The shadow the nose casts down and to the right over the upper lip:
+    // short cuts under the tip, longest and heaviest nearest it, so the nose
+    // stands off the face.
+    for (int k = 0; k < 3; ++k)
+        Taglio(
+            p,
+            [k](double t) {
+                return QPointF(0.8 + 0.5 * k + (3.6 - 0.9 * k) * t, kOcchiY + 18.1 + 0.75 * k + 0.35 * t);
+            },
+            [k](double t) { return (0.62 - 0.14 * k) * Fuso(t, 0.6) * (0.5 + 0.5 * (1 - t)); }, 12);
     // The nose's underside between the nostrils, in shade.
     Taglio(
         p, [](double t) { return QPointF(-1.4 + 3.6 * t, kOcchiY + 16.9 + 0.35 * std::sin(M_PI * t)); },
