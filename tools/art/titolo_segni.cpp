@@ -1,5 +1,6 @@
 #include "titolo_segni.h"
 
+#include "titolo_misure.h"
 #include "titolo_volto.h"
 
 #include <QPainter>
@@ -132,8 +133,8 @@ void Ciocche(QPainter &p, Caso &caso, const std::vector<QPointF> &attaccatura, c
     }
 }
 
-// The iris's radius, its rim's width and the pupil's radius, in the sitter's units.
-constexpr double kIride = 2.35, kIrideOrlo = 0.55, kPupilla = 1.05;
+// The iris's radius, in the sitter's units.
+constexpr double kIride = 1.9;
 
 // Short hairs set along a curve from its inner end, leaning outwards: the eyebrows.
 void Peli(QPainter &p, Caso &caso, const std::vector<QPointF> &linea, double spessore, int quanti, double lunghezza,
@@ -267,26 +268,16 @@ void DisegnaLineamenti(QPainter &p)
         for (int k = 19; k >= 0; --k)
             apertura.lineTo(occhio(-1 + k / 10.0, -1));
         apertura.closeSubpath();
-        // The iris engraved as the eye's own lines: a firm rim, strokes
-        // running in from it to the pupil, the pupil solid, and the window's
-        // light left as paper across pupil and iris at the upper left, the
-        // same in both eyes; the lids cover its top and bottom.
+        // Iris and pupil one dark disc: at the picture's size strokes in an
+        // iris this small break it into speckle. The window's light is left
+        // as one clean spot of paper at its upper left, the same in both eyes,
+        // and the lids cover its top and bottom.
         const QPointF iride(lato * kOcchiX, kOcchiY - 0.1);
         p.save();
         p.setClipPath(apertura);
-        p.setBrush(Qt::NoBrush);
-        p.setPen(QPen(Qt::black, kIrideOrlo));
-        p.drawEllipse(iride, kIride - kIrideOrlo / 2, kIride - kIrideOrlo / 2);
         p.setPen(Qt::NoPen);
-        for (int k = 0; k < 14; ++k) {
-            const double a = 2 * M_PI * (k + 0.5) / 14;
-            const QPointF d(std::cos(a), std::sin(a));
-            Taglio(
-                p, [&](double t) { return iride + d * (kPupilla + (kIride - kPupilla) * t); },
-                [](double t) { return 0.42 * (1 - 0.4 * t); }, 4);
-        }
         p.setBrush(Qt::black);
-        p.drawEllipse(iride, kPupilla, kPupilla);
+        p.drawEllipse(iride, kIride, kIride);
         // The lid's shadow on the eyeball: a cut under the lid's edge.
         Taglio(
             p, [&](double t) { return occhio(-0.9 + 1.8 * t, 1) + QPointF(0, 0.5); },
@@ -294,7 +285,14 @@ void DisegnaLineamenti(QPainter &p)
         p.restore();
         p.setPen(Qt::NoPen);
         p.setBrush(Qt::white);
-        p.drawEllipse(iride + QPointF(-0.85, -0.55), 0.62, 0.62);
+        // Centred on a pixel of the picture, so it prints as one clean spot
+        // and not as two half-lit ones.
+        const auto centraPixel = [](double u, double centro) {
+            return (std::floor(centro + u * kIngrandimento) + 0.5 - centro) / kIngrandimento;
+        };
+        const QPointF luce(centraPixel(iride.x() - 0.9, kMedaglione.x()),
+                           centraPixel(iride.y() - 0.6 + kAbbassa, kMedaglione.y()) - kAbbassa);
+        p.drawEllipse(luce, 0.5, 0.5);
         // The upper lid's edge, heaviest towards the outer corner; the crease
         // above it; a fine lower lid.
         Taglio(
@@ -435,16 +433,6 @@ void DisegnaLineamenti(QPainter &p)
     Taglio(
         p, [](double t) { return QPointF(-3.2 + 7.4 * t, kBoccaY + 4.0 + 0.5 * std::pow(2 * t - 1.1, 2)); },
         [](double t) { return 0.7 * Fuso(t, 0.6); }, 20);
-    // The shadow the nose casts down and to the right over the upper lip:
-    // short cuts under the tip, longest and heaviest nearest it, so the nose
-    // stands off the face.
-    for (int k = 0; k < 3; ++k)
-        Taglio(
-            p,
-            [k](double t) {
-                return QPointF(0.8 + 0.5 * k + (3.6 - 0.9 * k) * t, kOcchiY + 18.1 + 0.75 * k + 0.35 * t);
-            },
-            [k](double t) { return (0.62 - 0.14 * k) * Fuso(t, 0.6) * (0.5 + 0.5 * (1 - t)); }, 12);
     // The nose's underside between the nostrils, in shade.
     Taglio(
         p, [](double t) { return QPointF(-1.4 + 3.6 * t, kOcchiY + 16.9 + 0.35 * std::sin(M_PI * t)); },
