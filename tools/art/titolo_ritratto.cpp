@@ -33,10 +33,6 @@ constexpr double kNitidoCornice = 0.25;
 
 // The oval's ground: an upright line every this many pixels.
 constexpr double kPassoFondo = 3;
-// Its lines' width in whole pixels: two from about this many pixels of tone,
-// one from these, none below; alternate lines change at different tones, so
-// no contour runs where they all change at once.
-constexpr double kFondoDoppio = 1.5, kFondoFine = 0.75, kFondoFinissimo = 0.45;
 // The oval's fine inner rule, this many pixels inside its edge, and the
 // clean paper the ground's lines leave inside it, so the rule reads as a
 // line of its own instead of the last of the ground's.
@@ -184,21 +180,13 @@ double Inchiostro(double x, double y)
         if (std::hypot(x * kIngrandimento / (kMedaglioneRx - bordo),
                        (y + kAbbassa) * kIngrandimento / (kMedaglioneRy - bordo)) > 1)
             return 0;
-        // Each upright line is a whole number of pixels wide, starting on a
-        // pixel's left edge, so it prints as solid ink and never as a pale
-        // grey column: two pixels in the deep tone towards the rim, one in
-        // the middle tones, and towards the head the lines stop, every other
-        // one first, so the ground opens into paper round the sitter by lines
-        // ending, not by lines fading.
+        // Each upright line starts on a pixel's left edge and widens to the
+        // right, so it swells with one crisp edge and only its other edge
+        // falls partly across a pixel: the tone comes from its width, with
+        // half the grey of a line widening both ways.
         const double px = x * kIngrandimento + kMedaglioneRx;
-        const double riga = std::floor(px / kPassoFondo);
-        const double dentro = px - kPassoFondo * riga;
-        const double larga = kPassoFondo * std::min(0.8, 1.1 * std::pow(t, 1.3));
-        const bool dispari = std::fmod(riga, 2) > 0.5;
-        const double pixel = larga >= kFondoDoppio + (dispari ? -0.15 : 0.15) ? 2
-            : larga >= (dispari ? kFondoFine : kFondoFinissimo)               ? 1
-                                                                              : 0;
-        return dentro < pixel ? 1 : 0;
+        const double dentro = px - kPassoFondo * std::floor(px / kPassoFondo);
+        return dentro < kPassoFondo * std::min(0.8, 1.1 * std::pow(t, 1.3)) ? 1 : 0;
     }
     constexpr double e = 0.25;
     // The lines keep their spacing in pixels however large the sitter is drawn.
