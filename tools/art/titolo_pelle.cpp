@@ -19,11 +19,11 @@ constexpr double kSecondoDa = 0.5;
 // The crossing set's lines to the first's: sparser, so the two do not close
 // into a checker of single pixels.
 constexpr double kSecondoRado = 0.7;
-// Towards the light the lines keep this width (a share of their spacing)
-// and end where the tone falls below kPuntoVia, tapering to a point over
-// kPuntoPunta of tone; of every three lines one runs that far, the others
-// stopping kPuntoRado and twice that short of it.
-constexpr double kPuntoLargo = 0.24, kPuntoVia = 0.26, kPuntoRado = 0.04, kPuntoPunta = 0.05;
+// In the half-lights the lines break into dots this wide (a share of the
+// lines' spacing) and this many pixels apart along them.
+constexpr double kPuntoLargo = 0.24, kPuntoPasso = 3.0;
+// Lines thinner than this leave the paper clean: the brightest lights.
+constexpr double kPuntoVia = 0.08;
 // How far the lines bow between the middle of the face and its outline, in
 // units: up in the middle over the brow, up at the sides below the eyes.
 constexpr double kArcoFronte = 15, kArcoGuance = -9;
@@ -101,26 +101,30 @@ double InchiostroPelle(const Campione &c, double x, double y, double t)
     // Under the nose's tip the lines stop, so the two nostrils stand as
     // accents on clean paper rather than in one bar under the nose.
     const double narici = 1 - std::exp(-std::pow(x / 2.6, 4) - std::pow((y - (kOcchiY + 16.4)) / 1.6, 4));
-    // Each line thins with the light over the whole turn into it, not just
-    // its last part, rather than running on at one weight to a hard stop.
+    // Each line thins with the light until it fades out in the brightest
+    // of it, which is left clean paper, rather than running on as a hairline.
+    // It thins over the whole turn into the light, not just its last part,
+    // so the lit half of the face is not bare paper cut off down the nose.
     const double larghezza = std::min(0.8, 0.02 + 1.0 * std::pow(t, 1.4));
     constexpr double campioni = kScala * kIngrandimento;
-    // A line narrower than a pixel would print as a grey smear: towards the
-    // light the lines keep about a pixel's width instead, and end one by
-    // one, two in three first, each tapering to a point, so the shade thins
-    // out rather than stopping on a seam, and the lit side is left clean
-    // paper, with no lone specks on it like dust on the plate.
-    double tinta = std::max(larghezza, kPuntoLargo);
+    // In the half-lights a line narrower than a pixel would print as a grey
+    // smear; there it keeps a pixel's width and breaks into dots instead,
+    // fewer and shorter towards the light, staggered from line to line, so
+    // the lit side carries a fine tint down to its brightest paper.
+    const double tinta = std::max(larghezza, kPuntoLargo);
+    double punti = 1;
     if (larghezza < kPuntoLargo) {
         const double riga = std::round(f * righe);
-        // Round the mouth and over the chin they stop sooner, or the lower
-        // face reads as unshaven.
-        const double via = kPuntoVia + 0.14 * std::exp(-std::pow(x / 10, 2) - std::pow((y - (kBoccaY + 3)) / 8, 2)) +
-            kPuntoRado * std::fmod(std::abs(riga), 3);
-        tinta *= std::sqrt(std::clamp((t - via) / kPuntoPunta, 0.0, 1.0));
+        const double u = x * kIngrandimento / kPuntoPasso + 0.5 * riga;
+        const double lungo = std::abs(u - std::round(u)) * kPuntoPasso * kScala; // samples from the dot's middle
+        // Round the mouth and over the chin they start later still, or the
+        // lower face reads as unshaven.
+        const double via = kPuntoVia + 0.14 * std::exp(-std::pow(x / 10, 2) - std::pow((y - (kBoccaY + 3)) / 8, 2));
+        const double quota = std::max(0.0, larghezza - via) / (kPuntoLargo - via);
+        punti = std::clamp(quota * kPuntoPasso * kScala / 2 - lungo + 0.5, 0.0, 1.0);
     }
     const double svanisce = std::min(1.0, tinta / g1 * campioni / 0.9);
-    double a = narici * svanisce * Tratto(f * righe, g1, tinta);
+    double a = narici * svanisce * punti * Tratto(f * righe, g1, tinta);
     // In the deepest shade a second set crosses the first, so the shade
     // is built up in two layers. On the head it runs down the face with the
     // outline (see Giro), on the ears at a wide angle to the first. The nose
