@@ -353,11 +353,7 @@ void DisegnaLineamenti(QPainter &p)
                 return QPointF(lato * (kOrecchioX - 0.2 + 0.9 * std::cos(a)), kOrecchioY + 0.7 + 3.4 * std::sin(a));
             },
             [](double t) { return 0.55 * Fuso(t, 0.5); }, 16);
-        // The bowl's hollow, dark, where the ear opens beside the head; and
-        // the shade where the ear stands off the skull, so it is joined to it.
-        p.setPen(Qt::NoPen);
-        p.setBrush(Qt::black);
-        p.drawEllipse(QPointF(lato * (kOrecchioX - 0.5), kOrecchioY + 1.7), 0.75, 2.2);
+        // The shade where the ear stands off the skull, so it is joined to it.
         Taglio(
             p,
             [&](double t) {
