@@ -31,10 +31,6 @@ constexpr double kNitido = 0.1;
 // lie on the dark ground, where any grey fringe reads as a blur.
 constexpr double kNitidoCornice = 0.25;
 
-// How far, in the sitter's units, the coat's lines bend towards the top of
-// the shoulder, and over how deep a band below it.
-constexpr double kSpallaPiega = 6, kSpallaGira = 4;
-
 // The oval's ground: an upright line every this many pixels.
 constexpr double kPassoFondo = 3;
 // The oval's fine inner rule, this many pixels inside its edge, and the
@@ -71,12 +67,7 @@ Fasi Linee(Zona zona, double x, double y, const Campione &c)
         // does not lie along the upright ground and stands off it; crossed in
         // its deepest shade by lines parallel to the shoulders.
         const double spalla = Spalla(x) - 19.5;
-        // Near the top of the shoulder they bend to lie along it, so the cloth
-        // is seen to go over the shoulder and not to be cut off by it.
-        const double lato = x < 0 ? -1 : 1;
-        const double sotto = std::max(0.0, y - kColloY - Spalla(x));
-        const double giu = x - 0.6 * y * lato - lato * kSpallaPiega * std::exp(-sotto / kSpallaGira);
-        return {giu / abito, (y - spalla - 0.25 * hs) / abito, abito};
+        return {(x - 0.6 * y * (x < 0 ? -1 : 1)) / abito, (y - spalla - 0.25 * hs) / abito, abito};
     }
     case Zona::Bavero: // along the lapels, parallel to their edge, so they part from the coat's diagonals
         return {(std::abs(x) + 0.3 * y) / abito, (y + 0.55 * std::abs(x)) / abito, abito};
