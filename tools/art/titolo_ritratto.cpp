@@ -119,12 +119,10 @@ bool Contorno(const Campione &c, double x, double y)
     // side and a little finer on its lit one, but firm enough there that the
     // head does not run into the ruled ground. The coat's shoulders and the
     // collar heavier too, so the bust stands off the ruled ground, and the
-    // ears heavier still: drawn light inside, they dissolve into the upright
-    // ruling beside them unless their rim is firm.
+    // ears, or they dissolve into the upright ruling beside them.
     if (c.pezzo == Pezzo::Testa || c.pezzo == Pezzo::Orecchio || c.zona == Zona::Giacca || c.zona == Zona::Camicia) {
         const double viso = c.zona == Zona::Giacca ? 0.6
             : c.pezzo == Pezzo::Testa              ? 0.7 + 0.15 * Passaggio(-12, 12, x)
-            : c.pezzo == Pezzo::Orecchio           ? 0.85
                                                    : 0.55;
         if (Intorno(x, y, viso, [](const Campione &v) { return v.zona == Zona::Fondo; }))
             return true;
