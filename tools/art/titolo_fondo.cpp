@@ -16,11 +16,11 @@ namespace {
 
 // The rules' width in pixels: fine behind the name and the medallion,
 // swelling towards the edges, so the tint darkens the sheet's edges by its
-// line alone, as a ruled vignette does. Even at their finest they keep most
-// of a row, so the middle stays ruled and does not fade into a glow. They begin to swell this far from
-// the middle and are full this far (1 at the middle of each side, the
-// sheet's width and height taken as 2).
-constexpr double kRigaFine = 0.6, kRigaPiena = 2.4;
+// line alone, as a ruled vignette does. Even at their finest they keep
+// near half a row, so the middle stays ruled and does not fade into a glow.
+// They begin to swell this far from the middle and are full this far (1 at
+// the middle of each side, the sheet's width and height taken as 2).
+constexpr double kRigaFine = 0.45, kRigaPiena = 1.8;
 constexpr double kRigaCresceDa = 0.4, kRigaPienaA = 1.0;
 
 } // namespace

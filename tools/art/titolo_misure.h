@@ -14,7 +14,7 @@ constexpr int kQualitaJpeg = 95;
 // The ground, the open frame and the caption's ink.
 inline const QColor kFondo(0x3C, 0x24, 0x14);
 inline const QColor kFondoRiga(0x1C, 0x0F, 0x08); // the ruled tint's lines
-constexpr int kFondoPasso = 4;                    // their spacing, in whole pixels
+constexpr int kFondoPasso = 3;                    // their spacing, in whole pixels
 constexpr double kFondoRisparmio = 2;             // how far they stop short of the lettering, in pixels
 inline const QColor kFiletto(0xE2, 0xD4, 0xB4);
 constexpr double kFilettoDa = 14;                    // the frame's inset from the top and left edges

@@ -69,8 +69,8 @@ Fasi Linee(Zona zona, double x, double y, const Campione &c)
         const double spalla = Spalla(x) - 19.5;
         return {(x - 0.6 * y * (x < 0 ? -1 : 1)) / abito, (y - spalla - 0.25 * hs) / abito, abito};
     }
-    case Zona::Bavero:
-        return {(y + 0.55 * std::abs(x)) / abito, (std::abs(x) + 0.19 * y) / abito, abito};
+    case Zona::Bavero: // along the lapels, parallel to their edge, so they part from the coat's diagonals
+        return {(std::abs(x) + 0.3 * y) / abito, (y + 0.55 * std::abs(x)) / abito, abito};
     case Zona::Camicia: { // the collar's points ruled along their length
         const double yb = y - kColloY;
         if (yb >= 20 && yb < 28.5 && std::abs(x) > 2.6 + (yb - 20) * 0.3)

@@ -1,5 +1,6 @@
 #include "titolo_segni.h"
 
+#include "titolo_misure.h"
 #include "titolo_volto.h"
 
 #include <QPainter>
@@ -131,6 +132,9 @@ void Ciocche(QPainter &p, Caso &caso, const std::vector<QPointF> &attaccatura, c
         }
     }
 }
+
+// The iris's radius, in the sitter's units.
+constexpr double kIride = 1.9;
 
 // Short hairs set along a curve from its inner end, leaning outwards: the eyebrows.
 void Peli(QPainter &p, Caso &caso, const std::vector<QPointF> &linea, double spessore, int quanti, double lunghezza,
@@ -264,23 +268,31 @@ void DisegnaLineamenti(QPainter &p)
         for (int k = 19; k >= 0; --k)
             apertura.lineTo(occhio(-1 + k / 10.0, -1));
         apertura.closeSubpath();
-        // Iris, pupil and the window's light, the light on the same side in both eyes.
+        // Iris and pupil one dark disc: at the picture's size strokes in an
+        // iris this small break it into speckle. The window's light is left
+        // as one clean spot of paper at its upper left, the same in both eyes,
+        // and the lids cover its top and bottom.
         const QPointF iride(lato * kOcchiX, kOcchiY - 0.1);
         p.save();
         p.setClipPath(apertura);
         p.setPen(Qt::NoPen);
-        // One ink, no greys: the iris and pupil one dark disc, its light
-        // left by the window's gleam, and the lid's shadow on the eyeball a
-        // fine cut under the lid.
         p.setBrush(Qt::black);
-        p.drawEllipse(iride, 1.85, 1.85);
+        p.drawEllipse(iride, kIride, kIride);
+        // The lid's shadow on the eyeball: a cut under the lid's edge.
         Taglio(
-            p, [&](double t) { return occhio(-0.9 + 1.8 * t, 1) + QPointF(0, 0.45); },
-            [](double t) { return 0.45 * Fuso(t, 0.5); }, 16);
+            p, [&](double t) { return occhio(-0.9 + 1.8 * t, 1) + QPointF(0, 0.5); },
+            [](double t) { return 0.6 * Fuso(t, 0.5); }, 16);
         p.restore();
         p.setPen(Qt::NoPen);
         p.setBrush(Qt::white);
-        p.drawEllipse(iride + QPointF(-0.7, -0.65), 0.5, 0.5);
+        // Centred on a pixel of the picture, so it prints as one clean spot
+        // and not as two half-lit ones.
+        const auto centraPixel = [](double u, double centro) {
+            return (std::floor(centro + u * kIngrandimento) + 0.5 - centro) / kIngrandimento;
+        };
+        const QPointF luce(centraPixel(iride.x() - 0.9, kMedaglione.x()),
+                           centraPixel(iride.y() - 0.6 + kAbbassa, kMedaglione.y()) - kAbbassa);
+        p.drawEllipse(luce, 0.5, 0.5);
         // The upper lid's edge, heaviest towards the outer corner; the crease
         // above it; a fine lower lid.
         Taglio(
@@ -290,16 +302,21 @@ void DisegnaLineamenti(QPainter &p)
             p, [&](double t) { return occhio(-0.6 + 1.45 * t, 1) + QPointF(0, -1.3 - 0.5 * std::sin(M_PI * t)); },
             [](double t) { return 0.4 * Fuso(t); }, 16);
         Taglio(
-            p, [&](double t) { return occhio(-0.45 + 1.45 * t, -1) + QPointF(0, 0.2); },
-            [](double t) { return 0.35 * Fuso(t); }, 16);
-        // Nostrils as two small dark accents; the wing's crease only on the
-        // side away from the light, so the nose is not ringed by a line.
-        p.save();
-        p.translate(lato * 3.1, kOcchiY + 16.2);
-        p.rotate(lato * 18);
-        p.setBrush(Qt::black);
-        p.drawEllipse(QPointF(0, 0), 0.7, 0.36);
-        p.restore();
+            p, [&](double t) { return occhio(-0.75 + 1.75 * t, -1) + QPointF(0, 0.3); },
+            [](double t) { return 0.5 * Fuso(t, 0.7); }, 16);
+        // Each nostril one curved cut, from beside the nose's middle out and up
+        // under the wing, swelling where the opening is deepest; the one away
+        // from the light the heavier.
+        Taglio(
+            p,
+            [&](double t) {
+                const double a = (200 - 120 * t) * M_PI / 180;
+                return QPointF(lato * (2.9 - 1.4 * std::cos(a)), kOcchiY + 16.0 + 0.7 * std::sin(a) + 0.3 * t);
+            },
+            [&](double t) {
+                return (lato > 0 ? 0.95 : 0.75) * std::pow(std::sin(M_PI * (0.08 + 0.9 * t)), 0.7) * (1.1 - 0.4 * t);
+            },
+            16);
         // The wing's whole crease on the shaded side; on the lit side only its
         // lower curve, finer and apart from the nostril (the whole crease closed
         // a ring round it), so the nose has both its sides.
@@ -336,11 +353,7 @@ void DisegnaLineamenti(QPainter &p)
                 return QPointF(lato * (kOrecchioX - 0.2 + 0.9 * std::cos(a)), kOrecchioY + 0.7 + 3.4 * std::sin(a));
             },
             [](double t) { return 0.55 * Fuso(t, 0.5); }, 16);
-        // The bowl's hollow, dark, where the ear opens beside the head; and
-        // the shade where the ear stands off the skull, so it is joined to it.
-        p.setPen(Qt::NoPen);
-        p.setBrush(Qt::black);
-        p.drawEllipse(QPointF(lato * (kOrecchioX - 0.5), kOrecchioY + 1.7), 0.75, 2.2);
+        // The shade where the ear stands off the skull, so it is joined to it.
         Taglio(
             p,
             [&](double t) {
@@ -363,6 +376,12 @@ void DisegnaLineamenti(QPainter &p)
     Taglio(
         p, [](double t) { return QPointF(3.5 + 1.0 * t * t, kOcchiY + 7.5 + 6.0 * t); },
         [](double t) { return 0.42 * Fuso(t, 0.7) * std::min(1.0, 0.4 + t); }, 16);
+    // A third further out, finer and shorter, where the flank meets the
+    // cheek above the wing, so the side of the nose reads as a plane in
+    // shade and not only as its outline.
+    Taglio(
+        p, [](double t) { return QPointF(4.9 + 0.8 * t * t, kOcchiY + 9.0 + 4.6 * t); },
+        [](double t) { return 0.34 * Fuso(t, 0.7); }, 14);
     // The edges of the collar's points, each one unbroken line swelling
     // towards the knot, and the outer one down to the tip, so the points
     // stand clear of the lapels.
@@ -391,14 +410,14 @@ void DisegnaLineamenti(QPainter &p)
         p.setBrush(Qt::white);
         p.drawEllipse(QPointF(-0.35, y - 0.35), 0.35, 0.35);
     }
-    // The mouth: the parting of the lips, dipping at the middle, fading to
-    // the corners.
-    const std::vector<QPointF> labbra{{-8.4, kBoccaY - 0.07}, {-4, kBoccaY - 0.1},   {-1.0, kBoccaY - 0.05},
-                                      {0, kBoccaY + 0.12},    {1.0, kBoccaY - 0.05}, {4, kBoccaY - 0.1},
-                                      {8.4, kBoccaY - 0.07}};
+    // The mouth: the parting of the lips, dipping at the middle, level at
+    // the corners and fine there.
+    const std::vector<QPointF> labbra{{-7.6, kBoccaY - 0.1},  {-5.6, kBoccaY - 0.1}, {-2.6, kBoccaY - 0.15},
+                                      {-0.9, kBoccaY - 0.05}, {0, kBoccaY + 0.15},   {0.9, kBoccaY - 0.05},
+                                      {2.6, kBoccaY - 0.15},  {5.6, kBoccaY - 0.1},  {7.6, kBoccaY - 0.1}};
     Taglio(
         p, [&](double t) { return Curva(labbra, t); },
-        [](double t) { return (0.3 + 0.8 * Fuso(t, 0.7)) * (0.7 + 0.6 * t); }, 30);
+        [](double t) { return (0.15 + 0.85 * Fuso(t, 0.6)) * (0.7 + 0.6 * t); }, 30);
     // The upper lip in shade on the side away from the light: one short cut
     // above the parting, wide enough to print as ink, so the lip is a shape
     // over the parting and not a grey patch of hairlines.

@@ -267,12 +267,12 @@ double Tono(const Campione &c, double x, double y)
             scuro += 0.5 * std::exp(-sotto / 3.5);
         }
         // The hollow of the ear.
-        scuro += 0.35 * Gauss(ax - (kOrecchioX - 0.6), y - (kOrecchioY - 0.5), 1.2, 4.5);
-        // Both ears a little lighter than their turn from the light makes them,
-        // the lit one more, so the shaded ear keeps its rim and bowl rather
-        // than closing into a dark blot beside the cheek.
+        scuro += 0.15 * Gauss(ax - (kOrecchioX - 0.6), y - (kOrecchioY - 0.5), 1.2, 4.5);
+        // Both ears well lighter than their turn from the light makes them,
+        // the lit one more, so each reads by its rim and bowl rather than
+        // closing into a dark blot beside the cheek.
         if (c.pezzo == Pezzo::Orecchio)
-            scuro += x > 0 ? -0.05 : -0.1;
+            scuro += x > 0 ? -0.25 : -0.3;
         if (y > 4)
             scuro += 0.08 * (1 - Passaggio(8, 24, y - 0.02 * x * x)) * Passaggio(3, 9, y);
         // The eye's white is paper.
