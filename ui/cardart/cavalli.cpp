@@ -149,8 +149,9 @@ Cavaliere Di(Seme seme)
                  fanti::Lineamenti::Bocca::Serrata, QColor(0x3A, 0x26, 0x18), volti::Naso::Aquilino,
                  fanti::kPelleBrunaT},
                 1.4};
-    case Seme::Denari: // rearing, the coin held up
-        return {false,
+    case Seme::Denari: // rearing, the coin held up over his head by the far arm, behind him: held up before him,
+                       // it hid the horse's head
+        return {true,
                 {{{29, 50}, {35.6, 48.8}, {38.2, 52.6}, {38.8, 54.6}},
                  {{27.6, 50}, {32.2, 53.6}, {30.6, 58.2}, {29.8, 59.8}},
                  {{10.4, 50}, {6.8, 57.0}, {10.8, 62.8}, {12.4, 64.6}},
@@ -159,9 +160,9 @@ Cavaliere Di(Seme seme)
                  2,
                  1.0},
                 16,
-                false,
-                {29.8, 25.8},
-                {33.6, 19.8},
+                true,
+                {15.6, 28.4},
+                {12.0, 22.2},
                 0,
                 15,
                 {crema, criniBiondi, Tono(Smorza(kRosso)), kOro, kBriglia, false, false, true},

@@ -198,8 +198,8 @@ void FanteDiCoppe(QPainter &p)
     Ellisse(p, {23.2, 11.2}, 0.8, 0.8, kOcraT.corpo, kOcraT.ombra, kTrattoFine);
 }
 
-// A fair-haired page: the coin raised high at arm's length and his eyes on
-// it, a fist on the hip, a tunic to the knee over black hose.
+// A fair-haired page: the coin let down at his side, a fist on the hip, a
+// tunic to the knee over black hose.
 void FanteDiDenari(QPainter &p)
 {
     // He stands on one leg, the other at ease and turned out, in black hose
@@ -245,24 +245,23 @@ void FanteDiDenari(QPainter &p)
     Forma(p, sinistro, kCremisiT, 0.8, 0.5);
     OmbraOltre(p, sinistro, {13.4, 23.2}, {10, 35}, kCremisiT.ombra);
     Mano(p, {14.4, 35.4}, 1.4, -30, kPelleOlivastraT);
-    // The arm raised, the coin held up at its end.
-    const Profilo alzato = ProfiloArto({{{24.8, 23.2}, 3.9}, {{28.0, 20.6}, 3.3}, {{30.4, 18.2}, 2.7}});
-    Forma(p, alzato, kCremisiT, 0.8, 0.5);
-    OmbraOltre(p, alzato, {30.6, 17}, {25.6, 23.8}, kCremisiT.ombra);
-    Segna(p, Tratti({{{29.4, 17.4}, {30.6, 18.6}}}), kOcraT.corpo, 1.1);
-    // Held up on his fist by its rim, the face of it clear (lower, the coin
-    // hid the hand and read as glued to his shoulder).
-    EmblemaTenuto(p, Seme::Denari, {33.9, 10.6}, 16, 0);
-    Mano(p, {31.2, 17.0}, 1.4, -45, kPelleOlivastraT);
-    for (const auto &[x, a] : {std::pair{14.4, -35.0}, std::pair{24.6, 60.0}}) {
+    // The other arm let down and a little out, the coin hanging from his
+    // fingers by its rim beside his thigh, its face to us.
+    const Profilo abbassato = ProfiloArto({{{24.8, 23.2}, 3.9}, {{27.4, 29.6}, 3.3}, {{29.6, 35.0}, 2.7}});
+    Forma(p, abbassato, kCremisiT, 0.8, 0.5);
+    OmbraOltre(p, abbassato, {25.6, 22.6}, {30.4, 35.2}, kCremisiT.ombra);
+    Segna(p, Tratti({{{28.6, 35.4}, {30.8, 34.4}}}), kOcraT.corpo, 1.1);
+    EmblemaTenuto(p, Seme::Denari, {31.4, 43.4}, 15, 0);
+    Mano(p, {30.6, 36.4}, 1.4, 80, kPelleOlivastraT);
+    for (const auto &[x, a] : {std::pair{14.4, -35.0}, std::pair{24.6, 35.0}}) {
         const Profilo spalla = Ovale({x, 23.4}, 2.5, 1.7, a);
         Forma(p, spalla, kCremisiT, 0.6, 0);
         Segna(p, Tratti({{{x - 0.7, 22.4}, {x - 0.5, 24.4}}, {{x + 0.6, 22.4}, {x + 0.8, 24.4}}}), kOcraT.corpo, 0.45);
     }
     Forma(p, {{15.8, 22.8}, {19.5, 21.2}, {23.2, 22.8}, {21.4, 24.4}, {19.5, 23.6}, {17.6, 24.4}}, kOcraT, 0.4, 0);
-    // A firm jaw, heavy brows, a solemn mouth; turned up towards the coin,
-    // not staring out of the card.
-    Volto(p, CentroViso(Seme::Denari), 0.9, 5, 0.12,
+    // A firm jaw, heavy brows, a solemn mouth; turned a little towards the
+    // coin at his side.
+    Volto(p, CentroViso(Seme::Denari), 0.4, 2, 0.12,
           {0.2, 0.1, 0.3, 0.2, 0.2, 0.3, Qt::transparent, 0, 0, -0.1, 0.3, 0.3, 0.6, volti::Taglio::Mandorla,
            Lineamenti::Bocca::Serrata, QColor(0x56, 0x66, 0x38), volti::Naso::Largo, kPelleOlivastraT});
     // A rolled hood worn as a hat: a padded roll wound with a gold band, the
