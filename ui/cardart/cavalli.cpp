@@ -457,17 +457,15 @@ void DisegnaCavallo(QPainter &p, Seme seme)
     case Seme::Coppe: // borne on the fist by its foot, the knuckles clear below it
         EmblemaTenuto(p, seme, mano - QPointF(0, misura * 0.5 + 1.2), misura, 0);
         break;
-    case Seme::Denari: { // held up by its rim
-        const QPointF moneta = mano - QPointF(0, c.misura / 2 - 0.2);
-        // At the natural size the pips' coin, a gold disc in a thin dark rim
-        // round a red heart: the figures' rose coin, held small over the
-        // pale horse, read there as an orange dot.
-        // Its middle on a pixel's centre, so that the heart sits in it.
+    case Seme::Denari: { // held up by its rim, the fist below it
+        // The figures' rose coin, as the knave and the king hold it: held
+        // before the pale horse it read at the natural size as an orange
+        // dot, but over his head it has the white card behind it.
+        // Its middle on a pixel's centre there, so that the rose sits in it.
+        QPointF moneta = mano - QPointF(0, c.misura / 2 + 0.4);
         if (InchiostroDelPixelInUso())
-            EmblemaTenuto(p, seme, {std::floor(moneta.x()) + 0.5, std::floor(moneta.y()) + 0.5}, c.misura, 0,
-                          Ornato::Carta);
-        else
-            EmblemaTenuto(p, seme, moneta, c.misura, 0);
+            moneta = {std::floor(moneta.x()) + 0.5, std::floor(moneta.y()) + 0.5};
+        EmblemaTenuto(p, seme, moneta, c.misura, 0);
         break;
     }
     }

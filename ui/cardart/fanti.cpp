@@ -202,6 +202,9 @@ void FanteDiCoppe(QPainter &p)
 // tunic to the knee over black hose.
 void FanteDiDenari(QPainter &p)
 {
+    // Drawn a little to the left, to leave the coin room at his side.
+    p.save();
+    p.translate(-kScostaDenari, 0);
     // He stands on one leg, the other at ease and turned out, in black hose
     // gartered in gold below the knee (yellow ones ran into his yellow
     // ground at the natural size).
@@ -245,14 +248,14 @@ void FanteDiDenari(QPainter &p)
     Forma(p, sinistro, kCremisiT, 0.8, 0.5);
     OmbraOltre(p, sinistro, {13.4, 23.2}, {10, 35}, kCremisiT.ombra);
     Mano(p, {14.4, 35.4}, 1.4, -30, kPelleOlivastraT);
-    // The other arm let down and a little out, the coin hanging from his
-    // fingers by its rim beside his thigh, its face to us.
-    const Profilo abbassato = ProfiloArto({{{24.8, 23.2}, 3.9}, {{27.4, 29.6}, 3.3}, {{29.6, 35.0}, 2.7}});
+    // The other arm held down and out from his side, the coin hanging from
+    // his fingers by its rim clear of the tunic, its face to us.
+    const Profilo abbassato = ProfiloArto({{{24.8, 23.2}, 3.9}, {{29.4, 28.8}, 3.3}, {{34.0, 32.4}, 2.7}});
     Forma(p, abbassato, kCremisiT, 0.8, 0.5);
-    OmbraOltre(p, abbassato, {25.6, 22.6}, {30.4, 35.2}, kCremisiT.ombra);
-    Segna(p, Tratti({{{28.6, 35.4}, {30.8, 34.4}}}), kOcraT.corpo, 1.1);
-    EmblemaTenuto(p, Seme::Denari, {31.4, 43.4}, 15, 0);
-    Mano(p, {30.6, 36.4}, 1.4, 80, kPelleOlivastraT);
+    OmbraOltre(p, abbassato, {25.6, 22.6}, {34.6, 31.8}, kCremisiT.ombra);
+    Segna(p, Tratti({{{33.0, 33.6}, {34.6, 31.4}}}), kOcraT.corpo, 1.1);
+    EmblemaTenuto(p, Seme::Denari, {36.4, 39.8}, 13, 0);
+    Mano(p, {35.4, 33.6}, 1.4, 60, kPelleOlivastraT);
     for (const auto &[x, a] : {std::pair{14.4, -35.0}, std::pair{24.6, 35.0}}) {
         const Profilo spalla = Ovale({x, 23.4}, 2.5, 1.7, a);
         Forma(p, spalla, kCremisiT, 0.6, 0);
@@ -261,7 +264,7 @@ void FanteDiDenari(QPainter &p)
     Forma(p, {{15.8, 22.8}, {19.5, 21.2}, {23.2, 22.8}, {21.4, 24.4}, {19.5, 23.6}, {17.6, 24.4}}, kOcraT, 0.4, 0);
     // A firm jaw, heavy brows, a solemn mouth; turned a little towards the
     // coin at his side.
-    Volto(p, CentroViso(Seme::Denari), 0.4, 2, 0.12,
+    Volto(p, CentroViso(Seme::Denari) + QPointF(kScostaDenari, 0), 0.4, 2, 0.12,
           {0.2, 0.1, 0.3, 0.2, 0.2, 0.3, Qt::transparent, 0, 0, -0.1, 0.3, 0.3, 0.6, volti::Taglio::Mandorla,
            Lineamenti::Bocca::Serrata, QColor(0x56, 0x66, 0x38), volti::Naso::Largo, kPelleOlivastraT});
     // A rolled hood worn as a hat: a padded roll wound with a gold band, the
@@ -277,6 +280,7 @@ void FanteDiDenari(QPainter &p)
     Forma(p, rotolo, kNeroT, 0.8, 0.5);
     // The band wound round it twice: more turns striped it like a wasp.
     Segna(p, Tratti({{{16.8, 9.8}, {18.4, 13.4}}, {{20.8, 9.3}, {22.4, 13.4}}}), kOcraT.corpo, 0.8);
+    p.restore();
 }
 
 // Where the knave of swords holds his sword, how long it is and how far it

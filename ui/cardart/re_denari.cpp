@@ -164,11 +164,11 @@ void ReDiDenari(QPainter &p)
     // side, its fist round a sceptre.
     const QPainterPath braccia =
         Unione(Unione(Arto({17.4, 25.4}, {13.8, 31.2}, 2.6, 2.4), Arto({13.8, 31.2}, {11.2, 34.4}, 2.4, 1.9)),
-               Unione(Arto({27.6, 25.4}, {30.6, 32.0}, 2.6, 2.4), Arto({30.6, 32.0}, {28.4, 36.4}, 2.4, 1.9)));
+               Unione(Arto({27.6, 25.4}, {32.6, 30.6}, 2.6, 2.4), Arto({32.6, 30.6}, {32.2, 35.2}, 2.4, 1.9)));
     Piano(p, braccia, kViolaT, kContorno, 1.0, 0.6);
     pieghe = QPainterPath();
     Curva(pieghe, {{15.8, 28.0}, {14.6, 30.6}, {13.2, 33.0}});
-    Curva(pieghe, {{29.4, 28.4}, {30.0, 31.6}, {29.2, 34.2}});
+    Curva(pieghe, {{29.4, 27.0}, {31.4, 29.4}, {31.8, 32.8}});
     Segna(p, pieghe, kViolaT.ombra, kPiega);
 
     // The ermine cape over his shoulders.
@@ -187,18 +187,18 @@ void ReDiDenari(QPainter &p)
     p.restore();
 
     // A golden sceptre planted beside him, a ball and a lily on its head.
-    Piano(p, Arto({10.6, 12.0}, {10.6, 63.4}, 0.75, 0.75), kOroT, kOroScuro, 0.4, 0.3);
-    Piano(p, Ovale({10.6, 11.4}, 1.5, 1.5), kOroT, kOroScuro, 0.4, 0.3);
-    Piano(p, Morbido({{10.6, 5.6}, {11.6, 8.0}, {12.8, 7.6}, {11.4, 10.2}, {9.8, 10.2}, {8.4, 7.6}, {9.6, 8.0}}), kOroT,
+    Piano(p, Arto({10.6, 12.0}, {10.6, 63.4}, 1.0, 1.0), kOroT, kOroScuro, 0.4, 0.3);
+    Piano(p, Ovale({10.6, 11.6}, 1.9, 1.9), kOroT, kOroScuro, 0.4, 0.3);
+    Piano(p, Morbido({{10.6, 5.0}, {11.8, 7.6}, {13.6, 7.0}, {12.0, 10.2}, {9.2, 10.2}, {7.6, 7.0}, {9.4, 7.6}}), kOroT,
           kOroScuro, 0.4, 0.3);
     Ellisse(p, {12.0, 33.4}, 1.5, 1.1, kErmellino, kContorno, kTrattoFine);
     Mano(p, {10.6, 34.8}, 1.5, 0);
-    // The coin shown before him, its rim in his fist: the knave lets his
+    // The coin shown before him, out from his robe, its rim in his fist: the knave lets his
     // hang at his side and the horseman lifts his over his head, so that the
     // three coins of the suit are held three ways.
-    EmblemaTenuto(p, Seme::Denari, {22.2, 36.2}, 12.6, 0);
-    Ellisse(p, {29.0, 35.0}, 1.5, 1.1, kErmellino, kContorno, kTrattoFine);
-    Mano(p, {28.4, 36.2}, 1.5, 0, true);
+    EmblemaTenuto(p, Seme::Denari, {25.2, 35.4}, 13.4, 0);
+    Ellisse(p, {32.6, 33.6}, 1.5, 1.1, kErmellino, kContorno, kTrattoFine);
+    Mano(p, {32.0, 35.4}, 1.5, 0, true);
 }
 
 } // namespace belvane::cardart::re
