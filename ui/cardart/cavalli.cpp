@@ -154,17 +154,17 @@ Cavaliere Di(Seme seme)
         return {true,
                 {{{29, 50}, {35.6, 48.8}, {38.2, 52.6}, {38.8, 54.6}},
                  {{27.6, 50}, {32.2, 53.6}, {30.6, 58.2}, {29.8, 59.8}},
-                 {{10.4, 50}, {6.8, 57.0}, {10.8, 62.8}, {12.4, 64.6}},
-                 {{12.8, 50.4}, {9.8, 57.6}, {14.2, 62.8}, {15.8, 64.6}},
+                 {{10.4, 50}, {6.6, 57.0}, {9.4, 62.8}, {10.6, 64.6}},
+                 {{12.8, 50.4}, {10.6, 57.6}, {15.6, 62.8}, {17.4, 64.6}},
                  -24,
                  2,
                  1.0},
-                16,
+                19,
                 true,
-                {15.6, 28.4},
-                {12.0, 22.2},
+                {15.2, 28.0},
+                {11.2, 21.0},
                 0,
-                15,
+                14,
                 {crema, criniBiondi, Tono(Smorza(kRosso)), kOro, kBriglia, false, false, true},
                 8,
                 {25, 48.4},
@@ -190,7 +190,7 @@ Cavaliere Di(Seme seme)
                 {28.4, 27.6},
                 {27.4, 21.2},
                 38,
-                23,
+                20,
                 {bianco, criniArdesia, Tono(Smorza(kViola)), kOro, kBrigliaChiara, false, false, true},
                 -5,
                 {24.4, 48.4},
@@ -461,10 +461,11 @@ void DisegnaCavallo(QPainter &p, Seme seme)
         // The figures' rose coin, as the knave and the king hold it: held
         // before the pale horse it read at the natural size as an orange
         // dot, but over his head it has the white card behind it.
-        // Its middle on a pixel's centre there, so that the rose sits in it.
+        // Its middle on a pixel's corner there, so that the rose's heart is
+        // a square of four (on a pixel's centre it was a stroke).
         QPointF moneta = mano - QPointF(0, c.misura / 2 + 0.4);
         if (InchiostroDelPixelInUso())
-            moneta = {std::floor(moneta.x()) + 0.5, std::floor(moneta.y()) + 0.5};
+            moneta = {std::round(moneta.x()), std::round(moneta.y())};
         EmblemaTenuto(p, seme, moneta, c.misura, 0);
         break;
     }

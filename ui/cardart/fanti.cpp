@@ -181,17 +181,18 @@ void FanteDiCoppe(QPainter &p)
     Volto(p, CentroViso(Seme::Coppe), -0.6, -4, 0.05,
           {-0.2, -0.2, -0.2, 0.5, -0.1, 0.9, Qt::transparent, 0, 0, -0.5, -0.8, 0.2, -0.6, volti::Taglio::Aperto,
            Lineamenti::Bocca::Sorride, QColor(0x5A, 0x52, 0x44), volti::Naso::Corto, kPelleChiaraT});
-    // The beret tilted back, a white plume sweeping down behind.
+    // The beret tilted back, a sky-blue plume sweeping down behind: a white
+    // one was read as a wisp of smoke over the card's white.
     const Profilo piuma{{27.5, 10}, {30, 6.2},   {34, 4.6},   {37, 5.8}, {37.4, 9.6},
                         {36, 8.2},  {35.2, 7.2}, {31.5, 8.4}, {29, 10.8}};
-    Forma(p, piuma, kLinoT, 0.7, 0, kBordoPiuma);
+    Forma(p, piuma, kCelesteT, 0.7, 0, kCelesteT.ombra);
     Segna(p,
           Tratti({{{28.6, 9.6}, {31.5, 6.8}, {34.5, 5.8}, {36.4, 7.2}},
                   {{30.4, 7.6}, {30.6, 6.2}},
                   {{32.2, 6.8}, {32.4, 5.4}},
                   {{34, 6.2}, {34.4, 5}},
                   {{35.6, 6.6}, {36.6, 5.8}}}),
-          kLinoT.ombra);
+          kCelesteT.ombra);
     const Profilo berretto{{20.2, 12.4}, {21, 10}, {25, 8.6}, {29.8, 9.2}, {30.6, 11.2}, {26, 12.6}, {22.5, 12.9}};
     Forma(p, berretto, kRossoT, 0.8, 0.5);
     Segna(p, Tratti({{{21.6, 11.6}, {26, 11.2}, {29.6, 10.6}}}), kRossoT.ombra);
@@ -250,12 +251,14 @@ void FanteDiDenari(QPainter &p)
     Mano(p, {14.4, 35.4}, 1.4, -30, kPelleOlivastraT);
     // The other arm held down and out from his side, the coin hanging from
     // his fingers by its rim clear of the tunic, its face to us.
-    const Profilo abbassato = ProfiloArto({{{24.8, 23.2}, 3.9}, {{29.4, 28.8}, 3.3}, {{34.0, 32.4}, 2.7}});
+    const Profilo abbassato = ProfiloArto({{{24.8, 23.2}, 3.9}, {{28.8, 29.4}, 3.3}, {{33.4, 33.2}, 2.7}});
     Forma(p, abbassato, kCremisiT, 0.8, 0.5);
-    OmbraOltre(p, abbassato, {25.6, 22.6}, {34.6, 31.8}, kCremisiT.ombra);
-    Segna(p, Tratti({{{33.0, 33.6}, {34.6, 31.4}}}), kOcraT.corpo, 1.1);
-    EmblemaTenuto(p, Seme::Denari, {36.4, 39.8}, 13, 0);
-    Mano(p, {35.4, 33.6}, 1.4, 60, kPelleOlivastraT);
+    OmbraOltre(p, abbassato, {25.6, 22.6}, {33.2, 32.6}, kCremisiT.ombra);
+    Segna(p, Tratti({{{32.4, 34.4}, {34.0, 32.2}}}), kOcraT.corpo, 1.1);
+    // Its middle on a pixel's corner, so that at the natural size the
+    // rose's heart is a square of four pixels, not a stroke.
+    EmblemaTenuto(p, Seme::Denari, {36.0, 40.0}, 13, 0);
+    Mano(p, {34.8, 34.0}, 1.4, 60, kPelleOlivastraT);
     for (const auto &[x, a] : {std::pair{14.4, -35.0}, std::pair{24.6, 35.0}}) {
         const Profilo spalla = Ovale({x, 23.4}, 2.5, 1.7, a);
         Forma(p, spalla, kCremisiT, 0.6, 0);
@@ -286,7 +289,7 @@ void FanteDiDenari(QPainter &p)
 // Where the knave of swords holds his sword, how long it is and how far it
 // leans from upright (negative: out to his right, the card's left).
 constexpr QPointF kPugnoFanteSpade(17.2, 27.6);
-constexpr qreal kSpadaFante = 22;
+constexpr qreal kSpadaFante = 19;
 constexpr qreal kPendenzaSpadaFante = -32;
 
 // A young soldier, beardless as every knave: the sword raised slantwise

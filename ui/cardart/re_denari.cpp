@@ -164,11 +164,11 @@ void ReDiDenari(QPainter &p)
     // side, its fist round a sceptre.
     const QPainterPath braccia =
         Unione(Unione(Arto({17.4, 25.4}, {13.8, 31.2}, 2.6, 2.4), Arto({13.8, 31.2}, {11.2, 34.4}, 2.4, 1.9)),
-               Unione(Arto({27.6, 25.4}, {32.6, 30.6}, 2.6, 2.4), Arto({32.6, 30.6}, {32.2, 35.2}, 2.4, 1.9)));
+               Unione(Arto({27.6, 25.4}, {32.2, 32.4}, 2.6, 2.4), Arto({32.2, 32.4}, {30.4, 38.4}, 2.4, 1.9)));
     Piano(p, braccia, kViolaT, kContorno, 1.0, 0.6);
     pieghe = QPainterPath();
     Curva(pieghe, {{15.8, 28.0}, {14.6, 30.6}, {13.2, 33.0}});
-    Curva(pieghe, {{29.4, 27.0}, {31.4, 29.4}, {31.8, 32.8}});
+    Curva(pieghe, {{29.4, 27.4}, {31.2, 30.2}, {31.6, 34.6}});
     Segna(p, pieghe, kViolaT.ombra, kPiega);
 
     // The ermine cape over his shoulders.
@@ -196,9 +196,10 @@ void ReDiDenari(QPainter &p)
     // The coin shown before him, out from his robe, its rim in his fist: the knave lets his
     // hang at his side and the horseman lifts his over his head, so that the
     // three coins of the suit are held three ways.
-    EmblemaTenuto(p, Seme::Denari, {25.2, 35.4}, 13.4, 0);
-    Ellisse(p, {32.6, 33.6}, 1.5, 1.1, kErmellino, kContorno, kTrattoFine);
-    Mano(p, {32.0, 35.4}, 1.5, 0, true);
+    // Its middle on a pixel's corner, as the knave's and horseman's.
+    EmblemaTenuto(p, Seme::Denari, {25.0, 33.0}, 13.4, 0);
+    Ellisse(p, {31.0, 37.2}, 1.5, 1.1, kErmellino, kContorno, kTrattoFine);
+    Mano(p, {29.8, 38.2}, 1.5, 45, true);
 }
 
 } // namespace belvane::cardart::re
