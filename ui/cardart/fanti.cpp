@@ -199,13 +199,10 @@ void FanteDiCoppe(QPainter &p)
     Ellisse(p, {23.2, 11.2}, 0.8, 0.8, kOcraT.corpo, kOcraT.ombra, kTrattoFine);
 }
 
-// A fair-haired page: the coin let down at his side, a fist on the hip, a
+// A fair-haired page: the coin shown before his chest in both hands, a
 // tunic to the knee over black hose.
 void FanteDiDenari(QPainter &p)
 {
-    // Drawn a little to the left, to leave the coin room at his side.
-    p.save();
-    p.translate(-kScostaDenari, 0);
     // He stands on one leg, the other at ease and turned out, in black hose
     // gartered in gold below the knee (yellow ones ran into his yellow
     // ground at the natural size).
@@ -244,30 +241,28 @@ void FanteDiDenari(QPainter &p)
         bottoni.addEllipse(QPointF(19.5, y), 0.6, 0.6);
     Riempi(p, bottoni, kOcraT.luce, kOcraT.ombra, kTrattoInterno);
     Forma(p, ProfiloArto({{{15, 33.8}, 1.7}, {{24.6, 33.6}, 1.7}}), kMarroneT, 0.4, 0);
-    // The fist on the hip.
-    const Profilo sinistro = ProfiloArto({{{14.2, 23.2}, 3.9}, {{9.2, 29.6}, 3.3}, {{13.8, 34.8}, 2.7}});
+    // Both arms bent, the elbows out, the coin shown before his chest in
+    // both hands by its rim, its face to us.
+    const Profilo sinistro = ProfiloArto({{{14.2, 23.2}, 3.9}, {{10.2, 29.4}, 3.3}, {{13.0, 32.4}, 2.7}});
     Forma(p, sinistro, kCremisiT, 0.8, 0.5);
-    OmbraOltre(p, sinistro, {13.4, 23.2}, {10, 35}, kCremisiT.ombra);
-    Mano(p, {14.4, 35.4}, 1.4, -30, kPelleOlivastraT);
-    // The other arm held down and out from his side, the coin hanging from
-    // his fingers by its rim clear of the tunic, its face to us.
-    const Profilo abbassato = ProfiloArto({{{24.8, 23.2}, 3.9}, {{28.8, 29.4}, 3.3}, {{33.4, 33.2}, 2.7}});
-    Forma(p, abbassato, kCremisiT, 0.8, 0.5);
-    OmbraOltre(p, abbassato, {25.6, 22.6}, {33.2, 32.6}, kCremisiT.ombra);
-    Segna(p, Tratti({{{32.4, 34.4}, {34.0, 32.2}}}), kOcraT.corpo, 1.1);
+    OmbraOltre(p, sinistro, {13.4, 23.2}, {10.6, 32.8}, kCremisiT.ombra);
+    const Profilo destro = ProfiloArto({{{24.8, 23.2}, 3.9}, {{29.0, 29.4}, 3.3}, {{26.6, 32.4}, 2.7}});
+    Forma(p, destro, kCremisiT, 0.8, 0.5);
+    OmbraOltre(p, destro, {25.6, 22.6}, {29.4, 32.6}, kCremisiT.ombra);
+    Segna(p, Tratti({{{12.2, 30.4}, {11.6, 32.8}}, {{27.6, 30.4}, {28.2, 32.8}}}), kOcraT.corpo, 1.1);
     // Its middle on a pixel's corner, so that at the natural size the
     // rose's heart is a square of four pixels, not a stroke.
-    EmblemaTenuto(p, Seme::Denari, {36.0, 40.0}, 13, 0);
-    Mano(p, {34.8, 34.0}, 1.4, 60, kPelleOlivastraT);
+    EmblemaTenuto(p, Seme::Denari, {20.0, 31.0}, 13, 0);
+    Mano(p, {13.8, 32.0}, 1.4, 0, kPelleOlivastraT);
+    Mano(p, {26.2, 32.0}, 1.4, 0, kPelleOlivastraT);
     for (const auto &[x, a] : {std::pair{14.4, -35.0}, std::pair{24.6, 35.0}}) {
         const Profilo spalla = Ovale({x, 23.4}, 2.5, 1.7, a);
         Forma(p, spalla, kCremisiT, 0.6, 0);
         Segna(p, Tratti({{{x - 0.7, 22.4}, {x - 0.5, 24.4}}, {{x + 0.6, 22.4}, {x + 0.8, 24.4}}}), kOcraT.corpo, 0.45);
     }
     Forma(p, {{15.8, 22.8}, {19.5, 21.2}, {23.2, 22.8}, {21.4, 24.4}, {19.5, 23.6}, {17.6, 24.4}}, kOcraT, 0.4, 0);
-    // A firm jaw, heavy brows, a solemn mouth; turned a little towards the
-    // coin at his side.
-    Volto(p, CentroViso(Seme::Denari) + QPointF(kScostaDenari, 0), 0.4, 2, 0.12,
+    // A firm jaw, heavy brows, a solemn mouth; turned a little aside.
+    Volto(p, CentroViso(Seme::Denari), 0.4, 2, 0.12,
           {0.2, 0.1, 0.3, 0.2, 0.2, 0.3, Qt::transparent, 0, 0, -0.1, 0.3, 0.3, 0.6, volti::Taglio::Mandorla,
            Lineamenti::Bocca::Serrata, QColor(0x56, 0x66, 0x38), volti::Naso::Largo, kPelleOlivastraT});
     // A rolled hood worn as a hat: a padded roll wound with a gold band, the
@@ -283,7 +278,6 @@ void FanteDiDenari(QPainter &p)
     Forma(p, rotolo, kNeroT, 0.8, 0.5);
     // The band wound round it twice: more turns striped it like a wasp.
     Segna(p, Tratti({{{16.8, 9.8}, {18.4, 13.4}}, {{20.8, 9.3}, {22.4, 13.4}}}), kOcraT.corpo, 0.8);
-    p.restore();
 }
 
 // Where the knave of swords holds his sword, how long it is and how far it

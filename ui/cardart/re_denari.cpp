@@ -1,6 +1,6 @@
 // The king of coins: bearded, greying, facing us square, legs apart under a
-// robe to below the knee, the coin shown before him, a sceptre in his other
-// hand; a puffed velvet cap in a golden circlet, trimmed with fur.
+// robe to below the knee, the coin borne up at his shoulder, a sceptre in his
+// other hand; a puffed velvet cap in a golden circlet, trimmed with fur.
 #include "re_parti.h"
 
 #include "stampa.h"
@@ -59,7 +59,7 @@ void CoronaDucale(QPainter &p)
 
 void ReDiDenari(QPainter &p)
 {
-    // The mantle hanging behind him to below the knee, wide enough to show
+    // The mantle hanging behind him to the calf, wide enough to show
     // as a band either side of the robe (a sliver of it made a ragged edge
     // at the natural size); deep blue, not red: a violet robe before a red
     // mantle was read as the king of clubs' red robe before violet, and a
@@ -67,19 +67,19 @@ void ReDiDenari(QPainter &p)
     const QPainterPath manto = Morbido({{18.0, 23.6},
                                         {13.6, 27.0},
                                         {11.4, 40.0},
-                                        {9.2, 57.0},
-                                        {9.2, 57.0},
-                                        {22.5, 57.8},
-                                        {35.8, 57.0},
-                                        {35.8, 57.0},
+                                        {8.6, 60.0},
+                                        {8.6, 60.0},
+                                        {22.5, 60.8},
+                                        {36.4, 60.0},
+                                        {36.4, 60.0},
                                         {33.6, 40.0},
                                         {31.4, 27.0},
                                         {27.0, 23.6}});
     Piano(p, manto, kBluT, kContorno);
-    Ombra(p, Intersezione(manto, Spezzata({{30, 30}, {36, 30}, {36, 56}, {30, 56}})), kBluT.ombra);
+    Ombra(p, Intersezione(manto, Spezzata({{30, 30}, {38, 30}, {38, 60}, {30, 60}})), kBluT.ombra);
     QPainterPath pieghe;
-    Curva(pieghe, {{13.6, 36.0}, {12.4, 46.0}, {11.6, 56.2}});
-    Curva(pieghe, {{31.4, 36.0}, {32.6, 46.0}, {33.4, 56.2}});
+    Curva(pieghe, {{13.6, 36.0}, {12.2, 47.0}, {11.2, 59.2}});
+    Curva(pieghe, {{31.4, 36.0}, {32.8, 47.0}, {33.8, 59.2}});
     Segna(p, pieghe, kBluT.ombra, kPiega);
 
     // Legs apart in red hose, low boots turned outwards.
@@ -160,15 +160,15 @@ void ReDiDenari(QPainter &p)
     Piano(p, cintura, kOroT, kOroT.ombra, 0.5, 0.3);
     Ellisse(p, {22.5, 37.1}, 1.4, 1.4, kOroT.luce, kOroScuro, kTrattoFine);
 
-    // The arm with the coin bent to the front, and the other down at his
-    // side, its fist round a sceptre.
+    // The arm with the coin bent at the elbow and raised, and the other down
+    // at his side, its fist round a sceptre.
     const QPainterPath braccia =
         Unione(Unione(Arto({17.4, 25.4}, {13.8, 31.2}, 2.6, 2.4), Arto({13.8, 31.2}, {11.2, 34.4}, 2.4, 1.9)),
-               Unione(Arto({27.6, 25.4}, {32.2, 32.4}, 2.6, 2.4), Arto({32.2, 32.4}, {30.4, 38.4}, 2.4, 1.9)));
+               Unione(Arto({27.6, 25.4}, {31.6, 35.0}, 2.6, 2.4), Arto({31.6, 35.0}, {34.0, 31.6}, 2.4, 1.9)));
     Piano(p, braccia, kViolaT, kContorno, 1.0, 0.6);
     pieghe = QPainterPath();
     Curva(pieghe, {{15.8, 28.0}, {14.6, 30.6}, {13.2, 33.0}});
-    Curva(pieghe, {{29.4, 27.4}, {31.2, 30.2}, {31.6, 34.6}});
+    Curva(pieghe, {{29.4, 27.4}, {30.6, 31.0}, {31.2, 34.4}});
     Segna(p, pieghe, kViolaT.ombra, kPiega);
 
     // The ermine cape over his shoulders.
@@ -193,13 +193,13 @@ void ReDiDenari(QPainter &p)
           kOroScuro, 0.4, 0.3);
     Ellisse(p, {12.0, 33.4}, 1.5, 1.1, kErmellino, kContorno, kTrattoFine);
     Mano(p, {10.6, 34.8}, 1.5, 0);
-    // The coin shown before him, out from his robe, its rim in his fist: the knave lets his
-    // hang at his side and the horseman lifts his over his head, so that the
-    // three coins of the suit are held three ways.
+    // The coin borne up on his fist at his shoulder, clear of his beard:
+    // the knave shows his before his chest and the horseman lifts his over
+    // his head, so that the three coins of the suit are held three ways.
     // Its middle on a pixel's corner, as the knave's and horseman's.
-    EmblemaTenuto(p, Seme::Denari, {25.0, 33.0}, 13.4, 0);
-    Ellisse(p, {31.0, 37.2}, 1.5, 1.1, kErmellino, kContorno, kTrattoFine);
-    Mano(p, {29.8, 38.2}, 1.5, 45, true);
+    EmblemaTenuto(p, Seme::Denari, {34.0, 25.0}, 12.6, 0);
+    Ellisse(p, {33.6, 33.6}, 1.5, 1.1, kErmellino, kContorno, kTrattoFine);
+    Mano(p, {34.0, 32.0}, 1.5, 90, true);
 }
 
 } // namespace belvane::cardart::re
