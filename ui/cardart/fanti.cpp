@@ -199,7 +199,7 @@ void FanteDiCoppe(QPainter &p)
     Ellisse(p, {23.2, 11.2}, 0.8, 0.8, kOcraT.corpo, kOcraT.ombra, kTrattoFine);
 }
 
-// A fair-haired page: the coin shown before his chest in both hands, a
+// A fair-haired page: the coin shown before his waist in both hands, a
 // tunic to the knee over black hose.
 void FanteDiDenari(QPainter &p)
 {
@@ -241,20 +241,20 @@ void FanteDiDenari(QPainter &p)
         bottoni.addEllipse(QPointF(19.5, y), 0.6, 0.6);
     Riempi(p, bottoni, kOcraT.luce, kOcraT.ombra, kTrattoInterno);
     Forma(p, ProfiloArto({{{15, 33.8}, 1.7}, {{24.6, 33.6}, 1.7}}), kMarroneT, 0.4, 0);
-    // Both arms bent, the elbows out, the coin shown before his chest in
-    // both hands by its rim, its face to us.
-    const Profilo sinistro = ProfiloArto({{{14.2, 23.2}, 3.9}, {{10.2, 29.4}, 3.3}, {{13.0, 32.4}, 2.7}});
+    // Both arms bent, the elbows out, the coin shown before his waist in
+    // both hands by its rim, its face to us: before his chest it hid him.
+    const Profilo sinistro = ProfiloArto({{{14.2, 23.2}, 3.9}, {{10.4, 30.2}, 3.3}, {{12.8, 35.2}, 2.7}});
     Forma(p, sinistro, kCremisiT, 0.8, 0.5);
-    OmbraOltre(p, sinistro, {13.4, 23.2}, {10.6, 32.8}, kCremisiT.ombra);
-    const Profilo destro = ProfiloArto({{{24.8, 23.2}, 3.9}, {{29.0, 29.4}, 3.3}, {{26.6, 32.4}, 2.7}});
+    OmbraOltre(p, sinistro, {13.4, 23.2}, {10.6, 35.6}, kCremisiT.ombra);
+    const Profilo destro = ProfiloArto({{{24.8, 23.2}, 3.9}, {{28.8, 30.2}, 3.3}, {{26.8, 35.2}, 2.7}});
     Forma(p, destro, kCremisiT, 0.8, 0.5);
-    OmbraOltre(p, destro, {25.6, 22.6}, {29.4, 32.6}, kCremisiT.ombra);
-    Segna(p, Tratti({{{12.2, 30.4}, {11.6, 32.8}}, {{27.6, 30.4}, {28.2, 32.8}}}), kOcraT.corpo, 1.1);
+    OmbraOltre(p, destro, {25.6, 22.6}, {29.4, 35.6}, kCremisiT.ombra);
+    Segna(p, Tratti({{{11.0, 33.4}, {12.4, 35.6}}, {{28.6, 33.4}, {27.2, 35.6}}}), kOcraT.corpo, 1.1);
     // Its middle on a pixel's corner, so that at the natural size the
     // rose's heart is a square of four pixels, not a stroke.
-    EmblemaTenuto(p, Seme::Denari, {20.0, 31.0}, 13, 0);
-    Mano(p, {13.8, 32.0}, 1.4, 0, kPelleOlivastraT);
-    Mano(p, {26.2, 32.0}, 1.4, 0, kPelleOlivastraT);
+    EmblemaTenuto(p, Seme::Denari, {20.0, 34.0}, 13, 0);
+    Mano(p, {13.6, 35.4}, 1.6, 0, kPelleOlivastraT);
+    Mano(p, {26.4, 35.4}, 1.6, 0, kPelleOlivastraT);
     for (const auto &[x, a] : {std::pair{14.4, -35.0}, std::pair{24.6, 35.0}}) {
         const Profilo spalla = Ovale({x, 23.4}, 2.5, 1.7, a);
         Forma(p, spalla, kCremisiT, 0.6, 0);

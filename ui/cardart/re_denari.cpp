@@ -1,5 +1,5 @@
 // The king of coins: bearded, greying, facing us square, legs apart under a
-// robe to below the knee, the coin borne up at his shoulder, a sceptre in his
+// robe to below the knee, the coin borne up at his side, a sceptre in his
 // other hand; a puffed velvet cap in a golden circlet, trimmed with fur.
 #include "re_parti.h"
 
@@ -160,11 +160,11 @@ void ReDiDenari(QPainter &p)
     Piano(p, cintura, kOroT, kOroT.ombra, 0.5, 0.3);
     Ellisse(p, {22.5, 37.1}, 1.4, 1.4, kOroT.luce, kOroScuro, kTrattoFine);
 
-    // The arm with the coin bent at the elbow and raised, and the other down
-    // at his side, its fist round a sceptre.
+    // The arm with the coin bent at the elbow, the fist out at his side, and
+    // the other down at his side, its fist round a sceptre.
     const QPainterPath braccia =
         Unione(Unione(Arto({17.4, 25.4}, {13.8, 31.2}, 2.6, 2.4), Arto({13.8, 31.2}, {11.2, 34.4}, 2.4, 1.9)),
-               Unione(Arto({27.6, 25.4}, {31.6, 35.0}, 2.6, 2.4), Arto({31.6, 35.0}, {34.0, 31.6}, 2.4, 1.9)));
+               Unione(Arto({27.6, 25.4}, {31.0, 37.4}, 2.6, 2.4), Arto({31.0, 37.4}, {34.4, 36.4}, 2.4, 1.9)));
     Piano(p, braccia, kViolaT, kContorno, 1.0, 0.6);
     pieghe = QPainterPath();
     Curva(pieghe, {{15.8, 28.0}, {14.6, 30.6}, {13.2, 33.0}});
@@ -193,13 +193,14 @@ void ReDiDenari(QPainter &p)
           kOroScuro, 0.4, 0.3);
     Ellisse(p, {12.0, 33.4}, 1.5, 1.1, kErmellino, kContorno, kTrattoFine);
     Mano(p, {10.6, 34.8}, 1.5, 0);
-    // The coin borne up on his fist at his shoulder, clear of his beard:
-    // the knave shows his before his chest and the horseman lifts his over
-    // his head, so that the three coins of the suit are held three ways.
+    // The coin borne up on his fist at his side, clear of his beard and
+    // ermine: the knave shows his before his waist and the horseman lifts
+    // his over his head, so that the three coins of the suit are held three
+    // ways.
     // Its middle on a pixel's corner, as the knave's and horseman's.
-    EmblemaTenuto(p, Seme::Denari, {34.0, 25.0}, 12.6, 0);
-    Ellisse(p, {33.6, 33.6}, 1.5, 1.1, kErmellino, kContorno, kTrattoFine);
-    Mano(p, {34.0, 32.0}, 1.5, 90, true);
+    EmblemaTenuto(p, Seme::Denari, {34.0, 29.0}, 14.0, 0);
+    Ellisse(p, {32.8, 37.8}, 1.1, 1.5, kErmellino, kContorno, kTrattoFine);
+    Mano(p, {34.4, 36.6}, 1.6, 90, true);
 }
 
 } // namespace belvane::cardart::re
