@@ -448,8 +448,8 @@ void DisegnaCavallo(QPainter &p, Seme seme)
         InchiostroDelPixelInUso() || seme == Seme::Denari || seme == Seme::Spade ? c.misura : c.misura * 0.86;
     const qreal r = qDegreesToRadians(angolo);
     switch (seme) {
-    case Seme::Bastoni: // the grip in the fist, the rest beyond it
-        EmblemaTenuto(p, seme, mano + QPointF(std::sin(r), -std::cos(r)) * (misura / 2 - 1.6), misura, angolo);
+    case Seme::Bastoni: // the fist a little above the butt, the rest beyond it
+        EmblemaTenuto(p, seme, mano + QPointF(std::sin(r), -std::cos(r)) * (misura / 2 - 3.6), misura, angolo);
         break;
     case Seme::Spade: // the fist on the grip's middle, the guard above it
         SpadaTenuta(p, mano, c.misura, angolo, verso);

@@ -91,7 +91,8 @@ void FanteDiBastoni(QPainter &p)
     const Profilo destro = ProfiloArto({{{24.8, 22.8}, 3.8}, {{29.2, 29.6}, 3.2}, {{32.4, 35.8}, 2.6}});
     Forma(p, destro, kViolaT, 0.8, 0.5);
     OmbraOltre(p, destro, {24, 23.8}, {31.8, 36.2}, kViolaT.ombra);
-    EmblemaTenuto(p, Seme::Bastoni, {35.4, 26.2}, 26, 10);
+    // His fist a little above the butt, which shows below it.
+    EmblemaTenuto(p, Seme::Bastoni, {35.0, 28.6}, 26, 10);
     Mano(p, {33.4, 37.4}, 1.5, 10, kPelleBrunaT);
     // Puffed sleeve heads, slashed.
     for (const auto &[x, a] : {std::pair{14.8, -35.0}, std::pair{24.6, 40.0}}) {
@@ -199,8 +200,8 @@ void FanteDiCoppe(QPainter &p)
     Ellisse(p, {23.2, 11.2}, 0.8, 0.8, kOcraT.corpo, kOcraT.ombra, kTrattoFine);
 }
 
-// A fair-haired page: the coin shown before his waist in both hands, a
-// tunic to the knee over black hose.
+// A fair-haired page: the coin borne up beside his head and his eyes on it,
+// a fist on the hip, a tunic to the knee over black hose.
 void FanteDiDenari(QPainter &p)
 {
     // He stands on one leg, the other at ease and turned out, in black hose
@@ -241,28 +242,32 @@ void FanteDiDenari(QPainter &p)
         bottoni.addEllipse(QPointF(19.5, y), 0.6, 0.6);
     Riempi(p, bottoni, kOcraT.luce, kOcraT.ombra, kTrattoInterno);
     Forma(p, ProfiloArto({{{15, 33.8}, 1.7}, {{24.6, 33.6}, 1.7}}), kMarroneT, 0.4, 0);
-    // Both arms bent, the elbows out, the coin shown before his waist in
-    // both hands by its rim, its face to us: before his chest it hid him.
-    const Profilo sinistro = ProfiloArto({{{14.2, 23.2}, 3.9}, {{10.4, 30.2}, 3.3}, {{12.8, 35.2}, 2.7}});
+    // The fist on the hip.
+    const Profilo sinistro = ProfiloArto({{{14.2, 23.2}, 3.9}, {{9.2, 29.6}, 3.3}, {{13.8, 34.8}, 2.7}});
     Forma(p, sinistro, kCremisiT, 0.8, 0.5);
-    OmbraOltre(p, sinistro, {13.4, 23.2}, {10.6, 35.6}, kCremisiT.ombra);
-    const Profilo destro = ProfiloArto({{{24.8, 23.2}, 3.9}, {{28.8, 30.2}, 3.3}, {{26.8, 35.2}, 2.7}});
-    Forma(p, destro, kCremisiT, 0.8, 0.5);
-    OmbraOltre(p, destro, {25.6, 22.6}, {29.4, 35.6}, kCremisiT.ombra);
-    Segna(p, Tratti({{{11.0, 33.4}, {12.4, 35.6}}, {{28.6, 33.4}, {27.2, 35.6}}}), kOcraT.corpo, 1.1);
+    OmbraOltre(p, sinistro, {13.4, 23.2}, {10, 35}, kCremisiT.ombra);
+    Mano(p, {14.4, 35.4}, 1.4, -30, kPelleOlivastraT);
+    // The other arm bent at the elbow out from his side and the forearm
+    // raised, the coin borne up on his fist beside his head and clear of his
+    // cap: the king bears his at his side and the horseman lifts his over
+    // his head behind him.
+    const Profilo alzato = ProfiloArto({{{24.8, 23.2}, 3.9}, {{30.2, 26.4}, 3.3}, {{32.8, 20.4}, 2.7}});
+    Forma(p, alzato, kCremisiT, 0.8, 0.5);
+    OmbraOltre(p, alzato, {25.4, 22.4}, {33.8, 20.6}, kCremisiT.ombra);
+    Segna(p, Tratti({{{31.4, 20.6}, {34.0, 21.0}}}), kOcraT.corpo, 1.1);
     // Its middle on a pixel's corner, so that at the natural size the
     // rose's heart is a square of four pixels, not a stroke.
-    EmblemaTenuto(p, Seme::Denari, {20.0, 34.0}, 13, 0);
-    Mano(p, {13.6, 35.4}, 1.6, 0, kPelleOlivastraT);
-    Mano(p, {26.4, 35.4}, 1.6, 0, kPelleOlivastraT);
-    for (const auto &[x, a] : {std::pair{14.4, -35.0}, std::pair{24.6, 35.0}}) {
+    EmblemaTenuto(p, Seme::Denari, {34.0, 12.0}, 13, 0);
+    Mano(p, {33.2, 19.2}, 1.5, 90, kPelleOlivastraT);
+    for (const auto &[x, a] : {std::pair{14.4, -35.0}, std::pair{24.6, 50.0}}) {
         const Profilo spalla = Ovale({x, 23.4}, 2.5, 1.7, a);
         Forma(p, spalla, kCremisiT, 0.6, 0);
         Segna(p, Tratti({{{x - 0.7, 22.4}, {x - 0.5, 24.4}}, {{x + 0.6, 22.4}, {x + 0.8, 24.4}}}), kOcraT.corpo, 0.45);
     }
     Forma(p, {{15.8, 22.8}, {19.5, 21.2}, {23.2, 22.8}, {21.4, 24.4}, {19.5, 23.6}, {17.6, 24.4}}, kOcraT, 0.4, 0);
-    // A firm jaw, heavy brows, a solemn mouth; turned a little aside.
-    Volto(p, CentroViso(Seme::Denari), 0.4, 2, 0.12,
+    // A firm jaw, heavy brows, a solemn mouth; turned up towards the coin,
+    // not staring out of the card.
+    Volto(p, CentroViso(Seme::Denari), 0.9, 5, 0.12,
           {0.2, 0.1, 0.3, 0.2, 0.2, 0.3, Qt::transparent, 0, 0, -0.1, 0.3, 0.3, 0.6, volti::Taglio::Mandorla,
            Lineamenti::Bocca::Serrata, QColor(0x56, 0x66, 0x38), volti::Naso::Largo, kPelleOlivastraT});
     // A rolled hood worn as a hat: a padded roll wound with a gold band, the
