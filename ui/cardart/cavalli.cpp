@@ -190,7 +190,7 @@ Cavaliere Di(Seme seme)
                 {28.4, 27.6},
                 {27.4, 21.2},
                 38,
-                20,
+                22,
                 {bianco, criniArdesia, Tono(Smorza(kViola)), kOro, kBrigliaChiara, false, false, true},
                 -5,
                 {24.4, 48.4},

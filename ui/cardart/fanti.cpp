@@ -204,6 +204,9 @@ void FanteDiCoppe(QPainter &p)
 // a fist on the hip, a tunic to the knee over black hose.
 void FanteDiDenari(QPainter &p)
 {
+    // Drawn a pixel to the left, to leave his coin room by the card's edge.
+    p.save();
+    p.translate(-kScostaDenari, 0);
     // He stands on one leg, the other at ease and turned out, in black hose
     // gartered in gold below the knee (yellow ones ran into his yellow
     // ground at the natural size).
@@ -257,7 +260,7 @@ void FanteDiDenari(QPainter &p)
     Segna(p, Tratti({{{31.4, 20.6}, {34.0, 21.0}}}), kOcraT.corpo, 1.1);
     // Its middle on a pixel's corner, so that at the natural size the
     // rose's heart is a square of four pixels, not a stroke.
-    EmblemaTenuto(p, Seme::Denari, {34.0, 12.0}, 13, 0);
+    EmblemaTenuto(p, Seme::Denari, {34.0, 11.0}, 15, 0);
     Mano(p, {33.2, 19.2}, 1.5, 90, kPelleOlivastraT);
     for (const auto &[x, a] : {std::pair{14.4, -35.0}, std::pair{24.6, 50.0}}) {
         const Profilo spalla = Ovale({x, 23.4}, 2.5, 1.7, a);
@@ -267,7 +270,7 @@ void FanteDiDenari(QPainter &p)
     Forma(p, {{15.8, 22.8}, {19.5, 21.2}, {23.2, 22.8}, {21.4, 24.4}, {19.5, 23.6}, {17.6, 24.4}}, kOcraT, 0.4, 0);
     // A firm jaw, heavy brows, a solemn mouth; turned up towards the coin,
     // not staring out of the card.
-    Volto(p, CentroViso(Seme::Denari), 0.9, 5, 0.12,
+    Volto(p, CentroViso(Seme::Denari) + QPointF(kScostaDenari, 0), 0.9, 5, 0.12,
           {0.2, 0.1, 0.3, 0.2, 0.2, 0.3, Qt::transparent, 0, 0, -0.1, 0.3, 0.3, 0.6, volti::Taglio::Mandorla,
            Lineamenti::Bocca::Serrata, QColor(0x56, 0x66, 0x38), volti::Naso::Largo, kPelleOlivastraT});
     // A rolled hood worn as a hat: a padded roll wound with a gold band, the
@@ -283,12 +286,13 @@ void FanteDiDenari(QPainter &p)
     Forma(p, rotolo, kNeroT, 0.8, 0.5);
     // The band wound round it twice: more turns striped it like a wasp.
     Segna(p, Tratti({{{16.8, 9.8}, {18.4, 13.4}}, {{20.8, 9.3}, {22.4, 13.4}}}), kOcraT.corpo, 0.8);
+    p.restore();
 }
 
 // Where the knave of swords holds his sword, how long it is and how far it
 // leans from upright (negative: out to his right, the card's left).
 constexpr QPointF kPugnoFanteSpade(17.2, 27.6);
-constexpr qreal kSpadaFante = 19;
+constexpr qreal kSpadaFante = 21;
 constexpr qreal kPendenzaSpadaFante = -32;
 
 // A young soldier, beardless as every knave: the sword raised slantwise
@@ -341,7 +345,7 @@ void FanteDiSpade(QPainter &p)
     // In the cape's purple: the sword's red grip shows in the fist.
     Forma(p, braccio, kViolaT, 0.7, 0.5);
     OmbraOltre(p, braccio, {21, 23.2}, {15.0, 30.4}, kViolaT.ombra);
-    SpadaTenuta(p, kPugnoFanteSpade, kSpadaFante, kPendenzaSpadaFante, -1, true);
+    SpadaTenuta(p, kPugnoFanteSpade, kSpadaFante, kPendenzaSpadaFante, -1);
     Mano(p, kPugnoFanteSpade, 1.4, kPendenzaSpadaFante);
     const Profilo spalla = Ovale({20.6, 23.6}, 2.4, 1.7, -65);
     Forma(p, spalla, kViolaT, 0.6, 0);

@@ -31,7 +31,7 @@ QPointF CentroViso(Seme seme)
     case Seme::Coppe:
         return {25.5, 15.5};
     case Seme::Denari:
-        return {19.5, 16.5};
+        return {19.5 - kScostaDenari, 16.5};
     case Seme::Spade:
         return {25.5, 15.5};
     }

@@ -43,6 +43,9 @@ inline const QColor kCuoio(0x4A, 0x2E, 0x1C);
 // Folds and seams, clearly finer than an outline (kTratto) on the large card.
 inline constexpr Spessore kPiega{&Inchiostro::piega};
 
+// How far the knave of coins is drawn to the left of where his shapes are
+// given, in whole pixels so that his eyes keep theirs.
+inline constexpr qreal kScostaDenari = 1;
 // Where each knave's face is centred, in card units (on pixel centres, so
 // that the eyes fall in one pixel each at the natural size).
 QPointF CentroViso(Seme seme);
