@@ -182,11 +182,12 @@ void FanteDiCoppe(QPainter &p)
     Volto(p, CentroViso(Seme::Coppe), -0.6, -4, 0.05,
           {-0.2, -0.2, -0.2, 0.5, -0.1, 0.9, Qt::transparent, 0, 0, -0.5, -0.8, 0.2, -0.6, volti::Taglio::Aperto,
            Lineamenti::Bocca::Sorride, QColor(0x5A, 0x52, 0x44), volti::Naso::Corto, kPelleChiaraT});
-    // The beret tilted back, a sky-blue plume sweeping down behind: a white
-    // one was read as a wisp of smoke over the card's white.
+    // The beret tilted back, a sky-blue plume sweeping down behind, outlined
+    // in the doublet's blue: a white one was read as a wisp of smoke over the
+    // card's white.
     const Profilo piuma{{27.5, 10}, {30, 6.2},   {34, 4.6},   {37, 5.8}, {37.4, 9.6},
                         {36, 8.2},  {35.2, 7.2}, {31.5, 8.4}, {29, 10.8}};
-    Forma(p, piuma, kCelesteT, 0.7, 0, kCelesteT.ombra);
+    Forma(p, piuma, kCelesteT, 0.7, 0, kBluT.ombra);
     Segna(p,
           Tratti({{{28.6, 9.6}, {31.5, 6.8}, {34.5, 5.8}, {36.4, 7.2}},
                   {{30.4, 7.6}, {30.6, 6.2}},

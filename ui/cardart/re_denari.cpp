@@ -186,10 +186,10 @@ void ReDiDenari(QPainter &p)
     CoronaDucale(p);
     p.restore();
 
-    // A golden sceptre held upright beside him, its foot clear of the
-    // ground (on it, it ran into the golden platform), a ball and a lily on
-    // its head.
-    Piano(p, Arto({10.6, 12.0}, {10.6, 60.6}, 1.0, 1.0), kOroT, kOroScuro, 0.4, 0.3);
+    // A golden sceptre carried upright in his fist, its foot at his knee:
+    // to the ground it ran into the golden platform, and just clear of it
+    // it seemed to stop in the air. A ball and a lily on its head.
+    Piano(p, Arto({10.6, 12.0}, {10.6, 47.0}, 1.0, 1.0), kOroT, kOroScuro, 0.4, 0.3);
     Piano(p, Ovale({10.6, 11.6}, 1.9, 1.9), kOroT, kOroScuro, 0.4, 0.3);
     Piano(p, Morbido({{10.6, 5.0}, {11.8, 7.6}, {13.6, 7.0}, {12.0, 10.2}, {9.2, 10.2}, {7.6, 7.0}, {9.4, 7.6}}), kOroT,
           kOroScuro, 0.4, 0.3);
