@@ -122,8 +122,8 @@ Cavaliere Di(Seme seme)
                 23.3,
                 {0.4, -0.3, -0.2, 0.2, 0.3, 0, Qt::transparent, 0, 0.5, -0.3, -0.5, 0.3, 0.6, volti::Taglio::Mandorla,
                  fanti::Lineamenti::Bocca::Quieta, QColor(0x6A, 0x44, 0x22), volti::Naso::Corto}};
-    case Seme::Coppe: // cantering, the near foreleg reaching out, the cup lifted at arm's length beside his head, as
-                      // large as the card's top allows (a size smaller it was read as a gold speck, cup or coin)
+    case Seme::Coppe: // cantering, the near foreleg reaching out, the cup lifted at arm's length beside his head, a
+                      // little smaller than the card's top allows: larger, it outgrew his body and crowded the corner
         return {false,
                 {{{29, 50}, {33.6, 54.8}, {36.8, 59.2}, {38.0, 61.0}},
                  {{27.6, 50}, {31.8, 54.2}, {29.8, 57.8}, {29.0, 59.6}},
@@ -134,10 +134,10 @@ Cavaliere Di(Seme seme)
                  1.0},
                 4,
                 true,
-                {14.2, 29.6},
-                {10.2, 27.8},
+                {14.6, 29.6},
+                {11.2, 27.6},
                 0,
-                21.5,
+                19,
                 {grigio, criniGrigi, Tono(Smorza(kBlu)), kOro, kBriglia, true},
                 4,
                 {27, 46.4},
