@@ -122,8 +122,8 @@ Cavaliere Di(Seme seme)
                 23.3,
                 {0.4, -0.3, -0.2, 0.2, 0.3, 0, Qt::transparent, 0, 0.5, -0.3, -0.5, 0.3, 0.6, volti::Taglio::Mandorla,
                  fanti::Lineamenti::Bocca::Quieta, QColor(0x6A, 0x44, 0x22), volti::Naso::Corto}};
-    case Seme::Coppe: // cantering, the near foreleg reaching out, the cup lifted at arm's length beside his head, as
-                      // large as the card's top allows (a size smaller it was read as a gold speck, cup or coin)
+    case Seme::Coppe: // cantering, the near foreleg reaching out, the cup lifted at arm's length beside his head, a
+                      // little smaller than the card's top allows: larger, it outgrew his body and crowded the corner
         return {false,
                 {{{29, 50}, {33.6, 54.8}, {36.8, 59.2}, {38.0, 61.0}},
                  {{27.6, 50}, {31.8, 54.2}, {29.8, 57.8}, {29.0, 59.6}},
@@ -134,10 +134,10 @@ Cavaliere Di(Seme seme)
                  1.0},
                 4,
                 true,
-                {14.2, 29.6},
-                {10.2, 27.8},
+                {14.6, 29.6},
+                {11.2, 27.6},
                 0,
-                21.5,
+                19,
                 {grigio, criniGrigi, Tono(Smorza(kBlu)), kOro, kBriglia, true},
                 4,
                 {27, 46.4},
@@ -149,21 +149,22 @@ Cavaliere Di(Seme seme)
                  fanti::Lineamenti::Bocca::Serrata, QColor(0x3A, 0x26, 0x18), volti::Naso::Aquilino,
                  fanti::kPelleBrunaT},
                 1.4};
-    case Seme::Denari: // rearing, the coin held up
-        return {false,
+    case Seme::Denari: // rearing, the coin held up over his head by the far arm, behind him: held up before him,
+                       // it hid the horse's head
+        return {true,
                 {{{29, 50}, {35.6, 48.8}, {38.2, 52.6}, {38.8, 54.6}},
                  {{27.6, 50}, {32.2, 53.6}, {30.6, 58.2}, {29.8, 59.8}},
-                 {{10.4, 50}, {6.8, 57.0}, {10.8, 62.8}, {12.4, 64.6}},
-                 {{12.8, 50.4}, {9.8, 57.6}, {14.2, 62.8}, {15.8, 64.6}},
+                 {{10.4, 50}, {6.6, 57.0}, {9.4, 62.8}, {10.6, 64.6}},
+                 {{12.8, 50.4}, {10.6, 57.6}, {15.6, 62.8}, {17.4, 64.6}},
                  -24,
                  2,
                  1.0},
-                16,
-                false,
-                {29.8, 25.8},
-                {33.6, 19.8},
+                19,
+                true,
+                {15.2, 28.0},
+                {11.2, 21.0},
                 0,
-                15,
+                14,
                 {crema, criniBiondi, Tono(Smorza(kRosso)), kOro, kBriglia, false, false, true},
                 8,
                 {25, 48.4},
@@ -189,7 +190,7 @@ Cavaliere Di(Seme seme)
                 {28.4, 27.6},
                 {27.4, 21.2},
                 38,
-                23,
+                22,
                 {bianco, criniArdesia, Tono(Smorza(kViola)), kOro, kBrigliaChiara, false, false, true},
                 -5,
                 {24.4, 48.4},
@@ -447,8 +448,8 @@ void DisegnaCavallo(QPainter &p, Seme seme)
         InchiostroDelPixelInUso() || seme == Seme::Denari || seme == Seme::Spade ? c.misura : c.misura * 0.86;
     const qreal r = qDegreesToRadians(angolo);
     switch (seme) {
-    case Seme::Bastoni: // the grip in the fist, the rest beyond it
-        EmblemaTenuto(p, seme, mano + QPointF(std::sin(r), -std::cos(r)) * (misura / 2 - 1.6), misura, angolo);
+    case Seme::Bastoni: // the fist a little above the butt, the rest beyond it
+        EmblemaTenuto(p, seme, mano + QPointF(std::sin(r), -std::cos(r)) * (misura / 2 - 3.6), misura, angolo);
         break;
     case Seme::Spade: // the fist on the grip's middle, the guard above it
         SpadaTenuta(p, mano, c.misura, angolo, verso);
@@ -456,17 +457,16 @@ void DisegnaCavallo(QPainter &p, Seme seme)
     case Seme::Coppe: // borne on the fist by its foot, the knuckles clear below it
         EmblemaTenuto(p, seme, mano - QPointF(0, misura * 0.5 + 1.2), misura, 0);
         break;
-    case Seme::Denari: { // held up by its rim
-        const QPointF moneta = mano - QPointF(0, c.misura / 2 - 0.2);
-        // At the natural size the pips' coin, a gold disc in a thin dark rim
-        // round a red heart: the figures' rose coin, held small over the
-        // pale horse, read there as an orange dot.
-        // Its middle on a pixel's centre, so that the heart sits in it.
+    case Seme::Denari: { // held up by its rim, the fist below it
+        // The figures' rose coin, as the knave and the king hold it: held
+        // before the pale horse it read at the natural size as an orange
+        // dot, but over his head it has the white card behind it.
+        // Its middle on a pixel's corner there, so that the rose's heart is
+        // a square of four (on a pixel's centre it was a stroke).
+        QPointF moneta = mano - QPointF(0, c.misura / 2 + 0.4);
         if (InchiostroDelPixelInUso())
-            EmblemaTenuto(p, seme, {std::floor(moneta.x()) + 0.5, std::floor(moneta.y()) + 0.5}, c.misura, 0,
-                          Ornato::Carta);
-        else
-            EmblemaTenuto(p, seme, moneta, c.misura, 0);
+            moneta = {std::round(moneta.x()), std::round(moneta.y())};
+        EmblemaTenuto(p, seme, moneta, c.misura, 0);
         break;
     }
     }

@@ -91,7 +91,8 @@ void FanteDiBastoni(QPainter &p)
     const Profilo destro = ProfiloArto({{{24.8, 22.8}, 3.8}, {{29.2, 29.6}, 3.2}, {{32.4, 35.8}, 2.6}});
     Forma(p, destro, kViolaT, 0.8, 0.5);
     OmbraOltre(p, destro, {24, 23.8}, {31.8, 36.2}, kViolaT.ombra);
-    EmblemaTenuto(p, Seme::Bastoni, {35.4, 26.2}, 26, 10);
+    // His fist a little above the butt, which shows below it.
+    EmblemaTenuto(p, Seme::Bastoni, {35.0, 28.6}, 26, 10);
     Mano(p, {33.4, 37.4}, 1.5, 10, kPelleBrunaT);
     // Puffed sleeve heads, slashed.
     for (const auto &[x, a] : {std::pair{14.8, -35.0}, std::pair{24.6, 40.0}}) {
@@ -181,27 +182,32 @@ void FanteDiCoppe(QPainter &p)
     Volto(p, CentroViso(Seme::Coppe), -0.6, -4, 0.05,
           {-0.2, -0.2, -0.2, 0.5, -0.1, 0.9, Qt::transparent, 0, 0, -0.5, -0.8, 0.2, -0.6, volti::Taglio::Aperto,
            Lineamenti::Bocca::Sorride, QColor(0x5A, 0x52, 0x44), volti::Naso::Corto, kPelleChiaraT});
-    // The beret tilted back, a white plume sweeping down behind.
+    // The beret tilted back, a sky-blue plume sweeping down behind, outlined
+    // in the doublet's blue: a white one was read as a wisp of smoke over the
+    // card's white.
     const Profilo piuma{{27.5, 10}, {30, 6.2},   {34, 4.6},   {37, 5.8}, {37.4, 9.6},
                         {36, 8.2},  {35.2, 7.2}, {31.5, 8.4}, {29, 10.8}};
-    Forma(p, piuma, kLinoT, 0.7, 0, kBordoPiuma);
+    Forma(p, piuma, kCelesteT, 0.7, 0, kBluT.ombra);
     Segna(p,
           Tratti({{{28.6, 9.6}, {31.5, 6.8}, {34.5, 5.8}, {36.4, 7.2}},
                   {{30.4, 7.6}, {30.6, 6.2}},
                   {{32.2, 6.8}, {32.4, 5.4}},
                   {{34, 6.2}, {34.4, 5}},
                   {{35.6, 6.6}, {36.6, 5.8}}}),
-          kLinoT.ombra);
+          kCelesteT.ombra);
     const Profilo berretto{{20.2, 12.4}, {21, 10}, {25, 8.6}, {29.8, 9.2}, {30.6, 11.2}, {26, 12.6}, {22.5, 12.9}};
     Forma(p, berretto, kRossoT, 0.8, 0.5);
     Segna(p, Tratti({{{21.6, 11.6}, {26, 11.2}, {29.6, 10.6}}}), kRossoT.ombra);
     Ellisse(p, {23.2, 11.2}, 0.8, 0.8, kOcraT.corpo, kOcraT.ombra, kTrattoFine);
 }
 
-// A fair-haired page: the coin raised high at arm's length and his eyes on
-// it, a fist on the hip, a tunic to the knee over black hose.
+// A fair-haired page: the coin borne up beside his head and his eyes on it,
+// a fist on the hip, a tunic to the knee over black hose.
 void FanteDiDenari(QPainter &p)
 {
+    // Drawn a pixel to the left, to leave his coin room by the card's edge.
+    p.save();
+    p.translate(-kScostaDenari, 0);
     // He stands on one leg, the other at ease and turned out, in black hose
     // gartered in gold below the knee (yellow ones ran into his yellow
     // ground at the natural size).
@@ -245,16 +251,19 @@ void FanteDiDenari(QPainter &p)
     Forma(p, sinistro, kCremisiT, 0.8, 0.5);
     OmbraOltre(p, sinistro, {13.4, 23.2}, {10, 35}, kCremisiT.ombra);
     Mano(p, {14.4, 35.4}, 1.4, -30, kPelleOlivastraT);
-    // The arm raised, the coin held up at its end.
-    const Profilo alzato = ProfiloArto({{{24.8, 23.2}, 3.9}, {{28.0, 20.6}, 3.3}, {{30.4, 18.2}, 2.7}});
+    // The other arm bent at the elbow out from his side and the forearm
+    // raised, the coin borne up on his fist beside his head and clear of his
+    // cap: the king bears his at his side and the horseman lifts his over
+    // his head behind him.
+    const Profilo alzato = ProfiloArto({{{24.8, 23.2}, 3.9}, {{30.2, 26.4}, 3.3}, {{32.8, 20.4}, 2.7}});
     Forma(p, alzato, kCremisiT, 0.8, 0.5);
-    OmbraOltre(p, alzato, {30.6, 17}, {25.6, 23.8}, kCremisiT.ombra);
-    Segna(p, Tratti({{{29.4, 17.4}, {30.6, 18.6}}}), kOcraT.corpo, 1.1);
-    // Held up on his fist by its rim, the face of it clear (lower, the coin
-    // hid the hand and read as glued to his shoulder).
-    EmblemaTenuto(p, Seme::Denari, {33.9, 10.6}, 16, 0);
-    Mano(p, {31.2, 17.0}, 1.4, -45, kPelleOlivastraT);
-    for (const auto &[x, a] : {std::pair{14.4, -35.0}, std::pair{24.6, 60.0}}) {
+    OmbraOltre(p, alzato, {25.4, 22.4}, {33.8, 20.6}, kCremisiT.ombra);
+    Segna(p, Tratti({{{31.4, 20.6}, {34.0, 21.0}}}), kOcraT.corpo, 1.1);
+    // Its middle on a pixel's corner, so that at the natural size the
+    // rose's heart is a square of four pixels, not a stroke.
+    EmblemaTenuto(p, Seme::Denari, {34.0, 11.0}, 15, 0);
+    Mano(p, {33.2, 19.2}, 1.5, 90, kPelleOlivastraT);
+    for (const auto &[x, a] : {std::pair{14.4, -35.0}, std::pair{24.6, 50.0}}) {
         const Profilo spalla = Ovale({x, 23.4}, 2.5, 1.7, a);
         Forma(p, spalla, kCremisiT, 0.6, 0);
         Segna(p, Tratti({{{x - 0.7, 22.4}, {x - 0.5, 24.4}}, {{x + 0.6, 22.4}, {x + 0.8, 24.4}}}), kOcraT.corpo, 0.45);
@@ -262,7 +271,7 @@ void FanteDiDenari(QPainter &p)
     Forma(p, {{15.8, 22.8}, {19.5, 21.2}, {23.2, 22.8}, {21.4, 24.4}, {19.5, 23.6}, {17.6, 24.4}}, kOcraT, 0.4, 0);
     // A firm jaw, heavy brows, a solemn mouth; turned up towards the coin,
     // not staring out of the card.
-    Volto(p, CentroViso(Seme::Denari), 0.9, 5, 0.12,
+    Volto(p, CentroViso(Seme::Denari) + QPointF(kScostaDenari, 0), 0.9, 5, 0.12,
           {0.2, 0.1, 0.3, 0.2, 0.2, 0.3, Qt::transparent, 0, 0, -0.1, 0.3, 0.3, 0.6, volti::Taglio::Mandorla,
            Lineamenti::Bocca::Serrata, QColor(0x56, 0x66, 0x38), volti::Naso::Largo, kPelleOlivastraT});
     // A rolled hood worn as a hat: a padded roll wound with a gold band, the
@@ -278,12 +287,13 @@ void FanteDiDenari(QPainter &p)
     Forma(p, rotolo, kNeroT, 0.8, 0.5);
     // The band wound round it twice: more turns striped it like a wasp.
     Segna(p, Tratti({{{16.8, 9.8}, {18.4, 13.4}}, {{20.8, 9.3}, {22.4, 13.4}}}), kOcraT.corpo, 0.8);
+    p.restore();
 }
 
 // Where the knave of swords holds his sword, how long it is and how far it
 // leans from upright (negative: out to his right, the card's left).
 constexpr QPointF kPugnoFanteSpade(17.2, 27.6);
-constexpr qreal kSpadaFante = 22;
+constexpr qreal kSpadaFante = 21;
 constexpr qreal kPendenzaSpadaFante = -32;
 
 // A young soldier, beardless as every knave: the sword raised slantwise
@@ -336,7 +346,7 @@ void FanteDiSpade(QPainter &p)
     // In the cape's purple: the sword's red grip shows in the fist.
     Forma(p, braccio, kViolaT, 0.7, 0.5);
     OmbraOltre(p, braccio, {21, 23.2}, {15.0, 30.4}, kViolaT.ombra);
-    SpadaTenuta(p, kPugnoFanteSpade, kSpadaFante, kPendenzaSpadaFante, -1, true);
+    SpadaTenuta(p, kPugnoFanteSpade, kSpadaFante, kPendenzaSpadaFante, -1);
     Mano(p, kPugnoFanteSpade, 1.4, kPendenzaSpadaFante);
     const Profilo spalla = Ovale({20.6, 23.6}, 2.4, 1.7, -65);
     Forma(p, spalla, kViolaT, 0.6, 0);

@@ -31,7 +31,7 @@ QPointF CentroViso(Seme seme)
     case Seme::Coppe:
         return {25.5, 15.5};
     case Seme::Denari:
-        return {19.5, 16.5};
+        return {19.5 - kScostaDenari, 16.5};
     case Seme::Spade:
         return {25.5, 15.5};
     }
@@ -406,11 +406,19 @@ void Pugno(QPainter &p, QPointF c, qreal r, qreal angolo, bool specchio, const T
     p.setPen(Qt::NoPen);
     p.setBrush(pelle.corpo);
     p.drawPath(forma);
-    p.setBrush(pelle.ombra);
-    p.drawPath(Differenza(forma, forma.translated(-0.35 * r, -0.35 * r)));
+    // At the natural size a hand is three or four pixels: its shade and the
+    // lines of its fingers turned them brown, a glove, so there it is skin
+    // in its outline.
+    const bool pixel = InchiostroDelPixelInUso();
+    if (!pixel) {
+        p.setBrush(pelle.ombra);
+        p.drawPath(Differenza(forma, forma.translated(-0.35 * r, -0.35 * r)));
+    }
     p.setPen(Penna(bordo, kTrattoFine));
     p.setBrush(Qt::NoBrush);
     p.drawPath(forma);
+    if (pixel)
+        return;
     // Between the fingers, and the thumb laid over them.
     QPainterPath segni;
     for (qreal y : {-0.41, 0.01, 0.42}) {

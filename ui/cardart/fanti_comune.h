@@ -40,12 +40,12 @@ inline const Tinta kNeroT{QColor(0x5E, 0x50, 0x48), QColor(0x2E, 0x26, 0x22), QC
 // Skin is outlined in a warm brown, light enough not to darken a small face.
 inline const QColor kBordoPelle(0xA8, 0x68, 0x3E);
 inline const QColor kCuoio(0x4A, 0x2E, 0x1C);
-// A white feather is outlined in a warm grey: in the ink a thin feather
-// reads as a hook or a horn.
-inline const QColor kBordoPiuma(0x9C, 0x90, 0x7C);
 // Folds and seams, clearly finer than an outline (kTratto) on the large card.
 inline constexpr Spessore kPiega{&Inchiostro::piega};
 
+// How far the knave of coins is drawn to the left of where his shapes are
+// given, in whole pixels so that his eyes keep theirs.
+inline constexpr qreal kScostaDenari = 1;
 // Where each knave's face is centred, in card units (on pixel centres, so
 // that the eyes fall in one pixel each at the natural size).
 QPointF CentroViso(Seme seme);

@@ -106,10 +106,6 @@ void ReDiBastoni(QPainter &p)
     Pieghe(p, manto, kMantoT, {{{13.2, 28.0}, {6.4, 63.0}, 2.6}, {{28.8, 34.0}, {30.4, 64.0}, 1.6}});
     QPainterPath pieghe;
 
-    // Shoes peeping out under the hem, the front one pointing right.
-    Ellisse(p, {17.5, 64.2}, 2.2, 1.0, kCuoioT.corpo, kContorno);
-    Ellisse(p, {28.6, 64.2}, 2.6, 1.0, kCuoioT.corpo, kContorno);
-
     // The long red robe, a golden orphrey down its front.
     const QPainterPath veste = Morbido({{19.0, 22.4},
                                         {15.6, 24.4},
@@ -138,6 +134,10 @@ void ReDiBastoni(QPainter &p)
         Curva(ricamo, {{x - 0.7, y}, {x, y - 0.9}, {x + 0.7, y}, {x, y + 0.9}, {x - 0.7, y}});
     }
     Segna(p, ricamo, kOroT.ombra);
+    // Shoes peeping out from under the hem, toes turned out: drawn under
+    // the robe they were lost, and he seemed to have no feet.
+    Ellisse(p, {15.4, 64.4}, 2.6, 1.2, kCuoioT.corpo, kContorno);
+    Ellisse(p, {29.4, 64.4}, 2.8, 1.2, kCuoioT.corpo, kContorno);
     pieghe = QPainterPath();
     Curva(pieghe, {{17.0, 39.5}, {16.0, 50}, {15.0, 63.8}});
     Curva(pieghe, {{19.8, 39.5}, {19.6, 52}, {19.2, 64.2}});
@@ -215,11 +215,12 @@ void ReDiBastoni(QPainter &p)
     CoronaChiusa(p);
 
     // The cudgel held upright at arm's length, its head above his shoulder;
-    // in the larger drawing shorter, in proportion to him, its grip in his
-    // fist either way.
+    // in the larger drawing shorter, in proportion to him. His fist closes
+    // a little above the butt, which shows below it: at the very end the
+    // cudgel looked balanced on his knuckles.
     const qreal bastone = InchiostroDelPixelInUso() ? 30 : 26;
     const QPointF impugnatura(32.1, 35.65), lungo(std::sin(qDegreesToRadians(8.0)), -std::cos(qDegreesToRadians(8.0)));
-    EmblemaTenuto(p, Seme::Bastoni, impugnatura + lungo * bastone / 2, bastone, 8);
+    EmblemaTenuto(p, Seme::Bastoni, impugnatura + lungo * (bastone / 2 - 2.6), bastone, 8);
     Mano(p, {33.6, 34.4}, 1.6, 8);
 }
 

@@ -1,6 +1,6 @@
 // The king of coins: bearded, greying, facing us square, legs apart under a
-// robe to below the knee, the coin held out at his side; a puffed velvet cap
-// in a golden circlet, trimmed with fur; his other hand on his hip.
+// robe to below the knee, the coin borne up at his side, a sceptre in his
+// other hand; a puffed velvet cap in a golden circlet, trimmed with fur.
 #include "re_parti.h"
 
 #include "stampa.h"
@@ -59,7 +59,7 @@ void CoronaDucale(QPainter &p)
 
 void ReDiDenari(QPainter &p)
 {
-    // The mantle hanging behind him to below the knee, wide enough to show
+    // The mantle hanging behind him to the calf, wide enough to show
     // as a band either side of the robe (a sliver of it made a ragged edge
     // at the natural size); deep blue, not red: a violet robe before a red
     // mantle was read as the king of clubs' red robe before violet, and a
@@ -67,19 +67,19 @@ void ReDiDenari(QPainter &p)
     const QPainterPath manto = Morbido({{18.0, 23.6},
                                         {13.6, 27.0},
                                         {11.4, 40.0},
-                                        {9.2, 57.0},
-                                        {9.2, 57.0},
-                                        {22.5, 57.8},
-                                        {35.8, 57.0},
-                                        {35.8, 57.0},
+                                        {8.6, 60.0},
+                                        {8.6, 60.0},
+                                        {22.5, 60.8},
+                                        {36.4, 60.0},
+                                        {36.4, 60.0},
                                         {33.6, 40.0},
                                         {31.4, 27.0},
                                         {27.0, 23.6}});
     Piano(p, manto, kBluT, kContorno);
-    Ombra(p, Intersezione(manto, Spezzata({{30, 30}, {36, 30}, {36, 56}, {30, 56}})), kBluT.ombra);
+    Ombra(p, Intersezione(manto, Spezzata({{30, 30}, {38, 30}, {38, 60}, {30, 60}})), kBluT.ombra);
     QPainterPath pieghe;
-    Curva(pieghe, {{13.6, 36.0}, {12.4, 46.0}, {11.6, 56.2}});
-    Curva(pieghe, {{31.4, 36.0}, {32.6, 46.0}, {33.4, 56.2}});
+    Curva(pieghe, {{13.6, 36.0}, {12.2, 47.0}, {11.2, 59.2}});
+    Curva(pieghe, {{31.4, 36.0}, {32.8, 47.0}, {33.8, 59.2}});
     Segna(p, pieghe, kBluT.ombra, kPiega);
 
     // Legs apart in red hose, low boots turned outwards.
@@ -160,35 +160,15 @@ void ReDiDenari(QPainter &p)
     Piano(p, cintura, kOroT, kOroT.ombra, 0.5, 0.3);
     Ellisse(p, {22.5, 37.1}, 1.4, 1.4, kOroT.luce, kOroScuro, kTrattoFine);
 
-    // The left arm akimbo, the fist on the hip.
-    const QPainterPath destro = Morbido({{27.6, 24.0},
-                                         {31.0, 25.4},
-                                         {34.0, 30.4},
-                                         {34.6, 33.0},
-                                         {34.6, 33.0},
-                                         {33.2, 35.0},
-                                         {30.4, 38.6},
-                                         {28.6, 37.0},
-                                         {31.4, 32.6},
-                                         {28.6, 29.0}});
-    Piano(p, destro, kViolaT, kContorno, 1.0, 0.6);
-    // A golden cuff, as his belt: a white one read as a stray object in
-    // his hand.
-    Ellisse(p, {30.2, 37.2}, 1.3, 1.1, kOroT.corpo, kContorno, kTrattoFine);
-    Mano(p, {29.0, 38.0}, 1.4);
-
-    // The right arm held out to the side at shoulder height.
-    const QPainterPath sinistro = Morbido({{17.8, 24.0},
-                                           {14.0, 24.8},
-                                           {11.8, 25.2},
-                                           {11.8, 25.2},
-                                           {11.4, 28.4},
-                                           {11.4, 28.4},
-                                           {14.6, 29.2},
-                                           {17.4, 30.6}});
-    Piano(p, sinistro, kViolaT, kContorno, 1.0, 0.6);
+    // The arm with the coin bent at the elbow, the fist out at his side, and
+    // the other down at his side, its fist round a sceptre.
+    const QPainterPath braccia =
+        Unione(Unione(Arto({17.4, 25.4}, {13.8, 31.2}, 2.6, 2.4), Arto({13.8, 31.2}, {11.2, 34.4}, 2.4, 1.9)),
+               Unione(Arto({27.6, 25.4}, {31.0, 37.4}, 2.6, 2.4), Arto({31.0, 37.4}, {34.4, 36.4}, 2.4, 1.9)));
+    Piano(p, braccia, kViolaT, kContorno, 1.0, 0.6);
     pieghe = QPainterPath();
-    Curva(pieghe, {{16.6, 27.0}, {14.6, 27.0}, {12.8, 26.8}});
+    Curva(pieghe, {{15.8, 28.0}, {14.6, 30.6}, {13.2, 33.0}});
+    Curva(pieghe, {{29.4, 27.4}, {30.6, 31.0}, {31.2, 34.4}});
     Segna(p, pieghe, kViolaT.ombra, kPiega);
 
     // The ermine cape over his shoulders.
@@ -198,7 +178,7 @@ void ReDiDenari(QPainter &p)
 
     // Dark grey hair, cut short, apart from the paler beard.
     Testa(p,
-          {kViso, -1, kCapelliGrigi, kBarbaGrigia, 3.2, 3.3, 0.8, true, 0.5, -0.2, -0.1, volti::Taglio::Aperto,
+          {kViso, 0, kCapelliGrigi, kBarbaGrigia, 3.2, 3.3, 0.8, true, 0.5, -0.2, -0.1, volti::Taglio::Aperto,
            Capo::Bocca::Amara, Capo::Taglio::Appuntito, QColor(0x4A, 0x30, 0x1C), volti::Naso::Largo});
     // The crown sits on the brow, clear of the eyes.
     p.save();
@@ -206,12 +186,23 @@ void ReDiDenari(QPainter &p)
     CoronaDucale(p);
     p.restore();
 
-    // The coin held out, upright, beside his head, its rim in his fist; a
-    // little smaller and lower than his crown, so that the two golds stay
-    // apart at the natural size and the coin clear of the card's edge.
-    EmblemaTenuto(p, Seme::Denari, {10.3, 19.6}, 13.4, 0);
-    Ellisse(p, {12.2, 26.8}, 1.1, 1.6, kErmellino, kContorno, kTrattoFine);
-    Mano(p, {10.9, 25.8}, 1.5);
+    // A golden sceptre carried upright in his fist, its foot at his knee:
+    // to the ground it ran into the golden platform, and just clear of it
+    // it seemed to stop in the air. A ball and a lily on its head.
+    Piano(p, Arto({10.6, 12.0}, {10.6, 47.0}, 1.0, 1.0), kOroT, kOroScuro, 0.4, 0.3);
+    Piano(p, Ovale({10.6, 11.6}, 1.9, 1.9), kOroT, kOroScuro, 0.4, 0.3);
+    Piano(p, Morbido({{10.6, 5.0}, {11.8, 7.6}, {13.6, 7.0}, {12.0, 10.2}, {9.2, 10.2}, {7.6, 7.0}, {9.4, 7.6}}), kOroT,
+          kOroScuro, 0.4, 0.3);
+    Ellisse(p, {12.0, 33.4}, 1.5, 1.1, kErmellino, kContorno, kTrattoFine);
+    Mano(p, {10.6, 34.8}, 1.5, 0);
+    // The coin borne up on his fist at his side, clear of his beard and
+    // ermine: the knave shows his before his waist and the horseman lifts
+    // his over his head, so that the three coins of the suit are held three
+    // ways.
+    // Its middle on a pixel's corner, as the knave's and horseman's.
+    EmblemaTenuto(p, Seme::Denari, {34.0, 29.0}, 14.0, 0);
+    Ellisse(p, {32.8, 37.8}, 1.1, 1.5, kErmellino, kContorno, kTrattoFine);
+    Mano(p, {34.4, 36.6}, 1.6, 90, true);
 }
 
 } // namespace belvane::cardart::re
