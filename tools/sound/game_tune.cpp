@@ -26,9 +26,9 @@
 //                              then its second half, up to the summit and
 //                              down to a full cadence: five bars and four
 //   coda     7 bars  A minor   entered on a pick-up in the cadence's own bar:
-//                              over a rocking A, then a bass climbing C E
-//                              to F, the clarinet
-//                              recalls the theme's head in fragments; the
+//                              over A and F, then a bass climbing C E to
+//                              F, the clarinet recalls the theme's head in
+//                              fragments, the strings answering it; the
 //                              Neapolitan sixth leads through the tonic's
 //                              six-four to a bar on the dominant, back to
 //                              the start
@@ -125,6 +125,10 @@ constexpr Voice kOboeCall{kOboe, 0, 52, 14, Articulation::Plain, 8};
 constexpr Voice kStringsCounter{kStrings, 0, 48, 30, Articulation::Plain, 5};
 // Under the recap the strings' line is the flute's partner, not a pad.
 constexpr Voice kStringsRecap{kStrings, 0, 55, 30, Articulation::Plain, 5};
+// Where a lead breathes at the interlude's close and in the coda, the
+// strings' line answers it as a voice, not a floor: it carries the music
+// over the gap.
+constexpr Voice kStringsSinging{kStrings, 0, 56, 30, Articulation::Plain, 5};
 constexpr Voice kStringsSequence{kStrings, 0, 52, 30, Articulation::Plain, 5};
 // In the interlude's breath the strings sing, not hold, under the oboe's
 // level, in its octave.
@@ -158,6 +162,7 @@ const Line kLines[] = {
     {&kViolinLead, kAViolin, &kThemeViolin, 0},
     {&kOboeLead, kC, &kInterlude, 0},
     {&kStringsAnswer, kC + 3, &kInterludeAnswer, 3},
+    {&kStringsSinging, kSongBar - 1, &kInterludeClose, 7},
     {&kViolinSong, kSongBar - 1, &kSongPickup, 7},
     {&kViolinSong, kSongBar, &kSong, 0},
     // The climb to the summit swells bar by bar, as the second half of a
@@ -172,6 +177,7 @@ const Line kLines[] = {
     {&kClarinetCoda, kCodaBar - 1, &kCodaClarinet, 7},
     // Its fragments grow to the Neapolitan and fall away into the oboe.
     {&kClarinetRecall, kCodaBar, &kCoda, 2},
+    {&kStringsSinging, kCodaBar, &kCodaCounter, 2},
     {&kOboeCall, 2, &kCall, 2},
     {&kOboeRound, kEndBar - 1, &kRound, 7},
     {&kOboeLanding, 0, &kLanding, 0},
@@ -235,8 +241,8 @@ const BassBar kBassBars[] = {
     {kAAgain + 2, "G2/3 B2/3"},
     {kAAgain + 3, "C3/2 D3/1 E3/3"},
     {kAAgain + 4, "F2/2 G2/1 A2/3"},
-    {kCodaBar, "A2/3 C3/3"},
-    {kCodaBar + 1, "A2/3 D2/3"},
+    {kCodaBar, "A2/3 E2/3"},
+    {kCodaBar + 1, "F2/3 C3/3"},
     {kCodaBar + 2, "C2/3 E2/3"},
     {kCodaBar + 3, "F2/3 D2/3"},
     {kCodaBar + 4, "D2/6"},
@@ -298,7 +304,7 @@ const Layer kLayers[] = {
     // the run climbs through.
     {kAViolin - 1, kAViolin, Accompaniment::Arpeggio, true},
     {kAViolin, kC + 3, Accompaniment::Pad, true},
-    {kC + 5, kSongBar, Accompaniment::Pad, true},
+    {kC + 5, kSongBar - 1, Accompaniment::Pad, true},
     // Over the held strings the guitar picks the chords, then the harp
     // spells out the turn to D minor.
     {kAViolin, kAViolin + 4, Accompaniment::Broken, false, -8},
@@ -315,7 +321,7 @@ const Layer kLayers[] = {
     // The bar on the dominant before the song: the harp, not a guitar
     // heard nowhere near it, runs up and down the chord, a flourish where
     // the bar before the violin's theme only rocks.
-    {kSongBar - 1, kSongBar, Accompaniment::Cascade, false, -13},
+    {kSongBar - 1, kSongBar, Accompaniment::Cascade, true, -13},
     // The song: the harp alone runs under the violin's long notes, the
     // strings a soft floor; it grows with the bass's climb, from eighths
     // to rocking sixteenths to waves over two octaves.
@@ -328,10 +334,10 @@ const Layer kLayers[] = {
     // cadence's chords, the strings' line between.
     {kAAgain, kAAgain + 5, Accompaniment::Barcarolle, true, -12},
     {kAAgain + 5, kCodaBar, Accompaniment::Rolled, true, -14},
-    {kCodaBar, kCodaBar + 6, Accompaniment::Pad, true, -4},
-    {kCodaBar, kCodaBar + 5, Accompaniment::Arpeggio, false, -10},
+    // In the coda the harp carries the chords under the strings' line.
+    {kCodaBar, kCodaBar + 5, Accompaniment::Arpeggio, true, -10},
     // The harp comes up a little for the six-four, not a step above the bars around it.
-    {kCodaBar + 5, kCodaBar + 6, Accompaniment::Arpeggio, false, -5},
+    {kCodaBar + 5, kCodaBar + 6, Accompaniment::Arpeggio, true, -5},
     // The bar on the dominant eases into the intro's level, no step down
     // at the seam.
     {kCodaBar + 6, kEndBar, Accompaniment::Arpeggio, true, -6},

@@ -38,12 +38,13 @@ inline const Bars kChordBars[] = {
     // G, C and F; the full cadence comes only at the flute's end
     {"Am", "G/B", "C", "A7/C#", "Dm", "B7/D#", "Am/E", "E7", "Am Am7/G", "D7 D7/F#", "G7", "C C7/E", "F", "Dm",
      "Dm7 E7", "E7 E7/G#", "Am"},
-    // coda: i and iv over an A rocking to the chords' roots, the tonic again
-    // over its third, the bass climbing C E to iv over F, and on to the
+    // coda: i, then VI, so the loop does not idle on the tonic round its
+    // seam; the tonic again over its third, the bass climbing C E to iv
+    // over F, and on to the
     // Neapolitan sixth, as the theme's answer closed, led through the
     // tonic's six-four to the dominant, and a bar on the dominant back to
     // the start
-    {"Am", "Dm/A", "Am/C", "Dm/F", "Bb/D", "Am/E E7", "E7 E7/G#"},
+    {"Am", "F", "Am/C", "Dm/F", "Bb/D", "Am/E E7", "E7 E7/G#"},
 };
 
 // ---- The lines: each enters on its bar of the tune (counted from 0) ----
@@ -145,6 +146,9 @@ inline const Bars kInterlude = {
 // lilt, from the dominant's root falling through its seventh to the tonic
 // chord, and hold as the oboe comes in again.
 inline const Bars kInterludeAnswer = {"A4/6 G4/4 E4/2", "F4/6 D4/6"};
+// As its second phrase ends they answer again, down the dominant's
+// seventh chord, and hold its third under the violin's run up to the song.
+inline const Bars kInterludeClose = {"D5/4 B4/2 G#4/6"};
 
 // After the interlude, a song of its own on the violin, in long notes over
 // the harp's running sixteenths, apart from the theme's lilt: it falls by
@@ -186,6 +190,14 @@ inline const Bars kThemeCounter = {"E4/12",    "A4/6 C5/6", "B4/6 D5/6", "~D5/3 
 // where the theme fell to it by leaps, falls by step through the six-four
 // to the dominant's third,
 // where the oboe takes the line back to the start: the tune never stops.
+// Under the coda the strings sing a line of their own, not a pad: where
+// the clarinet breathes after its first fragment they take up its turn,
+// C D C over F major, a bar before the clarinet sings it, and carry the
+// line over the bar line into its entry; then they move with it in sixths
+// down to the Neapolitan, whose root they hold, and under its fall to the
+// dominant.
+inline const Bars kCodaCounter = {"E4/6 A4/6",      "~A4/6 C5/3 D5/1 C5/2", "E5/4 D5/2 A4/6",
+                                  "A4/6 G4/4 F4/2", "Bb3/6 F4/6",           "E4/6 D4/6"};
 inline const Bars kCodaClarinet = {"r/6 G5/3 A5/1 B5/2"}; // written an octave up
 inline const Bars kCoda = {
     "C5/6 E5/3 F5/1 E5/2",       "A5/6 r/6",        "r/6 C5/3 D5/1 C5/2", "F5/6 E5/4 D5/2",
