@@ -77,14 +77,13 @@ constexpr std::array<std::string_view, 5> kMelody = {
     "E5/2 E5/1 E5/1 E5/2 B5/6",   "A5/3 F#5/1 D#5/2 F#5/2 G#5/1 A5/1 B5/2",
     "C#6/4 E6/2 D6/3 C#6/1 B5/2",
 };
-// Two horns hold the chords in the middle of the band, under the clarinet; the upper holds its A under the
-// trumpet's turn in the head's second bar and falls to F# as the F# minor chord comes (a G# passing between, under
-// the turn's D and B, would cluster the brass), rises E F F# through the half-diminished chord to the dominant's
-// dominant, and the dominant's seventh falls to the tonic's third.
-constexpr std::array<std::string_view, 7> kHornUpper = {"E4/12",     "A4/6 F#4/6", "E4/6 F4/6", "F#4/12",
-                                                        "E4/6 D4/6", "C#4/12",     "r/12"};
+// Two horns hold the chords in the middle of the band, under the clarinet; the upper falls A G# F# against the
+// trumpet's climb in the head's second bar, the G# passing off the beat so the F# minor chord lands on it, rises E F F#
+// through the half-diminished chord to the dominant's dominant, and the dominant's seventh falls to the tonic's third.
+constexpr std::array<std::string_view, 7> kHornUpper = {"E4/12",     "A4/4 G#4/2 F#4/6", "E4/6 F4/6", "F#4/12",
+                                                        "E4/6 D4/6", "C#4/12",           "~C#4/5 r/7"};
 constexpr std::array<std::string_view, 7> kHornLower = {"C#4/12",     "A3/12", "C#4/6 B3/6", "B3/6 A3/6",
-                                                        "A3/6 G#3/6", "A3/12", "r/12"};
+                                                        "A3/6 G#3/6", "A3/12", "~A3/5 r/7"};
 // A third or a sixth under the tune where they strike together, but a line
 // of its own: it holds while the tune climbs and moves against it as it
 // turns; in the head's second bar it fills the middle between the horns
@@ -127,13 +126,12 @@ constexpr int kLinePlace = 3;
 constexpr std::uint8_t kSplashKey = 55, kSplashVelocity = 78;
 // The six-four and the seventh are held a bar while the timpani roll swells
 // under them, and the tonic is struck, hardest, with the crash; the winds
-// hold it through its bar, no longer, so the close rings and is done,
-// dying away with the crash, the harp and the timpani rather than stopping
-// short under them, and let go well before the file ends, so their release
-// sounds within it.
+// hold it through its bar and an eighth on, dying away with the crash, the
+// harp and the timpani rather than stopping short under them, and let go
+// well before the file ends, so their release sounds within it.
 constexpr std::uint32_t kHeldTicks = 11 * kSixEightFine.ticksPerStep;
-constexpr std::array<std::string_view, 2> kButton = {"A5/12", "r/12"}, kSecondButton = {"C#5/12", "r/12"};
-constexpr std::uint32_t kButtonSixteenths = 12;
+constexpr std::array<std::string_view, 2> kButton = {"A5/12", "~A5/5 r/7"}, kSecondButton = {"C#5/12", "~C#5/5 r/7"};
+constexpr std::uint32_t kButtonSixteenths = 17;
 constexpr std::uint32_t kButtonTicks = kButtonSixteenths * kSixEightFine.ticksPerStep - 40;
 // The winds' chord dies away from its second beat, by expression, to this
 // (of 127) as they let go; the strokes they ring with are left to decay.
@@ -141,7 +139,7 @@ constexpr std::uint32_t kFadeFromSixteenth = 6;
 constexpr int kFadeTo = 40;
 constexpr std::uint8_t kExpression = 11;
 // The last chord is held at a broader tempo still, in % of the beat's length.
-constexpr std::uint32_t kButtonBroadening = 107;
+constexpr std::uint32_t kButtonBroadening = 112;
 // From the arrival the crash, the harp and the timpani ring a bar past the
 // six-four and as long as the winds hold the last chord, so all let go
 // together, not the winds alone after the rest.
@@ -168,7 +166,7 @@ constexpr int kThirdsLevel = -10;        // under the first trumpet, which keeps
 // Its thirds run on to the leading note, G#, under the first trumpet's B;
 // the stroke takes it to the chord's fifth, as an inner voice may.
 constexpr std::array<std::string_view, 1> kSecondTrumpetClose = {"A5/4 C#6/2 B5/3 A5/1 G#5/2"};
-constexpr std::array<std::string_view, 2> kSecondTrumpetButton = {"E5/12", "r/12"};
+constexpr std::array<std::string_view, 2> kSecondTrumpetButton = {"E5/12", "~E5/5 r/7"};
 constexpr int kSecondTrumpetButtonAccent = 8;
 // The clarinet plays out: under two trumpets and the horns it is
 // otherwise lost.
@@ -224,9 +222,9 @@ constexpr std::uint8_t kSeventhVelocity = 66, kSeventhBass = 40, kSeventhBassVel
 // runs on up to the last stroke rather than stopping short before it.
 constexpr std::uint32_t kSeventhAfterbeat = 3 * kSixEightFine.ticksPerStep;
 // A timpani roll, in thirty-seconds, grows through the dominant's second
-// half into the last chord.
+// half into the last chord, the sticks a little uneven.
 constexpr std::uint32_t kRollStrokes = 12, kRollTicks = kSixEightFine.ticksPerStep / 2;
-constexpr int kRollFrom = 44, kRollTo = 80;
+constexpr int kRollFrom = 44, kRollTo = 80, kRollUneven = 3;
 // The harp's glissando up the dominant's dominant, B2 to F#5, in the last
 // three sixteenths before the six-four, stopped as it comes; it leaves the
 // leading note D# to the bass and the winds.
@@ -257,11 +255,11 @@ constexpr Voice kHornsHeld{kHorns, 0, 60, 20, Articulation::Plain, 0};
 constexpr int kClimaxSupport = 20, kStrokeSupport = 24;
 
 // The velocity of stroke `i` of `strokes` in a roll swelling from `from` to
-// `to`: evenly, since strokes louder and softer by turns are heard as a
-// stutter, not as one growing sound.
+// `to`, the sticks a little uneven.
 std::uint8_t RollVelocity(int from, int to, std::uint32_t i, std::uint32_t strokes)
 {
-    return static_cast<std::uint8_t>(from + (to - from) * static_cast<int>(i) / static_cast<int>(strokes - 1));
+    return static_cast<std::uint8_t>(from + (to - from) * static_cast<int>(i) / static_cast<int>(strokes - 1) +
+                                     (i % 2 == 0 ? kRollUneven : -kRollUneven));
 }
 
 } // namespace
