@@ -128,7 +128,7 @@ constexpr Voice kStringsRecap{kStrings, 0, 55, 30, Articulation::Plain, 5};
 // Where a lead breathes at the interlude's close and in the coda, the
 // strings' line answers it as a voice, not a floor: it carries the music
 // over the gap.
-constexpr Voice kStringsSinging{kStrings, 0, 56, 30, Articulation::Plain, 5};
+constexpr Voice kStringsSinging{kStrings, 0, 52, 30, Articulation::Plain, 5};
 constexpr Voice kStringsSequence{kStrings, 0, 52, 30, Articulation::Plain, 5};
 // In the interlude's breath the strings sing, not hold, under the oboe's
 // level, in its octave.
@@ -290,9 +290,11 @@ const Layer kLayers[] = {
     {kA + 4, kA + 8, Accompaniment::Lilt, true},
     {kA + 8, kA + 12, Accompaniment::Block, true},
     {kA + 12, kB, Accompaniment::Broken, true},
-    // Under the theme's answer the strings hold soft chords, an inner voice
-    // between the bass and the lead, and come up to the cadence.
-    {kA + 8, kB - 2, Accompaniment::Pad, false, -6},
+    // From the theme's second phrase the strings hold soft chords, an inner
+    // voice between the bass and the lead, so each harmony is there on its
+    // downbeat, where the guitar only answers after the beat; they come up
+    // to the cadence.
+    {kA + 4, kB - 2, Accompaniment::Pad, false, -6},
     {kB - 2, kB, Accompaniment::Pad, false},
     // The harp rocks under the flute's first phrase and climbs in eighths
     // under its second, where the chords change on each beat.

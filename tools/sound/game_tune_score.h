@@ -89,10 +89,10 @@ inline const Bars kMiddleCounterInner = {"C4/12",  "B3/12",     "C4/6 E4/6",  "A
 // each beat, round the chord that follows. The oboe, the siciliano's own
 // voice, plays the first unit, whose D6 would take the clarinet into its
 // thin top register, and the clarinet answers with the second, a step
-// lower, and leans its B on the root the bass strikes, resolving it up
-// in the lilt.
+// lower, in the same rhythm as the first, long-short on each beat, so the
+// copy is heard as one.
 inline const Bars kSequence = {"r/8 G5/2 B5/2", "D6/4 C6/2 B5/2 A5/2 B5/2", "C6/4 A5/2 F5/4 A5/2"};
-inline const Bars kSequenceCopy = {"C6/4 B5/2 A5/2 G5/4", "B5/2 C6/1 G5/3 E5/4 C5/2"};
+inline const Bars kSequenceCopy = {"C6/4 B5/2 A5/2 G5/4", "C6/4 B5/2 G5/4 E5/2"};
 // Between the strummed chords and the winds the strings hold the chords'
 // thirds and sevenths, a step at a time, so the circle of fifths has a
 // middle: the seventh of each chord the third of the next; the last
@@ -103,10 +103,12 @@ inline const Bars kSequenceCounter = {"G4/12",  "F4/12",  "~F4/12",     "E4/12",
 // Under it a second line takes the other of each chord's third and
 // seventh, or another of its tones, so the sequence sounds in full
 // chords, not over one held note: C held from the tonic into D minor's
-// seventh, G's third falling to C's fifth, and a line climbing through F's
+// seventh, G's root while the clarinet leans its C on the chord's third,
+// rising to that third once it resolves, and on to C's fifth, and a line climbing through F's
 // fifth to the half-diminished chord's F, which falls to the dominant's
 // root, held into the violin's chord.
-inline const Bars kSequenceCounterLow = {"C4/12", "~C4/12", "B3/12", "G3/12", "C4/12", "F4/12", "E4/12", "~E4/8 r/4"};
+inline const Bars kSequenceCounterLow = {"C4/12", "~C4/12", "G3/6 B3/6", "G3/12",
+                                         "C4/12", "F4/12",  "E4/12",     "~E4/8 r/4"};
 // The flute takes the third unit and breaks its pattern: a run up in even
 // eighths, then the chords spelt in quarters across the beats, the
 // cadence's hemiola, falling over the half-diminished chord, and a C
@@ -191,13 +193,14 @@ inline const Bars kThemeCounter = {"E4/12",    "A4/6 C5/6", "B4/6 D5/6", "~D5/3 
 // to the dominant's third,
 // where the oboe takes the line back to the start: the tune never stops.
 // Under the coda the strings sing a line of their own, not a pad: where
-// the clarinet breathes after its first fragment they take up its turn,
-// C D C over F major, a bar before the clarinet sings it, and carry the
-// line over the bar line into its entry; then they move with it in sixths
-// down to the Neapolitan, whose root they hold, and under its fall to the
-// dominant.
-inline const Bars kCodaCounter = {"E4/6 A4/6",      "~A4/6 C5/3 D5/1 C5/2", "E5/4 D5/2 A4/6",
-                                  "A4/6 G4/4 F4/2", "Bb3/6 F4/6",           "E4/6 D4/6"};
+// the clarinet breathes after its first fragment they rise C D over F
+// major in the lilt, in notes long enough for bowed strings to speak, a
+// bar before the clarinet turns round the same notes, and carry the line
+// over the bar line into its entry; then they hold A under its fall and
+// land a sixth under its D, clear of the harp's F and A, down to the
+// Neapolitan, whose root they hold, and under its fall to the dominant.
+inline const Bars kCodaCounter = {"E4/6 A4/6", "~A4/6 C5/4 D5/2", "E5/4 D5/2 A4/6",
+                                  "A4/8 F4/4", "Bb3/6 F4/6",      "E4/6 D4/6"};
 inline const Bars kCodaClarinet = {"r/6 G5/3 A5/1 B5/2"}; // written an octave up
 inline const Bars kCoda = {
     "C5/6 E5/3 F5/1 E5/2",       "A5/6 r/6",        "r/6 C5/3 D5/1 C5/2", "F5/6 E5/4 D5/2",
