@@ -24,12 +24,13 @@ namespace program {
 inline constexpr std::uint8_t kNylonGuitar = 24;
 inline constexpr std::uint8_t kViolin = 40;
 inline constexpr std::uint8_t kCello = 42;
-inline constexpr std::uint8_t kContrabass = 43;
 inline constexpr std::uint8_t kHarp = 46;
 inline constexpr std::uint8_t kTimpani = 47;
 inline constexpr std::uint8_t kPizzicatoStrings = 45;
 inline constexpr std::uint8_t kStrings = 48;
 inline constexpr std::uint8_t kTrumpet = 56;
+inline constexpr std::uint8_t kTuba = 58;
+inline constexpr std::uint8_t kFrenchHorn = 60;
 inline constexpr std::uint8_t kOboe = 68;
 inline constexpr std::uint8_t kClarinet = 71;
 inline constexpr std::uint8_t kFlute = 73;

@@ -2,11 +2,8 @@
 // turned to major, under ten seconds with its final chord ringing out. Over
 // the band's first chord the trumpet plays the game tune's opening figure,
 // in major, high and in its rocking rhythm, and goes on with its second
-// bar; it is the game tune's own band that plays under it, the trumpet
-// the one guest for the occasion: the oboe a third under it, a clarinet
-// in thirds and sixths, the strings holding the chords, the harp, the
-// plucked strings and a double bass, and the line grows bar by bar,
-// through a
+// bar; a clarinet sings in thirds and sixths under it, two horns hold
+// the chords, and the line grows bar by bar, through a
 // timpani roll on the dominant's dominant and a broadening, to the tonic's
 // six-four, the tune at its highest, leaning on the dominant's seventh as
 // the roll swells; the tonic itself comes only with the last stroke and the
@@ -33,8 +30,8 @@ constexpr std::uint32_t kMicrosPerQuarter = 60'000'000u * 2 / (100 * 3);
 constexpr std::uint32_t kSeed = 2020;
 
 constexpr std::uint8_t kTrumpet = kEndTuneLead;
-constexpr std::uint8_t kOboe = 1;    // a third under the trumpet, and its partner at the close
-constexpr std::uint8_t kStrings = 3; // the chords held in the middle of the band
+constexpr std::uint8_t kSecondTrumpet = 1; // joins for the close
+constexpr std::uint8_t kHorns = 3;         // the chords held in the middle of the band
 constexpr std::uint8_t kClarinet = kEndTuneSecond;
 constexpr std::uint8_t kPizzicato = 4;
 constexpr std::uint8_t kBass = kEndTuneBass;
@@ -44,17 +41,16 @@ constexpr std::uint8_t kTimpani = 7; // with the band, not the leads
 constexpr Part kParts[] = {
     // The band spreads across the stage around the trumpet in the middle.
     {kTrumpet, program::kTrumpet, 110, 64, 50, "Trumpet"},
-    {kOboe, program::kOboe, 96, 76, 50, "Oboe"},
-    {kStrings, program::kStrings, 127, 44, 56, "Strings"},
+    {kSecondTrumpet, program::kTrumpet, 100, 76, 50, "Second trumpet"},
+    {kHorns, program::kFrenchHorn, 100, 44, 56, "Horns"},
     {kClarinet, program::kClarinet, 110, 36, 56, "Clarinet"},
     // Plucked strings keep the afterbeats, as the guitar does in the game
-    // tune: a nylon string is lost under the trumpet and the drums and
-    // only blurs them.
+    // tune: a nylon string is lost under the brass and the drums and only
+    // blurs them.
     {kPizzicato, program::kPizzicatoStrings, 127, 96, 48, "Pizzicato strings"},
-    // A bowed bass, as in the game tune, but a double bass: the close
-    // falls to A1, under a cello's range. Its patch is full: kept down, so
-    // the six-four does not crest over the last stroke.
-    {kBass, program::kContrabass, 80, 64, 24, "Double bass"},
+    // The bass is the brass's own, a tuba under the horns and the
+    // trumpets, where a plucked bass gave it a dance band's colour.
+    {kBass, program::kTuba, 127, 64, 24, "Tuba"},
     {kHarp, program::kHarp, 86, 28, 56, "Harp"},
     {kTimpani, program::kTimpani, 110, 64, 40, "Timpani"},
     {kDrums, 0, 110, 64, 40, "Cymbal"}, // the crash is the chord's splash
@@ -81,18 +77,17 @@ constexpr std::array<std::string_view, 5> kMelody = {
     "E5/2 E5/1 E5/1 E5/2 B5/6",   "A5/3 F#5/1 D#5/2 F#5/2 G#5/1 A5/1 B5/2",
     "C#6/4 E6/2 D6/3 C#6/1 B5/2",
 };
-// The strings hold the chords in the middle of the band, under the clarinet; the upper leaps from E to C# as the
-// head's second bar comes and falls by step to the F# minor chord's third, where E A F#, with the bass's E A F#,
-// would be octaves; it falls back to E, rises E F F# through the half-diminished chord to the dominant's dominant,
-// and the dominant's seventh falls to the tonic's third.
-constexpr std::array<std::string_view, 7> kStringsUpper = {"E4/12",     "C#5/4 B4/2 A4/6", "E4/6 F4/6", "F#4/12",
-                                                           "E4/6 D4/6", "C#4/12",          "~C#4/5 r/7"};
-constexpr std::array<std::string_view, 7> kStringsLower = {"C#4/12",     "A3/12", "C#4/6 B3/6", "B3/6 A3/6",
-                                                           "A3/6 G#3/6", "A3/12", "~A3/5 r/7"};
+// Two horns hold the chords in the middle of the band, under the clarinet; the upper falls A G# F# against the
+// trumpet's climb in the head's second bar, the G# passing off the beat so the F# minor chord lands on it, rises E F F#
+// through the half-diminished chord to the dominant's dominant, and the dominant's seventh falls to the tonic's third.
+constexpr std::array<std::string_view, 7> kHornUpper = {"E4/12",     "A4/4 G#4/2 F#4/6", "E4/6 F4/6", "F#4/12",
+                                                        "E4/6 D4/6", "C#4/12",           "~C#4/5 r/7"};
+constexpr std::array<std::string_view, 7> kHornLower = {"C#4/12",     "A3/12", "C#4/6 B3/6", "B3/6 A3/6",
+                                                        "A3/6 G#3/6", "A3/12", "~A3/5 r/7"};
 // A third or a sixth under the tune where they strike together, but a line
 // of its own: it holds while the tune climbs and moves against it as it
-// turns; in the head's second bar it fills the middle between the strings
-// and the trumpet; it leaves the call to the trumpet and the oboe and enters on
+// turns; in the head's second bar it fills the middle between the horns
+// and the trumpet; it leaves the call to the two trumpets and enters on
 // the half-diminished chord's F natural, short, which rises to the B7's F#, let
 // go as the trumpet takes up the F#; the B7's seventh, A, stays
 // into the six-four, and the clarinet climbs to the dominant's seventh, D,
@@ -107,11 +102,11 @@ constexpr std::array<std::string_view, 5> kSecond = {
 constexpr std::array<std::string_view, 5> kChords = {"A", "A F#m", "A/C# Bm7b5/D", "B7/D#", "A/E"};
 // The band grows bar by bar from its first chord into the final one.
 constexpr std::array<int, 5> kLevels = {-6, -6, -4, -2, 8};
-// Under the first bars the bass marks the beats lightly, so the dance does
+// Under the first bars the tuba marks the beats lightly, so the dance does
 // not turn into a village band's oom-pah; its weight is kept for the climb
 // to the close.
-constexpr int kLightBass = -10;
-constexpr std::size_t kLightBassBars = 3;
+constexpr int kLightTuba = -10;
+constexpr std::size_t kLightTubaBars = 3;
 // The afterbeats carry the dance under the trumpet: they are plucked
 // harder than the held chords.
 constexpr int kAfterbeatLift = 8;
@@ -154,38 +149,36 @@ constexpr Voice kTrumpetLead{kTrumpet, 0, 84, 20, Articulation::Plain, 6};
 // The call is crisp, tongued, on time, and a little lighter than the E it
 // leads to.
 constexpr Voice kTrumpetUpbeat{kTrumpet, 0, 80, 30, Articulation::Plain, 0};
-// The oboe, the game tune's reed, is the trumpet's partner over the
-// six-four, a third under its climb to the top E and its walk down, and
-// takes the tonic chord's fifth under its last A: the pair grows for the
-// close.
-constexpr Voice kOboeVoice{kOboe, 0, 78, 20, Articulation::Plain, 0};
+// A second trumpet joins the first over the six-four, a third under its
+// climb to the top E and its walk down, and takes the tonic chord's fifth
+// under its last A: the brass grows for the close.
+constexpr Voice kSecondTrumpetVoice{kSecondTrumpet, 0, 78, 20, Articulation::Plain, 0};
 // Before that it sings a third under the head from the band's first chord,
-// and under the head's second bar and the scale that climbs over the
-// dominant's dominant; under the call's repeated E it sounds A, a fourth,
-// where C# would move in octaves with the bass climbing F# C# D, then the
-// sixth under its B, so the top of the band does not thin out before the
-// climb.
-constexpr std::array<std::string_view, 4> kOboeThirds = {"C#5/3 D5/1 C#5/2 F#5/4 G#5/2", "A5/4 B5/2 A5/4 F#5/2",
-                                                         "A4/2 A4/1 A4/1 A4/2 D5/6", "r/6 D#5/2 E5/1 F#5/1 F#5/2"};
+// so the fanfare is two trumpets from its start, and under the head's
+// second bar and the scale that climbs over the dominant's dominant; under
+// the call it keeps to thirds, then the sixth under its B, so the brass
+// does not thin out before the climb.
+constexpr std::array<std::string_view, 4> kSecondTrumpetThirds = {
+    "C#5/3 D5/1 C#5/2 F#5/4 G#5/2", "A5/4 B5/2 A5/4 F#5/2", "C#5/2 C#5/1 C#5/1 C#5/2 D5/6",
+    "r/6 D#5/2 E5/1 F#5/1 F#5/2"};
 constexpr std::uint32_t kThirdsFrom = 0; // the head's first bar
-constexpr int kThirdsLevel = -10;        // under the trumpet, which keeps the tune
-// Its thirds run on to the leading note, G#, under the trumpet's B;
+constexpr int kThirdsLevel = -10;        // under the first trumpet, which keeps the tune
+// Its thirds run on to the leading note, G#, under the first trumpet's B;
 // the stroke takes it to the chord's fifth, as an inner voice may.
-constexpr std::array<std::string_view, 1> kOboeClose = {"A5/4 C#6/2 B5/3 A5/1 G#5/2"};
-constexpr std::array<std::string_view, 2> kOboeButton = {"E5/12", "~E5/5 r/7"};
-constexpr int kOboeButtonAccent = 8;
-// The clarinet plays out: under the trumpet, the oboe and the strings it
-// is otherwise lost.
+constexpr std::array<std::string_view, 1> kSecondTrumpetClose = {"A5/4 C#6/2 B5/3 A5/1 G#5/2"};
+constexpr std::array<std::string_view, 2> kSecondTrumpetButton = {"E5/12", "~E5/5 r/7"};
+constexpr int kSecondTrumpetButtonAccent = 8;
+// The clarinet plays out: under two trumpets and the horns it is
+// otherwise lost.
 constexpr Voice kClarinetSecond{kClarinet, 0, 76, 16, Articulation::Plain, 6};
 // The trumpet's last notes are its loudest (the summit), the struck one
 // hardest; over the six-four the clarinet climbs with them, heard through
-// the band, and on the last stroke stays under the trumpet.
+// the brass, and on the last stroke stays under the trumpet.
 constexpr int kFinalAccent = 8, kButtonAccent = 14, kSecondFinalAccent = 8, kClarinetClimax = 2;
 
-// One crash, with the last stroke (two are crude after the build), struck
-// hard, as bowed strings under it speak late; and the light splash with
-// the chord's arrival.
-constexpr std::uint8_t kCrash = 49, kCrashVelocity = 96;
+// One crash, with the last stroke (two are crude after the build), and the
+// light splash with the chord's arrival.
+constexpr std::uint8_t kCrash = 49, kCrashVelocity = 82;
 // Under the six-four and the seventh a cymbal rolls, in thirty-seconds
 // with the timpani, swelling from a whisper into the crash's stroke: the
 // crash is prepared, not a surprise. The roll is on the second crash,
@@ -198,7 +191,7 @@ constexpr int kCymbalRollFrom = 12, kCymbalRollTo = 62;
 constexpr std::uint8_t kTimpaniTonic = 45, kTimpaniDominant = 40; // A2, E2
 constexpr std::uint8_t kTimpaniApproach = 47;                     // B2, the root of B7
 constexpr std::uint8_t kLastDrumVelocity = 80;                    // the arrival, under the trumpet
-constexpr std::uint8_t kButtonDrumVelocity = 82;                  // the last stroke, under the winds
+constexpr std::uint8_t kButtonDrumVelocity = 82;                  // the last stroke, under the brass
 // Under the six-four and the seventh the timpani roll on the dominant,
 // growing into the last stroke.
 // It starts well under the stroke on the six-four, so the roll is heard to
@@ -206,7 +199,7 @@ constexpr std::uint8_t kButtonDrumVelocity = 82;                  // the last st
 constexpr int kSwellFrom = 40, kSwellTo = 78;
 // The last stroke: the bass with the winds, the harp and the drums; the
 // pizzicato, which keeps the dance's afterbeats, leaves the close's held
-// chords to the harp and the strings and plucks the last one once, short.
+// chords to the harp and the horns and plucks the last one once, short.
 constexpr std::uint8_t kButtonBass = 33, kButtonBassVelocity = 96;     // A1
 constexpr std::array<std::uint8_t, 4> kButtonPluck = {57, 61, 64, 69}; // A3 C#4 E4 A4
 constexpr std::uint8_t kButtonPluckVelocity = 80;
@@ -256,12 +249,10 @@ constexpr std::uint8_t kCallHarpVelocity = 48;
 constexpr std::size_t kRollingBar = 1;
 constexpr std::array<std::uint8_t, 4> kRollingChord = {54, 57, 61, 66}; // F#3 A3 C#4 F#4
 constexpr std::uint8_t kRollingVelocity = 54;
-// The strings enter together: a held chord is not rolled.
-constexpr Voice kStringsHeld{kStrings, 0, 60, 20, Articulation::Plain, 0};
-// Velocity added to the strings over the six-four and on the last stroke:
-// a little over the six-four, where bowed chords swelling further would
-// crest before the stroke, which must stay the loudest moment.
-constexpr int kClimaxSupport = 4, kStrokeSupport = 34;
+// The horns enter together: a horn chord is not rolled.
+constexpr Voice kHornsHeld{kHorns, 0, 60, 20, Articulation::Plain, 0};
+// Velocity added to the horns over the six-four and on the last stroke.
+constexpr int kClimaxSupport = 20, kStrokeSupport = 24;
 
 // The velocity of stroke `i` of `strokes` in a roll swelling from `from` to
 // `to`, the sticks a little uneven.
@@ -310,24 +301,25 @@ std::vector<MidiTrack> ComposeEndTune()
                  voice.channel == kTrumpet ? kButton : kSecondButton, band.Players(), lastPlace);
     }
     {
-        Voice thirds = kOboeVoice;
+        Voice thirds = kSecondTrumpetVoice;
         thirds.velocity = static_cast<std::uint8_t>(thirds.velocity + kThirdsLevel);
-        PlayLine(band.Track(kOboe), thirds, kSixEightFine, firstBar + kThirdsFrom * kSixEight.barTicks(), kOboeThirds,
-                 band.Players(), kLinePlace + static_cast<int>(kThirdsFrom));
-        PlayLine(band.Track(kOboe), kOboeVoice, kSixEightFine, lastBar, kOboeClose, band.Players(), lastPlace);
-        Voice out = kOboeVoice;
-        out.velocity = static_cast<std::uint8_t>(out.velocity + kOboeButtonAccent);
-        PlayLine(band.Track(kOboe), out, kSixEightFine, lastBar + kSixEight.barTicks(), kOboeButton, band.Players(),
-                 lastPlace);
+        PlayLine(band.Track(kSecondTrumpet), thirds, kSixEightFine, firstBar + kThirdsFrom * kSixEight.barTicks(),
+                 kSecondTrumpetThirds, band.Players(), kLinePlace + static_cast<int>(kThirdsFrom));
+        PlayLine(band.Track(kSecondTrumpet), kSecondTrumpetVoice, kSixEightFine, lastBar, kSecondTrumpetClose,
+                 band.Players(), lastPlace);
+        Voice out = kSecondTrumpetVoice;
+        out.velocity = static_cast<std::uint8_t>(out.velocity + kSecondTrumpetButtonAccent);
+        PlayLine(band.Track(kSecondTrumpet), out, kSixEightFine, lastBar + kSixEight.barTicks(), kSecondTrumpetButton,
+                 band.Players(), lastPlace);
     }
-    // The strings up to the last stroke, then their chord played out, so the
+    // The horns up to the last stroke, then their chord played out, so the
     // middle of the band holds up under the trumpet.
     const std::uint32_t lastStroke = lastBar + kSixEight.barTicks();
-    for (const auto &[line, voice] : {std::pair{std::span<const std::string_view>(kStringsUpper), kStringsHeld},
-                                      std::pair{std::span<const std::string_view>(kStringsLower), kStringsHeld}}) {
+    for (const auto &[line, voice] : {std::pair{std::span<const std::string_view>(kHornUpper), kHornsHeld},
+                                      std::pair{std::span<const std::string_view>(kHornLower), kHornsHeld}}) {
         PlayLine(band.Track(voice.channel), voice, kSixEightFine, firstBar, line.first(line.size() - 3), band.Players(),
                  kLinePlace);
-        // Over the six-four they come up with the trumpet and the oboe, the band's climax.
+        // Over the six-four they come up with the trumpets, the band's climax.
         Voice climax = voice;
         climax.velocity = static_cast<std::uint8_t>(voice.velocity + kClimaxSupport);
         PlayLine(band.Track(voice.channel), climax, kSixEightFine, lastBar, line.subspan(line.size() - 3, 1),
@@ -336,7 +328,7 @@ std::vector<MidiTrack> ComposeEndTune()
         out.velocity = static_cast<std::uint8_t>(voice.velocity + kStrokeSupport);
         PlayLine(band.Track(voice.channel), out, kSixEightFine, lastStroke, line.last(2), band.Players(), lastPlace);
     }
-    for (const std::uint8_t wind : {kTrumpet, kOboe, kClarinet, kStrings, kBass}) {
+    for (const std::uint8_t wind : {kTrumpet, kSecondTrumpet, kClarinet, kHorns, kBass}) {
         const std::uint32_t steps = kButtonSixteenths - kFadeFromSixteenth;
         for (std::uint32_t i = 0; i <= steps; ++i) {
             const int value = 127 - (127 - kFadeTo) * static_cast<int>(i) / static_cast<int>(steps);
@@ -360,7 +352,7 @@ std::vector<MidiTrack> ComposeEndTune()
     for (std::size_t bar = 0; bar < kChords.size(); ++bar) {
         const bool last = bar + 1 == kChords.size();
         band.SetLevel(kLevels[bar]);
-        band.SetBassLevel(bar < kLightBassBars ? kLightBass : 0);
+        band.SetBassLevel(bar < kLightTubaBars ? kLightTuba : 0);
         // The bass goes on up through D# a semitone to the dominant's E
         // under the six-four, strikes it again under the seventh and falls
         // a fifth to the lowest A of the tune with the last stroke.
