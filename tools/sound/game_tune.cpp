@@ -125,9 +125,8 @@ constexpr Voice kOboeCall{kOboe, 0, 52, 14, Articulation::Plain, 8};
 constexpr Voice kStringsCounter{kStrings, 0, 48, 30, Articulation::Plain, 5};
 // Under the recap the strings' line is the flute's partner, not a pad.
 constexpr Voice kStringsRecap{kStrings, 0, 55, 30, Articulation::Plain, 5};
-// Where a lead breathes at the interlude's close and in the coda, the
-// strings' line answers it as a voice, not a floor: it carries the music
-// over the gap.
+// Where the clarinet breathes in the coda, the strings' line answers it as
+// a voice, not a floor: it carries the music over the gap.
 constexpr Voice kStringsSinging{kStrings, 0, 52, 30, Articulation::Plain, 5};
 constexpr Voice kStringsSequence{kStrings, 0, 52, 30, Articulation::Plain, 5};
 // In the interlude's breath the strings sing, not hold, under the oboe's
@@ -162,7 +161,6 @@ const Line kLines[] = {
     {&kViolinLead, kAViolin, &kThemeViolin, 0},
     {&kOboeLead, kC, &kInterlude, 0},
     {&kStringsAnswer, kC + 3, &kInterludeAnswer, 3},
-    {&kStringsSinging, kSongBar - 1, &kInterludeClose, 7},
     {&kViolinSong, kSongBar - 1, &kSongPickup, 7},
     {&kViolinSong, kSongBar, &kSong, 0},
     // The climb to the summit swells bar by bar, as the second half of a
@@ -306,7 +304,7 @@ const Layer kLayers[] = {
     // the run climbs through.
     {kAViolin - 1, kAViolin, Accompaniment::Arpeggio, true},
     {kAViolin, kC + 3, Accompaniment::Pad, true},
-    {kC + 5, kSongBar - 1, Accompaniment::Pad, true},
+    {kC + 5, kSongBar, Accompaniment::Pad, true},
     // Over the held strings the guitar picks the chords, then the harp
     // spells out the turn to D minor.
     {kAViolin, kAViolin + 4, Accompaniment::Broken, false, -8},
@@ -323,7 +321,7 @@ const Layer kLayers[] = {
     // The bar on the dominant before the song: the harp, not a guitar
     // heard nowhere near it, runs up and down the chord, a flourish where
     // the bar before the violin's theme only rocks.
-    {kSongBar - 1, kSongBar, Accompaniment::Cascade, true, -13},
+    {kSongBar - 1, kSongBar, Accompaniment::Cascade, false, -13},
     // The song: the harp alone runs under the violin's long notes, the
     // strings a soft floor; it grows with the bass's climb, from eighths
     // to rocking sixteenths to waves over two octaves.
@@ -355,10 +353,10 @@ struct Level {
     int level;
 };
 const Level kLevels[] = {
-    {0, -23},         {kA - 1, -21},       {kA, -13},           {kA + 4, -6},        {kA + 8, -4},
+    {0, -25},         {kA - 1, -21},       {kA, -13},           {kA + 4, -6},        {kA + 8, -4},
     {kB - 1, -3},     {kB, -10},           {kB + 7, -6},        {kB + 14, -4},       {kAViolin - 1, -9},
     {kAViolin, -4},   {kC - 1, -10},       {kC, -22},           {kC + 2, -21},       {kC + 3, -15},
-    {kC + 5, -16},    {kSongBar - 2, -15}, {kSongBar - 1, -10}, {kSongBar, -13},     {kSongBar + 7, 4},
+    {kC + 5, -16},    {kSongBar - 2, -15}, {kSongBar - 1, -14}, {kSongBar, -13},     {kSongBar + 7, 4},
     {kAAgain + 2, 7}, {kCodaBar - 1, 0},   {kCodaBar, -13},     {kCodaBar + 5, -12}, {kCodaBar + 6, -14}};
 // Under the violin the held strings step back: same family, they would
 // swallow it; under the interlude's oboe they step back less, so the

@@ -89,10 +89,11 @@ inline const Bars kMiddleCounterInner = {"C4/12",  "B3/12",     "C4/6 E4/6",  "A
 // each beat, round the chord that follows. The oboe, the siciliano's own
 // voice, plays the first unit, whose D6 would take the clarinet into its
 // thin top register, and the clarinet answers with the second, a step
-// lower, in the same rhythm as the first, long-short on each beat, so the
-// copy is heard as one.
+// lower, in the same rhythm as the first, long-short on each beat; its
+// second bar runs on down the scale from G, where a second C would stall
+// the sequence's fall, to E, held a step under the flute's entry.
 inline const Bars kSequence = {"r/8 G5/2 B5/2", "D6/4 C6/2 B5/2 A5/2 B5/2", "C6/4 A5/2 F5/4 A5/2"};
-inline const Bars kSequenceCopy = {"C6/4 B5/2 A5/2 G5/4", "C6/4 B5/2 G5/4 E5/2"};
+inline const Bars kSequenceCopy = {"C6/4 B5/2 A5/2 G5/4", "G5/4 F5/2 E5/6"};
 // Between the strummed chords and the winds the strings hold the chords'
 // thirds and sevenths, a step at a time, so the circle of fifths has a
 // middle: the seventh of each chord the third of the next; the last
@@ -148,9 +149,6 @@ inline const Bars kInterlude = {
 // lilt, from the dominant's root falling through its seventh to the tonic
 // chord, and hold as the oboe comes in again.
 inline const Bars kInterludeAnswer = {"A4/6 G4/4 E4/2", "F4/6 D4/6"};
-// As its second phrase ends they answer again, down the dominant's
-// seventh chord, and hold its third under the violin's run up to the song.
-inline const Bars kInterludeClose = {"D5/4 B4/2 G#4/6"};
 
 // After the interlude, a song of its own on the violin, in long notes over
 // the harp's running sixteenths, apart from the theme's lilt: it falls by
@@ -197,10 +195,12 @@ inline const Bars kThemeCounter = {"E4/12",    "A4/6 C5/6", "B4/6 D5/6", "~D5/3 
 // major in the lilt, in notes long enough for bowed strings to speak, a
 // bar before the clarinet turns round the same notes, and carry the line
 // over the bar line into its entry; then they hold A under its fall and
-// land a sixth under its D, clear of the harp's F and A, down to the
-// Neapolitan, whose root they hold, and under its fall to the dominant.
+// land a sixth under its D, clear of the harp's F and A; they hold the
+// Neapolitan's root through its bar, and it falls by semitones, B flat A
+// G sharp, into the dominant, whose leading note rises to the tonic as
+// the tune starts again.
 inline const Bars kCodaCounter = {"E4/6 A4/6", "~A4/6 C5/4 D5/2", "E5/4 D5/2 A4/6",
-                                  "A4/8 F4/4", "Bb3/6 F4/6",      "E4/6 D4/6"};
+                                  "A4/8 F4/4", "Bb3/12",          "A3/6 G#3/6"};
 inline const Bars kCodaClarinet = {"r/6 G5/3 A5/1 B5/2"}; // written an octave up
 inline const Bars kCoda = {
     "C5/6 E5/3 F5/1 E5/2",       "A5/6 r/6",        "r/6 C5/3 D5/1 C5/2", "F5/6 E5/4 D5/2",
