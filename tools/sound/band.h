@@ -34,7 +34,6 @@ inline constexpr std::uint8_t kFrenchHorn = 60;
 inline constexpr std::uint8_t kOboe = 68;
 inline constexpr std::uint8_t kClarinet = 71;
 inline constexpr std::uint8_t kFlute = 73;
-inline constexpr std::uint8_t kReverseCymbal = 119;
 } // namespace program
 
 inline constexpr std::uint8_t kDrums = 9; // the percussion channel

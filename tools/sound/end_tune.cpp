@@ -37,7 +37,6 @@ constexpr std::uint8_t kPizzicato = 4;
 constexpr std::uint8_t kBass = kEndTuneBass;
 constexpr std::uint8_t kHarp = 6;
 constexpr std::uint8_t kTimpani = 7; // with the band, not the leads
-constexpr std::uint8_t kSwell = 8;   // the cymbal's swell into the crash
 
 constexpr Part kParts[] = {
     // The band spreads across the stage around the trumpet in the middle.
@@ -55,7 +54,6 @@ constexpr Part kParts[] = {
     {kHarp, program::kHarp, 86, 28, 56, "Harp"},
     {kTimpani, program::kTimpani, 110, 64, 40, "Timpani"},
     {kDrums, 0, 110, 64, 40, "Cymbal"}, // the crash is the chord's splash
-    {kSwell, program::kReverseCymbal, 127, 64, 40, "Reverse cymbal"},
 };
 constexpr Accompanists kAccompanists{kBass, kPizzicato, kPizzicato, kHarp, kPizzicato};
 
@@ -181,14 +179,13 @@ constexpr int kFinalAccent = 8, kButtonAccent = 14, kSecondFinalAccent = 8, kCla
 // One crash, with the last stroke (two are crude after the build), and the
 // light splash with the chord's arrival.
 constexpr std::uint8_t kCrash = 49, kCrashVelocity = 82;
-// Under the six-four and the seventh a cymbal swells with the timpani's
-// roll, from a whisper into the crash's stroke: the crash is prepared, not
-// a surprise. It is one held note of the reverse cymbal, its expression
-// rising eighth by eighth, where a roll of struck crashes restarts the
-// sound at each stroke and chatters; it lets go as the crash strikes.
-constexpr std::uint8_t kSwellKey = 72;      // the sample's own pitch
-constexpr std::uint8_t kSwellVelocity = 96; // no harder than the last stroke
-constexpr int kSwellExpressionFrom = 40;
+// Under the six-four and the seventh a cymbal rolls, in thirty-seconds
+// with the timpani, swelling from a whisper into the crash's stroke: the
+// crash is prepared, not a surprise. The roll is on the second crash,
+// whose strokes run into one wash, where a ride's only tick.
+constexpr std::uint8_t kRollCymbal = 57; // Crash Cymbal 2
+constexpr std::uint32_t kCymbalRollTicks = kSixEightFine.ticksPerStep / 2;
+constexpr int kCymbalRollFrom = 12, kCymbalRollTo = 62;
 // The timpani: the tonic struck at the start and on the last chord, a roll
 // on the dominant between.
 constexpr std::uint8_t kTimpaniTonic = 45, kTimpaniDominant = 40; // A2, E2
@@ -443,14 +440,10 @@ std::vector<MidiTrack> ComposeEndTune()
         now += kSixEight.barTicks();
     }
     {
-        const auto steps = static_cast<std::uint32_t>(kSixEight.stepsPerBar);
-        for (std::uint32_t i = 0; i <= steps; ++i) {
-            const int value = kSwellExpressionFrom +
-                (127 - kSwellExpressionFrom) * static_cast<int>(i * i) / static_cast<int>(steps * steps);
-            band.Track(kSwell).Controller(lastBar + i * kSixEight.ticksPerStep - (i == steps ? 1 : 0), kSwell,
-                                          kExpression, static_cast<std::uint8_t>(value));
-        }
-        band.Track(kSwell).Note(lastBar, kSwell, kSwellKey, kSwellVelocity, lastStroke - lastBar);
+        const std::uint32_t from = lastBar, strokes = (lastStroke - from) / kCymbalRollTicks;
+        for (std::uint32_t i = 0; i < strokes; ++i)
+            band.Percussion(from + i * kCymbalRollTicks, kRollCymbal,
+                            RollVelocity(kCymbalRollFrom, kCymbalRollTo, i, strokes), kCymbalRollTicks);
     }
     // The file ends half a bar after the crash, the harp and the timpani
     // stop, so their ring dies away within it.
