@@ -176,6 +176,7 @@ const Line kLines[] = {
     // Its fragments grow to the Neapolitan and fall away into the oboe.
     {&kClarinetRecall, kCodaBar, &kCoda, 2},
     {&kStringsSinging, kCodaBar, &kCodaCounter, 2},
+    {&kStringsSinging, kCodaBar + 4, &kCodaCounterUpper, 6},
     {&kOboeCall, 2, &kCall, 2},
     {&kOboeRound, kEndBar - 1, &kRound, 7},
     {&kOboeLanding, 0, &kLanding, 0},
@@ -208,7 +209,7 @@ const BassBar kBassBars[] = {
     {kSequenceBar + 1, "D3/2 C3/1 A2/2 F2/1"},
     {kSequenceBar + 2, "G2/2 A2/1 B2/2 D3/1"},
     {kSequenceBar + 3, "C3/3 B2/1 A2/1 G2/1"},
-    {kSequenceBar + 4, "F2/1 C3/1 A2/1 C3/1 A2/1 C3/1"},
+    {kSequenceBar + 4, "F2/3 C3/2 A2/1"},
     {kSequenceBar + 5, "B2/3 D3/3"},
     {kSequenceBar + 6, "E3/2 D3/1 B2/2 G#2/1"},
     {kSequenceBar + 7, "B2/3 D3/3"},
@@ -397,6 +398,10 @@ constexpr int kUnderTheClarinet = 59, kUnderTheEntry = 60;
 // C4 E4 up, clear of the guitar's E3 and A3, not where they last stopped,
 // sixteen bars before.
 constexpr std::array<int, 3> kViolinPadFrom = {57, 60, 64};
+// Under the theme's second phrase the held chords start round C4 E4 G4,
+// over the guitar's strum, and move from there: from where the intro's
+// left off they sink into the tenor, where close thirds blur.
+constexpr std::array<int, 3> kThemePadFrom = {60, 64, 67};
 // The intro's held chord opens over the harp's rolling A2 to C4, not inside
 // it, where the lowest notes would blur.
 constexpr std::array<int, 3> kIntroPadFrom = {60, 64, 69};
@@ -514,6 +519,9 @@ std::vector<MidiTrack> ComposeGameTune()
         }
         if (bar == kAViolin) {
             band.ResumeHeldChords({kViolinPadFrom.begin(), kViolinPadFrom.end()});
+        }
+        if (bar == kA + 4) {
+            band.ResumeHeldChords({kThemePadFrom.begin(), kThemePadFrom.end()});
         }
         for (const BassBar &written : kBassBars) {
             if (written.bar == bar) {

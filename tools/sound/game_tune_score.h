@@ -195,12 +195,17 @@ inline const Bars kThemeCounter = {"E4/12",    "A4/6 C5/6", "B4/6 D5/6", "~D5/3 
 // major in the lilt, in notes long enough for bowed strings to speak, a
 // bar before the clarinet turns round the same notes, and carry the line
 // over the bar line into its entry; then they hold A under its fall and
-// land a sixth under its D, clear of the harp's F and A; they hold the
+// land on F under its D, clear of its passing E; they hold the
 // Neapolitan's root through its bar, and it falls by semitones, B flat A
 // G sharp, into the dominant, whose leading note rises to the tonic as
 // the tune starts again.
-inline const Bars kCodaCounter = {"E4/6 A4/6", "~A4/6 C5/4 D5/2", "E5/4 D5/2 A4/6",
-                                  "A4/8 F4/4", "Bb3/12",          "A3/6 G#3/6"};
+inline const Bars kCodaCounter = {"E4/6 A4/6",  "~A4/6 C5/4 D5/2", "E5/4 D5/2 A4/6",
+                                  "A4/10 F4/2", "Bb3/12",          "A3/6 G#3/6"};
+// Over the Neapolitan the strings divide, a second line over the first,
+// so the chord sounds whole under the clarinet's F, and so do the six-four
+// and the dominant's seventh after it, the upper line turning against
+// the clarinet's fall: D F, C D.
+inline const Bars kCodaCounterUpper = {"D4/6 F4/6", "C4/6 D4/6"};
 inline const Bars kCodaClarinet = {"r/6 G5/3 A5/1 B5/2"}; // written an octave up
 inline const Bars kCoda = {
     "C5/6 E5/3 F5/1 E5/2",       "A5/6 r/6",        "r/6 C5/3 D5/1 C5/2", "F5/6 E5/4 D5/2",
