@@ -180,13 +180,12 @@ constexpr int kFinalAccent = 8, kButtonAccent = 14, kSecondFinalAccent = 8, kCla
 // light splash with the chord's arrival.
 constexpr std::uint8_t kCrash = 49, kCrashVelocity = 82;
 // Under the six-four and the seventh a cymbal rolls, in thirty-seconds
-// with the timpani, swelling into the crash's stroke: the crash is
-// prepared, not a surprise. The roll is on the second crash, whose strokes
-// run into one wash, where a ride's only tick; it starts audibly, not from
-// a whisper lost under the trumpets, and swells to about the crash's level.
+// with the timpani, swelling from a whisper into the crash's stroke: the
+// crash is prepared, not a surprise. The roll is on the second crash,
+// whose strokes run into one wash, where a ride's only tick.
 constexpr std::uint8_t kRollCymbal = 57; // Crash Cymbal 2
 constexpr std::uint32_t kCymbalRollTicks = kSixEightFine.ticksPerStep / 2;
-constexpr int kCymbalRollFrom = 36, kCymbalRollTo = 88;
+constexpr int kCymbalRollFrom = 12, kCymbalRollTo = 62;
 // The timpani: the tonic struck at the start and on the last chord, a roll
 // on the dominant between.
 constexpr std::uint8_t kTimpaniTonic = 45, kTimpaniDominant = 40; // A2, E2
