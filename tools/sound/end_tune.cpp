@@ -179,9 +179,13 @@ constexpr int kFinalAccent = 8, kButtonAccent = 14, kSecondFinalAccent = 8, kCla
 // One crash, with the last stroke (two are crude after the build), and the
 // light splash with the chord's arrival.
 constexpr std::uint8_t kCrash = 49, kCrashVelocity = 82;
-// Under the six-four and the seventh only the timpani roll: with the
-// broadening they prepare the crash, where a cymbal rolling too, its
-// crashes struck again and again, is one build-up too many and rattles.
+// Under the six-four and the seventh a cymbal rolls, in thirty-seconds
+// with the timpani, swelling from a whisper into the crash's stroke: the
+// crash is prepared, not a surprise. The roll is on the second crash,
+// whose strokes run into one wash, where a ride's only tick.
+constexpr std::uint8_t kRollCymbal = 57; // Crash Cymbal 2
+constexpr std::uint32_t kCymbalRollTicks = kSixEightFine.ticksPerStep / 2;
+constexpr int kCymbalRollFrom = 12, kCymbalRollTo = 62;
 // The timpani: the tonic struck at the start and on the last chord, a roll
 // on the dominant between.
 constexpr std::uint8_t kTimpaniTonic = 45, kTimpaniDominant = 40; // A2, E2
@@ -434,6 +438,12 @@ std::vector<MidiTrack> ComposeEndTune()
             }
         }
         now += kSixEight.barTicks();
+    }
+    {
+        const std::uint32_t from = lastBar, strokes = (lastStroke - from) / kCymbalRollTicks;
+        for (std::uint32_t i = 0; i < strokes; ++i)
+            band.Percussion(from + i * kCymbalRollTicks, kRollCymbal,
+                            RollVelocity(kCymbalRollFrom, kCymbalRollTo, i, strokes), kCymbalRollTicks);
     }
     // The file ends half a bar after the crash, the harp and the timpani
     // stop, so their ring dies away within it.
