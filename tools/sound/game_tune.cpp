@@ -26,9 +26,9 @@
 //                              then its second half, up to the summit and
 //                              down to a full cadence: five bars and four
 //   coda     7 bars  A minor   entered on a pick-up in the cadence's own bar:
-//                              over a rocking A, then a bass climbing C E
-//                              to F, the clarinet
-//                              recalls the theme's head in fragments; the
+//                              over A and F, then a bass climbing C E to
+//                              F, the clarinet recalls the theme's head in
+//                              fragments, the strings answering it; the
 //                              Neapolitan sixth leads through the tonic's
 //                              six-four to a bar on the dominant, back to
 //                              the start
@@ -125,6 +125,9 @@ constexpr Voice kOboeCall{kOboe, 0, 52, 14, Articulation::Plain, 8};
 constexpr Voice kStringsCounter{kStrings, 0, 48, 30, Articulation::Plain, 5};
 // Under the recap the strings' line is the flute's partner, not a pad.
 constexpr Voice kStringsRecap{kStrings, 0, 55, 30, Articulation::Plain, 5};
+// Where the clarinet breathes in the coda, the strings' line answers it as
+// a voice, not a floor: it carries the music over the gap.
+constexpr Voice kStringsSinging{kStrings, 0, 52, 30, Articulation::Plain, 5};
 constexpr Voice kStringsSequence{kStrings, 0, 52, 30, Articulation::Plain, 5};
 // In the interlude's breath the strings sing, not hold, under the oboe's
 // level, in its octave.
@@ -172,6 +175,8 @@ const Line kLines[] = {
     {&kClarinetCoda, kCodaBar - 1, &kCodaClarinet, 7},
     // Its fragments grow to the Neapolitan and fall away into the oboe.
     {&kClarinetRecall, kCodaBar, &kCoda, 2},
+    {&kStringsSinging, kCodaBar, &kCodaCounter, 2},
+    {&kStringsSinging, kCodaBar + 4, &kCodaCounterUpper, 6},
     {&kOboeCall, 2, &kCall, 2},
     {&kOboeRound, kEndBar - 1, &kRound, 7},
     {&kOboeLanding, 0, &kLanding, 0},
@@ -204,7 +209,7 @@ const BassBar kBassBars[] = {
     {kSequenceBar + 1, "D3/2 C3/1 A2/2 F2/1"},
     {kSequenceBar + 2, "G2/2 A2/1 B2/2 D3/1"},
     {kSequenceBar + 3, "C3/3 B2/1 A2/1 G2/1"},
-    {kSequenceBar + 4, "F2/1 C3/1 A2/1 C3/1 A2/1 C3/1"},
+    {kSequenceBar + 4, "F2/3 C3/2 A2/1"},
     {kSequenceBar + 5, "B2/3 D3/3"},
     {kSequenceBar + 6, "E3/2 D3/1 B2/2 G#2/1"},
     {kSequenceBar + 7, "B2/3 D3/3"},
@@ -235,8 +240,8 @@ const BassBar kBassBars[] = {
     {kAAgain + 2, "G2/3 B2/3"},
     {kAAgain + 3, "C3/2 D3/1 E3/3"},
     {kAAgain + 4, "F2/2 G2/1 A2/3"},
-    {kCodaBar, "A2/3 C3/3"},
-    {kCodaBar + 1, "A2/3 D2/3"},
+    {kCodaBar, "A2/3 E2/3"},
+    {kCodaBar + 1, "F2/3 C3/3"},
     {kCodaBar + 2, "C2/3 E2/3"},
     {kCodaBar + 3, "F2/3 D2/3"},
     {kCodaBar + 4, "D2/6"},
@@ -284,9 +289,11 @@ const Layer kLayers[] = {
     {kA + 4, kA + 8, Accompaniment::Lilt, true},
     {kA + 8, kA + 12, Accompaniment::Block, true},
     {kA + 12, kB, Accompaniment::Broken, true},
-    // Under the theme's answer the strings hold soft chords, an inner voice
-    // between the bass and the lead, and come up to the cadence.
-    {kA + 8, kB - 2, Accompaniment::Pad, false, -6},
+    // From the theme's second phrase the strings hold soft chords, an inner
+    // voice between the bass and the lead, so each harmony is there on its
+    // downbeat, where the guitar only answers after the beat; they come up
+    // to the cadence.
+    {kA + 4, kB - 2, Accompaniment::Pad, false, -6},
     {kB - 2, kB, Accompaniment::Pad, false},
     // The harp rocks under the flute's first phrase and climbs in eighths
     // under its second, where the chords change on each beat.
@@ -328,10 +335,10 @@ const Layer kLayers[] = {
     // cadence's chords, the strings' line between.
     {kAAgain, kAAgain + 5, Accompaniment::Barcarolle, true, -12},
     {kAAgain + 5, kCodaBar, Accompaniment::Rolled, true, -14},
-    {kCodaBar, kCodaBar + 6, Accompaniment::Pad, true, -4},
-    {kCodaBar, kCodaBar + 5, Accompaniment::Arpeggio, false, -10},
+    // In the coda the harp carries the chords under the strings' line.
+    {kCodaBar, kCodaBar + 5, Accompaniment::Arpeggio, true, -10},
     // The harp comes up a little for the six-four, not a step above the bars around it.
-    {kCodaBar + 5, kCodaBar + 6, Accompaniment::Arpeggio, false, -5},
+    {kCodaBar + 5, kCodaBar + 6, Accompaniment::Arpeggio, true, -5},
     // The bar on the dominant eases into the intro's level, no step down
     // at the seam.
     {kCodaBar + 6, kEndBar, Accompaniment::Arpeggio, true, -6},
@@ -347,10 +354,10 @@ struct Level {
     int level;
 };
 const Level kLevels[] = {
-    {0, -23},         {kA - 1, -21},       {kA, -13},           {kA + 4, -6},        {kA + 8, -4},
+    {0, -25},         {kA - 1, -21},       {kA, -13},           {kA + 4, -6},        {kA + 8, -4},
     {kB - 1, -3},     {kB, -10},           {kB + 7, -6},        {kB + 14, -4},       {kAViolin - 1, -9},
     {kAViolin, -4},   {kC - 1, -10},       {kC, -22},           {kC + 2, -21},       {kC + 3, -15},
-    {kC + 5, -16},    {kSongBar - 2, -15}, {kSongBar - 1, -10}, {kSongBar, -13},     {kSongBar + 7, 4},
+    {kC + 5, -16},    {kSongBar - 2, -15}, {kSongBar - 1, -14}, {kSongBar, -13},     {kSongBar + 7, 4},
     {kAAgain + 2, 7}, {kCodaBar - 1, 0},   {kCodaBar, -13},     {kCodaBar + 5, -12}, {kCodaBar + 6, -14}};
 // Under the violin the held strings step back: same family, they would
 // swallow it; under the interlude's oboe they step back less, so the
@@ -391,6 +398,10 @@ constexpr int kUnderTheClarinet = 59, kUnderTheEntry = 60;
 // C4 E4 up, clear of the guitar's E3 and A3, not where they last stopped,
 // sixteen bars before.
 constexpr std::array<int, 3> kViolinPadFrom = {57, 60, 64};
+// Under the theme's second phrase the held chords start round C4 E4 G4,
+// over the guitar's strum, and move from there: from where the intro's
+// left off they sink into the tenor, where close thirds blur.
+constexpr std::array<int, 3> kThemePadFrom = {60, 64, 67};
 // The intro's held chord opens over the harp's rolling A2 to C4, not inside
 // it, where the lowest notes would blur.
 constexpr std::array<int, 3> kIntroPadFrom = {60, 64, 69};
@@ -508,6 +519,9 @@ std::vector<MidiTrack> ComposeGameTune()
         }
         if (bar == kAViolin) {
             band.ResumeHeldChords({kViolinPadFrom.begin(), kViolinPadFrom.end()});
+        }
+        if (bar == kA + 4) {
+            band.ResumeHeldChords({kThemePadFrom.begin(), kThemePadFrom.end()});
         }
         for (const BassBar &written : kBassBars) {
             if (written.bar == bar) {

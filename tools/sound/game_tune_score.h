@@ -38,12 +38,13 @@ inline const Bars kChordBars[] = {
     // G, C and F; the full cadence comes only at the flute's end
     {"Am", "G/B", "C", "A7/C#", "Dm", "B7/D#", "Am/E", "E7", "Am Am7/G", "D7 D7/F#", "G7", "C C7/E", "F", "Dm",
      "Dm7 E7", "E7 E7/G#", "Am"},
-    // coda: i and iv over an A rocking to the chords' roots, the tonic again
-    // over its third, the bass climbing C E to iv over F, and on to the
+    // coda: i, then VI, so the loop does not idle on the tonic round its
+    // seam; the tonic again over its third, the bass climbing C E to iv
+    // over F, and on to the
     // Neapolitan sixth, as the theme's answer closed, led through the
     // tonic's six-four to the dominant, and a bar on the dominant back to
     // the start
-    {"Am", "Dm/A", "Am/C", "Dm/F", "Bb/D", "Am/E E7", "E7 E7/G#"},
+    {"Am", "F", "Am/C", "Dm/F", "Bb/D", "Am/E E7", "E7 E7/G#"},
 };
 
 // ---- The lines: each enters on its bar of the tune (counted from 0) ----
@@ -88,10 +89,11 @@ inline const Bars kMiddleCounterInner = {"C4/12",  "B3/12",     "C4/6 E4/6",  "A
 // each beat, round the chord that follows. The oboe, the siciliano's own
 // voice, plays the first unit, whose D6 would take the clarinet into its
 // thin top register, and the clarinet answers with the second, a step
-// lower, and leans its B on the root the bass strikes, resolving it up
-// in the lilt.
+// lower, in the same rhythm as the first, long-short on each beat; its
+// second bar runs on down the scale from G, where a second C would stall
+// the sequence's fall, to E, held a step under the flute's entry.
 inline const Bars kSequence = {"r/8 G5/2 B5/2", "D6/4 C6/2 B5/2 A5/2 B5/2", "C6/4 A5/2 F5/4 A5/2"};
-inline const Bars kSequenceCopy = {"C6/4 B5/2 A5/2 G5/4", "B5/2 C6/1 G5/3 E5/4 C5/2"};
+inline const Bars kSequenceCopy = {"C6/4 B5/2 A5/2 G5/4", "G5/4 F5/2 E5/6"};
 // Between the strummed chords and the winds the strings hold the chords'
 // thirds and sevenths, a step at a time, so the circle of fifths has a
 // middle: the seventh of each chord the third of the next; the last
@@ -102,10 +104,12 @@ inline const Bars kSequenceCounter = {"G4/12",  "F4/12",  "~F4/12",     "E4/12",
 // Under it a second line takes the other of each chord's third and
 // seventh, or another of its tones, so the sequence sounds in full
 // chords, not over one held note: C held from the tonic into D minor's
-// seventh, G's third falling to C's fifth, and a line climbing through F's
+// seventh, G's root while the clarinet leans its C on the chord's third,
+// rising to that third once it resolves, and on to C's fifth, and a line climbing through F's
 // fifth to the half-diminished chord's F, which falls to the dominant's
 // root, held into the violin's chord.
-inline const Bars kSequenceCounterLow = {"C4/12", "~C4/12", "B3/12", "G3/12", "C4/12", "F4/12", "E4/12", "~E4/8 r/4"};
+inline const Bars kSequenceCounterLow = {"C4/12", "~C4/12", "G3/6 B3/6", "G3/12",
+                                         "C4/12", "F4/12",  "E4/12",     "~E4/8 r/4"};
 // The flute takes the third unit and breaks its pattern: a run up in even
 // eighths, then the chords spelt in quarters across the beats, the
 // cadence's hemiola, falling over the half-diminished chord, and a C
@@ -186,6 +190,22 @@ inline const Bars kThemeCounter = {"E4/12",    "A4/6 C5/6", "B4/6 D5/6", "~D5/3 
 // where the theme fell to it by leaps, falls by step through the six-four
 // to the dominant's third,
 // where the oboe takes the line back to the start: the tune never stops.
+// Under the coda the strings sing a line of their own, not a pad: where
+// the clarinet breathes after its first fragment they rise C D over F
+// major in the lilt, in notes long enough for bowed strings to speak, a
+// bar before the clarinet turns round the same notes, and carry the line
+// over the bar line into its entry; then they hold A under its fall and
+// land on F under its D, clear of its passing E; they hold the
+// Neapolitan's root through its bar, and it falls by semitones, B flat A
+// G sharp, into the dominant, whose leading note rises to the tonic as
+// the tune starts again.
+inline const Bars kCodaCounter = {"E4/6 A4/6",  "~A4/6 C5/4 D5/2", "E5/4 D5/2 A4/6",
+                                  "A4/10 F4/2", "Bb3/12",          "A3/6 G#3/6"};
+// Over the Neapolitan the strings divide, a second line over the first,
+// so the chord sounds whole under the clarinet's F, and so do the six-four
+// and the dominant's seventh after it, the upper line turning against
+// the clarinet's fall: D F, C D.
+inline const Bars kCodaCounterUpper = {"D4/6 F4/6", "C4/6 D4/6"};
 inline const Bars kCodaClarinet = {"r/6 G5/3 A5/1 B5/2"}; // written an octave up
 inline const Bars kCoda = {
     "C5/6 E5/3 F5/1 E5/2",       "A5/6 r/6",        "r/6 C5/3 D5/1 C5/2", "F5/6 E5/4 D5/2",
