@@ -392,6 +392,20 @@ TEST(GameTune, AccompanimentFiguresChangeAndTheSummitComesOnce)
                 top = std::max<int>(top, note.key);
             }
         }
+        // A harp bar that runs straight up in sixteenths comes back in
+        // them, so the stream keeps its pace across the beat and the bar line.
+        for (std::uint32_t bar = 0; channel == kGameTuneHarp && bar < bars; ++bar) {
+            const auto &struck = strokes[bar];
+            const auto run = [&struck](std::uint32_t from, bool rising) {
+                for (std::uint32_t at = from; at < from + 6; ++at)
+                    if (!struck.contains(at) ||
+                        (rising && at > from && struck.at(at).second <= struck.at(at - 1).second))
+                        return false;
+                return true;
+            };
+            if (run(0, true))
+                EXPECT_TRUE(run(6, false)) << "the harp's run in bar " << bar + 1 << " breaks off on its second beat";
+        }
         std::vector<Figure> figures(bars);
         for (std::uint32_t bar = 0; bar < bars; ++bar) {
             int before = 0;

@@ -91,16 +91,23 @@ void Band::CascadeBeat(std::uint32_t beatStart, const Chord &chord, bool down)
     // Up from the chord's bass through its spread and on into the octave
     // above on the first beat, back down on the second: a stream of
     // sixteenths under a lead in long notes, each note lifted as the one
-    // after next is struck. The way down starts a step under the top, as a
-    // string plucked again at the turn damps itself and stutters, and ends
-    // on the bass, held to the bar line.
+    // after next is struck. The way down takes as many notes as the way up,
+    // stepping through every tone of the chord so it falls evenly to the
+    // bass, and the next bar line comes on the beat of the run.
     const std::array<int, 4> spread = HarpSpread(chord);
     const std::array<int, 6> up = {spread[0], spread[1], spread[2], spread[3], spread[1] + 12, spread[2] + 12};
-    const std::array<int, 5> back = {spread[1] + 12, spread[3], spread[2], spread[1], spread[0]};
+    std::vector<int> close = ChordKeys(chord, spread[0]);
+    for (const int key : ChordKeys(chord, spread[0] + 12)) {
+        close.push_back(key);
+    }
+    std::array<int, 6> back{};
+    for (std::size_t i = 0; i < back.size(); ++i) {
+        back[i] = close[back.size() - 1 - i];
+    }
+    const std::array<int, 6> &run = down ? back : up;
     constexpr std::uint32_t kSixteenth = kStep / 2;
-    for (std::uint32_t i = 0; i < (down ? back.size() : up.size()); ++i) {
-        const int key = down ? back[i] : up[i];
-        Play(who_.harp, beatStart + i * kSixteenth, key, i == 0 ? kHarpFirst - 4 : kHarpOther - 10,
+    for (std::uint32_t i = 0; i < run.size(); ++i) {
+        Play(who_.harp, beatStart + i * kSixteenth, run[i], i == 0 ? kHarpFirst - 4 : kHarpOther - 10,
              std::min(2 * kSixteenth, kBeatTicks - i * kSixteenth) - kHarpGap / 2, feel_.Shift(kHarpSpread));
     }
 }
