@@ -403,8 +403,9 @@ TEST(GameTune, AccompanimentFiguresChangeAndTheSummitComesOnce)
                         return false;
                 return true;
             };
-            if (run(0, true))
+            if (run(0, true)) {
                 EXPECT_TRUE(run(6, false)) << "the harp's run in bar " << bar + 1 << " breaks off on its second beat";
+            }
         }
         std::vector<Figure> figures(bars);
         for (std::uint32_t bar = 0; bar < bars; ++bar) {
