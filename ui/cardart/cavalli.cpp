@@ -79,8 +79,10 @@ Cavaliere Di(Seme seme)
     // shade darker than the white, which it was read as at a glance), a
     // white with a dark slate one, and its shade deeper: with a light mane
     // it stood off the white card by its outline alone.
-    const Tinta dun = Tono(QColor(0xEE, 0xCE, 0x94), QColor(0xD8, 0xAA, 0x66), QColor(0xA8, 0x7A, 0x40));
-    const Tinta criniScuri = Tono(QColor(0x8A, 0x5A, 0x30), QColor(0x62, 0x3C, 0x1C), QColor(0x42, 0x26, 0x10));
+    // The dun deeper and the cream paler than they were: side by side, both
+    // tan and both facing left, the two were taken for each other.
+    const Tinta dun = Tono(QColor(0xE0, 0xAE, 0x6A), QColor(0xC4, 0x8A, 0x46), QColor(0x8C, 0x5C, 0x28));
+    const Tinta criniScuri = Tono(QColor(0x6A, 0x40, 0x20), QColor(0x44, 0x28, 0x12), QColor(0x2C, 0x18, 0x0A));
     // The cream and the white a shade deeper than paper: as light as the
     // card, they left the rider on an empty outline at the natural size
     // (the cream, a shade paler still, was read as the faintest figure).
@@ -88,11 +90,13 @@ Cavaliere Di(Seme seme)
     // and more widely shaded (Finimenti::pallido): there, outlined on the
     // white card, the two still faded and left the rider floating.
     const bool pixel = InchiostroDelPixelInUso();
-    const Tinta crema = pixel ? Tono(QColor(0xEA, 0xD0, 0x98), QColor(0xD4, 0xB4, 0x76), QColor(0x9C, 0x76, 0x40))
-                              : Tono(QColor(0xF6, 0xE2, 0xB4), QColor(0xE6, 0xC8, 0x8A), QColor(0xBA, 0x94, 0x58));
-    const Tinta criniBiondi = Tono(QColor(0xF4, 0xDC, 0x9C), QColor(0xDE, 0xBC, 0x70), QColor(0xAE, 0x8C, 0x44));
-    const Tinta grigio = Tono(QColor(0xDA, 0xDE, 0xE4), QColor(0xB2, 0xB8, 0xC2), QColor(0x7E, 0x86, 0x94));
-    const Tinta criniGrigi = Tono(QColor(0xA8, 0xAA, 0xB2), QColor(0x86, 0x88, 0x94), QColor(0x64, 0x66, 0x72));
+    const Tinta crema = pixel ? Tono(QColor(0xF4, 0xE8, 0xC4), QColor(0xE8, 0xD6, 0xA4), QColor(0xAC, 0x94, 0x62))
+                              : Tono(QColor(0xFA, 0xF0, 0xD4), QColor(0xEE, 0xDE, 0xB2), QColor(0xC2, 0xA8, 0x74));
+    const Tinta criniBiondi = Tono(QColor(0xFA, 0xF0, 0xCC), QColor(0xE8, 0xD4, 0x98), QColor(0xB8, 0x9E, 0x60));
+    // The dappled grey a steel grey, a clear step darker than the white and
+    // with a near-black mane: the two were read as one grey horse.
+    const Tinta grigio = Tono(QColor(0xC8, 0xCE, 0xD8), QColor(0x98, 0xA0, 0xAE), QColor(0x66, 0x6E, 0x7E));
+    const Tinta criniGrigi = Tono(QColor(0x6A, 0x6C, 0x78), QColor(0x46, 0x48, 0x54), QColor(0x2C, 0x2E, 0x38));
     const Tinta bianco = pixel ? Tono(QColor(0xEA, 0xE8, 0xE2), QColor(0xCA, 0xC6, 0xBC), QColor(0x8A, 0x84, 0x78))
                                : Tono(QColor(0xFA, 0xFA, 0xF6), QColor(0xE8, 0xE6, 0xE0), QColor(0xAC, 0xA6, 0x9A));
     const Tinta criniArdesia = Tono(QColor(0x8A, 0x8A, 0x98), QColor(0x62, 0x62, 0x74), QColor(0x42, 0x42, 0x54));
@@ -112,7 +116,7 @@ Cavaliere Di(Seme seme)
                 {16.4, 33.6},
                 {12.6, 30.0},
                 -10,
-                27,
+                30,
                 {dun, criniScuri, Tono(Smorza(kRosso)), kOro, kBriglia, false, true},
                 0,
                 {25.8, 47.8},
@@ -161,10 +165,10 @@ Cavaliere Di(Seme seme)
                  1.0},
                 19,
                 true,
-                {15.2, 28.0},
-                {11.2, 21.0},
+                {15.2, 28.6},
+                {12.4, 22.2},
                 0,
-                14,
+                15.5,
                 {crema, criniBiondi, Tono(Smorza(kRosso)), kOro, kBriglia, false, false, true},
                 8,
                 {25, 48.4},
