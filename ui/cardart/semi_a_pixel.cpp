@@ -19,18 +19,17 @@ constexpr int kRighe = 20;
 // tenth and eleventh rows.
 template <size_t N> using Mappa = std::array<std::string_view, N>;
 
-// A sabre point up, upright from the hilt for half its length and then
-// bending to the right to its point: a slender outlined blade three pixels
-// of blue across, light along one edge, fifteen of the twenty rows, on a
-// golden guard a little wider than the blade, its ends turned up and its
-// underside shaded, a red grip as wide as the blade and a golden pommel.
-// (A broad blade on a guard as wide as the pip read as two marks, a blue
-// flame over a golden bar, and the fives and sixes were miscounted; the
-// slender blade on a grip of one pixel, leaning all its length, as a quill.)
+// A sabre point up, upright at the hilt and bending to the right towards
+// its point: a slender outlined blade three pixels of blue across, light
+// along one edge, sixteen of the twenty rows, running straight into a
+// guard a little wider than the blade, its ends turned up, a one-pixel red
+// grip and a golden pommel. (A broad blade on a guard as wide as the pip
+// read as two marks, a blue feather over a golden bar, and the fives and
+// sixes were miscounted; a blade four pixels wide was a blue sliver.)
 constexpr Mappa<kRighe> kSpada{
-    "........N..", ".......NbN.", "......NbBN.", "......NbBN.", ".....NbBBN.", ".....NbBBN.", "....NbBBN..",
-    "....NbBBN..", "...NbBBN...", "...NbBBN...", "...NbBBN...", "...NbBBN...", "...NbBBN...", "...NbBBN...",
-    ".Y.NbBBN.Y.", ".YYYYYYYYY.", "..yyyyyyy..", "....rRr....", "....rRr....", "....YYy....",
+    "........N..", ".......NbN.", "......NbBN.", "......NbBN.", ".....NbBBN.", ".....NbBBN.", ".....NbBBN.",
+    "....NbBBN..", "....NbBBN..", "....NbBBN..", "...NbBBN...", "...NbBBN...", "...NbBBN...", "...NbBBN...",
+    "...NbBBN...", ".Y.NbBBN.Y.", ".YYYYYYYYY.", ".....R.....", ".....r.....", "....YYy....",
 };
 // A cudgel leaning as a hand holds it, its head up to the right: the ace's
 // and the figures' club made small, dark outlined, light on its left and
