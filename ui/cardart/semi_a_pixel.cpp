@@ -19,17 +19,18 @@ constexpr int kRighe = 20;
 // tenth and eleventh rows.
 template <size_t N> using Mappa = std::array<std::string_view, N>;
 
-// A sabre point up, upright at the hilt and bending to the right towards
-// its point: a slender outlined blade three pixels of blue across, light
-// along one edge, sixteen of the twenty rows, running straight into a
-// guard a little wider than the blade, its ends turned up, a one-pixel red
-// grip and a golden pommel. (A broad blade on a guard as wide as the pip
-// read as two marks, a blue feather over a golden bar, and the fives and
-// sixes were miscounted; a blade four pixels wide was a blue sliver.)
+// A sabre point up: a blade of even width, four pixels of blue across,
+// outlined, light along one edge, upright from the hilt for half its length
+// and then bending to the right to a point, sixteen of the twenty rows; a
+// straight golden guard as wide as the pip, its ends turned up, a red grip
+// and a golden pommel, as the ace's. (A blade widening from its point to
+// the guard read as a leaf or a flame, on a guard of two rows as a second
+// mark below it; a blade three pixels across, leaning all its length, as a
+// quill or a feather.)
 constexpr Mappa<kRighe> kSpada{
-    "........N..", ".......NbN.", "......NbBN.", "......NbBN.", ".....NbBBN.", ".....NbBBN.", ".....NbBBN.",
-    "....NbBBN..", "....NbBBN..", "....NbBBN..", "...NbBBN...", "...NbBBN...", "...NbBBN...", "...NbBBN...",
-    "...NbBBN...", ".Y.NbBBN.Y.", ".YYYYYYYYY.", ".....R.....", ".....r.....", "....YYy....",
+    ".......N...", "......NbN..", ".....NbBN..", "....NbBBN..", "....NbBBN..", "...NbBBBN..", "...NbBBBN..",
+    "...NbBBBN..", "..NbBBBN...", "..NbBBBN...", "..NbBBBN...", "..NbBBBN...", "..NbBBBN...", "..NbBBBN...",
+    "..NbBBBN...", "Y.NbBBBN..Y", "YYYYYYYYYYY", "....RRr....", "....RRr....", "....YYy....",
 };
 // A cudgel leaning as a hand holds it, its head up to the right: the ace's
 // and the figures' club made small, dark outlined, light on its left and
