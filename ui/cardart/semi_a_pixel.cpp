@@ -19,25 +19,31 @@ constexpr int kRighe = 20;
 // tenth and eleventh rows.
 template <size_t N> using Mappa = std::array<std::string_view, N>;
 
-// A sabre point up, bending to the right: a broad outlined blade, light
-// along its cutting edge, three quarters of the length (a blade four pixels
-// wide was a blue sliver, a feather); a golden crescent guard as wide as
-// the pip, a red grip and a golden pommel, as the ace's.
+// A sabre point up: a blade of even width, four pixels of blue across,
+// outlined, light along one edge, upright from the hilt for half its length
+// and then bending to the right to a point, sixteen of the twenty rows; a
+// straight golden guard as wide as the pip, its ends turned up, a red grip
+// and a golden pommel, as the ace's. (A blade widening from its point to
+// the guard read as a leaf or a flame, on a guard of two rows as a second
+// mark below it; a blade three pixels across, leaning all its length, as a
+// quill or a feather.)
 constexpr Mappa<kRighe> kSpada{
-    ".......N...", "......NBN..", "......NBN..", ".....NbBN..", ".....NbBN..", "....NbBBN..", "....NbBBN..",
-    "...NbBBBN..", "...NbBBBN..", "...NbBBBN..", "..NbBBBN...", "..NbBBBN...", "..NbBBBN...", "..NbBBBN...",
-    "Y.NbBBBN..Y", "YYYYYYYYYYY", ".yyyyyyyyy.", "....RRr....", "....RRr....", "....YYy....",
+    ".......N...", "......NbN..", ".....NbBN..", "....NbBBN..", "....NbBBN..", "...NbBBBN..", "...NbBBBN..",
+    "...NbBBBN..", "..NbBBBN...", "..NbBBBN...", "..NbBBBN...", "..NbBBBN...", "..NbBBBN...", "..NbBBBN...",
+    "..NbBBBN...", "Y.NbBBBN..Y", "YYYYYYYYYYY", "....RRr....", "....RRr....", "....YYy....",
 };
 // A cudgel leaning as a hand holds it, its head up to the right: the ace's
 // and the figures' club made small, dark outlined, light on its left and
-// shaded on its right, a heavy knobbed head on a grip six pixels across,
-// bound in red; one lopped branch red at the cut and one golden leaf. (A
-// stave of even width read as a pickle, a grip four pixels across as a
-// sprig, and a thin stick as a sword in green.)
+// shaded on its right, a rounded head twice the grip's width tapering all
+// the way down to a grip four pixels across, a knot on its left, a lopped
+// branch red at the cut on its right, a golden leaf and a red butt. (A
+// stave of even width read as a pickle, a grip six pixels across bound in
+// red halfway as a sock, a thin stick as a sword in green, and a grip four
+// pixels across under a head no wider than the body as a sprig.)
 constexpr Mappa<kRighe> kBastone{
-    "....KK.KK..", "...KLGKGDK.", "..KLGGGGGDK", ".KLGGGGGGDK", ".KLGGGGGGDK", ".KLGGGGGDK.", "RKLGGGGGDK.",
-    "rKLGGGGDK..", ".KLGGGGDK..", ".KLGGGDKYY.", ".KLGGGDKYo.", ".KLGGDK....", ".KLGGDK....", ".KRRRrK....",
-    ".KRRRrK....", "KLGGDK.....", "KLGGDK.....", "KLGGDK.....", "KLGGDK.....", ".KKKK......",
+    "....KKKK...", "...KLGGDK..", "..KLGGGGDK.", "..KLGGGGGDK", "..KLGGGGGDK", ".KKLGGGGGDK", "..KLGGGGDK.",
+    "..KLGGGDK..", "..KLGGGDKKR", "..KLGGDKKKr", "..KLGGDK...", "..KLGDK....", "YYKLGDK....", "oYLGDK.....",
+    ".KLGDK.....", ".KLDK......", ".KLDK......", ".KLDK......", "KLDK.......", "KRrK.......",
 };
 
 // Every row as long as the first, and an odd number of columns, so that
