@@ -35,10 +35,6 @@ constexpr qreal kStrettoCavallo = 0.92;
 constexpr qreal kCavaliere = 0.98;
 // A rider's head to a standing knave's.
 constexpr qreal kTesta = 0.93;
-// At the natural size his head is drawn larger (TestaGrande) about a point
-// this far above his face, so that it grows more down over his collar than
-// up into what he holds, and his eyes move down by about a pixel.
-constexpr qreal kSopraOcchi = 5;
 
 Tinta Tono(QColor luce, QColor corpo, QColor ombra) { return {luce, corpo, ombra}; }
 Tinta Tono(const QColor &c) { return {c.lighter(125), c, c.darker(145)}; }
@@ -420,26 +416,22 @@ void DisegnaCavallo(QPainter &p, Seme seme)
     const QPointF viso = CentroViso(c);
     Linea(p, cavaliere.Su({21, 29.4}), viso + QPointF(0, 2.5), pelle.ombra, 1.8);
     // The head a little smaller than a standing knave's, in proportion to a
-    // seated body, and at the natural size larger, as every figure's there;
-    // the eyes stay in their pixels.
+    // seated body; the eyes stay in their pixels.
     p.save();
     p.translate(viso);
     p.scale(kTesta, kTesta);
     p.translate(-viso);
-    {
-        const TestaGrande grande(p, viso - QPointF(0, kSopraOcchi));
-        // Each his own hair: auburn, black (fair hair and the golden cup over it
-        // made one blob), chestnut, black under the helmet.
-        const Tinta capelli = seme == Seme::Bastoni ? fanti::kRameT
-            : seme == Seme::Coppe                   ? fanti::kNeroT
-            : seme == Seme::Denari                  ? fanti::kCastanoT
-                                                    : fanti::kNeroT;
-        Volto(p, viso, verso, capelli, seme == Seme::Coppe ? 0.8 : 0, c.lineamenti);
-        // The clubs' horseman a grown man, bearded: the other riders are youths.
-        if (seme == Seme::Bastoni)
-            fanti::Barba(p, viso + QPointF(0, -0.5), verso * 0.7, 0, kBarbaCavaliere);
-        Cappello(p, seme, viso, verso, v.copricapo);
-    }
+    // Each his own hair: auburn, black (fair hair and the golden cup over it
+    // made one blob), chestnut, black under the helmet.
+    const Tinta capelli = seme == Seme::Bastoni ? fanti::kRameT
+        : seme == Seme::Coppe                   ? fanti::kNeroT
+        : seme == Seme::Denari                  ? fanti::kCastanoT
+                                                : fanti::kNeroT;
+    Volto(p, viso, verso, capelli, seme == Seme::Coppe ? 0.8 : 0, c.lineamenti);
+    // The clubs' horseman a grown man, bearded: the other riders are youths.
+    if (seme == Seme::Bastoni)
+        fanti::Barba(p, viso + QPointF(0, -0.5), verso * 0.7, 0, kBarbaCavaliere);
+    Cappello(p, seme, viso, verso, v.copricapo);
     p.restore();
 
     // The near arm: the reins, or the emblem shown clear of the body.
@@ -495,8 +487,7 @@ void Cavallo(QPainter &p, Seme seme)
 QRectF VisoDelCavaliere(Seme seme)
 {
     const QPointF v = CentroViso(Di(seme));
-    const qreal giu = (kTestaAlPixel - 1) * kSopraOcchi;      // the larger head's
-    return QRectF(v.x() - 1.95, v.y() - 2.4 + giu, 3.9, 5.0); // four columns, five rows of pixel centres
+    return QRectF(v.x() - 1.95, v.y() - 2.4, 3.9, 5.0); // four columns, five rows of pixel centres
 }
 
 } // namespace belvane::cardart

@@ -14,10 +14,6 @@ namespace {
 
 // The knaves are drawn standing on y = 63.5; the platform's top is this much lower.
 constexpr qreal kAbbassa = 1;
-// At the natural size a knave's head is drawn larger (TestaGrande) about a
-// point this far above his eyes: it grows more down over his collar than up
-// towards the card's top, and his eyes move by one whole pixel.
-constexpr QPointF kSopraOcchi(0, 5);
 
 } // namespace
 
@@ -42,21 +38,18 @@ void FanteDiBastoni(QPainter &p)
     Scarpa(p, {28.8, 62.2}, {30.6, 63.2});
     // A bushy mop of dark curls under the cap, down to his collar: the
     // knaves' faces are one young face, and their hair tells them apart.
-    {
-        const TestaGrande testa(p, CentroViso(Seme::Bastoni) - kSopraOcchi);
-        const Profilo riccioli{{15.2, 11.2}, {14.0, 13.2}, {14.6, 15.0}, {13.8, 16.8}, {14.4, 18.8},
-                               {15.8, 20.2}, {17.4, 19.2}, {21.6, 19.2}, {23.2, 20.2}, {24.6, 18.8},
-                               {25.2, 16.8}, {24.4, 15.0}, {25.0, 13.2}, {23.8, 11.2}, {19.5, 10.0}};
-        Forma(p, riccioli, kCastanoT, 0.9, 0.5);
-        Segna(p,
-              Tratti({{{15.0, 12.8}, {15.9, 13.8}, {15.0, 15.0}},
-                      {{14.8, 15.6}, {15.6, 16.6}, {14.8, 17.6}},
-                      {{15.2, 18.2}, {16.2, 19.0}, {16.4, 19.8}},
-                      {{24.0, 12.8}, {23.1, 13.8}, {24.0, 15.0}},
-                      {{24.2, 15.6}, {23.4, 16.6}, {24.2, 17.6}},
-                      {{23.8, 18.2}, {22.8, 19.0}, {22.6, 19.8}}}),
-              kCastanoT.luce);
-    }
+    const Profilo riccioli{{15.2, 11.2}, {14.0, 13.2}, {14.6, 15.0}, {13.8, 16.8}, {14.4, 18.8},
+                           {15.8, 20.2}, {17.4, 19.2}, {21.6, 19.2}, {23.2, 20.2}, {24.6, 18.8},
+                           {25.2, 16.8}, {24.4, 15.0}, {25.0, 13.2}, {23.8, 11.2}, {19.5, 10.0}};
+    Forma(p, riccioli, kCastanoT, 0.9, 0.5);
+    Segna(p,
+          Tratti({{{15.0, 12.8}, {15.9, 13.8}, {15.0, 15.0}},
+                  {{14.8, 15.6}, {15.6, 16.6}, {14.8, 17.6}},
+                  {{15.2, 18.2}, {16.2, 19.0}, {16.4, 19.8}},
+                  {{24.0, 12.8}, {23.1, 13.8}, {24.0, 15.0}},
+                  {{24.2, 15.6}, {23.4, 16.6}, {24.2, 17.6}},
+                  {{23.8, 18.2}, {22.8, 19.0}, {22.6, 19.8}}}),
+          kCastanoT.luce);
     Forma(p, ProfiloArto({{{19.6, 18.2}, 3.9}, {{19.6, 21.6}, 4.2}}), kPelleBrunaT, 0.8, 0, kBordoPelle);
     // The doublet with its skirt, braided across the chest, edged in gold.
     const Profilo farsetto{{14.2, 22.2}, {19.5, 21.2}, {25, 21.8}, {26, 26.5},   {24.6, 33.2},
@@ -108,22 +101,19 @@ void FanteDiBastoni(QPainter &p)
         Segna(p, Tratti({{{x - 0.8, 22}, {x - 0.6, 24}}, {{x + 0.6, 22}, {x + 0.8, 24}}}), kOcraT.corpo, 0.45);
     }
     Forma(p, {{16, 21.6}, {19.5, 20.2}, {23, 21.6}, {21.4, 23.2}, {19.5, 22.4}, {17.6, 23.2}}, kLinoT, 0.4, 0);
-    {
-        const TestaGrande testa(p, CentroViso(Seme::Bastoni) - kSopraOcchi);
-        Volto(p, CentroViso(Seme::Bastoni), 0.5, 4, 0,
-              {0.1, 0, -0.2, 0.2, 0, 0, Qt::transparent, 0, 0, -0.2, 0, 0.2, 0, volti::Taglio::Aperto,
-               Lineamenti::Bocca::Quieta, QColor(0x6A, 0x58, 0x2C), volti::Naso::Largo, kPelleBrunaT});
-        // A soft bonnet of violet cloth puffed over to one side above a gold
-        // band turned up round his brow.
-        const Profilo cuffia{{15.8, 11.0}, {15.4, 8.6}, {17.0, 6.6}, {20.4, 5.8},
-                             {23.8, 6.4},  {25.8, 7.8}, {25.0, 9.4}, {23.4, 11.0}};
-        Forma(p, cuffia, kViolaT, 0.9, 0.5);
-        OmbraOltre(p, cuffia, {21.6, 4}, {23.6, 12}, kViolaT.ombra);
-        Segna(p, Tratti({{{17.8, 7.0}, {18.4, 9.8}}, {{20.6, 6.4}, {21.0, 9.8}}, {{23.4, 7.0}, {23.0, 9.8}}}),
-              kViolaT.ombra, kPiega);
-        const Profilo risvolto{{15.0, 12.8}, {15.2, 10.4}, {19.5, 9.6}, {23.8, 10.4}, {24.0, 12.8}, {19.5, 12.0}};
-        Forma(p, risvolto, kOcraT, 0.6, 0.4);
-    }
+    Volto(p, CentroViso(Seme::Bastoni), 0.5, 4, 0,
+          {0.1, 0, -0.2, 0.2, 0, 0, Qt::transparent, 0, 0, -0.2, 0, 0.2, 0, volti::Taglio::Aperto,
+           Lineamenti::Bocca::Quieta, QColor(0x6A, 0x58, 0x2C), volti::Naso::Largo, kPelleBrunaT});
+    // A soft bonnet of violet cloth puffed over to one side above a gold
+    // band turned up round his brow.
+    const Profilo cuffia{{15.8, 11.0}, {15.4, 8.6}, {17.0, 6.6}, {20.4, 5.8},
+                         {23.8, 6.4},  {25.8, 7.8}, {25.0, 9.4}, {23.4, 11.0}};
+    Forma(p, cuffia, kViolaT, 0.9, 0.5);
+    OmbraOltre(p, cuffia, {21.6, 4}, {23.6, 12}, kViolaT.ombra);
+    Segna(p, Tratti({{{17.8, 7.0}, {18.4, 9.8}}, {{20.6, 6.4}, {21.0, 9.8}}, {{23.4, 7.0}, {23.0, 9.8}}}),
+          kViolaT.ombra, kPiega);
+    const Profilo risvolto{{15.0, 12.8}, {15.2, 10.4}, {19.5, 9.6}, {23.8, 10.4}, {24.0, 12.8}, {19.5, 12.0}};
+    Forma(p, risvolto, kOcraT, 0.6, 0.4);
 }
 
 // Stepping forward, the cup carried at his waist, his other fist on the hip,
@@ -145,19 +135,16 @@ void FanteDiCoppe(QPainter &p)
     Segna(p, Tratti({{{18.2, 52.6}, {21.4, 53.4}}}), kOcraT.corpo, kPiega);
     Scarpa(p, {18.4, 63.0}, {13.2, 63.2});
     // Auburn hair in long waves to his shoulders, a page's.
-    {
-        const TestaGrande testa(p, CentroViso(Seme::Coppe) - kSopraOcchi);
-        const Profilo chioma{{21.8, 13.0}, {22.5, 10.5}, {25.5, 9.6},  {29.0, 10.8}, {30.2, 14.0}, {31.2, 17.0},
-                             {31.4, 20.2}, {30.4, 21.8}, {29.0, 21.4}, {28.2, 19.6}, {27.6, 18.2}, {23.5, 18.4},
-                             {21.6, 19.6}, {20.6, 18.6}, {20.8, 16.4}, {21.2, 14.8}};
-        Forma(p, chioma, kRameT, 0.9, 0.5);
-        Segna(p,
-              Tratti({{{28.2, 12}, {29.4, 16}, {30.0, 19.6}},
-                      {{27, 12.4}, {28.2, 16.4}, {28.8, 19.0}},
-                      {{29.4, 13}, {30.6, 16.8}, {30.8, 20.6}},
-                      {{21.8, 15.2}, {21.4, 17.2}, {21.6, 19.0}}}),
-              kRameT.ombra);
-    }
+    const Profilo chioma{{21.8, 13.0}, {22.5, 10.5}, {25.5, 9.6},  {29.0, 10.8}, {30.2, 14.0}, {31.2, 17.0},
+                         {31.4, 20.2}, {30.4, 21.8}, {29.0, 21.4}, {28.2, 19.6}, {27.6, 18.2}, {23.5, 18.4},
+                         {21.6, 19.6}, {20.6, 18.6}, {20.8, 16.4}, {21.2, 14.8}};
+    Forma(p, chioma, kRameT, 0.9, 0.5);
+    Segna(p,
+          Tratti({{{28.2, 12}, {29.4, 16}, {30.0, 19.6}},
+                  {{27, 12.4}, {28.2, 16.4}, {28.8, 19.0}},
+                  {{29.4, 13}, {30.6, 16.8}, {30.8, 20.6}},
+                  {{21.8, 15.2}, {21.4, 17.2}, {21.6, 19.0}}}),
+          kRameT.ombra);
     // The far arm down at his side, its fist on the hip.
     const Profilo lontano = ProfiloArto({{{29.6, 23.4}, 3.4}, {{33.6, 29.4}, 2.9}, {{32.2, 34.6}, 2.4}});
     Forma(p, lontano, kCelesteT, 0.7, 0.4);
@@ -192,29 +179,26 @@ void FanteDiCoppe(QPainter &p)
     Segna(p, Tratti({{{20.8, 22.2}, {21.4, 24.4}}, {{22.2, 22}, {22.6, 24}}}), kLinoT.corpo, 0.45);
     Forma(p, {{21.8, 22.2}, {25.5, 20.6}, {29.2, 22.2}, {27.4, 23.6}, {25.5, 22.8}, {23.6, 23.6}}, kLinoT, 0.4, 0);
     // A round, cheerful boy's face, rosy, a snub nose.
-    {
-        const TestaGrande testa(p, CentroViso(Seme::Coppe) - kSopraOcchi);
-        Volto(p, CentroViso(Seme::Coppe), -0.6, -4, 0.05,
-              {-0.2, -0.2, -0.2, 0.5, -0.1, 0.9, Qt::transparent, 0, 0, -0.5, -0.8, 0.2, -0.6, volti::Taglio::Aperto,
-               Lineamenti::Bocca::Sorride, QColor(0x5A, 0x52, 0x44), volti::Naso::Corto, kPelleChiaraT});
-        // The beret tilted back, a sky-blue plume sweeping down behind, outlined
-        // in the doublet's blue: a white one was read as a wisp of smoke over the
-        // card's white.
-        const Profilo piuma{{27.5, 10}, {30, 6.2},   {34, 4.6},   {37, 5.8}, {37.4, 9.6},
-                            {36, 8.2},  {35.2, 7.2}, {31.5, 8.4}, {29, 10.8}};
-        Forma(p, piuma, kCelesteT, 0.7, 0, kBluT.ombra);
-        Segna(p,
-              Tratti({{{28.6, 9.6}, {31.5, 6.8}, {34.5, 5.8}, {36.4, 7.2}},
-                      {{30.4, 7.6}, {30.6, 6.2}},
-                      {{32.2, 6.8}, {32.4, 5.4}},
-                      {{34, 6.2}, {34.4, 5}},
-                      {{35.6, 6.6}, {36.6, 5.8}}}),
-              kCelesteT.ombra);
-        const Profilo berretto{{20.2, 12.4}, {21, 10}, {25, 8.6}, {29.8, 9.2}, {30.6, 11.2}, {26, 12.6}, {22.5, 12.9}};
-        Forma(p, berretto, kRossoT, 0.8, 0.5);
-        Segna(p, Tratti({{{21.6, 11.6}, {26, 11.2}, {29.6, 10.6}}}), kRossoT.ombra);
-        Ellisse(p, {23.2, 11.2}, 0.8, 0.8, kOcraT.corpo, kOcraT.ombra, kTrattoFine);
-    }
+    Volto(p, CentroViso(Seme::Coppe), -0.6, -4, 0.05,
+          {-0.2, -0.2, -0.2, 0.5, -0.1, 0.9, Qt::transparent, 0, 0, -0.5, -0.8, 0.2, -0.6, volti::Taglio::Aperto,
+           Lineamenti::Bocca::Sorride, QColor(0x5A, 0x52, 0x44), volti::Naso::Corto, kPelleChiaraT});
+    // The beret tilted back, a sky-blue plume sweeping down behind, outlined
+    // in the doublet's blue: a white one was read as a wisp of smoke over the
+    // card's white.
+    const Profilo piuma{{27.5, 10}, {30, 6.2},   {34, 4.6},   {37, 5.8}, {37.4, 9.6},
+                        {36, 8.2},  {35.2, 7.2}, {31.5, 8.4}, {29, 10.8}};
+    Forma(p, piuma, kCelesteT, 0.7, 0, kBluT.ombra);
+    Segna(p,
+          Tratti({{{28.6, 9.6}, {31.5, 6.8}, {34.5, 5.8}, {36.4, 7.2}},
+                  {{30.4, 7.6}, {30.6, 6.2}},
+                  {{32.2, 6.8}, {32.4, 5.4}},
+                  {{34, 6.2}, {34.4, 5}},
+                  {{35.6, 6.6}, {36.6, 5.8}}}),
+          kCelesteT.ombra);
+    const Profilo berretto{{20.2, 12.4}, {21, 10}, {25, 8.6}, {29.8, 9.2}, {30.6, 11.2}, {26, 12.6}, {22.5, 12.9}};
+    Forma(p, berretto, kRossoT, 0.8, 0.5);
+    Segna(p, Tratti({{{21.6, 11.6}, {26, 11.2}, {29.6, 10.6}}}), kRossoT.ombra);
+    Ellisse(p, {23.2, 11.2}, 0.8, 0.8, kOcraT.corpo, kOcraT.ombra, kTrattoFine);
 }
 
 // A fair-haired page: the coin borne up beside his head and his eyes on it,
@@ -240,13 +224,10 @@ void FanteDiDenari(QPainter &p)
     Scarpa(p, {25.8, 62.4}, {29.4, 63.3});
     // Fair hair to the jaw, as pages wore it, its ends turned under: cut
     // straight, it framed his face in a box, a nutcracker's.
-    {
-        const TestaGrande testa(p, CentroViso(Seme::Denari) + QPointF(kScostaDenari, 0) - kSopraOcchi);
-        const Profilo zazzera{{15.8, 15},   {16.2, 11.6}, {19.5, 10.6}, {22.8, 11.6}, {23.2, 15},  {23.9, 18.0},
-                              {23.0, 19.4}, {21.8, 19.0}, {17.2, 19.0}, {16.0, 19.4}, {15.1, 18.0}};
-        Forma(p, zazzera, kBiondoT, 0.8, 0.5);
-        Segna(p, Tratti({{{16.2, 14}, {16.0, 18.6}}, {{22.8, 14}, {23.0, 18.6}}}), kBiondoT.ombra);
-    }
+    const Profilo zazzera{{15.8, 15},   {16.2, 11.6}, {19.5, 10.6}, {22.8, 11.6}, {23.2, 15},  {23.9, 18.0},
+                          {23.0, 19.4}, {21.8, 19.0}, {17.2, 19.0}, {16.0, 19.4}, {15.1, 18.0}};
+    Forma(p, zazzera, kBiondoT, 0.8, 0.5);
+    Segna(p, Tratti({{{16.2, 14}, {16.0, 18.6}}, {{22.8, 14}, {23.0, 18.6}}}), kBiondoT.ombra);
     // The tunic, gathered at the waist and falling to the knee, edged in gold.
     const Profilo cappotto{{13.6, 22.6}, {19.5, 21.6}, {25.4, 22.4}, {26.2, 27.5}, {24.6, 33.6}, {27.0, 39.6},
                            {28.4, 46.4}, {19.8, 47.4}, {11.0, 46.4}, {12.4, 39.6}, {15, 33.6},   {13.4, 27.5}};
@@ -290,25 +271,22 @@ void FanteDiDenari(QPainter &p)
     Forma(p, {{15.8, 22.8}, {19.5, 21.2}, {23.2, 22.8}, {21.4, 24.4}, {19.5, 23.6}, {17.6, 24.4}}, kOcraT, 0.4, 0);
     // A firm jaw, heavy brows, a solemn mouth; turned up towards the coin,
     // not staring out of the card.
-    {
-        const TestaGrande testa(p, CentroViso(Seme::Denari) + QPointF(kScostaDenari, 0) - kSopraOcchi);
-        Volto(p, CentroViso(Seme::Denari) + QPointF(kScostaDenari, 0), 0.9, 5, 0.12,
-              {0.2, 0.1, 0.3, 0.2, 0.2, 0.3, Qt::transparent, 0, 0, -0.1, 0.3, 0.3, 0.6, volti::Taglio::Mandorla,
-               Lineamenti::Bocca::Serrata, QColor(0x56, 0x66, 0x38), volti::Naso::Largo, kPelleOlivastraT});
-        // A rolled hood worn as a hat: a padded roll wound with a gold band, the
-        // cloth gathered above it: black velvet and crimson beside the coin, so
-        // that the coin's gold stands out, and no other suit's colour.
-        const Profilo foggia{{16.2, 10.6}, {16.0, 8.4}, {17.6, 7.0},  {20.8, 6.6},
-                             {23.6, 7.4},  {25.2, 9.4}, {24.4, 11.0}, {23.0, 10.6}};
-        Forma(p, foggia, kCremisiT, 0.8, 0.5);
-        Segna(p, Tratti({{{18.6, 7.4}, {19.0, 9.6}}, {{21.2, 7.0}, {21.6, 9.6}}, {{23.4, 7.8}, {23.6, 9.8}}}),
-              kCremisiT.ombra, kPiega);
-        const Profilo rotolo{{14.4, 12.0}, {15.0, 10.0}, {19.5, 9.0},  {24.0, 10.0},
-                             {24.6, 12.0}, {24.0, 13.8}, {19.5, 13.2}, {15.0, 13.8}};
-        Forma(p, rotolo, kNeroT, 0.8, 0.5);
-        // The band wound round it twice: more turns striped it like a wasp.
-        Segna(p, Tratti({{{16.8, 9.8}, {18.4, 13.4}}, {{20.8, 9.3}, {22.4, 13.4}}}), kOcraT.corpo, 0.8);
-    }
+    Volto(p, CentroViso(Seme::Denari) + QPointF(kScostaDenari, 0), 0.9, 5, 0.12,
+          {0.2, 0.1, 0.3, 0.2, 0.2, 0.3, Qt::transparent, 0, 0, -0.1, 0.3, 0.3, 0.6, volti::Taglio::Mandorla,
+           Lineamenti::Bocca::Serrata, QColor(0x56, 0x66, 0x38), volti::Naso::Largo, kPelleOlivastraT});
+    // A rolled hood worn as a hat: a padded roll wound with a gold band, the
+    // cloth gathered above it: black velvet and crimson beside the coin, so
+    // that the coin's gold stands out, and no other suit's colour.
+    const Profilo foggia{{16.2, 10.6}, {16.0, 8.4}, {17.6, 7.0},  {20.8, 6.6},
+                         {23.6, 7.4},  {25.2, 9.4}, {24.4, 11.0}, {23.0, 10.6}};
+    Forma(p, foggia, kCremisiT, 0.8, 0.5);
+    Segna(p, Tratti({{{18.6, 7.4}, {19.0, 9.6}}, {{21.2, 7.0}, {21.6, 9.6}}, {{23.4, 7.8}, {23.6, 9.8}}}),
+          kCremisiT.ombra, kPiega);
+    const Profilo rotolo{{14.4, 12.0}, {15.0, 10.0}, {19.5, 9.0},  {24.0, 10.0},
+                         {24.6, 12.0}, {24.0, 13.8}, {19.5, 13.2}, {15.0, 13.8}};
+    Forma(p, rotolo, kNeroT, 0.8, 0.5);
+    // The band wound round it twice: more turns striped it like a wasp.
+    Segna(p, Tratti({{{16.8, 9.8}, {18.4, 13.4}}, {{20.8, 9.3}, {22.4, 13.4}}}), kOcraT.corpo, 0.8);
     p.restore();
 }
 
@@ -333,14 +311,11 @@ void FanteDiSpade(QPainter &p)
     }
     Scarpa(p, {20.8, 62.8}, {16.8, 63.2});
     Scarpa(p, {30.6, 62.8}, {34.2, 63.2});
-    {
-        const TestaGrande testa(p, CentroViso(Seme::Spade) - kSopraOcchi);
-        const Profilo capelli{{21.6, 15}, {22, 11},   {25.5, 10},   {29, 11},  {29.6, 14},
-                              {29, 16},   {29.6, 18}, {28.6, 19.4}, {22.4, 19}};
-        Forma(p, capelli, kCastanoT, 0.8, 0.5);
-        Segna(p, Tratti({{{28.4, 13.6}, {29, 15.6}, {28.4, 17.4}}, {{22.6, 13.6}, {22.2, 15.6}, {22.8, 18.2}}}),
-              kCastanoT.luce);
-    }
+    const Profilo capelli{{21.6, 15}, {22, 11},   {25.5, 10},   {29, 11},  {29.6, 14},
+                          {29, 16},   {29.6, 18}, {28.6, 19.4}, {22.4, 19}};
+    Forma(p, capelli, kCastanoT, 0.8, 0.5);
+    Segna(p, Tratti({{{28.4, 13.6}, {29, 15.6}, {28.4, 17.4}}, {{22.6, 13.6}, {22.2, 15.6}, {22.8, 18.2}}}),
+          kCastanoT.luce);
     Forma(p, ProfiloArto({{{25.5, 18}, 3.9}, {{25.5, 21.5}, 4.2}}), kPelleT, 0.8, 0, kBordoPelle);
     // Puffed breeches, paned.
     const Profilo calzoni{{20.2, 38}, {25.2, 37.4}, {30.6, 38},   {31.4, 44},
@@ -391,24 +366,21 @@ void FanteDiSpade(QPainter &p)
     // The other hand on his hip, holding the cape's edge.
     Mano(p, {29.0, 34.4}, 1.3, -20);
     Forma(p, {{21.8, 22.2}, {25.5, 20.6}, {29.2, 22.2}, {27.4, 23.6}, {25.5, 22.8}, {23.6, 23.6}}, kLinoT, 0.4, 0);
-    {
-        const TestaGrande testa(p, CentroViso(Seme::Spade) - kSopraOcchi);
-        Volto(p, CentroViso(Seme::Spade), -0.5, -3, -0.05,
-              {-0.4, 0.4, 0.5, -0.3, -0.2, 0, Qt::transparent, 0, 0, 0.9, 0.6, 0.3, 0.8, volti::Taglio::Allungato,
-               Lineamenti::Bocca::Serrata, QColor(0x3A, 0x26, 0x18), volti::Naso::Aquilino});
-        // A soldier's steel morion, its brim turned up before and behind, a
-        // crest along the crown and a red plume at the back.
-        const Profilo pennacchio{{29.0, 8.6}, {30.6, 5.4}, {33.4, 4.2}, {34.6, 5.4}, {33.0, 6.6}, {31.0, 9.0}};
-        Forma(p, pennacchio, kRossoT, 0.6, 0.3);
-        const Profilo cresta{{24.0, 8.0}, {24.2, 5.4}, {25.4, 3.8}, {26.6, 5.4}, {26.8, 8.0}};
-        Forma(p, cresta, kAcciaioT, 0.5, 0.3);
-        const Profilo coppo{{21.4, 11.6}, {21.6, 8.8}, {23.4, 6.8}, {27.6, 6.8}, {29.4, 8.8}, {29.6, 11.6}};
-        Forma(p, coppo, kAcciaioT, 0.8, 0.5);
-        const Profilo tesa{{19.4, 10.4}, {20.8, 11.9}, {25.5, 12.5}, {30.2, 11.9},
-                           {31.6, 10.4}, {30.8, 12.8}, {25.5, 13.8}, {20.2, 12.8}};
-        Forma(p, tesa, kAcciaioT, 0.6, 0.4);
-        Segna(p, Tratti({{{23.6, 10.6}, {25.5, 10.0}, {27.4, 10.6}}}), kOcraT.corpo, kPiega);
-    }
+    Volto(p, CentroViso(Seme::Spade), -0.5, -3, -0.05,
+          {-0.4, 0.4, 0.5, -0.3, -0.2, 0, Qt::transparent, 0, 0, 0.9, 0.6, 0.3, 0.8, volti::Taglio::Allungato,
+           Lineamenti::Bocca::Serrata, QColor(0x3A, 0x26, 0x18), volti::Naso::Aquilino});
+    // A soldier's steel morion, its brim turned up before and behind, a
+    // crest along the crown and a red plume at the back.
+    const Profilo pennacchio{{29.0, 8.6}, {30.6, 5.4}, {33.4, 4.2}, {34.6, 5.4}, {33.0, 6.6}, {31.0, 9.0}};
+    Forma(p, pennacchio, kRossoT, 0.6, 0.3);
+    const Profilo cresta{{24.0, 8.0}, {24.2, 5.4}, {25.4, 3.8}, {26.6, 5.4}, {26.8, 8.0}};
+    Forma(p, cresta, kAcciaioT, 0.5, 0.3);
+    const Profilo coppo{{21.4, 11.6}, {21.6, 8.8}, {23.4, 6.8}, {27.6, 6.8}, {29.4, 8.8}, {29.6, 11.6}};
+    Forma(p, coppo, kAcciaioT, 0.8, 0.5);
+    const Profilo tesa{{19.4, 10.4}, {20.8, 11.9}, {25.5, 12.5}, {30.2, 11.9},
+                       {31.6, 10.4}, {30.8, 12.8}, {25.5, 13.8}, {20.2, 12.8}};
+    Forma(p, tesa, kAcciaioT, 0.6, 0.4);
+    Segna(p, Tratti({{{23.6, 10.6}, {25.5, 10.0}, {27.4, 10.6}}}), kOcraT.corpo, kPiega);
 }
 
 } // namespace fanti
@@ -446,8 +418,7 @@ void Fante(QPainter &p, Seme seme)
 
 QRectF VisoDelFante(Seme seme)
 {
-    // Lower by what the larger head moves it at the natural size.
-    const QPointF c = fanti::CentroViso(seme) + QPointF(0, kAbbassa) + kSopraOcchi * (kTestaAlPixel - 1);
+    const QPointF c = fanti::CentroViso(seme) + QPointF(0, kAbbassa);
     return QRectF(c.x() - 2, c.y() - 2.5, 4, 5);
 }
 

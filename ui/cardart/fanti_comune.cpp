@@ -215,7 +215,6 @@ void Volto(QPainter &p, QPointF c, qreal verso, qreal inclina, qreal sorriso, co
     if (InchiostroDelPixelInUso()) {
         // Almond whites, the irises on pixel centres, dark brown with a black
         // pupil: at the natural size each is one dark pixel.
-        const OcchiNaturali naturali(p, {0, 0});
         QPainterPath bianchi, occhi, pupille;
         for (qreal dx : {-1.0, 1.0}) {
             const qreal o = l.occhi;
@@ -248,16 +247,14 @@ void Volto(QPainter &p, QPointF c, qreal verso, qreal inclina, qreal sorriso, co
     } else
         volti::DisegnaOcchi(p, {-1 + s * 0.5, 0}, {1 + s * 0.5, 0}, v * 0.06, OcchiDi(l), 1.1 + l.occhi * 0.22);
     const qreal n = l.naso;
-    if (InchiostroDelPixelInUso()) {
-        // The nose's line as fine as the eyes': larger, it took an eye's pixel.
-        const OcchiNaturali naturali(p, {0, 0});
+    if (InchiostroDelPixelInUso())
         Segna(p,
               Tratti({{{v * 0.4, -0.4},
                        {v * 0.9 + 0.25 + (v < 0 ? -1 : 1) * l.gobba * 0.4, 0.9 + n},
                        {v * 0.5 - 0.3, 1.4 + n}},
                       {{v * 0.5 - 0.9, 1.0 + n}, {v * 0.5 - 0.8, 1.45 + n}, {v * 0.5 - 0.35, 1.55 + n}}}),
               kNaso, 0.4);
-    } else
+    else
         volti::DisegnaNaso(p, v * 0.55, 0, 1.35 + n, v < 0 ? -1 : 1, l.formaNaso);
     // The mouth a light warm line, not red: a dark or red pixel under the
     // face would read as a beard on the small card.

@@ -4,8 +4,6 @@
 #include "re_parti.h"
 #include "stampa.h"
 
-#include <cmath>
-
 namespace belvane::cardart {
 
 namespace {
@@ -44,18 +42,15 @@ void Re(QPainter &p, Seme seme)
 // The skin between brow and moustache, inside the face's outline.
 QRectF VisoDelRe(Seme seme)
 {
-    // Lower by the whole pixels the larger head moves the eyes at the
-    // natural size (re_parti.h), the king of coins' a little more.
-    const qreal giu = std::round((kTestaAlPixel - 1) * (re::kSopraViso - 1));
     switch (seme) {
     case Seme::Bastoni:
-        return QRectF(19, 15 + giu, 5, 5);
+        return QRectF(19, 15, 5, 5);
     case Seme::Coppe:
-        return QRectF(22, 15 + giu, 5, 5);
+        return QRectF(22, 15, 5, 5);
     case Seme::Denari:
-        return QRectF(20, 16 + giu + 1, 5, 5);
+        return QRectF(20, 16, 5, 5);
     case Seme::Spade:
-        return QRectF(20, 15 + giu, 5, 5);
+        return QRectF(20, 15, 5, 5);
     }
     return {};
 }

@@ -209,13 +209,10 @@ void ReDiBastoni(QPainter &p)
                        {14.2, 26.8}}),
               {{16.6, 25.0}, {19.2, 26.2}, {24.0, 26.4}, {27.0, 25.2}, {21.6, 23.6}});
 
-    {
-        const TestaGrande testa(p, kViso - QPointF(0, kSopraViso));
-        Testa(p,
-              {kViso, 1, kCapelliNeri, kBarbaNera, 4.6, 3.3, 3.0, false, 0.3, 0.5, -0.4, volti::Taglio::Mandorla,
-               Capo::Bocca::Serrata, Capo::Taglio::Forcuto, QColor(0x4A, 0x36, 0x26), volti::Naso::Aquilino});
-        CoronaChiusa(p);
-    }
+    Testa(p,
+          {kViso, 1, kCapelliNeri, kBarbaNera, 4.6, 3.3, 3.0, false, 0.3, 0.5, -0.4, volti::Taglio::Mandorla,
+           Capo::Bocca::Serrata, Capo::Taglio::Forcuto, QColor(0x4A, 0x36, 0x26), volti::Naso::Aquilino});
+    CoronaChiusa(p);
 
     // The cudgel held upright at arm's length, its head above his shoulder;
     // in the larger drawing shorter, in proportion to him. His fist closes

@@ -170,18 +170,15 @@ void ReDiCoppe(QPainter &p)
     Ermellino(p, Morbido({{19.4, 23.4}, {24.5, 21.8}, {29.6, 23.4}, {30.0, 25.6}, {24.5, 26.8}, {19.0, 25.6}}),
               {{21.0, 24.4}, {24.0, 25.2}, {27.4, 24.4}});
 
-    {
-        const TestaGrande testa(p, kViso - QPointF(0, kSopraViso));
-        Testa(p,
-              {kViso, -1, kBiondo, kBiondo, 4.0, 3.1, 2.6, false, -0.2, 0, 0.2, volti::Taglio::Aperto,
-               Capo::Bocca::Sorride, Capo::Taglio::Forcuto, QColor(0x46, 0x66, 0x98), volti::Naso::Dritto});
-        // The crown lifted clear of the brow: at the natural size its band must
-        // not sit on the eyes.
-        p.save();
-        p.translate(0, -1.2);
-        CoronaGigliata(p);
-        p.restore();
-    }
+    Testa(p,
+          {kViso, -1, kBiondo, kBiondo, 4.0, 3.1, 2.6, false, -0.2, 0, 0.2, volti::Taglio::Aperto, Capo::Bocca::Sorride,
+           Capo::Taglio::Forcuto, QColor(0x46, 0x66, 0x98), volti::Naso::Dritto});
+    // The crown lifted clear of the brow: at the natural size its band must
+    // not sit on the eyes.
+    p.save();
+    p.translate(0, -1.2);
+    CoronaGigliata(p);
+    p.restore();
 
     // The cup held up high, the hand under its foot, not across it (their
     // outlines crossed into a dark cross at the natural size).

@@ -177,18 +177,14 @@ void ReDiDenari(QPainter &p)
         {{17.6, 25.6}, {20.4, 27.0}, {24.6, 27.0}, {27.4, 25.6}});
 
     // Dark grey hair, cut short, apart from the paler beard.
-    {
-        // Higher still under his tall ducal crown.
-        const TestaGrande testa(p, kViso - QPointF(0, kSopraViso + 5));
-        Testa(p,
-              {kViso, 0, kCapelliGrigi, kBarbaGrigia, 3.2, 3.3, 0.8, true, 0.5, -0.2, -0.1, volti::Taglio::Aperto,
-               Capo::Bocca::Amara, Capo::Taglio::Appuntito, QColor(0x4A, 0x30, 0x1C), volti::Naso::Largo});
-        // The crown sits on the brow, clear of the eyes.
-        p.save();
-        p.translate(0, -0.7);
-        CoronaDucale(p);
-        p.restore();
-    }
+    Testa(p,
+          {kViso, 0, kCapelliGrigi, kBarbaGrigia, 3.2, 3.3, 0.8, true, 0.5, -0.2, -0.1, volti::Taglio::Aperto,
+           Capo::Bocca::Amara, Capo::Taglio::Appuntito, QColor(0x4A, 0x30, 0x1C), volti::Naso::Largo});
+    // The crown sits on the brow, clear of the eyes.
+    p.save();
+    p.translate(0, -0.7);
+    CoronaDucale(p);
+    p.restore();
 
     // A golden sceptre carried upright in his fist, its foot at his knee:
     // to the ground it ran into the golden platform, and just clear of it

@@ -237,7 +237,6 @@ void Testa(QPainter &p, const Capo &k)
     if (InchiostroDelPixelInUso()) {
         // Almond whites, the irises on pixel centres over them: at the
         // natural size each iris is one dark pixel.
-        const OcchiNaturali naturali(p, {cx, occhio});
         QPainterPath bianchi, iridi, pupille, palpebre;
         for (qreal x : {cx - 1 + s, cx + 1 + s}) {
             Curva(bianchi,

@@ -74,11 +74,6 @@ struct Piega {
 void Pieghe(QPainter &p, const QPainterPath &forma, const Tinta &tinta, std::initializer_list<Piega> pieghe);
 
 // ---- Parts ----
-// At the natural size a king's head is drawn larger (TestaGrande) about a
-// point this far above the middle of his face: his crown, the tallest
-// headgear of the deck, stays clear of the card's top, and his eyes move
-// down by whole pixels.
-inline constexpr qreal kSopraViso = 11;
 struct Capo {
     QPointF centro; // of the face, on a pixel centre
     int sguardo;    // -1 looks left, 0 ahead, 1 right

@@ -215,18 +215,15 @@ void ReDiSpade(QPainter &p)
 
     // A soldier's face turned towards his sword over a short square beard:
     // the king of cups, fair, looks the other way over a long forked one.
-    {
-        const TestaGrande testa(p, kViso - QPointF(0, kSopraViso));
-        Testa(p,
-              {kViso, 1, kBarbaRamata, kBarbaRamata, 2.4, 3.4, 1.0, false, 0.7, 0.3, -0.7, volti::Taglio::Allungato,
-               Capo::Bocca::Serrata, Capo::Taglio::Quadro, QColor(0x5E, 0x6A, 0x40), volti::Naso::Aquilino});
-        // The crown lifted clear of the brow: at the natural size its band must
-        // not sit on the eyes.
-        p.save();
-        p.translate(0, -1.2);
-        CoronaAPunte(p);
-        p.restore();
-    }
+    Testa(p,
+          {kViso, 1, kBarbaRamata, kBarbaRamata, 2.4, 3.4, 1.0, false, 0.7, 0.3, -0.7, volti::Taglio::Allungato,
+           Capo::Bocca::Serrata, Capo::Taglio::Quadro, QColor(0x5E, 0x6A, 0x40), volti::Naso::Aquilino});
+    // The crown lifted clear of the brow: at the natural size its band must
+    // not sit on the eyes.
+    p.save();
+    p.translate(0, -1.2);
+    CoronaAPunte(p);
+    p.restore();
 
     // The sword raised in his fist above the mantle, leaning out from him
     // into the white, its blade bending away: upright by the mantle's edge

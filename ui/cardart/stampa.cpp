@@ -22,8 +22,6 @@ namespace {
 thread_local int fuori = 0;
 // How many SenzaIncisione are alive on this thread.
 thread_local int lisce = 0;
-// How much larger than drawn the TestaGrande alive on this thread make a head.
-thread_local qreal ingrandite = 1;
 
 // Curves are flattened on a grid this many times finer than a card unit,
 // well under a pixel at the largest size a card is drawn from its outline.
@@ -184,34 +182,6 @@ SenzaIncisione::~SenzaIncisione() { --lisce; }
 FuoriContorno::FuoriContorno() { ++fuori; }
 
 FuoriContorno::~FuoriContorno() { --fuori; }
-
-TestaGrande::TestaGrande(QPainter &p, QPointF centro) : p_(p)
-{
-    p_.save();
-    if (!InchiostroDelPixelInUso())
-        return;
-    ingrandite *= kTestaAlPixel;
-    p_.translate(centro);
-    p_.scale(kTestaAlPixel, kTestaAlPixel);
-    p_.translate(-centro);
-}
-
-TestaGrande::~TestaGrande()
-{
-    if (InchiostroDelPixelInUso())
-        ingrandite /= kTestaAlPixel;
-    p_.restore();
-}
-
-OcchiNaturali::OcchiNaturali(QPainter &p, QPointF centro) : p_(p)
-{
-    p_.save();
-    p_.translate(centro);
-    p_.scale(1 / ingrandite, 1 / ingrandite);
-    p_.translate(-centro);
-}
-
-OcchiNaturali::~OcchiNaturali() { p_.restore(); }
 
 void EmblemaTenuto(QPainter &p, Seme seme, QPointF centro, qreal altezza, qreal angolo, Ornato ornato, qreal curva)
 {

@@ -87,35 +87,6 @@ public:
     FuoriContorno &operator=(const FuoriContorno &) = delete;
 };
 
-// While it lives, what its painter draws at the natural size is
-// kTestaAlPixel times larger about `centro`, a figure's face: a head in
-// proportion is six pixels across there, two eyes in a tan patch, and a
-// printed card's figures carry large heads. The painter's state is restored.
-class TestaGrande {
-public:
-    TestaGrande(QPainter &p, QPointF centro);
-    ~TestaGrande();
-    TestaGrande(const TestaGrande &) = delete;
-    TestaGrande &operator=(const TestaGrande &) = delete;
-
-private:
-    QPainter &p_;
-};
-inline constexpr qreal kTestaAlPixel = 1.2;
-// Inside a TestaGrande, what its painter draws while this lives is back at
-// the natural size's own scale about `centro`: the eyes, each of which must
-// fall in one pixel (enlarged, the two lids met over the nose in one bar).
-class OcchiNaturali {
-public:
-    OcchiNaturali(QPainter &p, QPointF centro);
-    ~OcchiNaturali();
-    OcchiNaturali(const OcchiNaturali &) = delete;
-    OcchiNaturali &operator=(const OcchiNaturali &) = delete;
-
-private:
-    QPainter &p_;
-};
-
 // An emblem a figure holds: emblemi.h's Emblema in the emblems' own ink and
 // left out of the figure's contour, so that it looks as it does on the pip
 // cards.
