@@ -21,6 +21,10 @@ constexpr QPointF kViso{21.5, 17.5};
 // enough not to blacken his small face at the natural size.
 const Tinta kBarbaNera{QColor(0x6A, 0x58, 0x4C), QColor(0x3E, 0x32, 0x2C), QColor(0x8A, 0x6E, 0x5A)};
 const Tinta kCapelliNeri{QColor(0x5E, 0x4E, 0x44), QColor(0x3A, 0x30, 0x2A), QColor(0x7E, 0x66, 0x54)};
+// At the natural size his hair in dark tones only: there the light tone of
+// its strands took the narrow locks beside his face, and he was read as a
+// second grey-haired old king.
+const Tinta kCapelliNeriPixel{QColor(0x4A, 0x3E, 0x36), QColor(0x34, 0x2A, 0x24), QColor(0x24, 0x1C, 0x18)};
 // A violet cloak of a middle tone: a dark one is a heavy triangle at the
 // natural size, a fawn one a beige blob, a green one swallows the cudgel, a
 // gold one with its folds reads as a sheaf.
@@ -210,9 +214,13 @@ void ReDiBastoni(QPainter &p)
               {{16.6, 25.0}, {19.2, 26.2}, {24.0, 26.4}, {27.0, 25.2}, {21.6, 23.6}});
 
     Testa(p,
-          {kViso, 1, kCapelliNeri, kBarbaNera, 4.6, 3.3, 3.0, false, 0.3, 0.5, -0.4, volti::Taglio::Mandorla,
-           Capo::Bocca::Serrata, Capo::Taglio::Forcuto, QColor(0x4A, 0x36, 0x26), volti::Naso::Aquilino});
-    CoronaChiusa(p);
+          {kViso, 1, InchiostroDelPixelInUso() ? kCapelliNeriPixel : kCapelliNeri, kBarbaNera, 4.6, 3.3, 3.0, false,
+           0.3, 0.5, -0.4, volti::Taglio::Mandorla, Capo::Bocca::Serrata, Capo::Taglio::Forcuto,
+           QColor(0x4A, 0x36, 0x26), volti::Naso::Aquilino});
+    {
+        const PiuGrandeAlPixel grande(p, {21.5, 14.6}, kCoronaAlPixel, kCoronaAlPixel);
+        CoronaChiusa(p);
+    }
 
     // The cudgel held upright at arm's length, its head above his shoulder;
     // in the larger drawing shorter, in proportion to him. His fist closes

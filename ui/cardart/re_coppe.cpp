@@ -177,7 +177,11 @@ void ReDiCoppe(QPainter &p)
     // not sit on the eyes.
     p.save();
     p.translate(0, -1.2);
-    CoronaGigliata(p);
+    {
+        // Less taller: the lilies would reach the card's top.
+        const PiuGrandeAlPixel grande(p, {24.5, 14.4}, kCoronaAlPixel, 1.1);
+        CoronaGigliata(p);
+    }
     p.restore();
 
     // The cup held up high, the hand under its foot, not across it (their

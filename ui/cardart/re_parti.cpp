@@ -354,6 +354,12 @@ void Ermellino(QPainter &p, const QPainterPath &forma, std::initializer_list<QPo
     Piano(p, forma, kErmellinoT, kContorno, 0.8, 0);
     QPainterPath macchie;
     for (QPointF c : code) {
+        // At the natural size each tail one whole dark pixel: finer, it was
+        // lost, and the fur read as a white gap in the figure.
+        if (InchiostroDelPixelInUso()) {
+            macchie.addRect(QRectF(std::floor(c.x()), std::floor(c.y()), 1, 1));
+            continue;
+        }
         macchie.addPath(Ovale(c, 0.28, 0.28));
         macchie.addPolygon(QPolygonF({c + QPointF(-0.25, 0.1), c + QPointF(0, 0.85), c + QPointF(0.25, 0.1)}));
         macchie.closeSubpath();

@@ -74,6 +74,10 @@ struct Piega {
 void Pieghe(QPainter &p, const QPainterPath &forma, const Tinta &tinta, std::initializer_list<Piega> pieghe);
 
 // ---- Parts ----
+// How much larger a crown is drawn at the natural size than in proportion
+// (PiuGrandeAlPixel): there, in proportion, it was a few golden pixels, and a
+// king was told from a knave only by his robe.
+inline constexpr qreal kCoronaAlPixel = 1.25;
 struct Capo {
     QPointF centro; // of the face, on a pixel centre
     int sguardo;    // -1 looks left, 0 ahead, 1 right

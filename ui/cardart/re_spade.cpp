@@ -222,7 +222,11 @@ void ReDiSpade(QPainter &p)
     // not sit on the eyes.
     p.save();
     p.translate(0, -1.2);
-    CoronaAPunte(p);
+    {
+        // Wider only: as tall, it would reach the card's top.
+        const PiuGrandeAlPixel grande(p, {22.5, 14.4}, kCoronaAlPixel, 1);
+        CoronaAPunte(p);
+    }
     p.restore();
 
     // The sword raised in his fist above the mantle, leaning out from him

@@ -183,6 +183,18 @@ FuoriContorno::FuoriContorno() { ++fuori; }
 
 FuoriContorno::~FuoriContorno() { --fuori; }
 
+PiuGrandeAlPixel::PiuGrandeAlPixel(QPainter &p, QPointF centro, qreal largo, qreal alto) : p_(p)
+{
+    p_.save();
+    if (!InchiostroDelPixelInUso())
+        return;
+    p_.translate(centro);
+    p_.scale(largo, alto);
+    p_.translate(-centro);
+}
+
+PiuGrandeAlPixel::~PiuGrandeAlPixel() { p_.restore(); }
+
 void EmblemaTenuto(QPainter &p, Seme seme, QPointF centro, qreal altezza, qreal angolo, Ornato ornato, qreal curva)
 {
     const FuoriContorno escluso;

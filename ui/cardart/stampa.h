@@ -87,6 +87,22 @@ public:
     FuoriContorno &operator=(const FuoriContorno &) = delete;
 };
 
+// While it lives, what its painter draws at the natural size is `largo`
+// times wider and `alto` times taller about `centro`, in the larger drawing
+// as it is: a detail that
+// the larger drawing shows in proportion and the pixel picture must show
+// bolder. The painter's state is restored.
+class PiuGrandeAlPixel {
+public:
+    PiuGrandeAlPixel(QPainter &p, QPointF centro, qreal largo, qreal alto);
+    ~PiuGrandeAlPixel();
+    PiuGrandeAlPixel(const PiuGrandeAlPixel &) = delete;
+    PiuGrandeAlPixel &operator=(const PiuGrandeAlPixel &) = delete;
+
+private:
+    QPainter &p_;
+};
+
 // An emblem a figure holds: emblemi.h's Emblema in the emblems' own ink and
 // left out of the figure's contour, so that it looks as it does on the pip
 // cards.
