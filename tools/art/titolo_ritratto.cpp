@@ -39,10 +39,6 @@ constexpr double kPassoFondo = 3;
 constexpr double kFiloInterno = 2.8;
 constexpr double kMargineFondo = 2.2;
 
-// The coat's ink: how much of the space between its lines a tone fills,
-// and the tone from which its lines are crossed.
-constexpr double kPienoGiacca = 1.3, kIncrocioGiacca = 0.4;
-
 // How far the ground's lines stop short of the skin's outline, in the sitter's units.
 constexpr double kAlone = 0.6;
 
@@ -51,9 +47,9 @@ struct Fasi {
     double passo;          // their spacing in pixels
 };
 
-// The lines of each zone. They bow round the form: on the collar they are
-// sections of the relief seen from a little above, on the lapels they run
-// along their length, across the waistcoat and the shirt front.
+// The lines of each zone. They bow round the form: on the head and neck
+// they are sections of the relief seen from a little above, on the coat
+// they run down the cloth and along the lapels.
 Fasi Linee(Zona zona, double x, double y, const Campione &c)
 {
     const double hs = c.hs;
@@ -61,12 +57,18 @@ Fasi Linee(Zona zona, double x, double y, const Campione &c)
     // neighbours at the picture's own size.
     constexpr double volto = 3.0, abito = 3.0;
     switch (zona) {
-    case Zona::Fondo:  // ruled upright in Inchiostro, so it crosses the skin's lines rather than running on into them
-    case Zona::Giacca: // ruled on the pixels in Inchiostro
-    case Zona::Pelle:  // ruled in titolo_pelle.cpp
+    case Zona::Fondo: // ruled upright in Inchiostro, so it crosses the skin's lines rather than running on into them
+    case Zona::Pelle: // ruled in titolo_pelle.cpp
         break;
     case Zona::Capelli:
         return {y / volto, x / volto, volto};
+    case Zona::Giacca: {
+        // Down the cloth, leaning well outwards as the shoulders fall, so the coat
+        // does not lie along the upright ground and stands off it; crossed in
+        // its deepest shade by lines parallel to the shoulders.
+        const double spalla = Spalla(x) - 19.5;
+        return {(x - 0.6 * y * (x < 0 ? -1 : 1)) / abito, (y - spalla - 0.25 * hs) / abito, abito};
+    }
     case Zona::Bavero: // along the lapels, parallel to their edge, so they part from the coat's diagonals
         return {(std::abs(x) + 0.3 * y) / abito, (y + 0.55 * std::abs(x)) / abito, abito};
     case Zona::Camicia: { // the collar's points ruled along their length
@@ -192,24 +194,6 @@ double Inchiostro(double x, double y)
         // ruling's is given already graded, so it is raised to come out as asked.
         return inchiostro > 0 ? kNitido + (1 - 2 * kNitido) * inchiostro : 0;
     }
-    if (c.zona == Zona::Giacca) {
-        // The coat is the darkest mass of the figure, so the head stands
-        // forward of it: lines at 45 degrees through the pixels' corners,
-        // falling outwards from the collar on each side, every third pixel
-        // along a row, swelling into the next pixel as the shade deepens;
-        // crossed at right angles, half as often, wherever the cloth turns
-        // from the light, so paper is left in long lozenges between them
-        // and not in a screen of dots.
-        const int colonna = int(std::floor(x * kIngrandimento + kMedaglioneRx));
-        const int riga = int(std::floor((y + kAbbassa) * kIngrandimento + kMedaglioneRy));
-        const auto resto = [](int n, int m) { return ((n % m) + m) % m; };
-        const int lungo = resto(x < 0 ? colonna + riga : colonna - riga, 3);
-        const int traverso = resto(x < 0 ? colonna - riga : colonna + riga, 6);
-        double inchiostro = std::clamp(3 * std::min(0.66, kPienoGiacca * t) - lungo, 0.0, lungo < 2 ? 1.0 : 0.0);
-        if (traverso == 1 && t > kIncrocioGiacca)
-            inchiostro = std::max(inchiostro, std::min(1.0, (t - kIncrocioGiacca) * 4));
-        return inchiostro > 0 ? kNitido + (1 - 2 * kNitido) * inchiostro : 0;
-    }
     constexpr double e = 0.25;
     // The lines keep their spacing in pixels however large the sitter is drawn.
     const auto linee = [&](double px, double py, const Campione &v) {
@@ -224,9 +208,10 @@ double Inchiostro(double x, double y)
     // One family carries the tone up to the middle greys; the crossing one
     // deepens the shade beyond them.
     double a = Tratto(f.primo, g1, std::min(0.8, 1.1 * std::pow(t, 1.3)));
-    // The cravat and the waistcoat are not crossed, so neither weaves into a
-    // basket at the picture's size.
-    const double croce = c.zona == Zona::Cravatta || c.zona == Zona::Panciotto ? 2 : 0.6;
+    // The coat is crossed in its shade, on the shoulder turned from the light
+    // and under the lapels; the cravat and the waistcoat not at all, so
+    // neither weaves into a basket at the picture's size.
+    const double croce = c.zona == Zona::Giacca ? 0.7 : c.zona == Zona::Cravatta || c.zona == Zona::Panciotto ? 2 : 0.6;
     if (t > croce)
         a = std::max(a, Tratto(f.secondo, g2, std::min(0.6, (t - croce) * 1.6)));
     return a;
