@@ -4,23 +4,26 @@
 
 #include <algorithm>
 #include <cmath>
-#include <vector>
 
 namespace titolo {
 
 namespace {
 
 constexpr double kPasso = 3.4; // the skin's lines lie this many pixels apart, coarser than the ground's
-// How much of the space between two lines a tone fills; on the lit half of
-// the face less, so the few lines there stay light threads.
-constexpr double kPieno = 1.0, kPienoLuce = 0.5;
-// The tones over which the lines fade out towards the light, on the shaded
-// half and on the lit one, where they run further into the light so that a
-// few light threads turn its cheek and temple; and the tone from which a
-// second set crosses them, in the deeper shade.
-constexpr double kSvanisceDa = 0.15, kSvanisceA = 0.3;
-constexpr double kSvanisceLuceDa = 0.08, kSvanisceLuceA = 0.18;
-constexpr double kSecondoDa = 0.4;
+constexpr double kCroce = 1.0; // the crossing set's angle to the first, radians
+// The tone from which the crossing set deepens the shade: only the deepest.
+// Crossed in the half-shades as well, the two sets beat against the pixels
+// into rows of beads running straight across the cheek, and the first set's
+// curves round the form are lost.
+constexpr double kSecondoDa = 0.5;
+// The crossing set's lines to the first's: sparser, so the two do not close
+// into a checker of single pixels.
+constexpr double kSecondoRado = 0.7;
+// In the half-lights the lines break into dots this wide (a share of the
+// lines' spacing) and this many pixels apart along them.
+constexpr double kPuntoLargo = 0.24, kPuntoPasso = 3.0;
+// Lines thinner than this leave the paper clean: the brightest lights.
+constexpr double kPuntoVia = 0.08;
 // How far the lines bow between the middle of the face and its outline, in
 // units: up in the middle over the brow, up at the sides below the eyes.
 constexpr double kArcoFronte = 15, kArcoGuance = -9;
@@ -28,46 +31,13 @@ constexpr double kArcoFronte = 15, kArcoGuance = -9;
 // less, or the lines would crowd into a smear down its shaded flank.
 constexpr double kPiegaLineamenti = 0.35, kPiegaNaso = 0.3;
 constexpr double kPiegaOmbra = 1.0; // on the shaded side more, so they turn round the cheekbone and the temple
-// The crossing set's spacing, in pixels.
-constexpr double kSecondoPasso = 4.2;
 
-// The face's outline seen from a point in the middle of the face: how far
-// it lies in each direction, in units, from a table round the full turn.
-constexpr double kCentroY = kOcchiY + 9;
-constexpr int kRaggi = 1440;
-double Raggio(double angolo)
-{
-    static const std::vector<double> tabella = [] {
-        std::vector<double> t(kRaggi);
-        for (int k = 0; k < kRaggi; ++k) {
-            const double a = 2 * M_PI * k / kRaggi, cx = std::cos(a), cy = std::sin(a);
-            double dentro = 0, fuori = 90;
-            for (int i = 0; i < 40; ++i) {
-                const double r = (dentro + fuori) / 2;
-                (std::abs(r * cx) < MezzaLarghezza(kCentroY + r * cy) ? dentro : fuori) = r;
-            }
-            t[std::size_t(k)] = dentro;
-        }
-        return t;
-    }();
-    const double u = angolo / (2 * M_PI) * kRaggi;
-    const double f = u - std::floor(u);
-    const int k = (int(std::floor(u)) % kRaggi + kRaggi) % kRaggi;
-    return tabella[std::size_t(k)] * (1 - f) + tabella[std::size_t((k + 1) % kRaggi)] * f;
-}
+// The lines crossing the head's shade (see Giro): this many units across
+// the face's half-width, never narrower than kGiroMinimo, bowed this far by
+// the features, kGiroPasso pixels apart.
+constexpr double kGiroRaggio = 26, kGiroMinimo = 18, kGiroPiega = 0.8, kGiroPasso = 4.2;
 
-// The head's lines run with its outline, each a little further in than the
-// last: down the cheek, round the jaw into the chin, over the temple. They
-// are the level lines of this function: how far in from the outline (x, y)
-// lies, on the way to the middle of the face.
-double Contorno(double x, double y)
-{
-    const double dy = y - kCentroY;
-    return Raggio(std::atan2(dy, x)) - std::hypot(x, dy);
-}
-
-// The neck's and the ears' lines, and the head's crossing set, are the level
-// lines of this function.
+// The skin's lines are the level lines of this function of the place.
 double Livello(Pezzo pezzo, double x, double y)
 {
     if (pezzo == Pezzo::Orecchio) { // across the ear, bowed by its own round
@@ -79,8 +49,10 @@ double Livello(Pezzo pezzo, double x, double y)
         return y + 7.0 * u * u;
     }
     // Across the head each line bows like the skull's arch over the brow and
-    // like the jaw below the eyes, and the features bend it further: up into
-    // the sockets, down over the nose, the cheekbones, the lips and the chin.
+    // like the jaw below the eyes, so that down the cheeks the lines run with
+    // the outline into the round of the chin; it lies along the outline near
+    // it. The features bend it further: up into the sockets, down over the
+    // nose, the cheekbones, the lips and the chin.
     const double w = std::max(4.0, MezzaLarghezza(y));
     const double u = std::min(0.985, std::abs(x) / w);
     const double tondo = 0.7 * u * u + 0.3 * (1 - std::sqrt(1 - u * u));
@@ -94,64 +66,14 @@ double Livello(Pezzo pezzo, double x, double y)
     return y - arco * tondo - piega * lineamenti;
 }
 
-// A sitter's point at the middle of pixel (px, py) of the medallion, or at
-// (px + dx, py + dy) in pixels from it.
-double UnitaX(int px, double dx) { return (px + 0.5 + dx - kMedaglioneRx) / kIngrandimento; }
-double UnitaY(int py, double dy) { return (py + 0.5 + dy - kMedaglioneRy) / kIngrandimento - kAbbassa; }
-
-// Lays one family of lines, the whole-number levels of `fase`, on the
-// pixels: where a line runs nearer level than upright it takes one pixel in
-// each column it crosses, otherwise one in each row, so it is never broken
-// into dots however it turns. `inchiostro(x, y, distanza, indice)` says how
-// many pixels of ink the line carries there, its spacing `distanza` in
-// pixels: up to one it greys its own pixel, beyond it spills into the
-// neighbour its middle lies towards, so it swells on one side.
-template <typename Fase, typename Quanto>
-void Posa(std::vector<float> &pixel, int larghezza, int altezza, const std::vector<Pezzo> &pezzi, Fase fase,
-          Quanto inchiostro)
+// The crossing lines of the head's shade run down the face with its
+// outline, over the temple, round the cheekbone and in along the jaw, so the
+// shade turns with the head; they are the level lines of this function,
+// bowed outwards where the features rise and in where they sink.
+double Giro(double x, double y)
 {
-    const auto inchiostra = [&](int px, int py, double a) {
-        float &qui = pixel[std::size_t(py * larghezza + px)];
-        qui = float(1 - (1 - qui) * (1 - std::min(1.0, a)));
-    };
-    for (int py = 0; py < altezza; ++py) {
-        for (int px = 0; px < larghezza; ++px) {
-            const Pezzo pezzo = pezzi[std::size_t(py * larghezza + px)];
-            if (pezzo == Pezzo::Altro)
-                continue;
-            const auto f = [&](double dx, double dy) { return fase(pezzo, UnitaX(px, dx), UnitaY(py, dy)); };
-            const double su = f(0, -0.5), giu = f(0, 0.5), sinistra = f(-0.5, 0), destra = f(0.5, 0);
-            const bool colonna = std::abs(giu - su) >= std::abs(destra - sinistra);
-            const double a = colonna ? su : sinistra, b = colonna ? giu : destra;
-            if (std::floor(a) == std::floor(b))
-                continue;
-            const double indice = std::floor(std::max(a, b));
-            const double dove = (indice - a) / (b - a) - 0.5; // from the pixel's middle, -0.5 to 0.5
-            const double distanza = 1 / std::max(0.05, std::hypot(giu - su, destra - sinistra));
-            const double l = inchiostro(UnitaX(px, 0), UnitaY(py, 0), distanza, int(indice));
-            if (l <= 0)
-                continue;
-            inchiostra(px, py, l);
-            if (l <= 1)
-                continue;
-            const int vx = px + (colonna ? 0 : dove < 0 ? -1 : 1), vy = py + (colonna ? (dove < 0 ? -1 : 1) : 0);
-            if (vx >= 0 && vy >= 0 && vx < larghezza && vy < altezza &&
-                pezzi[std::size_t(vy * larghezza + vx)] != Pezzo::Altro)
-                inchiostra(vx, vy, l - 1);
-        }
-    }
-}
-
-// Where the skin's lines give way to the drawn features: under the brows,
-// round the eyes and between them and the brows, under the nose's tip.
-double Risparmio(double x, double y)
-{
-    const double narici = 1 - std::exp(-std::pow(x / 2.6, 4) - std::pow((y - (kOcchiY + 16.4)) / 1.6, 4));
-    const double ciglia =
-        1 - 0.7 * std::exp(-std::pow((std::abs(x) - 10.6) / 7.0, 8) - std::pow((y - (kOcchiY - 6)) / 1.4, 2));
-    const double ox = (std::abs(x) - kOcchiX) / (kOcchioMezzo + 1.1), oy = (y - (kOcchiY - 0.4)) / 2.9;
-    const double qx = (std::abs(x) - kOcchiX) / (kOcchioMezzo + 2.5), qy = (y - (kOcchiY - 2.8)) / 4.6;
-    return narici * ciglia * Passaggio(0.85, 1.1, std::hypot(ox, oy)) * Passaggio(0.8, 1.15, std::hypot(qx, qy));
+    const double w = std::max(kGiroMinimo, MezzaLarghezza(y));
+    return kGiroRaggio * x / w - kGiroPiega * Lineamenti(x, y, 0);
 }
 
 } // namespace
@@ -164,70 +86,70 @@ double Tratto(double fase, double g, double larghezza)
     return std::clamp(mezza - distanza + 0.5, 0.0, 1.0);
 }
 
-std::vector<float> IncisionePelle(int larghezza, int altezza)
+double InchiostroPelle(const Campione &c, double x, double y, double t)
 {
-    std::vector<Pezzo> pezzi(std::size_t(larghezza) * altezza, Pezzo::Altro);
-    std::vector<float> toni(pezzi.size(), 0);
-    for (int py = 0; py < altezza; ++py) {
-        for (int px = 0; px < larghezza; ++px) {
-            const double x = UnitaX(px, 0), y = UnitaY(py, 0);
-            const Campione c = Rilievo(x, y);
-            if (c.zona != Zona::Pelle)
-                continue;
-            pezzi[std::size_t(py * larghezza + px)] = c.pezzo == Pezzo::Altro ? Pezzo::Testa : c.pezzo;
-            toni[std::size_t(py * larghezza + px)] = float(Tono(c, x, y));
-        }
-    }
-    const auto tono = [&](double x, double y) {
-        const int px = std::clamp(int(std::floor(x * kIngrandimento + kMedaglioneRx)), 0, larghezza - 1);
-        const int py = std::clamp(int(std::floor((y + kAbbassa) * kIngrandimento + kMedaglioneRy)), 0, altezza - 1);
-        return double(toni[std::size_t(py * larghezza + px)]);
-    };
-    const auto bocca = [](double x, double y, double sx, double sy, double dy) {
-        return std::exp(-std::pow(x / sx, 2) - std::pow((y - (kBoccaY + dy)) / sy, 2));
-    };
-    std::vector<float> pixel(pezzi.size(), 0);
+    const Pezzo pezzo = c.pezzo == Pezzo::Altro ? Pezzo::Testa : c.pezzo;
+    constexpr double e = 0.25;
     constexpr double righe = kIngrandimento / kPasso; // lines to a unit where the level rises one to one
-    // The first set: each line carries the tone it passes through as ink
-    // per pixel of its length, from a grey thread to a swelling two pixels
-    // in the shade, and fades out to paper towards the light. Where the
-    // lines crowd closer than the pixels can hold apart, or the tone is
-    // light, every other one ends, tapering, and the rest take its ink. They
-    // keep off the middle of the face down to the lips, where the nose and
-    // the mouth have their own cuts, and off the lips.
-    Posa(
-        pixel, larghezza, altezza, pezzi,
-        [](Pezzo pezzo, double x, double y) {
-            return (pezzo == Pezzo::Testa ? Contorno(x, y) : Livello(pezzo, x, y)) * righe;
-        },
-        [&](double x, double y, double distanza, int indice) {
-            const double t = tono(x, y);
-            const double mezzo = std::max(Passaggio(5, 11, std::abs(x)), Passaggio(kBoccaY + 2, kBoccaY + 5, y));
-            const double ombra = Passaggio(-12, 4, x); // 0 on the lit half, 1 on the shaded
-            const double media =
-                kPieno * t * (1 - 0.8 * bocca(x, y, 9, 4, -1)) * mezzo * (kPienoLuce + (1 - kPienoLuce) * ombra);
-            const double dispari = Passaggio(2.0, 2.7, distanza) * Passaggio(0.05, 0.15, media);
-            const double l = media * distanza * (indice % 2 != 0 ? dispari : 2 - dispari);
-            const double da = kSvanisceLuceDa + (kSvanisceDa - kSvanisceLuceDa) * ombra;
-            const double a = kSvanisceLuceA + (kSvanisceA - kSvanisceLuceA) * ombra;
-            return Risparmio(x, y) * l * Passaggio(0.05, 0.15, l) * Passaggio(da, a, t);
-        });
-    // In the deeper shade of the head a second set crosses the first, across
-    // the face and bowed by its features, stopping short of the nose and the
-    // mouth, which keep their own cuts.
-    constexpr double secondi = kIngrandimento / kSecondoPasso;
-    Posa(
-        pixel, larghezza, altezza, pezzi,
-        [](Pezzo pezzo, double x, double y) { return pezzo == Pezzo::Testa ? Livello(pezzo, x, y) * secondi : 0.0; },
-        [&](double x, double y, double distanza, int) {
-            const double t = tono(x, y);
-            if (t <= kSecondoDa)
-                return 0.0;
-            const double naso = std::exp(-std::pow(x / 5.5, 2) - std::pow((y - (kOcchiY + 10)) / 7.5, 2));
-            return Risparmio(x, y) * (1 - naso) * (1 - bocca(x, y, 9.5, 3.5, 0)) *
-                std::min(0.45, (t - kSecondoDa) * 1.2) * distanza;
-        });
-    return pixel;
+    const double f = Livello(pezzo, x, y);
+    const double fx = (Livello(pezzo, x + e, y) - f) / e, fy = (Livello(pezzo, x, y + e) - f) / e;
+    const double g1 = std::max(0.05, std::hypot(fx, fy) * righe);
+    // The crossing set: the level turned by kCroce.
+    const double f2 = std::cos(kCroce) * f + std::sin(kCroce) * x;
+    const double g2 = std::max(
+        0.05, std::hypot(std::cos(kCroce) * fx + std::sin(kCroce), std::cos(kCroce) * fy) * righe * kSecondoRado);
+    // Under the nose's tip the lines stop, so the two nostrils stand as
+    // accents on clean paper rather than in one bar under the nose.
+    const double narici = 1 - std::exp(-std::pow(x / 2.6, 4) - std::pow((y - (kOcchiY + 16.4)) / 1.6, 4));
+    // Each line thins with the light until it fades out in the brightest
+    // of it, which is left clean paper, rather than running on as a hairline.
+    // It thins over the whole turn into the light, not just its last part,
+    // so the lit half of the face is not bare paper cut off down the nose.
+    const double larghezza = std::min(0.8, 0.02 + 1.0 * std::pow(t, 1.4));
+    constexpr double campioni = kScala * kIngrandimento;
+    // In the half-lights a line narrower than a pixel would print as a grey
+    // smear; there it keeps a pixel's width and breaks into dots instead,
+    // fewer and shorter towards the light, staggered from line to line, so
+    // the lit side carries a fine tint down to its brightest paper.
+    const double tinta = std::max(larghezza, kPuntoLargo);
+    double punti = 1;
+    if (larghezza < kPuntoLargo) {
+        const double riga = std::round(f * righe);
+        const double u = x * kIngrandimento / kPuntoPasso + 0.5 * riga;
+        const double lungo = std::abs(u - std::round(u)) * kPuntoPasso * kScala; // samples from the dot's middle
+        // Round the mouth and over the chin they start later still, or the
+        // lower face reads as unshaven.
+        const double via = kPuntoVia + 0.14 * std::exp(-std::pow(x / 10, 2) - std::pow((y - (kBoccaY + 3)) / 8, 2));
+        const double quota = std::max(0.0, larghezza - via) / (kPuntoLargo - via);
+        punti = std::clamp(quota * kPuntoPasso * kScala / 2 - lungo + 0.5, 0.0, 1.0);
+    }
+    const double svanisce = std::min(1.0, tinta / g1 * campioni / 0.9);
+    double a = narici * svanisce * punti * Tratto(f * righe, g1, tinta);
+    // In the deepest shade a second set crosses the first, so the shade
+    // is built up in two layers. On the head it runs down the face with the
+    // outline (see Giro), on the ears at a wide angle to the first. The nose
+    // keeps to its one set of lines, so its shaded side turns as a graded
+    // shade and not a blot. The neck's lines run round it in one set: crossed
+    // in the jaw's shadow they left a row of paper dots, like beads.
+    const double naso = std::exp(-std::pow(x / 5.5, 2) - std::pow((y - (kOcchiY + 10)) / 7.5, 2));
+    const double secondo = std::min(0.45, (t - kSecondoDa) * 1.2); // the crossing lines' width
+    if (t > kSecondoDa && pezzo == Pezzo::Testa) {
+        // They stop short of the nose and the mouth, which keep their own
+        // cuts, but run on down the jaw.
+        constexpr double giri = kIngrandimento / kGiroPasso;
+        const double h = Giro(x, y);
+        const double gg = std::max(0.05, std::hypot(Giro(x + e, y) - h, Giro(x, y + e) - h) / e * giri);
+        const double bocca = std::exp(-std::pow(x / 9.5, 2) - std::pow((y - kBoccaY) / 3.5, 2));
+        a = std::max(a, (1 - naso) * (1 - bocca) * Tratto(h * giri, gg, secondo));
+    } else if (t > kSecondoDa && pezzo != Pezzo::Collo)
+        a = std::max(a, (1 - naso) * Tratto(f2 * righe * kSecondoRado, g2, secondo));
+    // The brows are drawn; the lines thin out under them, so no ruling runs
+    // through a brow.
+    a *= 1 - 0.7 * std::exp(-std::pow((std::abs(x) - 10.6) / 7.0, 8) - std::pow((y - (kOcchiY - 6)) / 1.4, 2));
+    // Close round each eye the skin's lines stop short of the lids, so the
+    // lids and the crease stand clear of them, on the shaded side too.
+    const double ox = (std::abs(x) - kOcchiX) / (kOcchioMezzo + 1.1), oy = (y - (kOcchiY - 0.4)) / 2.9;
+    return a * Passaggio(0.85, 1.1, std::hypot(ox, oy));
 }
 
 } // namespace titolo

@@ -3,16 +3,13 @@
 
 #include "titolo_volto.h"
 
-#include <vector>
-
 namespace titolo {
 
-// The skin's lines laid on the pixels of the medallion (larghezza x
-// altezza, its top left at the oval's box): each pixel's ink, 0 to 1, on the
-// head, neck and ears and nothing elsewhere. On the head the lines run with
-// its outline, down the cheek and round the jaw, each carrying the tone it
-// passes through; a second set crosses them in the deeper shade.
-std::vector<float> IncisionePelle(int larghezza, int altezza);
+// How much of a sample on the skin at (x, y) is ink, t its tone (see
+// Tono): lines that run across the form and bend with it, each swelling
+// with the shade it passes through to a hairline in the brightest light,
+// a second set crossing them only in the deep shade.
+double InchiostroPelle(const Campione &c, double x, double y, double t);
 
 // Ink of one family of lines at a sample: `fase` its phase, `g` how fast the
 // phase runs (lines to one of the sitter's units), `larghezza` the line's

@@ -174,7 +174,7 @@ double Inchiostro(double x, double y)
         // the ground's, rather than being cut off by the rim.
         t = t + (0.3 - t) * 0.75 * Passaggio(0.8, 0.98, std::hypot(rx, ry));
     if (c.zona == Zona::Pelle)
-        return 0; // its lines are laid on the pixels afterwards (see IncisionePelle)
+        return InchiostroPelle(c, x, y, t);
     if (c.zona == Zona::Fondo) {
         const double bordo = kFiloInterno + kMargineFondo;
         if (std::hypot(x * kIngrandimento / (kMedaglioneRx - bordo),
@@ -218,7 +218,7 @@ double Inchiostro(double x, double y)
 }
 
 // Averages kScala x kScala samples into each pixel.
-QImage Riduci(const std::vector<float> &inchiostro, const std::vector<float> &pelle, int larghezza, int altezza)
+QImage Riduci(const std::vector<float> &inchiostro, int larghezza, int altezza)
 {
     QImage img(larghezza, altezza, QImage::Format_RGB32);
     const int lg = larghezza * kScala;
@@ -231,8 +231,7 @@ QImage Riduci(const std::vector<float> &inchiostro, const std::vector<float> &pe
             // Cut, not painted: a pixel a line barely grazes is left paper
             // and one it mostly covers is full ink, so the lines stay crisp
             // when the picture is enlarged instead of fading into grey.
-            const double tagli = std::clamp((somma / (kScala * kScala) - kNitido) / (1 - 2 * kNitido), 0.0, 1.0);
-            const double a = 1 - (1 - tagli) * (1 - pelle[std::size_t(py * larghezza + px)]);
+            const double a = std::clamp((somma / (kScala * kScala) - kNitido) / (1 - 2 * kNitido), 0.0, 1.0);
             const auto mescola = [a](int carta, int inchiostro) {
                 return int(std::lround(carta - (carta - inchiostro) * a));
             };
@@ -278,7 +277,7 @@ QImage Incisione()
     for (int sy = 0; sy < ag; ++sy)
         for (int sx = 0; sx < lg; ++sx)
             inchiostro[std::size_t(sy * lg + sx)] = float(1 - qGray(grande.pixel(sx, sy)) / 255.0);
-    return Riduci(inchiostro, IncisionePelle(larghezza, altezza), larghezza, altezza);
+    return Riduci(inchiostro, larghezza, altezza);
 }
 
 void DisegnaMedaglione(QPainter &p)
