@@ -180,13 +180,19 @@ double Inchiostro(double x, double y)
         if (std::hypot(x * kIngrandimento / (kMedaglioneRx - bordo),
                        (y + kAbbassa) * kIngrandimento / (kMedaglioneRy - bordo)) > 1)
             return 0;
-        // Each upright line starts on a pixel's left edge and widens to the
-        // right, so it swells with one crisp edge and only its other edge
-        // falls partly across a pixel: the tone comes from its width, with
-        // half the grey of a line widening both ways.
+        // Each upright line is a whole column of pixels, every third one, its
+        // tone carried by the depth of its ink rather than by a width that
+        // would fall partly across a pixel: every line prints the same, crisp
+        // at both edges, graded smoothly from the glow round the head to the
+        // rim. Where one pixel of full ink is not dark enough the line swells
+        // into the next column on its right, graded the same way.
         const double px = x * kIngrandimento + kMedaglioneRx;
-        const double dentro = px - kPassoFondo * std::floor(px / kPassoFondo);
-        return dentro < kPassoFondo * std::min(0.8, 1.1 * std::pow(t, 1.3)) ? 1 : 0;
+        const int colonna = int(std::floor(px)) % int(kPassoFondo);
+        const double inchiostro =
+            std::clamp(kPassoFondo * std::min(0.66, 1.1 * std::pow(t, 1.3)) - colonna, 0.0, colonna < 2 ? 1.0 : 0.0);
+        // Riduci steepens each pixel's ink to cut the drawn lines clean; the
+        // ruling's is given already graded, so it is raised to come out as asked.
+        return inchiostro > 0 ? kNitido + (1 - 2 * kNitido) * inchiostro : 0;
     }
     constexpr double e = 0.25;
     // The lines keep their spacing in pixels however large the sitter is drawn.
