@@ -118,11 +118,10 @@ constexpr Voice kViolinLead{kViolin, 0, 72, 14, Articulation::Plain, 8};
 // under its climax is held back so it stays on top.
 constexpr Voice kViolinSong{kViolin, 0, 76, 10, Articulation::Plain, 8};
 constexpr Voice kOboeEcho{kOboe, 0, 62, 14, Articulation::Plain, 8};
-// The interlude's oboe begins quietly, the tune's hush, and grows with
-// its second phrase towards the violin's song.
-constexpr Voice kOboeLead{kOboe, 0, 52, 14, Articulation::Plain, 8};
-constexpr Voice kOboeRising{kOboe, 0, 58, 14, Articulation::Plain, 8};
-constexpr Voice kOboeCall{kOboe, 0, 49, 14, Articulation::Plain, 8};
+// The interlude's oboe sings out over the held strings, which would
+// cover a reed played softly in its low octave.
+constexpr Voice kOboeLead{kOboe, 0, 62, 14, Articulation::Plain, 8};
+constexpr Voice kOboeCall{kOboe, 0, 52, 14, Articulation::Plain, 8};
 constexpr Voice kStringsCounter{kStrings, 0, 48, 30, Articulation::Plain, 5};
 // Under the recap the strings' line is the flute's partner, not a pad.
 constexpr Voice kStringsRecap{kStrings, 0, 55, 30, Articulation::Plain, 5};
@@ -130,6 +129,9 @@ constexpr Voice kStringsRecap{kStrings, 0, 55, 30, Articulation::Plain, 5};
 // a voice, not a floor: it carries the music over the gap.
 constexpr Voice kStringsSinging{kStrings, 0, 52, 30, Articulation::Plain, 5};
 constexpr Voice kStringsSequence{kStrings, 0, 52, 30, Articulation::Plain, 5};
+// In the interlude's breath the strings sing, not hold, under the oboe's
+// level, in its octave.
+constexpr Voice kStringsAnswer{kStrings, 0, 46, 30, Articulation::Plain, 5};
 
 // The first bar of each part of the form, counted from 0.
 constexpr std::size_t kA = 4, kB = 20, kSequenceBar = 28, kAViolin = 36, kC = 46, kSongBar = 54, kAAgain = 62,
@@ -158,7 +160,7 @@ const Line kLines[] = {
     {&kViolinLead, kAViolin - 1, &kThemeViolinPickup, 7},
     {&kViolinLead, kAViolin, &kThemeViolin, 0},
     {&kOboeLead, kC, &kInterlude, 0},
-    {&kOboeRising, kC + 4, &kInterludeRising, 4},
+    {&kStringsAnswer, kC + 3, &kInterludeAnswer, 3},
     {&kViolinSong, kSongBar - 1, &kSongPickup, 7},
     {&kViolinSong, kSongBar, &kSong, 0},
     // The climb to the summit swells bar by bar, as the second half of a
@@ -312,12 +314,10 @@ const Layer kLayers[] = {
     {kAViolin + 8, kC, Accompaniment::Rolled, false, -12}, // the cadence to D minor
     // Under the interlude's held strings the harp keeps the pulse, softly.
     {kC, kC + 3, Accompaniment::Arpeggio, false, -3},
-    // From the half close the harp, a little fuller, carries the bass
-    // with the cello.
+    // Where the oboe breathes the strings answer it, and the harp, a
+    // little fuller, carries the bass with the cello.
     {kC + 3, kC + 4, Accompaniment::Arpeggio, true, -3},
     {kC + 4, kC + 5, Accompaniment::Rising, true, -3},
-    // The strings hold on over the harp's bass, voiced clear of its steps.
-    {kC + 3, kC + 5, Accompaniment::Pad, false},
     {kC + 5, kSongBar - 1, Accompaniment::Rising, false, -3},
     // The bar on the dominant before the song: the harp, not a guitar
     // heard nowhere near it, runs up and down the chord, a flourish where
@@ -356,7 +356,7 @@ struct Level {
 const Level kLevels[] = {
     {0, -25},         {kA - 1, -21},       {kA, -13},           {kA + 4, -6},        {kA + 8, -4},
     {kB - 1, -3},     {kB, -10},           {kB + 7, -6},        {kB + 14, -4},       {kAViolin - 1, -9},
-    {kAViolin, -4},   {kC - 1, -10},       {kC, -24},           {kC + 2, -23},       {kC + 3, -15},
+    {kAViolin, -4},   {kC - 1, -10},       {kC, -22},           {kC + 2, -21},       {kC + 3, -15},
     {kC + 5, -16},    {kSongBar - 2, -15}, {kSongBar - 1, -14}, {kSongBar, -13},     {kSongBar + 7, 4},
     {kAAgain + 2, 7}, {kCodaBar - 1, 0},   {kCodaBar, -13},     {kCodaBar + 5, -12}, {kCodaBar + 6, -14}};
 // Under the violin the held strings step back: same family, they would
@@ -498,7 +498,7 @@ std::vector<MidiTrack> ComposeGameTune()
                               : kA <= bar && bar < kB                     ? kBassUnderTheTheme
                               : kSequenceBar <= bar && bar < kAViolin - 1 ? kSequenceBass
                               : kSongBar + 6 <= bar && bar < kSongBar + 8 ? kBassUnderTheSongsClimax
-                              : (bar < kSongBar - 1 && bar != kAViolin - 1) || (kSongBar <= bar && bar < kCodaBar)
+                              : (bar < kC && bar != kAViolin - 1) || (kSongBar <= bar && bar < kCodaBar)
                               ? kBassUnderTheLead
                               : 0);
         band.SetHeldLevel(kAViolin <= bar && bar < kC ? kThinPad : kC <= bar && bar < kSongBar - 1 ? kInterludePad : 0);

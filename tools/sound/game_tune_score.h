@@ -136,16 +136,19 @@ inline const Bars kThemeViolin = {
     "D5/6 r/6",
 };
 
-// The interlude: one long line on the oboe, in the middle of its range
-// where the reed sings, over the lament bass D C B flat A. It enters over
-// the violin's close, climbs to a D leaning on C's seventh chord and sinks
-// to a half close on A's seventh; after a breath it rises through D minor
-// to the D again, turns over the Neapolitan and falls by semitones, B flat
-// A G sharp, into the dominant, ending on the B the violin's run sets out
-// from. The band alone holds the dominant a bar before the violin's song.
-inline const Bars kInterlude = {"r/6 A5/3 Bb5/1 A5/2", "D6/4 C6/2 Bb5/4 G5/2", "Bb5/3 A5/1 G5/2 D6/4 Bb5/2",
-                                "G5/4 F5/2 E5/2 r/4"};
-inline const Bars kInterludeRising = {"D5/3 E5/1 F5/2 A5/4 C6/2", "D6/4 C6/2 Bb5/4 A5/2", "G#5/4 E5/2 B4/2 r/4"};
+// The interlude: few notes, long ones, entering over the violin's close;
+// after a bar's breath its second phrase enters on the second beat, as the
+// first did; its last leans on the dominant's C and falls to its fifth, and
+// the band alone holds the dominant a bar before the violin's song.
+inline const Bars kInterlude = {
+    "r/6 A4/4 D5/2",   "Bb4/4 A4/2 Bb4/3 C5/1 D5/2", "G5/4 F5/2 D5/6", "C#5/6 r/6", "r/6 F5/4 G5/2",
+    "Bb5/4 G5/2 F5/6", "E5/4 D5/1 C5/1 B4/3 r/3",
+};
+
+// As the oboe's first phrase breathes, the strings answer it in the
+// lilt, from the dominant's root falling through its seventh to the tonic
+// chord, and hold as the oboe comes in again.
+inline const Bars kInterludeAnswer = {"A4/6 G4/4 E4/2", "F4/6 D4/6"};
 
 // After the interlude, a song of its own on the violin, in long notes over
 // the harp's running sixteenths, apart from the theme's lilt: it falls by
@@ -211,12 +214,11 @@ inline const Bars kCoda = {
 
 // The last bar rises to the first: the tune runs round without a stop,
 // the pick-up landing on the tonic chord's third as the tune begins again,
-// where the oboe sighs down to the chord's fifth and rests, leaving the
-// lament's second bar to the harp.
+// where the oboe goes on sighing down the scale over the lament.
 inline const Bars kRound = {"B4/4 D5/2 E5/2 G#5/2 B5/2"};
-inline const Bars kLanding = {"C6/3 B5/1 A5/2 E5/4 r/2"};
+inline const Bars kLanding = {"C6/6 D6/2 C6/2 B5/2", "A5/4 G5/2 B5/3 D6/1 B5/2"};
 
-// Over the lament's last two bars the oboe sings again, turning round the
+// Over the intro's lament the oboe sings on in one line, turning round the
 // B in the siciliano's rhythm: it sighs down over the bass's F, turns back
 // up and comes to rest on the dominant, leaving the theme to the clarinet.
 inline const Bars kCall = {"A5/4 G5/2 C6/4 A5/2", "G#5/4 B5/2 E5/4 r/2"};
