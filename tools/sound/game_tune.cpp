@@ -7,12 +7,11 @@
 //   A       16 bars  A minor   the theme, clarinet: a half close, a turn to
 //                              C major, and a climb through the Neapolitan
 //                              chord to the first full close
-//   B       16 bars  A major   a tune of its own, flute; oboe, clarinet and
-//                              flute answer with a sequence falling through
-//                              the circle of fifths to the dominant of A
-//                              minor, the flute's unit in a rhythm of its
-//                              own, and a bar of harp under the violin's
-//                              pick-up
+//   B       16 bars  A major   a tune of its own, flute; the oboe answers
+//                              with a sequence falling through the circle
+//                              of fifths to the dominant of A minor, its
+//                              last unit in a rhythm of its own, and a bar
+//                              of harp under the violin's pick-up
 //   A'      10 bars  A minor   the theme on the violin over strings, turning
 //                              through C and F major to D minor
 //   C        8 bars  D minor   the interlude: oboe over held strings, through
@@ -90,12 +89,13 @@ using namespace game_tune_score;
 constexpr Voice kClarinetEntry{kClarinet, -12, 74, 14, Articulation::Plain, 8};
 constexpr Voice kClarinetLow{kClarinet, -12, 78, 14, Articulation::Plain, 8};
 // The oboe answers the flute a little under its level: its reed carries.
-// The clarinet takes the sequence's copy from it, a step lower, softly.
-// The sequence's runs and turns are played near the beat, so they are
-// heard as meant, not as a stumble.
+// Its sequence's second unit, a step lower, is softer; the third swells to
+// the cadence. The sequence's runs and turns are played near the beat, so
+// they are heard as meant, not as a stumble.
 constexpr int kCloseToTheBeat = 3;
 constexpr Voice kOboeAnswer{kOboe, 0, 70, 14, Articulation::Plain, kCloseToTheBeat};
-constexpr Voice kClarinetAnswer{kClarinet, 0, 67, 14, Articulation::Plain, kCloseToTheBeat};
+constexpr Voice kOboeStepDown{kOboe, 0, 67, 14, Articulation::Plain, kCloseToTheBeat};
+constexpr Voice kOboeHemiola{kOboe, 0, 70, 14, Articulation::Plain, 8};
 // The coda's clarinet fades with the band after the return's cadence.
 constexpr Voice kClarinetCoda{kClarinet, -12, 68, 14, Articulation::Plain, 8};
 // The clarinet, which first sang the theme, recalls it in the coda.
@@ -111,7 +111,6 @@ constexpr Voice kFluteLead{kFlute, 0, 77, 14, Articulation::Plain, 8};
 // lighter line in the strings and cello.
 constexpr Voice kFluteReturn{kFlute, 0, 75, 14, Articulation::Plain, 8};
 constexpr Voice kFluteSummit{kFlute, 0, 70, 14, Articulation::Plain, 8};
-constexpr Voice kFluteAnswer{kFlute, 0, 76, 14, Articulation::Plain, 8};
 constexpr Voice kViolinLead{kViolin, 0, 72, 14, Articulation::Plain, 8};
 // The song's long high notes lie bare over the harp, where a GM violin
 // pressed hard turns shrill: it sings them gently, and the band's swell
@@ -153,8 +152,8 @@ const Line kLines[] = {
     {&kStringsCounter, kB, &kMiddleCounter, 0},
     {&kStringsCounter, kB, &kMiddleCounterInner, 0},
     {&kOboeAnswer, kSequenceBar - 1, &kSequence, 7},
-    {&kClarinetAnswer, kSequenceBar + 2, &kSequenceCopy, 2},
-    {&kFluteAnswer, kSequenceBar + 4, &kSequenceClose, 4},
+    {&kOboeStepDown, kSequenceBar + 2, &kSequenceCopy, 2},
+    {&kOboeHemiola, kSequenceBar + 4, &kSequenceClose, 4},
     {&kStringsSequence, kSequenceBar, &kSequenceCounter, 0},
     {&kStringsSequence, kSequenceBar, &kSequenceCounterLow, 0},
     {&kViolinLead, kAViolin - 1, &kThemeViolinPickup, 7},
@@ -204,7 +203,7 @@ const BassBar kBassBars[] = {
     {kB, "C#3/2 B2/1 A2/3"},
     {kB + 1, "B2/3 E2/2 D3/1"},
     {kB + 4, "B2/2 C#3/1 D3/3"},
-    {kB + 5, "F#2/3 C#2/3"},
+    {kB + 5, "F#2/3 A#2/3"},
     {kB + 6, "B2/3 E2/3"},
     {kB + 7, "C#3/3 A2/3"},
     {kSequenceBar, "A2/2 G2/1 E2/2 G2/1"},
@@ -259,7 +258,7 @@ const Mark kMarks[] = {
     {0, "intro"},
     {kA, "A theme"},
     {kB, "B A major, Flute"},
-    {kSequenceBar, "B sequence, Oboe, Clarinet, Flute"},
+    {kSequenceBar, "B sequence, Oboe"},
     {kAViolin, "A' Violin, to D minor"},
     {kC, "C interlude, D minor"},
     {kSongBar, "D song, Violin over the harp"},

@@ -25,7 +25,7 @@ inline const Bars kChordBars[] = {
     // over a bass walking in eighths, and a bar on the dominant alone (the
     // first chord's seventh is the strings' alone: in the guitar's low
     // strum, G A C is a cluster)
-    {"A/C#", "E7/B", "A/C#", "D F#m", "Bm7 Bm7/D", "F#m F#7/C#", "Bm7 E7", "A/C# A", "Am", "Dm7", "G7", "Cmaj7",
+    {"A/C#", "E7/B", "A/C#", "D F#m", "Bm7 Bm7/D", "F#m F#7/A#", "Bm7 E7", "A/C# Am", "Am", "Dm7", "G7", "Cmaj7",
      "Fmaj7", "Dm/B", "E7", "E7/B E7/D"},
     // A': on to C and F, through F's dominant to F over its third, and to
     // D minor through its ii-V: the dominant comes once, at the close
@@ -65,12 +65,12 @@ inline const Bars kTheme = {"r/2 A5/2 C6/2 E6/6", "~E6/4 D6/2 A5/4 F5/2", "A5/2 
 // note on the minor chord's A and F sharp, the major's sixth, clear of the
 // chord's C, its first phrase climbs from the D over the dominant, turning
 // round its G sharp, to a B leaning on the tonic's A; its second rises to
-// B minor through its leading note, which it resolves, and closes on A,
-// holding it while the oboe enters, in the minor again.
+// B minor over the bass's leading note and closes on A, holding it as the
+// harp darkens the chord to the minor for the oboe's entry.
 inline const Bars kMiddle = {
     "r/8 A5/2 F#5/2",         "E5/4 D5/2 C#5/4 E5/2",       "D5/4 E5/2 G#5/3 F#5/1 A5/2",
     "B5/4 A5/2 r/4 E5/2",     "F#5/3 E5/1 D5/2 C#5/4 E5/2", "D5/1 E5/1 F#5/1 G#5/1 A5/2 B5/4 A5/2",
-    "A5/4 G#5/2 F#5/4 A#5/2", "B5/3 C#6/1 B5/2 G#5/4 B5/2", "A5/6 r/6",
+    "A5/4 G#5/2 F#5/4 C#6/2", "B5/3 C#6/1 B5/2 G#5/4 B5/2", "A5/6 r/6",
 };
 // Under the flute, the strings move slowly in the middle register, in
 // tenths and sixths or against it, never in octaves with it, and on the
@@ -89,13 +89,12 @@ inline const Bars kMiddleCounterInner = {"A3/12",   "G#3/12",     "A3/6 C#4/6", 
 // two-bar units, each a step lower: each unit leans on the chord's fourth
 // and runs down the scale by step, then turns in the lilt, long-short on
 // each beat, round the chord that follows. The oboe, the siciliano's own
-// voice, plays the first unit, whose D6 would take the clarinet into its
-// thin top register, and the clarinet answers with the second, a step
-// lower, in the same rhythm as the first, long-short on each beat; its
-// second bar runs on down the scale from G, where a second C would stall
-// the sequence's fall, to E, held a step under the flute's entry.
+// voice, sings the whole sequence, one colour for one thought: its second
+// unit takes the first's run a step lower and turns up to B, falls from
+// the A over C, where the major seventh would grind on the bass, to E,
+// and breathes before the third.
 inline const Bars kSequence = {"r/8 G5/2 B5/2", "D6/4 C6/2 B5/2 A5/2 B5/2", "C6/4 A5/2 F5/4 A5/2"};
-inline const Bars kSequenceCopy = {"C6/4 B5/2 A5/2 G5/4", "G5/4 F5/2 E5/6"};
+inline const Bars kSequenceCopy = {"C6/4 B5/2 A5/2 G5/2 B5/2", "A5/4 F5/2 E5/4 r/2"};
 // Between the strummed chords and the winds the strings hold the chords'
 // thirds and sevenths, a step at a time, so the circle of fifths has a
 // middle: the seventh of each chord the third of the next; the last
@@ -112,7 +111,7 @@ inline const Bars kSequenceCounter = {"G4/12",  "F4/12",  "~F4/12",     "E4/12",
 // root, held into the violin's chord.
 inline const Bars kSequenceCounterLow = {"C4/12", "~C4/12", "G3/6 B3/6", "G3/12",
                                          "C4/12", "F4/12",  "E4/12",     "~E4/8 r/4"};
-// The flute takes the third unit and breaks its pattern: a run up in even
+// After a breath the third unit breaks the pattern: a run up in even
 // eighths, then the chords spelt in quarters across the beats, the
 // cadence's hemiola, falling over the half-diminished chord, and a C
 // leaning on the dominant's fifth, let go before the harp's bar on the
