@@ -7,12 +7,11 @@
 //   A       16 bars  A minor   the theme, clarinet: a half close, a turn to
 //                              C major, and a climb through the Neapolitan
 //                              chord to the first full close
-//   B       16 bars  C major   a tune of its own, flute; oboe, clarinet and
-//                              flute answer with a sequence falling through
-//                              the circle of fifths to the dominant of A
-//                              minor, the flute's unit in a rhythm of its
-//                              own, and a bar of harp under the violin's
-//                              pick-up
+//   B       16 bars  A major   a tune of its own, flute; the oboe answers
+//                              with a sequence falling through the circle
+//                              of fifths to the dominant of A minor, its
+//                              last unit in a rhythm of its own, and a bar
+//                              of harp under the violin's pick-up
 //   A'      10 bars  A minor   the theme on the violin over strings, turning
 //                              through C and F major to D minor
 //   C        8 bars  D minor   the interlude: oboe over held strings, through
@@ -90,19 +89,20 @@ using namespace game_tune_score;
 constexpr Voice kClarinetEntry{kClarinet, -12, 74, 14, Articulation::Plain, 8};
 constexpr Voice kClarinetLow{kClarinet, -12, 78, 14, Articulation::Plain, 8};
 // The oboe answers the flute a little under its level: its reed carries.
-// The clarinet takes the sequence's copy from it, a step lower, softly.
-// The sequence's runs and turns are played near the beat, so they are
-// heard as meant, not as a stumble.
+// Its sequence's second unit, a step lower, is softer; the third swells to
+// the cadence. The sequence's runs and turns are played near the beat, so
+// they are heard as meant, not as a stumble.
 constexpr int kCloseToTheBeat = 3;
 constexpr Voice kOboeAnswer{kOboe, 0, 70, 14, Articulation::Plain, kCloseToTheBeat};
-constexpr Voice kClarinetAnswer{kClarinet, 0, 67, 14, Articulation::Plain, kCloseToTheBeat};
+constexpr Voice kOboeStepDown{kOboe, 0, 67, 14, Articulation::Plain, kCloseToTheBeat};
+constexpr Voice kOboeHemiola{kOboe, 0, 70, 14, Articulation::Plain, 8};
 // The coda's clarinet fades with the band after the return's cadence.
 constexpr Voice kClarinetCoda{kClarinet, -12, 68, 14, Articulation::Plain, 8};
 // The clarinet, which first sang the theme, recalls it in the coda.
 constexpr Voice kClarinetRecall{kClarinet, 0, 66, 14, Articulation::Plain, 8};
 constexpr Voice kOboeRound{kOboe, 0, 62, 14, Articulation::Plain, 8};   // falling away into the intro
 constexpr Voice kOboeLanding{kOboe, 0, 57, 14, Articulation::Plain, 8}; // as soft as the intro it starts
-constexpr Voice kFluteLead{kFlute, 0, 75, 14, Articulation::Plain, 8};
+constexpr Voice kFluteLead{kFlute, 0, 77, 14, Articulation::Plain, 8};
 // The flute's return, well under the song's level and lighter than its
 // first tune: a GM flute up high is shrill, bright enough unpressed. Its
 // G, the loop's highest note, is the loudest of the return, about 80;
@@ -111,7 +111,6 @@ constexpr Voice kFluteLead{kFlute, 0, 75, 14, Articulation::Plain, 8};
 // lighter line in the strings and cello.
 constexpr Voice kFluteReturn{kFlute, 0, 75, 14, Articulation::Plain, 8};
 constexpr Voice kFluteSummit{kFlute, 0, 70, 14, Articulation::Plain, 8};
-constexpr Voice kFluteAnswer{kFlute, 0, 76, 14, Articulation::Plain, 8};
 constexpr Voice kViolinLead{kViolin, 0, 72, 14, Articulation::Plain, 8};
 // The song's long high notes lie bare over the harp, where a GM violin
 // pressed hard turns shrill: it sings them gently, and the band's swell
@@ -153,8 +152,8 @@ const Line kLines[] = {
     {&kStringsCounter, kB, &kMiddleCounter, 0},
     {&kStringsCounter, kB, &kMiddleCounterInner, 0},
     {&kOboeAnswer, kSequenceBar - 1, &kSequence, 7},
-    {&kClarinetAnswer, kSequenceBar + 2, &kSequenceCopy, 2},
-    {&kFluteAnswer, kSequenceBar + 4, &kSequenceClose, 4},
+    {&kOboeStepDown, kSequenceBar + 2, &kSequenceCopy, 2},
+    {&kOboeHemiola, kSequenceBar + 4, &kSequenceClose, 4},
     {&kStringsSequence, kSequenceBar, &kSequenceCounter, 0},
     {&kStringsSequence, kSequenceBar, &kSequenceCounterLow, 0},
     {&kViolinLead, kAViolin - 1, &kThemeViolinPickup, 7},
@@ -201,10 +200,12 @@ const BassBar kBassBars[] = {
     {kA + 12, "D2/6"},
     {kA + 13, "D2/6"},
     {kA + 15, "A2/6"},
-    {kB, "E2/2 D2/1 C2/3"},
-    {kB + 4, "D2/2 E2/1 F2/3"},
-    {kB + 5, "A2/3 E2/3"},
-    {kB + 7, "C3/3 E2/3"},
+    {kB, "C#3/2 B2/1 A2/3"},
+    {kB + 1, "B2/3 E2/2 D3/1"},
+    {kB + 4, "B2/2 C#3/1 D3/3"},
+    {kB + 5, "F#2/3 A#2/3"},
+    {kB + 6, "B2/3 E2/3"},
+    {kB + 7, "C#3/3 A2/3"},
     {kSequenceBar, "A2/2 G2/1 E2/2 G2/1"},
     {kSequenceBar + 1, "D3/2 C3/1 A2/2 F2/1"},
     {kSequenceBar + 2, "G2/2 A2/1 B2/2 D3/1"},
@@ -256,8 +257,8 @@ struct Mark {
 const Mark kMarks[] = {
     {0, "intro"},
     {kA, "A theme"},
-    {kB, "B C major, Flute"},
-    {kSequenceBar, "B sequence, Oboe, Clarinet, Flute"},
+    {kB, "B A major, Flute"},
+    {kSequenceBar, "B sequence, Oboe"},
     {kAViolin, "A' Violin, to D minor"},
     {kC, "C interlude, D minor"},
     {kSongBar, "D song, Violin over the harp"},
@@ -354,7 +355,7 @@ struct Level {
     int level;
 };
 const Level kLevels[] = {
-    {0, -25},         {kA - 1, -21},       {kA, -13},           {kA + 4, -6},        {kA + 8, -4},
+    {0, -27},         {kA - 1, -24},       {kA, -13},           {kA + 4, -6},        {kA + 8, -4},
     {kB - 1, -3},     {kB, -10},           {kB + 7, -6},        {kB + 14, -4},       {kAViolin - 1, -9},
     {kAViolin, -4},   {kC - 1, -10},       {kC, -22},           {kC + 2, -21},       {kC + 3, -15},
     {kC + 5, -16},    {kSongBar - 2, -15}, {kSongBar - 1, -14}, {kSongBar, -13},     {kSongBar + 7, 4},
@@ -478,7 +479,8 @@ std::vector<MidiTrack> ComposeGameTune()
     const std::array<std::uint8_t, kGameTuneLeads.size()> leads = kGameTuneLeads;
     band.SetMelody(NotesOf(band.Tracks(conductor, barTick(chords.size())), leads));
     const Key keys[] = {{0, MinorScale(9)},
-                        {kB, MajorScale(0)},
+                        {kB, MajorScale(9)},
+                        {kSequenceBar, MajorScale(0)},
                         {kSequenceBar + 5, MinorScale(9)},
                         {kAViolin + 1, MajorScale(0)},
                         {kAViolin + 6, MinorScale(2)},

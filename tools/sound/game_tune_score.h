@@ -18,14 +18,15 @@ inline const Bars kChordBars[] = {
     // to the tonic: the first full close in A minor
     {"Am", "Am/C", "Dm Dm/F", "E", "Am", "Dm/F", "F G7", "C", "Am/C", "G", "C C/E", "F C/E", "Dm7 Dm7", "Bb/D",
      "E7 E7/G#", "Am"},
-    // B: C major, a half close on its dominant's seventh resolving to C with
-    // the third on top, D minor's dominant turning the cadence aside; then
+    // B: the tonic major, its first colour away from the minor, a half
+    // close on its dominant's seventh resolving to A with the third on top,
+    // B minor's dominant turning the cadence aside; then the minor again,
     // Am7 Dm7 G7 Cmaj7 Fmaj7 Bm7b5 E7, the circle of fifths a chord a bar
     // over a bass walking in eighths, and a bar on the dominant alone (the
     // first chord's seventh is the strings' alone: in the guitar's low
     // strum, G A C is a cluster)
-    {"C/E", "G7/D", "C/E", "F Am", "Dm7 Dm7/F", "Am A7/E", "Dm7 G7", "C", "Am", "Dm7", "G7", "Cmaj7", "Fmaj7", "Dm/B",
-     "E7", "E7/B E7/D"},
+    {"A/C#", "E7/B", "A/C#", "D F#m", "Bm7 Bm7/D", "F#m F#7/A#", "Bm7 E7", "A/C# Am", "Am", "Dm7", "G7", "Cmaj7",
+     "Fmaj7", "Dm/B", "E7", "E7/B E7/D"},
     // A': on to C and F, through F's dominant to F over its third, and to
     // D minor through its ii-V: the dominant comes once, at the close
     {"Am/C", "C/E", "F Am", "Dm7 G7/B", "C", "F Am", "Bb F/A", "Gm/Bb C7", "F/A Gm", "Gm/E A7"},
@@ -60,40 +61,40 @@ inline const Bars kTheme = {"r/2 A5/2 C6/2 E6/6", "~E6/4 D6/2 A5/4 F5/2", "A5/2 
                             "E6/2 F6/2 G6/8",     "F6/4 E6/2 C6/4 r/2",   "r/2 A5/2 F6/2 E6/3 D6/3",
                             "F6/2 D6/4 Bb5/6",    "G#5/6 B5/4 D6/2",      "C6/6 r/6"};
 
-// The middle tune, flute, entering over the clarinet's last note on the
-// tonic chord's A and E, clear of its held E (an F would rub): its first
-// phrase climbs from the F over the dominant, turning round its B, to a D
-// leaning on the tonic's C; its second closes on C, and holds it while the
-// clarinet enters.
+// The middle tune, flute, in A major: entering over the clarinet's last
+// note on the minor chord's A and F sharp, the major's sixth, clear of the
+// chord's C, its first phrase climbs from the D over the dominant, turning
+// round its G sharp, to a B leaning on the tonic's A; its second rises to
+// B minor over the bass's leading note and closes on A, holding it as the
+// harp darkens the chord to the minor for the oboe's entry.
 inline const Bars kMiddle = {
-    "r/8 A5/2 E5/2",        "G5/4 F5/2 E5/4 G5/2",      "F5/4 G5/2 B5/3 A5/1 C6/2",
-    "D6/4 C6/2 r/4 G5/2",   "A5/3 G5/1 F5/2 E5/4 G5/2", "F5/1 G5/1 A5/1 B5/1 C6/2 D6/4 C6/2",
-    "C6/4 B5/2 A5/4 C#6/2", "E6/4 D6/2 B5/4 D6/2",      "C6/6 r/6",
+    "r/8 A5/2 F#5/2",         "E5/4 D5/2 C#5/4 E5/2",       "D5/4 E5/2 G#5/3 F#5/1 A5/2",
+    "B5/4 A5/2 r/4 E5/2",     "F#5/3 E5/1 D5/2 C#5/4 E5/2", "D5/1 E5/1 F#5/1 G#5/1 A5/2 B5/4 A5/2",
+    "A5/4 G#5/2 F#5/4 C#6/2", "B5/3 C#6/1 B5/2 G#5/4 B5/2", "A5/6 r/6",
 };
 // Under the flute, the strings move slowly in the middle register, in
 // tenths and sixths or against it, never in octaves with it, and on the
 // chords' own notes where the flute leans on a seventh of its own.
-inline const Bars kMiddleCounter = {"E4/12",      "G3/6 D4/6", "E4/6 G4/6", "F4/6 C5/6",
-                                    "~C5/6 A4/6", "E4/12",     "F4/6 G4/6", "E4/6 r/6"};
+inline const Bars kMiddleCounter = {"C#4/12",      "E3/6 B3/6", "C#4/6 E4/6", "D4/6 A4/6",
+                                    "~A4/6 F#4/6", "C#4/12",    "D4/6 E4/6",  "C#4/6 r/6"};
 // With it a second line fills each chord to three parts, mostly a third
 // or a sixth from the first, and never moving with the flute or the bass
-// into an octave: G's B rising to C, which climbs to E as the first line
-// takes the G, an A held through F, A minor and D minor, lifted to C for
-// A minor's third and rising to G's B.
-inline const Bars kMiddleCounterInner = {"C4/12",  "B3/12",     "C4/6 E4/6",  "A3/12",
-                                         "~A3/12", "C4/6 A3/6", "~A3/6 B3/6", "C4/6 r/6"};
+// into an octave: E's G sharp rising to A, which climbs to C sharp as the
+// first line takes the E, an F sharp held through D, F sharp minor and B
+// minor, lifted to A for F sharp minor's third and rising to E's G sharp.
+inline const Bars kMiddleCounterInner = {"A3/12",   "G#3/12",     "A3/6 C#4/6",   "F#3/12",
+                                         "~F#3/12", "A3/6 F#3/6", "~F#3/6 G#3/6", "A3/6 r/6"};
 
 // The answer to the middle tune, a sequence over the falling fifths in
 // two-bar units, each a step lower: each unit leans on the chord's fourth
 // and runs down the scale by step, then turns in the lilt, long-short on
 // each beat, round the chord that follows. The oboe, the siciliano's own
-// voice, plays the first unit, whose D6 would take the clarinet into its
-// thin top register, and the clarinet answers with the second, a step
-// lower, in the same rhythm as the first, long-short on each beat; its
-// second bar runs on down the scale from G, where a second C would stall
-// the sequence's fall, to E, held a step under the flute's entry.
+// voice, sings the whole sequence, one colour for one thought: its second
+// unit takes the first's run a step lower and turns up to B, falls from
+// the A over C, where the major seventh would grind on the bass, to E,
+// and breathes before the third.
 inline const Bars kSequence = {"r/8 G5/2 B5/2", "D6/4 C6/2 B5/2 A5/2 B5/2", "C6/4 A5/2 F5/4 A5/2"};
-inline const Bars kSequenceCopy = {"C6/4 B5/2 A5/2 G5/4", "G5/4 F5/2 E5/6"};
+inline const Bars kSequenceCopy = {"C6/4 B5/2 A5/2 G5/2 B5/2", "A5/4 F5/2 E5/4 r/2"};
 // Between the strummed chords and the winds the strings hold the chords'
 // thirds and sevenths, a step at a time, so the circle of fifths has a
 // middle: the seventh of each chord the third of the next; the last
@@ -110,7 +111,7 @@ inline const Bars kSequenceCounter = {"G4/12",  "F4/12",  "~F4/12",     "E4/12",
 // root, held into the violin's chord.
 inline const Bars kSequenceCounterLow = {"C4/12", "~C4/12", "G3/6 B3/6", "G3/12",
                                          "C4/12", "F4/12",  "E4/12",     "~E4/8 r/4"};
-// The flute takes the third unit and breaks its pattern: a run up in even
+// After a breath the third unit breaks the pattern: a run up in even
 // eighths, then the chords spelt in quarters across the beats, the
 // cadence's hemiola, falling over the half-diminished chord, and a C
 // leaning on the dominant's fifth, let go before the harp's bar on the
