@@ -157,12 +157,9 @@ constexpr Voice kSecondTrumpetVoice{kSecondTrumpet, 0, 78, 20, Articulation::Pla
 // so the fanfare is two trumpets from its start, and under the head's
 // second bar and the scale that climbs over the dominant's dominant; under
 // the call it keeps to thirds, then the sixth under its B, so the brass
-// does not thin out before the climb. Under the head's leap to A it holds
-// the chord's fifth, E, not a third down to F#: the first strong beat is
-// the tonic whole, A E C# down through the clarinet, and the B after it
-// passes over an open fifth, not a G# rubbing the harp's A.
+// does not thin out before the climb.
 constexpr std::array<std::string_view, 4> kSecondTrumpetThirds = {
-    "C#5/3 D5/1 C#5/2 E5/6", "A5/4 B5/2 A5/4 F#5/2", "C#5/2 C#5/1 C#5/1 C#5/2 D5/6",
+    "C#5/3 D5/1 C#5/2 F#5/4 G#5/2", "A5/4 B5/2 A5/4 F#5/2", "C#5/2 C#5/1 C#5/1 C#5/2 D5/6",
     "r/6 D#5/2 E5/1 F#5/1 F#5/2"};
 constexpr std::uint32_t kThirdsFrom = 0; // the head's first bar
 constexpr int kThirdsLevel = -10;        // under the first trumpet, which keeps the tune
