@@ -211,11 +211,10 @@ constexpr std::uint8_t kButtonHarpVelocity = 70;
 constexpr std::uint8_t kFirstHitVelocity = 86; // the opening stroke, under the last and the trumpet
 // The trumpet's call is the start of the line's crescendo, not its peak.
 constexpr int kCallAccent = 0;
-// A quick sweep up two octaves of the tonic chord to the A over the
-// trumpet's low E, brightening the call: its top for a beat, the rest the
-// bar. It leaves out the E between, which would rub the second trumpet's
-// F# as it comes on the second beat.
-constexpr std::array<std::uint8_t, 8> kFirstChord = {45, 52, 57, 61, 64, 69, 73, 81}; // A2 .. A5
+// A quick sweep up two octaves of the tonic chord, ringing over the
+// trumpet's low E to brighten the call: its top for a beat, the rest the
+// bar.
+constexpr std::array<std::uint8_t, 8> kFirstChord = {45, 52, 57, 61, 64, 69, 73, 76}; // A2 .. E5
 // On the last bar's second beat the six-four gives way to the dominant's
 // seventh: the bass, a short harp roll, G#3 to E4, and the pizzicato
 // plucking it once, so the afterbeats' layer carries on into the close.
@@ -235,12 +234,10 @@ constexpr std::uint32_t kHeldRollStrokes = 23;
 constexpr int kHeldRollFrom = 66, kHeldRollTo = 62;
 // The harp's glissando up the dominant's dominant, B2 to F#5, in the last
 // three sixteenths before the six-four, stopped as it comes; it leaves the
-// leading note D# to the bass and the winds. The harp's gestures between
-// the first chord and the close are plucked near the band's own level:
-// softer, under the trumpets, they were not heard at all.
+// leading note D# to the bass and the winds.
 constexpr std::array<std::uint8_t, 8> kSweep = {47, 54, 57, 59, 66, 69, 71, 78};
 constexpr std::uint32_t kSweepTicks = 30, kSweepFrom = 9 * kSixEightFine.ticksPerStep;
-constexpr std::uint8_t kSweepVelocity = 58;
+constexpr std::uint8_t kSweepVelocity = 42;
 constexpr std::uint32_t kFirstRollTicks = 15;
 constexpr std::uint8_t kFirstChordVelocity = 66; // under the trumpet's first notes
 // Under the call's A, on the second beat of the bar before the B7, the
@@ -252,13 +249,13 @@ constexpr std::size_t kLeaningBar = 2;
 constexpr std::array<std::uint8_t, 2> kLeaningChord = {53, 62}; // F3 D4
 constexpr std::uint8_t kLeaningVelocity = 60;
 constexpr std::array<std::uint8_t, 4> kCallHarp = {57, 61, 64, 69}; // A3 C#4 E4 A4
-constexpr std::uint8_t kCallHarpVelocity = 64;
+constexpr std::uint8_t kCallHarpVelocity = 48;
 // In the head's second bar the harp rolls up the F# minor chord as it
 // comes, on the second beat, so the band does not thin out after the
 // first bar's sweep.
 constexpr std::size_t kRollingBar = 1;
 constexpr std::array<std::uint8_t, 4> kRollingChord = {54, 57, 61, 66}; // F#3 A3 C#4 F#4
-constexpr std::uint8_t kRollingVelocity = 68;
+constexpr std::uint8_t kRollingVelocity = 54;
 // The horns enter together: a horn chord is not rolled.
 constexpr Voice kHornsHeld{kHorns, 0, 60, 20, Articulation::Plain, 0};
 // Velocity added to the horns over the six-four and on the last stroke.
