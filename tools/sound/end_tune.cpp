@@ -121,10 +121,10 @@ constexpr std::size_t kClimbFrom = 2;
 // the eight-bar arc climbs to its height on the dominant's dominant, the
 // six-four taking its last bar.
 constexpr int kLinePlace = 3;
-// With the bar-1 hit the crash, lighter than the last stroke's, the only
-// cymbal before the close: a splash is too thin for the band's first chord.
-// The pizzicato keeps to its afterbeats.
-constexpr std::uint8_t kFirstCrashVelocity = 66;
+// With the bar-1 hit a light cymbal splashes, the only cymbal before the
+// close, so the crash is kept new for the last stroke; the pizzicato keeps
+// to its afterbeats.
+constexpr std::uint8_t kSplashKey = 55, kSplashVelocity = 78;
 // The six-four and the seventh are held a bar while the timpani roll swells
 // under them, and the tonic is struck, hardest, with the crash; the winds
 // hold it through its bar and an eighth on, dying away with the crash, the
@@ -177,23 +177,25 @@ constexpr Voice kClarinetSecond{kClarinet, 0, 76, 16, Articulation::Plain, 6};
 // the brass, and on the last stroke stays under the trumpet.
 constexpr int kFinalAccent = 8, kButtonAccent = 14, kSecondFinalAccent = 8, kClarinetClimax = 2;
 
-// One cymbal, the crash, throughout: its stroke with the last chord (two
-// strokes are crude after the build), a lighter one with the first, and
-// its roll into the last, so the roll arrives on its own sound.
+// One crash, with the last stroke (two are crude after the build).
 constexpr std::uint8_t kCrash = 49, kCrashVelocity = 92;
-// Under the seventh the crash rolls, in thirty-seconds with the timpani,
-// swelling from soft to nearly its stroke's strength: the stroke is
-// prepared, not a surprise. Half a bar is a swell; a whole bar of soft
-// strokes only stuttered.
+// Under the seventh the second crash rolls, in thirty-seconds with the
+// timpani, swelling from soft into the first's stroke: the stroke is
+// prepared, not a surprise, yet struck on a new cymbal well over the roll,
+// which does not blur it. Half a bar is a swell; a whole bar of soft strokes
+// only stuttered.
+constexpr std::uint8_t kRollCymbal = 57; // Crash Cymbal 2
 constexpr std::uint32_t kCymbalRollTicks = kSixEightFine.ticksPerStep / 2;
-constexpr int kCymbalRollFrom = 30, kCymbalRollTo = 86;
-// The timpani: the tonic struck at the start and on the last chord, a roll
-// on the dominant between and one on the tonic under the held chord. The
-// climb to the six-four is left to the harp's sweep and the tuba: a roll
-// there too only thickened the low register.
-constexpr std::uint8_t kTimpaniTonic = 45, kTimpaniDominant = 40; // A2, E2
-constexpr std::uint8_t kLastDrumVelocity = 80;                    // the arrival, under the trumpet
-constexpr std::uint8_t kButtonDrumVelocity = 82;                  // the last stroke, under the brass
+constexpr int kCymbalRollFrom = 30, kCymbalRollTo = 68;
+// The timpani: the tonic struck at the start and on the last chord, the
+// root of the dominant's dominant once, a roll on the dominant between and
+// one on the tonic under the held chord, B E A with the bass. The climb to
+// the six-four is left to the harp's sweep and the tuba: a roll there too
+// only thickened the low register.
+constexpr std::uint8_t kTimpaniTonic = 45, kTimpaniDominant = 40;     // A2, E2
+constexpr std::uint8_t kTimpaniApproach = 47, kApproachVelocity = 70; // B2, on the B7's second beat
+constexpr std::uint8_t kLastDrumVelocity = 80;                        // the arrival, under the trumpet
+constexpr std::uint8_t kButtonDrumVelocity = 82;                      // the last stroke, under the brass
 // Under the six-four and the seventh the timpani roll on the dominant,
 // growing into the last stroke.
 // It starts well under the stroke on the six-four, so the roll is heard to
@@ -227,11 +229,12 @@ constexpr std::uint32_t kSeventhAfterbeat = 3 * kSixEightFine.ticksPerStep;
 // half into the last chord, the sticks a little uneven.
 constexpr std::uint32_t kRollStrokes = 12, kRollTicks = kSixEightFine.ticksPerStep / 2;
 constexpr int kRollUneven = 3;
-// Under the last chord, from its stroke to the end of its bar, the timpani
-// roll on the tonic, steady under the winds, so the held chord stands on
-// more than one stroke; the roll's last stroke rings on with the crash.
-constexpr std::uint32_t kHeldRollStrokes = 23;
+// Under the last chord the timpani roll on the tonic, steady under the
+// winds, so the held chord stands on more than one stroke, up to the winds'
+// release, where a stroke closes the roll and rings on with the crash.
+constexpr std::uint32_t kHeldRollStrokes = 2 * kButtonSixteenths - 1;
 constexpr int kHeldRollFrom = 66, kHeldRollTo = 62;
+constexpr std::uint8_t kClosingStrokeVelocity = 74;
 // The harp's glissando up the dominant's dominant, B2 to F#5, in the last
 // three sixteenths before the six-four, stopped as it comes; it leaves the
 // leading note D# to the bass and the winds.
@@ -373,7 +376,7 @@ std::vector<MidiTrack> ComposeEndTune()
             // The first downbeat is struck at once by the whole band: the
             // harp sweeps up the tonic chord over the timpani.
             band.Track(kTimpani).Note(now, kTimpani, kTimpaniTonic, kFirstHitVelocity, kSixEight.barTicks() / 2);
-            band.Percussion(now, kCrash, kFirstCrashVelocity, kSixEight.barTicks() / 2);
+            band.Percussion(now, kSplashKey, kSplashVelocity, kSixEight.barTicks() / 2);
             for (std::uint32_t i = 0; i < kFirstChord.size(); ++i) {
                 // The notes over the trumpet ring a beat.
                 const bool over = kFirstChord[i] > kFirstChord[kFirstChord.size() / 2];
@@ -399,7 +402,9 @@ std::vector<MidiTrack> ComposeEndTune()
             }
         }
         if (bar + 2 == kChords.size()) {
-            // The harp sweeps up the B7 into the six-four.
+            // The drum marks the B7's second beat; the harp sweeps up it
+            // into the six-four.
+            band.Track(kTimpani).Note(now + beat, kTimpani, kTimpaniApproach, kApproachVelocity, beat);
             for (std::uint32_t i = 0; i < kSweep.size(); ++i) {
                 band.Track(kHarp).Note(now + kSweepFrom + i * kSweepTicks, kHarp, kSweep[i],
                                        static_cast<std::uint8_t>(kSweepVelocity + 2 * i),
@@ -432,11 +437,12 @@ std::vector<MidiTrack> ComposeEndTune()
             band.Percussion(stroke, kCrash, kCrashVelocity, ringing);
             band.Track(kTimpani).Note(stroke, kTimpani, kTimpaniTonic, kButtonDrumVelocity, kRollTicks);
             for (std::uint32_t i = 1; i <= kHeldRollStrokes; ++i) {
-                const std::uint32_t at = stroke + i * kRollTicks;
-                band.Track(kTimpani).Note(at, kTimpani, kTimpaniTonic,
+                band.Track(kTimpani).Note(stroke + i * kRollTicks, kTimpani, kTimpaniTonic,
                                           RollVelocity(kHeldRollFrom, kHeldRollTo, i - 1, kHeldRollStrokes),
-                                          i == kHeldRollStrokes ? stroke + ringing - at : kRollTicks);
+                                          kRollTicks);
             }
+            const std::uint32_t release = stroke + (kHeldRollStrokes + 1) * kRollTicks;
+            band.Track(kTimpani).Note(release, kTimpani, kTimpaniTonic, kClosingStrokeVelocity, beat);
             band.Track(kBass).Note(stroke, kBass, kButtonBass, kButtonBassVelocity, kButtonTicks);
             for (const std::uint8_t key : kButtonPluck) {
                 band.Track(kPizzicato).Note(stroke, kPizzicato, key, kButtonPluckVelocity, kPluckTicks);
@@ -451,7 +457,7 @@ std::vector<MidiTrack> ComposeEndTune()
     {
         const std::uint32_t from = lastBar + beat, strokes = (lastStroke - from) / kCymbalRollTicks;
         for (std::uint32_t i = 0; i < strokes; ++i)
-            band.Percussion(from + i * kCymbalRollTicks, kCrash,
+            band.Percussion(from + i * kCymbalRollTicks, kRollCymbal,
                             RollVelocity(kCymbalRollFrom, kCymbalRollTo, i, strokes), kCymbalRollTicks);
     }
     // The file ends half a bar after the crash, the harp and the timpani
