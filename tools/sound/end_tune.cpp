@@ -3,12 +3,12 @@
 // the band's first chord the trumpet plays the game tune's opening figure,
 // in major, high and in its rocking rhythm, and goes on with its second
 // bar; a clarinet sings in thirds and sixths under it, two horns hold
-// the chords, and the line grows bar by bar, through a
-// timpani roll on the dominant's dominant and a broadening, to the tonic's
-// six-four, the tune at its highest, leaning on the dominant's seventh as
-// the roll swells; the tonic itself comes only with the last stroke and the
-// crash: the loudest moment, held over a bar while the crash, the harp
-// and the timpani ring on to the end.
+// the chords, and the line grows bar by bar, through the dominant's
+// dominant and a broadening, to the tonic's six-four, the tune at its
+// highest, leaning on the dominant's seventh as the timpani and the cymbal
+// roll and swell; the tonic itself comes only with the last stroke and the
+// crash: the loudest moment, held over a bar on the timpani's roll while
+// the crash and the harp ring on to the end.
 // No part climbs above C7 or plays harder than velocity 100, so it rings
 // rather than shrieks.
 #include "band.h"
@@ -114,7 +114,7 @@ constexpr int kAfterbeatLift = 8;
 constexpr std::array<std::pair<std::uint32_t, std::uint32_t>, 4> kBroadening = {
     {{9, 101}, {6, 103}, {3, 105}, {0, 107}}};
 // From the F# minor chord's root the bass climbs low, C# D D# to the
-// dominant, so the timpani's roll on B stays above it.
+// dominant, under the horns' chords.
 constexpr std::array<std::string_view, 2> kClimbingBass = {"C#2/3 D2/3", "D#2/6"};
 constexpr std::size_t kClimbFrom = 2;
 // The lines grow from the first bar to the last chord: they start where
@@ -122,7 +122,8 @@ constexpr std::size_t kClimbFrom = 2;
 // six-four taking its last bar.
 constexpr int kLinePlace = 3;
 // With the bar-1 hit a light cymbal splashes, the only cymbal before the
-// last stroke's crash; the pizzicato keeps to its afterbeats.
+// close, so the crash is kept new for the last stroke; the pizzicato keeps
+// to its afterbeats.
 constexpr std::uint8_t kSplashKey = 55, kSplashVelocity = 78;
 // The six-four and the seventh are held a bar while the timpani roll swells
 // under them, and the tonic is struck, hardest, with the crash; the winds
@@ -176,22 +177,25 @@ constexpr Voice kClarinetSecond{kClarinet, 0, 76, 16, Articulation::Plain, 6};
 // the brass, and on the last stroke stays under the trumpet.
 constexpr int kFinalAccent = 8, kButtonAccent = 14, kSecondFinalAccent = 8, kClarinetClimax = 2;
 
-// One crash, with the last stroke (two are crude after the build), and the
-// light splash with the chord's arrival.
-constexpr std::uint8_t kCrash = 49, kCrashVelocity = 82;
-// Under the six-four and the seventh a cymbal rolls, in thirty-seconds
-// with the timpani, swelling from a whisper into the crash's stroke: the
-// crash is prepared, not a surprise. The roll is on the second crash,
-// whose strokes run into one wash, where a ride's only tick.
+// One crash, with the last stroke (two are crude after the build).
+constexpr std::uint8_t kCrash = 49, kCrashVelocity = 92;
+// Under the seventh the second crash rolls, in thirty-seconds with the
+// timpani, swelling from soft into the first's stroke: the stroke is
+// prepared, not a surprise, yet struck on a new cymbal well over the roll,
+// which does not blur it. Half a bar is a swell; a whole bar of soft strokes
+// only stuttered.
 constexpr std::uint8_t kRollCymbal = 57; // Crash Cymbal 2
 constexpr std::uint32_t kCymbalRollTicks = kSixEightFine.ticksPerStep / 2;
-constexpr int kCymbalRollFrom = 12, kCymbalRollTo = 62;
-// The timpani: the tonic struck at the start and on the last chord, a roll
-// on the dominant between.
-constexpr std::uint8_t kTimpaniTonic = 45, kTimpaniDominant = 40; // A2, E2
-constexpr std::uint8_t kTimpaniApproach = 47;                     // B2, the root of B7
-constexpr std::uint8_t kLastDrumVelocity = 80;                    // the arrival, under the trumpet
-constexpr std::uint8_t kButtonDrumVelocity = 82;                  // the last stroke, under the brass
+constexpr int kCymbalRollFrom = 30, kCymbalRollTo = 68;
+// The timpani: the tonic struck at the start and on the last chord, the
+// root of the dominant's dominant once, a roll on the dominant between and
+// one on the tonic under the held chord, B E A with the bass. The climb to
+// the six-four is left to the harp's sweep and the tuba: a roll there too
+// only thickened the low register.
+constexpr std::uint8_t kTimpaniTonic = 45, kTimpaniDominant = 40;     // A2, E2
+constexpr std::uint8_t kTimpaniApproach = 47, kApproachVelocity = 70; // B2, on the B7's second beat
+constexpr std::uint8_t kLastDrumVelocity = 80;                        // the arrival, under the trumpet
+constexpr std::uint8_t kButtonDrumVelocity = 82;                      // the last stroke, under the brass
 // Under the six-four and the seventh the timpani roll on the dominant,
 // growing into the last stroke.
 // It starts well under the stroke on the six-four, so the roll is heard to
@@ -224,7 +228,13 @@ constexpr std::uint32_t kSeventhAfterbeat = 3 * kSixEightFine.ticksPerStep;
 // A timpani roll, in thirty-seconds, grows through the dominant's second
 // half into the last chord, the sticks a little uneven.
 constexpr std::uint32_t kRollStrokes = 12, kRollTicks = kSixEightFine.ticksPerStep / 2;
-constexpr int kRollFrom = 44, kRollTo = 80, kRollUneven = 3;
+constexpr int kRollUneven = 3;
+// Under the last chord the timpani roll on the tonic, steady under the
+// winds, so the held chord stands on more than one stroke, up to the winds'
+// release, where a stroke closes the roll and rings on with the crash.
+constexpr std::uint32_t kHeldRollStrokes = 2 * kButtonSixteenths - 1;
+constexpr int kHeldRollFrom = 66, kHeldRollTo = 62;
+constexpr std::uint8_t kClosingStrokeVelocity = 74;
 // The harp's glissando up the dominant's dominant, B2 to F#5, in the last
 // three sixteenths before the six-four, stopped as it comes; it leaves the
 // leading note D# to the bass and the winds.
@@ -392,15 +402,13 @@ std::vector<MidiTrack> ComposeEndTune()
             }
         }
         if (bar + 2 == kChords.size()) {
-            // Over the roll the harp sweeps up the B7 into the six-four.
+            // The drum marks the B7's second beat; the harp sweeps up it
+            // into the six-four.
+            band.Track(kTimpani).Note(now + beat, kTimpani, kTimpaniApproach, kApproachVelocity, beat);
             for (std::uint32_t i = 0; i < kSweep.size(); ++i) {
                 band.Track(kHarp).Note(now + kSweepFrom + i * kSweepTicks, kHarp, kSweep[i],
                                        static_cast<std::uint8_t>(kSweepVelocity + 2 * i),
                                        kSixEight.barTicks() - kSweepFrom - i * kSweepTicks);
-            }
-            for (std::uint32_t i = 0; i < kRollStrokes; ++i) {
-                band.Track(kTimpani).Note(now + kSixEight.barTicks() / 2 + i * kRollTicks, kTimpani, kTimpaniApproach,
-                                          RollVelocity(kRollFrom, kRollTo, i, kRollStrokes), kRollTicks);
             }
         }
         if (last) {
@@ -421,13 +429,20 @@ std::vector<MidiTrack> ComposeEndTune()
                 band.Track(kTimpani).Note(now + beat + i * kRollTicks, kTimpani, kTimpaniDominant,
                                           RollVelocity(kSwellFrom, kSwellTo, i, kRollStrokes), kRollTicks);
             }
-            // The last stroke, a bar on: the crash, the drum on A alone, so
-            // it rings clean, the bass and the pizzicato short and the
-            // harp's chord rolled, left to ring.
+            // The last stroke, a bar on: the crash, the drum on A alone,
+            // rolling on under the held chord, the bass and the pizzicato
+            // short and the harp's chord rolled, left to ring.
             const std::uint32_t stroke = now + kSixEight.barTicks();
             const std::uint32_t ringing = kRingingTicks - kSixEight.barTicks();
             band.Percussion(stroke, kCrash, kCrashVelocity, ringing);
-            band.Track(kTimpani).Note(stroke, kTimpani, kTimpaniTonic, kButtonDrumVelocity, ringing);
+            band.Track(kTimpani).Note(stroke, kTimpani, kTimpaniTonic, kButtonDrumVelocity, kRollTicks);
+            for (std::uint32_t i = 1; i <= kHeldRollStrokes; ++i) {
+                band.Track(kTimpani).Note(stroke + i * kRollTicks, kTimpani, kTimpaniTonic,
+                                          RollVelocity(kHeldRollFrom, kHeldRollTo, i - 1, kHeldRollStrokes),
+                                          kRollTicks);
+            }
+            const std::uint32_t release = stroke + (kHeldRollStrokes + 1) * kRollTicks;
+            band.Track(kTimpani).Note(release, kTimpani, kTimpaniTonic, kClosingStrokeVelocity, beat);
             band.Track(kBass).Note(stroke, kBass, kButtonBass, kButtonBassVelocity, kButtonTicks);
             for (const std::uint8_t key : kButtonPluck) {
                 band.Track(kPizzicato).Note(stroke, kPizzicato, key, kButtonPluckVelocity, kPluckTicks);
@@ -440,7 +455,7 @@ std::vector<MidiTrack> ComposeEndTune()
         now += kSixEight.barTicks();
     }
     {
-        const std::uint32_t from = lastBar, strokes = (lastStroke - from) / kCymbalRollTicks;
+        const std::uint32_t from = lastBar + beat, strokes = (lastStroke - from) / kCymbalRollTicks;
         for (std::uint32_t i = 0; i < strokes; ++i)
             band.Percussion(from + i * kCymbalRollTicks, kRollCymbal,
                             RollVelocity(kCymbalRollFrom, kCymbalRollTo, i, strokes), kCymbalRollTicks);
