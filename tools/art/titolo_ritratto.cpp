@@ -189,7 +189,7 @@ double Inchiostro(double x, double y)
         const double px = x * kIngrandimento + kMedaglioneRx;
         const int colonna = int(std::floor(px)) % int(kPassoFondo);
         const double inchiostro =
-            std::clamp(kPassoFondo * std::min(0.66, 1.1 * std::pow(t, 1.3)) - colonna, 0.0, colonna < 2 ? 1.0 : 0.0);
+            colonna < 2 ? std::clamp(kPassoFondo * std::min(0.66, 1.1 * std::pow(t, 1.3)) - colonna, 0.0, 1.0) : 0.0;
         // Riduci steepens each pixel's ink to cut the drawn lines clean; the
         // ruling's is given already graded, so it is raised to come out as asked.
         return inchiostro > 0 ? kNitido + (1 - 2 * kNitido) * inchiostro : 0;

@@ -178,7 +178,7 @@ void ReDiCoppe(QPainter &p)
     p.save();
     p.translate(0, -1.2);
     {
-        // Less taller: the lilies would reach the card's top.
+        // Not as much taller: the lilies would reach the card's top.
         const PiuGrandeAlPixel grande(p, {24.5, 14.4}, kCoronaAlPixel, 1.1);
         CoronaGigliata(p);
     }

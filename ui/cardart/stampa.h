@@ -88,10 +88,9 @@ public:
 };
 
 // While it lives, what its painter draws at the natural size is `largo`
-// times wider and `alto` times taller about `centro`, in the larger drawing
-// as it is: a detail that
-// the larger drawing shows in proportion and the pixel picture must show
-// bolder. The painter's state is restored.
+// times wider and `alto` times taller about `centro`; the larger drawing is
+// left as it is. For a detail the larger drawing shows in proportion and the
+// pixel picture must show bolder. The painter's state is restored.
 class PiuGrandeAlPixel {
 public:
     PiuGrandeAlPixel(QPainter &p, QPointF centro, qreal largo, qreal alto);
