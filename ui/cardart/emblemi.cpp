@@ -236,7 +236,7 @@ std::shared_ptr<const Registrazione> Disegno(const Chiave &k)
             break;
         case Seme::Denari:
             if (k.ornato == Ornato::Carta)
-                DenaroDiCarta(p, k.altezza);
+                DenaroDaContare(p, k.altezza);
             else
                 Denaro(p, k.altezza, k.ornato);
             break;

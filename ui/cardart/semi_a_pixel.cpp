@@ -1,7 +1,8 @@
-// The swords and clubs of the pip cards at the natural size, laid pixel by
-// pixel: at twenty pixels long a drawn emblem reduced falls on the pixels by
-// chance, and its blade was read as a drop or a flame, its club as a leaf on
-// a stalk. In the larger drawing they are the drawn ones.
+// The swords, clubs and coins of the pip cards at the natural size, laid
+// pixel by pixel: at twenty pixels long a drawn emblem reduced falls on the
+// pixels by chance, and its blade was read as a drop or a flame, its club as
+// a leaf on a stalk, and a coin's rose does not survive the reduction. In
+// the larger drawing they are the drawn ones.
 #include "emblemi_forme.h"
 
 #include "pennelli.h"
@@ -46,6 +47,17 @@ constexpr Mappa<kRighe> kBastone{
     ".KLGDK.....", ".KLDK......", ".KLDK......", ".KLDK......", "KLDK.......", "KRrK.......",
 };
 
+// A gold coin as the figures hold it: a face of full gold inside a thin
+// rim of deeper gold and the outline, round, and a red rose with a golden
+// heart filling the middle third. (A heavy brown rim round a small face and
+// a red square was read as a button; a pale lemon coin a pixel or two larger
+// as an octagon.)
+constexpr Mappa<13> kMoneta{
+    "....KKKKK....", "..KKcccccKK..", ".KcFFFFFFFcK.", ".KcFFFRFFFcK.", "KcFFFRRRFFFcK",
+    "KcFFRRRRRFFcK", "KcFRRRlRRRFcK", "KcFFRRRRRFFcK", "KcFFFRRRFFFcK", ".KcFFFRFFFcK.",
+    ".KcFFFFFFFcK.", "..KKcccccKK..", "....KKKKK....",
+};
+
 // Every row as long as the first, and an odd number of columns, so that
 // the middle column stands on the pip's middle and a mirrored pip on the
 // same pixels.
@@ -56,7 +68,7 @@ template <size_t N> constexpr bool Rettangolare(const Mappa<N> &mappa)
             return false;
     return mappa[0].size() % 2 == 1;
 }
-static_assert(Rettangolare(kSpada) && Rettangolare(kBastone));
+static_assert(Rettangolare(kSpada) && Rettangolare(kBastone) && Rettangolare(kMoneta));
 
 // How far the drawn club leans, clockwise, as the pixels' one does: upright
 // and knobbly it reads as a cactus.
@@ -77,6 +89,12 @@ QColor Colore(char c)
         return kTintaOro.ombra;
     case 'o':
         return kOroScuro;
+    case 'F':
+        return QColor(0xF0, 0xB8, 0x18); // the coin's face, as the drawn coin's
+    case 'c':
+        return QColor(0xD0, 0x94, 0x10); // its rim
+    case 'l':
+        return kTintaOro.luce;
     case 'R':
         return kTintaRosso.corpo;
     case 'r':
@@ -94,12 +112,11 @@ QColor Colore(char c)
     }
 }
 
-// `mappa` laid `h / kRighe` a pixel, mirrored about its middle column when
-// `specchio`, one area per colour.
-template <size_t N> void Stendi(QPainter &p, const Mappa<N> &mappa, qreal h, bool specchio)
+// `mappa` laid `u` a character, its middle on the origin, mirrored about
+// its middle column when `specchio`, one area per colour.
+template <size_t N> void Stendi(QPainter &p, const Mappa<N> &mappa, qreal u, bool specchio)
 {
-    const qreal u = h / kRighe;
-    const int colonne = int(mappa[0].size()), mezzo = colonne / 2;
+    const int colonne = int(mappa[0].size());
     std::array<QPainterPath, 128> aree;
     for (int r = 0; r < int(N); ++r)
         for (int c = 0; c < colonne; ++c) {
@@ -107,7 +124,7 @@ template <size_t N> void Stendi(QPainter &p, const Mappa<N> &mappa, qreal h, boo
             if (ch == '.')
                 continue;
             const int colonna = specchio ? colonne - 1 - c : c;
-            aree[size_t(ch)].addRect(QRectF((colonna - mezzo - 0.5) * u, (r - kRighe / 2) * u, u, u));
+            aree[size_t(ch)].addRect(QRectF((colonna - colonne / 2.0) * u, (r - N / 2.0) * u, u, u));
         }
     for (size_t ch = 0; ch < aree.size(); ++ch)
         if (!aree[ch].isEmpty())
@@ -119,7 +136,7 @@ template <size_t N> void Stendi(QPainter &p, const Mappa<N> &mappa, qreal h, boo
 void SpadaDaContare(QPainter &p, qreal h, qreal curva)
 {
     if (InchiostroDelPixelInUso())
-        Stendi(p, kSpada, h, curva < 0);
+        Stendi(p, kSpada, h / kRighe, curva < 0);
     else
         SpadaDiCarta(p, h, curva);
 }
@@ -127,13 +144,23 @@ void SpadaDaContare(QPainter &p, qreal h, qreal curva)
 void BastoneDaContare(QPainter &p, qreal h)
 {
     if (InchiostroDelPixelInUso()) {
-        Stendi(p, kBastone, h, false);
+        Stendi(p, kBastone, h / kRighe, false);
         return;
     }
     p.save();
     p.rotate(kPende);
     Bastone(p, h, Ornato::Carta);
     p.restore();
+}
+
+// The coin is laid a pixel a character whatever its diameter: the drawn
+// coin of the same diameter falls on these thirteen pixels.
+void DenaroDaContare(QPainter &p, qreal h)
+{
+    if (InchiostroDelPixelInUso())
+        Stendi(p, kMoneta, 1, false);
+    else
+        DenaroDiCarta(p, h);
 }
 
 } // namespace belvane::cardart
