@@ -171,8 +171,7 @@ TEST(CarteBmp, PipsStandApartWithWhiteBetween)
 // rows. A third emblem closing a row between two runs into them at the
 // natural size, and a count reads as the one below. Nor is a count, with
 // any one emblem unseen, a lower count emblem for emblem: a five whose lone
-// middle emblem went unseen at the natural size was read as the four. So
-// the four stands well inside the five's outline, white all round it.
+// middle emblem went unseen at the natural size was read as the four.
 TEST(CarteBmp, EachCountHasItsOwnRowsAndOutline)
 {
     // Emblems stand alike when their middles are within this many pixels.
@@ -187,7 +186,6 @@ TEST(CarteBmp, EachCountHasItsOwnRowsAndOutline)
         std::set<std::vector<int>> viste;
         std::vector<std::bitset<9>> posti;
         std::vector<std::vector<QPoint>> mezzi; // the lower counts' emblems' middles
-        std::array<QRect, 8> contorni{};        // the box round each count's emblems
         for (int rango = 2; rango <= 7; ++rango) {
             const int code = seme * 10 + rango;
             SCOPED_TRACE(code);
@@ -198,7 +196,6 @@ TEST(CarteBmp, EachCountHasItsOwnRowsAndOutline)
             std::bitset<9> dove;
             std::array<QRect, 9> rettangoli{};
             for (const QRect &m : macchie) {
-                contorni[size_t(rango)] |= m;
                 if (m.top() > fondo)
                     file.push_back(0);
                 ++file.back();
@@ -241,7 +238,6 @@ TEST(CarteBmp, EachCountHasItsOwnRowsAndOutline)
             }
             mezzi.push_back(qui);
         }
-        EXPECT_TRUE(contorni[5].adjusted(3, 3, -3, -3).contains(contorni[4])) << "suit " << seme;
     }
 }
 

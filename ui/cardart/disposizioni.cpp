@@ -7,14 +7,12 @@ namespace {
 
 // The two to the six count alike in every suit, so that a count has one
 // shape whatever the emblem: the two a column down the middle, the three a
-// diagonal, the four a square gathered in the middle of the card and the
-// five the corners with one in the middle; the six two columns of three with
-// white down the middle. (A four at the corners, as the five's, differed
-// from it only by the five's middle emblem, and the two were swapped
-// whenever that one went unseen.) The seven has an outline no six can have,
-// so that it is named before it is counted (the same two columns and one
-// more in their white were read as a six, and a row of three at the head and
-// the foot with one between as a six with the middle one lost): a column of
+// diagonal, the four the corners and the five the corners with one in the
+// middle, as every Italian pack has them; the six two columns of three with
+// white down the middle. The seven has an outline no six can have, so that
+// it is named before it is counted (the same two columns and one more in
+// their white were read as a six, and a row of three at the head and the
+// foot with one between as a six with the middle one lost): a column of
 // three down the middle with a pair between each two, the card's corners
 // white. Never a third in a row, which at the natural size closes the row
 // into a bar.
@@ -22,8 +20,7 @@ namespace {
 // emblem by the card's edge on an otherwise white card is the one the eye
 // skips. The five's corners stay by the edges, so that its lone middle
 // emblem has the most white the card can give, and the four and five differ
-// in outline even where that middle emblem goes unseen: a square with white
-// all round against a cross from corner to corner.
+// in outline even where that middle emblem goes unseen.
 // Middles on pixel centres, so that every emblem falls on the pixels alike.
 struct Colonne {
     qreal sinistra, centro, destra;
@@ -45,30 +42,26 @@ struct Forma {
     // How far the three's two ends come in from the side columns, across.
     qreal treDentro = 0;
     // How far the four's rows come in from the outer rows, towards the
-    // middle one, and its columns from the side columns, across.
+    // middle one.
     qreal quattroDentro = kRientro;
     // Where a row brought in stands: on a pixel's centre (0.5) for an
     // emblem an odd number of pixels tall, between two (0) for the swords
     // and clubs, laid twenty pixels long.
     qreal frazione = 0.5;
-    qreal quattroAccanto = 5;
 };
 
 // The coins' three has its ends in from the sides: by the card's side edge
 // an end coin of the diagonal was the one the eye lost, and the three was
 // named a two (a coin is short enough for the steeper diagonal; a cup or a
-// club would run into the middle one). A coin is short enough, too, for its
-// four's rows to come in half way, a pixel less across: coins are wider.
-constexpr Forma kDenari{12.3, 9.5, 35.5, 62.5, 0, {9.5, 22.5, 35.5}, 0.5, 3, 0.5, 0.5, 4}; // a coin's diameter
+// club would run into the middle one).
+constexpr Forma kDenari{12.3, 9.5, 35.5, 62.5, 0, {9.5, 22.5, 35.5}, 0.5, 3}; // a coin's diameter
 // A cup as tall as three rows leave room for, white between: a shorter one on
 // a card of two was missed at the natural size.
-// Its four's rows in as far as a row's middle may go and stay in the upper or
-// lower third of the card.
-constexpr Forma kCoppe{17.6, 12.5, 36, 59.5, 0, kColonne, 0.45, 0, 0.45};    // a cup's height
+constexpr Forma kCoppe{17.6, 12.5, 36, 59.5, 0};                             // a cup's height
 constexpr Forma kSpade{20, 13, 36, 59, 3.6, kColonne, 0.45, 0, kRientro, 0}; // a sword's length
-// A club's weight is in its head, high on its grip, so its four's rows stand
-// further apart: at the common inset its two pairs of heads sat close and the
-// four was named a three.
+// A club's weight is in its head, high on its grip, so its four stands
+// further out, towards the corners: at the common inset its two pairs of
+// heads sat close and the four was named a three.
 constexpr Forma kBastoni{20, 13, 36, 59, 0, kColonne, 0.45, 0, 0.2, 0}; // a club's length
 
 // The pixel centre (`frazione` 0.5) or edge (0) at or above `y`.
@@ -104,10 +97,10 @@ constexpr Pose Disponi(const Forma &f, int valore)
         metti(centro, f.mezzo, f.curva);
         metti(destra - f.treDentro, giuDentro, f.curva);
         break;
-    case 4: // a square in the middle
+    case 4: // the corners, in from the edges
         for (const qreal y : {su(f.quattroDentro), giu(f.quattroDentro)}) {
-            metti(sinistra + f.quattroAccanto, y, f.curva);
-            metti(destra - f.quattroAccanto, y, f.curva);
+            metti(sinistra, y, f.curva);
+            metti(destra, y, f.curva);
         }
         break;
     case 5: // the corners at the edges, one in the middle
