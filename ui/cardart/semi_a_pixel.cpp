@@ -47,15 +47,16 @@ constexpr Mappa<kRighe> kBastone{
     ".KLGDK.....", ".KLDK......", ".KLDK......", ".KLDK......", "KLDK.......", "KRrK.......",
 };
 
-// A gold coin as the figures hold it: a face of full gold inside a thin
-// rim of deeper gold and the outline, round, and a red rose with a golden
-// heart filling the middle third. (A heavy brown rim round a small face and
-// a red square was read as a button; a pale lemon coin a pixel or two larger
-// as an octagon.)
+// A gold coin as the figures hold it: a face of full gold inside a rim of
+// deep gold and the outline, the rim a pixel thicker on the diagonals so
+// that it is as wide all round, and a red rose with a golden heart filling
+// the middle third. (A heavy brown rim round a small face and a red square
+// was read as a button; a pale lemon coin a pixel or two larger as an
+// octagon; a rim of light gold left coins side by side a yellow cluster.)
 constexpr Mappa<13> kMoneta{
-    "....KKKKK....", "..KKcccccKK..", ".KcFFFFFFFcK.", ".KcFFFRFFFcK.", "KcFFFRRRFFFcK",
-    "KcFFRRRRRFFcK", "KcFRRRlRRRFcK", "KcFFRRRRRFFcK", "KcFFFRRRFFFcK", ".KcFFFRFFFcK.",
-    ".KcFFFFFFFcK.", "..KKcccccKK..", "....KKKKK....",
+    "....KKKKK....", "..KKcccccKK..", ".KccFFFFFccK.", ".KcFFFRFFFcK.", "KccFFRRRFFccK",
+    "KcFFRRRRRFFcK", "KcFRRRlRRRFcK", "KcFFRRRRRFFcK", "KccFFRRRFFccK", ".KcFFFRFFFcK.",
+    ".KccFFFFFccK.", "..KKcccccKK..", "....KKKKK....",
 };
 
 // Every row as long as the first, and an odd number of columns, so that
@@ -92,7 +93,7 @@ QColor Colore(char c)
     case 'F':
         return QColor(0xF0, 0xB8, 0x18); // the coin's face, as the drawn coin's
     case 'c':
-        return QColor(0xD0, 0x94, 0x10); // its rim
+        return QColor(0xA0, 0x64, 0x10); // its rim
     case 'l':
         return kTintaOro.luce;
     case 'R':
