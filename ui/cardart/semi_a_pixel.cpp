@@ -9,7 +9,9 @@
 
 #include <QPainterPath>
 
+#include <algorithm>
 #include <array>
+#include <string>
 #include <string_view>
 
 namespace belvane::cardart {
@@ -113,20 +115,58 @@ QColor Colore(char c)
     }
 }
 
-// `mappa` laid `u` a character, its middle on the origin, mirrored about
-// its middle column when `specchio`, one area per colour.
+// The tones of one colour, lit and shaded across a pip: the blade's, the
+// wood's, the grip's and the gold's; 0 for the outlines.
+int Famiglia(char c)
+{
+    switch (c) {
+    case 'b':
+    case 'B':
+        return 1;
+    case 'L':
+    case 'G':
+    case 'D':
+        return 2;
+    case 'R':
+    case 'r':
+        return 3;
+    case 'Y':
+    case 'y':
+        return 4;
+    default:
+        return 0;
+    }
+}
+
+// A row of a pip turned about its middle column, still lit from the left as
+// every pip and figure is: each run of one colour's tones keeps its order.
+// (Turned with its light, the odd one out of a card looked like a slip.)
+std::string Rivolta(std::string_view riga)
+{
+    std::string rivolta(riga.rbegin(), riga.rend());
+    for (auto da = rivolta.begin(); da != rivolta.end();) {
+        const auto a = std::find_if(da, rivolta.end(), [&](char c) { return Famiglia(c) != Famiglia(*da); });
+        if (Famiglia(*da) != 0)
+            std::reverse(da, a);
+        da = a;
+    }
+    return rivolta;
+}
+
+// `mappa` laid `u` a character, its middle on the origin, turned about its
+// middle column when `specchio`, one area per colour.
 template <size_t N> void Stendi(QPainter &p, const Mappa<N> &mappa, qreal u, bool specchio)
 {
     const int colonne = int(mappa[0].size());
     std::array<QPainterPath, 128> aree;
-    for (int r = 0; r < int(N); ++r)
+    for (int r = 0; r < int(N); ++r) {
+        const std::string riga = specchio ? Rivolta(mappa[size_t(r)]) : std::string(mappa[size_t(r)]);
         for (int c = 0; c < colonne; ++c) {
-            const char ch = mappa[size_t(r)][size_t(c)];
-            if (ch == '.')
-                continue;
-            const int colonna = specchio ? colonne - 1 - c : c;
-            aree[size_t(ch)].addRect(QRectF((colonna - colonne / 2.0) * u, (r - N / 2.0) * u, u, u));
+            const char ch = riga[size_t(c)];
+            if (ch != '.')
+                aree[size_t(ch)].addRect(QRectF((c - colonne / 2.0) * u, (r - N / 2.0) * u, u, u));
         }
+    }
     for (size_t ch = 0; ch < aree.size(); ++ch)
         if (!aree[ch].isEmpty())
             Riempi(p, aree[ch], Colore(char(ch)), QColor(Qt::transparent), 0);
@@ -142,13 +182,15 @@ void SpadaDaContare(QPainter &p, qreal h, qreal curva)
         SpadaDiCarta(p, h, curva);
 }
 
-void BastoneDaContare(QPainter &p, qreal h)
+void BastoneDaContare(QPainter &p, qreal h, bool specchio)
 {
     if (InchiostroDelPixelInUso()) {
-        Stendi(p, kBastone, h / kRighe, false);
+        Stendi(p, kBastone, h / kRighe, specchio);
         return;
     }
     p.save();
+    if (specchio)
+        p.scale(-1, 1);
     p.rotate(kPende);
     Bastone(p, h, Ornato::Carta);
     p.restore();
