@@ -24,16 +24,18 @@ template <size_t N> using Mappa = std::array<std::string_view, N>;
 
 // A sabre point up: a blade of even width, four pixels of blue across,
 // outlined, light along one edge, upright from the hilt for half its length
-// and then bending to the right to a point, sixteen of the twenty rows; a
-// straight golden guard as wide as the pip, its ends turned up, a red grip
-// and a golden pommel, as the ace's. (A blade widening from its point to
-// the guard read as a leaf or a flame, on a guard of two rows as a second
-// mark below it; a blade three pixels across, leaning all its length, as a
-// quill or a feather.)
+// and then bending to the right to a point; a golden guard as wide as the
+// pip, curving up to the blade at its ends and underlined in deep gold, a
+// red grip and a pommel of gold in deep gold, as the figures' swords have.
+// (A blade widening from its point to the guard read as a leaf or a flame,
+// on a guard of two rows apart from the blade as a second mark below it; a
+// blade three pixels across, leaning all its length, as a quill or a
+// feather; a guard of one light gold row was lost on the white, and the
+// blade above it read as a feather.)
 constexpr Mappa<kRighe> kSpada{
     ".......N...", "......NbN..", ".....NbBN..", "....NbBBN..", "....NbBBN..", "...NbBBBN..", "...NbBBBN..",
     "...NbBBBN..", "..NbBBBN...", "..NbBBBN...", "..NbBBBN...", "..NbBBBN...", "..NbBBBN...", "..NbBBBN...",
-    "..NbBBBN...", "Y.NbBBBN..Y", "YYYYYYYYYYY", "....RRr....", "....RRr....", "....YYy....",
+    "o.NbBBBN..o", "Y.NbBBBN..Y", "YYYYYYYYYYY", ".ooooooooo.", "....RRr....", "....oYo....",
 };
 // A cudgel leaning as a hand holds it, its head up to the right: the ace's
 // and the figures' club made small, dark outlined, light on its left and
