@@ -51,12 +51,13 @@ constexpr Mappa<kRighe> kBastone{
     ".KLGDK.....", ".KLDK......", ".KLDK......", ".KLDK......", "KLDK.......", "KRrK.......",
 };
 
-// A gold coin as the figures hold it: a face of full gold inside a rim of
-// deep gold and the outline, the rim a pixel thicker on the diagonals so
-// that it is as wide all round, and a red rose with a golden heart filling
-// the middle third. (A heavy brown rim round a small face and a red square
-// was read as a button; a pale lemon coin a pixel or two larger as an
-// octagon; a rim of light gold left coins side by side a yellow cluster.)
+// A gold coin as the figures hold it: a face of bright gold inside a rim of
+// dark bronze gold and the outline, the rim a pixel thicker on the
+// diagonals so that it is as wide all round, and a red rose with a golden
+// heart filling the middle third. (A heavy brown rim round a small face and
+// a red square was read as a button; a pale lemon coin a pixel or two larger
+// as an octagon; a rim of light gold left coins side by side a yellow
+// cluster, and one of middling gold, a lone coin soft on the white.)
 constexpr Mappa<13> kMoneta{
     "....KKKKK....", "..KKcccccKK..", ".KccFFFFFccK.", ".KcFFFRFFFcK.", "KccFFRRRFFccK",
     "KcFFRRRRRFFcK", "KcFRRRlRRRFcK", "KcFFRRRRRFFcK", "KccFFRRRFFccK", ".KcFFFRFFFcK.",
@@ -95,9 +96,9 @@ QColor Colore(char c)
     case 'o':
         return kOroScuro;
     case 'F':
-        return QColor(0xF0, 0xB8, 0x18); // the coin's face, as the drawn coin's
+        return QColor(0xF8, 0xC8, 0x28); // the coin's face
     case 'c':
-        return QColor(0xA0, 0x64, 0x10); // its rim
+        return QColor(0x84, 0x50, 0x10); // its rim
     case 'l':
         return kTintaOro.luce;
     case 'R':
