@@ -251,7 +251,8 @@ TEST(CarteBmp, EachCountHasItsOwnRowsAndOutline)
 // outline, a head at least twice as wide as its grip (an even rod reads as
 // a pod), and most of its length no wider than two fifths of it (a squat
 // club reads as a cactus or a pepper; one no wider than a third, as a
-// sprig).
+// sprig). Each is lit from the left, the turned ones too: its light tone
+// left of its shade (a turned one lit from the right looked a slip).
 TEST(CarteBmp, PipSwordsAndClubsShowTheirColoursAndShapes)
 {
     constexpr int kLunghezzaMinima = 18;
@@ -271,6 +272,8 @@ TEST(CarteBmp, PipSwordsAndClubsShowTheirColoursAndShapes)
                 EXPECT_GE(box.height(), kLunghezzaMinima) << "emblem " << n;
                 EXPECT_GT(box.height(), box.width()) << "emblem " << n;
                 int scuri = 0, colorati = 0, righeDiLama = 0, righeDiLuce = 0;
+                double luce = 0, ombra = 0; // the light and the darker pixels' mean columns
+                int quanteLuci = 0, quanteOmbre = 0;
                 std::vector<int> larghe;      // each row's width
                 std::vector<double> mezzeBlu; // each blade row's middle
                 for (int y = box.top(); y <= box.bottom(); ++y) {
@@ -286,6 +289,12 @@ TEST(CarteBmp, PipSwordsAndClubsShowTheirColoursAndShapes)
                         const QRgb c = img.pixel(x, y);
                         scuri += qGray(c) < 60;
                         colorati += seme == 0 ? verde(c) : blu(c);
+                        const bool chiaro = seme == 0 ? verde(c) && qGray(c) >= 140 : blu(c) && qGray(c) >= 130;
+                        const bool cupo = seme == 0 ? verde(c) && qGray(c) < 95 : blu(c) && qGray(c) < 130;
+                        luce += chiaro ? x : 0;
+                        quanteLuci += chiaro;
+                        ombra += cupo ? x : 0;
+                        quanteOmbre += cupo;
                         fila = blu(c) ? fila + 1 : 0;
                         filaMassima = std::max(filaMassima, fila);
                         if (blu(c)) {
@@ -300,6 +309,9 @@ TEST(CarteBmp, PipSwordsAndClubsShowTheirColoursAndShapes)
                     if (blui > 0)
                         mezzeBlu.push_back(somma / blui);
                 }
+                ASSERT_GT(quanteLuci, 0) << "emblem " << n;
+                ASSERT_GT(quanteOmbre, 0) << "emblem " << n;
+                EXPECT_LT(luce / quanteLuci, ombra / quanteOmbre) << "emblem " << n << " lit from the right";
                 if (seme == 0) {
                     EXPECT_GE(3 * colorati, 4 * scuri) << "club " << n;
                     const int terzo = int(larghe.size()) / 3;

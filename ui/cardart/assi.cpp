@@ -293,10 +293,12 @@ void Asso(QPainter &p, Seme seme)
         Emblema(p, seme, {22.5, 36}, 38, 0, Ornato::Si, 0);
         break;
     case Seme::Coppe:
-        Emblema(p, seme, {22.5, 37}, 48, 0, Ornato::Si, 0);
+        Emblema(p, seme, {22.5, 36}, 48, 0, Ornato::Si, 0);
         break;
     case Seme::Spade:
-        Emblema(p, seme, {22.5, 36}, 64, 0, Ornato::Si, 7);
+        // A pixel left of the middle: the blade bends to the right, and set
+        // in the middle the sword and its wreath stood off to that side.
+        Emblema(p, seme, {21.5, 36}, 64, 0, Ornato::Si, 7);
         break;
     case Seme::Bastoni:
         // Leaning a little, as a club is held.

@@ -34,7 +34,7 @@ constexpr qreal kRientro = 0.3;
 struct Forma {
     qreal altezza;        // one size for every emblem of the suit, so the eye never weighs them
     qreal su, mezzo, giu; // the rows' middles
-    qreal curva;          // a blade's bend at its point, the same on every blade
+    qreal curva;          // a blade's bend at its point, the same on every blade; a club's side, by its sign
     Colonne colonne = kColonne;
     // Where the seven's pairs stand between the middle column's rows, from
     // the outer row: each in the upper or lower third of the card.
@@ -62,7 +62,7 @@ constexpr Forma kSpade{20, 13, 36, 59, 3.6, kColonne, 0.45, 0, kRientro, 0}; // 
 // A club's weight is in its head, high on its grip, so its four stands
 // further out, towards the corners: at the common inset its two pairs of
 // heads sat close and the four was named a three.
-constexpr Forma kBastoni{20, 13, 36, 59, 0, kColonne, 0.45, 0, 0.2, 0}; // a club's length
+constexpr Forma kBastoni{20, 13, 36, 59, 1, kColonne, 0.45, 0, 0.2, 0}; // a club's length
 
 // The pixel centre (`frazione` 0.5) or edge (0) at or above `y`.
 constexpr qreal SulPixel(qreal y, qreal frazione) { return int(y) + frazione; }
@@ -80,12 +80,14 @@ constexpr Pose Disponi(const Forma &f, int valore)
     const auto su = [&](qreal quota) { return SulPixel(f.su + quota * (f.mezzo - f.su), f.frazione); };
     const auto giu = [&](qreal quota) { return SulPixel(f.giu - quota * (f.giu - f.mezzo), f.frazione); };
     const qreal suDentro = su(kRientro), giuDentro = giu(kRientro);
-    // Every blade bends the same way (one mirrored beside another reads as
-    // a second rule, and a row bending two ways at once looks careless) but
-    // the five's lone middle one, which so is a shape of its own and not one
-    // more of the corners' (leaning as they do, it was lost among them), and
-    // the seven's middle column, a group of its own beside the pairs (bending
-    // with them, the column was lost among them and the seven named a six).
+    // Every blade bends and every club leans the same way (one mirrored
+    // beside another reads as a second rule, and a row bending two ways at
+    // once looks careless) but the five's lone middle one, which so is a
+    // shape of its own and not one more of the corners' (leaning as they do,
+    // it was lost among them), and the seven's middle column, a group of its
+    // own beside the pairs (bending with them, the column was lost among
+    // them and the seven named a six). One rule for both suits: the clubs
+    // alone all leaning one way made the swords' turned ones look a slip.
     const auto metti = [&](qreal x, qreal y, qreal curva) { d.posa[size_t(d.quante++)] = {x, y, f.altezza, curva}; };
     switch (valore) {
     case 2: // a column down the middle

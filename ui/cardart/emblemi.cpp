@@ -224,7 +224,7 @@ std::shared_ptr<const Registrazione> Disegno(const Chiave &k)
         switch (k.seme) {
         case Seme::Bastoni:
             if (k.ornato == Ornato::Carta)
-                BastoneDaContare(p, k.altezza);
+                BastoneDaContare(p, k.altezza, k.curva < 0);
             else
                 Bastone(p, k.altezza, k.ornato);
             break;
@@ -236,7 +236,7 @@ std::shared_ptr<const Registrazione> Disegno(const Chiave &k)
             break;
         case Seme::Denari:
             if (k.ornato == Ornato::Carta)
-                DenaroDiCarta(p, k.altezza);
+                DenaroDaContare(p, k.altezza);
             else
                 Denaro(p, k.altezza, k.ornato);
             break;
@@ -263,8 +263,11 @@ std::shared_ptr<const Registrazione> Disegno(const Chiave &k)
 
 void Emblema(QPainter &p, Seme seme, QPointF centro, qreal altezza, qreal angolo, Ornato ornato, qreal curva)
 {
-    const std::shared_ptr<const Registrazione> disegno =
-        Disegno({seme, altezza, ornato, seme == Seme::Spade ? curva : 0, &InchiostroCorrente()});
+    // A blade's bend; of a pip club only the side it leans to.
+    const qreal piega = seme == Seme::Spade                             ? curva
+        : seme == Seme::Bastoni && ornato == Ornato::Carta && curva < 0 ? -1
+                                                                        : 0;
+    const std::shared_ptr<const Registrazione> disegno = Disegno({seme, altezza, ornato, piega, &InchiostroCorrente()});
     p.save();
     p.translate(centro);
     p.rotate(angolo);

@@ -34,15 +34,11 @@ const QColor kContornoLama(0x14, 0x26, 0x66);
 const Tinta kTintaCoppa{QColor(0xF8, 0xC4, 0x58), QColor(0xE8, 0x96, 0x24), QColor(0xB8, 0x6C, 0x18)};
 
 // The pip coin's face: a full gold, lighter than its rim, in a rim of deep
-// brown gold dark enough to win its pixels at the natural size. (A pale
-// yellow face was read there as faint, a coin lost on the white.)
+// brown gold. (A pale yellow face was read as faint, a coin lost on the
+// white.)
 const Tinta kFacciaMoneta{QColor(0xFC, 0xD8, 0x50), QColor(0xF0, 0xB8, 0x18), QColor(0xD0, 0x94, 0x10)};
 const QColor kBordoMoneta(0x8C, 0x50, 0x08);
 constexpr qreal kFacciaSuBordo = 0.64; // the face's radius over the coin's
-// At the natural size a wider face, in a rim of a pixel or two all round
-// inside the outline: a heavy dark rim holds the coin on the white, round a
-// face that stays a gold disc (a dark ring round a pale face read as faint).
-constexpr qreal kFacciaSuBordoDiPixel = 0.66;
 
 // The pip sword's hilt, from its length: for the drawing and for the hand
 // that holds one.
@@ -240,47 +236,33 @@ void CoppaDiCarta(QPainter &p, qreal h)
     p.drawPath(coppa);
 }
 
-// A coin drawn for the natural size, where it is thirteen pixels across: a
-// gold face in a heavy deeper rim, and a small red boss in the middle with a
-// golden heart: a gold coin, where a cup is orange gold and red.
+// The pip coin of the larger drawing (at the natural size it is laid pixel
+// by pixel, semi_a_pixel.cpp): a gold face in a heavy deeper rim, milled,
+// and a red rose of eight petals round a red boss with a golden heart.
 void DenaroDiCarta(QPainter &p, qreal h)
 {
     const qreal r = h / 2;
     const QPainterPath moneta = Cerchio({0, 0}, r, r);
-    // A dark rim round a light face: at the natural size a gold disc in a
-    // thin rim with a red heart, so that each coin stands apart from the
-    // next, and from a cup, as a coin.
     Riempi(p, moneta, kBordoMoneta, QColor(Qt::transparent), 0);
-    const qreal faccia = r * (InchiostroDelPixelInUso() ? kFacciaSuBordoDiPixel : kFacciaSuBordo);
+    const qreal faccia = r * kFacciaSuBordo;
     Modella(p, Cerchio({0, 0}, faccia, faccia), kFacciaMoneta, QColor(Qt::transparent), 0.4, 0);
-    // Small petals round the boss, for the larger sizes: at the natural
-    // size they would turn the coin's gold to a red lattice, the cups' gold
-    // and red.
-    if (!InchiostroDelPixelInUso()) {
-        QPainterPath petali;
-        for (int i = 0; i < 8; ++i) {
-            QTransform t;
-            t.rotate(i * 45.0 + 22.5);
-            petali.addPath(t.map(Cerchio({0, -r * 0.5}, r * 0.09, r * 0.13)));
-        }
-        Riempi(p, petali, kTintaRosso.corpo, QColor(Qt::transparent), 0);
-        // The rim milled, as a struck coin's is.
-        QPainterPath zigrino;
-        for (int i = 0; i < 24; ++i) {
-            QTransform t;
-            t.rotate(i * 15.0);
-            zigrino.addPath(t.map(Cerchio({0, -r * (1 + kFacciaSuBordo) / 2}, r * 0.045, r * 0.1)));
-        }
-        Riempi(p, zigrino, kTintaOro.corpo, QColor(Qt::transparent), 0);
+    QPainterPath petali;
+    for (int i = 0; i < 8; ++i) {
+        QTransform t;
+        t.rotate(i * 45.0 + 22.5);
+        petali.addPath(t.map(Cerchio({0, -r * 0.5}, r * 0.09, r * 0.13)));
     }
-    // At the natural size the boss is a plain red dot: a golden heart and a
-    // dark ring on three pixels make a lopsided mark, not a rose.
-    if (InchiostroDelPixelInUso()) {
-        Macchia(p, {0, 0}, r * 0.27, r * 0.27, kTintaRosso.corpo);
-    } else {
-        Ellisse(p, {0, 0}, r * 0.3, r * 0.3, kTintaRosso.corpo, kTintaRosso.ombra, kTrattoInterno);
-        Macchia(p, {0, 0}, r * 0.12, r * 0.12, kTintaOro.luce);
+    Riempi(p, petali, kTintaRosso.corpo, QColor(Qt::transparent), 0);
+    // The rim milled, as a struck coin's is.
+    QPainterPath zigrino;
+    for (int i = 0; i < 24; ++i) {
+        QTransform t;
+        t.rotate(i * 15.0);
+        zigrino.addPath(t.map(Cerchio({0, -r * (1 + kFacciaSuBordo) / 2}, r * 0.045, r * 0.1)));
     }
+    Riempi(p, zigrino, kTintaOro.corpo, QColor(Qt::transparent), 0);
+    Ellisse(p, {0, 0}, r * 0.3, r * 0.3, kTintaRosso.corpo, kTintaRosso.ombra, kTrattoInterno);
+    Macchia(p, {0, 0}, r * 0.12, r * 0.12, kTintaOro.luce);
     p.setBrush(Qt::NoBrush);
     p.setPen(Penna(kContornoEmblema, kTratto));
     p.drawPath(moneta);

@@ -44,11 +44,13 @@ Impugnatura ImpugnaturaDiSpada(qreal h);
 Impugnatura ImpugnaturaDiSpadaDiCarta(qreal h);
 void CoppaDiCarta(QPainter &p, qreal h);
 void DenaroDiCarta(QPainter &p, qreal h);
-// The pip cards' sword, bending towards the side of `curva`, and club: at
-// the natural size laid pixel by pixel, larger SpadaDiCarta and a leaning
-// Bastone (semi_a_pixel.cpp).
+// The pip cards' sword, bending towards the side of `curva`, club, leaning
+// to the left when `specchio`, and coin: at the natural size laid pixel by
+// pixel, larger SpadaDiCarta, a leaning Bastone and DenaroDiCarta
+// (semi_a_pixel.cpp).
 void SpadaDaContare(QPainter &p, qreal h, qreal curva);
-void BastoneDaContare(QPainter &p, qreal h);
+void BastoneDaContare(QPainter &p, qreal h, bool specchio);
+void DenaroDaContare(QPainter &p, qreal h);
 
 // A blade in `passi` steps from the guard (t = 0) to the point (t = 1): the
 // closed outline of asse(t) -/+ larghezza(t) at the height y(t).

@@ -1,14 +1,17 @@
-// The swords and clubs of the pip cards at the natural size, laid pixel by
-// pixel: at twenty pixels long a drawn emblem reduced falls on the pixels by
-// chance, and its blade was read as a drop or a flame, its club as a leaf on
-// a stalk. In the larger drawing they are the drawn ones.
+// The swords, clubs and coins of the pip cards at the natural size, laid
+// pixel by pixel: at twenty pixels long a drawn emblem reduced falls on the
+// pixels by chance, and its blade was read as a drop or a flame, its club as
+// a leaf on a stalk, and a coin's rose does not survive the reduction. In
+// the larger drawing they are the drawn ones.
 #include "emblemi_forme.h"
 
 #include "pennelli.h"
 
 #include <QPainterPath>
 
+#include <algorithm>
 #include <array>
+#include <string>
 #include <string_view>
 
 namespace belvane::cardart {
@@ -21,16 +24,18 @@ template <size_t N> using Mappa = std::array<std::string_view, N>;
 
 // A sabre point up: a blade of even width, four pixels of blue across,
 // outlined, light along one edge, upright from the hilt for half its length
-// and then bending to the right to a point, sixteen of the twenty rows; a
-// straight golden guard as wide as the pip, its ends turned up, a red grip
-// and a golden pommel, as the ace's. (A blade widening from its point to
-// the guard read as a leaf or a flame, on a guard of two rows as a second
-// mark below it; a blade three pixels across, leaning all its length, as a
-// quill or a feather.)
+// and then bending to the right to a point; a golden guard as wide as the
+// pip, curving up to the blade at its ends and underlined in deep gold, a
+// red grip and a pommel of gold in deep gold, as the figures' swords have.
+// (A blade widening from its point to the guard read as a leaf or a flame,
+// on a guard of two rows apart from the blade as a second mark below it; a
+// blade three pixels across, leaning all its length, as a quill or a
+// feather; a guard of one light gold row was lost on the white, and the
+// blade above it read as a feather.)
 constexpr Mappa<kRighe> kSpada{
     ".......N...", "......NbN..", ".....NbBN..", "....NbBBN..", "....NbBBN..", "...NbBBBN..", "...NbBBBN..",
     "...NbBBBN..", "..NbBBBN...", "..NbBBBN...", "..NbBBBN...", "..NbBBBN...", "..NbBBBN...", "..NbBBBN...",
-    "..NbBBBN...", "Y.NbBBBN..Y", "YYYYYYYYYYY", "....RRr....", "....RRr....", "....YYy....",
+    "o.NbBBBN..o", "Y.NbBBBN..Y", "YYYYYYYYYYY", ".ooooooooo.", "....RRr....", "....oYo....",
 };
 // A cudgel leaning as a hand holds it, its head up to the right: the ace's
 // and the figures' club made small, dark outlined, light on its left and
@@ -46,6 +51,19 @@ constexpr Mappa<kRighe> kBastone{
     ".KLGDK.....", ".KLDK......", ".KLDK......", ".KLDK......", "KLDK.......", "KRrK.......",
 };
 
+// A gold coin as the figures hold it: a face of bright gold inside a rim of
+// dark bronze gold and the outline, the rim a pixel thicker on the
+// diagonals so that it is as wide all round, and a red rose with a golden
+// heart filling the middle third. (A heavy brown rim round a small face and
+// a red square was read as a button; a pale lemon coin a pixel or two larger
+// as an octagon; a rim of light gold left coins side by side a yellow
+// cluster, and one of middling gold, a lone coin soft on the white.)
+constexpr Mappa<13> kMoneta{
+    "....KKKKK....", "..KKcccccKK..", ".KccFFFFFccK.", ".KcFFFRFFFcK.", "KccFFRRRFFccK",
+    "KcFFRRRRRFFcK", "KcFRRRlRRRFcK", "KcFFRRRRRFFcK", "KccFFRRRFFccK", ".KcFFFRFFFcK.",
+    ".KccFFFFFccK.", "..KKcccccKK..", "....KKKKK....",
+};
+
 // Every row as long as the first, and an odd number of columns, so that
 // the middle column stands on the pip's middle and a mirrored pip on the
 // same pixels.
@@ -56,7 +74,7 @@ template <size_t N> constexpr bool Rettangolare(const Mappa<N> &mappa)
             return false;
     return mappa[0].size() % 2 == 1;
 }
-static_assert(Rettangolare(kSpada) && Rettangolare(kBastone));
+static_assert(Rettangolare(kSpada) && Rettangolare(kBastone) && Rettangolare(kMoneta));
 
 // How far the drawn club leans, clockwise, as the pixels' one does: upright
 // and knobbly it reads as a cactus.
@@ -77,6 +95,12 @@ QColor Colore(char c)
         return kTintaOro.ombra;
     case 'o':
         return kOroScuro;
+    case 'F':
+        return QColor(0xF8, 0xC8, 0x28); // the coin's face
+    case 'c':
+        return QColor(0x84, 0x50, 0x10); // its rim
+    case 'l':
+        return kTintaOro.luce;
     case 'R':
         return kTintaRosso.corpo;
     case 'r':
@@ -94,21 +118,58 @@ QColor Colore(char c)
     }
 }
 
-// `mappa` laid `h / kRighe` a pixel, mirrored about its middle column when
-// `specchio`, one area per colour.
-template <size_t N> void Stendi(QPainter &p, const Mappa<N> &mappa, qreal h, bool specchio)
+// The tones of one colour, lit and shaded across a pip: the blade's, the
+// wood's, the grip's and the gold's; 0 for the outlines.
+int Famiglia(char c)
 {
-    const qreal u = h / kRighe;
-    const int colonne = int(mappa[0].size()), mezzo = colonne / 2;
+    switch (c) {
+    case 'b':
+    case 'B':
+        return 1;
+    case 'L':
+    case 'G':
+    case 'D':
+        return 2;
+    case 'R':
+    case 'r':
+        return 3;
+    case 'Y':
+    case 'y':
+        return 4;
+    default:
+        return 0;
+    }
+}
+
+// A row of a pip turned about its middle column, still lit from the left as
+// every pip and figure is: each run of one colour's tones keeps its order.
+// (Turned with its light, the odd one out of a card looked like a slip.)
+std::string Rivolta(std::string_view riga)
+{
+    std::string rivolta(riga.rbegin(), riga.rend());
+    for (auto da = rivolta.begin(); da != rivolta.end();) {
+        const auto a = std::find_if(da, rivolta.end(), [&](char c) { return Famiglia(c) != Famiglia(*da); });
+        if (Famiglia(*da) != 0)
+            std::reverse(da, a);
+        da = a;
+    }
+    return rivolta;
+}
+
+// `mappa` laid `u` a character, its middle on the origin, turned about its
+// middle column when `specchio`, one area per colour.
+template <size_t N> void Stendi(QPainter &p, const Mappa<N> &mappa, qreal u, bool specchio)
+{
+    const int colonne = int(mappa[0].size());
     std::array<QPainterPath, 128> aree;
-    for (int r = 0; r < int(N); ++r)
+    for (int r = 0; r < int(N); ++r) {
+        const std::string riga = specchio ? Rivolta(mappa[size_t(r)]) : std::string(mappa[size_t(r)]);
         for (int c = 0; c < colonne; ++c) {
-            const char ch = mappa[size_t(r)][size_t(c)];
-            if (ch == '.')
-                continue;
-            const int colonna = specchio ? colonne - 1 - c : c;
-            aree[size_t(ch)].addRect(QRectF((colonna - mezzo - 0.5) * u, (r - kRighe / 2) * u, u, u));
+            const char ch = riga[size_t(c)];
+            if (ch != '.')
+                aree[size_t(ch)].addRect(QRectF((c - colonne / 2.0) * u, (r - N / 2.0) * u, u, u));
         }
+    }
     for (size_t ch = 0; ch < aree.size(); ++ch)
         if (!aree[ch].isEmpty())
             Riempi(p, aree[ch], Colore(char(ch)), QColor(Qt::transparent), 0);
@@ -119,21 +180,33 @@ template <size_t N> void Stendi(QPainter &p, const Mappa<N> &mappa, qreal h, boo
 void SpadaDaContare(QPainter &p, qreal h, qreal curva)
 {
     if (InchiostroDelPixelInUso())
-        Stendi(p, kSpada, h, curva < 0);
+        Stendi(p, kSpada, h / kRighe, curva < 0);
     else
         SpadaDiCarta(p, h, curva);
 }
 
-void BastoneDaContare(QPainter &p, qreal h)
+void BastoneDaContare(QPainter &p, qreal h, bool specchio)
 {
     if (InchiostroDelPixelInUso()) {
-        Stendi(p, kBastone, h, false);
+        Stendi(p, kBastone, h / kRighe, specchio);
         return;
     }
     p.save();
+    if (specchio)
+        p.scale(-1, 1);
     p.rotate(kPende);
     Bastone(p, h, Ornato::Carta);
     p.restore();
+}
+
+// The coin is laid a pixel a character whatever its diameter: the drawn
+// coin of the same diameter falls on these thirteen pixels.
+void DenaroDaContare(QPainter &p, qreal h)
+{
+    if (InchiostroDelPixelInUso())
+        Stendi(p, kMoneta, 1, false);
+    else
+        DenaroDiCarta(p, h);
 }
 
 } // namespace belvane::cardart
