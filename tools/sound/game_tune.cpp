@@ -89,13 +89,13 @@ using namespace game_tune_score;
 constexpr Voice kClarinetEntry{kClarinet, -12, 74, 14, Articulation::Plain, 8};
 constexpr Voice kClarinetLow{kClarinet, -12, 78, 14, Articulation::Plain, 8};
 // The oboe answers the flute a little under its level: its reed carries.
-// Its sequence's second unit, a step lower, is softer; the third swells to
-// the cadence. The sequence's runs and turns are played near the beat, so
+// Its sequence's second unit, a step lower, is softer, and the third stays
+// there: the oboe's top is its most nasal. The sequence's runs and turns are played near the beat, so
 // they are heard as meant, not as a stumble.
 constexpr int kCloseToTheBeat = 3;
 constexpr Voice kOboeAnswer{kOboe, 0, 70, 14, Articulation::Plain, kCloseToTheBeat};
 constexpr Voice kOboeStepDown{kOboe, 0, 67, 14, Articulation::Plain, kCloseToTheBeat};
-constexpr Voice kOboeHemiola{kOboe, 0, 70, 14, Articulation::Plain, 8};
+constexpr Voice kOboeHemiola{kOboe, 0, 66, 14, Articulation::Plain, 8};
 // The coda's clarinet fades with the band after the return's cadence.
 constexpr Voice kClarinetCoda{kClarinet, -12, 68, 14, Articulation::Plain, 8};
 // The clarinet, which first sang the theme, recalls it in the coda.
@@ -105,12 +105,12 @@ constexpr Voice kOboeLanding{kOboe, 0, 57, 14, Articulation::Plain, 8}; // as so
 constexpr Voice kFluteLead{kFlute, 0, 77, 14, Articulation::Plain, 8};
 // The flute's return, well under the song's level and lighter than its
 // first tune: a GM flute up high is shrill, bright enough unpressed. Its
-// G, the loop's highest note, is the loudest of the return, about 80;
+// G, the loop's highest note, touched once, is the loudest of the return;
 // from it the line falls away evenly to the cadence.
 // Its first bars lie in the flute's soft low octave: played out, over a
 // lighter line in the strings and cello.
 constexpr Voice kFluteReturn{kFlute, 0, 75, 14, Articulation::Plain, 8};
-constexpr Voice kFluteSummit{kFlute, 0, 70, 14, Articulation::Plain, 8};
+constexpr Voice kFluteSummit{kFlute, 0, 67, 14, Articulation::Plain, 8};
 constexpr Voice kViolinLead{kViolin, 0, 72, 14, Articulation::Plain, 8};
 // The song's long high notes lie bare over the harp, where a GM violin
 // pressed hard turns shrill: it sings them gently, and the band's swell
