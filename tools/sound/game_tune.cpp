@@ -16,11 +16,9 @@
 //                              through C and F major to D minor
 //   C        8 bars  D minor   the interlude: oboe over held strings, through
 //                              the Neapolitan chord to the dominant of A minor
-//   D        9 bars  A minor   the harp alone for a bar, the band's
-//                              breath after the interlude; then a song of
-//                              its own, the violin in long notes over the
-//                              harp's running sixteenths, as the bass
-//                              climbs by semitones to the dominant
+//   D        8 bars  A minor   a song of its own, the violin in long notes
+//                              over the harp's running sixteenths, as the
+//                              bass climbs by semitones to the dominant
 //   A''      9 bars  A minor   the theme's first three bars on the flute,
 //                              over a bass falling A G D and rising F# G B C,
 //                              through the secondary dominants D7 and C7,
@@ -88,41 +86,41 @@ using namespace game_tune_score;
 
 // {channel, transpose, velocity, gap, articulation, onset spread}
 // The theme steals in after the intro, and grows with its second phrase.
-constexpr Voice kClarinetEntry{kClarinet, -12, 70, 14, Articulation::Plain, 8};
-constexpr Voice kClarinetLow{kClarinet, -12, 72, 14, Articulation::Plain, 8};
+constexpr Voice kClarinetEntry{kClarinet, -12, 74, 14, Articulation::Plain, 8};
+constexpr Voice kClarinetLow{kClarinet, -12, 78, 14, Articulation::Plain, 8};
 // The oboe answers the flute a little under its level: its reed carries.
-// Its sequence's second unit, a step lower, is softer, and the third stays
-// there: the oboe's top is its most nasal. The sequence's runs and turns are played near the beat, so
+// Its sequence's second unit, a step lower, is softer; the third swells to
+// the cadence. The sequence's runs and turns are played near the beat, so
 // they are heard as meant, not as a stumble.
 constexpr int kCloseToTheBeat = 3;
-constexpr Voice kOboeAnswer{kOboe, 0, 66, 14, Articulation::Plain, kCloseToTheBeat};
-constexpr Voice kOboeStepDown{kOboe, 0, 63, 14, Articulation::Plain, kCloseToTheBeat};
-constexpr Voice kOboeHemiola{kOboe, 0, 62, 14, Articulation::Plain, 8};
+constexpr Voice kOboeAnswer{kOboe, 0, 70, 14, Articulation::Plain, kCloseToTheBeat};
+constexpr Voice kOboeStepDown{kOboe, 0, 67, 14, Articulation::Plain, kCloseToTheBeat};
+constexpr Voice kOboeHemiola{kOboe, 0, 70, 14, Articulation::Plain, 8};
 // The coda's clarinet fades with the band after the return's cadence.
-constexpr Voice kClarinetCoda{kClarinet, -12, 67, 14, Articulation::Plain, 8};
+constexpr Voice kClarinetCoda{kClarinet, -12, 68, 14, Articulation::Plain, 8};
 // The clarinet, which first sang the theme, recalls it in the coda.
-constexpr Voice kClarinetRecall{kClarinet, 0, 65, 14, Articulation::Plain, 8};
+constexpr Voice kClarinetRecall{kClarinet, 0, 66, 14, Articulation::Plain, 8};
 constexpr Voice kOboeRound{kOboe, 0, 62, 14, Articulation::Plain, 8};   // falling away into the intro
-constexpr Voice kOboeLanding{kOboe, 0, 54, 14, Articulation::Plain, 8}; // as soft as the intro it starts
-constexpr Voice kFluteLead{kFlute, 0, 72, 14, Articulation::Plain, 8};
+constexpr Voice kOboeLanding{kOboe, 0, 57, 14, Articulation::Plain, 8}; // as soft as the intro it starts
+constexpr Voice kFluteLead{kFlute, 0, 77, 14, Articulation::Plain, 8};
 // The flute's return, well under the song's level and lighter than its
 // first tune: a GM flute up high is shrill, bright enough unpressed. Its
-// G, the loop's highest note, touched once, is the loudest of the return;
+// G, the loop's highest note, is the loudest of the return, about 80;
 // from it the line falls away evenly to the cadence.
 // Its first bars lie in the flute's soft low octave: played out, over a
 // lighter line in the strings and cello.
-constexpr Voice kFluteReturn{kFlute, 0, 71, 14, Articulation::Plain, 8};
-constexpr Voice kFluteSummit{kFlute, 0, 61, 14, Articulation::Plain, 8};
-constexpr Voice kViolinLead{kViolin, 0, 67, 14, Articulation::Plain, 8};
+constexpr Voice kFluteReturn{kFlute, 0, 75, 14, Articulation::Plain, 8};
+constexpr Voice kFluteSummit{kFlute, 0, 70, 14, Articulation::Plain, 8};
+constexpr Voice kViolinLead{kViolin, 0, 72, 14, Articulation::Plain, 8};
 // The song's long high notes lie bare over the harp, where a GM violin
 // pressed hard turns shrill: it sings them gently, and the band's swell
 // under its climax is held back so it stays on top.
-constexpr Voice kViolinSong{kViolin, 0, 73, 10, Articulation::Plain, 8};
+constexpr Voice kViolinSong{kViolin, 0, 76, 10, Articulation::Plain, 8};
 constexpr Voice kOboeEcho{kOboe, 0, 62, 14, Articulation::Plain, 8};
 // The interlude's oboe sings out over the held strings, which would
 // cover a reed played softly in its low octave.
-constexpr Voice kOboeLead{kOboe, 0, 56, 14, Articulation::Plain, 8};
-constexpr Voice kOboeCall{kOboe, 0, 49, 14, Articulation::Plain, 8};
+constexpr Voice kOboeLead{kOboe, 0, 62, 14, Articulation::Plain, 8};
+constexpr Voice kOboeCall{kOboe, 0, 52, 14, Articulation::Plain, 8};
 constexpr Voice kStringsCounter{kStrings, 0, 48, 30, Articulation::Plain, 5};
 // Under the recap the strings' line is the flute's partner, not a pad.
 constexpr Voice kStringsRecap{kStrings, 0, 55, 30, Articulation::Plain, 5};
@@ -135,8 +133,8 @@ constexpr Voice kStringsSequence{kStrings, 0, 52, 30, Articulation::Plain, 5};
 constexpr Voice kStringsAnswer{kStrings, 0, 46, 30, Articulation::Plain, 5};
 
 // The first bar of each part of the form, counted from 0.
-constexpr std::size_t kA = 4, kB = 20, kSequenceBar = 28, kAViolin = 36, kC = 46, kSongBar = 54, kSongEntry = 55,
-                      kAAgain = 63, kCodaBar = 72, kEndBar = 79;
+constexpr std::size_t kA = 4, kB = 20, kSequenceBar = 28, kAViolin = 36, kC = 46, kSongBar = 54, kAAgain = 62,
+                      kCodaBar = 71, kEndBar = 78;
 
 // A line entering on a bar of the tune; `phraseBar` is that bar's place in
 // its eight-bar phrase (7 for a pick-up bar).
@@ -162,8 +160,8 @@ const Line kLines[] = {
     {&kViolinLead, kAViolin, &kThemeViolin, 0},
     {&kOboeLead, kC, &kInterlude, 0},
     {&kStringsAnswer, kC + 3, &kInterludeAnswer, 3},
-    {&kViolinSong, kSongEntry - 1, &kSongPickup, 7},
-    {&kViolinSong, kSongEntry, &kSong, 0},
+    {&kViolinSong, kSongBar - 1, &kSongPickup, 7},
+    {&kViolinSong, kSongBar, &kSong, 0},
     // The climb to the summit swells bar by bar, as the second half of a
     // phrase.
     {&kFluteReturn, kAAgain, &kThemeReturnFlute, 2},
@@ -230,17 +228,14 @@ const BassBar kBassBars[] = {
     // The song's bass climbs a semitone or a tone each bar to the dominant,
     // falling to the chord's fifth or root on the second beat, then
     // holding as it nears the top.
-    // Under the harp's bar alone the bass rocks on the tonic as it will
-    // under the song's first bar.
     {kSongBar, "A2/3 E2/3"},
-    {kSongEntry, "A2/3 E2/3"},
-    {kSongEntry + 1, "B2/3 G2/3"},
-    {kSongEntry + 2, "C3/3 G2/3"},
-    {kSongEntry + 3, "C#3/3 A2/3"},
-    {kSongEntry + 4, "D3/3 A2/3"},
-    {kSongEntry + 5, "D#3/6"},
-    {kSongEntry + 6, "E3/6"},
-    {kSongEntry + 7, "E2/3 G#2/3"},
+    {kSongBar + 1, "B2/3 G2/3"},
+    {kSongBar + 2, "C3/3 G2/3"},
+    {kSongBar + 3, "C#3/3 A2/3"},
+    {kSongBar + 4, "D3/3 A2/3"},
+    {kSongBar + 5, "D#3/6"},
+    {kSongBar + 6, "E3/6"},
+    {kSongBar + 7, "E2/3 G#2/3"},
     {kAAgain, "A2/3 G2/3"},
     {kAAgain + 1, "D2/3 F#2/3"},
     {kAAgain + 2, "G2/3 B2/3"},
@@ -328,14 +323,13 @@ const Layer kLayers[] = {
     // The bar on the dominant before the song: the harp, not a guitar
     // heard nowhere near it, runs up and down the chord, a flourish where
     // the bar before the violin's theme only rocks.
-    {kSongBar - 1, kSongBar, Accompaniment::Cascade, false, 1},
-    // The song: the harp sets its figure going a bar before the violin
-    // enters, then runs alone under the violin's long notes, the
+    {kSongBar - 1, kSongBar, Accompaniment::Cascade, false, -13},
+    // The song: the harp alone runs under the violin's long notes, the
     // strings a soft floor; it grows with the bass's climb, from eighths
     // to rocking sixteenths to waves over two octaves.
-    {kSongBar, kSongEntry + 2, Accompaniment::Rising, true, -2},
-    {kSongEntry + 2, kSongEntry + 4, Accompaniment::Ripple, true, -2},
-    {kSongEntry + 4, kAAgain, Accompaniment::Cascade, true, kCascadeUnderTheSong},
+    {kSongBar, kSongBar + 2, Accompaniment::Rising, true, -2},
+    {kSongBar + 2, kSongBar + 4, Accompaniment::Ripple, true, -2},
+    {kSongBar + 4, kAAgain, Accompaniment::Cascade, true, kCascadeUnderTheSong},
     {kSongBar, kAAgain, Accompaniment::Pad, false, -6},
     // The theme's last return: the guitar's barcarolle, the theme's own
     // figure, comes back under the flute, softly, then the harp rolls the
@@ -361,18 +355,15 @@ struct Level {
     int level;
 };
 const Level kLevels[] = {
-    {0, -30},         {kA - 1, -26},       {kA, -17},           {kA + 4, -11},       {kA + 8, -9},
-    {kB - 1, -8},     {kB, -15},           {kB + 7, -11},       {kB + 14, -8},       {kAViolin - 1, -12},
-    {kAViolin, -8},   {kC - 1, -14},       {kC, -27},           {kC + 2, -26},       {kC + 3, -20},
-    {kC + 5, -20},    {kSongBar - 2, -18}, {kSongBar - 1, -17}, {kSongBar, -16},     {kSongEntry + 7, 2},
-    {kAAgain + 2, 3}, {kCodaBar - 1, -4},  {kCodaBar, -16},     {kCodaBar + 5, -15}, {kCodaBar + 6, -15}};
+    {0, -27},         {kA - 1, -24},       {kA, -13},           {kA + 4, -6},        {kA + 8, -4},
+    {kB - 1, -3},     {kB, -10},           {kB + 7, -6},        {kB + 14, -4},       {kAViolin - 1, -9},
+    {kAViolin, -4},   {kC - 1, -10},       {kC, -22},           {kC + 2, -21},       {kC + 3, -15},
+    {kC + 5, -16},    {kSongBar - 2, -15}, {kSongBar - 1, -14}, {kSongBar, -13},     {kSongBar + 7, 4},
+    {kAAgain + 2, 7}, {kCodaBar - 1, 0},   {kCodaBar, -13},     {kCodaBar + 5, -12}, {kCodaBar + 6, -14}};
 // Under the violin the held strings step back: same family, they would
 // swallow it; under the interlude's oboe they step back less, so the
 // sparse texture keeps a middle.
 constexpr int kThinPad = -8, kInterludePad = -3;
-// Where the harp runs alone over the dominant, after the interlude and
-// before the song, the held chord is only a floor under it.
-constexpr int kUnderTheFlourish = -10;
 // The guitar's chords after the beat carry the lilt: a nylon string
 // speaks softly, so they are struck harder than the rest of the band, most
 // under the theme's low clarinet; under the flute's return the harp
@@ -501,23 +492,18 @@ std::vector<MidiTrack> ComposeGameTune()
             }
         }
         // The accompaniment swells and ebbs with the phrase, as the lead does.
-        // The harp's bar alone before the song stands outside the phrases'
-        // count: from it on, the arc runs a bar behind.
-        const int level = LevelAt(bar) + kPhraseArc[(bar >= kSongBar ? bar - 1 : bar) % 8];
+        const int level = LevelAt(bar) + kPhraseArc[bar % 8];
         // The intro's bass falls a step a bar, A G F E, without walking; the
         // interlude's holds its notes, the sparsest texture.
         band.SetWalk(bar >= kA && !(kC <= bar && bar < kSongBar - 2));
-        band.SetBassLevel(kAAgain <= bar && bar < kAAgain + 5                 ? kBassUnderTheReturn
-                              : kA <= bar && bar < kB                         ? kBassUnderTheTheme
-                              : kSequenceBar <= bar && bar < kAViolin - 1     ? kSequenceBass
-                              : kSongEntry + 6 <= bar && bar < kSongEntry + 8 ? kBassUnderTheSongsClimax
+        band.SetBassLevel(kAAgain <= bar && bar < kAAgain + 5             ? kBassUnderTheReturn
+                              : kA <= bar && bar < kB                     ? kBassUnderTheTheme
+                              : kSequenceBar <= bar && bar < kAViolin - 1 ? kSequenceBass
+                              : kSongBar + 6 <= bar && bar < kSongBar + 8 ? kBassUnderTheSongsClimax
                               : (bar < kC && bar != kAViolin - 1) || (kSongBar <= bar && bar < kCodaBar)
                               ? kBassUnderTheLead
                               : 0);
-        band.SetHeldLevel(kAViolin <= bar && bar < kC       ? kThinPad
-                              : bar == kSongBar - 1         ? kUnderTheFlourish
-                              : kC <= bar && bar < kSongBar ? kInterludePad
-                                                            : 0);
+        band.SetHeldLevel(kAViolin <= bar && bar < kC ? kThinPad : kC <= bar && bar < kSongBar - 1 ? kInterludePad : 0);
         band.SetChordLevel(kA <= bar && bar < kA + 4              ? kGuitarUnderTheEntry
                                : kA <= bar && bar < kB            ? kGuitarLiftUnderTheTheme
                                : kAAgain <= bar && bar < kCodaBar ? 0

@@ -33,12 +33,11 @@ inline const Bars kChordBars[] = {
     // C: D minor over the lament bass D C Bb A, the Neapolitan of A minor,
     // and its dominant turning to the leading note in the bass
     {"Dm", "C7", "Gm/Bb", "A7", "Dm/F", "Bb/D", "E7", "E7 E7/G#"},
-    // D: a bar on the tonic for the harp alone, then the bass climbs by
-    // semitones from the tonic to the dominant, through
+    // D: the bass climbs by semitones from the tonic to the dominant, through
     // the dominants of D minor and of E; then the theme once more, its head
     // over a bass falling A G D and climbing F# G through the dominants of
     // G, C and F; the full cadence comes only at the flute's end
-    {"Am", "Am", "G/B", "C", "A7/C#", "Dm", "B7/D#", "Am/E", "E7", "Am Am7/G", "D7 D7/F#", "G7", "C C7/E", "F", "Dm",
+    {"Am", "G/B", "C", "A7/C#", "Dm", "B7/D#", "Am/E", "E7", "Am Am7/G", "D7 D7/F#", "G7", "C C7/E", "F", "Dm",
      "Dm7 E7", "E7 E7/G#", "Am"},
     // coda: i, then VI, so the loop does not idle on the tonic round its
     // seam; the tonic again over its third, the bass climbing C E to iv
@@ -91,11 +90,11 @@ inline const Bars kMiddleCounterInner = {"A3/12",   "G#3/12",     "A3/6 C#4/6", 
 // and runs down the scale by step, then turns in the lilt, long-short on
 // each beat, round the chord that follows. The oboe, the siciliano's own
 // voice, sings the whole sequence, one colour for one thought: its second
-// unit takes the first's run a step lower and turns up to B, then leans
-// an A on C's fifth, where the major seventh would grind on the bass, and
-// falls to E, breathing before the third.
+// unit takes the first's run a step lower and turns up to B, falls from
+// the A over C, where the major seventh would grind on the bass, to E,
+// and breathes before the third.
 inline const Bars kSequence = {"r/8 G5/2 B5/2", "D6/4 C6/2 B5/2 A5/2 B5/2", "C6/4 A5/2 F5/4 A5/2"};
-inline const Bars kSequenceCopy = {"C6/4 B5/2 A5/2 G5/2 B5/2", "A5/4 G5/2 E5/4 r/2"};
+inline const Bars kSequenceCopy = {"C6/4 B5/2 A5/2 G5/2 B5/2", "A5/4 F5/2 E5/4 r/2"};
 // Between the strummed chords and the winds the strings hold the chords'
 // thirds and sevenths, a step at a time, so the circle of fifths has a
 // middle: the seventh of each chord the third of the next; the last
@@ -172,20 +171,16 @@ inline const Bars kSong = {"E5/6 A5/6",           "D6/6 B5/3 D6/3",           "C
 // close that followed gives way to the climb to the summit.
 inline const Bars kThemeReturnFlute = {"E5/3 F5/1 E5/2 A5/4 B5/2", "C6/4 D6/2 C6/4 A5/2", "F5/2 G5/2 A5/2 D6/4 B5/2"};
 // From the summit, the theme's second half falls in one phrase to the
-// cadence: the G touched, not held, where a GM flute turns shrill, and the
-// line down from it out of the flute's top octave at once.
-inline const Bars kThemeReturnSummit = {"E6/2 F6/2 G6/4 E6/2 C6/2",
-                                        "D6/4 C6/2 F5/4 C6/2",
-                                        "D6/2 C6/2 A5/2 r/6",
-                                        "D6/4 C6/4 B5/4",
-                                        "G#5/3 A5/1 B5/2 D6/3 C6/1 B5/2",
-                                        "A5/6 r/6"};
+// cadence.
+inline const Bars kThemeReturnSummit = {
+    "E6/2 F6/2 G6/8", "F6/4 E6/2 C6/4 E6/2", "F6/2 E6/2 D6/2 r/6", "D6/4 C6/4 B5/4", "G#5/3 A5/1 B5/2 D6/3 C6/1 B5/2",
+    "A5/6 r/6"};
 // Under the flute's half of the return, a line of its own in the strings
 // from its first bar, held low there, clear of the flute's soft low notes,
 // and climbing with it, so the song's climb lands on more than the harp: it
-// moves from G's D to the summit's C and falls to C7's seventh, which
-// falls to the next chord's third.
-inline const Bars kThemeCounter = {"E4/12",    "A4/6 C5/6", "B4/6 D5/6", "C5/6 Bb4/6", "A4/6 r/6",
+// holds its D over the summit's C chord, resolving it to C, and falls to
+// C7's seventh, which falls to the next chord's third.
+inline const Bars kThemeCounter = {"E4/12",    "A4/6 C5/6", "B4/6 D5/6", "~D5/3 C5/3 Bb4/6", "A4/6 r/6",
                                    "r/6 F4/6", "A4/6 E4/6", "D4/6 E4/6", "C4/6 r/6"};
 
 // The coda: as the flute's cadence breathes the clarinet, which first sang
@@ -229,8 +224,8 @@ inline const Bars kLanding = {"C6/6 D6/2 C6/2 B5/2", "A5/4 G5/2 B5/3 D6/1 B5/2"}
 // up and comes to rest on the dominant, leaving the theme to the clarinet.
 inline const Bars kCall = {"A5/4 G5/2 C6/4 A5/2", "G#5/4 B5/2 E5/4 r/2"};
 
-// Where the flute breathes before its cadence, the oboe answers its fall
-// an octave lower.
+// Where the flute breathes before its cadence, the oboe echoes its fall an
+// octave lower.
 inline const Bars kEcho = {"r/6 F5/2 E5/2 D5/2"};
 
 } // namespace belvane::sound::game_tune_score
