@@ -85,42 +85,46 @@ using namespace game_tune_score;
 // ---- Arrangement ----
 
 // {channel, transpose, velocity, gap, articulation, onset spread}
+// The tune is heard for long stretches behind a game: its leads peak about
+// 80 and mostly sing in the sixties and seventies, where a GM wind or
+// violin pressed harder turns harsh; the band keeps under them.
 // The theme steals in after the intro, and grows with its second phrase.
-constexpr Voice kClarinetEntry{kClarinet, -12, 74, 14, Articulation::Plain, 8};
-constexpr Voice kClarinetLow{kClarinet, -12, 78, 14, Articulation::Plain, 8};
+constexpr Voice kClarinetEntry{kClarinet, -12, 70, 14, Articulation::Plain, 8};
+constexpr Voice kClarinetLow{kClarinet, -12, 72, 14, Articulation::Plain, 8};
 // The oboe answers the flute a little under its level: its reed carries.
-// Its sequence's second unit, a step lower, is softer; the third swells to
-// the cadence. The sequence's runs and turns are played near the beat, so
+// Its sequence's second unit, a step lower, is softer, and the third
+// stays there: the oboe's top is its most nasal. The sequence's runs and turns are played near the beat, so
 // they are heard as meant, not as a stumble.
 constexpr int kCloseToTheBeat = 3;
-constexpr Voice kOboeAnswer{kOboe, 0, 70, 14, Articulation::Plain, kCloseToTheBeat};
-constexpr Voice kOboeStepDown{kOboe, 0, 67, 14, Articulation::Plain, kCloseToTheBeat};
-constexpr Voice kOboeHemiola{kOboe, 0, 70, 14, Articulation::Plain, 8};
+constexpr Voice kOboeAnswer{kOboe, 0, 66, 14, Articulation::Plain, kCloseToTheBeat};
+constexpr Voice kOboeStepDown{kOboe, 0, 63, 14, Articulation::Plain, kCloseToTheBeat};
+constexpr Voice kOboeHemiola{kOboe, 0, 63, 14, Articulation::Plain, 8};
 // The coda's clarinet fades with the band after the return's cadence.
-constexpr Voice kClarinetCoda{kClarinet, -12, 68, 14, Articulation::Plain, 8};
+constexpr Voice kClarinetCoda{kClarinet, -12, 67, 14, Articulation::Plain, 8};
 // The clarinet, which first sang the theme, recalls it in the coda.
-constexpr Voice kClarinetRecall{kClarinet, 0, 66, 14, Articulation::Plain, 8};
+constexpr Voice kClarinetRecall{kClarinet, 0, 65, 14, Articulation::Plain, 8};
 constexpr Voice kOboeRound{kOboe, 0, 62, 14, Articulation::Plain, 8};   // falling away into the intro
-constexpr Voice kOboeLanding{kOboe, 0, 57, 14, Articulation::Plain, 8}; // as soft as the intro it starts
-constexpr Voice kFluteLead{kFlute, 0, 77, 14, Articulation::Plain, 8};
+constexpr Voice kOboeLanding{kOboe, 0, 54, 14, Articulation::Plain, 8}; // as soft as the intro it starts
+constexpr Voice kFluteLead{kFlute, 0, 72, 14, Articulation::Plain, 8};
 // The flute's return, well under the song's level and lighter than its
 // first tune: a GM flute up high is shrill, bright enough unpressed. Its
-// G, the loop's highest note, is the loudest of the return, about 80;
-// from it the line falls away evenly to the cadence.
+// G, the loop's highest note, held as the theme holds it, is the loudest
+// of the return, only about 70; from it the line falls away evenly to the
+// cadence, over an answer in the oboe kept under it.
 // Its first bars lie in the flute's soft low octave: played out, over a
 // lighter line in the strings and cello.
-constexpr Voice kFluteReturn{kFlute, 0, 75, 14, Articulation::Plain, 8};
-constexpr Voice kFluteSummit{kFlute, 0, 70, 14, Articulation::Plain, 8};
-constexpr Voice kViolinLead{kViolin, 0, 72, 14, Articulation::Plain, 8};
+constexpr Voice kFluteReturn{kFlute, 0, 71, 14, Articulation::Plain, 8};
+constexpr Voice kFluteSummit{kFlute, 0, 61, 14, Articulation::Plain, 8};
+constexpr Voice kViolinLead{kViolin, 0, 67, 14, Articulation::Plain, 8};
 // The song's long high notes lie bare over the harp, where a GM violin
 // pressed hard turns shrill: it sings them gently, and the band's swell
 // under its climax is held back so it stays on top.
-constexpr Voice kViolinSong{kViolin, 0, 76, 10, Articulation::Plain, 8};
-constexpr Voice kOboeEcho{kOboe, 0, 62, 14, Articulation::Plain, 8};
+constexpr Voice kViolinSong{kViolin, 0, 73, 10, Articulation::Plain, 8};
+constexpr Voice kOboeEcho{kOboe, 0, 57, 14, Articulation::Plain, 8};
 // The interlude's oboe sings out over the held strings, which would
 // cover a reed played softly in its low octave.
-constexpr Voice kOboeLead{kOboe, 0, 62, 14, Articulation::Plain, 8};
-constexpr Voice kOboeCall{kOboe, 0, 52, 14, Articulation::Plain, 8};
+constexpr Voice kOboeLead{kOboe, 0, 56, 14, Articulation::Plain, 8};
+constexpr Voice kOboeCall{kOboe, 0, 49, 14, Articulation::Plain, 8};
 constexpr Voice kStringsCounter{kStrings, 0, 48, 30, Articulation::Plain, 5};
 // Under the recap the strings' line is the flute's partner, not a pad.
 constexpr Voice kStringsRecap{kStrings, 0, 55, 30, Articulation::Plain, 5};
@@ -323,7 +327,7 @@ const Layer kLayers[] = {
     // The bar on the dominant before the song: the harp, not a guitar
     // heard nowhere near it, runs up and down the chord, a flourish where
     // the bar before the violin's theme only rocks.
-    {kSongBar - 1, kSongBar, Accompaniment::Cascade, false, -13},
+    {kSongBar - 1, kSongBar, Accompaniment::Cascade, false, -6},
     // The song: the harp alone runs under the violin's long notes, the
     // strings a soft floor; it grows with the bass's climb, from eighths
     // to rocking sixteenths to waves over two octaves.
@@ -355,15 +359,18 @@ struct Level {
     int level;
 };
 const Level kLevels[] = {
-    {0, -27},         {kA - 1, -24},       {kA, -13},           {kA + 4, -6},        {kA + 8, -4},
-    {kB - 1, -3},     {kB, -10},           {kB + 7, -6},        {kB + 14, -4},       {kAViolin - 1, -9},
-    {kAViolin, -4},   {kC - 1, -10},       {kC, -22},           {kC + 2, -21},       {kC + 3, -15},
-    {kC + 5, -16},    {kSongBar - 2, -15}, {kSongBar - 1, -14}, {kSongBar, -13},     {kSongBar + 7, 4},
-    {kAAgain + 2, 7}, {kCodaBar - 1, 0},   {kCodaBar, -13},     {kCodaBar + 5, -12}, {kCodaBar + 6, -14}};
+    {0, -30},         {kA - 1, -26},       {kA, -17},           {kA + 4, -11},       {kA + 8, -9},
+    {kB - 1, -8},     {kB, -15},           {kB + 7, -11},       {kB + 14, -8},       {kAViolin - 1, -12},
+    {kAViolin, -8},   {kC - 1, -14},       {kC, -27},           {kC + 2, -26},       {kC + 3, -20},
+    {kC + 5, -20},    {kSongBar - 2, -18}, {kSongBar - 1, -17}, {kSongBar, -16},     {kSongBar + 7, 2},
+    {kAAgain + 2, 2}, {kCodaBar - 1, -5},  {kCodaBar, -16},     {kCodaBar + 5, -15}, {kCodaBar + 6, -15}};
 // Under the violin the held strings step back: same family, they would
 // swallow it; under the interlude's oboe they step back less, so the
 // sparse texture keeps a middle.
 constexpr int kThinPad = -8, kInterludePad = -3;
+// Where the harp runs over the dominant before the song, the held chord
+// is only a floor under it.
+constexpr int kUnderTheFlourish = -10;
 // The guitar's chords after the beat carry the lilt: a nylon string
 // speaks softly, so they are struck harder than the rest of the band, most
 // under the theme's low clarinet; under the flute's return the harp
@@ -503,7 +510,10 @@ std::vector<MidiTrack> ComposeGameTune()
                               : (bar < kC && bar != kAViolin - 1) || (kSongBar <= bar && bar < kCodaBar)
                               ? kBassUnderTheLead
                               : 0);
-        band.SetHeldLevel(kAViolin <= bar && bar < kC ? kThinPad : kC <= bar && bar < kSongBar - 1 ? kInterludePad : 0);
+        band.SetHeldLevel(kAViolin <= bar && bar < kC       ? kThinPad
+                              : bar == kSongBar - 1         ? kUnderTheFlourish
+                              : kC <= bar && bar < kSongBar ? kInterludePad
+                                                            : 0);
         band.SetChordLevel(kA <= bar && bar < kA + 4              ? kGuitarUnderTheEntry
                                : kA <= bar && bar < kB            ? kGuitarLiftUnderTheTheme
                                : kAAgain <= bar && bar < kCodaBar ? 0

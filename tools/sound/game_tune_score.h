@@ -90,11 +90,11 @@ inline const Bars kMiddleCounterInner = {"A3/12",   "G#3/12",     "A3/6 C#4/6", 
 // and runs down the scale by step, then turns in the lilt, long-short on
 // each beat, round the chord that follows. The oboe, the siciliano's own
 // voice, sings the whole sequence, one colour for one thought: its second
-// unit takes the first's run a step lower and turns up to B, falls from
-// the A over C, where the major seventh would grind on the bass, to E,
-// and breathes before the third.
+// unit takes the first's run a step lower and turns up to B, then leans
+// an A on C's fifth, where the major seventh would grind on the bass, and
+// falls by step to E, breathing before the third.
 inline const Bars kSequence = {"r/8 G5/2 B5/2", "D6/4 C6/2 B5/2 A5/2 B5/2", "C6/4 A5/2 F5/4 A5/2"};
-inline const Bars kSequenceCopy = {"C6/4 B5/2 A5/2 G5/2 B5/2", "A5/4 F5/2 E5/4 r/2"};
+inline const Bars kSequenceCopy = {"C6/4 B5/2 A5/2 G5/2 B5/2", "A5/4 G5/2 E5/4 r/2"};
 // Between the strummed chords and the winds the strings hold the chords'
 // thirds and sevenths, a step at a time, so the circle of fifths has a
 // middle: the seventh of each chord the third of the next; the last
