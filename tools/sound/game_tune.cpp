@@ -113,7 +113,7 @@ constexpr Voice kFluteLead{kFlute, 0, 72, 14, Articulation::Plain, 8};
 // cadence, over an answer in the oboe kept under it.
 // Its first bars lie in the flute's soft low octave: played out, over a
 // lighter line in the strings and cello.
-constexpr Voice kFluteReturn{kFlute, 0, 71, 14, Articulation::Plain, 8};
+constexpr Voice kFluteReturn{kFlute, 0, 68, 14, Articulation::Plain, 8};
 constexpr Voice kFluteSummit{kFlute, 0, 61, 14, Articulation::Plain, 8};
 constexpr Voice kViolinLead{kViolin, 0, 67, 14, Articulation::Plain, 8};
 // The song's long high notes lie bare over the harp, where a GM violin
@@ -125,16 +125,20 @@ constexpr Voice kOboeEcho{kOboe, 0, 57, 14, Articulation::Plain, 8};
 // cover a reed played softly in its low octave.
 constexpr Voice kOboeLead{kOboe, 0, 56, 14, Articulation::Plain, 8};
 constexpr Voice kOboeCall{kOboe, 0, 49, 14, Articulation::Plain, 8};
-constexpr Voice kStringsCounter{kStrings, 0, 48, 30, Articulation::Plain, 5};
+// Under the theme's first phrase the strings hold on from the intro in
+// one soft voice, below the guitar's chords' top, so the clarinet enters
+// on a floor, not into a gap.
+constexpr Voice kStringsHolding{kStrings, 0, 44, 30, Articulation::Plain, 5};
+constexpr Voice kStringsCounter{kStrings, 0, 44, 30, Articulation::Plain, 5};
 // Under the recap the strings' line is the flute's partner, not a pad.
-constexpr Voice kStringsRecap{kStrings, 0, 55, 30, Articulation::Plain, 5};
+constexpr Voice kStringsRecap{kStrings, 0, 44, 30, Articulation::Plain, 5};
 // Where the clarinet breathes in the coda, the strings' line answers it as
 // a voice, not a floor: it carries the music over the gap.
-constexpr Voice kStringsSinging{kStrings, 0, 52, 30, Articulation::Plain, 5};
-constexpr Voice kStringsSequence{kStrings, 0, 52, 30, Articulation::Plain, 5};
+constexpr Voice kStringsSinging{kStrings, 0, 48, 30, Articulation::Plain, 5};
+constexpr Voice kStringsSequence{kStrings, 0, 47, 30, Articulation::Plain, 5};
 // In the interlude's breath the strings sing, not hold, under the oboe's
 // level, in its octave.
-constexpr Voice kStringsAnswer{kStrings, 0, 46, 30, Articulation::Plain, 5};
+constexpr Voice kStringsAnswer{kStrings, 0, 43, 30, Articulation::Plain, 5};
 
 // The first bar of each part of the form, counted from 0.
 constexpr std::size_t kA = 4, kB = 20, kSequenceBar = 28, kAViolin = 36, kC = 46, kSongBar = 54, kAAgain = 62,
@@ -151,6 +155,7 @@ struct Line {
 
 const Line kLines[] = {
     {&kClarinetEntry, kA, &kThemeOpening, 0},
+    {&kStringsHolding, kA, &kThemeOpeningHeld, 0},
     {&kClarinetLow, kA + 4, &kTheme, 4},
     {&kFluteLead, kB - 1, &kMiddle, 7},
     {&kStringsCounter, kB, &kMiddleCounter, 0},
@@ -194,6 +199,10 @@ struct BassBar {
     std::string_view notes;
 };
 const BassBar kBassBars[] = {
+    // Under the theme's first phrase the bass drops out of the clarinet's
+    // low octave as it halts on the dominant.
+    {kA + 2, "D3/3 F2/3"},
+    {kA + 3, "E2/3 B2/3"},
     {kA + 5, "F2/4 E2/1 D2/1"},
     {kA + 8, "C3/2 A2/1 E2/2 F#2/1"},
     {kA + 9, "G2/4 B2/2"},
@@ -288,7 +297,6 @@ const Layer kLayers[] = {
     // held strings speak late and thin, so it sits at the band's level; it
     // holds the dominant too, so the lament does not thin out as it falls.
     {0, kA, Accompaniment::Pad, false},
-    {kA - 1, kA, Accompaniment::Barcarolle, false},
     // The guitar's figure changes with the theme's phrases.
     {kA, kA + 4, Accompaniment::Barcarolle, true},
     {kA + 4, kA + 8, Accompaniment::Lilt, true},
@@ -351,19 +359,19 @@ const Layer kLayers[] = {
 
 // The accompaniment's dynamic, velocity added, at a bar; in between it
 // moves bar by bar, so the music swells and ebbs rather than steps. The
-// coda leans on its Neapolitan chord without a climax, and the intro's
-// band is soft but present, so the join is no cliff, and the theme's
-// entry no jump out of it.
+// coda leans on its Neapolitan chord without a climax and falls away on
+// the dominant to meet the intro's band, soft but present, so the join is
+// no cliff, and the theme's entry no jump out of it.
 struct Level {
     std::size_t bar;
     int level;
 };
 const Level kLevels[] = {
-    {0, -30},         {kA - 1, -26},       {kA, -17},           {kA + 4, -11},       {kA + 8, -9},
+    {0, -26},         {kA - 1, -24},       {kA, -17},           {kA + 4, -11},       {kA + 8, -9},
     {kB - 1, -8},     {kB, -15},           {kB + 7, -11},       {kB + 14, -8},       {kAViolin - 1, -12},
     {kAViolin, -8},   {kC - 1, -14},       {kC, -27},           {kC + 2, -26},       {kC + 3, -20},
     {kC + 5, -20},    {kSongBar - 2, -18}, {kSongBar - 1, -17}, {kSongBar, -16},     {kSongBar + 7, 2},
-    {kAAgain + 2, 2}, {kCodaBar - 1, -5},  {kCodaBar, -16},     {kCodaBar + 5, -15}, {kCodaBar + 6, -15}};
+    {kAAgain + 2, 2}, {kCodaBar - 1, -10}, {kCodaBar, -16},     {kCodaBar + 5, -17}, {kCodaBar + 6, -23}};
 // Under the violin the held strings step back: same family, they would
 // swallow it; under the interlude's oboe they step back less, so the
 // sparse texture keeps a middle.
@@ -387,7 +395,8 @@ constexpr int kBassUnderTheLead = -5;
 // under it, so the tune clears the bass's downbeats.
 constexpr int kBassUnderTheTheme = -9;
 // Under the flute's return up to its summit the bass walks in eighths and
-// would be a second tune: it keeps further under still.
+// would be a second tune, and under its soft fall from the summit it would
+// cover it: it keeps further under still.
 constexpr int kBassUnderTheReturn = -15;
 // The song's crescendo carries the band, but its last two bars leave the
 // violin's falling close above the bass.
@@ -396,11 +405,10 @@ constexpr int kBassUnderTheSongsClimax = -18;
 // downbeats well under the winds' notes.
 constexpr int kSequenceBass = -14;
 // The top of the guitar's chords under the theme's first phrase, the
-// clarinet's E4 to D5: B3, so the tune sings a fourth or more clear of them
-// and the dominant keeps its fifth;
-// but in its first bar C4, so the tonic chord the theme enters on has its
-// third (the bass there sounds only A and E).
-constexpr int kUnderTheClarinet = 59, kUnderTheEntry = 60;
+// clarinet's E4 to D5: A3, so the tune sings a fifth or more clear of them
+// in the chalumeau, where notes a third apart blur into one another. The
+// tonic's third is the clarinet's own, in its second bar.
+constexpr int kUnderTheClarinet = 57;
 
 // The strings' held chords under the violin's theme enter open, from A3
 // C4 E4 up, clear of the guitar's E3 and A3, not where they last stopped,
@@ -503,13 +511,12 @@ std::vector<MidiTrack> ComposeGameTune()
         // The intro's bass falls a step a bar, A G F E, without walking; the
         // interlude's holds its notes, the sparsest texture.
         band.SetWalk(bar >= kA && !(kC <= bar && bar < kSongBar - 2));
-        band.SetBassLevel(kAAgain <= bar && bar < kAAgain + 5             ? kBassUnderTheReturn
-                              : kA <= bar && bar < kB                     ? kBassUnderTheTheme
-                              : kSequenceBar <= bar && bar < kAViolin - 1 ? kSequenceBass
-                              : kSongBar + 6 <= bar && bar < kSongBar + 8 ? kBassUnderTheSongsClimax
-                              : (bar < kC && bar != kAViolin - 1) || (kSongBar <= bar && bar < kCodaBar)
-                              ? kBassUnderTheLead
-                              : 0);
+        band.SetBassLevel(kAAgain <= bar && bar < kCodaBar                           ? kBassUnderTheReturn
+                              : kA <= bar && bar < kB                                ? kBassUnderTheTheme
+                              : kSequenceBar <= bar && bar < kAViolin - 1            ? kSequenceBass
+                              : kSongBar + 6 <= bar && bar < kSongBar + 8            ? kBassUnderTheSongsClimax
+                              : (bar < kC && bar != kAViolin - 1) || kSongBar <= bar ? kBassUnderTheLead
+                                                                                     : 0);
         band.SetHeldLevel(kAViolin <= bar && bar < kC       ? kThinPad
                               : bar == kSongBar - 1         ? kUnderTheFlourish
                               : kC <= bar && bar < kSongBar ? kInterludePad
@@ -525,7 +532,7 @@ std::vector<MidiTrack> ComposeGameTune()
         // the bass rocks with the lilt.
         band.SetRocking(kA + 4 <= bar && bar < kA + 12);
         // Where the clarinet enters low, the guitar keeps under it.
-        band.SetChordCeiling(bar == kA ? kUnderTheEntry : kA < bar && bar < kA + 4 ? kUnderTheClarinet : 0);
+        band.SetChordCeiling(kA <= bar && bar < kA + 4 ? kUnderTheClarinet : 0);
         if (bar == 0) {
             band.ResumeHeldChords({kIntroPadFrom.begin(), kIntroPadFrom.end()});
         }
