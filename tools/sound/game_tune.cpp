@@ -105,7 +105,7 @@ constexpr Voice kClarinetCoda{kClarinet, -12, 67, 14, Articulation::Plain, 8};
 constexpr Voice kClarinetRecall{kClarinet, 0, 65, 14, Articulation::Plain, 8};
 constexpr Voice kOboeRound{kOboe, 0, 62, 14, Articulation::Plain, 8};   // falling away into the intro
 constexpr Voice kOboeLanding{kOboe, 0, 54, 14, Articulation::Plain, 8}; // as soft as the intro it starts
-constexpr Voice kFluteLead{kFlute, 0, 72, 14, Articulation::Plain, 8};
+constexpr Voice kFluteLead{kFlute, 0, 70, 14, Articulation::Plain, 8};
 // The flute's return, well under the song's level and lighter than its
 // first tune: a GM flute up high is shrill, bright enough unpressed. Its
 // G, the loop's highest note, held as the theme holds it, is the loudest
@@ -213,12 +213,17 @@ const BassBar kBassBars[] = {
     {kA + 12, "D2/6"},
     {kA + 13, "D2/6"},
     {kA + 15, "A2/6"},
-    {kB, "C#3/2 B2/1 A2/3"},
+    // Under the harp's rocking, whose bass rings through each beat, the
+    // cello leaves out the passing notes that would rub a second on it.
+    {kB, "C#3/3 A2/3"},
     {kB + 1, "B2/3 E2/2 D3/1"},
-    {kB + 4, "B2/2 C#3/1 D3/3"},
-    {kB + 5, "F#2/3 A#2/3"},
-    {kB + 6, "B2/3 E2/3"},
-    {kB + 7, "C#3/3 A2/3"},
+    {kB + 4, "B2/3 D3/3"},
+    {kB + 5, "F#2/3 A#2/2 C#3/1"},
+    {kB + 6, "D3/3 E2/3"},
+    // The middle tune closes on the tonic's root, rising to the cadence
+    // from D, where B under the flute's B would make octaves with its A
+    // over A, and the bass's C turns the chord to the minor for the oboe.
+    {kB + 7, "A2/3 C3/3"},
     {kSequenceBar, "A2/2 G2/1 E2/2 G2/1"},
     {kSequenceBar + 1, "D3/2 C3/1 A2/2 F2/1"},
     {kSequenceBar + 2, "G2/2 A2/1 B2/2 D3/1"},
@@ -371,7 +376,7 @@ const Level kLevels[] = {
     {kB - 1, -8},     {kB, -15},           {kB + 7, -11},       {kB + 14, -8},       {kAViolin - 1, -12},
     {kAViolin, -8},   {kC - 1, -14},       {kC, -27},           {kC + 2, -26},       {kC + 3, -20},
     {kC + 5, -20},    {kSongBar - 2, -18}, {kSongBar - 1, -17}, {kSongBar, -16},     {kSongBar + 7, 2},
-    {kAAgain + 2, 2}, {kCodaBar - 1, -10}, {kCodaBar, -16},     {kCodaBar + 5, -17}, {kCodaBar + 6, -23}};
+    {kAAgain + 2, 4}, {kCodaBar - 1, -10}, {kCodaBar, -16},     {kCodaBar + 5, -17}, {kCodaBar + 6, -23}};
 // Under the violin the held strings step back: same family, they would
 // swallow it; under the interlude's oboe they step back less, so the
 // sparse texture keeps a middle.
