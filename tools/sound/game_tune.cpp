@@ -7,11 +7,13 @@
 //   A       16 bars  A minor   the theme, clarinet: a half close, a turn to
 //                              C major, and a climb through the Neapolitan
 //                              chord to the first full close
-//   B       16 bars  A major   a tune of its own, flute; the oboe answers
-//                              with a sequence falling through the circle
-//                              of fifths to the dominant of A minor, its
-//                              last unit in a rhythm of its own, and a bar
-//                              of harp under the violin's pick-up
+//   B       16 bars  A major   a tune of its own, flute; then the band
+//                              alone, the tune's breath, begins a sequence
+//                              falling through the circle of fifths to the
+//                              dominant of A minor, the oboe joining it for
+//                              its second unit, its last in a rhythm of its
+//                              own, and a bar of harp under the violin's
+//                              pick-up
 //   A'      10 bars  A minor   the theme on the violin over strings, turning
 //                              through C and F major to D minor
 //   C        8 bars  D minor   the interlude: oboe over held strings, through
@@ -92,12 +94,10 @@ using namespace game_tune_score;
 constexpr Voice kClarinetEntry{kClarinet, -12, 70, 14, Articulation::Plain, 8};
 constexpr Voice kClarinetLow{kClarinet, -12, 72, 14, Articulation::Plain, 8};
 // The oboe answers the flute a little under its level: its reed carries.
-// Its sequence's second unit, a step lower, is softer, and the third
-// stays there: the oboe's top is its most nasal. The sequence's runs and turns are played near the beat, so
-// they are heard as meant, not as a stumble.
+// Its sequence's last unit is softer: the oboe's top is its most nasal. The sequence's runs and turns are played near
+// the beat, so they are heard as meant, not as a stumble.
 constexpr int kCloseToTheBeat = 3;
 constexpr Voice kOboeAnswer{kOboe, 0, 66, 14, Articulation::Plain, kCloseToTheBeat};
-constexpr Voice kOboeStepDown{kOboe, 0, 63, 14, Articulation::Plain, kCloseToTheBeat};
 constexpr Voice kOboeHemiola{kOboe, 0, 63, 14, Articulation::Plain, 8};
 // The coda's clarinet fades with the band after the return's cadence.
 constexpr Voice kClarinetCoda{kClarinet, -12, 67, 14, Articulation::Plain, 8};
@@ -160,8 +160,8 @@ const Line kLines[] = {
     {&kFluteLead, kB - 1, &kMiddle, 7},
     {&kStringsCounter, kB, &kMiddleCounter, 0},
     {&kStringsCounter, kB, &kMiddleCounterInner, 0},
-    {&kOboeAnswer, kSequenceBar - 1, &kSequence, 7},
-    {&kOboeStepDown, kSequenceBar + 2, &kSequenceCopy, 2},
+    {&kOboeAnswer, kSequenceBar + 1, &kSequencePickup, 7},
+    {&kOboeAnswer, kSequenceBar + 2, &kSequence, 0},
     {&kOboeHemiola, kSequenceBar + 4, &kSequenceClose, 4},
     {&kStringsSequence, kSequenceBar, &kSequenceCounter, 0},
     {&kStringsSequence, kSequenceBar, &kSequenceCounterLow, 0},
@@ -218,11 +218,10 @@ const BassBar kBassBars[] = {
     {kB, "C#3/3 A2/3"},
     {kB + 1, "B2/3 E2/2 D3/1"},
     {kB + 4, "B2/3 D3/3"},
-    {kB + 5, "F#2/3 A#2/2 C#3/1"},
-    {kB + 6, "D3/3 E2/3"},
-    // The middle tune closes on the tonic's root, rising to the cadence
-    // from D, where B under the flute's B would make octaves with its A
-    // over A, and the bass's C turns the chord to the minor for the oboe.
+    {kB + 5, "F#2/3 A#2/3"},
+    {kB + 6, "B2/3 E2/3"},
+    // The middle tune closes on the tonic's root, and the bass's C turns
+    // it to the minor for the oboe.
     {kB + 7, "A2/3 C3/3"},
     {kSequenceBar, "A2/2 G2/1 E2/2 G2/1"},
     {kSequenceBar + 1, "D3/2 C3/1 A2/2 F2/1"},
@@ -320,8 +319,9 @@ const Layer kLayers[] = {
     {kSequenceBar, kAViolin - 1, Accompaniment::Block, true},
     // The harp's bar on the dominant is a link, not a rest: it rocks on the
     // chord below the violin's run up to its theme, leaving it the octave
-    // the run climbs through.
-    {kAViolin - 1, kAViolin, Accompaniment::Arpeggio, true},
+    // the run climbs through, and softly, with the cello, so the run is
+    // heard over them.
+    {kAViolin - 1, kAViolin, Accompaniment::Arpeggio, true, -6},
     {kAViolin, kC + 3, Accompaniment::Pad, true},
     {kC + 5, kSongBar, Accompaniment::Pad, true},
     // Over the held strings the guitar picks the chords, then the harp
@@ -354,7 +354,10 @@ const Layer kLayers[] = {
     {kAAgain, kAAgain + 5, Accompaniment::Barcarolle, true, -12},
     {kAAgain + 5, kCodaBar, Accompaniment::Rolled, true, -14},
     // In the coda the harp carries the chords under the strings' line.
-    {kCodaBar, kCodaBar + 5, Accompaniment::Arpeggio, true, -10},
+    {kCodaBar, kCodaBar + 4, Accompaniment::Arpeggio, true, -10},
+    // It rolls the Neapolitan's whole chord on each beat, so its B flat is
+    // heard from the harp too, not only in the strings and the clarinet.
+    {kCodaBar + 4, kCodaBar + 5, Accompaniment::Rolled, true, -6},
     // The harp comes up a little for the six-four, not a step above the bars around it.
     {kCodaBar + 5, kCodaBar + 6, Accompaniment::Arpeggio, true, -5},
     // The bar on the dominant eases into the intro's level, no step down
@@ -374,7 +377,7 @@ struct Level {
 const Level kLevels[] = {
     {0, -26},         {kA - 1, -24},       {kA, -17},           {kA + 4, -11},       {kA + 8, -9},
     {kB - 1, -8},     {kB, -15},           {kB + 7, -11},       {kB + 14, -8},       {kAViolin - 1, -12},
-    {kAViolin, -8},   {kC - 1, -14},       {kC, -27},           {kC + 2, -26},       {kC + 3, -20},
+    {kAViolin, -7},   {kC - 1, -14},       {kC, -27},           {kC + 2, -26},       {kC + 3, -20},
     {kC + 5, -20},    {kSongBar - 2, -18}, {kSongBar - 1, -17}, {kSongBar, -16},     {kSongBar + 7, 2},
     {kAAgain + 2, 4}, {kCodaBar - 1, -10}, {kCodaBar, -16},     {kCodaBar + 5, -17}, {kCodaBar + 6, -23}};
 // Under the violin the held strings step back: same family, they would
@@ -516,12 +519,12 @@ std::vector<MidiTrack> ComposeGameTune()
         // The intro's bass falls a step a bar, A G F E, without walking; the
         // interlude's holds its notes, the sparsest texture.
         band.SetWalk(bar >= kA && !(kC <= bar && bar < kSongBar - 2));
-        band.SetBassLevel(kAAgain <= bar && bar < kCodaBar                           ? kBassUnderTheReturn
-                              : kA <= bar && bar < kB                                ? kBassUnderTheTheme
-                              : kSequenceBar <= bar && bar < kAViolin - 1            ? kSequenceBass
-                              : kSongBar + 6 <= bar && bar < kSongBar + 8            ? kBassUnderTheSongsClimax
-                              : (bar < kC && bar != kAViolin - 1) || kSongBar <= bar ? kBassUnderTheLead
-                                                                                     : 0);
+        band.SetBassLevel(kAAgain <= bar && bar < kCodaBar                ? kBassUnderTheReturn
+                              : kA <= bar && bar < kB                     ? kBassUnderTheTheme
+                              : kSequenceBar <= bar && bar < kAViolin - 1 ? kSequenceBass
+                              : kSongBar + 6 <= bar && bar < kSongBar + 8 ? kBassUnderTheSongsClimax
+                              : bar < kC || kSongBar <= bar               ? kBassUnderTheLead
+                                                                          : 0);
         band.SetHeldLevel(kAViolin <= bar && bar < kC       ? kThinPad
                               : bar == kSongBar - 1         ? kUnderTheFlourish
                               : kC <= bar && bar < kSongBar ? kInterludePad
