@@ -100,7 +100,7 @@ constexpr int kCloseToTheBeat = 3;
 constexpr Voice kOboeAnswer{kOboe, 0, 66, 14, Articulation::Plain, kCloseToTheBeat};
 constexpr Voice kOboeHemiola{kOboe, 0, 63, 14, Articulation::Plain, 8};
 // The coda's clarinet fades with the band after the return's cadence.
-constexpr Voice kClarinetCoda{kClarinet, -12, 67, 14, Articulation::Plain, 8};
+constexpr Voice kClarinetCoda{kClarinet, -12, 62, 14, Articulation::Plain, 8};
 // The clarinet, which first sang the theme, recalls it in the coda.
 constexpr Voice kClarinetRecall{kClarinet, 0, 65, 14, Articulation::Plain, 8};
 constexpr Voice kOboeRound{kOboe, 0, 62, 14, Articulation::Plain, 8};   // falling away into the intro
@@ -316,7 +316,11 @@ const Layer kLayers[] = {
     // under its second, where the chords change on each beat.
     {kB, kB + 4, Accompaniment::Ripple, true, -2},
     {kB + 4, kSequenceBar, Accompaniment::Rising, true, -2},
-    {kSequenceBar, kAViolin - 1, Accompaniment::Block, true},
+    // The sequence's first unit, the tune's breath, is the harp's alone
+    // over the cello and the strings' lines; the guitar strums the rest
+    // under the oboe.
+    {kSequenceBar, kSequenceBar + 2, Accompaniment::Arpeggio, true, -4},
+    {kSequenceBar + 2, kAViolin - 1, Accompaniment::Block, true},
     // The harp's bar on the dominant is a link, not a rest: it rocks on the
     // chord below the violin's run up to its theme, leaving it the octave
     // the run climbs through, and softly, with the cello, so the run is
@@ -414,9 +418,10 @@ constexpr int kBassUnderTheSongsClimax = -18;
 constexpr int kSequenceBass = -14;
 // The top of the guitar's chords under the theme's first phrase, the
 // clarinet's E4 to D5: A3, so the tune sings a fifth or more clear of them
-// in the chalumeau, where notes a third apart blur into one another. The
-// tonic's third is the clarinet's own, in its second bar.
-constexpr int kUnderTheClarinet = 57;
+// in the chalumeau, where notes a third apart blur into one another; but in
+// its first bar C4, so the tonic chord the theme enters on has its third,
+// struck lightly after the beat.
+constexpr int kUnderTheClarinet = 57, kUnderTheEntry = 60;
 
 // The strings' held chords under the violin's theme enter open, from A3
 // C4 E4 up, clear of the guitar's E3 and A3, not where they last stopped,
@@ -540,7 +545,7 @@ std::vector<MidiTrack> ComposeGameTune()
         // the bass rocks with the lilt.
         band.SetRocking(kA + 4 <= bar && bar < kA + 12);
         // Where the clarinet enters low, the guitar keeps under it.
-        band.SetChordCeiling(kA <= bar && bar < kA + 4 ? kUnderTheClarinet : 0);
+        band.SetChordCeiling(bar == kA ? kUnderTheEntry : kA < bar && bar < kA + 4 ? kUnderTheClarinet : 0);
         if (bar == 0) {
             band.ResumeHeldChords({kIntroPadFrom.begin(), kIntroPadFrom.end()});
         }

@@ -58,10 +58,10 @@ inline const Bars kChordBars[] = {
 // to a full close.
 inline const Bars kThemeOpening = {"E5/3 F5/1 E5/2 A5/4 B5/2", "C6/4 D6/2 E6/4 A5/2", "F5/2 G5/2 A5/2 D6/4 B5/2",
                                    "C6/4 B5/2 G#5/4 r/2"};
-// Under it the strings hold the tonic's third, which the guitar's low
-// chords leave out, through its first two bars, then the iv chord's A,
-// leaning to the dominant's leading note.
-inline const Bars kThemeOpeningHeld = {"C4/12", "~C4/12", "A3/12", "G#3/12"};
+// Under it the strings hold the tonic's root a fifth below the clarinet,
+// clear of its low notes, through three bars, leaning to the dominant's
+// leading note.
+inline const Bars kThemeOpeningHeld = {"A3/12", "~A3/12", "~A3/12", "G#3/12"};
 inline const Bars kTheme = {"r/2 A5/2 C6/2 E6/6", "~E6/4 D6/2 A5/4 F5/2", "A5/2 C6/6 B5/2 D6/2",
                             "E6/6 r/4 E5/2",      "A5/4 B5/2 C6/4 E6/2",  "D6/2 C6/2 B5/2 G5/3 C6/1 D6/2",
                             "E6/2 F6/2 G6/8",     "F6/4 E6/2 C6/4 r/2",   "r/2 A5/2 F6/2 E6/3 D6/3",
