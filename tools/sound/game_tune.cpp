@@ -7,13 +7,11 @@
 //   A       16 bars  A minor   the theme, clarinet: a half close, a turn to
 //                              C major, and a climb through the Neapolitan
 //                              chord to the first full close
-//   B       16 bars  A major   a tune of its own, flute; then the band
-//                              alone, the tune's breath, begins a sequence
-//                              falling through the circle of fifths to the
-//                              dominant of A minor, the oboe joining it for
-//                              its second unit, its last in a rhythm of its
-//                              own, and a bar of harp under the violin's
-//                              pick-up
+//   B       16 bars  A major   a tune of its own, flute; the oboe answers
+//                              with a sequence falling through the circle
+//                              of fifths to the dominant of A minor, its
+//                              last unit in a rhythm of its own, and a bar
+//                              of harp under the violin's pick-up
 //   A'      10 bars  A minor   the theme on the violin over strings, turning
 //                              through C and F major to D minor
 //   C        8 bars  D minor   the interlude: oboe over held strings, through
@@ -94,10 +92,13 @@ using namespace game_tune_score;
 constexpr Voice kClarinetEntry{kClarinet, -12, 70, 14, Articulation::Plain, 8};
 constexpr Voice kClarinetLow{kClarinet, -12, 72, 14, Articulation::Plain, 8};
 // The oboe answers the flute a little under its level: its reed carries.
-// Its sequence's last unit is softer: the oboe's top is its most nasal. The sequence's runs and turns are played near
-// the beat, so they are heard as meant, not as a stumble.
+// Its sequence's second unit, a step lower, is softer, and the third
+// stays there: the oboe's top is its most nasal. The sequence's runs and
+// turns are played near the beat, so they are heard as meant, not as a
+// stumble.
 constexpr int kCloseToTheBeat = 3;
 constexpr Voice kOboeAnswer{kOboe, 0, 66, 14, Articulation::Plain, kCloseToTheBeat};
+constexpr Voice kOboeStepDown{kOboe, 0, 63, 14, Articulation::Plain, kCloseToTheBeat};
 constexpr Voice kOboeHemiola{kOboe, 0, 63, 14, Articulation::Plain, 8};
 // The coda's clarinet fades with the band after the return's cadence.
 constexpr Voice kClarinetCoda{kClarinet, -12, 62, 14, Articulation::Plain, 8};
@@ -120,7 +121,7 @@ constexpr Voice kViolinLead{kViolin, 0, 67, 14, Articulation::Plain, 8};
 // pressed hard turns shrill: it sings them gently, and the band's swell
 // under its climax is held back so it stays on top.
 constexpr Voice kViolinSong{kViolin, 0, 73, 10, Articulation::Plain, 8};
-constexpr Voice kOboeEcho{kOboe, 0, 57, 14, Articulation::Plain, 8};
+constexpr Voice kOboeEcho{kOboe, 0, 52, 14, Articulation::Plain, 8};
 // The interlude's oboe sings out over the held strings, which would
 // cover a reed played softly in its low octave.
 constexpr Voice kOboeLead{kOboe, 0, 56, 14, Articulation::Plain, 8};
@@ -160,8 +161,8 @@ const Line kLines[] = {
     {&kFluteLead, kB - 1, &kMiddle, 7},
     {&kStringsCounter, kB, &kMiddleCounter, 0},
     {&kStringsCounter, kB, &kMiddleCounterInner, 0},
-    {&kOboeAnswer, kSequenceBar + 1, &kSequencePickup, 7},
-    {&kOboeAnswer, kSequenceBar + 2, &kSequence, 0},
+    {&kOboeAnswer, kSequenceBar - 1, &kSequence, 7},
+    {&kOboeStepDown, kSequenceBar + 2, &kSequenceCopy, 2},
     {&kOboeHemiola, kSequenceBar + 4, &kSequenceClose, 4},
     {&kStringsSequence, kSequenceBar, &kSequenceCounter, 0},
     {&kStringsSequence, kSequenceBar, &kSequenceCounterLow, 0},
@@ -316,11 +317,7 @@ const Layer kLayers[] = {
     // under its second, where the chords change on each beat.
     {kB, kB + 4, Accompaniment::Ripple, true, -2},
     {kB + 4, kSequenceBar, Accompaniment::Rising, true, -2},
-    // The sequence's first unit, the tune's breath, is the harp's alone
-    // over the cello and the strings' lines; the guitar strums the rest
-    // under the oboe.
-    {kSequenceBar, kSequenceBar + 2, Accompaniment::Arpeggio, true, -4},
-    {kSequenceBar + 2, kAViolin - 1, Accompaniment::Block, true},
+    {kSequenceBar, kAViolin - 1, Accompaniment::Block, true},
     // The harp's bar on the dominant is a link, not a rest: it rocks on the
     // chord below the violin's run up to its theme, leaving it the octave
     // the run climbs through, and softly, with the cello, so the run is

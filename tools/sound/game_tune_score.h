@@ -84,7 +84,7 @@ inline const Bars kMiddle = {
 // tenths and sixths or against it, never in octaves with it, and on the
 // chords' own notes where the flute leans on a seventh of its own.
 inline const Bars kMiddleCounter = {"C#4/12",      "E3/6 B3/6", "C#4/6 E4/6", "D4/6 A4/6",
-                                    "~A4/6 F#4/6", "C#4/12",    "A3/6 E4/6",  "C#4/6 r/6"};
+                                    "~A4/6 F#4/6", "C#4/12",    "D4/6 E4/6",  "C#4/6 r/6"};
 // With it a second line fills each chord to three parts, mostly a third
 // or a sixth from the first, and never moving with the flute or the bass
 // into an octave: E's G sharp rising to A, which climbs to C sharp as the
@@ -96,14 +96,13 @@ inline const Bars kMiddleCounterInner = {"A3/12",   "G#3/12",     "A3/6 C#4/6", 
 // The answer to the middle tune, a sequence over the falling fifths in
 // two-bar units, each a step lower: each unit leans on the chord's fourth
 // and runs down the scale by step, then turns in the lilt, long-short on
-// each beat, round the chord that follows. After the flute's close the
-// band plays the first unit alone, the tune's breath, and the oboe, the
-// siciliano's own voice, enters over D minor's seventh with the second:
-// the run from C down to G and a turn up to B, then an A leaning on C's
-// fifth, where the major seventh would grind on the bass, falling by step
-// to E, breathing before the third.
-inline const Bars kSequencePickup = {"r/8 F5/2 A5/2"};
-inline const Bars kSequence = {"C6/4 B5/2 A5/2 G5/2 B5/2", "A5/4 G5/2 E5/4 r/2"};
+// each beat, round the chord that follows. The oboe, the siciliano's own
+// voice, sings the whole sequence, one colour for one thought: its second
+// unit takes the first's run a step lower and turns up to B, then leans
+// an A on C's fifth, where the major seventh would grind on the bass, and
+// falls by step to E, breathing before the third.
+inline const Bars kSequence = {"r/8 G5/2 B5/2", "D6/4 C6/2 B5/2 A5/2 B5/2", "C6/4 A5/2 F5/4 A5/2"};
+inline const Bars kSequenceCopy = {"C6/4 B5/2 A5/2 G5/2 B5/2", "A5/4 G5/2 E5/4 r/2"};
 // Between the strummed chords and the winds the strings hold the chords'
 // thirds and sevenths, a step at a time, so the circle of fifths has a
 // middle: the seventh of each chord the third of the next; the last
