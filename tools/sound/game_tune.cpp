@@ -85,52 +85,61 @@ using namespace game_tune_score;
 // ---- Arrangement ----
 
 // {channel, transpose, velocity, gap, articulation, onset spread}
+// The tune is heard for long stretches behind a game: its leads peak about
+// 80 and mostly sing in the sixties and seventies, where a GM wind or
+// violin pressed harder turns harsh; the band keeps under them.
 // The theme steals in after the intro, and grows with its second phrase.
-constexpr Voice kClarinetEntry{kClarinet, -12, 74, 14, Articulation::Plain, 8};
-constexpr Voice kClarinetLow{kClarinet, -12, 78, 14, Articulation::Plain, 8};
+constexpr Voice kClarinetEntry{kClarinet, -12, 70, 14, Articulation::Plain, 8};
+constexpr Voice kClarinetLow{kClarinet, -12, 72, 14, Articulation::Plain, 8};
 // The oboe answers the flute a little under its level: its reed carries.
-// Its sequence's second unit, a step lower, is softer; the third swells to
-// the cadence. The sequence's runs and turns are played near the beat, so
-// they are heard as meant, not as a stumble.
+// Its sequence's second unit, a step lower, is softer, and the third
+// stays there: the oboe's top is its most nasal. The sequence's runs and
+// turns are played near the beat, so they are heard as meant, not as a
+// stumble.
 constexpr int kCloseToTheBeat = 3;
-constexpr Voice kOboeAnswer{kOboe, 0, 70, 14, Articulation::Plain, kCloseToTheBeat};
-constexpr Voice kOboeStepDown{kOboe, 0, 67, 14, Articulation::Plain, kCloseToTheBeat};
-constexpr Voice kOboeHemiola{kOboe, 0, 70, 14, Articulation::Plain, 8};
+constexpr Voice kOboeAnswer{kOboe, 0, 66, 14, Articulation::Plain, kCloseToTheBeat};
+constexpr Voice kOboeStepDown{kOboe, 0, 63, 14, Articulation::Plain, kCloseToTheBeat};
+constexpr Voice kOboeHemiola{kOboe, 0, 63, 14, Articulation::Plain, 8};
 // The coda's clarinet fades with the band after the return's cadence.
-constexpr Voice kClarinetCoda{kClarinet, -12, 68, 14, Articulation::Plain, 8};
+constexpr Voice kClarinetCoda{kClarinet, -12, 62, 14, Articulation::Plain, 8};
 // The clarinet, which first sang the theme, recalls it in the coda.
-constexpr Voice kClarinetRecall{kClarinet, 0, 66, 14, Articulation::Plain, 8};
+constexpr Voice kClarinetRecall{kClarinet, 0, 65, 14, Articulation::Plain, 8};
 constexpr Voice kOboeRound{kOboe, 0, 62, 14, Articulation::Plain, 8};   // falling away into the intro
-constexpr Voice kOboeLanding{kOboe, 0, 57, 14, Articulation::Plain, 8}; // as soft as the intro it starts
-constexpr Voice kFluteLead{kFlute, 0, 77, 14, Articulation::Plain, 8};
+constexpr Voice kOboeLanding{kOboe, 0, 54, 14, Articulation::Plain, 8}; // as soft as the intro it starts
+constexpr Voice kFluteLead{kFlute, 0, 70, 14, Articulation::Plain, 8};
 // The flute's return, well under the song's level and lighter than its
 // first tune: a GM flute up high is shrill, bright enough unpressed. Its
-// G, the loop's highest note, is the loudest of the return, about 80;
-// from it the line falls away evenly to the cadence.
+// G, the loop's highest note, held as the theme holds it, is the loudest
+// of the return, only about 70; from it the line falls away evenly to the
+// cadence, over an answer in the oboe kept under it.
 // Its first bars lie in the flute's soft low octave: played out, over a
 // lighter line in the strings and cello.
-constexpr Voice kFluteReturn{kFlute, 0, 75, 14, Articulation::Plain, 8};
-constexpr Voice kFluteSummit{kFlute, 0, 70, 14, Articulation::Plain, 8};
-constexpr Voice kViolinLead{kViolin, 0, 72, 14, Articulation::Plain, 8};
+constexpr Voice kFluteReturn{kFlute, 0, 68, 14, Articulation::Plain, 8};
+constexpr Voice kFluteSummit{kFlute, 0, 61, 14, Articulation::Plain, 8};
+constexpr Voice kViolinLead{kViolin, 0, 67, 14, Articulation::Plain, 8};
 // The song's long high notes lie bare over the harp, where a GM violin
 // pressed hard turns shrill: it sings them gently, and the band's swell
 // under its climax is held back so it stays on top.
-constexpr Voice kViolinSong{kViolin, 0, 76, 10, Articulation::Plain, 8};
-constexpr Voice kOboeEcho{kOboe, 0, 62, 14, Articulation::Plain, 8};
+constexpr Voice kViolinSong{kViolin, 0, 73, 10, Articulation::Plain, 8};
+constexpr Voice kOboeEcho{kOboe, 0, 52, 14, Articulation::Plain, 8};
 // The interlude's oboe sings out over the held strings, which would
 // cover a reed played softly in its low octave.
-constexpr Voice kOboeLead{kOboe, 0, 62, 14, Articulation::Plain, 8};
-constexpr Voice kOboeCall{kOboe, 0, 52, 14, Articulation::Plain, 8};
-constexpr Voice kStringsCounter{kStrings, 0, 48, 30, Articulation::Plain, 5};
+constexpr Voice kOboeLead{kOboe, 0, 56, 14, Articulation::Plain, 8};
+constexpr Voice kOboeCall{kOboe, 0, 49, 14, Articulation::Plain, 8};
+// Under the theme's first phrase the strings hold on from the intro in
+// one soft voice, below the guitar's chords' top, so the clarinet enters
+// on a floor, not into a gap.
+constexpr Voice kStringsHolding{kStrings, 0, 44, 30, Articulation::Plain, 5};
+constexpr Voice kStringsCounter{kStrings, 0, 44, 30, Articulation::Plain, 5};
 // Under the recap the strings' line is the flute's partner, not a pad.
-constexpr Voice kStringsRecap{kStrings, 0, 55, 30, Articulation::Plain, 5};
+constexpr Voice kStringsRecap{kStrings, 0, 44, 30, Articulation::Plain, 5};
 // Where the clarinet breathes in the coda, the strings' line answers it as
 // a voice, not a floor: it carries the music over the gap.
-constexpr Voice kStringsSinging{kStrings, 0, 52, 30, Articulation::Plain, 5};
-constexpr Voice kStringsSequence{kStrings, 0, 52, 30, Articulation::Plain, 5};
+constexpr Voice kStringsSinging{kStrings, 0, 48, 30, Articulation::Plain, 5};
+constexpr Voice kStringsSequence{kStrings, 0, 47, 30, Articulation::Plain, 5};
 // In the interlude's breath the strings sing, not hold, under the oboe's
 // level, in its octave.
-constexpr Voice kStringsAnswer{kStrings, 0, 46, 30, Articulation::Plain, 5};
+constexpr Voice kStringsAnswer{kStrings, 0, 43, 30, Articulation::Plain, 5};
 
 // The first bar of each part of the form, counted from 0.
 constexpr std::size_t kA = 4, kB = 20, kSequenceBar = 28, kAViolin = 36, kC = 46, kSongBar = 54, kAAgain = 62,
@@ -147,6 +156,7 @@ struct Line {
 
 const Line kLines[] = {
     {&kClarinetEntry, kA, &kThemeOpening, 0},
+    {&kStringsHolding, kA, &kThemeOpeningHeld, 0},
     {&kClarinetLow, kA + 4, &kTheme, 4},
     {&kFluteLead, kB - 1, &kMiddle, 7},
     {&kStringsCounter, kB, &kMiddleCounter, 0},
@@ -190,6 +200,10 @@ struct BassBar {
     std::string_view notes;
 };
 const BassBar kBassBars[] = {
+    // Under the theme's first phrase the bass drops out of the clarinet's
+    // low octave as it halts on the dominant.
+    {kA + 2, "D3/3 F2/3"},
+    {kA + 3, "E2/3 B2/3"},
     {kA + 5, "F2/4 E2/1 D2/1"},
     {kA + 8, "C3/2 A2/1 E2/2 F#2/1"},
     {kA + 9, "G2/4 B2/2"},
@@ -200,12 +214,16 @@ const BassBar kBassBars[] = {
     {kA + 12, "D2/6"},
     {kA + 13, "D2/6"},
     {kA + 15, "A2/6"},
-    {kB, "C#3/2 B2/1 A2/3"},
+    // Under the harp's rocking, whose bass rings through each beat, the
+    // cello leaves out the passing notes that would rub a second on it.
+    {kB, "C#3/3 A2/3"},
     {kB + 1, "B2/3 E2/2 D3/1"},
-    {kB + 4, "B2/2 C#3/1 D3/3"},
+    {kB + 4, "B2/3 D3/3"},
     {kB + 5, "F#2/3 A#2/3"},
     {kB + 6, "B2/3 E2/3"},
-    {kB + 7, "C#3/3 A2/3"},
+    // The middle tune closes on the tonic's root, and the bass's C turns
+    // it to the minor for the oboe.
+    {kB + 7, "A2/3 C3/3"},
     {kSequenceBar, "A2/2 G2/1 E2/2 G2/1"},
     {kSequenceBar + 1, "D3/2 C3/1 A2/2 F2/1"},
     {kSequenceBar + 2, "G2/2 A2/1 B2/2 D3/1"},
@@ -284,7 +302,6 @@ const Layer kLayers[] = {
     // held strings speak late and thin, so it sits at the band's level; it
     // holds the dominant too, so the lament does not thin out as it falls.
     {0, kA, Accompaniment::Pad, false},
-    {kA - 1, kA, Accompaniment::Barcarolle, false},
     // The guitar's figure changes with the theme's phrases.
     {kA, kA + 4, Accompaniment::Barcarolle, true},
     {kA + 4, kA + 8, Accompaniment::Lilt, true},
@@ -303,8 +320,9 @@ const Layer kLayers[] = {
     {kSequenceBar, kAViolin - 1, Accompaniment::Block, true},
     // The harp's bar on the dominant is a link, not a rest: it rocks on the
     // chord below the violin's run up to its theme, leaving it the octave
-    // the run climbs through.
-    {kAViolin - 1, kAViolin, Accompaniment::Arpeggio, true},
+    // the run climbs through, and softly, with the cello, so the run is
+    // heard over them.
+    {kAViolin - 1, kAViolin, Accompaniment::Arpeggio, true, -6},
     {kAViolin, kC + 3, Accompaniment::Pad, true},
     {kC + 5, kSongBar, Accompaniment::Pad, true},
     // Over the held strings the guitar picks the chords, then the harp
@@ -323,7 +341,7 @@ const Layer kLayers[] = {
     // The bar on the dominant before the song: the harp, not a guitar
     // heard nowhere near it, runs up and down the chord, a flourish where
     // the bar before the violin's theme only rocks.
-    {kSongBar - 1, kSongBar, Accompaniment::Cascade, false, -13},
+    {kSongBar - 1, kSongBar, Accompaniment::Cascade, false, -6},
     // The song: the harp alone runs under the violin's long notes, the
     // strings a soft floor; it grows with the bass's climb, from eighths
     // to rocking sixteenths to waves over two octaves.
@@ -337,7 +355,10 @@ const Layer kLayers[] = {
     {kAAgain, kAAgain + 5, Accompaniment::Barcarolle, true, -12},
     {kAAgain + 5, kCodaBar, Accompaniment::Rolled, true, -14},
     // In the coda the harp carries the chords under the strings' line.
-    {kCodaBar, kCodaBar + 5, Accompaniment::Arpeggio, true, -10},
+    {kCodaBar, kCodaBar + 4, Accompaniment::Arpeggio, true, -10},
+    // It rolls the Neapolitan's whole chord on each beat, so its B flat is
+    // heard from the harp too, not only in the strings and the clarinet.
+    {kCodaBar + 4, kCodaBar + 5, Accompaniment::Rolled, true, -6},
     // The harp comes up a little for the six-four, not a step above the bars around it.
     {kCodaBar + 5, kCodaBar + 6, Accompaniment::Arpeggio, true, -5},
     // The bar on the dominant eases into the intro's level, no step down
@@ -347,23 +368,26 @@ const Layer kLayers[] = {
 
 // The accompaniment's dynamic, velocity added, at a bar; in between it
 // moves bar by bar, so the music swells and ebbs rather than steps. The
-// coda leans on its Neapolitan chord without a climax, and the intro's
-// band is soft but present, so the join is no cliff, and the theme's
-// entry no jump out of it.
+// coda leans on its Neapolitan chord without a climax and falls away on
+// the dominant to meet the intro's band, soft but present, so the join is
+// no cliff, and the theme's entry no jump out of it.
 struct Level {
     std::size_t bar;
     int level;
 };
 const Level kLevels[] = {
-    {0, -27},         {kA - 1, -24},       {kA, -13},           {kA + 4, -6},        {kA + 8, -4},
-    {kB - 1, -3},     {kB, -10},           {kB + 7, -6},        {kB + 14, -4},       {kAViolin - 1, -9},
-    {kAViolin, -4},   {kC - 1, -10},       {kC, -22},           {kC + 2, -21},       {kC + 3, -15},
-    {kC + 5, -16},    {kSongBar - 2, -15}, {kSongBar - 1, -14}, {kSongBar, -13},     {kSongBar + 7, 4},
-    {kAAgain + 2, 7}, {kCodaBar - 1, 0},   {kCodaBar, -13},     {kCodaBar + 5, -12}, {kCodaBar + 6, -14}};
+    {0, -26},         {kA - 1, -24},       {kA, -17},           {kA + 4, -11},       {kA + 8, -9},
+    {kB - 1, -8},     {kB, -15},           {kB + 7, -11},       {kB + 14, -8},       {kAViolin - 1, -12},
+    {kAViolin, -7},   {kC - 1, -14},       {kC, -27},           {kC + 2, -26},       {kC + 3, -20},
+    {kC + 5, -20},    {kSongBar - 2, -18}, {kSongBar - 1, -17}, {kSongBar, -16},     {kSongBar + 7, 2},
+    {kAAgain + 2, 4}, {kCodaBar - 1, -10}, {kCodaBar, -16},     {kCodaBar + 5, -17}, {kCodaBar + 6, -23}};
 // Under the violin the held strings step back: same family, they would
 // swallow it; under the interlude's oboe they step back less, so the
 // sparse texture keeps a middle.
 constexpr int kThinPad = -8, kInterludePad = -3;
+// Where the harp runs over the dominant before the song, the held chord
+// is only a floor under it.
+constexpr int kUnderTheFlourish = -10;
 // The guitar's chords after the beat carry the lilt: a nylon string
 // speaks softly, so they are struck harder than the rest of the band, most
 // under the theme's low clarinet; under the flute's return the harp
@@ -380,7 +404,8 @@ constexpr int kBassUnderTheLead = -5;
 // under it, so the tune clears the bass's downbeats.
 constexpr int kBassUnderTheTheme = -9;
 // Under the flute's return up to its summit the bass walks in eighths and
-// would be a second tune: it keeps further under still.
+// would be a second tune, and under its soft fall from the summit it would
+// cover it: it keeps further under still.
 constexpr int kBassUnderTheReturn = -15;
 // The song's crescendo carries the band, but its last two bars leave the
 // violin's falling close above the bass.
@@ -389,11 +414,11 @@ constexpr int kBassUnderTheSongsClimax = -18;
 // downbeats well under the winds' notes.
 constexpr int kSequenceBass = -14;
 // The top of the guitar's chords under the theme's first phrase, the
-// clarinet's E4 to D5: B3, so the tune sings a fourth or more clear of them
-// and the dominant keeps its fifth;
-// but in its first bar C4, so the tonic chord the theme enters on has its
-// third (the bass there sounds only A and E).
-constexpr int kUnderTheClarinet = 59, kUnderTheEntry = 60;
+// clarinet's E4 to D5: A3, so the tune sings a fifth or more clear of them
+// in the chalumeau, where notes a third apart blur into one another; but in
+// its first bar C4, so the tonic chord the theme enters on has its third,
+// struck lightly after the beat.
+constexpr int kUnderTheClarinet = 57, kUnderTheEntry = 60;
 
 // The strings' held chords under the violin's theme enter open, from A3
 // C4 E4 up, clear of the guitar's E3 and A3, not where they last stopped,
@@ -496,14 +521,16 @@ std::vector<MidiTrack> ComposeGameTune()
         // The intro's bass falls a step a bar, A G F E, without walking; the
         // interlude's holds its notes, the sparsest texture.
         band.SetWalk(bar >= kA && !(kC <= bar && bar < kSongBar - 2));
-        band.SetBassLevel(kAAgain <= bar && bar < kAAgain + 5             ? kBassUnderTheReturn
+        band.SetBassLevel(kAAgain <= bar && bar < kCodaBar                ? kBassUnderTheReturn
                               : kA <= bar && bar < kB                     ? kBassUnderTheTheme
                               : kSequenceBar <= bar && bar < kAViolin - 1 ? kSequenceBass
                               : kSongBar + 6 <= bar && bar < kSongBar + 8 ? kBassUnderTheSongsClimax
-                              : (bar < kC && bar != kAViolin - 1) || (kSongBar <= bar && bar < kCodaBar)
-                              ? kBassUnderTheLead
-                              : 0);
-        band.SetHeldLevel(kAViolin <= bar && bar < kC ? kThinPad : kC <= bar && bar < kSongBar - 1 ? kInterludePad : 0);
+                              : bar < kC || kSongBar <= bar               ? kBassUnderTheLead
+                                                                          : 0);
+        band.SetHeldLevel(kAViolin <= bar && bar < kC       ? kThinPad
+                              : bar == kSongBar - 1         ? kUnderTheFlourish
+                              : kC <= bar && bar < kSongBar ? kInterludePad
+                                                            : 0);
         band.SetChordLevel(kA <= bar && bar < kA + 4              ? kGuitarUnderTheEntry
                                : kA <= bar && bar < kB            ? kGuitarLiftUnderTheTheme
                                : kAAgain <= bar && bar < kCodaBar ? 0

@@ -15,17 +15,19 @@ inline const Bars kChordBars[] = {
     // intro: the lament bass A G F E under plain chords
     {"Am", "G", "F", "E"},
     // A: halting on the dominant, closing in C, then through the Neapolitan
-    // to the tonic: the first full close in A minor
+    // to the tonic: the first full close in A minor, turned to the major
+    // on its second beat as the flute enters
     {"Am", "Am/C", "Dm Dm/F", "E", "Am", "Dm/F", "F G7", "C", "Am/C", "G", "C C/E", "F C/E", "Dm7 Dm7", "Bb/D",
-     "E7 E7/G#", "Am"},
+     "E7 E7/G#", "Am A"},
     // B: the tonic major, its first colour away from the minor, a half
     // close on its dominant's seventh resolving to A with the third on top,
-    // B minor's dominant turning the cadence aside; then the minor again,
+    // B minor's dominant turning the cadence aside, and a full close, ii,
+    // V, I, the tonic's root under the flute's A; then the minor again,
     // Am7 Dm7 G7 Cmaj7 Fmaj7 Bm7b5 E7, the circle of fifths a chord a bar
     // over a bass walking in eighths, and a bar on the dominant alone (the
     // first chord's seventh is the strings' alone: in the guitar's low
     // strum, G A C is a cluster)
-    {"A/C#", "E7/B", "A/C#", "D F#m", "Bm7 Bm7/D", "F#m F#7/A#", "Bm7 E7", "A/C# Am", "Am", "Dm7", "G7", "Cmaj7",
+    {"A/C#", "E7/B", "A/C#", "D F#m", "Bm7 Bm7/D", "F#m F#7/A#", "Bm7 E7", "A Am/C", "Am", "Dm7", "G7", "Cmaj7",
      "Fmaj7", "Dm/B", "E7", "E7/B E7/D"},
     // A': on to C and F, through F's dominant to F over its third, and to
     // D minor through its ii-V: the dominant comes once, at the close
@@ -56,21 +58,27 @@ inline const Bars kChordBars[] = {
 // to a full close.
 inline const Bars kThemeOpening = {"E5/3 F5/1 E5/2 A5/4 B5/2", "C6/4 D6/2 E6/4 A5/2", "F5/2 G5/2 A5/2 D6/4 B5/2",
                                    "C6/4 B5/2 G#5/4 r/2"};
+// Under it the strings hold the tonic's root a fifth below the clarinet,
+// clear of its low notes, through three bars, leaning to the dominant's
+// leading note.
+inline const Bars kThemeOpeningHeld = {"A3/12", "~A3/12", "~A3/12", "G#3/12"};
 inline const Bars kTheme = {"r/2 A5/2 C6/2 E6/6", "~E6/4 D6/2 A5/4 F5/2", "A5/2 C6/6 B5/2 D6/2",
                             "E6/6 r/4 E5/2",      "A5/4 B5/2 C6/4 E6/2",  "D6/2 C6/2 B5/2 G5/3 C6/1 D6/2",
                             "E6/2 F6/2 G6/8",     "F6/4 E6/2 C6/4 r/2",   "r/2 A5/2 F6/2 E6/3 D6/3",
                             "F6/2 D6/4 Bb5/6",    "G#5/6 B5/4 D6/2",      "C6/6 r/6"};
 
-// The middle tune, flute, in A major: entering over the clarinet's last
-// note on the minor chord's A and F sharp, the major's sixth, clear of the
-// chord's C, its first phrase climbs from the D over the dominant, turning
+// The middle tune, flute, in A major: entering after the clarinet's last
+// note, as the chord turns to the major, on its A and F sharp, the
+// major's sixth, its first phrase climbs from the D over the dominant, turning
 // round its G sharp, to a B leaning on the tonic's A; its second rises to
-// B minor over the bass's leading note and closes on A, holding it as the
-// harp darkens the chord to the minor for the oboe's entry.
+// B minor over the bass's leading note, holds its C sharp over the bar
+// line as the bass resolves, a suspension falling to B minor's root, and
+// closes on A over the root, holding it as the bass darkens the chord to
+// the minor for the oboe.
 inline const Bars kMiddle = {
     "r/8 A5/2 F#5/2",         "E5/4 D5/2 C#5/4 E5/2",       "D5/4 E5/2 G#5/3 F#5/1 A5/2",
     "B5/4 A5/2 r/4 E5/2",     "F#5/3 E5/1 D5/2 C#5/4 E5/2", "D5/1 E5/1 F#5/1 G#5/1 A5/2 B5/4 A5/2",
-    "A5/4 G#5/2 F#5/4 C#6/2", "B5/3 C#6/1 B5/2 G#5/4 B5/2", "A5/6 r/6",
+    "A5/4 G#5/2 F#5/4 C#6/2", "~C#6/4 B5/2 G#5/4 B5/2",     "A5/6 r/6",
 };
 // Under the flute, the strings move slowly in the middle register, in
 // tenths and sixths or against it, never in octaves with it, and on the
@@ -90,11 +98,11 @@ inline const Bars kMiddleCounterInner = {"A3/12",   "G#3/12",     "A3/6 C#4/6", 
 // and runs down the scale by step, then turns in the lilt, long-short on
 // each beat, round the chord that follows. The oboe, the siciliano's own
 // voice, sings the whole sequence, one colour for one thought: its second
-// unit takes the first's run a step lower and turns up to B, falls from
-// the A over C, where the major seventh would grind on the bass, to E,
-// and breathes before the third.
+// unit takes the first's run a step lower and turns up to B, then leans
+// an A on C's fifth, where the major seventh would grind on the bass, and
+// falls by step to E, breathing before the third.
 inline const Bars kSequence = {"r/8 G5/2 B5/2", "D6/4 C6/2 B5/2 A5/2 B5/2", "C6/4 A5/2 F5/4 A5/2"};
-inline const Bars kSequenceCopy = {"C6/4 B5/2 A5/2 G5/2 B5/2", "A5/4 F5/2 E5/4 r/2"};
+inline const Bars kSequenceCopy = {"C6/4 B5/2 A5/2 G5/2 B5/2", "A5/4 G5/2 E5/4 r/2"};
 // Between the strummed chords and the winds the strings hold the chords'
 // thirds and sevenths, a step at a time, so the circle of fifths has a
 // middle: the seventh of each chord the third of the next; the last
