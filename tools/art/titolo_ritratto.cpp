@@ -1,6 +1,5 @@
 #include "titolo_ritratto.h"
 
-#include "titolo_lastra.h"
 #include "titolo_misure.h"
 #include "titolo_pelle.h"
 #include "titolo_segni.h"
@@ -218,8 +217,8 @@ double Inchiostro(double x, double y)
     return a;
 }
 
-// Averages kScala x kScala samples into each pixel, with the plate's own cuts.
-QImage Riduci(const std::vector<float> &inchiostro, const Lastra &lastra, int larghezza, int altezza)
+// Averages kScala x kScala samples into each pixel.
+QImage Riduci(const std::vector<float> &inchiostro, int larghezza, int altezza)
 {
     QImage img(larghezza, altezza, QImage::Format_RGB32);
     const int lg = larghezza * kScala;
@@ -232,9 +231,7 @@ QImage Riduci(const std::vector<float> &inchiostro, const Lastra &lastra, int la
             // Cut, not painted: a pixel a line barely grazes is left paper
             // and one it mostly covers is full ink, so the lines stay crisp
             // when the picture is enlarged instead of fading into grey.
-            const double tagli = std::clamp((somma / (kScala * kScala) - kNitido) / (1 - 2 * kNitido), 0.0, 1.0);
-            // The lines cut straight on the plate's pixels are laid over them.
-            const double a = 1 - (1 - tagli) * (1 - lastra.Inchiostro(px, py));
+            const double a = std::clamp((somma / (kScala * kScala) - kNitido) / (1 - 2 * kNitido), 0.0, 1.0);
             const auto mescola = [a](int carta, int inchiostro) {
                 return int(std::lround(carta - (carta - inchiostro) * a));
             };
@@ -270,7 +267,7 @@ QImage Incisione()
         p.translate(kMedaglioneRx, kMedaglioneRy);
         p.scale(kIngrandimento, kIngrandimento);
         p.translate(0, kAbbassa);
-        DisegnaSopracciglia(p);
+        DisegnaCapelli(p);
         DisegnaLineamenti(p);
     }
     // For whoever tunes the lines: the engraving before it is averaged down.
@@ -280,9 +277,7 @@ QImage Incisione()
     for (int sy = 0; sy < ag; ++sy)
         for (int sx = 0; sx < lg; ++sx)
             inchiostro[std::size_t(sy * lg + sx)] = float(1 - qGray(grande.pixel(sx, sy)) / 255.0);
-    Lastra lastra(larghezza, altezza);
-    IncidiCapelli(lastra);
-    return Riduci(inchiostro, lastra, larghezza, altezza);
+    return Riduci(inchiostro, larghezza, altezza);
 }
 
 void DisegnaMedaglione(QPainter &p)

@@ -1,6 +1,5 @@
 #include "titolo_segni.h"
 
-#include "titolo_lastra.h"
 #include "titolo_misure.h"
 #include "titolo_volto.h"
 
@@ -72,8 +71,17 @@ void Taglio(QPainter &p, const std::function<QPointF(double)> &asse, const std::
     p.fillPath(forma, Qt::black);
 }
 
+// A strand of hair's width, in the sitter's units, in the light and in the shade.
+constexpr double kFiloMin = 0.22, kFiloMax = 0.45;
+
 // Swells in the middle, comes to a point at both ends.
 double Fuso(double t, double inizio = 0.5) { return std::pow(std::max(0.0, std::sin(M_PI * t)), inizio); }
+
+// Starts at once at its root, tapers to a point over its last third.
+double Ciuffo(double t)
+{
+    return std::sqrt(std::min(1.0, t / 0.04)) * std::pow(std::sin(M_PI / 2 * std::min(1.0, (1 - t) / 0.35)), 0.6);
+}
 
 double TonoCapelli(QPointF q)
 {
@@ -81,43 +89,47 @@ double TonoCapelli(QPointF q)
     return Tono(c.zona == Zona::Capelli ? c : Campione{c.h, c.hs, Zona::Capelli}, q.x(), q.y());
 }
 
-// One side of the hair, combed from the parting: `fili` lines run from the
-// parting (s = 0) to the temple (s = 1), spread evenly from the hairline
-// (u = 0) to the outline of the head (u = 1), waving a little together as
-// combed hair does. Each is cut on whole pixels, one wide in the light and
-// swelling to two where the hair's tone asks for more ink than one pixel
-// in every gap gives; across the sheen (`lucido`: where along the strands
-// it falls, or less than 0 for none) the lines break, leaving paper.
-void Pettinata(Lastra &lastra, Caso &caso, const std::vector<QPointF> &attaccatura, const std::vector<QPointF> &profilo,
-               int fili, double lucido)
+// One side of the hair, combed from the parting (`lucido`: where along
+// the strands the sheen falls, or less than 0 for none): strands run from the
+// parting (s = 0) to the temple (s = 1), between the hairline (u = 0) and
+// the outline of the head (u = 1). They go in locks that drift across one
+// another and wave, each lock's strands heavier at its shaded edge.
+void Ciocche(QPainter &p, Caso &caso, const std::vector<QPointF> &attaccatura, const std::vector<QPointF> &profilo,
+             int ciocche, int filiPerCiocca, double lucido = -1)
 {
-    const double onda = caso.Prossimo();
-    for (int f = 0; f < fili; ++f) {
-        const double u0 = (f + 0.5) / fili;
-        // Rooted all along the parting, so it stays one clean line of paper.
-        const double inizio = caso.Tra(0.0, 0.015), fine = 1 - caso.Tra(0.0, 0.12) * (1 - u0);
-        const auto u = [&](double s) { return u0 + 0.3 / fili * std::sin(2 * M_PI * (1.3 * s + onda + 0.15 * u0)); };
-        const auto asse = [&](double t) {
-            const double s = inizio + (fine - inizio) * t;
-            const QPointF a = Curva(attaccatura, s), b = Curva(profilo, s);
-            return a + (b - a) * u(s);
-        };
-        const auto spessore = [&](double t) {
-            const double s = inizio + (fine - inizio) * t;
-            const QPointF a = SullaLastra(Curva(attaccatura, s)), b = SullaLastra(Curva(profilo, s));
-            const double passo = std::hypot(b.x() - a.x(), b.y() - a.y()) / fili; // pixels between the lines
-            const double lungo = lucido < 0 ? 9 : (s - lucido) / 0.13;
-            const double luce = std::exp(-lungo * lungo) * std::exp(-std::pow((u0 - 0.4) / 0.3, 2));
-            // The share of the band the line should ink, heavier towards the outline.
-            const double pieno = std::clamp(0.42 + 0.6 * TonoCapelli(asse(t)) + 0.15 * u0 - 0.9 * luce, 0.0, 1.0);
-            const double w = pieno * passo;
-            // One pixel or two, with only a short grading between: a line of
-            // one and a half prints as a grey fringe.
-            const double tagliato = w < 0.5 ? 0.0 : 1 + std::clamp((w - 1.3) / 0.4, 0.0, 1.0);
-            // Sharp at the root, tapering over the last quarter to its tip.
-            return tagliato * std::sqrt(std::min(1.0, t / 0.06)) * std::min(1.0, (1 - t) / 0.25);
-        };
-        lastra.Solco(asse, spessore);
+    const double larga = 1.8 / ciocche; // a lock's breadth, as a share of the band
+    for (int c = 0; c < ciocche; ++c) {
+        const double centro = (c + 0.5) / ciocche;
+        const double fase = caso.Prossimo();
+        const double deriva = caso.Tra(-0.22, 0.22);
+        for (int f = 0; f < filiPerCiocca * 2; ++f) {
+            const double dentro = caso.Tra(-0.5, 0.5); // place across the lock
+            const double inclina = deriva + caso.Tra(-0.04, 0.04);
+            const double s0 = caso.Tra(0.0, 0.1), s1 = caso.Tra(0.75, 1.0);
+            const double bordo = 0.75 + 0.7 * std::abs(dentro);
+            const auto u = [&](double s) {
+                return centro + dentro * larga + inclina * (s - 0.5) + 0.05 * std::sin(2 * M_PI * (1.4 * s + fase));
+            };
+            const auto asse = [&](double t) {
+                const double s = s0 + (s1 - s0) * t;
+                const QPointF a = Curva(attaccatura, s), b = Curva(profilo, s);
+                return a + (b - a) * u(s);
+            };
+            const auto larghezza = [&](double t) {
+                const double v = u(s0 + (s1 - s0) * t);
+                const double dentroFascia = Passaggio(0.0, 0.05, v) * (1 - Passaggio(1.0, 1.09, v));
+                // The sheen crosses the locks where the hair turns to the light.
+                const double lungo = (s0 + (s1 - s0) * t - lucido) / 0.2;
+                const double tono = TonoCapelli(asse(t)) - 0.3 * std::exp(-lungo * lungo) * (1 - 0.5 * v);
+                return std::clamp(tono * bordo * 0.8, kFiloMin, kFiloMax) * Ciuffo(t) * dentroFascia;
+            };
+            // Every third strand is left out (its chances still drawn, so the
+            // rest fall where they did), so paper shows between the strands
+            // and the locks read as cut lines, not a painted mass.
+            if (f % 3 == 2)
+                continue;
+            Taglio(p, asse, larghezza);
+        }
     }
 }
 
@@ -152,7 +164,7 @@ std::vector<QPointF> Specchio(std::vector<QPointF> punti, double lato)
 
 } // namespace
 
-void IncidiCapelli(Lastra &lastra)
+void DisegnaCapelli(QPainter &p)
 {
     Caso caso;
     // The outline of the hair from the parting round to each side, and the
@@ -160,36 +172,73 @@ void IncidiCapelli(Lastra &lastra)
     std::vector<QPointF> profiloDestro, profiloSinistro;
     for (int k = 0; k <= 24; ++k) {
         const double t = k / 24.0;
-        const double dx = 0.975 * kCapelliA, dy = 0.975 * kCapelliB;
-        const double a1 = (103 - 95 * t) * M_PI / 180, a2 = (106 + 66 * t) * M_PI / 180;
-        profiloDestro.emplace_back(0.5 + dx * std::cos(a1), kCapelliY - dy * std::sin(a1));
+        const double dx = 0.995 * kCapelliA, dy = 0.995 * kCapelliB;
+        const double a1 = (106 - 98 * t) * M_PI / 180, a2 = (102 + 70 * t) * M_PI / 180; // overlapping at the parting
+        // Fuller on the swept side, in waves where its locks roll over.
+        const double gonfio = 1 + 0.05 * std::sin(M_PI * t) +
+            0.035 * std::pow(std::abs(std::sin(3.5 * M_PI * t)), 1.5) * std::sin(M_PI * t);
+        profiloDestro.emplace_back(0.5 + gonfio * dx * std::cos(a1), kCapelliY - gonfio * dy * std::sin(a1));
         profiloSinistro.emplace_back(0.5 + dx * std::cos(a2), kCapelliY - dy * std::sin(a2));
     }
-    const std::vector<QPointF> attaccaturaDestra{{-8.1, -52.7}, {0, -54},      {10, -52},     {15, -50.3}, {18, -49.6},
+    const std::vector<QPointF> attaccaturaDestra{{-9.6, -52.2}, {0, -54},      {10, -52},     {15, -50.3}, {18, -49.6},
                                                  {20, -46.8},   {21.5, -43.9}, {23.2, -38.4}, {24.2, -31}};
-    const std::vector<QPointF> attaccaturaSinistra{{-9.7, -52.1},  {-15, -50.3},   {-18, -49.6}, {-20, -46.8},
+    const std::vector<QPointF> attaccaturaSinistra{{-8.0, -52.7},  {-15, -50.3},   {-18, -49.6}, {-20, -46.8},
                                                    {-21.5, -43.9}, {-23.2, -38.4}, {-24.2, -31}};
-    Pettinata(lastra, caso, attaccaturaDestra, profiloDestro, 10, 0.35);
-    Pettinata(lastra, caso, attaccaturaSinistra, profiloSinistro, 8, 0.35);
-    // The crown's outline cut as one line, so the strands end on an edge
-    // and not in a grey haze against the ground.
-    lastra.Solco(
+    // Over the crown no strand strays above the outline: a stray there
+    // crosses the ground's lines as a grey smudge.
+    QPainterPath corona;
+    corona.setFillRule(Qt::WindingFill);
+    corona.addEllipse(QPointF(0.5, kCapelliY), 1.12 * kCapelliA, 1.01 * kCapelliB);
+    corona.addRect(QRectF(-2 * kCapelliA, kCapelliY - 0.6 * kCapelliB, 4 * kCapelliA, 2 * kCapelliB));
+    p.save();
+    p.setClipPath(corona, Qt::IntersectClip);
+    Ciocche(p, caso, attaccaturaDestra, profiloDestro, 9, 8, 0.3);
+    Ciocche(p, caso, attaccaturaSinistra, profiloSinistro, 5, 8, 0.3);
+    p.restore();
+    // The crown's outline cut as one line, so the strands' roots there end
+    // on an edge and not in a grey haze against the ground.
+    Taglio(
+        p,
         [](double t) {
-            const double a = (40 + 100 * t) * M_PI / 180;
+            const double a = (55 + 70 * t) * M_PI / 180;
             return QPointF(0.5 + 0.985 * kCapelliA * std::cos(a), kCapelliY - 0.985 * kCapelliB * std::sin(a));
         },
-        [](double t) { return 1.0 * Fuso(t, 0.3); });
+        [](double t) { return 0.7 * Fuso(t, 0.4); }, 30);
+    // Hairs rooted along the hairline, each drawn from its own sequence of
+    // chances: where it starts, how far below the line, how long and wide.
+    const auto peli = [&](Caso &c, int quanti, double sMax, double giuMin, double giuMax, double lMin, double lMax,
+                          double wMin, double wMax) {
+        for (int k = 0; k < quanti; ++k) {
+            const bool destra = k % 3 != 0;
+            const auto &attaccatura = destra ? attaccaturaDestra : attaccaturaSinistra;
+            const auto &profilo = destra ? profiloDestro : profiloSinistro;
+            const double sAtt = c.Tra(0.05, sMax);
+            const QPointF radice = Curva(attaccatura, sAtt) + QPointF(0, c.Tra(giuMin, giuMax));
+            QPointF verso = Curva(profilo, sAtt + (destra ? 0.12 : 0.08)) - radice;
+            verso /= std::hypot(verso.x(), verso.y());
+            const double l = c.Tra(lMin, lMax), w = c.Tra(wMin, wMax);
+            Taglio(
+                p, [&](double t) { return radice + verso * (l * t); },
+                [&](double t) { return w * std::pow(t, 0.8) * (1 - t * t * t); }, 10);
+        }
+    };
+    // Along the hairline, fine hairs rise from the forehead into the mass,
+    // coming to nothing at their roots, so the hair meets the skin softly.
+    peli(caso, 44, 0.85, 0.3, 1.6, 3.0, 5.5, 0.35, 0.5);
+    // Finer and shorter ones rooted a little lower, so the hairline is a
+    // thinning edge and not the hard rim of a cap. Their own sequence, so
+    // the brows' hairs stay as they are.
+    Caso fini;
+    for (int k = 0; k < 7; ++k)
+        fini.Prossimo();
+    peli(fini, 40, 0.9, 1.2, 2.6, 2.0, 3.5, 0.22, 0.32);
     // Above the ears the hair is brushed down and back.
     for (double lato : {-1.0, 1.0})
-        Pettinata(lastra, caso, Specchio({{20.5, -47}, {22.8, -40}, {23.6, -33}, {24.0, -28.2}}, lato),
-                  Specchio({{26.6, -47}, {27.6, -40}, {26.8, -33}, {24.6, -27.6}}, lato), 2, -1);
-}
-
-void DisegnaSopracciglia(QPainter &p)
-{
-    // Hairs along the brow from its inner end, lifting there; the same
-    // hairs in both, mirrored.
-    const Caso sopracciglia;
+        Ciocche(p, caso, Specchio({{20.5, -47}, {22.8, -40}, {23.6, -33}, {24.0, -28.2}}, lato),
+                Specchio({{26.6, -47}, {27.6, -40}, {26.8, -33}, {24.6, -27.6}}, lato), 2, 2);
+    // Eyebrows: hairs along the brow from its inner end, lifting there; the
+    // same hairs in both, mirrored.
+    const Caso sopracciglia = caso;
     for (double lato : {-1.0, 1.0}) {
         Caso c = sopracciglia;
         const std::vector<QPointF> arcata =

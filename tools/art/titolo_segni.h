@@ -6,13 +6,8 @@ class QPainter;
 
 namespace titolo {
 
-class Lastra;
-
-// The hair, cut line by line on the plate's pixels.
-void IncidiCapelli(Lastra &lastra);
-
 // Draws in the portrait's own coordinates (see titolo_volto.h), black ink.
-void DisegnaSopracciglia(QPainter &p);
+void DisegnaCapelli(QPainter &p);
 void DisegnaLineamenti(QPainter &p);
 
 } // namespace titolo
