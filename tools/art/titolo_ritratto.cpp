@@ -1,5 +1,6 @@
 #include "titolo_ritratto.h"
 
+#include "titolo_lastra.h"
 #include "titolo_misure.h"
 #include "titolo_pelle.h"
 #include "titolo_segni.h"
@@ -217,8 +218,8 @@ double Inchiostro(double x, double y)
     return a;
 }
 
-// Averages kScala x kScala samples into each pixel.
-QImage Riduci(const std::vector<float> &inchiostro, int larghezza, int altezza)
+// Averages kScala x kScala samples into each pixel, with the plate's own cuts.
+QImage Riduci(const std::vector<float> &inchiostro, const Lastra &lastra, int larghezza, int altezza)
 {
     QImage img(larghezza, altezza, QImage::Format_RGB32);
     const int lg = larghezza * kScala;
@@ -231,7 +232,9 @@ QImage Riduci(const std::vector<float> &inchiostro, int larghezza, int altezza)
             // Cut, not painted: a pixel a line barely grazes is left paper
             // and one it mostly covers is full ink, so the lines stay crisp
             // when the picture is enlarged instead of fading into grey.
-            const double a = std::clamp((somma / (kScala * kScala) - kNitido) / (1 - 2 * kNitido), 0.0, 1.0);
+            const double tagli = std::clamp((somma / (kScala * kScala) - kNitido) / (1 - 2 * kNitido), 0.0, 1.0);
+            // The marks cut straight on the plate's pixels are laid over them.
+            const double a = lastra.Risparmiato(px, py) ? 0 : 1 - (1 - tagli) * (1 - lastra.Inchiostro(px, py));
             const auto mescola = [a](int carta, int inchiostro) {
                 return int(std::lround(carta - (carta - inchiostro) * a));
             };
@@ -277,7 +280,9 @@ QImage Incisione()
     for (int sy = 0; sy < ag; ++sy)
         for (int sx = 0; sx < lg; ++sx)
             inchiostro[std::size_t(sy * lg + sx)] = float(1 - qGray(grande.pixel(sx, sy)) / 255.0);
-    return Riduci(inchiostro, larghezza, altezza);
+    Lastra lastra(larghezza, altezza);
+    IncidiOcchi(lastra);
+    return Riduci(inchiostro, lastra, larghezza, altezza);
 }
 
 void DisegnaMedaglione(QPainter &p)

@@ -1,5 +1,6 @@
 #include "titolo_segni.h"
 
+#include "titolo_lastra.h"
 #include "titolo_misure.h"
 #include "titolo_volto.h"
 
@@ -253,57 +254,66 @@ void DisegnaCapelli(QPainter &p)
     }
 }
 
+void IncidiOcchi(Lastra &lastra)
+{
+    for (double lato : {-1.0, 1.0}) {
+        // Where a lid runs: dx from -1 (inner corner) to 1 (outer); su 1 the upper lid, -1 the lower.
+        const auto palpebra = [](double dx, double su) {
+            const double alzo = su > 0 ? kPalpebra : kPalpebraBassa;
+            return kOcchiY - su * alzo * (1 - dx * dx) - 0.25 * dx;
+        };
+        const auto occhio = [&](double dx, double su) {
+            return QPointF(lato * (kOcchiX + kOcchioMezzo * dx), palpebra(dx, su));
+        };
+        // Iris and pupil one dark disc between the lids, each pixel inked by
+        // how much of it the disc covers, steepened so its edge stays firm:
+        // at the picture's size strokes in an iris this small break into speckle.
+        const QPointF iride(lato * kOcchiX, kOcchiY - 0.1);
+        const QPointF centro = SullaLastra(iride);
+        const int r = int(std::ceil(kIride * kIngrandimento)) + 1;
+        for (int py = int(centro.y()) - r; py <= int(centro.y()) + r; ++py)
+            for (int px = int(centro.x()) - r; px <= int(centro.x()) + r; ++px) {
+                int dentro = 0;
+                for (int k = 0; k < 16; ++k) {
+                    const QPointF q = DallaLastra(QPointF(px + (k % 4 + 0.5) / 4, py + (k / 4 + 0.5) / 4));
+                    const double dx = (q.x() * lato - kOcchiX) / kOcchioMezzo;
+                    dentro += std::hypot(q.x() - iride.x(), q.y() - iride.y()) < kIride && q.y() > palpebra(dx, 1) &&
+                        q.y() < palpebra(dx, -1);
+                }
+                lastra.Inchiostra(px, py, std::clamp((dentro / 16.0 - 0.25) / 0.5, 0.0, 1.0));
+            }
+        // The window's light: one pixel of paper in the iris's middle row,
+        // on the side towards the light, the same in both eyes.
+        lastra.Risparmia(int(std::floor(centro.x() - 1.5)), int(std::floor(centro.y() - 0.5)));
+        // The lid's edge and the marks above it are laid whole pixels apart
+        // on the same curve, so they step together and stay parallel rather
+        // than crossing into a tangle at this size.
+        const auto lido = [&](double dx, int pixel) {
+            return occhio(dx, 1) + QPointF(0, -0.3 - pixel / kIngrandimento);
+        };
+        const auto tratto = [&](double da, double a, int pixel, double peso) {
+            lastra.Solco([&](double t) { return lido(da + (a - da) * t, pixel); },
+                         [peso](double t) { return peso * std::min(1.0, 2.5 * Fuso(t, 0.8)); });
+        };
+        // The upper lid's edge, and under it, over the iris, the lid's
+        // shadow on the eyeball, so the lid lies heavy over the eye.
+        lastra.Solco([&](double t) { return lido(-1.05 + 2.05 * t, 0); },
+                     [](double t) { return std::min(1.0, 0.4 + t / 0.08); });
+        tratto(-0.35, 0.4, -1, 1);
+        // The lid's fold, clear of the edge by a row of paper, and above it
+        // one stroke under the brow, where the socket turns from the light.
+        tratto(-0.45, 0.75, 2, 1);
+        tratto(0.1, 0.8, 4, 1);
+        // The lower lid: a fine line over its outer part only, so the eye
+        // is not ringed in ink.
+        lastra.Solco([&](double t) { return occhio(-0.1 + 0.95 * t, -1) + QPointF(0, 0.45); },
+                     [](double t) { return 0.55 * Fuso(t, 0.7); });
+    }
+}
+
 void DisegnaLineamenti(QPainter &p)
 {
     for (double lato : {-1.0, 1.0}) {
-        const auto occhio = [&](double dx, double su) {
-            // A point on the lids: dx from -1 (inner corner) to 1 (outer), su 1 upper lid, -1 lower.
-            const double ax = kOcchiX + kOcchioMezzo * dx;
-            const double alzo = su > 0 ? kPalpebra : kPalpebraBassa;
-            return QPointF(lato * ax, kOcchiY - su * alzo * (1 - dx * dx) - 0.25 * dx);
-        };
-        QPainterPath apertura(occhio(-1, 1));
-        for (int k = 1; k <= 20; ++k)
-            apertura.lineTo(occhio(-1 + k / 10.0, 1));
-        for (int k = 19; k >= 0; --k)
-            apertura.lineTo(occhio(-1 + k / 10.0, -1));
-        apertura.closeSubpath();
-        // Iris and pupil one dark disc: at the picture's size strokes in an
-        // iris this small break it into speckle. The window's light is left
-        // as one clean spot of paper at its upper left, the same in both eyes,
-        // and the lids cover its top and bottom.
-        const QPointF iride(lato * kOcchiX, kOcchiY - 0.1);
-        p.save();
-        p.setClipPath(apertura);
-        p.setPen(Qt::NoPen);
-        p.setBrush(Qt::black);
-        p.drawEllipse(iride, kIride, kIride);
-        // The lid's shadow on the eyeball: a cut under the lid's edge.
-        Taglio(
-            p, [&](double t) { return occhio(-0.9 + 1.8 * t, 1) + QPointF(0, 0.5); },
-            [](double t) { return 0.6 * Fuso(t, 0.5); }, 16);
-        p.restore();
-        p.setPen(Qt::NoPen);
-        p.setBrush(Qt::white);
-        // Centred on a pixel of the picture, so it prints as one clean spot
-        // and not as two half-lit ones.
-        const auto centraPixel = [](double u, double centro) {
-            return (std::floor(centro + u * kIngrandimento) + 0.5 - centro) / kIngrandimento;
-        };
-        const QPointF luce(centraPixel(iride.x() - 0.9, kMedaglione.x()),
-                           centraPixel(iride.y() - 0.6 + kAbbassa, kMedaglione.y()) - kAbbassa);
-        p.drawEllipse(luce, 0.5, 0.5);
-        // The upper lid's edge, heaviest towards the outer corner; the crease
-        // above it; a fine lower lid.
-        Taglio(
-            p, [&](double t) { return occhio(-1.05 + 2.2 * t, 1) + QPointF(0, -0.25); },
-            [](double t) { return 0.25 + 0.5 * std::sin(M_PI * std::min(1.0, t * 0.8 + 0.1)); }, 20);
-        Taglio(
-            p, [&](double t) { return occhio(-0.6 + 1.45 * t, 1) + QPointF(0, -1.3 - 0.5 * std::sin(M_PI * t)); },
-            [](double t) { return 0.4 * Fuso(t); }, 16);
-        Taglio(
-            p, [&](double t) { return occhio(-0.75 + 1.75 * t, -1) + QPointF(0, 0.3); },
-            [](double t) { return 0.5 * Fuso(t, 0.7); }, 16);
         // Each nostril one curved cut, from beside the nose's middle out and up
         // under the wing, swelling where the opening is deepest; the one away
         // from the light the heavier.

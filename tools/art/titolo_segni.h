@@ -6,6 +6,11 @@ class QPainter;
 
 namespace titolo {
 
+class Lastra;
+
+// The eyes, their lids and the shade of their sockets, cut on the plate's pixels.
+void IncidiOcchi(Lastra &lastra);
+
 // Draws in the portrait's own coordinates (see titolo_volto.h), black ink.
 void DisegnaCapelli(QPainter &p);
 void DisegnaLineamenti(QPainter &p);
