@@ -413,13 +413,12 @@ void DisegnaLineamenti(QPainter &p)
             return QPointF((std::cos(a) < 0 ? -1 : 1) * MezzaLarghezza(y) * 0.97, y);
         },
         [](double t) { return (0.25 + 0.45 * t) * Fuso(t, 0.35); }, 40);
-    // The waistcoat's buttons down the middle.
-    for (double y : {kColloY + 52, kColloY + 60, kColloY + 68}) {
-        p.setBrush(Qt::black);
-        p.drawEllipse(QPointF(0, y), 1.1, 1.1);
-        p.setBrush(Qt::white);
-        p.drawEllipse(QPointF(-0.35, y - 0.35), 0.35, 0.35);
-    }
+    // The waistcoat's buttons down the middle, each a dark disc large
+    // enough to print as a button and not a pip.
+    p.setPen(Qt::NoPen);
+    p.setBrush(Qt::black);
+    for (double y : {kColloY + 52, kColloY + 60, kColloY + 68})
+        p.drawEllipse(QPointF(0, y), 1.6, 1.6);
     // The mouth: the parting of the lips, dipping at the middle, level at
     // the corners and fine there.
     const std::vector<QPointF> labbra{{-7.6, kBoccaY - 0.1},  {-5.6, kBoccaY - 0.1}, {-2.6, kBoccaY - 0.15},
