@@ -282,7 +282,6 @@ QImage Incisione()
             inchiostro[std::size_t(sy * lg + sx)] = float(1 - qGray(grande.pixel(sx, sy)) / 255.0);
     Lastra lastra(larghezza, altezza);
     IncidiOcchi(lastra);
-    IncidiNasoEBocca(lastra);
     return Riduci(inchiostro, lastra, larghezza, altezza);
 }
 

@@ -278,7 +278,7 @@ void IncidiOcchi(Lastra &lastra)
                     const QPointF q = DallaLastra(QPointF(px + (k % 4 + 0.5) / 4, py + (k / 4 + 0.5) / 4));
                     const double dx = (q.x() * lato - kOcchiX) / kOcchioMezzo;
                     dentro += std::hypot(q.x() - iride.x(), q.y() - iride.y()) < kIride && q.y() > palpebra(dx, 1) &&
-                        q.y() < palpebra(dx, -1) + 0.35;
+                        q.y() < palpebra(dx, -1);
                 }
                 lastra.Inchiostra(px, py, std::clamp((dentro / 16.0 - 0.25) / 0.5, 0.0, 1.0));
             }
@@ -297,79 +297,55 @@ void IncidiOcchi(Lastra &lastra)
         };
         // The upper lid's edge, and under it, over the iris, the lid's
         // shadow on the eyeball, so the lid lies heavy over the eye.
-        lastra.Solco([&](double t) { return lido(-0.95 + 1.9 * t, 0); },
-                     [](double t) { return std::min(1.0, 3 * Fuso(t, 0.8)); });
+        lastra.Solco([&](double t) { return lido(-1.05 + 2.05 * t, 0); },
+                     [](double t) { return std::min(1.0, 0.4 + t / 0.08); });
         tratto(-0.35, 0.4, -1, 1);
-        // The lid's fold, clear of the edge by a row of paper.
-        tratto(-0.35, 0.7, 2, 1);
-        // The lower lid: a fine line over its outer part only, meeting the
-        // upper at the corner, so the eye is closed there but not ringed in ink.
-        lastra.Solco(
-            [&](double t) {
-                const double dx = -0.1 + 1.05 * t;
-                return occhio(dx, -1) + QPointF(0, 0.45 - 0.75 * dx * dx);
-            },
-            [](double t) { return std::min(0.75, 2 * Fuso(t, 0.7)) * (0.6 + 0.4 * t); });
+        // The lid's fold, clear of the edge by a row of paper, and above it
+        // one stroke under the brow, where the socket turns from the light.
+        tratto(-0.45, 0.75, 2, 1);
+        tratto(0.1, 0.8, 4, 1);
+        // The lower lid: a fine line over its outer part only, so the eye
+        // is not ringed in ink.
+        lastra.Solco([&](double t) { return occhio(-0.1 + 0.95 * t, -1) + QPointF(0, 0.45); },
+                     [](double t) { return 0.55 * Fuso(t, 0.7); });
     }
-}
-
-void IncidiNasoEBocca(Lastra &lastra)
-{
-    // A stroke a whole pixel wide, swelling to two as `peso` rises over 1
-    // and fading at its ends.
-    const auto solco = [&](const std::function<QPointF(double)> &asse, const std::function<double(double)> &peso) {
-        lastra.Solco(asse, [&](double t) { return std::min(peso(t), 2.5 * Fuso(t, 0.8) * peso(t)); });
-    };
-    // The nose's shaded side, from under the brow to the wing: the ridge's
-    // edge, swelling as the side turns from the light, and two pixels out
-    // from it a second over the flank above the wing, so the side reads as
-    // a plane; laid on the same curve, the two step together.
-    const auto fianco = [](double t, int pixel) {
-        return QPointF(1.8 + 1.7 * t * t + pixel * 2 / kIngrandimento, kOcchiY + 2.5 + 11.5 * t);
-    };
-    solco([&](double t) { return fianco(t, 0); }, [](double t) { return 1 + Passaggio(0.5, 0.9, t); });
-    solco([&](double t) { return fianco(0.5 + 0.45 * t, 1); }, [](double) { return 1.0; });
-    for (double lato : {-1.0, 1.0}) {
-        // Each nostril one curved cut under the wing, two pixels deep where
-        // the opening is darkest; the one away from the light the heavier.
-        solco(
-            [&](double t) {
-                const double a = (200 - 120 * t) * M_PI / 180;
-                return QPointF(lato * (2.9 - 1.4 * std::cos(a)), kOcchiY + 16.0 + 0.7 * std::sin(a) + 0.3 * t);
-            },
-            [&](double t) { return (lato > 0 ? 1.9 : 1.4) - 0.6 * t; });
-        // The wing's crease: whole on the shaded side, only its lower curve
-        // on the lit one, so the nose has both its sides without a ring.
-        solco(
-            [&](double t) {
-                const double a = lato > 0 ? (-75 + 95 * t) * M_PI / 180 : (-20 + 55 * t) * M_PI / 180;
-                return QPointF(lato * (3.8 + 2.4 * std::cos(a)), kOcchiY + 15.4 + 2.2 * std::sin(a));
-            },
-            [](double) { return 1.0; });
-    }
-    // The nose's underside between the nostrils, in shade.
-    solco([](double t) { return QPointF(-1.2 + 3.4 * t, kOcchiY + 17.0 + 0.35 * std::sin(M_PI * t)); },
-          [](double) { return 1.0; });
-    // The mouth: the parting of the lips, dipping at the middle, swelling to
-    // two pixels over the half away from the light and fine at the corners.
-    const std::vector<QPointF> labbra{{-7.6, kBoccaY - 0.1},  {-5.6, kBoccaY - 0.1}, {-2.6, kBoccaY - 0.15},
-                                      {-0.9, kBoccaY - 0.05}, {0, kBoccaY + 0.15},   {0.9, kBoccaY - 0.05},
-                                      {2.6, kBoccaY - 0.15},  {5.6, kBoccaY - 0.1},  {7.6, kBoccaY - 0.1}};
-    solco([&](double t) { return Curva(labbra, t); }, [](double t) { return 0.9 + 1.1 * Passaggio(0.3, 0.6, t); });
-    // The upper lip in shade on the side away from the light: one clean
-    // line over the parting, so the lip is a shape and not a grey patch;
-    // the lit half left as paper.
-    solco([](double t) { return QPointF(0.5 + 4.8 * t, kBoccaY - 1.6 - 0.3 * std::sin(M_PI * t)); },
-          [](double) { return 1.0; });
-    // The shadow under the lower lip, its light left between: a short cut
-    // lying more to the side away from the light, heavier there.
-    solco([](double t) { return QPointF(-3.2 + 7.4 * t, kBoccaY + 4.0 + 0.5 * std::pow(2 * t - 1.1, 2)); },
-          [](double t) { return 1.0 + 0.8 * Passaggio(0.4, 0.7, t); });
 }
 
 void DisegnaLineamenti(QPainter &p)
 {
     for (double lato : {-1.0, 1.0}) {
+        // Each nostril one curved cut, from beside the nose's middle out and up
+        // under the wing, swelling where the opening is deepest; the one away
+        // from the light the heavier.
+        Taglio(
+            p,
+            [&](double t) {
+                const double a = (200 - 120 * t) * M_PI / 180;
+                return QPointF(lato * (2.9 - 1.4 * std::cos(a)), kOcchiY + 16.0 + 0.7 * std::sin(a) + 0.3 * t);
+            },
+            [&](double t) {
+                return (lato > 0 ? 0.95 : 0.75) * std::pow(std::sin(M_PI * (0.08 + 0.9 * t)), 0.7) * (1.1 - 0.4 * t);
+            },
+            16);
+        // The wing's whole crease on the shaded side; on the lit side only its
+        // lower curve, finer and apart from the nostril (the whole crease closed
+        // a ring round it), so the nose has both its sides.
+        if (lato > 0)
+            Taglio(
+                p,
+                [&](double t) {
+                    const double a = (-75 + 95 * t) * M_PI / 180;
+                    return QPointF(3.7 + 2.4 * std::cos(a), kOcchiY + 15.4 + 2.2 * std::sin(a));
+                },
+                [&](double t) { return 0.4 * Fuso(t); }, 16);
+        else
+            Taglio(
+                p,
+                [&](double t) {
+                    const double a = (-20 + 55 * t) * M_PI / 180;
+                    return QPointF(-3.9 - 2.4 * std::cos(a), kOcchiY + 15.4 + 2.2 * std::sin(a));
+                },
+                [&](double t) { return 0.28 * Fuso(t); }, 12);
         // The ear: the groove inside its rim, following the outer edge from
         // the top round to above the lobe, and the hollow of the bowl in
         // front of the opening, a short curved cut nearer the head.
@@ -396,6 +372,26 @@ void DisegnaLineamenti(QPainter &p)
             },
             [](double t) { return 0.85 * Fuso(t, 0.6); }, 20);
     }
+    // The nose's shaded side: one tapering cut from under the brow down to
+    // the wing, fine where it starts and swelling as the side turns from the
+    // light, in place of the skin's lines there.
+    Taglio(
+        p, [](double t) { return QPointF(1.8 + 1.7 * t * t, kOcchiY + 2.5 + 11.5 * t); },
+        [](double t) {
+            return (0.05 + 0.85 * std::pow(t, 1.8)) * std::sqrt(std::sin(M_PI * std::min(1.0, t * 0.55 + 0.05)));
+        },
+        20);
+    // Beside it, a shorter and finer one where the flank turns furthest from
+    // the light, so the side reads as a shade that deepens towards the wing.
+    Taglio(
+        p, [](double t) { return QPointF(3.5 + 1.0 * t * t, kOcchiY + 7.5 + 6.0 * t); },
+        [](double t) { return 0.42 * Fuso(t, 0.7) * std::min(1.0, 0.4 + t); }, 16);
+    // A third further out, finer and shorter, where the flank meets the
+    // cheek above the wing, so the side of the nose reads as a plane in
+    // shade and not only as its outline.
+    Taglio(
+        p, [](double t) { return QPointF(4.9 + 0.8 * t * t, kOcchiY + 9.0 + 4.6 * t); },
+        [](double t) { return 0.34 * Fuso(t, 0.7); }, 14);
     // The edges of the collar's points, each one unbroken line swelling
     // towards the knot, and the outer one down to the tip, so the points
     // stand clear of the lapels.
@@ -423,6 +419,29 @@ void DisegnaLineamenti(QPainter &p)
     p.setBrush(Qt::black);
     for (double y : {kColloY + 52, kColloY + 60, kColloY + 68})
         p.drawEllipse(QPointF(0, y), 1.6, 1.6);
+    // The mouth: the parting of the lips, dipping at the middle, level at
+    // the corners and fine there.
+    const std::vector<QPointF> labbra{{-7.6, kBoccaY - 0.1},  {-5.6, kBoccaY - 0.1}, {-2.6, kBoccaY - 0.15},
+                                      {-0.9, kBoccaY - 0.05}, {0, kBoccaY + 0.15},   {0.9, kBoccaY - 0.05},
+                                      {2.6, kBoccaY - 0.15},  {5.6, kBoccaY - 0.1},  {7.6, kBoccaY - 0.1}};
+    Taglio(
+        p, [&](double t) { return Curva(labbra, t); },
+        [](double t) { return (0.15 + 0.85 * Fuso(t, 0.6)) * (0.7 + 0.6 * t); }, 30);
+    // The upper lip in shade on the side away from the light: one short cut
+    // above the parting, wide enough to print as ink, so the lip is a shape
+    // over the parting and not a grey patch of hairlines.
+    Taglio(
+        p, [](double t) { return QPointF(0.6 + 4.6 * t, kBoccaY - 1.9 - 0.3 * std::sin(M_PI * t)); },
+        [](double t) { return 0.6 * Fuso(t, 0.7); }, 20);
+    // The shadow under the lower lip, its light left between: a short cut
+    // lying more to the side away from the light.
+    Taglio(
+        p, [](double t) { return QPointF(-3.2 + 7.4 * t, kBoccaY + 4.0 + 0.5 * std::pow(2 * t - 1.1, 2)); },
+        [](double t) { return 0.7 * Fuso(t, 0.6); }, 20);
+    // The nose's underside between the nostrils, in shade.
+    Taglio(
+        p, [](double t) { return QPointF(-1.4 + 3.6 * t, kOcchiY + 16.9 + 0.35 * std::sin(M_PI * t)); },
+        [](double t) { return 0.55 * Fuso(t, 0.6) * (0.6 + 0.4 * t); }, 12);
 }
 
 } // namespace titolo

@@ -10,8 +10,6 @@ class Lastra;
 
 // The eyes, their lids and the shade of their sockets, cut on the plate's pixels.
 void IncidiOcchi(Lastra &lastra);
-// The nose and the mouth, the same way.
-void IncidiNasoEBocca(Lastra &lastra);
 
 // Draws in the portrait's own coordinates (see titolo_volto.h), black ink.
 void DisegnaCapelli(QPainter &p);
