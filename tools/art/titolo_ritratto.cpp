@@ -262,6 +262,7 @@ QImage Incisione()
             grande.setPixel(sx, sy, qRgb(g, g, g));
         }
     }
+    Lastra lastra(larghezza, altezza);
     // The drawn marks over them.
     {
         QPainter p(&grande);
@@ -270,7 +271,7 @@ QImage Incisione()
         p.translate(kMedaglioneRx, kMedaglioneRy);
         p.scale(kIngrandimento, kIngrandimento);
         p.translate(0, kAbbassa);
-        DisegnaCapelli(p);
+        DisegnaCapelli(p, lastra);
         DisegnaLineamenti(p);
     }
     // For whoever tunes the lines: the engraving before it is averaged down.
@@ -280,7 +281,6 @@ QImage Incisione()
     for (int sy = 0; sy < ag; ++sy)
         for (int sx = 0; sx < lg; ++sx)
             inchiostro[std::size_t(sy * lg + sx)] = float(1 - qGray(grande.pixel(sx, sy)) / 255.0);
-    Lastra lastra(larghezza, altezza);
     IncidiOcchi(lastra);
     return Riduci(inchiostro, lastra, larghezza, altezza);
 }

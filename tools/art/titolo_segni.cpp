@@ -95,7 +95,7 @@ double TonoCapelli(QPointF q)
 // parting (s = 0) to the temple (s = 1), between the hairline (u = 0) and
 // the outline of the head (u = 1). They go in locks that drift across one
 // another and wave, each lock's strands heavier at its shaded edge.
-void Ciocche(QPainter &p, Caso &caso, const std::vector<QPointF> &attaccatura, const std::vector<QPointF> &profilo,
+void Ciocche(Lastra &lastra, Caso &caso, const std::vector<QPointF> &attaccatura, const std::vector<QPointF> &profilo,
              int ciocche, int filiPerCiocca, double lucido = -1)
 {
     const double larga = 1.8 / ciocche; // a lock's breadth, as a share of the band
@@ -129,7 +129,18 @@ void Ciocche(QPainter &p, Caso &caso, const std::vector<QPointF> &attaccatura, c
             // and the locks read as cut lines, not a painted mass.
             if (f % 3 == 2)
                 continue;
-            Taglio(p, asse, larghezza);
+            // Each strand cut on whole pixels, a pixel wide where it is
+            // heaviest and printing lighter where it thins, so the locks
+            // are crisp lines with paper between them, not a soft mass of
+            // strands averaged down. Over the crown none strays above the
+            // outline, where it would cross the ground's lines as a smudge.
+            lastra.Solco(asse, [&](double t) {
+                const QPointF q = asse(t);
+                const double cx = (q.x() - 0.5) / (1.12 * kCapelliA), cy = (q.y() - kCapelliY) / (1.01 * kCapelliB);
+                if (cx * cx + cy * cy > 1 && q.y() < kCapelliY - 0.6 * kCapelliB)
+                    return 0.0;
+                return std::min(1.0, 1.5 * larghezza(t) * kIngrandimento);
+            });
         }
     }
 }
@@ -165,7 +176,7 @@ std::vector<QPointF> Specchio(std::vector<QPointF> punti, double lato)
 
 } // namespace
 
-void DisegnaCapelli(QPainter &p)
+void DisegnaCapelli(QPainter &p, Lastra &lastra)
 {
     Caso caso;
     // The outline of the hair from the parting round to each side, and the
@@ -185,17 +196,8 @@ void DisegnaCapelli(QPainter &p)
                                                  {20, -46.8},   {21.5, -43.9}, {23.2, -38.4}, {24.2, -31}};
     const std::vector<QPointF> attaccaturaSinistra{{-8.0, -52.7},  {-15, -50.3},   {-18, -49.6}, {-20, -46.8},
                                                    {-21.5, -43.9}, {-23.2, -38.4}, {-24.2, -31}};
-    // Over the crown no strand strays above the outline: a stray there
-    // crosses the ground's lines as a grey smudge.
-    QPainterPath corona;
-    corona.setFillRule(Qt::WindingFill);
-    corona.addEllipse(QPointF(0.5, kCapelliY), 1.12 * kCapelliA, 1.01 * kCapelliB);
-    corona.addRect(QRectF(-2 * kCapelliA, kCapelliY - 0.6 * kCapelliB, 4 * kCapelliA, 2 * kCapelliB));
-    p.save();
-    p.setClipPath(corona, Qt::IntersectClip);
-    Ciocche(p, caso, attaccaturaDestra, profiloDestro, 9, 8, 0.3);
-    Ciocche(p, caso, attaccaturaSinistra, profiloSinistro, 5, 8, 0.3);
-    p.restore();
+    Ciocche(lastra, caso, attaccaturaDestra, profiloDestro, 9, 8, 0.3);
+    Ciocche(lastra, caso, attaccaturaSinistra, profiloSinistro, 5, 8, 0.3);
     // The crown's outline cut as one line, so the strands' roots there end
     // on an edge and not in a grey haze against the ground.
     Taglio(
@@ -235,7 +237,7 @@ void DisegnaCapelli(QPainter &p)
     peli(fini, 40, 0.9, 1.2, 2.6, 2.0, 3.5, 0.22, 0.32);
     // Above the ears the hair is brushed down and back.
     for (double lato : {-1.0, 1.0})
-        Ciocche(p, caso, Specchio({{20.5, -47}, {22.8, -40}, {23.6, -33}, {24.0, -28.2}}, lato),
+        Ciocche(lastra, caso, Specchio({{20.5, -47}, {22.8, -40}, {23.6, -33}, {24.0, -28.2}}, lato),
                 Specchio({{26.6, -47}, {27.6, -40}, {26.8, -33}, {24.6, -27.6}}, lato), 2, 2);
     // Eyebrows: hairs along the brow from its inner end, lifting there; the
     // same hairs in both, mirrored.

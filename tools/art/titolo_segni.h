@@ -11,8 +11,9 @@ class Lastra;
 // The eyes, their lids and the shade of their sockets, cut on the plate's pixels.
 void IncidiOcchi(Lastra &lastra);
 
-// Draws in the portrait's own coordinates (see titolo_volto.h), black ink.
-void DisegnaCapelli(QPainter &p);
+// Draw in the portrait's own coordinates (see titolo_volto.h), black ink;
+// the hair's strands are cut on the plate, its finer hairs and the brows drawn.
+void DisegnaCapelli(QPainter &p, Lastra &lastra);
 void DisegnaLineamenti(QPainter &p);
 
 } // namespace titolo
