@@ -286,9 +286,7 @@ void IncidiOcchi(Lastra &lastra)
             }
         // The window's light: one pixel of paper in the iris's middle row,
         // on the side towards the light, the same in both eyes.
-        // Counted from the iris's middle pixel, so it falls inside the disc
-        // in both eyes whatever their fraction of a pixel.
-        lastra.Risparmia(int(std::floor(centro.x())) - 1, int(std::floor(centro.y() - 0.5)));
+        lastra.Risparmia(int(std::floor(centro.x() - 1.5)), int(std::floor(centro.y() - 0.5)));
         // The lid's edge and the marks above it are laid whole pixels apart
         // on the same curve, so they step together and stay parallel rather
         // than crossing into a tangle at this size.
@@ -299,40 +297,19 @@ void IncidiOcchi(Lastra &lastra)
             lastra.Solco([&](double t) { return lido(da + (a - da) * t, pixel); },
                          [peso](double t) { return peso * std::min(1.0, 2.5 * Fuso(t, 0.8)); });
         };
-        // The upper lid's edge, ending at the corners and not beyond them,
-        // where it reads as a painted wing; under it, over the iris, the
-        // lid's shadow on the eyeball, so the lid lies heavy over the eye.
-        tratto(-0.9, 0.9, 0, 1);
+        // The upper lid's edge, and under it, over the iris, the lid's
+        // shadow on the eyeball, so the lid lies heavy over the eye.
+        lastra.Solco([&](double t) { return lido(-1.05 + 2.05 * t, 0); },
+                     [](double t) { return std::min(1.0, 0.4 + t / 0.08); });
         tratto(-0.35, 0.4, -1, 1);
-        // The lid's fold, clear of the edge by a row of paper, over the
-        // middle of the lid only: one line, not a stack.
-        tratto(-0.3, 0.6, 2, 1);
-        // The lower lid: lighter than the upper and broken, a few pixels
-        // under the outer half, so the eye is not ringed in ink.
-        lastra.Solco([&](double t) { return occhio(0.15 + 0.65 * t, -1) + QPointF(0, 0.45); },
-                     [](double t) { return 0.45 * Fuso(t, 0.7) * (0.6 + 0.4 * std::cos(6 * M_PI * t)); });
-    }
-}
-
-void IncidiBottoni(Lastra &lastra)
-{
-    // The waistcoat's buttons down the middle: each a small round dot,
-    // three pixels across with its corners softened, set in a pixel of
-    // clean paper so that it stands clear of the waistcoat's lines wherever
-    // it falls among them.
-    for (double y : {kColloY + 52, kColloY + 60, kColloY + 68}) {
-        const QPointF c = SullaLastra(QPointF(0, y));
-        const int cx = int(std::floor(c.x())), cy = int(std::floor(c.y()));
-        for (int dy = -2; dy <= 2; ++dy)
-            for (int dx = -2; dx <= 2; ++dx) {
-                const int d = std::abs(dx) + std::abs(dy);
-                if (std::max(std::abs(dx), std::abs(dy)) == 2 && d < 4)
-                    lastra.Risparmia(cx + dx, cy + dy);
-                else if (d <= 1)
-                    lastra.Inchiostra(cx + dx, cy + dy, 1);
-                else if (d == 2 && std::abs(dx) == 1)
-                    lastra.Inchiostra(cx + dx, cy + dy, 0.6);
-            }
+        // The lid's fold, clear of the edge by a row of paper, and above it
+        // one stroke under the brow, where the socket turns from the light.
+        tratto(-0.45, 0.75, 2, 1);
+        tratto(0.1, 0.8, 4, 1);
+        // The lower lid: a fine line over its outer part only, so the eye
+        // is not ringed in ink.
+        lastra.Solco([&](double t) { return occhio(-0.1 + 0.95 * t, -1) + QPointF(0, 0.45); },
+                     [](double t) { return 0.55 * Fuso(t, 0.7); });
     }
 }
 
@@ -438,6 +415,12 @@ void DisegnaLineamenti(QPainter &p)
             return QPointF((std::cos(a) < 0 ? -1 : 1) * MezzaLarghezza(y) * 0.97, y);
         },
         [](double t) { return (0.25 + 0.45 * t) * Fuso(t, 0.35); }, 40);
+    // The waistcoat's buttons down the middle, each a dark disc large
+    // enough to print as a button and not a pip.
+    p.setPen(Qt::NoPen);
+    p.setBrush(Qt::black);
+    for (double y : {kColloY + 52, kColloY + 60, kColloY + 68})
+        p.drawEllipse(QPointF(0, y), 1.6, 1.6);
     // The mouth: the parting of the lips, dipping at the middle, level at
     // the corners and fine there.
     const std::vector<QPointF> labbra{{-7.6, kBoccaY - 0.1},  {-5.6, kBoccaY - 0.1}, {-2.6, kBoccaY - 0.15},

@@ -10,8 +10,6 @@ class Lastra;
 
 // The eyes, their lids and the shade of their sockets, cut on the plate's pixels.
 void IncidiOcchi(Lastra &lastra);
-// The waistcoat's buttons, the same way.
-void IncidiBottoni(Lastra &lastra);
 
 // Draw in the portrait's own coordinates (see titolo_volto.h), black ink;
 // the hair's strands are cut on the plate, its finer hairs and the brows drawn.
