@@ -40,8 +40,10 @@ constexpr double kPassoFondo = 3;
 constexpr double kFiloInterno = 2.8;
 constexpr double kMargineFondo = 2.2;
 
-// How far the ground's lines stop short of the skin's outline, in the sitter's units.
-constexpr double kAlone = 0.6;
+// How far the ground's lines stop short of the figure's outline, in the
+// sitter's units: a band of clean paper round the head and the shoulders,
+// so the lit side has an edge against the ruling and the figure stands off it.
+constexpr double kAlone = 1.8;
 
 struct Fasi {
     double primo, secondo; // whole numbers on the axes of the two families of lines
@@ -138,23 +140,18 @@ bool Contorno(const Campione &c, double x, double y)
 
 double Inchiostro(double x, double y)
 {
-    Campione c = Rilievo(x, y);
-    // The hair is engraved strand by strand afterwards; the ground's ruling
-    // runs in under the ends of the strands round the crown, so no paper
-    // shows between them and the ground.
-    if (c.zona == Zona::Capelli) {
-        const double cx = (x - 0.5) / kCapelliA, cy = (y - kCapelliY) / kCapelliB;
-        if (std::hypot(cx, cy) < 1 - 1.4 / kCapelliA)
-            return 0;
-        c = Campione{};
-    }
+    const Campione c = Rilievo(x, y);
+    // The hair is engraved strand by strand afterwards, on clean paper.
+    if (c.zona == Zona::Capelli)
+        return 0;
     if (c.zona != Zona::Fondo && Contorno(c, x, y))
         return 1;
-    // The ground's lines stop a hair short of the head, the neck and the
-    // shoulders, so their outline is cut against paper and does not run
-    // into them where both are ruled nearly the same way.
-    if (c.zona == Zona::Fondo &&
-        Intorno(x, y, kAlone, [](const Campione &v) { return v.zona == Zona::Pelle || v.zona == Zona::Giacca; }))
+    // The ground's lines stop short of the head, the hair, the neck and the
+    // shoulders, so the figure is cut against paper, a vignette's halo, and
+    // the ruling does not run into it where both are ruled nearly the same way.
+    if (c.zona == Zona::Fondo && Intorno(x, y, kAlone, [](const Campione &v) {
+            return v.zona == Zona::Pelle || v.zona == Zona::Giacca || v.zona == Zona::Capelli;
+        }))
         return 0;
     // The lapel's outer edge catches the light: a thread of paper along it
     // draws the coat's V against the cloth.
