@@ -286,10 +286,12 @@ void IncidiOcchi(Lastra &lastra)
             }
         // The window's light: one pixel of paper in the iris's middle row,
         // on the side towards the light, the same in both eyes.
-        lastra.Risparmia(int(std::floor(centro.x() - 1.5)), int(std::floor(centro.y() - 0.5)));
-        // The lid's edge and the marks above it are laid whole pixels apart
-        // on the same curve, so they step together and stay parallel rather
-        // than crossing into a tangle at this size.
+        // Counted from the iris's middle pixel, so it falls inside the disc
+        // in both eyes whatever their fraction of a pixel.
+        lastra.Risparmia(int(std::floor(centro.x())) - 1, int(std::floor(centro.y() - 0.5)));
+        // The lid's edge and its shadow are laid a whole pixel apart on the
+        // same curve, so they step together instead of crossing into a
+        // tangle at this size.
         const auto lido = [&](double dx, int pixel) {
             return occhio(dx, 1) + QPointF(0, -0.3 - pixel / kIngrandimento);
         };
@@ -297,15 +299,11 @@ void IncidiOcchi(Lastra &lastra)
             lastra.Solco([&](double t) { return lido(da + (a - da) * t, pixel); },
                          [peso](double t) { return peso * std::min(1.0, 2.5 * Fuso(t, 0.8)); });
         };
-        // The upper lid's edge, and under it, over the iris, the lid's
-        // shadow on the eyeball, so the lid lies heavy over the eye.
-        lastra.Solco([&](double t) { return lido(-1.05 + 2.05 * t, 0); },
-                     [](double t) { return std::min(1.0, 0.4 + t / 0.08); });
+        // The upper lid: one line, fine at the corners and swelling to two
+        // pixels over the iris, where the lid's shadow lies on the eyeball.
+        // Strokes stacked above it read as lashes or make-up at this size.
+        tratto(-0.85, 0.85, 0, 1);
         tratto(-0.35, 0.4, -1, 1);
-        // The lid's fold, clear of the edge by a row of paper, and above it
-        // one stroke under the brow, where the socket turns from the light.
-        tratto(-0.45, 0.75, 2, 1);
-        tratto(0.1, 0.8, 4, 1);
         // The lower lid: a fine line over its outer part only, so the eye
         // is not ringed in ink.
         lastra.Solco([&](double t) { return occhio(-0.1 + 0.95 * t, -1) + QPointF(0, 0.45); },
