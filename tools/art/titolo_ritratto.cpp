@@ -1,5 +1,6 @@
 #include "titolo_ritratto.h"
 
+#include "titolo_lastra.h"
 #include "titolo_misure.h"
 #include "titolo_pelle.h"
 #include "titolo_segni.h"
@@ -39,8 +40,10 @@ constexpr double kPassoFondo = 3;
 constexpr double kFiloInterno = 2.8;
 constexpr double kMargineFondo = 2.2;
 
-// How far the ground's lines stop short of the skin's outline, in the sitter's units.
-constexpr double kAlone = 0.6;
+// How far the ground's lines stop short of the figure's outline, in the
+// sitter's units: a band of clean paper round the head and the shoulders,
+// so the lit side has an edge against the ruling and the figure stands off it.
+constexpr double kAlone = 1.8;
 
 struct Fasi {
     double primo, secondo; // whole numbers on the axes of the two families of lines
@@ -137,23 +140,18 @@ bool Contorno(const Campione &c, double x, double y)
 
 double Inchiostro(double x, double y)
 {
-    Campione c = Rilievo(x, y);
-    // The hair is engraved strand by strand afterwards; the ground's ruling
-    // runs in under the ends of the strands round the crown, so no paper
-    // shows between them and the ground.
-    if (c.zona == Zona::Capelli) {
-        const double cx = (x - 0.5) / kCapelliA, cy = (y - kCapelliY) / kCapelliB;
-        if (std::hypot(cx, cy) < 1 - 1.4 / kCapelliA)
-            return 0;
-        c = Campione{};
-    }
+    const Campione c = Rilievo(x, y);
+    // The hair is engraved strand by strand afterwards, on clean paper.
+    if (c.zona == Zona::Capelli)
+        return 0;
     if (c.zona != Zona::Fondo && Contorno(c, x, y))
         return 1;
-    // The ground's lines stop a hair short of the head, the neck and the
-    // shoulders, so their outline is cut against paper and does not run
-    // into them where both are ruled nearly the same way.
-    if (c.zona == Zona::Fondo &&
-        Intorno(x, y, kAlone, [](const Campione &v) { return v.zona == Zona::Pelle || v.zona == Zona::Giacca; }))
+    // The ground's lines stop short of the head, the hair, the neck and the
+    // shoulders, so the figure is cut against paper, a vignette's halo, and
+    // the ruling does not run into it where both are ruled nearly the same way.
+    if (c.zona == Zona::Fondo && Intorno(x, y, kAlone, [](const Campione &v) {
+            return v.zona == Zona::Pelle || v.zona == Zona::Giacca || v.zona == Zona::Capelli;
+        }))
         return 0;
     // The lapel's outer edge catches the light: a thread of paper along it
     // draws the coat's V against the cloth.
@@ -217,8 +215,8 @@ double Inchiostro(double x, double y)
     return a;
 }
 
-// Averages kScala x kScala samples into each pixel.
-QImage Riduci(const std::vector<float> &inchiostro, int larghezza, int altezza)
+// Averages kScala x kScala samples into each pixel, with the plate's own cuts.
+QImage Riduci(const std::vector<float> &inchiostro, const Lastra &lastra, int larghezza, int altezza)
 {
     QImage img(larghezza, altezza, QImage::Format_RGB32);
     const int lg = larghezza * kScala;
@@ -231,7 +229,9 @@ QImage Riduci(const std::vector<float> &inchiostro, int larghezza, int altezza)
             // Cut, not painted: a pixel a line barely grazes is left paper
             // and one it mostly covers is full ink, so the lines stay crisp
             // when the picture is enlarged instead of fading into grey.
-            const double a = std::clamp((somma / (kScala * kScala) - kNitido) / (1 - 2 * kNitido), 0.0, 1.0);
+            const double tagli = std::clamp((somma / (kScala * kScala) - kNitido) / (1 - 2 * kNitido), 0.0, 1.0);
+            // The marks cut straight on the plate's pixels are laid over them.
+            const double a = lastra.Risparmiato(px, py) ? 0 : 1 - (1 - tagli) * (1 - lastra.Inchiostro(px, py));
             const auto mescola = [a](int carta, int inchiostro) {
                 return int(std::lround(carta - (carta - inchiostro) * a));
             };
@@ -259,6 +259,7 @@ QImage Incisione()
             grande.setPixel(sx, sy, qRgb(g, g, g));
         }
     }
+    Lastra lastra(larghezza, altezza);
     // The drawn marks over them.
     {
         QPainter p(&grande);
@@ -267,7 +268,7 @@ QImage Incisione()
         p.translate(kMedaglioneRx, kMedaglioneRy);
         p.scale(kIngrandimento, kIngrandimento);
         p.translate(0, kAbbassa);
-        DisegnaCapelli(p);
+        DisegnaCapelli(p, lastra);
         DisegnaLineamenti(p);
     }
     // For whoever tunes the lines: the engraving before it is averaged down.
@@ -277,7 +278,8 @@ QImage Incisione()
     for (int sy = 0; sy < ag; ++sy)
         for (int sx = 0; sx < lg; ++sx)
             inchiostro[std::size_t(sy * lg + sx)] = float(1 - qGray(grande.pixel(sx, sy)) / 255.0);
-    return Riduci(inchiostro, larghezza, altezza);
+    IncidiOcchi(lastra);
+    return Riduci(inchiostro, lastra, larghezza, altezza);
 }
 
 void DisegnaMedaglione(QPainter &p)

@@ -1,5 +1,6 @@
 #include "titolo_segni.h"
 
+#include "titolo_lastra.h"
 #include "titolo_misure.h"
 #include "titolo_volto.h"
 
@@ -94,7 +95,7 @@ double TonoCapelli(QPointF q)
 // parting (s = 0) to the temple (s = 1), between the hairline (u = 0) and
 // the outline of the head (u = 1). They go in locks that drift across one
 // another and wave, each lock's strands heavier at its shaded edge.
-void Ciocche(QPainter &p, Caso &caso, const std::vector<QPointF> &attaccatura, const std::vector<QPointF> &profilo,
+void Ciocche(Lastra &lastra, Caso &caso, const std::vector<QPointF> &attaccatura, const std::vector<QPointF> &profilo,
              int ciocche, int filiPerCiocca, double lucido = -1)
 {
     const double larga = 1.8 / ciocche; // a lock's breadth, as a share of the band
@@ -128,7 +129,18 @@ void Ciocche(QPainter &p, Caso &caso, const std::vector<QPointF> &attaccatura, c
             // and the locks read as cut lines, not a painted mass.
             if (f % 3 == 2)
                 continue;
-            Taglio(p, asse, larghezza);
+            // Each strand cut on whole pixels, a pixel wide where it is
+            // heaviest and printing lighter where it thins, so the locks
+            // are crisp lines with paper between them, not a soft mass of
+            // strands averaged down. Over the crown none strays above the
+            // outline, where it would cross the ground's lines as a smudge.
+            lastra.Solco(asse, [&](double t) {
+                const QPointF q = asse(t);
+                const double cx = (q.x() - 0.5) / (1.12 * kCapelliA), cy = (q.y() - kCapelliY) / (1.01 * kCapelliB);
+                if (cx * cx + cy * cy > 1 && q.y() < kCapelliY - 0.6 * kCapelliB)
+                    return 0.0;
+                return std::min(1.0, 1.5 * larghezza(t) * kIngrandimento);
+            });
         }
     }
 }
@@ -164,7 +176,7 @@ std::vector<QPointF> Specchio(std::vector<QPointF> punti, double lato)
 
 } // namespace
 
-void DisegnaCapelli(QPainter &p)
+void DisegnaCapelli(QPainter &p, Lastra &lastra)
 {
     Caso caso;
     // The outline of the hair from the parting round to each side, and the
@@ -184,17 +196,8 @@ void DisegnaCapelli(QPainter &p)
                                                  {20, -46.8},   {21.5, -43.9}, {23.2, -38.4}, {24.2, -31}};
     const std::vector<QPointF> attaccaturaSinistra{{-8.0, -52.7},  {-15, -50.3},   {-18, -49.6}, {-20, -46.8},
                                                    {-21.5, -43.9}, {-23.2, -38.4}, {-24.2, -31}};
-    // Over the crown no strand strays above the outline: a stray there
-    // crosses the ground's lines as a grey smudge.
-    QPainterPath corona;
-    corona.setFillRule(Qt::WindingFill);
-    corona.addEllipse(QPointF(0.5, kCapelliY), 1.12 * kCapelliA, 1.01 * kCapelliB);
-    corona.addRect(QRectF(-2 * kCapelliA, kCapelliY - 0.6 * kCapelliB, 4 * kCapelliA, 2 * kCapelliB));
-    p.save();
-    p.setClipPath(corona, Qt::IntersectClip);
-    Ciocche(p, caso, attaccaturaDestra, profiloDestro, 9, 8, 0.3);
-    Ciocche(p, caso, attaccaturaSinistra, profiloSinistro, 5, 8, 0.3);
-    p.restore();
+    Ciocche(lastra, caso, attaccaturaDestra, profiloDestro, 9, 8, 0.3);
+    Ciocche(lastra, caso, attaccaturaSinistra, profiloSinistro, 5, 8, 0.3);
     // The crown's outline cut as one line, so the strands' roots there end
     // on an edge and not in a grey haze against the ground.
     Taglio(
@@ -234,7 +237,7 @@ void DisegnaCapelli(QPainter &p)
     peli(fini, 40, 0.9, 1.2, 2.6, 2.0, 3.5, 0.22, 0.32);
     // Above the ears the hair is brushed down and back.
     for (double lato : {-1.0, 1.0})
-        Ciocche(p, caso, Specchio({{20.5, -47}, {22.8, -40}, {23.6, -33}, {24.0, -28.2}}, lato),
+        Ciocche(lastra, caso, Specchio({{20.5, -47}, {22.8, -40}, {23.6, -33}, {24.0, -28.2}}, lato),
                 Specchio({{26.6, -47}, {27.6, -40}, {26.8, -33}, {24.6, -27.6}}, lato), 2, 2);
     // Eyebrows: hairs along the brow from its inner end, lifting there; the
     // same hairs in both, mirrored.
@@ -253,57 +256,64 @@ void DisegnaCapelli(QPainter &p)
     }
 }
 
+void IncidiOcchi(Lastra &lastra)
+{
+    for (double lato : {-1.0, 1.0}) {
+        // Where a lid runs: dx from -1 (inner corner) to 1 (outer); su 1 the upper lid, -1 the lower.
+        const auto palpebra = [](double dx, double su) {
+            const double alzo = su > 0 ? kPalpebra : kPalpebraBassa;
+            return kOcchiY - su * alzo * (1 - dx * dx) - 0.25 * dx;
+        };
+        const auto occhio = [&](double dx, double su) {
+            return QPointF(lato * (kOcchiX + kOcchioMezzo * dx), palpebra(dx, su));
+        };
+        // Iris and pupil one dark disc between the lids, each pixel inked by
+        // how much of it the disc covers, steepened so its edge stays firm:
+        // at the picture's size strokes in an iris this small break into speckle.
+        const QPointF iride(lato * kOcchiX, kOcchiY - 0.1);
+        const QPointF centro = SullaLastra(iride);
+        const int r = int(std::ceil(kIride * kIngrandimento)) + 1;
+        for (int py = int(centro.y()) - r; py <= int(centro.y()) + r; ++py)
+            for (int px = int(centro.x()) - r; px <= int(centro.x()) + r; ++px) {
+                int dentro = 0;
+                for (int k = 0; k < 16; ++k) {
+                    const QPointF q = DallaLastra(QPointF(px + (k % 4 + 0.5) / 4, py + (k / 4 + 0.5) / 4));
+                    const double dx = (q.x() * lato - kOcchiX) / kOcchioMezzo;
+                    dentro += std::hypot(q.x() - iride.x(), q.y() - iride.y()) < kIride && q.y() > palpebra(dx, 1) &&
+                        q.y() < palpebra(dx, -1);
+                }
+                lastra.Inchiostra(px, py, std::clamp((dentro / 16.0 - 0.25) / 0.5, 0.0, 1.0));
+            }
+        // The window's light: one pixel of paper in the iris's middle row,
+        // on the side towards the light, the same in both eyes.
+        // Counted from the iris's middle pixel, so it falls inside the disc
+        // in both eyes whatever their fraction of a pixel.
+        lastra.Risparmia(int(std::floor(centro.x())) - 1, int(std::floor(centro.y() - 0.5)));
+        // The lid's edge and its shadow are laid a whole pixel apart on the
+        // same curve, so they step together instead of crossing into a
+        // tangle at this size.
+        const auto lido = [&](double dx, int pixel) {
+            return occhio(dx, 1) + QPointF(0, -0.3 - pixel / kIngrandimento);
+        };
+        const auto tratto = [&](double da, double a, int pixel, double peso) {
+            lastra.Solco([&](double t) { return lido(da + (a - da) * t, pixel); },
+                         [peso](double t) { return peso * std::min(1.0, 2.5 * Fuso(t, 0.8)); });
+        };
+        // The upper lid: one line, fine at the corners and swelling to two
+        // pixels over the iris, where the lid's shadow lies on the eyeball.
+        // Strokes stacked above it read as lashes or make-up at this size.
+        tratto(-0.85, 0.85, 0, 1);
+        tratto(-0.35, 0.4, -1, 1);
+        // The lower lid: a fine line over its outer part only, so the eye
+        // is not ringed in ink.
+        lastra.Solco([&](double t) { return occhio(-0.1 + 0.95 * t, -1) + QPointF(0, 0.45); },
+                     [](double t) { return 0.55 * Fuso(t, 0.7); });
+    }
+}
+
 void DisegnaLineamenti(QPainter &p)
 {
     for (double lato : {-1.0, 1.0}) {
-        const auto occhio = [&](double dx, double su) {
-            // A point on the lids: dx from -1 (inner corner) to 1 (outer), su 1 upper lid, -1 lower.
-            const double ax = kOcchiX + kOcchioMezzo * dx;
-            const double alzo = su > 0 ? kPalpebra : kPalpebraBassa;
-            return QPointF(lato * ax, kOcchiY - su * alzo * (1 - dx * dx) - 0.25 * dx);
-        };
-        QPainterPath apertura(occhio(-1, 1));
-        for (int k = 1; k <= 20; ++k)
-            apertura.lineTo(occhio(-1 + k / 10.0, 1));
-        for (int k = 19; k >= 0; --k)
-            apertura.lineTo(occhio(-1 + k / 10.0, -1));
-        apertura.closeSubpath();
-        // Iris and pupil one dark disc: at the picture's size strokes in an
-        // iris this small break it into speckle. The window's light is left
-        // as one clean spot of paper at its upper left, the same in both eyes,
-        // and the lids cover its top and bottom.
-        const QPointF iride(lato * kOcchiX, kOcchiY - 0.1);
-        p.save();
-        p.setClipPath(apertura);
-        p.setPen(Qt::NoPen);
-        p.setBrush(Qt::black);
-        p.drawEllipse(iride, kIride, kIride);
-        // The lid's shadow on the eyeball: a cut under the lid's edge.
-        Taglio(
-            p, [&](double t) { return occhio(-0.9 + 1.8 * t, 1) + QPointF(0, 0.5); },
-            [](double t) { return 0.6 * Fuso(t, 0.5); }, 16);
-        p.restore();
-        p.setPen(Qt::NoPen);
-        p.setBrush(Qt::white);
-        // Centred on a pixel of the picture, so it prints as one clean spot
-        // and not as two half-lit ones.
-        const auto centraPixel = [](double u, double centro) {
-            return (std::floor(centro + u * kIngrandimento) + 0.5 - centro) / kIngrandimento;
-        };
-        const QPointF luce(centraPixel(iride.x() - 0.9, kMedaglione.x()),
-                           centraPixel(iride.y() - 0.6 + kAbbassa, kMedaglione.y()) - kAbbassa);
-        p.drawEllipse(luce, 0.5, 0.5);
-        // The upper lid's edge, heaviest towards the outer corner; the crease
-        // above it; a fine lower lid.
-        Taglio(
-            p, [&](double t) { return occhio(-1.05 + 2.2 * t, 1) + QPointF(0, -0.25); },
-            [](double t) { return 0.25 + 0.5 * std::sin(M_PI * std::min(1.0, t * 0.8 + 0.1)); }, 20);
-        Taglio(
-            p, [&](double t) { return occhio(-0.6 + 1.45 * t, 1) + QPointF(0, -1.3 - 0.5 * std::sin(M_PI * t)); },
-            [](double t) { return 0.4 * Fuso(t); }, 16);
-        Taglio(
-            p, [&](double t) { return occhio(-0.75 + 1.75 * t, -1) + QPointF(0, 0.3); },
-            [](double t) { return 0.5 * Fuso(t, 0.7); }, 16);
         // Each nostril one curved cut, from beside the nose's middle out and up
         // under the wing, swelling where the opening is deepest; the one away
         // from the light the heavier.
@@ -403,13 +413,12 @@ void DisegnaLineamenti(QPainter &p)
             return QPointF((std::cos(a) < 0 ? -1 : 1) * MezzaLarghezza(y) * 0.97, y);
         },
         [](double t) { return (0.25 + 0.45 * t) * Fuso(t, 0.35); }, 40);
-    // The waistcoat's buttons down the middle.
-    for (double y : {kColloY + 52, kColloY + 60, kColloY + 68}) {
-        p.setBrush(Qt::black);
-        p.drawEllipse(QPointF(0, y), 1.1, 1.1);
-        p.setBrush(Qt::white);
-        p.drawEllipse(QPointF(-0.35, y - 0.35), 0.35, 0.35);
-    }
+    // The waistcoat's buttons down the middle, each a dark disc large
+    // enough to print as a button and not a pip.
+    p.setPen(Qt::NoPen);
+    p.setBrush(Qt::black);
+    for (double y : {kColloY + 52, kColloY + 60, kColloY + 68})
+        p.drawEllipse(QPointF(0, y), 1.6, 1.6);
     // The mouth: the parting of the lips, dipping at the middle, level at
     // the corners and fine there.
     const std::vector<QPointF> labbra{{-7.6, kBoccaY - 0.1},  {-5.6, kBoccaY - 0.1}, {-2.6, kBoccaY - 0.15},

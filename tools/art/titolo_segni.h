@@ -6,8 +6,14 @@ class QPainter;
 
 namespace titolo {
 
-// Draws in the portrait's own coordinates (see titolo_volto.h), black ink.
-void DisegnaCapelli(QPainter &p);
+class Lastra;
+
+// The eyes, their lids and the shade of their sockets, cut on the plate's pixels.
+void IncidiOcchi(Lastra &lastra);
+
+// Draw in the portrait's own coordinates (see titolo_volto.h), black ink;
+// the hair's strands are cut on the plate, its finer hairs and the brows drawn.
+void DisegnaCapelli(QPainter &p, Lastra &lastra);
 void DisegnaLineamenti(QPainter &p);
 
 } // namespace titolo

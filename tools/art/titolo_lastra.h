@@ -1,0 +1,42 @@
+// The medallion's pixels as a plate: lines cut into it one by one, each
+// laid on whole pixels so that it never breaks into dots at the picture's
+// own size, however it turns.
+#pragma once
+
+#include <QPointF>
+
+#include <functional>
+#include <vector>
+
+namespace titolo {
+
+class Lastra {
+public:
+    Lastra(int larghezza, int altezza);
+
+    // How much ink pixel (x, y) holds: 0 paper, 1 full.
+    double Inchiostro(int x, int y) const;
+    // Inks pixel (x, y) by a, over what it holds already; outside the plate, nothing.
+    void Inchiostra(int x, int y, double a);
+    // Leaves pixel (x, y) clean paper, whatever is cut or ruled over it: a
+    // light scraped back out of the ink.
+    void Risparmia(int x, int y);
+    bool Risparmiato(int x, int y) const;
+
+    // A line cut along `asse` (the sitter's units, t from 0 to 1), `spessore(t)`
+    // pixels of ink across it: one pixel on each step of its way, none doubled
+    // at its turns; below one pixel wide it prints lighter, above it swells
+    // into the neighbour on the side its middle lies towards.
+    void Solco(const std::function<QPointF(double)> &asse, const std::function<double(double)> &spessore);
+
+private:
+    int larghezza_, altezza_;
+    std::vector<float> inchiostro_;
+    std::vector<bool> risparmio_;
+};
+
+// Where a point in the sitter's units falls on the plate, in pixels, and back.
+QPointF SullaLastra(QPointF q);
+QPointF DallaLastra(QPointF p);
+
+} // namespace titolo
