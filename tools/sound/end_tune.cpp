@@ -64,20 +64,17 @@ constexpr std::array<std::string_view, 1> kUpbeat = {"A4/1 C#5/1"};
 // Steps are sixteenths. Over the band's first chord the trumpet plays the
 // game tune's head, E F# E A B, in major and high, and turns round the C#
 // of the head's next bar, C# D C# A, keeping its top E for the close; it
-// climbs again from the A, in the head's rocking rhythm, to the D over the
-// B half-diminished chord and turns down to its B, so the line keeps its
-// height where the harmony darkens: the chord's F natural, the game tune's
-// minor for a moment, sounds a sixth under that D in the second trumpet, on
-// the beat, not as an afterthought in the middle of the band; it falls and
-// climbs by step over the dominant of the dominant (B7 over its D#), and
-// over the tonic's six-four turns up to its E, within the trumpet's bright
+// calls on four repeated Es and leaps a fifth to B, held over B
+// half-diminished, whose F natural, the game tune's minor for a moment, is
+// left to the clarinet and the pizzicato, saving its D and E for the
+// close; it falls and climbs by step over the dominant of the dominant (B7
+// over its D#), a scale where the bar before leapt, and over the tonic's
+// six-four turns up to its E, within the trumpet's bright
 // range, then walks down the scale over the dominant's seventh to the
 // tonic with the last stroke.
 constexpr std::array<std::string_view, 5> kMelody = {
-    "E5/3 F#5/1 E5/2 A5/4 B5/2",
-    "C#6/4 D6/2 C#6/4 A5/2",
-    "A5/3 B5/1 C#6/1 B5/1 D6/3 C#6/1 B5/2",
-    "A5/3 F#5/1 D#5/2 F#5/2 G#5/1 A5/1 B5/2",
+    "E5/3 F#5/1 E5/2 A5/4 B5/2",  "C#6/4 D6/2 C#6/4 A5/2",
+    "E5/2 E5/1 E5/1 E5/2 B5/6",   "A5/3 F#5/1 D#5/2 F#5/2 G#5/1 A5/1 B5/2",
     "C#6/4 E6/2 D6/3 C#6/1 B5/2",
 };
 // Two horns hold the chords in the middle of the band, under the clarinet; the upper falls A G# F# against the
@@ -90,14 +87,13 @@ constexpr std::array<std::string_view, 7> kHornLower = {"C#4/12",     "A3/12", "
 // A third or a sixth under the tune where they strike together, but a line
 // of its own: it holds while the tune climbs and moves against it as it
 // turns; in the head's second bar it fills the middle between the horns
-// and the trumpet; under the trumpets' climb it holds the tonic, A, and
-// steps to the half-diminished chord's B, leaving its F to the trumpets,
-// and leaps up to the B7's F#, let go as the trumpet takes up the F#;
-// the B7's seventh, A, stays
+// and the trumpet; it leaves the call to the two trumpets and enters on
+// the half-diminished chord's F natural, short, which rises to the B7's F#, let
+// go as the trumpet takes up the F#; the B7's seventh, A, stays
 // into the six-four, and the clarinet climbs to the dominant's seventh, D,
 // which falls to the tonic's third.
 constexpr std::array<std::string_view, 5> kSecond = {
-    "r/6 C#5/6", "E5/4 F#5/2 E5/4 F#5/2", "A4/6 B4/6", "F#5/3 r/1 B4/2 A4/6", "~A4/6 B4/4 D5/2",
+    "r/6 C#5/6", "E5/4 F#5/2 E5/4 F#5/2", "r/8 F5/4", "F#5/3 r/1 B4/2 A4/6", "~A4/6 B4/4 D5/2",
 };
 // The bass falls A F# and climbs C# D D# to the dominant, and falls to the tonic.
 // The last bar is the tonic's six-four over the dominant's E, resolving
@@ -161,11 +157,10 @@ constexpr Voice kSecondTrumpetVoice{kSecondTrumpet, 0, 78, 20, Articulation::Pla
 // Before that it sings a third under the head from the band's first chord,
 // so the fanfare is two trumpets from its start, and under the head's
 // second bar and the scale that climbs over the dominant's dominant; under
-// the climb to the D it keeps to sixths, rising a semitone from E to the
-// half-diminished chord's F, so the brass does not thin out before the
-// close.
+// the call it keeps to thirds, then the sixth under its B, so the brass
+// does not thin out before the climb.
 constexpr std::array<std::string_view, 4> kSecondTrumpetThirds = {
-    "C#5/3 D5/1 C#5/2 F#5/4 G#5/2", "A5/4 B5/2 A5/4 F#5/2", "C#5/3 D5/1 E5/1 D5/1 F5/3 E5/1 D5/2",
+    "C#5/3 D5/1 C#5/2 F#5/4 G#5/2", "A5/4 B5/2 A5/4 F#5/2", "C#5/2 C#5/1 C#5/1 C#5/2 D5/6",
     "r/6 D#5/2 E5/1 F#5/1 F#5/2"};
 constexpr std::uint32_t kThirdsFrom = 0; // the head's first bar
 constexpr int kThirdsLevel = -10;        // under the first trumpet, which keeps the tune
@@ -248,9 +243,9 @@ constexpr std::uint32_t kSweepTicks = 30, kSweepFrom = 9 * kSixEightFine.ticksPe
 constexpr std::uint8_t kSweepVelocity = 42;
 constexpr std::uint32_t kFirstRollTicks = 15;
 constexpr std::uint8_t kFirstChordVelocity = 66; // under the trumpet's first notes
-// Under the trumpet's D, on the second beat of the bar before the B7, the
+// Under the call's A, on the second beat of the bar before the B7, the
 // pizzicato strikes F and D with the bass and its chord after them, so the
-// D and its turn down to B sound over the full half-diminished chord,
+// call and its turn up to B sound over the full half-diminished chord,
 // the game tune's minor a moment before the dominant's dominant brightens
 // it, rather than a bare B over the bass's D.
 constexpr std::size_t kLeaningBar = 2;
@@ -396,7 +391,7 @@ std::vector<MidiTrack> ComposeEndTune()
             }
         }
         if (bar == kLeaningBar) {
-            // Under the trumpets' climb the harp runs up the chord, damped
+            // Under the call's repeated E the harp runs up the chord, damped
             // before the D chord of the second beat.
             for (std::uint32_t i = 0; i < kCallHarp.size(); ++i) {
                 band.Track(kHarp).Note(now + i * kSixEightFine.ticksPerStep, kHarp, kCallHarp[i], kCallHarpVelocity,
