@@ -1,5 +1,5 @@
 // The end-of-game tune: a bright flourish in A major, the game tune's key
-// turned to major, under eight seconds with its final chord ringing out. Over
+// turned to major, under ten seconds with its final chord ringing out. Over
 // the band's first chord the trumpet plays the game tune's opening figure,
 // in major, high and in its rocking rhythm, and goes on with its second
 // bar; a clarinet sings in thirds and sixths under it, two horns hold
@@ -7,7 +7,7 @@
 // dominant and a broadening, to the tonic's six-four, the tune at its
 // highest, leaning on the dominant's seventh as the timpani and the cymbal
 // roll and swell; the tonic itself comes only with the last stroke and the
-// crash: the loudest moment, held a bar on the timpani's roll while
+// crash: the loudest moment, held over a bar on the timpani's roll while
 // the crash and the harp ring on to the end.
 // No part climbs above C7 or plays harder than velocity 100, so it rings
 // rather than shrieks.
@@ -24,9 +24,9 @@ namespace belvane::sound {
 
 namespace {
 
-// Dotted quarter = 108: quicker than the game tune, a brisk festive dance,
+// Dotted quarter = 100: quicker than the game tune, a brisk festive dance,
 // so the flourish is short.
-constexpr std::uint32_t kMicrosPerQuarter = 60'000'000u * 2 / (108 * 3);
+constexpr std::uint32_t kMicrosPerQuarter = 60'000'000u * 2 / (100 * 3);
 constexpr std::uint32_t kSeed = 2020;
 
 constexpr std::uint8_t kTrumpet = kEndTuneLead;
@@ -80,10 +80,10 @@ constexpr std::array<std::string_view, 5> kMelody = {
 // Two horns hold the chords in the middle of the band, under the clarinet; the upper falls A G# F# against the
 // trumpet's climb in the head's second bar, the G# passing off the beat so the F# minor chord lands on it, rises E F F#
 // through the half-diminished chord to the dominant's dominant, and the dominant's seventh falls to the tonic's third.
-constexpr std::array<std::string_view, 6> kHornUpper = {"E4/12",  "A4/4 G#4/2 F#4/6", "E4/6 F4/6",
-                                                        "F#4/12", "E4/6 D4/6",        "C#4/12"};
-constexpr std::array<std::string_view, 6> kHornLower = {"C#4/12",    "A3/12",      "C#4/6 B3/6",
-                                                        "B3/6 A3/6", "A3/6 G#3/6", "A3/12"};
+constexpr std::array<std::string_view, 7> kHornUpper = {"E4/12",     "A4/4 G#4/2 F#4/6", "E4/6 F4/6", "F#4/12",
+                                                        "E4/6 D4/6", "C#4/12",           "~C#4/5 r/7"};
+constexpr std::array<std::string_view, 7> kHornLower = {"C#4/12",     "A3/12", "C#4/6 B3/6", "B3/6 A3/6",
+                                                        "A3/6 G#3/6", "A3/12", "~A3/5 r/7"};
 // A third or a sixth under the tune where they strike together, but a line
 // of its own: it holds while the tune climbs and moves against it as it
 // turns; in the head's second bar it fills the middle between the horns
@@ -127,14 +127,12 @@ constexpr int kLinePlace = 3;
 constexpr std::uint8_t kSplashKey = 55, kSplashVelocity = 78;
 // The six-four and the seventh are held a bar while the timpani roll swells
 // under them, and the tonic is struck, hardest, with the crash; the winds
-// hold it through its bar, dying away with the crash, the harp and the
-// timpani rather than stopping short under them, and let go on the next
-// downbeat, well before the file ends, so their release sounds within it.
-// Held longer, past the downbeat, the close outstayed a win heard after
-// every game.
+// hold it through its bar and an eighth on, dying away with the crash, the
+// harp and the timpani rather than stopping short under them, and let go
+// well before the file ends, so their release sounds within it.
 constexpr std::uint32_t kHeldTicks = 11 * kSixEightFine.ticksPerStep;
-constexpr std::array<std::string_view, 1> kButton = {"A5/12"}, kSecondButton = {"C#5/12"};
-constexpr std::uint32_t kButtonSixteenths = 12;
+constexpr std::array<std::string_view, 2> kButton = {"A5/12", "~A5/5 r/7"}, kSecondButton = {"C#5/12", "~C#5/5 r/7"};
+constexpr std::uint32_t kButtonSixteenths = 17;
 constexpr std::uint32_t kButtonTicks = kButtonSixteenths * kSixEightFine.ticksPerStep - 40;
 // The winds' chord dies away from its second beat, by expression, to this
 // (of 127) as they let go; the strokes they ring with are left to decay.
@@ -169,7 +167,7 @@ constexpr int kThirdsLevel = -10;        // under the first trumpet, which keeps
 // Its thirds run on to the leading note, G#, under the first trumpet's B;
 // the stroke takes it to the chord's fifth, as an inner voice may.
 constexpr std::array<std::string_view, 1> kSecondTrumpetClose = {"A5/4 C#6/2 B5/3 A5/1 G#5/2"};
-constexpr std::array<std::string_view, 1> kSecondTrumpetButton = {"E5/12"};
+constexpr std::array<std::string_view, 2> kSecondTrumpetButton = {"E5/12", "~E5/5 r/7"};
 constexpr int kSecondTrumpetButtonAccent = 8;
 // The clarinet plays out: under two trumpets and the horns it is
 // otherwise lost.
@@ -231,12 +229,12 @@ constexpr std::uint32_t kSeventhAfterbeat = 3 * kSixEightFine.ticksPerStep;
 // half into the last chord, the sticks a little uneven.
 constexpr std::uint32_t kRollStrokes = 12, kRollTicks = kSixEightFine.ticksPerStep / 2;
 constexpr int kRollUneven = 3;
-// Under the last chord the timpani roll on the tonic, dying away with the
-// winds, so the held chord stands on more than one stroke, and stop with
-// their release, leaving the crash to ring: a stroke closing the roll on its
-// own after the chord stood out as a stray thud.
+// Under the last chord the timpani roll on the tonic, steady under the
+// winds, so the held chord stands on more than one stroke, up to the winds'
+// release, where a stroke closes the roll and rings on with the crash.
 constexpr std::uint32_t kHeldRollStrokes = 2 * kButtonSixteenths - 1;
-constexpr int kHeldRollFrom = 68, kHeldRollTo = 50;
+constexpr int kHeldRollFrom = 66, kHeldRollTo = 62;
+constexpr std::uint8_t kClosingStrokeVelocity = 74;
 // The harp's glissando up the dominant's dominant, B2 to F#5, in the last
 // three sixteenths before the six-four, stopped as it comes; it leaves the
 // leading note D# to the bass and the winds.
@@ -329,16 +327,16 @@ std::vector<MidiTrack> ComposeEndTune()
     const std::uint32_t lastStroke = lastBar + kSixEight.barTicks();
     for (const auto &[line, voice] : {std::pair{std::span<const std::string_view>(kHornUpper), kHornsHeld},
                                       std::pair{std::span<const std::string_view>(kHornLower), kHornsHeld}}) {
-        PlayLine(band.Track(voice.channel), voice, kSixEightFine, firstBar, line.first(line.size() - 2), band.Players(),
+        PlayLine(band.Track(voice.channel), voice, kSixEightFine, firstBar, line.first(line.size() - 3), band.Players(),
                  kLinePlace);
         // Over the six-four they come up with the trumpets, the band's climax.
         Voice climax = voice;
         climax.velocity = static_cast<std::uint8_t>(voice.velocity + kClimaxSupport);
-        PlayLine(band.Track(voice.channel), climax, kSixEightFine, lastBar, line.subspan(line.size() - 2, 1),
+        PlayLine(band.Track(voice.channel), climax, kSixEightFine, lastBar, line.subspan(line.size() - 3, 1),
                  band.Players(), lastPlace);
         Voice out = voice;
         out.velocity = static_cast<std::uint8_t>(voice.velocity + kStrokeSupport);
-        PlayLine(band.Track(voice.channel), out, kSixEightFine, lastStroke, line.last(1), band.Players(), lastPlace);
+        PlayLine(band.Track(voice.channel), out, kSixEightFine, lastStroke, line.last(2), band.Players(), lastPlace);
     }
     for (const std::uint8_t wind : {kTrumpet, kSecondTrumpet, kClarinet, kHorns, kBass}) {
         const std::uint32_t steps = kButtonSixteenths - kFadeFromSixteenth;
@@ -443,6 +441,8 @@ std::vector<MidiTrack> ComposeEndTune()
                                           RollVelocity(kHeldRollFrom, kHeldRollTo, i - 1, kHeldRollStrokes),
                                           kRollTicks);
             }
+            const std::uint32_t release = stroke + (kHeldRollStrokes + 1) * kRollTicks;
+            band.Track(kTimpani).Note(release, kTimpani, kTimpaniTonic, kClosingStrokeVelocity, beat);
             band.Track(kBass).Note(stroke, kBass, kButtonBass, kButtonBassVelocity, kButtonTicks);
             for (const std::uint8_t key : kButtonPluck) {
                 band.Track(kPizzicato).Note(stroke, kPizzicato, key, kButtonPluckVelocity, kPluckTicks);
