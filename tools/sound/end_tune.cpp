@@ -24,9 +24,9 @@ namespace belvane::sound {
 
 namespace {
 
-// Dotted quarter = 100: quicker than the game tune, a brisk festive dance,
+// Dotted quarter = 108: quicker than the game tune, a brisk festive dance,
 // so the flourish is short.
-constexpr std::uint32_t kMicrosPerQuarter = 60'000'000u * 2 / (100 * 3);
+constexpr std::uint32_t kMicrosPerQuarter = 60'000'000u * 2 / (108 * 3);
 constexpr std::uint32_t kSeed = 2020;
 
 constexpr std::uint8_t kTrumpet = kEndTuneLead;
@@ -81,9 +81,9 @@ constexpr std::array<std::string_view, 5> kMelody = {
 // trumpet's climb in the head's second bar, the G# passing off the beat so the F# minor chord lands on it, rises E F F#
 // through the half-diminished chord to the dominant's dominant, and the dominant's seventh falls to the tonic's third.
 constexpr std::array<std::string_view, 7> kHornUpper = {"E4/12",     "A4/4 G#4/2 F#4/6", "E4/6 F4/6", "F#4/12",
-                                                        "E4/6 D4/6", "C#4/12",           "~C#4/5 r/7"};
+                                                        "E4/6 D4/6", "C#4/12",           "~C#4/6 r/6"};
 constexpr std::array<std::string_view, 7> kHornLower = {"C#4/12",     "A3/12", "C#4/6 B3/6", "B3/6 A3/6",
-                                                        "A3/6 G#3/6", "A3/12", "~A3/5 r/7"};
+                                                        "A3/6 G#3/6", "A3/12", "~A3/6 r/6"};
 // A third or a sixth under the tune where they strike together, but a line
 // of its own: it holds while the tune climbs and moves against it as it
 // turns; in the head's second bar it fills the middle between the horns
@@ -127,17 +127,19 @@ constexpr int kLinePlace = 3;
 constexpr std::uint8_t kSplashKey = 55, kSplashVelocity = 78;
 // The six-four and the seventh are held a bar while the timpani roll swells
 // under them, and the tonic is struck, hardest, with the crash; the winds
-// hold it through its bar and an eighth on, dying away with the crash, the
-// harp and the timpani rather than stopping short under them, and let go
-// well before the file ends, so their release sounds within it.
+// hold it through its bar and a beat on, settling a little with the crash
+// and the harp, and let go together on the next bar's second beat with a
+// last stroke of the drum, the tuba and the low strings, well before the
+// file ends, so their release sounds within it. Let go off the beat, the
+// chord stopped rather than ended.
 constexpr std::uint32_t kHeldTicks = 11 * kSixEightFine.ticksPerStep;
-constexpr std::array<std::string_view, 2> kButton = {"A5/12", "~A5/5 r/7"}, kSecondButton = {"C#5/12", "~C#5/5 r/7"};
-constexpr std::uint32_t kButtonSixteenths = 17;
+constexpr std::array<std::string_view, 2> kButton = {"A5/12", "~A5/6 r/6"}, kSecondButton = {"C#5/12", "~C#5/6 r/6"};
+constexpr std::uint32_t kButtonSixteenths = 18;
 constexpr std::uint32_t kButtonTicks = kButtonSixteenths * kSixEightFine.ticksPerStep - 40;
-// The winds' chord dies away from its second beat, by expression, to this
-// (of 127) as they let go; the strokes they ring with are left to decay.
+// The winds' chord settles from its second beat, by expression, to this
+// (of 127) as the roll grows under it into the last stroke.
 constexpr std::uint32_t kFadeFromSixteenth = 6;
-constexpr int kFadeTo = 40;
+constexpr int kFadeTo = 96;
 constexpr std::uint8_t kExpression = 11;
 // The last chord is held at a broader tempo still, in % of the beat's length.
 constexpr std::uint32_t kButtonBroadening = 112;
@@ -167,7 +169,7 @@ constexpr int kThirdsLevel = -10;        // under the first trumpet, which keeps
 // Its thirds run on to the leading note, G#, under the first trumpet's B;
 // the stroke takes it to the chord's fifth, as an inner voice may.
 constexpr std::array<std::string_view, 1> kSecondTrumpetClose = {"A5/4 C#6/2 B5/3 A5/1 G#5/2"};
-constexpr std::array<std::string_view, 2> kSecondTrumpetButton = {"E5/12", "~E5/5 r/7"};
+constexpr std::array<std::string_view, 2> kSecondTrumpetButton = {"E5/12", "~E5/6 r/6"};
 constexpr int kSecondTrumpetButtonAccent = 8;
 // The clarinet plays out: under two trumpets and the horns it is
 // otherwise lost.
@@ -229,12 +231,17 @@ constexpr std::uint32_t kSeventhAfterbeat = 3 * kSixEightFine.ticksPerStep;
 // half into the last chord, the sticks a little uneven.
 constexpr std::uint32_t kRollStrokes = 12, kRollTicks = kSixEightFine.ticksPerStep / 2;
 constexpr int kRollUneven = 3;
-// Under the last chord the timpani roll on the tonic, steady under the
-// winds, so the held chord stands on more than one stroke, up to the winds'
-// release, where a stroke closes the roll and rings on with the crash.
+// Under the last chord the timpani roll on the tonic, so the held chord
+// stands on more than one stroke: they fall back under the winds after the
+// crash and grow again, over the bar, into the winds' release, where a
+// stroke closes the roll, harder than any of it, with the tuba and the low
+// strings plucked short. A flat roll closed by a soft stroke sounded a
+// stray thud after the chord.
 constexpr std::uint32_t kHeldRollStrokes = 2 * kButtonSixteenths - 1;
-constexpr int kHeldRollFrom = 66, kHeldRollTo = 62;
-constexpr std::uint8_t kClosingStrokeVelocity = 74;
+constexpr int kHeldRollFrom = 68, kHeldRollLow = 52, kHeldRollTo = 82;
+constexpr std::uint8_t kClosingStrokeVelocity = 90;
+constexpr std::array<std::uint8_t, 2> kClosingPluck = {45, 57}; // A2 A3
+constexpr std::uint8_t kClosingBassVelocity = 88, kClosingPluckVelocity = 84;
 // The harp's glissando up the dominant's dominant, B2 to F#5, in the last
 // three sixteenths before the six-four, stopped as it comes; it leaves the
 // leading note D# to the bass and the winds.
@@ -436,13 +443,20 @@ std::vector<MidiTrack> ComposeEndTune()
             const std::uint32_t ringing = kRingingTicks - kSixEight.barTicks();
             band.Percussion(stroke, kCrash, kCrashVelocity, ringing);
             band.Track(kTimpani).Note(stroke, kTimpani, kTimpaniTonic, kButtonDrumVelocity, kRollTicks);
+            // The roll's first third falls back, the rest grows.
+            const std::uint32_t ebb = kHeldRollStrokes / 3;
             for (std::uint32_t i = 1; i <= kHeldRollStrokes; ++i) {
-                band.Track(kTimpani).Note(stroke + i * kRollTicks, kTimpani, kTimpaniTonic,
-                                          RollVelocity(kHeldRollFrom, kHeldRollTo, i - 1, kHeldRollStrokes),
-                                          kRollTicks);
+                const std::uint8_t velocity = i <= ebb
+                    ? RollVelocity(kHeldRollFrom, kHeldRollLow, i - 1, ebb)
+                    : RollVelocity(kHeldRollLow, kHeldRollTo, i - ebb - 1, kHeldRollStrokes - ebb);
+                band.Track(kTimpani).Note(stroke + i * kRollTicks, kTimpani, kTimpaniTonic, velocity, kRollTicks);
             }
             const std::uint32_t release = stroke + (kHeldRollStrokes + 1) * kRollTicks;
-            band.Track(kTimpani).Note(release, kTimpani, kTimpaniTonic, kClosingStrokeVelocity, beat);
+            band.Track(kTimpani).Note(release, kTimpani, kTimpaniTonic, kClosingStrokeVelocity, kPluckTicks);
+            band.Track(kBass).Note(release, kBass, kButtonBass, kClosingBassVelocity, kPluckTicks);
+            for (const std::uint8_t key : kClosingPluck) {
+                band.Track(kPizzicato).Note(release, kPizzicato, key, kClosingPluckVelocity, kPluckTicks);
+            }
             band.Track(kBass).Note(stroke, kBass, kButtonBass, kButtonBassVelocity, kButtonTicks);
             for (const std::uint8_t key : kButtonPluck) {
                 band.Track(kPizzicato).Note(stroke, kPizzicato, key, kButtonPluckVelocity, kPluckTicks);
