@@ -66,12 +66,11 @@ constexpr std::array<std::string_view, 1> kUpbeat = {"A4/1 C#5/1"};
 // of the head's next bar, C# D C# A, keeping its top E for the close; it
 // calls on four repeated Es and leaps a fifth to B, held over B
 // half-diminished, whose F natural, the game tune's minor for a moment, is
-// left to the clarinet and the pizzicato, saving its D and E for the
-// close; it falls and climbs by step over the dominant of the dominant (B7
-// over its D#), a scale where the bar before leapt, and over the tonic's
-// six-four turns up to its E, within the trumpet's bright
-// range, then walks down the scale over the dominant's seventh to the
-// tonic with the last stroke.
+// the second trumpet's, on the beat, saving its D and E for the close; it
+// falls and climbs by step over the dominant of the dominant (B7 over its
+// D#), a scale where the bar before leapt, and over the tonic's six-four
+// turns up to its E, within the trumpet's bright range, then walks down the
+// scale over the dominant's seventh to the tonic with the last stroke.
 constexpr std::array<std::string_view, 5> kMelody = {
     "E5/3 F#5/1 E5/2 A5/4 B5/2",  "C#6/4 D6/2 C#6/4 A5/2",
     "E5/2 E5/1 E5/1 E5/2 B5/6",   "A5/3 F#5/1 D#5/2 F#5/2 G#5/1 A5/1 B5/2",
@@ -80,20 +79,23 @@ constexpr std::array<std::string_view, 5> kMelody = {
 // Two horns hold the chords in the middle of the band, under the clarinet; the upper falls A G# F# against the
 // trumpet's climb in the head's second bar, the G# passing off the beat so the F# minor chord lands on it, rises E F F#
 // through the half-diminished chord to the dominant's dominant, and the dominant's seventh falls to the tonic's third.
+// The lower holds its A into the tonic's first inversion, whose C# the tuba and the second trumpet have: the third
+// tripled in the middle of the band was thick.
 constexpr std::array<std::string_view, 7> kHornUpper = {"E4/12",     "A4/4 G#4/2 F#4/6", "E4/6 F4/6", "F#4/12",
                                                         "E4/6 D4/6", "C#4/12",           "~C#4/6 r/6"};
-constexpr std::array<std::string_view, 7> kHornLower = {"C#4/12",     "A3/12", "C#4/6 B3/6", "B3/6 A3/6",
+constexpr std::array<std::string_view, 7> kHornLower = {"C#4/12",     "A3/12", "A3/6 B3/6", "B3/6 A3/6",
                                                         "A3/6 G#3/6", "A3/12", "~A3/6 r/6"};
 // A third or a sixth under the tune where they strike together, but a line
 // of its own: it holds while the tune climbs and moves against it as it
 // turns; in the head's second bar it fills the middle between the horns
 // and the trumpet; it leaves the call to the two trumpets and enters on
-// the half-diminished chord's F natural, short, which rises to the B7's F#, let
-// go as the trumpet takes up the F#; the B7's seventh, A, stays
+// the half-diminished chord with its D, a sixth under the trumpet's B, the
+// second trumpet's F between them, and falls through B to the B7's seventh,
+// A, which stays
 // into the six-four, and the clarinet climbs to the dominant's seventh, D,
 // which falls to the tonic's third.
 constexpr std::array<std::string_view, 5> kSecond = {
-    "r/6 C#5/6", "E5/4 F#5/2 E5/4 F#5/2", "r/8 F5/4", "F#5/3 r/1 B4/2 A4/6", "~A4/6 B4/4 D5/2",
+    "r/6 C#5/6", "E5/4 F#5/2 E5/4 F#5/2", "r/6 D5/6", "r/4 B4/2 A4/6", "~A4/6 B4/4 D5/2",
 };
 // The bass falls A F# and climbs C# D D# to the dominant, and falls to the tonic.
 // The last bar is the tonic's six-four over the dominant's E, resolving
@@ -159,11 +161,12 @@ constexpr Voice kSecondTrumpetVoice{kSecondTrumpet, 0, 78, 20, Articulation::Pla
 // Before that it sings a third under the head from the band's first chord,
 // so the fanfare is two trumpets from its start, and under the head's
 // second bar and the scale that climbs over the dominant's dominant; under
-// the call it keeps to thirds, then the sixth under its B, so the brass
-// does not thin out before the climb.
+// the call it keeps to thirds, then takes the half-diminished chord's F on
+// the beat, where a clarinet entering after it came as an afterthought, and
+// rises to the B7's F#, so the brass does not thin out before the climb.
 constexpr std::array<std::string_view, 4> kSecondTrumpetThirds = {
-    "C#5/3 D5/1 C#5/2 F#5/4 G#5/2", "A5/4 B5/2 A5/4 F#5/2", "C#5/2 C#5/1 C#5/1 C#5/2 D5/6",
-    "r/6 D#5/2 E5/1 F#5/1 F#5/2"};
+    "C#5/3 D5/1 C#5/2 F#5/4 G#5/2", "A5/4 B5/2 A5/4 F#5/2", "C#5/2 C#5/1 C#5/1 C#5/2 F5/6",
+    "F#5/3 r/3 D#5/2 E5/1 F#5/1 F#5/2"};
 constexpr std::uint32_t kThirdsFrom = 0; // the head's first bar
 constexpr int kThirdsLevel = -10;        // under the first trumpet, which keeps the tune
 // Its thirds run on to the leading note, G#, under the first trumpet's B;
