@@ -184,12 +184,12 @@ constexpr int kFinalAccent = 8, kButtonAccent = 14, kSecondFinalAccent = 8, kCla
 
 // One crash, with the last stroke (two are crude after the build).
 constexpr std::uint8_t kCrash = 49, kCrashVelocity = 92;
-// Under the seventh the second crash rolls, in thirty-seconds with the
-// timpani, swelling from soft into the first's stroke: the stroke is
+// Under the seventh a ride cymbal rolls, in thirty-seconds with the
+// timpani, swelling from soft into the crash's stroke: the stroke is
 // prepared, not a surprise, yet struck on a new cymbal well over the roll,
 // which does not blur it. Half a bar is a swell; a whole bar of soft strokes
-// only stuttered.
-constexpr std::uint8_t kRollCymbal = 57; // Crash Cymbal 2
+// only stuttered, and a crash struck again at each stroke rattled.
+constexpr std::uint8_t kRollCymbal = 51; // Ride Cymbal 1
 constexpr std::uint32_t kCymbalRollTicks = kSixEightFine.ticksPerStep / 2;
 constexpr int kCymbalRollFrom = 30, kCymbalRollTo = 68;
 // The timpani: the tonic struck at the start and on the last chord, the
@@ -198,7 +198,7 @@ constexpr int kCymbalRollFrom = 30, kCymbalRollTo = 68;
 // the six-four is left to the harp's sweep and the tuba: a roll there too
 // only thickened the low register.
 constexpr std::uint8_t kTimpaniTonic = 45, kTimpaniDominant = 40;     // A2, E2
-constexpr std::uint8_t kTimpaniApproach = 47, kApproachVelocity = 70; // B2, on the B7's second beat
+constexpr std::uint8_t kTimpaniApproach = 47, kApproachVelocity = 74; // B2, on the B7's downbeat
 constexpr std::uint8_t kLastDrumVelocity = 80;                        // the arrival, under the trumpet
 constexpr std::uint8_t kButtonDrumVelocity = 82;                      // the last stroke, under the brass
 // Under the six-four and the seventh the timpani roll on the dominant,
@@ -412,9 +412,10 @@ std::vector<MidiTrack> ComposeEndTune()
             }
         }
         if (bar + 2 == kChords.size()) {
-            // The drum marks the B7's second beat; the harp sweeps up it
-            // into the six-four.
-            band.Track(kTimpani).Note(now + beat, kTimpani, kTimpaniApproach, kApproachVelocity, beat);
+            // The drum strikes the B7 with its bass, a downbeat the band
+            // leans on, where on the second beat it was a stray weak hit;
+            // the harp sweeps up the chord into the six-four.
+            band.Track(kTimpani).Note(now, kTimpani, kTimpaniApproach, kApproachVelocity, beat);
             for (std::uint32_t i = 0; i < kSweep.size(); ++i) {
                 band.Track(kHarp).Note(now + kSweepFrom + i * kSweepTicks, kHarp, kSweep[i],
                                        static_cast<std::uint8_t>(kSweepVelocity + 2 * i),
