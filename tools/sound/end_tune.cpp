@@ -57,10 +57,17 @@ constexpr Part kParts[] = {
 };
 constexpr Accompanists kAccompanists{kBass, kPizzicato, kPizzicato, kHarp, kPizzicato};
 
-// Before the first bar the trumpet calls alone, up the tonic chord, A C#,
-// so the band's first chord lands on the top of the call, its E.
-constexpr Grid kUpbeatGrid{kSixEightFine.ticksPerStep, static_cast<int>(kEndTuneUpbeat / kSixEightFine.ticksPerStep)};
-constexpr std::array<std::string_view, 1> kUpbeat = {"A4/1 C#5/1"};
+// Before the first bar the two trumpets call up the tonic chord in two
+// eighths, A C# over E A, tongued and each louder than the one before, so
+// the band's first chord lands on the top of the call, its E; under them
+// the timpani strike the dominant twice, a pickup into their tonic on the
+// downbeat. Two sixteenths of one trumpet were over before they spoke.
+constexpr std::array<std::uint8_t, 2> kCall = {69, 73}, kCallUnder = {64, 69}; // A4 C#5 over E4 A4
+constexpr std::array<std::uint8_t, 2> kCallVelocity = {80, 88};
+constexpr int kCallUnderLevel = -10;
+constexpr std::uint8_t kCallDrum = 40; // E2
+constexpr std::array<std::uint8_t, 2> kCallDrumVelocity = {56, 68};
+constexpr std::uint32_t kCallTicks = kEndTuneUpbeat / 2, kCallGap = 24;
 // Steps are sixteenths. Over the band's first chord the trumpet plays the
 // game tune's head, E F# E A B, in major and high, and turns round the C#
 // of the head's next bar, C# D C# A, keeping its top E for the close; it
@@ -138,7 +145,9 @@ constexpr std::uint8_t kSplashKey = 55, kSplashVelocity = 78;
 constexpr std::uint32_t kHeldTicks = 11 * kSixEightFine.ticksPerStep;
 constexpr std::array<std::string_view, 2> kButton = {"A5/12", "~A5/5 r/7"}, kSecondButton = {"C#5/12", "~C#5/5 r/7"};
 constexpr std::uint32_t kButtonSixteenths = 18;
-constexpr std::uint32_t kButtonTicks = kButtonSixteenths * kSixEightFine.ticksPerStep - 40;
+// The tuba breathes with the winds before the brass's last chord, so its
+// last note is struck afresh, not run into.
+constexpr std::uint32_t kButtonTicks = (kButtonSixteenths - 1) * kSixEightFine.ticksPerStep;
 // The winds' chord settles from its second beat, by expression, to this
 // (of 127) as the roll grows under it into the last stroke.
 constexpr std::uint32_t kFadeFromSixteenth = 6;
@@ -152,9 +161,6 @@ constexpr std::uint32_t kButtonBroadening = 112;
 constexpr std::uint32_t kRingingTicks = (12 + kButtonSixteenths) * kSixEightFine.ticksPerStep;
 
 constexpr Voice kTrumpetLead{kTrumpet, 0, 84, 20, Articulation::Plain, 6};
-// The call is crisp, tongued, on time, and a little lighter than the E it
-// leads to.
-constexpr Voice kTrumpetUpbeat{kTrumpet, 0, 80, 30, Articulation::Plain, 0};
 // A second trumpet joins the first over the six-four, a third under its
 // climb to the top E and its walk down, and takes the tonic chord's fifth
 // under its last A: the brass grows for the close.
@@ -185,12 +191,12 @@ constexpr int kFinalAccent = 8, kButtonAccent = 14, kSecondFinalAccent = 8, kCla
 
 // One crash, with the last stroke (two are crude after the build).
 constexpr std::uint8_t kCrash = 49, kCrashVelocity = 92;
-// Under the seventh a ride cymbal rolls, in thirty-seconds with the
-// timpani, swelling from soft into the crash's stroke: the stroke is
+// Under the seventh the second crash rolls, in thirty-seconds with the
+// timpani, swelling from soft into the first's stroke: the stroke is
 // prepared, not a surprise, yet struck on a new cymbal well over the roll,
 // which does not blur it. Half a bar is a swell; a whole bar of soft strokes
-// only stuttered, and a crash struck again at each stroke rattled.
-constexpr std::uint8_t kRollCymbal = 51; // Ride Cymbal 1
+// only stuttered. A ride's strokes pattered like a drum kit's.
+constexpr std::uint8_t kRollCymbal = 57; // Crash Cymbal 2
 constexpr std::uint32_t kCymbalRollTicks = kSixEightFine.ticksPerStep / 2;
 constexpr int kCymbalRollFrom = 30, kCymbalRollTo = 68;
 // The timpani: the tonic struck at the start and on the last chord, the
@@ -216,6 +222,9 @@ constexpr std::uint8_t kButtonPluckVelocity = 80;
 constexpr std::uint32_t kPluckTicks = 2 * kSixEightFine.ticksPerStep;         // an eighth
 constexpr std::array<std::uint8_t, 6> kButtonHarp = {45, 52, 57, 61, 64, 69}; // A2 .. A4
 constexpr std::uint8_t kButtonHarpVelocity = 70;
+// The harp rings on through the brass's last chord rather than being damped
+// as it strikes.
+constexpr std::uint32_t kHarpRingsOn = 3 * kSixEightFine.ticksPerStep;
 constexpr std::uint8_t kFirstHitVelocity = 86; // the opening stroke, under the last and the trumpet
 // The trumpet's call is the start of the line's crescendo, not its peak.
 constexpr int kCallAccent = 0;
@@ -299,8 +308,8 @@ std::vector<MidiTrack> ComposeEndTune()
 {
     MidiTrack conductor;
     conductor.Name(0, "bump");
-    // The upbeat's bar, an eighth, then the tune's bars.
-    conductor.TimeSignature(0, 1, 3);
+    // The upbeat's bar, two eighths, then the tune's bars.
+    conductor.TimeSignature(0, 2, 3);
     conductor.TimeSignature(kEndTuneUpbeat, 6, 3);
     conductor.KeySignature(0, 3, KeyMode::Major);
     conductor.Tempo(0, kMicrosPerQuarter);
@@ -310,7 +319,13 @@ std::vector<MidiTrack> ComposeEndTune()
     // The lines up to the last bar, then the last chord played out, harder.
     const std::uint32_t firstBar = kEndTuneUpbeat;
     const std::uint32_t lastBar = firstBar + (kChords.size() - 1) * kSixEight.barTicks();
-    PlayLine(band.Track(kTrumpet), kTrumpetUpbeat, kUpbeatGrid, 0, kUpbeat, band.Players(), kLinePlace - 1);
+    for (std::uint32_t i = 0; i < kCall.size(); ++i) {
+        band.Track(kTrumpet).Note(i * kCallTicks, kTrumpet, kCall[i], kCallVelocity[i], kCallTicks - kCallGap);
+        band.Track(kSecondTrumpet)
+            .Note(i * kCallTicks, kSecondTrumpet, kCallUnder[i],
+                  static_cast<std::uint8_t>(kCallVelocity[i] + kCallUnderLevel), kCallTicks - kCallGap);
+        band.Track(kTimpani).Note(i * kCallTicks, kTimpani, kCallDrum, kCallDrumVelocity[i], kCallTicks);
+    }
     const int lastPlace = kLinePlace + static_cast<int>(kChords.size() - 1);
     for (const auto &[line, voice] : {std::pair{&kMelody, kTrumpetLead}, std::pair{&kSecond, kClarinetSecond}}) {
         const std::span<const std::string_view> bars(*line);
@@ -458,8 +473,9 @@ std::vector<MidiTrack> ComposeEndTune()
             const std::uint32_t ringing = kRingingTicks - kSixEight.barTicks();
             band.Percussion(stroke, kCrash, kCrashVelocity, ringing);
             band.Track(kTimpani).Note(stroke, kTimpani, kTimpaniTonic, kButtonDrumVelocity, kRollTicks);
-            // The roll's first third falls back, the rest grows.
-            const std::uint32_t ebb = kHeldRollStrokes / 3;
+            // The roll's first third falls back, the rest grows; an even
+            // number of strokes each way keeps the sticks alternating.
+            const std::uint32_t ebb = kHeldRollStrokes / 6 * 2;
             for (std::uint32_t i = 1; i <= kHeldRollStrokes; ++i) {
                 const std::uint8_t velocity = i <= ebb
                     ? RollVelocity(kHeldRollFrom, kHeldRollLow, i - 1, ebb)
@@ -481,7 +497,7 @@ std::vector<MidiTrack> ComposeEndTune()
             }
             for (std::uint32_t i = 0; i < kButtonHarp.size(); ++i) {
                 band.Track(kHarp).Note(stroke + i * kFirstRollTicks, kHarp, kButtonHarp[i], kButtonHarpVelocity,
-                                       ringing - i * kFirstRollTicks);
+                                       ringing + kHarpRingsOn - i * kFirstRollTicks);
             }
         }
         now += kSixEight.barTicks();
