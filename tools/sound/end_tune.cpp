@@ -89,9 +89,9 @@ constexpr std::array<std::string_view, 5> kMelody = {
 // The lower holds its A into the tonic's first inversion, whose C# the tuba and the second trumpet have: the third
 // tripled in the middle of the band was thick.
 constexpr std::array<std::string_view, 7> kHornUpper = {"E4/12",     "A4/4 G#4/2 F#4/6", "E4/6 F4/6", "F#4/12",
-                                                        "E4/6 D4/6", "C#4/12",           "~C#4/5 r/7"};
+                                                        "E4/6 D4/6", "C#4/12",           "~C#4/4 r/8"};
 constexpr std::array<std::string_view, 7> kHornLower = {"C#4/12",     "A3/12", "A3/6 B3/6", "B3/6 A3/6",
-                                                        "A3/6 G#3/6", "A3/12", "~A3/5 r/7"};
+                                                        "A3/6 G#3/6", "A3/12", "~A3/4 r/8"};
 // A third or a sixth under the tune where they strike together, but a line
 // of its own: it holds while the tune climbs and moves against it as it
 // turns; in the head's second bar it fills the middle between the horns
@@ -136,18 +136,19 @@ constexpr int kLinePlace = 3;
 constexpr std::uint8_t kSplashKey = 55, kSplashVelocity = 78;
 // The six-four and the seventh are held a bar while the timpani roll swells
 // under them, and the tonic is struck, hardest, with the crash; the winds
-// hold it through its bar and on almost to the next bar's second beat,
-// settling a little with the crash and the harp, and breathe before it,
-// where the brass strikes the chord once more, short, with a last stroke of
-// the drum, the tuba and the low strings, well before the file ends, so
-// their release sounds within it. Let go off the beat, the chord stopped
-// rather than ended; closed by the low instruments alone, it ended dark.
+// hold it through its bar and on to an eighth before the next bar's second
+// beat, settling a little with the crash and the harp, breathe, and strike
+// it once more, short, on that beat with a last stroke of the drum, the
+// tuba and the low strings, well before the file ends, so their release
+// sounds within it. Let go off the beat, the chord stopped rather than
+// ended; closed by the low instruments alone, it ended dark; after a
+// sixteenth's breath the last chord ran into the held one.
 constexpr std::uint32_t kHeldTicks = 11 * kSixEightFine.ticksPerStep;
-constexpr std::array<std::string_view, 2> kButton = {"A5/12", "~A5/5 r/7"}, kSecondButton = {"C#5/12", "~C#5/5 r/7"};
+constexpr std::array<std::string_view, 2> kButton = {"A5/12", "~A5/4 r/8"}, kSecondButton = {"C#5/12", "~C#5/4 r/8"};
 constexpr std::uint32_t kButtonSixteenths = 18;
-// The tuba breathes with the winds before the brass's last chord, so its
+// The tuba breathes with the winds before their last chord, so its
 // last note is struck afresh, not run into.
-constexpr std::uint32_t kButtonTicks = (kButtonSixteenths - 1) * kSixEightFine.ticksPerStep;
+constexpr std::uint32_t kButtonTicks = (kButtonSixteenths - 2) * kSixEightFine.ticksPerStep;
 // The winds' chord settles from its second beat, by expression, to this
 // (of 127) as the roll grows under it into the last stroke.
 constexpr std::uint32_t kFadeFromSixteenth = 6;
@@ -179,7 +180,7 @@ constexpr int kThirdsLevel = -10;        // under the first trumpet, which keeps
 // Its thirds run on to the leading note, G#, under the first trumpet's B;
 // the stroke takes it to the chord's fifth, as an inner voice may.
 constexpr std::array<std::string_view, 1> kSecondTrumpetClose = {"A5/4 C#6/2 B5/3 A5/1 G#5/2"};
-constexpr std::array<std::string_view, 2> kSecondTrumpetButton = {"E5/12", "~E5/5 r/7"};
+constexpr std::array<std::string_view, 2> kSecondTrumpetButton = {"E5/12", "~E5/4 r/8"};
 constexpr int kSecondTrumpetButtonAccent = 8;
 // The clarinet plays out: under two trumpets and the horns it is
 // otherwise lost.
@@ -255,13 +256,14 @@ constexpr int kHeldRollFrom = 68, kHeldRollLow = 52, kHeldRollTo = 82;
 constexpr std::uint8_t kClosingStrokeVelocity = 90;
 constexpr std::array<std::uint8_t, 2> kClosingPluck = {45, 57}; // A2 A3
 constexpr std::uint8_t kClosingBassVelocity = 88, kClosingPluckVelocity = 84;
-// The brass's last short chord over that stroke: {channel, key, velocity}.
+// The winds' last short chord over that stroke: {channel, key, velocity}.
 struct Stab {
     std::uint8_t channel, key, velocity;
 };
-constexpr std::array<Stab, 4> kClosingBrass = {{
+constexpr std::array<Stab, 5> kClosingBrass = {{
     {kTrumpet, 81, 98},       // A5
     {kSecondTrumpet, 76, 90}, // E5
+    {kClarinet, 73, 86},      // C#5, the chord's third at the top of the middle
     {kHorns, 57, 88},         // A3
     {kHorns, 61, 88},         // C#4
 }};
