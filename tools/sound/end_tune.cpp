@@ -119,9 +119,12 @@ constexpr std::size_t kLightTubaBars = 3;
 // The afterbeats carry the dance under the trumpet: they are plucked
 // harder than the held chords.
 constexpr int kAfterbeatLift = 8;
-// The broadening before the last chord: {sixteenths before it, tempo in % of the beat's length}.
+// The broadening into the last chord, over the six-four and the seventh
+// only, so the dominant's dominant keeps its drive: {sixteenths into their
+// bar, tempo in % of the beat's length}. Begun in the bar before, it slowed
+// half the flourish.
 constexpr std::array<std::pair<std::uint32_t, std::uint32_t>, 4> kBroadening = {
-    {{9, 101}, {6, 103}, {3, 105}, {0, 107}}};
+    {{0, 102}, {3, 104}, {6, 106}, {9, 108}}};
 // From the F# minor chord's root the bass climbs low, C# D D# to the
 // dominant, under the horns' chords.
 constexpr std::array<std::string_view, 2> kClimbingBass = {"C#2/3 D2/3", "D#2/6"};
@@ -291,10 +294,11 @@ constexpr std::uint8_t kCallHarpVelocity = 48;
 constexpr std::size_t kRollingBar = 1;
 constexpr std::array<std::uint8_t, 4> kRollingChord = {54, 57, 61, 66}; // F#3 A3 C#4 F#4
 constexpr std::uint8_t kRollingVelocity = 54;
-// The horns enter together: a horn chord is not rolled.
-constexpr Voice kHornsHeld{kHorns, 0, 60, 20, Articulation::Plain, 0};
+// The horns enter together: a horn chord is not rolled. They hold the
+// band together under the trumpets; softer, they were lost under them.
+constexpr Voice kHornsHeld{kHorns, 0, 70, 20, Articulation::Plain, 0};
 // Velocity added to the horns over the six-four and on the last stroke.
-constexpr int kClimaxSupport = 20, kStrokeSupport = 24;
+constexpr int kClimaxSupport = 10, kStrokeSupport = 14;
 
 // The velocity of stroke `i` of `strokes` in a roll swelling from `from` to
 // `to`, the sticks a little uneven.
@@ -386,7 +390,7 @@ std::vector<MidiTrack> ComposeEndTune()
     }
     // The run into the last chord broadens in steps, and the chord with it.
     for (const auto &[sixteenths, percent] : kBroadening) {
-        conductor.Tempo(lastBar - sixteenths * kSixEightFine.ticksPerStep, kMicrosPerQuarter * percent / 100);
+        conductor.Tempo(lastBar + sixteenths * kSixEightFine.ticksPerStep, kMicrosPerQuarter * percent / 100);
     }
     conductor.Tempo(lastBar + kSixEight.barTicks(), kMicrosPerQuarter * kButtonBroadening / 100);
     // The six-four is held its beat, and its roll rings as long.
