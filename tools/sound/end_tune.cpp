@@ -24,9 +24,9 @@ namespace belvane::sound {
 
 namespace {
 
-// Dotted quarter = 100: quicker than the game tune, a brisk festive dance,
+// Dotted quarter = 108: quicker than the game tune, a brisk festive dance,
 // so the flourish is short.
-constexpr std::uint32_t kMicrosPerQuarter = 60'000'000u * 2 / (100 * 3);
+constexpr std::uint32_t kMicrosPerQuarter = 60'000'000u * 2 / (108 * 3);
 constexpr std::uint32_t kSeed = 2020;
 
 constexpr std::uint8_t kTrumpet = kEndTuneLead;
@@ -57,21 +57,27 @@ constexpr Part kParts[] = {
 };
 constexpr Accompanists kAccompanists{kBass, kPizzicato, kPizzicato, kHarp, kPizzicato};
 
-// Before the first bar the trumpet calls alone, up the tonic chord, A C#,
-// so the band's first chord lands on the top of the call, its E.
-constexpr Grid kUpbeatGrid{kSixEightFine.ticksPerStep, static_cast<int>(kEndTuneUpbeat / kSixEightFine.ticksPerStep)};
-constexpr std::array<std::string_view, 1> kUpbeat = {"A4/1 C#5/1"};
+// Before the first bar the two trumpets call up the tonic chord in two
+// eighths, A C# over E A, tongued and each louder than the one before, so
+// the band's first chord lands on the top of the call, its E; under them
+// the timpani strike the dominant twice, a pickup into their tonic on the
+// downbeat. Two sixteenths of one trumpet were over before they spoke.
+constexpr std::array<std::uint8_t, 2> kCall = {69, 73}, kCallUnder = {64, 69}; // A4 C#5 over E4 A4
+constexpr std::array<std::uint8_t, 2> kCallVelocity = {80, 88};
+constexpr int kCallUnderLevel = -10;
+constexpr std::uint8_t kCallDrum = 40; // E2
+constexpr std::array<std::uint8_t, 2> kCallDrumVelocity = {56, 68};
+constexpr std::uint32_t kCallTicks = kEndTuneUpbeat / 2, kCallGap = 24;
 // Steps are sixteenths. Over the band's first chord the trumpet plays the
 // game tune's head, E F# E A B, in major and high, and turns round the C#
 // of the head's next bar, C# D C# A, keeping its top E for the close; it
 // calls on four repeated Es and leaps a fifth to B, held over B
 // half-diminished, whose F natural, the game tune's minor for a moment, is
-// left to the clarinet and the pizzicato, saving its D and E for the
-// close; it falls and climbs by step over the dominant of the dominant (B7
-// over its D#), a scale where the bar before leapt, and over the tonic's
-// six-four turns up to its E, within the trumpet's bright
-// range, then walks down the scale over the dominant's seventh to the
-// tonic with the last stroke.
+// the second trumpet's, on the beat, saving its D and E for the close; it
+// falls and climbs by step over the dominant of the dominant (B7 over its
+// D#), a scale where the bar before leapt, and over the tonic's six-four
+// turns up to its E, within the trumpet's bright range, then walks down the
+// scale over the dominant's seventh to the tonic with the last stroke.
 constexpr std::array<std::string_view, 5> kMelody = {
     "E5/3 F#5/1 E5/2 A5/4 B5/2",  "C#6/4 D6/2 C#6/4 A5/2",
     "E5/2 E5/1 E5/1 E5/2 B5/6",   "A5/3 F#5/1 D#5/2 F#5/2 G#5/1 A5/1 B5/2",
@@ -80,20 +86,23 @@ constexpr std::array<std::string_view, 5> kMelody = {
 // Two horns hold the chords in the middle of the band, under the clarinet; the upper falls A G# F# against the
 // trumpet's climb in the head's second bar, the G# passing off the beat so the F# minor chord lands on it, rises E F F#
 // through the half-diminished chord to the dominant's dominant, and the dominant's seventh falls to the tonic's third.
+// The lower holds its A into the tonic's first inversion, whose C# the tuba and the second trumpet have: the third
+// tripled in the middle of the band was thick.
 constexpr std::array<std::string_view, 7> kHornUpper = {"E4/12",     "A4/4 G#4/2 F#4/6", "E4/6 F4/6", "F#4/12",
-                                                        "E4/6 D4/6", "C#4/12",           "~C#4/5 r/7"};
-constexpr std::array<std::string_view, 7> kHornLower = {"C#4/12",     "A3/12", "C#4/6 B3/6", "B3/6 A3/6",
-                                                        "A3/6 G#3/6", "A3/12", "~A3/5 r/7"};
+                                                        "E4/6 D4/6", "C#4/12",           "~C#4/4 r/8"};
+constexpr std::array<std::string_view, 7> kHornLower = {"C#4/12",     "A3/12", "A3/6 B3/6", "B3/6 A3/6",
+                                                        "A3/6 G#3/6", "A3/12", "~A3/4 r/8"};
 // A third or a sixth under the tune where they strike together, but a line
 // of its own: it holds while the tune climbs and moves against it as it
 // turns; in the head's second bar it fills the middle between the horns
 // and the trumpet; it leaves the call to the two trumpets and enters on
-// the half-diminished chord's F natural, short, which rises to the B7's F#, let
-// go as the trumpet takes up the F#; the B7's seventh, A, stays
+// the half-diminished chord with its D, a sixth under the trumpet's B, the
+// second trumpet's F between them, and falls through B to the B7's seventh,
+// A, which stays
 // into the six-four, and the clarinet climbs to the dominant's seventh, D,
 // which falls to the tonic's third.
 constexpr std::array<std::string_view, 5> kSecond = {
-    "r/6 C#5/6", "E5/4 F#5/2 E5/4 F#5/2", "r/8 F5/4", "F#5/3 r/1 B4/2 A4/6", "~A4/6 B4/4 D5/2",
+    "r/6 C#5/6", "E5/4 F#5/2 E5/4 F#5/2", "r/6 D5/6", "r/4 B4/2 A4/6", "~A4/6 B4/4 D5/2",
 };
 // The bass falls A F# and climbs C# D D# to the dominant, and falls to the tonic.
 // The last bar is the tonic's six-four over the dominant's E, resolving
@@ -110,9 +119,12 @@ constexpr std::size_t kLightTubaBars = 3;
 // The afterbeats carry the dance under the trumpet: they are plucked
 // harder than the held chords.
 constexpr int kAfterbeatLift = 8;
-// The broadening before the last chord: {sixteenths before it, tempo in % of the beat's length}.
+// The broadening into the last chord, over the six-four and the seventh
+// only, so the dominant's dominant keeps its drive: {sixteenths into their
+// bar, tempo in % of the beat's length}. Begun in the bar before, it slowed
+// half the flourish.
 constexpr std::array<std::pair<std::uint32_t, std::uint32_t>, 4> kBroadening = {
-    {{9, 101}, {6, 103}, {3, 105}, {0, 107}}};
+    {{0, 102}, {3, 104}, {6, 106}, {9, 108}}};
 // From the F# minor chord's root the bass climbs low, C# D D# to the
 // dominant, under the horns' chords.
 constexpr std::array<std::string_view, 2> kClimbingBass = {"C#2/3 D2/3", "D#2/6"};
@@ -127,17 +139,23 @@ constexpr int kLinePlace = 3;
 constexpr std::uint8_t kSplashKey = 55, kSplashVelocity = 78;
 // The six-four and the seventh are held a bar while the timpani roll swells
 // under them, and the tonic is struck, hardest, with the crash; the winds
-// hold it through its bar and an eighth on, dying away with the crash, the
-// harp and the timpani rather than stopping short under them, and let go
-// well before the file ends, so their release sounds within it.
+// hold it through its bar and on to an eighth before the next bar's second
+// beat, settling a little with the crash and the harp, breathe, and strike
+// it once more, short, on that beat with a last stroke of the drum, the
+// tuba and the low strings, well before the file ends, so their release
+// sounds within it. Let go off the beat, the chord stopped rather than
+// ended; closed by the low instruments alone, it ended dark; after a
+// sixteenth's breath the last chord ran into the held one.
 constexpr std::uint32_t kHeldTicks = 11 * kSixEightFine.ticksPerStep;
-constexpr std::array<std::string_view, 2> kButton = {"A5/12", "~A5/5 r/7"}, kSecondButton = {"C#5/12", "~C#5/5 r/7"};
-constexpr std::uint32_t kButtonSixteenths = 17;
-constexpr std::uint32_t kButtonTicks = kButtonSixteenths * kSixEightFine.ticksPerStep - 40;
-// The winds' chord dies away from its second beat, by expression, to this
-// (of 127) as they let go; the strokes they ring with are left to decay.
+constexpr std::array<std::string_view, 2> kButton = {"A5/12", "~A5/4 r/8"}, kSecondButton = {"C#5/12", "~C#5/4 r/8"};
+constexpr std::uint32_t kButtonSixteenths = 18;
+// The tuba breathes with the winds before their last chord, so its
+// last note is struck afresh, not run into.
+constexpr std::uint32_t kButtonTicks = (kButtonSixteenths - 2) * kSixEightFine.ticksPerStep;
+// The winds' chord settles from its second beat, by expression, to this
+// (of 127) as the roll grows under it into the last stroke.
 constexpr std::uint32_t kFadeFromSixteenth = 6;
-constexpr int kFadeTo = 40;
+constexpr int kFadeTo = 96;
 constexpr std::uint8_t kExpression = 11;
 // The last chord is held at a broader tempo still, in % of the beat's length.
 constexpr std::uint32_t kButtonBroadening = 112;
@@ -147,9 +165,6 @@ constexpr std::uint32_t kButtonBroadening = 112;
 constexpr std::uint32_t kRingingTicks = (12 + kButtonSixteenths) * kSixEightFine.ticksPerStep;
 
 constexpr Voice kTrumpetLead{kTrumpet, 0, 84, 20, Articulation::Plain, 6};
-// The call is crisp, tongued, on time, and a little lighter than the E it
-// leads to.
-constexpr Voice kTrumpetUpbeat{kTrumpet, 0, 80, 30, Articulation::Plain, 0};
 // A second trumpet joins the first over the six-four, a third under its
 // climb to the top E and its walk down, and takes the tonic chord's fifth
 // under its last A: the brass grows for the close.
@@ -157,17 +172,18 @@ constexpr Voice kSecondTrumpetVoice{kSecondTrumpet, 0, 78, 20, Articulation::Pla
 // Before that it sings a third under the head from the band's first chord,
 // so the fanfare is two trumpets from its start, and under the head's
 // second bar and the scale that climbs over the dominant's dominant; under
-// the call it keeps to thirds, then the sixth under its B, so the brass
-// does not thin out before the climb.
+// the call it keeps to thirds, then takes the half-diminished chord's F on
+// the beat, where a clarinet entering after it came as an afterthought, and
+// rises to the B7's F#, so the brass does not thin out before the climb.
 constexpr std::array<std::string_view, 4> kSecondTrumpetThirds = {
-    "C#5/3 D5/1 C#5/2 F#5/4 G#5/2", "A5/4 B5/2 A5/4 F#5/2", "C#5/2 C#5/1 C#5/1 C#5/2 D5/6",
-    "r/6 D#5/2 E5/1 F#5/1 F#5/2"};
+    "C#5/3 D5/1 C#5/2 F#5/4 G#5/2", "A5/4 B5/2 A5/4 F#5/2", "C#5/2 C#5/1 C#5/1 C#5/2 F5/6",
+    "F#5/3 r/3 D#5/2 E5/1 F#5/1 F#5/2"};
 constexpr std::uint32_t kThirdsFrom = 0; // the head's first bar
 constexpr int kThirdsLevel = -10;        // under the first trumpet, which keeps the tune
 // Its thirds run on to the leading note, G#, under the first trumpet's B;
 // the stroke takes it to the chord's fifth, as an inner voice may.
 constexpr std::array<std::string_view, 1> kSecondTrumpetClose = {"A5/4 C#6/2 B5/3 A5/1 G#5/2"};
-constexpr std::array<std::string_view, 2> kSecondTrumpetButton = {"E5/12", "~E5/5 r/7"};
+constexpr std::array<std::string_view, 2> kSecondTrumpetButton = {"E5/12", "~E5/4 r/8"};
 constexpr int kSecondTrumpetButtonAccent = 8;
 // The clarinet plays out: under two trumpets and the horns it is
 // otherwise lost.
@@ -183,7 +199,7 @@ constexpr std::uint8_t kCrash = 49, kCrashVelocity = 92;
 // timpani, swelling from soft into the first's stroke: the stroke is
 // prepared, not a surprise, yet struck on a new cymbal well over the roll,
 // which does not blur it. Half a bar is a swell; a whole bar of soft strokes
-// only stuttered.
+// only stuttered. A ride's strokes pattered like a drum kit's.
 constexpr std::uint8_t kRollCymbal = 57; // Crash Cymbal 2
 constexpr std::uint32_t kCymbalRollTicks = kSixEightFine.ticksPerStep / 2;
 constexpr int kCymbalRollFrom = 30, kCymbalRollTo = 68;
@@ -193,7 +209,7 @@ constexpr int kCymbalRollFrom = 30, kCymbalRollTo = 68;
 // the six-four is left to the harp's sweep and the tuba: a roll there too
 // only thickened the low register.
 constexpr std::uint8_t kTimpaniTonic = 45, kTimpaniDominant = 40;     // A2, E2
-constexpr std::uint8_t kTimpaniApproach = 47, kApproachVelocity = 70; // B2, on the B7's second beat
+constexpr std::uint8_t kTimpaniApproach = 47, kApproachVelocity = 74; // B2, on the B7's downbeat
 constexpr std::uint8_t kLastDrumVelocity = 80;                        // the arrival, under the trumpet
 constexpr std::uint8_t kButtonDrumVelocity = 82;                      // the last stroke, under the brass
 // Under the six-four and the seventh the timpani roll on the dominant,
@@ -210,6 +226,9 @@ constexpr std::uint8_t kButtonPluckVelocity = 80;
 constexpr std::uint32_t kPluckTicks = 2 * kSixEightFine.ticksPerStep;         // an eighth
 constexpr std::array<std::uint8_t, 6> kButtonHarp = {45, 52, 57, 61, 64, 69}; // A2 .. A4
 constexpr std::uint8_t kButtonHarpVelocity = 70;
+// The harp rings on through the brass's last chord rather than being damped
+// as it strikes.
+constexpr std::uint32_t kHarpRingsOn = 3 * kSixEightFine.ticksPerStep;
 constexpr std::uint8_t kFirstHitVelocity = 86; // the opening stroke, under the last and the trumpet
 // The trumpet's call is the start of the line's crescendo, not its peak.
 constexpr int kCallAccent = 0;
@@ -229,12 +248,28 @@ constexpr std::uint32_t kSeventhAfterbeat = 3 * kSixEightFine.ticksPerStep;
 // half into the last chord, the sticks a little uneven.
 constexpr std::uint32_t kRollStrokes = 12, kRollTicks = kSixEightFine.ticksPerStep / 2;
 constexpr int kRollUneven = 3;
-// Under the last chord the timpani roll on the tonic, steady under the
-// winds, so the held chord stands on more than one stroke, up to the winds'
-// release, where a stroke closes the roll and rings on with the crash.
+// Under the last chord the timpani roll on the tonic, so the held chord
+// stands on more than one stroke: they fall back under the winds after the
+// crash and grow again, over the bar, into the brass's last short chord,
+// where a stroke closes the roll, harder than any of it, with the tuba and
+// the low strings plucked short. A flat roll closed by a soft stroke sounded a
+// stray thud after the chord.
 constexpr std::uint32_t kHeldRollStrokes = 2 * kButtonSixteenths - 1;
-constexpr int kHeldRollFrom = 66, kHeldRollTo = 62;
-constexpr std::uint8_t kClosingStrokeVelocity = 74;
+constexpr int kHeldRollFrom = 68, kHeldRollLow = 52, kHeldRollTo = 82;
+constexpr std::uint8_t kClosingStrokeVelocity = 90;
+constexpr std::array<std::uint8_t, 2> kClosingPluck = {45, 57}; // A2 A3
+constexpr std::uint8_t kClosingBassVelocity = 88, kClosingPluckVelocity = 84;
+// The winds' last short chord over that stroke: {channel, key, velocity}.
+struct Stab {
+    std::uint8_t channel, key, velocity;
+};
+constexpr std::array<Stab, 5> kClosingBrass = {{
+    {kTrumpet, 81, 98},       // A5
+    {kSecondTrumpet, 76, 90}, // E5
+    {kClarinet, 73, 86},      // C#5, the chord's third at the top of the middle
+    {kHorns, 57, 88},         // A3
+    {kHorns, 61, 88},         // C#4
+}};
 // The harp's glissando up the dominant's dominant, B2 to F#5, in the last
 // three sixteenths before the six-four, stopped as it comes; it leaves the
 // leading note D# to the bass and the winds.
@@ -259,10 +294,11 @@ constexpr std::uint8_t kCallHarpVelocity = 48;
 constexpr std::size_t kRollingBar = 1;
 constexpr std::array<std::uint8_t, 4> kRollingChord = {54, 57, 61, 66}; // F#3 A3 C#4 F#4
 constexpr std::uint8_t kRollingVelocity = 54;
-// The horns enter together: a horn chord is not rolled.
-constexpr Voice kHornsHeld{kHorns, 0, 60, 20, Articulation::Plain, 0};
+// The horns enter together: a horn chord is not rolled. They hold the
+// band together under the trumpets; softer, they were lost under them.
+constexpr Voice kHornsHeld{kHorns, 0, 70, 20, Articulation::Plain, 0};
 // Velocity added to the horns over the six-four and on the last stroke.
-constexpr int kClimaxSupport = 20, kStrokeSupport = 24;
+constexpr int kClimaxSupport = 10, kStrokeSupport = 14;
 
 // The velocity of stroke `i` of `strokes` in a roll swelling from `from` to
 // `to`, the sticks a little uneven.
@@ -278,8 +314,8 @@ std::vector<MidiTrack> ComposeEndTune()
 {
     MidiTrack conductor;
     conductor.Name(0, "bump");
-    // The upbeat's bar, an eighth, then the tune's bars.
-    conductor.TimeSignature(0, 1, 3);
+    // The upbeat's bar, two eighths, then the tune's bars.
+    conductor.TimeSignature(0, 2, 3);
     conductor.TimeSignature(kEndTuneUpbeat, 6, 3);
     conductor.KeySignature(0, 3, KeyMode::Major);
     conductor.Tempo(0, kMicrosPerQuarter);
@@ -289,7 +325,13 @@ std::vector<MidiTrack> ComposeEndTune()
     // The lines up to the last bar, then the last chord played out, harder.
     const std::uint32_t firstBar = kEndTuneUpbeat;
     const std::uint32_t lastBar = firstBar + (kChords.size() - 1) * kSixEight.barTicks();
-    PlayLine(band.Track(kTrumpet), kTrumpetUpbeat, kUpbeatGrid, 0, kUpbeat, band.Players(), kLinePlace - 1);
+    for (std::uint32_t i = 0; i < kCall.size(); ++i) {
+        band.Track(kTrumpet).Note(i * kCallTicks, kTrumpet, kCall[i], kCallVelocity[i], kCallTicks - kCallGap);
+        band.Track(kSecondTrumpet)
+            .Note(i * kCallTicks, kSecondTrumpet, kCallUnder[i],
+                  static_cast<std::uint8_t>(kCallVelocity[i] + kCallUnderLevel), kCallTicks - kCallGap);
+        band.Track(kTimpani).Note(i * kCallTicks, kTimpani, kCallDrum, kCallDrumVelocity[i], kCallTicks);
+    }
     const int lastPlace = kLinePlace + static_cast<int>(kChords.size() - 1);
     for (const auto &[line, voice] : {std::pair{&kMelody, kTrumpetLead}, std::pair{&kSecond, kClarinetSecond}}) {
         const std::span<const std::string_view> bars(*line);
@@ -348,7 +390,7 @@ std::vector<MidiTrack> ComposeEndTune()
     }
     // The run into the last chord broadens in steps, and the chord with it.
     for (const auto &[sixteenths, percent] : kBroadening) {
-        conductor.Tempo(lastBar - sixteenths * kSixEightFine.ticksPerStep, kMicrosPerQuarter * percent / 100);
+        conductor.Tempo(lastBar + sixteenths * kSixEightFine.ticksPerStep, kMicrosPerQuarter * percent / 100);
     }
     conductor.Tempo(lastBar + kSixEight.barTicks(), kMicrosPerQuarter * kButtonBroadening / 100);
     // The six-four is held its beat, and its roll rings as long.
@@ -402,9 +444,10 @@ std::vector<MidiTrack> ComposeEndTune()
             }
         }
         if (bar + 2 == kChords.size()) {
-            // The drum marks the B7's second beat; the harp sweeps up it
-            // into the six-four.
-            band.Track(kTimpani).Note(now + beat, kTimpani, kTimpaniApproach, kApproachVelocity, beat);
+            // The drum strikes the B7 with its bass, a downbeat the band
+            // leans on, where on the second beat it was a stray weak hit;
+            // the harp sweeps up the chord into the six-four.
+            band.Track(kTimpani).Note(now, kTimpani, kTimpaniApproach, kApproachVelocity, beat);
             for (std::uint32_t i = 0; i < kSweep.size(); ++i) {
                 band.Track(kHarp).Note(now + kSweepFrom + i * kSweepTicks, kHarp, kSweep[i],
                                        static_cast<std::uint8_t>(kSweepVelocity + 2 * i),
@@ -436,20 +479,31 @@ std::vector<MidiTrack> ComposeEndTune()
             const std::uint32_t ringing = kRingingTicks - kSixEight.barTicks();
             band.Percussion(stroke, kCrash, kCrashVelocity, ringing);
             band.Track(kTimpani).Note(stroke, kTimpani, kTimpaniTonic, kButtonDrumVelocity, kRollTicks);
+            // The roll's first third falls back, the rest grows; an even
+            // number of strokes each way keeps the sticks alternating.
+            const std::uint32_t ebb = kHeldRollStrokes / 6 * 2;
             for (std::uint32_t i = 1; i <= kHeldRollStrokes; ++i) {
-                band.Track(kTimpani).Note(stroke + i * kRollTicks, kTimpani, kTimpaniTonic,
-                                          RollVelocity(kHeldRollFrom, kHeldRollTo, i - 1, kHeldRollStrokes),
-                                          kRollTicks);
+                const std::uint8_t velocity = i <= ebb
+                    ? RollVelocity(kHeldRollFrom, kHeldRollLow, i - 1, ebb)
+                    : RollVelocity(kHeldRollLow, kHeldRollTo, i - ebb - 1, kHeldRollStrokes - ebb);
+                band.Track(kTimpani).Note(stroke + i * kRollTicks, kTimpani, kTimpaniTonic, velocity, kRollTicks);
             }
             const std::uint32_t release = stroke + (kHeldRollStrokes + 1) * kRollTicks;
-            band.Track(kTimpani).Note(release, kTimpani, kTimpaniTonic, kClosingStrokeVelocity, beat);
+            band.Track(kTimpani).Note(release, kTimpani, kTimpaniTonic, kClosingStrokeVelocity, kPluckTicks);
+            band.Track(kBass).Note(release, kBass, kButtonBass, kClosingBassVelocity, kPluckTicks);
+            for (const Stab &stab : kClosingBrass) {
+                band.Track(stab.channel).Note(release, stab.channel, stab.key, stab.velocity, kPluckTicks);
+            }
+            for (const std::uint8_t key : kClosingPluck) {
+                band.Track(kPizzicato).Note(release, kPizzicato, key, kClosingPluckVelocity, kPluckTicks);
+            }
             band.Track(kBass).Note(stroke, kBass, kButtonBass, kButtonBassVelocity, kButtonTicks);
             for (const std::uint8_t key : kButtonPluck) {
                 band.Track(kPizzicato).Note(stroke, kPizzicato, key, kButtonPluckVelocity, kPluckTicks);
             }
             for (std::uint32_t i = 0; i < kButtonHarp.size(); ++i) {
                 band.Track(kHarp).Note(stroke + i * kFirstRollTicks, kHarp, kButtonHarp[i], kButtonHarpVelocity,
-                                       ringing - i * kFirstRollTicks);
+                                       ringing + kHarpRingsOn - i * kFirstRollTicks);
             }
         }
         now += kSixEight.barTicks();

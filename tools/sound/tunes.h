@@ -25,8 +25,8 @@ std::vector<MidiTrack> ComposeEndTune();
 inline constexpr std::uint8_t kEndTuneLead = 0;
 inline constexpr std::uint8_t kEndTuneSecond = 2;
 inline constexpr std::uint8_t kEndTuneBass = 5;
-// The trumpet's call before the first bar, in ticks: the file opens with a
-// bar of this length, then its bars of 6/8.
-inline constexpr std::uint32_t kEndTuneUpbeat = 240;
+// The trumpets' call before the first bar, in ticks (two eighths): the file
+// opens with a bar of this length, then its bars of 6/8.
+inline constexpr std::uint32_t kEndTuneUpbeat = 480;
 
 } // namespace belvane::sound
