@@ -10,7 +10,6 @@
 
 #include <QPainterPath>
 
-#include <algorithm>
 #include <cmath>
 
 namespace belvane::cardart {
@@ -102,8 +101,8 @@ Cavaliere Di(Seme seme)
                                : Tono(QColor(0xFA, 0xFA, 0xF6), QColor(0xE8, 0xE6, 0xE0), QColor(0xAC, 0xA6, 0x9A));
     const Tinta criniArdesia = Tono(QColor(0x8A, 0x8A, 0x98), QColor(0x62, 0x62, 0x74), QColor(0x42, 0x42, 0x54));
     switch (seme) {
-    case Seme::Bastoni: // walking to the left, the near foreleg raised; the club raised before him over the horse's
-                        // head, clear of his hat: held up behind him it was read as a plume or a bush
+    case Seme::Bastoni: // walking to the left, the near foreleg raised; the club held up behind him at arm's length,
+                        // clear of his plumed hat (by his head it was read as part of it)
         return {true,
                 {{{29, 50}, {33.6, 54.2}, {32.4, 58.8}, {30.8, 60.0}},
                  {{27.6, 50}, {27.4, 57.8}, {27.6, 62.8}, {28.5, 64.6}},
@@ -114,10 +113,10 @@ Cavaliere Di(Seme seme)
                  1.0},
                 0,
                 false,
-                {26.6, 30.4},
-                {29.6, 26.0},
-                20,
-                27,
+                {16.4, 33.6},
+                {12.6, 30.0},
+                -10,
+                30,
                 {dun, criniScuri, Tono(Smorza(kRosso)), kOro, kBriglia, false, true},
                 0,
                 {25.8, 47.8},
@@ -154,8 +153,8 @@ Cavaliere Di(Seme seme)
                  fanti::Lineamenti::Bocca::Serrata, QColor(0x3A, 0x26, 0x18), volti::Naso::Aquilino,
                  fanti::kPelleBrunaT},
                 1.4};
-    case Seme::Denari: // rearing, the coin held up behind him by the far arm, out at arm's length: held up
-                       // before him it hid the horse's head, on the fist by his head it was read as his hat
+    case Seme::Denari: // rearing, the coin held up over his head by the far arm, behind him: held up before him,
+                       // it hid the horse's head
         return {true,
                 {{{29, 50}, {35.6, 48.8}, {38.2, 52.6}, {38.8, 54.6}},
                  {{27.6, 50}, {32.2, 53.6}, {30.6, 58.2}, {29.8, 59.8}},
@@ -166,12 +165,12 @@ Cavaliere Di(Seme seme)
                  1.0},
                 19,
                 true,
-                {14.8, 27.2},
-                {11.0, 21.8},
+                {15.2, 28.6},
+                {12.4, 22.2},
                 0,
-                14.5,
+                15.5,
                 {crema, criniBiondi, Tono(Smorza(kRosso)), kOro, kBriglia, false, false, true},
-                12,
+                8,
                 {25, 48.4},
                 {22.4, 54.6},
                 {25.2, 38.6},
@@ -179,10 +178,9 @@ Cavaliere Di(Seme seme)
                 23.6,
                 {0.3, -0.1, 0.1, 0.9, 0.1, 0, Qt::transparent, 0, 0, 0.1, -0.5, 0.7, 0.0, volti::Taglio::Aperto,
                  fanti::Lineamenti::Bocca::Sorride, QColor(0x4C, 0x60, 0x74), volti::Naso::Largo, fanti::kPelleChiaraT},
-                3.6,
+                0,
                 1.4};
-    case Seme::Spade: // a high-stepping trot, the neck arched; the sword raised behind him, clear of his helmet:
-                      // raised before his face, the fist, the hilt and the helmet made one shape
+    case Seme::Spade: // a high-stepping trot, the neck arched; the sword raised before him
         return {true,
                 {{{29, 50}, {34.8, 51.6}, {35.0, 56.8}, {35.8, 58.4}},
                  {{27.6, 50}, {27.4, 57.8}, {27.0, 62.8}, {28.0, 64.6}},
@@ -193,10 +191,10 @@ Cavaliere Di(Seme seme)
                  1.0},
                 0,
                 false,
-                {16.4, 28.6},
-                {13.4, 24.8},
-                -12,
-                25,
+                {28.4, 27.6},
+                {27.4, 21.2},
+                38,
+                22,
                 {bianco, criniArdesia, Tono(Smorza(kViola)), kOro, kBrigliaChiara, false, false, true},
                 -5,
                 {24.4, 48.4},
@@ -458,27 +456,18 @@ void DisegnaCavallo(QPainter &p, Seme seme)
         EmblemaTenuto(p, seme, mano + QPointF(std::sin(r), -std::cos(r)) * (misura / 2 - 3.6), misura, angolo);
         break;
     case Seme::Spade: // the fist on the grip's middle, the guard above it
-        // The slender sword at every size: the pip's broad blade, raised
-        // by his head, was read as a paddle.
-        SpadaTenuta(p, mano, c.misura, angolo, verso, true);
+        SpadaTenuta(p, mano, c.misura, angolo, verso);
         break;
     case Seme::Coppe: // borne on the fist by its foot, the knuckles clear below it
         EmblemaTenuto(p, seme, mano - QPointF(0, misura * 0.5 + 1.2), misura, 0);
         break;
-    case Seme::Denari: { // held out at arm's length, beyond the fist
+    case Seme::Denari: { // held up by its rim, the fist below it
         // The figures' rose coin, as the knave and the king hold it: held
         // before the pale horse it read at the natural size as an orange
-        // dot, and on the fist over his head as his hat; out along the
-        // raised arm it has the white card behind it and white between it
-        // and his head. Held out behind him, it is kept off the card's top
-        // and back edges by the white margin every card keeps.
+        // dot, but over his head it has the white card behind it.
         // Its middle on a pixel's corner there, so that the rose's heart is
         // a square of four (on a pixel's centre it was a stroke).
-        const QPointF braccio = mano - cavaliere.Su(spalla);
-        QPointF moneta = mano + braccio * ((c.misura / 2 + 0.4) / std::hypot(braccio.x(), braccio.y()));
-        constexpr qreal kMargine = 3.5;
-        moneta.setX(std::min(moneta.x(), kLarghezzaCarta - c.misura / 2 - kMargine));
-        moneta.setY(std::max(moneta.y(), c.misura / 2 + kMargine));
+        QPointF moneta = mano - QPointF(0, c.misura / 2 + 0.4);
         if (InchiostroDelPixelInUso())
             moneta = {std::round(moneta.x()), std::round(moneta.y())};
         EmblemaTenuto(p, seme, moneta, c.misura, 0);

@@ -56,22 +56,24 @@ Veste VesteDi(Seme seme, int valore)
     const bool re = valore == 10;
     switch (seme) {
     case Seme::Bastoni:
-        // Green, his suit's colour, with red hose and a black hat: in violet,
-        // his club behind him, he was taken for the coin-bearer. The club is
-        // raised before him, clear of the coat; beside a green hat its head
-        // ran into it.
-        return {kVerde, kVerde, kRosso, kOro, re ? kVerde : kRosso, kOro, kNero, kMarrone, Presa::Spalla, false};
+        // The rider in violet, his hat black: a green coat hid the club, and
+        // the club's red stubs and golden leaf stand clear of violet sleeves;
+        // beside a green hat the club's head ran into it.
+        return {kViola, kViola, kRosso, kOro, re ? kVerde : kRosso, kOro, kNero, kMarrone, Presa::Spalla, false};
     case Seme::Coppe:
         // Red, his suit's colour, with a blue cap: the raised cup stands clear
         // of the sleeve above his head, his hand between them.
         return {kRosso,        kRosso, kMarrone, kMarrone, kRosso, kErmellino, kBlu, QColor(0x5A, 0x3A, 0x20),
                 Presa::Alzata, true};
     case Seme::Denari:
-        // Gold, his suit's colour, to the wrist, with red hose and a red cap,
-        // the coin's own two colours: in teal, or green, he was taken for the
-        // clubman at a glance; a blue coat made him the swordsman's twin, a
-        // golden cap read as a crown.
-        return {kOro, kOro, kRosso, kRosso, kOro, kOro, kRosso, QColor(0x40, 0x28, 0x18), Presa::Mostrata, false};
+        // Teal from collar to boots, with a red cap, over a red saddle cloth:
+        // green made him the clubman at a glance; an orange sleeve raised to
+        // the golden coin read as a bare arm, a blue coat made him the
+        // swordsman's twin; darker or duller coats went muddy on his cream
+        // horse, a golden cap read as a crown; golden hose ran into the cream
+        // coat, red ones into the cloth, and a golden cloth into the coat.
+        return {kPetrolio,       kPetrolio, kPetrolio, kPetrolio, kPetrolio, kOro, kRosso, QColor(0x40, 0x28, 0x18),
+                Presa::Mostrata, false};
     case Seme::Spade:
         // Blue, his suit's colour, to the wrist: a steel sleeve ran into his
         // white horse's mane and the sword's hilt.
@@ -110,7 +112,7 @@ void Cappello(QPainter &p, Seme seme, QPointF c, int verso, const QColor &colore
     const Tinta t = Tono(colore);
     c += QPointF(0, -0.8); // clear of the brow
     switch (seme) {
-    case Seme::Bastoni: {               // a broad hat with a turned-up brim, its plume falling back, clear of the club
+    case Seme::Bastoni: {               // a broad hat with a turned-up brim and a plume
         if (!InchiostroDelPixelInUso()) // in the larger drawing clear of the brows
             c += QPointF(0, -0.6);
         QPainterPath tesa;
@@ -121,7 +123,7 @@ void Cappello(QPainter &p, Seme seme, QPointF c, int verso, const QColor &colore
         cupola.closeSubpath();
         Modella(p, Unione(Piatto(tesa), Piatto(cupola)), t, kContorno, 0.8, 0.5);
         Linea(p, c + QPointF(-2.8, -4.6), c + QPointF(2.8, -4.6), kOro, 0.8);
-        Piuma(p, c, -s, Tono(QColor(0xFF, 0xF0, 0xB0), kOro, kOroCavo));
+        Piuma(p, c, s, Tono(QColor(0xFF, 0xF0, 0xB0), kOro, kOroCavo));
         break;
     }
     case Seme::Coppe: { // a soft beret with a red feather (a white one was read as smoke over the card's white)
