@@ -180,11 +180,8 @@ Cavaliere Di(Seme seme)
                  fanti::Lineamenti::Bocca::Sorride, QColor(0x4C, 0x60, 0x74), volti::Naso::Largo, fanti::kPelleChiaraT},
                 0,
                 1.4};
-    case Seme::Spade: // a high-stepping trot to the right, the neck arched; the sword raised before him in the far
-                      // hand, clear of his helmet: riding to the left with it in the near hand, by the helmet, the
-                      // fist, the hilt and the helmet made one shape, and with the reins in the hand on that side
-                      // he seemed to have two right arms
-        return {false,
+    case Seme::Spade: // a high-stepping trot, the neck arched; the sword raised before him
+        return {true,
                 {{{29, 50}, {34.8, 51.6}, {35.0, 56.8}, {35.8, 58.4}},
                  {{27.6, 50}, {27.4, 57.8}, {27.0, 62.8}, {28.0, 64.6}},
                  {{13, 50}, {10.8, 57.8}, {12.4, 62.8}, {13.4, 64.6}},
@@ -193,11 +190,11 @@ Cavaliere Di(Seme seme)
                  -6,
                  1.0},
                 0,
-                true,
-                {27.6, 30.6},
-                {30.8, 26.0},
-                14,
-                24,
+                false,
+                {28.4, 27.6},
+                {27.4, 21.2},
+                38,
+                22,
                 {bianco, criniArdesia, Tono(Smorza(kViola)), kOro, kBrigliaChiara, false, false, true},
                 -5,
                 {24.4, 48.4},
@@ -459,9 +456,7 @@ void DisegnaCavallo(QPainter &p, Seme seme)
         EmblemaTenuto(p, seme, mano + QPointF(std::sin(r), -std::cos(r)) * (misura / 2 - 3.6), misura, angolo);
         break;
     case Seme::Spade: // the fist on the grip's middle, the guard above it
-        // The slender sword at every size: the pip's broad blade, raised
-        // by his head, was read as a paddle.
-        SpadaTenuta(p, mano, c.misura, angolo, verso, true);
+        SpadaTenuta(p, mano, c.misura, angolo, verso);
         break;
     case Seme::Coppe: // borne on the fist by its foot, the knuckles clear below it
         EmblemaTenuto(p, seme, mano - QPointF(0, misura * 0.5 + 1.2), misura, 0);
