@@ -168,13 +168,14 @@ void FanteDiCoppe(QPainter &p)
     // page offers it: the king of cups lifts his high at arm's length. (At
     // his waist it seemed to float beside him.) As large as the white beside
     // him allows: a size smaller it was read at the natural size as a few
-    // yellow pixels.
-    EmblemaTenuto(p, Seme::Coppe, {11.2, 23.9}, 18, 0);
-    const Profilo vicino = ProfiloArto({{{21.4, 23.2}, 3.6}, {{19.6, 31.8}, 2.9}, {{13.2, 29.8}, 2.5}});
+    // yellow pixels. The fist high on the stem, the forearm rising to it: at
+    // the foot's height the two made one dark bar, a funnel on a tray.
+    EmblemaTenuto(p, Seme::Coppe, {11.2, 22.4}, 18, 0);
+    const Profilo vicino = ProfiloArto({{{21.4, 23.2}, 3.6}, {{19.8, 32.0}, 2.9}, {{13.4, 28.4}, 2.5}});
     Forma(p, vicino, kCelesteT, 0.7, 0.4);
-    OmbraOltre(p, vicino, {22.4, 23}, {12.8, 31.6}, kCelesteT.ombra);
-    Segna(p, Tratti({{{14.8, 28.4}, {15.2, 30.8}}}), kLinoT.corpo, 1.0);
-    Mano(p, {11.6, 29.4}, 1.4, 90, kPelleChiaraT);
+    OmbraOltre(p, vicino, {22.4, 23}, {13.0, 30.2}, kCelesteT.ombra);
+    Segna(p, Tratti({{{13.2, 27.0}, {14.0, 29.4}}}), kLinoT.corpo, 1.0);
+    Mano(p, {11.6, 27.9}, 1.4, 90, kPelleChiaraT);
     const Profilo spalla = Ovale({21.6, 23.4}, 2.4, 1.7, -60);
     Forma(p, spalla, kBluT, 0.6, 0);
     Segna(p, Tratti({{{20.8, 22.2}, {21.4, 24.4}}, {{22.2, 22}, {22.6, 24}}}), kLinoT.corpo, 0.45);
