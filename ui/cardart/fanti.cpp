@@ -104,8 +104,9 @@ void FanteDiBastoni(QPainter &p)
     Volto(p, CentroViso(Seme::Bastoni), 0.5, 4, 0,
           {0.1, 0, -0.2, 0.2, 0, 0, Qt::transparent, 0, 0, -0.2, 0, 0.2, 0, volti::Taglio::Aperto,
            Lineamenti::Bocca::Quieta, QColor(0x6A, 0x58, 0x2C), volti::Naso::Largo, kPelleBrunaT});
-    // A soft bonnet of violet cloth puffed over to one side above a green
-    // band turned up round his brow (a gold one was read as a crown).
+    // A soft bonnet of violet cloth puffed over to one side above a red band
+    // turned up round his brow, as his hose: a gold one was read as a crown,
+    // a green one was lost against his doublet.
     const Profilo cuffia{{15.8, 11.0}, {15.4, 8.6}, {17.0, 6.6}, {20.4, 5.8},
                          {23.8, 6.4},  {25.8, 7.8}, {25.0, 9.4}, {23.4, 11.0}};
     Forma(p, cuffia, kViolaT, 0.9, 0.5);
@@ -113,7 +114,7 @@ void FanteDiBastoni(QPainter &p)
     Segna(p, Tratti({{{17.8, 7.0}, {18.4, 9.8}}, {{20.6, 6.4}, {21.0, 9.8}}, {{23.4, 7.0}, {23.0, 9.8}}}),
           kViolaT.ombra, kPiega);
     const Profilo risvolto{{15.0, 12.8}, {15.2, 10.4}, {19.5, 9.6}, {23.8, 10.4}, {24.0, 12.8}, {19.5, 12.0}};
-    Forma(p, risvolto, kVerdeT, 0.6, 0.4);
+    Forma(p, risvolto, kRossoT, 0.6, 0.4);
 }
 
 // Stepping forward, the cup carried at his waist, his other fist on the hip,
@@ -356,19 +357,22 @@ void FanteDiSpade(QPainter &p)
     Forma(p, spalla, kViolaT, 0.6, 0);
     Segna(p, Tratti({{{19.8, 22.6}, {20.4, 24.6}}, {{21.2, 22.4}, {21.6, 24.4}}}), kOcraT.corpo, 0.45);
     // The short cape over the shoulder, the elbow of the hidden arm under it:
-    // the swords' blue, clear of his violet sleeves and breeches (violet too,
-    // it was lost against them at the natural size).
+    // the swords' blue gone to night, clear of his violet sleeves and
+    // breeches (violet too, it was lost against them at the natural size) and
+    // of his blade and ground (in their bright blue the three made one blue
+    // mass).
+    const Tinta notte{QColor(0x4A, 0x5E, 0xA2), QColor(0x22, 0x32, 0x74), QColor(0x12, 0x1A, 0x48)};
     const Profilo cappa{{24.8, 21},   {28.6, 20.6}, {32, 21.6}, {34.4, 24},   {36.2, 27.6}, {38.4, 30.4},
                         {38.4, 30.4}, {36.4, 33.4}, {37, 37},   {38.6, 41.8}, {35.8, 42.8}, {33.8, 41.6},
                         {31.6, 42.8}, {29.4, 41.6}, {28.6, 37}, {28.2, 30},   {27.2, 24}};
-    Forma(p, cappa, kBluT, 1.2, 0.6);
-    OmbraOltre(p, cappa, {34, 22}, {36.4, 42}, kBluT.ombra);
-    OmbraOltre(p, cappa, {29.6, 42}, {28.6, 21}, kBluT.luce, false);
+    Forma(p, cappa, notte, 1.2, 0.6);
+    OmbraOltre(p, cappa, {34, 22}, {36.4, 42}, notte.ombra);
+    OmbraOltre(p, cappa, {29.6, 42}, {28.6, 21}, notte.luce, false);
     Segna(p,
           Tratti({{{30.6, 24.6}, {32, 33}, {33.8, 41.4}},
                   {{33.4, 25.4}, {35.2, 30.2}, {34.6, 34}, {35.8, 41.8}},
                   {{29.8, 30}, {30.4, 36}, {31.6, 42.4}}}),
-          kBluT.ombra, kPiega);
+          notte.ombra, kPiega);
     // The other hand on his hip, holding the cape's edge.
     Mano(p, {29.0, 34.4}, 1.3, -20);
     Forma(p, {{21.8, 22.2}, {25.5, 20.6}, {29.2, 22.2}, {27.4, 23.6}, {25.5, 22.8}, {23.6, 23.6}}, kLinoT, 0.4, 0);
