@@ -356,23 +356,20 @@ void FanteDiSpade(QPainter &p)
     const Profilo spalla = Ovale({20.6, 23.6}, 2.4, 1.7, -65);
     Forma(p, spalla, kViolaT, 0.6, 0);
     Segna(p, Tratti({{{19.8, 22.6}, {20.4, 24.6}}, {{21.2, 22.4}, {21.6, 24.4}}}), kOcraT.corpo, 0.45);
-    // The short cape over the shoulder, the elbow of the hidden arm under it:
-    // the swords' blue gone to night, clear of his violet sleeves and
-    // breeches (violet too, it was lost against them at the natural size) and
-    // of his blade and ground (in their bright blue the three made one blue
-    // mass).
-    const Tinta notte{QColor(0x4A, 0x5E, 0xA2), QColor(0x22, 0x32, 0x74), QColor(0x12, 0x1A, 0x48)};
+    // The short cape over the shoulder, the elbow of the hidden arm under it,
+    // violet as his sleeves and breeches: in the swords' blue, bright or
+    // dark, the cape, the blade and the ground made one blue mass.
     const Profilo cappa{{24.8, 21},   {28.6, 20.6}, {32, 21.6}, {34.4, 24},   {36.2, 27.6}, {38.4, 30.4},
                         {38.4, 30.4}, {36.4, 33.4}, {37, 37},   {38.6, 41.8}, {35.8, 42.8}, {33.8, 41.6},
                         {31.6, 42.8}, {29.4, 41.6}, {28.6, 37}, {28.2, 30},   {27.2, 24}};
-    Forma(p, cappa, notte, 1.2, 0.6);
-    OmbraOltre(p, cappa, {34, 22}, {36.4, 42}, notte.ombra);
-    OmbraOltre(p, cappa, {29.6, 42}, {28.6, 21}, notte.luce, false);
+    Forma(p, cappa, kViolaT, 1.2, 0.6);
+    OmbraOltre(p, cappa, {34, 22}, {36.4, 42}, kViolaT.ombra);
+    OmbraOltre(p, cappa, {29.6, 42}, {28.6, 21}, kViolaT.luce, false);
     Segna(p,
           Tratti({{{30.6, 24.6}, {32, 33}, {33.8, 41.4}},
                   {{33.4, 25.4}, {35.2, 30.2}, {34.6, 34}, {35.8, 41.8}},
                   {{29.8, 30}, {30.4, 36}, {31.6, 42.4}}}),
-          notte.ombra, kPiega);
+          kViolaT.ombra, kPiega);
     // The other hand on his hip, holding the cape's edge.
     Mano(p, {29.0, 34.4}, 1.3, -20);
     Forma(p, {{21.8, 22.2}, {25.5, 20.6}, {29.2, 22.2}, {27.4, 23.6}, {25.5, 22.8}, {23.6, 23.6}}, kLinoT, 0.4, 0);
