@@ -154,14 +154,15 @@ Cavaliere Di(Seme seme)
                  fanti::kPelleBrunaT},
                 1.4};
     case Seme::Denari: // rearing, the coin held up over his head by the far arm, behind him: held up before him,
-                       // it hid the horse's head
+                       // it hid the horse's head; the tail swung out clear of the hind legs (hanging down beside
+                       // them it was read as a third)
         return {true,
                 {{{29, 50}, {35.6, 48.8}, {38.2, 52.6}, {38.8, 54.6}},
                  {{27.6, 50}, {32.2, 53.6}, {30.6, 58.2}, {29.8, 59.8}},
                  {{10.4, 50}, {6.6, 57.0}, {9.4, 62.8}, {10.6, 64.6}},
                  {{12.8, 50.4}, {10.6, 57.6}, {15.6, 62.8}, {17.4, 64.6}},
                  -24,
-                 2,
+                 16,
                  1.0},
                 19,
                 true,

@@ -24,7 +24,10 @@ void Tela::Tratteggia(const QPainterPath &forma, const QColor &colore, qreal pas
     cardart::Tratteggia(p, Su(forma), colore, passo, angolo, spessore);
 }
 
-void Tela::Ombra(const QPainterPath &forma, const QColor &colore) const { cardart::Ombra(p, Su(forma), colore); }
+void Tela::Ombra(const QPainterPath &forma, const QColor &colore, bool incisa) const
+{
+    cardart::Ombra(p, Su(forma), colore, incisa);
+}
 
 void Tela::Linea(QPointF a, QPointF b, const QColor &c, qreal w) const { cardart::Linea(p, Su(a), Su(b), c, w); }
 
@@ -78,6 +81,14 @@ constexpr QPointF kNuca(35.4, 28.6);
 constexpr qreal kCapo = 1.15;
 
 QPainterPath U(const QPainterPath &a, const QPainterPath &b) { return Piatto(Unione(Piatto(a), Piatto(b))); }
+
+// Halfway between a coat's body and its shade: the second tone a print lays
+// on a horse where the drawing of the larger cards is flat.
+QColor MezzaTinta(const Tinta &t)
+{
+    return QColor((t.corpo.red() + t.ombra.red()) / 2, (t.corpo.green() + t.ombra.green()) / 2,
+                  (t.corpo.blue() + t.ombra.blue()) / 2);
+}
 
 // A leg from the body to the coronet, and the hoof below it.
 QPainterPath Stinco(const Gamba &g, bool posteriore)
@@ -257,6 +268,9 @@ void Coda(const Tela &tela, const Finimenti &f, qreal angolo)
 
 QPointF DisegnaCavallo(const Tela &tela, const Andatura &a, const Finimenti &f)
 {
+    // In the larger drawing the coat is laid in flat tones, not engraved:
+    // on the cream and the white the lines were read as dirt, not modelling.
+    const SenzaIncisione liscio;
     // The head and neck turn about the withers; the head is drawn a little
     // small and grown about the poll, so that it stays on the neck.
     QTransform giro;
@@ -289,10 +303,27 @@ QPointF DisegnaCavallo(const Tela &tela, const Andatura &a, const Finimenti &f)
     const QPainterPath capo = U(Testa(), U(Orecchio({35.8, 27.6}, {37.0, 23.8}), Orecchio({34.6, 27.8}, {35.0, 24.2})));
     cavallo = U(cavallo, U(giro.map(Collo()), giroCapo.map(capo)));
     tela.Modella(U(Zoccolo(a.anteriore), Zoccolo(a.posteriore)), corno, kContorno, 0.5, 0);
-    // A pale coat at the natural size is drawn firmer (see pallido): a wider
-    // crescent of shade, shade laid flat, and no fine muscle lines.
+    // A pale coat at the natural size is drawn firmer (see pallido): its
+    // outline a pixel heavier on the side away from the light, a wider
+    // crescent of shade and none of light (on the card's white it thinned
+    // the head and the forequarters away), shade laid flat, and no fine
+    // muscle lines.
     const bool pallidoAlPixel = f.pallido && InchiostroDelPixelInUso();
-    tela.Modella(cavallo, f.manto, kContorno, pallidoAlPixel ? 2.0 : 1.3, 0.8);
+    if (pallidoAlPixel) {
+        tela.p.setPen(Qt::NoPen);
+        tela.p.setBrush(kContorno);
+        tela.p.drawPath(tela.Su(cavallo).translated(0.7, 0.7));
+    }
+    tela.Modella(cavallo, f.manto, kContorno, pallidoAlPixel ? 2.0 : 1.3, pallidoAlPixel ? 0 : 0.8);
+    if (Piatta()) {
+        // Flat, the body's edge away from the light in the half tone, where
+        // the pixel picture lays its crescent of shade.
+        const QPainterPath corpo = tela.Su(cavallo);
+        const qreal d = 1.3 * kLargoIncisione;
+        tela.p.setPen(Qt::NoPen);
+        tela.p.setBrush(MezzaTinta(f.manto));
+        tela.p.drawPath(Differenza(corpo, corpo.translated(-d, -d)));
+    }
     if (f.punte)
         tela.Modella(Intersezione(cavallo, Piatto(U(Punta(a.anteriore), Punta(a.posteriore)))), f.crini, kContorno, 0.6,
                      0.3);
@@ -327,7 +358,7 @@ QPointF DisegnaCavallo(const Tela &tela, const Andatura &a, const Finimenti &f)
     if (pallidoAlPixel)
         tela.Modella(ombra, {f.manto.ombra, f.manto.ombra, f.manto.ombra}, Qt::transparent, 0, 0);
     else
-        tela.Ombra(ombra, f.manto.ombra);
+        tela.Ombra(ombra, f.manto.ombra, false);
     if (f.pomellato && OrnatoMinuto()) {
         // Dapples, as one area: round spots of the light tone, thickest on
         // the quarters, fading towards the belly.

@@ -28,8 +28,9 @@ struct Tela {
                  qreal luce = 0.7) const;
     void Tratteggia(const QPainterPath &forma, const QColor &colore, qreal passo, qreal angolo,
                     qreal spessore = kTrattoInterno) const;
-    // Shade away from the light, flat when large (see stampa.h).
-    void Ombra(const QPainterPath &forma, const QColor &colore) const;
+    // Shade away from the light, flat when large and engraved unless
+    // `incisa` is false (see stampa.h).
+    void Ombra(const QPainterPath &forma, const QColor &colore, bool incisa = true) const;
     void Linea(QPointF a, QPointF b, const QColor &c, qreal w) const;
     void Tratto(const QPainterPath &linea, const QColor &c, qreal w) const;
     // Round dots of one colour (studs, buttons), filled as one area.

@@ -104,8 +104,9 @@ void FanteDiBastoni(QPainter &p)
     Volto(p, CentroViso(Seme::Bastoni), 0.5, 4, 0,
           {0.1, 0, -0.2, 0.2, 0, 0, Qt::transparent, 0, 0, -0.2, 0, 0.2, 0, volti::Taglio::Aperto,
            Lineamenti::Bocca::Quieta, QColor(0x6A, 0x58, 0x2C), volti::Naso::Largo, kPelleBrunaT});
-    // A soft bonnet of violet cloth puffed over to one side above a gold
-    // band turned up round his brow.
+    // A soft bonnet of violet cloth puffed over to one side above a red band
+    // turned up round his brow, as his hose: a gold one was read as a crown,
+    // a green one was lost against his doublet.
     const Profilo cuffia{{15.8, 11.0}, {15.4, 8.6}, {17.0, 6.6}, {20.4, 5.8},
                          {23.8, 6.4},  {25.8, 7.8}, {25.0, 9.4}, {23.4, 11.0}};
     Forma(p, cuffia, kViolaT, 0.9, 0.5);
@@ -113,7 +114,7 @@ void FanteDiBastoni(QPainter &p)
     Segna(p, Tratti({{{17.8, 7.0}, {18.4, 9.8}}, {{20.6, 6.4}, {21.0, 9.8}}, {{23.4, 7.0}, {23.0, 9.8}}}),
           kViolaT.ombra, kPiega);
     const Profilo risvolto{{15.0, 12.8}, {15.2, 10.4}, {19.5, 9.6}, {23.8, 10.4}, {24.0, 12.8}, {19.5, 12.0}};
-    Forma(p, risvolto, kOcraT, 0.6, 0.4);
+    Forma(p, risvolto, kRossoT, 0.6, 0.4);
 }
 
 // Stepping forward, the cup carried at his waist, his other fist on the hip,
@@ -164,16 +165,18 @@ void FanteDiCoppe(QPainter &p)
           kTrattoFine);
     Forma(p, ProfiloArto({{{21.4, 34}, 1.5}, {{29.6, 33.8}, 1.5}}), kOcraT, 0.4, 0);
     Mano(p, {31.4, 35.0}, 1.4, 30, kPelleChiaraT);
-    // The cup carried before him at his waist by its stem, as a page
-    // serves it: the king of cups lifts his high at arm's length. As large
-    // as the white beside him allows: a size smaller it was read at the
-    // natural size as a few yellow pixels.
-    EmblemaTenuto(p, Seme::Coppe, {11.2, 28.9}, 18, 0);
-    const Profilo vicino = ProfiloArto({{{21.4, 23.2}, 3.6}, {{20.4, 31.4}, 2.9}, {{15.0, 35.0}, 2.5}});
+    // The cup raised before him to his chest, his fist round its stem, as a
+    // page offers it: the king of cups lifts his high at arm's length. (At
+    // his waist it seemed to float beside him.) As large as the white beside
+    // him allows: a size smaller it was read at the natural size as a few
+    // yellow pixels. The fist high on the stem, the forearm rising to it: at
+    // the foot's height the two made one dark bar, a funnel on a tray.
+    EmblemaTenuto(p, Seme::Coppe, {11.2, 22.4}, 18, 0);
+    const Profilo vicino = ProfiloArto({{{21.4, 23.2}, 3.6}, {{19.8, 32.0}, 2.9}, {{13.4, 28.4}, 2.5}});
     Forma(p, vicino, kCelesteT, 0.7, 0.4);
-    OmbraOltre(p, vicino, {22.4, 23}, {14.6, 36.8}, kCelesteT.ombra);
-    Segna(p, Tratti({{{16.4, 33.4}, {17.2, 35.6}}}), kLinoT.corpo, 1.0);
-    Mano(p, {13.9, 35.0}, 1.4, 180, kPelleChiaraT);
+    OmbraOltre(p, vicino, {22.4, 23}, {13.0, 30.2}, kCelesteT.ombra);
+    Segna(p, Tratti({{{13.2, 27.0}, {14.0, 29.4}}}), kLinoT.corpo, 1.0);
+    Mano(p, {11.6, 27.9}, 1.4, 90, kPelleChiaraT);
     const Profilo spalla = Ovale({21.6, 23.4}, 2.4, 1.7, -60);
     Forma(p, spalla, kBluT, 0.6, 0);
     Segna(p, Tratti({{{20.8, 22.2}, {21.4, 24.4}}, {{22.2, 22}, {22.6, 24}}}), kLinoT.corpo, 0.45);
@@ -269,11 +272,12 @@ void FanteDiDenari(QPainter &p)
         Segna(p, Tratti({{{x - 0.7, 22.4}, {x - 0.5, 24.4}}, {{x + 0.6, 22.4}, {x + 0.8, 24.4}}}), kOcraT.corpo, 0.45);
     }
     Forma(p, {{15.8, 22.8}, {19.5, 21.2}, {23.2, 22.8}, {21.4, 24.4}, {19.5, 23.6}, {17.6, 24.4}}, kOcraT, 0.4, 0);
-    // A firm jaw, heavy brows, a solemn mouth; turned up towards the coin,
-    // not staring out of the card.
+    // Heavy brows, a calm mouth, a warm skin; turned up towards the coin,
+    // not staring out of the card. (A square jaw and a set mouth in an olive
+    // skin made him the sullen one of the four.)
     Volto(p, CentroViso(Seme::Denari) + QPointF(kScostaDenari, 0), 0.9, 5, 0.12,
-          {0.2, 0.1, 0.3, 0.2, 0.2, 0.3, Qt::transparent, 0, 0, -0.1, 0.3, 0.3, 0.6, volti::Taglio::Mandorla,
-           Lineamenti::Bocca::Serrata, QColor(0x56, 0x66, 0x38), volti::Naso::Largo, kPelleOlivastraT});
+          {0, 0, 0.3, 0.2, 0.2, 0.6, Qt::transparent, 0, 0, -0.1, 0.3, 0.3, 0.6, volti::Taglio::Mandorla,
+           Lineamenti::Bocca::Quieta, QColor(0x56, 0x66, 0x38), volti::Naso::Largo, kPelleT});
     // A rolled hood worn as a hat: a padded roll wound with a gold band, the
     // cloth gathered above it: black velvet and crimson beside the coin, so
     // that the coin's gold stands out, and no other suit's colour.
@@ -285,8 +289,9 @@ void FanteDiDenari(QPainter &p)
     const Profilo rotolo{{14.4, 12.0}, {15.0, 10.0}, {19.5, 9.0},  {24.0, 10.0},
                          {24.6, 12.0}, {24.0, 13.8}, {19.5, 13.2}, {15.0, 13.8}};
     Forma(p, rotolo, kNeroT, 0.8, 0.5);
-    // The band wound round it twice: more turns striped it like a wasp.
-    Segna(p, Tratti({{{16.8, 9.8}, {18.4, 13.4}}, {{20.8, 9.3}, {22.4, 13.4}}}), kOcraT.corpo, 0.8);
+    // A gold band round it, level: wound slantwise, its turns ran down to
+    // his cheeks and were read as a helmet's strap.
+    Segna(p, Tratti({{{14.9, 11.8}, {19.5, 11.1}, {24.1, 11.8}}}), kOcraT.corpo, 0.8);
     p.restore();
 }
 
@@ -351,7 +356,9 @@ void FanteDiSpade(QPainter &p)
     const Profilo spalla = Ovale({20.6, 23.6}, 2.4, 1.7, -65);
     Forma(p, spalla, kViolaT, 0.6, 0);
     Segna(p, Tratti({{{19.8, 22.6}, {20.4, 24.6}}, {{21.2, 22.4}, {21.6, 24.4}}}), kOcraT.corpo, 0.45);
-    // The short cape over the shoulder, the elbow of the hidden arm under it.
+    // The short cape over the shoulder, the elbow of the hidden arm under it,
+    // violet as his sleeves and breeches: in the swords' blue, bright or
+    // dark, the cape, the blade and the ground made one blue mass.
     const Profilo cappa{{24.8, 21},   {28.6, 20.6}, {32, 21.6}, {34.4, 24},   {36.2, 27.6}, {38.4, 30.4},
                         {38.4, 30.4}, {36.4, 33.4}, {37, 37},   {38.6, 41.8}, {35.8, 42.8}, {33.8, 41.6},
                         {31.6, 42.8}, {29.4, 41.6}, {28.6, 37}, {28.2, 30},   {27.2, 24}};
@@ -367,8 +374,8 @@ void FanteDiSpade(QPainter &p)
     Mano(p, {29.0, 34.4}, 1.3, -20);
     Forma(p, {{21.8, 22.2}, {25.5, 20.6}, {29.2, 22.2}, {27.4, 23.6}, {25.5, 22.8}, {23.6, 23.6}}, kLinoT, 0.4, 0);
     Volto(p, CentroViso(Seme::Spade), -0.5, -3, -0.05,
-          {-0.4, 0.4, 0.5, -0.3, -0.2, 0, Qt::transparent, 0, 0, 0.9, 0.6, 0.3, 0.8, volti::Taglio::Allungato,
-           Lineamenti::Bocca::Serrata, QColor(0x3A, 0x26, 0x18), volti::Naso::Aquilino});
+          {-0.1, 0.2, 0.2, -0.3, -0.2, 0, Qt::transparent, 0, 0, 0.3, 0.2, 0.3, 0.8, volti::Taglio::Allungato,
+           Lineamenti::Bocca::Serrata, QColor(0x3A, 0x26, 0x18), volti::Naso::Dritto});
     // A soldier's steel morion, its brim turned up before and behind, a
     // crest along the crown and a red plume at the back.
     const Profilo pennacchio{{29.0, 8.6}, {30.6, 5.4}, {33.4, 4.2}, {34.6, 5.4}, {33.0, 6.6}, {31.0, 9.0}};

@@ -176,9 +176,9 @@ void ReDiBastoni(QPainter &p)
     pieghe = QPainterPath();
     Curva(pieghe, {{13.0, 28.4}, {11.6, 31.6}, {11.0, 35.0}});
     Segna(p, pieghe, kRossoT.ombra, kPiega);
-    // A golden cuff, as the hem of his robe: a white one over the violet
-    // mantle read as a stray white object in his hand.
-    Ellisse(p, {10.7, 39.7}, 1.3, 1.0, kOroT.corpo, kContorno, kTrattoFine);
+    // A cuff in the sleeve's own shade: a white one over the violet mantle
+    // read as a stray white object in his hand, a golden one as a coin.
+    Ellisse(p, {10.7, 39.7}, 1.3, 1.0, kRossoT.ombra, kContorno, kTrattoFine);
     Mano(p, {10.7, 41.2}, 1.4);
 
     // The right arm held out from his side, so that the cudgel stands clear
