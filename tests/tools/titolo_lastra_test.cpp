@@ -1,4 +1,5 @@
 #include "titolo_lastra.h"
+#include "titolo_misure.h"
 
 #include <cmath>
 

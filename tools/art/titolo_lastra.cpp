@@ -40,16 +40,6 @@ bool Lastra::Risparmiato(int x, int y) const
     return x >= 0 && y >= 0 && x < larghezza_ && y < altezza_ && risparmio_[std::size_t(y) * larghezza_ + x];
 }
 
-QPointF DallaLastra(QPointF p)
-{
-    return {(p.x() - kMedaglioneRx) / kIngrandimento, (p.y() - kMedaglioneRy) / kIngrandimento - kAbbassa};
-}
-
-QPointF SullaLastra(QPointF q)
-{
-    return {q.x() * kIngrandimento + kMedaglioneRx, (q.y() + kAbbassa) * kIngrandimento + kMedaglioneRy};
-}
-
 void Lastra::Solco(const std::function<QPointF(double)> &asse, const std::function<double(double)> &spessore)
 {
     struct Passo {

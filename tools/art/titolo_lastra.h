@@ -35,8 +35,4 @@ private:
     std::vector<bool> risparmio_;
 };
 
-// Where a point in the sitter's units falls on the plate, in pixels, and back.
-QPointF SullaLastra(QPointF q);
-QPointF DallaLastra(QPointF p);
-
 } // namespace titolo

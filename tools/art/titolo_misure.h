@@ -41,6 +41,17 @@ constexpr double kCorniceMargine = 9.5;
 constexpr double kIngrandimento = 1.34;
 constexpr double kAbbassa = 8.5;
 
+// Where a point in the sitter's units falls in the medallion's pixels
+// (its box's top left at 0, 0), and back.
+constexpr QPointF SullaLastra(QPointF q)
+{
+    return {q.x() * kIngrandimento + kMedaglioneRx, (q.y() + kAbbassa) * kIngrandimento + kMedaglioneRy};
+}
+constexpr QPointF DallaLastra(QPointF p)
+{
+    return {(p.x() - kMedaglioneRx) / kIngrandimento, (p.y() - kMedaglioneRy) / kIngrandimento - kAbbassa};
+}
+
 // The portrait is engraved at this many samples a pixel each way, then
 // averaged down, so that every line keeps its true width.
 constexpr int kScala = 4;

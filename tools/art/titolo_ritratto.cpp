@@ -86,8 +86,8 @@ Fasi Linee(Zona zona, double x, double y, const Campione &c)
         // At 45 degrees through the pixels' centres, four pixels apart along
         // the rows, so the diagonal steps evenly and the lines stand clear of
         // one another instead of printing as a checker of dots.
-        const double px = x * kIngrandimento + kMedaglioneRx, py = (y + kAbbassa) * kIngrandimento + kMedaglioneRy;
-        return {(px + py) / 4.0 / kIngrandimento, (x - y) * 0.7071 / 2.0, 4.0 / std::sqrt(2.0)};
+        const QPointF q = SullaLastra({x, y});
+        return {(q.x() + q.y()) / 4.0 / kIngrandimento, (x - y) * 0.7071 / 2.0, 4.0 / std::sqrt(2.0)};
     }
     case Zona::Panciotto:
         // Across the chest, bowing a little with it, so the waistcoat reads
@@ -184,7 +184,7 @@ double Inchiostro(double x, double y)
         // at both edges, graded smoothly from the glow round the head to the
         // rim. Where one pixel of full ink is not dark enough the line swells
         // into the next column on its right, graded the same way.
-        const double px = x * kIngrandimento + kMedaglioneRx;
+        const double px = SullaLastra({x, y}).x();
         const int colonna = int(std::floor(px)) % int(kPassoFondo);
         const double inchiostro =
             colonna < 2 ? std::clamp(kPassoFondo * std::min(0.66, 1.1 * std::pow(t, 1.3)) - colonna, 0.0, 1.0) : 0.0;
@@ -253,9 +253,8 @@ QImage Incisione()
     QImage grande(lg, ag, QImage::Format_RGB32);
     for (int sy = 0; sy < ag; ++sy) {
         for (int sx = 0; sx < lg; ++sx) {
-            const double x = ((sx + 0.5) / kScala - kMedaglioneRx) / kIngrandimento;
-            const double y = ((sy + 0.5) / kScala - kMedaglioneRy) / kIngrandimento - kAbbassa;
-            const int g = int(std::lround(255 * (1 - Inchiostro(x, y))));
+            const QPointF q = DallaLastra({(sx + 0.5) / kScala, (sy + 0.5) / kScala});
+            const int g = int(std::lround(255 * (1 - Inchiostro(q.x(), q.y()))));
             grande.setPixel(sx, sy, qRgb(g, g, g));
         }
     }
