@@ -82,14 +82,6 @@ constexpr qreal kCapo = 1.15;
 
 QPainterPath U(const QPainterPath &a, const QPainterPath &b) { return Piatto(Unione(Piatto(a), Piatto(b))); }
 
-// Halfway between a coat's body and its shade: the second tone a print lays
-// on a horse where the drawing of the larger cards is flat.
-QColor MezzaTinta(const Tinta &t)
-{
-    return QColor((t.corpo.red() + t.ombra.red()) / 2, (t.corpo.green() + t.ombra.green()) / 2,
-                  (t.corpo.blue() + t.ombra.blue()) / 2);
-}
-
 // A leg from the body to the coronet, and the hoof below it.
 QPainterPath Stinco(const Gamba &g, bool posteriore)
 {
@@ -316,12 +308,12 @@ QPointF DisegnaCavallo(const Tela &tela, const Andatura &a, const Finimenti &f)
     }
     tela.Modella(cavallo, f.manto, kContorno, pallidoAlPixel ? 2.0 : 1.3, pallidoAlPixel ? 0 : 0.8);
     if (Piatta()) {
-        // Flat, the body's edge away from the light in the half tone, where
-        // the pixel picture lays its crescent of shade.
+        // Flat, the body's edge away from the light in the half tone between
+        // the coat and its shade, where the pixel picture lays its crescent.
         const QPainterPath corpo = tela.Su(cavallo);
         const qreal d = 1.3 * kLargoIncisione;
         tela.p.setPen(Qt::NoPen);
-        tela.p.setBrush(MezzaTinta(f.manto));
+        tela.p.setBrush(AMeta(f.manto.corpo, f.manto.ombra));
         tela.p.drawPath(Differenza(corpo, corpo.translated(-d, -d)));
     }
     if (f.punte)

@@ -26,13 +26,14 @@ namespace {
 constexpr qreal kLineaInchiostrata = 0.3;
 } // namespace
 
-QColor Inchiostrato(const QColor &c)
+QColor AMeta(const QColor &a, const QColor &b)
 {
-    // Halfway to the figures' inner ink: a fold in red cloth stays a red
-    // line, but one that reads as drawn.
-    return QColor((c.red() + kContornoInterno.red()) / 2, (c.green() + kContornoInterno.green()) / 2,
-                  (c.blue() + kContornoInterno.blue()) / 2);
+    return QColor((a.red() + b.red()) / 2, (a.green() + b.green()) / 2, (a.blue() + b.blue()) / 2);
 }
+
+// Halfway to the figures' inner ink: a fold in red cloth stays a red line,
+// but one that reads as drawn.
+QColor Inchiostrato(const QColor &c) { return AMeta(c, kContornoInterno); }
 
 QPen Penna(const QColor &c, qreal w)
 {

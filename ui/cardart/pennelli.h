@@ -13,6 +13,8 @@ namespace belvane::cardart {
 // The strokes every picture of the deck is made of: flat fills outlined by a
 // round-jointed pen, in card units.
 QPen Penna(const QColor &c, qreal w = kTratto);
+// The colour halfway between `a` and `b`.
+QColor AMeta(const QColor &a, const QColor &b);
 // `c` halfway to the figures' inner ink (kContornoInterno).
 QColor Inchiostrato(const QColor &c);
 void Riempi(QPainter &p, const QPainterPath &path, const QColor &fondo, const QColor &bordo, qreal w = kTratto);
