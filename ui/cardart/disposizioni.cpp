@@ -15,8 +15,7 @@ namespace {
 // foot with one between as a six with the middle one lost): a column of
 // three down the middle with a pair between each two, the card's corners
 // white. Never a third in a row, which at the natural size closes the row
-// into a bar. The coins alone put the seven's pairs in the corners (see
-// kDenari).
+// into a bar.
 // The two, three and four keep towards the middle of the card's height: an
 // emblem by the card's edge on an otherwise white card is the one the eye
 // skips. The five's corners stay by the edges, so that its lone middle
@@ -49,23 +48,13 @@ struct Forma {
     // emblem an odd number of pixels tall, between two (0) for the swords
     // and clubs, laid twenty pixels long.
     qreal frazione = 0.5;
-    // When not 0, the seven's pairs stand in the corners and its middle
-    // column is drawn together about the middle row, its emblems this far
-    // apart.
-    qreal setteStretto = 0;
 };
 
 // The coins' three has its ends in from the sides: by the card's side edge
 // an end coin of the diagonal was the one the eye lost, and the three was
 // named a two (a coin is short enough for the steeper diagonal; a cup or a
 // club would run into the middle one).
-//
-// Three coins abreast fill the card's width, so the seven's pairs cannot
-// stand beside the column's coins, and between them the six outer coins
-// closed into a ring round the middle one, seen as a rosette and named the
-// five or the six: the pairs go to the corners, clear of a column drawn
-// together between them, an outline no other count has.
-constexpr Forma kDenari{12.3, 9.5, 35.5, 62.5, 0, {9.5, 22.5, 35.5}, 0.5, 3, kRientro, 0.5, 15}; // a coin's diameter
+constexpr Forma kDenari{12.3, 9.5, 35.5, 62.5, 0, {9.5, 22.5, 35.5}, 0.5, 3}; // a coin's diameter
 // A cup as tall as three rows leave room for, white between: a shorter one on
 // a card of two was missed at the natural size.
 constexpr Forma kCoppe{17.6, 12.5, 36, 59.5, 0};                             // a cup's height
@@ -130,15 +119,6 @@ constexpr Pose Disponi(const Forma &f, int valore)
         }
         break;
     case 7: // down the middle, a pair between each two
-        if (f.setteStretto != 0) {
-            for (const qreal y : {f.su, f.giu}) {
-                metti(sinistra, y, f.curva);
-                metti(destra, y, f.curva);
-            }
-            for (const int i : {-1, 0, 1})
-                metti(centro, f.mezzo + i * f.setteStretto, -f.curva);
-            break;
-        }
         metti(centro, f.su, -f.curva);
         for (const qreal y : {su(f.coppie), giu(f.coppie)}) {
             metti(sinistra, y, f.curva);
