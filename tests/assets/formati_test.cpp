@@ -162,6 +162,26 @@ TEST(CarteBmp, PipsStandApartWithWhiteBetween)
     }
 }
 
+// Cups and coins are never turned, so every one of a suit on the two to the
+// seven is the same picture, pixel for pixel: one falling on the pixels
+// half a pixel off printed squatter, without its lip, and was seen as a
+// different cup.
+TEST(CarteBmp, EveryPipCupAndCoinIsOnePicture)
+{
+    for (const int seme : {1, 2}) { // Coppe, Denari
+        std::set<QByteArray> figure;
+        for (int rango = 2; rango <= 7; ++rango) {
+            const QImage img = DecodificaBmp(LeggiFile(FileCarta(seme * 10 + rango)));
+            for (const QRect &m : Macchie(img)) {
+                const QImage pezzo = img.copy(m);
+                figure.insert(QByteArray(reinterpret_cast<const char *>(pezzo.constBits()), int(pezzo.sizeInBytes())) +
+                              QByteArray::number(m.width()));
+            }
+        }
+        EXPECT_EQ(figure.size(), 1u) << "suit " << seme;
+    }
+}
+
 // The counts are told apart by their outline, not counted: each of the two
 // to the seven has its own rows (emblems side by side, their spans down the
 // card overlapping), and no count is another with one emblem more or less
