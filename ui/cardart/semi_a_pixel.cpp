@@ -37,22 +37,18 @@ constexpr Mappa<kRighe> kSpada{
     "...NbBBBN..", "..NbBBBN...", "..NbBBBN...", "..NbBBBN...", "..NbBBBN...", "..NbBBBN...", "..NbBBBN...",
     "o.NbBBBN..o", "Y.NbBBBN..Y", "YYYYYYYYYYY", ".ooooooooo.", "....RRr....", "....oYo....",
 };
-// A cudgel leaning a little as a hand holds it, its head up to the right:
-// the ace's and the figures' club made small, dark outlined, light on its
-// left and shaded on its right, a knobbed head twice the grip's width
-// tapering all the way down to a grip four pixels across, lopped branches
-// standing out of its outline on both sides, red at the cut, a golden leaf
-// on its right and a red butt. Wide at the head and bare at the foot, it
-// stands unlike a sword on its guard. (A smooth wedge with its branch in its
-// outline and its leaf low on the left, where a sword has its guard, read as
-// a gourd or a pickle; a stave of even width read as a pickle too, a grip
-// six pixels across bound in red halfway as a sock, a thin stick as a sword
-// in green, and a grip four pixels across under a head no wider than the
-// body as a sprig.)
+// A cudgel leaning as a hand holds it, its head up to the right: the ace's
+// and the figures' club made small, dark outlined, light on its left and
+// shaded on its right, a rounded head twice the grip's width tapering all
+// the way down to a grip four pixels across, a knot on its left, a lopped
+// branch red at the cut on its right, a golden leaf and a red butt. (A
+// stave of even width read as a pickle, a grip six pixels across bound in
+// red halfway as a sock, a thin stick as a sword in green, and a grip four
+// pixels across under a head no wider than the body as a sprig.)
 constexpr Mappa<kRighe> kBastone{
-    "....KK.KK..", "...KLGKGDK.", "..KLGGGGGDK", "..KLGGGGGDK", "K.KLGGGGGDK", "RKKLGGGGDK.", ".KDLGGGGDK.",
-    "..KLGGGDK.K", "..KLGGGDKKR", "..KLGGDDK..", "..KLGGDK...", ".KLGGDKYY..", ".KLGGDKYYo.", ".KLGDK.oo..",
-    ".KLGDK.....", "KKLGDK.....", "RKDLDK.....", ".KLDK......", ".KLDK......", ".KRrK......",
+    "....KKKK...", "...KLGGDK..", "..KLGGGGDK.", "..KLGGGGGDK", "..KLGGGGGDK", ".KKLGGGGGDK", "..KLGGGGDK.",
+    "..KLGGGDK..", "..KLGGGDKKR", "..KLGGDKKKr", "..KLGGDK...", "..KLGDK....", "YYKLGDK....", "oYLGDK.....",
+    ".KLGDK.....", ".KLDK......", ".KLDK......", ".KLDK......", "KLDK.......", "KRrK.......",
 };
 
 // A gold coin as the figures hold it: a face of bright gold inside a rim of
