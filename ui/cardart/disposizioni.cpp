@@ -18,19 +18,20 @@ namespace {
 // into a bar.
 // The two, three and four keep towards the middle of the card's height: an
 // emblem by the card's edge on an otherwise white card is the one the eye
-// skips. The four comes in furthest, its two rows nearer each other than
-// any other count's, white above and below: with its rows a little in from
-// the five's corners the two had one outline, and the four and five were
-// swapped. The five's and six's outer rows stay by the edges, so that the
-// five's lone middle emblem has the most white the card can give.
+// skips. The four stands on the two's rows in every suit, so the counts
+// grow by rows the eye has already learnt (drawn in further, a block in the
+// middle, it matched no other count and was named a six or a five). The
+// five's corners stay by the edges, so that its lone middle emblem has the
+// most white the card can give, and the four and five differ in outline
+// even where that middle emblem goes unseen.
 // Middles on pixel centres, so that every emblem falls on the pixels alike.
 struct Colonne {
     qreal sinistra, centro, destra;
 };
 constexpr Colonne kColonne{8.5, 22.5, 36.5};
 
-// How far the two's and three's rows come in from the outer rows, towards
-// the middle one.
+// How far the two's, three's and four's rows come in from the outer rows,
+// towards the middle one.
 constexpr qreal kRientro = 0.3;
 
 struct Forma {
@@ -43,9 +44,6 @@ struct Forma {
     qreal coppie = 0.45;
     // How far the three's two ends come in from the side columns, across.
     qreal treDentro = 0;
-    // How far the four's rows come in from the outer rows, towards the
-    // middle one.
-    qreal quattroDentro = 0.4;
     // Where a row brought in stands: on a pixel's centre (0.5) for an
     // emblem an odd number of pixels tall, between two (0) for the swords
     // and clubs, laid twenty pixels long.
@@ -56,16 +54,14 @@ struct Forma {
 // an end coin of the diagonal was the one the eye lost, and the three was
 // named a two (a coin is short enough for the steeper diagonal; a cup or a
 // club would run into the middle one).
-// A coin is short, so its four comes in further for as much white above and
-// below as the others'.
-constexpr Forma kDenari{12.3, 9.5, 35.5, 62.5, 0, {9.5, 22.5, 35.5}, 0.5, 3, 0.5}; // a coin's diameter
+constexpr Forma kDenari{12.3, 9.5, 35.5, 62.5, 0, {9.5, 22.5, 35.5}, 0.5, 3}; // a coin's diameter
 // A cup as tall as three rows leave room for, white between: a shorter one on
 // a card of two was missed at the natural size. Its middle row on a pixel
 // centre as the outer ones: between two, the middle cups fell on the pixels
 // squatter, without their lip and knop, unlike the cups above and below.
-constexpr Forma kCoppe{17.6, 12.5, 35.5, 59.5, 0};                      // a cup's height
-constexpr Forma kSpade{20, 13, 36, 59, 3.6, kColonne, 0.45, 0, 0.4, 0}; // a sword's length
-constexpr Forma kBastoni{20, 13, 36, 59, 1, kColonne, 0.45, 0, 0.4, 0}; // a club's length
+constexpr Forma kCoppe{17.6, 12.5, 35.5, 59.5, 0};                 // a cup's height
+constexpr Forma kSpade{20, 13, 36, 59, 3.6, kColonne, 0.45, 0, 0}; // a sword's length
+constexpr Forma kBastoni{20, 13, 36, 59, 1, kColonne, 0.45, 0, 0}; // a club's length
 
 // The pixel centre (`frazione` 0.5) or edge (0) at or above `y`.
 constexpr qreal SulPixel(qreal y, qreal frazione) { return int(y) + frazione; }
@@ -103,7 +99,7 @@ constexpr Pose Disponi(const Forma &f, int valore)
         metti(destra - f.treDentro, giuDentro, f.curva);
         break;
     case 4: // the corners, in from the edges
-        for (const qreal y : {su(f.quattroDentro), giu(f.quattroDentro)}) {
+        for (const qreal y : {suDentro, giuDentro}) {
             metti(sinistra, y, f.curva);
             metti(destra, y, f.curva);
         }
