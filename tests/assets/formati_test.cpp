@@ -128,8 +128,9 @@ TEST(CarteBmp, PipsStandApartWithWhiteBetween)
                 EXPECT_EQ(int(macchie.size()), rango);
             }
             // Two pixels of white at least between neighbours, across, down
-            // and aslant: coins that touched closed into a rosette.
-            constexpr int bianco = 2;
+            // and aslant; one between coins, each a ring in its own dark
+            // outline (three abreast fill the card's width).
+            const int bianco = seme == 2 ? 1 : 2;
             const std::vector<int> chi = Etichette(DecodificaBmp(LeggiFile(FileCarta(code))));
             int vicini = 0;
             for (int k = 0; k < kW * kH; ++k)

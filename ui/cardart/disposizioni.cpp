@@ -54,7 +54,7 @@ struct Forma {
 // an end coin of the diagonal was the one the eye lost, and the three was
 // named a two (a coin is short enough for the steeper diagonal; a cup or a
 // club would run into the middle one).
-constexpr Forma kDenari{10.4, 8.5, 35.5, 63.5, 0, kColonne, 0.45, 3}; // a coin's diameter
+constexpr Forma kDenari{12.3, 9.5, 35.5, 62.5, 0, {9.5, 22.5, 35.5}, 0.5, 3}; // a coin's diameter
 // A cup as tall as three rows leave room for, white between: a shorter one on
 // a card of two was missed at the natural size. Its middle row on a pixel
 // centre as the outer ones: between two, the middle cups fell on the pixels

@@ -54,16 +54,14 @@ constexpr Mappa<kRighe> kBastone{
 // A gold coin as the figures hold it: a face of bright gold inside a rim of
 // dark bronze gold and the outline, the rim a pixel thicker on the
 // diagonals so that it is as wide all round, and a red rose with a golden
-// heart in the middle; eleven pixels across, so that three abreast leave
-// white between them as the cups and the blades do. (A heavy brown rim round
-// a small face and a red square was read as a button; a pale lemon coin a
-// pixel or two larger as an octagon; a rim of light gold left coins side by
-// side a yellow cluster, and one of middling gold, a lone coin soft on the
-// white; thirteen pixels across, the seven's coins touched their neighbours
-// and closed into a rosette named the five.)
-constexpr Mappa<11> kMoneta{
-    "...KKKKK...", ".KKcccccKK.", ".KccFFFccK.", "KccFFRFFccK", "KcFFRRRFFcK", "KcFRRlRRFcK",
-    "KcFFRRRFFcK", "KccFFRFFccK", ".KccFFFccK.", ".KKcccccKK.", "...KKKKK...",
+// heart filling the middle third. (A heavy brown rim round a small face and
+// a red square was read as a button; a pale lemon coin a pixel or two larger
+// as an octagon; a rim of light gold left coins side by side a yellow
+// cluster, and one of middling gold, a lone coin soft on the white.)
+constexpr Mappa<13> kMoneta{
+    "....KKKKK....", "..KKcccccKK..", ".KccFFFFFccK.", ".KcFFFRFFFcK.", "KccFFRRRFFccK",
+    "KcFFRRRRRFFcK", "KcFRRRlRRRFcK", "KcFFRRRRRFFcK", "KccFFRRRFFccK", ".KcFFFRFFFcK.",
+    ".KccFFFFFccK.", "..KKcccccKK..", "....KKKKK....",
 };
 
 // Every row as long as the first, and an odd number of columns, so that
@@ -202,7 +200,7 @@ void BastoneDaContare(QPainter &p, qreal h, bool specchio)
 }
 
 // The coin is laid a pixel a character whatever its diameter: the drawn
-// coin of the same diameter falls on these eleven pixels.
+// coin of the same diameter falls on these thirteen pixels.
 void DenaroDaContare(QPainter &p, qreal h)
 {
     if (InchiostroDelPixelInUso())
