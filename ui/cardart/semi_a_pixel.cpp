@@ -40,14 +40,19 @@ constexpr Mappa<kRighe> kSpada{
 // A cudgel leaning as a hand holds it, its head up to the right: the ace's
 // and the figures' club made small, dark outlined, light on its left and
 // shaded on its right, a rounded head twice the grip's width tapering all
-// the way down to a grip four pixels across, a knot on its left, a lopped
-// branch red at the cut on its right, a golden leaf and a red butt. (A
-// stave of even width read as a pickle, a grip six pixels across bound in
-// red halfway as a sock, a thin stick as a sword in green, and a grip four
-// pixels across under a head no wider than the body as a sprig.)
+// the way down to a grip four pixels across, a knot on its left and a lopped
+// branch on its right standing out of its outline, both red at the cut, a
+// golden leaf on its right under the branch, and a red butt: its foot bare,
+// where a sword has its guard. (Its leaf low on the left, a nub at the foot
+// as the sword's guard, and its branch within its outline, the club was
+// told from the sword by colour alone and read as a gourd or a pickle; a
+// head notched in two with branches out on both sides, as a cactus or a
+// mitten. A stave of even width read as a pickle, a grip six pixels across
+// bound in red halfway as a sock, a thin stick as a sword in green, and a
+// grip four pixels across under a head no wider than the body as a sprig.)
 constexpr Mappa<kRighe> kBastone{
-    "....KKKK...", "...KLGGDK..", "..KLGGGGDK.", "..KLGGGGGDK", "..KLGGGGGDK", ".KKLGGGGGDK", "..KLGGGGDK.",
-    "..KLGGGDK..", "..KLGGGDKKR", "..KLGGDKKKr", "..KLGGDK...", "..KLGDK....", "YYKLGDK....", "oYLGDK.....",
+    "....KKKK...", "...KLGGDK..", "..KLGGGGDK.", "..KLGGGGGDK", ".KKLGGGGGDK", "KRKLGGGGGDK", ".KKLGGGGDK.",
+    "..KLGGGDK..", "..KLGGGDKKK", "..KLGGDDKRr", "..KLGGDKKK.", "..KLGGDKYY.", "..KLGDKYYYo", "..KLGDK.oo.",
     ".KLGDK.....", ".KLDK......", ".KLDK......", ".KLDK......", "KLDK.......", "KRrK.......",
 };
 
