@@ -182,6 +182,29 @@ TEST(CarteBmp, EveryPipCupAndCoinIsOnePicture)
     }
 }
 
+// The two, three and four of every suit stand on the same lines across the
+// card, a pixel either way for the blades laid between two pixels: laid side
+// by side, a suit whose low cards stood further apart looked out of line.
+TEST(CarteBmp, TheLowCardsOfEverySuitStandOnTheSameLines)
+{
+    for (int rango = 2; rango <= 4; ++rango) {
+        std::vector<std::vector<int>> righe;
+        for (int seme = 0; seme < 4; ++seme) {
+            std::vector<int> mezzi;
+            for (const QRect &m : Macchie(DecodificaBmp(LeggiFile(FileCarta(seme * 10 + rango)))))
+                mezzi.push_back(m.top() + m.bottom());
+            std::sort(mezzi.begin(), mezzi.end());
+            righe.push_back(mezzi);
+        }
+        for (int seme = 1; seme < 4; ++seme) {
+            SCOPED_TRACE(testing::Message() << "rank " << rango << ", suit " << seme);
+            ASSERT_EQ(righe[size_t(seme)].size(), righe[0].size());
+            for (size_t i = 0; i < righe[0].size(); ++i)
+                EXPECT_LE(std::abs(righe[size_t(seme)][i] - righe[0][i]), 2); // twice the middle: a pixel
+        }
+    }
+}
+
 // The counts are told apart by their outline, not counted: each of the two
 // to the seven has its own rows (emblems side by side, their spans down the
 // card overlapping), and no count is another with one emblem more or less
