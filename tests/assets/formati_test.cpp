@@ -162,6 +162,49 @@ TEST(CarteBmp, PipsStandApartWithWhiteBetween)
     }
 }
 
+// Cups and coins are never turned, so every one of a suit on the two to the
+// seven is the same picture, pixel for pixel: one falling on the pixels
+// half a pixel off printed squatter, without its lip, and was seen as a
+// different cup.
+TEST(CarteBmp, EveryPipCupAndCoinIsOnePicture)
+{
+    for (const int seme : {1, 2}) { // Coppe, Denari
+        std::set<QByteArray> figure;
+        for (int rango = 2; rango <= 7; ++rango) {
+            const QImage img = DecodificaBmp(LeggiFile(FileCarta(seme * 10 + rango)));
+            for (const QRect &m : Macchie(img)) {
+                const QImage pezzo = img.copy(m);
+                figure.insert(QByteArray(reinterpret_cast<const char *>(pezzo.constBits()), int(pezzo.sizeInBytes())) +
+                              QByteArray::number(m.width()));
+            }
+        }
+        EXPECT_EQ(figure.size(), 1u) << "suit " << seme;
+    }
+}
+
+// The two, three and four of every suit stand on the same lines across the
+// card, a pixel either way for the blades laid between two pixels: laid side
+// by side, a suit whose low cards stood further apart looked out of line.
+TEST(CarteBmp, TheLowCardsOfEverySuitStandOnTheSameLines)
+{
+    for (int rango = 2; rango <= 4; ++rango) {
+        std::vector<std::vector<int>> righe;
+        for (int seme = 0; seme < 4; ++seme) {
+            std::vector<int> mezzi;
+            for (const QRect &m : Macchie(DecodificaBmp(LeggiFile(FileCarta(seme * 10 + rango)))))
+                mezzi.push_back(m.top() + m.bottom());
+            std::sort(mezzi.begin(), mezzi.end());
+            righe.push_back(mezzi);
+        }
+        for (int seme = 1; seme < 4; ++seme) {
+            SCOPED_TRACE(testing::Message() << "rank " << rango << ", suit " << seme);
+            ASSERT_EQ(righe[size_t(seme)].size(), righe[0].size());
+            for (size_t i = 0; i < righe[0].size(); ++i)
+                EXPECT_LE(std::abs(righe[size_t(seme)][i] - righe[0][i]), 2); // twice the middle: a pixel
+        }
+    }
+}
+
 // The counts are told apart by their outline, not counted: each of the two
 // to the seven has its own rows (emblems side by side, their spans down the
 // card overlapping), and no count is another with one emblem more or less

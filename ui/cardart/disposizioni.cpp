@@ -18,9 +18,12 @@ namespace {
 // into a bar.
 // The two, three and four keep towards the middle of the card's height: an
 // emblem by the card's edge on an otherwise white card is the one the eye
-// skips. The five's corners stay by the edges, so that its lone middle
-// emblem has the most white the card can give, and the four and five differ
-// in outline even where that middle emblem goes unseen.
+// skips. The four stands on the two's rows in every suit, so the counts
+// grow by rows the eye has already learnt (drawn in further, a block in the
+// middle, it matched no other count and was named a six or a five). The
+// five's corners stay by the edges, so that its lone middle emblem has the
+// most white the card can give, and the four and five differ in outline
+// even where that middle emblem goes unseen.
 // Middles on pixel centres, so that every emblem falls on the pixels alike.
 struct Colonne {
     qreal sinistra, centro, destra;
@@ -39,30 +42,29 @@ struct Forma {
     // Where the seven's pairs stand between the middle column's rows, from
     // the outer row: each in the upper or lower third of the card.
     qreal coppie = 0.45;
-    // How far the three's two ends come in from the side columns, across.
-    qreal treDentro = 0;
-    // How far the four's rows come in from the outer rows, towards the
-    // middle one.
-    qreal quattroDentro = kRientro;
+    // How far the two's, three's and four's rows come in from the outer
+    // rows: for every suit the same two lines across the card, so that the
+    // low cards of the four suits line up side by side.
+    qreal dentro = kRientro;
     // Where a row brought in stands: on a pixel's centre (0.5) for an
     // emblem an odd number of pixels tall, between two (0) for the swords
     // and clubs, laid twenty pixels long.
     qreal frazione = 0.5;
 };
 
-// The coins' three has its ends in from the sides: by the card's side edge
-// an end coin of the diagonal was the one the eye lost, and the three was
-// named a two (a coin is short enough for the steeper diagonal; a cup or a
-// club would run into the middle one).
-constexpr Forma kDenari{12.3, 9.5, 35.5, 62.5, 0, {9.5, 22.5, 35.5}, 0.5, 3}; // a coin's diameter
+// A coin's outer rows are further out than a cup's, so its inner rows come
+// in further to stand on the other suits' lines (on its own, further apart,
+// the two and four of coins looked out of line with the rest), and its
+// three's ends stand on the side columns as every suit's (brought in from
+// the sides, it looked squeezed beside the other threes).
+constexpr Forma kDenari{12.3, 9.5, 35.5, 62.5, 0, {9.5, 22.5, 35.5}, 0.5, 0.38}; // a coin's diameter
 // A cup as tall as three rows leave room for, white between: a shorter one on
-// a card of two was missed at the natural size.
-constexpr Forma kCoppe{17.6, 12.5, 36, 59.5, 0};                             // a cup's height
-constexpr Forma kSpade{20, 13, 36, 59, 3.6, kColonne, 0.45, 0, kRientro, 0}; // a sword's length
-// A club's weight is in its head, high on its grip, so its four stands
-// further out, towards the corners: at the common inset its two pairs of
-// heads sat close and the four was named a three.
-constexpr Forma kBastoni{20, 13, 36, 59, 1, kColonne, 0.45, 0, 0.2, 0}; // a club's length
+// a card of two was missed at the natural size. Its middle row on a pixel
+// centre as the outer ones: between two, the middle cups fell on the pixels
+// squatter, without their lip and knop, unlike the cups above and below.
+constexpr Forma kCoppe{17.6, 12.5, 35.5, 59.5, 0};                        // a cup's height
+constexpr Forma kSpade{20, 13, 36, 59, 3.6, kColonne, 0.45, kRientro, 0}; // a sword's length
+constexpr Forma kBastoni{20, 13, 36, 59, 1, kColonne, 0.45, kRientro, 0}; // a club's length
 
 // The pixel centre (`frazione` 0.5) or edge (0) at or above `y`.
 constexpr qreal SulPixel(qreal y, qreal frazione) { return int(y) + frazione; }
@@ -79,7 +81,7 @@ constexpr Pose Disponi(const Forma &f, int valore)
     // The upper and lower rows brought in by `quota` of the way to the middle one.
     const auto su = [&](qreal quota) { return SulPixel(f.su + quota * (f.mezzo - f.su), f.frazione); };
     const auto giu = [&](qreal quota) { return SulPixel(f.giu - quota * (f.giu - f.mezzo), f.frazione); };
-    const qreal suDentro = su(kRientro), giuDentro = giu(kRientro);
+    const qreal suDentro = su(f.dentro), giuDentro = giu(f.dentro);
     // Every blade bends and every club leans the same way (one mirrored
     // beside another reads as a second rule, and a row bending two ways at
     // once looks careless) but the five's lone middle one, which so is a
@@ -95,12 +97,12 @@ constexpr Pose Disponi(const Forma &f, int valore)
         metti(centro, giuDentro, f.curva);
         break;
     case 3: // a diagonal from the upper left
-        metti(sinistra + f.treDentro, suDentro, f.curva);
+        metti(sinistra, suDentro, f.curva);
         metti(centro, f.mezzo, f.curva);
-        metti(destra - f.treDentro, giuDentro, f.curva);
+        metti(destra, giuDentro, f.curva);
         break;
     case 4: // the corners, in from the edges
-        for (const qreal y : {su(f.quattroDentro), giu(f.quattroDentro)}) {
+        for (const qreal y : {suDentro, giuDentro}) {
             metti(sinistra, y, f.curva);
             metti(destra, y, f.curva);
         }

@@ -26,28 +26,35 @@ template <size_t N> using Mappa = std::array<std::string_view, N>;
 // outlined, light along one edge, upright from the hilt for half its length
 // and then bending to the right to a point; a golden guard as wide as the
 // pip, curving up to the blade at its ends and underlined in deep gold, a
-// red grip and a pommel of gold in deep gold, as the figures' swords have.
-// (A blade widening from its point to the guard read as a leaf or a flame,
-// on a guard of two rows apart from the blade as a second mark below it; a
-// blade three pixels across, leaning all its length, as a quill or a
-// feather; a guard of one light gold row was lost on the white, and the
-// blade above it read as a feather.)
+// red grip three pixels long and a pommel of gold in deep gold wider than
+// the grip, as the figures' and the ace's swords have. (A blade widening
+// from its point to the guard read as a leaf or a flame, on a guard of two
+// rows apart from the blade as a second mark below it; a blade three pixels
+// across, leaning all its length, as a quill or a feather; a guard of one
+// light gold row was lost on the white, and the blade above it read as a
+// feather; a hilt of a pixel's grip and a pixel's pommel left the blade
+// alone to be seen, a blue flame or feather.)
 constexpr Mappa<kRighe> kSpada{
     ".......N...", "......NbN..", ".....NbBN..", "....NbBBN..", "....NbBBN..", "...NbBBBN..", "...NbBBBN..",
-    "...NbBBBN..", "..NbBBBN...", "..NbBBBN...", "..NbBBBN...", "..NbBBBN...", "..NbBBBN...", "..NbBBBN...",
-    "o.NbBBBN..o", "Y.NbBBBN..Y", "YYYYYYYYYYY", ".ooooooooo.", "....RRr....", "....oYo....",
+    "..NbBBBN...", "..NbBBBN...", "..NbBBBN...", "..NbBBBN...", "..NbBBBN...", "o.NbBBBN..o", "Y.NbBBBN..Y",
+    "YYYYYYYYYYY", ".ooooooooo.", "....RRr....", "....RRr....", "....rRr....", "...oYYYo...",
 };
 // A cudgel leaning as a hand holds it, its head up to the right: the ace's
 // and the figures' club made small, dark outlined, light on its left and
 // shaded on its right, a rounded head twice the grip's width tapering all
-// the way down to a grip four pixels across, a knot on its left, a lopped
-// branch red at the cut on its right, a golden leaf and a red butt. (A
-// stave of even width read as a pickle, a grip six pixels across bound in
-// red halfway as a sock, a thin stick as a sword in green, and a grip four
-// pixels across under a head no wider than the body as a sprig.)
+// the way down to a grip four pixels across, a knot on its left and a lopped
+// branch on its right standing out of its outline, both red at the cut, a
+// golden leaf on its right under the branch, and a red butt: its foot bare,
+// where a sword has its guard. (Its leaf low on the left, a nub at the foot
+// as the sword's guard, and its branch within its outline, the club was
+// told from the sword by colour alone and read as a gourd or a pickle; a
+// head notched in two with branches out on both sides, as a cactus or a
+// mitten. A stave of even width read as a pickle, a grip six pixels across
+// bound in red halfway as a sock, a thin stick as a sword in green, and a
+// grip four pixels across under a head no wider than the body as a sprig.)
 constexpr Mappa<kRighe> kBastone{
-    "....KKKK...", "...KLGGDK..", "..KLGGGGDK.", "..KLGGGGGDK", "..KLGGGGGDK", ".KKLGGGGGDK", "..KLGGGGDK.",
-    "..KLGGGDK..", "..KLGGGDKKR", "..KLGGDKKKr", "..KLGGDK...", "..KLGDK....", "YYKLGDK....", "oYLGDK.....",
+    "....KKKK...", "...KLGGDK..", "..KLGGGGDK.", "..KLGGGGGDK", ".KKLGGGGGDK", "KRKLGGGGGDK", ".KKLGGGGDK.",
+    "..KLGGGDK..", "..KLGGGDKKK", "..KLGGDDKRr", "..KLGGDKKK.", "..KLGGDKYY.", "..KLGDKYYYo", "..KLGDK.oo.",
     ".KLGDK.....", ".KLDK......", ".KLDK......", ".KLDK......", "KLDK.......", "KRrK.......",
 };
 
