@@ -6,7 +6,7 @@ Usage: dump_notes.py <file.mid>
 
 Each bar shows every channel that sounds in it: the notes that start there as
 <name><octave>/<sixteenths> with the velocity after a colon, '~' for a note
-tied over from the bar before, and the onset's distance from the sixteenth
+tied over from the bar before (with the sixteenths it still sounds in the bar), and the onset's distance from the sixteenth
 grid in ticks when it is off it (@+7, a tick being 1/480 of a quarter). Rests
 of a sixteenth or more (within a few ticks) are shown as r/<sixteenths>; a length is what sounds,
 so a note lifted before the next reads a little short (5.8 for 6), and a
@@ -142,7 +142,10 @@ def main():
                     continue
                 if nearest < begin:
                     if start + length > begin + sixteenth // 2:
-                        words.append(f'~{name(key)}')
+                        # With how long it still sounds in this bar, so that
+                        # what follows it on the channel is placed.
+                        held = (min(start + length, end) - begin) / sixteenth
+                        words.append(f'~{name(key)}/{held:.2g}')
                         # Rests are counted from where the held note stops.
                         cursor = max(cursor, start + length)
                     continue
