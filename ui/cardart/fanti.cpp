@@ -396,7 +396,7 @@ namespace {
 
 void DisegnaFante(QPainter &p, Seme seme)
 {
-    Pedana(p, seme);
+    Pedana(p, seme, kPedanaInPiedi);
     p.save();
     p.translate(0, kAbbassa);
     switch (seme) {
