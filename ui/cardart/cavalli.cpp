@@ -167,9 +167,9 @@ Cavaliere Di(Seme seme)
                 19,
                 true,
                 {15.2, 28.6},
-                {13.2, 23.6},
+                {12.4, 22.2},
                 0,
-                18,
+                15.5,
                 {crema, criniBiondi, Tono(Smorza(kRosso)), kOro, kBriglia, false, false, true},
                 8,
                 {25, 48.4},
@@ -298,8 +298,8 @@ void DisegnaCavallo(QPainter &p, Seme seme)
     const Tela cavallo{p, cornice};
     const Tela cavaliere{p, CorniceCavaliere(c)};
 
-    // The ground, the knaves' and kings' own but wider, for the horse.
-    Pedana(p, seme, kPedanaCavallo);
+    // The ground: the knaves' and kings' own, wide enough for the horse.
+    Pedana(p, seme);
 
     // A rearing horse stands on the ground: its hind legs are given on the
     // card's axes and brought into its turned frame.

@@ -396,7 +396,7 @@ namespace {
 
 void DisegnaFante(QPainter &p, Seme seme)
 {
-    Pedana(p, seme, kPedanaInPiedi);
+    Pedana(p, seme);
     p.save();
     p.translate(0, kAbbassa);
     switch (seme) {

@@ -1,7 +1,6 @@
 #include "pedana.h"
 
 #include "cavallo.h"
-#include "geometria.h"
 #include "pennelli.h"
 #include "stampa.h"
 
@@ -24,15 +23,7 @@ const Tinta &TintaDelSeme(Seme seme)
     return seme == Seme::Bastoni ? kVerdeP : seme == Seme::Coppe ? kRossoP : seme == Seme::Denari ? kGiallo : kBluP;
 }
 
-void Pedana(QPainter &p, Seme seme, qreal largo)
-{
-    // Deep enough at the natural size for the suit's colour to be named
-    // there as a band, not a line under the feet: the feet stand on its
-    // top, seen a little from above.
-    const qreal x = (kLarghezzaCarta - largo) / 2;
-    const QRectF r = InchiostroDelPixelInUso() ? QRectF(x, 63.5, largo, 7) : QRectF(x, 64.5, largo, 5.5);
-    Lastra(p, r, TintaDelSeme(seme));
-}
+void Pedana(QPainter &p, Seme seme) { Lastra(p, QRectF(3.5, 65, 38, 4), TintaDelSeme(seme)); }
 
 void Lastra(QPainter &p, const QRectF &r, const Tinta &t)
 {

@@ -10,13 +10,9 @@
 namespace belvane::cardart {
 
 // The platform a figure (knave, horse or king) stands on, in the colour of his suit
-// (yellow Denari, red Coppe, blue Spade, green Bastoni): one slab `largo`
-// wide across the foot of the card (see Lastra): a horse's the card's width
-// less its margins, a standing figure's narrower, under his feet rather
-// than a strip the four of a rank share.
-inline constexpr qreal kPedanaCavallo = 38;
-inline constexpr qreal kPedanaInPiedi = 30;
-void Pedana(QPainter &p, Seme seme, qreal largo);
+// (yellow Denari, red Coppe, blue Spade, green Bastoni): one slab across the
+// foot of the card (see Lastra).
+void Pedana(QPainter &p, Seme seme);
 // The suit's colour in its three tones, as its platform shows it.
 const Tinta &TintaDelSeme(Seme seme);
 

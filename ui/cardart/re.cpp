@@ -11,7 +11,7 @@ namespace {
 void DisegnaRe(QPainter &p, Seme seme)
 {
     p.save();
-    Pedana(p, seme, kPedanaInPiedi);
+    Pedana(p, seme);
     switch (seme) {
     case Seme::Bastoni:
         re::ReDiBastoni(p);
