@@ -126,9 +126,8 @@ Cavaliere Di(Seme seme)
                 23.3,
                 {0.4, -0.3, -0.2, 0.2, 0.3, 0, Qt::transparent, 0, 0.5, -0.3, -0.5, 0.3, 0.6, volti::Taglio::Mandorla,
                  fanti::Lineamenti::Bocca::Quieta, QColor(0x6A, 0x44, 0x22), volti::Naso::Corto}};
-    case Seme::Coppe: // cantering, the near foreleg reaching out, the cup raised before him over the horse's head
-                      // (lifted behind his own, he seemed to turn back and ride backwards), a little smaller than
-                      // the card's top allows: larger, it outgrew his body and crowded the corner
+    case Seme::Coppe: // cantering, the near foreleg reaching out, the cup lifted at arm's length beside his head, a
+                      // little smaller than the card's top allows: larger, it outgrew his body and crowded the corner
         return {false,
                 {{{29, 50}, {33.6, 54.8}, {36.8, 59.2}, {38.0, 61.0}},
                  {{27.6, 50}, {31.8, 54.2}, {29.8, 57.8}, {29.0, 59.6}},
@@ -139,8 +138,8 @@ Cavaliere Di(Seme seme)
                  1.0},
                 4,
                 true,
-                {28.2, 27.4},
-                {32.8, 25.0},
+                {14.6, 29.6},
+                {11.2, 27.6},
                 0,
                 19,
                 {grigio, criniGrigi, Tono(Smorza(kBlu)), kOro, kBriglia, true},
