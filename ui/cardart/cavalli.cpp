@@ -181,7 +181,8 @@ Cavaliere Di(Seme seme)
                  fanti::Lineamenti::Bocca::Sorride, QColor(0x4C, 0x60, 0x74), volti::Naso::Largo, fanti::kPelleChiaraT},
                 0,
                 1.4};
-    case Seme::Spade: // a high-stepping trot, the neck arched; the sword raised before him
+    case Seme::Spade: // a high-stepping trot, the neck arched; the sword raised before him, more upright, his fist
+                      // well forward of his helmet (on its crest, the blade seemed to grow out of it)
         return {true,
                 {{{29, 50}, {34.8, 51.6}, {35.0, 56.8}, {35.8, 58.4}},
                  {{27.6, 50}, {27.4, 57.8}, {27.0, 62.8}, {28.0, 64.6}},
@@ -192,9 +193,9 @@ Cavaliere Di(Seme seme)
                  1.0},
                 0,
                 false,
-                {28.4, 27.6},
-                {27.4, 21.2},
-                38,
+                {31.6, 27.8},
+                {32.8, 21.2},
+                25,
                 22,
                 {bianco, criniArdesia, Tono(Smorza(kViola)), kOro, kBrigliaChiara, false, false, true},
                 -5,

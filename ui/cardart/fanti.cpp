@@ -19,12 +19,14 @@ constexpr qreal kAbbassa = 1;
 
 namespace fanti {
 
-// A curly-headed youth in a soft violet bonnet and a green doublet braided
-// in gold; his cudgel held upright at his side.
+// A curly-headed youth in a soft violet bonnet and a violet doublet braided
+// in gold; his cudgel held upright at his side. Not in his suit's green: the
+// green cudgel ran into a green doublet over the green ground, and at the
+// natural size he was the one knave whose emblem was lost.
 void FanteDiBastoni(QPainter &p)
 {
     // The leg he stands on, and the other set out to the side at ease, its
-    // knee turned out; red hose under the green.
+    // knee turned out; red hose under the violet.
     const Profilo ferma = ProfiloArto({{{19.8, 40}, 4.4}, {{19.2, 50.6}, 3.0}, {{18.8, 54}, 3.4}, {{18.2, 61.6}, 2.2}});
     Forma(p, ferma, kRossoT, 0.9, 0.5);
     OmbraOltre(p, ferma, {20.0, 40}, {18.6, 62}, kRossoT.ombra);
@@ -54,9 +56,9 @@ void FanteDiBastoni(QPainter &p)
     // The doublet with its skirt, braided across the chest, edged in gold.
     const Profilo farsetto{{14.2, 22.2}, {19.5, 21.2}, {25, 21.8}, {26, 26.5},   {24.6, 33.2},
                            {27.4, 40.6}, {21, 42.2},   {14, 40.6}, {15.6, 33.2}, {13.6, 26.5}};
-    Forma(p, farsetto, kVerdeT);
-    OmbraOltre(p, farsetto, {22.5, 21}, {24.5, 42}, kVerdeT.ombra);
-    OmbraOltre(p, farsetto, {15.8, 42}, {16.4, 21}, kVerdeT.luce, false);
+    Forma(p, farsetto, kViolaT);
+    OmbraOltre(p, farsetto, {22.5, 21}, {24.5, 42}, kViolaT.ombra);
+    OmbraOltre(p, farsetto, {15.8, 42}, {16.4, 21}, kViolaT.luce, false);
     Segna(p, Tratti({{{17.0, 26.0}, {22.2, 26.0}}, {{17.0, 28.4}, {22.2, 28.4}}, {{17.2, 30.8}, {22.0, 30.8}}}),
           kOcraT.corpo, 0.7);
     QPainterPath alamari;
@@ -64,8 +66,8 @@ void FanteDiBastoni(QPainter &p)
         for (qreal x : {16.9, 22.3})
             alamari.addEllipse(QPointF(x, y), 0.5, 0.5);
     Riempi(p, alamari, kOcraT.luce, kOcraT.ombra, kTrattoFine);
-    Bordura(p, Tratti({{{14.6, 40.4}, {21, 41.6}, {26.8, 40.4}}}), kOcraT.corpo, kVerdeT.ombra, 1.0);
-    Segna(p, Tratti({{{17.4, 35}, {16.2, 40.2}}, {{21, 35}, {21, 41.2}}, {{24, 35}, {25.6, 40.2}}}), kVerdeT.ombra,
+    Bordura(p, Tratti({{{14.6, 40.4}, {21, 41.6}, {26.8, 40.4}}}), kOcraT.corpo, kViolaT.ombra, 1.0);
+    Segna(p, Tratti({{{17.4, 35}, {16.2, 40.2}}, {{21, 35}, {21, 41.2}}, {{24, 35}, {25.6, 40.2}}}), kViolaT.ombra,
           kTrattoFine);
     if (OrnatoMinuto()) {
         QPainterPath stelle;
@@ -77,8 +79,12 @@ void FanteDiBastoni(QPainter &p)
     }
     Forma(p, ProfiloArto({{{15.4, 33.8}, 1.5}, {{24.8, 33.4}, 1.5}}), kMarroneT, 0.4, 0);
     Ellisse(p, {19.8, 33.6}, 0.9, 0.8, kOcraT.luce, kOcraT.ombra, kTrattoFine);
-    // A purse at the belt.
+    // A purse at the belt, its flap closed by a gilt button: a plain one
+    // read as a stain on the cloth.
     Forma(p, {{21.6, 34.6}, {24.2, 34.4}, {24.6, 37.6}, {23, 38.4}, {21.2, 37.4}}, kMarroneT, 0.6, 0);
+    Forma(p, {{21.5, 34.5}, {24.3, 34.3}, {24.1, 35.8}, {22.9, 36.5}, {21.6, 35.8}},
+          {kMarroneT.corpo, kMarroneT.ombra, kMarroneT.ombra}, 0.3, 0);
+    Ellisse(p, {22.9, 36.1}, 0.45, 0.45, kOcraT.luce, kOcraT.ombra, kTrattoFine);
     // One fist on the hip; violet sleeves, as his bonnet, so that the
     // cudgel's golden leaves stand clear of the arm (white ones did too, but
     // vanished into the card at the natural size).
@@ -97,7 +103,7 @@ void FanteDiBastoni(QPainter &p)
     // Puffed sleeve heads, slashed.
     for (const auto &[x, a] : {std::pair{14.8, -35.0}, std::pair{24.6, 40.0}}) {
         const Profilo spalla = Ovale({x, 23}, 2.5, 1.7, a);
-        Forma(p, spalla, kVerdeT, 0.6, 0);
+        Forma(p, spalla, kRossoT, 0.6, 0);
         Segna(p, Tratti({{{x - 0.8, 22}, {x - 0.6, 24}}, {{x + 0.6, 22}, {x + 0.8, 24}}}), kOcraT.corpo, 0.45);
     }
     Forma(p, {{16, 21.6}, {19.5, 20.2}, {23, 21.6}, {21.4, 23.2}, {19.5, 22.4}, {17.6, 23.2}}, kLinoT, 0.4, 0);
@@ -106,7 +112,7 @@ void FanteDiBastoni(QPainter &p)
            Lineamenti::Bocca::Quieta, QColor(0x6A, 0x58, 0x2C), volti::Naso::Largo, kPelleBrunaT});
     // A soft bonnet of violet cloth puffed over to one side above a red band
     // turned up round his brow, as his hose: a gold one was read as a crown,
-    // a green one was lost against his doublet.
+    // a green one was lost against the green doublet he wore.
     const Profilo cuffia{{15.8, 11.0}, {15.4, 8.6}, {17.0, 6.6}, {20.4, 5.8},
                          {23.8, 6.4},  {25.8, 7.8}, {25.0, 9.4}, {23.4, 11.0}};
     Forma(p, cuffia, kViolaT, 0.9, 0.5);
