@@ -55,7 +55,7 @@ struct Cavaliere {
     bool sinistra;        // rides towards the left of the card
     Andatura andatura;    // legs in the horse's frame (hind legs of a rearing horse stand on the card's ground)
     qreal impennata;      // degrees the forehand is raised
-    bool lontano;         // the emblem is held up by the far arm, over the head
+    bool lontano;         // the emblem is held up by the far arm, the reins in the near hand over the coat
     QPointF gomito, mano; // the arm that holds the emblem, in the rider's frame
     qreal angolo;         // a club's or sword's lean from upright, towards where he rides
     qreal misura;         // the emblem's size
@@ -181,8 +181,10 @@ Cavaliere Di(Seme seme)
                  fanti::Lineamenti::Bocca::Sorride, QColor(0x4C, 0x60, 0x74), volti::Naso::Largo, fanti::kPelleChiaraT},
                 0,
                 1.4};
-    case Seme::Spade: // a high-stepping trot, the neck arched; the sword raised before him, more upright, his fist
-                      // well forward of his helmet (on its crest, the blade seemed to grow out of it)
+    case Seme::Spade: // a high-stepping trot, the neck arched; the sword raised before him by the far arm, more
+                      // upright, his fist well forward of his helmet (on its crest, the blade seemed to grow out of
+                      // it), the near arm over his coat to the reins (with both arms on the far side the rein hand
+                      // had no arm leading to it)
         return {true,
                 {{{29, 50}, {34.8, 51.6}, {35.0, 56.8}, {35.8, 58.4}},
                  {{27.6, 50}, {27.4, 57.8}, {27.0, 62.8}, {28.0, 64.6}},
@@ -192,8 +194,8 @@ Cavaliere Di(Seme seme)
                  -6,
                  1.0},
                 0,
-                false,
-                {31.6, 27.8},
+                true,
+                {32.8, 28.0},
                 {32.8, 21.2},
                 25,
                 22,
