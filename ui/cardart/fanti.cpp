@@ -303,9 +303,9 @@ void FanteDiDenari(QPainter &p)
 
 // Where the knave of swords holds his sword, how long it is and how far it
 // leans from upright (negative: out to his right, the card's left).
-constexpr QPointF kPugnoFanteSpade(17.2, 27.6);
-constexpr qreal kSpadaFante = 21;
-constexpr qreal kPendenzaSpadaFante = -32;
+constexpr QPointF kPugnoFanteSpade(13.8, 30.8);
+constexpr qreal kSpadaFante = 24;
+constexpr qreal kPendenzaSpadaFante = -20;
 
 // A young soldier, beardless as every knave: the sword raised slantwise
 // before him, the other hand on his hip under a short cape, a steel
@@ -349,14 +349,16 @@ void FanteDiSpade(QPainter &p)
     Segna(p, Tratti({{{19.6, 40}, {24.6, 41.2}, {29.8, 40}}}), kRossoT.corpo, 0.8);
     Forma(p, ProfiloArto({{{21, 34}, 1.4}, {{29, 33.8}, 1.4}}), kMarroneT, 0.4, 0);
     Segna(p, Tratti({{{21.6, 35.2}, {20.2, 39.6}}, {{25, 35.2}, {24.8, 40.6}}}), kLinoT.ombra, kPiega);
-    // The sword raised slantwise, the fist before his chest and the blade
+    // The sword raised slantwise, the fist out before his chest and the blade
     // leaning out to his right clear of his head: hanging point down at his
-    // side it was read as a flap of his cape, or as dropped.
+    // side it was read as a flap of his cape, or as dropped. The elbow low at
+    // his side, so that the whole arm shows: with the fist up under the
+    // shoulder the sword seemed glued to it.
     const Profilo braccio = ProfiloArto(
-        {{{20.4, 23.2}, 3.6}, {{15.6, 29.6}, 3.0}, {{kPugnoFanteSpade.x() + 0.6, kPugnoFanteSpade.y() + 0.8}, 2.6}});
+        {{{20.4, 23.2}, 3.6}, {{18.0, 32.6}, 3.0}, {{kPugnoFanteSpade.x() + 0.8, kPugnoFanteSpade.y() + 0.4}, 2.6}});
     // In the cape's purple: the sword's red grip shows in the fist.
     Forma(p, braccio, kViolaT, 0.7, 0.5);
-    OmbraOltre(p, braccio, {21, 23.2}, {15.0, 30.4}, kViolaT.ombra);
+    OmbraOltre(p, braccio, {21, 23.2}, {17.4, 33.4}, kViolaT.ombra);
     SpadaTenuta(p, kPugnoFanteSpade, kSpadaFante, kPendenzaSpadaFante, -1);
     Mano(p, kPugnoFanteSpade, 1.4, kPendenzaSpadaFante);
     const Profilo spalla = Ovale({20.6, 23.6}, 2.4, 1.7, -65);
