@@ -138,8 +138,8 @@ Cavaliere Di(Seme seme)
                  1.0},
                 4,
                 true,
-                {14.6, 29.6},
-                {11.2, 27.6},
+                {14.0, 28.8},
+                {11.0, 25.0},
                 0,
                 19,
                 {grigio, criniGrigi, Tono(Smorza(kBlu)), kOro, kBriglia, true},
@@ -462,8 +462,9 @@ void DisegnaCavallo(QPainter &p, Seme seme)
     case Seme::Spade: // the fist on the grip's middle, the guard above it
         SpadaTenuta(p, mano, c.misura, angolo, verso);
         break;
-    case Seme::Coppe: // borne on the fist by its foot, the knuckles clear below it
-        EmblemaTenuto(p, seme, mano - QPointF(0, misura * 0.5 + 1.2), misura, 0);
+    case Seme::Coppe: // gripped by the stem, the fist under the bowl: borne on the fist by its foot, it seemed
+                      // balanced on a flat palm
+        EmblemaTenuto(p, seme, mano - QPointF(0, misura * 0.31), misura, 0);
         break;
     case Seme::Denari: { // held up by its rim, the fist below it
         // The figures' rose coin, as the knave and the king hold it: held
@@ -478,7 +479,11 @@ void DisegnaCavallo(QPainter &p, Seme seme)
         break;
     }
     }
-    Pugno(p, mano, seme == Seme::Bastoni || seme == Seme::Spade ? angolo : verso * 20, verso, pelle);
+    Pugno(p, mano,
+          seme == Seme::Bastoni || seme == Seme::Spade ? angolo
+              : seme == Seme::Coppe                    ? 0
+                                                       : verso * 20,
+          verso, pelle);
 }
 
 } // namespace

@@ -19,14 +19,17 @@ constexpr qreal kAbbassa = 1;
 
 namespace fanti {
 
-// A curly-headed youth in a soft violet bonnet and a violet doublet braided
-// in gold; his cudgel held upright at his side. Not in his suit's green: the
-// green cudgel ran into a green doublet over the green ground, and at the
-// natural size he was the one knave whose emblem was lost.
+// A curly-headed youth in a soft violet bonnet and a bottle-green doublet
+// braided in gold; his cudgel held upright at his side.
 void FanteDiBastoni(QPainter &p)
 {
+    // The doublet a green well darker than the cudgel's and the ground's: in
+    // their own green the cudgel ran into it over the green ground and was
+    // lost at the natural size; in violet, as the knave of swords' cape and
+    // breeches, the two knaves were one purple figure.
+    const Tinta bottiglia{QColor(0x3A, 0x6E, 0x4A), QColor(0x1E, 0x4C, 0x30), QColor(0x10, 0x30, 0x1C)};
     // The leg he stands on, and the other set out to the side at ease, its
-    // knee turned out; red hose under the violet.
+    // knee turned out; red hose under the green.
     const Profilo ferma = ProfiloArto({{{19.8, 40}, 4.4}, {{19.2, 50.6}, 3.0}, {{18.8, 54}, 3.4}, {{18.2, 61.6}, 2.2}});
     Forma(p, ferma, kRossoT, 0.9, 0.5);
     OmbraOltre(p, ferma, {20.0, 40}, {18.6, 62}, kRossoT.ombra);
@@ -56,9 +59,9 @@ void FanteDiBastoni(QPainter &p)
     // The doublet with its skirt, braided across the chest, edged in gold.
     const Profilo farsetto{{14.2, 22.2}, {19.5, 21.2}, {25, 21.8}, {26, 26.5},   {24.6, 33.2},
                            {27.4, 40.6}, {21, 42.2},   {14, 40.6}, {15.6, 33.2}, {13.6, 26.5}};
-    Forma(p, farsetto, kViolaT);
-    OmbraOltre(p, farsetto, {22.5, 21}, {24.5, 42}, kViolaT.ombra);
-    OmbraOltre(p, farsetto, {15.8, 42}, {16.4, 21}, kViolaT.luce, false);
+    Forma(p, farsetto, bottiglia);
+    OmbraOltre(p, farsetto, {22.5, 21}, {24.5, 42}, bottiglia.ombra);
+    OmbraOltre(p, farsetto, {15.8, 42}, {16.4, 21}, bottiglia.luce, false);
     Segna(p, Tratti({{{17.0, 26.0}, {22.2, 26.0}}, {{17.0, 28.4}, {22.2, 28.4}}, {{17.2, 30.8}, {22.0, 30.8}}}),
           kOcraT.corpo, 0.7);
     QPainterPath alamari;
@@ -66,8 +69,8 @@ void FanteDiBastoni(QPainter &p)
         for (qreal x : {16.9, 22.3})
             alamari.addEllipse(QPointF(x, y), 0.5, 0.5);
     Riempi(p, alamari, kOcraT.luce, kOcraT.ombra, kTrattoFine);
-    Bordura(p, Tratti({{{14.6, 40.4}, {21, 41.6}, {26.8, 40.4}}}), kOcraT.corpo, kViolaT.ombra, 1.0);
-    Segna(p, Tratti({{{17.4, 35}, {16.2, 40.2}}, {{21, 35}, {21, 41.2}}, {{24, 35}, {25.6, 40.2}}}), kViolaT.ombra,
+    Bordura(p, Tratti({{{14.6, 40.4}, {21, 41.6}, {26.8, 40.4}}}), kOcraT.corpo, bottiglia.ombra, 1.0);
+    Segna(p, Tratti({{{17.4, 35}, {16.2, 40.2}}, {{21, 35}, {21, 41.2}}, {{24, 35}, {25.6, 40.2}}}), bottiglia.ombra,
           kTrattoFine);
     if (OrnatoMinuto()) {
         QPainterPath stelle;
@@ -112,7 +115,7 @@ void FanteDiBastoni(QPainter &p)
            Lineamenti::Bocca::Quieta, QColor(0x6A, 0x58, 0x2C), volti::Naso::Largo, kPelleBrunaT});
     // A soft bonnet of violet cloth puffed over to one side above a red band
     // turned up round his brow, as his hose: a gold one was read as a crown,
-    // a green one was lost against the green doublet he wore.
+    // a green one was lost against his doublet.
     const Profilo cuffia{{15.8, 11.0}, {15.4, 8.6}, {17.0, 6.6}, {20.4, 5.8},
                          {23.8, 6.4},  {25.8, 7.8}, {25.0, 9.4}, {23.4, 11.0}};
     Forma(p, cuffia, kViolaT, 0.9, 0.5);
