@@ -138,8 +138,8 @@ Cavaliere Di(Seme seme)
                  1.0},
                 4,
                 true,
-                {14.0, 28.8},
-                {11.0, 25.0},
+                {13.6, 28.4},
+                {10.4, 24.2},
                 0,
                 19,
                 {grigio, criniGrigi, Tono(Smorza(kBlu)), kOro, kBriglia, true},
@@ -184,7 +184,8 @@ Cavaliere Di(Seme seme)
     case Seme::Spade: // a high-stepping trot, the neck arched; the sword raised before him by the far arm, more
                       // upright, his fist well forward of his helmet (on its crest, the blade seemed to grow out of
                       // it), the near arm over his coat to the reins (with both arms on the far side the rein hand
-                      // had no arm leading to it)
+                      // had no arm leading to it); the raised arm in one line from the shoulder, full enough at the
+                      // natural size to read as an arm (bent at the elbow it broke into a stub and a bar)
         return {true,
                 {{{29, 50}, {34.8, 51.6}, {35.0, 56.8}, {35.8, 58.4}},
                  {{27.6, 50}, {27.4, 57.8}, {27.0, 62.8}, {28.0, 64.6}},
@@ -195,7 +196,7 @@ Cavaliere Di(Seme seme)
                  1.0},
                 0,
                 true,
-                {32.8, 28.0},
+                {29.0, 26.6},
                 {32.8, 21.2},
                 25,
                 22,
@@ -208,7 +209,9 @@ Cavaliere Di(Seme seme)
                 20.8,
                 {0.3, 0.3, 0.4, -0.3, -0.1, 0, QColor(0x9C, 0x6C, 0x44), 1.0, 0.9, 0.4, 0.8, -0.3, 0.8,
                  volti::Taglio::Allungato, fanti::Lineamenti::Bocca::Quieta, QColor(0x70, 0x5C, 0x30),
-                 volti::Naso::Dritto}};
+                 volti::Naso::Dritto},
+                0,
+                1.5};
     }
     return {};
 }
