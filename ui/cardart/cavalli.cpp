@@ -328,7 +328,11 @@ void DisegnaCavallo(QPainter &p, Seme seme)
     const Tinta maniche = Tono(Smorza(v.maniche));
     // The shoulder the emblem's arm leaves from: at the front of the
     // torso's top, clear of the chin, when the arm is raised.
-    const QPointF spalla = c.mano.y() < 24 ? QPointF(23.2, 31.4) : QPointF(21.8, 30.2);
+    // A sword raised before him from the top of the shoulder: from the front
+    // of the chest it seemed to grow out of his breastbone.
+    const QPointF spalla = seme == Seme::Spade ? QPointF(21.6, 29.8)
+        : c.mano.y() < 24                      ? QPointF(23.2, 31.4)
+                                               : QPointF(21.8, 30.2);
     const QPainterPath redini = Arto({{20.6, 30.4}, {22.6, 35}, manoRedini}, {2.8, 2.4, 2.0});
     if (c.lontano)
         Manica(cavaliere, spalla, c.gomito, c.mano, maniche, 0.5, 0.3, c.braccio);

@@ -75,11 +75,10 @@ Veste VesteDi(Seme seme, int valore)
         return {kPetrolio,       kPetrolio, kPetrolio, kPetrolio, kPetrolio, kOro, kRosso, QColor(0x40, 0x28, 0x18),
                 Presa::Mostrata, false};
     case Seme::Spade:
-        // Blue, his suit's colour, with sky-blue sleeves: a steel sleeve ran
-        // into his white horse's mane and the sword's hilt, and in the coat's
-        // own blue the arm with the reins, over the coat, was only a dark
-        // line across his chest.
-        return {kBlu, kCeleste, kRosso, kNero, re ? kViola : kNero, kCeleste, kNero, kContorno, Presa::Riposo, true};
+        // Blue, his suit's colour, to the wrist: a steel sleeve ran into his
+        // white horse's mane and the sword's hilt, and sky-blue sleeves
+        // clashed with the coat and drew both arms out of his chest.
+        return {kBlu, kBlu, kRosso, kNero, re ? kViola : kNero, kCeleste, kNero, kContorno, Presa::Riposo, true};
     }
     return {};
 }
