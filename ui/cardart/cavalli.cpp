@@ -55,7 +55,7 @@ struct Cavaliere {
     bool sinistra;        // rides towards the left of the card
     Andatura andatura;    // legs in the horse's frame (hind legs of a rearing horse stand on the card's ground)
     qreal impennata;      // degrees the forehand is raised
-    bool lontano;         // the emblem is held up by the far arm, over the head
+    bool lontano;         // the emblem is held up by the far arm, the reins in the near hand over the coat
     QPointF gomito, mano; // the arm that holds the emblem, in the rider's frame
     qreal angolo;         // a club's or sword's lean from upright, towards where he rides
     qreal misura;         // the emblem's size
@@ -138,8 +138,8 @@ Cavaliere Di(Seme seme)
                  1.0},
                 4,
                 true,
-                {14.6, 29.6},
-                {11.2, 27.6},
+                {13.6, 28.4},
+                {10.4, 24.2},
                 0,
                 19,
                 {grigio, criniGrigi, Tono(Smorza(kBlu)), kOro, kBriglia, true},
@@ -181,7 +181,11 @@ Cavaliere Di(Seme seme)
                  fanti::Lineamenti::Bocca::Sorride, QColor(0x4C, 0x60, 0x74), volti::Naso::Largo, fanti::kPelleChiaraT},
                 0,
                 1.4};
-    case Seme::Spade: // a high-stepping trot, the neck arched; the sword raised before him
+    case Seme::Spade: // a high-stepping trot, the neck arched; the sword raised before him by the far arm, more
+                      // upright, his fist well forward of his helmet (on its crest, the blade seemed to grow out of
+                      // it), the near arm over his coat to the reins (with both arms on the far side the rein hand
+                      // had no arm leading to it); the raised arm in one line from the shoulder, full enough at the
+                      // natural size to read as an arm (bent at the elbow it broke into a stub and a bar)
         return {true,
                 {{{29, 50}, {34.8, 51.6}, {35.0, 56.8}, {35.8, 58.4}},
                  {{27.6, 50}, {27.4, 57.8}, {27.0, 62.8}, {28.0, 64.6}},
@@ -191,10 +195,10 @@ Cavaliere Di(Seme seme)
                  -6,
                  1.0},
                 0,
-                false,
-                {28.4, 27.6},
-                {27.4, 21.2},
-                38,
+                true,
+                {29.0, 26.6},
+                {32.8, 21.2},
+                25,
                 22,
                 {bianco, criniArdesia, Tono(Smorza(kViola)), kOro, kBrigliaChiara, false, false, true},
                 -5,
@@ -205,7 +209,9 @@ Cavaliere Di(Seme seme)
                 20.8,
                 {0.3, 0.3, 0.4, -0.3, -0.1, 0, QColor(0x9C, 0x6C, 0x44), 1.0, 0.9, 0.4, 0.8, -0.3, 0.8,
                  volti::Taglio::Allungato, fanti::Lineamenti::Bocca::Quieta, QColor(0x70, 0x5C, 0x30),
-                 volti::Naso::Dritto}};
+                 volti::Naso::Dritto},
+                0,
+                1.5};
     }
     return {};
 }
@@ -322,7 +328,11 @@ void DisegnaCavallo(QPainter &p, Seme seme)
     const Tinta maniche = Tono(Smorza(v.maniche));
     // The shoulder the emblem's arm leaves from: at the front of the
     // torso's top, clear of the chin, when the arm is raised.
-    const QPointF spalla = c.mano.y() < 24 ? QPointF(23.2, 31.4) : QPointF(21.8, 30.2);
+    // A sword raised before him from the top of the shoulder: from the front
+    // of the chest it seemed to grow out of his breastbone.
+    const QPointF spalla = seme == Seme::Spade ? QPointF(21.6, 29.8)
+        : c.mano.y() < 24                      ? QPointF(23.2, 31.4)
+                                               : QPointF(21.8, 30.2);
     const QPainterPath redini = Arto({{20.6, 30.4}, {22.6, 35}, manoRedini}, {2.8, 2.4, 2.0});
     if (c.lontano)
         Manica(cavaliere, spalla, c.gomito, c.mano, maniche, 0.5, 0.3, c.braccio);
@@ -459,8 +469,9 @@ void DisegnaCavallo(QPainter &p, Seme seme)
     case Seme::Spade: // the fist on the grip's middle, the guard above it
         SpadaTenuta(p, mano, c.misura, angolo, verso);
         break;
-    case Seme::Coppe: // borne on the fist by its foot, the knuckles clear below it
-        EmblemaTenuto(p, seme, mano - QPointF(0, misura * 0.5 + 1.2), misura, 0);
+    case Seme::Coppe: // gripped by the stem, the fist under the bowl: borne on the fist by its foot, it seemed
+                      // balanced on a flat palm
+        EmblemaTenuto(p, seme, mano - QPointF(0, misura * 0.31), misura, 0);
         break;
     case Seme::Denari: { // held up by its rim, the fist below it
         // The figures' rose coin, as the knave and the king hold it: held
@@ -475,7 +486,11 @@ void DisegnaCavallo(QPainter &p, Seme seme)
         break;
     }
     }
-    Pugno(p, mano, seme == Seme::Bastoni || seme == Seme::Spade ? angolo : verso * 20, verso, pelle);
+    Pugno(p, mano,
+          seme == Seme::Bastoni || seme == Seme::Spade ? angolo
+              : seme == Seme::Coppe                    ? 0
+                                                       : verso * 20,
+          verso, pelle);
 }
 
 } // namespace

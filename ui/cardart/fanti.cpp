@@ -19,10 +19,15 @@ constexpr qreal kAbbassa = 1;
 
 namespace fanti {
 
-// A curly-headed youth in a soft violet bonnet and a green doublet braided
-// in gold; his cudgel held upright at his side.
+// A curly-headed youth in a soft violet bonnet and a bottle-green doublet
+// braided in gold; his cudgel held upright at his side.
 void FanteDiBastoni(QPainter &p)
 {
+    // The doublet a green well darker than the cudgel's and the ground's: in
+    // their own green the cudgel ran into it over the green ground and was
+    // lost at the natural size; in violet, as the knave of swords' cape and
+    // breeches, the two knaves were one purple figure.
+    const Tinta bottiglia{QColor(0x3A, 0x6E, 0x4A), QColor(0x1E, 0x4C, 0x30), QColor(0x10, 0x30, 0x1C)};
     // The leg he stands on, and the other set out to the side at ease, its
     // knee turned out; red hose under the green.
     const Profilo ferma = ProfiloArto({{{19.8, 40}, 4.4}, {{19.2, 50.6}, 3.0}, {{18.8, 54}, 3.4}, {{18.2, 61.6}, 2.2}});
@@ -54,9 +59,9 @@ void FanteDiBastoni(QPainter &p)
     // The doublet with its skirt, braided across the chest, edged in gold.
     const Profilo farsetto{{14.2, 22.2}, {19.5, 21.2}, {25, 21.8}, {26, 26.5},   {24.6, 33.2},
                            {27.4, 40.6}, {21, 42.2},   {14, 40.6}, {15.6, 33.2}, {13.6, 26.5}};
-    Forma(p, farsetto, kVerdeT);
-    OmbraOltre(p, farsetto, {22.5, 21}, {24.5, 42}, kVerdeT.ombra);
-    OmbraOltre(p, farsetto, {15.8, 42}, {16.4, 21}, kVerdeT.luce, false);
+    Forma(p, farsetto, bottiglia);
+    OmbraOltre(p, farsetto, {22.5, 21}, {24.5, 42}, bottiglia.ombra);
+    OmbraOltre(p, farsetto, {15.8, 42}, {16.4, 21}, bottiglia.luce, false);
     Segna(p, Tratti({{{17.0, 26.0}, {22.2, 26.0}}, {{17.0, 28.4}, {22.2, 28.4}}, {{17.2, 30.8}, {22.0, 30.8}}}),
           kOcraT.corpo, 0.7);
     QPainterPath alamari;
@@ -64,8 +69,8 @@ void FanteDiBastoni(QPainter &p)
         for (qreal x : {16.9, 22.3})
             alamari.addEllipse(QPointF(x, y), 0.5, 0.5);
     Riempi(p, alamari, kOcraT.luce, kOcraT.ombra, kTrattoFine);
-    Bordura(p, Tratti({{{14.6, 40.4}, {21, 41.6}, {26.8, 40.4}}}), kOcraT.corpo, kVerdeT.ombra, 1.0);
-    Segna(p, Tratti({{{17.4, 35}, {16.2, 40.2}}, {{21, 35}, {21, 41.2}}, {{24, 35}, {25.6, 40.2}}}), kVerdeT.ombra,
+    Bordura(p, Tratti({{{14.6, 40.4}, {21, 41.6}, {26.8, 40.4}}}), kOcraT.corpo, bottiglia.ombra, 1.0);
+    Segna(p, Tratti({{{17.4, 35}, {16.2, 40.2}}, {{21, 35}, {21, 41.2}}, {{24, 35}, {25.6, 40.2}}}), bottiglia.ombra,
           kTrattoFine);
     if (OrnatoMinuto()) {
         QPainterPath stelle;
@@ -77,8 +82,12 @@ void FanteDiBastoni(QPainter &p)
     }
     Forma(p, ProfiloArto({{{15.4, 33.8}, 1.5}, {{24.8, 33.4}, 1.5}}), kMarroneT, 0.4, 0);
     Ellisse(p, {19.8, 33.6}, 0.9, 0.8, kOcraT.luce, kOcraT.ombra, kTrattoFine);
-    // A purse at the belt.
+    // A purse at the belt, its flap closed by a gilt button: a plain one
+    // read as a stain on the cloth.
     Forma(p, {{21.6, 34.6}, {24.2, 34.4}, {24.6, 37.6}, {23, 38.4}, {21.2, 37.4}}, kMarroneT, 0.6, 0);
+    Forma(p, {{21.5, 34.5}, {24.3, 34.3}, {24.1, 35.8}, {22.9, 36.5}, {21.6, 35.8}},
+          {kMarroneT.corpo, kMarroneT.ombra, kMarroneT.ombra}, 0.3, 0);
+    Ellisse(p, {22.9, 36.1}, 0.45, 0.45, kOcraT.luce, kOcraT.ombra, kTrattoFine);
     // One fist on the hip; violet sleeves, as his bonnet, so that the
     // cudgel's golden leaves stand clear of the arm (white ones did too, but
     // vanished into the card at the natural size).
@@ -97,7 +106,7 @@ void FanteDiBastoni(QPainter &p)
     // Puffed sleeve heads, slashed.
     for (const auto &[x, a] : {std::pair{14.8, -35.0}, std::pair{24.6, 40.0}}) {
         const Profilo spalla = Ovale({x, 23}, 2.5, 1.7, a);
-        Forma(p, spalla, kVerdeT, 0.6, 0);
+        Forma(p, spalla, kRossoT, 0.6, 0);
         Segna(p, Tratti({{{x - 0.8, 22}, {x - 0.6, 24}}, {{x + 0.6, 22}, {x + 0.8, 24}}}), kOcraT.corpo, 0.45);
     }
     Forma(p, {{16, 21.6}, {19.5, 20.2}, {23, 21.6}, {21.4, 23.2}, {19.5, 22.4}, {17.6, 23.2}}, kLinoT, 0.4, 0);
@@ -297,9 +306,9 @@ void FanteDiDenari(QPainter &p)
 
 // Where the knave of swords holds his sword, how long it is and how far it
 // leans from upright (negative: out to his right, the card's left).
-constexpr QPointF kPugnoFanteSpade(17.2, 27.6);
-constexpr qreal kSpadaFante = 21;
-constexpr qreal kPendenzaSpadaFante = -32;
+constexpr QPointF kPugnoFanteSpade(13.8, 30.8);
+constexpr qreal kSpadaFante = 24;
+constexpr qreal kPendenzaSpadaFante = -20;
 
 // A young soldier, beardless as every knave: the sword raised slantwise
 // before him, the other hand on his hip under a short cape, a steel
@@ -343,14 +352,16 @@ void FanteDiSpade(QPainter &p)
     Segna(p, Tratti({{{19.6, 40}, {24.6, 41.2}, {29.8, 40}}}), kRossoT.corpo, 0.8);
     Forma(p, ProfiloArto({{{21, 34}, 1.4}, {{29, 33.8}, 1.4}}), kMarroneT, 0.4, 0);
     Segna(p, Tratti({{{21.6, 35.2}, {20.2, 39.6}}, {{25, 35.2}, {24.8, 40.6}}}), kLinoT.ombra, kPiega);
-    // The sword raised slantwise, the fist before his chest and the blade
+    // The sword raised slantwise, the fist out before his chest and the blade
     // leaning out to his right clear of his head: hanging point down at his
-    // side it was read as a flap of his cape, or as dropped.
+    // side it was read as a flap of his cape, or as dropped. The elbow low at
+    // his side, so that the whole arm shows: with the fist up under the
+    // shoulder the sword seemed glued to it.
     const Profilo braccio = ProfiloArto(
-        {{{20.4, 23.2}, 3.6}, {{15.6, 29.6}, 3.0}, {{kPugnoFanteSpade.x() + 0.6, kPugnoFanteSpade.y() + 0.8}, 2.6}});
+        {{{20.4, 23.2}, 3.6}, {{18.0, 32.6}, 3.0}, {{kPugnoFanteSpade.x() + 0.8, kPugnoFanteSpade.y() + 0.4}, 2.6}});
     // In the cape's purple: the sword's red grip shows in the fist.
     Forma(p, braccio, kViolaT, 0.7, 0.5);
-    OmbraOltre(p, braccio, {21, 23.2}, {15.0, 30.4}, kViolaT.ombra);
+    OmbraOltre(p, braccio, {21, 23.2}, {17.4, 33.4}, kViolaT.ombra);
     SpadaTenuta(p, kPugnoFanteSpade, kSpadaFante, kPendenzaSpadaFante, -1);
     Mano(p, kPugnoFanteSpade, 1.4, kPendenzaSpadaFante);
     const Profilo spalla = Ovale({20.6, 23.6}, 2.4, 1.7, -65);

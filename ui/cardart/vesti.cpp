@@ -76,7 +76,8 @@ Veste VesteDi(Seme seme, int valore)
                 Presa::Mostrata, false};
     case Seme::Spade:
         // Blue, his suit's colour, to the wrist: a steel sleeve ran into his
-        // white horse's mane and the sword's hilt.
+        // white horse's mane and the sword's hilt, and sky-blue sleeves
+        // clashed with the coat and drew both arms out of his chest.
         return {kBlu, kBlu, kRosso, kNero, re ? kViola : kNero, kCeleste, kNero, kContorno, Presa::Riposo, true};
     }
     return {};
