@@ -6,8 +6,9 @@ Usage: dump_notes.py <file.mid>
 
 Each bar shows every channel that sounds in it: the notes that start there as
 <name><octave>/<sixteenths> with the velocity after a colon, '~' for a note
-tied over from the bar before (with the sixteenths it still sounds in the bar), and the onset's distance from the sixteenth
-grid in ticks when it is off it (@+7, a tick being 1/480 of a quarter). Rests
+tied over from the bar before (with the sixteenths it still sounds in the
+bar), and the onset's distance from the sixteenth grid in ticks when it is
+off it (@+7, a tick being 1/480 of a quarter). Rests
 of a sixteenth or more (within a few ticks) are shown as r/<sixteenths>; a length is what sounds,
 so a note lifted before the next reads a little short (5.8 for 6), and a
 silence before the bar line ends the bar as a rest; notes
