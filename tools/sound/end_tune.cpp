@@ -5,10 +5,10 @@
 // bar; a clarinet sings in thirds and sixths under it, two horns hold
 // the chords, and the line grows bar by bar, through the dominant's
 // dominant and a broadening, to the tonic's six-four, the tune at its
-// highest, leaning on the dominant's seventh as the timpani roll and
-// swell; the tonic itself comes only with the last stroke and the crash:
-// the loudest moment, held over a bar on the timpani's roll while the crash
-// and the harp ring on to the end.
+// highest, leaning on the dominant's seventh as the timpani and the cymbal
+// roll and swell; the tonic itself comes only with the last stroke and the
+// crash: the loudest moment, held over a bar on the timpani's roll while
+// the crash and the harp ring on to the end.
 // No part climbs above C7 or plays harder than velocity 100, so it rings
 // rather than shrieks.
 #include "band.h"
@@ -133,10 +133,10 @@ constexpr std::size_t kClimbFrom = 2;
 // the eight-bar arc climbs to its height on the dominant's dominant, the
 // six-four taking its last bar.
 constexpr int kLinePlace = 3;
-// The band lands on bar 1 with a crash, the second cymbal and softer, so
-// the first is kept new for the last stroke; a splash was too thin and
-// short for the fanfare's first downbeat.
-constexpr std::uint8_t kFirstCrash = 57, kFirstCrashVelocity = 76; // Crash Cymbal 2
+// With the bar-1 hit a light cymbal splashes, the only cymbal before the
+// close, so the crash is kept new for the last stroke; the pizzicato keeps
+// to its afterbeats.
+constexpr std::uint8_t kSplashKey = 55, kSplashVelocity = 78;
 // The six-four and the seventh are held a bar while the timpani roll swells
 // under them, and the tonic is struck, hardest, with the crash; the winds
 // hold it through its bar and on to an eighth before the next bar's second
@@ -193,10 +193,16 @@ constexpr Voice kClarinetSecond{kClarinet, 0, 76, 16, Articulation::Plain, 6};
 // the brass, and on the last stroke stays under the trumpet.
 constexpr int kFinalAccent = 8, kButtonAccent = 14, kSecondFinalAccent = 8, kClarinetClimax = 2;
 
-// One crash at the close, with the last stroke, prepared by the timpani's
-// roll alone: a crash struck in thirty-seconds restarts its attack at each
-// stroke, a rattle rather than a swell, and blurred the stroke it led to.
+// One crash, with the last stroke (two are crude after the build).
 constexpr std::uint8_t kCrash = 49, kCrashVelocity = 92;
+// Under the seventh the second crash rolls, in thirty-seconds with the
+// timpani, swelling from soft into the first's stroke: the stroke is
+// prepared, not a surprise, yet struck on a new cymbal well over the roll,
+// which does not blur it. Half a bar is a swell; a whole bar of soft strokes
+// only stuttered. A ride's strokes pattered like a drum kit's.
+constexpr std::uint8_t kRollCymbal = 57; // Crash Cymbal 2
+constexpr std::uint32_t kCymbalRollTicks = kSixEightFine.ticksPerStep / 2;
+constexpr int kCymbalRollFrom = 30, kCymbalRollTo = 68;
 // The timpani: the tonic struck at the start and on the last chord, the
 // root of the dominant's dominant once, a roll on the dominant between and
 // one on the tonic under the held chord, B E A with the bass. The climb to
@@ -412,7 +418,7 @@ std::vector<MidiTrack> ComposeEndTune()
             // The first downbeat is struck at once by the whole band: the
             // harp sweeps up the tonic chord over the timpani.
             band.Track(kTimpani).Note(now, kTimpani, kTimpaniTonic, kFirstHitVelocity, kSixEight.barTicks() / 2);
-            band.Percussion(now, kFirstCrash, kFirstCrashVelocity, kSixEight.barTicks());
+            band.Percussion(now, kSplashKey, kSplashVelocity, kSixEight.barTicks() / 2);
             for (std::uint32_t i = 0; i < kFirstChord.size(); ++i) {
                 // The notes over the trumpet ring a beat.
                 const bool over = kFirstChord[i] > kFirstChord[kFirstChord.size() / 2];
@@ -501,6 +507,12 @@ std::vector<MidiTrack> ComposeEndTune()
             }
         }
         now += kSixEight.barTicks();
+    }
+    {
+        const std::uint32_t from = lastBar + beat, strokes = (lastStroke - from) / kCymbalRollTicks;
+        for (std::uint32_t i = 0; i < strokes; ++i)
+            band.Percussion(from + i * kCymbalRollTicks, kRollCymbal,
+                            RollVelocity(kCymbalRollFrom, kCymbalRollTo, i, strokes), kCymbalRollTicks);
     }
     // The file ends half a bar after the crash, the harp and the timpani
     // stop, so their ring dies away within it.
