@@ -87,18 +87,17 @@ constexpr std::array<std::string_view, 5> kMelody = {
 // trumpet's climb in the head's second bar, the G# passing off the beat so the F# minor chord lands on it, rises E F F#
 // through the half-diminished chord to the dominant's dominant, and the dominant's seventh falls to the tonic's third.
 // The lower holds its A into the tonic's first inversion, whose C# the tuba and the second trumpet have: the third
-// tripled in the middle of the band was thick. It holds on through the half-diminished chord, a sixth under the
-// upper's F, so the chord's tritone sounds once, that F against the trumpet's B: doubled, it was sour.
+// tripled in the middle of the band was thick.
 constexpr std::array<std::string_view, 7> kHornUpper = {"E4/12",     "A4/4 G#4/2 F#4/6", "E4/6 F4/6", "F#4/12",
                                                         "E4/6 D4/6", "C#4/12",           "~C#4/4 r/8"};
-constexpr std::array<std::string_view, 7> kHornLower = {"C#4/12",     "A3/12", "A3/12",    "B3/6 A3/6",
+constexpr std::array<std::string_view, 7> kHornLower = {"C#4/12",     "A3/12", "A3/6 B3/6", "B3/6 A3/6",
                                                         "A3/6 G#3/6", "A3/12", "~A3/4 r/8"};
 // A third or a sixth under the tune where they strike together, but a line
 // of its own: it holds while the tune climbs and moves against it as it
 // turns; in the head's second bar it fills the middle between the horns
 // and the trumpet; it leaves the call to the two trumpets and enters on
-// the half-diminished chord with its D, a sixth under the trumpet's B, with
-// the second trumpet, and falls through B to the B7's seventh,
+// the half-diminished chord with its D, a sixth under the trumpet's B, the
+// second trumpet's F between them, and falls through B to the B7's seventh,
 // A, which stays
 // into the six-four, and the clarinet climbs to the dominant's seventh, D,
 // which falls to the tonic's third.
@@ -172,16 +171,13 @@ constexpr Voice kTrumpetLead{kTrumpet, 0, 84, 20, Articulation::Plain, 6};
 constexpr Voice kSecondTrumpetVoice{kSecondTrumpet, 0, 78, 20, Articulation::Plain, 0};
 // Before that it sings a third under the head from the band's first chord,
 // so the fanfare is two trumpets from its start, and under the head's
-// second bar and the scale that climbs over the dominant's dominant. Over
-// the bass's E it takes the tonic chord's E under the trumpet's A (an F#
-// there clustered with the Es below); under the head's last A it falls to
-// C#, a sixth, rather than moving in octaves with the bass's F# C#; under
-// the call it keeps to thirds, then springs a fourth, A to D, into a sixth
-// under the trumpet's B, and leaves the chord's F to the horns; over the B7
-// it holds the leading note D# up to the trumpet's A, where an E rubbed
-// against the bass's D#.
+// second bar and the scale that climbs over the dominant's dominant; under
+// the call it keeps to thirds, then takes the half-diminished chord's F on
+// the beat, where a clarinet entering after it came as an afterthought, and
+// rises to the B7's F#, so the brass does not thin out before the climb.
 constexpr std::array<std::string_view, 4> kSecondTrumpetThirds = {
-    "C#5/3 D5/1 C#5/2 E5/4 G#5/2", "A5/4 B5/2 A5/4 C#5/2", "C#5/2 C#5/1 C#5/1 A4/2 D5/6", "F#5/3 r/3 D#5/3 E5/1 F#5/2"};
+    "C#5/3 D5/1 C#5/2 F#5/4 G#5/2", "A5/4 B5/2 A5/4 F#5/2", "C#5/2 C#5/1 C#5/1 C#5/2 F5/6",
+    "F#5/3 r/3 D#5/2 E5/1 F#5/1 F#5/2"};
 constexpr std::uint32_t kThirdsFrom = 0; // the head's first bar
 constexpr int kThirdsLevel = -10;        // under the first trumpet, which keeps the tune
 // Its thirds run on to the leading note, G#, under the first trumpet's B;
