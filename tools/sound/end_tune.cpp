@@ -2,7 +2,7 @@
 // turned to major, under ten seconds with its final chord ringing out. Over
 // the band's first chord the trumpet plays the game tune's opening figure,
 // in major, high and in its rocking rhythm, and goes on with its second
-// bar; a clarinet sings in thirds and sixths under it, two horns hold
+// bar; a flute sings in thirds and sixths over it, two horns hold
 // the chords, and the line grows bar by bar, through the dominant's
 // dominant and a broadening, to the tonic's six-four, the tune at its
 // highest, leaning on the dominant's seventh as the timpani and the cymbal
@@ -32,7 +32,7 @@ constexpr std::uint32_t kSeed = 2020;
 constexpr std::uint8_t kTrumpet = kEndTuneLead;
 constexpr std::uint8_t kSecondTrumpet = 1; // joins for the close
 constexpr std::uint8_t kHorns = 3;         // the chords held in the middle of the band
-constexpr std::uint8_t kClarinet = kEndTuneSecond;
+constexpr std::uint8_t kFlute = kEndTuneSecond;
 constexpr std::uint8_t kPizzicato = 4;
 constexpr std::uint8_t kBass = kEndTuneBass;
 constexpr std::uint8_t kHarp = 6;
@@ -43,7 +43,7 @@ constexpr Part kParts[] = {
     {kTrumpet, program::kTrumpet, 110, 64, 50, "Trumpet"},
     {kSecondTrumpet, program::kTrumpet, 100, 76, 50, "Second trumpet"},
     {kHorns, program::kFrenchHorn, 100, 44, 56, "Horns"},
-    {kClarinet, program::kClarinet, 110, 36, 56, "Clarinet"},
+    {kFlute, program::kFlute, 110, 36, 56, "Flute"},
     // Plucked strings keep the afterbeats, as the guitar does in the game
     // tune: a nylon string is lost under the brass and the drums and only
     // blurs them.
@@ -83,7 +83,7 @@ constexpr std::array<std::string_view, 5> kMelody = {
     "E5/2 E5/1 E5/1 E5/2 B5/6",   "A5/3 F#5/1 D#5/2 F#5/2 G#5/1 A5/1 B5/2",
     "C#6/4 E6/2 D6/3 C#6/1 B5/2",
 };
-// Two horns hold the chords in the middle of the band, under the clarinet; the upper falls A G# F# against the
+// Two horns hold the chords in the middle of the band, under the trumpets; the upper falls A G# F# against the
 // trumpet's climb in the head's second bar, the G# passing off the beat so the F# minor chord lands on it, rises E F F#
 // through the half-diminished chord to the dominant's dominant, and the dominant's seventh falls to the tonic's third.
 // The lower holds its A into the tonic's first inversion, whose C# the tuba and the second trumpet have: the third
@@ -92,17 +92,20 @@ constexpr std::array<std::string_view, 7> kHornUpper = {"E4/12",     "A4/4 G#4/2
                                                         "E4/6 D4/6", "C#4/12",           "~C#4/4 r/8"};
 constexpr std::array<std::string_view, 7> kHornLower = {"C#4/12",     "A3/12", "A3/6 B3/6", "B3/6 A3/6",
                                                         "A3/6 G#3/6", "A3/12", "~A3/4 r/8"};
-// A third or a sixth under the tune where they strike together, but a line
-// of its own: it holds while the tune climbs and moves against it as it
-// turns; in the head's second bar it fills the middle between the horns
-// and the trumpet; it leaves the call to the two trumpets and enters on
-// the half-diminished chord with its D, a sixth under the trumpet's B, the
-// second trumpet's F between them, and falls through B to the B7's seventh,
-// A, which stays
-// into the six-four, and the clarinet climbs to the dominant's seventh, D,
-// which falls to the tonic's third.
+// Over the trumpets, a third or a sixth above the tune where they strike
+// together, but a line of its own: it holds while the tune climbs and moves
+// against it as it turns. It enters on the first chord's second beat, a
+// third over the trumpet's A, and over the head's second bar turns about E
+// and holds it; it leaves the call to the two trumpets and enters on the
+// half-diminished chord with its D, a third over the trumpet's B; over the
+// B7 it rises to the seventh, A, and holds it into the six-four, whose root
+// it is, and on over the dominant's seventh, where it falls to G#, a fourth
+// resolved to the third as the trumpet's sixth falls to the fifth, and
+// rises to the tonic, over the trumpet's A in the last chord. Under two
+// trumpets and the horns a clarinet was covered and only thickened the
+// middle.
 constexpr std::array<std::string_view, 5> kSecond = {
-    "r/6 C#5/6", "E5/4 F#5/2 E5/4 F#5/2", "r/6 D5/6", "r/4 B4/2 A4/6", "~A4/6 B4/4 D5/2",
+    "r/6 C#6/6", "E6/4 F#6/2 E6/6", "r/6 D6/6", "r/4 F#6/2 A6/6", "~A6/10 G#6/2",
 };
 // The bass falls A F# and climbs C# D D# to the dominant, and falls to the tonic.
 // The last bar is the tonic's six-four over the dominant's E, resolving
@@ -147,7 +150,7 @@ constexpr std::uint8_t kSplashKey = 55, kSplashVelocity = 78;
 // ended; closed by the low instruments alone, it ended dark; after a
 // sixteenth's breath the last chord ran into the held one.
 constexpr std::uint32_t kHeldTicks = 11 * kSixEightFine.ticksPerStep;
-constexpr std::array<std::string_view, 2> kButton = {"A5/12", "~A5/4 r/8"}, kSecondButton = {"C#5/12", "~C#5/4 r/8"};
+constexpr std::array<std::string_view, 2> kButton = {"A5/12", "~A5/4 r/8"}, kFluteButton = {"A6/12", "~A6/4 r/8"};
 constexpr std::uint32_t kButtonSixteenths = 18;
 // The tuba breathes with the winds before their last chord, so its
 // last note is struck afresh, not run into.
@@ -185,13 +188,13 @@ constexpr int kThirdsLevel = -10;        // under the first trumpet, which keeps
 constexpr std::array<std::string_view, 1> kSecondTrumpetClose = {"A5/4 C#6/2 B5/3 A5/1 G#5/2"};
 constexpr std::array<std::string_view, 2> kSecondTrumpetButton = {"E5/12", "~E5/4 r/8"};
 constexpr int kSecondTrumpetButtonAccent = 8;
-// The clarinet plays out: under two trumpets and the horns it is
-// otherwise lost.
-constexpr Voice kClarinetSecond{kClarinet, 0, 76, 16, Articulation::Plain, 6};
+// High over the brass the flute carries without forcing: as loud as the
+// trumpet it outshone the tune.
+constexpr Voice kFluteSecond{kFlute, 0, 66, 16, Articulation::Plain, 6};
 // The trumpet's last notes are its loudest (the summit), the struck one
-// hardest; over the six-four the clarinet climbs with them, heard through
-// the brass, and on the last stroke stays under the trumpet.
-constexpr int kFinalAccent = 8, kButtonAccent = 14, kSecondFinalAccent = 8, kClarinetClimax = 2;
+// hardest; over the six-four the flute holds on with them, and on the last
+// stroke rings over the trumpet.
+constexpr int kFinalAccent = 8, kButtonAccent = 14, kSecondFinalAccent = 8, kFluteClimax = 2;
 
 // One crash, with the last stroke (two are crude after the build).
 constexpr std::uint8_t kCrash = 49, kCrashVelocity = 92;
@@ -266,7 +269,7 @@ struct Stab {
 constexpr std::array<Stab, 5> kClosingBrass = {{
     {kTrumpet, 81, 98},       // A5
     {kSecondTrumpet, 76, 90}, // E5
-    {kClarinet, 73, 86},      // C#5, the chord's third at the top of the middle
+    {kFlute, 93, 78},         // A6, over the trumpet
     {kHorns, 57, 88},         // A3
     {kHorns, 61, 88},         // C#4
 }};
@@ -333,7 +336,7 @@ std::vector<MidiTrack> ComposeEndTune()
         band.Track(kTimpani).Note(i * kCallTicks, kTimpani, kCallDrum, kCallDrumVelocity[i], kCallTicks);
     }
     const int lastPlace = kLinePlace + static_cast<int>(kChords.size() - 1);
-    for (const auto &[line, voice] : {std::pair{&kMelody, kTrumpetLead}, std::pair{&kSecond, kClarinetSecond}}) {
+    for (const auto &[line, voice] : {std::pair{&kMelody, kTrumpetLead}, std::pair{&kSecond, kFluteSecond}}) {
         const std::span<const std::string_view> bars(*line);
         Voice call = voice;
         call.velocity = static_cast<std::uint8_t>(voice.velocity + (voice.channel == kTrumpet ? kCallAccent : 0));
@@ -345,12 +348,12 @@ std::vector<MidiTrack> ComposeEndTune()
         Voice out = voice;
         out.spread = 0;
         out.velocity =
-            static_cast<std::uint8_t>(voice.velocity + (voice.channel == kTrumpet ? kFinalAccent : kClarinetClimax));
+            static_cast<std::uint8_t>(voice.velocity + (voice.channel == kTrumpet ? kFinalAccent : kFluteClimax));
         PlayLine(band.Track(voice.channel), out, kSixEightFine, lastBar, bars.last(1), band.Players(), lastPlace);
         out.velocity = static_cast<std::uint8_t>(voice.velocity +
                                                  (voice.channel == kTrumpet ? kButtonAccent : kSecondFinalAccent));
         PlayLine(band.Track(voice.channel), out, kSixEightFine, lastBar + kSixEight.barTicks(),
-                 voice.channel == kTrumpet ? kButton : kSecondButton, band.Players(), lastPlace);
+                 voice.channel == kTrumpet ? kButton : kFluteButton, band.Players(), lastPlace);
     }
     {
         Voice thirds = kSecondTrumpetVoice;
@@ -380,7 +383,7 @@ std::vector<MidiTrack> ComposeEndTune()
         out.velocity = static_cast<std::uint8_t>(voice.velocity + kStrokeSupport);
         PlayLine(band.Track(voice.channel), out, kSixEightFine, lastStroke, line.last(2), band.Players(), lastPlace);
     }
-    for (const std::uint8_t wind : {kTrumpet, kSecondTrumpet, kClarinet, kHorns, kBass}) {
+    for (const std::uint8_t wind : {kTrumpet, kSecondTrumpet, kFlute, kHorns, kBass}) {
         const std::uint32_t steps = kButtonSixteenths - kFadeFromSixteenth;
         for (std::uint32_t i = 0; i <= steps; ++i) {
             const int value = 127 - (127 - kFadeTo) * static_cast<int>(i) / static_cast<int>(steps);
