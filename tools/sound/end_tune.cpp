@@ -162,10 +162,14 @@ constexpr int kFadeTo = 96;
 constexpr std::uint8_t kExpression = 11;
 // The last chord is held at a broader tempo still, in % of the beat's length.
 constexpr std::uint32_t kButtonBroadening = 112;
-// From the arrival the crash, the harp and the timpani ring a bar past the
-// six-four and as long as the winds hold the last chord, so all let go
-// together, not the winds alone after the rest.
+// From the arrival the timpani roll a bar past the six-four and as long as
+// the winds hold the last chord, so they let go together.
 constexpr std::uint32_t kRingingTicks = (12 + kButtonSixteenths) * kSixEightFine.ticksPerStep;
+// After the last short chord the file runs on a bar, about a second, with
+// the crash and the harp ringing through it: a player that stops where the
+// file ends cut their ring and the hall's echo, and a crash let go with
+// that chord was choked on it.
+constexpr std::uint32_t kTailTicks = 12 * kSixEightFine.ticksPerStep;
 
 constexpr Voice kTrumpetLead{kTrumpet, 0, 84, 20, Articulation::Plain, 6};
 // A second trumpet joins the first over the six-four, a third under its
@@ -226,12 +230,12 @@ constexpr int kSwellFrom = 40, kSwellTo = 78;
 constexpr std::uint8_t kButtonBass = 33, kButtonBassVelocity = 96;     // A1
 constexpr std::array<std::uint8_t, 4> kButtonPluck = {57, 61, 64, 69}; // A3 C#4 E4 A4
 constexpr std::uint8_t kButtonPluckVelocity = 80;
-constexpr std::uint32_t kPluckTicks = 2 * kSixEightFine.ticksPerStep;         // an eighth
-constexpr std::array<std::uint8_t, 6> kButtonHarp = {45, 52, 57, 61, 64, 69}; // A2 .. A4
+constexpr std::uint32_t kPluckTicks = 2 * kSixEightFine.ticksPerStep; // an eighth
+// The harp's roll climbs to the C# over the horns', so the chord keeps its
+// third high in the band as it rings on after the winds: over the
+// trumpets' A and E and the flute's A it leaned towards a bare fifth.
+constexpr std::array<std::uint8_t, 7> kButtonHarp = {45, 52, 57, 61, 64, 69, 73}; // A2 .. C#5
 constexpr std::uint8_t kButtonHarpVelocity = 70;
-// The harp rings on through the brass's last chord rather than being damped
-// as it strikes.
-constexpr std::uint32_t kHarpRingsOn = 3 * kSixEightFine.ticksPerStep;
 constexpr std::uint8_t kFirstHitVelocity = 86; // the opening stroke, under the last and the trumpet
 // The trumpet's call is the start of the line's crescendo, not its peak.
 constexpr int kCallAccent = 0;
@@ -480,7 +484,7 @@ std::vector<MidiTrack> ComposeEndTune()
             // short and the harp's chord rolled, left to ring.
             const std::uint32_t stroke = now + kSixEight.barTicks();
             const std::uint32_t ringing = kRingingTicks - kSixEight.barTicks();
-            band.Percussion(stroke, kCrash, kCrashVelocity, ringing);
+            band.Percussion(stroke, kCrash, kCrashVelocity, ringing + kTailTicks);
             band.Track(kTimpani).Note(stroke, kTimpani, kTimpaniTonic, kButtonDrumVelocity, kRollTicks);
             // The roll's first third falls back, the rest grows; an even
             // number of strokes each way keeps the sticks alternating.
@@ -506,7 +510,7 @@ std::vector<MidiTrack> ComposeEndTune()
             }
             for (std::uint32_t i = 0; i < kButtonHarp.size(); ++i) {
                 band.Track(kHarp).Note(stroke + i * kFirstRollTicks, kHarp, kButtonHarp[i], kButtonHarpVelocity,
-                                       ringing + kHarpRingsOn - i * kFirstRollTicks);
+                                       ringing + kTailTicks - i * kFirstRollTicks);
             }
         }
         now += kSixEight.barTicks();
@@ -517,9 +521,7 @@ std::vector<MidiTrack> ComposeEndTune()
             band.Percussion(from + i * kCymbalRollTicks, kRollCymbal,
                             RollVelocity(kCymbalRollFrom, kCymbalRollTo, i, strokes), kCymbalRollTicks);
     }
-    // The file ends half a bar after the crash, the harp and the timpani
-    // stop, so their ring dies away within it.
-    return band.Tracks(conductor, lastBar + kRingingTicks + kSixEight.barTicks() / 2);
+    return band.Tracks(conductor, lastBar + kRingingTicks + kTailTicks);
 }
 
 } // namespace belvane::sound
