@@ -99,13 +99,15 @@ constexpr std::array<std::string_view, 7> kHornLower = {"C#4/12",     "A3/12", "
 // and holds it; it leaves the call to the two trumpets and enters on the
 // half-diminished chord with its D, a third over the trumpet's B; over the
 // B7 it rises to the seventh, A, and holds it into the six-four, whose root
-// it is, and on over the dominant's seventh, where it falls to G#, a fourth
-// resolved to the third as the trumpet's sixth falls to the fifth, and
-// rises to the tonic, over the trumpet's A in the last chord. Under two
-// trumpets and the horns a clarinet was covered and only thickened the
+// it is; over the dominant's seventh it steps up to its fifth, B, and falls
+// to the tonic, over the trumpet's A in the last chord. Held on over the
+// seventh, the A sounded against the G# it would resolve to, below it in
+// the horns and the harp. Under the trumpet's climb to the head's second
+// bar it climbs with it, C# D, where a held C# rubbed against the B. Under
+// two trumpets and the horns a clarinet was covered and only thickened the
 // middle.
 constexpr std::array<std::string_view, 5> kSecond = {
-    "r/6 C#6/6", "E6/4 F#6/2 E6/6", "r/6 D6/6", "r/4 F#6/2 A6/6", "~A6/10 G#6/2",
+    "r/6 C#6/4 D6/2", "E6/4 F#6/2 E6/6", "r/6 D6/6", "r/4 F#6/2 A6/6", "~A6/6 B6/6",
 };
 // The bass falls A F# and climbs C# D D# to the dominant, and falls to the tonic.
 // The last bar is the tonic's six-four over the dominant's E, resolving
@@ -166,10 +168,12 @@ constexpr std::uint32_t kButtonBroadening = 112;
 // the winds hold the last chord, so they let go together.
 constexpr std::uint32_t kRingingTicks = (12 + kButtonSixteenths) * kSixEightFine.ticksPerStep;
 // After the last short chord the file runs on a bar, about a second, with
-// the crash and the harp ringing through it: a player that stops where the
-// file ends cut their ring and the hall's echo, and a crash let go with
-// that chord was choked on it.
+// the crash and the harp ringing through it and let go a beat before its
+// end, so their release and the hall's echo sound within it: a player that
+// stops where the file ends cut them, and a crash let go with that chord
+// was choked on it.
 constexpr std::uint32_t kTailTicks = 12 * kSixEightFine.ticksPerStep;
+constexpr std::uint32_t kLetGo = 6 * kSixEightFine.ticksPerStep;
 
 constexpr Voice kTrumpetLead{kTrumpet, 0, 84, 20, Articulation::Plain, 6};
 // A second trumpet joins the first over the six-four, a third under its
@@ -484,7 +488,7 @@ std::vector<MidiTrack> ComposeEndTune()
             // short and the harp's chord rolled, left to ring.
             const std::uint32_t stroke = now + kSixEight.barTicks();
             const std::uint32_t ringing = kRingingTicks - kSixEight.barTicks();
-            band.Percussion(stroke, kCrash, kCrashVelocity, ringing + kTailTicks);
+            band.Percussion(stroke, kCrash, kCrashVelocity, ringing + kTailTicks - kLetGo);
             band.Track(kTimpani).Note(stroke, kTimpani, kTimpaniTonic, kButtonDrumVelocity, kRollTicks);
             // The roll's first third falls back, the rest grows; an even
             // number of strokes each way keeps the sticks alternating.
@@ -510,7 +514,7 @@ std::vector<MidiTrack> ComposeEndTune()
             }
             for (std::uint32_t i = 0; i < kButtonHarp.size(); ++i) {
                 band.Track(kHarp).Note(stroke + i * kFirstRollTicks, kHarp, kButtonHarp[i], kButtonHarpVelocity,
-                                       ringing + kTailTicks - i * kFirstRollTicks);
+                                       ringing + kTailTicks - kLetGo - i * kFirstRollTicks);
             }
         }
         now += kSixEight.barTicks();
