@@ -210,12 +210,13 @@ constexpr int kFinalAccent = 8, kButtonAccent = 14, kSecondFinalAccent = 8, kFlu
 
 // One crash, with the last stroke (two are crude after the build).
 constexpr std::uint8_t kCrash = 49, kCrashVelocity = 84;
-// Under the seventh the second crash rolls, in thirty-seconds with the
-// timpani, swelling from soft into the first's stroke: the stroke is
+// Under the seventh a ride cymbal rolls, in thirty-seconds with the
+// timpani, swelling from soft into the crash's stroke: the stroke is
 // prepared, not a surprise, yet struck on a new cymbal well over the roll,
 // which does not blur it. Half a bar is a swell; a whole bar of soft strokes
-// only stuttered. A ride's strokes pattered like a drum kit's.
-constexpr std::uint8_t kRollCymbal = 57; // Crash Cymbal 2
+// only stuttered. Rolled on a crash, each stroke struck its attack afresh,
+// a stutter of crashes piling up under the last one rather than a swell.
+constexpr std::uint8_t kRollCymbal = 51; // Ride Cymbal 1
 constexpr std::uint32_t kCymbalRollTicks = kSixEightFine.ticksPerStep / 2;
 constexpr int kCymbalRollFrom = 28, kCymbalRollTo = 62;
 // The timpani: the tonic struck at the start and on the last chord, the
@@ -257,8 +258,10 @@ constexpr std::array<std::uint8_t, 8> kFirstChord = {45, 52, 57, 61, 64, 69, 73,
 constexpr std::array<std::uint8_t, 4> kSeventhChord = {56, 59, 62, 64};                     // G#3 B3 D4 E4
 constexpr std::uint8_t kSeventhVelocity = 62, kSeventhBass = 40, kSeventhBassVelocity = 78; // E2
 // The pizzicato plucks the seventh again on its afterbeat, so the dance
-// runs on up to the last stroke rather than stopping short before it.
-constexpr std::uint32_t kSeventhAfterbeat = 3 * kSixEightFine.ticksPerStep;
+// runs on up to the last stroke rather than stopping short before it: on
+// the beat's last eighth, with the trumpet's B; a sixteenth earlier it
+// struck the chord under the trumpets' passing C# and A.
+constexpr std::uint32_t kSeventhAfterbeat = 4 * kSixEightFine.ticksPerStep;
 // A timpani roll, in thirty-seconds, grows through the dominant's second
 // half into the last chord, the sticks a little uneven.
 constexpr std::uint32_t kRollStrokes = 12, kRollTicks = kSixEightFine.ticksPerStep / 2;
@@ -272,7 +275,11 @@ constexpr int kRollUneven = 3;
 constexpr std::uint32_t kHeldRollStrokes = 2 * kButtonSixteenths - 1;
 constexpr int kHeldRollFrom = 62, kHeldRollLow = 48, kHeldRollTo = 76;
 constexpr std::uint8_t kClosingStrokeVelocity = 84;
-constexpr std::array<std::uint8_t, 2> kClosingPluck = {45, 57}; // A2 A3
+// The last short chord is struck with a fresh cymbal, the second crash, so
+// it lands with an accent of its own: the first crash, struck on the held
+// chord, is fading by then, and the timpani alone marked it.
+constexpr std::uint8_t kClosingCrash = 57, kClosingCrashVelocity = 76; // Crash Cymbal 2
+constexpr std::array<std::uint8_t, 2> kClosingPluck = {45, 57};        // A2 A3
 constexpr std::uint8_t kClosingBassVelocity = 82, kClosingPluckVelocity = 78;
 // The winds' last short chord over that stroke: {channel, key, velocity}.
 struct Stab {
@@ -505,6 +512,8 @@ std::vector<MidiTrack> ComposeEndTune()
             }
             const std::uint32_t release = stroke + (kHeldRollStrokes + 1) * kRollTicks;
             band.Track(kTimpani).Note(release, kTimpani, kTimpaniTonic, kClosingStrokeVelocity, kPluckTicks);
+            band.Percussion(release, kClosingCrash, kClosingCrashVelocity,
+                            stroke + ringing + kTailTicks - kLetGo - release);
             band.Track(kBass).Note(release, kBass, kButtonBass, kClosingBassVelocity, kPluckTicks);
             for (const Stab &stab : kClosingBrass) {
                 band.Track(stab.channel).Note(release, stab.channel, stab.key, stab.velocity, kPluckTicks);
