@@ -101,20 +101,17 @@ constexpr std::array<std::string_view, 7> kHornLower = {"C#4/12",     "A3/12", "
 // against it as it turns. It leaves the head's first bar to the trumpets
 // (a third over them there, it took the tune's place on top) and enters
 // over its second bar's C# with E, held while the trumpet turns under it,
-// then a sixth over the tune as the harmony turns to F# minor, A and F#,
-// where a C# doubled the trumpet's in unison; it leaves the
+// then falls to C# with it as the harmony turns to F# minor; it leaves the
 // call to the two trumpets and enters on the half-diminished chord with
 // its D, a third over the trumpet's B; over the B7 it rises to the
 // seventh, A, and holds it into the six-four, whose root it is; over the
-// dominant's seventh it steps up to its fifth, B, and takes the leading
-// note, G#, a sixth over the trumpet's B, up to the tonic over the
-// trumpet's A in the last chord: from B it went in octaves with the
-// trumpet's B A. Held on over the seventh, the A
+// dominant's seventh it steps up to its fifth, B, and falls to the tonic,
+// over the trumpet's A in the last chord. Held on over the seventh, the A
 // sounded against the G# it would resolve to, below it in the horns and
 // the harp. Under two trumpets and the horns a clarinet was covered and
 // only thickened the middle.
 constexpr std::array<std::string_view, 5> kSecond = {
-    "r/12", "E6/6 A6/4 F#6/2", "r/6 D6/6", "r/4 F#6/2 A6/6", "~A6/6 B6/4 G#6/2",
+    "r/12", "E6/6 C#6/6", "r/6 D6/6", "r/4 F#6/2 A6/6", "~A6/6 B6/6",
 };
 // The bass falls A F# and climbs C# D D# to the dominant, and falls to the tonic.
 // The last bar is the tonic's six-four over the dominant's E, resolving
@@ -189,16 +186,13 @@ constexpr Voice kTrumpetLead{kTrumpet, 0, 76, 20, Articulation::Plain, 6};
 constexpr Voice kSecondTrumpetVoice{kSecondTrumpet, 0, 72, 20, Articulation::Plain, 0};
 // Before that it sings a third under the head from the band's first chord,
 // so the fanfare is two trumpets from its start, and under the head's
-// second bar and the scale that climbs over the dominant's dominant. Under
-// the head's A and B it holds its C#, a sixth and the chord's third: in
-// thirds its F# there blurred the first chord with an added sixth against
-// the harp's E. It holds A as the first trumpet comes down to it, where
-// its F# fell to C# in octaves with the bass. Under the call it keeps to
-// thirds, then takes the half-diminished chord's F on the beat, where a
-// clarinet entering after it came as an afterthought, and rises to the
-// B7's F#, so the brass does not thin out before the climb.
+// second bar and the scale that climbs over the dominant's dominant; under
+// the call it keeps to thirds, then takes the half-diminished chord's F on
+// the beat, where a clarinet entering after it came as an afterthought, and
+// rises to the B7's F#, so the brass does not thin out before the climb.
 constexpr std::array<std::string_view, 4> kSecondTrumpetThirds = {
-    "C#5/3 D5/1 C#5/8", "A5/4 B5/2 A5/6", "C#5/2 C#5/1 C#5/1 C#5/2 F5/6", "F#5/3 r/3 D#5/2 E5/1 F#5/1 F#5/2"};
+    "C#5/3 D5/1 C#5/2 F#5/4 G#5/2", "A5/4 B5/2 A5/4 F#5/2", "C#5/2 C#5/1 C#5/1 C#5/2 F5/6",
+    "F#5/3 r/3 D#5/2 E5/1 F#5/1 F#5/2"};
 constexpr std::uint32_t kThirdsFrom = 0; // the head's first bar
 constexpr int kThirdsLevel = -10;        // under the first trumpet, which keeps the tune
 // Its thirds run on under the climb and the walk down; under the first
