@@ -101,17 +101,20 @@ constexpr std::array<std::string_view, 7> kHornLower = {"C#4/12",     "A3/12", "
 // against it as it turns. It leaves the head's first bar to the trumpets
 // (a third over them there, it took the tune's place on top) and enters
 // over its second bar's C# with E, held while the trumpet turns under it,
-// then falls to C# with it as the harmony turns to F# minor; it leaves the
+// then rises to A, a sixth over the tune, as the harmony turns to F#
+// minor, where a C# doubled the trumpet's in unison; it leaves the
 // call to the two trumpets and enters on the half-diminished chord with
 // its D, a third over the trumpet's B; over the B7 it rises to the
 // seventh, A, and holds it into the six-four, whose root it is; over the
-// dominant's seventh it steps up to its fifth, B, and falls to the tonic,
-// over the trumpet's A in the last chord. Held on over the seventh, the A
+// dominant's seventh it steps up to its fifth, B, and takes the leading
+// note, G#, a sixth over the trumpet's B, up to the tonic over the
+// trumpet's A in the last chord: from B it went in octaves with the
+// trumpet's B A. Held on over the seventh, the A
 // sounded against the G# it would resolve to, below it in the horns and
 // the harp. Under two trumpets and the horns a clarinet was covered and
 // only thickened the middle.
 constexpr std::array<std::string_view, 5> kSecond = {
-    "r/12", "E6/6 C#6/6", "r/6 D6/6", "r/4 F#6/2 A6/6", "~A6/6 B6/6",
+    "r/12", "E6/6 A6/6", "r/6 D6/6", "r/4 F#6/2 A6/6", "~A6/6 B6/4 G#6/2",
 };
 // The bass falls A F# and climbs C# D D# to the dominant, and falls to the tonic.
 // The last bar is the tonic's six-four over the dominant's E, resolving
@@ -195,13 +198,11 @@ constexpr std::array<std::string_view, 4> kSecondTrumpetThirds = {
     "F#5/3 r/3 D#5/2 E5/1 F#5/1 F#5/2"};
 constexpr std::uint32_t kThirdsFrom = 0; // the head's first bar
 constexpr int kThirdsLevel = -10;        // under the first trumpet, which keeps the tune
-// Its thirds run on under the climb and the walk down; under the first
-// trumpet's B it takes the seventh chord's root, E, and falls to the last
-// chord's third, C#, which the winds' held chord otherwise left to the
-// horns alone: over them the trumpets' A and E and the flute's A were
-// hollow, bare fifths and octaves.
-constexpr std::array<std::string_view, 1> kSecondTrumpetClose = {"A5/4 C#6/2 B5/3 A5/1 E5/2"};
-constexpr std::array<std::string_view, 2> kSecondTrumpetButton = {"C#5/12", "~C#5/4 r/8"};
+// Its thirds run on to the leading note, G#, under the first trumpet's B;
+// the stroke takes it to the chord's fifth, as an inner voice may: on the
+// chord's third, C#, the held winds had A and C# alone, with no fifth.
+constexpr std::array<std::string_view, 1> kSecondTrumpetClose = {"A5/4 C#6/2 B5/3 A5/1 G#5/2"};
+constexpr std::array<std::string_view, 2> kSecondTrumpetButton = {"E5/12", "~E5/4 r/8"};
 constexpr int kSecondTrumpetButtonAccent = 8;
 // High over the brass the flute carries without forcing: as loud as the
 // trumpet it outshone the tune.
@@ -290,7 +291,7 @@ struct Stab {
 };
 constexpr std::array<Stab, 5> kClosingBrass = {{
     {kTrumpet, 81, 90},       // A5
-    {kSecondTrumpet, 73, 82}, // C#5
+    {kSecondTrumpet, 76, 82}, // E5
     {kFlute, 93, 72},         // A6, over the trumpet
     {kHorns, 57, 80},         // A3
     {kHorns, 61, 80},         // C#4
