@@ -214,13 +214,13 @@ constexpr int kFinalAccent = 8, kButtonAccent = 14, kSecondFinalAccent = 8, kFlu
 
 // One crash, with the last stroke (two are crude after the build).
 constexpr std::uint8_t kCrash = 49, kCrashVelocity = 84;
-// Under the seventh a ride cymbal rolls, in thirty-seconds with the
-// timpani, swelling from soft into the crash's stroke: the stroke is
+// Under the seventh the second crash rolls, in thirty-seconds with the
+// timpani, swelling from soft into the first's stroke: the stroke is
 // prepared, not a surprise, yet struck on a new cymbal well over the roll,
 // which does not blur it. Half a bar is a swell; a whole bar of soft strokes
-// only stuttered. Rolled on a crash, each stroke struck its attack afresh,
-// a stutter of crashes piling up under the last one rather than a swell.
-constexpr std::uint8_t kRollCymbal = 51; // Ride Cymbal 1
+// only stuttered. A ride's strokes pattered like a drum kit's, a ticking
+// rather than a wash.
+constexpr std::uint8_t kRollCymbal = 57; // Crash Cymbal 2
 constexpr std::uint32_t kCymbalRollTicks = kSixEightFine.ticksPerStep / 2;
 constexpr int kCymbalRollFrom = 28, kCymbalRollTo = 62;
 // The timpani: the tonic struck at the start and on the last chord, the
