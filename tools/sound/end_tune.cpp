@@ -38,26 +38,27 @@ constexpr std::uint8_t kBass = kEndTuneBass;
 constexpr std::uint8_t kHarp = 6;
 constexpr std::uint8_t kTimpani = 7; // with the band, not the leads
 
-// The band plays a little under full strength, velocities and volumes
-// alike: the game's tune is soft winds, strings and harp, and a win in full
-// brass, timpani and crash at forte came as a jolt. It stays well over the
+// The band plays at a fanfare's strength, its brass bright at forte, but
+// with the volumes turned down: the game's tune is soft winds, strings and
+// harp, and at full volume the win came as a jolt. It stays well over the
 // game's tune, about three decibels, a festive close and not an alarm.
+// Played softer instead, the trumpets lost their edge and sounded tame.
 constexpr Part kParts[] = {
     // The band spreads across the stage around the trumpet in the middle.
-    {kTrumpet, program::kTrumpet, 98, 64, 50, "Trumpet"},
-    {kSecondTrumpet, program::kTrumpet, 90, 76, 50, "Second trumpet"},
-    {kHorns, program::kFrenchHorn, 90, 44, 56, "Horns"},
-    {kFlute, program::kFlute, 98, 36, 56, "Flute"},
+    {kTrumpet, program::kTrumpet, 92, 64, 50, "Trumpet"},
+    {kSecondTrumpet, program::kTrumpet, 84, 76, 50, "Second trumpet"},
+    {kHorns, program::kFrenchHorn, 84, 44, 56, "Horns"},
+    {kFlute, program::kFlute, 92, 36, 56, "Flute"},
     // Plucked strings keep the afterbeats, as the guitar does in the game
     // tune: a nylon string is lost under the brass and the drums and only
     // blurs them.
-    {kPizzicato, program::kPizzicatoStrings, 114, 96, 48, "Pizzicato strings"},
+    {kPizzicato, program::kPizzicatoStrings, 106, 96, 48, "Pizzicato strings"},
     // The bass is the brass's own, a tuba under the horns and the
     // trumpets, where a plucked bass gave it a dance band's colour.
-    {kBass, program::kTuba, 114, 64, 24, "Tuba"},
+    {kBass, program::kTuba, 106, 64, 24, "Tuba"},
     {kHarp, program::kHarp, 77, 28, 56, "Harp"},
-    {kTimpani, program::kTimpani, 98, 64, 40, "Timpani"},
-    {kDrums, 0, 98, 64, 40, "Cymbal"}, // the crash is the chord's splash
+    {kTimpani, program::kTimpani, 92, 64, 40, "Timpani"},
+    {kDrums, 0, 92, 64, 40, "Cymbal"}, // the crash is the chord's splash
 };
 constexpr Accompanists kAccompanists{kBass, kPizzicato, kPizzicato, kHarp, kPizzicato};
 
@@ -67,7 +68,7 @@ constexpr Accompanists kAccompanists{kBass, kPizzicato, kPizzicato, kHarp, kPizz
 // the timpani strike the dominant twice, a pickup into their tonic on the
 // downbeat. Two sixteenths of one trumpet were over before they spoke.
 constexpr std::array<std::uint8_t, 2> kCall = {69, 73}, kCallUnder = {64, 69}; // A4 C#5 over E4 A4
-constexpr std::array<std::uint8_t, 2> kCallVelocity = {72, 80};
+constexpr std::array<std::uint8_t, 2> kCallVelocity = {80, 88};
 constexpr int kCallUnderLevel = -10;
 constexpr std::uint8_t kCallDrum = 40; // E2
 constexpr std::array<std::uint8_t, 2> kCallDrumVelocity = {56, 68};
@@ -122,7 +123,7 @@ constexpr std::array<std::string_view, 5> kSecond = {
 // last stroke.
 constexpr std::array<std::string_view, 5> kChords = {"A", "A F#m", "A/C# Bm7b5/D", "B7/D#", "A/E"};
 // The band grows bar by bar from its first chord into the final one.
-constexpr std::array<int, 5> kLevels = {-12, -12, -10, -8, 2};
+constexpr std::array<int, 5> kLevels = {-6, -6, -4, -2, 8};
 // Under the first bars the tuba marks the beats lightly, so the dance does
 // not turn into a village band's oom-pah; its weight is kept for the climb
 // to the close.
@@ -148,7 +149,7 @@ constexpr int kLinePlace = 3;
 // With the bar-1 hit a light cymbal splashes, the only cymbal before the
 // close, so the crash is kept new for the last stroke; the pizzicato keeps
 // to its afterbeats.
-constexpr std::uint8_t kSplashKey = 55, kSplashVelocity = 70;
+constexpr std::uint8_t kSplashKey = 55, kSplashVelocity = 78;
 // The six-four and the seventh are held a bar while the timpani roll swells
 // under them, and the tonic is struck, hardest, with the crash; the winds
 // hold it through its bar and on to an eighth before the next bar's second
@@ -182,11 +183,11 @@ constexpr std::uint32_t kRingingTicks = (12 + kButtonSixteenths) * kSixEightFine
 constexpr std::uint32_t kTailTicks = 12 * kSixEightFine.ticksPerStep;
 constexpr std::uint32_t kLetGo = 6 * kSixEightFine.ticksPerStep;
 
-constexpr Voice kTrumpetLead{kTrumpet, 0, 76, 20, Articulation::Plain, 6};
+constexpr Voice kTrumpetLead{kTrumpet, 0, 84, 20, Articulation::Plain, 6};
 // A second trumpet joins the first over the six-four, a third under its
 // climb to the top E and its walk down, and takes the tonic chord's fifth
 // under its last A: the brass grows for the close.
-constexpr Voice kSecondTrumpetVoice{kSecondTrumpet, 0, 72, 20, Articulation::Plain, 0};
+constexpr Voice kSecondTrumpetVoice{kSecondTrumpet, 0, 78, 20, Articulation::Plain, 0};
 // Before that it sings a third under the head from the band's first chord,
 // so the fanfare is two trumpets from its start, and under the head's
 // second bar and the scale that climbs over the dominant's dominant; under
@@ -213,7 +214,7 @@ constexpr Voice kFluteSecond{kFlute, 0, 66, 16, Articulation::Plain, 6};
 constexpr int kFinalAccent = 8, kButtonAccent = 14, kSecondFinalAccent = 8, kFluteClimax = 2;
 
 // One crash, with the last stroke (two are crude after the build).
-constexpr std::uint8_t kCrash = 49, kCrashVelocity = 84;
+constexpr std::uint8_t kCrash = 49, kCrashVelocity = 92;
 // Under the seventh the second crash rolls, in thirty-seconds with the
 // timpani, swelling from soft into the first's stroke: the stroke is
 // prepared, not a surprise, yet struck on a new cymbal well over the roll,
@@ -222,34 +223,34 @@ constexpr std::uint8_t kCrash = 49, kCrashVelocity = 84;
 // rather than a wash.
 constexpr std::uint8_t kRollCymbal = 57; // Crash Cymbal 2
 constexpr std::uint32_t kCymbalRollTicks = kSixEightFine.ticksPerStep / 2;
-constexpr int kCymbalRollFrom = 28, kCymbalRollTo = 62;
+constexpr int kCymbalRollFrom = 30, kCymbalRollTo = 68;
 // The timpani: the tonic struck at the start and on the last chord, the
 // root of the dominant's dominant once, a roll on the dominant between and
 // one on the tonic under the held chord, B E A with the bass. The climb to
 // the six-four is left to the harp's sweep and the tuba: a roll there too
 // only thickened the low register.
 constexpr std::uint8_t kTimpaniTonic = 45, kTimpaniDominant = 40;     // A2, E2
-constexpr std::uint8_t kTimpaniApproach = 47, kApproachVelocity = 68; // B2, on the B7's downbeat
-constexpr std::uint8_t kLastDrumVelocity = 74;                        // the arrival, under the trumpet
-constexpr std::uint8_t kButtonDrumVelocity = 76;                      // the last stroke, under the brass
+constexpr std::uint8_t kTimpaniApproach = 47, kApproachVelocity = 74; // B2, on the B7's downbeat
+constexpr std::uint8_t kLastDrumVelocity = 80;                        // the arrival, under the trumpet
+constexpr std::uint8_t kButtonDrumVelocity = 82;                      // the last stroke, under the brass
 // Under the six-four and the seventh the timpani roll on the dominant,
 // growing into the last stroke.
 // It starts well under the stroke on the six-four, so the roll is heard to
 // grow out of it.
-constexpr int kSwellFrom = 38, kSwellTo = 72;
+constexpr int kSwellFrom = 40, kSwellTo = 78;
 // The last stroke: the bass with the winds, the harp and the drums; the
 // pizzicato, which keeps the dance's afterbeats, leaves the close's held
 // chords to the harp and the horns and plucks the last one once, short.
-constexpr std::uint8_t kButtonBass = 33, kButtonBassVelocity = 88;     // A1
+constexpr std::uint8_t kButtonBass = 33, kButtonBassVelocity = 96;     // A1
 constexpr std::array<std::uint8_t, 4> kButtonPluck = {57, 61, 64, 69}; // A3 C#4 E4 A4
-constexpr std::uint8_t kButtonPluckVelocity = 74;
+constexpr std::uint8_t kButtonPluckVelocity = 80;
 constexpr std::uint32_t kPluckTicks = 2 * kSixEightFine.ticksPerStep; // an eighth
 // The harp's roll climbs to the C# over the horns', so the chord keeps its
 // third high in the band as it rings on after the winds: over the
 // trumpets' A and E and the flute's A it leaned towards a bare fifth.
 constexpr std::array<std::uint8_t, 7> kButtonHarp = {45, 52, 57, 61, 64, 69, 73}; // A2 .. C#5
 constexpr std::uint8_t kButtonHarpVelocity = 70;
-constexpr std::uint8_t kFirstHitVelocity = 78; // the opening stroke, under the last and the trumpet
+constexpr std::uint8_t kFirstHitVelocity = 86; // the opening stroke, under the last and the trumpet
 // The trumpet's call is the start of the line's crescendo, not its peak.
 constexpr int kCallAccent = 0;
 // A quick sweep up two octaves of the tonic chord, ringing over the
@@ -260,7 +261,7 @@ constexpr std::array<std::uint8_t, 8> kFirstChord = {45, 52, 57, 61, 64, 69, 73,
 // seventh: the bass, a short harp roll, G#3 to E4, and the pizzicato
 // plucking it once, so the afterbeats' layer carries on into the close.
 constexpr std::array<std::uint8_t, 4> kSeventhChord = {56, 59, 62, 64};                     // G#3 B3 D4 E4
-constexpr std::uint8_t kSeventhVelocity = 62, kSeventhBass = 40, kSeventhBassVelocity = 78; // E2
+constexpr std::uint8_t kSeventhVelocity = 66, kSeventhBass = 40, kSeventhBassVelocity = 84; // E2
 // The pizzicato plucks the seventh again on its afterbeat, so the dance
 // runs on up to the last stroke rather than stopping short before it: on
 // the beat's last eighth, with the trumpet's B; a sixteenth earlier it
@@ -277,24 +278,24 @@ constexpr int kRollUneven = 3;
 // the low strings plucked short. A flat roll closed by a soft stroke sounded a
 // stray thud after the chord.
 constexpr std::uint32_t kHeldRollStrokes = 2 * kButtonSixteenths - 1;
-constexpr int kHeldRollFrom = 62, kHeldRollLow = 48, kHeldRollTo = 76;
-constexpr std::uint8_t kClosingStrokeVelocity = 84;
+constexpr int kHeldRollFrom = 68, kHeldRollLow = 52, kHeldRollTo = 82;
+constexpr std::uint8_t kClosingStrokeVelocity = 90;
 // The last short chord is struck with a fresh cymbal, the second crash, so
 // it lands with an accent of its own: the first crash, struck on the held
 // chord, is fading by then, and the timpani alone marked it.
-constexpr std::uint8_t kClosingCrash = 57, kClosingCrashVelocity = 76; // Crash Cymbal 2
+constexpr std::uint8_t kClosingCrash = 57, kClosingCrashVelocity = 82; // Crash Cymbal 2
 constexpr std::array<std::uint8_t, 2> kClosingPluck = {45, 57};        // A2 A3
-constexpr std::uint8_t kClosingBassVelocity = 82, kClosingPluckVelocity = 78;
+constexpr std::uint8_t kClosingBassVelocity = 88, kClosingPluckVelocity = 84;
 // The winds' last short chord over that stroke: {channel, key, velocity}.
 struct Stab {
     std::uint8_t channel, key, velocity;
 };
 constexpr std::array<Stab, 5> kClosingBrass = {{
-    {kTrumpet, 81, 90},       // A5
-    {kSecondTrumpet, 76, 82}, // E5
+    {kTrumpet, 81, 98},       // A5
+    {kSecondTrumpet, 76, 90}, // E5
     {kFlute, 93, 72},         // A6, over the trumpet
-    {kHorns, 57, 80},         // A3
-    {kHorns, 61, 80},         // C#4
+    {kHorns, 57, 88},         // A3
+    {kHorns, 61, 88},         // C#4
 }};
 // The harp's glissando up the dominant's dominant, B2 to F#5, in the last
 // three sixteenths before the six-four, stopped as it comes; it leaves the
@@ -322,7 +323,7 @@ constexpr std::array<std::uint8_t, 4> kRollingChord = {54, 57, 61, 66}; // F#3 A
 constexpr std::uint8_t kRollingVelocity = 54;
 // The horns enter together: a horn chord is not rolled. They hold the
 // band together under the trumpets; softer, they were lost under them.
-constexpr Voice kHornsHeld{kHorns, 0, 64, 20, Articulation::Plain, 0};
+constexpr Voice kHornsHeld{kHorns, 0, 70, 20, Articulation::Plain, 0};
 // Velocity added to the horns over the six-four and on the last stroke.
 constexpr int kClimaxSupport = 10, kStrokeSupport = 14;
 
