@@ -2,7 +2,7 @@
 // turned to major, under ten seconds with its final chord ringing out. Over
 // the band's first chord the trumpet plays the game tune's opening figure,
 // in major, high and in its rocking rhythm, and goes on with its second
-// bar; a clarinet sings in thirds and sixths under it, two horns hold
+// bar; a flute sings in thirds and sixths over it, two horns hold
 // the chords, and the line grows bar by bar, through the dominant's
 // dominant and a broadening, to the tonic's six-four, the tune at its
 // highest, leaning on the dominant's seventh as the timpani and the cymbal
@@ -32,28 +32,33 @@ constexpr std::uint32_t kSeed = 2020;
 constexpr std::uint8_t kTrumpet = kEndTuneLead;
 constexpr std::uint8_t kSecondTrumpet = 1; // joins for the close
 constexpr std::uint8_t kHorns = 3;         // the chords held in the middle of the band
-constexpr std::uint8_t kClarinet = kEndTuneSecond;
+constexpr std::uint8_t kFlute = kEndTuneSecond;
 constexpr std::uint8_t kPizzicato = 4;
 constexpr std::uint8_t kBass = kEndTuneBass;
 constexpr std::uint8_t kHarp = 6;
 constexpr std::uint8_t kTimpani = 7; // with the band, not the leads
 
+// The band plays at a fanfare's strength, its brass bright at forte, but
+// with the volumes turned down: the game's tune is soft winds, strings and
+// harp, and at full volume the win came as a jolt. It stays well over the
+// game's tune, about three decibels, a festive close and not an alarm.
+// Played softer instead, the trumpets lost their edge and sounded tame.
 constexpr Part kParts[] = {
     // The band spreads across the stage around the trumpet in the middle.
-    {kTrumpet, program::kTrumpet, 110, 64, 50, "Trumpet"},
-    {kSecondTrumpet, program::kTrumpet, 100, 76, 50, "Second trumpet"},
-    {kHorns, program::kFrenchHorn, 100, 44, 56, "Horns"},
-    {kClarinet, program::kClarinet, 110, 36, 56, "Clarinet"},
+    {kTrumpet, program::kTrumpet, 92, 64, 50, "Trumpet"},
+    {kSecondTrumpet, program::kTrumpet, 84, 76, 50, "Second trumpet"},
+    {kHorns, program::kFrenchHorn, 84, 44, 56, "Horns"},
+    {kFlute, program::kFlute, 92, 36, 56, "Flute"},
     // Plucked strings keep the afterbeats, as the guitar does in the game
     // tune: a nylon string is lost under the brass and the drums and only
     // blurs them.
-    {kPizzicato, program::kPizzicatoStrings, 127, 96, 48, "Pizzicato strings"},
+    {kPizzicato, program::kPizzicatoStrings, 106, 96, 48, "Pizzicato strings"},
     // The bass is the brass's own, a tuba under the horns and the
     // trumpets, where a plucked bass gave it a dance band's colour.
-    {kBass, program::kTuba, 127, 64, 24, "Tuba"},
-    {kHarp, program::kHarp, 86, 28, 56, "Harp"},
-    {kTimpani, program::kTimpani, 110, 64, 40, "Timpani"},
-    {kDrums, 0, 110, 64, 40, "Cymbal"}, // the crash is the chord's splash
+    {kBass, program::kTuba, 106, 64, 24, "Tuba"},
+    {kHarp, program::kHarp, 77, 28, 56, "Harp"},
+    {kTimpani, program::kTimpani, 92, 64, 40, "Timpani"},
+    {kDrums, 0, 92, 64, 40, "Cymbal"}, // the crash is the chord's splash
 };
 constexpr Accompanists kAccompanists{kBass, kPizzicato, kPizzicato, kHarp, kPizzicato};
 
@@ -83,7 +88,7 @@ constexpr std::array<std::string_view, 5> kMelody = {
     "E5/2 E5/1 E5/1 E5/2 B5/6",   "A5/3 F#5/1 D#5/2 F#5/2 G#5/1 A5/1 B5/2",
     "C#6/4 E6/2 D6/3 C#6/1 B5/2",
 };
-// Two horns hold the chords in the middle of the band, under the clarinet; the upper falls A G# F# against the
+// Two horns hold the chords in the middle of the band, under the trumpets; the upper falls A G# F# against the
 // trumpet's climb in the head's second bar, the G# passing off the beat so the F# minor chord lands on it, rises E F F#
 // through the half-diminished chord to the dominant's dominant, and the dominant's seventh falls to the tonic's third.
 // The lower holds its A into the tonic's first inversion, whose C# the tuba and the second trumpet have: the third
@@ -92,17 +97,25 @@ constexpr std::array<std::string_view, 7> kHornUpper = {"E4/12",     "A4/4 G#4/2
                                                         "E4/6 D4/6", "C#4/12",           "~C#4/4 r/8"};
 constexpr std::array<std::string_view, 7> kHornLower = {"C#4/12",     "A3/12", "A3/6 B3/6", "B3/6 A3/6",
                                                         "A3/6 G#3/6", "A3/12", "~A3/4 r/8"};
-// A third or a sixth under the tune where they strike together, but a line
-// of its own: it holds while the tune climbs and moves against it as it
-// turns; in the head's second bar it fills the middle between the horns
-// and the trumpet; it leaves the call to the two trumpets and enters on
-// the half-diminished chord with its D, a sixth under the trumpet's B, the
-// second trumpet's F between them, and falls through B to the B7's seventh,
-// A, which stays
-// into the six-four, and the clarinet climbs to the dominant's seventh, D,
-// which falls to the tonic's third.
+// Over the trumpets, a third or a sixth above the tune where they strike
+// together, but a line of its own: it holds while the tune climbs and moves
+// against it as it turns. It leaves the head's first bar to the trumpets
+// (a third over them there, it took the tune's place on top) and enters
+// over its second bar's C# with E, held while the trumpet turns under it,
+// then rises to A, a sixth over the tune, as the harmony turns to F#
+// minor, where a C# doubled the trumpet's in unison; it leaves the
+// call to the two trumpets and enters on the half-diminished chord with
+// its D, a third over the trumpet's B; over the B7 it rises to the
+// seventh, A, and holds it into the six-four, whose root it is; over the
+// dominant's seventh it steps up to its fifth, B, and takes the leading
+// note, G#, a sixth over the trumpet's B, up to the tonic over the
+// trumpet's A in the last chord: from B it went in octaves with the
+// trumpet's B A. Held on over the seventh, the A
+// sounded against the G# it would resolve to, below it in the horns and
+// the harp. Under two trumpets and the horns a clarinet was covered and
+// only thickened the middle.
 constexpr std::array<std::string_view, 5> kSecond = {
-    "r/6 C#5/6", "E5/4 F#5/2 E5/4 F#5/2", "r/6 D5/6", "r/4 B4/2 A4/6", "~A4/6 B4/4 D5/2",
+    "r/12", "E6/6 A6/6", "r/6 D6/6", "r/4 F#6/2 A6/6", "~A6/6 B6/4 G#6/2",
 };
 // The bass falls A F# and climbs C# D D# to the dominant, and falls to the tonic.
 // The last bar is the tonic's six-four over the dominant's E, resolving
@@ -147,7 +160,7 @@ constexpr std::uint8_t kSplashKey = 55, kSplashVelocity = 78;
 // ended; closed by the low instruments alone, it ended dark; after a
 // sixteenth's breath the last chord ran into the held one.
 constexpr std::uint32_t kHeldTicks = 11 * kSixEightFine.ticksPerStep;
-constexpr std::array<std::string_view, 2> kButton = {"A5/12", "~A5/4 r/8"}, kSecondButton = {"C#5/12", "~C#5/4 r/8"};
+constexpr std::array<std::string_view, 2> kButton = {"A5/12", "~A5/4 r/8"}, kFluteButton = {"A6/12", "~A6/4 r/8"};
 constexpr std::uint32_t kButtonSixteenths = 18;
 // The tuba breathes with the winds before their last chord, so its
 // last note is struck afresh, not run into.
@@ -159,10 +172,16 @@ constexpr int kFadeTo = 96;
 constexpr std::uint8_t kExpression = 11;
 // The last chord is held at a broader tempo still, in % of the beat's length.
 constexpr std::uint32_t kButtonBroadening = 112;
-// From the arrival the crash, the harp and the timpani ring a bar past the
-// six-four and as long as the winds hold the last chord, so all let go
-// together, not the winds alone after the rest.
+// From the arrival the timpani roll a bar past the six-four and as long as
+// the winds hold the last chord, so they let go together.
 constexpr std::uint32_t kRingingTicks = (12 + kButtonSixteenths) * kSixEightFine.ticksPerStep;
+// After the last short chord the file runs on a bar, about a second, with
+// the crash and the harp ringing through it and let go a beat before its
+// end, so their release and the hall's echo sound within it: a player that
+// stops where the file ends cut them, and a crash let go with that chord
+// was choked on it.
+constexpr std::uint32_t kTailTicks = 12 * kSixEightFine.ticksPerStep;
+constexpr std::uint32_t kLetGo = 6 * kSixEightFine.ticksPerStep;
 
 constexpr Voice kTrumpetLead{kTrumpet, 0, 84, 20, Articulation::Plain, 6};
 // A second trumpet joins the first over the six-four, a third under its
@@ -181,17 +200,18 @@ constexpr std::array<std::string_view, 4> kSecondTrumpetThirds = {
 constexpr std::uint32_t kThirdsFrom = 0; // the head's first bar
 constexpr int kThirdsLevel = -10;        // under the first trumpet, which keeps the tune
 // Its thirds run on to the leading note, G#, under the first trumpet's B;
-// the stroke takes it to the chord's fifth, as an inner voice may.
+// the stroke takes it to the chord's fifth, as an inner voice may: on the
+// chord's third, C#, the held winds had A and C# alone, with no fifth.
 constexpr std::array<std::string_view, 1> kSecondTrumpetClose = {"A5/4 C#6/2 B5/3 A5/1 G#5/2"};
 constexpr std::array<std::string_view, 2> kSecondTrumpetButton = {"E5/12", "~E5/4 r/8"};
 constexpr int kSecondTrumpetButtonAccent = 8;
-// The clarinet plays out: under two trumpets and the horns it is
-// otherwise lost.
-constexpr Voice kClarinetSecond{kClarinet, 0, 76, 16, Articulation::Plain, 6};
+// High over the brass the flute carries without forcing: as loud as the
+// trumpet it outshone the tune.
+constexpr Voice kFluteSecond{kFlute, 0, 66, 16, Articulation::Plain, 6};
 // The trumpet's last notes are its loudest (the summit), the struck one
-// hardest; over the six-four the clarinet climbs with them, heard through
-// the brass, and on the last stroke stays under the trumpet.
-constexpr int kFinalAccent = 8, kButtonAccent = 14, kSecondFinalAccent = 8, kClarinetClimax = 2;
+// hardest; over the six-four the flute holds on with them, and on the last
+// stroke rings over the trumpet.
+constexpr int kFinalAccent = 8, kButtonAccent = 14, kSecondFinalAccent = 8, kFluteClimax = 2;
 
 // One crash, with the last stroke (two are crude after the build).
 constexpr std::uint8_t kCrash = 49, kCrashVelocity = 92;
@@ -199,7 +219,8 @@ constexpr std::uint8_t kCrash = 49, kCrashVelocity = 92;
 // timpani, swelling from soft into the first's stroke: the stroke is
 // prepared, not a surprise, yet struck on a new cymbal well over the roll,
 // which does not blur it. Half a bar is a swell; a whole bar of soft strokes
-// only stuttered. A ride's strokes pattered like a drum kit's.
+// only stuttered. A ride's strokes pattered like a drum kit's, a ticking
+// rather than a wash.
 constexpr std::uint8_t kRollCymbal = 57; // Crash Cymbal 2
 constexpr std::uint32_t kCymbalRollTicks = kSixEightFine.ticksPerStep / 2;
 constexpr int kCymbalRollFrom = 30, kCymbalRollTo = 68;
@@ -223,12 +244,12 @@ constexpr int kSwellFrom = 40, kSwellTo = 78;
 constexpr std::uint8_t kButtonBass = 33, kButtonBassVelocity = 96;     // A1
 constexpr std::array<std::uint8_t, 4> kButtonPluck = {57, 61, 64, 69}; // A3 C#4 E4 A4
 constexpr std::uint8_t kButtonPluckVelocity = 80;
-constexpr std::uint32_t kPluckTicks = 2 * kSixEightFine.ticksPerStep;         // an eighth
-constexpr std::array<std::uint8_t, 6> kButtonHarp = {45, 52, 57, 61, 64, 69}; // A2 .. A4
+constexpr std::uint32_t kPluckTicks = 2 * kSixEightFine.ticksPerStep; // an eighth
+// The harp's roll climbs to the C# over the horns', so the chord keeps its
+// third high in the band as it rings on after the winds: over the
+// trumpets' A and E and the flute's A it leaned towards a bare fifth.
+constexpr std::array<std::uint8_t, 7> kButtonHarp = {45, 52, 57, 61, 64, 69, 73}; // A2 .. C#5
 constexpr std::uint8_t kButtonHarpVelocity = 70;
-// The harp rings on through the brass's last chord rather than being damped
-// as it strikes.
-constexpr std::uint32_t kHarpRingsOn = 3 * kSixEightFine.ticksPerStep;
 constexpr std::uint8_t kFirstHitVelocity = 86; // the opening stroke, under the last and the trumpet
 // The trumpet's call is the start of the line's crescendo, not its peak.
 constexpr int kCallAccent = 0;
@@ -242,8 +263,10 @@ constexpr std::array<std::uint8_t, 8> kFirstChord = {45, 52, 57, 61, 64, 69, 73,
 constexpr std::array<std::uint8_t, 4> kSeventhChord = {56, 59, 62, 64};                     // G#3 B3 D4 E4
 constexpr std::uint8_t kSeventhVelocity = 66, kSeventhBass = 40, kSeventhBassVelocity = 84; // E2
 // The pizzicato plucks the seventh again on its afterbeat, so the dance
-// runs on up to the last stroke rather than stopping short before it.
-constexpr std::uint32_t kSeventhAfterbeat = 3 * kSixEightFine.ticksPerStep;
+// runs on up to the last stroke rather than stopping short before it: on
+// the beat's last eighth, with the trumpet's B; a sixteenth earlier it
+// struck the chord under the trumpets' passing C# and A.
+constexpr std::uint32_t kSeventhAfterbeat = 4 * kSixEightFine.ticksPerStep;
 // A timpani roll, in thirty-seconds, grows through the dominant's second
 // half into the last chord, the sticks a little uneven.
 constexpr std::uint32_t kRollStrokes = 12, kRollTicks = kSixEightFine.ticksPerStep / 2;
@@ -257,7 +280,11 @@ constexpr int kRollUneven = 3;
 constexpr std::uint32_t kHeldRollStrokes = 2 * kButtonSixteenths - 1;
 constexpr int kHeldRollFrom = 68, kHeldRollLow = 52, kHeldRollTo = 82;
 constexpr std::uint8_t kClosingStrokeVelocity = 90;
-constexpr std::array<std::uint8_t, 2> kClosingPluck = {45, 57}; // A2 A3
+// The last short chord is struck with a fresh cymbal, the second crash, so
+// it lands with an accent of its own: the first crash, struck on the held
+// chord, is fading by then, and the timpani alone marked it.
+constexpr std::uint8_t kClosingCrash = 57, kClosingCrashVelocity = 82; // Crash Cymbal 2
+constexpr std::array<std::uint8_t, 2> kClosingPluck = {45, 57};        // A2 A3
 constexpr std::uint8_t kClosingBassVelocity = 88, kClosingPluckVelocity = 84;
 // The winds' last short chord over that stroke: {channel, key, velocity}.
 struct Stab {
@@ -266,7 +293,7 @@ struct Stab {
 constexpr std::array<Stab, 5> kClosingBrass = {{
     {kTrumpet, 81, 98},       // A5
     {kSecondTrumpet, 76, 90}, // E5
-    {kClarinet, 73, 86},      // C#5, the chord's third at the top of the middle
+    {kFlute, 93, 72},         // A6, over the trumpet
     {kHorns, 57, 88},         // A3
     {kHorns, 61, 88},         // C#4
 }};
@@ -333,7 +360,7 @@ std::vector<MidiTrack> ComposeEndTune()
         band.Track(kTimpani).Note(i * kCallTicks, kTimpani, kCallDrum, kCallDrumVelocity[i], kCallTicks);
     }
     const int lastPlace = kLinePlace + static_cast<int>(kChords.size() - 1);
-    for (const auto &[line, voice] : {std::pair{&kMelody, kTrumpetLead}, std::pair{&kSecond, kClarinetSecond}}) {
+    for (const auto &[line, voice] : {std::pair{&kMelody, kTrumpetLead}, std::pair{&kSecond, kFluteSecond}}) {
         const std::span<const std::string_view> bars(*line);
         Voice call = voice;
         call.velocity = static_cast<std::uint8_t>(voice.velocity + (voice.channel == kTrumpet ? kCallAccent : 0));
@@ -345,12 +372,12 @@ std::vector<MidiTrack> ComposeEndTune()
         Voice out = voice;
         out.spread = 0;
         out.velocity =
-            static_cast<std::uint8_t>(voice.velocity + (voice.channel == kTrumpet ? kFinalAccent : kClarinetClimax));
+            static_cast<std::uint8_t>(voice.velocity + (voice.channel == kTrumpet ? kFinalAccent : kFluteClimax));
         PlayLine(band.Track(voice.channel), out, kSixEightFine, lastBar, bars.last(1), band.Players(), lastPlace);
         out.velocity = static_cast<std::uint8_t>(voice.velocity +
                                                  (voice.channel == kTrumpet ? kButtonAccent : kSecondFinalAccent));
         PlayLine(band.Track(voice.channel), out, kSixEightFine, lastBar + kSixEight.barTicks(),
-                 voice.channel == kTrumpet ? kButton : kSecondButton, band.Players(), lastPlace);
+                 voice.channel == kTrumpet ? kButton : kFluteButton, band.Players(), lastPlace);
     }
     {
         Voice thirds = kSecondTrumpetVoice;
@@ -380,7 +407,7 @@ std::vector<MidiTrack> ComposeEndTune()
         out.velocity = static_cast<std::uint8_t>(voice.velocity + kStrokeSupport);
         PlayLine(band.Track(voice.channel), out, kSixEightFine, lastStroke, line.last(2), band.Players(), lastPlace);
     }
-    for (const std::uint8_t wind : {kTrumpet, kSecondTrumpet, kClarinet, kHorns, kBass}) {
+    for (const std::uint8_t wind : {kTrumpet, kSecondTrumpet, kFlute, kHorns, kBass}) {
         const std::uint32_t steps = kButtonSixteenths - kFadeFromSixteenth;
         for (std::uint32_t i = 0; i <= steps; ++i) {
             const int value = 127 - (127 - kFadeTo) * static_cast<int>(i) / static_cast<int>(steps);
@@ -477,7 +504,7 @@ std::vector<MidiTrack> ComposeEndTune()
             // short and the harp's chord rolled, left to ring.
             const std::uint32_t stroke = now + kSixEight.barTicks();
             const std::uint32_t ringing = kRingingTicks - kSixEight.barTicks();
-            band.Percussion(stroke, kCrash, kCrashVelocity, ringing);
+            band.Percussion(stroke, kCrash, kCrashVelocity, ringing + kTailTicks - kLetGo);
             band.Track(kTimpani).Note(stroke, kTimpani, kTimpaniTonic, kButtonDrumVelocity, kRollTicks);
             // The roll's first third falls back, the rest grows; an even
             // number of strokes each way keeps the sticks alternating.
@@ -490,6 +517,8 @@ std::vector<MidiTrack> ComposeEndTune()
             }
             const std::uint32_t release = stroke + (kHeldRollStrokes + 1) * kRollTicks;
             band.Track(kTimpani).Note(release, kTimpani, kTimpaniTonic, kClosingStrokeVelocity, kPluckTicks);
+            band.Percussion(release, kClosingCrash, kClosingCrashVelocity,
+                            stroke + ringing + kTailTicks - kLetGo - release);
             band.Track(kBass).Note(release, kBass, kButtonBass, kClosingBassVelocity, kPluckTicks);
             for (const Stab &stab : kClosingBrass) {
                 band.Track(stab.channel).Note(release, stab.channel, stab.key, stab.velocity, kPluckTicks);
@@ -503,7 +532,7 @@ std::vector<MidiTrack> ComposeEndTune()
             }
             for (std::uint32_t i = 0; i < kButtonHarp.size(); ++i) {
                 band.Track(kHarp).Note(stroke + i * kFirstRollTicks, kHarp, kButtonHarp[i], kButtonHarpVelocity,
-                                       ringing + kHarpRingsOn - i * kFirstRollTicks);
+                                       ringing + kTailTicks - kLetGo - i * kFirstRollTicks);
             }
         }
         now += kSixEight.barTicks();
@@ -514,9 +543,7 @@ std::vector<MidiTrack> ComposeEndTune()
             band.Percussion(from + i * kCymbalRollTicks, kRollCymbal,
                             RollVelocity(kCymbalRollFrom, kCymbalRollTo, i, strokes), kCymbalRollTicks);
     }
-    // The file ends half a bar after the crash, the harp and the timpani
-    // stop, so their ring dies away within it.
-    return band.Tracks(conductor, lastBar + kRingingTicks + kSixEight.barTicks() / 2);
+    return band.Tracks(conductor, lastBar + kRingingTicks + kTailTicks);
 }
 
 } // namespace belvane::sound

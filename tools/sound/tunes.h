@@ -20,7 +20,8 @@ inline constexpr std::uint8_t kGameTuneHarp = 6;
 inline constexpr std::uint8_t kGameTuneGuitar = 7;
 inline constexpr std::uint8_t kGameTuneStrings = 8;
 
-// The end-of-game tune: a lead, a second line under it, and the band.
+// The end-of-game tune: a lead, a second line in thirds and sixths with it,
+// and the band.
 std::vector<MidiTrack> ComposeEndTune();
 inline constexpr std::uint8_t kEndTuneLead = 0;
 inline constexpr std::uint8_t kEndTuneSecond = 2;
