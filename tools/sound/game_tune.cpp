@@ -126,13 +126,9 @@ constexpr Voice kOboeEcho{kOboe, 0, 52, 14, Articulation::Plain, 8};
 // cover a reed played softly in its low octave.
 constexpr Voice kOboeLead{kOboe, 0, 56, 14, Articulation::Plain, 8};
 constexpr Voice kOboeCall{kOboe, 0, 49, 14, Articulation::Plain, 8};
-// Under the theme's first phrase the strings hold on from the intro in
-// one soft voice, below the guitar's chords' top, so the clarinet enters
-// on a floor, not into a gap.
-constexpr Voice kStringsHolding{kStrings, 0, 44, 30, Articulation::Plain, 5};
 constexpr Voice kStringsCounter{kStrings, 0, 44, 30, Articulation::Plain, 5};
 // Under the recap the strings' line is the flute's partner, not a pad.
-constexpr Voice kStringsRecap{kStrings, 0, 44, 30, Articulation::Plain, 5};
+constexpr Voice kStringsRecap{kStrings, 0, 48, 30, Articulation::Plain, 5};
 // Where the clarinet breathes in the coda, the strings' line answers it as
 // a voice, not a floor: it carries the music over the gap.
 constexpr Voice kStringsSinging{kStrings, 0, 48, 30, Articulation::Plain, 5};
@@ -156,11 +152,10 @@ struct Line {
 
 const Line kLines[] = {
     {&kClarinetEntry, kA, &kThemeOpening, 0},
-    {&kStringsHolding, kA, &kThemeOpeningHeld, 0},
     {&kClarinetLow, kA + 4, &kTheme, 4},
     {&kFluteLead, kB - 1, &kMiddle, 7},
-    {&kStringsCounter, kB, &kMiddleCounter, 0},
-    {&kStringsCounter, kB, &kMiddleCounterInner, 0},
+    {&kStringsCounter, kB + 4, &kMiddleCounter, 4},
+    {&kStringsCounter, kB + 4, &kMiddleCounterInner, 4},
     {&kOboeAnswer, kSequenceBar - 1, &kSequence, 7},
     {&kOboeStepDown, kSequenceBar + 2, &kSequenceCopy, 2},
     {&kOboeHemiola, kSequenceBar + 4, &kSequenceClose, 4},
@@ -307,11 +302,12 @@ const Layer kLayers[] = {
     {kA + 4, kA + 8, Accompaniment::Lilt, true},
     {kA + 8, kA + 12, Accompaniment::Block, true},
     {kA + 12, kB, Accompaniment::Broken, true},
-    // From the theme's second phrase the strings hold soft chords, an inner
-    // voice between the bass and the lead, so each harmony is there on its
-    // downbeat, where the guitar only answers after the beat; they come up
-    // to the cadence.
-    {kA + 4, kB - 2, Accompaniment::Pad, false, -6},
+    // The theme's first two phrases are the clarinet's with the guitar and
+    // the cello alone; from its turn to C the strings hold soft chords, an
+    // inner voice between the bass and the lead, so each harmony is there
+    // on its downbeat, where the guitar only answers after the beat; they
+    // come up to the cadence.
+    {kA + 8, kB - 2, Accompaniment::Pad, false, -6},
     {kB - 2, kB, Accompaniment::Pad, false},
     // The harp rocks under the flute's first phrase and climbs in eighths
     // under its second, where the chords change on each beat.
@@ -424,9 +420,9 @@ constexpr int kUnderTheClarinet = 57, kUnderTheEntry = 60;
 // C4 E4 up, clear of the guitar's E3 and A3, not where they last stopped,
 // sixteen bars before.
 constexpr std::array<int, 3> kViolinPadFrom = {57, 60, 64};
-// Under the theme's second phrase the held chords start round C4 E4 G4,
-// over the guitar's strum, and move from there: from where the intro's
-// left off they sink into the tenor, where close thirds blur.
+// As the theme turns to C the held chords start round C4 E4 G4, over the
+// guitar's strum, and move from there: from where the intro's left off
+// they sink into the tenor, where close thirds blur.
 constexpr std::array<int, 3> kThemePadFrom = {60, 64, 67};
 // The intro's held chord opens over the harp's rolling A2 to C4, not inside
 // it, where the lowest notes would blur.
@@ -549,7 +545,7 @@ std::vector<MidiTrack> ComposeGameTune()
         if (bar == kAViolin) {
             band.ResumeHeldChords({kViolinPadFrom.begin(), kViolinPadFrom.end()});
         }
-        if (bar == kA + 4) {
+        if (bar == kA + 8) {
             band.ResumeHeldChords({kThemePadFrom.begin(), kThemePadFrom.end()});
         }
         for (const BassBar &written : kBassBars) {

@@ -58,10 +58,6 @@ inline const Bars kChordBars[] = {
 // to a full close.
 inline const Bars kThemeOpening = {"E5/3 F5/1 E5/2 A5/4 B5/2", "C6/4 D6/2 E6/4 A5/2", "F5/2 G5/2 A5/2 D6/4 B5/2",
                                    "C6/4 B5/2 G#5/4 r/2"};
-// Under it the strings hold the tonic's root a fifth below the clarinet,
-// clear of its low notes, through three bars, leaning to the dominant's
-// leading note.
-inline const Bars kThemeOpeningHeld = {"A3/12", "~A3/12", "~A3/12", "G#3/12"};
 inline const Bars kTheme = {"r/2 A5/2 C6/2 E6/6", "~E6/4 D6/2 A5/4 F5/2", "A5/2 C6/6 B5/2 D6/2",
                             "E6/6 r/4 E5/2",      "A5/4 B5/2 C6/4 E6/2",  "D6/2 C6/2 B5/2 G5/3 C6/1 D6/2",
                             "E6/2 F6/2 G6/8",     "F6/4 E6/2 C6/4 r/2",   "r/2 A5/2 F6/2 E6/3 D6/3",
@@ -80,18 +76,16 @@ inline const Bars kMiddle = {
     "B5/4 A5/2 r/4 E5/2",     "F#5/3 E5/1 D5/2 C#5/4 E5/2", "D5/1 E5/1 F#5/1 G#5/1 A5/2 B5/4 A5/2",
     "A5/4 G#5/2 F#5/4 C#6/2", "~C#6/4 B5/2 G#5/4 B5/2",     "A5/6 r/6",
 };
-// Under the flute, the strings move slowly in the middle register, in
+// Under the flute's second phrase, where its first has sung over the harp
+// alone, the strings come in, moving slowly in the middle register, in
 // tenths and sixths or against it, never in octaves with it, and on the
 // chords' own notes where the flute leans on a seventh of its own.
-inline const Bars kMiddleCounter = {"C#4/12",      "E3/6 B3/6", "C#4/6 E4/6", "D4/6 A4/6",
-                                    "~A4/6 F#4/6", "C#4/12",    "D4/6 E4/6",  "C#4/6 r/6"};
+inline const Bars kMiddleCounter = {"A4/6 F#4/6", "C#4/12", "D4/6 E4/6", "C#4/6 r/6"};
 // With it a second line fills each chord to three parts, mostly a third
 // or a sixth from the first, and never moving with the flute or the bass
-// into an octave: E's G sharp rising to A, which climbs to C sharp as the
-// first line takes the E, an F sharp held through D, F sharp minor and B
-// minor, lifted to A for F sharp minor's third and rising to E's G sharp.
-inline const Bars kMiddleCounterInner = {"A3/12",   "G#3/12",     "A3/6 C#4/6",   "F#3/12",
-                                         "~F#3/12", "A3/6 F#3/6", "~F#3/6 G#3/6", "A3/6 r/6"};
+// into an octave: an F sharp held through B minor, lifted to A for F sharp
+// minor's third and rising to E's G sharp.
+inline const Bars kMiddleCounterInner = {"F#3/12", "A3/6 F#3/6", "~F#3/6 G#3/6", "A3/6 r/6"};
 
 // The answer to the middle tune, a sequence over the falling fifths in
 // two-bar units, each a step lower: each unit leans on the chord's fourth
@@ -183,13 +177,20 @@ inline const Bars kThemeReturnFlute = {"E5/3 F5/1 E5/2 A5/4 B5/2", "C6/4 D6/2 C6
 inline const Bars kThemeReturnSummit = {
     "E6/2 F6/2 G6/8", "F6/4 E6/2 C6/4 E6/2", "F6/2 E6/2 D6/2 r/6", "D6/4 C6/4 B5/4", "G#5/3 A5/1 B5/2 D6/3 C6/1 B5/2",
     "A5/6 r/6"};
-// Under the flute's half of the return, a line of its own in the strings
-// from its first bar, held low there, clear of the flute's soft low notes,
-// and climbing with it, so the song's climb lands on more than the harp: it
-// holds its D over the summit's C chord, resolving it to C, and falls to
-// C7's seventh, which falls to the next chord's third.
-inline const Bars kThemeCounter = {"E4/12",    "A4/6 C5/6", "B4/6 D5/6", "~D5/3 C5/3 Bb4/6", "A4/6 r/6",
-                                   "r/6 F4/6", "A4/6 E4/6", "D4/6 E4/6", "C4/6 r/6"};
+// Under the flute's half of the return the strings sing a line of their
+// own, in the lilt: they hold where the flute runs and move where it
+// holds, falling as it climbs, so the climb to the summit is a duet and
+// not a tune over chords; under the summit's long G they spell C's
+// seventh down to F's third, then fall away to the chords for the cadence.
+inline const Bars kThemeCounter = {"C5/6 E5/4 A4/2",
+                                   "~A4/2 F#4/2 A4/2 D5/4 C5/2",
+                                   "B4/6 G4/4 F4/2",
+                                   "E4/4 G4/2 C5/3 Bb4/1 G4/2",
+                                   "A4/4 G4/2 F4/4 r/2",
+                                   "r/6 F4/6",
+                                   "A4/6 E4/6",
+                                   "D4/6 E4/6",
+                                   "C4/6 r/6"};
 
 // The coda: as the flute's cadence breathes the clarinet, which first sang
 // the theme, climbs once more in its rhythm, G A B, to land on the coda's
