@@ -26,11 +26,11 @@
 //                              down to a full cadence: five bars and four
 //   coda     7 bars  A minor   entered on a pick-up in the cadence's own bar:
 //                              over A and F, then a bass climbing C E to
-//                              F, the clarinet recalls the theme's head in
-//                              fragments, the strings answering it; the
-//                              Neapolitan sixth leads through the tonic's
-//                              six-four to a bar on the dominant, back to
-//                              the start
+//                              D, the clarinet recalls the theme's head in
+//                              fragments, the strings answering it; an
+//                              augmented sixth over F opens onto the
+//                              tonic's six-four, then a bar on the
+//                              dominant, back to the start
 //
 // The phrases overlap at the joins: a lead enters on a pick-up in the bar
 // where the last one closes, a line carries across a section's first bar,
@@ -177,10 +177,10 @@ const Line kLines[] = {
     // The clarinet's pick-up to the coda enters where the flute's cadence
     // breathes: the one phrase ends as the next begins.
     {&kClarinetCoda, kCodaBar - 1, &kCodaClarinet, 7},
-    // Its fragments grow to the Neapolitan and fall away into the oboe.
+    // Its fragments grow to the augmented sixth and fall away into the oboe.
     {&kClarinetRecall, kCodaBar, &kCoda, 2},
     {&kStringsSinging, kCodaBar, &kCodaCounter, 2},
-    {&kStringsSinging, kCodaBar + 4, &kCodaCounterUpper, 6},
+    {&kStringsSinging, kCodaBar + 4, &kCodaCounterUnder, 6},
     {&kOboeCall, 2, &kCall, 2},
     {&kOboeRound, kEndBar - 1, &kRound, 7},
     {&kOboeLanding, 0, &kLanding, 0},
@@ -257,8 +257,8 @@ const BassBar kBassBars[] = {
     {kCodaBar, "A2/3 E2/3"},
     {kCodaBar + 1, "F2/3 C3/3"},
     {kCodaBar + 2, "C2/3 E2/3"},
-    {kCodaBar + 3, "F2/3 D2/3"},
-    {kCodaBar + 4, "D2/6"},
+    {kCodaBar + 3, "D2/6"},
+    {kCodaBar + 4, "F2/6"},
     {kCodaBar + 5, "E2/6"},
 };
 
@@ -352,8 +352,8 @@ const Layer kLayers[] = {
     {kAAgain + 5, kCodaBar, Accompaniment::Rolled, true, -14},
     // In the coda the harp carries the chords under the strings' line.
     {kCodaBar, kCodaBar + 4, Accompaniment::Arpeggio, true, -10},
-    // It rolls the Neapolitan's whole chord on each beat, so its B flat is
-    // heard from the harp too, not only in the strings and the clarinet.
+    // It rolls the augmented sixth's whole chord on each beat, so the
+    // chord is heard whole, not only its notes shared out.
     {kCodaBar + 4, kCodaBar + 5, Accompaniment::Rolled, true, -6},
     // The harp comes up a little for the six-four, not a step above the bars around it.
     {kCodaBar + 5, kCodaBar + 6, Accompaniment::Arpeggio, true, -5},
@@ -364,7 +364,7 @@ const Layer kLayers[] = {
 
 // The accompaniment's dynamic, velocity added, at a bar; in between it
 // moves bar by bar, so the music swells and ebbs rather than steps. The
-// coda leans on its Neapolitan chord without a climax and falls away on
+// coda leans on its augmented sixth without a climax and falls away on
 // the dominant to meet the intro's band, soft but present, so the join is
 // no cliff, and the theme's entry no jump out of it.
 struct Level {

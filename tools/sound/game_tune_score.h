@@ -42,12 +42,12 @@ inline const Bars kChordBars[] = {
     {"Am", "G/B", "C", "A7/C#", "Dm", "B7/D#", "Am/E", "E7", "Am Am7/G", "D7 D7/F#", "G7", "C C7/E", "F", "Dm",
      "Dm7 E7", "E7 E7/G#", "Am"},
     // coda: i, then VI, so the loop does not idle on the tonic round its
-    // seam; the tonic again over its third, the bass climbing C E to iv
-    // over F, and on to the
-    // Neapolitan sixth, as the theme's answer closed, led through the
-    // tonic's six-four to the dominant, and a bar on the dominant back to
-    // the start
-    {"Am", "F", "Am/C", "Dm/F", "Bb/D", "Am/E E7", "E7 E7/G#"},
+    // seam; the tonic again over its third, iv in root position, and, where
+    // the theme's answer and the interlude went through the Neapolitan, the
+    // augmented sixth over F (F A C D#, spelt as F7), its outer voices
+    // opening to the octave on the tonic's six-four, the dominant, and a bar
+    // on the dominant back to the start
+    {"Am", "F", "Am/C", "Dm", "F7", "Am/E E7", "E7 E7/G#"},
 };
 
 // ---- The lines: each enters on its bar of the tune (counted from 0) ----
@@ -195,31 +195,30 @@ inline const Bars kThemeCounter = {"C5/6 E5/4 A4/2",
 // The coda: as the flute's cadence breathes the clarinet, which first sang
 // the theme, climbs once more in its rhythm, G A B, to land on the coda's
 // first downbeat, and recalls the theme's head over the A in two fragments,
-// each answered by a breath; then one unbroken line through the Neapolitan
-// sixth, turning down the scale in the lilt to a B flat held on the beat,
-// where the theme fell to it by leaps, falls by step through the six-four
-// to the dominant's third,
-// where the oboe takes the line back to the start: the tune never stops.
+// each answered by a breath; then one unbroken line: from iv it leaps to
+// the top of the augmented sixth and falls through it in the lilt to its
+// D sharp, which rises to E over the six-four as the bass falls F to E,
+// and turns down to the dominant's third, where the oboe takes the line
+// back to the start: the tune never stops.
 // Under the coda the strings sing a line of their own, not a pad: where
 // the clarinet breathes after its first fragment they rise C D over F
 // major in the lilt, in notes long enough for bowed strings to speak, a
 // bar before the clarinet turns round the same notes, and carry the line
 // over the bar line into its entry; then they hold A under its fall and
-// land on F under its D, clear of its passing E; they hold the
-// Neapolitan's root through its bar, and it falls by semitones, B flat A
-// G sharp, into the dominant, whose leading note rises to the tonic as
-// the tune starts again.
-inline const Bars kCodaCounter = {"E4/6 A4/6",  "~A4/6 C5/4 D5/2", "E5/4 D5/2 A4/6",
-                                  "A4/10 F4/2", "Bb3/12",          "A3/6 G#3/6"};
-// Over the Neapolitan the strings divide, a second line over the first,
-// so the chord sounds whole under the clarinet's F, and so do the six-four
-// and the dominant's seventh after it, the upper line turning against
-// the clarinet's fall: D F, C D.
-inline const Bars kCodaCounterUpper = {"D4/6 F4/6", "C4/6 D4/6"};
+// fall to F under its D; over the augmented sixth they fall to its C,
+// held into the six-four, and step down to the dominant's fifth as the
+// clarinet turns up to its seventh.
+inline const Bars kCodaCounter = {"E4/6 A4/6", "~A4/6 C5/4 D5/2", "E5/4 D5/2 A4/6", "A4/6 F4/6", "C4/12", "C4/6 B3/6"};
+// Under them a second line holds the augmented sixth's A, the note it
+// keeps into the six-four, and falls to the dominant's leading note, which
+// rises to the tonic as the tune starts again; neither doubles the bass's
+// F nor the clarinet's D sharp, the two notes that must resolve.
+inline const Bars kCodaCounterUnder = {"A3/12", "A3/6 G#3/6"};
 inline const Bars kCodaClarinet = {"r/6 G5/3 A5/1 B5/2"}; // written an octave up
 inline const Bars kCoda = {
-    "C5/6 E5/3 F5/1 E5/2",       "A5/6 r/6",        "r/6 C5/3 D5/1 C5/2", "F5/6 E5/4 D5/2",
-    "F5/3 E5/1 D5/2 Bb4/4 D5/2", "C5/6 B4/4 G#4/2",
+    "C5/6 E5/3 F5/1 E5/2",        "A5/6 r/6",
+    "r/6 C5/3 D5/1 C5/2",         "F5/6 E5/4 D5/2",
+    "A5/3 F5/1 D#5/2 C5/4 D#5/2", "E5/3 D5/1 C5/2 D5/3 B4/1 G#4/2",
 };
 
 // The last bar rises to the first: the tune runs round without a stop,
