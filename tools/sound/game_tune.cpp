@@ -103,7 +103,7 @@ constexpr Voice kOboeHemiola{kOboe, 0, 63, 14, Articulation::Plain, 8};
 // The coda's clarinet fades with the band after the return's cadence.
 constexpr Voice kClarinetCoda{kClarinet, -12, 62, 14, Articulation::Plain, 8};
 // The clarinet, which first sang the theme, recalls it in the coda.
-constexpr Voice kClarinetRecall{kClarinet, 0, 65, 14, Articulation::Plain, 8};
+constexpr Voice kClarinetRecall{kClarinet, 0, 61, 14, Articulation::Plain, 8};
 constexpr Voice kOboeRound{kOboe, 0, 62, 14, Articulation::Plain, 8};   // falling away into the intro
 constexpr Voice kOboeLanding{kOboe, 0, 54, 14, Articulation::Plain, 8}; // as soft as the intro it starts
 constexpr Voice kFluteLead{kFlute, 0, 70, 14, Articulation::Plain, 8};
@@ -128,7 +128,7 @@ constexpr Voice kOboeLead{kOboe, 0, 56, 14, Articulation::Plain, 8};
 constexpr Voice kOboeCall{kOboe, 0, 49, 14, Articulation::Plain, 8};
 constexpr Voice kStringsCounter{kStrings, 0, 44, 30, Articulation::Plain, 5};
 // Under the recap the strings' line is the flute's partner, not a pad.
-constexpr Voice kStringsRecap{kStrings, 0, 48, 30, Articulation::Plain, 5};
+constexpr Voice kStringsRecap{kStrings, 0, 44, 30, Articulation::Plain, 5};
 // Where the clarinet breathes in the coda, the strings' line answers it as
 // a voice, not a floor: it carries the music over the gap.
 constexpr Voice kStringsSinging{kStrings, 0, 48, 30, Articulation::Plain, 5};

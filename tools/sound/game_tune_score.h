@@ -177,27 +177,20 @@ inline const Bars kThemeReturnFlute = {"E5/3 F5/1 E5/2 A5/4 B5/2", "C6/4 D6/2 C6
 inline const Bars kThemeReturnSummit = {
     "E6/2 F6/2 G6/8", "F6/4 E6/2 C6/4 E6/2", "F6/2 E6/2 D6/2 r/6", "D6/4 C6/4 B5/4", "G#5/3 A5/1 B5/2 D6/3 C6/1 B5/2",
     "A5/6 r/6"};
-// Under the flute's half of the return the strings sing a line of their
-// own, in the lilt: they hold where the flute runs and move where it
-// holds, falling as it climbs, so the climb to the summit is a duet and
-// not a tune over chords; under the summit's long G they spell C's
-// seventh down to F's third, then fall away to the chords for the cadence.
-inline const Bars kThemeCounter = {"C5/6 E5/4 A4/2",
-                                   "~A4/2 F#4/2 A4/2 D5/4 C5/2",
-                                   "B4/6 G4/4 F4/2",
-                                   "E4/4 G4/2 C5/3 Bb4/1 G4/2",
-                                   "A4/4 G4/2 F4/4 r/2",
-                                   "r/6 F4/6",
-                                   "A4/6 E4/6",
-                                   "D4/6 E4/6",
-                                   "C4/6 r/6"};
+// Under the flute's half of the return the strings sing a slow line of
+// their own, low, clear of the flute's soft low notes, in notes long
+// enough for bowed strings to speak: they move where the flute holds and
+// fall as it climbs, each chord's seventh falling a step to the next
+// chord's third, G7's F to C's E, C7's B flat to F's A.
+inline const Bars kThemeCounter = {"E4/12",    "A4/6 D4/6", "~D4/6 F4/6", "E4/4 G4/2 Bb4/6", "A4/6 r/6",
+                                   "r/6 F4/6", "A4/6 E4/6", "D4/6 E4/6",  "C4/6 r/6"};
 
 // The coda: as the flute's cadence breathes the clarinet, which first sang
 // the theme, climbs once more in its rhythm, G A B, to land on the coda's
 // first downbeat, and recalls the theme's head over the A in two fragments,
 // each answered by a breath; then one unbroken line: from iv it leaps to
-// the top of the augmented sixth and falls through it in the lilt to its
-// D sharp, which rises to E over the six-four as the bass falls F to E,
+// the top of the augmented sixth and falls by step in the lilt to its
+// D sharp, held, which rises to E over the six-four as the bass falls F to E,
 // and turns down to the dominant's third, where the oboe takes the line
 // back to the start: the tune never stops.
 // Under the coda the strings sing a line of their own, not a pad: where
@@ -216,9 +209,9 @@ inline const Bars kCodaCounter = {"E4/6 A4/6", "~A4/6 C5/4 D5/2", "E5/4 D5/2 A4/
 inline const Bars kCodaCounterUnder = {"A3/12", "A3/6 G#3/6"};
 inline const Bars kCodaClarinet = {"r/6 G5/3 A5/1 B5/2"}; // written an octave up
 inline const Bars kCoda = {
-    "C5/6 E5/3 F5/1 E5/2",        "A5/6 r/6",
-    "r/6 C5/3 D5/1 C5/2",         "F5/6 E5/4 D5/2",
-    "A5/3 F5/1 D#5/2 C5/4 D#5/2", "E5/3 D5/1 C5/2 D5/3 B4/1 G#4/2",
+    "C5/6 E5/3 F5/1 E5/2",  "A5/6 r/6",
+    "r/6 C5/3 D5/1 C5/2",   "F5/6 E5/4 D5/2",
+    "A5/3 F5/1 E5/2 D#5/6", "E5/3 D5/1 C5/2 D5/3 B4/1 G#4/2",
 };
 
 // The last bar rises to the first: the tune runs round without a stop,
