@@ -119,12 +119,12 @@ constexpr Voice kFluteSummit{kFlute, 0, 61, 14, Articulation::Plain, 8};
 constexpr Voice kViolinLead{kViolin, 0, 67, 14, Articulation::Plain, 8};
 // The song's long high notes lie over the harp, where a GM violin
 // pressed hard turns shrill and thin: it sings them gently, with the
-// clarinet under it, and the band's swell under its climax is held back
-// so the two stay on top.
-constexpr Voice kViolinSong{kViolin, 0, 66, 10, Articulation::Plain, 8};
+// clarinet under it through its first phrase, and the band's swell under
+// its climax is held back so it stays on top.
+constexpr Voice kViolinSong{kViolin, 0, 68, 10, Articulation::Plain, 8};
 // The clarinet sings the song with it, under it, in its clear upper
 // register.
-constexpr Voice kClarinetDuet{kClarinet, 0, 58, 14, Articulation::Plain, 8};
+constexpr Voice kClarinetDuet{kClarinet, 0, 60, 14, Articulation::Plain, 8};
 constexpr Voice kOboeEcho{kOboe, 0, 52, 14, Articulation::Plain, 8};
 // The interlude's oboe sings out over the held strings, which would
 // cover a reed played softly in its low octave.
@@ -171,7 +171,7 @@ const Line kLines[] = {
     {&kStringsAnswer, kC + 3, &kInterludeAnswer, 3},
     {&kViolinSong, kSongBar - 1, &kSongPickup, 7},
     {&kViolinSong, kSongBar, &kSong, 0},
-    {&kClarinetDuet, kSongBar + 1, &kSongDuet, 1},
+    {&kClarinetDuet, kSongBar, &kSongDuet, 0},
     // The climb to the summit swells bar by bar, as the second half of a
     // phrase.
     {&kFluteReturn, kAAgain, &kThemeReturnFlute, 2},
@@ -343,14 +343,14 @@ const Layer kLayers[] = {
     // heard nowhere near it, runs up and down the chord, a flourish where
     // the bar before the violin's theme only rocks.
     {kSongBar - 1, kSongBar, Accompaniment::Cascade, false, -6},
-    // The song: the harp alone runs under the violin's long notes, the
-    // strings a soft floor for its first half, leaving the climax to the
-    // harp and the two voices; it grows with the bass's climb, from eighths
-    // to rocking sixteenths to waves over two octaves.
+    // The song: the harp runs under the violin's long notes and the
+    // clarinet's line; it grows with the bass's climb, from eighths to
+    // rocking sixteenths to waves over two octaves, and the strings come in
+    // softly as the clarinet leaves the middle to them.
     {kSongBar, kSongBar + 2, Accompaniment::Rising, true, -2},
     {kSongBar + 2, kSongBar + 4, Accompaniment::Ripple, true, -2},
     {kSongBar + 4, kAAgain, Accompaniment::Cascade, true, kCascadeUnderTheSong},
-    {kSongBar, kSongBar + 4, Accompaniment::Pad, false, -6},
+    {kSongBar + 4, kAAgain, Accompaniment::Pad, false, -6},
     // The theme's last return: the guitar's barcarolle, the theme's own
     // figure, comes back under the flute, softly, then the harp rolls the
     // cadence's chords, the strings' line between.

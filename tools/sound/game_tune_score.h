@@ -168,12 +168,12 @@ inline const Bars kThemeViolinPickup = {"r/9 G#4/1 A4/1 B4/1"};
 inline const Bars kSong = {"E5/6 A5/6",           "D6/6 B5/3 D6/3",           "C6/9 B5/3",
                            "A5/4 E5/2 G5/6",      "F5/3 E5/1 F5/2 A5/4 G5/2", "F#5/4 A5/2 B5/6",
                            "A5/4 B5/2 C6/4 D6/2", "E6/3 D6/1 C6/2 B5/6"};
-// From the song's second bar the clarinet joins the violin, under it and
-// over the harp's waves, moving where the violin holds its long notes, so
-// none stands alone: it breathes as the bass starts to climb, comes back
-// under the violin's B, and closes with it under the dominant.
-inline const Bars kSongDuet = {"r/6 G5/3 B5/3",  "E5/3 F5/1 G5/2 A5/3 G5/3", "E5/4 r/8", "r/12", "r/6 F#5/6",
-                               "E5/6 A5/4 B5/2", "G#5/3 B5/1 A5/2 G#5/6"};
+// Through the song's first phrase the clarinet sings with the violin, a
+// sixth or a tenth under it in its own middle register, over the harp's
+// low figures: one line of its own, moving where the violin holds its long
+// notes, falling as it climbs, and closing on A7's third and seventh as
+// the bass begins to climb and the strings take over the middle.
+inline const Bars kSongDuet = {"C5/4 B4/2 A4/4 C5/2", "G4/3 A4/1 B4/2 D5/6", "E5/4 F5/2 E5/3 D5/3", "G4/4 A4/2 C#5/6"};
 // The flute brings back the theme's first three bars as the clarinet sang
 // them, over a bass falling to D and climbing through D7 to G7; the half
 // close that followed gives way to the climb to the summit.
