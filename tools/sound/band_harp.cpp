@@ -58,17 +58,31 @@ void Band::RisingBeat(std::uint32_t beatStart, const Chord &chord, bool upper)
     }
 }
 
-void Band::RolledBeat(std::uint32_t beatStart, const Chord &chord, bool withBass)
+void Band::RolledBeat(std::uint32_t beatStart, const Chord &chord, bool withBass, std::uint32_t span)
 {
     // The chord spread quickly from below and left to ring through the beat:
-    // the plainest figure, for a phrase's close.
+    // the plainest figure, for a phrase's close. Rolls follow one another
+    // bare, so a fifth or an octave moving in parallel is heard: the upper
+    // note of one is left out.
     const std::array<int, 4> spread = HarpSpread(chord);
+    const std::vector<int> all(spread.begin(), spread.end());
+    std::vector<int> rolled;
     constexpr std::uint32_t kRollGap = 18;
     std::uint32_t at = beatStart;
-    for (std::size_t i = withBass ? 0 : 1; i < spread.size(); ++i, at += kRollGap) {
-        Play(who_.harp, at, spread[i], i == 0 ? kHarpFirst - 4 : kHarpOther - 4, beatStart + kBeatTicks - at - kHarpGap,
-             0);
+    for (std::size_t i = withBass ? 0 : 1; i < spread.size(); ++i) {
+        if (std::any_of(rolled.begin(), rolled.end(),
+                        [&](int low) { return SlidesTogether(low, spread[i], lastRoll_, all); })) {
+            continue;
+        }
+        rolled.push_back(spread[i]);
+        Play(who_.harp, at, spread[i], i == 0 ? kHarpFirst - 4 : kHarpOther - 4, beatStart + span - at - kHarpGap, 0);
+        at += kRollGap;
     }
+    // A roll without its bass still moves against the bass before it.
+    if (!withBass && !lastRoll_.empty()) {
+        rolled.insert(rolled.begin(), lastRoll_.front());
+    }
+    lastRoll_ = rolled;
 }
 
 void Band::RippleBeat(std::uint32_t beatStart, const Chord &chord)

@@ -229,8 +229,8 @@ const BassBar kBassBars[] = {
     {kSequenceBar + 2, "G2/2 A2/1 B2/2 D3/1"},
     {kSequenceBar + 3, "C3/3 B2/1 A2/1 G2/1"},
     {kSequenceBar + 4, "F2/3 C3/2 A2/1"},
-    {kSequenceBar + 5, "B2/3 D3/3"},
-    {kSequenceBar + 6, "E3/2 D3/1 B2/2 G#2/1"},
+    {kSequenceBar + 5, "B2/4 D3/2"},
+    {kSequenceBar + 6, "E3/4 G#2/2"},
     {kSequenceBar + 7, "B2/3 D3/3"},
     {kAViolin, "C3/2 A2/4"},
     {kAViolin + 1, "E2/4 G2/2"},
@@ -259,6 +259,7 @@ const BassBar kBassBars[] = {
     {kAAgain + 2, "G2/3 B2/3"},
     {kAAgain + 3, "C3/2 D3/1 E3/3"},
     {kAAgain + 4, "F2/2 G2/1 A2/3"},
+    {kAAgain + 6, "D3/4 E3/2"},
     {kCodaBar, "A2/3 E2/3"},
     {kCodaBar + 1, "F2/3 C3/3"},
     {kCodaBar + 2, "C2/3 E2/3"},
@@ -318,7 +319,10 @@ const Layer kLayers[] = {
     // under its second, where the chords change on each beat.
     {kB, kB + 4, Accompaniment::Ripple, true, -2},
     {kB + 4, kSequenceBar, Accompaniment::Rising, true, -2},
-    {kSequenceBar, kAViolin - 1, Accompaniment::Block, true},
+    {kSequenceBar, kSequenceBar + 5, Accompaniment::Block, true},
+    // Under the oboe's hemiola the harp takes over from the guitar and
+    // rolls the chords in its quarters.
+    {kSequenceBar + 5, kAViolin - 1, Accompaniment::Hemiola, true, -8},
     // The harp's bar on the dominant is a link, not a rest: it rocks on the
     // chord below the violin's run up to its theme, leaving it the octave
     // the run climbs through, and softly, with the cello, so the run is
@@ -355,7 +359,11 @@ const Layer kLayers[] = {
     // figure, comes back under the flute, softly, then the harp rolls the
     // cadence's chords, the strings' line between.
     {kAAgain, kAAgain + 5, Accompaniment::Barcarolle, true, -12},
-    {kAAgain + 5, kCodaBar, Accompaniment::Rolled, true, -14},
+    {kAAgain + 5, kAAgain + 6, Accompaniment::Rolled, true, -14},
+    // Under the flute's hemiola the harp rolls in its quarters, and the
+    // cello holds its D till the last of them.
+    {kAAgain + 6, kAAgain + 7, Accompaniment::Hemiola, true, -14},
+    {kAAgain + 7, kCodaBar, Accompaniment::Rolled, true, -14},
     // In the coda the harp carries the chords under the strings' line.
     {kCodaBar, kCodaBar + 4, Accompaniment::Arpeggio, true, -10},
     // It rolls the augmented sixth's whole chord on each beat, so the
@@ -448,10 +456,11 @@ struct Broadening {
     std::size_t bar;
     std::array<std::uint32_t, 4> steps; // at each dotted eighth of the bar
 };
-// 60, 59, 58 and 57 to the dotted quarter: graded, so the slowing is heard
-// as a breath and not as one lurch, and shallow, so the violin takes up the
-// tempo again without a jolt and the loop does not stall there each time.
-constexpr Broadening kBroadened[] = {{kAViolin - 1, {100, 102, 104, 106}}};
+// 60, 58, 55 and 53 to the dotted quarter: graded, so the slowing is heard
+// as a breath after the hemiola's broadening and not as one lurch, and no
+// deeper, so the violin takes up the tempo again without a jolt and the
+// loop does not stall there each time.
+constexpr Broadening kBroadened[] = {{kAViolin - 1, {100, 104, 109, 114}}};
 
 int LevelAt(std::size_t bar)
 {

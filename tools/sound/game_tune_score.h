@@ -79,13 +79,15 @@ inline const Bars kMiddle = {
 // Under the flute's second phrase, where its first has sung over the harp
 // alone, the strings come in, moving slowly in the middle register, in
 // tenths and sixths or against it, never in octaves with it, and on the
-// chords' own notes where the flute leans on a seventh of its own.
-inline const Bars kMiddleCounter = {"A4/6 F#4/6", "C#4/12", "D4/6 E4/6", "C#4/6 r/6"};
+// chords' own notes where the flute leans on a seventh of its own; as the
+// harp turns the tonic to the minor they rise to its fifth, and with the
+// second line hold it bare, A and E, so the turn is a shading, not a jolt.
+inline const Bars kMiddleCounter = {"A4/6 F#4/6", "C#4/12", "D4/6 E4/6", "C#4/6 E4/4 r/2"};
 // With it a second line fills each chord to three parts, mostly a third
 // or a sixth from the first, and never moving with the flute or the bass
 // into an octave: an F sharp held through B minor, lifted to A for F sharp
-// minor's third and rising to E's G sharp.
-inline const Bars kMiddleCounterInner = {"F#3/12", "A3/6 F#3/6", "~F#3/6 G#3/6", "A3/6 r/6"};
+// minor's third and rising to E's G sharp, and to the tonic, held.
+inline const Bars kMiddleCounterInner = {"F#3/12", "A3/6 F#3/6", "~F#3/6 G#3/6", "A3/12"};
 
 // The answer to the middle tune, a sequence over the falling fifths in
 // two-bar units, each a step lower: each unit leans on the chord's fourth
@@ -171,9 +173,12 @@ inline const Bars kSong = {"E5/6 A5/6",           "D6/6 B5/3 D6/3",           "C
 // Through the song's first phrase the clarinet sings with the violin, a
 // sixth or a tenth under it in its own middle register, over the harp's
 // low figures: one line of its own, moving where the violin holds its long
-// notes, falling as it climbs, and closing on A7's third and seventh as
-// the bass begins to climb and the strings take over the middle.
-inline const Bars kSongDuet = {"C5/4 B4/2 A4/4 C5/2", "G4/3 A4/1 B4/2 D5/6", "E5/4 F5/2 E5/3 D5/3", "G4/4 A4/2 C#5/6"};
+// notes, falling as it climbs, and leaning on A7's third and seventh, its
+// C sharp held over the bar line and rising to D minor's root as the
+// strings come in under it and take over the middle while the bass begins
+// to climb.
+inline const Bars kSongDuet = {"C5/4 B4/2 A4/4 C5/2", "G4/3 A4/1 B4/2 D5/6", "E5/4 F5/2 E5/3 D5/3", "G4/4 A4/2 C#5/6",
+                               "~C#5/2 D5/4 r/6"};
 // The flute brings back the theme's first three bars as the clarinet sang
 // them, over a bass falling to D and climbing through D7 to G7; the half
 // close that followed gives way to the climb to the summit.
@@ -189,7 +194,7 @@ inline const Bars kThemeReturnSummit = {
 // fall as it climbs, each chord's seventh falling a step to the next
 // chord's third, G7's F to C's E, C7's B flat to F's A.
 inline const Bars kThemeCounter = {"E4/12",    "A4/6 D4/6", "~D4/6 F4/6", "E4/4 G4/2 Bb4/6", "A4/6 r/6",
-                                   "r/6 F4/6", "A4/6 E4/6", "D4/6 E4/6",  "C4/6 r/6"};
+                                   "r/6 F4/6", "A4/8 E4/4", "D4/6 E4/6",  "C4/6 r/6"};
 
 // The coda: as the flute's cadence breathes the clarinet, which first sang
 // the theme, climbs once more in its rhythm, G A B, to land on the coda's
