@@ -97,9 +97,9 @@ constexpr Voice kClarinetLow{kClarinet, -12, 72, 14, Articulation::Plain, 8};
 // turns are played near the beat, so they are heard as meant, not as a
 // stumble.
 constexpr int kCloseToTheBeat = 3;
-constexpr Voice kOboeAnswer{kOboe, 0, 66, 14, Articulation::Plain, kCloseToTheBeat};
-constexpr Voice kOboeStepDown{kOboe, 0, 63, 14, Articulation::Plain, kCloseToTheBeat};
-constexpr Voice kOboeHemiola{kOboe, 0, 63, 14, Articulation::Plain, 8};
+constexpr Voice kOboeAnswer{kOboe, 0, 62, 14, Articulation::Plain, kCloseToTheBeat};
+constexpr Voice kOboeStepDown{kOboe, 0, 59, 14, Articulation::Plain, kCloseToTheBeat};
+constexpr Voice kOboeHemiola{kOboe, 0, 59, 14, Articulation::Plain, 8};
 // The coda's clarinet fades with the band after the return's cadence.
 constexpr Voice kClarinetCoda{kClarinet, -12, 62, 14, Articulation::Plain, 8};
 // The clarinet, which first sang the theme, recalls it in the coda.
@@ -110,12 +110,12 @@ constexpr Voice kFluteLead{kFlute, 0, 70, 14, Articulation::Plain, 8};
 // The flute's return, well under the song's level and lighter than its
 // first tune: a GM flute up high is shrill, bright enough unpressed. Its
 // G, the loop's highest note, held as the theme holds it, is the loudest
-// of the return, only about 70; from it the line falls away evenly to the
+// of the return, only about 66; from it the line falls away evenly to the
 // cadence, over an answer in the oboe kept under it.
 // Its first bars lie in the flute's soft low octave: played out, over a
 // lighter line in the strings and cello.
 constexpr Voice kFluteReturn{kFlute, 0, 68, 14, Articulation::Plain, 8};
-constexpr Voice kFluteSummit{kFlute, 0, 61, 14, Articulation::Plain, 8};
+constexpr Voice kFluteSummit{kFlute, 0, 57, 14, Articulation::Plain, 8};
 constexpr Voice kViolinLead{kViolin, 0, 67, 14, Articulation::Plain, 8};
 // The song's long high notes lie over the harp, where a GM violin
 // pressed hard turns shrill and thin: it sings them gently, with the
@@ -130,13 +130,16 @@ constexpr Voice kOboeEcho{kOboe, 0, 52, 14, Articulation::Plain, 8};
 // cover a reed played softly in its low octave.
 constexpr Voice kOboeLead{kOboe, 0, 56, 14, Articulation::Plain, 8};
 constexpr Voice kOboeCall{kOboe, 0, 49, 14, Articulation::Plain, 8};
-constexpr Voice kStringsCounter{kStrings, 0, 44, 30, Articulation::Plain, 5};
+// Under the flute the strings enter softly, after its first phrase.
+constexpr Voice kStringsCounter{kStrings, 0, 40, 30, Articulation::Plain, 5};
 // Under the recap the strings' line is the flute's partner, not a pad.
 constexpr Voice kStringsRecap{kStrings, 0, 44, 30, Articulation::Plain, 5};
 // Where the clarinet breathes in the coda, the strings' line answers it as
 // a voice, not a floor: it carries the music over the gap.
 constexpr Voice kStringsSinging{kStrings, 0, 48, 30, Articulation::Plain, 5};
 constexpr Voice kStringsSequence{kStrings, 0, 47, 30, Articulation::Plain, 5};
+// Under the song's climb the strings' two lines sit at the band's level.
+constexpr Voice kStringsSong{kStrings, 0, 51, 30, Articulation::Plain, 5};
 // In the interlude's breath the strings sing, not hold, under the oboe's
 // level, in its octave.
 constexpr Voice kStringsAnswer{kStrings, 0, 43, 30, Articulation::Plain, 5};
@@ -172,6 +175,8 @@ const Line kLines[] = {
     {&kViolinSong, kSongBar - 1, &kSongPickup, 7},
     {&kViolinSong, kSongBar, &kSong, 0},
     {&kClarinetDuet, kSongBar, &kSongDuet, 0},
+    {&kStringsSong, kSongBar + 4, &kSongStrings, 4},
+    {&kStringsSong, kSongBar + 4, &kSongStringsUpper, 4},
     // The climb to the summit swells bar by bar, as the second half of a
     // phrase.
     {&kFluteReturn, kAAgain, &kThemeReturnFlute, 2},
@@ -313,7 +318,8 @@ const Layer kLayers[] = {
     // inner voice between the bass and the lead, so each harmony is there
     // on its downbeat, where the guitar only answers after the beat; they
     // come up to the cadence.
-    {kA + 8, kB - 2, Accompaniment::Pad, false, -6},
+    {kA + 8, kA + 9, Accompaniment::Pad, false, -12}, // stealing in after eight bars' rest
+    {kA + 9, kB - 2, Accompaniment::Pad, false, -6},
     {kB - 2, kB, Accompaniment::Pad, false},
     // The harp rocks under the flute's first phrase and climbs in eighths
     // under its second, where the chords change on each beat.
@@ -349,12 +355,11 @@ const Layer kLayers[] = {
     {kSongBar - 1, kSongBar, Accompaniment::Cascade, false, -6},
     // The song: the harp runs under the violin's long notes and the
     // clarinet's line; it grows with the bass's climb, from eighths to
-    // rocking sixteenths to waves over two octaves, and the strings come in
-    // softly as the clarinet leaves the middle to them.
+    // rocking sixteenths to waves over two octaves, and the strings' lines
+    // come in as the clarinet leaves the middle to them.
     {kSongBar, kSongBar + 2, Accompaniment::Rising, true, -2},
     {kSongBar + 2, kSongBar + 4, Accompaniment::Ripple, true, -2},
     {kSongBar + 4, kAAgain, Accompaniment::Cascade, true, kCascadeUnderTheSong},
-    {kSongBar + 4, kAAgain, Accompaniment::Pad, false, -6},
     // The theme's last return: the guitar's barcarolle, the theme's own
     // figure, comes back under the flute, softly, then the harp rolls the
     // cadence's chords, the strings' line between.
@@ -411,8 +416,9 @@ constexpr int kGuitarUnderTheEntry = -6;
 // low register.
 constexpr int kBassUnderTheLead = -5;
 // Under the theme's clarinet, low in its range, the cello keeps further
-// under it, so the tune clears the bass's downbeats.
-constexpr int kBassUnderTheTheme = -9;
+// under it, so the tune clears the bass's downbeats; under the violin's
+// theme, whose low notes a bowed bass as loud would meet, so does it.
+constexpr int kBassUnderTheTheme = -19, kBassUnderTheViolin = -10;
 // Under the flute's return up to its summit the bass walks in eighths and
 // would be a second tune, and under its soft fall from the summit it would
 // cover it: it keeps further under still.
@@ -535,6 +541,7 @@ std::vector<MidiTrack> ComposeGameTune()
         band.SetBassLevel(kAAgain <= bar && bar < kCodaBar                ? kBassUnderTheReturn
                               : kA <= bar && bar < kB                     ? kBassUnderTheTheme
                               : kSequenceBar <= bar && bar < kAViolin - 1 ? kSequenceBass
+                              : kAViolin <= bar && bar < kC               ? kBassUnderTheViolin
                               : kSongBar + 6 <= bar && bar < kSongBar + 8 ? kBassUnderTheSongsClimax
                               : bar < kC || kSongBar <= bar               ? kBassUnderTheLead
                                                                           : 0);
