@@ -63,14 +63,16 @@ void Band::RolledBeat(std::uint32_t beatStart, const Chord &chord, bool withBass
     // The chord spread quickly from below and left to ring through the beat:
     // the plainest figure, for a phrase's close. Rolls follow one another
     // bare, so a fifth or an octave moving in parallel is heard: the upper
-    // note of one is left out.
+    // note of one is left out, and so is a seventh the melody sounds, which
+    // would have two ways to resolve.
     const std::array<int, 4> spread = HarpSpread(chord);
     const std::vector<int> all(spread.begin(), spread.end());
     std::vector<int> rolled;
     constexpr std::uint32_t kRollGap = 18;
     std::uint32_t at = beatStart;
     for (std::size_t i = withBass ? 0 : 1; i < spread.size(); ++i) {
-        if (std::any_of(rolled.begin(), rolled.end(),
+        if (DoublesSeventh(chord, spread[i], beatStart, beatStart + span) ||
+            std::any_of(rolled.begin(), rolled.end(),
                         [&](int low) { return SlidesTogether(low, spread[i], lastRoll_, all); })) {
             continue;
         }

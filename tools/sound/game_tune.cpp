@@ -410,7 +410,7 @@ constexpr int kUnderTheFlourish = -10;
 constexpr int kGuitarLift = 3, kGuitarLiftUnderTheTheme = 2;
 // Under the theme's first phrase, the clarinet's E4 to B4 just over the
 // chords, the guitar plays lightly, so the low notes are not masked.
-constexpr int kGuitarUnderTheEntry = -6;
+constexpr int kGuitarUnderTheEntry = -3;
 // Where the band plays under a lead, and under the intro's oboe, the bass
 // keeps well under it: as loud as the lead, it would cover the tune in the
 // low register.
@@ -418,7 +418,7 @@ constexpr int kBassUnderTheLead = -5;
 // Under the theme's clarinet, low in its range, the cello keeps further
 // under it, so the tune clears the bass's downbeats; under the violin's
 // theme, whose low notes a bowed bass as loud would meet, so does it.
-constexpr int kBassUnderTheTheme = -19, kBassUnderTheViolin = -10;
+constexpr int kBassUnderTheTheme = -19, kBassUnderTheViolin = -8;
 // Under the flute's return up to its summit the bass walks in eighths and
 // would be a second tune, and under its soft fall from the summit it would
 // cover it: it keeps further under still.

@@ -173,12 +173,10 @@ inline const Bars kSong = {"E5/6 A5/6",           "D6/6 B5/3 D6/3",           "C
 // Through the song's first phrase the clarinet sings with the violin, a
 // sixth or a tenth under it in its own middle register, over the harp's
 // low figures: one line of its own, moving where the violin holds its long
-// notes, falling as it climbs, and leaning on A7's third and seventh, its
-// C sharp held over the bar line and rising to D minor's root as the
-// strings come in under it and take over the middle while the bass begins
+// notes, falling as it climbs, and closing on A7's fifth under the
+// violin's seventh, leaving the middle to the strings as the bass begins
 // to climb.
-inline const Bars kSongDuet = {"C5/4 B4/2 A4/4 C5/2", "G4/3 A4/1 B4/2 D5/6", "E5/4 F5/2 E5/3 D5/3", "G4/4 A4/2 C#5/6",
-                               "~C#5/2 D5/4 r/6"};
+inline const Bars kSongDuet = {"C5/4 B4/2 A4/4 C5/2", "G4/3 A4/1 B4/2 D5/6", "E5/4 F5/2 E5/3 D5/3", "G4/4 A4/2 E5/6"};
 // Under the song's climb the strings come in as two lines, not held
 // chords: the lower climbs by step, A B C, under the violin's A, B and C,
 // and falls back to the dominant's fifth; the upper takes D minor's root
@@ -208,7 +206,7 @@ inline const Bars kThemeCounter = {"E4/12",    "A4/6 D4/6", "~D4/6 F4/6", "E4/4 
 // the theme, climbs once more in its rhythm, G A B, to land on the coda's
 // first downbeat, and recalls the theme's head over the A in two fragments,
 // each answered by a breath; then one unbroken line: from iv it leaps to
-// the top of the augmented sixth and falls by step in the lilt to its
+// the top of the augmented sixth and falls through it in the lilt to its
 // D sharp, held, which rises to E over the six-four as the bass falls F to E,
 // and turns down to the dominant's third, where the oboe takes the line
 // back to the start: the tune never stops.
@@ -228,9 +226,8 @@ inline const Bars kCodaCounter = {"E4/6 A4/6", "~A4/6 C5/4 D5/2", "E5/4 D5/2 A4/
 inline const Bars kCodaCounterUnder = {"A3/12", "A3/6 G#3/6"};
 inline const Bars kCodaClarinet = {"r/6 G5/3 A5/1 B5/2"}; // written an octave up
 inline const Bars kCoda = {
-    "C5/6 E5/3 F5/1 E5/2",  "A5/6 r/6",
-    "r/6 C5/3 D5/1 C5/2",   "F5/6 E5/4 D5/2",
-    "A5/3 F5/1 E5/2 D#5/6", "E5/3 D5/1 C5/2 D5/3 B4/1 G#4/2",
+    "C5/6 E5/3 F5/1 E5/2", "A5/6 r/6",        "r/6 C5/3 D5/1 C5/2",
+    "F5/6 E5/4 D5/2",      "A5/4 F5/2 D#5/6", "E5/3 D5/1 C5/2 D5/3 B4/1 G#4/2",
 };
 
 // The last bar rises to the first: the tune runs round without a stop,
