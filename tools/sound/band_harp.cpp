@@ -61,10 +61,11 @@ void Band::RisingBeat(std::uint32_t beatStart, const Chord &chord, bool upper)
 void Band::RolledBeat(std::uint32_t beatStart, const Chord &chord, bool withBass, std::uint32_t span)
 {
     // The chord spread quickly from below and left to ring through the beat:
-    // the plainest figure, for a phrase's close. Rolls follow one another
-    // bare, so a fifth or an octave moving in parallel is heard: the upper
-    // note of one is left out, and so is a seventh the melody sounds, which
-    // would have two ways to resolve.
+    // the plainest figure, for a phrase's close. A seventh the melody sounds
+    // is left out: it would have two ways to resolve. Rolled in quarters,
+    // the chords follow one another bare and close, so a fifth or an octave
+    // moving in parallel is heard: its upper note is left out too; a beat
+    // apart, the chord is kept whole.
     const std::array<int, 4> spread = HarpSpread(chord);
     const std::vector<int> all(spread.begin(), spread.end());
     std::vector<int> rolled;
@@ -72,8 +73,9 @@ void Band::RolledBeat(std::uint32_t beatStart, const Chord &chord, bool withBass
     std::uint32_t at = beatStart;
     for (std::size_t i = withBass ? 0 : 1; i < spread.size(); ++i) {
         if (DoublesSeventh(chord, spread[i], beatStart, beatStart + span) ||
-            std::any_of(rolled.begin(), rolled.end(),
-                        [&](int low) { return SlidesTogether(low, spread[i], lastRoll_, all); })) {
+            (span < kBeatTicks && std::any_of(rolled.begin(), rolled.end(), [&](int low) {
+                 return SlidesTogether(low, spread[i], lastRoll_, all);
+             }))) {
             continue;
         }
         rolled.push_back(spread[i]);

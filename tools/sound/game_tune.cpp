@@ -104,7 +104,7 @@ constexpr Voice kOboeHemiola{kOboe, 0, 59, 14, Articulation::Plain, 8};
 constexpr Voice kClarinetCoda{kClarinet, -12, 62, 14, Articulation::Plain, 8};
 // The clarinet, which first sang the theme, recalls it in the coda.
 constexpr Voice kClarinetRecall{kClarinet, 0, 61, 14, Articulation::Plain, 8};
-constexpr Voice kOboeRound{kOboe, 0, 62, 14, Articulation::Plain, 8};   // falling away into the intro
+constexpr Voice kOboeRound{kOboe, 0, 56, 14, Articulation::Plain, 8};   // falling away into the intro
 constexpr Voice kOboeLanding{kOboe, 0, 54, 14, Articulation::Plain, 8}; // as soft as the intro it starts
 constexpr Voice kFluteLead{kFlute, 0, 70, 14, Articulation::Plain, 8};
 // The flute's return, well under the song's level and lighter than its
@@ -418,7 +418,7 @@ constexpr int kBassUnderTheLead = -5;
 // Under the theme's clarinet, low in its range, the cello keeps further
 // under it, so the tune clears the bass's downbeats; under the violin's
 // theme, whose low notes a bowed bass as loud would meet, so does it.
-constexpr int kBassUnderTheTheme = -19, kBassUnderTheViolin = -8;
+constexpr int kBassUnderTheTheme = -13, kBassUnderTheViolin = -8;
 // Under the flute's return up to its summit the bass walks in eighths and
 // would be a second tune, and under its soft fall from the summit it would
 // cover it: it keeps further under still.
@@ -462,11 +462,11 @@ struct Broadening {
     std::size_t bar;
     std::array<std::uint32_t, 4> steps; // at each dotted eighth of the bar
 };
-// 60, 58, 55 and 53 to the dotted quarter: graded, so the slowing is heard
+// 60, 58, 57 and 55 to the dotted quarter: graded, so the slowing is heard
 // as a breath after the hemiola's broadening and not as one lurch, and no
 // deeper, so the violin takes up the tempo again without a jolt and the
 // loop does not stall there each time.
-constexpr Broadening kBroadened[] = {{kAViolin - 1, {100, 104, 109, 114}}};
+constexpr Broadening kBroadened[] = {{kAViolin - 1, {100, 103, 106, 109}}};
 
 int LevelAt(std::size_t bar)
 {
