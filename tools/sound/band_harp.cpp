@@ -62,7 +62,7 @@ void Band::RolledBeat(std::uint32_t beatStart, const Chord &chord, bool withBass
 {
     // The chord spread quickly from below and left to ring through the beat:
     // the plainest figure, for a phrase's close. A seventh the melody sounds
-    // is left out: it would have two ways to resolve. Rolled in quarters,
+    // with it or soon after is left out: it would have two ways to resolve. Rolled in quarters,
     // the chords follow one another bare and close, so a fifth or an octave
     // moving in parallel is heard: its upper note is left out too; a beat
     // apart, the chord is kept whole.
@@ -72,7 +72,7 @@ void Band::RolledBeat(std::uint32_t beatStart, const Chord &chord, bool withBass
     constexpr std::uint32_t kRollGap = 18;
     std::uint32_t at = beatStart;
     for (std::size_t i = withBass ? 0 : 1; i < spread.size(); ++i) {
-        if (DoublesSeventh(chord, spread[i], beatStart, beatStart + span) ||
+        if (DoublesSeventh(chord, spread[i], beatStart, beatStart + 2 * span) ||
             (span < kBeatTicks && std::any_of(rolled.begin(), rolled.end(), [&](int low) {
                  return SlidesTogether(low, spread[i], lastRoll_, all);
              }))) {

@@ -180,11 +180,11 @@ inline const Bars kSongDuet = {"C5/4 B4/2 A4/4 C5/2", "G4/3 A4/1 B4/2 D5/6", "E5
 // Under the song's climb the strings come in as two lines, not held
 // chords: the lower climbs by step, A B C, under the violin's A, B and C,
 // and falls back to the dominant's fifth; the upper takes D minor's root
-// and third, B7's seventh, the six-four's E and the dominant's seventh,
-// so the leading note is the bass's alone and the chords stay full to the
-// top of the climb.
+// and third, B7's fifth, the six-four's E and the dominant's seventh, so
+// the leading note is the bass's alone, B7's seventh the harp's and the
+// violin's, and the chords stay full to the top of the climb.
 inline const Bars kSongStrings = {"A3/12", "B3/12", "C4/12", "B3/12"};
-inline const Bars kSongStringsUpper = {"D4/6 F4/6", "A4/12", "E4/12", "E4/6 D4/6"};
+inline const Bars kSongStringsUpper = {"D4/6 F4/6", "F#4/12", "E4/12", "E4/6 D4/6"};
 // The flute brings back the theme's first three bars as the clarinet sang
 // them, over a bass falling to D and climbing through D7 to G7; the half
 // close that followed gives way to the climb to the summit.
