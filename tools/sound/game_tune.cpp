@@ -139,7 +139,7 @@ constexpr Voice kStringsRecap{kStrings, 0, 44, 30, Articulation::Plain, 5};
 constexpr Voice kStringsSinging{kStrings, 0, 48, 30, Articulation::Plain, 5};
 constexpr Voice kStringsSequence{kStrings, 0, 47, 30, Articulation::Plain, 5};
 // Under the song's climb the strings' two lines sit at the band's level.
-constexpr Voice kStringsSong{kStrings, 0, 51, 30, Articulation::Plain, 5};
+constexpr Voice kStringsSong{kStrings, 0, 53, 30, Articulation::Plain, 5};
 // In the interlude's breath the strings sing, not hold, under the oboe's
 // level, in its octave.
 constexpr Voice kStringsAnswer{kStrings, 0, 43, 30, Articulation::Plain, 5};
@@ -249,13 +249,13 @@ const BassBar kBassBars[] = {
     {kAViolin + 9, "E2/3 A2/3"},
     {kC + 6, "E2/6"},
     // The song's bass climbs a semitone or a tone each bar to the dominant,
-    // falling to the chord's fifth or root on the second beat, then
+    // falling to the chord's fifth, root or third on the second beat, then
     // holding as it nears the top.
     {kSongBar, "A2/3 E2/3"},
     {kSongBar + 1, "B2/3 G2/3"},
     {kSongBar + 2, "C3/3 G2/3"},
     {kSongBar + 3, "C#3/3 A2/3"},
-    {kSongBar + 4, "D3/3 A2/3"},
+    {kSongBar + 4, "D3/3 F2/3"},
     {kSongBar + 5, "D#3/6"},
     {kSongBar + 6, "E3/6"},
     {kSongBar + 7, "E2/3 G#2/3"},

@@ -173,18 +173,20 @@ inline const Bars kSong = {"E5/6 A5/6",           "D6/6 B5/3 D6/3",           "C
 // Through the song's first phrase the clarinet sings with the violin, a
 // sixth or a tenth under it in its own middle register, over the harp's
 // low figures: one line of its own, moving where the violin holds its long
-// notes, falling as it climbs, and closing on A7's fifth under the
-// violin's seventh, leaving the middle to the strings as the bass begins
-// to climb.
-inline const Bars kSongDuet = {"C5/4 B4/2 A4/4 C5/2", "G4/3 A4/1 B4/2 D5/6", "E5/4 F5/2 E5/3 D5/3", "G4/4 A4/2 E5/6"};
+// notes, falling as it climbs, and closing its phrase as the violin's
+// goes on: A7's C sharp rises to D minor's root on the downbeat where the
+// strings come in, and the clarinet leaves the middle to them as the bass
+// begins to climb.
+inline const Bars kSongDuet = {"C5/4 B4/2 A4/4 C5/2", "G4/3 A4/1 B4/2 D5/6", "E5/4 F5/2 E5/3 D5/3", "G4/4 A4/2 C#5/6",
+                               "D5/6 r/6"};
 // Under the song's climb the strings come in as two lines, not held
 // chords: the lower climbs by step, A B C, under the violin's A, B and C,
-// and falls back to the dominant's fifth; the upper takes D minor's root
-// and third, B7's fifth, the six-four's E and the dominant's seventh, so
+// and falls back to the dominant's fifth; the upper takes D minor's root,
+// B7's fifth, the six-four's E and the dominant's seventh, so
 // the leading note is the bass's alone, B7's seventh the harp's and the
 // violin's, and the chords stay full to the top of the climb.
 inline const Bars kSongStrings = {"A3/12", "B3/12", "C4/12", "B3/12"};
-inline const Bars kSongStringsUpper = {"D4/6 F4/6", "F#4/12", "E4/12", "E4/6 D4/6"};
+inline const Bars kSongStringsUpper = {"D4/12", "F#4/12", "E4/12", "E4/6 D4/6"};
 // The flute brings back the theme's first three bars as the clarinet sang
 // them, over a bass falling to D and climbing through D7 to G7; the half
 // close that followed gives way to the climb to the summit.
