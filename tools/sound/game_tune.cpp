@@ -103,7 +103,7 @@ constexpr Voice kOboeHemiola{kOboe, 0, 59, 14, Articulation::Plain, 8};
 // The coda's clarinet fades with the band after the return's cadence.
 constexpr Voice kClarinetCoda{kClarinet, -12, 62, 14, Articulation::Plain, 8};
 // The clarinet, which first sang the theme, recalls it in the coda.
-constexpr Voice kClarinetRecall{kClarinet, 0, 61, 14, Articulation::Plain, 8};
+constexpr Voice kClarinetRecall{kClarinet, 0, 59, 14, Articulation::Plain, 8};
 constexpr Voice kOboeRound{kOboe, 0, 56, 14, Articulation::Plain, 8};   // falling away into the intro
 constexpr Voice kOboeLanding{kOboe, 0, 54, 14, Articulation::Plain, 8}; // as soft as the intro it starts
 constexpr Voice kFluteLead{kFlute, 0, 70, 14, Articulation::Plain, 8};
@@ -124,7 +124,7 @@ constexpr Voice kViolinLead{kViolin, 0, 67, 14, Articulation::Plain, 8};
 constexpr Voice kViolinSong{kViolin, 0, 68, 10, Articulation::Plain, 8};
 // The clarinet sings the song with it, under it, in its clear upper
 // register.
-constexpr Voice kClarinetDuet{kClarinet, 0, 60, 14, Articulation::Plain, 8};
+constexpr Voice kClarinetDuet{kClarinet, 0, 56, 14, Articulation::Plain, 8};
 constexpr Voice kOboeEcho{kOboe, 0, 52, 14, Articulation::Plain, 8};
 // The interlude's oboe sings out over the held strings, which would
 // cover a reed played softly in its low octave.
@@ -427,8 +427,9 @@ constexpr int kBassUnderTheReturn = -15;
 // violin's falling close above the bass.
 constexpr int kBassUnderTheSongsClimax = -18;
 // Under the sequence's winds the walking bass steps lightly, its
-// downbeats well under the winds' notes.
-constexpr int kSequenceBass = -14;
+// downbeats well under the winds' notes; under the hemiola, in long notes
+// and with the harp's rolls alone above it, it keeps the floor.
+constexpr int kSequenceBass = -14, kSequenceHemiolaBass = -6;
 // The top of the guitar's chords under the theme's first phrase, the
 // clarinet's E4 to D5: A3, so the tune sings a fifth or more clear of them
 // in the chalumeau, where notes a third apart blur into one another; but in
@@ -538,13 +539,14 @@ std::vector<MidiTrack> ComposeGameTune()
         // The intro's bass falls a step a bar, A G F E, without walking; the
         // interlude's holds its notes, the sparsest texture.
         band.SetWalk(bar >= kA && !(kC <= bar && bar < kSongBar - 2));
-        band.SetBassLevel(kAAgain <= bar && bar < kCodaBar                ? kBassUnderTheReturn
-                              : kA <= bar && bar < kB                     ? kBassUnderTheTheme
-                              : kSequenceBar <= bar && bar < kAViolin - 1 ? kSequenceBass
-                              : kAViolin <= bar && bar < kC               ? kBassUnderTheViolin
-                              : kSongBar + 6 <= bar && bar < kSongBar + 8 ? kBassUnderTheSongsClimax
-                              : bar < kC || kSongBar <= bar               ? kBassUnderTheLead
-                                                                          : 0);
+        band.SetBassLevel(kAAgain <= bar && bar < kCodaBar                    ? kBassUnderTheReturn
+                              : kA <= bar && bar < kB                         ? kBassUnderTheTheme
+                              : kSequenceBar + 5 <= bar && bar < kAViolin - 1 ? kSequenceHemiolaBass
+                              : kSequenceBar <= bar && bar < kAViolin - 1     ? kSequenceBass
+                              : kAViolin <= bar && bar < kC                   ? kBassUnderTheViolin
+                              : kSongBar + 6 <= bar && bar < kSongBar + 8     ? kBassUnderTheSongsClimax
+                              : bar < kC || kSongBar <= bar                   ? kBassUnderTheLead
+                                                                              : 0);
         band.SetHeldLevel(kAViolin <= bar && bar < kC       ? kThinPad
                               : bar == kSongBar - 1         ? kUnderTheFlourish
                               : kC <= bar && bar < kSongBar ? kInterludePad
