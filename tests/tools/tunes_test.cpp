@@ -346,6 +346,34 @@ TEST(GameTune, BreathesAndLoopsOnTheBarLine)
     }
 }
 
+TEST(GameTune, HemiolasAreBackedByTheBand)
+{
+    // Where the lead moves across a bar in three quarters, the cadence's
+    // broadening, the plucked chords move with it, on the quarters and not
+    // on the bar's second beat, or the cross-rhythm sounds like a slip.
+    const std::vector<MidiTrack> tracks = ComposeGameTune();
+    constexpr std::uint32_t kSixteenth = kBar / 12;
+    const auto onsets = [&](std::span<const std::uint8_t> channels) {
+        std::map<std::uint32_t, std::set<std::uint32_t>> bars; // bar: sixteenths struck
+        for (const WrittenNote &note : NotesOf(tracks, channels)) {
+            const std::uint32_t sixteenth = (note.tick + kSixteenth / 2) / kSixteenth;
+            bars[sixteenth / 12].insert(sixteenth % 12);
+        }
+        return bars;
+    };
+    const std::array<std::uint8_t, 2> plucked = {kGameTuneHarp, kGameTuneGuitar};
+    auto band = onsets(plucked);
+    int hemiolas = 0;
+    for (const auto &[bar, struck] : onsets(kGameTuneLeads)) {
+        if (struck != std::set<std::uint32_t>{0, 4, 8})
+            continue;
+        ++hemiolas;
+        EXPECT_TRUE(band[bar].contains(4) && band[bar].contains(8) && !band[bar].contains(6))
+            << "the band keeps to the beats under the hemiola in bar " << bar + 1;
+    }
+    EXPECT_GE(hemiolas, 2);
+}
+
 TEST(GameTune, BroadeningsGiveWayOnlyAsASectionStarts)
 {
     // A slowing that snaps back to the tempo on the chord it leads to makes

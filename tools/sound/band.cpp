@@ -18,6 +18,7 @@ const Touch &TouchOf(Accompaniment style)
     case Accompaniment::Cascade:
     case Accompaniment::Rising:
     case Accompaniment::Rolled:
+    case Accompaniment::Hemiola:
         return kArpeggio;
     case Accompaniment::Pad:
         return kPad;
@@ -393,6 +394,15 @@ void Band::AccompanyBar(std::uint32_t barStart, std::string_view chordBar, Accom
         for (std::uint32_t i = 0; i < chords.size(); ++i) {
             PadChord(barStart + i * length, static_cast<int>(i) * kBeatSteps, chords[i], length);
         }
+    } else if (style == Accompaniment::Hemiola) {
+        // Across the beats, as the lead broadens into a cadence: the harp
+        // rolls on each quarter, from the bass on the first and on a new
+        // chord's last, over the bass's own line on the others.
+        constexpr std::uint32_t kQuarter = kBeatTicks * 2 / 3;
+        for (std::uint32_t quarter = 0; quarter < 3; ++quarter) {
+            RolledBeat(barStart + quarter * kQuarter, quarter < 2 ? chords.front() : chords.back(),
+                       quarter == 0 || (quarter == 2 && chords.size() == 2), kQuarter);
+        }
     } else {
         for (std::uint32_t beatIndex = 0; beatIndex < 2; ++beatIndex) {
             const Chord &chord = chords[beatIndex * chords.size() / 2];
@@ -403,7 +413,7 @@ void Band::AccompanyBar(std::uint32_t barStart, std::string_view chordBar, Accom
             } else if (style == Accompaniment::Ripple) {
                 // The last bar of every four lets its second beat ring.
                 if (beatIndex == 1 && bar_ % 4 == 3) {
-                    RolledBeat(beatStart, chord, newChord);
+                    RolledBeat(beatStart, chord, newChord, kBeatTicks);
                 } else {
                     RippleBeat(beatStart, chord);
                 }
@@ -414,7 +424,7 @@ void Band::AccompanyBar(std::uint32_t barStart, std::string_view chordBar, Accom
             } else if (style == Accompaniment::Rising) {
                 RisingBeat(beatStart, chord, beatIndex == 1);
             } else if (style == Accompaniment::Rolled) {
-                RolledBeat(beatStart, chord, newChord);
+                RolledBeat(beatStart, chord, newChord, kBeatTicks);
             } else {
                 // The last bar of every four breathes on its second beat.
                 OffbeatChords(beatStart, static_cast<int>(beatIndex) * kBeatSteps, chord, style,

@@ -73,6 +73,7 @@ enum class Accompaniment {
     Cascade,    // the harp running up two octaves of the chord in sixteenths, and down again
     Rising,     // the harp climbing the chord in eighths on each beat, higher on the second
     Rolled,     // the harp rolling the chord on each beat and letting it ring
+    Hemiola,    // the harp rolling on each quarter, three to the bar: the first chord twice, the last once
     Pad,        // held chords over the bass on the beats: the sparsest
     Closing,    // one rolled, held final chord
 };
@@ -173,7 +174,9 @@ private:
     void RippleBeat(std::uint32_t beatStart, const Chord &chord);
     void CascadeBeat(std::uint32_t beatStart, const Chord &chord, bool down);
     void RisingBeat(std::uint32_t beatStart, const Chord &chord, bool upper);
-    void RolledBeat(std::uint32_t beatStart, const Chord &chord, bool withBass);
+    // A roll ringing `span` ticks; a note sliding a fifth or an octave with
+    // a lower one from the roll before is left out.
+    void RolledBeat(std::uint32_t beatStart, const Chord &chord, bool withBass, std::uint32_t span);
     void PadChord(std::uint32_t start, int beatStep, const Chord &chord, std::uint32_t length);
     void ClosingBar(std::uint32_t barStart, const Chord &chord);
     // Whether a chord's `key`, sounding over `steps` eighths from the bar's
@@ -222,6 +225,7 @@ private:
     std::string_view writtenBass_;  // the next bar's, when written out
     std::vector<int> lastPad_;      // the held chord before, so the next moves least
     std::vector<int> lastStrum_;    // the chord strummed on the beat before
+    std::vector<int> lastRoll_;     // the harp's roll before
     std::vector<WrittenNote> melody_;
     std::uint32_t closingTicks_ = kSixEight.barTicks();
     std::uint32_t ringingTicks_ = kSixEight.barTicks();

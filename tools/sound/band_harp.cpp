@@ -58,17 +58,35 @@ void Band::RisingBeat(std::uint32_t beatStart, const Chord &chord, bool upper)
     }
 }
 
-void Band::RolledBeat(std::uint32_t beatStart, const Chord &chord, bool withBass)
+void Band::RolledBeat(std::uint32_t beatStart, const Chord &chord, bool withBass, std::uint32_t span)
 {
     // The chord spread quickly from below and left to ring through the beat:
-    // the plainest figure, for a phrase's close.
+    // the plainest figure, for a phrase's close. A seventh the melody sounds
+    // with it or soon after is left out: it would have two ways to resolve. Rolled in quarters,
+    // the chords follow one another bare and close, so a fifth or an octave
+    // moving in parallel is heard: its upper note is left out too; a beat
+    // apart, the chord is kept whole.
     const std::array<int, 4> spread = HarpSpread(chord);
+    const std::vector<int> all(spread.begin(), spread.end());
+    std::vector<int> rolled;
     constexpr std::uint32_t kRollGap = 18;
     std::uint32_t at = beatStart;
-    for (std::size_t i = withBass ? 0 : 1; i < spread.size(); ++i, at += kRollGap) {
-        Play(who_.harp, at, spread[i], i == 0 ? kHarpFirst - 4 : kHarpOther - 4, beatStart + kBeatTicks - at - kHarpGap,
-             0);
+    for (std::size_t i = withBass ? 0 : 1; i < spread.size(); ++i) {
+        if (DoublesSeventh(chord, spread[i], beatStart, beatStart + 2 * span) ||
+            (span < kBeatTicks && std::any_of(rolled.begin(), rolled.end(), [&](int low) {
+                 return SlidesTogether(low, spread[i], lastRoll_, all);
+             }))) {
+            continue;
+        }
+        rolled.push_back(spread[i]);
+        Play(who_.harp, at, spread[i], i == 0 ? kHarpFirst - 4 : kHarpOther - 4, beatStart + span - at - kHarpGap, 0);
+        at += kRollGap;
     }
+    // A roll without its bass still moves against the bass before it.
+    if (!withBass && !lastRoll_.empty()) {
+        rolled.insert(rolled.begin(), lastRoll_.front());
+    }
+    lastRoll_ = rolled;
 }
 
 void Band::RippleBeat(std::uint32_t beatStart, const Chord &chord)

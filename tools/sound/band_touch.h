@@ -20,7 +20,9 @@ struct Touch {
     std::uint8_t bassStrong, bassWeak, chordFirst, chordSecond;
     std::uint32_t bassGap, chordGap; // ticks cut from each note's end
 };
-inline constexpr Touch kBarcarolle{88, 80, 62, 54, 20, 70};
+// A nylon string rings: the guitar's strokes are let go only just before
+// the next.
+inline constexpr Touch kBarcarolle{88, 80, 62, 54, 20, 30};
 inline constexpr Touch kTarantella{92, 84, 66, 58, 120, 50};
 inline constexpr Touch kArpeggio{86, 80, 50, 0, 30, 20}; // the chord is the held one
 inline constexpr Touch kPad{80, 76, 64, 0, 30, 10};

@@ -26,11 +26,11 @@
 //                              down to a full cadence: five bars and four
 //   coda     7 bars  A minor   entered on a pick-up in the cadence's own bar:
 //                              over A and F, then a bass climbing C E to
-//                              F, the clarinet recalls the theme's head in
-//                              fragments, the strings answering it; the
-//                              Neapolitan sixth leads through the tonic's
-//                              six-four to a bar on the dominant, back to
-//                              the start
+//                              D, the clarinet recalls the theme's head in
+//                              fragments, the strings answering it; an
+//                              augmented sixth over F opens onto the
+//                              tonic's six-four, then a bar on the
+//                              dominant, back to the start
 //
 // The phrases overlap at the joins: a lead enters on a pick-up in the bar
 // where the last one closes, a line carries across a section's first bar,
@@ -97,46 +97,49 @@ constexpr Voice kClarinetLow{kClarinet, -12, 72, 14, Articulation::Plain, 8};
 // turns are played near the beat, so they are heard as meant, not as a
 // stumble.
 constexpr int kCloseToTheBeat = 3;
-constexpr Voice kOboeAnswer{kOboe, 0, 66, 14, Articulation::Plain, kCloseToTheBeat};
-constexpr Voice kOboeStepDown{kOboe, 0, 63, 14, Articulation::Plain, kCloseToTheBeat};
-constexpr Voice kOboeHemiola{kOboe, 0, 63, 14, Articulation::Plain, 8};
+constexpr Voice kOboeAnswer{kOboe, 0, 62, 14, Articulation::Plain, kCloseToTheBeat};
+constexpr Voice kOboeStepDown{kOboe, 0, 59, 14, Articulation::Plain, kCloseToTheBeat};
+constexpr Voice kOboeHemiola{kOboe, 0, 59, 14, Articulation::Plain, 8};
 // The coda's clarinet fades with the band after the return's cadence.
 constexpr Voice kClarinetCoda{kClarinet, -12, 62, 14, Articulation::Plain, 8};
 // The clarinet, which first sang the theme, recalls it in the coda.
-constexpr Voice kClarinetRecall{kClarinet, 0, 65, 14, Articulation::Plain, 8};
-constexpr Voice kOboeRound{kOboe, 0, 62, 14, Articulation::Plain, 8};   // falling away into the intro
+constexpr Voice kClarinetRecall{kClarinet, 0, 59, 14, Articulation::Plain, 8};
+constexpr Voice kOboeRound{kOboe, 0, 56, 14, Articulation::Plain, 8};   // falling away into the intro
 constexpr Voice kOboeLanding{kOboe, 0, 54, 14, Articulation::Plain, 8}; // as soft as the intro it starts
 constexpr Voice kFluteLead{kFlute, 0, 70, 14, Articulation::Plain, 8};
 // The flute's return, well under the song's level and lighter than its
 // first tune: a GM flute up high is shrill, bright enough unpressed. Its
 // G, the loop's highest note, held as the theme holds it, is the loudest
-// of the return, only about 70; from it the line falls away evenly to the
+// of the return, only about 66; from it the line falls away evenly to the
 // cadence, over an answer in the oboe kept under it.
 // Its first bars lie in the flute's soft low octave: played out, over a
 // lighter line in the strings and cello.
 constexpr Voice kFluteReturn{kFlute, 0, 68, 14, Articulation::Plain, 8};
-constexpr Voice kFluteSummit{kFlute, 0, 61, 14, Articulation::Plain, 8};
+constexpr Voice kFluteSummit{kFlute, 0, 57, 14, Articulation::Plain, 8};
 constexpr Voice kViolinLead{kViolin, 0, 67, 14, Articulation::Plain, 8};
-// The song's long high notes lie bare over the harp, where a GM violin
-// pressed hard turns shrill: it sings them gently, and the band's swell
-// under its climax is held back so it stays on top.
-constexpr Voice kViolinSong{kViolin, 0, 73, 10, Articulation::Plain, 8};
+// The song's long high notes lie over the harp, where a GM violin
+// pressed hard turns shrill and thin: it sings them gently, with the
+// clarinet under it through its first phrase, and the band's swell under
+// its climax is held back so it stays on top.
+constexpr Voice kViolinSong{kViolin, 0, 68, 10, Articulation::Plain, 8};
+// The clarinet sings the song with it, under it, in its clear upper
+// register.
+constexpr Voice kClarinetDuet{kClarinet, 0, 56, 14, Articulation::Plain, 8};
 constexpr Voice kOboeEcho{kOboe, 0, 52, 14, Articulation::Plain, 8};
 // The interlude's oboe sings out over the held strings, which would
 // cover a reed played softly in its low octave.
 constexpr Voice kOboeLead{kOboe, 0, 56, 14, Articulation::Plain, 8};
 constexpr Voice kOboeCall{kOboe, 0, 49, 14, Articulation::Plain, 8};
-// Under the theme's first phrase the strings hold on from the intro in
-// one soft voice, below the guitar's chords' top, so the clarinet enters
-// on a floor, not into a gap.
-constexpr Voice kStringsHolding{kStrings, 0, 44, 30, Articulation::Plain, 5};
-constexpr Voice kStringsCounter{kStrings, 0, 44, 30, Articulation::Plain, 5};
+// Under the flute the strings enter softly, after its first phrase.
+constexpr Voice kStringsCounter{kStrings, 0, 40, 30, Articulation::Plain, 5};
 // Under the recap the strings' line is the flute's partner, not a pad.
 constexpr Voice kStringsRecap{kStrings, 0, 44, 30, Articulation::Plain, 5};
 // Where the clarinet breathes in the coda, the strings' line answers it as
 // a voice, not a floor: it carries the music over the gap.
 constexpr Voice kStringsSinging{kStrings, 0, 48, 30, Articulation::Plain, 5};
 constexpr Voice kStringsSequence{kStrings, 0, 47, 30, Articulation::Plain, 5};
+// Under the song's climb the strings' two lines sit at the band's level.
+constexpr Voice kStringsSong{kStrings, 0, 53, 30, Articulation::Plain, 5};
 // In the interlude's breath the strings sing, not hold, under the oboe's
 // level, in its octave.
 constexpr Voice kStringsAnswer{kStrings, 0, 43, 30, Articulation::Plain, 5};
@@ -156,11 +159,10 @@ struct Line {
 
 const Line kLines[] = {
     {&kClarinetEntry, kA, &kThemeOpening, 0},
-    {&kStringsHolding, kA, &kThemeOpeningHeld, 0},
     {&kClarinetLow, kA + 4, &kTheme, 4},
     {&kFluteLead, kB - 1, &kMiddle, 7},
-    {&kStringsCounter, kB, &kMiddleCounter, 0},
-    {&kStringsCounter, kB, &kMiddleCounterInner, 0},
+    {&kStringsCounter, kB + 4, &kMiddleCounter, 4},
+    {&kStringsCounter, kB + 4, &kMiddleCounterInner, 4},
     {&kOboeAnswer, kSequenceBar - 1, &kSequence, 7},
     {&kOboeStepDown, kSequenceBar + 2, &kSequenceCopy, 2},
     {&kOboeHemiola, kSequenceBar + 4, &kSequenceClose, 4},
@@ -172,6 +174,9 @@ const Line kLines[] = {
     {&kStringsAnswer, kC + 3, &kInterludeAnswer, 3},
     {&kViolinSong, kSongBar - 1, &kSongPickup, 7},
     {&kViolinSong, kSongBar, &kSong, 0},
+    {&kClarinetDuet, kSongBar, &kSongDuet, 0},
+    {&kStringsSong, kSongBar + 4, &kSongStrings, 4},
+    {&kStringsSong, kSongBar + 4, &kSongStringsUpper, 4},
     // The climb to the summit swells bar by bar, as the second half of a
     // phrase.
     {&kFluteReturn, kAAgain, &kThemeReturnFlute, 2},
@@ -182,10 +187,10 @@ const Line kLines[] = {
     // The clarinet's pick-up to the coda enters where the flute's cadence
     // breathes: the one phrase ends as the next begins.
     {&kClarinetCoda, kCodaBar - 1, &kCodaClarinet, 7},
-    // Its fragments grow to the Neapolitan and fall away into the oboe.
+    // Its fragments grow to the augmented sixth and fall away into the oboe.
     {&kClarinetRecall, kCodaBar, &kCoda, 2},
     {&kStringsSinging, kCodaBar, &kCodaCounter, 2},
-    {&kStringsSinging, kCodaBar + 4, &kCodaCounterUpper, 6},
+    {&kStringsSinging, kCodaBar + 4, &kCodaCounterUnder, 6},
     {&kOboeCall, 2, &kCall, 2},
     {&kOboeRound, kEndBar - 1, &kRound, 7},
     {&kOboeLanding, 0, &kLanding, 0},
@@ -229,8 +234,8 @@ const BassBar kBassBars[] = {
     {kSequenceBar + 2, "G2/2 A2/1 B2/2 D3/1"},
     {kSequenceBar + 3, "C3/3 B2/1 A2/1 G2/1"},
     {kSequenceBar + 4, "F2/3 C3/2 A2/1"},
-    {kSequenceBar + 5, "B2/3 D3/3"},
-    {kSequenceBar + 6, "E3/2 D3/1 B2/2 G#2/1"},
+    {kSequenceBar + 5, "B2/4 D3/2"},
+    {kSequenceBar + 6, "E3/4 G#2/2"},
     {kSequenceBar + 7, "B2/3 D3/3"},
     {kAViolin, "C3/2 A2/4"},
     {kAViolin + 1, "E2/4 G2/2"},
@@ -244,13 +249,13 @@ const BassBar kBassBars[] = {
     {kAViolin + 9, "E2/3 A2/3"},
     {kC + 6, "E2/6"},
     // The song's bass climbs a semitone or a tone each bar to the dominant,
-    // falling to the chord's fifth or root on the second beat, then
+    // falling to the chord's fifth, root or third on the second beat, then
     // holding as it nears the top.
     {kSongBar, "A2/3 E2/3"},
     {kSongBar + 1, "B2/3 G2/3"},
     {kSongBar + 2, "C3/3 G2/3"},
     {kSongBar + 3, "C#3/3 A2/3"},
-    {kSongBar + 4, "D3/3 A2/3"},
+    {kSongBar + 4, "D3/3 F2/3"},
     {kSongBar + 5, "D#3/6"},
     {kSongBar + 6, "E3/6"},
     {kSongBar + 7, "E2/3 G#2/3"},
@@ -259,11 +264,12 @@ const BassBar kBassBars[] = {
     {kAAgain + 2, "G2/3 B2/3"},
     {kAAgain + 3, "C3/2 D3/1 E3/3"},
     {kAAgain + 4, "F2/2 G2/1 A2/3"},
+    {kAAgain + 6, "D3/4 E3/2"},
     {kCodaBar, "A2/3 E2/3"},
     {kCodaBar + 1, "F2/3 C3/3"},
     {kCodaBar + 2, "C2/3 E2/3"},
-    {kCodaBar + 3, "F2/3 D2/3"},
-    {kCodaBar + 4, "D2/6"},
+    {kCodaBar + 3, "D2/6"},
+    {kCodaBar + 4, "F2/6"},
     {kCodaBar + 5, "E2/6"},
 };
 
@@ -286,7 +292,7 @@ const Mark kMarks[] = {
 
 // The harp's waves at the song's height stay under the violin's long
 // notes, which they would otherwise cover as they swell.
-constexpr int kCascadeUnderTheSong = -6;
+constexpr int kCascadeUnderTheSong = -9;
 
 // A figure of the accompaniment over bars [from, to); a layer without the
 // bass sounds over another figure's.
@@ -307,17 +313,22 @@ const Layer kLayers[] = {
     {kA + 4, kA + 8, Accompaniment::Lilt, true},
     {kA + 8, kA + 12, Accompaniment::Block, true},
     {kA + 12, kB, Accompaniment::Broken, true},
-    // From the theme's second phrase the strings hold soft chords, an inner
-    // voice between the bass and the lead, so each harmony is there on its
-    // downbeat, where the guitar only answers after the beat; they come up
-    // to the cadence.
-    {kA + 4, kB - 2, Accompaniment::Pad, false, -6},
+    // The theme's first two phrases are the clarinet's with the guitar and
+    // the cello alone; from its turn to C the strings hold soft chords, an
+    // inner voice between the bass and the lead, so each harmony is there
+    // on its downbeat, where the guitar only answers after the beat; they
+    // come up to the cadence.
+    {kA + 8, kA + 9, Accompaniment::Pad, false, -12}, // stealing in after eight bars' rest
+    {kA + 9, kB - 2, Accompaniment::Pad, false, -6},
     {kB - 2, kB, Accompaniment::Pad, false},
     // The harp rocks under the flute's first phrase and climbs in eighths
     // under its second, where the chords change on each beat.
     {kB, kB + 4, Accompaniment::Ripple, true, -2},
     {kB + 4, kSequenceBar, Accompaniment::Rising, true, -2},
-    {kSequenceBar, kAViolin - 1, Accompaniment::Block, true},
+    {kSequenceBar, kSequenceBar + 5, Accompaniment::Block, true},
+    // Under the oboe's hemiola the harp takes over from the guitar and
+    // rolls the chords in its quarters.
+    {kSequenceBar + 5, kAViolin - 1, Accompaniment::Hemiola, true, -8},
     // The harp's bar on the dominant is a link, not a rest: it rocks on the
     // chord below the violin's run up to its theme, leaving it the octave
     // the run climbs through, and softly, with the cello, so the run is
@@ -342,22 +353,26 @@ const Layer kLayers[] = {
     // heard nowhere near it, runs up and down the chord, a flourish where
     // the bar before the violin's theme only rocks.
     {kSongBar - 1, kSongBar, Accompaniment::Cascade, false, -6},
-    // The song: the harp alone runs under the violin's long notes, the
-    // strings a soft floor; it grows with the bass's climb, from eighths
-    // to rocking sixteenths to waves over two octaves.
+    // The song: the harp runs under the violin's long notes and the
+    // clarinet's line; it grows with the bass's climb, from eighths to
+    // rocking sixteenths to waves over two octaves, and the strings' lines
+    // come in as the clarinet leaves the middle to them.
     {kSongBar, kSongBar + 2, Accompaniment::Rising, true, -2},
     {kSongBar + 2, kSongBar + 4, Accompaniment::Ripple, true, -2},
     {kSongBar + 4, kAAgain, Accompaniment::Cascade, true, kCascadeUnderTheSong},
-    {kSongBar, kAAgain, Accompaniment::Pad, false, -6},
     // The theme's last return: the guitar's barcarolle, the theme's own
     // figure, comes back under the flute, softly, then the harp rolls the
     // cadence's chords, the strings' line between.
     {kAAgain, kAAgain + 5, Accompaniment::Barcarolle, true, -12},
-    {kAAgain + 5, kCodaBar, Accompaniment::Rolled, true, -14},
+    {kAAgain + 5, kAAgain + 6, Accompaniment::Rolled, true, -14},
+    // Under the flute's hemiola the harp rolls in its quarters, and the
+    // cello holds its D till the last of them.
+    {kAAgain + 6, kAAgain + 7, Accompaniment::Hemiola, true, -14},
+    {kAAgain + 7, kCodaBar, Accompaniment::Rolled, true, -14},
     // In the coda the harp carries the chords under the strings' line.
     {kCodaBar, kCodaBar + 4, Accompaniment::Arpeggio, true, -10},
-    // It rolls the Neapolitan's whole chord on each beat, so its B flat is
-    // heard from the harp too, not only in the strings and the clarinet.
+    // It rolls the augmented sixth's whole chord on each beat, so the
+    // chord is heard whole, not only its notes shared out.
     {kCodaBar + 4, kCodaBar + 5, Accompaniment::Rolled, true, -6},
     // The harp comes up a little for the six-four, not a step above the bars around it.
     {kCodaBar + 5, kCodaBar + 6, Accompaniment::Arpeggio, true, -5},
@@ -368,7 +383,7 @@ const Layer kLayers[] = {
 
 // The accompaniment's dynamic, velocity added, at a bar; in between it
 // moves bar by bar, so the music swells and ebbs rather than steps. The
-// coda leans on its Neapolitan chord without a climax and falls away on
+// coda leans on its augmented sixth without a climax and falls away on
 // the dominant to meet the intro's band, soft but present, so the join is
 // no cliff, and the theme's entry no jump out of it.
 struct Level {
@@ -395,14 +410,15 @@ constexpr int kUnderTheFlourish = -10;
 constexpr int kGuitarLift = 3, kGuitarLiftUnderTheTheme = 2;
 // Under the theme's first phrase, the clarinet's E4 to B4 just over the
 // chords, the guitar plays lightly, so the low notes are not masked.
-constexpr int kGuitarUnderTheEntry = -6;
+constexpr int kGuitarUnderTheEntry = -3;
 // Where the band plays under a lead, and under the intro's oboe, the bass
 // keeps well under it: as loud as the lead, it would cover the tune in the
 // low register.
 constexpr int kBassUnderTheLead = -5;
 // Under the theme's clarinet, low in its range, the cello keeps further
-// under it, so the tune clears the bass's downbeats.
-constexpr int kBassUnderTheTheme = -9;
+// under it, so the tune clears the bass's downbeats; under the violin's
+// theme, whose low notes a bowed bass as loud would meet, so does it.
+constexpr int kBassUnderTheTheme = -13, kBassUnderTheViolin = -8;
 // Under the flute's return up to its summit the bass walks in eighths and
 // would be a second tune, and under its soft fall from the summit it would
 // cover it: it keeps further under still.
@@ -411,8 +427,9 @@ constexpr int kBassUnderTheReturn = -15;
 // violin's falling close above the bass.
 constexpr int kBassUnderTheSongsClimax = -18;
 // Under the sequence's winds the walking bass steps lightly, its
-// downbeats well under the winds' notes.
-constexpr int kSequenceBass = -14;
+// downbeats well under the winds' notes; under the hemiola, in long notes
+// and with the harp's rolls alone above it, it keeps the floor.
+constexpr int kSequenceBass = -14, kSequenceHemiolaBass = -6;
 // The top of the guitar's chords under the theme's first phrase, the
 // clarinet's E4 to D5: A3, so the tune sings a fifth or more clear of them
 // in the chalumeau, where notes a third apart blur into one another; but in
@@ -424,9 +441,9 @@ constexpr int kUnderTheClarinet = 57, kUnderTheEntry = 60;
 // C4 E4 up, clear of the guitar's E3 and A3, not where they last stopped,
 // sixteen bars before.
 constexpr std::array<int, 3> kViolinPadFrom = {57, 60, 64};
-// Under the theme's second phrase the held chords start round C4 E4 G4,
-// over the guitar's strum, and move from there: from where the intro's
-// left off they sink into the tenor, where close thirds blur.
+// As the theme turns to C the held chords start round C4 E4 G4, over the
+// guitar's strum, and move from there: from where the intro's left off
+// they sink into the tenor, where close thirds blur.
 constexpr std::array<int, 3> kThemePadFrom = {60, 64, 67};
 // The intro's held chord opens over the harp's rolling A2 to C4, not inside
 // it, where the lowest notes would blur.
@@ -446,10 +463,11 @@ struct Broadening {
     std::size_t bar;
     std::array<std::uint32_t, 4> steps; // at each dotted eighth of the bar
 };
-// 60, 59, 58 and 57 to the dotted quarter: graded, so the slowing is heard
-// as a breath and not as one lurch, and shallow, so the violin takes up the
-// tempo again without a jolt and the loop does not stall there each time.
-constexpr Broadening kBroadened[] = {{kAViolin - 1, {100, 102, 104, 106}}};
+// 60, 58, 57 and 55 to the dotted quarter: graded, so the slowing is heard
+// as a breath after the hemiola's broadening and not as one lurch, and no
+// deeper, so the violin takes up the tempo again without a jolt and the
+// loop does not stall there each time.
+constexpr Broadening kBroadened[] = {{kAViolin - 1, {100, 103, 106, 109}}};
 
 int LevelAt(std::size_t bar)
 {
@@ -521,12 +539,14 @@ std::vector<MidiTrack> ComposeGameTune()
         // The intro's bass falls a step a bar, A G F E, without walking; the
         // interlude's holds its notes, the sparsest texture.
         band.SetWalk(bar >= kA && !(kC <= bar && bar < kSongBar - 2));
-        band.SetBassLevel(kAAgain <= bar && bar < kCodaBar                ? kBassUnderTheReturn
-                              : kA <= bar && bar < kB                     ? kBassUnderTheTheme
-                              : kSequenceBar <= bar && bar < kAViolin - 1 ? kSequenceBass
-                              : kSongBar + 6 <= bar && bar < kSongBar + 8 ? kBassUnderTheSongsClimax
-                              : bar < kC || kSongBar <= bar               ? kBassUnderTheLead
-                                                                          : 0);
+        band.SetBassLevel(kAAgain <= bar && bar < kCodaBar                    ? kBassUnderTheReturn
+                              : kA <= bar && bar < kB                         ? kBassUnderTheTheme
+                              : kSequenceBar + 5 <= bar && bar < kAViolin - 1 ? kSequenceHemiolaBass
+                              : kSequenceBar <= bar && bar < kAViolin - 1     ? kSequenceBass
+                              : kAViolin <= bar && bar < kC                   ? kBassUnderTheViolin
+                              : kSongBar + 6 <= bar && bar < kSongBar + 8     ? kBassUnderTheSongsClimax
+                              : bar < kC || kSongBar <= bar                   ? kBassUnderTheLead
+                                                                              : 0);
         band.SetHeldLevel(kAViolin <= bar && bar < kC       ? kThinPad
                               : bar == kSongBar - 1         ? kUnderTheFlourish
                               : kC <= bar && bar < kSongBar ? kInterludePad
@@ -549,7 +569,7 @@ std::vector<MidiTrack> ComposeGameTune()
         if (bar == kAViolin) {
             band.ResumeHeldChords({kViolinPadFrom.begin(), kViolinPadFrom.end()});
         }
-        if (bar == kA + 4) {
+        if (bar == kA + 8) {
             band.ResumeHeldChords({kThemePadFrom.begin(), kThemePadFrom.end()});
         }
         for (const BassBar &written : kBassBars) {

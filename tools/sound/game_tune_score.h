@@ -42,12 +42,12 @@ inline const Bars kChordBars[] = {
     {"Am", "G/B", "C", "A7/C#", "Dm", "B7/D#", "Am/E", "E7", "Am Am7/G", "D7 D7/F#", "G7", "C C7/E", "F", "Dm",
      "Dm7 E7", "E7 E7/G#", "Am"},
     // coda: i, then VI, so the loop does not idle on the tonic round its
-    // seam; the tonic again over its third, the bass climbing C E to iv
-    // over F, and on to the
-    // Neapolitan sixth, as the theme's answer closed, led through the
-    // tonic's six-four to the dominant, and a bar on the dominant back to
-    // the start
-    {"Am", "F", "Am/C", "Dm/F", "Bb/D", "Am/E E7", "E7 E7/G#"},
+    // seam; the tonic again over its third, iv in root position, and, where
+    // the theme's answer and the interlude went through the Neapolitan, the
+    // augmented sixth over F (F A C D#, spelt as F7), its outer voices
+    // opening to the octave on the tonic's six-four, the dominant, and a bar
+    // on the dominant back to the start
+    {"Am", "F", "Am/C", "Dm", "F7", "Am/E E7", "E7 E7/G#"},
 };
 
 // ---- The lines: each enters on its bar of the tune (counted from 0) ----
@@ -58,10 +58,6 @@ inline const Bars kChordBars[] = {
 // to a full close.
 inline const Bars kThemeOpening = {"E5/3 F5/1 E5/2 A5/4 B5/2", "C6/4 D6/2 E6/4 A5/2", "F5/2 G5/2 A5/2 D6/4 B5/2",
                                    "C6/4 B5/2 G#5/4 r/2"};
-// Under it the strings hold the tonic's root a fifth below the clarinet,
-// clear of its low notes, through three bars, leaning to the dominant's
-// leading note.
-inline const Bars kThemeOpeningHeld = {"A3/12", "~A3/12", "~A3/12", "G#3/12"};
 inline const Bars kTheme = {"r/2 A5/2 C6/2 E6/6", "~E6/4 D6/2 A5/4 F5/2", "A5/2 C6/6 B5/2 D6/2",
                             "E6/6 r/4 E5/2",      "A5/4 B5/2 C6/4 E6/2",  "D6/2 C6/2 B5/2 G5/3 C6/1 D6/2",
                             "E6/2 F6/2 G6/8",     "F6/4 E6/2 C6/4 r/2",   "r/2 A5/2 F6/2 E6/3 D6/3",
@@ -80,18 +76,18 @@ inline const Bars kMiddle = {
     "B5/4 A5/2 r/4 E5/2",     "F#5/3 E5/1 D5/2 C#5/4 E5/2", "D5/1 E5/1 F#5/1 G#5/1 A5/2 B5/4 A5/2",
     "A5/4 G#5/2 F#5/4 C#6/2", "~C#6/4 B5/2 G#5/4 B5/2",     "A5/6 r/6",
 };
-// Under the flute, the strings move slowly in the middle register, in
+// Under the flute's second phrase, where its first has sung over the harp
+// alone, the strings come in, moving slowly in the middle register, in
 // tenths and sixths or against it, never in octaves with it, and on the
-// chords' own notes where the flute leans on a seventh of its own.
-inline const Bars kMiddleCounter = {"C#4/12",      "E3/6 B3/6", "C#4/6 E4/6", "D4/6 A4/6",
-                                    "~A4/6 F#4/6", "C#4/12",    "D4/6 E4/6",  "C#4/6 r/6"};
+// chords' own notes where the flute leans on a seventh of its own; as the
+// harp turns the tonic to the minor they rise to its fifth, and with the
+// second line hold it bare, A and E, so the turn is a shading, not a jolt.
+inline const Bars kMiddleCounter = {"A4/6 F#4/6", "C#4/12", "D4/6 E4/6", "C#4/6 E4/4 r/2"};
 // With it a second line fills each chord to three parts, mostly a third
 // or a sixth from the first, and never moving with the flute or the bass
-// into an octave: E's G sharp rising to A, which climbs to C sharp as the
-// first line takes the E, an F sharp held through D, F sharp minor and B
-// minor, lifted to A for F sharp minor's third and rising to E's G sharp.
-inline const Bars kMiddleCounterInner = {"A3/12",   "G#3/12",     "A3/6 C#4/6",   "F#3/12",
-                                         "~F#3/12", "A3/6 F#3/6", "~F#3/6 G#3/6", "A3/6 r/6"};
+// into an octave: an F sharp held through B minor, lifted to A for F sharp
+// minor's third and rising to E's G sharp, and to the tonic, held.
+inline const Bars kMiddleCounterInner = {"F#3/12", "A3/6 F#3/6", "~F#3/6 G#3/6", "A3/12"};
 
 // The answer to the middle tune, a sequence over the falling fifths in
 // two-bar units, each a step lower: each unit leans on the chord's fourth
@@ -174,6 +170,23 @@ inline const Bars kThemeViolinPickup = {"r/9 G#4/1 A4/1 B4/1"};
 inline const Bars kSong = {"E5/6 A5/6",           "D6/6 B5/3 D6/3",           "C6/9 B5/3",
                            "A5/4 E5/2 G5/6",      "F5/3 E5/1 F5/2 A5/4 G5/2", "F#5/4 A5/2 B5/6",
                            "A5/4 B5/2 C6/4 D6/2", "E6/3 D6/1 C6/2 B5/6"};
+// Through the song's first phrase the clarinet sings with the violin, a
+// sixth or a tenth under it in its own middle register, over the harp's
+// low figures: one line of its own, moving where the violin holds its long
+// notes, falling as it climbs, and closing its phrase as the violin's
+// goes on: A7's C sharp rises to D minor's root on the downbeat where the
+// strings come in, and the clarinet leaves the middle to them as the bass
+// begins to climb.
+inline const Bars kSongDuet = {"C5/4 B4/2 A4/4 C5/2", "G4/3 A4/1 B4/2 D5/6", "E5/4 F5/2 E5/3 D5/3", "G4/4 A4/2 C#5/6",
+                               "D5/6 r/6"};
+// Under the song's climb the strings come in as two lines, not held
+// chords: the lower climbs by step, A B C, under the violin's A, B and C,
+// and falls back to the dominant's fifth; the upper takes D minor's root,
+// B7's fifth, the six-four's E and the dominant's seventh, so
+// the leading note is the bass's alone, B7's seventh the harp's and the
+// violin's, and the chords stay full to the top of the climb.
+inline const Bars kSongStrings = {"A3/12", "B3/12", "C4/12", "B3/12"};
+inline const Bars kSongStringsUpper = {"D4/12", "F#4/12", "E4/12", "E4/6 D4/6"};
 // The flute brings back the theme's first three bars as the clarinet sang
 // them, over a bass falling to D and climbing through D7 to G7; the half
 // close that followed gives way to the climb to the summit.
@@ -183,42 +196,40 @@ inline const Bars kThemeReturnFlute = {"E5/3 F5/1 E5/2 A5/4 B5/2", "C6/4 D6/2 C6
 inline const Bars kThemeReturnSummit = {
     "E6/2 F6/2 G6/8", "F6/4 E6/2 C6/4 E6/2", "F6/2 E6/2 D6/2 r/6", "D6/4 C6/4 B5/4", "G#5/3 A5/1 B5/2 D6/3 C6/1 B5/2",
     "A5/6 r/6"};
-// Under the flute's half of the return, a line of its own in the strings
-// from its first bar, held low there, clear of the flute's soft low notes,
-// and climbing with it, so the song's climb lands on more than the harp: it
-// holds its D over the summit's C chord, resolving it to C, and falls to
-// C7's seventh, which falls to the next chord's third.
-inline const Bars kThemeCounter = {"E4/12",    "A4/6 C5/6", "B4/6 D5/6", "~D5/3 C5/3 Bb4/6", "A4/6 r/6",
-                                   "r/6 F4/6", "A4/6 E4/6", "D4/6 E4/6", "C4/6 r/6"};
+// Under the flute's half of the return the strings sing a slow line of
+// their own, low, clear of the flute's soft low notes, in notes long
+// enough for bowed strings to speak: they move where the flute holds and
+// fall as it climbs, each chord's seventh falling a step to the next
+// chord's third, G7's F to C's E, C7's B flat to F's A.
+inline const Bars kThemeCounter = {"E4/12",    "A4/6 D4/6", "~D4/6 F4/6", "E4/4 G4/2 Bb4/6", "A4/6 r/6",
+                                   "r/6 F4/6", "A4/8 E4/4", "D4/6 E4/6",  "C4/6 r/6"};
 
 // The coda: as the flute's cadence breathes the clarinet, which first sang
 // the theme, climbs once more in its rhythm, G A B, to land on the coda's
 // first downbeat, and recalls the theme's head over the A in two fragments,
-// each answered by a breath; then one unbroken line through the Neapolitan
-// sixth, turning down the scale in the lilt to a B flat held on the beat,
-// where the theme fell to it by leaps, falls by step through the six-four
-// to the dominant's third,
-// where the oboe takes the line back to the start: the tune never stops.
+// each answered by a breath; then one unbroken line: from iv it leaps to
+// the top of the augmented sixth and falls through it in the lilt to its
+// D sharp, held, which rises to E over the six-four as the bass falls F to E,
+// and turns down to the dominant's third, where the oboe takes the line
+// back to the start: the tune never stops.
 // Under the coda the strings sing a line of their own, not a pad: where
 // the clarinet breathes after its first fragment they rise C D over F
 // major in the lilt, in notes long enough for bowed strings to speak, a
 // bar before the clarinet turns round the same notes, and carry the line
 // over the bar line into its entry; then they hold A under its fall and
-// land on F under its D, clear of its passing E; they hold the
-// Neapolitan's root through its bar, and it falls by semitones, B flat A
-// G sharp, into the dominant, whose leading note rises to the tonic as
-// the tune starts again.
-inline const Bars kCodaCounter = {"E4/6 A4/6",  "~A4/6 C5/4 D5/2", "E5/4 D5/2 A4/6",
-                                  "A4/10 F4/2", "Bb3/12",          "A3/6 G#3/6"};
-// Over the Neapolitan the strings divide, a second line over the first,
-// so the chord sounds whole under the clarinet's F, and so do the six-four
-// and the dominant's seventh after it, the upper line turning against
-// the clarinet's fall: D F, C D.
-inline const Bars kCodaCounterUpper = {"D4/6 F4/6", "C4/6 D4/6"};
+// fall to F under its D; over the augmented sixth they fall to its C,
+// held into the six-four, and step down to the dominant's fifth as the
+// clarinet turns up to its seventh.
+inline const Bars kCodaCounter = {"E4/6 A4/6", "~A4/6 C5/4 D5/2", "E5/4 D5/2 A4/6", "A4/6 F4/6", "C4/12", "C4/6 B3/6"};
+// Under them a second line holds the augmented sixth's A, the note it
+// keeps into the six-four, and falls to the dominant's leading note, which
+// rises to the tonic as the tune starts again; neither doubles the bass's
+// F nor the clarinet's D sharp, the two notes that must resolve.
+inline const Bars kCodaCounterUnder = {"A3/12", "A3/6 G#3/6"};
 inline const Bars kCodaClarinet = {"r/6 G5/3 A5/1 B5/2"}; // written an octave up
 inline const Bars kCoda = {
-    "C5/6 E5/3 F5/1 E5/2",       "A5/6 r/6",        "r/6 C5/3 D5/1 C5/2", "F5/6 E5/4 D5/2",
-    "F5/3 E5/1 D5/2 Bb4/4 D5/2", "C5/6 B4/4 G#4/2",
+    "C5/6 E5/3 F5/1 E5/2", "A5/6 r/6",        "r/6 C5/3 D5/1 C5/2",
+    "F5/6 E5/4 D5/2",      "A5/4 F5/2 D#5/6", "E5/3 D5/1 C5/2 D5/3 B4/1 G#4/2",
 };
 
 // The last bar rises to the first: the tune runs round without a stop,
