@@ -62,10 +62,10 @@ void Band::RolledBeat(std::uint32_t beatStart, const Chord &chord, bool withBass
 {
     // The chord spread quickly from below and left to ring through the beat:
     // the plainest figure, for a phrase's close. A seventh the melody sounds
-    // with it or soon after is left out: it would have two ways to resolve. Rolled in quarters,
-    // the chords follow one another bare and close, so a fifth or an octave
-    // moving in parallel is heard: its upper note is left out too; a beat
-    // apart, the chord is kept whole.
+    // with it or soon after is left out: it would have two ways to resolve.
+    // Rolled in quarters, the chords follow one another bare and close, so a
+    // fifth or an octave moving in parallel is heard: its upper note is left
+    // out too; a beat apart, the chord is kept whole.
     const std::array<int, 4> spread = HarpSpread(chord);
     const std::vector<int> all(spread.begin(), spread.end());
     std::vector<int> rolled;

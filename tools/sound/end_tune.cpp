@@ -110,10 +110,9 @@ constexpr std::array<std::string_view, 7> kHornLower = {"C#4/12",     "A3/12", "
 // dominant's seventh it steps up to its fifth, B, and takes the leading
 // note, G#, a sixth over the trumpet's B, up to the tonic over the
 // trumpet's A in the last chord: from B it went in octaves with the
-// trumpet's B A. Held on over the seventh, the A
-// sounded against the G# it would resolve to, below it in the horns and
-// the harp. Under two trumpets and the horns a clarinet was covered and
-// only thickened the middle.
+// trumpet's B A. Held on over the seventh, the A sounded against the G# it
+// would resolve to, below it in the horns and the harp. Under two trumpets
+// and the horns a clarinet was covered and only thickened the middle.
 constexpr std::array<std::string_view, 5> kSecond = {
     "r/12", "E6/6 A6/6", "r/6 D6/6", "r/4 F#6/2 A6/6", "~A6/6 B6/4 G#6/2",
 };
@@ -504,7 +503,9 @@ std::vector<MidiTrack> ComposeEndTune()
             // short and the harp's chord rolled, left to ring.
             const std::uint32_t stroke = now + kSixEight.barTicks();
             const std::uint32_t ringing = kRingingTicks - kSixEight.barTicks();
-            band.Percussion(stroke, kCrash, kCrashVelocity, ringing + kTailTicks - kLetGo);
+            // Where the crashes and the harp let go: a beat before the file ends.
+            const std::uint32_t letGo = stroke + ringing + kTailTicks - kLetGo;
+            band.Percussion(stroke, kCrash, kCrashVelocity, letGo - stroke);
             band.Track(kTimpani).Note(stroke, kTimpani, kTimpaniTonic, kButtonDrumVelocity, kRollTicks);
             // The roll's first third falls back, the rest grows; an even
             // number of strokes each way keeps the sticks alternating.
@@ -517,8 +518,7 @@ std::vector<MidiTrack> ComposeEndTune()
             }
             const std::uint32_t release = stroke + (kHeldRollStrokes + 1) * kRollTicks;
             band.Track(kTimpani).Note(release, kTimpani, kTimpaniTonic, kClosingStrokeVelocity, kPluckTicks);
-            band.Percussion(release, kClosingCrash, kClosingCrashVelocity,
-                            stroke + ringing + kTailTicks - kLetGo - release);
+            band.Percussion(release, kClosingCrash, kClosingCrashVelocity, letGo - release);
             band.Track(kBass).Note(release, kBass, kButtonBass, kClosingBassVelocity, kPluckTicks);
             for (const Stab &stab : kClosingBrass) {
                 band.Track(stab.channel).Note(release, stab.channel, stab.key, stab.velocity, kPluckTicks);
@@ -532,7 +532,7 @@ std::vector<MidiTrack> ComposeEndTune()
             }
             for (std::uint32_t i = 0; i < kButtonHarp.size(); ++i) {
                 band.Track(kHarp).Note(stroke + i * kFirstRollTicks, kHarp, kButtonHarp[i], kButtonHarpVelocity,
-                                       ringing + kTailTicks - kLetGo - i * kFirstRollTicks);
+                                       letGo - stroke - i * kFirstRollTicks);
             }
         }
         now += kSixEight.barTicks();
