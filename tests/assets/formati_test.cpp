@@ -251,16 +251,9 @@ TEST(CarteBmp, EachCountHasItsOwnRowsAndOutline)
             }
             EXPECT_TRUE(viste.insert(file).second) << "rows shared with a lower count";
             // The six and the seven, a pip apart, are the pair read wrong:
-            // the seven leaves at least three of the six's places, or is the
-            // six crowned, its one more standing above all the rest (one
-            // more in the six's white was lost in it).
-            if (rango == 7 && (posti[4] ^ dove).count() < 3) {
-                const auto cima = std::min_element(macchie.begin(), macchie.end(), [](const QRect &a, const QRect &b) {
-                    return a.bottom() < b.bottom();
-                });
-                EXPECT_TRUE(std::all_of(macchie.begin(), macchie.end(), [&](const QRect &m) {
-                    return &m == &*cima || m.top() > cima->center().y();
-                })) << "the seven is the six moved by a pip";
+            // the seven leaves at least three of the six's places.
+            if (rango == 7) {
+                EXPECT_GE((posti[4] ^ dove).count(), 3u) << "the seven is the six moved by a pip";
             }
             for (size_t i = 0; i < posti.size(); ++i) {
                 const std::bitset<9> diverse = posti[i] ^ dove;

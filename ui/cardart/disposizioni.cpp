@@ -16,21 +16,14 @@ namespace {
 // three down the middle with a pair between each two, the card's corners
 // white. Never a third in a row, which at the natural size closes the row
 // into a bar.
-// Coins are the exception: round and all alike, the seven's column with its
-// pairs closed into a hexagon round the middle coin, a rosette seen as a
-// flower and named the five; its pairs in the corners made the column a
-// cramped totem. Their seven is the six's two columns crowned by one coin
-// alone at the head, an outline of its own that still shows a lone emblem at
-// the head where a cascade shows only the card's top, as the other suits'
-// sevens do.
 // The two, three and four keep towards the middle of the card's height: an
 // emblem by the card's edge on an otherwise white card is the one the eye
 // skips. The four stands on the two's rows in every suit, so the counts
 // grow by rows the eye has already learnt (drawn in further, a block in the
 // middle, it matched no other count and was named a six or a five). The
-// five's corners stand further out than the four's, so that its lone middle
-// emblem has white all round, and the four and five differ in outline even
-// where that middle emblem goes unseen.
+// five's corners stay by the edges, so that its lone middle emblem has the
+// most white the card can give, and the four and five differ in outline
+// even where that middle emblem goes unseen.
 // Middles on pixel centres, so that every emblem falls on the pixels alike.
 struct Colonne {
     qreal sinistra, centro, destra;
@@ -40,12 +33,6 @@ constexpr Colonne kColonne{8.5, 22.5, 36.5};
 // How far the two's, three's and four's rows come in from the outer rows,
 // towards the middle one.
 constexpr qreal kRientro = 0.3;
-
-// A crowned seven (the coins'): its lone emblem's row, the first pair's row
-// and how far apart the pairs' rows are; none where `cima` is 0.
-struct Corona {
-    qreal cima = 0, prima = 0, passo = 0;
-};
 
 struct Forma {
     qreal altezza;        // one size for every emblem of the suit, so the eye never weighs them
@@ -63,18 +50,14 @@ struct Forma {
     // emblem an odd number of pixels tall, between two (0) for the swords
     // and clubs, laid twenty pixels long.
     qreal frazione = 0.5;
-    Corona corona{};
 };
 
-// Coins keep well in from every edge: a round pip by the card's edge is lost
-// against it (the three's ends three pixels from the sides went unseen and
-// it was named a two, the five's corners too and it was named a three or a
-// four). Their two, three and four stand on the other suits' lines (on
-// their own, further apart, they looked out of line with the rest), the
-// five's corners on the six's outer rows a little further out, so that the
-// four and five differ in outline as well as by the middle coin.
-constexpr Forma kDenari{
-    12.3, 14.5, 35.5, 57.5, 0, {11.5, 22.5, 33.5}, 0.5, 5.0 / 21.0, 0.5, {10.5, 23.5, 19}}; // a coin's diameter
+// A coin's outer rows are further out than a cup's, so its inner rows come
+// in further to stand on the other suits' lines (on its own, further apart,
+// the two and four of coins looked out of line with the rest), and its
+// three's ends stand on the side columns as every suit's (brought in from
+// the sides, it looked squeezed beside the other threes).
+constexpr Forma kDenari{12.3, 9.5, 35.5, 62.5, 0, {9.5, 22.5, 35.5}, 0.5, 0.38}; // a coin's diameter
 // A cup as tall as three rows leave room for, white between: a shorter one on
 // a card of two was missed at the natural size. Its middle row on a pixel
 // centre as the outer ones: between two, the middle cups fell on the pixels
@@ -124,7 +107,7 @@ constexpr Pose Disponi(const Forma &f, int valore)
             metti(destra, y, f.curva);
         }
         break;
-    case 5: // the corners further out, one in the middle
+    case 5: // the corners at the edges, one in the middle
         metti(sinistra, f.su, f.curva);
         metti(destra, f.su, f.curva);
         metti(centro, f.mezzo, -f.curva);
@@ -137,16 +120,7 @@ constexpr Pose Disponi(const Forma &f, int valore)
             metti(destra, y, f.curva);
         }
         break;
-    case 7:
-        if (f.corona.cima > 0) { // the six's two columns, one alone above them
-            metti(centro, f.corona.cima, -f.curva);
-            for (int fila = 0; fila < 3; ++fila) {
-                metti(sinistra, f.corona.prima + fila * f.corona.passo, f.curva);
-                metti(destra, f.corona.prima + fila * f.corona.passo, f.curva);
-            }
-            break;
-        }
-        // down the middle, a pair between each two
+    case 7: // down the middle, a pair between each two
         metti(centro, f.su, -f.curva);
         for (const qreal y : {su(f.coppie), giu(f.coppie)}) {
             metti(sinistra, y, f.curva);
