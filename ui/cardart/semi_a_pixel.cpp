@@ -22,26 +22,22 @@ constexpr int kRighe = 20;
 // tenth and eleventh rows.
 template <size_t N> using Mappa = std::array<std::string_view, N>;
 
-// A sabre point up: a long blade of even width, three pixels of blue
-// across, outlined, light along one edge, upright from the hilt for its
-// lower half and then bending to the right to a point, three quarters of
-// the pip; a straight golden guard across it, its ends turned up to the
-// blade in deep gold, a red grip two pixels long and a pommel of gold in
-// deep gold wider than the grip, as the figures' and the ace's swords have.
-// (A blade widening from its point to the guard read as a leaf or a flame,
-// on a guard of two rows apart from the blade as a second mark below it; a
-// blade three pixels across, leaning all its length, as a quill or a
-// feather; a guard of one light gold row was lost on the white, and the
-// blade above it read as a feather; a hilt of a pixel's grip and a pixel's
-// pommel left the blade alone to be seen, a blue flame or feather; a blade
-// four pixels across, two and a half times as long as its hilt, under a
-// guard as wide as the pip with its ends turned up two rows, as a dagger,
-// and on the five to the seven the blades left too little white between
-// them to be counted.)
+// A sabre point up: a blade of even width, four pixels of blue across,
+// outlined, light along one edge, upright from the hilt for half its length
+// and then bending to the right to a point; a golden guard as wide as the
+// pip, curving up to the blade at its ends and underlined in deep gold, a
+// red grip three pixels long and a pommel of gold in deep gold wider than
+// the grip, as the figures' and the ace's swords have. (A blade widening
+// from its point to the guard read as a leaf or a flame, on a guard of two
+// rows apart from the blade as a second mark below it; a blade three pixels
+// across, leaning all its length, as a quill or a feather; a guard of one
+// light gold row was lost on the white, and the blade above it read as a
+// feather; a hilt of a pixel's grip and a pixel's pommel left the blade
+// alone to be seen, a blue flame or feather.)
 constexpr Mappa<kRighe> kSpada{
-    "........N..", ".......NbN.", ".......NbN.", "......NbBN.", "......NbBN.", ".....NbBBN.", ".....NbBBN.",
-    "....NbBBN..", "....NbBBN..", "...NbBBN...", "...NbBBN...", "...NbBBN...", "...NbBBN...", "...NbBBN...",
-    "...NbBBN...", ".o.NbBBN.o.", ".YYYYYYYYY.", "....RRr....", "....rRr....", "...oYYYo...",
+    ".......N...", "......NbN..", ".....NbBN..", "....NbBBN..", "....NbBBN..", "...NbBBBN..", "...NbBBBN..",
+    "..NbBBBN...", "..NbBBBN...", "..NbBBBN...", "..NbBBBN...", "..NbBBBN...", "o.NbBBBN..o", "Y.NbBBBN..Y",
+    "YYYYYYYYYYY", ".ooooooooo.", "....RRr....", "....RRr....", "....rRr....", "...oYYYo...",
 };
 // A cudgel leaning as a hand holds it, its head up to the right: the ace's
 // and the figures' club made small, dark outlined, light on its left and
