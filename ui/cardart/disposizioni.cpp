@@ -16,24 +16,21 @@ namespace {
 // three down the middle with a pair between each two, the card's corners
 // white. Never a third in a row, which at the natural size closes the row
 // into a bar.
-// The two to the five keep towards the middle of the card's height: an
+// The two, three and four keep towards the middle of the card's height: an
 // emblem by the card's edge on an otherwise white card is the one the eye
 // skips. The four stands on the two's rows in every suit, so the counts
 // grow by rows the eye has already learnt (drawn in further, a block in the
 // middle, it matched no other count and was named a six or a five). The
-// five is the four and one in the middle, as a die's: the two to the five
-// on one grid, each the one before and one more, the five's middle emblem
-// alone across the card with white all round it. (Its corners out by the
-// edges, on the six's rows, were lost against the card's edge, and the
-// five di Denari was named a three, and a four on rows apart from the
-// five's left the eye no corners to key on.)
+// five's corners stay by the edges, so that its lone middle emblem has the
+// most white the card can give, and the four and five differ in outline
+// even where that middle emblem goes unseen.
 // Middles on pixel centres, so that every emblem falls on the pixels alike.
 struct Colonne {
     qreal sinistra, centro, destra;
 };
 constexpr Colonne kColonne{8.5, 22.5, 36.5};
 
-// How far the rows of the two to the five come in from the outer rows,
+// How far the two's, three's and four's rows come in from the outer rows,
 // towards the middle one.
 constexpr qreal kRientro = 0.3;
 
@@ -45,7 +42,7 @@ struct Forma {
     // Where the seven's pairs stand between the middle column's rows, from
     // the outer row: each in the upper or lower third of the card.
     qreal coppie = 0.45;
-    // How far the rows of the two to the five come in from the outer
+    // How far the two's, three's and four's rows come in from the outer
     // rows: for every suit the same two lines across the card, so that the
     // low cards of the four suits line up side by side.
     qreal dentro = kRientro;
@@ -110,12 +107,12 @@ constexpr Pose Disponi(const Forma &f, int valore)
             metti(destra, y, f.curva);
         }
         break;
-    case 5: // the four's corners, one in the middle
-        metti(sinistra, suDentro, f.curva);
-        metti(destra, suDentro, f.curva);
+    case 5: // the corners at the edges, one in the middle
+        metti(sinistra, f.su, f.curva);
+        metti(destra, f.su, f.curva);
         metti(centro, f.mezzo, -f.curva);
-        metti(sinistra, giuDentro, f.curva);
-        metti(destra, giuDentro, f.curva);
+        metti(sinistra, f.giu, f.curva);
+        metti(destra, f.giu, f.curva);
         break;
     case 6: // two columns of three, white down the middle
         for (const qreal y : {f.su, f.mezzo, f.giu}) {
