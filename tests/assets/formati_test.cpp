@@ -172,17 +172,8 @@ TEST(CarteBmp, EveryPipCupAndCoinIsOnePicture)
         std::set<QByteArray> figure;
         for (int rango = 2; rango <= 7; ++rango) {
             const QImage img = DecodificaBmp(LeggiFile(FileCarta(seme * 10 + rango)));
-            const std::vector<int> chi = Etichette(img);
-            const std::vector<QRect> macchie = Riquadri(chi, kW);
-            for (size_t n = 0; n < macchie.size(); ++n) {
-                const QRect &m = macchie[n];
-                // Its own pixels only: the seven's coins reach into each
-                // other's boxes at their corners.
-                QImage pezzo = img.copy(m);
-                for (int y = 0; y < m.height(); ++y)
-                    for (int x = 0; x < m.width(); ++x)
-                        if (chi[size_t((m.top() + y) * kW + m.left() + x)] != int(n) + 1)
-                            pezzo.setPixel(x, y, qRgb(255, 255, 255));
+            for (const QRect &m : Macchie(img)) {
+                const QImage pezzo = img.copy(m);
                 figure.insert(QByteArray(reinterpret_cast<const char *>(pezzo.constBits()), int(pezzo.sizeInBytes())) +
                               QByteArray::number(m.width()));
             }

@@ -56,10 +56,8 @@ struct Forma {
 // in further to stand on the other suits' lines (on its own, further apart,
 // the two and four of coins looked out of line with the rest), and its
 // three's ends stand on the side columns as every suit's (brought in from
-// the sides, it looked squeezed beside the other threes). Its side columns
-// and outer rows as far out as a coin fifteen pixels across leaves the
-// card's margin, so that the seven's coins keep white between them.
-constexpr Forma kDenari{14.2, 10.5, 35.5, 61.5, 0, {10.5, 22.5, 34.5}, 0.5, 0.36}; // a coin's diameter
+// the sides, it looked squeezed beside the other threes).
+constexpr Forma kDenari{12.3, 9.5, 35.5, 62.5, 0, {9.5, 22.5, 35.5}, 0.5, 0.38}; // a coin's diameter
 // A cup as tall as three rows leave room for, white between: a shorter one on
 // a card of two was missed at the natural size. Its middle row on a pixel
 // centre as the outer ones: between two, the middle cups fell on the pixels

@@ -1,7 +1,7 @@
 // The cups and coins of the pip cards, and the bold sword (the pips' in the
 // larger drawing, the figures' at the natural size): bold closed shapes that are
 // counted at a glance at the natural size, where a sword is some twenty
-// pixels long and eleven wide, a cup nineteen tall, a coin fifteen across.
+// pixels long and eleven wide, a cup nineteen tall, a coin thirteen across.
 #include "emblemi_forme.h"
 
 #include "pennelli.h"

@@ -58,20 +58,17 @@ constexpr Mappa<kRighe> kBastone{
     ".KLGDK.....", ".KLDK......", ".KLDK......", ".KLDK......", "KLDK.......", "KRrK.......",
 };
 
-// A gold coin as the figures hold it: a broad face of bright gold inside a
-// rim of dark bronze gold and the outline, the rim a pixel thicker on the
+// A gold coin as the figures hold it: a face of bright gold inside a rim of
+// dark bronze gold and the outline, the rim a pixel thicker on the
 // diagonals so that it is as wide all round, and a red rose with a golden
-// heart in the middle of the face. Fifteen pixels across, as heavy on the
-// card as a cup or a club: at thirteen, with a rose filling its middle
-// third, it read as a small orange dot, the lightest pip, and the two and
-// three di Denari were named the count below. (A heavy brown rim round a
-// small face and a red square was read as a button; a pale lemon coin as an
-// octagon; a rim of light gold left coins side by side a yellow cluster,
-// and one of middling gold, a lone coin soft on the white.)
-constexpr Mappa<15> kMoneta{
-    ".....KKKKK.....", "...KKcccccKK...", "..KccFFFFFccK..", ".KcFFFFFFFFFcK.", ".KcFFFFRFFFFcK.",
-    "KccFFFRRRFFFccK", "KcFFFRRRRRFFFcK", "KcFFRRRlRRRFFcK", "KcFFFRRRRRFFFcK", "KccFFFRRRFFFccK",
-    ".KcFFFFRFFFFcK.", ".KcFFFFFFFFFcK.", "..KccFFFFFccK..", "...KKcccccKK...", ".....KKKKK.....",
+// heart filling the middle third. (A heavy brown rim round a small face and
+// a red square was read as a button; a pale lemon coin a pixel or two larger
+// as an octagon; a rim of light gold left coins side by side a yellow
+// cluster, and one of middling gold, a lone coin soft on the white.)
+constexpr Mappa<13> kMoneta{
+    "....KKKKK....", "..KKcccccKK..", ".KccFFFFFccK.", ".KcFFFRFFFcK.", "KccFFRRRFFccK",
+    "KcFFRRRRRFFcK", "KcFRRRlRRRFcK", "KcFFRRRRRFFcK", "KccFFRRRFFccK", ".KcFFFRFFFcK.",
+    ".KccFFFFFccK.", "..KKcccccKK..", "....KKKKK....",
 };
 
 // Every row as long as the first, and an odd number of columns, so that
@@ -210,7 +207,7 @@ void BastoneDaContare(QPainter &p, qreal h, bool specchio)
 }
 
 // The coin is laid a pixel a character whatever its diameter: the drawn
-// coin of the same diameter falls on these fifteen pixels.
+// coin of the same diameter falls on these thirteen pixels.
 void DenaroDaContare(QPainter &p, qreal h)
 {
     if (InchiostroDelPixelInUso())
