@@ -251,17 +251,9 @@ TEST(CarteBmp, EachCountHasItsOwnRowsAndOutline)
             }
             EXPECT_TRUE(viste.insert(file).second) << "rows shared with a lower count";
             // The six and the seven, a pip apart, are the pair read wrong:
-            // the seven leaves at least three of the six's places, or keeps
-            // none of the six's rows but its outer ones (the one more then
-            // stands alone across the card, below).
-            if (rango == 7 && (posti[4] ^ dove).count() < 3) {
-                const std::vector<QPoint> &sei = mezzi[4]; // top to bottom
-                for (const QPoint &p : sei)
-                    EXPECT_TRUE(
-                        p.y() == sei.front().y() || p.y() == sei.back().y() ||
-                        std::none_of(macchie.begin(), macchie.end(),
-                                     [&](const QRect &m) { return std::abs(m.center().y() - p.y()) <= kAlike; }))
-                        << "the seven is the six moved by a pip";
+            // the seven leaves at least three of the six's places.
+            if (rango == 7) {
+                EXPECT_GE((posti[4] ^ dove).count(), 3u) << "the seven is the six moved by a pip";
             }
             for (size_t i = 0; i < posti.size(); ++i) {
                 const std::bitset<9> diverse = posti[i] ^ dove;

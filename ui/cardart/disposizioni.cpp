@@ -16,13 +16,6 @@ namespace {
 // three down the middle with a pair between each two, the card's corners
 // white. Never a third in a row, which at the natural size closes the row
 // into a bar.
-// But coins, round and all alike: round the column, the seven's pairs close
-// into a hexagon round the middle coin, a rosette read as a five. Theirs is
-// a four over a three: the four's square at the head, under it a triangle,
-// one coin in the middle above a pair at the foot, white between the two
-// groups (the six's columns crowned by one coin at the head were read as a
-// six with a hat; its pairs in the corners, the column between them a
-// cramped totem).
 // The two, three and four keep towards the middle of the card's height: an
 // emblem by the card's edge on an otherwise white card is the one the eye
 // skips. The four stands on the two's rows in every suit, so the counts
@@ -57,9 +50,6 @@ struct Forma {
     // emblem an odd number of pixels tall, between two (0) for the swords
     // and clubs, laid twenty pixels long.
     qreal frazione = 0.5;
-    // A seven laid as a four over a three (the coins'): the square's lower
-    // row and the triangle's point; none where `quadro` is 0.
-    qreal quadro = 0, punta = 0;
 };
 
 // A coin's outer rows are further out than a cup's, so its inner rows come
@@ -67,9 +57,7 @@ struct Forma {
 // the two and four of coins looked out of line with the rest), and its
 // three's ends stand on the side columns as every suit's (brought in from
 // the sides, it looked squeezed beside the other threes).
-// Its seven's four a pixel or two closer than the six's rows, the
-// triangle's point nearer the pair at the foot than the four above it.
-constexpr Forma kDenari{12.3, 9.5, 35.5, 62.5, 0, {9.5, 22.5, 35.5}, 0.5, 0.38, 0.5, 27.5, 46.5}; // a coin's diameter
+constexpr Forma kDenari{12.3, 9.5, 35.5, 62.5, 0, {9.5, 22.5, 35.5}, 0.5, 0.38}; // a coin's diameter
 // A cup as tall as three rows leave room for, white between: a shorter one on
 // a card of two was missed at the natural size. Its middle row on a pixel
 // centre as the outer ones: between two, the middle cups fell on the pixels
@@ -132,18 +120,7 @@ constexpr Pose Disponi(const Forma &f, int valore)
             metti(destra, y, f.curva);
         }
         break;
-    case 7:
-        if (f.quadro > 0) { // a square over a triangle
-            for (const qreal y : {f.su, f.quadro}) {
-                metti(sinistra, y, f.curva);
-                metti(destra, y, f.curva);
-            }
-            metti(centro, f.punta, -f.curva);
-            metti(sinistra, f.giu, f.curva);
-            metti(destra, f.giu, f.curva);
-            break;
-        }
-        // down the middle, a pair between each two
+    case 7: // down the middle, a pair between each two
         metti(centro, f.su, -f.curva);
         for (const qreal y : {su(f.coppie), giu(f.coppie)}) {
             metti(sinistra, y, f.curva);
