@@ -24,22 +24,23 @@ template <size_t N> using Mappa = std::array<std::string_view, N>;
 
 // A sabre point up: a blade of even width, four pixels of blue across,
 // outlined, light along one edge, upright from the hilt for half its length
-// and then bending to the right to a point, three quarters of the pip; a
-// golden guard as wide as the pip, curving up to the blade at its ends and
-// underlined in deep gold, a red grip two pixels long and a pommel of gold
-// in deep gold wider than the grip, as the figures' and the ace's swords
-// have. (A blade widening from its point to the guard read as a leaf or a
-// flame, on a guard of two rows apart from the blade as a second mark below
-// it; a blade three pixels across, leaning all its length, as a quill or a
-// feather, and on a guard of one row as a quill, the lightest pip; a guard
-// of one light gold row was lost on the white, and the blade above it read
-// as a feather; a hilt of a pixel's grip and a pixel's pommel left the blade
-// alone to be seen, a blue flame or feather; a grip of three, the blade two
-// and a half times the hilt, as a dagger.)
+// and then bending to the right to a point, four fifths of the pip; a
+// golden guard as wide as the pip, curving up to the blade at its ends in
+// deep gold, a red grip two pixels long and a small round pommel of gold in
+// deep gold, as the figures' and the ace's swords have. (A blade widening
+// from its point to the guard read as a leaf or a flame, on a guard of two
+// rows apart from the blade as a second mark below it; a blade three pixels
+// across, leaning all its length, as a quill or a feather, and on a guard
+// of one row as a quill, the lightest pip; a guard of one light gold row was
+// lost on the white, and the blade above it read as a feather; a hilt of a
+// pixel's grip and a pixel's pommel left the blade alone to be seen, a blue
+// flame or feather; a grip of three under a guard underlined in deep gold,
+// the blade two and a half times the hilt, as a dagger, and a pommel wider
+// than the grip under a grip of two as a stand the blade was planted in.)
 constexpr Mappa<kRighe> kSpada{
     ".......N...", "......NbN..", ".....NbBN..", "....NbBBN..", "....NbBBN..", "...NbBBBN..", "...NbBBBN..",
-    "..NbBBBN...", "..NbBBBN...", "..NbBBBN...", "..NbBBBN...", "..NbBBBN...", "..NbBBBN...", "o.NbBBBN..o",
-    "Y.NbBBBN..Y", "YYYYYYYYYYY", ".ooooooooo.", "....RRr....", "....rRr....", "...oYYYo...",
+    "..NbBBBN...", "..NbBBBN...", "..NbBBBN...", "..NbBBBN...", "..NbBBBN...", "..NbBBBN...", "..NbBBBN...",
+    "o.NbBBBN..o", "Y.NbBBBN..Y", "YYYYYYYYYYY", "....RRr....", "....rRr....", "....oYo....",
 };
 // A cudgel leaning as a hand holds it, its head up to the right: the ace's
 // and the figures' club made small, dark outlined, light on its left and
