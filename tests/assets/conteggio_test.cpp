@@ -9,20 +9,33 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
+#include <cstdlib>
 #include <vector>
 
 namespace {
 
 // Marks of ink: a pixel is ink when any channel is well below white, so
 // antialiased fringes do not join two emblems nor split one.
+bool Inchiostro(QRgb c) { return std::min({qRed(c), qGreen(c), qBlue(c)}) < 200; }
+
 int Segni(const QImage &img)
 {
-    const std::vector<int> chi = NumeraMacchie(img, [&](int x, int y) {
-        const QRgb c = img.pixel(x, y);
-        return std::min({qRed(c), qGreen(c), qBlue(c)}) < 200;
-    });
+    const std::vector<int> chi = NumeraMacchie(img, [&](int x, int y) { return Inchiostro(img.pixel(x, y)); });
     return chi.empty() ? 0 : *std::max_element(chi.begin(), chi.end());
 }
+
+// Each pip card as the game draws it at `dimensione`.
+QImage Disegnata(int code, QSize dimensione)
+{
+    QImage img(dimensione, QImage::Format_ARGB32_Premultiplied);
+    img.fill(Qt::white);
+    QPainter p(&img);
+    belvane::cardart::DisegnaCarta(p, QRectF(QPointF(0, 0), dimensione), code);
+    return img;
+}
+
+constexpr std::array kDimensioni{QSize(133, 213), QSize(180, 288)};
 
 } // namespace
 
@@ -32,18 +45,34 @@ int Segni(const QImage &img)
 // emblem broken in two (a hilt parted from its blade) would count twice.
 TEST(CarteDisegnate, EachPipCardDrawnLargeShowsAsManyMarksAsItsCount)
 {
-    for (const QSize dimensione : {QSize(133, 213), QSize(180, 288)}) {
+    for (const QSize dimensione : kDimensioni)
         for (int seme = 0; seme < 4; ++seme)
             for (int rango = 2; rango <= 7; ++rango) {
                 const int code = seme * 10 + rango;
                 SCOPED_TRACE(testing::Message() << code << " at " << dimensione.width() << "x" << dimensione.height());
-                QImage img(dimensione, QImage::Format_ARGB32_Premultiplied);
-                img.fill(Qt::white);
-                {
-                    QPainter p(&img);
-                    belvane::cardart::DisegnaCarta(p, QRectF(QPointF(0, 0), dimensione), code);
-                }
-                EXPECT_EQ(Segni(img), rango);
+                EXPECT_EQ(Segni(Disegnata(code, dimensione)), rango);
             }
-    }
+}
+
+// Drawn large, the emblems of a pip card stand in its middle across, as
+// they do in its bitmap: a leaning club drawn about its grip stood off to
+// the side of its head, the clubs' columns further from one edge than from
+// the other.
+TEST(CarteDisegnate, PipCardsDrawnLargeKeepEvenMarginsLeftAndRight)
+{
+    for (const QSize dimensione : kDimensioni)
+        for (int seme = 0; seme < 4; ++seme)
+            for (int rango = 2; rango <= 7; ++rango) {
+                const int code = seme * 10 + rango;
+                SCOPED_TRACE(testing::Message() << code << " at " << dimensione.width() << "x" << dimensione.height());
+                const QImage img = Disegnata(code, dimensione);
+                int sinistra = img.width(), destra = -1;
+                for (int y = 0; y < img.height(); ++y)
+                    for (int x = 0; x < img.width(); ++x)
+                        if (Inchiostro(img.pixel(x, y))) {
+                            sinistra = std::min(sinistra, x);
+                            destra = std::max(destra, x);
+                        }
+                EXPECT_LE(std::abs(sinistra - (img.width() - 1 - destra)), 1);
+            }
 }

@@ -251,10 +251,22 @@ std::shared_ptr<const Registrazione> Disegno(const Chiave &k)
         }
     };
     const Registrazione disegno = Registra(disegna, kScalaEmblemi);
+    // A pip club in the larger drawing leans, its head further out than its
+    // grip: its whole drawing is set in the middle of its place across, as
+    // every other pip stands, or a card's clubs stand off its middle. (The
+    // pixels' one is laid in the middle already.)
+    qreal spostamento = 0;
+    if (k.seme == Seme::Bastoni && k.ornato == Ornato::Carta && !InchiostroDelPixelInUso()) {
+        QRectF riquadro;
+        for (const Campitura &c : disegno.campiture)
+            riquadro |= Poligono(disegno, c).boundingRect();
+        spostamento = -riquadro.center().x();
+    }
     Registrazione semplice;
     semplice.completa = disegno.completa;
     for (const Campitura &c : disegno.campiture)
-        semplice.completa &= AggiungiCampitura(semplice, c.colore, c.regola, Semplifica(Poligono(disegno, c)));
+        semplice.completa &= AggiungiCampitura(semplice, c.colore, c.regola,
+                                               Semplifica(Poligono(disegno, c).translated(spostamento, 0)));
     tenuti.emplace_back(k, std::make_shared<const Registrazione>(std::move(semplice)));
     return tenuti.back().second;
 }

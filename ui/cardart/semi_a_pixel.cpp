@@ -23,21 +23,26 @@ constexpr int kRighe = 20;
 template <size_t N> using Mappa = std::array<std::string_view, N>;
 
 // A sabre point up: a blade of even width, four pixels of blue across,
-// outlined, light along one edge, upright from the hilt for half its length
-// and then bending to the right to a point; a golden guard as wide as the
-// pip, curving up to the blade at its ends and underlined in deep gold, a
-// red grip three pixels long and a pommel of gold in deep gold wider than
-// the grip, as the figures' and the ace's swords have. (A blade widening
-// from its point to the guard read as a leaf or a flame, on a guard of two
-// rows apart from the blade as a second mark below it; a blade three pixels
-// across, leaning all its length, as a quill or a feather; a guard of one
-// light gold row was lost on the white, and the blade above it read as a
-// feather; a hilt of a pixel's grip and a pixel's pommel left the blade
-// alone to be seen, a blue flame or feather.)
+// outlined to its point in the ink that outlines every other pip, light
+// along one edge, upright from the hilt for half its length and then
+// bending to the right to a point, four fifths of the pip; a golden guard as
+// wide as the pip, curving up to the blade at its ends in deep gold, a red
+// grip two pixels long and a pommel of gold in deep gold wider than the
+// grip, as the ace's and the figures' swords have. (A blade widening from
+// its point to the guard read as a leaf or a flame, on a guard of two rows
+// apart from the blade as a second mark below it; a blade three pixels
+// across, leaning all its length, as a quill or a feather, and on a guard of
+// one row as a quill, the lightest pip; a guard of one light gold row was
+// lost on the white, and the blade above it read as a feather; a hilt of a
+// pixel's grip and a pixel's pommel left the blade alone to be seen, a blue
+// flame or feather; a grip of three under a guard underlined in deep gold,
+// the blade two and a half times the hilt, as a dagger; a pommel no wider
+// than the grip left almost no hilt, a blue blade on a bar; outlined all
+// round in deep blue, the Spade were the palest suit on the table.)
 constexpr Mappa<kRighe> kSpada{
-    ".......N...", "......NbN..", ".....NbBN..", "....NbBBN..", "....NbBBN..", "...NbBBBN..", "...NbBBBN..",
-    "..NbBBBN...", "..NbBBBN...", "..NbBBBN...", "..NbBBBN...", "..NbBBBN...", "o.NbBBBN..o", "Y.NbBBBN..Y",
-    "YYYYYYYYYYY", ".ooooooooo.", "....RRr....", "....RRr....", "....rRr....", "...oYYYo...",
+    ".......K...", "......KbK..", ".....KbBK..", "....KbBBK..", "....KbBBK..", "...KbBBBK..", "...KbBBBK..",
+    "..KbBBBK...", "..KbBBBK...", "..KbBBBK...", "..KbBBBK...", "..KbBBBK...", "..KbBBBK...", "..KbBBBK...",
+    "o.KbBBBK..o", "Y.KbBBBK..Y", "YYYYYYYYYYY", "....RRr....", "....rRr....", "...oYYYo...",
 };
 // A cudgel leaning as a hand holds it, its head up to the right: the ace's
 // and the figures' club made small, dark outlined, light on its left and
@@ -94,8 +99,6 @@ QColor Colore(char c)
         return kTintaBlu.luce;
     case 'B':
         return kTintaBlu.corpo;
-    case 'N':
-        return QColor(0x14, 0x26, 0x66); // the blade's back
     case 'Y':
         return kTintaOro.corpo;
     case 'y':
