@@ -6,9 +6,9 @@
 // the chords, and the line grows bar by bar, through the dominant's
 // dominant and a broadening, to the tonic's six-four, the tune at its
 // highest, leaning on the dominant's seventh as the timpani and the cymbal
-// roll and swell; the tonic comes with a crash, is held a moment and let
-// go, and after an eighth's silence is struck once more, short and hardest,
-// the loudest moment, while the second crash and the harp ring on.
+// roll and swell; the tonic itself comes only with the last stroke and the
+// crash: the loudest moment, held over a bar on the timpani's roll while
+// the crash and the harp ring on to the end.
 // No part climbs above C7 or plays harder than velocity 100, so it rings
 // rather than shrieks.
 #include "band.h"
@@ -80,24 +80,23 @@ constexpr std::uint32_t kCallTicks = kEndTuneUpbeat / 2, kCallGap = 24;
 // half-diminished, whose F natural, the game tune's minor for a moment, is
 // the second trumpet's, on the beat, saving its D and E for the close; it
 // falls and climbs by step over the dominant of the dominant (B7 over its
-// D#), a scale where the bar before leapt, and arrives on the six-four's
-// C#, steps up to the dominant's seventh, D, and walks down the scale to
-// the tonic with the last stroke: no higher than the head's D, where a top
-// E at the close rang shrill.
+// D#), a scale where the bar before leapt, and over the tonic's six-four
+// turns up to its E, within the trumpet's bright range, then walks down the
+// scale over the dominant's seventh to the tonic with the last stroke.
 constexpr std::array<std::string_view, 5> kMelody = {
     "E5/3 F#5/1 E5/2 A5/4 B5/2",  "C#6/4 D6/2 C#6/4 A5/2",
     "E5/2 E5/1 E5/1 E5/2 B5/6",   "A5/3 F#5/1 D#5/2 F#5/2 G#5/1 A5/1 B5/2",
-    "C#6/4 B5/2 D6/3 C#6/1 B5/2",
+    "C#6/4 E6/2 D6/3 C#6/1 B5/2",
 };
 // Two horns hold the chords in the middle of the band, under the trumpets; the upper falls A G# F# against the
 // trumpet's climb in the head's second bar, the G# passing off the beat so the F# minor chord lands on it, rises E F F#
 // through the half-diminished chord to the dominant's dominant, and the dominant's seventh falls to the tonic's third.
 // The lower holds its A into the tonic's first inversion, whose C# the tuba and the second trumpet have: the third
 // tripled in the middle of the band was thick.
-constexpr std::array<std::string_view, 6> kHornUpper = {"E4/12",  "A4/4 G#4/2 F#4/6", "E4/6 F4/6",
-                                                        "F#4/12", "E4/6 D4/6",        "C#4/4 r/8"};
-constexpr std::array<std::string_view, 6> kHornLower = {"C#4/12",    "A3/12",      "A3/6 B3/6",
-                                                        "B3/6 A3/6", "A3/6 G#3/6", "A3/4 r/8"};
+constexpr std::array<std::string_view, 7> kHornUpper = {"E4/12",     "A4/4 G#4/2 F#4/6", "E4/6 F4/6", "F#4/12",
+                                                        "E4/6 D4/6", "C#4/12",           "~C#4/4 r/8"};
+constexpr std::array<std::string_view, 7> kHornLower = {"C#4/12",     "A3/12", "A3/6 B3/6", "B3/6 A3/6",
+                                                        "A3/6 G#3/6", "A3/12", "~A3/4 r/8"};
 // Over the trumpets, a third or a sixth above the tune where they strike
 // together, but a line of its own: it holds while the tune climbs and moves
 // against it as it turns. It leaves the head's first bar to the trumpets
@@ -107,13 +106,15 @@ constexpr std::array<std::string_view, 6> kHornLower = {"C#4/12",    "A3/12",   
 // minor, where a C# doubled the trumpet's in unison; it leaves the
 // call to the two trumpets and enters on the half-diminished chord with
 // its D, a third over the trumpet's B; over the B7 it rises to the
-// seventh, A, and holds it into the six-four, whose root it is, then
-// leaves the cadence to the brass and comes back for the last chord on its
-// third, C#, over the trumpet's A: going on an octave over the trumpets to
-// B and a held A, it was shrill. Under two trumpets and the horns a
-// clarinet was covered and only thickened the middle.
+// seventh, A, and holds it into the six-four, whose root it is; over the
+// dominant's seventh it steps up to its fifth, B, and takes the leading
+// note, G#, a sixth over the trumpet's B, up to the tonic over the
+// trumpet's A in the last chord: from B it went in octaves with the
+// trumpet's B A. Held on over the seventh, the A sounded against the G# it
+// would resolve to, below it in the horns and the harp. Under two trumpets
+// and the horns a clarinet was covered and only thickened the middle.
 constexpr std::array<std::string_view, 5> kSecond = {
-    "r/12", "E6/6 A6/6", "r/6 D6/6", "r/4 F#6/2 A6/6", "~A6/4 r/8",
+    "r/12", "E6/6 A6/6", "r/6 D6/6", "r/4 F#6/2 A6/6", "~A6/6 B6/4 G#6/2",
 };
 // The bass falls A F# and climbs C# D D# to the dominant, and falls to the tonic.
 // The last bar is the tonic's six-four over the dominant's E, resolving
@@ -149,28 +150,41 @@ constexpr int kLinePlace = 3;
 // to its afterbeats.
 constexpr std::uint8_t kSplashKey = 55, kSplashVelocity = 78;
 // The six-four and the seventh are held a bar while the timpani roll swells
-// under them; the tonic arrives with the crash and is held, under the last
-// stroke, to an eighth before the next beat, where the whole band lets go
-// at once, crash and harp too, and after that eighth's silence strikes it
-// once more, short and hardest, with the second crash, the drum, the tuba
-// and the low strings. Held a bar and more, at one level with the stroke,
-// the chord made the cue long and the button barely louder; with the harp
-// and the crash ringing through the breath there was no silence before it.
+// under them, and the tonic is struck, hardest, with the crash; the winds
+// hold it through its bar and on to an eighth before the next bar's second
+// beat, settling a little with the crash and the harp, breathe, and strike
+// it once more, short, on that beat with a last stroke of the drum, the
+// tuba and the low strings, well before the file ends, so their release
+// sounds within it. Let go off the beat, the chord stopped rather than
+// ended; closed by the low instruments alone, it ended dark; after a
+// sixteenth's breath the last chord ran into the held one.
 constexpr std::uint32_t kHeldTicks = 11 * kSixEightFine.ticksPerStep;
-constexpr std::uint32_t kStabSixteenth = 6, kBreathSixteenths = 2;
-constexpr std::array<std::string_view, 1> kButton = {"A5/4 r/8"}, kFluteButton = {"C#6/4 r/8"};
+constexpr std::array<std::string_view, 2> kButton = {"A5/12", "~A5/4 r/8"}, kFluteButton = {"A6/12", "~A6/4 r/8"};
+constexpr std::uint32_t kButtonSixteenths = 18;
+// The tuba breathes with the winds before their last chord, so its
+// last note is struck afresh, not run into.
+constexpr std::uint32_t kButtonTicks = (kButtonSixteenths - 2) * kSixEightFine.ticksPerStep;
+// The winds' chord settles from its second beat, by expression, to this
+// (of 127) as the roll grows under it into the last stroke.
+constexpr std::uint32_t kFadeFromSixteenth = 6;
+constexpr int kFadeTo = 96;
+constexpr std::uint8_t kExpression = 11;
 // The last chord is held at a broader tempo still, in % of the beat's length.
 constexpr std::uint32_t kButtonBroadening = 112;
-// After the last short chord the crash and the harp ring on to the bar's
-// end and are let go a beat before the file ends, so their release and the
-// hall's echo sound within it: a player that stops where the file ends cut
-// them.
-constexpr std::uint32_t kRingTicks = (12 - kStabSixteenth) * kSixEightFine.ticksPerStep;
+// From the arrival the timpani roll a bar past the six-four and as long as
+// the winds hold the last chord, so they let go together.
+constexpr std::uint32_t kRingingTicks = (12 + kButtonSixteenths) * kSixEightFine.ticksPerStep;
+// After the last short chord the file runs on a bar, about a second, with
+// the crash and the harp ringing through it and let go a beat before its
+// end, so their release and the hall's echo sound within it: a player that
+// stops where the file ends cut them, and a crash let go with that chord
+// was choked on it.
+constexpr std::uint32_t kTailTicks = 12 * kSixEightFine.ticksPerStep;
 constexpr std::uint32_t kLetGo = 6 * kSixEightFine.ticksPerStep;
 
 constexpr Voice kTrumpetLead{kTrumpet, 0, 84, 20, Articulation::Plain, 6};
 // A second trumpet joins the first over the six-four, a third under its
-// step to the seventh and its walk down, and takes the tonic chord's fifth
+// climb to the top E and its walk down, and takes the tonic chord's fifth
 // under its last A: the brass grows for the close.
 constexpr Voice kSecondTrumpetVoice{kSecondTrumpet, 0, 78, 20, Articulation::Plain, 0};
 // Before that it sings a third under the head from the band's first chord,
@@ -187,19 +201,19 @@ constexpr int kThirdsLevel = -10;        // under the first trumpet, which keeps
 // Its thirds run on to the leading note, G#, under the first trumpet's B;
 // the stroke takes it to the chord's fifth, as an inner voice may: on the
 // chord's third, C#, the held winds had A and C# alone, with no fifth.
-constexpr std::array<std::string_view, 1> kSecondTrumpetClose = {"A5/4 G#5/2 B5/3 A5/1 G#5/2"};
-constexpr std::array<std::string_view, 1> kSecondTrumpetButton = {"E5/4 r/8"};
-constexpr int kSecondTrumpetButtonAccent = 0;
+constexpr std::array<std::string_view, 1> kSecondTrumpetClose = {"A5/4 C#6/2 B5/3 A5/1 G#5/2"};
+constexpr std::array<std::string_view, 2> kSecondTrumpetButton = {"E5/12", "~E5/4 r/8"};
+constexpr int kSecondTrumpetButtonAccent = 8;
 // High over the brass the flute carries without forcing: as loud as the
 // trumpet it outshone the tune.
 constexpr Voice kFluteSecond{kFlute, 0, 66, 16, Articulation::Plain, 6};
-// The trumpet's climb to the cadence is its loudest yet; the tonic it
-// arrives on is held under the stroke that follows, which alone is
-// hardest. Over the six-four the flute holds on with them.
-constexpr int kFinalAccent = 6, kButtonAccent = 2, kSecondFinalAccent = 4, kFluteClimax = 2;
+// The trumpet's last notes are its loudest (the summit), the struck one
+// hardest; over the six-four the flute holds on with them, and on the last
+// stroke rings over the trumpet.
+constexpr int kFinalAccent = 8, kButtonAccent = 14, kSecondFinalAccent = 8, kFluteClimax = 2;
 
-// A crash with the arrival, let go with the band; the last stroke has the other.
-constexpr std::uint8_t kCrash = 49, kCrashVelocity = 76;
+// One crash, with the last stroke (two are crude after the build).
+constexpr std::uint8_t kCrash = 49, kCrashVelocity = 92;
 // Under the seventh the second crash rolls, in thirty-seconds with the
 // timpani, swelling from soft into the first's stroke: the stroke is
 // prepared, not a surprise, yet struck on a new cymbal well over the roll,
@@ -216,8 +230,8 @@ constexpr int kCymbalRollFrom = 30, kCymbalRollTo = 68;
 // only thickened the low register.
 constexpr std::uint8_t kTimpaniTonic = 45, kTimpaniDominant = 40;     // A2, E2
 constexpr std::uint8_t kTimpaniApproach = 47, kApproachVelocity = 74; // B2, on the B7's downbeat
-constexpr std::uint8_t kLastDrumVelocity = 80;                        // the six-four, under the trumpet
-constexpr std::uint8_t kButtonDrumVelocity = 80;                      // the tonic's arrival, under the brass
+constexpr std::uint8_t kLastDrumVelocity = 80;                        // the arrival, under the trumpet
+constexpr std::uint8_t kButtonDrumVelocity = 82;                      // the last stroke, under the brass
 // Under the six-four and the seventh the timpani roll on the dominant,
 // growing into the last stroke.
 // It starts well under the stroke on the six-four, so the roll is heard to
@@ -226,15 +240,15 @@ constexpr int kSwellFrom = 40, kSwellTo = 78;
 // The last stroke: the bass with the winds, the harp and the drums; the
 // pizzicato, which keeps the dance's afterbeats, leaves the close's held
 // chords to the harp and the horns and plucks the last one once, short.
-constexpr std::uint8_t kButtonBass = 33, kButtonBassVelocity = 86;     // A1
+constexpr std::uint8_t kButtonBass = 33, kButtonBassVelocity = 96;     // A1
 constexpr std::array<std::uint8_t, 4> kButtonPluck = {57, 61, 64, 69}; // A3 C#4 E4 A4
-constexpr std::uint8_t kButtonPluckVelocity = 74;
+constexpr std::uint8_t kButtonPluckVelocity = 80;
 constexpr std::uint32_t kPluckTicks = 2 * kSixEightFine.ticksPerStep; // an eighth
 // The harp's roll climbs to the C# over the horns', so the chord keeps its
 // third high in the band as it rings on after the winds: over the
 // trumpets' A and E and the flute's A it leaned towards a bare fifth.
 constexpr std::array<std::uint8_t, 7> kButtonHarp = {45, 52, 57, 61, 64, 69, 73}; // A2 .. C#5
-constexpr std::uint8_t kButtonHarpVelocity = 66, kClosingHarpVelocity = 80;
+constexpr std::uint8_t kButtonHarpVelocity = 70;
 constexpr std::uint8_t kFirstHitVelocity = 86; // the opening stroke, under the last and the trumpet
 // The trumpet's call is the start of the line's crescendo, not its peak.
 constexpr int kCallAccent = 0;
@@ -256,26 +270,31 @@ constexpr std::uint32_t kSeventhAfterbeat = 4 * kSixEightFine.ticksPerStep;
 // half into the last chord, the sticks a little uneven.
 constexpr std::uint32_t kRollStrokes = 12, kRollTicks = kSixEightFine.ticksPerStep / 2;
 constexpr int kRollUneven = 3;
-// Under the held tonic the timpani roll on, growing from under the winds
-// into the silence, so the last stroke is awaited; it is struck harder
-// than any of the roll, with the tuba and the low strings plucked short.
-constexpr int kHeldRollFrom = 58, kHeldRollTo = 84;
-constexpr std::uint8_t kClosingStrokeVelocity = 98;
+// Under the last chord the timpani roll on the tonic, so the held chord
+// stands on more than one stroke: they fall back under the winds after the
+// crash and grow again, over the bar, into the brass's last short chord,
+// where a stroke closes the roll, harder than any of it, with the tuba and
+// the low strings plucked short. A flat roll closed by a soft stroke sounded a
+// stray thud after the chord.
+constexpr std::uint32_t kHeldRollStrokes = 2 * kButtonSixteenths - 1;
+constexpr int kHeldRollFrom = 68, kHeldRollLow = 52, kHeldRollTo = 82;
+constexpr std::uint8_t kClosingStrokeVelocity = 90;
 // The last short chord is struck with a fresh cymbal, the second crash, so
-// it lands with an accent of its own.
-constexpr std::uint8_t kClosingCrash = 57, kClosingCrashVelocity = 96; // Crash Cymbal 2
+// it lands with an accent of its own: the first crash, struck on the held
+// chord, is fading by then, and the timpani alone marked it.
+constexpr std::uint8_t kClosingCrash = 57, kClosingCrashVelocity = 82; // Crash Cymbal 2
 constexpr std::array<std::uint8_t, 2> kClosingPluck = {45, 57};        // A2 A3
-constexpr std::uint8_t kClosingBassVelocity = 98, kClosingPluckVelocity = 96;
+constexpr std::uint8_t kClosingBassVelocity = 88, kClosingPluckVelocity = 84;
 // The winds' last short chord over that stroke: {channel, key, velocity}.
 struct Stab {
     std::uint8_t channel, key, velocity;
 };
 constexpr std::array<Stab, 5> kClosingBrass = {{
-    {kTrumpet, 81, 100},      // A5
-    {kSecondTrumpet, 76, 94}, // E5
-    {kFlute, 85, 80},         // C#6, over the trumpet
-    {kHorns, 57, 96},         // A3
-    {kHorns, 61, 96},         // C#4
+    {kTrumpet, 81, 98},       // A5
+    {kSecondTrumpet, 76, 90}, // E5
+    {kFlute, 93, 72},         // A6, over the trumpet
+    {kHorns, 57, 88},         // A3
+    {kHorns, 61, 88},         // C#4
 }};
 // The harp's glissando up the dominant's dominant, B2 to F#5, in the last
 // three sixteenths before the six-four, stopped as it comes; it leaves the
@@ -376,20 +395,25 @@ std::vector<MidiTrack> ComposeEndTune()
     const std::uint32_t lastStroke = lastBar + kSixEight.barTicks();
     for (const auto &[line, voice] : {std::pair{std::span<const std::string_view>(kHornUpper), kHornsHeld},
                                       std::pair{std::span<const std::string_view>(kHornLower), kHornsHeld}}) {
-        PlayLine(band.Track(voice.channel), voice, kSixEightFine, firstBar, line.first(line.size() - 2), band.Players(),
+        PlayLine(band.Track(voice.channel), voice, kSixEightFine, firstBar, line.first(line.size() - 3), band.Players(),
                  kLinePlace);
         // Over the six-four they come up with the trumpets, the band's climax.
         Voice climax = voice;
         climax.velocity = static_cast<std::uint8_t>(voice.velocity + kClimaxSupport);
-        PlayLine(band.Track(voice.channel), climax, kSixEightFine, lastBar, line.subspan(line.size() - 2, 1),
+        PlayLine(band.Track(voice.channel), climax, kSixEightFine, lastBar, line.subspan(line.size() - 3, 1),
                  band.Players(), lastPlace);
         Voice out = voice;
         out.velocity = static_cast<std::uint8_t>(voice.velocity + kStrokeSupport);
-        PlayLine(band.Track(voice.channel), out, kSixEightFine, lastStroke, line.last(1), band.Players(), lastPlace);
+        PlayLine(band.Track(voice.channel), out, kSixEightFine, lastStroke, line.last(2), band.Players(), lastPlace);
     }
-    // The last short chord, and where the crash and the harp let go after it.
-    const std::uint32_t stab = lastStroke + kStabSixteenth * kSixEightFine.ticksPerStep;
-    const std::uint32_t letGo = stab + kRingTicks;
+    for (const std::uint8_t wind : {kTrumpet, kSecondTrumpet, kFlute, kHorns, kBass}) {
+        const std::uint32_t steps = kButtonSixteenths - kFadeFromSixteenth;
+        for (std::uint32_t i = 0; i <= steps; ++i) {
+            const int value = 127 - (127 - kFadeTo) * static_cast<int>(i) / static_cast<int>(steps);
+            band.Track(wind).Controller(lastStroke + (kFadeFromSixteenth + i) * kSixEightFine.ticksPerStep, wind,
+                                        kExpression, static_cast<std::uint8_t>(value));
+        }
+    }
     // The run into the last chord broadens in steps, and the chord with it.
     for (const auto &[sixteenths, percent] : kBroadening) {
         conductor.Tempo(lastBar + sixteenths * kSixEightFine.ticksPerStep, kMicrosPerQuarter * percent / 100);
@@ -474,40 +498,41 @@ std::vector<MidiTrack> ComposeEndTune()
                 band.Track(kTimpani).Note(now + beat + i * kRollTicks, kTimpani, kTimpaniDominant,
                                           RollVelocity(kSwellFrom, kSwellTo, i, kRollStrokes), kRollTicks);
             }
-            // The arrival, a bar on: the crash, the drum on A and its roll,
-            // the bass, the pizzicato and the harp's rolled chord, all let
-            // go with the winds for the breath before the last stroke.
-            const std::uint32_t arrival = now + kSixEight.barTicks();
-            const std::uint32_t held = (kStabSixteenth - kBreathSixteenths) * kSixEightFine.ticksPerStep;
-            band.Percussion(arrival, kCrash, kCrashVelocity, held);
-            band.Track(kTimpani).Note(arrival, kTimpani, kTimpaniTonic, kButtonDrumVelocity, kRollTicks);
-            const std::uint32_t strokes = held / kRollTicks - 1;
-            for (std::uint32_t i = 0; i < strokes; ++i) {
-                band.Track(kTimpani).Note(arrival + (i + 1) * kRollTicks, kTimpani, kTimpaniTonic,
-                                          RollVelocity(kHeldRollFrom, kHeldRollTo, i, strokes), kRollTicks);
+            // The last stroke, a bar on: the crash, the drum on A alone,
+            // rolling on under the held chord, the bass and the pizzicato
+            // short and the harp's chord rolled, left to ring.
+            const std::uint32_t stroke = now + kSixEight.barTicks();
+            const std::uint32_t ringing = kRingingTicks - kSixEight.barTicks();
+            // Where the crashes and the harp let go: a beat before the file ends.
+            const std::uint32_t letGo = stroke + ringing + kTailTicks - kLetGo;
+            band.Percussion(stroke, kCrash, kCrashVelocity, letGo - stroke);
+            band.Track(kTimpani).Note(stroke, kTimpani, kTimpaniTonic, kButtonDrumVelocity, kRollTicks);
+            // The roll's first third falls back, the rest grows; an even
+            // number of strokes each way keeps the sticks alternating.
+            const std::uint32_t ebb = kHeldRollStrokes / 6 * 2;
+            for (std::uint32_t i = 1; i <= kHeldRollStrokes; ++i) {
+                const std::uint8_t velocity = i <= ebb
+                    ? RollVelocity(kHeldRollFrom, kHeldRollLow, i - 1, ebb)
+                    : RollVelocity(kHeldRollLow, kHeldRollTo, i - ebb - 1, kHeldRollStrokes - ebb);
+                band.Track(kTimpani).Note(stroke + i * kRollTicks, kTimpani, kTimpaniTonic, velocity, kRollTicks);
             }
-            band.Track(kBass).Note(arrival, kBass, kButtonBass, kButtonBassVelocity, held);
-            for (const std::uint8_t key : kButtonPluck) {
-                band.Track(kPizzicato).Note(arrival, kPizzicato, key, kButtonPluckVelocity, kPluckTicks);
-            }
-            for (std::uint32_t i = 0; i < kButtonHarp.size(); ++i) {
-                band.Track(kHarp).Note(arrival + i * kFirstRollTicks, kHarp, kButtonHarp[i], kButtonHarpVelocity,
-                                       held - i * kFirstRollTicks);
-            }
-            // The last stroke: short in the winds, the tuba and the strings,
-            // the second crash and the harp ringing on.
-            band.Track(kTimpani).Note(stab, kTimpani, kTimpaniTonic, kClosingStrokeVelocity, kPluckTicks);
-            band.Percussion(stab, kClosingCrash, kClosingCrashVelocity, letGo - stab);
-            band.Track(kBass).Note(stab, kBass, kButtonBass, kClosingBassVelocity, kPluckTicks);
-            for (const Stab &chord : kClosingBrass) {
-                band.Track(chord.channel).Note(stab, chord.channel, chord.key, chord.velocity, kPluckTicks);
+            const std::uint32_t release = stroke + (kHeldRollStrokes + 1) * kRollTicks;
+            band.Track(kTimpani).Note(release, kTimpani, kTimpaniTonic, kClosingStrokeVelocity, kPluckTicks);
+            band.Percussion(release, kClosingCrash, kClosingCrashVelocity, letGo - release);
+            band.Track(kBass).Note(release, kBass, kButtonBass, kClosingBassVelocity, kPluckTicks);
+            for (const Stab &stab : kClosingBrass) {
+                band.Track(stab.channel).Note(release, stab.channel, stab.key, stab.velocity, kPluckTicks);
             }
             for (const std::uint8_t key : kClosingPluck) {
-                band.Track(kPizzicato).Note(stab, kPizzicato, key, kClosingPluckVelocity, kPluckTicks);
+                band.Track(kPizzicato).Note(release, kPizzicato, key, kClosingPluckVelocity, kPluckTicks);
+            }
+            band.Track(kBass).Note(stroke, kBass, kButtonBass, kButtonBassVelocity, kButtonTicks);
+            for (const std::uint8_t key : kButtonPluck) {
+                band.Track(kPizzicato).Note(stroke, kPizzicato, key, kButtonPluckVelocity, kPluckTicks);
             }
             for (std::uint32_t i = 0; i < kButtonHarp.size(); ++i) {
-                band.Track(kHarp).Note(stab + i * kFirstRollTicks, kHarp, kButtonHarp[i], kClosingHarpVelocity,
-                                       letGo - stab - i * kFirstRollTicks);
+                band.Track(kHarp).Note(stroke + i * kFirstRollTicks, kHarp, kButtonHarp[i], kButtonHarpVelocity,
+                                       letGo - stroke - i * kFirstRollTicks);
             }
         }
         now += kSixEight.barTicks();
@@ -518,7 +543,7 @@ std::vector<MidiTrack> ComposeEndTune()
             band.Percussion(from + i * kCymbalRollTicks, kRollCymbal,
                             RollVelocity(kCymbalRollFrom, kCymbalRollTo, i, strokes), kCymbalRollTicks);
     }
-    return band.Tracks(conductor, letGo + kLetGo);
+    return band.Tracks(conductor, lastBar + kRingingTicks + kTailTicks);
 }
 
 } // namespace belvane::sound
