@@ -508,6 +508,17 @@ TEST(EndTune, RingsWithinItsLimitsAndInThirdsAndSixths)
             std::max<int>(note.tick >= lastBar ? finalLoudest : beforeLoudest, note.velocity);
     }
     EXPECT_GE(finalLoudest, beforeLoudest);
+    // A GM cymbal struck again while it rings restarts its attack: a
+    // rattle, not a swell. Each stroke comes a beat or more after the last.
+    std::uint32_t lastCymbal = 0;
+    bool struck = false;
+    for (const WrittenNote &note : notes) {
+        if (note.channel != kDrums)
+            continue;
+        EXPECT_TRUE(!struck || note.tick >= lastCymbal + kBeat) << "cymbal struck again at tick " << note.tick;
+        lastCymbal = note.tick;
+        struck = true;
+    }
 
     // The second line sounds a third or a sixth from the lead at each of its onsets.
     // The bars are counted from the first downbeat, after the trumpet's call.

@@ -5,10 +5,10 @@
 // bar; a flute sings in thirds and sixths over it, two horns hold
 // the chords, and the line grows bar by bar, through the dominant's
 // dominant and a broadening, to the tonic's six-four, the tune at its
-// highest, leaning on the dominant's seventh as the timpani and the cymbal
-// roll and swell; the tonic itself comes only with the last stroke and the
-// crash: the loudest moment, held over a bar on the timpani's roll while
-// the crash and the harp ring on to the end.
+// highest, leaning on the dominant's seventh as the timpani roll and
+// swell; the tonic itself comes only with the last stroke and the crash,
+// the first cymbal of the piece: the loudest moment, held over a bar on the
+// timpani's roll while the crash and the harp ring on to the end.
 // No part climbs above C7 or plays harder than velocity 100, so it rings
 // rather than shrieks.
 #include "band.h"
@@ -58,7 +58,7 @@ constexpr Part kParts[] = {
     {kBass, program::kTuba, 106, 64, 24, "Tuba"},
     {kHarp, program::kHarp, 77, 28, 56, "Harp"},
     {kTimpani, program::kTimpani, 92, 64, 40, "Timpani"},
-    {kDrums, 0, 92, 64, 40, "Cymbal"}, // the crash is the chord's splash
+    {kDrums, 0, 92, 64, 40, "Cymbal"}, // the crashes, for the close alone
 };
 constexpr Accompanists kAccompanists{kBass, kPizzicato, kPizzicato, kHarp, kPizzicato};
 
@@ -145,10 +145,6 @@ constexpr std::size_t kClimbFrom = 2;
 // the eight-bar arc climbs to its height on the dominant's dominant, the
 // six-four taking its last bar.
 constexpr int kLinePlace = 3;
-// With the bar-1 hit a light cymbal splashes, the only cymbal before the
-// close, so the crash is kept new for the last stroke; the pizzicato keeps
-// to its afterbeats.
-constexpr std::uint8_t kSplashKey = 55, kSplashVelocity = 78;
 // The six-four and the seventh are held a bar while the timpani roll swells
 // under them, and the tonic is struck, hardest, with the crash; the winds
 // hold it through its bar and on to an eighth before the next bar's second
@@ -212,17 +208,12 @@ constexpr Voice kFluteSecond{kFlute, 0, 66, 16, Articulation::Plain, 6};
 // stroke rings over the trumpet.
 constexpr int kFinalAccent = 8, kButtonAccent = 14, kSecondFinalAccent = 8, kFluteClimax = 2;
 
-// One crash, with the last stroke (two are crude after the build).
+// The cymbals are kept for the close, as an orchestra's are: a crash with
+// the tonic's arrival and the other with the last short chord. A splash on
+// the first chord was a drum kit's pop, and a crash rolled under the
+// seventh, each thirty-second struck afresh, rattled where it should swell:
+// the timpani's roll alone carries the swell.
 constexpr std::uint8_t kCrash = 49, kCrashVelocity = 92;
-// Under the seventh the second crash rolls, in thirty-seconds with the
-// timpani, swelling from soft into the first's stroke: the stroke is
-// prepared, not a surprise, yet struck on a new cymbal well over the roll,
-// which does not blur it. Half a bar is a swell; a whole bar of soft strokes
-// only stuttered. A ride's strokes pattered like a drum kit's, a ticking
-// rather than a wash.
-constexpr std::uint8_t kRollCymbal = 57; // Crash Cymbal 2
-constexpr std::uint32_t kCymbalRollTicks = kSixEightFine.ticksPerStep / 2;
-constexpr int kCymbalRollFrom = 30, kCymbalRollTo = 68;
 // The timpani: the tonic struck at the start and on the last chord, the
 // root of the dominant's dominant once, a roll on the dominant between and
 // one on the tonic under the held chord, B E A with the bass. The climb to
@@ -444,7 +435,6 @@ std::vector<MidiTrack> ComposeEndTune()
             // The first downbeat is struck at once by the whole band: the
             // harp sweeps up the tonic chord over the timpani.
             band.Track(kTimpani).Note(now, kTimpani, kTimpaniTonic, kFirstHitVelocity, kSixEight.barTicks() / 2);
-            band.Percussion(now, kSplashKey, kSplashVelocity, kSixEight.barTicks() / 2);
             for (std::uint32_t i = 0; i < kFirstChord.size(); ++i) {
                 // The notes over the trumpet ring a beat.
                 const bool over = kFirstChord[i] > kFirstChord[kFirstChord.size() / 2];
@@ -536,12 +526,6 @@ std::vector<MidiTrack> ComposeEndTune()
             }
         }
         now += kSixEight.barTicks();
-    }
-    {
-        const std::uint32_t from = lastBar + beat, strokes = (lastStroke - from) / kCymbalRollTicks;
-        for (std::uint32_t i = 0; i < strokes; ++i)
-            band.Percussion(from + i * kCymbalRollTicks, kRollCymbal,
-                            RollVelocity(kCymbalRollFrom, kCymbalRollTo, i, strokes), kCymbalRollTicks);
     }
     return band.Tracks(conductor, lastBar + kRingingTicks + kTailTicks);
 }
