@@ -93,10 +93,10 @@ constexpr std::array<std::string_view, 5> kMelody = {
 // through the half-diminished chord to the dominant's dominant, and the dominant's seventh falls to the tonic's third.
 // The lower holds its A into the tonic's first inversion, whose C# the tuba and the second trumpet have: the third
 // tripled in the middle of the band was thick.
-constexpr std::array<std::string_view, 7> kHornUpper = {"E4/12",     "A4/4 G#4/2 F#4/6", "E4/6 F4/6", "F#4/12",
-                                                        "E4/6 D4/6", "C#4/12",           "~C#4/4 r/8"};
-constexpr std::array<std::string_view, 7> kHornLower = {"C#4/12",     "A3/12", "A3/6 B3/6", "B3/6 A3/6",
-                                                        "A3/6 G#3/6", "A3/12", "~A3/4 r/8"};
+constexpr std::array<std::string_view, 6> kHornUpper = {"E4/12",  "A4/4 G#4/2 F#4/6", "E4/6 F4/6",
+                                                        "F#4/12", "E4/6 D4/6",        "C#4/10 r/2"};
+constexpr std::array<std::string_view, 6> kHornLower = {"C#4/12",    "A3/12",      "A3/6 B3/6",
+                                                        "B3/6 A3/6", "A3/6 G#3/6", "A3/10 r/2"};
 // Over the trumpets, a third or a sixth above the tune where they strike
 // together, but a line of its own: it holds while the tune climbs and moves
 // against it as it turns. It leaves the head's first bar to the trumpets
@@ -146,24 +146,24 @@ constexpr std::size_t kClimbFrom = 2;
 // six-four taking its last bar.
 constexpr int kLinePlace = 3;
 // The six-four and the seventh are held a bar while the timpani roll swells
-// under them, and the tonic is struck, hardest, with the crash; the winds
-// hold it through its bar and on to an eighth before the next bar's second
-// beat, settling a little with the crash and the harp, breathe, and strike
-// it once more, short, on that beat with a last stroke of the drum, the
-// tuba and the low strings, well before the file ends, so their release
-// sounds within it. Let go off the beat, the chord stopped rather than
-// ended; closed by the low instruments alone, it ended dark; after a
-// sixteenth's breath the last chord ran into the held one.
+// under them, and the tonic arrives, louder than all before it, with the
+// crash; the band holds it to an eighth before the next bar, settling a
+// little as the roll grows under it, and all let go at once, the crash and
+// the harp with the winds, so an eighth's silence comes before the last
+// stroke: the chord once more, short and hardest, on the downbeat, with a
+// fresh crash, the harp, the drum, the tuba and the low strings, well
+// before the file ends, so their release sounds within it. Held a bar and
+// a half, at one level with the stroke and the harp and the crash ringing
+// through its breath, the chord made the cue long and the stroke barely
+// louder; held only a beat, the tonic the whole climb led to sagged.
 constexpr std::uint32_t kHeldTicks = 11 * kSixEightFine.ticksPerStep;
-constexpr std::array<std::string_view, 2> kButton = {"A5/12", "~A5/4 r/8"}, kFluteButton = {"A6/12", "~A6/4 r/8"};
-constexpr std::uint32_t kButtonSixteenths = 18;
-// The tuba breathes with the winds before their last chord, so its
-// last note is struck afresh, not run into.
-constexpr std::uint32_t kButtonTicks = (kButtonSixteenths - 2) * kSixEightFine.ticksPerStep;
-// The winds' chord settles from its second beat, by expression, to this
-// (of 127) as the roll grows under it into the last stroke.
-constexpr std::uint32_t kFadeFromSixteenth = 6;
-constexpr int kFadeTo = 96;
+constexpr std::array<std::string_view, 1> kButton = {"A5/10 r/2"}, kFluteButton = {"A6/10 r/2"};
+constexpr std::uint32_t kButtonSixteenths = 12, kBreathSixteenths = 2;
+constexpr std::uint32_t kButtonTicks = (kButtonSixteenths - kBreathSixteenths) * kSixEightFine.ticksPerStep;
+// The held chord settles from its second eighth, by expression, to this
+// (of 127), and is struck again at full strength.
+constexpr std::uint32_t kFadeFromSixteenth = 2;
+constexpr int kFadeTo = 100;
 constexpr std::uint8_t kExpression = 11;
 // The last chord is held at a broader tempo still, in % of the beat's length.
 constexpr std::uint32_t kButtonBroadening = 112;
@@ -171,17 +171,20 @@ constexpr std::uint32_t kButtonBroadening = 112;
 // the winds hold the last chord, so they let go together.
 constexpr std::uint32_t kRingingTicks = (12 + kButtonSixteenths) * kSixEightFine.ticksPerStep;
 // After the last short chord the file runs on a bar, about a second, with
-// the crash and the harp ringing through it and let go a beat before its
-// end, so their release and the hall's echo sound within it: a player that
-// stops where the file ends cut them, and a crash let go with that chord
-// was choked on it.
+// the crash and the harp ringing through its first beat and let go a beat
+// before its end, so their release and the hall's echo sound within it: a
+// player that stops where the file ends cut them, and a crash let go with
+// that chord was choked on it.
 constexpr std::uint32_t kTailTicks = 12 * kSixEightFine.ticksPerStep;
 constexpr std::uint32_t kLetGo = 6 * kSixEightFine.ticksPerStep;
 
 constexpr Voice kTrumpetLead{kTrumpet, 0, 84, 20, Articulation::Plain, 6};
-// A second trumpet joins the first over the six-four, a third under its
-// climb to the top E and its walk down, and takes the tonic chord's fifth
-// under its last A: the brass grows for the close.
+// A second trumpet joins the first over the six-four, a sixth under it,
+// and holds its E, common to the six-four and the seventh, while the first
+// climbs to the top E and walks down, then steps down with it, D to C#, a
+// sixth under its last A: the tonic's third high in the brass. Climbing
+// with the first to C#6 it was shrill, a second trumpet at its top, and
+// on the fifth under the last A the brass's chord was a hollow fifth.
 constexpr Voice kSecondTrumpetVoice{kSecondTrumpet, 0, 78, 20, Articulation::Plain, 0};
 // Before that it sings a third under the head from the band's first chord,
 // so the fanfare is two trumpets from its start, and under the head's
@@ -194,19 +197,17 @@ constexpr std::array<std::string_view, 4> kSecondTrumpetThirds = {
     "F#5/3 r/3 D#5/2 E5/1 F#5/1 F#5/2"};
 constexpr std::uint32_t kThirdsFrom = 0; // the head's first bar
 constexpr int kThirdsLevel = -10;        // under the first trumpet, which keeps the tune
-// Its thirds run on to the leading note, G#, under the first trumpet's B;
-// the stroke takes it to the chord's fifth, as an inner voice may: on the
-// chord's third, C#, the held winds had A and C# alone, with no fifth.
-constexpr std::array<std::string_view, 1> kSecondTrumpetClose = {"A5/4 C#6/2 B5/3 A5/1 G#5/2"};
-constexpr std::array<std::string_view, 2> kSecondTrumpetButton = {"E5/12", "~E5/4 r/8"};
-constexpr int kSecondTrumpetButtonAccent = 8;
+constexpr std::array<std::string_view, 1> kSecondTrumpetClose = {"E5/10 D5/2"};
+constexpr std::array<std::string_view, 1> kSecondTrumpetButton = {"C#5/10 r/2"};
+constexpr int kSecondTrumpetButtonAccent = 6;
 // High over the brass the flute carries without forcing: as loud as the
 // trumpet it outshone the tune.
 constexpr Voice kFluteSecond{kFlute, 0, 66, 16, Articulation::Plain, 6};
-// The trumpet's last notes are its loudest (the summit), the struck one
-// hardest; over the six-four the flute holds on with them, and on the last
-// stroke rings over the trumpet.
-constexpr int kFinalAccent = 8, kButtonAccent = 14, kSecondFinalAccent = 8, kFluteClimax = 2;
+// The trumpet grows to its arrival on the tonic, louder than its top E,
+// which at full strength was strident, and its last stroke is the hardest;
+// over the six-four the flute holds on with them, and on the last stroke
+// rings over the trumpet.
+constexpr int kFinalAccent = 2, kButtonAccent = 8, kSecondFinalAccent = 4, kFluteClimax = 2;
 
 // The cymbals are kept for the close, as an orchestra's are: a crash with
 // the tonic's arrival and the other with the last short chord. A splash on
@@ -231,7 +232,7 @@ constexpr int kSwellFrom = 40, kSwellTo = 78;
 // The last stroke: the bass with the winds, the harp and the drums; the
 // pizzicato, which keeps the dance's afterbeats, leaves the close's held
 // chords to the harp and the horns and plucks the last one once, short.
-constexpr std::uint8_t kButtonBass = 33, kButtonBassVelocity = 96;     // A1
+constexpr std::uint8_t kButtonBass = 33, kButtonBassVelocity = 90;     // A1
 constexpr std::array<std::uint8_t, 4> kButtonPluck = {57, 61, 64, 69}; // A3 C#4 E4 A4
 constexpr std::uint8_t kButtonPluckVelocity = 80;
 constexpr std::uint32_t kPluckTicks = 2 * kSixEightFine.ticksPerStep; // an eighth
@@ -239,7 +240,7 @@ constexpr std::uint32_t kPluckTicks = 2 * kSixEightFine.ticksPerStep; // an eigh
 // third high in the band as it rings on after the winds: over the
 // trumpets' A and E and the flute's A it leaned towards a bare fifth.
 constexpr std::array<std::uint8_t, 7> kButtonHarp = {45, 52, 57, 61, 64, 69, 73}; // A2 .. C#5
-constexpr std::uint8_t kButtonHarpVelocity = 70;
+constexpr std::uint8_t kButtonHarpVelocity = 70, kClosingHarpVelocity = 80;
 constexpr std::uint8_t kFirstHitVelocity = 86; // the opening stroke, under the last and the trumpet
 // The trumpet's call is the start of the line's crescendo, not its peak.
 constexpr int kCallAccent = 0;
@@ -261,31 +262,29 @@ constexpr std::uint32_t kSeventhAfterbeat = 4 * kSixEightFine.ticksPerStep;
 // half into the last chord, the sticks a little uneven.
 constexpr std::uint32_t kRollStrokes = 12, kRollTicks = kSixEightFine.ticksPerStep / 2;
 constexpr int kRollUneven = 3;
-// Under the last chord the timpani roll on the tonic, so the held chord
-// stands on more than one stroke: they fall back under the winds after the
-// crash and grow again, over the bar, into the brass's last short chord,
-// where a stroke closes the roll, harder than any of it, with the tuba and
-// the low strings plucked short. A flat roll closed by a soft stroke sounded a
-// stray thud after the chord.
-constexpr std::uint32_t kHeldRollStrokes = 2 * kButtonSixteenths - 1;
-constexpr int kHeldRollFrom = 68, kHeldRollLow = 52, kHeldRollTo = 82;
-constexpr std::uint8_t kClosingStrokeVelocity = 90;
+// Under the held chord the timpani roll on the tonic, so it stands on more
+// than one stroke: they fall back under the winds after the crash and grow
+// again into the breath; the last short chord has a stroke harder than any
+// of the roll, with the tuba and the low strings plucked short. A flat roll
+// closed by a soft stroke sounded a stray thud after the chord.
+constexpr std::uint32_t kHeldRollStrokes = 2 * (kButtonSixteenths - kBreathSixteenths) - 1;
+constexpr int kHeldRollFrom = 68, kHeldRollLow = 52, kHeldRollTo = 86;
+constexpr std::uint8_t kClosingStrokeVelocity = 98;
 // The last short chord is struck with a fresh cymbal, the second crash, so
-// it lands with an accent of its own: the first crash, struck on the held
-// chord, is fading by then, and the timpani alone marked it.
-constexpr std::uint8_t kClosingCrash = 57, kClosingCrashVelocity = 82; // Crash Cymbal 2
+// it lands with an accent of its own.
+constexpr std::uint8_t kClosingCrash = 57, kClosingCrashVelocity = 96; // Crash Cymbal 2
 constexpr std::array<std::uint8_t, 2> kClosingPluck = {45, 57};        // A2 A3
-constexpr std::uint8_t kClosingBassVelocity = 88, kClosingPluckVelocity = 84;
+constexpr std::uint8_t kClosingBassVelocity = 98, kClosingPluckVelocity = 96;
 // The winds' last short chord over that stroke: {channel, key, velocity}.
 struct Stab {
     std::uint8_t channel, key, velocity;
 };
 constexpr std::array<Stab, 5> kClosingBrass = {{
-    {kTrumpet, 81, 98},       // A5
-    {kSecondTrumpet, 76, 90}, // E5
-    {kFlute, 93, 72},         // A6, over the trumpet
-    {kHorns, 57, 88},         // A3
-    {kHorns, 61, 88},         // C#4
+    {kTrumpet, 81, 100},      // A5
+    {kSecondTrumpet, 73, 94}, // C#5
+    {kFlute, 93, 74},         // A6, over the trumpet
+    {kHorns, 57, 96},         // A3
+    {kHorns, 61, 96},         // C#4
 }};
 // The harp's glissando up the dominant's dominant, B2 to F#5, in the last
 // three sixteenths before the six-four, stopped as it comes; it leaves the
@@ -386,24 +385,26 @@ std::vector<MidiTrack> ComposeEndTune()
     const std::uint32_t lastStroke = lastBar + kSixEight.barTicks();
     for (const auto &[line, voice] : {std::pair{std::span<const std::string_view>(kHornUpper), kHornsHeld},
                                       std::pair{std::span<const std::string_view>(kHornLower), kHornsHeld}}) {
-        PlayLine(band.Track(voice.channel), voice, kSixEightFine, firstBar, line.first(line.size() - 3), band.Players(),
+        PlayLine(band.Track(voice.channel), voice, kSixEightFine, firstBar, line.first(line.size() - 2), band.Players(),
                  kLinePlace);
         // Over the six-four they come up with the trumpets, the band's climax.
         Voice climax = voice;
         climax.velocity = static_cast<std::uint8_t>(voice.velocity + kClimaxSupport);
-        PlayLine(band.Track(voice.channel), climax, kSixEightFine, lastBar, line.subspan(line.size() - 3, 1),
+        PlayLine(band.Track(voice.channel), climax, kSixEightFine, lastBar, line.subspan(line.size() - 2, 1),
                  band.Players(), lastPlace);
         Voice out = voice;
         out.velocity = static_cast<std::uint8_t>(voice.velocity + kStrokeSupport);
-        PlayLine(band.Track(voice.channel), out, kSixEightFine, lastStroke, line.last(2), band.Players(), lastPlace);
+        PlayLine(band.Track(voice.channel), out, kSixEightFine, lastStroke, line.last(1), band.Players(), lastPlace);
     }
     for (const std::uint8_t wind : {kTrumpet, kSecondTrumpet, kFlute, kHorns, kBass}) {
-        const std::uint32_t steps = kButtonSixteenths - kFadeFromSixteenth;
-        for (std::uint32_t i = 0; i <= steps; ++i) {
-            const int value = 127 - (127 - kFadeTo) * static_cast<int>(i) / static_cast<int>(steps);
+        const std::uint32_t steps = kButtonSixteenths - kBreathSixteenths - kFadeFromSixteenth;
+        for (std::uint32_t i = 0; i < steps; ++i) {
+            const int value = 127 - (127 - kFadeTo) * static_cast<int>(i) / static_cast<int>(steps - 1);
             band.Track(wind).Controller(lastStroke + (kFadeFromSixteenth + i) * kSixEightFine.ticksPerStep, wind,
                                         kExpression, static_cast<std::uint8_t>(value));
         }
+        band.Track(wind).Controller(lastStroke + kButtonSixteenths * kSixEightFine.ticksPerStep, wind, kExpression,
+                                    127);
     }
     // The run into the last chord broadens in steps, and the chord with it.
     for (const auto &[sixteenths, percent] : kBroadening) {
@@ -488,14 +489,16 @@ std::vector<MidiTrack> ComposeEndTune()
                 band.Track(kTimpani).Note(now + beat + i * kRollTicks, kTimpani, kTimpaniDominant,
                                           RollVelocity(kSwellFrom, kSwellTo, i, kRollStrokes), kRollTicks);
             }
-            // The last stroke, a bar on: the crash, the drum on A alone,
-            // rolling on under the held chord, the bass and the pizzicato
-            // short and the harp's chord rolled, left to ring.
+            // The arrival, a bar on: the crash, the drum on A alone,
+            // rolling on under the held chord, the bass, the pizzicato
+            // short and the harp's chord rolled, all let go with the winds
+            // for the breath; then the last stroke, the harp's chord rolled
+            // again and left to ring with the second crash.
             const std::uint32_t stroke = now + kSixEight.barTicks();
             const std::uint32_t ringing = kRingingTicks - kSixEight.barTicks();
             // Where the crashes and the harp let go: a beat before the file ends.
             const std::uint32_t letGo = stroke + ringing + kTailTicks - kLetGo;
-            band.Percussion(stroke, kCrash, kCrashVelocity, letGo - stroke);
+            band.Percussion(stroke, kCrash, kCrashVelocity, kButtonTicks);
             band.Track(kTimpani).Note(stroke, kTimpani, kTimpaniTonic, kButtonDrumVelocity, kRollTicks);
             // The roll's first third falls back, the rest grows; an even
             // number of strokes each way keeps the sticks alternating.
@@ -506,7 +509,7 @@ std::vector<MidiTrack> ComposeEndTune()
                     : RollVelocity(kHeldRollLow, kHeldRollTo, i - ebb - 1, kHeldRollStrokes - ebb);
                 band.Track(kTimpani).Note(stroke + i * kRollTicks, kTimpani, kTimpaniTonic, velocity, kRollTicks);
             }
-            const std::uint32_t release = stroke + (kHeldRollStrokes + 1) * kRollTicks;
+            const std::uint32_t release = stroke + kButtonSixteenths * kSixEightFine.ticksPerStep;
             band.Track(kTimpani).Note(release, kTimpani, kTimpaniTonic, kClosingStrokeVelocity, kPluckTicks);
             band.Percussion(release, kClosingCrash, kClosingCrashVelocity, letGo - release);
             band.Track(kBass).Note(release, kBass, kButtonBass, kClosingBassVelocity, kPluckTicks);
@@ -522,7 +525,9 @@ std::vector<MidiTrack> ComposeEndTune()
             }
             for (std::uint32_t i = 0; i < kButtonHarp.size(); ++i) {
                 band.Track(kHarp).Note(stroke + i * kFirstRollTicks, kHarp, kButtonHarp[i], kButtonHarpVelocity,
-                                       letGo - stroke - i * kFirstRollTicks);
+                                       kButtonTicks - i * kFirstRollTicks);
+                band.Track(kHarp).Note(release + i * kFirstRollTicks, kHarp, kButtonHarp[i], kClosingHarpVelocity,
+                                       letGo - release - i * kFirstRollTicks);
             }
         }
         now += kSixEight.barTicks();
