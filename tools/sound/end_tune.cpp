@@ -48,7 +48,9 @@ constexpr Part kParts[] = {
     {kTrumpet, program::kTrumpet, 92, 64, 50, "Trumpet"},
     {kSecondTrumpet, program::kTrumpet, 84, 76, 50, "Second trumpet"},
     {kHorns, program::kFrenchHorn, 84, 44, 56, "Horns"},
-    {kFlute, program::kFlute, 92, 36, 56, "Flute"},
+    // The flute's sixth octave carries on its own: its volume is turned
+    // down so it sings out over the brass without outshining the tune.
+    {kFlute, program::kFlute, 80, 36, 56, "Flute"},
     // Plucked strings keep the afterbeats, as the guitar does in the game
     // tune: a nylon string is lost under the brass and the drums and only
     // blurs them.
@@ -128,6 +130,9 @@ constexpr std::array<int, 5> kLevels = {-6, -6, -4, -2, 8};
 // to the close.
 constexpr int kLightTuba = -10;
 constexpr std::size_t kLightTubaBars = 3;
+// The D# under the dominant's dominant is held its bar: at full weight it
+// boomed under the trumpet's scale.
+constexpr int kClimbingTuba = -8;
 // The afterbeats carry the dance under the trumpet: they are plucked
 // harder than the held chords.
 constexpr int kAfterbeatLift = 8;
@@ -178,7 +183,10 @@ constexpr std::uint32_t kRingingTicks = (12 + kButtonSixteenths) * kSixEightFine
 constexpr std::uint32_t kTailTicks = 12 * kSixEightFine.ticksPerStep;
 constexpr std::uint32_t kLetGo = 6 * kSixEightFine.ticksPerStep;
 
-constexpr Voice kTrumpetLead{kTrumpet, 0, 84, 20, Articulation::Plain, 6};
+// The trumpet starts at a bright mezzo-forte, not at full strength, so the
+// game's colours, the flute and the harp, are heard with it and the brass
+// has room to grow to the close.
+constexpr Voice kTrumpetLead{kTrumpet, 0, 80, 20, Articulation::Plain, 6};
 // A second trumpet joins the first over the six-four, a sixth under it,
 // and holds its E, common to the six-four and the seventh, while the first
 // climbs to the top E and walks down, then steps down with it, D to C#, a
@@ -201,13 +209,13 @@ constexpr std::array<std::string_view, 1> kSecondTrumpetClose = {"E5/10 D5/2"};
 constexpr std::array<std::string_view, 1> kSecondTrumpetButton = {"C#5/10 r/2"};
 constexpr int kSecondTrumpetButtonAccent = 6;
 // High over the brass the flute carries without forcing: as loud as the
-// trumpet it outshone the tune.
-constexpr Voice kFluteSecond{kFlute, 0, 66, 16, Articulation::Plain, 6};
+// trumpet it outshone the tune, and much softer it was lost under it.
+constexpr Voice kFluteSecond{kFlute, 0, 76, 16, Articulation::Plain, 6};
 // The trumpet grows to its arrival on the tonic, louder than its top E,
 // which at full strength was strident, and its last stroke is the hardest;
 // over the six-four the flute holds on with them, and on the last stroke
 // rings over the trumpet.
-constexpr int kFinalAccent = 2, kButtonAccent = 8, kSecondFinalAccent = 4, kFluteClimax = 2;
+constexpr int kFinalAccent = 8, kButtonAccent = 14, kSecondFinalAccent = 4, kFluteClimax = 2;
 
 // The cymbals are kept for the close, as an orchestra's are: a crash with
 // the tonic's arrival and the other with the last short chord. A splash on
@@ -282,7 +290,7 @@ struct Stab {
 constexpr std::array<Stab, 5> kClosingBrass = {{
     {kTrumpet, 81, 100},      // A5
     {kSecondTrumpet, 73, 94}, // C#5
-    {kFlute, 93, 74},         // A6, over the trumpet
+    {kFlute, 93, 82},         // A6, over the trumpet
     {kHorns, 57, 96},         // A3
     {kHorns, 61, 96},         // C#4
 }};
@@ -291,7 +299,7 @@ constexpr std::array<Stab, 5> kClosingBrass = {{
 // leading note D# to the bass and the winds.
 constexpr std::array<std::uint8_t, 8> kSweep = {47, 54, 57, 59, 66, 69, 71, 78};
 constexpr std::uint32_t kSweepTicks = 30, kSweepFrom = 9 * kSixEightFine.ticksPerStep;
-constexpr std::uint8_t kSweepVelocity = 42;
+constexpr std::uint8_t kSweepVelocity = 56;
 constexpr std::uint32_t kFirstRollTicks = 15;
 constexpr std::uint8_t kFirstChordVelocity = 66; // under the trumpet's first notes
 // Under the call's A, on the second beat of the bar before the B7, the
@@ -303,13 +311,14 @@ constexpr std::size_t kLeaningBar = 2;
 constexpr std::array<std::uint8_t, 2> kLeaningChord = {53, 62}; // F3 D4
 constexpr std::uint8_t kLeaningVelocity = 60;
 constexpr std::array<std::uint8_t, 4> kCallHarp = {57, 61, 64, 69}; // A3 C#4 E4 A4
-constexpr std::uint8_t kCallHarpVelocity = 48;
+constexpr std::uint8_t kCallHarpVelocity = 62;
 // In the head's second bar the harp rolls up the F# minor chord as it
 // comes, on the second beat, so the band does not thin out after the
-// first bar's sweep.
+// first bar's sweep. Its rolls and runs in the middle bars are played out,
+// so they are heard through the brass: at a whisper they were lost.
 constexpr std::size_t kRollingBar = 1;
 constexpr std::array<std::uint8_t, 4> kRollingChord = {54, 57, 61, 66}; // F#3 A3 C#4 F#4
-constexpr std::uint8_t kRollingVelocity = 54;
+constexpr std::uint8_t kRollingVelocity = 66;
 // The horns enter together: a horn chord is not rolled. They hold the
 // band together under the trumpets; softer, they were lost under them.
 constexpr Voice kHornsHeld{kHorns, 0, 70, 20, Articulation::Plain, 0};
@@ -422,7 +431,7 @@ std::vector<MidiTrack> ComposeEndTune()
     for (std::size_t bar = 0; bar < kChords.size(); ++bar) {
         const bool last = bar + 1 == kChords.size();
         band.SetLevel(kLevels[bar]);
-        band.SetBassLevel(bar < kLightTubaBars ? kLightTuba : 0);
+        band.SetBassLevel(bar < kLightTubaBars ? kLightTuba : bar + 2 == kChords.size() ? kClimbingTuba : 0);
         // The bass goes on up through D# a semitone to the dominant's E
         // under the six-four, strikes it again under the seventh and falls
         // a fifth to the lowest A of the tune with the last stroke.
