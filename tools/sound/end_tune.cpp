@@ -50,7 +50,7 @@ constexpr Part kParts[] = {
     {kHorns, program::kFrenchHorn, 84, 44, 56, "Horns"},
     // The flute's sixth octave carries on its own: its volume is turned
     // down so it sings out over the brass without outshining the tune.
-    {kFlute, program::kFlute, 80, 36, 56, "Flute"},
+    {kFlute, program::kFlute, 84, 36, 56, "Flute"},
     // Plucked strings keep the afterbeats, as the guitar does in the game
     // tune: a nylon string is lost under the brass and the drums and only
     // blurs them.
@@ -187,30 +187,34 @@ constexpr std::uint32_t kLetGo = 6 * kSixEightFine.ticksPerStep;
 // game's colours, the flute and the harp, are heard with it and the brass
 // has room to grow to the close.
 constexpr Voice kTrumpetLead{kTrumpet, 0, 80, 20, Articulation::Plain, 6};
-// A second trumpet joins the first over the six-four, a sixth under it,
-// and holds its E, common to the six-four and the seventh, while the first
-// climbs to the top E and walks down, then steps down with it, D to C#, a
-// sixth under its last A: the tonic's third high in the brass. Climbing
-// with the first to C#6 it was shrill, a second trumpet at its top, and
-// on the fifth under the last A the brass's chord was a hollow fifth.
+// Over the six-four the second trumpet moves with the first, a sixth
+// under its C#, the chord's A under its top E, a third under its D and
+// sixths under its walk down to D, which falls to C#, a sixth under the
+// last A: the tonic's third high in the brass. Climbing with the first to
+// C#6 it was shrill, a second trumpet at its top; holding E under the
+// climb it droned an octave under the top E; on the fifth under the last A
+// the brass's chord was a hollow fifth.
 constexpr Voice kSecondTrumpetVoice{kSecondTrumpet, 0, 78, 20, Articulation::Plain, 0};
 // Before that it sings a third under the head from the band's first chord,
-// so the fanfare is two trumpets from its start, and under the head's
+// so the fanfare is two trumpets from its start, a sixth under its A on
+// the second beat, where an F# a third under it blurred the plain tonic
+// chord with an added sixth, and a third under the head's
 // second bar and the scale that climbs over the dominant's dominant; under
 // the call it keeps to thirds, then takes the half-diminished chord's F on
 // the beat, where a clarinet entering after it came as an afterthought, and
 // rises to the B7's F#, so the brass does not thin out before the climb.
 constexpr std::array<std::string_view, 4> kSecondTrumpetThirds = {
-    "C#5/3 D5/1 C#5/2 F#5/4 G#5/2", "A5/4 B5/2 A5/4 F#5/2", "C#5/2 C#5/1 C#5/1 C#5/2 F5/6",
+    "C#5/3 D5/1 C#5/2 C#5/4 G#5/2", "A5/4 B5/2 A5/4 F#5/2", "C#5/2 C#5/1 C#5/1 C#5/2 F5/6",
     "F#5/3 r/3 D#5/2 E5/1 F#5/1 F#5/2"};
 constexpr std::uint32_t kThirdsFrom = 0; // the head's first bar
 constexpr int kThirdsLevel = -10;        // under the first trumpet, which keeps the tune
-constexpr std::array<std::string_view, 1> kSecondTrumpetClose = {"E5/10 D5/2"};
+constexpr std::array<std::string_view, 1> kSecondTrumpetClose = {"E5/4 A5/2 B5/3 E5/1 D5/2"};
+constexpr int kSecondTrumpetCloseLevel = -4; // no louder than its thirds
 constexpr std::array<std::string_view, 1> kSecondTrumpetButton = {"C#5/10 r/2"};
 constexpr int kSecondTrumpetButtonAccent = 6;
 // High over the brass the flute carries without forcing: as loud as the
 // trumpet it outshone the tune, and much softer it was lost under it.
-constexpr Voice kFluteSecond{kFlute, 0, 76, 16, Articulation::Plain, 6};
+constexpr Voice kFluteSecond{kFlute, 0, 72, 16, Articulation::Plain, 6};
 // The trumpet grows to its arrival on the tonic, louder than its top E,
 // which at full strength was strident, and its last stroke is the hardest;
 // over the six-four the flute holds on with them, and on the last stroke
@@ -382,8 +386,10 @@ std::vector<MidiTrack> ComposeEndTune()
         thirds.velocity = static_cast<std::uint8_t>(thirds.velocity + kThirdsLevel);
         PlayLine(band.Track(kSecondTrumpet), thirds, kSixEightFine, firstBar + kThirdsFrom * kSixEight.barTicks(),
                  kSecondTrumpetThirds, band.Players(), kLinePlace + static_cast<int>(kThirdsFrom));
-        PlayLine(band.Track(kSecondTrumpet), kSecondTrumpetVoice, kSixEightFine, lastBar, kSecondTrumpetClose,
-                 band.Players(), lastPlace);
+        Voice close = kSecondTrumpetVoice;
+        close.velocity = static_cast<std::uint8_t>(close.velocity + kSecondTrumpetCloseLevel);
+        PlayLine(band.Track(kSecondTrumpet), close, kSixEightFine, lastBar, kSecondTrumpetClose, band.Players(),
+                 lastPlace);
         Voice out = kSecondTrumpetVoice;
         out.velocity = static_cast<std::uint8_t>(out.velocity + kSecondTrumpetButtonAccent);
         PlayLine(band.Track(kSecondTrumpet), out, kSixEightFine, lastBar + kSixEight.barTicks(), kSecondTrumpetButton,
