@@ -187,28 +187,28 @@ constexpr std::uint32_t kLetGo = 6 * kSixEightFine.ticksPerStep;
 // game's colours, the flute and the harp, are heard with it and the brass
 // has room to grow to the close.
 constexpr Voice kTrumpetLead{kTrumpet, 0, 80, 20, Articulation::Plain, 6};
-// Over the six-four the second trumpet moves with the first, a sixth
-// under its C#, the chord's A under its top E, a third under its D and
-// sixths under its walk down to D, which falls to C#, a sixth under the
-// last A: the tonic's third high in the brass. Climbing with the first to
-// C#6 it was shrill, a second trumpet at its top; holding E under the
-// climb it droned an octave under the top E; on the fifth under the last A
-// the brass's chord was a hollow fifth.
+// Over the six-four the second trumpet holds the chord's A under the
+// first's C# and top E, goes a third under its walk down over the seventh,
+// and from the leading note takes the tonic's third, C#, a sixth under the
+// last A: the third high in the brass. Climbing with the first to C#6 it
+// was shrill, a second trumpet at its top; holding E under the climb it
+// droned an octave under the top E, and leaping away from it broke the
+// pair apart; on the fifth under the last A the chord was a hollow fifth.
 constexpr Voice kSecondTrumpetVoice{kSecondTrumpet, 0, 78, 20, Articulation::Plain, 0};
 // Before that it sings a third under the head from the band's first chord,
-// so the fanfare is two trumpets from its start, a sixth under its A on
-// the second beat, where an F# a third under it blurred the plain tonic
-// chord with an added sixth, and a third under the head's
+// so the fanfare is two trumpets from its start, on the chord's E under
+// its A on the second beat, where an F# a third under it blurred the plain
+// tonic chord with an added sixth, and a third under the head's
 // second bar and the scale that climbs over the dominant's dominant; under
 // the call it keeps to thirds, then takes the half-diminished chord's F on
 // the beat, where a clarinet entering after it came as an afterthought, and
 // rises to the B7's F#, so the brass does not thin out before the climb.
-constexpr std::array<std::string_view, 4> kSecondTrumpetThirds = {
-    "C#5/3 D5/1 C#5/2 C#5/4 G#5/2", "A5/4 B5/2 A5/4 F#5/2", "C#5/2 C#5/1 C#5/1 C#5/2 F5/6",
-    "F#5/3 r/3 D#5/2 E5/1 F#5/1 F#5/2"};
+constexpr std::array<std::string_view, 4> kSecondTrumpetThirds = {"C#5/3 D5/1 C#5/2 E5/4 G#5/2", "A5/4 B5/2 A5/4 F#5/2",
+                                                                  "C#5/2 C#5/1 C#5/1 C#5/2 F5/6",
+                                                                  "F#5/3 r/3 D#5/2 E5/1 F#5/1 F#5/2"};
 constexpr std::uint32_t kThirdsFrom = 0; // the head's first bar
 constexpr int kThirdsLevel = -10;        // under the first trumpet, which keeps the tune
-constexpr std::array<std::string_view, 1> kSecondTrumpetClose = {"E5/4 A5/2 B5/3 E5/1 D5/2"};
+constexpr std::array<std::string_view, 1> kSecondTrumpetClose = {"A5/6 B5/3 A5/1 G#5/2"};
 constexpr int kSecondTrumpetCloseLevel = -4; // no louder than its thirds
 constexpr std::array<std::string_view, 1> kSecondTrumpetButton = {"C#5/10 r/2"};
 constexpr int kSecondTrumpetButtonAccent = 6;
@@ -222,11 +222,11 @@ constexpr Voice kFluteSecond{kFlute, 0, 72, 16, Articulation::Plain, 6};
 constexpr int kFinalAccent = 8, kButtonAccent = 14, kSecondFinalAccent = 4, kFluteClimax = 2;
 
 // The cymbals are kept for the close, as an orchestra's are: a crash with
-// the tonic's arrival and the other with the last short chord. A splash on
+// the tonic's arrival and the other, harder, with the last short chord. A splash on
 // the first chord was a drum kit's pop, and a crash rolled under the
 // seventh, each thirty-second struck afresh, rattled where it should swell:
 // the timpani's roll alone carries the swell.
-constexpr std::uint8_t kCrash = 49, kCrashVelocity = 92;
+constexpr std::uint8_t kCrash = 49, kCrashVelocity = 84;
 // The timpani: the tonic struck at the start and on the last chord, the
 // root of the dominant's dominant once, a roll on the dominant between and
 // one on the tonic under the held chord, B E A with the bass. The climb to
