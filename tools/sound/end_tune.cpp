@@ -92,11 +92,13 @@ constexpr std::array<std::string_view, 5> kMelody = {
 };
 // Two horns hold the chords in the middle of the band, under the trumpets; the upper falls A G# F# against the
 // trumpet's climb in the head's second bar, the G# passing off the beat so the F# minor chord lands on it, rises E F F#
-// through the half-diminished chord to the dominant's dominant, and the dominant's seventh falls to the tonic's third.
+// through the half-diminished chord to the dominant's dominant, and holds the six-four's E through the seventh into
+// the tonic, its fifth under the second trumpet's C#: falling with the seventh to the third, it left the last chord
+// with no fifth in the winds.
 // The lower holds its A into the tonic's first inversion, whose C# the tuba and the second trumpet have: the third
 // tripled in the middle of the band was thick.
-constexpr std::array<std::string_view, 6> kHornUpper = {"E4/12",  "A4/4 G#4/2 F#4/6", "E4/6 F4/6",
-                                                        "F#4/12", "E4/6 D4/6",        "C#4/10 r/2"};
+constexpr std::array<std::string_view, 6> kHornUpper = {"E4/12", "A4/4 G#4/2 F#4/6", "E4/6 F4/6", "F#4/12",
+                                                        "E4/12", "E4/10 r/2"};
 constexpr std::array<std::string_view, 6> kHornLower = {"C#4/12",    "A3/12",      "A3/6 B3/6",
                                                         "B3/6 A3/6", "A3/6 G#3/6", "A3/10 r/2"};
 // Over the trumpets, a third or a sixth above the tune where they strike
@@ -134,8 +136,8 @@ constexpr std::size_t kLightTubaBars = 3;
 // boomed under the trumpet's scale.
 constexpr int kClimbingTuba = -8;
 // The afterbeats carry the dance under the trumpet: they are plucked
-// harder than the held chords.
-constexpr int kAfterbeatLift = 8;
+// harder than the held chords, so they are heard through the brass.
+constexpr int kAfterbeatLift = 14;
 // The broadening into the last chord, over the six-four and the seventh
 // only, so the dominant's dominant keeps its drive: {sixteenths into their
 // bar, tempo in % of the beat's length}. Begun in the bar before, it slowed
@@ -296,7 +298,7 @@ constexpr std::array<Stab, 5> kClosingBrass = {{
     {kSecondTrumpet, 73, 94}, // C#5
     {kFlute, 93, 82},         // A6, over the trumpet
     {kHorns, 57, 96},         // A3
-    {kHorns, 61, 96},         // C#4
+    {kHorns, 64, 96},         // E4
 }};
 // The harp's glissando up the dominant's dominant, B2 to F#5, in the last
 // three sixteenths before the six-four, stopped as it comes; it leaves the
