@@ -96,10 +96,11 @@ constexpr std::array<std::string_view, 5> kMelody = {
 // the tonic, its fifth under the second trumpet's C#: falling with the seventh to the third, it left the last chord
 // with no fifth in the winds.
 // The lower holds its A into the tonic's first inversion, whose C# the tuba and the second trumpet have: the third
-// tripled in the middle of the band was thick.
+// tripled in the middle of the band was thick; and on through the half-diminished chord, under the upper's F, whose B
+// the trumpet has: the horns' B under F doubled the trumpets' tritone.
 constexpr std::array<std::string_view, 6> kHornUpper = {"E4/12", "A4/4 G#4/2 F#4/6", "E4/6 F4/6", "F#4/12",
                                                         "E4/12", "E4/10 r/2"};
-constexpr std::array<std::string_view, 6> kHornLower = {"C#4/12",    "A3/12",      "A3/6 B3/6",
+constexpr std::array<std::string_view, 6> kHornLower = {"C#4/12",    "A3/12",      "A3/12",
                                                         "B3/6 A3/6", "A3/6 G#3/6", "A3/10 r/2"};
 // Over the trumpets, a third or a sixth above the tune where they strike
 // together, but a line of its own: it holds while the tune climbs and moves
@@ -202,11 +203,13 @@ constexpr Voice kSecondTrumpetVoice{kSecondTrumpet, 0, 78, 20, Articulation::Pla
 // its A on the second beat, where an F# a third under it blurred the plain
 // tonic chord with an added sixth, and a third under the head's
 // second bar and the scale that climbs over the dominant's dominant; under
-// the call it keeps to thirds, then takes the half-diminished chord's F on
-// the beat, where a clarinet entering after it came as an afterthought, and
-// rises to the B7's F#, so the brass does not thin out before the climb.
+// the call it keeps to thirds, then steps up to the half-diminished
+// chord's D on the beat, a sixth under the first's B, and rises to the
+// B7's F#, so the brass does not thin out before the climb. Leaping a
+// diminished fourth to the chord's F, it sounded a bare tritone with the
+// first; the F is the horn's and the strings'.
 constexpr std::array<std::string_view, 4> kSecondTrumpetThirds = {"C#5/3 D5/1 C#5/2 E5/4 G#5/2", "A5/4 B5/2 A5/4 F#5/2",
-                                                                  "C#5/2 C#5/1 C#5/1 C#5/2 F5/6",
+                                                                  "C#5/2 C#5/1 C#5/1 C#5/2 D5/6",
                                                                   "F#5/3 r/3 D#5/2 E5/1 F#5/1 F#5/2"};
 constexpr std::uint32_t kThirdsFrom = 0; // the head's first bar
 constexpr int kThirdsLevel = -10;        // under the first trumpet, which keeps the tune
