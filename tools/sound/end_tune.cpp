@@ -38,11 +38,13 @@ constexpr std::uint8_t kBass = kEndTuneBass;
 constexpr std::uint8_t kHarp = 6;
 constexpr std::uint8_t kTimpani = 7; // with the band, not the leads
 
-// The band plays at a fanfare's strength, its brass bright at forte, but
-// with the volumes turned down: the game's tune is soft winds, strings and
-// harp, and at full volume the win came as a jolt. It stays well over the
-// game's tune, about three decibels, a festive close and not an alarm.
-// Played softer instead, the trumpets lost their edge and sounded tame.
+// The band plays with the volumes turned down: the game's tune is soft
+// winds, strings and harp, and at full volume the win came as a jolt. Its
+// brass starts at a bright mezzo-forte and reaches forte only at the
+// close, so the fanfare grows out of the game's soft world; it stays well
+// over the game's tune, about three decibels, a festive close and not an
+// alarm. Played soft throughout, the trumpets lost their edge and sounded
+// tame.
 constexpr Part kParts[] = {
     // The band spreads across the stage around the trumpet in the middle.
     {kTrumpet, program::kTrumpet, 92, 64, 50, "Trumpet"},
@@ -70,7 +72,7 @@ constexpr Accompanists kAccompanists{kBass, kPizzicato, kPizzicato, kHarp, kPizz
 // the timpani strike the dominant twice, a pickup into their tonic on the
 // downbeat. Two sixteenths of one trumpet were over before they spoke.
 constexpr std::array<std::uint8_t, 2> kCall = {69, 73}, kCallUnder = {64, 69}; // A4 C#5 over E4 A4
-constexpr std::array<std::uint8_t, 2> kCallVelocity = {80, 88};
+constexpr std::array<std::uint8_t, 2> kCallVelocity = {72, 80};
 constexpr int kCallUnderLevel = -10;
 constexpr std::uint8_t kCallDrum = 40; // E2
 constexpr std::array<std::uint8_t, 2> kCallDrumVelocity = {56, 68};
@@ -131,7 +133,7 @@ constexpr std::array<int, 5> kLevels = {-6, -6, -4, -2, 8};
 // Under the first bars the tuba marks the beats lightly, so the dance does
 // not turn into a village band's oom-pah; its weight is kept for the climb
 // to the close.
-constexpr int kLightTuba = -10;
+constexpr int kLightTuba = -14;
 constexpr std::size_t kLightTubaBars = 3;
 // The D# under the dominant's dominant is held its bar: at full weight it
 // boomed under the trumpet's scale.
@@ -189,7 +191,7 @@ constexpr std::uint32_t kLetGo = 6 * kSixEightFine.ticksPerStep;
 // The trumpet starts at a bright mezzo-forte, not at full strength, so the
 // game's colours, the flute and the harp, are heard with it and the brass
 // has room to grow to the close.
-constexpr Voice kTrumpetLead{kTrumpet, 0, 80, 20, Articulation::Plain, 6};
+constexpr Voice kTrumpetLead{kTrumpet, 0, 74, 20, Articulation::Plain, 6};
 // Over the six-four the second trumpet holds the chord's A under the
 // first's C# and top E, goes a third under its walk down over the seventh,
 // and from the leading note takes the tonic's third, C#, a sixth under the
@@ -197,7 +199,7 @@ constexpr Voice kTrumpetLead{kTrumpet, 0, 80, 20, Articulation::Plain, 6};
 // was shrill, a second trumpet at its top; holding E under the climb it
 // droned an octave under the top E, and leaping away from it broke the
 // pair apart; on the fifth under the last A the chord was a hollow fifth.
-constexpr Voice kSecondTrumpetVoice{kSecondTrumpet, 0, 78, 20, Articulation::Plain, 0};
+constexpr Voice kSecondTrumpetVoice{kSecondTrumpet, 0, 74, 20, Articulation::Plain, 0};
 // Before that it sings a third under the head from the band's first chord,
 // so the fanfare is two trumpets from its start, on the chord's E under
 // its A on the second beat, where an F# a third under it blurred the plain
@@ -224,7 +226,7 @@ constexpr Voice kFluteSecond{kFlute, 0, 72, 16, Articulation::Plain, 6};
 // which at full strength was strident, and its last stroke is the hardest;
 // over the six-four the flute holds on with them, and on the last stroke
 // rings over the trumpet.
-constexpr int kFinalAccent = 8, kButtonAccent = 14, kSecondFinalAccent = 4, kFluteClimax = 2;
+constexpr int kFinalAccent = 10, kButtonAccent = 16, kSecondFinalAccent = 4, kFluteClimax = 2;
 
 // The cymbals are kept for the close, as an orchestra's are: a crash with
 // the tonic's arrival and the other, harder, with the last short chord. A splash on
@@ -330,7 +332,7 @@ constexpr std::array<std::uint8_t, 4> kRollingChord = {54, 57, 61, 66}; // F#3 A
 constexpr std::uint8_t kRollingVelocity = 66;
 // The horns enter together: a horn chord is not rolled. They hold the
 // band together under the trumpets; softer, they were lost under them.
-constexpr Voice kHornsHeld{kHorns, 0, 70, 20, Articulation::Plain, 0};
+constexpr Voice kHornsHeld{kHorns, 0, 66, 20, Articulation::Plain, 0};
 // Velocity added to the horns over the six-four and on the last stroke.
 constexpr int kClimaxSupport = 10, kStrokeSupport = 14;
 
