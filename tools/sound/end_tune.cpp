@@ -72,7 +72,7 @@ constexpr Accompanists kAccompanists{kBass, kPizzicato, kPizzicato, kHarp, kPizz
 // the timpani strike the dominant twice, a pickup into their tonic on the
 // downbeat. Two sixteenths of one trumpet were over before they spoke.
 constexpr std::array<std::uint8_t, 2> kCall = {69, 73}, kCallUnder = {64, 69}; // A4 C#5 over E4 A4
-constexpr std::array<std::uint8_t, 2> kCallVelocity = {72, 80};
+constexpr std::array<std::uint8_t, 2> kCallVelocity = {68, 74};
 constexpr int kCallUnderLevel = -10;
 constexpr std::uint8_t kCallDrum = 40; // E2
 constexpr std::array<std::uint8_t, 2> kCallDrumVelocity = {56, 68};
@@ -219,9 +219,10 @@ constexpr std::array<std::string_view, 1> kSecondTrumpetClose = {"A5/6 B5/3 A5/1
 constexpr int kSecondTrumpetCloseLevel = -4; // no louder than its thirds
 constexpr std::array<std::string_view, 1> kSecondTrumpetButton = {"C#5/10 r/2"};
 constexpr int kSecondTrumpetButtonAccent = 6;
-// High over the brass the flute carries without forcing: as loud as the
-// trumpet it outshone the tune, and much softer it was lost under it.
-constexpr Voice kFluteSecond{kFlute, 0, 72, 16, Articulation::Plain, 6};
+// High over the brass the flute carries without forcing, well under the
+// trumpet: its sixth octave pierces, and near the trumpet's strength it
+// pulled the ear off the tune.
+constexpr Voice kFluteSecond{kFlute, 0, 64, 16, Articulation::Plain, 6};
 // The trumpet grows to its arrival on the tonic, louder than its top E,
 // which at full strength was strident, and its last stroke is the hardest;
 // over the six-four the flute holds on with them, and on the last stroke
@@ -261,8 +262,10 @@ constexpr std::uint32_t kPluckTicks = 2 * kSixEightFine.ticksPerStep; // an eigh
 constexpr std::array<std::uint8_t, 7> kButtonHarp = {45, 52, 57, 61, 64, 69, 73}; // A2 .. C#5
 constexpr std::uint8_t kButtonHarpVelocity = 70, kClosingHarpVelocity = 80;
 constexpr std::uint8_t kFirstHitVelocity = 86; // the opening stroke, under the last and the trumpet
-// The trumpet's call is the start of the line's crescendo, not its peak.
-constexpr int kCallAccent = 0;
+// The trumpet's head is the start of the line's crescendo, not its peak,
+// but stands out of the band, its first downbeat over the upbeat's C#:
+// at the level of the chords under it, it sounded one of them.
+constexpr int kCallAccent = 5;
 // A quick sweep up two octaves of the tonic chord, ringing over the
 // trumpet's low E to brighten the call: its top for a beat, the rest the
 // bar.
@@ -301,7 +304,7 @@ struct Stab {
 constexpr std::array<Stab, 5> kClosingBrass = {{
     {kTrumpet, 81, 100},      // A5
     {kSecondTrumpet, 73, 94}, // C#5
-    {kFlute, 93, 82},         // A6, over the trumpet
+    {kFlute, 93, 76},         // A6, over the trumpet
     {kHorns, 57, 96},         // A3
     {kHorns, 64, 96},         // E4
 }};
