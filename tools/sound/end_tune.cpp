@@ -94,14 +94,13 @@ constexpr std::array<std::string_view, 5> kMelody = {
 };
 // Two horns hold the chords in the middle of the band, under the trumpets; the upper falls A G# F# against the
 // trumpet's climb in the head's second bar, the G# passing off the beat so the F# minor chord lands on it, rises E F F#
-// through the half-diminished chord to the dominant's dominant, and holds the six-four's E through the seventh into
-// the tonic, its fifth under the second trumpet's C#: falling with the seventh to the third, it left the last chord
-// with no fifth in the winds.
+// through the half-diminished chord to the dominant's dominant, and takes the dominant's seventh, held, which falls to
+// the tonic's third: holding the six-four's E instead left the seventh to short notes, and the dominant thin.
 // The lower holds its A into the tonic's first inversion, whose C# the tuba and the second trumpet have: the third
 // tripled in the middle of the band was thick; and on through the half-diminished chord, under the upper's F, whose B
 // the trumpet has: the horns' B under F doubled the trumpets' tritone.
-constexpr std::array<std::string_view, 6> kHornUpper = {"E4/12", "A4/4 G#4/2 F#4/6", "E4/6 F4/6", "F#4/12",
-                                                        "E4/12", "E4/10 r/2"};
+constexpr std::array<std::string_view, 6> kHornUpper = {"E4/12",  "A4/4 G#4/2 F#4/6", "E4/6 F4/6",
+                                                        "F#4/12", "E4/6 D4/6",        "C#4/10 r/2"};
 constexpr std::array<std::string_view, 6> kHornLower = {"C#4/12",    "A3/12",      "A3/12",
                                                         "B3/6 A3/6", "A3/6 G#3/6", "A3/10 r/2"};
 // Over the trumpets, a third or a sixth above the tune where they strike
@@ -194,11 +193,12 @@ constexpr std::uint32_t kLetGo = 6 * kSixEightFine.ticksPerStep;
 constexpr Voice kTrumpetLead{kTrumpet, 0, 74, 20, Articulation::Plain, 6};
 // Over the six-four the second trumpet holds the chord's A under the
 // first's C# and top E, goes a third under its walk down over the seventh,
-// and from the leading note takes the tonic's third, C#, a sixth under the
-// last A: the third high in the brass. Climbing with the first to C#6 it
-// was shrill, a second trumpet at its top; holding E under the climb it
-// droned an octave under the top E, and leaping away from it broke the
-// pair apart; on the fifth under the last A the chord was a hollow fifth.
+// and from the leading note takes the tonic's fifth, E, as an inner voice
+// may, under the last A, the horns' seventh falling to the third: leaping
+// to the third, C#, it left the leading note hanging and the chord with no
+// fifth. Climbing with the first to C#6 it was shrill, a second trumpet at
+// its top; holding E under the climb it droned an octave under the top E,
+// and leaping away from it broke the pair apart.
 constexpr Voice kSecondTrumpetVoice{kSecondTrumpet, 0, 74, 20, Articulation::Plain, 0};
 // Before that it sings a third under the head from the band's first chord,
 // so the fanfare is two trumpets from its start, on the chord's E under
@@ -217,7 +217,7 @@ constexpr std::uint32_t kThirdsFrom = 0; // the head's first bar
 constexpr int kThirdsLevel = -10;        // under the first trumpet, which keeps the tune
 constexpr std::array<std::string_view, 1> kSecondTrumpetClose = {"A5/6 B5/3 A5/1 G#5/2"};
 constexpr int kSecondTrumpetCloseLevel = -4; // no louder than its thirds
-constexpr std::array<std::string_view, 1> kSecondTrumpetButton = {"C#5/10 r/2"};
+constexpr std::array<std::string_view, 1> kSecondTrumpetButton = {"E5/10 r/2"};
 constexpr int kSecondTrumpetButtonAccent = 6;
 // High over the brass the flute carries without forcing, well under the
 // trumpet: its sixth octave pierces, and near the trumpet's strength it
@@ -303,10 +303,10 @@ struct Stab {
 };
 constexpr std::array<Stab, 5> kClosingBrass = {{
     {kTrumpet, 81, 100},      // A5
-    {kSecondTrumpet, 73, 94}, // C#5
+    {kSecondTrumpet, 76, 94}, // E5
     {kFlute, 93, 76},         // A6, over the trumpet
     {kHorns, 57, 96},         // A3
-    {kHorns, 64, 96},         // E4
+    {kHorns, 61, 96},         // C#4
 }};
 // The harp's glissando up the dominant's dominant, B2 to F#5, in the last
 // three sixteenths before the six-four, stopped as it comes; it leaves the
