@@ -508,6 +508,34 @@ TEST(EndTune, RingsWithinItsLimitsAndInThirdsAndSixths)
             std::max<int>(note.tick >= lastBar ? finalLoudest : beforeLoudest, note.velocity);
     }
     EXPECT_GE(finalLoudest, beforeLoudest);
+    // The last stroke is a button: the lead's hardest note, struck out of a
+    // silence of the whole band, so it is heard as a fresh chord and not a
+    // swell of the one held before it.
+    int leadBefore = 0;
+    for (const WrittenNote &note : notes) {
+        if (note.channel == kEndTuneLead && note.tick < lastOnset)
+            leadBefore = std::max<int>(leadBefore, note.velocity);
+        if (note.tick < lastOnset) {
+            EXPECT_LE(note.tick + note.length + kEighth, lastOnset)
+                << "channel " << int(note.channel) << " rings into the last stroke";
+        }
+    }
+    for (const WrittenNote &note : notes) {
+        if (note.channel == kEndTuneLead && note.tick == lastOnset) {
+            EXPECT_GE(note.velocity, leadBefore + 8);
+        }
+    }
+    // A GM cymbal struck again while it rings restarts its attack: a
+    // rattle, not a swell. Each stroke comes a beat or more after the last.
+    std::uint32_t lastCymbal = 0;
+    bool struck = false;
+    for (const WrittenNote &note : notes) {
+        if (note.channel != kDrums)
+            continue;
+        EXPECT_TRUE(!struck || note.tick >= lastCymbal + kBeat) << "cymbal struck again at tick " << note.tick;
+        lastCymbal = note.tick;
+        struck = true;
+    }
 
     // The second line sounds a third or a sixth from the lead at each of its onsets.
     // The bars are counted from the first downbeat, after the trumpet's call.

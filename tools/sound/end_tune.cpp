@@ -5,10 +5,10 @@
 // bar; a flute sings in thirds and sixths over it, two horns hold
 // the chords, and the line grows bar by bar, through the dominant's
 // dominant and a broadening, to the tonic's six-four, the tune at its
-// highest, leaning on the dominant's seventh as the timpani and the cymbal
-// roll and swell; the tonic itself comes only with the last stroke and the
-// crash: the loudest moment, held over a bar on the timpani's roll while
-// the crash and the harp ring on to the end.
+// highest, leaning on the dominant's seventh as the timpani roll and
+// swell; the tonic itself comes only with the last stroke and the crash,
+// the first cymbal of the piece: the loudest moment, held over a bar on the
+// timpani's roll while the crash and the harp ring on to the end.
 // No part climbs above C7 or plays harder than velocity 100, so it rings
 // rather than shrieks.
 #include "band.h"
@@ -38,17 +38,21 @@ constexpr std::uint8_t kBass = kEndTuneBass;
 constexpr std::uint8_t kHarp = 6;
 constexpr std::uint8_t kTimpani = 7; // with the band, not the leads
 
-// The band plays at a fanfare's strength, its brass bright at forte, but
-// with the volumes turned down: the game's tune is soft winds, strings and
-// harp, and at full volume the win came as a jolt. It stays well over the
-// game's tune, about three decibels, a festive close and not an alarm.
-// Played softer instead, the trumpets lost their edge and sounded tame.
+// The band plays with the volumes turned down: the game's tune is soft
+// winds, strings and harp, and at full volume the win came as a jolt. Its
+// brass starts at a bright mezzo-forte and reaches forte only at the
+// close, so the fanfare grows out of the game's soft world; it stays well
+// over the game's tune, about three decibels, a festive close and not an
+// alarm. Played soft throughout, the trumpets lost their edge and sounded
+// tame.
 constexpr Part kParts[] = {
     // The band spreads across the stage around the trumpet in the middle.
     {kTrumpet, program::kTrumpet, 92, 64, 50, "Trumpet"},
     {kSecondTrumpet, program::kTrumpet, 84, 76, 50, "Second trumpet"},
     {kHorns, program::kFrenchHorn, 84, 44, 56, "Horns"},
-    {kFlute, program::kFlute, 92, 36, 56, "Flute"},
+    // The flute's sixth octave carries on its own: its volume is turned
+    // down so it sings out over the brass without outshining the tune.
+    {kFlute, program::kFlute, 84, 36, 56, "Flute"},
     // Plucked strings keep the afterbeats, as the guitar does in the game
     // tune: a nylon string is lost under the brass and the drums and only
     // blurs them.
@@ -58,7 +62,7 @@ constexpr Part kParts[] = {
     {kBass, program::kTuba, 106, 64, 24, "Tuba"},
     {kHarp, program::kHarp, 77, 28, 56, "Harp"},
     {kTimpani, program::kTimpani, 92, 64, 40, "Timpani"},
-    {kDrums, 0, 92, 64, 40, "Cymbal"}, // the crash is the chord's splash
+    {kDrums, 0, 92, 64, 40, "Cymbal"}, // the crashes, for the close alone
 };
 constexpr Accompanists kAccompanists{kBass, kPizzicato, kPizzicato, kHarp, kPizzicato};
 
@@ -68,7 +72,7 @@ constexpr Accompanists kAccompanists{kBass, kPizzicato, kPizzicato, kHarp, kPizz
 // the timpani strike the dominant twice, a pickup into their tonic on the
 // downbeat. Two sixteenths of one trumpet were over before they spoke.
 constexpr std::array<std::uint8_t, 2> kCall = {69, 73}, kCallUnder = {64, 69}; // A4 C#5 over E4 A4
-constexpr std::array<std::uint8_t, 2> kCallVelocity = {80, 88};
+constexpr std::array<std::uint8_t, 2> kCallVelocity = {68, 74};
 constexpr int kCallUnderLevel = -10;
 constexpr std::uint8_t kCallDrum = 40; // E2
 constexpr std::array<std::uint8_t, 2> kCallDrumVelocity = {56, 68};
@@ -90,13 +94,15 @@ constexpr std::array<std::string_view, 5> kMelody = {
 };
 // Two horns hold the chords in the middle of the band, under the trumpets; the upper falls A G# F# against the
 // trumpet's climb in the head's second bar, the G# passing off the beat so the F# minor chord lands on it, rises E F F#
-// through the half-diminished chord to the dominant's dominant, and the dominant's seventh falls to the tonic's third.
+// through the half-diminished chord to the dominant's dominant, and takes the dominant's seventh, held, which falls to
+// the tonic's third: holding the six-four's E instead left the seventh to short notes, and the dominant thin.
 // The lower holds its A into the tonic's first inversion, whose C# the tuba and the second trumpet have: the third
-// tripled in the middle of the band was thick.
-constexpr std::array<std::string_view, 7> kHornUpper = {"E4/12",     "A4/4 G#4/2 F#4/6", "E4/6 F4/6", "F#4/12",
-                                                        "E4/6 D4/6", "C#4/12",           "~C#4/4 r/8"};
-constexpr std::array<std::string_view, 7> kHornLower = {"C#4/12",     "A3/12", "A3/6 B3/6", "B3/6 A3/6",
-                                                        "A3/6 G#3/6", "A3/12", "~A3/4 r/8"};
+// tripled in the middle of the band was thick; and on through the half-diminished chord, under the upper's F, whose B
+// the trumpet has: the horns' B under F doubled the trumpets' tritone.
+constexpr std::array<std::string_view, 6> kHornUpper = {"E4/12",  "A4/4 G#4/2 F#4/6", "E4/6 F4/6",
+                                                        "F#4/12", "E4/6 D4/6",        "C#4/10 r/2"};
+constexpr std::array<std::string_view, 6> kHornLower = {"C#4/12",    "A3/12",      "A3/12",
+                                                        "B3/6 A3/6", "A3/6 G#3/6", "A3/10 r/2"};
 // Over the trumpets, a third or a sixth above the tune where they strike
 // together, but a line of its own: it holds while the tune climbs and moves
 // against it as it turns. It leaves the head's first bar to the trumpets
@@ -126,11 +132,14 @@ constexpr std::array<int, 5> kLevels = {-6, -6, -4, -2, 8};
 // Under the first bars the tuba marks the beats lightly, so the dance does
 // not turn into a village band's oom-pah; its weight is kept for the climb
 // to the close.
-constexpr int kLightTuba = -10;
+constexpr int kLightTuba = -14;
 constexpr std::size_t kLightTubaBars = 3;
+// The D# under the dominant's dominant is held its bar: at full weight it
+// boomed under the trumpet's scale.
+constexpr int kClimbingTuba = -8;
 // The afterbeats carry the dance under the trumpet: they are plucked
-// harder than the held chords.
-constexpr int kAfterbeatLift = 8;
+// harder than the held chords, so they are heard through the brass.
+constexpr int kAfterbeatLift = 14;
 // The broadening into the last chord, over the six-four and the seventh
 // only, so the dominant's dominant keeps its drive: {sixteenths into their
 // bar, tempo in % of the beat's length}. Begun in the bar before, it slowed
@@ -145,29 +154,25 @@ constexpr std::size_t kClimbFrom = 2;
 // the eight-bar arc climbs to its height on the dominant's dominant, the
 // six-four taking its last bar.
 constexpr int kLinePlace = 3;
-// With the bar-1 hit a light cymbal splashes, the only cymbal before the
-// close, so the crash is kept new for the last stroke; the pizzicato keeps
-// to its afterbeats.
-constexpr std::uint8_t kSplashKey = 55, kSplashVelocity = 78;
 // The six-four and the seventh are held a bar while the timpani roll swells
-// under them, and the tonic is struck, hardest, with the crash; the winds
-// hold it through its bar and on to an eighth before the next bar's second
-// beat, settling a little with the crash and the harp, breathe, and strike
-// it once more, short, on that beat with a last stroke of the drum, the
-// tuba and the low strings, well before the file ends, so their release
-// sounds within it. Let go off the beat, the chord stopped rather than
-// ended; closed by the low instruments alone, it ended dark; after a
-// sixteenth's breath the last chord ran into the held one.
+// under them, and the tonic arrives, louder than all before it, with the
+// crash; the band holds it to an eighth before the next bar, settling a
+// little as the roll grows under it, and all let go at once, the crash and
+// the harp with the winds, so an eighth's silence comes before the last
+// stroke: the chord once more, short and hardest, on the downbeat, with a
+// fresh crash, the harp, the drum, the tuba and the low strings, well
+// before the file ends, so their release sounds within it. Held a bar and
+// a half, at one level with the stroke and the harp and the crash ringing
+// through its breath, the chord made the cue long and the stroke barely
+// louder; held only a beat, the tonic the whole climb led to sagged.
 constexpr std::uint32_t kHeldTicks = 11 * kSixEightFine.ticksPerStep;
-constexpr std::array<std::string_view, 2> kButton = {"A5/12", "~A5/4 r/8"}, kFluteButton = {"A6/12", "~A6/4 r/8"};
-constexpr std::uint32_t kButtonSixteenths = 18;
-// The tuba breathes with the winds before their last chord, so its
-// last note is struck afresh, not run into.
-constexpr std::uint32_t kButtonTicks = (kButtonSixteenths - 2) * kSixEightFine.ticksPerStep;
-// The winds' chord settles from its second beat, by expression, to this
-// (of 127) as the roll grows under it into the last stroke.
-constexpr std::uint32_t kFadeFromSixteenth = 6;
-constexpr int kFadeTo = 96;
+constexpr std::array<std::string_view, 1> kButton = {"A5/10 r/2"}, kFluteButton = {"A6/10 r/2"};
+constexpr std::uint32_t kButtonSixteenths = 12, kBreathSixteenths = 2;
+constexpr std::uint32_t kButtonTicks = (kButtonSixteenths - kBreathSixteenths) * kSixEightFine.ticksPerStep;
+// The held chord settles from its second eighth, by expression, to this
+// (of 127), and is struck again at full strength.
+constexpr std::uint32_t kFadeFromSixteenth = 2;
+constexpr int kFadeTo = 100;
 constexpr std::uint8_t kExpression = 11;
 // The last chord is held at a broader tempo still, in % of the beat's length.
 constexpr std::uint32_t kButtonBroadening = 112;
@@ -175,54 +180,61 @@ constexpr std::uint32_t kButtonBroadening = 112;
 // the winds hold the last chord, so they let go together.
 constexpr std::uint32_t kRingingTicks = (12 + kButtonSixteenths) * kSixEightFine.ticksPerStep;
 // After the last short chord the file runs on a bar, about a second, with
-// the crash and the harp ringing through it and let go a beat before its
-// end, so their release and the hall's echo sound within it: a player that
-// stops where the file ends cut them, and a crash let go with that chord
-// was choked on it.
+// the crash and the harp ringing through its first beat and let go a beat
+// before its end, so their release and the hall's echo sound within it: a
+// player that stops where the file ends cut them, and a crash let go with
+// that chord was choked on it.
 constexpr std::uint32_t kTailTicks = 12 * kSixEightFine.ticksPerStep;
 constexpr std::uint32_t kLetGo = 6 * kSixEightFine.ticksPerStep;
 
-constexpr Voice kTrumpetLead{kTrumpet, 0, 84, 20, Articulation::Plain, 6};
-// A second trumpet joins the first over the six-four, a third under its
-// climb to the top E and its walk down, and takes the tonic chord's fifth
-// under its last A: the brass grows for the close.
-constexpr Voice kSecondTrumpetVoice{kSecondTrumpet, 0, 78, 20, Articulation::Plain, 0};
+// The trumpet starts at a bright mezzo-forte, not at full strength, so the
+// game's colours, the flute and the harp, are heard with it and the brass
+// has room to grow to the close.
+constexpr Voice kTrumpetLead{kTrumpet, 0, 74, 20, Articulation::Plain, 6};
+// Over the six-four the second trumpet holds the chord's A under the
+// first's C# and top E, goes a third under its walk down over the seventh,
+// and from the leading note takes the tonic's fifth, E, as an inner voice
+// may, under the last A, the horns' seventh falling to the third: leaping
+// to the third, C#, it left the leading note hanging and the chord with no
+// fifth. Climbing with the first to C#6 it was shrill, a second trumpet at
+// its top; holding E under the climb it droned an octave under the top E,
+// and leaping away from it broke the pair apart.
+constexpr Voice kSecondTrumpetVoice{kSecondTrumpet, 0, 74, 20, Articulation::Plain, 0};
 // Before that it sings a third under the head from the band's first chord,
-// so the fanfare is two trumpets from its start, and under the head's
+// so the fanfare is two trumpets from its start, on the chord's E under
+// its A on the second beat, where an F# a third under it blurred the plain
+// tonic chord with an added sixth, and a third under the head's
 // second bar and the scale that climbs over the dominant's dominant; under
-// the call it keeps to thirds, then takes the half-diminished chord's F on
-// the beat, where a clarinet entering after it came as an afterthought, and
-// rises to the B7's F#, so the brass does not thin out before the climb.
-constexpr std::array<std::string_view, 4> kSecondTrumpetThirds = {
-    "C#5/3 D5/1 C#5/2 F#5/4 G#5/2", "A5/4 B5/2 A5/4 F#5/2", "C#5/2 C#5/1 C#5/1 C#5/2 F5/6",
-    "F#5/3 r/3 D#5/2 E5/1 F#5/1 F#5/2"};
+// the call it keeps to thirds, then steps up to the half-diminished
+// chord's D on the beat, a sixth under the first's B, and rises to the
+// B7's F#, so the brass does not thin out before the climb. Leaping a
+// diminished fourth to the chord's F, it sounded a bare tritone with the
+// first; the F is the horn's and the strings'.
+constexpr std::array<std::string_view, 4> kSecondTrumpetThirds = {"C#5/3 D5/1 C#5/2 E5/4 G#5/2", "A5/4 B5/2 A5/4 F#5/2",
+                                                                  "C#5/2 C#5/1 C#5/1 C#5/2 D5/6",
+                                                                  "F#5/3 r/3 D#5/2 E5/1 F#5/1 F#5/2"};
 constexpr std::uint32_t kThirdsFrom = 0; // the head's first bar
 constexpr int kThirdsLevel = -10;        // under the first trumpet, which keeps the tune
-// Its thirds run on to the leading note, G#, under the first trumpet's B;
-// the stroke takes it to the chord's fifth, as an inner voice may: on the
-// chord's third, C#, the held winds had A and C# alone, with no fifth.
-constexpr std::array<std::string_view, 1> kSecondTrumpetClose = {"A5/4 C#6/2 B5/3 A5/1 G#5/2"};
-constexpr std::array<std::string_view, 2> kSecondTrumpetButton = {"E5/12", "~E5/4 r/8"};
-constexpr int kSecondTrumpetButtonAccent = 8;
-// High over the brass the flute carries without forcing: as loud as the
-// trumpet it outshone the tune.
-constexpr Voice kFluteSecond{kFlute, 0, 66, 16, Articulation::Plain, 6};
-// The trumpet's last notes are its loudest (the summit), the struck one
-// hardest; over the six-four the flute holds on with them, and on the last
-// stroke rings over the trumpet.
-constexpr int kFinalAccent = 8, kButtonAccent = 14, kSecondFinalAccent = 8, kFluteClimax = 2;
+constexpr std::array<std::string_view, 1> kSecondTrumpetClose = {"A5/6 B5/3 A5/1 G#5/2"};
+constexpr int kSecondTrumpetCloseLevel = -4; // no louder than its thirds
+constexpr std::array<std::string_view, 1> kSecondTrumpetButton = {"E5/10 r/2"};
+constexpr int kSecondTrumpetButtonAccent = 6;
+// High over the brass the flute carries without forcing, well under the
+// trumpet: its sixth octave pierces, and near the trumpet's strength it
+// pulled the ear off the tune.
+constexpr Voice kFluteSecond{kFlute, 0, 64, 16, Articulation::Plain, 6};
+// The trumpet grows to its arrival on the tonic, louder than its top E,
+// which at full strength was strident, and its last stroke is the hardest;
+// over the six-four the flute holds on with them, and on the last stroke
+// rings over the trumpet.
+constexpr int kFinalAccent = 10, kButtonAccent = 16, kSecondFinalAccent = 4, kFluteClimax = 2;
 
-// One crash, with the last stroke (two are crude after the build).
-constexpr std::uint8_t kCrash = 49, kCrashVelocity = 92;
-// Under the seventh the second crash rolls, in thirty-seconds with the
-// timpani, swelling from soft into the first's stroke: the stroke is
-// prepared, not a surprise, yet struck on a new cymbal well over the roll,
-// which does not blur it. Half a bar is a swell; a whole bar of soft strokes
-// only stuttered. A ride's strokes pattered like a drum kit's, a ticking
-// rather than a wash.
-constexpr std::uint8_t kRollCymbal = 57; // Crash Cymbal 2
-constexpr std::uint32_t kCymbalRollTicks = kSixEightFine.ticksPerStep / 2;
-constexpr int kCymbalRollFrom = 30, kCymbalRollTo = 68;
+// The cymbals are kept for the close, as an orchestra's are: a crash with
+// the tonic's arrival and the other, harder, with the last short chord. A splash on
+// the first chord was a drum kit's pop, and a crash rolled under the
+// seventh, each thirty-second struck afresh, rattled where it should swell:
+// the timpani's roll alone carries the swell.
+constexpr std::uint8_t kCrash = 49, kCrashVelocity = 84;
 // The timpani: the tonic struck at the start and on the last chord, the
 // root of the dominant's dominant once, a roll on the dominant between and
 // one on the tonic under the held chord, B E A with the bass. The climb to
@@ -240,7 +252,7 @@ constexpr int kSwellFrom = 40, kSwellTo = 78;
 // The last stroke: the bass with the winds, the harp and the drums; the
 // pizzicato, which keeps the dance's afterbeats, leaves the close's held
 // chords to the harp and the horns and plucks the last one once, short.
-constexpr std::uint8_t kButtonBass = 33, kButtonBassVelocity = 96;     // A1
+constexpr std::uint8_t kButtonBass = 33, kButtonBassVelocity = 90;     // A1
 constexpr std::array<std::uint8_t, 4> kButtonPluck = {57, 61, 64, 69}; // A3 C#4 E4 A4
 constexpr std::uint8_t kButtonPluckVelocity = 80;
 constexpr std::uint32_t kPluckTicks = 2 * kSixEightFine.ticksPerStep; // an eighth
@@ -248,10 +260,12 @@ constexpr std::uint32_t kPluckTicks = 2 * kSixEightFine.ticksPerStep; // an eigh
 // third high in the band as it rings on after the winds: over the
 // trumpets' A and E and the flute's A it leaned towards a bare fifth.
 constexpr std::array<std::uint8_t, 7> kButtonHarp = {45, 52, 57, 61, 64, 69, 73}; // A2 .. C#5
-constexpr std::uint8_t kButtonHarpVelocity = 70;
+constexpr std::uint8_t kButtonHarpVelocity = 70, kClosingHarpVelocity = 80;
 constexpr std::uint8_t kFirstHitVelocity = 86; // the opening stroke, under the last and the trumpet
-// The trumpet's call is the start of the line's crescendo, not its peak.
-constexpr int kCallAccent = 0;
+// The trumpet's head is the start of the line's crescendo, not its peak,
+// but stands out of the band, its first downbeat over the upbeat's C#:
+// at the level of the chords under it, it sounded one of them.
+constexpr int kCallAccent = 5;
 // A quick sweep up two octaves of the tonic chord, ringing over the
 // trumpet's low E to brighten the call: its top for a beat, the rest the
 // bar.
@@ -270,38 +284,36 @@ constexpr std::uint32_t kSeventhAfterbeat = 4 * kSixEightFine.ticksPerStep;
 // half into the last chord, the sticks a little uneven.
 constexpr std::uint32_t kRollStrokes = 12, kRollTicks = kSixEightFine.ticksPerStep / 2;
 constexpr int kRollUneven = 3;
-// Under the last chord the timpani roll on the tonic, so the held chord
-// stands on more than one stroke: they fall back under the winds after the
-// crash and grow again, over the bar, into the brass's last short chord,
-// where a stroke closes the roll, harder than any of it, with the tuba and
-// the low strings plucked short. A flat roll closed by a soft stroke sounded a
-// stray thud after the chord.
-constexpr std::uint32_t kHeldRollStrokes = 2 * kButtonSixteenths - 1;
-constexpr int kHeldRollFrom = 68, kHeldRollLow = 52, kHeldRollTo = 82;
-constexpr std::uint8_t kClosingStrokeVelocity = 90;
+// Under the held chord the timpani roll on the tonic, so it stands on more
+// than one stroke: they fall back under the winds after the crash and grow
+// again into the breath; the last short chord has a stroke harder than any
+// of the roll, with the tuba and the low strings plucked short. A flat roll
+// closed by a soft stroke sounded a stray thud after the chord.
+constexpr std::uint32_t kHeldRollStrokes = 2 * (kButtonSixteenths - kBreathSixteenths) - 1;
+constexpr int kHeldRollFrom = 68, kHeldRollLow = 52, kHeldRollTo = 86;
+constexpr std::uint8_t kClosingStrokeVelocity = 98;
 // The last short chord is struck with a fresh cymbal, the second crash, so
-// it lands with an accent of its own: the first crash, struck on the held
-// chord, is fading by then, and the timpani alone marked it.
-constexpr std::uint8_t kClosingCrash = 57, kClosingCrashVelocity = 82; // Crash Cymbal 2
+// it lands with an accent of its own.
+constexpr std::uint8_t kClosingCrash = 57, kClosingCrashVelocity = 96; // Crash Cymbal 2
 constexpr std::array<std::uint8_t, 2> kClosingPluck = {45, 57};        // A2 A3
-constexpr std::uint8_t kClosingBassVelocity = 88, kClosingPluckVelocity = 84;
+constexpr std::uint8_t kClosingBassVelocity = 98, kClosingPluckVelocity = 96;
 // The winds' last short chord over that stroke: {channel, key, velocity}.
 struct Stab {
     std::uint8_t channel, key, velocity;
 };
 constexpr std::array<Stab, 5> kClosingBrass = {{
-    {kTrumpet, 81, 98},       // A5
-    {kSecondTrumpet, 76, 90}, // E5
-    {kFlute, 93, 72},         // A6, over the trumpet
-    {kHorns, 57, 88},         // A3
-    {kHorns, 61, 88},         // C#4
+    {kTrumpet, 81, 100},      // A5
+    {kSecondTrumpet, 76, 94}, // E5
+    {kFlute, 93, 76},         // A6, over the trumpet
+    {kHorns, 57, 96},         // A3
+    {kHorns, 61, 96},         // C#4
 }};
 // The harp's glissando up the dominant's dominant, B2 to F#5, in the last
 // three sixteenths before the six-four, stopped as it comes; it leaves the
 // leading note D# to the bass and the winds.
 constexpr std::array<std::uint8_t, 8> kSweep = {47, 54, 57, 59, 66, 69, 71, 78};
 constexpr std::uint32_t kSweepTicks = 30, kSweepFrom = 9 * kSixEightFine.ticksPerStep;
-constexpr std::uint8_t kSweepVelocity = 42;
+constexpr std::uint8_t kSweepVelocity = 56;
 constexpr std::uint32_t kFirstRollTicks = 15;
 constexpr std::uint8_t kFirstChordVelocity = 66; // under the trumpet's first notes
 // Under the call's A, on the second beat of the bar before the B7, the
@@ -313,16 +325,17 @@ constexpr std::size_t kLeaningBar = 2;
 constexpr std::array<std::uint8_t, 2> kLeaningChord = {53, 62}; // F3 D4
 constexpr std::uint8_t kLeaningVelocity = 60;
 constexpr std::array<std::uint8_t, 4> kCallHarp = {57, 61, 64, 69}; // A3 C#4 E4 A4
-constexpr std::uint8_t kCallHarpVelocity = 48;
+constexpr std::uint8_t kCallHarpVelocity = 62;
 // In the head's second bar the harp rolls up the F# minor chord as it
 // comes, on the second beat, so the band does not thin out after the
-// first bar's sweep.
+// first bar's sweep. Its rolls and runs in the middle bars are played out,
+// so they are heard through the brass: at a whisper they were lost.
 constexpr std::size_t kRollingBar = 1;
 constexpr std::array<std::uint8_t, 4> kRollingChord = {54, 57, 61, 66}; // F#3 A3 C#4 F#4
-constexpr std::uint8_t kRollingVelocity = 54;
+constexpr std::uint8_t kRollingVelocity = 66;
 // The horns enter together: a horn chord is not rolled. They hold the
 // band together under the trumpets; softer, they were lost under them.
-constexpr Voice kHornsHeld{kHorns, 0, 70, 20, Articulation::Plain, 0};
+constexpr Voice kHornsHeld{kHorns, 0, 66, 20, Articulation::Plain, 0};
 // Velocity added to the horns over the six-four and on the last stroke.
 constexpr int kClimaxSupport = 10, kStrokeSupport = 14;
 
@@ -383,8 +396,10 @@ std::vector<MidiTrack> ComposeEndTune()
         thirds.velocity = static_cast<std::uint8_t>(thirds.velocity + kThirdsLevel);
         PlayLine(band.Track(kSecondTrumpet), thirds, kSixEightFine, firstBar + kThirdsFrom * kSixEight.barTicks(),
                  kSecondTrumpetThirds, band.Players(), kLinePlace + static_cast<int>(kThirdsFrom));
-        PlayLine(band.Track(kSecondTrumpet), kSecondTrumpetVoice, kSixEightFine, lastBar, kSecondTrumpetClose,
-                 band.Players(), lastPlace);
+        Voice close = kSecondTrumpetVoice;
+        close.velocity = static_cast<std::uint8_t>(close.velocity + kSecondTrumpetCloseLevel);
+        PlayLine(band.Track(kSecondTrumpet), close, kSixEightFine, lastBar, kSecondTrumpetClose, band.Players(),
+                 lastPlace);
         Voice out = kSecondTrumpetVoice;
         out.velocity = static_cast<std::uint8_t>(out.velocity + kSecondTrumpetButtonAccent);
         PlayLine(band.Track(kSecondTrumpet), out, kSixEightFine, lastBar + kSixEight.barTicks(), kSecondTrumpetButton,
@@ -395,24 +410,26 @@ std::vector<MidiTrack> ComposeEndTune()
     const std::uint32_t lastStroke = lastBar + kSixEight.barTicks();
     for (const auto &[line, voice] : {std::pair{std::span<const std::string_view>(kHornUpper), kHornsHeld},
                                       std::pair{std::span<const std::string_view>(kHornLower), kHornsHeld}}) {
-        PlayLine(band.Track(voice.channel), voice, kSixEightFine, firstBar, line.first(line.size() - 3), band.Players(),
+        PlayLine(band.Track(voice.channel), voice, kSixEightFine, firstBar, line.first(line.size() - 2), band.Players(),
                  kLinePlace);
         // Over the six-four they come up with the trumpets, the band's climax.
         Voice climax = voice;
         climax.velocity = static_cast<std::uint8_t>(voice.velocity + kClimaxSupport);
-        PlayLine(band.Track(voice.channel), climax, kSixEightFine, lastBar, line.subspan(line.size() - 3, 1),
+        PlayLine(band.Track(voice.channel), climax, kSixEightFine, lastBar, line.subspan(line.size() - 2, 1),
                  band.Players(), lastPlace);
         Voice out = voice;
         out.velocity = static_cast<std::uint8_t>(voice.velocity + kStrokeSupport);
-        PlayLine(band.Track(voice.channel), out, kSixEightFine, lastStroke, line.last(2), band.Players(), lastPlace);
+        PlayLine(band.Track(voice.channel), out, kSixEightFine, lastStroke, line.last(1), band.Players(), lastPlace);
     }
     for (const std::uint8_t wind : {kTrumpet, kSecondTrumpet, kFlute, kHorns, kBass}) {
-        const std::uint32_t steps = kButtonSixteenths - kFadeFromSixteenth;
-        for (std::uint32_t i = 0; i <= steps; ++i) {
-            const int value = 127 - (127 - kFadeTo) * static_cast<int>(i) / static_cast<int>(steps);
+        const std::uint32_t steps = kButtonSixteenths - kBreathSixteenths - kFadeFromSixteenth;
+        for (std::uint32_t i = 0; i < steps; ++i) {
+            const int value = 127 - (127 - kFadeTo) * static_cast<int>(i) / static_cast<int>(steps - 1);
             band.Track(wind).Controller(lastStroke + (kFadeFromSixteenth + i) * kSixEightFine.ticksPerStep, wind,
                                         kExpression, static_cast<std::uint8_t>(value));
         }
+        band.Track(wind).Controller(lastStroke + kButtonSixteenths * kSixEightFine.ticksPerStep, wind, kExpression,
+                                    127);
     }
     // The run into the last chord broadens in steps, and the chord with it.
     for (const auto &[sixteenths, percent] : kBroadening) {
@@ -430,7 +447,7 @@ std::vector<MidiTrack> ComposeEndTune()
     for (std::size_t bar = 0; bar < kChords.size(); ++bar) {
         const bool last = bar + 1 == kChords.size();
         band.SetLevel(kLevels[bar]);
-        band.SetBassLevel(bar < kLightTubaBars ? kLightTuba : 0);
+        band.SetBassLevel(bar < kLightTubaBars ? kLightTuba : bar + 2 == kChords.size() ? kClimbingTuba : 0);
         // The bass goes on up through D# a semitone to the dominant's E
         // under the six-four, strikes it again under the seventh and falls
         // a fifth to the lowest A of the tune with the last stroke.
@@ -444,7 +461,6 @@ std::vector<MidiTrack> ComposeEndTune()
             // The first downbeat is struck at once by the whole band: the
             // harp sweeps up the tonic chord over the timpani.
             band.Track(kTimpani).Note(now, kTimpani, kTimpaniTonic, kFirstHitVelocity, kSixEight.barTicks() / 2);
-            band.Percussion(now, kSplashKey, kSplashVelocity, kSixEight.barTicks() / 2);
             for (std::uint32_t i = 0; i < kFirstChord.size(); ++i) {
                 // The notes over the trumpet ring a beat.
                 const bool over = kFirstChord[i] > kFirstChord[kFirstChord.size() / 2];
@@ -498,14 +514,16 @@ std::vector<MidiTrack> ComposeEndTune()
                 band.Track(kTimpani).Note(now + beat + i * kRollTicks, kTimpani, kTimpaniDominant,
                                           RollVelocity(kSwellFrom, kSwellTo, i, kRollStrokes), kRollTicks);
             }
-            // The last stroke, a bar on: the crash, the drum on A alone,
-            // rolling on under the held chord, the bass and the pizzicato
-            // short and the harp's chord rolled, left to ring.
+            // The arrival, a bar on: the crash, the drum on A alone,
+            // rolling on under the held chord, the bass, the pizzicato
+            // short and the harp's chord rolled, all let go with the winds
+            // for the breath; then the last stroke, the harp's chord rolled
+            // again and left to ring with the second crash.
             const std::uint32_t stroke = now + kSixEight.barTicks();
             const std::uint32_t ringing = kRingingTicks - kSixEight.barTicks();
             // Where the crashes and the harp let go: a beat before the file ends.
             const std::uint32_t letGo = stroke + ringing + kTailTicks - kLetGo;
-            band.Percussion(stroke, kCrash, kCrashVelocity, letGo - stroke);
+            band.Percussion(stroke, kCrash, kCrashVelocity, kButtonTicks);
             band.Track(kTimpani).Note(stroke, kTimpani, kTimpaniTonic, kButtonDrumVelocity, kRollTicks);
             // The roll's first third falls back, the rest grows; an even
             // number of strokes each way keeps the sticks alternating.
@@ -516,7 +534,7 @@ std::vector<MidiTrack> ComposeEndTune()
                     : RollVelocity(kHeldRollLow, kHeldRollTo, i - ebb - 1, kHeldRollStrokes - ebb);
                 band.Track(kTimpani).Note(stroke + i * kRollTicks, kTimpani, kTimpaniTonic, velocity, kRollTicks);
             }
-            const std::uint32_t release = stroke + (kHeldRollStrokes + 1) * kRollTicks;
+            const std::uint32_t release = stroke + kButtonSixteenths * kSixEightFine.ticksPerStep;
             band.Track(kTimpani).Note(release, kTimpani, kTimpaniTonic, kClosingStrokeVelocity, kPluckTicks);
             band.Percussion(release, kClosingCrash, kClosingCrashVelocity, letGo - release);
             band.Track(kBass).Note(release, kBass, kButtonBass, kClosingBassVelocity, kPluckTicks);
@@ -532,16 +550,12 @@ std::vector<MidiTrack> ComposeEndTune()
             }
             for (std::uint32_t i = 0; i < kButtonHarp.size(); ++i) {
                 band.Track(kHarp).Note(stroke + i * kFirstRollTicks, kHarp, kButtonHarp[i], kButtonHarpVelocity,
-                                       letGo - stroke - i * kFirstRollTicks);
+                                       kButtonTicks - i * kFirstRollTicks);
+                band.Track(kHarp).Note(release + i * kFirstRollTicks, kHarp, kButtonHarp[i], kClosingHarpVelocity,
+                                       letGo - release - i * kFirstRollTicks);
             }
         }
         now += kSixEight.barTicks();
-    }
-    {
-        const std::uint32_t from = lastBar + beat, strokes = (lastStroke - from) / kCymbalRollTicks;
-        for (std::uint32_t i = 0; i < strokes; ++i)
-            band.Percussion(from + i * kCymbalRollTicks, kRollCymbal,
-                            RollVelocity(kCymbalRollFrom, kCymbalRollTo, i, strokes), kCymbalRollTicks);
     }
     return band.Tracks(conductor, lastBar + kRingingTicks + kTailTicks);
 }
