@@ -37,10 +37,9 @@ constexpr double kCorniceFine = 6.5, kCorniceFineSpessore = 1.0;
 constexpr double kCorniceMargine = 9.5;
 
 // The sitter is drawn in units of his own (see titolo_volto.h); this many
-// pixels to one, and his units start this far above the medallion's centre:
-// the head small enough in the oval that the shoulders fill it under him.
-constexpr double kIngrandimento = 1.18;
-constexpr double kAbbassa = 6;
+// pixels to one, and his units start this far above the medallion's centre.
+constexpr double kIngrandimento = 1.34;
+constexpr double kAbbassa = 8.5;
 
 // Where a point in the sitter's units falls in the medallion's pixels
 // (its box's top left at 0, 0), and back.

@@ -109,12 +109,7 @@ double Bavero(double yb) { return Apertura(yb) + 10.5 - (yb - 24) * 0.1; }
 
 } // namespace
 
-double Spalla(double x)
-{
-    // Down from the neck, nearly level across the shoulder, rounding off at its point.
-    const double ax = std::abs(x);
-    return 19.5 + 8 * (1 - std::exp(-std::max(0.0, ax - 8) / 12)) + 7 * std::pow(ax / 62, 4);
-}
+double Spalla(double x) { return 19.5 + 21 * std::pow(std::abs(x) / 60, 1.7); }
 
 double Passaggio(double a, double b, double t)
 {
@@ -135,8 +130,7 @@ Campione Rilievo(double x, double y)
         }
     };
     const double ax = std::abs(x);
-    // Shoulders and coat: a broad front out to square shoulders that run on
-    // past the oval's rim, so the head sits on a bust and not on a bottle
+    // Shoulders and coat: a broad front falling away to sloping shoulders
     // (yb: heights from the collar's line).
     const double yb = y - kColloY;
     const double spalla = Spalla(x);

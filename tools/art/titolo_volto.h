@@ -47,7 +47,8 @@ double MezzaLarghezza(double y);
 // How dark the engraving is at (x, y): 0 paper, 1 solid ink.
 double Tono(const Campione &c, double x, double y);
 
-// How far below the collar's line the shoulder's top lies at x.
+// How far below the collar's line the shoulder's top lies at x: falling
+// away from the neck.
 double Spalla(double x);
 
 // A smooth step from 0 (at a) to 1 (at b).
