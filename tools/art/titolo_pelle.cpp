@@ -146,10 +146,12 @@ double InchiostroPelle(const Campione &c, double x, double y, double t)
         a = std::max(a, (1 - naso) * Tratto(f2 * righe * kSecondoRado, g2, secondo));
     // The brows are drawn; the lines thin out under them, so no ruling runs
     // through a brow.
-    a *= 1 - 0.7 * std::exp(-std::pow((std::abs(x) - 10.6) / 7.0, 8) - std::pow((y - (kOcchiY - 6)) / 1.4, 2));
-    // Close round each eye the skin's lines stop short of the lids, so the
-    // lids and the crease stand clear of them, on the shaded side too.
-    const double ox = (std::abs(x) - kOcchiX) / (kOcchioMezzo + 1.1), oy = (y - (kOcchiY - 0.4)) / 2.9;
+    a *= 1 - 0.7 * std::exp(-std::pow((std::abs(x) - 10.6) / 7.0, 8) - std::pow((y - (kOcchiY - 7)) / 1.4, 2));
+    // Close round each eye the skin's lines stop short of the lids, and
+    // above it short of the brow, so the lids and the lid's fold stand clear
+    // of them, on the shaded side too.
+    const double sopra = y - (kOcchiY - 0.4);
+    const double ox = (std::abs(x) - kOcchiX) / (kOcchioMezzo + 1.1), oy = sopra / (sopra < 0 ? 4.6 : 2.9);
     return a * Passaggio(0.85, 1.1, std::hypot(ox, oy));
 }
 

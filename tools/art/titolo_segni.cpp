@@ -245,14 +245,15 @@ void DisegnaCapelli(QPainter &p, Lastra &lastra)
     for (double lato : {-1.0, 1.0}) {
         Caso c = sopracciglia;
         const std::vector<QPointF> arcata =
-            Specchio({{4.3, kOcchiY - 5.3}, {8, kOcchiY - 6.4}, {12.4, kOcchiY - 6.8}, {17, kOcchiY - 5.4}}, lato);
+            Specchio({{4.3, kOcchiY - 6.1}, {8, kOcchiY - 7.4}, {12.4, kOcchiY - 7.8}, {17, kOcchiY - 6.4}}, lato);
         // The brow's body: one cut, fine at its inner end, swelling over the
         // arch and tapering to its tail, so it reads as a brow and not as a
-        // bar; the hairs set along it.
+        // bar; the hairs set along it, kept to it so the lid's fold below it
+        // stands clear.
         Taglio(
             p, [&](double t) { return Curva(arcata, t); },
-            [](double t) { return 1.45 * std::pow(std::sin(M_PI * (0.1 + 0.88 * t)), 0.8) * (1 - 0.25 * t); }, 24);
-        Peli(p, c, arcata, 1.6, 30, 3.0, 0.02, 0.42);
+            [](double t) { return 1.3 * std::pow(std::sin(M_PI * (0.1 + 0.88 * t)), 0.8) * (1 - 0.25 * t); }, 24);
+        Peli(p, c, arcata, 0.7, 30, 3.0, 0.02, 0.42);
     }
 }
 
@@ -301,13 +302,32 @@ void IncidiOcchi(Lastra &lastra)
         };
         // The upper lid: one line, fine at the corners and swelling to two
         // pixels over the iris, where the lid's shadow lies on the eyeball.
-        // Strokes stacked above it read as lashes or make-up at this size.
         tratto(-0.85, 0.85, 0, 1);
-        tratto(-0.35, 0.4, -1, 1);
-        // The lower lid: a fine line over its outer part only, so the eye
-        // is not ringed in ink.
-        lastra.Solco([&](double t) { return occhio(-0.1 + 0.95 * t, -1) + QPointF(0, 0.45); },
+        tratto(-0.35, 0.4, -1, 0.75);
+        // The lid's fold: a finer line a clear row of paper above the lid,
+        // from over the iris out to where it meets the lid at the outer
+        // corner, so the lid has a thickness and the eye lies in its socket.
+        const bool ombra = lato > 0; // the eye on the side from the light
+        lastra.Solco(
+            [&](double t) {
+                const double dx = -0.45 + 1.5 * t;
+                return occhio(std::min(dx, 0.98), 1) +
+                    QPointF(lato * kOcchioMezzo * std::max(0.0, dx - 0.98),
+                            -0.3 - 2.3 * (1 - 0.55 * std::max(0.0, dx)));
+            },
+            [ombra](double t) { return (ombra ? 1.0 : 0.85) * Fuso(t, 0.6); });
+        // The socket's inner wall, in shade beside the bridge of the nose:
+        // a short cut from under the brow's inner end down to the eye's corner.
+        lastra.Solco(
+            [&](double t) { return QPointF(lato * (kOcchiX - kOcchioMezzo + 0.2 - 1.6 * t), kOcchiY - 4.6 + 3.4 * t); },
+            [ombra](double t) { return (ombra ? 0.8 : 0.5) * Fuso(t, 0.7); });
+        // The lower lid: a fine line along the eye's lower edge, open at the
+        // inner corner so the eye is not ringed in ink, and under it the
+        // shade of the socket's rim, shorter and lying towards the outside.
+        lastra.Solco([&](double t) { return occhio(-0.55 + 1.4 * t, -1) + QPointF(0, 0.45); },
                      [](double t) { return 0.55 * Fuso(t, 0.7); });
+        lastra.Solco([&](double t) { return occhio(-0.2 + 1.2 * t, -1) + QPointF(0, 2.3 + 0.4 * t); },
+                     [ombra](double t) { return (ombra ? 0.6 : 0.4) * Fuso(t, 0.7); });
     }
 }
 
