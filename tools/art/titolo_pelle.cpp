@@ -99,9 +99,10 @@ double InchiostroPelle(const Campione &c, double x, double y, double t)
     const double f2 = std::cos(kCroce) * f + std::sin(kCroce) * x;
     const double g2 = std::max(
         0.05, std::hypot(std::cos(kCroce) * fx + std::sin(kCroce), std::cos(kCroce) * fy) * righe * kSecondoRado);
-    // Under the nose's tip the lines stop, so the two nostrils stand as
+    // Round the nose's tip, wings and underside the lines stop, so the
+    // nostrils and the wing's crease (cut in titolo_segni.cpp) stand as
     // accents on clean paper rather than in one bar under the nose.
-    const double narici = 1 - std::exp(-std::pow(x / 2.6, 4) - std::pow((y - (kOcchiY + 16.4)) / 1.6, 4));
+    const double narici = 1 - std::exp(-std::pow(x / 6.4, 4) - std::pow((y - (kOcchiY + 15.6)) / 2.6, 4));
     // Each line thins with the light until it fades out in the brightest
     // of it, which is left clean paper, rather than running on as a hairline.
     // It thins over the whole turn into the light, not just its last part,
@@ -125,7 +126,7 @@ double InchiostroPelle(const Campione &c, double x, double y, double t)
         punti = std::clamp(quota * kPuntoPasso * kScala / 2 - lungo + 0.5, 0.0, 1.0);
     }
     const double svanisce = std::min(1.0, tinta / g1 * campioni / 0.9);
-    double a = narici * svanisce * punti * Tratto(f * righe, g1, tinta);
+    double a = svanisce * punti * Tratto(f * righe, g1, tinta);
     // In the deepest shade a second set crosses the first, so the shade
     // is built up in two layers. On the head it runs down the face with the
     // outline (see Giro), on the ears at a wide angle to the first. The nose
@@ -152,7 +153,7 @@ double InchiostroPelle(const Campione &c, double x, double y, double t)
     // of them, on the shaded side too.
     const double sopra = y - (kOcchiY - 0.4);
     const double ox = (std::abs(x) - kOcchiX) / (kOcchioMezzo + 1.1), oy = sopra / (sopra < 0 ? 4.6 : 2.9);
-    return a * Passaggio(0.85, 1.1, std::hypot(ox, oy));
+    return a * narici * Passaggio(0.85, 1.1, std::hypot(ox, oy));
 }
 
 } // namespace titolo

@@ -278,6 +278,7 @@ QImage Incisione()
         for (int sx = 0; sx < lg; ++sx)
             inchiostro[std::size_t(sy * lg + sx)] = float(1 - qGray(grande.pixel(sx, sy)) / 255.0);
     IncidiOcchi(lastra);
+    IncidiNaso(lastra);
     return Riduci(inchiostro, lastra, larghezza, altezza);
 }
 

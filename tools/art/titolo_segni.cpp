@@ -331,41 +331,48 @@ void IncidiOcchi(Lastra &lastra)
     }
 }
 
+void IncidiNaso(Lastra &lastra)
+{
+    // The shaded side of the nose: lines down the flank from the bridge to
+    // the wing, a clear pixel apart, each heavier as it goes down and the
+    // side turns from the light, the outer ones shorter, so the flank reads
+    // as a plane in shade and the bridge as its lit edge.
+    struct Fianco {
+        double x0, y0, x1, y1, peso;
+    };
+    for (const Fianco &f :
+         {Fianco{1.4, kOcchiY + 1.0, 2.5, kOcchiY + 13.6, 0.85}, Fianco{3.3, kOcchiY + 4.5, 4.3, kOcchiY + 12.6, 0.75},
+          Fianco{5.1, kOcchiY + 8.0, 5.7, kOcchiY + 12.0, 0.55}})
+        lastra.Solco(
+            [&f](double t) { return QPointF(f.x0 + (f.x1 - f.x0) * t * t, f.y0 + (f.y1 - f.y0) * t); },
+            [&f](double t) { return f.peso * (0.15 + 0.85 * std::pow(t, 1.3)) * std::min(1.0, 4 * (1 - t) + 0.3); });
+    // The wing's crease round from the flank to the cheek, firm on the
+    // shaded side and a pale arc on the lit one.
+    for (double lato : {-1.0, 1.0})
+        lastra.Solco(
+            [lato](double t) {
+                const double a = (-45 + 90 * t) * M_PI / 180;
+                return QPointF(lato * (4.0 + 2.3 * std::cos(a)), kOcchiY + 15.2 + 2.1 * std::sin(a));
+            },
+            [lato](double t) { return (lato > 0 ? 0.95 : 0.6) * std::min(1.0, 2 * Fuso(t, 0.6)); });
+    // The nostrils: two small commas under the tip, not joined, the one on
+    // the shaded side dark and the lit one a pale accent.
+    for (double lato : {-1.0, 1.0})
+        lastra.Solco([lato](double t) { return QPointF(lato * (1.5 + 2.4 * t), kOcchiY + 16.8 - 1.0 * t * t); },
+                     [lato](double t) { return (lato > 0 ? 1.0 : 0.6) * std::min(1.0, 2.5 * Fuso(t, 0.5)); });
+    // The shadow the nose casts down on the lip, away from the light: short
+    // lines falling from under the shaded nostril, the longest nearest the
+    // middle, lying along the flank's so they read as its shade carried on.
+    for (int k = 0; k < 3; ++k) {
+        const double x = 1.2 + 1.6 * k, lungo = 3.0 - 0.7 * k;
+        lastra.Solco([=](double t) { return QPointF(x + 0.4 * t, kOcchiY + 18.0 + lungo * t); },
+                     [k](double t) { return (0.9 - 0.15 * k) * Fuso(t, 0.5); });
+    }
+}
+
 void DisegnaLineamenti(QPainter &p)
 {
     for (double lato : {-1.0, 1.0}) {
-        // Each nostril one curved cut, from beside the nose's middle out and up
-        // under the wing, swelling where the opening is deepest; the one away
-        // from the light the heavier.
-        Taglio(
-            p,
-            [&](double t) {
-                const double a = (200 - 120 * t) * M_PI / 180;
-                return QPointF(lato * (2.9 - 1.4 * std::cos(a)), kOcchiY + 16.0 + 0.7 * std::sin(a) + 0.3 * t);
-            },
-            [&](double t) {
-                return (lato > 0 ? 0.95 : 0.75) * std::pow(std::sin(M_PI * (0.08 + 0.9 * t)), 0.7) * (1.1 - 0.4 * t);
-            },
-            16);
-        // The wing's whole crease on the shaded side; on the lit side only its
-        // lower curve, finer and apart from the nostril (the whole crease closed
-        // a ring round it), so the nose has both its sides.
-        if (lato > 0)
-            Taglio(
-                p,
-                [&](double t) {
-                    const double a = (-75 + 95 * t) * M_PI / 180;
-                    return QPointF(3.7 + 2.4 * std::cos(a), kOcchiY + 15.4 + 2.2 * std::sin(a));
-                },
-                [&](double t) { return 0.4 * Fuso(t); }, 16);
-        else
-            Taglio(
-                p,
-                [&](double t) {
-                    const double a = (-20 + 55 * t) * M_PI / 180;
-                    return QPointF(-3.9 - 2.4 * std::cos(a), kOcchiY + 15.4 + 2.2 * std::sin(a));
-                },
-                [&](double t) { return 0.28 * Fuso(t); }, 12);
         // The ear: the groove inside its rim, following the outer edge from
         // the top round to above the lobe, and the hollow of the bowl in
         // front of the opening, a short curved cut nearer the head.
@@ -392,26 +399,6 @@ void DisegnaLineamenti(QPainter &p)
             },
             [](double t) { return 0.85 * Fuso(t, 0.6); }, 20);
     }
-    // The nose's shaded side: one tapering cut from under the brow down to
-    // the wing, fine where it starts and swelling as the side turns from the
-    // light, in place of the skin's lines there.
-    Taglio(
-        p, [](double t) { return QPointF(1.8 + 1.7 * t * t, kOcchiY + 2.5 + 11.5 * t); },
-        [](double t) {
-            return (0.05 + 0.85 * std::pow(t, 1.8)) * std::sqrt(std::sin(M_PI * std::min(1.0, t * 0.55 + 0.05)));
-        },
-        20);
-    // Beside it, a shorter and finer one where the flank turns furthest from
-    // the light, so the side reads as a shade that deepens towards the wing.
-    Taglio(
-        p, [](double t) { return QPointF(3.5 + 1.0 * t * t, kOcchiY + 7.5 + 6.0 * t); },
-        [](double t) { return 0.42 * Fuso(t, 0.7) * std::min(1.0, 0.4 + t); }, 16);
-    // A third further out, finer and shorter, where the flank meets the
-    // cheek above the wing, so the side of the nose reads as a plane in
-    // shade and not only as its outline.
-    Taglio(
-        p, [](double t) { return QPointF(4.9 + 0.8 * t * t, kOcchiY + 9.0 + 4.6 * t); },
-        [](double t) { return 0.34 * Fuso(t, 0.7); }, 14);
     // The edges of the collar's points, each one unbroken line swelling
     // towards the knot, and the outer one down to the tip, so the points
     // stand clear of the lapels.
@@ -458,10 +445,6 @@ void DisegnaLineamenti(QPainter &p)
     Taglio(
         p, [](double t) { return QPointF(-3.2 + 7.4 * t, kBoccaY + 4.0 + 0.5 * std::pow(2 * t - 1.1, 2)); },
         [](double t) { return 0.7 * Fuso(t, 0.6); }, 20);
-    // The nose's underside between the nostrils, in shade.
-    Taglio(
-        p, [](double t) { return QPointF(-1.4 + 3.6 * t, kOcchiY + 16.9 + 0.35 * std::sin(M_PI * t)); },
-        [](double t) { return 0.55 * Fuso(t, 0.6) * (0.6 + 0.4 * t); }, 12);
 }
 
 } // namespace titolo

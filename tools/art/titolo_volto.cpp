@@ -241,7 +241,7 @@ double Tono(const Campione &c, double x, double y)
         // The nose's shadow cast on the cheek beside its lower half.
         scuro += 0.08 * Gauss(x - 4.6, y - (kOcchiY + 12.5), 1.4, 3.2);
         // The shaded plane on the nose's far side, from the bridge down to the
-        // nostril, is drawn as one tapering cut (see titolo_segni.cpp); the
+        // nostril, is cut as lines down the flank (see titolo_segni.cpp); the
         // skin's lines are kept fine across it, or they swell there into a
         // stack of dashes. The sockets under the brows.
         const double lato = x - (2.2 + 0.12 * (y - kOcchiY));
