@@ -279,6 +279,7 @@ QImage Incisione()
             inchiostro[std::size_t(sy * lg + sx)] = float(1 - qGray(grande.pixel(sx, sy)) / 255.0);
     IncidiOcchi(lastra);
     IncidiNaso(lastra);
+    IncidiBocca(lastra);
     return Riduci(inchiostro, lastra, larghezza, altezza);
 }
 

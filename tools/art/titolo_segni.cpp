@@ -370,6 +370,35 @@ void IncidiNaso(Lastra &lastra)
     }
 }
 
+void IncidiBocca(Lastra &lastra)
+{
+    // The parting of the lips, as wide as the pupils are apart: dark at the
+    // middle and in the corners, where the lips fold into the cheek, and
+    // paler between, where they press together, so the mouth has ends and
+    // is not a slot; dipping a little under the bow of the upper lip and
+    // turning down into the corners, a little heavier on the shaded side.
+    constexpr double mezza = 10.2;
+    lastra.Solco(
+        [](double t) {
+            const double x = mezza * (2 * t - 1), u = std::abs(x) / mezza;
+            return QPointF(
+                x, kBoccaY + 0.45 * std::exp(-std::pow(x / 2.0, 2)) + 1.2 * std::pow(Passaggio(0.6, 1, u), 1.3));
+        },
+        [](double t) {
+            const double u = std::abs(2 * t - 1);
+            const double peso =
+                0.5 + 0.5 * std::exp(-std::pow(u / 0.3, 2)) + 0.5 * std::exp(-std::pow((u - 0.9) / 0.08, 2));
+            return (t > 0.5 ? 1.0 : 0.85) * std::min(1.0, peso) * (1 - Passaggio(0.96, 1, u));
+        });
+    // The shadow under the lower lip: a crescent a lip's height under the
+    // parting, the lip's light left between, deepest to the side away from
+    // the light, and under it a shorter one where the chin's hollow turns.
+    lastra.Solco([](double t) { return QPointF(-4.6 + 10.4 * t, kBoccaY + 3.9 + 0.6 * std::pow(2 * t - 1.1, 2)); },
+                 [](double t) { return std::min(1.0, 0.35 + 0.9 * t) * std::min(1.0, 2.2 * Fuso(t, 0.6)); });
+    lastra.Solco([](double t) { return QPointF(-1.2 + 5.8 * t, kBoccaY + 5.6 + 0.4 * std::pow(2 * t - 1, 2)); },
+                 [](double t) { return 0.6 * Fuso(t, 0.6); });
+}
+
 void DisegnaLineamenti(QPainter &p)
 {
     for (double lato : {-1.0, 1.0}) {
@@ -426,25 +455,12 @@ void DisegnaLineamenti(QPainter &p)
     p.setBrush(Qt::black);
     for (double y : {kColloY + 52, kColloY + 60, kColloY + 68})
         p.drawEllipse(QPointF(0, y), 1.6, 1.6);
-    // The mouth: the parting of the lips, dipping at the middle, level at
-    // the corners and fine there.
-    const std::vector<QPointF> labbra{{-7.6, kBoccaY - 0.1},  {-5.6, kBoccaY - 0.1}, {-2.6, kBoccaY - 0.15},
-                                      {-0.9, kBoccaY - 0.05}, {0, kBoccaY + 0.15},   {0.9, kBoccaY - 0.05},
-                                      {2.6, kBoccaY - 0.15},  {5.6, kBoccaY - 0.1},  {7.6, kBoccaY - 0.1}};
-    Taglio(
-        p, [&](double t) { return Curva(labbra, t); },
-        [](double t) { return (0.15 + 0.85 * Fuso(t, 0.6)) * (0.7 + 0.6 * t); }, 30);
     // The upper lip in shade on the side away from the light: one short cut
     // above the parting, wide enough to print as ink, so the lip is a shape
     // over the parting and not a grey patch of hairlines.
     Taglio(
         p, [](double t) { return QPointF(0.6 + 4.6 * t, kBoccaY - 1.9 - 0.3 * std::sin(M_PI * t)); },
         [](double t) { return 0.6 * Fuso(t, 0.7); }, 20);
-    // The shadow under the lower lip, its light left between: a short cut
-    // lying more to the side away from the light.
-    Taglio(
-        p, [](double t) { return QPointF(-3.2 + 7.4 * t, kBoccaY + 4.0 + 0.5 * std::pow(2 * t - 1.1, 2)); },
-        [](double t) { return 0.7 * Fuso(t, 0.6); }, 20);
 }
 
 } // namespace titolo
