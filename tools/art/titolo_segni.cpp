@@ -252,7 +252,7 @@ void DisegnaCapelli(QPainter &p, Lastra &lastra)
         // stands clear.
         Taglio(
             p, [&](double t) { return Curva(arcata, t); },
-            [](double t) { return 1.3 * std::pow(std::sin(M_PI * (0.1 + 0.88 * t)), 0.8) * (1 - 0.25 * t); }, 24);
+            [](double t) { return 1.4 * std::pow(std::sin(M_PI * (0.1 + 0.88 * t)), 0.8) * (1 - 0.35 * t); }, 24);
         Peli(p, c, arcata, 0.7, 30, 3.0, 0.02, 0.42);
     }
 }
@@ -306,7 +306,8 @@ void IncidiOcchi(Lastra &lastra)
         tratto(-0.35, 0.4, -1, 0.75);
         // The lid's fold: a finer line a clear row of paper above the lid,
         // from over the iris out to where it meets the lid at the outer
-        // corner, so the lid has a thickness and the eye lies in its socket.
+        // corner, heaviest over the iris and fading out towards the corner,
+        // so the lid has a thickness and the eye lies in its socket.
         const bool ombra = lato > 0; // the eye on the side from the light
         lastra.Solco(
             [&](double t) {
@@ -315,37 +316,41 @@ void IncidiOcchi(Lastra &lastra)
                     QPointF(lato * kOcchioMezzo * std::max(0.0, dx - 0.98),
                             -0.3 - 2.3 * (1 - 0.55 * std::max(0.0, dx)));
             },
-            [ombra](double t) { return (ombra ? 1.0 : 0.85) * Fuso(t, 0.6); });
+            [ombra](double t) { return (ombra ? 1.0 : 0.85) * Fuso(t, 0.6) * std::min(1.0, 1.2 - 0.8 * t); });
         // The socket's inner wall, in shade beside the bridge of the nose:
         // a short cut from under the brow's inner end down to the eye's corner.
         lastra.Solco(
             [&](double t) { return QPointF(lato * (kOcchiX - kOcchioMezzo + 0.2 - 1.6 * t), kOcchiY - 4.6 + 3.4 * t); },
             [ombra](double t) { return (ombra ? 0.8 : 0.5) * Fuso(t, 0.7); });
-        // The lower lid: a fine line along the eye's lower edge, open at the
-        // inner corner so the eye is not ringed in ink, and under it the
-        // shade of the socket's rim, shorter and lying towards the outside.
-        lastra.Solco([&](double t) { return occhio(-0.55 + 1.4 * t, -1) + QPointF(0, 0.45); },
-                     [](double t) { return 0.55 * Fuso(t, 0.7); });
-        lastra.Solco([&](double t) { return occhio(-0.2 + 1.2 * t, -1) + QPointF(0, 2.3 + 0.4 * t); },
-                     [ombra](double t) { return (ombra ? 0.6 : 0.4) * Fuso(t, 0.7); });
+        // The lower lid: a pale line along the eye's lower edge, open at both
+        // corners so the eye is not ringed in ink, and under it the shade of
+        // the socket's rim, paler still and lying towards the outside.
+        lastra.Solco([&](double t) { return occhio(-0.35 + 1.1 * t, -1) + QPointF(0, 0.45); },
+                     [](double t) { return 0.35 * Fuso(t, 0.7); });
+        lastra.Solco([&](double t) { return occhio(-0.1 + 1.0 * t, -1) + QPointF(0, 2.3 + 0.4 * t); },
+                     [ombra](double t) { return (ombra ? 0.45 : 0.25) * Fuso(t, 0.7); });
     }
 }
 
 void IncidiNaso(Lastra &lastra)
 {
-    // The shaded side of the nose: lines down the flank from the bridge to
-    // the wing, a clear pixel apart, each heavier as it goes down and the
-    // side turns from the light, the outer ones shorter, so the flank reads
-    // as a plane in shade and the bridge as its lit edge.
-    struct Fianco {
-        double x0, y0, x1, y1, peso;
-    };
-    for (const Fianco &f :
-         {Fianco{1.4, kOcchiY + 1.0, 2.5, kOcchiY + 13.6, 0.85}, Fianco{3.3, kOcchiY + 4.5, 4.3, kOcchiY + 12.6, 0.75},
-          Fianco{5.1, kOcchiY + 8.0, 5.7, kOcchiY + 12.0, 0.55}})
-        lastra.Solco(
-            [&f](double t) { return QPointF(f.x0 + (f.x1 - f.x0) * t * t, f.y0 + (f.y1 - f.y0) * t); },
-            [&f](double t) { return f.peso * (0.15 + 0.85 * std::pow(t, 1.3)) * std::min(1.0, 4 * (1 - t) + 0.3); });
+    // The bridge's shaded edge: one line from the shade under the brow's
+    // inner end down the side of the nose to the wing, swelling at the brow,
+    // fine where the bridge catches the light, and heavier again, two pixels,
+    // as the side turns from the light above the wing. It keeps to one
+    // column of pixels down the bridge, so it runs straight and unkinked.
+    const std::vector<QPointF> ponte{
+        {2.9, kOcchiY - 4.4}, {1.8, kOcchiY + 0.5}, {1.7, kOcchiY + 5.5}, {2.0, kOcchiY + 10}, {2.7, kOcchiY + 13.8}};
+    lastra.Solco([&](double t) { return Curva(ponte, t); },
+                 [](double t) {
+                     const double sotto = std::pow(Passaggio(0.35, 0.9, t), 1.2);
+                     return (0.15 + 0.6 * std::exp(-std::pow(t / 0.08, 2)) + 1.15 * sotto) *
+                         std::min(1.0, 5 * (1 - t) + 0.4);
+                 });
+    // Beside it, one shorter line where the flank turns furthest from the
+    // light above the wing, so the side reads as a plane in shade.
+    lastra.Solco([](double t) { return QPointF(3.7 + 0.8 * t * t, kOcchiY + 6.5 + 6.3 * t); },
+                 [](double t) { return 0.75 * (0.2 + 0.8 * std::pow(t, 1.2)) * std::min(1.0, 4 * (1 - t) + 0.3); });
     // The wing's crease round from the flank to the cheek, firm on the
     // shaded side and a pale arc on the lit one.
     for (double lato : {-1.0, 1.0})
@@ -355,19 +360,24 @@ void IncidiNaso(Lastra &lastra)
                 return QPointF(lato * (4.0 + 2.3 * std::cos(a)), kOcchiY + 15.2 + 2.1 * std::sin(a));
             },
             [lato](double t) { return (lato > 0 ? 0.95 : 0.6) * std::min(1.0, 2 * Fuso(t, 0.6)); });
-    // The nostrils: two small commas under the tip, not joined, the one on
-    // the shaded side dark and the lit one a pale accent.
+    // The tip's underside: a short curve from the foot of the bridge's line
+    // round under the tip towards the lit side, fining as it goes into the
+    // light, so the nose ends in a form and not in loose marks.
+    lastra.Solco(
+        [](double t) {
+            const double a = (-10 + 120 * t) * M_PI / 180;
+            return QPointF(0.3 + 2.4 * std::cos(a), kOcchiY + 14.7 + 2.1 * std::sin(a));
+        },
+        [](double t) { return (0.9 - 0.6 * t) * std::min(1.0, 3 * (1 - t) + 0.2); });
+    // The nostrils: the one on the shaded side a dark comma, its head two
+    // pixels where the opening is deepest and tapering out under the wing;
+    // the lit one a pale tick.
     for (double lato : {-1.0, 1.0})
-        lastra.Solco([lato](double t) { return QPointF(lato * (1.5 + 2.4 * t), kOcchiY + 16.8 - 1.0 * t * t); },
-                     [lato](double t) { return (lato > 0 ? 1.0 : 0.6) * std::min(1.0, 2.5 * Fuso(t, 0.5)); });
-    // The shadow the nose casts down on the lip, away from the light: short
-    // lines falling from under the shaded nostril, the longest nearest the
-    // middle, lying along the flank's so they read as its shade carried on.
-    for (int k = 0; k < 3; ++k) {
-        const double x = 1.2 + 1.6 * k, lungo = 3.0 - 0.7 * k;
-        lastra.Solco([=](double t) { return QPointF(x + 0.4 * t, kOcchiY + 18.0 + lungo * t); },
-                     [k](double t) { return (0.9 - 0.15 * k) * Fuso(t, 0.5); });
-    }
+        lastra.Solco([lato](double t) { return QPointF(lato * (1.6 + 2.3 * t), kOcchiY + 17.0 - 1.1 * t * t); },
+                     [lato](double t) {
+                         return lato > 0 ? 1.7 * std::pow(1 - t, 0.8) * std::min(1.0, 4 * t + 0.5)
+                                         : 0.55 * Fuso(t, 0.5);
+                     });
 }
 
 void IncidiBocca(Lastra &lastra)

@@ -10,7 +10,7 @@ class Lastra;
 
 // The eyes, their lids and the shade of their sockets, cut on the plate's pixels.
 void IncidiOcchi(Lastra &lastra);
-// The nose, its shaded side, nostrils and cast shadow, cut the same way.
+// The nose, its shaded side, its tip and nostrils, cut the same way.
 void IncidiNaso(Lastra &lastra);
 // The mouth, its corners and the shadow under its lower lip, cut the same way.
 void IncidiBocca(Lastra &lastra);
