@@ -285,11 +285,11 @@ void IncidiOcchi(Lastra &lastra)
                 }
                 lastra.Inchiostra(px, py, std::clamp((dentro / 16.0 - 0.25) / 0.5, 0.0, 1.0));
             }
-        // The window's light: one pixel of paper in the iris's middle row,
-        // on the side towards the light, the same in both eyes.
+        // The window's light: one pixel of paper in the iris's top row, just
+        // under the lid, on the side towards the light, the same in both eyes.
         // Counted from the iris's middle pixel, so it falls inside the disc
         // in both eyes whatever their fraction of a pixel.
-        lastra.Risparmia(int(std::floor(centro.x())) - 1, int(std::floor(centro.y() - 0.5)));
+        lastra.Risparmia(int(std::floor(centro.x())) - 1, int(std::floor(centro.y() - 0.5)) - 1);
         // The lid's edge and its shadow are laid a whole pixel apart on the
         // same curve, so they step together instead of crossing into a
         // tangle at this size.
@@ -322,30 +322,26 @@ void IncidiOcchi(Lastra &lastra)
         lastra.Solco(
             [&](double t) { return QPointF(lato * (kOcchiX - kOcchioMezzo + 0.2 - 1.6 * t), kOcchiY - 4.6 + 3.4 * t); },
             [ombra](double t) { return (ombra ? 0.8 : 0.5) * Fuso(t, 0.7); });
-        // The lower lid: a pale line along the eye's lower edge, open at both
-        // corners so the eye is not ringed in ink, and under it the shade of
-        // the socket's rim, paler still and lying towards the outside.
-        lastra.Solco([&](double t) { return occhio(-0.35 + 1.1 * t, -1) + QPointF(0, 0.45); },
-                     [](double t) { return 0.35 * Fuso(t, 0.7); });
-        lastra.Solco([&](double t) { return occhio(-0.1 + 1.0 * t, -1) + QPointF(0, 2.3 + 0.4 * t); },
-                     [ombra](double t) { return (ombra ? 0.45 : 0.25) * Fuso(t, 0.7); });
+        // The lower lid: a short flick at its outer end only, so the eye is
+        // not ringed in ink nor bagged under.
+        lastra.Solco([&](double t) { return occhio(0.35 + 0.55 * t, -1) + QPointF(0, 0.45); },
+                     [](double t) { return 0.5 * Fuso(t, 0.7); });
     }
 }
 
 void IncidiNaso(Lastra &lastra)
 {
-    // The bridge's shaded edge: one line from the shade under the brow's
-    // inner end down the side of the nose to the wing, swelling at the brow,
-    // fine where the bridge catches the light, and heavier again, two pixels,
-    // as the side turns from the light above the wing. It keeps to one
-    // column of pixels down the bridge, so it runs straight and unkinked.
+    // The bridge's shaded edge: one line from the level of the eyes' inner
+    // corners, clear of the brow, down the side of the nose to the wing,
+    // barely there where the bridge catches the light and swelling to two
+    // pixels as the side turns from the light above the wing. It keeps to
+    // one column of pixels down the bridge, so it runs straight and unkinked.
     const std::vector<QPointF> ponte{
-        {2.9, kOcchiY - 4.4}, {1.8, kOcchiY + 0.5}, {1.7, kOcchiY + 5.5}, {2.0, kOcchiY + 10}, {2.7, kOcchiY + 13.8}};
+        {1.8, kOcchiY + 1.5}, {2.2, kOcchiY + 6}, {2.1, kOcchiY + 10}, {2.7, kOcchiY + 13.8}};
     lastra.Solco([&](double t) { return Curva(ponte, t); },
                  [](double t) {
-                     const double sotto = std::pow(Passaggio(0.35, 0.9, t), 1.2);
-                     return (0.15 + 0.6 * std::exp(-std::pow(t / 0.08, 2)) + 1.15 * sotto) *
-                         std::min(1.0, 5 * (1 - t) + 0.4);
+                     const double sotto = std::pow(Passaggio(0.2, 0.85, t), 1.2);
+                     return (0.1 + 1.15 * sotto) * std::min(1.0, 5 * (1 - t) + 0.4);
                  });
     // Beside it, one shorter line where the flank turns furthest from the
     // light above the wing, so the side reads as a plane in shade.
@@ -386,19 +382,19 @@ void IncidiBocca(Lastra &lastra)
     // middle and in the corners, where the lips fold into the cheek, and
     // paler between, where they press together, so the mouth has ends and
     // is not a slot; dipping a little under the bow of the upper lip and
-    // turning down into the corners, a little heavier on the shaded side.
+    // level into the corners, a little heavier on the shaded side, and no
+    // heavier than the brows, so the mouth is calm and not set.
     constexpr double mezza = 10.2;
     lastra.Solco(
         [](double t) {
             const double x = mezza * (2 * t - 1), u = std::abs(x) / mezza;
-            return QPointF(
-                x, kBoccaY + 0.45 * std::exp(-std::pow(x / 2.0, 2)) + 1.2 * std::pow(Passaggio(0.6, 1, u), 1.3));
+            return QPointF(x, kBoccaY + 0.45 * std::exp(-std::pow(x / 2.0, 2)) + 0.3 * Passaggio(0.6, 1, u));
         },
         [](double t) {
             const double u = std::abs(2 * t - 1);
             const double peso =
                 0.5 + 0.5 * std::exp(-std::pow(u / 0.3, 2)) + 0.5 * std::exp(-std::pow((u - 0.9) / 0.08, 2));
-            return (t > 0.5 ? 1.0 : 0.85) * std::min(1.0, peso) * (1 - Passaggio(0.96, 1, u));
+            return (t > 0.5 ? 0.85 : 0.7) * std::min(1.0, peso) * (1 - Passaggio(0.96, 1, u));
         });
     // The shadow under the lower lip: a crescent a lip's height under the
     // parting, the lip's light left between, deepest to the side away from
