@@ -1,9 +1,6 @@
 #include "titolo_pelle.h"
 
-#include "titolo_lastra.h"
 #include "titolo_misure.h"
-
-#include <QPointF>
 
 #include <algorithm>
 #include <cmath>
@@ -23,8 +20,11 @@ constexpr double kSecondoDa = 0.3;
 // The crossing set's lines to the first's: sparser, so the two do not close
 // into a checker of single pixels.
 constexpr double kSecondoRado = 0.7;
-// Lines printing paler than this leave the paper clean: the brightest lights.
-constexpr double kVia = 0.15;
+// In the half-lights the lines break into dots this wide (a share of the
+// lines' spacing) and this many pixels apart along them.
+constexpr double kPuntoLargo = 0.24, kPuntoPasso = 3.0;
+// Lines thinner than this leave the paper clean: the brightest lights.
+constexpr double kPuntoVia = 0.08;
 // How far the lines bow between the middle of the face and its outline, in
 // units: up in the middle over the brow, up at the sides below the eyes.
 constexpr double kArcoFronte = 15, kArcoGuance = -9;
@@ -87,62 +87,64 @@ double Tratto(double fase, double g, double larghezza)
     return std::clamp(mezza - distanza + 0.5, 0.0, 1.0);
 }
 
-double InchiostroPelle(QPointF pixel)
+double InchiostroPelle(const Campione &c, double x, double y, double t)
 {
-    const QPointF q = DallaLastra(pixel);
-    const double x = q.x(), y = q.y();
-    const Campione c = Rilievo(x, y);
-    if (c.zona != Zona::Pelle)
-        return 0;
-    const double t = Tono(c, x, y);
     const Pezzo pezzo = c.pezzo == Pezzo::Altro ? Pezzo::Testa : c.pezzo;
-    // Each family's phase at a point of the plate, and how fast it runs there
-    // per pixel, taken across the pixel.
-    const auto fase = [&](auto &&f) {
-        const auto in = [&](double dx, double dy) {
-            const QPointF r = DallaLastra(pixel + QPointF(dx, dy));
-            return f(r.x(), r.y());
-        };
-        struct {
-            double p, gx, gy;
-        } r{f(x, y), in(0.5, 0) - in(-0.5, 0), in(0, 0.5) - in(0, -0.5)};
-        return r;
-    };
+    constexpr double e = 0.25;
     constexpr double righe = kIngrandimento / kPasso; // lines to a unit where the level rises one to one
-    const auto primo = fase([&](double px, double py) { return Livello(pezzo, px, py) * righe; });
+    const double f = Livello(pezzo, x, y);
+    const double fx = (Livello(pezzo, x + e, y) - f) / e, fy = (Livello(pezzo, x, y + e) - f) / e;
+    const double g1 = std::max(0.05, std::hypot(fx, fy) * righe);
+    // The crossing set: the level turned by kCroce.
+    const double f2 = std::cos(kCroce) * f + std::sin(kCroce) * x;
+    const double g2 = std::max(
+        0.05, std::hypot(std::cos(kCroce) * fx + std::sin(kCroce), std::cos(kCroce) * fy) * righe * kSecondoRado);
     // Round the nose's tip, wings and underside the lines stop, so the
     // nostrils and the wing's crease (cut in titolo_segni.cpp) stand as
     // accents on clean paper rather than in one bar under the nose.
-    const double narici = 1 - std::exp(-std::pow(x / 6.4, 4) - std::pow((y - (kOcchiY + 16.2)) / 3.2, 4));
-    // Each line thins with the light, carried by the depth of its ink once
-    // it is narrower than a pixel, and gives out before the half-lights, so
-    // the lit side is open paper and is not hatched across like a blind.
-    // Round the mouth and over the chin they start later still, or the
-    // lower face reads as unshaven.
-    const double bocca = std::exp(-std::pow(x / 10, 2) - std::pow((y - (kBoccaY + 3)) / 8, 2));
-    const double larghezza = std::min(0.85, 2.0 * std::max(0.0, t - 0.2 - 0.12 * bocca));
-    double a = Riga(primo.p, primo.gx, primo.gy, larghezza);
+    const double narici = 1 - std::exp(-std::pow(x / 6.4, 4) - std::pow((y - (kOcchiY + 15.6)) / 2.6, 4));
+    // Each line thins with the light until it fades out in the brightest
+    // of it, which is left clean paper, rather than running on as a hairline.
+    // It thins over the whole turn into the light, not just its last part,
+    // so the lit half of the face is not bare paper cut off down the nose.
+    const double larghezza = std::min(0.8, 0.02 + 1.0 * std::pow(t, 1.4));
+    constexpr double campioni = kScala * kIngrandimento;
+    // In the half-lights a line narrower than a pixel would print as a grey
+    // smear; there it keeps a pixel's width and breaks into dots instead,
+    // fewer and shorter towards the light, staggered from line to line, so
+    // the lit side carries a fine tint down to its brightest paper.
+    const double tinta = std::max(larghezza, kPuntoLargo);
+    double punti = 1;
+    if (larghezza < kPuntoLargo) {
+        const double riga = std::round(f * righe);
+        const double u = x * kIngrandimento / kPuntoPasso + 0.5 * riga;
+        const double lungo = std::abs(u - std::round(u)) * kPuntoPasso * kScala; // samples from the dot's middle
+        // Round the mouth and over the chin they start later still, or the
+        // lower face reads as unshaven.
+        const double via = kPuntoVia + 0.14 * std::exp(-std::pow(x / 10, 2) - std::pow((y - (kBoccaY + 3)) / 8, 2));
+        const double quota = std::max(0.0, larghezza - via) / (kPuntoLargo - via);
+        punti = std::clamp(quota * kPuntoPasso * kScala / 2 - lungo + 0.5, 0.0, 1.0);
+    }
+    const double svanisce = std::min(1.0, tinta / g1 * campioni / 0.9);
+    double a = svanisce * punti * Tratto(f * righe, g1, tinta);
     // In the deepest shade a second set crosses the first, so the shade
     // is built up in two layers. On the head it runs down the face with the
-    // outline (see Giro), on the ears at a wide angle to the first. They
-    // run in to the nose's shaded side and model it, but keep off its ridge
-    // and tip. The neck's lines run round it in one set: crossed
+    // outline (see Giro), on the ears at a wide angle to the first. The nose
+    // keeps to its one set of lines, so its shaded side turns as a graded
+    // shade and not a blot. The neck's lines run round it in one set: crossed
     // in the jaw's shadow they left a row of paper dots, like beads.
-    const double naso = std::exp(-std::pow(x / 3.0, 4) - std::pow((y - (kOcchiY + 10)) / 7.5, 2));
+    const double naso = std::exp(-std::pow(x / 5.5, 2) - std::pow((y - (kOcchiY + 10)) / 7.5, 2));
     const double secondo = std::min(0.45, (t - kSecondoDa) * 1.2); // the crossing lines' width
     if (t > kSecondoDa && pezzo == Pezzo::Testa) {
-        // They stop short of the mouth, which keeps its own cuts, but run on
-        // down the jaw.
+        // They stop short of the nose and the mouth, which keep their own
+        // cuts, but run on down the jaw.
         constexpr double giri = kIngrandimento / kGiroPasso;
-        const auto f = fase([](double px, double py) { return Giro(px, py) * giri; });
-        const double labbra = std::exp(-std::pow(x / 9.5, 2) - std::pow((y - kBoccaY) / 3.5, 2));
-        a = std::max(a, (1 - naso) * (1 - labbra) * Riga(f.p, f.gx, f.gy, secondo));
-    } else if (t > kSecondoDa && pezzo != Pezzo::Collo) {
-        const auto f = fase([&](double px, double py) {
-            return (std::cos(kCroce) * Livello(pezzo, px, py) + std::sin(kCroce) * px) * righe * kSecondoRado;
-        });
-        a = std::max(a, (1 - naso) * Riga(f.p, f.gx, f.gy, secondo));
-    }
+        const double h = Giro(x, y);
+        const double gg = std::max(0.05, std::hypot(Giro(x + e, y) - h, Giro(x, y + e) - h) / e * giri);
+        const double bocca = std::exp(-std::pow(x / 9.5, 2) - std::pow((y - kBoccaY) / 3.5, 2));
+        a = std::max(a, (1 - naso) * (1 - bocca) * Tratto(h * giri, gg, secondo));
+    } else if (t > kSecondoDa && pezzo != Pezzo::Collo)
+        a = std::max(a, (1 - naso) * Tratto(f2 * righe * kSecondoRado, g2, secondo));
     // The brows are drawn; the lines thin out under them, so no ruling runs
     // through a brow.
     a *= 1 - 0.7 * std::exp(-std::pow((std::abs(x) - 10.6) / 7.0, 8) - std::pow((y - (kOcchiY - 7)) / 1.4, 2));
@@ -151,8 +153,7 @@ double InchiostroPelle(QPointF pixel)
     // of them, on the shaded side too.
     const double sopra = y - (kOcchiY - 0.4);
     const double ox = (std::abs(x) - kOcchiX) / (kOcchioMezzo + 1.1), oy = sopra / (sopra < 0 ? 4.6 : 2.9);
-    a *= narici * Passaggio(0.85, 1.1, std::hypot(ox, oy));
-    return a < kVia ? 0 : a;
+    return a * narici * Passaggio(0.85, 1.1, std::hypot(ox, oy));
 }
 
 } // namespace titolo

@@ -3,15 +3,13 @@
 
 #include "titolo_volto.h"
 
-#include <QPointF>
-
 namespace titolo {
 
-// How much ink the skin puts in the medallion's pixel whose centre is
-// `pixel`: lines that run across the form and bend with it, each swelling
-// with the shade it passes through and paling to nothing in the brightest
-// light, a second set crossing them only in the deep shade; none off the skin.
-double InchiostroPelle(QPointF pixel);
+// How much of a sample on the skin at (x, y) is ink, t its tone (see
+// Tono): lines that run across the form and bend with it, each swelling
+// with the shade it passes through to a hairline in the brightest light,
+// a second set crossing them only in the deep shade.
+double InchiostroPelle(const Campione &c, double x, double y, double t);
 
 // Ink of one family of lines at a sample: `fase` its phase, `g` how fast the
 // phase runs (lines to one of the sitter's units), `larghezza` the line's

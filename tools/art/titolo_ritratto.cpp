@@ -171,8 +171,8 @@ double Inchiostro(double x, double y)
         // The bust fades towards the foot of the oval, its lines thinning into
         // the ground's, rather than being cut off by the rim.
         t = t + (0.3 - t) * 0.75 * Passaggio(0.8, 0.98, std::hypot(rx, ry));
-    if (c.zona == Zona::Pelle) // its lines are cut on the plate's pixels, in Incisione
-        return 0;
+    if (c.zona == Zona::Pelle)
+        return InchiostroPelle(c, x, y, t);
     if (c.zona == Zona::Fondo) {
         const double bordo = kFiloInterno + kMargineFondo;
         if (std::hypot(x * kIngrandimento / (kMedaglioneRx - bordo),
@@ -277,9 +277,6 @@ QImage Incisione()
     for (int sy = 0; sy < ag; ++sy)
         for (int sx = 0; sx < lg; ++sx)
             inchiostro[std::size_t(sy * lg + sx)] = float(1 - qGray(grande.pixel(sx, sy)) / 255.0);
-    for (int py = 0; py < altezza; ++py)
-        for (int px = 0; px < larghezza; ++px)
-            lastra.Inchiostra(px, py, InchiostroPelle(QPointF(px + 0.5, py + 0.5)));
     IncidiOcchi(lastra);
     IncidiNaso(lastra);
     IncidiBocca(lastra);

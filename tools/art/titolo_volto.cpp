@@ -240,7 +240,13 @@ double Tono(const Campione &c, double x, double y)
         scuro += 0.1 * std::exp(-std::pow(x / 6.5, 2) - std::pow((y - (kBoccaY - 1.7)) / 1.2, 2)); // upper lip
         // The nose's shadow cast on the cheek beside its lower half.
         scuro += 0.08 * Gauss(x - 4.6, y - (kOcchiY + 12.5), 1.4, 3.2);
-        // The sockets under the brows.
+        // The shaded plane on the nose's far side, from the bridge down to the
+        // nostril, is cut as lines down the flank (see titolo_segni.cpp); the
+        // skin's lines are kept fine across it, or they swell there into a
+        // stack of dashes. The sockets under the brows.
+        const double lato = x - (2.2 + 0.12 * (y - kOcchiY));
+        scuro -= 0.25 * std::exp(-lato * lato / 2.5) * Passaggio(kOcchiY + 3, kOcchiY + 6, y) *
+            (1 - Passaggio(kOcchiY + 13, kOcchiY + 15.5, y));
         scuro += 0.3 * Gauss(ax - (kOcchiX - 0.5), y - (kOcchiY - 3.0), 4.8, 1.3);
         scuro += 0.1 * Gauss(ax - (kOcchiX - 4.5), y - (kOcchiY - 1.0), 1.6, 2.2);
         // The folds from the nose to the corners of the mouth, the shade under
