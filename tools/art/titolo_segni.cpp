@@ -245,14 +245,14 @@ void DisegnaCapelli(QPainter &p, Lastra &lastra)
     for (double lato : {-1.0, 1.0}) {
         Caso c = sopracciglia;
         const std::vector<QPointF> arcata =
-            Specchio({{4.3, kOcchiY - 6.1}, {8, kOcchiY - 7.4}, {12.4, kOcchiY - 7.8}, {17, kOcchiY - 6.4}}, lato);
+            Specchio({{4.3, kOcchiY - 5.8}, {8, kOcchiY - 6.9}, {12.4, kOcchiY - 7.2}, {17, kOcchiY - 6.1}}, lato);
         // The brow's body: one cut, fine at its inner end, swelling over the
         // arch and tapering to its tail, so it reads as a brow and not as a
         // bar; the hairs set along it, kept to it so the lid's fold below it
         // stands clear.
         Taglio(
             p, [&](double t) { return Curva(arcata, t); },
-            [](double t) { return 1.4 * std::pow(std::sin(M_PI * (0.1 + 0.88 * t)), 0.8) * (1 - 0.35 * t); }, 24);
+            [](double t) { return 1.7 * std::pow(std::sin(M_PI * (0.1 + 0.88 * t)), 0.7) * (1 - 0.35 * t); }, 24);
         Peli(p, c, arcata, 0.7, 30, 3.0, 0.02, 0.42);
     }
 }
@@ -382,19 +382,19 @@ void IncidiBocca(Lastra &lastra)
     // middle and in the corners, where the lips fold into the cheek, and
     // paler between, where they press together, so the mouth has ends and
     // is not a slot; dipping a little under the bow of the upper lip and
-    // level into the corners, a little heavier on the shaded side, and no
-    // heavier than the brows, so the mouth is calm and not set.
-    constexpr double mezza = 10.2;
+    // lifting a little into the corners, so the mouth is calm and not set,
+    // a little heavier on the shaded side.
+    constexpr double mezza = 9.4;
     lastra.Solco(
         [](double t) {
             const double x = mezza * (2 * t - 1), u = std::abs(x) / mezza;
-            return QPointF(x, kBoccaY + 0.45 * std::exp(-std::pow(x / 2.0, 2)) + 0.3 * Passaggio(0.6, 1, u));
+            return QPointF(x, kBoccaY + 0.45 * std::exp(-std::pow(x / 2.0, 2)) - 0.7 * Passaggio(0.55, 1, u));
         },
         [](double t) {
             const double u = std::abs(2 * t - 1);
             const double peso =
                 0.5 + 0.5 * std::exp(-std::pow(u / 0.3, 2)) + 0.5 * std::exp(-std::pow((u - 0.9) / 0.08, 2));
-            return (t > 0.5 ? 0.85 : 0.7) * std::min(1.0, peso) * (1 - Passaggio(0.96, 1, u));
+            return (t > 0.5 ? 1.0 : 0.85) * std::min(1.0, peso) * (1 - Passaggio(0.96, 1, u));
         });
     // The shadow under the lower lip: a crescent a lip's height under the
     // parting, the lip's light left between, deepest to the side away from
