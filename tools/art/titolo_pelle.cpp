@@ -149,10 +149,10 @@ double InchiostroPelle(const Campione &c, double x, double y, double t)
     // through a brow.
     a *= 1 - 0.7 * std::exp(-std::pow((std::abs(x) - 10.6) / 7.0, 8) - std::pow((y - (kOcchiY - 7)) / 1.4, 2));
     // Close round each eye the skin's lines stop short of the lids, and
-    // above it short of the brow, so the lids and the lid's fold stand clear
-    // of them, on the shaded side too.
+    // above it short of the lid's fold, so both stand clear of them on the
+    // shaded side too; above the fold they shade the socket under the brow.
     const double sopra = y - (kOcchiY - 0.4);
-    const double ox = (std::abs(x) - kOcchiX) / (kOcchioMezzo + 1.1), oy = sopra / (sopra < 0 ? 4.6 : 2.9);
+    const double ox = (std::abs(x) - kOcchiX) / (kOcchioMezzo + 1.1), oy = sopra / (sopra < 0 ? 3.5 : 2.9);
     return a * narici * Passaggio(0.85, 1.1, std::hypot(ox, oy));
 }
 

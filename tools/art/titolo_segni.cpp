@@ -252,8 +252,8 @@ void DisegnaCapelli(QPainter &p, Lastra &lastra)
         // stands clear.
         Taglio(
             p, [&](double t) { return Curva(arcata, t); },
-            [](double t) { return 1.7 * std::pow(std::sin(M_PI * (0.1 + 0.88 * t)), 0.7) * (1 - 0.35 * t); }, 24);
-        Peli(p, c, arcata, 0.7, 30, 3.0, 0.02, 0.42);
+            [](double t) { return 2.0 * std::pow(std::sin(M_PI * (0.1 + 0.88 * t)), 0.6) * (1 - 0.4 * t); }, 24);
+        Peli(p, c, arcata, 1.0, 30, 3.0, 0.02, 0.42);
     }
 }
 
@@ -317,11 +317,6 @@ void IncidiOcchi(Lastra &lastra)
                             -0.3 - 2.3 * (1 - 0.55 * std::max(0.0, dx)));
             },
             [ombra](double t) { return (ombra ? 1.0 : 0.85) * Fuso(t, 0.6) * std::min(1.0, 1.2 - 0.8 * t); });
-        // The socket's inner wall, in shade beside the bridge of the nose:
-        // a short cut from under the brow's inner end down to the eye's corner.
-        lastra.Solco(
-            [&](double t) { return QPointF(lato * (kOcchiX - kOcchioMezzo + 0.2 - 1.6 * t), kOcchiY - 4.6 + 3.4 * t); },
-            [ombra](double t) { return (ombra ? 0.8 : 0.5) * Fuso(t, 0.7); });
         // The lower lid: a short flick at its outer end only, so the eye is
         // not ringed in ink nor bagged under.
         lastra.Solco([&](double t) { return occhio(0.35 + 0.55 * t, -1) + QPointF(0, 0.45); },

@@ -247,7 +247,7 @@ double Tono(const Campione &c, double x, double y)
         const double lato = x - (2.2 + 0.12 * (y - kOcchiY));
         scuro -= 0.25 * std::exp(-lato * lato / 2.5) * Passaggio(kOcchiY + 3, kOcchiY + 6, y) *
             (1 - Passaggio(kOcchiY + 13, kOcchiY + 15.5, y));
-        scuro += 0.3 * Gauss(ax - (kOcchiX - 0.5), y - (kOcchiY - 3.0), 4.8, 1.3);
+        scuro += 0.42 * Gauss(ax - (kOcchiX - 0.5), y - (kOcchiY - 3.3), 4.8, 1.3);
         scuro += 0.1 * Gauss(ax - (kOcchiX - 4.5), y - (kOcchiY - 1.0), 1.6, 2.2);
         // The folds from the nose to the corners of the mouth, the shade under
         // the eyes and at their inner corners.
