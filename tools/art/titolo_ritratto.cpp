@@ -277,6 +277,9 @@ QImage Incisione()
     for (int sy = 0; sy < ag; ++sy)
         for (int sx = 0; sx < lg; ++sx)
             inchiostro[std::size_t(sy * lg + sx)] = float(1 - qGray(grande.pixel(sx, sy)) / 255.0);
+    for (int py = 0; py < altezza; ++py)
+        for (int px = 0; px < larghezza; ++px)
+            lastra.Inchiostra(px, py, InchiostroPelleRighe(QPointF(px + 0.5, py + 0.5)));
     IncidiOcchi(lastra);
     IncidiNaso(lastra);
     IncidiBocca(lastra);
