@@ -119,13 +119,14 @@ bool Contorno(const Campione &c, double x, double y)
     if (std::abs(x) > kOrecchioX - 1 && orecchio < -7)
         return false;
     // Against the ground the face's outline is cut heavier on its shaded
-    // side and a little finer on its lit one, but firm enough there that the
-    // head does not run into the ruled ground. The coat's shoulders and the
+    // side and fine on its lit one, where a firm contour closes the cheek
+    // like a cut-out, but still there, so the head does not run into the
+    // ruled ground. The coat's shoulders and the
     // collar heavier too, so the bust stands off the ruled ground, and the
     // ears, or they dissolve into the upright ruling beside them.
     if (c.pezzo == Pezzo::Testa || c.pezzo == Pezzo::Orecchio || c.zona == Zona::Giacca || c.zona == Zona::Camicia) {
         const double viso = c.zona == Zona::Giacca ? 0.6
-            : c.pezzo == Pezzo::Testa              ? 0.7 + 0.15 * Passaggio(-12, 12, x)
+            : c.pezzo == Pezzo::Testa              ? 0.5 + 0.35 * Passaggio(-12, 12, x)
                                                    : 0.55;
         if (Intorno(x, y, viso, [](const Campione &v) { return v.zona == Zona::Fondo; }))
             return true;

@@ -258,13 +258,14 @@ double Tono(const Campione &c, double x, double y)
         scuro += 0.12 * Gauss(ax - (kOcchiX - 4.8), y - (kOcchiY - 0.8), 1.3, 1.6);
         // The neck stands in the head's shade, deeper on the side from the light.
         if (c.pezzo == Pezzo::Collo) {
-            scuro += 0.15 + 0.2 * Passaggio(-8, 12, x) + 0.08 * (1 - Passaggio(8, 12, y));
+            scuro += 0.08 + 0.2 * Passaggio(-8, 12, x) + 0.05 * (1 - Passaggio(8, 12, y));
             // The jaw casts its shadow on the neck, deepest right under the
-            // chin, so the head stands forward of the neck.
+            // chin, so the head stands forward of the neck; short and light
+            // enough that it does not hang under the jaw as a heavy crescent.
             double sotto = 0;
             while (sotto < 8 && Rilievo(x, y - sotto).pezzo != Pezzo::Testa)
                 sotto += 0.5;
-            scuro += 0.5 * std::exp(-sotto / 3.5);
+            scuro += 0.38 * std::exp(-sotto / 2.5);
         }
         // The hollow of the ear.
         scuro += 0.15 * Gauss(ax - (kOrecchioX - 0.6), y - (kOrecchioY - 0.5), 1.2, 4.5);
