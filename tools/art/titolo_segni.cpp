@@ -246,13 +246,13 @@ void DisegnaCapelli(QPainter &p, Lastra &lastra)
         Caso c = sopracciglia;
         const std::vector<QPointF> arcata =
             Specchio({{4.3, kOcchiY - 5.8}, {8, kOcchiY - 6.9}, {12.4, kOcchiY - 7.2}, {17, kOcchiY - 6.1}}, lato);
-        // The brow's body: one cut, fine at its inner end, swelling over the
-        // arch and tapering to its tail, so it reads as a brow and not as a
+        // The brow's body: one cut, fine at its inner end, swelling past the
+        // middle and tapering to its tail, so it reads as a brow and not as a
         // bar; the hairs set along it, kept to it so the lid's fold below it
         // stands clear.
         Taglio(
             p, [&](double t) { return Curva(arcata, t); },
-            [](double t) { return 2.0 * std::pow(std::sin(M_PI * (0.1 + 0.88 * t)), 0.6) * (1 - 0.4 * t); }, 24);
+            [](double t) { return 2.0 * std::pow(std::sin(M_PI * (0.04 + 0.92 * t)), 1.1) * (1.1 - 0.3 * t); }, 24);
         Peli(p, c, arcata, 1.0, 30, 3.0, 0.02, 0.42);
     }
 }
@@ -326,17 +326,17 @@ void IncidiOcchi(Lastra &lastra)
 
 void IncidiNaso(Lastra &lastra)
 {
-    // The bridge's shaded edge: one line from the level of the eyes' inner
-    // corners, clear of the brow, down the side of the nose to the wing,
-    // barely there where the bridge catches the light and swelling to two
-    // pixels as the side turns from the light above the wing. It keeps to
-    // one column of pixels down the bridge, so it runs straight and unkinked.
+    // The bridge's shaded edge: one line from halfway down the bridge, well
+    // clear of the brows, to the wing, coming out of nothing where the
+    // bridge catches the light and swelling to two pixels as the side turns
+    // from the light above the wing. It keeps to one column of pixels down
+    // the bridge, so it runs straight and unkinked.
     const std::vector<QPointF> ponte{
-        {1.8, kOcchiY + 1.5}, {2.2, kOcchiY + 6}, {2.1, kOcchiY + 10}, {2.7, kOcchiY + 13.8}};
+        {2.1, kOcchiY + 5}, {2.2, kOcchiY + 8}, {2.2, kOcchiY + 11}, {2.7, kOcchiY + 13.8}};
     lastra.Solco([&](double t) { return Curva(ponte, t); },
                  [](double t) {
-                     const double sotto = std::pow(Passaggio(0.2, 0.85, t), 1.2);
-                     return (0.1 + 1.15 * sotto) * std::min(1.0, 5 * (1 - t) + 0.4);
+                     const double sotto = std::pow(Passaggio(0.0, 0.75, t), 1.2);
+                     return (0.05 + 1.15 * sotto) * std::min(1.0, 5 * (1 - t) + 0.4);
                  });
     // Beside it, one shorter line where the flank turns furthest from the
     // light above the wing, so the side reads as a plane in shade.
@@ -373,23 +373,21 @@ void IncidiNaso(Lastra &lastra)
 
 void IncidiBocca(Lastra &lastra)
 {
-    // The parting of the lips, as wide as the pupils are apart: dark at the
-    // middle and in the corners, where the lips fold into the cheek, and
-    // paler between, where they press together, so the mouth has ends and
-    // is not a slot; dipping a little under the bow of the upper lip and
-    // lifting a little into the corners, so the mouth is calm and not set,
-    // a little heavier on the shaded side.
+    // The parting of the lips, nearly as wide as the pupils are apart: one
+    // firm line, darkest at the middle and tapering into the corners, no
+    // pocket there to break off as a separate dash; dipping a little under
+    // the bow of the upper lip and lifting a little into the corners, so the
+    // mouth is calm and not set, a little heavier on the shaded side.
     constexpr double mezza = 9.4;
     lastra.Solco(
         [](double t) {
             const double x = mezza * (2 * t - 1), u = std::abs(x) / mezza;
-            return QPointF(x, kBoccaY + 0.45 * std::exp(-std::pow(x / 2.0, 2)) - 0.7 * Passaggio(0.55, 1, u));
+            return QPointF(x, kBoccaY + 0.45 * std::exp(-std::pow(x / 2.0, 2)) - 0.35 * Passaggio(0.6, 1, u));
         },
         [](double t) {
             const double u = std::abs(2 * t - 1);
-            const double peso =
-                0.5 + 0.5 * std::exp(-std::pow(u / 0.3, 2)) + 0.5 * std::exp(-std::pow((u - 0.9) / 0.08, 2));
-            return (t > 0.5 ? 1.0 : 0.85) * std::min(1.0, peso) * (1 - Passaggio(0.96, 1, u));
+            const double peso = 1.3 - 0.8 * std::pow(u, 1.5);
+            return (t > 0.5 ? 1.0 : 0.9) * std::min(1.0, peso) * (1 - Passaggio(0.94, 1, u));
         });
     // The shadow under the lower lip: a crescent a lip's height under the
     // parting, the lip's light left between, deepest to the side away from

@@ -249,11 +249,12 @@ double Tono(const Campione &c, double x, double y)
             (1 - Passaggio(kOcchiY + 13, kOcchiY + 15.5, y));
         scuro += 0.42 * Gauss(ax - (kOcchiX - 0.5), y - (kOcchiY - 3.3), 4.8, 1.3);
         scuro += 0.1 * Gauss(ax - (kOcchiX - 4.5), y - (kOcchiY - 1.0), 1.6, 2.2);
-        // The folds from the nose to the corners of the mouth, the shade under
-        // the eyes and at their inner corners.
+        // The folds from the nose towards the corners of the mouth, giving out
+        // above them, or their last dots hang at a corner as a smirk; the
+        // shade under the eyes and at their inner corners.
         const double piega = ax - (5.6 + 0.3 * (y - (kOcchiY + 15.5)));
         if (y > kOcchiY + 15 && y < kBoccaY + 2)
-            scuro += 0.14 * std::exp(-piega * piega / 0.8) * (1 - Passaggio(kBoccaY - 2, kBoccaY + 2, y));
+            scuro += 0.14 * std::exp(-piega * piega / 0.8) * (1 - Passaggio(kBoccaY - 4, kBoccaY - 1, y));
         scuro += 0.12 * Gauss(ax - (kOcchiX + 0.5), y - (kOcchiY + 3.4), 3.2, 0.9);
         scuro += 0.12 * Gauss(ax - (kOcchiX - 4.8), y - (kOcchiY - 0.8), 1.3, 1.6);
         // The neck stands in the head's shade, deeper on the side from the light.
