@@ -252,8 +252,8 @@ void DisegnaCapelli(QPainter &p, Lastra &lastra)
         // stands clear.
         Taglio(
             p, [&](double t) { return Curva(arcata, t); },
-            [](double t) { return 1.65 * std::pow(std::sin(M_PI * (0.02 + 0.96 * t)), 1.4) * (1.1 - 0.3 * t); }, 24);
-        Peli(p, c, arcata, 0.8, 30, 3.0, 0.02, 0.36);
+            [](double t) { return 2.0 * std::pow(std::sin(M_PI * (0.04 + 0.92 * t)), 1.1) * (1.1 - 0.3 * t); }, 24);
+        Peli(p, c, arcata, 1.0, 30, 3.0, 0.02, 0.42);
     }
 }
 
@@ -336,7 +336,7 @@ void IncidiNaso(Lastra &lastra)
     lastra.Solco([&](double t) { return Curva(ponte, t); },
                  [](double t) {
                      const double sotto = std::pow(Passaggio(0.0, 0.75, t), 1.2);
-                     return (0.05 + 0.95 * sotto) * std::min(1.0, 3 * (1 - t) + 0.3);
+                     return (0.05 + 1.15 * sotto) * std::min(1.0, 5 * (1 - t) + 0.4);
                  });
     // Beside it, one shorter line where the flank turns furthest from the
     // light above the wing, so the side reads as a plane in shade.
