@@ -207,10 +207,11 @@ double Inchiostro(double x, double y)
     // One family carries the tone up to the middle greys; the crossing one
     // deepens the shade beyond them.
     double a = Tratto(f.primo, g1, std::min(0.8, 1.1 * std::pow(t, 1.3)));
-    // The coat is crossed in its shade, on the shoulder turned from the light
-    // and under the lapels; the cravat and the waistcoat not at all, so
-    // neither weaves into a basket at the picture's size.
-    const double croce = c.zona == Zona::Giacca ? 0.7 : c.zona == Zona::Cravatta || c.zona == Zona::Panciotto ? 2 : 0.6;
+    // The coat, the cravat and the waistcoat are never crossed: the coat's
+    // one ruling swells into its shade instead, as crossed at the picture's
+    // size it beat into a moire of diamonds, and the others weave into a
+    // basket.
+    const double croce = c.zona == Zona::Giacca || c.zona == Zona::Cravatta || c.zona == Zona::Panciotto ? 2 : 0.6;
     if (t > croce)
         a = std::max(a, Tratto(f.secondo, g2, std::min(0.6, (t - croce) * 1.6)));
     return a;
