@@ -40,9 +40,9 @@ constexpr double kPassoFondo = 3;
 constexpr double kFiloInterno = 2.8;
 constexpr double kMargineFondo = 2.2;
 
-// How far the ground's lines stop short of the figure's outline, in the
-// sitter's units: a band of clean paper round the head and the shoulders,
-// so the lit side has an edge against the ruling and the figure stands off it.
+// How far the ground's lines stop short of the head's outline, in the
+// sitter's units: a band of clean paper round it, so the lit side has an
+// edge against the ruling and the head stands off it.
 constexpr double kAlone = 1.8;
 
 struct Fasi {
@@ -147,12 +147,13 @@ double Inchiostro(double x, double y)
         return 0;
     if (c.zona != Zona::Fondo && Contorno(c, x, y))
         return 1;
-    // The ground's lines stop short of the head, the hair, the neck and the
-    // shoulders, so the figure is cut against paper, a vignette's halo, and
-    // the ruling does not run into it where both are ruled nearly the same way.
-    if (c.zona == Zona::Fondo && Intorno(x, y, kAlone, [](const Campione &v) {
-            return v.zona == Zona::Pelle || v.zona == Zona::Giacca || v.zona == Zona::Capelli;
-        }))
+    // The ground's lines stop short of the head, the hair and the neck, so
+    // the head is cut against paper, a vignette's halo, and the ruling does
+    // not run into it where both are ruled nearly the same way. They run on
+    // to the shoulders' drawn edge: a band of paper there left the bust
+    // looking cut out and pasted on under the head.
+    if (c.zona == Zona::Fondo &&
+        Intorno(x, y, kAlone, [](const Campione &v) { return v.zona == Zona::Pelle || v.zona == Zona::Capelli; }))
         return 0;
     // The lapel's outer edge catches the light: a thread of paper along it
     // draws the coat's V against the cloth.
