@@ -167,9 +167,16 @@ double Inchiostro(double x, double y)
     if (c.zona == Zona::Camicia && y - kColloY >= 20 && t < (y - kColloY < 28.5 ? 0.2 : 0.1))
         return 0; // the shirt front's brightest lights stay clean paper
     const double rx = x * kIngrandimento / kMedaglioneRx, ry = (y + kAbbassa) * kIngrandimento / kMedaglioneRy;
-    if (c.zona == Zona::Fondo) // the ground deepens towards the oval's rim
+    if (c.zona == Zona::Fondo) { // the ground deepens towards the oval's rim
         t += 0.16 * (rx * rx + ry * ry);
-    else if (c.zona != Zona::Pelle && c.zona != Zona::Capelli && ry > 0)
+        // Over the shoulders its lines thin as they come down to the coat, so
+        // the shoulder stands off them without a band of paper round it.
+        const auto giacca = [](const Campione &v) { return v.zona == Zona::Giacca; };
+        if (Intorno(x, y, 1.5, giacca))
+            t *= 0.45;
+        else if (Intorno(x, y, 3.0, giacca))
+            t *= 0.7;
+    } else if (c.zona != Zona::Pelle && c.zona != Zona::Capelli && ry > 0)
         // The bust fades towards the foot of the oval, its lines thinning into
         // the ground's, rather than being cut off by the rim.
         t = t + (0.3 - t) * 0.75 * Passaggio(0.8, 0.98, std::hypot(rx, ry));

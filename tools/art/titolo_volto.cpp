@@ -300,9 +300,8 @@ double Tono(const Campione &c, double x, double y)
         break;
     case Zona::Giacca:
         // The coat takes the face's light: lighter on the shoulder towards
-        // it, darker on the one turned away, and dark enough on both that
-        // the bust is a mass for the head to stand on.
-        chiaro = 0.6 + 0.4 * Passaggio(-50, 50, x), cupo = 0.97;
+        // it, darker on the one turned away.
+        chiaro = 0.45 + 0.5 * Passaggio(-50, 50, x), cupo = 0.97;
         // Each lapel casts a shadow on the coat beside it, the one turned from
         // the light the deeper, so the lapels stand off the cloth.
         if (const double yb = y - kColloY; yb > 23) {
