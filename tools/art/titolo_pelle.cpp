@@ -170,7 +170,9 @@ double InchiostroPelle(const Campione &c, double x, double y, double t)
         const double h = Giro(x, y);
         const double gg = std::max(0.05, std::hypot(Giro(x + e, y) - h, Giro(x, y + e) - h) / e * giri);
         const double bocca = std::exp(-std::pow(x / 9.5, 2) - std::pow((y - kBoccaY) / 3.5, 2));
-        a = std::max(a, (1 - naso) * (1 - bocca) * Tratto(h * giri, gg, secondo));
+        // Nor do they cross under the chin, where they closed into a dark net.
+        const double mento = std::exp(-std::pow(x / 11, 2) - std::pow((y - (kMentoY - 2)) / 3.5, 2));
+        a = std::max(a, (1 - naso) * (1 - bocca) * (1 - mento) * Tratto(h * giri, gg, secondo));
     } else if (t > kSecondoDa && pezzo != Pezzo::Collo)
         a = std::max(a, (1 - naso) * Tratto(f2 * righe * kSecondoRado, g2, secondo));
     return a * narici * Risparmi(x, y);

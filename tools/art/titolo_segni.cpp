@@ -285,11 +285,12 @@ void IncidiOcchi(Lastra &lastra)
                 }
                 lastra.Inchiostra(px, py, std::clamp((dentro / 16.0 - 0.25) / 0.5, 0.0, 1.0));
             }
-        // The window's light: one pixel of paper in the iris's top row, just
-        // under the lid, on the side towards the light, the same in both eyes.
+        // The window's light: one pixel of paper in the iris's middle row,
+        // on the side towards the light, the same in both eyes; in the top
+        // row, against the lid, it read as a notch in the lid, not a glint.
         // Counted from the iris's middle pixel, so it falls inside the disc
         // in both eyes whatever their fraction of a pixel.
-        lastra.Risparmia(int(std::floor(centro.x())) - 1, int(std::floor(centro.y() - 0.5)) - 1);
+        lastra.Risparmia(int(std::floor(centro.x())) - 1, int(std::floor(centro.y() - 0.5)));
         // The lid's edge and its shadow are laid a whole pixel apart on the
         // same curve, so they step together instead of crossing into a
         // tangle at this size.
