@@ -44,6 +44,7 @@ constexpr double kMargineFondo = 2.2;
 // sitter's units: a band of clean paper round it, so the lit side has an
 // edge against the ruling and the head stands off it.
 constexpr double kAlone = 1.8;
+constexpr double kAloneSpalle = 1.0; // over the shoulders
 
 struct Fasi {
     double primo, secondo; // whole numbers on the axes of the two families of lines
@@ -149,11 +150,12 @@ double Inchiostro(double x, double y)
         return 1;
     // The ground's lines stop short of the head, the hair and the neck, so
     // the head is cut against paper, a vignette's halo, and the ruling does
-    // not run into it where both are ruled nearly the same way. They run on
-    // to the shoulders' drawn edge: a band of paper there left the bust
-    // looking cut out and pasted on under the head.
+    // not run into it where both are ruled nearly the same way. Over the
+    // shoulders they stop short too, but only by a thread of paper, which
+    // holds the shoulder's line without cutting the bust out.
     if (c.zona == Zona::Fondo &&
-        Intorno(x, y, kAlone, [](const Campione &v) { return v.zona == Zona::Pelle || v.zona == Zona::Capelli; }))
+        (Intorno(x, y, kAlone, [](const Campione &v) { return v.zona == Zona::Pelle || v.zona == Zona::Capelli; }) ||
+         Intorno(x, y, kAloneSpalle, [](const Campione &v) { return v.zona == Zona::Giacca; })))
         return 0;
     // The lapel's outer edge catches the light: a thread of paper along it
     // draws the coat's V against the cloth.
