@@ -1,6 +1,9 @@
 #include "titolo_pelle.h"
 
+#include "titolo_lastra.h"
 #include "titolo_misure.h"
+
+#include <QPointF>
 
 #include <algorithm>
 #include <cmath>
@@ -77,6 +80,36 @@ double Giro(double x, double y)
     return kGiroRaggio * x / w - kGiroPiega * Lineamenti(x, y, 0);
 }
 
+// The share of their spacing the skin's first lines cover at tone t: each
+// line thins with the light until it fades out in the brightest of it,
+// which is left clean paper, rather than running on as a hairline. It thins
+// over the whole turn into the light, not just its last part, so the lit
+// half of the face is not bare paper cut off down the nose.
+double Larghezza(double t) { return std::min(0.8, 0.02 + 1.0 * std::pow(t, 1.4)); }
+
+// Round the nose's tip, wings and underside the lines stop, so the
+// nostrils and the wing's crease (cut in titolo_segni.cpp) stand as
+// accents on clean paper rather than in one bar under the nose.
+double Narici(double x, double y)
+{
+    return 1 - std::exp(-std::pow(x / 6.4, 4) - std::pow((y - (kOcchiY + 15.6)) / 2.6, 4));
+}
+
+// Where the skin's lines are kept off the features drawn over them.
+double Risparmi(double x, double y)
+{
+    // The brows are drawn; the lines thin out under them, so no ruling runs
+    // through a brow.
+    const double ciglia =
+        1 - 0.7 * std::exp(-std::pow((std::abs(x) - 10.6) / 7.0, 8) - std::pow((y - (kOcchiY - 7)) / 1.4, 2));
+    // Close round each eye the skin's lines stop short of the lids, and
+    // above it short of the lid's fold, so both stand clear of them on the
+    // shaded side too; above the fold they shade the socket under the brow.
+    const double sopra = y - (kOcchiY - 0.4);
+    const double ox = (std::abs(x) - kOcchiX) / (kOcchioMezzo + 1.1), oy = sopra / (sopra < 0 ? 3.5 : 2.9);
+    return ciglia * Passaggio(0.85, 1.1, std::hypot(ox, oy));
+}
+
 } // namespace
 
 double Tratto(double fase, double g, double larghezza)
@@ -99,14 +132,8 @@ double InchiostroPelle(const Campione &c, double x, double y, double t)
     const double f2 = std::cos(kCroce) * f + std::sin(kCroce) * x;
     const double g2 = std::max(
         0.05, std::hypot(std::cos(kCroce) * fx + std::sin(kCroce), std::cos(kCroce) * fy) * righe * kSecondoRado);
-    // Under the nose's tip the lines stop, so the two nostrils stand as
-    // accents on clean paper rather than in one bar under the nose.
-    const double narici = 1 - std::exp(-std::pow(x / 2.6, 4) - std::pow((y - (kOcchiY + 16.4)) / 1.6, 4));
-    // Each line thins with the light until it fades out in the brightest
-    // of it, which is left clean paper, rather than running on as a hairline.
-    // It thins over the whole turn into the light, not just its last part,
-    // so the lit half of the face is not bare paper cut off down the nose.
-    const double larghezza = std::min(0.8, 0.02 + 1.0 * std::pow(t, 1.4));
+    const double narici = Narici(x, y);
+    const double larghezza = Larghezza(t);
     constexpr double campioni = kScala * kIngrandimento;
     // In the half-lights a line narrower than a pixel would print as a grey
     // smear; there it keeps a pixel's width and breaks into dots instead,
@@ -125,7 +152,9 @@ double InchiostroPelle(const Campione &c, double x, double y, double t)
         punti = std::clamp(quota * kPuntoPasso * kScala / 2 - lungo + 0.5, 0.0, 1.0);
     }
     const double svanisce = std::min(1.0, tinta / g1 * campioni / 0.9);
-    double a = narici * svanisce * punti * Tratto(f * righe, g1, tinta);
+    // Wider, the lines are cut on the plate's whole pixels (see
+    // InchiostroPelleRighe); here only the dots of the half-lights.
+    double a = larghezza < kPuntoLargo ? svanisce * punti * Tratto(f * righe, g1, tinta) : 0;
     // In the deepest shade a second set crosses the first, so the shade
     // is built up in two layers. On the head it runs down the face with the
     // outline (see Giro), on the ears at a wide angle to the first. The nose
@@ -141,16 +170,33 @@ double InchiostroPelle(const Campione &c, double x, double y, double t)
         const double h = Giro(x, y);
         const double gg = std::max(0.05, std::hypot(Giro(x + e, y) - h, Giro(x, y + e) - h) / e * giri);
         const double bocca = std::exp(-std::pow(x / 9.5, 2) - std::pow((y - kBoccaY) / 3.5, 2));
-        a = std::max(a, (1 - naso) * (1 - bocca) * Tratto(h * giri, gg, secondo));
+        // Nor do they cross under the chin, where they closed into a dark net.
+        const double mento = std::exp(-std::pow(x / 11, 2) - std::pow((y - (kMentoY - 2)) / 3.5, 2));
+        a = std::max(a, (1 - naso) * (1 - bocca) * (1 - mento) * Tratto(h * giri, gg, secondo));
     } else if (t > kSecondoDa && pezzo != Pezzo::Collo)
         a = std::max(a, (1 - naso) * Tratto(f2 * righe * kSecondoRado, g2, secondo));
-    // The brows are drawn; the lines thin out under them, so no ruling runs
-    // through a brow.
-    a *= 1 - 0.7 * std::exp(-std::pow((std::abs(x) - 10.6) / 7.0, 8) - std::pow((y - (kOcchiY - 6)) / 1.4, 2));
-    // Close round each eye the skin's lines stop short of the lids, so the
-    // lids and the crease stand clear of them, on the shaded side too.
-    const double ox = (std::abs(x) - kOcchiX) / (kOcchioMezzo + 1.1), oy = (y - (kOcchiY - 0.4)) / 2.9;
-    return a * Passaggio(0.85, 1.1, std::hypot(ox, oy));
+    return a * narici * Risparmi(x, y);
+}
+
+double InchiostroPelleRighe(QPointF pixel)
+{
+    const QPointF q = DallaLastra(pixel);
+    const double x = q.x(), y = q.y();
+    const Campione c = Rilievo(x, y);
+    if (c.zona != Zona::Pelle)
+        return 0;
+    const double larghezza = Larghezza(Tono(c, x, y));
+    if (larghezza < kPuntoLargo)
+        return 0;
+    // The phase of the lines across the pixel, and how fast it runs there.
+    const Pezzo pezzo = c.pezzo == Pezzo::Altro ? Pezzo::Testa : c.pezzo;
+    constexpr double righe = kIngrandimento / kPasso;
+    const auto fase = [&](double dx, double dy) {
+        const QPointF r = DallaLastra(pixel + QPointF(dx, dy));
+        return Livello(pezzo, r.x(), r.y()) * righe;
+    };
+    const double gx = fase(0.5, 0) - fase(-0.5, 0), gy = fase(0, 0.5) - fase(0, -0.5);
+    return Riga(fase(0, 0), gx, gy, larghezza) * Narici(x, y) * Risparmi(x, y);
 }
 
 } // namespace titolo

@@ -3,6 +3,8 @@
 
 #include "titolo_volto.h"
 
+#include <QPointF>
+
 namespace titolo {
 
 // How much of a sample on the skin at (x, y) is ink, t its tone (see
@@ -10,6 +12,11 @@ namespace titolo {
 // with the shade it passes through to a hairline in the brightest light,
 // a second set crossing them only in the deep shade.
 double InchiostroPelle(const Campione &c, double x, double y, double t);
+
+// The ink the skin's lines put in the medallion's pixel whose centre is
+// `pixel`, where they are wide enough to be cut on whole pixels: in the
+// half-tones and the shade, unbroken however they turn.
+double InchiostroPelleRighe(QPointF pixel);
 
 // Ink of one family of lines at a sample: `fase` its phase, `g` how fast the
 // phase runs (lines to one of the sitter's units), `larghezza` the line's

@@ -40,10 +40,11 @@ constexpr double kPassoFondo = 3;
 constexpr double kFiloInterno = 2.8;
 constexpr double kMargineFondo = 2.2;
 
-// How far the ground's lines stop short of the figure's outline, in the
-// sitter's units: a band of clean paper round the head and the shoulders,
-// so the lit side has an edge against the ruling and the figure stands off it.
+// How far the ground's lines stop short of the head's outline, in the
+// sitter's units: a band of clean paper round it, so the lit side has an
+// edge against the ruling and the head stands off it.
 constexpr double kAlone = 1.8;
+constexpr double kAloneSpalle = 1.0; // over the shoulders
 
 struct Fasi {
     double primo, secondo; // whole numbers on the axes of the two families of lines
@@ -119,13 +120,14 @@ bool Contorno(const Campione &c, double x, double y)
     if (std::abs(x) > kOrecchioX - 1 && orecchio < -7)
         return false;
     // Against the ground the face's outline is cut heavier on its shaded
-    // side and a little finer on its lit one, but firm enough there that the
-    // head does not run into the ruled ground. The coat's shoulders and the
+    // side and fine on its lit one, where a firm contour closes the cheek
+    // like a cut-out, but still there, so the head does not run into the
+    // ruled ground. The coat's shoulders and the
     // collar heavier too, so the bust stands off the ruled ground, and the
     // ears, or they dissolve into the upright ruling beside them.
     if (c.pezzo == Pezzo::Testa || c.pezzo == Pezzo::Orecchio || c.zona == Zona::Giacca || c.zona == Zona::Camicia) {
         const double viso = c.zona == Zona::Giacca ? 0.6
-            : c.pezzo == Pezzo::Testa              ? 0.7 + 0.15 * Passaggio(-12, 12, x)
+            : c.pezzo == Pezzo::Testa              ? 0.5 + 0.35 * Passaggio(-12, 12, x)
                                                    : 0.55;
         if (Intorno(x, y, viso, [](const Campione &v) { return v.zona == Zona::Fondo; }))
             return true;
@@ -146,12 +148,14 @@ double Inchiostro(double x, double y)
         return 0;
     if (c.zona != Zona::Fondo && Contorno(c, x, y))
         return 1;
-    // The ground's lines stop short of the head, the hair, the neck and the
-    // shoulders, so the figure is cut against paper, a vignette's halo, and
-    // the ruling does not run into it where both are ruled nearly the same way.
-    if (c.zona == Zona::Fondo && Intorno(x, y, kAlone, [](const Campione &v) {
-            return v.zona == Zona::Pelle || v.zona == Zona::Giacca || v.zona == Zona::Capelli;
-        }))
+    // The ground's lines stop short of the head, the hair and the neck, so
+    // the head is cut against paper, a vignette's halo, and the ruling does
+    // not run into it where both are ruled nearly the same way. Over the
+    // shoulders they stop short too, but only by a thread of paper, which
+    // holds the shoulder's line without cutting the bust out.
+    if (c.zona == Zona::Fondo &&
+        (Intorno(x, y, kAlone, [](const Campione &v) { return v.zona == Zona::Pelle || v.zona == Zona::Capelli; }) ||
+         Intorno(x, y, kAloneSpalle, [](const Campione &v) { return v.zona == Zona::Giacca; })))
         return 0;
     // The lapel's outer edge catches the light: a thread of paper along it
     // draws the coat's V against the cloth.
@@ -165,9 +169,16 @@ double Inchiostro(double x, double y)
     if (c.zona == Zona::Camicia && y - kColloY >= 20 && t < (y - kColloY < 28.5 ? 0.2 : 0.1))
         return 0; // the shirt front's brightest lights stay clean paper
     const double rx = x * kIngrandimento / kMedaglioneRx, ry = (y + kAbbassa) * kIngrandimento / kMedaglioneRy;
-    if (c.zona == Zona::Fondo) // the ground deepens towards the oval's rim
+    if (c.zona == Zona::Fondo) { // the ground deepens towards the oval's rim
         t += 0.16 * (rx * rx + ry * ry);
-    else if (c.zona != Zona::Pelle && c.zona != Zona::Capelli && ry > 0)
+        // Over the shoulders its lines thin as they come down to the coat, so
+        // the shoulder stands off them without a band of paper round it.
+        const auto giacca = [](const Campione &v) { return v.zona == Zona::Giacca; };
+        if (Intorno(x, y, 1.5, giacca))
+            t *= 0.45;
+        else if (Intorno(x, y, 3.0, giacca))
+            t *= 0.7;
+    } else if (c.zona != Zona::Pelle && c.zona != Zona::Capelli && ry > 0)
         // The bust fades towards the foot of the oval, its lines thinning into
         // the ground's, rather than being cut off by the rim.
         t = t + (0.3 - t) * 0.75 * Passaggio(0.8, 0.98, std::hypot(rx, ry));
@@ -206,10 +217,11 @@ double Inchiostro(double x, double y)
     // One family carries the tone up to the middle greys; the crossing one
     // deepens the shade beyond them.
     double a = Tratto(f.primo, g1, std::min(0.8, 1.1 * std::pow(t, 1.3)));
-    // The coat is crossed in its shade, on the shoulder turned from the light
-    // and under the lapels; the cravat and the waistcoat not at all, so
-    // neither weaves into a basket at the picture's size.
-    const double croce = c.zona == Zona::Giacca ? 0.7 : c.zona == Zona::Cravatta || c.zona == Zona::Panciotto ? 2 : 0.6;
+    // The coat, the cravat and the waistcoat are never crossed: the coat's
+    // one ruling swells into its shade instead, as crossed at the picture's
+    // size it beat into a moire of diamonds, and the others weave into a
+    // basket.
+    const double croce = c.zona == Zona::Giacca || c.zona == Zona::Cravatta || c.zona == Zona::Panciotto ? 2 : 0.6;
     if (t > croce)
         a = std::max(a, Tratto(f.secondo, g2, std::min(0.6, (t - croce) * 1.6)));
     return a;
@@ -277,7 +289,12 @@ QImage Incisione()
     for (int sy = 0; sy < ag; ++sy)
         for (int sx = 0; sx < lg; ++sx)
             inchiostro[std::size_t(sy * lg + sx)] = float(1 - qGray(grande.pixel(sx, sy)) / 255.0);
+    for (int py = 0; py < altezza; ++py)
+        for (int px = 0; px < larghezza; ++px)
+            lastra.Inchiostra(px, py, InchiostroPelleRighe(QPointF(px + 0.5, py + 0.5)));
     IncidiOcchi(lastra);
+    IncidiNaso(lastra);
+    IncidiBocca(lastra);
     return Riduci(inchiostro, lastra, larghezza, altezza);
 }
 

@@ -245,14 +245,15 @@ void DisegnaCapelli(QPainter &p, Lastra &lastra)
     for (double lato : {-1.0, 1.0}) {
         Caso c = sopracciglia;
         const std::vector<QPointF> arcata =
-            Specchio({{4.3, kOcchiY - 5.3}, {8, kOcchiY - 6.4}, {12.4, kOcchiY - 6.8}, {17, kOcchiY - 5.4}}, lato);
-        // The brow's body: one cut, fine at its inner end, swelling over the
-        // arch and tapering to its tail, so it reads as a brow and not as a
-        // bar; the hairs set along it.
+            Specchio({{4.3, kOcchiY - 5.8}, {8, kOcchiY - 6.9}, {12.4, kOcchiY - 7.2}, {17, kOcchiY - 6.1}}, lato);
+        // The brow's body: one cut, fine at its inner end, swelling past the
+        // middle and tapering to its tail, so it reads as a brow and not as a
+        // bar; the hairs set along it, kept to it so the lid's fold below it
+        // stands clear.
         Taglio(
             p, [&](double t) { return Curva(arcata, t); },
-            [](double t) { return 1.45 * std::pow(std::sin(M_PI * (0.1 + 0.88 * t)), 0.8) * (1 - 0.25 * t); }, 24);
-        Peli(p, c, arcata, 1.6, 30, 3.0, 0.02, 0.42);
+            [](double t) { return 2.0 * std::pow(std::sin(M_PI * (0.04 + 0.92 * t)), 1.1) * (1.1 - 0.3 * t); }, 24);
+        Peli(p, c, arcata, 1.0, 30, 3.0, 0.02, 0.42);
     }
 }
 
@@ -285,7 +286,8 @@ void IncidiOcchi(Lastra &lastra)
                 lastra.Inchiostra(px, py, std::clamp((dentro / 16.0 - 0.25) / 0.5, 0.0, 1.0));
             }
         // The window's light: one pixel of paper in the iris's middle row,
-        // on the side towards the light, the same in both eyes.
+        // on the side towards the light, the same in both eyes; in the top
+        // row, against the lid, it read as a notch in the lid, not a glint.
         // Counted from the iris's middle pixel, so it falls inside the disc
         // in both eyes whatever their fraction of a pixel.
         lastra.Risparmia(int(std::floor(centro.x())) - 1, int(std::floor(centro.y() - 0.5)));
@@ -301,51 +303,105 @@ void IncidiOcchi(Lastra &lastra)
         };
         // The upper lid: one line, fine at the corners and swelling to two
         // pixels over the iris, where the lid's shadow lies on the eyeball.
-        // Strokes stacked above it read as lashes or make-up at this size.
         tratto(-0.85, 0.85, 0, 1);
-        tratto(-0.35, 0.4, -1, 1);
-        // The lower lid: a fine line over its outer part only, so the eye
-        // is not ringed in ink.
-        lastra.Solco([&](double t) { return occhio(-0.1 + 0.95 * t, -1) + QPointF(0, 0.45); },
-                     [](double t) { return 0.55 * Fuso(t, 0.7); });
+        tratto(-0.35, 0.4, -1, 0.75);
+        // The lid's fold: a finer line a clear row of paper above the lid,
+        // from over the iris out to where it meets the lid at the outer
+        // corner, heaviest over the iris and fading out towards the corner,
+        // so the lid has a thickness and the eye lies in its socket.
+        const bool ombra = lato > 0; // the eye on the side from the light
+        lastra.Solco(
+            [&](double t) {
+                const double dx = -0.45 + 1.5 * t;
+                return occhio(std::min(dx, 0.98), 1) +
+                    QPointF(lato * kOcchioMezzo * std::max(0.0, dx - 0.98),
+                            -0.3 - 2.3 * (1 - 0.55 * std::max(0.0, dx)));
+            },
+            [ombra](double t) { return (ombra ? 1.0 : 0.85) * Fuso(t, 0.6) * std::min(1.0, 1.2 - 0.8 * t); });
+        // The lower lid: a short flick at its outer end only, so the eye is
+        // not ringed in ink nor bagged under.
+        lastra.Solco([&](double t) { return occhio(0.35 + 0.55 * t, -1) + QPointF(0, 0.45); },
+                     [](double t) { return 0.5 * Fuso(t, 0.7); });
     }
+}
+
+void IncidiNaso(Lastra &lastra)
+{
+    // The bridge's shaded edge: one line from halfway down the bridge, well
+    // clear of the brows, to the wing, coming out of nothing where the
+    // bridge catches the light and swelling to two pixels as the side turns
+    // from the light above the wing. It keeps to one column of pixels down
+    // the bridge, so it runs straight and unkinked.
+    const std::vector<QPointF> ponte{
+        {2.1, kOcchiY + 5}, {2.2, kOcchiY + 8}, {2.2, kOcchiY + 11}, {2.7, kOcchiY + 13.8}};
+    lastra.Solco([&](double t) { return Curva(ponte, t); },
+                 [](double t) {
+                     const double sotto = std::pow(Passaggio(0.0, 0.75, t), 1.2);
+                     return (0.05 + 1.15 * sotto) * std::min(1.0, 5 * (1 - t) + 0.4);
+                 });
+    // Beside it, one shorter line where the flank turns furthest from the
+    // light above the wing, so the side reads as a plane in shade.
+    lastra.Solco([](double t) { return QPointF(3.7 + 0.8 * t * t, kOcchiY + 6.5 + 6.3 * t); },
+                 [](double t) { return 0.75 * (0.2 + 0.8 * std::pow(t, 1.2)) * std::min(1.0, 4 * (1 - t) + 0.3); });
+    // The wing's crease round from the flank to the cheek, firm on the
+    // shaded side and a pale arc on the lit one.
+    for (double lato : {-1.0, 1.0})
+        lastra.Solco(
+            [lato](double t) {
+                const double a = (-45 + 90 * t) * M_PI / 180;
+                return QPointF(lato * (4.0 + 2.3 * std::cos(a)), kOcchiY + 15.2 + 2.1 * std::sin(a));
+            },
+            [lato](double t) { return (lato > 0 ? 0.95 : 0.6) * std::min(1.0, 2 * Fuso(t, 0.6)); });
+    // The tip's underside: a short curve from the foot of the bridge's line
+    // round under the tip towards the lit side, fining as it goes into the
+    // light, so the nose ends in a form and not in loose marks.
+    lastra.Solco(
+        [](double t) {
+            const double a = (-10 + 120 * t) * M_PI / 180;
+            return QPointF(0.3 + 2.4 * std::cos(a), kOcchiY + 14.7 + 2.1 * std::sin(a));
+        },
+        [](double t) { return (0.9 - 0.6 * t) * std::min(1.0, 3 * (1 - t) + 0.2); });
+    // The nostrils: the one on the shaded side a dark comma, its head two
+    // pixels where the opening is deepest and tapering out under the wing;
+    // the lit one a pale tick.
+    for (double lato : {-1.0, 1.0})
+        lastra.Solco([lato](double t) { return QPointF(lato * (1.6 + 2.3 * t), kOcchiY + 17.0 - 1.1 * t * t); },
+                     [lato](double t) {
+                         return lato > 0 ? 1.7 * std::pow(1 - t, 0.8) * std::min(1.0, 4 * t + 0.5)
+                                         : 0.55 * Fuso(t, 0.5);
+                     });
+}
+
+void IncidiBocca(Lastra &lastra)
+{
+    // The parting of the lips, nearly as wide as the pupils are apart: one
+    // firm line, darkest at the middle and tapering into the corners, no
+    // pocket there to break off as a separate dash; dipping a little under
+    // the bow of the upper lip and lifting a little into the corners, so the
+    // mouth is calm and not set, a little heavier on the shaded side.
+    constexpr double mezza = 9.4;
+    lastra.Solco(
+        [](double t) {
+            const double x = mezza * (2 * t - 1), u = std::abs(x) / mezza;
+            return QPointF(x, kBoccaY + 0.45 * std::exp(-std::pow(x / 2.0, 2)) - 0.35 * Passaggio(0.6, 1, u));
+        },
+        [](double t) {
+            const double u = std::abs(2 * t - 1);
+            const double peso = 1.3 - 0.8 * std::pow(u, 1.5);
+            return (t > 0.5 ? 1.0 : 0.9) * std::min(1.0, peso) * (1 - Passaggio(0.94, 1, u));
+        });
+    // The shadow under the lower lip: a crescent a lip's height under the
+    // parting, the lip's light left between, deepest to the side away from
+    // the light, and under it a shorter one where the chin's hollow turns.
+    lastra.Solco([](double t) { return QPointF(-4.6 + 10.4 * t, kBoccaY + 3.9 + 0.6 * std::pow(2 * t - 1.1, 2)); },
+                 [](double t) { return std::min(1.0, 0.35 + 0.9 * t) * std::min(1.0, 2.2 * Fuso(t, 0.6)); });
+    lastra.Solco([](double t) { return QPointF(-1.2 + 5.8 * t, kBoccaY + 5.6 + 0.4 * std::pow(2 * t - 1, 2)); },
+                 [](double t) { return 0.6 * Fuso(t, 0.6); });
 }
 
 void DisegnaLineamenti(QPainter &p)
 {
     for (double lato : {-1.0, 1.0}) {
-        // Each nostril one curved cut, from beside the nose's middle out and up
-        // under the wing, swelling where the opening is deepest; the one away
-        // from the light the heavier.
-        Taglio(
-            p,
-            [&](double t) {
-                const double a = (200 - 120 * t) * M_PI / 180;
-                return QPointF(lato * (2.9 - 1.4 * std::cos(a)), kOcchiY + 16.0 + 0.7 * std::sin(a) + 0.3 * t);
-            },
-            [&](double t) {
-                return (lato > 0 ? 0.95 : 0.75) * std::pow(std::sin(M_PI * (0.08 + 0.9 * t)), 0.7) * (1.1 - 0.4 * t);
-            },
-            16);
-        // The wing's whole crease on the shaded side; on the lit side only its
-        // lower curve, finer and apart from the nostril (the whole crease closed
-        // a ring round it), so the nose has both its sides.
-        if (lato > 0)
-            Taglio(
-                p,
-                [&](double t) {
-                    const double a = (-75 + 95 * t) * M_PI / 180;
-                    return QPointF(3.7 + 2.4 * std::cos(a), kOcchiY + 15.4 + 2.2 * std::sin(a));
-                },
-                [&](double t) { return 0.4 * Fuso(t); }, 16);
-        else
-            Taglio(
-                p,
-                [&](double t) {
-                    const double a = (-20 + 55 * t) * M_PI / 180;
-                    return QPointF(-3.9 - 2.4 * std::cos(a), kOcchiY + 15.4 + 2.2 * std::sin(a));
-                },
-                [&](double t) { return 0.28 * Fuso(t); }, 12);
         // The ear: the groove inside its rim, following the outer edge from
         // the top round to above the lobe, and the hollow of the bowl in
         // front of the opening, a short curved cut nearer the head.
@@ -372,26 +428,6 @@ void DisegnaLineamenti(QPainter &p)
             },
             [](double t) { return 0.85 * Fuso(t, 0.6); }, 20);
     }
-    // The nose's shaded side: one tapering cut from under the brow down to
-    // the wing, fine where it starts and swelling as the side turns from the
-    // light, in place of the skin's lines there.
-    Taglio(
-        p, [](double t) { return QPointF(1.8 + 1.7 * t * t, kOcchiY + 2.5 + 11.5 * t); },
-        [](double t) {
-            return (0.05 + 0.85 * std::pow(t, 1.8)) * std::sqrt(std::sin(M_PI * std::min(1.0, t * 0.55 + 0.05)));
-        },
-        20);
-    // Beside it, a shorter and finer one where the flank turns furthest from
-    // the light, so the side reads as a shade that deepens towards the wing.
-    Taglio(
-        p, [](double t) { return QPointF(3.5 + 1.0 * t * t, kOcchiY + 7.5 + 6.0 * t); },
-        [](double t) { return 0.42 * Fuso(t, 0.7) * std::min(1.0, 0.4 + t); }, 16);
-    // A third further out, finer and shorter, where the flank meets the
-    // cheek above the wing, so the side of the nose reads as a plane in
-    // shade and not only as its outline.
-    Taglio(
-        p, [](double t) { return QPointF(4.9 + 0.8 * t * t, kOcchiY + 9.0 + 4.6 * t); },
-        [](double t) { return 0.34 * Fuso(t, 0.7); }, 14);
     // The edges of the collar's points, each one unbroken line swelling
     // towards the knot, and the outer one down to the tip, so the points
     // stand clear of the lapels.
@@ -419,29 +455,12 @@ void DisegnaLineamenti(QPainter &p)
     p.setBrush(Qt::black);
     for (double y : {kColloY + 52, kColloY + 60, kColloY + 68})
         p.drawEllipse(QPointF(0, y), 1.6, 1.6);
-    // The mouth: the parting of the lips, dipping at the middle, level at
-    // the corners and fine there.
-    const std::vector<QPointF> labbra{{-7.6, kBoccaY - 0.1},  {-5.6, kBoccaY - 0.1}, {-2.6, kBoccaY - 0.15},
-                                      {-0.9, kBoccaY - 0.05}, {0, kBoccaY + 0.15},   {0.9, kBoccaY - 0.05},
-                                      {2.6, kBoccaY - 0.15},  {5.6, kBoccaY - 0.1},  {7.6, kBoccaY - 0.1}};
-    Taglio(
-        p, [&](double t) { return Curva(labbra, t); },
-        [](double t) { return (0.15 + 0.85 * Fuso(t, 0.6)) * (0.7 + 0.6 * t); }, 30);
     // The upper lip in shade on the side away from the light: one short cut
     // above the parting, wide enough to print as ink, so the lip is a shape
     // over the parting and not a grey patch of hairlines.
     Taglio(
         p, [](double t) { return QPointF(0.6 + 4.6 * t, kBoccaY - 1.9 - 0.3 * std::sin(M_PI * t)); },
         [](double t) { return 0.6 * Fuso(t, 0.7); }, 20);
-    // The shadow under the lower lip, its light left between: a short cut
-    // lying more to the side away from the light.
-    Taglio(
-        p, [](double t) { return QPointF(-3.2 + 7.4 * t, kBoccaY + 4.0 + 0.5 * std::pow(2 * t - 1.1, 2)); },
-        [](double t) { return 0.7 * Fuso(t, 0.6); }, 20);
-    // The nose's underside between the nostrils, in shade.
-    Taglio(
-        p, [](double t) { return QPointF(-1.4 + 3.6 * t, kOcchiY + 16.9 + 0.35 * std::sin(M_PI * t)); },
-        [](double t) { return 0.55 * Fuso(t, 0.6) * (0.6 + 0.4 * t); }, 12);
 }
 
 } // namespace titolo

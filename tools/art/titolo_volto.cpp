@@ -241,30 +241,32 @@ double Tono(const Campione &c, double x, double y)
         // The nose's shadow cast on the cheek beside its lower half.
         scuro += 0.08 * Gauss(x - 4.6, y - (kOcchiY + 12.5), 1.4, 3.2);
         // The shaded plane on the nose's far side, from the bridge down to the
-        // nostril, is drawn as one tapering cut (see titolo_segni.cpp); the
+        // nostril, is cut as lines down the flank (see titolo_segni.cpp); the
         // skin's lines are kept fine across it, or they swell there into a
         // stack of dashes. The sockets under the brows.
         const double lato = x - (2.2 + 0.12 * (y - kOcchiY));
         scuro -= 0.25 * std::exp(-lato * lato / 2.5) * Passaggio(kOcchiY + 3, kOcchiY + 6, y) *
             (1 - Passaggio(kOcchiY + 13, kOcchiY + 15.5, y));
-        scuro += 0.3 * Gauss(ax - (kOcchiX - 0.5), y - (kOcchiY - 3.0), 4.8, 1.3);
+        scuro += 0.42 * Gauss(ax - (kOcchiX - 0.5), y - (kOcchiY - 3.3), 4.8, 1.3);
         scuro += 0.1 * Gauss(ax - (kOcchiX - 4.5), y - (kOcchiY - 1.0), 1.6, 2.2);
-        // The folds from the nose to the corners of the mouth, the shade under
-        // the eyes and at their inner corners.
+        // The folds from the nose towards the corners of the mouth, giving out
+        // above them, or their last dots hang at a corner as a smirk; the
+        // shade under the eyes and at their inner corners.
         const double piega = ax - (5.6 + 0.3 * (y - (kOcchiY + 15.5)));
         if (y > kOcchiY + 15 && y < kBoccaY + 2)
-            scuro += 0.14 * std::exp(-piega * piega / 0.8) * (1 - Passaggio(kBoccaY - 2, kBoccaY + 2, y));
+            scuro += 0.14 * std::exp(-piega * piega / 0.8) * (1 - Passaggio(kBoccaY - 4, kBoccaY - 1, y));
         scuro += 0.12 * Gauss(ax - (kOcchiX + 0.5), y - (kOcchiY + 3.4), 3.2, 0.9);
         scuro += 0.12 * Gauss(ax - (kOcchiX - 4.8), y - (kOcchiY - 0.8), 1.3, 1.6);
         // The neck stands in the head's shade, deeper on the side from the light.
         if (c.pezzo == Pezzo::Collo) {
-            scuro += 0.15 + 0.2 * Passaggio(-8, 12, x) + 0.08 * (1 - Passaggio(8, 12, y));
+            scuro += 0.08 + 0.2 * Passaggio(-8, 12, x) + 0.05 * (1 - Passaggio(8, 12, y));
             // The jaw casts its shadow on the neck, deepest right under the
-            // chin, so the head stands forward of the neck.
+            // chin, so the head stands forward of the neck; short and light
+            // enough that it does not hang under the jaw as a heavy crescent.
             double sotto = 0;
             while (sotto < 8 && Rilievo(x, y - sotto).pezzo != Pezzo::Testa)
                 sotto += 0.5;
-            scuro += 0.5 * std::exp(-sotto / 3.5);
+            scuro += 0.38 * std::exp(-sotto / 2.5);
         }
         // The hollow of the ear.
         scuro += 0.15 * Gauss(ax - (kOrecchioX - 0.6), y - (kOrecchioY - 0.5), 1.2, 4.5);
