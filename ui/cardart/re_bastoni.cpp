@@ -29,10 +29,6 @@ const Tinta kCapelliNeriPixel{QColor(0x4A, 0x3E, 0x36), QColor(0x34, 0x2A, 0x24)
 // natural size, a fawn one a beige blob, a green one swallows the cudgel, a
 // gold one with its folds reads as a sheaf.
 const Tinta kMantoT{QColor(0xB4, 0x84, 0xC8), QColor(0x8A, 0x56, 0xA4), QColor(0x5C, 0x32, 0x74)};
-// An orange robe, his green only in the orphrey and cap: in red he was
-// taken for the king of cups, his suit's green over the whole robe would
-// swallow the cudgel, and a chestnut one was a drab smudge beside it.
-const Tinta kVesteT{QColor(0xF4, 0xA8, 0x68), QColor(0xE0, 0x7A, 0x2E), QColor(0xA8, 0x50, 0x1A)};
 
 // A closed crown: a jewelled band with fleurons, a green cap under two low
 // golden arches, a small orb where they meet; low and round, not a mitre.
@@ -114,7 +110,7 @@ void ReDiBastoni(QPainter &p)
     Pieghe(p, manto, kMantoT, {{{13.2, 28.0}, {6.4, 63.0}, 2.6}, {{28.8, 34.0}, {30.4, 64.0}, 1.6}});
     QPainterPath pieghe;
 
-    // The long orange robe, a green orphrey down its front.
+    // The long red robe, a golden orphrey down its front.
     const QPainterPath veste = Morbido({{19.0, 22.4},
                                         {15.6, 24.4},
                                         {14.9, 30.0},
@@ -131,28 +127,27 @@ void ReDiBastoni(QPainter &p)
                                         {28.5, 30.0},
                                         {27.8, 24.6},
                                         {24.0, 22.4}});
-    Piano(p, veste, kVesteT, kContorno, 1.4, 0.8);
-    Ombra(p, Intersezione(veste, Spezzata({{26.2, 38}, {34, 38}, {34, 66}, {25.0, 66}})), kVesteT.ombra);
+    Piano(p, veste, kRossoT, kContorno, 1.4, 0.8);
+    Ombra(p, Intersezione(veste, Spezzata({{26.2, 38}, {34, 38}, {34, 66}, {25.0, 66}})), kRossoT.ombra);
     const QPainterPath stola = Morbido(
         {{22.4, 38}, {22.4, 38}, {24.6, 38}, {24.6, 38}, {25.6, 64.6}, {25.6, 64.6}, {23.0, 64.8}, {23.0, 64.8}});
-    Piano(p, stola, kVerdeT, kContorno, 0.5, 0.3);
+    Piano(p, stola, kOroT, kOroT.ombra, 0.5, 0.3);
     QPainterPath ricamo;
     for (qreal y = 41; y < 63; y += 3.2) {
         const qreal x = 23.5 + (y - 38) * 0.04;
         Curva(ricamo, {{x - 0.7, y}, {x, y - 0.9}, {x + 0.7, y}, {x, y + 0.9}, {x - 0.7, y}});
     }
-    Segna(p, ricamo, kOroT.corpo);
-    // Black shoes peeping out from under the hem, toes turned out: drawn
-    // under the robe, or in its brown, they were lost, and he seemed to have
-    // no feet.
-    Ellisse(p, {15.4, 64.4}, 2.6, 1.2, kNero, kContorno);
-    Ellisse(p, {29.4, 64.4}, 2.8, 1.2, kNero, kContorno);
+    Segna(p, ricamo, kOroT.ombra);
+    // Shoes peeping out from under the hem, toes turned out: drawn under
+    // the robe they were lost, and he seemed to have no feet.
+    Ellisse(p, {15.4, 64.4}, 2.6, 1.2, kCuoioT.corpo, kContorno);
+    Ellisse(p, {29.4, 64.4}, 2.8, 1.2, kCuoioT.corpo, kContorno);
     pieghe = QPainterPath();
     Curva(pieghe, {{17.0, 39.5}, {16.0, 50}, {15.0, 63.8}});
     Curva(pieghe, {{19.8, 39.5}, {19.6, 52}, {19.2, 64.2}});
     Curva(pieghe, {{27.2, 39.5}, {28.0, 52}, {28.6, 63.4}});
     Curva(pieghe, {{17.2, 26}, {17.6, 31}, {18.6, 35.6}});
-    Segna(p, pieghe, kVesteT.ombra, kPiega);
+    Segna(p, pieghe, kRossoT.ombra, kPiega);
     // The belt, its buckle.
     const QPainterPath cintura = Morbido({{14.4, 36.4},
                                           {14.4, 36.4},
@@ -177,13 +172,13 @@ void ReDiBastoni(QPainter &p)
                                           {12.8, 36.4},
                                           {14.2, 31.4},
                                           {16.6, 28.4}});
-    Piano(p, braccio, kVesteT, kContorno, 1.0, 0.6);
+    Piano(p, braccio, kRossoT, kContorno, 1.0, 0.6);
     pieghe = QPainterPath();
     Curva(pieghe, {{13.0, 28.4}, {11.6, 31.6}, {11.0, 35.0}});
-    Segna(p, pieghe, kVesteT.ombra, kPiega);
+    Segna(p, pieghe, kRossoT.ombra, kPiega);
     // A cuff in the sleeve's own shade: a white one over the violet mantle
     // read as a stray white object in his hand, a golden one as a coin.
-    Ellisse(p, {10.7, 39.7}, 1.3, 1.0, kVesteT.ombra, kContorno, kTrattoFine);
+    Ellisse(p, {10.7, 39.7}, 1.3, 1.0, kRossoT.ombra, kContorno, kTrattoFine);
     Mano(p, {10.7, 41.2}, 1.4);
 
     // The right arm held out from his side, so that the cudgel stands clear
@@ -196,13 +191,13 @@ void ReDiBastoni(QPainter &p)
                                          {31.0, 31.2},
                                          {28.0, 29.6},
                                          {27.4, 27.0}});
-    // In the robe's colour: a violet sleeve showed at the natural size as a
+    // In the robe's red: a violet sleeve showed at the natural size as a
     // stray patch between beard and cudgel, whose red stubs are on its far
     // side.
-    Piano(p, destro, kVesteT, kContorno, 1.0, 0.6);
+    Piano(p, destro, kRossoT, kContorno, 1.0, 0.6);
     pieghe = QPainterPath();
     Curva(pieghe, {{29.6, 26.4}, {31.4, 28.4}, {32.6, 30.6}});
-    Segna(p, pieghe, kVesteT.ombra, kPiega);
+    Segna(p, pieghe, kRossoT.ombra, kPiega);
     Ellisse(p, {34.6, 33.0}, 1.5, 1.0, kErmellino, kContorno, kTrattoFine);
 
     // The ermine cape on the shoulders.
