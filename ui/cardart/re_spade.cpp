@@ -1,5 +1,5 @@
 // The king of swords: a warrior king with a full auburn beard, a breastplate
-// over a teal robe to the calf, a terracotta mantle hanging behind, turned to the
+// over a blue robe to the calf, a terracotta mantle hanging behind, turned to the
 // left with one foot stepping out in tall boots; his sword raised, leaning out from him; a radiate crown
 // over a red cap.
 #include "re_parti.h"
@@ -26,9 +26,10 @@ const Tinta kBarbaRamata{QColor(0xC0, 0x6A, 0x38), QColor(0xA0, 0x50, 0x28), QCo
 // opposite colour (a blue one ran into the blade at the natural size).
 const Tinta kMantoT{QColor(0xE4, 0x94, 0x60), QColor(0xC8, 0x6A, 0x30), QColor(0x96, 0x48, 0x1C)};
 
-// A robe of deep teal under the steel: in red, under his auburn beard and
-// golden crown, he was read as the king of cups' twin.
-const Tinta kVesteT{QColor(0x4C, 0xA2, 0xA4), QColor(0x1E, 0x76, 0x7A), QColor(0x10, 0x4A, 0x50)};
+// A blue robe under the steel: in red, under his auburn beard and golden
+// crown, he was read as the king of cups' twin, and in teal as the king of
+// clubs.
+const Tinta kVesteT{QColor(0x68, 0x90, 0xDC), QColor(0x30, 0x5A, 0xB4), QColor(0x1E, 0x3A, 0x8A)};
 
 // A radiate crown: five sharp rays flaring from a jewelled band, over a red
 // cap; at the natural size outlined in the gold's own shade, so that each
@@ -110,7 +111,7 @@ void ReDiSpade(QPainter &p)
     Curva(risvolti, {{24.4, 58.4}, {26.2, 58.6}, {27.9, 58.4}});
     Segna(p, risvolti, kCuoioT.ombra, kTrattoFine);
 
-    // The robe, teal to the calf, flaring as he steps out.
+    // The robe, blue to the calf, flaring as he steps out.
     const QPainterPath veste = Morbido({{18.8, 37.0},
                                         {26.4, 37.0},
                                         {28.4, 45.0},
@@ -128,7 +129,7 @@ void ReDiSpade(QPainter &p)
                          Unione(Spezzata({{8, 54.6}, {36, 54.2}, {36, 60}, {8, 60}}),
                                 Spezzata({{21.4, 38.6}, {23.0, 38.6}, {23.2, 58}, {21.4, 58}}))),
             kOroT, kOroT.ombra, 0.4, 0);
-    // Lozenges embroidered down the band, small golden flowers strewn on the teal.
+    // Lozenges embroidered down the band, small golden flowers strewn on the blue.
     QPainterPath ricamo;
     for (qreal y = 41; y < 53; y += 3.0)
         Curva(ricamo, {{21.5, y}, {22.2, y - 0.9}, {22.9, y}, {22.2, y + 0.9}, {21.5, y}});
