@@ -12,8 +12,6 @@ namespace {
 
 constexpr QPointF kViso{22.5, 18.5};
 const Tinta kCapelliGrigi{QColor(0xA4, 0xA4, 0xAC), QColor(0x7E, 0x7E, 0x88), QColor(0x6A, 0x6A, 0x74)};
-// Lilac, lighter than the robe, so that it draws his outline.
-const Tinta kMantoT{QColor(0xD4, 0xC0, 0xEC), QColor(0xAC, 0x8E, 0xD2), QColor(0x7A, 0x5C, 0xA2)};
 const Tinta kPellicciaT{QColor(0xC8, 0x9C, 0x6C), QColor(0xA2, 0x72, 0x48), QColor(0x70, 0x4A, 0x2A)};
 
 // A puffed violet velvet cap ribbed in gold, in a golden circlet studded with
@@ -63,9 +61,9 @@ void ReDiDenari(QPainter &p)
 {
     // The mantle hanging behind him to the calf, wide enough to show
     // as a band either side of the robe (a sliver of it made a ragged edge
-    // at the natural size); a pale lilac, not blue or red, which name other
-    // suits, nor gold, which ran into his coin, crown and ground: a violet as
-    // dark as the robe made one column of him.
+    // at the natural size); deep blue, not red: a violet robe before a red
+    // mantle was read as the king of clubs' red robe before violet, and a
+    // gold one ran into his coin, crown and ground.
     const QPainterPath manto = Morbido({{18.0, 23.6},
                                         {13.6, 27.0},
                                         {11.4, 40.0},
@@ -77,12 +75,12 @@ void ReDiDenari(QPainter &p)
                                         {33.6, 40.0},
                                         {31.4, 27.0},
                                         {27.0, 23.6}});
-    Piano(p, manto, kMantoT, kContorno);
-    Ombra(p, Intersezione(manto, Spezzata({{30, 30}, {38, 30}, {38, 60}, {30, 60}})), kMantoT.ombra);
+    Piano(p, manto, kBluT, kContorno);
+    Ombra(p, Intersezione(manto, Spezzata({{30, 30}, {38, 30}, {38, 60}, {30, 60}})), kBluT.ombra);
     QPainterPath pieghe;
     Curva(pieghe, {{13.6, 36.0}, {12.2, 47.0}, {11.2, 59.2}});
     Curva(pieghe, {{31.4, 36.0}, {32.8, 47.0}, {33.8, 59.2}});
-    Segna(p, pieghe, kMantoT.ombra, kPiega);
+    Segna(p, pieghe, kBluT.ombra, kPiega);
 
     // Legs apart in red hose, low boots turned outwards.
     const QPainterPath gambe = Unione(Morbido({{17.0, 50.0},

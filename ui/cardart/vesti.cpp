@@ -56,27 +56,24 @@ Veste VesteDi(Seme seme, int valore)
     const bool re = valore == 10;
     switch (seme) {
     case Seme::Bastoni:
-        // The rider in a bottle-green coat, darker than the club, with violet
-        // sleeves, his hat black: a coat of the club's green hid it, and the
-        // club's red stubs and golden leaf stand clear of violet sleeves;
-        // beside a green hat the club's head ran into it. (All in violet, he
-        // was the coin-bearer's twin.)
-        return {kVerdeBottiglia, kViola,   kRosso,        kOro, re ? kVerde : kRosso, kOro,
-                kNero,           kMarrone, Presa::Spalla, false};
+        // The rider in violet, his hat black: a green coat hid the club, and
+        // the club's red stubs and golden leaf stand clear of violet sleeves;
+        // beside a green hat the club's head ran into it.
+        return {kViola, kViola, kRosso, kOro, re ? kVerde : kRosso, kOro, kNero, kMarrone, Presa::Spalla, false};
     case Seme::Coppe:
         // Red, his suit's colour, with a blue cap: the raised cup stands clear
         // of the sleeve above his head, his hand between them.
         return {kRosso,        kRosso, kMarrone, kMarrone, kRosso, kErmellino, kBlu, QColor(0x5A, 0x3A, 0x20),
                 Presa::Alzata, true};
     case Seme::Denari:
-        // Violet from collar to boots, as his king's robe, with a red cap,
-        // over a red saddle cloth: green made him the clubman at a glance, and
-        // teal was taken for the clubs' green or the swords' blue; an orange sleeve raised to
+        // Teal from collar to boots, with a red cap, over a red saddle cloth:
+        // green made him the clubman at a glance; an orange sleeve raised to
         // the golden coin read as a bare arm, a blue coat made him the
         // swordsman's twin; darker or duller coats went muddy on his cream
         // horse, a golden cap read as a crown; golden hose ran into the cream
         // coat, red ones into the cloth, and a golden cloth into the coat.
-        return {kViola, kViola, kViola, kViola, kViola, kOro, kRosso, QColor(0x40, 0x28, 0x18), Presa::Mostrata, false};
+        return {kPetrolio,       kPetrolio, kPetrolio, kPetrolio, kPetrolio, kOro, kRosso, QColor(0x40, 0x28, 0x18),
+                Presa::Mostrata, false};
     case Seme::Spade:
         // Blue, his suit's colour, to the wrist: a steel sleeve ran into his
         // white horse's mane and the sword's hilt, and sky-blue sleeves
