@@ -126,8 +126,9 @@ Cavaliere Di(Seme seme)
                 23.3,
                 {0.4, -0.3, -0.2, 0.2, 0.3, 0, Qt::transparent, 0, 0.5, -0.3, -0.5, 0.3, 0.6, volti::Taglio::Mandorla,
                  fanti::Lineamenti::Bocca::Quieta, QColor(0x6A, 0x44, 0x22), volti::Naso::Corto}};
-    case Seme::Coppe: // cantering, the near foreleg reaching out, the cup lifted at arm's length beside his head, a
-                      // little smaller than the card's top allows: larger, it outgrew his body and crowded the corner
+    case Seme::Coppe: // cantering, the near foreleg reaching out, the cup raised before him by the far arm over the
+                      // horse's neck (held out behind him, he seemed to ride backwards), a little smaller than the
+                      // card's top allows: larger, it outgrew his body and crowded the corner
         return {false,
                 {{{29, 50}, {33.6, 54.8}, {36.8, 59.2}, {38.0, 61.0}},
                  {{27.6, 50}, {31.8, 54.2}, {29.8, 57.8}, {29.0, 59.6}},
@@ -138,8 +139,8 @@ Cavaliere Di(Seme seme)
                  1.0},
                 4,
                 true,
-                {13.6, 28.4},
-                {10.4, 24.2},
+                {28.0, 26.6},
+                {31.2, 22.0},
                 0,
                 19,
                 {grigio, criniGrigi, Tono(Smorza(kBlu)), kOro, kBriglia, true},

@@ -127,14 +127,15 @@ void Cappello(QPainter &p, Seme seme, QPointF c, int verso, const QColor &colore
         Piuma(p, c, s, Tono(QColor(0xFF, 0xF0, 0xB0), kOro, kOroCavo));
         break;
     }
-    case Seme::Coppe: { // a soft beret with a red feather (a white one was read as smoke over the card's white)
+    case Seme::Coppe: { // a soft beret with a red feather (a white one was read as smoke over the card's white),
+                        // trailing behind him, clear of the cup he raises before him
         QPainterPath b;
         b.moveTo(c + QPointF(-s * 3.4, -2));
         b.cubicTo(c + QPointF(-s * 4.4, -6.6), c + QPointF(s * 3.8, -7.2), c + QPointF(s * 3.6, -2.6));
         b.quadTo(c + QPointF(0, -3.6), c + QPointF(-s * 3.4, -2));
         b.closeSubpath();
         Modella(p, Piatto(b), t, kContorno, 0.8, 0.5);
-        Piuma(p, c, s, Tono(QColor(0xE0, 0x66, 0x52), QColor(0xC2, 0x34, 0x26), QColor(0x8A, 0x1E, 0x16)));
+        Piuma(p, c, -s, Tono(QColor(0xE0, 0x66, 0x52), QColor(0xC2, 0x34, 0x26), QColor(0x8A, 0x1E, 0x16)));
         break;
     }
     case Seme::Denari: { // a tall cap, its top falling forward, with a golden band
