@@ -141,6 +141,8 @@ void ReDiBastoni(QPainter &p)
         Curva(ricamo, {{x - 0.7, y}, {x, y - 0.9}, {x + 0.7, y}, {x, y + 0.9}, {x - 0.7, y}});
     }
     Segna(p, ricamo, kOroT.ombra);
+    // A golden hem between the robe and the green ground.
+    Piano(p, Intersezione(veste, Spezzata({{8, 61.8}, {36, 61.4}, {36, 70}, {8, 70}})), kOroT, kOroT.ombra, 0.5, 0);
     // Shoes peeping out from under the hem, toes turned out: drawn under
     // the robe they were lost, and he seemed to have no feet.
     Ellisse(p, {15.4, 64.4}, 2.6, 1.2, kCuoioT.corpo, kContorno);
@@ -185,23 +187,22 @@ void ReDiBastoni(QPainter &p)
     Mano(p, {10.7, 41.2}, 1.4);
 
     // The right arm held out from his side, so that the cudgel stands clear
-    // of him.
+    // of him, his robe and his sleeve.
     const QPainterPath destro = Morbido({{26.0, 23.4},
                                          {29.6, 24.0},
-                                         {33.0, 28.0},
-                                         {35.6, 32.0},
-                                         {33.6, 33.8},
-                                         {31.0, 31.2},
+                                         {33.6, 28.2},
+                                         {36.6, 32.0},
+                                         {34.6, 33.8},
+                                         {31.6, 31.4},
                                          {28.0, 29.6},
                                          {27.4, 27.0}});
-    // In the robe's green: a violet sleeve showed at the natural size as a
-    // stray patch between beard and cudgel, whose red stubs are on its far
-    // side.
-    Piano(p, destro, kVesteT, kContorno, 1.0, 0.6);
+    // In the cloak's violet: in the robe's green the cudgel's foot and his
+    // fist were lost against it.
+    Piano(p, destro, kMantoT, kContorno, 1.0, 0.6);
     pieghe = QPainterPath();
     Curva(pieghe, {{29.6, 26.4}, {31.4, 28.4}, {32.6, 30.6}});
-    Segna(p, pieghe, kVesteT.ombra, kPiega);
-    Ellisse(p, {34.6, 33.0}, 1.5, 1.0, kErmellino, kContorno, kTrattoFine);
+    Segna(p, pieghe, kMantoT.ombra, kPiega);
+    Ellisse(p, {35.6, 33.0}, 1.5, 1.0, kErmellino, kContorno, kTrattoFine);
 
     // The ermine cape on the shoulders.
     Ermellino(p,
@@ -230,9 +231,13 @@ void ReDiBastoni(QPainter &p)
     // a little above the butt, which shows below it: at the very end the
     // cudgel looked balanced on his knuckles.
     const qreal bastone = InchiostroDelPixelInUso() ? 30 : 26;
-    const QPointF impugnatura(32.1, 35.65), lungo(std::sin(qDegreesToRadians(8.0)), -std::cos(qDegreesToRadians(8.0)));
-    EmblemaTenuto(p, Seme::Bastoni, impugnatura + lungo * (bastone / 2 - 2.6), bastone, 8);
-    Mano(p, {33.6, 34.4}, 1.6, 8);
+    // Leaning out a little less than it might: further out from him, its
+    // head would reach the card's edge.
+    constexpr qreal kPendenza = 5;
+    const QPointF impugnatura(33.1, 35.65),
+        lungo(std::sin(qDegreesToRadians(kPendenza)), -std::cos(qDegreesToRadians(kPendenza)));
+    EmblemaTenuto(p, Seme::Bastoni, impugnatura + lungo * (bastone / 2 - 2.6), bastone, kPendenza);
+    Mano(p, {34.6, 34.4}, 1.6, kPendenza);
 }
 
 } // namespace belvane::cardart::re
