@@ -139,10 +139,10 @@ Cavaliere Di(Seme seme)
                  1.0},
                 4,
                 true,
-                {28.0, 25.6},
-                {31.2, 20.6},
+                {27.4, 24.0},
+                {30.0, 18.2},
                 0,
-                19,
+                17.5,
                 {grigio, criniGrigi, Tono(Smorza(kBlu)), kOro, kBriglia, true},
                 4,
                 {27, 46.4},
@@ -470,10 +470,16 @@ void DisegnaCavallo(QPainter &p, Seme seme)
     case Seme::Spade: // the fist on the grip's middle, the guard above it
         SpadaTenuta(p, mano, c.misura, angolo, verso);
         break;
-    case Seme::Coppe: // gripped by the stem, the fist under the bowl: borne on the fist by its foot, it seemed
-                      // balanced on a flat palm
-        EmblemaTenuto(p, seme, mano - QPointF(0, misura * 0.31), misura, 0);
+    case Seme::Coppe: { // gripped by the stem, the fist under the bowl: borne on the fist by its foot, it seemed
+                        // balanced on a flat palm
+        // At the natural size on whole pixels, so that its band stays inside
+        // its outline.
+        QPointF coppa = mano - QPointF(0, misura * 0.31);
+        if (InchiostroDelPixelInUso())
+            coppa = {std::round(coppa.x()), std::round(coppa.y()) + 0.5};
+        EmblemaTenuto(p, seme, coppa, misura, 0);
         break;
+    }
     case Seme::Denari: { // held up by its rim, the fist below it
         // The figures' rose coin, as the knave and the king hold it: held
         // before the pale horse it read at the natural size as an orange

@@ -16,7 +16,7 @@ constexpr QPointF kViso{24.5, 17.5};
 // A red mantle lined with ermine over the red robe: in blue he was read as
 // the king of swords, and in dark wine or rose on red he was one red mass;
 // in ermine alone, where it falls from his hand, he dissolved into the card.
-const Tinta kFoderaT{QColor(0xFF, 0xFC, 0xF4), QColor(0xF0, 0xE8, 0xD6), QColor(0xC8, 0xBA, 0x9C)};
+const Tinta kFoderaT{QColor(0xF8, 0xF0, 0xDE), QColor(0xE8, 0xDA, 0xBC), QColor(0xBC, 0xA6, 0x80)};
 // Fair hair and beard: the other bearded king's are auburn, and two brown
 // beards under two golden crowns made one face of them.
 // A golden blond, yellower than the skin: a paler one, or an orange honey,
