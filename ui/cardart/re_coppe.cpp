@@ -1,6 +1,6 @@
 // The king of cups: chestnut-bearded, turned to the left, holding the cup
 // high at arm's length; an open crown with fleurons, his other hand
-// gathering the ermine mantle at his hip.
+// gathering the mantle, red lined with purple, at his hip.
 #include "re_parti.h"
 
 #include "stampa.h"
@@ -13,10 +13,10 @@ namespace belvane::cardart::re {
 namespace {
 
 constexpr QPointF kViso{24.5, 17.5};
-// A red mantle lined with ermine over the red robe: in blue he was read as
-// the king of swords, and in dark wine or rose on red he was one red mass;
-// in ermine alone, where it falls from his hand, he dissolved into the card.
-const Tinta kFoderaT{QColor(0xF8, 0xF0, 0xDE), QColor(0xE8, 0xDA, 0xBC), QColor(0xBC, 0xA6, 0x80)};
+// A red mantle lined with a red-purple over the red robe: in blue he was
+// read as the king of swords, in dark wine or pale rose on red he was one
+// red mass, and lined with ermine he was a hollow on the white card.
+const Tinta kFoderaT{QColor(0xC8, 0x50, 0x7E), QColor(0xA0, 0x28, 0x64), QColor(0x6A, 0x14, 0x42)};
 // Fair hair and beard: the other bearded king's are auburn, and two brown
 // beards under two golden crowns made one face of them.
 // A golden blond, yellower than the skin: a paler one, or an orange honey,
@@ -110,7 +110,7 @@ void ReDiCoppe(QPainter &p)
     Ombra(p, Intersezione(veste, Spezzata({{28.6, 40}, {36, 40}, {36, 59.2}, {29.6, 59.2}})), kRossoT.ombra);
 
     // The mantle's front, wrapped from the left shoulder across his body and
-    // gathered in his right hand at the hip, showing its ermine, then
+    // gathered in his right hand at the hip, showing its lining, then
     // falling from it in folds, red side out.
     const QPainterPath drappo =
         Morbido({{19.0, 25.0}, {23.4, 29.4}, {28.6, 34.6}, {33.4, 38.4}, {33.4, 38.4}, {35.6, 44.0}, {37.4, 52.0},
@@ -129,20 +129,6 @@ void ReDiCoppe(QPainter &p)
     pieghe = QPainterPath();
     Curva(pieghe, {{34.4, 42.0}, {35.2, 52.0}, {36.2, 62.8}});
     Segna(p, pieghe, kRossoT.ombra, kPiega);
-    // Its tails, a few to the fold, so that the white reads as fur; only in
-    // the larger drawing: at the natural size, one dark pixel each, they
-    // were read as dirt.
-    if (OrnatoMinuto())
-        CodeDiErmellino(p,
-                        {{19.5, 31.0},
-                         {18.8, 38.0},
-                         {22.6, 37.0},
-                         {26.4, 40.4},
-                         {20.4, 44.6},
-                         {24.6, 46.6},
-                         {29.0, 44.4},
-                         {19.2, 51.4},
-                         {23.4, 52.2}});
     // A golden border along its edge.
     QPainterPath bordo;
     Curva(bordo, {{16.8, 56.8}, {21.6, 55.8}, {27.2, 52.2}, {31.8, 47.0}});

@@ -352,11 +352,6 @@ void Mano(QPainter &p, QPointF centro, qreal r, qreal angolo, bool specchio)
 void Ermellino(QPainter &p, const QPainterPath &forma, std::initializer_list<QPointF> code)
 {
     Piano(p, forma, kErmellinoT, kContorno, 0.8, 0);
-    CodeDiErmellino(p, code);
-}
-
-void CodeDiErmellino(QPainter &p, std::initializer_list<QPointF> code)
-{
     QPainterPath macchie;
     for (QPointF c : code) {
         // At the natural size each tail one whole dark pixel: finer, it was

@@ -107,8 +107,6 @@ void Testa(QPainter &p, const Capo &capo);
 void Mano(QPainter &p, QPointF centro, qreal r = 1.5, qreal angolo = 0, bool specchio = false);
 // A band of ermine along `forma`: white fur with black tails.
 void Ermellino(QPainter &p, const QPainterPath &forma, std::initializer_list<QPointF> code);
-// Ermine's black tails at `code`, on fur already drawn.
-void CodeDiErmellino(QPainter &p, std::initializer_list<QPointF> code);
 
 // ---- The kings ----
 void ReDiBastoni(QPainter &p);
