@@ -66,13 +66,15 @@ Veste VesteDi(Seme seme, int valore)
         return {kRosso,        kRosso, kMarrone, kMarrone, kRosso, kErmellino, kBlu, QColor(0x5A, 0x3A, 0x20),
                 Presa::Alzata, true};
     case Seme::Denari:
-        // Teal from collar to boots, with a red cap, over a red saddle cloth:
-        // green made him the clubman at a glance; an orange sleeve raised to
-        // the golden coin read as a bare arm, a blue coat made him the
-        // swordsman's twin; darker or duller coats went muddy on his cream
+        // Amaranth from collar to boots, with a red cap, over a red saddle
+        // cloth: in teal he was taken for the clubman in green (both raise
+        // their emblem high), in near-black velvet he was a dark blob with
+        // no folds; green made him the clubman at a glance; an orange sleeve
+        // raised to the golden coin read as a bare arm, a blue coat made him
+        // the swordsman's twin; dull mid-tone coats went muddy on his cream
         // horse, a golden cap read as a crown; golden hose ran into the cream
         // coat, red ones into the cloth, and a golden cloth into the coat.
-        return {kPetrolio,       kPetrolio, kPetrolio, kPetrolio, kPetrolio, kOro, kRosso, QColor(0x40, 0x28, 0x18),
+        return {kAmaranto,       kAmaranto, kAmaranto, kAmaranto, kAmaranto, kOro, kRosso, QColor(0x40, 0x28, 0x18),
                 Presa::Mostrata, false};
     case Seme::Spade:
         // Blue, his suit's colour, to the wrist: a steel sleeve ran into his
