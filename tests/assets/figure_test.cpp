@@ -112,6 +112,76 @@ TEST(Figure, NoHorsemanIsDressedInAnotherSuitsColour)
     }
 }
 
+// The colour a player names at a glance, for a pixel of the natural size:
+// the four suits' (gold, green, red, blue), blue-green (taken for either of
+// its neighbours), the colours no suit uses, or none (greys, black, white,
+// skin). Dark red is wine, dull orange and yellow are brown.
+enum class Nome { Oro, Verde, Rosso, Blu, VerdeBlu, Viola, Vino, Marrone, Arancio, Rosa, Nessuno };
+
+Nome NomeDi(QRgb c)
+{
+    const QColor q = QColor::fromRgb(c).toHsv();
+    const int h = q.hsvHue(), s = q.hsvSaturation(), v = q.value();
+    if (s < 64 || v < 64 || Pelle(c))
+        return Nome::Nessuno;
+    if (h >= 345 || h < 12)
+        return s < 128 ? Nome::Rosa : v < 153 ? Nome::Vino : Nome::Rosso;
+    if (h < 70)
+        return v < 158 ? Nome::Marrone : h < 35 ? Nome::Arancio : Nome::Oro;
+    if (h < 160)
+        return Nome::Verde;
+    if (h < 200)
+        return Nome::VerdeBlu;
+    return h < 255 ? Nome::Blu : h < 320 ? Nome::Viola : Nome::Vino;
+}
+
+// Whether a colour so named points to `seme`.
+bool DelSeme(Nome n, Seme seme)
+{
+    switch (seme) {
+    case Seme::Bastoni:
+        return n == Nome::Verde || n == Nome::VerdeBlu;
+    case Seme::Coppe:
+        return n == Nome::Rosso;
+    case Seme::Denari:
+        return n == Nome::Oro;
+    case Seme::Spade:
+        return n == Nome::Blu || n == Nome::VerdeBlu;
+    }
+    return false;
+}
+
+// At the natural size a figure's clothes are what the eye finds first,
+// before his emblem or the thin platform (the king of clubs in red was taken
+// for the king of cups, the king of cups in blue for the king of swords, the
+// horseman of coins in teal for the horseman of clubs). Of each figure's
+// coloured pixels, gold left out (every crown, cup and trim is gold), the
+// largest colour is his own suit's or one no suit uses.
+TEST(Figure, NoCourtIsDressedMostlyInAnotherSuitsColour)
+{
+    constexpr int kPedana = 63;
+    for (int code = 1; code <= 40; ++code) {
+        const int seme = int(belvane::SemeDi(code));
+        if (belvane::Rango(code) < 8)
+            continue;
+        SCOPED_TRACE(code);
+        const QImage img = Bitmap(code);
+        ASSERT_EQ(img.size(), QSize(kW, kH));
+        std::array<int, size_t(Nome::Nessuno)> conta{};
+        for (int y = 0; y < kPedana; ++y)
+            for (int x = 0; x < kW; ++x) {
+                const Nome n = NomeDi(img.pixel(x, y));
+                if (n != Nome::Nessuno && n != Nome::Oro)
+                    ++conta[size_t(n)];
+            }
+        const auto piu = Nome(std::max_element(conta.begin(), conta.end()) - conta.begin());
+        ASSERT_GT(conta[size_t(piu)], 40);
+        for (int altro = 0; altro < 4; ++altro)
+            EXPECT_TRUE(altro == seme || !DelSeme(piu, Seme(altro)))
+                << "dressed mostly in suit " << altro << "'s colour";
+    }
+}
+
 // Nothing runs off the card: a raised emblem, a plume or a horse's muzzle at
 // the edge would read as cut off, the card having no frame. On every card,
 // pips and figures alike, the outer three pixels all round stay white; only

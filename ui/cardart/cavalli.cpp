@@ -126,8 +126,9 @@ Cavaliere Di(Seme seme)
                 23.3,
                 {0.4, -0.3, -0.2, 0.2, 0.3, 0, Qt::transparent, 0, 0.5, -0.3, -0.5, 0.3, 0.6, volti::Taglio::Mandorla,
                  fanti::Lineamenti::Bocca::Quieta, QColor(0x6A, 0x44, 0x22), volti::Naso::Corto}};
-    case Seme::Coppe: // cantering, the near foreleg reaching out, the cup lifted at arm's length beside his head, a
-                      // little smaller than the card's top allows: larger, it outgrew his body and crowded the corner
+    case Seme::Coppe: // cantering, the near foreleg reaching out, the cup raised before him by the far arm over the
+                      // horse's neck (held out behind him, he seemed to ride backwards), a little smaller than the
+                      // card's top allows: larger, it outgrew his body and crowded the corner
         return {false,
                 {{{29, 50}, {33.6, 54.8}, {36.8, 59.2}, {38.0, 61.0}},
                  {{27.6, 50}, {31.8, 54.2}, {29.8, 57.8}, {29.0, 59.6}},
@@ -138,10 +139,10 @@ Cavaliere Di(Seme seme)
                  1.0},
                 4,
                 true,
-                {13.6, 28.4},
-                {10.4, 24.2},
+                {27.4, 24.0},
+                {30.0, 18.2},
                 0,
-                19,
+                17.5,
                 {grigio, criniGrigi, Tono(Smorza(kBlu)), kOro, kBriglia, true},
                 4,
                 {27, 46.4},
@@ -469,10 +470,16 @@ void DisegnaCavallo(QPainter &p, Seme seme)
     case Seme::Spade: // the fist on the grip's middle, the guard above it
         SpadaTenuta(p, mano, c.misura, angolo, verso);
         break;
-    case Seme::Coppe: // gripped by the stem, the fist under the bowl: borne on the fist by its foot, it seemed
-                      // balanced on a flat palm
-        EmblemaTenuto(p, seme, mano - QPointF(0, misura * 0.31), misura, 0);
+    case Seme::Coppe: { // gripped by the stem, the fist under the bowl: borne on the fist by its foot, it seemed
+                        // balanced on a flat palm
+        // At the natural size on whole pixels, so that its band stays inside
+        // its outline.
+        QPointF coppa = mano - QPointF(0, misura * 0.31);
+        if (InchiostroDelPixelInUso())
+            coppa = {std::round(coppa.x()), std::round(coppa.y()) + 0.5};
+        EmblemaTenuto(p, seme, coppa, misura, 0);
         break;
+    }
     case Seme::Denari: { // held up by its rim, the fist below it
         // The figures' rose coin, as the knave and the king hold it: held
         // before the pale horse it read at the natural size as an orange

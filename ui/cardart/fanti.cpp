@@ -131,12 +131,12 @@ void FanteDiBastoni(QPainter &p)
 void FanteDiCoppe(QPainter &p)
 {
     // The leg behind, bent at the knee as it pushes off, the heel raised,
-    // its hose sky blue as his far sleeve (white, it vanished into the card
-    // at the natural size); the one in front, stepping out.
+    // its hose crimson (white, it vanished into the card at the natural
+    // size); the one in front, stepping out, red.
     const Profilo dietro =
         ProfiloArto({{{27.8, 40}, 4.4}, {{28.8, 50.2}, 3.0}, {{30.0, 53.2}, 3.3}, {{33.4, 59.4}, 2.2}});
-    Forma(p, dietro, kCelesteT, 0.9, 0.5);
-    OmbraOltre(p, dietro, {28.6, 40}, {33.8, 60}, kCelesteT.ombra);
+    Forma(p, dietro, kCremisiT, 0.9, 0.5);
+    OmbraOltre(p, dietro, {28.6, 40}, {33.8, 60}, kCremisiT.ombra);
     Segna(p, Tratti({{{27.4, 52.2}, {30.4, 51.4}}}), kOcraT.corpo, kPiega);
     Scarpa(p, {34.4, 59.6}, {31.0, 63.2});
     const Profilo avanti = ProfiloArto({{{23, 40}, 4.6}, {{20.4, 50}, 3.1}, {{19.4, 53.4}, 3.4}, {{17.2, 61}, 2.2}});
@@ -157,21 +157,23 @@ void FanteDiCoppe(QPainter &p)
           kRameT.ombra);
     // The far arm down at his side, its fist on the hip.
     const Profilo lontano = ProfiloArto({{{29.6, 23.4}, 3.4}, {{33.6, 29.4}, 2.9}, {{32.2, 34.6}, 2.4}});
-    Forma(p, lontano, kCelesteT, 0.7, 0.4);
-    OmbraOltre(p, lontano, {30, 23.4}, {33.4, 34.6}, kCelesteT.ombra);
+    Forma(p, lontano, kRossoT, 0.7, 0.4);
+    OmbraOltre(p, lontano, {30, 23.4}, {33.4, 34.6}, kRossoT.ombra);
     Forma(p, ProfiloArto({{{25.5, 18}, 3.9}, {{25.3, 21.5}, 4.2}}), kPelleChiaraT, 0.8, 0, kBordoPelle);
+    // An orange doublet over red sleeves: in blue he was read as a knave of
+    // swords, the cup alone naming his suit.
     const Profilo farsetto{{20.8, 22.4}, {25.6, 21.4}, {30.4, 22.4}, {30.6, 27},   {29.4, 33.6},
                            {31.6, 40.8}, {25, 42},     {18.6, 40.8}, {21.4, 33.6}, {20.4, 27}};
-    Forma(p, farsetto, kBluT);
+    Forma(p, farsetto, kArancioT);
     QPainterPath tagli;
     for (qreal x : {23.6, 25.6, 27.6})
         tagli.addPath(Taglio(x, 24, 31.2));
-    Riempi(p, tagli, kLinoT.corpo, kBluT.ombra, kTrattoInterno);
-    OmbraOltre(p, farsetto, {27.5, 21}, {29, 42}, kBluT.ombra);
-    OmbraOltre(p, farsetto, {20.8, 42}, {22.4, 21}, kBluT.luce, false);
-    Bordura(p, Tratti({{{19.4, 40.4}, {25, 41.6}, {30.8, 40.4}}}), kOcraT.corpo, kBluT.ombra, 1.0);
-    Segna(p, Tratti({{{22, 35.2}, {20, 40.2}}, {{25, 35.2}, {24.6, 41.2}}, {{28.2, 35.2}, {30, 40.2}}}), kBluT.ombra,
-          kTrattoFine);
+    Riempi(p, tagli, kLinoT.corpo, kArancioT.ombra, kTrattoInterno);
+    OmbraOltre(p, farsetto, {27.5, 21}, {29, 42}, kArancioT.ombra);
+    OmbraOltre(p, farsetto, {20.8, 42}, {22.4, 21}, kArancioT.luce, false);
+    Bordura(p, Tratti({{{19.4, 40.4}, {25, 41.6}, {30.8, 40.4}}}), kOcraT.corpo, kArancioT.ombra, 1.0);
+    Segna(p, Tratti({{{22, 35.2}, {20, 40.2}}, {{25, 35.2}, {24.6, 41.2}}, {{28.2, 35.2}, {30, 40.2}}}),
+          kArancioT.ombra, kTrattoFine);
     Forma(p, ProfiloArto({{{21.4, 34}, 1.5}, {{29.6, 33.8}, 1.5}}), kOcraT, 0.4, 0);
     Mano(p, {31.4, 35.0}, 1.4, 30, kPelleChiaraT);
     // The cup raised before him to his chest, his fist round its stem, as a
@@ -182,31 +184,30 @@ void FanteDiCoppe(QPainter &p)
     // the foot's height the two made one dark bar, a funnel on a tray.
     EmblemaTenuto(p, Seme::Coppe, {11.2, 22.4}, 18, 0);
     const Profilo vicino = ProfiloArto({{{21.4, 23.2}, 3.6}, {{19.8, 32.0}, 2.9}, {{13.4, 28.4}, 2.5}});
-    Forma(p, vicino, kCelesteT, 0.7, 0.4);
-    OmbraOltre(p, vicino, {22.4, 23}, {13.0, 30.2}, kCelesteT.ombra);
+    Forma(p, vicino, kRossoT, 0.7, 0.4);
+    OmbraOltre(p, vicino, {22.4, 23}, {13.0, 30.2}, kRossoT.ombra);
     Segna(p, Tratti({{{13.2, 27.0}, {14.0, 29.4}}}), kLinoT.corpo, 1.0);
     Mano(p, {11.6, 27.9}, 1.4, 90, kPelleChiaraT);
     const Profilo spalla = Ovale({21.6, 23.4}, 2.4, 1.7, -60);
-    Forma(p, spalla, kBluT, 0.6, 0);
+    Forma(p, spalla, kArancioT, 0.6, 0);
     Segna(p, Tratti({{{20.8, 22.2}, {21.4, 24.4}}, {{22.2, 22}, {22.6, 24}}}), kLinoT.corpo, 0.45);
     Forma(p, {{21.8, 22.2}, {25.5, 20.6}, {29.2, 22.2}, {27.4, 23.6}, {25.5, 22.8}, {23.6, 23.6}}, kLinoT, 0.4, 0);
     // A round, cheerful boy's face, rosy, a snub nose.
     Volto(p, CentroViso(Seme::Coppe), -0.6, -4, 0.05,
           {-0.2, -0.2, -0.2, 0.5, -0.1, 0.9, Qt::transparent, 0, 0, -0.5, -0.8, 0.2, -0.6, volti::Taglio::Aperto,
            Lineamenti::Bocca::Sorride, QColor(0x5A, 0x52, 0x44), volti::Naso::Corto, kPelleChiaraT});
-    // The beret tilted back, a sky-blue plume sweeping down behind, outlined
-    // in the doublet's blue: a white one was read as a wisp of smoke over the
-    // card's white.
+    // The beret tilted back, a red plume sweeping down behind: a white one was
+    // read as a wisp of smoke over the card's white.
     const Profilo piuma{{27.5, 10}, {30, 6.2},   {34, 4.6},   {37, 5.8}, {37.4, 9.6},
                         {36, 8.2},  {35.2, 7.2}, {31.5, 8.4}, {29, 10.8}};
-    Forma(p, piuma, kCelesteT, 0.7, 0, kBluT.ombra);
+    Forma(p, piuma, kRossoT, 0.7, 0, kRossoT.ombra);
     Segna(p,
           Tratti({{{28.6, 9.6}, {31.5, 6.8}, {34.5, 5.8}, {36.4, 7.2}},
                   {{30.4, 7.6}, {30.6, 6.2}},
                   {{32.2, 6.8}, {32.4, 5.4}},
                   {{34, 6.2}, {34.4, 5}},
                   {{35.6, 6.6}, {36.6, 5.8}}}),
-          kCelesteT.ombra);
+          kRossoT.ombra);
     const Profilo berretto{{20.2, 12.4}, {21, 10}, {25, 8.6}, {29.8, 9.2}, {30.6, 11.2}, {26, 12.6}, {22.5, 12.9}};
     Forma(p, berretto, kRossoT, 0.8, 0.5);
     Segna(p, Tratti({{{21.6, 11.6}, {26, 11.2}, {29.6, 10.6}}}), kRossoT.ombra);

@@ -29,6 +29,9 @@ const Tinta kCapelliNeriPixel{QColor(0x4A, 0x3E, 0x36), QColor(0x34, 0x2A, 0x24)
 // natural size, a fawn one a beige blob, a green one swallows the cudgel, a
 // gold one with its folds reads as a sheaf.
 const Tinta kMantoT{QColor(0xB4, 0x84, 0xC8), QColor(0x8A, 0x56, 0xA4), QColor(0x5C, 0x32, 0x74)};
+// A robe of bottle green, darker than the cudgel's: in red he was taken for
+// the king of cups.
+const Tinta kVesteT{QColor(0x4C, 0x8A, 0x5C), QColor(0x28, 0x60, 0x38), QColor(0x14, 0x3A, 0x22)};
 
 // A closed crown: a jewelled band with fleurons, a green cap under two low
 // golden arches, a small orb where they meet; low and round, not a mitre.
@@ -110,7 +113,7 @@ void ReDiBastoni(QPainter &p)
     Pieghe(p, manto, kMantoT, {{{13.2, 28.0}, {6.4, 63.0}, 2.6}, {{28.8, 34.0}, {30.4, 64.0}, 1.6}});
     QPainterPath pieghe;
 
-    // The long red robe, a golden orphrey down its front.
+    // The long green robe, a golden orphrey down its front.
     const QPainterPath veste = Morbido({{19.0, 22.4},
                                         {15.6, 24.4},
                                         {14.9, 30.0},
@@ -127,8 +130,8 @@ void ReDiBastoni(QPainter &p)
                                         {28.5, 30.0},
                                         {27.8, 24.6},
                                         {24.0, 22.4}});
-    Piano(p, veste, kRossoT, kContorno, 1.4, 0.8);
-    Ombra(p, Intersezione(veste, Spezzata({{26.2, 38}, {34, 38}, {34, 66}, {25.0, 66}})), kRossoT.ombra);
+    Piano(p, veste, kVesteT, kContorno, 1.4, 0.8);
+    Ombra(p, Intersezione(veste, Spezzata({{26.2, 38}, {34, 38}, {34, 66}, {25.0, 66}})), kVesteT.ombra);
     const QPainterPath stola = Morbido(
         {{22.4, 38}, {22.4, 38}, {24.6, 38}, {24.6, 38}, {25.6, 64.6}, {25.6, 64.6}, {23.0, 64.8}, {23.0, 64.8}});
     Piano(p, stola, kOroT, kOroT.ombra, 0.5, 0.3);
@@ -138,6 +141,8 @@ void ReDiBastoni(QPainter &p)
         Curva(ricamo, {{x - 0.7, y}, {x, y - 0.9}, {x + 0.7, y}, {x, y + 0.9}, {x - 0.7, y}});
     }
     Segna(p, ricamo, kOroT.ombra);
+    // A golden hem between the robe and the green ground.
+    Piano(p, Intersezione(veste, Spezzata({{8, 61.8}, {36, 61.4}, {36, 70}, {8, 70}})), kOroT, kOroT.ombra, 0.5, 0);
     // Shoes peeping out from under the hem, toes turned out: drawn under
     // the robe they were lost, and he seemed to have no feet.
     Ellisse(p, {15.4, 64.4}, 2.6, 1.2, kCuoioT.corpo, kContorno);
@@ -147,7 +152,7 @@ void ReDiBastoni(QPainter &p)
     Curva(pieghe, {{19.8, 39.5}, {19.6, 52}, {19.2, 64.2}});
     Curva(pieghe, {{27.2, 39.5}, {28.0, 52}, {28.6, 63.4}});
     Curva(pieghe, {{17.2, 26}, {17.6, 31}, {18.6, 35.6}});
-    Segna(p, pieghe, kRossoT.ombra, kPiega);
+    Segna(p, pieghe, kVesteT.ombra, kPiega);
     // The belt, its buckle.
     const QPainterPath cintura = Morbido({{14.4, 36.4},
                                           {14.4, 36.4},
@@ -172,33 +177,32 @@ void ReDiBastoni(QPainter &p)
                                           {12.8, 36.4},
                                           {14.2, 31.4},
                                           {16.6, 28.4}});
-    Piano(p, braccio, kRossoT, kContorno, 1.0, 0.6);
+    Piano(p, braccio, kVesteT, kContorno, 1.0, 0.6);
     pieghe = QPainterPath();
     Curva(pieghe, {{13.0, 28.4}, {11.6, 31.6}, {11.0, 35.0}});
-    Segna(p, pieghe, kRossoT.ombra, kPiega);
+    Segna(p, pieghe, kVesteT.ombra, kPiega);
     // A cuff in the sleeve's own shade: a white one over the violet mantle
     // read as a stray white object in his hand, a golden one as a coin.
-    Ellisse(p, {10.7, 39.7}, 1.3, 1.0, kRossoT.ombra, kContorno, kTrattoFine);
+    Ellisse(p, {10.7, 39.7}, 1.3, 1.0, kVesteT.ombra, kContorno, kTrattoFine);
     Mano(p, {10.7, 41.2}, 1.4);
 
     // The right arm held out from his side, so that the cudgel stands clear
-    // of him.
+    // of him, his robe and his sleeve.
     const QPainterPath destro = Morbido({{26.0, 23.4},
                                          {29.6, 24.0},
-                                         {33.0, 28.0},
-                                         {35.6, 32.0},
-                                         {33.6, 33.8},
-                                         {31.0, 31.2},
+                                         {33.6, 28.2},
+                                         {36.6, 32.0},
+                                         {34.6, 33.8},
+                                         {31.6, 31.4},
                                          {28.0, 29.6},
                                          {27.4, 27.0}});
-    // In the robe's red: a violet sleeve showed at the natural size as a
-    // stray patch between beard and cudgel, whose red stubs are on its far
-    // side.
-    Piano(p, destro, kRossoT, kContorno, 1.0, 0.6);
+    // In the cloak's violet: in the robe's green the cudgel's foot and his
+    // fist were lost against it.
+    Piano(p, destro, kMantoT, kContorno, 1.0, 0.6);
     pieghe = QPainterPath();
     Curva(pieghe, {{29.6, 26.4}, {31.4, 28.4}, {32.6, 30.6}});
-    Segna(p, pieghe, kRossoT.ombra, kPiega);
-    Ellisse(p, {34.6, 33.0}, 1.5, 1.0, kErmellino, kContorno, kTrattoFine);
+    Segna(p, pieghe, kMantoT.ombra, kPiega);
+    Ellisse(p, {35.6, 33.0}, 1.5, 1.0, kErmellino, kContorno, kTrattoFine);
 
     // The ermine cape on the shoulders.
     Ermellino(p,
@@ -227,9 +231,13 @@ void ReDiBastoni(QPainter &p)
     // a little above the butt, which shows below it: at the very end the
     // cudgel looked balanced on his knuckles.
     const qreal bastone = InchiostroDelPixelInUso() ? 30 : 26;
-    const QPointF impugnatura(32.1, 35.65), lungo(std::sin(qDegreesToRadians(8.0)), -std::cos(qDegreesToRadians(8.0)));
-    EmblemaTenuto(p, Seme::Bastoni, impugnatura + lungo * (bastone / 2 - 2.6), bastone, 8);
-    Mano(p, {33.6, 34.4}, 1.6, 8);
+    // Leaning out a little less than it might: further out from him, its
+    // head would reach the card's edge.
+    constexpr qreal kPendenza = 5;
+    const QPointF impugnatura(33.1, 35.65),
+        lungo(std::sin(qDegreesToRadians(kPendenza)), -std::cos(qDegreesToRadians(kPendenza)));
+    EmblemaTenuto(p, Seme::Bastoni, impugnatura + lungo * (bastone / 2 - 2.6), bastone, kPendenza);
+    Mano(p, {34.6, 34.4}, 1.6, kPendenza);
 }
 
 } // namespace belvane::cardart::re

@@ -1,6 +1,6 @@
 // The king of cups: chestnut-bearded, turned to the left, holding the cup
 // high at arm's length; an open crown with fleurons, his other hand
-// gathering the blue mantle at his hip.
+// gathering the mantle, red lined with purple, at his hip.
 #include "re_parti.h"
 
 #include "stampa.h"
@@ -13,6 +13,10 @@ namespace belvane::cardart::re {
 namespace {
 
 constexpr QPointF kViso{24.5, 17.5};
+// A red mantle lined with a red-purple over the red robe: in blue he was
+// read as the king of swords, in dark wine or pale rose on red he was one
+// red mass, and lined with ermine he was a hollow on the white card.
+const Tinta kFoderaT{QColor(0xC8, 0x50, 0x7E), QColor(0xA0, 0x28, 0x64), QColor(0x6A, 0x14, 0x42)};
 // Fair hair and beard: the other bearded king's are auburn, and two brown
 // beards under two golden crowns made one face of them.
 // A golden blond, yellower than the skin: a paler one, or an orange honey,
@@ -54,9 +58,7 @@ void CoronaGigliata(QPainter &p)
 
 void ReDiCoppe(QPainter &p)
 {
-    // The mantle behind him, falling to the floor on either side. Blue over a
-    // red robe: in a red mantle, beside the red-robed king of clubs, he was
-    // told from him at the natural size only by what he holds.
+    // The mantle behind him, falling to the floor on either side.
     const QPainterPath manto = Morbido({{20.0, 23.0},
                                         {17.0, 26.0},
                                         {15.6, 40.0},
@@ -71,7 +73,7 @@ void ReDiCoppe(QPainter &p)
                                         {34.0, 34.0},
                                         {32.6, 26.0},
                                         {29.4, 23.0}});
-    Piano(p, manto, kBluT, kContorno);
+    Piano(p, manto, kRossoT, kContorno);
 
     // Shoes, the front one pointing left.
     Ellisse(p, {19.2, 64.2}, 2.6, 1.0, kCuoioT.corpo, kContorno);
@@ -108,20 +110,25 @@ void ReDiCoppe(QPainter &p)
     Ombra(p, Intersezione(veste, Spezzata({{28.6, 40}, {36, 40}, {36, 59.2}, {29.6, 59.2}})), kRossoT.ombra);
 
     // The mantle's front, wrapped from the left shoulder across his body and
-    // gathered in his right hand at the hip, then falling from it in folds.
+    // gathered in his right hand at the hip, showing its lining, then
+    // falling from it in folds, red side out.
     const QPainterPath drappo =
         Morbido({{19.0, 25.0}, {23.4, 29.4}, {28.6, 34.6}, {33.4, 38.4}, {33.4, 38.4}, {35.6, 44.0}, {37.4, 52.0},
                  {38.4, 63.4}, {38.4, 63.4}, {34.4, 63.8}, {34.4, 63.8}, {33.6, 54.0}, {32.2, 47.0}, {27.4, 53.0},
                  {21.6, 56.6}, {16.2, 57.6}, {16.2, 57.6}, {16.9, 46.0}, {17.6, 34.0}, {18.2, 28.0}});
-    Piano(p, drappo, kBluT, kContorno, 1.2, 0.7);
+    Piano(p, drappo, kFoderaT, kContorno, 1.2, 0.7);
     pieghe = QPainterPath();
     Curva(pieghe, {{19.4, 30.0}, {25.0, 35.6}, {31.4, 40.0}});
     Curva(pieghe, {{18.6, 37.0}, {24.6, 40.6}, {31.2, 42.0}});
     Curva(pieghe, {{18.2, 45.0}, {24.4, 45.4}, {31.0, 43.6}});
     Curva(pieghe, {{17.8, 52.0}, {23.6, 51.0}, {30.2, 46.6}});
+    Segna(p, pieghe, kFoderaT.ombra, kPiega);
+    Ombra(p, Intersezione(drappo, Spezzata({{31, 40}, {32.6, 40}, {32.6, 66}, {31, 66}})), kFoderaT.ombra);
+    const QPainterPath caduta = Intersezione(drappo, Spezzata({{32.6, 38}, {42, 38}, {42, 66}, {32.6, 66}}));
+    Piano(p, caduta, kRossoT, kContorno, 1.2, 0.7);
+    pieghe = QPainterPath();
     Curva(pieghe, {{34.4, 42.0}, {35.2, 52.0}, {36.2, 62.8}});
-    Segna(p, pieghe, kBluT.ombra, kPiega);
-    Ombra(p, Intersezione(drappo, Spezzata({{31, 40}, {40, 40}, {40, 66}, {31, 66}})), kBluT.ombra);
+    Segna(p, pieghe, kRossoT.ombra, kPiega);
     // A golden border along its edge.
     QPainterPath bordo;
     Curva(bordo, {{16.8, 56.8}, {21.6, 55.8}, {27.2, 52.2}, {31.8, 47.0}});

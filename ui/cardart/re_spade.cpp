@@ -1,7 +1,7 @@
 // The king of swords: a warrior king with a full auburn beard, a breastplate
-// over a teal robe to the calf, a terracotta mantle hanging behind, turned to the
-// left with one foot stepping out in tall boots; his sword raised, leaning out from him; a radiate crown
-// over a red cap.
+// over a blue robe to the ground, a terracotta mantle hanging behind, turned
+// to the left; his sword raised, leaning out from him; a radiate crown over a
+// red cap.
 #include "re_parti.h"
 
 #include "stampa.h"
@@ -26,9 +26,10 @@ const Tinta kBarbaRamata{QColor(0xC0, 0x6A, 0x38), QColor(0xA0, 0x50, 0x28), QCo
 // opposite colour (a blue one ran into the blade at the natural size).
 const Tinta kMantoT{QColor(0xE4, 0x94, 0x60), QColor(0xC8, 0x6A, 0x30), QColor(0x96, 0x48, 0x1C)};
 
-// A robe of deep teal under the steel: in red, under his auburn beard and
-// golden crown, he was read as the king of cups' twin.
-const Tinta kVesteT{QColor(0x4C, 0xA2, 0xA4), QColor(0x1E, 0x76, 0x7A), QColor(0x10, 0x4A, 0x50)};
+// A blue robe under the steel: in red, under his auburn beard and golden
+// crown, he was read as the king of cups' twin, and in teal as the king of
+// clubs.
+const Tinta kVesteT{QColor(0x68, 0x90, 0xDC), QColor(0x30, 0x5A, 0xB4), QColor(0x1E, 0x3A, 0x8A)};
 
 // A radiate crown: five sharp rays flaring from a jewelled band, over a red
 // cap; at the natural size outlined in the gold's own shade, so that each
@@ -83,60 +84,43 @@ void ReDiSpade(QPainter &p)
     Piano(p, manto, kMantoT, kContorno);
     Ombra(p, Intersezione(manto, Spezzata({{31, 34}, {40, 34}, {40, 55}, {33, 55}})), kMantoT.ombra);
     Pieghe(p, manto, kMantoT, {{{17.4, 30.0}, {15.0, 51.6}, 1.6}, {{28.6, 30.0}, {33.6, 52.0}, 2.2}});
+
+    // Shoes peeping out from under the hem, toes turned out.
+    Ellisse(p, {15.6, 64.4}, 2.6, 1.2, kCuoioT.corpo, kContorno);
+    Ellisse(p, {29.2, 64.4}, 2.8, 1.2, kCuoioT.corpo, kContorno);
     QPainterPath pieghe;
 
-    // Tall riding boots, the left stepping forward.
-    const QPainterPath stivali = Unione(Morbido({{13.0, 53.6},
-                                                 {16.8, 54.2},
-                                                 {16.6, 62.0},
-                                                 {16.8, 64.6},
-                                                 {16.8, 64.6},
-                                                 {10.4, 64.6},
-                                                 {10.4, 64.6},
-                                                 {11.0, 63.2},
-                                                 {13.2, 62.2}}),
-                                        Morbido({{24.4, 53.6},
-                                                 {28.0, 53.6},
-                                                 {27.8, 62.0},
-                                                 {28.2, 64.6},
-                                                 {28.2, 64.6},
-                                                 {22.2, 64.6},
-                                                 {22.2, 64.6},
-                                                 {22.8, 63.2},
-                                                 {24.6, 62.4}}));
-    Piano(p, stivali, kCuoioT, kContorno, 0.6, 0.4);
-    QPainterPath risvolti;
-    Curva(risvolti, {{13.2, 58.4}, {15.0, 58.8}, {16.6, 59.0}});
-    Curva(risvolti, {{24.4, 58.4}, {26.2, 58.6}, {27.9, 58.4}});
-    Segna(p, risvolti, kCuoioT.ombra, kTrattoFine);
-
-    // The robe, teal to the calf, flaring as he steps out.
+    // The robe, blue to the ground as every king's: to the calf, over tall
+    // boots, he was taken for the knave of swords in his armour.
     const QPainterPath veste = Morbido({{18.8, 37.0},
                                         {26.4, 37.0},
-                                        {28.4, 45.0},
-                                        {31.0, 56.4},
-                                        {31.0, 56.4},
-                                        {22.0, 57.4},
-                                        {13.0, 56.2},
-                                        {13.0, 56.2},
-                                        {16.4, 45.0}});
+                                        {28.6, 46.0},
+                                        {31.0, 55.0},
+                                        {32.2, 63.8},
+                                        {32.2, 63.8},
+                                        {22.5, 64.4},
+                                        {12.8, 63.8},
+                                        {12.8, 63.8},
+                                        {14.0, 55.0},
+                                        {16.4, 46.0}});
     Piano(p, veste, kVesteT, kContorno, 1.2, 0.7);
-    Ombra(p, Intersezione(veste, Spezzata({{24.6, 38}, {34, 38}, {34, 58}, {26.6, 58}})), kVesteT.ombra);
+    Ombra(p, Intersezione(veste, Spezzata({{24.6, 38}, {34, 38}, {34, 66}, {26.6, 66}})), kVesteT.ombra);
     // The golden hem and the band down the front.
     Modella(p,
             Intersezione(veste,
-                         Unione(Spezzata({{8, 54.6}, {36, 54.2}, {36, 60}, {8, 60}}),
-                                Spezzata({{21.4, 38.6}, {23.0, 38.6}, {23.2, 58}, {21.4, 58}}))),
+                         Unione(Spezzata({{8, 61.6}, {36, 61.2}, {36, 68}, {8, 68}}),
+                                Spezzata({{21.4, 38.6}, {23.0, 38.6}, {23.4, 64}, {21.4, 64}}))),
             kOroT, kOroT.ombra, 0.4, 0);
-    // Lozenges embroidered down the band, small golden flowers strewn on the teal.
+    // Lozenges embroidered down the band, small golden flowers strewn on the blue.
     QPainterPath ricamo;
-    for (qreal y = 41; y < 53; y += 3.0)
+    for (qreal y = 41; y < 60; y += 3.0)
         Curva(ricamo, {{21.5, y}, {22.2, y - 0.9}, {22.9, y}, {22.2, y + 0.9}, {21.5, y}});
     Segna(p, ricamo, kOroT.ombra);
     // Each flower four petals as one small polygon: a cross of lozenges.
     QPainterPath fiori;
     for (QPointF c : {QPointF(18.6, 44.0), QPointF(25.6, 43.0), QPointF(17.0, 50.0), QPointF(26.4, 49.6),
-                      QPointF(19.4, 52.6), QPointF(28.4, 53.0), QPointF(15.2, 53.4)}) {
+                      QPointF(19.4, 52.6), QPointF(28.4, 53.0), QPointF(15.2, 53.4), QPointF(17.6, 57.6),
+                      QPointF(26.8, 57.2), QPointF(30.2, 59.4), QPointF(14.8, 59.6)}) {
         QPolygonF petali;
         for (int k = 0; k < 8; ++k) {
             const qreal a = qDegreesToRadians(45.0 * k), r = k % 2 ? 0.3 : 0.85;
@@ -151,8 +135,8 @@ void ReDiSpade(QPainter &p)
         p.drawPath(fiori);
     }
     pieghe = QPainterPath();
-    Curva(pieghe, {{24.6, 40.0}, {26.4, 47.0}, {28.0, 54.2}});
-    Curva(pieghe, {{19.6, 40.0}, {18.0, 47.0}, {16.4, 54.2}});
+    Curva(pieghe, {{24.6, 40.0}, {26.8, 50.0}, {28.6, 61.0}});
+    Curva(pieghe, {{19.6, 40.0}, {17.8, 50.0}, {16.2, 61.0}});
     Segna(p, pieghe, kVesteT.ombra, kPiega);
 
     // The breastplate, its ridge and golden edges.

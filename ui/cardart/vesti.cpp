@@ -66,13 +66,15 @@ Veste VesteDi(Seme seme, int valore)
         return {kRosso,        kRosso, kMarrone, kMarrone, kRosso, kErmellino, kBlu, QColor(0x5A, 0x3A, 0x20),
                 Presa::Alzata, true};
     case Seme::Denari:
-        // Teal from collar to boots, with a red cap, over a red saddle cloth:
-        // green made him the clubman at a glance; an orange sleeve raised to
-        // the golden coin read as a bare arm, a blue coat made him the
-        // swordsman's twin; darker or duller coats went muddy on his cream
+        // Amaranth from collar to boots, with a red cap, over a red saddle
+        // cloth: in teal he was taken for the clubman in green (both raise
+        // their emblem high), in near-black velvet he was a dark blob with
+        // no folds; green made him the clubman at a glance; an orange sleeve
+        // raised to the golden coin read as a bare arm, a blue coat made him
+        // the swordsman's twin; dull mid-tone coats went muddy on his cream
         // horse, a golden cap read as a crown; golden hose ran into the cream
         // coat, red ones into the cloth, and a golden cloth into the coat.
-        return {kPetrolio,       kPetrolio, kPetrolio, kPetrolio, kPetrolio, kOro, kRosso, QColor(0x40, 0x28, 0x18),
+        return {kAmaranto,       kAmaranto, kAmaranto, kAmaranto, kAmaranto, kOro, kRosso, QColor(0x40, 0x28, 0x18),
                 Presa::Mostrata, false};
     case Seme::Spade:
         // Blue, his suit's colour, to the wrist: a steel sleeve ran into his
@@ -127,14 +129,15 @@ void Cappello(QPainter &p, Seme seme, QPointF c, int verso, const QColor &colore
         Piuma(p, c, s, Tono(QColor(0xFF, 0xF0, 0xB0), kOro, kOroCavo));
         break;
     }
-    case Seme::Coppe: { // a soft beret with a red feather (a white one was read as smoke over the card's white)
+    case Seme::Coppe: { // a soft beret with a red feather (a white one was read as smoke over the card's white),
+                        // trailing behind him, clear of the cup he raises before him
         QPainterPath b;
         b.moveTo(c + QPointF(-s * 3.4, -2));
         b.cubicTo(c + QPointF(-s * 4.4, -6.6), c + QPointF(s * 3.8, -7.2), c + QPointF(s * 3.6, -2.6));
         b.quadTo(c + QPointF(0, -3.6), c + QPointF(-s * 3.4, -2));
         b.closeSubpath();
         Modella(p, Piatto(b), t, kContorno, 0.8, 0.5);
-        Piuma(p, c, s, Tono(QColor(0xE0, 0x66, 0x52), QColor(0xC2, 0x34, 0x26), QColor(0x8A, 0x1E, 0x16)));
+        Piuma(p, c, -s, Tono(QColor(0xE0, 0x66, 0x52), QColor(0xC2, 0x34, 0x26), QColor(0x8A, 0x1E, 0x16)));
         break;
     }
     case Seme::Denari: { // a tall cap, its top falling forward, with a golden band
