@@ -2,10 +2,8 @@
 // minutes, so that a session hears it only a few times. A rondo-like form
 // whose theme comes back twice, varied, between episodes in other keys:
 //
-//   intro    4 bars  A minor   the band alone, harp and strings over the
-//                              lament bass A G F E: with the coda's bar on
-//                              the dominant, the one long breath of the
-//                              leads, where the loop turns round
+//   intro    4 bars  A minor   harp over the lament bass A G F E; the oboe,
+//                              softly, sighs down the scale over it
 //   A       16 bars  A minor   the theme, clarinet: a half close, a turn to
 //                              C major, and a climb through the Neapolitan
 //                              chord to the first full close
@@ -31,9 +29,8 @@
 //                              D, the clarinet recalls the theme's head in
 //                              fragments, the strings answering it; an
 //                              augmented sixth over F opens onto the
-//                              tonic's six-four, and the clarinet's half
-//                              close; then a bar on the dominant, the band
-//                              alone, back to the start
+//                              tonic's six-four, then a bar on the
+//                              dominant, back to the start
 //
 // The phrases overlap at the joins: a lead enters on a pick-up in the bar
 // where the last one closes, a line carries across a section's first bar,
@@ -107,6 +104,8 @@ constexpr Voice kOboeHemiola{kOboe, 0, 59, 14, Articulation::Plain, 8};
 constexpr Voice kClarinetCoda{kClarinet, -12, 62, 14, Articulation::Plain, 8};
 // The clarinet, which first sang the theme, recalls it in the coda.
 constexpr Voice kClarinetRecall{kClarinet, 0, 59, 14, Articulation::Plain, 8};
+constexpr Voice kOboeRound{kOboe, 0, 56, 14, Articulation::Plain, 8};   // falling away into the intro
+constexpr Voice kOboeLanding{kOboe, 0, 54, 14, Articulation::Plain, 8}; // as soft as the intro it starts
 constexpr Voice kFluteLead{kFlute, 0, 70, 14, Articulation::Plain, 8};
 // The flute's return, well under the song's level and lighter than its
 // first tune: a GM flute up high is shrill, bright enough unpressed. Its
@@ -130,6 +129,7 @@ constexpr Voice kOboeEcho{kOboe, 0, 52, 14, Articulation::Plain, 8};
 // The interlude's oboe sings out over the held strings, which would
 // cover a reed played softly in its low octave.
 constexpr Voice kOboeLead{kOboe, 0, 56, 14, Articulation::Plain, 8};
+constexpr Voice kOboeCall{kOboe, 0, 49, 14, Articulation::Plain, 8};
 // Under the flute the strings enter softly, after its first phrase.
 constexpr Voice kStringsCounter{kStrings, 0, 40, 30, Articulation::Plain, 5};
 // Under the recap the strings' line is the flute's partner, not a pad.
@@ -187,10 +187,13 @@ const Line kLines[] = {
     // The clarinet's pick-up to the coda enters where the flute's cadence
     // breathes: the one phrase ends as the next begins.
     {&kClarinetCoda, kCodaBar - 1, &kCodaClarinet, 7},
-    // Its fragments grow to the augmented sixth and close on the dominant.
+    // Its fragments grow to the augmented sixth and fall away into the oboe.
     {&kClarinetRecall, kCodaBar, &kCoda, 2},
     {&kStringsSinging, kCodaBar, &kCodaCounter, 2},
     {&kStringsSinging, kCodaBar + 4, &kCodaCounterUnder, 6},
+    {&kOboeCall, 2, &kCall, 2},
+    {&kOboeRound, kEndBar - 1, &kRound, 7},
+    {&kOboeLanding, 0, &kLanding, 0},
 };
 
 // The bass written out, in eighths, where the chords' roots and fifths would
@@ -301,7 +304,7 @@ struct Layer {
 };
 const Layer kLayers[] = {
     {0, kA, Accompaniment::Arpeggio, true},
-    // A soft pad with the harp, so the loop lands on more than a harp:
+    // A soft pad under the oboe, so the loop lands on more than the harp:
     // held strings speak late and thin, so it sits at the band's level; it
     // holds the dominant too, so the lament does not thin out as it falls.
     {0, kA, Accompaniment::Pad, false},
@@ -388,7 +391,7 @@ struct Level {
     int level;
 };
 const Level kLevels[] = {
-    {0, -21},         {kA - 1, -19},       {kA, -17},           {kA + 4, -11},       {kA + 8, -9},
+    {0, -26},         {kA - 1, -24},       {kA, -17},           {kA + 4, -11},       {kA + 8, -9},
     {kB - 1, -8},     {kB, -15},           {kB + 7, -11},       {kB + 14, -8},       {kAViolin - 1, -12},
     {kAViolin, -7},   {kC - 1, -14},       {kC, -27},           {kC + 2, -26},       {kC + 3, -20},
     {kC + 5, -20},    {kSongBar - 2, -18}, {kSongBar - 1, -17}, {kSongBar, -16},     {kSongBar + 7, 2},
@@ -408,8 +411,9 @@ constexpr int kGuitarLift = 3, kGuitarLiftUnderTheTheme = 2;
 // Under the theme's first phrase, the clarinet's E4 to B4 just over the
 // chords, the guitar plays lightly, so the low notes are not masked.
 constexpr int kGuitarUnderTheEntry = -3;
-// Where the band plays under a lead the bass keeps well under it: as loud
-// as the lead, it would cover the tune in the low register.
+// Where the band plays under a lead, and under the intro's oboe, the bass
+// keeps well under it: as loud as the lead, it would cover the tune in the
+// low register.
 constexpr int kBassUnderTheLead = -5;
 // Under the theme's clarinet, low in its range, the cello keeps further
 // under it, so the tune clears the bass's downbeats; under the violin's
@@ -541,8 +545,8 @@ std::vector<MidiTrack> ComposeGameTune()
                               : kSequenceBar <= bar && bar < kAViolin - 1     ? kSequenceBass
                               : kAViolin <= bar && bar < kC                   ? kBassUnderTheViolin
                               : kSongBar + 6 <= bar && bar < kSongBar + 8     ? kBassUnderTheSongsClimax
-                              : (kA <= bar && bar < kC) || (kSongBar <= bar && bar < kEndBar - 1) ? kBassUnderTheLead
-                                                                                                  : 0);
+                              : bar < kC || kSongBar <= bar                   ? kBassUnderTheLead
+                                                                              : 0);
         band.SetHeldLevel(kAViolin <= bar && bar < kC       ? kThinPad
                               : bar == kSongBar - 1         ? kUnderTheFlourish
                               : kC <= bar && bar < kSongBar ? kInterludePad

@@ -210,28 +210,38 @@ inline const Bars kThemeCounter = {"E4/12",    "A4/6 D4/6", "~D4/6 F4/6", "E4/4 
 // each answered by a breath; then one unbroken line: from iv it leaps to
 // the top of the augmented sixth and falls through it in the lilt to its
 // D sharp, held, which rises to E over the six-four as the bass falls F to E,
-// and falls to the dominant's fifth, a half close held on the second beat:
-// the band alone carries the music from there round to the theme's entry.
+// and turns down to the dominant's third, where the oboe takes the line
+// back to the start: the tune never stops.
 // Under the coda the strings sing a line of their own, not a pad: where
 // the clarinet breathes after its first fragment they rise C D over F
 // major in the lilt, in notes long enough for bowed strings to speak, a
 // bar before the clarinet turns round the same notes, and carry the line
 // over the bar line into its entry; then they hold A under its fall and
 // fall to F under its D; over the augmented sixth they fall to its C,
-// held into the six-four, and rise to the dominant's seventh, held through
-// the bar on the dominant, to fall to the tonic's third as the loop starts
-// again.
-inline const Bars kCodaCounter = {"E4/6 A4/6", "~A4/6 C5/4 D5/2", "E5/4 D5/2 A4/6", "A4/6 F4/6",
-                                  "C4/12",     "C4/6 D4/6",       "~D4/12"};
+// held into the six-four, and step down to the dominant's fifth as the
+// clarinet turns up to its seventh.
+inline const Bars kCodaCounter = {"E4/6 A4/6", "~A4/6 C5/4 D5/2", "E5/4 D5/2 A4/6", "A4/6 F4/6", "C4/12", "C4/6 B3/6"};
 // Under them a second line holds the augmented sixth's A, the note it
 // keeps into the six-four, and falls to the dominant's leading note, which
 // rises to the tonic as the tune starts again; neither doubles the bass's
 // F nor the clarinet's D sharp, the two notes that must resolve.
-inline const Bars kCodaCounterUnder = {"A3/12", "A3/6 G#3/6", "~G#3/12"};
+inline const Bars kCodaCounterUnder = {"A3/12", "A3/6 G#3/6"};
 inline const Bars kCodaClarinet = {"r/6 G5/3 A5/1 B5/2"}; // written an octave up
 inline const Bars kCoda = {
-    "C5/6 E5/3 F5/1 E5/2", "A5/6 r/6", "r/6 C5/3 D5/1 C5/2", "F5/6 E5/4 D5/2", "A5/4 F5/2 D#5/6", "E5/3 D5/1 C5/2 B4/6",
+    "C5/6 E5/3 F5/1 E5/2", "A5/6 r/6",        "r/6 C5/3 D5/1 C5/2",
+    "F5/6 E5/4 D5/2",      "A5/4 F5/2 D#5/6", "E5/3 D5/1 C5/2 D5/3 B4/1 G#4/2",
 };
+
+// The last bar rises to the first: the tune runs round without a stop,
+// the pick-up landing on the tonic chord's third as the tune begins again,
+// where the oboe goes on sighing down the scale over the lament.
+inline const Bars kRound = {"B4/4 D5/2 E5/2 G#5/2 B5/2"};
+inline const Bars kLanding = {"C6/6 D6/2 C6/2 B5/2", "A5/4 G5/2 B5/3 D6/1 B5/2"};
+
+// Over the intro's lament the oboe sings on in one line, turning round the
+// B in the siciliano's rhythm: it sighs down over the bass's F, turns back
+// up and comes to rest on the dominant, leaving the theme to the clarinet.
+inline const Bars kCall = {"A5/4 G5/2 C6/4 A5/2", "G#5/4 B5/2 E5/4 r/2"};
 
 // Where the flute breathes before its cadence, the oboe echoes its fall an
 // octave lower.
