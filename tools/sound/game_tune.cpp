@@ -14,11 +14,8 @@
 //                              of harp under the violin's pick-up
 //   A'      10 bars  A minor   the theme on the violin over strings, turning
 //                              through C and F major to D minor
-//   C        8 bars  D minor   the interlude: four bars of the band alone,
-//                              harp and strings over the lament bass D C Bb
-//                              A, the tune's one long breath; then the oboe
-//                              through the Neapolitan chord to the dominant
-//                              of A minor
+//   C        8 bars  D minor   the interlude: oboe over held strings, through
+//                              the Neapolitan chord to the dominant of A minor
 //   D        8 bars  A minor   a song of its own, the violin in long notes
 //                              over the harp's running sixteenths, as the
 //                              bass climbs by semitones to the dominant
@@ -143,8 +140,8 @@ constexpr Voice kStringsSinging{kStrings, 0, 48, 30, Articulation::Plain, 5};
 constexpr Voice kStringsSequence{kStrings, 0, 47, 30, Articulation::Plain, 5};
 // Under the song's climb the strings' two lines sit at the band's level.
 constexpr Voice kStringsSong{kStrings, 0, 53, 30, Articulation::Plain, 5};
-// Where the band's phrase in the interlude closes the strings sing, not
-// hold, under the oboe's level, in its octave.
+// In the interlude's breath the strings sing, not hold, under the oboe's
+// level, in its octave.
 constexpr Voice kStringsAnswer{kStrings, 0, 43, 30, Articulation::Plain, 5};
 
 // The first bar of each part of the form, counted from 0.
@@ -173,7 +170,7 @@ const Line kLines[] = {
     {&kStringsSequence, kSequenceBar, &kSequenceCounterLow, 0},
     {&kViolinLead, kAViolin - 1, &kThemeViolinPickup, 7},
     {&kViolinLead, kAViolin, &kThemeViolin, 0},
-    {&kOboeLead, kC + 4, &kInterlude, 4},
+    {&kOboeLead, kC, &kInterlude, 0},
     {&kStringsAnswer, kC + 3, &kInterludeAnswer, 3},
     {&kViolinSong, kSongBar - 1, &kSongPickup, 7},
     {&kViolinSong, kSongBar, &kSong, 0},
@@ -345,11 +342,10 @@ const Layer kLayers[] = {
     {kAViolin + 4, kAViolin + 5, Accompaniment::Rolled, false, -12}, // the close in C, the violin's breath
     {kAViolin + 5, kAViolin + 8, Accompaniment::Arpeggio, false, -12},
     {kAViolin + 8, kC, Accompaniment::Rolled, false, -12}, // the cadence to D minor
-    // In the interlude's breath the harp runs on in sixteenths over the
-    // held strings and the cello's rocking lament; as the strings close the
-    // band's phrase in a line of their own, the harp, a little fuller,
-    // carries the bass with the cello.
-    {kC, kC + 3, Accompaniment::Ripple, false, 1},
+    // Under the interlude's held strings the harp keeps the pulse, softly.
+    {kC, kC + 3, Accompaniment::Arpeggio, false, -3},
+    // Where the oboe breathes the strings answer it, and the harp, a
+    // little fuller, carries the bass with the cello.
     {kC + 3, kC + 4, Accompaniment::Arpeggio, true, -3},
     {kC + 4, kC + 5, Accompaniment::Rising, true, -3},
     {kC + 5, kSongBar - 1, Accompaniment::Rising, false, -3},
@@ -389,20 +385,17 @@ const Layer kLayers[] = {
 // moves bar by bar, so the music swells and ebbs rather than steps. The
 // coda leans on its augmented sixth without a climax and falls away on
 // the dominant to meet the intro's band, soft but present, so the join is
-// no cliff, and the theme's entry no jump out of it. Where the band plays
-// alone in the interlude it swells and ebbs over its own four bars, not
-// with the leads' phrases.
+// no cliff, and the theme's entry no jump out of it.
 struct Level {
     std::size_t bar;
     int level;
 };
-const Level kLevels[] = {{0, -26},        {kA - 1, -24},       {kA, -17},           {kA + 4, -11},
-                         {kA + 8, -9},    {kB - 1, -8},        {kB, -15},           {kB + 7, -11},
-                         {kB + 14, -8},   {kAViolin - 1, -12}, {kAViolin, -7},      {kC - 1, -14},
-                         {kC, -25},       {kC + 1, -16},       {kC + 2, -13},       {kC + 3, -17},
-                         {kC + 4, -22},   {kC + 5, -20},       {kSongBar - 2, -18}, {kSongBar - 1, -17},
-                         {kSongBar, -16}, {kSongBar + 7, 2},   {kAAgain + 2, 4},    {kCodaBar - 1, -10},
-                         {kCodaBar, -16}, {kCodaBar + 5, -17}, {kCodaBar + 6, -23}};
+const Level kLevels[] = {
+    {0, -26},         {kA - 1, -24},       {kA, -17},           {kA + 4, -11},       {kA + 8, -9},
+    {kB - 1, -8},     {kB, -15},           {kB + 7, -11},       {kB + 14, -8},       {kAViolin - 1, -12},
+    {kAViolin, -7},   {kC - 1, -14},       {kC, -27},           {kC + 2, -26},       {kC + 3, -20},
+    {kC + 5, -20},    {kSongBar - 2, -18}, {kSongBar - 1, -17}, {kSongBar, -16},     {kSongBar + 7, 2},
+    {kAAgain + 2, 4}, {kCodaBar - 1, -10}, {kCodaBar, -16},     {kCodaBar + 5, -17}, {kCodaBar + 6, -23}};
 // Under the violin the held strings step back: same family, they would
 // swallow it; under the interlude's oboe they step back less, so the
 // sparse texture keeps a middle.
@@ -544,8 +537,8 @@ std::vector<MidiTrack> ComposeGameTune()
         // The accompaniment swells and ebbs with the phrase, as the lead does.
         const int level = LevelAt(bar) + kPhraseArc[bar % 8];
         // The intro's bass falls a step a bar, A G F E, without walking; the
-        // interlude's holds its notes under the oboe, the sparsest texture.
-        band.SetWalk(bar >= kA && !(kC + 3 <= bar && bar < kSongBar - 2));
+        // interlude's holds its notes, the sparsest texture.
+        band.SetWalk(bar >= kA && !(kC <= bar && bar < kSongBar - 2));
         band.SetBassLevel(kAAgain <= bar && bar < kCodaBar                    ? kBassUnderTheReturn
                               : kA <= bar && bar < kB                         ? kBassUnderTheTheme
                               : kSequenceBar + 5 <= bar && bar < kAViolin - 1 ? kSequenceHemiolaBass

@@ -141,16 +141,18 @@ inline const Bars kThemeViolin = {
     "D5/6 r/6",
 };
 
-// The interlude: after the violin's close the band alone carries four
-// bars down the lament; then the oboe, few notes, long ones, enters on the
-// second beat over the strings' close, leans on the dominant's C and falls
-// to its fifth, and the band alone holds the dominant a bar before the
-// violin's song.
-inline const Bars kInterlude = {"r/6 F5/4 G5/2", "Bb5/4 G5/2 F5/6", "E5/4 D5/1 C5/1 B4/3 r/3"};
+// The interlude: few notes, long ones, entering over the violin's close;
+// after a bar's breath its second phrase enters on the second beat, as the
+// first did; its last leans on the dominant's C and falls to its fifth, and
+// the band alone holds the dominant a bar before the violin's song.
+inline const Bars kInterlude = {
+    "r/6 A4/4 D5/2",   "Bb4/4 A4/2 Bb4/3 C5/1 D5/2", "G5/4 F5/2 D5/6", "C#5/6 r/6", "r/6 F5/4 G5/2",
+    "Bb5/4 G5/2 F5/6", "E5/4 D5/1 C5/1 B4/3 r/3",
+};
 
-// The band's phrase closes with the strings' own line in the lilt, from
-// the dominant's root falling through its seventh to the tonic chord,
-// held as the oboe comes in.
+// As the oboe's first phrase breathes, the strings answer it in the
+// lilt, from the dominant's root falling through its seventh to the tonic
+// chord, and hold as the oboe comes in again.
 inline const Bars kInterludeAnswer = {"A4/6 G4/4 E4/2", "F4/6 D4/6"};
 
 // After the interlude, a song of its own on the violin, in long notes over
