@@ -7,11 +7,14 @@
 //   A       16 bars  A minor   the theme, clarinet: a half close, a turn to
 //                              C major, and a climb through the Neapolitan
 //                              chord to the first full close
-//   B       16 bars  A major   a tune of its own, flute; the oboe answers
-//                              with a sequence falling through the circle
-//                              of fifths to the dominant of A minor, its
-//                              last unit in a rhythm of its own, and a bar
-//                              of harp under the violin's pick-up
+//   B       19 bars  A major   a tune of its own, flute, closing on the
+//                              tonic; three bars of the band alone, the
+//                              intro's lament from the major, turning it
+//                              back to the minor; the oboe answers with a
+//                              sequence falling through the circle of
+//                              fifths to the dominant of A minor, its last
+//                              unit in a rhythm of its own, and a bar of
+//                              harp under the violin's pick-up
 //   A'      10 bars  A minor   the theme on the violin over strings, turning
 //                              through C and F major to D minor
 //   C        8 bars  D minor   the interlude: oboe over held strings, through
@@ -121,7 +124,7 @@ constexpr Voice kViolinLead{kViolin, 0, 67, 14, Articulation::Plain, 8};
 // pressed hard turns shrill and thin: it sings them gently, with the
 // clarinet under it through its first phrase, and the band's swell under
 // its climax is held back so it stays on top.
-constexpr Voice kViolinSong{kViolin, 0, 68, 10, Articulation::Plain, 8};
+constexpr Voice kViolinSong{kViolin, 0, 67, 10, Articulation::Plain, 8};
 // The clarinet sings the song with it, under it, in its clear upper
 // register.
 constexpr Voice kClarinetDuet{kClarinet, 0, 56, 14, Articulation::Plain, 8};
@@ -145,8 +148,8 @@ constexpr Voice kStringsSong{kStrings, 0, 53, 30, Articulation::Plain, 5};
 constexpr Voice kStringsAnswer{kStrings, 0, 43, 30, Articulation::Plain, 5};
 
 // The first bar of each part of the form, counted from 0.
-constexpr std::size_t kA = 4, kB = 20, kSequenceBar = 28, kAViolin = 36, kC = 46, kSongBar = 54, kAAgain = 62,
-                      kCodaBar = 71, kEndBar = 78;
+constexpr std::size_t kA = 4, kB = 20, kLink = 28, kSequenceBar = 31, kAViolin = 39, kC = 49, kSongBar = 57,
+                      kAAgain = 65, kCodaBar = 74, kEndBar = 81;
 
 // A line entering on a bar of the tune; `phraseBar` is that bar's place in
 // its eight-bar phrase (7 for a pick-up bar).
@@ -163,6 +166,7 @@ const Line kLines[] = {
     {&kFluteLead, kB - 1, &kMiddle, 7},
     {&kStringsCounter, kB + 4, &kMiddleCounter, 4},
     {&kStringsCounter, kB + 4, &kMiddleCounterInner, 4},
+    {&kStringsCounter, kLink, &kLinkInner, 0},
     {&kOboeAnswer, kSequenceBar - 1, &kSequence, 7},
     {&kOboeStepDown, kSequenceBar + 2, &kSequenceCopy, 2},
     {&kOboeHemiola, kSequenceBar + 4, &kSequenceClose, 4},
@@ -226,9 +230,9 @@ const BassBar kBassBars[] = {
     {kB + 4, "B2/3 D3/3"},
     {kB + 5, "F#2/3 A#2/3"},
     {kB + 6, "B2/3 E2/3"},
-    // The middle tune closes on the tonic's root, and the bass's C turns
-    // it to the minor for the oboe.
-    {kB + 7, "A2/3 C3/3"},
+    // The middle tune closes on the tonic's root, held; then the lament
+    // falls a step a bar, as in the intro.
+    {kB + 7, "A2/6"},
     {kSequenceBar, "A2/2 G2/1 E2/2 G2/1"},
     {kSequenceBar + 1, "D3/2 C3/1 A2/2 F2/1"},
     {kSequenceBar + 2, "G2/2 A2/1 B2/2 D3/1"},
@@ -282,6 +286,7 @@ const Mark kMarks[] = {
     {0, "intro"},
     {kA, "A theme"},
     {kB, "B A major, Flute"},
+    {kLink, "B link, the band alone"},
     {kSequenceBar, "B sequence, Oboe"},
     {kAViolin, "A' Violin, to D minor"},
     {kC, "C interlude, D minor"},
@@ -293,6 +298,9 @@ const Mark kMarks[] = {
 // The harp's waves at the song's height stay under the violin's long
 // notes, which they would otherwise cover as they swell.
 constexpr int kCascadeUnderTheSong = -9;
+// The band alone after the flute's close plays a hush, well under its
+// level around it, so the breath is heard as meant, not as a part missing.
+constexpr int kHush = -13;
 
 // A figure of the accompaniment over bars [from, to); a layer without the
 // bass sounds over another figure's.
@@ -324,7 +332,10 @@ const Layer kLayers[] = {
     // The harp rocks under the flute's first phrase and climbs in eighths
     // under its second, where the chords change on each beat.
     {kB, kB + 4, Accompaniment::Ripple, true, -2},
-    {kB + 4, kSequenceBar, Accompaniment::Rising, true, -2},
+    {kB + 4, kLink, Accompaniment::Rising, true, -2},
+    // The band alone after the flute's close: the harp rocks in the
+    // intro's figure over the cello's lament, under the strings' chords.
+    {kLink, kSequenceBar, Accompaniment::Arpeggio, true, kHush},
     {kSequenceBar, kSequenceBar + 5, Accompaniment::Block, true},
     // Under the oboe's hemiola the harp takes over from the guitar and
     // rolls the chords in its quarters.
@@ -391,11 +402,11 @@ struct Level {
     int level;
 };
 const Level kLevels[] = {
-    {0, -26},         {kA - 1, -24},       {kA, -17},           {kA + 4, -11},       {kA + 8, -9},
-    {kB - 1, -8},     {kB, -15},           {kB + 7, -11},       {kB + 14, -8},       {kAViolin - 1, -12},
-    {kAViolin, -7},   {kC - 1, -14},       {kC, -27},           {kC + 2, -26},       {kC + 3, -20},
-    {kC + 5, -20},    {kSongBar - 2, -18}, {kSongBar - 1, -17}, {kSongBar, -16},     {kSongBar + 7, 2},
-    {kAAgain + 2, 4}, {kCodaBar - 1, -10}, {kCodaBar, -16},     {kCodaBar + 5, -17}, {kCodaBar + 6, -23}};
+    {0, -26},         {kA - 1, -24},       {kA, -17},           {kA + 4, -11},          {kA + 8, -9},
+    {kB - 1, -8},     {kB, -15},           {kB + 7, -11},       {kSequenceBar + 6, -8}, {kAViolin - 1, -12},
+    {kAViolin, -7},   {kC - 1, -14},       {kC, -27},           {kC + 2, -26},          {kC + 3, -20},
+    {kC + 5, -20},    {kSongBar - 2, -18}, {kSongBar - 1, -17}, {kSongBar, -16},        {kSongBar + 7, 2},
+    {kAAgain + 2, 4}, {kCodaBar - 1, -10}, {kCodaBar, -16},     {kCodaBar + 5, -17},    {kCodaBar + 6, -23}};
 // Under the violin the held strings step back: same family, they would
 // swallow it; under the interlude's oboe they step back less, so the
 // sparse texture keeps a middle.
@@ -535,10 +546,16 @@ std::vector<MidiTrack> ComposeGameTune()
             }
         }
         // The accompaniment swells and ebbs with the phrase, as the lead does.
-        const int level = LevelAt(bar) + kPhraseArc[bar % 8];
-        // The intro's bass falls a step a bar, A G F E, without walking; the
-        // interlude's holds its notes, the sparsest texture.
-        band.SetWalk(bar >= kA && !(kC <= bar && bar < kSongBar - 2));
+        // The band alone after the flute's close stands outside the eight-bar
+        // phrases, at a level of its own.
+        const int level = LevelAt(bar) +
+            (bar < kLink              ? kPhraseArc[bar % 8]
+                 : bar < kSequenceBar ? 0
+                                      : kPhraseArc[(bar - (kSequenceBar - kLink)) % 8]);
+        // The intro's bass falls a step a bar, A G F E, without walking, and
+        // so does the band's lament alone; the interlude's holds its notes,
+        // the sparsest texture.
+        band.SetWalk(bar >= kA && !(kLink <= bar && bar < kSequenceBar) && !(kC <= bar && bar < kSongBar - 2));
         band.SetBassLevel(kAAgain <= bar && bar < kCodaBar                    ? kBassUnderTheReturn
                               : kA <= bar && bar < kB                         ? kBassUnderTheTheme
                               : kSequenceBar + 5 <= bar && bar < kAViolin - 1 ? kSequenceHemiolaBass
@@ -557,7 +574,7 @@ std::vector<MidiTrack> ComposeGameTune()
                                                                   : kGuitarLift);
         // In the middle tune and the theme's return the bass walks into
         // every bar by step.
-        band.SetWalkingLine((kB <= bar && bar < kSequenceBar) || (kSongBar <= bar && bar < kCodaBar));
+        band.SetWalkingLine((kB <= bar && bar < kLink) || (kSongBar <= bar && bar < kCodaBar));
         // Where the guitar holds its chords, and under the violin's return,
         // the bass rocks with the lilt.
         band.SetRocking(kA + 4 <= bar && bar < kA + 12);

@@ -22,13 +22,18 @@ inline const Bars kChordBars[] = {
     // B: the tonic major, its first colour away from the minor, a half
     // close on its dominant's seventh resolving to A with the third on top,
     // B minor's dominant turning the cadence aside, and a full close, ii,
-    // V, I, the tonic's root under the flute's A; then the minor again,
-    // Am7 Dm7 G7 Cmaj7 Fmaj7 Bm7b5 E7, the circle of fifths a chord a bar
-    // over a bass walking in eighths, and a bar on the dominant alone (the
-    // first chord's seventh is the strings' alone: in the guitar's low
-    // strum, G A C is a cluster)
-    {"A/C#", "E7/B", "A/C#", "D F#m", "Bm7 Bm7/D", "F#m F#7/A#", "Bm7 E7", "A Am/C", "Am", "Dm7", "G7", "Cmaj7",
-     "Fmaj7", "Dm/B", "E7", "E7/B E7/D"},
+    // V, I, the tonic's root under the flute's A, held through the bar
+    {"A/C#", "E7/B", "A/C#", "D F#m", "Bm7 Bm7/D", "F#m F#7/A#", "Bm7 E7", "A"},
+    // the band alone: the intro's lament A G F E from the major, the tonic
+    // turned dominant of D minor by its seventh in the bass, its third
+    // rising to D minor's root, and E minor's seventh, no dominant, so the
+    // minor comes back as a shading, with the circle of fifths already begun
+    {"A7/G", "Dm/F", "Em7"},
+    // then the minor again, Am7 Dm7 G7 Cmaj7 Fmaj7 Bm7b5 E7, the circle of
+    // fifths a chord a bar over a bass walking in eighths, and a bar on the
+    // dominant alone (the first chord's seventh is the strings' alone: in
+    // the guitar's low strum, G A C is a cluster)
+    {"Am", "Dm7", "G7", "Cmaj7", "Fmaj7", "Dm/B", "E7", "E7/B E7/D"},
     // A': on to C and F, through F's dominant to F over its third, and to
     // D minor through its ii-V: the dominant comes once, at the close
     {"Am/C", "C/E", "F Am", "Dm7 G7/B", "C", "F Am", "Bb F/A", "Gm/Bb C7", "F/A Gm", "Gm/E A7"},
@@ -69,8 +74,7 @@ inline const Bars kTheme = {"r/2 A5/2 C6/2 E6/6", "~E6/4 D6/2 A5/4 F5/2", "A5/2 
 // round its G sharp, to a B leaning on the tonic's A; its second rises to
 // B minor over the bass's leading note, holds its C sharp over the bar
 // line as the bass resolves, a suspension falling to B minor's root, and
-// closes on A over the root, holding it as the bass darkens the chord to
-// the minor for the oboe.
+// closes on A over the root.
 inline const Bars kMiddle = {
     "r/8 A5/2 F#5/2",         "E5/4 D5/2 C#5/4 E5/2",       "D5/4 E5/2 G#5/3 F#5/1 A5/2",
     "B5/4 A5/2 r/4 E5/2",     "F#5/3 E5/1 D5/2 C#5/4 E5/2", "D5/1 E5/1 F#5/1 G#5/1 A5/2 B5/4 A5/2",
@@ -80,14 +84,21 @@ inline const Bars kMiddle = {
 // alone, the strings come in, moving slowly in the middle register, in
 // tenths and sixths or against it, never in octaves with it, and on the
 // chords' own notes where the flute leans on a seventh of its own; as the
-// harp turns the tonic to the minor they rise to its fifth, and with the
-// second line hold it bare, A and E, so the turn is a shading, not a jolt.
-inline const Bars kMiddleCounter = {"A4/6 F#4/6", "C#4/12", "D4/6 E4/6", "C#4/6 E4/4 r/2"};
+// flute closes they rise to the tonic's fifth and go on into the band's
+// bars alone: held over the bass's seventh, rising with D minor's third and
+// E minor's, on into the circle's first chord.
+inline const Bars kMiddleCounter = {"A4/6 F#4/6", "C#4/12", "D4/6 E4/6", "C#4/6 E4/6", "~E4/12", "F4/12", "G4/12"};
 // With it a second line fills each chord to three parts, mostly a third
 // or a sixth from the first, and never moving with the flute or the bass
 // into an octave: an F sharp held through B minor, lifted to A for F sharp
-// minor's third and rising to E's G sharp, and to the tonic, held.
-inline const Bars kMiddleCounterInner = {"F#3/12", "A3/6 F#3/6", "~F#3/6 G#3/6", "A3/12"};
+// minor's third and rising to E's G sharp, and to the tonic, held through
+// the band's bars alone till E minor's fifth.
+inline const Bars kMiddleCounterInner = {"F#3/12", "A3/6 F#3/6", "~F#3/6 G#3/6", "A3/12", "~A3/12", "~A3/12", "B3/12"};
+
+// Where the band plays alone after the flute's close, a third part fills
+// the strings' chords: the major's third, rising to D minor's root and
+// held as E minor's seventh, to fall to C as the circle begins.
+inline const Bars kLinkInner = {"C#4/12", "D4/12", "~D4/12"};
 
 // The answer to the middle tune, a sequence over the falling fifths in
 // two-bar units, each a step lower: each unit leans on the chord's fourth
