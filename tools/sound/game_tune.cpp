@@ -146,6 +146,11 @@ constexpr Voice kStringsSong{kStrings, 0, 53, 30, Articulation::Plain, 5};
 // In the interlude's breath the strings sing, not hold, under the oboe's
 // level, in its octave.
 constexpr Voice kStringsAnswer{kStrings, 0, 43, 30, Articulation::Plain, 5};
+// The band alone after the flute's close plays softly, but grows with its
+// phrase into the oboe's entry, so the breath is heard as meant, not as a
+// part missing.
+constexpr Voice kHarpLink{kHarp, 0, 42, 0, Articulation::Plain, 5};
+constexpr Voice kCelloLink{kBass, 0, 54, 10, Articulation::Plain, 5};
 
 // The first bar of each part of the form, counted from 0.
 constexpr std::size_t kA = 4, kB = 20, kLink = 28, kSequenceBar = 31, kAViolin = 39, kC = 49, kSongBar = 57,
@@ -167,6 +172,8 @@ const Line kLines[] = {
     {&kStringsCounter, kB + 4, &kMiddleCounter, 4},
     {&kStringsCounter, kB + 4, &kMiddleCounterInner, 4},
     {&kStringsCounter, kLink, &kLinkInner, 0},
+    {&kHarpLink, kLink, &kLinkHarp, 0},
+    {&kCelloLink, kLink, &kLinkBass, 4},
     {&kOboeAnswer, kSequenceBar - 1, &kSequence, 7},
     {&kOboeStepDown, kSequenceBar + 2, &kSequenceCopy, 2},
     {&kOboeHemiola, kSequenceBar + 4, &kSequenceClose, 4},
@@ -298,9 +305,6 @@ const Mark kMarks[] = {
 // The harp's waves at the song's height stay under the violin's long
 // notes, which they would otherwise cover as they swell.
 constexpr int kCascadeUnderTheSong = -9;
-// The band alone after the flute's close plays a hush, well under its
-// level around it, so the breath is heard as meant, not as a part missing.
-constexpr int kHush = -13;
 
 // A figure of the accompaniment over bars [from, to); a layer without the
 // bass sounds over another figure's.
@@ -333,9 +337,8 @@ const Layer kLayers[] = {
     // under its second, where the chords change on each beat.
     {kB, kB + 4, Accompaniment::Ripple, true, -2},
     {kB + 4, kLink, Accompaniment::Rising, true, -2},
-    // The band alone after the flute's close: the harp rocks in the
-    // intro's figure over the cello's lament, under the strings' chords.
-    {kLink, kSequenceBar, Accompaniment::Arpeggio, true, kHush},
+    // The band alone after the flute's close plays its lines as written,
+    // no figure of the band's.
     {kSequenceBar, kSequenceBar + 5, Accompaniment::Block, true},
     // Under the oboe's hemiola the harp takes over from the guitar and
     // rolls the chords in its quarters.
@@ -545,17 +548,14 @@ std::vector<MidiTrack> ComposeGameTune()
                 band.SetScale(key.scale);
             }
         }
-        // The accompaniment swells and ebbs with the phrase, as the lead does.
-        // The band alone after the flute's close stands outside the eight-bar
-        // phrases, at a level of its own.
-        const int level = LevelAt(bar) +
-            (bar < kLink              ? kPhraseArc[bar % 8]
-                 : bar < kSequenceBar ? 0
-                                      : kPhraseArc[(bar - (kSequenceBar - kLink)) % 8]);
-        // The intro's bass falls a step a bar, A G F E, without walking, and
-        // so does the band's lament alone; the interlude's holds its notes,
-        // the sparsest texture.
-        band.SetWalk(bar >= kA && !(kLink <= bar && bar < kSequenceBar) && !(kC <= bar && bar < kSongBar - 2));
+        // The accompaniment swells and ebbs with the phrase, as the lead does;
+        // the bars the band plays alone after the flute's close, its lines
+        // written out, stand outside the eight-bar phrases.
+        const std::size_t phraseBar = bar < kSequenceBar ? bar : bar - (kSequenceBar - kLink);
+        const int level = LevelAt(bar) + kPhraseArc[phraseBar % 8];
+        // The intro's bass falls a step a bar, A G F E, without walking; the
+        // interlude's holds its notes, the sparsest texture.
+        band.SetWalk(bar >= kA && !(kC <= bar && bar < kSongBar - 2));
         band.SetBassLevel(kAAgain <= bar && bar < kCodaBar                    ? kBassUnderTheReturn
                               : kA <= bar && bar < kB                         ? kBassUnderTheTheme
                               : kSequenceBar + 5 <= bar && bar < kAViolin - 1 ? kSequenceHemiolaBass
