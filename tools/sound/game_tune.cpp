@@ -88,38 +88,40 @@ using namespace game_tune_score;
 // ---- Arrangement ----
 
 // {channel, transpose, velocity, gap, articulation, onset spread}
-// The tune is heard for long stretches behind a game: its leads peak about
-// 80 and mostly sing in the sixties and seventies, where a GM wind or
-// violin pressed harder turns harsh; the band keeps under them.
+// The tune is heard for long stretches behind a game: its leads mostly sing
+// in the fifties and sixties and peak in the low seventies, where a GM wind
+// or violin pressed harder turns harsh and sticks out of the background;
+// only the violin's song, the tune's climax, goes a little over. The band
+// keeps under them.
 // The theme steals in after the intro, and grows with its second phrase.
-constexpr Voice kClarinetEntry{kClarinet, -12, 70, 14, Articulation::Plain, 8};
-constexpr Voice kClarinetLow{kClarinet, -12, 72, 14, Articulation::Plain, 8};
+constexpr Voice kClarinetEntry{kClarinet, -12, 64, 14, Articulation::Plain, 8};
+constexpr Voice kClarinetLow{kClarinet, -12, 66, 14, Articulation::Plain, 8};
 // The oboe answers the flute a little under its level: its reed carries.
 // Its sequence's second unit, a step lower, is softer, and the third
 // stays there: the oboe's top is its most nasal. The sequence's runs and
 // turns are played near the beat, so they are heard as meant, not as a
 // stumble.
 constexpr int kCloseToTheBeat = 3;
-constexpr Voice kOboeAnswer{kOboe, 0, 62, 14, Articulation::Plain, kCloseToTheBeat};
-constexpr Voice kOboeStepDown{kOboe, 0, 59, 14, Articulation::Plain, kCloseToTheBeat};
-constexpr Voice kOboeHemiola{kOboe, 0, 59, 14, Articulation::Plain, 8};
+constexpr Voice kOboeAnswer{kOboe, 0, 56, 14, Articulation::Plain, kCloseToTheBeat};
+constexpr Voice kOboeStepDown{kOboe, 0, 53, 14, Articulation::Plain, kCloseToTheBeat};
+constexpr Voice kOboeHemiola{kOboe, 0, 53, 14, Articulation::Plain, 8};
 // The coda's clarinet fades with the band after the return's cadence.
-constexpr Voice kClarinetCoda{kClarinet, -12, 62, 14, Articulation::Plain, 8};
+constexpr Voice kClarinetCoda{kClarinet, -12, 59, 14, Articulation::Plain, 8};
 // The clarinet, which first sang the theme, recalls it in the coda.
-constexpr Voice kClarinetRecall{kClarinet, 0, 59, 14, Articulation::Plain, 8};
-constexpr Voice kOboeRound{kOboe, 0, 56, 14, Articulation::Plain, 8};   // falling away into the intro
-constexpr Voice kOboeLanding{kOboe, 0, 54, 14, Articulation::Plain, 8}; // as soft as the intro it starts
-constexpr Voice kFluteLead{kFlute, 0, 70, 14, Articulation::Plain, 8};
+constexpr Voice kClarinetRecall{kClarinet, 0, 56, 14, Articulation::Plain, 8};
+constexpr Voice kOboeRound{kOboe, 0, 50, 14, Articulation::Plain, 8};   // falling away into the intro
+constexpr Voice kOboeLanding{kOboe, 0, 48, 14, Articulation::Plain, 8}; // as soft as the intro it starts
+constexpr Voice kFluteLead{kFlute, 0, 64, 14, Articulation::Plain, 8};
 // The flute's return, well under the song's level and lighter than its
 // first tune: a GM flute up high is shrill, bright enough unpressed. Its
 // G, the loop's highest note, held as the theme holds it, is the loudest
-// of the return, only about 66; from it the line falls away evenly to the
+// of the return, only about 62; from it the line falls away evenly to the
 // cadence, over an answer in the oboe kept under it.
 // Its first bars lie in the flute's soft low octave: played out, over a
 // lighter line in the strings and cello.
-constexpr Voice kFluteReturn{kFlute, 0, 68, 14, Articulation::Plain, 8};
-constexpr Voice kFluteSummit{kFlute, 0, 57, 14, Articulation::Plain, 8};
-constexpr Voice kViolinLead{kViolin, 0, 67, 14, Articulation::Plain, 8};
+constexpr Voice kFluteReturn{kFlute, 0, 62, 14, Articulation::Plain, 8};
+constexpr Voice kFluteSummit{kFlute, 0, 51, 14, Articulation::Plain, 8};
+constexpr Voice kViolinLead{kViolin, 0, 61, 14, Articulation::Plain, 8};
 // The song's long high notes lie over the harp, where a GM violin
 // pressed hard turns shrill and thin: it sings them gently, with the
 // clarinet under it through its first phrase, and the band's swell under
@@ -128,19 +130,19 @@ constexpr Voice kViolinSong{kViolin, 0, 67, 10, Articulation::Plain, 8};
 // The clarinet sings the song with it, under it, in its clear upper
 // register.
 constexpr Voice kClarinetDuet{kClarinet, 0, 56, 14, Articulation::Plain, 8};
-constexpr Voice kOboeEcho{kOboe, 0, 52, 14, Articulation::Plain, 8};
+constexpr Voice kOboeEcho{kOboe, 0, 46, 14, Articulation::Plain, 8};
 // The interlude's oboe sings out over the held strings, which would
 // cover a reed played softly in its low octave.
-constexpr Voice kOboeLead{kOboe, 0, 56, 14, Articulation::Plain, 8};
-constexpr Voice kOboeCall{kOboe, 0, 49, 14, Articulation::Plain, 8};
+constexpr Voice kOboeLead{kOboe, 0, 51, 14, Articulation::Plain, 8};
+constexpr Voice kOboeCall{kOboe, 0, 43, 14, Articulation::Plain, 8};
 // Under the flute the strings enter softly, after its first phrase.
-constexpr Voice kStringsCounter{kStrings, 0, 40, 30, Articulation::Plain, 5};
+constexpr Voice kStringsCounter{kStrings, 0, 37, 30, Articulation::Plain, 5};
 // Under the recap the strings' line is the flute's partner, not a pad.
-constexpr Voice kStringsRecap{kStrings, 0, 44, 30, Articulation::Plain, 5};
+constexpr Voice kStringsRecap{kStrings, 0, 41, 30, Articulation::Plain, 5};
 // Where the clarinet breathes in the coda, the strings' line answers it as
 // a voice, not a floor: it carries the music over the gap.
-constexpr Voice kStringsSinging{kStrings, 0, 48, 30, Articulation::Plain, 5};
-constexpr Voice kStringsSequence{kStrings, 0, 47, 30, Articulation::Plain, 5};
+constexpr Voice kStringsSinging{kStrings, 0, 45, 30, Articulation::Plain, 5};
+constexpr Voice kStringsSequence{kStrings, 0, 44, 30, Articulation::Plain, 5};
 // Under the song's climb the strings' two lines sit at the band's level.
 constexpr Voice kStringsSong{kStrings, 0, 53, 30, Articulation::Plain, 5};
 // In the interlude's breath the strings sing, not hold, under the oboe's
@@ -149,8 +151,8 @@ constexpr Voice kStringsAnswer{kStrings, 0, 43, 30, Articulation::Plain, 5};
 // The band alone after the flute's close plays softly, but grows with its
 // phrase into the oboe's entry, so the breath is heard as meant, not as a
 // part missing.
-constexpr Voice kHarpLink{kHarp, 0, 42, 0, Articulation::Plain, 5};
-constexpr Voice kCelloLink{kBass, 0, 54, 10, Articulation::Plain, 5};
+constexpr Voice kHarpLink{kHarp, 0, 39, 0, Articulation::Plain, 5};
+constexpr Voice kCelloLink{kBass, 0, 51, 10, Articulation::Plain, 5};
 
 // The first bar of each part of the form, counted from 0.
 constexpr std::size_t kA = 4, kB = 20, kLink = 28, kSequenceBar = 31, kAViolin = 39, kC = 49, kSongBar = 57,
@@ -405,11 +407,11 @@ struct Level {
     int level;
 };
 const Level kLevels[] = {
-    {0, -26},         {kA - 1, -24},       {kA, -17},           {kA + 4, -11},          {kA + 8, -9},
-    {kB - 1, -8},     {kB, -15},           {kB + 7, -11},       {kSequenceBar + 6, -8}, {kAViolin - 1, -12},
-    {kAViolin, -7},   {kC - 1, -14},       {kC, -27},           {kC + 2, -26},          {kC + 3, -20},
-    {kC + 5, -20},    {kSongBar - 2, -18}, {kSongBar - 1, -17}, {kSongBar, -16},        {kSongBar + 7, 2},
-    {kAAgain + 2, 4}, {kCodaBar - 1, -10}, {kCodaBar, -16},     {kCodaBar + 5, -17},    {kCodaBar + 6, -23}};
+    {0, -29},         {kA - 1, -27},       {kA, -20},           {kA + 4, -14},           {kA + 8, -12},
+    {kB - 1, -11},    {kB, -18},           {kB + 7, -14},       {kSequenceBar + 6, -11}, {kAViolin - 1, -15},
+    {kAViolin, -10},  {kC - 1, -14},       {kC, -27},           {kC + 2, -26},           {kC + 3, -20},
+    {kC + 5, -20},    {kSongBar - 2, -18}, {kSongBar - 1, -17}, {kSongBar, -16},         {kSongBar + 7, 2},
+    {kAAgain + 2, 1}, {kCodaBar - 1, -13}, {kCodaBar, -19},     {kCodaBar + 5, -20},     {kCodaBar + 6, -26}};
 // Under the violin the held strings step back: same family, they would
 // swallow it; under the interlude's oboe they step back less, so the
 // sparse texture keeps a middle.
