@@ -151,7 +151,7 @@ constexpr Voice kStringsAnswer{kStrings, 0, 43, 30, Articulation::Plain, 5};
 // The band alone after the flute's close plays softly, but grows with its
 // phrase into the oboe's entry, so the breath is heard as meant, not as a
 // part missing.
-constexpr Voice kHarpLink{kHarp, 0, 39, 0, Articulation::Plain, 5};
+constexpr Voice kHarpLink{kHarp, 0, 41, 0, Articulation::Plain, 5};
 constexpr Voice kCelloLink{kBass, 0, 51, 10, Articulation::Plain, 5};
 
 // The first bar of each part of the form, counted from 0.

@@ -99,11 +99,11 @@ inline const Bars kMiddleCounterInner = {"F#3/12", "A3/6 F#3/6", "~F#3/6 G#3/6",
 // the strings' chords: the major's third, rising to D minor's root and
 // held as E minor's seventh, to fall to C as the circle begins.
 inline const Bars kLinkInner = {"C#4/12", "D4/12", "~D4/12"};
-// Over them the harp climbs and falls back in even eighths, a figure of
-// its own, its tops rising a step a bar, C sharp, D, E, to the oboe's
-// entry; under the oboe's pick-up it leaves the B to the oboe.
-inline const Bars kLinkHarp = {"G3/2 E4/2 A4/2 C#5/2 A4/2 E4/2", "F3/2 D4/2 A4/2 D5/2 A4/2 F4/2",
-                               "E3/2 B3/2 G4/2 E5/4 D5/2"};
+// Over them the harp climbs in eighths, a figure of its own, and leans on
+// its top in the lilt, long-short, the tops rising a step a bar, C sharp,
+// D, E, to the oboe's entry; under the oboe's pick-up it leaves the B to
+// the oboe.
+inline const Bars kLinkHarp = {"G3/2 E4/2 A4/2 C#5/4 A4/2", "F3/2 D4/2 A4/2 D5/4 A4/2", "E3/2 B3/2 G4/2 E5/4 D5/2"};
 // The cello walks the intro's lament on down from the flute's A, a bar a
 // note, growing into the sequence.
 inline const Bars kLinkBass = {"G2/12", "F2/12", "E2/12"};
