@@ -152,7 +152,7 @@ constexpr Voice kStringsAnswer{kStrings, 0, 43, 30, Articulation::Plain, 5};
 // phrase into the oboe's entry, so the breath is heard as meant, not as a
 // part missing.
 constexpr Voice kHarpLink{kHarp, 0, 41, 0, Articulation::Plain, 5};
-constexpr Voice kCelloLink{kBass, 0, 51, 10, Articulation::Plain, 5};
+constexpr Voice kCelloLink{kBass, 0, 47, 10, Articulation::Plain, 5};
 
 // The first bar of each part of the form, counted from 0.
 constexpr std::size_t kA = 4, kB = 20, kLink = 28, kSequenceBar = 31, kAViolin = 39, kC = 49, kSongBar = 57,
@@ -260,7 +260,6 @@ const BassBar kBassBars[] = {
     {kAViolin + 7, "Bb2/3 C3/3"},
     {kAViolin + 8, "A2/3 G2/2 F2/1"},
     {kAViolin + 9, "E2/3 A2/3"},
-    {kC + 6, "E2/6"},
     // The song's bass climbs a semitone or a tone each bar to the dominant,
     // falling to the chord's fifth, root or third on the second beat, then
     // holding as it nears the top.
@@ -350,21 +349,24 @@ const Layer kLayers[] = {
     // the run climbs through, and softly, with the cello, so the run is
     // heard over them.
     {kAViolin - 1, kAViolin, Accompaniment::Arpeggio, true, -6},
-    {kAViolin, kC + 3, Accompaniment::Pad, true},
-    {kC + 5, kSongBar, Accompaniment::Pad, true},
+    {kAViolin, kC, Accompaniment::Pad, true},
+    // The cello rests through the interlude, the one place in the loop it
+    // does, and comes back on the dominant before the song.
+    {kC, kC + 3, Accompaniment::Pad, false},
+    {kC + 5, kSongBar - 1, Accompaniment::Pad, false},
+    {kSongBar - 1, kSongBar, Accompaniment::Pad, true},
     // Over the held strings the guitar picks the chords, then the harp
     // spells out the turn to D minor.
     {kAViolin, kAViolin + 4, Accompaniment::Broken, false, -8},
     {kAViolin + 4, kAViolin + 5, Accompaniment::Rolled, false, -12}, // the close in C, the violin's breath
     {kAViolin + 5, kAViolin + 8, Accompaniment::Arpeggio, false, -12},
     {kAViolin + 8, kC, Accompaniment::Rolled, false, -12}, // the cadence to D minor
-    // Under the interlude's held strings the harp keeps the pulse, softly.
-    {kC, kC + 3, Accompaniment::Arpeggio, false, -3},
-    // Where the oboe breathes the strings answer it, and the harp, a
-    // little fuller, carries the bass with the cello.
-    {kC + 3, kC + 4, Accompaniment::Arpeggio, true, -3},
-    {kC + 4, kC + 5, Accompaniment::Rising, true, -3},
-    {kC + 5, kSongBar - 1, Accompaniment::Rising, false, -3},
+    // Under the interlude's held strings the harp keeps the pulse, softly,
+    // and its low notes carry the lament; where the oboe breathes the
+    // strings answer it.
+    {kC, kC + 4, Accompaniment::Arpeggio, false},
+    {kC + 4, kC + 5, Accompaniment::Rising, false},
+    {kC + 5, kSongBar - 1, Accompaniment::Rising, false},
     // The bar on the dominant before the song: the harp, not a guitar
     // heard nowhere near it, runs up and down the chord, a flourish where
     // the bar before the violin's theme only rocks.
@@ -373,8 +375,8 @@ const Layer kLayers[] = {
     // clarinet's line; it grows with the bass's climb, from eighths to
     // rocking sixteenths to waves over two octaves, and the strings' lines
     // come in as the clarinet leaves the middle to them.
-    {kSongBar, kSongBar + 2, Accompaniment::Rising, true, -2},
-    {kSongBar + 2, kSongBar + 4, Accompaniment::Ripple, true, -2},
+    {kSongBar, kSongBar + 2, Accompaniment::Rising, true},
+    {kSongBar + 2, kSongBar + 4, Accompaniment::Ripple, true},
     {kSongBar + 4, kAAgain, Accompaniment::Cascade, true, kCascadeUnderTheSong},
     // The theme's last return: the guitar's barcarolle, the theme's own
     // figure, comes back under the flute, softly, then the harp rolls the
@@ -415,7 +417,7 @@ const Level kLevels[] = {
 // Under the violin the held strings step back: same family, they would
 // swallow it; under the interlude's oboe they step back less, so the
 // sparse texture keeps a middle.
-constexpr int kThinPad = -8, kInterludePad = -3;
+constexpr int kThinPad = -8, kInterludePad = 0;
 // Where the harp runs over the dominant before the song, the held chord
 // is only a floor under it.
 constexpr int kUnderTheFlourish = -10;
@@ -427,9 +429,11 @@ constexpr int kGuitarLift = 3, kGuitarLiftUnderTheTheme = 2;
 // Under the theme's first phrase, the clarinet's E4 to B4 just over the
 // chords, the guitar plays lightly, so the low notes are not masked.
 constexpr int kGuitarUnderTheEntry = -3;
-// Where the band plays under a lead, and under the intro's oboe, the bass
-// keeps well under it: as loud as the lead, it would cover the tune in the
-// low register.
+// A bowed cello sounding through the whole loop wears on the ear: it keeps
+// back everywhere, and where the band plays under a lead, and under the
+// intro's oboe, well under it: as loud as the lead, it would cover the
+// tune in the low register.
+constexpr int kCelloBack = -6;
 constexpr int kBassUnderTheLead = -5;
 // Under the theme's clarinet, low in its range, the cello keeps further
 // under it, so the tune clears the bass's downbeats; under the violin's
@@ -558,14 +562,15 @@ std::vector<MidiTrack> ComposeGameTune()
         // The intro's bass falls a step a bar, A G F E, without walking; the
         // interlude's holds its notes, the sparsest texture.
         band.SetWalk(bar >= kA && !(kC <= bar && bar < kSongBar - 2));
-        band.SetBassLevel(kAAgain <= bar && bar < kCodaBar                    ? kBassUnderTheReturn
-                              : kA <= bar && bar < kB                         ? kBassUnderTheTheme
-                              : kSequenceBar + 5 <= bar && bar < kAViolin - 1 ? kSequenceHemiolaBass
-                              : kSequenceBar <= bar && bar < kAViolin - 1     ? kSequenceBass
-                              : kAViolin <= bar && bar < kC                   ? kBassUnderTheViolin
-                              : kSongBar + 6 <= bar && bar < kSongBar + 8     ? kBassUnderTheSongsClimax
-                              : bar < kC || kSongBar <= bar                   ? kBassUnderTheLead
-                                                                              : 0);
+        band.SetBassLevel(kCelloBack +
+                          (kAAgain <= bar && bar < kCodaBar                    ? kBassUnderTheReturn
+                               : kA <= bar && bar < kB                         ? kBassUnderTheTheme
+                               : kSequenceBar + 5 <= bar && bar < kAViolin - 1 ? kSequenceHemiolaBass
+                               : kSequenceBar <= bar && bar < kAViolin - 1     ? kSequenceBass
+                               : kAViolin <= bar && bar < kC                   ? kBassUnderTheViolin
+                               : kSongBar + 6 <= bar && bar < kSongBar + 8     ? kBassUnderTheSongsClimax
+                               : bar < kC || kSongBar <= bar                   ? kBassUnderTheLead
+                                                                               : 0));
         band.SetHeldLevel(kAViolin <= bar && bar < kC       ? kThinPad
                               : bar == kSongBar - 1         ? kUnderTheFlourish
                               : kC <= bar && bar < kSongBar ? kInterludePad
