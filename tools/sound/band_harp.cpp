@@ -115,12 +115,18 @@ void Band::CascadeBeat(std::uint32_t beatStart, const Chord &chord, bool down)
     const std::array<int, 4> spread = HarpSpread(chord);
     const std::array<int, 6> up = {spread[0], spread[1], spread[2], spread[3], spread[1] + 12, spread[2] + 12};
     std::vector<int> close = ChordKeys(chord, spread[0]);
-    for (const int key : ChordKeys(chord, spread[0] + 12)) {
-        close.push_back(key);
+    for (const int octave : {12, 24}) {
+        for (const int key : ChordKeys(chord, spread[0] + octave)) {
+            close.push_back(key);
+        }
     }
+    // Where the way up ends on the top of the close chord, the way down
+    // turns over it from the tone above: struck twice running, the top
+    // stutters.
+    const std::size_t top = close[5] == up[5] ? 6 : 5;
     std::array<int, 6> back{};
     for (std::size_t i = 0; i < back.size(); ++i) {
-        back[i] = close[back.size() - 1 - i];
+        back[i] = close[top - i];
     }
     const std::array<int, 6> &run = down ? back : up;
     constexpr std::uint32_t kSixteenth = kStep / 2;

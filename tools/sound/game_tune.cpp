@@ -260,6 +260,10 @@ const BassBar kBassBars[] = {
     {kAViolin + 7, "Bb2/3 C3/3"},
     {kAViolin + 8, "A2/3 G2/2 F2/1"},
     {kAViolin + 9, "E2/3 A2/3"},
+    // Back under the oboe's second phrase, the cello takes up the lament in
+    // its low octave, falling through E to the Neapolitan's D.
+    {kC + 4, "F2/5 E2/1"},
+    {kC + 6, "E2/6"},
     // The song's bass climbs a semitone or a tone each bar to the dominant,
     // falling to the chord's fifth, root or third on the second beat, then
     // holding as it nears the top.
@@ -305,7 +309,7 @@ const Mark kMarks[] = {
 
 // The harp's waves at the song's height stay under the violin's long
 // notes, which they would otherwise cover as they swell.
-constexpr int kCascadeUnderTheSong = -9;
+constexpr int kCascadeUnderTheSong = -7;
 
 // A figure of the accompaniment over bars [from, to); a layer without the
 // bass sounds over another figure's.
@@ -349,12 +353,12 @@ const Layer kLayers[] = {
     // the run climbs through, and softly, with the cello, so the run is
     // heard over them.
     {kAViolin - 1, kAViolin, Accompaniment::Arpeggio, true, -6},
-    {kAViolin, kC, Accompaniment::Pad, true},
-    // The cello rests through the interlude, the one place in the loop it
-    // does, and comes back on the dominant before the song.
-    {kC, kC + 3, Accompaniment::Pad, false},
-    {kC + 5, kSongBar - 1, Accompaniment::Pad, false},
-    {kSongBar - 1, kSongBar, Accompaniment::Pad, true},
+    // The cello lands the violin's cadence on D minor, then rests while the
+    // harp's low notes carry the lament, the one place in the loop it does,
+    // and comes back under the oboe's second phrase.
+    {kAViolin, kC + 1, Accompaniment::Pad, true},
+    {kC + 1, kC + 3, Accompaniment::Pad, false},
+    {kC + 5, kSongBar, Accompaniment::Pad, true},
     // Over the held strings the guitar picks the chords, then the harp
     // spells out the turn to D minor.
     {kAViolin, kAViolin + 4, Accompaniment::Broken, false, -8},
@@ -363,9 +367,9 @@ const Layer kLayers[] = {
     {kAViolin + 8, kC, Accompaniment::Rolled, false, -12}, // the cadence to D minor
     // Under the interlude's held strings the harp keeps the pulse, softly,
     // and its low notes carry the lament; where the oboe breathes the
-    // strings answer it.
+    // strings answer it, and the cello comes back as the oboe does.
     {kC, kC + 4, Accompaniment::Arpeggio, false},
-    {kC + 4, kC + 5, Accompaniment::Rising, false},
+    {kC + 4, kC + 5, Accompaniment::Rising, true},
     {kC + 5, kSongBar - 1, Accompaniment::Rising, false},
     // The bar on the dominant before the song: the harp, not a guitar
     // heard nowhere near it, runs up and down the chord, a flourish where
@@ -417,7 +421,7 @@ const Level kLevels[] = {
 // Under the violin the held strings step back: same family, they would
 // swallow it; under the interlude's oboe they step back less, so the
 // sparse texture keeps a middle.
-constexpr int kThinPad = -8, kInterludePad = 0;
+constexpr int kThinPad = -8, kInterludePad = -3;
 // Where the harp runs over the dominant before the song, the held chord
 // is only a floor under it.
 constexpr int kUnderTheFlourish = -10;
@@ -435,6 +439,9 @@ constexpr int kGuitarUnderTheEntry = -3;
 // tune in the low register.
 constexpr int kCelloBack = -6;
 constexpr int kBassUnderTheLead = -5;
+// Under the coda's soft clarinet and the strings' line the cello keeps its
+// floor, or the band turns top-heavy.
+constexpr int kBassUnderTheCoda = 0;
 // Under the theme's clarinet, low in its range, the cello keeps further
 // under it, so the tune clears the bass's downbeats; under the violin's
 // theme, whose low notes a bowed bass as loud would meet, so does it.
@@ -569,6 +576,7 @@ std::vector<MidiTrack> ComposeGameTune()
                                : kSequenceBar <= bar && bar < kAViolin - 1     ? kSequenceBass
                                : kAViolin <= bar && bar < kC                   ? kBassUnderTheViolin
                                : kSongBar + 6 <= bar && bar < kSongBar + 8     ? kBassUnderTheSongsClimax
+                               : kCodaBar <= bar                               ? kBassUnderTheCoda
                                : bar < kC || kSongBar <= bar                   ? kBassUnderTheLead
                                                                                : 0));
         band.SetHeldLevel(kAViolin <= bar && bar < kC       ? kThinPad
