@@ -325,9 +325,11 @@ const Layer kLayers[] = {
     // held strings speak late and thin, so it sits at the band's level; it
     // holds the dominant too, so the lament does not thin out as it falls.
     {0, kA, Accompaniment::Pad, false},
-    // The guitar's figure changes with the theme's phrases.
-    {kA, kA + 4, Accompaniment::Barcarolle, true},
-    {kA + 4, kA + 8, Accompaniment::Lilt, true},
+    // The guitar's figure changes with the theme's phrases: one chord held
+    // after each beat under the clarinet's low first phrase, so it stands
+    // clear, two as it rises.
+    {kA, kA + 4, Accompaniment::Lilt, true},
+    {kA + 4, kA + 8, Accompaniment::Barcarolle, true},
     {kA + 8, kA + 12, Accompaniment::Block, true},
     {kA + 12, kB, Accompaniment::Broken, true},
     // The theme's first two phrases are the clarinet's with the guitar and
@@ -379,8 +381,8 @@ const Layer kLayers[] = {
     // clarinet's line; it grows with the bass's climb, from eighths to
     // rocking sixteenths to waves over two octaves, and the strings' lines
     // come in as the clarinet leaves the middle to them.
-    {kSongBar, kSongBar + 2, Accompaniment::Rising, true},
-    {kSongBar + 2, kSongBar + 4, Accompaniment::Ripple, true},
+    {kSongBar, kSongBar + 2, Accompaniment::Rising, true, 3},
+    {kSongBar + 2, kSongBar + 4, Accompaniment::Ripple, true, 3},
     {kSongBar + 4, kAAgain, Accompaniment::Cascade, true, kCascadeUnderTheSong},
     // The theme's last return: the guitar's barcarolle, the theme's own
     // figure, comes back under the flute, softly, then the harp rolls the
@@ -450,19 +452,20 @@ constexpr int kBassUnderTheTheme = -13, kBassUnderTheViolin = -8;
 // would be a second tune, and under its soft fall from the summit it would
 // cover it: it keeps further under still.
 constexpr int kBassUnderTheReturn = -15;
-// The song's crescendo carries the band, but its last two bars leave the
-// violin's falling close above the bass.
-constexpr int kBassUnderTheSongsClimax = -18;
+// Under the song's long violin notes the cello keeps well under them, or
+// it is as loud as the violin's low E where the song begins; the song's
+// crescendo carries the band, but its last two bars leave the violin's
+// falling close above the bass.
+constexpr int kBassUnderTheSong = -17, kBassUnderTheSongsClimax = -18;
 // Under the sequence's winds the walking bass steps lightly, its
 // downbeats well under the winds' notes; under the hemiola, in long notes
 // and with the harp's rolls alone above it, it keeps the floor.
 constexpr int kSequenceBass = -14, kSequenceHemiolaBass = -6;
 // The top of the guitar's chords under the theme's first phrase, the
 // clarinet's E4 to D5: A3, so the tune sings a fifth or more clear of them
-// in the chalumeau, where notes a third apart blur into one another; but in
-// its first bar C4, so the tonic chord the theme enters on has its third,
-// struck lightly after the beat.
-constexpr int kUnderTheClarinet = 57, kUnderTheEntry = 60;
+// in the chalumeau, where notes a third apart blur into one another, even
+// in its first bar, where the intro's A minor still rings.
+constexpr int kUnderTheClarinet = 57;
 
 // The strings' held chords under the violin's theme enter open, from A3
 // C4 E4 up, clear of the guitar's E3 and A3, not where they last stopped,
@@ -576,6 +579,7 @@ std::vector<MidiTrack> ComposeGameTune()
                                : kSequenceBar <= bar && bar < kAViolin - 1     ? kSequenceBass
                                : kAViolin <= bar && bar < kC                   ? kBassUnderTheViolin
                                : kSongBar + 6 <= bar && bar < kSongBar + 8     ? kBassUnderTheSongsClimax
+                               : kSongBar <= bar && bar < kSongBar + 6         ? kBassUnderTheSong
                                : kCodaBar <= bar                               ? kBassUnderTheCoda
                                : bar < kC || kSongBar <= bar                   ? kBassUnderTheLead
                                                                                : 0));
@@ -594,7 +598,7 @@ std::vector<MidiTrack> ComposeGameTune()
         // the bass rocks with the lilt.
         band.SetRocking(kA + 4 <= bar && bar < kA + 12);
         // Where the clarinet enters low, the guitar keeps under it.
-        band.SetChordCeiling(bar == kA ? kUnderTheEntry : kA < bar && bar < kA + 4 ? kUnderTheClarinet : 0);
+        band.SetChordCeiling(kA <= bar && bar < kA + 4 ? kUnderTheClarinet : 0);
         if (bar == 0) {
             band.ResumeHeldChords({kIntroPadFrom.begin(), kIntroPadFrom.end()});
         }

@@ -237,10 +237,11 @@ inline const Bars kThemeCounter = {"E4/12",    "A4/6 D4/6", "~D4/6 F4/6", "E4/4 
 // major in the lilt, in notes long enough for bowed strings to speak, a
 // bar before the clarinet turns round the same notes, and carry the line
 // over the bar line into its entry; then they hold A under its fall and
-// fall to F under its D; over the augmented sixth they fall to its C,
+// fall to D as it leans on E, leaving it the ninth over the bass, not a
+// seventh's rub; over the augmented sixth they fall to its C,
 // held into the six-four, and step down to the dominant's fifth as the
 // clarinet turns up to its seventh.
-inline const Bars kCodaCounter = {"E4/6 A4/6", "~A4/6 C5/4 D5/2", "E5/4 D5/2 A4/6", "A4/6 F4/6", "C4/12", "C4/6 B3/6"};
+inline const Bars kCodaCounter = {"E4/6 A4/6", "~A4/6 C5/4 D5/2", "E5/4 D5/2 A4/6", "A4/6 D4/6", "C4/12", "C4/6 B3/6"};
 // Under them a second line holds the augmented sixth's A, the note it
 // keeps into the six-four, and falls to the dominant's leading note, which
 // rises to the tonic as the tune starts again; neither doubles the bass's
