@@ -318,7 +318,7 @@ TEST(GameTune, BreathesAndLoopsOnTheBarLine)
     // tune loops: the silence at its end and the one at its start are one.
     // One solo handing over to another is heard as one line, so a breath
     // counts only where no lead sounds at all; and one of them is long
-    // enough, three bars, for the band alone to be heard carrying the music.
+    // enough, four bars, for the band alone to be heard carrying the music.
     int breaths = 0;
     std::uint32_t silentSince = 0, longest = 0;
     for (std::size_t i = 0; i < lead.size(); ++i) {
@@ -331,7 +331,7 @@ TEST(GameTune, BreathesAndLoopsOnTheBarLine)
     const std::uint32_t roundTheSeam = end - silentSince + lead.front().tick;
     breaths += roundTheSeam >= kBar;
     EXPECT_GE(breaths, 4);
-    EXPECT_GE(std::max(longest, roundTheSeam), 3 * kBar) << "the leads never leave the band a phrase of its own";
+    EXPECT_GE(std::max(longest, roundTheSeam), 4 * kBar) << "the leads never leave the band a phrase of its own";
 
     // Nor does a wind player go on for long without a breath of a quarter
     // note: the ear tires of a line that never stops. A lead that hands

@@ -36,7 +36,9 @@ void Band::ArpeggioBeat(std::uint32_t beatStart, const Chord &chord, bool newCho
     // Up on a new chord, back down when it is held: one wave per bar, its
     // shape turning over a cycle of four bars.
     static constexpr std::array<std::array<int, 3>, 4> kUp = {{{0, 1, 2}, {0, 2, 1}, {0, 1, 3}, {0, 2, 3}}};
-    static constexpr std::array<std::array<int, 3>, 4> kDown = {{{3, 2, 1}, {3, 1, 2}, {2, 3, 1}, {3, 2, 0}}};
+    // Each way down starts off the note the way up ended on: struck twice
+    // running, it stammers at the turn.
+    static constexpr std::array<std::array<int, 3>, 4> kDown = {{{3, 2, 1}, {3, 1, 2}, {2, 3, 1}, {2, 1, 0}}};
     const std::array<int, 4> spread = HarpSpread(chord);
     const auto &pattern = newChord ? kUp[bar_ % 4] : kDown[bar_ % 4];
     for (int offset = 0; offset < kBeatSteps; ++offset) {

@@ -7,8 +7,8 @@
 //   A       16 bars  A minor   the theme, clarinet: a half close, a turn to
 //                              C major, and a climb through the Neapolitan
 //                              chord to the first full close
-//   B       19 bars  A major   a tune of its own, flute, closing on the
-//                              tonic; three bars of the band alone, the
+//   B       20 bars  A major   a tune of its own, flute, closing on the
+//                              tonic; four bars of the band alone, the
 //                              intro's lament from the major, turning it
 //                              back to the minor; the oboe answers with a
 //                              sequence falling through the circle of
@@ -155,8 +155,8 @@ constexpr Voice kHarpLink{kHarp, 0, 41, 0, Articulation::Plain, 5};
 constexpr Voice kCelloLink{kBass, 0, 47, 10, Articulation::Plain, 5};
 
 // The first bar of each part of the form, counted from 0.
-constexpr std::size_t kA = 4, kB = 20, kLink = 28, kSequenceBar = 31, kAViolin = 39, kC = 49, kSongBar = 57,
-                      kAAgain = 65, kCodaBar = 74, kEndBar = 81;
+constexpr std::size_t kA = 4, kB = 20, kLink = 28, kSequenceBar = 32, kAViolin = 40, kC = 50, kSongBar = 58,
+                      kAAgain = 66, kCodaBar = 75, kEndBar = 82;
 
 // A line entering on a bar of the tune; `phraseBar` is that bar's place in
 // its eight-bar phrase (7 for a pick-up bar).
@@ -463,9 +463,10 @@ constexpr int kBassUnderTheSong = -17, kBassUnderTheSongsClimax = -18;
 constexpr int kSequenceBass = -14, kSequenceHemiolaBass = -6;
 // The top of the guitar's chords under the theme's first phrase, the
 // clarinet's E4 to D5: A3, so the tune sings a fifth or more clear of them
-// in the chalumeau, where notes a third apart blur into one another, even
-// in its first bar, where the intro's A minor still rings.
-constexpr int kUnderTheClarinet = 57;
+// in the chalumeau, where notes a third apart blur into one another; but in
+// its first bar C4, so the tonic chord the theme enters on has its third,
+// struck lightly after the beat.
+constexpr int kUnderTheClarinet = 57, kUnderTheEntry = 60;
 
 // The strings' held chords under the violin's theme enter open, from A3
 // C4 E4 up, clear of the guitar's E3 and A3, not where they last stopped,
@@ -598,7 +599,7 @@ std::vector<MidiTrack> ComposeGameTune()
         // the bass rocks with the lilt.
         band.SetRocking(kA + 4 <= bar && bar < kA + 12);
         // Where the clarinet enters low, the guitar keeps under it.
-        band.SetChordCeiling(kA <= bar && bar < kA + 4 ? kUnderTheClarinet : 0);
+        band.SetChordCeiling(bar == kA ? kUnderTheEntry : kA < bar && bar < kA + 4 ? kUnderTheClarinet : 0);
         if (bar == 0) {
             band.ResumeHeldChords({kIntroPadFrom.begin(), kIntroPadFrom.end()});
         }

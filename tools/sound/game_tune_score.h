@@ -26,9 +26,10 @@ inline const Bars kChordBars[] = {
     {"A/C#", "E7/B", "A/C#", "D F#m", "Bm7 Bm7/D", "F#m F#7/A#", "Bm7 E7", "A"},
     // the band alone: the intro's lament A G F E from the major, the tonic
     // turned dominant of D minor by its seventh in the bass, its third
-    // rising to D minor's root, and E minor's seventh, no dominant, so the
-    // minor comes back as a shading, with the circle of fifths already begun
-    {"A7/G", "Dm/F", "Em7"},
+    // rising to D minor's root, and E minor's seventh, the minor come back
+    // as a shading, brightened to the dominant as the oboe's pick-up climbs
+    // its chord
+    {"A7/G", "Dm/F", "Em7", "E7"},
     // then the minor again, Am7 Dm7 G7 Cmaj7 Fmaj7 Bm7b5 E7, the circle of
     // fifths a chord a bar over a bass walking in eighths, and a bar on the
     // dominant alone (the first chord's seventh is the strings' alone: in
@@ -87,27 +88,32 @@ inline const Bars kMiddle = {
 // chords' own notes where the flute leans on a seventh of its own; as the
 // flute closes they rise to the tonic's fifth and go on into the band's
 // bars alone: held over the bass's seventh, rising with D minor's third and
-// E minor's, on into the circle's first chord.
-inline const Bars kMiddleCounter = {"A4/6 F#4/6", "C#4/12", "D4/6 E4/6", "C#4/6 E4/6", "~E4/12", "F4/12", "G4/12"};
+// E minor's, and to the dominant's fifth as the oboe's pick-up begins.
+inline const Bars kMiddleCounter = {"A4/6 F#4/6", "C#4/12", "D4/6 E4/6", "C#4/6 E4/6",
+                                    "~E4/12",     "F4/12",  "G4/12",     "B4/12"};
 // With it a second line fills each chord to three parts, mostly a third
 // or a sixth from the first, and never moving with the flute or the bass
 // into an octave: an F sharp held through B minor, lifted to A for F sharp
 // minor's third and rising to E's G sharp, and to the tonic, held through
-// the band's bars alone till E minor's fifth.
-inline const Bars kMiddleCounterInner = {"F#3/12", "A3/6 F#3/6", "~F#3/6 G#3/6", "A3/12", "~A3/12", "~A3/12", "B3/12"};
+// the band's bars alone, rising to E minor's fifth, held through the
+// dominant.
+inline const Bars kMiddleCounterInner = {"F#3/12", "A3/6 F#3/6", "~F#3/6 G#3/6", "A3/12",
+                                         "~A3/12", "~A3/12",     "B3/12",        "~B3/12"};
 
 // Where the band plays alone after the flute's close, a third part fills
 // the strings' chords: the major's third, rising to D minor's root and
-// held as E minor's seventh, to fall to C as the circle begins.
-inline const Bars kLinkInner = {"C#4/12", "D4/12", "~D4/12"};
+// held as E minor's seventh and the dominant's, to fall to C as the circle
+// begins.
+inline const Bars kLinkInner = {"C#4/12", "D4/12", "~D4/12", "~D4/12"};
 // Over them the harp climbs in eighths, a figure of its own, and leans on
 // its top in the lilt, long-short, the tops rising a step a bar, C sharp,
-// D, E, to the oboe's entry; under the oboe's pick-up it leaves the B to
-// the oboe.
-inline const Bars kLinkHarp = {"G3/2 E4/2 A4/2 C#5/4 A4/2", "F3/2 D4/2 A4/2 D5/4 A4/2", "E3/2 B3/2 G4/2 E5/4 D5/2"};
+// D, E, and back down through the dominant under the oboe's pick-up,
+// leaving it its G sharp and B.
+inline const Bars kLinkHarp = {"G3/2 E4/2 A4/2 C#5/4 A4/2", "F3/2 D4/2 A4/2 D5/4 A4/2", "E3/2 B3/2 G4/2 E5/4 D5/2",
+                               "E3/2 B3/2 E4/2 D5/4 E4/2"};
 // The cello walks the intro's lament on down from the flute's A, a bar a
-// note, growing into the sequence.
-inline const Bars kLinkBass = {"G2/12", "F2/12", "E2/12"};
+// note, growing into the sequence, and rocks on the dominant.
+inline const Bars kLinkBass = {"G2/12", "F2/12", "E2/12", "E2/6 G#2/6"};
 
 // The answer to the middle tune, a sequence over the falling fifths in
 // two-bar units, each a step lower: each unit leans on the chord's fourth
@@ -117,7 +123,7 @@ inline const Bars kLinkBass = {"G2/12", "F2/12", "E2/12"};
 // unit takes the first's run a step lower and turns up to B, then leans
 // an A on C's fifth, where the major seventh would grind on the bass, and
 // falls by step to E, breathing before the third.
-inline const Bars kSequence = {"r/8 G5/2 B5/2", "D6/4 C6/2 B5/2 A5/2 B5/2", "C6/4 A5/2 F5/4 A5/2"};
+inline const Bars kSequence = {"r/8 G#5/2 B5/2", "D6/4 C6/2 B5/2 A5/2 B5/2", "C6/4 A5/2 F5/4 A5/2"};
 inline const Bars kSequenceCopy = {"C6/4 B5/2 A5/2 G5/2 B5/2", "A5/4 G5/2 E5/4 r/2"};
 // Between the strummed chords and the winds the strings hold the chords'
 // thirds and sevenths, a step at a time, so the circle of fifths has a
