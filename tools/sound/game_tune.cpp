@@ -115,12 +115,12 @@ constexpr Voice kFluteLead{kFlute, 0, 64, 14, Articulation::Plain, 8};
 // The flute's return, well under the song's level and lighter than its
 // first tune: a GM flute up high is shrill, bright enough unpressed. Its
 // G, the loop's highest note, held as the theme holds it, is the loudest
-// of the return, only about 62; from it the line falls away evenly to the
+// of the return, only about 58; from it the line falls away evenly to the
 // cadence, over an answer in the oboe kept under it.
 // Its first bars lie in the flute's soft low octave: played out, over a
 // lighter line in the strings and cello.
 constexpr Voice kFluteReturn{kFlute, 0, 62, 14, Articulation::Plain, 8};
-constexpr Voice kFluteSummit{kFlute, 0, 51, 14, Articulation::Plain, 8};
+constexpr Voice kFluteSummit{kFlute, 0, 47, 14, Articulation::Plain, 8};
 constexpr Voice kViolinLead{kViolin, 0, 61, 14, Articulation::Plain, 8};
 // The song's long high notes lie over the harp, where a GM violin
 // pressed hard turns shrill and thin: it sings them gently, with the
@@ -143,8 +143,9 @@ constexpr Voice kStringsRecap{kStrings, 0, 41, 30, Articulation::Plain, 5};
 // a voice, not a floor: it carries the music over the gap.
 constexpr Voice kStringsSinging{kStrings, 0, 45, 30, Articulation::Plain, 5};
 constexpr Voice kStringsSequence{kStrings, 0, 44, 30, Articulation::Plain, 5};
-// Under the song's climb the strings' two lines sit at the band's level.
-constexpr Voice kStringsSong{kStrings, 0, 53, 30, Articulation::Plain, 5};
+// Under the song's climb the strings' two lines sit a little under the
+// band's level, so the climax keeps its bass.
+constexpr Voice kStringsSong{kStrings, 0, 48, 30, Articulation::Plain, 5};
 // In the interlude's breath the strings sing, not hold, under the oboe's
 // level, in its octave.
 constexpr Voice kStringsAnswer{kStrings, 0, 43, 30, Articulation::Plain, 5};
@@ -260,9 +261,6 @@ const BassBar kBassBars[] = {
     {kAViolin + 7, "Bb2/3 C3/3"},
     {kAViolin + 8, "A2/3 G2/2 F2/1"},
     {kAViolin + 9, "E2/3 A2/3"},
-    // Back under the oboe's second phrase, the cello takes up the lament in
-    // its low octave, falling through E to the Neapolitan's D.
-    {kC + 4, "F2/5 E2/1"},
     {kC + 6, "E2/6"},
     // The song's bass climbs a semitone or a tone each bar to the dominant,
     // falling to the chord's fifth, root or third on the second beat, then
@@ -355,11 +353,7 @@ const Layer kLayers[] = {
     // the run climbs through, and softly, with the cello, so the run is
     // heard over them.
     {kAViolin - 1, kAViolin, Accompaniment::Arpeggio, true, -6},
-    // The cello lands the violin's cadence on D minor, then rests while the
-    // harp's low notes carry the lament, the one place in the loop it does,
-    // and comes back under the oboe's second phrase.
-    {kAViolin, kC + 1, Accompaniment::Pad, true},
-    {kC + 1, kC + 3, Accompaniment::Pad, false},
+    {kAViolin, kC + 3, Accompaniment::Pad, true},
     {kC + 5, kSongBar, Accompaniment::Pad, true},
     // Over the held strings the guitar picks the chords, then the harp
     // spells out the turn to D minor.
@@ -368,11 +362,12 @@ const Layer kLayers[] = {
     {kAViolin + 5, kAViolin + 8, Accompaniment::Arpeggio, false, -12},
     {kAViolin + 8, kC, Accompaniment::Rolled, false, -12}, // the cadence to D minor
     // Under the interlude's held strings the harp keeps the pulse, softly,
-    // and its low notes carry the lament; where the oboe breathes the
-    // strings answer it, and the cello comes back as the oboe does.
-    {kC, kC + 4, Accompaniment::Arpeggio, false},
-    {kC + 4, kC + 5, Accompaniment::Rising, true},
-    {kC + 5, kSongBar - 1, Accompaniment::Rising, false},
+    // over the cello's lament; where the oboe breathes the strings answer
+    // it, and the harp, a little fuller, carries the bass with the cello.
+    {kC, kC + 3, Accompaniment::Arpeggio, false, -3},
+    {kC + 3, kC + 4, Accompaniment::Arpeggio, true, -3},
+    {kC + 4, kC + 5, Accompaniment::Rising, true, -3},
+    {kC + 5, kSongBar - 1, Accompaniment::Rising, false, -3},
     // The bar on the dominant before the song: the harp, not a guitar
     // heard nowhere near it, runs up and down the chord, a flourish where
     // the bar before the violin's theme only rocks.
@@ -439,7 +434,7 @@ constexpr int kGuitarUnderTheEntry = -3;
 // back everywhere, and where the band plays under a lead, and under the
 // intro's oboe, well under it: as loud as the lead, it would cover the
 // tune in the low register.
-constexpr int kCelloBack = -6;
+constexpr int kCelloBack = -4;
 constexpr int kBassUnderTheLead = -5;
 // Under the coda's soft clarinet and the strings' line the cello keeps its
 // floor, or the band turns top-heavy.
