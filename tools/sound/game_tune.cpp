@@ -115,12 +115,12 @@ constexpr Voice kFluteLead{kFlute, 0, 64, 14, Articulation::Plain, 8};
 // The flute's return, well under the song's level and lighter than its
 // first tune: a GM flute up high is shrill, bright enough unpressed. Its
 // G, the loop's highest note, held as the theme holds it, is the loudest
-// of the return, only about 58; from it the line falls away evenly to the
+// of the return, only about 63; from it the line falls away evenly to the
 // cadence, over an answer in the oboe kept under it.
 // Its first bars lie in the flute's soft low octave: played out, over a
 // lighter line in the strings and cello.
 constexpr Voice kFluteReturn{kFlute, 0, 62, 14, Articulation::Plain, 8};
-constexpr Voice kFluteSummit{kFlute, 0, 47, 14, Articulation::Plain, 8};
+constexpr Voice kFluteSummit{kFlute, 0, 52, 14, Articulation::Plain, 8};
 constexpr Voice kViolinLead{kViolin, 0, 61, 14, Articulation::Plain, 8};
 // The song's long high notes lie over the harp, where a GM violin
 // pressed hard turns shrill and thin: it sings them gently, with the
@@ -130,15 +130,15 @@ constexpr Voice kViolinSong{kViolin, 0, 67, 10, Articulation::Plain, 8};
 // The clarinet sings the song with it, under it, in its clear upper
 // register.
 constexpr Voice kClarinetDuet{kClarinet, 0, 56, 14, Articulation::Plain, 8};
-constexpr Voice kOboeEcho{kOboe, 0, 46, 14, Articulation::Plain, 8};
+constexpr Voice kOboeEcho{kOboe, 0, 40, 14, Articulation::Plain, 8};
 // The interlude's oboe sings out over the held strings, which would
 // cover a reed played softly in its low octave.
 constexpr Voice kOboeLead{kOboe, 0, 51, 14, Articulation::Plain, 8};
-constexpr Voice kOboeCall{kOboe, 0, 43, 14, Articulation::Plain, 8};
+constexpr Voice kOboeCall{kOboe, 0, 46, 14, Articulation::Plain, 8};
 // Under the flute the strings enter softly, after its first phrase.
 constexpr Voice kStringsCounter{kStrings, 0, 37, 30, Articulation::Plain, 5};
 // Under the recap the strings' line is the flute's partner, not a pad.
-constexpr Voice kStringsRecap{kStrings, 0, 41, 30, Articulation::Plain, 5};
+constexpr Voice kStringsRecap{kStrings, 0, 37, 30, Articulation::Plain, 5};
 // Where the clarinet breathes in the coda, the strings' line answers it as
 // a voice, not a floor: it carries the music over the gap.
 constexpr Voice kStringsSinging{kStrings, 0, 45, 30, Articulation::Plain, 5};
@@ -446,7 +446,7 @@ constexpr int kBassUnderTheTheme = -13, kBassUnderTheViolin = -8;
 // Under the flute's return up to its summit the bass walks in eighths and
 // would be a second tune, and under its soft fall from the summit it would
 // cover it: it keeps further under still.
-constexpr int kBassUnderTheReturn = -15;
+constexpr int kBassUnderTheReturn = -11;
 // Under the song's long violin notes the cello keeps well under them, or
 // it is as loud as the violin's low E where the song begins; the song's
 // crescendo carries the band, but its last two bars leave the violin's
