@@ -430,6 +430,9 @@ constexpr int kGuitarLift = 3, kGuitarLiftUnderTheTheme = 2;
 // Under the theme's first phrase, the clarinet's E4 to B4 just over the
 // chords, the guitar plays lightly, so the low notes are not masked.
 constexpr int kGuitarUnderTheEntry = -3;
+// Under the flute's return, in its weak low octave, the guitar keeps lighter
+// still.
+constexpr int kGuitarUnderTheReturn = -5;
 // A bowed cello sounding through the whole loop wears on the ear: it keeps
 // back everywhere, and where the band plays under a lead, and under the
 // intro's oboe, well under it: as loud as the lead, it would cover the
@@ -446,7 +449,7 @@ constexpr int kBassUnderTheTheme = -13, kBassUnderTheViolin = -8;
 // Under the flute's return up to its summit the bass walks in eighths and
 // would be a second tune, and under its soft fall from the summit it would
 // cover it: it keeps further under still.
-constexpr int kBassUnderTheReturn = -11;
+constexpr int kBassUnderTheReturn = -17;
 // Under the song's long violin notes the cello keeps well under them, or
 // it is as loud as the violin's low E where the song begins; the song's
 // crescendo carries the band, but its last two bars leave the violin's
@@ -585,7 +588,7 @@ std::vector<MidiTrack> ComposeGameTune()
                                                             : 0);
         band.SetChordLevel(kA <= bar && bar < kA + 4              ? kGuitarUnderTheEntry
                                : kA <= bar && bar < kB            ? kGuitarLiftUnderTheTheme
-                               : kAAgain <= bar && bar < kCodaBar ? 0
+                               : kAAgain <= bar && bar < kCodaBar ? kGuitarUnderTheReturn
                                                                   : kGuitarLift);
         // In the middle tune and the theme's return the bass walks into
         // every bar by step.
