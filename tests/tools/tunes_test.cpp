@@ -316,14 +316,22 @@ TEST(GameTune, BreathesAndLoopsOnTheBarLine)
 
     // At least four stretches of a bar or more without a lead, heard as the
     // tune loops: the silence at its end and the one at its start are one.
+    // One solo handing over to another is heard as one line, so a breath
+    // counts only where no lead sounds at all; and one of them is long
+    // enough, four bars, for the band alone to be heard carrying the music.
     int breaths = 0;
-    std::uint32_t silentSince = 0;
+    std::uint32_t silentSince = 0, longest = 0;
     for (std::size_t i = 0; i < lead.size(); ++i) {
-        breaths += i > 0 && lead[i].tick >= silentSince + kBar;
+        if (i > 0 && lead[i].tick >= silentSince) {
+            breaths += lead[i].tick - silentSince >= kBar;
+            longest = std::max(longest, lead[i].tick - silentSince);
+        }
         silentSince = std::max(silentSince, lead[i].tick + lead[i].length);
     }
-    breaths += end - silentSince + lead.front().tick >= kBar;
+    const std::uint32_t roundTheSeam = end - silentSince + lead.front().tick;
+    breaths += roundTheSeam >= kBar;
     EXPECT_GE(breaths, 4);
+    EXPECT_GE(std::max(longest, roundTheSeam), 4 * kBar) << "the leads never leave the band a phrase of its own";
 
     // Nor does a wind player go on for long without a breath of a quarter
     // note: the ear tires of a line that never stops. A lead that hands

@@ -418,9 +418,9 @@ void Band::AccompanyBar(std::uint32_t barStart, std::string_view chordBar, Accom
                     RippleBeat(beatStart, chord);
                 }
             } else if (style == Accompaniment::Cascade) {
-                // The last bar of every four runs up again on its second
-                // beat, a wave that breaks upwards into the next phrase.
-                CascadeBeat(beatStart, chord, beatIndex == 1 && bar_ % 4 != 3);
+                // Each wave comes back down on the second beat: one that
+                // runs up twice in a bar is heard as a stumble.
+                CascadeBeat(beatStart, chord, beatIndex == 1);
             } else if (style == Accompaniment::Rising) {
                 RisingBeat(beatStart, chord, beatIndex == 1);
             } else if (style == Accompaniment::Rolled) {

@@ -36,7 +36,9 @@ void Band::ArpeggioBeat(std::uint32_t beatStart, const Chord &chord, bool newCho
     // Up on a new chord, back down when it is held: one wave per bar, its
     // shape turning over a cycle of four bars.
     static constexpr std::array<std::array<int, 3>, 4> kUp = {{{0, 1, 2}, {0, 2, 1}, {0, 1, 3}, {0, 2, 3}}};
-    static constexpr std::array<std::array<int, 3>, 4> kDown = {{{3, 2, 1}, {3, 1, 2}, {2, 3, 1}, {3, 2, 0}}};
+    // Each way down starts off the note the way up ended on: struck twice
+    // running, it stammers at the turn.
+    static constexpr std::array<std::array<int, 3>, 4> kDown = {{{3, 2, 1}, {3, 1, 2}, {2, 3, 1}, {2, 1, 0}}};
     const std::array<int, 4> spread = HarpSpread(chord);
     const auto &pattern = newChord ? kUp[bar_ % 4] : kDown[bar_ % 4];
     for (int offset = 0; offset < kBeatSteps; ++offset) {
@@ -115,12 +117,18 @@ void Band::CascadeBeat(std::uint32_t beatStart, const Chord &chord, bool down)
     const std::array<int, 4> spread = HarpSpread(chord);
     const std::array<int, 6> up = {spread[0], spread[1], spread[2], spread[3], spread[1] + 12, spread[2] + 12};
     std::vector<int> close = ChordKeys(chord, spread[0]);
-    for (const int key : ChordKeys(chord, spread[0] + 12)) {
-        close.push_back(key);
+    for (const int octave : {12, 24}) {
+        for (const int key : ChordKeys(chord, spread[0] + octave)) {
+            close.push_back(key);
+        }
     }
+    // Where the way up ends on the top of the close chord, the way down
+    // turns over it from the tone above: struck twice running, the top
+    // stutters.
+    const std::size_t top = close[5] == up[5] ? 6 : 5;
     std::array<int, 6> back{};
     for (std::size_t i = 0; i < back.size(); ++i) {
-        back[i] = close[back.size() - 1 - i];
+        back[i] = close[top - i];
     }
     const std::array<int, 6> &run = down ? back : up;
     constexpr std::uint32_t kSixteenth = kStep / 2;

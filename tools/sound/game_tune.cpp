@@ -7,11 +7,14 @@
 //   A       16 bars  A minor   the theme, clarinet: a half close, a turn to
 //                              C major, and a climb through the Neapolitan
 //                              chord to the first full close
-//   B       16 bars  A major   a tune of its own, flute; the oboe answers
-//                              with a sequence falling through the circle
-//                              of fifths to the dominant of A minor, its
-//                              last unit in a rhythm of its own, and a bar
-//                              of harp under the violin's pick-up
+//   B       20 bars  A major   a tune of its own, flute, closing on the
+//                              tonic; four bars of the band alone, the
+//                              intro's lament from the major, turning it
+//                              back to the minor; the oboe answers with a
+//                              sequence falling through the circle of
+//                              fifths to the dominant of A minor, its last
+//                              unit in a rhythm of its own, and a bar of
+//                              harp under the violin's pick-up
 //   A'      10 bars  A minor   the theme on the violin over strings, turning
 //                              through C and F major to D minor
 //   C        8 bars  D minor   the interlude: oboe over held strings, through
@@ -85,68 +88,76 @@ using namespace game_tune_score;
 // ---- Arrangement ----
 
 // {channel, transpose, velocity, gap, articulation, onset spread}
-// The tune is heard for long stretches behind a game: its leads peak about
-// 80 and mostly sing in the sixties and seventies, where a GM wind or
-// violin pressed harder turns harsh; the band keeps under them.
+// The tune is heard for long stretches behind a game: its leads mostly sing
+// in the fifties and sixties and peak in the low seventies, where a GM wind
+// or violin pressed harder turns harsh and sticks out of the background;
+// only the violin's song, the tune's climax, goes a little over. The band
+// keeps under them.
 // The theme steals in after the intro, and grows with its second phrase.
-constexpr Voice kClarinetEntry{kClarinet, -12, 70, 14, Articulation::Plain, 8};
-constexpr Voice kClarinetLow{kClarinet, -12, 72, 14, Articulation::Plain, 8};
+constexpr Voice kClarinetEntry{kClarinet, -12, 64, 14, Articulation::Plain, 8};
+constexpr Voice kClarinetLow{kClarinet, -12, 66, 14, Articulation::Plain, 8};
 // The oboe answers the flute a little under its level: its reed carries.
 // Its sequence's second unit, a step lower, is softer, and the third
 // stays there: the oboe's top is its most nasal. The sequence's runs and
 // turns are played near the beat, so they are heard as meant, not as a
 // stumble.
 constexpr int kCloseToTheBeat = 3;
-constexpr Voice kOboeAnswer{kOboe, 0, 62, 14, Articulation::Plain, kCloseToTheBeat};
-constexpr Voice kOboeStepDown{kOboe, 0, 59, 14, Articulation::Plain, kCloseToTheBeat};
-constexpr Voice kOboeHemiola{kOboe, 0, 59, 14, Articulation::Plain, 8};
+constexpr Voice kOboeAnswer{kOboe, 0, 56, 14, Articulation::Plain, kCloseToTheBeat};
+constexpr Voice kOboeStepDown{kOboe, 0, 53, 14, Articulation::Plain, kCloseToTheBeat};
+constexpr Voice kOboeHemiola{kOboe, 0, 53, 14, Articulation::Plain, 8};
 // The coda's clarinet fades with the band after the return's cadence.
-constexpr Voice kClarinetCoda{kClarinet, -12, 62, 14, Articulation::Plain, 8};
+constexpr Voice kClarinetCoda{kClarinet, -12, 59, 14, Articulation::Plain, 8};
 // The clarinet, which first sang the theme, recalls it in the coda.
-constexpr Voice kClarinetRecall{kClarinet, 0, 59, 14, Articulation::Plain, 8};
-constexpr Voice kOboeRound{kOboe, 0, 56, 14, Articulation::Plain, 8};   // falling away into the intro
-constexpr Voice kOboeLanding{kOboe, 0, 54, 14, Articulation::Plain, 8}; // as soft as the intro it starts
-constexpr Voice kFluteLead{kFlute, 0, 70, 14, Articulation::Plain, 8};
+constexpr Voice kClarinetRecall{kClarinet, 0, 56, 14, Articulation::Plain, 8};
+constexpr Voice kOboeRound{kOboe, 0, 50, 14, Articulation::Plain, 8};   // falling away into the intro
+constexpr Voice kOboeLanding{kOboe, 0, 48, 14, Articulation::Plain, 8}; // as soft as the intro it starts
+constexpr Voice kFluteLead{kFlute, 0, 64, 14, Articulation::Plain, 8};
 // The flute's return, well under the song's level and lighter than its
 // first tune: a GM flute up high is shrill, bright enough unpressed. Its
 // G, the loop's highest note, held as the theme holds it, is the loudest
-// of the return, only about 66; from it the line falls away evenly to the
+// of the return, only about 63; from it the line falls away evenly to the
 // cadence, over an answer in the oboe kept under it.
 // Its first bars lie in the flute's soft low octave: played out, over a
 // lighter line in the strings and cello.
-constexpr Voice kFluteReturn{kFlute, 0, 68, 14, Articulation::Plain, 8};
-constexpr Voice kFluteSummit{kFlute, 0, 57, 14, Articulation::Plain, 8};
-constexpr Voice kViolinLead{kViolin, 0, 67, 14, Articulation::Plain, 8};
+constexpr Voice kFluteReturn{kFlute, 0, 62, 14, Articulation::Plain, 8};
+constexpr Voice kFluteSummit{kFlute, 0, 52, 14, Articulation::Plain, 8};
+constexpr Voice kViolinLead{kViolin, 0, 61, 14, Articulation::Plain, 8};
 // The song's long high notes lie over the harp, where a GM violin
 // pressed hard turns shrill and thin: it sings them gently, with the
 // clarinet under it through its first phrase, and the band's swell under
 // its climax is held back so it stays on top.
-constexpr Voice kViolinSong{kViolin, 0, 68, 10, Articulation::Plain, 8};
+constexpr Voice kViolinSong{kViolin, 0, 67, 10, Articulation::Plain, 8};
 // The clarinet sings the song with it, under it, in its clear upper
 // register.
 constexpr Voice kClarinetDuet{kClarinet, 0, 56, 14, Articulation::Plain, 8};
-constexpr Voice kOboeEcho{kOboe, 0, 52, 14, Articulation::Plain, 8};
+constexpr Voice kOboeEcho{kOboe, 0, 40, 14, Articulation::Plain, 8};
 // The interlude's oboe sings out over the held strings, which would
 // cover a reed played softly in its low octave.
-constexpr Voice kOboeLead{kOboe, 0, 56, 14, Articulation::Plain, 8};
-constexpr Voice kOboeCall{kOboe, 0, 49, 14, Articulation::Plain, 8};
+constexpr Voice kOboeLead{kOboe, 0, 51, 14, Articulation::Plain, 8};
+constexpr Voice kOboeCall{kOboe, 0, 46, 14, Articulation::Plain, 8};
 // Under the flute the strings enter softly, after its first phrase.
-constexpr Voice kStringsCounter{kStrings, 0, 40, 30, Articulation::Plain, 5};
+constexpr Voice kStringsCounter{kStrings, 0, 37, 30, Articulation::Plain, 5};
 // Under the recap the strings' line is the flute's partner, not a pad.
-constexpr Voice kStringsRecap{kStrings, 0, 44, 30, Articulation::Plain, 5};
+constexpr Voice kStringsRecap{kStrings, 0, 37, 30, Articulation::Plain, 5};
 // Where the clarinet breathes in the coda, the strings' line answers it as
 // a voice, not a floor: it carries the music over the gap.
-constexpr Voice kStringsSinging{kStrings, 0, 48, 30, Articulation::Plain, 5};
-constexpr Voice kStringsSequence{kStrings, 0, 47, 30, Articulation::Plain, 5};
-// Under the song's climb the strings' two lines sit at the band's level.
-constexpr Voice kStringsSong{kStrings, 0, 53, 30, Articulation::Plain, 5};
+constexpr Voice kStringsSinging{kStrings, 0, 45, 30, Articulation::Plain, 5};
+constexpr Voice kStringsSequence{kStrings, 0, 44, 30, Articulation::Plain, 5};
+// Under the song's climb the strings' two lines sit a little under the
+// band's level, so the climax keeps its bass.
+constexpr Voice kStringsSong{kStrings, 0, 48, 30, Articulation::Plain, 5};
 // In the interlude's breath the strings sing, not hold, under the oboe's
 // level, in its octave.
 constexpr Voice kStringsAnswer{kStrings, 0, 43, 30, Articulation::Plain, 5};
+// The band alone after the flute's close plays softly, but grows with its
+// phrase into the oboe's entry, so the breath is heard as meant, not as a
+// part missing.
+constexpr Voice kHarpLink{kHarp, 0, 41, 0, Articulation::Plain, 5};
+constexpr Voice kCelloLink{kBass, 0, 47, 10, Articulation::Plain, 5};
 
 // The first bar of each part of the form, counted from 0.
-constexpr std::size_t kA = 4, kB = 20, kSequenceBar = 28, kAViolin = 36, kC = 46, kSongBar = 54, kAAgain = 62,
-                      kCodaBar = 71, kEndBar = 78;
+constexpr std::size_t kA = 4, kB = 20, kLink = 28, kSequenceBar = 32, kAViolin = 40, kC = 50, kSongBar = 58,
+                      kAAgain = 66, kCodaBar = 75, kEndBar = 82;
 
 // A line entering on a bar of the tune; `phraseBar` is that bar's place in
 // its eight-bar phrase (7 for a pick-up bar).
@@ -163,6 +174,9 @@ const Line kLines[] = {
     {&kFluteLead, kB - 1, &kMiddle, 7},
     {&kStringsCounter, kB + 4, &kMiddleCounter, 4},
     {&kStringsCounter, kB + 4, &kMiddleCounterInner, 4},
+    {&kStringsCounter, kLink, &kLinkInner, 0},
+    {&kHarpLink, kLink, &kLinkHarp, 0},
+    {&kCelloLink, kLink, &kLinkBass, 4},
     {&kOboeAnswer, kSequenceBar - 1, &kSequence, 7},
     {&kOboeStepDown, kSequenceBar + 2, &kSequenceCopy, 2},
     {&kOboeHemiola, kSequenceBar + 4, &kSequenceClose, 4},
@@ -226,9 +240,9 @@ const BassBar kBassBars[] = {
     {kB + 4, "B2/3 D3/3"},
     {kB + 5, "F#2/3 A#2/3"},
     {kB + 6, "B2/3 E2/3"},
-    // The middle tune closes on the tonic's root, and the bass's C turns
-    // it to the minor for the oboe.
-    {kB + 7, "A2/3 C3/3"},
+    // The middle tune closes on the tonic's root, held; then the lament
+    // falls a step a bar, as in the intro.
+    {kB + 7, "A2/6"},
     {kSequenceBar, "A2/2 G2/1 E2/2 G2/1"},
     {kSequenceBar + 1, "D3/2 C3/1 A2/2 F2/1"},
     {kSequenceBar + 2, "G2/2 A2/1 B2/2 D3/1"},
@@ -282,6 +296,7 @@ const Mark kMarks[] = {
     {0, "intro"},
     {kA, "A theme"},
     {kB, "B A major, Flute"},
+    {kLink, "B link, the band alone"},
     {kSequenceBar, "B sequence, Oboe"},
     {kAViolin, "A' Violin, to D minor"},
     {kC, "C interlude, D minor"},
@@ -292,7 +307,7 @@ const Mark kMarks[] = {
 
 // The harp's waves at the song's height stay under the violin's long
 // notes, which they would otherwise cover as they swell.
-constexpr int kCascadeUnderTheSong = -9;
+constexpr int kCascadeUnderTheSong = -7;
 
 // A figure of the accompaniment over bars [from, to); a layer without the
 // bass sounds over another figure's.
@@ -308,9 +323,11 @@ const Layer kLayers[] = {
     // held strings speak late and thin, so it sits at the band's level; it
     // holds the dominant too, so the lament does not thin out as it falls.
     {0, kA, Accompaniment::Pad, false},
-    // The guitar's figure changes with the theme's phrases.
-    {kA, kA + 4, Accompaniment::Barcarolle, true},
-    {kA + 4, kA + 8, Accompaniment::Lilt, true},
+    // The guitar's figure changes with the theme's phrases: one chord held
+    // after each beat under the clarinet's low first phrase, so it stands
+    // clear, two as it rises.
+    {kA, kA + 4, Accompaniment::Lilt, true},
+    {kA + 4, kA + 8, Accompaniment::Barcarolle, true},
     {kA + 8, kA + 12, Accompaniment::Block, true},
     {kA + 12, kB, Accompaniment::Broken, true},
     // The theme's first two phrases are the clarinet's with the guitar and
@@ -324,7 +341,9 @@ const Layer kLayers[] = {
     // The harp rocks under the flute's first phrase and climbs in eighths
     // under its second, where the chords change on each beat.
     {kB, kB + 4, Accompaniment::Ripple, true, -2},
-    {kB + 4, kSequenceBar, Accompaniment::Rising, true, -2},
+    {kB + 4, kLink, Accompaniment::Rising, true, -2},
+    // The band alone after the flute's close plays its lines as written,
+    // no figure of the band's.
     {kSequenceBar, kSequenceBar + 5, Accompaniment::Block, true},
     // Under the oboe's hemiola the harp takes over from the guitar and
     // rolls the chords in its quarters.
@@ -342,10 +361,10 @@ const Layer kLayers[] = {
     {kAViolin + 4, kAViolin + 5, Accompaniment::Rolled, false, -12}, // the close in C, the violin's breath
     {kAViolin + 5, kAViolin + 8, Accompaniment::Arpeggio, false, -12},
     {kAViolin + 8, kC, Accompaniment::Rolled, false, -12}, // the cadence to D minor
-    // Under the interlude's held strings the harp keeps the pulse, softly.
+    // Under the interlude's held strings the harp keeps the pulse, softly,
+    // over the cello's lament; where the oboe breathes the strings answer
+    // it, and the harp, a little fuller, carries the bass with the cello.
     {kC, kC + 3, Accompaniment::Arpeggio, false, -3},
-    // Where the oboe breathes the strings answer it, and the harp, a
-    // little fuller, carries the bass with the cello.
     {kC + 3, kC + 4, Accompaniment::Arpeggio, true, -3},
     {kC + 4, kC + 5, Accompaniment::Rising, true, -3},
     {kC + 5, kSongBar - 1, Accompaniment::Rising, false, -3},
@@ -357,8 +376,8 @@ const Layer kLayers[] = {
     // clarinet's line; it grows with the bass's climb, from eighths to
     // rocking sixteenths to waves over two octaves, and the strings' lines
     // come in as the clarinet leaves the middle to them.
-    {kSongBar, kSongBar + 2, Accompaniment::Rising, true, -2},
-    {kSongBar + 2, kSongBar + 4, Accompaniment::Ripple, true, -2},
+    {kSongBar, kSongBar + 2, Accompaniment::Rising, true, 3},
+    {kSongBar + 2, kSongBar + 4, Accompaniment::Ripple, true, 3},
     {kSongBar + 4, kAAgain, Accompaniment::Cascade, true, kCascadeUnderTheSong},
     // The theme's last return: the guitar's barcarolle, the theme's own
     // figure, comes back under the flute, softly, then the harp rolls the
@@ -391,11 +410,11 @@ struct Level {
     int level;
 };
 const Level kLevels[] = {
-    {0, -26},         {kA - 1, -24},       {kA, -17},           {kA + 4, -11},       {kA + 8, -9},
-    {kB - 1, -8},     {kB, -15},           {kB + 7, -11},       {kB + 14, -8},       {kAViolin - 1, -12},
-    {kAViolin, -7},   {kC - 1, -14},       {kC, -27},           {kC + 2, -26},       {kC + 3, -20},
-    {kC + 5, -20},    {kSongBar - 2, -18}, {kSongBar - 1, -17}, {kSongBar, -16},     {kSongBar + 7, 2},
-    {kAAgain + 2, 4}, {kCodaBar - 1, -10}, {kCodaBar, -16},     {kCodaBar + 5, -17}, {kCodaBar + 6, -23}};
+    {0, -29},         {kA - 1, -27},       {kA, -20},           {kA + 4, -14},           {kA + 8, -12},
+    {kB - 1, -11},    {kB, -18},           {kB + 7, -14},       {kSequenceBar + 6, -11}, {kAViolin - 1, -15},
+    {kAViolin, -10},  {kC - 1, -14},       {kC, -27},           {kC + 2, -26},           {kC + 3, -20},
+    {kC + 5, -20},    {kSongBar - 2, -18}, {kSongBar - 1, -17}, {kSongBar, -16},         {kSongBar + 7, 2},
+    {kAAgain + 2, 1}, {kCodaBar - 1, -13}, {kCodaBar, -19},     {kCodaBar + 5, -20},     {kCodaBar + 6, -26}};
 // Under the violin the held strings step back: same family, they would
 // swallow it; under the interlude's oboe they step back less, so the
 // sparse texture keeps a middle.
@@ -411,10 +430,18 @@ constexpr int kGuitarLift = 3, kGuitarLiftUnderTheTheme = 2;
 // Under the theme's first phrase, the clarinet's E4 to B4 just over the
 // chords, the guitar plays lightly, so the low notes are not masked.
 constexpr int kGuitarUnderTheEntry = -3;
-// Where the band plays under a lead, and under the intro's oboe, the bass
-// keeps well under it: as loud as the lead, it would cover the tune in the
-// low register.
+// Under the flute's return, in its weak low octave, the guitar keeps lighter
+// still.
+constexpr int kGuitarUnderTheReturn = -5;
+// A bowed cello sounding through the whole loop wears on the ear: it keeps
+// back everywhere, and where the band plays under a lead, and under the
+// intro's oboe, well under it: as loud as the lead, it would cover the
+// tune in the low register.
+constexpr int kCelloBack = -4;
 constexpr int kBassUnderTheLead = -5;
+// Under the coda's soft clarinet and the strings' line the cello keeps its
+// floor, or the band turns top-heavy.
+constexpr int kBassUnderTheCoda = 0;
 // Under the theme's clarinet, low in its range, the cello keeps further
 // under it, so the tune clears the bass's downbeats; under the violin's
 // theme, whose low notes a bowed bass as loud would meet, so does it.
@@ -422,10 +449,12 @@ constexpr int kBassUnderTheTheme = -13, kBassUnderTheViolin = -8;
 // Under the flute's return up to its summit the bass walks in eighths and
 // would be a second tune, and under its soft fall from the summit it would
 // cover it: it keeps further under still.
-constexpr int kBassUnderTheReturn = -15;
-// The song's crescendo carries the band, but its last two bars leave the
-// violin's falling close above the bass.
-constexpr int kBassUnderTheSongsClimax = -18;
+constexpr int kBassUnderTheReturn = -17;
+// Under the song's long violin notes the cello keeps well under them, or
+// it is as loud as the violin's low E where the song begins; the song's
+// crescendo carries the band, but its last two bars leave the violin's
+// falling close above the bass.
+constexpr int kBassUnderTheSong = -17, kBassUnderTheSongsClimax = -18;
 // Under the sequence's winds the walking bass steps lightly, its
 // downbeats well under the winds' notes; under the hemiola, in long notes
 // and with the harp's rolls alone above it, it keeps the floor.
@@ -534,30 +563,36 @@ std::vector<MidiTrack> ComposeGameTune()
                 band.SetScale(key.scale);
             }
         }
-        // The accompaniment swells and ebbs with the phrase, as the lead does.
-        const int level = LevelAt(bar) + kPhraseArc[bar % 8];
+        // The accompaniment swells and ebbs with the phrase, as the lead does;
+        // the bars the band plays alone after the flute's close, its lines
+        // written out, stand outside the eight-bar phrases.
+        const std::size_t phraseBar = bar < kSequenceBar ? bar : bar - (kSequenceBar - kLink);
+        const int level = LevelAt(bar) + kPhraseArc[phraseBar % 8];
         // The intro's bass falls a step a bar, A G F E, without walking; the
         // interlude's holds its notes, the sparsest texture.
         band.SetWalk(bar >= kA && !(kC <= bar && bar < kSongBar - 2));
-        band.SetBassLevel(kAAgain <= bar && bar < kCodaBar                    ? kBassUnderTheReturn
-                              : kA <= bar && bar < kB                         ? kBassUnderTheTheme
-                              : kSequenceBar + 5 <= bar && bar < kAViolin - 1 ? kSequenceHemiolaBass
-                              : kSequenceBar <= bar && bar < kAViolin - 1     ? kSequenceBass
-                              : kAViolin <= bar && bar < kC                   ? kBassUnderTheViolin
-                              : kSongBar + 6 <= bar && bar < kSongBar + 8     ? kBassUnderTheSongsClimax
-                              : bar < kC || kSongBar <= bar                   ? kBassUnderTheLead
-                                                                              : 0);
+        band.SetBassLevel(kCelloBack +
+                          (kAAgain <= bar && bar < kCodaBar                    ? kBassUnderTheReturn
+                               : kA <= bar && bar < kB                         ? kBassUnderTheTheme
+                               : kSequenceBar + 5 <= bar && bar < kAViolin - 1 ? kSequenceHemiolaBass
+                               : kSequenceBar <= bar && bar < kAViolin - 1     ? kSequenceBass
+                               : kAViolin <= bar && bar < kC                   ? kBassUnderTheViolin
+                               : kSongBar + 6 <= bar && bar < kSongBar + 8     ? kBassUnderTheSongsClimax
+                               : kSongBar <= bar && bar < kSongBar + 6         ? kBassUnderTheSong
+                               : kCodaBar <= bar                               ? kBassUnderTheCoda
+                               : bar < kC || kSongBar <= bar                   ? kBassUnderTheLead
+                                                                               : 0));
         band.SetHeldLevel(kAViolin <= bar && bar < kC       ? kThinPad
                               : bar == kSongBar - 1         ? kUnderTheFlourish
                               : kC <= bar && bar < kSongBar ? kInterludePad
                                                             : 0);
         band.SetChordLevel(kA <= bar && bar < kA + 4              ? kGuitarUnderTheEntry
                                : kA <= bar && bar < kB            ? kGuitarLiftUnderTheTheme
-                               : kAAgain <= bar && bar < kCodaBar ? 0
+                               : kAAgain <= bar && bar < kCodaBar ? kGuitarUnderTheReturn
                                                                   : kGuitarLift);
         // In the middle tune and the theme's return the bass walks into
         // every bar by step.
-        band.SetWalkingLine((kB <= bar && bar < kSequenceBar) || (kSongBar <= bar && bar < kCodaBar));
+        band.SetWalkingLine((kB <= bar && bar < kLink) || (kSongBar <= bar && bar < kCodaBar));
         // Where the guitar holds its chords, and under the violin's return,
         // the bass rocks with the lilt.
         band.SetRocking(kA + 4 <= bar && bar < kA + 12);

@@ -22,13 +22,19 @@ inline const Bars kChordBars[] = {
     // B: the tonic major, its first colour away from the minor, a half
     // close on its dominant's seventh resolving to A with the third on top,
     // B minor's dominant turning the cadence aside, and a full close, ii,
-    // V, I, the tonic's root under the flute's A; then the minor again,
-    // Am7 Dm7 G7 Cmaj7 Fmaj7 Bm7b5 E7, the circle of fifths a chord a bar
-    // over a bass walking in eighths, and a bar on the dominant alone (the
-    // first chord's seventh is the strings' alone: in the guitar's low
-    // strum, G A C is a cluster)
-    {"A/C#", "E7/B", "A/C#", "D F#m", "Bm7 Bm7/D", "F#m F#7/A#", "Bm7 E7", "A Am/C", "Am", "Dm7", "G7", "Cmaj7",
-     "Fmaj7", "Dm/B", "E7", "E7/B E7/D"},
+    // V, I, the tonic's root under the flute's A, held through the bar
+    {"A/C#", "E7/B", "A/C#", "D F#m", "Bm7 Bm7/D", "F#m F#7/A#", "Bm7 E7", "A"},
+    // the band alone: the intro's lament A G F E from the major, the tonic
+    // turned dominant of D minor by its seventh in the bass, its third
+    // rising to D minor's root, and E minor's seventh, the minor come back
+    // as a shading, brightened to the dominant as the oboe's pick-up climbs
+    // its chord
+    {"A7/G", "Dm/F", "Em7", "E7"},
+    // then the minor again, Am7 Dm7 G7 Cmaj7 Fmaj7 Bm7b5 E7, the circle of
+    // fifths a chord a bar over a bass walking in eighths, and a bar on the
+    // dominant alone (the first chord's seventh is the strings' alone: in
+    // the guitar's low strum, G A C is a cluster)
+    {"Am", "Dm7", "G7", "Cmaj7", "Fmaj7", "Dm/B", "E7", "E7/B E7/D"},
     // A': on to C and F, through F's dominant to F over its third, and to
     // D minor through its ii-V: the dominant comes once, at the close
     {"Am/C", "C/E", "F Am", "Dm7 G7/B", "C", "F Am", "Bb F/A", "Gm/Bb C7", "F/A Gm", "Gm/E A7"},
@@ -36,10 +42,11 @@ inline const Bars kChordBars[] = {
     // and its dominant turning to the leading note in the bass
     {"Dm", "C7", "Gm/Bb", "A7", "Dm/F", "Bb/D", "E7", "E7 E7/G#"},
     // D: the bass climbs by semitones from the tonic to the dominant, through
-    // the dominants of D minor and of E; then the theme once more, its head
+    // the dominants of D minor and of E, C turning to G under the violin's
+    // suspended C as the bass falls to it; then the theme once more, its head
     // over a bass falling A G D and climbing F# G through the dominants of
     // G, C and F; the full cadence comes only at the flute's end
-    {"Am", "G/B", "C", "A7/C#", "Dm", "B7/D#", "Am/E", "E7", "Am Am7/G", "D7 D7/F#", "G7", "C C7/E", "F", "Dm",
+    {"Am", "G/B", "C G", "A7/C#", "Dm", "B7/D#", "Am/E", "E7", "Am Am7/G", "D7 D7/F#", "G7", "C C7/E", "F", "Dm",
      "Dm7 E7", "E7 E7/G#", "Am"},
     // coda: i, then VI, so the loop does not idle on the tonic round its
     // seam; the tonic again over its third, iv in root position, and, where
@@ -69,8 +76,7 @@ inline const Bars kTheme = {"r/2 A5/2 C6/2 E6/6", "~E6/4 D6/2 A5/4 F5/2", "A5/2 
 // round its G sharp, to a B leaning on the tonic's A; its second rises to
 // B minor over the bass's leading note, holds its C sharp over the bar
 // line as the bass resolves, a suspension falling to B minor's root, and
-// closes on A over the root, holding it as the bass darkens the chord to
-// the minor for the oboe.
+// closes on A over the root.
 inline const Bars kMiddle = {
     "r/8 A5/2 F#5/2",         "E5/4 D5/2 C#5/4 E5/2",       "D5/4 E5/2 G#5/3 F#5/1 A5/2",
     "B5/4 A5/2 r/4 E5/2",     "F#5/3 E5/1 D5/2 C#5/4 E5/2", "D5/1 E5/1 F#5/1 G#5/1 A5/2 B5/4 A5/2",
@@ -80,14 +86,34 @@ inline const Bars kMiddle = {
 // alone, the strings come in, moving slowly in the middle register, in
 // tenths and sixths or against it, never in octaves with it, and on the
 // chords' own notes where the flute leans on a seventh of its own; as the
-// harp turns the tonic to the minor they rise to its fifth, and with the
-// second line hold it bare, A and E, so the turn is a shading, not a jolt.
-inline const Bars kMiddleCounter = {"A4/6 F#4/6", "C#4/12", "D4/6 E4/6", "C#4/6 E4/4 r/2"};
+// flute closes they rise to the tonic's fifth and go on into the band's
+// bars alone: held over the bass's seventh, rising with D minor's third and
+// E minor's, and to the dominant's fifth as the oboe's pick-up begins.
+inline const Bars kMiddleCounter = {"A4/6 F#4/6", "C#4/12", "D4/6 E4/6", "C#4/6 E4/6",
+                                    "~E4/12",     "F4/12",  "G4/12",     "B4/12"};
 // With it a second line fills each chord to three parts, mostly a third
 // or a sixth from the first, and never moving with the flute or the bass
 // into an octave: an F sharp held through B minor, lifted to A for F sharp
-// minor's third and rising to E's G sharp, and to the tonic, held.
-inline const Bars kMiddleCounterInner = {"F#3/12", "A3/6 F#3/6", "~F#3/6 G#3/6", "A3/12"};
+// minor's third and rising to E's G sharp, and to the tonic, held through
+// the band's bars alone, rising to E minor's fifth, held through the
+// dominant.
+inline const Bars kMiddleCounterInner = {"F#3/12", "A3/6 F#3/6", "~F#3/6 G#3/6", "A3/12",
+                                         "~A3/12", "~A3/12",     "B3/12",        "~B3/12"};
+
+// Where the band plays alone after the flute's close, a third part fills
+// the strings' chords: the major's third, rising to D minor's root and
+// held as E minor's seventh and the dominant's, to fall to C as the circle
+// begins.
+inline const Bars kLinkInner = {"C#4/12", "D4/12", "~D4/12", "~D4/12"};
+// Over them the harp climbs in eighths, a figure of its own, and leans on
+// its top in the lilt, long-short, the tops rising a step a bar, C sharp,
+// D, E, and back down through the dominant under the oboe's pick-up,
+// leaving it its G sharp and B.
+inline const Bars kLinkHarp = {"G3/2 E4/2 A4/2 C#5/4 A4/2", "F3/2 D4/2 A4/2 D5/4 A4/2", "E3/2 B3/2 G4/2 E5/4 D5/2",
+                               "E3/2 B3/2 E4/2 D5/4 E4/2"};
+// The cello walks the intro's lament on down from the flute's A, a bar a
+// note, growing into the sequence, and rocks on the dominant.
+inline const Bars kLinkBass = {"G2/12", "F2/12", "E2/12", "E2/6 G#2/6"};
 
 // The answer to the middle tune, a sequence over the falling fifths in
 // two-bar units, each a step lower: each unit leans on the chord's fourth
@@ -97,7 +123,7 @@ inline const Bars kMiddleCounterInner = {"F#3/12", "A3/6 F#3/6", "~F#3/6 G#3/6",
 // unit takes the first's run a step lower and turns up to B, then leans
 // an A on C's fifth, where the major seventh would grind on the bass, and
 // falls by step to E, breathing before the third.
-inline const Bars kSequence = {"r/8 G5/2 B5/2", "D6/4 C6/2 B5/2 A5/2 B5/2", "C6/4 A5/2 F5/4 A5/2"};
+inline const Bars kSequence = {"r/8 G#5/2 B5/2", "D6/4 C6/2 B5/2 A5/2 B5/2", "C6/4 A5/2 F5/4 A5/2"};
 inline const Bars kSequenceCopy = {"C6/4 B5/2 A5/2 G5/2 B5/2", "A5/4 G5/2 E5/4 r/2"};
 // Between the strummed chords and the winds the strings hold the chords'
 // thirds and sevenths, a step at a time, so the circle of fifths has a
@@ -217,10 +243,11 @@ inline const Bars kThemeCounter = {"E4/12",    "A4/6 D4/6", "~D4/6 F4/6", "E4/4 
 // major in the lilt, in notes long enough for bowed strings to speak, a
 // bar before the clarinet turns round the same notes, and carry the line
 // over the bar line into its entry; then they hold A under its fall and
-// fall to F under its D; over the augmented sixth they fall to its C,
+// fall to D as it leans on E, leaving it the ninth over the bass, not a
+// seventh's rub; over the augmented sixth they fall to its C,
 // held into the six-four, and step down to the dominant's fifth as the
 // clarinet turns up to its seventh.
-inline const Bars kCodaCounter = {"E4/6 A4/6", "~A4/6 C5/4 D5/2", "E5/4 D5/2 A4/6", "A4/6 F4/6", "C4/12", "C4/6 B3/6"};
+inline const Bars kCodaCounter = {"E4/6 A4/6", "~A4/6 C5/4 D5/2", "E5/4 D5/2 A4/6", "A4/6 D4/6", "C4/12", "C4/6 B3/6"};
 // Under them a second line holds the augmented sixth's A, the note it
 // keeps into the six-four, and falls to the dominant's leading note, which
 // rises to the tonic as the tune starts again; neither doubles the bass's
