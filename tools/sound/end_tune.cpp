@@ -42,26 +42,27 @@ constexpr std::uint8_t kTimpani = 7; // with the band, not the leads
 // winds, strings and harp, and at full volume the win came as a jolt. Its
 // brass starts at a bright mezzo-forte and reaches forte only at the
 // close, so the fanfare grows out of the game's soft world; it stays well
-// over the game's tune, about three decibels, a festive close and not an
+// over the game's tune, about four decibels, a festive close and not an
 // alarm. Played soft throughout, the trumpets lost their edge and sounded
-// tame.
+// tame. The trumpet carries the tune and sits about three decibels over the
+// band: level with the horns, pizzicato and harp it was a voice among them.
 constexpr Part kParts[] = {
     // The band spreads across the stage around the trumpet in the middle.
-    {kTrumpet, program::kTrumpet, 92, 64, 50, "Trumpet"},
+    {kTrumpet, program::kTrumpet, 112, 64, 50, "Trumpet"},
     {kSecondTrumpet, program::kTrumpet, 84, 76, 50, "Second trumpet"},
-    {kHorns, program::kFrenchHorn, 84, 44, 56, "Horns"},
+    {kHorns, program::kFrenchHorn, 78, 44, 56, "Horns"},
     // The flute's sixth octave carries on its own: its volume is turned
     // down so it sings out over the brass without outshining the tune.
     {kFlute, program::kFlute, 84, 36, 56, "Flute"},
     // Plucked strings keep the afterbeats, as the guitar does in the game
     // tune: a nylon string is lost under the brass and the drums and only
     // blurs them.
-    {kPizzicato, program::kPizzicatoStrings, 106, 96, 48, "Pizzicato strings"},
+    {kPizzicato, program::kPizzicatoStrings, 99, 96, 48, "Pizzicato strings"},
     // The bass is the brass's own, a tuba under the horns and the
     // trumpets, where a plucked bass gave it a dance band's colour.
-    {kBass, program::kTuba, 106, 64, 24, "Tuba"},
-    {kHarp, program::kHarp, 77, 28, 56, "Harp"},
-    {kTimpani, program::kTimpani, 92, 64, 40, "Timpani"},
+    {kBass, program::kTuba, 99, 64, 24, "Tuba"},
+    {kHarp, program::kHarp, 72, 28, 56, "Harp"},
+    {kTimpani, program::kTimpani, 86, 64, 40, "Timpani"},
     {kDrums, 0, 92, 64, 40, "Cymbal"}, // the crashes, for the close alone
 };
 constexpr Accompanists kAccompanists{kBass, kPizzicato, kPizzicato, kHarp, kPizzicato};
