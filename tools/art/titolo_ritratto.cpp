@@ -98,6 +98,9 @@ Fasi Linee(Zona zona, double x, double y, const Campione &c)
     return {0, 0, 2};
 }
 
+// Whether a sample lies on the coat.
+bool Giacca(const Campione &v) { return v.zona == Zona::Giacca; }
+
 // Whether the sitter at any of the four points `r` units left, right, above
 // and below (x, y) is as `cerca` asks.
 template <typename Cerca> bool Intorno(double x, double y, double r, Cerca cerca)
@@ -155,7 +158,7 @@ double Inchiostro(double x, double y)
     // holds the shoulder's line without cutting the bust out.
     if (c.zona == Zona::Fondo &&
         (Intorno(x, y, kAlone, [](const Campione &v) { return v.zona == Zona::Pelle || v.zona == Zona::Capelli; }) ||
-         Intorno(x, y, kAloneSpalle, [](const Campione &v) { return v.zona == Zona::Giacca; })))
+         Intorno(x, y, kAloneSpalle, Giacca)))
         return 0;
     // The lapel's outer edge catches the light: a thread of paper along it
     // draws the coat's V against the cloth.
@@ -173,10 +176,9 @@ double Inchiostro(double x, double y)
         t += 0.16 * (rx * rx + ry * ry);
         // Over the shoulders its lines thin as they come down to the coat, so
         // the shoulder stands off them without a band of paper round it.
-        const auto giacca = [](const Campione &v) { return v.zona == Zona::Giacca; };
-        if (Intorno(x, y, 1.5, giacca))
+        if (Intorno(x, y, 1.5, Giacca))
             t *= 0.45;
-        else if (Intorno(x, y, 3.0, giacca))
+        else if (Intorno(x, y, 3.0, Giacca))
             t *= 0.7;
     } else if (c.zona != Zona::Pelle && c.zona != Zona::Capelli && ry > 0)
         // The bust fades towards the foot of the oval, its lines thinning into
