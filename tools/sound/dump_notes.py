@@ -8,7 +8,10 @@ Each bar shows every channel that sounds in it: the notes that start there as
 <name><octave>/<sixteenths> with the velocity after a colon, '~' for a note
 tied over from the bar before (with the sixteenths it still sounds in the
 bar), and the onset's distance from the sixteenth grid in ticks when it is
-off it (@+7, a tick being 1/480 of a quarter). Rests
+off it (@+7, a tick being 1/480 of a quarter). A note starts when every note
+before it on the line has stopped, unless it carries its place: [4]E3/4 starts
+on sixteenth 4 of the bar (counted from 0) while earlier notes still ring, as
+in a harp's let-ring figure or a voice entering under a held one. Rests
 of a sixteenth or more (within a few ticks) are shown as r/<sixteenths>; a length is what sounds,
 so a note lifted before the next reads a little short (5.8 for 6), and a
 silence before the bar line ends the bar as a rest; notes
@@ -160,18 +163,21 @@ def main():
                 if rest > 0:
                     words.append(f'r/{rest}')
                 shift = f'@{start - grid:+d}' if start != grid else ''
+                # Entering while the line still sounds: the running count
+                # cannot place it, so it says where it starts.
+                place = f'[{(grid - begin) // sixteenth}]' if grid < cursor - sixteenth // 4 else ''
                 length = max(n[1] for n in chord)
                 if length - min(n[1] for n in chord) >= sixteenth:
                     # Voices struck together but let go apart (two lines
                     # on one channel) each show their own length.
                     keys = '+'.join(f'{name(n[0])}/{n[1] / sixteenth:.2g}' for n in sorted(chord))
                     spread = '(spread)' if max(n[3] for n in chord) != start else ''
-                    words.append(f'{keys}{spread}:{max(n[2] for n in chord)}{shift}')
+                    words.append(f'{place}{keys}{spread}:{max(n[2] for n in chord)}{shift}')
                 else:
                     keys = '+'.join(name(n[0]) for n in sorted(chord))
                     if max(n[3] for n in chord) != start:
                         keys += '(spread)'
-                    words.append(f'{keys}/{length / sixteenth:.2g}:{max(n[2] for n in chord)}{shift}')
+                    words.append(f'{place}{keys}/{length / sixteenth:.2g}:{max(n[2] for n in chord)}{shift}')
                 cursor = max(cursor, grid + length)
             # A breath before the bar line shows too, as a rest that ends the bar.
             if words and chords:
