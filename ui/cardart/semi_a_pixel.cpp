@@ -24,41 +24,39 @@ template <size_t N> using Mappa = std::array<std::string_view, N>;
 
 // A sabre point up, as long as the ace's for its width: a blade of even
 // width, three pixels of blue across, outlined to its point in the ink that
-// outlines every other pip, light along one edge, straight from the guard
-// for half its length and then curving to the right ever faster to a short
-// point, three quarters of the pip; a golden guard as wide as the pip, its
-// ends turned up in deep gold, a red grip three pixels long and a pommel of
-// gold wider than the grip, as the ace's and the figures' swords have. (A
-// blade stepping aside a pixel every four rows looked wobbly, leaning
-// rather than curved; one four pixels of blue across, narrowing over its
-// upper third to the point, read as a dagger or a blue flame; a blade
-// widening from its point to the guard as a leaf; a guard of two rows apart
-// from the blade as a second mark below it; a hilt of a pixel's grip and a
-// pixel's pommel left the blade alone to be seen, a blue feather; outlined
-// all round in deep blue, the Spade were the palest suit on the table.)
+// outlines every other pip, light along one edge, bending a pixel to the
+// right every few rows over its whole length to a short point, three
+// quarters of the pip; a golden guard as wide as the pip, its ends turned up
+// in deep gold, a red grip three pixels long and a pommel of gold wider than
+// the grip, as the ace's and the figures' swords have. (A blade four pixels
+// of blue across, narrowing over its upper third to the point, read as a
+// dagger or a blue flame; a blade widening from its point to the guard as a
+// leaf; a guard of two rows apart from the blade as a second mark below it;
+// a hilt of a pixel's grip and a pixel's pommel left the blade alone to be
+// seen, a blue feather; outlined all round in deep blue, the Spade were the
+// palest suit on the table.)
 constexpr Mappa<kRighe> kSpada{
-    "........K..", ".......KbK.", "......KbBK.", ".....KbBBK.", "....KbBBK..", "....KbBBK..", "....KbBBK..",
-    "....KbBBK..", "...KbBBK...", "...KbBBK...", "...KbBBK...", "...KbBBK...", "...KbBBK...", "o..KbBBK..o",
-    "Y..KbBBK..Y", "YYYYYYYYYYY", "....RRr....", "....RRr....", "....rRr....", "...oYYYo...",
+    ".......K...", "......KbK..", "......KbBK.", ".....KbBBK.", ".....KbBBK.", ".....KbBBK.", ".....KbBBK.",
+    "....KbBBK..", "....KbBBK..", "....KbBBK..", "....KbBBK..", "...KbBBK...", "...KbBBK...", "...KbBBK...",
+    "o..KbBBK..o", "YYYYYYYYYYY", "....RRr....", "....RRr....", "....rRr....", "...oYYYo...",
 };
 // A cudgel leaning a little, as a hand holds it, its head up to the right:
 // the ace's and the figures' club made small, in dark wood, outlined, light
-// on its left and shaded on its right, a rounded head as wide as the pip
-// narrowing all the way down to a grip two pixels across and a rounded red
-// butt, a lopped branch on its left under the head, red at the cut, a knot
-// on its right halfway and a golden leaf under it. Nine pixels wide, so
-// that clubs side by side have white between them, and leaning three, so
-// that a card of them stands as rows rather than falling one way. (Of even
-// width under a head little wider, on a square butt, it read as a log or a
-// gherkin; leaning four pixels over a head eleven wide, in a light green,
+// on its left and shaded on its right, a rounded head twice the grip's width
+// tapering to a grip two pixels across that ends in a red butt, a lopped
+// branch on its left under the head and one on its right halfway, red at the
+// cut, a golden leaf on its right under the lower one. Nine pixels wide, so
+// that clubs side by side have white between them, and leaning no more than
+// three pixels, so that a card of them stands as rows rather than falling
+// one way. (Leaning four pixels over a head eleven wide, in a light green,
 // the clubs of a card ran together and were read as cucumbers or chillies;
 // a head notched in two with branches out on both sides, as a cactus; its
 // leaf low on the left, a nub at the foot as the sword's guard, as a gourd;
 // a thin stick as a sword in green.)
 constexpr Mappa<kRighe> kBastone{
-    "..KKKKK..", ".KLLGGDK.", "KLGGGGGDK", "KLGGGGGDK", "KLGGGGGDK", ".KLGGGDK.", "KRKLGGDK.",
-    ".KKLGGDK.", "..KLGGDK.", "..KLGDDK.", ".KLGGDKK.", ".KLGDKYY.", ".KLGDKYYo", ".KLGDK...",
-    ".KLDK....", ".KLDK....", "KLDK.....", "KLDK.....", "KRrK.....", ".KK......",
+    "...KKKK..", "..KLGGDK.", ".KLGGGGDK", ".KLGGGGDK", ".KLGGGGDK", ".KLGGGGDK", "KRKLGGDK.",
+    ".KKLGGDK.", "..KLGGDKK", "..KLGGDRK", "..KLGDKK.", "..KLGDKY.", ".KLGDKYYo", ".KLGDK.o.",
+    ".KLGDK...", ".KLGDK...", ".KLDK....", ".KLDK....", "KRRrK....", "KKKKK....",
 };
 
 // A gold coin as the figures hold it: a face of bright gold inside a rim of
@@ -113,15 +111,14 @@ QColor Colore(char c)
         return kTintaRosso.corpo;
     case 'r':
         return kTintaRosso.ombra;
-    // A dark green wood with a light edge: a light green read as a cucumber,
-    // a green near the outline's black as murky, and the ace's olive made
-    // thin dark twigs of the pips.
+    // A dark green wood with a light edge: a light green read as a cucumber
+    // and the ace's olive made thin dark twigs of the pips.
     case 'L':
-        return QColor(0x78, 0xBC, 0x48);
+        return QColor(0x74, 0xB8, 0x44);
     case 'G':
-        return QColor(0x42, 0x84, 0x30);
+        return QColor(0x3A, 0x7A, 0x2C);
     case 'D':
-        return QColor(0x2A, 0x60, 0x24);
+        return QColor(0x26, 0x58, 0x20);
     default:
         return kContornoEmblema;
     }
