@@ -41,24 +41,22 @@ constexpr Mappa<kRighe> kSpada{
     "o..KbBBK..o", "YYYYYYYYYYY", "....RRr....", "....RRr....", "....rRr....", "...oYYYo...",
 };
 // A cudgel leaning a little, as a hand holds it, its head up to the right:
-// the ace's and the figures' club made small, outlined, light on its left
-// and shaded on its right, a round head eight pixels across narrowing
-// steadily to a grip two pixels across and a rounded red butt, two red buds
-// standing out of its left side where branches were cut, and a golden leaf
-// on its right under the head. Its head alone is broad, so that on a seven
-// the heads stand beside their neighbours' narrow grips with white between
-// them, and it leans three pixels, so that a card of them stands as rows
-// rather than falling one way. (Of even width, a head no wider than its
-// body, it read as a log, a gherkin or a pod, lighter than the figures'
-// knobbed clubs; leaning four pixels over a head eleven wide, the clubs of
-// a card ran together and were read as cucumbers or chillies; a head
-// notched in two with branches out on both sides, as a cactus; its leaf low
-// on the left, a nub at the foot as the sword's guard, as a gourd; a thin
-// stick as a sword in green.)
+// the ace's and the figures' club made small, in dark wood, outlined, light
+// on its left and shaded on its right, a rounded head twice the grip's width
+// tapering to a grip two pixels across that ends in a red butt, a lopped
+// branch on its left under the head and one on its right halfway, red at the
+// cut, a golden leaf on its right under the lower one. Nine pixels wide, so
+// that clubs side by side have white between them, and leaning no more than
+// three pixels, so that a card of them stands as rows rather than falling
+// one way. (Leaning four pixels over a head eleven wide, in a light green,
+// the clubs of a card ran together and were read as cucumbers or chillies;
+// a head notched in two with branches out on both sides, as a cactus; its
+// leaf low on the left, a nub at the foot as the sword's guard, as a gourd;
+// a thin stick as a sword in green.)
 constexpr Mappa<kRighe> kBastone{
-    "...KKKK..", "..KLLGGK.", ".KLGGGGDK", "RKLGGGGDK", ".KLGGGGDK", ".KLGGGGDK", ".KLGGGGDK",
-    "RKLGGGDK.", ".KLGGGDK.", "..KLGGDKY", "..KLGDKYY", "..KLGDK.o", ".KLGDK...", ".KLGDK...",
-    ".KLDK....", ".KLDK....", "KLDK.....", "KLDK.....", "KRrK.....", ".KK......",
+    "...KKKK..", "..KLGGDK.", ".KLGGGGDK", ".KLGGGGDK", ".KLGGGGDK", ".KLGGGGDK", "KRKLGGDK.",
+    ".KKLGGDK.", "..KLGGDKK", "..KLGGDRK", "..KLGDKK.", "..KLGDKY.", ".KLGDKYYo", ".KLGDK.o.",
+    ".KLGDK...", ".KLGDK...", ".KLDK....", ".KLDK....", "KRRrK....", "KKKKK....",
 };
 
 // A gold coin as the figures hold it: a face of bright gold inside a rim of
@@ -113,15 +111,14 @@ QColor Colore(char c)
         return kTintaRosso.corpo;
     case 'r':
         return kTintaRosso.ombra;
-    // The figures' clubs' green, brighter than the ace's wood: a darker one
-    // was murky against the outline, and the ace's olive made thin dark
-    // twigs of the pips.
+    // A dark green wood with a light edge: a light green read as a cucumber
+    // and the ace's olive made thin dark twigs of the pips.
     case 'L':
-        return QColor(0x7C, 0xB4, 0x4C);
+        return QColor(0x74, 0xB8, 0x44);
     case 'G':
-        return QColor(0x4E, 0x8C, 0x34);
+        return QColor(0x3A, 0x7A, 0x2C);
     case 'D':
-        return QColor(0x30, 0x66, 0x26);
+        return QColor(0x26, 0x58, 0x20);
     default:
         return kContornoEmblema;
     }
