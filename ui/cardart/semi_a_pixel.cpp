@@ -22,41 +22,45 @@ constexpr int kRighe = 20;
 // tenth and eleventh rows.
 template <size_t N> using Mappa = std::array<std::string_view, N>;
 
-// A sabre point up, as long as the ace's for its width: a blade of even
-// width, three pixels of blue across, outlined to its point in the ink that
-// outlines every other pip, light along one edge, bending a pixel to the
-// right every few rows over its whole length to a short point, three
-// quarters of the pip; a golden guard as wide as the pip, its ends turned up
-// in deep gold, a red grip three pixels long and a pommel of gold wider than
-// the grip, as the ace's and the figures' swords have. (A blade four pixels
-// of blue across, narrowing over its upper third to the point, read as a
-// dagger or a blue flame; a blade widening from its point to the guard as a
-// leaf; a guard of two rows apart from the blade as a second mark below it;
-// a hilt of a pixel's grip and a pixel's pommel left the blade alone to be
-// seen, a blue feather; outlined all round in deep blue, the Spade were the
-// palest suit on the table.)
+// A sabre point up: a blade of even width, four pixels of blue across,
+// outlined to its point in the ink that outlines every other pip, light
+// along one edge, upright from the hilt for half its length and then
+// bending to the right to a point, four fifths of the pip; a golden guard as
+// wide as the pip, curving up to the blade at its ends in deep gold, a red
+// grip two pixels long and a pommel of gold in deep gold wider than the
+// grip, as the ace's and the figures' swords have. (A blade widening from
+// its point to the guard read as a leaf or a flame, on a guard of two rows
+// apart from the blade as a second mark below it; a blade three pixels
+// across, leaning all its length, as a quill or a feather, and on a guard of
+// one row as a quill, the lightest pip; a guard of one light gold row was
+// lost on the white, and the blade above it read as a feather; a hilt of a
+// pixel's grip and a pixel's pommel left the blade alone to be seen, a blue
+// flame or feather; a grip of three under a guard underlined in deep gold,
+// the blade two and a half times the hilt, as a dagger; a pommel no wider
+// than the grip left almost no hilt, a blue blade on a bar; outlined all
+// round in deep blue, the Spade were the palest suit on the table.)
 constexpr Mappa<kRighe> kSpada{
-    ".......K...", "......KbK..", "......KbBK.", ".....KbBBK.", ".....KbBBK.", ".....KbBBK.", ".....KbBBK.",
-    "....KbBBK..", "....KbBBK..", "....KbBBK..", "....KbBBK..", "...KbBBK...", "...KbBBK...", "...KbBBK...",
-    "o..KbBBK..o", "YYYYYYYYYYY", "....RRr....", "....RRr....", "....rRr....", "...oYYYo...",
+    ".......K...", "......KbK..", ".....KbBK..", "....KbBBK..", "....KbBBK..", "...KbBBBK..", "...KbBBBK..",
+    "..KbBBBK...", "..KbBBBK...", "..KbBBBK...", "..KbBBBK...", "..KbBBBK...", "..KbBBBK...", "..KbBBBK...",
+    "o.KbBBBK..o", "Y.KbBBBK..Y", "YYYYYYYYYYY", "....RRr....", "....rRr....", "...oYYYo...",
 };
-// A cudgel leaning a little, as a hand holds it, its head up to the right:
-// the ace's and the figures' club made small, in dark wood, outlined, light
-// on its left and shaded on its right, a rounded head twice the grip's width
-// tapering to a grip two pixels across that ends in a red butt, a lopped
-// branch on its left under the head and one on its right halfway, red at the
-// cut, a golden leaf on its right under the lower one. Nine pixels wide, so
-// that clubs side by side have white between them, and leaning no more than
-// three pixels, so that a card of them stands as rows rather than falling
-// one way. (Leaning four pixels over a head eleven wide, in a light green,
-// the clubs of a card ran together and were read as cucumbers or chillies;
-// a head notched in two with branches out on both sides, as a cactus; its
-// leaf low on the left, a nub at the foot as the sword's guard, as a gourd;
-// a thin stick as a sword in green.)
+// A cudgel leaning as a hand holds it, its head up to the right: the ace's
+// and the figures' club made small, dark outlined, light on its left and
+// shaded on its right, a rounded head twice the grip's width tapering all
+// the way down to a grip four pixels across, a knot on its left and a lopped
+// branch on its right standing out of its outline, both red at the cut, a
+// golden leaf on its right under the branch, and a red butt: its foot bare,
+// where a sword has its guard. (Its leaf low on the left, a nub at the foot
+// as the sword's guard, and its branch within its outline, the club was
+// told from the sword by colour alone and read as a gourd or a pickle; a
+// head notched in two with branches out on both sides, as a cactus or a
+// mitten. A stave of even width read as a pickle, a grip six pixels across
+// bound in red halfway as a sock, a thin stick as a sword in green, and a
+// grip four pixels across under a head no wider than the body as a sprig.)
 constexpr Mappa<kRighe> kBastone{
-    "...KKKK..", "..KLGGDK.", ".KLGGGGDK", ".KLGGGGDK", ".KLGGGGDK", ".KLGGGGDK", "KRKLGGDK.",
-    ".KKLGGDK.", "..KLGGDKK", "..KLGGDRK", "..KLGDKK.", "..KLGDKY.", ".KLGDKYYo", ".KLGDK.o.",
-    ".KLGDK...", ".KLGDK...", ".KLDK....", ".KLDK....", "KRRrK....", "KKKKK....",
+    "....KKKK...", "...KLGGDK..", "..KLGGGGDK.", "..KLGGGGGDK", ".KKLGGGGGDK", "KRKLGGGGGDK", ".KKLGGGGDK.",
+    "..KLGGGDK..", "..KLGGGDKKK", "..KLGGDDKRr", "..KLGGDKKK.", "..KLGGDKYY.", "..KLGDKYYYo", "..KLGDK.oo.",
+    ".KLGDK.....", ".KLDK......", ".KLDK......", ".KLDK......", "KLDK.......", "KRrK.......",
 };
 
 // A gold coin as the figures hold it: a face of bright gold inside a rim of
@@ -111,14 +115,14 @@ QColor Colore(char c)
         return kTintaRosso.corpo;
     case 'r':
         return kTintaRosso.ombra;
-    // A dark green wood with a light edge: a light green read as a cucumber
-    // and the ace's olive made thin dark twigs of the pips.
+    // Brighter than the ace's wood, so that a pip a few pixels wide keeps its
+    // weight on the card (the ace's olive made thin dark twigs of them).
     case 'L':
-        return QColor(0x74, 0xB8, 0x44);
+        return QColor(0x7C, 0xB4, 0x4C);
     case 'G':
-        return QColor(0x3A, 0x7A, 0x2C);
+        return QColor(0x4E, 0x8C, 0x34);
     case 'D':
-        return QColor(0x26, 0x58, 0x20);
+        return QColor(0x30, 0x66, 0x26);
     default:
         return kContornoEmblema;
     }
