@@ -16,7 +16,7 @@ void Scena(QPainter &p, Seme seme, int valore)
         for (const Posa &posa : Disposizione(seme, valore))
             Emblema(p, seme, {posa.x, posa.y}, posa.altezza, 0, Ornato::Carta, posa.curva);
         if (valore == 2)
-            Nastro(p);
+            Nastro(p, seme);
     } else if (valore == 8) {
         Fante(p, seme);
     } else if (valore == 9) {
