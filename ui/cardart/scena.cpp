@@ -4,6 +4,7 @@
 #include "disposizioni.h"
 #include "emblemi.h"
 #include "figure.h"
+#include "nastro.h"
 
 namespace belvane::cardart {
 
@@ -14,6 +15,8 @@ void Scena(QPainter &p, Seme seme, int valore)
     } else if (valore <= 7) {
         for (const Posa &posa : Disposizione(seme, valore))
             Emblema(p, seme, {posa.x, posa.y}, posa.altezza, 0, Ornato::Carta, posa.curva);
+        if (valore == 2)
+            Nastro(p, seme);
     } else if (valore == 8) {
         Fante(p, seme);
     } else if (valore == 9) {
