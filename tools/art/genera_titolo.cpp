@@ -47,14 +47,24 @@ int main(int argc, char **argv)
         return 1;
 
     // The caption: two lines in the book roman at the lower left. The
-    // ground's rules keep clear of it, of the name and of the oval's frame.
+    // ground's rules keep clear of the name and its shade and of the oval's
+    // frame; under the caption the plate is cleared in one block, as rules
+    // running between letters this small blur them.
     QFont didascalia(tondo);
     didascalia.setPixelSize(12);
     const QString righe[] = {QStringLiteral("A Quintavox game"), QStringLiteral("Belvane, version " BELVANE_VERSIONE)};
     const QPointF dove[] = {{26, 333}, {26, 348}};
-    QPainterPath scritte = ContornoNome(corsivo);
+    const QPainterPath nome = ContornoNome(corsivo);
+    QPainterPath scritte = OmbraNome(nome);
+    QPainterPath didascalie;
     for (int k = 0; k < 2; ++k)
-        scritte.addText(dove[k], didascalia, righe[k]);
+        didascalie.addText(dove[k], didascalia, righe[k]);
+    // Out to the frame and down to the sheet's foot, so the cleared corner
+    // is not a patch with a few rules round it.
+    QRectF piazza = didascalie.boundingRect().adjusted(0, -3, 3, 0);
+    piazza.setLeft(kFilettoInterno);
+    piazza.setBottom(kAltezza);
+    scritte.addRect(piazza);
     scritte.addEllipse(kMedaglione, kMedaglioneRx + kCorniceMargine - kFondoRisparmio,
                        kMedaglioneRy + kCorniceMargine - kFondoRisparmio);
 
@@ -67,17 +77,17 @@ int main(int argc, char **argv)
     // the left side, the thin one inside, both ending together. Each is one
     // stroke round its corner, so the corner is not inked twice.
     constexpr double fine = kLarghezza - kFilettoDa, piede = kAltezza - kFilettoDa, dentro = kFilettoInterno;
-    p.setPen(QPen(kFiletto, kFilettoSpessore, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin));
+    p.setPen(QPen(kCarta, kFilettoSpessore, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin));
     const QPointF grosso[] = {{fine, kFilettoDa}, {kFilettoDa, kFilettoDa}, {kFilettoDa, piede}};
     p.drawPolyline(grosso, 3);
-    p.setPen(QPen(kFiletto, 1, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin));
+    p.setPen(QPen(kCarta, 1, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin));
     const QPointF sottile[] = {{fine, dentro}, {dentro, dentro}, {dentro, piede}};
     p.drawPolyline(sottile, 3);
     // Each pair of rules ends in a small lozenge, so the open frame is
     // finished rather than cut off.
     const double mezzo = (kFilettoDa + dentro) / 2;
     p.setPen(Qt::NoPen);
-    p.setBrush(kFiletto);
+    p.setBrush(kCarta);
     for (const QPointF &capo : {QPointF(fine + 5.5, mezzo), QPointF(mezzo, piede + 5.5)}) {
         const QPointF rombo[] = {capo + QPointF(-3.6, 0), capo + QPointF(0, -3.6), capo + QPointF(3.6, 0),
                                  capo + QPointF(0, 3.6)};
@@ -88,7 +98,7 @@ int main(int argc, char **argv)
     DisegnaMedaglione(p);
 
     p.setFont(didascalia);
-    p.setPen(kFiletto);
+    p.setPen(kCarta);
     for (int k = 0; k < 2; ++k)
         p.drawText(dove[k], righe[k]);
     p.end();

@@ -18,11 +18,9 @@ namespace titolo {
 
 namespace {
 
-// The paper and the ink of the engraving: a warm white and a warm black,
-// so that the portrait is printed in the same key as the brown and gold
-// sheet round it; the oval's dark rims are cut in the same ink, so no cool
-// grey line rings the paper.
-const QColor kCarta(245, 237, 220);
+// The ink of the engraving, a warm black, so that the portrait is printed
+// in the same key as the brown sheet round it; the oval's dark rims are cut
+// in it too, so no cool grey line rings the paper.
 const QColor kInchiostro(30, 20, 14);
 
 // How much of a pixel's ink is taken as none, and as much short of full
@@ -191,18 +189,18 @@ double Inchiostro(double x, double y)
         if (std::hypot(x * kIngrandimento / (kMedaglioneRx - bordo),
                        (y + kAbbassa) * kIngrandimento / (kMedaglioneRy - bordo)) > 1)
             return 0;
-        // Each upright line is a whole column of pixels, every third one, its
-        // tone carried by the depth of its ink rather than by a width that
-        // would fall partly across a pixel: every line prints the same, crisp
-        // at both edges, graded smoothly from the glow round the head to the
-        // rim. Where one pixel of full ink is not dark enough the line swells
-        // into the next column on its right, graded the same way.
+        // Each upright line is a whole column of pixels, every third one, in
+        // full ink: a column of graded ink reads as a grey line beating
+        // against its neighbours. The line darkens by swelling into the next
+        // column on its right; where the tone falls too low for a line it
+        // fades out over a short run, so the glow round the head is clear
+        // paper with the lines ending into it.
         const double px = SullaLastra({x, y}).x();
         const int colonna = int(std::floor(px)) % int(kPassoFondo);
-        const double inchiostro =
-            colonna < 2 ? std::clamp(kPassoFondo * std::min(0.66, 1.1 * std::pow(t, 1.3)) - colonna, 0.0, 1.0) : 0.0;
-        // Riduci steepens each pixel's ink to cut the drawn lines clean; the
-        // ruling's is given already graded, so it is raised to come out as asked.
+        const double tono = kPassoFondo * std::min(0.66, 1.1 * std::pow(t, 1.3));
+        const double inchiostro = colonna == 0 ? std::clamp((tono - 0.45) / 0.25, 0.0, 1.0)
+            : colonna == 1                     ? std::clamp(tono - 1, 0.0, 1.0)
+                                               : 0.0;
         return inchiostro > 0 ? kNitido + (1 - 2 * kNitido) * inchiostro : 0;
     }
     constexpr double e = 0.25;
@@ -340,7 +338,7 @@ void DisegnaMedaglione(QPainter &p)
             const double a =
                 std::clamp((qAlpha(riga[x]) / 255.0 - kNitidoCornice) / (1 - 2 * kNitidoCornice), 0.0, 1.0);
             const auto su = [a](int v) { return int(std::lround(v * a)); };
-            riga[x] = qRgba(su(kFiletto.red()), su(kFiletto.green()), su(kFiletto.blue()), su(255));
+            riga[x] = qRgba(su(kCarta.red()), su(kCarta.green()), su(kCarta.blue()), su(255));
         }
     }
     p.drawImage(0, 0, cornice);
