@@ -318,10 +318,14 @@ void IncidiOcchi(Lastra &lastra)
                             -0.3 - 2.3 * (1 - 0.55 * std::max(0.0, dx)));
             },
             [ombra](double t) { return (ombra ? 1.0 : 0.85) * Fuso(t, 0.6) * std::min(1.0, 1.2 - 0.8 * t); });
-        // The lower lid: a short flick at its outer end only, so the eye is
-        // not ringed in ink nor bagged under.
-        lastra.Solco([&](double t) { return occhio(0.35 + 0.55 * t, -1) + QPointF(0, 0.45); },
-                     [](double t) { return 0.5 * Fuso(t, 0.7); });
+        // The lower lid: a fine line from the inner corner, firming towards
+        // the outer one where the lids meet, so the white lies in an almond
+        // closed below without being ringed in ink.
+        lastra.Solco([&](double t) { return occhio(-0.85 + 1.8 * t, -1) + QPointF(0, 0.6); },
+                     [](double t) { return (0.4 + 0.45 * t) * std::min(1.0, 3 * Fuso(t, 0.7)); });
+        // The inner corner: a short dark tick where the lids meet by the nose.
+        lastra.Solco([&](double t) { return occhio(-0.92 - 0.1 * t, 0) + QPointF(0, 0.4 * t); },
+                     [](double) { return 0.75; });
     }
 }
 
