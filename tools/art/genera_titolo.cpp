@@ -53,17 +53,14 @@ int main(int argc, char **argv)
     QFont didascalia(tondo);
     didascalia.setPixelSize(12);
     const QString righe[] = {QStringLiteral("A Quintavox game"), QStringLiteral("Belvane, version " BELVANE_VERSIONE)};
-    // Set in far enough that the tablet round it keeps clear of the frame's
-    // rule and stands above the lozenge that ends it.
-    const QPointF dove[] = {{30, 325}, {30, 340}};
+    const QPointF dove[] = {{26, 333}, {26, 348}};
     const QPainterPath nome = ContornoNome(corsivo);
     QPainterPath scritte = OmbraNome(nome);
     QPainterPath didascalie;
     for (int k = 0; k < 2; ++k)
         didascalie.addText(dove[k], didascalia, righe[k]);
-    // An even margin all round, on whole pixels, so its rule prints as
-    // crisply as the frame's.
-    const QRect tavola = didascalie.boundingRect().adjusted(-5, -5, 5, 5).toAlignedRect();
+    // On whole pixels, so its rule prints as crisply as the frame's.
+    const QRect tavola = didascalie.boundingRect().adjusted(-4, -5, 5, 5).toAlignedRect();
     scritte.addRect(tavola);
     scritte.addEllipse(kMedaglione, kMedaglioneRx + kCorniceMargine - kFondoRisparmio,
                        kMedaglioneRy + kCorniceMargine - kFondoRisparmio);

@@ -29,7 +29,7 @@ constexpr double kSecondoRado = 0.7;
 // deepest; lines thinner than kPuntoVia leave the paper clean: the
 // brightest lights. Never shorter, or the flicks read as freckles.
 constexpr double kPuntoLargo = 0.24, kPuntoVia = 0.08;
-constexpr double kToccoCorto = 4.0, kToccoLungo = 6.0, kToccoRado = 24.0;
+constexpr double kToccoCorto = 2.0, kToccoLungo = 4.0, kToccoRado = 14.0;
 // How far the lines bow between the middle of the face and its outline, in
 // units: up in the middle over the brow, up at the sides below the eyes.
 constexpr double kArcoFronte = 15, kArcoGuance = -9;

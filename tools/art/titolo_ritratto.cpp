@@ -193,13 +193,12 @@ double Inchiostro(double x, double y)
         // full ink: a column of graded ink reads as a grey line beating
         // against its neighbours. The line darkens by swelling into the next
         // column on its right; where the tone falls too low for a line it
-        // fades out, over a run long enough that the glow beside the neck
-        // opens gradually, so the glow round the head is clear paper with
-        // the lines ending into it.
+        // fades out over a short run, so the glow round the head is clear
+        // paper with the lines ending into it.
         const double px = SullaLastra({x, y}).x();
         const int colonna = int(std::floor(px)) % int(kPassoFondo);
         const double tono = kPassoFondo * std::min(0.66, 1.1 * std::pow(t, 1.3));
-        const double inchiostro = colonna == 0 ? std::clamp((tono - 0.2) / 0.6, 0.0, 1.0)
+        const double inchiostro = colonna == 0 ? std::clamp((tono - 0.3) / 0.35, 0.0, 1.0)
             : colonna == 1                     ? std::clamp(tono - 1, 0.0, 1.0)
                                                : 0.0;
         return inchiostro > 0 ? kNitido + (1 - 2 * kNitido) * inchiostro : 0;

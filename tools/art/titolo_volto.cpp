@@ -45,9 +45,7 @@ double MezzaLuce(double x, double y)
     t *= 1 - Gauss(x, y - (kBoccaY + 1), 9, 4.5);
     t *= 1 - Gauss(x, y - (kOcchiY - 4.2), 4.2, 2.5);
     // Only the lit side: on the shaded side the shade's own lines carry it.
-    // Kept under the tone where the skin's crossing lines begin, whose
-    // first fine fragments would print as grit among the flicks.
-    return std::min(0.28, t) * (1 - Passaggio(0, 12, x));
+    return t * (1 - Passaggio(0, 12, x));
 }
 
 } // namespace
