@@ -20,9 +20,6 @@ constexpr double kCroce = 1.0; // the crossing set's angle to the first, radians
 // face. Lower, into the half-shades, the two sets beat against the pixels
 // into rows of beads running straight across the cheek.
 constexpr double kSecondoDa = 0.3;
-// On the head the crossing set begins deeper, only in the darkest shade:
-// the temple, under the cheekbone and along the jaw turned from the light.
-constexpr double kIncrocioDa = 0.36;
 // The crossing set's lines to the first's: sparser, so the two do not close
 // into a checker of single pixels.
 constexpr double kSecondoRado = 0.7;
@@ -40,6 +37,11 @@ constexpr double kArcoFronte = 15, kArcoGuance = -9;
 // less, or the lines would crowd into a smear down its shaded flank.
 constexpr double kPiegaLineamenti = 0.35, kPiegaNaso = 0.3;
 constexpr double kPiegaOmbra = 1.0; // on the shaded side more, so they turn round the cheekbone and the temple
+
+// The lines crossing the head's shade (see Giro): this many units across
+// the face's half-width, never narrower than kGiroMinimo, bowed this far by
+// the features, kGiroPasso pixels apart.
+constexpr double kGiroRaggio = 26, kGiroMinimo = 18, kGiroPiega = 0.8, kGiroPasso = 4.2;
 
 // The skin's lines are the level lines of this function of the place.
 double Livello(Pezzo pezzo, double x, double y)
@@ -68,6 +70,16 @@ double Livello(Pezzo pezzo, double x, double y)
     const double lineamenti = (2 * l(x, y) + l(x - r, y) + l(x + r, y) + l(x, y - r) + l(x, y + r)) / 6;
     const double piega = kPiegaLineamenti + (kPiegaOmbra - kPiegaLineamenti) * Passaggio(0, 10, x);
     return y - arco * tondo - piega * lineamenti;
+}
+
+// The crossing lines of the head's shade run down the face with its
+// outline, over the temple, round the cheekbone and in along the jaw, so the
+// shade turns with the head; they are the level lines of this function,
+// bowed outwards where the features rise and in where they sink.
+double Giro(double x, double y)
+{
+    const double w = std::max(kGiroMinimo, MezzaLarghezza(y));
+    return kGiroRaggio * x / w - kGiroPiega * Lineamenti(x, y, 0);
 }
 
 // The share of their spacing the skin's first lines cover at tone t: each
@@ -125,45 +137,28 @@ double InchiostroPelle(const Campione &c, double x, double y, double t)
     // The lines themselves, and their flicks in the half-lights, are cut
     // on the plate's whole pixels (see InchiostroPelleRighe).
     double a = 0;
-    // In the deepest shade a second set crosses the first, so the shade is
-    // built up in two layers: on the head on the plate's whole pixels (see
-    // Incrocio), on the ears here, at a wide angle to the first. The neck's
-    // lines run round it in one set: crossed in the jaw's shadow they left a
-    // row of paper dots, like beads.
+    // In the deepest shade a second set crosses the first, so the shade
+    // is built up in two layers. On the head it runs down the face with the
+    // outline (see Giro), on the ears at a wide angle to the first. The nose
+    // keeps to its one set of lines, so its shaded side turns as a graded
+    // shade and not a blot. The neck's lines run round it in one set: crossed
+    // in the jaw's shadow they left a row of paper dots, like beads.
     const double naso = std::exp(-std::pow(x / 5.5, 2) - std::pow((y - (kOcchiY + 10)) / 7.5, 2));
     const double secondo = std::min(0.45, (t - kSecondoDa) * 1.2); // the crossing lines' width
-    if (t > kSecondoDa && pezzo == Pezzo::Orecchio)
+    if (t > kSecondoDa && pezzo == Pezzo::Testa) {
+        // They stop short of the nose and the mouth, which keep their own
+        // cuts, but run on down the jaw.
+        constexpr double giri = kIngrandimento / kGiroPasso;
+        const double h = Giro(x, y);
+        const double gg = std::max(0.05, std::hypot(Giro(x + e, y) - h, Giro(x, y + e) - h) / e * giri);
+        const double bocca = std::exp(-std::pow(x / 9.5, 2) - std::pow((y - kBoccaY) / 3.5, 2));
+        // Nor do they cross under the chin, where they closed into a dark net.
+        const double mento = std::exp(-std::pow(x / 11, 2) - std::pow((y - (kMentoY - 2)) / 3.5, 2));
+        a = std::max(a, (1 - naso) * (1 - bocca) * (1 - mento) * Tratto(h * giri, gg, secondo));
+    } else if (t > kSecondoDa && pezzo != Pezzo::Collo)
         a = std::max(a, (1 - naso) * Tratto(f2 * righe * kSecondoRado, g2, secondo));
     return a * narici * Risparmi(x, y);
 }
-
-namespace {
-
-// The crossing set of the head's deepest shade in the pixel whose centre is
-// `pixel` (the sitter at x, y, of tone t): the first set's level turned by
-// kCroce, so the two cross at a wide angle even where the first runs along
-// the outline, cut on whole pixels like the first, so they cross cleanly
-// instead of beating into a ripple. They stop short of the nose and the
-// mouth, which keep their own cuts, and do not cross under the chin, where
-// they closed into a dark net.
-double Incrocio(QPointF pixel, double x, double y, double t)
-{
-    if (t <= kIncrocioDa)
-        return 0;
-    constexpr double righe = kIngrandimento / kPasso * kSecondoRado;
-    const auto fase = [&](double dx, double dy) {
-        const QPointF r = DallaLastra(pixel + QPointF(dx, dy));
-        return (std::cos(kCroce) * Livello(Pezzo::Testa, r.x(), r.y()) + std::sin(kCroce) * r.x()) * righe;
-    };
-    const double gx = fase(0.5, 0) - fase(-0.5, 0), gy = fase(0, 0.5) - fase(0, -0.5);
-    const double naso = std::exp(-std::pow(x / 5.5, 2) - std::pow((y - (kOcchiY + 10)) / 7.5, 2));
-    const double bocca = std::exp(-std::pow(x / 9.5, 2) - std::pow((y - kBoccaY) / 3.5, 2));
-    const double mento = std::exp(-std::pow(x / 11, 2) - std::pow((y - (kMentoY - 2)) / 3.5, 2));
-    const double larghezza = std::min(0.4, (t - kIncrocioDa) * 2.5);
-    return (1 - naso) * (1 - bocca) * (1 - mento) * Riga(fase(0, 0), gx, gy, larghezza);
-}
-
-} // namespace
 
 double InchiostroPelleRighe(QPointF pixel)
 {
@@ -172,8 +167,7 @@ double InchiostroPelleRighe(QPointF pixel)
     const Campione c = Rilievo(x, y);
     if (c.zona != Zona::Pelle)
         return 0;
-    const double tono = Tono(c, x, y);
-    const double larghezza = Larghezza(tono);
+    const double larghezza = Larghezza(Tono(c, x, y));
     // Round the mouth and over the chin the flicks start later still, or the
     // lower face reads as unshaven.
     const double via = kPuntoVia + 0.14 * std::exp(-std::pow(x / 10, 2) - std::pow((y - (kBoccaY + 3)) / 8, 2));
@@ -188,10 +182,8 @@ double InchiostroPelleRighe(QPointF pixel)
     };
     const double gx = fase(0.5, 0) - fase(-0.5, 0), gy = fase(0, 0.5) - fase(0, -0.5);
     const double risparmi = Narici(x, y) * Risparmi(x, y);
-    if (larghezza >= kPuntoLargo) {
-        const double incrocio = pezzo == Pezzo::Testa ? Incrocio(pixel, x, y, tono) : 0;
-        return std::max(Riga(fase(0, 0), gx, gy, larghezza), incrocio) * risparmi;
-    }
+    if (larghezza >= kPuntoLargo)
+        return Riga(fase(0, 0), gx, gy, larghezza) * risparmi;
     // In the half-lights a line narrower than a pixel would print as a grey
     // smear or a scatter of dots; it breaks instead into flicks of a
     // pixel's width, shorter and fewer towards the light, staggered from line

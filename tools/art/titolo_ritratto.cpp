@@ -38,14 +38,6 @@ constexpr double kPassoFondo = 3;
 constexpr double kFiloInterno = 2.8;
 constexpr double kMargineFondo = 2.2;
 
-// How much ink a neighbouring pixel of the skin's must hold for a pixel
-// beside it not to stand alone.
-constexpr double kSolitario = 0.3;
-
-// Where the bust begins to fade out towards the foot of the oval and where
-// it is gone, as shares of the oval's half-height below its centre.
-constexpr double kBustoSfuma = 0.76, kBustoFine = 0.95;
-
 // How far the ground's lines stop short of the head's outline, in the
 // sitter's units: a band of clean paper round it, so the lit side has an
 // edge against the ruling and the head stands off it.
@@ -155,14 +147,8 @@ double Inchiostro(double x, double y)
     // The hair is engraved strand by strand afterwards, on clean paper.
     if (c.zona == Zona::Capelli)
         return 0;
-    // The bust fades out towards the foot of the oval, its lines and its
-    // edges alike thinning to nothing above the rim, as a vignetted bust
-    // does, rather than being cut off by it.
-    const double rx = x * kIngrandimento / kMedaglioneRx, ry = (y + kAbbassa) * kIngrandimento / kMedaglioneRy;
-    const bool busto = c.zona != Zona::Fondo && c.zona != Zona::Pelle && c.zona != Zona::Capelli && ry > 0;
-    const double piede = busto ? 1 - Passaggio(kBustoSfuma, kBustoFine, ry) : 1;
     if (c.zona != Zona::Fondo && Contorno(c, x, y))
-        return piede;
+        return 1;
     // The ground's lines stop short of the head, the hair and the neck, so
     // the head is cut against paper, a vignette's halo, and the ruling does
     // not run into it where both are ruled nearly the same way. Over the
@@ -179,10 +165,11 @@ double Inchiostro(double x, double y)
     // Beyond that thread the lapel's edge is cut on the coat, so the V
     // stands clear of the cloth on either side.
     if (c.zona == Zona::Giacca && Rilievo(x + (x < 0 ? 0.75 : -0.75), y).zona == Zona::Bavero)
-        return piede;
+        return 1;
     double t = Tono(c, x, y);
     if (c.zona == Zona::Camicia && y - kColloY >= 20 && t < (y - kColloY < 28.5 ? 0.2 : 0.1))
-        return 0;                // the shirt front's brightest lights stay clean paper
+        return 0; // the shirt front's brightest lights stay clean paper
+    const double rx = x * kIngrandimento / kMedaglioneRx, ry = (y + kAbbassa) * kIngrandimento / kMedaglioneRy;
     if (c.zona == Zona::Fondo) { // the ground deepens towards the oval's rim
         t += 0.16 * (rx * rx + ry * ry);
         // Over the shoulders its lines thin as they come down to the coat, so
@@ -191,8 +178,10 @@ double Inchiostro(double x, double y)
             t *= 0.45;
         else if (Intorno(x, y, 3.0, Giacca))
             t *= 0.7;
-    } else if (busto)
-        t *= piede;
+    } else if (c.zona != Zona::Pelle && c.zona != Zona::Capelli && ry > 0)
+        // The bust fades towards the foot of the oval, its lines thinning into
+        // the ground's, rather than being cut off by the rim.
+        t = t + (0.3 - t) * 0.75 * Passaggio(0.8, 0.98, std::hypot(rx, ry));
     if (c.zona == Zona::Pelle)
         return InchiostroPelle(c, x, y, t);
     if (c.zona == Zona::Fondo) {
@@ -300,25 +289,9 @@ QImage Incisione()
     for (int sy = 0; sy < ag; ++sy)
         for (int sx = 0; sx < lg; ++sx)
             inchiostro[std::size_t(sy * lg + sx)] = float(1 - qGray(grande.pixel(sx, sy)) / 255.0);
-    // The skin's lines and flicks on whole pixels. A flick the lights or
-    // the features have cut down to a single pixel with no inked neighbour
-    // would print as a speck of grit, so it is not cut.
-    std::vector<double> pelle(std::size_t(larghezza) * altezza);
     for (int py = 0; py < altezza; ++py)
         for (int px = 0; px < larghezza; ++px)
-            pelle[std::size_t(py * larghezza + px)] = InchiostroPelleRighe(QPointF(px + 0.5, py + 0.5));
-    const auto pelleIn = [&](int px, int py) {
-        return px < 0 || py < 0 || px >= larghezza || py >= altezza ? 0.0 : pelle[std::size_t(py * larghezza + px)];
-    };
-    for (int py = 0; py < altezza; ++py)
-        for (int px = 0; px < larghezza; ++px) {
-            bool accanto = false;
-            for (int dy = -1; dy <= 1 && !accanto; ++dy)
-                for (int dx = -1; dx <= 1 && !accanto; ++dx)
-                    accanto = (dx != 0 || dy != 0) && pelleIn(px + dx, py + dy) > kSolitario;
-            if (accanto)
-                lastra.Inchiostra(px, py, pelleIn(px, py));
-        }
+            lastra.Inchiostra(px, py, InchiostroPelleRighe(QPointF(px + 0.5, py + 0.5)));
     IncidiOcchi(lastra);
     IncidiNaso(lastra);
     IncidiBocca(lastra);

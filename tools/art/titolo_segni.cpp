@@ -454,11 +454,10 @@ void DisegnaLineamenti(QPainter &p)
         },
         [](double t) { return (0.25 + 0.45 * t) * Fuso(t, 0.35); }, 40);
     // The waistcoat's buttons down the middle, each a dark disc large
-    // enough to print as a button and not a pip; none where the bust fades
-    // out at the foot of the oval.
+    // enough to print as a button and not a pip.
     p.setPen(Qt::NoPen);
     p.setBrush(Qt::black);
-    for (double y : {kColloY + 52, kColloY + 60})
+    for (double y : {kColloY + 52, kColloY + 60, kColloY + 68})
         p.drawEllipse(QPointF(0, y), 1.6, 1.6);
     // The upper lip in shade on the side away from the light: one short cut
     // above the parting, wide enough to print as ink, so the lip is a shape
