@@ -46,17 +46,22 @@ int main(int argc, char **argv)
     if (corsivo.isEmpty() || tondo.isEmpty())
         return 1;
 
-    // The caption: two lines in the book roman at the lower left. The
-    // ground's rules keep clear of it, of the name and its shade and of the
-    // oval's frame.
+    // The caption: two lines in the book roman at the lower left, on a
+    // clear tablet ruled round in the frame's cream, as rules running between
+    // letters this small blur them. The ground's rules keep clear of the
+    // tablet, of the name and its shade and of the oval's frame.
     QFont didascalia(tondo);
     didascalia.setPixelSize(12);
     const QString righe[] = {QStringLiteral("A Quintavox game"), QStringLiteral("Belvane, version " BELVANE_VERSIONE)};
     const QPointF dove[] = {{26, 333}, {26, 348}};
     const QPainterPath nome = ContornoNome(corsivo);
-    QPainterPath scritte = nome.united(OmbraNome(nome));
+    QPainterPath scritte = OmbraNome(nome);
+    QPainterPath didascalie;
     for (int k = 0; k < 2; ++k)
-        scritte.addText(dove[k], didascalia, righe[k]);
+        didascalie.addText(dove[k], didascalia, righe[k]);
+    // On whole pixels, so its rule prints as crisply as the frame's.
+    const QRect tavola = didascalie.boundingRect().adjusted(-4, -5, 5, 5).toAlignedRect();
+    scritte.addRect(tavola);
     scritte.addEllipse(kMedaglione, kMedaglioneRx + kCorniceMargine - kFondoRisparmio,
                        kMedaglioneRy + kCorniceMargine - kFondoRisparmio);
 
@@ -89,6 +94,9 @@ int main(int argc, char **argv)
     DisegnaNome(p, corsivo);
     DisegnaMedaglione(p);
 
+    p.setPen(QPen(kCarta, 1));
+    p.setBrush(Qt::NoBrush);
+    p.drawRect(QRectF(tavola).adjusted(0.5, 0.5, -0.5, -0.5));
     p.setFont(didascalia);
     p.setPen(kCarta);
     for (int k = 0; k < 2; ++k)

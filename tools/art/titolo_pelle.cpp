@@ -30,7 +30,6 @@ constexpr double kSecondoRado = 0.7;
 // brightest lights. Never shorter, or the flicks read as freckles.
 constexpr double kPuntoLargo = 0.24, kPuntoVia = 0.08;
 constexpr double kToccoCorto = 2.0, kToccoLungo = 4.0, kToccoRado = 14.0;
-constexpr double kToccoChiaro = 0.45; // the lightest flicks' ink, a share of the lines'
 // How far the lines bow between the middle of the face and its outline, in
 // units: up in the middle over the brow, up at the sides below the eyes.
 constexpr double kArcoFronte = 15, kArcoGuance = -9;
@@ -199,11 +198,8 @@ double InchiostroPelleRighe(QPointF pixel)
     const double dove = (lungo - std::floor(lungo)) * passo; // pixels into the flick's period
     if (dove >= tocco)
         return 0;
-    // Paler the lighter the flesh, as a shallower cut prints: at the
-    // picture's size a dark pixel alone in the light reads as a fleck of
-    // dirt, not as tone.
-    const double punta = dove < 1 && tocco >= 2 ? 0.6 : 1.0;
-    return punta * (kToccoChiaro + (1 - kToccoChiaro) * quota) * Riga(fase(0, 0), gx, gy, kPuntoLargo) * risparmi;
+    const double punta = dove < 1 && tocco >= 2 ? 0.55 : 1.0;
+    return punta * Riga(fase(0, 0), gx, gy, kPuntoLargo) * risparmi;
 }
 
 } // namespace titolo

@@ -289,25 +289,9 @@ QImage Incisione()
     for (int sy = 0; sy < ag; ++sy)
         for (int sx = 0; sx < lg; ++sx)
             inchiostro[std::size_t(sy * lg + sx)] = float(1 - qGray(grande.pixel(sx, sy)) / 255.0);
-    // The skin's lines and flicks on whole pixels. A flick the lights or
-    // the features have cut down to a single pixel with no inked neighbour
-    // would print as a speck of grit, so it is not cut.
-    std::vector<double> pelle(std::size_t(larghezza) * altezza);
     for (int py = 0; py < altezza; ++py)
         for (int px = 0; px < larghezza; ++px)
-            pelle[std::size_t(py * larghezza + px)] = InchiostroPelleRighe(QPointF(px + 0.5, py + 0.5));
-    const auto pelleIn = [&](int px, int py) {
-        return px < 0 || py < 0 || px >= larghezza || py >= altezza ? 0.0 : pelle[std::size_t(py * larghezza + px)];
-    };
-    for (int py = 0; py < altezza; ++py)
-        for (int px = 0; px < larghezza; ++px) {
-            bool accanto = false;
-            for (int dy = -1; dy <= 1 && !accanto; ++dy)
-                for (int dx = -1; dx <= 1 && !accanto; ++dx)
-                    accanto = (dx != 0 || dy != 0) && pelleIn(px + dx, py + dy) > 0.2;
-            if (accanto)
-                lastra.Inchiostra(px, py, pelleIn(px, py));
-        }
+            lastra.Inchiostra(px, py, InchiostroPelleRighe(QPointF(px + 0.5, py + 0.5)));
     IncidiOcchi(lastra);
     IncidiNaso(lastra);
     IncidiBocca(lastra);

@@ -3,12 +3,9 @@
 #include "titolo_misure.h"
 
 #include <QFont>
-#include <QImage>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPainterPathStroker>
-
-#include <cmath>
 
 namespace titolo {
 
@@ -21,16 +18,12 @@ constexpr double kIngrossa = 1.3; // how much the book weight is thickened, in p
 // crisply as the letter's own.
 constexpr int kCaduta = 4;
 // Darker than the ground's ruled lines, so it reads as a shade and not as
-// more of the ruling.
+// more of the ruling; it is cut solid, as a comb of lines at this size
+// blurs into a grey fringe.
 const QColor kOmbra(0x12, 0x09, 0x04);
 // The hairline of bare ground between each letter and its shade, so the
 // letter stands clear of it, in pixels.
 constexpr double kFilo = 1.0;
-// The shade is cut in level lines, one on every kRigaOmbra-th row of
-// pixels, as an engraver rules a cast shade: finer than the ground's rules
-// and standing clear of them, and no heavier than the portrait; laid
-// solid, it would be the heaviest thing on the sheet.
-constexpr int kRigaOmbra = 2;
 
 } // namespace
 
@@ -64,29 +57,9 @@ QPainterPath OmbraNome(const QPainterPath &nome)
 void DisegnaNome(QPainter &p, const QString &famiglia)
 {
     const QPainterPath nome = ContornoNome(famiglia);
-    const QRect spazio = OmbraNome(nome).boundingRect().toAlignedRect().adjusted(-1, -1, 1, 1);
-    QImage maschera(spazio.size(), QImage::Format_Grayscale8);
-    maschera.fill(0);
-    {
-        QPainter m(&maschera);
-        m.setRenderHint(QPainter::Antialiasing);
-        m.translate(-spazio.topLeft());
-        m.fillPath(OmbraNome(nome), Qt::white);
-    }
-    QImage ombra(spazio.size(), QImage::Format_ARGB32_Premultiplied);
-    ombra.fill(Qt::transparent);
-    for (int y = 0; y < ombra.height(); ++y)
-        for (int x = 0; x < ombra.width(); ++x) {
-            const int gy = spazio.top() + y;
-            if (gy % kRigaOmbra != 0)
-                continue;
-            const double a = maschera.constScanLine(y)[x] / 255.0;
-            const auto su = [a](int v) { return int(std::lround(v * a)); };
-            ombra.setPixel(x, y, qRgba(su(kOmbra.red()), su(kOmbra.green()), su(kOmbra.blue()), su(255)));
-        }
-    p.drawImage(spazio.topLeft(), ombra);
     p.save();
     p.setRenderHint(QPainter::Antialiasing);
+    p.fillPath(OmbraNome(nome), kOmbra);
     p.fillPath(nome, kCarta);
     p.restore();
 }

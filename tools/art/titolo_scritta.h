@@ -1,5 +1,5 @@
 // The product's name: solid cream letters, each standing a hairline clear
-// of a ruled drop shade cast down and to the right, away from the light.
+// of a solid drop shade cast down and to the right, away from the light.
 #pragma once
 
 class QPainter;

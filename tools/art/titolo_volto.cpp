@@ -322,7 +322,7 @@ double Tono(const Campione &c, double x, double y)
     case Zona::Giacca:
         // The coat takes the face's light: lighter on the shoulder towards
         // it, darker on the one turned away.
-        chiaro = 0.28 + 0.67 * Passaggio(-50, 50, x), cupo = 0.97;
+        chiaro = 0.45 + 0.5 * Passaggio(-50, 50, x), cupo = 0.97;
         // Each lapel casts a shadow on the coat beside it, the one turned from
         // the light the deeper, so the lapels stand off the cloth.
         if (const double yb = y - kColloY; yb > 23) {
