@@ -17,6 +17,7 @@
 #include <QPainterPath>
 
 #include <cstdio>
+#include <cstdlib>
 
 using namespace titolo;
 
@@ -46,22 +47,15 @@ int main(int argc, char **argv)
     if (corsivo.isEmpty() || tondo.isEmpty())
         return 1;
 
-    // The caption: two lines in the book roman at the lower left, on a
-    // clear tablet ruled round in the frame's cream, as rules running between
-    // letters this small blur them. The ground's rules keep clear of the
-    // tablet, of the name and its shade and of the oval's frame.
+    // The caption: two lines in the book roman at the lower left. The
+    // ground's rules keep clear of it, of the name and of the oval's frame.
     QFont didascalia(tondo);
     didascalia.setPixelSize(12);
     const QString righe[] = {QStringLiteral("A Quintavox game"), QStringLiteral("Belvane, version " BELVANE_VERSIONE)};
     const QPointF dove[] = {{26, 333}, {26, 348}};
-    const QPainterPath nome = ContornoNome(corsivo);
-    QPainterPath scritte = OmbraNome(nome);
-    QPainterPath didascalie;
+    QPainterPath scritte = ContornoNome(corsivo);
     for (int k = 0; k < 2; ++k)
-        didascalie.addText(dove[k], didascalia, righe[k]);
-    // On whole pixels, so its rule prints as crisply as the frame's.
-    const QRect tavola = didascalie.boundingRect().adjusted(-4, -5, 5, 5).toAlignedRect();
-    scritte.addRect(tavola);
+        scritte.addText(dove[k], didascalia, righe[k]);
     scritte.addEllipse(kMedaglione, kMedaglioneRx + kCorniceMargine - kFondoRisparmio,
                        kMedaglioneRy + kCorniceMargine - kFondoRisparmio);
 
@@ -71,34 +65,29 @@ int main(int argc, char **argv)
     p.setRenderHint(QPainter::TextAntialiasing);
 
     // The open frame: a thick and a thin light rule along the top and down
-    // the left side, the thin one inside, both ending together. Each is one
-    // stroke round its corner, so the corner is not inked twice.
-    constexpr double fine = kLarghezza - kFilettoDa, piede = kAltezza - kFilettoDa, dentro = kFilettoInterno;
-    p.setPen(QPen(kCarta, kFilettoSpessore, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin));
-    const QPointF grosso[] = {{fine, kFilettoDa}, {kFilettoDa, kFilettoDa}, {kFilettoDa, piede}};
-    p.drawPolyline(grosso, 3);
-    p.setPen(QPen(kCarta, 1, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin));
-    const QPointF sottile[] = {{fine, dentro}, {dentro, dentro}, {dentro, piede}};
-    p.drawPolyline(sottile, 3);
+    // the left side, the thin one inside, both ending together, each laid
+    // on whole pixels so its edges and its corner print clean.
+    p.setRenderHint(QPainter::Antialiasing, false);
+    const int da = int(kFilettoDa - kFilettoSpessore / 2), spesso = int(kFilettoSpessore);
+    const int dentro = int(kFilettoInterno), fine = kLarghezza - int(kFilettoDa), piede = kAltezza - int(kFilettoDa);
+    p.fillRect(da, da, fine - da, spesso, kFiletto);
+    p.fillRect(da, da, spesso, piede - da, kFiletto);
+    p.fillRect(dentro, dentro, fine - dentro, 1, kFiletto);
+    p.fillRect(dentro, dentro, 1, piede - dentro, kFiletto);
     // Each pair of rules ends in a small lozenge, so the open frame is
-    // finished rather than cut off.
-    const double mezzo = (kFilettoDa + dentro) / 2;
-    p.setPen(Qt::NoPen);
-    p.setBrush(kCarta);
-    for (const QPointF &capo : {QPointF(fine + 5.5, mezzo), QPointF(mezzo, piede + 5.5)}) {
-        const QPointF rombo[] = {capo + QPointF(-3.6, 0), capo + QPointF(0, -3.6), capo + QPointF(3.6, 0),
-                                 capo + QPointF(0, 3.6)};
-        p.drawPolygon(rombo, 4);
-    }
+    // finished rather than cut off: rows of 1, 3, 5, 7, 5, 3 and 1 pixels
+    // about the middle of the pair, so it is as crisp as the rules.
+    const int mezzo = (da + dentro + 1) / 2;
+    for (const QPoint &capo : {QPoint(fine + 5, mezzo), QPoint(mezzo, piede + 5)})
+        for (int k = -3; k <= 3; ++k)
+            p.fillRect(capo.x() - (3 - std::abs(k)), capo.y() + k, 2 * (3 - std::abs(k)) + 1, 1, kFiletto);
+    p.setRenderHint(QPainter::Antialiasing);
 
     DisegnaNome(p, corsivo);
     DisegnaMedaglione(p);
 
-    p.setPen(QPen(kCarta, 1));
-    p.setBrush(Qt::NoBrush);
-    p.drawRect(QRectF(tavola).adjusted(0.5, 0.5, -0.5, -0.5));
     p.setFont(didascalia);
-    p.setPen(kCarta);
+    p.setPen(kFiletto);
     for (int k = 0; k < 2; ++k)
         p.drawText(dove[k], righe[k]);
     p.end();

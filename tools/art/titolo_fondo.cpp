@@ -14,13 +14,13 @@ namespace titolo {
 
 namespace {
 
-// The rules' width in pixels: one whole row of full ink behind the name
-// and the medallion, swelling downwards into the next row towards the
-// edges, so the ground darkens there by its lines growing and not by a
-// tint: no rule is ever a paler row. They begin to swell this far from the
-// middle and are full this far (1 at the middle of each side, the sheet's
-// width and height taken as 2).
-constexpr double kRigaFine = 1.0, kRigaPiena = 1.9;
+// The rules' width in pixels: fine behind the name and the medallion,
+// swelling towards the edges, so the tint darkens the sheet's edges by its
+// line alone, as a ruled vignette does. Even at their finest they keep
+// near half a row, so the middle stays ruled and does not fade into a glow.
+// They begin to swell this far from the middle and are full this far (1 at
+// the middle of each side, the sheet's width and height taken as 2).
+constexpr double kRigaFine = 0.45, kRigaPiena = 1.8;
 constexpr double kRigaCresceDa = 0.4, kRigaPienaA = 1.0;
 
 } // namespace
@@ -38,19 +38,21 @@ QImage Fondo(const QPainterPath &risparmio)
         margine.setJoinStyle(Qt::RoundJoin);
         m.fillPath(risparmio.united(margine.createStroke(risparmio)), Qt::white);
     }
-    // Each rule lies on a whole row of pixels and swells into the row under
-    // it, so its upper edge is always crisp and its lower one firms as it grows.
+    // Each rule is centred on a row of pixels, so at its finest it is that
+    // row a little darkened and at its fullest that row with a shade on
+    // either side: it stays crisp through the JPEG at every width.
     QImage img(kLarghezza, kAltezza, QImage::Format_RGB32);
     for (int y = 0; y < kAltezza; ++y) {
-        const int sotto = y % kFondoPasso; // rows below the rule's first
+        const int riga = int(std::lround(double(y) / kFondoPasso)) * kFondoPasso;
+        const double asse = riga + 0.5;
         for (int x = 0; x < kLarghezza; ++x) {
             // How far out from the middle of the sheet, 1 at the middle of each side.
             const double dx = (x + 0.5) / kLarghezza * 2 - 1, dy = (y + 0.5) / kAltezza * 2 - 1;
             const double fuori =
                 std::clamp((std::hypot(dx, dy) - kRigaCresceDa) / (kRigaPienaA - kRigaCresceDa), 0.0, 1.0);
             const double verso = fuori * fuori * (3 - 2 * fuori);
-            const double larga = kRigaFine + (kRigaPiena - kRigaFine) * verso;
-            const double coperta = std::clamp(larga - sotto, 0.0, 1.0);
+            const double mezza = (kRigaFine + (kRigaPiena - kRigaFine) * verso) / 2;
+            const double coperta = std::max(0.0, std::min(y + 1.0, asse + mezza) - std::max(double(y), asse - mezza));
             // The tint lies within the frame, which runs along the top and
             // down the left; the margin outside it is left plain.
             const bool margine = x < kFilettoInterno + kFondoRisparmio || y < kFilettoInterno + kFondoRisparmio;

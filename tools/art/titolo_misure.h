@@ -11,16 +11,12 @@ constexpr int kLarghezza = 532;
 constexpr int kAltezza = 362;
 constexpr int kQualitaJpeg = 95;
 
-// The one cream of the picture: the portrait's paper and the ink of the
-// name, the frame's rules and the caption, so the sheet is printed in two
-// colours, the cream and the brown.
-inline const QColor kCarta(245, 237, 220);
-
-// The ground and the open frame.
+// The ground, the open frame and the caption's ink.
 inline const QColor kFondo(0x3C, 0x24, 0x14);
-inline const QColor kFondoRiga(0x1C, 0x0F, 0x08);    // the ruled tint's lines
-constexpr int kFondoPasso = 3;                       // their spacing, in whole pixels
-constexpr double kFondoRisparmio = 2;                // how far they stop short of the lettering, in pixels
+inline const QColor kFondoRiga(0x1C, 0x0F, 0x08); // the ruled tint's lines
+constexpr int kFondoPasso = 3;                    // their spacing, in whole pixels
+constexpr double kFondoRisparmio = 2;             // how far they stop short of the lettering, in pixels
+inline const QColor kFiletto(0xE2, 0xD4, 0xB4);
 constexpr double kFilettoDa = 14;                    // the frame's inset from the top and left edges
 constexpr double kFilettoSpessore = 2;               // whole pixels, so the corner is no brighter than the rule
 constexpr double kFilettoInterno = kFilettoDa + 3.5; // the thin inner rule's line

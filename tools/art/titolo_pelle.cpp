@@ -23,13 +23,11 @@ constexpr double kSecondoDa = 0.3;
 // The crossing set's lines to the first's: sparser, so the two do not close
 // into a checker of single pixels.
 constexpr double kSecondoRado = 0.7;
-// Lines narrower than this (a share of their spacing) break into flicks
-// cut on whole pixels, from kToccoCorto pixels long and at most kToccoRado
-// apart in the lightest half-lights to kToccoLungo and close in the
-// deepest; lines thinner than kPuntoVia leave the paper clean: the
-// brightest lights. Never shorter, or the flicks read as freckles.
-constexpr double kPuntoLargo = 0.24, kPuntoVia = 0.08;
-constexpr double kToccoCorto = 2.0, kToccoLungo = 4.0, kToccoRado = 14.0;
+// In the half-lights the lines break into dots this wide (a share of the
+// lines' spacing) and this many pixels apart along them.
+constexpr double kPuntoLargo = 0.24, kPuntoPasso = 3.0;
+// Lines thinner than this leave the paper clean: the brightest lights.
+constexpr double kPuntoVia = 0.08;
 // How far the lines bow between the middle of the face and its outline, in
 // units: up in the middle over the brow, up at the sides below the eyes.
 constexpr double kArcoFronte = 15, kArcoGuance = -9;
@@ -129,14 +127,34 @@ double InchiostroPelle(const Campione &c, double x, double y, double t)
     constexpr double righe = kIngrandimento / kPasso; // lines to a unit where the level rises one to one
     const double f = Livello(pezzo, x, y);
     const double fx = (Livello(pezzo, x + e, y) - f) / e, fy = (Livello(pezzo, x, y + e) - f) / e;
+    const double g1 = std::max(0.05, std::hypot(fx, fy) * righe);
     // The crossing set: the level turned by kCroce.
     const double f2 = std::cos(kCroce) * f + std::sin(kCroce) * x;
     const double g2 = std::max(
         0.05, std::hypot(std::cos(kCroce) * fx + std::sin(kCroce), std::cos(kCroce) * fy) * righe * kSecondoRado);
     const double narici = Narici(x, y);
-    // The lines themselves, and their flicks in the half-lights, are cut
-    // on the plate's whole pixels (see InchiostroPelleRighe).
-    double a = 0;
+    const double larghezza = Larghezza(t);
+    constexpr double campioni = kScala * kIngrandimento;
+    // In the half-lights a line narrower than a pixel would print as a grey
+    // smear; there it keeps a pixel's width and breaks into dots instead,
+    // fewer and shorter towards the light, staggered from line to line, so
+    // the lit side carries a fine tint down to its brightest paper.
+    const double tinta = std::max(larghezza, kPuntoLargo);
+    double punti = 1;
+    if (larghezza < kPuntoLargo) {
+        const double riga = std::round(f * righe);
+        const double u = x * kIngrandimento / kPuntoPasso + 0.5 * riga;
+        const double lungo = std::abs(u - std::round(u)) * kPuntoPasso * kScala; // samples from the dot's middle
+        // Round the mouth and over the chin they start later still, or the
+        // lower face reads as unshaven.
+        const double via = kPuntoVia + 0.14 * std::exp(-std::pow(x / 10, 2) - std::pow((y - (kBoccaY + 3)) / 8, 2));
+        const double quota = std::max(0.0, larghezza - via) / (kPuntoLargo - via);
+        punti = std::clamp(quota * kPuntoPasso * kScala / 2 - lungo + 0.5, 0.0, 1.0);
+    }
+    const double svanisce = std::min(1.0, tinta / g1 * campioni / 0.9);
+    // Wider, the lines are cut on the plate's whole pixels (see
+    // InchiostroPelleRighe); here only the dots of the half-lights.
+    double a = larghezza < kPuntoLargo ? svanisce * punti * Tratto(f * righe, g1, tinta) : 0;
     // In the deepest shade a second set crosses the first, so the shade
     // is built up in two layers. On the head it runs down the face with the
     // outline (see Giro), on the ears at a wide angle to the first. The nose
@@ -168,10 +186,7 @@ double InchiostroPelleRighe(QPointF pixel)
     if (c.zona != Zona::Pelle)
         return 0;
     const double larghezza = Larghezza(Tono(c, x, y));
-    // Round the mouth and over the chin the flicks start later still, or the
-    // lower face reads as unshaven.
-    const double via = kPuntoVia + 0.14 * std::exp(-std::pow(x / 10, 2) - std::pow((y - (kBoccaY + 3)) / 8, 2));
-    if (larghezza <= via)
+    if (larghezza < kPuntoLargo)
         return 0;
     // The phase of the lines across the pixel, and how fast it runs there.
     const Pezzo pezzo = c.pezzo == Pezzo::Altro ? Pezzo::Testa : c.pezzo;
@@ -181,25 +196,7 @@ double InchiostroPelleRighe(QPointF pixel)
         return Livello(pezzo, r.x(), r.y()) * righe;
     };
     const double gx = fase(0.5, 0) - fase(-0.5, 0), gy = fase(0, 0.5) - fase(0, -0.5);
-    const double risparmi = Narici(x, y) * Risparmi(x, y);
-    if (larghezza >= kPuntoLargo)
-        return Riga(fase(0, 0), gx, gy, larghezza) * risparmi;
-    // In the half-lights a line narrower than a pixel would print as a grey
-    // smear or a scatter of dots; it breaks instead into flicks of a
-    // pixel's width, shorter and fewer towards the light, staggered from line
-    // to line so they do not stack into columns. Each is counted along the
-    // way the line mostly runs, and fines out at its end towards the light.
-    const double quota = (larghezza - via) / (kPuntoLargo - via);
-    const double tocco = kToccoCorto + (kToccoLungo - kToccoCorto) * quota; // the flick's length in pixels
-    const double passo = std::min(kToccoRado, tocco / quota);               // and its period along the line
-    const double riga = std::round(fase(0, 0));
-    const bool piana = std::abs(gy) >= std::abs(gx);
-    const double lungo = (piana ? pixel.x() : pixel.y()) / passo + 0.618 * riga;
-    const double dove = (lungo - std::floor(lungo)) * passo; // pixels into the flick's period
-    if (dove >= tocco)
-        return 0;
-    const double punta = dove < 1 && tocco >= 2 ? 0.55 : 1.0;
-    return punta * Riga(fase(0, 0), gx, gy, kPuntoLargo) * risparmi;
+    return Riga(fase(0, 0), gx, gy, larghezza) * Narici(x, y) * Risparmi(x, y);
 }
 
 } // namespace titolo

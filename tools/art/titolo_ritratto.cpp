@@ -18,9 +18,11 @@ namespace titolo {
 
 namespace {
 
-// The ink of the engraving, a warm black, so that the portrait is printed
-// in the same key as the brown sheet round it; the oval's dark rims are cut
-// in it too, so no cool grey line rings the paper.
+// The paper and the ink of the engraving: a warm white and a warm black,
+// so that the portrait is printed in the same key as the brown and gold
+// sheet round it; the oval's dark rims are cut in the same ink, so no cool
+// grey line rings the paper.
+const QColor kCarta(245, 237, 220);
 const QColor kInchiostro(30, 20, 14);
 
 // How much of a pixel's ink is taken as none, and as much short of full
@@ -120,16 +122,14 @@ bool Contorno(const Campione &c, double x, double y)
     const double orecchio = y - kOrecchioY;
     if (std::abs(x) > kOrecchioX - 1 && orecchio < -7)
         return false;
-    // Against the ground the face's outline is cut heavier on its shaded
-    // side and fine on its lit one, where a firm contour closes the cheek
-    // like a cut-out, but still there, so the head does not run into the
-    // ruled ground. The coat's shoulders and the
-    // collar heavier too, so the bust stands off the ruled ground, and the
-    // ears, or they dissolve into the upright ruling beside them.
+    // Against the ground the face's outline is cut on its shaded side and
+    // fades out towards its lit one, where the flesh is not wired round:
+    // there the cheek's edge is where the skin's lines stop and the ground's
+    // dark lines begin. The coat's shoulders and the collar are cut heavier,
+    // so the bust stands off the ruled ground, and the ears, or they
+    // dissolve into the upright ruling beside them.
     if (c.pezzo == Pezzo::Testa || c.pezzo == Pezzo::Orecchio || c.zona == Zona::Giacca || c.zona == Zona::Camicia) {
-        const double viso = c.zona == Zona::Giacca ? 0.6
-            : c.pezzo == Pezzo::Testa              ? 0.5 + 0.35 * Passaggio(-12, 12, x)
-                                                   : 0.55;
+        const double viso = c.zona == Zona::Giacca ? 0.6 : c.pezzo == Pezzo::Testa ? 0.85 * Passaggio(-14, 6, x) : 0.55;
         if (Intorno(x, y, viso, [](const Campione &v) { return v.zona == Zona::Fondo; }))
             return true;
     }
@@ -190,17 +190,15 @@ double Inchiostro(double x, double y)
                        (y + kAbbassa) * kIngrandimento / (kMedaglioneRy - bordo)) > 1)
             return 0;
         // Each upright line is a whole column of pixels, every third one, in
-        // full ink: a column of graded ink reads as a grey line beating
-        // against its neighbours. The line darkens by swelling into the next
-        // column on its right; where the tone falls too low for a line it
-        // fades out over a short run, so the glow round the head is clear
-        // paper with the lines ending into it.
+        // full ink and never wider: a column of graded ink, or a line
+        // swelling into the next column, reads as a grey or a doubled line
+        // beating against its neighbours. Where the tone falls too low for
+        // a line it fades out over a short run, so the glow round the head
+        // is clear paper with the lines ending into it.
         const double px = SullaLastra({x, y}).x();
-        const int colonna = int(std::floor(px)) % int(kPassoFondo);
         const double tono = kPassoFondo * std::min(0.66, 1.1 * std::pow(t, 1.3));
-        const double inchiostro = colonna == 0 ? std::clamp((tono - 0.3) / 0.35, 0.0, 1.0)
-            : colonna == 1                     ? std::clamp(tono - 1, 0.0, 1.0)
-                                               : 0.0;
+        const double inchiostro =
+            int(std::floor(px)) % int(kPassoFondo) == 0 ? std::clamp((tono - 0.3) / 0.35, 0.0, 1.0) : 0.0;
         return inchiostro > 0 ? kNitido + (1 - 2 * kNitido) * inchiostro : 0;
     }
     constexpr double e = 0.25;
@@ -338,7 +336,7 @@ void DisegnaMedaglione(QPainter &p)
             const double a =
                 std::clamp((qAlpha(riga[x]) / 255.0 - kNitidoCornice) / (1 - 2 * kNitidoCornice), 0.0, 1.0);
             const auto su = [a](int v) { return int(std::lround(v * a)); };
-            riga[x] = qRgba(su(kCarta.red()), su(kCarta.green()), su(kCarta.blue()), su(255));
+            riga[x] = qRgba(su(kFiletto.red()), su(kFiletto.green()), su(kFiletto.blue()), su(255));
         }
     }
     p.drawImage(0, 0, cornice);

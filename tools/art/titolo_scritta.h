@@ -1,5 +1,5 @@
-// The product's name: solid cream letters, each standing a hairline clear
-// of a solid drop shade cast down and to the right, away from the light.
+// The product's name, engraved: open silver letters shaded on their
+// down-right side by level lines, closed by a silver rim with no keyline.
 #pragma once
 
 class QPainter;
@@ -10,8 +10,6 @@ namespace titolo {
 
 // The name's outline at its place in the title picture.
 QPainterPath ContornoNome(const QString &famiglia);
-// The shade the name casts, a hairline clear of the letters.
-QPainterPath OmbraNome(const QPainterPath &nome);
 
 void DisegnaNome(QPainter &p, const QString &famiglia);
 

@@ -27,27 +27,6 @@ double Gauss(double dx, double dy, double sx, double sy)
     return std::exp(-(dx * dx) / (2 * sx * sx) - (dy * dy) / (2 * sy * sy));
 }
 
-// The lit side's half-light: however square the face stands to the light,
-// the flesh turns, so the engraver models it in a light tone graded down
-// to a few true lights left clean paper: the brow's dome, the ridge of the
-// nose, the cheekbone and the chin. Deeper where the form turns away at
-// the temple, the cheek's edge and the jaw, and in the hollow under the
-// cheekbone; none round the mouth, where it read as stubble, nor between
-// the brows, which would join.
-double MezzaLuce(double x, double y)
-{
-    const double u = std::abs(x) / std::max(4.0, MezzaLarghezza(y));
-    double t = 0.155 + 0.13 * Passaggio(0.5, 0.95, u) + 0.06 * Gauss(x + 15, y - (kOcchiY + 18), 3.5, 4);
-    t -= 0.17 * Gauss(x + 5, y - (kOcchiY - 15), 7, 5);
-    t -= 0.17 * Gauss(x + 0.5, y - (kOcchiY + 7), 1.6, 5);
-    t -= 0.17 * Gauss(x + 12.5, y - (kOcchiY + 8), 4.5, 2.8);
-    t -= 0.15 * Gauss(x + 1.5, y - (kMentoY - 4.5), 3.5, 2.2);
-    t *= 1 - Gauss(x, y - (kBoccaY + 1), 9, 4.5);
-    t *= 1 - Gauss(x, y - (kOcchiY - 4.2), 4.2, 2.5);
-    // Only the lit side: on the shaded side the shade's own lines carry it.
-    return t * (1 - Passaggio(0, 12, x));
-}
-
 } // namespace
 
 // Through the points below (Catmull-Rom): the crown, the temples, the
@@ -322,7 +301,7 @@ double Tono(const Campione &c, double x, double y)
     case Zona::Giacca:
         // The coat takes the face's light: lighter on the shoulder towards
         // it, darker on the one turned away.
-        chiaro = 0.45 + 0.5 * Passaggio(-50, 50, x), cupo = 0.97;
+        chiaro = 0.28 + 0.67 * Passaggio(-50, 50, x), cupo = 0.97;
         // Each lapel casts a shadow on the coat beside it, the one turned from
         // the light the deeper, so the lapels stand off the cloth.
         if (const double yb = y - kColloY; yb > 23) {
@@ -358,9 +337,7 @@ double Tono(const Campione &c, double x, double y)
     case Zona::Fondo:
         break;
     }
-    double t = 1 - (1 - (chiaro + (cupo - chiaro) * ombra)) * (1 - std::min(1.0, scuro));
-    if (c.zona == Zona::Pelle && c.pezzo == Pezzo::Testa)
-        t = std::max(t, MezzaLuce(x, y));
+    const double t = 1 - (1 - (chiaro + (cupo - chiaro) * ombra)) * (1 - std::min(1.0, scuro));
     return std::clamp(t, 0.0, 1.0);
 }
 
