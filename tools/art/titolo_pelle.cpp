@@ -14,7 +14,11 @@ namespace {
 
 constexpr double kPasso = 3.4; // the skin's lines lie this many pixels apart, coarser than the ground's
 constexpr double kCroce = 1.0; // the crossing set's angle to the first, radians
-// The tone from which the crossing set deepens the ears' shade.
+// The tone from which the crossing set deepens the shade: the shaded side's
+// own tone, so the temple, the cheek and the jaw turned from the light are
+// built in two layers and the shade is not one fan of lines laid over the
+// face. Lower, into the half-shades, the two sets beat against the pixels
+// into rows of beads running straight across the cheek.
 constexpr double kSecondoDa = 0.3;
 // The crossing set's lines to the first's: sparser, so the two do not close
 // into a checker of single pixels.
@@ -31,6 +35,11 @@ constexpr double kArcoFronte = 15, kArcoGuance = -9;
 // less, or the lines would crowd into a smear down its shaded flank.
 constexpr double kPiegaLineamenti = 0.35, kPiegaNaso = 0.3;
 constexpr double kPiegaOmbra = 1.0; // on the shaded side more, so they turn round the cheekbone and the temple
+
+// The lines crossing the head's shade (see Giro): this many units across
+// the face's half-width, never narrower than kGiroMinimo, bowed this far by
+// the features, kGiroPasso pixels apart.
+constexpr double kGiroRaggio = 26, kGiroMinimo = 18, kGiroPiega = 0.8, kGiroPasso = 4.2;
 
 // The skin's lines are the level lines of this function of the place.
 double Livello(Pezzo pezzo, double x, double y)
@@ -61,13 +70,22 @@ double Livello(Pezzo pezzo, double x, double y)
     return y - arco * tondo - piega * lineamenti;
 }
 
+// The crossing lines of the head's shade run down the face with its
+// outline, over the temple, round the cheekbone and in along the jaw, so the
+// shade turns with the head; they are the level lines of this function,
+// bowed outwards where the features rise and in where they sink.
+double Giro(double x, double y)
+{
+    const double w = std::max(kGiroMinimo, MezzaLarghezza(y));
+    return kGiroRaggio * x / w - kGiroPiega * Lineamenti(x, y, 0);
+}
+
 // The share of their spacing the skin's first lines cover at tone t: each
 // line thins with the light until it fades out in the brightest of it,
 // which is left clean paper, rather than running on as a hairline. It thins
 // over the whole turn into the light, not just its last part, so the lit
-// half of the face is not bare paper cut off down the nose. With one set
-// only on the head, the lines swell the more to carry the shade alone.
-double Larghezza(double t) { return std::min(0.8, 0.02 + 1.2 * std::pow(t, 1.4)); }
+// half of the face is not bare paper cut off down the nose.
+double Larghezza(double t) { return std::min(0.8, 0.02 + 1.0 * std::pow(t, 1.4)); }
 
 // Round the nose's tip, wings and underside the lines stop, so the
 // nostrils and the wing's crease (cut in titolo_segni.cpp) stand as
@@ -137,13 +155,26 @@ double InchiostroPelle(const Campione &c, double x, double y, double t)
     // Wider, the lines are cut on the plate's whole pixels (see
     // InchiostroPelleRighe); here only the dots of the half-lights.
     double a = larghezza < kPuntoLargo ? svanisce * punti * Tratto(f * righe, g1, tinta) : 0;
-    // In the deepest shade of the ears a second set crosses the first at a
-    // wide angle, so the shade is built up in two layers. The head and the
-    // neck keep to their one set: crossed at the picture's size the cheek and
-    // the jaw printed as a mesh of dots, like stubble, and the neck a row of
-    // paper dots, like beads.
-    if (t > kSecondoDa && pezzo == Pezzo::Orecchio)
-        a = std::max(a, Tratto(f2 * righe * kSecondoRado, g2, std::min(0.45, (t - kSecondoDa) * 1.2)));
+    // In the deepest shade a second set crosses the first, so the shade
+    // is built up in two layers. On the head it runs down the face with the
+    // outline (see Giro), on the ears at a wide angle to the first. The nose
+    // keeps to its one set of lines, so its shaded side turns as a graded
+    // shade and not a blot. The neck's lines run round it in one set: crossed
+    // in the jaw's shadow they left a row of paper dots, like beads.
+    const double naso = std::exp(-std::pow(x / 5.5, 2) - std::pow((y - (kOcchiY + 10)) / 7.5, 2));
+    const double secondo = std::min(0.45, (t - kSecondoDa) * 1.2); // the crossing lines' width
+    if (t > kSecondoDa && pezzo == Pezzo::Testa) {
+        // They stop short of the nose and the mouth, which keep their own
+        // cuts, but run on down the jaw.
+        constexpr double giri = kIngrandimento / kGiroPasso;
+        const double h = Giro(x, y);
+        const double gg = std::max(0.05, std::hypot(Giro(x + e, y) - h, Giro(x, y + e) - h) / e * giri);
+        const double bocca = std::exp(-std::pow(x / 9.5, 2) - std::pow((y - kBoccaY) / 3.5, 2));
+        // Nor do they cross under the chin, where they closed into a dark net.
+        const double mento = std::exp(-std::pow(x / 11, 2) - std::pow((y - (kMentoY - 2)) / 3.5, 2));
+        a = std::max(a, (1 - naso) * (1 - bocca) * (1 - mento) * Tratto(h * giri, gg, secondo));
+    } else if (t > kSecondoDa && pezzo != Pezzo::Collo)
+        a = std::max(a, (1 - naso) * Tratto(f2 * righe * kSecondoRado, g2, secondo));
     return a * narici * Risparmi(x, y);
 }
 

@@ -40,10 +40,6 @@ constexpr double kPassoFondo = 3;
 constexpr double kFiloInterno = 2.8;
 constexpr double kMargineFondo = 2.2;
 
-// The tone (as a share of the spacing inked) below which the oval's
-// upright lines stop.
-constexpr double kFondoFine = 0.3;
-
 // How far the ground's lines stop short of the head's outline, in the
 // sitter's units: a band of clean paper round it, so the lit side has an
 // edge against the ruling and the head stands off it.
@@ -197,12 +193,12 @@ double Inchiostro(double x, double y)
         // full ink and never wider: a column of graded ink, or a line
         // swelling into the next column, reads as a grey or a doubled line
         // beating against its neighbours. Where the tone falls too low for
-        // a line it stops, cut off clean as a ruled line ends rather than
-        // fading through greys, so the glow round the head is clear paper
-        // with the lines ending into it.
+        // a line it fades out over a short run, so the glow round the head
+        // is clear paper with the lines ending into it.
         const double px = SullaLastra({x, y}).x();
         const double tono = kPassoFondo * std::min(0.66, 1.1 * std::pow(t, 1.3));
-        const double inchiostro = int(std::floor(px)) % int(kPassoFondo) == 0 ? (tono > kFondoFine ? 1.0 : 0.0) : 0.0;
+        const double inchiostro =
+            int(std::floor(px)) % int(kPassoFondo) == 0 ? std::clamp((tono - 0.3) / 0.35, 0.0, 1.0) : 0.0;
         return inchiostro > 0 ? kNitido + (1 - 2 * kNitido) * inchiostro : 0;
     }
     constexpr double e = 0.25;
