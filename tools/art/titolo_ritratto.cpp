@@ -190,15 +190,17 @@ double Inchiostro(double x, double y)
                        (y + kAbbassa) * kIngrandimento / (kMedaglioneRy - bordo)) > 1)
             return 0;
         // Each upright line is a whole column of pixels, every third one, in
-        // full ink and never wider: a column of graded ink, or a line
-        // swelling into the next column, reads as a grey or a doubled line
-        // beating against its neighbours. Where the tone falls too low for
-        // a line it fades out over a short run, so the glow round the head
-        // is clear paper with the lines ending into it.
+        // full ink: a column of graded ink reads as a grey ghost of a line.
+        // Towards the rim it darkens by swelling into the next column on its
+        // right, so the vignette deepens by the lines' width; where the tone
+        // falls too low for a line it fades out over a short run, so the
+        // glow round the head is clear paper with the lines ending into it.
         const double px = SullaLastra({x, y}).x();
+        const int colonna = int(std::floor(px)) % int(kPassoFondo);
         const double tono = kPassoFondo * std::min(0.66, 1.1 * std::pow(t, 1.3));
-        const double inchiostro =
-            int(std::floor(px)) % int(kPassoFondo) == 0 ? std::clamp((tono - 0.3) / 0.35, 0.0, 1.0) : 0.0;
+        const double inchiostro = colonna == 0 ? std::clamp((tono - 0.3) / 0.35, 0.0, 1.0)
+            : colonna == 1                     ? std::clamp(tono - 1, 0.0, 1.0)
+                                               : 0.0;
         return inchiostro > 0 ? kNitido + (1 - 2 * kNitido) * inchiostro : 0;
     }
     constexpr double e = 0.25;
