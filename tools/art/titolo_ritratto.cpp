@@ -198,7 +198,7 @@ double Inchiostro(double x, double y)
         const double px = SullaLastra({x, y}).x();
         const int colonna = int(std::floor(px)) % int(kPassoFondo);
         const double tono = kPassoFondo * std::min(0.66, 1.1 * std::pow(t, 1.3));
-        const double inchiostro = colonna == 0 ? std::clamp((tono - 0.3) / 0.35, 0.0, 1.0)
+        const double inchiostro = colonna == 0 ? std::clamp((tono - 0.38) / 0.38, 0.0, 1.0)
             : colonna == 1                     ? std::clamp(tono - 1, 0.0, 1.0)
                                                : 0.0;
         return inchiostro > 0 ? kNitido + (1 - 2 * kNitido) * inchiostro : 0;

@@ -321,7 +321,7 @@ void IncidiOcchi(Lastra &lastra)
         // The lower lid: a fine line from the inner corner, firming towards
         // the outer one where the lids meet, so the white lies in an almond
         // closed below without being ringed in ink.
-        lastra.Solco([&](double t) { return occhio(-0.85 + 1.8 * t, -1) + QPointF(0, 0.6); },
+        lastra.Solco([&](double t) { return occhio(-0.85 + 1.6 * t, -1) + QPointF(0, 0.6); },
                      [](double t) { return (0.25 + 0.35 * t) * std::min(1.0, 3 * Fuso(t, 0.7)); });
         // The inner corner: a short dark tick where the lids meet by the nose.
         lastra.Solco([&](double t) { return occhio(-0.92 - 0.1 * t, 0) + QPointF(0, 0.4 * t); },
@@ -387,7 +387,7 @@ void IncidiBocca(Lastra &lastra)
     lastra.Solco(
         [](double t) {
             const double x = mezza * (2 * t - 1), u = std::abs(x) / mezza;
-            return QPointF(x, kBoccaY + 0.75 * std::exp(-std::pow(x / 2.4, 2)) - 0.7 * Passaggio(0.5, 1, u));
+            return QPointF(x, kBoccaY + 0.3 * std::exp(-std::pow(x / 2.4, 2)) - 0.75 * Passaggio(0.55, 1, u));
         },
         [](double t) {
             const double u = std::abs(2 * t - 1);
