@@ -322,10 +322,10 @@ void IncidiOcchi(Lastra &lastra)
         // the outer one where the lids meet, so the white lies in an almond
         // closed below without being ringed in ink.
         lastra.Solco([&](double t) { return occhio(-0.85 + 1.6 * t, -1) + QPointF(0, 0.6); },
-                     [](double t) { return (0.25 + 0.35 * t) * std::min(1.0, 3 * Fuso(t, 0.7)); });
+                     [](double t) { return (0.2 + 0.25 * t) * std::min(1.0, 3 * Fuso(t, 0.7)); });
         // The inner corner: a short dark tick where the lids meet by the nose.
         lastra.Solco([&](double t) { return occhio(-0.92 - 0.1 * t, 0) + QPointF(0, 0.4 * t); },
-                     [](double) { return 0.75; });
+                     [](double) { return 0.5; });
     }
 }
 

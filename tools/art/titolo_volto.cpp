@@ -217,7 +217,10 @@ double Tono(const Campione &c, double x, double y)
         // vignette glows round the sitter; darker behind the lit side of the
         // face and lighter behind the shaded one, so each stands off it (with
         // the lit side's ground lighter, the lit cheek melts into it).
-        const double d = std::hypot(x / 27, (y + 28) / 42);
+        // The glow narrows below the cheekbones with the face, so it keeps
+        // an even distance from the jaw and the neck and does not swell
+        // into a bare patch beside them.
+        const double d = std::hypot(x / (27 - 8 * Passaggio(-20, 14, y)), (y + 28) / 42);
         return 0.03 + 0.22 * (1 - Passaggio(-40, 40, x)) + 0.38 * Passaggio(0.95, 2.2, d);
     }
     constexpr double e = 0.5;
