@@ -220,7 +220,7 @@ double Tono(const Campione &c, double x, double y)
         // The glow narrows below the cheekbones with the face, so it keeps
         // an even distance from the jaw and the neck and does not swell
         // into a bare patch beside them.
-        const double d = std::hypot(x / (27 - 8 * Passaggio(-20, 14, y)), (y + 28) / 42);
+        const double d = std::hypot(x / (27 - 5 * Passaggio(-20, 14, y)), (y + 28) / 42);
         return 0.03 + 0.22 * (1 - Passaggio(-40, 40, x)) + 0.38 * Passaggio(0.95, 2.2, d);
     }
     constexpr double e = 0.5;
