@@ -245,7 +245,7 @@ void DisegnaCapelli(QPainter &p, Lastra &lastra)
     for (double lato : {-1.0, 1.0}) {
         Caso c = sopracciglia;
         const std::vector<QPointF> arcata =
-            Specchio({{4.3, kOcchiY - 5.8}, {8, kOcchiY - 6.9}, {12.4, kOcchiY - 7.2}, {17, kOcchiY - 6.1}}, lato);
+            Specchio({{4.3, kOcchiY - 5.7}, {8, kOcchiY - 7.2}, {12.6, kOcchiY - 7.7}, {17, kOcchiY - 5.9}}, lato);
         // The brow's body: one cut, fine at its inner end, swelling past the
         // middle and tapering to its tail, so it reads as a brow and not as a
         // bar; the hairs set along it, kept to it so the lid's fold below it
