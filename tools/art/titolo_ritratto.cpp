@@ -84,11 +84,11 @@ Fasi Linee(Zona zona, double x, double y, const Campione &c)
         return {(y - 0.3 * hs) / volto, x / volto, volto}; // the standing collar round the neck
     }
     case Zona::Cravatta: {
-        // The knot ruled across, bowing round its swell, so it reads as a
-        // knot standing over the blade and not as the stripes running on
-        // up to the collar.
+        // The knot ruled across, bowing round its swell and falling towards
+        // the shaded side, so it reads as a knot standing over the blade and
+        // not as the stripes running on up to the collar.
         if (y - kColloY < 29.5)
-            return {(y + 0.18 * x * x) / 3.0, x / 3.0, 3.0};
+            return {(y + 0.12 * x * x - 0.35 * x) / 3.0, x / 3.0, 3.0};
         // The blade at 45 degrees through the pixels' centres, four pixels apart along
         // the rows, so the diagonal steps evenly and the lines stand clear of
         // one another instead of printing as a checker of dots.
