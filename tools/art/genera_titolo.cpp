@@ -17,6 +17,7 @@
 #include <QPainterPath>
 
 #include <cstdio>
+#include <cstdlib>
 
 using namespace titolo;
 
@@ -64,25 +65,23 @@ int main(int argc, char **argv)
     p.setRenderHint(QPainter::TextAntialiasing);
 
     // The open frame: a thick and a thin light rule along the top and down
-    // the left side, the thin one inside, both ending together. Each is one
-    // stroke round its corner, so the corner is not inked twice.
-    constexpr double fine = kLarghezza - kFilettoDa, piede = kAltezza - kFilettoDa, dentro = kFilettoInterno;
-    p.setPen(QPen(kFiletto, kFilettoSpessore, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin));
-    const QPointF grosso[] = {{fine, kFilettoDa}, {kFilettoDa, kFilettoDa}, {kFilettoDa, piede}};
-    p.drawPolyline(grosso, 3);
-    p.setPen(QPen(kFiletto, 1, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin));
-    const QPointF sottile[] = {{fine, dentro}, {dentro, dentro}, {dentro, piede}};
-    p.drawPolyline(sottile, 3);
+    // the left side, the thin one inside, both ending together, each laid
+    // on whole pixels so its edges and its corner print clean.
+    p.setRenderHint(QPainter::Antialiasing, false);
+    const int da = int(kFilettoDa - kFilettoSpessore / 2), spesso = int(kFilettoSpessore);
+    const int dentro = int(kFilettoInterno), fine = kLarghezza - int(kFilettoDa), piede = kAltezza - int(kFilettoDa);
+    p.fillRect(da, da, fine - da, spesso, kFiletto);
+    p.fillRect(da, da, spesso, piede - da, kFiletto);
+    p.fillRect(dentro, dentro, fine - dentro, 1, kFiletto);
+    p.fillRect(dentro, dentro, 1, piede - dentro, kFiletto);
     // Each pair of rules ends in a small lozenge, so the open frame is
-    // finished rather than cut off.
-    const double mezzo = (kFilettoDa + dentro) / 2;
-    p.setPen(Qt::NoPen);
-    p.setBrush(kFiletto);
-    for (const QPointF &capo : {QPointF(fine + 5.5, mezzo), QPointF(mezzo, piede + 5.5)}) {
-        const QPointF rombo[] = {capo + QPointF(-3.6, 0), capo + QPointF(0, -3.6), capo + QPointF(3.6, 0),
-                                 capo + QPointF(0, 3.6)};
-        p.drawPolygon(rombo, 4);
-    }
+    // finished rather than cut off: rows of 1, 3, 5, 7, 5, 3 and 1 pixels
+    // about the middle of the pair, so it is as crisp as the rules.
+    const int mezzo = (da + dentro + 1) / 2;
+    for (const QPoint &capo : {QPoint(fine + 5, mezzo), QPoint(mezzo, piede + 5)})
+        for (int k = -3; k <= 3; ++k)
+            p.fillRect(capo.x() - (3 - std::abs(k)), capo.y() + k, 2 * (3 - std::abs(k)) + 1, 1, kFiletto);
+    p.setRenderHint(QPainter::Antialiasing);
 
     DisegnaNome(p, corsivo);
     DisegnaMedaglione(p);

@@ -84,7 +84,12 @@ Fasi Linee(Zona zona, double x, double y, const Campione &c)
         return {(y - 0.3 * hs) / volto, x / volto, volto}; // the standing collar round the neck
     }
     case Zona::Cravatta: {
-        // At 45 degrees through the pixels' centres, four pixels apart along
+        // The knot ruled across, bowing round its swell and falling towards
+        // the shaded side, so it reads as a knot standing over the blade and
+        // not as the stripes running on up to the collar.
+        if (y - kColloY < 29.5)
+            return {(y + 0.12 * x * x - 0.35 * x) / 3.0, x / 3.0, 3.0};
+        // The blade at 45 degrees through the pixels' centres, four pixels apart along
         // the rows, so the diagonal steps evenly and the lines stand clear of
         // one another instead of printing as a checker of dots.
         const QPointF q = SullaLastra({x, y});
@@ -122,16 +127,14 @@ bool Contorno(const Campione &c, double x, double y)
     const double orecchio = y - kOrecchioY;
     if (std::abs(x) > kOrecchioX - 1 && orecchio < -7)
         return false;
-    // Against the ground the face's outline is cut heavier on its shaded
-    // side and fine on its lit one, where a firm contour closes the cheek
-    // like a cut-out, but still there, so the head does not run into the
-    // ruled ground. The coat's shoulders and the
-    // collar heavier too, so the bust stands off the ruled ground, and the
-    // ears, or they dissolve into the upright ruling beside them.
+    // Against the ground the face's outline is cut on its shaded side and
+    // fades out towards its lit one, where the flesh is not wired round:
+    // there the cheek's edge is where the skin's lines stop and the ground's
+    // dark lines begin. The coat's shoulders and the collar are cut heavier,
+    // so the bust stands off the ruled ground, and the ears, or they
+    // dissolve into the upright ruling beside them.
     if (c.pezzo == Pezzo::Testa || c.pezzo == Pezzo::Orecchio || c.zona == Zona::Giacca || c.zona == Zona::Camicia) {
-        const double viso = c.zona == Zona::Giacca ? 0.6
-            : c.pezzo == Pezzo::Testa              ? 0.5 + 0.35 * Passaggio(-12, 12, x)
-                                                   : 0.55;
+        const double viso = c.zona == Zona::Giacca ? 0.6 : c.pezzo == Pezzo::Testa ? 0.85 * Passaggio(-14, 6, x) : 0.55;
         if (Intorno(x, y, viso, [](const Campione &v) { return v.zona == Zona::Fondo; }))
             return true;
     }
@@ -191,18 +194,18 @@ double Inchiostro(double x, double y)
         if (std::hypot(x * kIngrandimento / (kMedaglioneRx - bordo),
                        (y + kAbbassa) * kIngrandimento / (kMedaglioneRy - bordo)) > 1)
             return 0;
-        // Each upright line is a whole column of pixels, every third one, its
-        // tone carried by the depth of its ink rather than by a width that
-        // would fall partly across a pixel: every line prints the same, crisp
-        // at both edges, graded smoothly from the glow round the head to the
-        // rim. Where one pixel of full ink is not dark enough the line swells
-        // into the next column on its right, graded the same way.
+        // Each upright line is a whole column of pixels, every third one, in
+        // full ink: a column of graded ink reads as a grey ghost of a line.
+        // Towards the rim it darkens by swelling into the next column on its
+        // right, so the vignette deepens by the lines' width; where the tone
+        // falls too low for a line it fades out over a short run, so the
+        // glow round the head is clear paper with the lines ending into it.
         const double px = SullaLastra({x, y}).x();
         const int colonna = int(std::floor(px)) % int(kPassoFondo);
-        const double inchiostro =
-            colonna < 2 ? std::clamp(kPassoFondo * std::min(0.66, 1.1 * std::pow(t, 1.3)) - colonna, 0.0, 1.0) : 0.0;
-        // Riduci steepens each pixel's ink to cut the drawn lines clean; the
-        // ruling's is given already graded, so it is raised to come out as asked.
+        const double tono = kPassoFondo * std::min(0.66, 1.1 * std::pow(t, 1.3));
+        const double inchiostro = colonna == 0 ? std::clamp((tono - 0.38) / 0.38, 0.0, 1.0)
+            : colonna == 1                     ? std::clamp(tono - 1, 0.0, 1.0)
+                                               : 0.0;
         return inchiostro > 0 ? kNitido + (1 - 2 * kNitido) * inchiostro : 0;
     }
     constexpr double e = 0.25;

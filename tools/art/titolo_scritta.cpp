@@ -23,8 +23,10 @@ constexpr double kPassoTratteggio = 2.0;    // as the medallion's ground
 constexpr double kIngrossa = 1.3;           // how much the book weight is thickened, in pixels
 constexpr double kOrlo = 1.0;               // the unruled silver rim inside each letter's edge, in pixels
 // The shaded band along each stroke: at most kFascia pixels deep, or
-// kFasciaParte of the stroke across; none in strokes under kSottile pixels.
-constexpr double kFascia = 3.8, kFasciaParte = 0.45, kSottile = 4.0;
+// kFasciaParte of the stroke across; none in strokes under kSottile pixels,
+// so only the stems and the heavy curves carry it and the hairlines stay
+// clean silver: shaded, they thinned into a grey fringe at this size.
+constexpr double kFascia = 3.8, kFasciaParte = 0.45, kSottile = 6.5;
 constexpr double kFiloOmbra = 1.0; // the cut along the shaded edge inside the rim, in pixels
 
 // For every sample inside the mask, its distance in samples to the nearest

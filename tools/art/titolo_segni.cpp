@@ -245,7 +245,7 @@ void DisegnaCapelli(QPainter &p, Lastra &lastra)
     for (double lato : {-1.0, 1.0}) {
         Caso c = sopracciglia;
         const std::vector<QPointF> arcata =
-            Specchio({{4.3, kOcchiY - 5.8}, {8, kOcchiY - 6.9}, {12.4, kOcchiY - 7.2}, {17, kOcchiY - 6.1}}, lato);
+            Specchio({{4.3, kOcchiY - 5.7}, {8, kOcchiY - 7.2}, {12.6, kOcchiY - 7.7}, {17, kOcchiY - 5.9}}, lato);
         // The brow's body: one cut, fine at its inner end, swelling past the
         // middle and tapering to its tail, so it reads as a brow and not as a
         // bar; the hairs set along it, kept to it so the lid's fold below it
@@ -318,10 +318,14 @@ void IncidiOcchi(Lastra &lastra)
                             -0.3 - 2.3 * (1 - 0.55 * std::max(0.0, dx)));
             },
             [ombra](double t) { return (ombra ? 1.0 : 0.85) * Fuso(t, 0.6) * std::min(1.0, 1.2 - 0.8 * t); });
-        // The lower lid: a short flick at its outer end only, so the eye is
-        // not ringed in ink nor bagged under.
-        lastra.Solco([&](double t) { return occhio(0.35 + 0.55 * t, -1) + QPointF(0, 0.45); },
-                     [](double t) { return 0.5 * Fuso(t, 0.7); });
+        // The lower lid: a fine line from the inner corner, firming towards
+        // the outer one where the lids meet, so the white lies in an almond
+        // closed below without being ringed in ink.
+        lastra.Solco([&](double t) { return occhio(-0.85 + 1.6 * t, -1) + QPointF(0, 0.6); },
+                     [](double t) { return (0.2 + 0.25 * t) * std::min(1.0, 3 * Fuso(t, 0.7)); });
+        // The inner corner: a short dark tick where the lids meet by the nose.
+        lastra.Solco([&](double t) { return occhio(-0.92 - 0.1 * t, 0) + QPointF(0, 0.4 * t); },
+                     [](double) { return 0.5; });
     }
 }
 
@@ -383,7 +387,7 @@ void IncidiBocca(Lastra &lastra)
     lastra.Solco(
         [](double t) {
             const double x = mezza * (2 * t - 1), u = std::abs(x) / mezza;
-            return QPointF(x, kBoccaY + 0.45 * std::exp(-std::pow(x / 2.0, 2)) - 0.35 * Passaggio(0.6, 1, u));
+            return QPointF(x, kBoccaY + 0.3 * std::exp(-std::pow(x / 2.4, 2)) - 0.75 * Passaggio(0.55, 1, u));
         },
         [](double t) {
             const double u = std::abs(2 * t - 1);

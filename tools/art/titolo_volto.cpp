@@ -217,7 +217,10 @@ double Tono(const Campione &c, double x, double y)
         // vignette glows round the sitter; darker behind the lit side of the
         // face and lighter behind the shaded one, so each stands off it (with
         // the lit side's ground lighter, the lit cheek melts into it).
-        const double d = std::hypot(x / 27, (y + 28) / 42);
+        // The glow narrows below the cheekbones with the face, so it keeps
+        // an even distance from the jaw and the neck and does not swell
+        // into a bare patch beside them.
+        const double d = std::hypot(x / (27 - 5 * Passaggio(-20, 14, y)), (y + 28) / 42);
         return 0.03 + 0.22 * (1 - Passaggio(-40, 40, x)) + 0.38 * Passaggio(0.95, 2.2, d);
     }
     constexpr double e = 0.5;
@@ -301,7 +304,7 @@ double Tono(const Campione &c, double x, double y)
     case Zona::Giacca:
         // The coat takes the face's light: lighter on the shoulder towards
         // it, darker on the one turned away.
-        chiaro = 0.45 + 0.5 * Passaggio(-50, 50, x), cupo = 0.97;
+        chiaro = 0.28 + 0.67 * Passaggio(-50, 50, x), cupo = 0.97;
         // Each lapel casts a shadow on the coat beside it, the one turned from
         // the light the deeper, so the lapels stand off the cloth.
         if (const double yb = y - kColloY; yb > 23) {
@@ -318,6 +321,10 @@ double Tono(const Campione &c, double x, double y)
         break;
     case Zona::Cravatta:
         chiaro = 0.7, cupo = 0.95;
+        // The knot's side away from the light in shadow, its lit side
+        // lighter, so it turns as a fold of silk and not a bead.
+        if (y - kColloY < 29.5)
+            chiaro = 0.45 + 0.45 * Passaggio(-2.5, 2.5, x);
         break;
     case Zona::Camicia: {
         chiaro = 0.1, cupo = 0.5;
