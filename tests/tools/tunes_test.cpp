@@ -533,17 +533,17 @@ TEST(EndTune, RingsWithinItsLimitsAndInThirdsAndSixths)
             EXPECT_GE(note.velocity, leadBefore + 8);
         }
     }
-    // One crash, with the last stroke: a GM cymbal struck again while it
-    // rings restarts its attack, and an earlier crash still rings under the
-    // last one, blurring it. The last chord rings with its third and fifth
-    // high in the band, over C5, not only in the horns under the trumpets.
-    std::set<int> high;
+    // A GM cymbal struck again while it rings restarts its attack: a
+    // rattle, not a swell. Each stroke comes a beat or more after the last.
+    std::uint32_t lastCymbal = 0;
+    bool struck = false;
     for (const WrittenNote &note : notes) {
-        EXPECT_TRUE(note.channel != kDrums || note.tick == lastOnset) << "cymbal struck at tick " << note.tick;
-        if (note.tick == lastOnset && note.channel != kDrums && note.key >= 72)
-            high.insert(note.key % 12);
+        if (note.channel != kDrums)
+            continue;
+        EXPECT_TRUE(!struck || note.tick >= lastCymbal + kBeat) << "cymbal struck again at tick " << note.tick;
+        lastCymbal = note.tick;
+        struck = true;
     }
-    EXPECT_EQ(high, (std::set<int>{9, 1, 4})) << "the last chord's high notes are not A C# E";
 
     // The second line sounds a third or a sixth from the lead at each of its onsets.
     // The bars are counted from the first downbeat, after the trumpet's call.

@@ -6,9 +6,9 @@
 // the chords, and the line grows bar by bar, through the dominant's
 // dominant and a broadening, to the tonic's six-four, the tune at its
 // highest, leaning on the dominant's seventh as the timpani roll and
-// swell; the tonic arrives and is held over the timpani's roll, then struck
-// once more, short, with the crash, the piece's only cymbal: the loudest
-// moment, the crash and the harp ringing on to the end.
+// swell; the tonic itself comes only with the last stroke and the crash,
+// the first cymbal of the piece: the loudest moment, held over a bar on the
+// timpani's roll while the crash and the harp ring on to the end.
 // No part climbs above C7 or plays harder than velocity 100, so it rings
 // rather than shrieks.
 #include "band.h"
@@ -63,7 +63,7 @@ constexpr Part kParts[] = {
     {kBass, program::kTuba, 99, 64, 24, "Tuba"},
     {kHarp, program::kHarp, 72, 28, 56, "Harp"},
     {kTimpani, program::kTimpani, 86, 64, 40, "Timpani"},
-    {kDrums, 0, 92, 64, 40, "Cymbal"}, // the crash, for the last stroke alone
+    {kDrums, 0, 92, 64, 40, "Cymbal"}, // the crashes, for the close alone
 };
 constexpr Accompanists kAccompanists{kBass, kPizzicato, kPizzicato, kHarp, kPizzicato};
 
@@ -114,15 +114,14 @@ constexpr std::array<std::string_view, 6> kHornLower = {"C#4/12",    "A3/12",   
 // call to the two trumpets and enters on the half-diminished chord with
 // its D, a third over the trumpet's B; over the B7 it rises to the
 // seventh, A, and holds it into the six-four, whose root it is; over the
-// dominant's seventh it steps up to its fifth, B, then comes down to sing
-// E D a third over the trumpet's C# B, and its D, the seventh, falls to
-// the tonic's third, C#, a third over the trumpet's last A: on the tonic
-// itself the flute's A over the trumpets' A and E left the chord hollow,
-// its third buried in the horns. Held on over the seventh, the A sounded
-// against the G# it would resolve to, below it in the horns and the harp. Under two trumpets
+// dominant's seventh it steps up to its fifth, B, and takes the leading
+// note, G#, a sixth over the trumpet's B, up to the tonic over the
+// trumpet's A in the last chord: from B it went in octaves with the
+// trumpet's B A. Held on over the seventh, the A sounded against the G# it
+// would resolve to, below it in the horns and the harp. Under two trumpets
 // and the horns a clarinet was covered and only thickened the middle.
 constexpr std::array<std::string_view, 5> kSecond = {
-    "r/12", "E6/6 A6/6", "r/6 D6/6", "r/4 F#6/2 A6/6", "~A6/6 B6/3 E6/1 D6/2",
+    "r/12", "E6/6 A6/6", "r/6 D6/6", "r/4 F#6/2 A6/6", "~A6/6 B6/4 G#6/2",
 };
 // The bass falls A F# and climbs C# D D# to the dominant, and falls to the tonic.
 // The last bar is the tonic's six-four over the dominant's E, resolving
@@ -157,18 +156,18 @@ constexpr std::size_t kClimbFrom = 2;
 // six-four taking its last bar.
 constexpr int kLinePlace = 3;
 // The six-four and the seventh are held a bar while the timpani roll swells
-// under them, and the tonic arrives, louder than all before it; the band
-// holds it to an eighth before the next bar, settling a little as the roll
-// grows under it, and all let go at once, the harp with the winds, so an
-// eighth's silence comes before the last stroke: the chord once more,
-// short and hardest, on the downbeat, with the crash, the harp, the drum,
-// the tuba and the low strings, well before the file ends, so their
-// release sounds within it. Held a bar and
-// a half, at one level with the stroke and the harp and a crash ringing
+// under them, and the tonic arrives, louder than all before it, with the
+// crash; the band holds it to an eighth before the next bar, settling a
+// little as the roll grows under it, and all let go at once, the crash and
+// the harp with the winds, so an eighth's silence comes before the last
+// stroke: the chord once more, short and hardest, on the downbeat, with a
+// fresh crash, the harp, the drum, the tuba and the low strings, well
+// before the file ends, so their release sounds within it. Held a bar and
+// a half, at one level with the stroke and the harp and the crash ringing
 // through its breath, the chord made the cue long and the stroke barely
 // louder; held only a beat, the tonic the whole climb led to sagged.
 constexpr std::uint32_t kHeldTicks = 11 * kSixEightFine.ticksPerStep;
-constexpr std::array<std::string_view, 1> kButton = {"A5/10 r/2"}, kFluteButton = {"C#6/10 r/2"};
+constexpr std::array<std::string_view, 1> kButton = {"A5/10 r/2"}, kFluteButton = {"A6/10 r/2"};
 constexpr std::uint32_t kButtonSixteenths = 12, kBreathSixteenths = 2;
 constexpr std::uint32_t kButtonTicks = (kButtonSixteenths - kBreathSixteenths) * kSixEightFine.ticksPerStep;
 // The held chord settles from its second eighth, by expression, to this
@@ -231,12 +230,12 @@ constexpr Voice kFluteSecond{kFlute, 0, 64, 16, Articulation::Plain, 6};
 // rings over the trumpet.
 constexpr int kFinalAccent = 10, kButtonAccent = 16, kSecondFinalAccent = 4, kFluteClimax = 2;
 
-// The cymbal is kept for the close, as an orchestra's is: one crash, with
-// the last short chord. A splash on the first chord was a drum kit's pop; a
-// crash rolled under the seventh, each thirty-second struck afresh, rattled
-// where it should swell; and a crash on the tonic's arrival as well still
-// rang when the last one came, blurring it, and took its surprise: the
-// timpani's roll alone carries the swell.
+// The cymbals are kept for the close, as an orchestra's are: a crash with
+// the tonic's arrival and the other, harder, with the last short chord. A splash on
+// the first chord was a drum kit's pop, and a crash rolled under the
+// seventh, each thirty-second struck afresh, rattled where it should swell:
+// the timpani's roll alone carries the swell.
+constexpr std::uint8_t kCrash = 49, kCrashVelocity = 84;
 // The timpani: the tonic struck at the start and on the last chord, the
 // root of the dominant's dominant once, a roll on the dominant between and
 // one on the tonic under the held chord, B E A with the bass. The climb to
@@ -287,15 +286,15 @@ constexpr std::uint32_t kSeventhAfterbeat = 4 * kSixEightFine.ticksPerStep;
 constexpr std::uint32_t kRollStrokes = 12, kRollTicks = kSixEightFine.ticksPerStep / 2;
 constexpr int kRollUneven = 3;
 // Under the held chord the timpani roll on the tonic, so it stands on more
-// than one stroke: they fall back under the winds after the arrival and grow
+// than one stroke: they fall back under the winds after the crash and grow
 // again into the breath; the last short chord has a stroke harder than any
 // of the roll, with the tuba and the low strings plucked short. A flat roll
 // closed by a soft stroke sounded a stray thud after the chord.
 constexpr std::uint32_t kHeldRollStrokes = 2 * (kButtonSixteenths - kBreathSixteenths) - 1;
 constexpr int kHeldRollFrom = 68, kHeldRollLow = 52, kHeldRollTo = 86;
 constexpr std::uint8_t kClosingStrokeVelocity = 98;
-// The last short chord is struck with the crash, so it lands with an accent
-// of its own.
+// The last short chord is struck with a fresh cymbal, the second crash, so
+// it lands with an accent of its own.
 constexpr std::uint8_t kClosingCrash = 57, kClosingCrashVelocity = 96; // Crash Cymbal 2
 constexpr std::array<std::uint8_t, 2> kClosingPluck = {45, 57};        // A2 A3
 constexpr std::uint8_t kClosingBassVelocity = 98, kClosingPluckVelocity = 96;
@@ -306,7 +305,7 @@ struct Stab {
 constexpr std::array<Stab, 5> kClosingBrass = {{
     {kTrumpet, 81, 100},      // A5
     {kSecondTrumpet, 76, 94}, // E5
-    {kFlute, 85, 80},         // C#6, the third over the trumpet
+    {kFlute, 93, 76},         // A6, over the trumpet
     {kHorns, 57, 96},         // A3
     {kHorns, 61, 96},         // C#4
 }};
@@ -516,15 +515,16 @@ std::vector<MidiTrack> ComposeEndTune()
                 band.Track(kTimpani).Note(now + beat + i * kRollTicks, kTimpani, kTimpaniDominant,
                                           RollVelocity(kSwellFrom, kSwellTo, i, kRollStrokes), kRollTicks);
             }
-            // The arrival, a bar on: the drum on A alone,
+            // The arrival, a bar on: the crash, the drum on A alone,
             // rolling on under the held chord, the bass, the pizzicato
             // short and the harp's chord rolled, all let go with the winds
             // for the breath; then the last stroke, the harp's chord rolled
-            // again and left to ring with the crash.
+            // again and left to ring with the second crash.
             const std::uint32_t stroke = now + kSixEight.barTicks();
             const std::uint32_t ringing = kRingingTicks - kSixEight.barTicks();
-            // Where the crash and the harp let go: a beat before the file ends.
+            // Where the crashes and the harp let go: a beat before the file ends.
             const std::uint32_t letGo = stroke + ringing + kTailTicks - kLetGo;
+            band.Percussion(stroke, kCrash, kCrashVelocity, kButtonTicks);
             band.Track(kTimpani).Note(stroke, kTimpani, kTimpaniTonic, kButtonDrumVelocity, kRollTicks);
             // The roll's first third falls back, the rest grows; an even
             // number of strokes each way keeps the sticks alternating.
