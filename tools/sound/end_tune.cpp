@@ -6,9 +6,9 @@
 // the chords, and the line grows bar by bar, through the dominant's
 // dominant and a broadening, to the tonic's six-four, the tune at its
 // highest, leaning on the dominant's seventh as the timpani roll and
-// swell; the tonic itself comes only with the last stroke and the crash,
-// the first cymbal of the piece: the loudest moment, held over a bar on the
-// timpani's roll while the crash and the harp ring on to the end.
+// swell; the tonic arrives and is held over the timpani's roll, then struck
+// once more, short, with the crash, the piece's only cymbal: the loudest
+// moment, the crash and the harp ringing on to the end.
 // No part climbs above C7 or plays harder than velocity 100, so it rings
 // rather than shrieks.
 #include "band.h"
@@ -63,7 +63,7 @@ constexpr Part kParts[] = {
     {kBass, program::kTuba, 99, 64, 24, "Tuba"},
     {kHarp, program::kHarp, 72, 28, 56, "Harp"},
     {kTimpani, program::kTimpani, 86, 64, 40, "Timpani"},
-    {kDrums, 0, 92, 64, 40, "Cymbal"}, // the crashes, for the close alone
+    {kDrums, 0, 92, 64, 40, "Cymbal"}, // the crash, for the last stroke alone
 };
 constexpr Accompanists kAccompanists{kBass, kPizzicato, kPizzicato, kHarp, kPizzicato};
 
@@ -156,16 +156,16 @@ constexpr std::size_t kClimbFrom = 2;
 // six-four taking its last bar.
 constexpr int kLinePlace = 3;
 // The six-four and the seventh are held a bar while the timpani roll swells
-// under them, and the tonic arrives, louder than all before it, with the
-// crash; the band holds it to an eighth before the next bar, settling a
-// little as the roll grows under it, and all let go at once, the crash and
-// the harp with the winds, so an eighth's silence comes before the last
-// stroke: the chord once more, short and hardest, on the downbeat, with a
-// fresh crash, the harp, the drum, the tuba and the low strings, well
-// before the file ends, so their release sounds within it. Held a bar and
-// a half, at one level with the stroke and the harp and the crash ringing
-// through its breath, the chord made the cue long and the stroke barely
-// louder; held only a beat, the tonic the whole climb led to sagged.
+// under them, and the tonic arrives, louder than all before it; the band
+// holds it to an eighth before the next bar, settling a little as the roll
+// grows under it, and all let go at once, the harp with the winds, so an
+// eighth's silence comes before the last stroke: the chord once more,
+// short and hardest, on the downbeat, with the crash, the harp, the drum,
+// the tuba and the low strings, well before the file ends, so their
+// release sounds within it. Held a bar and a half, at one level with the
+// stroke and the harp and a crash ringing through its breath, the chord
+// made the cue long and the stroke barely louder; held only a beat, the
+// tonic the whole climb led to sagged.
 constexpr std::uint32_t kHeldTicks = 11 * kSixEightFine.ticksPerStep;
 constexpr std::array<std::string_view, 1> kButton = {"A5/10 r/2"}, kFluteButton = {"A6/10 r/2"};
 constexpr std::uint32_t kButtonSixteenths = 12, kBreathSixteenths = 2;
@@ -230,12 +230,12 @@ constexpr Voice kFluteSecond{kFlute, 0, 64, 16, Articulation::Plain, 6};
 // rings over the trumpet.
 constexpr int kFinalAccent = 10, kButtonAccent = 16, kSecondFinalAccent = 4, kFluteClimax = 2;
 
-// The cymbals are kept for the close, as an orchestra's are: a crash with
-// the tonic's arrival and the other, harder, with the last short chord. A splash on
-// the first chord was a drum kit's pop, and a crash rolled under the
-// seventh, each thirty-second struck afresh, rattled where it should swell:
-// the timpani's roll alone carries the swell.
-constexpr std::uint8_t kCrash = 49, kCrashVelocity = 84;
+// The cymbal is kept for the close, as an orchestra's is: one crash, with
+// the last short chord. A splash on the first chord was a drum kit's pop; a
+// crash rolled under the seventh, each thirty-second struck afresh, rattled
+// where it should swell; and a crash on the tonic's arrival as well still
+// rang when the last one came, blurring it, and took its surprise: the
+// timpani's roll alone carries the swell.
 // The timpani: the tonic struck at the start and on the last chord, the
 // root of the dominant's dominant once, a roll on the dominant between and
 // one on the tonic under the held chord, B E A with the bass. The climb to
@@ -286,15 +286,15 @@ constexpr std::uint32_t kSeventhAfterbeat = 4 * kSixEightFine.ticksPerStep;
 constexpr std::uint32_t kRollStrokes = 12, kRollTicks = kSixEightFine.ticksPerStep / 2;
 constexpr int kRollUneven = 3;
 // Under the held chord the timpani roll on the tonic, so it stands on more
-// than one stroke: they fall back under the winds after the crash and grow
+// than one stroke: they fall back under the winds after the arrival and grow
 // again into the breath; the last short chord has a stroke harder than any
 // of the roll, with the tuba and the low strings plucked short. A flat roll
 // closed by a soft stroke sounded a stray thud after the chord.
 constexpr std::uint32_t kHeldRollStrokes = 2 * (kButtonSixteenths - kBreathSixteenths) - 1;
 constexpr int kHeldRollFrom = 68, kHeldRollLow = 52, kHeldRollTo = 86;
 constexpr std::uint8_t kClosingStrokeVelocity = 98;
-// The last short chord is struck with a fresh cymbal, the second crash, so
-// it lands with an accent of its own.
+// The last short chord is struck with the crash, so it lands with an accent
+// of its own.
 constexpr std::uint8_t kClosingCrash = 57, kClosingCrashVelocity = 96; // Crash Cymbal 2
 constexpr std::array<std::uint8_t, 2> kClosingPluck = {45, 57};        // A2 A3
 constexpr std::uint8_t kClosingBassVelocity = 98, kClosingPluckVelocity = 96;
@@ -515,16 +515,15 @@ std::vector<MidiTrack> ComposeEndTune()
                 band.Track(kTimpani).Note(now + beat + i * kRollTicks, kTimpani, kTimpaniDominant,
                                           RollVelocity(kSwellFrom, kSwellTo, i, kRollStrokes), kRollTicks);
             }
-            // The arrival, a bar on: the crash, the drum on A alone,
+            // The arrival, a bar on: the drum on A alone,
             // rolling on under the held chord, the bass, the pizzicato
             // short and the harp's chord rolled, all let go with the winds
             // for the breath; then the last stroke, the harp's chord rolled
-            // again and left to ring with the second crash.
+            // again and left to ring with the crash.
             const std::uint32_t stroke = now + kSixEight.barTicks();
             const std::uint32_t ringing = kRingingTicks - kSixEight.barTicks();
-            // Where the crashes and the harp let go: a beat before the file ends.
+            // Where the crash and the harp let go: a beat before the file ends.
             const std::uint32_t letGo = stroke + ringing + kTailTicks - kLetGo;
-            band.Percussion(stroke, kCrash, kCrashVelocity, kButtonTicks);
             band.Track(kTimpani).Note(stroke, kTimpani, kTimpaniTonic, kButtonDrumVelocity, kRollTicks);
             // The roll's first third falls back, the rest grows; an even
             // number of strokes each way keeps the sticks alternating.
