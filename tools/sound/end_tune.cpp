@@ -2,7 +2,7 @@
 // turned to major, under ten seconds with its final chord ringing out. Over
 // the band's first chord the trumpet plays the game tune's opening figure,
 // in major, high and in its rocking rhythm, and goes on with its second
-// bar; a flute sings in thirds and sixths over it, two horns hold
+// bar; a glockenspiel rings in thirds and sixths over it, two horns hold
 // the chords, and the line grows bar by bar, through the dominant's
 // dominant and a broadening, to the tonic's six-four, the tune at its
 // highest, leaning on the dominant's seventh as the timpani roll and
@@ -30,13 +30,14 @@ constexpr std::uint32_t kMicrosPerQuarter = 60'000'000u * 2 / (108 * 3);
 constexpr std::uint32_t kSeed = 2020;
 
 constexpr std::uint8_t kTrumpet = kEndTuneLead;
-constexpr std::uint8_t kSecondTrumpet = 1; // joins for the close
-constexpr std::uint8_t kHorns = 3;         // the chords held in the middle of the band
-constexpr std::uint8_t kFlute = kEndTuneSecond;
+constexpr std::uint8_t kSecondTrumpet = 1;      // joins for the close
+constexpr std::uint8_t kHorns = 3;              // the chords held in the middle of the band
+constexpr std::uint8_t kBells = kEndTuneSecond; // the glockenspiel
 constexpr std::uint8_t kPizzicato = 4;
 constexpr std::uint8_t kBass = kEndTuneBass;
 constexpr std::uint8_t kHarp = 6;
-constexpr std::uint8_t kTimpani = 7; // with the band, not the leads
+constexpr std::uint8_t kTimpani = 7;      // with the band, not the leads
+constexpr std::uint8_t kGlockenspiel = 9; // its General MIDI program
 
 // The band plays with the volumes turned down: the game's tune is soft
 // winds, strings and harp, and at full volume the win came as a jolt. Its
@@ -51,9 +52,10 @@ constexpr Part kParts[] = {
     {kTrumpet, program::kTrumpet, 112, 64, 50, "Trumpet"},
     {kSecondTrumpet, program::kTrumpet, 84, 76, 50, "Second trumpet"},
     {kHorns, program::kFrenchHorn, 78, 44, 56, "Horns"},
-    // The flute's sixth octave carries on its own: its volume is turned
-    // down so it sings out over the brass without outshining the tune.
-    {kFlute, program::kFlute, 84, 36, 56, "Flute"},
+    // Over the brass the glockenspiel's sixth octave, the middle of its
+    // range, carries without forcing, where a flute up there whistled; it
+    // sparkles over the tune without outshining it.
+    {kBells, kGlockenspiel, 127, 36, 56, "Glockenspiel"},
     // Plucked strings keep the afterbeats, as the guitar does in the game
     // tune: a nylon string is lost under the brass and the drums and only
     // blurs them.
@@ -108,20 +110,24 @@ constexpr std::array<std::string_view, 6> kHornLower = {"C#4/12",    "A3/12",   
 // together, but a line of its own: it holds while the tune climbs and moves
 // against it as it turns. It leaves the head's first bar to the trumpets
 // (a third over them there, it took the tune's place on top) and enters
-// over its second bar's C# with E, held while the trumpet turns under it,
-// then rises to A, a sixth over the tune, as the harmony turns to F#
-// minor, where a C# doubled the trumpet's in unison; it leaves the
+// over its second bar's C# with E, stopped as the trumpet turns up to D
+// under it, then rises to A, a sixth over the tune, as the harmony turns
+// to F# minor, where a C# doubled the trumpet's in unison; it leaves the
 // call to the two trumpets and enters on the half-diminished chord with
 // its D, a third over the trumpet's B; over the B7 it rises to the
-// seventh, A, and holds it into the six-four, whose root it is; over the
-// dominant's seventh it steps up to its fifth, B, and takes the leading
+// seventh, A, and strikes it again on the six-four, whose root it is; over
+// the dominant's seventh it steps up to its fifth, B, and takes the leading
 // note, G#, a sixth over the trumpet's B, up to the tonic over the
 // trumpet's A in the last chord: from B it went in octaves with the
 // trumpet's B A. Held on over the seventh, the A sounded against the G# it
-// would resolve to, below it in the horns and the harp. Under two trumpets
-// and the horns a clarinet was covered and only thickened the middle.
+// would resolve to, below it in the horns and the harp. The bells are
+// struck and let ring, an eighth's rest before the next, rather than held
+// as a wind would: as a held line a second above the trumpet's D it rubbed.
+// Under two trumpets and the horns a clarinet was covered and only
+// thickened the middle; a flute, up here in its top octave, was shrill and
+// lost under them.
 constexpr std::array<std::string_view, 5> kSecond = {
-    "r/12", "E6/6 A6/6", "r/6 D6/6", "r/4 F#6/2 A6/6", "~A6/6 B6/4 G#6/2",
+    "r/12", "E6/4 r/2 A6/4 r/2", "r/6 D6/4 r/2", "r/4 F#6/2 A6/4 r/2", "A6/6 B6/4 G#6/2",
 };
 // The bass falls A F# and climbs C# D D# to the dominant, and falls to the tonic.
 // The last bar is the tonic's six-four over the dominant's E, resolving
@@ -167,7 +173,7 @@ constexpr int kLinePlace = 3;
 // made the cue long and the stroke barely louder; held only a beat, the
 // tonic the whole climb led to sagged.
 constexpr std::uint32_t kHeldTicks = 11 * kSixEightFine.ticksPerStep;
-constexpr std::array<std::string_view, 1> kButton = {"A5/10 r/2"}, kFluteButton = {"A6/10 r/2"};
+constexpr std::array<std::string_view, 1> kButton = {"A5/10 r/2"}, kBellsButton = {"A6/10 r/2"};
 constexpr std::uint32_t kButtonSixteenths = 12, kBreathSixteenths = 2;
 constexpr std::uint32_t kButtonTicks = (kButtonSixteenths - kBreathSixteenths) * kSixEightFine.ticksPerStep;
 // The held chord settles from its second eighth, by expression, to this
@@ -189,7 +195,7 @@ constexpr std::uint32_t kTailTicks = 12 * kSixEightFine.ticksPerStep;
 constexpr std::uint32_t kLetGo = 6 * kSixEightFine.ticksPerStep;
 
 // The trumpet starts at a bright mezzo-forte, not at full strength, so the
-// game's colours, the flute and the harp, are heard with it and the brass
+// game's colours, the bells and the harp, are heard with it and the brass
 // has room to grow to the close.
 constexpr Voice kTrumpetLead{kTrumpet, 0, 74, 20, Articulation::Plain, 6};
 // Over the six-four the second trumpet holds the chord's A under the
@@ -220,15 +226,14 @@ constexpr std::array<std::string_view, 1> kSecondTrumpetClose = {"A5/6 B5/3 A5/1
 constexpr int kSecondTrumpetCloseLevel = -4; // no louder than its thirds
 constexpr std::array<std::string_view, 1> kSecondTrumpetButton = {"E5/10 r/2"};
 constexpr int kSecondTrumpetButtonAccent = 6;
-// High over the brass the flute carries without forcing, well under the
-// trumpet: its sixth octave pierces, and near the trumpet's strength it
-// pulled the ear off the tune.
-constexpr Voice kFluteSecond{kFlute, 0, 64, 16, Articulation::Plain, 6};
+// The glockenspiel rings over the brass well under the trumpet: near the
+// trumpet's strength a descant pulled the ear off the tune.
+constexpr Voice kBellsSecond{kBells, 0, 84, 16, Articulation::Plain, 6};
 // The trumpet grows to its arrival on the tonic, louder than its top E,
 // which at full strength was strident, and its last stroke is the hardest;
-// over the six-four the flute holds on with them, and on the last stroke
-// rings over the trumpet.
-constexpr int kFinalAccent = 10, kButtonAccent = 16, kSecondFinalAccent = 4, kFluteClimax = 2;
+// over the six-four the bells ring on with them, and on the last stroke
+// over the trumpet.
+constexpr int kFinalAccent = 10, kButtonAccent = 16, kSecondFinalAccent = 4, kBellsClimax = 2;
 
 // The cymbal is kept for the close, as an orchestra's is: one crash, with
 // the last short chord. A splash on the first chord was a drum kit's pop; a
@@ -259,7 +264,7 @@ constexpr std::uint8_t kButtonPluckVelocity = 80;
 constexpr std::uint32_t kPluckTicks = 2 * kSixEightFine.ticksPerStep; // an eighth
 // The harp's roll climbs to the C# over the horns', so the chord keeps its
 // third high in the band as it rings on after the winds: over the
-// trumpets' A and E and the flute's A it leaned towards a bare fifth.
+// trumpets' A and E and the bells' A it leaned towards a bare fifth.
 constexpr std::array<std::uint8_t, 7> kButtonHarp = {45, 52, 57, 61, 64, 69, 73}; // A2 .. C#5
 constexpr std::uint8_t kButtonHarpVelocity = 70, kClosingHarpVelocity = 80;
 constexpr std::uint8_t kFirstHitVelocity = 86; // the opening stroke, under the last and the trumpet
@@ -298,14 +303,14 @@ constexpr std::uint8_t kClosingStrokeVelocity = 98;
 constexpr std::uint8_t kClosingCrash = 57, kClosingCrashVelocity = 96; // Crash Cymbal 2
 constexpr std::array<std::uint8_t, 2> kClosingPluck = {45, 57};        // A2 A3
 constexpr std::uint8_t kClosingBassVelocity = 98, kClosingPluckVelocity = 96;
-// The winds' last short chord over that stroke: {channel, key, velocity}.
+// The winds' and the bells' last short chord over that stroke: {channel, key, velocity}.
 struct Stab {
     std::uint8_t channel, key, velocity;
 };
 constexpr std::array<Stab, 5> kClosingBrass = {{
     {kTrumpet, 81, 100},      // A5
     {kSecondTrumpet, 76, 94}, // E5
-    {kFlute, 93, 76},         // A6, over the trumpet
+    {kBells, 93, 92},         // A6, over the trumpet
     {kHorns, 57, 96},         // A3
     {kHorns, 61, 96},         // C#4
 }};
@@ -373,7 +378,7 @@ std::vector<MidiTrack> ComposeEndTune()
         band.Track(kTimpani).Note(i * kCallTicks, kTimpani, kCallDrum, kCallDrumVelocity[i], kCallTicks);
     }
     const int lastPlace = kLinePlace + static_cast<int>(kChords.size() - 1);
-    for (const auto &[line, voice] : {std::pair{&kMelody, kTrumpetLead}, std::pair{&kSecond, kFluteSecond}}) {
+    for (const auto &[line, voice] : {std::pair{&kMelody, kTrumpetLead}, std::pair{&kSecond, kBellsSecond}}) {
         const std::span<const std::string_view> bars(*line);
         Voice call = voice;
         call.velocity = static_cast<std::uint8_t>(voice.velocity + (voice.channel == kTrumpet ? kCallAccent : 0));
@@ -385,12 +390,12 @@ std::vector<MidiTrack> ComposeEndTune()
         Voice out = voice;
         out.spread = 0;
         out.velocity =
-            static_cast<std::uint8_t>(voice.velocity + (voice.channel == kTrumpet ? kFinalAccent : kFluteClimax));
+            static_cast<std::uint8_t>(voice.velocity + (voice.channel == kTrumpet ? kFinalAccent : kBellsClimax));
         PlayLine(band.Track(voice.channel), out, kSixEightFine, lastBar, bars.last(1), band.Players(), lastPlace);
         out.velocity = static_cast<std::uint8_t>(voice.velocity +
                                                  (voice.channel == kTrumpet ? kButtonAccent : kSecondFinalAccent));
         PlayLine(band.Track(voice.channel), out, kSixEightFine, lastBar + kSixEight.barTicks(),
-                 voice.channel == kTrumpet ? kButton : kFluteButton, band.Players(), lastPlace);
+                 voice.channel == kTrumpet ? kButton : kBellsButton, band.Players(), lastPlace);
     }
     {
         Voice thirds = kSecondTrumpetVoice;
@@ -422,7 +427,7 @@ std::vector<MidiTrack> ComposeEndTune()
         out.velocity = static_cast<std::uint8_t>(voice.velocity + kStrokeSupport);
         PlayLine(band.Track(voice.channel), out, kSixEightFine, lastStroke, line.last(1), band.Players(), lastPlace);
     }
-    for (const std::uint8_t wind : {kTrumpet, kSecondTrumpet, kFlute, kHorns, kBass}) {
+    for (const std::uint8_t wind : {kTrumpet, kSecondTrumpet, kHorns, kBass}) {
         const std::uint32_t steps = kButtonSixteenths - kBreathSixteenths - kFadeFromSixteenth;
         for (std::uint32_t i = 0; i < steps; ++i) {
             const int value = 127 - (127 - kFadeTo) * static_cast<int>(i) / static_cast<int>(steps - 1);
