@@ -82,18 +82,19 @@ constexpr std::array<std::uint8_t, 2> kCallDrumVelocity = {56, 68};
 constexpr std::uint32_t kCallTicks = kEndTuneUpbeat / 2, kCallGap = 24;
 // Steps are sixteenths. Over the band's first chord the trumpet plays the
 // game tune's head, E F# E A B, in major and high, and turns round the C#
-// of the head's next bar, C# D C# A, keeping its top E for the close; it
-// calls on four repeated Es and leaps a fifth to B, held over B
-// half-diminished, whose F natural, the game tune's minor for a moment, is
-// the second trumpet's, on the beat, saving its D and E for the close; it
-// falls and climbs by step over the dominant of the dominant (B7 over its
-// D#), a scale where the bar before leapt, and over the tonic's six-four
-// turns up to its E, within the trumpet's bright range, then walks down the
-// scale over the dominant's seventh to the tonic with the last stroke.
+// of the head's next bar, C# D C# A; it calls on four repeated Es and
+// leaps a fifth to B, held over B half-diminished, whose F natural, the
+// game tune's minor for a moment, is the second trumpet's, on the beat,
+// saving its D for the close; it falls and climbs by step over the
+// dominant of the dominant (B7 over its D#), a scale where the bar before
+// leapt, on up to C#, held over the tonic's six-four, and to D, the
+// dominant's seventh, on the second beat, and walks down from it to the
+// tonic with the last stroke. Turning up to E6 off the beat, its climax was
+// a short, strident note at the top of the trumpet's range.
 constexpr std::array<std::string_view, 5> kMelody = {
-    "E5/3 F#5/1 E5/2 A5/4 B5/2",  "C#6/4 D6/2 C#6/4 A5/2",
-    "E5/2 E5/1 E5/1 E5/2 B5/6",   "A5/3 F#5/1 D#5/2 F#5/2 G#5/1 A5/1 B5/2",
-    "C#6/4 E6/2 D6/3 C#6/1 B5/2",
+    "E5/3 F#5/1 E5/2 A5/4 B5/2", "C#6/4 D6/2 C#6/4 A5/2",
+    "E5/2 E5/1 E5/1 E5/2 B5/6",  "A5/3 F#5/1 D#5/2 F#5/2 G#5/1 A5/1 B5/2",
+    "C#6/6 D6/3 C#6/1 B5/2",
 };
 // Two horns hold the chords in the middle of the band, under the trumpets; the upper falls A G# F# against the
 // trumpet's climb in the head's second bar, the G# passing off the beat so the F# minor chord lands on it, rises E F F#
@@ -199,13 +200,12 @@ constexpr std::uint32_t kLetGo = 6 * kSixEightFine.ticksPerStep;
 // has room to grow to the close.
 constexpr Voice kTrumpetLead{kTrumpet, 0, 74, 20, Articulation::Plain, 6};
 // Over the six-four the second trumpet holds the chord's A under the
-// first's C# and top E, goes a third under its walk down over the seventh,
+// first's C#, goes a third under its walk down over the seventh,
 // and from the leading note takes the tonic's fifth, E, as an inner voice
 // may, under the last A, the horns' seventh falling to the third: leaping
 // to the third, C#, it left the leading note hanging and the chord with no
 // fifth. Climbing with the first to C#6 it was shrill, a second trumpet at
-// its top; holding E under the climb it droned an octave under the top E,
-// and leaping away from it broke the pair apart.
+// its top.
 constexpr Voice kSecondTrumpetVoice{kSecondTrumpet, 0, 74, 20, Articulation::Plain, 0};
 // Before that it sings a third under the head from the band's first chord,
 // so the fanfare is two trumpets from its start, on the chord's E under
@@ -226,11 +226,12 @@ constexpr std::array<std::string_view, 1> kSecondTrumpetClose = {"A5/6 B5/3 A5/1
 constexpr int kSecondTrumpetCloseLevel = -4; // no louder than its thirds
 constexpr std::array<std::string_view, 1> kSecondTrumpetButton = {"E5/10 r/2"};
 constexpr int kSecondTrumpetButtonAccent = 6;
-// The glockenspiel rings over the brass well under the trumpet: near the
-// trumpet's strength a descant pulled the ear off the tune.
-constexpr Voice kBellsSecond{kBells, 0, 84, 16, Articulation::Plain, 6};
-// The trumpet grows to its arrival on the tonic, louder than its top E,
-// which at full strength was strident, and its last stroke is the hardest;
+// The glockenspiel rings over the brass struck a little softer than the
+// trumpet: it cuts through, and as hard as the trumpet, it took the ear
+// off the tune.
+constexpr Voice kBellsSecond{kBells, 0, 74, 16, Articulation::Plain, 6};
+// The trumpet grows to its arrival on the tonic, louder than the climb to
+// it, and its last stroke is the hardest;
 // over the six-four the bells ring on with them, and on the last stroke
 // over the trumpet.
 constexpr int kFinalAccent = 10, kButtonAccent = 16, kSecondFinalAccent = 4, kBellsClimax = 2;
@@ -310,7 +311,7 @@ struct Stab {
 constexpr std::array<Stab, 5> kClosingBrass = {{
     {kTrumpet, 81, 100},      // A5
     {kSecondTrumpet, 76, 94}, // E5
-    {kBells, 93, 92},         // A6, over the trumpet
+    {kBells, 93, 84},         // A6, over the trumpet
     {kHorns, 57, 96},         // A3
     {kHorns, 61, 96},         // C#4
 }};
