@@ -104,9 +104,9 @@ constexpr std::array<std::string_view, 5> kMelody = {
 // tripled in the middle of the band was thick; and on through the half-diminished chord, under the upper's F, whose B
 // the trumpet has: the horns' B under F doubled the trumpets' tritone.
 constexpr std::array<std::string_view, 6> kHornUpper = {"E4/12",  "A4/4 G#4/2 F#4/6", "E4/6 F4/6",
-                                                        "F#4/12", "E4/6 D4/6",        "C#4/10 r/2"};
+                                                        "F#4/12", "E4/6 D4/6",        "C#4/6 r/6"};
 constexpr std::array<std::string_view, 6> kHornLower = {"C#4/12",    "A3/12",      "A3/12",
-                                                        "B3/6 A3/6", "A3/6 G#3/6", "A3/10 r/2"};
+                                                        "B3/6 A3/6", "A3/6 G#3/6", "A3/6 r/6"};
 // Over the trumpets, a third or a sixth above the tune where they strike
 // together, but a line of its own: it holds while the tune climbs and moves
 // against it as it turns. It leaves the head's first bar to the trumpets
@@ -164,22 +164,24 @@ constexpr std::size_t kClimbFrom = 2;
 constexpr int kLinePlace = 3;
 // The six-four and the seventh are held a bar while the timpani roll swells
 // under them, and the tonic arrives, louder than all before it; the band
-// holds it to an eighth before the next bar, settling a little as the roll
-// grows under it, and all let go at once, the harp with the winds, so an
-// eighth's silence comes before the last stroke: the chord once more,
+// holds it a beat, settling a little as the roll grows under it, then the
+// brass tongue it again, short notes growing with the roll into the
+// breath, and all let go at once, the harp with the winds, so an eighth's
+// silence comes before the last stroke: the chord once more,
 // short and hardest, on the downbeat, with the crash, the harp, the drum,
 // the tuba and the low strings, well before the file ends, so their
 // release sounds within it. Held a bar and a half, at one level with the
 // stroke and the harp and a crash ringing through its breath, the chord
 // made the cue long and the stroke barely louder; held only a beat, the
-// tonic the whole climb led to sagged.
+// tonic the whole climb led to sagged; held flat to the breath, with only
+// the drum growing under it, the stroke was placed rather than driven.
 constexpr std::uint32_t kHeldTicks = 11 * kSixEightFine.ticksPerStep;
-constexpr std::array<std::string_view, 1> kButton = {"A5/10 r/2"}, kBellsButton = {"A6/10 r/2"};
+constexpr std::array<std::string_view, 1> kButton = {"A5/6 r/6"}, kBellsButton = {"A6/10 r/2"};
 constexpr std::uint32_t kButtonSixteenths = 12, kBreathSixteenths = 2;
 constexpr std::uint32_t kButtonTicks = (kButtonSixteenths - kBreathSixteenths) * kSixEightFine.ticksPerStep;
 // The held chord settles from its second eighth, by expression, to this
-// (of 127), and is struck again at full strength.
-constexpr std::uint32_t kFadeFromSixteenth = 2;
+// (of 127), and grows back to full strength over the tongued notes.
+constexpr std::uint32_t kFadeFromSixteenth = 2, kTonguedFromSixteenth = 6;
 constexpr int kFadeTo = 100;
 constexpr std::uint8_t kExpression = 11;
 // The last chord is held at a broader tempo still, in % of the beat's length.
@@ -224,7 +226,7 @@ constexpr std::uint32_t kThirdsFrom = 0; // the head's first bar
 constexpr int kThirdsLevel = -10;        // under the first trumpet, which keeps the tune
 constexpr std::array<std::string_view, 1> kSecondTrumpetClose = {"A5/6 B5/3 A5/1 G#5/2"};
 constexpr int kSecondTrumpetCloseLevel = -4; // no louder than its thirds
-constexpr std::array<std::string_view, 1> kSecondTrumpetButton = {"E5/10 r/2"};
+constexpr std::array<std::string_view, 1> kSecondTrumpetButton = {"E5/6 r/6"};
 constexpr int kSecondTrumpetButtonAccent = 6;
 // The glockenspiel rings over the brass struck a little softer than the
 // trumpet: it cuts through, and as hard as the trumpet, it took the ear
@@ -308,6 +310,17 @@ constexpr std::uint8_t kClosingBassVelocity = 98, kClosingPluckVelocity = 96;
 struct Stab {
     std::uint8_t channel, key, velocity;
 };
+// The brass's tongued notes on the held chord's second beat, each a little
+// harder: {channel, key, velocity of the first}, and {sixteenth, length}.
+constexpr std::array<Stab, 4> kTonguedBrass = {{
+    {kTrumpet, 81, 86},       // A5
+    {kSecondTrumpet, 76, 78}, // E5
+    {kHorns, 57, 82},         // A3
+    {kHorns, 61, 82},         // C#4
+}};
+constexpr std::array<std::pair<std::uint32_t, std::uint32_t>, 3> kTongued = {{{6, 1}, {7, 1}, {8, 2}}};
+constexpr int kTonguedGrowth = 3;
+constexpr std::uint32_t kTonguedGap = 24;
 constexpr std::array<Stab, 5> kClosingBrass = {{
     {kTrumpet, 81, 100},      // A5
     {kSecondTrumpet, 76, 94}, // E5
@@ -428,11 +441,26 @@ std::vector<MidiTrack> ComposeEndTune()
         out.velocity = static_cast<std::uint8_t>(voice.velocity + kStrokeSupport);
         PlayLine(band.Track(voice.channel), out, kSixEightFine, lastStroke, line.last(1), band.Players(), lastPlace);
     }
+    for (std::uint32_t i = 0; i < kTongued.size(); ++i) {
+        const auto [sixteenth, length] = kTongued[i];
+        for (const Stab &note : kTonguedBrass) {
+            band.Track(note.channel)
+                .Note(lastStroke + sixteenth * kSixEightFine.ticksPerStep, note.channel, note.key,
+                      static_cast<std::uint8_t>(note.velocity + kTonguedGrowth * static_cast<int>(i)),
+                      length * kSixEightFine.ticksPerStep - kTonguedGap);
+        }
+    }
     for (const std::uint8_t wind : {kTrumpet, kSecondTrumpet, kHorns, kBass}) {
-        const std::uint32_t steps = kButtonSixteenths - kBreathSixteenths - kFadeFromSixteenth;
-        for (std::uint32_t i = 0; i < steps; ++i) {
-            const int value = 127 - (127 - kFadeTo) * static_cast<int>(i) / static_cast<int>(steps - 1);
+        const std::uint32_t settling = kTonguedFromSixteenth - kFadeFromSixteenth;
+        for (std::uint32_t i = 0; i < settling; ++i) {
+            const int value = 127 - (127 - kFadeTo) * static_cast<int>(i) / static_cast<int>(settling - 1);
             band.Track(wind).Controller(lastStroke + (kFadeFromSixteenth + i) * kSixEightFine.ticksPerStep, wind,
+                                        kExpression, static_cast<std::uint8_t>(value));
+        }
+        const std::uint32_t growing = kButtonSixteenths - kBreathSixteenths - kTonguedFromSixteenth;
+        for (std::uint32_t i = 1; i <= growing; ++i) {
+            const int value = kFadeTo + (127 - kFadeTo) * static_cast<int>(i) / static_cast<int>(growing);
+            band.Track(wind).Controller(lastStroke + (kTonguedFromSixteenth + i - 1) * kSixEightFine.ticksPerStep, wind,
                                         kExpression, static_cast<std::uint8_t>(value));
         }
         band.Track(wind).Controller(lastStroke + kButtonSixteenths * kSixEightFine.ticksPerStep, wind, kExpression,
