@@ -104,9 +104,9 @@ constexpr std::array<std::string_view, 5> kMelody = {
 // tripled in the middle of the band was thick; and on through the half-diminished chord, under the upper's F, whose B
 // the trumpet has: the horns' B under F doubled the trumpets' tritone.
 constexpr std::array<std::string_view, 6> kHornUpper = {"E4/12",  "A4/4 G#4/2 F#4/6", "E4/6 F4/6",
-                                                        "F#4/12", "E4/6 D4/6",        "C#4/6 r/6"};
+                                                        "F#4/12", "E4/6 D4/6",        "C#4/10 r/2"};
 constexpr std::array<std::string_view, 6> kHornLower = {"C#4/12",    "A3/12",      "A3/12",
-                                                        "B3/6 A3/6", "A3/6 G#3/6", "A3/6 r/6"};
+                                                        "B3/6 A3/6", "A3/6 G#3/6", "A3/10 r/2"};
 // Over the trumpets, a third or a sixth above the tune where they strike
 // together, but a line of its own: it holds while the tune climbs and moves
 // against it as it turns. It leaves the head's first bar to the trumpets
@@ -122,13 +122,14 @@ constexpr std::array<std::string_view, 6> kHornLower = {"C#4/12",    "A3/12",   
 // trumpet's A in the last chord: from B it went in octaves with the
 // trumpet's B A. Held on over the seventh, the A sounded against the G# it
 // would resolve to, below it in the horns and the harp. The bells are
-// struck and let ring, an eighth's rest before the next, rather than held
-// as a wind would: as a held line a second above the trumpet's D it rubbed.
+// struck and let ring, a rest before the next, to the end, rather than
+// held as a wind would: as a held line a second above the trumpet's D it
+// rubbed.
 // Under two trumpets and the horns a clarinet was covered and only
 // thickened the middle; a flute, up here in its top octave, was shrill and
 // lost under them.
 constexpr std::array<std::string_view, 5> kSecond = {
-    "r/12", "E6/4 r/2 A6/4 r/2", "r/6 D6/4 r/2", "r/4 F#6/2 A6/4 r/2", "A6/6 B6/4 G#6/2",
+    "r/12", "E6/4 r/2 A6/4 r/2", "r/6 D6/4 r/2", "r/4 F#6/2 A6/4 r/2", "A6/4 r/2 B6/3 r/1 G#6/2",
 };
 // The bass falls A F# and climbs C# D D# to the dominant, and falls to the tonic.
 // The last bar is the tonic's six-four over the dominant's E, resolving
@@ -165,18 +166,18 @@ constexpr int kLinePlace = 3;
 // The six-four and the seventh are held a bar while the timpani roll swells
 // under them, and the tonic arrives, louder than all before it; the band
 // holds it a beat, settling a little as the roll grows under it, then the
-// brass tongue it again, short notes growing with the roll into the
+// trumpets tongue it again, short notes growing with the roll into the
 // breath, and all let go at once, the harp with the winds, so an eighth's
-// silence comes before the last stroke: the chord once more,
-// short and hardest, on the downbeat, with the crash, the harp, the drum,
-// the tuba and the low strings, well before the file ends, so their
-// release sounds within it. Held a bar and a half, at one level with the
+// silence comes before the last stroke: the chord once more, short and
+// hardest, on the downbeat, with the crash, the harp, the drum, the tuba
+// and the low strings, well before the file ends, so their release sounds
+// within it. Held a bar and a half, at one level with the
 // stroke and the harp and a crash ringing through its breath, the chord
 // made the cue long and the stroke barely louder; held only a beat, the
 // tonic the whole climb led to sagged; held flat to the breath, with only
 // the drum growing under it, the stroke was placed rather than driven.
 constexpr std::uint32_t kHeldTicks = 11 * kSixEightFine.ticksPerStep;
-constexpr std::array<std::string_view, 1> kButton = {"A5/6 r/6"}, kBellsButton = {"A6/10 r/2"};
+constexpr std::array<std::string_view, 1> kButton = {"A5/6 r/6"}, kBellsButton = {"A6/4 r/8"};
 constexpr std::uint32_t kButtonSixteenths = 12, kBreathSixteenths = 2;
 constexpr std::uint32_t kButtonTicks = (kButtonSixteenths - kBreathSixteenths) * kSixEightFine.ticksPerStep;
 // The held chord settles from its second eighth, by expression, to this
@@ -213,14 +214,16 @@ constexpr Voice kSecondTrumpetVoice{kSecondTrumpet, 0, 74, 20, Articulation::Pla
 // so the fanfare is two trumpets from its start, on the chord's E under
 // its A on the second beat, where an F# a third under it blurred the plain
 // tonic chord with an added sixth, and a third under the head's
-// second bar and the scale that climbs over the dominant's dominant; under
-// the call it keeps to thirds, then steps up to the half-diminished
-// chord's D on the beat, a sixth under the first's B, and rises to the
-// B7's F#, so the brass does not thin out before the climb. Leaping a
-// diminished fourth to the chord's F, it sounded a bare tritone with the
-// first; the F is the horn's and the strings'.
+// second bar and the scale that climbs over the dominant's dominant; it
+// joins the first on the call's repeated Es, the call played by both, then
+// steps down to the half-diminished chord's D on the beat, a sixth under
+// the first's B, and rises to the B7's F#, so the brass does not thin out
+// before the climb. A third under the call, on C#, it went in octaves with
+// the bass's F# C# D; leaping a diminished fourth to the chord's F, it
+// sounded a bare tritone with the first; the F is the horn's and the
+// strings'.
 constexpr std::array<std::string_view, 4> kSecondTrumpetThirds = {"C#5/3 D5/1 C#5/2 E5/4 G#5/2", "A5/4 B5/2 A5/4 F#5/2",
-                                                                  "C#5/2 C#5/1 C#5/1 C#5/2 D5/6",
+                                                                  "E5/2 E5/1 E5/1 E5/2 D5/6",
                                                                   "F#5/3 r/3 D#5/2 E5/1 F#5/1 F#5/2"};
 constexpr std::uint32_t kThirdsFrom = 0; // the head's first bar
 constexpr int kThirdsLevel = -10;        // under the first trumpet, which keeps the tune
@@ -231,7 +234,7 @@ constexpr int kSecondTrumpetButtonAccent = 6;
 // The glockenspiel rings over the brass struck a little softer than the
 // trumpet: it cuts through, and as hard as the trumpet, it took the ear
 // off the tune.
-constexpr Voice kBellsSecond{kBells, 0, 74, 16, Articulation::Plain, 6};
+constexpr Voice kBellsSecond{kBells, 0, 68, 16, Articulation::Plain, 6};
 // The trumpet grows to its arrival on the tonic, louder than the climb to
 // it, and its last stroke is the hardest;
 // over the six-four the bells ring on with them, and on the last stroke
@@ -244,15 +247,15 @@ constexpr int kFinalAccent = 10, kButtonAccent = 16, kSecondFinalAccent = 4, kBe
 // where it should swell; and a crash on the tonic's arrival as well still
 // rang when the last one came, blurring it, and took its surprise: the
 // timpani's roll alone carries the swell.
-// The timpani: the tonic struck at the start and on the last chord, the
-// root of the dominant's dominant once, a roll on the dominant between and
-// one on the tonic under the held chord, B E A with the bass. The climb to
-// the six-four is left to the harp's sweep and the tuba: a roll there too
-// only thickened the low register.
-constexpr std::uint8_t kTimpaniTonic = 45, kTimpaniDominant = 40;     // A2, E2
-constexpr std::uint8_t kTimpaniApproach = 47, kApproachVelocity = 74; // B2, on the B7's downbeat
-constexpr std::uint8_t kLastDrumVelocity = 80;                        // the arrival, under the trumpet
-constexpr std::uint8_t kButtonDrumVelocity = 82;                      // the last stroke, under the brass
+// The timpani: the tonic struck at the start and on the last chord, a roll
+// on the dominant between and one on the tonic under the held chord, E A
+// with the bass. The climb to the six-four is left to the harp's sweep and
+// the tuba: a roll there too only thickened the low register, and a B
+// struck over the tuba's D# put the chord's root under the inversion the
+// climbing bass stands on.
+constexpr std::uint8_t kTimpaniTonic = 45, kTimpaniDominant = 40; // A2, E2
+constexpr std::uint8_t kLastDrumVelocity = 80;                    // the arrival, under the trumpet
+constexpr std::uint8_t kButtonDrumVelocity = 82;                  // the last stroke, under the brass
 // Under the six-four and the seventh the timpani roll on the dominant,
 // growing into the last stroke.
 // It starts well under the stroke on the six-four, so the roll is heard to
@@ -310,13 +313,13 @@ constexpr std::uint8_t kClosingBassVelocity = 98, kClosingPluckVelocity = 96;
 struct Stab {
     std::uint8_t channel, key, velocity;
 };
-// The brass's tongued notes on the held chord's second beat, each a little
-// harder: {channel, key, velocity of the first}, and {sixteenth, length}.
-constexpr std::array<Stab, 4> kTonguedBrass = {{
+// The trumpets' tongued notes on the held chord's second beat, each a
+// little harder: {channel, key, velocity of the first}, and {sixteenth,
+// length}. The horns hold the chord under them: a horn speaks too slowly
+// for sixteenths, which smeared in its low register.
+constexpr std::array<Stab, 2> kTonguedBrass = {{
     {kTrumpet, 81, 86},       // A5
     {kSecondTrumpet, 76, 78}, // E5
-    {kHorns, 57, 82},         // A3
-    {kHorns, 61, 82},         // C#4
 }};
 constexpr std::array<std::pair<std::uint32_t, std::uint32_t>, 3> kTongued = {{{6, 1}, {7, 1}, {8, 2}}};
 constexpr int kTonguedGrowth = 3;
@@ -324,7 +327,7 @@ constexpr std::uint32_t kTonguedGap = 24;
 constexpr std::array<Stab, 5> kClosingBrass = {{
     {kTrumpet, 81, 100},      // A5
     {kSecondTrumpet, 76, 94}, // E5
-    {kBells, 93, 84},         // A6, over the trumpet
+    {kBells, 93, 80},         // A6, over the trumpet
     {kHorns, 57, 96},         // A3
     {kHorns, 61, 96},         // C#4
 }};
@@ -521,10 +524,7 @@ std::vector<MidiTrack> ComposeEndTune()
             }
         }
         if (bar + 2 == kChords.size()) {
-            // The drum strikes the B7 with its bass, a downbeat the band
-            // leans on, where on the second beat it was a stray weak hit;
-            // the harp sweeps up the chord into the six-four.
-            band.Track(kTimpani).Note(now, kTimpani, kTimpaniApproach, kApproachVelocity, beat);
+            // The harp sweeps up the chord into the six-four.
             for (std::uint32_t i = 0; i < kSweep.size(); ++i) {
                 band.Track(kHarp).Note(now + kSweepFrom + i * kSweepTicks, kHarp, kSweep[i],
                                        static_cast<std::uint8_t>(kSweepVelocity + 2 * i),
