@@ -122,14 +122,14 @@ constexpr std::array<std::string_view, 6> kHornLower = {"C#4/12",    "A3/12",   
 // trumpet's A in the last chord: from B it went in octaves with the
 // trumpet's B A. Held on over the seventh, the A sounded against the G# it
 // would resolve to, below it in the horns and the harp. The bells are
-// struck and let ring, a rest before the next, to the end, rather than
-// held as a wind would: as a held line a second above the trumpet's D it
-// rubbed.
+// let ring, but its E is damped as the trumpet turns up to D under it: a
+// second above the D it rubbed. Damped short throughout, the bells sounded
+// choked.
 // Under two trumpets and the horns a clarinet was covered and only
 // thickened the middle; a flute, up here in its top octave, was shrill and
 // lost under them.
 constexpr std::array<std::string_view, 5> kSecond = {
-    "r/12", "E6/4 r/2 A6/4 r/2", "r/6 D6/4 r/2", "r/4 F#6/2 A6/4 r/2", "A6/4 r/2 B6/3 r/1 G#6/2",
+    "r/12", "E6/4 r/2 A6/6", "r/6 D6/6", "r/4 F#6/2 A6/6", "A6/6 B6/4 G#6/2",
 };
 // The bass falls A F# and climbs C# D D# to the dominant, and falls to the tonic.
 // The last bar is the tonic's six-four over the dominant's E, resolving
@@ -177,7 +177,7 @@ constexpr int kLinePlace = 3;
 // tonic the whole climb led to sagged; held flat to the breath, with only
 // the drum growing under it, the stroke was placed rather than driven.
 constexpr std::uint32_t kHeldTicks = 11 * kSixEightFine.ticksPerStep;
-constexpr std::array<std::string_view, 1> kButton = {"A5/6 r/6"}, kBellsButton = {"A6/4 r/8"};
+constexpr std::array<std::string_view, 1> kButton = {"A5/6 r/6"}, kBellsButton = {"A6/10 r/2"};
 constexpr std::uint32_t kButtonSixteenths = 12, kBreathSixteenths = 2;
 constexpr std::uint32_t kButtonTicks = (kButtonSixteenths - kBreathSixteenths) * kSixEightFine.ticksPerStep;
 // The held chord settles from its second eighth, by expression, to this
@@ -211,20 +211,20 @@ constexpr Voice kTrumpetLead{kTrumpet, 0, 74, 20, Articulation::Plain, 6};
 // its top.
 constexpr Voice kSecondTrumpetVoice{kSecondTrumpet, 0, 74, 20, Articulation::Plain, 0};
 // Before that it sings a third under the head from the band's first chord,
-// so the fanfare is two trumpets from its start, on the chord's E under
-// its A on the second beat, where an F# a third under it blurred the plain
-// tonic chord with an added sixth, and a third under the head's
-// second bar and the scale that climbs over the dominant's dominant; it
-// joins the first on the call's repeated Es, the call played by both, then
-// steps down to the half-diminished chord's D on the beat, a sixth under
-// the first's B, and rises to the B7's F#, so the brass does not thin out
-// before the climb. A third under the call, on C#, it went in octaves with
-// the bass's F# C# D; leaping a diminished fourth to the chord's F, it
-// sounded a bare tritone with the first; the F is the horn's and the
-// strings'.
-constexpr std::array<std::string_view, 4> kSecondTrumpetThirds = {"C#5/3 D5/1 C#5/2 E5/4 G#5/2", "A5/4 B5/2 A5/4 F#5/2",
-                                                                  "E5/2 E5/1 E5/1 E5/2 D5/6",
-                                                                  "F#5/3 r/3 D#5/2 E5/1 F#5/1 F#5/2"};
+// so the fanfare is two trumpets from its start, on the chord's E under its
+// A on the second beat, where an F# a third under it blurred the plain
+// tonic chord with an added sixth, and holds it as the first climbs to B,
+// where a G# under the B struck against the band's A chord; a third under
+// the head's second bar and the scale that climbs over the dominant's
+// dominant; it joins the first on the call's repeated Es, the call played
+// by both, then steps down to the half-diminished chord's D on the beat, a
+// sixth under the first's B, and rises to the B7's F#, so the brass does
+// not thin out before the climb. A third under the call, on C#, it went in
+// octaves with the bass's F# C# D; leaping a diminished fourth to the
+// chord's F, it sounded a bare tritone with the first; the F is the horn's
+// and the strings'.
+constexpr std::array<std::string_view, 4> kSecondTrumpetThirds = {
+    "C#5/3 D5/1 C#5/2 E5/6", "A5/4 B5/2 A5/4 F#5/2", "E5/2 E5/1 E5/1 E5/2 D5/6", "F#5/3 r/3 D#5/2 E5/1 F#5/1 F#5/2"};
 constexpr std::uint32_t kThirdsFrom = 0; // the head's first bar
 constexpr int kThirdsLevel = -10;        // under the first trumpet, which keeps the tune
 constexpr std::array<std::string_view, 1> kSecondTrumpetClose = {"A5/6 B5/3 A5/1 G#5/2"};
@@ -347,15 +347,9 @@ constexpr std::uint8_t kFirstChordVelocity = 66; // under the trumpet's first no
 constexpr std::size_t kLeaningBar = 2;
 constexpr std::array<std::uint8_t, 2> kLeaningChord = {53, 62}; // F3 D4
 constexpr std::uint8_t kLeaningVelocity = 60;
-constexpr std::array<std::uint8_t, 4> kCallHarp = {57, 61, 64, 69}; // A3 C#4 E4 A4
-constexpr std::uint8_t kCallHarpVelocity = 62;
-// In the head's second bar the harp rolls up the F# minor chord as it
-// comes, on the second beat, so the band does not thin out after the
-// first bar's sweep. Its rolls and runs in the middle bars are played out,
-// so they are heard through the brass: at a whisper they were lost.
-constexpr std::size_t kRollingBar = 1;
-constexpr std::array<std::uint8_t, 4> kRollingChord = {54, 57, 61, 66}; // F#3 A3 C#4 F#4
-constexpr std::uint8_t kRollingVelocity = 66;
+// Between its sweep up the first chord and its sweep into the six-four the
+// harp rests: its rolls and runs there doubled the pizzicato's chords in
+// the horns' register under two trumpets, bulk rather than sparkle.
 // The horns enter together: a horn chord is not rolled. They hold the
 // band together under the trumpets; softer, they were lost under them.
 constexpr Voice kHornsHeld{kHorns, 0, 66, 20, Articulation::Plain, 0};
@@ -506,19 +500,7 @@ std::vector<MidiTrack> ComposeEndTune()
                                        over ? kSixEight.barTicks() / 2 : kSixEight.barTicks());
             }
         }
-        if (bar == kRollingBar) {
-            for (std::uint32_t i = 0; i < kRollingChord.size(); ++i) {
-                band.Track(kHarp).Note(now + beat + i * kFirstRollTicks, kHarp, kRollingChord[i], kRollingVelocity,
-                                       beat - i * kFirstRollTicks);
-            }
-        }
         if (bar == kLeaningBar) {
-            // Under the call's repeated E the harp runs up the chord, damped
-            // before the D chord of the second beat.
-            for (std::uint32_t i = 0; i < kCallHarp.size(); ++i) {
-                band.Track(kHarp).Note(now + i * kSixEightFine.ticksPerStep, kHarp, kCallHarp[i], kCallHarpVelocity,
-                                       (kCallHarp.size() - i + 1) * kSixEightFine.ticksPerStep);
-            }
             for (const std::uint8_t key : kLeaningChord) {
                 band.Track(kPizzicato).Note(now + beat, kPizzicato, key, kLeaningVelocity, kPluckTicks);
             }
@@ -549,11 +531,12 @@ std::vector<MidiTrack> ComposeEndTune()
                 band.Track(kTimpani).Note(now + beat + i * kRollTicks, kTimpani, kTimpaniDominant,
                                           RollVelocity(kSwellFrom, kSwellTo, i, kRollStrokes), kRollTicks);
             }
-            // The arrival, a bar on: the drum on A alone,
-            // rolling on under the held chord, the bass, the pizzicato
-            // short and the harp's chord rolled, all let go with the winds
-            // for the breath; then the last stroke, the harp's chord rolled
-            // again and left to ring with the crash.
+            // The arrival, a bar on: the drum on A alone, rolling on under
+            // the held chord, the bass, the pizzicato short and the harp's
+            // chord rolled, all let go with the winds for the breath; then
+            // the last stroke, the harp's chord struck again at once with
+            // the band, rolled it blurred the stroke, and left to ring with
+            // the crash.
             const std::uint32_t stroke = now + kSixEight.barTicks();
             const std::uint32_t ringing = kRingingTicks - kSixEight.barTicks();
             // Where the crash and the harp let go: a beat before the file ends.
@@ -585,8 +568,7 @@ std::vector<MidiTrack> ComposeEndTune()
             for (std::uint32_t i = 0; i < kButtonHarp.size(); ++i) {
                 band.Track(kHarp).Note(stroke + i * kFirstRollTicks, kHarp, kButtonHarp[i], kButtonHarpVelocity,
                                        kButtonTicks - i * kFirstRollTicks);
-                band.Track(kHarp).Note(release + i * kFirstRollTicks, kHarp, kButtonHarp[i], kClosingHarpVelocity,
-                                       letGo - release - i * kFirstRollTicks);
+                band.Track(kHarp).Note(release, kHarp, kButtonHarp[i], kClosingHarpVelocity, letGo - release);
             }
         }
         now += kSixEight.barTicks();
