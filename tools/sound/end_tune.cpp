@@ -203,12 +203,12 @@ constexpr std::uint32_t kLetGo = 6 * kSixEightFine.ticksPerStep;
 // has room to grow to the close.
 constexpr Voice kTrumpetLead{kTrumpet, 0, 74, 20, Articulation::Plain, 6};
 // Over the six-four the second trumpet holds the chord's A under the
-// first's C#, goes a third under its walk down over the seventh,
-// and from the leading note takes the tonic's fifth, E, as an inner voice
-// may, under the last A, the horns' seventh falling to the third: leaping
-// to the third, C#, it left the leading note hanging and the chord with no
-// fifth. Climbing with the first to C#6 it was shrill, a second trumpet at
-// its top.
+// first's C#, goes a third under its walk down over the seventh, and from
+// the leading note, which the bells and the lower horn take up to A, falls
+// to the tonic's third, C#, under the last A, so the winning chord rings
+// major in the trumpets: on its fifth, E, the chord sounded open, its
+// third left to the horns. Climbing with the first to C#6 it was shrill, a
+// second trumpet at its top.
 constexpr Voice kSecondTrumpetVoice{kSecondTrumpet, 0, 74, 20, Articulation::Plain, 0};
 // Before that it sings a third under the head from the band's first chord,
 // so the fanfare is two trumpets from its start, on the chord's E under its
@@ -216,20 +216,22 @@ constexpr Voice kSecondTrumpetVoice{kSecondTrumpet, 0, 74, 20, Articulation::Pla
 // tonic chord with an added sixth, and holds it as the first climbs to B,
 // where a G# under the B struck against the band's A chord; a third under
 // the head's second bar and the scale that climbs over the dominant's
-// dominant; it joins the first on the call's repeated Es, the call played
-// by both, then steps down to the half-diminished chord's D on the beat, a
-// sixth under the first's B, and rises to the B7's F#, so the brass does
-// not thin out before the climb. A third under the call, on C#, it went in
-// octaves with the bass's F# C# D; leaping a diminished fourth to the
-// chord's F, it sounded a bare tritone with the first; the F is the horn's
-// and the strings'.
+// dominant, but for the sixth under its last A, C#, where the chord's F#
+// went in octaves with the bass's F# C#; under the call it keeps to C#,
+// turns down to A and leaps to the half-diminished chord's D on the beat, a
+// sixth under the first's B, where stepping up from C# it went in octaves
+// with the bass's C# D, and rises to the B7's F#, so the brass does not
+// thin out before the climb. In unison with the call's Es, the two
+// trumpets, a few milliseconds apart, sounded hollow; leaping a diminished
+// fourth to the chord's F, it sounded a bare tritone with the first; the F
+// is the horn's and the strings'.
 constexpr std::array<std::string_view, 4> kSecondTrumpetThirds = {
-    "C#5/3 D5/1 C#5/2 E5/6", "A5/4 B5/2 A5/4 F#5/2", "E5/2 E5/1 E5/1 E5/2 D5/6", "F#5/3 r/3 D#5/2 E5/1 F#5/1 F#5/2"};
+    "C#5/3 D5/1 C#5/2 E5/6", "A5/4 B5/2 A5/4 C#5/2", "C#5/2 C#5/1 C#5/1 A4/2 D5/6", "F#5/3 r/3 D#5/2 E5/1 F#5/1 F#5/2"};
 constexpr std::uint32_t kThirdsFrom = 0; // the head's first bar
 constexpr int kThirdsLevel = -10;        // under the first trumpet, which keeps the tune
 constexpr std::array<std::string_view, 1> kSecondTrumpetClose = {"A5/6 B5/3 A5/1 G#5/2"};
 constexpr int kSecondTrumpetCloseLevel = -4; // no louder than its thirds
-constexpr std::array<std::string_view, 1> kSecondTrumpetButton = {"E5/6 r/6"};
+constexpr std::array<std::string_view, 1> kSecondTrumpetButton = {"C#5/6 r/6"};
 constexpr int kSecondTrumpetButtonAccent = 6;
 // The glockenspiel rings over the brass struck a little softer than the
 // trumpet: it cuts through, and as hard as the trumpet, it took the ear
@@ -319,14 +321,14 @@ struct Stab {
 // for sixteenths, which smeared in its low register.
 constexpr std::array<Stab, 2> kTonguedBrass = {{
     {kTrumpet, 81, 86},       // A5
-    {kSecondTrumpet, 76, 78}, // E5
+    {kSecondTrumpet, 73, 78}, // C#5
 }};
 constexpr std::array<std::pair<std::uint32_t, std::uint32_t>, 3> kTongued = {{{6, 1}, {7, 1}, {8, 2}}};
 constexpr int kTonguedGrowth = 3;
 constexpr std::uint32_t kTonguedGap = 24;
 constexpr std::array<Stab, 5> kClosingBrass = {{
     {kTrumpet, 81, 100},      // A5
-    {kSecondTrumpet, 76, 94}, // E5
+    {kSecondTrumpet, 73, 94}, // C#5
     {kBells, 93, 80},         // A6, over the trumpet
     {kHorns, 57, 96},         // A3
     {kHorns, 61, 96},         // C#4
