@@ -87,14 +87,17 @@ constexpr std::uint32_t kCallTicks = kEndTuneUpbeat / 2, kCallGap = 24;
 // game tune's minor for a moment, is the second trumpet's, on the beat,
 // saving its D for the close; it falls and climbs by step over the
 // dominant of the dominant (B7 over its D#), a scale where the bar before
-// leapt, on up to C#, held over the tonic's six-four, and to D, the
-// dominant's seventh, on the second beat, and walks down from it to the
-// tonic with the last stroke. Turning up to E6 off the beat, its climax was
-// a short, strident note at the top of the trumpet's range.
+// leapt, and over the tonic's six-four turns up from C# to its height, E,
+// held through the beat, then walks down from the dominant's seventh, D,
+// on the second beat, to the tonic with the last stroke: E D C# B A. An
+// eighth's E off the beat was a short flick at the top of the trumpet's
+// range; kept to a C# held over the six-four, the tune never climbed past
+// its second bar's D; struck on the beat, the E went in octaves with the
+// bass's E and then its A.
 constexpr std::array<std::string_view, 5> kMelody = {
-    "E5/3 F#5/1 E5/2 A5/4 B5/2", "C#6/4 D6/2 C#6/4 A5/2",
-    "E5/2 E5/1 E5/1 E5/2 B5/6",  "A5/3 F#5/1 D#5/2 F#5/2 G#5/1 A5/1 B5/2",
-    "C#6/6 D6/3 C#6/1 B5/2",
+    "E5/3 F#5/1 E5/2 A5/4 B5/2",  "C#6/4 D6/2 C#6/4 A5/2",
+    "E5/2 E5/1 E5/1 E5/2 B5/6",   "A5/3 F#5/1 D#5/2 F#5/2 G#5/1 A5/1 B5/2",
+    "C#6/2 E6/4 D6/3 C#6/1 B5/2",
 };
 // Two horns hold the chords in the middle of the band, under the trumpets; the upper falls A G# F# against the
 // trumpet's climb in the head's second bar, the G# passing off the beat so the F# minor chord lands on it, rises E F F#
@@ -105,6 +108,10 @@ constexpr std::array<std::string_view, 5> kMelody = {
 // the trumpet has: the horns' B under F doubled the trumpets' tritone.
 constexpr std::array<std::string_view, 6> kHornUpper = {"E4/12",  "A4/4 G#4/2 F#4/6", "E4/6 F4/6",
                                                         "F#4/12", "E4/6 D4/6",        "C#4/10 r/2"};
+// On the tonic a third horn takes its fifth, E, so the brass holds the
+// whole chord, the trumpets' A over C#: with the third in the trumpets and
+// the horns alone, the winning chord had no fifth but the harp's.
+constexpr std::array<std::string_view, 1> kHornFifth = {"E4/10 r/2"};
 constexpr std::array<std::string_view, 6> kHornLower = {"C#4/12",    "A3/12",      "A3/12",
                                                         "B3/6 A3/6", "A3/6 G#3/6", "A3/10 r/2"};
 // Over the trumpets, a third or a sixth above the tune where they strike
@@ -116,7 +123,7 @@ constexpr std::array<std::string_view, 6> kHornLower = {"C#4/12",    "A3/12",   
 // to F# minor, where a C# doubled the trumpet's in unison; it leaves the
 // call to the two trumpets and enters on the half-diminished chord with
 // its D, a third over the trumpet's B; over the B7 it rises to the
-// seventh, A, and strikes it again on the six-four, whose root it is; over
+// seventh, A, and leaves the six-four to the trumpet's E, its height; over
 // the dominant's seventh it steps up to its fifth, B, and takes the leading
 // note, G#, a sixth over the trumpet's B, up to the tonic over the
 // trumpet's A in the last chord: from B it went in octaves with the
@@ -129,7 +136,7 @@ constexpr std::array<std::string_view, 6> kHornLower = {"C#4/12",    "A3/12",   
 // thickened the middle; a flute, up here in its top octave, was shrill and
 // lost under them.
 constexpr std::array<std::string_view, 5> kSecond = {
-    "r/12", "E6/4 r/2 A6/6", "r/6 D6/6", "r/4 F#6/2 A6/6", "A6/6 B6/4 G#6/2",
+    "r/12", "E6/4 r/2 A6/6", "r/6 D6/6", "r/4 F#6/2 A6/6", "r/6 B6/4 G#6/2",
 };
 // The bass falls A F# and climbs C# D D# to the dominant, and falls to the tonic.
 // The last bar is the tonic's six-four over the dominant's E, resolving
@@ -326,12 +333,13 @@ constexpr std::array<Stab, 2> kTonguedBrass = {{
 constexpr std::array<std::pair<std::uint32_t, std::uint32_t>, 3> kTongued = {{{6, 1}, {7, 1}, {8, 2}}};
 constexpr int kTonguedGrowth = 3;
 constexpr std::uint32_t kTonguedGap = 24;
-constexpr std::array<Stab, 5> kClosingBrass = {{
+constexpr std::array<Stab, 6> kClosingBrass = {{
     {kTrumpet, 81, 100},      // A5
     {kSecondTrumpet, 73, 94}, // C#5
     {kBells, 93, 80},         // A6, over the trumpet
     {kHorns, 57, 96},         // A3
     {kHorns, 61, 96},         // C#4
+    {kHorns, 64, 96},         // E4
 }};
 // The harp's glissando up the dominant's dominant, B2 to F#5, in the last
 // three sixteenths before the six-four, stopped as it comes; it leaves the
@@ -439,6 +447,11 @@ std::vector<MidiTrack> ComposeEndTune()
         Voice out = voice;
         out.velocity = static_cast<std::uint8_t>(voice.velocity + kStrokeSupport);
         PlayLine(band.Track(voice.channel), out, kSixEightFine, lastStroke, line.last(1), band.Players(), lastPlace);
+    }
+    {
+        Voice out = kHornsHeld;
+        out.velocity = static_cast<std::uint8_t>(out.velocity + kStrokeSupport);
+        PlayLine(band.Track(kHorns), out, kSixEightFine, lastStroke, kHornFifth, band.Players(), lastPlace);
     }
     for (std::uint32_t i = 0; i < kTongued.size(); ++i) {
         const auto [sixteenth, length] = kTongued[i];
