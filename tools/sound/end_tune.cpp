@@ -256,15 +256,16 @@ constexpr int kFinalAccent = 10, kButtonAccent = 16, kSecondFinalAccent = 4, kBe
 // where it should swell; and a crash on the tonic's arrival as well still
 // rang when the last one came, blurring it, and took its surprise: the
 // timpani's roll alone carries the swell.
-// The timpani: the tonic struck at the start and on the last chord, a roll
-// on the dominant between and one on the tonic under the held chord, E A
-// with the bass. The climb to the six-four is left to the harp's sweep and
-// the tuba: a roll there too only thickened the low register, and a B
-// struck over the tuba's D# put the chord's root under the inversion the
-// climbing bass stands on.
-constexpr std::uint8_t kTimpaniTonic = 45, kTimpaniDominant = 40; // A2, E2
-constexpr std::uint8_t kLastDrumVelocity = 80;                    // the arrival, under the trumpet
-constexpr std::uint8_t kButtonDrumVelocity = 82;                  // the last stroke, under the brass
+// The timpani: the tonic struck at the start and on the last chord, the
+// root of the dominant's dominant once, a roll on the dominant between and
+// one on the tonic under the held chord, B E A with the bass. The climb to
+// the six-four is left to the harp's sweep and the tuba: a roll there too
+// only thickened the low register. Without the B the drums were silent for
+// three bars and the climb had no stroke under it.
+constexpr std::uint8_t kTimpaniTonic = 45, kTimpaniDominant = 40;     // A2, E2
+constexpr std::uint8_t kTimpaniApproach = 47, kApproachVelocity = 74; // B2, on the B7's downbeat
+constexpr std::uint8_t kLastDrumVelocity = 80;                        // the arrival, under the trumpet
+constexpr std::uint8_t kButtonDrumVelocity = 82;                      // the last stroke, under the brass
 // Under the six-four and the seventh the timpani roll on the dominant,
 // growing into the last stroke.
 // It starts well under the stroke on the six-four, so the roll is heard to
@@ -357,9 +358,14 @@ constexpr std::uint8_t kFirstChordVelocity = 66; // under the trumpet's first no
 constexpr std::size_t kLeaningBar = 2;
 constexpr std::array<std::uint8_t, 2> kLeaningChord = {53, 62}; // F3 D4
 constexpr std::uint8_t kLeaningVelocity = 60;
-// Between its sweep up the first chord and its sweep into the six-four the
-// harp rests: its rolls and runs there doubled the pizzicato's chords in
-// the horns' register under two trumpets, bulk rather than sparkle.
+// In the head's second bar the harp rolls up the F# minor chord as it
+// comes, on the second beat, so the band does not thin out after the
+// first bar's sweep; then it rests until its sweep into the six-four: its
+// run under the call doubled the pizzicato's chord in the horns' register
+// and stopped before the half-diminished chord.
+constexpr std::size_t kRollingBar = 1;
+constexpr std::array<std::uint8_t, 4> kRollingChord = {54, 57, 61, 66}; // F#3 A3 C#4 F#4
+constexpr std::uint8_t kRollingVelocity = 66;
 // The horns enter together: a horn chord is not rolled. They hold the
 // band together under the trumpets; softer, they were lost under them.
 constexpr Voice kHornsHeld{kHorns, 0, 66, 20, Articulation::Plain, 0};
@@ -515,13 +521,22 @@ std::vector<MidiTrack> ComposeEndTune()
                                        over ? kSixEight.barTicks() / 2 : kSixEight.barTicks());
             }
         }
+        if (bar == kRollingBar) {
+            for (std::uint32_t i = 0; i < kRollingChord.size(); ++i) {
+                band.Track(kHarp).Note(now + beat + i * kFirstRollTicks, kHarp, kRollingChord[i], kRollingVelocity,
+                                       beat - i * kFirstRollTicks);
+            }
+        }
         if (bar == kLeaningBar) {
             for (const std::uint8_t key : kLeaningChord) {
                 band.Track(kPizzicato).Note(now + beat, kPizzicato, key, kLeaningVelocity, kPluckTicks);
             }
         }
         if (bar + 2 == kChords.size()) {
-            // The harp sweeps up the chord into the six-four.
+            // The drum strikes the B7 with its bass, a downbeat the band
+            // leans on, where on the second beat it was a stray weak hit;
+            // the harp sweeps up the chord into the six-four.
+            band.Track(kTimpani).Note(now, kTimpani, kTimpaniApproach, kApproachVelocity, beat);
             for (std::uint32_t i = 0; i < kSweep.size(); ++i) {
                 band.Track(kHarp).Note(now + kSweepFrom + i * kSweepTicks, kHarp, kSweep[i],
                                        static_cast<std::uint8_t>(kSweepVelocity + 2 * i),
