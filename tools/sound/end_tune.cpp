@@ -218,22 +218,18 @@ constexpr Voice kTrumpetLead{kTrumpet, 0, 74, 20, Articulation::Plain, 6};
 // second trumpet at its top.
 constexpr Voice kSecondTrumpetVoice{kSecondTrumpet, 0, 74, 20, Articulation::Plain, 0};
 // Before that it sings a third under the head from the band's first chord,
-// so the fanfare is two trumpets from its start, on the chord's E under its
-// A on the second beat, where an F# a third under it blurred the plain
-// tonic chord with an added sixth, and holds it as the first climbs to B,
-// where a G# under the B struck against the band's A chord; a third under
-// the head's second bar and the scale that climbs over the dominant's
-// dominant, but for the sixth under its last A, C#, where the chord's F#
-// went in octaves with the bass's F# C#; under the call it keeps to C#,
-// turns down to A and leaps to the half-diminished chord's D on the beat, a
-// sixth under the first's B, where stepping up from C# it went in octaves
-// with the bass's C# D, and rises to the B7's F#, so the brass does not
-// thin out before the climb. In unison with the call's Es, the two
-// trumpets, a few milliseconds apart, sounded hollow; leaping a diminished
-// fourth to the chord's F, it sounded a bare tritone with the first; the F
-// is the horn's and the strings'.
-constexpr std::array<std::string_view, 4> kSecondTrumpetThirds = {
-    "C#5/3 D5/1 C#5/2 E5/6", "A5/4 B5/2 A5/4 C#5/2", "C#5/2 C#5/1 C#5/1 A4/2 D5/6", "F#5/3 r/3 D#5/2 E5/1 F#5/1 F#5/2"};
+// so the fanfare is two trumpets from its start, on the chord's E under
+// its A on the second beat, where an F# a third under it blurred the plain
+// tonic chord with an added sixth, and a third under the head's
+// second bar and the scale that climbs over the dominant's dominant; under
+// the call it keeps to thirds, then steps up to the half-diminished
+// chord's D on the beat, a sixth under the first's B, and rises to the
+// B7's F#, so the brass does not thin out before the climb. Leaping a
+// diminished fourth to the chord's F, it sounded a bare tritone with the
+// first; the F is the horn's and the strings'.
+constexpr std::array<std::string_view, 4> kSecondTrumpetThirds = {"C#5/3 D5/1 C#5/2 E5/4 G#5/2", "A5/4 B5/2 A5/4 F#5/2",
+                                                                  "C#5/2 C#5/1 C#5/1 C#5/2 D5/6",
+                                                                  "F#5/3 r/3 D#5/2 E5/1 F#5/1 F#5/2"};
 constexpr std::uint32_t kThirdsFrom = 0; // the head's first bar
 constexpr int kThirdsLevel = -10;        // under the first trumpet, which keeps the tune
 constexpr std::array<std::string_view, 1> kSecondTrumpetClose = {"A5/6 B5/3 A5/1 G#5/2"};
@@ -358,11 +354,12 @@ constexpr std::uint8_t kFirstChordVelocity = 66; // under the trumpet's first no
 constexpr std::size_t kLeaningBar = 2;
 constexpr std::array<std::uint8_t, 2> kLeaningChord = {53, 62}; // F3 D4
 constexpr std::uint8_t kLeaningVelocity = 60;
+constexpr std::array<std::uint8_t, 4> kCallHarp = {57, 61, 64, 69}; // A3 C#4 E4 A4
+constexpr std::uint8_t kCallHarpVelocity = 62;
 // In the head's second bar the harp rolls up the F# minor chord as it
 // comes, on the second beat, so the band does not thin out after the
-// first bar's sweep; then it rests until its sweep into the six-four: its
-// run under the call doubled the pizzicato's chord in the horns' register
-// and stopped before the half-diminished chord.
+// first bar's sweep. Its rolls and runs in the middle bars are played out,
+// so they are heard through the brass: at a whisper they were lost.
 constexpr std::size_t kRollingBar = 1;
 constexpr std::array<std::uint8_t, 4> kRollingChord = {54, 57, 61, 66}; // F#3 A3 C#4 F#4
 constexpr std::uint8_t kRollingVelocity = 66;
@@ -528,6 +525,12 @@ std::vector<MidiTrack> ComposeEndTune()
             }
         }
         if (bar == kLeaningBar) {
+            // Under the call's repeated E the harp runs up the chord, damped
+            // before the D chord of the second beat.
+            for (std::uint32_t i = 0; i < kCallHarp.size(); ++i) {
+                band.Track(kHarp).Note(now + i * kSixEightFine.ticksPerStep, kHarp, kCallHarp[i], kCallHarpVelocity,
+                                       (kCallHarp.size() - i + 1) * kSixEightFine.ticksPerStep);
+            }
             for (const std::uint8_t key : kLeaningChord) {
                 band.Track(kPizzicato).Note(now + beat, kPizzicato, key, kLeaningVelocity, kPluckTicks);
             }
