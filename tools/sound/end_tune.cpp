@@ -24,9 +24,10 @@ namespace belvane::sound {
 
 namespace {
 
-// Dotted quarter = 108: quicker than the game tune, a brisk festive dance,
-// so the flourish is short.
-constexpr std::uint32_t kMicrosPerQuarter = 60'000'000u * 2 / (108 * 3);
+// Dotted quarter = 116: quicker than the game tune, a brisk festive dance,
+// so the flourish is short; at 108 it dwelt, long for a cue heard after
+// every win.
+constexpr std::uint32_t kMicrosPerQuarter = 60'000'000u * 2 / (116 * 3);
 constexpr std::uint32_t kSeed = 2020;
 
 constexpr std::uint8_t kTrumpet = kEndTuneLead;
@@ -73,12 +74,13 @@ constexpr Accompanists kAccompanists{kBass, kPizzicato, kPizzicato, kHarp, kPizz
 // eighths, A C# over E A, tongued and each louder than the one before, so
 // the band's first chord lands on the top of the call, its E; under them
 // the timpani strike the dominant twice, a pickup into their tonic on the
-// downbeat. Two sixteenths of one trumpet were over before they spoke.
+// downbeat. Two sixteenths of one trumpet were over before they spoke; a
+// call at a mezzo-piano, a trumpet low and soft, opened the win timidly.
 constexpr std::array<std::uint8_t, 2> kCall = {69, 73}, kCallUnder = {64, 69}; // A4 C#5 over E4 A4
-constexpr std::array<std::uint8_t, 2> kCallVelocity = {68, 74};
-constexpr int kCallUnderLevel = -10;
+constexpr std::array<std::uint8_t, 2> kCallVelocity = {74, 80};
+constexpr int kCallUnderLevel = -6;
 constexpr std::uint8_t kCallDrum = 40; // E2
-constexpr std::array<std::uint8_t, 2> kCallDrumVelocity = {56, 68};
+constexpr std::array<std::uint8_t, 2> kCallDrumVelocity = {62, 76};
 constexpr std::uint32_t kCallTicks = kEndTuneUpbeat / 2, kCallGap = 24;
 // Steps are sixteenths. Over the band's first chord the trumpet plays the
 // game tune's head, E F# E A B, in major and high, and turns round the C#
@@ -123,7 +125,9 @@ constexpr std::array<std::string_view, 6> kHornLower = {"C#4/12",    "A3/12",   
 // to F# minor, where a C# doubled the trumpet's in unison; it leaves the
 // call to the two trumpets and enters on the half-diminished chord with
 // its D, a third over the trumpet's B; over the B7 it rises to the
-// seventh, A, and leaves the six-four to the trumpet's E, its height; over
+// seventh, A, strikes it once more on the six-four, whose root it is, and
+// leaves the beat to the trumpet's E, its height, where held over it, it
+// took the top from the tune; over
 // the dominant's seventh it steps up to its fifth, B, and takes the leading
 // note, G#, a sixth over the trumpet's B, up to the tonic over the
 // trumpet's A in the last chord: from B it went in octaves with the
@@ -136,7 +140,7 @@ constexpr std::array<std::string_view, 6> kHornLower = {"C#4/12",    "A3/12",   
 // thickened the middle; a flute, up here in its top octave, was shrill and
 // lost under them.
 constexpr std::array<std::string_view, 5> kSecond = {
-    "r/12", "E6/4 r/2 A6/6", "r/6 D6/6", "r/4 F#6/2 A6/6", "r/6 B6/4 G#6/2",
+    "r/12", "E6/4 r/2 A6/6", "r/6 D6/6", "r/4 F#6/2 A6/6", "A6/2 r/4 B6/4 G#6/2",
 };
 // The bass falls A F# and climbs C# D D# to the dominant, and falls to the tonic.
 // The last bar is the tonic's six-four over the dominant's E, resolving
