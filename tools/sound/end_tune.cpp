@@ -74,13 +74,15 @@ constexpr Accompanists kAccompanists{kBass, kPizzicato, kPizzicato, kHarp, kPizz
 // eighths, A C# over E A, tongued and each louder than the one before, so
 // the band's first chord lands on the top of the call, its E; under them
 // the timpani strike the dominant twice, a pickup into their tonic on the
-// downbeat. Two sixteenths of one trumpet were over before they spoke; a
-// call at a mezzo-piano, a trumpet low and soft, opened the win timidly.
+// downbeat, which it leads to and stays under. Two sixteenths of one
+// trumpet were over before they spoke; a call at a mezzo-piano, a trumpet
+// low and soft, opened the win timidly, and one as loud as the downbeat
+// left it no accent.
 constexpr std::array<std::uint8_t, 2> kCall = {69, 73}, kCallUnder = {64, 69}; // A4 C#5 over E4 A4
-constexpr std::array<std::uint8_t, 2> kCallVelocity = {74, 80};
-constexpr int kCallUnderLevel = -6;
+constexpr std::array<std::uint8_t, 2> kCallVelocity = {68, 76};
+constexpr int kCallUnderLevel = -8;
 constexpr std::uint8_t kCallDrum = 40; // E2
-constexpr std::array<std::uint8_t, 2> kCallDrumVelocity = {62, 76};
+constexpr std::array<std::uint8_t, 2> kCallDrumVelocity = {58, 72};
 constexpr std::uint32_t kCallTicks = kEndTuneUpbeat / 2, kCallGap = 24;
 // Steps are sixteenths. Over the band's first chord the trumpet plays the
 // game tune's head, E F# E A B, in major and high, and turns round the C#
@@ -269,8 +271,9 @@ constexpr std::uint8_t kButtonDrumVelocity = 82;                      // the las
 // Under the six-four and the seventh the timpani roll on the dominant,
 // growing into the last stroke.
 // It starts well under the stroke on the six-four, so the roll is heard to
-// grow out of it.
-constexpr int kSwellFrom = 40, kSwellTo = 78;
+// grow out of it, but not so far under that its first strokes were lost
+// under the band.
+constexpr int kSwellFrom = 52, kSwellTo = 80;
 // The last stroke: the bass with the winds, the harp and the drums; the
 // pizzicato, which keeps the dance's afterbeats, leaves the close's held
 // chords to the harp and the horns and plucks the last one once, short.
@@ -354,10 +357,11 @@ constexpr std::uint8_t kFirstChordVelocity = 66; // under the trumpet's first no
 // pizzicato strikes F and D with the bass and its chord after them, so the
 // call and its turn up to B sound over the full half-diminished chord,
 // the game tune's minor a moment before the dominant's dominant brightens
-// it, rather than a bare B over the bass's D.
+// it, rather than a bare B over the bass's D; struck as hard as the
+// afterbeats, since softer than them the borrowed colour went unheard.
 constexpr std::size_t kLeaningBar = 2;
 constexpr std::array<std::uint8_t, 2> kLeaningChord = {53, 62}; // F3 D4
-constexpr std::uint8_t kLeaningVelocity = 60;
+constexpr std::uint8_t kLeaningVelocity = 72;
 constexpr std::array<std::uint8_t, 4> kCallHarp = {57, 61, 64, 69}; // A3 C#4 E4 A4
 constexpr std::uint8_t kCallHarpVelocity = 62;
 // In the head's second bar the harp rolls up the F# minor chord as it
