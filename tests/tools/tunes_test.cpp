@@ -533,17 +533,11 @@ TEST(EndTune, RingsWithinItsLimitsAndInThirdsAndSixths)
             EXPECT_GE(note.velocity, leadBefore + 8);
         }
     }
-    // A GM cymbal struck again while it rings restarts its attack: a
-    // rattle, not a swell. Each stroke comes a beat or more after the last.
-    std::uint32_t lastCymbal = 0;
-    bool struck = false;
-    for (const WrittenNote &note : notes) {
-        if (note.channel != kDrums)
-            continue;
-        EXPECT_TRUE(!struck || note.tick >= lastCymbal + kBeat) << "cymbal struck again at tick " << note.tick;
-        lastCymbal = note.tick;
-        struck = true;
-    }
+    // One crash, with the last stroke: a GM cymbal struck again while it
+    // rings restarts its attack, and an earlier crash still rings under the
+    // last one, blurring it and taking its surprise.
+    for (const WrittenNote &note : notes)
+        EXPECT_TRUE(note.channel != kDrums || note.tick == lastOnset) << "cymbal struck at tick " << note.tick;
 
     // The second line sounds a third or a sixth from the lead at each of its onsets.
     // The bars are counted from the first downbeat, after the trumpet's call.

@@ -2,13 +2,13 @@
 // turned to major, under ten seconds with its final chord ringing out. Over
 // the band's first chord the trumpet plays the game tune's opening figure,
 // in major, high and in its rocking rhythm, and goes on with its second
-// bar; a flute sings in thirds and sixths over it, two horns hold
+// bar; a glockenspiel rings in thirds and sixths over it, two horns hold
 // the chords, and the line grows bar by bar, through the dominant's
 // dominant and a broadening, to the tonic's six-four, the tune at its
 // highest, leaning on the dominant's seventh as the timpani roll and
-// swell; the tonic itself comes only with the last stroke and the crash,
-// the first cymbal of the piece: the loudest moment, held over a bar on the
-// timpani's roll while the crash and the harp ring on to the end.
+// swell; the tonic arrives and is held over the timpani's roll, then struck
+// once more, short, with the crash, the piece's only cymbal: the loudest
+// moment, the crash and the harp ringing on to the end.
 // No part climbs above C7 or plays harder than velocity 100, so it rings
 // rather than shrieks.
 #include "band.h"
@@ -24,19 +24,21 @@ namespace belvane::sound {
 
 namespace {
 
-// Dotted quarter = 108: quicker than the game tune, a brisk festive dance,
-// so the flourish is short.
-constexpr std::uint32_t kMicrosPerQuarter = 60'000'000u * 2 / (108 * 3);
+// Dotted quarter = 116: quicker than the game tune, a brisk festive dance,
+// so the flourish is short; at 108 it dwelt, long for a cue heard after
+// every win.
+constexpr std::uint32_t kMicrosPerQuarter = 60'000'000u * 2 / (116 * 3);
 constexpr std::uint32_t kSeed = 2020;
 
 constexpr std::uint8_t kTrumpet = kEndTuneLead;
-constexpr std::uint8_t kSecondTrumpet = 1; // joins for the close
-constexpr std::uint8_t kHorns = 3;         // the chords held in the middle of the band
-constexpr std::uint8_t kFlute = kEndTuneSecond;
+constexpr std::uint8_t kSecondTrumpet = 1;      // joins for the close
+constexpr std::uint8_t kHorns = 3;              // the chords held in the middle of the band
+constexpr std::uint8_t kBells = kEndTuneSecond; // the glockenspiel
 constexpr std::uint8_t kPizzicato = 4;
 constexpr std::uint8_t kBass = kEndTuneBass;
 constexpr std::uint8_t kHarp = 6;
-constexpr std::uint8_t kTimpani = 7; // with the band, not the leads
+constexpr std::uint8_t kTimpani = 7;      // with the band, not the leads
+constexpr std::uint8_t kGlockenspiel = 9; // its General MIDI program
 
 // The band plays with the volumes turned down: the game's tune is soft
 // winds, strings and harp, and at full volume the win came as a jolt. Its
@@ -51,9 +53,10 @@ constexpr Part kParts[] = {
     {kTrumpet, program::kTrumpet, 112, 64, 50, "Trumpet"},
     {kSecondTrumpet, program::kTrumpet, 84, 76, 50, "Second trumpet"},
     {kHorns, program::kFrenchHorn, 78, 44, 56, "Horns"},
-    // The flute's sixth octave carries on its own: its volume is turned
-    // down so it sings out over the brass without outshining the tune.
-    {kFlute, program::kFlute, 84, 36, 56, "Flute"},
+    // Over the brass the glockenspiel's sixth octave, the middle of its
+    // range, carries without forcing, where a flute up there whistled; it
+    // sparkles over the tune without outshining it.
+    {kBells, kGlockenspiel, 127, 36, 56, "Glockenspiel"},
     // Plucked strings keep the afterbeats, as the guitar does in the game
     // tune: a nylon string is lost under the brass and the drums and only
     // blurs them.
@@ -63,7 +66,7 @@ constexpr Part kParts[] = {
     {kBass, program::kTuba, 99, 64, 24, "Tuba"},
     {kHarp, program::kHarp, 72, 28, 56, "Harp"},
     {kTimpani, program::kTimpani, 86, 64, 40, "Timpani"},
-    {kDrums, 0, 92, 64, 40, "Cymbal"}, // the crashes, for the close alone
+    {kDrums, 0, 92, 64, 40, "Cymbal"}, // the crash, for the last stroke alone
 };
 constexpr Accompanists kAccompanists{kBass, kPizzicato, kPizzicato, kHarp, kPizzicato};
 
@@ -71,27 +74,34 @@ constexpr Accompanists kAccompanists{kBass, kPizzicato, kPizzicato, kHarp, kPizz
 // eighths, A C# over E A, tongued and each louder than the one before, so
 // the band's first chord lands on the top of the call, its E; under them
 // the timpani strike the dominant twice, a pickup into their tonic on the
-// downbeat. Two sixteenths of one trumpet were over before they spoke.
+// downbeat, which it leads to and stays under. Two sixteenths of one
+// trumpet were over before they spoke; a call at a mezzo-piano, a trumpet
+// low and soft, opened the win timidly, and one as loud as the downbeat
+// left it no accent.
 constexpr std::array<std::uint8_t, 2> kCall = {69, 73}, kCallUnder = {64, 69}; // A4 C#5 over E4 A4
-constexpr std::array<std::uint8_t, 2> kCallVelocity = {68, 74};
-constexpr int kCallUnderLevel = -10;
+constexpr std::array<std::uint8_t, 2> kCallVelocity = {68, 76};
+constexpr int kCallUnderLevel = -8;
 constexpr std::uint8_t kCallDrum = 40; // E2
-constexpr std::array<std::uint8_t, 2> kCallDrumVelocity = {56, 68};
+constexpr std::array<std::uint8_t, 2> kCallDrumVelocity = {58, 72};
 constexpr std::uint32_t kCallTicks = kEndTuneUpbeat / 2, kCallGap = 24;
 // Steps are sixteenths. Over the band's first chord the trumpet plays the
 // game tune's head, E F# E A B, in major and high, and turns round the C#
-// of the head's next bar, C# D C# A, keeping its top E for the close; it
-// calls on four repeated Es and leaps a fifth to B, held over B
-// half-diminished, whose F natural, the game tune's minor for a moment, is
-// the second trumpet's, on the beat, saving its D and E for the close; it
-// falls and climbs by step over the dominant of the dominant (B7 over its
-// D#), a scale where the bar before leapt, and over the tonic's six-four
-// turns up to its E, within the trumpet's bright range, then walks down the
-// scale over the dominant's seventh to the tonic with the last stroke.
+// of the head's next bar, C# D C# A; it calls on four repeated Es and
+// leaps a fifth to B, held over B half-diminished, whose F natural, the
+// game tune's minor for a moment, is the second trumpet's, on the beat,
+// saving its D for the close; it falls and climbs by step over the
+// dominant of the dominant (B7 over its D#), a scale where the bar before
+// leapt, and over the tonic's six-four turns up from C# to its height, E,
+// held through the beat, then walks down from the dominant's seventh, D,
+// on the second beat, to the tonic with the last stroke: E D C# B A. An
+// eighth's E off the beat was a short flick at the top of the trumpet's
+// range; kept to a C# held over the six-four, the tune never climbed past
+// its second bar's D; struck on the beat, the E went in octaves with the
+// bass's E and then its A.
 constexpr std::array<std::string_view, 5> kMelody = {
     "E5/3 F#5/1 E5/2 A5/4 B5/2",  "C#6/4 D6/2 C#6/4 A5/2",
     "E5/2 E5/1 E5/1 E5/2 B5/6",   "A5/3 F#5/1 D#5/2 F#5/2 G#5/1 A5/1 B5/2",
-    "C#6/4 E6/2 D6/3 C#6/1 B5/2",
+    "C#6/2 E6/4 D6/3 C#6/1 B5/2",
 };
 // Two horns hold the chords in the middle of the band, under the trumpets; the upper falls A G# F# against the
 // trumpet's climb in the head's second bar, the G# passing off the beat so the F# minor chord lands on it, rises E F F#
@@ -102,26 +112,37 @@ constexpr std::array<std::string_view, 5> kMelody = {
 // the trumpet has: the horns' B under F doubled the trumpets' tritone.
 constexpr std::array<std::string_view, 6> kHornUpper = {"E4/12",  "A4/4 G#4/2 F#4/6", "E4/6 F4/6",
                                                         "F#4/12", "E4/6 D4/6",        "C#4/10 r/2"};
+// On the tonic a third horn takes its fifth, E, so the brass holds the
+// whole chord, the trumpets' A over C#: with the third in the trumpets and
+// the horns alone, the winning chord had no fifth but the harp's.
+constexpr std::array<std::string_view, 1> kHornFifth = {"E4/10 r/2"};
 constexpr std::array<std::string_view, 6> kHornLower = {"C#4/12",    "A3/12",      "A3/12",
                                                         "B3/6 A3/6", "A3/6 G#3/6", "A3/10 r/2"};
 // Over the trumpets, a third or a sixth above the tune where they strike
 // together, but a line of its own: it holds while the tune climbs and moves
 // against it as it turns. It leaves the head's first bar to the trumpets
 // (a third over them there, it took the tune's place on top) and enters
-// over its second bar's C# with E, held while the trumpet turns under it,
-// then rises to A, a sixth over the tune, as the harmony turns to F#
-// minor, where a C# doubled the trumpet's in unison; it leaves the
+// over its second bar's C# with E, stopped as the trumpet turns up to D
+// under it, then rises to A, a sixth over the tune, as the harmony turns
+// to F# minor, where a C# doubled the trumpet's in unison; it leaves the
 // call to the two trumpets and enters on the half-diminished chord with
 // its D, a third over the trumpet's B; over the B7 it rises to the
-// seventh, A, and holds it into the six-four, whose root it is; over the
-// dominant's seventh it steps up to its fifth, B, and takes the leading
+// seventh, A, strikes it once more on the six-four, whose root it is, and
+// leaves the beat to the trumpet's E, its height, where held over it, it
+// took the top from the tune; over
+// the dominant's seventh it steps up to its fifth, B, and takes the leading
 // note, G#, a sixth over the trumpet's B, up to the tonic over the
 // trumpet's A in the last chord: from B it went in octaves with the
 // trumpet's B A. Held on over the seventh, the A sounded against the G# it
-// would resolve to, below it in the horns and the harp. Under two trumpets
-// and the horns a clarinet was covered and only thickened the middle.
+// would resolve to, below it in the horns and the harp. The bells are
+// let ring, but its E is damped as the trumpet turns up to D under it: a
+// second above the D it rubbed. Damped short throughout, the bells sounded
+// choked.
+// Under two trumpets and the horns a clarinet was covered and only
+// thickened the middle; a flute, up here in its top octave, was shrill and
+// lost under them.
 constexpr std::array<std::string_view, 5> kSecond = {
-    "r/12", "E6/6 A6/6", "r/6 D6/6", "r/4 F#6/2 A6/6", "~A6/6 B6/4 G#6/2",
+    "r/12", "E6/4 r/2 A6/6", "r/6 D6/6", "r/4 F#6/2 A6/6", "A6/2 r/4 B6/4 G#6/2",
 };
 // The bass falls A F# and climbs C# D D# to the dominant, and falls to the tonic.
 // The last bar is the tonic's six-four over the dominant's E, resolving
@@ -156,23 +177,25 @@ constexpr std::size_t kClimbFrom = 2;
 // six-four taking its last bar.
 constexpr int kLinePlace = 3;
 // The six-four and the seventh are held a bar while the timpani roll swells
-// under them, and the tonic arrives, louder than all before it, with the
-// crash; the band holds it to an eighth before the next bar, settling a
-// little as the roll grows under it, and all let go at once, the crash and
-// the harp with the winds, so an eighth's silence comes before the last
-// stroke: the chord once more, short and hardest, on the downbeat, with a
-// fresh crash, the harp, the drum, the tuba and the low strings, well
-// before the file ends, so their release sounds within it. Held a bar and
-// a half, at one level with the stroke and the harp and the crash ringing
-// through its breath, the chord made the cue long and the stroke barely
-// louder; held only a beat, the tonic the whole climb led to sagged.
+// under them, and the tonic arrives, louder than all before it; the band
+// holds it a beat, settling a little as the roll grows under it, then the
+// trumpets tongue it again, short notes growing with the roll into the
+// breath, and all let go at once, the harp with the winds, so an eighth's
+// silence comes before the last stroke: the chord once more, short and
+// hardest, on the downbeat, with the crash, the harp, the drum, the tuba
+// and the low strings, well before the file ends, so their release sounds
+// within it. Held a bar and a half, at one level with the
+// stroke and the harp and a crash ringing through its breath, the chord
+// made the cue long and the stroke barely louder; held only a beat, the
+// tonic the whole climb led to sagged; held flat to the breath, with only
+// the drum growing under it, the stroke was placed rather than driven.
 constexpr std::uint32_t kHeldTicks = 11 * kSixEightFine.ticksPerStep;
-constexpr std::array<std::string_view, 1> kButton = {"A5/10 r/2"}, kFluteButton = {"A6/10 r/2"};
+constexpr std::array<std::string_view, 1> kButton = {"A5/6 r/6"}, kBellsButton = {"A6/10 r/2"};
 constexpr std::uint32_t kButtonSixteenths = 12, kBreathSixteenths = 2;
 constexpr std::uint32_t kButtonTicks = (kButtonSixteenths - kBreathSixteenths) * kSixEightFine.ticksPerStep;
 // The held chord settles from its second eighth, by expression, to this
-// (of 127), and is struck again at full strength.
-constexpr std::uint32_t kFadeFromSixteenth = 2;
+// (of 127), and grows back to full strength over the tongued notes.
+constexpr std::uint32_t kFadeFromSixteenth = 2, kTonguedFromSixteenth = 6;
 constexpr int kFadeTo = 100;
 constexpr std::uint8_t kExpression = 11;
 // The last chord is held at a broader tempo still, in % of the beat's length.
@@ -189,17 +212,16 @@ constexpr std::uint32_t kTailTicks = 12 * kSixEightFine.ticksPerStep;
 constexpr std::uint32_t kLetGo = 6 * kSixEightFine.ticksPerStep;
 
 // The trumpet starts at a bright mezzo-forte, not at full strength, so the
-// game's colours, the flute and the harp, are heard with it and the brass
+// game's colours, the bells and the harp, are heard with it and the brass
 // has room to grow to the close.
 constexpr Voice kTrumpetLead{kTrumpet, 0, 74, 20, Articulation::Plain, 6};
 // Over the six-four the second trumpet holds the chord's A under the
-// first's C# and top E, goes a third under its walk down over the seventh,
-// and from the leading note takes the tonic's fifth, E, as an inner voice
-// may, under the last A, the horns' seventh falling to the third: leaping
-// to the third, C#, it left the leading note hanging and the chord with no
-// fifth. Climbing with the first to C#6 it was shrill, a second trumpet at
-// its top; holding E under the climb it droned an octave under the top E,
-// and leaping away from it broke the pair apart.
+// first's C#, goes a third under its walk down over the seventh, and from
+// the leading note, which the bells and the lower horn take up to A, falls
+// to the tonic's third, C#, under the last A, so the winning chord rings
+// major in the trumpets: on its fifth, E, the chord sounded open, its
+// third left to the horns. Climbing with the first to C#6 it was shrill, a
+// second trumpet at its top.
 constexpr Voice kSecondTrumpetVoice{kSecondTrumpet, 0, 74, 20, Articulation::Plain, 0};
 // Before that it sings a third under the head from the band's first chord,
 // so the fanfare is two trumpets from its start, on the chord's E under
@@ -218,29 +240,30 @@ constexpr std::uint32_t kThirdsFrom = 0; // the head's first bar
 constexpr int kThirdsLevel = -10;        // under the first trumpet, which keeps the tune
 constexpr std::array<std::string_view, 1> kSecondTrumpetClose = {"A5/6 B5/3 A5/1 G#5/2"};
 constexpr int kSecondTrumpetCloseLevel = -4; // no louder than its thirds
-constexpr std::array<std::string_view, 1> kSecondTrumpetButton = {"E5/10 r/2"};
+constexpr std::array<std::string_view, 1> kSecondTrumpetButton = {"C#5/6 r/6"};
 constexpr int kSecondTrumpetButtonAccent = 6;
-// High over the brass the flute carries without forcing, well under the
-// trumpet: its sixth octave pierces, and near the trumpet's strength it
-// pulled the ear off the tune.
-constexpr Voice kFluteSecond{kFlute, 0, 64, 16, Articulation::Plain, 6};
-// The trumpet grows to its arrival on the tonic, louder than its top E,
-// which at full strength was strident, and its last stroke is the hardest;
-// over the six-four the flute holds on with them, and on the last stroke
-// rings over the trumpet.
-constexpr int kFinalAccent = 10, kButtonAccent = 16, kSecondFinalAccent = 4, kFluteClimax = 2;
+// The glockenspiel rings over the brass struck a little softer than the
+// trumpet: it cuts through, and as hard as the trumpet, it took the ear
+// off the tune.
+constexpr Voice kBellsSecond{kBells, 0, 68, 16, Articulation::Plain, 6};
+// The trumpet grows to its arrival on the tonic, louder than the climb to
+// it, and its last stroke is the hardest;
+// over the six-four the bells ring on with them, and on the last stroke
+// over the trumpet.
+constexpr int kFinalAccent = 10, kButtonAccent = 16, kSecondFinalAccent = 4, kBellsClimax = 2;
 
-// The cymbals are kept for the close, as an orchestra's are: a crash with
-// the tonic's arrival and the other, harder, with the last short chord. A splash on
-// the first chord was a drum kit's pop, and a crash rolled under the
-// seventh, each thirty-second struck afresh, rattled where it should swell:
-// the timpani's roll alone carries the swell.
-constexpr std::uint8_t kCrash = 49, kCrashVelocity = 84;
+// The cymbal is kept for the close, as an orchestra's is: one crash, with
+// the last short chord. A splash on the first chord was a drum kit's pop; a
+// crash rolled under the seventh, each thirty-second struck afresh, rattled
+// where it should swell; and a crash on the tonic's arrival as well still
+// rang when the last one came, blurring it, and took its surprise: the
+// timpani's roll alone carries the swell.
 // The timpani: the tonic struck at the start and on the last chord, the
 // root of the dominant's dominant once, a roll on the dominant between and
 // one on the tonic under the held chord, B E A with the bass. The climb to
 // the six-four is left to the harp's sweep and the tuba: a roll there too
-// only thickened the low register.
+// only thickened the low register. Without the B the drums were silent for
+// three bars and the climb had no stroke under it.
 constexpr std::uint8_t kTimpaniTonic = 45, kTimpaniDominant = 40;     // A2, E2
 constexpr std::uint8_t kTimpaniApproach = 47, kApproachVelocity = 74; // B2, on the B7's downbeat
 constexpr std::uint8_t kLastDrumVelocity = 80;                        // the arrival, under the trumpet
@@ -248,8 +271,9 @@ constexpr std::uint8_t kButtonDrumVelocity = 82;                      // the las
 // Under the six-four and the seventh the timpani roll on the dominant,
 // growing into the last stroke.
 // It starts well under the stroke on the six-four, so the roll is heard to
-// grow out of it.
-constexpr int kSwellFrom = 40, kSwellTo = 78;
+// grow out of it, but not so far under that its first strokes were lost
+// under the band.
+constexpr int kSwellFrom = 52, kSwellTo = 80;
 // The last stroke: the bass with the winds, the harp and the drums; the
 // pizzicato, which keeps the dance's afterbeats, leaves the close's held
 // chords to the harp and the horns and plucks the last one once, short.
@@ -259,7 +283,7 @@ constexpr std::uint8_t kButtonPluckVelocity = 80;
 constexpr std::uint32_t kPluckTicks = 2 * kSixEightFine.ticksPerStep; // an eighth
 // The harp's roll climbs to the C# over the horns', so the chord keeps its
 // third high in the band as it rings on after the winds: over the
-// trumpets' A and E and the flute's A it leaned towards a bare fifth.
+// trumpets' A and E and the bells' A it leaned towards a bare fifth.
 constexpr std::array<std::uint8_t, 7> kButtonHarp = {45, 52, 57, 61, 64, 69, 73}; // A2 .. C#5
 constexpr std::uint8_t kButtonHarpVelocity = 70, kClosingHarpVelocity = 80;
 constexpr std::uint8_t kFirstHitVelocity = 86; // the opening stroke, under the last and the trumpet
@@ -286,28 +310,40 @@ constexpr std::uint32_t kSeventhAfterbeat = 4 * kSixEightFine.ticksPerStep;
 constexpr std::uint32_t kRollStrokes = 12, kRollTicks = kSixEightFine.ticksPerStep / 2;
 constexpr int kRollUneven = 3;
 // Under the held chord the timpani roll on the tonic, so it stands on more
-// than one stroke: they fall back under the winds after the crash and grow
+// than one stroke: they fall back under the winds after the arrival and grow
 // again into the breath; the last short chord has a stroke harder than any
 // of the roll, with the tuba and the low strings plucked short. A flat roll
 // closed by a soft stroke sounded a stray thud after the chord.
 constexpr std::uint32_t kHeldRollStrokes = 2 * (kButtonSixteenths - kBreathSixteenths) - 1;
 constexpr int kHeldRollFrom = 68, kHeldRollLow = 52, kHeldRollTo = 86;
 constexpr std::uint8_t kClosingStrokeVelocity = 98;
-// The last short chord is struck with a fresh cymbal, the second crash, so
-// it lands with an accent of its own.
+// The last short chord is struck with the crash, so it lands with an accent
+// of its own.
 constexpr std::uint8_t kClosingCrash = 57, kClosingCrashVelocity = 96; // Crash Cymbal 2
 constexpr std::array<std::uint8_t, 2> kClosingPluck = {45, 57};        // A2 A3
 constexpr std::uint8_t kClosingBassVelocity = 98, kClosingPluckVelocity = 96;
-// The winds' last short chord over that stroke: {channel, key, velocity}.
+// The winds' and the bells' last short chord over that stroke: {channel, key, velocity}.
 struct Stab {
     std::uint8_t channel, key, velocity;
 };
-constexpr std::array<Stab, 5> kClosingBrass = {{
+// The trumpets' tongued notes on the held chord's second beat, each a
+// little harder: {channel, key, velocity of the first}, and {sixteenth,
+// length}. The horns hold the chord under them: a horn speaks too slowly
+// for sixteenths, which smeared in its low register.
+constexpr std::array<Stab, 2> kTonguedBrass = {{
+    {kTrumpet, 81, 86},       // A5
+    {kSecondTrumpet, 73, 78}, // C#5
+}};
+constexpr std::array<std::pair<std::uint32_t, std::uint32_t>, 3> kTongued = {{{6, 1}, {7, 1}, {8, 2}}};
+constexpr int kTonguedGrowth = 3;
+constexpr std::uint32_t kTonguedGap = 24;
+constexpr std::array<Stab, 6> kClosingBrass = {{
     {kTrumpet, 81, 100},      // A5
-    {kSecondTrumpet, 76, 94}, // E5
-    {kFlute, 93, 76},         // A6, over the trumpet
+    {kSecondTrumpet, 73, 94}, // C#5
+    {kBells, 93, 80},         // A6, over the trumpet
     {kHorns, 57, 96},         // A3
     {kHorns, 61, 96},         // C#4
+    {kHorns, 64, 96},         // E4
 }};
 // The harp's glissando up the dominant's dominant, B2 to F#5, in the last
 // three sixteenths before the six-four, stopped as it comes; it leaves the
@@ -321,10 +357,11 @@ constexpr std::uint8_t kFirstChordVelocity = 66; // under the trumpet's first no
 // pizzicato strikes F and D with the bass and its chord after them, so the
 // call and its turn up to B sound over the full half-diminished chord,
 // the game tune's minor a moment before the dominant's dominant brightens
-// it, rather than a bare B over the bass's D.
+// it, rather than a bare B over the bass's D; struck as hard as the
+// afterbeats, since softer than them the borrowed colour went unheard.
 constexpr std::size_t kLeaningBar = 2;
 constexpr std::array<std::uint8_t, 2> kLeaningChord = {53, 62}; // F3 D4
-constexpr std::uint8_t kLeaningVelocity = 60;
+constexpr std::uint8_t kLeaningVelocity = 72;
 constexpr std::array<std::uint8_t, 4> kCallHarp = {57, 61, 64, 69}; // A3 C#4 E4 A4
 constexpr std::uint8_t kCallHarpVelocity = 62;
 // In the head's second bar the harp rolls up the F# minor chord as it
@@ -373,7 +410,7 @@ std::vector<MidiTrack> ComposeEndTune()
         band.Track(kTimpani).Note(i * kCallTicks, kTimpani, kCallDrum, kCallDrumVelocity[i], kCallTicks);
     }
     const int lastPlace = kLinePlace + static_cast<int>(kChords.size() - 1);
-    for (const auto &[line, voice] : {std::pair{&kMelody, kTrumpetLead}, std::pair{&kSecond, kFluteSecond}}) {
+    for (const auto &[line, voice] : {std::pair{&kMelody, kTrumpetLead}, std::pair{&kSecond, kBellsSecond}}) {
         const std::span<const std::string_view> bars(*line);
         Voice call = voice;
         call.velocity = static_cast<std::uint8_t>(voice.velocity + (voice.channel == kTrumpet ? kCallAccent : 0));
@@ -385,12 +422,12 @@ std::vector<MidiTrack> ComposeEndTune()
         Voice out = voice;
         out.spread = 0;
         out.velocity =
-            static_cast<std::uint8_t>(voice.velocity + (voice.channel == kTrumpet ? kFinalAccent : kFluteClimax));
+            static_cast<std::uint8_t>(voice.velocity + (voice.channel == kTrumpet ? kFinalAccent : kBellsClimax));
         PlayLine(band.Track(voice.channel), out, kSixEightFine, lastBar, bars.last(1), band.Players(), lastPlace);
         out.velocity = static_cast<std::uint8_t>(voice.velocity +
                                                  (voice.channel == kTrumpet ? kButtonAccent : kSecondFinalAccent));
         PlayLine(band.Track(voice.channel), out, kSixEightFine, lastBar + kSixEight.barTicks(),
-                 voice.channel == kTrumpet ? kButton : kFluteButton, band.Players(), lastPlace);
+                 voice.channel == kTrumpet ? kButton : kBellsButton, band.Players(), lastPlace);
     }
     {
         Voice thirds = kSecondTrumpetVoice;
@@ -422,11 +459,31 @@ std::vector<MidiTrack> ComposeEndTune()
         out.velocity = static_cast<std::uint8_t>(voice.velocity + kStrokeSupport);
         PlayLine(band.Track(voice.channel), out, kSixEightFine, lastStroke, line.last(1), band.Players(), lastPlace);
     }
-    for (const std::uint8_t wind : {kTrumpet, kSecondTrumpet, kFlute, kHorns, kBass}) {
-        const std::uint32_t steps = kButtonSixteenths - kBreathSixteenths - kFadeFromSixteenth;
-        for (std::uint32_t i = 0; i < steps; ++i) {
-            const int value = 127 - (127 - kFadeTo) * static_cast<int>(i) / static_cast<int>(steps - 1);
+    {
+        Voice out = kHornsHeld;
+        out.velocity = static_cast<std::uint8_t>(out.velocity + kStrokeSupport);
+        PlayLine(band.Track(kHorns), out, kSixEightFine, lastStroke, kHornFifth, band.Players(), lastPlace);
+    }
+    for (std::uint32_t i = 0; i < kTongued.size(); ++i) {
+        const auto [sixteenth, length] = kTongued[i];
+        for (const Stab &note : kTonguedBrass) {
+            band.Track(note.channel)
+                .Note(lastStroke + sixteenth * kSixEightFine.ticksPerStep, note.channel, note.key,
+                      static_cast<std::uint8_t>(note.velocity + kTonguedGrowth * static_cast<int>(i)),
+                      length * kSixEightFine.ticksPerStep - kTonguedGap);
+        }
+    }
+    for (const std::uint8_t wind : {kTrumpet, kSecondTrumpet, kHorns, kBass}) {
+        const std::uint32_t settling = kTonguedFromSixteenth - kFadeFromSixteenth;
+        for (std::uint32_t i = 0; i < settling; ++i) {
+            const int value = 127 - (127 - kFadeTo) * static_cast<int>(i) / static_cast<int>(settling - 1);
             band.Track(wind).Controller(lastStroke + (kFadeFromSixteenth + i) * kSixEightFine.ticksPerStep, wind,
+                                        kExpression, static_cast<std::uint8_t>(value));
+        }
+        const std::uint32_t growing = kButtonSixteenths - kBreathSixteenths - kTonguedFromSixteenth;
+        for (std::uint32_t i = 1; i <= growing; ++i) {
+            const int value = kFadeTo + (127 - kFadeTo) * static_cast<int>(i) / static_cast<int>(growing);
+            band.Track(wind).Controller(lastStroke + (kTonguedFromSixteenth + i - 1) * kSixEightFine.ticksPerStep, wind,
                                         kExpression, static_cast<std::uint8_t>(value));
         }
         band.Track(wind).Controller(lastStroke + kButtonSixteenths * kSixEightFine.ticksPerStep, wind, kExpression,
@@ -515,16 +572,16 @@ std::vector<MidiTrack> ComposeEndTune()
                 band.Track(kTimpani).Note(now + beat + i * kRollTicks, kTimpani, kTimpaniDominant,
                                           RollVelocity(kSwellFrom, kSwellTo, i, kRollStrokes), kRollTicks);
             }
-            // The arrival, a bar on: the crash, the drum on A alone,
-            // rolling on under the held chord, the bass, the pizzicato
-            // short and the harp's chord rolled, all let go with the winds
-            // for the breath; then the last stroke, the harp's chord rolled
-            // again and left to ring with the second crash.
+            // The arrival, a bar on: the drum on A alone, rolling on under
+            // the held chord, the bass, the pizzicato short and the harp's
+            // chord rolled, all let go with the winds for the breath; then
+            // the last stroke, the harp's chord struck again at once with
+            // the band, rolled it blurred the stroke, and left to ring with
+            // the crash.
             const std::uint32_t stroke = now + kSixEight.barTicks();
             const std::uint32_t ringing = kRingingTicks - kSixEight.barTicks();
-            // Where the crashes and the harp let go: a beat before the file ends.
+            // Where the crash and the harp let go: a beat before the file ends.
             const std::uint32_t letGo = stroke + ringing + kTailTicks - kLetGo;
-            band.Percussion(stroke, kCrash, kCrashVelocity, kButtonTicks);
             band.Track(kTimpani).Note(stroke, kTimpani, kTimpaniTonic, kButtonDrumVelocity, kRollTicks);
             // The roll's first third falls back, the rest grows; an even
             // number of strokes each way keeps the sticks alternating.
@@ -552,8 +609,7 @@ std::vector<MidiTrack> ComposeEndTune()
             for (std::uint32_t i = 0; i < kButtonHarp.size(); ++i) {
                 band.Track(kHarp).Note(stroke + i * kFirstRollTicks, kHarp, kButtonHarp[i], kButtonHarpVelocity,
                                        kButtonTicks - i * kFirstRollTicks);
-                band.Track(kHarp).Note(release + i * kFirstRollTicks, kHarp, kButtonHarp[i], kClosingHarpVelocity,
-                                       letGo - release - i * kFirstRollTicks);
+                band.Track(kHarp).Note(release, kHarp, kButtonHarp[i], kClosingHarpVelocity, letGo - release);
             }
         }
         now += kSixEight.barTicks();
