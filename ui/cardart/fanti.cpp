@@ -23,6 +23,12 @@ namespace fanti {
 // braided in gold; his cudgel held upright at his side.
 void FanteDiBastoni(QPainter &p)
 {
+    // Drawn to the left of where his shapes are given, his cudgel and the
+    // fist round it where they are: the white and the violet sleeve between
+    // them keep the green cudgel off his green doublet at the natural size.
+    constexpr qreal kScosta = kScostaBastoni;
+    p.save();
+    p.translate(-kScosta, 0);
     // The doublet a green well darker than the cudgel's and the ground's: in
     // their own green the cudgel ran into it over the green ground and was
     // lost at the natural size; in violet, as the knave of swords' cape and
@@ -97,12 +103,14 @@ void FanteDiBastoni(QPainter &p)
     Mano(p, {14.8, 35.6}, 1.4, -30, kPelleBrunaT);
     // The other arm down and out, the fist round the cudgel's grip, its
     // head standing up clear of his shoulder.
-    const Profilo destro = ProfiloArto({{{24.8, 22.8}, 3.8}, {{29.2, 29.6}, 3.2}, {{32.4, 35.8}, 2.6}});
+    const Profilo destro =
+        ProfiloArto({{{24.8, 22.8}, 3.8}, {{29.4 + kScosta, 29.0}, 3.2}, {{32.6 + kScosta, 32.6}, 2.6}});
     Forma(p, destro, kViolaT, 0.8, 0.5);
-    OmbraOltre(p, destro, {24, 23.8}, {31.8, 36.2}, kViolaT.ombra);
-    // His fist a little above the butt, which shows below it.
-    EmblemaTenuto(p, Seme::Bastoni, {35.0, 28.6}, 26, 10);
-    Mano(p, {33.4, 37.4}, 1.5, 10, kPelleBrunaT);
+    OmbraOltre(p, destro, {24, 23.8}, {32.0 + kScosta, 33.0}, kViolaT.ombra);
+    // His fist a little above the butt, which shows below it; at his waist,
+    // the cudgel's head by his cap: lower, it dangled from his hand.
+    EmblemaTenuto(p, Seme::Bastoni, {35.4 + kScosta, 25.4}, 26, 10);
+    Mano(p, {33.8 + kScosta, 34.2}, 1.5, 10, kPelleBrunaT);
     // Puffed sleeve heads, slashed.
     for (const auto &[x, a] : {std::pair{14.8, -35.0}, std::pair{24.6, 40.0}}) {
         const Profilo spalla = Ovale({x, 23}, 2.5, 1.7, a);
@@ -110,7 +118,7 @@ void FanteDiBastoni(QPainter &p)
         Segna(p, Tratti({{{x - 0.8, 22}, {x - 0.6, 24}}, {{x + 0.6, 22}, {x + 0.8, 24}}}), kOcraT.corpo, 0.45);
     }
     Forma(p, {{16, 21.6}, {19.5, 20.2}, {23, 21.6}, {21.4, 23.2}, {19.5, 22.4}, {17.6, 23.2}}, kLinoT, 0.4, 0);
-    Volto(p, CentroViso(Seme::Bastoni), 0.5, 4, 0,
+    Volto(p, CentroViso(Seme::Bastoni) + QPointF(kScosta, 0), 0.5, 4, 0,
           {0.1, 0, -0.2, 0.2, 0, 0, Qt::transparent, 0, 0, -0.2, 0, 0.2, 0, volti::Taglio::Aperto,
            Lineamenti::Bocca::Quieta, QColor(0x6A, 0x58, 0x2C), volti::Naso::Largo, kPelleBrunaT});
     // A soft bonnet of violet cloth puffed over to one side above a red band
@@ -124,6 +132,7 @@ void FanteDiBastoni(QPainter &p)
           kViolaT.ombra, kPiega);
     const Profilo risvolto{{15.0, 12.8}, {15.2, 10.4}, {19.5, 9.6}, {23.8, 10.4}, {24.0, 12.8}, {19.5, 12.0}};
     Forma(p, risvolto, kRossoT, 0.6, 0.4);
+    p.restore();
 }
 
 // Stepping forward, the cup carried at his waist, his other fist on the hip,
