@@ -96,23 +96,23 @@ void ReDiBastoni(QPainter &p)
     p.save();
     p.translate(-kScosta, 0);
     // The cloak, hung from both shoulders and swept back to the left, away
-    // from the cudgel; to the ankle, as his robe.
+    // from the cudgel.
     const QPainterPath manto = Morbido({{22.5, 21.8},
                                         {18.0, 22.6},
                                         {13.2, 24.4},
                                         {9.8, 30.4},
                                         {7.6, 40.0},
                                         {6.2, 50.0},
-                                        {5.8, 56.0},
-                                        {6.4, 61.2},
-                                        {6.4, 61.2},
-                                        {8.2, 62.0},
-                                        {9.6, 61.4},
-                                        {11.0, 62.2},
-                                        {12.6, 61.4},
-                                        {22.0, 61.6},
-                                        {31.0, 61.2},
-                                        {31.0, 61.2},
+                                        {5.8, 58.0},
+                                        {6.2, 63.6},
+                                        {6.2, 63.6},
+                                        {8.0, 64.6},
+                                        {8.4, 63.8},
+                                        {10.4, 64.8},
+                                        {12.2, 64.0},
+                                        {22.0, 64.6},
+                                        {31.4, 64.4},
+                                        {31.4, 64.4},
                                         {30.4, 44.0},
                                         {29.6, 30.0},
                                         {27.4, 22.8}});
@@ -120,27 +120,21 @@ void ReDiBastoni(QPainter &p)
     // Engraved shade where the cloak falls behind him, along its folds.
     Ombra(p, Intersezione(manto, Spezzata({{11, 34}, {17, 30}, {17, 64}, {12, 64}})), kMantoT.ombra);
     // It hangs in deep folds from the shoulder to the hem.
-    Pieghe(p, manto, kMantoT, {{{13.2, 28.0}, {6.6, 60.8}, 2.6}, {{28.8, 34.0}, {30.4, 60.8}, 1.6}});
+    Pieghe(p, manto, kMantoT, {{{13.2, 28.0}, {6.4, 63.0}, 2.6}, {{28.8, 34.0}, {30.4, 64.0}, 1.6}});
     QPainterPath pieghe;
 
-    // Tall boots under the hem: with the robe down to the ground its green
-    // ran into the green ground at the natural size, and the ground, the
-    // surest mark of his suit, was lost under him.
-    Piano(p, Unione(Arto({16.6, 58.0}, {16.0, 63.6}, 1.4, 1.2), Arto({27.8, 58.0}, {28.4, 63.6}, 1.4, 1.2)), kCuoioT,
-          kContorno, 0.6, 0.4);
-
-    // The long green robe, to the ankle, a golden orphrey down its front.
+    // The long green robe, a golden orphrey down its front.
     const QPainterPath veste = Morbido({{19.0, 22.4},
                                         {15.6, 24.4},
                                         {14.9, 30.0},
                                         {14.3, 40.0},
                                         {12.9, 52.0},
-                                        {12.3, 61.6},
-                                        {12.3, 61.6},
-                                        {17.0, 62.0},
-                                        {23.0, 62.2},
-                                        {31.0, 61.6},
-                                        {31.0, 61.6},
+                                        {12.0, 64.3},
+                                        {12.0, 64.3},
+                                        {17.0, 64.8},
+                                        {23.0, 65.0},
+                                        {31.4, 64.3},
+                                        {31.4, 64.3},
                                         {30.0, 52.0},
                                         {28.9, 40.0},
                                         {28.5, 30.0},
@@ -149,24 +143,24 @@ void ReDiBastoni(QPainter &p)
     Piano(p, veste, kVesteT, kContorno, 1.4, 0.8);
     Ombra(p, Intersezione(veste, Spezzata({{26.2, 38}, {34, 38}, {34, 66}, {25.0, 66}})), kVesteT.ombra);
     const QPainterPath stola = Morbido(
-        {{22.4, 38}, {22.4, 38}, {24.6, 38}, {24.6, 38}, {25.5, 61.8}, {25.5, 61.8}, {23.0, 62.0}, {23.0, 62.0}});
+        {{22.4, 38}, {22.4, 38}, {24.6, 38}, {24.6, 38}, {25.6, 64.6}, {25.6, 64.6}, {23.0, 64.8}, {23.0, 64.8}});
     Piano(p, stola, kOroT, kOroT.ombra, 0.5, 0.3);
     QPainterPath ricamo;
-    for (qreal y = 41; y < 59; y += 3.2) {
+    for (qreal y = 41; y < 63; y += 3.2) {
         const qreal x = 23.5 + (y - 38) * 0.04;
         Curva(ricamo, {{x - 0.7, y}, {x, y - 0.9}, {x + 0.7, y}, {x, y + 0.9}, {x - 0.7, y}});
     }
     Segna(p, ricamo, kOroT.ombra);
     // A golden hem between the robe and the green ground.
-    Piano(p, Intersezione(veste, Spezzata({{8, 59.6}, {36, 59.2}, {36, 70}, {8, 70}})), kOroT, kOroT.ombra, 0.5, 0);
+    Piano(p, Intersezione(veste, Spezzata({{8, 61.8}, {36, 61.4}, {36, 70}, {8, 70}})), kOroT, kOroT.ombra, 0.5, 0);
     // Shoes peeping out from under the hem, toes turned out: drawn under
     // the robe they were lost, and he seemed to have no feet.
     Ellisse(p, {15.4, 64.4}, 2.6, 1.2, kCuoioT.corpo, kContorno);
     Ellisse(p, {29.4, 64.4}, 2.8, 1.2, kCuoioT.corpo, kContorno);
     pieghe = QPainterPath();
-    Curva(pieghe, {{17.0, 39.5}, {16.0, 50}, {15.2, 59.2}});
-    Curva(pieghe, {{19.8, 39.5}, {19.6, 50}, {19.3, 59.4}});
-    Curva(pieghe, {{27.2, 39.5}, {28.0, 50}, {28.5, 59.0}});
+    Curva(pieghe, {{17.0, 39.5}, {16.0, 50}, {15.0, 63.8}});
+    Curva(pieghe, {{19.8, 39.5}, {19.6, 52}, {19.2, 64.2}});
+    Curva(pieghe, {{27.2, 39.5}, {28.0, 52}, {28.6, 63.4}});
     Curva(pieghe, {{17.2, 26}, {17.6, 31}, {18.6, 35.6}});
     Segna(p, pieghe, kVesteT.ombra, kPiega);
     // The belt, its buckle.

@@ -58,19 +58,17 @@ void CoronaGigliata(QPainter &p)
 
 void ReDiCoppe(QPainter &p)
 {
-    // The mantle behind him, falling to the calf on either side: to the
-    // floor, its red ran into the red ground at the natural size, and the
-    // ground, the surest mark of his suit, was lost under him.
+    // The mantle behind him, falling to the floor on either side.
     const QPainterPath manto = Morbido({{20.0, 23.0},
                                         {17.0, 26.0},
                                         {15.6, 40.0},
-                                        {14.4, 50.0},
-                                        {13.6, 58.4},
-                                        {13.6, 58.4},
-                                        {24.0, 58.8},
-                                        {38.0, 58.2},
-                                        {38.0, 58.2},
-                                        {37.0, 52.0},
+                                        {14.2, 52.0},
+                                        {13.0, 64.0},
+                                        {13.0, 64.0},
+                                        {24.0, 64.4},
+                                        {38.8, 63.8},
+                                        {38.8, 63.8},
+                                        {37.2, 54.0},
                                         {35.4, 44.0},
                                         {34.0, 34.0},
                                         {32.6, 26.0},
@@ -116,7 +114,7 @@ void ReDiCoppe(QPainter &p)
     // falling from it in folds, red side out.
     const QPainterPath drappo =
         Morbido({{19.0, 25.0}, {23.4, 29.4}, {28.6, 34.6}, {33.4, 38.4}, {33.4, 38.4}, {35.6, 44.0}, {37.4, 52.0},
-                 {37.8, 58.0}, {37.8, 58.0}, {34.2, 58.4}, {34.2, 58.4}, {33.6, 54.0}, {32.2, 47.0}, {27.4, 53.0},
+                 {38.4, 63.4}, {38.4, 63.4}, {34.4, 63.8}, {34.4, 63.8}, {33.6, 54.0}, {32.2, 47.0}, {27.4, 53.0},
                  {21.6, 56.6}, {16.2, 57.6}, {16.2, 57.6}, {16.9, 46.0}, {17.6, 34.0}, {18.2, 28.0}});
     Piano(p, drappo, kFoderaT, kContorno, 1.2, 0.7);
     pieghe = QPainterPath();
@@ -129,7 +127,7 @@ void ReDiCoppe(QPainter &p)
     const QPainterPath caduta = Intersezione(drappo, Spezzata({{32.6, 38}, {42, 38}, {42, 66}, {32.6, 66}}));
     Piano(p, caduta, kRossoT, kContorno, 1.2, 0.7);
     pieghe = QPainterPath();
-    Curva(pieghe, {{34.4, 42.0}, {35.2, 50.0}, {36.0, 57.4}});
+    Curva(pieghe, {{34.4, 42.0}, {35.2, 52.0}, {36.2, 62.8}});
     Segna(p, pieghe, kRossoT.ombra, kPiega);
     // A golden border along its edge.
     QPainterPath bordo;

@@ -75,36 +75,32 @@ void ReDiSpade(QPainter &p)
                                         {16.0, 53.4},
                                         {22.5, 53.8},
                                         {31.0, 53.6},
-                                        {36.4, 53.0},
-                                        {39.4, 51.2},
-                                        {36.6, 42.0},
-                                        {31.4, 32.0},
+                                        {36.0, 52.8},
+                                        {38.0, 51.0},
+                                        {34.8, 42.0},
+                                        {30.6, 32.0},
                                         {28.2, 25.0},
                                         {25.2, 23.0}});
     Piano(p, manto, kMantoT, kContorno);
     Ombra(p, Intersezione(manto, Spezzata({{31, 34}, {40, 34}, {40, 55}, {33, 55}})), kMantoT.ombra);
     Pieghe(p, manto, kMantoT, {{{17.4, 30.0}, {15.0, 51.6}, 1.6}, {{28.6, 30.0}, {33.6, 52.0}, 2.2}});
 
-    // Steel greaves and shoes under the hem, toes turned out: with the robe
-    // down to the ground its blue ran into the blue ground at the natural
-    // size, and the ground, the surest mark of his suit, was lost under him.
-    Piano(p, Unione(Arto({17.4, 58.0}, {16.8, 63.6}, 1.3, 1.1), Arto({27.6, 58.0}, {28.2, 63.6}, 1.3, 1.1)), kAcciaioT,
-          kContorno, 0.6, 0.4);
+    // Shoes peeping out from under the hem, toes turned out.
     Ellisse(p, {15.6, 64.4}, 2.6, 1.2, kCuoioT.corpo, kContorno);
     Ellisse(p, {29.2, 64.4}, 2.8, 1.2, kCuoioT.corpo, kContorno);
     QPainterPath pieghe;
 
-    // The robe, blue to the ankle as every king's is long: to the calf, over
-    // tall boots, he was taken for the knave of swords in his armour.
+    // The robe, blue to the ground as every king's: to the calf, over tall
+    // boots, he was taken for the knave of swords in his armour.
     const QPainterPath veste = Morbido({{18.8, 37.0},
                                         {26.4, 37.0},
                                         {28.6, 46.0},
                                         {31.0, 55.0},
-                                        {31.8, 61.4},
-                                        {31.8, 61.4},
-                                        {22.5, 61.9},
-                                        {13.2, 61.4},
-                                        {13.2, 61.4},
+                                        {32.2, 63.8},
+                                        {32.2, 63.8},
+                                        {22.5, 64.4},
+                                        {12.8, 63.8},
+                                        {12.8, 63.8},
                                         {14.0, 55.0},
                                         {16.4, 46.0}});
     Piano(p, veste, kVesteT, kContorno, 1.2, 0.7);
@@ -112,7 +108,7 @@ void ReDiSpade(QPainter &p)
     // The golden hem and the band down the front.
     Modella(p,
             Intersezione(veste,
-                         Unione(Spezzata({{8, 59.4}, {36, 59.0}, {36, 68}, {8, 68}}),
+                         Unione(Spezzata({{8, 61.6}, {36, 61.2}, {36, 68}, {8, 68}}),
                                 Spezzata({{21.4, 38.6}, {23.0, 38.6}, {23.4, 64}, {21.4, 64}}))),
             kOroT, kOroT.ombra, 0.4, 0);
     // Lozenges embroidered down the band, small golden flowers strewn on the blue.
@@ -122,9 +118,9 @@ void ReDiSpade(QPainter &p)
     Segna(p, ricamo, kOroT.ombra);
     // Each flower four petals as one small polygon: a cross of lozenges.
     QPainterPath fiori;
-    for (QPointF c :
-         {QPointF(18.6, 44.0), QPointF(25.6, 43.0), QPointF(17.0, 50.0), QPointF(26.4, 49.6), QPointF(19.4, 52.6),
-          QPointF(28.4, 53.0), QPointF(15.2, 53.4), QPointF(17.6, 57.6), QPointF(26.8, 57.2)}) {
+    for (QPointF c : {QPointF(18.6, 44.0), QPointF(25.6, 43.0), QPointF(17.0, 50.0), QPointF(26.4, 49.6),
+                      QPointF(19.4, 52.6), QPointF(28.4, 53.0), QPointF(15.2, 53.4), QPointF(17.6, 57.6),
+                      QPointF(26.8, 57.2), QPointF(30.2, 59.4), QPointF(14.8, 59.6)}) {
         QPolygonF petali;
         for (int k = 0; k < 8; ++k) {
             const qreal a = qDegreesToRadians(45.0 * k), r = k % 2 ? 0.3 : 0.85;
@@ -139,8 +135,8 @@ void ReDiSpade(QPainter &p)
         p.drawPath(fiori);
     }
     pieghe = QPainterPath();
-    Curva(pieghe, {{24.6, 40.0}, {26.8, 50.0}, {28.4, 58.8}});
-    Curva(pieghe, {{19.6, 40.0}, {17.8, 50.0}, {16.4, 58.8}});
+    Curva(pieghe, {{24.6, 40.0}, {26.8, 50.0}, {28.6, 61.0}});
+    Curva(pieghe, {{19.6, 40.0}, {17.8, 50.0}, {16.2, 61.0}});
     Segna(p, pieghe, kVesteT.ombra, kPiega);
 
     // The breastplate, its ridge and golden edges.
