@@ -69,7 +69,6 @@ struct Cavaliere {
     fanti::Lineamenti lineamenti; // what makes his face his own
     qreal avanti = 0;             // how far forward of the common seat he sits (over the withers of a rearing horse)
     qreal braccio = 1;            // how much wider than the common sleeve the emblem's arm is (see Manica)
-    qreal statura = 1;            // his size to the common rider's, about the seat
 };
 
 Cavaliere Di(Seme seme)
@@ -127,24 +126,21 @@ Cavaliere Di(Seme seme)
                 23.3,
                 {0.4, -0.3, -0.2, 0.2, 0.3, 0, Qt::transparent, 0, 0.5, -0.3, -0.5, 0.3, 0.6, volti::Taglio::Mandorla,
                  fanti::Lineamenti::Bocca::Quieta, QColor(0x6A, 0x44, 0x22), volti::Naso::Corto}};
-    case Seme::Coppe: // cantering, the near foreleg reaching out, the head carried high and clear ahead of him; the
-                      // cup raised before his face by the far arm (held out behind him, he seemed to ride
-                      // backwards; out over the horse's neck, arm, cup and mane piled up there and hid the head), a
-                      // little smaller than the card's top allows: larger, it outgrew his body and crowded the
-                      // corner. A slighter man than the others, sat back on the saddle cloth: full-sized over the
-                      // withers he dwarfed the grey and seemed to ride on its shoulders
+    case Seme::Coppe: // cantering, the near foreleg reaching out, the cup raised before him by the far arm over the
+                      // horse's neck (held out behind him, he seemed to ride backwards), a little smaller than the
+                      // card's top allows: larger, it outgrew his body and crowded the corner
         return {false,
                 {{{29, 50}, {33.6, 54.8}, {36.8, 59.2}, {38.0, 61.0}},
                  {{27.6, 50}, {31.8, 54.2}, {29.8, 57.8}, {29.0, 59.6}},
                  {{12.5, 50}, {10.4, 57.8}, {13.4, 62.8}, {14.6, 64.6}},
                  {{15, 50}, {9.8, 56.6}, {7.0, 61.4}, {6.2, 63.2}},
-                 2,
+                 -6,
                  4,
                  1.0},
                 4,
                 true,
-                {26.4, 23.8},
-                {27.4, 16.4},
+                {27.4, 24.0},
+                {30.0, 18.2},
                 0,
                 17.5,
                 {grigio, criniGrigi, Tono(Smorza(kBlu)), kOro, kBriglia, true},
@@ -157,9 +153,7 @@ Cavaliere Di(Seme seme)
                 {-0.3, 0.4, 0.5, 0.3, 0.1, 0, Qt::transparent, 0, 0.3, 0.9, 0.6, -0.1, 0.2, volti::Taglio::Allungato,
                  fanti::Lineamenti::Bocca::Serrata, QColor(0x3A, 0x26, 0x18), volti::Naso::Aquilino,
                  fanti::kPelleBrunaT},
-                -1.6,
-                1.4,
-                0.9};
+                1.4};
     case Seme::Denari: // rearing, the coin held up over his head by the far arm, behind him: held up before him,
                        // it hid the horse's head; the tail swung out clear of the hind legs (hanging down beside
                        // them it was read as a third)
@@ -248,7 +242,7 @@ QTransform CorniceCavaliere(const Cavaliere &c)
     QTransform r;
     r.translate(s.x(), s.y());
     r.rotate(c.impennata + c.chino);
-    r.scale(kCavaliere * c.statura, kCavaliere * c.statura);
+    r.scale(kCavaliere, kCavaliere);
     r.translate(-kSella.x(), -kSella.y());
     return r * Cornice(c);
 }
