@@ -88,11 +88,15 @@ Cavaliere Di(Seme seme)
     // (the cream, a shade paler still, was read as the faintest figure).
     // At the natural size both a shade deeper again, the white a pale grey,
     // and more widely shaded (Finimenti::pallido): there, outlined on the
-    // white card, the two still faded and left the rider floating.
+    // white card, the two still faded and left the rider floating. There
+    // the cream a warm isabelline, its shade and flaxen mane a golden brown:
+    // paler, it was still the faintest court, held by its outline alone.
     const bool pixel = InchiostroDelPixelInUso();
-    const Tinta crema = pixel ? Tono(QColor(0xF4, 0xE8, 0xC4), QColor(0xE8, 0xD6, 0xA4), QColor(0xAC, 0x94, 0x62))
+    const Tinta crema = pixel ? Tono(QColor(0xF0, 0xDE, 0xB0), QColor(0xE2, 0xC6, 0x8C), QColor(0x9C, 0x7A, 0x44))
                               : Tono(QColor(0xFA, 0xF0, 0xD4), QColor(0xEE, 0xDE, 0xB2), QColor(0xC2, 0xA8, 0x74));
-    const Tinta criniBiondi = Tono(QColor(0xFA, 0xF0, 0xCC), QColor(0xE8, 0xD4, 0x98), QColor(0xB8, 0x9E, 0x60));
+    const Tinta criniBiondi = pixel
+        ? Tono(QColor(0xE6, 0xC8, 0x80), QColor(0xC8, 0x9C, 0x4C), QColor(0x8E, 0x68, 0x2C))
+        : Tono(QColor(0xFA, 0xF0, 0xCC), QColor(0xE8, 0xD4, 0x98), QColor(0xB8, 0x9E, 0x60));
     // The dappled grey a steel grey, a clear step darker than the white and
     // with a near-black mane: the two were read as one grey horse.
     const Tinta grigio = Tono(QColor(0xC8, 0xCE, 0xD8), QColor(0x98, 0xA0, 0xAE), QColor(0x66, 0x6E, 0x7E));
@@ -156,7 +160,8 @@ Cavaliere Di(Seme seme)
                 1.4};
     case Seme::Denari: // rearing, the coin held up over his head by the far arm, behind him: held up before him,
                        // it hid the horse's head; the tail swung out clear of the hind legs (hanging down beside
-                       // them it was read as a third)
+                       // them it was read as a third); sat forward, towards the withers (on the common seat, over
+                       // the rearing horse's loins, he left its neck long and empty before him)
         return {true,
                 {{{29, 50}, {35.6, 48.8}, {38.2, 52.6}, {38.8, 54.6}},
                  {{27.6, 50}, {32.2, 53.6}, {30.6, 58.2}, {29.8, 59.8}},
@@ -180,7 +185,7 @@ Cavaliere Di(Seme seme)
                 23.6,
                 {0.3, -0.1, 0.1, 0.9, 0.1, 0, Qt::transparent, 0, 0, 0.1, -0.5, 0.7, 0.0, volti::Taglio::Aperto,
                  fanti::Lineamenti::Bocca::Sorride, QColor(0x4C, 0x60, 0x74), volti::Naso::Largo, fanti::kPelleChiaraT},
-                0,
+                2.2,
                 1.4};
     case Seme::Spade: // a high-stepping trot, the neck arched; the sword raised before him by the far arm, more
                       // upright, his fist well forward of his helmet (on its crest, the blade seemed to grow out of
