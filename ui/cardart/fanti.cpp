@@ -7,6 +7,9 @@
 #include "sagome.h"
 #include "stampa.h"
 
+#include <QtMath>
+
+#include <cmath>
 #include <utility>
 
 namespace belvane::cardart {
@@ -317,7 +320,7 @@ void FanteDiDenari(QPainter &p)
 // Where the knave of swords rests his hand on his sword's pommel, how long
 // the sword is and how far past point down it leans out from his side.
 constexpr QPointF kPugnoFanteSpade(12.4, 36.4);
-constexpr qreal kSpadaFante = 31;
+constexpr qreal kSpadaFante = 30;
 constexpr qreal kPendenzaSpadaFante = 184;
 
 // A page in the swords' blue under a broad black hat, his sword point down
@@ -339,10 +342,18 @@ void FanteDiSpade(QPainter &p)
     Scarpa(p, {20.4, 62.8}, {16.6, 63.2});
     Scarpa(p, {30.8, 62.8}, {34.6, 63.2});
     // The sword stands at his side, clear of him against the white, its
-    // point on the ground: leaning on it he holds it, he has not dropped it.
+    // point just off the ground: leaning on it he holds it, he has not
+    // dropped it (its point in the blue ground, it read as a walking stick).
     // The slender one at every size: the pip's broad blade turned point down
-    // hung from his hand like a blue pennant.
-    SpadaTenuta(p, kPugnoFanteSpade, kSpadaFante, kPendenzaSpadaFante, -1, true);
+    // hung from his hand like a blue pennant. His fist round the grip's
+    // middle, the pommel above it: on the pommel his hand seemed to rest on
+    // the guard alone.
+    {
+        const qreal a = qDegreesToRadians(kPendenzaSpadaFante);
+        const Impugnatura presa = ImpugnaturaDellaSpada(kSpadaFante, Ornato::No);
+        EmblemaTenuto(p, Seme::Spade, kPugnoFanteSpade + QPointF(std::sin(a), -std::cos(a)) * presa.centro, kSpadaFante,
+                      kPendenzaSpadaFante, Ornato::No, kCurvaSpadaTenuta);
+    }
     // Hair to the jaw under the hat's brim.
     const Profilo capelli{{21.4, 14},   {21.6, 11.6}, {25.5, 11},   {29.4, 11.6}, {29.6, 14}, {29.2, 16},
                           {29.8, 18.4}, {28.6, 19.6}, {22.4, 19.6}, {21.2, 18.4}, {21.8, 16}};
@@ -350,14 +361,15 @@ void FanteDiSpade(QPainter &p)
     Segna(p, Tratti({{{28.4, 13.6}, {29, 15.6}, {28.6, 18.2}}, {{22.6, 13.6}, {22.2, 15.6}, {22.6, 18.2}}}),
           kCastanoT.luce);
     Forma(p, ProfiloArto({{{25.5, 18}, 3.9}, {{25.5, 21.5}, 4.2}}), kPelleT, 0.8, 0, kBordoPelle);
-    // Puffed breeches, paned in gold over the blue.
+    // Puffed breeches red as his hose, paned in gold: in the doublet's blue,
+    // he was one blue mass with his sword and his ground.
     const Profilo calzoni{{20.2, 37.4}, {25.4, 36.8}, {30.8, 37.4}, {31.6, 43.4},
                           {28.2, 45.8}, {25.4, 44.0}, {22.6, 45.8}, {19.4, 43.4}};
-    Forma(p, calzoni, azzurro, 0.8, 0.5);
+    Forma(p, calzoni, kRossoT, 0.8, 0.5);
     QPainterPath liste;
     for (qreal x : {22.2, 24.4, 26.6, 28.8})
         liste.addPath(Taglio(x, 38.0, 44.4, 0.5));
-    Riempi(p, liste, kOcraT.corpo, azzurro.ombra, kTrattoInterno);
+    Riempi(p, liste, kOcraT.corpo, kRossoT.ombra, kTrattoInterno);
     // The doublet, slashed to show the white shirt: white slashes on the
     // blue are what the eye catches at the natural size.
     const Profilo farsetto{{20.0, 22.4}, {25.4, 21.4}, {30.8, 22.4}, {31.2, 27},   {29.4, 33.4},
