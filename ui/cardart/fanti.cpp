@@ -227,7 +227,7 @@ void FanteDiCoppe(QPainter &p)
 }
 
 // A fair-haired page: the coin borne up beside his head and his eyes on it,
-// a fist on the hip, a golden tunic to the knee over black hose.
+// a fist on the hip, a tunic to the knee over black hose.
 void FanteDiDenari(QPainter &p)
 {
     // Drawn a pixel to the left, to leave his coin room by the card's edge.
@@ -253,29 +253,25 @@ void FanteDiDenari(QPainter &p)
                           {23.0, 19.4}, {21.8, 19.0}, {17.2, 19.0}, {16.0, 19.4}, {15.1, 18.0}};
     Forma(p, zazzera, kBiondoT, 0.8, 0.5);
     Segna(p, Tratti({{{16.2, 14}, {16.0, 18.6}}, {{22.8, 14}, {23.0, 18.6}}}), kBiondoT.ombra);
-    // The tunic, gathered at the waist and falling to the knee, edged in
-    // black velvet: in his suit's gold, as the coin he bears. In crimson he
-    // was read at the natural size as a knave of cups.
-    const Tinta oro{QColor(0xF8, 0xDC, 0x78), QColor(0xE4, 0xAE, 0x2E), QColor(0xA6, 0x70, 0x14)};
+    // The tunic, gathered at the waist and falling to the knee, edged in gold.
     const Profilo cappotto{{13.6, 22.6}, {19.5, 21.6}, {25.4, 22.4}, {26.2, 27.5}, {24.6, 33.6}, {27.0, 39.6},
                            {28.4, 46.4}, {19.8, 47.4}, {11.0, 46.4}, {12.4, 39.6}, {15, 33.6},   {13.4, 27.5}};
-    Forma(p, cappotto, oro, 1.2, 0.6);
-    OmbraOltre(p, cappotto, {21, 21}, {24.6, 48}, oro.ombra);
-    OmbraOltre(p, cappotto, {12.8, 48}, {15.8, 21}, oro.luce, false);
+    Forma(p, cappotto, kCremisiT, 1.2, 0.6);
+    OmbraOltre(p, cappotto, {21, 21}, {24.6, 48}, kCremisiT.ombra);
+    OmbraOltre(p, cappotto, {12.8, 48}, {15.8, 21}, kCremisiT.luce, false);
     Segna(p,
           Tratti({{{17.2, 35.6}, {15.4, 40.6}, {14.4, 46.2}},
                   {{22.6, 35.6}, {24.4, 40.6}, {25.4, 46.4}},
                   {{18.4, 35.6}, {17.8, 41.0}, {17.6, 46.8}}}),
-          oro.ombra, kPiega);
-    Bordura(p, Tratti({{{19.5, 22.4}, {19.5, 33}, {19.8, 47.0}}}), kNeroT.corpo, kOcraT.corpo, 1.2);
-    Bordura(p, Tratti({{{11.6, 45.8}, {19.8, 46.8}, {27.8, 45.8}}}), kNeroT.corpo, kOcraT.corpo, 1.1);
+          kCremisiT.ombra, kPiega);
+    Bordura(p, Tratti({{{19.5, 22.4}, {19.5, 33}, {19.8, 47.0}}}), kOcraT.corpo, kCremisiT.corpo, 1.2);
+    Bordura(p, Tratti({{{11.6, 45.8}, {19.8, 46.8}, {27.8, 45.8}}}), kOcraT.corpo, kCremisiT.corpo, 1.1);
     QPainterPath bottoni;
     for (qreal y : {25.0, 28.0, 31.0})
         bottoni.addEllipse(QPointF(19.5, y), 0.6, 0.6);
     Riempi(p, bottoni, kOcraT.luce, kOcraT.ombra, kTrattoInterno);
     Forma(p, ProfiloArto({{{15, 33.8}, 1.7}, {{24.6, 33.6}, 1.7}}), kMarroneT, 0.4, 0);
-    // The fist on the hip; crimson sleeves, as his cap, between the gold of
-    // the tunic and of the coin.
+    // The fist on the hip.
     const Profilo sinistro = ProfiloArto({{{14.2, 23.2}, 3.9}, {{9.2, 29.6}, 3.3}, {{13.8, 34.8}, 2.7}});
     Forma(p, sinistro, kCremisiT, 0.8, 0.5);
     OmbraOltre(p, sinistro, {13.4, 23.2}, {10, 35}, kCremisiT.ombra);
