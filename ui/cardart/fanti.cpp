@@ -111,8 +111,9 @@ void FanteDiBastoni(QPainter &p)
     Forma(p, destro, kViolaT, 0.8, 0.5);
     OmbraOltre(p, destro, {24, 23.8}, {32.0 + kScosta, 33.0}, kViolaT.ombra);
     // His fist a little above the butt, which shows below it; at his waist,
-    // the cudgel's head by his cap: lower, it dangled from his hand.
-    EmblemaTenuto(p, Seme::Bastoni, {35.4 + kScosta, 25.4}, 26, 10);
+    // the cudgel's head by his cap: lower, it dangled from his hand. As long
+    // as the card's top allows: shorter, it was a green stub beside him.
+    EmblemaTenuto(p, Seme::Bastoni, {34.8 + kScosta, 23.6}, 29, 8);
     Mano(p, {33.8 + kScosta, 34.2}, 1.5, 10, kPelleBrunaT);
     // Puffed sleeve heads, slashed.
     for (const auto &[x, a] : {std::pair{14.8, -35.0}, std::pair{24.6, 40.0}}) {

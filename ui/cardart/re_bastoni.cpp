@@ -21,7 +21,7 @@ constexpr QPointF kViso{21.5, 17.5};
 // size. Whole pixels, so that his eyes keep theirs.
 constexpr qreal kScosta = 2;
 // His fist round the cudgel, where it is drawn.
-constexpr QPointF kPugno{35.9, 30.0};
+constexpr QPointF kPugno{35.0, 31.0};
 // A king in his prime, black-haired, his black beard forked: old and
 // white-bearded, he was told from the Re di Denari only by his robe, and his
 // beard ran into the ermine. The beard's strands and outline in a tone light
@@ -242,15 +242,16 @@ void ReDiBastoni(QPainter &p)
 
     // The cudgel held upright at arm's length, its head beside his crown;
     // in the larger drawing shorter, in proportion to him. His fist closes
-    // a little above the butt, which shows below it: at the very end the
-    // cudgel looked balanced on his knuckles.
-    const qreal bastone = InchiostroDelPixelInUso() ? 27 : 23.4;
+    // well above the butt, a hand's breadth of it below: near the very end
+    // the cudgel looked balanced on his knuckles, a torch or a sceptre, and
+    // smaller than the knave's.
+    const qreal bastone = InchiostroDelPixelInUso() ? 30 : 26;
     // Leaning out a little less than it might: further out from him, its
     // head would reach the card's edge.
     constexpr qreal kPendenza = 4;
     const QPointF impugnatura = kPugno + QPointF(-1.5, 1.25),
                   lungo(std::sin(qDegreesToRadians(kPendenza)), -std::cos(qDegreesToRadians(kPendenza)));
-    EmblemaTenuto(p, Seme::Bastoni, impugnatura + lungo * (bastone / 2 - 2.6), bastone, kPendenza);
+    EmblemaTenuto(p, Seme::Bastoni, impugnatura + lungo * (bastone / 2 - 4.6), bastone, kPendenza);
     Mano(p, kPugno, 1.6, kPendenza);
 }
 
