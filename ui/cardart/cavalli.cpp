@@ -160,8 +160,7 @@ Cavaliere Di(Seme seme)
                 1.4};
     case Seme::Denari: // rearing, the coin held up over his head by the far arm, behind him: held up before him,
                        // it hid the horse's head; the tail swung out clear of the hind legs (hanging down beside
-                       // them it was read as a third); sat forward, towards the withers (on the common seat, over
-                       // the rearing horse's loins, he left its neck long and empty before him)
+                       // them it was read as a third)
         return {true,
                 {{{29, 50}, {35.6, 48.8}, {38.2, 52.6}, {38.8, 54.6}},
                  {{27.6, 50}, {32.2, 53.6}, {30.6, 58.2}, {29.8, 59.8}},
@@ -185,7 +184,7 @@ Cavaliere Di(Seme seme)
                 23.6,
                 {0.3, -0.1, 0.1, 0.9, 0.1, 0, Qt::transparent, 0, 0, 0.1, -0.5, 0.7, 0.0, volti::Taglio::Aperto,
                  fanti::Lineamenti::Bocca::Sorride, QColor(0x4C, 0x60, 0x74), volti::Naso::Largo, fanti::kPelleChiaraT},
-                2.2,
+                0,
                 1.4};
     case Seme::Spade: // a high-stepping trot, the neck arched; the sword raised before him by the far arm, more
                       // upright, his fist well forward of his helmet (on its crest, the blade seemed to grow out of
