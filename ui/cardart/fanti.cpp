@@ -331,7 +331,10 @@ constexpr qreal kPendenzaSpadaFante = 184;
 // helmet's top a crown. The hat's wide dark brim is nothing like a crown.)
 void FanteDiSpade(QPainter &p)
 {
-    const Tinta azzurro{QColor(0x88, 0xAE, 0xEE), QColor(0x36, 0x66, 0xCA), QColor(0x1C, 0x3A, 0x8C)};
+    // A sky blue, lighter than the blade, the ground and the king's and the
+    // horseman's blue: in their deep blue he stood as one blue column with
+    // his sword and his ground, and as a third of the same blue figure.
+    const Tinta azzurro{QColor(0xB4, 0xD2, 0xF8), QColor(0x6C, 0xA6, 0xEA), QColor(0x34, 0x68, 0xBC)};
     // Feet apart, his weight on both: a page at ease, not stepping.
     for (const auto &[d, x] : {std::pair{-1.0, 23.2}, std::pair{1.0, 27.8}}) {
         const Profilo gamba = ProfiloArto(
@@ -349,11 +352,15 @@ void FanteDiSpade(QPainter &p)
     // hung from his hand like a blue pennant. His fist round the grip's
     // middle, the pommel above it: on the pommel his hand seemed to rest on
     // the guard alone.
+    // At the natural size half as wide again and straight: there the slender
+    // blade was a faint streak by his leg, and its curve a ragged edge.
     {
         const qreal a = qDegreesToRadians(kPendenzaSpadaFante);
         const Impugnatura presa = ImpugnaturaDellaSpada(kSpadaFante, Ornato::No);
-        EmblemaTenuto(p, Seme::Spade, kPugnoFanteSpade + QPointF(std::sin(a), -std::cos(a)) * presa.centro, kSpadaFante,
-                      kPendenzaSpadaFante, Ornato::No, kCurvaSpadaTenuta);
+        const QPointF centro = kPugnoFanteSpade + QPointF(std::sin(a), -std::cos(a)) * presa.centro;
+        const PiuGrandeAlPixel largo(p, centro, 1.25, 1);
+        EmblemaTenuto(p, Seme::Spade, centro, kSpadaFante, kPendenzaSpadaFante, Ornato::No,
+                      InchiostroDelPixelInUso() ? 0 : kCurvaSpadaTenuta);
     }
     // Hair to the jaw under the hat's brim.
     const Profilo capelli{{21.4, 14},   {21.6, 11.6}, {25.5, 11},   {29.4, 11.6}, {29.6, 14}, {29.2, 16},
