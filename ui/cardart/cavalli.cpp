@@ -106,7 +106,8 @@ Cavaliere Di(Seme seme)
     const Tinta criniArdesia = Tono(QColor(0x8A, 0x8A, 0x98), QColor(0x62, 0x62, 0x74), QColor(0x42, 0x42, 0x54));
     switch (seme) {
     case Seme::Bastoni: // walking to the left, the near foreleg raised; the club held up behind him at arm's length,
-                        // clear of his plumed hat (by his head it was read as part of it)
+                        // clear of his plumed hat (by his head it was read as part of it); a green saddle cloth
+                        // under his red hose (a red one made his leg and the cloth one red block)
         return {true,
                 {{{29, 50}, {33.6, 54.2}, {32.4, 58.8}, {30.8, 60.0}},
                  {{27.6, 50}, {27.4, 57.8}, {27.6, 62.8}, {28.5, 64.6}},
@@ -121,7 +122,7 @@ Cavaliere Di(Seme seme)
                 {12.6, 30.0},
                 -10,
                 30,
-                {dun, criniScuri, Tono(Smorza(kRosso)), kOro, kBriglia, false, true},
+                {dun, criniScuri, Tono(Smorza(kVerde)), kOro, kBriglia, false, true},
                 0,
                 {25.8, 47.8},
                 {24.8, 55},
@@ -190,7 +191,8 @@ Cavaliere Di(Seme seme)
                       // upright, his fist well forward of his helmet (on its crest, the blade seemed to grow out of
                       // it), the near arm over his coat to the reins (with both arms on the far side the rein hand
                       // had no arm leading to it); the raised arm in one line from the shoulder, full enough at the
-                      // natural size to read as an arm (bent at the elbow it broke into a stub and a bar)
+                      // natural size to read as an arm (bent at the elbow it broke into a stub and a bar); his
+                      // coat's skirt short enough to show his saddle cloth (longer, it left a sliver of it)
         return {true,
                 {{{29, 50}, {34.8, 51.6}, {35.0, 56.8}, {35.8, 58.4}},
                  {{27.6, 50}, {27.4, 57.8}, {27.0, 62.8}, {28.0, 64.6}},
@@ -210,7 +212,7 @@ Cavaliere Di(Seme seme)
                 {24.4, 48.4},
                 {22.6, 55.4},
                 {27, 38},
-                8.6,
+                6.6,
                 20.8,
                 {0.3, 0.3, 0.4, -0.3, -0.1, 0, QColor(0x9C, 0x6C, 0x44), 1.0, 0.9, 0.4, 0.8, -0.3, 0.8,
                  volti::Taglio::Allungato, fanti::Lineamenti::Bocca::Quieta, QColor(0x70, 0x5C, 0x30),

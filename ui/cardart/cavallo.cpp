@@ -455,7 +455,7 @@ QPointF DisegnaCavallo(const Tela &tela, const Andatura &a, const Finimenti &f)
 }
 
 // How far before the seat the saddle cloth's middle is, in the horse's frame.
-constexpr qreal kAvantiTelo = 2.0;
+constexpr qreal kAvantiTelo = 1.4;
 
 void DisegnaSella(const Tela &tela, QPointF s, const Finimenti &f)
 {
