@@ -230,10 +230,14 @@ void ReDiBastoni(QPainter &p)
                        {14.2, 26.8}}),
               {{16.6, 25.0}, {19.2, 26.2}, {24.0, 26.4}, {27.0, 25.2}, {21.6, 23.6}});
 
+    // At the natural size his beard shorter and narrower: there, as long as
+    // in the larger drawing, it was a dark block over his mouth, and his face
+    // a smudge between black hair and beard.
     Testa(p,
-          {kViso, 1, InchiostroDelPixelInUso() ? kCapelliNeriPixel : kCapelliNeri, kBarbaNera, 4.6, 3.3, 3.0, false,
-           0.3, 0.5, -0.4, volti::Taglio::Mandorla, Capo::Bocca::Serrata, Capo::Taglio::Forcuto,
-           QColor(0x4A, 0x36, 0x26), volti::Naso::Aquilino});
+          {kViso, 1, InchiostroDelPixelInUso() ? kCapelliNeriPixel : kCapelliNeri, kBarbaNera,
+           InchiostroDelPixelInUso() ? 3.6 : 4.6, InchiostroDelPixelInUso() ? 2.5 : 3.3, 3.0, false, 0.3, 0.5, -0.4,
+           volti::Taglio::Mandorla, Capo::Bocca::Serrata, Capo::Taglio::Forcuto, QColor(0x4A, 0x36, 0x26),
+           volti::Naso::Aquilino});
     {
         const PiuGrandeAlPixel grande(p, {21.5, 14.6}, kCoronaAlPixel, kCoronaAlPixel);
         CoronaChiusa(p);
