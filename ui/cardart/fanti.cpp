@@ -352,8 +352,9 @@ void FanteDiSpade(QPainter &p)
     // hung from his hand like a blue pennant. His fist round the grip's
     // middle, the pommel above it: on the pommel his hand seemed to rest on
     // the guard alone.
-    // At the natural size half as wide again and straight: there the slender
-    // blade was a faint streak by his leg, and its curve a ragged edge.
+    // At the natural size a quarter as wide again and straight: there the
+    // slender blade was a faint streak by his leg, and its curve a ragged
+    // edge.
     {
         const qreal a = qDegreesToRadians(kPendenzaSpadaFante);
         const Impugnatura presa = ImpugnaturaDellaSpada(kSpadaFante, Ornato::No);
