@@ -88,11 +88,15 @@ Cavaliere Di(Seme seme)
     // (the cream, a shade paler still, was read as the faintest figure).
     // At the natural size both a shade deeper again, the white a pale grey,
     // and more widely shaded (Finimenti::pallido): there, outlined on the
-    // white card, the two still faded and left the rider floating.
+    // white card, the two still faded and left the rider floating. There
+    // the cream a warm isabelline, its shade and flaxen mane a golden brown:
+    // paler, it was still the faintest court, held by its outline alone.
     const bool pixel = InchiostroDelPixelInUso();
-    const Tinta crema = pixel ? Tono(QColor(0xF4, 0xE8, 0xC4), QColor(0xE8, 0xD6, 0xA4), QColor(0xAC, 0x94, 0x62))
+    const Tinta crema = pixel ? Tono(QColor(0xF0, 0xDE, 0xB0), QColor(0xE2, 0xC6, 0x8C), QColor(0x9C, 0x7A, 0x44))
                               : Tono(QColor(0xFA, 0xF0, 0xD4), QColor(0xEE, 0xDE, 0xB2), QColor(0xC2, 0xA8, 0x74));
-    const Tinta criniBiondi = Tono(QColor(0xFA, 0xF0, 0xCC), QColor(0xE8, 0xD4, 0x98), QColor(0xB8, 0x9E, 0x60));
+    const Tinta criniBiondi = pixel
+        ? Tono(QColor(0xE6, 0xC8, 0x80), QColor(0xC8, 0x9C, 0x4C), QColor(0x8E, 0x68, 0x2C))
+        : Tono(QColor(0xFA, 0xF0, 0xCC), QColor(0xE8, 0xD4, 0x98), QColor(0xB8, 0x9E, 0x60));
     // The dappled grey a steel grey, a clear step darker than the white and
     // with a near-black mane: the two were read as one grey horse.
     const Tinta grigio = Tono(QColor(0xC8, 0xCE, 0xD8), QColor(0x98, 0xA0, 0xAE), QColor(0x66, 0x6E, 0x7E));
@@ -102,7 +106,8 @@ Cavaliere Di(Seme seme)
     const Tinta criniArdesia = Tono(QColor(0x8A, 0x8A, 0x98), QColor(0x62, 0x62, 0x74), QColor(0x42, 0x42, 0x54));
     switch (seme) {
     case Seme::Bastoni: // walking to the left, the near foreleg raised; the club held up behind him at arm's length,
-                        // clear of his plumed hat (by his head it was read as part of it)
+                        // clear of his plumed hat (by his head it was read as part of it); a green saddle cloth
+                        // under his red hose (a red one made his leg and the cloth one red block)
         return {true,
                 {{{29, 50}, {33.6, 54.2}, {32.4, 58.8}, {30.8, 60.0}},
                  {{27.6, 50}, {27.4, 57.8}, {27.6, 62.8}, {28.5, 64.6}},
@@ -117,7 +122,7 @@ Cavaliere Di(Seme seme)
                 {12.6, 30.0},
                 -10,
                 30,
-                {dun, criniScuri, Tono(Smorza(kRosso)), kOro, kBriglia, false, true},
+                {dun, criniScuri, Tono(Smorza(kVerde)), kOro, kBriglia, false, true},
                 0,
                 {25.8, 47.8},
                 {24.8, 55},
@@ -186,7 +191,8 @@ Cavaliere Di(Seme seme)
                       // upright, his fist well forward of his helmet (on its crest, the blade seemed to grow out of
                       // it), the near arm over his coat to the reins (with both arms on the far side the rein hand
                       // had no arm leading to it); the raised arm in one line from the shoulder, full enough at the
-                      // natural size to read as an arm (bent at the elbow it broke into a stub and a bar)
+                      // natural size to read as an arm (bent at the elbow it broke into a stub and a bar); his
+                      // coat's skirt short enough to show his saddle cloth (longer, it left a sliver of it)
         return {true,
                 {{{29, 50}, {34.8, 51.6}, {35.0, 56.8}, {35.8, 58.4}},
                  {{27.6, 50}, {27.4, 57.8}, {27.0, 62.8}, {28.0, 64.6}},
@@ -206,7 +212,7 @@ Cavaliere Di(Seme seme)
                 {24.4, 48.4},
                 {22.6, 55.4},
                 {27, 38},
-                8.6,
+                6.6,
                 20.8,
                 {0.3, 0.3, 0.4, -0.3, -0.1, 0, QColor(0x9C, 0x6C, 0x44), 1.0, 0.9, 0.4, 0.8, -0.3, 0.8,
                  volti::Taglio::Allungato, fanti::Lineamenti::Bocca::Quieta, QColor(0x70, 0x5C, 0x30),

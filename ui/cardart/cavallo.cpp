@@ -454,23 +454,29 @@ QPointF DisegnaCavallo(const Tela &tela, const Andatura &a, const Finimenti &f)
     return giroCapo.map(QPointF(39.2, 36.8));
 }
 
+// How far before the seat the saddle cloth's middle is, in the horse's frame.
+constexpr qreal kAvantiTelo = 1.4;
+
 void DisegnaSella(const Tela &tela, QPointF s, const Finimenti &f)
 {
-    // The cloth hangs from the back in folds and ends in a scalloped border.
+    // The cloth hangs from the back in folds and ends in a scalloped border,
+    // as far before the seat as behind the cantle: laid mostly behind it,
+    // the rider seemed perched on its front edge, over the withers.
+    const QPointF t = s + QPointF(kAvantiTelo, -0.15 * kAvantiTelo);
     QPainterPath telo;
-    telo.moveTo(s + QPointF(-6.2, 0.4));
-    telo.cubicTo(s + QPointF(-2, 1.6), s + QPointF(2, 1.2), s + QPointF(5.2, -0.4));
-    telo.lineTo(s + QPointF(6.4, 8.0));
+    telo.moveTo(t + QPointF(-6.2, 0.4));
+    telo.cubicTo(t + QPointF(-2, 1.6), t + QPointF(2, 1.2), t + QPointF(5.2, -0.4));
+    telo.lineTo(t + QPointF(6.4, 8.0));
     for (int i = 0; i < 5; ++i) {
         const qreal x = 6.4 - 2.6 * (i + 1);
-        telo.quadTo(s + QPointF(x + 1.3, 9.6 - 0.1 * i), s + QPointF(x, 8.1 - 0.05 * i));
+        telo.quadTo(t + QPointF(x + 1.3, 9.6 - 0.1 * i), t + QPointF(x, 8.1 - 0.05 * i));
     }
     telo.closeSubpath();
     tela.Modella(telo, f.gualdrappa, kContorno, 1.0, 0.6);
     tela.Tratteggia(telo, f.gualdrappa.ombra, 1.4, 80);
     QPainterPath orlo;
-    orlo.moveTo(s + QPointF(-6.2, 7.0));
-    orlo.lineTo(s + QPointF(6.2, 6.7));
+    orlo.moveTo(t + QPointF(-6.2, 7.0));
+    orlo.lineTo(t + QPointF(6.2, 6.7));
     tela.Tratto(orlo, f.bordura, 0.8);
     // Cantle and pommel rise either side of the seat.
     QPainterPath sella;

@@ -7,6 +7,9 @@
 #include "sagome.h"
 #include "stampa.h"
 
+#include <QtMath>
+
+#include <cmath>
 #include <utility>
 
 namespace belvane::cardart {
@@ -23,6 +26,12 @@ namespace fanti {
 // braided in gold; his cudgel held upright at his side.
 void FanteDiBastoni(QPainter &p)
 {
+    // Drawn to the left of where his shapes are given, his cudgel and the
+    // fist round it where they are: the white and the violet sleeve between
+    // them keep the green cudgel off his green doublet at the natural size.
+    constexpr qreal kScosta = kScostaBastoni;
+    p.save();
+    p.translate(-kScosta, 0);
     // The doublet a green well darker than the cudgel's and the ground's: in
     // their own green the cudgel ran into it over the green ground and was
     // lost at the natural size; in violet, as the knave of swords' cape and
@@ -97,12 +106,15 @@ void FanteDiBastoni(QPainter &p)
     Mano(p, {14.8, 35.6}, 1.4, -30, kPelleBrunaT);
     // The other arm down and out, the fist round the cudgel's grip, its
     // head standing up clear of his shoulder.
-    const Profilo destro = ProfiloArto({{{24.8, 22.8}, 3.8}, {{29.2, 29.6}, 3.2}, {{32.4, 35.8}, 2.6}});
+    const Profilo destro =
+        ProfiloArto({{{24.8, 22.8}, 3.8}, {{29.4 + kScosta, 29.0}, 3.2}, {{32.6 + kScosta, 32.6}, 2.6}});
     Forma(p, destro, kViolaT, 0.8, 0.5);
-    OmbraOltre(p, destro, {24, 23.8}, {31.8, 36.2}, kViolaT.ombra);
-    // His fist a little above the butt, which shows below it.
-    EmblemaTenuto(p, Seme::Bastoni, {35.0, 28.6}, 26, 10);
-    Mano(p, {33.4, 37.4}, 1.5, 10, kPelleBrunaT);
+    OmbraOltre(p, destro, {24, 23.8}, {32.0 + kScosta, 33.0}, kViolaT.ombra);
+    // His fist a little above the butt, which shows below it; at his waist,
+    // the cudgel's head by his cap: lower, it dangled from his hand. As long
+    // as the card's top allows: shorter, it was a green stub beside him.
+    EmblemaTenuto(p, Seme::Bastoni, {34.8 + kScosta, 23.6}, 29, 8);
+    Mano(p, {33.8 + kScosta, 34.2}, 1.5, 10, kPelleBrunaT);
     // Puffed sleeve heads, slashed.
     for (const auto &[x, a] : {std::pair{14.8, -35.0}, std::pair{24.6, 40.0}}) {
         const Profilo spalla = Ovale({x, 23}, 2.5, 1.7, a);
@@ -110,7 +122,7 @@ void FanteDiBastoni(QPainter &p)
         Segna(p, Tratti({{{x - 0.8, 22}, {x - 0.6, 24}}, {{x + 0.6, 22}, {x + 0.8, 24}}}), kOcraT.corpo, 0.45);
     }
     Forma(p, {{16, 21.6}, {19.5, 20.2}, {23, 21.6}, {21.4, 23.2}, {19.5, 22.4}, {17.6, 23.2}}, kLinoT, 0.4, 0);
-    Volto(p, CentroViso(Seme::Bastoni), 0.5, 4, 0,
+    Volto(p, CentroViso(Seme::Bastoni) + QPointF(kScosta, 0), 0.5, 4, 0,
           {0.1, 0, -0.2, 0.2, 0, 0, Qt::transparent, 0, 0, -0.2, 0, 0.2, 0, volti::Taglio::Aperto,
            Lineamenti::Bocca::Quieta, QColor(0x6A, 0x58, 0x2C), volti::Naso::Largo, kPelleBrunaT});
     // A soft bonnet of violet cloth puffed over to one side above a red band
@@ -124,6 +136,7 @@ void FanteDiBastoni(QPainter &p)
           kViolaT.ombra, kPiega);
     const Profilo risvolto{{15.0, 12.8}, {15.2, 10.4}, {19.5, 9.6}, {23.8, 10.4}, {24.0, 12.8}, {19.5, 12.0}};
     Forma(p, risvolto, kRossoT, 0.6, 0.4);
+    p.restore();
 }
 
 // Stepping forward, the cup carried at his waist, his other fist on the hip,
@@ -305,101 +318,119 @@ void FanteDiDenari(QPainter &p)
     p.restore();
 }
 
-// Where the knave of swords holds his sword, how long it is and how far it
-// leans from upright (negative: out to his right, the card's left).
-constexpr QPointF kPugnoFanteSpade(13.8, 30.8);
-constexpr qreal kSpadaFante = 24;
-constexpr qreal kPendenzaSpadaFante = -20;
+// Where the knave of swords rests his hand on his sword's pommel, how long
+// the sword is and how far past point down it leans out from his side.
+constexpr QPointF kPugnoFanteSpade(12.4, 36.4);
+constexpr qreal kSpadaFante = 30;
+constexpr qreal kPendenzaSpadaFante = 184;
 
-// A young soldier, beardless as every knave: the sword raised slantwise
-// before him, the other hand on his hip under a short cape, a steel
-// morion. (Bearded, in grey steel with a blue sword, he was read as the
-// king of swords' twin, and as a mercenary rather than a page.)
+// A page in the swords' blue under a broad black hat, his sword point down
+// at his side, a hand on its pommel as on a cane, the other fist on his hip.
+// (In a steel doublet and morion, the sword raised, he was read at the
+// natural size as the king of swords: both grey men with a blue sword, the
+// helmet's top a crown. The hat's wide dark brim is nothing like a crown.)
 void FanteDiSpade(QPainter &p)
 {
-    for (const auto &[d, x] : {std::pair{-1.0, 23.0}, std::pair{1.0, 27.8}}) {
+    // A sky blue, lighter than the blade, the ground and the king's and the
+    // horseman's blue: in their deep blue he stood as one blue column with
+    // his sword and his ground, and as a third of the same blue figure.
+    const Tinta azzurro{QColor(0xB4, 0xD2, 0xF8), QColor(0x6C, 0xA6, 0xEA), QColor(0x34, 0x68, 0xBC)};
+    // Feet apart, his weight on both: a page at ease, not stepping.
+    for (const auto &[d, x] : {std::pair{-1.0, 23.2}, std::pair{1.0, 27.8}}) {
         const Profilo gamba = ProfiloArto(
-            {{{x, 44}, 3.8}, {{x + d * 1.3, 52.2}, 2.8}, {{x + d * 1.7, 55.4}, 3.1}, {{x + d * 2.4, 61.6}, 2.2}});
+            {{{x, 42}, 3.8}, {{x + d * 1.6, 51.6}, 2.8}, {{x + d * 2.0, 55.0}, 3.1}, {{x + d * 2.8, 61.6}, 2.2}});
         Forma(p, gamba, kRossoT, 0.7, 0.5);
-        OmbraOltre(p, gamba, {x, 44}, {x + d * 2.4, 62}, kRossoT.ombra);
-        Segna(p, Tratti({{{x + d * 1.6 - 1.6, 54.6}, {x + d * 1.6 + 1.6, 54.8}}}), kOcraT.corpo, kPiega);
+        OmbraOltre(p, gamba, {x, 42}, {x + d * 2.8, 62}, kRossoT.ombra);
+        Segna(p, Tratti({{{x + d * 2.0 - 1.6, 54.2}, {x + d * 2.0 + 1.6, 54.4}}}), kOcraT.corpo, kPiega);
     }
-    Scarpa(p, {20.8, 62.8}, {16.8, 63.2});
-    Scarpa(p, {30.6, 62.8}, {34.2, 63.2});
-    const Profilo capelli{{21.6, 15}, {22, 11},   {25.5, 10},   {29, 11},  {29.6, 14},
-                          {29, 16},   {29.6, 18}, {28.6, 19.4}, {22.4, 19}};
+    Scarpa(p, {20.4, 62.8}, {16.6, 63.2});
+    Scarpa(p, {30.8, 62.8}, {34.6, 63.2});
+    // The sword stands at his side, clear of him against the white, its
+    // point just off the ground: leaning on it he holds it, he has not
+    // dropped it (its point in the blue ground, it read as a walking stick).
+    // The slender one at every size: the pip's broad blade turned point down
+    // hung from his hand like a blue pennant. His fist round the grip's
+    // middle, the pommel above it: on the pommel his hand seemed to rest on
+    // the guard alone.
+    // At the natural size a quarter as wide again and straight: there the
+    // slender blade was a faint streak by his leg, and its curve a ragged
+    // edge.
+    {
+        const qreal a = qDegreesToRadians(kPendenzaSpadaFante);
+        const Impugnatura presa = ImpugnaturaDellaSpada(kSpadaFante, Ornato::No);
+        const QPointF centro = kPugnoFanteSpade + QPointF(std::sin(a), -std::cos(a)) * presa.centro;
+        const PiuGrandeAlPixel largo(p, centro, 1.25, 1);
+        EmblemaTenuto(p, Seme::Spade, centro, kSpadaFante, kPendenzaSpadaFante, Ornato::No,
+                      InchiostroDelPixelInUso() ? 0 : kCurvaSpadaTenuta);
+    }
+    // Hair to the jaw under the hat's brim.
+    const Profilo capelli{{21.4, 14},   {21.6, 11.6}, {25.5, 11},   {29.4, 11.6}, {29.6, 14}, {29.2, 16},
+                          {29.8, 18.4}, {28.6, 19.6}, {22.4, 19.6}, {21.2, 18.4}, {21.8, 16}};
     Forma(p, capelli, kCastanoT, 0.8, 0.5);
-    Segna(p, Tratti({{{28.4, 13.6}, {29, 15.6}, {28.4, 17.4}}, {{22.6, 13.6}, {22.2, 15.6}, {22.8, 18.2}}}),
+    Segna(p, Tratti({{{28.4, 13.6}, {29, 15.6}, {28.6, 18.2}}, {{22.6, 13.6}, {22.2, 15.6}, {22.6, 18.2}}}),
           kCastanoT.luce);
     Forma(p, ProfiloArto({{{25.5, 18}, 3.9}, {{25.5, 21.5}, 4.2}}), kPelleT, 0.8, 0, kBordoPelle);
-    // Puffed breeches, paned.
-    const Profilo calzoni{{20.2, 38}, {25.2, 37.4}, {30.6, 38},   {31.4, 44},
-                          {28, 46.4}, {25.2, 44.6}, {22.6, 46.4}, {19.4, 44}};
-    Forma(p, calzoni, kViolaT, 0.8, 0.5);
+    // Puffed breeches red as his hose, paned in gold: in the doublet's blue,
+    // he was one blue mass with his sword and his ground.
+    const Profilo calzoni{{20.2, 37.4}, {25.4, 36.8}, {30.8, 37.4}, {31.6, 43.4},
+                          {28.2, 45.8}, {25.4, 44.0}, {22.6, 45.8}, {19.4, 43.4}};
+    Forma(p, calzoni, kRossoT, 0.8, 0.5);
     QPainterPath liste;
-    for (qreal x : {22.2, 24.4, 26.8, 29.0})
-        liste.addPath(Taglio(x, 38.6, 45, 0.5));
-    Riempi(p, liste, kOcraT.corpo, kViolaT.ombra, kTrattoInterno);
-    const Profilo farsetto{{19.8, 22.4}, {25, 21.4},   {30.2, 22.4}, {30.6, 27}, {28.8, 33.6},
-                           {30.2, 40.2}, {24.6, 41.4}, {19.2, 40.2}, {21, 33.6}, {19.6, 27}};
-    // A steel-grey doublet: the sword's golden hilt stands clear of it, and
-    // a white one washed out against the card at the natural size.
-    Forma(p, farsetto, kAcciaioT);
+    for (qreal x : {22.2, 24.4, 26.6, 28.8})
+        liste.addPath(Taglio(x, 38.0, 44.4, 0.5));
+    Riempi(p, liste, kOcraT.corpo, kRossoT.ombra, kTrattoInterno);
+    // The doublet, slashed to show the white shirt: white slashes on the
+    // blue are what the eye catches at the natural size.
+    const Profilo farsetto{{20.0, 22.4}, {25.4, 21.4}, {30.8, 22.4}, {31.2, 27},   {29.4, 33.4},
+                           {30.6, 39.4}, {25.4, 40.6}, {20.2, 39.4}, {21.4, 33.4}, {19.8, 27}};
+    Forma(p, farsetto, azzurro);
     QPainterPath tagli;
-    for (qreal x : {21.8, 24.0, 26.2})
-        tagli.addPath(Taglio(x, 24, 31.6));
-    Riempi(p, tagli, kViolaT.corpo, kAcciaioT.ombra, kTrattoInterno);
-    OmbraOltre(p, farsetto, {25, 21}, {27, 42}, kAcciaioT.ombra);
-    Segna(p, Tratti({{{19.6, 40}, {24.6, 41.2}, {29.8, 40}}}), kRossoT.corpo, 0.8);
-    Forma(p, ProfiloArto({{{21, 34}, 1.4}, {{29, 33.8}, 1.4}}), kMarroneT, 0.4, 0);
-    Segna(p, Tratti({{{21.6, 35.2}, {20.2, 39.6}}, {{25, 35.2}, {24.8, 40.6}}}), kLinoT.ombra, kPiega);
-    // The sword raised slantwise, the fist out before his chest and the blade
-    // leaning out to his right clear of his head: hanging point down at his
-    // side it was read as a flap of his cape, or as dropped. The elbow low at
-    // his side, so that the whole arm shows: with the fist up under the
-    // shoulder the sword seemed glued to it.
+    for (qreal x : {23.0, 25.4, 27.8})
+        tagli.addPath(Taglio(x, 24, 31.6, 0.6));
+    Riempi(p, tagli, kLinoT.corpo, azzurro.ombra, kTrattoInterno);
+    OmbraOltre(p, farsetto, {26, 21}, {28, 41}, azzurro.ombra);
+    OmbraOltre(p, farsetto, {21.2, 41}, {21.6, 21}, azzurro.luce, false);
+    Bordura(p, Tratti({{{20.4, 39.2}, {25.4, 40.4}, {30.4, 39.2}}}), kOcraT.corpo, azzurro.ombra, 0.9);
+    Forma(p, ProfiloArto({{{21.4, 33.8}, 1.5}, {{29.6, 33.6}, 1.5}}), kMarroneT, 0.4, 0);
+    Ellisse(p, {25.4, 33.7}, 0.9, 0.8, kOcraT.luce, kOcraT.ombra, kTrattoFine);
+    // The sword arm down and out from his side, the hand over the pommel.
     const Profilo braccio = ProfiloArto(
-        {{{20.4, 23.2}, 3.6}, {{18.0, 32.6}, 3.0}, {{kPugnoFanteSpade.x() + 0.8, kPugnoFanteSpade.y() + 0.4}, 2.6}});
-    // In the cape's purple: the sword's red grip shows in the fist.
-    Forma(p, braccio, kViolaT, 0.7, 0.5);
-    OmbraOltre(p, braccio, {21, 23.2}, {17.4, 33.4}, kViolaT.ombra);
-    SpadaTenuta(p, kPugnoFanteSpade, kSpadaFante, kPendenzaSpadaFante, -1);
-    Mano(p, kPugnoFanteSpade, 1.4, kPendenzaSpadaFante);
-    const Profilo spalla = Ovale({20.6, 23.6}, 2.4, 1.7, -65);
-    Forma(p, spalla, kViolaT, 0.6, 0);
-    Segna(p, Tratti({{{19.8, 22.6}, {20.4, 24.6}}, {{21.2, 22.4}, {21.6, 24.4}}}), kOcraT.corpo, 0.45);
-    // The short cape over the shoulder, the elbow of the hidden arm under it,
-    // violet as his sleeves and breeches: in the swords' blue, bright or
-    // dark, the cape, the blade and the ground made one blue mass.
-    const Profilo cappa{{24.8, 21},   {28.6, 20.6}, {32, 21.6}, {34.4, 24},   {36.2, 27.6}, {38.4, 30.4},
-                        {38.4, 30.4}, {36.4, 33.4}, {37, 37},   {38.6, 41.8}, {35.8, 42.8}, {33.8, 41.6},
-                        {31.6, 42.8}, {29.4, 41.6}, {28.6, 37}, {28.2, 30},   {27.2, 24}};
-    Forma(p, cappa, kViolaT, 1.2, 0.6);
-    OmbraOltre(p, cappa, {34, 22}, {36.4, 42}, kViolaT.ombra);
-    OmbraOltre(p, cappa, {29.6, 42}, {28.6, 21}, kViolaT.luce, false);
-    Segna(p,
-          Tratti({{{30.6, 24.6}, {32, 33}, {33.8, 41.4}},
-                  {{33.4, 25.4}, {35.2, 30.2}, {34.6, 34}, {35.8, 41.8}},
-                  {{29.8, 30}, {30.4, 36}, {31.6, 42.4}}}),
-          kViolaT.ombra, kPiega);
-    // The other hand on his hip, holding the cape's edge.
-    Mano(p, {29.0, 34.4}, 1.3, -20);
+        {{{21.2, 23.4}, 3.6}, {{17.2, 30.6}, 3.0}, {{kPugnoFanteSpade.x() + 0.8, kPugnoFanteSpade.y() - 0.8}, 2.6}});
+    Forma(p, braccio, azzurro, 0.7, 0.5);
+    OmbraOltre(p, braccio, {21.6, 23.4}, {13.6, 37}, azzurro.ombra);
+    Mano(p, kPugnoFanteSpade, 1.5, kPendenzaSpadaFante - 180);
+    // The other fist on his hip, the elbow out: the knave's stance, where
+    // the king stands straight in his robe.
+    const Profilo fianco = ProfiloArto({{{29.8, 23.2}, 3.6}, {{35.0, 28.8}, 3.0}, {{31.2, 34.0}, 2.5}});
+    Forma(p, fianco, azzurro, 0.7, 0.5);
+    OmbraOltre(p, fianco, {30.2, 23.2}, {34.6, 34.4}, azzurro.ombra);
+    Mano(p, {30.6, 34.6}, 1.4, 30);
+    for (const auto &[x, a] : {std::pair{21.0, -40.0}, std::pair{29.8, 45.0}}) {
+        const Profilo spalla = Ovale({x, 23.6}, 2.5, 1.7, a);
+        Forma(p, spalla, azzurro, 0.6, 0);
+        Segna(p, Tratti({{{x - 0.7, 22.6}, {x - 0.5, 24.6}}, {{x + 0.6, 22.6}, {x + 0.8, 24.6}}}), kLinoT.corpo, 0.45);
+    }
     Forma(p, {{21.8, 22.2}, {25.5, 20.6}, {29.2, 22.2}, {27.4, 23.6}, {25.5, 22.8}, {23.6, 23.6}}, kLinoT, 0.4, 0);
-    Volto(p, CentroViso(Seme::Spade), -0.5, -3, -0.05,
+    Volto(p, CentroViso(Seme::Spade), -0.5, -3, 0.1,
           {-0.1, 0.2, 0.2, -0.3, -0.2, 0, Qt::transparent, 0, 0, 0.3, 0.2, 0.3, 0.8, volti::Taglio::Allungato,
-           Lineamenti::Bocca::Serrata, QColor(0x3A, 0x26, 0x18), volti::Naso::Dritto});
-    // A soldier's steel morion, its brim turned up before and behind, a
-    // crest along the crown and a red plume at the back.
-    const Profilo pennacchio{{29.0, 8.6}, {30.6, 5.4}, {33.4, 4.2}, {34.6, 5.4}, {33.0, 6.6}, {31.0, 9.0}};
-    Forma(p, pennacchio, kRossoT, 0.6, 0.3);
-    const Profilo cresta{{24.0, 8.0}, {24.2, 5.4}, {25.4, 3.8}, {26.6, 5.4}, {26.8, 8.0}};
-    Forma(p, cresta, kAcciaioT, 0.5, 0.3);
-    const Profilo coppo{{21.4, 11.6}, {21.6, 8.8}, {23.4, 6.8}, {27.6, 6.8}, {29.4, 8.8}, {29.6, 11.6}};
-    Forma(p, coppo, kAcciaioT, 0.8, 0.5);
-    const Profilo tesa{{19.4, 10.4}, {20.8, 11.9}, {25.5, 12.5}, {30.2, 11.9},
-                       {31.6, 10.4}, {30.8, 12.8}, {25.5, 13.8}, {20.2, 12.8}};
-    Forma(p, tesa, kAcciaioT, 0.6, 0.4);
-    Segna(p, Tratti({{{23.6, 10.6}, {25.5, 10.0}, {27.4, 10.6}}}), kOcraT.corpo, kPiega);
+           Lineamenti::Bocca::Quieta, QColor(0x3A, 0x26, 0x18), volti::Naso::Dritto});
+    // A broad-brimmed black hat tipped over one brow, a red plume curling
+    // back off its crown.
+    const Profilo piuma{{27.6, 8.4}, {30.4, 5.0}, {34.6, 4.2}, {37.8, 6.2}, {38.2, 10.0},
+                        {36.8, 8.6}, {34.8, 7.2}, {31.6, 8.0}, {29.4, 10.0}};
+    Forma(p, piuma, kRossoT, 0.7, 0, kRossoT.ombra);
+    Segna(p,
+          Tratti({{{28.8, 9.2}, {31.6, 6.4}, {34.6, 5.6}, {37.0, 7.4}},
+                  {{31.0, 7.0}, {31.2, 5.6}},
+                  {{33.0, 6.2}, {33.2, 4.8}},
+                  {{35.0, 6.0}, {35.8, 4.8}}}),
+          kRossoT.ombra);
+    const Profilo cupola{{21.8, 11.2}, {22.0, 8.4}, {24.0, 6.6}, {27.4, 6.6}, {29.2, 8.4}, {29.4, 11.0}};
+    Forma(p, cupola, kNeroT, 0.8, 0.5);
+    const Profilo tesa{{17.0, 11.6}, {19.4, 10.2}, {25.5, 9.8},  {31.8, 10.4},
+                       {34.4, 11.8}, {32.4, 13.0}, {25.5, 12.8}, {18.8, 13.0}};
+    Forma(p, tesa, kNeroT, 0.6, 0.4);
+    Segna(p, Tratti({{{22.0, 10.6}, {25.5, 10.2}, {29.2, 10.6}}}), kRossoT.corpo, 0.7);
 }
 
 } // namespace fanti

@@ -27,7 +27,7 @@ QPointF CentroViso(Seme seme)
 {
     switch (seme) {
     case Seme::Bastoni:
-        return {19.5, 15.5};
+        return {19.5 - kScostaBastoni, 15.5};
     case Seme::Coppe:
         return {25.5, 15.5};
     case Seme::Denari:

@@ -43,6 +43,8 @@ inline constexpr Spessore kPiega{&Inchiostro::piega};
 // How far the knave of coins is drawn to the left of where his shapes are
 // given, in whole pixels so that his eyes keep theirs.
 inline constexpr qreal kScostaDenari = 1;
+// And the knave of clubs, to leave his cudgel room from his doublet.
+inline constexpr qreal kScostaBastoni = 2;
 // Where each knave's face is centred, in card units (on pixel centres, so
 // that the eyes fall in one pixel each at the natural size).
 QPointF CentroViso(Seme seme);

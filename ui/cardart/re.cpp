@@ -44,7 +44,7 @@ QRectF VisoDelRe(Seme seme)
 {
     switch (seme) {
     case Seme::Bastoni:
-        return QRectF(19, 15, 5, 5);
+        return QRectF(17, 15, 5, 5);
     case Seme::Coppe:
         return QRectF(22, 15, 5, 5);
     case Seme::Denari:

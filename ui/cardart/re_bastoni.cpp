@@ -15,6 +15,13 @@ namespace belvane::cardart::re {
 namespace {
 
 constexpr QPointF kViso{21.5, 17.5};
+// He is drawn this far to the left of where his shapes are given, his
+// cudgel and the fist round it where they are: the gap between them and his
+// robe is what keeps the green cudgel off the green robe at the natural
+// size. Whole pixels, so that his eyes keep theirs.
+constexpr qreal kScosta = 2;
+// His fist round the cudgel, where it is drawn.
+constexpr QPointF kPugno{35.0, 31.0};
 // A king in his prime, black-haired, his black beard forked: old and
 // white-bearded, he was told from the Re di Denari only by his robe, and his
 // beard ran into the ermine. The beard's strands and outline in a tone light
@@ -33,14 +40,15 @@ const Tinta kMantoT{QColor(0xB4, 0x84, 0xC8), QColor(0x8A, 0x56, 0xA4), QColor(0
 // the king of cups.
 const Tinta kVesteT{QColor(0x4C, 0x8A, 0x5C), QColor(0x28, 0x60, 0x38), QColor(0x14, 0x3A, 0x22)};
 
-// A closed crown: a jewelled band with fleurons, a green cap under two low
+// A closed crown: a jewelled band with fleurons, a red cap under two low
 // golden arches, a small orb where they meet; low and round, not a mitre.
 void CoronaChiusa(QPainter &p)
 {
     const QPainterPath cupola = Morbido({{17.4, 13.2}, {17.8, 10.6}, {21.5, 9.0}, {25.2, 10.6}, {25.6, 13.2}});
-    // The green velvet cap, and the golden arches over it: a green dome
-    // crossed by gold (a red one under the white beard read as a bishop's).
-    Piano(p, cupola, kVerdeT, kOroScuro, 0.6, 0.4);
+    // The red velvet cap, and the golden arches over it (a red one under a
+    // white beard read as a bishop's; over his black one it does not, and a
+    // green one was one more green above his green robe and cudgel).
+    Piano(p, cupola, kRossoT, kOroScuro, 0.6, 0.4);
     QPainterPath archi = Arto({21.5, 9.3}, {21.5, 12.2}, 0.5, 0.5);
     for (int lato : {-1, 1}) {
         const QPointF spalla(21.5 + lato * 2.6, 10.3);
@@ -70,7 +78,7 @@ void CoronaChiusa(QPainter &p)
     }
     Piano(p, gigli, kOroT, Qt::transparent, 0.3, 0.3);
     // Jewels on the band, pearls along the arches.
-    Ellisse(p, {21.5, 12.9}, 0.75, 0.65, kVerde, kVerdeScuro, kTrattoInterno);
+    Ellisse(p, {21.5, 12.9}, 0.75, 0.65, kRosso, kRossoScuro, kTrattoInterno);
     Ellisse(p, {18.9, 13.1}, 0.55, 0.5, kRosso, kRossoScuro, kTrattoInterno);
     Ellisse(p, {24.1, 13.1}, 0.55, 0.5, kRosso, kRossoScuro, kTrattoInterno);
     QPainterPath perle;
@@ -85,18 +93,20 @@ void CoronaChiusa(QPainter &p)
 
 void ReDiBastoni(QPainter &p)
 {
+    p.save();
+    p.translate(-kScosta, 0);
     // The cloak, hung from both shoulders and swept back to the left, away
     // from the cudgel.
     const QPainterPath manto = Morbido({{22.5, 21.8},
                                         {18.0, 22.6},
                                         {13.2, 24.4},
                                         {9.8, 30.4},
-                                        {6.6, 40.0},
-                                        {4.6, 50.0},
-                                        {3.8, 58.0},
-                                        {4.2, 63.6},
-                                        {4.2, 63.6},
-                                        {6.6, 64.6},
+                                        {7.6, 40.0},
+                                        {6.2, 50.0},
+                                        {5.8, 58.0},
+                                        {6.2, 63.6},
+                                        {6.2, 63.6},
+                                        {8.0, 64.6},
                                         {8.4, 63.8},
                                         {10.4, 64.8},
                                         {12.2, 64.0},
@@ -186,23 +196,26 @@ void ReDiBastoni(QPainter &p)
     Ellisse(p, {10.7, 39.7}, 1.3, 1.0, kVesteT.ombra, kContorno, kTrattoFine);
     Mano(p, {10.7, 41.2}, 1.4);
 
-    // The right arm held out from his side, so that the cudgel stands clear
-    // of him, his robe and his sleeve.
+    // The right arm stretched out from the shoulder, so that the cudgel
+    // stands clear of him against the white and the arm that holds it shows
+    // whole: held at his side, the cudgel lay on his green robe and seemed
+    // to come out from under his cloak.
+    const QPointF pugno = kPugno + QPointF(kScosta, 0);
     const QPainterPath destro = Morbido({{26.0, 23.4},
-                                         {29.6, 24.0},
-                                         {33.6, 28.2},
-                                         {36.6, 32.0},
-                                         {34.6, 33.8},
-                                         {31.6, 31.4},
-                                         {28.0, 29.6},
-                                         {27.4, 27.0}});
+                                         {29.6, 23.4},
+                                         {pugno.x() - 3.0, pugno.y() - 2.6},
+                                         {pugno.x() + 0.4, pugno.y() - 1.6},
+                                         {pugno.x() + 0.2, pugno.y() + 1.4},
+                                         {pugno.x() - 3.4, pugno.y() + 1.4},
+                                         {28.8, 30.2},
+                                         {27.4, 27.4}});
     // In the cloak's violet: in the robe's green the cudgel's foot and his
     // fist were lost against it.
     Piano(p, destro, kMantoT, kContorno, 1.0, 0.6);
     pieghe = QPainterPath();
-    Curva(pieghe, {{29.6, 26.4}, {31.4, 28.4}, {32.6, 30.6}});
+    Curva(pieghe, {{29.6, 26.4}, {pugno.x() - 6.0, pugno.y() - 0.8}, {pugno.x() - 3.0, pugno.y() - 0.2}});
     Segna(p, pieghe, kMantoT.ombra, kPiega);
-    Ellisse(p, {35.6, 33.0}, 1.5, 1.0, kErmellino, kContorno, kTrattoFine);
+    Ellisse(p, pugno + QPointF(-1.4, 0), 1.0, 1.6, kErmellino, kContorno, kTrattoFine);
 
     // The ermine cape on the shoulders.
     Ermellino(p,
@@ -217,27 +230,33 @@ void ReDiBastoni(QPainter &p)
                        {14.2, 26.8}}),
               {{16.6, 25.0}, {19.2, 26.2}, {24.0, 26.4}, {27.0, 25.2}, {21.6, 23.6}});
 
+    // At the natural size his beard shorter and narrower: there, as long as
+    // in the larger drawing, it was a dark block over his mouth, and his face
+    // a smudge between black hair and beard.
     Testa(p,
-          {kViso, 1, InchiostroDelPixelInUso() ? kCapelliNeriPixel : kCapelliNeri, kBarbaNera, 4.6, 3.3, 3.0, false,
-           0.3, 0.5, -0.4, volti::Taglio::Mandorla, Capo::Bocca::Serrata, Capo::Taglio::Forcuto,
-           QColor(0x4A, 0x36, 0x26), volti::Naso::Aquilino});
+          {kViso, 1, InchiostroDelPixelInUso() ? kCapelliNeriPixel : kCapelliNeri, kBarbaNera,
+           InchiostroDelPixelInUso() ? 3.6 : 4.6, InchiostroDelPixelInUso() ? 2.5 : 3.3, 3.0, false, 0.3, 0.5, -0.4,
+           volti::Taglio::Mandorla, Capo::Bocca::Serrata, Capo::Taglio::Forcuto, QColor(0x4A, 0x36, 0x26),
+           volti::Naso::Aquilino});
     {
         const PiuGrandeAlPixel grande(p, {21.5, 14.6}, kCoronaAlPixel, kCoronaAlPixel);
         CoronaChiusa(p);
     }
+    p.restore();
 
-    // The cudgel held upright at arm's length, its head above his shoulder;
+    // The cudgel held upright at arm's length, its head beside his crown;
     // in the larger drawing shorter, in proportion to him. His fist closes
-    // a little above the butt, which shows below it: at the very end the
-    // cudgel looked balanced on his knuckles.
+    // well above the butt, a hand's breadth of it below: near the very end
+    // the cudgel looked balanced on his knuckles, a torch or a sceptre, and
+    // smaller than the knave's.
     const qreal bastone = InchiostroDelPixelInUso() ? 30 : 26;
     // Leaning out a little less than it might: further out from him, its
     // head would reach the card's edge.
-    constexpr qreal kPendenza = 5;
-    const QPointF impugnatura(33.1, 35.65),
-        lungo(std::sin(qDegreesToRadians(kPendenza)), -std::cos(qDegreesToRadians(kPendenza)));
-    EmblemaTenuto(p, Seme::Bastoni, impugnatura + lungo * (bastone / 2 - 2.6), bastone, kPendenza);
-    Mano(p, {34.6, 34.4}, 1.6, kPendenza);
+    constexpr qreal kPendenza = 4;
+    const QPointF impugnatura = kPugno + QPointF(-1.5, 1.25),
+                  lungo(std::sin(qDegreesToRadians(kPendenza)), -std::cos(qDegreesToRadians(kPendenza)));
+    EmblemaTenuto(p, Seme::Bastoni, impugnatura + lungo * (bastone / 2 - 4.6), bastone, kPendenza);
+    Mano(p, kPugno, 1.6, kPendenza);
 }
 
 } // namespace belvane::cardart::re
