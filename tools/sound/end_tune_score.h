@@ -1,0 +1,371 @@
+#pragma once
+// The fanfare as written: its parts and their levels, the trumpet's tune and
+// the second line in the notation of score.h, and every chord, stroke and roll
+// of the band, with why each stands as it does. How they are played, bar by
+// bar, is in end_tune.cpp.
+#include "band.h"
+#include "tunes.h"
+#include "voice_leading.h"
+
+#include <array>
+#include <cstdint>
+#include <span>
+#include <string_view>
+#include <utility>
+
+namespace belvane::sound::end_tune_score {
+
+// Dotted quarter = 116: quicker than the game tune, a brisk festive dance,
+// so the flourish is short; at 108 it dwelt, long for a cue heard after
+// every win.
+inline constexpr std::uint32_t kMicrosPerQuarter = 60'000'000u * 2 / (116 * 3);
+inline constexpr std::uint32_t kSeed = 2020;
+
+inline constexpr std::uint8_t kTrumpet = kEndTuneLead;
+inline constexpr std::uint8_t kSecondTrumpet = 1;      // joins for the close
+inline constexpr std::uint8_t kHorns = 3;              // the chords held in the middle of the band
+inline constexpr std::uint8_t kBells = kEndTuneSecond; // the glockenspiel
+inline constexpr std::uint8_t kPizzicato = 4;
+inline constexpr std::uint8_t kBass = kEndTuneBass;
+inline constexpr std::uint8_t kHarp = 6;
+inline constexpr std::uint8_t kTimpani = 7;      // with the band, not the leads
+inline constexpr std::uint8_t kGlockenspiel = 9; // its General MIDI program
+
+// The band plays with the volumes turned down: the game's tune is soft
+// winds, strings and harp, and at full volume the win came as a jolt. Its
+// brass starts at a bright mezzo-forte and reaches forte only at the
+// close, so the fanfare grows out of the game's soft world; it stays well
+// over the game's tune, about four decibels, a festive close and not an
+// alarm. Played soft throughout, the trumpets lost their edge and sounded
+// tame. The trumpet carries the tune and sits about three decibels over the
+// band: level with the horns, pizzicato and harp it was a voice among them.
+inline constexpr Part kParts[] = {
+    // The band spreads across the stage around the trumpet in the middle.
+    {kTrumpet, program::kTrumpet, 112, 64, 50, "Trumpet"},
+    {kSecondTrumpet, program::kTrumpet, 84, 76, 50, "Second trumpet"},
+    {kHorns, program::kFrenchHorn, 78, 44, 56, "Horns"},
+    // Over the brass the glockenspiel's sixth octave, the middle of its
+    // range, carries without forcing, where a flute up there whistled; it
+    // sparkles over the tune without outshining it.
+    {kBells, kGlockenspiel, 127, 36, 56, "Glockenspiel"},
+    // Plucked strings keep the afterbeats, as the guitar does in the game
+    // tune: a nylon string is lost under the brass and the drums and only
+    // blurs them.
+    {kPizzicato, program::kPizzicatoStrings, 99, 96, 48, "Pizzicato strings"},
+    // The bass is the brass's own, a tuba under the horns and the
+    // trumpets, where a plucked bass gave it a dance band's colour.
+    {kBass, program::kTuba, 99, 64, 24, "Tuba"},
+    {kHarp, program::kHarp, 72, 28, 56, "Harp"},
+    {kTimpani, program::kTimpani, 86, 64, 40, "Timpani"},
+    {kDrums, 0, 92, 64, 40, "Cymbal"}, // the crash, for the last stroke alone
+};
+inline constexpr Accompanists kAccompanists{kBass, kPizzicato, kPizzicato, kHarp, kPizzicato};
+
+// Before the first bar the two trumpets call up the tonic chord in two
+// eighths, A C# over E A, tongued and each louder than the one before, so
+// the band's first chord lands on the top of the call, its E; under them
+// the timpani strike the dominant twice, a pickup into their tonic on the
+// downbeat, which it leads to and stays under. Two sixteenths of one
+// trumpet were over before they spoke; a call at a mezzo-piano, a trumpet
+// low and soft, opened the win timidly, and one as loud as the downbeat
+// left it no accent.
+inline constexpr std::array<std::uint8_t, 2> kCall = {69, 73}, kCallUnder = {64, 69}; // A4 C#5 over E4 A4
+inline constexpr std::array<std::uint8_t, 2> kCallVelocity = {68, 76};
+inline constexpr int kCallUnderLevel = -8;
+inline constexpr std::uint8_t kCallDrum = 40; // E2
+inline constexpr std::array<std::uint8_t, 2> kCallDrumVelocity = {58, 72};
+inline constexpr std::uint32_t kCallTicks = kEndTuneUpbeat / 2, kCallGap = 24;
+// Steps are sixteenths. Over the band's first chord the trumpet plays the
+// game tune's head, E F# E A B, in major and high, and turns round the C#
+// of the head's next bar, C# D C# A; it calls on four repeated Es and
+// leaps a fifth to B, held over B half-diminished, whose F natural, the
+// game tune's minor for a moment, is the second trumpet's, on the beat,
+// saving its D for the close; it falls and climbs by step over the
+// dominant of the dominant (B7 over its D#), a scale where the bar before
+// leapt, and over the tonic's six-four turns up from C# to its height, E,
+// held through the beat, then walks down from the dominant's seventh, D,
+// on the second beat, to the tonic with the last stroke: E D C# B A. An
+// eighth's E off the beat was a short flick at the top of the trumpet's
+// range; kept to a C# held over the six-four, the tune never climbed past
+// its second bar's D; struck on the beat, the E went in octaves with the
+// bass's E and then its A.
+inline constexpr std::array<std::string_view, 5> kMelody = {
+    "E5/3 F#5/1 E5/2 A5/4 B5/2",  "C#6/4 D6/2 C#6/4 A5/2",
+    "E5/2 E5/1 E5/1 E5/2 B5/6",   "A5/3 F#5/1 D#5/2 F#5/2 G#5/1 A5/1 B5/2",
+    "C#6/2 E6/4 D6/3 C#6/1 B5/2",
+};
+// Two horns hold the chords in the middle of the band, under the trumpets; the upper falls A G# F# against the
+// trumpet's climb in the head's second bar, the G# passing off the beat so the F# minor chord lands on it, rises E F F#
+// through the half-diminished chord to the dominant's dominant, and takes the dominant's seventh, held, which falls to
+// the tonic's third: holding the six-four's E instead left the seventh to short notes, and the dominant thin.
+// The lower holds its A into the tonic's first inversion, whose C# the tuba and the second trumpet have: the third
+// tripled in the middle of the band was thick; and on through the half-diminished chord, under the upper's F, whose B
+// the trumpet has: the horns' B under F doubled the trumpets' tritone.
+inline constexpr std::array<std::string_view, 6> kHornUpper = {"E4/12",  "A4/4 G#4/2 F#4/6", "E4/6 F4/6",
+                                                               "F#4/12", "E4/6 D4/6",        "C#4/10 r/2"};
+// On the tonic a third horn takes its fifth, E, so the brass holds the
+// whole chord, the trumpets' A over C#: with the third in the trumpets and
+// the horns alone, the winning chord had no fifth but the harp's.
+inline constexpr std::array<std::string_view, 1> kHornFifth = {"E4/10 r/2"};
+inline constexpr std::array<std::string_view, 6> kHornLower = {"C#4/12",    "A3/12",      "A3/12",
+                                                               "B3/6 A3/6", "A3/6 G#3/6", "A3/10 r/2"};
+// Over the trumpets, a third or a sixth above the tune where they strike
+// together, but a line of its own: it holds while the tune climbs and moves
+// against it as it turns. It leaves the head's first bar to the trumpets
+// (a third over them there, it took the tune's place on top) and enters
+// over its second bar's C# with E, stopped as the trumpet turns up to D
+// under it, then rises to A, a sixth over the tune, as the harmony turns
+// to F# minor, where a C# doubled the trumpet's in unison; it leaves the
+// call to the two trumpets and enters on the half-diminished chord with
+// its D, a third over the trumpet's B; over the B7 it rises to the
+// seventh, A, strikes it once more on the six-four, whose root it is, and
+// leaves the beat to the trumpet's E, its height, where held over it, it
+// took the top from the tune; over
+// the dominant's seventh it steps up to its fifth, B, and takes the leading
+// note, G#, a sixth over the trumpet's B, up to the tonic over the
+// trumpet's A in the last chord: from B it went in octaves with the
+// trumpet's B A. Held on over the seventh, the A sounded against the G# it
+// would resolve to, below it in the horns and the harp. The bells are
+// let ring, but its E is damped as the trumpet turns up to D under it: a
+// second above the D it rubbed. Damped short throughout, the bells sounded
+// choked.
+// Under two trumpets and the horns a clarinet was covered and only
+// thickened the middle; a flute, up here in its top octave, was shrill and
+// lost under them.
+inline constexpr std::array<std::string_view, 5> kSecond = {
+    "r/12", "E6/4 r/2 A6/6", "r/6 D6/6", "r/4 F#6/2 A6/6", "A6/2 r/4 B6/4 G#6/2",
+};
+// The bass falls A F# and climbs C# D D# to the dominant, and falls to the tonic.
+// The last bar is the tonic's six-four over the dominant's E, resolving
+// to its seventh on the second beat: the tonic itself comes only with the
+// last stroke.
+inline constexpr std::array<std::string_view, 5> kChords = {"A", "A F#m", "A/C# Bm7b5/D", "B7/D#", "A/E"};
+// The band grows bar by bar from its first chord into the final one.
+inline constexpr std::array<int, 5> kLevels = {-6, -6, -4, -2, 8};
+// Under the first bars the tuba marks the beats lightly, so the dance does
+// not turn into a village band's oom-pah; its weight is kept for the climb
+// to the close.
+inline constexpr int kLightTuba = -14;
+inline constexpr std::size_t kLightTubaBars = 3;
+// The D# under the dominant's dominant is held its bar: at full weight it
+// boomed under the trumpet's scale.
+inline constexpr int kClimbingTuba = -8;
+// The afterbeats carry the dance under the trumpet: they are plucked
+// harder than the held chords, so they are heard through the brass.
+inline constexpr int kAfterbeatLift = 14;
+// The broadening into the last chord, over the six-four and the seventh
+// only, so the dominant's dominant keeps its drive: {sixteenths into their
+// bar, tempo in % of the beat's length}. Begun in the bar before, it slowed
+// half the flourish.
+inline constexpr std::array<std::pair<std::uint32_t, std::uint32_t>, 4> kBroadening = {
+    {{0, 102}, {3, 104}, {6, 106}, {9, 108}}};
+// From the F# minor chord's root the bass climbs low, C# D D# to the
+// dominant, under the horns' chords.
+inline constexpr std::array<std::string_view, 2> kClimbingBass = {"C#2/3 D2/3", "D#2/6"};
+inline constexpr std::size_t kClimbFrom = 2;
+// The lines grow from the first bar to the last chord: they start where
+// the eight-bar arc climbs to its height on the dominant's dominant, the
+// six-four taking its last bar.
+inline constexpr int kLinePlace = 3;
+// The six-four and the seventh are held a bar while the timpani roll swells
+// under them, and the tonic arrives, louder than all before it; the band
+// holds it a beat, settling a little as the roll grows under it, then the
+// trumpets tongue it again, short notes growing with the roll into the
+// breath, and all let go at once, the harp with the winds, so an eighth's
+// silence comes before the last stroke: the chord once more, short and
+// hardest, on the downbeat, with the crash, the harp, the drum, the tuba
+// and the low strings, well before the file ends, so their release sounds
+// within it. Held a bar and a half, at one level with the
+// stroke and the harp and a crash ringing through its breath, the chord
+// made the cue long and the stroke barely louder; held only a beat, the
+// tonic the whole climb led to sagged; held flat to the breath, with only
+// the drum growing under it, the stroke was placed rather than driven.
+inline constexpr std::uint32_t kHeldTicks = 11 * kSixEightFine.ticksPerStep;
+inline constexpr std::array<std::string_view, 1> kButton = {"A5/6 r/6"}, kBellsButton = {"A6/10 r/2"};
+inline constexpr std::uint32_t kButtonSixteenths = 12, kBreathSixteenths = 2;
+inline constexpr std::uint32_t kButtonTicks = (kButtonSixteenths - kBreathSixteenths) * kSixEightFine.ticksPerStep;
+// The held chord settles from its second eighth, by expression, to this
+// (of 127), and grows back to full strength over the tongued notes.
+inline constexpr std::uint32_t kFadeFromSixteenth = 2, kTonguedFromSixteenth = 6;
+inline constexpr int kFadeTo = 100;
+inline constexpr std::uint8_t kExpression = 11;
+// The last chord is held at a broader tempo still, in % of the beat's length.
+inline constexpr std::uint32_t kButtonBroadening = 112;
+// From the arrival the timpani roll a bar past the six-four and as long as
+// the winds hold the last chord, so they let go together.
+inline constexpr std::uint32_t kRingingTicks = (12 + kButtonSixteenths) * kSixEightFine.ticksPerStep;
+// After the last short chord the file runs on a bar, about a second, with
+// the crash and the harp ringing through its first beat and let go a beat
+// before its end, so their release and the hall's echo sound within it: a
+// player that stops where the file ends cut them, and a crash let go with
+// that chord was choked on it.
+inline constexpr std::uint32_t kTailTicks = 12 * kSixEightFine.ticksPerStep;
+inline constexpr std::uint32_t kLetGo = 6 * kSixEightFine.ticksPerStep;
+
+// The trumpet starts at a bright mezzo-forte, not at full strength, so the
+// game's colours, the bells and the harp, are heard with it and the brass
+// has room to grow to the close.
+inline constexpr Voice kTrumpetLead{kTrumpet, 0, 74, 20, Articulation::Plain, 6};
+// Over the six-four the second trumpet holds the chord's A under the
+// first's C#, goes a third under its walk down over the seventh, and from
+// the leading note, which the bells and the lower horn take up to A, falls
+// to the tonic's third, C#, under the last A, so the winning chord rings
+// major in the trumpets: on its fifth, E, the chord sounded open, its
+// third left to the horns. Climbing with the first to C#6 it was shrill, a
+// second trumpet at its top.
+inline constexpr Voice kSecondTrumpetVoice{kSecondTrumpet, 0, 74, 20, Articulation::Plain, 0};
+// Before that it sings a third under the head from the band's first chord,
+// so the fanfare is two trumpets from its start, on the chord's E under
+// its A on the second beat, where an F# a third under it blurred the plain
+// tonic chord with an added sixth, and a third under the head's
+// second bar and the scale that climbs over the dominant's dominant; under
+// the call it keeps to thirds, then steps up to the half-diminished
+// chord's D on the beat, a sixth under the first's B, and rises to the
+// B7's F#, so the brass does not thin out before the climb. Leaping a
+// diminished fourth to the chord's F, it sounded a bare tritone with the
+// first; the F is the horn's and the strings'.
+inline constexpr std::array<std::string_view, 4> kSecondTrumpetThirds = {
+    "C#5/3 D5/1 C#5/2 E5/4 G#5/2", "A5/4 B5/2 A5/4 F#5/2", "C#5/2 C#5/1 C#5/1 C#5/2 D5/6",
+    "F#5/3 r/3 D#5/2 E5/1 F#5/1 F#5/2"};
+inline constexpr std::uint32_t kThirdsFrom = 0; // the head's first bar
+inline constexpr int kThirdsLevel = -10;        // under the first trumpet, which keeps the tune
+inline constexpr std::array<std::string_view, 1> kSecondTrumpetClose = {"A5/6 B5/3 A5/1 G#5/2"};
+inline constexpr int kSecondTrumpetCloseLevel = -4; // no louder than its thirds
+inline constexpr std::array<std::string_view, 1> kSecondTrumpetButton = {"C#5/6 r/6"};
+inline constexpr int kSecondTrumpetButtonAccent = 6;
+// The glockenspiel rings over the brass struck a little softer than the
+// trumpet: it cuts through, and as hard as the trumpet, it took the ear
+// off the tune.
+inline constexpr Voice kBellsSecond{kBells, 0, 68, 16, Articulation::Plain, 6};
+// The trumpet grows to its arrival on the tonic, louder than the climb to
+// it, and its last stroke is the hardest;
+// over the six-four the bells ring on with them, and on the last stroke
+// over the trumpet.
+inline constexpr int kFinalAccent = 10, kButtonAccent = 16, kSecondFinalAccent = 4, kBellsClimax = 2;
+
+// The cymbal is kept for the close, as an orchestra's is: one crash, with
+// the last short chord. A splash on the first chord was a drum kit's pop; a
+// crash rolled under the seventh, each thirty-second struck afresh, rattled
+// where it should swell; and a crash on the tonic's arrival as well still
+// rang when the last one came, blurring it, and took its surprise: the
+// timpani's roll alone carries the swell.
+// The timpani: the tonic struck at the start and on the last chord, the
+// root of the dominant's dominant once, a roll on the dominant between and
+// one on the tonic under the held chord, B E A with the bass. The climb to
+// the six-four is left to the harp's sweep and the tuba: a roll there too
+// only thickened the low register. Without the B the drums were silent for
+// three bars and the climb had no stroke under it.
+inline constexpr std::uint8_t kTimpaniTonic = 45, kTimpaniDominant = 40;     // A2, E2
+inline constexpr std::uint8_t kTimpaniApproach = 47, kApproachVelocity = 74; // B2, on the B7's downbeat
+inline constexpr std::uint8_t kLastDrumVelocity = 80;                        // the arrival, under the trumpet
+inline constexpr std::uint8_t kButtonDrumVelocity = 82;                      // the last stroke, under the brass
+// Under the six-four and the seventh the timpani roll on the dominant,
+// growing into the last stroke.
+// It starts well under the stroke on the six-four, so the roll is heard to
+// grow out of it, but not so far under that its first strokes were lost
+// under the band.
+inline constexpr int kSwellFrom = 52, kSwellTo = 80;
+// The last stroke: the bass with the winds, the harp and the drums; the
+// pizzicato, which keeps the dance's afterbeats, leaves the close's held
+// chords to the harp and the horns and plucks the last one once, short.
+inline constexpr std::uint8_t kButtonBass = 33, kButtonBassVelocity = 90;     // A1
+inline constexpr std::array<std::uint8_t, 4> kButtonPluck = {57, 61, 64, 69}; // A3 C#4 E4 A4
+inline constexpr std::uint8_t kButtonPluckVelocity = 80;
+inline constexpr std::uint32_t kPluckTicks = 2 * kSixEightFine.ticksPerStep; // an eighth
+// The harp's roll climbs to the C# over the horns', so the chord keeps its
+// third high in the band as it rings on after the winds: over the
+// trumpets' A and E and the bells' A it leaned towards a bare fifth.
+inline constexpr std::array<std::uint8_t, 7> kButtonHarp = {45, 52, 57, 61, 64, 69, 73}; // A2 .. C#5
+inline constexpr std::uint8_t kButtonHarpVelocity = 70, kClosingHarpVelocity = 80;
+inline constexpr std::uint8_t kFirstHitVelocity = 86; // the opening stroke, under the last and the trumpet
+// The trumpet's head is the start of the line's crescendo, not its peak,
+// but stands out of the band, its first downbeat over the upbeat's C#:
+// at the level of the chords under it, it sounded one of them.
+inline constexpr int kCallAccent = 5;
+// A quick sweep up two octaves of the tonic chord, ringing over the
+// trumpet's low E to brighten the call: its top for a beat, the rest the
+// bar.
+inline constexpr std::array<std::uint8_t, 8> kFirstChord = {45, 52, 57, 61, 64, 69, 73, 76}; // A2 .. E5
+// On the last bar's second beat the six-four gives way to the dominant's
+// seventh: the bass, a short harp roll, G#3 to E4, and the pizzicato
+// plucking it once, so the afterbeats' layer carries on into the close.
+inline constexpr std::array<std::uint8_t, 4> kSeventhChord = {56, 59, 62, 64};                     // G#3 B3 D4 E4
+inline constexpr std::uint8_t kSeventhVelocity = 66, kSeventhBass = 40, kSeventhBassVelocity = 84; // E2
+// The pizzicato plucks the seventh again on its afterbeat, so the dance
+// runs on up to the last stroke rather than stopping short before it: on
+// the beat's last eighth, with the trumpet's B; a sixteenth earlier it
+// struck the chord under the trumpets' passing C# and A.
+inline constexpr std::uint32_t kSeventhAfterbeat = 4 * kSixEightFine.ticksPerStep;
+// A timpani roll, in thirty-seconds, grows through the dominant's second
+// half into the last chord, the sticks a little uneven.
+inline constexpr std::uint32_t kRollStrokes = 12, kRollTicks = kSixEightFine.ticksPerStep / 2;
+inline constexpr int kRollUneven = 3;
+// Under the held chord the timpani roll on the tonic, so it stands on more
+// than one stroke: they fall back under the winds after the arrival and grow
+// again into the breath; the last short chord has a stroke harder than any
+// of the roll, with the tuba and the low strings plucked short. A flat roll
+// closed by a soft stroke sounded a stray thud after the chord.
+inline constexpr std::uint32_t kHeldRollStrokes = 2 * (kButtonSixteenths - kBreathSixteenths) - 1;
+inline constexpr int kHeldRollFrom = 68, kHeldRollLow = 52, kHeldRollTo = 86;
+inline constexpr std::uint8_t kClosingStrokeVelocity = 98;
+// The last short chord is struck with the crash, so it lands with an accent
+// of its own.
+inline constexpr std::uint8_t kClosingCrash = 57, kClosingCrashVelocity = 96; // Crash Cymbal 2
+inline constexpr std::array<std::uint8_t, 2> kClosingPluck = {45, 57};        // A2 A3
+inline constexpr std::uint8_t kClosingBassVelocity = 98, kClosingPluckVelocity = 96;
+// The winds' and the bells' last short chord over that stroke: {channel, key, velocity}.
+struct Stab {
+    std::uint8_t channel, key, velocity;
+};
+// The trumpets' tongued notes on the held chord's second beat, each a
+// little harder: {channel, key, velocity of the first}, and {sixteenth,
+// length}. The horns hold the chord under them: a horn speaks too slowly
+// for sixteenths, which smeared in its low register.
+inline constexpr std::array<Stab, 2> kTonguedBrass = {{
+    {kTrumpet, 81, 86},       // A5
+    {kSecondTrumpet, 73, 78}, // C#5
+}};
+inline constexpr std::array<std::pair<std::uint32_t, std::uint32_t>, 3> kTongued = {{{6, 1}, {7, 1}, {8, 2}}};
+inline constexpr int kTonguedGrowth = 3;
+inline constexpr std::uint32_t kTonguedGap = 24;
+inline constexpr std::array<Stab, 6> kClosingBrass = {{
+    {kTrumpet, 81, 100},      // A5
+    {kSecondTrumpet, 73, 94}, // C#5
+    {kBells, 93, 80},         // A6, over the trumpet
+    {kHorns, 57, 96},         // A3
+    {kHorns, 61, 96},         // C#4
+    {kHorns, 64, 96},         // E4
+}};
+// The harp's glissando up the dominant's dominant, B2 to F#5, in the last
+// three sixteenths before the six-four, stopped as it comes; it leaves the
+// leading note D# to the bass and the winds.
+inline constexpr std::array<std::uint8_t, 8> kSweep = {47, 54, 57, 59, 66, 69, 71, 78};
+inline constexpr std::uint32_t kSweepTicks = 30, kSweepFrom = 9 * kSixEightFine.ticksPerStep;
+inline constexpr std::uint8_t kSweepVelocity = 56;
+inline constexpr std::uint32_t kFirstRollTicks = 15;
+inline constexpr std::uint8_t kFirstChordVelocity = 66; // under the trumpet's first notes
+// Under the call's A, on the second beat of the bar before the B7, the
+// pizzicato strikes F and D with the bass and its chord after them, so the
+// call and its turn up to B sound over the full half-diminished chord,
+// the game tune's minor a moment before the dominant's dominant brightens
+// it, rather than a bare B over the bass's D; struck as hard as the
+// afterbeats, since softer than them the borrowed colour went unheard.
+inline constexpr std::size_t kLeaningBar = 2;
+inline constexpr std::array<std::uint8_t, 2> kLeaningChord = {53, 62}; // F3 D4
+inline constexpr std::uint8_t kLeaningVelocity = 72;
+inline constexpr std::array<std::uint8_t, 4> kCallHarp = {57, 61, 64, 69}; // A3 C#4 E4 A4
+inline constexpr std::uint8_t kCallHarpVelocity = 62;
+// In the head's second bar the harp rolls up the F# minor chord as it
+// comes, on the second beat, so the band does not thin out after the
+// first bar's sweep. Its rolls and runs in the middle bars are played out,
+// so they are heard through the brass: at a whisper they were lost.
+inline constexpr std::size_t kRollingBar = 1;
+inline constexpr std::array<std::uint8_t, 4> kRollingChord = {54, 57, 61, 66}; // F#3 A3 C#4 F#4
+inline constexpr std::uint8_t kRollingVelocity = 66;
+// The horns enter together: a horn chord is not rolled. They hold the
+// band together under the trumpets; softer, they were lost under them.
+inline constexpr Voice kHornsHeld{kHorns, 0, 66, 20, Articulation::Plain, 0};
+// Velocity added to the horns over the six-four and on the last stroke.
+inline constexpr int kClimaxSupport = 10, kStrokeSupport = 14;
+
+} // namespace belvane::sound::end_tune_score
