@@ -22,12 +22,11 @@
 //   D        8 bars  A minor   a song of its own, the violin in long notes
 //                              over the harp's running sixteenths, as the
 //                              bass climbs by semitones to the dominant
-//   A''      9 bars  A minor   the theme's first three bars on the clarinet,
+//   A''      9 bars  A minor   the theme's first three bars on the flute,
 //                              over a bass falling A G D and rising F# G B C,
 //                              through the secondary dominants D7 and C7,
 //                              then its second half, up to the summit and
-//                              down to a full cadence: five bars and four,
-//                              in the octave it first sang the theme in
+//                              down to a full cadence: five bars and four
 //   coda     7 bars  A minor   entered on a pick-up in the cadence's own bar:
 //                              over A and F, then a bass climbing C E to
 //                              D, the clarinet recalls the theme's head in
@@ -113,13 +112,15 @@ constexpr Voice kClarinetRecall{kClarinet, 0, 56, 14, Articulation::Plain, 8};
 constexpr Voice kOboeRound{kOboe, 0, 50, 14, Articulation::Plain, 8};   // falling away into the intro
 constexpr Voice kOboeLanding{kOboe, 0, 48, 14, Articulation::Plain, 8}; // as soft as the intro it starts
 constexpr Voice kFluteLead{kFlute, 0, 64, 14, Articulation::Plain, 8};
-// The theme comes back on the clarinet, in the octave it first sang it
-// in, under the violin's song: the song keeps the loop's top, and the
-// return's held G is the clarinet's warm upper register, not a whistle
-// over a thinning band. From it the line falls away to the cadence, over
-// an answer in the oboe kept under it.
-constexpr Voice kClarinetReturn{kClarinet, -12, 64, 14, Articulation::Plain, 8};
-constexpr Voice kClarinetSummit{kClarinet, -12, 60, 14, Articulation::Plain, 8};
+// The flute's return, well under the song's level and lighter than its
+// first tune: a GM flute up high is shrill, bright enough unpressed. Its
+// G, the loop's highest note, held as the theme holds it, is the loudest
+// of the return, only about 63; from it the line falls away evenly to the
+// cadence, over an answer in the oboe kept under it.
+// Its first bars lie in the flute's soft low octave: played out, over a
+// lighter line in the strings and cello.
+constexpr Voice kFluteReturn{kFlute, 0, 62, 14, Articulation::Plain, 8};
+constexpr Voice kFluteSummit{kFlute, 0, 52, 14, Articulation::Plain, 8};
 constexpr Voice kViolinLead{kViolin, 0, 61, 14, Articulation::Plain, 8};
 // The song's long high notes lie over the harp, where a GM violin
 // pressed hard turns shrill and thin: it sings them gently, with the
@@ -136,7 +137,7 @@ constexpr Voice kOboeLead{kOboe, 0, 51, 14, Articulation::Plain, 8};
 constexpr Voice kOboeCall{kOboe, 0, 46, 14, Articulation::Plain, 8};
 // Under the flute the strings enter softly, after its first phrase.
 constexpr Voice kStringsCounter{kStrings, 0, 37, 30, Articulation::Plain, 5};
-// Under the recap the strings' line is the clarinet's partner, not a pad.
+// Under the recap the strings' line is the flute's partner, not a pad.
 constexpr Voice kStringsRecap{kStrings, 0, 37, 30, Articulation::Plain, 5};
 // Where the clarinet breathes in the coda, the strings' line answers it as
 // a voice, not a floor: it carries the music over the gap.
@@ -192,13 +193,13 @@ const Line kLines[] = {
     {&kStringsSong, kSongBar + 4, &kSongStringsUpper, 4},
     // The climb to the summit swells bar by bar, as the second half of a
     // phrase.
-    {&kClarinetReturn, kAAgain, &kThemeReturn, 2},
+    {&kFluteReturn, kAAgain, &kThemeReturnFlute, 2},
     // The summit, and the fall from it as one phrase closing.
-    {&kClarinetSummit, kAAgain + 3, &kThemeReturnSummit, 6},
-    {&kStringsRecap, kAAgain + 3, &kThemeCounter, 3},
+    {&kFluteSummit, kAAgain + 3, &kThemeReturnSummit, 6},
+    {&kStringsRecap, kAAgain, &kThemeCounter, 0},
     {&kOboeEcho, kAAgain + 5, &kEcho, 4},
-    // The clarinet's cadence runs on, by its pick-up, into the coda: the
-    // one phrase ends as the next begins.
+    // The clarinet's pick-up to the coda enters where the flute's cadence
+    // breathes: the one phrase ends as the next begins.
     {&kClarinetCoda, kCodaBar - 1, &kCodaClarinet, 7},
     // Its fragments grow to the augmented sixth and fall away into the oboe.
     {&kClarinetRecall, kCodaBar, &kCoda, 2},
@@ -300,7 +301,7 @@ const Mark kMarks[] = {
     {kAViolin, "A' Violin, to D minor"},
     {kC, "C interlude, D minor"},
     {kSongBar, "D song, Violin over the harp"},
-    {kAAgain, "A theme again, Clarinet"},
+    {kAAgain, "A theme again, Flute"},
     {kCodaBar, "coda"},
 };
 
@@ -379,11 +380,11 @@ const Layer kLayers[] = {
     {kSongBar + 2, kSongBar + 4, Accompaniment::Ripple, true, 3},
     {kSongBar + 4, kAAgain, Accompaniment::Cascade, true, kCascadeUnderTheSong},
     // The theme's last return: the guitar's barcarolle, the theme's own
-    // figure, comes back under the clarinet, softly, then the harp rolls the
+    // figure, comes back under the flute, softly, then the harp rolls the
     // cadence's chords, the strings' line between.
     {kAAgain, kAAgain + 5, Accompaniment::Barcarolle, true, -12},
     {kAAgain + 5, kAAgain + 6, Accompaniment::Rolled, true, -14},
-    // Under the clarinet's hemiola the harp rolls in its quarters, and the
+    // Under the flute's hemiola the harp rolls in its quarters, and the
     // cello holds its D till the last of them.
     {kAAgain + 6, kAAgain + 7, Accompaniment::Hemiola, true, -14},
     {kAAgain + 7, kCodaBar, Accompaniment::Rolled, true, -14},
@@ -423,13 +424,14 @@ constexpr int kThinPad = -8, kInterludePad = -3;
 constexpr int kUnderTheFlourish = -10;
 // The guitar's chords after the beat carry the lilt: a nylon string
 // speaks softly, so they are struck harder than the rest of the band, most
-// under the theme's low clarinet; under its return the harp
+// under the theme's low clarinet; under the flute's return the harp
 // carries the figure and the guitar keeps its place.
 constexpr int kGuitarLift = 3, kGuitarLiftUnderTheTheme = 2;
 // Under the theme's first phrase, the clarinet's E4 to B4 just over the
 // chords, the guitar plays lightly, so the low notes are not masked.
 constexpr int kGuitarUnderTheEntry = -3;
-// Under the clarinet's return, low again, the guitar keeps lighter still.
+// Under the flute's return, in its weak low octave, the guitar keeps lighter
+// still.
 constexpr int kGuitarUnderTheReturn = -5;
 // A bowed cello sounding through the whole loop wears on the ear: it keeps
 // back everywhere, and where the band plays under a lead, and under the
@@ -444,7 +446,7 @@ constexpr int kBassUnderTheCoda = 0;
 // under it, so the tune clears the bass's downbeats; under the violin's
 // theme, whose low notes a bowed bass as loud would meet, so does it.
 constexpr int kBassUnderTheTheme = -13, kBassUnderTheViolin = -8;
-// Under the clarinet's return up to its summit the bass walks in eighths and
+// Under the flute's return up to its summit the bass walks in eighths and
 // would be a second tune, and under its soft fall from the summit it would
 // cover it: it keeps further under still.
 constexpr int kBassUnderTheReturn = -17;
@@ -594,11 +596,8 @@ std::vector<MidiTrack> ComposeGameTune()
         // Where the guitar holds its chords, and under the violin's return,
         // the bass rocks with the lilt.
         band.SetRocking(kA + 4 <= bar && bar < kA + 12);
-        // Where the clarinet sings low, the guitar keeps under it.
-        band.SetChordCeiling(bar == kA ? kUnderTheEntry
-                                 : (kA < bar && bar < kA + 4) || (kAAgain <= bar && bar < kAAgain + 3)
-                                 ? kUnderTheClarinet
-                                 : 0);
+        // Where the clarinet enters low, the guitar keeps under it.
+        band.SetChordCeiling(bar == kA ? kUnderTheEntry : kA < bar && bar < kA + 4 ? kUnderTheClarinet : 0);
         if (bar == 0) {
             band.ResumeHeldChords({kIntroPadFrom.begin(), kIntroPadFrom.end()});
         }

@@ -150,8 +150,8 @@ inline const Bars kSequenceClose = {"r/2 F5/2 G5/2 A5/2 B5/2 C6/2", "D6/4 A5/4 F
 
 // The theme on the violin, on its E string, after a bar of harp on the
 // dominant; through C and F major, its head's turn and leap sequenced a
-// step higher each bar over C and F, the second leap reaching early for
-// the B flat chord's D, down to D minor.
+// step higher each bar over C and F, rising to its E twice, down to D
+// minor.
 // Its last note is held into the interlude's first bar.
 inline const Bars kThemeViolin = {
     "E5/3 F5/1 E5/2 A5/2 G#5/1 A5/1 B5/2",
@@ -159,7 +159,7 @@ inline const Bars kThemeViolin = {
     "A5/2 G5/2 F5/2 E5/3 A5/3",
     "C6/4 A5/2 B5/4 D6/2",
     "G5/3 A5/1 G5/2 C6/4 D6/2",
-    "A5/3 Bb5/1 A5/2 C6/4 D6/2",
+    "A5/3 Bb5/1 A5/2 C6/4 E6/2",
     "D6/4 Bb5/2 C6/3 Bb5/1 A5/2",
     "G5/4 Bb5/2 G5/4 E5/2",
     "F5/3 G5/1 F5/2 Bb5/4 C6/2",
@@ -213,24 +213,24 @@ inline const Bars kSongDuet = {"C5/4 B4/2 A4/4 C5/2", "G4/3 A4/1 B4/2 D5/6", "E5
 // violin's, and the chords stay full to the top of the climb.
 inline const Bars kSongStrings = {"A3/12", "B3/12", "C4/12", "B3/12"};
 inline const Bars kSongStringsUpper = {"D4/12", "F#4/12", "E4/12", "E4/6 D4/6"};
-// The clarinet brings back the theme's first three bars as it first sang
-// them (written, as the theme is, an octave above its sound), over a bass
-// falling to D and climbing through D7 to G7; the half close that followed
-// gives way to the climb to the summit.
-inline const Bars kThemeReturn = {"E5/3 F5/1 E5/2 A5/4 B5/2", "C6/4 D6/2 C6/4 A5/2", "F5/2 G5/2 A5/2 D6/4 B5/2"};
+// The flute brings back the theme's first three bars as the clarinet sang
+// them, over a bass falling to D and climbing through D7 to G7; the half
+// close that followed gives way to the climb to the summit.
+inline const Bars kThemeReturnFlute = {"E5/3 F5/1 E5/2 A5/4 B5/2", "C6/4 D6/2 C6/4 A5/2", "F5/2 G5/2 A5/2 D6/4 B5/2"};
 // From the summit, the theme's second half falls in one phrase to the
 // cadence.
 inline const Bars kThemeReturnSummit = {
     "E6/2 F6/2 G6/8", "F6/4 E6/2 C6/4 E6/2", "F6/2 E6/2 D6/2 r/6", "D6/4 C6/4 B5/4", "G#5/3 A5/1 B5/2 D6/3 C6/1 B5/2",
     "A5/6 r/6"};
-// The return's first bars are the clarinet's, low, with the guitar and the
-// cello alone, as the theme was; the strings come in under its climb to
-// the summit with a slow line of their own, in notes long enough for
-// bowed strings to speak: they move where the clarinet holds and fall as
-// it climbs, C7's B flat falling a step to F's A.
-inline const Bars kThemeCounter = {"E4/4 G4/2 Bb4/6", "A4/6 r/6", "r/6 F4/6", "A4/8 E4/4", "D4/6 E4/6", "C4/6 r/6"};
+// Under the flute's half of the return the strings sing a slow line of
+// their own, low, clear of the flute's soft low notes, in notes long
+// enough for bowed strings to speak: they move where the flute holds and
+// fall as it climbs, each chord's seventh falling a step to the next
+// chord's third, G7's F to C's E, C7's B flat to F's A.
+inline const Bars kThemeCounter = {"E4/12",    "A4/6 D4/6", "~D4/6 F4/6", "E4/4 G4/2 Bb4/6", "A4/6 r/6",
+                                   "r/6 F4/6", "A4/8 E4/4", "D4/6 E4/6",  "C4/6 r/6"};
 
-// The coda: from the return's last note the clarinet, which first sang
+// The coda: as the flute's cadence breathes the clarinet, which first sang
 // the theme, climbs once more in its rhythm, G A B, to land on the coda's
 // first downbeat, and recalls the theme's head over the A in two fragments,
 // each answered by a breath; then one unbroken line: from iv it leaps to
@@ -270,7 +270,8 @@ inline const Bars kLanding = {"C6/6 D6/2 C6/2 B5/2", "A5/4 G5/2 B5/3 D6/1 B5/2"}
 // up and comes to rest on the dominant, leaving the theme to the clarinet.
 inline const Bars kCall = {"A5/4 G5/2 C6/4 A5/2", "G#5/4 B5/2 E5/4 r/2"};
 
-// Where the clarinet breathes before its cadence, the oboe echoes its fall.
+// Where the flute breathes before its cadence, the oboe echoes its fall an
+// octave lower.
 inline const Bars kEcho = {"r/6 F5/2 E5/2 D5/2"};
 
 } // namespace belvane::sound::game_tune_score
