@@ -217,21 +217,18 @@ inline const Bars kSongStringsUpper = {"D4/12", "F#4/12", "E4/12", "E4/6 D4/6"};
 // them, over a bass falling to D and climbing through D7 to G7; the half
 // close that followed gives way to the climb to the summit.
 inline const Bars kThemeReturnFlute = {"E5/3 F5/1 E5/2 A5/4 B5/2", "C6/4 D6/2 C6/4 A5/2", "F5/2 G5/2 A5/2 D6/4 B5/2"};
-// Then the theme's second half, an octave under the theme's own summit:
-// the return winds the loop down, and the violin's song, four bars
-// before, keeps its top. From the G it falls, breathing where the oboe
-// echoes it, and lifts to the hemiola's D for the cadence.
-inline const Bars kThemeReturnSummit = {"E5/2 F5/2 G5/8", "F5/4 E5/2 C5/4 E5/2", "F5/2 E5/2 D5/2 r/6"};
-inline const Bars kThemeReturnClose = {"D6/4 C6/4 B5/4", "G#5/3 A5/1 B5/2 D6/3 C6/1 B5/2", "A5/6 r/6"};
+// From the summit, the theme's second half falls in one phrase to the
+// cadence.
+inline const Bars kThemeReturnSummit = {
+    "E6/2 F6/2 G6/8", "F6/4 E6/2 C6/4 E6/2", "F6/2 E6/2 D6/2 r/6", "D6/4 C6/4 B5/4", "G#5/3 A5/1 B5/2 D6/3 C6/1 B5/2",
+    "A5/6 r/6"};
 // Under the flute's half of the return the strings sing a slow line of
 // their own, low, clear of the flute's soft low notes, in notes long
 // enough for bowed strings to speak: they move where the flute holds and
 // fall as it climbs, each chord's seventh falling a step to the next
-// chord's third, G7's F to C's E, C7's B flat to F's A, held on as F's
-// third turns D minor's fifth, so the middle stays filled while the flute
-// breathes.
-inline const Bars kThemeCounter = {"E4/12",      "A4/6 D4/6", "~D4/6 F4/6", "E4/4 G4/2 Bb4/6", "A4/12",
-                                   "~A4/6 F4/6", "A4/8 E4/4", "D4/6 E4/6",  "C4/6 r/6"};
+// chord's third, G7's F to C's E, C7's B flat to F's A.
+inline const Bars kThemeCounter = {"E4/12",    "A4/6 D4/6", "~D4/6 F4/6", "E4/4 G4/2 Bb4/6", "A4/6 r/6",
+                                   "r/6 F4/6", "A4/8 E4/4", "D4/6 E4/6",  "C4/6 r/6"};
 
 // The coda: as the flute's cadence breathes the clarinet, which first sang
 // the theme, climbs once more in its rhythm, G A B, to land on the coda's
@@ -273,7 +270,8 @@ inline const Bars kLanding = {"C6/6 D6/2 C6/2 B5/2", "A5/4 G5/2 B5/3 D6/1 B5/2"}
 // up and comes to rest on the dominant, leaving the theme to the clarinet.
 inline const Bars kCall = {"A5/4 G5/2 C6/4 A5/2", "G#5/4 B5/2 E5/4 r/2"};
 
-// Where the flute breathes before its cadence, the oboe echoes its fall.
+// Where the flute breathes before its cadence, the oboe echoes its fall an
+// octave lower.
 inline const Bars kEcho = {"r/6 F5/2 E5/2 D5/2"};
 
 } // namespace belvane::sound::game_tune_score
