@@ -14,9 +14,9 @@ const Touch &TouchOf(Accompaniment style)
     case Accompaniment::Tarantella:
         return kTarantella;
     case Accompaniment::Arpeggio:
+    case Accompaniment::Ripple:
     case Accompaniment::Cascade:
     case Accompaniment::Rising:
-    case Accompaniment::Sweep:
     case Accompaniment::Rolled:
     case Accompaniment::Hemiola:
         return kArpeggio;
@@ -410,14 +410,19 @@ void Band::AccompanyBar(std::uint32_t barStart, std::string_view chordBar, Accom
             const std::uint32_t beatStart = barStart + beatIndex * kBeatTicks;
             if (style == Accompaniment::Arpeggio) {
                 ArpeggioBeat(beatStart, chord, newChord, chords.size() == 2 ? kBeatTicks : 2 * kBeatTicks);
+            } else if (style == Accompaniment::Ripple) {
+                // The last bar of every four lets its second beat ring.
+                if (beatIndex == 1 && bar_ % 4 == 3) {
+                    RolledBeat(beatStart, chord, newChord, kBeatTicks);
+                } else {
+                    RippleBeat(beatStart, chord);
+                }
             } else if (style == Accompaniment::Cascade) {
                 // Each wave comes back down on the second beat: one that
                 // runs up twice in a bar is heard as a stumble.
                 CascadeBeat(beatStart, chord, beatIndex == 1);
             } else if (style == Accompaniment::Rising) {
                 RisingBeat(beatStart, chord, beatIndex == 1);
-            } else if (style == Accompaniment::Sweep) {
-                SweepBeat(beatStart, chord, beatIndex == 1);
             } else if (style == Accompaniment::Rolled) {
                 RolledBeat(beatStart, chord, newChord, kBeatTicks);
             } else {

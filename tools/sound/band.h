@@ -69,9 +69,9 @@ enum class Accompaniment {
     Tarantella, // a short bass note on each beat, two crisp chords after it
     Broken,     // a long bass note on each beat, the chord picked note by note after it
     Arpeggio,   // rolling harp over held chords and bass
+    Ripple,     // the harp rocking in sixteenths between the chord's inner notes
     Cascade,    // the harp running up two octaves of the chord in sixteenths, and down again
     Rising,     // the harp climbing the chord in eighths on each beat, higher on the second
-    Sweep,      // the harp climbing two octaves of the chord in eighths across the bar
     Rolled,     // the harp rolling the chord on each beat and letting it ring
     Hemiola,    // the harp rolling on each quarter, three to the bar: the first chord twice, the last once
     Pad,        // held chords over the bass on the beats: the sparsest
@@ -171,9 +171,9 @@ private:
     int BassAt(int step) const;
     void OffbeatChords(std::uint32_t beatStart, int beatStep, const Chord &chord, Accompaniment style, bool held);
     void ArpeggioBeat(std::uint32_t beatStart, const Chord &chord, bool newChord, std::uint32_t chordLength);
+    void RippleBeat(std::uint32_t beatStart, const Chord &chord);
     void CascadeBeat(std::uint32_t beatStart, const Chord &chord, bool down);
     void RisingBeat(std::uint32_t beatStart, const Chord &chord, bool upper);
-    void SweepBeat(std::uint32_t beatStart, const Chord &chord, bool upper);
     // A roll ringing `span` ticks; a note sliding a fifth or an octave with
     // a lower one from the roll before is left out.
     void RolledBeat(std::uint32_t beatStart, const Chord &chord, bool withBass, std::uint32_t span);

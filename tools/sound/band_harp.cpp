@@ -60,24 +60,6 @@ void Band::RisingBeat(std::uint32_t beatStart, const Chord &chord, bool upper)
     }
 }
 
-void Band::SweepBeat(std::uint32_t beatStart, const Chord &chord, bool upper)
-{
-    // The cascade's climb at half its pace, across the whole bar: up from
-    // the bass through the chord on the first beat and on into the octave
-    // above on the second, each note ringing under the next, and the next
-    // bar starts again from its bass, the top let go at the bar line, not
-    // rung into the next chord. It lifts a lead in long notes without the
-    // bustle of sixteenths.
-    const std::array<int, 4> spread = HarpSpread(chord);
-    const std::array<int, 6> up = {spread[0], spread[1], spread[2], spread[3], spread[1] + 12, spread[2] + 12};
-    const int from = upper ? kBeatSteps : 0;
-    for (int offset = 0; offset < kBeatSteps; ++offset) {
-        const int steps = upper ? std::min(2, kBeatSteps - offset) : 2;
-        Play(who_.harp, beatStart + offset * kStep, up[from + offset],
-             from + offset == 0 ? kHarpFirst - 4 : kHarpOther - 6, steps * kStep - kHarpGap, feel_.Shift(kHarpSpread));
-    }
-}
-
 void Band::RolledBeat(std::uint32_t beatStart, const Chord &chord, bool withBass, std::uint32_t span)
 {
     // The chord spread quickly from below and left to ring through the beat:
@@ -107,6 +89,21 @@ void Band::RolledBeat(std::uint32_t beatStart, const Chord &chord, bool withBass
         rolled.insert(rolled.begin(), lastRoll_.front());
     }
     lastRoll_ = rolled;
+}
+
+void Band::RippleBeat(std::uint32_t beatStart, const Chord &chord)
+{
+    // The harp's bass note, then its upper notes rocking in sixteenths,
+    // each lifted as the one after next is struck and all within the beat,
+    // so the figure moves rather than rings into the next chord.
+    static constexpr std::array<int, 6> kRock = {0, 2, 1, 3, 1, 2};
+    const std::array<int, 4> spread = HarpSpread(chord);
+    constexpr std::uint32_t kSixteenth = kStep / 2;
+    for (std::uint32_t i = 0; i < kRock.size(); ++i) {
+        Play(who_.harp, beatStart + i * kSixteenth, spread[kRock[i]], i == 0 ? kHarpFirst - 4 : kHarpOther - 12,
+             (i == 0 ? kBeatTicks : std::min(2 * kSixteenth, kBeatTicks - i * kSixteenth)) - kHarpGap,
+             feel_.Shift(kHarpSpread));
+    }
 }
 
 void Band::CascadeBeat(std::uint32_t beatStart, const Chord &chord, bool down)

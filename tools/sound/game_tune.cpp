@@ -108,7 +108,7 @@ constexpr Voice kOboeHemiola{kOboe, 0, 53, 14, Articulation::Plain, 8};
 // The coda's clarinet fades with the band after the return's cadence.
 constexpr Voice kClarinetCoda{kClarinet, -12, 59, 14, Articulation::Plain, 8};
 // The clarinet, which first sang the theme, recalls it in the coda.
-constexpr Voice kClarinetRecall{kClarinet, 0, 57, 14, Articulation::Plain, 8};
+constexpr Voice kClarinetRecall{kClarinet, 0, 56, 14, Articulation::Plain, 8};
 constexpr Voice kOboeRound{kOboe, 0, 50, 14, Articulation::Plain, 8};   // falling away into the intro
 constexpr Voice kOboeLanding{kOboe, 0, 48, 14, Articulation::Plain, 8}; // as soft as the intro it starts
 constexpr Voice kFluteLead{kFlute, 0, 64, 14, Articulation::Plain, 8};
@@ -143,9 +143,9 @@ constexpr Voice kStringsRecap{kStrings, 0, 37, 30, Articulation::Plain, 5};
 // a voice, not a floor: it carries the music over the gap.
 constexpr Voice kStringsSinging{kStrings, 0, 45, 30, Articulation::Plain, 5};
 constexpr Voice kStringsSequence{kStrings, 0, 44, 30, Articulation::Plain, 5};
-// Under the song's climb, where the harp moves only in eighths, the
-// strings' two lines carry the swell at the band's level.
-constexpr Voice kStringsSong{kStrings, 0, 56, 30, Articulation::Plain, 5};
+// Under the song's climb the strings' two lines sit a little under the
+// band's level, so the climax keeps its bass.
+constexpr Voice kStringsSong{kStrings, 0, 48, 30, Articulation::Plain, 5};
 // In the interlude's breath the strings sing, not hold, under the oboe's
 // level, in its octave.
 constexpr Voice kStringsAnswer{kStrings, 0, 43, 30, Articulation::Plain, 5};
@@ -305,9 +305,9 @@ const Mark kMarks[] = {
     {kCodaBar, "coda"},
 };
 
-// The harp's sweeps at the song's height stay under the violin's long
+// The harp's waves at the song's height stay under the violin's long
 // notes, which they would otherwise cover as they swell.
-constexpr int kSweepUnderTheSong = -5;
+constexpr int kCascadeUnderTheSong = -7;
 
 // A figure of the accompaniment over bars [from, to); a layer without the
 // bass sounds over another figure's.
@@ -338,10 +338,9 @@ const Layer kLayers[] = {
     {kA + 8, kA + 9, Accompaniment::Pad, false, -12}, // stealing in after eight bars' rest
     {kA + 9, kB - 2, Accompaniment::Pad, false, -6},
     {kB - 2, kB, Accompaniment::Pad, false},
-    // The harp rolls a wave a bar in eighths under the flute's first phrase
-    // and climbs on each beat under its second, where the chords change on
-    // each beat.
-    {kB, kB + 4, Accompaniment::Arpeggio, true, -6},
+    // The harp rocks under the flute's first phrase and climbs in eighths
+    // under its second, where the chords change on each beat.
+    {kB, kB + 4, Accompaniment::Ripple, true, -2},
     {kB + 4, kLink, Accompaniment::Rising, true, -2},
     // The band alone after the flute's close plays its lines as written,
     // no figure of the band's.
@@ -373,15 +372,13 @@ const Layer kLayers[] = {
     // heard nowhere near it, runs up and down the chord, a flourish where
     // the bar before the violin's theme only rocks.
     {kSongBar - 1, kSongBar, Accompaniment::Cascade, false, -6},
-    // The song: the harp moves in eighths under the violin's long notes and
-    // the clarinet's line, never in sixteenths, the bustle of a background
-    // tune's loudest bars; it grows with the bass's climb, from a wave a bar,
-    // entering near the flourish's level, to a climb on each beat, to sweeps
-    // over two octaves, and the strings' lines come in as the clarinet
-    // leaves the middle to them.
-    {kSongBar, kSongBar + 2, Accompaniment::Arpeggio, true, -3},
-    {kSongBar + 2, kSongBar + 4, Accompaniment::Rising, true, 3},
-    {kSongBar + 4, kAAgain, Accompaniment::Sweep, true, kSweepUnderTheSong},
+    // The song: the harp runs under the violin's long notes and the
+    // clarinet's line; it grows with the bass's climb, from eighths to
+    // rocking sixteenths to waves over two octaves, and the strings' lines
+    // come in as the clarinet leaves the middle to them.
+    {kSongBar, kSongBar + 2, Accompaniment::Rising, true, 3},
+    {kSongBar + 2, kSongBar + 4, Accompaniment::Ripple, true, 3},
+    {kSongBar + 4, kAAgain, Accompaniment::Cascade, true, kCascadeUnderTheSong},
     // The theme's last return: the guitar's barcarolle, the theme's own
     // figure, comes back under the flute, softly, then the harp rolls the
     // cadence's chords, the strings' line between.
@@ -457,7 +454,7 @@ constexpr int kBassUnderTheReturn = -17;
 // it is as loud as the violin's low E where the song begins; the song's
 // crescendo carries the band, but its last two bars leave the violin's
 // falling close above the bass.
-constexpr int kBassUnderTheSong = -14, kBassUnderTheSongsClimax = -16;
+constexpr int kBassUnderTheSong = -17, kBassUnderTheSongsClimax = -18;
 // Under the sequence's winds the walking bass steps lightly, its
 // downbeats well under the winds' notes; under the hemiola, in long notes
 // and with the harp's rolls alone above it, it keeps the floor.
