@@ -114,15 +114,13 @@ constexpr Voice kOboeLanding{kOboe, 0, 48, 14, Articulation::Plain, 8}; // as so
 constexpr Voice kFluteLead{kFlute, 0, 64, 14, Articulation::Plain, 8};
 // The flute's return, well under the song's level and lighter than its
 // first tune: a GM flute up high is shrill, bright enough unpressed. Its
-// G, the loop's highest note, held as the theme holds it, is floated, in
-// the mid-fifties, no louder than the climb to it, over the strings' held
-// chord; from it the line falls away evenly to the cadence, over an
-// answer in the oboe kept under it.
+// G, the loop's highest note, held as the theme holds it, is the loudest
+// of the return, only about 63; from it the line falls away evenly to the
+// cadence, over an answer in the oboe kept under it.
 // Its first bars lie in the flute's soft low octave: played out, over a
 // lighter line in the strings and cello.
 constexpr Voice kFluteReturn{kFlute, 0, 62, 14, Articulation::Plain, 8};
 constexpr Voice kFluteSummit{kFlute, 0, 52, 14, Articulation::Plain, 8};
-constexpr Voice kFluteFall{kFlute, 0, 49, 14, Articulation::Plain, 8};
 constexpr Voice kViolinLead{kViolin, 0, 61, 14, Articulation::Plain, 8};
 // The song's long high notes lie over the harp, where a GM violin
 // pressed hard turns shrill and thin: it sings them gently, with the
@@ -198,9 +196,7 @@ const Line kLines[] = {
     {&kFluteReturn, kAAgain, &kThemeReturnFlute, 2},
     // The summit, and the fall from it as one phrase closing.
     {&kFluteSummit, kAAgain + 3, &kThemeReturnSummit, 6},
-    {&kFluteFall, kAAgain + 4, &kThemeReturnFall, 7},
     {&kStringsRecap, kAAgain, &kThemeCounter, 0},
-    {&kStringsRecap, kAAgain + 3, &kThemeCounterLow, 3},
     {&kOboeEcho, kAAgain + 5, &kEcho, 4},
     // The clarinet's pick-up to the coda enters where the flute's cadence
     // breathes: the one phrase ends as the next begins.

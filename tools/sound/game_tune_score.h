@@ -219,22 +219,16 @@ inline const Bars kSongStringsUpper = {"D4/12", "F#4/12", "E4/12", "E4/6 D4/6"};
 inline const Bars kThemeReturnFlute = {"E5/3 F5/1 E5/2 A5/4 B5/2", "C6/4 D6/2 C6/4 A5/2", "F5/2 G5/2 A5/2 D6/4 B5/2"};
 // From the summit, the theme's second half falls in one phrase to the
 // cadence.
-inline const Bars kThemeReturnSummit = {"E6/2 F6/2 G6/8"};
-inline const Bars kThemeReturnFall = {"F6/4 E6/2 C6/4 E6/2", "F6/2 E6/2 D6/2 r/6", "D6/4 C6/4 B5/4",
-                                      "G#5/3 A5/1 B5/2 D6/3 C6/1 B5/2", "A5/6 r/6"};
+inline const Bars kThemeReturnSummit = {
+    "E6/2 F6/2 G6/8", "F6/4 E6/2 C6/4 E6/2", "F6/2 E6/2 D6/2 r/6", "D6/4 C6/4 B5/4", "G#5/3 A5/1 B5/2 D6/3 C6/1 B5/2",
+    "A5/6 r/6"};
 // Under the flute's half of the return the strings sing a slow line of
 // their own, low, clear of the flute's soft low notes, in notes long
 // enough for bowed strings to speak: they move where the flute holds and
 // fall as it climbs, each chord's seventh falling a step to the next
-// chord's third, G7's F to C's E, C7's B flat to F's A, held on as F's
-// third turns D minor's fifth, and the tonic's third held to the coda:
-// no hole in the middle under the flute's top.
-inline const Bars kThemeCounter = {"E4/12",     "A4/6 D4/6", "~D4/6 F4/6", "E4/4 G4/2 Bb4/6", "A4/12", "~A4/6 F4/6",
-                                   "A4/8 E4/4", "D4/6 E4/6", "C4/12"};
-// From the summit to the hemiola a second line under it makes the strings
-// a bed, not a thread: C's fifth, held as the bass climbs to C7's third,
-// rising to F's fifth and to D minor's root.
-inline const Bars kThemeCounterLow = {"G3/12", "C4/12", "D4/12"};
+// chord's third, G7's F to C's E, C7's B flat to F's A.
+inline const Bars kThemeCounter = {"E4/12",    "A4/6 D4/6", "~D4/6 F4/6", "E4/4 G4/2 Bb4/6", "A4/6 r/6",
+                                   "r/6 F4/6", "A4/8 E4/4", "D4/6 E4/6",  "C4/6 r/6"};
 
 // The coda: as the flute's cadence breathes the clarinet, which first sang
 // the theme, climbs once more in its rhythm, G A B, to land on the coda's
