@@ -223,7 +223,7 @@ const BassBar kBassBars[] = {
     // low octave as it halts on the dominant.
     {kA + 2, "D3/3 F2/3"},
     {kA + 3, "E2/3 B2/3"},
-    {kA + 5, "F2/4 E2/1 D2/1"},
+    {kA + 5, "F2/5 E2/1"},
     {kA + 8, "C3/2 A2/1 E2/2 F#2/1"},
     {kA + 9, "G2/4 B2/2"},
     {kA + 10, "C3/1 D3/1 E3/3 C3/1"},
@@ -484,19 +484,20 @@ struct Key {
     Scale scale;
 };
 
-// The players slow down through a bar where the music takes breath, in %
-// of the beat's length: before the violin's return, so the tempo comes
-// back with the violin. The last cadence keeps the tempo, so the loop
-// does not seem to end there.
+// The players slow down through two bars where the music takes breath, in
+// % of the beat's length: the sequence's cadence and the harp's bar before
+// the violin's return, so the tempo comes back with the violin. The last
+// cadence keeps the tempo, so the loop does not seem to end there.
 struct Broadening {
     std::size_t bar;
-    std::array<std::uint32_t, 4> steps; // at each dotted eighth of the bar
+    std::array<std::uint32_t, 8> steps; // at each dotted eighth of the two bars
 };
-// 60, 58, 57 and 55 to the dotted quarter: graded, so the slowing is heard
-// as a breath after the hemiola's broadening and not as one lurch, and no
-// deeper, so the violin takes up the tempo again without a jolt and the
-// loop does not stall there each time.
-constexpr Broadening kBroadened[] = {{kAViolin - 1, {100, 103, 106, 109}}};
+// From 60 to 55 to the dotted quarter a little at a time from the
+// hemiola's second bar: eased in over two bars, so the slowing is heard as
+// a breath and not as a step down within one bar, and no deeper, so the
+// violin takes up the tempo again without a jolt and the loop does not
+// stall there each time.
+constexpr Broadening kBroadened[] = {{kAViolin - 2, {100, 101, 102, 103, 104, 106, 107, 109}}};
 
 int LevelAt(std::size_t bar)
 {
@@ -531,12 +532,12 @@ std::vector<MidiTrack> ComposeGameTune()
         conductor.Marker(barTick(mark.bar), mark.name);
     }
     for (const Broadening &broadening : kBroadened) {
-        const std::uint32_t step = kSixEight.barTicks() / broadening.steps.size();
-        for (std::size_t i = 0; i < broadening.steps.size(); ++i) {
+        const std::uint32_t step = 2 * kSixEight.barTicks() / broadening.steps.size();
+        for (std::size_t i = 1; i < broadening.steps.size(); ++i) {
             conductor.Tempo(barTick(broadening.bar) + static_cast<std::uint32_t>(i) * step,
                             kMicrosPerQuarter * broadening.steps[i] / 100);
         }
-        conductor.Tempo(barTick(broadening.bar + 1), kMicrosPerQuarter);
+        conductor.Tempo(barTick(broadening.bar + 2), kMicrosPerQuarter);
     }
 
     Band band(kParts, kAccompanists, kSeed);

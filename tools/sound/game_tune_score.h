@@ -15,8 +15,9 @@ inline const Bars kChordBars[] = {
     // intro: the lament bass A G F E under plain chords
     {"Am", "G", "F", "E"},
     // A: halting on the dominant, closing in C, then through the Neapolitan
-    // to the tonic: the first full close in A minor, turned to the major
-    // on its second beat as the flute enters
+    // to the tonic: the first full close in A minor, the clarinet turning
+    // down to the tonic's root before the chord turns to the major on its
+    // second beat, as the flute enters
     {"Am", "Am/C", "Dm Dm/F", "E", "Am", "Dm/F", "F G7", "C", "Am/C", "G", "C C/E", "F C/E", "Dm7 Dm7", "Bb/D",
      "E7 E7/G#", "Am A"},
     // B: the tonic major, its first colour away from the minor, a half
@@ -30,11 +31,12 @@ inline const Bars kChordBars[] = {
     // as a shading, brightened to the dominant as the oboe's pick-up climbs
     // its chord
     {"A7/G", "Dm/F", "Em7", "E7"},
-    // then the minor again, Am7 Dm7 G7 Cmaj7 Fmaj7 Bm7b5 E7, the circle of
+    // then the minor again, Am7 Dm7 G7 Cmaj7 F Bm7b5 E7, the circle of
     // fifths a chord a bar over a bass walking in eighths, and a bar on the
     // dominant alone (the first chord's seventh is the strings' alone: in
-    // the guitar's low strum, G A C is a cluster)
-    {"Am", "Dm7", "G7", "Cmaj7", "Fmaj7", "Dm/B", "E7", "E7/B E7/D"},
+    // the guitar's low strum, G A C is a cluster; F's is left out, or its
+    // second beat, strummed without the F, reads as A minor over the bass's C)
+    {"Am", "Dm7", "G7", "Cmaj7", "F", "Dm/B", "E7", "E7/B E7/D"},
     // A': on to C and F, through F's dominant to F over its third, and to
     // D minor through its ii-V: the dominant comes once, at the close
     {"Am/C", "C/E", "F Am", "Dm7 G7/B", "C", "F Am", "Bb F/A", "Gm/Bb C7", "F/A Gm", "Gm/E A7"},
@@ -62,13 +64,14 @@ inline const Bars kChordBars[] = {
 // The theme (written an octave above the clarinet's sounding pitch): the
 // first phrase halts on the dominant, the second moves to C major, the
 // answer climbs to its peak (a held G) and falls, through the Neapolitan,
-// to a full close.
+// to a full close, turning down from the third to the root, so the major
+// chord that follows does not contradict the note it ends on.
 inline const Bars kThemeOpening = {"E5/3 F5/1 E5/2 A5/4 B5/2", "C6/4 D6/2 E6/4 A5/2", "F5/2 G5/2 A5/2 D6/4 B5/2",
                                    "C6/4 B5/2 G#5/4 r/2"};
 inline const Bars kTheme = {"r/2 A5/2 C6/2 E6/6", "~E6/4 D6/2 A5/4 F5/2", "A5/2 C6/6 B5/2 D6/2",
                             "E6/6 r/4 E5/2",      "A5/4 B5/2 C6/4 E6/2",  "D6/2 C6/2 B5/2 G5/3 C6/1 D6/2",
                             "E6/2 F6/2 G6/8",     "F6/4 E6/2 C6/4 r/2",   "r/2 A5/2 F6/2 E6/3 D6/3",
-                            "F6/2 D6/4 Bb5/6",    "G#5/6 B5/4 D6/2",      "C6/6 r/6"};
+                            "F6/2 D6/4 Bb5/6",    "G#5/6 B5/4 D6/2",      "C6/3 B5/1 A5/2 r/6"};
 
 // The middle tune, flute, in A major: entering after the clarinet's last
 // note, as the chord turns to the major, on its A and F sharp, the
@@ -226,9 +229,12 @@ inline const Bars kThemeReturnSummit = {
 // their own, low, clear of the flute's soft low notes, in notes long
 // enough for bowed strings to speak: they move where the flute holds and
 // fall as it climbs, each chord's seventh falling a step to the next
-// chord's third, G7's F to C's E, C7's B flat to F's A.
-inline const Bars kThemeCounter = {"E4/12",    "A4/6 D4/6", "~D4/6 F4/6", "E4/4 G4/2 Bb4/6", "A4/6 r/6",
-                                   "r/6 F4/6", "A4/8 E4/4", "D4/6 E4/6",  "C4/6 r/6"};
+// chord's third, G7's F to C's E, C7's B flat to F's A, which they hold,
+// F's third, D minor's fifth and its seventh's, under the flute's fall
+// from the summit and the oboe's echo, so the middle is not left empty
+// under the loop's highest notes, until it falls to the dominant's root.
+inline const Bars kThemeCounter = {"E4/12",  "A4/6 D4/6",  "~D4/6 F4/6", "E4/4 G4/2 Bb4/6", "A4/12",
+                                   "~A4/12", "~A4/8 E4/4", "D4/6 E4/6",  "C4/6 r/6"};
 
 // The coda: as the flute's cadence breathes the clarinet, which first sang
 // the theme, climbs once more in its rhythm, G A B, to land on the coda's
