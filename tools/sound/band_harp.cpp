@@ -132,8 +132,10 @@ void Band::CascadeBeat(std::uint32_t beatStart, const Chord &chord, bool down)
     }
     const std::array<int, 6> &run = down ? back : up;
     constexpr std::uint32_t kSixteenth = kStep / 2;
+    // The weight is on the bass that starts the wave, not on the top the
+    // way down starts from, which would sound over the lead's note.
     for (std::uint32_t i = 0; i < run.size(); ++i) {
-        Play(who_.harp, beatStart + i * kSixteenth, run[i], i == 0 ? kHarpFirst - 4 : kHarpOther - 10,
+        Play(who_.harp, beatStart + i * kSixteenth, run[i], i == 0 && !down ? kHarpFirst - 4 : kHarpOther - 10,
              std::min(2 * kSixteenth, kBeatTicks - i * kSixteenth) - kHarpGap / 2, feel_.Shift(kHarpSpread));
     }
 }

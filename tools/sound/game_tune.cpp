@@ -89,9 +89,10 @@ using namespace game_tune_score;
 
 // {channel, transpose, velocity, gap, articulation, onset spread}
 // The tune is heard for long stretches behind a game: its leads mostly sing
-// in the fifties and sixties and peak in the low seventies, where a GM wind
-// or violin pressed harder turns harsh and sticks out of the background;
-// only the violin's song, the tune's climax, goes a little over. The band
+// in the fifties and sixties and the winds peak in the low seventies, where
+// a GM wind pressed harder turns harsh and sticks out of the background;
+// the violin, thinner and edgier up high, stays in the sixties even in its
+// song, the tune's climax, which is its height, not its loudness. The band
 // keeps under them.
 // The theme steals in after the intro, and grows with its second phrase.
 constexpr Voice kClarinetEntry{kClarinet, -12, 64, 14, Articulation::Plain, 8};
@@ -121,12 +122,15 @@ constexpr Voice kFluteLead{kFlute, 0, 64, 14, Articulation::Plain, 8};
 // lighter line in the strings and cello.
 constexpr Voice kFluteReturn{kFlute, 0, 62, 14, Articulation::Plain, 8};
 constexpr Voice kFluteSummit{kFlute, 0, 52, 14, Articulation::Plain, 8};
-constexpr Voice kViolinLead{kViolin, 0, 61, 14, Articulation::Plain, 8};
+// The violin, the GM set's thinnest voice, sings its theme a little under
+// the winds, so its high notes stay in the mid-sixties.
+constexpr Voice kViolinLead{kViolin, 0, 56, 14, Articulation::Plain, 8};
 // The song's long high notes lie over the harp, where a GM violin
 // pressed hard turns shrill and thin: it sings them gently, with the
 // clarinet under it through its first phrase, and the band's swell under
-// its climax is held back so it stays on top.
-constexpr Voice kViolinSong{kViolin, 0, 67, 10, Articulation::Plain, 8};
+// its climax, the harp's waves most, is held back so it stays on top and
+// the loop's fullest bars do not jump out of the background.
+constexpr Voice kViolinSong{kViolin, 0, 59, 10, Articulation::Plain, 8};
 // The clarinet sings the song with it, under it, in its clear upper
 // register.
 constexpr Voice kClarinetDuet{kClarinet, 0, 56, 14, Articulation::Plain, 8};
@@ -307,7 +311,7 @@ const Mark kMarks[] = {
 
 // The harp's waves at the song's height stay under the violin's long
 // notes, which they would otherwise cover as they swell.
-constexpr int kCascadeUnderTheSong = -7;
+constexpr int kCascadeUnderTheSong = -11;
 
 // A figure of the accompaniment over bars [from, to); a layer without the
 // bass sounds over another figure's.
@@ -376,8 +380,8 @@ const Layer kLayers[] = {
     // clarinet's line; it grows with the bass's climb, from eighths to
     // rocking sixteenths to waves over two octaves, and the strings' lines
     // come in as the clarinet leaves the middle to them.
-    {kSongBar, kSongBar + 2, Accompaniment::Rising, true, 3},
-    {kSongBar + 2, kSongBar + 4, Accompaniment::Ripple, true, 3},
+    {kSongBar, kSongBar + 2, Accompaniment::Rising, true, -2},
+    {kSongBar + 2, kSongBar + 4, Accompaniment::Ripple, true, -1},
     {kSongBar + 4, kAAgain, Accompaniment::Cascade, true, kCascadeUnderTheSong},
     // The theme's last return: the guitar's barcarolle, the theme's own
     // figure, comes back under the flute, softly, then the harp rolls the
