@@ -32,6 +32,7 @@ inline constexpr Touch kBroken{86, 78, 70, 66, 20, 20};
 inline constexpr int kPadLowest = 52, kPadHighest = 65;
 inline constexpr int kParallelCost = 24;
 inline constexpr int kDoublingCost = 48;
+inline constexpr int kThinChordCost = 400;
 inline constexpr int kPassingSofter = 8;
 // Chords strummed on the beat sound with the lead's notes, not between
 // them: they are played softer than those after the beat.

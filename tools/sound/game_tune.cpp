@@ -123,17 +123,19 @@ constexpr Voice kFluteLead{kFlute, 0, 64, 14, Articulation::Plain, 8};
 constexpr Voice kFluteReturn{kFlute, 0, 62, 14, Articulation::Plain, 8};
 constexpr Voice kFluteSummit{kFlute, 0, 52, 14, Articulation::Plain, 8};
 // The violin, the GM set's thinnest voice, sings its theme a little under
-// the winds, so its high notes stay in the mid-sixties.
-constexpr Voice kViolinLead{kViolin, 0, 56, 14, Articulation::Plain, 8};
+// the winds, its high notes kept under the seventies, over held strings
+// stepped back further (kThinPad).
+constexpr Voice kViolinLead{kViolin, 0, 59, 14, Articulation::Plain, 8};
 // The song's long high notes lie over the harp, where a GM violin
 // pressed hard turns shrill and thin: it sings them gently, with the
 // clarinet under it through its first phrase, and the band's swell under
 // its climax, the harp's waves most, is held back so it stays on top and
 // the loop's fullest bars do not jump out of the background.
-constexpr Voice kViolinSong{kViolin, 0, 59, 10, Articulation::Plain, 8};
+constexpr Voice kViolinSong{kViolin, 0, 62, 10, Articulation::Plain, 8};
 // The clarinet sings the song with it, under it, in its clear upper
-// register.
-constexpr Voice kClarinetDuet{kClarinet, 0, 56, 14, Articulation::Plain, 8};
+// register, a step back, so the song stays the violin's, not a duet of
+// equals.
+constexpr Voice kClarinetDuet{kClarinet, 0, 50, 14, Articulation::Plain, 8};
 constexpr Voice kOboeEcho{kOboe, 0, 40, 14, Articulation::Plain, 8};
 // The interlude's oboe sings out over the held strings, which would
 // cover a reed played softly in its low octave.
@@ -227,7 +229,7 @@ const BassBar kBassBars[] = {
     // low octave as it halts on the dominant.
     {kA + 2, "D3/3 F2/3"},
     {kA + 3, "E2/3 B2/3"},
-    {kA + 5, "F2/5 E2/1"},
+    {kA + 5, "F2/4 E2/1 D2/1"},
     {kA + 8, "C3/2 A2/1 E2/2 F#2/1"},
     {kA + 9, "G2/4 B2/2"},
     {kA + 10, "C3/1 D3/1 E3/3 C3/1"},
@@ -311,7 +313,7 @@ const Mark kMarks[] = {
 
 // The harp's waves at the song's height stay under the violin's long
 // notes, which they would otherwise cover as they swell.
-constexpr int kCascadeUnderTheSong = -11;
+constexpr int kCascadeUnderTheSong = -9;
 
 // A figure of the accompaniment over bars [from, to); a layer without the
 // bass sounds over another figure's.
@@ -422,7 +424,7 @@ const Level kLevels[] = {
 // Under the violin the held strings step back: same family, they would
 // swallow it; under the interlude's oboe they step back less, so the
 // sparse texture keeps a middle.
-constexpr int kThinPad = -8, kInterludePad = -3;
+constexpr int kThinPad = -12, kInterludePad = -3;
 // Where the harp runs over the dominant before the song, the held chord
 // is only a floor under it.
 constexpr int kUnderTheFlourish = -10;
