@@ -93,6 +93,9 @@ void Band::Play(std::uint8_t channel, std::uint32_t tick, int key, int velocity,
 void Band::OffbeatChords(std::uint32_t beatStart, int beatStep, const Chord &chord, Accompaniment style, bool held)
 {
     const Touch &touch = TouchOf(style);
+    // The bar's second beat is the lighter of its two, in the chords as in
+    // the bass: over a long piece, a pair struck alike sounds sequenced.
+    const int level = chordLevel_ - (lighterSecondBeat_ && beatStep != 0 ? kSecondBeatLighter : 0);
     // The bass stays the lowest note: a chord tone at or just above it goes
     // up an octave (E7 over E3 is G#3 B3 D4, not D3 under the bass).
     std::vector<int> tones = CloseChord(chord, kChordFloor);
@@ -121,7 +124,7 @@ void Band::OffbeatChords(std::uint32_t beatStart, int beatStep, const Chord &cho
                 continue;
             }
             Play(who_.offbeat, beatStart + offset * kStep, tones[picked[offset - 1]],
-                 (offset == 1 ? touch.chordFirst : touch.chordSecond) + chordLevel_,
+                 (offset == 1 ? touch.chordFirst : touch.chordSecond) + level,
                  (kBeatSteps - offset) * kStep - touch.chordGap, feel_.Shift(kChordSpread));
         }
         return;
@@ -140,7 +143,7 @@ void Band::OffbeatChords(std::uint32_t beatStart, int beatStep, const Chord &cho
                 continue;
             }
             strum.push_back(tones[i]);
-            Play(who_.offbeat, beatStart, tones[i], touch.chordFirst - kBlockSofter + chordLevel_,
+            Play(who_.offbeat, beatStart, tones[i], touch.chordFirst - kBlockSofter + level,
                  kBeatTicks - touch.chordGap, std::max(shift, 0) + kStrum * static_cast<int>(i));
         }
         lastStrum_ = strum;
@@ -161,7 +164,7 @@ void Band::OffbeatChords(std::uint32_t beatStart, int beatStep, const Chord &cho
                 continue;
             }
             Play(who_.offbeat, beatStart + offset * kStep, tones[i],
-                 (offset == 1 ? touch.chordFirst : touch.chordSecond) + chordLevel_, length,
+                 (offset == 1 ? touch.chordFirst : touch.chordSecond) + level, length,
                  shift + kStrum * static_cast<int>(i));
         }
     }

@@ -37,6 +37,7 @@ inline constexpr int kPassingSofter = 8;
 // Chords strummed on the beat sound with the lead's notes, not between
 // them: they are played softer than those after the beat.
 inline constexpr int kBlockSofter = 10;
+inline constexpr int kSecondBeatLighter = 4;
 inline constexpr std::uint8_t kHarpFirst = 72, kHarpOther = 62, kHarpGap = 12;
 inline constexpr std::uint8_t kClosingBass = 84, kClosingHeld = 60, kClosingHarp = 70;
 // How far the accompanists' onsets stray, in ticks; the guitar also strums

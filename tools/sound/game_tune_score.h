@@ -180,9 +180,10 @@ inline const Bars kInterlude = {
 };
 
 // As the oboe's first phrase breathes, the strings answer it in the
-// lilt, from the dominant's root falling through its seventh to the tonic
-// chord, and hold as the oboe comes in again.
-inline const Bars kInterludeAnswer = {"A4/6 G4/4 E4/2", "F4/6 D4/6"};
+// lilt, from the dominant's root falling to its fifth and to the tonic
+// chord, each note long enough for bowed strings to speak, and hold as the
+// oboe comes in again.
+inline const Bars kInterludeAnswer = {"A4/6 E4/6", "F4/6 D4/6"};
 
 // After the interlude, a song of its own on the violin, in long notes over
 // the harp's running sixteenths, apart from the theme's lilt: it falls by
@@ -233,7 +234,7 @@ inline const Bars kThemeReturnSummit = {
 // F's third, D minor's fifth and its seventh's, under the flute's fall
 // from the summit and the oboe's echo, so the middle is not left empty
 // under the loop's highest notes, until it falls to the dominant's root.
-inline const Bars kThemeCounter = {"E4/12",  "A4/6 D4/6",  "~D4/6 F4/6", "E4/4 G4/2 Bb4/6", "A4/12",
+inline const Bars kThemeCounter = {"E4/12",  "A4/6 D4/6",  "~D4/6 F4/6", "E4/6 Bb4/6", "A4/12",
                                    "~A4/12", "~A4/8 E4/4", "D4/6 E4/6",  "C4/6 r/6"};
 
 // The coda: as the flute's cadence breathes the clarinet, which first sang
@@ -245,15 +246,15 @@ inline const Bars kThemeCounter = {"E4/12",  "A4/6 D4/6",  "~D4/6 F4/6", "E4/4 G
 // and turns down to the dominant's third, where the oboe takes the line
 // back to the start: the tune never stops.
 // Under the coda the strings sing a line of their own, not a pad: where
-// the clarinet breathes after its first fragment they rise C D over F
-// major in the lilt, in notes long enough for bowed strings to speak, a
-// bar before the clarinet turns round the same notes, and carry the line
-// over the bar line into its entry; then they hold A under its fall and
+// the clarinet breathes after its first fragment they rise from A to C
+// over F major and on to E over A minor, in dotted quarters, long enough
+// for bowed strings to speak, and fall back to A as the clarinet turns
+// round C and D; then they hold A under its fall and
 // fall to D as it leans on E, leaving it the ninth over the bass, not a
 // seventh's rub; over the augmented sixth they fall to its C,
 // held into the six-four, and step down to the dominant's fifth as the
 // clarinet turns up to its seventh.
-inline const Bars kCodaCounter = {"E4/6 A4/6", "~A4/6 C5/4 D5/2", "E5/4 D5/2 A4/6", "A4/6 D4/6", "C4/12", "C4/6 B3/6"};
+inline const Bars kCodaCounter = {"E4/6 A4/6", "~A4/6 C5/6", "E5/6 A4/6", "A4/6 D4/6", "C4/12", "C4/6 B3/6"};
 // Under them a second line holds the augmented sixth's A, the note it
 // keeps into the six-four, and falls to the dominant's leading note, which
 // rises to the tonic as the tune starts again; neither doubles the bass's
