@@ -156,7 +156,7 @@ void Band::CascadeBeat(std::uint32_t beatStart, const Chord &chord, bool down)
     // starts from marks the second beat, lightly, under the lead's note;
     // the wave swells as it climbs and fades as it falls.
     for (std::uint32_t i = 0; i < run.size(); ++i) {
-        const int swell = down ? (i == 0 ? 4 : 2 - 2 * static_cast<int>(i)) : 2 * static_cast<int>(i) - 6;
+        const int swell = down ? (i == 0 ? 7 : 2 - 2 * static_cast<int>(i)) : 2 * static_cast<int>(i) - 6;
         Play(who_.harp, beatStart + i * kSixteenth, run[i], i == 0 && !down ? kHarpFirst - 4 : kHarpOther - 10 + swell,
              std::min(2 * kSixteenth, kBeatTicks - i * kSixteenth) - kHarpGap / 2, feel_.Shift(kHarpSpread));
     }

@@ -135,7 +135,7 @@ constexpr Voice kViolinSong{kViolin, 0, 62, 10, Articulation::Plain, 8};
 // The clarinet sings the song with it, under it, in its clear upper
 // register, a step back, so the song stays the violin's, not a duet of
 // equals.
-constexpr Voice kClarinetDuet{kClarinet, 0, 50, 14, Articulation::Plain, 8};
+constexpr Voice kClarinetDuet{kClarinet, 0, 52, 14, Articulation::Plain, 8};
 constexpr Voice kOboeEcho{kOboe, 0, 40, 14, Articulation::Plain, 8};
 // The interlude's oboe sings out over the held strings, which would
 // cover a reed played softly in its low octave.
@@ -331,10 +331,11 @@ const Layer kLayers[] = {
     {0, kA, Accompaniment::Pad, false},
     // The guitar's figure changes with the theme's phrases: one chord held
     // after each beat under the clarinet's low first phrase, so it stands
-    // clear, two as it rises.
+    // clear, two as it rises, and picked note by note once the strings hold
+    // the chords, where strummed on the beat it would double them.
     {kA, kA + 4, Accompaniment::Lilt, true},
     {kA + 4, kA + 8, Accompaniment::Barcarolle, true},
-    {kA + 8, kA + 12, Accompaniment::Block, true},
+    {kA + 8, kA + 12, Accompaniment::Broken, true, -6}, // over the strings' first chords, lightly
     {kA + 12, kB, Accompaniment::Broken, true},
     // The theme's first two phrases are the clarinet's with the guitar and
     // the cello alone; from its turn to C the strings hold soft chords, an

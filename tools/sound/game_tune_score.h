@@ -96,12 +96,13 @@ inline const Bars kMiddleCounter = {"A4/6 F#4/6", "C#4/12", "D4/6 E4/6", "C#4/6 
                                     "~E4/12",     "F4/12",  "G4/12",     "B4/12"};
 // With it a second line fills each chord to three parts, mostly a third
 // or a sixth from the first, and never moving with the flute or the bass
-// into an octave: an F sharp held through B minor, lifted to A for F sharp
-// minor's third and rising to E's G sharp, and to the tonic, held through
+// into an octave: an F sharp held through B minor and F sharp minor into
+// its seventh chord, clear of the A the bass sharpens to lead to B minor,
+// rising to E's G sharp, and to the tonic, held through
 // the band's bars alone, rising to E minor's fifth, held through the
 // dominant.
-inline const Bars kMiddleCounterInner = {"F#3/12", "A3/6 F#3/6", "~F#3/6 G#3/6", "A3/12",
-                                         "~A3/12", "~A3/12",     "B3/12",        "~B3/12"};
+inline const Bars kMiddleCounterInner = {"F#3/12", "~F#3/12", "~F#3/6 G#3/6", "A3/12",
+                                         "~A3/12", "~A3/12",  "B3/12",        "~B3/12"};
 
 // Where the band plays alone after the flute's close, a third part fills
 // the strings' chords: the major's third, rising to D minor's root and
