@@ -94,9 +94,11 @@ using namespace game_tune_score;
 // the violin, thinner and edgier up high, stays in the sixties even in its
 // song, the tune's climax, which is its height, not its loudness. The band
 // keeps under them.
-// The theme steals in after the intro, and grows with its second phrase.
+// The theme steals in after the intro; from its second phrase, as it
+// climbs, it is played no harder, so the loop's first minute is not its
+// loudest melody and the entry no jump out of the intro.
 constexpr Voice kClarinetEntry{kClarinet, -12, 64, 14, Articulation::Plain, 8};
-constexpr Voice kClarinetLow{kClarinet, -12, 66, 14, Articulation::Plain, 8};
+constexpr Voice kClarinetLow{kClarinet, -12, 62, 14, Articulation::Plain, 8};
 // The oboe answers the flute a little under its level: its reed carries.
 // Its sequence's second unit, a step lower, is softer, and the third
 // stays there: the oboe's top is its most nasal. The sequence's runs and
@@ -139,7 +141,7 @@ constexpr Voice kClarinetDuet{kClarinet, 0, 52, 14, Articulation::Plain, 8};
 constexpr Voice kOboeEcho{kOboe, 0, 40, 14, Articulation::Plain, 8};
 // The interlude's oboe sings out over the held strings, which would
 // cover a reed played softly in its low octave.
-constexpr Voice kOboeLead{kOboe, 0, 51, 14, Articulation::Plain, 8};
+constexpr Voice kOboeLead{kOboe, 0, 49, 14, Articulation::Plain, 8};
 constexpr Voice kOboeCall{kOboe, 0, 46, 14, Articulation::Plain, 8};
 // Under the flute the strings enter softly, after its first phrase.
 constexpr Voice kStringsCounter{kStrings, 0, 37, 30, Articulation::Plain, 5};
@@ -158,7 +160,8 @@ constexpr Voice kStringsAnswer{kStrings, 0, 43, 30, Articulation::Plain, 5};
 // The band alone after the flute's close plays softly, but grows with its
 // phrase into the oboe's entry, so the breath is heard as meant, not as a
 // part missing.
-constexpr Voice kHarpLink{kHarp, 0, 41, 0, Articulation::Plain, 5};
+// Its harp lets its figure ring, as the harp does everywhere else.
+constexpr Voice kHarpLink{kHarp, 0, 41, 12, Articulation::Ringing, 5};
 constexpr Voice kCelloLink{kBass, 0, 47, 10, Articulation::Plain, 5};
 
 // The first bar of each part of the form, counted from 0.
@@ -371,10 +374,10 @@ const Layer kLayers[] = {
     // Under the interlude's held strings the harp keeps the pulse, softly,
     // over the cello's lament; where the oboe breathes the strings answer
     // it, and the harp, a little fuller, carries the bass with the cello.
-    {kC, kC + 3, Accompaniment::Arpeggio, false, -3},
-    {kC + 3, kC + 4, Accompaniment::Arpeggio, true, -3},
-    {kC + 4, kC + 5, Accompaniment::Rising, true, -3},
-    {kC + 5, kSongBar - 1, Accompaniment::Rising, false, -3},
+    {kC, kC + 3, Accompaniment::Arpeggio, false, -5},
+    {kC + 3, kC + 4, Accompaniment::Arpeggio, true, -5},
+    {kC + 4, kC + 5, Accompaniment::Rising, true, -5},
+    {kC + 5, kSongBar - 1, Accompaniment::Rising, false, -5},
     // The bar on the dominant before the song: the harp, not a guitar
     // heard nowhere near it, runs up and down the chord, a flourish where
     // the bar before the violin's theme only rocks.
@@ -425,7 +428,7 @@ const Level kLevels[] = {
 // Under the violin the held strings step back: same family, they would
 // swallow it; under the interlude's oboe they step back less, so the
 // sparse texture keeps a middle.
-constexpr int kThinPad = -12, kInterludePad = -3;
+constexpr int kThinPad = -12, kInterludePad = -6;
 // Where the harp runs over the dominant before the song, the held chord
 // is only a floor under it.
 constexpr int kUnderTheFlourish = -10;
