@@ -374,8 +374,8 @@ const Layer kLayers[] = {
     // Under the interlude's held strings the harp keeps the pulse, softly,
     // over the cello's lament; where the oboe breathes the strings answer
     // it, and the harp, a little fuller, carries the bass with the cello.
-    {kC, kC + 3, Accompaniment::Arpeggio, false, -5},
-    {kC + 3, kC + 4, Accompaniment::Arpeggio, true, -5},
+    {kC, kC + 3, Accompaniment::Arpeggio, false, -3},
+    {kC + 3, kC + 4, Accompaniment::Arpeggio, true, -3},
     {kC + 4, kC + 5, Accompaniment::Rising, true, -5},
     {kC + 5, kSongBar - 1, Accompaniment::Rising, false, -5},
     // The bar on the dominant before the song: the harp, not a guitar

@@ -217,7 +217,7 @@ inline const Bars kSongDuet = {"C5/4 B4/2 A4/4 C5/2", "G4/3 A4/1 B4/2 D5/6", "E5
 // the leading note is the bass's alone, B7's seventh the harp's and the
 // violin's, and the chords stay full to the top of the climb.
 inline const Bars kSongStrings = {"A3/12", "B3/12", "C4/12", "B3/12"};
-inline const Bars kSongStringsUpper = {"D4/12", "F#4/12", "E4/12", "E4/6 D4/6"};
+inline const Bars kSongStringsUpper = {"D4/12", "F#4/12", "E4/12", "~E4/6 D4/6"};
 // The flute brings back the theme's first three bars as the clarinet sang
 // them, over a bass falling to D and climbing through D7 to G7; the half
 // close that followed gives way to the climb to the summit.
