@@ -93,6 +93,9 @@ void Band::Play(std::uint8_t channel, std::uint32_t tick, int key, int velocity,
 void Band::OffbeatChords(std::uint32_t beatStart, int beatStep, const Chord &chord, Accompaniment style, bool held)
 {
     const Touch &touch = TouchOf(style);
+    // The bar's second beat is the lighter of its two, in the chords as in
+    // the bass: over a long piece, a pair struck alike sounds sequenced.
+    const int level = chordLevel_ - (lighterSecondBeat_ && beatStep != 0 ? kSecondBeatLighter : 0);
     // The bass stays the lowest note: a chord tone at or just above it goes
     // up an octave (E7 over E3 is G#3 B3 D4, not D3 under the bass).
     std::vector<int> tones = CloseChord(chord, kChordFloor);
@@ -121,7 +124,7 @@ void Band::OffbeatChords(std::uint32_t beatStart, int beatStep, const Chord &cho
                 continue;
             }
             Play(who_.offbeat, beatStart + offset * kStep, tones[picked[offset - 1]],
-                 (offset == 1 ? touch.chordFirst : touch.chordSecond) + chordLevel_,
+                 (offset == 1 ? touch.chordFirst : touch.chordSecond) + level,
                  (kBeatSteps - offset) * kStep - touch.chordGap, feel_.Shift(kChordSpread));
         }
         return;
@@ -140,7 +143,7 @@ void Band::OffbeatChords(std::uint32_t beatStart, int beatStep, const Chord &cho
                 continue;
             }
             strum.push_back(tones[i]);
-            Play(who_.offbeat, beatStart, tones[i], touch.chordFirst - kBlockSofter + chordLevel_,
+            Play(who_.offbeat, beatStart, tones[i], touch.chordFirst - kBlockSofter + level,
                  kBeatTicks - touch.chordGap, std::max(shift, 0) + kStrum * static_cast<int>(i));
         }
         lastStrum_ = strum;
@@ -161,7 +164,7 @@ void Band::OffbeatChords(std::uint32_t beatStart, int beatStep, const Chord &cho
                 continue;
             }
             Play(who_.offbeat, beatStart + offset * kStep, tones[i],
-                 (offset == 1 ? touch.chordFirst : touch.chordSecond) + chordLevel_, length,
+                 (offset == 1 ? touch.chordFirst : touch.chordSecond) + level, length,
                  shift + kStrum * static_cast<int>(i));
         }
     }
@@ -287,49 +290,71 @@ void Band::PadChord(std::uint32_t start, int beatStep, const Chord &chord, std::
             return key - old == bass - bassBefore && (apart == 0 || apart == 7);
         });
     };
-    std::vector<int> best;
-    int bestCost = 0;
-    for (int floor = kPadLowest; floor <= kPadLowest + 11; ++floor) {
-        const std::vector<int> keys = ChordKeys(chord, floor);
-        if (keys.front() <= bass + 2 || (keys.back() > kPadHighest && !best.empty())) {
-            continue;
-        }
-        int cost = 0;
-        for (std::size_t i = 0; i < keys.size(); ++i) {
-            if (lastPad_.empty()) {
-                cost += keys[i];
-                continue;
-            }
-            const int before = lastPad_[std::min(i, lastPad_.size() - 1)];
-            cost += std::abs(keys[i] - before);
-            // A voice moving in octaves or fifths with the bass is avoided.
-            if (slides(keys[i])) {
-                cost += kParallelCost;
-            }
-            // So is one doubling the melody an octave away as it moves,
-            // or shadowing it a fifth away, and two voices sliding together.
-            if (DoublesMelody(keys[i], start, length) || ShadowsMelody(keys[i], start, length, keys)) {
-                cost += kDoublingCost;
-            }
-            for (std::size_t j = i + 1; j < keys.size(); ++j) {
-                cost += SlidesTogether(keys[i], keys[j], lastPad_, keys) ? kParallelCost : 0;
-            }
-        }
-        if (best.empty() || cost < bestCost) {
-            best = keys, bestCost = cost;
-        }
-    }
     // A voice that would still follow the melody in octaves is left out:
     // the melody sounds that note itself; so is one still sliding with the
     // bass, which sounds it, or its fifth, below, and one growling against
     // a note the bass passes through.
+    const auto leftOut = [&](int key, const std::vector<int> &keys) {
+        return DoublesMelody(key, start, length) || ShadowsMelody(key, start, length, keys) || slides(key) ||
+            LeanedOn(key, start, length) || (key < kLowRegister && Rubs(key, start, RubbingSpan(chord, key, length))) ||
+            DoublesSeventh(chord, key, start, start + length) ||
+            GrowlsOverBass(key, beatStep, static_cast<int>(length / kStep));
+    };
+    const auto keptOf = [&](const std::vector<int> &keys) {
+        return std::count_if(keys.begin(), keys.end(), [&](int key) { return !leftOut(key, keys); });
+    };
+    std::vector<int> best;
+    int bestCost = 0;
+    // Voiced up to F4, under the leads; a chord that would keep only one
+    // voice there, a stray note rather than a chord, may reach a step
+    // higher for a voicing that keeps two, if the melody stays clear above.
+    int melodyLowest = 127;
+    for (const WrittenNote &note : melody_) {
+        if (note.tick < start + length && note.tick + note.length > start) {
+            melodyLowest = std::min(melodyLowest, static_cast<int>(note.key));
+        }
+    }
+    for (const int highest : {kPadHighest, std::min(kPadHighest + 2, melodyLowest - 5)}) {
+        if (highest <= kPadHighest && !best.empty()) {
+            break;
+        }
+        if (highest > kPadHighest && keptOf(best) >= 2) {
+            break;
+        }
+        for (int floor = kPadLowest; floor <= kPadLowest + 11; ++floor) {
+            const std::vector<int> keys = ChordKeys(chord, floor);
+            if (keys.front() <= bass + 2 || (keys.back() > highest && !best.empty())) {
+                continue;
+            }
+            int cost = highest > kPadHighest && keptOf(keys) < 2 ? kThinChordCost : 0;
+            for (std::size_t i = 0; i < keys.size(); ++i) {
+                if (lastPad_.empty()) {
+                    cost += keys[i];
+                    continue;
+                }
+                const int before = lastPad_[std::min(i, lastPad_.size() - 1)];
+                cost += std::abs(keys[i] - before);
+                // A voice moving in octaves or fifths with the bass is avoided.
+                if (slides(keys[i])) {
+                    cost += kParallelCost;
+                }
+                // So is one doubling the melody an octave away as it moves,
+                // or shadowing it a fifth away, and two voices sliding together.
+                if (DoublesMelody(keys[i], start, length) || ShadowsMelody(keys[i], start, length, keys)) {
+                    cost += kDoublingCost;
+                }
+                for (std::size_t j = i + 1; j < keys.size(); ++j) {
+                    cost += SlidesTogether(keys[i], keys[j], lastPad_, keys) ? kParallelCost : 0;
+                }
+            }
+            if (best.empty() || cost < bestCost || (highest > kPadHighest && keptOf(best) < 2 && keptOf(keys) >= 2)) {
+                best = keys, bestCost = cost;
+            }
+        }
+    }
     std::vector<bool> doubling(best.size());
     for (std::size_t i = 0; i < best.size(); ++i) {
-        doubling[i] = DoublesMelody(best[i], start, length) || ShadowsMelody(best[i], start, length, best) ||
-            slides(best[i]) || LeanedOn(best[i], start, length) ||
-            (best[i] < kLowRegister && Rubs(best[i], start, RubbingSpan(chord, best[i], length))) ||
-            DoublesSeventh(chord, best[i], start, start + length) ||
-            GrowlsOverBass(best[i], beatStep, static_cast<int>(length / kStep));
+        doubling[i] = leftOut(best[i], best);
     }
     // Of the voices left, one sliding a fifth or an octave with a lower one
     // is left out too.

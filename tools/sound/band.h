@@ -138,6 +138,10 @@ public:
     // Velocity added to the bass alone, so it can carry the harmony under
     // soft chords.
     void SetBassLevel(int level) { bassLevel_ = level; }
+    // Whether the chords after the bar's second beat are lighter than after
+    // its first, the lilt of a long piece; a short flourish strikes both
+    // alike.
+    void SetLighterSecondBeat(bool lighter) { lighterSecondBeat_ = lighter; }
     // Semitones the bass is played off its usual octave (-12 for a cadence's low close).
     void SetBassShift(int semitones) { bassShift_ = semitones; }
     // The highest key the chords after the beat may sound (0: no limit), so
@@ -219,6 +223,7 @@ private:
     int heldLevel_ = 0;
     int chordLevel_ = 0;
     int chordCeiling_ = 0;
+    bool lighterSecondBeat_ = false;
     int lastBass_ = 0;              // the bass's last key, so the line moves to the nearest
     std::vector<BassNote> barBass_; // the bass of the bar being accompanied
     int barBassBefore_ = 0;         // the bass's last key before it

@@ -149,12 +149,17 @@ void Band::Bass(std::uint32_t barStart, const std::vector<Chord> &chords, int ne
     }
     barBass_ = line;
     barBassBefore_ = lastBass_;
+    // Under a hemiola the bass's quarters are its beats: a note arriving on
+    // one is no passing note.
+    const auto onBeat = [&](int step) {
+        return step == 3 || (style == Accompaniment::Hemiola && (step == 2 || step == 4));
+    };
     for (const BassNote &note : line) {
         lastBass_ = note.key;
         const int velocity = bassLevel_ +
-            (note.step == 0       ? touch.bassStrong
-                 : note.step == 3 ? touch.bassWeak
-                                  : touch.bassWeak - kPassingSofter);
+            (note.step == 0          ? touch.bassStrong
+                 : onBeat(note.step) ? touch.bassWeak
+                                     : touch.bassWeak - kPassingSofter);
         const std::uint32_t length = note.steps * kStep;
         Play(who_.bass, barStart + note.step * kStep, note.key + bassShift_, velocity,
              length > touch.bassGap ? length - touch.bassGap : length / 2, feel_.Shift(kBassSpread));

@@ -26,6 +26,20 @@ std::array<int, 4> HarpSpread(const Chord &chord)
     return {bass, above[0], above[1], above[2]};
 }
 
+namespace {
+
+// A let-ring figure struck evenly over its bass sounds sequenced: its
+// notes over the bass rise and fall with it, a little louder the higher
+// they reach in the chord (its place in HarpSpread), as a player's hand
+// opens.
+int Lift(int place)
+{
+    static constexpr std::array<int, 4> kLift = {0, -3, 0, 3};
+    return kLift[static_cast<std::size_t>(place)];
+}
+
+} // namespace
+
 void Band::ArpeggioBeat(std::uint32_t beatStart, const Chord &chord, bool newChord, std::uint32_t chordLength)
 {
     if (newChord && who_.held != kNoPart) {
@@ -41,8 +55,12 @@ void Band::ArpeggioBeat(std::uint32_t beatStart, const Chord &chord, bool newCho
     static constexpr std::array<std::array<int, 3>, 4> kDown = {{{3, 2, 1}, {3, 1, 2}, {2, 3, 1}, {2, 1, 0}}};
     const std::array<int, 4> spread = HarpSpread(chord);
     const auto &pattern = newChord ? kUp[bar_ % 4] : kDown[bar_ % 4];
+    // The weight is on the bass; the second beat's wave, starting high on
+    // the held chord, is leant on less.
     for (int offset = 0; offset < kBeatSteps; ++offset) {
-        Play(who_.harp, beatStart + offset * kStep, spread[pattern[offset]], offset == 0 ? kHarpFirst : kHarpOther,
+        const int velocity =
+            offset == 0 ? (newChord ? kHarpFirst : kHarpFirst - 6) : kHarpOther + Lift(pattern[offset]);
+        Play(who_.harp, beatStart + offset * kStep, spread[pattern[offset]], velocity,
              (kBeatSteps - offset) * kStep - kHarpGap, feel_.Shift(kHarpSpread));
     }
 }
@@ -54,9 +72,10 @@ void Band::RisingBeat(std::uint32_t beatStart, const Chord &chord, bool upper)
     const std::array<int, 4> spread = HarpSpread(chord);
     const int from = upper ? 1 : 0;
     for (int offset = 0; offset < kBeatSteps; ++offset) {
-        Play(who_.harp, beatStart + offset * kStep, spread[from + offset],
-             offset == 0 ? kHarpFirst - 4 : kHarpOther - 6, (kBeatSteps - offset) * kStep - kHarpGap,
-             feel_.Shift(kHarpSpread));
+        const int velocity =
+            offset == 0 ? (upper ? kHarpOther - 2 : kHarpFirst - 4) : kHarpOther - 6 + Lift(from + offset);
+        Play(who_.harp, beatStart + offset * kStep, spread[from + offset], velocity,
+             (kBeatSteps - offset) * kStep - kHarpGap, feel_.Shift(kHarpSpread));
     }
 }
 
@@ -100,7 +119,8 @@ void Band::RippleBeat(std::uint32_t beatStart, const Chord &chord)
     const std::array<int, 4> spread = HarpSpread(chord);
     constexpr std::uint32_t kSixteenth = kStep / 2;
     for (std::uint32_t i = 0; i < kRock.size(); ++i) {
-        Play(who_.harp, beatStart + i * kSixteenth, spread[kRock[i]], i == 0 ? kHarpFirst - 4 : kHarpOther - 12,
+        Play(who_.harp, beatStart + i * kSixteenth, spread[kRock[i]],
+             i == 0 ? kHarpFirst - 4 : kHarpOther - 12 + Lift(kRock[i]),
              (i == 0 ? kBeatTicks : std::min(2 * kSixteenth, kBeatTicks - i * kSixteenth)) - kHarpGap,
              feel_.Shift(kHarpSpread));
     }
@@ -132,8 +152,12 @@ void Band::CascadeBeat(std::uint32_t beatStart, const Chord &chord, bool down)
     }
     const std::array<int, 6> &run = down ? back : up;
     constexpr std::uint32_t kSixteenth = kStep / 2;
+    // The weight is on the bass that starts the wave; the top the way down
+    // starts from marks the second beat, lightly, under the lead's note;
+    // the wave swells as it climbs and fades as it falls.
     for (std::uint32_t i = 0; i < run.size(); ++i) {
-        Play(who_.harp, beatStart + i * kSixteenth, run[i], i == 0 ? kHarpFirst - 4 : kHarpOther - 10,
+        const int swell = down ? (i == 0 ? 7 : 2 - 2 * static_cast<int>(i)) : 2 * static_cast<int>(i) - 6;
+        Play(who_.harp, beatStart + i * kSixteenth, run[i], i == 0 && !down ? kHarpFirst - 4 : kHarpOther - 10 + swell,
              std::min(2 * kSixteenth, kBeatTicks - i * kSixteenth) - kHarpGap / 2, feel_.Shift(kHarpSpread));
     }
 }

@@ -32,10 +32,12 @@ inline constexpr Touch kBroken{86, 78, 70, 66, 20, 20};
 inline constexpr int kPadLowest = 52, kPadHighest = 65;
 inline constexpr int kParallelCost = 24;
 inline constexpr int kDoublingCost = 48;
+inline constexpr int kThinChordCost = 400;
 inline constexpr int kPassingSofter = 8;
 // Chords strummed on the beat sound with the lead's notes, not between
 // them: they are played softer than those after the beat.
 inline constexpr int kBlockSofter = 10;
+inline constexpr int kSecondBeatLighter = 4;
 inline constexpr std::uint8_t kHarpFirst = 72, kHarpOther = 62, kHarpGap = 12;
 inline constexpr std::uint8_t kClosingBass = 84, kClosingHeld = 60, kClosingHarp = 70;
 // How far the accompanists' onsets stray, in ticks; the guitar also strums

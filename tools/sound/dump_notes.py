@@ -26,7 +26,8 @@ import struct
 import sys
 
 # Spelt as the tunes' keys need them: the leading note of A is G#, B flat is
-# the Neapolitan's root, D# leads to the dominant.
+# the Neapolitan's root, D# leads to the dominant; in a bar with F sharp and
+# no F, B flat's key is A#, B minor's leading note.
 NAMES = ['C', 'C#', 'D', 'D#', 'E', 'F', 'F#', 'G', 'G#', 'A', 'Bb', 'B']
 
 
@@ -93,8 +94,9 @@ def read(path):
             track_end, upbeat)
 
 
-def name(key):
-    return f'{NAMES[key % 12]}{key // 12 - 1}'
+def name(key, sharps=False):
+    spelt = 'A#' if sharps and key % 12 == 10 else NAMES[key % 12]
+    return f'{spelt}{key // 12 - 1}'
 
 
 def main():
@@ -121,6 +123,8 @@ def main():
             if begin <= tick < end:
                 print(f'== {text} ==')
         print(label)
+        sounding = {key % 12 for start, length, _, key, _ in notes if start < end and start + length > begin}
+        sharps = 6 in sounding and 5 not in sounding
         for tick, micros in tempos:
             if begin <= tick < end and tick > 0:
                 print(f'  (tempo from sixteenth {(tick - begin) // sixteenth}: dotted quarter = '
@@ -149,7 +153,7 @@ def main():
                         # With how long it still sounds in this bar, so that
                         # what follows it on the channel is placed.
                         held = (min(start + length, end) - begin) / sixteenth
-                        words.append(f'~{name(key)}/{held:.2g}')
+                        words.append(f'~{name(key, sharps)}/{held:.2g}')
                         # Rests are counted from where the held note stops.
                         cursor = max(cursor, start + length)
                     continue
@@ -170,11 +174,11 @@ def main():
                 if length - min(n[1] for n in chord) >= sixteenth:
                     # Voices struck together but let go apart (two lines
                     # on one channel) each show their own length.
-                    keys = '+'.join(f'{name(n[0])}/{n[1] / sixteenth:.2g}' for n in sorted(chord))
+                    keys = '+'.join(f'{name(n[0], sharps)}/{n[1] / sixteenth:.2g}' for n in sorted(chord))
                     spread = '(spread)' if max(n[3] for n in chord) != start else ''
                     words.append(f'{place}{keys}{spread}:{max(n[2] for n in chord)}{shift}')
                 else:
-                    keys = '+'.join(name(n[0]) for n in sorted(chord))
+                    keys = '+'.join(name(n[0], sharps) for n in sorted(chord))
                     if max(n[3] for n in chord) != start:
                         keys += '(spread)'
                     words.append(f'{place}{keys}/{length / sixteenth:.2g}:{max(n[2] for n in chord)}{shift}')

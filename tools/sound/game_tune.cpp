@@ -89,13 +89,16 @@ using namespace game_tune_score;
 
 // {channel, transpose, velocity, gap, articulation, onset spread}
 // The tune is heard for long stretches behind a game: its leads mostly sing
-// in the fifties and sixties and peak in the low seventies, where a GM wind
-// or violin pressed harder turns harsh and sticks out of the background;
-// only the violin's song, the tune's climax, goes a little over. The band
+// in the fifties and sixties and the winds peak in the low seventies, where
+// a GM wind pressed harder turns harsh and sticks out of the background;
+// the violin, thinner and edgier up high, stays in the sixties even in its
+// song, the tune's climax, which is its height, not its loudness. The band
 // keeps under them.
-// The theme steals in after the intro, and grows with its second phrase.
+// The theme steals in after the intro; from its second phrase, as it
+// climbs, it is played no harder, so the loop's first minute is not its
+// loudest melody and the entry no jump out of the intro.
 constexpr Voice kClarinetEntry{kClarinet, -12, 64, 14, Articulation::Plain, 8};
-constexpr Voice kClarinetLow{kClarinet, -12, 66, 14, Articulation::Plain, 8};
+constexpr Voice kClarinetLow{kClarinet, -12, 62, 14, Articulation::Plain, 8};
 // The oboe answers the flute a little under its level: its reed carries.
 // Its sequence's second unit, a step lower, is softer, and the third
 // stays there: the oboe's top is its most nasal. The sequence's runs and
@@ -121,19 +124,24 @@ constexpr Voice kFluteLead{kFlute, 0, 64, 14, Articulation::Plain, 8};
 // lighter line in the strings and cello.
 constexpr Voice kFluteReturn{kFlute, 0, 62, 14, Articulation::Plain, 8};
 constexpr Voice kFluteSummit{kFlute, 0, 52, 14, Articulation::Plain, 8};
-constexpr Voice kViolinLead{kViolin, 0, 61, 14, Articulation::Plain, 8};
+// The violin, the GM set's thinnest voice, sings its theme a little under
+// the winds, its high notes kept under the seventies, over held strings
+// stepped back further (kThinPad).
+constexpr Voice kViolinLead{kViolin, 0, 59, 14, Articulation::Plain, 8};
 // The song's long high notes lie over the harp, where a GM violin
 // pressed hard turns shrill and thin: it sings them gently, with the
 // clarinet under it through its first phrase, and the band's swell under
-// its climax is held back so it stays on top.
-constexpr Voice kViolinSong{kViolin, 0, 67, 10, Articulation::Plain, 8};
+// its climax, the harp's waves most, is held back so it stays on top and
+// the loop's fullest bars do not jump out of the background.
+constexpr Voice kViolinSong{kViolin, 0, 62, 10, Articulation::Plain, 8};
 // The clarinet sings the song with it, under it, in its clear upper
-// register.
-constexpr Voice kClarinetDuet{kClarinet, 0, 56, 14, Articulation::Plain, 8};
+// register, a step back, so the song stays the violin's, not a duet of
+// equals.
+constexpr Voice kClarinetDuet{kClarinet, 0, 52, 14, Articulation::Plain, 8};
 constexpr Voice kOboeEcho{kOboe, 0, 40, 14, Articulation::Plain, 8};
 // The interlude's oboe sings out over the held strings, which would
 // cover a reed played softly in its low octave.
-constexpr Voice kOboeLead{kOboe, 0, 51, 14, Articulation::Plain, 8};
+constexpr Voice kOboeLead{kOboe, 0, 49, 14, Articulation::Plain, 8};
 constexpr Voice kOboeCall{kOboe, 0, 46, 14, Articulation::Plain, 8};
 // Under the flute the strings enter softly, after its first phrase.
 constexpr Voice kStringsCounter{kStrings, 0, 37, 30, Articulation::Plain, 5};
@@ -152,7 +160,8 @@ constexpr Voice kStringsAnswer{kStrings, 0, 43, 30, Articulation::Plain, 5};
 // The band alone after the flute's close plays softly, but grows with its
 // phrase into the oboe's entry, so the breath is heard as meant, not as a
 // part missing.
-constexpr Voice kHarpLink{kHarp, 0, 41, 0, Articulation::Plain, 5};
+// Its harp lets its figure ring, as the harp does everywhere else.
+constexpr Voice kHarpLink{kHarp, 0, 41, 12, Articulation::Ringing, 5};
 constexpr Voice kCelloLink{kBass, 0, 47, 10, Articulation::Plain, 5};
 
 // The first bar of each part of the form, counted from 0.
@@ -307,7 +316,7 @@ const Mark kMarks[] = {
 
 // The harp's waves at the song's height stay under the violin's long
 // notes, which they would otherwise cover as they swell.
-constexpr int kCascadeUnderTheSong = -7;
+constexpr int kCascadeUnderTheSong = -9;
 
 // A figure of the accompaniment over bars [from, to); a layer without the
 // bass sounds over another figure's.
@@ -325,10 +334,11 @@ const Layer kLayers[] = {
     {0, kA, Accompaniment::Pad, false},
     // The guitar's figure changes with the theme's phrases: one chord held
     // after each beat under the clarinet's low first phrase, so it stands
-    // clear, two as it rises.
+    // clear, two as it rises, and picked note by note once the strings hold
+    // the chords, where strummed on the beat it would double them.
     {kA, kA + 4, Accompaniment::Lilt, true},
     {kA + 4, kA + 8, Accompaniment::Barcarolle, true},
-    {kA + 8, kA + 12, Accompaniment::Block, true},
+    {kA + 8, kA + 12, Accompaniment::Broken, true, -6}, // over the strings' first chords, lightly
     {kA + 12, kB, Accompaniment::Broken, true},
     // The theme's first two phrases are the clarinet's with the guitar and
     // the cello alone; from its turn to C the strings hold soft chords, an
@@ -366,8 +376,8 @@ const Layer kLayers[] = {
     // it, and the harp, a little fuller, carries the bass with the cello.
     {kC, kC + 3, Accompaniment::Arpeggio, false, -3},
     {kC + 3, kC + 4, Accompaniment::Arpeggio, true, -3},
-    {kC + 4, kC + 5, Accompaniment::Rising, true, -3},
-    {kC + 5, kSongBar - 1, Accompaniment::Rising, false, -3},
+    {kC + 4, kC + 5, Accompaniment::Rising, true, -5},
+    {kC + 5, kSongBar - 1, Accompaniment::Rising, false, -5},
     // The bar on the dominant before the song: the harp, not a guitar
     // heard nowhere near it, runs up and down the chord, a flourish where
     // the bar before the violin's theme only rocks.
@@ -376,8 +386,8 @@ const Layer kLayers[] = {
     // clarinet's line; it grows with the bass's climb, from eighths to
     // rocking sixteenths to waves over two octaves, and the strings' lines
     // come in as the clarinet leaves the middle to them.
-    {kSongBar, kSongBar + 2, Accompaniment::Rising, true, 3},
-    {kSongBar + 2, kSongBar + 4, Accompaniment::Ripple, true, 3},
+    {kSongBar, kSongBar + 2, Accompaniment::Rising, true, -2},
+    {kSongBar + 2, kSongBar + 4, Accompaniment::Ripple, true, -1},
     {kSongBar + 4, kAAgain, Accompaniment::Cascade, true, kCascadeUnderTheSong},
     // The theme's last return: the guitar's barcarolle, the theme's own
     // figure, comes back under the flute, softly, then the harp rolls the
@@ -418,7 +428,7 @@ const Level kLevels[] = {
 // Under the violin the held strings step back: same family, they would
 // swallow it; under the interlude's oboe they step back less, so the
 // sparse texture keeps a middle.
-constexpr int kThinPad = -8, kInterludePad = -3;
+constexpr int kThinPad = -12, kInterludePad = -6;
 // Where the harp runs over the dominant before the song, the held chord
 // is only a floor under it.
 constexpr int kUnderTheFlourish = -10;
@@ -484,19 +494,20 @@ struct Key {
     Scale scale;
 };
 
-// The players slow down through a bar where the music takes breath, in %
-// of the beat's length: before the violin's return, so the tempo comes
-// back with the violin. The last cadence keeps the tempo, so the loop
-// does not seem to end there.
+// The players slow down through two bars where the music takes breath, in
+// % of the beat's length: the sequence's cadence and the harp's bar before
+// the violin's return, so the tempo comes back with the violin. The last
+// cadence keeps the tempo, so the loop does not seem to end there.
 struct Broadening {
     std::size_t bar;
-    std::array<std::uint32_t, 4> steps; // at each dotted eighth of the bar
+    std::array<std::uint32_t, 8> steps; // at each dotted eighth of the two bars
 };
-// 60, 58, 57 and 55 to the dotted quarter: graded, so the slowing is heard
-// as a breath after the hemiola's broadening and not as one lurch, and no
-// deeper, so the violin takes up the tempo again without a jolt and the
-// loop does not stall there each time.
-constexpr Broadening kBroadened[] = {{kAViolin - 1, {100, 103, 106, 109}}};
+// From 60 to 55 to the dotted quarter a little at a time from the
+// hemiola's second bar: eased in over two bars, so the slowing is heard as
+// a breath and not as a step down within one bar, and no deeper, so the
+// violin takes up the tempo again without a jolt and the loop does not
+// stall there each time.
+constexpr Broadening kBroadened[] = {{kAViolin - 2, {100, 101, 102, 103, 104, 106, 107, 109}}};
 
 int LevelAt(std::size_t bar)
 {
@@ -531,15 +542,16 @@ std::vector<MidiTrack> ComposeGameTune()
         conductor.Marker(barTick(mark.bar), mark.name);
     }
     for (const Broadening &broadening : kBroadened) {
-        const std::uint32_t step = kSixEight.barTicks() / broadening.steps.size();
-        for (std::size_t i = 0; i < broadening.steps.size(); ++i) {
+        const std::uint32_t step = 2 * kSixEight.barTicks() / broadening.steps.size();
+        for (std::size_t i = 1; i < broadening.steps.size(); ++i) {
             conductor.Tempo(barTick(broadening.bar) + static_cast<std::uint32_t>(i) * step,
                             kMicrosPerQuarter * broadening.steps[i] / 100);
         }
-        conductor.Tempo(barTick(broadening.bar + 1), kMicrosPerQuarter);
+        conductor.Tempo(barTick(broadening.bar + 2), kMicrosPerQuarter);
     }
 
     Band band(kParts, kAccompanists, kSeed);
+    band.SetLighterSecondBeat(true);
     for (const Line &line : kLines) {
         if (line.bar + line.bars->size() > chords.size()) {
             throw std::logic_error("a line runs past the tune's end");

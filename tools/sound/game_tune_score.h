@@ -15,8 +15,9 @@ inline const Bars kChordBars[] = {
     // intro: the lament bass A G F E under plain chords
     {"Am", "G", "F", "E"},
     // A: halting on the dominant, closing in C, then through the Neapolitan
-    // to the tonic: the first full close in A minor, turned to the major
-    // on its second beat as the flute enters
+    // to the tonic: the first full close in A minor, the clarinet turning
+    // down to the tonic's root before the chord turns to the major on its
+    // second beat, as the flute enters
     {"Am", "Am/C", "Dm Dm/F", "E", "Am", "Dm/F", "F G7", "C", "Am/C", "G", "C C/E", "F C/E", "Dm7 Dm7", "Bb/D",
      "E7 E7/G#", "Am A"},
     // B: the tonic major, its first colour away from the minor, a half
@@ -30,11 +31,12 @@ inline const Bars kChordBars[] = {
     // as a shading, brightened to the dominant as the oboe's pick-up climbs
     // its chord
     {"A7/G", "Dm/F", "Em7", "E7"},
-    // then the minor again, Am7 Dm7 G7 Cmaj7 Fmaj7 Bm7b5 E7, the circle of
+    // then the minor again, Am7 Dm7 G7 Cmaj7 F Bm7b5 E7, the circle of
     // fifths a chord a bar over a bass walking in eighths, and a bar on the
     // dominant alone (the first chord's seventh is the strings' alone: in
-    // the guitar's low strum, G A C is a cluster)
-    {"Am", "Dm7", "G7", "Cmaj7", "Fmaj7", "Dm/B", "E7", "E7/B E7/D"},
+    // the guitar's low strum, G A C is a cluster; F's is left out, or its
+    // second beat, strummed without the F, reads as A minor over the bass's C)
+    {"Am", "Dm7", "G7", "Cmaj7", "F", "Dm/B", "E7", "E7/B E7/D"},
     // A': on to C and F, through F's dominant to F over its third, and to
     // D minor through its ii-V: the dominant comes once, at the close
     {"Am/C", "C/E", "F Am", "Dm7 G7/B", "C", "F Am", "Bb F/A", "Gm/Bb C7", "F/A Gm", "Gm/E A7"},
@@ -62,13 +64,14 @@ inline const Bars kChordBars[] = {
 // The theme (written an octave above the clarinet's sounding pitch): the
 // first phrase halts on the dominant, the second moves to C major, the
 // answer climbs to its peak (a held G) and falls, through the Neapolitan,
-// to a full close.
+// to a full close, turning down from the third to the root, so the major
+// chord that follows does not contradict the note it ends on.
 inline const Bars kThemeOpening = {"E5/3 F5/1 E5/2 A5/4 B5/2", "C6/4 D6/2 E6/4 A5/2", "F5/2 G5/2 A5/2 D6/4 B5/2",
                                    "C6/4 B5/2 G#5/4 r/2"};
 inline const Bars kTheme = {"r/2 A5/2 C6/2 E6/6", "~E6/4 D6/2 A5/4 F5/2", "A5/2 C6/6 B5/2 D6/2",
                             "E6/6 r/4 E5/2",      "A5/4 B5/2 C6/4 E6/2",  "D6/2 C6/2 B5/2 G5/3 C6/1 D6/2",
                             "E6/2 F6/2 G6/8",     "F6/4 E6/2 C6/4 r/2",   "r/2 A5/2 F6/2 E6/3 D6/3",
-                            "F6/2 D6/4 Bb5/6",    "G#5/6 B5/4 D6/2",      "C6/6 r/6"};
+                            "F6/2 D6/4 Bb5/6",    "G#5/6 B5/4 D6/2",      "C6/3 B5/1 A5/2 r/6"};
 
 // The middle tune, flute, in A major: entering after the clarinet's last
 // note, as the chord turns to the major, on its A and F sharp, the
@@ -93,12 +96,13 @@ inline const Bars kMiddleCounter = {"A4/6 F#4/6", "C#4/12", "D4/6 E4/6", "C#4/6 
                                     "~E4/12",     "F4/12",  "G4/12",     "B4/12"};
 // With it a second line fills each chord to three parts, mostly a third
 // or a sixth from the first, and never moving with the flute or the bass
-// into an octave: an F sharp held through B minor, lifted to A for F sharp
-// minor's third and rising to E's G sharp, and to the tonic, held through
+// into an octave: an F sharp held through B minor and F sharp minor into
+// its seventh chord, clear of the A the bass sharpens to lead to B minor,
+// rising to E's G sharp, and to the tonic, held through
 // the band's bars alone, rising to E minor's fifth, held through the
 // dominant.
-inline const Bars kMiddleCounterInner = {"F#3/12", "A3/6 F#3/6", "~F#3/6 G#3/6", "A3/12",
-                                         "~A3/12", "~A3/12",     "B3/12",        "~B3/12"};
+inline const Bars kMiddleCounterInner = {"F#3/12", "~F#3/12", "~F#3/6 G#3/6", "A3/12",
+                                         "~A3/12", "~A3/12",  "B3/12",        "~B3/12"};
 
 // Where the band plays alone after the flute's close, a third part fills
 // the strings' chords: the major's third, rising to D minor's root and
@@ -177,9 +181,10 @@ inline const Bars kInterlude = {
 };
 
 // As the oboe's first phrase breathes, the strings answer it in the
-// lilt, from the dominant's root falling through its seventh to the tonic
-// chord, and hold as the oboe comes in again.
-inline const Bars kInterludeAnswer = {"A4/6 G4/4 E4/2", "F4/6 D4/6"};
+// lilt, from the dominant's root falling to its fifth and to the tonic
+// chord, each note long enough for bowed strings to speak, and hold as the
+// oboe comes in again.
+inline const Bars kInterludeAnswer = {"A4/6 E4/6", "F4/6 D4/6"};
 
 // After the interlude, a song of its own on the violin, in long notes over
 // the harp's running sixteenths, apart from the theme's lilt: it falls by
@@ -212,7 +217,7 @@ inline const Bars kSongDuet = {"C5/4 B4/2 A4/4 C5/2", "G4/3 A4/1 B4/2 D5/6", "E5
 // the leading note is the bass's alone, B7's seventh the harp's and the
 // violin's, and the chords stay full to the top of the climb.
 inline const Bars kSongStrings = {"A3/12", "B3/12", "C4/12", "B3/12"};
-inline const Bars kSongStringsUpper = {"D4/12", "F#4/12", "E4/12", "E4/6 D4/6"};
+inline const Bars kSongStringsUpper = {"D4/12", "F#4/12", "E4/12", "~E4/6 D4/6"};
 // The flute brings back the theme's first three bars as the clarinet sang
 // them, over a bass falling to D and climbing through D7 to G7; the half
 // close that followed gives way to the climb to the summit.
@@ -226,9 +231,12 @@ inline const Bars kThemeReturnSummit = {
 // their own, low, clear of the flute's soft low notes, in notes long
 // enough for bowed strings to speak: they move where the flute holds and
 // fall as it climbs, each chord's seventh falling a step to the next
-// chord's third, G7's F to C's E, C7's B flat to F's A.
-inline const Bars kThemeCounter = {"E4/12",    "A4/6 D4/6", "~D4/6 F4/6", "E4/4 G4/2 Bb4/6", "A4/6 r/6",
-                                   "r/6 F4/6", "A4/8 E4/4", "D4/6 E4/6",  "C4/6 r/6"};
+// chord's third, G7's F to C's E, C7's B flat to F's A, which they hold,
+// F's third, D minor's fifth and its seventh's, under the flute's fall
+// from the summit and the oboe's echo, so the middle is not left empty
+// under the loop's highest notes, until it falls to the dominant's root.
+inline const Bars kThemeCounter = {"E4/12",  "A4/6 D4/6",  "~D4/6 F4/6", "E4/6 Bb4/6", "A4/12",
+                                   "~A4/12", "~A4/8 E4/4", "D4/6 E4/6",  "C4/6 r/6"};
 
 // The coda: as the flute's cadence breathes the clarinet, which first sang
 // the theme, climbs once more in its rhythm, G A B, to land on the coda's
@@ -239,15 +247,15 @@ inline const Bars kThemeCounter = {"E4/12",    "A4/6 D4/6", "~D4/6 F4/6", "E4/4 
 // and turns down to the dominant's third, where the oboe takes the line
 // back to the start: the tune never stops.
 // Under the coda the strings sing a line of their own, not a pad: where
-// the clarinet breathes after its first fragment they rise C D over F
-// major in the lilt, in notes long enough for bowed strings to speak, a
-// bar before the clarinet turns round the same notes, and carry the line
-// over the bar line into its entry; then they hold A under its fall and
+// the clarinet breathes after its first fragment they rise from A to C
+// over F major and on to E over A minor, in dotted quarters, long enough
+// for bowed strings to speak, and fall back to A as the clarinet turns
+// round C and D; then they hold A under its fall and
 // fall to D as it leans on E, leaving it the ninth over the bass, not a
 // seventh's rub; over the augmented sixth they fall to its C,
 // held into the six-four, and step down to the dominant's fifth as the
 // clarinet turns up to its seventh.
-inline const Bars kCodaCounter = {"E4/6 A4/6", "~A4/6 C5/4 D5/2", "E5/4 D5/2 A4/6", "A4/6 D4/6", "C4/12", "C4/6 B3/6"};
+inline const Bars kCodaCounter = {"E4/6 A4/6", "~A4/6 C5/6", "E5/6 A4/6", "A4/6 D4/6", "C4/12", "C4/6 B3/6"};
 // Under them a second line holds the augmented sixth's A, the note it
 // keeps into the six-four, and falls to the dominant's leading note, which
 // rises to the tonic as the tune starts again; neither doubles the bass's

@@ -257,8 +257,14 @@ std::uint32_t PlayLine(MidiTrack &track, const Voice &voice, const Grid &grid, s
                                    kTremoloTicks - 12, t == 0 ? shift : feel.Shift(4));
                     }
                 } else {
-                    track.Note(at, voice.channel, key, static_cast<std::uint8_t>(velocity), sounding,
-                               std::min(shift, static_cast<int>(sounding) - 1));
+                    std::uint32_t rings = sounding;
+                    if (voice.articulation == Articulation::Ringing) {
+                        const std::uint32_t beat = grid.barTicks() / 2;
+                        const std::uint32_t beatEnd = barStart + ((at - barStart) / beat + 1) * beat;
+                        rings = std::max(sounding, beatEnd - at - voice.gap);
+                    }
+                    track.Note(at, voice.channel, key, static_cast<std::uint8_t>(velocity), rings,
+                               std::min(shift, static_cast<int>(rings) - 1));
                 }
             }
             position += step.steps;

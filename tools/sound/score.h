@@ -66,7 +66,9 @@ private:
 
 // Tremolo re-strikes a note held for a whole bar quickly and a little
 // softer, as a mandolin player sustains it; shorter notes are struck once.
-enum class Articulation { Plain, Tremolo };
+// A plucked line let ring sounds each note on to the end of its beat,
+// under the notes after it, as a harpist leaves the strings to sound.
+enum class Articulation { Plain, Tremolo, Ringing };
 
 struct Voice {
     std::uint8_t channel;
