@@ -185,8 +185,8 @@ std::vector<MidiTrack> ComposeEndTune()
             }
         }
         if (bar == kLeaningBar) {
-            // With the trumpet's climb up the chord the harp runs up it,
-            // damped before the D chord of the second beat.
+            // Under the call's repeated E the harp runs up the chord, damped
+            // before the D chord of the second beat.
             for (std::uint32_t i = 0; i < kCallHarp.size(); ++i) {
                 band.Track(kHarp).Note(now + i * kSixEightFine.ticksPerStep, kHarp, kCallHarp[i], kCallHarpVelocity,
                                        (kCallHarp.size() - i + 1) * kSixEightFine.ticksPerStep);

@@ -75,15 +75,15 @@ inline constexpr Accompanists kAccompanists{kBass, kPizzicato, kPizzicato, kHarp
 // low and soft, opened the win timidly, and one as loud as the downbeat
 // left it no accent.
 inline constexpr std::array<std::uint8_t, 2> kCall = {69, 73}, kCallUnder = {64, 69}; // A4 C#5 over E4 A4
-inline constexpr std::array<std::uint8_t, 2> kCallVelocity = {66, 72};
-inline constexpr int kCallUnderLevel = -6;
+inline constexpr std::array<std::uint8_t, 2> kCallVelocity = {60, 68};
+inline constexpr int kCallUnderLevel = -8;
 inline constexpr std::uint8_t kCallDrum = 40; // E2
 inline constexpr std::array<std::uint8_t, 2> kCallDrumVelocity = {48, 62};
 inline constexpr std::uint32_t kCallTicks = kEndTuneUpbeat / 2, kCallGap = 24;
 // Steps are sixteenths. Over the band's first chord the trumpet plays the
 // game tune's head, E F# E A B, in major and high, and turns round the C#
-// of the head's next bar, C# D C# A; in the head's rhythm it climbs the
-// tonic chord, E A C#, and falls a step to B, held over B half-diminished, whose F natural, the
+// of the head's next bar, C# D C# A; it calls on four repeated Es and
+// leaps a fifth to B, held over B half-diminished, whose F natural, the
 // game tune's minor for a moment, is the second trumpet's, on the beat,
 // saving its D for the close; it falls and climbs by step over the
 // dominant of the dominant (B7 over its D#), a scale where the bar before
@@ -96,31 +96,28 @@ inline constexpr std::uint32_t kCallTicks = kEndTuneUpbeat / 2, kCallGap = 24;
 // bass's E and then its A.
 inline constexpr std::array<std::string_view, 5> kMelody = {
     "E5/3 F#5/1 E5/2 A5/4 B5/2",  "C#6/4 D6/2 C#6/4 A5/2",
-    "E5/3 A5/1 C#6/2 B5/6",       "A5/3 F#5/1 D#5/2 F#5/2 G#5/1 A5/1 B5/2",
+    "E5/2 E5/1 E5/1 E5/2 B5/6",   "A5/3 F#5/1 D#5/2 F#5/2 G#5/1 A5/1 B5/2",
     "C#6/2 E6/4 D6/3 C#6/1 B5/2",
 };
-// The oboe doubles the trumpet in unison through the quote, the head, its
-// second bar and the climb up the chord that answers them, and leaves the
-// chromatic climb to the brass: at the trumpet's level
+// The oboe doubles the trumpet in unison through the quote, the head and
+// its second bar, and leaves the climb to the brass: at the trumpet's level
 // it is a colour in it, not a second tune.
-inline constexpr std::size_t kQuoteBars = 3;
+inline constexpr std::size_t kQuoteBars = 2;
 inline constexpr Voice kOboeQuote{kOboe, 0, 62, 20, Articulation::Plain, 6};
-// Two horns hold the chords in the middle of the band, under the trumpets. They leave the first bar to the harp's
-// sweep and the plucked afterbeats, the game's own colours, which under a held horn chord on the same notes were lost;
-// the upper falls A to F# against the trumpet's climb in the head's second bar, leaping where a passing G# rubbed
-// against the lower's held A under the trumpets' D and B, rises E F F#
+// Two horns hold the chords in the middle of the band, under the trumpets; the upper falls A G# F# against the
+// trumpet's climb in the head's second bar, the G# passing off the beat so the F# minor chord lands on it, rises E F F#
 // through the half-diminished chord to the dominant's dominant, and takes the dominant's seventh, held, which falls to
 // the tonic's third: holding the six-four's E instead left the seventh to short notes, and the dominant thin.
 // The lower holds its A into the tonic's first inversion, whose C# the tuba and the second trumpet have: the third
 // tripled in the middle of the band was thick; and on through the half-diminished chord, under the upper's F, whose B
 // the trumpet has: the horns' B under F doubled the trumpets' tritone.
-inline constexpr std::array<std::string_view, 6> kHornUpper = {"r/12",   "A4/6 F#4/6", "E4/6 F4/6",
-                                                               "F#4/12", "E4/6 D4/6",  "C#4/10 r/2"};
+inline constexpr std::array<std::string_view, 6> kHornUpper = {"E4/12",  "A4/4 G#4/2 F#4/6", "E4/6 F4/6",
+                                                               "F#4/12", "E4/6 D4/6",        "C#4/10 r/2"};
 // On the tonic a third horn takes its fifth, E, so the brass holds the
 // whole chord, the trumpets' A over C#: with the third in the trumpets and
 // the horns alone, the winning chord had no fifth but the harp's.
 inline constexpr std::array<std::string_view, 1> kHornFifth = {"E4/10 r/2"};
-inline constexpr std::array<std::string_view, 6> kHornLower = {"r/12",      "A3/12",      "A3/12",
+inline constexpr std::array<std::string_view, 6> kHornLower = {"C#4/12",    "A3/12",      "A3/12",
                                                                "B3/6 A3/6", "A3/6 G#3/6", "A3/10 r/2"};
 // Over the trumpets, a third or a sixth above the tune where they strike
 // together, but a line of its own: it holds while the tune climbs and moves
@@ -134,18 +131,20 @@ inline constexpr std::array<std::string_view, 6> kHornLower = {"r/12",      "A3/
 // seventh, A, strikes it once more on the six-four, whose root it is, and
 // leaves the beat to the trumpet's E, its height, where held over it, it
 // took the top from the tune; over
-// the dominant's seventh it steps up to its fifth, B, struck no harder
-// than the bells before it so it does not outshine the trumpet's E, and
-// takes the leading note, G#, a sixth over the trumpet's B, up to the
-// tonic over the trumpet's A in the last chord: from B it went in octaves
-// with the trumpet's B A; falling to F#, it was the dominant's ninth. Held on over the seventh, the A sounded against
-// the G# it would resolve to, below it in the horns and the harp. The bells are let ring, but its E is damped as the
-// trumpet turns up to D under it: a second above the D it rubbed. Damped short throughout, the bells sounded choked.
+// the dominant's seventh it falls to its F#, a third over the trumpet's D,
+// and takes the leading note, G#, a sixth over the trumpet's B, up to the
+// tonic over the trumpet's A in the last chord: a B there, over the
+// trumpet's E6, was the piercing top of the piece, and from B it went in
+// octaves with the trumpet's B A. Held on over the seventh, the A sounded against the G# it
+// would resolve to, below it in the horns and the harp. The bells are
+// let ring, but its E is damped as the trumpet turns up to D under it: a
+// second above the D it rubbed. Damped short throughout, the bells sounded
+// choked.
 // Under two trumpets and the horns a clarinet was covered and only
 // thickened the middle; a flute, up here in its top octave, was shrill and
 // lost under them.
 inline constexpr std::array<std::string_view, 5> kSecond = {
-    "r/12", "E6/4 r/2 A6/6", "r/6 D6/6", "r/4 F#6/2 A6/6", "A6/2 r/4 B6/4 G#6/2",
+    "r/12", "E6/4 r/2 A6/6", "r/6 D6/6", "r/4 F#6/2 A6/6", "A6/2 r/4 F#6/4 G#6/2",
 };
 // The bass falls A F# and climbs C# D D# to the dominant, and falls to the tonic.
 // The last bar is the tonic's six-four over the dominant's E, resolving
@@ -231,14 +230,14 @@ inline constexpr Voice kSecondTrumpetVoice{kSecondTrumpet, 0, 64, 20, Articulati
 // its A on the second beat, where an F# a third under it blurred the plain
 // tonic chord with an added sixth, and a third under the head's
 // second bar and the scale that climbs over the dominant's dominant; under
-// the climb up the chord it holds C# and rises to E, a sixth under the
-// C#, then steps down to the half-diminished
+// the call it keeps to thirds, then steps up to the half-diminished
 // chord's D on the beat, a sixth under the first's B, and rises to the
 // B7's F#, so the brass does not thin out before the climb. Leaping a
 // diminished fourth to the chord's F, it sounded a bare tritone with the
 // first; the F is the horn's and the strings'.
 inline constexpr std::array<std::string_view, 4> kSecondTrumpetThirds = {
-    "C#5/3 D5/1 C#5/2 E5/4 G#5/2", "A5/4 B5/2 A5/4 F#5/2", "C#5/3 C#5/1 E5/2 D5/6", "F#5/3 r/3 D#5/2 E5/1 F#5/1 F#5/2"};
+    "C#5/3 D5/1 C#5/2 E5/4 G#5/2", "A5/4 B5/2 A5/4 F#5/2", "C#5/2 C#5/1 C#5/1 C#5/2 D5/6",
+    "F#5/3 r/3 D#5/2 E5/1 F#5/1 F#5/2"};
 inline constexpr std::uint32_t kThirdsFrom = 0; // the head's first bar
 inline constexpr int kThirdsLevel = -10;        // under the first trumpet, which keeps the tune
 inline constexpr std::array<std::string_view, 1> kSecondTrumpetClose = {"A5/6 B5/3 A5/1 G#5/2"};
@@ -293,7 +292,7 @@ inline constexpr std::uint8_t kFirstHitVelocity = 72; // the opening stroke, und
 // The trumpet's head is the start of the line's crescendo, not its peak,
 // but stands out of the band, its first downbeat over the upbeat's C#:
 // at the level of the chords under it, it sounded one of them.
-inline constexpr int kCallAccent = 8;
+inline constexpr int kCallAccent = 5;
 // A quick sweep up two octaves of the tonic chord, ringing over the
 // trumpet's low E to brighten the call: its top for a beat, the rest the
 // bar.
