@@ -30,19 +30,24 @@ inline constexpr std::uint8_t kBass = kEndTuneBass;
 inline constexpr std::uint8_t kHarp = 6;
 inline constexpr std::uint8_t kTimpani = 7;      // with the band, not the leads
 inline constexpr std::uint8_t kGlockenspiel = 9; // its General MIDI program
+inline constexpr std::uint8_t kOboe = 8;         // the game's own reed, with the quote
 
 // The band plays with the volumes turned down: the game's tune is soft
 // winds, strings and harp, and at full volume the win came as a jolt. Its
-// brass starts at a bright mezzo-forte and reaches forte only at the
-// close, so the fanfare grows out of the game's soft world; it stays well
-// over the game's tune, about four decibels, a festive close and not an
-// alarm. Played soft throughout, the trumpets lost their edge and sounded
-// tame. The trumpet carries the tune and sits about three decibels over the
-// band: level with the horns, pizzicato and harp it was a voice among them.
+// brass starts at a mezzo-piano and reaches only a round forte at the
+// close, so the fanfare grows out of the game's soft world; it stays over
+// the game's tune, a few decibels, a festive close and not an alarm: at
+// velocities up to 100 after minutes of the quiet siciliano it startled.
+// Played soft throughout, the trumpets lost their edge and sounded tame. The
+// trumpet carries the tune over the band: level with the horns, pizzicato
+// and harp it was a voice among them.
 inline constexpr Part kParts[] = {
     // The band spreads across the stage around the trumpet in the middle.
     {kTrumpet, program::kTrumpet, 112, 64, 50, "Trumpet"},
     {kSecondTrumpet, program::kTrumpet, 84, 76, 50, "Second trumpet"},
+    // The oboe that sings the theme in the game plays it here with the
+    // trumpet, so the win sounds as the same band turned to major.
+    {kOboe, program::kOboe, 96, 56, 56, "Oboe"},
     {kHorns, program::kFrenchHorn, 78, 44, 56, "Horns"},
     // Over the brass the glockenspiel's sixth octave, the middle of its
     // range, carries without forcing, where a flute up there whistled; it
@@ -70,10 +75,10 @@ inline constexpr Accompanists kAccompanists{kBass, kPizzicato, kPizzicato, kHarp
 // low and soft, opened the win timidly, and one as loud as the downbeat
 // left it no accent.
 inline constexpr std::array<std::uint8_t, 2> kCall = {69, 73}, kCallUnder = {64, 69}; // A4 C#5 over E4 A4
-inline constexpr std::array<std::uint8_t, 2> kCallVelocity = {68, 76};
+inline constexpr std::array<std::uint8_t, 2> kCallVelocity = {60, 68};
 inline constexpr int kCallUnderLevel = -8;
 inline constexpr std::uint8_t kCallDrum = 40; // E2
-inline constexpr std::array<std::uint8_t, 2> kCallDrumVelocity = {58, 72};
+inline constexpr std::array<std::uint8_t, 2> kCallDrumVelocity = {48, 62};
 inline constexpr std::uint32_t kCallTicks = kEndTuneUpbeat / 2, kCallGap = 24;
 // Steps are sixteenths. Over the band's first chord the trumpet plays the
 // game tune's head, E F# E A B, in major and high, and turns round the C#
@@ -94,6 +99,11 @@ inline constexpr std::array<std::string_view, 5> kMelody = {
     "E5/2 E5/1 E5/1 E5/2 B5/6",   "A5/3 F#5/1 D#5/2 F#5/2 G#5/1 A5/1 B5/2",
     "C#6/2 E6/4 D6/3 C#6/1 B5/2",
 };
+// The oboe doubles the trumpet in unison through the quote, the head and
+// its second bar, and leaves the climb to the brass: at the trumpet's level
+// it is a colour in it, not a second tune.
+inline constexpr std::size_t kQuoteBars = 2;
+inline constexpr Voice kOboeQuote{kOboe, 0, 62, 20, Articulation::Plain, 6};
 // Two horns hold the chords in the middle of the band, under the trumpets; the upper falls A G# F# against the
 // trumpet's climb in the head's second bar, the G# passing off the beat so the F# minor chord lands on it, rises E F F#
 // through the half-diminished chord to the dominant's dominant, and takes the dominant's seventh, held, which falls to
@@ -121,10 +131,11 @@ inline constexpr std::array<std::string_view, 6> kHornLower = {"C#4/12",    "A3/
 // seventh, A, strikes it once more on the six-four, whose root it is, and
 // leaves the beat to the trumpet's E, its height, where held over it, it
 // took the top from the tune; over
-// the dominant's seventh it steps up to its fifth, B, and takes the leading
-// note, G#, a sixth over the trumpet's B, up to the tonic over the
-// trumpet's A in the last chord: from B it went in octaves with the
-// trumpet's B A. Held on over the seventh, the A sounded against the G# it
+// the dominant's seventh it falls to its F#, a third over the trumpet's D,
+// and takes the leading note, G#, a sixth over the trumpet's B, up to the
+// tonic over the trumpet's A in the last chord: a B there, over the
+// trumpet's E6, was the piercing top of the piece, and from B it went in
+// octaves with the trumpet's B A. Held on over the seventh, the A sounded against the G# it
 // would resolve to, below it in the horns and the harp. The bells are
 // let ring, but its E is damped as the trumpet turns up to D under it: a
 // second above the D it rubbed. Damped short throughout, the bells sounded
@@ -133,7 +144,7 @@ inline constexpr std::array<std::string_view, 6> kHornLower = {"C#4/12",    "A3/
 // thickened the middle; a flute, up here in its top octave, was shrill and
 // lost under them.
 inline constexpr std::array<std::string_view, 5> kSecond = {
-    "r/12", "E6/4 r/2 A6/6", "r/6 D6/6", "r/4 F#6/2 A6/6", "A6/2 r/4 B6/4 G#6/2",
+    "r/12", "E6/4 r/2 A6/6", "r/6 D6/6", "r/4 F#6/2 A6/6", "A6/2 r/4 F#6/4 G#6/2",
 };
 // The bass falls A F# and climbs C# D D# to the dominant, and falls to the tonic.
 // The last bar is the tonic's six-four over the dominant's E, resolving
@@ -141,7 +152,7 @@ inline constexpr std::array<std::string_view, 5> kSecond = {
 // last stroke.
 inline constexpr std::array<std::string_view, 5> kChords = {"A", "A F#m", "A/C# Bm7b5/D", "B7/D#", "A/E"};
 // The band grows bar by bar from its first chord into the final one.
-inline constexpr std::array<int, 5> kLevels = {-6, -6, -4, -2, 8};
+inline constexpr std::array<int, 5> kLevels = {-18, -18, -16, -14, -4};
 // Under the first bars the tuba marks the beats lightly, so the dance does
 // not turn into a village band's oom-pah; its weight is kept for the climb
 // to the close.
@@ -202,10 +213,10 @@ inline constexpr std::uint32_t kRingingTicks = (12 + kButtonSixteenths) * kSixEi
 inline constexpr std::uint32_t kTailTicks = 12 * kSixEightFine.ticksPerStep;
 inline constexpr std::uint32_t kLetGo = 6 * kSixEightFine.ticksPerStep;
 
-// The trumpet starts at a bright mezzo-forte, not at full strength, so the
+// The trumpet starts at a mezzo-piano, with the oboe, not at full strength, so the
 // game's colours, the bells and the harp, are heard with it and the brass
 // has room to grow to the close.
-inline constexpr Voice kTrumpetLead{kTrumpet, 0, 74, 20, Articulation::Plain, 6};
+inline constexpr Voice kTrumpetLead{kTrumpet, 0, 64, 20, Articulation::Plain, 6};
 // Over the six-four the second trumpet holds the chord's A under the
 // first's C#, goes a third under its walk down over the seventh, and from
 // the leading note, which the bells and the lower horn take up to A, falls
@@ -213,7 +224,7 @@ inline constexpr Voice kTrumpetLead{kTrumpet, 0, 74, 20, Articulation::Plain, 6}
 // major in the trumpets: on its fifth, E, the chord sounded open, its
 // third left to the horns. Climbing with the first to C#6 it was shrill, a
 // second trumpet at its top.
-inline constexpr Voice kSecondTrumpetVoice{kSecondTrumpet, 0, 74, 20, Articulation::Plain, 0};
+inline constexpr Voice kSecondTrumpetVoice{kSecondTrumpet, 0, 64, 20, Articulation::Plain, 0};
 // Before that it sings a third under the head from the band's first chord,
 // so the fanfare is two trumpets from its start, on the chord's E under
 // its A on the second beat, where an F# a third under it blurred the plain
@@ -236,7 +247,7 @@ inline constexpr int kSecondTrumpetButtonAccent = 6;
 // The glockenspiel rings over the brass struck a little softer than the
 // trumpet: it cuts through, and as hard as the trumpet, it took the ear
 // off the tune.
-inline constexpr Voice kBellsSecond{kBells, 0, 68, 16, Articulation::Plain, 6};
+inline constexpr Voice kBellsSecond{kBells, 0, 56, 16, Articulation::Plain, 6};
 // The trumpet grows to its arrival on the tonic, louder than the climb to
 // it, and its last stroke is the hardest;
 // over the six-four the bells ring on with them, and on the last stroke
@@ -256,28 +267,28 @@ inline constexpr int kFinalAccent = 10, kButtonAccent = 16, kSecondFinalAccent =
 // only thickened the low register. Without the B the drums were silent for
 // three bars and the climb had no stroke under it.
 inline constexpr std::uint8_t kTimpaniTonic = 45, kTimpaniDominant = 40;     // A2, E2
-inline constexpr std::uint8_t kTimpaniApproach = 47, kApproachVelocity = 74; // B2, on the B7's downbeat
-inline constexpr std::uint8_t kLastDrumVelocity = 80;                        // the arrival, under the trumpet
-inline constexpr std::uint8_t kButtonDrumVelocity = 82;                      // the last stroke, under the brass
+inline constexpr std::uint8_t kTimpaniApproach = 47, kApproachVelocity = 62; // B2, on the B7's downbeat
+inline constexpr std::uint8_t kLastDrumVelocity = 68;                        // the arrival, under the trumpet
+inline constexpr std::uint8_t kButtonDrumVelocity = 70;                      // the last stroke, under the brass
 // Under the six-four and the seventh the timpani roll on the dominant,
 // growing into the last stroke.
 // It starts well under the stroke on the six-four, so the roll is heard to
 // grow out of it, but not so far under that its first strokes were lost
 // under the band.
-inline constexpr int kSwellFrom = 52, kSwellTo = 80;
+inline constexpr int kSwellFrom = 44, kSwellTo = 68;
 // The last stroke: the bass with the winds, the harp and the drums; the
 // pizzicato, which keeps the dance's afterbeats, leaves the close's held
 // chords to the harp and the horns and plucks the last one once, short.
-inline constexpr std::uint8_t kButtonBass = 33, kButtonBassVelocity = 90;     // A1
+inline constexpr std::uint8_t kButtonBass = 33, kButtonBassVelocity = 78;     // A1
 inline constexpr std::array<std::uint8_t, 4> kButtonPluck = {57, 61, 64, 69}; // A3 C#4 E4 A4
-inline constexpr std::uint8_t kButtonPluckVelocity = 80;
+inline constexpr std::uint8_t kButtonPluckVelocity = 66;
 inline constexpr std::uint32_t kPluckTicks = 2 * kSixEightFine.ticksPerStep; // an eighth
 // The harp's roll climbs to the C# over the horns', so the chord keeps its
 // third high in the band as it rings on after the winds: over the
 // trumpets' A and E and the bells' A it leaned towards a bare fifth.
 inline constexpr std::array<std::uint8_t, 7> kButtonHarp = {45, 52, 57, 61, 64, 69, 73}; // A2 .. C#5
-inline constexpr std::uint8_t kButtonHarpVelocity = 70, kClosingHarpVelocity = 80;
-inline constexpr std::uint8_t kFirstHitVelocity = 86; // the opening stroke, under the last and the trumpet
+inline constexpr std::uint8_t kButtonHarpVelocity = 72, kClosingHarpVelocity = 82;
+inline constexpr std::uint8_t kFirstHitVelocity = 72; // the opening stroke, under the last and the trumpet
 // The trumpet's head is the start of the line's crescendo, not its peak,
 // but stands out of the band, its first downbeat over the upbeat's C#:
 // at the level of the chords under it, it sounded one of them.
@@ -290,7 +301,7 @@ inline constexpr std::array<std::uint8_t, 8> kFirstChord = {45, 52, 57, 61, 64, 
 // seventh: the bass, a short harp roll, G#3 to E4, and the pizzicato
 // plucking it once, so the afterbeats' layer carries on into the close.
 inline constexpr std::array<std::uint8_t, 4> kSeventhChord = {56, 59, 62, 64};                     // G#3 B3 D4 E4
-inline constexpr std::uint8_t kSeventhVelocity = 66, kSeventhBass = 40, kSeventhBassVelocity = 84; // E2
+inline constexpr std::uint8_t kSeventhVelocity = 62, kSeventhBass = 40, kSeventhBassVelocity = 72; // E2
 // The pizzicato plucks the seventh again on its afterbeat, so the dance
 // runs on up to the last stroke rather than stopping short before it: on
 // the beat's last eighth, with the trumpet's B; a sixteenth earlier it
@@ -306,13 +317,13 @@ inline constexpr int kRollUneven = 3;
 // of the roll, with the tuba and the low strings plucked short. A flat roll
 // closed by a soft stroke sounded a stray thud after the chord.
 inline constexpr std::uint32_t kHeldRollStrokes = 2 * (kButtonSixteenths - kBreathSixteenths) - 1;
-inline constexpr int kHeldRollFrom = 68, kHeldRollLow = 52, kHeldRollTo = 86;
-inline constexpr std::uint8_t kClosingStrokeVelocity = 98;
+inline constexpr int kHeldRollFrom = 56, kHeldRollLow = 42, kHeldRollTo = 74;
+inline constexpr std::uint8_t kClosingStrokeVelocity = 86;
 // The last short chord is struck with the crash, so it lands with an accent
 // of its own.
-inline constexpr std::uint8_t kClosingCrash = 57, kClosingCrashVelocity = 96; // Crash Cymbal 2
+inline constexpr std::uint8_t kClosingCrash = 57, kClosingCrashVelocity = 82; // Crash Cymbal 2
 inline constexpr std::array<std::uint8_t, 2> kClosingPluck = {45, 57};        // A2 A3
-inline constexpr std::uint8_t kClosingBassVelocity = 98, kClosingPluckVelocity = 96;
+inline constexpr std::uint8_t kClosingBassVelocity = 86, kClosingPluckVelocity = 82;
 // The winds' and the bells' last short chord over that stroke: {channel, key, velocity}.
 struct Stab {
     std::uint8_t channel, key, velocity;
@@ -322,26 +333,26 @@ struct Stab {
 // length}. The horns hold the chord under them: a horn speaks too slowly
 // for sixteenths, which smeared in its low register.
 inline constexpr std::array<Stab, 2> kTonguedBrass = {{
-    {kTrumpet, 81, 86},       // A5
-    {kSecondTrumpet, 73, 78}, // C#5
+    {kTrumpet, 81, 76},       // A5
+    {kSecondTrumpet, 73, 68}, // C#5
 }};
 inline constexpr std::array<std::pair<std::uint32_t, std::uint32_t>, 3> kTongued = {{{6, 1}, {7, 1}, {8, 2}}};
 inline constexpr int kTonguedGrowth = 3;
 inline constexpr std::uint32_t kTonguedGap = 24;
 inline constexpr std::array<Stab, 6> kClosingBrass = {{
-    {kTrumpet, 81, 100},      // A5
-    {kSecondTrumpet, 73, 94}, // C#5
-    {kBells, 93, 80},         // A6, over the trumpet
-    {kHorns, 57, 96},         // A3
-    {kHorns, 61, 96},         // C#4
-    {kHorns, 64, 96},         // E4
+    {kTrumpet, 81, 90},       // A5
+    {kSecondTrumpet, 73, 82}, // C#5
+    {kBells, 93, 70},         // A6, over the trumpet
+    {kHorns, 57, 82},         // A3
+    {kHorns, 61, 82},         // C#4
+    {kHorns, 64, 82},         // E4
 }};
 // The harp's glissando up the dominant's dominant, B2 to F#5, in the last
 // three sixteenths before the six-four, stopped as it comes; it leaves the
 // leading note D# to the bass and the winds.
 inline constexpr std::array<std::uint8_t, 8> kSweep = {47, 54, 57, 59, 66, 69, 71, 78};
 inline constexpr std::uint32_t kSweepTicks = 30, kSweepFrom = 9 * kSixEightFine.ticksPerStep;
-inline constexpr std::uint8_t kSweepVelocity = 56;
+inline constexpr std::uint8_t kSweepVelocity = 60;
 inline constexpr std::uint32_t kFirstRollTicks = 15;
 inline constexpr std::uint8_t kFirstChordVelocity = 66; // under the trumpet's first notes
 // Under the call's A, on the second beat of the bar before the B7, the
@@ -352,9 +363,9 @@ inline constexpr std::uint8_t kFirstChordVelocity = 66; // under the trumpet's f
 // afterbeats, since softer than them the borrowed colour went unheard.
 inline constexpr std::size_t kLeaningBar = 2;
 inline constexpr std::array<std::uint8_t, 2> kLeaningChord = {53, 62}; // F3 D4
-inline constexpr std::uint8_t kLeaningVelocity = 72;
+inline constexpr std::uint8_t kLeaningVelocity = 58;
 inline constexpr std::array<std::uint8_t, 4> kCallHarp = {57, 61, 64, 69}; // A3 C#4 E4 A4
-inline constexpr std::uint8_t kCallHarpVelocity = 62;
+inline constexpr std::uint8_t kCallHarpVelocity = 68;
 // In the head's second bar the harp rolls up the F# minor chord as it
 // comes, on the second beat, so the band does not thin out after the
 // first bar's sweep. Its rolls and runs in the middle bars are played out,
@@ -364,7 +375,7 @@ inline constexpr std::array<std::uint8_t, 4> kRollingChord = {54, 57, 61, 66}; /
 inline constexpr std::uint8_t kRollingVelocity = 66;
 // The horns enter together: a horn chord is not rolled. They hold the
 // band together under the trumpets; softer, they were lost under them.
-inline constexpr Voice kHornsHeld{kHorns, 0, 66, 20, Articulation::Plain, 0};
+inline constexpr Voice kHornsHeld{kHorns, 0, 54, 20, Articulation::Plain, 0};
 // Velocity added to the horns over the six-four and on the last stroke.
 inline constexpr int kClimaxSupport = 10, kStrokeSupport = 14;
 
