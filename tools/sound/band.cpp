@@ -205,25 +205,13 @@ bool Band::LeanedOn(int key, std::uint32_t start, std::uint32_t length) const
     });
 }
 
-bool Band::DoublesTendency(const Chord &chord, int key, std::uint32_t from, std::uint32_t to) const
+bool Band::DoublesSeventh(const Chord &chord, int key, std::uint32_t from, std::uint32_t to) const
 {
-    const auto has = [&](int interval) {
-        return std::find(chord.intervals.begin(), chord.intervals.end(), interval) != chord.intervals.end();
-    };
-    const int above = ((key - chord.root) % 12 + 12) % 12;
-    const bool seventh = above >= 10 && has(above);
-    // A dominant's third counts where the melody takes it up to the tonic;
-    // an augmented sixth spelt as a seventh chord keeps its third.
-    const bool leadingNote = above == 4 && has(4) && has(10);
-    for (auto n = melody_.begin(); n != melody_.end(); ++n) {
-        if (n->tick >= to || from >= n->tick + n->length || (n->key - key) % 12 != 0) {
-            continue;
-        }
-        if (seventh || (leadingNote && std::next(n) != melody_.end() && std::next(n)->key == n->key + 1)) {
-            return true;
-        }
-    }
-    return false;
+    const bool seventh = std::any_of(chord.intervals.begin(), chord.intervals.end(),
+                                     [&](int i) { return i >= 10 && (chord.root + i) % 12 == key % 12; });
+    return seventh && std::any_of(melody_.begin(), melody_.end(), [&](const WrittenNote &n) {
+               return n.tick < to && from < n.tick + n.length && (n.key - key) % 12 == 0;
+           });
 }
 
 bool Band::DoublesMelody(int key, std::uint32_t start, std::uint32_t length) const
@@ -309,7 +297,7 @@ void Band::PadChord(std::uint32_t start, int beatStep, const Chord &chord, std::
     const auto leftOut = [&](int key, const std::vector<int> &keys) {
         return DoublesMelody(key, start, length) || ShadowsMelody(key, start, length, keys) || slides(key) ||
             LeanedOn(key, start, length) || (key < kLowRegister && Rubs(key, start, RubbingSpan(chord, key, length))) ||
-            DoublesTendency(chord, key, start, start + length) ||
+            DoublesSeventh(chord, key, start, start + length) ||
             GrowlsOverBass(key, beatStep, static_cast<int>(length / kStep));
     };
     const auto keptOf = [&](const std::vector<int> &keys) {
@@ -459,10 +447,7 @@ void Band::AccompanyBar(std::uint32_t barStart, std::string_view chordBar, Accom
                 // runs up twice in a bar is heard as a stumble.
                 CascadeBeat(beatStart, chord, beatIndex == 1);
             } else if (style == Accompaniment::Rising) {
-                // A chord new on the second beat climbs from its own bass:
-                // from its next note, the lowest would stand unresolved over
-                // the bass (F#7/A#'s E leaping down to B).
-                RisingBeat(beatStart, chord, !newChord);
+                RisingBeat(beatStart, chord, beatIndex == 1);
             } else if (style == Accompaniment::Rolled) {
                 RolledBeat(beatStart, chord, newChord, kBeatTicks);
             } else {

@@ -193,10 +193,9 @@ private:
     // Whether the melody strikes a note on a beat a semitone from a held
     // chord's `key` while it sounds: the chord leaves the melody its leaning.
     bool LeanedOn(int key, std::uint32_t start, std::uint32_t length) const;
-    // Whether `key` is the chord's seventh, or a dominant seventh's leading
-    // note, and the melody sounds it between `from` and `to`: doubled, the
-    // tendency has two ways to resolve, or one in octaves.
-    bool DoublesTendency(const Chord &chord, int key, std::uint32_t from, std::uint32_t to) const;
+    // Whether `key` is the chord's seventh and the melody sounds it between
+    // `from` and `to`: doubled, the dissonance has two ways to resolve.
+    bool DoublesSeventh(const Chord &chord, int key, std::uint32_t from, std::uint32_t to) const;
     // Whether a held chord's `key`, struck at `start`, would move in octaves with the melody.
     bool DoublesMelody(int key, std::uint32_t start, std::uint32_t length) const;
     // Whether it would move in fifths with the melody, from a note of the

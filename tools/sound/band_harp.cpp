@@ -93,7 +93,7 @@ void Band::RolledBeat(std::uint32_t beatStart, const Chord &chord, bool withBass
     constexpr std::uint32_t kRollGap = 18;
     std::uint32_t at = beatStart;
     for (std::size_t i = withBass ? 0 : 1; i < spread.size(); ++i) {
-        if (DoublesTendency(chord, spread[i], beatStart, beatStart + 2 * span) ||
+        if (DoublesSeventh(chord, spread[i], beatStart, beatStart + 2 * span) ||
             (span < kBeatTicks && std::any_of(rolled.begin(), rolled.end(), [&](int low) {
                  return SlidesTogether(low, spread[i], lastRoll_, all);
              }))) {

@@ -285,10 +285,8 @@ const BassBar kBassBars[] = {
     {kAAgain, "A2/3 G2/3"},
     {kAAgain + 1, "D2/3 F#2/3"},
     {kAAgain + 2, "G2/3 B2/3"},
-    // Under the summit it climbs on by step, C to A, so C7's third rises to
-    // F's root, not down a seventh.
     {kAAgain + 3, "C3/2 D3/1 E3/3"},
-    {kAAgain + 4, "F3/2 G3/1 A3/3"},
+    {kAAgain + 4, "F2/2 G2/1 A2/3"},
     {kAAgain + 6, "D3/4 E3/2"},
     {kCodaBar, "A2/3 E2/3"},
     {kCodaBar + 1, "F2/3 C3/3"},
