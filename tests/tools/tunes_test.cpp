@@ -244,6 +244,38 @@ TEST(GameTune, LeadAndBassMoveWithoutConsecutivesOrUnresolvedClashes)
     EXPECT_TRUE(grinds.empty()) << grinds;
 }
 
+TEST(GameTune, NoMelodicLineMovesInOctavesWithTheHarpsBass)
+{
+    // The harp's bass, struck on the beats, is heard as a bass line as
+    // much as the cello's: no line over it, a lead or one singing with it,
+    // moves with it in octaves or fifths (a clarinet's leading note
+    // doubling it and rising with it to the tonic).
+    const std::vector<MidiTrack> tracks = ComposeGameTune();
+    const std::array<std::uint8_t, 1> harpChannel = {kGameTuneHarp};
+    std::map<std::uint32_t, WrittenNote> lowestOnBeat;
+    for (const WrittenNote &note : NotesOf(tracks, harpChannel)) {
+        const std::uint32_t beat = (note.tick + kBeat / 8) / kBeat * kBeat;
+        // Struck off the beat, or over the bass's register (a wave turning
+        // down from its top on the second beat), it is a figure's inner note.
+        if (note.tick + kBeat / 8 - beat > kBeat / 4 || note.key > 56)
+            continue;
+        const auto [at, added] = lowestOnBeat.emplace(beat, note);
+        if (!added && note.key < at->second.key)
+            at->second = note;
+    }
+    std::vector<WrittenNote> harpBass;
+    for (const auto &[beat, note] : lowestOnBeat)
+        harpBass.push_back(note);
+    ASSERT_GT(harpBass.size(), 50u);
+    for (const std::uint8_t channel : kGameTuneLeads) {
+        const std::array<std::uint8_t, 1> line = {channel};
+        const auto notes = NotesOf(tracks, line);
+        EXPECT_TRUE(ParallelFifthsAndOctaves(notes, harpBass).empty())
+            << "channel " << int(channel) << "\n"
+            << Listed(ParallelFifthsAndOctaves(notes, harpBass));
+    }
+}
+
 TEST(GameTune, BassIsTheLowestNoteAndClearOfTheChords)
 {
     // A chord tone struck under the bass (D3 under an E3) turns the harmony

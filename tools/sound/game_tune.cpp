@@ -273,12 +273,12 @@ const BassBar kBassBars[] = {
     {kC + 6, "E2/6"},
     // The song's bass climbs a semitone or a tone each bar to the dominant,
     // falling to the chord's fifth, root or third on the second beat, then
-    // holding as it nears the top.
+    // holding from D minor on, so the semitones D D# E are heard as a line.
     {kSongBar, "A2/3 E2/3"},
     {kSongBar + 1, "B2/3 G2/3"},
     {kSongBar + 2, "C3/3 G2/3"},
     {kSongBar + 3, "C#3/3 A2/3"},
-    {kSongBar + 4, "D3/3 F2/3"},
+    {kSongBar + 4, "D3/6"},
     {kSongBar + 5, "D#3/6"},
     {kSongBar + 6, "E3/6"},
     {kSongBar + 7, "E2/3 G#2/3"},

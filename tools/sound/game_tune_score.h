@@ -44,11 +44,12 @@ inline const Bars kChordBars[] = {
     // and its dominant turning to the leading note in the bass
     {"Dm", "C7", "Gm/Bb", "A7", "Dm/F", "Bb/D", "E7", "E7 E7/G#"},
     // D: the bass climbs by semitones from the tonic to the dominant, through
-    // the dominants of D minor and of E, C turning to G under the violin's
+    // the dominants of D minor (its leading note the bass's for a beat only,
+    // the clarinet's as it rises to D) and of E, C turning to G under the violin's
     // suspended C as the bass falls to it; then the theme once more, its head
     // over a bass falling A G D and climbing F# G through the dominants of
     // G, C and F; the full cadence comes only at the flute's end
-    {"Am", "G/B", "C G", "A7/C#", "Dm", "B7/D#", "Am/E", "E7", "Am Am7/G", "D7 D7/F#", "G7", "C C7/E", "F", "Dm",
+    {"Am", "G/B", "C G", "A7/C# A7", "Dm", "B7/D#", "Am/E", "E7", "Am Am7/G", "D7 D7/F#", "G7", "C C7/E", "F", "Dm",
      "Dm7 E7", "E7 E7/G#", "Am"},
     // coda: i, then VI, so the loop does not idle on the tonic round its
     // seam; the tonic again over its third, iv in root position, and, where
