@@ -22,6 +22,17 @@ constexpr qreal kAbbassa = 1;
 
 namespace fanti {
 
+namespace {
+
+// The linen collar turned down at the neck of a doublet, one cut for the
+// knaves who wear it.
+void Colletto(QPainter &p)
+{
+    Forma(p, {{21.8, 22.2}, {25.5, 20.6}, {29.2, 22.2}, {27.4, 23.6}, {25.5, 22.8}, {23.6, 23.6}}, kLinoT, 0.4, 0);
+}
+
+} // namespace
+
 // A curly-headed youth in a soft violet bonnet and a bottle-green doublet
 // braided in gold; his cudgel held upright at his side.
 void FanteDiBastoni(QPainter &p)
@@ -204,7 +215,7 @@ void FanteDiCoppe(QPainter &p)
     const Profilo spalla = Ovale({21.6, 23.4}, 2.4, 1.7, -60);
     Forma(p, spalla, kArancioT, 0.6, 0);
     Segna(p, Tratti({{{20.8, 22.2}, {21.4, 24.4}}, {{22.2, 22}, {22.6, 24}}}), kLinoT.corpo, 0.45);
-    Forma(p, {{21.8, 22.2}, {25.5, 20.6}, {29.2, 22.2}, {27.4, 23.6}, {25.5, 22.8}, {23.6, 23.6}}, kLinoT, 0.4, 0);
+    Colletto(p);
     // A round, cheerful boy's face, rosy, a snub nose.
     Volto(p, CentroViso(Seme::Coppe), -0.6, -4, 0.05,
           {-0.2, -0.2, -0.2, 0.5, -0.1, 0.9, Qt::transparent, 0, 0, -0.5, -0.8, 0.2, -0.6, volti::Taglio::Aperto,
@@ -410,7 +421,7 @@ void FanteDiSpade(QPainter &p)
         Forma(p, spalla, azzurro, 0.6, 0);
         Segna(p, Tratti({{{x - 0.7, 22.6}, {x - 0.5, 24.6}}, {{x + 0.6, 22.6}, {x + 0.8, 24.6}}}), kLinoT.corpo, 0.45);
     }
-    Forma(p, {{21.8, 22.2}, {25.5, 20.6}, {29.2, 22.2}, {27.4, 23.6}, {25.5, 22.8}, {23.6, 23.6}}, kLinoT, 0.4, 0);
+    Colletto(p);
     Volto(p, CentroViso(Seme::Spade), -0.5, -3, 0.1,
           {-0.1, 0.2, 0.2, -0.3, -0.2, 0, Qt::transparent, 0, 0, 0.3, 0.2, 0.3, 0.8, volti::Taglio::Allungato,
            Lineamenti::Bocca::Quieta, QColor(0x3A, 0x26, 0x18), volti::Naso::Dritto});
