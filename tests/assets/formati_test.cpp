@@ -198,25 +198,47 @@ TEST(CarteBmp, EveryPipCupAndCoinIsOnePicture)
     }
 }
 
-// The two, three and four of every suit stand on the same lines across the
-// card, a pixel either way for the blades laid between two pixels: laid side
-// by side, a suit whose low cards stood further apart looked out of line.
+// The two and three of every suit stand on the same lines across the card,
+// a pixel either way for the blades laid between two pixels: laid side by
+// side, a suit whose low cards stood further apart looked out of line. The
+// four, five and six share one grid within a suit, the four's emblems where
+// the five's and six's corners stand: a four drawn in from them was a block
+// of its own, and the outline, not the count, was what the eye took in.
 TEST(CarteBmp, TheLowCardsOfEverySuitStandOnTheSameLines)
 {
-    for (int rango = 2; rango <= 4; ++rango) {
+    // Middles doubled, so that a blade laid between two pixels is a whole number.
+    const auto mezzi = [](int code) {
+        std::vector<QPoint> m;
+        for (const QRect &r : Emblemi(DecodificaBmp(LeggiFile(FileCarta(code)))))
+            m.emplace_back(r.left() + r.right(), r.top() + r.bottom());
+        return m;
+    };
+    for (int rango = 2; rango <= 3; ++rango) {
         std::vector<std::vector<int>> righe;
         for (int seme = 0; seme < 4; ++seme) {
-            std::vector<int> mezzi;
-            for (const QRect &m : Emblemi(DecodificaBmp(LeggiFile(FileCarta(seme * 10 + rango)))))
-                mezzi.push_back(m.top() + m.bottom());
-            std::sort(mezzi.begin(), mezzi.end());
-            righe.push_back(mezzi);
+            std::vector<int> y;
+            for (const QPoint &p : mezzi(seme * 10 + rango))
+                y.push_back(p.y());
+            std::sort(y.begin(), y.end());
+            righe.push_back(y);
         }
         for (int seme = 1; seme < 4; ++seme) {
             SCOPED_TRACE(testing::Message() << "rank " << rango << ", suit " << seme);
             ASSERT_EQ(righe[size_t(seme)].size(), righe[0].size());
             for (size_t i = 0; i < righe[0].size(); ++i)
-                EXPECT_LE(std::abs(righe[size_t(seme)][i] - righe[0][i]), 2); // twice the middle: a pixel
+                EXPECT_LE(std::abs(righe[size_t(seme)][i] - righe[0][i]), 2);
+        }
+    }
+    for (int seme = 0; seme < 4; ++seme) {
+        const std::vector<QPoint> quattro = mezzi(seme * 10 + 4);
+        ASSERT_EQ(quattro.size(), 4u);
+        for (const int rango : {5, 6}) {
+            const std::vector<QPoint> altro = mezzi(seme * 10 + rango);
+            for (const QPoint &p : quattro)
+                EXPECT_TRUE(std::any_of(altro.begin(), altro.end(),
+                                        [&](const QPoint &q) { return (p - q).manhattanLength() <= 2; }))
+                    << "suit " << seme << ": the four's emblem at " << p.x() / 2 << "," << p.y() / 2
+                    << " is not on the " << rango << "'s corners";
         }
     }
 }
@@ -229,8 +251,10 @@ TEST(CarteBmp, TheLowCardsOfEverySuitStandOnTheSameLines)
 // the row through its middle, as the five's middle between the four's
 // rows. A third emblem closing a row between two runs into them at the
 // natural size, and a count reads as the one below. Nor is a count, with
-// any one emblem unseen, a lower count emblem for emblem: a five whose lone
-// middle emblem went unseen at the natural size was read as the four.
+// any one emblem unseen, a lower count emblem for emblem, unless that one
+// too stands alone across the card, with white round it: the five's middle
+// is what it adds to the four, and an emblem lost among others, not one
+// standing alone, is the one the eye misses.
 TEST(CarteBmp, EachCountHasItsOwnRowsAndOutline)
 {
     // Emblems stand alike when their middles are within this many pixels.
@@ -288,6 +312,11 @@ TEST(CarteBmp, EachCountHasItsOwnRowsAndOutline)
             for (const QRect &m : macchie)
                 qui.push_back(m.center());
             for (size_t tolto = 0; tolto < qui.size(); ++tolto) {
+                const QRect &solo = macchie[tolto];
+                if (std::all_of(macchie.begin(), macchie.end(), [&](const QRect &m) {
+                        return m == solo || m.bottom() < solo.center().y() || m.top() > solo.center().y();
+                    }))
+                    continue;
                 std::vector<QPoint> resto = qui;
                 resto.erase(resto.begin() + std::ptrdiff_t(tolto));
                 for (const std::vector<QPoint> &piuBasso : mezzi)

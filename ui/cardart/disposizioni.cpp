@@ -16,22 +16,25 @@ namespace {
 // three down the middle with a pair between each two, the card's corners
 // white. Never a third in a row, which at the natural size closes the row
 // into a bar.
-// The two, three and four keep towards the middle of the card's height: an
+// The two and three keep towards the middle of the card's height: an
 // emblem by the card's edge on an otherwise white card is the one the eye
-// skips. The four stands on the two's rows in every suit, so the counts
-// grow by rows the eye has already learnt (drawn in further, a block in the
-// middle, it matched no other count and was named a six or a five). The
-// five's corners stay by the edges, so that its lone middle emblem has the
-// most white the card can give, and the four and five differ in outline
-// even where that middle emblem goes unseen.
+// skips. The four, five and six stand on one grid in every suit: the four
+// the corners by the edges, the five those corners and a middle emblem with
+// the most white the card can give round it, the six the corners and a
+// middle pair, so that a count grows by what it adds and the outline stays
+// the same from the four to the six. With the four on the twos' rows, a
+// block smaller than the five's and six's, the outline was seen before the
+// count and the four, five and six of one suit were swapped; drawn further
+// in, a block in the middle, the four matched no other count and was named
+// a six or a five.
 // Middles on pixel centres, so that every emblem falls on the pixels alike.
 struct Colonne {
     qreal sinistra, centro, destra;
 };
 constexpr Colonne kColonne{8.5, 22.5, 36.5};
 
-// How far the two's, three's and four's rows come in from the outer rows,
-// towards the middle one.
+// How far the two's and three's rows come in from the outer rows, towards
+// the middle one.
 constexpr qreal kRientro = 0.3;
 
 struct Forma {
@@ -42,9 +45,9 @@ struct Forma {
     // Where the seven's pairs stand between the middle column's rows, from
     // the outer row: each in the upper or lower third of the card.
     qreal coppie = 0.45;
-    // How far the two's, three's and four's rows come in from the outer
-    // rows: for every suit the same two lines across the card, so that the
-    // low cards of the four suits line up side by side.
+    // How far the two's and three's rows come in from the outer rows: for
+    // every suit the same two lines across the card, so that the low cards
+    // of the four suits line up side by side.
     qreal dentro = kRientro;
     // Where a row brought in stands: on a pixel's centre (0.5) for an
     // emblem an odd number of pixels tall, between two (0) for the swords
@@ -54,7 +57,7 @@ struct Forma {
 
 // A coin's outer rows are further out than a cup's, so its inner rows come
 // in further to stand on the other suits' lines (on its own, further apart,
-// the two and four of coins looked out of line with the rest), and its
+// the two of coins looked out of line with the rest), and its
 // three's ends stand on the side columns as every suit's (brought in from
 // the sides, it looked squeezed beside the other threes).
 constexpr Forma kDenari{12.3, 9.5, 35.5, 62.5, 0, {9.5, 22.5, 35.5}, 0.5, 0.38}; // a coin's diameter
@@ -101,8 +104,8 @@ constexpr Pose Disponi(const Forma &f, int valore)
         metti(centro, f.mezzo, f.curva);
         metti(destra, giuDentro, f.curva);
         break;
-    case 4: // the corners, in from the edges
-        for (const qreal y : {suDentro, giuDentro}) {
+    case 4: // the corners at the edges, where the five's and six's stand
+        for (const qreal y : {f.su, f.giu}) {
             metti(sinistra, y, f.curva);
             metti(destra, y, f.curva);
         }
