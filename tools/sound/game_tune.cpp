@@ -22,11 +22,11 @@
 //   D        8 bars  A minor   a song of its own, the violin in long notes
 //                              over the harp's running sixteenths, as the
 //                              bass climbs by semitones to the dominant
-//   A''      9 bars  A minor   the theme's first three bars on the flute,
-//                              over a bass falling A G D and rising F# G B C,
-//                              through the secondary dominants D7 and C7,
-//                              then its second half, up to the summit and
-//                              down to a full cadence: five bars and four
+//   A''      8 bars  A minor   the song's dominant turned aside to F: the
+//                              theme's head on the flute over a bass rising
+//                              F F# G, through the secondary dominants D7
+//                              and C7, climbing on to the summit and down
+//                              to the one full cadence, in its eighth bar
 //   coda     7 bars  A minor   entered on a pick-up in the cadence's own bar:
 //                              over A and F, then a bass climbing C E to
 //                              D, the clarinet recalls the theme's head in
@@ -166,7 +166,7 @@ constexpr Voice kCelloLink{kBass, 0, 47, 10, Articulation::Plain, 5};
 
 // The first bar of each part of the form, counted from 0.
 constexpr std::size_t kA = 4, kB = 20, kLink = 28, kSequenceBar = 32, kAViolin = 40, kC = 50, kSongBar = 58,
-                      kAAgain = 66, kCodaBar = 75, kEndBar = 82;
+                      kAAgain = 66, kCodaBar = 74, kEndBar = 81;
 
 // A line entering on a bar of the tune; `phraseBar` is that bar's place in
 // its eight-bar phrase (7 for a pick-up bar).
@@ -206,7 +206,7 @@ const Line kLines[] = {
     // The summit, and the fall from it as one phrase closing.
     {&kFluteSummit, kAAgain + 3, &kThemeReturnSummit, 6},
     {&kStringsRecap, kAAgain, &kThemeCounter, 0},
-    {&kOboeEcho, kAAgain + 5, &kEcho, 4},
+    {&kOboeEcho, kAAgain + 4, &kEcho, 4},
     // The clarinet's pick-up to the coda enters where the flute's cadence
     // breathes: the one phrase ends as the next begins.
     {&kClarinetCoda, kCodaBar - 1, &kCodaClarinet, 7},
@@ -281,13 +281,16 @@ const BassBar kBassBars[] = {
     {kSongBar + 4, "D3/6"},
     {kSongBar + 5, "D#3/6"},
     {kSongBar + 6, "E3/6"},
-    {kSongBar + 7, "E2/3 G#2/3"},
-    {kAAgain, "A2/3 G2/3"},
-    {kAAgain + 1, "D2/3 F#2/3"},
+    // The song's dominant held, its leading note left to the harp, so the
+    // bass rises a semitone to F as the return turns the cadence aside, and
+    // on by semitones to G.
+    {kSongBar + 7, "E2/6"},
+    {kAAgain, "F2/3 A2/3"},
+    {kAAgain + 1, "F#2/3 A2/3"},
     {kAAgain + 2, "G2/3 B2/3"},
     {kAAgain + 3, "C3/2 D3/1 E3/3"},
     {kAAgain + 4, "F2/2 G2/1 A2/3"},
-    {kAAgain + 6, "D3/4 E3/2"},
+    {kAAgain + 5, "D3/4 E3/2"},
     {kCodaBar, "A2/3 E2/3"},
     {kCodaBar + 1, "F2/3 C3/3"},
     {kCodaBar + 2, "C2/3 E2/3"},
@@ -392,12 +395,12 @@ const Layer kLayers[] = {
     // The theme's last return: the guitar's barcarolle, the theme's own
     // figure, comes back under the flute, softly, then the harp rolls the
     // cadence's chords, the strings' line between.
-    {kAAgain, kAAgain + 5, Accompaniment::Barcarolle, true, -12},
-    {kAAgain + 5, kAAgain + 6, Accompaniment::Rolled, true, -14},
+    {kAAgain, kAAgain + 4, Accompaniment::Barcarolle, true, -12},
+    {kAAgain + 4, kAAgain + 5, Accompaniment::Rolled, true, -14},
     // Under the flute's hemiola the harp rolls in its quarters, and the
     // cello holds its D till the last of them.
-    {kAAgain + 6, kAAgain + 7, Accompaniment::Hemiola, true, -14},
-    {kAAgain + 7, kCodaBar, Accompaniment::Rolled, true, -14},
+    {kAAgain + 5, kAAgain + 6, Accompaniment::Hemiola, true, -14},
+    {kAAgain + 6, kCodaBar, Accompaniment::Rolled, true, -14},
     // In the coda the harp carries the chords under the strings' line.
     {kCodaBar, kCodaBar + 4, Accompaniment::Arpeggio, true, -10},
     // It rolls the augmented sixth's whole chord on each beat, so the
@@ -577,8 +580,12 @@ std::vector<MidiTrack> ComposeGameTune()
         }
         // The accompaniment swells and ebbs with the phrase, as the lead does;
         // the bars the band plays alone after the flute's close, its lines
-        // written out, stand outside the eight-bar phrases.
-        const std::size_t phraseBar = bar < kSequenceBar ? bar : bar - (kSequenceBar - kLink);
+        // written out, stand outside the eight-bar phrases; the coda, entered
+        // on the return's closing bar, starts its arc a bar on, where the
+        // closing bar's own ebb leaves it.
+        const std::size_t phraseBar = bar < kSequenceBar ? bar
+            : bar < kCodaBar                             ? bar - (kSequenceBar - kLink)
+                                                         : bar - (kSequenceBar - kLink) + 1;
         const int level = LevelAt(bar) + kPhraseArc[phraseBar % 8];
         // The intro's bass falls a step a bar, A G F E, without walking; the
         // interlude's holds its notes, the sparsest texture.

@@ -46,11 +46,12 @@ inline const Bars kChordBars[] = {
     // D: the bass climbs by semitones from the tonic to the dominant, through
     // the dominants of D minor (its leading note the bass's for a beat only,
     // the clarinet's as it rises to D) and of E, C turning to G under the violin's
-    // suspended C as the bass falls to it; then the theme once more, its head
-    // over a bass falling A G D and climbing F# G through the dominants of
-    // G, C and F; the full cadence comes only at the flute's end
-    {"Am", "G/B", "C G", "A7/C# A7", "Dm", "B7/D#", "Am/E", "E7", "Am Am7/G", "D7 D7/F#", "G7", "C C7/E", "F", "Dm",
-     "Dm7 E7", "E7 E7/G#", "Am"},
+    // suspended C as the bass falls to it; the song's dominant does not
+    // close: it turns aside to F as the theme comes back, its head over a
+    // bass rising by semitones, F F# G, through the dominants of G, C and F,
+    // eight bars to the one full cadence, at the flute's end
+    {"Am", "G/B", "C G", "A7/C# A7", "Dm", "B7/D#", "Am/E", "E7", "F", "D7/F#", "G7", "C C7/E", "F", "Dm7 E7",
+     "E7 E7/G#", "Am"},
     // coda: i, then VI, so the loop does not idle on the tonic round its
     // seam; the tonic again over its third, iv in root position, and, where
     // the theme's answer and the interlude went through the Neapolitan, the
@@ -219,25 +220,25 @@ inline const Bars kSongDuet = {"C5/4 B4/2 A4/4 C5/2", "G4/3 A4/1 B4/2 D5/6", "E5
 // violin's, and the chords stay full to the top of the climb.
 inline const Bars kSongStrings = {"A3/12", "B3/12", "C4/12", "B3/12"};
 inline const Bars kSongStringsUpper = {"D4/12", "F#4/12", "E4/12", "~E4/6 D4/6"};
-// The flute brings back the theme's first three bars as the clarinet sang
-// them, over a bass falling to D and climbing through D7 to G7; the half
-// close that followed gives way to the climb to the summit.
-inline const Bars kThemeReturnFlute = {"E5/3 F5/1 E5/2 A5/4 B5/2", "C6/4 D6/2 C6/4 A5/2", "F5/2 G5/2 A5/2 D6/4 B5/2"};
-// From the summit, the theme's second half falls in one phrase to the
-// cadence.
-inline const Bars kThemeReturnSummit = {
-    "E6/2 F6/2 G6/8", "F6/4 E6/2 C6/4 E6/2", "F6/2 E6/2 D6/2 r/6", "D6/4 C6/4 B5/4", "G#5/3 A5/1 B5/2 D6/3 C6/1 B5/2",
-    "A5/6 r/6"};
+// The flute brings back the theme's head where the song's cadence turns
+// aside, its E leaning up to F's root; its third bar, where the theme
+// halted on the dominant, turns on D and climbs on into the summit.
+inline const Bars kThemeReturnFlute = {"E5/3 F5/1 E5/2 A5/4 B5/2", "C6/4 D6/2 C6/4 A5/2",
+                                       "F5/2 G5/2 A5/2 D6/3 C6/1 D6/2"};
+// From the summit, held over F's root and falling to its third, the line
+// falls by step in one phrase to the cadence, the eighth bar of the return.
+inline const Bars kThemeReturnSummit = {"E6/2 F6/2 G6/8", "~G6/2 F6/2 E6/2 r/6", "D6/4 C6/4 B5/4",
+                                        "G#5/3 A5/1 B5/2 D6/3 C6/1 B5/2", "A5/6 r/6"};
 // Under the flute's half of the return the strings sing a slow line of
 // their own, low, clear of the flute's soft low notes, in notes long
-// enough for bowed strings to speak: they move where the flute holds and
-// fall as it climbs, each chord's seventh falling a step to the next
-// chord's third, G7's F to C's E, C7's B flat to F's A, which they hold,
-// F's third, D minor's fifth and its seventh's, under the flute's fall
+// enough for bowed strings to speak: the dominant's fifth falls to F's
+// third and rises to its fifth, held as D7's seventh, and each chord's
+// seventh falls a step to the next chord's third, D7's C to G7's B, G7's F
+// to C's E, C7's B flat to F's A, which they hold under the flute's fall
 // from the summit and the oboe's echo, so the middle is not left empty
 // under the loop's highest notes, until it falls to the dominant's root.
-inline const Bars kThemeCounter = {"E4/12",  "A4/6 D4/6",  "~D4/6 F4/6", "E4/6 Bb4/6", "A4/12",
-                                   "~A4/12", "~A4/8 E4/4", "D4/6 E4/6",  "C4/6 r/6"};
+inline const Bars kThemeCounter = {"A3/6 C4/6", "~C4/12",     "B3/6 F4/6", "E4/6 Bb4/6",
+                                   "A4/12",     "~A4/8 E4/4", "D4/6 E4/6", "C4/6 r/6"};
 
 // The coda: as the flute's cadence breathes the clarinet, which first sang
 // the theme, climbs once more in its rhythm, G A B, to land on the coda's
