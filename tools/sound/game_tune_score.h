@@ -173,20 +173,18 @@ inline const Bars kThemeViolin = {
     "D5/6 r/6",
 };
 
-// The interlude: few notes, long ones, entering over the violin's close;
-// after a bar's breath its second phrase enters on the second beat, as the
-// first did; its last leans on the dominant's C and falls to its fifth, and
-// the band alone holds the dominant a bar before the violin's song.
-inline const Bars kInterlude = {
-    "r/6 A4/4 D5/2",   "Bb4/4 A4/2 Bb4/3 C5/1 D5/2", "G5/4 F5/2 D5/6", "C#5/6 r/6", "r/6 F5/4 G5/2",
-    "Bb5/4 G5/2 F5/6", "E5/4 D5/1 C5/1 B4/3 r/3",
-};
+// The interlude: few notes, long ones, entering over the violin's close,
+// one phrase climbing to G and falling to the dominant's third; then the
+// oboe leaves the band alone to the violin's song, the one stretch of the
+// loop's second half where no solo sings.
+inline const Bars kInterlude = {"r/6 A4/4 D5/2", "Bb4/4 A4/2 Bb4/3 C5/1 D5/2", "G5/4 F5/2 D5/6", "C#5/6 r/6"};
 
-// As the oboe's first phrase breathes, the strings answer it in the
-// lilt, from the dominant's root falling to its fifth and to the tonic
-// chord, each note long enough for bowed strings to speak, and hold as the
-// oboe comes in again.
-inline const Bars kInterludeAnswer = {"A4/6 E4/6", "F4/6 D4/6"};
+// As the oboe's phrase closes, the strings answer it in the lilt, each
+// note long enough for bowed strings to speak, falling a fourth or a third
+// a beat from the dominant's root, the tonic's third and the Neapolitan's
+// root, and a step from the dominant's root to its seventh, which they hold
+// into the harp's bar.
+inline const Bars kInterludeAnswer = {"A4/6 E4/6", "F4/6 D4/6", "Bb4/6 F4/6", "E4/6 D4/6"};
 
 // After the interlude, a song of its own on the violin, in long notes over
 // the harp's running sixteenths, apart from the theme's lilt: it falls by
