@@ -230,12 +230,13 @@ inline const Bars kThemeReturnSummit = {"E6/2 F6/2 G6/8", "~G6/2 F6/2 E6/2 r/6",
 // Under the flute's half of the return the strings sing a slow line of
 // their own, low, clear of the flute's soft low notes, in notes long
 // enough for bowed strings to speak: the dominant's fifth falls to F's
-// third and rises to its fifth, held as D7's seventh, and each chord's
-// seventh falls a step to the next chord's third, D7's C to G7's B, G7's F
-// to C's E, C7's B flat to F's A, which they hold under the flute's fall
-// from the summit and the oboe's echo, so the middle is not left empty
-// under the loop's highest notes, until it falls to the dominant's root.
-inline const Bars kThemeCounter = {"A3/6 C4/6", "~C4/12",     "B3/6 F4/6", "E4/6 Bb4/6",
+// third and rises to its fifth and to D7's root, which the guitar leaves
+// out, falling to G7's third; and each chord's seventh falls a step to the
+// next chord's third, G7's F to C's E, C7's B flat to F's A, which they
+// hold under the flute's fall from the summit and the oboe's echo, so the
+// middle is not left empty under the loop's highest notes, until it falls
+// to the dominant's root.
+inline const Bars kThemeCounter = {"A3/6 C4/6", "D4/12",      "B3/6 F4/6", "E4/6 Bb4/6",
                                    "A4/12",     "~A4/8 E4/4", "D4/6 E4/6", "C4/6 r/6"};
 
 // The coda: as the flute's cadence breathes the clarinet, which first sang
