@@ -17,8 +17,7 @@
 //                              harp under the violin's pick-up
 //   A'      10 bars  A minor   the theme on the violin over strings, turning
 //                              through C and F major to D minor
-//   C        8 bars  D minor   the interlude: oboe over held strings, then
-//                              the band alone, the strings answering it, through
+//   C        8 bars  D minor   the interlude: oboe over held strings, through
 //                              the Neapolitan chord to the dominant of A minor
 //   D        8 bars  A minor   a song of its own, the violin in long notes
 //                              over the harp's running sixteenths, as the
@@ -142,7 +141,7 @@ constexpr Voice kClarinetDuet{kClarinet, 0, 52, 14, Articulation::Plain, 8};
 constexpr Voice kOboeEcho{kOboe, 0, 40, 14, Articulation::Plain, 8};
 // The interlude's oboe sings out over the held strings, which would
 // cover a reed played softly in its low octave.
-constexpr Voice kOboeLead{kOboe, 0, 53, 14, Articulation::Plain, 8};
+constexpr Voice kOboeLead{kOboe, 0, 49, 14, Articulation::Plain, 8};
 constexpr Voice kOboeCall{kOboe, 0, 46, 14, Articulation::Plain, 8};
 // Under the flute the strings enter softly, after its first phrase.
 constexpr Voice kStringsCounter{kStrings, 0, 37, 30, Articulation::Plain, 5};
@@ -155,9 +154,9 @@ constexpr Voice kStringsSequence{kStrings, 0, 44, 30, Articulation::Plain, 5};
 // Under the song's climb the strings' two lines sit a little under the
 // band's level, so the climax keeps its bass.
 constexpr Voice kStringsSong{kStrings, 0, 48, 30, Articulation::Plain, 5};
-// After the interlude's oboe the strings sing, not hold, under its level,
-// in its octave.
-constexpr Voice kStringsAnswer{kStrings, 0, 40, 30, Articulation::Plain, 5};
+// In the interlude's breath the strings sing, not hold, under the oboe's
+// level, in its octave.
+constexpr Voice kStringsAnswer{kStrings, 0, 43, 30, Articulation::Plain, 5};
 // The band alone after the flute's close plays softly, but grows with its
 // phrase into the oboe's entry, so the breath is heard as meant, not as a
 // part missing.
@@ -368,7 +367,7 @@ const Layer kLayers[] = {
     // heard over them.
     {kAViolin - 1, kAViolin, Accompaniment::Arpeggio, true, -6},
     {kAViolin, kC + 3, Accompaniment::Pad, true},
-    {kSongBar - 1, kSongBar, Accompaniment::Pad, true},
+    {kC + 5, kSongBar, Accompaniment::Pad, true},
     // Over the held strings the guitar picks the chords, then the harp
     // spells out the turn to D minor.
     {kAViolin, kAViolin + 4, Accompaniment::Broken, false, -8},
@@ -376,11 +375,12 @@ const Layer kLayers[] = {
     {kAViolin + 5, kAViolin + 8, Accompaniment::Arpeggio, false, -12},
     {kAViolin + 8, kC, Accompaniment::Rolled, false, -12}, // the cadence to D minor
     // Under the interlude's held strings the harp keeps the pulse, softly,
-    // over the cello's lament; where the oboe closes the strings answer
+    // over the cello's lament; where the oboe breathes the strings answer
     // it, and the harp, a little fuller, carries the bass with the cello.
     {kC, kC + 3, Accompaniment::Arpeggio, false, -3},
     {kC + 3, kC + 4, Accompaniment::Arpeggio, true, -3},
-    {kC + 4, kSongBar - 1, Accompaniment::Rising, true, -5},
+    {kC + 4, kC + 5, Accompaniment::Rising, true, -5},
+    {kC + 5, kSongBar - 1, Accompaniment::Rising, false, -5},
     // The bar on the dominant before the song: the harp, not a guitar
     // heard nowhere near it, runs up and down the chord, a flourish where
     // the bar before the violin's theme only rocks.

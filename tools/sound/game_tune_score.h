@@ -173,18 +173,20 @@ inline const Bars kThemeViolin = {
     "D5/6 r/6",
 };
 
-// The interlude: few notes, long ones, entering over the violin's close,
-// one phrase climbing to G and falling to the dominant's third; then the
-// oboe leaves the band alone to the violin's song, the one stretch of the
-// loop's second half where no solo sings.
-inline const Bars kInterlude = {"r/6 A4/4 D5/2", "Bb4/4 A4/2 Bb4/3 C5/1 D5/2", "G5/4 F5/2 D5/6", "C#5/6 r/6"};
+// The interlude: few notes, long ones, entering over the violin's close;
+// after a bar's breath its second phrase enters on the second beat, as the
+// first did; its last leans on the dominant's C and falls to its fifth, and
+// the band alone holds the dominant a bar before the violin's song.
+inline const Bars kInterlude = {
+    "r/6 A4/4 D5/2",   "Bb4/4 A4/2 Bb4/3 C5/1 D5/2", "G5/4 F5/2 D5/6", "C#5/6 r/6", "r/6 F5/4 G5/2",
+    "Bb5/4 G5/2 F5/6", "E5/4 D5/1 C5/1 B4/3 r/3",
+};
 
-// As the oboe's phrase closes, the strings answer it in the lilt, each
-// note long enough for bowed strings to speak, falling a fourth or a third
-// a beat from the dominant's root, the tonic's third and the Neapolitan's
-// root, and a step from the dominant's root to its seventh, which they hold
-// into the harp's bar.
-inline const Bars kInterludeAnswer = {"A4/6 E4/6", "F4/6 D4/6", "Bb4/6 F4/6", "E4/6 D4/6"};
+// As the oboe's first phrase breathes, the strings answer it in the
+// lilt, from the dominant's root falling to its fifth and to the tonic
+// chord, each note long enough for bowed strings to speak, and hold as the
+// oboe comes in again.
+inline const Bars kInterludeAnswer = {"A4/6 E4/6", "F4/6 D4/6"};
 
 // After the interlude, a song of its own on the violin, in long notes over
 // the harp's running sixteenths, apart from the theme's lilt: it falls by
@@ -230,13 +232,12 @@ inline const Bars kThemeReturnSummit = {"E6/2 F6/2 G6/8", "~G6/2 F6/2 E6/2 r/6",
 // Under the flute's half of the return the strings sing a slow line of
 // their own, low, clear of the flute's soft low notes, in notes long
 // enough for bowed strings to speak: the dominant's fifth falls to F's
-// third and rises to its fifth and to D7's root, which the guitar leaves
-// out, falling to G7's third; and each chord's seventh falls a step to the
-// next chord's third, G7's F to C's E, C7's B flat to F's A, which they
-// hold under the flute's fall from the summit and the oboe's echo, so the
-// middle is not left empty under the loop's highest notes, until it falls
-// to the dominant's root.
-inline const Bars kThemeCounter = {"A3/6 C4/6", "D4/12",      "B3/6 F4/6", "E4/6 Bb4/6",
+// third and rises to its fifth, held as D7's seventh, and each chord's
+// seventh falls a step to the next chord's third, D7's C to G7's B, G7's F
+// to C's E, C7's B flat to F's A, which they hold under the flute's fall
+// from the summit and the oboe's echo, so the middle is not left empty
+// under the loop's highest notes, until it falls to the dominant's root.
+inline const Bars kThemeCounter = {"A3/6 C4/6", "~C4/12",     "B3/6 F4/6", "E4/6 Bb4/6",
                                    "A4/12",     "~A4/8 E4/4", "D4/6 E4/6", "C4/6 r/6"};
 
 // The coda: as the flute's cadence breathes the clarinet, which first sang
