@@ -145,8 +145,9 @@ constexpr Voice kOboeLead{kOboe, 0, 49, 14, Articulation::Plain, 8};
 constexpr Voice kOboeCall{kOboe, 0, 46, 14, Articulation::Plain, 8};
 // Under the flute the strings enter softly, after its first phrase.
 constexpr Voice kStringsCounter{kStrings, 0, 37, 30, Articulation::Plain, 5};
-// Under the recap the strings' line is the flute's partner, not a pad.
-constexpr Voice kStringsRecap{kStrings, 0, 37, 30, Articulation::Plain, 5};
+// Under the recap the strings' two lines are the flute's partners, not a
+// pad, and full enough for bowed strings to be heard under it.
+constexpr Voice kStringsRecap{kStrings, 0, 41, 30, Articulation::Plain, 5};
 // Where the clarinet breathes in the coda, the strings' line answers it as
 // a voice, not a floor: it carries the music over the gap.
 constexpr Voice kStringsSinging{kStrings, 0, 45, 30, Articulation::Plain, 5};
@@ -206,6 +207,7 @@ const Line kLines[] = {
     // The summit, and the fall from it as one phrase closing.
     {&kFluteSummit, kAAgain + 3, &kThemeReturnSummit, 6},
     {&kStringsRecap, kAAgain, &kThemeCounter, 0},
+    {&kStringsRecap, kAAgain, &kThemeCounterInner, 0},
     {&kOboeEcho, kAAgain + 4, &kEcho, 4},
     // The clarinet's pick-up to the coda enters where the flute's cadence
     // breathes: the one phrase ends as the next begins.

@@ -214,11 +214,12 @@ inline const Bars kSongDuet = {"C5/4 B4/2 A4/4 C5/2", "G4/3 A4/1 B4/2 D5/6", "E5
                                "D5/6 r/6"};
 // Under the song's climb the strings come in as two lines, not held
 // chords: the lower climbs by step, A B C, under the violin's A, B and C,
-// and falls back to the dominant's fifth; the upper takes D minor's root,
-// B7's fifth, the six-four's E and the dominant's seventh, so
-// the leading note is the bass's alone, B7's seventh the harp's and the
-// violin's, and the chords stay full to the top of the climb.
-inline const Bars kSongStrings = {"A3/12", "B3/12", "C4/12", "B3/12"};
+// and falls to the dominant's leading note, which rises as the return
+// turns to F; the upper takes D minor's root, B7's
+// fifth, the six-four's E and the dominant's seventh, so B7's leading note
+// is the bass's alone, its seventh the harp's and the violin's, and the
+// chords stay full to the top of the climb.
+inline const Bars kSongStrings = {"A3/12", "B3/12", "C4/12", "G#3/12"};
 inline const Bars kSongStringsUpper = {"D4/12", "F#4/12", "E4/12", "~E4/6 D4/6"};
 // The flute brings back the theme's head where the song's cadence turns
 // aside, its E leaning up to F's root; its third bar, where the theme
@@ -231,14 +232,23 @@ inline const Bars kThemeReturnSummit = {"E6/2 F6/2 G6/8", "~G6/2 F6/2 E6/2 r/6",
                                         "G#5/3 A5/1 B5/2 D6/3 C6/1 B5/2", "A5/6 r/6"};
 // Under the flute's half of the return the strings sing a slow line of
 // their own, low, clear of the flute's soft low notes, in notes long
-// enough for bowed strings to speak: the dominant's fifth falls to F's
-// third and rises to its fifth, held as D7's seventh, and each chord's
-// seventh falls a step to the next chord's third, D7's C to G7's B, G7's F
-// to C's E, C7's B flat to F's A, which they hold under the flute's fall
-// from the summit and the oboe's echo, so the middle is not left empty
-// under the loop's highest notes, until it falls to the dominant's root.
-inline const Bars kThemeCounter = {"A3/6 C4/6", "~C4/12",     "B3/6 F4/6", "E4/6 Bb4/6",
-                                   "A4/12",     "~A4/8 E4/4", "D4/6 E4/6", "C4/6 r/6"};
+// enough for bowed strings to speak, in two parts, so each chord is whole
+// under the flute: the upper resolves the dominant's seventh to F's fifth
+// and climbs to D7's root, which the guitar leaves out; then each chord's
+// seventh falls a step to the next chord's third, G7's F to C's E, C7's B
+// flat to F's A, which they hold under the flute's fall from the summit
+// and the oboe's echo, so the middle is not left empty under the loop's
+// highest notes, until it falls to the dominant's root, held as the tonic's
+// fifth.
+inline const Bars kThemeCounter = {"C4/12", "D4/12",      "~D4/6 F4/6", "E4/6 Bb4/6",
+                                   "A4/12", "~A4/8 E4/4", "D4/6 E4/6",  "~E4/6 r/6"};
+// The lower part takes the thirds and fifths the upper leaves: F's third,
+// held as D7's fifth, G7's third falling to its root, held as C's fifth,
+// F's third again, D minor's fifth falling to the leading note, which
+// rises to the dominant's fifth as the bass takes it, and to the tonic's
+// third.
+inline const Bars kThemeCounterInner = {"A3/12", "~A3/12",      "B3/6 G3/6",   "G3/12",
+                                        "A3/12", "~A3/8 G#3/4", "~G#3/6 B3/6", "C4/6 r/6"};
 
 // The coda: as the flute's cadence breathes the clarinet, which first sang
 // the theme, climbs once more in its rhythm, G A B, to land on the coda's
