@@ -291,7 +291,9 @@ const BassBar kBassBars[] = {
     {kAAgain + 1, "F#2/3 A2/3"},
     {kAAgain + 2, "G2/3 B2/3"},
     {kAAgain + 3, "C3/2 D3/1 E3/3"},
-    {kAAgain + 4, "F2/2 G2/1 A2/3"},
+    // Under the oboe's echo the bass leaps to F's fifth, so the echo's A is
+    // not an octave over it before the flute's D over D.
+    {kAAgain + 4, "F2/3 C3/3"},
     {kAAgain + 5, "D3/4 E3/2"},
     {kCodaBar, "A2/3 E2/3"},
     {kCodaBar + 1, "F2/3 C3/3"},
@@ -398,7 +400,7 @@ const Layer kLayers[] = {
     // figure, comes back under the flute, softly, then the harp rolls the
     // cadence's chords, the strings' line between.
     {kAAgain, kAAgain + 4, Accompaniment::Barcarolle, true, -12},
-    {kAAgain + 4, kAAgain + 5, Accompaniment::Rolled, true, -14},
+    {kAAgain + 4, kAAgain + 5, Accompaniment::Rolled, true, -17}, // taking over from the guitar softly
     // Under the flute's hemiola the harp rolls in its quarters, and the
     // cello holds its D till the last of them.
     {kAAgain + 5, kAAgain + 6, Accompaniment::Hemiola, true, -14},
