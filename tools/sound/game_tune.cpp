@@ -152,9 +152,10 @@ constexpr Voice kStringsRecap{kStrings, 0, 41, 30, Articulation::Plain, 5};
 // a voice, not a floor: it carries the music over the gap.
 constexpr Voice kStringsSinging{kStrings, 0, 45, 30, Articulation::Plain, 5};
 constexpr Voice kStringsSequence{kStrings, 0, 44, 30, Articulation::Plain, 5};
-// Under the song's climb the strings' two lines sit a little under the
-// band's level, so the climax keeps its bass.
-constexpr Voice kStringsSong{kStrings, 0, 48, 30, Articulation::Plain, 5};
+// Under the song's climb the strings' two lines, low and sustained, carry
+// the climax's middle, where the harp's quick waves step back from the
+// violin.
+constexpr Voice kStringsSong{kStrings, 0, 54, 30, Articulation::Plain, 5};
 // In the interlude's breath the strings sing, not hold, under the oboe's
 // level, in its octave.
 constexpr Voice kStringsAnswer{kStrings, 0, 43, 30, Articulation::Plain, 5};
@@ -321,9 +322,10 @@ const Mark kMarks[] = {
     {kCodaBar, "coda"},
 };
 
-// The harp's waves at the song's height stay under the violin's long
-// notes, which they would otherwise cover as they swell.
-constexpr int kCascadeUnderTheSong = -9;
+// The harp's waves at the song's height stay well under the violin's long
+// notes, which their quick, overlapping strokes would otherwise cover as
+// they swell.
+constexpr int kCascadeUnderTheSong = -11;
 
 // A figure of the accompaniment over bars [from, to); a layer without the
 // bass sounds over another figure's.
@@ -356,8 +358,9 @@ const Layer kLayers[] = {
     {kA + 9, kB - 2, Accompaniment::Pad, false, -6},
     {kB - 2, kB, Accompaniment::Pad, false},
     // The harp rocks under the flute's first phrase and climbs in eighths
-    // under its second, where the chords change on each beat.
-    {kB, kB + 4, Accompaniment::Ripple, true, -2},
+    // under its second, where the chords change on each beat; under the
+    // first, low in the flute's weak octave, it rocks more softly.
+    {kB, kB + 4, Accompaniment::Ripple, true, -4},
     {kB + 4, kLink, Accompaniment::Rising, true, -2},
     // The band alone after the flute's close plays its lines as written,
     // no figure of the band's.
@@ -461,8 +464,9 @@ constexpr int kBassUnderTheLead = -5;
 constexpr int kBassUnderTheCoda = 0;
 // Under the theme's clarinet, low in its range, the cello keeps further
 // under it, so the tune clears the bass's downbeats; under the violin's
-// theme, whose low notes a bowed bass as loud would meet, so does it.
-constexpr int kBassUnderTheTheme = -13, kBassUnderTheViolin = -8;
+// theme, whose low notes a bowed bass as loud would meet, so does it, and
+// under the flute's middle tune, which starts in its weak low octave.
+constexpr int kBassUnderTheTheme = -13, kBassUnderTheViolin = -12, kBassUnderTheFlute = -8;
 // Under the flute's return up to its summit the bass walks in eighths and
 // would be a second tune, and under its soft fall from the summit it would
 // cover it: it keeps further under still.
@@ -600,6 +604,7 @@ std::vector<MidiTrack> ComposeGameTune()
                                : kSequenceBar + 5 <= bar && bar < kAViolin - 1 ? kSequenceHemiolaBass
                                : kSequenceBar <= bar && bar < kAViolin - 1     ? kSequenceBass
                                : kAViolin <= bar && bar < kC                   ? kBassUnderTheViolin
+                               : kB <= bar && bar < kLink                      ? kBassUnderTheFlute
                                : kSongBar + 6 <= bar && bar < kSongBar + 8     ? kBassUnderTheSongsClimax
                                : kSongBar <= bar && bar < kSongBar + 6         ? kBassUnderTheSong
                                : kCodaBar <= bar                               ? kBassUnderTheCoda

@@ -230,9 +230,10 @@ inline const Bars kSongStringsUpper = {"D4/12", "F#4/12", "E4/12", "~E4/6 D4/6"}
 // where the theme halted on the dominant, turns on D and climbs on into
 // the summit.
 inline const Bars kThemeReturnFlute = {"E5/3 F5/1 E5/2 A5/6", "C6/4 D6/2 C6/4 A5/2", "F5/2 G5/2 A5/2 D6/3 C6/1 D6/2"};
-// From the summit, held over F's root and falling to its third, the line
-// falls by step in one phrase to the cadence, the eighth bar of the return.
-inline const Bars kThemeReturnSummit = {"E6/2 F6/2 G6/8", "~G6/2 F6/2 E6/2 r/6", "D6/4 C6/4 B5/4",
+// From the summit, held over F's root and resolving to it, the line falls
+// by step in one phrase to the cadence, the eighth bar of the return, the
+// oboe's echo taking it on from F's third.
+inline const Bars kThemeReturnSummit = {"E6/2 F6/2 G6/8", "~G6/2 F6/4 r/6", "D6/4 C6/4 B5/4",
                                         "G#5/3 A5/1 B5/2 D6/3 C6/1 B5/2", "A5/6 r/6"};
 // Under the flute's half of the return the strings sing a slow line of
 // their own, low, clear of the flute's soft low notes, in notes long
