@@ -155,7 +155,7 @@ constexpr Voice kStringsSequence{kStrings, 0, 44, 30, Articulation::Plain, 5};
 // Under the song's climb the strings' two lines, low and sustained, carry
 // the climax's middle, where the harp's quick waves step back from the
 // violin.
-constexpr Voice kStringsSong{kStrings, 0, 54, 30, Articulation::Plain, 5};
+constexpr Voice kStringsSong{kStrings, 0, 50, 30, Articulation::Plain, 5};
 // In the interlude's breath the strings sing, not hold, under the oboe's
 // level, in its octave.
 constexpr Voice kStringsAnswer{kStrings, 0, 43, 30, Articulation::Plain, 5};
@@ -292,9 +292,10 @@ const BassBar kBassBars[] = {
     {kAAgain + 1, "F#2/3 A2/3"},
     {kAAgain + 2, "G2/3 B2/3"},
     {kAAgain + 3, "C3/2 D3/1 E3/3"},
-    // Under the oboe's echo the bass leaps to F's fifth, so the echo's A is
-    // not an octave over it before the flute's D over D.
-    {kAAgain + 4, "F2/3 C3/3"},
+    // C7's E rises to F in its own octave, and falls to F's fifth under the
+    // oboe's echo, so the echo's A is not an octave over the bass before the
+    // flute's D over D.
+    {kAAgain + 4, "F3/3 C3/3"},
     {kAAgain + 5, "D3/4 E3/2"},
     {kCodaBar, "A2/3 E2/3"},
     {kCodaBar + 1, "F2/3 C3/3"},
@@ -377,7 +378,7 @@ const Layer kLayers[] = {
     {kC + 5, kSongBar, Accompaniment::Pad, true},
     // Over the held strings the guitar picks the chords, then the harp
     // spells out the turn to D minor.
-    {kAViolin, kAViolin + 4, Accompaniment::Broken, false, -8},
+    {kAViolin, kAViolin + 4, Accompaniment::Broken, false, -11},
     {kAViolin + 4, kAViolin + 5, Accompaniment::Rolled, false, -12}, // the close in C, the violin's breath
     {kAViolin + 5, kAViolin + 8, Accompaniment::Arpeggio, false, -12},
     {kAViolin + 8, kC, Accompaniment::Rolled, false, -12}, // the cadence to D minor
@@ -396,8 +397,8 @@ const Layer kLayers[] = {
     // clarinet's line; it grows with the bass's climb, from eighths to
     // rocking sixteenths to waves over two octaves, and the strings' lines
     // come in as the clarinet leaves the middle to them.
-    {kSongBar, kSongBar + 2, Accompaniment::Rising, true, -2},
-    {kSongBar + 2, kSongBar + 4, Accompaniment::Ripple, true, -1},
+    {kSongBar, kSongBar + 2, Accompaniment::Rising, true, 0},
+    {kSongBar + 2, kSongBar + 4, Accompaniment::Ripple, true, 2},
     {kSongBar + 4, kAAgain, Accompaniment::Cascade, true, kCascadeUnderTheSong},
     // The theme's last return: the guitar's barcarolle, the theme's own
     // figure, comes back under the flute, softly, then the harp rolls the
@@ -459,6 +460,9 @@ constexpr int kGuitarUnderTheReturn = -5;
 // tune in the low register.
 constexpr int kCelloBack = -4;
 constexpr int kBassUnderTheLead = -5;
+// Under the interlude's oboe, low and soft in its reedy octave, and the
+// violin's run up to its song, the cello's lament keeps a little back.
+constexpr int kBassUnderTheInterlude = -4;
 // Under the coda's soft clarinet and the strings' line the cello keeps its
 // floor, or the band turns top-heavy.
 constexpr int kBassUnderTheCoda = 0;
@@ -470,7 +474,7 @@ constexpr int kBassUnderTheTheme = -13, kBassUnderTheViolin = -12, kBassUnderThe
 // Under the flute's return up to its summit the bass walks in eighths and
 // would be a second tune, and under its soft fall from the summit it would
 // cover it: it keeps further under still.
-constexpr int kBassUnderTheReturn = -17;
+constexpr int kBassUnderTheReturn = -20;
 // Under the song's long violin notes the cello keeps well under them, or
 // it is as loud as the violin's low E where the song begins; the song's
 // crescendo carries the band, but its last two bars leave the violin's
@@ -479,7 +483,7 @@ constexpr int kBassUnderTheSong = -17, kBassUnderTheSongsClimax = -18;
 // Under the sequence's winds the walking bass steps lightly, its
 // downbeats well under the winds' notes; under the hemiola, in long notes
 // and with the harp's rolls alone above it, it keeps the floor.
-constexpr int kSequenceBass = -14, kSequenceHemiolaBass = -6;
+constexpr int kSequenceBass = -17, kSequenceHemiolaBass = -6;
 // The top of the guitar's chords under the theme's first phrase, the
 // clarinet's E4 to D5: A3, so the tune sings a fifth or more clear of them
 // in the chalumeau, where notes a third apart blur into one another; but in
@@ -609,7 +613,7 @@ std::vector<MidiTrack> ComposeGameTune()
                                : kSongBar <= bar && bar < kSongBar + 6         ? kBassUnderTheSong
                                : kCodaBar <= bar                               ? kBassUnderTheCoda
                                : bar < kC || kSongBar <= bar                   ? kBassUnderTheLead
-                                                                               : 0));
+                                                                               : kBassUnderTheInterlude));
         band.SetHeldLevel(kAViolin <= bar && bar < kC       ? kThinPad
                               : bar == kSongBar - 1         ? kUnderTheFlourish
                               : kC <= bar && bar < kSongBar ? kInterludePad
