@@ -22,11 +22,11 @@
 //   D        8 bars  A minor   a song of its own, the violin in long notes
 //                              over the harp's running sixteenths, as the
 //                              bass climbs by semitones to the dominant
-//   A''      9 bars  A minor   the theme's first three bars on the flute,
-//                              over a bass falling A G D and rising F# G B C,
-//                              through the secondary dominants D7 and C7,
-//                              then its second half, up to the summit and
-//                              down to a full cadence: five bars and four
+//   A''      8 bars  A minor   the song's dominant turned aside to F: the
+//                              theme's head on the flute over a bass rising
+//                              F F# G, through the secondary dominants D7
+//                              and C7, climbing on to the summit and down
+//                              to the one full cadence, in its eighth bar
 //   coda     7 bars  A minor   entered on a pick-up in the cadence's own bar:
 //                              over A and F, then a bass climbing C E to
 //                              D, the clarinet recalls the theme's head in
@@ -145,15 +145,17 @@ constexpr Voice kOboeLead{kOboe, 0, 49, 14, Articulation::Plain, 8};
 constexpr Voice kOboeCall{kOboe, 0, 46, 14, Articulation::Plain, 8};
 // Under the flute the strings enter softly, after its first phrase.
 constexpr Voice kStringsCounter{kStrings, 0, 37, 30, Articulation::Plain, 5};
-// Under the recap the strings' line is the flute's partner, not a pad.
-constexpr Voice kStringsRecap{kStrings, 0, 37, 30, Articulation::Plain, 5};
+// Under the recap the strings' two lines are the flute's partners, not a
+// pad, and full enough for bowed strings to be heard under it.
+constexpr Voice kStringsRecap{kStrings, 0, 41, 30, Articulation::Plain, 5};
 // Where the clarinet breathes in the coda, the strings' line answers it as
 // a voice, not a floor: it carries the music over the gap.
 constexpr Voice kStringsSinging{kStrings, 0, 45, 30, Articulation::Plain, 5};
 constexpr Voice kStringsSequence{kStrings, 0, 44, 30, Articulation::Plain, 5};
-// Under the song's climb the strings' two lines sit a little under the
-// band's level, so the climax keeps its bass.
-constexpr Voice kStringsSong{kStrings, 0, 48, 30, Articulation::Plain, 5};
+// Under the song's climb the strings' two lines, low and sustained, carry
+// the climax's middle, where the harp's quick waves step back from the
+// violin.
+constexpr Voice kStringsSong{kStrings, 0, 50, 30, Articulation::Plain, 5};
 // In the interlude's breath the strings sing, not hold, under the oboe's
 // level, in its octave.
 constexpr Voice kStringsAnswer{kStrings, 0, 43, 30, Articulation::Plain, 5};
@@ -166,7 +168,7 @@ constexpr Voice kCelloLink{kBass, 0, 47, 10, Articulation::Plain, 5};
 
 // The first bar of each part of the form, counted from 0.
 constexpr std::size_t kA = 4, kB = 20, kLink = 28, kSequenceBar = 32, kAViolin = 40, kC = 50, kSongBar = 58,
-                      kAAgain = 66, kCodaBar = 75, kEndBar = 82;
+                      kAAgain = 66, kCodaBar = 74, kEndBar = 81;
 
 // A line entering on a bar of the tune; `phraseBar` is that bar's place in
 // its eight-bar phrase (7 for a pick-up bar).
@@ -206,7 +208,8 @@ const Line kLines[] = {
     // The summit, and the fall from it as one phrase closing.
     {&kFluteSummit, kAAgain + 3, &kThemeReturnSummit, 6},
     {&kStringsRecap, kAAgain, &kThemeCounter, 0},
-    {&kOboeEcho, kAAgain + 5, &kEcho, 4},
+    {&kStringsRecap, kAAgain, &kThemeCounterInner, 0},
+    {&kOboeEcho, kAAgain + 4, &kEcho, 4},
     // The clarinet's pick-up to the coda enters where the flute's cadence
     // breathes: the one phrase ends as the next begins.
     {&kClarinetCoda, kCodaBar - 1, &kCodaClarinet, 7},
@@ -281,13 +284,19 @@ const BassBar kBassBars[] = {
     {kSongBar + 4, "D3/6"},
     {kSongBar + 5, "D#3/6"},
     {kSongBar + 6, "E3/6"},
-    {kSongBar + 7, "E2/3 G#2/3"},
-    {kAAgain, "A2/3 G2/3"},
-    {kAAgain + 1, "D2/3 F#2/3"},
+    // The song's dominant held, its leading note left to the harp, so the
+    // bass rises a semitone to F as the return turns the cadence aside, and
+    // on by semitones to G.
+    {kSongBar + 7, "E2/6"},
+    {kAAgain, "F2/3 A2/3"},
+    {kAAgain + 1, "F#2/3 A2/3"},
     {kAAgain + 2, "G2/3 B2/3"},
     {kAAgain + 3, "C3/2 D3/1 E3/3"},
-    {kAAgain + 4, "F2/2 G2/1 A2/3"},
-    {kAAgain + 6, "D3/4 E3/2"},
+    // C7's E rises to F in its own octave, and falls to F's fifth under the
+    // oboe's echo, so the echo's A is not an octave over the bass before the
+    // flute's D over D.
+    {kAAgain + 4, "F3/3 C3/3"},
+    {kAAgain + 5, "D3/4 E3/2"},
     {kCodaBar, "A2/3 E2/3"},
     {kCodaBar + 1, "F2/3 C3/3"},
     {kCodaBar + 2, "C2/3 E2/3"},
@@ -314,9 +323,10 @@ const Mark kMarks[] = {
     {kCodaBar, "coda"},
 };
 
-// The harp's waves at the song's height stay under the violin's long
-// notes, which they would otherwise cover as they swell.
-constexpr int kCascadeUnderTheSong = -9;
+// The harp's waves at the song's height stay well under the violin's long
+// notes, which their quick, overlapping strokes would otherwise cover as
+// they swell.
+constexpr int kCascadeUnderTheSong = -11;
 
 // A figure of the accompaniment over bars [from, to); a layer without the
 // bass sounds over another figure's.
@@ -349,8 +359,9 @@ const Layer kLayers[] = {
     {kA + 9, kB - 2, Accompaniment::Pad, false, -6},
     {kB - 2, kB, Accompaniment::Pad, false},
     // The harp rocks under the flute's first phrase and climbs in eighths
-    // under its second, where the chords change on each beat.
-    {kB, kB + 4, Accompaniment::Ripple, true, -2},
+    // under its second, where the chords change on each beat; under the
+    // first, low in the flute's weak octave, it rocks more softly.
+    {kB, kB + 4, Accompaniment::Ripple, true, -4},
     {kB + 4, kLink, Accompaniment::Rising, true, -2},
     // The band alone after the flute's close plays its lines as written,
     // no figure of the band's.
@@ -367,7 +378,7 @@ const Layer kLayers[] = {
     {kC + 5, kSongBar, Accompaniment::Pad, true},
     // Over the held strings the guitar picks the chords, then the harp
     // spells out the turn to D minor.
-    {kAViolin, kAViolin + 4, Accompaniment::Broken, false, -8},
+    {kAViolin, kAViolin + 4, Accompaniment::Broken, false, -11},
     {kAViolin + 4, kAViolin + 5, Accompaniment::Rolled, false, -12}, // the close in C, the violin's breath
     {kAViolin + 5, kAViolin + 8, Accompaniment::Arpeggio, false, -12},
     {kAViolin + 8, kC, Accompaniment::Rolled, false, -12}, // the cadence to D minor
@@ -386,18 +397,18 @@ const Layer kLayers[] = {
     // clarinet's line; it grows with the bass's climb, from eighths to
     // rocking sixteenths to waves over two octaves, and the strings' lines
     // come in as the clarinet leaves the middle to them.
-    {kSongBar, kSongBar + 2, Accompaniment::Rising, true, -2},
-    {kSongBar + 2, kSongBar + 4, Accompaniment::Ripple, true, -1},
+    {kSongBar, kSongBar + 2, Accompaniment::Rising, true, 0},
+    {kSongBar + 2, kSongBar + 4, Accompaniment::Ripple, true, 2},
     {kSongBar + 4, kAAgain, Accompaniment::Cascade, true, kCascadeUnderTheSong},
     // The theme's last return: the guitar's barcarolle, the theme's own
     // figure, comes back under the flute, softly, then the harp rolls the
     // cadence's chords, the strings' line between.
-    {kAAgain, kAAgain + 5, Accompaniment::Barcarolle, true, -12},
-    {kAAgain + 5, kAAgain + 6, Accompaniment::Rolled, true, -14},
+    {kAAgain, kAAgain + 4, Accompaniment::Barcarolle, true, -12},
+    {kAAgain + 4, kAAgain + 5, Accompaniment::Rolled, true, -17}, // taking over from the guitar softly
     // Under the flute's hemiola the harp rolls in its quarters, and the
     // cello holds its D till the last of them.
-    {kAAgain + 6, kAAgain + 7, Accompaniment::Hemiola, true, -14},
-    {kAAgain + 7, kCodaBar, Accompaniment::Rolled, true, -14},
+    {kAAgain + 5, kAAgain + 6, Accompaniment::Hemiola, true, -14},
+    {kAAgain + 6, kCodaBar, Accompaniment::Rolled, true, -14},
     // In the coda the harp carries the chords under the strings' line.
     {kCodaBar, kCodaBar + 4, Accompaniment::Arpeggio, true, -10},
     // It rolls the augmented sixth's whole chord on each beat, so the
@@ -449,17 +460,21 @@ constexpr int kGuitarUnderTheReturn = -5;
 // tune in the low register.
 constexpr int kCelloBack = -4;
 constexpr int kBassUnderTheLead = -5;
+// Under the interlude's oboe, low and soft in its reedy octave, and the
+// violin's run up to its song, the cello's lament keeps a little back.
+constexpr int kBassUnderTheInterlude = -4;
 // Under the coda's soft clarinet and the strings' line the cello keeps its
 // floor, or the band turns top-heavy.
 constexpr int kBassUnderTheCoda = 0;
 // Under the theme's clarinet, low in its range, the cello keeps further
 // under it, so the tune clears the bass's downbeats; under the violin's
-// theme, whose low notes a bowed bass as loud would meet, so does it.
-constexpr int kBassUnderTheTheme = -13, kBassUnderTheViolin = -8;
+// theme, whose low notes a bowed bass as loud would meet, so does it, and
+// under the flute's middle tune, which starts in its weak low octave.
+constexpr int kBassUnderTheTheme = -13, kBassUnderTheViolin = -12, kBassUnderTheFlute = -8;
 // Under the flute's return up to its summit the bass walks in eighths and
 // would be a second tune, and under its soft fall from the summit it would
 // cover it: it keeps further under still.
-constexpr int kBassUnderTheReturn = -17;
+constexpr int kBassUnderTheReturn = -20;
 // Under the song's long violin notes the cello keeps well under them, or
 // it is as loud as the violin's low E where the song begins; the song's
 // crescendo carries the band, but its last two bars leave the violin's
@@ -468,7 +483,7 @@ constexpr int kBassUnderTheSong = -17, kBassUnderTheSongsClimax = -18;
 // Under the sequence's winds the walking bass steps lightly, its
 // downbeats well under the winds' notes; under the hemiola, in long notes
 // and with the harp's rolls alone above it, it keeps the floor.
-constexpr int kSequenceBass = -14, kSequenceHemiolaBass = -6;
+constexpr int kSequenceBass = -17, kSequenceHemiolaBass = -6;
 // The top of the guitar's chords under the theme's first phrase, the
 // clarinet's E4 to D5: A3, so the tune sings a fifth or more clear of them
 // in the chalumeau, where notes a third apart blur into one another; but in
@@ -577,8 +592,12 @@ std::vector<MidiTrack> ComposeGameTune()
         }
         // The accompaniment swells and ebbs with the phrase, as the lead does;
         // the bars the band plays alone after the flute's close, its lines
-        // written out, stand outside the eight-bar phrases.
-        const std::size_t phraseBar = bar < kSequenceBar ? bar : bar - (kSequenceBar - kLink);
+        // written out, stand outside the eight-bar phrases; the coda, entered
+        // on the return's closing bar, starts its arc a bar on, where the
+        // closing bar's own ebb leaves it.
+        const std::size_t phraseBar = bar < kSequenceBar ? bar
+            : bar < kCodaBar                             ? bar - (kSequenceBar - kLink)
+                                                         : bar - (kSequenceBar - kLink) + 1;
         const int level = LevelAt(bar) + kPhraseArc[phraseBar % 8];
         // The intro's bass falls a step a bar, A G F E, without walking; the
         // interlude's holds its notes, the sparsest texture.
@@ -589,11 +608,12 @@ std::vector<MidiTrack> ComposeGameTune()
                                : kSequenceBar + 5 <= bar && bar < kAViolin - 1 ? kSequenceHemiolaBass
                                : kSequenceBar <= bar && bar < kAViolin - 1     ? kSequenceBass
                                : kAViolin <= bar && bar < kC                   ? kBassUnderTheViolin
+                               : kB <= bar && bar < kLink                      ? kBassUnderTheFlute
                                : kSongBar + 6 <= bar && bar < kSongBar + 8     ? kBassUnderTheSongsClimax
                                : kSongBar <= bar && bar < kSongBar + 6         ? kBassUnderTheSong
                                : kCodaBar <= bar                               ? kBassUnderTheCoda
                                : bar < kC || kSongBar <= bar                   ? kBassUnderTheLead
-                                                                               : 0));
+                                                                               : kBassUnderTheInterlude));
         band.SetHeldLevel(kAViolin <= bar && bar < kC       ? kThinPad
                               : bar == kSongBar - 1         ? kUnderTheFlourish
                               : kC <= bar && bar < kSongBar ? kInterludePad

@@ -24,7 +24,7 @@ inline const Bars kChordBars[] = {
     // close on its dominant's seventh resolving to A with the third on top,
     // B minor's dominant turning the cadence aside, and a full close, ii,
     // V, I, the tonic's root under the flute's A, held through the bar
-    {"A/C#", "E7/B", "A/C#", "D F#m", "Bm7 Bm7/D", "F#m F#7/A#", "Bm7 E7", "A"},
+    {"A/C#", "E7/B", "A/C#", "D F#m", "Bm7 Bm7/D", "F# F#/A#", "Bm7 E7", "A"},
     // the band alone: the intro's lament A G F E from the major, the tonic
     // turned dominant of D minor by its seventh in the bass, its third
     // rising to D minor's root, and E minor's seventh, the minor come back
@@ -38,19 +38,22 @@ inline const Bars kChordBars[] = {
     // second beat, strummed without the F, reads as A minor over the bass's C)
     {"Am", "Dm7", "G7", "Cmaj7", "F", "Dm/B", "E7", "E7/B E7/D"},
     // A': on to C and F, through F's dominant to F over its third, and to
-    // D minor through its ii-V: the dominant comes once, at the close
-    {"Am/C", "C/E", "F Am", "Dm7 G7/B", "C", "F Am", "Bb F/A", "Gm/Bb C7", "F/A Gm", "Gm/E A7"},
+    // D minor through its ii-V: the dominant comes once, at the close (C's
+    // own, in its fourth bar, a plain triad: its seventh, low in the held
+    // chord, crowds the guitar's D and F)
+    {"Am/C", "C/E", "F Am", "Dm7 G/B", "C", "F Am", "Bb F/A", "Gm/Bb C7", "F/A Gm", "Gm/E A7"},
     // C: D minor over the lament bass D C Bb A, the Neapolitan of A minor,
     // and its dominant turning to the leading note in the bass
     {"Dm", "C7", "Gm/Bb", "A7", "Dm/F", "Bb/D", "E7", "E7 E7/G#"},
     // D: the bass climbs by semitones from the tonic to the dominant, through
     // the dominants of D minor (its leading note the bass's for a beat only,
     // the clarinet's as it rises to D) and of E, C turning to G under the violin's
-    // suspended C as the bass falls to it; then the theme once more, its head
-    // over a bass falling A G D and climbing F# G through the dominants of
-    // G, C and F; the full cadence comes only at the flute's end
-    {"Am", "G/B", "C G", "A7/C# A7", "Dm", "B7/D#", "Am/E", "E7", "Am Am7/G", "D7 D7/F#", "G7", "C C7/E", "F", "Dm",
-     "Dm7 E7", "E7 E7/G#", "Am"},
+    // suspended C as the bass falls to it; the song's dominant does not
+    // close: it turns aside to F as the theme comes back, its head over a
+    // bass rising by semitones, F F# G, through the dominants of G, C and F,
+    // eight bars to the one full cadence, at the flute's end
+    {"Am", "G/B", "C G", "A7/C# A7", "Dm", "B7/D#", "Am/E", "E7", "F", "D7/F#", "G7", "C C7/E", "F", "Dm7 E7",
+     "E7 E7/G#", "Am"},
     // coda: i, then VI, so the loop does not idle on the tonic round its
     // seam; the tonic again over its third, iv in root position, and, where
     // the theme's answer and the interlude went through the Neapolitan, the
@@ -80,11 +83,12 @@ inline const Bars kTheme = {"r/2 A5/2 C6/2 E6/6", "~E6/4 D6/2 A5/4 F5/2", "A5/2 
 // round its G sharp, to a B leaning on the tonic's A; its second rises to
 // B minor over the bass's leading note, holds its C sharp over the bar
 // line as the bass resolves, a suspension falling to B minor's root, and
-// closes on A over the root.
+// closes on A over the root. Over B minor's dominant it takes the sharp A
+// the bass rises to, not the plain one.
 inline const Bars kMiddle = {
-    "r/8 A5/2 F#5/2",         "E5/4 D5/2 C#5/4 E5/2",       "D5/4 E5/2 G#5/3 F#5/1 A5/2",
-    "B5/4 A5/2 r/4 E5/2",     "F#5/3 E5/1 D5/2 C#5/4 E5/2", "D5/1 E5/1 F#5/1 G#5/1 A5/2 B5/4 A5/2",
-    "A5/4 G#5/2 F#5/4 C#6/2", "~C#6/4 B5/2 G#5/4 B5/2",     "A5/6 r/6",
+    "r/8 A5/2 F#5/2",          "E5/4 D5/2 C#5/4 E5/2",       "D5/4 E5/2 G#5/3 F#5/1 A5/2",
+    "B5/4 A5/2 r/4 E5/2",      "F#5/3 E5/1 D5/2 C#5/4 E5/2", "D5/1 E5/1 F#5/1 G#5/1 A5/2 B5/4 A5/2",
+    "A#5/4 G#5/2 F#5/4 C#6/2", "~C#6/4 B5/2 G#5/4 B5/2",     "A5/6 r/6",
 };
 // Under the flute's second phrase, where its first has sung over the harp
 // alone, the strings come in, moving slowly in the middle register, in
@@ -213,31 +217,43 @@ inline const Bars kSongDuet = {"C5/4 B4/2 A4/4 C5/2", "G4/3 A4/1 B4/2 D5/6", "E5
                                "D5/6 r/6"};
 // Under the song's climb the strings come in as two lines, not held
 // chords: the lower climbs by step, A B C, under the violin's A, B and C,
-// and falls back to the dominant's fifth; the upper takes D minor's root,
-// B7's fifth, the six-four's E and the dominant's seventh, so
-// the leading note is the bass's alone, B7's seventh the harp's and the
-// violin's, and the chords stay full to the top of the climb.
-inline const Bars kSongStrings = {"A3/12", "B3/12", "C4/12", "B3/12"};
+// and falls to the dominant's leading note, which rises as the return
+// turns to F; the upper takes D minor's root, B7's
+// fifth, the six-four's E and the dominant's seventh, so B7's leading note
+// is the bass's alone, its seventh the harp's and the violin's, and the
+// chords stay full to the top of the climb.
+inline const Bars kSongStrings = {"A3/12", "B3/12", "C4/12", "G#3/12"};
 inline const Bars kSongStringsUpper = {"D4/12", "F#4/12", "E4/12", "~E4/6 D4/6"};
-// The flute brings back the theme's first three bars as the clarinet sang
-// them, over a bass falling to D and climbing through D7 to G7; the half
-// close that followed gives way to the climb to the summit.
-inline const Bars kThemeReturnFlute = {"E5/3 F5/1 E5/2 A5/4 B5/2", "C6/4 D6/2 C6/4 A5/2", "F5/2 G5/2 A5/2 D6/4 B5/2"};
-// From the summit, the theme's second half falls in one phrase to the
-// cadence.
-inline const Bars kThemeReturnSummit = {
-    "E6/2 F6/2 G6/8", "F6/4 E6/2 C6/4 E6/2", "F6/2 E6/2 D6/2 r/6", "D6/4 C6/4 B5/4", "G#5/3 A5/1 B5/2 D6/3 C6/1 B5/2",
-    "A5/6 r/6"};
+// The flute brings back the theme's head where the song's cadence turns
+// aside, its E leaning up to F's root, and holds F's third, where the
+// theme's B, passing to C, would sound a tritone over F; its third bar,
+// where the theme halted on the dominant, turns on D and climbs on into
+// the summit.
+inline const Bars kThemeReturnFlute = {"E5/3 F5/1 E5/2 A5/6", "C6/4 D6/2 C6/4 A5/2", "F5/2 G5/2 A5/2 D6/3 C6/1 D6/2"};
+// From the summit, held over F's root and resolving to it, the line falls
+// by step in one phrase to the cadence, the eighth bar of the return, the
+// oboe's echo taking it on from F's third.
+inline const Bars kThemeReturnSummit = {"E6/2 F6/2 G6/8", "~G6/2 F6/4 r/6", "D6/4 C6/4 B5/4",
+                                        "G#5/3 A5/1 B5/2 D6/3 C6/1 B5/2", "A5/6 r/6"};
 // Under the flute's half of the return the strings sing a slow line of
 // their own, low, clear of the flute's soft low notes, in notes long
-// enough for bowed strings to speak: they move where the flute holds and
-// fall as it climbs, each chord's seventh falling a step to the next
-// chord's third, G7's F to C's E, C7's B flat to F's A, which they hold,
-// F's third, D minor's fifth and its seventh's, under the flute's fall
-// from the summit and the oboe's echo, so the middle is not left empty
-// under the loop's highest notes, until it falls to the dominant's root.
-inline const Bars kThemeCounter = {"E4/12",  "A4/6 D4/6",  "~D4/6 F4/6", "E4/6 Bb4/6", "A4/12",
-                                   "~A4/12", "~A4/8 E4/4", "D4/6 E4/6",  "C4/6 r/6"};
+// enough for bowed strings to speak, in two parts, so each chord is whole
+// under the flute: the upper resolves the dominant's seventh to F's fifth
+// and climbs to D7's root, which the guitar leaves out; then each chord's
+// seventh falls a step to the next chord's third, G7's F to C's E, C7's B
+// flat to F's A, which they hold under the flute's fall from the summit
+// and the oboe's echo, so the middle is not left empty under the loop's
+// highest notes, until it falls to the dominant's root, held as the tonic's
+// fifth.
+inline const Bars kThemeCounter = {"C4/12", "D4/12",      "~D4/6 F4/6", "E4/6 Bb4/6",
+                                   "A4/12", "~A4/8 E4/4", "D4/6 E4/6",  "~E4/6 r/6"};
+// The lower part takes the thirds and fifths the upper leaves: F's third,
+// held as D7's fifth, G7's third falling to its root, held as C's fifth,
+// F's fifth, so F is not bare octaves, D minor's fifth falling to the
+// leading note, which rises to the dominant's fifth as the bass takes it,
+// and to the tonic's third.
+inline const Bars kThemeCounterInner = {"A3/12", "~A3/12",     "B3/6 G3/6",   "G3/12",
+                                        "C4/12", "A3/8 G#3/4", "~G#3/6 B3/6", "C4/6 r/6"};
 
 // The coda: as the flute's cadence breathes the clarinet, which first sang
 // the theme, climbs once more in its rhythm, G A B, to land on the coda's
@@ -279,8 +295,8 @@ inline const Bars kLanding = {"C6/6 D6/2 C6/2 B5/2", "A5/4 G5/2 B5/3 D6/1 B5/2"}
 // up and comes to rest on the dominant, leaving the theme to the clarinet.
 inline const Bars kCall = {"A5/4 G5/2 C6/4 A5/2", "G#5/4 B5/2 E5/4 r/2"};
 
-// Where the flute breathes before its cadence, the oboe echoes its fall an
-// octave lower.
-inline const Bars kEcho = {"r/6 F5/2 E5/2 D5/2"};
+// Where the flute breathes before its cadence, the oboe echoes its fall
+// from F's third, coming to rest on its root.
+inline const Bars kEcho = {"r/6 A5/2 G5/2 F5/2"};
 
 } // namespace belvane::sound::game_tune_score
