@@ -301,15 +301,11 @@ void Asso(QPainter &p, Seme seme)
         Emblema(p, seme, {21.5, 36}, 64, 0, Ornato::Si, 7);
         break;
     case Seme::Bastoni:
-        if (InchiostroDelPixelInUso()) {
-            RandelloDiPixel(p);
-            break;
-        }
-        // Leaning, head up to the right, as a club is shouldered.
+        // Leaning a little, as a club is held.
         p.save();
-        p.translate(22.5, 36.5);
-        p.rotate(13);
-        Randello(p, 63);
+        p.translate(23, 36.5);
+        p.rotate(8);
+        Randello(p, 62);
         p.restore();
         break;
     }
