@@ -301,17 +301,11 @@ void Asso(QPainter &p, Seme seme)
         Emblema(p, seme, {21.5, 36}, 64, 0, Ornato::Si, 7);
         break;
     case Seme::Bastoni:
-        if (InchiostroDelPixelInUso()) {
-            RandelloDiPixel(p);
-            break;
-        }
-        // Leaning a little, as a club is held (laid across the card it read
-        // as another pattern's ace), its white even all round: the head
-        // makes the drawing heavy above its middle.
+        // Leaning a little, as a club is held.
         p.save();
-        p.translate(23.9, 38.2);
-        p.rotate(6);
-        Randello(p, 60);
+        p.translate(23, 36.5);
+        p.rotate(8);
+        Randello(p, 62);
         p.restore();
         break;
     }
