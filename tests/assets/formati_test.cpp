@@ -456,6 +456,23 @@ TEST(CarteBmp, TheAceOfCoinsEagleKeepsItsHeadsApart)
     }
 }
 
+// Every ace keeps three pixels of white round it, as every pip does: the
+// cudgel is laid by hand pixel by pixel and could run to the edge unseen.
+TEST(CarteBmp, EveryAceStandsThreePixelsInFromEachEdge)
+{
+    for (int code : {1, 11, 21, 31}) {
+        const QImage img = DecodificaBmp(LeggiFile(FileCarta(code)));
+        QRect inchiostro;
+        for (int y = 0; y < kH; ++y)
+            for (int x = 0; x < kW; ++x)
+                if ((img.pixel(x, y) & 0xFFFFFF) != 0xFFFFFF)
+                    inchiostro |= QRect(x, y, 1, 1);
+        EXPECT_TRUE(QRect(3, 3, kW - 6, kH - 6).contains(inchiostro))
+            << "card " << code << ": ink from " << inchiostro.left() << "," << inchiostro.top() << " to "
+            << inchiostro.right() << "," << inchiostro.bottom();
+    }
+}
+
 // The four knaves, horsemen and kings are four drawings each, not one with
 // the emblem swapped: any two of a rank differ in a fifth of their pixels.
 TEST(CarteBmp, FiguresOfOneRankDifferInAFifthOfTheirPixels)

@@ -301,6 +301,10 @@ void Asso(QPainter &p, Seme seme)
         Emblema(p, seme, {21.5, 36}, 64, 0, Ornato::Si, 7);
         break;
     case Seme::Bastoni:
+        if (InchiostroDelPixelInUso()) {
+            RandelloDiPixel(p);
+            break;
+        }
         // Leaning a little, as a club is held.
         p.save();
         p.translate(23, 36.5);

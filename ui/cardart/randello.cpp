@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <string_view>
 
 namespace belvane::cardart {
 namespace {
@@ -21,6 +22,106 @@ const Tinta kTintaRandello{QColor(0x74, 0xA0, 0x46), QColor(0x48, 0x76, 0x2E), Q
 // The bark's rings and knots, darker than the wood's shade so that they show
 // across it.
 const QColor kCorteccia(0x26, 0x40, 0x16);
+
+// The cudgel at the natural size, pixel by pixel: the drawing reduced, then
+// set right where the reduction left it ragged. The grip's bands and its
+// knob stand under the shaft (reduced, they stepped aside and the handle
+// looked broken) and the outline runs unbroken round the wood; the stubs'
+// red faces are left as large as the reduction made them, standing clear of
+// the wood (outlined, and cut back to wood behind them, they sank into the
+// outline and read as a cactus's flowers). One letter a pixel: K the
+// outline, L, G, D the wood lit, in body and shaded, n a knot, Y a leaf and
+// o its edge, R, r a cut face or the binding and its shade, . the card.
+// clang-format off
+constexpr const char *kRandelloDiPixel[] = {
+    ".............KKKKKKKK......",
+    "..........KKKKLLLLLLLK.....",
+    ".........KLLLLLLGGGGGGKK...",
+    ".........KLLGGGGGGGGGGGK...",
+    ".........KLGGGGGGGGGGGGGK..",
+    ".........KLGGGGGGGGGGGGGGK.",
+    "........KKLGGGGGGGGGGGGGDDK",
+    "........KLLGGGGGGGGGGGGGDDK",
+    "........KLGGGGGGGGGGGGGGDK.",
+    "........KLGGGGGGGGGGGGGDDK.",
+    "........KLGGGGGGGGGGGGGDDK.",
+    ".........KGGGGGGGGGGGGDDK..",
+    ".........KGGGGGGGGGGGGDDK..",
+    ".....rr.KLLGGGGGGGGGGDDK...",
+    "....rRRrKLGGGGGGGGGGGDDK...",
+    "...rRRRrKLGGGGGGGGGGGDDK...",
+    "...rRRrLGLGGGGGGGGGGGDK....",
+    "....rrLGGGGGGGGGGGGGDDK....",
+    "ooo..KGGGGGGGGGGGGGGDDK....",
+    ".YYYo.KGGGGGGGGGGGGDDK.....",
+    ".YYYYY.KGGGGGGGGGGGDDK.....",
+    ".YYYYYY.KGGGGGGGGGGGKK.....",
+    ".oYYYYYoKGGGGGGGGGGGKrr....",
+    "..oYYYYYKLGGGGGGGGGGKrRr...",
+    "...oYYYKLLGGGGGGGGGGGrRRr..",
+    "......oKLGGGGGGGGGGGDrRRr..",
+    ".......KLGGGGGGGGGGDDDrrr..",
+    ".....r.KLGGGGGGGGDDDDKK....",
+    "...rrRrKLGGGGGGGDDDKKYYYYYY",
+    "...rRRrKKGGGGGGDDKKYYYYYYYY",
+    "..rRRRrGLnGGGGGDDKYYYYYYYYo",
+    "...rrrGGGnGnGGGDDoYYYYYYYo.",
+    "o..oKLGGGGGnGGGDKoYYYYYYo..",
+    "YYYYYKGGGGGGGGGDK..ooo.....",
+    "YYYYYYKGGGGGGGGDK..........",
+    "oYYYYYYKGGGGGGGDK..........",
+    ".oYYYYYYKGGGGGGDK..........",
+    "..YYYYYYYKGGGGGGK...rr.....",
+    "...oYYYYYKGGGGGGKKKrRRr....",
+    ".....oYYoKKGGGGGGGLrRRr....",
+    "..........KGGGGGGGLrRRR....",
+    ".........KKLGGGGGDDDrrr....",
+    ".........KKLGGGDDDDDK......",
+    "..........KGGGDDDDKK.......",
+    ".........KLGGGDDKK.........",
+    ".........KLGGDDK...........",
+    ".........KLGGDDK...........",
+    ".........KKGGDDK...........",
+    ".........KKKKKK............",
+    ".........KRRRrK............",
+    ".........KrRRrK............",
+    ".........KKKKKK............",
+    ".........KRRRrK............",
+    ".........KrRRrK............",
+    ".........KKKKKK............",
+    ".........KLGGDK............",
+    "........KLLGGDDK...........",
+    "........KLLGGDDK...........",
+    "........KLDDDDDK...........",
+    ".........KKKKKK............",
+};
+// clang-format on
+// Its top left pixel on the card.
+constexpr int kColonnaRandello = 9, kRigaRandello = 6;
+
+QColor ColoreDelRandello(char c)
+{
+    switch (c) {
+    case 'L':
+        return kTintaRandello.luce;
+    case 'G':
+        return kTintaRandello.corpo;
+    case 'D':
+        return kTintaRandello.ombra;
+    case 'n':
+        return kCorteccia;
+    case 'Y':
+        return kTintaOro.corpo;
+    case 'o':
+        return kOroScuro;
+    case 'R':
+        return kTintaRosso.corpo;
+    case 'r':
+        return kTintaRosso.ombra;
+    default:
+        return kContornoEmblema;
+    }
+}
 
 // Half the wood's width `s` along it (0 the grip's end, 1 the head's crown),
 // in units of a twentieth of its length: a grip of even width for its lower
@@ -33,9 +134,26 @@ qreal Mezza(qreal s)
 
 } // namespace
 
+void RandelloDiPixel(QPainter &p)
+{
+    std::array<QPainterPath, 128> aree;
+    int y = kRigaRandello;
+    for (const std::string_view riga : kRandelloDiPixel) {
+        for (size_t x = 0; x < riga.size(); ++x)
+            if (riga[x] != '.')
+                aree[size_t(riga[x])].addRect(QRectF(kColonnaRandello + qreal(x), y, 1, 1));
+        ++y;
+    }
+    p.setPen(Qt::NoPen);
+    for (size_t c = 0; c < aree.size(); ++c)
+        if (!aree[c].isEmpty()) {
+            p.setBrush(ColoreDelRandello(char(c)));
+            p.drawPath(aree[c]);
+        }
+}
+
 void Randello(QPainter &p, qreal h)
 {
-    const bool pixel = InchiostroDelPixelInUso();
     const qreal u = h / 20;
     const auto y = [u](qreal s) { return (8.6 - 15.6 * s) * u; };
     // Crooked as a branch grows, straight at both ends where the hand and
@@ -46,7 +164,7 @@ void Randello(QPainter &p, qreal h)
         return (Mezza(s) + 0.12 * std::sin(s * 17 + lato * 2.1) * std::min(1.0, s * 3)) * u;
     };
     QPainterPath legno = Ramo(20, storto, bordo, y);
-    const auto tondo = [pixel](QPointF c, qreal rx, qreal ry) { return Poligonale(c, rx, ry, pixel ? 14 : 28); };
+    const auto tondo = [](QPointF c, qreal rx, qreal ry) { return Poligonale(c, rx, ry, 28); };
     // The head: a heavy round end, knobbed on either side of its crown
     // (a knob low on its side, and a knot's eye on it, made it a beast's
     // head); the grip's end a small knob.
@@ -89,31 +207,27 @@ void Randello(QPainter &p, qreal h)
         vene.lineTo(base + verso * lungo * 0.8);
     }
     // The leaves under the wood, so that they spring from it.
-    Riempi(p, foglie, kTintaOro.corpo, kOroScuro, pixel ? 0.3 : kTrattoFine);
+    Riempi(p, foglie, kTintaOro.corpo, kOroScuro, kTrattoFine);
     p.setBrush(Qt::NoBrush);
-    p.setPen(QPen(kTintaOro.ombra, pixel ? 0.25 : 0.4, Qt::SolidLine, Qt::RoundCap));
+    p.setPen(QPen(kTintaOro.ombra, 0.4, Qt::SolidLine, Qt::RoundCap));
     p.drawPath(vene);
 
-    // The wood: matte, its light edge narrow, its shaded half engraved. At
-    // the natural size both edges nearly two pixels wide, so that they win
-    // their pixels: narrower, the green took them all and the ace was one
-    // flat green shape, read as a pickle or a cactus.
-    const Tinta &tinta = pixel ? kTintaRandello : kTintaLegnoDisegno;
-    Modella(p, legno, tinta, QColor(Qt::transparent), pixel ? 1.8 : 1.5 * u, pixel ? 1.8 : 0.45 * u);
-    if (!pixel)
-        Tratteggia(p, Differenza(legno, legno.translated(-1.8 * u, 0.3 * u)), tinta.ombra, 0.55 * u, 92, 0.12 * u);
+    // The wood: matte, its light edge narrow, its shaded half engraved.
+    const Tinta &tinta = kTintaLegnoDisegno;
+    Modella(p, legno, tinta, QColor(Qt::transparent), 1.5 * u, 0.45 * u);
+    Tratteggia(p, Differenza(legno, legno.translated(-1.8 * u, 0.3 * u)), tinta.ombra, 0.55 * u, 92, 0.12 * u);
     // The bark: broken rings round the shaft (lines along a green shape read
     // as a cactus's ribs, lines round it as a branch) and two knots on the
-    // shaft, each a ring round a dark eye; at the natural size one knot.
+    // shaft, each a ring round a dark eye.
     QPainterPath corteccia, occhi;
     const std::array<QPointF, 2> nodi{QPointF(storto(0.52) - 0.35 * Mezza(0.52) * u, y(0.52)),
                                       QPointF(storto(0.34) + 0.3 * Mezza(0.34) * u, y(0.34))};
-    for (size_t i = 0; i < (pixel ? 1u : nodi.size()); ++i) {
+    for (size_t i = 0; i < nodi.size(); ++i) {
         const qreal r = 0.75 * u;
         corteccia.addEllipse(nodi[i], 0.75 * r, r);
         occhi.addEllipse(nodi[i], 0.32 * r, 0.45 * r);
     }
-    if (!pixel) {
+    {
         constexpr int kAnelli = 11;
         for (int i = 0; i < kAnelli; ++i) {
             const qreal s = 0.26 + 0.6 * (i + 0.3 * std::sin(i * 2.3)) / kAnelli;
@@ -133,7 +247,7 @@ void Randello(QPainter &p, qreal h)
         }
     }
     p.setBrush(Qt::NoBrush);
-    p.setPen(QPen(kCorteccia, pixel ? 0.35 : 0.55, Qt::SolidLine, Qt::RoundCap));
+    p.setPen(QPen(kCorteccia, 0.55, Qt::SolidLine, Qt::RoundCap));
     p.drawPath(corteccia);
     p.setPen(Qt::NoPen);
     p.setBrush(kCorteccia);
@@ -147,11 +261,9 @@ void Randello(QPainter &p, qreal h)
     p.setPen(Penna(kContornoEmblema, kTratto));
     p.drawPath(legno);
     Riempi(p, tagli, kTintaRosso.corpo, kTintaRosso.ombra, kTrattoFine);
-    if (!pixel) {
-        p.setPen(Qt::NoPen);
-        p.setBrush(kTintaRosso.ombra);
-        p.drawPath(anelli);
-    }
+    p.setPen(Qt::NoPen);
+    p.setBrush(kTintaRosso.ombra);
+    p.drawPath(anelli);
 }
 
 } // namespace belvane::cardart

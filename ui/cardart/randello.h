@@ -10,4 +10,8 @@ namespace belvane::cardart {
 // on short stalks from the bark.
 void Randello(QPainter &p, qreal h);
 
+// The same cudgel at the natural size, laid pixel by pixel in its place on
+// the ace, leaning as the drawn one is laid there.
+void RandelloDiPixel(QPainter &p);
+
 } // namespace belvane::cardart
