@@ -47,9 +47,6 @@ QColor Smorza(const QColor &c)
 }
 
 const QColor kBordoViso(0xA0, 0x5C, 0x32); // a warm brown: a face outlined in ink turns black when small
-// The cupbearer's saddle cloth a wine red, a step darker than his coat:
-// red, coat and cloth were one block; blue, he shared the swordsman's colour.
-const QColor kVino(0x8A, 0x1E, 0x30);
 const Tinta kStivale = Tono(QColor(0x8A, 0x58, 0x30), QColor(0x6A, 0x3E, 0x1C), QColor(0x48, 0x28, 0x10));
 
 // The four horsemen: which way each rides, how the horse goes, how the rider
@@ -151,7 +148,7 @@ Cavaliere Di(Seme seme)
                 {30.0, 18.2},
                 0,
                 17.5,
-                {grigio, criniGrigi, Tono(kVino), kOro, kBriglia, true},
+                {grigio, criniGrigi, Tono(Smorza(kBlu)), kOro, kBriglia, true},
                 4,
                 {27, 46.4},
                 {27.6, 53.4},

@@ -61,11 +61,9 @@ Veste VesteDi(Seme seme, int valore)
         // beside a green hat the club's head ran into it.
         return {kViola, kViola, kRosso, kOro, re ? kVerde : kRosso, kOro, kNero, kMarrone, Presa::Spalla, false};
     case Seme::Coppe:
-        // Red, his suit's colour, with an orange cap: the raised cup stands
-        // clear of the sleeve above his head, his hand between them. No blue
-        // on him: with a blue cap and saddle cloth on a grey horse he was
-        // taken for the swordsman.
-        return {kRosso,        kRosso, kMarrone, kMarrone, kRosso, kErmellino, kArancio, QColor(0x5A, 0x3A, 0x20),
+        // Red, his suit's colour, with a blue cap: the raised cup stands clear
+        // of the sleeve above his head, his hand between them.
+        return {kRosso,        kRosso, kMarrone, kMarrone, kRosso, kErmellino, kBlu, QColor(0x5A, 0x3A, 0x20),
                 Presa::Alzata, true};
     case Seme::Denari:
         // Amaranth from collar to boots, with a red cap, over a red saddle
