@@ -148,9 +148,7 @@ Cavaliere Di(Seme seme)
                 {30.0, 18.2},
                 0,
                 17.5,
-                // A golden saddle cloth bordered in red: a blue one under him, on
-                // a grey, made him the swordsman's twin; a red one ran into his coat.
-                {grigio, criniGrigi, Tono(Smorza(kOro)), kRosso, kBriglia, true},
+                {grigio, criniGrigi, Tono(Smorza(kBlu)), kOro, kBriglia, true},
                 4,
                 {27, 46.4},
                 {27.6, 53.4},

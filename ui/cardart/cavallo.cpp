@@ -351,12 +351,9 @@ QPointF DisegnaCavallo(const Tela &tela, const Andatura &a, const Finimenti &f)
         tela.Modella(ombra, {f.manto.ombra, f.manto.ombra, f.manto.ombra}, Qt::transparent, 0, 0);
     else
         tela.Ombra(ombra, f.manto.ombra, false);
-    if (f.pomellato) {
+    if (f.pomellato && OrnatoMinuto()) {
         // Dapples, as one area: round spots of the light tone, thickest on
-        // the quarters, fading towards the belly. At the natural size a close
-        // lattice of spots a pixel each, lighter still: the few larger ones
-        // fell on one or two pixels, and the horse was a plain grey there,
-        // the twin of the white one.
+        // the quarters, fading towards the belly.
         QPainterPath pomelli;
         for (const auto &[x, y, r] : std::initializer_list<std::tuple<qreal, qreal, qreal>>{{8.6, 45.2, 1.1},
                                                                                             {11.4, 44.2, 1.0},
@@ -373,14 +370,8 @@ QPointF DisegnaCavallo(const Tela &tela, const Andatura &a, const Finimenti &f)
                                                                                             {25.2, 47.6, 0.6},
                                                                                             {28.8, 45.6, 0.6},
                                                                                             {21.6, 50.2, 0.6}})
-            if (!InchiostroDelPixelInUso())
-                pomelli.addPath(Poligonale({x, y}, r * 0.85, r * 0.72, 8));
-        if (InchiostroDelPixelInUso())
-            for (int riga = 0; riga < 5; ++riga)
-                for (int i = 0; i < 12; ++i)
-                    pomelli.addPath(Poligonale({6.0 + i * 2.4 + (riga % 2) * 1.2, 43.4 + riga * 2.2}, 0.75, 0.7, 8));
-        const QColor chiaro = InchiostroDelPixelInUso() ? f.manto.luce.lighter(112) : f.manto.luce;
-        tela.Modella(Intersezione(pomelli, tronco), {chiaro, chiaro, chiaro}, Qt::transparent, 0, 0);
+            pomelli.addPath(Poligonale({x, y}, r * 0.85, r * 0.72, 8));
+        tela.Modella(Intersezione(pomelli, tronco), {f.manto.luce, f.manto.luce, f.manto.luce}, Qt::transparent, 0, 0);
     }
 
     // Muscles and joints in fine lines of the coat's shade. Not on a pale

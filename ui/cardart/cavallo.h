@@ -62,7 +62,7 @@ struct Finimenti {
     Tinta gualdrappa;       // the saddle cloth
     QColor bordura;         // its border
     QColor briglia;         // bridle and reins
-    bool pomellato = false; // a dappled coat: spots of the light tone on barrel and quarters
+    bool pomellato = false; // a dappled coat: rings of the light tone on barrel and quarters (larger drawing only)
     bool punte = false;     // a dun's points: the legs dark as the mane from the knees and hocks down
     // A coat near the card's white: at the natural size its crescent of
     // shade is wider and the belly, quarters and throat are shaded too (left
