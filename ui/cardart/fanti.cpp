@@ -240,9 +240,7 @@ void FanteDiCoppe(QPainter &p)
 
 // The coin-bearer's tunic a deep amber, his suit's gold darkened: in crimson
 // he was first taken for a knave of cups, and in a pale gold he was the
-// faintest figure of the deck. His sleeves black velvet, as his hose: amber
-// to the wrist, tunic, coin and ground were one gold block, and the coin
-// borne up lost its ground.
+// faintest figure of the deck.
 const Tinta kAmbraT{QColor(0xE6, 0xB0, 0x58), QColor(0xC6, 0x8A, 0x26), QColor(0x86, 0x56, 0x12)};
 
 // A fair-haired page: the coin borne up beside his head and his eyes on it,
@@ -292,16 +290,16 @@ void FanteDiDenari(QPainter &p)
     Forma(p, ProfiloArto({{{15, 33.8}, 1.7}, {{24.6, 33.6}, 1.7}}), kMarroneT, 0.4, 0);
     // The fist on the hip.
     const Profilo sinistro = ProfiloArto({{{14.2, 23.2}, 3.9}, {{9.2, 29.6}, 3.3}, {{13.8, 34.8}, 2.7}});
-    Forma(p, sinistro, kNeroT, 0.8, 0.5);
-    OmbraOltre(p, sinistro, {13.4, 23.2}, {10, 35}, kNeroT.ombra);
+    Forma(p, sinistro, kAmbraT, 0.8, 0.5);
+    OmbraOltre(p, sinistro, {13.4, 23.2}, {10, 35}, kAmbraT.ombra);
     Mano(p, {14.4, 35.4}, 1.4, -30, kPelleOlivastraT);
     // The other arm bent at the elbow out from his side and the forearm
     // raised, the coin borne up on his fist beside his head and clear of his
     // cap: the king bears his at his side and the horseman lifts his over
     // his head behind him.
     const Profilo alzato = ProfiloArto({{{24.8, 23.2}, 3.9}, {{30.2, 26.4}, 3.3}, {{32.8, 20.4}, 2.7}});
-    Forma(p, alzato, kNeroT, 0.8, 0.5);
-    OmbraOltre(p, alzato, {25.4, 22.4}, {33.8, 20.6}, kNeroT.ombra);
+    Forma(p, alzato, kAmbraT, 0.8, 0.5);
+    OmbraOltre(p, alzato, {25.4, 22.4}, {33.8, 20.6}, kAmbraT.ombra);
     Segna(p, Tratti({{{31.4, 20.6}, {34.0, 21.0}}}), kOcraT.corpo, 1.1);
     // Its middle on a pixel's corner, so that at the natural size the
     // rose's heart is a square of four pixels, not a stroke.
@@ -309,7 +307,7 @@ void FanteDiDenari(QPainter &p)
     Mano(p, {33.2, 19.2}, 1.5, 90, kPelleOlivastraT);
     for (const auto &[x, a] : {std::pair{14.4, -35.0}, std::pair{24.6, 50.0}}) {
         const Profilo spalla = Ovale({x, 23.4}, 2.5, 1.7, a);
-        Forma(p, spalla, kNeroT, 0.6, 0);
+        Forma(p, spalla, kAmbraT, 0.6, 0);
         Segna(p, Tratti({{{x - 0.7, 22.4}, {x - 0.5, 24.4}}, {{x + 0.6, 22.4}, {x + 0.8, 24.4}}}), kOcraT.corpo, 0.45);
     }
     Forma(p, {{15.8, 22.8}, {19.5, 21.2}, {23.2, 22.8}, {21.4, 24.4}, {19.5, 23.6}, {17.6, 24.4}}, kOcraT, 0.4, 0);
