@@ -22,10 +22,10 @@ const Tinta kFoderaT{QColor(0xC8, 0x50, 0x7E), QColor(0xA0, 0x28, 0x64), QColor(
 // A golden blond, yellower than the skin: a paler one, or an orange honey,
 // ran into the face and it lost its features in one tan patch.
 const Tinta kBiondo{QColor(0xE6, 0xC0, 0x6A), QColor(0xC2, 0x8C, 0x2E), QColor(0x8E, 0x60, 0x1A)};
-// At the natural size lighter, its strands and outline too: there the dark
-// shade tone took the beard and the brow, and the face was a small window in
-// a brown mass.
-const Tinta kBiondoPixel{QColor(0xEA, 0xC8, 0x74), QColor(0xD0, 0x9C, 0x3A), QColor(0xB8, 0x86, 0x30)};
+// At the natural size a middle gold, its strands and outline too: in the
+// dark shade tone the beard took the brow and the face was a small window in
+// a brown mass; a pale one ran into the skin, and the face was a blank patch.
+const Tinta kBiondoPixel{QColor(0xDA, 0xAA, 0x52), QColor(0xB4, 0x7C, 0x2A), QColor(0x9C, 0x68, 0x20)};
 
 // An open crown: a band set with stones, three fleurons and two points.
 void CoronaGigliata(QPainter &p)

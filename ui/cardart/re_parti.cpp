@@ -344,8 +344,8 @@ void Testa(QPainter &p, const Capo &k)
     Segna(p, peli, k.barba.ombra);
     if (!InchiostroDelPixelInUso())
         volti::DisegnaBocca(p, {cx + 0.4 * s, cy + 3.1}, BoccaDi(k));
-    else
-        Macchia(p, {cx + 0.4 * s, cy + 3.2}, 0.8, 0.3, kLabbro);
+    else // a lip large enough to win its pixel: without it the beard was a false one, or a gag
+        Macchia(p, {cx + 0.4 * s, cy + 3.2}, 1.0, 0.5, kLabbro);
 }
 
 void Mano(QPainter &p, QPointF centro, qreal r, qreal angolo, bool specchio)
