@@ -13,7 +13,6 @@ namespace belvane::cardart {
 namespace {
 
 Tinta Tono(QColor luce, QColor corpo, QColor ombra) { return {luce, corpo, ombra}; }
-const QColor kVerdeBottiglia(0x28, 0x60, 0x38);
 Tinta Tono(const QColor &c) { return {c.lighter(125), c, c.darker(145)}; }
 
 // A soft plume rising from the hat at `c` + (0.8 s, -5.8) and drooping
@@ -57,13 +56,10 @@ Veste VesteDi(Seme seme, int valore)
     const bool re = valore == 10;
     switch (seme) {
     case Seme::Bastoni:
-        // The rider in a bottle green darker than his club, in violet
-        // sleeves, as his knave: all in violet he was taken for the coin
-        // rider in amaranth (and he for him); in the club's own green the
-        // coat hid it. The club's red stubs and golden leaf stand clear of
-        // the violet sleeve; beside a green hat the club's head ran into it.
-        return {kVerdeBottiglia, kViola,   kRosso,        kOro, re ? kVerde : kRosso, kOro,
-                kNero,           kMarrone, Presa::Spalla, false};
+        // The rider in violet, his hat black: a green coat hid the club, and
+        // the club's red stubs and golden leaf stand clear of violet sleeves;
+        // beside a green hat the club's head ran into it.
+        return {kViola, kViola, kRosso, kOro, re ? kVerde : kRosso, kOro, kNero, kMarrone, Presa::Spalla, false};
     case Seme::Coppe:
         // Red, his suit's colour, with a blue cap: the raised cup stands clear
         // of the sleeve above his head, his hand between them.
