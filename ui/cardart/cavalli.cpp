@@ -155,9 +155,11 @@ Cavaliere Di(Seme seme)
                 {27.2, 35.4},
                 4.8,
                 21.6,
-                {-0.3, 0.4, 0.5, 0.3, 0.1, 0, Qt::transparent, 0, 0.3, 0.9, 0.6, -0.1, 0.2, volti::Taglio::Allungato,
-                 fanti::Lineamenti::Bocca::Serrata, QColor(0x3A, 0x26, 0x18), volti::Naso::Aquilino,
-                 fanti::kPelleBrunaT},
+                // His long face only in the larger drawing: at the natural size it
+                // set his lids on the eyes' row and his face went brown there.
+                {-0.3, 0.4, 0.5, 0.3, 0.1, 0, Qt::transparent, 0, 0, InchiostroDelPixelInUso() ? 0 : 0.9, 0.6, -0.1,
+                 0.2, volti::Taglio::Allungato, fanti::Lineamenti::Bocca::Serrata, QColor(0x3A, 0x26, 0x18),
+                 volti::Naso::Aquilino, fanti::kPelleBrunaT},
                 1.4};
     case Seme::Denari: // rearing, the coin held up over his head by the far arm, behind him: held up before him,
                        // it hid the horse's head; the tail swung out clear of the hind legs (hanging down beside

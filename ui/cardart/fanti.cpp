@@ -238,6 +238,12 @@ void FanteDiCoppe(QPainter &p)
     Ellisse(p, {23.2, 11.2}, 0.8, 0.8, kOcraT.corpo, kOcraT.ombra, kTrattoFine);
 }
 
+// The coin-bearer's tunic his suit's gold, full and warm, with black velvet
+// sleeves and bands, as his hose: in crimson he was first taken for a knave
+// of cups, in a pale gold he was the faintest figure of the deck, and in
+// amber to the wrist he, his coin and his ground were one drab gold block.
+const Tinta kAmbraT{QColor(0xF2, 0xC4, 0x50), QColor(0xD8, 0x9C, 0x1E), QColor(0x96, 0x62, 0x10)};
+
 // A fair-haired page: the coin borne up beside his head and his eyes on it,
 // a fist on the hip, a tunic to the knee over black hose.
 void FanteDiDenari(QPainter &p)
@@ -268,16 +274,16 @@ void FanteDiDenari(QPainter &p)
     // The tunic, gathered at the waist and falling to the knee, edged in gold.
     const Profilo cappotto{{13.6, 22.6}, {19.5, 21.6}, {25.4, 22.4}, {26.2, 27.5}, {24.6, 33.6}, {27.0, 39.6},
                            {28.4, 46.4}, {19.8, 47.4}, {11.0, 46.4}, {12.4, 39.6}, {15, 33.6},   {13.4, 27.5}};
-    Forma(p, cappotto, kCremisiT, 1.2, 0.6);
-    OmbraOltre(p, cappotto, {21, 21}, {24.6, 48}, kCremisiT.ombra);
-    OmbraOltre(p, cappotto, {12.8, 48}, {15.8, 21}, kCremisiT.luce, false);
+    Forma(p, cappotto, kAmbraT, 1.2, 0.6);
+    OmbraOltre(p, cappotto, {21, 21}, {24.6, 48}, kAmbraT.ombra);
+    OmbraOltre(p, cappotto, {12.8, 48}, {15.8, 21}, kAmbraT.luce, false);
     Segna(p,
           Tratti({{{17.2, 35.6}, {15.4, 40.6}, {14.4, 46.2}},
                   {{22.6, 35.6}, {24.4, 40.6}, {25.4, 46.4}},
                   {{18.4, 35.6}, {17.8, 41.0}, {17.6, 46.8}}}),
-          kCremisiT.ombra, kPiega);
-    Bordura(p, Tratti({{{19.5, 22.4}, {19.5, 33}, {19.8, 47.0}}}), kOcraT.corpo, kCremisiT.corpo, 1.2);
-    Bordura(p, Tratti({{{11.6, 45.8}, {19.8, 46.8}, {27.8, 45.8}}}), kOcraT.corpo, kCremisiT.corpo, 1.1);
+          kAmbraT.ombra, kPiega);
+    Bordura(p, Tratti({{{19.5, 22.4}, {19.5, 33}, {19.8, 47.0}}}), kNeroT.corpo, kOcraT.corpo, 1.2);
+    Bordura(p, Tratti({{{11.6, 45.8}, {19.8, 46.8}, {27.8, 45.8}}}), kNeroT.corpo, kOcraT.corpo, 1.1);
     QPainterPath bottoni;
     for (qreal y : {25.0, 28.0, 31.0})
         bottoni.addEllipse(QPointF(19.5, y), 0.6, 0.6);
@@ -285,16 +291,16 @@ void FanteDiDenari(QPainter &p)
     Forma(p, ProfiloArto({{{15, 33.8}, 1.7}, {{24.6, 33.6}, 1.7}}), kMarroneT, 0.4, 0);
     // The fist on the hip.
     const Profilo sinistro = ProfiloArto({{{14.2, 23.2}, 3.9}, {{9.2, 29.6}, 3.3}, {{13.8, 34.8}, 2.7}});
-    Forma(p, sinistro, kCremisiT, 0.8, 0.5);
-    OmbraOltre(p, sinistro, {13.4, 23.2}, {10, 35}, kCremisiT.ombra);
+    Forma(p, sinistro, kNeroT, 0.8, 0.5);
+    OmbraOltre(p, sinistro, {13.4, 23.2}, {10, 35}, kNeroT.ombra);
     Mano(p, {14.4, 35.4}, 1.4, -30, kPelleOlivastraT);
     // The other arm bent at the elbow out from his side and the forearm
     // raised, the coin borne up on his fist beside his head and clear of his
     // cap: the king bears his at his side and the horseman lifts his over
     // his head behind him.
     const Profilo alzato = ProfiloArto({{{24.8, 23.2}, 3.9}, {{30.2, 26.4}, 3.3}, {{32.8, 20.4}, 2.7}});
-    Forma(p, alzato, kCremisiT, 0.8, 0.5);
-    OmbraOltre(p, alzato, {25.4, 22.4}, {33.8, 20.6}, kCremisiT.ombra);
+    Forma(p, alzato, kNeroT, 0.8, 0.5);
+    OmbraOltre(p, alzato, {25.4, 22.4}, {33.8, 20.6}, kNeroT.ombra);
     Segna(p, Tratti({{{31.4, 20.6}, {34.0, 21.0}}}), kOcraT.corpo, 1.1);
     // Its middle on a pixel's corner, so that at the natural size the
     // rose's heart is a square of four pixels, not a stroke.
@@ -302,7 +308,7 @@ void FanteDiDenari(QPainter &p)
     Mano(p, {33.2, 19.2}, 1.5, 90, kPelleOlivastraT);
     for (const auto &[x, a] : {std::pair{14.4, -35.0}, std::pair{24.6, 50.0}}) {
         const Profilo spalla = Ovale({x, 23.4}, 2.5, 1.7, a);
-        Forma(p, spalla, kCremisiT, 0.6, 0);
+        Forma(p, spalla, kNeroT, 0.6, 0);
         Segna(p, Tratti({{{x - 0.7, 22.4}, {x - 0.5, 24.4}}, {{x + 0.6, 22.4}, {x + 0.8, 24.4}}}), kOcraT.corpo, 0.45);
     }
     Forma(p, {{15.8, 22.8}, {19.5, 21.2}, {23.2, 22.8}, {21.4, 24.4}, {19.5, 23.6}, {17.6, 24.4}}, kOcraT, 0.4, 0);

@@ -27,6 +27,10 @@ constexpr QPointF kPugno{35.0, 31.0};
 // beard ran into the ermine. The beard's strands and outline in a tone light
 // enough not to blacken his small face at the natural size.
 const Tinta kBarbaNera{QColor(0x6A, 0x58, 0x4C), QColor(0x3E, 0x32, 0x2C), QColor(0x8A, 0x6E, 0x5A)};
+// At the natural size the beard one dark tone throughout: in the tones
+// above, its light strands and outline ringed a darker middle that read as
+// an open mouth.
+const Tinta kBarbaNeraPixel{QColor(0x6A, 0x58, 0x4C), QColor(0x5A, 0x48, 0x3C), QColor(0x5A, 0x48, 0x3C)};
 const Tinta kCapelliNeri{QColor(0x5E, 0x4E, 0x44), QColor(0x3A, 0x30, 0x2A), QColor(0x7E, 0x66, 0x54)};
 // At the natural size his hair in dark tones only: there the light tone of
 // its strands took the narrow locks beside his face, and he was read as a
@@ -234,10 +238,11 @@ void ReDiBastoni(QPainter &p)
     // in the larger drawing, it was a dark block over his mouth, and his face
     // a smudge between black hair and beard.
     Testa(p,
-          {kViso, 1, InchiostroDelPixelInUso() ? kCapelliNeriPixel : kCapelliNeri, kBarbaNera,
-           InchiostroDelPixelInUso() ? 3.6 : 4.6, InchiostroDelPixelInUso() ? 2.5 : 3.3, 3.0, false, 0.3, 0.5, -0.4,
-           volti::Taglio::Mandorla, Capo::Bocca::Serrata, Capo::Taglio::Forcuto, QColor(0x4A, 0x36, 0x26),
-           volti::Naso::Aquilino});
+          {kViso, 1, InchiostroDelPixelInUso() ? kCapelliNeriPixel : kCapelliNeri,
+           InchiostroDelPixelInUso() ? kBarbaNeraPixel : kBarbaNera, InchiostroDelPixelInUso() ? 2.6 : 4.6,
+           InchiostroDelPixelInUso() ? 2.2 : 3.3, 3.0, false, 0.3, 0.5, -0.4, volti::Taglio::Mandorla,
+           Capo::Bocca::Serrata, Capo::Taglio::Forcuto, QColor(0x4A, 0x36, 0x26), volti::Naso::Aquilino,
+           kBarbaNera.ombra});
     {
         const PiuGrandeAlPixel grande(p, {21.5, 14.6}, kCoronaAlPixel, kCoronaAlPixel);
         CoronaChiusa(p);

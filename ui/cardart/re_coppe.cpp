@@ -22,6 +22,10 @@ const Tinta kFoderaT{QColor(0xC8, 0x50, 0x7E), QColor(0xA0, 0x28, 0x64), QColor(
 // A golden blond, yellower than the skin: a paler one, or an orange honey,
 // ran into the face and it lost its features in one tan patch.
 const Tinta kBiondo{QColor(0xE6, 0xC0, 0x6A), QColor(0xC2, 0x8C, 0x2E), QColor(0x8E, 0x60, 0x1A)};
+// At the natural size a middle gold, its strands and outline too: in the
+// dark shade tone the beard took the brow and the face was a small window in
+// a brown mass; a pale one ran into the skin, and the face was a blank patch.
+const Tinta kBiondoPixel{QColor(0xDA, 0xAA, 0x52), QColor(0xB4, 0x7C, 0x2A), QColor(0x9C, 0x68, 0x20)};
 
 // An open crown: a band set with stones, three fleurons and two points.
 void CoronaGigliata(QPainter &p)
@@ -178,8 +182,10 @@ void ReDiCoppe(QPainter &p)
               {{21.0, 24.4}, {24.0, 25.2}, {27.4, 24.4}});
 
     Testa(p,
-          {kViso, -1, kBiondo, kBiondo, 4.0, 3.1, 2.6, false, -0.2, 0, 0.2, volti::Taglio::Aperto, Capo::Bocca::Sorride,
-           Capo::Taglio::Forcuto, QColor(0x46, 0x66, 0x98), volti::Naso::Dritto});
+          {kViso, -1, InchiostroDelPixelInUso() ? kBiondoPixel : kBiondo,
+           InchiostroDelPixelInUso() ? kBiondoPixel : kBiondo, 4.0, InchiostroDelPixelInUso() ? 2.4 : 3.1, 2.6, false,
+           -0.2, 0, 0.2, volti::Taglio::Aperto, Capo::Bocca::Sorride, Capo::Taglio::Forcuto, QColor(0x46, 0x66, 0x98),
+           volti::Naso::Dritto});
     // The crown lifted clear of the brow: at the natural size its band must
     // not sit on the eyes.
     p.save();

@@ -61,9 +61,10 @@ void ReDiDenari(QPainter &p)
 {
     // The mantle hanging behind him to the calf, wide enough to show
     // as a band either side of the robe (a sliver of it made a ragged edge
-    // at the natural size); deep blue, not red: a violet robe before a red
-    // mantle was read as the king of clubs' red robe before violet, and a
-    // gold one ran into his coin, crown and ground.
+    // at the natural size); violet behind an ochre robe: a blue mantle made
+    // him look a swordsman's king beside the blue platforms, a red one was
+    // the king of clubs' colours, and a gold one ran into his coin, crown and
+    // ground (the coin is borne before the violet).
     const QPainterPath manto = Morbido({{18.0, 23.6},
                                         {13.6, 27.0},
                                         {11.4, 40.0},
@@ -75,12 +76,12 @@ void ReDiDenari(QPainter &p)
                                         {33.6, 40.0},
                                         {31.4, 27.0},
                                         {27.0, 23.6}});
-    Piano(p, manto, kBluT, kContorno);
-    Ombra(p, Intersezione(manto, Spezzata({{30, 30}, {38, 30}, {38, 60}, {30, 60}})), kBluT.ombra);
+    Piano(p, manto, kViolaT, kContorno);
+    Ombra(p, Intersezione(manto, Spezzata({{30, 30}, {38, 30}, {38, 60}, {30, 60}})), kViolaT.ombra);
     QPainterPath pieghe;
     Curva(pieghe, {{13.6, 36.0}, {12.2, 47.0}, {11.2, 59.2}});
     Curva(pieghe, {{31.4, 36.0}, {32.8, 47.0}, {33.8, 59.2}});
-    Segna(p, pieghe, kBluT.ombra, kPiega);
+    Segna(p, pieghe, kViolaT.ombra, kPiega);
 
     // Legs apart in red hose, low boots turned outwards.
     const QPainterPath gambe = Unione(Morbido({{17.0, 50.0},
@@ -135,19 +136,19 @@ void ReDiDenari(QPainter &p)
                                         {29.6, 32.0},
                                         {28.8, 24.8},
                                         {25.4, 22.6}});
-    Piano(p, veste, kViolaT, kContorno, 1.4, 0.8);
-    Ombra(p, Intersezione(veste, Spezzata({{26.6, 38}, {34, 38}, {34, 52.4}, {27.6, 52.4}})), kViolaT.ombra);
+    Piano(p, veste, kOcraT, kContorno, 1.4, 0.8);
+    Ombra(p, Intersezione(veste, Spezzata({{26.6, 38}, {34, 38}, {34, 52.4}, {27.6, 52.4}})), kOcraT.ombra);
     pieghe = QPainterPath();
     Curva(pieghe, {{17.4, 40.0}, {16.4, 44.0}, {15.6, 49.0}});
     Curva(pieghe, {{20.0, 40.0}, {19.6, 45.0}, {19.2, 49.6}});
     Curva(pieghe, {{27.8, 40.0}, {28.6, 45.0}, {29.4, 49.6}});
     Curva(pieghe, {{18.0, 27.0}, {18.6, 31.0}, {19.6, 35.0}});
-    Segna(p, pieghe, kViolaT.ombra, kPiega);
+    Segna(p, pieghe, kOcraT.ombra, kPiega);
     Ermellino(p, Intersezione(veste, Spezzata({{10, 51.4}, {36, 51.4}, {36, 58}, {10, 58}})),
               {{15.2, 52.4}, {19.0, 52.8}, {22.6, 53.0}, {26.2, 52.8}, {30.0, 52.4}});
     Ermellino(p, Spezzata({{21.6, 26.0}, {23.4, 26.0}, {23.6, 51.6}, {21.4, 51.6}}),
               {{22.5, 30.0}, {22.5, 35.0}, {22.5, 44.0}});
-    // Small golden roundels sown on the violet cloth.
+    // Small golden roundels sown on the robe.
     QPainterPath tondi;
     for (QPointF c : {QPointF(17.6, 30.6), QPointF(26.8, 31.0), QPointF(17.0, 42.4), QPointF(27.8, 42.6),
                       QPointF(19.6, 46.0), QPointF(25.8, 46.2), QPointF(16.4, 46.8), QPointF(29.2, 47.0)})

@@ -236,15 +236,19 @@ void Testa(QPainter &p, const Capo &k)
     const qreal occhio = cy - 1;
     if (InchiostroDelPixelInUso()) {
         // Almond whites, the irises on pixel centres over them: at the
-        // natural size each iris is one dark pixel.
+        // natural size each iris is one dark pixel. There the eyes stay in
+        // the middle of a turned face: moved with the turn, the far one lay
+        // against the face's edge, no skin beside it, and the face read as
+        // in shadow.
         QPainterPath bianchi, iridi, pupille, palpebre;
-        for (qreal x : {cx - 1 + s, cx + 1 + s}) {
+        for (qreal x : {cx - 1, cx + 1}) {
             Curva(bianchi,
                   {{x - 0.95, occhio}, {x, occhio - 0.7}, {x + 0.95, occhio}, {x, occhio + 0.55}, {x - 0.95, occhio}});
             bianchi.closeSubpath();
             iridi.addPath(Ovale({x + 0.1 * s, occhio}, 0.5, 0.45));
             pupille.addPath(Ovale({x + 0.15 * s, occhio}, 0.24, 0.24));
-            Curva(palpebre, {{x - 1.0, occhio + 0.05}, {x, occhio - 0.78}, {x + 1.0, occhio + 0.05}});
+            // The lids end short of the pixels beside the eye, which stay skin.
+            Curva(palpebre, {{x - 0.8, occhio - 0.1}, {x, occhio - 0.78}, {x + 0.8, occhio - 0.1}});
         }
         p.setPen(Qt::NoPen);
         p.setBrush(kErmellino);
@@ -255,17 +259,17 @@ void Testa(QPainter &p, const Capo &k)
         p.drawPath(pupille);
         Segna(p, palpebre, kBordoViso, 0.4);
         QPainterPath ciglia;
-        for (qreal x : {cx - 1 + s, cx + 1 + s}) {
+        for (qreal x : {cx - 1, cx + 1}) {
             // Raised brows arch; knitted ones fall towards the nose.
             const qreal g = k.ciglio;
             const qreal interno = occhio - 0.85 - g * 0.4, esterno = occhio - 0.8 - g * 0.1;
-            const bool sinistro = x < cx + s;
+            const bool sinistro = x < cx;
             Curva(ciglia,
                   {{x - 0.8, sinistro ? esterno : interno},
                    {x, occhio - 1.15 - g * 0.25},
                    {x + 0.8, sinistro ? interno : esterno}});
         }
-        Segna(p, ciglia, k.barba.ombra, kTrattoInterno);
+        Segna(p, ciglia, k.ciglia.isValid() ? k.ciglia : k.barba.ombra, kTrattoInterno);
     } else {
         volti::DisegnaOcchi(p, {cx - 1 + s * 0.9, occhio}, {cx + 1 + s * 0.9, occhio}, 0.12 * s, OcchiDi(k));
         if (k.vecchio) {
@@ -340,8 +344,8 @@ void Testa(QPainter &p, const Capo &k)
     Segna(p, peli, k.barba.ombra);
     if (!InchiostroDelPixelInUso())
         volti::DisegnaBocca(p, {cx + 0.4 * s, cy + 3.1}, BoccaDi(k));
-    else
-        Macchia(p, {cx + 0.4 * s, cy + 3.2}, 0.8, 0.3, kLabbro);
+    else // a lip large enough to win its pixel: without it the beard was a false one, or a gag
+        Macchia(p, {cx + 0.4 * s, cy + 3.2}, 1.0, 0.5, kLabbro);
 }
 
 void Mano(QPainter &p, QPointF centro, qreal r, qreal angolo, bool specchio)

@@ -99,6 +99,9 @@ struct Capo {
     enum class Taglio { Tondo, Forcuto, Appuntito, Quadro } taglio = Taglio::Tondo;
     QColor iride{0x5A, 0x3A, 0x22}; // the iris's colour on the larger cards
     volti::Naso formaNaso = volti::Naso::Dritto;
+    // The brows at the natural size, when not in the beard's shade tone: a
+    // dark beard's tone there makes one bar over the eyes.
+    QColor ciglia{};
 };
 // The head as it sits under a crown: hair, face, eyes, beard.
 void Testa(QPainter &p, const Capo &capo);
