@@ -2,6 +2,7 @@
 
 #include "emblemi_forme.h"
 #include "pennelli.h"
+#include "pixel_a_mano.h"
 #include "tavolozza.h"
 
 #include <QPainterPath>
@@ -33,7 +34,7 @@ const QColor kCorteccia(0x26, 0x40, 0x16);
 // outline, L, G, D the wood lit, in body and shaded, n a knot, Y a leaf and
 // o its edge, R, r a cut face or the binding and its shade, . the card.
 // clang-format off
-constexpr const char *kRandelloDiPixel[] = {
+constexpr std::string_view kRandelloDiPixel[] = {
     ".............KKKKKKKK......",
     "..........KKKKLLLLLLLK.....",
     ".........KLLLLLLGGGGGGKK...",
@@ -136,20 +137,7 @@ qreal Mezza(qreal s)
 
 void RandelloDiPixel(QPainter &p)
 {
-    std::array<QPainterPath, 128> aree;
-    int y = kRigaRandello;
-    for (const std::string_view riga : kRandelloDiPixel) {
-        for (size_t x = 0; x < riga.size(); ++x)
-            if (riga[x] != '.')
-                aree[size_t(riga[x])].addRect(QRectF(kColonnaRandello + qreal(x), y, 1, 1));
-        ++y;
-    }
-    p.setPen(Qt::NoPen);
-    for (size_t c = 0; c < aree.size(); ++c)
-        if (!aree[c].isEmpty()) {
-            p.setBrush(ColoreDelRandello(char(c)));
-            p.drawPath(aree[c]);
-        }
+    StendiPixel(p, kRandelloDiPixel, QPointF(kColonnaRandello, kRigaRandello), 1, ColoreDelRandello);
 }
 
 void Randello(QPainter &p, qreal h)

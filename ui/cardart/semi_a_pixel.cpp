@@ -6,6 +6,7 @@
 #include "emblemi_forme.h"
 
 #include "pennelli.h"
+#include "pixel_a_mano.h"
 
 #include <QPainterPath>
 
@@ -167,22 +168,16 @@ std::string Rivolta(std::string_view riga)
 }
 
 // `mappa` laid `u` a character, its middle on the origin, turned about its
-// middle column when `specchio`, one area per colour.
+// middle column when `specchio`.
 template <size_t N> void Stendi(QPainter &p, const Mappa<N> &mappa, qreal u, bool specchio)
 {
-    const int colonne = int(mappa[0].size());
-    std::array<QPainterPath, 128> aree;
-    for (int r = 0; r < int(N); ++r) {
-        const std::string riga = specchio ? Rivolta(mappa[size_t(r)]) : std::string(mappa[size_t(r)]);
-        for (int c = 0; c < colonne; ++c) {
-            const char ch = riga[size_t(c)];
-            if (ch != '.')
-                aree[size_t(ch)].addRect(QRectF((c - colonne / 2.0) * u, (r - N / 2.0) * u, u, u));
-        }
+    std::array<std::string, N> girate;
+    std::array<std::string_view, N> righe;
+    for (size_t r = 0; r < N; ++r) {
+        girate[r] = specchio ? Rivolta(mappa[r]) : std::string(mappa[r]);
+        righe[r] = girate[r];
     }
-    for (size_t ch = 0; ch < aree.size(); ++ch)
-        if (!aree[ch].isEmpty())
-            Riempi(p, aree[ch], Colore(char(ch)), QColor(Qt::transparent), 0);
+    StendiPixel(p, righe, QPointF(-(mappa[0].size() / 2.0), -(N / 2.0)), u, Colore);
 }
 
 } // namespace
