@@ -7,8 +7,8 @@
 // dominant and a broadening, to the tonic's six-four, the tune at its
 // highest, leaning on the dominant's seventh as the timpani roll and
 // swell; the tonic arrives and is held over the timpani's roll, then struck
-// once more with the crash, the piece's only cymbal: the loudest moment,
-// the horns, the oboe and the tuba holding it through a last bar, fading.
+// once more, short, with the crash, the piece's only cymbal: the loudest
+// moment, the crash and the harp ringing on to the end.
 // No part climbs above C7 or plays harder than velocity 100, so it rings
 // rather than shrieks.
 #include "band.h"
@@ -229,8 +229,11 @@ std::vector<MidiTrack> ComposeEndTune()
             // chord rolled, all let go with the winds for the breath; then
             // the last stroke, the harp's chord struck again at once with
             // the band, rolled it blurred the stroke, and left to ring with
-            // the crash and the held winds.
+            // the crash.
             const std::uint32_t stroke = now + kSixEight.barTicks();
+            const std::uint32_t ringing = kRingingTicks - kSixEight.barTicks();
+            // Where the crash and the harp let go: a beat before the file ends.
+            const std::uint32_t letGo = stroke + ringing + kTailTicks - kLetGo;
             band.Track(kTimpani).Note(stroke, kTimpani, kTimpaniTonic, kButtonDrumVelocity, kRollTicks);
             // The roll's first third falls back, the rest grows; an even
             // number of strokes each way keeps the sticks alternating.
@@ -242,20 +245,11 @@ std::vector<MidiTrack> ComposeEndTune()
                 band.Track(kTimpani).Note(stroke + i * kRollTicks, kTimpani, kTimpaniTonic, velocity, kRollTicks);
             }
             const std::uint32_t release = stroke + kButtonSixteenths * kSixEightFine.ticksPerStep;
-            band.Track(kTimpani).Note(release, kTimpani, kTimpaniTonic, kClosingStrokeVelocity, kLastChordTicks);
-            band.Percussion(release, kClosingCrash, kClosingCrashVelocity, kLastChordTicks);
-            for (const Held &held : kClosingChord) {
-                band.Track(held.channel)
-                    .Note(release, held.channel, held.key, held.velocity, held.sixteenths * kSixEightFine.ticksPerStep);
-            }
-            const std::uint32_t fading = kLastChordTicks / kSixEightFine.ticksPerStep - 1 - kClosingFadeFrom;
-            for (const std::uint8_t wind : {kTrumpet, kSecondTrumpet, kOboe, kHorns, kBass}) {
-                for (std::uint32_t i = 1; i <= fading; ++i) {
-                    const int value = 127 - (127 - kClosingFadeTo) * static_cast<int>(i) / static_cast<int>(fading);
-                    band.Track(wind).Controller(release + (kClosingFadeFrom + i - 1) * kSixEightFine.ticksPerStep, wind,
-                                                kExpression, static_cast<std::uint8_t>(value));
-                }
-                band.Track(wind).Controller(release + kTailTicks, wind, kExpression, 127);
+            band.Track(kTimpani).Note(release, kTimpani, kTimpaniTonic, kClosingStrokeVelocity, kPluckTicks);
+            band.Percussion(release, kClosingCrash, kClosingCrashVelocity, letGo - release);
+            band.Track(kBass).Note(release, kBass, kButtonBass, kClosingBassVelocity, kPluckTicks);
+            for (const Stab &stab : kClosingBrass) {
+                band.Track(stab.channel).Note(release, stab.channel, stab.key, stab.velocity, kPluckTicks);
             }
             for (const std::uint8_t key : kClosingPluck) {
                 band.Track(kPizzicato).Note(release, kPizzicato, key, kClosingPluckVelocity, kPluckTicks);
@@ -267,7 +261,7 @@ std::vector<MidiTrack> ComposeEndTune()
             for (std::uint32_t i = 0; i < kButtonHarp.size(); ++i) {
                 band.Track(kHarp).Note(stroke + i * kFirstRollTicks, kHarp, kButtonHarp[i], kButtonHarpVelocity,
                                        kButtonTicks - i * kFirstRollTicks);
-                band.Track(kHarp).Note(release, kHarp, kButtonHarp[i], kClosingHarpVelocity, kLastChordTicks);
+                band.Track(kHarp).Note(release, kHarp, kButtonHarp[i], kClosingHarpVelocity, letGo - release);
             }
         }
         now += kSixEight.barTicks();
