@@ -80,13 +80,12 @@ std::vector<MidiTrack> ComposeEndTune()
                  voice.channel == kTrumpet ? kButton : kBellsButton, band.Players(), lastPlace);
     }
     PlayLine(band.Track(kOboe), kOboeQuote, kSixEightFine, firstBar,
-             std::span<const std::string_view>(kSecondTrumpetThirds).first(kQuoteBars), band.Players(), kLinePlace);
+             std::span<const std::string_view>(kMelody).first(kQuoteBars), band.Players(), kLinePlace);
     {
         Voice thirds = kSecondTrumpetVoice;
         thirds.velocity = static_cast<std::uint8_t>(thirds.velocity + kThirdsLevel);
         PlayLine(band.Track(kSecondTrumpet), thirds, kSixEightFine, firstBar + kThirdsFrom * kSixEight.barTicks(),
-                 std::span<const std::string_view>(kSecondTrumpetThirds).subspan(kThirdsFrom), band.Players(),
-                 kLinePlace + static_cast<int>(kThirdsFrom));
+                 kSecondTrumpetThirds, band.Players(), kLinePlace + static_cast<int>(kThirdsFrom));
         Voice close = kSecondTrumpetVoice;
         close.velocity = static_cast<std::uint8_t>(close.velocity + kSecondTrumpetCloseLevel);
         PlayLine(band.Track(kSecondTrumpet), close, kSixEightFine, lastBar, kSecondTrumpetClose, band.Players(),

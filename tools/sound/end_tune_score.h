@@ -30,7 +30,7 @@ inline constexpr std::uint8_t kBass = kEndTuneBass;
 inline constexpr std::uint8_t kHarp = 6;
 inline constexpr std::uint8_t kTimpani = 7;      // with the band, not the leads
 inline constexpr std::uint8_t kGlockenspiel = 9; // its General MIDI program
-inline constexpr std::uint8_t kOboe = 8;         // the game's own reed, under the quote
+inline constexpr std::uint8_t kOboe = 8;         // the game's own reed, with the quote
 
 // The band plays with the volumes turned down: the game's tune is soft
 // winds, strings and harp, and at full volume the win came as a jolt. Its
@@ -45,8 +45,8 @@ inline constexpr Part kParts[] = {
     // The band spreads across the stage around the trumpet in the middle.
     {kTrumpet, program::kTrumpet, 112, 64, 50, "Trumpet"},
     {kSecondTrumpet, program::kTrumpet, 84, 76, 50, "Second trumpet"},
-    // The oboe that sings the theme in the game sings under it here, so
-    // the win sounds as the same band turned to major.
+    // The oboe that sings the theme in the game plays it here with the
+    // trumpet, so the win sounds as the same band turned to major.
     {kOboe, program::kOboe, 96, 56, 56, "Oboe"},
     {kHorns, program::kFrenchHorn, 78, 44, 56, "Horns"},
     // Over the brass the glockenspiel's sixth octave, the middle of its
@@ -99,13 +99,11 @@ inline constexpr std::array<std::string_view, 5> kMelody = {
     "E5/2 E5/1 E5/1 E5/2 B5/6",   "A5/3 F#5/1 D#5/2 F#5/2 G#5/1 A5/1 B5/2",
     "C#6/2 E6/4 D6/3 C#6/1 B5/2",
 };
-// Through the quote, the head and its second bar, the oboe sings the
-// second trumpet's thirds under the tune, the game's reed answering its
-// theme, and leaves the climb to the brass; the second trumpet joins at the
-// call. In unison with the trumpet it only gave it a nasal edge and had no
-// line of its own.
+// The oboe doubles the trumpet in unison through the quote, the head and
+// its second bar, and leaves the climb to the brass: at the trumpet's level
+// it is a colour in it, not a second tune.
 inline constexpr std::size_t kQuoteBars = 2;
-inline constexpr Voice kOboeQuote{kOboe, 0, 60, 20, Articulation::Plain, 6};
+inline constexpr Voice kOboeQuote{kOboe, 0, 62, 20, Articulation::Plain, 6};
 // Two horns hold the chords in the middle of the band, under the trumpets; the upper falls A G# F# against the
 // trumpet's climb in the head's second bar, the G# passing off the beat so the F# minor chord lands on it, rises E F F#
 // through the half-diminished chord to the dominant's dominant, and takes the dominant's seventh, held, which falls to
@@ -132,14 +130,13 @@ inline constexpr std::array<std::string_view, 6> kHornLower = {"C#4/12",    "A3/
 // its D, a third over the trumpet's B; over the B7 it rises to the
 // seventh, A, strikes it once more on the six-four, whose root it is, and
 // leaves the beat to the trumpet's E, its height, where held over it, it
-// took the top from the tune; over the dominant's seventh it takes the
-// leading note, G#, as the trumpet leaves its D, held over the trumpet's B
-// a sixth under it, up to the tonic over the trumpet's A in the last chord:
-// a B there, over the trumpet's E6, was the piercing top of the piece, and
-// from B it went in octaves with the trumpet's B A; an F# struck with the
-// D, a ninth over the bass's E, rang on as a blur of the dominant. Held on
-// over the seventh, the A sounded against the G# it would resolve to,
-// below it in the horns and the harp. The bells are
+// took the top from the tune; over
+// the dominant's seventh it falls to its F#, a third over the trumpet's D,
+// and takes the leading note, G#, a sixth over the trumpet's B, up to the
+// tonic over the trumpet's A in the last chord: a B there, over the
+// trumpet's E6, was the piercing top of the piece, and from B it went in
+// octaves with the trumpet's B A. Held on over the seventh, the A sounded against the G# it
+// would resolve to, below it in the horns and the harp. The bells are
 // let ring, but its E is damped as the trumpet turns up to D under it: a
 // second above the D it rubbed. Damped short throughout, the bells sounded
 // choked.
@@ -147,7 +144,7 @@ inline constexpr std::array<std::string_view, 6> kHornLower = {"C#4/12",    "A3/
 // thickened the middle; a flute, up here in its top octave, was shrill and
 // lost under them.
 inline constexpr std::array<std::string_view, 5> kSecond = {
-    "r/12", "E6/4 r/2 A6/6", "r/6 D6/6", "r/4 F#6/2 A6/6", "A6/2 r/5 G#6/5",
+    "r/12", "E6/4 r/2 A6/6", "r/6 D6/6", "r/4 F#6/2 A6/6", "A6/2 r/4 F#6/4 G#6/2",
 };
 // The bass falls A F# and climbs C# D D# to the dominant, and falls to the tonic.
 // The last bar is the tonic's six-four over the dominant's E, resolving
@@ -228,21 +225,21 @@ inline constexpr Voice kTrumpetLead{kTrumpet, 0, 64, 20, Articulation::Plain, 6}
 // third left to the horns. Climbing with the first to C#6 it was shrill, a
 // second trumpet at its top.
 inline constexpr Voice kSecondTrumpetVoice{kSecondTrumpet, 0, 64, 20, Articulation::Plain, 0};
-// Before that the line a third under the tune, the oboe's through the
-// head and its second bar, from the band's first chord: on the chord's E
-// under its A on the second beat, where an F# a third under it blurred the
-// plain tonic chord with an added sixth. The second trumpet takes it from
-// the call, keeps to thirds under it, then steps up to the half-diminished
-// chord's D on the beat, a sixth under the first's B, and goes a third
-// under the scale that climbs over the dominant's dominant, to the B7's
-// F#, so the brass does not thin out before the climb. Leaping a
+// Before that it sings a third under the head from the band's first chord,
+// so the fanfare is two trumpets from its start, on the chord's E under
+// its A on the second beat, where an F# a third under it blurred the plain
+// tonic chord with an added sixth, and a third under the head's
+// second bar and the scale that climbs over the dominant's dominant; under
+// the call it keeps to thirds, then steps up to the half-diminished
+// chord's D on the beat, a sixth under the first's B, and rises to the
+// B7's F#, so the brass does not thin out before the climb. Leaping a
 // diminished fourth to the chord's F, it sounded a bare tritone with the
 // first; the F is the horn's and the strings'.
 inline constexpr std::array<std::string_view, 4> kSecondTrumpetThirds = {
     "C#5/3 D5/1 C#5/2 E5/4 G#5/2", "A5/4 B5/2 A5/4 F#5/2", "C#5/2 C#5/1 C#5/1 C#5/2 D5/6",
     "F#5/3 r/3 D#5/2 E5/1 F#5/1 F#5/2"};
-inline constexpr std::uint32_t kThirdsFrom = kQuoteBars; // the call; the oboe has the thirds before it
-inline constexpr int kThirdsLevel = -10;                 // under the first trumpet, which keeps the tune
+inline constexpr std::uint32_t kThirdsFrom = 0; // the head's first bar
+inline constexpr int kThirdsLevel = -10;        // under the first trumpet, which keeps the tune
 inline constexpr std::array<std::string_view, 1> kSecondTrumpetClose = {"A5/6 B5/3 A5/1 G#5/2"};
 inline constexpr int kSecondTrumpetCloseLevel = -4; // no louder than its thirds
 inline constexpr std::array<std::string_view, 1> kSecondTrumpetButton = {"C#5/6 r/6"};
