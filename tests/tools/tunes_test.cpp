@@ -560,17 +560,11 @@ TEST(EndTune, RingsWithinItsLimitsAndInThirdsAndSixths)
                 << "channel " << int(note.channel) << " rings into the last stroke";
         }
     }
-    // and it rings: the lead and the bass hold it a beat, so the close is
-    // not a blip under a cymbal's wash.
-    int holding = 0;
     for (const WrittenNote &note : notes) {
         if (note.channel == kEndTuneLead && note.tick == lastOnset) {
             EXPECT_GE(note.velocity, leadBefore + 8);
         }
-        holding += (note.channel == kEndTuneLead || note.channel == kEndTuneBass) && note.tick == lastOnset &&
-            note.length >= kBeat;
     }
-    EXPECT_EQ(holding, 2);
     // One crash, with the last stroke: a GM cymbal struck again while it
     // rings restarts its attack, and an earlier crash still rings under the
     // last one, blurring it and taking its surprise.

@@ -7,8 +7,8 @@
 // dominant and a broadening, to the tonic's six-four, the tune at its
 // highest, leaning on the dominant's seventh as the timpani roll and
 // swell; the tonic arrives and is held over the timpani's roll, then struck
-// once more with the crash, the piece's only cymbal: the loudest moment,
-// held a beat by the whole band.
+// once more, short, with the crash, the piece's only cymbal: the loudest
+// moment, the crash and the harp ringing on to the end.
 // No part climbs above C7 or plays harder than velocity 100, so it rings
 // rather than shrieks.
 #include "band.h"
@@ -245,20 +245,11 @@ std::vector<MidiTrack> ComposeEndTune()
                 band.Track(kTimpani).Note(stroke + i * kRollTicks, kTimpani, kTimpaniTonic, velocity, kRollTicks);
             }
             const std::uint32_t release = stroke + kButtonSixteenths * kSixEightFine.ticksPerStep;
-            band.Track(kTimpani).Note(release, kTimpani, kTimpaniTonic, kClosingStrokeVelocity, kLastChordTicks);
+            band.Track(kTimpani).Note(release, kTimpani, kTimpaniTonic, kClosingStrokeVelocity, kPluckTicks);
             band.Percussion(release, kClosingCrash, kClosingCrashVelocity, letGo - release);
-            band.Track(kBass).Note(release, kBass, kButtonBass, kClosingBassVelocity, kLastChordTicks);
+            band.Track(kBass).Note(release, kBass, kButtonBass, kClosingBassVelocity, kPluckTicks);
             for (const Stab &stab : kClosingBrass) {
-                band.Track(stab.channel).Note(release, stab.channel, stab.key, stab.velocity, kLastChordTicks);
-            }
-            const std::uint32_t fading = kLastChordTicks / kSixEightFine.ticksPerStep - 1 - kClosingFadeFrom;
-            for (const std::uint8_t wind : {kTrumpet, kSecondTrumpet, kHorns, kBass}) {
-                for (std::uint32_t i = 1; i <= fading; ++i) {
-                    const int value = 127 - (127 - kClosingFadeTo) * static_cast<int>(i) / static_cast<int>(fading);
-                    band.Track(wind).Controller(release + (kClosingFadeFrom + i - 1) * kSixEightFine.ticksPerStep, wind,
-                                                kExpression, static_cast<std::uint8_t>(value));
-                }
-                band.Track(wind).Controller(release + kTailTicks, wind, kExpression, 127);
+                band.Track(stab.channel).Note(release, stab.channel, stab.key, stab.velocity, kPluckTicks);
             }
             for (const std::uint8_t key : kClosingPluck) {
                 band.Track(kPizzicato).Note(release, kPizzicato, key, kClosingPluckVelocity, kPluckTicks);

@@ -183,12 +183,12 @@ inline constexpr int kLinePlace = 3;
 // holds it a beat, settling a little as the roll grows under it, then the
 // trumpets tongue it again, short notes growing with the roll into the
 // breath, and all let go at once, the harp with the winds, so an eighth's
-// silence comes before the last stroke: the chord once more, hardest, on
-// the downbeat, with the crash, the harp, the drum, the tuba and the low
-// strings, held a beat, well before the file ends, so their release sounds
-// within it. Held a bar and a half, at one level with the stroke and the
-// harp and a crash ringing through its breath, the chord made the cue long
-// and the stroke barely louder; held only a beat, the
+// silence comes before the last stroke: the chord once more, short and
+// hardest, on the downbeat, with the crash, the harp, the drum, the tuba
+// and the low strings, well before the file ends, so their release sounds
+// within it. Held a bar and a half, at one level with the
+// stroke and the harp and a crash ringing through its breath, the chord
+// made the cue long and the stroke barely louder; held only a beat, the
 // tonic the whole climb led to sagged; held flat to the breath, with only
 // the drum growing under it, the stroke was placed rather than driven.
 inline constexpr std::uint32_t kHeldTicks = 11 * kSixEightFine.ticksPerStep;
@@ -205,22 +205,13 @@ inline constexpr std::uint32_t kButtonBroadening = 112;
 // From the arrival the timpani roll a bar past the six-four and as long as
 // the winds hold the last chord, so they let go together.
 inline constexpr std::uint32_t kRingingTicks = (12 + kButtonSixteenths) * kSixEightFine.ticksPerStep;
-// The last chord is held its first beat by the whole band, the winds
-// fading, and all let go together, the crash and the harp with them; the
-// file runs a beat past them, so their release and the hall's echo sound
-// within it: a player that stops where the file ends cut them. Struck an
-// eighth, with only the harp and the crash ringing on, the chord the whole
-// piece led to was a blip under a cymbal's wash; held a bar past the held
-// tonic before it, with the trumpets leaving it to the oboe's fifth, it
-// dragged, and ended open.
+// After the last short chord the file runs on a bar, about a second, with
+// the crash and the harp ringing through its first beat and let go a beat
+// before its end, so their release and the hall's echo sound within it: a
+// player that stops where the file ends cut them, and a crash let go with
+// that chord was choked on it.
 inline constexpr std::uint32_t kTailTicks = 12 * kSixEightFine.ticksPerStep;
 inline constexpr std::uint32_t kLetGo = 6 * kSixEightFine.ticksPerStep;
-inline constexpr std::uint32_t kLastChordTicks = kTailTicks - kLetGo;
-// The winds fade through it from its second eighth, by expression, to this,
-// so it rings away rather than stops; full strength is given back where the
-// file ends.
-inline constexpr std::uint32_t kClosingFadeFrom = 2;
-inline constexpr int kClosingFadeTo = 72;
 
 // The trumpet starts at a mezzo-piano, with the oboe, not at full strength, so the
 // game's colours, the bells and the harp, are heard with it and the brass
@@ -264,7 +255,7 @@ inline constexpr Voice kBellsSecond{kBells, 0, 56, 16, Articulation::Plain, 6};
 inline constexpr int kFinalAccent = 10, kButtonAccent = 16, kSecondFinalAccent = 4, kBellsClimax = 2;
 
 // The cymbal is kept for the close, as an orchestra's is: one crash, with
-// the last chord. A splash on the first chord was a drum kit's pop; a
+// the last short chord. A splash on the first chord was a drum kit's pop; a
 // crash rolled under the seventh, each thirty-second struck afresh, rattled
 // where it should swell; and a crash on the tonic's arrival as well still
 // rang when the last one came, blurring it, and took its surprise: the
@@ -322,18 +313,18 @@ inline constexpr std::uint32_t kRollStrokes = 12, kRollTicks = kSixEightFine.tic
 inline constexpr int kRollUneven = 3;
 // Under the held chord the timpani roll on the tonic, so it stands on more
 // than one stroke: they fall back under the winds after the arrival and grow
-// again into the breath; the last chord has a stroke harder than any of
-// the roll, with the tuba and the low strings. A flat roll
+// again into the breath; the last short chord has a stroke harder than any
+// of the roll, with the tuba and the low strings plucked short. A flat roll
 // closed by a soft stroke sounded a stray thud after the chord.
 inline constexpr std::uint32_t kHeldRollStrokes = 2 * (kButtonSixteenths - kBreathSixteenths) - 1;
 inline constexpr int kHeldRollFrom = 56, kHeldRollLow = 42, kHeldRollTo = 74;
 inline constexpr std::uint8_t kClosingStrokeVelocity = 86;
-// The last chord is struck with the crash, so it lands with an accent of
-// its own.
+// The last short chord is struck with the crash, so it lands with an accent
+// of its own.
 inline constexpr std::uint8_t kClosingCrash = 57, kClosingCrashVelocity = 82; // Crash Cymbal 2
 inline constexpr std::array<std::uint8_t, 2> kClosingPluck = {45, 57};        // A2 A3
 inline constexpr std::uint8_t kClosingBassVelocity = 86, kClosingPluckVelocity = 82;
-// A wind's or a bell's note: {channel, key, velocity}.
+// The winds' and the bells' last short chord over that stroke: {channel, key, velocity}.
 struct Stab {
     std::uint8_t channel, key, velocity;
 };
