@@ -549,13 +549,13 @@ TEST(EndTune, RingsWithinItsLimitsAndInThirdsAndSixths)
     }
     EXPECT_GE(finalLoudest, beforeLoudest);
     // The last stroke is a button: the lead's hardest note, struck out of a
-    // silence of the whole band, so it is heard as a fresh chord and not a
-    // swell of the one held before it.
+    // silence of the whole band but a drum's roll, so it is heard as a fresh
+    // chord and not a swell of the one held before it.
     int leadBefore = 0;
     for (const WrittenNote &note : notes) {
         if (note.channel == kEndTuneLead && note.tick < lastOnset)
             leadBefore = std::max<int>(leadBefore, note.velocity);
-        if (note.tick < lastOnset) {
+        if (note.tick < lastOnset && note.length > kEighth / 4) { // a roll's thirty-seconds may run on
             EXPECT_LE(note.tick + note.length + kEighth, lastOnset)
                 << "channel " << int(note.channel) << " rings into the last stroke";
         }

@@ -226,13 +226,13 @@ std::vector<MidiTrack> ComposeEndTune()
             }
             // The arrival, a bar on: the drum on A alone, rolling on under
             // the held chord, the bass, the pizzicato short and the harp's
-            // chord rolled, all let go with the winds for the breath; then
-            // the last stroke, the harp's chord struck again at once with
-            // the band, rolled it blurred the stroke, and left to ring with
-            // the crash.
+            // chord rolled, all but the drum let go with the winds for the
+            // breath; then the last stroke, the harp's chord struck again at
+            // once with the band, rolled it blurred the stroke, and left to
+            // ring with the crash, the bells and the drum.
             const std::uint32_t stroke = now + kSixEight.barTicks();
             const std::uint32_t ringing = kRingingTicks - kSixEight.barTicks();
-            // Where the crash and the harp let go: a beat before the file ends.
+            // Where the ringing let go: a beat before the file ends.
             const std::uint32_t letGo = stroke + ringing + kTailTicks - kLetGo;
             band.Track(kTimpani).Note(stroke, kTimpani, kTimpaniTonic, kButtonDrumVelocity, kRollTicks);
             // The roll's first third falls back, the rest grows; an even
@@ -245,11 +245,14 @@ std::vector<MidiTrack> ComposeEndTune()
                 band.Track(kTimpani).Note(stroke + i * kRollTicks, kTimpani, kTimpaniTonic, velocity, kRollTicks);
             }
             const std::uint32_t release = stroke + kButtonSixteenths * kSixEightFine.ticksPerStep;
-            band.Track(kTimpani).Note(release, kTimpani, kTimpaniTonic, kClosingStrokeVelocity, kPluckTicks);
+            band.Track(kTimpani).Note(release, kTimpani, kTimpaniTonic, kClosingStrokeVelocity, letGo - release);
             band.Percussion(release, kClosingCrash, kClosingCrashVelocity, letGo - release);
-            band.Track(kBass).Note(release, kBass, kButtonBass, kClosingBassVelocity, kPluckTicks);
+            band.Track(kBells).Note(release, kBells, kClosingBells.key, kClosingBells.velocity, letGo - release);
+            band.Track(kBass).Note(release, kBass, kButtonBass, kClosingBassVelocity, kPluckTicks + kHornsSpeakSlower);
             for (const Stab &stab : kClosingBrass) {
-                band.Track(stab.channel).Note(release, stab.channel, stab.key, stab.velocity, kPluckTicks);
+                band.Track(stab.channel)
+                    .Note(release, stab.channel, stab.key, stab.velocity,
+                          kPluckTicks + (stab.channel == kHorns ? kHornsSpeakSlower : 0));
             }
             for (const std::uint8_t key : kClosingPluck) {
                 band.Track(kPizzicato).Note(release, kPizzicato, key, kClosingPluckVelocity, kPluckTicks);

@@ -202,8 +202,8 @@ inline constexpr int kFadeTo = 100;
 inline constexpr std::uint8_t kExpression = 11;
 // The last chord is held at a broader tempo still, in % of the beat's length.
 inline constexpr std::uint32_t kButtonBroadening = 112;
-// From the arrival the timpani roll a bar past the six-four and as long as
-// the winds hold the last chord, so they let go together.
+// From the arrival the timpani roll a bar past the six-four, on through the
+// winds' breath into the last stroke.
 inline constexpr std::uint32_t kRingingTicks = (12 + kButtonSixteenths) * kSixEightFine.ticksPerStep;
 // After the last short chord the file runs on a bar, about a second, with
 // the crash and the harp ringing through its first beat and let go a beat
@@ -313,10 +313,11 @@ inline constexpr std::uint32_t kRollStrokes = 12, kRollTicks = kSixEightFine.tic
 inline constexpr int kRollUneven = 3;
 // Under the held chord the timpani roll on the tonic, so it stands on more
 // than one stroke: they fall back under the winds after the arrival and grow
-// again into the breath; the last short chord has a stroke harder than any
-// of the roll, with the tuba and the low strings plucked short. A flat roll
-// closed by a soft stroke sounded a stray thud after the chord.
-inline constexpr std::uint32_t kHeldRollStrokes = 2 * (kButtonSixteenths - kBreathSixteenths) - 1;
+// again, alone through the winds' breath, into the last short chord, whose
+// stroke is harder than any of the roll. A flat roll closed by a soft stroke
+// sounded a stray thud after the chord; a roll stopped with the winds for
+// the breath let the swell it had built fall before the stroke.
+inline constexpr std::uint32_t kHeldRollStrokes = 2 * kButtonSixteenths - 1;
 inline constexpr int kHeldRollFrom = 56, kHeldRollLow = 42, kHeldRollTo = 74;
 inline constexpr std::uint8_t kClosingStrokeVelocity = 86;
 // The last short chord is struck with the crash, so it lands with an accent
@@ -324,7 +325,7 @@ inline constexpr std::uint8_t kClosingStrokeVelocity = 86;
 inline constexpr std::uint8_t kClosingCrash = 57, kClosingCrashVelocity = 82; // Crash Cymbal 2
 inline constexpr std::array<std::uint8_t, 2> kClosingPluck = {45, 57};        // A2 A3
 inline constexpr std::uint8_t kClosingBassVelocity = 86, kClosingPluckVelocity = 82;
-// The winds' and the bells' last short chord over that stroke: {channel, key, velocity}.
+// A wind's or a bell's note: {channel, key, velocity}.
 struct Stab {
     std::uint8_t channel, key, velocity;
 };
@@ -339,14 +340,19 @@ inline constexpr std::array<Stab, 2> kTonguedBrass = {{
 inline constexpr std::array<std::pair<std::uint32_t, std::uint32_t>, 3> kTongued = {{{6, 1}, {7, 1}, {8, 2}}};
 inline constexpr int kTonguedGrowth = 3;
 inline constexpr std::uint32_t kTonguedGap = 24;
-inline constexpr std::array<Stab, 6> kClosingBrass = {{
+// The last short chord over that stroke: the trumpets an eighth, the
+// horns and the tuba a dotted eighth, as they speak slower and were a blip
+// under the trumpets; the bells, like the drum, the harp and the crash, are
+// left to ring a beat, where damped with the trumpets they were choked.
+inline constexpr std::array<Stab, 5> kClosingBrass = {{
     {kTrumpet, 81, 90},       // A5
     {kSecondTrumpet, 73, 82}, // C#5
-    {kBells, 93, 70},         // A6, over the trumpet
     {kHorns, 57, 82},         // A3
     {kHorns, 61, 82},         // C#4
     {kHorns, 64, 82},         // E4
 }};
+inline constexpr Stab kClosingBells{kBells, 93, 70}; // A6, over the trumpet
+inline constexpr std::uint32_t kHornsSpeakSlower = kSixEightFine.ticksPerStep;
 // The harp's glissando up the dominant's dominant, B2 to F#5, in the last
 // three sixteenths before the six-four, stopped as it comes; it leaves the
 // leading note D# to the bass and the winds.
