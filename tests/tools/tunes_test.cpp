@@ -571,6 +571,16 @@ TEST(EndTune, RingsWithinItsLimitsAndInThirdsAndSixths)
     for (const WrittenNote &note : notes)
         EXPECT_TRUE(note.channel != kDrums || note.tick == lastOnset) << "cymbal struck at tick " << note.tick;
 
+    // No part doubles the tune in unison: an oboe on the trumpet's notes was
+    // masked but for a nasal edge.
+    int unisons = 0;
+    for (const WrittenNote &note : notes) {
+        unisons += note.channel != kEndTuneLead && std::any_of(notes.begin(), notes.end(), [&](const WrittenNote &l) {
+                       return l.channel == kEndTuneLead && l.tick == note.tick && l.key == note.key;
+                   });
+    }
+    EXPECT_EQ(unisons, 0);
+
     // The second line sounds a third or a sixth from the lead at each of its onsets.
     // The bars are counted from the first downbeat, after the trumpet's call.
     const auto barred = [&](std::span<const std::uint8_t> channels) {

@@ -79,8 +79,6 @@ std::vector<MidiTrack> ComposeEndTune()
         PlayLine(band.Track(voice.channel), out, kSixEightFine, lastBar + kSixEight.barTicks(),
                  voice.channel == kTrumpet ? kButton : kBellsButton, band.Players(), lastPlace);
     }
-    PlayLine(band.Track(kOboe), kOboeQuote, kSixEightFine, firstBar,
-             std::span<const std::string_view>(kMelody).first(kQuoteBars), band.Players(), kLinePlace);
     {
         Voice thirds = kSecondTrumpetVoice;
         thirds.velocity = static_cast<std::uint8_t>(thirds.velocity + kThirdsLevel);

@@ -30,7 +30,6 @@ inline constexpr std::uint8_t kBass = kEndTuneBass;
 inline constexpr std::uint8_t kHarp = 6;
 inline constexpr std::uint8_t kTimpani = 7;      // with the band, not the leads
 inline constexpr std::uint8_t kGlockenspiel = 9; // its General MIDI program
-inline constexpr std::uint8_t kOboe = 8;         // the game's own reed, with the quote
 
 // The band plays with the volumes turned down: the game's tune is soft
 // winds, strings and harp, and at full volume the win came as a jolt. Its
@@ -45,9 +44,9 @@ inline constexpr Part kParts[] = {
     // The band spreads across the stage around the trumpet in the middle.
     {kTrumpet, program::kTrumpet, 112, 64, 50, "Trumpet"},
     {kSecondTrumpet, program::kTrumpet, 84, 76, 50, "Second trumpet"},
-    // The oboe that sings the theme in the game plays it here with the
-    // trumpet, so the win sounds as the same band turned to major.
-    {kOboe, program::kOboe, 96, 56, 56, "Oboe"},
+    // No oboe: on the trumpet's quote in unison, the game's reed was
+    // masked but for a nasal edge and left after two bars; the game's
+    // colours here are the harp, the plucked strings and the bells.
     {kHorns, program::kFrenchHorn, 78, 44, 56, "Horns"},
     // Over the brass the glockenspiel's sixth octave, the middle of its
     // range, carries without forcing, where a flute up there whistled; it
@@ -99,11 +98,6 @@ inline constexpr std::array<std::string_view, 5> kMelody = {
     "E5/2 E5/1 E5/1 E5/2 B5/6",   "A5/3 F#5/1 D#5/2 F#5/2 G#5/1 A5/1 B5/2",
     "C#6/2 E6/4 D6/3 C#6/1 B5/2",
 };
-// The oboe doubles the trumpet in unison through the quote, the head and
-// its second bar, and leaves the climb to the brass: at the trumpet's level
-// it is a colour in it, not a second tune.
-inline constexpr std::size_t kQuoteBars = 2;
-inline constexpr Voice kOboeQuote{kOboe, 0, 62, 20, Articulation::Plain, 6};
 // Two horns hold the chords in the middle of the band, under the trumpets; the upper falls A G# F# against the
 // trumpet's climb in the head's second bar, the G# passing off the beat so the F# minor chord lands on it, rises E F F#
 // through the half-diminished chord to the dominant's dominant, and takes the dominant's seventh, held, which falls to
@@ -130,13 +124,15 @@ inline constexpr std::array<std::string_view, 6> kHornLower = {"C#4/12",    "A3/
 // its D, a third over the trumpet's B; over the B7 it rises to the
 // seventh, A, strikes it once more on the six-four, whose root it is, and
 // leaves the beat to the trumpet's E, its height, where held over it, it
-// took the top from the tune; over
-// the dominant's seventh it falls to its F#, a third over the trumpet's D,
-// and takes the leading note, G#, a sixth over the trumpet's B, up to the
+// took the top from the tune; over the dominant's seventh it rests, and
+// takes the leading note, G#, a sixth over the trumpet's B, up to the
 // tonic over the trumpet's A in the last chord: a B there, over the
 // trumpet's E6, was the piercing top of the piece, and from B it went in
-// octaves with the trumpet's B A. Held on over the seventh, the A sounded against the G# it
-// would resolve to, below it in the horns and the harp. The bells are
+// octaves with the trumpet's B A; an F# over the trumpet's D, a ninth over
+// the bass's E ringing on in a bell, blurred the dominant, and a G# struck
+// off the beat after the D sounded a late note. Held on over the seventh,
+// the A sounded against the G# it would resolve to, below it in the horns
+// and the harp. The bells are
 // let ring, but its E is damped as the trumpet turns up to D under it: a
 // second above the D it rubbed. Damped short throughout, the bells sounded
 // choked.
@@ -144,7 +140,7 @@ inline constexpr std::array<std::string_view, 6> kHornLower = {"C#4/12",    "A3/
 // thickened the middle; a flute, up here in its top octave, was shrill and
 // lost under them.
 inline constexpr std::array<std::string_view, 5> kSecond = {
-    "r/12", "E6/4 r/2 A6/6", "r/6 D6/6", "r/4 F#6/2 A6/6", "A6/2 r/4 F#6/4 G#6/2",
+    "r/12", "E6/4 r/2 A6/6", "r/6 D6/6", "r/4 F#6/2 A6/6", "A6/2 r/8 G#6/2",
 };
 // The bass falls A F# and climbs C# D D# to the dominant, and falls to the tonic.
 // The last bar is the tonic's six-four over the dominant's E, resolving
@@ -213,9 +209,9 @@ inline constexpr std::uint32_t kRingingTicks = (12 + kButtonSixteenths) * kSixEi
 inline constexpr std::uint32_t kTailTicks = 12 * kSixEightFine.ticksPerStep;
 inline constexpr std::uint32_t kLetGo = 6 * kSixEightFine.ticksPerStep;
 
-// The trumpet starts at a mezzo-piano, with the oboe, not at full strength, so the
-// game's colours, the bells and the harp, are heard with it and the brass
-// has room to grow to the close.
+// The trumpet starts at a mezzo-piano, not at full strength, so the game's
+// colours, the bells and the harp, are heard with it and the brass has
+// room to grow to the close.
 inline constexpr Voice kTrumpetLead{kTrumpet, 0, 64, 20, Articulation::Plain, 6};
 // Over the six-four the second trumpet holds the chord's A under the
 // first's C#, goes a third under its walk down over the seventh, and from
