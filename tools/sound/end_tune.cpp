@@ -246,11 +246,12 @@ std::vector<MidiTrack> ComposeEndTune()
             band.Track(kTimpani).Note(release, kTimpani, kTimpaniTonic, kClosingStrokeVelocity, letGo - release);
             band.Percussion(release, kClosingCrash, kClosingCrashVelocity, letGo - release);
             band.Track(kBells).Note(release, kBells, kClosingBells.key, kClosingBells.velocity, letGo - release);
-            band.Track(kBass).Note(release, kBass, kButtonBass, kClosingBassVelocity, kPluckTicks + kHornsSpeakSlower);
+            band.Track(kBass).Note(release, kBass, kButtonBass, kClosingBassVelocity,
+                                   kButtonBrassTicks + kHornsSpeakSlower);
             for (const Stab &stab : kClosingBrass) {
                 band.Track(stab.channel)
                     .Note(release, stab.channel, stab.key, stab.velocity,
-                          kPluckTicks + (stab.channel == kHorns ? kHornsSpeakSlower : 0));
+                          kButtonBrassTicks + (stab.channel == kHorns ? kHornsSpeakSlower : 0));
             }
             for (const std::uint8_t key : kClosingPluck) {
                 band.Track(kPizzicato).Note(release, kPizzicato, key, kClosingPluckVelocity, kPluckTicks);
