@@ -214,13 +214,12 @@ inline constexpr std::uint32_t kLetGo = 6 * kSixEightFine.ticksPerStep;
 // room to grow to the close.
 inline constexpr Voice kTrumpetLead{kTrumpet, 0, 64, 20, Articulation::Plain, 6};
 // Over the six-four the second trumpet holds the chord's A under the
-// first's C#, goes a third under its walk down over the seventh, and takes
-// the root, E, a fifth under the first's B, stepping down a third to the
-// tonic's third, C#, under the last A, so the winning chord rings major in
-// the trumpets: on its fifth, E, the chord sounded open, its third left to
-// the horns. Climbing with the first to C#6 it was shrill, a second trumpet
-// at its top; on the leading note, G#, it left it hanging, falling a fourth
-// to the C#, which the bells and the lower horn take up to A.
+// first's C#, goes a third under its walk down over the seventh, and from
+// the leading note, which the bells and the lower horn take up to A, falls
+// to the tonic's third, C#, under the last A, so the winning chord rings
+// major in the trumpets: on its fifth, E, the chord sounded open, its
+// third left to the horns. Climbing with the first to C#6 it was shrill, a
+// second trumpet at its top.
 inline constexpr Voice kSecondTrumpetVoice{kSecondTrumpet, 0, 64, 20, Articulation::Plain, 0};
 // Before that it sings a third under the head from the band's first chord,
 // so the fanfare is two trumpets from its start, on the chord's E under
@@ -237,7 +236,7 @@ inline constexpr std::array<std::string_view, 4> kSecondTrumpetThirds = {
     "F#5/3 r/3 D#5/2 E5/1 F#5/1 F#5/2"};
 inline constexpr std::uint32_t kThirdsFrom = 0; // the head's first bar
 inline constexpr int kThirdsLevel = -10;        // under the first trumpet, which keeps the tune
-inline constexpr std::array<std::string_view, 1> kSecondTrumpetClose = {"A5/6 B5/3 A5/1 E5/2"};
+inline constexpr std::array<std::string_view, 1> kSecondTrumpetClose = {"A5/6 B5/3 A5/1 G#5/2"};
 inline constexpr int kSecondTrumpetCloseLevel = -4; // no louder than its thirds
 inline constexpr std::array<std::string_view, 1> kSecondTrumpetButton = {"C#5/6 r/6"};
 inline constexpr int kSecondTrumpetButtonAccent = 6;
