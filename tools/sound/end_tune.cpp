@@ -246,12 +246,9 @@ std::vector<MidiTrack> ComposeEndTune()
             band.Track(kTimpani).Note(release, kTimpani, kTimpaniTonic, kClosingStrokeVelocity, letGo - release);
             band.Percussion(release, kClosingCrash, kClosingCrashVelocity, letGo - release);
             band.Track(kBells).Note(release, kBells, kClosingBells.key, kClosingBells.velocity, letGo - release);
-            band.Track(kBass).Note(release, kBass, kButtonBass, kClosingBassVelocity,
-                                   kButtonBrassTicks + kHornsSpeakSlower);
+            band.Track(kBass).Note(release, kBass, kButtonBass, kClosingBassVelocity, kButtonBrassTicks);
             for (const Stab &stab : kClosingBrass) {
-                band.Track(stab.channel)
-                    .Note(release, stab.channel, stab.key, stab.velocity,
-                          kButtonBrassTicks + (stab.channel == kHorns ? kHornsSpeakSlower : 0));
+                band.Track(stab.channel).Note(release, stab.channel, stab.key, stab.velocity, kButtonBrassTicks);
             }
             for (const std::uint8_t key : kClosingPluck) {
                 band.Track(kPizzicato).Note(release, kPizzicato, key, kClosingPluckVelocity, kPluckTicks);

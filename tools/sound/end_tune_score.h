@@ -336,12 +336,12 @@ inline constexpr std::array<Stab, 2> kTonguedBrass = {{
 inline constexpr std::array<std::pair<std::uint32_t, std::uint32_t>, 3> kTongued = {{{6, 1}, {7, 1}, {8, 2}}};
 inline constexpr int kTonguedGrowth = 3;
 inline constexpr std::uint32_t kTonguedGap = 24;
-// The last short chord over that stroke: the trumpets a dotted eighth, the
-// horns and the tuba a sixteenth longer, as they speak slower and were a
-// blip under the trumpets, so the brass lets go in layers; the bells, like
-// the drum, the harp and the crash, are left to ring a beat, where damped
-// with the trumpets they were choked. The trumpets struck an eighth, the
-// tune's last note was a click under the crash.
+// The last short chord over that stroke: the brass holds it a quarter and
+// lets go together; the bells, like the drum, the harp and the crash, are
+// left to ring a beat, where damped with the trumpets they were choked.
+// Struck an eighth, the tune's last note was a click under the crash and
+// the horns and the tuba, slower to speak, a blip; let go a sixteenth
+// after the trumpets, the horns and the tuba hung on as a loose cut-off.
 inline constexpr std::array<Stab, 5> kClosingBrass = {{
     {kTrumpet, 81, 90},       // A5
     {kSecondTrumpet, 73, 82}, // C#5
@@ -350,8 +350,7 @@ inline constexpr std::array<Stab, 5> kClosingBrass = {{
     {kHorns, 64, 82},         // E4
 }};
 inline constexpr Stab kClosingBells{kBells, 93, 70}; // A6, over the trumpet
-inline constexpr std::uint32_t kButtonBrassTicks = 3 * kSixEightFine.ticksPerStep;
-inline constexpr std::uint32_t kHornsSpeakSlower = kSixEightFine.ticksPerStep;
+inline constexpr std::uint32_t kButtonBrassTicks = 4 * kSixEightFine.ticksPerStep;
 // The harp's glissando up the dominant's dominant, B2 to F#5, in the last
 // three sixteenths before the six-four, stopped as it comes; it leaves the
 // leading note D# to the bass and the winds.
