@@ -230,8 +230,8 @@ std::vector<MidiTrack> ComposeEndTune()
             // ring with the crash, the bells and the drum.
             const std::uint32_t stroke = now + kSixEight.barTicks();
             const std::uint32_t ringing = kRingingTicks - kSixEight.barTicks();
-            // Where the ringing let go: a beat before the file ends.
-            const std::uint32_t letGo = stroke + ringing + kTailTicks - kLetGo;
+            // Where the ringing let go: as the file ends.
+            const std::uint32_t letGo = stroke + ringing + kTailTicks;
             band.Track(kTimpani).Note(stroke, kTimpani, kTimpaniTonic, kButtonDrumVelocity, kRollTicks);
             // The roll's first third falls back, the rest grows; an even
             // number of strokes each way keeps the sticks alternating.

@@ -202,12 +202,12 @@ inline constexpr std::uint32_t kButtonBroadening = 112;
 // winds' breath into the last stroke.
 inline constexpr std::uint32_t kRingingTicks = (12 + kButtonSixteenths) * kSixEightFine.ticksPerStep;
 // After the last short chord the file runs on a bar, about a second, with
-// the crash and the harp ringing through its first beat and let go a beat
-// before its end, so their release and the hall's echo sound within it: a
-// player that stops where the file ends cut them, and a crash let go with
-// that chord was choked on it.
+// the crash, the harp, the bells and the drum ringing through it, let go as
+// it ends; the player renders their release and the hall's echo after it.
+// Let go a beat before the end, they left half a bar of the file silent
+// and the chord stopped short of the ring-out; a crash let go with the
+// brass was choked on it.
 inline constexpr std::uint32_t kTailTicks = 12 * kSixEightFine.ticksPerStep;
-inline constexpr std::uint32_t kLetGo = 6 * kSixEightFine.ticksPerStep;
 
 // The trumpet starts at a mezzo-piano, not at full strength, so the game's
 // colours, the bells and the harp, are heard with it and the brass has
