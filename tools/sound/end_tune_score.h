@@ -145,8 +145,10 @@ inline constexpr std::array<std::string_view, 5> kSecond = {
 // The bass falls A F# and climbs C# D D# to the dominant, and falls to the tonic.
 // The last bar is the tonic's six-four over the dominant's E, resolving
 // to its seventh on the second beat: the tonic itself comes only with the
-// last stroke.
-inline constexpr std::array<std::string_view, 5> kChords = {"A", "A F#m", "A/C# Bm7b5/D", "B7/D#", "A/E"};
+// last stroke. The borrowed chord of the third bar is written D minor, its
+// sixth, B, the trumpet's: written half-diminished, the afterbeats plucked
+// a bare second, A B, low in the middle, and hid the game's F.
+inline constexpr std::array<std::string_view, 5> kChords = {"A", "A F#m", "A/C# Dm", "B7/D#", "A/E"};
 // The band grows bar by bar from its first chord into the final one.
 inline constexpr std::array<int, 5> kLevels = {-18, -18, -16, -14, -4};
 // Under the first bars the tuba marks the beats lightly, so the dance does
