@@ -217,10 +217,11 @@ inline constexpr std::uint32_t kTailTicks = 12 * kSixEightFine.ticksPerStep;
 inline constexpr Voice kTrumpetLead{kTrumpet, 0, 64, 20, Articulation::Plain, 6};
 // Over the six-four the second trumpet holds the chord's A under the
 // first's C#, goes a third under its walk down over the seventh, and from
-// the leading note, which the bells and the lower horn take up to A, falls
-// to the tonic's third, C#, under the last A, so the winning chord rings
-// major in the trumpets: on its fifth, E, the chord sounded open, its
-// third left to the horns. Climbing with the first to C#6 it was shrill, a
+// the leading note, which the bells and the lower horn take up to A, steps
+// down a third to the tonic's fifth, E, under the last A, so the trumpets
+// close together at the top of the winning chord, its third the horns' and
+// the harp's: falling a fourth to the C#, a sixth under the A, it left the
+// top of the chord hollow. Climbing with the first to C#6 it was shrill, a
 // second trumpet at its top.
 inline constexpr Voice kSecondTrumpetVoice{kSecondTrumpet, 0, 64, 20, Articulation::Plain, 0};
 // Before that it sings a third under the head from the band's first chord,
@@ -240,7 +241,7 @@ inline constexpr std::uint32_t kThirdsFrom = 0; // the head's first bar
 inline constexpr int kThirdsLevel = -10;        // under the first trumpet, which keeps the tune
 inline constexpr std::array<std::string_view, 1> kSecondTrumpetClose = {"A5/6 B5/3 A5/1 G#5/2"};
 inline constexpr int kSecondTrumpetCloseLevel = -4; // no louder than its thirds
-inline constexpr std::array<std::string_view, 1> kSecondTrumpetButton = {"C#5/6 r/6"};
+inline constexpr std::array<std::string_view, 1> kSecondTrumpetButton = {"E5/6 r/6"};
 inline constexpr int kSecondTrumpetButtonAccent = 6;
 // The glockenspiel rings over the brass struck a little softer than the
 // trumpet: it cuts through, and as hard as the trumpet, it took the ear
@@ -333,7 +334,7 @@ struct Stab {
 // for sixteenths, which smeared in its low register.
 inline constexpr std::array<Stab, 2> kTonguedBrass = {{
     {kTrumpet, 81, 76},       // A5
-    {kSecondTrumpet, 73, 68}, // C#5
+    {kSecondTrumpet, 76, 68}, // E5
 }};
 inline constexpr std::array<std::pair<std::uint32_t, std::uint32_t>, 3> kTongued = {{{6, 1}, {7, 1}, {8, 2}}};
 inline constexpr int kTonguedGrowth = 3;
@@ -346,7 +347,7 @@ inline constexpr std::uint32_t kTonguedGap = 24;
 // after the trumpets, the horns and the tuba hung on as a loose cut-off.
 inline constexpr std::array<Stab, 5> kClosingBrass = {{
     {kTrumpet, 81, 90},       // A5
-    {kSecondTrumpet, 73, 82}, // C#5
+    {kSecondTrumpet, 76, 82}, // E5
     {kHorns, 57, 82},         // A3
     {kHorns, 61, 82},         // C#4
     {kHorns, 64, 82},         // E4
