@@ -79,8 +79,6 @@ std::vector<MidiTrack> ComposeEndTune()
         PlayLine(band.Track(voice.channel), out, kSixEightFine, lastBar + kSixEight.barTicks(),
                  voice.channel == kTrumpet ? kButton : kBellsButton, band.Players(), lastPlace);
     }
-    PlayLine(band.Track(kOboe), kOboeQuote, kSixEightFine, firstBar,
-             std::span<const std::string_view>(kMelody).first(kQuoteBars), band.Players(), kLinePlace);
     {
         Voice thirds = kSecondTrumpetVoice;
         thirds.velocity = static_cast<std::uint8_t>(thirds.velocity + kThirdsLevel);
@@ -226,14 +224,14 @@ std::vector<MidiTrack> ComposeEndTune()
             }
             // The arrival, a bar on: the drum on A alone, rolling on under
             // the held chord, the bass, the pizzicato short and the harp's
-            // chord rolled, all let go with the winds for the breath; then
-            // the last stroke, the harp's chord struck again at once with
-            // the band, rolled it blurred the stroke, and left to ring with
-            // the crash.
+            // chord rolled, all but the drum let go with the winds for the
+            // breath; then the last stroke, the harp's chord struck again at
+            // once with the band, rolled it blurred the stroke, and left to
+            // ring with the crash, the bells and the drum.
             const std::uint32_t stroke = now + kSixEight.barTicks();
             const std::uint32_t ringing = kRingingTicks - kSixEight.barTicks();
-            // Where the crash and the harp let go: a beat before the file ends.
-            const std::uint32_t letGo = stroke + ringing + kTailTicks - kLetGo;
+            // Where the ringing let go: as the file ends.
+            const std::uint32_t letGo = stroke + ringing + kTailTicks;
             band.Track(kTimpani).Note(stroke, kTimpani, kTimpaniTonic, kButtonDrumVelocity, kRollTicks);
             // The roll's first third falls back, the rest grows; an even
             // number of strokes each way keeps the sticks alternating.
@@ -245,11 +243,12 @@ std::vector<MidiTrack> ComposeEndTune()
                 band.Track(kTimpani).Note(stroke + i * kRollTicks, kTimpani, kTimpaniTonic, velocity, kRollTicks);
             }
             const std::uint32_t release = stroke + kButtonSixteenths * kSixEightFine.ticksPerStep;
-            band.Track(kTimpani).Note(release, kTimpani, kTimpaniTonic, kClosingStrokeVelocity, kPluckTicks);
+            band.Track(kTimpani).Note(release, kTimpani, kTimpaniTonic, kClosingStrokeVelocity, letGo - release);
             band.Percussion(release, kClosingCrash, kClosingCrashVelocity, letGo - release);
-            band.Track(kBass).Note(release, kBass, kButtonBass, kClosingBassVelocity, kPluckTicks);
+            band.Track(kBells).Note(release, kBells, kClosingBells.key, kClosingBells.velocity, letGo - release);
+            band.Track(kBass).Note(release, kBass, kButtonBass, kClosingBassVelocity, kButtonBrassTicks);
             for (const Stab &stab : kClosingBrass) {
-                band.Track(stab.channel).Note(release, stab.channel, stab.key, stab.velocity, kPluckTicks);
+                band.Track(stab.channel).Note(release, stab.channel, stab.key, stab.velocity, kButtonBrassTicks);
             }
             for (const std::uint8_t key : kClosingPluck) {
                 band.Track(kPizzicato).Note(release, kPizzicato, key, kClosingPluckVelocity, kPluckTicks);

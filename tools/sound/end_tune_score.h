@@ -30,7 +30,6 @@ inline constexpr std::uint8_t kBass = kEndTuneBass;
 inline constexpr std::uint8_t kHarp = 6;
 inline constexpr std::uint8_t kTimpani = 7;      // with the band, not the leads
 inline constexpr std::uint8_t kGlockenspiel = 9; // its General MIDI program
-inline constexpr std::uint8_t kOboe = 8;         // the game's own reed, with the quote
 
 // The band plays with the volumes turned down: the game's tune is soft
 // winds, strings and harp, and at full volume the win came as a jolt. Its
@@ -45,9 +44,9 @@ inline constexpr Part kParts[] = {
     // The band spreads across the stage around the trumpet in the middle.
     {kTrumpet, program::kTrumpet, 112, 64, 50, "Trumpet"},
     {kSecondTrumpet, program::kTrumpet, 84, 76, 50, "Second trumpet"},
-    // The oboe that sings the theme in the game plays it here with the
-    // trumpet, so the win sounds as the same band turned to major.
-    {kOboe, program::kOboe, 96, 56, 56, "Oboe"},
+    // No oboe: on the trumpet's quote in unison, the game's reed was
+    // masked but for a nasal edge and left after two bars; the game's
+    // colours here are the harp, the plucked strings and the bells.
     {kHorns, program::kFrenchHorn, 78, 44, 56, "Horns"},
     // Over the brass the glockenspiel's sixth octave, the middle of its
     // range, carries without forcing, where a flute up there whistled; it
@@ -99,11 +98,6 @@ inline constexpr std::array<std::string_view, 5> kMelody = {
     "E5/2 E5/1 E5/1 E5/2 B5/6",   "A5/3 F#5/1 D#5/2 F#5/2 G#5/1 A5/1 B5/2",
     "C#6/2 E6/4 D6/3 C#6/1 B5/2",
 };
-// The oboe doubles the trumpet in unison through the quote, the head and
-// its second bar, and leaves the climb to the brass: at the trumpet's level
-// it is a colour in it, not a second tune.
-inline constexpr std::size_t kQuoteBars = 2;
-inline constexpr Voice kOboeQuote{kOboe, 0, 62, 20, Articulation::Plain, 6};
 // Two horns hold the chords in the middle of the band, under the trumpets; the upper falls A G# F# against the
 // trumpet's climb in the head's second bar, the G# passing off the beat so the F# minor chord lands on it, rises E F F#
 // through the half-diminished chord to the dominant's dominant, and takes the dominant's seventh, held, which falls to
@@ -130,13 +124,15 @@ inline constexpr std::array<std::string_view, 6> kHornLower = {"C#4/12",    "A3/
 // its D, a third over the trumpet's B; over the B7 it rises to the
 // seventh, A, strikes it once more on the six-four, whose root it is, and
 // leaves the beat to the trumpet's E, its height, where held over it, it
-// took the top from the tune; over
-// the dominant's seventh it falls to its F#, a third over the trumpet's D,
-// and takes the leading note, G#, a sixth over the trumpet's B, up to the
+// took the top from the tune; over the dominant's seventh it rests, and
+// takes the leading note, G#, a sixth over the trumpet's B, up to the
 // tonic over the trumpet's A in the last chord: a B there, over the
 // trumpet's E6, was the piercing top of the piece, and from B it went in
-// octaves with the trumpet's B A. Held on over the seventh, the A sounded against the G# it
-// would resolve to, below it in the horns and the harp. The bells are
+// octaves with the trumpet's B A; an F# over the trumpet's D, a ninth over
+// the bass's E ringing on in a bell, blurred the dominant, and a G# struck
+// off the beat after the D sounded a late note. Held on over the seventh,
+// the A sounded against the G# it would resolve to, below it in the horns
+// and the harp. The bells are
 // let ring, but its E is damped as the trumpet turns up to D under it: a
 // second above the D it rubbed. Damped short throughout, the bells sounded
 // choked.
@@ -144,13 +140,15 @@ inline constexpr std::array<std::string_view, 6> kHornLower = {"C#4/12",    "A3/
 // thickened the middle; a flute, up here in its top octave, was shrill and
 // lost under them.
 inline constexpr std::array<std::string_view, 5> kSecond = {
-    "r/12", "E6/4 r/2 A6/6", "r/6 D6/6", "r/4 F#6/2 A6/6", "A6/2 r/4 F#6/4 G#6/2",
+    "r/12", "E6/4 r/2 A6/6", "r/6 D6/6", "r/4 F#6/2 A6/6", "A6/2 r/8 G#6/2",
 };
 // The bass falls A F# and climbs C# D D# to the dominant, and falls to the tonic.
 // The last bar is the tonic's six-four over the dominant's E, resolving
 // to its seventh on the second beat: the tonic itself comes only with the
-// last stroke.
-inline constexpr std::array<std::string_view, 5> kChords = {"A", "A F#m", "A/C# Bm7b5/D", "B7/D#", "A/E"};
+// last stroke. The borrowed chord of the third bar is written D minor, its
+// sixth, B, the trumpet's: written half-diminished, the afterbeats plucked
+// a bare second, A B, low in the middle, and hid the game's F.
+inline constexpr std::array<std::string_view, 5> kChords = {"A", "A F#m", "A/C# Dm", "B7/D#", "A/E"};
 // The band grows bar by bar from its first chord into the final one.
 inline constexpr std::array<int, 5> kLevels = {-18, -18, -16, -14, -4};
 // Under the first bars the tuba marks the beats lightly, so the dance does
@@ -202,27 +200,28 @@ inline constexpr int kFadeTo = 100;
 inline constexpr std::uint8_t kExpression = 11;
 // The last chord is held at a broader tempo still, in % of the beat's length.
 inline constexpr std::uint32_t kButtonBroadening = 112;
-// From the arrival the timpani roll a bar past the six-four and as long as
-// the winds hold the last chord, so they let go together.
+// From the arrival the timpani roll a bar past the six-four, on through the
+// winds' breath into the last stroke.
 inline constexpr std::uint32_t kRingingTicks = (12 + kButtonSixteenths) * kSixEightFine.ticksPerStep;
 // After the last short chord the file runs on a bar, about a second, with
-// the crash and the harp ringing through its first beat and let go a beat
-// before its end, so their release and the hall's echo sound within it: a
-// player that stops where the file ends cut them, and a crash let go with
-// that chord was choked on it.
+// the crash, the harp, the bells and the drum ringing through it, let go as
+// it ends; the player renders their release and the hall's echo after it.
+// Let go a beat before the end, they left half a bar of the file silent
+// and the chord stopped short of the ring-out; a crash let go with the
+// brass was choked on it.
 inline constexpr std::uint32_t kTailTicks = 12 * kSixEightFine.ticksPerStep;
-inline constexpr std::uint32_t kLetGo = 6 * kSixEightFine.ticksPerStep;
 
-// The trumpet starts at a mezzo-piano, with the oboe, not at full strength, so the
-// game's colours, the bells and the harp, are heard with it and the brass
-// has room to grow to the close.
+// The trumpet starts at a mezzo-piano, not at full strength, so the game's
+// colours, the bells and the harp, are heard with it and the brass has
+// room to grow to the close.
 inline constexpr Voice kTrumpetLead{kTrumpet, 0, 64, 20, Articulation::Plain, 6};
 // Over the six-four the second trumpet holds the chord's A under the
 // first's C#, goes a third under its walk down over the seventh, and from
-// the leading note, which the bells and the lower horn take up to A, falls
-// to the tonic's third, C#, under the last A, so the winning chord rings
-// major in the trumpets: on its fifth, E, the chord sounded open, its
-// third left to the horns. Climbing with the first to C#6 it was shrill, a
+// the leading note, which the bells and the lower horn take up to A, steps
+// down a third to the tonic's fifth, E, under the last A, so the trumpets
+// close together at the top of the winning chord, its third the horns' and
+// the harp's: falling a fourth to the C#, a sixth under the A, it left the
+// top of the chord hollow. Climbing with the first to C#6 it was shrill, a
 // second trumpet at its top.
 inline constexpr Voice kSecondTrumpetVoice{kSecondTrumpet, 0, 64, 20, Articulation::Plain, 0};
 // Before that it sings a third under the head from the band's first chord,
@@ -242,7 +241,7 @@ inline constexpr std::uint32_t kThirdsFrom = 0; // the head's first bar
 inline constexpr int kThirdsLevel = -10;        // under the first trumpet, which keeps the tune
 inline constexpr std::array<std::string_view, 1> kSecondTrumpetClose = {"A5/6 B5/3 A5/1 G#5/2"};
 inline constexpr int kSecondTrumpetCloseLevel = -4; // no louder than its thirds
-inline constexpr std::array<std::string_view, 1> kSecondTrumpetButton = {"C#5/6 r/6"};
+inline constexpr std::array<std::string_view, 1> kSecondTrumpetButton = {"E5/6 r/6"};
 inline constexpr int kSecondTrumpetButtonAccent = 6;
 // The glockenspiel rings over the brass struck a little softer than the
 // trumpet: it cuts through, and as hard as the trumpet, it took the ear
@@ -313,10 +312,11 @@ inline constexpr std::uint32_t kRollStrokes = 12, kRollTicks = kSixEightFine.tic
 inline constexpr int kRollUneven = 3;
 // Under the held chord the timpani roll on the tonic, so it stands on more
 // than one stroke: they fall back under the winds after the arrival and grow
-// again into the breath; the last short chord has a stroke harder than any
-// of the roll, with the tuba and the low strings plucked short. A flat roll
-// closed by a soft stroke sounded a stray thud after the chord.
-inline constexpr std::uint32_t kHeldRollStrokes = 2 * (kButtonSixteenths - kBreathSixteenths) - 1;
+// again, alone through the winds' breath, into the last short chord, whose
+// stroke is harder than any of the roll. A flat roll closed by a soft stroke
+// sounded a stray thud after the chord; a roll stopped with the winds for
+// the breath let the swell it had built fall before the stroke.
+inline constexpr std::uint32_t kHeldRollStrokes = 2 * kButtonSixteenths - 1;
 inline constexpr int kHeldRollFrom = 56, kHeldRollLow = 42, kHeldRollTo = 74;
 inline constexpr std::uint8_t kClosingStrokeVelocity = 86;
 // The last short chord is struck with the crash, so it lands with an accent
@@ -324,7 +324,7 @@ inline constexpr std::uint8_t kClosingStrokeVelocity = 86;
 inline constexpr std::uint8_t kClosingCrash = 57, kClosingCrashVelocity = 82; // Crash Cymbal 2
 inline constexpr std::array<std::uint8_t, 2> kClosingPluck = {45, 57};        // A2 A3
 inline constexpr std::uint8_t kClosingBassVelocity = 86, kClosingPluckVelocity = 82;
-// The winds' and the bells' last short chord over that stroke: {channel, key, velocity}.
+// A wind's or a bell's note: {channel, key, velocity}.
 struct Stab {
     std::uint8_t channel, key, velocity;
 };
@@ -334,19 +334,26 @@ struct Stab {
 // for sixteenths, which smeared in its low register.
 inline constexpr std::array<Stab, 2> kTonguedBrass = {{
     {kTrumpet, 81, 76},       // A5
-    {kSecondTrumpet, 73, 68}, // C#5
+    {kSecondTrumpet, 76, 68}, // E5
 }};
 inline constexpr std::array<std::pair<std::uint32_t, std::uint32_t>, 3> kTongued = {{{6, 1}, {7, 1}, {8, 2}}};
 inline constexpr int kTonguedGrowth = 3;
 inline constexpr std::uint32_t kTonguedGap = 24;
-inline constexpr std::array<Stab, 6> kClosingBrass = {{
+// The last short chord over that stroke: the brass holds it a quarter and
+// lets go together; the bells, like the drum, the harp and the crash, are
+// left to ring a beat, where damped with the trumpets they were choked.
+// Struck an eighth, the tune's last note was a click under the crash and
+// the horns and the tuba, slower to speak, a blip; let go a sixteenth
+// after the trumpets, the horns and the tuba hung on as a loose cut-off.
+inline constexpr std::array<Stab, 5> kClosingBrass = {{
     {kTrumpet, 81, 90},       // A5
-    {kSecondTrumpet, 73, 82}, // C#5
-    {kBells, 93, 70},         // A6, over the trumpet
+    {kSecondTrumpet, 76, 82}, // E5
     {kHorns, 57, 82},         // A3
     {kHorns, 61, 82},         // C#4
     {kHorns, 64, 82},         // E4
 }};
+inline constexpr Stab kClosingBells{kBells, 93, 70}; // A6, over the trumpet
+inline constexpr std::uint32_t kButtonBrassTicks = 4 * kSixEightFine.ticksPerStep;
 // The harp's glissando up the dominant's dominant, B2 to F#5, in the last
 // three sixteenths before the six-four, stopped as it comes; it leaves the
 // leading note D# to the bass and the winds.
