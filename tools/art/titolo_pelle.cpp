@@ -7,20 +7,27 @@
 
 #include <algorithm>
 #include <cmath>
-#include <functional>
 
 namespace titolo {
 
 namespace {
 
 constexpr double kPasso = 3.4; // the skin's lines lie this many pixels apart, coarser than the ground's
+constexpr double kCroce = 1.0; // the crossing set's angle to the first, radians
 // The tone from which the crossing set deepens the shade: the shaded side's
 // own tone, so the temple, the cheek and the jaw turned from the light are
-// built in two layers and the shade is not one fan of lines laid over the face.
+// built in two layers and the shade is not one fan of lines laid over the
+// face. Lower, into the half-shades, the two sets beat against the pixels
+// into rows of beads running straight across the cheek.
 constexpr double kSecondoDa = 0.3;
-// The jaw's shadow on the neck: how far below the jaw it reaches, in units,
-// and how much further on the side from the light; its lines' spacing in pixels.
-constexpr double kOmbraMento = 3.0, kOmbraMentoLato = 3.5, kPassoOmbra = 3.0;
+// The crossing set's lines to the first's: sparser, so the two do not close
+// into a checker of single pixels.
+constexpr double kSecondoRado = 0.7;
+// In the half-lights the lines break into dots this wide (a share of the
+// lines' spacing) and this many pixels apart along them.
+constexpr double kPuntoLargo = 0.24, kPuntoPasso = 3.0;
+// Lines thinner than this leave the paper clean: the brightest lights.
+constexpr double kPuntoVia = 0.08;
 // How far the lines bow between the middle of the face and its outline, in
 // units: up in the middle over the brow, up at the sides below the eyes.
 constexpr double kArcoFronte = 15, kArcoGuance = -9;
@@ -31,9 +38,8 @@ constexpr double kPiegaOmbra = 1.0; // on the shaded side more, so they turn rou
 
 // The lines crossing the head's shade (see Giro): this many units across
 // the face's half-width, never narrower than kGiroMinimo, bowed this far by
-// the features, kGiroPasso pixels apart; leaning by kGiroPendenza, so they
-// cross the first set aslant and leave lozenges of paper, not squares.
-constexpr double kGiroRaggio = 26, kGiroMinimo = 18, kGiroPiega = 0.8, kGiroPasso = 4.6, kGiroPendenza = 0.5;
+// the features, kGiroPasso pixels apart.
+constexpr double kGiroRaggio = 26, kGiroMinimo = 18, kGiroPiega = 0.8, kGiroPasso = 4.2;
 
 // The skin's lines are the level lines of this function of the place.
 double Livello(Pezzo pezzo, double x, double y)
@@ -71,7 +77,7 @@ double Livello(Pezzo pezzo, double x, double y)
 double Giro(double x, double y)
 {
     const double w = std::max(kGiroMinimo, MezzaLarghezza(y));
-    return kGiroRaggio * x / w + kGiroPendenza * y - kGiroPiega * Lineamenti(x, y, 0);
+    return kGiroRaggio * x / w - kGiroPiega * Lineamenti(x, y, 0);
 }
 
 // The share of their spacing the skin's first lines cover at tone t: each
@@ -79,7 +85,7 @@ double Giro(double x, double y)
 // which is left clean paper, rather than running on as a hairline. It thins
 // over the whole turn into the light, not just its last part, so the lit
 // half of the face is not bare paper cut off down the nose.
-double Larghezza(double t) { return std::min(0.66, 0.02 + 1.4 * std::pow(t, 1.4)); }
+double Larghezza(double t) { return std::min(0.8, 0.02 + 1.0 * std::pow(t, 1.4)); }
 
 // Round the nose's tip, wings and underside the lines stop, so the
 // nostrils and the wing's crease (cut in titolo_segni.cpp) stand as
@@ -106,23 +112,70 @@ double Risparmi(double x, double y)
 
 } // namespace
 
-double Filo(double fase, double gx, double gy, double quota)
+double Tratto(double fase, double g, double larghezza)
 {
-    const double g = std::max(std::abs(gx), std::abs(gy));
-    if (g < 1e-6 || quota <= 0)
-        return 0;
-    // Where the lines crowd closer than the pixels can hold them apart,
-    // every other one gives out, as an engraver drops a line rather than
-    // cut two into one.
-    const double passo = 1 / std::hypot(gx, gy);
-    if (std::llround(fase) % 2 != 0)
-        quota *= Passaggio(2.2, 2.9, passo);
-    // Below a pixel's width a line is one unbroken run of lighter ink,
-    // and ends where it would print too faint to read as ink.
-    const double larga = quota / g;
-    if (larga < 1)
-        quota = std::clamp((larga - 0.45) / 0.45, 0.0, 1.0) * g;
-    return Riga(fase, gx, gy, quota);
+    constexpr double campioni = kScala * kIngrandimento; // samples to one of the sitter's units
+    const double distanza = std::abs(fase - std::round(fase)) / g * campioni;
+    const double mezza = larghezza / g * campioni / 2;
+    return std::clamp(mezza - distanza + 0.5, 0.0, 1.0);
+}
+
+double InchiostroPelle(const Campione &c, double x, double y, double t)
+{
+    const Pezzo pezzo = c.pezzo == Pezzo::Altro ? Pezzo::Testa : c.pezzo;
+    constexpr double e = 0.25;
+    constexpr double righe = kIngrandimento / kPasso; // lines to a unit where the level rises one to one
+    const double f = Livello(pezzo, x, y);
+    const double fx = (Livello(pezzo, x + e, y) - f) / e, fy = (Livello(pezzo, x, y + e) - f) / e;
+    const double g1 = std::max(0.05, std::hypot(fx, fy) * righe);
+    // The crossing set: the level turned by kCroce.
+    const double f2 = std::cos(kCroce) * f + std::sin(kCroce) * x;
+    const double g2 = std::max(
+        0.05, std::hypot(std::cos(kCroce) * fx + std::sin(kCroce), std::cos(kCroce) * fy) * righe * kSecondoRado);
+    const double narici = Narici(x, y);
+    const double larghezza = Larghezza(t);
+    constexpr double campioni = kScala * kIngrandimento;
+    // In the half-lights a line narrower than a pixel would print as a grey
+    // smear; there it keeps a pixel's width and breaks into dots instead,
+    // fewer and shorter towards the light, staggered from line to line, so
+    // the lit side carries a fine tint down to its brightest paper.
+    const double tinta = std::max(larghezza, kPuntoLargo);
+    double punti = 1;
+    if (larghezza < kPuntoLargo) {
+        const double riga = std::round(f * righe);
+        const double u = x * kIngrandimento / kPuntoPasso + 0.5 * riga;
+        const double lungo = std::abs(u - std::round(u)) * kPuntoPasso * kScala; // samples from the dot's middle
+        // Round the mouth and over the chin they start later still, or the
+        // lower face reads as unshaven.
+        const double via = kPuntoVia + 0.14 * std::exp(-std::pow(x / 10, 2) - std::pow((y - (kBoccaY + 3)) / 8, 2));
+        const double quota = std::max(0.0, larghezza - via) / (kPuntoLargo - via);
+        punti = std::clamp(quota * kPuntoPasso * kScala / 2 - lungo + 0.5, 0.0, 1.0);
+    }
+    const double svanisce = std::min(1.0, tinta / g1 * campioni / 0.9);
+    // Wider, the lines are cut on the plate's whole pixels (see
+    // InchiostroPelleRighe); here only the dots of the half-lights.
+    double a = larghezza < kPuntoLargo ? svanisce * punti * Tratto(f * righe, g1, tinta) : 0;
+    // In the deepest shade a second set crosses the first, so the shade
+    // is built up in two layers. On the head it runs down the face with the
+    // outline (see Giro), on the ears at a wide angle to the first. The nose
+    // keeps to its one set of lines, so its shaded side turns as a graded
+    // shade and not a blot. The neck's lines run round it in one set: crossed
+    // in the jaw's shadow they left a row of paper dots, like beads.
+    const double naso = std::exp(-std::pow(x / 5.5, 2) - std::pow((y - (kOcchiY + 10)) / 7.5, 2));
+    const double secondo = std::min(0.45, (t - kSecondoDa) * 1.2); // the crossing lines' width
+    if (t > kSecondoDa && pezzo == Pezzo::Testa) {
+        // They stop short of the nose and the mouth, which keep their own
+        // cuts, but run on down the jaw.
+        constexpr double giri = kIngrandimento / kGiroPasso;
+        const double h = Giro(x, y);
+        const double gg = std::max(0.05, std::hypot(Giro(x + e, y) - h, Giro(x, y + e) - h) / e * giri);
+        const double bocca = std::exp(-std::pow(x / 9.5, 2) - std::pow((y - kBoccaY) / 3.5, 2));
+        // Nor do they cross under the chin, where they closed into a dark net.
+        const double mento = std::exp(-std::pow(x / 11, 2) - std::pow((y - (kMentoY - 2)) / 3.5, 2));
+        a = std::max(a, (1 - naso) * (1 - bocca) * (1 - mento) * Tratto(h * giri, gg, secondo));
+    } else if (t > kSecondoDa && pezzo != Pezzo::Collo)
+        a = std::max(a, (1 - naso) * Tratto(f2 * righe * kSecondoRado, g2, secondo));
+    return a * narici * Risparmi(x, y);
 }
 
 double InchiostroPelleRighe(QPointF pixel)
@@ -132,53 +185,18 @@ double InchiostroPelleRighe(QPointF pixel)
     const Campione c = Rilievo(x, y);
     if (c.zona != Zona::Pelle)
         return 0;
-    const double t = Tono(c, x, y);
+    const double larghezza = Larghezza(Tono(c, x, y));
+    if (larghezza < kPuntoLargo)
+        return 0;
+    // The phase of the lines across the pixel, and how fast it runs there.
     const Pezzo pezzo = c.pezzo == Pezzo::Altro ? Pezzo::Testa : c.pezzo;
-    // The phase of a family of lines across the pixel, and how fast it runs there.
-    struct Fase {
-        double f, gx, gy;
-    };
-    const auto fase = [&](const std::function<double(double, double)> &livello, double righe) {
-        const auto a = [&](double dx, double dy) {
-            const QPointF r = DallaLastra(pixel + QPointF(dx, dy));
-            return livello(r.x(), r.y()) * righe;
-        };
-        return Fase{a(0, 0), a(0.5, 0) - a(-0.5, 0), a(0, 0.5) - a(0, -0.5)};
-    };
     constexpr double righe = kIngrandimento / kPasso;
-    const Fase primo = fase([pezzo](double px, double py) { return Livello(pezzo, px, py); }, righe);
-    const double naso = std::exp(-std::pow(x / 5.5, 2) - std::pow((y - (kOcchiY + 10)) / 7.5, 2));
-    const double bocca = std::exp(-std::pow(x / 9.5, 2) - std::pow((y - kBoccaY) / 3.5, 2));
-    // Over the nose and round the mouth the lines stay fine, so the cuts of
-    // the features read over them and the lower face is not a dark muzzle.
-    double a = Filo(primo.f, primo.gx, primo.gy, Larghezza(t) * (1 - 0.55 * std::max(naso, bocca)));
-    // In the deepest shade a second set crosses the first, so the shade is
-    // built in two layers: on the head it runs down the face with its
-    // outline (see Giro), wider apart than the first, so the two leave
-    // lozenges of paper between them and not a checker of single pixels.
-    // It keeps off the nose and the mouth, which have their own cuts, and
-    // off the chin, where it closed into a dark net.
-    if (pezzo == Pezzo::Testa && t > kSecondoDa) {
-        const double mento = std::exp(-std::pow(x / 11, 2) - std::pow((y - (kMentoY - 2)) / 3.5, 2));
-        const Fase giro = fase(Giro, kIngrandimento / kGiroPasso);
-        const double quota = std::min(0.4, (t - kSecondoDa) * 1.4) * (1 - naso) * (1 - bocca) * (1 - mento);
-        a = std::max(a, Filo(giro.f, giro.gx, giro.gy, quota));
-    }
-    // The jaw's shadow cast on the neck is a system of its own: lines slanting
-    // down away from the light across the neck's rings, deepest under the
-    // chin and reaching further on the side from the light, ending on a
-    // clear edge, so the head stands forward of the neck.
-    if (pezzo == Pezzo::Collo) {
-        double sotto = 0;
-        while (sotto < 10 && Rilievo(x, y - sotto).pezzo != Pezzo::Testa)
-            sotto += 0.5;
-        const double lunga = kOmbraMento + kOmbraMentoLato * Passaggio(-8, 8, x);
-        if (sotto < lunga) {
-            const Fase ombra = fase([](double px, double py) { return py - 0.8 * px; }, kIngrandimento / kPassoOmbra);
-            a = std::max(a, Filo(ombra.f, ombra.gx, ombra.gy, 0.45 - 0.15 * sotto / lunga));
-        }
-    }
-    return a * Narici(x, y) * Risparmi(x, y);
+    const auto fase = [&](double dx, double dy) {
+        const QPointF r = DallaLastra(pixel + QPointF(dx, dy));
+        return Livello(pezzo, r.x(), r.y()) * righe;
+    };
+    const double gx = fase(0.5, 0) - fase(-0.5, 0), gy = fase(0, 0.5) - fase(0, -0.5);
+    return Riga(fase(0, 0), gx, gy, larghezza) * Narici(x, y) * Risparmi(x, y);
 }
 
 } // namespace titolo

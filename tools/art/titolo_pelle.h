@@ -7,16 +7,20 @@
 
 namespace titolo {
 
+// How much of a sample on the skin at (x, y) is ink, t its tone (see
+// Tono): lines that run across the form and bend with it, each swelling
+// with the shade it passes through to a hairline in the brightest light,
+// a second set crossing them only in the deep shade.
+double InchiostroPelle(const Campione &c, double x, double y, double t);
+
 // The ink the skin's lines put in the medallion's pixel whose centre is
-// `pixel`: lines that run across the form and bend with it, each swelling
-// with the shade it passes through and thinning towards the light until it
-// ends, cut on whole pixels so they stay unbroken however they turn; a
-// second set crosses them in the deep shade.
+// `pixel`, where they are wide enough to be cut on whole pixels: in the
+// half-tones and the shade, unbroken however they turn.
 double InchiostroPelleRighe(QPointF pixel);
 
-// Ink of one family of lines cut on whole pixels (see Riga): where they
-// crowd under three pixels apart every other one gives out, and below a
-// pixel's width each prints lighter until it ends.
-double Filo(double fase, double gx, double gy, double quota);
+// Ink of one family of lines at a sample: `fase` its phase, `g` how fast the
+// phase runs (lines to one of the sitter's units), `larghezza` the line's
+// width as a share of the spacing. Edges are smoothed over one sample.
+double Tratto(double fase, double g, double larghezza);
 
 } // namespace titolo

@@ -46,9 +46,6 @@ constexpr double kMargineFondo = 2.2;
 constexpr double kAlone = 1.8;
 constexpr double kAloneSpalle = 1.0; // over the shoulders
 
-// The tone from which the coat's shade is crossed by a second set.
-constexpr double kCroceGiacca = 0.72;
-
 struct Fasi {
     double primo, secondo; // whole numbers on the axes of the two families of lines
     double passo;          // their spacing in pixels
@@ -87,11 +84,11 @@ Fasi Linee(Zona zona, double x, double y, const Campione &c)
         return {(y - 0.3 * hs) / volto, x / volto, volto}; // the standing collar round the neck
     }
     case Zona::Cravatta: {
-        // The knot ruled down its twist, leaning against the blade's lines
-        // and across the neck's, so it is a thing of its own under the chin
-        // and not the neck's rings running on through it.
-        if (const double yb = y - kColloY; yb < 29.5)
-            return {(x - 0.45 * (yb - 25)) / 2.3, y / 3.0, 2.3};
+        // The knot ruled across, bowing round its swell and falling towards
+        // the shaded side, so it reads as a knot standing over the blade and
+        // not as the stripes running on up to the collar.
+        if (y - kColloY < 29.5)
+            return {(y + 0.12 * x * x - 0.35 * x) / 3.0, x / 3.0, 3.0};
         // The blade at 45 degrees through the pixels' centres, four pixels apart along
         // the rows, so the diagonal steps evenly and the lines stand clear of
         // one another instead of printing as a checker of dots.
@@ -120,10 +117,8 @@ template <typename Cerca> bool Intorno(double x, double y, double r, Cerca cerca
 }
 
 // Whether the figure's outline runs through (x, y): against the ground, or
-// where one part passes in front of another (the collar over the coat). The
-// hair draws its own edge, the chin's is cut over the neck (see
-// titolo_segni.cpp), and the collar's top is where the neck's shade ends, or
-// it reads as a rule across the throat.
+// where one part passes in front of another (the jaw over the neck, the
+// collar over the coat). The hair draws its own edge.
 bool Contorno(const Campione &c, double x, double y)
 {
     constexpr double r = 0.22;
@@ -146,7 +141,7 @@ bool Contorno(const Campione &c, double x, double y)
     if (c.zona == Zona::Capelli)
         return false;
     return Intorno(x, y, r, [&c](const Campione &v) {
-        return v.zona != Zona::Capelli && v.pezzo != Pezzo::Collo &&
+        return v.zona != Zona::Capelli &&
             (v.zona == Zona::Fondo || (v.zona != c.zona && v.h < c.h - 1.5) || v.h < c.h - 3.5);
     });
 }
@@ -176,78 +171,64 @@ double Inchiostro(double x, double y)
     // stands clear of the cloth on either side.
     if (c.zona == Zona::Giacca && Rilievo(x + (x < 0 ? 0.75 : -0.75), y).zona == Zona::Bavero)
         return 1;
-    if (c.zona != Zona::Fondo) // the lines of the skin and the clothes are cut on the plate's pixels
-        return 0;
-    const double rx = x * kIngrandimento / kMedaglioneRx, ry = (y + kAbbassa) * kIngrandimento / kMedaglioneRy;
-    // The ground deepens towards the oval's rim.
-    double t = Tono(c, x, y) + 0.16 * (rx * rx + ry * ry);
-    // Over the shoulders its lines thin as they come down to the coat, so
-    // the shoulder stands off them without a band of paper round it.
-    if (Intorno(x, y, 1.5, Giacca))
-        t *= 0.45;
-    else if (Intorno(x, y, 3.0, Giacca))
-        t *= 0.7;
-    const double bordo = kFiloInterno + kMargineFondo;
-    if (std::hypot(x * kIngrandimento / (kMedaglioneRx - bordo),
-                   (y + kAbbassa) * kIngrandimento / (kMedaglioneRy - bordo)) > 1)
-        return 0;
-    // Each upright line is a whole column of pixels, every third one, in
-    // full ink: a column of graded ink reads as a grey ghost of a line.
-    // Towards the rim it darkens by swelling into the next column on its
-    // right, so the vignette deepens by the lines' width; where the tone
-    // falls too low for a line it fades out over a short run, so the
-    // glow round the head is clear paper with the lines ending into it.
-    const double px = SullaLastra({x, y}).x();
-    const int colonna = int(std::floor(px)) % int(kPassoFondo);
-    const double tono = kPassoFondo * std::min(0.66, 1.1 * std::pow(t, 1.3));
-    const double inchiostro = colonna == 0 ? std::clamp((tono - 0.38) / 0.38, 0.0, 1.0)
-        : colonna == 1                     ? std::clamp(tono - 1, 0.0, 1.0)
-                                           : 0.0;
-    return inchiostro > 0 ? kNitido + (1 - 2 * kNitido) * inchiostro : 0;
-}
-
-// The ink the clothes' lines put in the medallion's pixel whose centre is
-// `pixel`, each line cut on whole pixels (see Filo), so that at the
-// picture's size it neither breaks into dashes nor beats against the
-// pixels into a moire.
-double RigheAbito(QPointF pixel)
-{
-    const QPointF q = DallaLastra(pixel);
-    const double x = q.x(), y = q.y();
-    const Campione c = Rilievo(x, y);
-    if (c.zona == Zona::Fondo || c.zona == Zona::Pelle || c.zona == Zona::Capelli)
-        return 0;
-    // The lapel's outer edge catches the light (see Inchiostro).
-    if (c.zona == Zona::Bavero && Rilievo(x + (x < 0 ? -0.7 : 0.7), y).zona != Zona::Bavero)
-        return 0;
     double t = Tono(c, x, y);
     if (c.zona == Zona::Camicia && y - kColloY >= 20 && t < (y - kColloY < 28.5 ? 0.2 : 0.1))
         return 0; // the shirt front's brightest lights stay clean paper
-    // The bust fades towards the foot of the oval, its lines thinning into
-    // the ground's, rather than being cut off by the rim.
     const double rx = x * kIngrandimento / kMedaglioneRx, ry = (y + kAbbassa) * kIngrandimento / kMedaglioneRy;
-    if (ry > 0)
+    if (c.zona == Zona::Fondo) { // the ground deepens towards the oval's rim
+        t += 0.16 * (rx * rx + ry * ry);
+        // Over the shoulders its lines thin as they come down to the coat, so
+        // the shoulder stands off them without a band of paper round it.
+        if (Intorno(x, y, 1.5, Giacca))
+            t *= 0.45;
+        else if (Intorno(x, y, 3.0, Giacca))
+            t *= 0.7;
+    } else if (c.zona != Zona::Pelle && c.zona != Zona::Capelli && ry > 0)
+        // The bust fades towards the foot of the oval, its lines thinning into
+        // the ground's, rather than being cut off by the rim.
         t = t + (0.3 - t) * 0.75 * Passaggio(0.8, 0.98, std::hypot(rx, ry));
-    // The phases of both families across the pixel, in lines, and how fast
-    // they run there.
-    const auto fasi = [&](double dx, double dy) {
-        const QPointF r = DallaLastra(pixel + QPointF(dx, dy));
-        const Fasi f = Linee(c.zona, r.x(), r.y(), Rilievo(r.x(), r.y()));
+    if (c.zona == Zona::Pelle)
+        return InchiostroPelle(c, x, y, t);
+    if (c.zona == Zona::Fondo) {
+        const double bordo = kFiloInterno + kMargineFondo;
+        if (std::hypot(x * kIngrandimento / (kMedaglioneRx - bordo),
+                       (y + kAbbassa) * kIngrandimento / (kMedaglioneRy - bordo)) > 1)
+            return 0;
+        // Each upright line is a whole column of pixels, every third one, in
+        // full ink: a column of graded ink reads as a grey ghost of a line.
+        // Towards the rim it darkens by swelling into the next column on its
+        // right, so the vignette deepens by the lines' width; where the tone
+        // falls too low for a line it fades out over a short run, so the
+        // glow round the head is clear paper with the lines ending into it.
+        const double px = SullaLastra({x, y}).x();
+        const int colonna = int(std::floor(px)) % int(kPassoFondo);
+        const double tono = kPassoFondo * std::min(0.66, 1.1 * std::pow(t, 1.3));
+        const double inchiostro = colonna == 0 ? std::clamp((tono - 0.38) / 0.38, 0.0, 1.0)
+            : colonna == 1                     ? std::clamp(tono - 1, 0.0, 1.0)
+                                               : 0.0;
+        return inchiostro > 0 ? kNitido + (1 - 2 * kNitido) * inchiostro : 0;
+    }
+    constexpr double e = 0.25;
+    // The lines keep their spacing in pixels however large the sitter is drawn.
+    const auto linee = [&](double px, double py, const Campione &v) {
+        const Fasi f = Linee(c.zona, px, py, v);
         return Fasi{f.primo * kIngrandimento, f.secondo * kIngrandimento, f.passo};
     };
-    const Fasi f = fasi(0, 0), sx = fasi(-0.5, 0), dx = fasi(0.5, 0), su = fasi(0, -0.5), giu = fasi(0, 0.5);
-    // One family carries the tone up to the middle greys; the crossing one,
-    // wider apart, deepens the shade beyond them: on the coat parallel to
-    // the shoulders, so the cloth in shade is built in two layers. The
-    // cravat and the waistcoat keep to one, or they weave into a basket.
-    double a = Filo(f.primo, dx.primo - sx.primo, giu.primo - su.primo, std::min(0.66, 1.3 * std::pow(t, 1.15)));
-    const double croce = c.zona == Zona::Giacca                 ? kCroceGiacca
-        : c.zona == Zona::Cravatta || c.zona == Zona::Panciotto ? 2
-                                                                : 0.6;
+    const Fasi f = linee(x, y, c);
+    const Fasi fx = linee(x + e, y, Rilievo(x + e, y));
+    const Fasi fy = linee(x, y + e, Rilievo(x, y + e));
+    const double g1 = std::max(0.05, std::hypot(fx.primo - f.primo, fy.primo - f.primo) / e);
+    const double g2 = std::max(0.05, std::hypot(fx.secondo - f.secondo, fy.secondo - f.secondo) / e);
+    // One family carries the tone up to the middle greys; the crossing one
+    // deepens the shade beyond them.
+    double a = Tratto(f.primo, g1, std::min(0.8, 1.1 * std::pow(t, 1.3)));
+    // The coat, the cravat and the waistcoat are never crossed: the coat's
+    // one ruling swells into its shade instead, as crossed at the picture's
+    // size it beat into a moire of diamonds, and the others weave into a
+    // basket.
+    const double croce = c.zona == Zona::Giacca || c.zona == Zona::Cravatta || c.zona == Zona::Panciotto ? 2 : 0.6;
     if (t > croce)
-        a = std::max(a,
-                     Filo(f.secondo / 1.5, (dx.secondo - sx.secondo) / 1.5, (giu.secondo - su.secondo) / 1.5,
-                          std::min(0.3, (t - croce) * 1.2)));
+        a = std::max(a, Tratto(f.secondo, g2, std::min(0.6, (t - croce) * 1.6)));
     return a;
 }
 
@@ -315,9 +296,7 @@ QImage Incisione()
             inchiostro[std::size_t(sy * lg + sx)] = float(1 - qGray(grande.pixel(sx, sy)) / 255.0);
     for (int py = 0; py < altezza; ++py)
         for (int px = 0; px < larghezza; ++px)
-            lastra.Inchiostra(
-                px, py,
-                std::max(InchiostroPelleRighe(QPointF(px + 0.5, py + 0.5)), RigheAbito(QPointF(px + 0.5, py + 0.5))));
+            lastra.Inchiostra(px, py, InchiostroPelleRighe(QPointF(px + 0.5, py + 0.5)));
     IncidiOcchi(lastra);
     IncidiNaso(lastra);
     IncidiBocca(lastra);

@@ -21,11 +21,6 @@ Vettore Normalizza(Vettore v)
 // The light comes from the upper left, mostly from the front, so that
 // the two halves of the face keep the same features and differ in tone.
 const Vettore kLuce = Normalizza({-0.3, -0.45, 0.84});
-// On the skin the light is taken from further round to the left and less
-// from above, so the face turns from light to shade across its breadth and
-// the underside of the nose, the lips and the chin do not close into one
-// band of shade across the lower face.
-const Vettore kLuceVolto = Normalizza({-0.5, -0.22, 0.84});
 
 double Gauss(double dx, double dy, double sx, double sy)
 {
@@ -180,7 +175,7 @@ Campione Rilievo(double x, double y)
     const double collo = kColloMezzo + 0.3 * std::max(0.0, y - 4);
     if (y > -4 && y < 34 && ax < collo) {
         const double q = 1 - (x / collo) * (x / collo);
-        const bool colletto = y > kColloY + 20.5 - 0.025 * x * x;
+        const bool colletto = y > kColloY + 19 - 0.05 * x * x;
         const double h = 20 * std::sqrt(q) + (colletto ? 2.5 : 0);
         prendi(h, 20 * q, colletto ? Zona::Camicia : Zona::Pelle, Meridiano(x, 0),
                colletto ? Pezzo::Altro : Pezzo::Collo);
@@ -231,11 +226,10 @@ double Tono(const Campione &c, double x, double y)
     constexpr double e = 0.5;
     const auto h = [](double px, double py) { return std::max(0.0, Rilievo(px, py).h); };
     const Vettore n = Normalizza({-(h(x + e, y) - h(x - e, y)) / (2 * e), -(h(x, y + e) - h(x, y - e)) / (2 * e), 1});
-    const Vettore &l = c.zona == Zona::Pelle ? kLuceVolto : kLuce;
-    const double luce = std::max(0.0, n.x * l.x + n.y * l.y + n.z * l.z);
+    const double luce = std::max(0.0, n.x * kLuce.x + n.y * kLuce.y + n.z * kLuce.z);
     // 0 in full light, 1 turned from it; on the skin over a longer turn, so
     // the shaded side builds up gradually instead of starting as a band.
-    const double ombra = std::clamp((0.92 - luce) / (c.zona == Zona::Pelle ? 0.9 : 0.7), 0.0, 1.0);
+    const double ombra = std::clamp((0.92 - luce) / (c.zona == Zona::Pelle ? 0.85 : 0.7), 0.0, 1.0);
     // Each thing's tone from full light to full shade: the engraver keeps
     // the face luminous and the coat dark whatever the light does.
     double chiaro = 0, cupo = 0;
@@ -291,7 +285,7 @@ double Tono(const Campione &c, double x, double y)
         if (std::abs(dx) < 1 && y > kOcchiY - kPalpebra * (1 - dx * dx) - 0.25 * dx &&
             y < kOcchiY + kPalpebraBassa * (1 - dx * dx) - 0.25 * dx)
             return 0.04;
-        chiaro = 0.03, cupo = 0.62;
+        chiaro = 0.03, cupo = 0.56;
         // Between the brows the forehead stays light, so the brows do not join.
         scuro -= 0.6 * Gauss(x, y - (kOcchiY - 4.2), 4.2, 2.0);
         // The light on the brow's dome and down the ridge of the nose is left
@@ -310,7 +304,7 @@ double Tono(const Campione &c, double x, double y)
     case Zona::Giacca:
         // The coat takes the face's light: lighter on the shoulder towards
         // it, darker on the one turned away.
-        chiaro = 0.4 + 0.55 * Passaggio(-50, 50, x), cupo = 0.97;
+        chiaro = 0.28 + 0.67 * Passaggio(-50, 50, x), cupo = 0.97;
         // Each lapel casts a shadow on the coat beside it, the one turned from
         // the light the deeper, so the lapels stand off the cloth.
         if (const double yb = y - kColloY; yb > 23) {
