@@ -34,7 +34,7 @@ constexpr double kArcoFronte = 15, kArcoGuance = -9;
 // How far the features bend them, a share of their height; the nose's
 // less, or the lines would crowd into a smear down its shaded flank.
 constexpr double kPiegaLineamenti = 0.35, kPiegaNaso = 0.3;
-constexpr double kPiegaOmbra = 0.5; // on the shaded side a little more, so they turn round the cheekbone
+constexpr double kPiegaOmbra = 1.0; // on the shaded side more, so they turn round the cheekbone and the temple
 
 // The lines crossing the head's shade (see Giro): this many units across
 // the face's half-width, never narrower than kGiroMinimo, bowed this far by
@@ -106,9 +106,7 @@ double Risparmi(double x, double y)
     // above it short of the lid's fold, so both stand clear of them on the
     // shaded side too; above the fold they shade the socket under the brow.
     const double sopra = y - (kOcchiY - 0.4);
-    // Beyond the outer corner they keep further off, or they run into it.
-    const double fuori = std::abs(x) - kOcchiX;
-    const double ox = fuori / (kOcchioMezzo + (fuori > 0 ? 2.6 : 1.1)), oy = sopra / (sopra < 0 ? 3.5 : 2.9);
+    const double ox = (std::abs(x) - kOcchiX) / (kOcchioMezzo + 1.1), oy = sopra / (sopra < 0 ? 3.5 : 2.9);
     return ciglia * Passaggio(0.85, 1.1, std::hypot(ox, oy));
 }
 

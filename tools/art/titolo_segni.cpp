@@ -145,8 +145,8 @@ void Ciocche(Lastra &lastra, Caso &caso, const std::vector<QPointF> &attaccatura
     }
 }
 
-// The ink of the iris inside its dark ring.
-constexpr double kIrideChiara = 0.55;
+// The iris's radius, in the sitter's units.
+constexpr double kIride = 1.9;
 
 // Short hairs set along a curve from its inner end, leaning outwards: the eyebrows.
 void Peli(QPainter &p, Caso &caso, const std::vector<QPointF> &linea, double spessore, int quanti, double lunghezza,
@@ -268,31 +268,29 @@ void IncidiOcchi(Lastra &lastra)
         const auto occhio = [&](double dx, double su) {
             return QPointF(lato * (kOcchiX + kOcchioMezzo * dx), palpebra(dx, su));
         };
-        // The iris cut pixel by pixel, the same in both eyes, round the
-        // pixel nearest its centre: a ring of full ink, a lighter iris inside
-        // it either side of the pupil, the lid's shadow across its top, and
-        // the window's light left as one pixel of paper beside the pupil
-        // towards the light (under the lid it read as a notch in the lid),
-        // so the eyes are matched and look out rather than stare.
-        // At the picture's size finer strokes in an iris break into speckle.
-        const QPointF centro = SullaLastra({lato * kOcchiX, kOcchiY - 0.1});
-        const int cx = int(std::lround(centro.x() - 0.5)), cy = int(std::lround(centro.y() - 0.5));
-        constexpr double g = kIrideChiara;
-        static constexpr double kIris[4][5] = {
-            {1, 1, 1, 1, 1}, // under the lid
-            {1, 0, 1, g, 1}, // the light beside the pupil
-            {1, g, 1, g, 1},
-            {0, 1, 1, 1, 0}, // the ring's foot on the lower lid
-        };
-        for (int riga = 0; riga < 4; ++riga)
-            for (int colonna = 0; colonna < 5; ++colonna) {
-                const int px = cx - 2 + colonna, py = cy - 1 + riga;
-                const QPointF q = DallaLastra(QPointF(px + 0.5, py + 0.5));
-                const double dx = (q.x() * lato - kOcchiX) / kOcchioMezzo;
-                if (q.y() > palpebra(dx, 1) - 0.4 && q.y() < palpebra(dx, -1) + 0.4)
-                    lastra.Inchiostra(px, py, kIris[riga][colonna]);
+        // Iris and pupil one dark disc between the lids, each pixel inked by
+        // how much of it the disc covers, steepened so its edge stays firm:
+        // at the picture's size strokes in an iris this small break into speckle.
+        const QPointF iride(lato * kOcchiX, kOcchiY - 0.1);
+        const QPointF centro = SullaLastra(iride);
+        const int r = int(std::ceil(kIride * kIngrandimento)) + 1;
+        for (int py = int(centro.y()) - r; py <= int(centro.y()) + r; ++py)
+            for (int px = int(centro.x()) - r; px <= int(centro.x()) + r; ++px) {
+                int dentro = 0;
+                for (int k = 0; k < 16; ++k) {
+                    const QPointF q = DallaLastra(QPointF(px + (k % 4 + 0.5) / 4, py + (k / 4 + 0.5) / 4));
+                    const double dx = (q.x() * lato - kOcchiX) / kOcchioMezzo;
+                    dentro += std::hypot(q.x() - iride.x(), q.y() - iride.y()) < kIride && q.y() > palpebra(dx, 1) &&
+                        q.y() < palpebra(dx, -1);
+                }
+                lastra.Inchiostra(px, py, std::clamp((dentro / 16.0 - 0.25) / 0.5, 0.0, 1.0));
             }
-        lastra.Risparmia(cx - 1, cy);
+        // The window's light: one pixel of paper in the iris's middle row,
+        // on the side towards the light, the same in both eyes; in the top
+        // row, against the lid, it read as a notch in the lid, not a glint.
+        // Counted from the iris's middle pixel, so it falls inside the disc
+        // in both eyes whatever their fraction of a pixel.
+        lastra.Risparmia(int(std::floor(centro.x())) - 1, int(std::floor(centro.y() - 0.5)));
         // The lid's edge and its shadow are laid a whole pixel apart on the
         // same curve, so they step together instead of crossing into a
         // tangle at this size.
@@ -306,7 +304,7 @@ void IncidiOcchi(Lastra &lastra)
         // The upper lid: one line, fine at the corners and swelling to two
         // pixels over the iris, where the lid's shadow lies on the eyeball.
         tratto(-0.85, 0.85, 0, 1);
-        tratto(-0.35, 0.4, -1, 1);
+        tratto(-0.35, 0.4, -1, 0.75);
         // The lid's fold: a finer line a clear row of paper above the lid,
         // from over the iris out to where it meets the lid at the outer
         // corner, heaviest over the iris and fading out towards the corner,
@@ -324,7 +322,7 @@ void IncidiOcchi(Lastra &lastra)
         // the outer one where the lids meet, so the white lies in an almond
         // closed below without being ringed in ink.
         lastra.Solco([&](double t) { return occhio(-0.85 + 1.6 * t, -1) + QPointF(0, 0.6); },
-                     [](double t) { return (0.35 + 0.35 * t) * std::min(1.0, 3 * Fuso(t, 0.7)); });
+                     [](double t) { return (0.2 + 0.25 * t) * std::min(1.0, 3 * Fuso(t, 0.7)); });
         // The inner corner: a short dark tick where the lids meet by the nose.
         lastra.Solco([&](double t) { return occhio(-0.92 - 0.1 * t, 0) + QPointF(0, 0.4 * t); },
                      [](double) { return 0.5; });

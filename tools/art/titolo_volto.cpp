@@ -238,7 +238,7 @@ double Tono(const Campione &c, double x, double y)
     case Zona::Pelle: {
         const double ax = std::abs(x);
         // Shadows cast: under the nose, under the lower lip, under the jaw.
-        scuro += 0.42 * std::exp(-std::pow((x - 3.4) / 3.2, 2) - std::pow((y - (kOcchiY + 18.4 + 0.15 * x)) / 1.3, 2));
+        scuro += 0.22 * std::exp(-std::pow((x - 3.0) / 3.0, 2) - std::pow((y - (kOcchiY + 18.2)) / 1.1, 2));
         scuro += 0.24 * std::exp(-std::pow(x / 5.5, 2) - std::pow((y - (kBoccaY + 4.4)) / 1.0, 2));
         scuro += 0.1 * std::exp(-std::pow(x / 6.5, 2) - std::pow((y - (kBoccaY - 1.7)) / 1.2, 2)); // upper lip
         // The nose's shadow cast on the cheek beside its lower half.
@@ -278,11 +278,8 @@ double Tono(const Campione &c, double x, double y)
         // closing into a dark blot beside the cheek.
         if (c.pezzo == Pezzo::Orecchio)
             scuro += x > 0 ? -0.25 : -0.3;
-        // The jaw on the lit side takes the light reflected up from the
-        // collar, so the lower face is not ringed by a band of shade that
-        // reads as a day's beard.
-        if (c.pezzo == Pezzo::Testa)
-            scuro -= 0.14 * Passaggio(-12, 0, y) * (1 - Passaggio(0, 14, x));
+        if (y > 4)
+            scuro += 0.08 * (1 - Passaggio(8, 24, y - 0.02 * x * x)) * Passaggio(3, 9, y);
         // The eye's white is paper.
         const double dx = (ax - kOcchiX) / kOcchioMezzo;
         if (std::abs(dx) < 1 && y > kOcchiY - kPalpebra * (1 - dx * dx) - 0.25 * dx &&
