@@ -329,7 +329,7 @@ double Tono(const Campione &c, double x, double y)
     case Zona::Camicia: {
         chiaro = 0.1, cupo = 0.5;
         // The chin's shadow falls on the neck under it, towards the shaded side.
-        scuro += 0.12 * std::exp(-std::pow((y - (kMentoY + 0.5 - 0.012 * x * x)) / 2.2, 2)) * Passaggio(-10, 6, x) *
+        scuro += 0.4 * std::exp(-std::pow((y - (kMentoY + 0.5 - 0.012 * x * x)) / 2.2, 2)) * Passaggio(-10, 6, x) *
             Passaggio(3, 9, y);
         // Below the standing collar the shirt front and the collar's points
         // are white linen; their edges are drawn (see titolo_segni.cpp).
