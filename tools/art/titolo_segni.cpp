@@ -302,10 +302,9 @@ void IncidiOcchi(Lastra &lastra)
                          [peso](double t) { return peso * std::min(1.0, 2.5 * Fuso(t, 0.8)); });
         };
         // The upper lid: one line, fine at the corners and swelling to two
-        // pixels of full ink over the iris, where the lid and its lashes
-        // shade the eyeball.
+        // pixels over the iris, where the lid's shadow lies on the eyeball.
         tratto(-0.85, 0.85, 0, 1);
-        tratto(-0.4, 0.45, -1, 1);
+        tratto(-0.35, 0.4, -1, 0.75);
         // The lid's fold: a finer line a clear row of paper above the lid,
         // from over the iris out to where it meets the lid at the outer
         // corner, heaviest over the iris and fading out towards the corner,
@@ -319,11 +318,11 @@ void IncidiOcchi(Lastra &lastra)
                             -0.3 - 2.3 * (1 - 0.55 * std::max(0.0, dx)));
             },
             [ombra](double t) { return (ombra ? 1.0 : 0.85) * Fuso(t, 0.6) * std::min(1.0, 1.2 - 0.8 * t); });
-        // The lower lid: a line from the inner corner, firming towards the
-        // outer one where the lids meet, so the white lies in an almond
-        // closed below, not under a lone lid stroke like a T.
+        // The lower lid: a fine line from the inner corner, firming towards
+        // the outer one where the lids meet, so the white lies in an almond
+        // closed below without being ringed in ink.
         lastra.Solco([&](double t) { return occhio(-0.85 + 1.6 * t, -1) + QPointF(0, 0.6); },
-                     [](double t) { return (0.4 + 0.3 * t) * std::min(1.0, 3 * Fuso(t, 0.7)); });
+                     [](double t) { return (0.2 + 0.25 * t) * std::min(1.0, 3 * Fuso(t, 0.7)); });
         // The inner corner: a short dark tick where the lids meet by the nose.
         lastra.Solco([&](double t) { return occhio(-0.92 - 0.1 * t, 0) + QPointF(0, 0.4 * t); },
                      [](double) { return 0.5; });
@@ -395,16 +394,6 @@ void IncidiBocca(Lastra &lastra)
             const double peso = 1.3 - 0.8 * std::pow(u, 1.5);
             return (t > 0.5 ? 1.0 : 0.9) * std::min(1.0, peso) * (1 - Passaggio(0.94, 1, u));
         });
-    // The upper lip, turned down from the light, in shade across its width:
-    // a line a pixel above the parting and following it, fine on the lit
-    // side and full on the other, so the mouth is a pair of lips and not
-    // one dash over another.
-    lastra.Solco(
-        [](double t) {
-            const double x = -7.6 + 15.4 * t, u = std::abs(x) / 9.4;
-            return QPointF(x, kBoccaY - 0.8 + 0.3 * std::exp(-std::pow(x / 2.4, 2)) - 0.75 * Passaggio(0.55, 1, u));
-        },
-        [](double t) { return (0.45 + 0.5 * Passaggio(0.35, 0.75, t)) * std::min(1.0, 2.5 * Fuso(t, 0.7)); });
     // The shadow under the lower lip: a crescent a lip's height under the
     // parting, the lip's light left between, deepest to the side away from
     // the light, and under it a shorter one where the chin's hollow turns.
@@ -470,6 +459,12 @@ void DisegnaLineamenti(QPainter &p)
     p.setBrush(Qt::black);
     for (double y : {kColloY + 52, kColloY + 60, kColloY + 68})
         p.drawEllipse(QPointF(0, y), 1.6, 1.6);
+    // The upper lip in shade on the side away from the light: one short cut
+    // above the parting, wide enough to print as ink, so the lip is a shape
+    // over the parting and not a grey patch of hairlines.
+    Taglio(
+        p, [](double t) { return QPointF(0.6 + 4.6 * t, kBoccaY - 1.9 - 0.3 * std::sin(M_PI * t)); },
+        [](double t) { return 0.6 * Fuso(t, 0.7); }, 20);
 }
 
 } // namespace titolo

@@ -21,11 +21,6 @@ Vettore Normalizza(Vettore v)
 // The light comes from the upper left, mostly from the front, so that
 // the two halves of the face keep the same features and differ in tone.
 const Vettore kLuce = Normalizza({-0.3, -0.45, 0.84});
-// On the skin the light is taken more from the front, so the head turns
-// into shade towards its outline on both sides, the lit one less, and is
-// modelled as a round form rather than split down the nose into a bare half
-// and a shaded one.
-const Vettore kLuceVolto = Normalizza({-0.2, -0.37, 0.91});
 
 double Gauss(double dx, double dy, double sx, double sy)
 {
@@ -231,8 +226,7 @@ double Tono(const Campione &c, double x, double y)
     constexpr double e = 0.5;
     const auto h = [](double px, double py) { return std::max(0.0, Rilievo(px, py).h); };
     const Vettore n = Normalizza({-(h(x + e, y) - h(x - e, y)) / (2 * e), -(h(x, y + e) - h(x, y - e)) / (2 * e), 1});
-    const Vettore &l = c.zona == Zona::Pelle ? kLuceVolto : kLuce;
-    const double luce = std::max(0.0, n.x * l.x + n.y * l.y + n.z * l.z);
+    const double luce = std::max(0.0, n.x * kLuce.x + n.y * kLuce.y + n.z * kLuce.z);
     // 0 in full light, 1 turned from it; on the skin over a longer turn, so
     // the shaded side builds up gradually instead of starting as a band.
     const double ombra = std::clamp((0.92 - luce) / (c.zona == Zona::Pelle ? 0.85 : 0.7), 0.0, 1.0);
@@ -244,7 +238,7 @@ double Tono(const Campione &c, double x, double y)
     case Zona::Pelle: {
         const double ax = std::abs(x);
         // Shadows cast: under the nose, under the lower lip, under the jaw.
-        scuro += 0.4 * std::exp(-std::pow((x - 3.4) / 3.2, 2) - std::pow((y - (kOcchiY + 18.4 + 0.15 * x)) / 1.3, 2));
+        scuro += 0.22 * std::exp(-std::pow((x - 3.0) / 3.0, 2) - std::pow((y - (kOcchiY + 18.2)) / 1.1, 2));
         scuro += 0.24 * std::exp(-std::pow(x / 5.5, 2) - std::pow((y - (kBoccaY + 4.4)) / 1.0, 2));
         scuro += 0.1 * std::exp(-std::pow(x / 6.5, 2) - std::pow((y - (kBoccaY - 1.7)) / 1.2, 2)); // upper lip
         // The nose's shadow cast on the cheek beside its lower half.
