@@ -105,39 +105,9 @@ double Risparmi(double x, double y)
     // Close round each eye the skin's lines stop short of the lids, and
     // above it short of the lid's fold, so both stand clear of them on the
     // shaded side too; above the fold they shade the socket under the brow.
-    // Beyond the outer corner and under the lower lid they keep further
-    // off, or on the shaded side they run into the eye and bruise it.
-    const double sopra = y - (kOcchiY - 0.4), fuori = std::abs(x) - kOcchiX;
-    const double ox = fuori / (kOcchioMezzo + (fuori > 0 ? 2.6 : 1.1)), oy = sopra / (sopra < 0 ? 3.5 : 3.6);
-    // Clear of the mouth's corners too, where they read as a crease and a
-    // smile on one side only.
-    const double angolo = std::exp(-std::pow((std::abs(x) - 9.6) / 2.2, 2) - std::pow((y - kBoccaY + 0.5) / 1.6, 2));
-    return ciglia * (1 - 0.85 * angolo) * Passaggio(0.85, 1.1, std::hypot(ox, oy));
-}
-
-// The crossing set of the head's deepest shade in the pixel whose centre
-// is `pixel`: down the face with its outline (see Giro), cut on whole pixels
-// like the first set, so the two cross as lines and not as a moire of
-// sampled greys; where they crowd towards the chin and the temple every
-// other one gives out (see Filo). They stop short of the nose and the
-// mouth, which keep their own cuts, and of the chin, where they closed into
-// a dark net.
-double IncrocioRighe(QPointF pixel, const Campione &c, double t)
-{
-    if (c.pezzo != Pezzo::Testa || t <= kSecondoDa)
-        return 0;
-    const QPointF q = DallaLastra(pixel);
-    const double x = q.x(), y = q.y();
-    const double naso = std::exp(-std::pow(x / 5.5, 2) - std::pow((y - (kOcchiY + 10)) / 7.5, 2));
-    const double bocca = std::exp(-std::pow(x / 9.5, 2) - std::pow((y - kBoccaY) / 3.5, 2));
-    const double mento = std::exp(-std::pow(x / 11, 2) - std::pow((y - (kMentoY - 2)) / 3.5, 2));
-    constexpr double giri = kIngrandimento / kGiroPasso;
-    const auto fase = [&](double dx, double dy) {
-        const QPointF r = DallaLastra(pixel + QPointF(dx, dy));
-        return Giro(r.x(), r.y()) * giri;
-    };
-    const double quota = std::min(0.4, (t - kSecondoDa) * 1.4) * (1 - naso) * (1 - bocca) * (1 - mento);
-    return Filo(fase(0, 0), fase(0.5, 0) - fase(-0.5, 0), fase(0, 0.5) - fase(0, -0.5), quota);
+    const double sopra = y - (kOcchiY - 0.4);
+    const double ox = (std::abs(x) - kOcchiX) / (kOcchioMezzo + 1.1), oy = sopra / (sopra < 0 ? 3.5 : 2.9);
+    return ciglia * Passaggio(0.85, 1.1, std::hypot(ox, oy));
 }
 
 } // namespace
@@ -185,15 +155,25 @@ double InchiostroPelle(const Campione &c, double x, double y, double t)
     // Wider, the lines are cut on the plate's whole pixels (see
     // InchiostroPelleRighe); here only the dots of the half-lights.
     double a = larghezza < kPuntoLargo ? svanisce * punti * Tratto(f * righe, g1, tinta) : 0;
-    // In the deepest shade of the ears a second set crosses the first at a
-    // wide angle (the head's is cut on the plate's pixels, see
-    // InchiostroPelleRighe). The nose keeps to its one set of lines, so its
-    // shaded side turns as a graded shade and not a blot. The neck's lines
-    // run round it in one set: crossed in the jaw's shadow they left a row
-    // of paper dots, like beads.
+    // In the deepest shade a second set crosses the first, so the shade
+    // is built up in two layers. On the head it runs down the face with the
+    // outline (see Giro), on the ears at a wide angle to the first. The nose
+    // keeps to its one set of lines, so its shaded side turns as a graded
+    // shade and not a blot. The neck's lines run round it in one set: crossed
+    // in the jaw's shadow they left a row of paper dots, like beads.
     const double naso = std::exp(-std::pow(x / 5.5, 2) - std::pow((y - (kOcchiY + 10)) / 7.5, 2));
     const double secondo = std::min(0.45, (t - kSecondoDa) * 1.2); // the crossing lines' width
-    if (t > kSecondoDa && pezzo == Pezzo::Orecchio)
+    if (t > kSecondoDa && pezzo == Pezzo::Testa) {
+        // They stop short of the nose and the mouth, which keep their own
+        // cuts, but run on down the jaw.
+        constexpr double giri = kIngrandimento / kGiroPasso;
+        const double h = Giro(x, y);
+        const double gg = std::max(0.05, std::hypot(Giro(x + e, y) - h, Giro(x, y + e) - h) / e * giri);
+        const double bocca = std::exp(-std::pow(x / 9.5, 2) - std::pow((y - kBoccaY) / 3.5, 2));
+        // Nor do they cross under the chin, where they closed into a dark net.
+        const double mento = std::exp(-std::pow(x / 11, 2) - std::pow((y - (kMentoY - 2)) / 3.5, 2));
+        a = std::max(a, (1 - naso) * (1 - bocca) * (1 - mento) * Tratto(h * giri, gg, secondo));
+    } else if (t > kSecondoDa && pezzo != Pezzo::Collo)
         a = std::max(a, (1 - naso) * Tratto(f2 * righe * kSecondoRado, g2, secondo));
     return a * narici * Risparmi(x, y);
 }
@@ -205,8 +185,9 @@ double InchiostroPelleRighe(QPointF pixel)
     const Campione c = Rilievo(x, y);
     if (c.zona != Zona::Pelle)
         return 0;
-    const double t = Tono(c, x, y);
-    const double larghezza = Larghezza(t);
+    const double larghezza = Larghezza(Tono(c, x, y));
+    if (larghezza < kPuntoLargo)
+        return 0;
     // The phase of the lines across the pixel, and how fast it runs there.
     const Pezzo pezzo = c.pezzo == Pezzo::Altro ? Pezzo::Testa : c.pezzo;
     constexpr double righe = kIngrandimento / kPasso;
@@ -215,8 +196,7 @@ double InchiostroPelleRighe(QPointF pixel)
         return Livello(pezzo, r.x(), r.y()) * righe;
     };
     const double gx = fase(0.5, 0) - fase(-0.5, 0), gy = fase(0, 0.5) - fase(0, -0.5);
-    const double a = larghezza < kPuntoLargo ? 0 : Riga(fase(0, 0), gx, gy, larghezza);
-    return std::max(a, IncrocioRighe(pixel, c, t)) * Narici(x, y) * Risparmi(x, y);
+    return Riga(fase(0, 0), gx, gy, larghezza) * Narici(x, y) * Risparmi(x, y);
 }
 
 } // namespace titolo
