@@ -72,9 +72,6 @@ void Taglio(QPainter &p, const std::function<QPointF(double)> &asse, const std::
     p.fillPath(forma, Qt::black);
 }
 
-// How many combed lines lie across the hair on its swept side.
-constexpr int kLineeCapelli = 8;
-
 // A strand of hair's width, in the sitter's units, in the light and in the shade.
 constexpr double kFiloMin = 0.22, kFiloMax = 0.45;
 
@@ -148,36 +145,6 @@ void Ciocche(Lastra &lastra, Caso &caso, const std::vector<QPointF> &attaccatura
     }
 }
 
-// One side of the hair combed from the parting in lines laid side by side
-// a clear pixel of paper apart: each runs from the parting (s = 0) to the
-// temple (s = 1) at its own place `u` between the hairline (0) and the
-// head's outline (1), waving a little with its neighbours, swelling to two
-// pixels where the hair turns from the light and thinning to one across
-// the sheen, so the light on the hair is paper between lines, not grey.
-void Pettine(Lastra &lastra, const std::vector<QPointF> &attaccatura, const std::vector<QPointF> &profilo, int linee,
-             double lucido)
-{
-    for (int k = 0; k < linee; ++k) {
-        const double u = (k + 0.6) / (linee + 0.2);
-        // The lines go in pairs, each pair a lock waving in its own phase,
-        // so they draw together and part again as combed hair does.
-        const double ciocca = 0.29 * (k / 2), s0 = 0.02 + 0.06 * (k % 2), s1 = 1 - 0.1 * (1 - u) - 0.08 * (k % 3 == 1);
-        const auto asse = [&](double t) {
-            const double s = s0 + (s1 - s0) * t;
-            const QPointF a = Curva(attaccatura, s), b = Curva(profilo, s);
-            return a + (b - a) * (u + 0.045 * std::sin(2 * M_PI * (1.2 * s + ciocca)) * std::sin(M_PI * s));
-        };
-        lastra.Solco(asse, [&](double t) {
-            const double s = s0 + (s1 - s0) * t;
-            const double lungo = (s - lucido) / 0.09;
-            const double lume = std::exp(-lungo * lungo) * (1 - 0.5 * u);
-            const double tono = TonoCapelli(asse(t));
-            const double w = std::clamp(1.7 + 1.2 * tono + 0.3 * u - 1.2 * lume, 0.8, 2.0);
-            return w * std::min(1.0, 0.6 + 4 * t) * std::min(1.0, 0.4 + 5 * (1 - t));
-        });
-    }
-}
-
 // The iris's radius, in the sitter's units.
 constexpr double kIride = 1.9;
 
@@ -218,20 +185,28 @@ void DisegnaCapelli(QPainter &p, Lastra &lastra)
     for (int k = 0; k <= 24; ++k) {
         const double t = k / 24.0;
         const double dx = 0.995 * kCapelliA, dy = 0.995 * kCapelliB;
-        const double a1 = (104 - 96 * t) * M_PI / 180,
-                     a2 = (106 + 66 * t) * M_PI / 180; // a thread of parting between them
+        const double a1 = (106 - 98 * t) * M_PI / 180, a2 = (102 + 70 * t) * M_PI / 180; // overlapping at the parting
         // Fuller on the swept side, in waves where its locks roll over.
         const double gonfio = 1 + 0.05 * std::sin(M_PI * t) +
             0.035 * std::pow(std::abs(std::sin(3.5 * M_PI * t)), 1.5) * std::sin(M_PI * t);
         profiloDestro.emplace_back(0.5 + gonfio * dx * std::cos(a1), kCapelliY - gonfio * dy * std::sin(a1));
         profiloSinistro.emplace_back(0.5 + dx * std::cos(a2), kCapelliY - dy * std::sin(a2));
     }
-    const std::vector<QPointF> attaccaturaDestra{{-9.0, -52.4}, {0, -54},      {10, -52},     {15, -50.3}, {18, -49.6},
+    const std::vector<QPointF> attaccaturaDestra{{-9.6, -52.2}, {0, -54},      {10, -52},     {15, -50.3}, {18, -49.6},
                                                  {20, -46.8},   {21.5, -43.9}, {23.2, -38.4}, {24.2, -31}};
-    const std::vector<QPointF> attaccaturaSinistra{{-9.6, -52.4},  {-15, -50.3},   {-18, -49.6}, {-20, -46.8},
+    const std::vector<QPointF> attaccaturaSinistra{{-8.0, -52.7},  {-15, -50.3},   {-18, -49.6}, {-20, -46.8},
                                                    {-21.5, -43.9}, {-23.2, -38.4}, {-24.2, -31}};
-    Pettine(lastra, attaccaturaDestra, profiloDestro, kLineeCapelli, 0.45);
-    Pettine(lastra, attaccaturaSinistra, profiloSinistro, kLineeCapelli - 1, 0.4);
+    Ciocche(lastra, caso, attaccaturaDestra, profiloDestro, 9, 8, 0.3);
+    Ciocche(lastra, caso, attaccaturaSinistra, profiloSinistro, 5, 8, 0.3);
+    // The crown's outline cut as one line, so the strands' roots there end
+    // on an edge and not in a grey haze against the ground.
+    Taglio(
+        p,
+        [](double t) {
+            const double a = (55 + 70 * t) * M_PI / 180;
+            return QPointF(0.5 + 0.985 * kCapelliA * std::cos(a), kCapelliY - 0.985 * kCapelliB * std::sin(a));
+        },
+        [](double t) { return 0.7 * Fuso(t, 0.4); }, 30);
     // Hairs rooted along the hairline, each drawn from its own sequence of
     // chances: where it starts, how far below the line, how long and wide.
     const auto peli = [&](Caso &c, int quanti, double sMax, double giuMin, double giuMax, double lMin, double lMax,
