@@ -1,7 +1,6 @@
 #include "titolo_lastra.h"
 #include "titolo_misure.h"
 
-#include <algorithm>
 #include <cmath>
 #include <vector>
 
@@ -116,36 +115,6 @@ TEST(TitoloLastra, RuledLinesStayOnePixelAStepAtEverySlopeAndSwellToOneSide)
             }
         }
     }
-}
-
-TEST(TitoloLastra, CrowdedLinesDropEveryOtherAndThinOnesEndRatherThanFade)
-{
-    // The ink down one column of level lines `passo` pixels apart.
-    const auto colonna = [](double passo, double quota) {
-        std::vector<double> ink;
-        for (int y = 0; y < 60; ++y)
-            ink.push_back(Filo((y + 0.5) / passo + 0.2, 0, 1 / passo, quota));
-        return ink;
-    };
-    // Three pixels apart every line is cut; two apart, only every other one.
-    const auto runs = [](const std::vector<double> &ink) {
-        int n = 0;
-        for (std::size_t y = 1; y < ink.size(); ++y)
-            n += ink[y] > 0 && ink[y - 1] == 0;
-        return n;
-    };
-    EXPECT_GE(runs(colonna(3.0, 0.34)), 19);
-    const int rade = runs(colonna(2.0, 0.5));
-    EXPECT_GE(rade, 14);
-    EXPECT_LE(rade, 15);
-    // A line a pixel wide or more is full ink; narrower it prints lighter
-    // along its whole run, and under half a pixel it is not cut at all.
-    const auto piu = [](const std::vector<double> &ink) { return *std::max_element(ink.begin(), ink.end()); };
-    EXPECT_DOUBLE_EQ(piu(colonna(3.0, 0.34)), 1.0);
-    const double chiara = piu(colonna(3.0, 0.23));
-    EXPECT_GT(chiara, 0.2);
-    EXPECT_LT(chiara, 0.8);
-    EXPECT_EQ(piu(colonna(3.0, 0.14)), 0.0);
 }
 
 } // namespace

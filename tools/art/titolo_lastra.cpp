@@ -102,25 +102,4 @@ double Riga(double fase, double gx, double gy, double quota)
     return std::clamp(w - std::floor(2 * d), 0.0, 1.0);
 }
 
-double Filo(double fase, double gx, double gy, double quota)
-{
-    const double g = std::max(std::abs(gx), std::abs(gy));
-    if (g < 1e-6 || quota <= 0)
-        return 0;
-    // Where the lines crowd closer than the pixels can hold them apart,
-    // every other one gives out, as an engraver drops a line rather than
-    // cut two into one.
-    const double passo = 1 / std::hypot(gx, gy);
-    if (std::llround(fase) % 2 != 0) {
-        const double u = std::clamp((passo - 2.2) / 0.7, 0.0, 1.0);
-        quota *= u * u * (3 - 2 * u);
-    }
-    // Below a pixel's width a line is one unbroken run of lighter ink,
-    // and ends where it would print too faint to read as ink.
-    const double larga = quota / g;
-    if (larga < 1)
-        quota = std::clamp((larga - 0.45) / 0.45, 0.0, 1.0) * g;
-    return Riga(fase, gx, gy, quota);
-}
-
 } // namespace titolo

@@ -45,10 +45,4 @@ private:
 // towards, never so far that it closes the paper before the next line.
 double Riga(double fase, double gx, double gy, double quota);
 
-// The same family with an engraver's habits at the picture's size: where
-// the lines crowd under three pixels apart every other one gives out, and
-// below a pixel's width each prints as one unbroken run of lighter ink until
-// it ends where it would print too faint to read.
-double Filo(double fase, double gx, double gy, double quota);
-
 } // namespace titolo

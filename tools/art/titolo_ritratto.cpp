@@ -46,11 +46,6 @@ constexpr double kMargineFondo = 2.2;
 constexpr double kAlone = 1.8;
 constexpr double kAloneSpalle = 1.0; // over the shoulders
 
-// The coat's lines down the cloth and, in its deepest shade, the ones
-// crossing them along the shoulders: their spacing along a row or a
-// column, in pixels, and the tone from which they cross.
-constexpr double kPassoGiacca = 3.3, kPassoSpalle = 4.5, kCroceGiacca = 0.45;
-
 struct Fasi {
     double primo, secondo; // whole numbers on the axes of the two families of lines
     double passo;          // their spacing in pixels
@@ -194,8 +189,6 @@ double Inchiostro(double x, double y)
         t = t + (0.3 - t) * 0.75 * Passaggio(0.8, 0.98, std::hypot(rx, ry));
     if (c.zona == Zona::Pelle)
         return InchiostroPelle(c, x, y, t);
-    if (c.zona == Zona::Giacca) // the coat's lines are cut on the plate's pixels (see RigheGiacca)
-        return 0;
     if (c.zona == Zona::Fondo) {
         const double bordo = kFiloInterno + kMargineFondo;
         if (std::hypot(x * kIngrandimento / (kMedaglioneRx - bordo),
@@ -236,44 +229,6 @@ double Inchiostro(double x, double y)
     const double croce = c.zona == Zona::Giacca || c.zona == Zona::Cravatta || c.zona == Zona::Panciotto ? 2 : 0.6;
     if (t > croce)
         a = std::max(a, Tratto(f.secondo, g2, std::min(0.6, (t - croce) * 1.6)));
-    return a;
-}
-
-// The ink the coat's lines put in the medallion's pixel whose centre is
-// `pixel`: down the cloth, leaning outwards as the shoulders fall, cut on
-// whole pixels (see Filo) so that at the picture's size they neither break
-// into dashes nor beat against the pixels into a moire, swelling into the
-// shade; where the cloth is deepest, crossed aslant by lines parallel to the
-// shoulders, wider apart, so the two leave lozenges of paper.
-double RigheGiacca(QPointF pixel)
-{
-    const QPointF q = DallaLastra(pixel);
-    const double x = q.x(), y = q.y();
-    const Campione c = Rilievo(x, y);
-    if (c.zona != Zona::Giacca)
-        return 0;
-    double t = Tono(c, x, y);
-    // The bust fades towards the foot of the oval, its lines thinning into
-    // the ground's, rather than being cut off by the rim.
-    const double rx = x * kIngrandimento / kMedaglioneRx, ry = (y + kAbbassa) * kIngrandimento / kMedaglioneRy;
-    if (ry > 0)
-        t = t + (0.3 - t) * 0.75 * Passaggio(0.8, 0.98, std::hypot(rx, ry));
-    const auto lato = [](double px) { return px < 0 ? -1.0 : 1.0; };
-    const auto giu = [&](double px, double py) { return (px - 0.6 * py * lato(x)) / kPassoGiacca; };
-    const auto spalle = [&](double px, double py) { return (py - Spalla(px)) / kPassoSpalle; };
-    const auto fase = [&](auto livello, double dx, double dy) {
-        const QPointF r = DallaLastra(pixel + QPointF(dx, dy));
-        return livello(r.x(), r.y()) * kIngrandimento;
-    };
-    const auto filo = [&](auto livello, double quota) {
-        return Filo(fase(livello, 0, 0), fase(livello, 0.5, 0) - fase(livello, -0.5, 0),
-                    fase(livello, 0, 0.5) - fase(livello, 0, -0.5), quota);
-    };
-    // Its shade is deepened by the crossing set, each line at most a pixel
-    // wide, and not by closing the paper between the first set's lines.
-    double a = filo(giu, std::min(0.6, 1.1 * std::pow(t, 1.2)));
-    if (t > kCroceGiacca)
-        a = std::max(a, filo(spalle, std::min(0.26, (t - kCroceGiacca) * 1.0)));
     return a;
 }
 
@@ -341,9 +296,7 @@ QImage Incisione()
             inchiostro[std::size_t(sy * lg + sx)] = float(1 - qGray(grande.pixel(sx, sy)) / 255.0);
     for (int py = 0; py < altezza; ++py)
         for (int px = 0; px < larghezza; ++px)
-            lastra.Inchiostra(
-                px, py,
-                std::max(InchiostroPelleRighe(QPointF(px + 0.5, py + 0.5)), RigheGiacca(QPointF(px + 0.5, py + 0.5))));
+            lastra.Inchiostra(px, py, InchiostroPelleRighe(QPointF(px + 0.5, py + 0.5)));
     IncidiOcchi(lastra);
     IncidiNaso(lastra);
     IncidiBocca(lastra);
