@@ -408,8 +408,9 @@ void IncidiBottoni(Lastra &lastra)
     // The waistcoat's buttons down the middle: each a round boss of ink
     // five pixels across, its corners lighter, a point of light left on it
     // towards the light, set in a ring of clean paper so it stands on the
-    // waistcoat's lines instead of knotting them into a blob.
-    for (double y : {kColloY + 52, kColloY + 60, kColloY + 68}) {
+    // waistcoat's lines instead of knotting them into a blob. Two: a third
+    // fell on the oval's rim, a speck on the frame.
+    for (double y : {kColloY + 52, kColloY + 60}) {
         const QPointF centro = SullaLastra({0, y});
         const int cx = int(std::floor(centro.x())), cy = int(std::floor(centro.y()));
         for (int dy = -3; dy <= 3; ++dy)
