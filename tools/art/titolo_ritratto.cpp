@@ -300,6 +300,7 @@ QImage Incisione()
     IncidiOcchi(lastra);
     IncidiNaso(lastra);
     IncidiBocca(lastra);
+    IncidiBottoni(lastra);
     return Riduci(inchiostro, lastra, larghezza, altezza);
 }
 

@@ -26,7 +26,7 @@ constexpr double kOrlo = 1.0;               // the unruled silver rim inside eac
 // kFasciaParte of the stroke across; none in strokes under kSottile pixels,
 // so only the stems and the heavy curves carry it and the hairlines stay
 // clean silver: shaded, they thinned into a grey fringe at this size.
-constexpr double kFascia = 3.8, kFasciaParte = 0.45, kSottile = 6.5;
+constexpr double kFascia = 6.0, kFasciaParte = 0.6, kSottile = 6.5;
 constexpr double kFiloOmbra = 1.0; // the cut along the shaded edge inside the rim, in pixels
 
 // For every sample inside the mask, its distance in samples to the nearest

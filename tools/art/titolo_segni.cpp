@@ -403,6 +403,30 @@ void IncidiBocca(Lastra &lastra)
                  [](double t) { return 0.6 * Fuso(t, 0.6); });
 }
 
+void IncidiBottoni(Lastra &lastra)
+{
+    // The waistcoat's buttons down the middle: each a round boss of ink
+    // five pixels across, its corners lighter, a point of light left on it
+    // towards the light, set in a ring of clean paper so it stands on the
+    // waistcoat's lines instead of knotting them into a blob. Two: a third
+    // fell on the oval's rim, a speck on the frame.
+    for (double y : {kColloY + 52, kColloY + 60}) {
+        const QPointF centro = SullaLastra({0, y});
+        const int cx = int(std::floor(centro.x())), cy = int(std::floor(centro.y()));
+        for (int dy = -3; dy <= 3; ++dy)
+            for (int dx = -3; dx <= 3; ++dx) {
+                const int d = dx * dx + dy * dy;
+                if (d <= 5)
+                    lastra.Inchiostra(cx + dx, cy + dy, 1);
+                else if (d == 8)
+                    lastra.Inchiostra(cx + dx, cy + dy, 0.4);
+                else if (d <= 10)
+                    lastra.Risparmia(cx + dx, cy + dy);
+            }
+        lastra.Risparmia(cx - 1, cy - 1);
+    }
+}
+
 void DisegnaLineamenti(QPainter &p)
 {
     for (double lato : {-1.0, 1.0}) {
@@ -453,12 +477,6 @@ void DisegnaLineamenti(QPainter &p)
             return QPointF((std::cos(a) < 0 ? -1 : 1) * MezzaLarghezza(y) * 0.97, y);
         },
         [](double t) { return (0.25 + 0.45 * t) * Fuso(t, 0.35); }, 40);
-    // The waistcoat's buttons down the middle, each a dark disc large
-    // enough to print as a button and not a pip.
-    p.setPen(Qt::NoPen);
-    p.setBrush(Qt::black);
-    for (double y : {kColloY + 52, kColloY + 60, kColloY + 68})
-        p.drawEllipse(QPointF(0, y), 1.6, 1.6);
     // The upper lip in shade on the side away from the light: one short cut
     // above the parting, wide enough to print as ink, so the lip is a shape
     // over the parting and not a grey patch of hairlines.

@@ -14,6 +14,8 @@ void IncidiOcchi(Lastra &lastra);
 void IncidiNaso(Lastra &lastra);
 // The mouth, its corners and the shadow under its lower lip, cut the same way.
 void IncidiBocca(Lastra &lastra);
+// The waistcoat's buttons, cut the same way.
+void IncidiBottoni(Lastra &lastra);
 
 // Draw in the portrait's own coordinates (see titolo_volto.h), black ink;
 // the hair's strands are cut on the plate, its finer hairs and the brows drawn.
