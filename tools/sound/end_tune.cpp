@@ -246,9 +246,19 @@ std::vector<MidiTrack> ComposeEndTune()
             band.Track(kTimpani).Note(release, kTimpani, kTimpaniTonic, kClosingStrokeVelocity, letGo - release);
             band.Percussion(release, kClosingCrash, kClosingCrashVelocity, letGo - release);
             band.Track(kBells).Note(release, kBells, kClosingBells.key, kClosingBells.velocity, letGo - release);
-            band.Track(kBass).Note(release, kBass, kButtonBass, kClosingBassVelocity, kButtonBrassTicks);
+            const std::uint32_t held = kButtonBrassSixteenths * kSixEightFine.ticksPerStep;
+            band.Track(kBass).Note(release, kBass, kButtonBass, kClosingBassVelocity, held);
             for (const Stab &stab : kClosingBrass) {
-                band.Track(stab.channel).Note(release, stab.channel, stab.key, stab.velocity, kButtonBrassTicks);
+                band.Track(stab.channel).Note(release, stab.channel, stab.key, stab.velocity, held);
+            }
+            const std::uint32_t fading = kButtonBrassSixteenths - 1 - kButtonFadeFrom;
+            for (const std::uint8_t wind : {kTrumpet, kSecondTrumpet, kHorns, kBass}) {
+                for (std::uint32_t i = 1; i <= fading; ++i) {
+                    const int value = 127 - (127 - kButtonFadeTo) * static_cast<int>(i) / static_cast<int>(fading);
+                    band.Track(wind).Controller(release + (kButtonFadeFrom + i - 1) * kSixEightFine.ticksPerStep, wind,
+                                                kExpression, static_cast<std::uint8_t>(value));
+                }
+                band.Track(wind).Controller(letGo, wind, kExpression, 127);
             }
             for (const std::uint8_t key : kClosingPluck) {
                 band.Track(kPizzicato).Note(release, kPizzicato, key, kClosingPluckVelocity, kPluckTicks);

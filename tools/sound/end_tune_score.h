@@ -339,11 +339,13 @@ inline constexpr std::array<Stab, 2> kTonguedBrass = {{
 inline constexpr std::array<std::pair<std::uint32_t, std::uint32_t>, 3> kTongued = {{{6, 1}, {7, 1}, {8, 2}}};
 inline constexpr int kTonguedGrowth = 3;
 inline constexpr std::uint32_t kTonguedGap = 24;
-// The last short chord over that stroke: the brass holds it a quarter and
-// lets go together; the bells, like the drum, the harp and the crash, are
-// left to ring a beat, where damped with the trumpets they were choked.
-// Struck an eighth, the tune's last note was a click under the crash and
-// the horns and the tuba, slower to speak, a blip; let go a sixteenth
+// The last chord over that stroke: the brass holds it two thirds of the
+// bar, fading from its second eighth, by expression, to this (of 127), and
+// lets go together; the bells, like the drum, the harp and the crash, ring
+// on to the end, where damped with the trumpets they were choked. Struck an
+// eighth, the tune's last note was a click under the crash and the horns
+// and the tuba, slower to speak, a blip; held a quarter, the brass dropped
+// out of a chord the broadening had promised to hold; let go a sixteenth
 // after the trumpets, the horns and the tuba hung on as a loose cut-off.
 inline constexpr std::array<Stab, 5> kClosingBrass = {{
     {kTrumpet, 81, 90},       // A5
@@ -353,7 +355,8 @@ inline constexpr std::array<Stab, 5> kClosingBrass = {{
     {kHorns, 64, 82},         // E4
 }};
 inline constexpr Stab kClosingBells{kBells, 93, 70}; // A6, over the trumpet
-inline constexpr std::uint32_t kButtonBrassTicks = 4 * kSixEightFine.ticksPerStep;
+inline constexpr std::uint32_t kButtonBrassSixteenths = 8, kButtonFadeFrom = 2;
+inline constexpr int kButtonFadeTo = 72;
 // The harp's glissando up the dominant's dominant, B2 to F#5, in the last
 // three sixteenths before the six-four, stopped as it comes; it leaves the
 // leading note D# to the bass and the winds.
