@@ -355,7 +355,7 @@ void IncidiNaso(Lastra &lastra)
                 const double a = (-45 + 90 * t) * M_PI / 180;
                 return QPointF(lato * (4.0 + 2.3 * std::cos(a)), kOcchiY + 15.2 + 2.1 * std::sin(a));
             },
-            [lato](double t) { return (lato > 0 ? 0.75 : 0.6) * std::min(1.0, 2 * Fuso(t, 0.6)); });
+            [lato](double t) { return (lato > 0 ? 0.95 : 0.6) * std::min(1.0, 2 * Fuso(t, 0.6)); });
     // The tip's underside: a short curve from the foot of the bridge's line
     // round under the tip towards the lit side, fining as it goes into the
     // light, so the nose ends in a form and not in loose marks.
@@ -371,7 +371,7 @@ void IncidiNaso(Lastra &lastra)
     for (double lato : {-1.0, 1.0})
         lastra.Solco([lato](double t) { return QPointF(lato * (1.6 + 2.3 * t), kOcchiY + 17.0 - 1.1 * t * t); },
                      [lato](double t) {
-                         return lato > 0 ? 1.3 * std::pow(1 - t, 0.8) * std::min(1.0, 4 * t + 0.5)
+                         return lato > 0 ? 1.7 * std::pow(1 - t, 0.8) * std::min(1.0, 4 * t + 0.5)
                                          : 0.55 * Fuso(t, 0.5);
                      });
 }
@@ -387,13 +387,20 @@ void IncidiBocca(Lastra &lastra)
     lastra.Solco(
         [](double t) {
             const double x = mezza * (2 * t - 1), u = std::abs(x) / mezza;
-            return QPointF(x, kBoccaY + 0.3 * std::exp(-std::pow(x / 2.4, 2)) - 0.4 * Passaggio(0.55, 1, u));
+            return QPointF(x, kBoccaY + 0.3 * std::exp(-std::pow(x / 2.4, 2)) - 0.75 * Passaggio(0.55, 1, u));
         },
         [](double t) {
             const double u = std::abs(2 * t - 1);
             const double peso = 1.3 - 0.8 * std::pow(u, 1.5);
             return (t > 0.5 ? 1.0 : 0.9) * std::min(1.0, peso) * (1 - Passaggio(0.94, 1, u));
         });
+    // The shadow under the lower lip: a crescent a lip's height under the
+    // parting, the lip's light left between, deepest to the side away from
+    // the light, and under it a shorter one where the chin's hollow turns.
+    lastra.Solco([](double t) { return QPointF(-4.6 + 10.4 * t, kBoccaY + 3.9 + 0.6 * std::pow(2 * t - 1.1, 2)); },
+                 [](double t) { return std::min(1.0, 0.35 + 0.9 * t) * std::min(1.0, 2.2 * Fuso(t, 0.6)); });
+    lastra.Solco([](double t) { return QPointF(-1.2 + 5.8 * t, kBoccaY + 5.6 + 0.4 * std::pow(2 * t - 1, 2)); },
+                 [](double t) { return 0.6 * Fuso(t, 0.6); });
 }
 
 void IncidiBottoni(Lastra &lastra)
@@ -460,6 +467,22 @@ void DisegnaLineamenti(QPainter &p)
             p, [&](double t) { return QPointF(lato * (10.3 - 5.4 * t), kColloY + 20.3 + 7.3 * t); },
             [](double t) { return 0.45 * std::sqrt(std::sin(M_PI * (0.1 + 0.8 * t))); }, 12);
     }
+    // The chin's lower edge over the neck, one line from jaw to jaw, finer
+    // on the lit side.
+    Taglio(
+        p,
+        [](double t) {
+            const double a = M_PI * (1 - t); // from the left jaw round under the chin to the right
+            const double y = kMentoY - 0.3 - (kMentoY - 7.5) * std::pow(std::abs(std::cos(a)), 1.6);
+            return QPointF((std::cos(a) < 0 ? -1 : 1) * MezzaLarghezza(y) * 0.97, y);
+        },
+        [](double t) { return (0.25 + 0.45 * t) * Fuso(t, 0.35); }, 40);
+    // The upper lip in shade on the side away from the light: one short cut
+    // above the parting, wide enough to print as ink, so the lip is a shape
+    // over the parting and not a grey patch of hairlines.
+    Taglio(
+        p, [](double t) { return QPointF(0.6 + 4.6 * t, kBoccaY - 1.9 - 0.3 * std::sin(M_PI * t)); },
+        [](double t) { return 0.6 * Fuso(t, 0.7); }, 20);
 }
 
 } // namespace titolo
