@@ -3,15 +3,31 @@
 #include "titolo_lastra.h"
 #include "titolo_misure.h"
 
+#include <QPointF>
+
 #include <algorithm>
 #include <cmath>
-#include <vector>
 
 namespace titolo {
 
 namespace {
 
 constexpr double kPasso = 3.4; // the skin's lines lie this many pixels apart, coarser than the ground's
+constexpr double kCroce = 1.0; // the crossing set's angle to the first, radians
+// The tone from which the crossing set deepens the shade: the shaded side's
+// own tone, so the temple, the cheek and the jaw turned from the light are
+// built in two layers and the shade is not one fan of lines laid over the
+// face. Lower, into the half-shades, the two sets beat against the pixels
+// into rows of beads running straight across the cheek.
+constexpr double kSecondoDa = 0.3;
+// The crossing set's lines to the first's: sparser, so the two do not close
+// into a checker of single pixels.
+constexpr double kSecondoRado = 0.7;
+// In the half-lights the lines break into dots this wide (a share of the
+// lines' spacing) and this many pixels apart along them.
+constexpr double kPuntoLargo = 0.24, kPuntoPasso = 3.0;
+// Lines thinner than this leave the paper clean: the brightest lights.
+constexpr double kPuntoVia = 0.08;
 // How far the lines bow between the middle of the face and its outline, in
 // units: up in the middle over the brow, up at the sides below the eyes.
 constexpr double kArcoFronte = 15, kArcoGuance = -9;
@@ -19,124 +35,11 @@ constexpr double kArcoFronte = 15, kArcoGuance = -9;
 // less, or the lines would crowd into a smear down its shaded flank.
 constexpr double kPiegaLineamenti = 0.35, kPiegaNaso = 0.3;
 constexpr double kPiegaOmbra = 1.0; // on the shaded side more, so they turn round the cheekbone and the temple
-// The tone under which the skin is left clean paper: the lights.
-constexpr double kLuceNetta = 0.1;
-constexpr double kCroce = 1.0;        // the crossing set's angle to the first, radians
-constexpr double kSecondoDa = 0.55;   // the tone from which the crossing set deepens the shade
-constexpr double kSecondoRado = 0.75; // its lines to the first's: sparser, so the two do not close into a checker
 
-// The light on the flesh: from the left, a little above and in front, so
-// the face turns from it into a shaded side that is still modelled.
-constexpr double kLx = -0.5, kLy = -0.22, kLz = 0.84;
-
-double Altezza(double x, double y) { return std::max(0.0, Rilievo(x, y).h); }
-
-// How far (x, y), at height h, lies in the shadow another form casts on it:
-// walked towards the light over the relief, soft at the shadow's edge.
-// The ears take none from the head, or the shaded one closes into a blot.
-double Ombra(double x, double y, double h, Pezzo pezzo)
-{
-    if (pezzo == Pezzo::Orecchio)
-        return 0;
-    const double piano = std::hypot(kLx, kLy), dx = kLx / piano, dy = kLy / piano, sale = kLz / piano;
-    double ombra = 0;
-    for (double s = 0.5; s < 22; s += 0.5) {
-        const Campione q = Rilievo(x + dx * s, y + dy * s);
-        if (q.zona == Zona::Fondo || q.zona == Zona::Capelli)
-            continue;
-        ombra = std::max(ombra, std::clamp((q.h - (h + sale * s) - 0.2) / 1.4, 0.0, 1.0));
-    }
-    return ombra;
-}
-
-double Calcola(double x, double y)
-{
-    const Campione c = Rilievo(x, y);
-    const double h = std::max(0.0, c.h);
-    constexpr double e = 1.0;
-    const double nx = -(Altezza(x + e, y) - Altezza(x - e, y)) / (2 * e);
-    double ny = -(Altezza(x, y + e) - Altezza(x, y - e)) / (2 * e);
-    // The nose's underside takes the light thrown back from the lip, or
-    // it lies across the face as one dark bar; its shadow is cast on the
-    // side away from the light instead.
-    if (ny > 0)
-        ny *= 1 - 0.75 * std::exp(-std::pow(x / 6.0, 2) - std::pow((y - (kOcchiY + 16.5)) / 2.5, 2));
-    const double n = std::sqrt(nx * nx + ny * ny + 1);
-    const double luce = std::max(0.0, (nx * kLx + ny * kLy + kLz) / n);
-    const double ombra = Ombra(x, y, h, c.pezzo);
-    // The hollows (the sockets, the wings of the nose, the corners of the
-    // mouth, the bowl of the ear) take less of any light.
-    double intorno = 0;
-    for (int k = 0; k < 8; ++k)
-        intorno += Altezza(x + 2.5 * std::cos(k * M_PI / 4), y + 2.5 * std::sin(k * M_PI / 4));
-    const double cavo = std::clamp((intorno / 8 - h) / 5, 0.0, 1.0);
-    const double lume = luce * (1 - 0.2 * ombra);
-    double t = 0.54 * std::pow(std::clamp((0.9 - lume) / 0.8, 0.0, 1.0), 1.15) + 0.25 * cavo;
-    // Where the form turns away from the viewer it darkens whatever the
-    // light, so the lit cheek and jaw have an edge of their own.
-    t += 0.35 * std::pow(1 - 1 / n, 1.5);
-    // The neck stands back in the head's shade, and the jaw, which
-    // overhangs it, casts its shadow down it away from the light: deepest
-    // right under the jaw, so the head stands forward of the neck.
-    if (c.pezzo == Pezzo::Collo) {
-        const double piano = std::hypot(kLx, kLy);
-        double s = 0;
-        while (s < 12 && Rilievo(x + kLx / piano * s, y + kLy / piano * s).pezzo != Pezzo::Testa)
-            s += 0.5;
-        t += 0.1 + 0.5 * std::exp(-s / 4);
-    }
-    // The nose's shaded flank and wing are cut with lines of their own
-    // (see titolo_segni.cpp); under them the skin's lines stay fine, or
-    // they close beside the tip into a clot.
-    t *= 1 - 0.6 * std::exp(-std::pow((x - 3) / 3.0, 2) - std::pow((y - (kOcchiY + 12)) / 6.0, 2));
-    return std::clamp(t, 0.0, 0.95);
-}
-
-// The model sampled twice a pixel each way over the medallion, once.
-class Modello {
-public:
-    Modello()
-    {
-        for (int j = 0; j < kAlto; ++j)
-            for (int i = 0; i < kLargo; ++i) {
-                const QPointF q = DallaLastra({i / 2.0, j / 2.0});
-                tono_[std::size_t(j * kLargo + i)] =
-                    Rilievo(q.x(), q.y()).zona == Zona::Pelle || Vicino(q) ? float(Calcola(q.x(), q.y())) : 0.0f;
-            }
-    }
-    double Tono(double x, double y) const
-    {
-        const QPointF p = SullaLastra({x, y}) * 2;
-        const int i = std::clamp(int(std::floor(p.x())), 0, kLargo - 2),
-                  j = std::clamp(int(std::floor(p.y())), 0, kAlto - 2);
-        const double u = std::clamp(p.x() - i, 0.0, 1.0), v = std::clamp(p.y() - j, 0.0, 1.0);
-        const auto a = [&](int di, int dj) { return double(tono_[std::size_t((j + dj) * kLargo + i + di)]); };
-        return (a(0, 0) * (1 - u) + a(1, 0) * u) * (1 - v) + (a(0, 1) * (1 - u) + a(1, 1) * u) * v;
-    }
-
-private:
-    static bool Vicino(QPointF q)
-    {
-        constexpr double r = 1.0;
-        for (const auto &[dx, dy] : {std::pair{r, 0.0}, std::pair{-r, 0.0}, std::pair{0.0, r}, std::pair{0.0, -r}})
-            if (Rilievo(q.x() + dx, q.y() + dy).zona == Zona::Pelle)
-                return true;
-        return false;
-    }
-    static constexpr int kLargo = int(4 * kMedaglioneRx) + 2, kAlto = int(4 * kMedaglioneRy) + 2;
-    std::vector<float> tono_ = std::vector<float>(std::size_t(kLargo) * kAlto, 0.0f);
-};
-
-const Modello &IlModello()
-{
-    static const Modello modello;
-    return modello;
-}
-
-// The share of their spacing the skin's first lines cover at tone t: as
-// wide as the shade is deep, thinning to nothing in the light, which is
-// left clean paper.
-double Larghezza(double t) { return std::min(0.55, 0.95 * std::max(0.0, t - kLuceNetta)); }
+// The lines crossing the head's shade (see Giro): this many units across
+// the face's half-width, never narrower than kGiroMinimo, bowed this far by
+// the features, kGiroPasso pixels apart.
+constexpr double kGiroRaggio = 26, kGiroMinimo = 18, kGiroPiega = 0.8, kGiroPasso = 4.2;
 
 // The skin's lines are the level lines of this function of the place.
 double Livello(Pezzo pezzo, double x, double y)
@@ -168,36 +71,46 @@ double Livello(Pezzo pezzo, double x, double y)
 }
 
 // The crossing lines of the head's shade run down the face with its
-// outline, so the shade turns with the head.
+// outline, over the temple, round the cheekbone and in along the jaw, so the
+// shade turns with the head; they are the level lines of this function,
+// bowed outwards where the features rise and in where they sink.
 double Giro(double x, double y)
 {
-    const double w = std::max(18.0, MezzaLarghezza(y));
-    return 26 * x / w - 0.8 * Lineamenti(x, y, 0);
+    const double w = std::max(kGiroMinimo, MezzaLarghezza(y));
+    return kGiroRaggio * x / w - kGiroPiega * Lineamenti(x, y, 0);
+}
+
+// The share of their spacing the skin's first lines cover at tone t: each
+// line thins with the light until it fades out in the brightest of it,
+// which is left clean paper, rather than running on as a hairline. It thins
+// over the whole turn into the light, not just its last part, so the lit
+// half of the face is not bare paper cut off down the nose.
+double Larghezza(double t) { return std::min(0.8, 0.02 + 1.0 * std::pow(t, 1.4)); }
+
+// Round the nose's tip, wings and underside the lines stop, so the
+// nostrils and the wing's crease (cut in titolo_segni.cpp) stand as
+// accents on clean paper rather than in one bar under the nose.
+double Narici(double x, double y)
+{
+    return 1 - std::exp(-std::pow(x / 6.4, 4) - std::pow((y - (kOcchiY + 15.6)) / 2.6, 4));
 }
 
 // Where the skin's lines are kept off the features drawn over them.
 double Risparmi(double x, double y)
 {
-    // The brows are drawn; the lines thin out under them.
+    // The brows are drawn; the lines thin out under them, so no ruling runs
+    // through a brow.
     const double ciglia =
         1 - 0.7 * std::exp(-std::pow((std::abs(x) - 10.6) / 7.0, 8) - std::pow((y - (kOcchiY - 7)) / 1.4, 2));
-    // Close round each eye the lines stop short of the lids.
+    // Close round each eye the skin's lines stop short of the lids, and
+    // above it short of the lid's fold, so both stand clear of them on the
+    // shaded side too; above the fold they shade the socket under the brow.
     const double sopra = y - (kOcchiY - 0.4);
-    const double ox = (std::abs(x) - kOcchiX) / (kOcchioMezzo + 0.8), oy = sopra / (sopra < 0 ? 3.0 : 2.6);
+    const double ox = (std::abs(x) - kOcchiX) / (kOcchioMezzo + 1.1), oy = sopra / (sopra < 0 ? 3.5 : 2.9);
     return ciglia * Passaggio(0.85, 1.1, std::hypot(ox, oy));
 }
 
-// Whether (x, y) lies in an eye's white, which is paper.
-bool Bianco(double x, double y)
-{
-    const double dx = (std::abs(x) - kOcchiX) / kOcchioMezzo;
-    return std::abs(dx) < 1 && y > kOcchiY - kPalpebra * (1 - dx * dx) - 0.25 * dx &&
-        y < kOcchiY + kPalpebraBassa * (1 - dx * dx) - 0.25 * dx;
-}
-
 } // namespace
-
-double TonoPelle(double x, double y) { return IlModello().Tono(x, y); }
 
 double Tratto(double fase, double g, double larghezza)
 {
@@ -207,42 +120,62 @@ double Tratto(double fase, double g, double larghezza)
     return std::clamp(mezza - distanza + 0.5, 0.0, 1.0);
 }
 
-double InchiostroPelle(const Campione &c, double x, double y)
+double InchiostroPelle(const Campione &c, double x, double y, double t)
 {
-    if (Bianco(x, y))
-        return 0;
     const Pezzo pezzo = c.pezzo == Pezzo::Altro ? Pezzo::Testa : c.pezzo;
-    const double t = TonoPelle(x, y);
     constexpr double e = 0.25;
     constexpr double righe = kIngrandimento / kPasso; // lines to a unit where the level rises one to one
     const double f = Livello(pezzo, x, y);
     const double fx = (Livello(pezzo, x + e, y) - f) / e, fy = (Livello(pezzo, x, y + e) - f) / e;
     const double g1 = std::max(0.05, std::hypot(fx, fy) * righe);
-    // One set carries the tone, as wide as the shade is deep. Wider than a
-    // pixel, its lines are cut on the plate's whole pixels (see
-    // InchiostroPelleRighe); here only where they thin to nothing.
+    // The crossing set: the level turned by kCroce.
+    const double f2 = std::cos(kCroce) * f + std::sin(kCroce) * x;
+    const double g2 = std::max(
+        0.05, std::hypot(std::cos(kCroce) * fx + std::sin(kCroce), std::cos(kCroce) * fy) * righe * kSecondoRado);
+    const double narici = Narici(x, y);
     const double larghezza = Larghezza(t);
-    double a = larghezza * kPasso < 1 ? Tratto(f * righe, g1, larghezza) : 0;
-    if (t > kSecondoDa) {
-        const double secondo = std::min(0.4, (t - kSecondoDa) * 1.4);
-        if (pezzo == Pezzo::Testa) {
-            constexpr double giri = kIngrandimento / 4.2;
-            const double h = Giro(x, y);
-            const double gg = std::max(0.05, std::hypot(Giro(x + e, y) - h, Giro(x, y + e) - h) / e * giri);
-            // It stops short of the nose and the mouth, which keep their own
-            // cuts, or it closes beside them into a blot.
-            const double naso = std::exp(-std::pow((x - 3) / 5.0, 2) - std::pow((y - (kOcchiY + 12)) / 7.0, 2));
-            const double bocca = std::exp(-std::pow(x / 9.5, 2) - std::pow((y - kBoccaY) / 3.5, 2));
-            a = std::max(a, (1 - naso) * (1 - bocca) * Tratto(h * giri, gg, secondo));
-        } else {
-            const double f2 = std::cos(kCroce) * f + std::sin(kCroce) * x;
-            const double g2 = std::max(0.05,
-                                       std::hypot(std::cos(kCroce) * fx + std::sin(kCroce), std::cos(kCroce) * fy) *
-                                           righe * kSecondoRado);
-            a = std::max(a, Tratto(f2 * righe * kSecondoRado, g2, secondo));
-        }
+    constexpr double campioni = kScala * kIngrandimento;
+    // In the half-lights a line narrower than a pixel would print as a grey
+    // smear; there it keeps a pixel's width and breaks into dots instead,
+    // fewer and shorter towards the light, staggered from line to line, so
+    // the lit side carries a fine tint down to its brightest paper.
+    const double tinta = std::max(larghezza, kPuntoLargo);
+    double punti = 1;
+    if (larghezza < kPuntoLargo) {
+        const double riga = std::round(f * righe);
+        const double u = x * kIngrandimento / kPuntoPasso + 0.5 * riga;
+        const double lungo = std::abs(u - std::round(u)) * kPuntoPasso * kScala; // samples from the dot's middle
+        // Round the mouth and over the chin they start later still, or the
+        // lower face reads as unshaven.
+        const double via = kPuntoVia + 0.14 * std::exp(-std::pow(x / 10, 2) - std::pow((y - (kBoccaY + 3)) / 8, 2));
+        const double quota = std::max(0.0, larghezza - via) / (kPuntoLargo - via);
+        punti = std::clamp(quota * kPuntoPasso * kScala / 2 - lungo + 0.5, 0.0, 1.0);
     }
-    return a * Risparmi(x, y);
+    const double svanisce = std::min(1.0, tinta / g1 * campioni / 0.9);
+    // Wider, the lines are cut on the plate's whole pixels (see
+    // InchiostroPelleRighe); here only the dots of the half-lights.
+    double a = larghezza < kPuntoLargo ? svanisce * punti * Tratto(f * righe, g1, tinta) : 0;
+    // In the deepest shade a second set crosses the first, so the shade
+    // is built up in two layers. On the head it runs down the face with the
+    // outline (see Giro), on the ears at a wide angle to the first. The nose
+    // keeps to its one set of lines, so its shaded side turns as a graded
+    // shade and not a blot. The neck's lines run round it in one set: crossed
+    // in the jaw's shadow they left a row of paper dots, like beads.
+    const double naso = std::exp(-std::pow(x / 5.5, 2) - std::pow((y - (kOcchiY + 10)) / 7.5, 2));
+    const double secondo = std::min(0.45, (t - kSecondoDa) * 1.2); // the crossing lines' width
+    if (t > kSecondoDa && pezzo == Pezzo::Testa) {
+        // They stop short of the nose and the mouth, which keep their own
+        // cuts, but run on down the jaw.
+        constexpr double giri = kIngrandimento / kGiroPasso;
+        const double h = Giro(x, y);
+        const double gg = std::max(0.05, std::hypot(Giro(x + e, y) - h, Giro(x, y + e) - h) / e * giri);
+        const double bocca = std::exp(-std::pow(x / 9.5, 2) - std::pow((y - kBoccaY) / 3.5, 2));
+        // Nor do they cross under the chin, where they closed into a dark net.
+        const double mento = std::exp(-std::pow(x / 11, 2) - std::pow((y - (kMentoY - 2)) / 3.5, 2));
+        a = std::max(a, (1 - naso) * (1 - bocca) * (1 - mento) * Tratto(h * giri, gg, secondo));
+    } else if (t > kSecondoDa && pezzo != Pezzo::Collo)
+        a = std::max(a, (1 - naso) * Tratto(f2 * righe * kSecondoRado, g2, secondo));
+    return a * narici * Risparmi(x, y);
 }
 
 double InchiostroPelleRighe(QPointF pixel)
@@ -250,11 +183,12 @@ double InchiostroPelleRighe(QPointF pixel)
     const QPointF q = DallaLastra(pixel);
     const double x = q.x(), y = q.y();
     const Campione c = Rilievo(x, y);
-    if (c.zona != Zona::Pelle || Bianco(x, y))
+    if (c.zona != Zona::Pelle)
         return 0;
-    const double larghezza = Larghezza(TonoPelle(x, y));
-    if (larghezza * kPasso < 1)
+    const double larghezza = Larghezza(Tono(c, x, y));
+    if (larghezza < kPuntoLargo)
         return 0;
+    // The phase of the lines across the pixel, and how fast it runs there.
     const Pezzo pezzo = c.pezzo == Pezzo::Altro ? Pezzo::Testa : c.pezzo;
     constexpr double righe = kIngrandimento / kPasso;
     const auto fase = [&](double dx, double dy) {
@@ -262,7 +196,7 @@ double InchiostroPelleRighe(QPointF pixel)
         return Livello(pezzo, r.x(), r.y()) * righe;
     };
     const double gx = fase(0.5, 0) - fase(-0.5, 0), gy = fase(0, 0.5) - fase(0, -0.5);
-    return Riga(fase(0, 0), gx, gy, larghezza) * Risparmi(x, y);
+    return Riga(fase(0, 0), gx, gy, larghezza) * Narici(x, y) * Risparmi(x, y);
 }
 
 } // namespace titolo

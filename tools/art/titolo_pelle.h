@@ -1,5 +1,4 @@
-// The skin of the portrait's head, neck and ears: a shaded model of the
-// form and the lines cut from it.
+// The skin of the portrait's head, neck and ears: its line plan.
 #pragma once
 
 #include "titolo_volto.h"
@@ -8,15 +7,11 @@
 
 namespace titolo {
 
-// How dark the skin is at (x, y) under the light, 0 paper to 1 solid ink:
-// the head's form turning from a light high on the left, the shadows the
-// nose, brows, lips, chin and jaw cast on it, and its hollows.
-double TonoPelle(double x, double y);
-
-// How much of a sample on the skin at (x, y) is ink: lines that follow the
-// form's sections, swelling with the model's shade and thinning to nothing
-// in its lights, crossed by a second set where it is darkest.
-double InchiostroPelle(const Campione &c, double x, double y);
+// How much of a sample on the skin at (x, y) is ink, t its tone (see
+// Tono): lines that run across the form and bend with it, each swelling
+// with the shade it passes through to a hairline in the brightest light,
+// a second set crossing them only in the deep shade.
+double InchiostroPelle(const Campione &c, double x, double y, double t);
 
 // The ink the skin's lines put in the medallion's pixel whose centre is
 // `pixel`, where they are wide enough to be cut on whole pixels: in the

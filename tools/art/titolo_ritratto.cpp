@@ -171,8 +171,6 @@ double Inchiostro(double x, double y)
     // stands clear of the cloth on either side.
     if (c.zona == Zona::Giacca && Rilievo(x + (x < 0 ? 0.75 : -0.75), y).zona == Zona::Bavero)
         return 1;
-    if (c.zona == Zona::Pelle)
-        return InchiostroPelle(c, x, y);
     double t = Tono(c, x, y);
     if (c.zona == Zona::Camicia && y - kColloY >= 20 && t < (y - kColloY < 28.5 ? 0.2 : 0.1))
         return 0; // the shirt front's brightest lights stay clean paper
@@ -185,10 +183,12 @@ double Inchiostro(double x, double y)
             t *= 0.45;
         else if (Intorno(x, y, 3.0, Giacca))
             t *= 0.7;
-    } else if (c.zona != Zona::Capelli && ry > 0)
+    } else if (c.zona != Zona::Pelle && c.zona != Zona::Capelli && ry > 0)
         // The bust fades towards the foot of the oval, its lines thinning into
         // the ground's, rather than being cut off by the rim.
         t = t + (0.3 - t) * 0.75 * Passaggio(0.8, 0.98, std::hypot(rx, ry));
+    if (c.zona == Zona::Pelle)
+        return InchiostroPelle(c, x, y, t);
     if (c.zona == Zona::Fondo) {
         const double bordo = kFiloInterno + kMargineFondo;
         if (std::hypot(x * kIngrandimento / (kMedaglioneRx - bordo),

@@ -394,6 +394,13 @@ void IncidiBocca(Lastra &lastra)
             const double peso = 1.3 - 0.8 * std::pow(u, 1.5);
             return (t > 0.5 ? 1.0 : 0.9) * std::min(1.0, peso) * (1 - Passaggio(0.94, 1, u));
         });
+    // The shadow under the lower lip: a crescent a lip's height under the
+    // parting, the lip's light left between, deepest to the side away from
+    // the light, and under it a shorter one where the chin's hollow turns.
+    lastra.Solco([](double t) { return QPointF(-4.6 + 10.4 * t, kBoccaY + 3.9 + 0.6 * std::pow(2 * t - 1.1, 2)); },
+                 [](double t) { return std::min(1.0, 0.35 + 0.9 * t) * std::min(1.0, 2.2 * Fuso(t, 0.6)); });
+    lastra.Solco([](double t) { return QPointF(-1.2 + 5.8 * t, kBoccaY + 5.6 + 0.4 * std::pow(2 * t - 1, 2)); },
+                 [](double t) { return 0.6 * Fuso(t, 0.6); });
 }
 
 void IncidiBottoni(Lastra &lastra)
@@ -460,6 +467,22 @@ void DisegnaLineamenti(QPainter &p)
             p, [&](double t) { return QPointF(lato * (10.3 - 5.4 * t), kColloY + 20.3 + 7.3 * t); },
             [](double t) { return 0.45 * std::sqrt(std::sin(M_PI * (0.1 + 0.8 * t))); }, 12);
     }
+    // The chin's lower edge over the neck, one line from jaw to jaw, finer
+    // on the lit side.
+    Taglio(
+        p,
+        [](double t) {
+            const double a = M_PI * (1 - t); // from the left jaw round under the chin to the right
+            const double y = kMentoY - 0.3 - (kMentoY - 7.5) * std::pow(std::abs(std::cos(a)), 1.6);
+            return QPointF((std::cos(a) < 0 ? -1 : 1) * MezzaLarghezza(y) * 0.97, y);
+        },
+        [](double t) { return (0.25 + 0.45 * t) * Fuso(t, 0.35); }, 40);
+    // The upper lip in shade on the side away from the light: one short cut
+    // above the parting, wide enough to print as ink, so the lip is a shape
+    // over the parting and not a grey patch of hairlines.
+    Taglio(
+        p, [](double t) { return QPointF(0.6 + 4.6 * t, kBoccaY - 1.9 - 0.3 * std::sin(M_PI * t)); },
+        [](double t) { return 0.6 * Fuso(t, 0.7); }, 20);
 }
 
 } // namespace titolo

@@ -227,15 +227,77 @@ double Tono(const Campione &c, double x, double y)
     const auto h = [](double px, double py) { return std::max(0.0, Rilievo(px, py).h); };
     const Vettore n = Normalizza({-(h(x + e, y) - h(x - e, y)) / (2 * e), -(h(x, y + e) - h(x, y - e)) / (2 * e), 1});
     const double luce = std::max(0.0, n.x * kLuce.x + n.y * kLuce.y + n.z * kLuce.z);
-    // 0 in full light, 1 turned from it.
-    const double ombra = std::clamp((0.92 - luce) / 0.7, 0.0, 1.0);
+    // 0 in full light, 1 turned from it; on the skin over a longer turn, so
+    // the shaded side builds up gradually instead of starting as a band.
+    const double ombra = std::clamp((0.92 - luce) / (c.zona == Zona::Pelle ? 0.85 : 0.7), 0.0, 1.0);
     // Each thing's tone from full light to full shade: the engraver keeps
     // the face luminous and the coat dark whatever the light does.
     double chiaro = 0, cupo = 0;
     double scuro = 0; // shadows cast on it
     switch (c.zona) {
-    case Zona::Pelle: // toned by its own model (see titolo_pelle.cpp)
+    case Zona::Pelle: {
+        const double ax = std::abs(x);
+        // Shadows cast: under the nose, under the lower lip, under the jaw.
+        scuro += 0.22 * std::exp(-std::pow((x - 3.0) / 3.0, 2) - std::pow((y - (kOcchiY + 18.2)) / 1.1, 2));
+        scuro += 0.24 * std::exp(-std::pow(x / 5.5, 2) - std::pow((y - (kBoccaY + 4.4)) / 1.0, 2));
+        scuro += 0.1 * std::exp(-std::pow(x / 6.5, 2) - std::pow((y - (kBoccaY - 1.7)) / 1.2, 2)); // upper lip
+        // The nose's shadow cast on the cheek beside its lower half.
+        scuro += 0.08 * Gauss(x - 4.6, y - (kOcchiY + 12.5), 1.4, 3.2);
+        // The shaded plane on the nose's far side, from the bridge down to the
+        // nostril, is cut as lines down the flank (see titolo_segni.cpp); the
+        // skin's lines are kept fine across it, or they swell there into a
+        // stack of dashes. The sockets under the brows.
+        const double lato = x - (2.2 + 0.12 * (y - kOcchiY));
+        scuro -= 0.25 * std::exp(-lato * lato / 2.5) * Passaggio(kOcchiY + 3, kOcchiY + 6, y) *
+            (1 - Passaggio(kOcchiY + 13, kOcchiY + 15.5, y));
+        scuro += 0.42 * Gauss(ax - (kOcchiX - 0.5), y - (kOcchiY - 3.3), 4.8, 1.3);
+        scuro += 0.1 * Gauss(ax - (kOcchiX - 4.5), y - (kOcchiY - 1.0), 1.6, 2.2);
+        // The folds from the nose towards the corners of the mouth, giving out
+        // above them, or their last dots hang at a corner as a smirk; the
+        // shade under the eyes and at their inner corners.
+        const double piega = ax - (5.6 + 0.3 * (y - (kOcchiY + 15.5)));
+        if (y > kOcchiY + 15 && y < kBoccaY + 2)
+            scuro += 0.14 * std::exp(-piega * piega / 0.8) * (1 - Passaggio(kBoccaY - 4, kBoccaY - 1, y));
+        scuro += 0.12 * Gauss(ax - (kOcchiX + 0.5), y - (kOcchiY + 3.4), 3.2, 0.9);
+        scuro += 0.12 * Gauss(ax - (kOcchiX - 4.8), y - (kOcchiY - 0.8), 1.3, 1.6);
+        // The neck stands in the head's shade, deeper on the side from the light.
+        if (c.pezzo == Pezzo::Collo) {
+            scuro += 0.08 + 0.2 * Passaggio(-8, 12, x) + 0.05 * (1 - Passaggio(8, 12, y));
+            // The jaw casts its shadow on the neck, deepest right under the
+            // chin, so the head stands forward of the neck; short and light
+            // enough that it does not hang under the jaw as a heavy crescent.
+            double sotto = 0;
+            while (sotto < 8 && Rilievo(x, y - sotto).pezzo != Pezzo::Testa)
+                sotto += 0.5;
+            scuro += 0.38 * std::exp(-sotto / 2.5);
+        }
+        // The hollow of the ear.
+        scuro += 0.15 * Gauss(ax - (kOrecchioX - 0.6), y - (kOrecchioY - 0.5), 1.2, 4.5);
+        // Both ears well lighter than their turn from the light makes them,
+        // the lit one more, so each reads by its rim and bowl rather than
+        // closing into a dark blot beside the cheek.
+        if (c.pezzo == Pezzo::Orecchio)
+            scuro += x > 0 ? -0.25 : -0.3;
+        if (y > 4)
+            scuro += 0.08 * (1 - Passaggio(8, 24, y - 0.02 * x * x)) * Passaggio(3, 9, y);
+        // The eye's white is paper.
+        const double dx = (ax - kOcchiX) / kOcchioMezzo;
+        if (std::abs(dx) < 1 && y > kOcchiY - kPalpebra * (1 - dx * dx) - 0.25 * dx &&
+            y < kOcchiY + kPalpebraBassa * (1 - dx * dx) - 0.25 * dx)
+            return 0.04;
+        chiaro = 0.03, cupo = 0.56;
+        // Between the brows the forehead stays light, so the brows do not join.
+        scuro -= 0.6 * Gauss(x, y - (kOcchiY - 4.2), 4.2, 2.0);
+        // The light on the brow's dome and down the ridge of the nose is left
+        // open paper.
+        scuro -= 0.25 * Gauss(x + 3, y - (kOcchiY - 15), 8, 4.5);
+        scuro -= 0.2 * Gauss(x - 0.3, y - (kOcchiY + 7), 1.3, 5);
+        // The cheekbone on the shaded side still catches some light, so the
+        // shade there turns round it instead of lying across the cheek as
+        // one band.
+        scuro -= 0.2 * Gauss(x - 13.5, y - (kOcchiY + 7.5), 4.5, 3.2);
         break;
+    }
     case Zona::Capelli:
         chiaro = 0.22, cupo = 0.85;
         break;

@@ -44,8 +44,7 @@ double Lineamenti(double x, double y, double naso = 1);
 // Half the width of the head at height y (0 above the crown and below the chin).
 double MezzaLarghezza(double y);
 
-// How dark the engraving is at (x, y): 0 paper, 1 solid ink. The skin has
-// a model of its own (see TonoPelle).
+// How dark the engraving is at (x, y): 0 paper, 1 solid ink.
 double Tono(const Campione &c, double x, double y);
 
 // How far below the collar's line the shoulder's top lies at x: falling
