@@ -27,7 +27,6 @@ constexpr double kOrlo = 1.0;               // the unruled silver rim inside eac
 // so only the stems and the heavy curves carry it and the hairlines stay
 // clean silver: shaded, they thinned into a grey fringe at this size.
 constexpr double kFascia = 6.0, kFasciaParte = 0.6, kSottile = 6.5;
-constexpr double kStretto = 8.0;   // strokes narrower than this, in pixels, take a shallower band
 constexpr double kFiloOmbra = 1.0; // the cut along the shaded edge inside the rim, in pixels
 
 // For every sample inside the mask, its distance in samples to the nearest
@@ -148,10 +147,7 @@ void DisegnaNome(QPainter &p, const QString &famiglia)
             // hairlines, too thin to hold it, are left open. The line's width
             // in pixels swells from the band's inner edge to the letter's.
             const double spessore = double(versoLuce + versoOmbra) / kScala; // the stroke across, in pixels
-            // On the narrow curved strokes the band is taken back by up to a
-            // pixel, or the shade outweighs the silver left beside it.
-            const double fascia =
-                std::min(kFascia, kFasciaParte * spessore) - std::clamp((kStretto - spessore) / 1.5, 0.0, 1.0);
+            const double fascia = std::min(kFascia, kFasciaParte * spessore);
             const double ombra = spessore < kSottile ? 0 : std::clamp(1 - versoOmbra / (kScala * fascia), 0.0, 1.0);
             const double larghezza = ombra <= 0 ? 0 : 0.55 + 0.8 * std::pow(ombra, 1.2);
             const double fase = (y - 0.5) / kPassoTratteggio; // lines on the pixels' middles, not between rows

@@ -405,22 +405,22 @@ void IncidiBocca(Lastra &lastra)
 
 void IncidiBottoni(Lastra &lastra)
 {
-    // The waistcoat's buttons down the middle: each a small round boss four
-    // pixels across, full ink on its side away from the light and lighter
-    // on the side towards it, with a point of paper there, set in a ring of
-    // clean paper so it stands on the waistcoat's lines instead of knotting
-    // them into a blob; lighter than the pupils, so it does not stare back.
-    // Two: a third fell on the oval's rim, a speck on the frame.
+    // The waistcoat's buttons down the middle: each a round boss of ink
+    // five pixels across, its corners lighter, a point of light left on it
+    // towards the light, set in a ring of clean paper so it stands on the
+    // waistcoat's lines instead of knotting them into a blob. Two: a third
+    // fell on the oval's rim, a speck on the frame.
     for (double y : {kColloY + 52, kColloY + 60}) {
         const QPointF centro = SullaLastra({0, y});
         const int cx = int(std::floor(centro.x())), cy = int(std::floor(centro.y()));
         for (int dy = -3; dy <= 3; ++dy)
             for (int dx = -3; dx <= 3; ++dx) {
-                // Measured from the middle of the four pixels below and right of (cx, cy) - (1, 1).
-                const double mx = dx + 0.5, my = dy + 0.5, d = mx * mx + my * my;
-                if (d <= 2.5)
-                    lastra.Inchiostra(cx + dx, cy + dy, mx + my > 0 ? 1.0 : 0.75);
-                else if (d <= 8.5)
+                const int d = dx * dx + dy * dy;
+                if (d <= 5)
+                    lastra.Inchiostra(cx + dx, cy + dy, 1);
+                else if (d == 8)
+                    lastra.Inchiostra(cx + dx, cy + dy, 0.4);
+                else if (d <= 10)
                     lastra.Risparmia(cx + dx, cy + dy);
             }
         lastra.Risparmia(cx - 1, cy - 1);
