@@ -405,13 +405,11 @@ void IncidiBocca(Lastra &lastra)
 
 void IncidiBottoni(Lastra &lastra)
 {
-    // The waistcoat's buttons down the middle: each a round boss five pixels
-    // across, a tone short of full ink with its rim away from the light in
-    // full, so it turns as a boss and does not stare back like a pupil; its
-    // corners lighter, a point of light left on it towards the light, set in
-    // a ring of clean paper so it stands on the waistcoat's lines instead of
-    // knotting them into a blob. Two: a third fell on the oval's rim, a
-    // speck on the frame.
+    // The waistcoat's buttons down the middle: each a round boss of ink
+    // five pixels across, its corners lighter, a point of light left on it
+    // towards the light, set in a ring of clean paper so it stands on the
+    // waistcoat's lines instead of knotting them into a blob. Two: a third
+    // fell on the oval's rim, a speck on the frame.
     for (double y : {kColloY + 52, kColloY + 60}) {
         const QPointF centro = SullaLastra({0, y});
         const int cx = int(std::floor(centro.x())), cy = int(std::floor(centro.y()));
@@ -419,7 +417,7 @@ void IncidiBottoni(Lastra &lastra)
             for (int dx = -3; dx <= 3; ++dx) {
                 const int d = dx * dx + dy * dy;
                 if (d <= 5)
-                    lastra.Inchiostra(cx + dx, cy + dy, dx + dy >= 2 ? 1 : 0.75);
+                    lastra.Inchiostra(cx + dx, cy + dy, 1);
                 else if (d == 8)
                     lastra.Inchiostra(cx + dx, cy + dy, 0.4);
                 else if (d <= 10)
