@@ -23,11 +23,11 @@ constexpr double kSecondoDa = 0.3;
 // The crossing set's lines to the first's: sparser, so the two do not close
 // into a checker of single pixels.
 constexpr double kSecondoRado = 0.7;
-// In the half-lights the lines break into dots this wide (a share of the
-// lines' spacing) and this many pixels apart along them.
-constexpr double kPuntoLargo = 0.24, kPuntoPasso = 3.0;
+// Lines narrower than this (a share of their spacing) are too fine to cut on
+// whole pixels; they taper to nothing instead.
+constexpr double kSottile = 0.24;
 // Lines thinner than this leave the paper clean: the brightest lights.
-constexpr double kPuntoVia = 0.08;
+constexpr double kSvanisce = 0.08;
 // How far the lines bow between the middle of the face and its outline, in
 // units: up in the middle over the brow, up at the sides below the eyes.
 constexpr double kArcoFronte = 15, kArcoGuance = -9;
@@ -134,27 +134,17 @@ double InchiostroPelle(const Campione &c, double x, double y, double t)
         0.05, std::hypot(std::cos(kCroce) * fx + std::sin(kCroce), std::cos(kCroce) * fy) * righe * kSecondoRado);
     const double narici = Narici(x, y);
     const double larghezza = Larghezza(t);
-    constexpr double campioni = kScala * kIngrandimento;
-    // In the half-lights a line narrower than a pixel would print as a grey
-    // smear; there it keeps a pixel's width and breaks into dots instead,
-    // fewer and shorter towards the light, staggered from line to line, so
-    // the lit side carries a fine tint down to its brightest paper.
-    const double tinta = std::max(larghezza, kPuntoLargo);
-    double punti = 1;
-    if (larghezza < kPuntoLargo) {
-        const double riga = std::round(f * righe);
-        const double u = x * kIngrandimento / kPuntoPasso + 0.5 * riga;
-        const double lungo = std::abs(u - std::round(u)) * kPuntoPasso * kScala; // samples from the dot's middle
-        // Round the mouth and over the chin they start later still, or the
-        // lower face reads as unshaven.
-        const double via = kPuntoVia + 0.14 * std::exp(-std::pow(x / 10, 2) - std::pow((y - (kBoccaY + 3)) / 8, 2));
-        const double quota = std::max(0.0, larghezza - via) / (kPuntoLargo - via);
-        punti = std::clamp(quota * kPuntoPasso * kScala / 2 - lungo + 0.5, 0.0, 1.0);
+    // In the half-lights each line runs on unbroken from where it is cut on
+    // whole pixels, thinning to nothing towards the light as a burin's line
+    // tapers, rather than breaking into dots that read as dust on the plate.
+    double a = 0;
+    if (larghezza < kSottile) {
+        // Round the mouth and over the chin they stop sooner, or the lower
+        // face reads as unshaven.
+        const double via = kSvanisce + 0.14 * std::exp(-std::pow(x / 10, 2) - std::pow((y - (kBoccaY + 3)) / 8, 2));
+        const double quota = std::clamp((larghezza - via) / (kSottile - via), 0.0, 1.0);
+        a = Tratto(f * righe, g1, kSottile * quota);
     }
-    const double svanisce = std::min(1.0, tinta / g1 * campioni / 0.9);
-    // Wider, the lines are cut on the plate's whole pixels (see
-    // InchiostroPelleRighe); here only the dots of the half-lights.
-    double a = larghezza < kPuntoLargo ? svanisce * punti * Tratto(f * righe, g1, tinta) : 0;
     // In the deepest shade a second set crosses the first, so the shade
     // is built up in two layers. On the head it runs down the face with the
     // outline (see Giro), on the ears at a wide angle to the first. The nose
@@ -186,7 +176,7 @@ double InchiostroPelleRighe(QPointF pixel)
     if (c.zona != Zona::Pelle)
         return 0;
     const double larghezza = Larghezza(Tono(c, x, y));
-    if (larghezza < kPuntoLargo)
+    if (larghezza < kSottile)
         return 0;
     // The phase of the lines across the pixel, and how fast it runs there.
     const Pezzo pezzo = c.pezzo == Pezzo::Altro ? Pezzo::Testa : c.pezzo;

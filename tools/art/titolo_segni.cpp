@@ -398,7 +398,7 @@ void IncidiBocca(Lastra &lastra)
     // parting, the lip's light left between, deepest to the side away from
     // the light, and under it a shorter one where the chin's hollow turns.
     lastra.Solco([](double t) { return QPointF(-4.6 + 10.4 * t, kBoccaY + 3.9 + 0.6 * std::pow(2 * t - 1.1, 2)); },
-                 [](double t) { return std::min(1.0, 0.35 + 0.9 * t) * std::min(1.0, 2.2 * Fuso(t, 0.6)); });
+                 [](double t) { return std::min(0.7, 0.25 + 0.6 * t) * std::min(1.0, 2.2 * Fuso(t, 0.6)); });
     lastra.Solco([](double t) { return QPointF(-1.2 + 5.8 * t, kBoccaY + 5.6 + 0.4 * std::pow(2 * t - 1, 2)); },
                  [](double t) { return 0.6 * Fuso(t, 0.6); });
 }
