@@ -5,17 +5,17 @@
 namespace belvane::cardart {
 namespace {
 
-// The two to the seven count alike in every suit, so that a count has one
+// The two to the six count alike in every suit, so that a count has one
 // shape whatever the emblem: the two a column down the middle, the three a
 // diagonal, the four the corners and the five the corners with one in the
 // middle, as every Italian pack has them; the six two columns of three with
-// white down the middle, and the seven the six with one more in that white
-// between its two upper rows, alone across the card, so that the seven is
-// seen as a six with a peak before it is counted. (A column of three down
-// the middle with a pair between each two was an oval of emblems, read as a
-// five with extras; a row of three at the head and the foot with one
-// between, as a six with the middle one lost.) Never a third in a row,
-// which at the natural size closes the row into a bar.
+// white down the middle. The seven has an outline no six can have, so that
+// it is named before it is counted (the same two columns and one more in
+// their white were read as a six, and a row of three at the head and the
+// foot with one between as a six with the middle one lost): a column of
+// three down the middle with a pair between each two, the card's corners
+// white. Never a third in a row, which at the natural size closes the row
+// into a bar.
 // The two and three keep towards the middle of the card's height: an
 // emblem by the card's edge on an otherwise white card is the one the eye
 // skips. The four, five and six stand on one grid in every suit: the four
@@ -42,6 +42,9 @@ struct Forma {
     qreal su, mezzo, giu; // the rows' middles
     qreal curva;          // a blade's bend at its point, the same on every blade; a club's side, by its sign
     Colonne colonne = kColonne;
+    // Where the seven's pairs stand between the middle column's rows, from
+    // the outer row: each in the upper or lower third of the card.
+    qreal coppie = 0.45;
     // How far the two's and three's rows come in from the outer rows: for
     // every suit the same two lines across the card, so that the low cards
     // of the four suits line up side by side.
@@ -57,14 +60,14 @@ struct Forma {
 // the two of coins looked out of line with the rest), and its
 // three's ends stand on the side columns as every suit's (brought in from
 // the sides, it looked squeezed beside the other threes).
-constexpr Forma kDenari{12.3, 9.5, 35.5, 62.5, 0, {9.5, 22.5, 35.5}, 0.38}; // a coin's diameter
+constexpr Forma kDenari{12.3, 9.5, 35.5, 62.5, 0, {9.5, 22.5, 35.5}, 0.5, 0.38}; // a coin's diameter
 // A cup as tall as three rows leave room for, white between: a shorter one on
 // a card of two was missed at the natural size. Its middle row on a pixel
 // centre as the outer ones: between two, the middle cups fell on the pixels
 // squatter, without their lip and knop, unlike the cups above and below.
-constexpr Forma kCoppe{17.6, 12.5, 35.5, 59.5, 0};                  // a cup's height
-constexpr Forma kSpade{20, 13, 36, 59, 3.6, kColonne, kRientro, 0}; // a sword's length
-constexpr Forma kBastoni{20, 13, 36, 59, 1, kColonne, kRientro, 0}; // a club's length
+constexpr Forma kCoppe{17.6, 12.5, 35.5, 59.5, 0};                        // a cup's height
+constexpr Forma kSpade{20, 13, 36, 59, 3.6, kColonne, 0.45, kRientro, 0}; // a sword's length
+constexpr Forma kBastoni{20, 13, 36, 59, 1, kColonne, 0.45, kRientro, 0}; // a club's length
 
 // The pixel centre (`frazione` 0.5) or edge (0) at or above `y`.
 constexpr qreal SulPixel(qreal y, qreal frazione) { return int(y) + frazione; }
@@ -86,8 +89,10 @@ constexpr Pose Disponi(const Forma &f, int valore)
     // beside another reads as a second rule, and a row bending two ways at
     // once looks careless) but the five's lone middle one, which so is a
     // shape of its own and not one more of the corners' (leaning as they do,
-    // it was lost among them). One rule for both suits: the clubs alone all
-    // leaning one way made the swords' turned ones look a slip.
+    // it was lost among them), and the seven's middle column, a group of its
+    // own beside the pairs (bending with them, the column was lost among
+    // them and the seven named a six). One rule for both suits: the clubs
+    // alone all leaning one way made the swords' turned ones look a slip.
     const auto metti = [&](qreal x, qreal y, qreal curva) { d.posa[size_t(d.quante++)] = {x, y, f.altezza, curva}; };
     switch (valore) {
     case 2: // a column down the middle
@@ -118,12 +123,14 @@ constexpr Pose Disponi(const Forma &f, int valore)
             metti(destra, y, f.curva);
         }
         break;
-    case 7: // the six, and one between its upper rows in the white down the middle
-        for (const qreal y : {f.su, f.mezzo, f.giu}) {
+    case 7: // down the middle, a pair between each two
+        metti(centro, f.su, -f.curva);
+        for (const qreal y : {su(f.coppie), giu(f.coppie)}) {
             metti(sinistra, y, f.curva);
             metti(destra, y, f.curva);
         }
-        metti(centro, su(0.5), f.curva);
+        metti(centro, f.mezzo, -f.curva);
+        metti(centro, f.giu, -f.curva);
         break;
     }
     return d;
