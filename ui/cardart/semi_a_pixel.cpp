@@ -25,32 +25,28 @@ template <size_t N> using Mappa = std::array<std::string_view, N>;
 
 // A sabre point up: a blade four pixels of blue across, outlined to its
 // point in the ink that outlines every other pip, light along one edge,
-// upright from the hilt for half its length and then sweeping to the right
-// in even steps, each edge a pixel every two rows and the one a row behind
-// the other, so that the bend is a curve and the blade a pixel broader
-// where it turns, to a point of one pixel: four fifths of the pip. A golden
-// guard as wide as the pip, its ends turned up a row in deep gold, a red
-// grip two pixels long and a pommel of gold in deep gold wider than the
-// grip, as the ace's and the figures' swords have. (Bent at one row, both
-// edges stepping together, and cut square at its point, the blade looked
-// broken, a hockey stick; a blade of even width tapering over its upper
-// third to a point, its foot in a guard curving up two rows round it, read
-// as a dagger or a blue tooth, a short blade on a big hilt; a blade
-// widening from its point to the guard as a leaf or a flame, on a guard of
-// two rows apart from the blade as a second mark below it; a blade three
-// pixels across, leaning all its length, as a quill or a feather, and on a
-// guard of one row as a quill, the lightest pip; a guard of one light gold
-// row was lost on the white, and the blade above it read as a feather; a
-// hilt of a pixel's grip and a pixel's pommel left the blade alone to be
-// seen, a blue flame or feather; a grip of three under a guard underlined
-// in deep gold, the blade two and a half times the hilt, as a dagger; a
-// pommel no wider than the grip left almost no hilt, a blue blade on a
-// bar; outlined all round in deep blue, the Spade were the palest suit on
-// the table.)
+// upright from the hilt for half its length and then bending to the right,
+// a pixel broader there, to its point: four fifths of the pip, the point
+// short. A straight golden guard as wide as the pip, its ends in deep gold, a
+// red grip two pixels long and a pommel of gold in deep gold wider than the
+// grip, as the ace's and the figures' swords have. (A blade of even width
+// tapering over its upper third to a point, its foot in a guard curving up
+// round it, read as a dagger or a blue tooth, a short blade on a big hilt;
+// a blade widening from its point to the guard as a leaf or a flame, on a
+// guard of two rows apart from the blade as a second mark below it; a blade
+// three pixels across, leaning all its length, as a quill or a feather, and
+// on a guard of one row as a quill, the lightest pip; a guard of one light
+// gold row was lost on the white, and the blade above it read as a
+// feather; a hilt of a pixel's grip and a pixel's pommel left the blade
+// alone to be seen, a blue flame or feather; a grip of three under a guard
+// underlined in deep gold, the blade two and a half times the hilt, as a
+// dagger; a pommel no wider than the grip left almost no hilt, a blue
+// blade on a bar; outlined all round in deep blue, the Spade were the
+// palest suit on the table.)
 constexpr Mappa<kRighe> kSpada{
-    ".........K.", "........KbK", ".......KbBK", "......KbBBK", ".....KbBBBK", "....KbBBBBK", "....KbBBBK.",
-    "...KbBBBBK.", "...KbBBBK..", "..KbBBBBK..", "..KbBBBK...", "..KbBBBK...", "..KbBBBK...", "..KbBBBK...",
-    "..KbBBBK...", "o.KbBBBK..o", "YYYYYYYYYYY", "....RRr....", "....rRr....", "...oYYYo...",
+    "........KK.", ".......KbBK", "......KbBBK", ".....KbBBBK", "....KbBBBBK", "...KbBBBBK.", "...KbBBBBK.",
+    "..KbBBBBK..", "..KbBBBBK..", "..KbBBBK...", "..KbBBBK...", "..KbBBBK...", "..KbBBBK...", "..KbBBBK...",
+    "..KbBBBK...", "..KbBBBK...", "oYYYYYYYYYo", "....RRr....", "....rRr....", "...oYYYo...",
 };
 // A cudgel leaning as a hand holds it, its head up to the right: the ace's
 // and the figures' club made small, dark outlined, light on its left and
