@@ -48,8 +48,9 @@ struct Forma {
     // the outer row: each in the upper or lower third of the card.
     qreal coppie = 0.45;
     // How far the two's and three's upper row comes in from the outer one:
-    // for every suit the same line across the card, so that the low cards
-    // of the four suits line up side by side.
+    // for every suit as far as its emblems then reach the same two lines
+    // across the card, head and foot, so that the low cards of the four
+    // suits line up side by side and none looks squashed beside the others.
     qreal dentro = kRientro;
     // Where a row brought in stands: on a pixel's centre (0.5) for an
     // emblem an odd number of pixels tall, between two (0) for the swords
@@ -57,15 +58,13 @@ struct Forma {
     qreal frazione = 0.5;
 };
 
-// A coin's outer rows are further out than a cup's, so its inner rows come
-// in further to stand on the other suits' lines (on its own, further apart,
-// the two of coins looked out of line with the rest; out where its coins
-// reached as far as the other suits' emblems, it looked stretched, its
-// banner adrift in the white, and its three's diagonal steeper than the
-// other threes'), and its three's ends stand on the side columns as every
-// suit's (brought in from the sides, it looked squeezed beside the other
-// threes).
-constexpr Forma kDenari{12.3, 9.5, 35.5, 62.5, 0, {9.5, 22.5, 35.5}, 0.5, 0.38}; // a coin's diameter
+// A coin is shorter than a sword or a cup, so its two's and three's rows
+// stand further out, for its coins to reach the lines the other suits'
+// emblems reach (on the lines the others' middles stand on, the two and
+// three of coins spanned eight pixels less of the card and looked squashed),
+// and its three's ends stand on the side columns as every suit's (brought
+// in from the sides, it looked squeezed beside the other threes).
+constexpr Forma kDenari{12.3, 9.5, 35.5, 62.5, 0, {9.5, 22.5, 35.5}, 0.5, 0.23}; // a coin's diameter
 // A cup as tall as three rows leave room for, white between: a shorter one on
 // a card of two was missed at the natural size. Its middle row on a pixel
 // centre as the outer ones: between two, the middle cups fell on the pixels
