@@ -1,5 +1,7 @@
 #include "disposizioni.h"
 
+#include "geometria.h"
+
 #include <array>
 
 namespace belvane::cardart {
@@ -45,9 +47,10 @@ struct Forma {
     // Where the seven's pairs stand between the middle column's rows, from
     // the outer row: each in the upper or lower third of the card.
     qreal coppie = 0.45;
-    // How far the two's and three's rows come in from the outer rows: for
-    // every suit the same two lines across the card, so that the low cards
-    // of the four suits line up side by side.
+    // How far the two's and three's upper row comes in from the outer one:
+    // for every suit as far as its emblems then reach the same two lines
+    // across the card, head and foot, so that the low cards of the four
+    // suits line up side by side and none looks squashed beside the others.
     qreal dentro = kRientro;
     // Where a row brought in stands: on a pixel's centre (0.5) for an
     // emblem an odd number of pixels tall, between two (0) for the swords
@@ -55,12 +58,13 @@ struct Forma {
     qreal frazione = 0.5;
 };
 
-// A coin's outer rows are further out than a cup's, so its inner rows come
-// in further to stand on the other suits' lines (on its own, further apart,
-// the two of coins looked out of line with the rest), and its
-// three's ends stand on the side columns as every suit's (brought in from
-// the sides, it looked squeezed beside the other threes).
-constexpr Forma kDenari{12.3, 9.5, 35.5, 62.5, 0, {9.5, 22.5, 35.5}, 0.5, 0.38}; // a coin's diameter
+// A coin is shorter than a sword or a cup, so its two's and three's rows
+// stand further out, for its coins to reach the lines the other suits'
+// emblems reach (on the lines the others' middles stand on, the two and
+// three of coins spanned eight pixels less of the card and looked squashed),
+// and its three's ends stand on the side columns as every suit's (brought
+// in from the sides, it looked squeezed beside the other threes).
+constexpr Forma kDenari{12.3, 9.5, 35.5, 62.5, 0, {9.5, 22.5, 35.5}, 0.5, 0.23}; // a coin's diameter
 // A cup as tall as three rows leave room for, white between: a shorter one on
 // a card of two was missed at the natural size. Its middle row on a pixel
 // centre as the outer ones: between two, the middle cups fell on the pixels
@@ -84,15 +88,17 @@ constexpr Pose Disponi(const Forma &f, int valore)
     // The upper and lower rows brought in by `quota` of the way to the middle one.
     const auto su = [&](qreal quota) { return SulPixel(f.su + quota * (f.mezzo - f.su), f.frazione); };
     const auto giu = [&](qreal quota) { return SulPixel(f.giu - quota * (f.giu - f.mezzo), f.frazione); };
-    const qreal suDentro = su(f.dentro), giuDentro = giu(f.dentro);
-    // Every blade bends and every club leans the same way (one mirrored
-    // beside another reads as a second rule, and a row bending two ways at
-    // once looks careless) but the five's lone middle one, which so is a
-    // shape of its own and not one more of the corners' (leaning as they do,
-    // it was lost among them), and the seven's middle column, a group of its
-    // own beside the pairs (bending with them, the column was lost among
-    // them and the seven named a six). One rule for both suits: the clubs
-    // alone all leaning one way made the swords' turned ones look a slip.
+    // The lower row brought in as far up from the card's foot as the upper
+    // one stands from its head, so that a two is as far from either end
+    // (brought in alike from both outer rows, the blades laid between two
+    // pixels stood a pixel nearer the foot).
+    const qreal suDentro = su(f.dentro), giuDentro = kAltezzaCarta - suDentro;
+    // Every blade bends and every club leans the same way, the five's lone
+    // middle one and the seven's middle column too, told apart by where they
+    // stand: one turned beside the others reads as a second rule or a slip,
+    // the counted emblem unlike its neighbours, and a row bending two ways at
+    // once looks careless. (Turned, so as not to be lost among the corners
+    // or the pairs on grids where they stood nearer them, they looked fussy.)
     const auto metti = [&](qreal x, qreal y, qreal curva) { d.posa[size_t(d.quante++)] = {x, y, f.altezza, curva}; };
     switch (valore) {
     case 2: // a column down the middle
@@ -113,7 +119,7 @@ constexpr Pose Disponi(const Forma &f, int valore)
     case 5: // the corners at the edges, one in the middle
         metti(sinistra, f.su, f.curva);
         metti(destra, f.su, f.curva);
-        metti(centro, f.mezzo, -f.curva);
+        metti(centro, f.mezzo, f.curva);
         metti(sinistra, f.giu, f.curva);
         metti(destra, f.giu, f.curva);
         break;
@@ -124,13 +130,13 @@ constexpr Pose Disponi(const Forma &f, int valore)
         }
         break;
     case 7: // down the middle, a pair between each two
-        metti(centro, f.su, -f.curva);
+        metti(centro, f.su, f.curva);
         for (const qreal y : {su(f.coppie), giu(f.coppie)}) {
             metti(sinistra, y, f.curva);
             metti(destra, y, f.curva);
         }
-        metti(centro, f.mezzo, -f.curva);
-        metti(centro, f.giu, -f.curva);
+        metti(centro, f.mezzo, f.curva);
+        metti(centro, f.giu, f.curva);
         break;
     }
     return d;
