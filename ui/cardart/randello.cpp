@@ -24,88 +24,81 @@ const Tinta kTintaRandello{QColor(0x74, 0xA0, 0x46), QColor(0x48, 0x76, 0x2E), Q
 // across it.
 const QColor kCorteccia(0x26, 0x40, 0x16);
 
-// The cudgel at the natural size, pixel by pixel, in the pip clubs'
-// language made large: a heavy head lumpy at its crown, tapering steadily
-// to a grip bound in two red bands over a knob at its end, three lopped
-// branches each a short peg of wood breaking the outline, cut dark red, two
-// knots and a few dark rings in the bark, and one pair of golden leaves on a
-// stalk beside the head. (The drawing reduced, its stubs' red faces large
-// and clear of the wood and two leaves a side, read as a cactus in flower;
-// cut back to wood and outlined, the same; upright and straight with twigs
-// left and right, as a fishbone.) One letter a pixel: K the outline, L, G,
-// D the wood lit, in body and shaded, n a knot, Y, l, y a leaf in body,
-// light and shade and o its edge, R, r the binding and its shade (r a cut
-// face too), . the card.
+// The cudgel at the natural size, pixel by pixel: the drawing reduced, then
+// set right where the reduction left it ragged. The grip's bands and its
+// knob stand under the shaft (reduced, they stepped aside and the handle
+// looked broken) and the outline runs unbroken round the wood; the stubs'
+// red faces are left as large as the reduction made them, standing clear of
+// the wood (outlined, and cut back to wood behind them, they sank into the
+// outline and read as a cactus's flowers). One letter a pixel: K the
+// outline, L, G, D the wood lit, in body and shaded, n a knot, Y a leaf and
+// o its edge, R, r a cut face or the binding and its shade, . the card.
 // clang-format off
 constexpr std::string_view kRandelloDiPixel[] = {
-    "...........KKKK................",
-    "........KKKLLLLKKK.............",
-    "......KKLLLLLLGGGGKKK..........",
-    ".....KLLLLLLGGGGGGGGGK.........",
-    "....KLLLLLLGGGGGGGGGGDK........",
-    "...KKLLLLLGGGGGGGGGGGDDKK......",
-    "...KLLLLLGGGGGGGGGGGGGDDK......",
-    "...KLLLLGGGGGGGGGGGGGGDDK......",
-    "..KKLLLLGGGGGGGGGGGGGDDDK......",
-    "..KLLLLGGGGGGGGGGGGGGDDDDK.....",
-    "...KLLLGGGGGGGGGGGGGGDDDDK.....",
-    "....KLLGGGGGGGGGGGGGDDDDK......",
-    ".....KLGGGGGGGGGGGGDDDDK.......",
-    ".....KLLGGGGGGGGGGGDDDDK.......",
-    "......KLGGGGGGGGGGGDDDK........",
-    "......KLGGGGGGGGGGGDDDK........",
-    "..KKK.KLLGGGGGGGGGDDDK.........",
-    ".KrrLKKLLGGGGGGGGGDDDK.........",
-    "KrrLLLLLLGGGGGGGGGDDDK.........",
-    "KrLLGGGLLGGGGGGGGGDDDKKKK......",
-    ".KKGGGGLLGGGGGGGGDDDKKDrrK.....",
-    "...KKKKLLGGGGGGGGDDDDDDDrrK....",
-    "......KLLGGGGGGGGDDDDDDDDrK....",
-    ".......KLLGGGGGGGDDDDDDDKK.....",
-    ".......KLLDDDGGGGDDDKKKK.......",
-    ".......KLLGGGGGGDDDK.........oo",
-    ".......KLLGGGGGGDDDK.......oYYo",
-    ".......KLLGGGGGGDDDK.....oYYYYo",
-    ".......KLLGGGGGGDDDK...oYYlYYo.",
-    ".......KLLDDGGGGDDDK..YYYYYyo..",
-    ".......KLLLGGGGDDDK.oYYYyyo....",
-    ".......KLLGnGGGDDDKKyYyoo......",
-    ".......KLLGGGGGDDDK.yYY........",
-    "....KKK.KLLGGGGDDDK.YYYY.......",
-    "...KrrLKKLLGGGGDDDK.YlYYY......",
-    "..KrrLLLLLLGGGDDDK..yYYYYo.....",
-    "..KrLLGGGLLGGGDDDK...yYYYo.....",
-    "...KKGGGGLLGGGDDDK....yYYo.....",
-    ".....KKKKLLDGGDDDK.....yo......",
-    "........KLLGGGDDDK.............",
-    "........KLLGGGDDDK.............",
-    "........KLLGGGDDK..............",
-    "........KLLLGGDDK..............",
-    "........KLLGnGDDK..............",
-    "........KLLGGGDDK..............",
-    "........KLLGGGDDK..............",
-    "........KLLGGGDDK..............",
-    "........KLLGDDK................",
-    "........KLLGDDK................",
-    "........KRRRRrK................",
-    "........KrRRrrK................",
-    "........KLLGDDK................",
-    "........KLLGDDK................",
-    "........KRRRRrK................",
-    "........KrRRrrK................",
-    "........KLLGDDK................",
-    "........KLLGDDK................",
-    "........KLLGDDK................",
-    "........KLLGDDK................",
-    ".......KLLGGDDK................",
-    ".......KLLGGGDDK...............",
-    ".......KLLGGGDDK...............",
-    "........KLGGGDK................",
-    "........KKKKKKK................",
+    ".............KKKKKKKK......",
+    "..........KKKKLLLLLLLK.....",
+    ".........KLLLLLLGGGGGGKK...",
+    ".........KLLGGGGGGGGGGGK...",
+    ".........KLGGGGGGGGGGGGGK..",
+    ".........KLGGGGGGGGGGGGGGK.",
+    "........KKLGGGGGGGGGGGGGDDK",
+    "........KLLGGGGGGGGGGGGGDDK",
+    "........KLGGGGGGGGGGGGGGDK.",
+    "........KLGGGGGGGGGGGGGDDK.",
+    "........KLGGGGGGGGGGGGGDDK.",
+    ".........KGGGGGGGGGGGGDDK..",
+    ".........KGGGGGGGGGGGGDDK..",
+    ".....rr.KLLGGGGGGGGGGDDK...",
+    "....rRRrKLGGGGGGGGGGGDDK...",
+    "...rRRRrKLGGGGGGGGGGGDDK...",
+    "...rRRrLGLGGGGGGGGGGGDK....",
+    "....rrLGGGGGGGGGGGGGDDK....",
+    "ooo..KGGGGGGGGGGGGGGDDK....",
+    ".YYYo.KGGGGGGGGGGGGDDK.....",
+    ".YYYYY.KGGGGGGGGGGGDDK.....",
+    ".YYYYYY.KGGGGGGGGGGGKK.....",
+    ".oYYYYYoKGGGGGGGGGGGKrr....",
+    "..oYYYYYKLGGGGGGGGGGKrRr...",
+    "...oYYYKLLGGGGGGGGGGGrRRr..",
+    "......oKLGGGGGGGGGGGDrRRr..",
+    ".......KLGGGGGGGGGGDDDrrr..",
+    ".....r.KLGGGGGGGGDDDDKK....",
+    "...rrRrKLGGGGGGGDDDKKYYYYYY",
+    "...rRRrKKGGGGGGDDKKYYYYYYYY",
+    "..rRRRrGLnGGGGGDDKYYYYYYYYo",
+    "...rrrGGGnGnGGGDDoYYYYYYYo.",
+    "o..oKLGGGGGnGGGDKoYYYYYYo..",
+    "YYYYYKGGGGGGGGGDK..ooo.....",
+    "YYYYYYKGGGGGGGGDK..........",
+    "oYYYYYYKGGGGGGGDK..........",
+    ".oYYYYYYKGGGGGGDK..........",
+    "..YYYYYYYKGGGGGGK...rr.....",
+    "...oYYYYYKGGGGGGKKKrRRr....",
+    ".....oYYoKKGGGGGGGLrRRr....",
+    "..........KGGGGGGGLrRRR....",
+    ".........KKLGGGGGDDDrrr....",
+    ".........KKLGGGDDDDDK......",
+    "..........KGGGDDDDKK.......",
+    ".........KLGGGDDKK.........",
+    ".........KLGGDDK...........",
+    ".........KLGGDDK...........",
+    ".........KKGGDDK...........",
+    ".........KKKKKK............",
+    ".........KRRRrK............",
+    ".........KrRRrK............",
+    ".........KKKKKK............",
+    ".........KRRRrK............",
+    ".........KrRRrK............",
+    ".........KKKKKK............",
+    ".........KLGGDK............",
+    "........KLLGGDDK...........",
+    "........KLLGGDDK...........",
+    "........KLDDDDDK...........",
+    ".........KKKKKK............",
 };
 // clang-format on
 // Its top left pixel on the card.
-constexpr int kColonnaRandello = 9, kRigaRandello = 4;
+constexpr int kColonnaRandello = 9, kRigaRandello = 6;
 
 QColor ColoreDelRandello(char c)
 {
@@ -120,10 +113,6 @@ QColor ColoreDelRandello(char c)
         return kCorteccia;
     case 'Y':
         return kTintaOro.corpo;
-    case 'l':
-        return kTintaOro.luce;
-    case 'y':
-        return kTintaOro.ombra;
     case 'o':
         return kOroScuro;
     case 'R':

@@ -10,9 +10,8 @@ namespace belvane::cardart {
 // on short stalks from the bark.
 void Randello(QPainter &p, qreal h);
 
-// The ace's cudgel at the natural size, laid pixel by pixel in its place on
-// the ace, leaning a little as the drawn one is laid there: drawn for the
-// pixels as the pip clubs are, not the drawing reduced.
+// The same cudgel at the natural size, laid pixel by pixel in its place on
+// the ace, leaning as the drawn one is laid there.
 void RandelloDiPixel(QPainter &p);
 
 } // namespace belvane::cardart
