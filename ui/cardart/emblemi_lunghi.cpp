@@ -385,14 +385,6 @@ void Bastone(QPainter &p, qreal h, Ornato ornato)
                   Qt::SolidLine, Qt::RoundCap));
     p.drawPath(venatura);
     Riempi(p, occhi, tinta.ombra, QColor(Qt::transparent), 0);
-    if (pipDisegnato) {
-        // The grip bound in two red bands, as the pips of the natural size
-        // and the ace are: where the hand holds it, a cudgel, not a stem.
-        QPainterPath legatura;
-        for (const qreal s : {0.05, 0.16})
-            legatura.addRect(QRectF(-3 * u, y(s) - 0.6 * u, 6 * u, 1.2 * u));
-        Modella(p, Intersezione(legno, legatura), kTintaRosso, kContornoEmblema, 0.4 * u, 0.25 * u);
-    }
     p.setBrush(Qt::NoBrush);
     // The wood is only a few pixels thick at the natural size: its outline
     // finer than the deck's weight there, so that its green shows.

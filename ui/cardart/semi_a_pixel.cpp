@@ -94,7 +94,7 @@ static_assert(Rettangolare(kSpada) && Rettangolare(kBastone) && Rettangolare(kMo
 
 // How far the drawn club leans, clockwise, as the pixels' one does: upright
 // and knobbly it reads as a cactus.
-constexpr qreal kPende = 12;
+constexpr qreal kPende = 6;
 
 QColor Colore(char c)
 {
