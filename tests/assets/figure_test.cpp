@@ -267,34 +267,4 @@ TEST(Figure, TheLargerDrawingContoursEachFigureInTheFullInk)
         }
 }
 
-// The knave of swords holds his sword point down beside him, over his blue
-// ground: a blade in the swords' blue, or one whose point reached the
-// ground, fused with it into a blue flag at the natural size. Left of his
-// body no pixel of it is blue, and a white row parts its point from the
-// ground.
-TEST(Figure, TheKnaveOfSwordsBladeStopsClearOfHisGround)
-{
-    // The columns between the card's edge and his shoe, from below his hand.
-    constexpr int kDa = 6, kA = 15, kSotto = 40;
-    const QImage img = Bitmap(38);
-    ASSERT_EQ(img.size(), QSize(kW, kH));
-    int terra = -1, lama = 0, bianca = -1;
-    for (int y = kSotto; y < kH && terra < 0; ++y) {
-        int pieni = 0;
-        for (int x = kDa; x < kA; ++x) {
-            const QRgb c = img.pixel(x, y);
-            pieni += !Bianco(c);
-            if (NomeDi(c) == Nome::Blu)
-                terra = y;
-        }
-        if (terra < 0 && pieni > 0 && bianca < 0)
-            ++lama;
-        if (terra < 0 && pieni == 0 && lama > 0)
-            bianca = y;
-    }
-    EXPECT_GE(lama, 15) << "no blade beside him";
-    ASSERT_GT(terra, kSotto) << "blue beside him above his ground";
-    EXPECT_GT(bianca, 0) << "no white between the point and the ground at row " << terra;
-}
-
 } // namespace
