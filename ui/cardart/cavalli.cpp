@@ -78,10 +78,7 @@ Cavaliere Di(Seme seme)
     // mane, a cream with a flaxen one, a dappled grey with a slate one (a
     // shade darker than the white, which it was read as at a glance), a
     // white with a dark slate one, and its shade deeper: with a light mane
-    // it stood off the white card by its outline alone. The white's legs
-    // slate from the knees down, as its mane, and the grey's dapples shown
-    // at the natural size too: there the two were still one pale grey horse
-    // twice, held by their outlines alone.
+    // it stood off the white card by its outline alone.
     // The dun deeper and the cream paler than they were: side by side, both
     // tan and both facing left, the two were taken for each other.
     const Tinta dun = Tono(QColor(0xE0, 0xAE, 0x6A), QColor(0xC4, 0x8A, 0x46), QColor(0x8C, 0x5C, 0x28));
@@ -96,7 +93,7 @@ Cavaliere Di(Seme seme)
     // paler, it was still the faintest court, held by its outline alone.
     const bool pixel = InchiostroDelPixelInUso();
     const Tinta crema = pixel ? Tono(QColor(0xF0, 0xDE, 0xB0), QColor(0xE2, 0xC6, 0x8C), QColor(0x9C, 0x7A, 0x44))
-                              : Tono(QColor(0xF6, 0xE8, 0xC4), QColor(0xEA, 0xD4, 0x9E), QColor(0xBC, 0x9A, 0x5E));
+                              : Tono(QColor(0xFA, 0xF0, 0xD4), QColor(0xEE, 0xDE, 0xB2), QColor(0xC2, 0xA8, 0x74));
     const Tinta criniBiondi = pixel
         ? Tono(QColor(0xE6, 0xC8, 0x80), QColor(0xC8, 0x9C, 0x4C), QColor(0x8E, 0x68, 0x2C))
         : Tono(QColor(0xFA, 0xF0, 0xCC), QColor(0xE8, 0xD4, 0x98), QColor(0xB8, 0x9E, 0x60));
@@ -105,8 +102,8 @@ Cavaliere Di(Seme seme)
     const Tinta grigio = Tono(QColor(0xC8, 0xCE, 0xD8), QColor(0x98, 0xA0, 0xAE), QColor(0x66, 0x6E, 0x7E));
     const Tinta criniGrigi = Tono(QColor(0x6A, 0x6C, 0x78), QColor(0x46, 0x48, 0x54), QColor(0x2C, 0x2E, 0x38));
     const Tinta bianco = pixel ? Tono(QColor(0xEA, 0xE8, 0xE2), QColor(0xCA, 0xC6, 0xBC), QColor(0x8A, 0x84, 0x78))
-                               : Tono(QColor(0xF4, 0xF4, 0xF0), QColor(0xDE, 0xDC, 0xD6), QColor(0xA0, 0x9A, 0x8E));
-    const Tinta criniArdesia = Tono(QColor(0x74, 0x74, 0x84), QColor(0x4C, 0x4C, 0x5E), QColor(0x30, 0x30, 0x40));
+                               : Tono(QColor(0xFA, 0xFA, 0xF6), QColor(0xE8, 0xE6, 0xE0), QColor(0xAC, 0xA6, 0x9A));
+    const Tinta criniArdesia = Tono(QColor(0x8A, 0x8A, 0x98), QColor(0x62, 0x62, 0x74), QColor(0x42, 0x42, 0x54));
     switch (seme) {
     case Seme::Bastoni: // walking to the left, the near foreleg raised; the club held up behind him at arm's length,
                         // clear of his plumed hat (by his head it was read as part of it); a green saddle cloth
@@ -138,10 +135,10 @@ Cavaliere Di(Seme seme)
                       // horse's neck (held out behind him, he seemed to ride backwards), a little smaller than the
                       // card's top allows: larger, it outgrew his body and crowded the corner
         return {false,
-                {{{29, 50}, {33.2, 55.0}, {35.4, 59.8}, {36.4, 61.6}},
+                {{{29, 50}, {33.6, 54.8}, {36.8, 59.2}, {38.0, 61.0}},
                  {{27.6, 50}, {31.8, 54.2}, {29.8, 57.8}, {29.0, 59.6}},
                  {{12.5, 50}, {10.4, 57.8}, {13.4, 62.8}, {14.6, 64.6}},
-                 {{15, 50}, {10.6, 56.8}, {8.6, 61.6}, {8.0, 63.4}},
+                 {{15, 50}, {9.8, 56.6}, {7.0, 61.4}, {6.2, 63.2}},
                  -6,
                  4,
                  1.0},
@@ -166,14 +163,13 @@ Cavaliere Di(Seme seme)
                 1.4};
     case Seme::Denari: // rearing, the coin held up over his head by the far arm, behind him: held up before him,
                        // it hid the horse's head; the tail swung out clear of the hind legs (hanging down beside
-                       // them it was read as a third); the head thrown up and the forelegs folded under the
-                       // breast, white between them (reaching out under the head, the two made one tangle)
+                       // them it was read as a third)
         return {true,
-                {{{29, 50}, {36.6, 50.2}, {33.6, 54.9}, {32.3, 56.4}},
-                 {{27.6, 50}, {31.0, 54.5}, {27.6, 57.5}, {26.4, 58.8}},
+                {{{29, 50}, {35.6, 48.8}, {38.2, 52.6}, {38.8, 54.6}},
+                 {{27.6, 50}, {32.2, 53.6}, {30.6, 58.2}, {29.8, 59.8}},
                  {{10.4, 50}, {6.6, 57.0}, {9.4, 62.8}, {10.6, 64.6}},
                  {{12.8, 50.4}, {10.6, 57.6}, {15.6, 62.8}, {17.4, 64.6}},
-                 -12,
+                 -24,
                  16,
                  1.0},
                 19,
@@ -213,7 +209,7 @@ Cavaliere Di(Seme seme)
                 {32.8, 21.2},
                 25,
                 22,
-                {bianco, criniArdesia, Tono(Smorza(kViola)), kOro, kBrigliaChiara, false, true, true},
+                {bianco, criniArdesia, Tono(Smorza(kViola)), kOro, kBrigliaChiara, false, false, true},
                 -5,
                 {24.4, 48.4},
                 {22.6, 55.4},
