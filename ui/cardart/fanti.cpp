@@ -5,9 +5,11 @@
 #include "pedana.h"
 #include "pennelli.h"
 #include "sagome.h"
-#include "spada_abbassata.h"
 #include "stampa.h"
 
+#include <QtMath>
+
+#include <cmath>
 #include <utility>
 
 namespace belvane::cardart {
@@ -333,8 +335,11 @@ void FanteDiDenari(QPainter &p)
     p.restore();
 }
 
-// Where the knave of swords holds his sword, by the middle of its grip.
+// Where the knave of swords rests his hand on his sword's pommel, how long
+// the sword is and how far past point down it leans out from his side.
 constexpr QPointF kPugnoFanteSpade(12.4, 36.4);
+constexpr qreal kSpadaFante = 30;
+constexpr qreal kPendenzaSpadaFante = 184;
 
 // A page in the swords' blue under a broad black hat, his sword point down
 // at his side, a hand on its pommel as on a cane, the other fist on his hip.
@@ -360,11 +365,21 @@ void FanteDiSpade(QPainter &p)
     // The sword stands at his side, clear of him against the white, its
     // point just off the ground: leaning on it he holds it, he has not
     // dropped it (its point in the blue ground, it read as a walking stick).
-    // A slender blade in the swords' blue, the grip in his fist: the pips'
-    // broad one turned point down hung from his hand like a blue pennant
-    // and ran into his blue ground; in steel it was the one sword of the
-    // suit not blue, and a faint stroke at the natural size.
-    SpadaAbbassata(p, kPugnoFanteSpade);
+    // The slender one at every size: the pip's broad blade turned point down
+    // hung from his hand like a blue pennant. His fist round the grip's
+    // middle, the pommel above it: on the pommel his hand seemed to rest on
+    // the guard alone.
+    // At the natural size a quarter as wide again and straight: there the
+    // slender blade was a faint streak by his leg, and its curve a ragged
+    // edge.
+    {
+        const qreal a = qDegreesToRadians(kPendenzaSpadaFante);
+        const Impugnatura presa = ImpugnaturaDellaSpada(kSpadaFante, Ornato::No);
+        const QPointF centro = kPugnoFanteSpade + QPointF(std::sin(a), -std::cos(a)) * presa.centro;
+        const PiuGrandeAlPixel largo(p, centro, 1.25, 1);
+        EmblemaTenuto(p, Seme::Spade, centro, kSpadaFante, kPendenzaSpadaFante, Ornato::No,
+                      InchiostroDelPixelInUso() ? 0 : kCurvaSpadaTenuta);
+    }
     // Hair to the jaw under the hat's brim.
     const Profilo capelli{{21.4, 14},   {21.6, 11.6}, {25.5, 11},   {29.4, 11.6}, {29.6, 14}, {29.2, 16},
                           {29.8, 18.4}, {28.6, 19.6}, {22.4, 19.6}, {21.2, 18.4}, {21.8, 16}};
@@ -400,7 +415,7 @@ void FanteDiSpade(QPainter &p)
         {{{21.2, 23.4}, 3.6}, {{17.2, 30.6}, 3.0}, {{kPugnoFanteSpade.x() + 0.8, kPugnoFanteSpade.y() - 0.8}, 2.6}});
     Forma(p, braccio, azzurro, 0.7, 0.5);
     OmbraOltre(p, braccio, {21.6, 23.4}, {13.6, 37}, azzurro.ombra);
-    Mano(p, kPugnoFanteSpade, 1.5, 0);
+    Mano(p, kPugnoFanteSpade, 1.5, kPendenzaSpadaFante - 180);
     // The other fist on his hip, the elbow out: the knave's stance, where
     // the king stands straight in his robe.
     const Profilo fianco = ProfiloArto({{{29.8, 23.2}, 3.6}, {{35.0, 28.8}, 3.0}, {{31.2, 34.0}, 2.5}});
