@@ -78,9 +78,7 @@ Cavaliere Di(Seme seme)
     // mane, a cream with a flaxen one, a dappled grey with a slate one (a
     // shade darker than the white, which it was read as at a glance), a
     // white with a dark slate one, and its shade deeper: with a light mane
-    // it stood off the white card by its outline alone. The grey's dapples
-    // shown at the natural size too: there, plain, the two greys were one
-    // horse twice.
+    // it stood off the white card by its outline alone.
     // The dun deeper and the cream paler than they were: side by side, both
     // tan and both facing left, the two were taken for each other.
     const Tinta dun = Tono(QColor(0xE0, 0xAE, 0x6A), QColor(0xC4, 0x8A, 0x46), QColor(0x8C, 0x5C, 0x28));
@@ -133,15 +131,14 @@ Cavaliere Di(Seme seme)
                 23.3,
                 {0.4, -0.3, -0.2, 0.2, 0.3, 0, Qt::transparent, 0, 0.5, -0.3, -0.5, 0.3, 0.6, volti::Taglio::Mandorla,
                  fanti::Lineamenti::Bocca::Quieta, QColor(0x6A, 0x44, 0x22), volti::Naso::Corto}};
-    case Seme::Coppe: // cantering, the near foreleg reaching out (further, long and stiff, it stretched the horse),
-                      // the cup raised before him by the far arm over the horse's neck (held out behind him, he
-                      // seemed to ride backwards), a little smaller than the card's top allows: larger, it
-                      // outgrew his body and crowded the corner
+    case Seme::Coppe: // cantering, the near foreleg reaching out, the cup raised before him by the far arm over the
+                      // horse's neck (held out behind him, he seemed to ride backwards), a little smaller than the
+                      // card's top allows: larger, it outgrew his body and crowded the corner
         return {false,
-                {{{29, 50}, {33.2, 55.0}, {35.4, 59.8}, {36.4, 61.6}},
+                {{{29, 50}, {33.6, 54.8}, {36.8, 59.2}, {38.0, 61.0}},
                  {{27.6, 50}, {31.8, 54.2}, {29.8, 57.8}, {29.0, 59.6}},
                  {{12.5, 50}, {10.4, 57.8}, {13.4, 62.8}, {14.6, 64.6}},
-                 {{15, 50}, {10.6, 56.8}, {8.6, 61.6}, {8.0, 63.4}},
+                 {{15, 50}, {9.8, 56.6}, {7.0, 61.4}, {6.2, 63.2}},
                  -6,
                  4,
                  1.0},

@@ -351,27 +351,6 @@ QPointF DisegnaCavallo(const Tela &tela, const Andatura &a, const Finimenti &f)
         tela.Modella(ombra, {f.manto.ombra, f.manto.ombra, f.manto.ombra}, Qt::transparent, 0, 0);
     else
         tela.Ombra(ombra, f.manto.ombra, false);
-    if (f.pomellato && InchiostroDelPixelInUso()) {
-        // At the natural size the dapples are single pixels of the light
-        // tone, every other row, staggered, kept off the body's edge and
-        // its shaded belly: the larger drawing's rounds, about a pixel
-        // across there, would fall on the pixels by chance.
-        const QPainterPath corpo = tela.Su(Differenza(tronco, Piatto(ventre)));
-        const QRectF r = corpo.boundingRect();
-        QPainterPath pomelli;
-        for (int y = int(std::ceil(r.top())); y < r.bottom(); y += 2)
-            for (int x = int(std::ceil(r.left())) + (y / 2) % 2 * 2; x < r.right(); x += 4) {
-                const QPointF c(x + 0.5, y + 0.5);
-                bool dentro = true;
-                for (QPointF d : {QPointF(-1.5, 0), QPointF(1.5, 0), QPointF(0, -1.5), QPointF(0, 1.5)})
-                    dentro = dentro && corpo.contains(c + d);
-                if (dentro)
-                    pomelli.addRect(QRectF(x, y, 1, 1));
-            }
-        tela.p.setPen(Qt::NoPen);
-        tela.p.setBrush(f.manto.luce);
-        tela.p.drawPath(pomelli);
-    }
     if (f.pomellato && OrnatoMinuto()) {
         // Dapples, as one area: round spots of the light tone, thickest on
         // the quarters, fading towards the belly.

@@ -59,13 +59,11 @@ struct Andatura {
 // The coat, the mane and the trappings.
 struct Finimenti {
     Tinta manto, crini;
-    Tinta gualdrappa; // the saddle cloth
-    QColor bordura;   // its border
-    QColor briglia;   // bridle and reins
-    // A dappled coat: rings of the light tone on barrel and quarters; at the
-    // natural size single pixels of it, staggered.
-    bool pomellato = false;
-    bool punte = false; // a dun's points: the legs dark as the mane from the knees and hocks down
+    Tinta gualdrappa;       // the saddle cloth
+    QColor bordura;         // its border
+    QColor briglia;         // bridle and reins
+    bool pomellato = false; // a dappled coat: rings of the light tone on barrel and quarters (larger drawing only)
+    bool punte = false;     // a dun's points: the legs dark as the mane from the knees and hocks down
     // A coat near the card's white: at the natural size its crescent of
     // shade is wider and the belly, quarters and throat are shaded too (left
     // out there on other coats), or the horse fades into the card.
