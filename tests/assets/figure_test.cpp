@@ -267,36 +267,4 @@ TEST(Figure, TheLargerDrawingContoursEachFigureInTheFullInk)
         }
 }
 
-// The knave of swords holds his sword point down beside him, over his blue
-// ground: its point on the ground, sword and ground fused into one blue
-// flag at the natural size. Between the card's edge and his shoe, a row of
-// white parts the blade from the ground.
-TEST(Figure, TheKnaveOfSwordsBladeStopsClearOfHisGround)
-{
-    constexpr int kDa = 6, kA = 15;
-    const QImage img = Bitmap(38);
-    ASSERT_EQ(img.size(), QSize(kW, kH));
-    const auto vuota = [&img](int y) {
-        for (int x = kDa; x < kA; ++x)
-            if (!Bianco(img.pixel(x, y)))
-                return false;
-        return true;
-    };
-    // From the card's foot up: its white margin, the ground, white, the blade.
-    int y = kH - 1;
-    while (y > 0 && vuota(y))
-        --y;
-    const int terra = y;
-    while (y > 0 && !vuota(y))
-        --y;
-    ASSERT_GT(terra - y, 1) << "no ground under the blade";
-    ASSERT_LT(terra - y, 8) << "the blade runs into the ground";
-    while (y > 0 && vuota(y))
-        --y;
-    int lama = 0;
-    while (y > 0 && !vuota(y))
-        --y, ++lama;
-    EXPECT_GE(lama, 16) << "no blade beside him";
-}
-
 } // namespace

@@ -5,7 +5,6 @@
 #include "pedana.h"
 #include "pennelli.h"
 #include "sagome.h"
-#include "spada_a_pixel.h"
 #include "stampa.h"
 
 #include <QtMath>
@@ -370,19 +369,20 @@ void FanteDiSpade(QPainter &p)
     // The sword stands at his side, clear of him against the white, its
     // point just off the ground: leaning on it he holds it, he has not
     // dropped it (its point in the blue ground, it read as a walking stick).
-    // The slender one in the larger drawing: the pip's broad blade turned
-    // point down hung from his hand like a blue pennant. His fist round the
-    // grip's middle, the pommel above it: on the pommel his hand seemed to
-    // rest on the guard alone. At the natural size the pips' own sabre laid
-    // pixel by pixel, its grip showing on either side of his fist
-    // (spada_a_pixel.h): reduced, it widened to its point into the ground.
-    if (InchiostroDelPixelInUso()) {
-        SpadaDelFanteAPixel(p, kPugnoFanteSpade);
-    } else {
+    // The slender one at every size: the pip's broad blade turned point down
+    // hung from his hand like a blue pennant. His fist round the grip's
+    // middle, the pommel above it: on the pommel his hand seemed to rest on
+    // the guard alone.
+    // At the natural size a quarter as wide again and straight: there the
+    // slender blade was a faint streak by his leg, and its curve a ragged
+    // edge.
+    {
         const qreal a = qDegreesToRadians(kPendenzaSpadaFante);
         const Impugnatura presa = ImpugnaturaDellaSpada(kSpadaFante, Ornato::No);
         const QPointF centro = kPugnoFanteSpade + QPointF(std::sin(a), -std::cos(a)) * presa.centro;
-        EmblemaTenuto(p, Seme::Spade, centro, kSpadaFante, kPendenzaSpadaFante, Ornato::No, kCurvaSpadaTenuta);
+        const PiuGrandeAlPixel largo(p, centro, 1.25, 1);
+        EmblemaTenuto(p, Seme::Spade, centro, kSpadaFante, kPendenzaSpadaFante, Ornato::No,
+                      InchiostroDelPixelInUso() ? 0 : kCurvaSpadaTenuta);
     }
     // Hair to the jaw under the hat's brim.
     const Profilo capelli{{21.4, 14},   {21.6, 11.6}, {25.5, 11},   {29.4, 11.6}, {29.6, 14}, {29.2, 16},
