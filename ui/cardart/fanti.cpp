@@ -238,11 +238,15 @@ void FanteDiCoppe(QPainter &p)
     Ellisse(p, {23.2, 11.2}, 0.8, 0.8, kOcraT.corpo, kOcraT.ombra, kTrattoFine);
 }
 
-// The coin-bearer's tunic his suit's gold, full and warm, with black velvet
-// sleeves and bands, as his hose: in crimson he was first taken for a knave
+// The coin-bearer's tunic his suit's gold, full and warm, with dark velvet
+// sleeves and black bands, as his hose: in crimson he was first taken for a knave
 // of cups, in a pale gold he was the faintest figure of the deck, and in
 // amber to the wrist he, his coin and his ground were one drab gold block.
 const Tinta kAmbraT{QColor(0xF2, 0xC4, 0x50), QColor(0xD8, 0x9C, 0x1E), QColor(0x96, 0x62, 0x10)};
+// His velvet sleeves a charcoal a step lighter than his hose, lit along
+// their upper edge: in the hose's black they ran into their outlines, and his
+// arms read as one dark silhouette.
+const Tinta kVellutoT{QColor(0x8A, 0x80, 0x94), QColor(0x4C, 0x44, 0x50), QColor(0x2A, 0x24, 0x2A)};
 
 // A fair-haired page: the coin borne up beside his head and his eyes on it,
 // a fist on the hip, a tunic to the knee over black hose.
@@ -291,16 +295,16 @@ void FanteDiDenari(QPainter &p)
     Forma(p, ProfiloArto({{{15, 33.8}, 1.7}, {{24.6, 33.6}, 1.7}}), kMarroneT, 0.4, 0);
     // The fist on the hip.
     const Profilo sinistro = ProfiloArto({{{14.2, 23.2}, 3.9}, {{9.2, 29.6}, 3.3}, {{13.8, 34.8}, 2.7}});
-    Forma(p, sinistro, kNeroT, 0.8, 0.5);
-    OmbraOltre(p, sinistro, {13.4, 23.2}, {10, 35}, kNeroT.ombra);
+    Forma(p, sinistro, kVellutoT, 0.8, 0.6);
+    OmbraOltre(p, sinistro, {13.4, 23.2}, {10, 35}, kVellutoT.ombra);
     Mano(p, {14.4, 35.4}, 1.4, -30, kPelleOlivastraT);
     // The other arm bent at the elbow out from his side and the forearm
     // raised, the coin borne up on his fist beside his head and clear of his
     // cap: the king bears his at his side and the horseman lifts his over
     // his head behind him.
     const Profilo alzato = ProfiloArto({{{24.8, 23.2}, 3.9}, {{30.2, 26.4}, 3.3}, {{32.8, 20.4}, 2.7}});
-    Forma(p, alzato, kNeroT, 0.8, 0.5);
-    OmbraOltre(p, alzato, {25.4, 22.4}, {33.8, 20.6}, kNeroT.ombra);
+    Forma(p, alzato, kVellutoT, 0.8, 0.6);
+    OmbraOltre(p, alzato, {25.4, 22.4}, {33.8, 20.6}, kVellutoT.ombra);
     Segna(p, Tratti({{{31.4, 20.6}, {34.0, 21.0}}}), kOcraT.corpo, 1.1);
     // Its middle on a pixel's corner, so that at the natural size the
     // rose's heart is a square of four pixels, not a stroke.
@@ -308,7 +312,7 @@ void FanteDiDenari(QPainter &p)
     Mano(p, {33.2, 19.2}, 1.5, 90, kPelleOlivastraT);
     for (const auto &[x, a] : {std::pair{14.4, -35.0}, std::pair{24.6, 50.0}}) {
         const Profilo spalla = Ovale({x, 23.4}, 2.5, 1.7, a);
-        Forma(p, spalla, kNeroT, 0.6, 0);
+        Forma(p, spalla, kVellutoT, 0.6, 0);
         Segna(p, Tratti({{{x - 0.7, 22.4}, {x - 0.5, 24.4}}, {{x + 0.6, 22.4}, {x + 0.8, 24.4}}}), kOcraT.corpo, 0.45);
     }
     Forma(p, {{15.8, 22.8}, {19.5, 21.2}, {23.2, 22.8}, {21.4, 24.4}, {19.5, 23.6}, {17.6, 24.4}}, kOcraT, 0.4, 0);
