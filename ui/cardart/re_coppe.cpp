@@ -186,21 +186,10 @@ void ReDiCoppe(QPainter &p)
            InchiostroDelPixelInUso() ? kBiondoPixel : kBiondo, 4.0, InchiostroDelPixelInUso() ? 2.4 : 3.1, 2.6, false,
            -0.2, 0, 0.2, volti::Taglio::Aperto, Capo::Bocca::Sorride, Capo::Taglio::Forcuto, QColor(0x46, 0x66, 0x98),
            volti::Naso::Dritto});
-    // A band of ermine under the crown, white between its gold and his
-    // golden hair: with the crown on the hair, hair, beard, crown and skin
-    // ran into one gold mass and the face was lost in it. At the natural
-    // size one row of white fur across the brow, unoutlined and without
-    // tails: there an outline or a tail is a dark bar on it. The crown a
-    // unit higher to leave it room.
-    if (InchiostroDelPixelInUso())
-        Pixel(p, kViso.x() - 4.5, kViso.y() - 5.5, 9, 1, kErmellino);
-    else
-        Ermellino(p, Morbido({{20.8, 10.8}, {24.5, 10.4}, {28.2, 10.8}, {28.4, 12.8}, {24.5, 12.6}, {20.6, 12.8}}),
-                  {{22.4, 11.4}, {26.6, 11.4}});
     // The crown lifted clear of the brow: at the natural size its band must
     // not sit on the eyes.
     p.save();
-    p.translate(0, -2.2);
+    p.translate(0, -1.2);
     {
         // Not as much taller: the lilies would reach the card's top.
         const PiuGrandeAlPixel grande(p, {24.5, 14.4}, kCoronaAlPixel, 1.1);
