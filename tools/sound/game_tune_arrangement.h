@@ -92,17 +92,13 @@ constexpr Voice kViolinLead{kViolin, 0, 59, 14, Articulation::Plain, 8};
 // pressed hard turns shrill and thin: it sings them gently, with the
 // clarinet under it through its first phrase, and the band's swell under
 // its climax, the harp's waves most, is held back so it stays on top and
-// the loop's fullest bars do not jump out of the background: with the
-// violin near seventy over strings and harp in the sixties, the climb was
-// the one passage that asked to be listened to on every pass.
-constexpr Voice kViolinSong{kViolin, 0, 58, 10, Articulation::Plain, 8};
+// the loop's fullest bars do not jump out of the background.
+constexpr Voice kViolinSong{kViolin, 0, 62, 10, Articulation::Plain, 8};
 // The clarinet sings the song with it, under it, in its clear upper
 // register, a step back, so the song stays the violin's, not a duet of
 // equals.
-constexpr Voice kClarinetDuet{kClarinet, 0, 48, 14, Articulation::Plain, 8};
-// The oboe's echo of the flute's fall is heard over the harp's roll and the
-// strings' held A: fading into the thirties under them, it was lost.
-constexpr Voice kOboeEcho{kOboe, 0, 47, 14, Articulation::Plain, 8};
+constexpr Voice kClarinetDuet{kClarinet, 0, 52, 14, Articulation::Plain, 8};
+constexpr Voice kOboeEcho{kOboe, 0, 40, 14, Articulation::Plain, 8};
 // The interlude's oboe sings out over the held strings, which would
 // cover a reed played softly in its low octave.
 constexpr Voice kOboeLead{kOboe, 0, 49, 14, Articulation::Plain, 8};
@@ -118,9 +114,8 @@ constexpr Voice kStringsSinging{kStrings, 0, 45, 30, Articulation::Plain, 5};
 constexpr Voice kStringsSequence{kStrings, 0, 44, 30, Articulation::Plain, 5};
 // Under the song's climb the strings' two lines, low and sustained, carry
 // the climax's middle, where the harp's quick waves step back from the
-// violin; they stay under it as it swells, where they rose with it into the
-// sixties.
-constexpr Voice kStringsSong{kStrings, 0, 44, 30, Articulation::Plain, 5};
+// violin.
+constexpr Voice kStringsSong{kStrings, 0, 50, 30, Articulation::Plain, 5};
 // In the interlude's breath the strings sing, not hold, under the oboe's
 // level, in its octave.
 constexpr Voice kStringsAnswer{kStrings, 0, 43, 30, Articulation::Plain, 5};
@@ -291,7 +286,7 @@ const Mark kMarks[] = {
 // The harp's waves at the song's height stay well under the violin's long
 // notes, which their quick, overlapping strokes would otherwise cover as
 // they swell.
-constexpr int kCascadeUnderTheSong = -15;
+constexpr int kCascadeUnderTheSong = -11;
 
 // A figure of the accompaniment over bars [from, to); a layer without the
 // bass sounds over another figure's.
@@ -390,21 +385,17 @@ const Layer kLayers[] = {
 // moves bar by bar, so the music swells and ebbs rather than steps. The
 // coda leans on its augmented sixth without a climax and falls away on
 // the dominant to meet the intro's band, soft but present, so the join is
-// no cliff, and the theme's entry no jump out of it. Where the song's
-// dominant turns aside to F the band drops back at once, so the flute's
-// low head steals in over the new chord: at the song's height, the cello's
-// F struck the flute's E a sour major seventh.
+// no cliff, and the theme's entry no jump out of it.
 struct Level {
     std::size_t bar;
     int level;
 };
 const Level kLevels[] = {
-    {0, -29},           {kA - 1, -27},       {kA, -20},           {kA + 4, -14},           {kA + 8, -12},
-    {kB - 1, -11},      {kB, -18},           {kB + 7, -14},       {kSequenceBar + 6, -11}, {kAViolin - 1, -15},
-    {kAViolin, -10},    {kC - 1, -14},       {kC, -27},           {kC + 2, -26},           {kC + 3, -20},
-    {kC + 5, -20},      {kSongBar - 2, -18}, {kSongBar - 1, -17}, {kSongBar, -16},         {kSongBar + 7, 2},
-    {kAAgain, -6},      {kAAgain + 2, 1},    {kCodaBar - 1, -13}, {kCodaBar, -19},         {kCodaBar + 5, -20},
-    {kCodaBar + 6, -26}};
+    {0, -29},         {kA - 1, -27},       {kA, -20},           {kA + 4, -14},           {kA + 8, -12},
+    {kB - 1, -11},    {kB, -18},           {kB + 7, -14},       {kSequenceBar + 6, -11}, {kAViolin - 1, -15},
+    {kAViolin, -10},  {kC - 1, -14},       {kC, -27},           {kC + 2, -26},           {kC + 3, -20},
+    {kC + 5, -20},    {kSongBar - 2, -18}, {kSongBar - 1, -17}, {kSongBar, -16},         {kSongBar + 7, 2},
+    {kAAgain + 2, 1}, {kCodaBar - 1, -13}, {kCodaBar, -19},     {kCodaBar + 5, -20},     {kCodaBar + 6, -26}};
 // Under the violin the held strings step back: same family, they would
 // swallow it; under the interlude's oboe they step back less, so the
 // sparse texture keeps a middle.
