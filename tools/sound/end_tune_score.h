@@ -102,18 +102,18 @@ inline constexpr std::array<std::string_view, 5> kMelody = {
 // A G# F# against the trumpet's climb in the head's second bar, the G# passing off the beat so the F# minor chord lands
 // on it, rises E F F# through the half-diminished chord to the dominant's dominant, and takes the dominant's seventh,
 // held, which falls to the tonic's third: holding the six-four's E instead left the seventh to short notes, and the
-// dominant thin. The lower takes the first chord's fifth and steps down to its third, C#, held through F# minor, so
-// neither horn goes from E to A with the tuba: on E, rising with it, they went in octaves. It falls to A as the tuba
-// takes the C# of the tonic's first inversion, whose third is the tuba's alone in the winds, and holds it on through
-// the half-diminished chord, under the upper's F, whose B the trumpet has: the horns' B under F doubled the trumpets'
-// tritone.
+// dominant thin. The lower holds the first chord's third, C#, through F# minor, so neither horn goes from E to A with
+// the tuba: on E, rising with it, they went in octaves; and on E under the upper's A, the horns had no third. It
+// falls to A as the tuba takes the C# of the tonic's first inversion, whose third is the tuba's alone in the winds,
+// and holds it on through the half-diminished chord, under the upper's F, whose B the trumpet has: the horns' B under
+// F doubled the trumpets' tritone.
 inline constexpr std::array<std::string_view, 6> kHornUpper = {"A4/12",  "~A4/4 G#4/2 F#4/6", "E4/6 F4/6",
                                                                "F#4/12", "E4/6 D4/6",         "C#4/10 r/2"};
 // On the tonic a third horn takes its fifth, E, so the brass holds the
 // whole chord, the trumpets' A over C#: with the third in the trumpets and
 // the horns alone, the winning chord had no fifth but the harp's.
 inline constexpr std::array<std::string_view, 1> kHornFifth = {"E4/10 r/2"};
-inline constexpr std::array<std::string_view, 6> kHornLower = {"E4/12",     "C#4/12",     "A3/12",
+inline constexpr std::array<std::string_view, 6> kHornLower = {"C#4/12",    "~C#4/12",    "A3/12",
                                                                "B3/6 A3/6", "A3/6 G#3/6", "A3/10 r/2"};
 // Over the trumpets, a third or a sixth above the tune where they strike
 // together, but a line of its own: it holds while the tune climbs and moves
@@ -232,19 +232,23 @@ inline constexpr Voice kSecondTrumpetVoice{kSecondTrumpet, 0, 64, 20, Articulati
 // Before that it sings a third under the head from the band's first chord,
 // so the fanfare is two trumpets from its start, on the chord's E under
 // its A on the second beat, where an F# a third under it blurred the plain
-// tonic chord with an added sixth, and a third under the head's
-// second bar and the scale that climbs over the dominant's dominant; under
-// the call it sounds the tonic's root, a fourth under the call's E, as a
-// pair of trumpets calls, leaving the chord's third to the bass: in thirds
-// there, its C# went from F# in octaves with the tuba's and doubled the
-// low third; then it climbs to the half-diminished
-// chord's D on the beat, a sixth under the first's B, and rises to the
-// B7's F#, so the brass does not thin out before the climb. Leaping a
-// diminished fourth to the chord's F, it sounded a bare tritone with the
-// first; the F is the horn's and the strings'.
+// tonic chord with an added sixth; in the head's second bar it goes a sixth
+// under, E F#, takes F# minor's root under the turn's C#, and falls by
+// thirds, C# A, to the call: a third under there, on A and B, it sat at the
+// top of a second trumpet's range and had to leap a sixth down to the call.
+// Under the call it sounds the tonic's root, a fourth under the call's E, as
+// a pair of trumpets calls, leaving the chord's third to the bass: in thirds
+// there, its C# went from F# in octaves with the tuba's and doubled the low
+// third; then it climbs to the half-diminished chord's D on the beat, a
+// sixth under the first's B, and rises to the B7's F#, and goes a third
+// under the scale that climbs over the dominant's dominant without a gap,
+// so the brass does not thin out before the climb: resting there, it left
+// the first trumpet alone as the harmony turned. Leaping a diminished
+// fourth to the chord's F, it sounded a bare tritone with the first; the F
+// is the horn's and the strings'.
 inline constexpr std::array<std::string_view, 4> kSecondTrumpetThirds = {
-    "C#5/3 D5/1 C#5/2 E5/4 G#5/2", "A5/4 B5/2 A5/4 F#5/2", "A4/2 A4/1 A4/1 A4/2 D5/6",
-    "F#5/3 r/3 D#5/2 E5/1 F#5/1 F#5/2"};
+    "C#5/3 D5/1 C#5/2 E5/4 G#5/2", "E5/4 F#5/2 F#5/4 C#5/2", "A4/2 A4/1 A4/1 A4/2 D5/6",
+    "F#5/3 D#5/1 B4/2 D#5/2 E5/1 F#5/1 F#5/2"};
 inline constexpr std::uint32_t kThirdsFrom = 0; // the head's first bar
 inline constexpr int kThirdsLevel = -10;        // under the first trumpet, which keeps the tune
 inline constexpr std::array<std::string_view, 1> kSecondTrumpetClose = {"A5/6 B5/3 A5/1 G#5/2"};
