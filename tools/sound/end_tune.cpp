@@ -155,7 +155,10 @@ std::vector<MidiTrack> ComposeEndTune()
     for (std::size_t bar = 0; bar < kChords.size(); ++bar) {
         const bool last = bar + 1 == kChords.size();
         band.SetLevel(kLevels[bar]);
-        band.SetBassLevel(bar < kLightTubaBars ? kLightTuba : bar + 2 == kChords.size() ? kClimbingTuba : 0);
+        band.SetBassLevel(bar < kLightTubaBars            ? kLightTuba
+                              : bar + 2 == kChords.size() ? kClimbingTuba
+                              : last                      ? kSixFourTuba
+                                                          : 0);
         // The bass goes on up through D# a semitone to the dominant's E
         // under the six-four, strikes it again under the seventh and falls
         // a fifth to the lowest A of the tune with the last stroke.
