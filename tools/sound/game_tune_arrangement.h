@@ -75,10 +75,6 @@ constexpr Voice kClarinetRecall{kClarinet, 0, 56, 14, Articulation::Plain, 8};
 constexpr Voice kOboeRound{kOboe, 0, 50, 14, Articulation::Plain, 8};   // falling away into the intro
 constexpr Voice kOboeLanding{kOboe, 0, 48, 14, Articulation::Plain, 8}; // as soft as the intro it starts
 constexpr Voice kFluteLead{kFlute, 0, 64, 14, Articulation::Plain, 8};
-// From the first phrase's B it climbs to its C sharp over the strings: sung
-// at the low notes' level, with the phrase's swell, its A sharp and C sharp
-// were the loudest notes of the loop, a call to look up from the game.
-constexpr Voice kFluteClimb{kFlute, 0, 58, 14, Articulation::Plain, 8};
 // The flute's return, well under the song's level and lighter than its
 // first tune: a GM flute up high is shrill, bright enough unpressed. Its
 // G, the loop's highest note, held as the theme holds it, is the loudest
@@ -154,7 +150,6 @@ const Line kLines[] = {
     {&kClarinetEntry, kA, &kThemeOpening, 0},
     {&kClarinetLow, kA + 4, &kTheme, 4},
     {&kFluteLead, kB - 1, &kMiddle, 7},
-    {&kFluteClimb, kB + 2, &kMiddleAnswer, 2},
     {&kStringsCounter, kB + 4, &kMiddleCounter, 4},
     {&kStringsCounter, kB + 4, &kMiddleCounterInner, 4},
     {&kStringsCounter, kLink, &kLinkInner, 0},

@@ -69,15 +69,13 @@ inline const Bars kChordBars[] = {
 // first phrase halts on the dominant, the second moves to C major, the
 // answer climbs to its peak (a held G) and falls, through the Neapolitan,
 // to a full close, turning down from the third to the root, so the major
-// chord that follows does not contradict the note it ends on; the root is
-// held into that chord, to the flute's entry: clipped to an eighth, under
-// the band's afterbeats, the close went unsung.
+// chord that follows does not contradict the note it ends on.
 inline const Bars kThemeOpening = {"E5/3 F5/1 E5/2 A5/4 B5/2", "C6/4 D6/2 E6/4 A5/2", "F5/2 G5/2 A5/2 D6/4 B5/2",
                                    "C6/4 B5/2 G#5/4 r/2"};
 inline const Bars kTheme = {"r/2 A5/2 C6/2 E6/6", "~E6/4 D6/2 A5/4 F5/2", "A5/2 C6/6 B5/2 D6/2",
                             "E6/6 r/4 E5/2",      "A5/4 B5/2 C6/4 E6/2",  "D6/2 C6/2 B5/2 G5/3 C6/1 D6/2",
                             "E6/2 F6/2 G6/8",     "F6/4 E6/2 C6/4 r/2",   "r/2 A5/2 F6/2 E6/3 D6/3",
-                            "F6/2 D6/4 Bb5/6",    "G#5/6 B5/4 D6/2",      "C6/3 B5/1 A5/4 r/4"};
+                            "F6/2 D6/4 Bb5/6",    "G#5/6 B5/4 D6/2",      "C6/3 B5/1 A5/2 r/6"};
 
 // The middle tune, flute, in A major: entering after the clarinet's last
 // note, as the chord turns to the major, on its A and F sharp, the
@@ -86,12 +84,12 @@ inline const Bars kTheme = {"r/2 A5/2 C6/2 E6/6", "~E6/4 D6/2 A5/4 F5/2", "A5/2 
 // B minor over the bass's leading note, holds its C sharp over the bar
 // line as the bass resolves, a suspension falling to B minor's root, and
 // closes on A over the root. Over B minor's dominant it takes the sharp A
-// the bass rises to, not the plain one. From the B the first phrase leans
-// on, the line is one of its own, so the climb can be played apart.
-inline const Bars kMiddle = {"r/8 A5/2 F#5/2", "E5/4 D5/2 C#5/4 E5/2", "D5/4 E5/2 G#5/3 F#5/1 A5/2"};
-inline const Bars kMiddleAnswer = {
+// the bass rises to, not the plain one.
+inline const Bars kMiddle = {
+    "r/8 A5/2 F#5/2",          "E5/4 D5/2 C#5/4 E5/2",       "D5/4 E5/2 G#5/3 F#5/1 A5/2",
     "B5/4 A5/2 r/4 E5/2",      "F#5/3 E5/1 D5/2 C#5/4 E5/2", "D5/1 E5/1 F#5/1 G#5/1 A5/2 B5/4 A5/2",
-    "A#5/4 G#5/2 F#5/4 C#6/2", "~C#6/4 B5/2 G#5/4 B5/2",     "A5/6 r/6"};
+    "A#5/4 G#5/2 F#5/4 C#6/2", "~C#6/4 B5/2 G#5/4 B5/2",     "A5/6 r/6",
+};
 // Under the flute's second phrase, where its first has sung over the harp
 // alone, the strings come in, moving slowly in the middle register, in
 // tenths and sixths or against it, never in octaves with it, and on the
