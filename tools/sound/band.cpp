@@ -384,7 +384,7 @@ void Band::ClosingBar(std::uint32_t barStart, const Chord &chord)
 {
     const std::uint32_t length = closingTicks_, ringing = ringingTicks_;
     lastBass_ = lastBass_ == 0 ? BassKey(chord.bass) : Nearest(chord.bass, lastBass_);
-    Play(who_.bass, barStart, lastBass_ + bassShift_, kClosingBass, length, 0);
+    Play(who_.bass, barStart, lastBass_ + bassShift_, kClosingBass + bassLevel_, length, 0);
     const std::vector<int> held = ChordKeys(chord, 55);
     for (const int tone : held) {
         if (who_.held == kNoPart && DoublesMelody(tone, barStart, length)) {

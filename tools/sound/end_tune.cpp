@@ -155,7 +155,10 @@ std::vector<MidiTrack> ComposeEndTune()
     for (std::size_t bar = 0; bar < kChords.size(); ++bar) {
         const bool last = bar + 1 == kChords.size();
         band.SetLevel(kLevels[bar]);
-        band.SetBassLevel(bar < kLightTubaBars ? kLightTuba : bar + 2 == kChords.size() ? kClimbingTuba : 0);
+        band.SetBassLevel(bar < kLightTubaBars            ? kLightTuba
+                              : bar + 2 == kChords.size() ? kClimbingTuba
+                              : last                      ? kSixFourTuba
+                                                          : 0);
         // The bass goes on up through D# a semitone to the dominant's E
         // under the six-four, strikes it again under the seventh and falls
         // a fifth to the lowest A of the tune with the last stroke.
@@ -184,13 +187,14 @@ std::vector<MidiTrack> ComposeEndTune()
         }
         if (bar == kLeaningBar) {
             // Under the call's repeated E the harp runs up the chord, damped
-            // before the D chord of the second beat.
+            // before it rolls the D chord of the second beat.
             for (std::uint32_t i = 0; i < kCallHarp.size(); ++i) {
                 band.Track(kHarp).Note(now + i * kSixEightFine.ticksPerStep, kHarp, kCallHarp[i], kCallHarpVelocity,
                                        (kCallHarp.size() - i + 1) * kSixEightFine.ticksPerStep);
             }
-            for (const std::uint8_t key : kLeaningChord) {
-                band.Track(kPizzicato).Note(now + beat, kPizzicato, key, kLeaningVelocity, kPluckTicks);
+            for (std::uint32_t i = 0; i < kLeaningChord.size(); ++i) {
+                band.Track(kHarp).Note(now + beat + i * kFirstRollTicks, kHarp, kLeaningChord[i], kLeaningVelocity,
+                                       beat - i * kFirstRollTicks);
             }
         }
         if (bar + 2 == kChords.size()) {
@@ -213,10 +217,11 @@ std::vector<MidiTrack> ComposeEndTune()
             for (std::uint32_t i = 0; i < kSeventhChord.size(); ++i) {
                 band.Track(kHarp).Note(now + beat + i * kFirstRollTicks, kHarp, kSeventhChord[i], kSeventhVelocity,
                                        kHeldTicks - beat - i * kFirstRollTicks);
-                band.Track(kPizzicato).Note(now + beat, kPizzicato, kSeventhChord[i], kSeventhVelocity, kPluckTicks);
+            }
+            for (const std::uint8_t key : kSeventhPluck) {
+                band.Track(kPizzicato).Note(now + beat, kPizzicato, key, kSeventhVelocity, kPluckTicks);
                 band.Track(kPizzicato)
-                    .Note(now + beat + kSeventhAfterbeat, kPizzicato, kSeventhChord[i], kSeventhVelocity + 6,
-                          kPluckTicks);
+                    .Note(now + beat + kSeventhAfterbeat, kPizzicato, key, kSeventhVelocity + 6, kPluckTicks);
             }
             for (std::uint32_t i = 0; i < kRollStrokes; ++i) {
                 band.Track(kTimpani).Note(now + beat + i * kRollTicks, kTimpani, kTimpaniDominant,
@@ -225,9 +230,9 @@ std::vector<MidiTrack> ComposeEndTune()
             // The arrival, a bar on: the drum on A alone, rolling on under
             // the held chord, the bass, the pizzicato short and the harp's
             // chord rolled, all but the drum let go with the winds for the
-            // breath; then the last stroke, the harp's chord struck again at
-            // once with the band, rolled it blurred the stroke, and left to
-            // ring with the crash, the bells and the drum.
+            // breath; then the last stroke, the harp's chord rolled again,
+            // quickly, with the band, and left to ring with the crash, the
+            // bells and the drum.
             const std::uint32_t stroke = now + kSixEight.barTicks();
             const std::uint32_t ringing = kRingingTicks - kSixEight.barTicks();
             // Where the ringing let go: as the file ends.
@@ -270,7 +275,8 @@ std::vector<MidiTrack> ComposeEndTune()
             for (std::uint32_t i = 0; i < kButtonHarp.size(); ++i) {
                 band.Track(kHarp).Note(stroke + i * kFirstRollTicks, kHarp, kButtonHarp[i], kButtonHarpVelocity,
                                        kButtonTicks - i * kFirstRollTicks);
-                band.Track(kHarp).Note(release, kHarp, kButtonHarp[i], kClosingHarpVelocity, letGo - release);
+                band.Track(kHarp).Note(release + i * kClosingRollTicks, kHarp, kButtonHarp[i], kClosingHarpVelocity,
+                                       letGo - release - i * kClosingRollTicks);
             }
         }
         now += kSixEight.barTicks();

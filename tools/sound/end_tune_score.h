@@ -98,21 +98,24 @@ inline constexpr std::array<std::string_view, 5> kMelody = {
     "E5/2 E5/1 E5/1 E5/2 B5/6",   "A5/3 F#5/1 D#5/2 F#5/2 G#5/1 A5/1 B5/2",
     "C#6/2 E6/4 D6/3 C#6/1 B5/2",
 };
-// Two horns hold the chords in the middle of the band, under the trumpets; the upper falls A G# F# against the
-// trumpet's climb in the head's second bar, the G# passing off the beat so the F# minor chord lands on it, rises E F F#
-// through the half-diminished chord to the dominant's dominant, and takes the dominant's seventh, held, which falls to
-// the tonic's third: holding the six-four's E instead left the seventh to short notes, and the dominant thin.
-// The lower holds its A into the tonic's first inversion, whose C# the tuba and the second trumpet have: the third
-// tripled in the middle of the band was thick; and on through the half-diminished chord, under the upper's F, whose B
-// the trumpet has: the horns' B under F doubled the trumpets' tritone.
-inline constexpr std::array<std::string_view, 6> kHornUpper = {"E4/12",  "A4/4 G#4/2 F#4/6", "E4/6 F4/6",
-                                                               "F#4/12", "E4/6 D4/6",        "C#4/10 r/2"};
+// Two horns hold the chords in the middle of the band, under the trumpets; the upper holds the tonic's root and falls
+// A G# F# against the trumpet's climb in the head's second bar, the G# passing off the beat so the F# minor chord lands
+// on it, rises E F F# through the half-diminished chord to the dominant's dominant, and takes the dominant's seventh,
+// held, which falls to the tonic's third: holding the six-four's E instead left the seventh to short notes, and the
+// dominant thin. The lower holds the first chord's third, C#, into F# minor, so neither horn goes from E to A with
+// the tuba: on E, rising with it, they went in octaves; and on E under the upper's A, the horns had no third. Under
+// the trumpet's turn to D it steps to B, so the turn is a plain dominant over the tonic's bass: held, its C# blurred
+// the D above it. It falls to A as the tuba takes the C# of the tonic's first inversion, whose third is the tuba's
+// alone in the winds, and holds it on through the half-diminished chord, under the upper's F, whose B the trumpet
+// has: the horns' B under F doubled the trumpets' tritone.
+inline constexpr std::array<std::string_view, 6> kHornUpper = {"A4/12",  "~A4/4 G#4/2 F#4/6", "E4/6 F4/6",
+                                                               "F#4/12", "E4/6 D4/6",         "C#4/10 r/2"};
 // On the tonic a third horn takes its fifth, E, so the brass holds the
 // whole chord, the trumpets' A over C#: with the third in the trumpets and
 // the horns alone, the winning chord had no fifth but the harp's.
 inline constexpr std::array<std::string_view, 1> kHornFifth = {"E4/10 r/2"};
-inline constexpr std::array<std::string_view, 6> kHornLower = {"C#4/12",    "A3/12",      "A3/12",
-                                                               "B3/6 A3/6", "A3/6 G#3/6", "A3/10 r/2"};
+inline constexpr std::array<std::string_view, 6> kHornLower = {"C#4/12",    "~C#4/4 B3/2 C#4/6", "A3/12",
+                                                               "B3/6 A3/6", "A3/6 G#3/6",        "A3/10 r/2"};
 // Over the trumpets, a third or a sixth above the tune where they strike
 // together, but a line of its own: it holds while the tune climbs and moves
 // against it as it turns. It leaves the head's first bar to the trumpets
@@ -132,7 +135,11 @@ inline constexpr std::array<std::string_view, 6> kHornLower = {"C#4/12",    "A3/
 // the bass's E ringing on in a bell, blurred the dominant, and a G# struck
 // off the beat after the D sounded a late note. Held on over the seventh,
 // the A sounded against the G# it would resolve to, below it in the horns
-// and the harp. The bells are
+// and the harp; left out, the bells were silent through the whole dominant
+// and its glint into the cadence was lost. On the last stroke they ring the
+// chord's third, C#, over the trumpets' A and E: on A, with the trumpets
+// an open fifth under it, the top of the winning chord was bare, its
+// major third only low in the horns and the harp. The bells are
 // let ring, but its E is damped as the trumpet turns up to D under it: a
 // second above the D it rubbed. Damped short throughout, the bells sounded
 // choked.
@@ -159,6 +166,10 @@ inline constexpr std::size_t kLightTubaBars = 3;
 // The D# under the dominant's dominant is held its bar: at full weight it
 // boomed under the trumpet's scale.
 inline constexpr int kClimbingTuba = -8;
+// Under the six-four and the seventh it keeps under the trumpets, which
+// climb to their height there: at full weight the low E, struck twice, was
+// louder than the tune.
+inline constexpr int kSixFourTuba = -10;
 // The afterbeats carry the dance under the trumpet: they are plucked
 // harder than the held chords, so they are heard through the brass.
 inline constexpr int kAfterbeatLift = 14;
@@ -227,16 +238,24 @@ inline constexpr Voice kSecondTrumpetVoice{kSecondTrumpet, 0, 64, 20, Articulati
 // Before that it sings a third under the head from the band's first chord,
 // so the fanfare is two trumpets from its start, on the chord's E under
 // its A on the second beat, where an F# a third under it blurred the plain
-// tonic chord with an added sixth, and a third under the head's
-// second bar and the scale that climbs over the dominant's dominant; under
-// the call it keeps to thirds, then steps up to the half-diminished
-// chord's D on the beat, a sixth under the first's B, and rises to the
-// B7's F#, so the brass does not thin out before the climb. Leaping a
-// diminished fourth to the chord's F, it sounded a bare tritone with the
-// first; the F is the horn's and the strings'.
-inline constexpr std::array<std::string_view, 4> kSecondTrumpetThirds = {
-    "C#5/3 D5/1 C#5/2 E5/4 G#5/2", "A5/4 B5/2 A5/4 F#5/2", "C#5/2 C#5/1 C#5/1 C#5/2 D5/6",
-    "F#5/3 r/3 D#5/2 E5/1 F#5/1 F#5/2"};
+// tonic chord with an added sixth; in the head's second bar it holds E a
+// sixth under, the root of the trumpet's turn to D, takes F# minor's root
+// under its C#, and falls by thirds, C# A, to the call: a third under
+// there, on A and B, it sat at the top of a second trumpet's range and had
+// to leap a sixth down to the call; struck again on F#, it went stiffly.
+// Under the call it sounds the tonic's root, a fourth under the call's E, as
+// a pair of trumpets calls, leaving the chord's third to the bass: in thirds
+// there, its C# went from F# in octaves with the tuba's and doubled the low
+// third; then it climbs to the half-diminished chord's D on the beat, a
+// sixth under the first's B, and rises to the B7's F#, and goes a third
+// under the scale that climbs over the dominant's dominant without a gap,
+// so the brass does not thin out before the climb: resting there, it left
+// the first trumpet alone as the harmony turned. Leaping a diminished
+// fourth to the chord's F, it sounded a bare tritone with the first; the F
+// is the horn's and the strings'.
+inline constexpr std::array<std::string_view, 4> kSecondTrumpetThirds = {"C#5/3 D5/1 C#5/2 E5/4 G#5/2",
+                                                                         "E5/6 F#5/4 C#5/2", "A4/2 A4/1 A4/1 A4/2 D5/6",
+                                                                         "F#5/3 D#5/1 B4/2 D#5/2 E5/1 F#5/1 F#5/2"};
 inline constexpr std::uint32_t kThirdsFrom = 0; // the head's first bar
 inline constexpr int kThirdsLevel = -10;        // under the first trumpet, which keeps the tune
 inline constexpr std::array<std::string_view, 1> kSecondTrumpetClose = {"A5/6 B5/3 A5/1 G#5/2"};
@@ -287,6 +306,11 @@ inline constexpr std::uint32_t kPluckTicks = 2 * kSixEightFine.ticksPerStep; // 
 // trumpets' A and E and the bells' A it leaned towards a bare fifth.
 inline constexpr std::array<std::uint8_t, 7> kButtonHarp = {45, 52, 57, 61, 64, 69, 73}; // A2 .. C#5
 inline constexpr std::uint8_t kButtonHarpVelocity = 72, kClosingHarpVelocity = 82;
+// On the last stroke the harp's chord is rolled too, but quickly, its low A
+// with the band and its top within a sixteenth: struck as a block it was
+// no harpist's chord, and rolled at the pace of the others it blurred the
+// stroke.
+inline constexpr std::uint32_t kClosingRollTicks = 8;
 inline constexpr std::uint8_t kFirstHitVelocity = 72; // the opening stroke, under the last and the trumpet
 // The trumpet's head is the start of the line's crescendo, not its peak,
 // but stands out of the band, its first downbeat over the upbeat's C#:
@@ -298,9 +322,11 @@ inline constexpr int kCallAccent = 5;
 inline constexpr std::array<std::uint8_t, 8> kFirstChord = {45, 52, 57, 61, 64, 69, 73, 76}; // A2 .. E5
 // On the last bar's second beat the six-four gives way to the dominant's
 // seventh: the bass, a short harp roll, G#3 to E4, and the pizzicato
-// plucking it once, so the afterbeats' layer carries on into the close.
+// plucking it once, so the afterbeats' layer carries on into the close;
+// its leading note is the harp's and the horn's, not the pizzicato's too.
 inline constexpr std::array<std::uint8_t, 4> kSeventhChord = {56, 59, 62, 64};                     // G#3 B3 D4 E4
-inline constexpr std::uint8_t kSeventhVelocity = 62, kSeventhBass = 40, kSeventhBassVelocity = 72; // E2
+inline constexpr std::array<std::uint8_t, 3> kSeventhPluck = {59, 62, 64};                         // B3 D4 E4
+inline constexpr std::uint8_t kSeventhVelocity = 62, kSeventhBass = 40, kSeventhBassVelocity = 64; // E2
 // The pizzicato plucks the seventh again on its afterbeat, so the dance
 // runs on up to the last stroke rather than stopping short before it: on
 // the beat's last eighth, with the trumpet's B; a sixteenth earlier it
@@ -354,7 +380,7 @@ inline constexpr std::array<Stab, 5> kClosingBrass = {{
     {kHorns, 61, 82},         // C#4
     {kHorns, 64, 82},         // E4
 }};
-inline constexpr Stab kClosingBells{kBells, 93, 70}; // A6, over the trumpet
+inline constexpr Stab kClosingBells{kBells, 85, 70}; // C#6, over the trumpet
 inline constexpr std::uint32_t kButtonBrassSixteenths = 8, kButtonFadeFrom = 2;
 inline constexpr int kButtonFadeTo = 72;
 // The harp's glissando up the dominant's dominant, B2 to F#5, in the last
@@ -365,15 +391,16 @@ inline constexpr std::uint32_t kSweepTicks = 30, kSweepFrom = 9 * kSixEightFine.
 inline constexpr std::uint8_t kSweepVelocity = 60;
 inline constexpr std::uint32_t kFirstRollTicks = 15;
 inline constexpr std::uint8_t kFirstChordVelocity = 66; // under the trumpet's first notes
-// Under the call's A, on the second beat of the bar before the B7, the
-// pizzicato strikes F and D with the bass and its chord after them, so the
-// call and its turn up to B sound over the full half-diminished chord,
-// the game tune's minor a moment before the dominant's dominant brightens
-// it, rather than a bare B over the bass's D; struck as hard as the
-// afterbeats, since softer than them the borrowed colour went unheard.
+// On the second beat of the bar before the B7 the harp rolls D minor with
+// the bass, as it rolled F# minor a bar before, so the call's turn up to B
+// sounds over the full borrowed chord, the game tune's minor a moment
+// before the dominant's dominant brightens it, rather than a bare B over
+// the bass's D; played out, since softer than the afterbeats the borrowed
+// colour went unheard. Struck by the pizzicato on the beat, it broke their
+// afterbeats and left the harp silent for half the bar.
 inline constexpr std::size_t kLeaningBar = 2;
-inline constexpr std::array<std::uint8_t, 2> kLeaningChord = {53, 62}; // F3 D4
-inline constexpr std::uint8_t kLeaningVelocity = 58;
+inline constexpr std::array<std::uint8_t, 4> kLeaningChord = {50, 53, 57, 62}; // D3 F3 A3 D4
+inline constexpr std::uint8_t kLeaningVelocity = 66;
 inline constexpr std::array<std::uint8_t, 4> kCallHarp = {57, 61, 64, 69}; // A3 C#4 E4 A4
 inline constexpr std::uint8_t kCallHarpVelocity = 68;
 // In the head's second bar the harp rolls up the F# minor chord as it

@@ -98,7 +98,10 @@ constexpr Voice kViolinSong{kViolin, 0, 62, 10, Articulation::Plain, 8};
 // register, a step back, so the song stays the violin's, not a duet of
 // equals.
 constexpr Voice kClarinetDuet{kClarinet, 0, 52, 14, Articulation::Plain, 8};
-constexpr Voice kOboeEcho{kOboe, 0, 40, 14, Articulation::Plain, 8};
+// The oboe's echo of the flute's fall is heard over the harp's roll and the
+// strings' held A, but kept under the flute it answers: fading into the
+// thirties it was lost; entering over the flute, it was a new lead.
+constexpr Voice kOboeEcho{kOboe, 0, 43, 14, Articulation::Plain, 8};
 // The interlude's oboe sings out over the held strings, which would
 // cover a reed played softly in its low octave.
 constexpr Voice kOboeLead{kOboe, 0, 49, 14, Articulation::Plain, 8};
@@ -108,6 +111,9 @@ constexpr Voice kStringsCounter{kStrings, 0, 37, 30, Articulation::Plain, 5};
 // Under the recap the strings' two lines are the flute's partners, not a
 // pad, and full enough for bowed strings to be heard under it.
 constexpr Voice kStringsRecap{kStrings, 0, 41, 30, Articulation::Plain, 5};
+// Under the flute's fall from the summit they fade with it, where held at
+// its level, growing with the phrase, they covered its closing line.
+constexpr Voice kStringsFading{kStrings, 0, 37, 30, Articulation::Plain, 5};
 // Where the clarinet breathes in the coda, the strings' line answers it as
 // a voice, not a floor: it carries the music over the gap.
 constexpr Voice kStringsSinging{kStrings, 0, 45, 30, Articulation::Plain, 5};
@@ -117,8 +123,9 @@ constexpr Voice kStringsSequence{kStrings, 0, 44, 30, Articulation::Plain, 5};
 // violin.
 constexpr Voice kStringsSong{kStrings, 0, 50, 30, Articulation::Plain, 5};
 // In the interlude's breath the strings sing, not hold, under the oboe's
-// level, in its octave.
-constexpr Voice kStringsAnswer{kStrings, 0, 43, 30, Articulation::Plain, 5};
+// level, in its octave: entering a third under its held C# and louder than
+// it, they covered the phrase's last note.
+constexpr Voice kStringsAnswer{kStrings, 0, 37, 30, Articulation::Plain, 5};
 // The band alone after the flute's close plays softly, but grows with its
 // phrase into the oboe's entry, so the breath is heard as meant, not as a
 // part missing.
@@ -169,6 +176,8 @@ const Line kLines[] = {
     {&kFluteSummit, kAAgain + 3, &kThemeReturnSummit, 6},
     {&kStringsRecap, kAAgain, &kThemeCounter, 0},
     {&kStringsRecap, kAAgain, &kThemeCounterInner, 0},
+    {&kStringsFading, kAAgain + 4, &kThemeCounterFall, 4},
+    {&kStringsFading, kAAgain + 4, &kThemeCounterInnerFall, 4},
     {&kOboeEcho, kAAgain + 4, &kEcho, 4},
     // The clarinet's pick-up to the coda enters where the flute's cadence
     // breathes: the one phrase ends as the next begins.
@@ -308,8 +317,10 @@ const Layer kLayers[] = {
     // the chords, where strummed on the beat it would double them.
     {kA, kA + 4, Accompaniment::Lilt, true},
     {kA + 4, kA + 8, Accompaniment::Barcarolle, true},
-    {kA + 8, kA + 12, Accompaniment::Broken, true, -6}, // over the strings' first chords, lightly
-    {kA + 12, kB, Accompaniment::Broken, true},
+    {kA + 8, kA + 12, Accompaniment::Broken, true, -8}, // over the strings' first chords, lightly
+    // It keeps under the clarinet's cadence: with the phrase's swell it
+    // grew over the clarinet's last notes, an octave above it.
+    {kA + 12, kB, Accompaniment::Broken, true, -5},
     // The theme's first two phrases are the clarinet's with the guitar and
     // the cello alone; from its turn to C the strings hold soft chords, an
     // inner voice between the bass and the lead, so each harmony is there
@@ -385,17 +396,41 @@ const Layer kLayers[] = {
 // moves bar by bar, so the music swells and ebbs rather than steps. The
 // coda leans on its augmented sixth without a climax and falls away on
 // the dominant to meet the intro's band, soft but present, so the join is
-// no cliff, and the theme's entry no jump out of it.
+// no cliff, and the theme's entry no jump out of it. Where the song's
+// dominant turns aside to F the band drops back at once, so the flute's
+// low head steals in over the new chord: at the song's height, the cello's
+// F struck the flute's E a sour major seventh and covered its low notes.
+// The interlude's band grows from its hush over the oboe's first phrase into
+// its breath, where it jumped a step as the strings answered.
 struct Level {
     std::size_t bar;
     int level;
 };
-const Level kLevels[] = {
-    {0, -29},         {kA - 1, -27},       {kA, -20},           {kA + 4, -14},           {kA + 8, -12},
-    {kB - 1, -11},    {kB, -18},           {kB + 7, -14},       {kSequenceBar + 6, -11}, {kAViolin - 1, -15},
-    {kAViolin, -10},  {kC - 1, -14},       {kC, -27},           {kC + 2, -26},           {kC + 3, -20},
-    {kC + 5, -20},    {kSongBar - 2, -18}, {kSongBar - 1, -17}, {kSongBar, -16},         {kSongBar + 7, 2},
-    {kAAgain + 2, 1}, {kCodaBar - 1, -13}, {kCodaBar, -19},     {kCodaBar + 5, -20},     {kCodaBar + 6, -26}};
+const Level kLevels[] = {{0, -29},
+                         {kA - 1, -27},
+                         {kA, -20},
+                         {kA + 4, -14},
+                         {kA + 8, -12},
+                         {kB - 1, -11},
+                         {kB, -18},
+                         {kB + 7, -14},
+                         {kSequenceBar + 6, -11},
+                         {kAViolin - 1, -15},
+                         {kAViolin, -10},
+                         {kC - 1, -14},
+                         {kC, -27},
+                         {kC + 3, -20},
+                         {kC + 5, -20},
+                         {kSongBar - 2, -18},
+                         {kSongBar - 1, -17},
+                         {kSongBar, -16},
+                         {kSongBar + 7, 2},
+                         {kAAgain, -2},
+                         {kAAgain + 2, 1},
+                         {kCodaBar - 1, -13},
+                         {kCodaBar, -19},
+                         {kCodaBar + 5, -20},
+                         {kCodaBar + 6, -26}};
 // Under the violin the held strings step back: same family, they would
 // swallow it; under the interlude's oboe they step back less, so the
 // sparse texture keeps a middle.

@@ -244,16 +244,17 @@ inline const Bars kThemeReturnSummit = {"E6/2 F6/2 G6/8", "~G6/2 F6/4 r/6", "D6/
 // flat to F's A, which they hold under the flute's fall from the summit
 // and the oboe's echo, so the middle is not left empty under the loop's
 // highest notes, until it falls to the dominant's root, held as the tonic's
-// fifth.
-inline const Bars kThemeCounter = {"C4/12", "D4/12",      "~D4/6 F4/6", "E4/6 Bb4/6",
-                                   "A4/12", "~A4/8 E4/4", "D4/6 E4/6",  "~E4/6 r/6"};
+// fifth. The fall, from F's A on, is a line of its own, so it can fade
+// with the flute.
+inline const Bars kThemeCounter = {"C4/12", "D4/12", "~D4/6 F4/6", "E4/6 Bb4/6"};
+inline const Bars kThemeCounterFall = {"A4/12", "~A4/8 E4/4", "D4/6 E4/6", "~E4/6 r/6"};
 // The lower part takes the thirds and fifths the upper leaves: F's third,
 // held as D7's fifth, G7's third falling to its root, held as C's fifth,
 // F's fifth, so F is not bare octaves, D minor's fifth falling to the
 // leading note, which rises to the dominant's fifth as the bass takes it,
 // and to the tonic's third.
-inline const Bars kThemeCounterInner = {"A3/12", "~A3/12",     "B3/6 G3/6",   "G3/12",
-                                        "C4/12", "A3/8 G#3/4", "~G#3/6 B3/6", "C4/6 r/6"};
+inline const Bars kThemeCounterInner = {"A3/12", "~A3/12", "B3/6 G3/6", "G3/12"};
+inline const Bars kThemeCounterInnerFall = {"C4/12", "A3/8 G#3/4", "~G#3/6 B3/6", "C4/6 r/6"};
 
 // The coda: as the flute's cadence breathes the clarinet, which first sang
 // the theme, climbs once more in its rhythm, G A B, to land on the coda's
