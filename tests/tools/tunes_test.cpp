@@ -1,6 +1,7 @@
-// The two tunes, read from the notes their composers write: the rules of
-// voice leading, the seamless loop, and the limits of the winning tune.
+// The game tune, read from the notes its composer writes: the rules of
+// voice leading, the seamless loop, its breath and its summit.
 #include "band.h"
+#include "tune_reading.h"
 #include "tunes.h"
 #include "voice_leading.h"
 
@@ -16,17 +17,7 @@
 namespace belvane::sound {
 namespace {
 
-constexpr std::uint32_t kBar = 1440, kBeat = 720, kEighth = 240;
 constexpr double kSecondsPerGameBar = 2.0;
-
-std::string Listed(const std::vector<Fault> &faults)
-{
-    std::string text;
-    for (const Fault &fault : faults)
-        text += "bar " + std::to_string(fault.tick / kBar + 1) + " step " + std::to_string(fault.tick % kBar / 120) +
-            ": " + fault.what + "\n";
-    return text;
-}
 
 // The conductor's tempo changes and markers, read back from its chunk:
 // {tick, microseconds a quarter} and the ticks where sections start.
@@ -61,14 +52,6 @@ Conducted ReadConductor(const MidiTrack &conductor)
         at += size;
     }
     return read;
-}
-
-std::uint32_t EndOf(const std::vector<WrittenNote> &notes)
-{
-    std::uint32_t end = 0;
-    for (const WrittenNote &note : notes)
-        end = std::max(end, note.tick + note.length);
-    return end;
 }
 
 TEST(VoiceLeadingRules, FindConsecutivesAndUnresolvedClashes)
@@ -517,129 +500,6 @@ TEST(GameTune, AccompanimentFiguresChangeAndTheSummitComesOnce)
     }
     EXPECT_EQ(highest.size(), 1u);
     EXPECT_LE(high.size(), 4u) << high.size() << " bars reach E6 away from the summit";
-}
-
-TEST(EndTune, RingsWithinItsLimitsAndInThirdsAndSixths)
-{
-    const std::vector<MidiTrack> tracks = ComposeEndTune();
-    std::vector<std::uint8_t> all(16);
-    for (std::uint8_t c = 0; c < 16; ++c)
-        all[c] = c;
-    const auto notes = NotesOf(tracks, all);
-    const std::uint32_t end = EndOf(notes);
-    const double secondsPerBar = 1.25;
-    EXPECT_GE(double(end) / kBar * secondsPerBar, 4.0);
-    EXPECT_LE(double(end) / kBar * secondsPerBar, 10.0);
-    // Everything lets go by the time the file ends: the player renders the
-    // ring's release and the hall's echo after it.
-    EXPECT_LE(end, tracks.front().End());
-    // The final chord is struck with the lead's last note and may ring, or
-    // the drums roll under it, into the bar after.
-    std::uint32_t lastOnset = 0;
-    for (const WrittenNote &note : notes)
-        if (note.channel == kEndTuneLead)
-            lastOnset = std::max(lastOnset, note.tick);
-    const std::uint32_t lastBar = (lastOnset - kEndTuneUpbeat) / kBar * kBar + kEndTuneUpbeat;
-    int finalLoudest = 0, beforeLoudest = 0;
-    for (const WrittenNote &note : notes) {
-        EXPECT_LE(note.key, 96) << "above C7 at tick " << note.tick;
-        EXPECT_LE(note.velocity, 100) << "harder than 100 at tick " << note.tick;
-        (note.tick >= lastBar ? finalLoudest : beforeLoudest) =
-            std::max<int>(note.tick >= lastBar ? finalLoudest : beforeLoudest, note.velocity);
-    }
-    EXPECT_GE(finalLoudest, beforeLoudest);
-    // The last stroke is a button: the lead's hardest note, struck out of a
-    // silence of the whole band but a drum's roll, so it is heard as a fresh
-    // chord and not a swell of the one held before it.
-    int leadBefore = 0;
-    for (const WrittenNote &note : notes) {
-        if (note.channel == kEndTuneLead && note.tick < lastOnset)
-            leadBefore = std::max<int>(leadBefore, note.velocity);
-        if (note.tick < lastOnset && note.length > kEighth / 4) { // a roll's thirty-seconds may run on
-            EXPECT_LE(note.tick + note.length + kEighth, lastOnset)
-                << "channel " << int(note.channel) << " rings into the last stroke";
-        }
-    }
-    for (const WrittenNote &note : notes) {
-        if (note.channel == kEndTuneLead && note.tick == lastOnset) {
-            EXPECT_GE(note.velocity, leadBefore + 8);
-        }
-    }
-    // One crash, with the last stroke: a GM cymbal struck again while it
-    // rings restarts its attack, and an earlier crash still rings under the
-    // last one, blurring it and taking its surprise.
-    for (const WrittenNote &note : notes)
-        EXPECT_TRUE(note.channel != kDrums || note.tick == lastOnset) << "cymbal struck at tick " << note.tick;
-
-    // No part doubles the tune in unison: an oboe on the trumpet's notes was
-    // masked but for a nasal edge.
-    int unisons = 0;
-    for (const WrittenNote &note : notes) {
-        unisons += note.channel != kEndTuneLead && std::any_of(notes.begin(), notes.end(), [&](const WrittenNote &l) {
-                       return l.channel == kEndTuneLead && l.tick == note.tick && l.key == note.key;
-                   });
-    }
-    EXPECT_EQ(unisons, 0);
-
-    // The second line sounds a third or a sixth from the lead at each of its onsets.
-    // The bars are counted from the first downbeat, after the trumpet's call.
-    const auto barred = [&](std::span<const std::uint8_t> channels) {
-        std::vector<WrittenNote> notes;
-        for (WrittenNote note : NotesOf(tracks, channels)) {
-            if (note.tick >= kEndTuneUpbeat) {
-                note.tick -= kEndTuneUpbeat;
-                notes.push_back(note);
-            }
-        }
-        return notes;
-    };
-    const std::array<std::uint8_t, 1> leadChannel = {kEndTuneLead}, secondChannel = {kEndTuneSecond};
-    const auto lead = barred(leadChannel);
-    const auto second = barred(secondChannel);
-    ASSERT_FALSE(second.empty());
-    const std::array<std::uint8_t, 1> bassChannel = {kEndTuneBass};
-    const auto bass = barred(bassChannel);
-    EXPECT_TRUE(ParallelFifthsAndOctaves(lead, bass).empty()) << Listed(ParallelFifthsAndOctaves(lead, bass));
-    EXPECT_TRUE(AccentedConsecutives(lead, bass, kBeat, kBar).empty())
-        << Listed(AccentedConsecutives(lead, bass, kBeat, kBar));
-    // Where the two strike together, which is most of the second line's
-    // notes, they are a third or a sixth apart, or the second doubles the
-    // lead at the octave; between, it may answer.
-    std::size_t together = 0, doubled = 0;
-    for (const WrittenNote &note : second) {
-        const auto above =
-            std::find_if(lead.begin(), lead.end(), [&](const WrittenNote &l) { return l.tick == note.tick; });
-        if (above == lead.end())
-            continue;
-        const int interval = PitchClassInterval(above->key, note.key);
-        if (interval == 0) {
-            ++doubled;
-            continue;
-        }
-        ++together;
-        EXPECT_TRUE(interval == 3 || interval == 4 || interval == 8 || interval == 9) << note.tick << " " << interval;
-    }
-    EXPECT_GE(together * 4, (second.size() - doubled) * 3);
-    EXPECT_GE(together, 2 * doubled);
-
-    // Yet it is a line of its own, not the lead's shadow: at most half of
-    // the lead's steps are taken by the second line the same way at once;
-    // at the others it holds or moves against it.
-    const auto sounding = [](const std::vector<WrittenNote> &line, std::uint32_t tick) {
-        const WrittenNote *found = &line.front();
-        for (const WrittenNote &note : line)
-            if (note.tick <= tick)
-                found = &note;
-        return found->key;
-    };
-    int moves = 0, shadowed = 0;
-    for (std::size_t i = 0; i + 1 < lead.size(); ++i) {
-        const int step = lead[i + 1].key - lead[i].key;
-        const int below = sounding(second, lead[i + 1].tick) - sounding(second, lead[i].tick);
-        moves += step != 0;
-        shadowed += step * below > 0;
-    }
-    EXPECT_LE(shadowed * 2, moves) << shadowed << " of " << moves << " steps in parallel";
 }
 
 } // namespace
