@@ -48,26 +48,23 @@ constexpr Mappa<kRighe> kSpada{
     "..KbBBBBK..", "..KbBBBBK..", "..KbBBBK...", "..KbBBBK...", "..KbBBBK...", "..KbBBBK...", "..KbBBBK...",
     "..KbBBBK...", "..KbBBBK...", "oYYYYYYYYYo", "....RRr....", "....rRr....", "...oYYYo...",
 };
-// A cudgel leaning as a hand holds it, its head up to the right: a round
-// knob twice the grip's width, dark outlined, light on its left and shaded
-// down its right in a darker column, narrowing under the knob to a shaft
-// whose outline three lopped branches break, each a peg of wood cut dark
-// red, a golden leaf hanging from the one on the right beside the head, and
-// a grip bound across in two red bands down to a bare butt. (A smooth head
-// tapering all the way to the grip, its stubs red pixels on the outline,
-// read as a chili, a pickle or a feather: the shape says cudgel only where
-// the outline breaks and the grip is seen to be held. Its leaf low on the
-// left, a nub at the foot as the sword's guard, and its branch within its
-// outline, the club was told from the sword by colour alone and read as a
-// gourd; a head notched in two with branches out on both sides, as a cactus
-// or a mitten. A stave of even width read as a pickle, a grip six pixels
-// across bound in red halfway as a sock, a thin stick as a sword in green,
-// and a grip four pixels across under a head no wider than the body as a
-// sprig.)
+// A cudgel leaning as a hand holds it, its head up to the right: the ace's
+// and the figures' club made small, dark outlined, light on its left and
+// shaded on its right, a rounded head twice the grip's width tapering all
+// the way down to a grip four pixels across, a knot on its left and a lopped
+// branch on its right standing out of its outline, both red at the cut, a
+// golden leaf on its right under the branch, and a red butt: its foot bare,
+// where a sword has its guard. (Its leaf low on the left, a nub at the foot
+// as the sword's guard, and its branch within its outline, the club was
+// told from the sword by colour alone and read as a gourd or a pickle; a
+// head notched in two with branches out on both sides, as a cactus or a
+// mitten. A stave of even width read as a pickle, a grip six pixels across
+// bound in red halfway as a sock, a thin stick as a sword in green, and a
+// grip four pixels across under a head no wider than the body as a sprig.)
 constexpr Mappa<kRighe> kBastone{
-    ".....KKKK..", "....KLGGGKK", "...KLGGGGDK", "..KLGGGGGDK", "..KLGGGGGDK", "..KKLGGGDDK", "...KLGGGDK.",
-    "..rGLGGDDKK", "..KKLGGDKGr", "..KLGGDDKKY", "..KLGGDKYYY", "..KLGGDKYyo", ".rGLGDDK.o.", ".KKLGDK....",
-    ".KLGDK.....", ".KRRrK.....", ".KLGDK.....", "KRRrK......", "KLGDK......", "KKKK.......",
+    "....KKKK...", "...KLGGDK..", "..KLGGGGDK.", "..KLGGGGGDK", ".KKLGGGGGDK", "KRKLGGGGGDK", ".KKLGGGGDK.",
+    "..KLGGGDK..", "..KLGGGDKKK", "..KLGGDDKRr", "..KLGGDKKK.", "..KLGGDKYY.", "..KLGDKYYYo", "..KLGDK.oo.",
+    ".KLGDK.....", ".KLDK......", ".KLDK......", ".KLDK......", "KLDK.......", "KRrK.......",
 };
 
 // A gold coin as the figures hold it: a face of bright gold inside a rim of
