@@ -93,12 +93,14 @@ constexpr Pose Disponi(const Forma &f, int valore)
     // (brought in alike from both outer rows, the blades laid between two
     // pixels stood a pixel nearer the foot).
     const qreal suDentro = su(f.dentro), giuDentro = kAltezzaCarta - suDentro;
-    // Every blade bends and every club leans the same way, the five's lone
-    // middle one and the seven's middle column too, told apart by where they
-    // stand: one turned beside the others reads as a second rule or a slip,
-    // the counted emblem unlike its neighbours, and a row bending two ways at
-    // once looks careless. (Turned, so as not to be lost among the corners
-    // or the pairs on grids where they stood nearer them, they looked fussy.)
+    // Every blade bends and every club leans the same way (one mirrored
+    // beside another reads as a second rule, and a row bending two ways at
+    // once looks careless) but the five's lone middle one, which so is a
+    // shape of its own and not one more of the corners' (leaning as they do,
+    // it was lost among them), and the seven's middle column, a group of its
+    // own beside the pairs (bending with them, the column was lost among
+    // them and the seven named a six). One rule for both suits: the clubs
+    // alone all leaning one way made the swords' turned ones look a slip.
     const auto metti = [&](qreal x, qreal y, qreal curva) { d.posa[size_t(d.quante++)] = {x, y, f.altezza, curva}; };
     switch (valore) {
     case 2: // a column down the middle
@@ -119,7 +121,7 @@ constexpr Pose Disponi(const Forma &f, int valore)
     case 5: // the corners at the edges, one in the middle
         metti(sinistra, f.su, f.curva);
         metti(destra, f.su, f.curva);
-        metti(centro, f.mezzo, f.curva);
+        metti(centro, f.mezzo, -f.curva);
         metti(sinistra, f.giu, f.curva);
         metti(destra, f.giu, f.curva);
         break;
@@ -130,13 +132,13 @@ constexpr Pose Disponi(const Forma &f, int valore)
         }
         break;
     case 7: // down the middle, a pair between each two
-        metti(centro, f.su, f.curva);
+        metti(centro, f.su, -f.curva);
         for (const qreal y : {su(f.coppie), giu(f.coppie)}) {
             metti(sinistra, y, f.curva);
             metti(destra, y, f.curva);
         }
-        metti(centro, f.mezzo, f.curva);
-        metti(centro, f.giu, f.curva);
+        metti(centro, f.mezzo, -f.curva);
+        metti(centro, f.giu, -f.curva);
         break;
     }
     return d;

@@ -27,15 +27,12 @@ const QColor kCorteccia(0x26, 0x40, 0x16);
 // The cudgel at the natural size, pixel by pixel: the drawing reduced, then
 // set right where the reduction left it ragged. The grip's bands and its
 // knob stand under the shaft (reduced, they stepped aside and the handle
-// looked broken) and the outline runs unbroken round the wood. Each lopped
-// branch is a short peg of wood breaking the outline, cut on a slant in dark
-// red with one bright pixel, as the pips' are: the reduction's red faces,
-// square blobs against the wood, read as berries or a cactus's flowers
-// (outlined and cut back to wood, they sank into the outline and read the
-// same). One leaf a side: two stacked with two stubs on the left crowded it.
-// One letter a pixel: K the outline, L, G, D the wood lit, in body and
-// shaded, n a knot, Y a leaf and o its edge, R, r a cut face or the binding
-// and its shade, . the card.
+// looked broken) and the outline runs unbroken round the wood; the stubs'
+// red faces are left as large as the reduction made them, standing clear of
+// the wood (outlined, and cut back to wood behind them, they sank into the
+// outline and read as a cactus's flowers). One letter a pixel: K the
+// outline, L, G, D the wood lit, in body and shaded, n a knot, Y a leaf and
+// o its edge, R, r a cut face or the binding and its shade, . the card.
 // clang-format off
 constexpr std::string_view kRandelloDiPixel[] = {
     ".............KKKKKKKK......",
@@ -51,35 +48,35 @@ constexpr std::string_view kRandelloDiPixel[] = {
     "........KLGGGGGGGGGGGGGDDK.",
     ".........KGGGGGGGGGGGGDDK..",
     ".........KGGGGGGGGGGGGDDK..",
-    ".....KKKKLLGGGGGGGGGGDDK...",
-    "....KrrLLLGGGGGGGGGGGDDK...",
-    "...KrRLLLGGGGGGGGGGGGDDK...",
-    "...KrLGGGGGGGGGGGGGGGDK....",
-    "....KKGGGGGGGGGGGGGGDDK....",
+    ".....rr.KLLGGGGGGGGGGDDK...",
+    "....rRRrKLGGGGGGGGGGGDDK...",
+    "...rRRRrKLGGGGGGGGGGGDDK...",
+    "...rRRrLGLGGGGGGGGGGGDK....",
+    "....rrLGGGGGGGGGGGGGDDK....",
     "ooo..KGGGGGGGGGGGGGGDDK....",
     ".YYYo.KGGGGGGGGGGGGDDK.....",
     ".YYYYY.KGGGGGGGGGGGDDK.....",
     ".YYYYYY.KGGGGGGGGGGGKK.....",
-    ".oYYYYYoKGGGGGGGGGGGKKKK...",
-    "..oYYYYYKLGGGGGGGGGDDDrrK..",
-    "...oYYYKLLGGGGGGGGGGDDDRrK.",
-    "......oKLGGGGGGGGGGDDDDDrK.",
-    ".......KLGGGGGGGGGGDDDKK...",
-    "....KKKKLGGGGGGGGDDDDKK....",
-    "...KrrLLLGGGGGGGDDDKKYYYYYY",
-    "..KrRLLLGGGGGGGDDKKYYYYYYYY",
-    "..KrLGGGGnGGGGGDDKYYYYYYYYo",
-    "...KKGGGGnGnGGGDDoYYYYYYYo.",
-    "....KLGGGGGnGGGDKoYYYYYYo..",
-    ".....KGGGGGGGGGDK..ooo.....",
-    "......KGGGGGGGGDK..........",
-    ".......KGGGGGGGDK..........",
-    "........KGGGGGGDK..........",
-    ".........KGGGGGGKKKKK......",
-    ".........KGGGGGGDDDrrK.....",
-    ".........KKGGGGGGDDDRrK....",
-    "..........KGGGGGDDDDDrK....",
-    ".........KKLGGGGDDDKK......",
+    ".oYYYYYoKGGGGGGGGGGGKrr....",
+    "..oYYYYYKLGGGGGGGGGGKrRr...",
+    "...oYYYKLLGGGGGGGGGGGrRRr..",
+    "......oKLGGGGGGGGGGGDrRRr..",
+    ".......KLGGGGGGGGGGDDDrrr..",
+    ".....r.KLGGGGGGGGDDDDKK....",
+    "...rrRrKLGGGGGGGDDDKKYYYYYY",
+    "...rRRrKKGGGGGGDDKKYYYYYYYY",
+    "..rRRRrGLnGGGGGDDKYYYYYYYYo",
+    "...rrrGGGnGnGGGDDoYYYYYYYo.",
+    "o..oKLGGGGGnGGGDKoYYYYYYo..",
+    "YYYYYKGGGGGGGGGDK..ooo.....",
+    "YYYYYYKGGGGGGGGDK..........",
+    "oYYYYYYKGGGGGGGDK..........",
+    ".oYYYYYYKGGGGGGDK..........",
+    "..YYYYYYYKGGGGGGK...rr.....",
+    "...oYYYYYKGGGGGGKKKrRRr....",
+    ".....oYYoKKGGGGGGGLrRRr....",
+    "..........KGGGGGGGLrRRR....",
+    ".........KKLGGGGGDDDrrr....",
     ".........KKLGGGDDDDDK......",
     "..........KGGGDDDDKK.......",
     ".........KLGGGDDKK.........",

@@ -23,51 +23,45 @@ constexpr int kRighe = 20;
 // tenth and eleventh rows.
 template <size_t N> using Mappa = std::array<std::string_view, N>;
 
-// A sabre point up: a blade four pixels of blue across, outlined to its
-// point in the ink that outlines every other pip, light along one edge,
-// upright from the hilt for half its length and then bending to the right,
-// a pixel broader there, to its point: four fifths of the pip, the point
-// short. A straight golden guard as wide as the pip, its ends in deep gold, a
-// red grip two pixels long and a pommel of gold in deep gold wider than the
-// grip, as the ace's and the figures' swords have. (A blade of even width
-// tapering over its upper third to a point, its foot in a guard curving up
-// round it, read as a dagger or a blue tooth, a short blade on a big hilt;
-// a blade widening from its point to the guard as a leaf or a flame, on a
-// guard of two rows apart from the blade as a second mark below it; a blade
-// three pixels across, leaning all its length, as a quill or a feather, and
-// on a guard of one row as a quill, the lightest pip; a guard of one light
-// gold row was lost on the white, and the blade above it read as a
-// feather; a hilt of a pixel's grip and a pixel's pommel left the blade
-// alone to be seen, a blue flame or feather; a grip of three under a guard
-// underlined in deep gold, the blade two and a half times the hilt, as a
-// dagger; a pommel no wider than the grip left almost no hilt, a blue
-// blade on a bar; outlined all round in deep blue, the Spade were the
-// palest suit on the table.)
+// A sabre point up: a blade of even width, four pixels of blue across,
+// outlined to its point in the ink that outlines every other pip, light
+// along one edge, upright from the hilt for half its length and then
+// bending to the right to a point, four fifths of the pip; a golden guard as
+// wide as the pip, curving up to the blade at its ends in deep gold, a red
+// grip two pixels long and a pommel of gold in deep gold wider than the
+// grip, as the ace's and the figures' swords have. (A blade widening from
+// its point to the guard read as a leaf or a flame, on a guard of two rows
+// apart from the blade as a second mark below it; a blade three pixels
+// across, leaning all its length, as a quill or a feather, and on a guard of
+// one row as a quill, the lightest pip; a guard of one light gold row was
+// lost on the white, and the blade above it read as a feather; a hilt of a
+// pixel's grip and a pixel's pommel left the blade alone to be seen, a blue
+// flame or feather; a grip of three under a guard underlined in deep gold,
+// the blade two and a half times the hilt, as a dagger; a pommel no wider
+// than the grip left almost no hilt, a blue blade on a bar; outlined all
+// round in deep blue, the Spade were the palest suit on the table.)
 constexpr Mappa<kRighe> kSpada{
-    "........KK.", ".......KbBK", "......KbBBK", ".....KbBBBK", "....KbBBBBK", "...KbBBBBK.", "...KbBBBBK.",
-    "..KbBBBBK..", "..KbBBBBK..", "..KbBBBK...", "..KbBBBK...", "..KbBBBK...", "..KbBBBK...", "..KbBBBK...",
-    "..KbBBBK...", "..KbBBBK...", "oYYYYYYYYYo", "....RRr....", "....rRr....", "...oYYYo...",
+    ".......K...", "......KbK..", ".....KbBK..", "....KbBBK..", "....KbBBK..", "...KbBBBK..", "...KbBBBK..",
+    "..KbBBBK...", "..KbBBBK...", "..KbBBBK...", "..KbBBBK...", "..KbBBBK...", "..KbBBBK...", "..KbBBBK...",
+    "o.KbBBBK..o", "Y.KbBBBK..Y", "YYYYYYYYYYY", "....RRr....", "....rRr....", "...oYYYo...",
 };
-// A cudgel leaning as a hand holds it, its head up to the right: a round
-// knob twice the grip's width, dark outlined, light on its left and shaded
-// down its right in a darker column, narrowing under the knob to a shaft
-// whose outline three lopped branches break, each a peg of wood cut dark
-// red, a golden leaf hanging from the one on the right beside the head, and
-// a grip bound across in two red bands down to a bare butt. (A smooth head
-// tapering all the way to the grip, its stubs red pixels on the outline,
-// read as a chili, a pickle or a feather: the shape says cudgel only where
-// the outline breaks and the grip is seen to be held. Its leaf low on the
-// left, a nub at the foot as the sword's guard, and its branch within its
-// outline, the club was told from the sword by colour alone and read as a
-// gourd; a head notched in two with branches out on both sides, as a cactus
-// or a mitten. A stave of even width read as a pickle, a grip six pixels
-// across bound in red halfway as a sock, a thin stick as a sword in green,
-// and a grip four pixels across under a head no wider than the body as a
-// sprig.)
+// A cudgel leaning as a hand holds it, its head up to the right: the ace's
+// and the figures' club made small, dark outlined, light on its left and
+// shaded on its right, a rounded head twice the grip's width tapering all
+// the way down to a grip four pixels across, a knot on its left and a lopped
+// branch on its right standing out of its outline, both red at the cut, a
+// golden leaf on its right under the branch, and a red butt: its foot bare,
+// where a sword has its guard. (Its leaf low on the left, a nub at the foot
+// as the sword's guard, and its branch within its outline, the club was
+// told from the sword by colour alone and read as a gourd or a pickle; a
+// head notched in two with branches out on both sides, as a cactus or a
+// mitten. A stave of even width read as a pickle, a grip six pixels across
+// bound in red halfway as a sock, a thin stick as a sword in green, and a
+// grip four pixels across under a head no wider than the body as a sprig.)
 constexpr Mappa<kRighe> kBastone{
-    ".....KKKK..", "....KLGGGKK", "...KLGGGGDK", "..KLGGGGGDK", "..KLGGGGGDK", "..KKLGGGDDK", "...KLGGGDK.",
-    "..rGLGGDDKK", "..KKLGGDKGr", "..KLGGDDKKY", "..KLGGDKYYY", "..KLGGDKYyo", ".rGLGDDK.o.", ".KKLGDK....",
-    ".KLGDK.....", ".KRRrK.....", ".KLGDK.....", "KRRrK......", "KLGDK......", "KKKK.......",
+    "....KKKK...", "...KLGGDK..", "..KLGGGGDK.", "..KLGGGGGDK", ".KKLGGGGGDK", "KRKLGGGGGDK", ".KKLGGGGDK.",
+    "..KLGGGDK..", "..KLGGGDKKK", "..KLGGDDKRr", "..KLGGDKKK.", "..KLGGDKYY.", "..KLGDKYYYo", "..KLGDK.oo.",
+    ".KLGDK.....", ".KLDK......", ".KLDK......", ".KLDK......", "KLDK.......", "KRrK.......",
 };
 
 // A gold coin as the figures hold it: a face of bright gold inside a rim of
