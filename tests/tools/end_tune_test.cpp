@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <array>
+#include <map>
 #include <span>
 
 namespace belvane::sound {
@@ -135,6 +136,45 @@ TEST(EndTune, RingsWithinItsLimitsAndInThirdsAndSixths)
         shadowed += step * below > 0;
     }
     EXPECT_LE(shadowed * 2, moves) << shadowed << " of " << moves << " steps in parallel";
+}
+
+// The held last chord fades on the expression controller; a synthesizer keeps
+// a channel's controllers from one file to the next, so every fade is lifted
+// again by the file's end, or the game tune would come back faded on those
+// channels.
+TEST(EndTune, TheClosingFadeIsLiftedByTheFilesEnd)
+{
+    int faded = 0;
+    for (const MidiTrack &track : ComposeEndTune()) {
+        const Bytes chunk = track.Chunk();
+        std::map<int, int> expression; // channel -> last value
+        std::size_t at = 8;
+        const auto vlq = [&] {
+            std::uint32_t value = 0;
+            while (chunk[at] & 0x80)
+                value = (value << 7) | (chunk[at++] & 0x7F);
+            return (value << 7) | chunk[at++];
+        };
+        while (at < chunk.size()) {
+            vlq();
+            const std::uint8_t status = chunk[at++];
+            if (status == 0xFF) {
+                ++at; // the meta event's type
+                at += vlq();
+            } else if ((status & 0xF0) == 0xC0) {
+                ++at;
+            } else {
+                if ((status & 0xF0) == 0xB0 && chunk[at] == 11) {
+                    faded += chunk[at + 1] < 127;
+                    expression[status & 0x0F] = chunk[at + 1];
+                }
+                at += 2;
+            }
+        }
+        for (const auto &[channel, value] : expression)
+            EXPECT_EQ(value, 127) << "channel " << channel << " left faded";
+    }
+    EXPECT_GT(faded, 0) << "the last chord is held fading";
 }
 
 } // namespace
