@@ -105,6 +105,7 @@ constexpr Voice kOboeEcho{kOboe, 0, 43, 14, Articulation::Plain, 8};
 // The interlude's oboe sings out over the held strings, which would
 // cover a reed played softly in its low octave.
 constexpr Voice kOboeLead{kOboe, 0, 49, 14, Articulation::Plain, 8};
+constexpr Voice kOboeCall{kOboe, 0, 46, 14, Articulation::Plain, 8};
 // Under the flute the strings enter softly, after its first phrase.
 constexpr Voice kStringsCounter{kStrings, 0, 37, 30, Articulation::Plain, 5};
 // Under the recap the strings' two lines are the flute's partners, not a
@@ -159,9 +160,11 @@ const Line kLines[] = {
     {&kOboeHemiola, kSequenceBar + 4, &kSequenceClose, 4},
     {&kStringsSequence, kSequenceBar, &kSequenceCounter, 0},
     {&kStringsSequence, kSequenceBar, &kSequenceCounterLow, 0},
+    {&kViolinLead, kAViolin - 1, &kThemeViolinPickup, 7},
     {&kViolinLead, kAViolin, &kThemeViolin, 0},
     {&kOboeLead, kC, &kInterlude, 0},
     {&kStringsAnswer, kC + 3, &kInterludeAnswer, 3},
+    {&kViolinSong, kSongBar - 1, &kSongPickup, 7},
     {&kViolinSong, kSongBar, &kSong, 0},
     {&kClarinetDuet, kSongBar, &kSongDuet, 0},
     {&kStringsSong, kSongBar + 4, &kSongStrings, 4},
@@ -183,6 +186,7 @@ const Line kLines[] = {
     {&kClarinetRecall, kCodaBar, &kCoda, 2},
     {&kStringsSinging, kCodaBar, &kCodaCounter, 2},
     {&kStringsSinging, kCodaBar + 4, &kCodaCounterUnder, 6},
+    {&kOboeCall, 2, &kCall, 2},
     {&kOboeRound, kEndBar - 1, &kRound, 7},
     {&kOboeLanding, 0, &kLanding, 0},
 };

@@ -137,8 +137,8 @@ inline const Bars kSequenceCopy = {"C6/4 B5/2 A5/2 G5/2 B5/2", "A5/4 G5/2 E5/4 r
 // Between the strummed chords and the winds the strings hold the chords'
 // thirds and sevenths, a step at a time, so the circle of fifths has a
 // middle: the seventh of each chord the third of the next; the last
-// falls to the dominant's third, rings under the harp's bar, and rises to
-// the tonic as the violin's theme begins.
+// falls to the dominant's third, rings under the harp's bar, let go for
+// the violin's run up to its theme, and rises to the tonic as it begins.
 inline const Bars kSequenceCounter = {"G4/12",  "F4/12",  "~F4/12",     "E4/12",   "A4/12",
                                       "~A4/12", "G#4/12", "~G#4/8 r/4", "A4/6 r/6"};
 // Under it a second line takes the other of each chord's third and
@@ -196,8 +196,13 @@ inline const Bars kInterludeAnswer = {"A4/6 E4/6", "F4/6 D4/6"};
 // step as the bass climbs to the dominant, growing; over the
 // tonic's six-four it climbs to E, the dominant's root on the downbeat, and
 // falls to its fifth, handing over to the flute and the theme's return.
-// It enters on the downbeat after the band's bar alone on the dominant: a
-// run up to it would fill the one bar where the band is heard on its own.
+// After the band's bar alone on the dominant, the violin runs up to the
+// song by step, B C D: the run it takes to its theme is its own, up the
+// leading note.
+inline const Bars kSongPickup = {"r/9 B4/1 C5/1 D5/1"};
+// Over the harp's bar on the dominant it runs up to its theme in three
+// sixteenths.
+inline const Bars kThemeViolinPickup = {"r/9 G#4/1 A4/1 B4/1"};
 inline const Bars kSong = {"E5/6 A5/6",           "D6/6 B5/3 D6/3",           "C6/9 B5/3",
                            "A5/4 E5/2 G5/6",      "F5/3 E5/1 F5/2 A5/4 G5/2", "F#5/4 A5/2 B5/6",
                            "A5/4 B5/2 C6/4 D6/2", "E6/3 D6/1 C6/2 B5/6"};
@@ -282,11 +287,14 @@ inline const Bars kCoda = {
 
 // The last bar rises to the first: the tune runs round without a stop,
 // the pick-up landing on the tonic chord's third as the tune begins again,
-// where the oboe sighs down the scale over the lament and settles on the
-// root of its second chord, leaving the band two bars of their own before
-// the clarinet's theme.
+// where the oboe goes on sighing down the scale over the lament.
 inline const Bars kRound = {"B4/4 D5/2 E5/2 G#5/2 B5/2"};
-inline const Bars kLanding = {"C6/6 D6/2 C6/2 B5/2", "A5/4 B5/2 G5/6"};
+inline const Bars kLanding = {"C6/6 D6/2 C6/2 B5/2", "A5/4 G5/2 B5/3 D6/1 B5/2"};
+
+// Over the intro's lament the oboe sings on in one line, turning round the
+// B in the siciliano's rhythm: it sighs down over the bass's F, turns back
+// up and comes to rest on the dominant, leaving the theme to the clarinet.
+inline const Bars kCall = {"A5/4 G5/2 C6/4 A5/2", "G#5/4 B5/2 E5/4 r/2"};
 
 // Where the flute breathes before its cadence, the oboe echoes its fall
 // from F's third, coming to rest on its root.
