@@ -510,19 +510,16 @@ struct Key {
     Scale scale;
 };
 
-// The players slow down through two bars where the music takes breath, in
-// % of the beat's length: the sequence's cadence and the harp's bar before
-// the violin's return, so the tempo comes back with the violin. The last
-// cadence keeps the tempo, so the loop does not seem to end there.
+// The players slow down through the sequence's cadence, in % of the beat's
+// length, most as it comes to rest on the dominant, and take the tempo up
+// again little by little through the harp's bar on the dominant, so the
+// violin's theme comes in at a tempo it is already near: held broad to the
+// bar line, the tempo snapped back under the violin. The last cadence keeps
+// the tempo, so the loop does not seem to end there.
 struct Broadening {
     std::size_t bar;
     std::array<std::uint32_t, 8> steps; // at each dotted eighth of the two bars
 };
-// From 60 to 55 to the dotted quarter a little at a time from the
-// hemiola's second bar: eased in over two bars, so the slowing is heard as
-// a breath and not as a step down within one bar, and no deeper, so the
-// violin takes up the tempo again without a jolt and the loop does not
-// stall there each time.
-constexpr Broadening kBroadened[] = {{kAViolin - 2, {100, 101, 102, 103, 104, 106, 107, 109}}};
+constexpr Broadening kBroadened[] = {{kAViolin - 2, {100, 102, 104, 106, 107, 105, 103, 101}}};
 
 } // namespace belvane::sound::game_tune_arrangement
