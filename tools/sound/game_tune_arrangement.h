@@ -462,16 +462,19 @@ constexpr int kGuitarUnderTheReturn = -5;
 constexpr int kCelloBack = -4;
 constexpr int kBassUnderTheLead = -5;
 // Under the interlude's oboe, low and soft in its reedy octave, and the
-// violin's run up to its song, the cello's lament keeps a little back.
-constexpr int kBassUnderTheInterlude = -4;
+// violin's run up to its song, the cello's lament keeps only a little
+// back: it is the interlude's bass line, and softer it was lost.
+constexpr int kBassUnderTheInterlude = -2;
 // Under the coda's soft clarinet and the strings' line the cello keeps its
 // floor, or the band turns top-heavy.
 constexpr int kBassUnderTheCoda = 0;
 // Under the theme's clarinet, low in its range, the cello keeps further
-// under it, so the tune clears the bass's downbeats; under the violin's
+// under it, so the tune clears the bass's downbeats, though not so far
+// that the theme's first bars, cello and guitar alone, lose their floor;
+// under the violin's
 // theme, whose low notes a bowed bass as loud would meet, so does it, and
 // under the flute's middle tune, which starts in its weak low octave.
-constexpr int kBassUnderTheTheme = -13, kBassUnderTheViolin = -12, kBassUnderTheFlute = -8;
+constexpr int kBassUnderTheTheme = -8, kBassUnderTheViolin = -12, kBassUnderTheFlute = -8;
 // Under the flute's return up to its summit the bass walks in eighths and
 // would be a second tune, and under its soft fall from the summit it would
 // cover it: it keeps further under still.
