@@ -502,5 +502,18 @@ TEST(GameTune, AccompanimentFiguresChangeAndTheSummitComesOnce)
     EXPECT_LE(high.size(), 4u) << high.size() << " bars reach E6 away from the summit";
 }
 
+TEST(GameTune, TheBandIsHeardUnderTheLeads)
+{
+    // A General MIDI harp or string pad struck in the twenties is lost under
+    // a lead in the SoundFont the game plays with: a quiet figure whose inner
+    // notes are not heard is a bare bass.
+    const auto band = NotesOf(ComposeGameTune(), kGameTuneAccompaniment);
+    ASSERT_FALSE(band.empty());
+    const auto softest =
+        std::min_element(band.begin(), band.end(), [](auto &a, auto &b) { return a.velocity < b.velocity; });
+    EXPECT_GE(int(softest->velocity), 30)
+        << "channel " << int(softest->channel) << " in bar " << softest->tick / kBar + 1;
+}
+
 } // namespace
 } // namespace belvane::sound

@@ -82,7 +82,14 @@ MidiTrack &Band::Track(std::uint8_t channel)
     return tracks_[static_cast<std::size_t>(found - channels_.begin())];
 }
 
-std::uint8_t Band::At(int velocity) const { return static_cast<std::uint8_t>(std::clamp(velocity + level_, 1, 127)); }
+std::uint8_t Band::At(int velocity) const
+{
+    int played = velocity + level_;
+    if (played < audibleFloor_) {
+        played = audibleFloor_ - (audibleFloor_ - played) / 2;
+    }
+    return static_cast<std::uint8_t>(std::clamp(played, 1, 127));
+}
 
 void Band::Play(std::uint8_t channel, std::uint32_t tick, int key, int velocity, std::uint32_t length, int shift)
 {

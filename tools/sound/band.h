@@ -109,6 +109,10 @@ public:
     MidiTrack &Track(std::uint8_t channel);
     // How loud the accompaniment plays from now on: velocity added to its notes.
     void SetLevel(int level) { level_ = level; }
+    // Under a lead, a General MIDI harp or string pad struck much softer
+    // than this is not heard at all: notes below it are lifted halfway to
+    // it, so a quiet figure keeps its shape and is still heard. 0 lifts none.
+    void SetAudibleFloor(int velocity) { audibleFloor_ = velocity; }
     void SetScale(const Scale &scale) { scale_ = scale; }
     // Whether the bass moves on the second beat of a one-chord bar; without
     // it, it holds the chord's bass through the bar.
@@ -213,6 +217,7 @@ private:
     Accompanists who_;
     Feel feel_;
     int level_ = 0;
+    int audibleFloor_ = 0;
     Scale scale_;
     int bar_ = 0; // bars accompanied so far: the figures vary with it
     bool walk_ = true;

@@ -101,6 +101,7 @@ std::vector<MidiTrack> ComposeGameTune()
 
     Band band(kParts, kAccompanists, kSeed);
     band.SetLighterSecondBeat(true);
+    band.SetAudibleFloor(kAudibleFloor);
     for (const Line &line : kLines) {
         if (line.bar + line.bars->size() > chords.size()) {
             throw std::logic_error("a line runs past the tune's end");

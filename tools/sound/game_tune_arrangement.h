@@ -20,6 +20,12 @@ using namespace game_tune_score;
 // Dotted quarter = 60: a rocking two beats a bar, unhurried.
 constexpr std::uint32_t kMicrosPerQuarter = 60'000'000u * 2 / (60 * 3);
 constexpr std::uint32_t kSeed = 1010;
+// The band's softest notes, the harp's inner strings and the held strings
+// in the intro, the interlude and the coda, were struck in the twenties
+// and lost under the leads in this SoundFont; they are lifted toward this.
+// The intro's band starts a little lower, so the lifted intro stays as far
+// under the theme.
+constexpr int kAudibleFloor = 39;
 
 // Channels: the leads first, then the accompaniment.
 constexpr std::uint8_t kViolin = kGameTuneViolin;
@@ -406,7 +412,7 @@ struct Level {
     std::size_t bar;
     int level;
 };
-const Level kLevels[] = {{0, -29},
+const Level kLevels[] = {{0, -32},
                          {kA - 1, -27},
                          {kA, -20},
                          {kA + 4, -14},
@@ -456,16 +462,19 @@ constexpr int kGuitarUnderTheReturn = -5;
 constexpr int kCelloBack = -4;
 constexpr int kBassUnderTheLead = -5;
 // Under the interlude's oboe, low and soft in its reedy octave, and the
-// violin's run up to its song, the cello's lament keeps a little back.
-constexpr int kBassUnderTheInterlude = -4;
+// violin's run up to its song, the cello's lament keeps only a little
+// back: it is the interlude's bass line, and softer it was lost.
+constexpr int kBassUnderTheInterlude = -2;
 // Under the coda's soft clarinet and the strings' line the cello keeps its
 // floor, or the band turns top-heavy.
 constexpr int kBassUnderTheCoda = 0;
 // Under the theme's clarinet, low in its range, the cello keeps further
-// under it, so the tune clears the bass's downbeats; under the violin's
+// under it, so the tune clears the bass's downbeats, though not so far
+// that the theme's first bars, cello and guitar alone, lose their floor;
+// under the violin's
 // theme, whose low notes a bowed bass as loud would meet, so does it, and
 // under the flute's middle tune, which starts in its weak low octave.
-constexpr int kBassUnderTheTheme = -13, kBassUnderTheViolin = -12, kBassUnderTheFlute = -8;
+constexpr int kBassUnderTheTheme = -8, kBassUnderTheViolin = -12, kBassUnderTheFlute = -8;
 // Under the flute's return up to its summit the bass walks in eighths and
 // would be a second tune, and under its soft fall from the summit it would
 // cover it: it keeps further under still.
@@ -504,19 +513,16 @@ struct Key {
     Scale scale;
 };
 
-// The players slow down through two bars where the music takes breath, in
-// % of the beat's length: the sequence's cadence and the harp's bar before
-// the violin's return, so the tempo comes back with the violin. The last
-// cadence keeps the tempo, so the loop does not seem to end there.
+// The players slow down through the sequence's cadence, in % of the beat's
+// length, most as it comes to rest on the dominant, and take the tempo up
+// again little by little through the harp's bar on the dominant, so the
+// violin's theme comes in at a tempo it is already near: held broad to the
+// bar line, the tempo snapped back under the violin. The last cadence keeps
+// the tempo, so the loop does not seem to end there.
 struct Broadening {
     std::size_t bar;
     std::array<std::uint32_t, 8> steps; // at each dotted eighth of the two bars
 };
-// From 60 to 55 to the dotted quarter a little at a time from the
-// hemiola's second bar: eased in over two bars, so the slowing is heard as
-// a breath and not as a step down within one bar, and no deeper, so the
-// violin takes up the tempo again without a jolt and the loop does not
-// stall there each time.
-constexpr Broadening kBroadened[] = {{kAViolin - 2, {100, 101, 102, 103, 104, 106, 107, 109}}};
+constexpr Broadening kBroadened[] = {{kAViolin - 2, {100, 102, 104, 106, 107, 105, 103, 101}}};
 
 } // namespace belvane::sound::game_tune_arrangement
