@@ -31,8 +31,7 @@ constexpr int kSinistra = 7, kCima = 32;
 
 // Each suit's banner in the suit's own colour: one red banner on every two
 // was on the swords and clubs the brightest thing on the card, seen before
-// the suit. The marks in gold. The coins' banner is red, their roses'
-// colour: a gold bar between two gold coins was counted as a third coin.
+// the suit. The marks in gold, or on the coins' gold banner in red.
 struct Colori {
     Tinta tinta;
     QColor segni;
@@ -41,8 +40,9 @@ Colori ColoriDi(Seme seme)
 {
     switch (seme) {
     case Seme::Coppe:
-    case Seme::Denari:
         return {kTintaRosso, kTintaOro.corpo};
+    case Seme::Denari:
+        return {kTintaOro, kTintaRosso.corpo};
     case Seme::Spade:
         return {kTintaBlu, kTintaOro.corpo};
     case Seme::Bastoni:
