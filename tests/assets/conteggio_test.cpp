@@ -1,6 +1,7 @@
 // The pip cards drawn large, as the game shows them: counted at a glance
 // only if every mark on the card is an emblem, whole.
 #include "disegno_carte.h"
+#include "lettura.h"
 #include "macchie.h"
 
 #include <QImage>
@@ -76,4 +77,30 @@ TEST(CarteDisegnate, PipCardsDrawnLargeKeepEvenMarginsLeftAndRight)
                         }
                 EXPECT_LE(std::abs(sinistra - (img.width() - 1 - destra)), 1);
             }
+}
+
+// A club drawn large is about as light a green as the same club at the
+// natural size (its bark rings darken it a little): the deeper green of the
+// larger drawing, forty grey levels darker, made the game's clubs dark and
+// thin beside the bitmaps' and the blue swords.
+TEST(CarteDisegnate, PipClubsDrawnLargeKeepTheBitmapsGreen)
+{
+    const auto verdeMedio = [](const QImage &img) {
+        double somma = 0;
+        int quanti = 0;
+        for (int y = 0; y < img.height(); ++y)
+            for (int x = 0; x < img.width(); ++x) {
+                const QRgb c = img.pixel(x, y);
+                if (qGreen(c) > qRed(c) + 20 && qGreen(c) > qBlue(c) + 10) {
+                    somma += qGray(c);
+                    ++quanti;
+                }
+            }
+        return quanti ? somma / quanti : 0.0;
+    };
+    const double piccolo = verdeMedio(DecodificaBmp(LeggiFile(FileCarta(6))));
+    for (const QSize dimensione : kDimensioni) {
+        SCOPED_TRACE(dimensione.width());
+        EXPECT_NEAR(verdeMedio(Disegnata(6, dimensione)), piccolo, 20);
+    }
 }

@@ -227,7 +227,7 @@ void Bastone(QPainter &p, qreal h, Ornato ornato)
     // widens from the grip all the way up, as a cudgel does: full and short
     // it reads as a stump or a gherkin.
     const bool disegno = !InchiostroDelPixelInUso();
-    const qreal tozzo = disegno ? (grande ? 0.74 : ornato == Ornato::Carta ? 0.9 : 0.88) : (grande ? 0.85 : 1.0);
+    const qreal tozzo = disegno ? (grande ? 0.74 : ornato == Ornato::Carta ? 1.05 : 0.88) : (grande ? 0.85 : 1.0);
     // A pip in the larger drawing keeps the same thin grip for its lower
     // fifth and the one stub: with red buds all along a body swelling from
     // its foot it read as a pickle or a cactus.
@@ -324,7 +324,7 @@ void Bastone(QPainter &p, qreal h, Ornato ornato)
     // as a gherkin's skin), and the bark engraved across its shaded half,
     // too fine to show at the natural size.
     const qreal luce = grande ? 0.5 * u : 0.9;
-    const Tinta &tinta = pipDisegnato ? kTintaLegnoDiCartaDisegno : disegno ? kTintaLegnoDisegno : kTintaLegno;
+    const Tinta &tinta = pipDisegnato ? kTintaLegnoDiCarta : disegno ? kTintaLegnoDisegno : kTintaLegno;
     Modella(p, legno, tinta, QColor(Qt::transparent), grande || disegno ? 1.5 * u : 0.9, luce);
     if (grande || disegno) // a small club's pixels keep their tones
         Tratteggia(p, Differenza(legno, legno.translated(-1.6 * u, 0.3 * u)), tinta.ombra, 0.55 * u, 92, 0.12 * u);
@@ -378,10 +378,13 @@ void Bastone(QPainter &p, qreal h, Ornato ornato)
         }
     }
     p.setBrush(Qt::NoBrush);
-    p.setPen(QPen(grande ? kCorteccia : tinta.ombra,
-                  grande        ? 0.55
-                      : disegno ? 0.1 * u + 0.12
-                                : 0.22,
+    // A pip's rings in the bark's dark too, broad enough to show on its
+    // brighter wood as a branch's, not a gherkin's ridges.
+    p.setPen(QPen(grande || pipDisegnato ? kCorteccia : tinta.ombra,
+                  grande             ? 0.55
+                      : pipDisegnato ? 0.16 * u + 0.12
+                      : disegno      ? 0.1 * u + 0.12
+                                     : 0.22,
                   Qt::SolidLine, Qt::RoundCap));
     p.drawPath(venatura);
     Riempi(p, occhi, tinta.ombra, QColor(Qt::transparent), 0);

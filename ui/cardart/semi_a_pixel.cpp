@@ -116,14 +116,12 @@ QColor Colore(char c)
         return kTintaRosso.corpo;
     case 'r':
         return kTintaRosso.ombra;
-    // Brighter than the ace's wood, so that a pip a few pixels wide keeps its
-    // weight on the card (the ace's olive made thin dark twigs of them).
     case 'L':
-        return QColor(0x7C, 0xB4, 0x4C);
+        return kTintaLegnoDiCarta.luce;
     case 'G':
-        return QColor(0x4E, 0x8C, 0x34);
+        return kTintaLegnoDiCarta.corpo;
     case 'D':
-        return QColor(0x30, 0x66, 0x26);
+        return kTintaLegnoDiCarta.ombra;
     default:
         return kContornoEmblema;
     }
