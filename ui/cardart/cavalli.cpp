@@ -91,8 +91,6 @@ Cavaliere Di(Seme seme)
     // white card, the two still faded and left the rider floating. There
     // the cream a warm isabelline, its shade and flaxen mane a golden brown:
     // paler, it was still the faintest court, held by its outline alone.
-    // The white there back near white, held by the firmer outline and shade
-    // of a pale coat: as a pale grey it was taken for the dappled grey.
     const bool pixel = InchiostroDelPixelInUso();
     const Tinta crema = pixel ? Tono(QColor(0xF0, 0xDE, 0xB0), QColor(0xE2, 0xC6, 0x8C), QColor(0x9C, 0x7A, 0x44))
                               : Tono(QColor(0xFA, 0xF0, 0xD4), QColor(0xEE, 0xDE, 0xB2), QColor(0xC2, 0xA8, 0x74));
@@ -103,7 +101,7 @@ Cavaliere Di(Seme seme)
     // with a near-black mane: the two were read as one grey horse.
     const Tinta grigio = Tono(QColor(0xC8, 0xCE, 0xD8), QColor(0x98, 0xA0, 0xAE), QColor(0x66, 0x6E, 0x7E));
     const Tinta criniGrigi = Tono(QColor(0x6A, 0x6C, 0x78), QColor(0x46, 0x48, 0x54), QColor(0x2C, 0x2E, 0x38));
-    const Tinta bianco = pixel ? Tono(QColor(0xF6, 0xF5, 0xF0), QColor(0xE4, 0xE2, 0xDA), QColor(0x9C, 0x96, 0x8A))
+    const Tinta bianco = pixel ? Tono(QColor(0xEA, 0xE8, 0xE2), QColor(0xCA, 0xC6, 0xBC), QColor(0x8A, 0x84, 0x78))
                                : Tono(QColor(0xFA, 0xFA, 0xF6), QColor(0xE8, 0xE6, 0xE0), QColor(0xAC, 0xA6, 0x9A));
     const Tinta criniArdesia = Tono(QColor(0x8A, 0x8A, 0x98), QColor(0x62, 0x62, 0x74), QColor(0x42, 0x42, 0x54));
     switch (seme) {
