@@ -5,6 +5,9 @@
 #include "stampa.h"
 
 #include <QPainterPath>
+#include <QPolygonF>
+
+#include <algorithm>
 
 namespace belvane::cardart {
 
@@ -24,9 +27,9 @@ void Pedana(QPainter &p, Seme seme) { Lastra(p, QRectF(3.5, 65, 38, 4), TintaDel
 
 void Lastra(QPainter &p, const QRectF &r, const Tinta &t)
 {
-    // A low pedestal under the feet in the suit's colour, falling away at
-    // its ends: a hard rectangle reads as a figurine's base. The same shape
-    // at every size.
+    // A low bank of ground under the feet, as a print lays it, in the suit's
+    // colour, falling away at its ends: a rectangle reads as a figurine's
+    // base. The same shape at every size.
     const qreal su = r.top() - 0.3, giu = r.bottom(), l = r.left(), d = r.right();
     QPainterPath zolla;
     zolla.moveTo(l, giu);
@@ -35,24 +38,22 @@ void Lastra(QPainter &p, const QRectF &r, const Tinta &t)
     zolla.cubicTo(d - 1.6, su + 0.3, d - 0.2, su + 1.0, d, giu);
     zolla.closeSubpath();
     if (Piatta()) {
-        // The larger drawing: flat, outlined finer than the figure on it, a
-        // pedestal's two faces as the smaller picture has them: the top lit,
-        // the front under a dark edge. One flat colour engraved in slanting
-        // strokes read as a strip of grass at full screen.
+        // The larger drawing: flat, outlined finer than the figure on it,
+        // its front engraved in short strokes.
         const FuoriContorno terra;
         Campitura(p, zolla, t, kContorno, 0, 0);
-        QPainterPath cima;
-        cima.addRect(QRectF(l, su - 1, r.width(), r.top() + 1.3 - su + 1));
-        p.setPen(Qt::NoPen);
-        p.setBrush(t.luce);
-        p.drawPath(Intersezione(cima, zolla));
-        // The front's mouldings: the edge under the top and a fillet above
-        // the foot, level lines as on a carved base (slanting strokes read
-        // as blades of grass).
+        // Each stroke a thin square-ended quadrilateral: a pen's round caps
+        // cost several times the corners to fill again at every size.
         QPainterPath fronte;
-        fronte.addRect(QRectF(l, r.top() + 1.3, r.width(), 0.4));
-        fronte.addRect(QRectF(l, r.top() + 2.6, r.width(), 0.25));
-        fronte = Intersezione(fronte, zolla);
+        const qreal passo = 1.3, mezzo = kTrattoFine / 2;
+        for (qreal x = l + 2.0; x < d - 1.6; x += passo) {
+            const qreal lato = std::min(x - l, d - x); // the bank falls away at its ends
+            const qreal cima = su + 1.4 + std::max(0.0, 3.0 - lato) * 0.7;
+            fronte.addPolygon(QPolygonF(
+                {{x - mezzo, cima}, {x + mezzo, cima}, {x - 0.5 + mezzo, giu - 0.3}, {x - 0.5 - mezzo, giu - 0.3}}));
+            fronte.closeSubpath();
+        }
+        p.setPen(Qt::NoPen);
         p.setBrush(t.ombra);
         p.drawPath(fronte);
         return;
