@@ -75,9 +75,8 @@ Cavaliere Di(Seme seme)
 {
     // One horse for the four, each in its own light coat, set so that no
     // two read alike at the natural size: a golden dun with a dark brown
-    // mane, a cream with a flaxen one, a dappled grey with a slate one (a
-    // shade darker than the white, which it was read as at a glance), a
-    // white with a dark slate one, and its shade deeper: with a light mane
+    // mane, a cream with a flaxen one, a dappled rose grey with a dark
+    // brown one (see below), a white with a dark slate one, and its shade deeper: with a light mane
     // it stood off the white card by its outline alone.
     // The dun deeper and the cream paler than they were: side by side, both
     // tan and both facing left, the two were taken for each other.
@@ -99,8 +98,10 @@ Cavaliere Di(Seme seme)
         : Tono(QColor(0xFA, 0xF0, 0xCC), QColor(0xE8, 0xD4, 0x98), QColor(0xB8, 0x9E, 0x60));
     // The dappled grey a steel grey, a clear step darker than the white and
     // with a near-black mane: the two were read as one grey horse.
-    const Tinta grigio = Tono(QColor(0xC8, 0xCE, 0xD8), QColor(0x98, 0xA0, 0xAE), QColor(0x66, 0x6E, 0x7E));
-    const Tinta criniGrigi = Tono(QColor(0x6A, 0x6C, 0x78), QColor(0x46, 0x48, 0x54), QColor(0x2C, 0x2E, 0x38));
+    // Warmed to a rose grey: the cooler steel grey, beside the white, was
+    // still read as the same grey horse.
+    const Tinta grigio = Tono(QColor(0xE2, 0xC8, 0xC2), QColor(0xB8, 0x94, 0x8C), QColor(0x7C, 0x5A, 0x54));
+    const Tinta criniGrigi = Tono(QColor(0x6A, 0x56, 0x52), QColor(0x46, 0x34, 0x30), QColor(0x2C, 0x1E, 0x1C));
     const Tinta bianco = pixel ? Tono(QColor(0xEA, 0xE8, 0xE2), QColor(0xCA, 0xC6, 0xBC), QColor(0x8A, 0x84, 0x78))
                                : Tono(QColor(0xFA, 0xFA, 0xF6), QColor(0xE8, 0xE6, 0xE0), QColor(0xAC, 0xA6, 0x9A));
     const Tinta criniArdesia = Tono(QColor(0x8A, 0x8A, 0x98), QColor(0x62, 0x62, 0x74), QColor(0x42, 0x42, 0x54));
