@@ -57,9 +57,14 @@ inline constexpr Part kParts[] = {
     // blurs them.
     {kPizzicato, program::kPizzicatoStrings, 99, 96, 48, "Pizzicato strings"},
     // The bass is the brass's own, a tuba under the horns and the
-    // trumpets, where a plucked bass gave it a dance band's colour.
-    {kBass, program::kTuba, 99, 64, 24, "Tuba"},
-    {kHarp, program::kHarp, 72, 28, 56, "Harp"},
+    // trumpets, where a plucked bass gave it a dance band's colour. It plays
+    // at full volume: the small font's tuba is soft, and lower it was a
+    // line on paper, its climb to the dominant unheard and the first
+    // inversions heard on the pizzicato's fifth.
+    {kBass, program::kTuba, 127, 64, 24, "Tuba"},
+    // The harp under the brass: level with the trumpet, its rolls in the
+    // trumpets' register made the fanfare a harp's.
+    {kHarp, program::kHarp, 60, 28, 56, "Harp"},
     {kTimpani, program::kTimpani, 86, 64, 40, "Timpani"},
     {kDrums, 0, 92, 64, 40, "Cymbal"}, // the crash, for the last stroke alone
 };
@@ -161,15 +166,15 @@ inline constexpr std::array<int, 5> kLevels = {-18, -18, -16, -14, -4};
 // Under the first bars the tuba marks the beats lightly, so the dance does
 // not turn into a village band's oom-pah; its weight is kept for the climb
 // to the close.
-inline constexpr int kLightTuba = -14;
+inline constexpr int kLightTuba = -10;
 inline constexpr std::size_t kLightTubaBars = 3;
 // The D# under the dominant's dominant is held its bar: at full weight it
 // boomed under the trumpet's scale.
-inline constexpr int kClimbingTuba = -8;
+inline constexpr int kClimbingTuba = -4;
 // Under the six-four and the seventh it keeps under the trumpets, which
 // climb to their height there: at full weight the low E, struck twice, was
 // louder than the tune.
-inline constexpr int kSixFourTuba = -10;
+inline constexpr int kSixFourTuba = -6;
 // The afterbeats carry the dance under the trumpet: they are plucked
 // harder than the held chords, so they are heard through the brass.
 inline constexpr int kAfterbeatLift = 14;
