@@ -165,6 +165,13 @@ std::vector<MidiTrack> ComposeEndTune()
         band.SetWalk(bar + 2 < kChords.size());
         if (bar >= kClimbFrom && bar - kClimbFrom < kClimbingBass.size()) {
             band.WriteBass(kClimbingBass[bar - kClimbFrom]);
+            for (std::uint32_t i = 0; i < 2; ++i) {
+                const std::size_t pluck = 2 * (bar - kClimbFrom) + i;
+                if (pluck < kClimbingPluck.size()) {
+                    band.Track(kPizzicato)
+                        .Note(now + i * beat, kPizzicato, kClimbingPluck[pluck], kClimbingPluckVelocity, kPluckTicks);
+                }
+            }
         }
         const Accompaniment style = last ? Accompaniment::Closing : Accompaniment::Tarantella;
         band.AccompanyBar(now, kChords[bar], style, kChords[last ? bar : bar + 1]);

@@ -188,6 +188,12 @@ inline constexpr std::array<std::pair<std::uint32_t, std::uint32_t>, 4> kBroaden
 // dominant, under the horns' chords.
 inline constexpr std::array<std::string_view, 2> kClimbingBass = {"C#2/3 D2/3", "D#2/6"};
 inline constexpr std::size_t kClimbFrom = 2;
+// The pizzicato plucks that climb an octave over the tuba on its beats,
+// C#3 D3 D#3, so the rise is heard on small speakers: in the tuba alone the
+// first inversion was heard on the afterbeats' fifth and the B7 over its
+// root, and the pizzicato's afterbeats alone went unheard.
+inline constexpr std::array<std::uint8_t, 3> kClimbingPluck = {49, 50, 51};
+inline constexpr std::uint8_t kClimbingPluckVelocity = 70;
 // The lines grow from the first bar to the last chord: they start where
 // the eight-bar arc climbs to its height on the dominant's dominant, the
 // six-four taking its last bar.
