@@ -148,8 +148,10 @@ std::vector<MidiTrack> ComposeEndTune()
     const std::uint32_t beat = kSixEight.barTicks() / 2;
     band.SetClosingTicks(beat, beat);
     band.SetChordLevel(kAfterbeatLift);
-    // The pizzicato's chords keep clear of the notes the trumpet leans on.
-    const std::array<std::uint8_t, 1> lead = {kTrumpet};
+    // The pizzicato's chords keep clear of the notes the trumpet leans on,
+    // and of the horns' passing dominant over the tonic in the second bar:
+    // plucked under the horns' G#, their A smudged it.
+    const std::array<std::uint8_t, 2> lead = {kTrumpet, kHorns};
     band.SetMelody(NotesOf(band.Tracks(conductor, lastBar), lead));
     std::uint32_t now = firstBar;
     for (std::size_t bar = 0; bar < kChords.size(); ++bar) {
