@@ -43,7 +43,9 @@ inline constexpr std::uint8_t kGlockenspiel = 9; // its General MIDI program
 inline constexpr Part kParts[] = {
     // The band spreads across the stage around the trumpet in the middle.
     {kTrumpet, program::kTrumpet, 112, 64, 50, "Trumpet"},
-    {kSecondTrumpet, program::kTrumpet, 84, 76, 50, "Second trumpet"},
+    // The second trumpet a few decibels under the first, so the pair is
+    // heard as two players: further back its thirds were felt, not heard.
+    {kSecondTrumpet, program::kTrumpet, 100, 76, 50, "Second trumpet"},
     // No oboe: on the trumpet's quote in unison, the game's reed was
     // masked but for a nasal edge and left after two bars; the game's
     // colours here are the harp, the plucked strings and the bells.
