@@ -148,8 +148,10 @@ std::vector<MidiTrack> ComposeEndTune()
     const std::uint32_t beat = kSixEight.barTicks() / 2;
     band.SetClosingTicks(beat, beat);
     band.SetChordLevel(kAfterbeatLift);
-    // The pizzicato's chords keep clear of the notes the trumpet leans on.
-    const std::array<std::uint8_t, 1> lead = {kTrumpet};
+    // The pizzicato's chords keep clear of the notes the trumpet leans on,
+    // and of the horns' passing dominant over the tonic in the second bar:
+    // plucked under the horns' G#, their A smudged it.
+    const std::array<std::uint8_t, 2> lead = {kTrumpet, kHorns};
     band.SetMelody(NotesOf(band.Tracks(conductor, lastBar), lead));
     std::uint32_t now = firstBar;
     for (std::size_t bar = 0; bar < kChords.size(); ++bar) {
@@ -165,6 +167,13 @@ std::vector<MidiTrack> ComposeEndTune()
         band.SetWalk(bar + 2 < kChords.size());
         if (bar >= kClimbFrom && bar - kClimbFrom < kClimbingBass.size()) {
             band.WriteBass(kClimbingBass[bar - kClimbFrom]);
+            for (std::uint32_t i = 0; i < 2; ++i) {
+                const std::size_t pluck = 2 * (bar - kClimbFrom) + i;
+                if (pluck < kClimbingPluck.size()) {
+                    band.Track(kPizzicato)
+                        .Note(now + i * beat, kPizzicato, kClimbingPluck[pluck], kClimbingPluckVelocity, kPluckTicks);
+                }
+            }
         }
         const Accompaniment style = last ? Accompaniment::Closing : Accompaniment::Tarantella;
         band.AccompanyBar(now, kChords[bar], style, kChords[last ? bar : bar + 1]);

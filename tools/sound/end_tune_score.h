@@ -43,7 +43,9 @@ inline constexpr std::uint8_t kGlockenspiel = 9; // its General MIDI program
 inline constexpr Part kParts[] = {
     // The band spreads across the stage around the trumpet in the middle.
     {kTrumpet, program::kTrumpet, 112, 64, 50, "Trumpet"},
-    {kSecondTrumpet, program::kTrumpet, 84, 76, 50, "Second trumpet"},
+    // The second trumpet a few decibels under the first, so the pair is
+    // heard as two players: further back its thirds were felt, not heard.
+    {kSecondTrumpet, program::kTrumpet, 100, 76, 50, "Second trumpet"},
     // No oboe: on the trumpet's quote in unison, the game's reed was
     // masked but for a nasal edge and left after two bars; the game's
     // colours here are the harp, the plucked strings and the bells.
@@ -57,9 +59,14 @@ inline constexpr Part kParts[] = {
     // blurs them.
     {kPizzicato, program::kPizzicatoStrings, 99, 96, 48, "Pizzicato strings"},
     // The bass is the brass's own, a tuba under the horns and the
-    // trumpets, where a plucked bass gave it a dance band's colour.
-    {kBass, program::kTuba, 99, 64, 24, "Tuba"},
-    {kHarp, program::kHarp, 72, 28, 56, "Harp"},
+    // trumpets, where a plucked bass gave it a dance band's colour. It plays
+    // at full volume: the small font's tuba is soft, and lower it was a
+    // line on paper, its climb to the dominant unheard and the first
+    // inversions heard on the pizzicato's fifth.
+    {kBass, program::kTuba, 127, 64, 24, "Tuba"},
+    // The harp under the brass: level with the trumpet, its rolls in the
+    // trumpets' register made the fanfare a harp's.
+    {kHarp, program::kHarp, 60, 28, 56, "Harp"},
     {kTimpani, program::kTimpani, 86, 64, 40, "Timpani"},
     {kDrums, 0, 92, 64, 40, "Cymbal"}, // the crash, for the last stroke alone
 };
@@ -82,10 +89,9 @@ inline constexpr std::uint32_t kCallTicks = kEndTuneUpbeat / 2, kCallGap = 24;
 // Steps are sixteenths. Over the band's first chord the trumpet plays the
 // game tune's head, E F# E A B, in major and high, and turns round the C#
 // of the head's next bar, C# D C# A; it calls on four repeated Es and
-// leaps a fifth to B, held over B half-diminished, whose F natural, the
-// game tune's minor for a moment, is the second trumpet's, on the beat,
-// saving its D for the close; it falls and climbs by step over the
-// dominant of the dominant (B7 over its D#), a scale where the bar before
+// leaps a fifth to B, held over B minor on its third, D, the chord's root
+// in the tune: over a borrowed D minor it rubbed; it falls and climbs by
+// step over the dominant of the dominant (B7 over its D#), a scale where the bar before
 // leapt, and over the tonic's six-four turns up from C# to its height, E,
 // held through the beat, then walks down from the dominant's seventh, D,
 // on the second beat, to the tonic with the last stroke: E D C# B A. An
@@ -100,16 +106,16 @@ inline constexpr std::array<std::string_view, 5> kMelody = {
 };
 // Two horns hold the chords in the middle of the band, under the trumpets; the upper holds the tonic's root and falls
 // A G# F# against the trumpet's climb in the head's second bar, the G# passing off the beat so the F# minor chord lands
-// on it, rises E F F# through the half-diminished chord to the dominant's dominant, and takes the dominant's seventh,
+// on it, rises E to F# with B minor and holds it into the dominant's dominant, and takes the dominant's seventh,
 // held, which falls to the tonic's third: holding the six-four's E instead left the seventh to short notes, and the
 // dominant thin. The lower holds the first chord's third, C#, into F# minor, so neither horn goes from E to A with
 // the tuba: on E, rising with it, they went in octaves; and on E under the upper's A, the horns had no third. Under
 // the trumpet's turn to D it steps to B, so the turn is a plain dominant over the tonic's bass: held, its C# blurred
 // the D above it. It falls to A as the tuba takes the C# of the tonic's first inversion, whose third is the tuba's
-// alone in the winds, and holds it on through the half-diminished chord, under the upper's F, whose B the trumpet
-// has: the horns' B under F doubled the trumpets' tritone.
-inline constexpr std::array<std::string_view, 6> kHornUpper = {"A4/12",  "~A4/4 G#4/2 F#4/6", "E4/6 F4/6",
-                                                               "F#4/12", "E4/6 D4/6",         "C#4/10 r/2"};
+// alone in the winds, and holds it on through B minor as its seventh, under the upper's F#, whose B the trumpet
+// has.
+inline constexpr std::array<std::string_view, 6> kHornUpper = {"A4/12",   "~A4/4 G#4/2 F#4/6", "E4/6 F#4/6",
+                                                               "~F#4/12", "E4/6 D4/6",         "C#4/10 r/2"};
 // On the tonic a third horn takes its fifth, E, so the brass holds the
 // whole chord, the trumpets' A over C#: with the third in the trumpets and
 // the horns alone, the winning chord had no fifth but the harp's.
@@ -123,7 +129,7 @@ inline constexpr std::array<std::string_view, 6> kHornLower = {"C#4/12",    "~C#
 // over its second bar's C# with E, stopped as the trumpet turns up to D
 // under it, then rises to A, a sixth over the tune, as the harmony turns
 // to F# minor, where a C# doubled the trumpet's in unison; it leaves the
-// call to the two trumpets and enters on the half-diminished chord with
+// call to the two trumpets and enters on B minor with
 // its D, a third over the trumpet's B; over the B7 it rises to the
 // seventh, A, strikes it once more on the six-four, whose root it is, and
 // leaves the beat to the trumpet's E, its height, where held over it, it
@@ -152,24 +158,25 @@ inline constexpr std::array<std::string_view, 5> kSecond = {
 // The bass falls A F# and climbs C# D D# to the dominant, and falls to the tonic.
 // The last bar is the tonic's six-four over the dominant's E, resolving
 // to its seventh on the second beat: the tonic itself comes only with the
-// last stroke. The borrowed chord of the third bar is written D minor, its
-// sixth, B, the trumpet's: written half-diminished, the afterbeats plucked
-// a bare second, A B, low in the middle, and hid the game's F.
-inline constexpr std::array<std::string_view, 5> kChords = {"A", "A F#m", "A/C# Dm", "B7/D#", "A/E"};
+// last stroke. In the third bar B minor stands on its third, D, under the
+// trumpet's held B, so the bass's D rises a semitone into B7's D# and the
+// chord brightens to major on the same root: a borrowed D minor there put
+// an F natural against the B and sounded a wrong note, not a colour.
+inline constexpr std::array<std::string_view, 5> kChords = {"A", "A F#m", "A/C# Bm/D", "B7/D#", "A/E"};
 // The band grows bar by bar from its first chord into the final one.
 inline constexpr std::array<int, 5> kLevels = {-18, -18, -16, -14, -4};
 // Under the first bars the tuba marks the beats lightly, so the dance does
 // not turn into a village band's oom-pah; its weight is kept for the climb
 // to the close.
-inline constexpr int kLightTuba = -14;
+inline constexpr int kLightTuba = -10;
 inline constexpr std::size_t kLightTubaBars = 3;
 // The D# under the dominant's dominant is held its bar: at full weight it
 // boomed under the trumpet's scale.
-inline constexpr int kClimbingTuba = -8;
+inline constexpr int kClimbingTuba = -4;
 // Under the six-four and the seventh it keeps under the trumpets, which
 // climb to their height there: at full weight the low E, struck twice, was
 // louder than the tune.
-inline constexpr int kSixFourTuba = -10;
+inline constexpr int kSixFourTuba = -6;
 // The afterbeats carry the dance under the trumpet: they are plucked
 // harder than the held chords, so they are heard through the brass.
 inline constexpr int kAfterbeatLift = 14;
@@ -183,6 +190,12 @@ inline constexpr std::array<std::pair<std::uint32_t, std::uint32_t>, 4> kBroaden
 // dominant, under the horns' chords.
 inline constexpr std::array<std::string_view, 2> kClimbingBass = {"C#2/3 D2/3", "D#2/6"};
 inline constexpr std::size_t kClimbFrom = 2;
+// The pizzicato plucks that climb an octave over the tuba on its beats,
+// C#3 D3 D#3, so the rise is heard on small speakers: in the tuba alone the
+// first inversion was heard on the afterbeats' fifth and the B7 over its
+// root, and the pizzicato's afterbeats alone went unheard.
+inline constexpr std::array<std::uint8_t, 3> kClimbingPluck = {49, 50, 51};
+inline constexpr std::uint8_t kClimbingPluckVelocity = 70;
 // The lines grow from the first bar to the last chord: they start where
 // the eight-bar arc climbs to its height on the dominant's dominant, the
 // six-four taking its last bar.
@@ -246,13 +259,11 @@ inline constexpr Voice kSecondTrumpetVoice{kSecondTrumpet, 0, 64, 20, Articulati
 // Under the call it sounds the tonic's root, a fourth under the call's E, as
 // a pair of trumpets calls, leaving the chord's third to the bass: in thirds
 // there, its C# went from F# in octaves with the tuba's and doubled the low
-// third; then it climbs to the half-diminished chord's D on the beat, a
+// third; then it climbs to B minor's D on the beat, a
 // sixth under the first's B, and rises to the B7's F#, and goes a third
 // under the scale that climbs over the dominant's dominant without a gap,
 // so the brass does not thin out before the climb: resting there, it left
-// the first trumpet alone as the harmony turned. Leaping a diminished
-// fourth to the chord's F, it sounded a bare tritone with the first; the F
-// is the horn's and the strings'.
+// the first trumpet alone as the harmony turned.
 inline constexpr std::array<std::string_view, 4> kSecondTrumpetThirds = {"C#5/3 D5/1 C#5/2 E5/4 G#5/2",
                                                                          "E5/6 F#5/4 C#5/2", "A4/2 A4/1 A4/1 A4/2 D5/6",
                                                                          "F#5/3 D#5/1 B4/2 D#5/2 E5/1 F#5/1 F#5/2"};
@@ -391,15 +402,14 @@ inline constexpr std::uint32_t kSweepTicks = 30, kSweepFrom = 9 * kSixEightFine.
 inline constexpr std::uint8_t kSweepVelocity = 60;
 inline constexpr std::uint32_t kFirstRollTicks = 15;
 inline constexpr std::uint8_t kFirstChordVelocity = 66; // under the trumpet's first notes
-// On the second beat of the bar before the B7 the harp rolls D minor with
-// the bass, as it rolled F# minor a bar before, so the call's turn up to B
-// sounds over the full borrowed chord, the game tune's minor a moment
-// before the dominant's dominant brightens it, rather than a bare B over
-// the bass's D; played out, since softer than the afterbeats the borrowed
-// colour went unheard. Struck by the pizzicato on the beat, it broke their
-// afterbeats and left the harp silent for half the bar.
+// On the second beat of the bar before the B7 the harp rolls B minor over
+// the bass's D, as it rolled F# minor a bar before, so the call's turn up
+// to B sounds over the full chord rather than a bare B over the bass's D;
+// played out, since softer than the afterbeats it went unheard. Struck by
+// the pizzicato on the beat, it broke their afterbeats and left the harp
+// silent for half the bar.
 inline constexpr std::size_t kLeaningBar = 2;
-inline constexpr std::array<std::uint8_t, 4> kLeaningChord = {50, 53, 57, 62}; // D3 F3 A3 D4
+inline constexpr std::array<std::uint8_t, 4> kLeaningChord = {50, 54, 59, 62}; // D3 F#3 B3 D4
 inline constexpr std::uint8_t kLeaningVelocity = 66;
 inline constexpr std::array<std::uint8_t, 4> kCallHarp = {57, 61, 64, 69}; // A3 C#4 E4 A4
 inline constexpr std::uint8_t kCallHarpVelocity = 68;
