@@ -76,8 +76,9 @@ Cavaliere Di(Seme seme)
     // One horse for the four, each in its own light coat, set so that no
     // two read alike at the natural size: a golden dun with a dark brown
     // mane, a cream with a flaxen one, a dappled rose grey with a dark
-    // brown one (see below), a white with a dark slate one, and its shade deeper: with a light mane
-    // it stood off the white card by its outline alone.
+    // brown one (see below), a white with a dark slate one, and its shade
+    // deeper: with a light mane it stood off the white card by its outline
+    // alone.
     // The dun deeper and the cream paler than they were: side by side, both
     // tan and both facing left, the two were taken for each other.
     const Tinta dun = Tono(QColor(0xE0, 0xAE, 0x6A), QColor(0xC4, 0x8A, 0x46), QColor(0x8C, 0x5C, 0x28));
