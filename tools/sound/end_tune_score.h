@@ -38,8 +38,9 @@ inline constexpr std::uint8_t kGlockenspiel = 9; // its General MIDI program
 // the game's tune, a few decibels, a festive close and not an alarm: at
 // velocities up to 100 after minutes of the quiet siciliano it startled.
 // Played soft throughout, the trumpets lost their edge and sounded tame. The
-// trumpet carries the tune over the band: level with the horns, pizzicato
-// and harp it was a voice among them.
+// trumpet carries the tune over the band at full volume, the horns,
+// pizzicato and harp a couple of decibels down: with the trumpet only 2 dB
+// over them it was a voice among them.
 inline constexpr Part kParts[] = {
     // The band spreads across the stage around the trumpet in the middle.
     {kTrumpet, program::kTrumpet, 127, 64, 50, "Trumpet"},
@@ -273,9 +274,9 @@ inline constexpr std::array<std::string_view, 1> kSecondTrumpetClose = {"A5/6 B5
 inline constexpr int kSecondTrumpetCloseLevel = -4; // no louder than its thirds
 inline constexpr std::array<std::string_view, 1> kSecondTrumpetButton = {"E5/6 r/6"};
 inline constexpr int kSecondTrumpetButtonAccent = 6;
-// The glockenspiel rings over the brass struck a little softer than the
-// trumpet: it cuts through, and as hard as the trumpet, it took the ear
-// off the tune.
+// The glockenspiel is struck harder than the trumpet, whose channel is
+// louder: struck softer, the small font's bells were 1 % of the mix and
+// their line was written but not heard.
 inline constexpr Voice kBellsSecond{kBells, 0, 84, 16, Articulation::Plain, 6};
 // The trumpet grows to its arrival on the tonic, louder than the climb to
 // it, and its last stroke is the hardest;
@@ -357,7 +358,7 @@ inline constexpr std::uint32_t kHeldRollStrokes = 2 * kButtonSixteenths - 1;
 inline constexpr int kHeldRollFrom = 56, kHeldRollLow = 42, kHeldRollTo = 74;
 inline constexpr std::uint8_t kClosingStrokeVelocity = 86;
 // The last short chord is struck with the crash, so it lands with an accent
-// of its own.
+// of its own, hard and at full volume: softer, it was lost under the band.
 inline constexpr std::uint8_t kClosingCrash = 57, kClosingCrashVelocity = 100; // Crash Cymbal 2
 inline constexpr std::array<std::uint8_t, 2> kClosingPluck = {45, 57};         // A2 A3
 inline constexpr std::uint8_t kClosingBassVelocity = 86, kClosingPluckVelocity = 82;
