@@ -271,13 +271,12 @@ inline constexpr std::array<std::string_view, 4> kSecondTrumpetThirds = {"C#5/3 
                                                                          "F#5/3 D#5/1 B4/2 D#5/2 E5/1 F#5/1 F#5/2"};
 inline constexpr std::uint32_t kThirdsFrom = 0; // the head's first bar
 inline constexpr int kThirdsLevel = -10;        // under the first trumpet, which keeps the tune
-// Under the first trumpet's B it takes the dominant's root, E, and holds
-// it into the arrival under the first's A: on the leading note it either
-// fell to E, left hanging in the brass's second voice, or rose into a
-// unison with the first, which thinned the pair to one trumpet.
-inline constexpr std::array<std::string_view, 1> kSecondTrumpetClose = {"A5/6 B5/3 A5/1 E5/2"};
+inline constexpr std::array<std::string_view, 1> kSecondTrumpetClose = {"A5/6 B5/3 A5/1 G#5/2"};
 inline constexpr int kSecondTrumpetCloseLevel = -4; // no louder than its thirds
-inline constexpr std::array<std::string_view, 1> kSecondTrumpetButton = {"E5/6 r/6"};
+// The leading note it ends the climb on rises to the tonic with the first
+// trumpet, the two in unison on the arrival: falling to E, its G# was left
+// hanging in the brass's second voice.
+inline constexpr std::array<std::string_view, 1> kSecondTrumpetButton = {"A5/6 r/6"};
 inline constexpr int kSecondTrumpetButtonAccent = 6;
 // The glockenspiel is struck harder than the trumpet, whose channel is
 // louder: struck softer, the small font's bells were 1 % of the mix and
