@@ -38,20 +38,19 @@ inline constexpr std::uint8_t kGlockenspiel = 9; // its General MIDI program
 // the game's tune, a few decibels, a festive close and not an alarm: at
 // velocities up to 100 after minutes of the quiet siciliano it startled.
 // Played soft throughout, the trumpets lost their edge and sounded tame. The
-// trumpet carries the tune over the band at full volume, the horns a
-// decibel down, the pizzicato and harp two: with the trumpet only 2 dB over
-// them it was a voice among them.
+// trumpet carries the tune over the band at full volume, the horns,
+// pizzicato and harp a couple of decibels down: with the trumpet only 2 dB
+// over them it was a voice among them.
 inline constexpr Part kParts[] = {
     // The band spreads across the stage around the trumpet in the middle.
     {kTrumpet, program::kTrumpet, 127, 64, 50, "Trumpet"},
     // The second trumpet a few decibels under the first, so the pair is
-    // heard as two players: further back, 7 dB under, its thirds were
-    // felt, not heard.
-    {kSecondTrumpet, program::kTrumpet, 112, 76, 50, "Second trumpet"},
+    // heard as two players: further back its thirds were felt, not heard.
+    {kSecondTrumpet, program::kTrumpet, 100, 76, 50, "Second trumpet"},
     // No oboe: on the trumpet's quote in unison, the game's reed was
     // masked but for a nasal edge and left after two bars; the game's
     // colours here are the harp, the plucked strings and the bells.
-    {kHorns, program::kFrenchHorn, 74, 44, 56, "Horns"},
+    {kHorns, program::kFrenchHorn, 70, 44, 56, "Horns"},
     // Over the brass the glockenspiel's sixth octave, the middle of its
     // range, carries without forcing, where a flute up there whistled; it
     // sparkles over the tune without outshining it.
