@@ -272,10 +272,7 @@ inline constexpr std::uint32_t kThirdsFrom = 0; // the head's first bar
 inline constexpr int kThirdsLevel = -10;        // under the first trumpet, which keeps the tune
 inline constexpr std::array<std::string_view, 1> kSecondTrumpetClose = {"A5/6 B5/3 A5/1 G#5/2"};
 inline constexpr int kSecondTrumpetCloseLevel = -4; // no louder than its thirds
-// The leading note it ends the climb on rises to the tonic with the first
-// trumpet, the two in unison on the arrival: falling to E, its G# was left
-// hanging in the brass's second voice.
-inline constexpr std::array<std::string_view, 1> kSecondTrumpetButton = {"A5/6 r/6"};
+inline constexpr std::array<std::string_view, 1> kSecondTrumpetButton = {"E5/6 r/6"};
 inline constexpr int kSecondTrumpetButtonAccent = 6;
 // The glockenspiel is struck harder than the trumpet, whose channel is
 // louder: struck softer, the small font's bells were 1 % of the mix and
@@ -371,15 +368,11 @@ struct Stab {
 };
 // The trumpets' tongued notes on the held chord's second beat, each a
 // little harder: {channel, key, velocity of the first}, and {sixteenth,
-// length}. They recall the call, the first on its E, the second a third
-// under, and the first leaps up a fourth from it to the last chord's A, as
-// the game tune's head does: on the tonic's A and E the trumpets struck the
-// same notes six times and the last chord came only louder. The horns hold
-// the chord under them: a horn speaks too slowly for sixteenths, which
-// smeared in its low register.
+// length}. The horns hold the chord under them: a horn speaks too slowly
+// for sixteenths, which smeared in its low register.
 inline constexpr std::array<Stab, 2> kTonguedBrass = {{
-    {kTrumpet, 76, 76},       // E5
-    {kSecondTrumpet, 73, 68}, // C#5
+    {kTrumpet, 81, 76},       // A5
+    {kSecondTrumpet, 76, 68}, // E5
 }};
 inline constexpr std::array<std::pair<std::uint32_t, std::uint32_t>, 3> kTongued = {{{6, 1}, {7, 1}, {8, 2}}};
 inline constexpr int kTonguedGrowth = 3;
