@@ -38,18 +38,19 @@ inline constexpr std::uint8_t kGlockenspiel = 9; // its General MIDI program
 // the game's tune, a few decibels, a festive close and not an alarm: at
 // velocities up to 100 after minutes of the quiet siciliano it startled.
 // Played soft throughout, the trumpets lost their edge and sounded tame. The
-// trumpet carries the tune over the band: level with the horns, pizzicato
-// and harp it was a voice among them.
+// trumpet carries the tune over the band at full volume, the horns,
+// pizzicato and harp a couple of decibels down: with the trumpet only 2 dB
+// over them it was a voice among them.
 inline constexpr Part kParts[] = {
     // The band spreads across the stage around the trumpet in the middle.
-    {kTrumpet, program::kTrumpet, 112, 64, 50, "Trumpet"},
+    {kTrumpet, program::kTrumpet, 127, 64, 50, "Trumpet"},
     // The second trumpet a few decibels under the first, so the pair is
     // heard as two players: further back its thirds were felt, not heard.
     {kSecondTrumpet, program::kTrumpet, 100, 76, 50, "Second trumpet"},
     // No oboe: on the trumpet's quote in unison, the game's reed was
     // masked but for a nasal edge and left after two bars; the game's
     // colours here are the harp, the plucked strings and the bells.
-    {kHorns, program::kFrenchHorn, 78, 44, 56, "Horns"},
+    {kHorns, program::kFrenchHorn, 70, 44, 56, "Horns"},
     // Over the brass the glockenspiel's sixth octave, the middle of its
     // range, carries without forcing, where a flute up there whistled; it
     // sparkles over the tune without outshining it.
@@ -57,7 +58,7 @@ inline constexpr Part kParts[] = {
     // Plucked strings keep the afterbeats, as the guitar does in the game
     // tune: a nylon string is lost under the brass and the drums and only
     // blurs them.
-    {kPizzicato, program::kPizzicatoStrings, 99, 96, 48, "Pizzicato strings"},
+    {kPizzicato, program::kPizzicatoStrings, 88, 96, 48, "Pizzicato strings"},
     // The bass is the brass's own, a tuba under the horns and the
     // trumpets, where a plucked bass gave it a dance band's colour. It plays
     // at full volume: the small font's tuba is soft, and lower it was a
@@ -66,9 +67,9 @@ inline constexpr Part kParts[] = {
     {kBass, program::kTuba, 127, 64, 24, "Tuba"},
     // The harp under the brass: level with the trumpet, its rolls in the
     // trumpets' register made the fanfare a harp's.
-    {kHarp, program::kHarp, 60, 28, 56, "Harp"},
+    {kHarp, program::kHarp, 54, 28, 56, "Harp"},
     {kTimpani, program::kTimpani, 86, 64, 40, "Timpani"},
-    {kDrums, 0, 92, 64, 40, "Cymbal"}, // the crash, for the last stroke alone
+    {kDrums, 0, 127, 64, 40, "Cymbal"}, // the crash, for the last stroke alone
 };
 inline constexpr Accompanists kAccompanists{kBass, kPizzicato, kPizzicato, kHarp, kPizzicato};
 
@@ -273,10 +274,10 @@ inline constexpr std::array<std::string_view, 1> kSecondTrumpetClose = {"A5/6 B5
 inline constexpr int kSecondTrumpetCloseLevel = -4; // no louder than its thirds
 inline constexpr std::array<std::string_view, 1> kSecondTrumpetButton = {"E5/6 r/6"};
 inline constexpr int kSecondTrumpetButtonAccent = 6;
-// The glockenspiel rings over the brass struck a little softer than the
-// trumpet: it cuts through, and as hard as the trumpet, it took the ear
-// off the tune.
-inline constexpr Voice kBellsSecond{kBells, 0, 56, 16, Articulation::Plain, 6};
+// The glockenspiel is struck harder than the trumpet, whose channel is
+// louder: struck softer, the small font's bells were 1 % of the mix and
+// their line was written but not heard.
+inline constexpr Voice kBellsSecond{kBells, 0, 84, 16, Articulation::Plain, 6};
 // The trumpet grows to its arrival on the tonic, louder than the climb to
 // it, and its last stroke is the hardest;
 // over the six-four the bells ring on with them, and on the last stroke
@@ -357,9 +358,9 @@ inline constexpr std::uint32_t kHeldRollStrokes = 2 * kButtonSixteenths - 1;
 inline constexpr int kHeldRollFrom = 56, kHeldRollLow = 42, kHeldRollTo = 74;
 inline constexpr std::uint8_t kClosingStrokeVelocity = 86;
 // The last short chord is struck with the crash, so it lands with an accent
-// of its own.
-inline constexpr std::uint8_t kClosingCrash = 57, kClosingCrashVelocity = 82; // Crash Cymbal 2
-inline constexpr std::array<std::uint8_t, 2> kClosingPluck = {45, 57};        // A2 A3
+// of its own, hard and at full volume: softer, it was lost under the band.
+inline constexpr std::uint8_t kClosingCrash = 57, kClosingCrashVelocity = 100; // Crash Cymbal 2
+inline constexpr std::array<std::uint8_t, 2> kClosingPluck = {45, 57};         // A2 A3
 inline constexpr std::uint8_t kClosingBassVelocity = 86, kClosingPluckVelocity = 82;
 // A wind's or a bell's note: {channel, key, velocity}.
 struct Stab {
@@ -391,7 +392,7 @@ inline constexpr std::array<Stab, 5> kClosingBrass = {{
     {kHorns, 61, 82},         // C#4
     {kHorns, 64, 82},         // E4
 }};
-inline constexpr Stab kClosingBells{kBells, 85, 70}; // C#6, over the trumpet
+inline constexpr Stab kClosingBells{kBells, 85, 96}; // C#6, over the trumpet
 inline constexpr std::uint32_t kButtonBrassSixteenths = 8, kButtonFadeFrom = 2;
 inline constexpr int kButtonFadeTo = 72;
 // The harp's glissando up the dominant's dominant, B2 to F#5, in the last
