@@ -38,19 +38,20 @@ inline constexpr std::uint8_t kGlockenspiel = 9; // its General MIDI program
 // the game's tune, a few decibels, a festive close and not an alarm: at
 // velocities up to 100 after minutes of the quiet siciliano it startled.
 // Played soft throughout, the trumpets lost their edge and sounded tame. The
-// trumpet carries the tune over the band at full volume, the horns,
-// pizzicato and harp a couple of decibels down: with the trumpet only 2 dB
-// over them it was a voice among them.
+// trumpet carries the tune over the band at full volume, the horns a
+// decibel down, the pizzicato and harp two: with the trumpet only 2 dB over
+// them it was a voice among them.
 inline constexpr Part kParts[] = {
     // The band spreads across the stage around the trumpet in the middle.
     {kTrumpet, program::kTrumpet, 127, 64, 50, "Trumpet"},
     // The second trumpet a few decibels under the first, so the pair is
-    // heard as two players: further back its thirds were felt, not heard.
-    {kSecondTrumpet, program::kTrumpet, 100, 76, 50, "Second trumpet"},
+    // heard as two players: further back, 7 dB under, its thirds were
+    // felt, not heard.
+    {kSecondTrumpet, program::kTrumpet, 112, 76, 50, "Second trumpet"},
     // No oboe: on the trumpet's quote in unison, the game's reed was
     // masked but for a nasal edge and left after two bars; the game's
     // colours here are the harp, the plucked strings and the bells.
-    {kHorns, program::kFrenchHorn, 70, 44, 56, "Horns"},
+    {kHorns, program::kFrenchHorn, 74, 44, 56, "Horns"},
     // Over the brass the glockenspiel's sixth octave, the middle of its
     // range, carries without forcing, where a flute up there whistled; it
     // sparkles over the tune without outshining it.
@@ -270,7 +271,11 @@ inline constexpr std::array<std::string_view, 4> kSecondTrumpetThirds = {"C#5/3 
                                                                          "F#5/3 D#5/1 B4/2 D#5/2 E5/1 F#5/1 F#5/2"};
 inline constexpr std::uint32_t kThirdsFrom = 0; // the head's first bar
 inline constexpr int kThirdsLevel = -10;        // under the first trumpet, which keeps the tune
-inline constexpr std::array<std::string_view, 1> kSecondTrumpetClose = {"A5/6 B5/3 A5/1 G#5/2"};
+// Under the first trumpet's B it takes the dominant's root, E, and holds
+// it into the arrival under the first's A: on the leading note it either
+// fell to E, left hanging in the brass's second voice, or rose into a
+// unison with the first, which thinned the pair to one trumpet.
+inline constexpr std::array<std::string_view, 1> kSecondTrumpetClose = {"A5/6 B5/3 A5/1 E5/2"};
 inline constexpr int kSecondTrumpetCloseLevel = -4; // no louder than its thirds
 inline constexpr std::array<std::string_view, 1> kSecondTrumpetButton = {"E5/6 r/6"};
 inline constexpr int kSecondTrumpetButtonAccent = 6;
@@ -368,11 +373,15 @@ struct Stab {
 };
 // The trumpets' tongued notes on the held chord's second beat, each a
 // little harder: {channel, key, velocity of the first}, and {sixteenth,
-// length}. The horns hold the chord under them: a horn speaks too slowly
-// for sixteenths, which smeared in its low register.
+// length}. They recall the call, the first on its E, the second a third
+// under, and the first leaps up a fourth from it to the last chord's A, as
+// the game tune's head does: on the tonic's A and E the trumpets struck the
+// same notes six times and the last chord came only louder. The horns hold
+// the chord under them: a horn speaks too slowly for sixteenths, which
+// smeared in its low register.
 inline constexpr std::array<Stab, 2> kTonguedBrass = {{
-    {kTrumpet, 81, 76},       // A5
-    {kSecondTrumpet, 76, 68}, // E5
+    {kTrumpet, 76, 76},       // E5
+    {kSecondTrumpet, 73, 68}, // C#5
 }};
 inline constexpr std::array<std::pair<std::uint32_t, std::uint32_t>, 3> kTongued = {{{6, 1}, {7, 1}, {8, 2}}};
 inline constexpr int kTonguedGrowth = 3;
