@@ -149,12 +149,7 @@ TEST(EndTune, TheClosingFadeIsLiftedByTheFilesEnd)
         const Bytes chunk = track.Chunk();
         std::map<int, int> expression; // channel -> last value
         std::size_t at = 8;
-        const auto vlq = [&] {
-            std::uint32_t value = 0;
-            while (chunk[at] & 0x80)
-                value = (value << 7) | (chunk[at++] & 0x7F);
-            return (value << 7) | chunk[at++];
-        };
+        const auto vlq = [&] { return ReadVarLength(chunk, at); };
         while (at < chunk.size()) {
             vlq();
             const std::uint8_t status = chunk[at++];

@@ -2,9 +2,11 @@
 // faults as bars and steps, and where a tune's last note lets go.
 #pragma once
 
+#include "byte_buffer.h"
 #include "voice_leading.h"
 
 #include <algorithm>
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -12,6 +14,15 @@
 namespace belvane::sound {
 
 inline constexpr std::uint32_t kBar = 1440, kBeat = 720, kEighth = 240;
+
+// A MIDI variable-length number in a track chunk, at `at`, which it moves past.
+inline std::uint32_t ReadVarLength(const Bytes &chunk, std::size_t &at)
+{
+    std::uint32_t value = 0;
+    while (chunk[at] & 0x80)
+        value = (value << 7) | (chunk[at++] & 0x7F);
+    return (value << 7) | chunk[at++];
+}
 
 inline std::string Listed(const std::vector<Fault> &faults)
 {

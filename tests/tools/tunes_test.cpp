@@ -32,12 +32,7 @@ Conducted ReadConductor(const MidiTrack &conductor)
     Conducted read;
     std::uint32_t tick = 0;
     std::size_t at = 8;
-    const auto vlq = [&] {
-        std::uint32_t value = 0;
-        while (chunk[at] & 0x80)
-            value = (value << 7) | (chunk[at++] & 0x7F);
-        return (value << 7) | chunk[at++];
-    };
+    const auto vlq = [&] { return ReadVarLength(chunk, at); };
     while (at < chunk.size()) {
         tick += vlq();
         if (chunk[at] != 0xFF)
