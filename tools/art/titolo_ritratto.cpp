@@ -4,7 +4,6 @@
 #include "titolo_misure.h"
 #include "titolo_pelle.h"
 #include "titolo_segni.h"
-#include "titolo_testa.h"
 #include "titolo_volto.h"
 
 #include <QImage>
@@ -153,8 +152,6 @@ double Inchiostro(double x, double y)
     // The hair is engraved strand by strand afterwards, on clean paper.
     if (c.zona == Zona::Capelli)
         return 0;
-    if (c.zona == Zona::Pelle)
-        return InchiostroTesta(x, y);
     if (c.zona != Zona::Fondo && Contorno(c, x, y))
         return 1;
     // The ground's lines stop short of the head, the hair and the neck, so
@@ -289,7 +286,6 @@ QImage Incisione()
         p.translate(0, kAbbassa);
         DisegnaCapelli(p, lastra);
         DisegnaLineamenti(p);
-        DisegnaTesta(p);
     }
     // For whoever tunes the lines: the engraving before it is averaged down.
     if (qEnvironmentVariableIsSet("BELVANE_TITOLO_INCISIONE"))
@@ -298,6 +294,12 @@ QImage Incisione()
     for (int sy = 0; sy < ag; ++sy)
         for (int sx = 0; sx < lg; ++sx)
             inchiostro[std::size_t(sy * lg + sx)] = float(1 - qGray(grande.pixel(sx, sy)) / 255.0);
+    for (int py = 0; py < altezza; ++py)
+        for (int px = 0; px < larghezza; ++px)
+            lastra.Inchiostra(px, py, InchiostroPelleRighe(QPointF(px + 0.5, py + 0.5)));
+    IncidiOcchi(lastra);
+    IncidiNaso(lastra);
+    IncidiBocca(lastra);
     IncidiBottoni(lastra);
     return Riduci(inchiostro, lastra, larghezza, altezza);
 }

@@ -113,8 +113,8 @@ void Ciocche(Lastra &lastra, Caso &caso, const std::vector<QPointF> &attaccatura
             };
             const auto asse = [&](double t) {
                 const double s = s0 + (s1 - s0) * t;
-                const QPointF a = Curva(attaccatura, s), b = Curva(profilo, s), q = a + (b - a) * u(s);
-                return QPointF(kCapelliStretto * q.x(), q.y());
+                const QPointF a = Curva(attaccatura, s), b = Curva(profilo, s);
+                return a + (b - a) * u(s);
             };
             const auto larghezza = [&](double t) {
                 const double v = u(s0 + (s1 - s0) * t);
@@ -136,8 +136,7 @@ void Ciocche(Lastra &lastra, Caso &caso, const std::vector<QPointF> &attaccatura
             // outline, where it would cross the ground's lines as a smudge.
             lastra.Solco(asse, [&](double t) {
                 const QPointF q = asse(t);
-                const double cx = (q.x() / kCapelliStretto - 0.5) / (1.12 * kCapelliA),
-                             cy = (q.y() - kCapelliY) / (1.01 * kCapelliB);
+                const double cx = (q.x() - 0.5) / (1.12 * kCapelliA), cy = (q.y() - kCapelliY) / (1.01 * kCapelliB);
                 if (cx * cx + cy * cy > 1 && q.y() < kCapelliY - 0.6 * kCapelliB)
                     return 0.0;
                 return std::min(1.0, 1.5 * larghezza(t) * kIngrandimento);
@@ -179,8 +178,6 @@ std::vector<QPointF> Specchio(std::vector<QPointF> punti, double lato)
 
 void DisegnaCapelli(QPainter &p, Lastra &lastra)
 {
-    p.save();
-    p.scale(kCapelliStretto, 1);
     Caso caso;
     // The outline of the hair from the parting round to each side, and the
     // hairline from the parting along the forehead to each temple.
@@ -242,7 +239,22 @@ void DisegnaCapelli(QPainter &p, Lastra &lastra)
     for (double lato : {-1.0, 1.0})
         Ciocche(lastra, caso, Specchio({{20.5, -47}, {22.8, -40}, {23.6, -33}, {24.0, -28.2}}, lato),
                 Specchio({{26.6, -47}, {27.6, -40}, {26.8, -33}, {24.6, -27.6}}, lato), 2, 2);
-    p.restore();
+    // Eyebrows: hairs along the brow from its inner end, lifting there; the
+    // same hairs in both, mirrored.
+    const Caso sopracciglia = caso;
+    for (double lato : {-1.0, 1.0}) {
+        Caso c = sopracciglia;
+        const std::vector<QPointF> arcata =
+            Specchio({{4.3, kOcchiY - 5.7}, {8, kOcchiY - 7.2}, {12.6, kOcchiY - 7.7}, {17, kOcchiY - 5.9}}, lato);
+        // The brow's body: one cut, fine at its inner end, swelling past the
+        // middle and tapering to its tail, so it reads as a brow and not as a
+        // bar; the hairs set along it, kept to it so the lid's fold below it
+        // stands clear.
+        Taglio(
+            p, [&](double t) { return Curva(arcata, t); },
+            [](double t) { return 2.0 * std::pow(std::sin(M_PI * (0.04 + 0.92 * t)), 1.1) * (1.1 - 0.3 * t); }, 24);
+        Peli(p, c, arcata, 1.0, 30, 3.0, 0.02, 0.42);
+    }
 }
 
 void IncidiOcchi(Lastra &lastra)
@@ -417,6 +429,33 @@ void IncidiBottoni(Lastra &lastra)
 
 void DisegnaLineamenti(QPainter &p)
 {
+    for (double lato : {-1.0, 1.0}) {
+        // The ear: the groove inside its rim, following the outer edge from
+        // the top round to above the lobe, and the hollow of the bowl in
+        // front of the opening, a short curved cut nearer the head.
+        Taglio(
+            p,
+            [&](double t) {
+                const double a = (-78 + 140 * t) * M_PI / 180;
+                return QPointF(lato * (kOrecchioX + 2.0 * std::cos(a)), kOrecchioY - 0.2 + 7.6 * std::sin(a));
+            },
+            [](double t) { return 0.6 * Fuso(t, 0.6); }, 24);
+        Taglio(
+            p,
+            [&](double t) {
+                const double a = (-50 + 110 * t) * M_PI / 180;
+                return QPointF(lato * (kOrecchioX - 0.2 + 0.9 * std::cos(a)), kOrecchioY + 0.7 + 3.4 * std::sin(a));
+            },
+            [](double t) { return 0.55 * Fuso(t, 0.5); }, 16);
+        // The shade where the ear stands off the skull, so it is joined to it.
+        Taglio(
+            p,
+            [&](double t) {
+                const double y = kOrecchioY - 8.5 + 15.5 * t;
+                return QPointF(lato * (MezzaLarghezza(y) + 0.55), y);
+            },
+            [](double t) { return 0.85 * Fuso(t, 0.6); }, 20);
+    }
     // The edges of the collar's points, each one unbroken line swelling
     // towards the knot, and the outer one down to the tip, so the points
     // stand clear of the lapels.
@@ -428,6 +467,22 @@ void DisegnaLineamenti(QPainter &p)
             p, [&](double t) { return QPointF(lato * (10.3 - 5.4 * t), kColloY + 20.3 + 7.3 * t); },
             [](double t) { return 0.45 * std::sqrt(std::sin(M_PI * (0.1 + 0.8 * t))); }, 12);
     }
+    // The chin's lower edge over the neck, one line from jaw to jaw, finer
+    // on the lit side.
+    Taglio(
+        p,
+        [](double t) {
+            const double a = M_PI * (1 - t); // from the left jaw round under the chin to the right
+            const double y = kMentoY - 0.3 - (kMentoY - 7.5) * std::pow(std::abs(std::cos(a)), 1.6);
+            return QPointF((std::cos(a) < 0 ? -1 : 1) * MezzaLarghezza(y) * 0.97, y);
+        },
+        [](double t) { return (0.25 + 0.45 * t) * Fuso(t, 0.35); }, 40);
+    // The upper lip in shade on the side away from the light: one short cut
+    // above the parting, wide enough to print as ink, so the lip is a shape
+    // over the parting and not a grey patch of hairlines.
+    Taglio(
+        p, [](double t) { return QPointF(0.6 + 4.6 * t, kBoccaY - 1.9 - 0.3 * std::sin(M_PI * t)); },
+        [](double t) { return 0.6 * Fuso(t, 0.7); }, 20);
 }
 
 } // namespace titolo

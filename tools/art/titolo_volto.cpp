@@ -1,7 +1,5 @@
 #include "titolo_volto.h"
 
-#include "titolo_testa.h"
-
 #include <algorithm>
 #include <array>
 #include <cmath>
@@ -170,23 +168,43 @@ Campione Rilievo(double x, double y)
         }
         prendi(hb, 32 * fronte, z);
     }
-    // The white collar standing round the neck, lower in front.
+    // Neck, and the white collar standing round it.
+    // Well inside the jaw under it, so the head does not stand on a pillar,
+    // it widens towards the shoulders, where it joins them; the collar's top
+    // curves round it, lower in front.
     const double collo = kColloMezzo + 0.3 * std::max(0.0, y - 4);
-    if (y > kColloY + 19 - 0.05 * x * x && y < 34 && ax < collo)
-        prendi(20 * std::sqrt(1 - (x / collo) * (x / collo)) + 2.5, 0, Zona::Camicia);
-    // The head, its ears and the neck (see titolo_testa.h).
-    if (const Superficie s = SuperficieTesta(x, y); s.colpita)
-        prendi(s.z + 3, 0, Zona::Pelle, 0, s.pezzo);
+    if (y > -4 && y < 34 && ax < collo) {
+        const double q = 1 - (x / collo) * (x / collo);
+        const bool colletto = y > kColloY + 19 - 0.05 * x * x;
+        const double h = 20 * std::sqrt(q) + (colletto ? 2.5 : 0);
+        prendi(h, 20 * q, colletto ? Zona::Camicia : Zona::Pelle, Meridiano(x, 0),
+               colletto ? Pezzo::Altro : Pezzo::Collo);
+    }
+    // Ears, behind the head's outline.
+    for (int lato : {-1, 1}) {
+        const double ex = (x - lato * kOrecchioX) / 3.4, ey = (y - kOrecchioY) / 9.2;
+        const double q = 1 - ex * ex - ey * ey;
+        if (q > 0)
+            prendi(6 * std::sqrt(q), 6 * q, Zona::Pelle, x, Pezzo::Orecchio);
+    }
+    // The head.
+    const double w = MezzaLarghezza(y);
+    if (ax < w) {
+        const double q = 1 - (x / w) * (x / w);
+        const double profondita = 27 * std::sqrt(std::clamp((y + 68) / 14.0, 0.0, 1.0));
+        const double d = Lineamenti(x, y);
+        prendi(profondita * std::sqrt(q) + d * std::min(1.0, q * 4), profondita * q + 0.1 * d, Zona::Pelle,
+               Meridiano(x, w), Pezzo::Testa);
+    }
     // The hair: over the crown and down to the temples, parted on the left.
-    const double cx = (x / kCapelliStretto - 0.5) / kCapelliA, cy = (y - kCapelliY) / kCapelliB;
+    const double cx = (x - 0.5) / kCapelliA, cy = (y - kCapelliY) / kCapelliB;
     const double qc = 1 - cx * cx - cy * cy;
     if (qc > 0) {
         // The hairline: high over the forehead, higher still where it
         // recedes at the temples' corners, then steeply down to the ears.
-        const double ah = ax / kCapelliStretto;
         const double attaccatura =
-            ah < 21 ? -54 + 0.02 * ah * ah - 2.2 * std::exp(-std::pow((ah - 17.5) / 2.5, 2)) : -45.5 + (ah - 21) * 3.2;
-        if (y < attaccatura || (ah > 23.5 && ah < 27.5 && y < kOcchiY - 1))
+            ax < 21 ? -54 + 0.02 * x * x - 2.2 * std::exp(-std::pow((ax - 17.5) / 2.5, 2)) : -45.5 + (ax - 21) * 3.2;
+        if (y < attaccatura || (ax > 23.5 && ax < 27.5 && y < kOcchiY - 1))
             prendi(31 * std::sqrt(qc), 31 * qc, Zona::Capelli);
     }
     return r;

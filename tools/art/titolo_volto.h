@@ -34,9 +34,6 @@ constexpr double kColloY = -3;       // raises the collar and the shoulders towa
 constexpr double kColloMezzo = 11.5; // half the neck's width under the jaw
 // The hair's outline: an oval over the crown.
 constexpr double kCapelliY = -35.2, kCapelliA = 28, kCapelliB = 35.4;
-// The hair is laid out for a broad skull and drawn this much narrower, to
-// fit the head's own width.
-constexpr double kCapelliStretto = 0.91;
 
 Campione Rilievo(double x, double y);
 
