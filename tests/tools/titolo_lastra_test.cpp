@@ -76,5 +76,46 @@ TEST(TitoloLastra, ScrapedPixelsAreKeptApart)
     EXPECT_EQ(l.Inchiostro(3, 4), 0.0);
 }
 
+TEST(TitoloLastra, RuledLinesStayOnePixelAStepAtEverySlopeAndSwellToOneSide)
+{
+    // Parallel lines 3.4 pixels apart, at slopes from level to steep.
+    for (double gradi : {0.0, 12.0, 30.0, 45.0, 61.0, 80.0}) {
+        const double a = gradi * M_PI / 180, gx = -std::sin(a) / 3.4, gy = std::cos(a) / 3.4;
+        const bool piane = std::abs(gy) >= std::abs(gx); // nearer level: each column meets each line once
+        for (double quota : {0.15, 0.45}) {
+            // The line's width in pixels along the column (or row).
+            const double larga = quota / std::max(std::abs(gx), std::abs(gy));
+            for (int i = 0; i < 40; ++i) {
+                // Down one column (or along one row, for the steep ones):
+                // runs of inked pixels, each as long as the line is wide,
+                // with paper between them.
+                std::vector<double> lungo;
+                for (int j = 0; j < 40; ++j) {
+                    const double x = (piane ? i : j) + 0.5, y = (piane ? j : i) + 0.5;
+                    lungo.push_back(Riga(x * gx + y * gy + 0.37, gx, gy, quota));
+                }
+                int corsa = 0, corse = 0;
+                for (int j = 0; j <= 40; ++j) {
+                    if (j < 40 && lungo[std::size_t(j)] > 0) {
+                        ++corsa;
+                        continue;
+                    }
+                    if (corsa > 0 && j < 40 && j - corsa > 0) { // a whole run, not cut by the edge
+                        ++corse;
+                        EXPECT_EQ(corsa, int(std::ceil(larga))) << gradi << " " << quota << " " << i;
+                        double inchiostro = 0;
+                        for (int k = j - corsa; k < j; ++k)
+                            inchiostro += lungo[std::size_t(k)];
+                        EXPECT_NEAR(inchiostro, larga, 1e-9) << gradi << " " << quota << " " << i;
+                    }
+                    corsa = 0;
+                }
+                // None lost: one run to each line the way crosses, but the two cut by the edges.
+                EXPECT_GE(corse, int(40 * std::max(std::abs(gx), std::abs(gy))) - 2) << gradi << " " << i;
+            }
+        }
+    }
+}
+
 } // namespace
 } // namespace titolo

@@ -91,4 +91,15 @@ void Lastra::Solco(const std::function<QPointF(double)> &asse, const std::functi
     }
 }
 
+double Riga(double fase, double gx, double gy, double quota)
+{
+    const double g = std::max(std::abs(gx), std::abs(gy));
+    if (g < 1e-6 || quota <= 0)
+        return 0;
+    const double passo = 1 / g;                                 // pixels between lines, along a row or a column
+    const double d = std::abs(fase - std::round(fase)) * passo; // pixels from the nearest line, the same way
+    const double w = std::min(quota * passo, passo - 1);
+    return std::clamp(w - std::floor(2 * d), 0.0, 1.0);
+}
+
 } // namespace titolo

@@ -35,4 +35,14 @@ private:
     std::vector<bool> risparmio_;
 };
 
+// How much ink pixel takes from a family of parallel lines: `fase` their
+// phase at its centre (whole numbers on the lines) and (gx, gy) how fast it
+// runs per pixel, `quota` the share of the spacing the lines cover. Each line
+// is laid on whole pixels, one to each step of its way however it turns (a
+// pixel is on it when the line crosses the diamond inscribed in it), so it
+// never breaks into dots nor doubles; narrower than a pixel it prints
+// lighter, wider it swells first into the neighbour on the side it lies
+// towards, never so far that it closes the paper before the next line.
+double Riga(double fase, double gx, double gy, double quota);
+
 } // namespace titolo

@@ -2,8 +2,8 @@
 
 #include "titolo_lastra.h"
 #include "titolo_misure.h"
+#include "titolo_pelle.h"
 #include "titolo_segni.h"
-#include "titolo_testa.h"
 #include "titolo_volto.h"
 
 #include <QImage>
@@ -62,7 +62,7 @@ Fasi Linee(Zona zona, double x, double y, const Campione &c)
     constexpr double volto = 3.0, abito = 3.0;
     switch (zona) {
     case Zona::Fondo: // ruled upright in Inchiostro, so it crosses the skin's lines rather than running on into them
-    case Zona::Pelle: // ruled in titolo_testa.cpp
+    case Zona::Pelle: // ruled in titolo_pelle.cpp
         break;
     case Zona::Capelli:
         return {y / volto, x / volto, volto};
@@ -103,17 +103,6 @@ Fasi Linee(Zona zona, double x, double y, const Campione &c)
     return {0, 0, 2};
 }
 
-// Ink of one family of lines at a sample: `fase` its phase, `g` how fast the
-// phase runs (lines to one of the sitter's units), `larghezza` the line's
-// width as a share of the spacing. Edges are smoothed over one sample.
-double Tratto(double fase, double g, double larghezza)
-{
-    constexpr double campioni = kScala * kIngrandimento; // samples to one of the sitter's units
-    const double distanza = std::abs(fase - std::round(fase)) / g * campioni;
-    const double mezza = larghezza / g * campioni / 2;
-    return std::clamp(mezza - distanza + 0.5, 0.0, 1.0);
-}
-
 // Whether a sample lies on the coat.
 bool Giacca(const Campione &v) { return v.zona == Zona::Giacca; }
 
@@ -128,15 +117,25 @@ template <typename Cerca> bool Intorno(double x, double y, double r, Cerca cerca
 }
 
 // Whether the figure's outline runs through (x, y): against the ground, or
-// where one part passes in front of another (the collar over the coat).
-// The hair and the flesh draw their own edges.
+// where one part passes in front of another (the jaw over the neck, the
+// collar over the coat). The hair draws its own edge.
 bool Contorno(const Campione &c, double x, double y)
 {
     constexpr double r = 0.22;
-    // The coat's shoulders and the collar are cut heavier against the
-    // ground, so the bust stands off the ruled ground.
-    if (c.zona == Zona::Giacca || c.zona == Zona::Camicia) {
-        if (Intorno(x, y, c.zona == Zona::Giacca ? 0.6 : 0.55, [](const Campione &v) { return v.zona == Zona::Fondo; }))
+    // The top of both ears is left open, so the ears run into the hair
+    // rather than sit in a drawn ring.
+    const double orecchio = y - kOrecchioY;
+    if (std::abs(x) > kOrecchioX - 1 && orecchio < -7)
+        return false;
+    // Against the ground the face's outline is cut on its shaded side and
+    // fades out towards its lit one, where the flesh is not wired round:
+    // there the cheek's edge is where the skin's lines stop and the ground's
+    // dark lines begin. The coat's shoulders and the collar are cut heavier,
+    // so the bust stands off the ruled ground, and the ears, or they
+    // dissolve into the upright ruling beside them.
+    if (c.pezzo == Pezzo::Testa || c.pezzo == Pezzo::Orecchio || c.zona == Zona::Giacca || c.zona == Zona::Camicia) {
+        const double viso = c.zona == Zona::Giacca ? 0.6 : c.pezzo == Pezzo::Testa ? 0.85 * Passaggio(-14, 6, x) : 0.55;
+        if (Intorno(x, y, viso, [](const Campione &v) { return v.zona == Zona::Fondo; }))
             return true;
     }
     if (c.zona == Zona::Capelli)
@@ -150,12 +149,9 @@ bool Contorno(const Campione &c, double x, double y)
 double Inchiostro(double x, double y)
 {
     const Campione c = Rilievo(x, y);
-    // The hair is engraved strand by strand afterwards, on clean paper; the
-    // flesh is ruled by its own lines.
+    // The hair is engraved strand by strand afterwards, on clean paper.
     if (c.zona == Zona::Capelli)
         return 0;
-    if (c.zona == Zona::Pelle)
-        return InchiostroTesta(x, y);
     if (c.zona != Zona::Fondo && Contorno(c, x, y))
         return 1;
     // The ground's lines stop short of the head, the hair and the neck, so
@@ -187,10 +183,12 @@ double Inchiostro(double x, double y)
             t *= 0.45;
         else if (Intorno(x, y, 3.0, Giacca))
             t *= 0.7;
-    } else if (ry > 0)
+    } else if (c.zona != Zona::Pelle && c.zona != Zona::Capelli && ry > 0)
         // The bust fades towards the foot of the oval, its lines thinning into
         // the ground's, rather than being cut off by the rim.
         t = t + (0.3 - t) * 0.75 * Passaggio(0.8, 0.98, std::hypot(rx, ry));
+    if (c.zona == Zona::Pelle)
+        return InchiostroPelle(c, x, y, t);
     if (c.zona == Zona::Fondo) {
         const double bordo = kFiloInterno + kMargineFondo;
         if (std::hypot(x * kIngrandimento / (kMedaglioneRx - bordo),
@@ -287,8 +285,7 @@ QImage Incisione()
         p.scale(kIngrandimento, kIngrandimento);
         p.translate(0, kAbbassa);
         DisegnaCapelli(p, lastra);
-        DisegnaColletto(p);
-        DisegnaTesta(p);
+        DisegnaLineamenti(p);
     }
     // For whoever tunes the lines: the engraving before it is averaged down.
     if (qEnvironmentVariableIsSet("BELVANE_TITOLO_INCISIONE"))
@@ -297,6 +294,12 @@ QImage Incisione()
     for (int sy = 0; sy < ag; ++sy)
         for (int sx = 0; sx < lg; ++sx)
             inchiostro[std::size_t(sy * lg + sx)] = float(1 - qGray(grande.pixel(sx, sy)) / 255.0);
+    for (int py = 0; py < altezza; ++py)
+        for (int px = 0; px < larghezza; ++px)
+            lastra.Inchiostra(px, py, InchiostroPelleRighe(QPointF(px + 0.5, py + 0.5)));
+    IncidiOcchi(lastra);
+    IncidiNaso(lastra);
+    IncidiBocca(lastra);
     IncidiBottoni(lastra);
     return Riduci(inchiostro, lastra, larghezza, altezza);
 }

@@ -113,8 +113,8 @@ void Ciocche(Lastra &lastra, Caso &caso, const std::vector<QPointF> &attaccatura
             };
             const auto asse = [&](double t) {
                 const double s = s0 + (s1 - s0) * t;
-                const QPointF a = Curva(attaccatura, s), b = Curva(profilo, s), q = a + (b - a) * u(s);
-                return QPointF(kCapelliStretto * q.x(), q.y());
+                const QPointF a = Curva(attaccatura, s), b = Curva(profilo, s);
+                return a + (b - a) * u(s);
             };
             const auto larghezza = [&](double t) {
                 const double v = u(s0 + (s1 - s0) * t);
@@ -136,13 +136,34 @@ void Ciocche(Lastra &lastra, Caso &caso, const std::vector<QPointF> &attaccatura
             // outline, where it would cross the ground's lines as a smudge.
             lastra.Solco(asse, [&](double t) {
                 const QPointF q = asse(t);
-                const double cx = (q.x() / kCapelliStretto - 0.5) / (1.12 * kCapelliA),
-                             cy = (q.y() - kCapelliY) / (1.01 * kCapelliB);
+                const double cx = (q.x() - 0.5) / (1.12 * kCapelliA), cy = (q.y() - kCapelliY) / (1.01 * kCapelliB);
                 if (cx * cx + cy * cy > 1 && q.y() < kCapelliY - 0.6 * kCapelliB)
                     return 0.0;
                 return std::min(1.0, 1.5 * larghezza(t) * kIngrandimento);
             });
         }
+    }
+}
+
+// The iris's radius, in the sitter's units.
+constexpr double kIride = 1.9;
+
+// Short hairs set along a curve from its inner end, leaning outwards: the eyebrows.
+void Peli(QPainter &p, Caso &caso, const std::vector<QPointF> &linea, double spessore, int quanti, double lunghezza,
+          double sollevo, double larghezza)
+{
+    for (int k = 0; k < quanti; ++k) {
+        const double s = caso.Tra(0.0, 0.9);
+        const QPointF a = Curva(linea, s), b = Curva(linea, s + 0.08);
+        QPointF d = b - a;
+        d /= std::hypot(d.x(), d.y());
+        const QPointF n = d.x() > 0 ? QPointF(d.y(), -d.x()) : QPointF(-d.y(), d.x()); // upwards
+        const QPointF inizio = a + n * caso.Tra(-spessore / 2, spessore / 2) * (1 - 0.5 * s);
+        const QPointF direzione = d + n * (sollevo * (1 - s));
+        const double l = lunghezza * caso.Tra(0.7, 1.1);
+        Taglio(
+            p, [&](double t) { return inizio + direzione * (l * t) + n * (0.4 * t * t); },
+            [&](double t) { return larghezza * (1 - 0.4 * s) * Fuso(t, 0.6); }, 10);
     }
 }
 
@@ -157,8 +178,6 @@ std::vector<QPointF> Specchio(std::vector<QPointF> punti, double lato)
 
 void DisegnaCapelli(QPainter &p, Lastra &lastra)
 {
-    p.save();
-    p.scale(kCapelliStretto, 1);
     Caso caso;
     // The outline of the hair from the parting round to each side, and the
     // hairline from the parting along the forehead to each temple.
@@ -218,9 +237,170 @@ void DisegnaCapelli(QPainter &p, Lastra &lastra)
     peli(fini, 40, 0.9, 1.2, 2.6, 2.0, 3.5, 0.22, 0.32);
     // Above the ears the hair is brushed down and back.
     for (double lato : {-1.0, 1.0})
-        Ciocche(lastra, caso, Specchio({{20.5, -47}, {22.8, -40}, {23.6, -34}, {24.0, -31.2}}, lato),
-                Specchio({{26.6, -47}, {27.6, -40}, {26.8, -34}, {24.6, -30.6}}, lato), 2, 2);
-    p.restore();
+        Ciocche(lastra, caso, Specchio({{20.5, -47}, {22.8, -40}, {23.6, -33}, {24.0, -28.2}}, lato),
+                Specchio({{26.6, -47}, {27.6, -40}, {26.8, -33}, {24.6, -27.6}}, lato), 2, 2);
+    // Eyebrows: hairs along the brow from its inner end, lifting there; the
+    // same hairs in both, mirrored.
+    const Caso sopracciglia = caso;
+    for (double lato : {-1.0, 1.0}) {
+        Caso c = sopracciglia;
+        const std::vector<QPointF> arcata =
+            Specchio({{4.3, kOcchiY - 5.7}, {8, kOcchiY - 7.2}, {12.6, kOcchiY - 7.7}, {17, kOcchiY - 5.9}}, lato);
+        // The brow's body: one cut, fine at its inner end, swelling past the
+        // middle and tapering to its tail, so it reads as a brow and not as a
+        // bar; the hairs set along it, kept to it so the lid's fold below it
+        // stands clear.
+        Taglio(
+            p, [&](double t) { return Curva(arcata, t); },
+            [](double t) { return 2.0 * std::pow(std::sin(M_PI * (0.04 + 0.92 * t)), 1.1) * (1.1 - 0.3 * t); }, 24);
+        Peli(p, c, arcata, 1.0, 30, 3.0, 0.02, 0.42);
+    }
+}
+
+void IncidiOcchi(Lastra &lastra)
+{
+    for (double lato : {-1.0, 1.0}) {
+        // Where a lid runs: dx from -1 (inner corner) to 1 (outer); su 1 the upper lid, -1 the lower.
+        const auto palpebra = [](double dx, double su) {
+            const double alzo = su > 0 ? kPalpebra : kPalpebraBassa;
+            return kOcchiY - su * alzo * (1 - dx * dx) - 0.25 * dx;
+        };
+        const auto occhio = [&](double dx, double su) {
+            return QPointF(lato * (kOcchiX + kOcchioMezzo * dx), palpebra(dx, su));
+        };
+        // Iris and pupil one dark disc between the lids, each pixel inked by
+        // how much of it the disc covers, steepened so its edge stays firm:
+        // at the picture's size strokes in an iris this small break into speckle.
+        const QPointF iride(lato * kOcchiX, kOcchiY - 0.1);
+        const QPointF centro = SullaLastra(iride);
+        const int r = int(std::ceil(kIride * kIngrandimento)) + 1;
+        for (int py = int(centro.y()) - r; py <= int(centro.y()) + r; ++py)
+            for (int px = int(centro.x()) - r; px <= int(centro.x()) + r; ++px) {
+                int dentro = 0;
+                for (int k = 0; k < 16; ++k) {
+                    const QPointF q = DallaLastra(QPointF(px + (k % 4 + 0.5) / 4, py + (k / 4 + 0.5) / 4));
+                    const double dx = (q.x() * lato - kOcchiX) / kOcchioMezzo;
+                    dentro += std::hypot(q.x() - iride.x(), q.y() - iride.y()) < kIride && q.y() > palpebra(dx, 1) &&
+                        q.y() < palpebra(dx, -1);
+                }
+                lastra.Inchiostra(px, py, std::clamp((dentro / 16.0 - 0.25) / 0.5, 0.0, 1.0));
+            }
+        // The window's light: one pixel of paper in the iris's middle row,
+        // on the side towards the light, the same in both eyes; in the top
+        // row, against the lid, it read as a notch in the lid, not a glint.
+        // Counted from the iris's middle pixel, so it falls inside the disc
+        // in both eyes whatever their fraction of a pixel.
+        lastra.Risparmia(int(std::floor(centro.x())) - 1, int(std::floor(centro.y() - 0.5)));
+        // The lid's edge and its shadow are laid a whole pixel apart on the
+        // same curve, so they step together instead of crossing into a
+        // tangle at this size.
+        const auto lido = [&](double dx, int pixel) {
+            return occhio(dx, 1) + QPointF(0, -0.3 - pixel / kIngrandimento);
+        };
+        const auto tratto = [&](double da, double a, int pixel, double peso) {
+            lastra.Solco([&](double t) { return lido(da + (a - da) * t, pixel); },
+                         [peso](double t) { return peso * std::min(1.0, 2.5 * Fuso(t, 0.8)); });
+        };
+        // The upper lid: one line, fine at the corners and swelling to two
+        // pixels over the iris, where the lid's shadow lies on the eyeball.
+        tratto(-0.85, 0.85, 0, 1);
+        tratto(-0.35, 0.4, -1, 0.75);
+        // The lid's fold: a finer line a clear row of paper above the lid,
+        // from over the iris out to where it meets the lid at the outer
+        // corner, heaviest over the iris and fading out towards the corner,
+        // so the lid has a thickness and the eye lies in its socket.
+        const bool ombra = lato > 0; // the eye on the side from the light
+        lastra.Solco(
+            [&](double t) {
+                const double dx = -0.45 + 1.5 * t;
+                return occhio(std::min(dx, 0.98), 1) +
+                    QPointF(lato * kOcchioMezzo * std::max(0.0, dx - 0.98),
+                            -0.3 - 2.3 * (1 - 0.55 * std::max(0.0, dx)));
+            },
+            [ombra](double t) { return (ombra ? 1.0 : 0.85) * Fuso(t, 0.6) * std::min(1.0, 1.2 - 0.8 * t); });
+        // The lower lid: a fine line from the inner corner, firming towards
+        // the outer one where the lids meet, so the white lies in an almond
+        // closed below without being ringed in ink.
+        lastra.Solco([&](double t) { return occhio(-0.85 + 1.6 * t, -1) + QPointF(0, 0.6); },
+                     [](double t) { return (0.2 + 0.25 * t) * std::min(1.0, 3 * Fuso(t, 0.7)); });
+        // The inner corner: a short dark tick where the lids meet by the nose.
+        lastra.Solco([&](double t) { return occhio(-0.92 - 0.1 * t, 0) + QPointF(0, 0.4 * t); },
+                     [](double) { return 0.5; });
+    }
+}
+
+void IncidiNaso(Lastra &lastra)
+{
+    // The bridge's shaded edge: one line from halfway down the bridge, well
+    // clear of the brows, to the wing, coming out of nothing where the
+    // bridge catches the light and swelling to two pixels as the side turns
+    // from the light above the wing. It keeps to one column of pixels down
+    // the bridge, so it runs straight and unkinked.
+    const std::vector<QPointF> ponte{
+        {2.1, kOcchiY + 5}, {2.2, kOcchiY + 8}, {2.2, kOcchiY + 11}, {2.7, kOcchiY + 13.8}};
+    lastra.Solco([&](double t) { return Curva(ponte, t); },
+                 [](double t) {
+                     const double sotto = std::pow(Passaggio(0.0, 0.75, t), 1.2);
+                     return (0.05 + 1.15 * sotto) * std::min(1.0, 5 * (1 - t) + 0.4);
+                 });
+    // Beside it, one shorter line where the flank turns furthest from the
+    // light above the wing, so the side reads as a plane in shade.
+    lastra.Solco([](double t) { return QPointF(3.7 + 0.8 * t * t, kOcchiY + 6.5 + 6.3 * t); },
+                 [](double t) { return 0.75 * (0.2 + 0.8 * std::pow(t, 1.2)) * std::min(1.0, 4 * (1 - t) + 0.3); });
+    // The wing's crease round from the flank to the cheek, firm on the
+    // shaded side and a pale arc on the lit one.
+    for (double lato : {-1.0, 1.0})
+        lastra.Solco(
+            [lato](double t) {
+                const double a = (-45 + 90 * t) * M_PI / 180;
+                return QPointF(lato * (4.0 + 2.3 * std::cos(a)), kOcchiY + 15.2 + 2.1 * std::sin(a));
+            },
+            [lato](double t) { return (lato > 0 ? 0.95 : 0.6) * std::min(1.0, 2 * Fuso(t, 0.6)); });
+    // The tip's underside: a short curve from the foot of the bridge's line
+    // round under the tip towards the lit side, fining as it goes into the
+    // light, so the nose ends in a form and not in loose marks.
+    lastra.Solco(
+        [](double t) {
+            const double a = (-10 + 120 * t) * M_PI / 180;
+            return QPointF(0.3 + 2.4 * std::cos(a), kOcchiY + 14.7 + 2.1 * std::sin(a));
+        },
+        [](double t) { return (0.9 - 0.6 * t) * std::min(1.0, 3 * (1 - t) + 0.2); });
+    // The nostrils: the one on the shaded side a dark comma, its head two
+    // pixels where the opening is deepest and tapering out under the wing;
+    // the lit one a pale tick.
+    for (double lato : {-1.0, 1.0})
+        lastra.Solco([lato](double t) { return QPointF(lato * (1.6 + 2.3 * t), kOcchiY + 17.0 - 1.1 * t * t); },
+                     [lato](double t) {
+                         return lato > 0 ? 1.7 * std::pow(1 - t, 0.8) * std::min(1.0, 4 * t + 0.5)
+                                         : 0.55 * Fuso(t, 0.5);
+                     });
+}
+
+void IncidiBocca(Lastra &lastra)
+{
+    // The parting of the lips, nearly as wide as the pupils are apart: one
+    // firm line, darkest at the middle and tapering into the corners, no
+    // pocket there to break off as a separate dash; dipping a little under
+    // the bow of the upper lip and lifting a little into the corners, so the
+    // mouth is calm and not set, a little heavier on the shaded side.
+    constexpr double mezza = 9.4;
+    lastra.Solco(
+        [](double t) {
+            const double x = mezza * (2 * t - 1), u = std::abs(x) / mezza;
+            return QPointF(x, kBoccaY + 0.3 * std::exp(-std::pow(x / 2.4, 2)) - 0.75 * Passaggio(0.55, 1, u));
+        },
+        [](double t) {
+            const double u = std::abs(2 * t - 1);
+            const double peso = 1.3 - 0.8 * std::pow(u, 1.5);
+            return (t > 0.5 ? 1.0 : 0.9) * std::min(1.0, peso) * (1 - Passaggio(0.94, 1, u));
+        });
+    // The shadow under the lower lip: a crescent a lip's height under the
+    // parting, the lip's light left between, deepest to the side away from
+    // the light, and under it a shorter one where the chin's hollow turns.
+    lastra.Solco([](double t) { return QPointF(-4.6 + 10.4 * t, kBoccaY + 3.9 + 0.6 * std::pow(2 * t - 1.1, 2)); },
+                 [](double t) { return std::min(0.7, 0.25 + 0.6 * t) * std::min(1.0, 2.2 * Fuso(t, 0.6)); });
+    lastra.Solco([](double t) { return QPointF(-1.2 + 5.8 * t, kBoccaY + 5.6 + 0.4 * std::pow(2 * t - 1, 2)); },
+                 [](double t) { return 0.6 * Fuso(t, 0.6); });
 }
 
 void IncidiBottoni(Lastra &lastra)
@@ -247,8 +427,35 @@ void IncidiBottoni(Lastra &lastra)
     }
 }
 
-void DisegnaColletto(QPainter &p)
+void DisegnaLineamenti(QPainter &p)
 {
+    for (double lato : {-1.0, 1.0}) {
+        // The ear: the groove inside its rim, following the outer edge from
+        // the top round to above the lobe, and the hollow of the bowl in
+        // front of the opening, a short curved cut nearer the head.
+        Taglio(
+            p,
+            [&](double t) {
+                const double a = (-78 + 140 * t) * M_PI / 180;
+                return QPointF(lato * (kOrecchioX + 2.0 * std::cos(a)), kOrecchioY - 0.2 + 7.6 * std::sin(a));
+            },
+            [](double t) { return 0.6 * Fuso(t, 0.6); }, 24);
+        Taglio(
+            p,
+            [&](double t) {
+                const double a = (-50 + 110 * t) * M_PI / 180;
+                return QPointF(lato * (kOrecchioX - 0.2 + 0.9 * std::cos(a)), kOrecchioY + 0.7 + 3.4 * std::sin(a));
+            },
+            [](double t) { return 0.55 * Fuso(t, 0.5); }, 16);
+        // The shade where the ear stands off the skull, so it is joined to it.
+        Taglio(
+            p,
+            [&](double t) {
+                const double y = kOrecchioY - 8.5 + 15.5 * t;
+                return QPointF(lato * (MezzaLarghezza(y) + 0.55), y);
+            },
+            [](double t) { return 0.85 * Fuso(t, 0.6); }, 20);
+    }
     // The edges of the collar's points, each one unbroken line swelling
     // towards the knot, and the outer one down to the tip, so the points
     // stand clear of the lapels.
@@ -260,6 +467,22 @@ void DisegnaColletto(QPainter &p)
             p, [&](double t) { return QPointF(lato * (10.3 - 5.4 * t), kColloY + 20.3 + 7.3 * t); },
             [](double t) { return 0.45 * std::sqrt(std::sin(M_PI * (0.1 + 0.8 * t))); }, 12);
     }
+    // The chin's lower edge over the neck, one line from jaw to jaw, finer
+    // on the lit side.
+    Taglio(
+        p,
+        [](double t) {
+            const double a = M_PI * (1 - t); // from the left jaw round under the chin to the right
+            const double y = kMentoY - 0.3 - (kMentoY - 7.5) * std::pow(std::abs(std::cos(a)), 1.6);
+            return QPointF((std::cos(a) < 0 ? -1 : 1) * MezzaLarghezza(y) * 0.97, y);
+        },
+        [](double t) { return (0.25 + 0.45 * t) * Fuso(t, 0.35); }, 40);
+    // The upper lip in shade on the side away from the light: one short cut
+    // above the parting, wide enough to print as ink, so the lip is a shape
+    // over the parting and not a grey patch of hairlines.
+    Taglio(
+        p, [](double t) { return QPointF(0.6 + 4.6 * t, kBoccaY - 1.9 - 0.3 * std::sin(M_PI * t)); },
+        [](double t) { return 0.6 * Fuso(t, 0.7); }, 20);
 }
 
 } // namespace titolo

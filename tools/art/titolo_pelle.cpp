@@ -1,0 +1,192 @@
+#include "titolo_pelle.h"
+
+#include "titolo_lastra.h"
+#include "titolo_misure.h"
+
+#include <QPointF>
+
+#include <algorithm>
+#include <cmath>
+
+namespace titolo {
+
+namespace {
+
+constexpr double kPasso = 3.4; // the skin's lines lie this many pixels apart, coarser than the ground's
+constexpr double kCroce = 1.0; // the crossing set's angle to the first, radians
+// The tone from which the crossing set deepens the shade: the shaded side's
+// own tone, so the temple, the cheek and the jaw turned from the light are
+// built in two layers and the shade is not one fan of lines laid over the
+// face. Lower, into the half-shades, the two sets beat against the pixels
+// into rows of beads running straight across the cheek.
+constexpr double kSecondoDa = 0.3;
+// The crossing set's lines to the first's: sparser, so the two do not close
+// into a checker of single pixels.
+constexpr double kSecondoRado = 0.7;
+// Lines narrower than this (a share of their spacing) are too fine to cut on
+// whole pixels; they taper to nothing instead.
+constexpr double kSottile = 0.24;
+// Lines thinner than this leave the paper clean: the brightest lights.
+constexpr double kSvanisce = 0.08;
+// How far the lines bow between the middle of the face and its outline, in
+// units: up in the middle over the brow, up at the sides below the eyes.
+constexpr double kArcoFronte = 15, kArcoGuance = -9;
+// How far the features bend them, a share of their height; the nose's
+// less, or the lines would crowd into a smear down its shaded flank.
+constexpr double kPiegaLineamenti = 0.35, kPiegaNaso = 0.3;
+constexpr double kPiegaOmbra = 1.0; // on the shaded side more, so they turn round the cheekbone and the temple
+
+// The lines crossing the head's shade (see Giro): this many units across
+// the face's half-width, never narrower than kGiroMinimo, bowed this far by
+// the features, kGiroPasso pixels apart.
+constexpr double kGiroRaggio = 26, kGiroMinimo = 18, kGiroPiega = 0.8, kGiroPasso = 4.2;
+
+// The skin's lines are the level lines of this function of the place.
+double Livello(Pezzo pezzo, double x, double y)
+{
+    if (pezzo == Pezzo::Orecchio) { // across the ear, bowed by its own round
+        const double ex = (x - (x < 0 ? -kOrecchioX : kOrecchioX)) / 3.4, ey = (y - kOrecchioY) / 9.2;
+        return y - 6 * std::max(0.0, 1 - ex * ex - ey * ey);
+    }
+    if (pezzo == Pezzo::Collo) { // round the neck, seen from a little above, bowed well clear of the ground's lines
+        const double u = std::min(1.0, std::abs(x) / kColloMezzo);
+        return y + 7.0 * u * u;
+    }
+    // Across the head each line bows like the skull's arch over the brow and
+    // like the jaw below the eyes, so that down the cheeks the lines run with
+    // the outline into the round of the chin; it lies along the outline near
+    // it. The features bend it further: up into the sockets, down over the
+    // nose, the cheekbones, the lips and the chin.
+    const double w = std::max(4.0, MezzaLarghezza(y));
+    const double u = std::min(0.985, std::abs(x) / w);
+    const double tondo = 0.7 * u * u + 0.3 * (1 - std::sqrt(1 - u * u));
+    const double arco = kArcoFronte + (kArcoGuance - kArcoFronte) * Passaggio(kOcchiY - 6, kOcchiY + 16, y);
+    // The features' heights are softened first, so the lines swing round them
+    // rather than kink at every small rise.
+    constexpr double r = 2.0;
+    const auto l = [](double px, double py) { return Lineamenti(px, py, kPiegaNaso); };
+    const double lineamenti = (2 * l(x, y) + l(x - r, y) + l(x + r, y) + l(x, y - r) + l(x, y + r)) / 6;
+    const double piega = kPiegaLineamenti + (kPiegaOmbra - kPiegaLineamenti) * Passaggio(0, 10, x);
+    return y - arco * tondo - piega * lineamenti;
+}
+
+// The crossing lines of the head's shade run down the face with its
+// outline, over the temple, round the cheekbone and in along the jaw, so the
+// shade turns with the head; they are the level lines of this function,
+// bowed outwards where the features rise and in where they sink.
+double Giro(double x, double y)
+{
+    const double w = std::max(kGiroMinimo, MezzaLarghezza(y));
+    return kGiroRaggio * x / w - kGiroPiega * Lineamenti(x, y, 0);
+}
+
+// The share of their spacing the skin's first lines cover at tone t: each
+// line thins with the light until it fades out in the brightest of it,
+// which is left clean paper, rather than running on as a hairline. It thins
+// over the whole turn into the light, not just its last part, so the lit
+// half of the face is not bare paper cut off down the nose.
+double Larghezza(double t) { return std::min(0.8, 0.02 + 1.0 * std::pow(t, 1.4)); }
+
+// Round the nose's tip, wings and underside the lines stop, so the
+// nostrils and the wing's crease (cut in titolo_segni.cpp) stand as
+// accents on clean paper rather than in one bar under the nose.
+double Narici(double x, double y)
+{
+    return 1 - std::exp(-std::pow(x / 6.4, 4) - std::pow((y - (kOcchiY + 15.6)) / 2.6, 4));
+}
+
+// Where the skin's lines are kept off the features drawn over them.
+double Risparmi(double x, double y)
+{
+    // The brows are drawn; the lines thin out under them, so no ruling runs
+    // through a brow.
+    const double ciglia =
+        1 - 0.7 * std::exp(-std::pow((std::abs(x) - 10.6) / 7.0, 8) - std::pow((y - (kOcchiY - 7)) / 1.4, 2));
+    // Close round each eye the skin's lines stop short of the lids, and
+    // above it short of the lid's fold, so both stand clear of them on the
+    // shaded side too; above the fold they shade the socket under the brow.
+    const double sopra = y - (kOcchiY - 0.4);
+    const double ox = (std::abs(x) - kOcchiX) / (kOcchioMezzo + 1.1), oy = sopra / (sopra < 0 ? 3.5 : 2.9);
+    return ciglia * Passaggio(0.85, 1.1, std::hypot(ox, oy));
+}
+
+} // namespace
+
+double Tratto(double fase, double g, double larghezza)
+{
+    constexpr double campioni = kScala * kIngrandimento; // samples to one of the sitter's units
+    const double distanza = std::abs(fase - std::round(fase)) / g * campioni;
+    const double mezza = larghezza / g * campioni / 2;
+    return std::clamp(mezza - distanza + 0.5, 0.0, 1.0);
+}
+
+double InchiostroPelle(const Campione &c, double x, double y, double t)
+{
+    const Pezzo pezzo = c.pezzo == Pezzo::Altro ? Pezzo::Testa : c.pezzo;
+    constexpr double e = 0.25;
+    constexpr double righe = kIngrandimento / kPasso; // lines to a unit where the level rises one to one
+    const double f = Livello(pezzo, x, y);
+    const double fx = (Livello(pezzo, x + e, y) - f) / e, fy = (Livello(pezzo, x, y + e) - f) / e;
+    const double g1 = std::max(0.05, std::hypot(fx, fy) * righe);
+    // The crossing set: the level turned by kCroce.
+    const double f2 = std::cos(kCroce) * f + std::sin(kCroce) * x;
+    const double g2 = std::max(
+        0.05, std::hypot(std::cos(kCroce) * fx + std::sin(kCroce), std::cos(kCroce) * fy) * righe * kSecondoRado);
+    const double narici = Narici(x, y);
+    const double larghezza = Larghezza(t);
+    // In the half-lights each line runs on unbroken from where it is cut on
+    // whole pixels, thinning to nothing towards the light as a burin's line
+    // tapers, rather than breaking into dots that read as dust on the plate.
+    double a = 0;
+    if (larghezza < kSottile) {
+        // Round the mouth and over the chin they stop sooner, or the lower
+        // face reads as unshaven.
+        const double via = kSvanisce + 0.14 * std::exp(-std::pow(x / 10, 2) - std::pow((y - (kBoccaY + 3)) / 8, 2));
+        const double quota = std::clamp((larghezza - via) / (kSottile - via), 0.0, 1.0);
+        a = Tratto(f * righe, g1, kSottile * quota);
+    }
+    // In the deepest shade a second set crosses the first, so the shade
+    // is built up in two layers. On the head it runs down the face with the
+    // outline (see Giro), on the ears at a wide angle to the first. The nose
+    // keeps to its one set of lines, so its shaded side turns as a graded
+    // shade and not a blot. The neck's lines run round it in one set: crossed
+    // in the jaw's shadow they left a row of paper dots, like beads.
+    const double naso = std::exp(-std::pow(x / 5.5, 2) - std::pow((y - (kOcchiY + 10)) / 7.5, 2));
+    const double secondo = std::min(0.45, (t - kSecondoDa) * 1.2); // the crossing lines' width
+    if (t > kSecondoDa && pezzo == Pezzo::Testa) {
+        // They stop short of the nose and the mouth, which keep their own
+        // cuts, but run on down the jaw.
+        constexpr double giri = kIngrandimento / kGiroPasso;
+        const double h = Giro(x, y);
+        const double gg = std::max(0.05, std::hypot(Giro(x + e, y) - h, Giro(x, y + e) - h) / e * giri);
+        const double bocca = std::exp(-std::pow(x / 9.5, 2) - std::pow((y - kBoccaY) / 3.5, 2));
+        // Nor do they cross under the chin, where they closed into a dark net.
+        const double mento = std::exp(-std::pow(x / 11, 2) - std::pow((y - (kMentoY - 2)) / 3.5, 2));
+        a = std::max(a, (1 - naso) * (1 - bocca) * (1 - mento) * Tratto(h * giri, gg, secondo));
+    } else if (t > kSecondoDa && pezzo != Pezzo::Collo)
+        a = std::max(a, (1 - naso) * Tratto(f2 * righe * kSecondoRado, g2, secondo));
+    return a * narici * Risparmi(x, y);
+}
+
+double InchiostroPelleRighe(QPointF pixel)
+{
+    const QPointF q = DallaLastra(pixel);
+    const double x = q.x(), y = q.y();
+    const Campione c = Rilievo(x, y);
+    if (c.zona != Zona::Pelle)
+        return 0;
+    const double larghezza = Larghezza(Tono(c, x, y));
+    if (larghezza < kSottile)
+        return 0;
+    // The phase of the lines across the pixel, and how fast it runs there.
+    const Pezzo pezzo = c.pezzo == Pezzo::Altro ? Pezzo::Testa : c.pezzo;
+    constexpr double righe = kIngrandimento / kPasso;
+    const auto fase = [&](double dx, double dy) {
+        const QPointF r = DallaLastra(pixel + QPointF(dx, dy));
+        return Livello(pezzo, r.x(), r.y()) * righe;
+    };
+    const double gx = fase(0.5, 0) - fase(-0.5, 0), gy = fase(0, 0.5) - fase(0, -0.5);
+    return Riga(fase(0, 0), gx, gy, larghezza) * Narici(x, y) * Risparmi(x, y);
+}
+
+} // namespace titolo
