@@ -345,8 +345,8 @@ void IncidiNaso(Lastra &lastra)
                  });
     // Beside it, one shorter line where the flank turns furthest from the
     // light above the wing, so the side reads as a plane in shade.
-    lastra.Solco([](double t) { return QPointF(3.7 + 0.8 * t * t, kOcchiY + 6.5 + 6.3 * t); },
-                 [](double t) { return 0.75 * (0.2 + 0.8 * std::pow(t, 1.2)) * std::min(1.0, 4 * (1 - t) + 0.3); });
+    lastra.Solco([](double t) { return QPointF(3.7 + 0.8 * t * t, kOcchiY + 5 + 7.8 * t); },
+                 [](double t) { return 1.0 * (0.2 + 0.8 * std::pow(t, 1.2)) * std::min(1.0, 4 * (1 - t) + 0.3); });
     // The wing's crease round from the flank to the cheek, firm on the
     // shaded side and a pale arc on the lit one.
     for (double lato : {-1.0, 1.0})

@@ -269,7 +269,7 @@ double Tono(const Campione &c, double x, double y)
             double sotto = 0;
             while (sotto < 8 && Rilievo(x, y - sotto).pezzo != Pezzo::Testa)
                 sotto += 0.5;
-            scuro += 0.38 * std::exp(-sotto / 2.5);
+            scuro += 0.6 * std::exp(-sotto / 3.5);
         }
         // The hollow of the ear.
         scuro += 0.15 * Gauss(ax - (kOrecchioX - 0.6), y - (kOrecchioY - 0.5), 1.2, 4.5);
