@@ -27,7 +27,7 @@ constexpr double kSvanisce = 0.1;
 // How far the lines bow between the middle of the face and its outline, in
 // units: up in the middle over the brow, up at the sides below the eyes, and
 // there enough that down the shaded cheek they sweep with the jaw.
-constexpr double kArcoFronte = 15, kArcoGuance = -15;
+constexpr double kArcoFronte = 20, kArcoGuance = -20;
 // How far the features bend them, a share of their height; the nose's
 // less, or the lines would crowd into a smear down its shaded flank.
 constexpr double kPiegaLineamenti = 0.35, kPiegaNaso = 0.3;

@@ -303,8 +303,8 @@ void IncidiOcchi(Lastra &lastra)
         };
         // The upper lid: one line, fine at the corners and swelling to two
         // pixels over the iris, where the lid's shadow lies on the eyeball.
-        tratto(-0.85, 0.85, 0, 1);
-        tratto(-0.35, 0.4, -1, 0.75);
+        tratto(-0.85, 0.95, 0, 1);
+        tratto(-0.6, 0.8, -1, 0.9);
         // The lid's fold: a finer line a clear row of paper above the lid,
         // from over the iris out to where it meets the lid at the outer
         // corner, heaviest over the iris and fading out towards the corner,
@@ -476,7 +476,7 @@ void DisegnaLineamenti(QPainter &p)
             const double y = kMentoY - 0.3 - (kMentoY - 7.5) * std::pow(std::abs(std::cos(a)), 1.6);
             return QPointF((std::cos(a) < 0 ? -1 : 1) * MezzaLarghezza(y) * 0.97, y);
         },
-        [](double t) { return (0.25 + 0.45 * t) * Fuso(t, 0.35); }, 40);
+        [](double t) { return (0.3 + 0.7 * t) * Fuso(t, 0.35); }, 40);
     // The upper lip in shade on the side away from the light: one short cut
     // above the parting, wide enough to print as ink, so the lip is a shape
     // over the parting and not a grey patch of hairlines.

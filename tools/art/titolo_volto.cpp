@@ -296,6 +296,11 @@ double Tono(const Campione &c, double x, double y)
         // shade there turns round it instead of lying across the cheek as
         // one band.
         scuro -= 0.2 * Gauss(x - 13.5, y - (kOcchiY + 7.5), 4.5, 3.2);
+        // The jaw and the temple on the lit side face the light: whatever
+        // their turn, they are left near bare, so no shade comes from
+        // nowhere on the side the light falls on.
+        scuro -= 0.3 * (1 - Passaggio(-12, 0, x)) *
+            (Passaggio(kOcchiY + 14, kOcchiY + 24, y) + (1 - Passaggio(kOcchiY - 12, kOcchiY - 6, y)));
         break;
     }
     case Zona::Capelli:
