@@ -301,8 +301,9 @@ void IncidiOcchi(Lastra &lastra)
             lastra.Solco([&](double t) { return lido(da + (a - da) * t, pixel); },
                          [peso](double t) { return peso * std::min(1.0, 2.5 * Fuso(t, 0.8)); });
         };
-        // The upper lid: one line, fine at the corners and swelling to two
-        // pixels over the iris, where the lid's shadow lies on the eyeball.
+        // The upper lid: one line, fine at the corners and two pixels over
+        // most of the eye, where the lid's shadow lies on the eyeball, so the
+        // eye reads as lidded and not as a dot.
         tratto(-0.85, 0.95, 0, 1);
         tratto(-0.6, 0.8, -1, 0.9);
         // The lid's fold: a finer line a clear row of paper above the lid,
