@@ -22,6 +22,10 @@ constexpr double kSecondoRado = 0.7;
 // Lines narrower than this (a share of their spacing) are too fine to cut on
 // whole pixels; they taper to nothing instead.
 constexpr double kSottile = 0.24;
+// Over this much more width the fine lines hand over to the ones cut on
+// whole pixels, each fading as the other comes in, so the shade does not
+// start on a hard edge where the one kind of line meets the other.
+constexpr double kConsegna = 0.14;
 // Lines thinner than this leave the paper clean: the brightest lights.
 constexpr double kSvanisce = 0.1;
 // How far the lines bow between the middle of the face and its outline, in
@@ -121,12 +125,12 @@ double InchiostroPelle(const Campione &c, double x, double y, double t)
     // whole pixels, thinning to nothing towards the light as a burin's line
     // tapers, rather than breaking into dots that read as dust on the plate.
     double a = 0;
-    if (larghezza < kSottile) {
+    if (larghezza < kSottile + kConsegna) {
         // Round the mouth and over the chin they stop sooner, or the lower
         // face reads as unshaven.
         const double via = kSvanisce + 0.14 * std::exp(-std::pow(x / 10, 2) - std::pow((y - (kBoccaY + 3)) / 8, 2));
         const double quota = std::clamp((larghezza - via) / (kSottile - via), 0.0, 1.0);
-        a = Tratto(f * righe, g1, kSottile * quota);
+        a = Tratto(f * righe, g1, kSottile * quota) * (1 - Passaggio(kSottile, kSottile + kConsegna, larghezza));
     }
     // The head and the neck keep to their one set of lines, each swelling
     // into the shade, so no second set laid across the cheek beats with the
@@ -155,7 +159,8 @@ double InchiostroPelleRighe(QPointF pixel)
         return Livello(pezzo, r.x(), r.y()) * righe;
     };
     const double gx = fase(0.5, 0) - fase(-0.5, 0), gy = fase(0, 0.5) - fase(0, -0.5);
-    return Riga(fase(0, 0), gx, gy, larghezza) * Narici(x, y) * Risparmi(x, y);
+    return Riga(fase(0, 0), gx, gy, larghezza) * Narici(x, y) * Risparmi(x, y) *
+        Passaggio(kSottile, kSottile + kConsegna, larghezza);
 }
 
 } // namespace titolo

@@ -30,8 +30,8 @@ constexpr double kOrecchioX = 25.2;
 constexpr double kOrecchioY = kOcchiY + 5; // the ear's middle: its top level with the brows
 constexpr double kBoccaY = -2.4;
 constexpr double kMentoY = 13;
-constexpr double kColloY = -3;     // raises the collar and the shoulders towards the chin
-constexpr double kColloMezzo = 10; // half the neck's width under the jaw
+constexpr double kColloY = -3;       // raises the collar and the shoulders towards the chin
+constexpr double kColloMezzo = 11.5; // half the neck's width under the jaw
 // The hair's outline: an oval over the crown.
 constexpr double kCapelliY = -35.2, kCapelliA = 28, kCapelliB = 35.4;
 
