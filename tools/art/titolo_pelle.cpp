@@ -72,7 +72,7 @@ double Livello(Pezzo pezzo, double x, double y)
 // them, not fogged with hairlines; it thins over the whole turn into the
 // light, not just its last part, so the shade tapers off and does not stop
 // at an edge down the nose.
-double Larghezza(double t) { return std::min(0.8, 1.45 * std::pow(t, 1.6)); }
+double Larghezza(double t) { return std::min(0.8, 1.3 * std::pow(t, 1.6)); }
 
 // Round the nose's tip, wings and underside the lines stop, so the
 // nostrils and the wing's crease (cut in titolo_segni.cpp) stand as
@@ -94,10 +94,7 @@ double Risparmi(double x, double y)
     // shaded side too; above the fold they shade the socket under the brow.
     const double sopra = y - (kOcchiY - 0.4);
     const double ox = (std::abs(x) - kOcchiX) / (kOcchioMezzo + 1.1), oy = sopra / (sopra < 0 ? 3.5 : 2.9);
-    // Nor do they run over the lips' parting, which would read lop-sided
-    // under them.
-    const double bocca = Passaggio(0.8, 1.2, std::hypot(x / 10.5, (y - kBoccaY) / 1.6));
-    return ciglia * bocca * Passaggio(0.85, 1.1, std::hypot(ox, oy));
+    return ciglia * Passaggio(0.85, 1.1, std::hypot(ox, oy));
 }
 
 } // namespace

@@ -223,10 +223,7 @@ double Tono(const Campione &c, double x, double y)
         const double d = std::hypot(x / (27 - 5 * Passaggio(-20, 14, y)), (y + 28) / 42);
         return 0.03 + 0.22 * (1 - Passaggio(-40, 40, x)) + 0.38 * Passaggio(0.95, 2.2, d);
     }
-    // On the skin the form's slope is taken over a wider step, so the turn
-    // from light to shade is gradual down the middle of the face and not a
-    // seam where the nose and the lips change their slope.
-    const double e = c.zona == Zona::Pelle ? 1.5 : 0.5;
+    constexpr double e = 0.5;
     const auto h = [](double px, double py) { return std::max(0.0, Rilievo(px, py).h); };
     const Vettore n = Normalizza({-(h(x + e, y) - h(x - e, y)) / (2 * e), -(h(x, y + e) - h(x, y - e)) / (2 * e), 1});
     const double luce = std::max(0.0, n.x * kLuce.x + n.y * kLuce.y + n.z * kLuce.z);
