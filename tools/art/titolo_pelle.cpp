@@ -13,12 +13,8 @@ namespace titolo {
 namespace {
 
 constexpr double kPasso = 3.4; // the skin's lines lie this many pixels apart, coarser than the ground's
-constexpr double kCroce = 1.0; // the crossing set's angle to the first, radians
-// The tone from which the crossing set deepens the shade: the shaded side's
-// own tone, so the temple, the cheek and the jaw turned from the light are
-// built in two layers and the shade is not one fan of lines laid over the
-// face. Lower, into the half-shades, the two sets beat against the pixels
-// into rows of beads running straight across the cheek.
+constexpr double kCroce = 1.0; // the ears' crossing set's angle to the first, radians
+// The tone from which the crossing set deepens the ears' shade.
 constexpr double kSecondoDa = 0.3;
 // The crossing set's lines to the first's: sparser, so the two do not close
 // into a checker of single pixels.
@@ -26,20 +22,20 @@ constexpr double kSecondoRado = 0.7;
 // Lines narrower than this (a share of their spacing) are too fine to cut on
 // whole pixels; they taper to nothing instead.
 constexpr double kSottile = 0.24;
+// Over this much more width the fine lines hand over to the ones cut on
+// whole pixels, each fading as the other comes in, so the shade does not
+// start on a hard edge where the one kind of line meets the other.
+constexpr double kConsegna = 0.14;
 // Lines thinner than this leave the paper clean: the brightest lights.
-constexpr double kSvanisce = 0.08;
+constexpr double kSvanisce = 0.1;
 // How far the lines bow between the middle of the face and its outline, in
-// units: up in the middle over the brow, up at the sides below the eyes.
-constexpr double kArcoFronte = 15, kArcoGuance = -9;
+// units: up in the middle over the brow, up at the sides below the eyes, and
+// there enough that down the shaded cheek they sweep with the jaw.
+constexpr double kArcoFronte = 20, kArcoGuance = -20;
 // How far the features bend them, a share of their height; the nose's
 // less, or the lines would crowd into a smear down its shaded flank.
 constexpr double kPiegaLineamenti = 0.35, kPiegaNaso = 0.3;
 constexpr double kPiegaOmbra = 1.0; // on the shaded side more, so they turn round the cheekbone and the temple
-
-// The lines crossing the head's shade (see Giro): this many units across
-// the face's half-width, never narrower than kGiroMinimo, bowed this far by
-// the features, kGiroPasso pixels apart.
-constexpr double kGiroRaggio = 26, kGiroMinimo = 18, kGiroPiega = 0.8, kGiroPasso = 4.2;
 
 // The skin's lines are the level lines of this function of the place.
 double Livello(Pezzo pezzo, double x, double y)
@@ -70,22 +66,13 @@ double Livello(Pezzo pezzo, double x, double y)
     return y - arco * tondo - piega * lineamenti;
 }
 
-// The crossing lines of the head's shade run down the face with its
-// outline, over the temple, round the cheekbone and in along the jaw, so the
-// shade turns with the head; they are the level lines of this function,
-// bowed outwards where the features rise and in where they sink.
-double Giro(double x, double y)
-{
-    const double w = std::max(kGiroMinimo, MezzaLarghezza(y));
-    return kGiroRaggio * x / w - kGiroPiega * Lineamenti(x, y, 0);
-}
-
 // The share of their spacing the skin's first lines cover at tone t: each
-// line thins with the light until it fades out in the brightest of it,
-// which is left clean paper, rather than running on as a hairline. It thins
-// over the whole turn into the light, not just its last part, so the lit
-// half of the face is not bare paper cut off down the nose.
-double Larghezza(double t) { return std::min(0.8, 0.02 + 1.0 * std::pow(t, 1.4)); }
+// line swells into the shade and thins with the light until it fades out,
+// so the lit brow and cheek are left near bare paper, as an engraver leaves
+// them, not fogged with hairlines; it thins over the whole turn into the
+// light, not just its last part, so the shade tapers off and does not stop
+// at an edge down the nose.
+double Larghezza(double t) { return std::min(0.8, 1.3 * std::pow(t, 1.6)); }
 
 // Round the nose's tip, wings and underside the lines stop, so the
 // nostrils and the wing's crease (cut in titolo_segni.cpp) stand as
@@ -138,33 +125,19 @@ double InchiostroPelle(const Campione &c, double x, double y, double t)
     // whole pixels, thinning to nothing towards the light as a burin's line
     // tapers, rather than breaking into dots that read as dust on the plate.
     double a = 0;
-    if (larghezza < kSottile) {
+    if (larghezza < kSottile + kConsegna) {
         // Round the mouth and over the chin they stop sooner, or the lower
         // face reads as unshaven.
         const double via = kSvanisce + 0.14 * std::exp(-std::pow(x / 10, 2) - std::pow((y - (kBoccaY + 3)) / 8, 2));
         const double quota = std::clamp((larghezza - via) / (kSottile - via), 0.0, 1.0);
-        a = Tratto(f * righe, g1, kSottile * quota);
+        a = Tratto(f * righe, g1, kSottile * quota) * (1 - Passaggio(kSottile, kSottile + kConsegna, larghezza));
     }
-    // In the deepest shade a second set crosses the first, so the shade
-    // is built up in two layers. On the head it runs down the face with the
-    // outline (see Giro), on the ears at a wide angle to the first. The nose
-    // keeps to its one set of lines, so its shaded side turns as a graded
-    // shade and not a blot. The neck's lines run round it in one set: crossed
-    // in the jaw's shadow they left a row of paper dots, like beads.
-    const double naso = std::exp(-std::pow(x / 5.5, 2) - std::pow((y - (kOcchiY + 10)) / 7.5, 2));
-    const double secondo = std::min(0.45, (t - kSecondoDa) * 1.2); // the crossing lines' width
-    if (t > kSecondoDa && pezzo == Pezzo::Testa) {
-        // They stop short of the nose and the mouth, which keep their own
-        // cuts, but run on down the jaw.
-        constexpr double giri = kIngrandimento / kGiroPasso;
-        const double h = Giro(x, y);
-        const double gg = std::max(0.05, std::hypot(Giro(x + e, y) - h, Giro(x, y + e) - h) / e * giri);
-        const double bocca = std::exp(-std::pow(x / 9.5, 2) - std::pow((y - kBoccaY) / 3.5, 2));
-        // Nor do they cross under the chin, where they closed into a dark net.
-        const double mento = std::exp(-std::pow(x / 11, 2) - std::pow((y - (kMentoY - 2)) / 3.5, 2));
-        a = std::max(a, (1 - naso) * (1 - bocca) * (1 - mento) * Tratto(h * giri, gg, secondo));
-    } else if (t > kSecondoDa && pezzo != Pezzo::Collo)
-        a = std::max(a, (1 - naso) * Tratto(f2 * righe * kSecondoRado, g2, secondo));
+    // The head and the neck keep to their one set of lines, each swelling
+    // into the shade, so no second set laid across the cheek beats with the
+    // first into a whorl. The ears, too small for the first set to turn them,
+    // are crossed in their shade at a wide angle.
+    if (t > kSecondoDa && pezzo == Pezzo::Orecchio)
+        a = std::max(a, Tratto(f2 * righe * kSecondoRado, g2, std::min(0.45, (t - kSecondoDa) * 1.2)));
     return a * narici * Risparmi(x, y);
 }
 
@@ -186,7 +159,8 @@ double InchiostroPelleRighe(QPointF pixel)
         return Livello(pezzo, r.x(), r.y()) * righe;
     };
     const double gx = fase(0.5, 0) - fase(-0.5, 0), gy = fase(0, 0.5) - fase(0, -0.5);
-    return Riga(fase(0, 0), gx, gy, larghezza) * Narici(x, y) * Risparmi(x, y);
+    return Riga(fase(0, 0), gx, gy, larghezza) * Narici(x, y) * Risparmi(x, y) *
+        Passaggio(kSottile, kSottile + kConsegna, larghezza);
 }
 
 } // namespace titolo

@@ -9,8 +9,8 @@ namespace titolo {
 
 // How much of a sample on the skin at (x, y) is ink, t its tone (see
 // Tono): lines that run across the form and bend with it, each swelling
-// with the shade it passes through to a hairline in the brightest light,
-// a second set crossing them only in the deep shade.
+// with the shade it passes through and tapering out in the light; on the
+// ears a second set crosses them in the shade.
 double InchiostroPelle(const Campione &c, double x, double y, double t);
 
 // The ink the skin's lines put in the medallion's pixel whose centre is

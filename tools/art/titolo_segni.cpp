@@ -301,10 +301,11 @@ void IncidiOcchi(Lastra &lastra)
             lastra.Solco([&](double t) { return lido(da + (a - da) * t, pixel); },
                          [peso](double t) { return peso * std::min(1.0, 2.5 * Fuso(t, 0.8)); });
         };
-        // The upper lid: one line, fine at the corners and swelling to two
-        // pixels over the iris, where the lid's shadow lies on the eyeball.
-        tratto(-0.85, 0.85, 0, 1);
-        tratto(-0.35, 0.4, -1, 0.75);
+        // The upper lid: one line, fine at the corners and two pixels over
+        // most of the eye, where the lid's shadow lies on the eyeball, so the
+        // eye reads as lidded and not as a dot.
+        tratto(-0.85, 0.95, 0, 1);
+        tratto(-0.6, 0.8, -1, 0.9);
         // The lid's fold: a finer line a clear row of paper above the lid,
         // from over the iris out to where it meets the lid at the outer
         // corner, heaviest over the iris and fading out towards the corner,
@@ -345,8 +346,8 @@ void IncidiNaso(Lastra &lastra)
                  });
     // Beside it, one shorter line where the flank turns furthest from the
     // light above the wing, so the side reads as a plane in shade.
-    lastra.Solco([](double t) { return QPointF(3.7 + 0.8 * t * t, kOcchiY + 6.5 + 6.3 * t); },
-                 [](double t) { return 0.75 * (0.2 + 0.8 * std::pow(t, 1.2)) * std::min(1.0, 4 * (1 - t) + 0.3); });
+    lastra.Solco([](double t) { return QPointF(3.7 + 0.8 * t * t, kOcchiY + 5 + 7.8 * t); },
+                 [](double t) { return 1.0 * (0.2 + 0.8 * std::pow(t, 1.2)) * std::min(1.0, 4 * (1 - t) + 0.3); });
     // The wing's crease round from the flank to the cheek, firm on the
     // shaded side and a pale arc on the lit one.
     for (double lato : {-1.0, 1.0})
@@ -476,7 +477,7 @@ void DisegnaLineamenti(QPainter &p)
             const double y = kMentoY - 0.3 - (kMentoY - 7.5) * std::pow(std::abs(std::cos(a)), 1.6);
             return QPointF((std::cos(a) < 0 ? -1 : 1) * MezzaLarghezza(y) * 0.97, y);
         },
-        [](double t) { return (0.25 + 0.45 * t) * Fuso(t, 0.35); }, 40);
+        [](double t) { return (0.3 + 0.7 * t) * Fuso(t, 0.35); }, 40);
     // The upper lip in shade on the side away from the light: one short cut
     // above the parting, wide enough to print as ink, so the lip is a shape
     // over the parting and not a grey patch of hairlines.

@@ -269,7 +269,7 @@ double Tono(const Campione &c, double x, double y)
             double sotto = 0;
             while (sotto < 8 && Rilievo(x, y - sotto).pezzo != Pezzo::Testa)
                 sotto += 0.5;
-            scuro += 0.38 * std::exp(-sotto / 2.5);
+            scuro += 0.6 * std::exp(-sotto / 3.5);
         }
         // The hollow of the ear.
         scuro += 0.15 * Gauss(ax - (kOrecchioX - 0.6), y - (kOrecchioY - 0.5), 1.2, 4.5);
@@ -296,6 +296,11 @@ double Tono(const Campione &c, double x, double y)
         // shade there turns round it instead of lying across the cheek as
         // one band.
         scuro -= 0.2 * Gauss(x - 13.5, y - (kOcchiY + 7.5), 4.5, 3.2);
+        // The jaw and the temple on the lit side face the light: whatever
+        // their turn, they are left near bare, so no shade comes from
+        // nowhere on the side the light falls on.
+        scuro -= 0.3 * (1 - Passaggio(-12, 0, x)) *
+            (Passaggio(kOcchiY + 14, kOcchiY + 24, y) + (1 - Passaggio(kOcchiY - 12, kOcchiY - 6, y)));
         break;
     }
     case Zona::Capelli:

@@ -1,0 +1,60 @@
+#include "titolo_misure.h"
+#include "titolo_pelle.h"
+#include "titolo_volto.h"
+
+#include <cmath>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+namespace titolo {
+namespace {
+
+// The ink the flesh's lines leave in the medallion's pixel (px, py), as the
+// engraving is cut: the fine lines sample by sample, averaged, under the
+// ones cut on whole pixels. Negative off the face.
+double Pixel(int px, int py)
+{
+    const QPointF centro = DallaLastra(QPointF(px + 0.5, py + 0.5));
+    const Campione c = Rilievo(centro.x(), centro.y());
+    if (c.zona != Zona::Pelle || c.pezzo != Pezzo::Testa)
+        return -1;
+    double fini = 0;
+    for (int k = 0; k < kScala * kScala; ++k) {
+        const QPointF q = DallaLastra(QPointF(px + (k % kScala + 0.5) / kScala, py + (k / kScala + 0.5) / kScala));
+        const Campione v = Rilievo(q.x(), q.y());
+        if (v.zona == Zona::Pelle)
+            fini += InchiostroPelle(v, q.x(), q.y(), Tono(v, q.x(), q.y()));
+    }
+    return 1 - (1 - fini / (kScala * kScala)) * (1 - InchiostroPelleRighe(QPointF(px + 0.5, py + 0.5)));
+}
+
+TEST(TitoloPelle, TheLightIsPaperAndTheLinesSwellIntoTheShade)
+{
+    // Over the face, pixel by pixel, by tone in fifths.
+    std::vector<double> inchiostro(5, 0), pixel(5, 0), segnati(5, 0);
+    for (int py = 0; py < int(2 * kMedaglioneRy); ++py)
+        for (int px = 0; px < int(2 * kMedaglioneRx); ++px) {
+            const double a = Pixel(px, py);
+            if (a < 0)
+                continue;
+            const QPointF q = DallaLastra(QPointF(px + 0.5, py + 0.5));
+            const int fascia = std::min(4, int(Tono(Rilievo(q.x(), q.y()), q.x(), q.y()) * 5));
+            inchiostro[std::size_t(fascia)] += a;
+            pixel[std::size_t(fascia)] += 1;
+            segnati[std::size_t(fascia)] += a > 0.15;
+        }
+    // The lit brow and cheek are left near bare, not fogged with hairlines.
+    ASSERT_GT(pixel[0], 300);
+    EXPECT_LT(segnati[0] / pixel[0], 0.002);
+    // Each deeper fifth wider lines; the darkest are few, and lie round the
+    // features whose own cuts the lines keep clear of.
+    for (std::size_t k = 1; k < 5; ++k) {
+        if (pixel[k] > 300 && pixel[k - 1] > 300) {
+            EXPECT_GT(inchiostro[k] / pixel[k], inchiostro[k - 1] / pixel[k - 1] + 0.03) << k;
+        }
+    }
+}
+
+} // namespace
+} // namespace titolo
