@@ -23,27 +23,27 @@ constexpr int kRighe = 20;
 // tenth and eleventh rows.
 template <size_t N> using Mappa = std::array<std::string_view, N>;
 
-// A sabre point up: a blade of even width, four pixels of blue across,
-// outlined to its point in the ink that outlines every other pip, light
-// along one edge, upright from the hilt for half its length and then
-// bending to the right to a point, four fifths of the pip; a golden guard as
-// wide as the pip, curving up to the blade at its ends in deep gold, a red
-// grip two pixels long and a pommel of gold in deep gold wider than the
-// grip, as the ace's and the figures' swords have. (A blade widening from
-// its point to the guard read as a leaf or a flame, on a guard of two rows
-// apart from the blade as a second mark below it; a blade three pixels
-// across, leaning all its length, as a quill or a feather, and on a guard of
-// one row as a quill, the lightest pip; a guard of one light gold row was
-// lost on the white, and the blade above it read as a feather; a hilt of a
-// pixel's grip and a pixel's pommel left the blade alone to be seen, a blue
-// flame or feather; a grip of three under a guard underlined in deep gold,
-// the blade two and a half times the hilt, as a dagger; a pommel no wider
-// than the grip left almost no hilt, a blue blade on a bar; outlined all
-// round in deep blue, the Spade were the palest suit on the table.)
+// A sword point up: a slender blade, three pixels of blue between
+// outlines, light along one edge, straight from the hilt to its last fifth
+// and there bending to the right to a point; a golden crossguard as wide as
+// the pip and two rows thick, gold over deep gold, its ends turned up
+// towards the blade, a red grip two pixels long and a golden pommel wider
+// than the grip, as the ace's and the figures' swords have. (A blade four
+// pixels across on a guard of one row read as a stubby dagger, a wedge or
+// a feather, the blade hardly twice its hilt, and bending its whole length
+// on ends turned down, as a claw or a banana; a blade widening from its
+// point to the guard as a leaf or a flame, on a guard of two rows apart
+// from the blade as a second mark below it; a blade three pixels across
+// leaning all its length on a guard of one light gold row, lost on the
+// white, as a quill; a hilt of a pixel's grip and a pixel's pommel left the
+// blade alone to be seen, a blue flame; a grip of three under a guard
+// underlined in deep gold, the blade two and a half times the hilt, as a
+// dagger; a pommel no wider than the grip left almost no hilt; outlined
+// all round in deep blue, the Spade were the palest suit on the table.)
 constexpr Mappa<kRighe> kSpada{
-    ".......K...", "......KbK..", ".....KbBK..", "....KbBBK..", "....KbBBK..", "...KbBBBK..", "...KbBBBK..",
-    "..KbBBBK...", "..KbBBBK...", "..KbBBBK...", "..KbBBBK...", "..KbBBBK...", "..KbBBBK...", "..KbBBBK...",
-    "o.KbBBBK..o", "Y.KbBBBK..Y", "YYYYYYYYYYY", "....RRr....", "....rRr....", "...oYYYo...",
+    "........K..", ".......KbK.", "......KbBK.", ".....KbBBK.", "....KbBBK..", "...KbBBK...", "...KbBBK...",
+    "...KbBBK...", "...KbBBK...", "...KbBBK...", "...KbBBK...", "...KbBBK...", "...KbBBK...", "o..KbBBK..o",
+    "Y..KbBBK..Y", "YYYYYYYYYYY", "ooooooooooo", "....RRr....", "....rRr....", "...oYYYo...",
 };
 // A cudgel leaning as a hand holds it, its head up to the right: the ace's
 // and the figures' club made small, dark outlined, light on its left and
