@@ -23,29 +23,27 @@ constexpr int kRighe = 20;
 // tenth and eleventh rows.
 template <size_t N> using Mappa = std::array<std::string_view, N>;
 
-// A sabre point up, as the ace's and the figures' swords are: a broad
-// blade, four pixels of blue across at the hilt between outlines, light
-// along one edge, curving gently to the right over its upper two thirds, a
-// pixel every two or three rows, and narrowing in its last fifth to a
-// point; a golden crossguard as wide as the pip and two rows thick, gold
-// over deep gold, its ends turned up towards the blade, a red grip two
-// pixels long and a golden pommel wider than the grip. (Slender, three
-// pixels of blue straight to its last fifth and bent there a pixel a row,
-// the blade read as a bent pipe, a hockey stick or a blue 7, unlike every
-// other sword of the suit; upright for half its length and bent in one
-// step, on a guard of one row, as a stubby dagger or a feather, its guard
-// lost; bending its whole length on ends turned down, as a claw or a
-// banana; a blade widening from its point to the guard as a leaf or a
-// flame, on a guard of two rows apart from the blade as a second mark
-// below it; three pixels across leaning all its length on a guard of one
-// light gold row, lost on the white, as a quill; a hilt of a pixel's grip
-// and a pixel's pommel left the blade alone to be seen, a blue flame; a
-// pommel no wider than the grip left almost no hilt; outlined all round in
-// deep blue, the Spade were the palest suit on the table.)
+// A sword point up: a slender blade, three pixels of blue between
+// outlines, light along one edge, straight from the hilt to its last fifth
+// and there bending to the right to a point; a golden crossguard as wide as
+// the pip and two rows thick, gold over deep gold, its ends turned up
+// towards the blade, a red grip two pixels long and a golden pommel wider
+// than the grip, as the ace's and the figures' swords have. (A blade four
+// pixels across on a guard of one row read as a stubby dagger, a wedge or
+// a feather, the blade hardly twice its hilt, and bending its whole length
+// on ends turned down, as a claw or a banana; a blade widening from its
+// point to the guard as a leaf or a flame, on a guard of two rows apart
+// from the blade as a second mark below it; a blade three pixels across
+// leaning all its length on a guard of one light gold row, lost on the
+// white, as a quill; a hilt of a pixel's grip and a pixel's pommel left the
+// blade alone to be seen, a blue flame; a grip of three under a guard
+// underlined in deep gold, the blade two and a half times the hilt, as a
+// dagger; a pommel no wider than the grip left almost no hilt; outlined
+// all round in deep blue, the Spade were the palest suit on the table.)
 constexpr Mappa<kRighe> kSpada{
-    ".......K...", "......KbK..", "......KbBK.", ".....KbBBK.", ".....KbBBK.", "....KbBBBK.", "....KbBBBK.",
-    "...KbBBBK..", "...KbBBBK..", "...KbBBBK..", "..KbBBBK...", "..KbBBBK...", "..KbBBBK...", "o.KbBBBK..o",
-    "Y.KbBBBK..Y", "YYYYYYYYYYY", "ooooooooooo", "....RRr....", "....rRr....", "...oYYYo...",
+    "........K..", ".......KbK.", "......KbBK.", ".....KbBBK.", "....KbBBK..", "...KbBBK...", "...KbBBK...",
+    "...KbBBK...", "...KbBBK...", "...KbBBK...", "...KbBBK...", "...KbBBK...", "...KbBBK...", "o..KbBBK..o",
+    "Y..KbBBK..Y", "YYYYYYYYYYY", "ooooooooooo", "....RRr....", "....rRr....", "...oYYYo...",
 };
 // A cudgel leaning as a hand holds it, its head up to the right: the ace's
 // and the figures' club made small, dark outlined, light on its left and
