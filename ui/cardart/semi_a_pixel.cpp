@@ -49,7 +49,7 @@ constexpr Mappa<kRighe> kSpada{
 // and the figures' club made small, dark outlined, light on its left and
 // shaded on its right, a rounded knob of a head twice the grip's width
 // narrowing to a neck under it and then running down as a staff to a grip
-// four pixels across, a lopped branch on either side of the head standing
+// five pixels across, a lopped branch on either side of the head standing
 // out of its outline and a knot on the staff, red at the cut, a golden
 // leaf on its right under the neck, and a red butt: its foot bare, where a
 // sword has its guard. (A head tapering all the way down to the grip read
@@ -57,14 +57,15 @@ constexpr Mappa<kRighe> kSpada{
 // at the foot as the sword's guard, and its branch within its outline, the
 // club was told from the sword by colour alone and read as a gourd or a
 // pickle; a head notched in two with branches out on both sides, as a
-// cactus or a mitten. A stave of even width read as a pickle, a grip six
+// cactus or a mitten; a staff a pixel thinner as a tadpole's tail, the
+// club easily missed in a count. A stave of even width read as a pickle, a grip six
 // pixels across bound in red halfway as a sock, a thin stick as a sword in
 // green, and a grip four pixels across under a head no wider than the body
 // as a sprig.)
 constexpr Mappa<kRighe> kBastone{
     "....KKKK...", "...KLGGDK..", "..KLGGGGDK.", ".KKLGGGGDKK", "KRKLGGGGGRr", ".KKLGGGGDKK", "..KLGGGGDK.",
-    "..KLGGGDDK.", "...KLGDDK..", "...KLGDKYY.", "..KLGDKYYYo", "..KLGDK.oo.", "..KLGDK....", ".KKLDK.....",
-    ".KRLDK.....", ".KKLDK.....", ".KLDK......", ".KLDK......", "KLGDK......", "KRrRK......",
+    "..KLGGGDDK.", "..KLGGDDK..", "..KLGGDKYY.", "..KLGGDKYYo", "..KLGGDK.o.", ".KLGGDK....", ".KKLGDK....",
+    ".KRLGDK....", ".KKLGDK....", ".KLGDK.....", ".KLGDK.....", "KLGGDK.....", "KRrRrK.....",
 };
 
 // A gold coin as the figures hold it: a face of bright gold inside a rim of
