@@ -24,13 +24,15 @@ constexpr int kRighe = 20;
 template <size_t N> using Mappa = std::array<std::string_view, N>;
 
 // A sword point up: a slender blade, three pixels of blue between
-// outlines, light along one edge, straight from the hilt to its last fifth
-// and there bending to the right to a point; a golden crossguard as wide as
-// the pip and two rows thick, gold over deep gold, its ends turned up
-// towards the blade, a red grip two pixels long and a golden pommel wider
-// than the grip, as the ace's and the figures' swords have. (A blade four
-// pixels across on a guard of one row read as a stubby dagger, a wedge or
-// a feather, the blade hardly twice its hilt, and bending its whole length
+// outlines, light along one edge, straight from the hilt for half its
+// length and then curving gently to the right, a pixel every three rows, to
+// a point; a golden crossguard as wide as the pip and two rows thick, gold
+// over deep gold, its ends turned up towards the blade, a red grip two
+// pixels long and a golden pommel wider than the grip, as the ace's and the
+// figures' swords have. (Straight to its last fifth and bent there a pixel
+// a row, the blade read as a bent nail, a hockey stick or a blue 7; four
+// pixels across on a guard of one row, as a stubby dagger, a wedge or a
+// feather, the blade hardly twice its hilt, and bending its whole length
 // on ends turned down, as a claw or a banana; a blade widening from its
 // point to the guard as a leaf or a flame, on a guard of two rows apart
 // from the blade as a second mark below it; a blade three pixels across
@@ -41,7 +43,7 @@ template <size_t N> using Mappa = std::array<std::string_view, N>;
 // dagger; a pommel no wider than the grip left almost no hilt; outlined
 // all round in deep blue, the Spade were the palest suit on the table.)
 constexpr Mappa<kRighe> kSpada{
-    "........K..", ".......KbK.", "......KbBK.", ".....KbBBK.", "....KbBBK..", "...KbBBK...", "...KbBBK...",
+    ".......K...", "......KbK..", "......KbBK.", ".....KbBBK.", "....KbBBK..", "....KbBBK..", "....KbBBK..",
     "...KbBBK...", "...KbBBK...", "...KbBBK...", "...KbBBK...", "...KbBBK...", "...KbBBK...", "o..KbBBK..o",
     "Y..KbBBK..Y", "YYYYYYYYYYY", "ooooooooooo", "....RRr....", "....rRr....", "...oYYYo...",
 };
