@@ -344,4 +344,48 @@ TEST(CarteBmp, PipSwordsAndClubsShowTheirColoursAndShapes)
     }
 }
 
+// Swords and clubs off the card's middle turn away from it, so that each
+// pair across the card is one emblem and its mirror: a blade's point, a
+// club's head, leans out towards the card's edge (all turned one way, a
+// card of them read as a flock of feathers). Told by the ink of each
+// emblem's upper third against its lower third.
+TEST(CarteBmp, PipSwordsAndClubsTurnAwayFromTheMiddle)
+{
+    for (const int seme : {0, 3}) { // Bastoni, Spade
+        for (int rango = 3; rango <= 7; ++rango) {
+            const int code = seme * 10 + rango;
+            SCOPED_TRACE(code);
+            const QImage img = DecodificaBmp(LeggiFile(FileCarta(code)));
+            const std::vector<int> chi = Etichette(img);
+            const std::vector<QRect> riquadri = Riquadri(chi, kW);
+            int fuori = 0;
+            for (int n = 1; n <= int(riquadri.size()); ++n) {
+                const QRect box = riquadri[size_t(n - 1)];
+                const int mezzo = box.left() + box.right() - (kW - 1); // doubled, from the card's middle
+                if (DiTraverso(box) || std::abs(mezzo) < 8)
+                    continue;
+                const int terzo = box.height() / 3;
+                double su = 0, giu = 0;
+                int quantiSu = 0, quantiGiu = 0;
+                for (int y = box.top(); y <= box.bottom(); ++y)
+                    for (int x = box.left(); x <= box.right(); ++x) {
+                        if (chi[size_t(y * kW + x)] != n)
+                            continue;
+                        if (y < box.top() + terzo) {
+                            su += x;
+                            ++quantiSu;
+                        } else if (y > box.bottom() - terzo) {
+                            giu += x;
+                            ++quantiGiu;
+                        }
+                    }
+                const double pende = su / quantiSu - giu / quantiGiu;
+                EXPECT_GT(pende * mezzo, 0) << "emblem " << n << " at " << box.center().x() << "," << box.center().y();
+                ++fuori;
+            }
+            EXPECT_GE(fuori, 2);
+        }
+    }
+}
+
 } // namespace

@@ -93,15 +93,21 @@ constexpr Pose Disponi(const Forma &f, int valore)
     // (brought in alike from both outer rows, the blades laid between two
     // pixels stood a pixel nearer the foot).
     const qreal suDentro = su(f.dentro), giuDentro = kAltezzaCarta - suDentro;
-    // Every blade bends and every club leans the same way (one mirrored
-    // beside another reads as a second rule, and a row bending two ways at
-    // once looks careless) but the five's lone middle one, which so is a
-    // shape of its own and not one more of the corners' (leaning as they do,
-    // it was lost among them), and the seven's middle column, a group of its
-    // own beside the pairs (bending with them, the column was lost among
-    // them and the seven named a six). One rule for both suits: the clubs
-    // alone all leaning one way made the swords' turned ones look a slip.
-    const auto metti = [&](qreal x, qreal y, qreal curva) { d.posa[size_t(d.quante++)] = {x, y, f.altezza, curva}; };
+    // Blades bend and clubs lean away from the card's middle, each pair
+    // across the card one emblem and its mirror, as the old regional packs
+    // lay their swords and clubs (every one bending the same way, the fours
+    // to sevens read as a flock of feathers or falling leaves). Down the
+    // middle they bend as the side columns' right-hand ones, but the five's
+    // lone middle one, which so is a shape of its own and not one more of
+    // the corners' (leaning as they do, it was lost among them), and the
+    // seven's middle column, a group of its own beside the pairs (bending
+    // with them, the column was lost among them and the seven named a six).
+    // One rule for both suits: the clubs alone turned made the swords' look
+    // a slip.
+    const auto metti = [&](qreal x, qreal y, qreal curva) {
+        const qreal verso = curva < 0 ? -curva : curva;
+        d.posa[size_t(d.quante++)] = {x, y, f.altezza, x < centro ? -verso : x > centro ? verso : curva};
+    };
     switch (valore) {
     case 2: // a column down the middle
         metti(centro, suDentro, f.curva);

@@ -23,45 +23,51 @@ constexpr int kRighe = 20;
 // tenth and eleventh rows.
 template <size_t N> using Mappa = std::array<std::string_view, N>;
 
-// A sabre point up: a blade of even width, four pixels of blue across,
-// outlined to its point in the ink that outlines every other pip, light
-// along one edge, upright from the hilt for half its length and then
-// bending to the right to a point, four fifths of the pip; a golden guard as
-// wide as the pip, curving up to the blade at its ends in deep gold, a red
-// grip two pixels long and a pommel of gold in deep gold wider than the
-// grip, as the ace's and the figures' swords have. (A blade widening from
-// its point to the guard read as a leaf or a flame, on a guard of two rows
-// apart from the blade as a second mark below it; a blade three pixels
-// across, leaning all its length, as a quill or a feather, and on a guard of
-// one row as a quill, the lightest pip; a guard of one light gold row was
-// lost on the white, and the blade above it read as a feather; a hilt of a
-// pixel's grip and a pixel's pommel left the blade alone to be seen, a blue
-// flame or feather; a grip of three under a guard underlined in deep gold,
-// the blade two and a half times the hilt, as a dagger; a pommel no wider
-// than the grip left almost no hilt, a blue blade on a bar; outlined all
-// round in deep blue, the Spade were the palest suit on the table.)
+// A sword point up: a slender blade, three pixels of blue between
+// outlines, light along one edge, straight from the hilt for half its
+// length and then curving gently to the right, a pixel every three rows, to
+// a point; a golden crossguard as wide as the pip and two rows thick, gold
+// over deep gold, its ends turned up towards the blade, a red grip two
+// pixels long and a golden pommel wider than the grip, as the ace's and the
+// figures' swords have. (Straight to its last fifth and bent there a pixel
+// a row, the blade read as a bent nail, a hockey stick or a blue 7; four
+// pixels across on a guard of one row, as a stubby dagger, a wedge or a
+// feather, the blade hardly twice its hilt, and bending its whole length
+// on ends turned down, as a claw or a banana; a blade widening from its
+// point to the guard as a leaf or a flame, on a guard of two rows apart
+// from the blade as a second mark below it; a blade three pixels across
+// leaning all its length on a guard of one light gold row, lost on the
+// white, as a quill; a hilt of a pixel's grip and a pixel's pommel left the
+// blade alone to be seen, a blue flame; a grip of three under a guard
+// underlined in deep gold, the blade two and a half times the hilt, as a
+// dagger; a pommel no wider than the grip left almost no hilt; outlined
+// all round in deep blue, the Spade were the palest suit on the table.)
 constexpr Mappa<kRighe> kSpada{
-    ".......K...", "......KbK..", ".....KbBK..", "....KbBBK..", "....KbBBK..", "...KbBBBK..", "...KbBBBK..",
-    "..KbBBBK...", "..KbBBBK...", "..KbBBBK...", "..KbBBBK...", "..KbBBBK...", "..KbBBBK...", "..KbBBBK...",
-    "o.KbBBBK..o", "Y.KbBBBK..Y", "YYYYYYYYYYY", "....RRr....", "....rRr....", "...oYYYo...",
+    ".......K...", "......KbK..", "......KbBK.", ".....KbBBK.", "....KbBBK..", "....KbBBK..", "....KbBBK..",
+    "...KbBBK...", "...KbBBK...", "...KbBBK...", "...KbBBK...", "...KbBBK...", "...KbBBK...", "o..KbBBK..o",
+    "Y..KbBBK..Y", "YYYYYYYYYYY", "ooooooooooo", "....RRr....", "....rRr....", "...oYYYo...",
 };
 // A cudgel leaning as a hand holds it, its head up to the right: the ace's
 // and the figures' club made small, dark outlined, light on its left and
-// shaded on its right, a rounded head twice the grip's width tapering all
-// the way down to a grip four pixels across, a knot on its left and a lopped
-// branch on its right standing out of its outline, both red at the cut, a
-// golden leaf on its right under the branch, and a red butt: its foot bare,
-// where a sword has its guard. (Its leaf low on the left, a nub at the foot
-// as the sword's guard, and its branch within its outline, the club was
-// told from the sword by colour alone and read as a gourd or a pickle; a
-// head notched in two with branches out on both sides, as a cactus or a
-// mitten. A stave of even width read as a pickle, a grip six pixels across
-// bound in red halfway as a sock, a thin stick as a sword in green, and a
-// grip four pixels across under a head no wider than the body as a sprig.)
+// shaded on its right, a rounded knob of a head twice the grip's width
+// narrowing to a neck under it and then running down as a staff to a grip
+// five pixels across, a lopped branch on either side of the head standing
+// out of its outline and a knot on the staff, red at the cut, a golden
+// leaf on its right under the neck, and a red butt: its foot bare, where a
+// sword has its guard. (A head tapering all the way down to the grip read
+// as a leaf, a pea pod or a chilli pepper; its leaf low on the left, a nub
+// at the foot as the sword's guard, and its branch within its outline, the
+// club was told from the sword by colour alone and read as a gourd or a
+// pickle; a head notched in two with branches out on both sides, as a
+// cactus or a mitten; a staff a pixel thinner as a tadpole's tail, the
+// club easily missed in a count. A stave of even width read as a pickle, a grip six
+// pixels across bound in red halfway as a sock, a thin stick as a sword in
+// green, and a grip four pixels across under a head no wider than the body
+// as a sprig.)
 constexpr Mappa<kRighe> kBastone{
-    "....KKKK...", "...KLGGDK..", "..KLGGGGDK.", "..KLGGGGGDK", ".KKLGGGGGDK", "KRKLGGGGGDK", ".KKLGGGGDK.",
-    "..KLGGGDK..", "..KLGGGDKKK", "..KLGGDDKRr", "..KLGGDKKK.", "..KLGGDKYY.", "..KLGDKYYYo", "..KLGDK.oo.",
-    ".KLGDK.....", ".KLDK......", ".KLDK......", ".KLDK......", "KLDK.......", "KRrK.......",
+    "....KKKK...", "...KLGGDK..", "..KLGGGGDK.", ".KKLGGGGDKK", "KRKLGGGGGRr", ".KKLGGGGDKK", "..KLGGGGDK.",
+    "..KLGGGDDK.", "..KLGGDDK..", "..KLGGDKYY.", "..KLGGDKYYo", "..KLGGDK.o.", ".KLGGDK....", ".KKLGDK....",
+    ".KRLGDK....", ".KKLGDK....", ".KLGDK.....", ".KLGDK.....", "KLGGDK.....", "KRrRrK.....",
 };
 
 // A gold coin as the figures hold it: a face of bright gold inside a rim of
