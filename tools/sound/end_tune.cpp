@@ -165,9 +165,6 @@ std::vector<MidiTrack> ComposeEndTune()
         // under the six-four, strikes it again under the seventh and falls
         // a fifth to the lowest A of the tune with the last stroke.
         band.SetWalk(bar + 2 < kChords.size());
-        if (bar == kTurningBar) {
-            band.WriteBass(kTurningBass.front());
-        }
         if (bar >= kClimbFrom && bar - kClimbFrom < kClimbingBass.size()) {
             band.WriteBass(kClimbingBass[bar - kClimbFrom]);
             for (std::uint32_t i = 0; i < 2; ++i) {
@@ -194,14 +191,6 @@ std::vector<MidiTrack> ComposeEndTune()
             for (std::uint32_t i = 0; i < kRollingChord.size(); ++i) {
                 band.Track(kHarp).Note(now + beat + i * kFirstRollTicks, kHarp, kRollingChord[i], kRollingVelocity,
                                        beat - i * kFirstRollTicks);
-            }
-        }
-        if (bar == kCallingBar) {
-            for (std::uint32_t i = 0; i < kCallingDrum.size(); ++i) {
-                const auto [sixteenth, velocity] = kCallingDrum[i];
-                const std::uint32_t next = i + 1 < kCallingDrum.size() ? kCallingDrum[i + 1].first : kCallingDrumEnd;
-                band.Track(kTimpani).Note(now + sixteenth * kSixEightFine.ticksPerStep, kTimpani, kTimpaniDominant,
-                                          velocity, (next - sixteenth) * kSixEightFine.ticksPerStep);
             }
         }
         if (bar == kLeaningBar) {

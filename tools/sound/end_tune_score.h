@@ -192,11 +192,6 @@ inline constexpr std::array<std::pair<std::uint32_t, std::uint32_t>, 4> kBroaden
 // dominant, under the horns' chords.
 inline constexpr std::array<std::string_view, 2> kClimbingBass = {"C#2/3 D2/3", "D#2/6"};
 inline constexpr std::size_t kClimbFrom = 2;
-// In the head's second bar the tuba lets go of its A before the horns'
-// passing dominant under the trumpet's D: ringing on under it, the tonic's
-// root made the dominant's seventh a cluster.
-inline constexpr std::array<std::string_view, 1> kTurningBass = {"A2/2 r/1 F#2/3"};
-inline constexpr std::size_t kTurningBar = 1;
 // The pizzicato plucks that climb an octave over the tuba on its beats,
 // C#3 D3 D#3, so the rise is heard on small speakers: in the tuba alone the
 // first inversion was heard on the afterbeats' fifth and the B7 over its
@@ -258,23 +253,21 @@ inline constexpr Voice kSecondTrumpetVoice{kSecondTrumpet, 0, 64, 20, Articulati
 // Before that it sings a third under the head from the band's first chord,
 // so the fanfare is two trumpets from its start, on the chord's E under
 // its A on the second beat, where an F# a third under it blurred the plain
-// tonic chord with an added sixth, and holds the E under the first's
-// passing B: a G# a third under it, over the horns' held A and C#, rubbed
-// a seventh against the A and fell back to E unresolved; in the head's second bar it holds E a
+// tonic chord with an added sixth; in the head's second bar it holds E a
 // sixth under, the root of the trumpet's turn to D, takes F# minor's root
 // under its C#, and falls by thirds, C# A, to the call: a third under
 // there, on A and B, it sat at the top of a second trumpet's range and had
 // to leap a sixth down to the call; struck again on F#, it went stiffly.
-// Under the call it keeps the C# it reached a sixteenth before, a third
-// under the call's E, dips to A and climbs by step under the repeated Es,
-// B C# D, to B minor's D on the beat, a sixth under the first's B, so the
-// call drives on to its leap: held on one A under them, a fourth under,
-// over the horns' bare fifth, the bar opened hollow and stood still. It
-// rises to the B7's F#, and goes a third under the scale that climbs over the dominant's dominant without a gap,
+// Under the call it sounds the tonic's root, a fourth under the call's E, as
+// a pair of trumpets calls, leaving the chord's third to the bass: in thirds
+// there, its C# went from F# in octaves with the tuba's and doubled the low
+// third; then it climbs to B minor's D on the beat, a
+// sixth under the first's B, and rises to the B7's F#, and goes a third
+// under the scale that climbs over the dominant's dominant without a gap,
 // so the brass does not thin out before the climb: resting there, it left
 // the first trumpet alone as the harmony turned.
-inline constexpr std::array<std::string_view, 4> kSecondTrumpetThirds = {"C#5/3 D5/1 C#5/2 E5/6", "E5/6 F#5/4 C#5/2",
-                                                                         "C#5/2 A4/1 B4/1 C#5/2 D5/6",
+inline constexpr std::array<std::string_view, 4> kSecondTrumpetThirds = {"C#5/3 D5/1 C#5/2 E5/4 G#5/2",
+                                                                         "E5/6 F#5/4 C#5/2", "A4/2 A4/1 A4/1 A4/2 D5/6",
                                                                          "F#5/3 D#5/1 B4/2 D#5/2 E5/1 F#5/1 F#5/2"};
 inline constexpr std::uint32_t kThirdsFrom = 0; // the head's first bar
 inline constexpr int kThirdsLevel = -10;        // under the first trumpet, which keeps the tune
@@ -312,16 +305,8 @@ inline constexpr int kFinalAccent = 10, kButtonAccent = 16, kSecondFinalAccent =
 // three bars and the climb had no stroke under it.
 inline constexpr std::uint8_t kTimpaniTonic = 45, kTimpaniDominant = 40;     // A2, E2
 inline constexpr std::uint8_t kTimpaniApproach = 47, kApproachVelocity = 62; // B2, on the B7's downbeat
-// Under the call's four Es the drum beats their rhythm on its E, growing
-// into the leap, as drums go with a trumpet's call: over a held chord
-// alone the repeated notes lost the drive of the bars before them.
-// {sixteenth, velocity}, each stroke ringing to the next.
-inline constexpr std::size_t kCallingBar = 2;
-inline constexpr std::array<std::pair<std::uint32_t, std::uint8_t>, 4> kCallingDrum = {
-    {{0, 52}, {2, 48}, {3, 54}, {4, 62}}};
-inline constexpr std::uint32_t kCallingDrumEnd = 6;     // the leap, where the drum lets go
-inline constexpr std::uint8_t kLastDrumVelocity = 68;   // the arrival, under the trumpet
-inline constexpr std::uint8_t kButtonDrumVelocity = 70; // the last stroke, under the brass
+inline constexpr std::uint8_t kLastDrumVelocity = 68;                        // the arrival, under the trumpet
+inline constexpr std::uint8_t kButtonDrumVelocity = 70;                      // the last stroke, under the brass
 // Under the six-four and the seventh the timpani roll on the dominant,
 // growing into the last stroke.
 // It starts well under the stroke on the six-four, so the roll is heard to
@@ -361,12 +346,10 @@ inline constexpr std::array<std::uint8_t, 5> kFirstChord = {45, 52, 69, 73, 76};
 inline constexpr std::size_t kFirstChordHeld = 2;                                // A2 E3 ring the bar
 // On the last bar's second beat the six-four gives way to the dominant's
 // seventh: the bass, a short harp roll, G#3 to E4, and the pizzicato
-// plucking it, so the afterbeats' layer carries on into the close. The
-// pizzicato's A falls to the leading note with the lower horn's, its C# to
-// the seventh: plucked B D E, its A and C# rose, against the horns' fall,
-// to a chord without its G#.
+// plucking it once, so the afterbeats' layer carries on into the close;
+// its leading note is the harp's and the horn's, not the pizzicato's too.
 inline constexpr std::array<std::uint8_t, 4> kSeventhChord = {56, 59, 62, 64};                     // G#3 B3 D4 E4
-inline constexpr std::array<std::uint8_t, 3> kSeventhPluck = {56, 59, 62};                         // G#3 B3 D4
+inline constexpr std::array<std::uint8_t, 3> kSeventhPluck = {59, 62, 64};                         // B3 D4 E4
 inline constexpr std::uint8_t kSeventhVelocity = 62, kSeventhBass = 40, kSeventhBassVelocity = 64; // E2
 // The pizzicato plucks the seventh again on its afterbeat, so the dance
 // runs on up to the last stroke rather than stopping short before it: on
@@ -447,16 +430,14 @@ inline constexpr std::array<std::uint8_t, 4> kLeaningChord = {50, 54, 59, 62}; /
 inline constexpr std::uint8_t kLeaningVelocity = 66;
 inline constexpr std::array<std::uint8_t, 4> kCallHarp = {57, 61, 64, 69}; // A3 C#4 E4 A4
 inline constexpr std::uint8_t kCallHarpVelocity = 68;
-// In the head's second bar the harp rolls the F# minor chord as it comes,
-// on the second beat, so the band does not thin out after the first bar's
-// sweep: from C#3 to its third, A, under the horns' C# and F#, so the chord
-// has its third on the beat: rolled up through F#3 to F#4 it doubled the
-// horns and the pizzicato note for note, and on F# and C# alone, low, the
-// chord was a hollow fifth and the harp's F# the tuba's in unison.
+// In the head's second bar the harp strikes the F# minor chord's root and
+// fifth as it comes, on the second beat, low under the pizzicato's chord,
+// so the band does not thin out after the first bar's sweep: rolled up
+// through F#3 to F#4 it doubled the horns and the pizzicato note for note.
 // Its rolls and runs in the middle bars are played out, so they are heard
 // through the brass: at a whisper they were lost.
 inline constexpr std::size_t kRollingBar = 1;
-inline constexpr std::array<std::uint8_t, 3> kRollingChord = {49, 54, 57}; // C#3 F#3 A3
+inline constexpr std::array<std::uint8_t, 2> kRollingChord = {42, 49}; // F#2 C#3
 inline constexpr std::uint8_t kRollingVelocity = 66;
 // The horns enter together: a horn chord is not rolled. They hold the
 // band together under the trumpets; softer, they were lost under them.
