@@ -183,8 +183,9 @@ std::vector<MidiTrack> ComposeEndTune()
             band.Track(kTimpani).Note(now, kTimpani, kTimpaniTonic, kFirstHitVelocity, kSixEight.barTicks() / 2);
             for (std::uint32_t i = 0; i < kFirstChord.size(); ++i) {
                 // The notes over the trumpet ring a beat.
+                const bool over = kFirstChord[i] > kFirstChord[kFirstChord.size() / 2];
                 band.Track(kHarp).Note(now + i * kFirstRollTicks, kHarp, kFirstChord[i], kFirstChordVelocity,
-                                       i < kFirstChordHeld ? kSixEight.barTicks() : kSixEight.barTicks() / 2);
+                                       over ? kSixEight.barTicks() / 2 : kSixEight.barTicks());
             }
         }
         if (bar == kRollingBar) {
@@ -236,10 +237,10 @@ std::vector<MidiTrack> ComposeEndTune()
                                           RollVelocity(kSwellFrom, kSwellTo, i, kRollStrokes), kRollTicks);
             }
             // The arrival, a bar on: the drum on A alone, rolling on under
-            // the held chord, the bass and the harp's open chord rolled, all
-            // but the drum let go with the winds for the breath; then the
-            // last stroke, the harp's whole chord rolled, quickly, with the
-            // band and the pizzicato, and left to ring with the crash, the
+            // the held chord, the bass, the pizzicato short and the harp's
+            // chord rolled, all but the drum let go with the winds for the
+            // breath; then the last stroke, the harp's chord rolled again,
+            // quickly, with the band, and left to ring with the crash, the
             // bells and the drum.
             const std::uint32_t stroke = now + kSixEight.barTicks();
             const std::uint32_t ringing = kRingingTicks - kSixEight.barTicks();
@@ -277,12 +278,13 @@ std::vector<MidiTrack> ComposeEndTune()
                 band.Track(kPizzicato).Note(release, kPizzicato, key, kClosingPluckVelocity, kPluckTicks);
             }
             band.Track(kBass).Note(stroke, kBass, kButtonBass, kButtonBassVelocity, kButtonTicks);
+            for (const std::uint8_t key : kButtonPluck) {
+                band.Track(kPizzicato).Note(stroke, kPizzicato, key, kButtonPluckVelocity, kPluckTicks);
+            }
             for (std::uint32_t i = 0; i < kButtonHarp.size(); ++i) {
                 band.Track(kHarp).Note(stroke + i * kFirstRollTicks, kHarp, kButtonHarp[i], kButtonHarpVelocity,
                                        kButtonTicks - i * kFirstRollTicks);
-            }
-            for (std::uint32_t i = 0; i < kClosingHarp.size(); ++i) {
-                band.Track(kHarp).Note(release + i * kClosingRollTicks, kHarp, kClosingHarp[i], kClosingHarpVelocity,
+                band.Track(kHarp).Note(release + i * kClosingRollTicks, kHarp, kButtonHarp[i], kClosingHarpVelocity,
                                        letGo - release - i * kClosingRollTicks);
             }
         }

@@ -279,12 +279,10 @@ inline constexpr std::array<std::string_view, 1> kSecondTrumpetClose = {"A5/6 B5
 inline constexpr int kSecondTrumpetCloseLevel = -4; // no louder than its thirds
 inline constexpr std::array<std::string_view, 1> kSecondTrumpetButton = {"E5/6 r/6"};
 inline constexpr int kSecondTrumpetButtonAccent = 6;
-// The glockenspiel is struck about as hard as the trumpet, whose channel
-// is louder: at its full volume struck harder, its A6 rang over the
-// trumpet's line, a music box over the fanfare; with the channel turned
-// down as well, the small font's bells were 1 % of the mix and their line
-// was written but not heard. It rings out only on the last stroke.
-inline constexpr Voice kBellsSecond{kBells, 0, 64, 16, Articulation::Plain, 6};
+// The glockenspiel is struck harder than the trumpet, whose channel is
+// louder: struck softer, the small font's bells were 1 % of the mix and
+// their line was written but not heard.
+inline constexpr Voice kBellsSecond{kBells, 0, 84, 16, Articulation::Plain, 6};
 // The trumpet grows to its arrival on the tonic, louder than the climb to
 // it, and its last stroke is the hardest;
 // over the six-four the bells ring on with them, and on the last stroke
@@ -313,20 +311,17 @@ inline constexpr std::uint8_t kButtonDrumVelocity = 70;                      // 
 // grow out of it, but not so far under that its first strokes were lost
 // under the band.
 inline constexpr int kSwellFrom = 44, kSwellTo = 68;
-// The arrival: the bass with the winds, the harp and the drums; the
-// pizzicato, which keeps the dance's afterbeats, leaves the held chord to
-// the harp and the horns and plucks only the last stroke, short: plucked on
-// the arrival too, its A C# E A sat on the horns' notes and the harp's.
-inline constexpr std::uint8_t kButtonBass = 33, kButtonBassVelocity = 78;    // A1
+// The last stroke: the bass with the winds, the harp and the drums; the
+// pizzicato, which keeps the dance's afterbeats, leaves the close's held
+// chords to the harp and the horns and plucks the last one once, short.
+inline constexpr std::uint8_t kButtonBass = 33, kButtonBassVelocity = 78;     // A1
+inline constexpr std::array<std::uint8_t, 4> kButtonPluck = {57, 61, 64, 69}; // A3 C#4 E4 A4
+inline constexpr std::uint8_t kButtonPluckVelocity = 66;
 inline constexpr std::uint32_t kPluckTicks = 2 * kSixEightFine.ticksPerStep; // an eighth
 // The harp's roll climbs to the C# over the horns', so the chord keeps its
 // third high in the band as it rings on after the winds: over the
-// trumpets' A and E and the bells' A it leaned towards a bare fifth. On the
-// arrival it leaves the middle octave to the horns, its root and fifth
-// under them and its A and C# over: the whole roll there doubled their A3
-// C#4 E4, and the last stroke, with it all, sounds the fuller for it.
-inline constexpr std::array<std::uint8_t, 4> kButtonHarp = {45, 52, 69, 73};              // A2 E3 A4 C#5
-inline constexpr std::array<std::uint8_t, 7> kClosingHarp = {45, 52, 57, 61, 64, 69, 73}; // A2 .. C#5
+// trumpets' A and E and the bells' A it leaned towards a bare fifth.
+inline constexpr std::array<std::uint8_t, 7> kButtonHarp = {45, 52, 57, 61, 64, 69, 73}; // A2 .. C#5
 inline constexpr std::uint8_t kButtonHarpVelocity = 72, kClosingHarpVelocity = 82;
 // On the last stroke the harp's chord is rolled too, but quickly, its low A
 // with the band and its top within a sixteenth: struck as a block it was
@@ -338,12 +333,10 @@ inline constexpr std::uint8_t kFirstHitVelocity = 72; // the opening stroke, und
 // but stands out of the band, its first downbeat over the upbeat's C#:
 // at the level of the chords under it, it sounded one of them.
 inline constexpr int kCallAccent = 5;
-// A quick sweep up the tonic chord, ringing over the trumpet's low E to
-// brighten the call: its top for a beat, its root and fifth the bar. It
-// skips the middle octave, where the horns hold C# and A and the pizzicato
-// plucks E A C#: swept through it too, the tenor was one thick blur.
-inline constexpr std::array<std::uint8_t, 5> kFirstChord = {45, 52, 69, 73, 76}; // A2 E3 A4 C#5 E5
-inline constexpr std::size_t kFirstChordHeld = 2;                                // A2 E3 ring the bar
+// A quick sweep up two octaves of the tonic chord, ringing over the
+// trumpet's low E to brighten the call: its top for a beat, the rest the
+// bar.
+inline constexpr std::array<std::uint8_t, 8> kFirstChord = {45, 52, 57, 61, 64, 69, 73, 76}; // A2 .. E5
 // On the last bar's second beat the six-four gives way to the dominant's
 // seventh: the bass, a short harp roll, G#3 to E4, and the pizzicato
 // plucking it once, so the afterbeats' layer carries on into the close;
@@ -430,14 +423,12 @@ inline constexpr std::array<std::uint8_t, 4> kLeaningChord = {50, 54, 59, 62}; /
 inline constexpr std::uint8_t kLeaningVelocity = 66;
 inline constexpr std::array<std::uint8_t, 4> kCallHarp = {57, 61, 64, 69}; // A3 C#4 E4 A4
 inline constexpr std::uint8_t kCallHarpVelocity = 68;
-// In the head's second bar the harp strikes the F# minor chord's root and
-// fifth as it comes, on the second beat, low under the pizzicato's chord,
-// so the band does not thin out after the first bar's sweep: rolled up
-// through F#3 to F#4 it doubled the horns and the pizzicato note for note.
-// Its rolls and runs in the middle bars are played out, so they are heard
-// through the brass: at a whisper they were lost.
+// In the head's second bar the harp rolls up the F# minor chord as it
+// comes, on the second beat, so the band does not thin out after the
+// first bar's sweep. Its rolls and runs in the middle bars are played out,
+// so they are heard through the brass: at a whisper they were lost.
 inline constexpr std::size_t kRollingBar = 1;
-inline constexpr std::array<std::uint8_t, 2> kRollingChord = {42, 49}; // F#2 C#3
+inline constexpr std::array<std::uint8_t, 4> kRollingChord = {54, 57, 61, 66}; // F#3 A3 C#4 F#4
 inline constexpr std::uint8_t kRollingVelocity = 66;
 // The horns enter together: a horn chord is not rolled. They hold the
 // band together under the trumpets; softer, they were lost under them.
