@@ -229,13 +229,15 @@ inline constexpr std::uint32_t kButtonBroadening = 112;
 // From the arrival the timpani roll a bar past the six-four, on through the
 // winds' breath into the last stroke.
 inline constexpr std::uint32_t kRingingTicks = (12 + kButtonSixteenths) * kSixEightFine.ticksPerStep;
-// After the last short chord the file runs on a bar, about a second, with
-// the crash, the harp, the bells and the drum ringing through it, let go as
-// it ends; the player renders their release and the hall's echo after it.
-// Let go a beat before the end, they left half a bar of the file silent
-// and the chord stopped short of the ring-out; a crash let go with the
-// brass was choked on it.
-inline constexpr std::uint32_t kTailTicks = 12 * kSixEightFine.ticksPerStep;
+// After the last chord the file runs on a bar and a half, the brass's bar
+// and a beat more, with the crash, the harp, the bells and the drum ringing
+// past the brass's release, let go as it ends; the player renders their
+// release and the hall's echo after it. Let go with the brass's bar, the
+// crash was damped 1.2 s after its stroke and the close sounded cut off;
+// let go a beat before that, they left half a bar of the file silent and
+// the chord stopped short of the ring-out; a crash let go with the brass
+// was choked on it.
+inline constexpr std::uint32_t kTailTicks = 18 * kSixEightFine.ticksPerStep;
 
 // The trumpet starts at a mezzo-piano, not at full strength, so the game's
 // colours, the bells and the harp, are heard with it and the brass has
@@ -386,10 +388,12 @@ inline constexpr std::array<Stab, 2> kTonguedBrass = {{
 inline constexpr std::array<std::pair<std::uint32_t, std::uint32_t>, 3> kTongued = {{{6, 1}, {7, 1}, {8, 2}}};
 inline constexpr int kTonguedGrowth = 3;
 inline constexpr std::uint32_t kTonguedGap = 24;
-// The last chord over that stroke: the brass holds it two thirds of the
-// bar, fading from its second eighth, by expression, to this (of 127), and
-// lets go together; the bells, like the drum, the harp and the crash, ring
-// on to the end, where damped with the trumpets they were choked. Struck an
+// The last chord over that stroke: the brass holds it its whole bar,
+// fading from its second eighth, by expression, to this (of 127), and lets
+// go together on the bar line; the bells, like the drum, the harp and the
+// crash, ring on past it to the end, where damped with the trumpets they
+// were choked. Held two thirds of the bar, the brass left a chord the whole
+// climb and the broadening had led to after 0.8 s, a stab; struck an
 // eighth, the tune's last note was a click under the crash and the horns
 // and the tuba, slower to speak, a blip; held a quarter, the brass dropped
 // out of a chord the broadening had promised to hold; let go a sixteenth
@@ -402,7 +406,7 @@ inline constexpr std::array<Stab, 5> kClosingBrass = {{
     {kHorns, 64, 82},         // E4
 }};
 inline constexpr Stab kClosingBells{kBells, 85, 96}; // C#6, over the trumpet
-inline constexpr std::uint32_t kButtonBrassSixteenths = 8, kButtonFadeFrom = 2;
+inline constexpr std::uint32_t kButtonBrassSixteenths = 12, kButtonFadeFrom = 2;
 inline constexpr int kButtonFadeTo = 72;
 // The harp's glissando up the dominant's dominant, B2 to F#5, in the last
 // three sixteenths before the six-four, stopped as it comes; it leaves the
