@@ -165,6 +165,9 @@ std::vector<MidiTrack> ComposeEndTune()
         // under the six-four, strikes it again under the seventh and falls
         // a fifth to the lowest A of the tune with the last stroke.
         band.SetWalk(bar + 2 < kChords.size());
+        if (bar == kTurningBar) {
+            band.WriteBass(kTurningBass.front());
+        }
         if (bar >= kClimbFrom && bar - kClimbFrom < kClimbingBass.size()) {
             band.WriteBass(kClimbingBass[bar - kClimbFrom]);
             for (std::uint32_t i = 0; i < 2; ++i) {
@@ -185,7 +188,7 @@ std::vector<MidiTrack> ComposeEndTune()
                 // The notes over the trumpet ring a beat.
                 const bool over = kFirstChord[i] > kFirstChord[kFirstChord.size() / 2];
                 band.Track(kHarp).Note(now + i * kFirstRollTicks, kHarp, kFirstChord[i], kFirstChordVelocity,
-                                       over ? kSixEight.barTicks() / 2 : kSixEight.barTicks());
+                                       over ? kSixEight.barTicks() / 2 : kFirstChordTicks);
             }
         }
         if (bar == kRollingBar) {

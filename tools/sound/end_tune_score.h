@@ -106,7 +106,8 @@ inline constexpr std::array<std::string_view, 5> kMelody = {
     "E5/2 E5/1 E5/1 E5/2 B5/6",   "A5/3 F#5/1 D#5/2 F#5/2 G#5/1 A5/1 B5/2",
     "C#6/2 E6/4 D6/3 C#6/1 B5/2",
 };
-// Two horns hold the chords in the middle of the band, under the trumpets; the upper holds the tonic's root and falls
+// Two horns hold the chords in the middle of the band, under the trumpets; the upper holds the tonic's root, dips to
+// G# with the second trumpet's G# under the first's passing B, where its held A rubbed a seventh against it, and falls
 // A G# F# against the trumpet's climb in the head's second bar, the G# passing off the beat so the F# minor chord lands
 // on it, rises E to F# with B minor and holds it into the dominant's dominant, and takes the dominant's seventh,
 // held, which falls to the tonic's third: holding the six-four's E instead left the seventh to short notes, and the
@@ -116,8 +117,8 @@ inline constexpr std::array<std::string_view, 5> kMelody = {
 // the D above it. It falls to A as the tuba takes the C# of the tonic's first inversion, whose third is the tuba's
 // alone in the winds, and holds it on through B minor as its seventh, under the upper's F#, whose B the trumpet
 // has.
-inline constexpr std::array<std::string_view, 6> kHornUpper = {"A4/12",   "~A4/4 G#4/2 F#4/6", "E4/6 F#4/6",
-                                                               "~F#4/12", "E4/6 D4/6",         "C#4/10 r/2"};
+inline constexpr std::array<std::string_view, 6> kHornUpper = {"A4/10 G#4/2", "A4/4 G#4/2 F#4/6", "E4/6 F#4/6",
+                                                               "~F#4/12",     "E4/6 D4/6",        "C#4/10 r/2"};
 // On the tonic a third horn takes its fifth, E, so the brass holds the
 // whole chord, the trumpets' A over C#: with the third in the trumpets and
 // the horns alone, the winning chord had no fifth but the harp's.
@@ -192,6 +193,11 @@ inline constexpr std::array<std::pair<std::uint32_t, std::uint32_t>, 4> kBroaden
 // dominant, under the horns' chords.
 inline constexpr std::array<std::string_view, 2> kClimbingBass = {"C#2/3 D2/3", "D#2/6"};
 inline constexpr std::size_t kClimbFrom = 2;
+// In the head's second bar the tuba lets go of its A before the horns'
+// passing dominant under the trumpet's D: ringing on under it, the tonic's
+// root made the dominant's seventh a cluster.
+inline constexpr std::array<std::string_view, 1> kTurningBass = {"A2/2 r/1 F#2/3"};
+inline constexpr std::size_t kTurningBar = 1;
 // The pizzicato plucks that climb an octave over the tuba on its beats,
 // C#3 D3 D#3, so the rise is heard on small speakers: in the tuba alone the
 // first inversion was heard on the afterbeats' fifth and the B7 over its
@@ -336,9 +342,11 @@ inline constexpr std::uint8_t kFirstHitVelocity = 72; // the opening stroke, und
 // at the level of the chords under it, it sounded one of them.
 inline constexpr int kCallAccent = 5;
 // A quick sweep up two octaves of the tonic chord, ringing over the
-// trumpet's low E to brighten the call: its top for a beat, the rest the
-// bar.
+// trumpet's low E to brighten the call: its top for a beat, the rest until
+// the trumpets' passing B and G# on the bar's last eighth, under which its
+// A rubbed.
 inline constexpr std::array<std::uint8_t, 8> kFirstChord = {45, 52, 57, 61, 64, 69, 73, 76}; // A2 .. E5
+inline constexpr std::uint32_t kFirstChordTicks = 10 * kSixEightFine.ticksPerStep;
 // On the last bar's second beat the six-four gives way to the dominant's
 // seventh: the bass, a short harp roll, G#3 to E4, and the pizzicato
 // plucking it once, so the afterbeats' layer carries on into the close;
