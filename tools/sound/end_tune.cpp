@@ -262,7 +262,9 @@ std::vector<MidiTrack> ComposeEndTune()
             const std::uint32_t release = stroke + kButtonSixteenths * kSixEightFine.ticksPerStep;
             band.Track(kTimpani).Note(release, kTimpani, kTimpaniTonic, kClosingStrokeVelocity, letGo - release);
             band.Percussion(release, kClosingCrash, kClosingCrashVelocity, letGo - release);
-            band.Track(kBells).Note(release, kBells, kClosingBells.key, kClosingBells.velocity, letGo - release);
+            for (const Stab &bell : kClosingBells) {
+                band.Track(kBells).Note(release, kBells, bell.key, bell.velocity, letGo - release);
+            }
             const std::uint32_t held = kButtonBrassSixteenths * kSixEightFine.ticksPerStep;
             band.Track(kBass).Note(release, kBass, kButtonBass, kClosingBassVelocity, held);
             for (const Stab &stab : kClosingBrass) {

@@ -146,9 +146,11 @@ inline constexpr std::array<std::string_view, 6> kHornLower = {"C#4/12",    "~C#
 // the A sounded against the G# it would resolve to, below it in the horns
 // and the harp; left out, the bells were silent through the whole dominant
 // and its glint into the cadence was lost. On the last stroke they ring the
-// chord's third, C#, over the trumpets' A and E: on A, with the trumpets
-// an open fifth under it, the top of the winning chord was bare, its
-// major third only low in the horns and the harp. The bells are
+// chord's third, C#, over the trumpets' A and E, and the A a sixth over it,
+// the height they reached on the arrival: on A alone, with the trumpets an
+// open fifth under it, the top of the winning chord was bare, its major
+// third only low in the horns and the harp; on C# alone, a sixth under the
+// A they held a bar before, the sparkle sank as the band peaked. The bells are
 // let ring, but its E is damped as the trumpet turns up to D under it: a
 // second above the D it rubbed. Damped short throughout, the bells sounded
 // choked.
@@ -413,7 +415,10 @@ inline constexpr std::array<Stab, 5> kClosingBrass = {{
     {kHorns, 61, 82},         // C#4
     {kHorns, 64, 82},         // E4
 }};
-inline constexpr Stab kClosingBells{kBells, 85, 96}; // C#6, over the trumpet
+inline constexpr std::array<Stab, 2> kClosingBells = {{
+    {kBells, 85, 96}, // C#6, over the trumpet
+    {kBells, 93, 90}, // A6, the top of the chord, a little under its third
+}};
 inline constexpr std::uint32_t kButtonBrassSixteenths = 12, kButtonFadeFrom = 2;
 inline constexpr int kButtonFadeTo = 72;
 // The harp's glissando up the dominant's dominant, B2 to F#5, in the last
