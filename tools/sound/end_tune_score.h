@@ -275,10 +275,13 @@ inline constexpr Voice kSecondTrumpetVoice{kSecondTrumpet, 0, 64, 20, Articulati
 // sixth under the first's B, and rises to the B7's F#, and goes a third
 // under the scale that climbs over the dominant's dominant without a gap,
 // so the brass does not thin out before the climb: resting there, it left
-// the first trumpet alone as the harmony turned.
+// the first trumpet alone as the harmony turned. It climbs on a third
+// under the scale to G#, under the B, and from it to the six-four's A:
+// struck again on F# there, it stuttered under the first's climb and left
+// a bare fourth on the last eighth before the height.
 inline constexpr std::array<std::string_view, 4> kSecondTrumpetThirds = {"C#5/3 D5/1 C#5/2 E5/4 G#5/2",
                                                                          "E5/6 F#5/4 C#5/2", "A4/2 A4/1 A4/1 A4/2 D5/6",
-                                                                         "F#5/3 D#5/1 B4/2 D#5/2 E5/1 F#5/1 F#5/2"};
+                                                                         "F#5/3 D#5/1 B4/2 D#5/2 E5/1 F#5/1 G#5/2"};
 inline constexpr std::uint32_t kThirdsFrom = 0; // the head's first bar
 inline constexpr int kThirdsLevel = -10;        // under the first trumpet, which keeps the tune
 // Under the first trumpet's B it takes the dominant's root, E, and holds
@@ -352,9 +355,11 @@ inline constexpr std::uint32_t kFirstChordTicks = 10 * kSixEightFine.ticksPerSte
 // On the last bar's second beat the six-four gives way to the dominant's
 // seventh: the bass, a short harp roll, G#3 to E4, and the pizzicato
 // plucking it once, so the afterbeats' layer carries on into the close;
-// its leading note is the harp's and the horn's, not the pizzicato's too.
+// its leading note and its seventh are the harp's and the horn's, not the
+// pizzicato's too: with the trumpet's D over them, four Ds made the chord
+// heavy on the note that has to fall.
 inline constexpr std::array<std::uint8_t, 4> kSeventhChord = {56, 59, 62, 64};                     // G#3 B3 D4 E4
-inline constexpr std::array<std::uint8_t, 3> kSeventhPluck = {59, 62, 64};                         // B3 D4 E4
+inline constexpr std::array<std::uint8_t, 2> kSeventhPluck = {59, 64};                             // B3 E4
 inline constexpr std::uint8_t kSeventhVelocity = 62, kSeventhBass = 40, kSeventhBassVelocity = 64; // E2
 // The pizzicato plucks the seventh again on its afterbeat, so the dance
 // runs on up to the last stroke rather than stopping short before it: on
