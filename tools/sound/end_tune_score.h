@@ -134,7 +134,9 @@ inline constexpr std::array<std::string_view, 6> kHornLower = {"C#4/12",    "~C#
 // to F# minor, where a C# doubled the trumpet's in unison; it leaves the
 // call to the two trumpets and enters on B minor with
 // its D, a third over the trumpet's B; over the B7 it rises to the
-// seventh, A, strikes it once more on the six-four, whose root it is, and
+// seventh, A, damped as the trumpets climb through G# under it, where held
+// on it rubbed a ninth over both and covered their line, strikes it once
+// more on the six-four, whose root it is, and
 // leaves the beat to the trumpet's E, its height, where held over it, it
 // took the top from the tune; over the dominant's seventh it rests, and
 // takes the leading note, G#, a sixth over the trumpet's B, up to the
@@ -158,7 +160,7 @@ inline constexpr std::array<std::string_view, 6> kHornLower = {"C#4/12",    "~C#
 // thickened the middle; a flute, up here in its top octave, was shrill and
 // lost under them.
 inline constexpr std::array<std::string_view, 5> kSecond = {
-    "r/12", "E6/4 r/2 A6/6", "r/6 D6/6", "r/4 F#6/2 A6/6", "A6/2 r/8 G#6/2",
+    "r/12", "E6/4 r/2 A6/6", "r/6 D6/6", "r/4 F#6/2 A6/2 r/4", "A6/2 r/8 G#6/2",
 };
 // The bass falls A F# and climbs C# D D# to the dominant, and falls to the tonic.
 // The last bar is the tonic's six-four over the dominant's E, resolving
@@ -284,11 +286,13 @@ inline constexpr std::array<std::string_view, 4> kSecondTrumpetThirds = {"C#5/3 
                                                                          "F#5/3 D#5/1 B4/2 D#5/2 E5/1 F#5/1 G#5/2"};
 inline constexpr std::uint32_t kThirdsFrom = 0; // the head's first bar
 inline constexpr int kThirdsLevel = -10;        // under the first trumpet, which keeps the tune
-// Under the first trumpet's B it takes the dominant's root, E, and holds
-// it into the arrival under the first's A: on the leading note it either
+// Over the dominant's seventh it falls through the chord, B G# E, under the
+// first's D C# B, where an A passing under the C# sounded a ninth over the
+// horns' and the harp's G#. Under the first trumpet's B it takes the
+// dominant's root, E, and holds it into the arrival under the first's A: on the leading note it either
 // fell to E, left hanging in the brass's second voice, or rose into a
 // unison with the first, which thinned the pair to one trumpet.
-inline constexpr std::array<std::string_view, 1> kSecondTrumpetClose = {"A5/6 B5/3 A5/1 E5/2"};
+inline constexpr std::array<std::string_view, 1> kSecondTrumpetClose = {"A5/6 B5/3 G#5/1 E5/2"};
 inline constexpr int kSecondTrumpetCloseLevel = -4; // no louder than its thirds
 inline constexpr std::array<std::string_view, 1> kSecondTrumpetButton = {"E5/6 r/6"};
 inline constexpr int kSecondTrumpetButtonAccent = 6;
