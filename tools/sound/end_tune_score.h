@@ -51,7 +51,11 @@ inline constexpr Part kParts[] = {
     // No oboe: on the trumpet's quote in unison, the game's reed was
     // masked but for a nasal edge and left after two bars; the game's
     // colours here are the harp, the plucked strings and the bells.
-    {kHorns, program::kFrenchHorn, 74, 44, 56, "Horns"},
+    // The horns, together about as loud as the second trumpet and 5 dB
+    // under the first, so their falling inner line is heard under the pair:
+    // 2 dB further back, the small font's soft horn left the brass a trumpet
+    // and decoration.
+    {kHorns, program::kFrenchHorn, 84, 44, 56, "Horns"},
     // Over the brass the glockenspiel's sixth octave, the middle of its
     // range, carries without forcing, where a flute up there whistled; it
     // sparkles over the tune without outshining it.
