@@ -148,6 +148,7 @@ std::vector<MidiTrack> ComposeEndTune()
     const std::uint32_t beat = kSixEight.barTicks() / 2;
     band.SetClosingTicks(beat, beat);
     band.SetChordLevel(kAfterbeatLift);
+    band.SetChordCeiling(kAfterbeatCeiling);
     // The pizzicato's chords keep clear of the notes the trumpet leans on,
     // and of the horns' passing dominant over the tonic in the second bar:
     // plucked under the horns' G#, their A smudged it.

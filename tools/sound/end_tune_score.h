@@ -189,8 +189,12 @@ inline constexpr int kClimbingTuba = -4;
 // louder than the tune.
 inline constexpr int kSixFourTuba = -6;
 // The afterbeats carry the dance under the trumpet: they are plucked
-// harder than the held chords, so they are heard through the brass.
+// harder than the held chords, so they are heard through the brass. They
+// pluck two strings, no higher than B3, and leave the C# over them to the
+// horns and the harp: three strings up to C#4 stacked a fourth C# in the
+// tenor under the brass, thick and a little sour.
 inline constexpr int kAfterbeatLift = 14;
+inline constexpr int kAfterbeatCeiling = 59; // B3
 // The broadening into the last chord, over the six-four and the seventh
 // only, so the dominant's dominant keeps its drive: {sixteenths into their
 // bar, tempo in % of the beat's length}. Begun in the bar before, it slowed
