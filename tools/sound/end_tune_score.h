@@ -438,11 +438,13 @@ inline constexpr std::array<Stab, 2> kClosingBells = {{
 }};
 inline constexpr std::uint32_t kButtonBrassSixteenths = 12, kButtonFadeFrom = 2;
 inline constexpr int kButtonFadeTo = 72;
-// The harp's glissando up the dominant's dominant, B2 to F#5, in the last
+// The harp's glissando up the dominant's dominant, B2 to B4, in the last
 // three sixteenths before the six-four, stopped as it comes; it leaves the
-// leading note D# to the bass and the winds.
-inline constexpr std::array<std::uint8_t, 8> kSweep = {47, 54, 57, 59, 66, 69, 71, 78};
-inline constexpr std::uint32_t kSweepTicks = 30, kSweepFrom = 9 * kSixEightFine.ticksPerStep;
+// leading note D# to the bass and the winds, and the top to the trumpets:
+// run on up through A4 to F#5, it struck a seventh and a second against
+// the second trumpet's passing G#.
+inline constexpr std::array<std::uint8_t, 6> kSweep = {47, 54, 57, 59, 66, 71};
+inline constexpr std::uint32_t kSweepTicks = 36, kSweepFrom = 9 * kSixEightFine.ticksPerStep;
 inline constexpr std::uint8_t kSweepVelocity = 60;
 inline constexpr std::uint32_t kFirstRollTicks = 15;
 inline constexpr std::uint8_t kFirstChordVelocity = 66; // under the trumpet's first notes
