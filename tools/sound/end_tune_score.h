@@ -38,12 +38,15 @@ inline constexpr std::uint8_t kGlockenspiel = 9; // its General MIDI program
 // the game's tune, a few decibels, a festive close and not an alarm: at
 // velocities up to 100 after minutes of the quiet siciliano it startled.
 // Played soft throughout, the trumpets lost their edge and sounded tame. The
-// trumpet carries the tune over the band at full volume, the horns a
-// decibel down, the pizzicato and harp two: with the trumpet only 2 dB over
-// them it was a voice among them.
+// trumpet carries the tune over the band, the horns a decibel down, the
+// pizzicato and harp two: with the trumpet only 2 dB over them it was a
+// voice among them.
 inline constexpr Part kParts[] = {
     // The band spreads across the stage around the trumpet in the middle.
-    {kTrumpet, program::kTrumpet, 127, 64, 50, "Trumpet"},
+    // The trumpet a decibel under full volume: at full volume,
+    // half the mix alone, it was a soloist with light backing, not the top
+    // of a band.
+    {kTrumpet, program::kTrumpet, 120, 64, 50, "Trumpet"},
     // The second trumpet a few decibels under the first, so the pair is
     // heard as two players: further back, 7 dB under, its thirds were
     // felt, not heard.
