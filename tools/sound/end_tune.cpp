@@ -258,7 +258,9 @@ std::vector<MidiTrack> ComposeEndTune()
                 const std::uint8_t velocity = i <= ebb
                     ? RollVelocity(kHeldRollFrom, kHeldRollLow, i - 1, ebb)
                     : RollVelocity(kHeldRollLow, kHeldRollTo, i - ebb - 1, kHeldRollStrokes - ebb);
-                band.Track(kTimpani).Note(stroke + i * kRollTicks, kTimpani, kTimpaniTonic, velocity, kRollTicks);
+                const std::uint32_t at = stroke + i * kRollTicks;
+                band.Track(kTimpani).Note(at, kTimpani, at < stroke + beat ? kTimpaniTonic : kTimpaniDominant, velocity,
+                                          kRollTicks);
             }
             const std::uint32_t release = stroke + kButtonSixteenths * kSixEightFine.ticksPerStep;
             band.Track(kTimpani).Note(release, kTimpani, kTimpaniTonic, kClosingStrokeVelocity, letGo - release);
@@ -283,13 +285,18 @@ std::vector<MidiTrack> ComposeEndTune()
             for (const std::uint8_t key : kClosingPluck) {
                 band.Track(kPizzicato).Note(release, kPizzicato, key, kClosingPluckVelocity, kPluckTicks);
             }
-            band.Track(kBass).Note(stroke, kBass, kButtonBass, kButtonBassVelocity, kButtonTicks);
+            band.Track(kBass).Note(stroke, kBass, kButtonBass, kButtonBassVelocity, beat);
+            band.Track(kBass).Note(stroke + beat, kBass, kPickupBass, kButtonBassVelocity, kButtonTicks - beat);
+            for (std::uint32_t i = 0; i < kSeventhChord.size(); ++i) {
+                band.Track(kHarp).Note(stroke + beat + i * kFirstRollTicks, kHarp, kSeventhChord[i],
+                                       kButtonHarpVelocity, kButtonTicks - beat - i * kFirstRollTicks);
+            }
             for (const std::uint8_t key : kButtonPluck) {
                 band.Track(kPizzicato).Note(stroke, kPizzicato, key, kButtonPluckVelocity, kPluckTicks);
             }
             for (std::uint32_t i = 0; i < kButtonHarp.size(); ++i) {
                 band.Track(kHarp).Note(stroke + i * kFirstRollTicks, kHarp, kButtonHarp[i], kButtonHarpVelocity,
-                                       kButtonTicks - i * kFirstRollTicks);
+                                       beat - i * kFirstRollTicks);
                 band.Track(kHarp).Note(release + i * kClosingRollTicks, kHarp, kButtonHarp[i], kClosingHarpVelocity,
                                        letGo - release - i * kClosingRollTicks);
             }

@@ -125,13 +125,13 @@ inline constexpr std::array<std::string_view, 5> kMelody = {
 // alone in the winds, and holds it on through B minor as its seventh, under the upper's F#, whose B the trumpet
 // has.
 inline constexpr std::array<std::string_view, 6> kHornUpper = {"A4/10 G#4/2", "A4/4 G#4/2 F#4/6", "E4/6 F#4/6",
-                                                               "~F#4/12",     "E4/6 D4/6",        "C#4/10 r/2"};
+                                                               "~F#4/12",     "E4/6 D4/6",        "C#4/6 D4/4 r/2"};
 // On the tonic a third horn takes its fifth, E, so the brass holds the
 // whole chord, the trumpets' A over C#: with the third in the trumpets and
 // the horns alone, the winning chord had no fifth but the harp's.
 inline constexpr std::array<std::string_view, 1> kHornFifth = {"E4/10 r/2"};
 inline constexpr std::array<std::string_view, 6> kHornLower = {"C#4/12",    "~C#4/4 B3/2 C#4/6", "A3/12",
-                                                               "B3/6 A3/6", "A3/6 G#3/6",        "A3/10 r/2"};
+                                                               "B3/6 A3/6", "A3/6 G#3/6",        "A3/6 G#3/4 r/2"};
 // Over the trumpets, a third or a sixth above the tune where they strike
 // together, but a line of its own: it holds while the tune climbs and moves
 // against it as it turns. It leaves the head's first bar to the trumpets
@@ -237,8 +237,16 @@ inline constexpr int kLinePlace = 3;
 // tonic the whole climb led to sagged; held flat to the breath, with only
 // the drum growing under it, the stroke was placed rather than driven.
 inline constexpr std::uint32_t kHeldTicks = 11 * kSixEightFine.ticksPerStep;
-inline constexpr std::array<std::string_view, 1> kButton = {"A5/6 r/6"}, kBellsButton = {"A6/10 r/2"};
+inline constexpr std::array<std::string_view, 1> kButton = {"A5/6 r/6"}, kBellsButton = {"A6/6 G#6/4 r/2"};
 inline constexpr std::uint32_t kButtonSixteenths = 12, kBreathSixteenths = 2;
+// Under the tongued notes on its second beat the held tonic turns to the
+// dominant's seventh, the tuba to its fifth, B, a step over the last A,
+// the horns' C# and A to D and G#, the harp rolling the seventh, the bells
+// leaning on G#, the second trumpet on B and the drum's roll on E, so the
+// last chord arrives from a cadence of its own: on the tonic throughout,
+// two bars stood on one chord and the last came only louder. On the root,
+// E, the tuba went in octaves with the trumpet's E and its A.
+inline constexpr std::uint8_t kPickupBass = 35; // B1
 inline constexpr std::uint32_t kButtonTicks = (kButtonSixteenths - kBreathSixteenths) * kSixEightFine.ticksPerStep;
 // The held chord settles from its second eighth, by expression, to this
 // (of 127), and grows back to full strength over the tongued notes.
@@ -413,7 +421,7 @@ struct Stab {
 // smeared in its low register.
 inline constexpr std::array<Stab, 2> kTonguedBrass = {{
     {kTrumpet, 76, 76},       // E5
-    {kSecondTrumpet, 73, 68}, // C#5
+    {kSecondTrumpet, 71, 68}, // B4
 }};
 inline constexpr std::array<std::pair<std::uint32_t, std::uint32_t>, 3> kTongued = {{{6, 1}, {7, 1}, {8, 2}}};
 inline constexpr int kTonguedGrowth = 3;
