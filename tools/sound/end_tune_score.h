@@ -38,14 +38,13 @@ inline constexpr std::uint8_t kGlockenspiel = 9; // its General MIDI program
 // the game's tune, a few decibels, a festive close and not an alarm: at
 // velocities up to 100 after minutes of the quiet siciliano it startled.
 // Played soft throughout, the trumpets lost their edge and sounded tame. The
-// trumpet carries the tune over the band, the horns a decibel down, the
-// pizzicato and harp two: with the trumpet only 2 dB over them it was a
-// voice among them.
+// trumpet carries the tune over the band, heard alone about 4 dB over the
+// horns and 7 over the pizzicato and the harp: with the trumpet only 2 dB
+// over them it was a voice among them.
 inline constexpr Part kParts[] = {
     // The band spreads across the stage around the trumpet in the middle.
-    // The trumpet a decibel under full volume: at full volume,
-    // half the mix alone, it was a soloist with light backing, not the top
-    // of a band.
+    // The trumpet a decibel under full volume: at full volume, half the
+    // mix alone, it was a soloist with light backing, not the top of a band.
     {kTrumpet, program::kTrumpet, 120, 64, 50, "Trumpet"},
     // The second trumpet a few decibels under the first, so the pair is
     // heard as two players: further back, 7 dB under, its thirds were
@@ -225,10 +224,10 @@ inline constexpr std::uint8_t kClimbingPluckVelocity = 70;
 inline constexpr int kLinePlace = 3;
 // The six-four and the seventh are held a bar while the timpani roll swells
 // under them, and the tonic arrives, louder than all before it; the band
-// holds it a beat, settling a little as the roll grows under it, then the
-// trumpets tongue it again, short notes growing with the roll into the
-// breath, and all let go at once, the harp with the winds, so an eighth's
-// silence comes before the last stroke: the chord once more, short and
+// holds it a beat, settling a little as the roll grows under it, then
+// turns to the dominant's seventh under the trumpets' tongued notes,
+// growing with the roll into the breath, and all let go at once, the harp with the winds, so an eighth's
+// silence comes before the last stroke: the tonic once more, the
 // hardest, on the downbeat, with the crash, the harp, the drum, the tuba
 // and the low strings, well before the file ends, so their release sounds
 // within it. Held a bar and a half, at one level with the
@@ -413,8 +412,8 @@ struct Stab {
 };
 // The trumpets' tongued notes on the held chord's second beat, each a
 // little harder: {channel, key, velocity of the first}, and {sixteenth,
-// length}. They recall the call, the first on its E, the second a third
-// under, and the first leaps up a fourth from it to the last chord's A, as
+// length}. They recall the call, the first on its E, the second a fourth
+// under on the dominant's B, and the first leaps up a fourth from it to the last chord's A, as
 // the game tune's head does: on the tonic's A and E the trumpets struck the
 // same notes six times and the last chord came only louder. The horns hold
 // the chord under them: a horn speaks too slowly for sixteenths, which
