@@ -1,6 +1,7 @@
 // The winning tune, read from its notes: within its limits of length, range
 // and force, a last stroke that is its loudest, and a second line of its own.
 #include "band.h"
+#include "end_tune_score.h"
 #include "tune_reading.h"
 #include "tunes.h"
 #include "voice_leading.h"
@@ -136,6 +137,31 @@ TEST(EndTune, RingsWithinItsLimitsAndInThirdsAndSixths)
         shadowed += step * below > 0;
     }
     EXPECT_LE(shadowed * 2, moves) << shadowed << " of " << moves << " steps in parallel";
+}
+
+// The brass and the bells never hold two notes a semitone, a major seventh
+// or a minor ninth apart for an eighth: a passing note may brush a held one
+// for a sixteenth, and two octaves apart the rub is a colour, but the
+// second trumpet's G# an eighth long a seventh over the horn's held A, or
+// the bells' A held a ninth over the trumpets' G#, was heard as a wrong
+// note.
+TEST(EndTune, HeldBrassAndBellsDoNotRub)
+{
+    const std::array<std::uint8_t, 4> upper = {kEndTuneLead, end_tune_score::kSecondTrumpet, kEndTuneSecond,
+                                               end_tune_score::kHorns};
+    const auto notes = NotesOf(ComposeEndTune(), upper);
+    for (const WrittenNote &low : notes) {
+        for (const WrittenNote &high : notes) {
+            const std::uint32_t from = std::max(low.tick, high.tick);
+            const std::uint32_t to = std::min(low.tick + low.length, high.tick + high.length);
+            const int apart = high.key - low.key;
+            if (to > from && to - from >= kEighth * 3 / 4 && (apart == 1 || apart == 11 || apart == 13)) {
+                ADD_FAILURE() << "bar " << (from - kEndTuneUpbeat) / kBar + 1 << " step "
+                              << (from - kEndTuneUpbeat) % kBar / 120 << ": channel " << int(low.channel) << " key "
+                              << int(low.key) << " under channel " << int(high.channel) << " key " << int(high.key);
+            }
+        }
+    }
 }
 
 // The held last chord fades on the expression controller; a synthesizer keeps

@@ -148,6 +148,7 @@ std::vector<MidiTrack> ComposeEndTune()
     const std::uint32_t beat = kSixEight.barTicks() / 2;
     band.SetClosingTicks(beat, beat);
     band.SetChordLevel(kAfterbeatLift);
+    band.SetChordCeiling(kAfterbeatCeiling);
     // The pizzicato's chords keep clear of the notes the trumpet leans on,
     // and of the horns' passing dominant over the tonic in the second bar:
     // plucked under the horns' G#, their A smudged it.
@@ -165,6 +166,9 @@ std::vector<MidiTrack> ComposeEndTune()
         // under the six-four, strikes it again under the seventh and falls
         // a fifth to the lowest A of the tune with the last stroke.
         band.SetWalk(bar + 2 < kChords.size());
+        if (bar == kTurningBar) {
+            band.WriteBass(kTurningBass.front());
+        }
         if (bar >= kClimbFrom && bar - kClimbFrom < kClimbingBass.size()) {
             band.WriteBass(kClimbingBass[bar - kClimbFrom]);
             for (std::uint32_t i = 0; i < 2; ++i) {
@@ -185,7 +189,7 @@ std::vector<MidiTrack> ComposeEndTune()
                 // The notes over the trumpet ring a beat.
                 const bool over = kFirstChord[i] > kFirstChord[kFirstChord.size() / 2];
                 band.Track(kHarp).Note(now + i * kFirstRollTicks, kHarp, kFirstChord[i], kFirstChordVelocity,
-                                       over ? kSixEight.barTicks() / 2 : kSixEight.barTicks());
+                                       over ? kSixEight.barTicks() / 2 : kFirstChordTicks);
             }
         }
         if (bar == kRollingBar) {
@@ -254,12 +258,16 @@ std::vector<MidiTrack> ComposeEndTune()
                 const std::uint8_t velocity = i <= ebb
                     ? RollVelocity(kHeldRollFrom, kHeldRollLow, i - 1, ebb)
                     : RollVelocity(kHeldRollLow, kHeldRollTo, i - ebb - 1, kHeldRollStrokes - ebb);
-                band.Track(kTimpani).Note(stroke + i * kRollTicks, kTimpani, kTimpaniTonic, velocity, kRollTicks);
+                const std::uint32_t at = stroke + i * kRollTicks;
+                band.Track(kTimpani).Note(at, kTimpani, at < stroke + beat ? kTimpaniTonic : kTimpaniDominant, velocity,
+                                          kRollTicks);
             }
             const std::uint32_t release = stroke + kButtonSixteenths * kSixEightFine.ticksPerStep;
             band.Track(kTimpani).Note(release, kTimpani, kTimpaniTonic, kClosingStrokeVelocity, letGo - release);
             band.Percussion(release, kClosingCrash, kClosingCrashVelocity, letGo - release);
-            band.Track(kBells).Note(release, kBells, kClosingBells.key, kClosingBells.velocity, letGo - release);
+            for (const Stab &bell : kClosingBells) {
+                band.Track(kBells).Note(release, kBells, bell.key, bell.velocity, letGo - release);
+            }
             const std::uint32_t held = kButtonBrassSixteenths * kSixEightFine.ticksPerStep;
             band.Track(kBass).Note(release, kBass, kButtonBass, kClosingBassVelocity, held);
             for (const Stab &stab : kClosingBrass) {
@@ -277,13 +285,18 @@ std::vector<MidiTrack> ComposeEndTune()
             for (const std::uint8_t key : kClosingPluck) {
                 band.Track(kPizzicato).Note(release, kPizzicato, key, kClosingPluckVelocity, kPluckTicks);
             }
-            band.Track(kBass).Note(stroke, kBass, kButtonBass, kButtonBassVelocity, kButtonTicks);
+            band.Track(kBass).Note(stroke, kBass, kButtonBass, kButtonBassVelocity, beat);
+            band.Track(kBass).Note(stroke + beat, kBass, kPickupBass, kButtonBassVelocity, kButtonTicks - beat);
+            for (std::uint32_t i = 0; i < kSeventhChord.size(); ++i) {
+                band.Track(kHarp).Note(stroke + beat + i * kFirstRollTicks, kHarp, kSeventhChord[i],
+                                       kButtonHarpVelocity, kButtonTicks - beat - i * kFirstRollTicks);
+            }
             for (const std::uint8_t key : kButtonPluck) {
                 band.Track(kPizzicato).Note(stroke, kPizzicato, key, kButtonPluckVelocity, kPluckTicks);
             }
             for (std::uint32_t i = 0; i < kButtonHarp.size(); ++i) {
                 band.Track(kHarp).Note(stroke + i * kFirstRollTicks, kHarp, kButtonHarp[i], kButtonHarpVelocity,
-                                       kButtonTicks - i * kFirstRollTicks);
+                                       beat - i * kFirstRollTicks);
                 band.Track(kHarp).Note(release + i * kClosingRollTicks, kHarp, kButtonHarp[i], kClosingHarpVelocity,
                                        letGo - release - i * kClosingRollTicks);
             }

@@ -38,12 +38,14 @@ inline constexpr std::uint8_t kGlockenspiel = 9; // its General MIDI program
 // the game's tune, a few decibels, a festive close and not an alarm: at
 // velocities up to 100 after minutes of the quiet siciliano it startled.
 // Played soft throughout, the trumpets lost their edge and sounded tame. The
-// trumpet carries the tune over the band at full volume, the horns a
-// decibel down, the pizzicato and harp two: with the trumpet only 2 dB over
-// them it was a voice among them.
+// trumpet carries the tune over the band, heard alone about 4 dB over the
+// horns and 7 over the pizzicato and the harp: with the trumpet only 2 dB
+// over them it was a voice among them.
 inline constexpr Part kParts[] = {
     // The band spreads across the stage around the trumpet in the middle.
-    {kTrumpet, program::kTrumpet, 127, 64, 50, "Trumpet"},
+    // The trumpet a decibel under full volume: at full volume, half the
+    // mix alone, it was a soloist with light backing, not the top of a band.
+    {kTrumpet, program::kTrumpet, 120, 64, 50, "Trumpet"},
     // The second trumpet a few decibels under the first, so the pair is
     // heard as two players: further back, 7 dB under, its thirds were
     // felt, not heard.
@@ -51,7 +53,11 @@ inline constexpr Part kParts[] = {
     // No oboe: on the trumpet's quote in unison, the game's reed was
     // masked but for a nasal edge and left after two bars; the game's
     // colours here are the harp, the plucked strings and the bells.
-    {kHorns, program::kFrenchHorn, 74, 44, 56, "Horns"},
+    // The horns, together about as loud as the second trumpet and 5 dB
+    // under the first, so their falling inner line is heard under the pair:
+    // 2 dB further back, the small font's soft horn left the brass a trumpet
+    // and decoration.
+    {kHorns, program::kFrenchHorn, 84, 44, 56, "Horns"},
     // Over the brass the glockenspiel's sixth octave, the middle of its
     // range, carries without forcing, where a flute up there whistled; it
     // sparkles over the tune without outshining it.
@@ -106,7 +112,8 @@ inline constexpr std::array<std::string_view, 5> kMelody = {
     "E5/2 E5/1 E5/1 E5/2 B5/6",   "A5/3 F#5/1 D#5/2 F#5/2 G#5/1 A5/1 B5/2",
     "C#6/2 E6/4 D6/3 C#6/1 B5/2",
 };
-// Two horns hold the chords in the middle of the band, under the trumpets; the upper holds the tonic's root and falls
+// Two horns hold the chords in the middle of the band, under the trumpets; the upper holds the tonic's root, dips to
+// G# with the second trumpet's G# under the first's passing B, where its held A rubbed a seventh against it, and falls
 // A G# F# against the trumpet's climb in the head's second bar, the G# passing off the beat so the F# minor chord lands
 // on it, rises E to F# with B minor and holds it into the dominant's dominant, and takes the dominant's seventh,
 // held, which falls to the tonic's third: holding the six-four's E instead left the seventh to short notes, and the
@@ -116,14 +123,14 @@ inline constexpr std::array<std::string_view, 5> kMelody = {
 // the D above it. It falls to A as the tuba takes the C# of the tonic's first inversion, whose third is the tuba's
 // alone in the winds, and holds it on through B minor as its seventh, under the upper's F#, whose B the trumpet
 // has.
-inline constexpr std::array<std::string_view, 6> kHornUpper = {"A4/12",   "~A4/4 G#4/2 F#4/6", "E4/6 F#4/6",
-                                                               "~F#4/12", "E4/6 D4/6",         "C#4/10 r/2"};
+inline constexpr std::array<std::string_view, 6> kHornUpper = {"A4/10 G#4/2", "A4/4 G#4/2 F#4/6", "E4/6 F#4/6",
+                                                               "~F#4/12",     "E4/6 D4/6",        "C#4/6 D4/4 r/2"};
 // On the tonic a third horn takes its fifth, E, so the brass holds the
 // whole chord, the trumpets' A over C#: with the third in the trumpets and
 // the horns alone, the winning chord had no fifth but the harp's.
 inline constexpr std::array<std::string_view, 1> kHornFifth = {"E4/10 r/2"};
 inline constexpr std::array<std::string_view, 6> kHornLower = {"C#4/12",    "~C#4/4 B3/2 C#4/6", "A3/12",
-                                                               "B3/6 A3/6", "A3/6 G#3/6",        "A3/10 r/2"};
+                                                               "B3/6 A3/6", "A3/6 G#3/6",        "A3/6 G#3/4 r/2"};
 // Over the trumpets, a third or a sixth above the tune where they strike
 // together, but a line of its own: it holds while the tune climbs and moves
 // against it as it turns. It leaves the head's first bar to the trumpets
@@ -133,7 +140,9 @@ inline constexpr std::array<std::string_view, 6> kHornLower = {"C#4/12",    "~C#
 // to F# minor, where a C# doubled the trumpet's in unison; it leaves the
 // call to the two trumpets and enters on B minor with
 // its D, a third over the trumpet's B; over the B7 it rises to the
-// seventh, A, strikes it once more on the six-four, whose root it is, and
+// seventh, A, damped as the trumpets climb through G# under it, where held
+// on it rubbed a ninth over both and covered their line, strikes it once
+// more on the six-four, whose root it is, and
 // leaves the beat to the trumpet's E, its height, where held over it, it
 // took the top from the tune; over the dominant's seventh it rests, and
 // takes the leading note, G#, a sixth over the trumpet's B, up to the
@@ -145,9 +154,11 @@ inline constexpr std::array<std::string_view, 6> kHornLower = {"C#4/12",    "~C#
 // the A sounded against the G# it would resolve to, below it in the horns
 // and the harp; left out, the bells were silent through the whole dominant
 // and its glint into the cadence was lost. On the last stroke they ring the
-// chord's third, C#, over the trumpets' A and E: on A, with the trumpets
-// an open fifth under it, the top of the winning chord was bare, its
-// major third only low in the horns and the harp. The bells are
+// chord's third, C#, over the trumpets' A and E, and the A a sixth over it,
+// the height they reached on the arrival: on A alone, with the trumpets an
+// open fifth under it, the top of the winning chord was bare, its major
+// third only low in the horns and the harp; on C# alone, a sixth under the
+// A they held a bar before, the sparkle sank as the band peaked. The bells are
 // let ring, but its E is damped as the trumpet turns up to D under it: a
 // second above the D it rubbed. Damped short throughout, the bells sounded
 // choked.
@@ -155,7 +166,7 @@ inline constexpr std::array<std::string_view, 6> kHornLower = {"C#4/12",    "~C#
 // thickened the middle; a flute, up here in its top octave, was shrill and
 // lost under them.
 inline constexpr std::array<std::string_view, 5> kSecond = {
-    "r/12", "E6/4 r/2 A6/6", "r/6 D6/6", "r/4 F#6/2 A6/6", "A6/2 r/8 G#6/2",
+    "r/12", "E6/4 r/2 A6/6", "r/6 D6/6", "r/4 F#6/2 A6/2 r/4", "A6/2 r/8 G#6/2",
 };
 // The bass falls A F# and climbs C# D D# to the dominant, and falls to the tonic.
 // The last bar is the tonic's six-four over the dominant's E, resolving
@@ -180,8 +191,12 @@ inline constexpr int kClimbingTuba = -4;
 // louder than the tune.
 inline constexpr int kSixFourTuba = -6;
 // The afterbeats carry the dance under the trumpet: they are plucked
-// harder than the held chords, so they are heard through the brass.
+// harder than the held chords, so they are heard through the brass. They
+// pluck two strings, no higher than B3, and leave the C# over them to the
+// horns and the harp: three strings up to C#4 stacked a fourth C# in the
+// tenor under the brass, thick and a little sour.
 inline constexpr int kAfterbeatLift = 14;
+inline constexpr int kAfterbeatCeiling = 59; // B3
 // The broadening into the last chord, over the six-four and the seventh
 // only, so the dominant's dominant keeps its drive: {sixteenths into their
 // bar, tempo in % of the beat's length}. Begun in the bar before, it slowed
@@ -192,6 +207,11 @@ inline constexpr std::array<std::pair<std::uint32_t, std::uint32_t>, 4> kBroaden
 // dominant, under the horns' chords.
 inline constexpr std::array<std::string_view, 2> kClimbingBass = {"C#2/3 D2/3", "D#2/6"};
 inline constexpr std::size_t kClimbFrom = 2;
+// In the head's second bar the tuba lets go of its A before the horns'
+// passing dominant under the trumpet's D: ringing on under it, the tonic's
+// root made the dominant's seventh a cluster.
+inline constexpr std::array<std::string_view, 1> kTurningBass = {"A2/2 r/1 F#2/3"};
+inline constexpr std::size_t kTurningBar = 1;
 // The pizzicato plucks that climb an octave over the tuba on its beats,
 // C#3 D3 D#3, so the rise is heard on small speakers: in the tuba alone the
 // first inversion was heard on the afterbeats' fifth and the B7 over its
@@ -204,10 +224,10 @@ inline constexpr std::uint8_t kClimbingPluckVelocity = 70;
 inline constexpr int kLinePlace = 3;
 // The six-four and the seventh are held a bar while the timpani roll swells
 // under them, and the tonic arrives, louder than all before it; the band
-// holds it a beat, settling a little as the roll grows under it, then the
-// trumpets tongue it again, short notes growing with the roll into the
-// breath, and all let go at once, the harp with the winds, so an eighth's
-// silence comes before the last stroke: the chord once more, short and
+// holds it a beat, settling a little as the roll grows under it, then
+// turns to the dominant's seventh under the trumpets' tongued notes,
+// growing with the roll into the breath, and all let go at once, the harp with the winds, so an eighth's
+// silence comes before the last stroke: the tonic once more, the
 // hardest, on the downbeat, with the crash, the harp, the drum, the tuba
 // and the low strings, well before the file ends, so their release sounds
 // within it. Held a bar and a half, at one level with the
@@ -216,8 +236,16 @@ inline constexpr int kLinePlace = 3;
 // tonic the whole climb led to sagged; held flat to the breath, with only
 // the drum growing under it, the stroke was placed rather than driven.
 inline constexpr std::uint32_t kHeldTicks = 11 * kSixEightFine.ticksPerStep;
-inline constexpr std::array<std::string_view, 1> kButton = {"A5/6 r/6"}, kBellsButton = {"A6/10 r/2"};
+inline constexpr std::array<std::string_view, 1> kButton = {"A5/6 r/6"}, kBellsButton = {"A6/6 G#6/4 r/2"};
 inline constexpr std::uint32_t kButtonSixteenths = 12, kBreathSixteenths = 2;
+// Under the tongued notes on its second beat the held tonic turns to the
+// dominant's seventh, the tuba to its fifth, B, a step over the last A,
+// the horns' C# and A to D and G#, the harp rolling the seventh, the bells
+// leaning on G#, the second trumpet on B and the drum's roll on E, so the
+// last chord arrives from a cadence of its own: on the tonic throughout,
+// two bars stood on one chord and the last came only louder. On the root,
+// E, the tuba went in octaves with the trumpet's E and its A.
+inline constexpr std::uint8_t kPickupBass = 35; // B1
 inline constexpr std::uint32_t kButtonTicks = (kButtonSixteenths - kBreathSixteenths) * kSixEightFine.ticksPerStep;
 // The held chord settles from its second eighth, by expression, to this
 // (of 127), and grows back to full strength over the tongued notes.
@@ -229,13 +257,15 @@ inline constexpr std::uint32_t kButtonBroadening = 112;
 // From the arrival the timpani roll a bar past the six-four, on through the
 // winds' breath into the last stroke.
 inline constexpr std::uint32_t kRingingTicks = (12 + kButtonSixteenths) * kSixEightFine.ticksPerStep;
-// After the last short chord the file runs on a bar, about a second, with
-// the crash, the harp, the bells and the drum ringing through it, let go as
-// it ends; the player renders their release and the hall's echo after it.
-// Let go a beat before the end, they left half a bar of the file silent
-// and the chord stopped short of the ring-out; a crash let go with the
-// brass was choked on it.
-inline constexpr std::uint32_t kTailTicks = 12 * kSixEightFine.ticksPerStep;
+// After the last chord the file runs on a bar and a half, the brass's bar
+// and a beat more, with the crash, the harp, the bells and the drum ringing
+// past the brass's release, let go as it ends; the player renders their
+// release and the hall's echo after it. Let go with the brass's bar, the
+// crash was damped 1.2 s after its stroke and the close sounded cut off;
+// let go a beat before that, they left half a bar of the file silent and
+// the chord stopped short of the ring-out; a crash let go with the brass
+// was choked on it.
+inline constexpr std::uint32_t kTailTicks = 18 * kSixEightFine.ticksPerStep;
 
 // The trumpet starts at a mezzo-piano, not at full strength, so the game's
 // colours, the bells and the harp, are heard with it and the brass has
@@ -265,17 +295,22 @@ inline constexpr Voice kSecondTrumpetVoice{kSecondTrumpet, 0, 64, 20, Articulati
 // sixth under the first's B, and rises to the B7's F#, and goes a third
 // under the scale that climbs over the dominant's dominant without a gap,
 // so the brass does not thin out before the climb: resting there, it left
-// the first trumpet alone as the harmony turned.
+// the first trumpet alone as the harmony turned. It climbs on a third
+// under the scale to G#, under the B, and from it to the six-four's A:
+// struck again on F# there, it stuttered under the first's climb and left
+// a bare fourth on the last eighth before the height.
 inline constexpr std::array<std::string_view, 4> kSecondTrumpetThirds = {"C#5/3 D5/1 C#5/2 E5/4 G#5/2",
                                                                          "E5/6 F#5/4 C#5/2", "A4/2 A4/1 A4/1 A4/2 D5/6",
-                                                                         "F#5/3 D#5/1 B4/2 D#5/2 E5/1 F#5/1 F#5/2"};
+                                                                         "F#5/3 D#5/1 B4/2 D#5/2 E5/1 F#5/1 G#5/2"};
 inline constexpr std::uint32_t kThirdsFrom = 0; // the head's first bar
 inline constexpr int kThirdsLevel = -10;        // under the first trumpet, which keeps the tune
-// Under the first trumpet's B it takes the dominant's root, E, and holds
-// it into the arrival under the first's A: on the leading note it either
+// Over the dominant's seventh it falls through the chord, B G# E, under the
+// first's D C# B, where an A passing under the C# sounded a ninth over the
+// horns' and the harp's G#. Under the first trumpet's B it takes the
+// dominant's root, E, and holds it into the arrival under the first's A: on the leading note it either
 // fell to E, left hanging in the brass's second voice, or rose into a
 // unison with the first, which thinned the pair to one trumpet.
-inline constexpr std::array<std::string_view, 1> kSecondTrumpetClose = {"A5/6 B5/3 A5/1 E5/2"};
+inline constexpr std::array<std::string_view, 1> kSecondTrumpetClose = {"A5/6 B5/3 G#5/1 E5/2"};
 inline constexpr int kSecondTrumpetCloseLevel = -4; // no louder than its thirds
 inline constexpr std::array<std::string_view, 1> kSecondTrumpetButton = {"E5/6 r/6"};
 inline constexpr int kSecondTrumpetButtonAccent = 6;
@@ -334,15 +369,19 @@ inline constexpr std::uint8_t kFirstHitVelocity = 72; // the opening stroke, und
 // at the level of the chords under it, it sounded one of them.
 inline constexpr int kCallAccent = 5;
 // A quick sweep up two octaves of the tonic chord, ringing over the
-// trumpet's low E to brighten the call: its top for a beat, the rest the
-// bar.
+// trumpet's low E to brighten the call: its top for a beat, the rest until
+// the trumpets' passing B and G# on the bar's last eighth, under which its
+// A rubbed.
 inline constexpr std::array<std::uint8_t, 8> kFirstChord = {45, 52, 57, 61, 64, 69, 73, 76}; // A2 .. E5
+inline constexpr std::uint32_t kFirstChordTicks = 10 * kSixEightFine.ticksPerStep;
 // On the last bar's second beat the six-four gives way to the dominant's
 // seventh: the bass, a short harp roll, G#3 to E4, and the pizzicato
 // plucking it once, so the afterbeats' layer carries on into the close;
-// its leading note is the harp's and the horn's, not the pizzicato's too.
+// its leading note and its seventh are the harp's and the horn's, not the
+// pizzicato's too: with the trumpet's D over them, four Ds made the chord
+// heavy on the note that has to fall.
 inline constexpr std::array<std::uint8_t, 4> kSeventhChord = {56, 59, 62, 64};                     // G#3 B3 D4 E4
-inline constexpr std::array<std::uint8_t, 3> kSeventhPluck = {59, 62, 64};                         // B3 D4 E4
+inline constexpr std::array<std::uint8_t, 2> kSeventhPluck = {59, 64};                             // B3 E4
 inline constexpr std::uint8_t kSeventhVelocity = 62, kSeventhBass = 40, kSeventhBassVelocity = 64; // E2
 // The pizzicato plucks the seventh again on its afterbeat, so the dance
 // runs on up to the last stroke rather than stopping short before it: on
@@ -373,23 +412,25 @@ struct Stab {
 };
 // The trumpets' tongued notes on the held chord's second beat, each a
 // little harder: {channel, key, velocity of the first}, and {sixteenth,
-// length}. They recall the call, the first on its E, the second a third
-// under, and the first leaps up a fourth from it to the last chord's A, as
+// length}. They recall the call, the first on its E, the second a fourth
+// under on the dominant's B, and the first leaps up a fourth from it to the last chord's A, as
 // the game tune's head does: on the tonic's A and E the trumpets struck the
 // same notes six times and the last chord came only louder. The horns hold
 // the chord under them: a horn speaks too slowly for sixteenths, which
 // smeared in its low register.
 inline constexpr std::array<Stab, 2> kTonguedBrass = {{
     {kTrumpet, 76, 76},       // E5
-    {kSecondTrumpet, 73, 68}, // C#5
+    {kSecondTrumpet, 71, 68}, // B4
 }};
 inline constexpr std::array<std::pair<std::uint32_t, std::uint32_t>, 3> kTongued = {{{6, 1}, {7, 1}, {8, 2}}};
 inline constexpr int kTonguedGrowth = 3;
 inline constexpr std::uint32_t kTonguedGap = 24;
-// The last chord over that stroke: the brass holds it two thirds of the
-// bar, fading from its second eighth, by expression, to this (of 127), and
-// lets go together; the bells, like the drum, the harp and the crash, ring
-// on to the end, where damped with the trumpets they were choked. Struck an
+// The last chord over that stroke: the brass holds it its whole bar,
+// fading from its second eighth, by expression, to this (of 127), and lets
+// go together on the bar line; the bells, like the drum, the harp and the
+// crash, ring on past it to the end, where damped with the trumpets they
+// were choked. Held two thirds of the bar, the brass left a chord the whole
+// climb and the broadening had led to after 0.8 s, a stab; struck an
 // eighth, the tune's last note was a click under the crash and the horns
 // and the tuba, slower to speak, a blip; held a quarter, the brass dropped
 // out of a chord the broadening had promised to hold; let go a sixteenth
@@ -401,14 +442,19 @@ inline constexpr std::array<Stab, 5> kClosingBrass = {{
     {kHorns, 61, 82},         // C#4
     {kHorns, 64, 82},         // E4
 }};
-inline constexpr Stab kClosingBells{kBells, 85, 96}; // C#6, over the trumpet
-inline constexpr std::uint32_t kButtonBrassSixteenths = 8, kButtonFadeFrom = 2;
+inline constexpr std::array<Stab, 2> kClosingBells = {{
+    {kBells, 85, 96}, // C#6, over the trumpet
+    {kBells, 93, 90}, // A6, the top of the chord, a little under its third
+}};
+inline constexpr std::uint32_t kButtonBrassSixteenths = 12, kButtonFadeFrom = 2;
 inline constexpr int kButtonFadeTo = 72;
-// The harp's glissando up the dominant's dominant, B2 to F#5, in the last
+// The harp's glissando up the dominant's dominant, B2 to B4, in the last
 // three sixteenths before the six-four, stopped as it comes; it leaves the
-// leading note D# to the bass and the winds.
-inline constexpr std::array<std::uint8_t, 8> kSweep = {47, 54, 57, 59, 66, 69, 71, 78};
-inline constexpr std::uint32_t kSweepTicks = 30, kSweepFrom = 9 * kSixEightFine.ticksPerStep;
+// leading note D# to the bass and the winds, and the top to the trumpets:
+// run on up through A4 to F#5, it struck a seventh and a second against
+// the second trumpet's passing G#.
+inline constexpr std::array<std::uint8_t, 6> kSweep = {47, 54, 57, 59, 66, 71};
+inline constexpr std::uint32_t kSweepTicks = 36, kSweepFrom = 9 * kSixEightFine.ticksPerStep;
 inline constexpr std::uint8_t kSweepVelocity = 60;
 inline constexpr std::uint32_t kFirstRollTicks = 15;
 inline constexpr std::uint8_t kFirstChordVelocity = 66; // under the trumpet's first notes
