@@ -138,7 +138,7 @@ inline const Bars kSequenceCopy = {"C6/4 B5/2 A5/2 G5/2 B5/2", "A5/4 G5/2 E5/4 r
 // thirds and sevenths, a step at a time, so the circle of fifths has a
 // middle: the seventh of each chord the third of the next; the last
 // falls to the dominant's third, rings under the harp's bar, let go for
-// the violin's run up to its theme, and rises to the tonic as it begins.
+// the flute's upbeat to its theme, and rises to the tonic as it begins.
 inline const Bars kSequenceCounter = {"G4/12",  "F4/12",  "~F4/12",     "E4/12",   "A4/12",
                                       "~A4/12", "G#4/12", "~G#4/8 r/4", "A4/6 r/6"};
 // Under it a second line takes the other of each chord's third and
@@ -147,7 +147,7 @@ inline const Bars kSequenceCounter = {"G4/12",  "F4/12",  "~F4/12",     "E4/12",
 // seventh, G's root while the clarinet leans its C on the chord's third,
 // rising to that third once it resolves, and on to C's fifth, and a line climbing through F's
 // fifth to the half-diminished chord's F, which falls to the dominant's
-// root, held into the violin's chord.
+// root, held into the flute's chord.
 inline const Bars kSequenceCounterLow = {"C4/12", "~C4/12", "G3/6 B3/6", "G3/12",
                                          "C4/12", "F4/12",  "E4/12",     "~E4/8 r/4"};
 // After a breath the third unit breaks the pattern: a run up in even
@@ -157,17 +157,18 @@ inline const Bars kSequenceCounterLow = {"C4/12", "~C4/12", "G3/6 B3/6", "G3/12"
 // dominant.
 inline const Bars kSequenceClose = {"r/2 F5/2 G5/2 A5/2 B5/2 C6/2", "D6/4 A5/4 F5/4", "C6/4 B5/5 r/3"};
 
-// The theme on the violin, on its E string, after a bar of harp on the
-// dominant; through C and F major, its head's turn and leap sequenced a
-// step higher each bar over C and F, rising to its E twice, down to D
-// minor.
+// The theme on the flute, after a bar of harp on the dominant: a GM solo
+// violin, exposed for ten bars in the theme's quick turns, was thin and
+// edgy. Its first phrase closes on C, the leading note rising to it, where
+// the flute takes a breath before the turn to F; then its head's turn and leap sequenced a step higher
+// each bar over F, rising to its E twice, down to D minor.
 // Its last note is held into the interlude's first bar.
-inline const Bars kThemeViolin = {
+inline const Bars kThemeSecond = {
     "E5/3 F5/1 E5/2 A5/2 G#5/1 A5/1 B5/2",
     "C6/6 D6/2 C6/2 B5/2",
     "A5/2 G5/2 F5/2 E5/3 A5/3",
-    "C6/4 A5/2 B5/4 D6/2",
-    "G5/3 A5/1 G5/2 C6/4 D6/2",
+    "C6/4 A5/2 D6/4 B5/2",
+    "C6/6 r/4 D6/2",
     "A5/3 Bb5/1 A5/2 C6/4 E6/2",
     "D6/4 Bb5/2 C6/3 Bb5/1 A5/2",
     "G5/4 Bb5/2 G5/4 E5/2",
@@ -176,7 +177,7 @@ inline const Bars kThemeViolin = {
     "D5/6 r/6",
 };
 
-// The interlude: few notes, long ones, entering over the violin's close;
+// The interlude: few notes, long ones, entering over the flute's close;
 // after a bar's breath its second phrase enters on the second beat, as the
 // first did; its last leans on the dominant's C and falls to its fifth, and
 // the band alone holds the dominant a bar before the violin's song.
@@ -197,12 +198,12 @@ inline const Bars kInterludeAnswer = {"A4/6 E4/6", "F4/6 D4/6"};
 // tonic's six-four it climbs to E, the dominant's root on the downbeat, and
 // falls to its fifth, handing over to the flute and the theme's return.
 // After the band's bar alone on the dominant, the violin runs up to the
-// song by step, B C D: the run it takes to its theme is its own, up the
-// leading note.
+// song by step, B C D.
 inline const Bars kSongPickup = {"r/9 B4/1 C5/1 D5/1"};
-// Over the harp's bar on the dominant it runs up to its theme in three
-// sixteenths.
-inline const Bars kThemeViolinPickup = {"r/9 G#4/1 A4/1 B4/1"};
+// Over the harp's bar on the dominant the flute leads into its theme on
+// the dominant's fifth, a plain upbeat: a quick run up from its weak low
+// octave would be breathy and lost.
+inline const Bars kThemeSecondPickup = {"r/10 B4/2"};
 inline const Bars kSong = {"E5/6 A5/6",           "D6/6 B5/3 D6/3",           "C6/9 B5/3",
                            "A5/4 E5/2 G5/6",      "F5/3 E5/1 F5/2 A5/4 G5/2", "F#5/4 A5/2 B5/6",
                            "A5/4 B5/2 C6/4 D6/2", "E6/3 D6/1 C6/2 B5/6"};
