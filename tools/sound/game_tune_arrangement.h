@@ -241,9 +241,9 @@ const BassBar kBassBars[] = {
     {kASecond, "C3/2 A2/4"},
     {kASecond + 1, "E2/4 G2/2"},
     {kASecond + 2, "F2/3 A2/3"},
-    // Under the flute's leading note the bass falls to the root, clear of
-    // it, so the close in C is no octave moving with it.
-    {kASecond + 3, "D3/3 B2/2 G2/1"},
+    // The close in C on its root, G to C, under the flute's D falling to C:
+    // its leading note over a B in the bass, the two rose in octaves.
+    {kASecond + 3, "D3/3 G2/3"},
     {kASecond + 4, "C3/3 G2/2 E2/1"},
     {kASecond + 5, "F2/3 A2/3"},
     {kASecond + 6, "Bb2/3 A2/3"},

@@ -41,7 +41,7 @@ inline const Bars kChordBars[] = {
     // D minor through its ii-V: the dominant comes once, at the close (C's
     // own, in its fourth bar, a plain triad: its seventh, low in the held
     // chord, crowds the guitar's D and F)
-    {"Am/C", "C/E", "F Am", "Dm7 G/B", "C", "F Am", "Bb F/A", "Gm/Bb C7", "F/A Gm", "Gm/E A7"},
+    {"Am/C", "C/E", "F Am", "Dm7 G", "C", "F Am", "Bb F/A", "Gm/Bb C7", "F/A Gm", "Gm/E A7"},
     // C: D minor over the lament bass D C Bb A, the Neapolitan of A minor,
     // and its dominant turning to the leading note in the bass
     {"Dm", "C7", "Gm/Bb", "A7", "Dm/F", "Bb/D", "E7", "E7 E7/G#"},
@@ -159,7 +159,7 @@ inline const Bars kSequenceClose = {"r/2 F5/2 G5/2 A5/2 B5/2 C6/2", "D6/4 A5/4 F
 
 // The theme on the flute, after a bar of harp on the dominant: a GM solo
 // violin, exposed for ten bars in the theme's quick turns, was thin and
-// edgy. Its first phrase closes on C, the leading note rising to it, where
+// edgy. Its first phrase closes on C, over a bass falling from G, where
 // the flute takes a breath before the turn to F; then its head's turn and leap sequenced a step higher
 // each bar over F, rising to its E twice, down to D minor.
 // Its last note is held into the interlude's first bar.
@@ -167,7 +167,7 @@ inline const Bars kThemeSecond = {
     "E5/3 F5/1 E5/2 A5/2 G#5/1 A5/1 B5/2",
     "C6/6 D6/2 C6/2 B5/2",
     "A5/2 G5/2 F5/2 E5/3 A5/3",
-    "C6/4 A5/2 D6/4 B5/2",
+    "C6/4 A5/2 B5/4 D6/2",
     "C6/6 r/4 D6/2",
     "A5/3 Bb5/1 A5/2 C6/4 E6/2",
     "D6/4 Bb5/2 C6/3 Bb5/1 A5/2",
@@ -231,10 +231,11 @@ inline const Bars kSongStringsUpper = {"D4/12", "F#4/12", "E4/12", "~E4/6 D4/6"}
 // where the theme halted on the dominant, turns on D and climbs on into
 // the summit.
 inline const Bars kThemeReturnFlute = {"E5/3 F5/1 E5/2 A5/6", "C6/4 D6/2 C6/4 A5/2", "F5/2 G5/2 A5/2 D6/3 C6/1 D6/2"};
-// From the summit, held over F's root and resolving to it, the line falls
-// by step in one phrase to the cadence, the eighth bar of the return, the
+// The summit is struck, not held: a GM flute held so high for two beats
+// whistles. It falls to C7's root, which rises to F's root over the bar
+// line, and from there the line falls by step in one phrase to the cadence, the eighth bar of the return, the
 // oboe's echo taking it on from F's third.
-inline const Bars kThemeReturnSummit = {"E6/2 F6/2 G6/8", "~G6/2 F6/4 r/6", "D6/4 C6/4 B5/4",
+inline const Bars kThemeReturnSummit = {"E6/2 F6/2 G6/6 C6/2", "~C6/2 F6/4 r/6", "D6/4 C6/4 B5/4",
                                         "G#5/3 A5/1 B5/2 D6/3 C6/1 B5/2", "A5/6 r/6"};
 // Under the flute's half of the return the strings sing a slow line of
 // their own, low, clear of the flute's soft low notes, in notes long
