@@ -86,9 +86,9 @@ constexpr Voice kFluteLead{kFlute, 0, 64, 14, Articulation::Plain, 8};
 // G, the loop's highest note, held as the theme holds it, is the loudest
 // of the return, only about 63; from it the line falls away evenly to the
 // cadence, over an answer in the oboe kept under it.
-// Its first bars lie in the flute's soft low octave: played out, over a
-// lighter line in the strings and cello.
-constexpr Voice kFluteReturn{kFlute, 0, 62, 14, Articulation::Plain, 8};
+// The theme's head before it, the oboe's, lies low in the flute's range,
+// where the band keeps lighter: the oboe's reed carries there unpressed.
+constexpr Voice kOboeReturn{kOboe, 0, 54, 14, Articulation::Plain, 8};
 constexpr Voice kFluteSummit{kFlute, 0, 52, 14, Articulation::Plain, 8};
 // The flute's second telling of the theme, as soft as the violin's song
 // is, its high notes kept under the seventies, over held strings stepped
@@ -177,7 +177,7 @@ const Line kLines[] = {
     {&kStringsSong, kSongBar + 4, &kSongStringsUpper, 4},
     // The climb to the summit swells bar by bar, as the second half of a
     // phrase.
-    {&kFluteReturn, kAAgain, &kThemeReturnFlute, 2},
+    {&kOboeReturn, kAAgain, &kThemeReturnHead, 2},
     // The summit, and the fall from it as one phrase closing.
     {&kFluteSummit, kAAgain + 3, &kThemeReturnSummit, 6},
     {&kStringsRecap, kAAgain, &kThemeCounter, 0},
@@ -296,7 +296,7 @@ const Mark kMarks[] = {
     {kASecond, "A' Flute, to D minor"},
     {kC, "C interlude, D minor"},
     {kSongBar, "D song, Violin over the harp"},
-    {kAAgain, "A theme again, Flute"},
+    {kAAgain, "A theme again, Oboe and Flute"},
     {kCodaBar, "coda"},
 };
 

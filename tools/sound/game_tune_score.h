@@ -200,10 +200,10 @@ inline const Bars kInterludeAnswer = {"A4/6 E4/6", "F4/6 D4/6"};
 // After the band's bar alone on the dominant, the violin runs up to the
 // song by step, B C D.
 inline const Bars kSongPickup = {"r/9 B4/1 C5/1 D5/1"};
-// Over the harp's bar on the dominant the flute leads into its theme on
-// the dominant's fifth, a plain upbeat: a quick run up from its weak low
-// octave would be breathy and lost.
-inline const Bars kThemeSecondPickup = {"r/10 B4/2"};
+// Over the harp's bar on the dominant the flute runs up to its theme by
+// step, as the violin does to its song: from B, its weak low octave's top,
+// a single upbeat was too bare.
+inline const Bars kThemeSecondPickup = {"r/9 B4/1 C5/1 D5/1"};
 inline const Bars kSong = {"E5/6 A5/6",           "D6/6 B5/3 D6/3",           "C6/9 B5/3",
                            "A5/4 E5/2 G5/6",      "F5/3 E5/1 F5/2 A5/4 G5/2", "F#5/4 A5/2 B5/6",
                            "A5/4 B5/2 C6/4 D6/2", "E6/3 D6/1 C6/2 B5/6"};
@@ -225,17 +225,20 @@ inline const Bars kSongDuet = {"C5/4 B4/2 A4/4 C5/2", "G4/3 A4/1 B4/2 D5/6", "E5
 // chords stay full to the top of the climb.
 inline const Bars kSongStrings = {"A3/12", "B3/12", "C4/12", "G#3/12"};
 inline const Bars kSongStringsUpper = {"D4/12", "F#4/12", "E4/12", "~E4/6 D4/6"};
-// The flute brings back the theme's head where the song's cadence turns
+// The oboe brings back the theme's head, where the flute sang it last, in
+// the middle tune's place, and the flute takes the line up at the summit:
+// the oboe answers it there. It comes in where the song's cadence turns
 // aside, its E leaning up to F's root, and holds F's third, where the
 // theme's B, passing to C, would sound a tritone over F; its third bar,
 // where the theme halted on the dominant, turns on D and climbs on into
 // the summit.
-inline const Bars kThemeReturnFlute = {"E5/3 F5/1 E5/2 A5/6", "C6/4 D6/2 C6/4 A5/2", "F5/2 G5/2 A5/2 D6/3 C6/1 D6/2"};
-// The summit is struck, not held: a GM flute held so high for two beats
-// whistles. It falls to C7's root, which rises to F's root over the bar
-// line, and from there the line falls by step in one phrase to the cadence, the eighth bar of the return, the
+inline const Bars kThemeReturnHead = {"E5/3 F5/1 E5/2 A5/6", "C6/4 D6/2 C6/4 A5/2", "F5/2 G5/2 A5/2 D6/3 C6/1 D6/2"};
+// The summit is reached in the lilt, on the second beat, not held from the
+// first: a GM flute held so high for two beats whistles. It is held over
+// F's root and falls to it, and from there the line falls by step in one
+// phrase to the cadence, the eighth bar of the return, the
 // oboe's echo taking it on from F's third.
-inline const Bars kThemeReturnSummit = {"E6/2 F6/2 G6/6 C6/2", "~C6/2 F6/4 r/6", "D6/4 C6/4 B5/4",
+inline const Bars kThemeReturnSummit = {"E6/4 F6/2 G6/6", "~G6/2 F6/4 r/6", "D6/4 C6/4 B5/4",
                                         "G#5/3 A5/1 B5/2 D6/3 C6/1 B5/2", "A5/6 r/6"};
 // Under the flute's half of the return the strings sing a slow line of
 // their own, low, clear of the flute's soft low notes, in notes long
