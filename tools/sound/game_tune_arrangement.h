@@ -93,7 +93,7 @@ constexpr Voice kFluteSummit{kFlute, 0, 52, 14, Articulation::Plain, 8};
 // The flute's second telling of the theme, as soft as the violin's song
 // is, its high notes kept under the seventies, over held strings stepped
 // back further (kThinPad).
-constexpr Voice kFluteTheme{kFlute, 0, 62, 14, Articulation::Plain, 8};
+constexpr Voice kFluteTheme{kFlute, 0, 60, 14, Articulation::Plain, 8};
 // The song's long high notes lie over the harp, where a GM violin
 // pressed hard turns shrill and thin: it sings them gently, with the
 // clarinet under it through its first phrase, and the band's swell under

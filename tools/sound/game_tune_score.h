@@ -160,8 +160,10 @@ inline const Bars kSequenceClose = {"r/2 F5/2 G5/2 A5/2 B5/2 C6/2", "D6/4 A5/4 F
 // The theme on the flute, after a bar of harp on the dominant: a GM solo
 // violin, exposed for ten bars in the theme's quick turns, was thin and
 // edgy. Its first phrase closes on C, over a bass falling from G, where
-// the flute takes a breath before the turn to F; then its head's turn and leap sequenced a step higher
-// each bar over F, rising to its E twice, down to D minor.
+// the flute takes a breath before the turn to F; then its head's turn
+// and leap over F, rising to its E, and down to D minor in plainer notes,
+// a held F and quarters: the turn in every bar, heard in every section,
+// wore thin.
 // Its last note is held into the interlude's first bar.
 inline const Bars kThemeSecond = {
     "E5/3 F5/1 E5/2 A5/2 G#5/1 A5/1 B5/2",
@@ -170,9 +172,9 @@ inline const Bars kThemeSecond = {
     "C6/4 A5/2 B5/4 D6/2",
     "C6/6 r/4 D6/2",
     "A5/3 Bb5/1 A5/2 C6/4 E6/2",
-    "D6/4 Bb5/2 C6/3 Bb5/1 A5/2",
+    "D6/4 Bb5/2 C6/4 A5/2",
     "G5/4 Bb5/2 G5/4 E5/2",
-    "F5/3 G5/1 F5/2 Bb5/4 C6/2",
+    "F5/6 Bb5/4 C6/2",
     "Bb5/4 A5/2 G5/2 E5/2 C#5/2",
     "D5/6 r/6",
 };
