@@ -94,6 +94,9 @@ constexpr Voice kFluteSummit{kFlute, 0, 52, 14, Articulation::Plain, 8};
 // is, its high notes kept under the seventies, over held strings stepped
 // back further (kThinPad).
 constexpr Voice kFluteTheme{kFlute, 0, 60, 14, Articulation::Plain, 8};
+// Its run up to the theme lies in its weak low octave, under a tempo
+// still held back: played out, or it is the faintest upbeat in the tune.
+constexpr Voice kFluteUpbeat{kFlute, 0, 67, 14, Articulation::Plain, 8};
 // The song's long high notes lie over the harp, where a GM violin
 // pressed hard turns shrill and thin: it sings them gently, with the
 // clarinet under it through its first phrase, and the band's swell under
@@ -166,7 +169,7 @@ const Line kLines[] = {
     {&kOboeHemiola, kSequenceBar + 4, &kSequenceClose, 4},
     {&kStringsSequence, kSequenceBar, &kSequenceCounter, 0},
     {&kStringsSequence, kSequenceBar, &kSequenceCounterLow, 0},
-    {&kFluteTheme, kASecond - 1, &kThemeSecondPickup, 7},
+    {&kFluteUpbeat, kASecond - 1, &kThemeSecondPickup, 7},
     {&kFluteTheme, kASecond, &kThemeSecond, 0},
     {&kOboeLead, kC, &kInterlude, 0},
     {&kStringsAnswer, kC + 3, &kInterludeAnswer, 3},
