@@ -138,7 +138,10 @@ std::vector<MidiTrack> ComposeGameTune()
         // interlude's holds its notes, the sparsest texture.
         band.SetWalk(bar >= kA && !(kC <= bar && bar < kSongBar - 2));
         band.SetBassLevel(kCelloBack +
-                          (kAAgain <= bar && bar < kCodaBar                    ? kBassUnderTheReturn
+                          (kAAgain + 4 <= bar && bar < kCodaBar                ? kBassUnderTheFall
+                               : kAAgain <= bar && bar < kCodaBar              ? kBassUnderTheReturn
+                               : bar < kA                                      ? kBassUnderTheIntro
+                               : kA <= bar && bar < kA + 8                     ? kBassUnderTheThemesOpening
                                : kA <= bar && bar < kB                         ? kBassUnderTheTheme
                                : kSequenceBar + 5 <= bar && bar < kASecond - 1 ? kSequenceHemiolaBass
                                : kSequenceBar <= bar && bar < kASecond - 1     ? kSequenceBass

@@ -462,13 +462,19 @@ constexpr int kGuitarUnderTheReturn = -5;
 // A bowed cello sounding through the whole loop wears on the ear: it keeps
 // back everywhere, and where the band plays under a lead, and under the
 // intro's oboe, well under it: as loud as the lead, it would cover the
-// tune in the low register.
-constexpr int kCelloBack = -4;
+// tune in the low register; but much further back, the harmony it alone
+// carries, its roots under the guitar's and the harp's upper notes, was
+// lost on small speakers.
+constexpr int kCelloBack = -1;
 constexpr int kBassUnderTheLead = -5;
+// Under the intro's soft oboe it keeps where it was before the cello came
+// forward elsewhere, so the loop's start stays as far under the theme.
+constexpr int kBassUnderTheIntro = kBassUnderTheLead - 3;
 // Under the interlude's oboe, low and soft in its reedy octave, and the
 // violin's run up to its song, the cello's lament keeps only a little
-// back: it is the interlude's bass line, and softer it was lost.
-constexpr int kBassUnderTheInterlude = -2;
+// back: it is the interlude's bass line, and softer it was lost; louder,
+// it covered the oboe's low entry.
+constexpr int kBassUnderTheInterlude = -5;
 // Under the coda's soft clarinet and the strings' line the cello keeps its
 // floor, or the band turns top-heavy.
 constexpr int kBassUnderTheCoda = 0;
@@ -478,11 +484,15 @@ constexpr int kBassUnderTheCoda = 0;
 // under the flute's
 // theme, whose low notes a bowed bass as loud would meet, so does it, and
 // under the flute's middle tune, which starts in its weak low octave.
-constexpr int kBassUnderTheTheme = -8, kBassUnderTheSecondTheme = -12, kBassUnderTheFlute = -8;
-// Under the flute's return up to its summit the bass walks in eighths and
-// would be a second tune, and under its soft fall from the summit it would
-// cover it: it keeps further under still.
-constexpr int kBassUnderTheReturn = -20;
+// Under the theme's first two phrases, the clarinet lowest and the cello
+// nearly as loud on its downbeats, it keeps further back still.
+constexpr int kBassUnderTheTheme = -8, kBassUnderTheThemesOpening = -11, kBassUnderTheSecondTheme = -12,
+              kBassUnderTheFlute = -8;
+// Under the return's head, the oboe's, up to the flute's summit, the bass
+// walks in eighths and would be a second tune: it keeps well under; under
+// the flute's soft fall from the summit it keeps under it, but not so far
+// that the cadence's bass, in the thirties, was lost under the harp.
+constexpr int kBassUnderTheReturn = -20, kBassUnderTheFall = -16;
 // Under the song's long violin notes the cello keeps well under them, or
 // it is as loud as the violin's low E where the song begins; the song's
 // crescendo carries the band, but its last two bars leave the violin's
