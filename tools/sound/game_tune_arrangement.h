@@ -89,6 +89,8 @@ constexpr Voice kFluteLead{kFlute, 0, 64, 14, Articulation::Plain, 8};
 // The theme's head before it, the oboe's, lies low in the flute's range,
 // where the band keeps lighter: the oboe's reed carries there unpressed.
 constexpr Voice kOboeReturn{kOboe, 0, 54, 14, Articulation::Plain, 8};
+// The flute's climb from its low middle octave meets the summit's level.
+constexpr Voice kFluteClimb{kFlute, 0, 56, 14, Articulation::Plain, 8};
 constexpr Voice kFluteSummit{kFlute, 0, 52, 14, Articulation::Plain, 8};
 // The flute's second telling of the theme, as soft as the violin's song
 // is, its high notes kept under the seventies, over held strings stepped
@@ -181,6 +183,7 @@ const Line kLines[] = {
     // The climb to the summit swells bar by bar, as the second half of a
     // phrase.
     {&kOboeReturn, kAAgain, &kThemeReturnHead, 2},
+    {&kFluteClimb, kAAgain + 2, &kThemeReturnClimb, 4},
     // The summit, and the fall from it as one phrase closing.
     {&kFluteSummit, kAAgain + 3, &kThemeReturnSummit, 6},
     {&kStringsRecap, kAAgain, &kThemeCounter, 0},

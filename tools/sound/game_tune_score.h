@@ -16,11 +16,10 @@ inline const Bars kChordBars[] = {
     {"Am", "G", "F", "E"},
     // A: halting on the dominant, closing in C, then through the Neapolitan
     // to the tonic: the first full close in A minor, the clarinet turning
-    // down to the tonic's root; the minor is held through the bar, the
-    // major comes with the flute's first downbeat: turned on the bar's
-    // second beat, its C sharp sounded just after the clarinet's C
+    // down to the tonic's root before the chord turns to the major on its
+    // second beat, as the flute enters
     {"Am", "Am/C", "Dm Dm/F", "E", "Am", "Dm/F", "F G7", "C", "Am/C", "G", "C C/E", "F C/E", "Dm7 Dm7", "Bb/D",
-     "E7 E7/G#", "Am"},
+     "E7 E7/G#", "Am A"},
     // B: the tonic major, its first colour away from the minor, a half
     // close on its dominant's seventh resolving to A with the third on top,
     // B minor's dominant turning the cadence aside, and a full close, ii,
@@ -79,8 +78,8 @@ inline const Bars kTheme = {"r/2 A5/2 C6/2 E6/6", "~E6/4 D6/2 A5/4 F5/2", "A5/2 
                             "F6/2 D6/4 Bb5/6",    "G#5/6 B5/4 D6/2",      "C6/3 B5/1 A5/2 r/6"};
 
 // The middle tune, flute, in A major: entering after the clarinet's last
-// note, still over the minor, on its A and F sharp, the rising sixth that
-// leads into the major, its first phrase climbs from the D over the dominant, turning
+// note, as the chord turns to the major, on its A and F sharp, the
+// major's sixth, its first phrase climbs from the D over the dominant, turning
 // round its G sharp, to a B leaning on the tonic's A; its second rises to
 // B minor over the bass's leading note, holds its C sharp over the bar
 // line as the bass resolves, a suspension falling to B minor's root, and
@@ -229,14 +228,17 @@ inline const Bars kSongDuet = {"C5/4 B4/2 A4/4 C5/2", "G4/3 A4/1 B4/2 D5/6", "E5
 inline const Bars kSongStrings = {"A3/12", "B3/12", "C4/12", "G#3/12"};
 inline const Bars kSongStringsUpper = {"D4/12", "F#4/12", "E4/12", "~E4/6 D4/6"};
 // The oboe brings back the theme's head, where the flute sang it last, in
-// the middle tune's place, and the flute takes the line up at the summit:
-// the oboe answers it there. It comes in where the song's cadence turns
-// aside, its E leaning up to F's root, and holds F's third, where the
-// theme's B, passing to C, would sound a tritone over F; its third bar,
-// where the theme halted on the dominant, rises to D and breathes, so the
-// flute's climb to the summit answers it: handed over inside one rising
-// line, the change of colour was heard as a seam.
-inline const Bars kThemeReturnHead = {"E5/3 F5/1 E5/2 A5/6", "C6/4 D6/2 C6/4 A5/2", "F5/2 G5/2 A5/2 D6/4 r/2"};
+// the middle tune's place, and the flute answers it with the climb to the
+// summit, where the oboe answers the flute in turn. The head comes in
+// where the song's cadence turns aside, its E leaning up to F's root, and
+// holds F's third, where the theme's B, passing to C, would sound a
+// tritone over F; its two bars end on A, and the flute's climb starts on
+// the next downbeat, so the whole climb is one instrument's: handed over
+// inside it, the change of colour was heard as a seam.
+inline const Bars kThemeReturnHead = {"E5/3 F5/1 E5/2 A5/6", "C6/4 D6/2 C6/4 A5/2"};
+// Where the theme halted on the dominant, the flute turns on D and climbs
+// on into the summit.
+inline const Bars kThemeReturnClimb = {"F5/2 G5/2 A5/2 D6/3 C6/1 D6/2"};
 // The summit is reached in the lilt, on the second beat, not held from the
 // first: a GM flute held so high for two beats whistles. It is held over
 // F's root and falls to it, and from there the line falls by step in one
