@@ -87,8 +87,9 @@ constexpr Voice kFluteLead{kFlute, 0, 64, 14, Articulation::Plain, 8};
 // of the return, only about 63; from it the line falls away evenly to the
 // cadence, over an answer in the oboe kept under it.
 // The theme's head before it, the oboe's, lies low in the flute's range,
-// where the band keeps lighter: the oboe's reed carries there unpressed.
-constexpr Voice kOboeReturn{kOboe, 0, 54, 14, Articulation::Plain, 8};
+// where the band keeps lighter: the oboe's reed carries there, but it is
+// the theme coming home, not an aside: softer, it entered as a murmur.
+constexpr Voice kOboeReturn{kOboe, 0, 57, 14, Articulation::Plain, 8};
 // The flute's climb from its low middle octave meets the summit's level.
 constexpr Voice kFluteClimb{kFlute, 0, 56, 14, Articulation::Plain, 8};
 constexpr Voice kFluteSummit{kFlute, 0, 52, 14, Articulation::Plain, 8};
@@ -97,8 +98,9 @@ constexpr Voice kFluteSummit{kFlute, 0, 52, 14, Articulation::Plain, 8};
 // back further (kThinPad).
 constexpr Voice kFluteTheme{kFlute, 0, 60, 14, Articulation::Plain, 8};
 // Its run up to the theme lies in its weak low octave, under a tempo
-// still held back: played out, or it is the faintest upbeat in the tune.
-constexpr Voice kFluteUpbeat{kFlute, 0, 67, 14, Articulation::Plain, 8};
+// still held back: played as loud as the theme's first note, or it is the
+// faintest upbeat in the tune; louder, the phrase sagged as it began.
+constexpr Voice kFluteUpbeat{kFlute, 0, 61, 14, Articulation::Plain, 8};
 // The song's long high notes lie over the harp, where a GM violin
 // pressed hard turns shrill and thin: it sings them gently, with the
 // clarinet under it through its first phrase, and the band's swell under

@@ -212,11 +212,13 @@ inline const Bars kSong = {"E5/6 A5/6",           "D6/6 B5/3 D6/3",           "C
 // Through the song's first phrase the clarinet sings with the violin, a
 // sixth or a tenth under it in its own middle register, over the harp's
 // low figures: one line of its own, moving where the violin holds its long
-// notes, falling as it climbs, and closing its phrase as the violin's
+// notes, falling as it climbs (under the violin's held C it turns below its
+// E, not above, where an F rubbed a ninth on the harp's E), and closing
+// its phrase as the violin's
 // goes on: A7's C sharp rises to D minor's root on the downbeat where the
 // strings come in, and the clarinet leaves the middle to them as the bass
 // begins to climb.
-inline const Bars kSongDuet = {"C5/4 B4/2 A4/4 C5/2", "G4/3 A4/1 B4/2 D5/6", "E5/4 F5/2 E5/3 D5/3", "G4/4 A4/2 C#5/6",
+inline const Bars kSongDuet = {"C5/4 B4/2 A4/4 C5/2", "G4/3 A4/1 B4/2 D5/6", "E5/4 D5/2 E5/3 D5/3", "G4/4 A4/2 C#5/6",
                                "D5/6 r/6"};
 // Under the song's climb the strings come in as two lines, not held
 // chords: the lower climbs by step, A B C, under the violin's A, B and C,
