@@ -83,7 +83,7 @@ constexpr Voice kOboeLanding{kOboe, 0, 48, 14, Articulation::Plain, 8}; // as so
 constexpr Voice kFluteLead{kFlute, 0, 64, 14, Articulation::Plain, 8};
 // The flute's return, well under the song's level and lighter than its
 // first tune: a GM flute up high is shrill, bright enough unpressed. Its
-// G, the loop's highest note, held as the theme holds it, is the loudest
+// G, the loop's highest note, held over the bar line, is the loudest
 // of the return, only about 63; from it the line falls away evenly to the
 // cadence, over an answer in the oboe kept under it.
 // The theme's head before it, the oboe's, lies low in the flute's range,
@@ -461,8 +461,8 @@ constexpr int kGuitarLift = 3, kGuitarLiftUnderTheTheme = 2;
 // Under the theme's first phrase, the clarinet's E4 to B4 just over the
 // chords, the guitar plays lightly, so the low notes are not masked.
 constexpr int kGuitarUnderTheEntry = -3;
-// Under the flute's return, in its weak low octave, the guitar keeps lighter
-// still.
+// Under the return's head, low in the lead's range, the guitar keeps
+// lighter still.
 constexpr int kGuitarUnderTheReturn = -5;
 // A bowed cello sounding through the whole loop wears on the ear: it keeps
 // back everywhere, and where the band plays under a lead, and under the

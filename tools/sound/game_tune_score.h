@@ -248,8 +248,8 @@ inline const Bars kThemeReturnClimb = {"F5/2 G5/2 A5/2 D6/3 C6/1 D6/2"};
 // oboe's echo taking it on from F's third.
 inline const Bars kThemeReturnSummit = {"E6/4 F6/2 G6/6", "~G6/2 F6/4 r/6", "D6/4 C6/4 B5/4",
                                         "G#5/3 A5/1 B5/2 D6/3 C6/1 B5/2", "A5/6 r/6"};
-// Under the flute's half of the return the strings sing a slow line of
-// their own, low, clear of the flute's soft low notes, in notes long
+// Under the return the strings sing a slow line of
+// their own, low, clear of the lead's low notes, in notes long
 // enough for bowed strings to speak, in two parts, so each chord is whole
 // under the flute: the upper resolves the dominant's seventh to F's fifth
 // and climbs to D7's root, which the guitar leaves out; then each chord's
