@@ -92,7 +92,10 @@ constexpr Voice kFluteLead{kFlute, 0, 64, 14, Articulation::Plain, 8};
 constexpr Voice kOboeReturn{kOboe, 0, 57, 14, Articulation::Plain, 8};
 // The flute's climb from its low middle octave meets the summit's level.
 constexpr Voice kFluteClimb{kFlute, 0, 56, 14, Articulation::Plain, 8};
-constexpr Voice kFluteSummit{kFlute, 0, 52, 14, Articulation::Plain, 8};
+// The summit's arc peaks on the bar it resolves in, so its fall to F is a
+// step down, not a drop: counted from the summit's own bar, the G's F
+// came twenty softer, as if the player gave up at the top.
+constexpr Voice kFluteSummit{kFlute, 0, 54, 14, Articulation::Plain, 8};
 // The flute's second telling of the theme, as soft as the violin's song
 // is, its high notes kept under the seventies, over held strings stepped
 // back further (kThinPad).
@@ -187,7 +190,7 @@ const Line kLines[] = {
     {&kOboeReturn, kAAgain, &kThemeReturnHead, 2},
     {&kFluteClimb, kAAgain + 2, &kThemeReturnClimb, 4},
     // The summit, and the fall from it as one phrase closing.
-    {&kFluteSummit, kAAgain + 3, &kThemeReturnSummit, 6},
+    {&kFluteSummit, kAAgain + 3, &kThemeReturnSummit, 5},
     {&kStringsRecap, kAAgain, &kThemeCounter, 0},
     {&kStringsRecap, kAAgain, &kThemeCounterInner, 0},
     {&kStringsFading, kAAgain + 4, &kThemeCounterFall, 4},
