@@ -23,10 +23,9 @@
 //                              over the harp's running sixteenths, as the
 //                              bass climbs by semitones to the dominant
 //   A''      8 bars  A minor   the song's dominant turned aside to F: the
-//                              theme's head on the oboe over a bass rising
+//                              theme's head on the flute over a bass rising
 //                              F F# G, through the secondary dominants D7
-//                              and C7, the flute climbing on to the summit
-//                              and down
+//                              and C7, climbing on to the summit and down
 //                              to the one full cadence, in its eighth bar
 //   coda     7 bars  A minor   entered on a pick-up in the cadence's own bar:
 //                              over A and F, then a bass climbing C E to

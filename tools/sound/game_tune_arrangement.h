@@ -86,12 +86,9 @@ constexpr Voice kFluteLead{kFlute, 0, 64, 14, Articulation::Plain, 8};
 // G, the loop's highest note, held over the bar line, is the loudest
 // of the return, only about 63; from it the line falls away evenly to the
 // cadence, over an answer in the oboe kept under it.
-// The theme's head before it, the oboe's, lies low in the flute's range,
-// where the band keeps lighter: the oboe's reed carries there, but it is
-// the theme coming home, not an aside: softer, it entered as a murmur.
-constexpr Voice kOboeReturn{kOboe, 0, 57, 14, Articulation::Plain, 8};
-// The flute's climb from its low middle octave meets the summit's level.
-constexpr Voice kFluteClimb{kFlute, 0, 56, 14, Articulation::Plain, 8};
+// Its first bars lie in the flute's soft low octave: played out, over a
+// lighter line in the strings and cello.
+constexpr Voice kFluteReturn{kFlute, 0, 62, 14, Articulation::Plain, 8};
 // The summit's arc peaks on the bar it resolves in, so its fall to F is a
 // step down, not a drop: counted from the summit's own bar, the G's F
 // came twenty softer, as if the player gave up at the top.
@@ -187,8 +184,7 @@ const Line kLines[] = {
     {&kStringsSong, kSongBar + 4, &kSongStringsUpper, 4},
     // The climb to the summit swells bar by bar, as the second half of a
     // phrase.
-    {&kOboeReturn, kAAgain, &kThemeReturnHead, 2},
-    {&kFluteClimb, kAAgain + 2, &kThemeReturnClimb, 4},
+    {&kFluteReturn, kAAgain, &kThemeReturnFlute, 2},
     // The summit, and the fall from it as one phrase closing.
     {&kFluteSummit, kAAgain + 3, &kThemeReturnSummit, 5},
     {&kStringsRecap, kAAgain, &kThemeCounter, 0},
@@ -307,7 +303,7 @@ const Mark kMarks[] = {
     {kASecond, "A' Flute, to D minor"},
     {kC, "C interlude, D minor"},
     {kSongBar, "D song, Violin over the harp"},
-    {kAAgain, "A theme again, Oboe and Flute"},
+    {kAAgain, "A theme again, Flute"},
     {kCodaBar, "coda"},
 };
 
@@ -464,8 +460,8 @@ constexpr int kGuitarLift = 3, kGuitarLiftUnderTheTheme = 2;
 // Under the theme's first phrase, the clarinet's E4 to B4 just over the
 // chords, the guitar plays lightly, so the low notes are not masked.
 constexpr int kGuitarUnderTheEntry = -3;
-// Under the return's head, low in the lead's range, the guitar keeps
-// lighter still.
+// Under the flute's return, in its weak low octave, the guitar keeps lighter
+// still.
 constexpr int kGuitarUnderTheReturn = -5;
 // A bowed cello sounding through the whole loop wears on the ear: it keeps
 // back everywhere, and where the band plays under a lead, and under the
@@ -496,7 +492,7 @@ constexpr int kBassUnderTheCoda = 0;
 // nearly as loud on its downbeats, it keeps further back still.
 constexpr int kBassUnderTheTheme = -8, kBassUnderTheThemesOpening = -11, kBassUnderTheSecondTheme = -12,
               kBassUnderTheFlute = -8;
-// Under the return's head, the oboe's, up to the flute's summit, the bass
+// Under the flute's return up to its summit the bass
 // walks in eighths and would be a second tune: it keeps well under; under
 // the flute's soft fall from the summit it keeps under it, but not so far
 // that the cadence's bass, in the thirties, was lost under the harp.

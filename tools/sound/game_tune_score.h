@@ -230,18 +230,13 @@ inline const Bars kSongDuet = {"C5/4 B4/2 A4/4 C5/2", "G4/3 A4/1 B4/2 D5/6", "E5
 // chords stay full to the top of the climb.
 inline const Bars kSongStrings = {"A3/12", "B3/12", "C4/12", "G#3/12"};
 inline const Bars kSongStringsUpper = {"D4/12", "F#4/12", "E4/12", "~E4/6 D4/6"};
-// The oboe brings back the theme's head, where the flute sang it last, in
-// the middle tune's place, and the flute answers it with the climb to the
-// summit, where the oboe answers the flute in turn. The head comes in
-// where the song's cadence turns aside, its E leaning up to F's root, and
-// holds F's third, where the theme's B, passing to C, would sound a
-// tritone over F; its two bars end on A, and the flute's climb starts on
-// the next downbeat, so the whole climb is one instrument's: handed over
-// inside it, the change of colour was heard as a seam.
-inline const Bars kThemeReturnHead = {"E5/3 F5/1 E5/2 A5/6", "C6/4 D6/2 C6/4 A5/2"};
-// Where the theme halted on the dominant, the flute turns on D and climbs
-// on into the summit.
-inline const Bars kThemeReturnClimb = {"F5/2 G5/2 A5/2 D6/3 C6/1 D6/2"};
+// The flute brings back the theme's head where the song's cadence turns
+// aside, its E leaning up to F's root, and holds F's third, where the
+// theme's B, passing to C, would sound a tritone over F; its third bar,
+// where the theme halted on the dominant, turns on D and climbs on into
+// the summit. One instrument sings the whole rising line: handed over from
+// the oboe inside it, the change of colour was heard as a splice.
+inline const Bars kThemeReturnFlute = {"E5/3 F5/1 E5/2 A5/6", "C6/4 D6/2 C6/4 A5/2", "F5/2 G5/2 A5/2 D6/3 C6/1 D6/2"};
 // The summit is reached in the lilt, on the second beat, not held from the
 // first: a GM flute held so high for two beats whistles. It is held over
 // F's root and falls to it, and from there the line falls by step in one
