@@ -14,8 +14,8 @@
 //                              sequence falling through the circle of
 //                              fifths to the dominant of A minor, its last
 //                              unit in a rhythm of its own, and a bar of
-//                              harp under the violin's pick-up
-//   A'      10 bars  A minor   the theme on the violin over strings, turning
+//                              harp under the flute's upbeat
+//   A'      10 bars  A minor   the theme on the flute over strings, turning
 //                              through C and F major to D minor
 //   C        8 bars  D minor   the interlude: oboe over held strings, through
 //                              the Neapolitan chord to the dominant of A minor
@@ -116,8 +116,8 @@ std::vector<MidiTrack> ComposeGameTune()
                         {kB, MajorScale(9)},
                         {kSequenceBar, MajorScale(0)},
                         {kSequenceBar + 5, MinorScale(9)},
-                        {kAViolin + 1, MajorScale(0)},
-                        {kAViolin + 6, MinorScale(2)},
+                        {kASecond + 1, MajorScale(0)},
+                        {kASecond + 6, MinorScale(2)},
                         {kC + 5, MinorScale(9)}};
     for (std::size_t bar = 0; bar < chords.size(); ++bar) {
         for (const Key &key : keys) {
@@ -138,18 +138,21 @@ std::vector<MidiTrack> ComposeGameTune()
         // interlude's holds its notes, the sparsest texture.
         band.SetWalk(bar >= kA && !(kC <= bar && bar < kSongBar - 2));
         band.SetBassLevel(kCelloBack +
-                          (kAAgain <= bar && bar < kCodaBar                    ? kBassUnderTheReturn
+                          (kAAgain + 4 <= bar && bar < kCodaBar                ? kBassUnderTheFall
+                               : kAAgain <= bar && bar < kCodaBar              ? kBassUnderTheReturn
+                               : bar < kA                                      ? kBassUnderTheIntro
+                               : kA <= bar && bar < kA + 8                     ? kBassUnderTheThemesOpening
                                : kA <= bar && bar < kB                         ? kBassUnderTheTheme
-                               : kSequenceBar + 5 <= bar && bar < kAViolin - 1 ? kSequenceHemiolaBass
-                               : kSequenceBar <= bar && bar < kAViolin - 1     ? kSequenceBass
-                               : kAViolin <= bar && bar < kC                   ? kBassUnderTheViolin
+                               : kSequenceBar + 5 <= bar && bar < kASecond - 1 ? kSequenceHemiolaBass
+                               : kSequenceBar <= bar && bar < kASecond - 1     ? kSequenceBass
+                               : kASecond <= bar && bar < kC                   ? kBassUnderTheSecondTheme
                                : kB <= bar && bar < kLink                      ? kBassUnderTheFlute
                                : kSongBar + 6 <= bar && bar < kSongBar + 8     ? kBassUnderTheSongsClimax
                                : kSongBar <= bar && bar < kSongBar + 6         ? kBassUnderTheSong
                                : kCodaBar <= bar                               ? kBassUnderTheCoda
                                : bar < kC || kSongBar <= bar                   ? kBassUnderTheLead
                                                                                : kBassUnderTheInterlude));
-        band.SetHeldLevel(kAViolin <= bar && bar < kC       ? kThinPad
+        band.SetHeldLevel(kASecond <= bar && bar < kC       ? kThinPad
                               : bar == kSongBar - 1         ? kUnderTheFlourish
                               : kC <= bar && bar < kSongBar ? kInterludePad
                                                             : 0);
@@ -160,16 +163,15 @@ std::vector<MidiTrack> ComposeGameTune()
         // In the middle tune and the theme's return the bass walks into
         // every bar by step.
         band.SetWalkingLine((kB <= bar && bar < kLink) || (kSongBar <= bar && bar < kCodaBar));
-        // Where the guitar holds its chords, and under the violin's return,
-        // the bass rocks with the lilt.
+        // Where the guitar holds its chords the bass rocks with the lilt.
         band.SetRocking(kA + 4 <= bar && bar < kA + 12);
         // Where the clarinet enters low, the guitar keeps under it.
         band.SetChordCeiling(bar == kA ? kUnderTheEntry : kA < bar && bar < kA + 4 ? kUnderTheClarinet : 0);
         if (bar == 0) {
             band.ResumeHeldChords({kIntroPadFrom.begin(), kIntroPadFrom.end()});
         }
-        if (bar == kAViolin) {
-            band.ResumeHeldChords({kViolinPadFrom.begin(), kViolinPadFrom.end()});
+        if (bar == kASecond) {
+            band.ResumeHeldChords({kSecondThemePadFrom.begin(), kSecondThemePadFrom.end()});
         }
         if (bar == kA + 8) {
             band.ResumeHeldChords({kThemePadFrom.begin(), kThemePadFrom.end()});

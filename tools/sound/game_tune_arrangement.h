@@ -83,17 +83,24 @@ constexpr Voice kOboeLanding{kOboe, 0, 48, 14, Articulation::Plain, 8}; // as so
 constexpr Voice kFluteLead{kFlute, 0, 64, 14, Articulation::Plain, 8};
 // The flute's return, well under the song's level and lighter than its
 // first tune: a GM flute up high is shrill, bright enough unpressed. Its
-// G, the loop's highest note, held as the theme holds it, is the loudest
+// G, the loop's highest note, held over the bar line, is the loudest
 // of the return, only about 63; from it the line falls away evenly to the
 // cadence, over an answer in the oboe kept under it.
 // Its first bars lie in the flute's soft low octave: played out, over a
 // lighter line in the strings and cello.
 constexpr Voice kFluteReturn{kFlute, 0, 62, 14, Articulation::Plain, 8};
-constexpr Voice kFluteSummit{kFlute, 0, 52, 14, Articulation::Plain, 8};
-// The violin, the GM set's thinnest voice, sings its theme a little under
-// the winds, its high notes kept under the seventies, over held strings
-// stepped back further (kThinPad).
-constexpr Voice kViolinLead{kViolin, 0, 59, 14, Articulation::Plain, 8};
+// The summit's arc peaks on the bar it resolves in, so its fall to F is a
+// step down, not a drop: counted from the summit's own bar, the G's F
+// came twenty softer, as if the player gave up at the top.
+constexpr Voice kFluteSummit{kFlute, 0, 54, 14, Articulation::Plain, 8};
+// The flute's second telling of the theme, as soft as the violin's song
+// is, its high notes kept under the seventies, over held strings stepped
+// back further (kThinPad).
+constexpr Voice kFluteTheme{kFlute, 0, 60, 14, Articulation::Plain, 8};
+// Its run up to the theme lies in its weak low octave, under a tempo
+// still held back: played as loud as the theme's first note, or it is the
+// faintest upbeat in the tune; louder, the phrase sagged as it began.
+constexpr Voice kFluteUpbeat{kFlute, 0, 61, 14, Articulation::Plain, 8};
 // The song's long high notes lie over the harp, where a GM violin
 // pressed hard turns shrill and thin: it sings them gently, with the
 // clarinet under it through its first phrase, and the band's swell under
@@ -140,7 +147,7 @@ constexpr Voice kHarpLink{kHarp, 0, 41, 12, Articulation::Ringing, 5};
 constexpr Voice kCelloLink{kBass, 0, 47, 10, Articulation::Plain, 5};
 
 // The first bar of each part of the form, counted from 0.
-constexpr std::size_t kA = 4, kB = 20, kLink = 28, kSequenceBar = 32, kAViolin = 40, kC = 50, kSongBar = 58,
+constexpr std::size_t kA = 4, kB = 20, kLink = 28, kSequenceBar = 32, kASecond = 40, kC = 50, kSongBar = 58,
                       kAAgain = 66, kCodaBar = 74, kEndBar = 81;
 
 // A line entering on a bar of the tune; `phraseBar` is that bar's place in
@@ -166,8 +173,8 @@ const Line kLines[] = {
     {&kOboeHemiola, kSequenceBar + 4, &kSequenceClose, 4},
     {&kStringsSequence, kSequenceBar, &kSequenceCounter, 0},
     {&kStringsSequence, kSequenceBar, &kSequenceCounterLow, 0},
-    {&kViolinLead, kAViolin - 1, &kThemeViolinPickup, 7},
-    {&kViolinLead, kAViolin, &kThemeViolin, 0},
+    {&kFluteUpbeat, kASecond - 1, &kThemeSecondPickup, 7},
+    {&kFluteTheme, kASecond, &kThemeSecond, 0},
     {&kOboeLead, kC, &kInterlude, 0},
     {&kStringsAnswer, kC + 3, &kInterludeAnswer, 3},
     {&kViolinSong, kSongBar - 1, &kSongPickup, 7},
@@ -179,7 +186,7 @@ const Line kLines[] = {
     // phrase.
     {&kFluteReturn, kAAgain, &kThemeReturnFlute, 2},
     // The summit, and the fall from it as one phrase closing.
-    {&kFluteSummit, kAAgain + 3, &kThemeReturnSummit, 6},
+    {&kFluteSummit, kAAgain + 3, &kThemeReturnSummit, 5},
     {&kStringsRecap, kAAgain, &kThemeCounter, 0},
     {&kStringsRecap, kAAgain, &kThemeCounterInner, 0},
     {&kStringsFading, kAAgain + 4, &kThemeCounterFall, 4},
@@ -199,7 +206,7 @@ const Line kLines[] = {
 
 // The bass written out, in eighths, where the chords' roots and fifths would
 // stall: it falls by step to the dominant at the theme's close, moves each
-// unit of the sequence its own way, walks through the violin's episode and
+// unit of the sequence its own way, walks through the flute's episode and
 // rocks on the tonic, then on F, under the coda.
 struct BassBar {
     std::size_t bar;
@@ -238,16 +245,18 @@ const BassBar kBassBars[] = {
     {kSequenceBar + 5, "B2/4 D3/2"},
     {kSequenceBar + 6, "E3/4 G#2/2"},
     {kSequenceBar + 7, "B2/3 D3/3"},
-    {kAViolin, "C3/2 A2/4"},
-    {kAViolin + 1, "E2/4 G2/2"},
-    {kAViolin + 2, "F2/3 A2/3"},
-    {kAViolin + 3, "D3/3 B2/3"},
-    {kAViolin + 4, "C3/3 G2/2 E2/1"},
-    {kAViolin + 5, "F2/3 A2/3"},
-    {kAViolin + 6, "Bb2/3 A2/3"},
-    {kAViolin + 7, "Bb2/3 C3/3"},
-    {kAViolin + 8, "A2/3 G2/2 F2/1"},
-    {kAViolin + 9, "E2/3 A2/3"},
+    {kASecond, "C3/2 A2/4"},
+    {kASecond + 1, "E2/4 G2/2"},
+    {kASecond + 2, "F2/3 A2/3"},
+    // The close in C on its root, G to C, under the flute's D falling to C:
+    // its leading note over a B in the bass, the two rose in octaves.
+    {kASecond + 3, "D3/3 G2/3"},
+    {kASecond + 4, "C3/3 G2/2 E2/1"},
+    {kASecond + 5, "F2/3 A2/3"},
+    {kASecond + 6, "Bb2/3 A2/3"},
+    {kASecond + 7, "Bb2/3 C3/3"},
+    {kASecond + 8, "A2/3 G2/2 F2/1"},
+    {kASecond + 9, "E2/3 A2/3"},
     {kC + 6, "E2/6"},
     // The song's bass climbs a semitone or a tone each bar to the dominant,
     // falling to the chord's fifth, root or third on the second beat, then
@@ -291,7 +300,7 @@ const Mark kMarks[] = {
     {kB, "B A major, Flute"},
     {kLink, "B link, the band alone"},
     {kSequenceBar, "B sequence, Oboe"},
-    {kAViolin, "A' Violin, to D minor"},
+    {kASecond, "A' Flute, to D minor"},
     {kC, "C interlude, D minor"},
     {kSongBar, "D song, Violin over the harp"},
     {kAAgain, "A theme again, Flute"},
@@ -345,20 +354,19 @@ const Layer kLayers[] = {
     {kSequenceBar, kSequenceBar + 5, Accompaniment::Block, true},
     // Under the oboe's hemiola the harp takes over from the guitar and
     // rolls the chords in its quarters.
-    {kSequenceBar + 5, kAViolin - 1, Accompaniment::Hemiola, true, -8},
+    {kSequenceBar + 5, kASecond - 1, Accompaniment::Hemiola, true, -8},
     // The harp's bar on the dominant is a link, not a rest: it rocks on the
-    // chord below the violin's run up to its theme, leaving it the octave
-    // the run climbs through, and softly, with the cello, so the run is
-    // heard over them.
-    {kAViolin - 1, kAViolin, Accompaniment::Arpeggio, true, -6},
-    {kAViolin, kC + 3, Accompaniment::Pad, true},
+    // chord below the flute's upbeat to its theme, and softly, with the
+    // cello, so the upbeat is heard over them.
+    {kASecond - 1, kASecond, Accompaniment::Arpeggio, true, -6},
+    {kASecond, kC + 3, Accompaniment::Pad, true},
     {kC + 5, kSongBar, Accompaniment::Pad, true},
     // Over the held strings the guitar picks the chords, then the harp
     // spells out the turn to D minor.
-    {kAViolin, kAViolin + 4, Accompaniment::Broken, false, -11},
-    {kAViolin + 4, kAViolin + 5, Accompaniment::Rolled, false, -12}, // the close in C, the violin's breath
-    {kAViolin + 5, kAViolin + 8, Accompaniment::Arpeggio, false, -12},
-    {kAViolin + 8, kC, Accompaniment::Rolled, false, -12}, // the cadence to D minor
+    {kASecond, kASecond + 4, Accompaniment::Broken, false, -11},
+    {kASecond + 4, kASecond + 5, Accompaniment::Rolled, false, -12}, // the close in C, the flute's breath
+    {kASecond + 5, kASecond + 8, Accompaniment::Arpeggio, false, -12},
+    {kASecond + 8, kC, Accompaniment::Rolled, false, -12}, // the cadence to D minor
     // Under the interlude's held strings the harp keeps the pulse, softly,
     // over the cello's lament; where the oboe breathes the strings answer
     // it, and the harp, a little fuller, carries the bass with the cello.
@@ -368,7 +376,7 @@ const Layer kLayers[] = {
     {kC + 5, kSongBar - 1, Accompaniment::Rising, false, -5},
     // The bar on the dominant before the song: the harp, not a guitar
     // heard nowhere near it, runs up and down the chord, a flourish where
-    // the bar before the violin's theme only rocks.
+    // the bar before the flute's theme only rocks.
     {kSongBar - 1, kSongBar, Accompaniment::Cascade, false, -6},
     // The song: the harp runs under the violin's long notes and the
     // clarinet's line; it grows with the bass's climb, from eighths to
@@ -421,8 +429,8 @@ const Level kLevels[] = {{0, -32},
                          {kB, -18},
                          {kB + 7, -14},
                          {kSequenceBar + 6, -11},
-                         {kAViolin - 1, -15},
-                         {kAViolin, -10},
+                         {kASecond - 1, -15},
+                         {kASecond, -10},
                          {kC - 1, -14},
                          {kC, -27},
                          {kC + 3, -20},
@@ -437,8 +445,8 @@ const Level kLevels[] = {{0, -32},
                          {kCodaBar, -19},
                          {kCodaBar + 5, -20},
                          {kCodaBar + 6, -26}};
-// Under the violin the held strings step back: same family, they would
-// swallow it; under the interlude's oboe they step back less, so the
+// Under the flute's theme the held strings step back: as loud, they
+// would cover its soft middle octave; under the interlude's oboe they step back less, so the
 // sparse texture keeps a middle.
 constexpr int kThinPad = -12, kInterludePad = -6;
 // Where the harp runs over the dominant before the song, the held chord
@@ -458,27 +466,37 @@ constexpr int kGuitarUnderTheReturn = -5;
 // A bowed cello sounding through the whole loop wears on the ear: it keeps
 // back everywhere, and where the band plays under a lead, and under the
 // intro's oboe, well under it: as loud as the lead, it would cover the
-// tune in the low register.
-constexpr int kCelloBack = -4;
+// tune in the low register; but much further back, the harmony it alone
+// carries, its roots under the guitar's and the harp's upper notes, was
+// lost on small speakers.
+constexpr int kCelloBack = -1;
 constexpr int kBassUnderTheLead = -5;
+// Under the intro's soft oboe it keeps where it was before the cello came
+// forward elsewhere, so the loop's start stays as far under the theme.
+constexpr int kBassUnderTheIntro = kBassUnderTheLead - 3;
 // Under the interlude's oboe, low and soft in its reedy octave, and the
 // violin's run up to its song, the cello's lament keeps only a little
-// back: it is the interlude's bass line, and softer it was lost.
-constexpr int kBassUnderTheInterlude = -2;
+// back: it is the interlude's bass line, and softer it was lost; louder,
+// it covered the oboe's low entry.
+constexpr int kBassUnderTheInterlude = -5;
 // Under the coda's soft clarinet and the strings' line the cello keeps its
 // floor, or the band turns top-heavy.
 constexpr int kBassUnderTheCoda = 0;
 // Under the theme's clarinet, low in its range, the cello keeps further
 // under it, so the tune clears the bass's downbeats, though not so far
 // that the theme's first bars, cello and guitar alone, lose their floor;
-// under the violin's
+// under the flute's
 // theme, whose low notes a bowed bass as loud would meet, so does it, and
 // under the flute's middle tune, which starts in its weak low octave.
-constexpr int kBassUnderTheTheme = -8, kBassUnderTheViolin = -12, kBassUnderTheFlute = -8;
-// Under the flute's return up to its summit the bass walks in eighths and
-// would be a second tune, and under its soft fall from the summit it would
-// cover it: it keeps further under still.
-constexpr int kBassUnderTheReturn = -20;
+// Under the theme's first two phrases, the clarinet lowest and the cello
+// nearly as loud on its downbeats, it keeps further back still.
+constexpr int kBassUnderTheTheme = -8, kBassUnderTheThemesOpening = -11, kBassUnderTheSecondTheme = -12,
+              kBassUnderTheFlute = -8;
+// Under the flute's return up to its summit the bass
+// walks in eighths and would be a second tune: it keeps well under; under
+// the flute's soft fall from the summit it keeps under it, but not so far
+// that the cadence's bass, in the thirties, was lost under the harp.
+constexpr int kBassUnderTheReturn = -20, kBassUnderTheFall = -16;
 // Under the song's long violin notes the cello keeps well under them, or
 // it is as loud as the violin's low E where the song begins; the song's
 // crescendo carries the band, but its last two bars leave the violin's
@@ -495,10 +513,10 @@ constexpr int kSequenceBass = -17, kSequenceHemiolaBass = -6;
 // struck lightly after the beat.
 constexpr int kUnderTheClarinet = 57, kUnderTheEntry = 60;
 
-// The strings' held chords under the violin's theme enter open, from A3
+// The strings' held chords under the flute's theme enter open, from A3
 // C4 E4 up, clear of the guitar's E3 and A3, not where they last stopped,
 // sixteen bars before.
-constexpr std::array<int, 3> kViolinPadFrom = {57, 60, 64};
+constexpr std::array<int, 3> kSecondThemePadFrom = {57, 60, 64};
 // As the theme turns to C the held chords start round C4 E4 G4, over the
 // guitar's strum, and move from there: from where the intro's left off
 // they sink into the tenor, where close thirds blur.
@@ -516,13 +534,13 @@ struct Key {
 // The players slow down through the sequence's cadence, in % of the beat's
 // length, most as it comes to rest on the dominant, and take the tempo up
 // again little by little through the harp's bar on the dominant, so the
-// violin's theme comes in at a tempo it is already near: held broad to the
-// bar line, the tempo snapped back under the violin. The last cadence keeps
+// flute's theme comes in at a tempo it is already near: held broad to the
+// bar line, the tempo snapped back under the theme. The last cadence keeps
 // the tempo, so the loop does not seem to end there.
 struct Broadening {
     std::size_t bar;
     std::array<std::uint32_t, 8> steps; // at each dotted eighth of the two bars
 };
-constexpr Broadening kBroadened[] = {{kAViolin - 2, {100, 102, 104, 106, 107, 105, 103, 101}}};
+constexpr Broadening kBroadened[] = {{kASecond - 2, {100, 102, 104, 106, 107, 105, 103, 101}}};
 
 } // namespace belvane::sound::game_tune_arrangement

@@ -41,7 +41,7 @@ inline const Bars kChordBars[] = {
     // D minor through its ii-V: the dominant comes once, at the close (C's
     // own, in its fourth bar, a plain triad: its seventh, low in the held
     // chord, crowds the guitar's D and F)
-    {"Am/C", "C/E", "F Am", "Dm7 G/B", "C", "F Am", "Bb F/A", "Gm/Bb C7", "F/A Gm", "Gm/E A7"},
+    {"Am/C", "C/E", "F Am", "Dm7 G", "C", "F Am", "Bb F/A", "Gm/Bb C7", "F/A Gm", "Gm/E A7"},
     // C: D minor over the lament bass D C Bb A, the Neapolitan of A minor,
     // and its dominant turning to the leading note in the bass
     {"Dm", "C7", "Gm/Bb", "A7", "Dm/F", "Bb/D", "E7", "E7 E7/G#"},
@@ -138,7 +138,7 @@ inline const Bars kSequenceCopy = {"C6/4 B5/2 A5/2 G5/2 B5/2", "A5/4 G5/2 E5/4 r
 // thirds and sevenths, a step at a time, so the circle of fifths has a
 // middle: the seventh of each chord the third of the next; the last
 // falls to the dominant's third, rings under the harp's bar, let go for
-// the violin's run up to its theme, and rises to the tonic as it begins.
+// the flute's upbeat to its theme, and rises to the tonic as it begins.
 inline const Bars kSequenceCounter = {"G4/12",  "F4/12",  "~F4/12",     "E4/12",   "A4/12",
                                       "~A4/12", "G#4/12", "~G#4/8 r/4", "A4/6 r/6"};
 // Under it a second line takes the other of each chord's third and
@@ -147,7 +147,7 @@ inline const Bars kSequenceCounter = {"G4/12",  "F4/12",  "~F4/12",     "E4/12",
 // seventh, G's root while the clarinet leans its C on the chord's third,
 // rising to that third once it resolves, and on to C's fifth, and a line climbing through F's
 // fifth to the half-diminished chord's F, which falls to the dominant's
-// root, held into the violin's chord.
+// root, held into the flute's chord.
 inline const Bars kSequenceCounterLow = {"C4/12", "~C4/12", "G3/6 B3/6", "G3/12",
                                          "C4/12", "F4/12",  "E4/12",     "~E4/8 r/4"};
 // After a breath the third unit breaks the pattern: a run up in even
@@ -157,26 +157,29 @@ inline const Bars kSequenceCounterLow = {"C4/12", "~C4/12", "G3/6 B3/6", "G3/12"
 // dominant.
 inline const Bars kSequenceClose = {"r/2 F5/2 G5/2 A5/2 B5/2 C6/2", "D6/4 A5/4 F5/4", "C6/4 B5/5 r/3"};
 
-// The theme on the violin, on its E string, after a bar of harp on the
-// dominant; through C and F major, its head's turn and leap sequenced a
-// step higher each bar over C and F, rising to its E twice, down to D
-// minor.
+// The theme on the flute, after a bar of harp on the dominant: a GM solo
+// violin, exposed for ten bars in the theme's quick turns, was thin and
+// edgy. Its first phrase closes on C, over a bass falling from G, where
+// the flute takes a breath before the turn to F; then its head's turn
+// and leap over F, rising to its E, and down to D minor in plainer notes,
+// a held F and quarters: the turn in every bar, heard in every section,
+// wore thin.
 // Its last note is held into the interlude's first bar.
-inline const Bars kThemeViolin = {
+inline const Bars kThemeSecond = {
     "E5/3 F5/1 E5/2 A5/2 G#5/1 A5/1 B5/2",
     "C6/6 D6/2 C6/2 B5/2",
     "A5/2 G5/2 F5/2 E5/3 A5/3",
     "C6/4 A5/2 B5/4 D6/2",
-    "G5/3 A5/1 G5/2 C6/4 D6/2",
+    "C6/6 r/4 D6/2",
     "A5/3 Bb5/1 A5/2 C6/4 E6/2",
-    "D6/4 Bb5/2 C6/3 Bb5/1 A5/2",
+    "D6/4 Bb5/2 C6/4 A5/2",
     "G5/4 Bb5/2 G5/4 E5/2",
-    "F5/3 G5/1 F5/2 Bb5/4 C6/2",
+    "F5/6 Bb5/4 C6/2",
     "Bb5/4 A5/2 G5/2 E5/2 C#5/2",
     "D5/6 r/6",
 };
 
-// The interlude: few notes, long ones, entering over the violin's close;
+// The interlude: few notes, long ones, entering over the flute's close;
 // after a bar's breath its second phrase enters on the second beat, as the
 // first did; its last leans on the dominant's C and falls to its fifth, and
 // the band alone holds the dominant a bar before the violin's song.
@@ -197,23 +200,26 @@ inline const Bars kInterludeAnswer = {"A4/6 E4/6", "F4/6 D4/6"};
 // tonic's six-four it climbs to E, the dominant's root on the downbeat, and
 // falls to its fifth, handing over to the flute and the theme's return.
 // After the band's bar alone on the dominant, the violin runs up to the
-// song by step, B C D: the run it takes to its theme is its own, up the
-// leading note.
+// song by step, B C D.
 inline const Bars kSongPickup = {"r/9 B4/1 C5/1 D5/1"};
-// Over the harp's bar on the dominant it runs up to its theme in three
-// sixteenths.
-inline const Bars kThemeViolinPickup = {"r/9 G#4/1 A4/1 B4/1"};
+// Over the harp's bar on the dominant the flute runs up its chord to the
+// theme, G sharp, B, D, as the oboe climbs it into the tune's start: a
+// single B was too bare, and the violin's run up to its song by step is
+// its own.
+inline const Bars kThemeSecondPickup = {"r/9 G#4/1 B4/1 D5/1"};
 inline const Bars kSong = {"E5/6 A5/6",           "D6/6 B5/3 D6/3",           "C6/9 B5/3",
                            "A5/4 E5/2 G5/6",      "F5/3 E5/1 F5/2 A5/4 G5/2", "F#5/4 A5/2 B5/6",
                            "A5/4 B5/2 C6/4 D6/2", "E6/3 D6/1 C6/2 B5/6"};
 // Through the song's first phrase the clarinet sings with the violin, a
 // sixth or a tenth under it in its own middle register, over the harp's
 // low figures: one line of its own, moving where the violin holds its long
-// notes, falling as it climbs, and closing its phrase as the violin's
+// notes, falling as it climbs (under the violin's held C it turns below its
+// E, not above, where an F rubbed a ninth on the harp's E), and closing
+// its phrase as the violin's
 // goes on: A7's C sharp rises to D minor's root on the downbeat where the
 // strings come in, and the clarinet leaves the middle to them as the bass
 // begins to climb.
-inline const Bars kSongDuet = {"C5/4 B4/2 A4/4 C5/2", "G4/3 A4/1 B4/2 D5/6", "E5/4 F5/2 E5/3 D5/3", "G4/4 A4/2 C#5/6",
+inline const Bars kSongDuet = {"C5/4 B4/2 A4/4 C5/2", "G4/3 A4/1 B4/2 D5/6", "E5/4 D5/2 E5/3 D5/3", "G4/4 A4/2 C#5/6",
                                "D5/6 r/6"};
 // Under the song's climb the strings come in as two lines, not held
 // chords: the lower climbs by step, A B C, under the violin's A, B and C,
@@ -228,15 +234,18 @@ inline const Bars kSongStringsUpper = {"D4/12", "F#4/12", "E4/12", "~E4/6 D4/6"}
 // aside, its E leaning up to F's root, and holds F's third, where the
 // theme's B, passing to C, would sound a tritone over F; its third bar,
 // where the theme halted on the dominant, turns on D and climbs on into
-// the summit.
+// the summit. One instrument sings the whole rising line: handed over from
+// the oboe inside it, the change of colour was heard as a splice.
 inline const Bars kThemeReturnFlute = {"E5/3 F5/1 E5/2 A5/6", "C6/4 D6/2 C6/4 A5/2", "F5/2 G5/2 A5/2 D6/3 C6/1 D6/2"};
-// From the summit, held over F's root and resolving to it, the line falls
-// by step in one phrase to the cadence, the eighth bar of the return, the
+// The summit is reached in the lilt, on the second beat, not held from the
+// first: a GM flute held so high for two beats whistles. It is held over
+// F's root and falls to it, and from there the line falls by step in one
+// phrase to the cadence, the eighth bar of the return, the
 // oboe's echo taking it on from F's third.
-inline const Bars kThemeReturnSummit = {"E6/2 F6/2 G6/8", "~G6/2 F6/4 r/6", "D6/4 C6/4 B5/4",
+inline const Bars kThemeReturnSummit = {"E6/4 F6/2 G6/6", "~G6/2 F6/4 r/6", "D6/4 C6/4 B5/4",
                                         "G#5/3 A5/1 B5/2 D6/3 C6/1 B5/2", "A5/6 r/6"};
-// Under the flute's half of the return the strings sing a slow line of
-// their own, low, clear of the flute's soft low notes, in notes long
+// Under the return the strings sing a slow line of
+// their own, low, clear of the lead's low notes, in notes long
 // enough for bowed strings to speak, in two parts, so each chord is whole
 // under the flute: the upper resolves the dominant's seventh to F's fifth
 // and climbs to D7's root, which the guitar leaves out; then each chord's
