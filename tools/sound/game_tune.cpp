@@ -41,7 +41,7 @@
 // Melodies are written in sixteenths (kSixEightFine). Each section starts
 // with a marker naming it.
 #include "band.h"
-#include "game_tune_arrangement.h"
+#include "game_tune_band.h"
 #include "game_tune_score.h"
 #include "tunes.h"
 #include "voice_leading.h"
