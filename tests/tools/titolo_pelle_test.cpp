@@ -1,3 +1,5 @@
+// The sitter's flesh as the engraving cuts it: the light left as paper, the
+// lines swelling with the shade they pass through.
 #include "titolo_misure.h"
 #include "titolo_pelle.h"
 #include "titolo_volto.h"
