@@ -147,8 +147,8 @@ TEST(EndTune, RingsWithinItsLimitsAndInThirdsAndSixths)
 // note.
 TEST(EndTune, HeldBrassAndBellsDoNotRub)
 {
-    const std::array<std::uint8_t, 4> upper = {kEndTuneLead, end_tune_score::kSecondTrumpet, kEndTuneSecond,
-                                               end_tune_score::kHorns};
+    using namespace end_tune_score;
+    const std::array<std::uint8_t, 4> upper = {kTrumpet, kSecondTrumpet, kBells, kHorns};
     const auto notes = NotesOf(ComposeEndTune(), upper);
     for (const WrittenNote &low : notes) {
         for (const WrittenNote &high : notes) {

@@ -60,10 +60,10 @@ constexpr Mappa<kRighe> kSpada{
 // club was told from the sword by colour alone and read as a gourd or a
 // pickle; a head notched in two with branches out on both sides, as a
 // cactus or a mitten; a staff a pixel thinner as a tadpole's tail, the
-// club easily missed in a count. A stave of even width read as a pickle, a grip six
-// pixels across bound in red halfway as a sock, a thin stick as a sword in
-// green, and a grip four pixels across under a head no wider than the body
-// as a sprig.)
+// club easily missed in a count. A stave of even width read as a pickle, a
+// grip six pixels across bound in red halfway as a sock, a thin stick as a
+// sword in green, and a grip four pixels across under a head no wider than
+// the body as a sprig.)
 constexpr Mappa<kRighe> kBastone{
     "....KKKK...", "...KLGGDK..", "..KLGGGGDK.", ".KKLGGGGDKK", "KRKLGGGGGRr", ".KKLGGGGDKK", "..KLGGGGDK.",
     "..KLGGGDDK.", "..KLGGDDK..", "..KLGGDKYY.", "..KLGGDKYYo", "..KLGGDK.o.", ".KLGGDK....", ".KKLGDK....",
