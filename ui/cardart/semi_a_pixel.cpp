@@ -47,27 +47,27 @@ constexpr Mappa<kRighe> kSpada{
     "...KbBBBK..", "...KbBBBK..", "...KbBBBK..", "...KbBBBK..", "...KbBBBK..", "...KbBBBK..", "o..KbBBBK.o",
     "Y..KbBBBK.Y", "YYYYYYYYYYY", "ooooooooooo", "....RRr....", "....rRr....", "...oYYYo...",
 };
-// A cudgel leaning as a hand holds it, its head up to the right: the ace's and
-// the figures' club made small, dark outlined, light on its left and shaded on
-// its right, a rounded knob of a head twice the grip's width narrowing to a
-// neck under it and then running down as a staff to a grip five pixels across,
-// a lopped branch on either side of the head standing out of its outline and a
-// knot on the staff, bare pale wood at the cut, a golden leaf on its right
-// under the neck, and a red butt: its foot bare, where a sword has its guard.
-// (Cut faces a red pixel each on the green read as warts or a cactus's flowers;
-// a head tapering all the way down to the grip read as a leaf, a pea pod or a
-// chilli pepper; its leaf low on the left, a nub at the foot as the sword's
-// guard, and its branch within its outline, the club was told from the sword by
-// colour alone and read as a gourd or a pickle; a head notched in two with
-// branches out on both sides, as a cactus or a mitten; a staff a pixel thinner
-// as a tadpole's tail, the club easily missed in a count. A stave of even width
-// read as a pickle, a grip six pixels across bound in red halfway as a sock, a
-// thin stick as a sword in green, and a grip four pixels across under a head no
-// wider than the body as a sprig.)
+// A cudgel leaning as a hand holds it, its head up to the right: the ace's
+// and the figures' club made small, dark outlined, light on its left and
+// shaded on its right, a rounded knob of a head twice the grip's width
+// narrowing to a neck under it and then running down as a staff to a grip
+// five pixels across, a lopped branch on either side of the head standing
+// out of its outline and a knot on the staff, red at the cut, a golden
+// leaf on its right under the neck, and a red butt: its foot bare, where a
+// sword has its guard. (A head tapering all the way down to the grip read
+// as a leaf, a pea pod or a chilli pepper; its leaf low on the left, a nub
+// at the foot as the sword's guard, and its branch within its outline, the
+// club was told from the sword by colour alone and read as a gourd or a
+// pickle; a head notched in two with branches out on both sides, as a
+// cactus or a mitten; a staff a pixel thinner as a tadpole's tail, the
+// club easily missed in a count. A stave of even width read as a pickle, a
+// grip six pixels across bound in red halfway as a sock, a thin stick as a
+// sword in green, and a grip four pixels across under a head no wider than
+// the body as a sprig.)
 constexpr Mappa<kRighe> kBastone{
-    "....KKKK...", "...KLGGDK..", "..KLGGGGDK.", ".KKLGGGGDKK", "KTKLGGGGGTt", ".KKLGGGGDKK", "..KLGGGGDK.",
+    "....KKKK...", "...KLGGDK..", "..KLGGGGDK.", ".KKLGGGGDKK", "KRKLGGGGGRr", ".KKLGGGGDKK", "..KLGGGGDK.",
     "..KLGGGDDK.", "..KLGGDDK..", "..KLGGDKYY.", "..KLGGDKYYo", "..KLGGDK.o.", ".KLGGDK....", ".KKLGDK....",
-    ".KtLGDK....", ".KKLGDK....", ".KLGDK.....", ".KLGDK.....", "KLGGDK.....", "KRrRrK.....",
+    ".KRLGDK....", ".KKLGDK....", ".KLGDK.....", ".KLGDK.....", "KLGGDK.....", "KRrRrK.....",
 };
 
 // A gold coin as the figures hold it, fifteen pixels across, as large as
@@ -123,10 +123,6 @@ QColor Colore(char c)
         return kTintaRosso.corpo;
     case 'r':
         return kTintaRosso.ombra;
-    case 'T':
-        return QColor(0xE0, 0xB0, 0x68); // a cut's bare wood
-    case 't':
-        return QColor(0xB0, 0x80, 0x40); // and in shade
     case 'L':
         return kTintaLegnoDiCarta.luce;
     case 'G':
@@ -139,7 +135,7 @@ QColor Colore(char c)
 }
 
 // The tones of one colour, lit and shaded across a pip: the blade's, the
-// wood's, the grip's, the gold's and a cut's; 0 for the outlines.
+// wood's, the grip's and the gold's; 0 for the outlines.
 int Famiglia(char c)
 {
     switch (c) {
@@ -156,9 +152,6 @@ int Famiglia(char c)
     case 'Y':
     case 'y':
         return 4;
-    case 'T':
-    case 't':
-        return 5;
     default:
         return 0;
     }
