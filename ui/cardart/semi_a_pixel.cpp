@@ -23,25 +23,25 @@ constexpr int kRighe = 20;
 // tenth and eleventh rows.
 template <size_t N> using Mappa = std::array<std::string_view, N>;
 
-// A sword point up: a blade four pixels of blue between outlines (three were
-// a thin sliver the eye lost on the white), light along one edge, straight
-// from the hilt for half its length and then curving gently to the right, a
-// pixel every three rows, to a point; a golden crossguard as wide as the pip
-// and two rows thick, gold over deep gold, its ends turned up towards the
-// blade, a red grip two pixels long and a golden pommel wider than the grip,
-// as the ace's and the figures' swords have. (Straight to its last fifth and
-// bent there a pixel a row, the blade read as a bent nail, a hockey stick or
-// a blue 7; four pixels across on a guard of one row, as a stubby dagger, a
-// wedge or a feather, the blade hardly twice its hilt, and bending its whole
-// length on ends turned down, as a claw or a banana; a blade widening from
-// its point to the guard as a leaf or a flame, on a guard of two rows apart
+// A sword point up: a blade four pixels of blue between outlines (three
+// were a thin sliver the eye lost on the white), light along one edge, straight from the hilt for half its
+// length and then curving gently to the right, a pixel every three rows, to
+// a point; a golden crossguard as wide as the pip and two rows thick, gold
+// over deep gold, its ends turned up towards the blade, a red grip two
+// pixels long and a golden pommel wider than the grip, as the ace's and the
+// figures' swords have. (Straight to its last fifth and bent there a pixel
+// a row, the blade read as a bent nail, a hockey stick or a blue 7; four
+// pixels across on a guard of one row, as a stubby dagger, a wedge or a
+// feather, the blade hardly twice its hilt, and bending its whole length
+// on ends turned down, as a claw or a banana; a blade widening from its
+// point to the guard as a leaf or a flame, on a guard of two rows apart
 // from the blade as a second mark below it; a blade three pixels across
 // leaning all its length on a guard of one light gold row, lost on the
 // white, as a quill; a hilt of a pixel's grip and a pixel's pommel left the
 // blade alone to be seen, a blue flame; a grip of three under a guard
 // underlined in deep gold, the blade two and a half times the hilt, as a
-// dagger; a pommel no wider than the grip left almost no hilt; outlined all
-// round in deep blue, the Spade were the palest suit on the table.)
+// dagger; a pommel no wider than the grip left almost no hilt; outlined
+// all round in deep blue, the Spade were the palest suit on the table.)
 constexpr Mappa<kRighe> kSpada{
     ".......KK..", "......KbBK.", "......KbBBK", ".....KbBBBK", "....KbBBBK.", "....KbBBBK.", "....KbBBBK.",
     "...KbBBBK..", "...KbBBBK..", "...KbBBBK..", "...KbBBBK..", "...KbBBBK..", "...KbBBBK..", "o..KbBBBK.o",
@@ -70,17 +70,18 @@ constexpr Mappa<kRighe> kBastone{
     ".KRLGDK....", ".KKLGDK....", ".KLGDK.....", ".KLGDK.....", "KLGGDK.....", "KRrRrK.....",
 };
 
-// A gold coin as the figures hold it: a face of bright gold inside a rim of
+// A gold coin as the figures hold it, fifteen pixels across, as large as
+// the seven's three abreast leave room for: a face of bright gold inside a rim of
 // dark bronze gold and the outline, the rim a pixel thicker on the
 // diagonals so that it is as wide all round, and a red rose with a golden
 // heart filling the middle third. (A heavy brown rim round a small face and
 // a red square was read as a button; a pale lemon coin a pixel or two larger
 // as an octagon; a rim of light gold left coins side by side a yellow
 // cluster, and one of middling gold, a lone coin soft on the white.)
-constexpr Mappa<13> kMoneta{
-    "....KKKKK....", "..KKcccccKK..", ".KccFFFFFccK.", ".KcFFFRFFFcK.", "KccFFRRRFFccK",
-    "KcFFRRRRRFFcK", "KcFRRRlRRRFcK", "KcFFRRRRRFFcK", "KccFFRRRFFccK", ".KcFFFRFFFcK.",
-    ".KccFFFFFccK.", "..KKcccccKK..", "....KKKKK....",
+constexpr Mappa<15> kMoneta{
+    ".....KKKKK.....", "...KKcccccKK...", "..KcccFFFcccK..", ".KccFFFFFFFccK.", ".KcFFFFRFFFFcK.",
+    "KccFFFRRRFFFccK", "KcFFFRRRRRFFFcK", "KcFFRRRlRRRFFcK", "KcFFFRRRRRFFFcK", "KccFFFRRRFFFccK",
+    ".KcFFFFRFFFFcK.", ".KccFFFFFFFccK.", "..KcccFFFcccK..", "...KKcccccKK...", ".....KKKKK.....",
 };
 
 // Every row as long as the first, and an odd number of columns, so that
@@ -209,7 +210,7 @@ void BastoneDaContare(QPainter &p, qreal h, bool specchio)
 }
 
 // The coin is laid a pixel a character whatever its diameter: the drawn
-// coin of the same diameter falls on these thirteen pixels.
+// coin of the same diameter falls on these fifteen pixels.
 void DenaroDaContare(QPainter &p, qreal h)
 {
     if (InchiostroDelPixelInUso())
