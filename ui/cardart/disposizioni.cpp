@@ -41,10 +41,12 @@ constexpr Colonne kColonne{8.5, 22.5, 36.5};
 constexpr qreal kRientro = 0.3;
 
 // How far across the three's ends stand from the middle column: a steep
-// line down the card, well inside the four's corners. (Laid from corner to
+// line down the card, inside the four's corners. (Laid from corner to
 // corner, the three was the four with two emblems lost, and a four whose
-// eye joined one upper corner to the lower one across was named a three.)
-constexpr qreal kScartoDelTre = 8;
+// eye joined one upper corner to the lower one across was named a three;
+// eight pixels out, the line was squeezed into the card's middle and read
+// as a column, a two.)
+constexpr qreal kScartoDelTre = 10;
 
 struct Forma {
     qreal altezza;        // one size for every emblem of the suit, so the eye never weighs them
