@@ -23,29 +23,27 @@ constexpr int kRighe = 20;
 // tenth and eleventh rows.
 template <size_t N> using Mappa = std::array<std::string_view, N>;
 
-// A sword point up: a blade four pixels of blue between outlines (three were
-// a thin sliver the eye lost on the white), light along one edge, straight
-// from the hilt for half its length and then curving gently to the right, a
-// pixel every three rows, to a sharp point: its back straight up the last
-// four rows and its edge swept in to meet it (a rounded tip bent over read
-// as a boot's toe); a golden crossguard as wide as the pip and two rows
-// thick, gold over deep gold, its ends turned up towards the blade, a red
-// grip two pixels long and a golden pommel wider than the grip, as the ace's
-// and the figures' swords have. (Straight to its last fifth and bent there a
-// pixel a row, the blade read as a bent nail, a hockey stick or a blue 7;
-// four pixels across on a guard of one row, as a stubby dagger, a wedge or a
-// feather, the blade hardly twice its hilt, and bending its whole length on
-// ends turned down, as a claw or a banana; a blade widening from its point
-// to the guard as a leaf or a flame, on a guard of two rows apart from the
-// blade as a second mark below it; a blade three pixels across leaning all
-// its length on a guard of one light gold row, lost on the white, as a
-// quill; a hilt of a pixel's grip and a pixel's pommel left the blade alone
-// to be seen, a blue flame; a grip of three under a guard underlined in deep
-// gold, the blade two and a half times the hilt, as a dagger; a pommel no
-// wider than the grip left almost no hilt; outlined all round in deep blue,
-// the Spade were the palest suit on the table.)
+// A sword point up: a blade four pixels of blue between outlines (three
+// were a thin sliver the eye lost on the white), light along one edge, straight from the hilt for half its
+// length and then curving gently to the right, a pixel every three rows, to
+// a point; a golden crossguard as wide as the pip and two rows thick, gold
+// over deep gold, its ends turned up towards the blade, a red grip two
+// pixels long and a golden pommel wider than the grip, as the ace's and the
+// figures' swords have. (Straight to its last fifth and bent there a pixel
+// a row, the blade read as a bent nail, a hockey stick or a blue 7; four
+// pixels across on a guard of one row, as a stubby dagger, a wedge or a
+// feather, the blade hardly twice its hilt, and bending its whole length
+// on ends turned down, as a claw or a banana; a blade widening from its
+// point to the guard as a leaf or a flame, on a guard of two rows apart
+// from the blade as a second mark below it; a blade three pixels across
+// leaning all its length on a guard of one light gold row, lost on the
+// white, as a quill; a hilt of a pixel's grip and a pixel's pommel left the
+// blade alone to be seen, a blue flame; a grip of three under a guard
+// underlined in deep gold, the blade two and a half times the hilt, as a
+// dagger; a pommel no wider than the grip left almost no hilt; outlined
+// all round in deep blue, the Spade were the palest suit on the table.)
 constexpr Mappa<kRighe> kSpada{
-    ".........K.", "........KBK", ".......KbBK", "......KbBBK", ".....KbBBBK", "....KbBBBK.", "....KbBBBK.",
+    ".......KK..", "......KbBK.", "......KbBBK", ".....KbBBBK", "....KbBBBK.", "....KbBBBK.", "....KbBBBK.",
     "...KbBBBK..", "...KbBBBK..", "...KbBBBK..", "...KbBBBK..", "...KbBBBK..", "...KbBBBK..", "o..KbBBBK.o",
     "Y..KbBBBK.Y", "YYYYYYYYYYY", "ooooooooooo", "....RRr....", "....rRr....", "...oYYYo...",
 };
