@@ -9,7 +9,7 @@ namespace {
 
 // The two to the six count alike in every suit, so that a count has one
 // shape whatever the emblem: the two a column down the middle, the three a
-// steep diagonal, the four the corners and the five the corners with one in the
+// diagonal, the four the corners and the five the corners with one in the
 // middle, as every Italian pack has them; the six two columns of three with
 // white down the middle. The seven has an outline no six can have, so that
 // it is named before it is counted (the same two columns and one more in
@@ -18,10 +18,9 @@ namespace {
 // three down the middle with a pair between each two, the card's corners
 // white. Never a third in a row, which at the natural size closes the row
 // into a bar.
-// The two keeps towards the middle of the card's height: an emblem by the
-// card's edge on an otherwise white card is the one the eye skips. The
-// three, drawn in, ran its emblems into one another down its steep line, so
-// it stands on the outer rows. The four, five and six stand on one grid in every suit: the four
+// The two and three keep towards the middle of the card's height: an
+// emblem by the card's edge on an otherwise white card is the one the eye
+// skips. The four, five and six stand on one grid in every suit: the four
 // the corners by the edges, the five those corners and a middle emblem with
 // the most white the card can give round it, the six the corners and a
 // middle pair, so that a count grows by what it adds and the outline stays
@@ -36,17 +35,9 @@ struct Colonne {
 };
 constexpr Colonne kColonne{8.5, 22.5, 36.5};
 
-// How far the two's rows come in from the outer rows, towards the middle
-// one.
+// How far the two's and three's rows come in from the outer rows, towards
+// the middle one.
 constexpr qreal kRientro = 0.3;
-
-// How far across the three's ends stand from the middle column: a steep
-// line down the card, inside the four's corners. (Laid from corner to
-// corner, the three was the four with two emblems lost, and a four whose
-// eye joined one upper corner to the lower one across was named a three;
-// eight pixels out, the line was squeezed into the card's middle and read
-// as a column, a two.)
-constexpr qreal kScartoDelTre = 10;
 
 struct Forma {
     qreal altezza;        // one size for every emblem of the suit, so the eye never weighs them
@@ -56,10 +47,10 @@ struct Forma {
     // Where the seven's pairs stand between the middle column's rows, from
     // the outer row: each in the upper or lower third of the card.
     qreal coppie = 0.45;
-    // How far the two's upper row comes in from the outer one: for every
-    // suit as far as its emblems then reach the same two lines across the
-    // card, head and foot, so that the twos of the four suits line up side
-    // by side and none looks squashed beside the others.
+    // How far the two's and three's upper row comes in from the outer one:
+    // for every suit as far as its emblems then reach the same two lines
+    // across the card, head and foot, so that the low cards of the four
+    // suits line up side by side and none looks squashed beside the others.
     qreal dentro = kRientro;
     // Where a row brought in stands: on a pixel's centre (0.5) for an
     // emblem an odd number of pixels tall, between two (0) for the swords
@@ -67,10 +58,12 @@ struct Forma {
     qreal frazione = 0.5;
 };
 
-// A coin is shorter than a sword or a cup, so its two's rows stand further
-// out, for its coins to reach the lines the other suits' emblems reach (on
-// the lines the others' middles stand on, the two and three of coins
-// spanned eight pixels less of the card and looked squashed).
+// A coin is shorter than a sword or a cup, so its two's and three's rows
+// stand further out, for its coins to reach the lines the other suits'
+// emblems reach (on the lines the others' middles stand on, the two and
+// three of coins spanned eight pixels less of the card and looked squashed),
+// and its three's ends stand on the side columns as every suit's (brought
+// in from the sides, it looked squeezed beside the other threes).
 constexpr Forma kDenari{14.2, 10.5, 35.5, 61.5, 0, {10.5, 22.5, 34.5}, 0.5, 0.23}; // a coin's diameter
 // A cup as tall as three rows leave room for, white between: a shorter one on
 // a card of two was missed at the natural size. Its middle row on a pixel
@@ -120,10 +113,10 @@ constexpr Pose Disponi(const Forma &f, int valore)
         metti(centro, suDentro, f.curva);
         metti(centro, giuDentro, f.curva);
         break;
-    case 3: // a steep diagonal from the upper left, on the outer rows so that its emblems keep apart
-        metti(centro - kScartoDelTre, f.su, f.curva);
+    case 3: // a diagonal from the upper left
+        metti(sinistra, suDentro, f.curva);
         metti(centro, f.mezzo, f.curva);
-        metti(centro + kScartoDelTre, f.giu, f.curva);
+        metti(destra, giuDentro, f.curva);
         break;
     case 4: // the corners at the edges, where the five's and six's stand
         for (const qreal y : {f.su, f.giu}) {
