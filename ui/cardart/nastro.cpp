@@ -31,21 +31,18 @@ constexpr int kSinistra = 7, kCima = 32;
 
 // Each suit's banner in the suit's own colour: one red banner on every two
 // was on the swords and clubs the brightest thing on the card, seen before
-// the suit. The marks in gold, or on the coins' gold banner in red. The
-// coins' banner a deep old gold: in the light gold of a coin's face it all
-// but vanished on the white at the natural size.
+// the suit. The marks in gold, or on the coins' gold banner in red.
 struct Colori {
     Tinta tinta;
     QColor segni;
 };
-const Tinta kTintaOroVecchio{kTintaOro.corpo, kOroCavo, kOroScuro};
 Colori ColoriDi(Seme seme)
 {
     switch (seme) {
     case Seme::Coppe:
         return {kTintaRosso, kTintaOro.corpo};
     case Seme::Denari:
-        return {kTintaOroVecchio, kTintaRosso.corpo};
+        return {kTintaOro, kTintaRosso.corpo};
     case Seme::Spade:
         return {kTintaBlu, kTintaOro.corpo};
     case Seme::Bastoni:
