@@ -23,8 +23,8 @@ constexpr int kRighe = 20;
 // tenth and eleventh rows.
 template <size_t N> using Mappa = std::array<std::string_view, N>;
 
-// A sword point up: a blade four pixels of blue between outlines (three
-// were a thin sliver the eye lost on the white), light along one edge, straight from the hilt for half its
+// A sword point up: a slender blade, three pixels of blue between
+// outlines, light along one edge, straight from the hilt for half its
 // length and then curving gently to the right, a pixel every three rows, to
 // a point; a golden crossguard as wide as the pip and two rows thick, gold
 // over deep gold, its ends turned up towards the blade, a red grip two
@@ -43,9 +43,9 @@ template <size_t N> using Mappa = std::array<std::string_view, N>;
 // dagger; a pommel no wider than the grip left almost no hilt; outlined
 // all round in deep blue, the Spade were the palest suit on the table.)
 constexpr Mappa<kRighe> kSpada{
-    ".......KK..", "......KbBK.", "......KbBBK", ".....KbBBBK", "....KbBBBK.", "....KbBBBK.", "....KbBBBK.",
-    "...KbBBBK..", "...KbBBBK..", "...KbBBBK..", "...KbBBBK..", "...KbBBBK..", "...KbBBBK..", "o..KbBBBK.o",
-    "Y..KbBBBK.Y", "YYYYYYYYYYY", "ooooooooooo", "....RRr....", "....rRr....", "...oYYYo...",
+    ".......K...", "......KbK..", "......KbBK.", ".....KbBBK.", "....KbBBK..", "....KbBBK..", "....KbBBK..",
+    "...KbBBK...", "...KbBBK...", "...KbBBK...", "...KbBBK...", "...KbBBK...", "...KbBBK...", "o..KbBBK..o",
+    "Y..KbBBK..Y", "YYYYYYYYYYY", "ooooooooooo", "....RRr....", "....rRr....", "...oYYYo...",
 };
 // A cudgel leaning as a hand holds it, its head up to the right: the ace's
 // and the figures' club made small, dark outlined, light on its left and
@@ -70,9 +70,9 @@ constexpr Mappa<kRighe> kBastone{
     ".KRLGDK....", ".KKLGDK....", ".KLGDK.....", ".KLGDK.....", "KLGGDK.....", "KRrRrK.....",
 };
 
-// A gold coin as the figures hold it, fifteen pixels across, as large as
-// the seven's three abreast leave room for: a face of bright gold inside a rim of
-// dark bronze gold and the outline, the rim a pixel thicker on the
+// A gold coin as the figures hold it, fifteen pixels across, as large as the
+// seven's three abreast leave room for: a face of bright gold inside a rim
+// of dark bronze gold and the outline, the rim a pixel thicker on the
 // diagonals so that it is as wide all round, and a red rose with a golden
 // heart filling the middle third. (A heavy brown rim round a small face and
 // a red square was read as a button; a pale lemon coin a pixel or two larger
