@@ -97,15 +97,25 @@ TEST(CarteBmp, PipsStandApartWithWhiteBetween)
 // Cups and coins are never turned, so every one of a suit on the two to the
 // seven is the same picture, pixel for pixel: one falling on the pixels
 // half a pixel off printed squatter, without its lip, and was seen as a
-// different cup.
+// different cup. Each is read alone, its neighbours whited out: the
+// seven's coins, set close, reach into one another's boxes.
 TEST(CarteBmp, EveryPipCupAndCoinIsOnePicture)
 {
     for (const int seme : {1, 2}) { // Coppe, Denari
         std::set<QByteArray> figure;
         for (int rango = 2; rango <= 7; ++rango) {
             const QImage img = DecodificaBmp(LeggiFile(FileCarta(seme * 10 + rango)));
-            for (const QRect &m : Emblemi(img)) {
-                const QImage pezzo = img.copy(m);
+            const std::vector<int> chi = Etichette(img);
+            const std::vector<QRect> riquadri = Riquadri(chi, kW);
+            for (int n = 1; n <= int(riquadri.size()); ++n) {
+                const QRect m = riquadri[size_t(n - 1)];
+                if (DiTraverso(m))
+                    continue;
+                QImage pezzo = img.copy(m);
+                for (int y = m.top(); y <= m.bottom(); ++y)
+                    for (int x = m.left(); x <= m.right(); ++x)
+                        if (chi[size_t(y * kW + x)] != n)
+                            pezzo.setPixel(x - m.left(), y - m.top(), 0xFFFFFFFF);
                 figure.insert(QByteArray(reinterpret_cast<const char *>(pezzo.constBits()), int(pezzo.sizeInBytes())) +
                               QByteArray::number(m.width()));
             }

@@ -64,7 +64,7 @@ struct Forma {
 // three of coins spanned eight pixels less of the card and looked squashed),
 // and its three's ends stand on the side columns as every suit's (brought
 // in from the sides, it looked squeezed beside the other threes).
-constexpr Forma kDenari{12.3, 9.5, 35.5, 62.5, 0, {9.5, 22.5, 35.5}, 0.5, 0.23}; // a coin's diameter
+constexpr Forma kDenari{14.2, 10.5, 35.5, 61.5, 0, {10.5, 22.5, 34.5}, 0.5, 0.23}; // a coin's diameter
 // A cup as tall as three rows leave room for, white between: a shorter one on
 // a card of two was missed at the natural size. Its middle row on a pixel
 // centre as the outer ones: between two, the middle cups fell on the pixels

@@ -70,17 +70,18 @@ constexpr Mappa<kRighe> kBastone{
     ".KRLGDK....", ".KKLGDK....", ".KLGDK.....", ".KLGDK.....", "KLGGDK.....", "KRrRrK.....",
 };
 
-// A gold coin as the figures hold it: a face of bright gold inside a rim of
-// dark bronze gold and the outline, the rim a pixel thicker on the
+// A gold coin as the figures hold it, fifteen pixels across, as large as the
+// seven's three abreast leave room for: a face of bright gold inside a rim
+// of dark bronze gold and the outline, the rim a pixel thicker on the
 // diagonals so that it is as wide all round, and a red rose with a golden
 // heart filling the middle third. (A heavy brown rim round a small face and
 // a red square was read as a button; a pale lemon coin a pixel or two larger
 // as an octagon; a rim of light gold left coins side by side a yellow
 // cluster, and one of middling gold, a lone coin soft on the white.)
-constexpr Mappa<13> kMoneta{
-    "....KKKKK....", "..KKcccccKK..", ".KccFFFFFccK.", ".KcFFFRFFFcK.", "KccFFRRRFFccK",
-    "KcFFRRRRRFFcK", "KcFRRRlRRRFcK", "KcFFRRRRRFFcK", "KccFFRRRFFccK", ".KcFFFRFFFcK.",
-    ".KccFFFFFccK.", "..KKcccccKK..", "....KKKKK....",
+constexpr Mappa<15> kMoneta{
+    ".....KKKKK.....", "...KKcccccKK...", "..KcccFFFcccK..", ".KccFFFFFFFccK.", ".KcFFFFRFFFFcK.",
+    "KccFFFRRRFFFccK", "KcFFFRRRRRFFFcK", "KcFFRRRlRRRFFcK", "KcFFFRRRRRFFFcK", "KccFFFRRRFFFccK",
+    ".KcFFFFRFFFFcK.", ".KccFFFFFFFccK.", "..KcccFFFcccK..", "...KKcccccKK...", ".....KKKKK.....",
 };
 
 // Every row as long as the first, and an odd number of columns, so that
@@ -209,7 +210,7 @@ void BastoneDaContare(QPainter &p, qreal h, bool specchio)
 }
 
 // The coin is laid a pixel a character whatever its diameter: the drawn
-// coin of the same diameter falls on these thirteen pixels.
+// coin of the same diameter falls on these fifteen pixels.
 void DenaroDaContare(QPainter &p, qreal h)
 {
     if (InchiostroDelPixelInUso())
