@@ -21,6 +21,8 @@ Vettore Normalizza(Vettore v)
 // The light comes from the upper left, mostly from the front, so that
 // the two halves of the face keep the same features and differ in tone.
 const Vettore kLuce = Normalizza({-0.3, -0.45, 0.84});
+// The tone of the head's turn at its outline (see Tono).
+constexpr double kGiro = 0.42;
 
 double Gauss(double dx, double dy, double sx, double sy)
 {
@@ -349,7 +351,15 @@ double Tono(const Campione &c, double x, double y)
     case Zona::Fondo:
         break;
     }
-    const double t = 1 - (1 - (chiaro + (cupo - chiaro) * ombra)) * (1 - std::min(1.0, scuro));
+    double t = 1 - (1 - (chiaro + (cupo - chiaro) * ombra)) * (1 - std::min(1.0, scuro));
+    // However the light falls, the head turns away from the eye towards its
+    // outline: a light tone there on both sides models the cheeks and the
+    // temples, so the lit side is a form and not a drawn edge. It stays off
+    // the middle of the face and off the chin, where it would read as a beard.
+    if (c.zona == Zona::Pelle && c.pezzo == Pezzo::Testa) {
+        const double w = MezzaLarghezza(y);
+        t = std::max(t, kGiro * Passaggio(0.3, 0.95, std::abs(x) / std::max(w, 1.0)) * Passaggio(12, 17, w));
+    }
     return std::clamp(t, 0.0, 1.0);
 }
 
