@@ -89,11 +89,9 @@ Fasi Linee(Zona zona, double x, double y, const Campione &c)
         // not as the stripes running on up to the collar.
         if (y - kColloY < 29.5)
             return {(y + 0.12 * x * x - 0.35 * x) / 3.0, x / 3.0, 3.0};
-        // The blade at 45 degrees through the pixels' centres, four pixels apart along
-        // the rows, so the diagonal steps evenly and the lines stand clear of
-        // one another instead of printing as a checker of dots.
-        const QPointF q = SullaLastra({x, y});
-        return {(q.x() + q.y()) / 4.0 / kIngrandimento, (x - y) * 0.7071 / 2.0, 4.0 / std::sqrt(2.0)};
+        // The blade ruled down its length, on whole columns of pixels like
+        // the ground, so it prints as one dark silk and not as loud stripes.
+        return {(SullaLastra({x, y}).x() - 1) / 3.0 / kIngrandimento, y / 3.0, 3.0};
     }
     case Zona::Panciotto:
         // Across the chest, bowing a little with it, so the waistcoat reads
@@ -215,10 +213,19 @@ double Inchiostro(double x, double y)
         return Fasi{f.primo * kIngrandimento, f.secondo * kIngrandimento, f.passo};
     };
     const Fasi f = linee(x, y, c);
-    const Fasi fx = linee(x + e, y, Rilievo(x + e, y));
-    const Fasi fy = linee(x, y + e, Rilievo(x, y + e));
-    const double g1 = std::max(0.05, std::hypot(fx.primo - f.primo, fy.primo - f.primo) / e);
-    const double g2 = std::max(0.05, std::hypot(fx.secondo - f.secondo, fy.secondo - f.secondo) / e);
+    // Each step is taken on both sides and the gentler kept: where a
+    // sample's neighbour lies on another part, ruled another way, the jump
+    // between them is no slope, and taken as one it would thin the lines
+    // to a grey seam along the join.
+    const Fasi fx = linee(x + e, y, Rilievo(x + e, y)), bx = linee(x - e, y, Rilievo(x - e, y));
+    const Fasi fy = linee(x, y + e, Rilievo(x, y + e)), by = linee(x, y - e, Rilievo(x, y - e));
+    const auto passo = [](double avanti, double qui, double indietro) {
+        return std::abs(avanti - qui) < std::abs(qui - indietro) ? avanti - qui : qui - indietro;
+    };
+    const double g1 =
+        std::max(0.05, std::hypot(passo(fx.primo, f.primo, bx.primo), passo(fy.primo, f.primo, by.primo)) / e);
+    const double g2 = std::max(
+        0.05, std::hypot(passo(fx.secondo, f.secondo, bx.secondo), passo(fy.secondo, f.secondo, by.secondo)) / e);
     // One family carries the tone up to the middle greys; the crossing one
     // deepens the shade beyond them.
     double a = Tratto(f.primo, g1, std::min(0.8, 1.1 * std::pow(t, 1.3)));

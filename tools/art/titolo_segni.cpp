@@ -459,14 +459,15 @@ void DisegnaLineamenti(QPainter &p)
     }
     // The edges of the collar's points, each one unbroken line swelling
     // towards the knot, and the outer one down to the tip, so the points
-    // stand clear of the lapels.
+    // stand clear of the lapels; firm enough to print as edges, not as
+    // ghost lines crossing at the knot.
     for (double lato : {-1.0, 1.0}) {
         Taglio(
             p, [&](double t) { return QPointF(lato * (2.6 + 2.4 * t), kColloY + 20 + 8.2 * t); },
-            [](double t) { return 0.5 * Fuso(t, 0.5); }, 12);
+            [](double t) { return 0.7 * Fuso(t, 0.5); }, 12);
         Taglio(
             p, [&](double t) { return QPointF(lato * (10.3 - 5.4 * t), kColloY + 20.3 + 7.3 * t); },
-            [](double t) { return 0.45 * std::sqrt(std::sin(M_PI * (0.1 + 0.8 * t))); }, 12);
+            [](double t) { return 0.65 * std::sqrt(std::sin(M_PI * (0.1 + 0.8 * t))); }, 12);
     }
     // The chin's lower edge over the neck, one line from jaw to jaw, finer
     // on the lit side.

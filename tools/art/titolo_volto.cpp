@@ -136,7 +136,10 @@ Campione Rilievo(double x, double y)
     // (yb: heights from the collar's line).
     const double yb = y - kColloY;
     const double spalla = Spalla(x);
-    if (yb > spalla && ax < 96) {
+    // Above the collar's points the opening is left to the collar itself,
+    // or the top of the shirt front would run straight across the throat.
+    const bool gola = yb <= 20 && ax < Apertura(yb);
+    if (yb > spalla && ax < 96 && !gola) {
         const double fronte = 1 - (x / 96) * (x / 96);
         const double h = 32 * std::sqrt(fronte) - 7 * (1 - Passaggio(0, 14, yb - spalla));
         double hb = h;
@@ -177,7 +180,8 @@ Campione Rilievo(double x, double y)
     const double collo = kColloMezzo + 0.3 * std::max(0.0, y - 4);
     if (y > -4 && y < 34 && ax < collo) {
         const double q = 1 - (x / collo) * (x / collo);
-        const bool colletto = y > kColloY + 19 - 0.05 * x * x;
+        // Dipping in front to meet the knot.
+        const bool colletto = y > kColloY + 19 - 0.05 * x * x + Gauss(x, 0, 2.8, 1);
         const double h = 20 * std::sqrt(q) + (colletto ? 2.5 : 0);
         prendi(h, 20 * q, colletto ? Zona::Camicia : Zona::Pelle, Meridiano(x, 0),
                colletto ? Pezzo::Altro : Pezzo::Collo);
@@ -330,8 +334,14 @@ double Tono(const Campione &c, double x, double y)
         chiaro = 0.7, cupo = 0.95;
         // The knot's side away from the light in shadow, its lit side
         // lighter, so it turns as a fold of silk and not a bead.
-        if (y - kColloY < 29.5)
+        if (y - kColloY < 29.5) {
             chiaro = 0.45 + 0.45 * Passaggio(-2.5, 2.5, x);
+        } else {
+            // The blade is dark silk with one light down its lit side.
+            const double mezza = 3.0 + (y - kColloY - 29) * 0.22;
+            const double lume = Gauss(x + 0.4 * mezza, 0, 0.22 * mezza, 1);
+            chiaro = 0.85 - 0.45 * lume, cupo = 0.97 - 0.4 * lume;
+        }
         break;
     case Zona::Camicia: {
         chiaro = 0.1, cupo = 0.5;
