@@ -216,6 +216,24 @@ Campione Rilievo(double x, double y)
     return r;
 }
 
+namespace {
+
+// The shadow the jaw casts on what lies under it, 1 right under its edge:
+// the light is from the upper left, so it reaches further down, and is
+// deeper, on the side away from it, and the head stands forward of the
+// neck instead of sitting on it as a cut-out.
+double OmbraMento(double x, double y)
+{
+    double sotto = 0;
+    while (Rilievo(x, y - sotto).pezzo != Pezzo::Testa)
+        if ((sotto += 0.5) > 12)
+            return 0;
+    const double lato = Passaggio(-14, 10, x);
+    return (0.6 + 0.4 * lato) * std::exp(-sotto / (3.5 + 4 * lato));
+}
+
+} // namespace
+
 double Tono(const Campione &c, double x, double y)
 {
     if (c.zona == Zona::Fondo) {
@@ -269,13 +287,8 @@ double Tono(const Campione &c, double x, double y)
         // The neck stands in the head's shade, deeper on the side from the light.
         if (c.pezzo == Pezzo::Collo) {
             scuro += 0.08 + 0.2 * Passaggio(-8, 12, x) + 0.05 * (1 - Passaggio(8, 12, y));
-            // The jaw casts its shadow on the neck, deepest right under the
-            // chin, so the head stands forward of the neck; short and light
-            // enough that it does not hang under the jaw as a heavy crescent.
-            double sotto = 0;
-            while (sotto < 8 && Rilievo(x, y - sotto).pezzo != Pezzo::Testa)
-                sotto += 0.5;
-            scuro += 0.6 * std::exp(-sotto / 3.5);
+            // The jaw's shadow on it, deepest right under the chin.
+            scuro += 0.8 * OmbraMento(x, y);
         }
         // The hollow of the ear.
         scuro += 0.15 * Gauss(ax - (kOrecchioX - 0.6), y - (kOrecchioY - 0.5), 1.2, 4.5);
@@ -345,9 +358,8 @@ double Tono(const Campione &c, double x, double y)
         break;
     case Zona::Camicia: {
         chiaro = 0.1, cupo = 0.5;
-        // The chin's shadow falls on the neck under it, towards the shaded side.
-        scuro += 0.4 * std::exp(-std::pow((y - (kMentoY + 0.5 - 0.012 * x * x)) / 2.2, 2)) * Passaggio(-10, 6, x) *
-            Passaggio(3, 9, y);
+        // The jaw's shadow runs on from the neck over the collar under it.
+        scuro += 0.9 * OmbraMento(x, y);
         // Below the standing collar the shirt front and the collar's points
         // are white linen; their edges are drawn (see titolo_segni.cpp).
         if (y - kColloY >= 20) {
