@@ -41,8 +41,7 @@ constexpr double kPiegaOmbra = 1.0; // on the shaded side more, so they turn rou
 double Livello(Pezzo pezzo, double x, double y)
 {
     if (pezzo == Pezzo::Orecchio) { // across the ear, bowed by its own round
-        const double ex = (x - (x < 0 ? -kOrecchioX : kOrecchioX)) / kOrecchioMezzo,
-                     ey = (y - kOrecchioY) / kOrecchioAlto;
+        const double ex = (x - (x < 0 ? -kOrecchioX : kOrecchioX)) / 3.4, ey = (y - kOrecchioY) / 9.2;
         return y - 6 * std::max(0.0, 1 - ex * ex - ey * ey);
     }
     if (pezzo == Pezzo::Collo) { // round the neck, seen from a little above, bowed well clear of the ground's lines

@@ -123,7 +123,7 @@ bool Contorno(const Campione &c, double x, double y)
     // The top of both ears is left open, so the ears run into the hair
     // rather than sit in a drawn ring.
     const double orecchio = y - kOrecchioY;
-    if (std::abs(x) > kOrecchioX - 1 && orecchio < -0.76 * kOrecchioAlto)
+    if (std::abs(x) > kOrecchioX - 1 && orecchio < -7)
         return false;
     // Against the ground the face's outline is cut on its shaded side and
     // fades out towards its lit one, where the flesh is not wired round:

@@ -438,23 +438,21 @@ void DisegnaLineamenti(QPainter &p)
             p,
             [&](double t) {
                 const double a = (-78 + 140 * t) * M_PI / 180;
-                return QPointF(lato * (kOrecchioX + 0.6 * kOrecchioMezzo * std::cos(a)),
-                               kOrecchioY - 0.2 + 0.83 * kOrecchioAlto * std::sin(a));
+                return QPointF(lato * (kOrecchioX + 2.0 * std::cos(a)), kOrecchioY - 0.2 + 7.6 * std::sin(a));
             },
             [](double t) { return 0.6 * Fuso(t, 0.6); }, 24);
         Taglio(
             p,
             [&](double t) {
                 const double a = (-50 + 110 * t) * M_PI / 180;
-                return QPointF(lato * (kOrecchioX - 0.2 + 0.27 * kOrecchioMezzo * std::cos(a)),
-                               kOrecchioY + 0.7 + 0.37 * kOrecchioAlto * std::sin(a));
+                return QPointF(lato * (kOrecchioX - 0.2 + 0.9 * std::cos(a)), kOrecchioY + 0.7 + 3.4 * std::sin(a));
             },
             [](double t) { return 0.55 * Fuso(t, 0.5); }, 16);
         // The shade where the ear stands off the skull, so it is joined to it.
         Taglio(
             p,
             [&](double t) {
-                const double y = kOrecchioY + kOrecchioAlto * (1.7 * t - 0.92);
+                const double y = kOrecchioY - 8.5 + 15.5 * t;
                 return QPointF(lato * (MezzaLarghezza(y) + 0.55), y);
             },
             [](double t) { return 0.85 * Fuso(t, 0.6); }, 20);

@@ -188,7 +188,7 @@ Campione Rilievo(double x, double y)
     }
     // Ears, behind the head's outline.
     for (int lato : {-1, 1}) {
-        const double ex = (x - lato * kOrecchioX) / kOrecchioMezzo, ey = (y - kOrecchioY) / kOrecchioAlto;
+        const double ex = (x - lato * kOrecchioX) / 3.4, ey = (y - kOrecchioY) / 9.2;
         const double q = 1 - ex * ex - ey * ey;
         if (q > 0)
             prendi(6 * std::sqrt(q), 6 * q, Zona::Pelle, x, Pezzo::Orecchio);
@@ -290,14 +290,13 @@ double Tono(const Campione &c, double x, double y)
             // The jaw's shadow on it, deepest right under the chin.
             scuro += 0.8 * OmbraMento(x, y);
         }
-        // The hollow of the ear, deep enough that the bowl reads inside the rim.
-        scuro +=
-            0.35 * Gauss(ax - (kOrecchioX - 0.6), y - (kOrecchioY - 0.5), 0.35 * kOrecchioMezzo, 0.5 * kOrecchioAlto);
-        // Both ears lighter than their turn from the light makes them, the
-        // lit one more, so each reads by its rim and bowl rather than
+        // The hollow of the ear.
+        scuro += 0.15 * Gauss(ax - (kOrecchioX - 0.6), y - (kOrecchioY - 0.5), 1.2, 4.5);
+        // Both ears well lighter than their turn from the light makes them,
+        // the lit one more, so each reads by its rim and bowl rather than
         // closing into a dark blot beside the cheek.
         if (c.pezzo == Pezzo::Orecchio)
-            scuro += x > 0 ? -0.15 : -0.2;
+            scuro += x > 0 ? -0.25 : -0.3;
         if (y > 4)
             scuro += 0.08 * (1 - Passaggio(8, 24, y - 0.02 * x * x)) * Passaggio(3, 9, y);
         // The eye's white is paper.

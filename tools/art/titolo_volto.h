@@ -26,10 +26,8 @@ constexpr double kOcchioMezzo = 5.3; // half an eye's width
 constexpr double kOcchiY = -27.4;
 constexpr double kPalpebra = 1.8;      // how high the upper lid arches over the eye's centre
 constexpr double kPalpebraBassa = 1.4; // how low the lower lid bows
-constexpr double kOrecchioX = 26.4;
-constexpr double kOrecchioY =
-    kOcchiY + 6.5; // the ear's middle: its top level with the brows, its lobe with the nose's foot
-constexpr double kOrecchioMezzo = 4.2, kOrecchioAlto = 10.5; // the ear's half width and half height
+constexpr double kOrecchioX = 25.2;
+constexpr double kOrecchioY = kOcchiY + 5; // the ear's middle: its top level with the brows
 constexpr double kBoccaY = -2.4;
 constexpr double kMentoY = 13;
 constexpr double kColloY = -3;       // raises the collar and the shoulders towards the chin
