@@ -97,7 +97,11 @@ double Risparmi(double x, double y)
     // shaded side too; above the fold they shade the socket under the brow.
     const double sopra = y - (kOcchiY - 0.4);
     const double ox = (std::abs(x) - kOcchiX) / (kOcchioMezzo + 1.1), oy = sopra / (sopra < 0 ? 3.5 : 2.9);
-    return ciglia * Passaggio(0.85, 1.1, std::hypot(ox, oy));
+    // Round the mouth they stop short of the lips' parting and the shadow
+    // under the lower lip, so each is a cut of its own and no line of the
+    // cheek runs on into a corner as a second mouth.
+    const double bocca = 1 - std::exp(-std::pow(x / 11.5, 6) - std::pow((y - (kBoccaY + 1.0)) / 3.2, 4));
+    return ciglia * bocca * Passaggio(0.85, 1.1, std::hypot(ox, oy));
 }
 
 } // namespace
