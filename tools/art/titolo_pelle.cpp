@@ -33,10 +33,8 @@ constexpr double kSvanisce = 0.1;
 // there enough that down the shaded cheek they sweep with the jaw. The turn
 // from the one bow to the other is gentle and spread from the brow to the
 // mouth: taken faster, a line folds back on itself beside the nose and the
-// cheek is cut in closed rings, a thumbprint. The brow's bow is the deeper,
-// so on the temples the lines run down with the skull and do not lie across
-// the forehead as wrinkles.
-constexpr double kArcoFronte = 22, kArcoGuance = -14;
+// cheek is cut in closed rings, a thumbprint.
+constexpr double kArcoFronte = 14, kArcoGuance = -14;
 // How far the features bend them, a share of their height; the nose's
 // less, or the lines would crowd into a smear down its shaded flank.
 constexpr double kPiegaLineamenti = 0.35, kPiegaNaso = 0.3;
