@@ -470,7 +470,8 @@ void DisegnaLineamenti(QPainter &p)
             [](double t) { return 0.65 * std::sqrt(std::sin(M_PI * (0.1 + 0.8 * t))); }, 12);
     }
     // The chin's lower edge over the neck, one line from jaw to jaw, finer
-    // on the lit side.
+    // on the lit side but firm enough there that the face ends at the jaw
+    // and does not run on into the neck.
     Taglio(
         p,
         [](double t) {
@@ -478,7 +479,7 @@ void DisegnaLineamenti(QPainter &p)
             const double y = kMentoY - 0.3 - (kMentoY - 7.5) * std::pow(std::abs(std::cos(a)), 1.6);
             return QPointF((std::cos(a) < 0 ? -1 : 1) * MezzaLarghezza(y) * 0.97, y);
         },
-        [](double t) { return (0.3 + 0.7 * t) * Fuso(t, 0.35); }, 40);
+        [](double t) { return (0.6 + 0.4 * t) * Fuso(t, 0.35); }, 40);
     // The upper lip in shade on the side away from the light: one short cut
     // above the parting, wide enough to print as ink, so the lip is a shape
     // over the parting and not a grey patch of hairlines.

@@ -218,10 +218,10 @@ Campione Rilievo(double x, double y)
 
 namespace {
 
-// The shadow the jaw casts on what lies under it, 1 right under its edge:
-// the light is from the upper left, so it reaches further down, and is
-// deeper, on the side away from it, and the head stands forward of the
-// neck instead of sitting on it as a cut-out.
+// The shadow the jaw casts on what lies under it, near 1 right under its
+// edge on both sides, so the face ends at the jaw and the head stands
+// forward of the neck instead of sitting on it as a cut-out; the light is
+// from the upper left, so it reaches further down on the side away from it.
 double OmbraMento(double x, double y)
 {
     double sotto = 0;
@@ -229,7 +229,7 @@ double OmbraMento(double x, double y)
         if ((sotto += 0.5) > 12)
             return 0;
     const double lato = Passaggio(-14, 10, x);
-    return (0.6 + 0.4 * lato) * std::exp(-sotto / (3.5 + 4 * lato));
+    return (0.85 + 0.15 * lato) * std::exp(-sotto / (3.5 + 4 * lato));
 }
 
 } // namespace
