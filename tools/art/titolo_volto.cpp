@@ -23,6 +23,7 @@ Vettore Normalizza(Vettore v)
 const Vettore kLuce = Normalizza({-0.3, -0.45, 0.84});
 // The tone of the head's turn at its outline (see Tono).
 constexpr double kGiro = 0.42;
+constexpr double kGiroLuce = 0.78; // its share of that on the lit side
 
 double Gauss(double dx, double dy, double sx, double sy)
 {
@@ -379,9 +380,12 @@ double Tono(const Campione &c, double x, double y)
     // outline: a light tone there on both sides models the cheeks and the
     // temples, so the lit side is a form and not a drawn edge. It stays off
     // the middle of the face and off the chin, where it would read as a beard.
+    // On the lit side it is lighter, so its lines stay fine and taper out
+    // rather than match the shade's and grey the light.
     if (c.zona == Zona::Pelle && c.pezzo == Pezzo::Testa) {
         const double w = MezzaLarghezza(y);
-        t = std::max(t, kGiro * Passaggio(0.3, 0.95, std::abs(x) / std::max(w, 1.0)) * Passaggio(12, 17, w));
+        const double giro = kGiro * (kGiroLuce + (1 - kGiroLuce) * Passaggio(-6, 6, x));
+        t = std::max(t, giro * Passaggio(0.3, 0.95, std::abs(x) / std::max(w, 1.0)) * Passaggio(12, 17, w));
     }
     return std::clamp(t, 0.0, 1.0);
 }
