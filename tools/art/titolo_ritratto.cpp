@@ -44,7 +44,8 @@ constexpr double kMargineFondo = 2.2;
 // sitter's units: a band of clean paper round it, so the lit side has an
 // edge against the ruling and the head stands off it.
 constexpr double kAlone = 1.8;
-constexpr double kAloneSpalle = 1.0; // over the shoulders
+constexpr double kAloneSpalle = 1.0;   // over the shoulders
+constexpr double kAloneCapelli = 1.15; // over the crown, in shares of the hair's oval
 
 struct Fasi {
     double primo, secondo; // whole numbers on the axes of the two families of lines
@@ -160,6 +161,12 @@ double Inchiostro(double x, double y)
     if (c.zona == Zona::Fondo &&
         (Intorno(x, y, kAlone, [](const Campione &v) { return v.zona == Zona::Pelle || v.zona == Zona::Capelli; }) ||
          Intorno(x, y, kAloneSpalle, Giacca)))
+        return 0;
+    // Over the crown the hair's strands swell past its oval; the halo is
+    // measured from the fullest of them, or the ruling runs into the hair
+    // and the top of the head goes soft.
+    if (c.zona == Zona::Fondo && y < kOcchiY &&
+        std::hypot((x - 0.5) / kCapelliA, (y - kCapelliY) / kCapelliB) < kAloneCapelli)
         return 0;
     // The lapel's outer edge catches the light: a thread of paper along it
     // draws the coat's V against the cloth.
