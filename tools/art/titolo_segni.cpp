@@ -145,8 +145,10 @@ void Ciocche(Lastra &lastra, Caso &caso, const std::vector<QPointF> &attaccatura
     }
 }
 
-// The iris's radius, in the sitter's units.
+// The iris's radius, in the sitter's units, its pupil's, and the iris's ink.
 constexpr double kIride = 1.9;
+constexpr double kPupilla = 0.95;
+constexpr double kIrideTono = 0.6;
 
 // Short hairs set along a curve from its inner end, leaning outwards: the eyebrows.
 void Peli(QPainter &p, Caso &caso, const std::vector<QPointF> &linea, double spessore, int quanti, double lunghezza,
@@ -274,16 +276,23 @@ void IncidiOcchi(Lastra &lastra)
         const QPointF iride(lato * kOcchiX, kOcchiY - 0.1);
         const QPointF centro = SullaLastra(iride);
         const int r = int(std::ceil(kIride * kIngrandimento)) + 1;
+        // The pupil is full ink, the iris round it a shade lighter, so the
+        // eye is not a black bead.
         for (int py = int(centro.y()) - r; py <= int(centro.y()) + r; ++py)
             for (int px = int(centro.x()) - r; px <= int(centro.x()) + r; ++px) {
                 int dentro = 0;
+                double pupilla = 0;
                 for (int k = 0; k < 16; ++k) {
                     const QPointF q = DallaLastra(QPointF(px + (k % 4 + 0.5) / 4, py + (k / 4 + 0.5) / 4));
                     const double dx = (q.x() * lato - kOcchiX) / kOcchioMezzo;
-                    dentro += std::hypot(q.x() - iride.x(), q.y() - iride.y()) < kIride && q.y() > palpebra(dx, 1) &&
-                        q.y() < palpebra(dx, -1);
+                    const double d = std::hypot(q.x() - iride.x(), q.y() - iride.y());
+                    if (d < kIride && q.y() > palpebra(dx, 1) && q.y() < palpebra(dx, -1)) {
+                        ++dentro;
+                        pupilla += d < kPupilla;
+                    }
                 }
-                lastra.Inchiostra(px, py, std::clamp((dentro / 16.0 - 0.25) / 0.5, 0.0, 1.0));
+                const double coperto = std::clamp((dentro / 16.0 - 0.25) / 0.5, 0.0, 1.0);
+                lastra.Inchiostra(px, py, coperto * (kIrideTono + (1 - kIrideTono) * std::min(1.0, 2 * pupilla / 16)));
             }
         // The window's light: one pixel of paper in the iris's middle row,
         // on the side towards the light, the same in both eyes; in the top
@@ -303,9 +312,10 @@ void IncidiOcchi(Lastra &lastra)
         };
         // The upper lid: one line, fine at the corners and two pixels over
         // most of the eye, where the lid's shadow lies on the eyeball, so the
-        // eye reads as lidded and not as a dot.
+        // eye reads as lidded and not as a dot; the shadow the lighter, or
+        // the lid reads as drawn with kohl.
         tratto(-0.85, 0.95, 0, 1);
-        tratto(-0.6, 0.8, -1, 0.9);
+        tratto(-0.6, 0.8, -1, 0.6);
         // The lid's fold: a finer line a clear row of paper above the lid,
         // from over the iris out to where it meets the lid at the outer
         // corner, heaviest over the iris and fading out towards the corner,
