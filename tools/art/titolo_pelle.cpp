@@ -12,9 +12,7 @@ namespace titolo {
 
 namespace {
 
-// The skin's lines lie this many pixels apart, coarser than the ground's:
-// closer, at the picture's size they merge into a grey screen of scan lines.
-constexpr double kPasso = 4.0;
+constexpr double kPasso = 3.4; // the skin's lines lie this many pixels apart, coarser than the ground's
 constexpr double kCroce = 1.0; // the ears' crossing set's angle to the first, radians
 // The tone from which the crossing set deepens the ears' shade.
 constexpr double kSecondoDa = 0.3;
