@@ -360,10 +360,8 @@ double Tono(const Campione &c, double x, double y)
         break;
     case Zona::Camicia: {
         chiaro = 0.1, cupo = 0.5;
-        // The jaw's shadow runs on from the neck over the collar under it,
-        // fainter on the linen, so the collar stands light against the neck
-        // in shade and the two do not read as one stack of rings.
-        scuro += 0.45 * OmbraMento(x, y);
+        // The jaw's shadow runs on from the neck over the collar under it.
+        scuro += 0.9 * OmbraMento(x, y);
         // Below the standing collar the shirt front and the collar's points
         // are white linen; their edges are drawn (see titolo_segni.cpp).
         if (y - kColloY >= 20) {
