@@ -253,9 +253,8 @@ double Tono(const Campione &c, double x, double y)
     const Vettore n = Normalizza({-(h(x + e, y) - h(x - e, y)) / (2 * e), -(h(x, y + e) - h(x, y - e)) / (2 * e), 1});
     const double luce = std::max(0.0, n.x * kLuce.x + n.y * kLuce.y + n.z * kLuce.z);
     // 0 in full light, 1 turned from it; on the skin over a longer turn, so
-    // the shaded side builds up gradually instead of starting as a band, or
-    // as a seam down the brow and the nose where its lines begin.
-    const double ombra = std::clamp((0.92 - luce) / (c.zona == Zona::Pelle ? 1.0 : 0.7), 0.0, 1.0);
+    // the shaded side builds up gradually instead of starting as a band.
+    const double ombra = std::clamp((0.92 - luce) / (c.zona == Zona::Pelle ? 0.85 : 0.7), 0.0, 1.0);
     // Each thing's tone from full light to full shade: the engraver keeps
     // the face luminous and the coat dark whatever the light does.
     double chiaro = 0, cupo = 0;
