@@ -147,8 +147,8 @@ void Ciocche(Lastra &lastra, Caso &caso, const std::vector<QPointF> &attaccatura
 
 // The iris's radius, in the sitter's units, its pupil's, and the iris's ink.
 constexpr double kIride = 1.9;
-constexpr double kPupilla = 0.95;
-constexpr double kIrideTono = 0.6;
+constexpr double kPupilla = 1.3;
+constexpr double kIrideTono = 0.7;
 
 // Short hairs set along a curve from its inner end, leaning outwards: the eyebrows.
 void Peli(QPainter &p, Caso &caso, const std::vector<QPointF> &linea, double spessore, int quanti, double lunghezza,
@@ -277,7 +277,9 @@ void IncidiOcchi(Lastra &lastra)
         const QPointF centro = SullaLastra(iride);
         const int r = int(std::ceil(kIride * kIngrandimento)) + 1;
         // The pupil is full ink, the iris round it a shade lighter, so the
-        // eye is not a black bead.
+        // eye is not a black bead; the pupil wide enough, and the iris dark
+        // enough, that at the picture's size the eye still looks out rather
+        // than closing into a pale slit.
         for (int py = int(centro.y()) - r; py <= int(centro.y()) + r; ++py)
             for (int px = int(centro.x()) - r; px <= int(centro.x()) + r; ++px) {
                 int dentro = 0;
