@@ -90,9 +90,12 @@ Fasi Linee(Zona zona, double x, double y, const Campione &c)
         // not as the stripes running on up to the collar.
         if (y - kColloY < 29.5)
             return {(y + 0.12 * x * x - 0.35 * x) / 3.0, x / 3.0, 3.0};
-        // The blade ruled down its length, on whole columns of pixels like
-        // the ground, so it prints as one dark silk and not as loud stripes.
-        return {(SullaLastra({x, y}).x() - 1) / 3.0 / kIngrandimento, y / 3.0, 3.0};
+        // The blade at 45 degrees through the pixels' centres, four pixels apart along
+        // the rows, so the diagonal steps evenly and the lines stand clear of
+        // one another instead of printing as a checker of dots; ruled across
+        // the ground's upright lines, so the tie stands off them.
+        const QPointF q = SullaLastra({x, y});
+        return {(q.x() + q.y()) / 4.0 / kIngrandimento, (x - y) * 0.7071 / 2.0, 4.0 / std::sqrt(2.0)};
     }
     case Zona::Panciotto:
         // Across the chest, bowing a little with it, so the waistcoat reads

@@ -352,10 +352,8 @@ double Tono(const Campione &c, double x, double y)
         if (y - kColloY < 29.5) {
             chiaro = 0.45 + 0.45 * Passaggio(-2.5, 2.5, x);
         } else {
-            // The blade is dark silk with one light down its lit side.
-            const double mezza = 3.0 + (y - kColloY - 29) * 0.22;
-            const double lume = Gauss(x + 0.4 * mezza, 0, 0.22 * mezza, 1);
-            chiaro = 0.85 - 0.45 * lume, cupo = 0.97 - 0.4 * lume;
+            // The blade is dark silk, its stripes fine lines of light.
+            chiaro = 0.85, cupo = 0.97;
         }
         break;
     case Zona::Camicia: {
