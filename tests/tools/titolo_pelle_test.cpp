@@ -58,5 +58,14 @@ TEST(TitoloPelle, TheLightIsPaperAndTheLinesSwellIntoTheShade)
     }
 }
 
+// Across the throat, between the collar's top and the shirt front, no
+// sliver of the coat is left: one printed as a line straight across the neck.
+TEST(TitoloPelle, NoCoatAcrossTheThroat)
+{
+    for (double y = kColloY + 17; y <= kColloY + 21; y += 0.05)
+        for (double x = -6; x <= 6; x += 0.25)
+            EXPECT_NE(Rilievo(x, y).zona, Zona::Giacca) << x << ", " << y;
+}
+
 } // namespace
 } // namespace titolo

@@ -30,8 +30,11 @@ constexpr double kConsegna = 0.14;
 constexpr double kSvanisce = 0.1;
 // How far the lines bow between the middle of the face and its outline, in
 // units: up in the middle over the brow, up at the sides below the eyes, and
-// there enough that down the shaded cheek they sweep with the jaw.
-constexpr double kArcoFronte = 20, kArcoGuance = -20;
+// there enough that down the shaded cheek they sweep with the jaw. The turn
+// from the one bow to the other is gentle and spread from the brow to the
+// mouth: taken faster, a line folds back on itself beside the nose and the
+// cheek is cut in closed rings, a thumbprint.
+constexpr double kArcoFronte = 14, kArcoGuance = -14;
 // How far the features bend them, a share of their height; the nose's
 // less, or the lines would crowd into a smear down its shaded flank.
 constexpr double kPiegaLineamenti = 0.35, kPiegaNaso = 0.3;
@@ -56,7 +59,7 @@ double Livello(Pezzo pezzo, double x, double y)
     const double w = std::max(4.0, MezzaLarghezza(y));
     const double u = std::min(0.985, std::abs(x) / w);
     const double tondo = 0.7 * u * u + 0.3 * (1 - std::sqrt(1 - u * u));
-    const double arco = kArcoFronte + (kArcoGuance - kArcoFronte) * Passaggio(kOcchiY - 6, kOcchiY + 16, y);
+    const double arco = kArcoFronte + (kArcoGuance - kArcoFronte) * Passaggio(kOcchiY - 8, kOcchiY + 22, y);
     // The features' heights are softened first, so the lines swing round them
     // rather than kink at every small rise.
     constexpr double r = 2.0;
@@ -94,7 +97,11 @@ double Risparmi(double x, double y)
     // shaded side too; above the fold they shade the socket under the brow.
     const double sopra = y - (kOcchiY - 0.4);
     const double ox = (std::abs(x) - kOcchiX) / (kOcchioMezzo + 1.1), oy = sopra / (sopra < 0 ? 3.5 : 2.9);
-    return ciglia * Passaggio(0.85, 1.1, std::hypot(ox, oy));
+    // Round the mouth they stop short of the lips' parting and the shadow
+    // under the lower lip, so each is a cut of its own and no line of the
+    // cheek runs on into a corner as a second mouth.
+    const double bocca = 1 - std::exp(-std::pow(x / 11.5, 6) - std::pow((y - (kBoccaY + 1.0)) / 3.2, 4));
+    return ciglia * bocca * Passaggio(0.85, 1.1, std::hypot(ox, oy));
 }
 
 } // namespace

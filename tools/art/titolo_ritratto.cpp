@@ -44,7 +44,8 @@ constexpr double kMargineFondo = 2.2;
 // sitter's units: a band of clean paper round it, so the lit side has an
 // edge against the ruling and the head stands off it.
 constexpr double kAlone = 1.8;
-constexpr double kAloneSpalle = 1.0; // over the shoulders
+constexpr double kAloneSpalle = 1.0;   // over the shoulders
+constexpr double kAloneCapelli = 1.15; // over the crown, in shares of the hair's oval
 
 struct Fasi {
     double primo, secondo; // whole numbers on the axes of the two families of lines
@@ -91,7 +92,8 @@ Fasi Linee(Zona zona, double x, double y, const Campione &c)
             return {(y + 0.12 * x * x - 0.35 * x) / 3.0, x / 3.0, 3.0};
         // The blade at 45 degrees through the pixels' centres, four pixels apart along
         // the rows, so the diagonal steps evenly and the lines stand clear of
-        // one another instead of printing as a checker of dots.
+        // one another instead of printing as a checker of dots; ruled across
+        // the ground's upright lines, so the tie stands off them.
         const QPointF q = SullaLastra({x, y});
         return {(q.x() + q.y()) / 4.0 / kIngrandimento, (x - y) * 0.7071 / 2.0, 4.0 / std::sqrt(2.0)};
     }
@@ -163,6 +165,12 @@ double Inchiostro(double x, double y)
         (Intorno(x, y, kAlone, [](const Campione &v) { return v.zona == Zona::Pelle || v.zona == Zona::Capelli; }) ||
          Intorno(x, y, kAloneSpalle, Giacca)))
         return 0;
+    // Over the crown the hair's strands swell past its oval; the halo is
+    // measured from the fullest of them, or the ruling runs into the hair
+    // and the top of the head goes soft.
+    if (c.zona == Zona::Fondo && y < kOcchiY &&
+        std::hypot((x - 0.5) / kCapelliA, (y - kCapelliY) / kCapelliB) < kAloneCapelli)
+        return 0;
     // The lapel's outer edge catches the light: a thread of paper along it
     // draws the coat's V against the cloth.
     if (c.zona == Zona::Bavero && Rilievo(x + (x < 0 ? -0.7 : 0.7), y).zona != Zona::Bavero)
@@ -186,7 +194,7 @@ double Inchiostro(double x, double y)
     } else if (c.zona != Zona::Pelle && c.zona != Zona::Capelli && ry > 0)
         // The bust fades towards the foot of the oval, its lines thinning into
         // the ground's, rather than being cut off by the rim.
-        t = t + (0.3 - t) * 0.75 * Passaggio(0.8, 0.98, std::hypot(rx, ry));
+        t = t + (0.5 - t) * 0.6 * Passaggio(0.8, 0.98, std::hypot(rx, ry));
     if (c.zona == Zona::Pelle)
         return InchiostroPelle(c, x, y, t);
     if (c.zona == Zona::Fondo) {
@@ -215,10 +223,19 @@ double Inchiostro(double x, double y)
         return Fasi{f.primo * kIngrandimento, f.secondo * kIngrandimento, f.passo};
     };
     const Fasi f = linee(x, y, c);
-    const Fasi fx = linee(x + e, y, Rilievo(x + e, y));
-    const Fasi fy = linee(x, y + e, Rilievo(x, y + e));
-    const double g1 = std::max(0.05, std::hypot(fx.primo - f.primo, fy.primo - f.primo) / e);
-    const double g2 = std::max(0.05, std::hypot(fx.secondo - f.secondo, fy.secondo - f.secondo) / e);
+    // Each step is taken on both sides and the gentler kept: where a
+    // sample's neighbour lies on another part, ruled another way, the jump
+    // between them is no slope, and taken as one it would thin the lines
+    // to a grey seam along the join.
+    const Fasi fx = linee(x + e, y, Rilievo(x + e, y)), bx = linee(x - e, y, Rilievo(x - e, y));
+    const Fasi fy = linee(x, y + e, Rilievo(x, y + e)), by = linee(x, y - e, Rilievo(x, y - e));
+    const auto passo = [](double avanti, double qui, double indietro) {
+        return std::abs(avanti - qui) < std::abs(qui - indietro) ? avanti - qui : qui - indietro;
+    };
+    const double g1 =
+        std::max(0.05, std::hypot(passo(fx.primo, f.primo, bx.primo), passo(fy.primo, f.primo, by.primo)) / e);
+    const double g2 = std::max(
+        0.05, std::hypot(passo(fx.secondo, f.secondo, bx.secondo), passo(fy.secondo, f.secondo, by.secondo)) / e);
     // One family carries the tone up to the middle greys; the crossing one
     // deepens the shade beyond them.
     double a = Tratto(f.primo, g1, std::min(0.8, 1.1 * std::pow(t, 1.3)));

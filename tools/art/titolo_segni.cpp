@@ -145,8 +145,10 @@ void Ciocche(Lastra &lastra, Caso &caso, const std::vector<QPointF> &attaccatura
     }
 }
 
-// The iris's radius, in the sitter's units.
+// The iris's radius, in the sitter's units, its pupil's, and the iris's ink.
 constexpr double kIride = 1.9;
+constexpr double kPupilla = 1.3;
+constexpr double kIrideTono = 0.7;
 
 // Short hairs set along a curve from its inner end, leaning outwards: the eyebrows.
 void Peli(QPainter &p, Caso &caso, const std::vector<QPointF> &linea, double spessore, int quanti, double lunghezza,
@@ -274,16 +276,25 @@ void IncidiOcchi(Lastra &lastra)
         const QPointF iride(lato * kOcchiX, kOcchiY - 0.1);
         const QPointF centro = SullaLastra(iride);
         const int r = int(std::ceil(kIride * kIngrandimento)) + 1;
+        // The pupil is full ink, the iris round it a shade lighter, so the
+        // eye is not a black bead; the pupil wide enough, and the iris dark
+        // enough, that at the picture's size the eye still looks out rather
+        // than closing into a pale slit.
         for (int py = int(centro.y()) - r; py <= int(centro.y()) + r; ++py)
             for (int px = int(centro.x()) - r; px <= int(centro.x()) + r; ++px) {
                 int dentro = 0;
+                double pupilla = 0;
                 for (int k = 0; k < 16; ++k) {
                     const QPointF q = DallaLastra(QPointF(px + (k % 4 + 0.5) / 4, py + (k / 4 + 0.5) / 4));
                     const double dx = (q.x() * lato - kOcchiX) / kOcchioMezzo;
-                    dentro += std::hypot(q.x() - iride.x(), q.y() - iride.y()) < kIride && q.y() > palpebra(dx, 1) &&
-                        q.y() < palpebra(dx, -1);
+                    const double d = std::hypot(q.x() - iride.x(), q.y() - iride.y());
+                    if (d < kIride && q.y() > palpebra(dx, 1) && q.y() < palpebra(dx, -1)) {
+                        ++dentro;
+                        pupilla += d < kPupilla;
+                    }
                 }
-                lastra.Inchiostra(px, py, std::clamp((dentro / 16.0 - 0.25) / 0.5, 0.0, 1.0));
+                const double coperto = std::clamp((dentro / 16.0 - 0.25) / 0.5, 0.0, 1.0);
+                lastra.Inchiostra(px, py, coperto * (kIrideTono + (1 - kIrideTono) * std::min(1.0, 2 * pupilla / 16)));
             }
         // The window's light: one pixel of paper in the iris's middle row,
         // on the side towards the light, the same in both eyes; in the top
@@ -303,9 +314,10 @@ void IncidiOcchi(Lastra &lastra)
         };
         // The upper lid: one line, fine at the corners and two pixels over
         // most of the eye, where the lid's shadow lies on the eyeball, so the
-        // eye reads as lidded and not as a dot.
+        // eye reads as lidded and not as a dot; the shadow the lighter, or
+        // the lid reads as drawn with kohl.
         tratto(-0.85, 0.95, 0, 1);
-        tratto(-0.6, 0.8, -1, 0.9);
+        tratto(-0.6, 0.8, -1, 0.6);
         // The lid's fold: a finer line a clear row of paper above the lid,
         // from over the iris out to where it meets the lid at the outer
         // corner, heaviest over the iris and fading out towards the corner,
@@ -459,17 +471,19 @@ void DisegnaLineamenti(QPainter &p)
     }
     // The edges of the collar's points, each one unbroken line swelling
     // towards the knot, and the outer one down to the tip, so the points
-    // stand clear of the lapels.
+    // stand clear of the lapels; firm enough to print as edges, not as
+    // ghost lines crossing at the knot.
     for (double lato : {-1.0, 1.0}) {
         Taglio(
             p, [&](double t) { return QPointF(lato * (2.6 + 2.4 * t), kColloY + 20 + 8.2 * t); },
-            [](double t) { return 0.5 * Fuso(t, 0.5); }, 12);
+            [](double t) { return 0.7 * Fuso(t, 0.5); }, 12);
         Taglio(
             p, [&](double t) { return QPointF(lato * (10.3 - 5.4 * t), kColloY + 20.3 + 7.3 * t); },
-            [](double t) { return 0.45 * std::sqrt(std::sin(M_PI * (0.1 + 0.8 * t))); }, 12);
+            [](double t) { return 0.65 * std::sqrt(std::sin(M_PI * (0.1 + 0.8 * t))); }, 12);
     }
     // The chin's lower edge over the neck, one line from jaw to jaw, finer
-    // on the lit side.
+    // on the lit side but firm enough there that the face ends at the jaw
+    // and does not run on into the neck.
     Taglio(
         p,
         [](double t) {
@@ -477,7 +491,7 @@ void DisegnaLineamenti(QPainter &p)
             const double y = kMentoY - 0.3 - (kMentoY - 7.5) * std::pow(std::abs(std::cos(a)), 1.6);
             return QPointF((std::cos(a) < 0 ? -1 : 1) * MezzaLarghezza(y) * 0.97, y);
         },
-        [](double t) { return (0.3 + 0.7 * t) * Fuso(t, 0.35); }, 40);
+        [](double t) { return (0.6 + 0.4 * t) * Fuso(t, 0.35); }, 40);
     // The upper lip in shade on the side away from the light: one short cut
     // above the parting, wide enough to print as ink, so the lip is a shape
     // over the parting and not a grey patch of hairlines.

@@ -21,6 +21,9 @@ Vettore Normalizza(Vettore v)
 // The light comes from the upper left, mostly from the front, so that
 // the two halves of the face keep the same features and differ in tone.
 const Vettore kLuce = Normalizza({-0.3, -0.45, 0.84});
+// The tone of the head's turn at its outline (see Tono).
+constexpr double kGiro = 0.42;
+constexpr double kGiroLuce = 0.62; // its share of that on the lit side
 
 double Gauss(double dx, double dy, double sx, double sy)
 {
@@ -134,7 +137,10 @@ Campione Rilievo(double x, double y)
     // (yb: heights from the collar's line).
     const double yb = y - kColloY;
     const double spalla = Spalla(x);
-    if (yb > spalla && ax < 96) {
+    // Above the collar's points the opening is left to the collar itself,
+    // or the top of the shirt front would run straight across the throat.
+    const bool gola = yb <= 20 && ax < Apertura(yb);
+    if (yb > spalla && ax < 96 && !gola) {
         const double fronte = 1 - (x / 96) * (x / 96);
         const double h = 32 * std::sqrt(fronte) - 7 * (1 - Passaggio(0, 14, yb - spalla));
         double hb = h;
@@ -175,7 +181,8 @@ Campione Rilievo(double x, double y)
     const double collo = kColloMezzo + 0.3 * std::max(0.0, y - 4);
     if (y > -4 && y < 34 && ax < collo) {
         const double q = 1 - (x / collo) * (x / collo);
-        const bool colletto = y > kColloY + 19 - 0.05 * x * x;
+        // Dipping in front to meet the knot.
+        const bool colletto = y > kColloY + 19 - 0.05 * x * x + Gauss(x, 0, 2.8, 1);
         const double h = 20 * std::sqrt(q) + (colletto ? 2.5 : 0);
         prendi(h, 20 * q, colletto ? Zona::Camicia : Zona::Pelle, Meridiano(x, 0),
                colletto ? Pezzo::Altro : Pezzo::Collo);
@@ -209,6 +216,24 @@ Campione Rilievo(double x, double y)
     }
     return r;
 }
+
+namespace {
+
+// The shadow the jaw casts on what lies under it, near 1 right under its
+// edge on both sides, so the face ends at the jaw and the head stands
+// forward of the neck instead of sitting on it as a cut-out; the light is
+// from the upper left, so it reaches further down on the side away from it.
+double OmbraMento(double x, double y)
+{
+    double sotto = 0;
+    while (Rilievo(x, y - sotto).pezzo != Pezzo::Testa)
+        if ((sotto += 0.5) > 12)
+            return 0;
+    const double lato = Passaggio(-14, 10, x);
+    return (0.85 + 0.15 * lato) * std::exp(-sotto / (3.5 + 4 * lato));
+}
+
+} // namespace
 
 double Tono(const Campione &c, double x, double y)
 {
@@ -263,13 +288,8 @@ double Tono(const Campione &c, double x, double y)
         // The neck stands in the head's shade, deeper on the side from the light.
         if (c.pezzo == Pezzo::Collo) {
             scuro += 0.08 + 0.2 * Passaggio(-8, 12, x) + 0.05 * (1 - Passaggio(8, 12, y));
-            // The jaw casts its shadow on the neck, deepest right under the
-            // chin, so the head stands forward of the neck; short and light
-            // enough that it does not hang under the jaw as a heavy crescent.
-            double sotto = 0;
-            while (sotto < 8 && Rilievo(x, y - sotto).pezzo != Pezzo::Testa)
-                sotto += 0.5;
-            scuro += 0.6 * std::exp(-sotto / 3.5);
+            // The jaw's shadow on it, deepest right under the chin.
+            scuro += 0.8 * OmbraMento(x, y);
         }
         // The hollow of the ear.
         scuro += 0.15 * Gauss(ax - (kOrecchioX - 0.6), y - (kOrecchioY - 0.5), 1.2, 4.5);
@@ -308,8 +328,9 @@ double Tono(const Campione &c, double x, double y)
         break;
     case Zona::Giacca:
         // The coat takes the face's light: lighter on the shoulder towards
-        // it, darker on the one turned away.
-        chiaro = 0.28 + 0.67 * Passaggio(-50, 50, x), cupo = 0.97;
+        // it, darker on the one turned away; even its lit side dark enough
+        // that the bust is the picture's weight and the face stands off it.
+        chiaro = 0.58 + 0.38 * Passaggio(-50, 50, x), cupo = 0.97;
         // Each lapel casts a shadow on the coat beside it, the one turned from
         // the light the deeper, so the lapels stand off the cloth.
         if (const double yb = y - kColloY; yb > 23) {
@@ -328,14 +349,17 @@ double Tono(const Campione &c, double x, double y)
         chiaro = 0.7, cupo = 0.95;
         // The knot's side away from the light in shadow, its lit side
         // lighter, so it turns as a fold of silk and not a bead.
-        if (y - kColloY < 29.5)
+        if (y - kColloY < 29.5) {
             chiaro = 0.45 + 0.45 * Passaggio(-2.5, 2.5, x);
+        } else {
+            // The blade is dark silk, its stripes fine lines of light.
+            chiaro = 0.85, cupo = 0.97;
+        }
         break;
     case Zona::Camicia: {
         chiaro = 0.1, cupo = 0.5;
-        // The chin's shadow falls on the neck under it, towards the shaded side.
-        scuro += 0.4 * std::exp(-std::pow((y - (kMentoY + 0.5 - 0.012 * x * x)) / 2.2, 2)) * Passaggio(-10, 6, x) *
-            Passaggio(3, 9, y);
+        // The jaw's shadow runs on from the neck over the collar under it.
+        scuro += 0.9 * OmbraMento(x, y);
         // Below the standing collar the shirt front and the collar's points
         // are white linen; their edges are drawn (see titolo_segni.cpp).
         if (y - kColloY >= 20) {
@@ -349,7 +373,18 @@ double Tono(const Campione &c, double x, double y)
     case Zona::Fondo:
         break;
     }
-    const double t = 1 - (1 - (chiaro + (cupo - chiaro) * ombra)) * (1 - std::min(1.0, scuro));
+    double t = 1 - (1 - (chiaro + (cupo - chiaro) * ombra)) * (1 - std::min(1.0, scuro));
+    // However the light falls, the head turns away from the eye towards its
+    // outline: a light tone there on both sides models the cheeks and the
+    // temples, so the lit side is a form and not a drawn edge. It stays off
+    // the middle of the face and off the chin, where it would read as a beard.
+    // On the lit side it is lighter, so its lines stay fine and taper out
+    // rather than match the shade's and grey the light.
+    if (c.zona == Zona::Pelle && c.pezzo == Pezzo::Testa) {
+        const double w = MezzaLarghezza(y);
+        const double giro = kGiro * (kGiroLuce + (1 - kGiroLuce) * Passaggio(-6, 6, x));
+        t = std::max(t, giro * Passaggio(0.3, 0.95, std::abs(x) / std::max(w, 1.0)) * Passaggio(12, 17, w));
+    }
     return std::clamp(t, 0.0, 1.0);
 }
 
