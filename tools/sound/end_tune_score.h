@@ -239,13 +239,14 @@ inline constexpr std::uint32_t kHeldTicks = 11 * kSixEightFine.ticksPerStep;
 inline constexpr std::array<std::string_view, 1> kButton = {"A5/6 r/6"}, kBellsButton = {"A6/6 G#6/4 r/2"};
 inline constexpr std::uint32_t kButtonSixteenths = 12, kBreathSixteenths = 2;
 // Under the tongued notes on its second beat the held tonic turns to the
-// dominant's seventh, the tuba to its fifth, B, a step over the last A,
-// the horns' C# and A to D and G#, the harp rolling the seventh, the bells
-// leaning on G#, the second trumpet on B and the drum's roll on E, so the
-// last chord arrives from a cadence of its own: on the tonic throughout,
-// two bars stood on one chord and the last came only louder. On the root,
-// E, the tuba went in octaves with the trumpet's E and its A.
-inline constexpr std::uint8_t kPickupBass = 35; // B1
+// dominant's seventh, the tuba to its root, E, with the drum's roll, the
+// horns' C# and A to D and G#, the harp rolling the seventh, the bells
+// leaning on G#, so the last chord arrives from a cadence of its own, E
+// falling a fifth to A: on the tonic throughout, two bars stood on one
+// chord and the last came only louder; on the fifth, B, a step over the
+// last A under the drum's E, the dominant stood inverted and the close was
+// a neighbour's turn round the tonic, not a cadence.
+inline constexpr std::uint8_t kPickupBass = 40; // E2
 inline constexpr std::uint32_t kButtonTicks = (kButtonSixteenths - kBreathSixteenths) * kSixEightFine.ticksPerStep;
 // The held chord settles from its second eighth, by expression, to this
 // (of 127), and grows back to full strength over the tongued notes.
@@ -257,15 +258,16 @@ inline constexpr std::uint32_t kButtonBroadening = 112;
 // From the arrival the timpani roll a bar past the six-four, on through the
 // winds' breath into the last stroke.
 inline constexpr std::uint32_t kRingingTicks = (12 + kButtonSixteenths) * kSixEightFine.ticksPerStep;
-// After the last chord the file runs on a bar and a half, the brass's bar
-// and a beat more, with the crash, the harp, the bells and the drum ringing
-// past the brass's release, let go as it ends; the player renders their
-// release and the hall's echo after it. Let go with the brass's bar, the
-// crash was damped 1.2 s after its stroke and the close sounded cut off;
-// let go a beat before that, they left half a bar of the file silent and
-// the chord stopped short of the ring-out; a crash let go with the brass
+// After the last chord the crash, the harp, the bells and the drum ring a
+// bar and a half, the brass's bar and a beat more, past the brass's
+// release. Let go with the brass's bar, the crash was damped 1.2 s after
+// its stroke and the close sounded cut off; a crash let go with the brass
 // was choked on it.
 inline constexpr std::uint32_t kTailTicks = 18 * kSixEightFine.ticksPerStep;
+// The file runs on a beat after they let go, so their release and the
+// hall's echo fall within it: let go as the file ended, the ring read as
+// cut off, though by then it had sunk some 30 dB.
+inline constexpr std::uint32_t kEchoTicks = 6 * kSixEightFine.ticksPerStep;
 
 // The trumpet starts at a mezzo-piano, not at full strength, so the game's
 // colours, the bells and the harp, are heard with it and the brass has
@@ -412,15 +414,16 @@ struct Stab {
 };
 // The trumpets' tongued notes on the held chord's second beat, each a
 // little harder: {channel, key, velocity of the first}, and {sixteenth,
-// length}. They recall the call, the first on its E, the second a fourth
-// under on the dominant's B, and the first leaps up a fourth from it to the last chord's A, as
-// the game tune's head does: on the tonic's A and E the trumpets struck the
-// same notes six times and the last chord came only louder. The horns hold
-// the chord under them: a horn speaks too slowly for sixteenths, which
-// smeared in its low register.
+// length}. The first strikes the dominant's fifth, B, and steps down to the
+// last chord's A, the second the E under it, which it holds into the last
+// chord: on the tonic's A and E the trumpets struck the same notes six
+// times and the last chord came only louder; on the call's E, leaping up a
+// fourth to the A, the first went in octaves with the bass's E and its A.
+// The horns hold the chord under them: a horn speaks too slowly for
+// sixteenths, which smeared in its low register.
 inline constexpr std::array<Stab, 2> kTonguedBrass = {{
-    {kTrumpet, 76, 76},       // E5
-    {kSecondTrumpet, 71, 68}, // B4
+    {kTrumpet, 83, 76},       // B5
+    {kSecondTrumpet, 76, 68}, // E5
 }};
 inline constexpr std::array<std::pair<std::uint32_t, std::uint32_t>, 3> kTongued = {{{6, 1}, {7, 1}, {8, 2}}};
 inline constexpr int kTonguedGrowth = 3;
@@ -428,7 +431,7 @@ inline constexpr std::uint32_t kTonguedGap = 24;
 // The last chord over that stroke: the brass holds it its whole bar,
 // fading from its second eighth, by expression, to this (of 127), and lets
 // go together on the bar line; the bells, like the drum, the harp and the
-// crash, ring on past it to the end, where damped with the trumpets they
+// crash, ring on past it a beat, where damped with the trumpets they
 // were choked. Held two thirds of the bar, the brass left a chord the whole
 // climb and the broadening had led to after 0.8 s, a stab; struck an
 // eighth, the tune's last note was a click under the crash and the horns
