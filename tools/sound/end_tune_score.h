@@ -404,9 +404,12 @@ inline constexpr std::uint32_t kHeldRollStrokes = 2 * kButtonSixteenths - 1;
 inline constexpr int kHeldRollFrom = 56, kHeldRollLow = 42, kHeldRollTo = 74;
 inline constexpr std::uint8_t kClosingStrokeVelocity = 86;
 // The last short chord is struck with the crash, so it lands with an accent
-// of its own, hard and at full volume: softer, it was lost under the band.
-inline constexpr std::uint8_t kClosingCrash = 57, kClosingCrashVelocity = 100; // Crash Cymbal 2
-inline constexpr std::array<std::uint8_t, 2> kClosingPluck = {45, 57};         // A2 A3
+// of its own, its channel at full volume: softer, it was lost under the band.
+// Struck at a forte, not the hardest: at velocity 100 it was the loudest
+// single stroke in all the game's music and startled after the quiet
+// siciliano; the chord under it is the peak, not the cymbal.
+inline constexpr std::uint8_t kClosingCrash = 57, kClosingCrashVelocity = 80; // Crash Cymbal 2
+inline constexpr std::array<std::uint8_t, 2> kClosingPluck = {45, 57};        // A2 A3
 inline constexpr std::uint8_t kClosingBassVelocity = 86, kClosingPluckVelocity = 82;
 // A wind's or a bell's note: {channel, key, velocity}.
 struct Stab {
