@@ -132,17 +132,17 @@ inline constexpr std::array<std::string_view, 1> kHornFifth = {"E4/10 r/2"};
 inline constexpr std::array<std::string_view, 6> kHornLower = {"C#4/12",    "~C#4/4 B3/2 C#4/6", "A3/12",
                                                                "B3/6 A3/6", "A3/6 G#3/6",        "A3/6 G#3/4 r/2"};
 // Over the trumpets, a third or a sixth above the tune where they strike
-// together, but a line of its own: it holds while the tune climbs and moves
-// against it as it turns. It leaves the head's first bar to the trumpets
-// (a third over them there, it took the tune's place on top) and enters
-// over its second bar's C# with E, stopped as the trumpet turns up to D
-// under it, then rises to A, a sixth over the tune, as the harmony turns
-// to F# minor, where a C# doubled the trumpet's in unison; it leaves the
-// call to the two trumpets and enters on B minor with
-// its D, a third over the trumpet's B; over the B7 it rises to the
-// seventh, A, damped as the trumpets climb through G# under it, where held
-// on it rubbed a ninth over both and covered their line, strikes it once
-// more on the six-four, whose root it is, and
+// together, but a line of its own and a sparkle, not a second tune: it
+// strikes only where the trumpet holds, so each stroke rings over a held
+// note rather than above the tune's moving ones. It leaves the head's
+// first bar to the trumpets (a third over them there, it took the tune's
+// place on top) and enters over its second bar's held C# with A, a sixth
+// over the tune, as the harmony turns to F# minor, where a C# doubled the
+// trumpet's in unison; it leaves the call to the two trumpets and rings B
+// minor's D, a third over the trumpet's held B. It leaves the trumpets'
+// climb in thirds over the B7 to them: an F# and an A over the run struck
+// above it at every turn and stood out of a line the trumpets carry
+// together. It strikes the six-four's root, A, with the trumpet's C#, and
 // leaves the beat to the trumpet's E, its height, where held over it, it
 // took the top from the tune; over the dominant's seventh it rests, and
 // takes the leading note, G#, a sixth over the trumpet's B, up to the
@@ -158,15 +158,13 @@ inline constexpr std::array<std::string_view, 6> kHornLower = {"C#4/12",    "~C#
 // the height they reached on the arrival: on A alone, with the trumpets an
 // open fifth under it, the top of the winning chord was bare, its major
 // third only low in the horns and the harp; on C# alone, a sixth under the
-// A they held a bar before, the sparkle sank as the band peaked. The bells are
-// let ring, but its E is damped as the trumpet turns up to D under it: a
-// second above the D it rubbed. Damped short throughout, the bells sounded
-// choked.
+// A they held a bar before, the sparkle sank as the band peaked. The bells
+// are let ring: damped short throughout, they sounded choked.
 // Under two trumpets and the horns a clarinet was covered and only
 // thickened the middle; a flute, up here in its top octave, was shrill and
 // lost under them.
 inline constexpr std::array<std::string_view, 5> kSecond = {
-    "r/12", "E6/4 r/2 A6/6", "r/6 D6/6", "r/4 F#6/2 A6/2 r/4", "A6/2 r/8 G#6/2",
+    "r/12", "r/6 A6/6", "r/6 D6/6", "r/12", "A6/2 r/8 G#6/2",
 };
 // The bass falls A F# and climbs C# D D# to the dominant, and falls to the tonic.
 // The last bar is the tonic's six-four over the dominant's E, resolving
@@ -316,10 +314,12 @@ inline constexpr std::array<std::string_view, 1> kSecondTrumpetClose = {"A5/6 B5
 inline constexpr int kSecondTrumpetCloseLevel = -4; // no louder than its thirds
 inline constexpr std::array<std::string_view, 1> kSecondTrumpetButton = {"E5/6 r/6"};
 inline constexpr int kSecondTrumpetButtonAccent = 6;
-// The glockenspiel is struck harder than the trumpet, whose channel is
-// louder: struck softer, the small font's bells were 1 % of the mix and
-// their line was written but not heard.
-inline constexpr Voice kBellsSecond{kBells, 0, 84, 16, Articulation::Plain, 6};
+// The glockenspiel is struck about as hard as the trumpet, whose channel
+// is louder, so it rings over the held notes a little under the tune:
+// struck harder, its line read as louder than the tune it decorates, and
+// at a mezzo-piano the small font's bells were 1 % of the mix, written but
+// not heard.
+inline constexpr Voice kBellsSecond{kBells, 0, 76, 16, Articulation::Plain, 6};
 // The trumpet grows to its arrival on the tonic, louder than the climb to
 // it, and its last stroke is the hardest;
 // over the six-four the bells ring on with them, and on the last stroke
@@ -449,8 +449,8 @@ inline constexpr std::array<Stab, 5> kClosingBrass = {{
     {kHorns, 64, 82},         // E4
 }};
 inline constexpr std::array<Stab, 2> kClosingBells = {{
-    {kBells, 85, 96}, // C#6, over the trumpet
-    {kBells, 93, 90}, // A6, the top of the chord, a little under its third
+    {kBells, 85, 88}, // C#6, over the trumpet
+    {kBells, 93, 84}, // A6, the top of the chord, a little under its third
 }};
 inline constexpr std::uint32_t kButtonBrassSixteenths = 12, kButtonFadeFrom = 2;
 inline constexpr int kButtonFadeTo = 72;
