@@ -122,7 +122,8 @@ inline constexpr std::array<std::string_view, 5> kMelody = {
 // the trumpet's turn to D it steps to B, so the turn is a plain dominant over the tonic's bass: held, its C# blurred
 // the D above it. It falls to A as the tuba takes the C# of the tonic's first inversion, whose third is the tuba's
 // alone in the winds, and holds it on through B minor as its seventh, under the upper's F#, whose B the trumpet
-// has.
+// has. Under the last seventh it takes its fifth, B, and leaves the leading note to the first trumpet: on G# with it,
+// the two rose to the A in octaves.
 inline constexpr std::array<std::string_view, 6> kHornUpper = {"A4/10 G#4/2", "A4/4 G#4/2 F#4/6", "E4/6 F#4/6",
                                                                "~F#4/12",     "E4/6 D4/6",        "C#4/6 D4/4 r/2"};
 // On the tonic a third horn takes its fifth, E, so the brass holds the
@@ -130,7 +131,7 @@ inline constexpr std::array<std::string_view, 6> kHornUpper = {"A4/10 G#4/2", "A
 // the horns alone, the winning chord had no fifth but the harp's.
 inline constexpr std::array<std::string_view, 1> kHornFifth = {"E4/10 r/2"};
 inline constexpr std::array<std::string_view, 6> kHornLower = {"C#4/12",    "~C#4/4 B3/2 C#4/6", "A3/12",
-                                                               "B3/6 A3/6", "A3/6 G#3/6",        "A3/6 G#3/4 r/2"};
+                                                               "B3/6 A3/6", "A3/6 G#3/6",        "A3/6 B3/4 r/2"};
 // Over the trumpets, a third or a sixth above the tune where they strike
 // together, but a line of its own and a sparkle, not a second tune: it
 // strikes only where the trumpet holds, so each stroke rings over a held
@@ -234,12 +235,15 @@ inline constexpr int kLinePlace = 3;
 // tonic the whole climb led to sagged; held flat to the breath, with only
 // the drum growing under it, the stroke was placed rather than driven.
 inline constexpr std::uint32_t kHeldTicks = 11 * kSixEightFine.ticksPerStep;
-inline constexpr std::array<std::string_view, 1> kButton = {"A5/6 r/6"}, kBellsButton = {"A6/6 G#6/4 r/2"};
+// Over the seventh the bells rest and leave the leading note to the
+// trumpet: on G# with it, in octaves, they doubled the note that has to
+// rise.
+inline constexpr std::array<std::string_view, 1> kButton = {"A5/6 r/6"}, kBellsButton = {"A6/6 r/6"};
 inline constexpr std::uint32_t kButtonSixteenths = 12, kBreathSixteenths = 2;
 // Under the tongued notes on its second beat the held tonic turns to the
 // dominant's seventh, the tuba to its root, E, with the drum's roll, the
-// horns' C# and A to D and G#, the harp rolling the seventh, the bells
-// leaning on G#, so the last chord arrives from a cadence of its own, E
+// horns' C# and A to D and G#, the harp rolling the seventh, the first
+// trumpet leaning on G#, so the last chord arrives from a cadence of its own, E
 // falling a fifth to A: on the tonic throughout, two bars stood on one
 // chord and the last came only louder; on the fifth, B, a step over the
 // last A under the drum's E, the dominant stood inverted and the close was
@@ -417,16 +421,20 @@ struct Stab {
 };
 // The trumpets' tongued notes on the held chord's second beat, each a
 // little harder: {channel, key, velocity of the first}, and {sixteenth,
-// length}. The first strikes the dominant's fifth, B, and steps down to the
-// last chord's A, the second the E under it, which it holds into the last
-// chord: on the tonic's A and E the trumpets struck the same notes six
-// times and the last chord came only louder; on the call's E, leaping up a
-// fourth to the A, the first went in octaves with the bass's E and its A.
-// The horns hold the chord under them: a horn speaks too slowly for
-// sixteenths, which smeared in its low register.
+// length}. The first strikes the leading note, G#, and rises to the last
+// chord's A, so the tune arrives upwards, on the highest note of its last
+// bars; the second, a sixth under it on the dominant's fifth, B, leaps up
+// a fourth to the E under the A, as the game tune's head does. On the
+// tonic's A and E the trumpets struck the same notes six times and the last
+// chord came only louder; on the call's E, leaping up a fourth to the A,
+// the first went in octaves with the bass's E and its A; on B, stepping
+// down to the A, it fell back from its loudest note onto the last chord
+// and repeated the step it had just taken onto the arrival. The horns hold
+// the chord under them: a horn speaks too slowly for sixteenths, which
+// smeared in its low register.
 inline constexpr std::array<Stab, 2> kTonguedBrass = {{
-    {kTrumpet, 83, 76},       // B5
-    {kSecondTrumpet, 76, 68}, // E5
+    {kTrumpet, 80, 76},       // G#5
+    {kSecondTrumpet, 71, 68}, // B4
 }};
 inline constexpr std::array<std::pair<std::uint32_t, std::uint32_t>, 3> kTongued = {{{6, 1}, {7, 1}, {8, 2}}};
 inline constexpr int kTonguedGrowth = 3;
