@@ -260,16 +260,17 @@ inline constexpr std::uint32_t kButtonBroadening = 112;
 // From the arrival the timpani roll a bar past the six-four, on through the
 // winds' breath into the last stroke.
 inline constexpr std::uint32_t kRingingTicks = (12 + kButtonSixteenths) * kSixEightFine.ticksPerStep;
-// After the last chord the crash, the harp, the bells and the drum ring a
-// bar and a half, the brass's bar and a beat more, past the brass's
-// release. Let go with the brass's bar, the crash was damped 1.2 s after
-// its stroke and the close sounded cut off; a crash let go with the brass
-// was choked on it.
-inline constexpr std::uint32_t kTailTicks = 18 * kSixEightFine.ticksPerStep;
-// The file runs on a beat after they let go, so their release and the
-// hall's echo fall within it: let go as the file ended, the ring read as
-// cut off, though by then it had sunk some 30 dB.
-inline constexpr std::uint32_t kEchoTicks = 6 * kSixEightFine.ticksPerStep;
+// After the last chord the crash, the harp, the bells and the drum ring two
+// bars and a quarter, past the brass's release, until their sound has died
+// some 40 dB, and are let go only then. Let go with the brass's bar, the
+// crash was damped 1.2 s after its stroke and the close sounded cut off; a
+// crash let go with the brass was choked on it; let go a bar and a half
+// after the stroke, the chord still rang 30 dB down and read as damped.
+inline constexpr std::uint32_t kTailTicks = 27 * kSixEightFine.ticksPerStep;
+// The file runs on an eighth after they let go, so their release falls
+// within it: let go as the file ended, the ring read as cut off; half a bar
+// on, the file ended in silence.
+inline constexpr std::uint32_t kEchoTicks = 2 * kSixEightFine.ticksPerStep;
 
 // The trumpet starts at a mezzo-piano, not at full strength, so the game's
 // colours, the bells and the harp, are heard with it and the brass has
@@ -439,11 +440,12 @@ inline constexpr std::array<Stab, 2> kTonguedBrass = {{
 inline constexpr std::array<std::pair<std::uint32_t, std::uint32_t>, 3> kTongued = {{{6, 1}, {7, 1}, {8, 2}}};
 inline constexpr int kTonguedGrowth = 3;
 inline constexpr std::uint32_t kTonguedGap = 24;
-// The last chord over that stroke: the brass holds it its whole bar,
+// The last chord over that stroke: the brass holds it a bar and a half,
 // fading from its second eighth, by expression, to this (of 127), and lets
-// go together on the bar line; the bells, like the drum, the harp and the
-// crash, ring on past it a beat, where damped with the trumpets they
-// were choked. Held two thirds of the bar, the brass left a chord the whole
+// go together; the bells, like the drum, the harp and the crash, ring on
+// past it, where damped with the trumpets they were choked. Held a bar,
+// the chord the climb and the broadening had led to was clipped after
+// 1.2 s, landing and stopping. Held two thirds of the bar, the brass left a chord the whole
 // climb and the broadening had led to after 0.8 s, a stab; struck an
 // eighth, the tune's last note was a click under the crash and the horns
 // and the tuba, slower to speak, a blip; held a quarter, the brass dropped
@@ -460,8 +462,8 @@ inline constexpr std::array<Stab, 2> kClosingBells = {{
     {kBells, 85, 88}, // C#6, over the trumpet
     {kBells, 93, 84}, // A6, the top of the chord, a little under its third
 }};
-inline constexpr std::uint32_t kButtonBrassSixteenths = 12, kButtonFadeFrom = 2;
-inline constexpr int kButtonFadeTo = 72;
+inline constexpr std::uint32_t kButtonBrassSixteenths = 18, kButtonFadeFrom = 2;
+inline constexpr int kButtonFadeTo = 64;
 // The harp's glissando up the dominant's dominant, B2 to B4, in the last
 // three sixteenths before the six-four, stopped as it comes; it leaves the
 // leading note D# to the bass and the winds, and the top to the trumpets:
