@@ -113,25 +113,27 @@ inline constexpr std::array<std::string_view, 5> kMelody = {
     "C#6/2 E6/4 D6/3 C#6/1 B5/2",
 };
 // Two horns hold the chords in the middle of the band, under the trumpets; the upper holds the tonic's root, dips to
-// G# with the second trumpet's G# under the first's passing B, where its held A rubbed a seventh against it, and falls
-// A G# F# against the trumpet's climb in the head's second bar, the G# passing off the beat so the F# minor chord lands
-// on it, rises E to F# with B minor and holds it into the dominant's dominant, and takes the dominant's seventh,
-// held, which falls to the tonic's third: holding the six-four's E instead left the seventh to short notes, and the
-// dominant thin. The lower holds the first chord's third, C#, into F# minor, so neither horn goes from E to A with
-// the tuba: on E, rising with it, they went in octaves; and on E under the upper's A, the horns had no third. Under
-// the trumpet's turn to D it steps to B, so the turn is a plain dominant over the tonic's bass: held, its C# blurred
-// the D above it. It falls to A as the tuba takes the C# of the tonic's first inversion, whose third is the tuba's
-// alone in the winds, and holds it on through B minor as its seventh, under the upper's F#, whose B the trumpet
+// G# with the second trumpet's G# under the first's passing B, where its held A rubbed a seventh against it, and turns
+// A G# A against the trumpet's turn in the head's second bar, the G# the passing dominant's leading note rising to F#
+// minor's third: falling to F#, it dropped the leading note in a dominant turning to the sixth degree. It falls to E
+// with the tonic's first inversion, rises to F# with B minor and holds it into the dominant's dominant, and takes the
+// dominant's seventh, held, which falls to the tonic's third: holding the six-four's E instead left the seventh to
+// short notes, and the dominant thin. The lower holds the first chord's third, C#, into F# minor, so neither horn goes
+// from E to A with the tuba: on E, rising with it, they went in octaves; and on E under the upper's A, the horns had no
+// third. Under the trumpets' passing B and G# on the first bar's last eighth, and again under the trumpet's turn to
+// D, it steps to B, so each is a plain dominant: held, its C# blurred
+// the D above it. It falls to A as the tuba takes the C# of the tonic's first inversion, whose third is the
+// tuba's alone in the winds, and holds it on through B minor as its seventh, under the upper's F#, whose B the trumpet
 // has. Under the last seventh it takes its fifth, B, and leaves the leading note to the first trumpet: on G# with it,
 // the two rose to the A in octaves.
-inline constexpr std::array<std::string_view, 6> kHornUpper = {"A4/10 G#4/2", "A4/4 G#4/2 F#4/6", "E4/6 F#4/6",
-                                                               "~F#4/12",     "E4/6 D4/6",        "C#4/6 D4/4 r/2"};
+inline constexpr std::array<std::string_view, 6> kHornUpper = {"A4/10 G#4/2", "A4/4 G#4/2 A4/6", "E4/6 F#4/6",
+                                                               "~F#4/12",     "E4/6 D4/6",       "C#4/6 D4/4 r/2"};
 // On the tonic a third horn takes its fifth, E, so the brass holds the
 // whole chord, the trumpets' A over C#: with the third in the trumpets and
 // the horns alone, the winning chord had no fifth but the harp's.
 inline constexpr std::array<std::string_view, 1> kHornFifth = {"E4/10 r/2"};
-inline constexpr std::array<std::string_view, 6> kHornLower = {"C#4/12",    "~C#4/4 B3/2 C#4/6", "A3/12",
-                                                               "B3/6 A3/6", "A3/6 G#3/6",        "A3/6 B3/4 r/2"};
+inline constexpr std::array<std::string_view, 6> kHornLower = {"C#4/10 B3/2", "C#4/4 B3/2 C#4/6", "A3/12",
+                                                               "B3/6 A3/6",   "A3/6 G#3/6",       "A3/6 B3/4 r/2"};
 // Over the trumpets, a third or a sixth above the tune where they strike
 // together, but a line of its own and a sparkle, not a second tune: it
 // strikes only where the trumpet holds, so each stroke rings over a held
@@ -206,10 +208,12 @@ inline constexpr std::array<std::pair<std::uint32_t, std::uint32_t>, 4> kBroaden
 // dominant, under the horns' chords.
 inline constexpr std::array<std::string_view, 2> kClimbingBass = {"C#2/3 D2/3", "D#2/6"};
 inline constexpr std::size_t kClimbFrom = 2;
-// In the head's second bar the tuba lets go of its A before the horns'
-// passing dominant under the trumpet's D: ringing on under it, the tonic's
-// root made the dominant's seventh a cluster.
-inline constexpr std::array<std::string_view, 1> kTurningBass = {"A2/2 r/1 F#2/3"};
+// In the head's second bar the tuba lets go of its A for the horns'
+// passing dominant under the trumpet's D and takes its root, E, rising a
+// step to F# minor's root: ringing on under it, the tonic's root made the
+// dominant's seventh a cluster; resting, it left the dominant with no bass
+// and the band thinned for an eighth.
+inline constexpr std::array<std::string_view, 1> kTurningBass = {"A2/2 E2/1 F#2/3"};
 inline constexpr std::size_t kTurningBar = 1;
 // The pizzicato plucks that climb over the tuba on its beats, C#3 D3 and
 // F#3, so the rise is heard on small speakers: in the tuba alone the first
