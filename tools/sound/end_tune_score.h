@@ -215,13 +215,14 @@ inline constexpr std::size_t kClimbFrom = 2;
 // and the band thinned for an eighth.
 inline constexpr std::array<std::string_view, 1> kTurningBass = {"A2/2 E2/1 F#2/3"};
 inline constexpr std::size_t kTurningBar = 1;
-// The pizzicato plucks that climb over the tuba on its beats, C#3 D3 and
-// F#3, so the rise is heard on small speakers: in the tuba alone the first
-// inversion was heard on the afterbeats' fifth, and the pizzicato's
-// afterbeats alone went unheard. Under the B7 it takes the chord's fifth:
-// on D#3, an octave over the tuba's, it stacked the leading note the
-// trumpets pass through too, thick on the note that has to rise.
-inline constexpr std::array<std::uint8_t, 3> kClimbingPluck = {49, 50, 54};
+// The pizzicato plucks that climb an octave over the tuba on its beats,
+// C#3 D3 D#3, so the rise is heard on small speakers: in the tuba alone the
+// first inversion was heard on the afterbeats' fifth and the B7 over its
+// root, and the pizzicato's afterbeats alone went unheard. Under the B7 it
+// keeps the D#, though the trumpets pass through it too: on the chord's
+// fifth, F#3, the climb broke at its most important step and read as a
+// slip.
+inline constexpr std::array<std::uint8_t, 3> kClimbingPluck = {49, 50, 51};
 inline constexpr std::uint8_t kClimbingPluckVelocity = 70;
 // The lines grow from the first bar to the last chord: they start where
 // the eight-bar arc climbs to its height on the dominant's dominant, the
