@@ -248,7 +248,7 @@ std::vector<MidiTrack> ComposeEndTune()
             // bells and the drum.
             const std::uint32_t stroke = now + kSixEight.barTicks();
             const std::uint32_t ringing = kRingingTicks - kSixEight.barTicks();
-            // Where the ringing let go: as the file ends.
+            // Where the ringing lets go, a beat before the file ends.
             const std::uint32_t letGo = stroke + ringing + kTailTicks;
             band.Track(kTimpani).Note(stroke, kTimpani, kTimpaniTonic, kButtonDrumVelocity, kRollTicks);
             // The roll's first third falls back, the rest grows; an even
@@ -303,7 +303,7 @@ std::vector<MidiTrack> ComposeEndTune()
         }
         now += kSixEight.barTicks();
     }
-    return band.Tracks(conductor, lastBar + kRingingTicks + kTailTicks);
+    return band.Tracks(conductor, lastBar + kRingingTicks + kTailTicks + kEchoTicks);
 }
 
 } // namespace belvane::sound

@@ -113,36 +113,39 @@ inline constexpr std::array<std::string_view, 5> kMelody = {
     "C#6/2 E6/4 D6/3 C#6/1 B5/2",
 };
 // Two horns hold the chords in the middle of the band, under the trumpets; the upper holds the tonic's root, dips to
-// G# with the second trumpet's G# under the first's passing B, where its held A rubbed a seventh against it, and falls
-// A G# F# against the trumpet's climb in the head's second bar, the G# passing off the beat so the F# minor chord lands
-// on it, rises E to F# with B minor and holds it into the dominant's dominant, and takes the dominant's seventh,
-// held, which falls to the tonic's third: holding the six-four's E instead left the seventh to short notes, and the
-// dominant thin. The lower holds the first chord's third, C#, into F# minor, so neither horn goes from E to A with
-// the tuba: on E, rising with it, they went in octaves; and on E under the upper's A, the horns had no third. Under
-// the trumpet's turn to D it steps to B, so the turn is a plain dominant over the tonic's bass: held, its C# blurred
-// the D above it. It falls to A as the tuba takes the C# of the tonic's first inversion, whose third is the tuba's
-// alone in the winds, and holds it on through B minor as its seventh, under the upper's F#, whose B the trumpet
-// has.
-inline constexpr std::array<std::string_view, 6> kHornUpper = {"A4/10 G#4/2", "A4/4 G#4/2 F#4/6", "E4/6 F#4/6",
-                                                               "~F#4/12",     "E4/6 D4/6",        "C#4/6 D4/4 r/2"};
+// G# with the second trumpet's G# under the first's passing B, where its held A rubbed a seventh against it, and turns
+// A G# A against the trumpet's turn in the head's second bar, the G# the passing dominant's leading note rising to F#
+// minor's third: falling to F#, it dropped the leading note in a dominant turning to the sixth degree. It falls to E
+// with the tonic's first inversion, rises to F# with B minor and holds it into the dominant's dominant, and takes the
+// dominant's seventh, held, which falls to the tonic's third: holding the six-four's E instead left the seventh to
+// short notes, and the dominant thin. The lower holds the first chord's third, C#, into F# minor, so neither horn goes
+// from E to A with the tuba: on E, rising with it, they went in octaves; and on E under the upper's A, the horns had no
+// third. Under the trumpets' passing B and G# on the first bar's last eighth, and again under the trumpet's turn to
+// D, it steps to B, so each is a plain dominant: held, its C# blurred
+// the D above it. It falls to A as the tuba takes the C# of the tonic's first inversion, whose third is the
+// tuba's alone in the winds, and holds it on through B minor as its seventh, under the upper's F#, whose B the trumpet
+// has. Under the last seventh it takes its fifth, B, and leaves the leading note to the first trumpet: on G# with it,
+// the two rose to the A in octaves.
+inline constexpr std::array<std::string_view, 6> kHornUpper = {"A4/10 G#4/2", "A4/4 G#4/2 A4/6", "E4/6 F#4/6",
+                                                               "~F#4/12",     "E4/6 D4/6",       "C#4/6 D4/4 r/2"};
 // On the tonic a third horn takes its fifth, E, so the brass holds the
 // whole chord, the trumpets' A over C#: with the third in the trumpets and
 // the horns alone, the winning chord had no fifth but the harp's.
 inline constexpr std::array<std::string_view, 1> kHornFifth = {"E4/10 r/2"};
-inline constexpr std::array<std::string_view, 6> kHornLower = {"C#4/12",    "~C#4/4 B3/2 C#4/6", "A3/12",
-                                                               "B3/6 A3/6", "A3/6 G#3/6",        "A3/6 G#3/4 r/2"};
+inline constexpr std::array<std::string_view, 6> kHornLower = {"C#4/10 B3/2", "C#4/4 B3/2 C#4/6", "A3/12",
+                                                               "B3/6 A3/6",   "A3/6 G#3/6",       "A3/6 B3/4 r/2"};
 // Over the trumpets, a third or a sixth above the tune where they strike
-// together, but a line of its own: it holds while the tune climbs and moves
-// against it as it turns. It leaves the head's first bar to the trumpets
-// (a third over them there, it took the tune's place on top) and enters
-// over its second bar's C# with E, stopped as the trumpet turns up to D
-// under it, then rises to A, a sixth over the tune, as the harmony turns
-// to F# minor, where a C# doubled the trumpet's in unison; it leaves the
-// call to the two trumpets and enters on B minor with
-// its D, a third over the trumpet's B; over the B7 it rises to the
-// seventh, A, damped as the trumpets climb through G# under it, where held
-// on it rubbed a ninth over both and covered their line, strikes it once
-// more on the six-four, whose root it is, and
+// together, but a line of its own and a sparkle, not a second tune: it
+// strikes only where the trumpet holds, so each stroke rings over a held
+// note rather than above the tune's moving ones. It leaves the head's
+// first bar to the trumpets (a third over them there, it took the tune's
+// place on top) and enters over its second bar's held C# with A, a sixth
+// over the tune, as the harmony turns to F# minor, where a C# doubled the
+// trumpet's in unison; it leaves the call to the two trumpets and rings B
+// minor's D, a third over the trumpet's held B. It leaves the trumpets'
+// climb in thirds over the B7 to them: an F# and an A over the run struck
+// above it at every turn and stood out of a line the trumpets carry
+// together. It strikes the six-four's root, A, with the trumpet's C#, and
 // leaves the beat to the trumpet's E, its height, where held over it, it
 // took the top from the tune; over the dominant's seventh it rests, and
 // takes the leading note, G#, a sixth over the trumpet's B, up to the
@@ -158,15 +161,13 @@ inline constexpr std::array<std::string_view, 6> kHornLower = {"C#4/12",    "~C#
 // the height they reached on the arrival: on A alone, with the trumpets an
 // open fifth under it, the top of the winning chord was bare, its major
 // third only low in the horns and the harp; on C# alone, a sixth under the
-// A they held a bar before, the sparkle sank as the band peaked. The bells are
-// let ring, but its E is damped as the trumpet turns up to D under it: a
-// second above the D it rubbed. Damped short throughout, the bells sounded
-// choked.
+// A they held a bar before, the sparkle sank as the band peaked. The bells
+// are let ring: damped short throughout, they sounded choked.
 // Under two trumpets and the horns a clarinet was covered and only
 // thickened the middle; a flute, up here in its top octave, was shrill and
 // lost under them.
 inline constexpr std::array<std::string_view, 5> kSecond = {
-    "r/12", "E6/4 r/2 A6/6", "r/6 D6/6", "r/4 F#6/2 A6/2 r/4", "A6/2 r/8 G#6/2",
+    "r/12", "r/6 A6/6", "r/6 D6/6", "r/12", "A6/2 r/8 G#6/2",
 };
 // The bass falls A F# and climbs C# D D# to the dominant, and falls to the tonic.
 // The last bar is the tonic's six-four over the dominant's E, resolving
@@ -207,15 +208,20 @@ inline constexpr std::array<std::pair<std::uint32_t, std::uint32_t>, 4> kBroaden
 // dominant, under the horns' chords.
 inline constexpr std::array<std::string_view, 2> kClimbingBass = {"C#2/3 D2/3", "D#2/6"};
 inline constexpr std::size_t kClimbFrom = 2;
-// In the head's second bar the tuba lets go of its A before the horns'
-// passing dominant under the trumpet's D: ringing on under it, the tonic's
-// root made the dominant's seventh a cluster.
-inline constexpr std::array<std::string_view, 1> kTurningBass = {"A2/2 r/1 F#2/3"};
+// In the head's second bar the tuba lets go of its A for the horns'
+// passing dominant under the trumpet's D and takes its root, E, rising a
+// step to F# minor's root: ringing on under it, the tonic's root made the
+// dominant's seventh a cluster; resting, it left the dominant with no bass
+// and the band thinned for an eighth.
+inline constexpr std::array<std::string_view, 1> kTurningBass = {"A2/2 E2/1 F#2/3"};
 inline constexpr std::size_t kTurningBar = 1;
 // The pizzicato plucks that climb an octave over the tuba on its beats,
 // C#3 D3 D#3, so the rise is heard on small speakers: in the tuba alone the
 // first inversion was heard on the afterbeats' fifth and the B7 over its
-// root, and the pizzicato's afterbeats alone went unheard.
+// root, and the pizzicato's afterbeats alone went unheard. Under the B7 it
+// keeps the D#, though the trumpets pass through it too: on the chord's
+// fifth, F#3, the climb broke at its most important step and read as a
+// slip.
 inline constexpr std::array<std::uint8_t, 3> kClimbingPluck = {49, 50, 51};
 inline constexpr std::uint8_t kClimbingPluckVelocity = 70;
 // The lines grow from the first bar to the last chord: they start where
@@ -236,16 +242,20 @@ inline constexpr int kLinePlace = 3;
 // tonic the whole climb led to sagged; held flat to the breath, with only
 // the drum growing under it, the stroke was placed rather than driven.
 inline constexpr std::uint32_t kHeldTicks = 11 * kSixEightFine.ticksPerStep;
-inline constexpr std::array<std::string_view, 1> kButton = {"A5/6 r/6"}, kBellsButton = {"A6/6 G#6/4 r/2"};
+// Over the seventh the bells rest and leave the leading note to the
+// trumpet: on G# with it, in octaves, they doubled the note that has to
+// rise.
+inline constexpr std::array<std::string_view, 1> kButton = {"A5/6 r/6"}, kBellsButton = {"A6/6 r/6"};
 inline constexpr std::uint32_t kButtonSixteenths = 12, kBreathSixteenths = 2;
 // Under the tongued notes on its second beat the held tonic turns to the
-// dominant's seventh, the tuba to its fifth, B, a step over the last A,
-// the horns' C# and A to D and G#, the harp rolling the seventh, the bells
-// leaning on G#, the second trumpet on B and the drum's roll on E, so the
-// last chord arrives from a cadence of its own: on the tonic throughout,
-// two bars stood on one chord and the last came only louder. On the root,
-// E, the tuba went in octaves with the trumpet's E and its A.
-inline constexpr std::uint8_t kPickupBass = 35; // B1
+// dominant's seventh, the tuba to its root, E, with the drum's roll, the
+// horns' C# and A to D and G#, the harp rolling the seventh, the first
+// trumpet leaning on G#, so the last chord arrives from a cadence of its own, E
+// falling a fifth to A: on the tonic throughout, two bars stood on one
+// chord and the last came only louder; on the fifth, B, a step over the
+// last A under the drum's E, the dominant stood inverted and the close was
+// a neighbour's turn round the tonic, not a cadence.
+inline constexpr std::uint8_t kPickupBass = 40; // E2
 inline constexpr std::uint32_t kButtonTicks = (kButtonSixteenths - kBreathSixteenths) * kSixEightFine.ticksPerStep;
 // The held chord settles from its second eighth, by expression, to this
 // (of 127), and grows back to full strength over the tongued notes.
@@ -257,15 +267,17 @@ inline constexpr std::uint32_t kButtonBroadening = 112;
 // From the arrival the timpani roll a bar past the six-four, on through the
 // winds' breath into the last stroke.
 inline constexpr std::uint32_t kRingingTicks = (12 + kButtonSixteenths) * kSixEightFine.ticksPerStep;
-// After the last chord the file runs on a bar and a half, the brass's bar
-// and a beat more, with the crash, the harp, the bells and the drum ringing
-// past the brass's release, let go as it ends; the player renders their
-// release and the hall's echo after it. Let go with the brass's bar, the
-// crash was damped 1.2 s after its stroke and the close sounded cut off;
-// let go a beat before that, they left half a bar of the file silent and
-// the chord stopped short of the ring-out; a crash let go with the brass
-// was choked on it.
-inline constexpr std::uint32_t kTailTicks = 18 * kSixEightFine.ticksPerStep;
+// After the last chord the crash, the harp, the bells and the drum ring two
+// bars and a quarter, past the brass's release, until their sound has died
+// some 40 dB, and are let go only then. Let go with the brass's bar, the
+// crash was damped 1.2 s after its stroke and the close sounded cut off; a
+// crash let go with the brass was choked on it; let go a bar and a half
+// after the stroke, the chord still rang 30 dB down and read as damped.
+inline constexpr std::uint32_t kTailTicks = 27 * kSixEightFine.ticksPerStep;
+// The file runs on an eighth after they let go, so their release falls
+// within it: let go as the file ended, the ring read as cut off; half a bar
+// on, the file ended in silence.
+inline constexpr std::uint32_t kEchoTicks = 2 * kSixEightFine.ticksPerStep;
 
 // The trumpet starts at a mezzo-piano, not at full strength, so the game's
 // colours, the bells and the harp, are heard with it and the brass has
@@ -314,10 +326,12 @@ inline constexpr std::array<std::string_view, 1> kSecondTrumpetClose = {"A5/6 B5
 inline constexpr int kSecondTrumpetCloseLevel = -4; // no louder than its thirds
 inline constexpr std::array<std::string_view, 1> kSecondTrumpetButton = {"E5/6 r/6"};
 inline constexpr int kSecondTrumpetButtonAccent = 6;
-// The glockenspiel is struck harder than the trumpet, whose channel is
-// louder: struck softer, the small font's bells were 1 % of the mix and
-// their line was written but not heard.
-inline constexpr Voice kBellsSecond{kBells, 0, 84, 16, Articulation::Plain, 6};
+// The glockenspiel is struck about as hard as the trumpet, whose channel
+// is louder, so it rings over the held notes a little under the tune:
+// struck harder, its line read as louder than the tune it decorates, and
+// at a mezzo-piano the small font's bells were 1 % of the mix, written but
+// not heard.
+inline constexpr Voice kBellsSecond{kBells, 0, 76, 16, Articulation::Plain, 6};
 // The trumpet grows to its arrival on the tonic, louder than the climb to
 // it, and its last stroke is the hardest;
 // over the six-four the bells ring on with them, and on the last stroke
@@ -402,9 +416,12 @@ inline constexpr std::uint32_t kHeldRollStrokes = 2 * kButtonSixteenths - 1;
 inline constexpr int kHeldRollFrom = 56, kHeldRollLow = 42, kHeldRollTo = 74;
 inline constexpr std::uint8_t kClosingStrokeVelocity = 86;
 // The last short chord is struck with the crash, so it lands with an accent
-// of its own, hard and at full volume: softer, it was lost under the band.
-inline constexpr std::uint8_t kClosingCrash = 57, kClosingCrashVelocity = 100; // Crash Cymbal 2
-inline constexpr std::array<std::uint8_t, 2> kClosingPluck = {45, 57};         // A2 A3
+// of its own, its channel at full volume: softer, it was lost under the band.
+// Struck at a forte, not the hardest: at velocity 100 it was the loudest
+// single stroke in all the game's music and startled after the quiet
+// siciliano; the chord under it is the peak, not the cymbal.
+inline constexpr std::uint8_t kClosingCrash = 57, kClosingCrashVelocity = 80; // Crash Cymbal 2
+inline constexpr std::array<std::uint8_t, 2> kClosingPluck = {45, 57};        // A2 A3
 inline constexpr std::uint8_t kClosingBassVelocity = 86, kClosingPluckVelocity = 82;
 // A wind's or a bell's note: {channel, key, velocity}.
 struct Stab {
@@ -412,24 +429,30 @@ struct Stab {
 };
 // The trumpets' tongued notes on the held chord's second beat, each a
 // little harder: {channel, key, velocity of the first}, and {sixteenth,
-// length}. They recall the call, the first on its E, the second a fourth
-// under on the dominant's B, and the first leaps up a fourth from it to the last chord's A, as
-// the game tune's head does: on the tonic's A and E the trumpets struck the
-// same notes six times and the last chord came only louder. The horns hold
+// length}. The first strikes the leading note, G#, and rises to the last
+// chord's A, so the tune arrives upwards, on the highest note of its last
+// bars; the second, a sixth under it on the dominant's fifth, B, leaps up
+// a fourth to the E under the A, as the game tune's head does. On the
+// tonic's A and E the trumpets struck the same notes six times and the last
+// chord came only louder; on the call's E, leaping up a fourth to the A,
+// the first went in octaves with the bass's E and its A; on B, stepping
+// down to the A, it fell back from its loudest note onto the last chord
+// and repeated the step it had just taken onto the arrival. The horns hold
 // the chord under them: a horn speaks too slowly for sixteenths, which
 // smeared in its low register.
 inline constexpr std::array<Stab, 2> kTonguedBrass = {{
-    {kTrumpet, 76, 76},       // E5
+    {kTrumpet, 80, 76},       // G#5
     {kSecondTrumpet, 71, 68}, // B4
 }};
 inline constexpr std::array<std::pair<std::uint32_t, std::uint32_t>, 3> kTongued = {{{6, 1}, {7, 1}, {8, 2}}};
 inline constexpr int kTonguedGrowth = 3;
 inline constexpr std::uint32_t kTonguedGap = 24;
-// The last chord over that stroke: the brass holds it its whole bar,
+// The last chord over that stroke: the brass holds it a bar and a half,
 // fading from its second eighth, by expression, to this (of 127), and lets
-// go together on the bar line; the bells, like the drum, the harp and the
-// crash, ring on past it to the end, where damped with the trumpets they
-// were choked. Held two thirds of the bar, the brass left a chord the whole
+// go together; the bells, like the drum, the harp and the crash, ring on
+// past it, where damped with the trumpets they were choked. Held a bar,
+// the chord the climb and the broadening had led to was clipped after
+// 1.2 s, landing and stopping. Held two thirds of the bar, the brass left a chord the whole
 // climb and the broadening had led to after 0.8 s, a stab; struck an
 // eighth, the tune's last note was a click under the crash and the horns
 // and the tuba, slower to speak, a blip; held a quarter, the brass dropped
@@ -443,11 +466,11 @@ inline constexpr std::array<Stab, 5> kClosingBrass = {{
     {kHorns, 64, 82},         // E4
 }};
 inline constexpr std::array<Stab, 2> kClosingBells = {{
-    {kBells, 85, 96}, // C#6, over the trumpet
-    {kBells, 93, 90}, // A6, the top of the chord, a little under its third
+    {kBells, 85, 88}, // C#6, over the trumpet
+    {kBells, 93, 84}, // A6, the top of the chord, a little under its third
 }};
-inline constexpr std::uint32_t kButtonBrassSixteenths = 12, kButtonFadeFrom = 2;
-inline constexpr int kButtonFadeTo = 72;
+inline constexpr std::uint32_t kButtonBrassSixteenths = 18, kButtonFadeFrom = 2;
+inline constexpr int kButtonFadeTo = 64;
 // The harp's glissando up the dominant's dominant, B2 to B4, in the last
 // three sixteenths before the six-four, stopped as it comes; it leaves the
 // leading note D# to the bass and the winds, and the top to the trumpets:
