@@ -56,16 +56,15 @@ constexpr Accompanists kAccompanists{kBass, kChords, kNoPart, kHarp, kStrings};
 // {channel, transpose, velocity, gap, articulation, onset spread}
 // The tune is heard for long stretches behind a game: its leads mostly sing
 // in the fifties and sixties and the winds peak in the low seventies, where
-// a GM wind pressed harder turns harsh and sticks out of the background.
-// One place is louder: the violin's song grows bar by bar to the loop's
-// climax in the eighties, so the climax arrives, not only rises; with every
-// peak near seventy, none was heard as the top. The band keeps under them.
+// a GM wind pressed harder turns harsh and sticks out of the background;
+// the violin, thinner and edgier up high, stays in the sixties even in its
+// song, the tune's climax, which is its height, not its loudness. The band
+// keeps under them.
 // The theme steals in after the intro; from its second phrase, as it
 // climbs, it is played no harder, so the loop's first minute is not its
-// loudest melody and the entry no jump out of the intro: its peaks stay in
-// the mid sixties, well under the song's climax.
-constexpr Voice kClarinetEntry{kClarinet, -12, 62, 14, Articulation::Plain, 8};
-constexpr Voice kClarinetLow{kClarinet, -12, 60, 14, Articulation::Plain, 8};
+// loudest melody and the entry no jump out of the intro.
+constexpr Voice kClarinetEntry{kClarinet, -12, 64, 14, Articulation::Plain, 8};
+constexpr Voice kClarinetLow{kClarinet, -12, 62, 14, Articulation::Plain, 8};
 // The oboe answers the flute a little under its level: its reed carries.
 // Its sequence's second unit, a step lower, is softer, and the third
 // stays there: the oboe's top is its most nasal. The sequence's runs and
@@ -80,7 +79,7 @@ constexpr Voice kClarinetCoda{kClarinet, -12, 59, 14, Articulation::Plain, 8};
 // The clarinet, which first sang the theme, recalls it in the coda.
 constexpr Voice kClarinetRecall{kClarinet, 0, 56, 14, Articulation::Plain, 8};
 constexpr Voice kOboeRound{kOboe, 0, 50, 14, Articulation::Plain, 8};   // falling away into the intro
-constexpr Voice kOboeLanding{kOboe, 0, 46, 14, Articulation::Plain, 8}; // as soft as the intro it starts
+constexpr Voice kOboeLanding{kOboe, 0, 48, 14, Articulation::Plain, 8}; // as soft as the intro it starts
 constexpr Voice kFluteLead{kFlute, 0, 64, 14, Articulation::Plain, 8};
 // The flute's return, well under the song's level and lighter than its
 // first tune: a GM flute up high is shrill, bright enough unpressed. Its
@@ -102,15 +101,16 @@ constexpr Voice kFluteTheme{kFlute, 0, 60, 14, Articulation::Plain, 8};
 // still held back: played as loud as the theme's first note, or it is the
 // faintest upbeat in the tune; louder, the phrase sagged as it began.
 constexpr Voice kFluteUpbeat{kFlute, 0, 61, 14, Articulation::Plain, 8};
-// The song starts gently over the harp, with the clarinet under it through
-// its first phrase, and grows a step every bar to its E, the loop's climax,
-// some thirty louder than it began; the band's swell under it, the harp's
-// waves most, is held back so the violin stays on top.
-constexpr Voice kViolinSong{kViolin, 0, 56, 10, Articulation::Plain, 8, 3};
+// The song's long high notes lie over the harp, where a GM violin
+// pressed hard turns shrill and thin: it sings them gently, with the
+// clarinet under it through its first phrase, and the band's swell under
+// its climax, the harp's waves most, is held back so it stays on top and
+// the loop's fullest bars do not jump out of the background.
+constexpr Voice kViolinSong{kViolin, 0, 62, 10, Articulation::Plain, 8};
 // The clarinet sings the song with it, under it, in its clear upper
 // register, a step back, so the song stays the violin's, not a duet of
 // equals.
-constexpr Voice kClarinetDuet{kClarinet, 0, 49, 14, Articulation::Plain, 8};
+constexpr Voice kClarinetDuet{kClarinet, 0, 52, 14, Articulation::Plain, 8};
 // The oboe's echo of the flute's fall is heard over the harp's roll and the
 // strings' held A, but kept under the flute it answers: fading into the
 // thirties it was lost; entering over the flute, it was a new lead.
@@ -118,7 +118,7 @@ constexpr Voice kOboeEcho{kOboe, 0, 43, 14, Articulation::Plain, 8};
 // The interlude's oboe sings out over the held strings, which would
 // cover a reed played softly in its low octave.
 constexpr Voice kOboeLead{kOboe, 0, 49, 14, Articulation::Plain, 8};
-constexpr Voice kOboeCall{kOboe, 0, 44, 14, Articulation::Plain, 8};
+constexpr Voice kOboeCall{kOboe, 0, 46, 14, Articulation::Plain, 8};
 // Under the flute the strings enter softly, after its first phrase.
 constexpr Voice kStringsCounter{kStrings, 0, 37, 30, Articulation::Plain, 5};
 // Under the recap the strings' two lines are the flute's partners, not a
@@ -132,9 +132,9 @@ constexpr Voice kStringsFading{kStrings, 0, 37, 30, Articulation::Plain, 5};
 constexpr Voice kStringsSinging{kStrings, 0, 45, 30, Articulation::Plain, 5};
 constexpr Voice kStringsSequence{kStrings, 0, 44, 30, Articulation::Plain, 5};
 // Under the song's climb the strings' two lines, low and sustained, carry
-// the climax's middle, growing with the violin, where the harp's quick
-// waves step back from it.
-constexpr Voice kStringsSong{kStrings, 0, 49, 30, Articulation::Plain, 5, 4};
+// the climax's middle, where the harp's quick waves step back from the
+// violin.
+constexpr Voice kStringsSong{kStrings, 0, 50, 30, Articulation::Plain, 5};
 // In the interlude's breath the strings sing, not hold, under the oboe's
 // level, in its octave: entering a third under its held C# and louder than
 // it, they covered the phrase's last note.
@@ -143,9 +143,8 @@ constexpr Voice kStringsAnswer{kStrings, 0, 37, 30, Articulation::Plain, 5};
 // phrase into the oboe's entry, so the breath is heard as meant, not as a
 // part missing.
 // Its harp lets its figure ring, as the harp does everywhere else.
-// It is the loop's quietest stretch, the hush the song's climax grows from.
-constexpr Voice kHarpLink{kHarp, 0, 36, 12, Articulation::Ringing, 5};
-constexpr Voice kCelloLink{kBass, 0, 42, 10, Articulation::Plain, 5};
+constexpr Voice kHarpLink{kHarp, 0, 41, 12, Articulation::Ringing, 5};
+constexpr Voice kCelloLink{kBass, 0, 47, 10, Articulation::Plain, 5};
 
 // The first bar of each part of the form, counted from 0.
 constexpr std::size_t kA = 4, kB = 20, kLink = 28, kSequenceBar = 32, kASecond = 40, kC = 50, kSongBar = 58,

@@ -15,7 +15,7 @@ namespace belvane::sound::game_tune_arrangement {
 // The harp's waves at the song's height stay well under the violin's long
 // notes, which their quick, overlapping strokes would otherwise cover as
 // they swell.
-constexpr int kCascadeUnderTheSong = -8;
+constexpr int kCascadeUnderTheSong = -11;
 
 // A figure of the accompaniment over bars [from, to); a layer without the
 // bass sounds over another figure's.

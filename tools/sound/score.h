@@ -77,9 +77,6 @@ struct Voice {
     std::uint32_t gap;     // ticks cut from each note's end: 0 = legato
     Articulation articulation = Articulation::Plain;
     int spread = 8; // ticks an onset may fall early or late; below `gap`
-    // Velocity added for each bar of the line after its first: a line that
-    // grows through its bars to a climax the phrase's arc alone would not reach.
-    int swell = 0;
 };
 
 // Notes of at least this many ticks are played in tremolo, struck once every
