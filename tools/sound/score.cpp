@@ -227,8 +227,9 @@ std::uint32_t PlayLine(MidiTrack &track, const Voice &voice, const Grid &grid, s
             before = step.key;
             if (step.key != kRestKey && !continued) {
                 // The line's height leads the dynamics, the beat only leans.
-                int velocity =
-                    voice.velocity + kPhraseArc[(static_cast<int>(b) + phraseBar) % 8] + (step.key - centre) / 2;
+                const int shape = voice.swell != 0 ? voice.swell * static_cast<int>(b)
+                                                   : kPhraseArc[(static_cast<int>(b) + phraseBar) % 8];
+                int velocity = voice.velocity + shape + (step.key - centre) / 2;
                 if (step.key == summit[(b + phraseBar) / 8]) {
                     velocity += kSummitAccent;
                 }
