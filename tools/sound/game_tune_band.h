@@ -73,11 +73,9 @@ const Layer kLayers[] = {
     {kASecond + 5, kASecond + 8, Accompaniment::Arpeggio, false, -12},
     {kASecond + 8, kC, Accompaniment::Rolled, false, -12}, // the cadence to D minor
     // Under the interlude's held strings the harp keeps the pulse, softly,
-    // over the cello's lament, under the oboe's low entry, whose A and B
-    // flat lie in the figure's own octave; where the oboe breathes the
-    // strings answer it, and the harp, a little fuller, carries the bass
-    // with the cello.
-    {kC, kC + 3, Accompaniment::Arpeggio, false, -7},
+    // over the cello's lament; where the oboe breathes the strings answer
+    // it, and the harp, a little fuller, carries the bass with the cello.
+    {kC, kC + 3, Accompaniment::Arpeggio, false, -3},
     {kC + 3, kC + 4, Accompaniment::Arpeggio, true, -3},
     {kC + 4, kC + 5, Accompaniment::Rising, true, -5},
     {kC + 5, kSongBar - 1, Accompaniment::Rising, false, -5},
