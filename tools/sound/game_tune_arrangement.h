@@ -109,13 +109,17 @@ constexpr Voice kFluteUpbeat{kFlute, 0, 61, 14, Articulation::Plain, 8};
 // little every bar with the bass's climb, never falling back, so its E,
 // the top of the climb, is its loudest note: shaped as an eight-bar
 // phrase, it dipped as the bass went on rising and its E came softer than
-// the notes leading to it. Its climax stays in the mid seventies: in the
-// eighties, a GM violin's E6 jumped out of the background every loop.
-constexpr Voice kViolinSong{kViolin, 0, 53, 10, Articulation::Plain, 8, 2};
+// the notes leading to it. Its climax stays in the low seventies, a step
+// over the notes leading to it: in the mid seventies and over, a GM
+// violin's E6 jumped out of the background every loop.
+constexpr Voice kViolinSong{kViolin, 0, 52, 10, Articulation::Plain, 8, 2};
+// Its run up to the song, B C D, as loud as the song's first notes.
+constexpr Voice kViolinUpbeat{kViolin, 0, 56, 10, Articulation::Plain, 8};
 // The clarinet sings the song with it, under it, in its clear upper
-// register, a step back, so the song stays the violin's, not a duet of
-// equals.
-constexpr Voice kClarinetDuet{kClarinet, 0, 52, 14, Articulation::Plain, 8};
+// register, well back, so the song stays the violin's, not a duet of
+// equals: its line moves in eighths where the violin holds, and as loud,
+// the ear followed it.
+constexpr Voice kClarinetDuet{kClarinet, 0, 45, 14, Articulation::Plain, 8};
 // The oboe's echo of the flute's fall is heard over the harp's roll and the
 // strings' held A, but kept under the flute it answers: fading into the
 // thirties it was lost; entering over the flute, it was a new lead.
@@ -182,7 +186,7 @@ const Line kLines[] = {
     {&kFluteTheme, kASecond, &kThemeSecond, 0},
     {&kOboeLead, kC, &kInterlude, 0},
     {&kStringsAnswer, kC + 3, &kInterludeAnswer, 3},
-    {&kViolinSong, kSongBar - 1, &kSongPickup, 7},
+    {&kViolinUpbeat, kSongBar - 1, &kSongPickup, 7},
     {&kViolinSong, kSongBar, &kSong, 0},
     {&kClarinetDuet, kSongBar, &kSongDuet, 0},
     {&kStringsSong, kSongBar + 4, &kSongStrings, 4},

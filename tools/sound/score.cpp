@@ -230,7 +230,9 @@ std::uint32_t PlayLine(MidiTrack &track, const Voice &voice, const Grid &grid, s
                 const int shape = voice.swell != 0 ? voice.swell * static_cast<int>(b)
                                                    : kPhraseArc[(static_cast<int>(b) + phraseBar) % 8];
                 int velocity = voice.velocity + shape + (step.key - centre) / 2;
-                if (step.key == summit[(b + phraseBar) / 8]) {
+                // A swelling line reaches its top by the swell alone: an
+                // accent on it as well jabs out of the climb.
+                if (step.key == summit[(b + phraseBar) / 8] && voice.swell == 0) {
                     velocity += kSummitAccent;
                 }
                 if (position == 0) {
