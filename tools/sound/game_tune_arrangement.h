@@ -124,9 +124,10 @@ constexpr Voice kClarinetDuet{kClarinet, 0, 45, 14, Articulation::Plain, 8};
 // strings' held A, but kept under the flute it answers: fading into the
 // thirties it was lost; entering over the flute, it was a new lead.
 constexpr Voice kOboeEcho{kOboe, 0, 43, 14, Articulation::Plain, 8};
-// The interlude's oboe sings out over the held strings, which would
-// cover a reed played softly in its low octave.
-constexpr Voice kOboeLead{kOboe, 0, 49, 14, Articulation::Plain, 8};
+// The interlude's oboe sings out over the held strings and the harp,
+// which would cover a reed played softly in its low octave: its entry,
+// A and D over the harp's D, not under the harp's bass.
+constexpr Voice kOboeLead{kOboe, 0, 52, 14, Articulation::Plain, 8};
 constexpr Voice kOboeCall{kOboe, 0, 46, 14, Articulation::Plain, 8};
 // Under the flute the strings enter softly, after its first phrase.
 constexpr Voice kStringsCounter{kStrings, 0, 37, 30, Articulation::Plain, 5};
