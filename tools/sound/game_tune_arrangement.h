@@ -111,15 +111,17 @@ constexpr Voice kFluteUpbeat{kFlute, 0, 61, 14, Articulation::Plain, 8};
 // phrase, it dipped as the bass went on rising and its E came softer than
 // the notes leading to it. Its climax stays in the low seventies, a step
 // over the notes leading to it: in the mid seventies and over, a GM
-// violin's E6 jumped out of the background every loop.
-constexpr Voice kViolinSong{kViolin, 0, 52, 10, Articulation::Plain, 8, 2};
+// violin's E6 jumped out of the background every loop. It starts in the
+// mid fifties, clear of the harp and the clarinet: lower, its entry was
+// timid.
+constexpr Voice kViolinSong{kViolin, 0, 55, 10, Articulation::Plain, 8, 11};
 // Its run up to the song, B C D, as loud as the song's first notes.
 constexpr Voice kViolinUpbeat{kViolin, 0, 56, 10, Articulation::Plain, 8};
 // The clarinet sings the song with it, under it, in its clear upper
 // register, well back, so the song stays the violin's, not a duet of
 // equals: its line moves in eighths where the violin holds, and as loud,
-// the ear followed it.
-constexpr Voice kClarinetDuet{kClarinet, 0, 45, 14, Articulation::Plain, 8};
+// the ear followed it; in the low forties it sank into the harp.
+constexpr Voice kClarinetDuet{kClarinet, 0, 47, 14, Articulation::Plain, 8};
 // The oboe's echo of the flute's fall is heard over the harp's roll and the
 // strings' held A, but kept under the flute it answers: fading into the
 // thirties it was lost; entering over the flute, it was a new lead.
@@ -144,7 +146,7 @@ constexpr Voice kStringsSequence{kStrings, 0, 44, 30, Articulation::Plain, 5};
 // Under the song's climb the strings' two lines, low and sustained, carry
 // the climax's middle, where the harp's quick waves step back from the
 // violin; they grow with it, and do not fall away under its E.
-constexpr Voice kStringsSong{kStrings, 0, 48, 30, Articulation::Plain, 5, 2};
+constexpr Voice kStringsSong{kStrings, 0, 48, 30, Articulation::Plain, 5, 6};
 // In the interlude's breath the strings sing, not hold, under the oboe's
 // level, in its octave: entering a third under its held C# and louder than
 // it, they covered the phrase's last note.
