@@ -163,7 +163,9 @@ inline const Bars kSequenceClose = {"r/2 F5/2 G5/2 A5/2 B5/2 C6/2", "D6/4 A5/4 F
 // the flute takes a breath before the turn to F; then its head's turn
 // and leap over F, rising to its E, and down to D minor in plainer notes,
 // a held F and quarters: the turn in every bar, heard in every section,
-// wore thin.
+// wore thin. The player takes a quick breath before the held F, where the
+// line turns from its fall to its last climb: five bars at a stretch, the
+// flute never breathed.
 // Its last note is held into the interlude's first bar.
 inline const Bars kThemeSecond = {
     "E5/3 F5/1 E5/2 A5/2 G#5/1 A5/1 B5/2",
@@ -173,7 +175,7 @@ inline const Bars kThemeSecond = {
     "C6/6 r/4 D6/2",
     "A5/3 Bb5/1 A5/2 C6/4 E6/2",
     "D6/4 Bb5/2 C6/4 A5/2",
-    "G5/4 Bb5/2 G5/4 E5/2",
+    "G5/4 Bb5/2 G5/4 E5/1 r/1",
     "F5/6 Bb5/4 C6/2",
     "Bb5/4 A5/2 G5/2 E5/2 C#5/2",
     "D5/6 r/6",
@@ -200,7 +202,8 @@ inline const Bars kInterludeAnswer = {"A4/6 E4/6", "F4/6 D4/6"};
 // tonic's six-four it climbs to E, the dominant's root on the downbeat, and
 // falls to its fifth, handing over to the flute and the theme's return.
 // After the band's bar alone on the dominant, the violin runs up to the
-// song by step, B C D.
+// song by step, B C D. Its two phrases are parted by a lift of the bow,
+// so the second's climb starts afresh.
 inline const Bars kSongPickup = {"r/9 B4/1 C5/1 D5/1"};
 // Over the harp's bar on the dominant the flute runs up its chord to the
 // theme, G sharp, B, D, as the oboe climbs it into the tune's start: a
@@ -208,7 +211,7 @@ inline const Bars kSongPickup = {"r/9 B4/1 C5/1 D5/1"};
 // its own.
 inline const Bars kThemeSecondPickup = {"r/9 G#4/1 B4/1 D5/1"};
 inline const Bars kSong = {"E5/6 A5/6",           "D6/6 B5/3 D6/3",           "C6/9 B5/3",
-                           "A5/4 E5/2 G5/6",      "F5/3 E5/1 F5/2 A5/4 G5/2", "F#5/4 A5/2 B5/6",
+                           "A5/4 E5/2 G5/5 r/1",  "F5/3 E5/1 F5/2 A5/4 G5/2", "F#5/4 A5/2 B5/6",
                            "A5/4 B5/2 C6/4 D6/2", "E6/3 D6/1 C6/2 B5/6"};
 // Through the song's first phrase the clarinet sings with the violin, a
 // sixth or a tenth under it in its own middle register, over the harp's
