@@ -190,7 +190,9 @@ const Line kLines[] = {
     {&kStringsAnswer, kC + 3, &kInterludeAnswer, 3},
     {&kViolinUpbeat, kSongBar - 1, &kSongPickup, 7},
     {&kViolinSong, kSongBar, &kSong, 0},
-    {&kClarinetDuet, kSongBar, &kSongDuet, 0},
+    // The clarinet's line swells from its entry, not from the phrase's low
+    // point: there its first bars sank under the harp's basses.
+    {&kClarinetDuet, kSongBar, &kSongDuet, 2},
     {&kStringsSong, kSongBar + 4, &kSongStrings, 4},
     {&kStringsSong, kSongBar + 4, &kSongStringsUpper, 4},
     // The climb to the summit swells bar by bar, as the second half of a

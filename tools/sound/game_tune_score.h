@@ -163,10 +163,9 @@ inline const Bars kSequenceClose = {"r/2 F5/2 G5/2 A5/2 B5/2 C6/2", "D6/4 A5/4 F
 // the flute takes a breath before the turn to F; then its head's turn
 // and leap over F, rising to its E, and down to D minor in plainer notes,
 // a held F and quarters: the turn in every bar, heard in every section,
-// wore thin. The player takes a quick breath where the line's two-bar
-// units meet, after the head's fall to A: five bars at a stretch, the
-// flute never breathed; before the held F, the breath cut its leading
-// note off from it.
+// wore thin. The player breathes at the end of the held F, before the
+// line's last climb: five bars at a stretch, the flute never breathed;
+// taken inside the quick notes, the breath clipped one to a hiccup.
 // Its last note is held into the interlude's first bar.
 inline const Bars kThemeSecond = {
     "E5/3 F5/1 E5/2 A5/2 G#5/1 A5/1 B5/2",
@@ -175,9 +174,9 @@ inline const Bars kThemeSecond = {
     "C6/4 A5/2 B5/4 D6/2",
     "C6/6 r/4 D6/2",
     "A5/3 Bb5/1 A5/2 C6/4 E6/2",
-    "D6/4 Bb5/2 C6/4 A5/1 r/1",
+    "D6/4 Bb5/2 C6/4 A5/2",
     "G5/4 Bb5/2 G5/4 E5/2",
-    "F5/6 Bb5/4 C6/2",
+    "F5/5 r/1 Bb5/4 C6/2",
     "Bb5/4 A5/2 G5/2 E5/2 C#5/2",
     "D5/6 r/6",
 };
