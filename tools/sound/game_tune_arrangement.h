@@ -111,9 +111,10 @@ constexpr Voice kFluteUpbeat{kFlute, 0, 61, 14, Articulation::Plain, 8};
 // phrase, it dipped as the bass went on rising and its E came softer than
 // the notes leading to it. Its climax stays just under seventy, a step
 // over the notes leading to it: in the seventies, a GM violin's E6 jumped
-// out of the background every loop. It starts in the mid fifties, clear
-// of the harp and the clarinet: lower, its entry was timid.
-constexpr Voice kViolinSong{kViolin, 0, 55, 10, Articulation::Plain, 8, 8};
+// out of the background every loop. It starts in the upper fifties,
+// clear of the harp and the clarinet: lower, its entry was timid, and the
+// ear followed the clarinet's moving line.
+constexpr Voice kViolinSong{kViolin, 0, 57, 10, Articulation::Plain, 8, 6};
 // Its run up to the song, B C D, as loud as the song's first notes.
 constexpr Voice kViolinUpbeat{kViolin, 0, 56, 10, Articulation::Plain, 8};
 // The clarinet sings the song with it, under it, in its clear upper

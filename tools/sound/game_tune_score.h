@@ -137,10 +137,11 @@ inline const Bars kSequenceCopy = {"C6/4 B5/2 A5/2 G5/2 B5/2", "A5/4 G5/2 E5/4 r
 // Between the strummed chords and the winds the strings hold the chords'
 // thirds and sevenths, a step at a time, so the circle of fifths has a
 // middle: the seventh of each chord the third of the next; the last
-// falls to the dominant's third, rings under the harp's bar, let go for
-// the flute's upbeat to its theme, and rises to the tonic as it begins.
+// falls to the dominant's third, rings under the harp's bar, let go as
+// the flute's upbeat to its theme begins on that G sharp, and rises to
+// the tonic as the theme begins.
 inline const Bars kSequenceCounter = {"G4/12",  "F4/12",  "~F4/12",     "E4/12",   "A4/12",
-                                      "~A4/12", "G#4/12", "~G#4/8 r/4", "A4/6 r/6"};
+                                      "~A4/12", "G#4/12", "~G#4/6 r/6", "A4/6 r/6"};
 // Under it a second line takes the other of each chord's third and
 // seventh, or another of its tones, so the sequence sounds in full
 // chords, not over one held note: C held from the tonic into D minor's
@@ -149,7 +150,7 @@ inline const Bars kSequenceCounter = {"G4/12",  "F4/12",  "~F4/12",     "E4/12",
 // fifth to the half-diminished chord's F, which falls to the dominant's
 // root, held into the flute's chord.
 inline const Bars kSequenceCounterLow = {"C4/12", "~C4/12", "G3/6 B3/6", "G3/12",
-                                         "C4/12", "F4/12",  "E4/12",     "~E4/8 r/4"};
+                                         "C4/12", "F4/12",  "E4/12",     "~E4/6 r/6"};
 // After a breath the third unit breaks the pattern: a run up in even
 // eighths, then the chords spelt in quarters across the beats, the
 // cadence's hemiola, falling over the half-diminished chord, and a C
