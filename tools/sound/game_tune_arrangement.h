@@ -140,8 +140,10 @@ constexpr Voice kStringsRecap{kStrings, 0, 41, 30, Articulation::Plain, 5};
 // its level, growing with the phrase, they covered its closing line.
 constexpr Voice kStringsFading{kStrings, 0, 37, 30, Articulation::Plain, 5};
 // Where the clarinet breathes in the coda, the strings' line answers it as
-// a voice, not a floor: it carries the music over the gap.
-constexpr Voice kStringsSinging{kStrings, 0, 45, 30, Articulation::Plain, 5};
+// a voice, not a floor: it carries the music over the gap. It keeps well
+// under the clarinet, whose octave it shares: in the mid forties, the coda
+// was the one place the lead barely cleared the band.
+constexpr Voice kStringsSinging{kStrings, 0, 40, 30, Articulation::Plain, 5};
 constexpr Voice kStringsSequence{kStrings, 0, 44, 30, Articulation::Plain, 5};
 // Under the song's climb the strings' two lines, low and sustained, carry
 // the climax's middle, where the harp's quick waves step back from the
