@@ -158,6 +158,9 @@ constexpr Voice kStringsAnswer{kStrings, 0, 37, 30, Articulation::Plain, 5};
 // part missing.
 // Its harp lets its figure ring, as the harp does everywhere else.
 constexpr Voice kHarpLink{kHarp, 0, 41, 12, Articulation::Ringing, 5};
+// Its tops, the link's thread of a tune, sing over the figure: at the
+// figure's level the link was heard as the music dropping out.
+constexpr Voice kHarpLinkTops{kHarp, 0, 58, 12, Articulation::Ringing, 5};
 constexpr Voice kCelloLink{kBass, 0, 47, 10, Articulation::Plain, 5};
 
 // The first bar of each part of the form, counted from 0.
@@ -181,6 +184,7 @@ const Line kLines[] = {
     {&kStringsCounter, kB + 4, &kMiddleCounterInner, 4},
     {&kStringsCounter, kLink, &kLinkInner, 0},
     {&kHarpLink, kLink, &kLinkHarp, 0},
+    {&kHarpLinkTops, kLink, &kLinkHarpTops, 0},
     {&kCelloLink, kLink, &kLinkBass, 4},
     {&kOboeAnswer, kSequenceBar - 1, &kSequence, 7},
     {&kOboeStepDown, kSequenceBar + 2, &kSequenceCopy, 2},

@@ -118,8 +118,11 @@ inline const Bars kLinkInner = {"C#4/12", "D4/12", "~D4/12", "~D4/12"};
 // its top in the lilt, long-short, the tops rising a step a bar, C sharp,
 // D, E, and back down through the dominant under the oboe's pick-up,
 // leaving it its G sharp and B.
-inline const Bars kLinkHarp = {"G3/2 E4/2 A4/2 C#5/4 A4/2", "F3/2 D4/2 A4/2 D5/4 A4/2", "E3/2 B3/2 G4/2 E5/4 D5/2",
-                               "E3/2 B3/2 E4/2 D5/4 E4/2"};
+// Its tops are the link's tune, a thread over the figure where no lead
+// sings: played as one line of their own, a little over the figure.
+inline const Bars kLinkHarp = {"G3/2 E4/2 A4/2 r/4 A4/2", "F3/2 D4/2 A4/2 r/4 A4/2", "E3/2 B3/2 G4/2 r/4 D5/2",
+                               "E3/2 B3/2 E4/2 r/4 E4/2"};
+inline const Bars kLinkHarpTops = {"r/6 C#5/4 r/2", "r/6 D5/4 r/2", "r/6 E5/4 r/2", "r/6 D5/4 r/2"};
 // The cello walks the intro's lament on down from the flute's A, a bar a
 // note, growing into the sequence, and rocks on the dominant.
 inline const Bars kLinkBass = {"G2/12", "F2/12", "E2/12", "E2/6 G#2/6"};
