@@ -388,6 +388,29 @@ TEST(GameTune, AccompanimentFiguresChangeAndTheSummitComesOnce)
     EXPECT_LE(high.size(), 4u) << high.size() << " bars reach E6 away from the summit";
 }
 
+TEST(GameTune, TheViolinsSongGrowsToItsHighestNote)
+{
+    // The song climbs with the bass to the loop's climax: a line that dips
+    // while the bass still rises, or whose top note comes softer than the
+    // notes leading to it, backs off where it should arrive.
+    const std::array<std::uint8_t, 1> violinChannel = {kGameTuneViolin};
+    const auto violin = NotesOf(ComposeGameTune(), violinChannel);
+    ASSERT_FALSE(violin.empty());
+    const auto top = std::max_element(violin.begin(), violin.end(), [](auto &a, auto &b) { return a.key < b.key; });
+    std::map<std::uint32_t, int> loudestInBar;
+    for (const WrittenNote &note : violin) {
+        if (&note != &*top)
+            EXPECT_LT(note.velocity, top->velocity) << "bar " << note.tick / kBar + 1 << " is as loud as the top";
+        if (note.tick <= top->tick)
+            loudestInBar[note.tick / kBar] = std::max<int>(loudestInBar[note.tick / kBar], note.velocity);
+    }
+    int before = 0;
+    for (const auto &[bar, loudest] : loudestInBar) {
+        EXPECT_GE(loudest, before - 1) << "the song falls back in bar " << bar + 1;
+        before = loudest;
+    }
+}
+
 TEST(GameTune, TheBandIsHeardUnderTheLeads)
 {
     // A General MIDI harp or string pad struck in the twenties is lost under

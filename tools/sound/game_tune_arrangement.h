@@ -105,19 +105,31 @@ constexpr Voice kFluteUpbeat{kFlute, 0, 61, 14, Articulation::Plain, 8};
 // pressed hard turns shrill and thin: it sings them gently, with the
 // clarinet under it through its first phrase, and the band's swell under
 // its climax, the harp's waves most, is held back so it stays on top and
-// the loop's fullest bars do not jump out of the background.
-constexpr Voice kViolinSong{kViolin, 0, 62, 10, Articulation::Plain, 8};
+// the loop's fullest bars do not jump out of the background. It grows a
+// little every bar with the bass's climb, never falling back, so its E,
+// the top of the climb, is its loudest note: shaped as an eight-bar
+// phrase, it dipped as the bass went on rising and its E came softer than
+// the notes leading to it. Its climax stays just under seventy, a step
+// over the notes leading to it: in the seventies, a GM violin's E6 jumped
+// out of the background every loop. It starts in the upper fifties,
+// clear of the harp and the clarinet: lower, its entry was timid, and the
+// ear followed the clarinet's moving line.
+constexpr Voice kViolinSong{kViolin, 0, 57, 10, Articulation::Plain, 8, 6};
+// Its run up to the song, B C D, as loud as the song's first notes.
+constexpr Voice kViolinUpbeat{kViolin, 0, 56, 10, Articulation::Plain, 8};
 // The clarinet sings the song with it, under it, in its clear upper
-// register, a step back, so the song stays the violin's, not a duet of
-// equals.
-constexpr Voice kClarinetDuet{kClarinet, 0, 52, 14, Articulation::Plain, 8};
+// register, well back, so the song stays the violin's, not a duet of
+// equals: its line moves in eighths where the violin holds, and as loud,
+// the ear followed it; in the low forties it sank into the harp.
+constexpr Voice kClarinetDuet{kClarinet, 0, 47, 14, Articulation::Plain, 8};
 // The oboe's echo of the flute's fall is heard over the harp's roll and the
 // strings' held A, but kept under the flute it answers: fading into the
 // thirties it was lost; entering over the flute, it was a new lead.
 constexpr Voice kOboeEcho{kOboe, 0, 43, 14, Articulation::Plain, 8};
-// The interlude's oboe sings out over the held strings, which would
-// cover a reed played softly in its low octave.
-constexpr Voice kOboeLead{kOboe, 0, 49, 14, Articulation::Plain, 8};
+// The interlude's oboe sings out over the held strings and the harp,
+// which would cover a reed played softly in its low octave: its entry,
+// A and D over the harp's D, not under the harp's bass.
+constexpr Voice kOboeLead{kOboe, 0, 52, 14, Articulation::Plain, 8};
 constexpr Voice kOboeCall{kOboe, 0, 46, 14, Articulation::Plain, 8};
 // Under the flute the strings enter softly, after its first phrase.
 constexpr Voice kStringsCounter{kStrings, 0, 37, 30, Articulation::Plain, 5};
@@ -128,13 +140,15 @@ constexpr Voice kStringsRecap{kStrings, 0, 41, 30, Articulation::Plain, 5};
 // its level, growing with the phrase, they covered its closing line.
 constexpr Voice kStringsFading{kStrings, 0, 37, 30, Articulation::Plain, 5};
 // Where the clarinet breathes in the coda, the strings' line answers it as
-// a voice, not a floor: it carries the music over the gap.
-constexpr Voice kStringsSinging{kStrings, 0, 45, 30, Articulation::Plain, 5};
+// a voice, not a floor: it carries the music over the gap. It keeps well
+// under the clarinet, whose octave it shares: in the mid forties, the coda
+// was the one place the lead barely cleared the band.
+constexpr Voice kStringsSinging{kStrings, 0, 40, 30, Articulation::Plain, 5};
 constexpr Voice kStringsSequence{kStrings, 0, 44, 30, Articulation::Plain, 5};
 // Under the song's climb the strings' two lines, low and sustained, carry
 // the climax's middle, where the harp's quick waves step back from the
-// violin.
-constexpr Voice kStringsSong{kStrings, 0, 50, 30, Articulation::Plain, 5};
+// violin; they grow with it, and do not fall away under its E.
+constexpr Voice kStringsSong{kStrings, 0, 48, 30, Articulation::Plain, 5, 6};
 // In the interlude's breath the strings sing, not hold, under the oboe's
 // level, in its octave: entering a third under its held C# and louder than
 // it, they covered the phrase's last note.
@@ -144,6 +158,9 @@ constexpr Voice kStringsAnswer{kStrings, 0, 37, 30, Articulation::Plain, 5};
 // part missing.
 // Its harp lets its figure ring, as the harp does everywhere else.
 constexpr Voice kHarpLink{kHarp, 0, 41, 12, Articulation::Ringing, 5};
+// Its tops, the link's thread of a tune, sing over the figure: at the
+// figure's level the link was heard as the music dropping out.
+constexpr Voice kHarpLinkTops{kHarp, 0, 58, 12, Articulation::Ringing, 5};
 constexpr Voice kCelloLink{kBass, 0, 47, 10, Articulation::Plain, 5};
 
 // The first bar of each part of the form, counted from 0.
@@ -167,6 +184,7 @@ const Line kLines[] = {
     {&kStringsCounter, kB + 4, &kMiddleCounterInner, 4},
     {&kStringsCounter, kLink, &kLinkInner, 0},
     {&kHarpLink, kLink, &kLinkHarp, 0},
+    {&kHarpLinkTops, kLink, &kLinkHarpTops, 0},
     {&kCelloLink, kLink, &kLinkBass, 4},
     {&kOboeAnswer, kSequenceBar - 1, &kSequence, 7},
     {&kOboeStepDown, kSequenceBar + 2, &kSequenceCopy, 2},
@@ -177,9 +195,11 @@ const Line kLines[] = {
     {&kFluteTheme, kASecond, &kThemeSecond, 0},
     {&kOboeLead, kC, &kInterlude, 0},
     {&kStringsAnswer, kC + 3, &kInterludeAnswer, 3},
-    {&kViolinSong, kSongBar - 1, &kSongPickup, 7},
+    {&kViolinUpbeat, kSongBar - 1, &kSongPickup, 7},
     {&kViolinSong, kSongBar, &kSong, 0},
-    {&kClarinetDuet, kSongBar, &kSongDuet, 0},
+    // The clarinet's line swells from its entry, not from the phrase's low
+    // point: there its first bars sank under the harp's basses.
+    {&kClarinetDuet, kSongBar, &kSongDuet, 2},
     {&kStringsSong, kSongBar + 4, &kSongStrings, 4},
     {&kStringsSong, kSongBar + 4, &kSongStringsUpper, 4},
     // The climb to the summit swells bar by bar, as the second half of a

@@ -62,8 +62,9 @@ const Layer kLayers[] = {
     {kSequenceBar + 5, kASecond - 1, Accompaniment::Hemiola, true, -8},
     // The harp's bar on the dominant is a link, not a rest: it rocks on the
     // chord below the flute's upbeat to its theme, and softly, with the
-    // cello, so the upbeat is heard over them.
-    {kASecond - 1, kASecond, Accompaniment::Arpeggio, true, -6},
+    // cello, so the upbeat, low in the flute's range and among the harp's
+    // own notes, is heard over them.
+    {kASecond - 1, kASecond, Accompaniment::Arpeggio, true, -10},
     {kASecond, kC + 3, Accompaniment::Pad, true},
     {kC + 5, kSongBar, Accompaniment::Pad, true},
     // Over the held strings the guitar picks the chords, then the harp

@@ -118,8 +118,11 @@ inline const Bars kLinkInner = {"C#4/12", "D4/12", "~D4/12", "~D4/12"};
 // its top in the lilt, long-short, the tops rising a step a bar, C sharp,
 // D, E, and back down through the dominant under the oboe's pick-up,
 // leaving it its G sharp and B.
-inline const Bars kLinkHarp = {"G3/2 E4/2 A4/2 C#5/4 A4/2", "F3/2 D4/2 A4/2 D5/4 A4/2", "E3/2 B3/2 G4/2 E5/4 D5/2",
-                               "E3/2 B3/2 E4/2 D5/4 E4/2"};
+// Its tops are the link's tune, a thread over the figure where no lead
+// sings: played as one line of their own, a little over the figure.
+inline const Bars kLinkHarp = {"G3/2 E4/2 A4/2 r/4 A4/2", "F3/2 D4/2 A4/2 r/4 A4/2", "E3/2 B3/2 G4/2 r/4 D5/2",
+                               "E3/2 B3/2 E4/2 r/4 E4/2"};
+inline const Bars kLinkHarpTops = {"r/6 C#5/4 r/2", "r/6 D5/4 r/2", "r/6 E5/4 r/2", "r/6 D5/4 r/2"};
 // The cello walks the intro's lament on down from the flute's A, a bar a
 // note, growing into the sequence, and rocks on the dominant.
 inline const Bars kLinkBass = {"G2/12", "F2/12", "E2/12", "E2/6 G#2/6"};
@@ -137,10 +140,11 @@ inline const Bars kSequenceCopy = {"C6/4 B5/2 A5/2 G5/2 B5/2", "A5/4 G5/2 E5/4 r
 // Between the strummed chords and the winds the strings hold the chords'
 // thirds and sevenths, a step at a time, so the circle of fifths has a
 // middle: the seventh of each chord the third of the next; the last
-// falls to the dominant's third, rings under the harp's bar, let go for
-// the flute's upbeat to its theme, and rises to the tonic as it begins.
+// falls to the dominant's third, rings under the harp's bar, let go as
+// the flute's upbeat to its theme begins on that G sharp, and rises to
+// the tonic as the theme begins.
 inline const Bars kSequenceCounter = {"G4/12",  "F4/12",  "~F4/12",     "E4/12",   "A4/12",
-                                      "~A4/12", "G#4/12", "~G#4/8 r/4", "A4/6 r/6"};
+                                      "~A4/12", "G#4/12", "~G#4/6 r/6", "A4/6 r/6"};
 // Under it a second line takes the other of each chord's third and
 // seventh, or another of its tones, so the sequence sounds in full
 // chords, not over one held note: C held from the tonic into D minor's
@@ -149,7 +153,7 @@ inline const Bars kSequenceCounter = {"G4/12",  "F4/12",  "~F4/12",     "E4/12",
 // fifth to the half-diminished chord's F, which falls to the dominant's
 // root, held into the flute's chord.
 inline const Bars kSequenceCounterLow = {"C4/12", "~C4/12", "G3/6 B3/6", "G3/12",
-                                         "C4/12", "F4/12",  "E4/12",     "~E4/8 r/4"};
+                                         "C4/12", "F4/12",  "E4/12",     "~E4/6 r/6"};
 // After a breath the third unit breaks the pattern: a run up in even
 // eighths, then the chords spelt in quarters across the beats, the
 // cadence's hemiola, falling over the half-diminished chord, and a C
@@ -163,7 +167,9 @@ inline const Bars kSequenceClose = {"r/2 F5/2 G5/2 A5/2 B5/2 C6/2", "D6/4 A5/4 F
 // the flute takes a breath before the turn to F; then its head's turn
 // and leap over F, rising to its E, and down to D minor in plainer notes,
 // a held F and quarters: the turn in every bar, heard in every section,
-// wore thin.
+// wore thin. The player breathes at the end of the held F, before the
+// line's last climb: five bars at a stretch, the flute never breathed;
+// taken inside the quick notes, the breath clipped one to a hiccup.
 // Its last note is held into the interlude's first bar.
 inline const Bars kThemeSecond = {
     "E5/3 F5/1 E5/2 A5/2 G#5/1 A5/1 B5/2",
@@ -174,7 +180,7 @@ inline const Bars kThemeSecond = {
     "A5/3 Bb5/1 A5/2 C6/4 E6/2",
     "D6/4 Bb5/2 C6/4 A5/2",
     "G5/4 Bb5/2 G5/4 E5/2",
-    "F5/6 Bb5/4 C6/2",
+    "F5/5 r/1 Bb5/4 C6/2",
     "Bb5/4 A5/2 G5/2 E5/2 C#5/2",
     "D5/6 r/6",
 };
@@ -200,15 +206,18 @@ inline const Bars kInterludeAnswer = {"A4/6 E4/6", "F4/6 D4/6"};
 // tonic's six-four it climbs to E, the dominant's root on the downbeat, and
 // falls to its fifth, handing over to the flute and the theme's return.
 // After the band's bar alone on the dominant, the violin runs up to the
-// song by step, B C D.
+// song by step, B C D. Its two phrases are parted by a lift of the bow,
+// so the second's climb starts afresh.
 inline const Bars kSongPickup = {"r/9 B4/1 C5/1 D5/1"};
-// Over the harp's bar on the dominant the flute runs up its chord to the
+// Over the harp's bar on the dominant the flute climbs its chord to the
 // theme, G sharp, B, D, as the oboe climbs it into the tune's start: a
 // single B was too bare, and the violin's run up to its song by step is
-// its own.
-inline const Bars kThemeSecondPickup = {"r/9 G#4/1 B4/1 D5/1"};
+// its own. It climbs in eighths from the bar's second beat: in sixteenths,
+// low in the flute's breathy octave and under a tempo still held back, the
+// notes barely spoke.
+inline const Bars kThemeSecondPickup = {"r/6 G#4/2 B4/2 D5/2"};
 inline const Bars kSong = {"E5/6 A5/6",           "D6/6 B5/3 D6/3",           "C6/9 B5/3",
-                           "A5/4 E5/2 G5/6",      "F5/3 E5/1 F5/2 A5/4 G5/2", "F#5/4 A5/2 B5/6",
+                           "A5/4 E5/2 G5/5 r/1",  "F5/3 E5/1 F5/2 A5/4 G5/2", "F#5/4 A5/2 B5/6",
                            "A5/4 B5/2 C6/4 D6/2", "E6/3 D6/1 C6/2 B5/6"};
 // Through the song's first phrase the clarinet sings with the violin, a
 // sixth or a tenth under it in its own middle register, over the harp's

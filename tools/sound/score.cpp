@@ -227,9 +227,13 @@ std::uint32_t PlayLine(MidiTrack &track, const Voice &voice, const Grid &grid, s
             before = step.key;
             if (step.key != kRestKey && !continued) {
                 // The line's height leads the dynamics, the beat only leans.
-                int velocity =
-                    voice.velocity + kPhraseArc[(static_cast<int>(b) + phraseBar) % 8] + (step.key - centre) / 2;
-                if (step.key == summit[(b + phraseBar) / 8]) {
+                const int bars = static_cast<int>(parsed.size());
+                const int shape = voice.swell != 0 ? voice.swell * static_cast<int>(b) / std::max(bars - 1, 1)
+                                                   : kPhraseArc[(static_cast<int>(b) + phraseBar) % 8];
+                int velocity = voice.velocity + shape + (step.key - centre) / 2;
+                // A swelling line reaches its top by the swell alone: an
+                // accent on it as well jabs out of the climb.
+                if (step.key == summit[(b + phraseBar) / 8] && voice.swell == 0) {
                     velocity += kSummitAccent;
                 }
                 if (position == 0) {

@@ -77,6 +77,10 @@ struct Voice {
     std::uint32_t gap;     // ticks cut from each note's end: 0 = legato
     Articulation articulation = Articulation::Plain;
     int spread = 8; // ticks an onset may fall early or late; below `gap`
+    // With a swell, the line grows evenly by this much from its first bar
+    // to its last, in place of the phrase's arc, which falls back at its
+    // close: for a line whose last bar is its climax.
+    int swell = 0;
 };
 
 // Notes of at least this many ticks are played in tremolo, struck once every
