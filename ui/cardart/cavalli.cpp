@@ -163,11 +163,10 @@ Cavaliere Di(Seme seme)
                  0.2, volti::Taglio::Allungato, fanti::Lineamenti::Bocca::Serrata, QColor(0x3A, 0x26, 0x18),
                  volti::Naso::Aquilino, fanti::kPelleBrunaT},
                 1.4};
-    case Seme::Denari: // rearing to the right, as the cups' horseman rides (all four riding left made a
-                       // monotonous set, and two riding each way keeps them apart); the coin held up over his head
-                       // by the far arm, behind him: held up before him, it hid the horse's head; the tail swung
-                       // out clear of the hind legs (hanging down beside them it was read as a third)
-        return {false,
+    case Seme::Denari: // rearing, the coin held up over his head by the far arm, behind him: held up before him,
+                       // it hid the horse's head; the tail swung out clear of the hind legs (hanging down beside
+                       // them it was read as a third)
+        return {true,
                 {{{29, 50}, {35.6, 48.8}, {38.2, 52.6}, {38.8, 54.6}},
                  {{27.6, 50}, {32.2, 53.6}, {30.6, 58.2}, {29.8, 59.8}},
                  {{10.4, 50}, {6.6, 57.0}, {9.4, 62.8}, {10.6, 64.6}},
