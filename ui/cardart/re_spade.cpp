@@ -1,5 +1,5 @@
 // The king of swords: a warrior king with a full auburn beard, a breastplate
-// over an iron-grey robe to the ground, a terracotta mantle hanging behind, turned
+// over a blue robe to the ground, a terracotta mantle hanging behind, turned
 // to the left; his sword raised, leaning out from him; a radiate crown over a
 // red cap.
 #include "re_parti.h"
@@ -26,12 +26,10 @@ const Tinta kBarbaRamata{QColor(0xC0, 0x6A, 0x38), QColor(0xA0, 0x50, 0x28), QCo
 // opposite colour (a blue one ran into the blade at the natural size).
 const Tinta kMantoT{QColor(0xE4, 0x94, 0x60), QColor(0xC8, 0x6A, 0x30), QColor(0x96, 0x48, 0x1C)};
 
-// A robe of iron grey under the steel, so that his blue blade is the one
-// blue on him above his platform: in blue, the blade was lost against the
-// robe at the natural size and the golden guard in his fist read as a cup;
-// in red, under his auburn beard and golden crown, he was read as the king
-// of cups' twin, and in teal as the king of clubs.
-const Tinta kVesteT{QColor(0x6A, 0x6C, 0x78), QColor(0x44, 0x46, 0x52), QColor(0x2A, 0x2A, 0x34)};
+// A blue robe under the steel: in red, under his auburn beard and golden
+// crown, he was read as the king of cups' twin, and in teal as the king of
+// clubs.
+const Tinta kVesteT{QColor(0x68, 0x90, 0xDC), QColor(0x30, 0x5A, 0xB4), QColor(0x1E, 0x3A, 0x8A)};
 
 // A radiate crown: five sharp rays flaring from a jewelled band, over a red
 // cap; at the natural size outlined in the gold's own shade, so that each
@@ -92,7 +90,7 @@ void ReDiSpade(QPainter &p)
     Ellisse(p, {29.2, 64.4}, 2.8, 1.2, kCuoioT.corpo, kContorno);
     QPainterPath pieghe;
 
-    // The robe to the ground as every king's: to the calf, over tall
+    // The robe, blue to the ground as every king's: to the calf, over tall
     // boots, he was taken for the knave of swords in his armour.
     const QPainterPath veste = Morbido({{18.8, 37.0},
                                         {26.4, 37.0},
@@ -113,7 +111,7 @@ void ReDiSpade(QPainter &p)
                          Unione(Spezzata({{8, 61.6}, {36, 61.2}, {36, 68}, {8, 68}}),
                                 Spezzata({{21.4, 38.6}, {23.0, 38.6}, {23.4, 64}, {21.4, 64}}))),
             kOroT, kOroT.ombra, 0.4, 0);
-    // Lozenges embroidered down the band, small golden flowers strewn on the grey.
+    // Lozenges embroidered down the band, small golden flowers strewn on the blue.
     QPainterPath ricamo;
     for (qreal y = 41; y < 60; y += 3.0)
         Curva(ricamo, {{21.5, y}, {22.2, y - 0.9}, {22.9, y}, {22.2, y + 0.9}, {21.5, y}});
