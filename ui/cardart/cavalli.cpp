@@ -108,7 +108,8 @@ Cavaliere Di(Seme seme)
     const Tinta criniArdesia = Tono(QColor(0x8A, 0x8A, 0x98), QColor(0x62, 0x62, 0x74), QColor(0x42, 0x42, 0x54));
     switch (seme) {
     case Seme::Bastoni: // walking to the left, the near foreleg raised; the club held up behind him at arm's length,
-                        // clear of his plumed hat (by his head it was read as part of it); a green saddle cloth
+                        // clear of his plumed hat (by his head it was read as part of it), no taller than he is
+                        // seated (taller, it dwarfed him and touched the card's top); a green saddle cloth
                         // under his red hose (a red one made his leg and the cloth one red block)
         return {true,
                 {{{29, 50}, {33.6, 54.2}, {32.4, 58.8}, {30.8, 60.0}},
@@ -123,7 +124,7 @@ Cavaliere Di(Seme seme)
                 {16.4, 33.6},
                 {12.6, 30.0},
                 -10,
-                30,
+                23,
                 {dun, criniScuri, Tono(Smorza(kVerde)), kOro, kBriglia, false, true},
                 0,
                 {25.8, 47.8},
@@ -134,8 +135,8 @@ Cavaliere Di(Seme seme)
                 {0.4, -0.3, -0.2, 0.2, 0.3, 0, Qt::transparent, 0, 0.5, -0.3, -0.5, 0.3, 0.6, volti::Taglio::Mandorla,
                  fanti::Lineamenti::Bocca::Quieta, QColor(0x6A, 0x44, 0x22), volti::Naso::Corto}};
     case Seme::Coppe: // cantering, the near foreleg reaching out, the cup raised before him by the far arm over the
-                      // horse's neck (held out behind him, he seemed to ride backwards), a little smaller than the
-                      // card's top allows: larger, it outgrew his body and crowded the corner
+                      // horse's neck (held out behind him, he seemed to ride backwards), held low enough to be as
+                      // large as the card's top allows: smaller, at the natural size it was a speck taken for a coin
         return {false,
                 {{{29, 50}, {33.6, 54.8}, {36.8, 59.2}, {38.0, 61.0}},
                  {{27.6, 50}, {31.8, 54.2}, {29.8, 57.8}, {29.0, 59.6}},
@@ -146,10 +147,10 @@ Cavaliere Di(Seme seme)
                  1.0},
                 4,
                 true,
-                {27.4, 24.0},
-                {30.0, 18.2},
+                {27.6, 25.4},
+                {30.0, 21.0},
                 0,
-                17.5,
+                21.0,
                 {grigio, criniGrigi, Tono(Smorza(kBlu)), kOro, kBriglia, true},
                 4,
                 {27, 46.4},
@@ -193,7 +194,8 @@ Cavaliere Di(Seme seme)
                 1.4};
     case Seme::Spade: // a high-stepping trot, the neck arched; the sword raised before him by the far arm, more
                       // upright, his fist well forward of his helmet (on its crest, the blade seemed to grow out of
-                      // it), the near arm over his coat to the reins (with both arms on the far side the rein hand
+                      // it), the blade no longer than the horse's head (longer, a pennant at the card's top), the
+                      // near arm over his coat to the reins (with both arms on the far side the rein hand
                       // had no arm leading to it); the raised arm in one line from the shoulder, full enough at the
                       // natural size to read as an arm (bent at the elbow it broke into a stub and a bar); his
                       // coat's skirt short enough to show his saddle cloth (longer, it left a sliver of it)
@@ -207,10 +209,10 @@ Cavaliere Di(Seme seme)
                  1.0},
                 0,
                 true,
-                {29.0, 26.6},
-                {32.8, 21.2},
+                {29.8, 26.4},
+                {34.4, 21.4},
                 25,
-                22,
+                18,
                 {bianco, criniArdesia, Tono(Smorza(kViola)), kOro, kBrigliaChiara, false, false, true},
                 -5,
                 {24.4, 48.4},
