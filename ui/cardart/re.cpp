@@ -48,7 +48,7 @@ QRectF VisoDelRe(Seme seme)
     case Seme::Coppe:
         return QRectF(22, 15, 5, 5);
     case Seme::Denari:
-        return QRectF(19, 16, 5, 5);
+        return QRectF(20, 16, 5, 5);
     case Seme::Spade:
         return QRectF(20, 15, 5, 5);
     }

@@ -1,6 +1,6 @@
 // The king of coins: bearded, greying, facing us square, legs apart under a
-// robe to below the knee, a large coin shown before him in one hand, a
-// sceptre in the other; a puffed velvet cap in a golden circlet, trimmed with fur.
+// robe to below the knee, the coin borne up at his side, a sceptre in his
+// other hand; a puffed velvet cap in a golden circlet, trimmed with fur.
 #include "re_parti.h"
 
 #include "stampa.h"
@@ -59,16 +59,12 @@ void CoronaDucale(QPainter &p)
 
 void ReDiDenari(QPainter &p)
 {
-    // A pixel to the left of the middle, his sceptre by the card's edge:
-    // centred, his outline at the natural size was near the king of cups'.
-    p.save();
-    p.translate(-1, 0);
     // The mantle hanging behind him to the calf, wide enough to show
     // as a band either side of the robe (a sliver of it made a ragged edge
-    // at the natural size); ochre behind a violet robe, so that the coin he
-    // shows before him lies on the violet (on an ochre robe it sank into
-    // it): a blue mantle made him look a swordsman's king beside the blue
-    // platforms, a red one was the king of clubs' colours.
+    // at the natural size); violet behind an ochre robe: a blue mantle made
+    // him look a swordsman's king beside the blue platforms, a red one was
+    // the king of clubs' colours, and a gold one ran into his coin, crown and
+    // ground (the coin is borne before the violet).
     const QPainterPath manto = Morbido({{18.0, 23.6},
                                         {13.6, 27.0},
                                         {11.4, 40.0},
@@ -80,12 +76,12 @@ void ReDiDenari(QPainter &p)
                                         {33.6, 40.0},
                                         {31.4, 27.0},
                                         {27.0, 23.6}});
-    Piano(p, manto, kOcraT, kContorno);
-    Ombra(p, Intersezione(manto, Spezzata({{30, 30}, {38, 30}, {38, 60}, {30, 60}})), kOcraT.ombra);
+    Piano(p, manto, kViolaT, kContorno);
+    Ombra(p, Intersezione(manto, Spezzata({{30, 30}, {38, 30}, {38, 60}, {30, 60}})), kViolaT.ombra);
     QPainterPath pieghe;
     Curva(pieghe, {{13.6, 36.0}, {12.2, 47.0}, {11.2, 59.2}});
     Curva(pieghe, {{31.4, 36.0}, {32.8, 47.0}, {33.8, 59.2}});
-    Segna(p, pieghe, kOcraT.ombra, kPiega);
+    Segna(p, pieghe, kViolaT.ombra, kPiega);
 
     // Legs apart in red hose, low boots turned outwards.
     const QPainterPath gambe = Unione(Morbido({{17.0, 50.0},
@@ -140,14 +136,14 @@ void ReDiDenari(QPainter &p)
                                         {29.6, 32.0},
                                         {28.8, 24.8},
                                         {25.4, 22.6}});
-    Piano(p, veste, kViolaT, kContorno, 1.4, 0.8);
-    Ombra(p, Intersezione(veste, Spezzata({{26.6, 38}, {34, 38}, {34, 52.4}, {27.6, 52.4}})), kViolaT.ombra);
+    Piano(p, veste, kOcraT, kContorno, 1.4, 0.8);
+    Ombra(p, Intersezione(veste, Spezzata({{26.6, 38}, {34, 38}, {34, 52.4}, {27.6, 52.4}})), kOcraT.ombra);
     pieghe = QPainterPath();
     Curva(pieghe, {{17.4, 40.0}, {16.4, 44.0}, {15.6, 49.0}});
     Curva(pieghe, {{20.0, 40.0}, {19.6, 45.0}, {19.2, 49.6}});
     Curva(pieghe, {{27.8, 40.0}, {28.6, 45.0}, {29.4, 49.6}});
     Curva(pieghe, {{18.0, 27.0}, {18.6, 31.0}, {19.6, 35.0}});
-    Segna(p, pieghe, kViolaT.ombra, kPiega);
+    Segna(p, pieghe, kOcraT.ombra, kPiega);
     Ermellino(p, Intersezione(veste, Spezzata({{10, 51.4}, {36, 51.4}, {36, 58}, {10, 58}})),
               {{15.2, 52.4}, {19.0, 52.8}, {22.6, 53.0}, {26.2, 52.8}, {30.0, 52.4}});
     Ermellino(p, Spezzata({{21.6, 26.0}, {23.4, 26.0}, {23.6, 51.6}, {21.4, 51.6}}),
@@ -165,16 +161,15 @@ void ReDiDenari(QPainter &p)
     Piano(p, cintura, kOroT, kOroT.ombra, 0.5, 0.3);
     Ellisse(p, {22.5, 37.1}, 1.4, 1.4, kOroT.luce, kOroScuro, kTrattoFine);
 
-    // The arm with the coin bent at the elbow, the hand at the coin's rim
-    // before his waist, and the other down at his side, its fist round a
-    // sceptre.
+    // The arm with the coin bent at the elbow, the fist out at his side, and
+    // the other down at his side, its fist round a sceptre.
     const QPainterPath braccia =
         Unione(Unione(Arto({17.4, 25.4}, {13.8, 31.2}, 2.6, 2.4), Arto({13.8, 31.2}, {11.2, 34.4}, 2.4, 1.9)),
-               Unione(Arto({27.6, 25.4}, {31.4, 32.6}, 2.6, 2.4), Arto({31.4, 32.6}, {32.2, 39.0}, 2.4, 1.9)));
+               Unione(Arto({27.6, 25.4}, {31.0, 37.4}, 2.6, 2.4), Arto({31.0, 37.4}, {34.4, 36.4}, 2.4, 1.9)));
     Piano(p, braccia, kViolaT, kContorno, 1.0, 0.6);
     pieghe = QPainterPath();
     Curva(pieghe, {{15.8, 28.0}, {14.6, 30.6}, {13.2, 33.0}});
-    Curva(pieghe, {{29.4, 27.4}, {30.6, 30.0}, {31.4, 33.0}});
+    Curva(pieghe, {{29.4, 27.4}, {30.6, 31.0}, {31.2, 34.4}});
     Segna(p, pieghe, kViolaT.ombra, kPiega);
 
     // The ermine cape over his shoulders.
@@ -201,16 +196,14 @@ void ReDiDenari(QPainter &p)
           kOroScuro, 0.4, 0.3);
     Ellisse(p, {12.0, 33.4}, 1.5, 1.1, kErmellino, kContorno, kTrattoFine);
     Mano(p, {10.6, 34.8}, 1.5, 0);
-    // The coin shown before his waist, large and on the violet, his hand at
-    // its rim: borne up at his side it was small against his robe and mantle
-    // and read as a buckler, and held flat in both hands it was a shield boss
-    // on a stiff figure. The knave shows his up at his shoulder and the
-    // horseman lifts his over his head, so that the three coins of the suit
-    // are held three ways.
+    // The coin borne up on his fist at his side, clear of his beard and
+    // ermine: the knave shows his before his waist and the horseman lifts
+    // his over his head, so that the three coins of the suit are held three
+    // ways.
     // Its middle on a pixel's corner, as the knave's and horseman's.
-    EmblemaTenuto(p, Seme::Denari, {24.0, 39.0}, 16.0, 0);
-    Mano(p, {31.8, 40.0}, 1.6, 20, true);
-    p.restore();
+    EmblemaTenuto(p, Seme::Denari, {34.0, 29.0}, 14.0, 0);
+    Ellisse(p, {32.8, 37.8}, 1.1, 1.5, kErmellino, kContorno, kTrattoFine);
+    Mano(p, {34.4, 36.6}, 1.6, 90, true);
 }
 
 } // namespace belvane::cardart::re
