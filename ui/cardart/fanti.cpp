@@ -238,34 +238,36 @@ void FanteDiCoppe(QPainter &p)
     Ellisse(p, {23.2, 11.2}, 0.8, 0.8, kOcraT.corpo, kOcraT.ombra, kTrattoFine);
 }
 
-// The coin-bearer's tunic his suit's gold, full and warm, with dark velvet
-// sleeves and black bands, as his hose: in crimson he was first taken for a knave
-// of cups, in a pale gold he was the faintest figure of the deck, and in
-// amber to the wrist he, his coin and his ground were one drab gold block.
+// The coin-bearer's tunic his suit's gold, full and warm, with plum velvet
+// sleeves and hose: in crimson he was first taken for a knave of cups, in a
+// pale gold he was the faintest figure of the deck, in amber to the wrist
+// he, his coin and his ground were one drab gold block, and with black
+// sleeves and hose under the gold he was read as a bumblebee.
 const Tinta kAmbraT{QColor(0xF2, 0xC4, 0x50), QColor(0xD8, 0x9C, 0x1E), QColor(0x96, 0x62, 0x10)};
-// His velvet sleeves a charcoal a step lighter than his hose, lit along
-// their upper edge: in the hose's black they ran into their outlines, and his
-// arms read as one dark silhouette.
-const Tinta kVellutoT{QColor(0x8A, 0x80, 0x94), QColor(0x4C, 0x44, 0x50), QColor(0x2A, 0x24, 0x2A)};
+// His velvet sleeves a step lighter than his hose, lit along their upper
+// edge: in the hose's own tone they ran into their outlines, and his arms
+// read as one dark silhouette.
+const Tinta kVellutoT{QColor(0xA8, 0x74, 0xA8), QColor(0x76, 0x42, 0x7A), QColor(0x4A, 0x22, 0x4E)};
+const Tinta kCalzeT{QColor(0x86, 0x4C, 0x84), QColor(0x58, 0x28, 0x58), QColor(0x36, 0x14, 0x36)};
 
 // A fair-haired page: the coin borne up beside his head and his eyes on it,
-// a fist on the hip, a tunic to the knee over black hose.
+// a fist on the hip, a tunic to the knee over plum hose.
 void FanteDiDenari(QPainter &p)
 {
     // Drawn a pixel to the left, to leave his coin room by the card's edge.
     p.save();
     p.translate(-kScostaDenari, 0);
-    // He stands on one leg, the other at ease and turned out, in black hose
+    // He stands on one leg, the other at ease and turned out, in plum hose
     // gartered in gold below the knee (yellow ones ran into his yellow
     // ground at the natural size).
     const Profilo ferma =
         ProfiloArto({{{17.0, 40}, 4.2}, {{16.6, 50.6}, 3.0}, {{16.5, 54.0}, 3.2}, {{16.2, 61.8}, 2.1}});
     const Profilo libera =
         ProfiloArto({{{22.2, 40}, 4.4}, {{23.8, 50.4}, 3.0}, {{24.6, 53.6}, 3.2}, {{26.4, 61.4}, 2.1}});
-    Forma(p, ferma, kNeroT, 0.7, 0.5);
-    OmbraOltre(p, ferma, {17.0, 40}, {16.2, 62}, kNeroT.ombra);
-    Forma(p, libera, kNeroT, 0.7, 0.5);
-    OmbraOltre(p, libera, {22.2, 40}, {26.4, 62}, kNeroT.ombra);
+    Forma(p, ferma, kCalzeT, 0.7, 0.5);
+    OmbraOltre(p, ferma, {17.0, 40}, {16.2, 62}, kCalzeT.ombra);
+    Forma(p, libera, kCalzeT, 0.7, 0.5);
+    OmbraOltre(p, libera, {22.2, 40}, {26.4, 62}, kCalzeT.ombra);
     Segna(p, Tratti({{{15.0, 52.6}, {18.1, 52.8}}, {{22.2, 52.4}, {25.4, 53.0}}}), kOcraT.corpo, 0.8);
     Scarpa(p, {16.8, 62.8}, {12.8, 63.2});
     Scarpa(p, {25.8, 62.4}, {29.4, 63.3});
@@ -286,8 +288,8 @@ void FanteDiDenari(QPainter &p)
                   {{22.6, 35.6}, {24.4, 40.6}, {25.4, 46.4}},
                   {{18.4, 35.6}, {17.8, 41.0}, {17.6, 46.8}}}),
           kAmbraT.ombra, kPiega);
-    Bordura(p, Tratti({{{19.5, 22.4}, {19.5, 33}, {19.8, 47.0}}}), kNeroT.corpo, kOcraT.corpo, 1.2);
-    Bordura(p, Tratti({{{11.6, 45.8}, {19.8, 46.8}, {27.8, 45.8}}}), kNeroT.corpo, kOcraT.corpo, 1.1);
+    Bordura(p, Tratti({{{19.5, 22.4}, {19.5, 33}, {19.8, 47.0}}}), kCalzeT.corpo, kOcraT.corpo, 1.2);
+    Bordura(p, Tratti({{{11.6, 45.8}, {19.8, 46.8}, {27.8, 45.8}}}), kCalzeT.corpo, kOcraT.corpo, 1.1);
     QPainterPath bottoni;
     for (qreal y : {25.0, 28.0, 31.0})
         bottoni.addEllipse(QPointF(19.5, y), 0.6, 0.6);
