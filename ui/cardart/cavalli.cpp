@@ -135,8 +135,9 @@ Cavaliere Di(Seme seme)
                 {0.4, -0.3, -0.2, 0.2, 0.3, 0, Qt::transparent, 0, 0.5, -0.3, -0.5, 0.3, 0.6, volti::Taglio::Mandorla,
                  fanti::Lineamenti::Bocca::Quieta, QColor(0x6A, 0x44, 0x22), volti::Naso::Corto}};
     case Seme::Coppe: // cantering, the near foreleg reaching out, the cup raised before him by the far arm over the
-                      // horse's neck (held out behind him, he seemed to ride backwards), held low enough to be as
-                      // large as the card's top allows: smaller, at the natural size it was a speck taken for a coin
+                      // horse's neck (held out behind him, he seemed to ride backwards), as large as the card's top
+                      // allows with white between its foot and the horse's ears: smaller, at the natural size it was
+                      // a speck taken for a coin, and larger and lower it seemed perched on the horse's head
         return {false,
                 {{{29, 50}, {33.6, 54.8}, {36.8, 59.2}, {38.0, 61.0}},
                  {{27.6, 50}, {31.8, 54.2}, {29.8, 57.8}, {29.0, 59.6}},
@@ -147,10 +148,10 @@ Cavaliere Di(Seme seme)
                  1.0},
                 4,
                 true,
-                {27.6, 25.4},
-                {30.0, 21.0},
+                {27.6, 24.6},
+                {30.2, 19.8},
                 0,
-                21.0,
+                19.5,
                 {grigio, criniGrigi, Tono(Smorza(kBlu)), kOro, kBriglia, true},
                 4,
                 {27, 46.4},
