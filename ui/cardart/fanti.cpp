@@ -341,14 +341,14 @@ void FanteDiDenari(QPainter &p)
     p.restore();
 }
 
-// Where the knave of swords rests his hand on his sword's pommel, how long
-// the sword is and how far past point down it leans out from his side.
-constexpr QPointF kPugnoFanteSpade(12.4, 36.4);
-constexpr qreal kSpadaFante = 30;
-constexpr qreal kPendenzaSpadaFante = 184;
+// Where the knave of swords holds his sword, how long it is and how far
+// from upright it leans out from his side.
+constexpr QPointF kPugnoFanteSpade(11.4, 38.4);
+constexpr qreal kSpadaFante = 32;
+constexpr qreal kPendenzaSpadaFante = -12;
 
-// A page in the swords' blue under a broad black hat, his sword point down
-// at his side, a hand on its pommel as on a cane, the other fist on his hip.
+// A page in the swords' blue under a broad black hat, his sword held
+// upright at his side, the other fist on his hip.
 // (In a steel doublet and morion, the sword raised, he was read at the
 // natural size as the king of swords: both grey men with a blue sword, the
 // helmet's top a crown. The hat's wide dark brim is nothing like a crown.)
@@ -368,13 +368,12 @@ void FanteDiSpade(QPainter &p)
     }
     Scarpa(p, {20.4, 62.8}, {16.6, 63.2});
     Scarpa(p, {30.8, 62.8}, {34.6, 63.2});
-    // The sword stands at his side, clear of him against the white, its
-    // point just off the ground: leaning on it he holds it, he has not
-    // dropped it (its point in the blue ground, it read as a walking stick).
-    // The slender one at every size: the pip's broad blade turned point down
-    // hung from his hand like a blue pennant. His fist round the grip's
-    // middle, the pommel above it: on the pommel his hand seemed to rest on
-    // the guard alone.
+    // The sword held upright at his side, point up, clear of him against
+    // the white, his fist round the grip below the guard: point down by his
+    // leg, its blade widening towards the ground, it read as a hockey stick,
+    // a scythe or a blue banana; its point in the blue ground, as a walking
+    // stick. The slender one at every size: the pip's broad blade hung from
+    // his hand like a blue pennant.
     // At the natural size a quarter as wide again and straight: there the
     // slender blade was a faint streak by his leg, and its curve a ragged
     // edge.
@@ -421,7 +420,7 @@ void FanteDiSpade(QPainter &p)
         {{{21.2, 23.4}, 3.6}, {{17.2, 30.6}, 3.0}, {{kPugnoFanteSpade.x() + 0.8, kPugnoFanteSpade.y() - 0.8}, 2.6}});
     Forma(p, braccio, azzurro, 0.7, 0.5);
     OmbraOltre(p, braccio, {21.6, 23.4}, {13.6, 37}, azzurro.ombra);
-    Mano(p, kPugnoFanteSpade, 1.5, kPendenzaSpadaFante - 180);
+    Mano(p, kPugnoFanteSpade, 1.5, kPendenzaSpadaFante);
     // The other fist on his hip, the elbow out: the knave's stance, where
     // the king stands straight in his robe.
     const Profilo fianco = ProfiloArto({{{29.8, 23.2}, 3.6}, {{35.0, 28.8}, 3.0}, {{31.2, 34.0}, 2.5}});
