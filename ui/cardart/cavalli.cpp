@@ -108,8 +108,9 @@ Cavaliere Di(Seme seme)
     const Tinta criniArdesia = Tono(QColor(0x8A, 0x8A, 0x98), QColor(0x62, 0x62, 0x74), QColor(0x42, 0x42, 0x54));
     switch (seme) {
     case Seme::Bastoni: // walking to the left, the near foreleg raised; the club held up behind him at arm's length,
-                        // clear of his plumed hat (by his head it was read as part of it), no taller than he is
-                        // seated (taller, it dwarfed him and touched the card's top); a green saddle cloth
+                        // clear of his plumed hat, his fist raised and the club leaning out so that white shows
+                        // between them (by his head it was read as part of it, a plume or a sprig), no taller than he
+                        // is seated (taller, it dwarfed him and touched the card's top); a green saddle cloth
                         // under his red hose (a red one made his leg and the cloth one red block)
         return {true,
                 {{{29, 50}, {33.6, 54.2}, {32.4, 58.8}, {30.8, 60.0}},
@@ -121,9 +122,9 @@ Cavaliere Di(Seme seme)
                  1.0},
                 0,
                 false,
-                {16.4, 33.6},
-                {12.6, 30.0},
-                -10,
+                {16.0, 32.4},
+                {12.0, 27.8},
+                -14,
                 23,
                 {dun, criniScuri, Tono(Smorza(kVerde)), kOro, kBriglia, false, true},
                 0,
