@@ -108,7 +108,9 @@ Cavaliere Di(Seme seme)
     const Tinta criniArdesia = Tono(QColor(0x8A, 0x8A, 0x98), QColor(0x62, 0x62, 0x74), QColor(0x42, 0x42, 0x54));
     switch (seme) {
     case Seme::Bastoni: // walking to the left, the near foreleg raised; the club held up behind him at arm's length,
-                        // clear of his plumed hat (by his head it was read as part of it); a green saddle cloth
+                        // clear of his plumed hat, his fist raised and the club leaning out so that white shows
+                        // between them (by his head it was read as part of it, a plume or a sprig), no taller than he
+                        // is seated (taller, it dwarfed him and touched the card's top); a green saddle cloth
                         // under his red hose (a red one made his leg and the cloth one red block)
         return {true,
                 {{{29, 50}, {33.6, 54.2}, {32.4, 58.8}, {30.8, 60.0}},
@@ -120,10 +122,10 @@ Cavaliere Di(Seme seme)
                  1.0},
                 0,
                 false,
-                {16.4, 33.6},
-                {12.6, 30.0},
-                -10,
-                30,
+                {16.0, 32.4},
+                {12.0, 27.8},
+                -14,
+                23,
                 {dun, criniScuri, Tono(Smorza(kVerde)), kOro, kBriglia, false, true},
                 0,
                 {25.8, 47.8},
@@ -134,8 +136,9 @@ Cavaliere Di(Seme seme)
                 {0.4, -0.3, -0.2, 0.2, 0.3, 0, Qt::transparent, 0, 0.5, -0.3, -0.5, 0.3, 0.6, volti::Taglio::Mandorla,
                  fanti::Lineamenti::Bocca::Quieta, QColor(0x6A, 0x44, 0x22), volti::Naso::Corto}};
     case Seme::Coppe: // cantering, the near foreleg reaching out, the cup raised before him by the far arm over the
-                      // horse's neck (held out behind him, he seemed to ride backwards), a little smaller than the
-                      // card's top allows: larger, it outgrew his body and crowded the corner
+                      // horse's neck (held out behind him, he seemed to ride backwards), as large as the card's top
+                      // allows with white between its foot and the horse's ears: smaller, at the natural size it was
+                      // a speck taken for a coin, and larger and lower it seemed perched on the horse's head
         return {false,
                 {{{29, 50}, {33.6, 54.8}, {36.8, 59.2}, {38.0, 61.0}},
                  {{27.6, 50}, {31.8, 54.2}, {29.8, 57.8}, {29.0, 59.6}},
@@ -146,10 +149,10 @@ Cavaliere Di(Seme seme)
                  1.0},
                 4,
                 true,
-                {27.4, 24.0},
-                {30.0, 18.2},
+                {27.6, 24.6},
+                {30.2, 19.8},
                 0,
-                17.5,
+                19.5,
                 {grigio, criniGrigi, Tono(Smorza(kBlu)), kOro, kBriglia, true},
                 4,
                 {27, 46.4},
@@ -193,7 +196,8 @@ Cavaliere Di(Seme seme)
                 1.4};
     case Seme::Spade: // a high-stepping trot, the neck arched; the sword raised before him by the far arm, more
                       // upright, his fist well forward of his helmet (on its crest, the blade seemed to grow out of
-                      // it), the near arm over his coat to the reins (with both arms on the far side the rein hand
+                      // it), the blade no longer than the horse's head (longer, a pennant at the card's top), the
+                      // near arm over his coat to the reins (with both arms on the far side the rein hand
                       // had no arm leading to it); the raised arm in one line from the shoulder, full enough at the
                       // natural size to read as an arm (bent at the elbow it broke into a stub and a bar); his
                       // coat's skirt short enough to show his saddle cloth (longer, it left a sliver of it)
@@ -207,10 +211,10 @@ Cavaliere Di(Seme seme)
                  1.0},
                 0,
                 true,
-                {29.0, 26.6},
-                {32.8, 21.2},
+                {29.8, 26.4},
+                {34.4, 21.4},
                 25,
-                22,
+                18,
                 {bianco, criniArdesia, Tono(Smorza(kViola)), kOro, kBrigliaChiara, false, false, true},
                 -5,
                 {24.4, 48.4},

@@ -238,34 +238,36 @@ void FanteDiCoppe(QPainter &p)
     Ellisse(p, {23.2, 11.2}, 0.8, 0.8, kOcraT.corpo, kOcraT.ombra, kTrattoFine);
 }
 
-// The coin-bearer's tunic his suit's gold, full and warm, with dark velvet
-// sleeves and black bands, as his hose: in crimson he was first taken for a knave
-// of cups, in a pale gold he was the faintest figure of the deck, and in
-// amber to the wrist he, his coin and his ground were one drab gold block.
+// The coin-bearer's tunic his suit's gold, full and warm, with plum velvet
+// sleeves and hose: in crimson he was first taken for a knave of cups, in a
+// pale gold he was the faintest figure of the deck, in amber to the wrist
+// he, his coin and his ground were one drab gold block, and with black
+// sleeves and hose under the gold he was read as a bumblebee.
 const Tinta kAmbraT{QColor(0xF2, 0xC4, 0x50), QColor(0xD8, 0x9C, 0x1E), QColor(0x96, 0x62, 0x10)};
-// His velvet sleeves a charcoal a step lighter than his hose, lit along
-// their upper edge: in the hose's black they ran into their outlines, and his
-// arms read as one dark silhouette.
-const Tinta kVellutoT{QColor(0x8A, 0x80, 0x94), QColor(0x4C, 0x44, 0x50), QColor(0x2A, 0x24, 0x2A)};
+// His velvet sleeves a step lighter than his hose, lit along their upper
+// edge: in the hose's own tone they ran into their outlines, and his arms
+// read as one dark silhouette.
+const Tinta kVellutoT{QColor(0xA8, 0x74, 0xA8), QColor(0x76, 0x42, 0x7A), QColor(0x4A, 0x22, 0x4E)};
+const Tinta kCalzeT{QColor(0x86, 0x4C, 0x84), QColor(0x58, 0x28, 0x58), QColor(0x36, 0x14, 0x36)};
 
 // A fair-haired page: the coin borne up beside his head and his eyes on it,
-// a fist on the hip, a tunic to the knee over black hose.
+// a fist on the hip, a tunic to the knee over plum hose.
 void FanteDiDenari(QPainter &p)
 {
     // Drawn a pixel to the left, to leave his coin room by the card's edge.
     p.save();
     p.translate(-kScostaDenari, 0);
-    // He stands on one leg, the other at ease and turned out, in black hose
+    // He stands on one leg, the other at ease and turned out, in plum hose
     // gartered in gold below the knee (yellow ones ran into his yellow
     // ground at the natural size).
     const Profilo ferma =
         ProfiloArto({{{17.0, 40}, 4.2}, {{16.6, 50.6}, 3.0}, {{16.5, 54.0}, 3.2}, {{16.2, 61.8}, 2.1}});
     const Profilo libera =
         ProfiloArto({{{22.2, 40}, 4.4}, {{23.8, 50.4}, 3.0}, {{24.6, 53.6}, 3.2}, {{26.4, 61.4}, 2.1}});
-    Forma(p, ferma, kNeroT, 0.7, 0.5);
-    OmbraOltre(p, ferma, {17.0, 40}, {16.2, 62}, kNeroT.ombra);
-    Forma(p, libera, kNeroT, 0.7, 0.5);
-    OmbraOltre(p, libera, {22.2, 40}, {26.4, 62}, kNeroT.ombra);
+    Forma(p, ferma, kCalzeT, 0.7, 0.5);
+    OmbraOltre(p, ferma, {17.0, 40}, {16.2, 62}, kCalzeT.ombra);
+    Forma(p, libera, kCalzeT, 0.7, 0.5);
+    OmbraOltre(p, libera, {22.2, 40}, {26.4, 62}, kCalzeT.ombra);
     Segna(p, Tratti({{{15.0, 52.6}, {18.1, 52.8}}, {{22.2, 52.4}, {25.4, 53.0}}}), kOcraT.corpo, 0.8);
     Scarpa(p, {16.8, 62.8}, {12.8, 63.2});
     Scarpa(p, {25.8, 62.4}, {29.4, 63.3});
@@ -286,8 +288,8 @@ void FanteDiDenari(QPainter &p)
                   {{22.6, 35.6}, {24.4, 40.6}, {25.4, 46.4}},
                   {{18.4, 35.6}, {17.8, 41.0}, {17.6, 46.8}}}),
           kAmbraT.ombra, kPiega);
-    Bordura(p, Tratti({{{19.5, 22.4}, {19.5, 33}, {19.8, 47.0}}}), kNeroT.corpo, kOcraT.corpo, 1.2);
-    Bordura(p, Tratti({{{11.6, 45.8}, {19.8, 46.8}, {27.8, 45.8}}}), kNeroT.corpo, kOcraT.corpo, 1.1);
+    Bordura(p, Tratti({{{19.5, 22.4}, {19.5, 33}, {19.8, 47.0}}}), kCalzeT.corpo, kOcraT.corpo, 1.2);
+    Bordura(p, Tratti({{{11.6, 45.8}, {19.8, 46.8}, {27.8, 45.8}}}), kCalzeT.corpo, kOcraT.corpo, 1.1);
     QPainterPath bottoni;
     for (qreal y : {25.0, 28.0, 31.0})
         bottoni.addEllipse(QPointF(19.5, y), 0.6, 0.6);
@@ -339,14 +341,14 @@ void FanteDiDenari(QPainter &p)
     p.restore();
 }
 
-// Where the knave of swords rests his hand on his sword's pommel, how long
-// the sword is and how far past point down it leans out from his side.
-constexpr QPointF kPugnoFanteSpade(12.4, 36.4);
-constexpr qreal kSpadaFante = 30;
-constexpr qreal kPendenzaSpadaFante = 184;
+// Where the knave of swords holds his sword, how long it is and how far
+// from upright it leans out from his side.
+constexpr QPointF kPugnoFanteSpade(11.4, 38.4);
+constexpr qreal kSpadaFante = 32;
+constexpr qreal kPendenzaSpadaFante = -12;
 
-// A page in the swords' blue under a broad black hat, his sword point down
-// at his side, a hand on its pommel as on a cane, the other fist on his hip.
+// A page in the swords' blue under a broad black hat, his sword held
+// upright at his side, the other fist on his hip.
 // (In a steel doublet and morion, the sword raised, he was read at the
 // natural size as the king of swords: both grey men with a blue sword, the
 // helmet's top a crown. The hat's wide dark brim is nothing like a crown.)
@@ -366,13 +368,12 @@ void FanteDiSpade(QPainter &p)
     }
     Scarpa(p, {20.4, 62.8}, {16.6, 63.2});
     Scarpa(p, {30.8, 62.8}, {34.6, 63.2});
-    // The sword stands at his side, clear of him against the white, its
-    // point just off the ground: leaning on it he holds it, he has not
-    // dropped it (its point in the blue ground, it read as a walking stick).
-    // The slender one at every size: the pip's broad blade turned point down
-    // hung from his hand like a blue pennant. His fist round the grip's
-    // middle, the pommel above it: on the pommel his hand seemed to rest on
-    // the guard alone.
+    // The sword held upright at his side, point up, clear of him against
+    // the white, his fist round the grip below the guard: point down by his
+    // leg, its blade widening towards the ground, it read as a hockey stick,
+    // a scythe or a blue banana; its point in the blue ground, as a walking
+    // stick. The slender one at every size: the pip's broad blade hung from
+    // his hand like a blue pennant.
     // At the natural size a quarter as wide again and straight: there the
     // slender blade was a faint streak by his leg, and its curve a ragged
     // edge.
@@ -419,7 +420,7 @@ void FanteDiSpade(QPainter &p)
         {{{21.2, 23.4}, 3.6}, {{17.2, 30.6}, 3.0}, {{kPugnoFanteSpade.x() + 0.8, kPugnoFanteSpade.y() - 0.8}, 2.6}});
     Forma(p, braccio, azzurro, 0.7, 0.5);
     OmbraOltre(p, braccio, {21.6, 23.4}, {13.6, 37}, azzurro.ombra);
-    Mano(p, kPugnoFanteSpade, 1.5, kPendenzaSpadaFante - 180);
+    Mano(p, kPugnoFanteSpade, 1.5, kPendenzaSpadaFante);
     // The other fist on his hip, the elbow out: the knave's stance, where
     // the king stands straight in his robe.
     const Profilo fianco = ProfiloArto({{{29.8, 23.2}, 3.6}, {{35.0, 28.8}, 3.0}, {{31.2, 34.0}, 2.5}});

@@ -249,12 +249,12 @@ void ReDiBastoni(QPainter &p)
     }
     p.restore();
 
-    // The cudgel held upright at arm's length, its head beside his crown;
-    // in the larger drawing shorter, in proportion to him. His fist closes
-    // well above the butt, a hand's breadth of it below: near the very end
-    // the cudgel looked balanced on his knuckles, a torch or a sceptre, and
-    // smaller than the knave's.
-    const qreal bastone = InchiostroDelPixelInUso() ? 30 : 26;
+    // The cudgel held upright at arm's length, its head beside his crown,
+    // in proportion to him as the horseman's is: longer, it crowded the
+    // card's edge and top. His fist closes well above the butt, a hand's
+    // breadth of it below: near the very end the cudgel looked balanced on
+    // his knuckles, a torch or a sceptre.
+    const qreal bastone = InchiostroDelPixelInUso() ? 25 : 24;
     // Leaning out a little less than it might: further out from him, its
     // head would reach the card's edge.
     constexpr qreal kPendenza = 4;

@@ -196,12 +196,17 @@ void ReDiDenari(QPainter &p)
           kOroScuro, 0.4, 0.3);
     Ellisse(p, {12.0, 33.4}, 1.5, 1.1, kErmellino, kContorno, kTrattoFine);
     Mano(p, {10.6, 34.8}, 1.5, 0);
-    // The coin borne up on his fist at his side, clear of his beard and
-    // ermine: the knave shows his before his waist and the horseman lifts
-    // his over his head, so that the three coins of the suit are held three
-    // ways.
+    // The coin borne up on his fist at his side: the knave bears his up
+    // beside his head and the horseman lifts his over his head, so that the
+    // three coins of the suit are held three ways. At the natural size
+    // larger than in proportion, reaching over his ermine: there, as small as
+    // in the larger drawing, it was a few pixels against his robe, and he
+    // was named by his golden ground alone.
     // Its middle on a pixel's corner, as the knave's and horseman's.
-    EmblemaTenuto(p, Seme::Denari, {34.0, 29.0}, 14.0, 0);
+    if (InchiostroDelPixelInUso())
+        EmblemaTenuto(p, Seme::Denari, {33.0, 28.0}, 17.0, 0);
+    else
+        EmblemaTenuto(p, Seme::Denari, {34.0, 29.0}, 14.0, 0);
     Ellisse(p, {32.8, 37.8}, 1.1, 1.5, kErmellino, kContorno, kTrattoFine);
     Mano(p, {34.4, 36.6}, 1.6, 90, true);
 }
