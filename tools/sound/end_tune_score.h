@@ -139,10 +139,9 @@ inline constexpr std::array<std::string_view, 6> kHornLower = {"C#4/10 B3/2", "C
 // strikes only where the trumpet holds, so each stroke rings over a held
 // note rather than above the tune's moving ones. It leaves the head's
 // first bar to the trumpets (a third over them there, it took the tune's
-// place on top) and enters over its second bar's held C# with A, a sixth
-// over the tune, as the harmony turns to F# minor, where a C# doubled the
-// trumpet's in unison; it leaves the call to the two trumpets and rings B
-// minor's D, a third over the trumpet's held B. It leaves the trumpets'
+// place on top) and its second bar too, where an A6 over the held C# was
+// shrill, and a C# doubled the trumpet's in unison; it leaves the call to
+// the two trumpets and enters on B minor's D, a third over the trumpet's held B. It leaves the trumpets'
 // climb in thirds over the B7 to them: an F# and an A over the run struck
 // above it at every turn and stood out of a line the trumpets carry
 // together. It strikes the six-four's root, A, with the trumpet's C#, and
@@ -167,7 +166,7 @@ inline constexpr std::array<std::string_view, 6> kHornLower = {"C#4/10 B3/2", "C
 // thickened the middle; a flute, up here in its top octave, was shrill and
 // lost under them.
 inline constexpr std::array<std::string_view, 5> kSecond = {
-    "r/12", "r/6 A6/6", "r/6 D6/6", "r/12", "A6/2 r/8 G#6/2",
+    "r/12", "r/12", "r/6 D6/6", "r/12", "A6/2 r/8 G#6/2",
 };
 // The bass falls A F# and climbs C# D D# to the dominant, and falls to the tonic.
 // The last bar is the tonic's six-four over the dominant's E, resolving
@@ -244,8 +243,9 @@ inline constexpr int kLinePlace = 3;
 inline constexpr std::uint32_t kHeldTicks = 11 * kSixEightFine.ticksPerStep;
 // Over the seventh the bells rest and leave the leading note to the
 // trumpet: on G# with it, in octaves, they doubled the note that has to
-// rise.
-inline constexpr std::array<std::string_view, 1> kButton = {"A5/6 r/6"}, kBellsButton = {"A6/6 r/6"};
+// rise. On the arrival they ring its third, C#, over the trumpet's A: an
+// octave over it, their A6 was shrill and took the lift from the last chord.
+inline constexpr std::array<std::string_view, 1> kButton = {"A5/6 r/6"}, kBellsButton = {"C#6/6 r/6"};
 inline constexpr std::uint32_t kButtonSixteenths = 12, kBreathSixteenths = 2;
 // Under the tongued notes on its second beat the held tonic turns to the
 // dominant's seventh, the tuba to its root, E, with the drum's roll, the
