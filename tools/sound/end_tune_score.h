@@ -137,18 +137,18 @@ inline constexpr std::array<std::string_view, 6> kHornLower = {"C#4/10 B3/2", "C
 // Over the trumpets, a third or a sixth above the tune where they strike
 // together, but a line of its own and a sparkle, not a second tune: it
 // strikes only where the trumpet holds, so each stroke rings over a held
-// note rather than above the tune's moving ones. It leaves the head's
-// first bar to the trumpets (a third over them there, it took the tune's
-// place on top) and its second bar too, where an A6 over the held C# was
-// shrill, and a C# doubled the trumpet's in unison; it leaves the call to
-// the two trumpets and enters on B minor's D, a third over the trumpet's held B. It leaves the trumpets'
-// climb in thirds over the B7 to them: an F# and an A over the run struck
-// above it at every turn and stood out of a line the trumpets carry
-// together. It strikes the six-four's root, A, with the trumpet's C#, and
-// leaves the beat to the trumpet's E, its height, where held over it, it
-// took the top from the tune; over the dominant's seventh it rests, and
-// takes the leading note, G#, a sixth over the trumpet's B, up to the
-// tonic over the trumpet's A in the last chord: a B there, over the
+// note rather than above the tune's moving ones. It leaves the head's first
+// bar to the trumpets (a third over them there, it took the tune's place on
+// top) and its second bar too, where an A6 over the held C# was shrill, and
+// a C# doubled the trumpet's in unison; it leaves the call to the two
+// trumpets and enters on B minor's D, a third over the trumpet's held B. It
+// leaves the trumpets' climb in thirds over the B7 to them: an F# and an A
+// over the run struck above it at every turn and stood out of a line the
+// trumpets carry together. It strikes the six-four's root, A, with the
+// trumpet's C#, and leaves the beat to the trumpet's E, its height, where
+// held over it, it took the top from the tune; over the dominant's seventh
+// it rests, and takes the leading note, G#, a sixth over the trumpet's B, up
+// to the tonic over the trumpet's A in the last chord: a B there, over the
 // trumpet's E6, was the piercing top of the piece, and from B it went in
 // octaves with the trumpet's B A; an F# over the trumpet's D, a ninth over
 // the bass's E ringing on in a bell, blurred the dominant, and a G# struck
@@ -157,12 +157,11 @@ inline constexpr std::array<std::string_view, 6> kHornLower = {"C#4/10 B3/2", "C
 // and the harp; left out, the bells were silent through the whole dominant
 // and its glint into the cadence was lost. On the last stroke they ring the
 // chord's third, C#, over the trumpets' A and E, and the A a sixth over it,
-// the height they reached on the arrival: on A alone, with the trumpets an
-// open fifth under it, the top of the winning chord was bare, its major
-// third only low in the horns and the harp; on C# alone, a sixth under the
-// A they held a bar before, the sparkle sank as the band peaked. The bells
-// are let ring: damped short throughout, they sounded choked.
-// Under two trumpets and the horns a clarinet was covered and only
+// the height they save for it: on A alone, with the trumpets an open fifth
+// under it, the top of the winning chord was bare, its major third only low
+// in the horns and the harp; on C# alone the sparkle sank as the band
+// peaked. The bells are let ring: damped short throughout, they sounded
+// choked. Under two trumpets and the horns a clarinet was covered and only
 // thickened the middle; a flute, up here in its top octave, was shrill and
 // lost under them.
 inline constexpr std::array<std::string_view, 5> kSecond = {
