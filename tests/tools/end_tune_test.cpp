@@ -26,31 +26,9 @@ TEST(EndTune, RingsWithinItsLimitsAndInThirdsAndSixths)
     const std::uint32_t end = EndOf(notes);
     // Its length in seconds, through the tempo changes of the broadening:
     // a fixed tempo for the whole tune misjudged the ring's length by a second.
-    const auto secondsTo = [&](std::uint32_t tick) {
-        const Bytes chunk = tracks.front().Chunk();
-        std::size_t at = 8;
-        std::uint32_t now = 0, since = 0, micros = 500000;
-        double seconds = 0;
-        while (at < chunk.size()) {
-            now += ReadVarLength(chunk, at);
-            const std::uint8_t status = chunk[at++];
-            if (status != 0xFF) {
-                at += (status & 0xF0) == 0xC0 || (status & 0xF0) == 0xD0 ? 1 : 2;
-                continue;
-            }
-            const std::uint8_t type = chunk[at++];
-            const std::uint32_t length = ReadVarLength(chunk, at);
-            if (type == 0x51 && now < tick) {
-                seconds += double(now - since) * micros / kTicksPerQuarter / 1e6;
-                since = now;
-                micros = std::uint32_t{chunk[at]} << 16 | std::uint32_t{chunk[at + 1]} << 8 | chunk[at + 2];
-            }
-            at += length;
-        }
-        return seconds + double(tick - since) * micros / kTicksPerQuarter / 1e6;
-    };
-    EXPECT_GE(secondsTo(end), 4.0);
-    EXPECT_LE(secondsTo(end), 10.0);
+    const Conducted conducted = ReadConductor(tracks.front());
+    EXPECT_GE(SecondsAt(conducted, end, kTicksPerQuarter), 4.0);
+    EXPECT_LE(SecondsAt(conducted, end, kTicksPerQuarter), 10.0);
     // Everything lets go by the time the file ends: the player renders the
     // ring's release and the hall's echo after it.
     EXPECT_LE(end, tracks.front().End());

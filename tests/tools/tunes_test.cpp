@@ -19,36 +19,6 @@ namespace {
 
 constexpr double kSecondsPerGameBar = 2.0;
 
-// The conductor's tempo changes and markers, read back from its chunk:
-// {tick, microseconds a quarter} and the ticks where sections start.
-struct Conducted {
-    std::vector<std::pair<std::uint32_t, std::uint32_t>> tempos;
-    std::set<std::uint32_t> marks;
-};
-
-Conducted ReadConductor(const MidiTrack &conductor)
-{
-    const Bytes chunk = conductor.Chunk();
-    Conducted read;
-    std::uint32_t tick = 0;
-    std::size_t at = 8;
-    const auto vlq = [&] { return ReadVarLength(chunk, at); };
-    while (at < chunk.size()) {
-        tick += vlq();
-        if (chunk[at] != 0xFF)
-            break; // the conductor holds meta events only
-        const std::uint8_t type = chunk[at + 1];
-        at += 2;
-        const std::uint32_t size = vlq();
-        if (type == 0x51)
-            read.tempos.push_back({tick, (chunk[at] << 16) | (chunk[at + 1] << 8) | chunk[at + 2]});
-        if (type == 0x06)
-            read.marks.insert(tick);
-        at += size;
-    }
-    return read;
-}
-
 TEST(GameTune, LeadAndBassMoveWithoutConsecutivesOrUnresolvedClashes)
 {
     const std::vector<MidiTrack> tracks = ComposeGameTune();
