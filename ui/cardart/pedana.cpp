@@ -1,7 +1,5 @@
 #include "pedana.h"
 
-#include "cavallo.h"
-#include "pennelli.h"
 #include "stampa.h"
 
 #include <QPainterPath>
@@ -23,51 +21,84 @@ const Tinta &TintaDelSeme(Seme seme)
     return seme == Seme::Bastoni ? kVerdeP : seme == Seme::Coppe ? kRossoP : seme == Seme::Denari ? kGiallo : kBluP;
 }
 
-void Pedana(QPainter &p, Seme seme) { Lastra(p, QRectF(3.5, 65, 38, 4), TintaDelSeme(seme)); }
+namespace {
+
+// A fraction in [0, 1) that looks random but is the same on every run: the
+// ground's strokes vary in length and spacing as a cutter's do.
+qreal Caso(int k)
+{
+    unsigned h = unsigned(k) * 2654435761u;
+    h ^= h >> 15;
+    h *= 2246822519u;
+    h ^= h >> 13;
+    return (h & 0xFFFF) / 65536.0;
+}
+
+} // namespace
+
+void Pedana(QPainter &p, Seme seme) { Lastra(p, kTerreno, TintaDelSeme(seme)); }
 
 void Lastra(QPainter &p, const QRectF &r, const Tinta &t)
 {
-    // A low bank of ground under the feet, as a print lays it, in the suit's
-    // colour, falling away at its ends: a rectangle reads as a figurine's
-    // base. The same shape at every size.
-    const qreal su = r.top() - 0.3, giu = r.bottom(), l = r.left(), d = r.right();
-    QPainterPath zolla;
-    zolla.moveTo(l, giu);
-    zolla.cubicTo(l + 0.2, su + 1.0, l + 1.6, su + 0.3, l + 4.0, su + 0.2);
-    zolla.quadTo(l + r.width() * 0.5, su - 0.3, d - 4.0, su + 0.2);
-    zolla.cubicTo(d - 1.6, su + 0.3, d - 0.2, su + 1.0, d, giu);
-    zolla.closeSubpath();
-    if (Piatta()) {
-        // The larger drawing: flat, outlined finer than the figure on it,
-        // its front engraved in short strokes.
-        const FuoriContorno terra;
-        Campitura(p, zolla, t, kContorno, 0, 0);
-        // Each stroke a thin square-ended quadrilateral: a pen's round caps
-        // cost several times the corners to fill again at every size.
-        QPainterPath fronte;
-        const qreal passo = 1.3, mezzo = kTrattoFine / 2;
-        for (qreal x = l + 2.0; x < d - 1.6; x += passo) {
-            const qreal lato = std::min(x - l, d - x); // the bank falls away at its ends
-            const qreal cima = su + 1.4 + std::max(0.0, 3.0 - lato) * 0.7;
-            fronte.addPolygon(QPolygonF(
-                {{x - mezzo, cima}, {x + mezzo, cima}, {x - 0.5 + mezzo, giu - 0.3}, {x - 0.5 - mezzo, giu - 0.3}}));
-            fronte.closeSubpath();
-        }
-        p.setPen(Qt::NoPen);
-        p.setBrush(t.ombra);
-        p.drawPath(fronte);
-        return;
-    }
-    // At the natural size modelled: lit along the top, engraved in front.
-    Modella(p, Piatto(zolla), t, kContorno, 1.0, 0);
-    QPainterPath cima;
-    cima.addRect(QRectF(l + 0.7, r.y() + 0.5, r.width() - 1.4, 0.8));
+    // A strip of ground as a print lays it under its figures, cut square at
+    // the drawing's sides as if by a frame: ends that fall away or an outline
+    // all round make it a figurine's base. A dark line along its uneven top,
+    // a few tufts rising from it, and its front hatched across like turned
+    // earth.
+    const FuoriContorno terra;
+    const qreal l = r.left(), d = r.right(), su = r.top(), giu = r.bottom();
+    const bool pixel = !Piatta();
+
+    // The top rises and falls a little, never a pixel's worth at a stretch.
+    QPolygonF profilo;
+    constexpr qreal kPasso = 3.0;
+    for (int k = 0; l + k * kPasso < d + kPasso; ++k)
+        profilo << QPointF(std::min(d, l + k * kPasso), su + (Caso(k) - 0.5) * 0.8);
+    QPolygonF campo = profilo;
+    campo << QPointF(d, giu) << QPointF(l, giu);
     p.setPen(Qt::NoPen);
-    p.setBrush(t.luce);
-    p.drawPath(Intersezione(cima, zolla.translated(0, 0.4)));
-    QPainterPath fronte;
-    fronte.addRect(QRectF(l + 1.0, r.y() + 1.8, r.width() - 2.0, 2.0));
-    Tratteggia(p, Intersezione(fronte, zolla), t.ombra, 1.5, 90);
+    p.setBrush(t.corpo);
+    p.drawPolygon(campo);
+
+    // The hatching: rows of strokes of uneven length across the front,
+    // fewer further down. At the natural size one row, each stroke long
+    // enough to win its pixels: more break the suit's colour into stripes.
+    QPainterPath solchi;
+    const qreal spessore = pixel ? 0.75 : kTrattoInterno;
+    const int righe = pixel ? 1 : 4;
+    int n = 0;
+    for (int k = 0; k < righe; ++k) {
+        const qreal y = pixel ? su + 2.05 : su + 1.4 + k * 0.85;
+        const qreal rado = 1 + k * (pixel ? 0.8 : 0.5);
+        for (qreal x = l + Caso(n++) * 2; x < d - 1;) {
+            const qreal lungo = (pixel ? 2.0 : 1.2) + Caso(n++) * (pixel ? 2.5 : 2.0);
+            solchi.addRect(QRectF(x, y, std::min(lungo, d - x), spessore));
+            x += lungo + rado * ((pixel ? 1.6 : 0.8) + Caso(n++) * (pixel ? 2.5 : 1.6));
+        }
+    }
+    p.setBrush(t.ombra);
+    p.drawPath(solchi);
+
+    // The line along the top and the tufts on it, in the figures' ink.
+    const qreal linea = pixel ? 0.9 : kTrattoFine;
+    QPolygonF riga = profilo;
+    for (auto q = profilo.crbegin(); q != profilo.crend(); ++q)
+        riga << *q + QPointF(0, linea);
+    QPainterPath cima;
+    cima.addPolygon(riga);
+    cima.closeSubpath();
+    constexpr qreal kCiuffi[] = {6.2, 14.8, 24.6, 33.4, 38.8};
+    const qreal alto = pixel ? 1.5 : 1.3, largo = pixel ? 1.2 : 0.8;
+    for (qreal x : kCiuffi) {
+        const qreal base = su + 0.4; // under the top however it runs there
+        cima.addPolygon(QPolygonF({{x - largo, base}, {x - largo * 0.6, su - alto}, {x, base}}));
+        cima.closeSubpath();
+        cima.addPolygon(QPolygonF({{x, base}, {x + largo * 0.7, su - alto * 0.7}, {x + largo, base}}));
+        cima.closeSubpath();
+    }
+    p.setBrush(kContorno);
+    cima.setFillRule(Qt::WindingFill); // the blades overlap the line
+    p.drawPath(cima);
 }
 
 } // namespace belvane::cardart
