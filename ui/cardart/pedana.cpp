@@ -1,6 +1,5 @@
 #include "pedana.h"
 
-#include "pennelli.h"
 #include "stampa.h"
 
 #include <QPainterPath>
@@ -35,37 +34,11 @@ qreal Caso(int k)
     return (h & 0xFFFF) / 65536.0;
 }
 
-// How far above the ground's top a figure's shape still stands on it.
-constexpr qreal kAlPiede = 1.2;
-
 } // namespace
 
-void InPiedi(QPainter &p, Seme seme, const std::function<void(QPainter &)> &disegna)
-{
-    // Whatever of the figure comes down to the ground's top (feet, hooves,
-    // a hem) casts a short shadow there, away from the light at the upper
-    // left: it sets him on the ground rather than in front of it.
-    const QRectF &r = kTerreno;
-    QPainterPath fascia;
-    fascia.addRect(QRectF(r.left(), r.top() - kAlPiede, r.width(), kAlPiede + 1));
-    // At the natural size deeper, to show as more than the top line
-    // thickening under a foot.
-    const qreal alta = Piatta() ? 0.9 : 1.3;
-    QPainterPath ombre;
-    for (const QPolygonF &piede : Intersezione(Sagoma(disegna), fascia).toSubpathPolygons()) {
-        const QRectF b = piede.boundingRect();
-        if (b.width() < 0.5)
-            continue;
-        ombre.addEllipse(QPointF(b.center().x() + 1.0, r.top() + alta), b.width() / 2 + 1.4, alta);
-    }
-    ombre.setFillRule(Qt::WindingFill);
-    QPainterPath terra;
-    terra.addRect(r);
-    Lastra(p, r, TintaDelSeme(seme), Intersezione(ombre, terra));
-    Figura(p, disegna);
-}
+void Pedana(QPainter &p, Seme seme) { Lastra(p, kTerreno, TintaDelSeme(seme)); }
 
-void Lastra(QPainter &p, const QRectF &r, const Tinta &t, const QPainterPath &ombre)
+void Lastra(QPainter &p, const QRectF &r, const Tinta &t)
 {
     // A strip of ground as a print lays it under its figures, cut square at
     // the drawing's sides as if by a frame: ends that fall away or an outline
@@ -88,24 +61,23 @@ void Lastra(QPainter &p, const QRectF &r, const Tinta &t, const QPainterPath &om
     p.drawPolygon(campo);
 
     // The hatching: rows of strokes of uneven length across the front,
-    // fewer further down. None at the natural size, where a stroke wide
-    // enough to win its pixels reads as a dashed line painted on the ground.
-    if (!pixel) {
-        QPainterPath solchi;
-        int n = 0;
-        for (int k = 0; k < 4; ++k) {
-            const qreal y = su + 1.4 + k * 0.85, rado = 1 + k * 0.5;
-            for (qreal x = l + Caso(n++) * 2; x < d - 1;) {
-                const qreal lungo = 1.2 + Caso(n++) * 2.0;
-                solchi.addRect(QRectF(x, y, std::min(lungo, d - x), kTrattoInterno));
-                x += lungo + rado * (0.8 + Caso(n++) * 1.6);
-            }
+    // fewer further down. At the natural size one row, each stroke long
+    // enough to win its pixels: more break the suit's colour into stripes.
+    QPainterPath solchi;
+    const qreal spessore = pixel ? 0.75 : kTrattoInterno;
+    const int righe = pixel ? 1 : 4;
+    int n = 0;
+    for (int k = 0; k < righe; ++k) {
+        const qreal y = pixel ? su + 2.05 : su + 1.4 + k * 0.85;
+        const qreal rado = 1 + k * (pixel ? 0.8 : 0.5);
+        for (qreal x = l + Caso(n++) * 2; x < d - 1;) {
+            const qreal lungo = (pixel ? 2.0 : 1.2) + Caso(n++) * (pixel ? 2.5 : 2.0);
+            solchi.addRect(QRectF(x, y, std::min(lungo, d - x), spessore));
+            x += lungo + rado * ((pixel ? 1.6 : 0.8) + Caso(n++) * (pixel ? 2.5 : 1.6));
         }
-        p.setBrush(t.ombra);
-        p.drawPath(solchi);
     }
-    p.setBrush(Inchiostrato(t.ombra));
-    p.drawPath(ombre);
+    p.setBrush(t.ombra);
+    p.drawPath(solchi);
 
     // The line along the top and the tufts on it, in the figures' ink.
     const qreal linea = pixel ? 0.9 : kTrattoFine;
