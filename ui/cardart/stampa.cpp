@@ -94,7 +94,8 @@ QPainterPath Unisci(std::vector<QPainterPath> aree)
     return aree.front();
 }
 
-// The outline of all that `disegna` fills, in card units.
+} // namespace
+
 QPainterPath Sagoma(const std::function<void(QPainter &)> &disegna)
 {
     Sagomatore motore;
@@ -106,8 +107,6 @@ QPainterPath Sagoma(const std::function<void(QPainter &)> &disegna)
     }
     return Unisci(std::move(motore.aree));
 }
-
-} // namespace
 
 void Ombra(QPainter &p, const QPainterPath &forma, const QColor &colore, bool incisa)
 {
