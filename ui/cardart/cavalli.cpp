@@ -319,6 +319,9 @@ void DisegnaCavallo(QPainter &p, Seme seme)
     const Tela cavallo{p, cornice};
     const Tela cavaliere{p, CorniceCavaliere(c)};
 
+    // The ground: the knaves' and kings' own, wide enough for the horse.
+    Pedana(p, seme);
+
     // A rearing horse stands on the ground: its hind legs are given on the
     // card's axes and brought into its turned frame.
     Andatura a = c.andatura;
@@ -515,7 +518,7 @@ void DisegnaCavallo(QPainter &p, Seme seme)
 
 void Cavallo(QPainter &p, Seme seme)
 {
-    InPiedi(p, seme, [seme](QPainter &q) { DisegnaCavallo(q, seme); });
+    Figura(p, [seme](QPainter &q) { DisegnaCavallo(q, seme); });
 }
 
 QRectF VisoDelCavaliere(Seme seme)

@@ -461,6 +461,7 @@ namespace {
 
 void DisegnaFante(QPainter &p, Seme seme)
 {
+    Pedana(p, seme);
     p.save();
     p.translate(0, kAbbassa);
     switch (seme) {
@@ -484,7 +485,7 @@ void DisegnaFante(QPainter &p, Seme seme)
 
 void Fante(QPainter &p, Seme seme)
 {
-    InPiedi(p, seme, [seme](QPainter &q) { DisegnaFante(q, seme); });
+    Figura(p, [seme](QPainter &q) { DisegnaFante(q, seme); });
 }
 
 QRectF VisoDelFante(Seme seme)

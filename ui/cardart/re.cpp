@@ -11,6 +11,7 @@ namespace {
 void DisegnaRe(QPainter &p, Seme seme)
 {
     p.save();
+    Pedana(p, seme);
     switch (seme) {
     case Seme::Bastoni:
         re::ReDiBastoni(p);
@@ -35,7 +36,7 @@ void DisegnaRe(QPainter &p, Seme seme)
 // re_denari.cpp, re_spade.cpp).
 void Re(QPainter &p, Seme seme)
 {
-    InPiedi(p, seme, [seme](QPainter &q) { DisegnaRe(q, seme); });
+    Figura(p, [seme](QPainter &q) { DisegnaRe(q, seme); });
 }
 
 // The skin between brow and moustache, inside the face's outline.

@@ -94,8 +94,7 @@ QPainterPath Unisci(std::vector<QPainterPath> aree)
     return aree.front();
 }
 
-} // namespace
-
+// The outline of all that `disegna` fills, in card units.
 QPainterPath Sagoma(const std::function<void(QPainter &)> &disegna)
 {
     Sagomatore motore;
@@ -107,6 +106,8 @@ QPainterPath Sagoma(const std::function<void(QPainter &)> &disegna)
     }
     return Unisci(std::move(motore.aree));
 }
+
+} // namespace
 
 void Ombra(QPainter &p, const QPainterPath &forma, const QColor &colore, bool incisa)
 {

@@ -64,10 +64,6 @@ inline bool OrnatoMinuto() { return !InchiostroDelPixelInUso(); }
 // (kInchiostroFigura): an even outline on every shape reads as a cartoon's.
 // At the natural size it is drawn as it is.
 void Figura(QPainter &p, const std::function<void(QPainter &)> &disegna);
-// The outline of all that `disegna` fills, in card units: not its pens'
-// lines (a rein or a fold is not part of a silhouette), nor what it draws
-// under a FuoriContorno.
-QPainterPath Sagoma(const std::function<void(QPainter &)> &disegna);
 inline constexpr qreal kContornoFigura = 0.26;
 inline constexpr qreal kPesoInOmbra = 0.1;
 
