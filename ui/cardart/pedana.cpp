@@ -43,17 +43,19 @@ void Lastra(QPainter &p, const QRectF &r, const Tinta &t)
     // A strip of ground as a print lays it under its figures, cut square at
     // the drawing's sides as if by a frame: ends that fall away or an outline
     // all round make it a figurine's base. A dark line along its uneven top,
-    // a few tufts rising from it, and its front hatched across like turned
-    // earth.
+    // and in the larger drawing a few tufts rising from it and its front
+    // hatched across like turned earth.
     const FuoriContorno terra;
     const qreal l = r.left(), d = r.right(), su = r.top(), giu = r.bottom();
     const bool pixel = !Piatta();
 
-    // The top rises and falls a little, never a pixel's worth at a stretch.
+    // The top rises and falls a little; at the natural size by a pixel
+    // here and there, or it is a ruled edge.
     QPolygonF profilo;
     constexpr qreal kPasso = 3.0;
+    const qreal gobbe = pixel ? 1.5 : 0.8;
     for (int k = 0; l + k * kPasso < d + kPasso; ++k)
-        profilo << QPointF(std::min(d, l + k * kPasso), su + (Caso(k) - 0.5) * 0.8);
+        profilo << QPointF(std::min(d, l + k * kPasso), su + (Caso(k) - 0.5) * gobbe);
     QPolygonF campo = profilo;
     campo << QPointF(d, giu) << QPointF(l, giu);
     p.setPen(Qt::NoPen);
@@ -61,23 +63,22 @@ void Lastra(QPainter &p, const QRectF &r, const Tinta &t)
     p.drawPolygon(campo);
 
     // The hatching: rows of strokes of uneven length across the front,
-    // fewer further down. At the natural size one row, each stroke long
-    // enough to win its pixels: more break the suit's colour into stripes.
-    QPainterPath solchi;
-    const qreal spessore = pixel ? 0.75 : kTrattoInterno;
-    const int righe = pixel ? 1 : 4;
-    int n = 0;
-    for (int k = 0; k < righe; ++k) {
-        const qreal y = pixel ? su + 2.05 : su + 1.4 + k * 0.85;
-        const qreal rado = 1 + k * (pixel ? 0.8 : 0.5);
-        for (qreal x = l + Caso(n++) * 2; x < d - 1;) {
-            const qreal lungo = (pixel ? 2.0 : 1.2) + Caso(n++) * (pixel ? 2.5 : 2.0);
-            solchi.addRect(QRectF(x, y, std::min(lungo, d - x), spessore));
-            x += lungo + rado * ((pixel ? 1.6 : 0.8) + Caso(n++) * (pixel ? 2.5 : 1.6));
+    // fewer further down. None at the natural size, where a stroke wide
+    // enough to win its pixels reads as a dashed line painted on the ground.
+    if (!pixel) {
+        QPainterPath solchi;
+        int n = 0;
+        for (int k = 0; k < 4; ++k) {
+            const qreal y = su + 1.4 + k * 0.85, rado = 1 + k * 0.5;
+            for (qreal x = l + Caso(n++) * 2; x < d - 1;) {
+                const qreal lungo = 1.2 + Caso(n++) * 2.0;
+                solchi.addRect(QRectF(x, y, std::min(lungo, d - x), kTrattoInterno));
+                x += lungo + rado * (0.8 + Caso(n++) * 1.6);
+            }
         }
+        p.setBrush(t.ombra);
+        p.drawPath(solchi);
     }
-    p.setBrush(t.ombra);
-    p.drawPath(solchi);
 
     // The line along the top and the tufts on it, in the figures' ink.
     const qreal linea = pixel ? 0.9 : kTrattoFine;
@@ -87,9 +88,13 @@ void Lastra(QPainter &p, const QRectF &r, const Tinta &t)
     QPainterPath cima;
     cima.addPolygon(riga);
     cima.closeSubpath();
+    // Tufts only in the larger drawing: at the natural size they are specks
+    // of dirt on the white.
     constexpr qreal kCiuffi[] = {6.2, 14.8, 24.6, 33.4, 38.8};
-    const qreal alto = pixel ? 1.5 : 1.3, largo = pixel ? 1.2 : 0.8;
+    constexpr qreal alto = 1.3, largo = 0.8;
     for (qreal x : kCiuffi) {
+        if (pixel)
+            break;
         const qreal base = su + 0.4; // under the top however it runs there
         cima.addPolygon(QPolygonF({{x - largo, base}, {x - largo * 0.6, su - alto}, {x, base}}));
         cima.closeSubpath();
