@@ -49,31 +49,47 @@ void Lastra(QPainter &p, const QRectF &r, const Tinta &t)
     const qreal l = r.left(), d = r.right(), su = r.top(), giu = r.bottom();
     const bool pixel = !Piatta();
 
-    // The top rises and falls a little; at the natural size by a pixel
-    // here and there, or it is a ruled edge.
+    // The top steps up and down a little, in runs of a few units, as
+    // clods and hummocks: a smooth wave along it reads as water. At the
+    // natural size each step a whole pixel, the runs square to the pixel
+    // grid: a slope there breaks the line into stray dark specks.
     QPolygonF profilo;
-    constexpr qreal kPasso = 3.0;
-    const qreal gobbe = pixel ? 1.5 : 0.8;
-    for (int k = 0; l + k * kPasso < d + kPasso; ++k)
-        profilo << QPointF(std::min(d, l + k * kPasso), su + (Caso(k) - 0.5) * gobbe);
+    // In the larger drawing the steps are hummocks, their tops a little
+    // rough.
+    const qreal salto = pixel ? 1.0 : 0.6, scarpa = pixel ? 0.0 : 1.4;
+    int k = 0;
+    for (qreal x = l; x < d; ++k) {
+        const bool alto = k % 2 == 1;
+        const qreal fine = std::min(d, x + (alto ? 2 + std::floor(Caso(k) * 4) : 4 + std::floor(Caso(k) * 6)));
+        const qreal y = alto ? su - salto : su;
+        const qreal da = x == l ? x : x + scarpa / 2, a = fine == d ? fine : fine - scarpa / 2;
+        profilo << QPointF(da, y);
+        for (qreal m = da + 0.9; !pixel && m < a - 0.6; m += 0.9 + Caso(100 + k) * 0.6)
+            profilo << QPointF(m, y + (Caso(int(m * 7)) - 0.5) * 0.35);
+        profilo << QPointF(a, y);
+        x = fine;
+    }
     QPolygonF campo = profilo;
     campo << QPointF(d, giu) << QPointF(l, giu);
     p.setPen(Qt::NoPen);
     p.setBrush(t.corpo);
     p.drawPolygon(campo);
 
-    // The hatching: rows of strokes of uneven length across the front,
-    // fewer further down. None at the natural size, where a stroke wide
-    // enough to win its pixels reads as a dashed line painted on the ground.
+    // The hatching: short strokes leaning as a cutter lays them on earth,
+    // scattered and sparser further down; in level rows of dashes it read as
+    // ripples, the blue ground as water. None at the natural size, where a
+    // stroke wide enough to win its pixels reads as a line painted on it.
     if (!pixel) {
         QPainterPath solchi;
         int n = 0;
         for (int k = 0; k < 4; ++k) {
-            const qreal y = su + 1.4 + k * 0.85, rado = 1 + k * 0.5;
-            for (qreal x = l + Caso(n++) * 2; x < d - 1;) {
-                const qreal lungo = 1.2 + Caso(n++) * 2.0;
-                solchi.addRect(QRectF(x, y, std::min(lungo, d - x), kTrattoInterno));
-                x += lungo + rado * (0.8 + Caso(n++) * 1.6);
+            const qreal y = su + 1.2 + k * 0.9, rado = 1 + k * 0.6;
+            for (qreal x = l + 0.5 + Caso(n++) * 1.5; x < d - 1.2;) {
+                const qreal alto = 0.8 + Caso(n++) * 0.6, pende = alto * 0.6;
+                const qreal w = kTrattoInterno;
+                solchi.addPolygon(QPolygonF({{x + pende, y}, {x + pende + w, y}, {x + w, y + alto}, {x, y + alto}}));
+                solchi.closeSubpath();
+                x += rado * (0.7 + Caso(n++) * 1.3);
             }
         }
         p.setBrush(t.ombra);
@@ -81,7 +97,7 @@ void Lastra(QPainter &p, const QRectF &r, const Tinta &t)
     }
 
     // The line along the top and the tufts on it, in the figures' ink.
-    const qreal linea = pixel ? 0.9 : kTrattoFine;
+    const qreal linea = pixel ? 1.0 : qreal(kTrattoFine);
     QPolygonF riga = profilo;
     for (auto q = profilo.crbegin(); q != profilo.crend(); ++q)
         riga << *q + QPointF(0, linea);
