@@ -36,14 +36,9 @@ qreal Caso(int k)
 
 } // namespace
 
-void Pedana(QPainter &p, Seme seme)
-{
-    // Grass only where the ground is green: tufts on red, blue or yellow
-    // ground read as a carpet's fringe, water or straw.
-    Lastra(p, kTerreno, TintaDelSeme(seme), seme == Seme::Bastoni);
-}
+void Pedana(QPainter &p, Seme seme) { Lastra(p, kTerreno, TintaDelSeme(seme)); }
 
-void Lastra(QPainter &p, const QRectF &r, const Tinta &t, bool erba)
+void Lastra(QPainter &p, const QRectF &r, const Tinta &t)
 {
     // A strip of ground as a print lays it under its figures, cut square at
     // the drawing's sides as if by a frame: ends that fall away or an outline
@@ -109,12 +104,12 @@ void Lastra(QPainter &p, const QRectF &r, const Tinta &t, bool erba)
     QPainterPath cima;
     cima.addPolygon(riga);
     cima.closeSubpath();
-    // Tufts (`erba`) only in the larger drawing: at the natural size they
-    // are specks of dirt on the white.
+    // Tufts only in the larger drawing: at the natural size they are specks
+    // of dirt on the white.
     constexpr qreal kCiuffi[] = {6.2, 14.8, 24.6, 33.4, 38.8};
     constexpr qreal alto = 1.3, largo = 0.8;
     for (qreal x : kCiuffi) {
-        if (pixel || !erba)
+        if (pixel)
             break;
         const qreal base = su + 0.4; // under the top however it runs there
         cima.addPolygon(QPolygonF({{x - largo, base}, {x - largo * 0.6, su - alto}, {x, base}}));

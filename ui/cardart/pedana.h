@@ -13,12 +13,12 @@ namespace belvane::cardart {
 // suit (yellow Denari, red Coppe, blue Spade, green Bastoni): one strip
 // across the foot of the card's drawing (see Lastra).
 void Pedana(QPainter &p, Seme seme);
-// The suit's colour in its three tones, as its ground shows it.
+// The suit's colour in its three tones, as its platform shows it.
 const Tinta &TintaDelSeme(Seme seme);
 
 // The strip of ground a figure stands on, `r` in card units, in the suit's
-// tones; `erba`: grassed, with a few tufts along its top.
-void Lastra(QPainter &p, const QRectF &r, const Tinta &t, bool erba);
+// tones.
+void Lastra(QPainter &p, const QRectF &r, const Tinta &t);
 // Where the ground lies, in card units: the width of the drawing inside the
 // card's white margin, under the figures' feet.
 inline constexpr QRectF kTerreno{3, 65, 39, 5};
