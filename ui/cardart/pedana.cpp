@@ -52,10 +52,9 @@ void Lastra(QPainter &p, const QRectF &r, const Tinta &t)
     // The top steps up and down a little, in runs of a few units, as
     // clods and hummocks: a smooth wave along it reads as water. At the
     // natural size each step a whole pixel, the runs square to the pixel
-    // grid: a slope there breaks the line into stray dark specks.
+    // grid: a slope there breaks the line into stray dark specks. In the
+    // larger drawing the steps are low hummocks, their tops a little rough.
     QPolygonF profilo;
-    // In the larger drawing the steps are hummocks, their tops a little
-    // rough.
     const qreal salto = pixel ? 1.0 : 0.6, scarpa = pixel ? 0.0 : 1.4;
     int k = 0;
     for (qreal x = l; x < d; ++k) {
@@ -82,8 +81,8 @@ void Lastra(QPainter &p, const QRectF &r, const Tinta &t)
     if (!pixel) {
         QPainterPath solchi;
         int n = 0;
-        for (int k = 0; k < 4; ++k) {
-            const qreal y = su + 1.2 + k * 0.9, rado = 1 + k * 0.6;
+        for (int riga = 0; riga < 4; ++riga) {
+            const qreal y = su + 1.2 + riga * 0.9, rado = 1 + riga * 0.6;
             for (qreal x = l + 0.5 + Caso(n++) * 1.5; x < d - 1.2;) {
                 const qreal alto = 0.8 + Caso(n++) * 0.6, pende = alto * 0.6;
                 const qreal w = kTrattoInterno;
@@ -106,16 +105,17 @@ void Lastra(QPainter &p, const QRectF &r, const Tinta &t)
     cima.closeSubpath();
     // Tufts only in the larger drawing: at the natural size they are specks
     // of dirt on the white.
-    constexpr qreal kCiuffi[] = {6.2, 14.8, 24.6, 33.4, 38.8};
-    constexpr qreal alto = 1.3, largo = 0.8;
-    for (qreal x : kCiuffi) {
-        if (pixel)
-            break;
+    if (!pixel) {
+        constexpr qreal kCiuffi[] = {6.2, 14.8, 24.6, 33.4, 38.8};
+        constexpr qreal alto = 1.3, largo = 0.8;
         const qreal base = su + 0.4; // under the top however it runs there
-        cima.addPolygon(QPolygonF({{x - largo, base}, {x - largo * 0.6, su - alto}, {x, base}}));
-        cima.closeSubpath();
-        cima.addPolygon(QPolygonF({{x, base}, {x + largo * 0.7, su - alto * 0.7}, {x + largo, base}}));
-        cima.closeSubpath();
+        for (qreal x : kCiuffi) {
+            // Two blades leaning apart.
+            cima.addPolygon(QPolygonF({{x - largo, base}, {x - largo * 0.6, su - alto}, {x, base}}));
+            cima.closeSubpath();
+            cima.addPolygon(QPolygonF({{x, base}, {x + largo * 0.7, su - alto * 0.7}, {x + largo, base}}));
+            cima.closeSubpath();
+        }
     }
     p.setBrush(kContorno);
     cima.setFillRule(Qt::WindingFill); // the blades overlap the line

@@ -13,7 +13,7 @@ namespace belvane::cardart {
 // suit (yellow Denari, red Coppe, blue Spade, green Bastoni): one strip
 // across the foot of the card's drawing (see Lastra).
 void Pedana(QPainter &p, Seme seme);
-// The suit's colour in its three tones, as its platform shows it.
+// The suit's colour in its three tones, as its ground shows it.
 const Tinta &TintaDelSeme(Seme seme);
 
 // The strip of ground a figure stands on, `r` in card units, in the suit's
