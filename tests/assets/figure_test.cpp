@@ -194,6 +194,32 @@ TEST(Figure, NoCourtIsDressedMostlyInAnotherSuitsColour)
     }
 }
 
+// The ground a court stands on tells his suit at a glance, as the pattern's
+// grounds do: along its rows the suit's colour is the one most seen, and
+// covers a third of them, however the ground is drawn or hatched.
+TEST(Figure, EveryCourtStandsOnGroundOfHisSuitsColour)
+{
+    const QRect terreno = belvane::cardart::kTerreno.toAlignedRect();
+    for (int code = 1; code <= 40; ++code) {
+        if (belvane::Rango(code) < 8)
+            continue;
+        SCOPED_TRACE(code);
+        const Seme seme = belvane::SemeDi(code);
+        const QImage img = Bitmap(code);
+        ASSERT_EQ(img.size(), QSize(kW, kH));
+        std::array<int, size_t(Nome::Nessuno) + 1> conta{};
+        for (int y = terreno.top(); y <= terreno.bottom(); ++y)
+            for (int x = terreno.left(); x <= terreno.right(); ++x)
+                ++conta[size_t(NomeDi(img.pixel(x, y)))];
+        const auto piu = Nome(std::max_element(conta.begin(), conta.end() - 1) - conta.begin());
+        EXPECT_TRUE(DelSeme(piu, seme)) << "the ground's commonest colour is " << int(piu);
+        int delSeme = 0;
+        for (size_t n = 0; n < size_t(Nome::Nessuno); ++n)
+            delSeme += DelSeme(Nome(n), seme) ? conta[n] : 0;
+        EXPECT_GE(3 * delSeme, terreno.width() * terreno.height());
+    }
+}
+
 // Nothing runs off the card: a raised emblem, a plume or a horse's muzzle at
 // the edge would read as cut off, the card having no frame. On every card,
 // pips and figures alike, the outer three pixels all round stay white; only

@@ -1,7 +1,5 @@
 #include "pedana.h"
 
-#include "cavallo.h"
-#include "pennelli.h"
 #include "stampa.h"
 
 #include <QPainterPath>
@@ -23,51 +21,105 @@ const Tinta &TintaDelSeme(Seme seme)
     return seme == Seme::Bastoni ? kVerdeP : seme == Seme::Coppe ? kRossoP : seme == Seme::Denari ? kGiallo : kBluP;
 }
 
-void Pedana(QPainter &p, Seme seme) { Lastra(p, QRectF(3.5, 65, 38, 4), TintaDelSeme(seme)); }
+namespace {
+
+// A fraction in [0, 1) that looks random but is the same on every run: the
+// ground's strokes vary in length and spacing as a cutter's do.
+qreal Caso(int k)
+{
+    unsigned h = unsigned(k) * 2654435761u;
+    h ^= h >> 15;
+    h *= 2246822519u;
+    h ^= h >> 13;
+    return (h & 0xFFFF) / 65536.0;
+}
+
+} // namespace
+
+void Pedana(QPainter &p, Seme seme) { Lastra(p, kTerreno, TintaDelSeme(seme)); }
 
 void Lastra(QPainter &p, const QRectF &r, const Tinta &t)
 {
-    // A low bank of ground under the feet, as a print lays it, in the suit's
-    // colour, falling away at its ends: a rectangle reads as a figurine's
-    // base. The same shape at every size.
-    const qreal su = r.top() - 0.3, giu = r.bottom(), l = r.left(), d = r.right();
-    QPainterPath zolla;
-    zolla.moveTo(l, giu);
-    zolla.cubicTo(l + 0.2, su + 1.0, l + 1.6, su + 0.3, l + 4.0, su + 0.2);
-    zolla.quadTo(l + r.width() * 0.5, su - 0.3, d - 4.0, su + 0.2);
-    zolla.cubicTo(d - 1.6, su + 0.3, d - 0.2, su + 1.0, d, giu);
-    zolla.closeSubpath();
-    if (Piatta()) {
-        // The larger drawing: flat, outlined finer than the figure on it,
-        // its front engraved in short strokes.
-        const FuoriContorno terra;
-        Campitura(p, zolla, t, kContorno, 0, 0);
-        // Each stroke a thin square-ended quadrilateral: a pen's round caps
-        // cost several times the corners to fill again at every size.
-        QPainterPath fronte;
-        const qreal passo = 1.3, mezzo = kTrattoFine / 2;
-        for (qreal x = l + 2.0; x < d - 1.6; x += passo) {
-            const qreal lato = std::min(x - l, d - x); // the bank falls away at its ends
-            const qreal cima = su + 1.4 + std::max(0.0, 3.0 - lato) * 0.7;
-            fronte.addPolygon(QPolygonF(
-                {{x - mezzo, cima}, {x + mezzo, cima}, {x - 0.5 + mezzo, giu - 0.3}, {x - 0.5 - mezzo, giu - 0.3}}));
-            fronte.closeSubpath();
-        }
-        p.setPen(Qt::NoPen);
-        p.setBrush(t.ombra);
-        p.drawPath(fronte);
-        return;
+    // A strip of ground as a print lays it under its figures, cut square at
+    // the drawing's sides as if by a frame: ends that fall away or an outline
+    // all round make it a figurine's base. A dark line along its uneven top,
+    // and in the larger drawing a few tufts rising from it and its front
+    // hatched across like turned earth.
+    const FuoriContorno terra;
+    const qreal l = r.left(), d = r.right(), su = r.top(), giu = r.bottom();
+    const bool pixel = !Piatta();
+
+    // The top steps up and down a little, in runs of a few units, as
+    // clods and hummocks: a smooth wave along it reads as water. At the
+    // natural size each step a whole pixel, the runs square to the pixel
+    // grid: a slope there breaks the line into stray dark specks. In the
+    // larger drawing the steps are low hummocks, their tops a little rough.
+    QPolygonF profilo;
+    const qreal salto = pixel ? 1.0 : 0.6, scarpa = pixel ? 0.0 : 1.4;
+    int k = 0;
+    for (qreal x = l; x < d; ++k) {
+        const bool alto = k % 2 == 1;
+        const qreal fine = std::min(d, x + (alto ? 2 + std::floor(Caso(k) * 4) : 4 + std::floor(Caso(k) * 6)));
+        const qreal y = alto ? su - salto : su;
+        const qreal da = x == l ? x : x + scarpa / 2, a = fine == d ? fine : fine - scarpa / 2;
+        profilo << QPointF(da, y);
+        for (qreal m = da + 0.9; !pixel && m < a - 0.6; m += 0.9 + Caso(100 + k) * 0.6)
+            profilo << QPointF(m, y + (Caso(int(m * 7)) - 0.5) * 0.35);
+        profilo << QPointF(a, y);
+        x = fine;
     }
-    // At the natural size modelled: lit along the top, engraved in front.
-    Modella(p, Piatto(zolla), t, kContorno, 1.0, 0);
-    QPainterPath cima;
-    cima.addRect(QRectF(l + 0.7, r.y() + 0.5, r.width() - 1.4, 0.8));
+    QPolygonF campo = profilo;
+    campo << QPointF(d, giu) << QPointF(l, giu);
     p.setPen(Qt::NoPen);
-    p.setBrush(t.luce);
-    p.drawPath(Intersezione(cima, zolla.translated(0, 0.4)));
-    QPainterPath fronte;
-    fronte.addRect(QRectF(l + 1.0, r.y() + 1.8, r.width() - 2.0, 2.0));
-    Tratteggia(p, Intersezione(fronte, zolla), t.ombra, 1.5, 90);
+    p.setBrush(t.corpo);
+    p.drawPolygon(campo);
+
+    // The hatching: short strokes leaning as a cutter lays them on earth,
+    // scattered and sparser further down; in level rows of dashes it read as
+    // ripples, the blue ground as water. None at the natural size, where a
+    // stroke wide enough to win its pixels reads as a line painted on it.
+    if (!pixel) {
+        QPainterPath solchi;
+        int n = 0;
+        for (int riga = 0; riga < 4; ++riga) {
+            const qreal y = su + 1.2 + riga * 0.9, rado = 1 + riga * 0.6;
+            for (qreal x = l + 0.5 + Caso(n++) * 1.5; x < d - 1.2;) {
+                const qreal alto = 0.8 + Caso(n++) * 0.6, pende = alto * 0.6;
+                const qreal w = kTrattoInterno;
+                solchi.addPolygon(QPolygonF({{x + pende, y}, {x + pende + w, y}, {x + w, y + alto}, {x, y + alto}}));
+                solchi.closeSubpath();
+                x += rado * (0.7 + Caso(n++) * 1.3);
+            }
+        }
+        p.setBrush(t.ombra);
+        p.drawPath(solchi);
+    }
+
+    // The line along the top and the tufts on it, in the figures' ink.
+    const qreal linea = pixel ? 1.0 : qreal(kTrattoFine);
+    QPolygonF riga = profilo;
+    for (auto q = profilo.crbegin(); q != profilo.crend(); ++q)
+        riga << *q + QPointF(0, linea);
+    QPainterPath cima;
+    cima.addPolygon(riga);
+    cima.closeSubpath();
+    // Tufts only in the larger drawing: at the natural size they are specks
+    // of dirt on the white.
+    if (!pixel) {
+        constexpr qreal kCiuffi[] = {6.2, 14.8, 24.6, 33.4, 38.8};
+        constexpr qreal alto = 1.3, largo = 0.8;
+        const qreal base = su + 0.4; // under the top however it runs there
+        for (qreal x : kCiuffi) {
+            // Two blades leaning apart.
+            cima.addPolygon(QPolygonF({{x - largo, base}, {x - largo * 0.6, su - alto}, {x, base}}));
+            cima.closeSubpath();
+            cima.addPolygon(QPolygonF({{x, base}, {x + largo * 0.7, su - alto * 0.7}, {x + largo, base}}));
+            cima.closeSubpath();
+        }
+    }
+    p.setBrush(kContorno);
+    cima.setFillRule(Qt::WindingFill); // the blades overlap the line
+    p.drawPath(cima);
 }
 
 } // namespace belvane::cardart

@@ -9,16 +9,18 @@
 
 namespace belvane::cardart {
 
-// The platform a figure (knave, horse or king) stands on, in the colour of his suit
-// (yellow Denari, red Coppe, blue Spade, green Bastoni): one slab across the
-// foot of the card (see Lastra).
+// The ground a figure (knave, horse or king) stands on, in the colour of his
+// suit (yellow Denari, red Coppe, blue Spade, green Bastoni): one strip
+// across the foot of the card's drawing (see Lastra).
 void Pedana(QPainter &p, Seme seme);
-// The suit's colour in its three tones, as its platform shows it.
+// The suit's colour in its three tones, as its ground shows it.
 const Tinta &TintaDelSeme(Seme seme);
 
-// The slab a figure stands on, `r` in card units, in the suit's tones: lit
-// on top and engraved in front at the natural size, a flat strip of ground
-// in the larger drawing.
+// The strip of ground a figure stands on, `r` in card units, in the suit's
+// tones.
 void Lastra(QPainter &p, const QRectF &r, const Tinta &t);
+// Where the ground lies, in card units: the width of the drawing inside the
+// card's white margin, under the figures' feet.
+inline constexpr QRectF kTerreno{3, 65, 39, 5};
 
 } // namespace belvane::cardart
