@@ -104,57 +104,6 @@ double Risparmi(double x, double y)
     return ciglia * bocca * Passaggio(0.85, 1.1, std::hypot(ox, oy));
 }
 
-// The stipple: in the half-tones, where the lines are still fine, a dot in
-// the middle of each gap between two of them, staggered from gap to gap
-// and spaced along it as the lines are across, so the tone there is carried
-// by line and dot together, as an engraver builds flesh, and not by a
-// line alone streaking it. The dots come in before the lines grow heavy
-// and go as they swell, which leaves no room between them.
-constexpr double kPuntiDa = 0.2, kPuntiPieni = 0.3, kPuntiFino = 0.48;
-// The dots' spacing along the gaps, as a share more than the lines' across
-// them, and their ink: finer marks than the lines they lie between.
-constexpr double kPuntiRadi = 1.3, kPuntiInchiostro = 0.75;
-
-// How much ink the stipple puts in the medallion's pixel whose centre is
-// `pixel`, on skin of tone t: a pixel holds a dot when the dot's centre
-// falls inside it, so each dot is one pixel, never smeared over two.
-double Punto(const Campione &c, QPointF pixel, double t)
-{
-    if (t < kPuntiDa || t > kPuntiFino || c.pezzo == Pezzo::Orecchio)
-        return 0;
-    const Pezzo pezzo = c.pezzo == Pezzo::Altro ? Pezzo::Testa : c.pezzo;
-    constexpr double righe = kIngrandimento / kPasso;
-    // Across the lines their phase, along them the round of the form in
-    // the same spacing; both taken as planes over the pixel.
-    const auto misure = [&](QPointF d) {
-        const QPointF r = DallaLastra(pixel + d);
-        const Campione v = Rilievo(r.x(), r.y());
-        return QPointF(Livello(pezzo, r.x(), r.y()) * righe, v.meridiano * righe / kPuntiRadi);
-    };
-    const QPointF qui = misure({0, 0});
-    const QPointF dx = (misure({0.5, 0}) - misure({-0.5, 0})), dy = (misure({0, 0.5}) - misure({0, -0.5}));
-    const double det = dx.x() * dy.y() - dy.x() * dx.y();
-    if (std::abs(det) < 1e-4)
-        return 0;
-    // The nearest gap's middle, and on it the nearest dot.
-    const double fila = std::floor(qui.x());
-    const double lungo = qui.y() - 0.5 * (int(fila) & 1);
-    const double mancaFase = fila + 0.5 - qui.x(), mancaLungo = std::round(lungo) - lungo;
-    // Where that dot's centre lies from the pixel's, in pixels.
-    const double ox = (mancaFase * dy.y() - dy.x() * mancaLungo) / det;
-    const double oy = (dx.x() * mancaLungo - mancaFase * dx.y()) / det;
-    if (ox < -0.5 || ox >= 0.5 || oy < -0.5 || oy >= 0.5)
-        return 0;
-    // Where the form turns away towards its outline the dots crowd along
-    // the lines; there they thin out, or they close into a checker. Round
-    // the mouth and over the chin they are left out, or the lower face
-    // reads as unshaven.
-    const double fitti = 1 - Passaggio(0.3, 0.42, std::hypot(dx.y(), dy.y()));
-    const QPointF r = DallaLastra(pixel);
-    const double barba = 1 - std::exp(-std::pow(r.x() / 9, 2) - std::pow((r.y() - (kBoccaY + 4)) / 7, 2));
-    return kPuntiInchiostro * fitti * barba * Passaggio(kPuntiDa, kPuntiPieni, t) * (1 - Passaggio(0.4, kPuntiFino, t));
-}
-
 } // namespace
 
 double Tratto(double fase, double g, double larghezza)
@@ -206,11 +155,9 @@ double InchiostroPelleRighe(QPointF pixel)
     const Campione c = Rilievo(x, y);
     if (c.zona != Zona::Pelle)
         return 0;
-    const double tono = Tono(c, x, y);
-    const double larghezza = Larghezza(tono);
-    const double punto = Punto(c, pixel, tono);
+    const double larghezza = Larghezza(Tono(c, x, y));
     if (larghezza < kSottile)
-        return punto * Narici(x, y) * Risparmi(x, y);
+        return 0;
     // The phase of the lines across the pixel, and how fast it runs there.
     const Pezzo pezzo = c.pezzo == Pezzo::Altro ? Pezzo::Testa : c.pezzo;
     constexpr double righe = kIngrandimento / kPasso;
@@ -219,8 +166,8 @@ double InchiostroPelleRighe(QPointF pixel)
         return Livello(pezzo, r.x(), r.y()) * righe;
     };
     const double gx = fase(0.5, 0) - fase(-0.5, 0), gy = fase(0, 0.5) - fase(0, -0.5);
-    const double riga = Riga(fase(0, 0), gx, gy, larghezza) * Passaggio(kSottile, kSottile + kConsegna, larghezza);
-    return std::max(riga, punto) * Narici(x, y) * Risparmi(x, y);
+    return Riga(fase(0, 0), gx, gy, larghezza) * Narici(x, y) * Risparmi(x, y) *
+        Passaggio(kSottile, kSottile + kConsegna, larghezza);
 }
 
 } // namespace titolo
