@@ -237,11 +237,8 @@ double Inchiostro(double x, double y)
     const double g2 = std::max(
         0.05, std::hypot(passo(fx.secondo, f.secondo, bx.secondo), passo(fy.secondo, f.secondo, by.secondo)) / e);
     // One family carries the tone up to the middle greys; the crossing one
-    // deepens the shade beyond them. The coat's lines swell further, in its
-    // folds and its shade to a black cut through by threads of paper, so the
-    // bust is the plate's darkest passage and the head comes forward of it.
-    const double piena = c.zona == Zona::Giacca ? 0.9 : 0.8;
-    double a = Tratto(f.primo, g1, std::min(piena, 1.1 * std::pow(t, 1.3)));
+    // deepens the shade beyond them.
+    double a = Tratto(f.primo, g1, std::min(0.8, 1.1 * std::pow(t, 1.3)));
     // The coat, the cravat and the waistcoat are never crossed: the coat's
     // one ruling swells into its shade instead, as crossed at the picture's
     // size it beat into a moire of diamonds, and the others weave into a

@@ -330,24 +330,13 @@ double Tono(const Campione &c, double x, double y)
         // The coat takes the face's light: lighter on the shoulder towards
         // it, darker on the one turned away; even its lit side dark enough
         // that the bust is the picture's weight and the face stands off it.
-        chiaro = 0.84 + 0.13 * Passaggio(-50, 50, x), cupo = 0.97;
+        chiaro = 0.58 + 0.38 * Passaggio(-50, 50, x), cupo = 0.97;
         // Each lapel casts a shadow on the coat beside it, the one turned from
         // the light the deeper, so the lapels stand off the cloth.
         if (const double yb = y - kColloY; yb > 23) {
             const double fuori = std::abs(x) - Bavero(yb);
             if (fuori > 0)
                 scuro += (x > 0 ? 0.45 : 0.2) * std::exp(-fuori / 2.0) * Passaggio(23, 27, yb);
-        }
-        // The cloth drapes: the top of each shoulder catches the light, and
-        // from under each arm a crease runs down and in towards the button,
-        // a ridge of light along its inner side, so the coat's lines swell
-        // and thin as they cross its folds instead of lying as one flat ruling.
-        {
-            const double yb = y - kColloY, lume = x < 0 ? 1 : 0.6;
-            scuro -= 0.7 * lume * std::exp(-std::pow((yb - Spalla(x) - 2) / 3.0, 2));
-            const double piega = std::abs(x) - (40 - 0.38 * (yb - 34)), giu = Passaggio(30, 36, yb);
-            scuro += 0.5 * giu * std::exp(-std::pow(piega / 2.0, 2));
-            scuro -= 0.7 * lume * giu * std::exp(-std::pow((piega + 4.5) / 2.5, 2));
         }
         break;
     case Zona::Bavero: // lighter than the coat, the cravat darker: three weights
