@@ -23,7 +23,7 @@ Vettore Normalizza(Vettore v)
 const Vettore kLuce = Normalizza({-0.3, -0.45, 0.84});
 // The tone of the head's turn at its outline (see Tono).
 constexpr double kGiro = 0.42;
-constexpr double kGiroLuce = 0.95; // its share of that on the lit side
+constexpr double kGiroLuce = 0.62; // its share of that on the lit side
 
 double Gauss(double dx, double dy, double sx, double sy)
 {
