@@ -19,10 +19,13 @@ constexpr double kSecondoDa = 0.3;
 // The crossing set's lines to the first's: sparser, so the two do not close
 // into a checker of single pixels.
 constexpr double kSecondoRado = 0.7;
-// Lines narrower than this (a share of their spacing) are finer than a
-// pixel: below it a line keeps to its one pixel at each step, thinning
-// towards the light until it ends there.
+// Lines narrower than this (a share of their spacing) are too fine to cut on
+// whole pixels; they taper to nothing instead.
 constexpr double kSottile = 0.24;
+// Over this much more width the fine lines hand over to the ones cut on
+// whole pixels, each fading as the other comes in, so the shade does not
+// start on a hard edge where the one kind of line meets the other.
+constexpr double kConsegna = 0.14;
 // Lines thinner than this leave the paper clean: the brightest lights.
 constexpr double kSvanisce = 0.1;
 // How far the lines bow between the middle of the face and its outline, in
@@ -113,23 +116,36 @@ double Tratto(double fase, double g, double larghezza)
 
 double InchiostroPelle(const Campione &c, double x, double y, double t)
 {
-    // The head and the neck keep to their one set of lines, cut on whole
-    // pixels (InchiostroPelleRighe), each swelling into the shade, so no
-    // second set laid across the cheek beats with the first into a whorl.
-    // The ears, too small for the first set to turn them, are crossed in
-    // their shade at a wide angle.
-    if (t <= kSecondoDa || c.pezzo != Pezzo::Orecchio)
-        return 0;
+    const Pezzo pezzo = c.pezzo == Pezzo::Altro ? Pezzo::Testa : c.pezzo;
     constexpr double e = 0.25;
     constexpr double righe = kIngrandimento / kPasso; // lines to a unit where the level rises one to one
-    const double f = Livello(Pezzo::Orecchio, x, y);
-    const double fx = (Livello(Pezzo::Orecchio, x + e, y) - f) / e, fy = (Livello(Pezzo::Orecchio, x, y + e) - f) / e;
+    const double f = Livello(pezzo, x, y);
+    const double fx = (Livello(pezzo, x + e, y) - f) / e, fy = (Livello(pezzo, x, y + e) - f) / e;
+    const double g1 = std::max(0.05, std::hypot(fx, fy) * righe);
     // The crossing set: the level turned by kCroce.
     const double f2 = std::cos(kCroce) * f + std::sin(kCroce) * x;
     const double g2 = std::max(
         0.05, std::hypot(std::cos(kCroce) * fx + std::sin(kCroce), std::cos(kCroce) * fy) * righe * kSecondoRado);
-    return Tratto(f2 * righe * kSecondoRado, g2, std::min(0.45, (t - kSecondoDa) * 1.2)) * Narici(x, y) *
-        Risparmi(x, y);
+    const double narici = Narici(x, y);
+    const double larghezza = Larghezza(t);
+    // In the half-lights each line runs on unbroken from where it is cut on
+    // whole pixels, thinning to nothing towards the light as a burin's line
+    // tapers, rather than breaking into dots that read as dust on the plate.
+    double a = 0;
+    if (larghezza < kSottile + kConsegna) {
+        // Round the mouth and over the chin they stop sooner, or the lower
+        // face reads as unshaven.
+        const double via = kSvanisce + 0.14 * std::exp(-std::pow(x / 10, 2) - std::pow((y - (kBoccaY + 3)) / 8, 2));
+        const double quota = std::clamp((larghezza - via) / (kSottile - via), 0.0, 1.0);
+        a = Tratto(f * righe, g1, kSottile * quota) * (1 - Passaggio(kSottile, kSottile + kConsegna, larghezza));
+    }
+    // The head and the neck keep to their one set of lines, each swelling
+    // into the shade, so no second set laid across the cheek beats with the
+    // first into a whorl. The ears, too small for the first set to turn them,
+    // are crossed in their shade at a wide angle.
+    if (t > kSecondoDa && pezzo == Pezzo::Orecchio)
+        a = std::max(a, Tratto(f2 * righe * kSecondoRado, g2, std::min(0.45, (t - kSecondoDa) * 1.2)));
+    return a * narici * Risparmi(x, y);
 }
 
 double InchiostroPelleRighe(QPointF pixel)
@@ -139,17 +155,9 @@ double InchiostroPelleRighe(QPointF pixel)
     const Campione c = Rilievo(x, y);
     if (c.zona != Zona::Pelle)
         return 0;
-    double larghezza = Larghezza(Tono(c, x, y));
-    // In the half-lights each line runs on unbroken, a pixel at each step,
-    // until it ends towards the light, as a burin's line tapers out, rather
-    // than breaking into dashes. Round the mouth and over the chin they stop
-    // sooner, or the lower face reads as unshaven.
-    if (larghezza < kSottile) {
-        const double via = kSvanisce + 0.14 * std::exp(-std::pow(x / 10, 2) - std::pow((y - (kBoccaY + 3)) / 8, 2));
-        larghezza = kSottile * std::clamp((larghezza - via) / (kSottile - via), 0.0, 1.0);
-        if (larghezza <= 0)
-            return 0;
-    }
+    const double larghezza = Larghezza(Tono(c, x, y));
+    if (larghezza < kSottile)
+        return 0;
     // The phase of the lines across the pixel, and how fast it runs there.
     const Pezzo pezzo = c.pezzo == Pezzo::Altro ? Pezzo::Testa : c.pezzo;
     constexpr double righe = kIngrandimento / kPasso;
@@ -158,10 +166,8 @@ double InchiostroPelleRighe(QPointF pixel)
         return Livello(pezzo, r.x(), r.y()) * righe;
     };
     const double gx = fase(0.5, 0) - fase(-0.5, 0), gy = fase(0, 0.5) - fase(0, -0.5);
-    // Each pixel of a line is cut, not tinted: full ink until the line is
-    // under half a pixel, then gone over a short run, so the lines print as
-    // black cuts on paper, not a grey fuzz, and end in points.
-    return Passaggio(0.15, 0.55, Riga(fase(0, 0), gx, gy, larghezza)) * Narici(x, y) * Risparmi(x, y);
+    return Riga(fase(0, 0), gx, gy, larghezza) * Narici(x, y) * Risparmi(x, y) *
+        Passaggio(kSottile, kSottile + kConsegna, larghezza);
 }
 
 } // namespace titolo
