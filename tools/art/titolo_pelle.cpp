@@ -34,7 +34,7 @@ constexpr double kSvanisce = 0.1;
 // from the one bow to the other is gentle and spread from the brow to the
 // mouth: taken faster, a line folds back on itself beside the nose and the
 // cheek is cut in closed rings, a thumbprint.
-constexpr double kArcoFronte = 14, kArcoGuance = -24;
+constexpr double kArcoFronte = 14, kArcoGuance = -14;
 // How far the features bend them, a share of their height; the nose's
 // less, or the lines would crowd into a smear down its shaded flank.
 constexpr double kPiegaLineamenti = 0.35, kPiegaNaso = 0.3;
