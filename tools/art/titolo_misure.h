@@ -26,8 +26,10 @@ constexpr double kNomeCentroX = 266;
 constexpr double kNomeBaseY = 115;
 constexpr int kNomeCorpo = 104;
 
-// The medallion holding the portrait.
-constexpr QPointF kMedaglione(266, 243);
+// The medallion holding the portrait, high enough that its frame stands
+// clear of the picture's foot instead of sitting on the edge; moved by
+// whole pixels, so the engraving inside it falls on the same pixels.
+constexpr QPointF kMedaglione(266, 236);
 constexpr double kMedaglioneRx = 76;
 constexpr double kMedaglioneRy = 101;
 // Its frame outside the oval, in pixels beyond its edge: a heavy rule, a

@@ -142,9 +142,13 @@ bool Contorno(const Campione &c, double x, double y)
     }
     if (c.zona == Zona::Capelli)
         return false;
-    return Intorno(x, y, r, [&c](const Campione &v) {
+    // Nor is the fine cut below laid round the head on its lit side: it read
+    // there as a pen line wiring the cheek in.
+    const bool luce = c.pezzo == Pezzo::Testa && x < -6;
+    return Intorno(x, y, r, [&c, luce](const Campione &v) {
         return v.zona != Zona::Capelli &&
-            (v.zona == Zona::Fondo || (v.zona != c.zona && v.h < c.h - 1.5) || v.h < c.h - 3.5);
+            ((v.zona == Zona::Fondo && !luce) || (v.zona != c.zona && v.zona != Zona::Fondo && v.h < c.h - 1.5) ||
+             (v.h < c.h - 3.5 && !(luce && v.zona == Zona::Fondo)));
     });
 }
 

@@ -146,9 +146,9 @@ void Ciocche(Lastra &lastra, Caso &caso, const std::vector<QPointF> &attaccatura
 }
 
 // The iris's radius, in the sitter's units, its pupil's, and the iris's ink.
-constexpr double kIride = 1.9;
-constexpr double kPupilla = 1.3;
-constexpr double kIrideTono = 0.7;
+constexpr double kIride = 2.4;
+constexpr double kPupilla = 1.2;
+constexpr double kIrideTono = 0.55;
 
 // Short hairs set along a curve from its inner end, leaning outwards: the eyebrows.
 void Peli(QPainter &p, Caso &caso, const std::vector<QPointF> &linea, double spessore, int quanti, double lunghezza,
@@ -276,10 +276,12 @@ void IncidiOcchi(Lastra &lastra)
         const QPointF iride(lato * kOcchiX, kOcchiY - 0.1);
         const QPointF centro = SullaLastra(iride);
         const int r = int(std::ceil(kIride * kIngrandimento)) + 1;
-        // The pupil is full ink, the iris round it a shade lighter, so the
-        // eye is not a black bead; the pupil wide enough, and the iris dark
-        // enough, that at the picture's size the eye still looks out rather
-        // than closing into a pale slit.
+        // The pupil is full ink, the iris round it lighter and as broad as
+        // the lids let it be, tucked under the upper lid and meeting the
+        // lower, so the eye is an iris with a pupil in it and not a dark dot
+        // staring out of the white; the pupil wide enough that at the
+        // picture's size the eye still looks out rather than closing into a
+        // pale slit.
         for (int py = int(centro.y()) - r; py <= int(centro.y()) + r; ++py)
             for (int px = int(centro.x()) - r; px <= int(centro.x()) + r; ++px) {
                 int dentro = 0;
