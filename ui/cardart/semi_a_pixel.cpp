@@ -47,22 +47,27 @@ constexpr Mappa<kRighe> kSpada{
     "...KbBBK...", "...KbBBK...", "...KbBBK...", "...KbBBK...", "...KbBBK...", "...KbBBK...", "o..KbBBK..o",
     "Y..KbBBK..Y", "YYYYYYYYYYY", "ooooooooooo", "....RRr....", "....rRr....", "...oYYYo...",
 };
-// A cudgel leaning as a hand holds it, its head up to the right: dark
-// outlined, light on its left and shaded on its right, tapering all its
-// length from a blunt head seven pixels across to a grip of two, the lean
-// carrying the head five columns over from the grip, as a stick is cut
-// from a branch. Three lopped branches break its outline on alternate
-// sides, each a pixel or two of wood ending in its red cut, and three
-// knots darken its shaded side; the grip is bare wood. (Upright, a knobbed
-// head on a staff of even width read as a pickle, a cactus or a leek, its
-// red stubs within the outline as a cactus's flowers and its golden leaf
-// as a sprig; a red butt as a dark red blob; a head tapering on an upright
-// club as a leaf or a pea pod; a staff a pixel thinner as a tadpole's
-// tail; a thin stick as a sword in green.)
+// A cudgel leaning as a hand holds it, its head up to the right: the ace's
+// and the figures' club made small, dark outlined, light on its left and
+// shaded on its right, a rounded knob of a head twice the grip's width
+// narrowing to a neck under it and then running down as a staff to a grip
+// five pixels across, a lopped branch on either side of the head standing
+// out of its outline and a knot on the staff, red at the cut, a golden
+// leaf on its right under the neck, and a red butt: its foot bare, where a
+// sword has its guard. (A head tapering all the way down to the grip read
+// as a leaf, a pea pod or a chilli pepper; its leaf low on the left, a nub
+// at the foot as the sword's guard, and its branch within its outline, the
+// club was told from the sword by colour alone and read as a gourd or a
+// pickle; a head notched in two with branches out on both sides, as a
+// cactus or a mitten; a staff a pixel thinner as a tadpole's tail, the
+// club easily missed in a count. A stave of even width read as a pickle, a
+// grip six pixels across bound in red halfway as a sock, a thin stick as a
+// sword in green, and a grip four pixels across under a head no wider than
+// the body as a sprig.)
 constexpr Mappa<kRighe> kBastone{
-    ".....KKKK..", "....KLGGGKK", "...KLGGGGDK", "...KLGGGGDK", "..KLGGGGnDK", "..KLGGGGDK.", "RKKLGGGDDK.",
-    "rGLGGGDDK..", "KKLGGGDK...", "..KLGGDKK..", "..KLGnDGRr.", "..KLGGDKK..", ".KLGGDK....", ".KLGDK.....",
-    ".KLGDK.....", "RKLGDK.....", "KLGnDK.....", "KLGDK......", "KLGDK......", "KKKK.......",
+    "....KKKK...", "...KLGGDK..", "..KLGGGGDK.", ".KKLGGGGDKK", "KRKLGGGGGRr", ".KKLGGGGDKK", "..KLGGGGDK.",
+    "..KLGGGDDK.", "..KLGGDDK..", "..KLGGDKYY.", "..KLGGDKYYo", "..KLGGDK.o.", ".KLGGDK....", ".KKLGDK....",
+    ".KRLGDK....", ".KKLGDK....", ".KLGDK.....", ".KLGDK.....", "KLGGDK.....", "KRrRrK.....",
 };
 
 // A gold coin as the figures hold it, fifteen pixels across, as large as the
@@ -124,8 +129,6 @@ QColor Colore(char c)
         return kTintaLegnoDiCarta.corpo;
     case 'D':
         return kTintaLegnoDiCarta.ombra;
-    case 'n':
-        return kCorteccia;
     default:
         return kContornoEmblema;
     }
@@ -142,7 +145,6 @@ int Famiglia(char c)
     case 'L':
     case 'G':
     case 'D':
-    case 'n':
         return 2;
     case 'R':
     case 'r':
