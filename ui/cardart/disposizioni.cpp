@@ -56,11 +56,6 @@ struct Forma {
     // emblem an odd number of pixels tall, between two (0) for the swords
     // and clubs, laid twenty pixels long.
     qreal frazione = 0.5;
-    // Whether the seven's emblems all lean one way, a lattice. A club is no
-    // mirror of itself: turned away from the middle, the seven's middle
-    // column leaned with one side's pair and against the other's, and the
-    // seven read as clubs dropped on the card, not laid.
-    bool setteConcorde = false;
 };
 
 // A coin is shorter than a sword or a cup, so its two's and three's rows
@@ -74,9 +69,9 @@ constexpr Forma kDenari{14.2, 10.5, 35.5, 61.5, 0, {10.5, 22.5, 34.5}, 0.5, 0.23
 // a card of two was missed at the natural size. Its middle row on a pixel
 // centre as the outer ones: between two, the middle cups fell on the pixels
 // squatter, without their lip and knop, unlike the cups above and below.
-constexpr Forma kCoppe{17.6, 12.5, 35.5, 59.5, 0};                              // a cup's height
-constexpr Forma kSpade{20, 13, 36, 59, 3.6, kColonne, 0.45, kRientro, 0};       // a sword's length
-constexpr Forma kBastoni{20, 13, 36, 59, 1, kColonne, 0.45, kRientro, 0, true}; // a club's length
+constexpr Forma kCoppe{17.6, 12.5, 35.5, 59.5, 0};                        // a cup's height
+constexpr Forma kSpade{20, 13, 36, 59, 3.6, kColonne, 0.45, kRientro, 0}; // a sword's length
+constexpr Forma kBastoni{20, 13, 36, 59, 1, kColonne, 0.45, kRientro, 0}; // a club's length
 
 // The pixel centre (`frazione` 0.5) or edge (0) at or above `y`.
 constexpr qreal SulPixel(qreal y, qreal frazione) { return int(y) + frazione; }
@@ -111,12 +106,7 @@ constexpr Pose Disponi(const Forma &f, int valore)
     // a slip.
     const auto metti = [&](qreal x, qreal y, qreal curva) {
         const qreal verso = curva < 0 ? -curva : curva;
-        const bool concorde = valore == 7 && f.setteConcorde;
-        d.posa[size_t(d.quante++)] = {x, y, f.altezza,
-                                      concorde         ? f.curva
-                                          : x < centro ? -verso
-                                          : x > centro ? verso
-                                                       : curva};
+        d.posa[size_t(d.quante++)] = {x, y, f.altezza, x < centro ? -verso : x > centro ? verso : curva};
     };
     switch (valore) {
     case 2: // a column down the middle
