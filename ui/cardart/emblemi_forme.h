@@ -20,14 +20,12 @@ inline const QColor kContornoEmblema = kContorno;
 // blade; light enough that the red cut faces and the outline still show on
 // it at the natural size, where a darker wood reads as a dark squiggle.
 inline const Tinta kTintaLegno{QColor(0x7C, 0xB4, 0x4C), QColor(0x40, 0x88, 0x2E), QColor(0x2C, 0x62, 0x22)};
-// A pip's wood, at the natural size and drawn larger alike: a yellowish
-// olive, the green of bark, and still plainly the suit's green (a leaf's
-// green read as a pickle, a cucumber or a cactus); light, so that a pip a
-// few pixels wide keeps its weight on the card (the ace's darker olive made
-// thin dark twigs of them), and one colour at every size (a deeper one in
-// the game's larger cards made their clubs dark and thin beside the
-// bitmaps' and the blue swords).
-inline const Tinta kTintaLegnoDiCarta{QColor(0xA0, 0xC2, 0x4C), QColor(0x68, 0x8C, 0x30), QColor(0x42, 0x64, 0x22)};
+// A pip's wood, at the natural size and drawn larger alike: brighter than the
+// ace's, so that a pip a few pixels wide keeps its weight on the card (the
+// ace's olive made thin dark twigs of them), and one green at every size (a
+// deeper green in the game's larger cards made their clubs dark and thin
+// beside the bitmaps' and the blue swords).
+inline const Tinta kTintaLegnoDiCarta{QColor(0x7C, 0xB4, 0x4C), QColor(0x4E, 0x8C, 0x34), QColor(0x30, 0x66, 0x26)};
 // The same wood in the larger drawing, where its bark and shade are seen: an
 // olive green with a deep shade, a branch's colour rather than a fresh stem's.
 inline const Tinta kTintaLegnoDisegno{QColor(0x86, 0xA6, 0x50), QColor(0x52, 0x7C, 0x32), QColor(0x30, 0x52, 0x1E)};
