@@ -24,83 +24,81 @@ const Tinta kTintaRandello{QColor(0x74, 0xA0, 0x46), QColor(0x48, 0x76, 0x2E), Q
 // across it.
 const QColor kCorteccia(0x26, 0x40, 0x16);
 
-// The cudgel at the natural size, pixel by pixel: a great club laid
-// aslant, its head up to the right, as a weapon is held, thick and knobbed
-// at the head and tapering all its length to a slim grip bound twice in
-// red; lopped branches stand out of its outline on alternate sides, wood
-// to a red cut face, its edges swell over two knots, and the bark's broken
-// rings cross its shaded side. (Upright, with golden leaves and red cut
-// faces set on its outline, it read at the natural size as a cactus, a
-// broccoli stalk or a green glove, the cut faces as berries and the leaves
-// as banana slices.) One letter a pixel: K the outline, L, G, D the wood
-// lit, in body and shaded, n the bark, R, r a cut face or the binding and
-// its shade, . the card.
+// The cudgel at the natural size, pixel by pixel: the drawing reduced, then
+// set right where the reduction left it ragged. The grip's bands and its
+// knob stand under the shaft (reduced, they stepped aside and the handle
+// looked broken) and the outline runs unbroken round the wood; the stubs'
+// red faces are left as large as the reduction made them, standing clear of
+// the wood (outlined, and cut back to wood behind them, they sank into the
+// outline and read as a cactus's flowers). One letter a pixel: K the
+// outline, L, G, D the wood lit, in body and shaded, n a knot, Y a leaf and
+// o its edge, R, r a cut face or the binding and its shade, . the card.
 // clang-format off
 constexpr std::string_view kRandelloDiPixel[] = {
-    ".....................KKKKKKK.........",
-    "..................KKKLGGGGDDKK.......",
-    "................KKLGGGGGGGDDDDKK.....",
-    "..............KKLGGGGGGGGGDDDDDDK....",
-    ".............KLGGGGGGGGGGGDDDDDDK....",
-    ".............KLGGGGGGGGGGGDDDDDDK....",
-    ".............KLGGGGGGGGGGGDDDDDDK....",
-    ".............KLGGGGGGGGGGDDDDDDDK....",
-    ".............KLGGGGGGGGGGDDDDDDDK....",
-    "............KLGGGGGGGGGnnnDnDnnDDK...",
-    "............KLGGGGGGGGGGGDDDDDDDDK...",
-    "............KLGGGGGGGGGGGDDDDDDKK....",
-    "............KLGGGGGGGGGGDDDDDDK......",
-    "............KLGGGGGGGGGnDnnnnDK......",
-    "............KLGGGGGGGGGGDDDDDDDK.....",
-    ".......KKK..KLGGGGGGGGGDDDDDDDDK.....",
-    "......KrrrKKLGGGGGGGGGGDDDDDDKK......",
-    "......KRRRGGGGGGGGGGGGGDDDDDK........",
-    ".......KRGGGGGGGGGGGGnnnnDnDK........",
-    "........KKKLGGGGGGGGGGDDDDDK.KKK.....",
-    "...........KLGGGGGGGGGDDDDDDKRRRK....",
-    "............KLGGGGGGGGDDDDDDDRRrK....",
-    "............KLGGGGGGnnnnnnDDDDrK.....",
-    "............KLGGGGGGGDDDDDDDKK.......",
-    "............KLGGGGGGGDDDDDKK.........",
-    "...........KLGGGGGGGGDDDDK...........",
-    "..........KLGGGGGGGGnnDDK............",
-    "..........KLGGGGGGGGDDDDK............",
-    "...........KLGGGGGGGDDDDK............",
-    ".......KK...KLGGGGGGDDDK.............",
-    "......KrrKKKLGGGGGnDnnnK.............",
-    "......KRRRGGGGGGGGGDDDK..............",
-    "......KRRGGGGGGGGGGDDDK..............",
-    "........KKKLGGGGGGGDDDK..............",
-    "...........KLGGGGGDDDK...............",
-    "............KLGGGGnDDK...............",
-    "............KLGGGGDDDDK..............",
-    "............KLGGGDDDDDK..............",
-    "............KLGGGDDDDDK..............",
-    "............KLGGGDDDDRRK.............",
-    "............KLGGnnnDDRRr.............",
-    "............KLGGDDDDDrrK.............",
-    "...........KLGGGDDDDKKK..............",
-    "...........KLGGGDDKK.................",
-    "...........KLGGnnK...................",
-    "...........KLGGDDK...................",
-    "...........KLGGDDK...................",
-    "...........KLGGDDK...................",
-    "...........KLGGDK....................",
-    "..........KRRRRrK....................",
-    "..........KRRRrrK....................",
-    "..........KLGGDDK....................",
-    "..........KLGGDK.....................",
-    ".........KRRRRrK.....................",
-    ".........KRRRrrK.....................",
-    ".........KLGGDDK.....................",
-    ".........KLGGDDK.....................",
-    "........KLGGGDDK.....................",
-    "........KLGGGDDK.....................",
-    ".......KKKKKKKKK.....................",
+    ".............KKKKKKKK......",
+    "..........KKKKLLLLLLLK.....",
+    ".........KLLLLLLGGGGGGKK...",
+    ".........KLLGGGGGGGGGGGK...",
+    ".........KLGGGGGGGGGGGGGK..",
+    ".........KLGGGGGGGGGGGGGGK.",
+    "........KKLGGGGGGGGGGGGGDDK",
+    "........KLLGGGGGGGGGGGGGDDK",
+    "........KLGGGGGGGGGGGGGGDK.",
+    "........KLGGGGGGGGGGGGGDDK.",
+    "........KLGGGGGGGGGGGGGDDK.",
+    ".........KGGGGGGGGGGGGDDK..",
+    ".........KGGGGGGGGGGGGDDK..",
+    ".....rr.KLLGGGGGGGGGGDDK...",
+    "....rRRrKLGGGGGGGGGGGDDK...",
+    "...rRRRrKLGGGGGGGGGGGDDK...",
+    "...rRRrLGLGGGGGGGGGGGDK....",
+    "....rrLGGGGGGGGGGGGGDDK....",
+    "ooo..KGGGGGGGGGGGGGGDDK....",
+    ".YYYo.KGGGGGGGGGGGGDDK.....",
+    ".YYYYY.KGGGGGGGGGGGDDK.....",
+    ".YYYYYY.KGGGGGGGGGGGKK.....",
+    ".oYYYYYoKGGGGGGGGGGGKrr....",
+    "..oYYYYYKLGGGGGGGGGGKrRr...",
+    "...oYYYKLLGGGGGGGGGGGrRRr..",
+    "......oKLGGGGGGGGGGGDrRRr..",
+    ".......KLGGGGGGGGGGDDDrrr..",
+    ".....r.KLGGGGGGGGDDDDKK....",
+    "...rrRrKLGGGGGGGDDDKKYYYYYY",
+    "...rRRrKKGGGGGGDDKKYYYYYYYY",
+    "..rRRRrGLnGGGGGDDKYYYYYYYYo",
+    "...rrrGGGnGnGGGDDoYYYYYYYo.",
+    "o..oKLGGGGGnGGGDKoYYYYYYo..",
+    "YYYYYKGGGGGGGGGDK..ooo.....",
+    "YYYYYYKGGGGGGGGDK..........",
+    "oYYYYYYKGGGGGGGDK..........",
+    ".oYYYYYYKGGGGGGDK..........",
+    "..YYYYYYYKGGGGGGK...rr.....",
+    "...oYYYYYKGGGGGGKKKrRRr....",
+    ".....oYYoKKGGGGGGGLrRRr....",
+    "..........KGGGGGGGLrRRR....",
+    ".........KKLGGGGGDDDrrr....",
+    ".........KKLGGGDDDDDK......",
+    "..........KGGGDDDDKK.......",
+    ".........KLGGGDDKK.........",
+    ".........KLGGDDK...........",
+    ".........KLGGDDK...........",
+    ".........KKGGDDK...........",
+    ".........KKKKKK............",
+    ".........KRRRrK............",
+    ".........KrRRrK............",
+    ".........KKKKKK............",
+    ".........KRRRrK............",
+    ".........KrRRrK............",
+    ".........KKKKKK............",
+    ".........KLGGDK............",
+    "........KLLGGDDK...........",
+    "........KLLGGDDK...........",
+    "........KLDDDDDK...........",
+    ".........KKKKKK............",
 };
 // clang-format on
 // Its top left pixel on the card.
-constexpr int kColonnaRandello = 4, kRigaRandello = 6;
+constexpr int kColonnaRandello = 9, kRigaRandello = 6;
 
 QColor ColoreDelRandello(char c)
 {
@@ -113,6 +111,10 @@ QColor ColoreDelRandello(char c)
         return kTintaRandello.ombra;
     case 'n':
         return kCorteccia;
+    case 'Y':
+        return kTintaOro.corpo;
+    case 'o':
+        return kOroScuro;
     case 'R':
         return kTintaRosso.corpo;
     case 'r':

@@ -11,8 +11,7 @@ namespace belvane::cardart {
 void Randello(QPainter &p, qreal h);
 
 // The same cudgel at the natural size, laid pixel by pixel in its place on
-// the ace: more aslant than the drawn one and without its leaves, so that
-// in a few pixels it reads as a club, not a plant.
+// the ace, leaning as the drawn one is laid there.
 void RandelloDiPixel(QPainter &p);
 
 } // namespace belvane::cardart
