@@ -7,6 +7,7 @@
 
 #include "pennelli.h"
 #include "pixel_a_mano.h"
+#include "randello.h"
 
 #include <QPainterPath>
 
@@ -205,7 +206,7 @@ void BastoneDaContare(QPainter &p, qreal h, bool specchio)
     if (specchio)
         p.scale(-1, 1);
     p.rotate(kPende);
-    Bastone(p, h, Ornato::Carta);
+    RandelloDaContare(p, h);
     p.restore();
 }
 
