@@ -48,8 +48,7 @@ void CoppaDiCarta(QPainter &p, qreal h);
 void DenaroDiCarta(QPainter &p, qreal h);
 // The pip cards' sword, bending towards the side of `curva`, club, leaning
 // to the left when `specchio`, and coin: at the natural size laid pixel by
-// pixel, larger SpadaDiCarta, the ace's cudgel made small and leaning
-// (RandelloDaContare) and DenaroDiCarta
+// pixel, larger SpadaDiCarta, a leaning Bastone and DenaroDiCarta
 // (semi_a_pixel.cpp).
 void SpadaDaContare(QPainter &p, qreal h, qreal curva);
 void BastoneDaContare(QPainter &p, qreal h, bool specchio);

@@ -140,37 +140,26 @@ void RandelloDiPixel(QPainter &p)
     StendiPixel(p, kRandelloDiPixel, QPointF(kColonnaRandello, kRigaRandello), 1, ColoreDelRandello);
 }
 
-namespace {
-
-// The cudgel `h` long; as a pip (`pip`), in the pips' green, with one leaf
-// and three stubs, so that a card of them keeps white between its clubs,
-// and its bark's lines as fine beside its size as the ace's.
-void DisegnaRandello(QPainter &p, qreal h, bool pip)
+void Randello(QPainter &p, qreal h)
 {
     const qreal u = h / 20;
-    // The ace's lines are drawn for its size; a pip's are thinner with it.
-    const qreal linea = pip ? u / 3.1 : 1.0;
-    // A pip's wood stouter across, to weigh on its card as much as a sword.
-    const qreal grosso = pip ? 1.3 : 1.0;
-    const auto mezza = [grosso](qreal s) { return Mezza(s) * grosso; };
     const auto y = [u](qreal s) { return (8.6 - 15.6 * s) * u; };
     // Crooked as a branch grows, straight at both ends where the hand and
     // the card's edge expect it.
     const auto storto = [u](qreal s) { return 0.5 * u * std::sin(s * M_PI) * std::sin(s * 2 * M_PI + 0.6); };
     // Its edges lumpy where the bark has grown over old knots.
     const auto bordo = [&](qreal s, int lato) {
-        return (mezza(s) + 0.12 * std::sin(s * 17 + lato * 2.1) * std::min(1.0, s * 3)) * u;
+        return (Mezza(s) + 0.12 * std::sin(s * 17 + lato * 2.1) * std::min(1.0, s * 3)) * u;
     };
     QPainterPath legno = Ramo(20, storto, bordo, y);
     const auto tondo = [](QPointF c, qreal rx, qreal ry) { return Poligonale(c, rx, ry, 28); };
     // The head: a heavy round end, knobbed on either side of its crown
     // (a knob low on its side, and a knot's eye on it, made it a beast's
     // head); the grip's end a small knob.
-    const qreal gr = grosso;
-    legno = Unione(legno, tondo({0, -7.2 * u}, 2.75 * gr * u, 2.7 * u));
-    legno = Unione(legno, tondo({-1.7 * gr * u, -8.3 * u}, 1.05 * gr * u, 1.0 * u));
-    legno = Unione(legno, tondo({1.9 * gr * u, -7.9 * u}, 0.9 * gr * u, 0.9 * u));
-    legno = Unione(legno, tondo({0, 9.0 * u}, 1.2 * gr * u, 0.8 * u));
+    legno = Unione(legno, tondo({0, -7.2 * u}, 2.75 * u, 2.7 * u));
+    legno = Unione(legno, tondo({-1.7 * u, -8.3 * u}, 1.05 * u, 1.0 * u));
+    legno = Unione(legno, tondo({1.9 * u, -7.9 * u}, 0.9 * u, 0.9 * u));
+    legno = Unione(legno, tondo({0, 9.0 * u}, 1.2 * u, 0.8 * u));
     // Lopped branches: stubs on alternate sides, raised and cut square, the
     // cut face red.
     struct Moncone {
@@ -180,9 +169,7 @@ void DisegnaRandello(QPainter &p, qreal h, bool pip)
     const qreal largo = 1.35 * u;
     QPainterPath tagli, anelli;
     for (const Moncone &m : kMonconi) {
-        if (pip && m.s < 0.4)
-            continue;
-        const qreal w = mezza(m.s) * u;
+        const qreal w = Mezza(m.s) * u;
         QTransform t;
         t.translate(storto(m.s) + m.lato * w * 0.4, y(m.s));
         t.rotate(m.lato * 58);
@@ -199,9 +186,7 @@ void DisegnaRandello(QPainter &p, qreal h, bool pip)
     constexpr std::array<Gemma, 3> kGemme{{{0.36, -1, -66, 3.9}, {0.52, 1, 62, 3.6}, {0.64, -1, -56, 3.3}}};
     QPainterPath foglie, vene;
     for (const Gemma &g : kGemme) {
-        if (pip && g.lato < 0)
-            continue;
-        const QPointF base(storto(g.s) + g.lato * mezza(g.s) * u, y(g.s));
+        const QPointF base(storto(g.s) + g.lato * Mezza(g.s) * u, y(g.s));
         const qreal a = qDegreesToRadians(g.angolo);
         const QPointF verso(std::sin(a), -std::cos(a));
         const qreal lungo = g.lungo * u;
@@ -212,33 +197,31 @@ void DisegnaRandello(QPainter &p, qreal h, bool pip)
     // The leaves under the wood, so that they spring from it.
     Riempi(p, foglie, kTintaOro.corpo, kOroScuro, kTrattoFine);
     p.setBrush(Qt::NoBrush);
-    p.setPen(QPen(kTintaOro.ombra, 0.4 * linea, Qt::SolidLine, Qt::RoundCap));
+    p.setPen(QPen(kTintaOro.ombra, 0.4, Qt::SolidLine, Qt::RoundCap));
     p.drawPath(vene);
 
     // The wood: matte, its light edge narrow, its shaded half engraved.
-    const Tinta &tinta = pip ? kTintaLegnoDiCarta : kTintaLegnoDisegno;
+    const Tinta &tinta = kTintaLegnoDisegno;
     Modella(p, legno, tinta, QColor(Qt::transparent), 1.5 * u, 0.45 * u);
     Tratteggia(p, Differenza(legno, legno.translated(-1.8 * u, 0.3 * u)), tinta.ombra, 0.55 * u, 92, 0.12 * u);
     // The bark: broken rings round the shaft (lines along a green shape read
     // as a cactus's ribs, lines round it as a branch) and two knots on the
     // shaft, each a ring round a dark eye.
     QPainterPath corteccia, occhi;
-    const std::array<QPointF, 2> nodi{QPointF(storto(0.52) - 0.35 * mezza(0.52) * u, y(0.52)),
-                                      QPointF(storto(0.34) + 0.3 * mezza(0.34) * u, y(0.34))};
+    const std::array<QPointF, 2> nodi{QPointF(storto(0.52) - 0.35 * Mezza(0.52) * u, y(0.52)),
+                                      QPointF(storto(0.34) + 0.3 * Mezza(0.34) * u, y(0.34))};
     for (size_t i = 0; i < nodi.size(); ++i) {
         const qreal r = 0.75 * u;
         corteccia.addEllipse(nodi[i], 0.75 * r, r);
         occhi.addEllipse(nodi[i], 0.32 * r, 0.45 * r);
     }
     {
-        // Fewer on a pip: as close as the ace's they read there as a
-        // cucumber's ribs.
-        const int kAnelli = pip ? 5 : 11;
+        constexpr int kAnelli = 11;
         for (int i = 0; i < kAnelli; ++i) {
             const qreal s = 0.26 + 0.6 * (i + 0.3 * std::sin(i * 2.3)) / kAnelli;
             if (std::abs(y(s) - nodi[0].y()) < 1.3 * u)
                 continue;
-            const qreal w = mezza(s) * u * 0.9, c = storto(s);
+            const qreal w = Mezza(s) * u * 0.9, c = storto(s);
             const qreal rottura = 0.3 + 0.4 * (0.5 + 0.5 * std::sin(i * 4.1));
             const auto arco = [&](qreal v) {
                 const qreal m = 2 * v - 1;
@@ -252,7 +235,7 @@ void DisegnaRandello(QPainter &p, qreal h, bool pip)
         }
     }
     p.setBrush(Qt::NoBrush);
-    p.setPen(QPen(kCorteccia, 0.55 * linea, Qt::SolidLine, Qt::RoundCap));
+    p.setPen(QPen(kCorteccia, 0.55, Qt::SolidLine, Qt::RoundCap));
     p.drawPath(corteccia);
     p.setPen(Qt::NoPen);
     p.setBrush(kCorteccia);
@@ -263,18 +246,12 @@ void DisegnaRandello(QPainter &p, qreal h, bool pip)
         legatura.addRect(QRectF(-3 * u, y(s) - 0.55 * u, 6 * u, 1.1 * u));
     Modella(p, Intersezione(legno, legatura), kTintaRosso, kContornoEmblema, 0.4 * u, 0.25 * u);
     p.setBrush(Qt::NoBrush);
-    p.setPen(Penna(kContornoEmblema, pip ? kTrattoFine : kTratto));
+    p.setPen(Penna(kContornoEmblema, kTratto));
     p.drawPath(legno);
-    Riempi(p, tagli, kTintaRosso.corpo, kTintaRosso.ombra, pip ? 0.3 : qreal(kTrattoFine));
+    Riempi(p, tagli, kTintaRosso.corpo, kTintaRosso.ombra, kTrattoFine);
     p.setPen(Qt::NoPen);
     p.setBrush(kTintaRosso.ombra);
     p.drawPath(anelli);
 }
-
-} // namespace
-
-void Randello(QPainter &p, qreal h) { DisegnaRandello(p, h, false); }
-
-void RandelloDaContare(QPainter &p, qreal h) { DisegnaRandello(p, h, true); }
 
 } // namespace belvane::cardart

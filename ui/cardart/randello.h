@@ -10,11 +10,6 @@ namespace belvane::cardart {
 // on short stalks from the bark.
 void Randello(QPainter &p, qreal h);
 
-// The same cudgel `h` long as a pip card's club in the larger drawing: one
-// leaf and three stubs, in the pips' green (Randello's leaves and stubs
-// all round would close the white between a card's clubs).
-void RandelloDaContare(QPainter &p, qreal h);
-
 // The same cudgel at the natural size, laid pixel by pixel in its place on
 // the ace, leaning as the drawn one is laid there.
 void RandelloDiPixel(QPainter &p);

@@ -7,7 +7,6 @@
 
 #include "pennelli.h"
 #include "pixel_a_mano.h"
-#include "randello.h"
 
 #include <QPainterPath>
 
@@ -206,7 +205,7 @@ void BastoneDaContare(QPainter &p, qreal h, bool specchio)
     if (specchio)
         p.scale(-1, 1);
     p.rotate(kPende);
-    RandelloDaContare(p, h);
+    Bastone(p, h, Ornato::Carta);
     p.restore();
 }
 
