@@ -20,9 +20,6 @@ namespace {
 // The wood at the natural size: an olive green darker than a stem's (the
 // lighter green of the pips' club read there, on the ace, as a cucumber).
 const Tinta kTintaRandello{QColor(0x74, 0xA0, 0x46), QColor(0x48, 0x76, 0x2E), QColor(0x2C, 0x50, 0x1C)};
-// The bark's rings and knots, darker than the wood's shade so that they show
-// across it.
-const QColor kCorteccia(0x26, 0x40, 0x16);
 
 // The cudgel at the natural size, pixel by pixel: the drawing reduced, then
 // set right where the reduction left it ragged. The grip's bands and its

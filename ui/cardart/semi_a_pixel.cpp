@@ -63,11 +63,13 @@ constexpr Mappa<kRighe> kSpada{
 // club easily missed in a count. A stave of even width read as a pickle, a
 // grip six pixels across bound in red halfway as a sock, a thin stick as a
 // sword in green, and a grip four pixels across under a head no wider than
-// the body as a sprig.)
+// the body as a sprig.) Its shaded side is as broad as its lit body, with
+// three knots in the bark's dark on it, as the ace's is: lit flat it read
+// as a smooth green gherkin.
 constexpr Mappa<kRighe> kBastone{
-    "....KKKK...", "...KLGGDK..", "..KLGGGGDK.", ".KKLGGGGDKK", "KRKLGGGGGRr", ".KKLGGGGDKK", "..KLGGGGDK.",
-    "..KLGGGDDK.", "..KLGGDDK..", "..KLGGDKYY.", "..KLGGDKYYo", "..KLGGDK.o.", ".KLGGDK....", ".KKLGDK....",
-    ".KRLGDK....", ".KKLGDK....", ".KLGDK.....", ".KLGDK.....", "KLGGDK.....", "KRrRrK.....",
+    "....KKKK...", "...KLGDDK..", "..KLGGGDDK.", ".KKLGGGDDKK", "KRKLGGnDDRr", ".KKLGGGDDKK", "..KLGGDDDK.",
+    "..KLGGDDDK.", "..KLGDDDK..", "..KLGDDKYY.", "..KLGnDKYYo", "..KLGDDK.o.", ".KLGDDK....", ".KKLGDK....",
+    ".KRLGDK....", ".KKLGDK....", ".KLnDK.....", ".KLGDK.....", "KLGDDK.....", "KRrRrK.....",
 };
 
 // A gold coin as the figures hold it, fifteen pixels across, as large as the
@@ -129,6 +131,8 @@ QColor Colore(char c)
         return kTintaLegnoDiCarta.corpo;
     case 'D':
         return kTintaLegnoDiCarta.ombra;
+    case 'n':
+        return kCorteccia;
     default:
         return kContornoEmblema;
     }
@@ -145,6 +149,7 @@ int Famiglia(char c)
     case 'L':
     case 'G':
     case 'D':
+    case 'n':
         return 2;
     case 'R':
     case 'r':
