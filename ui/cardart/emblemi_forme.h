@@ -29,6 +29,9 @@ inline const Tinta kTintaLegnoDiCarta{QColor(0x7C, 0xB4, 0x4C), QColor(0x4E, 0x8
 // The same wood in the larger drawing, where its bark and shade are seen: an
 // olive green with a deep shade, a branch's colour rather than a fresh stem's.
 inline const Tinta kTintaLegnoDisegno{QColor(0x86, 0xA6, 0x50), QColor(0x52, 0x7C, 0x32), QColor(0x30, 0x52, 0x1E)};
+// The bark's rings and knots on every club, darker than the wood's shade so
+// that they show across it.
+inline const QColor kCorteccia(0x26, 0x40, 0x16);
 
 // The four emblems, each drawn upright around the origin, `h` card units
 // long along its own axis (the diameter of a coin). Emblema places them.

@@ -26,10 +26,6 @@ void Nervatura(QPainterPath &vene, QPointF base, qreal lungo, qreal angolo)
     vene.lineTo(t.map(QPointF(0, -lungo * 0.8)));
 }
 
-// The bark's lines on the ace's club, darker than the wood's shade so that
-// they show across it.
-const QColor kCorteccia(0x26, 0x40, 0x16);
-
 // The sword's hilt, from its length, with floors that keep a small sword in
 // the hand still a sword: for the drawing and for the hand that holds one.
 struct Elsa {

@@ -20,9 +20,6 @@ namespace {
 // The wood at the natural size: an olive green darker than a stem's (the
 // lighter green of the pips' club read there, on the ace, as a cucumber).
 const Tinta kTintaRandello{QColor(0x74, 0xA0, 0x46), QColor(0x48, 0x76, 0x2E), QColor(0x2C, 0x50, 0x1C)};
-// The bark's rings and knots, darker than the wood's shade so that they show
-// across it.
-const QColor kCorteccia(0x26, 0x40, 0x16);
 
 // The cudgel at the natural size, pixel by pixel: the drawing reduced, then
 // set right where the reduction left it ragged. The grip's bands and its
@@ -30,56 +27,60 @@ const QColor kCorteccia(0x26, 0x40, 0x16);
 // looked broken) and the outline runs unbroken round the wood; the stubs'
 // red faces are left as large as the reduction made them, standing clear of
 // the wood (outlined, and cut back to wood behind them, they sank into the
-// outline and read as a cactus's flowers). One letter a pixel: K the
-// outline, L, G, D the wood lit, in body and shaded, n a knot, Y a leaf and
-// o its edge, R, r a cut face or the binding and its shade, . the card.
+// outline and read as a cactus's flowers). Its shaded side is the wood's
+// shade for two fifths of its width, crossed by the bark's broken rings,
+// with a knot on the head, as the drawn cudgel is engraved: in one flat
+// green it read as a cactus, a pickle or a broccoli stalk. One letter a
+// pixel: K the outline, L, G, D the wood lit, in body and shaded, n the
+// bark's rings and knots, Y a leaf and o its edge, R, r a cut face or the
+// binding and its shade, . the card.
 // clang-format off
 constexpr std::string_view kRandelloDiPixel[] = {
     ".............KKKKKKKK......",
     "..........KKKKLLLLLLLK.....",
-    ".........KLLLLLLGGGGGGKK...",
-    ".........KLLGGGGGGGGGGGK...",
-    ".........KLGGGGGGGGGGGGGK..",
-    ".........KLGGGGGGGGGGGGGGK.",
-    "........KKLGGGGGGGGGGGGGDDK",
-    "........KLLGGGGGGGGGGGGGDDK",
-    "........KLGGGGGGGGGGGGGGDK.",
-    "........KLGGGGGGGGGGGGGDDK.",
-    "........KLGGGGGGGGGGGGGDDK.",
-    ".........KGGGGGGGGGGGGDDK..",
-    ".........KGGGGGGGGGGGGDDK..",
-    ".....rr.KLLGGGGGGGGGGDDK...",
-    "....rRRrKLGGGGGGGGGGGDDK...",
-    "...rRRRrKLGGGGGGGGGGGDDK...",
-    "...rRRrLGLGGGGGGGGGGGDK....",
-    "....rrLGGGGGGGGGGGGGDDK....",
-    "ooo..KGGGGGGGGGGGGGGDDK....",
-    ".YYYo.KGGGGGGGGGGGGDDK.....",
-    ".YYYYY.KGGGGGGGGGGGDDK.....",
-    ".YYYYYY.KGGGGGGGGGGGKK.....",
-    ".oYYYYYoKGGGGGGGGGGGKrr....",
-    "..oYYYYYKLGGGGGGGGGGKrRr...",
-    "...oYYYKLLGGGGGGGGGGGrRRr..",
-    "......oKLGGGGGGGGGGGDrRRr..",
-    ".......KLGGGGGGGGGGDDDrrr..",
-    ".....r.KLGGGGGGGGDDDDKK....",
-    "...rrRrKLGGGGGGGDDDKKYYYYYY",
-    "...rRRrKKGGGGGGDDKKYYYYYYYY",
-    "..rRRRrGLnGGGGGDDKYYYYYYYYo",
-    "...rrrGGGnGnGGGDDoYYYYYYYo.",
-    "o..oKLGGGGGnGGGDKoYYYYYYo..",
-    "YYYYYKGGGGGGGGGDK..ooo.....",
-    "YYYYYYKGGGGGGGGDK..........",
-    "oYYYYYYKGGGGGGGDK..........",
-    ".oYYYYYYKGGGGGGDK..........",
-    "..YYYYYYYKGGGGGGK...rr.....",
-    "...oYYYYYKGGGGGGKKKrRRr....",
-    ".....oYYoKKGGGGGGGLrRRr....",
-    "..........KGGGGGGGLrRRR....",
-    ".........KKLGGGGGDDDrrr....",
+    ".........KLLLLLLGDDDDDKK...",
+    ".........KLLGGGGGGDDDDDK...",
+    ".........KLGGGGGGGDDDDDDK..",
+    ".........KLGGnnnGGGDDnnnDK.",
+    "........KKLGGGGGGnnnnDDDDDK",
+    "........KLLGGGGGGGGDDDDDDDK",
+    "........KLGGGGGGGGGnDDDDDK.",
+    "........KLGGGGGGGGGnDDDDDK.",
+    "........KLGGnnnGGGGDDnnnDK.",
+    ".........KGGGGGnnnDnnDDDK..",
+    ".........KGGGGGGGGDDDDDDK..",
+    ".....rr.KLLGGGGGGDDDDDDK...",
+    "....rRRrKLGGGGGGGDDDDDDK...",
+    "...rRRRrKLGGGGGGGDDDDDDK...",
+    "...rRRrLGLnnnGGGDDnnnDK....",
+    "....rrLGGGGGGnGnnnDDDDK....",
+    "ooo..KGGGGGGGGGGDDDDDDK....",
+    ".YYYo.KGGGGGGGGDDDDDDK.....",
+    ".YYYYY.KGGGGGGGGDDDDDK.....",
+    ".YYYYYY.KGGGGGGGDDDDKK.....",
+    ".oYYYYYoKGGnnGGGDnnDKrr....",
+    "..oYYYYYKLGGGGnnnDDDKrRr...",
+    "...oYYYKLLGGGGGGDDDDDrRRr..",
+    "......oKLGGGGGGGDDDDDrRRr..",
+    ".......KLGGGGGGGDDDDDDrrr..",
+    ".....r.KLGnnnGGGDnnnDKK....",
+    "...rrRrKLGGGGnnDnDDKKYYYYYY",
+    "...rRRrKKGGGGGDDDKKYYYYYYYY",
+    "..rRRRrGLnGGGDDDDKYYYYYYYYo",
+    "...rrrGGGnGnGDDDDoYYYYYYYo.",
+    "o..oKLGGGGGnDDDDKoYYYYYYo..",
+    "YYYYYKGGGGGGDDDDK..ooo.....",
+    "YYYYYYKGGGGGDDDDK..........",
+    "oYYYYYYKGGGGGDDDK..........",
+    ".oYYYYYYKGGGGDDDK..........",
+    "..YYYYYYYKGnGGnDK...rr.....",
+    "...oYYYYYKGGGnDDKKKrRRr....",
+    ".....oYYoKKGGGGGDDLrRRr....",
+    "..........KGGGGGDDLrRRR....",
+    ".........KKLGGGGDDDDrrr....",
     ".........KKLGGGDDDDDK......",
-    "..........KGGGDDDDKK.......",
-    ".........KLGGGDDKK.........",
+    "..........KGnGDnnDKK.......",
+    ".........KLGGGnDKK.........",
     ".........KLGGDDK...........",
     ".........KLGGDDK...........",
     ".........KKGGDDK...........",

@@ -63,11 +63,13 @@ constexpr Mappa<kRighe> kSpada{
 // club easily missed in a count. A stave of even width read as a pickle, a
 // grip six pixels across bound in red halfway as a sock, a thin stick as a
 // sword in green, and a grip four pixels across under a head no wider than
-// the body as a sprig.)
+// the body as a sprig.) Its shaded side is as broad as its lit body, as the
+// ace's is: lit flat it read as a smooth green gherkin, and with knots in
+// the bark's dark on it as a spined cactus.
 constexpr Mappa<kRighe> kBastone{
-    "....KKKK...", "...KLGGDK..", "..KLGGGGDK.", ".KKLGGGGDKK", "KRKLGGGGGRr", ".KKLGGGGDKK", "..KLGGGGDK.",
-    "..KLGGGDDK.", "..KLGGDDK..", "..KLGGDKYY.", "..KLGGDKYYo", "..KLGGDK.o.", ".KLGGDK....", ".KKLGDK....",
-    ".KRLGDK....", ".KKLGDK....", ".KLGDK.....", ".KLGDK.....", "KLGGDK.....", "KRrRrK.....",
+    "....KKKK...", "...KLGDDK..", "..KLGGGDDK.", ".KKLGGGDDKK", "KRKLGGGDDRr", ".KKLGGGDDKK", "..KLGGDDDK.",
+    "..KLGGDDDK.", "..KLGDDDK..", "..KLGDDKYY.", "..KLGDDKYYo", "..KLGDDK.o.", ".KLGDDK....", ".KKLGDK....",
+    ".KRLGDK....", ".KKLGDK....", ".KLGDK.....", ".KLGDK.....", "KLGDDK.....", "KRrRrK.....",
 };
 
 // A gold coin as the figures hold it, fifteen pixels across, as large as the
