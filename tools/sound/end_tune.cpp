@@ -5,9 +5,9 @@
 // bar; a glockenspiel rings in thirds and sixths over it, two horns hold
 // the chords, and the line grows bar by bar, through the dominant's
 // dominant and a broadening, to the tonic's six-four, the tune at its
-// highest, leaning on the dominant's seventh over the timpani's strokes;
-// the tonic arrives and is held, the drum leading on into the breath, then
-// struck once more, short, with the crash, the piece's only cymbal: the loudest
+// highest, leaning on the dominant's seventh as the timpani roll and
+// swell; the tonic arrives and is held over the timpani's roll, then struck
+// once more, short, with the crash, the piece's only cymbal: the loudest
 // moment, the crash and the harp ringing on to the end.
 // No part climbs above C7 or plays harder than velocity 100, so it rings
 // rather than shrieks.
@@ -23,7 +23,19 @@
 
 namespace belvane::sound {
 
+namespace {
+
 using namespace end_tune_score;
+
+// The velocity of stroke `i` of `strokes` in a roll swelling from `from` to
+// `to`, the sticks a little uneven.
+std::uint8_t RollVelocity(int from, int to, std::uint32_t i, std::uint32_t strokes)
+{
+    return static_cast<std::uint8_t>(from + (to - from) * static_cast<int>(i) / static_cast<int>(strokes - 1) +
+                                     (i % 2 == 0 ? kRollUneven : -kRollUneven));
+}
+
+} // namespace
 
 std::vector<MidiTrack> ComposeEndTune()
 {
@@ -212,11 +224,8 @@ std::vector<MidiTrack> ComposeEndTune()
         if (last) {
             // The arrival on the six-four: the drum on its bass, E, the
             // cymbal kept for the last stroke; then the seventh over the
-            // same E; the drum's strokes run on through the held tonic.
-            for (const DrumStroke &drum : kDrumStrokes) {
-                band.Track(kTimpani).Note(now + drum.sixteenth * kSixEightFine.ticksPerStep, kTimpani, drum.key,
-                                          drum.velocity, drum.ticks);
-            }
+            // same E.
+            band.Track(kTimpani).Note(now, kTimpani, kTimpaniDominant, kLastDrumVelocity, beat);
             band.Track(kBass).Note(now + beat, kBass, kSeventhBass, kSeventhBassVelocity, kHeldTicks - beat);
             for (std::uint32_t i = 0; i < kSeventhChord.size(); ++i) {
                 band.Track(kHarp).Note(now + beat + i * kFirstRollTicks, kHarp, kSeventhChord[i], kSeventhVelocity,
@@ -227,7 +236,11 @@ std::vector<MidiTrack> ComposeEndTune()
                 band.Track(kPizzicato)
                     .Note(now + beat + kSeventhAfterbeat, kPizzicato, key, kSeventhVelocity + 6, kPluckTicks);
             }
-            // The arrival, a bar on: the drum on A, striking on under
+            for (std::uint32_t i = 0; i < kRollStrokes; ++i) {
+                band.Track(kTimpani).Note(now + beat + i * kRollTicks, kTimpani, kTimpaniDominant,
+                                          RollVelocity(kSwellFrom, kSwellTo, i, kRollStrokes), kRollTicks);
+            }
+            // The arrival, a bar on: the drum on A alone, rolling on under
             // the held chord, the bass, the pizzicato short and the harp's
             // chord rolled, all but the drum let go with the winds for the
             // breath; then the last stroke, the harp's chord rolled again,
@@ -237,6 +250,18 @@ std::vector<MidiTrack> ComposeEndTune()
             const std::uint32_t ringing = kRingingTicks - kSixEight.barTicks();
             // Where the ringing lets go, a beat before the file ends.
             const std::uint32_t letGo = stroke + ringing + kTailTicks;
+            band.Track(kTimpani).Note(stroke, kTimpani, kTimpaniTonic, kButtonDrumVelocity, kRollTicks);
+            // The roll's first third falls back, the rest grows; an even
+            // number of strokes each way keeps the sticks alternating.
+            const std::uint32_t ebb = kHeldRollStrokes / 6 * 2;
+            for (std::uint32_t i = 1; i <= kHeldRollStrokes; ++i) {
+                const std::uint8_t velocity = i <= ebb
+                    ? RollVelocity(kHeldRollFrom, kHeldRollLow, i - 1, ebb)
+                    : RollVelocity(kHeldRollLow, kHeldRollTo, i - ebb - 1, kHeldRollStrokes - ebb);
+                const std::uint32_t at = stroke + i * kRollTicks;
+                band.Track(kTimpani).Note(at, kTimpani, at < stroke + beat ? kTimpaniTonic : kTimpaniDominant, velocity,
+                                          kRollTicks);
+            }
             const std::uint32_t release = stroke + kButtonSixteenths * kSixEightFine.ticksPerStep;
             band.Track(kTimpani).Note(release, kTimpani, kTimpaniTonic, kClosingStrokeVelocity, letGo - release);
             band.Percussion(release, kClosingCrash, kClosingCrashVelocity, letGo - release);

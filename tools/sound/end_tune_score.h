@@ -43,14 +43,13 @@ inline constexpr std::uint8_t kGlockenspiel = 9; // its General MIDI program
 // over them it was a voice among them.
 inline constexpr Part kParts[] = {
     // The band spreads across the stage around the trumpet in the middle.
-    // The trumpet two decibels under full volume: at full volume, half the
-    // mix alone, it was a soloist with light backing, not the top of a band;
-    // a decibel under, it was loud and brassy after the game's soft tune.
-    {kTrumpet, program::kTrumpet, 112, 64, 50, "Trumpet"},
+    // The trumpet a decibel under full volume: at full volume, half the
+    // mix alone, it was a soloist with light backing, not the top of a band.
+    {kTrumpet, program::kTrumpet, 120, 64, 50, "Trumpet"},
     // The second trumpet a few decibels under the first, so the pair is
     // heard as two players: further back, 7 dB under, its thirds were
     // felt, not heard.
-    {kSecondTrumpet, program::kTrumpet, 104, 76, 50, "Second trumpet"},
+    {kSecondTrumpet, program::kTrumpet, 112, 76, 50, "Second trumpet"},
     // No oboe: on the trumpet's quote in unison, the game's reed was
     // masked but for a nasal edge and left after two bars; the game's
     // colours here are the harp, the plucked strings and the bells.
@@ -61,9 +60,8 @@ inline constexpr Part kParts[] = {
     {kHorns, program::kFrenchHorn, 84, 44, 56, "Horns"},
     // Over the brass the glockenspiel's sixth octave, the middle of its
     // range, carries without forcing, where a flute up there whistled; it
-    // sparkles over the tune without outshining it; at full volume its
-    // strokes were hot.
-    {kBells, kGlockenspiel, 108, 36, 56, "Glockenspiel"},
+    // sparkles over the tune without outshining it.
+    {kBells, kGlockenspiel, 127, 36, 56, "Glockenspiel"},
     // Plucked strings keep the afterbeats, as the guitar does in the game
     // tune: a nylon string is lost under the brass and the drums and only
     // blurs them.
@@ -346,35 +344,21 @@ inline constexpr int kFinalAccent = 10, kButtonAccent = 16, kSecondFinalAccent =
 // rang when the last one came, blurring it, and took its surprise: the
 // timpani's roll alone carries the swell.
 // The timpani: the tonic struck at the start and on the last chord, the
-// root of the dominant's dominant once, and single strokes on the dominant
-// and the tonic between, B E A with the bass. The climb to
+// root of the dominant's dominant once, a roll on the dominant between and
+// one on the tonic under the held chord, B E A with the bass. The climb to
 // the six-four is left to the harp's sweep and the tuba: a roll there too
 // only thickened the low register. Without the B the drums were silent for
 // three bars and the climb had no stroke under it.
 inline constexpr std::uint8_t kTimpaniTonic = 45, kTimpaniDominant = 40;     // A2, E2
 inline constexpr std::uint8_t kTimpaniApproach = 47, kApproachVelocity = 62; // B2, on the B7's downbeat
-// From the six-four to the last chord the drum strikes single notes, not
-// rolls: in this SoundFont a roll in thirty-seconds, each stroke struck
-// afresh, rattled where it should swell. E on the six-four and under the
-// seventh, the last a pickup into the tonic's arrival; A on the arrival;
-// then E under the trumpets' tongued notes, each harder, the last alone in
-// the winds' breath, falling a fifth to the last stroke:
-// {sixteenth from the six-four's bar, key, velocity, ticks}. Each lets go
-// before the last stroke, or rings only a thirty-second.
-struct DrumStroke {
-    std::uint32_t sixteenth;
-    std::uint8_t key, velocity;
-    std::uint32_t ticks;
-};
-inline constexpr std::array<DrumStroke, 7> kDrumStrokes = {{
-    {0, kTimpaniDominant, 68, 6 * kSixEightFine.ticksPerStep},  // E2, the six-four, under the trumpet
-    {6, kTimpaniDominant, 56, 4 * kSixEightFine.ticksPerStep},  // the seventh
-    {10, kTimpaniDominant, 64, 2 * kSixEightFine.ticksPerStep}, // into the arrival
-    {12, kTimpaniTonic, 70, 6 * kSixEightFine.ticksPerStep},    // A2, the arrival, under the brass
-    {18, kTimpaniDominant, 60, 2 * kSixEightFine.ticksPerStep},
-    {20, kTimpaniDominant, 66, 2 * kSixEightFine.ticksPerStep},
-    {22, kTimpaniDominant, 74, kSixEightFine.ticksPerStep / 2}, // alone in the breath
-}};
+inline constexpr std::uint8_t kLastDrumVelocity = 68;                        // the arrival, under the trumpet
+inline constexpr std::uint8_t kButtonDrumVelocity = 70;                      // the last stroke, under the brass
+// Under the six-four and the seventh the timpani roll on the dominant,
+// growing into the last stroke.
+// It starts well under the stroke on the six-four, so the roll is heard to
+// grow out of it, but not so far under that its first strokes were lost
+// under the band.
+inline constexpr int kSwellFrom = 44, kSwellTo = 68;
 // The last stroke: the bass with the winds, the harp and the drums; the
 // pizzicato, which keeps the dance's afterbeats, leaves the close's held
 // chords to the harp and the horns and plucks the last one once, short.
@@ -417,7 +401,18 @@ inline constexpr std::uint8_t kSeventhVelocity = 62, kSeventhBass = 40, kSeventh
 // the beat's last eighth, with the trumpet's B; a sixteenth earlier it
 // struck the chord under the trumpets' passing C# and A.
 inline constexpr std::uint32_t kSeventhAfterbeat = 4 * kSixEightFine.ticksPerStep;
-// The last stroke on the tonic is harder than any before it.
+// A timpani roll, in thirty-seconds, grows through the dominant's second
+// half into the last chord, the sticks a little uneven.
+inline constexpr std::uint32_t kRollStrokes = 12, kRollTicks = kSixEightFine.ticksPerStep / 2;
+inline constexpr int kRollUneven = 3;
+// Under the held chord the timpani roll on the tonic, so it stands on more
+// than one stroke: they fall back under the winds after the arrival and grow
+// again, alone through the winds' breath, into the last short chord, whose
+// stroke is harder than any of the roll. A flat roll closed by a soft stroke
+// sounded a stray thud after the chord; a roll stopped with the winds for
+// the breath let the swell it had built fall before the stroke.
+inline constexpr std::uint32_t kHeldRollStrokes = 2 * kButtonSixteenths - 1;
+inline constexpr int kHeldRollFrom = 56, kHeldRollLow = 42, kHeldRollTo = 74;
 inline constexpr std::uint8_t kClosingStrokeVelocity = 86;
 // The last short chord is struck with the crash, so it lands with an accent
 // of its own, its channel at full volume: softer, it was lost under the band.
@@ -462,17 +457,12 @@ inline constexpr std::uint32_t kTonguedGap = 24;
 // and the tuba, slower to speak, a blip; held a quarter, the brass dropped
 // out of a chord the broadening had promised to hold; let go a sixteenth
 // after the trumpets, the horns and the tuba hung on as a loose cut-off.
-// Under the horns a third takes E3 and the tuba sounds the E over its A1,
-// so the chord is full from the bottom up: with the tuba's A1 and
-// the horns' A3 alone, nothing sounded between them but the harp.
-inline constexpr std::array<Stab, 7> kClosingBrass = {{
+inline constexpr std::array<Stab, 5> kClosingBrass = {{
     {kTrumpet, 81, 90},       // A5
     {kSecondTrumpet, 76, 82}, // E5
-    {kHorns, 52, 78},         // E3
     {kHorns, 57, 82},         // A3
     {kHorns, 61, 82},         // C#4
     {kHorns, 64, 82},         // E4
-    {kBass, 40, 80},          // E2
 }};
 inline constexpr std::array<Stab, 2> kClosingBells = {{
     {kBells, 85, 88}, // C#6, over the trumpet

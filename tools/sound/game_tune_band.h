@@ -79,9 +79,7 @@ const Layer kLayers[] = {
     {kC, kC + 3, Accompaniment::Arpeggio, false, -3},
     {kC + 3, kC + 4, Accompaniment::Arpeggio, true, -3},
     {kC + 4, kC + 5, Accompaniment::Rising, true, -5},
-    // The oboe's fall in quarters: the harp rolls with it, softly, its
-    // rolled chords fuller than the figure it leaves.
-    {kC + 5, kSongBar - 1, Accompaniment::Hemiola, false, -9},
+    {kC + 5, kSongBar - 1, Accompaniment::Rising, false, -5},
     // The bar on the dominant before the song: the harp, not a guitar
     // heard nowhere near it, runs up and down the chord, a flourish where
     // the bar before the flute's theme only rocks.

@@ -84,13 +84,11 @@ inline const Bars kTheme = {"r/2 A5/2 C6/2 E6/6", "~E6/4 D6/2 A5/4 F5/2", "A5/2 
 // B minor over the bass's leading note, holds its C sharp over the bar
 // line as the bass resolves, a suspension falling to B minor's root, and
 // closes on A over the root. Over B minor's dominant it takes the sharp A
-// the bass rises to, not the plain one. Its first phrase runs in even
-// eighths, on the beats' notes of the lilt it leaves: with the long-short
-// cell in nearly every bar of every lead, the tune had one rhythm.
+// the bass rises to, not the plain one.
 inline const Bars kMiddle = {
-    "r/8 A5/2 F#5/2",          "E5/2 F#5/2 E5/2 C#5/2 B4/2 C#5/2", "D5/2 E5/2 F#5/2 G#5/2 F#5/2 A5/2",
-    "B5/4 A5/2 r/4 E5/2",      "F#5/2 E5/2 D5/2 C#5/2 B4/2 C#5/2", "D5/1 E5/1 F#5/1 G#5/1 A5/2 B5/4 A5/2",
-    "A#5/4 G#5/2 F#5/4 C#6/2", "~C#6/4 B5/2 G#5/4 B5/2",           "A5/6 r/6",
+    "r/8 A5/2 F#5/2",          "E5/4 D5/2 C#5/4 E5/2",       "D5/4 E5/2 G#5/3 F#5/1 A5/2",
+    "B5/4 A5/2 r/4 E5/2",      "F#5/3 E5/1 D5/2 C#5/4 E5/2", "D5/1 E5/1 F#5/1 G#5/1 A5/2 B5/4 A5/2",
+    "A#5/4 G#5/2 F#5/4 C#6/2", "~C#6/4 B5/2 G#5/4 B5/2",     "A5/6 r/6",
 };
 // Under the flute's second phrase, where its first has sung over the harp
 // alone, the strings come in, moving slowly in the middle register, in
@@ -189,13 +187,11 @@ inline const Bars kThemeSecond = {
 
 // The interlude: few notes, long ones, entering over the flute's close;
 // after a bar's breath its second phrase enters on the second beat, as the
-// first did, and falls from its height in quarters across two bars, a
-// hemiola, where the lilt would run on unchanged, to the dominant's
-// seventh, D, taken up by the violin's run to its song; the band alone
-// holds the dominant a bar before it.
+// first did; its last leans on the dominant's C and falls to its fifth, and
+// the band alone holds the dominant a bar before the violin's song.
 inline const Bars kInterlude = {
-    "r/6 A4/4 D5/2", "Bb4/4 A4/2 Bb4/2 C5/2 D5/2", "G5/4 F5/2 D5/6", "C#5/6 r/6", "r/6 F5/4 G5/2", "Bb5/4 G5/4 F5/4",
-    "E5/4 D5/4 r/4",
+    "r/6 A4/4 D5/2",   "Bb4/4 A4/2 Bb4/3 C5/1 D5/2", "G5/4 F5/2 D5/6", "C#5/6 r/6", "r/6 F5/4 G5/2",
+    "Bb5/4 G5/2 F5/6", "E5/4 D5/1 C5/1 B4/3 r/3",
 };
 
 // As the oboe's first phrase breathes, the strings answer it in the
