@@ -131,6 +131,8 @@ constexpr Voice kOboeEcho{kOboe, 0, 43, 14, Articulation::Plain, 8};
 // A and D over the harp's D, not under the harp's bass.
 constexpr Voice kOboeLead{kOboe, 0, 52, 14, Articulation::Plain, 8};
 constexpr Voice kOboeCall{kOboe, 0, 46, 14, Articulation::Plain, 8};
+// Under the theme's low clarinet the strings' line is a floor, not a voice.
+constexpr Voice kStringsUnderTheTheme{kStrings, 0, 35, 30, Articulation::Plain, 5};
 // Under the flute the strings enter softly, after its first phrase.
 constexpr Voice kStringsCounter{kStrings, 0, 37, 30, Articulation::Plain, 5};
 // Under the recap the strings' two lines are the flute's partners, not a
@@ -179,6 +181,7 @@ struct Line {
 const Line kLines[] = {
     {&kClarinetEntry, kA, &kThemeOpening, 0},
     {&kClarinetLow, kA + 4, &kTheme, 4},
+    {&kStringsUnderTheTheme, kA, &kThemeUnder, 0},
     {&kFluteLead, kB - 1, &kMiddle, 7},
     {&kStringsCounter, kB + 4, &kMiddleCounter, 4},
     {&kStringsCounter, kB + 4, &kMiddleCounterInner, 4},
@@ -265,8 +268,8 @@ const BassBar kBassBars[] = {
     {kSequenceBar + 5, "B2/4 D3/2"},
     {kSequenceBar + 6, "E3/4 G#2/2"},
     {kSequenceBar + 7, "B2/3 D3/3"},
-    {kASecond, "C3/2 A2/4"},
-    {kASecond + 1, "E2/4 G2/2"},
+    {kASecond, "C3/3 A2/3"},
+    {kASecond + 1, "E2/3 C3/3"},
     {kASecond + 2, "F2/3 A2/3"},
     // The close in C on its root, G to C, under the flute's D falling to C:
     // its leading note over a B in the bass, the two rose in octaves.

@@ -77,6 +77,15 @@ inline const Bars kTheme = {"r/2 A5/2 C6/2 E6/6", "~E6/4 D6/2 A5/4 F5/2", "A5/2 
                             "E6/2 F6/2 G6/8",     "F6/4 E6/2 C6/4 r/2",   "r/2 A5/2 F6/2 E6/3 D6/3",
                             "F6/2 D6/4 Bb5/6",    "G#5/6 B5/4 D6/2",      "C6/3 B5/1 A5/2 r/6"};
 
+// Under the theme's first two phrases, the clarinet low with the guitar
+// and the cello alone, the strings hold one slow line in the tenor, a
+// floor under the clarinet where the two phrases sounded thin: the tonic's
+// A held through its first three bars, dipping to the leading note under
+// the half close (a B there ground a ninth under the clarinet's C), then
+// rising with the theme's climb, C D, turning round D to C, let go as
+// the bass passes through B to the held chords' first C.
+inline const Bars kThemeUnder = {"A3/12", "~A3/12", "~A3/12", "G#3/12", "A3/6 C4/6", "D4/12", "C4/6 D4/6", "C4/10 r/2"};
+
 // The middle tune, flute, in A major: entering after the clarinet's last
 // note, as the chord turns to the major, on its A and F sharp, the
 // major's sixth, its first phrase climbs from the D over the dominant, turning
