@@ -43,15 +43,13 @@ inline constexpr std::uint8_t kGlockenspiel = 9; // its General MIDI program
 // over them it was a voice among them.
 inline constexpr Part kParts[] = {
     // The band spreads across the stage around the trumpet in the middle.
-    // The trumpet a decibel and a half under full volume: at full volume,
-    // half the mix alone, it was a soloist with light backing, not the top
-    // of a band; a decibel under, it was loud and brassy after the game's
-    // soft tune.
-    {kTrumpet, program::kTrumpet, 114, 64, 50, "Trumpet"},
+    // The trumpet a decibel under full volume: at full volume, half the
+    // mix alone, it was a soloist with light backing, not the top of a band.
+    {kTrumpet, program::kTrumpet, 120, 64, 50, "Trumpet"},
     // The second trumpet a few decibels under the first, so the pair is
     // heard as two players: further back, 7 dB under, its thirds were
     // felt, not heard.
-    {kSecondTrumpet, program::kTrumpet, 106, 76, 50, "Second trumpet"},
+    {kSecondTrumpet, program::kTrumpet, 112, 76, 50, "Second trumpet"},
     // No oboe: on the trumpet's quote in unison, the game's reed was
     // masked but for a nasal edge and left after two bars; the game's
     // colours here are the harp, the plucked strings and the bells.
@@ -459,13 +457,9 @@ inline constexpr std::uint32_t kTonguedGap = 24;
 // and the tuba, slower to speak, a blip; held a quarter, the brass dropped
 // out of a chord the broadening had promised to hold; let go a sixteenth
 // after the trumpets, the horns and the tuba hung on as a loose cut-off.
-// A third horn takes E3 under them, so the held chord has its fifth
-// between the tuba's A1 and the horns' A3, where only the harp's roll
-// sounded; the tuba keeps its A alone, a clean root.
-inline constexpr std::array<Stab, 6> kClosingBrass = {{
+inline constexpr std::array<Stab, 5> kClosingBrass = {{
     {kTrumpet, 81, 90},       // A5
     {kSecondTrumpet, 76, 82}, // E5
-    {kHorns, 52, 76},         // E3
     {kHorns, 57, 82},         // A3
     {kHorns, 61, 82},         // C#4
     {kHorns, 64, 82},         // E4
