@@ -157,10 +157,7 @@ constexpr Voice kStringsSong{kStrings, 0, 48, 30, Articulation::Plain, 5, 6};
 constexpr Voice kStringsAnswer{kStrings, 0, 37, 30, Articulation::Plain, 5};
 // The band alone after the flute's close plays softly, but grows with its
 // phrase into the oboe's entry, so the breath is heard as meant, not as a
-// part missing: its lines start from the middle of their arc, not its low
-// point, where, five decibels under the flute's bars, the link was heard
-// as the music stopping.
-constexpr int kLinkArcFrom = 2;
+// part missing.
 // Its harp lets its figure ring, as the harp does everywhere else.
 constexpr Voice kHarpLink{kHarp, 0, 41, 12, Articulation::Ringing, 5};
 // Its tops, the link's thread of a tune, sing over the figure: at the
@@ -188,9 +185,9 @@ const Line kLines[] = {
     {&kFluteLead, kB - 1, &kMiddle, 7},
     {&kStringsCounter, kB + 4, &kMiddleCounter, 4},
     {&kStringsCounter, kB + 4, &kMiddleCounterInner, 4},
-    {&kStringsCounter, kLink, &kLinkInner, kLinkArcFrom},
-    {&kHarpLink, kLink, &kLinkHarp, kLinkArcFrom},
-    {&kHarpLinkTops, kLink, &kLinkHarpTops, kLinkArcFrom},
+    {&kStringsCounter, kLink, &kLinkInner, 0},
+    {&kHarpLink, kLink, &kLinkHarp, 0},
+    {&kHarpLinkTops, kLink, &kLinkHarpTops, 0},
     {&kCelloLink, kLink, &kLinkBass, 4},
     {&kOboeAnswer, kSequenceBar - 1, &kSequence, 7},
     {&kOboeStepDown, kSequenceBar + 2, &kSequenceCopy, 2},
