@@ -324,8 +324,9 @@ inline constexpr int kThirdsLevel = -10;        // under the first trumpet, whic
 // unison with the first, which thinned the pair to one trumpet.
 inline constexpr std::array<std::string_view, 1> kSecondTrumpetClose = {"A5/6 B5/3 G#5/1 E5/2"};
 inline constexpr int kSecondTrumpetCloseLevel = -4; // no louder than its thirds
-// On the arrival it rises a step, to F sharp minor's root, a third under the first's A.
-inline constexpr std::array<std::string_view, 1> kSecondTrumpetButton = {"F#5/6 r/6"};
+// On the arrival it falls a third, to F sharp minor's fifth, a sixth under
+// the first's A, against the tuba rising E F#: on F#, it rose with it in octaves.
+inline constexpr std::array<std::string_view, 1> kSecondTrumpetButton = {"C#5/6 r/6"};
 inline constexpr int kSecondTrumpetButtonAccent = 6;
 // The glockenspiel is struck about as hard as the trumpet, whose channel
 // is louder, so it rings over the held notes a little under the tune:

@@ -218,13 +218,14 @@ inline const Bars kInterludeAnswer = {"A4/6 E4/6", "F4/6 D4/6"};
 // song by step, B C D. Its two phrases are parted by a lift of the bow,
 // so the second's climb starts afresh.
 inline const Bars kSongPickup = {"r/9 B4/1 C5/1 D5/1"};
-// Over the harp's bar on the dominant the flute climbs its chord to the
-// theme, G sharp, B, D, as the oboe climbs it into the tune's start: a
-// single B was too bare, and the violin's run up to its song by step is
-// its own. It climbs in eighths from the bar's second beat: in sixteenths,
-// low in the flute's breathy octave and under a tempo still held back, the
-// notes barely spoke.
-inline const Bars kThemeSecondPickup = {"r/6 G#4/2 B4/2 D5/2"};
+// Over the harp's bar on the dominant the flute falls through its chord to
+// the theme, B, G sharp, D, stepping up to its E: a single B was too bare,
+// and the violin's run up to its song by step is its own; climbing the
+// chord from G sharp, low in the flute's breathy octave, among the strings'
+// and the harp's notes, it was buried. It moves in eighths from the bar's
+// second beat: in sixteenths, under a tempo still held back, the notes
+// barely spoke.
+inline const Bars kThemeSecondPickup = {"r/6 B5/2 G#5/2 D5/2"};
 inline const Bars kSong = {"E5/6 A5/6",           "D6/6 B5/3 D6/3",           "C6/9 B5/3",
                            "A5/4 E5/2 G5/5 r/1",  "F5/3 E5/1 F5/2 A5/4 G5/2", "F#5/4 A5/2 B5/6",
                            "A5/4 B5/2 C6/4 D6/2", "E6/3 D6/1 C6/2 B5/6"};
