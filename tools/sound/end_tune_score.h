@@ -304,16 +304,16 @@ inline constexpr Voice kSecondTrumpetVoice{kSecondTrumpet, 0, 64, 20, Articulati
 // a pair of trumpets calls, leaving the chord's third to the bass: in thirds
 // there, its C# went from F# in octaves with the tuba's and doubled the low
 // third; then it climbs to B minor's D on the beat, a
-// sixth under the first's B, and rises to the B7's F#, which it holds
-// under the scale that climbs over the dominant's dominant, so the brass
-// does not thin out before the climb (resting there, it left the first
-// trumpet alone as the harmony turned) and the pair are two lines, not one
-// doubled: a third under the whole scale, it was the first's shadow. It
-// climbs to G#, under the B, and from it to the six-four's A: struck again
-// on F# there, it stuttered under the first's climb and left a bare fourth
-// on the last eighth before the height.
-inline constexpr std::array<std::string_view, 4> kSecondTrumpetThirds = {
-    "C#5/3 D5/1 C#5/2 E5/4 G#5/2", "E5/6 F#5/4 C#5/2", "A4/2 A4/1 A4/1 A4/2 D5/6", "F#5/10 G#5/2"};
+// sixth under the first's B, and rises to the B7's F#, and goes a third
+// under the scale that climbs over the dominant's dominant without a gap,
+// so the brass does not thin out before the climb: resting there, it left
+// the first trumpet alone as the harmony turned. It climbs on a third
+// under the scale to G#, under the B, and from it to the six-four's A:
+// struck again on F# there, it stuttered under the first's climb and left
+// a bare fourth on the last eighth before the height.
+inline constexpr std::array<std::string_view, 4> kSecondTrumpetThirds = {"C#5/3 D5/1 C#5/2 E5/4 G#5/2",
+                                                                         "E5/6 F#5/4 C#5/2", "A4/2 A4/1 A4/1 A4/2 D5/6",
+                                                                         "F#5/3 D#5/1 B4/2 D#5/2 E5/1 F#5/1 G#5/2"};
 inline constexpr std::uint32_t kThirdsFrom = 0; // the head's first bar
 inline constexpr int kThirdsLevel = -10;        // under the first trumpet, which keeps the tune
 // Over the dominant's seventh it falls through the chord, B G# E, under the

@@ -257,13 +257,11 @@ inline const Bars kSongStringsUpper = {"D4/12", "F#4/12", "E4/12", "~E4/6 D4/6"}
 // the oboe inside it, the change of colour was heard as a splice.
 inline const Bars kThemeReturnFlute = {"E5/3 F5/1 E5/2 A5/6", "C6/4 D6/2 C6/4 A5/2", "F5/2 G5/2 A5/2 D6/3 C6/1 D6/2"};
 // The summit is reached in the lilt, on the second beat, not held from the
-// first, and held a beat only: a GM flute held so high whistles, and held
-// on over the bar line into F, its G6 was the shrillest note of the loop.
-// It falls to C7's root and on to F's third, leaving the seventh's fall,
-// B flat to A, to the strings (with them, it went in octaves), the oboe's
-// echo taking the line on from the A, and the flute climbs back to fall by
-// step in one phrase to the cadence, the eighth bar of the return.
-inline const Bars kThemeReturnSummit = {"E6/4 F6/2 G6/4 C6/2", "A5/6 r/6", "D6/4 C6/4 B5/4",
+// first: a GM flute held so high for two beats whistles. It is held over
+// F's root and falls to it, and from there the line falls by step in one
+// phrase to the cadence, the eighth bar of the return, the
+// oboe's echo taking it on from F's third.
+inline const Bars kThemeReturnSummit = {"E6/4 F6/2 G6/6", "~G6/2 F6/4 r/6", "D6/4 C6/4 B5/4",
                                         "G#5/3 A5/1 B5/2 D6/3 C6/1 B5/2", "A5/6 r/6"};
 // Under the return the strings sing a slow line of
 // their own, low, clear of the lead's low notes, in notes long
