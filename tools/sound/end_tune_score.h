@@ -328,12 +328,12 @@ inline constexpr int kSecondTrumpetCloseLevel = -4; // no louder than its thirds
 // the first's A, against the tuba rising E F#: on F#, it rose with it in octaves.
 inline constexpr std::array<std::string_view, 1> kSecondTrumpetButton = {"C#5/6 r/6"};
 inline constexpr int kSecondTrumpetButtonAccent = 6;
-// The glockenspiel is struck about as hard as the trumpet, whose channel
+// The glockenspiel is struck a little harder than the trumpet, whose channel
 // is louder, so it rings over the held notes a little under the tune:
-// struck harder, its line read as louder than the tune it decorates, and
-// at a mezzo-piano the small font's bells were 1 % of the mix, written but
-// not heard.
-inline constexpr Voice kBellsSecond{kBells, 0, 76, 16, Articulation::Plain, 6};
+// struck harder still, its line read as louder than the tune it decorates,
+// and at a mezzo-piano the small font's bells were 1 % of the mix, written
+// but not heard; struck as hard as the trumpet, 2 %, they barely registered.
+inline constexpr Voice kBellsSecond{kBells, 0, 82, 16, Articulation::Plain, 6};
 // The trumpet grows to its arrival on the tonic, louder than the climb to
 // it, and its last stroke is the hardest;
 // over the six-four the bells ring on with them, and on the last stroke

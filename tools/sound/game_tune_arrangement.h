@@ -164,11 +164,14 @@ constexpr Voice kStringsAnswer{kStrings, 0, 37, 30, Articulation::Plain, 5};
 // The band alone after the flute's close plays softly, but grows with its
 // phrase into the oboe's entry, so the breath is heard as meant, not as a
 // part missing.
-// Its harp lets its figure ring, as the harp does everywhere else.
-constexpr Voice kHarpLink{kHarp, 0, 41, 12, Articulation::Ringing, 5};
+// Its harp lets its figure ring, as the harp does everywhere else, softly,
+// so the tops stand out of it.
+constexpr Voice kHarpLink{kHarp, 0, 37, 12, Articulation::Ringing, 5};
 // Its tops, the link's thread of a tune, sing over the figure: at the
-// figure's level the link was heard as the music dropping out.
-constexpr Voice kHarpLinkTops{kHarp, 0, 58, 12, Articulation::Ringing, 5};
+// figure's level, and a few steps over it, the link was heard as the music
+// dropping out. The last keeps under the oboe's entry.
+constexpr Voice kHarpLinkTops{kHarp, 0, 64, 12, Articulation::Ringing, 5};
+constexpr Voice kHarpLinkTopsLast{kHarp, 0, 50, 12, Articulation::Ringing, 5};
 constexpr Voice kCelloLink{kBass, 0, 47, 10, Articulation::Plain, 5};
 
 // The first bar of each part of the form, counted from 0.
@@ -194,6 +197,7 @@ const Line kLines[] = {
     {&kStringsCounter, kLink, &kLinkInner, 0},
     {&kHarpLink, kLink, &kLinkHarp, 0},
     {&kHarpLinkTops, kLink, &kLinkHarpTops, 0},
+    {&kHarpLinkTopsLast, kLink + 3, &kLinkHarpTopsLast, 3},
     {&kCelloLink, kLink, &kLinkBass, 4},
     {&kOboeAnswer, kSequenceBar - 1, &kSequence, 7},
     {&kOboeStepDown, kSequenceBar + 2, &kSequenceCopy, 2},
@@ -275,8 +279,10 @@ const BassBar kBassBars[] = {
     {kSequenceBar + 6, "E3/4 G#2/2"},
     {kSequenceBar + 7, "B2/3 D3/3"},
     {kASecond, "C3/3 A2/3"},
-    {kASecond + 1, "E2/3 C3/3"},
-    {kASecond + 2, "F2/3 A2/3"},
+    {kASecond + 1, "E2/3 G2/3"},
+    // A minor on its third, so the flute's E over it is not a fifth over
+    // the bass, as its D over the G was a bar before.
+    {kASecond + 2, "F2/3 C3/3"},
     // The close in C on its root, G to C, under the flute's D falling to C:
     // its leading note over a B in the bass, the two rose in octaves.
     {kASecond + 3, "D3/3 G2/3"},

@@ -93,9 +93,11 @@ inline const Bars kThemeUnder = {"A3/12", "~A3/12", "~A3/12", "G#3/12", "A3/6 C4
 // B minor over the bass's leading note, holds its C sharp over the bar
 // line as the bass resolves, a suspension falling to B minor's root, and
 // closes on A over the root. Over B minor's dominant it takes the sharp A
-// the bass rises to, not the plain one.
+// the bass rises to, not the plain one. Over the dominant's seventh it
+// turns round its G sharp to the B, where a passing A, struck after the
+// harp's G sharp, was heard as a bare fourth.
 inline const Bars kMiddle = {
-    "r/8 A5/2 F#5/2",          "E5/4 D5/2 C#5/4 E5/2",       "D5/4 E5/2 G#5/3 F#5/1 A5/2",
+    "r/8 A5/2 F#5/2",          "E5/4 D5/2 C#5/4 E5/2",       "D5/4 E5/2 G#5/3 F#5/1 G#5/2",
     "B5/4 A5/2 r/4 E5/2",      "F#5/3 E5/1 D5/2 C#5/4 E5/2", "D5/1 E5/1 F#5/1 G#5/1 A5/2 B5/4 A5/2",
     "A#5/4 G#5/2 F#5/4 C#6/2", "~C#6/4 B5/2 G#5/4 B5/2",     "A5/6 r/6",
 };
@@ -131,7 +133,10 @@ inline const Bars kLinkInner = {"C#4/12", "D4/12", "~D4/12", "~D4/12"};
 // sings: played as one line of their own, a little over the figure.
 inline const Bars kLinkHarp = {"G3/2 E4/2 A4/2 r/4 A4/2", "F3/2 D4/2 A4/2 r/4 A4/2", "E3/2 B3/2 G4/2 r/4 D5/2",
                                "E3/2 B3/2 E4/2 r/4 E4/2"};
-inline const Bars kLinkHarpTops = {"r/6 C#5/4 r/2", "r/6 D5/4 r/2", "r/6 E5/4 r/2", "r/6 D5/4 r/2"};
+// They sing out over the figure till the top, E, and step back for the
+// last, D, under the oboe's pick-up.
+inline const Bars kLinkHarpTops = {"r/6 C#5/4 r/2", "r/6 D5/4 r/2", "r/6 E5/4 r/2"};
+inline const Bars kLinkHarpTopsLast = {"r/6 D5/4 r/2"};
 // The cello walks the intro's lament on down from the flute's A, a bar a
 // note, growing into the sequence, and rocks on the dominant.
 inline const Bars kLinkBass = {"G2/12", "F2/12", "E2/12", "E2/6 G#2/6"};
