@@ -66,11 +66,13 @@ constexpr Accompanists kAccompanists{kBass, kChords, kNoPart, kHarp, kStrings};
 // ticks of the beat, or a late note would run into the next.
 constexpr std::uint32_t kSlurred = 5;
 constexpr int kSlurredSpread = 2;
-// The theme steals in after the intro; from its second phrase, as it
-// climbs, it is played no harder, so the loop's first minute is not its
-// loudest melody and the entry no jump out of the intro.
-constexpr Voice kClarinetEntry{kClarinet, -12, 64, kSlurred, Articulation::Plain, kSlurredSpread};
-constexpr Voice kClarinetLow{kClarinet, -12, 62, kSlurred, Articulation::Plain, kSlurredSpread};
+// The theme comes in over the intro's level, low in the clarinet's
+// chalumeau among the guitar's chords and the strings' line, so it is
+// played out there: struck at the sixties, the loop's main theme was its
+// murkiest lead. From its second phrase, as it climbs, it is played no
+// harder, so the loop's first minute is not its loudest melody.
+constexpr Voice kClarinetEntry{kClarinet, -12, 68, kSlurred, Articulation::Plain, kSlurredSpread};
+constexpr Voice kClarinetLow{kClarinet, -12, 64, kSlurred, Articulation::Plain, kSlurredSpread};
 // The oboe answers the flute a little under its level: its reed carries.
 // Its sequence's second unit, a step lower, is softer, and the third
 // stays there: the oboe's top is its most nasal. The sequence's runs and
