@@ -6,8 +6,9 @@
 // the chords, and the line grows bar by bar, through the dominant's
 // dominant and a broadening, to the tonic's six-four, the tune at its
 // highest, leaning on the dominant's seventh as the timpani roll and
-// swell; the tonic arrives and is held over the timpani's roll, then struck
-// once more, short, with the crash, the piece's only cymbal: the loudest
+// swell; the cadence turns aside to F sharp minor, held over the timpani's
+// roll, the dominant's seventh comes again, and the tonic is struck, short,
+// with the crash, the piece's only cymbal: the loudest
 // moment, the crash and the harp ringing on to the end.
 // No part climbs above C7 or plays harder than velocity 100, so it rings
 // rather than shrieks.
@@ -240,7 +241,7 @@ std::vector<MidiTrack> ComposeEndTune()
                 band.Track(kTimpani).Note(now + beat + i * kRollTicks, kTimpani, kTimpaniDominant,
                                           RollVelocity(kSwellFrom, kSwellTo, i, kRollStrokes), kRollTicks);
             }
-            // The arrival, a bar on: the drum on A alone, rolling on under
+            // The arrival, a bar on: the drum on F# alone, rolling on under
             // the held chord, the bass, the pizzicato short and the harp's
             // chord rolled, all but the drum let go with the winds for the
             // breath; then the last stroke, the harp's chord rolled again,
@@ -250,7 +251,7 @@ std::vector<MidiTrack> ComposeEndTune()
             const std::uint32_t ringing = kRingingTicks - kSixEight.barTicks();
             // Where the ringing lets go, a beat before the file ends.
             const std::uint32_t letGo = stroke + ringing + kTailTicks;
-            band.Track(kTimpani).Note(stroke, kTimpani, kTimpaniTonic, kButtonDrumVelocity, kRollTicks);
+            band.Track(kTimpani).Note(stroke, kTimpani, kArrivalDrum, kButtonDrumVelocity, kRollTicks);
             // The roll's first third falls back, the rest grows; an even
             // number of strokes each way keeps the sticks alternating.
             const std::uint32_t ebb = kHeldRollStrokes / 6 * 2;
@@ -259,7 +260,7 @@ std::vector<MidiTrack> ComposeEndTune()
                     ? RollVelocity(kHeldRollFrom, kHeldRollLow, i - 1, ebb)
                     : RollVelocity(kHeldRollLow, kHeldRollTo, i - ebb - 1, kHeldRollStrokes - ebb);
                 const std::uint32_t at = stroke + i * kRollTicks;
-                band.Track(kTimpani).Note(at, kTimpani, at < stroke + beat ? kTimpaniTonic : kTimpaniDominant, velocity,
+                band.Track(kTimpani).Note(at, kTimpani, at < stroke + beat ? kArrivalDrum : kTimpaniDominant, velocity,
                                           kRollTicks);
             }
             const std::uint32_t release = stroke + kButtonSixteenths * kSixEightFine.ticksPerStep;
@@ -285,7 +286,7 @@ std::vector<MidiTrack> ComposeEndTune()
             for (const std::uint8_t key : kClosingPluck) {
                 band.Track(kPizzicato).Note(release, kPizzicato, key, kClosingPluckVelocity, kPluckTicks);
             }
-            band.Track(kBass).Note(stroke, kBass, kButtonBass, kButtonBassVelocity, beat);
+            band.Track(kBass).Note(stroke, kBass, kArrivalBass, kButtonBassVelocity, beat);
             band.Track(kBass).Note(stroke + beat, kBass, kPickupBass, kButtonBassVelocity, kButtonTicks - beat);
             for (std::uint32_t i = 0; i < kSeventhChord.size(); ++i) {
                 band.Track(kHarp).Note(stroke + beat + i * kFirstRollTicks, kHarp, kSeventhChord[i],
@@ -295,7 +296,7 @@ std::vector<MidiTrack> ComposeEndTune()
                 band.Track(kPizzicato).Note(stroke, kPizzicato, key, kButtonPluckVelocity, kPluckTicks);
             }
             for (std::uint32_t i = 0; i < kButtonHarp.size(); ++i) {
-                band.Track(kHarp).Note(stroke + i * kFirstRollTicks, kHarp, kButtonHarp[i], kButtonHarpVelocity,
+                band.Track(kHarp).Note(stroke + i * kFirstRollTicks, kHarp, kArrivalHarp[i], kButtonHarpVelocity,
                                        beat - i * kFirstRollTicks);
                 band.Track(kHarp).Note(release + i * kClosingRollTicks, kHarp, kButtonHarp[i], kClosingHarpVelocity,
                                        letGo - release - i * kClosingRollTicks);

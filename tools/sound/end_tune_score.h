@@ -128,10 +128,9 @@ inline constexpr std::array<std::string_view, 5> kMelody = {
 // the two rose to the A in octaves.
 inline constexpr std::array<std::string_view, 6> kHornUpper = {"A4/10 G#4/2", "A4/4 G#4/2 A4/6", "E4/6 F#4/6",
                                                                "~F#4/12",     "E4/6 D4/6",       "C#4/6 D4/4 r/2"};
-// On the tonic a third horn takes its fifth, E, so the brass holds the
-// whole chord, the trumpets' A over C#: with the third in the trumpets and
-// the horns alone, the winning chord had no fifth but the harp's.
-inline constexpr std::array<std::string_view, 1> kHornFifth = {"E4/10 r/2"};
+// On the arrival a third horn takes F sharp minor's root, falling to the
+// dominant's root, E, under the seventh, so the brass holds each chord whole.
+inline constexpr std::array<std::string_view, 1> kHornFifth = {"F#4/6 E4/4 r/2"};
 inline constexpr std::array<std::string_view, 6> kHornLower = {"C#4/10 B3/2", "C#4/4 B3/2 C#4/6", "A3/12",
                                                                "B3/6 A3/6",   "A3/6 G#3/6",       "A3/6 B3/4 r/2"};
 // Over the trumpets, a third or a sixth above the tune where they strike
@@ -227,8 +226,10 @@ inline constexpr std::uint8_t kClimbingPluckVelocity = 70;
 // six-four taking its last bar.
 inline constexpr int kLinePlace = 3;
 // The six-four and the seventh are held a bar while the timpani roll swells
-// under them, and the tonic arrives, louder than all before it; the band
-// holds it a beat, settling a little as the roll grows under it, then
+// under them, and the cadence turns aside to F sharp minor, louder than all
+// before it, the trumpet's A its third: the tonic in root position is kept
+// for the last stroke, where arriving a bar early it made the last chord an
+// echo. The band holds it a beat, settling a little as the roll grows under it, then
 // turns to the dominant's seventh under the trumpets' tongued notes,
 // growing with the roll into the breath, and all let go at once, the harp with the winds, so an eighth's
 // silence comes before the last stroke: the tonic once more, the
@@ -242,13 +243,13 @@ inline constexpr int kLinePlace = 3;
 inline constexpr std::uint32_t kHeldTicks = 11 * kSixEightFine.ticksPerStep;
 // Over the seventh the bells rest and leave the leading note to the
 // trumpet: on G# with it, in octaves, they doubled the note that has to
-// rise. On the arrival they ring its third, C#, over the trumpet's A: an
+// rise. On the arrival they ring C#, the fifth of F sharp minor, over the trumpet's A: an
 // octave over it, their A6 was shrill and took the lift from the last chord.
 inline constexpr std::array<std::string_view, 1> kButton = {"A5/6 r/6"}, kBellsButton = {"C#6/6 r/6"};
 inline constexpr std::uint32_t kButtonSixteenths = 12, kBreathSixteenths = 2;
-// Under the tongued notes on its second beat the held tonic turns to the
-// dominant's seventh, the tuba to its root, E, with the drum's roll, the
-// horns' C# and A to D and G#, the harp rolling the seventh, the first
+// Under the tongued notes on its second beat the held F sharp minor turns to the
+// dominant's seventh, the tuba falling a step to its root, E, with the drum's roll, the
+// horns' C# and A to D and B, the harp rolling the seventh, the first
 // trumpet leaning on G#, so the last chord arrives from a cadence of its own, E
 // falling a fifth to A: on the tonic throughout, two bars stood on one
 // chord and the last came only louder; on the fifth, B, a step over the
@@ -323,14 +324,16 @@ inline constexpr int kThirdsLevel = -10;        // under the first trumpet, whic
 // unison with the first, which thinned the pair to one trumpet.
 inline constexpr std::array<std::string_view, 1> kSecondTrumpetClose = {"A5/6 B5/3 G#5/1 E5/2"};
 inline constexpr int kSecondTrumpetCloseLevel = -4; // no louder than its thirds
-inline constexpr std::array<std::string_view, 1> kSecondTrumpetButton = {"E5/6 r/6"};
+// On the arrival it falls a third, to F sharp minor's fifth, a sixth under
+// the first's A, against the tuba rising E F#: on F#, it rose with it in octaves.
+inline constexpr std::array<std::string_view, 1> kSecondTrumpetButton = {"C#5/6 r/6"};
 inline constexpr int kSecondTrumpetButtonAccent = 6;
-// The glockenspiel is struck about as hard as the trumpet, whose channel
+// The glockenspiel is struck a little harder than the trumpet, whose channel
 // is louder, so it rings over the held notes a little under the tune:
-// struck harder, its line read as louder than the tune it decorates, and
-// at a mezzo-piano the small font's bells were 1 % of the mix, written but
-// not heard.
-inline constexpr Voice kBellsSecond{kBells, 0, 76, 16, Articulation::Plain, 6};
+// struck harder still, its line read as louder than the tune it decorates,
+// and at a mezzo-piano the small font's bells were 1 % of the mix, written
+// but not heard; struck as hard as the trumpet, 2 %, they barely registered.
+inline constexpr Voice kBellsSecond{kBells, 0, 82, 16, Articulation::Plain, 6};
 // The trumpet grows to its arrival on the tonic, louder than the climb to
 // it, and its last stroke is the hardest;
 // over the six-four the bells ring on with them, and on the last stroke
@@ -345,7 +348,7 @@ inline constexpr int kFinalAccent = 10, kButtonAccent = 16, kSecondFinalAccent =
 // timpani's roll alone carries the swell.
 // The timpani: the tonic struck at the start and on the last chord, the
 // root of the dominant's dominant once, a roll on the dominant between and
-// one on the tonic under the held chord, B E A with the bass. The climb to
+// one on F sharp under the held chord, B E F# E A with the bass. The climb to
 // the six-four is left to the harp's sweep and the tuba: a roll there too
 // only thickened the low register. Without the B the drums were silent for
 // three bars and the climb had no stroke under it.
@@ -362,8 +365,12 @@ inline constexpr int kSwellFrom = 44, kSwellTo = 68;
 // The last stroke: the bass with the winds, the harp and the drums; the
 // pizzicato, which keeps the dance's afterbeats, leaves the close's held
 // chords to the harp and the horns and plucks the last one once, short.
-inline constexpr std::uint8_t kButtonBass = 33, kButtonBassVelocity = 78;     // A1
-inline constexpr std::array<std::uint8_t, 4> kButtonPluck = {57, 61, 64, 69}; // A3 C#4 E4 A4
+inline constexpr std::uint8_t kButtonBass = 33, kButtonBassVelocity = 78; // A1
+// The arrival, F sharp minor: the tuba and the drum on its root, the
+// pizzicato and the harp on its chord.
+inline constexpr std::uint8_t kArrivalBass = 42, kArrivalDrum = 42;                       // F#2
+inline constexpr std::array<std::uint8_t, 4> kButtonPluck = {54, 57, 61, 66};             // F#3 A3 C#4 F#4
+inline constexpr std::array<std::uint8_t, 7> kArrivalHarp = {42, 49, 54, 57, 61, 66, 69}; // F#2 .. A4
 inline constexpr std::uint8_t kButtonPluckVelocity = 66;
 inline constexpr std::uint32_t kPluckTicks = 2 * kSixEightFine.ticksPerStep; // an eighth
 // The harp's roll climbs to the C# over the horns', so the chord keeps its
@@ -402,10 +409,10 @@ inline constexpr std::uint8_t kSeventhVelocity = 62, kSeventhBass = 40, kSeventh
 // struck the chord under the trumpets' passing C# and A.
 inline constexpr std::uint32_t kSeventhAfterbeat = 4 * kSixEightFine.ticksPerStep;
 // A timpani roll, in thirty-seconds, grows through the dominant's second
-// half into the last chord, the sticks a little uneven.
+// half into the arrival, the sticks a little uneven.
 inline constexpr std::uint32_t kRollStrokes = 12, kRollTicks = kSixEightFine.ticksPerStep / 2;
 inline constexpr int kRollUneven = 3;
-// Under the held chord the timpani roll on the tonic, so it stands on more
+// Under the held chord the timpani roll on its root, so it stands on more
 // than one stroke: they fall back under the winds after the arrival and grow
 // again, alone through the winds' breath, into the last short chord, whose
 // stroke is harder than any of the roll. A flat roll closed by a soft stroke
@@ -457,9 +464,12 @@ inline constexpr std::uint32_t kTonguedGap = 24;
 // and the tuba, slower to speak, a blip; held a quarter, the brass dropped
 // out of a chord the broadening had promised to hold; let go a sixteenth
 // after the trumpets, the horns and the tuba hung on as a loose cut-off.
-inline constexpr std::array<Stab, 5> kClosingBrass = {{
+// A third horn takes E3 under them, so the chord has its fifth between
+// the tuba's A1 and the horns' A3, where only the harp's roll sounded.
+inline constexpr std::array<Stab, 6> kClosingBrass = {{
     {kTrumpet, 81, 90},       // A5
     {kSecondTrumpet, 76, 82}, // E5
+    {kHorns, 52, 76},         // E3
     {kHorns, 57, 82},         // A3
     {kHorns, 61, 82},         // C#4
     {kHorns, 64, 82},         // E4

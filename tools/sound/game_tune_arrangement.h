@@ -60,27 +60,35 @@ constexpr Accompanists kAccompanists{kBass, kChords, kNoPart, kHarp, kStrings};
 // the violin, thinner and edgier up high, stays in the sixties even in its
 // song, the tune's climax, which is its height, not its loudness. The band
 // keeps under them.
-// The theme steals in after the intro; from its second phrase, as it
-// climbs, it is played no harder, so the loop's first minute is not its
-// loudest melody and the entry no jump out of the intro.
-constexpr Voice kClarinetEntry{kClarinet, -12, 64, 14, Articulation::Plain, 8};
-constexpr Voice kClarinetLow{kClarinet, -12, 62, 14, Articulation::Plain, 8};
+// The winds sing slurred, each note lifted only a few ticks before the
+// next: lifted by a fiftieth of a second, every note of the siciliano's
+// lines was tongued afresh. Played so close, they keep within a couple of
+// ticks of the beat, or a late note would run into the next.
+constexpr std::uint32_t kSlurred = 5;
+constexpr int kSlurredSpread = 2;
+// The theme comes in over the intro's level, low in the clarinet's
+// chalumeau among the guitar's chords and the strings' line, so it is
+// played out there: struck at the sixties, the loop's main theme was its
+// murkiest lead. From its second phrase, as it climbs, it is played no
+// harder, so the loop's first minute is not its loudest melody.
+constexpr Voice kClarinetEntry{kClarinet, -12, 68, kSlurred, Articulation::Plain, kSlurredSpread};
+constexpr Voice kClarinetLow{kClarinet, -12, 64, kSlurred, Articulation::Plain, kSlurredSpread};
 // The oboe answers the flute a little under its level: its reed carries.
 // Its sequence's second unit, a step lower, is softer, and the third
 // stays there: the oboe's top is its most nasal. The sequence's runs and
-// turns are played near the beat, so they are heard as meant, not as a
-// stumble.
-constexpr int kCloseToTheBeat = 3;
-constexpr Voice kOboeAnswer{kOboe, 0, 56, 14, Articulation::Plain, kCloseToTheBeat};
-constexpr Voice kOboeStepDown{kOboe, 0, 53, 14, Articulation::Plain, kCloseToTheBeat};
-constexpr Voice kOboeHemiola{kOboe, 0, 53, 14, Articulation::Plain, 8};
+// turns are played near the beat, as all the winds' notes are, so they are
+// heard as meant, not as a stumble.
+constexpr Voice kOboeAnswer{kOboe, 0, 56, kSlurred, Articulation::Plain, kSlurredSpread};
+constexpr Voice kOboeStepDown{kOboe, 0, 53, kSlurred, Articulation::Plain, kSlurredSpread};
+constexpr Voice kOboeHemiola{kOboe, 0, 53, kSlurred, Articulation::Plain, kSlurredSpread};
 // The coda's clarinet fades with the band after the return's cadence.
-constexpr Voice kClarinetCoda{kClarinet, -12, 59, 14, Articulation::Plain, 8};
+constexpr Voice kClarinetCoda{kClarinet, -12, 59, kSlurred, Articulation::Plain, kSlurredSpread};
 // The clarinet, which first sang the theme, recalls it in the coda.
-constexpr Voice kClarinetRecall{kClarinet, 0, 56, 14, Articulation::Plain, 8};
-constexpr Voice kOboeRound{kOboe, 0, 50, 14, Articulation::Plain, 8};   // falling away into the intro
-constexpr Voice kOboeLanding{kOboe, 0, 48, 14, Articulation::Plain, 8}; // as soft as the intro it starts
-constexpr Voice kFluteLead{kFlute, 0, 64, 14, Articulation::Plain, 8};
+constexpr Voice kClarinetRecall{kClarinet, 0, 56, kSlurred, Articulation::Plain, kSlurredSpread};
+constexpr Voice kOboeRound{kOboe, 0, 50, kSlurred, Articulation::Plain, kSlurredSpread}; // falling away into the intro
+constexpr Voice kOboeLanding{kOboe,         0, 48, kSlurred, Articulation::Plain,
+                             kSlurredSpread}; // as soft as the intro it starts
+constexpr Voice kFluteLead{kFlute, 0, 64, kSlurred, Articulation::Plain, kSlurredSpread};
 // The flute's return, well under the song's level and lighter than its
 // first tune: a GM flute up high is shrill, bright enough unpressed. Its
 // G, the loop's highest note, held over the bar line, is the loudest
@@ -88,19 +96,19 @@ constexpr Voice kFluteLead{kFlute, 0, 64, 14, Articulation::Plain, 8};
 // cadence, over an answer in the oboe kept under it.
 // Its first bars lie in the flute's soft low octave: played out, over a
 // lighter line in the strings and cello.
-constexpr Voice kFluteReturn{kFlute, 0, 62, 14, Articulation::Plain, 8};
+constexpr Voice kFluteReturn{kFlute, 0, 62, kSlurred, Articulation::Plain, kSlurredSpread};
 // The summit's arc peaks on the bar it resolves in, so its fall to F is a
 // step down, not a drop: counted from the summit's own bar, the G's F
 // came twenty softer, as if the player gave up at the top.
-constexpr Voice kFluteSummit{kFlute, 0, 54, 14, Articulation::Plain, 8};
+constexpr Voice kFluteSummit{kFlute, 0, 54, kSlurred, Articulation::Plain, kSlurredSpread};
 // The flute's second telling of the theme, as soft as the violin's song
 // is, its high notes kept under the seventies, over held strings stepped
 // back further (kThinPad).
-constexpr Voice kFluteTheme{kFlute, 0, 60, 14, Articulation::Plain, 8};
+constexpr Voice kFluteTheme{kFlute, 0, 60, kSlurred, Articulation::Plain, kSlurredSpread};
 // Its run up to the theme lies in its weak low octave, under a tempo
 // still held back: played as loud as the theme's first note, or it is the
 // faintest upbeat in the tune; louder, the phrase sagged as it began.
-constexpr Voice kFluteUpbeat{kFlute, 0, 61, 14, Articulation::Plain, 8};
+constexpr Voice kFluteUpbeat{kFlute, 0, 61, kSlurred, Articulation::Plain, kSlurredSpread};
 // The song's long high notes lie over the harp, where a GM violin
 // pressed hard turns shrill and thin: it sings them gently, with the
 // clarinet under it through its first phrase, and the band's swell under
@@ -121,16 +129,18 @@ constexpr Voice kViolinUpbeat{kViolin, 0, 56, 10, Articulation::Plain, 8};
 // register, well back, so the song stays the violin's, not a duet of
 // equals: its line moves in eighths where the violin holds, and as loud,
 // the ear followed it; in the low forties it sank into the harp.
-constexpr Voice kClarinetDuet{kClarinet, 0, 47, 14, Articulation::Plain, 8};
+constexpr Voice kClarinetDuet{kClarinet, 0, 47, kSlurred, Articulation::Plain, kSlurredSpread};
 // The oboe's echo of the flute's fall is heard over the harp's roll and the
 // strings' held A, but kept under the flute it answers: fading into the
 // thirties it was lost; entering over the flute, it was a new lead.
-constexpr Voice kOboeEcho{kOboe, 0, 43, 14, Articulation::Plain, 8};
+constexpr Voice kOboeEcho{kOboe, 0, 43, kSlurred, Articulation::Plain, kSlurredSpread};
 // The interlude's oboe sings out over the held strings and the harp,
 // which would cover a reed played softly in its low octave: its entry,
 // A and D over the harp's D, not under the harp's bass.
-constexpr Voice kOboeLead{kOboe, 0, 52, 14, Articulation::Plain, 8};
-constexpr Voice kOboeCall{kOboe, 0, 46, 14, Articulation::Plain, 8};
+constexpr Voice kOboeLead{kOboe, 0, 52, kSlurred, Articulation::Plain, kSlurredSpread};
+constexpr Voice kOboeCall{kOboe, 0, 46, kSlurred, Articulation::Plain, kSlurredSpread};
+// Under the theme's low clarinet the strings' line is a floor, not a voice.
+constexpr Voice kStringsUnderTheTheme{kStrings, 0, 35, 30, Articulation::Plain, 5};
 // Under the flute the strings enter softly, after its first phrase.
 constexpr Voice kStringsCounter{kStrings, 0, 37, 30, Articulation::Plain, 5};
 // Under the recap the strings' two lines are the flute's partners, not a
@@ -156,11 +166,14 @@ constexpr Voice kStringsAnswer{kStrings, 0, 37, 30, Articulation::Plain, 5};
 // The band alone after the flute's close plays softly, but grows with its
 // phrase into the oboe's entry, so the breath is heard as meant, not as a
 // part missing.
-// Its harp lets its figure ring, as the harp does everywhere else.
-constexpr Voice kHarpLink{kHarp, 0, 41, 12, Articulation::Ringing, 5};
+// Its harp lets its figure ring, as the harp does everywhere else, softly,
+// so the tops stand out of it.
+constexpr Voice kHarpLink{kHarp, 0, 37, 12, Articulation::Ringing, 5};
 // Its tops, the link's thread of a tune, sing over the figure: at the
-// figure's level the link was heard as the music dropping out.
-constexpr Voice kHarpLinkTops{kHarp, 0, 58, 12, Articulation::Ringing, 5};
+// figure's level, and a few steps over it, the link was heard as the music
+// dropping out. The last keeps under the oboe's entry.
+constexpr Voice kHarpLinkTops{kHarp, 0, 64, 12, Articulation::Ringing, 5};
+constexpr Voice kHarpLinkTopsLast{kHarp, 0, 50, 12, Articulation::Ringing, 5};
 constexpr Voice kCelloLink{kBass, 0, 47, 10, Articulation::Plain, 5};
 
 // The first bar of each part of the form, counted from 0.
@@ -179,12 +192,14 @@ struct Line {
 const Line kLines[] = {
     {&kClarinetEntry, kA, &kThemeOpening, 0},
     {&kClarinetLow, kA + 4, &kTheme, 4},
+    {&kStringsUnderTheTheme, kA, &kThemeUnder, 0},
     {&kFluteLead, kB - 1, &kMiddle, 7},
     {&kStringsCounter, kB + 4, &kMiddleCounter, 4},
     {&kStringsCounter, kB + 4, &kMiddleCounterInner, 4},
     {&kStringsCounter, kLink, &kLinkInner, 0},
     {&kHarpLink, kLink, &kLinkHarp, 0},
     {&kHarpLinkTops, kLink, &kLinkHarpTops, 0},
+    {&kHarpLinkTopsLast, kLink + 3, &kLinkHarpTopsLast, 3},
     {&kCelloLink, kLink, &kLinkBass, 4},
     {&kOboeAnswer, kSequenceBar - 1, &kSequence, 7},
     {&kOboeStepDown, kSequenceBar + 2, &kSequenceCopy, 2},
@@ -265,9 +280,11 @@ const BassBar kBassBars[] = {
     {kSequenceBar + 5, "B2/4 D3/2"},
     {kSequenceBar + 6, "E3/4 G#2/2"},
     {kSequenceBar + 7, "B2/3 D3/3"},
-    {kASecond, "C3/2 A2/4"},
-    {kASecond + 1, "E2/4 G2/2"},
-    {kASecond + 2, "F2/3 A2/3"},
+    {kASecond, "C3/3 A2/3"},
+    {kASecond + 1, "E2/3 G2/3"},
+    // A minor on its third, so the flute's E over it is not a fifth over
+    // the bass, as its D over the G was a bar before.
+    {kASecond + 2, "F2/3 C3/3"},
     // The close in C on its root, G to C, under the flute's D falling to C:
     // its leading note over a B in the bass, the two rose in octaves.
     {kASecond + 3, "D3/3 G2/3"},

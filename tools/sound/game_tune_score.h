@@ -77,6 +77,15 @@ inline const Bars kTheme = {"r/2 A5/2 C6/2 E6/6", "~E6/4 D6/2 A5/4 F5/2", "A5/2 
                             "E6/2 F6/2 G6/8",     "F6/4 E6/2 C6/4 r/2",   "r/2 A5/2 F6/2 E6/3 D6/3",
                             "F6/2 D6/4 Bb5/6",    "G#5/6 B5/4 D6/2",      "C6/3 B5/1 A5/2 r/6"};
 
+// Under the theme's first two phrases, the clarinet low with the guitar
+// and the cello alone, the strings hold one slow line in the tenor, a
+// floor under the clarinet where the two phrases sounded thin: the tonic's
+// A held through its first three bars, dipping to the leading note under
+// the half close (a B there ground a ninth under the clarinet's C), then
+// rising with the theme's climb, C D, turning round D to C, let go as
+// the bass passes through B to the held chords' first C.
+inline const Bars kThemeUnder = {"A3/12", "~A3/12", "~A3/12", "G#3/12", "A3/6 C4/6", "D4/12", "C4/6 D4/6", "C4/10 r/2"};
+
 // The middle tune, flute, in A major: entering after the clarinet's last
 // note, as the chord turns to the major, on its A and F sharp, the
 // major's sixth, its first phrase climbs from the D over the dominant, turning
@@ -84,9 +93,11 @@ inline const Bars kTheme = {"r/2 A5/2 C6/2 E6/6", "~E6/4 D6/2 A5/4 F5/2", "A5/2 
 // B minor over the bass's leading note, holds its C sharp over the bar
 // line as the bass resolves, a suspension falling to B minor's root, and
 // closes on A over the root. Over B minor's dominant it takes the sharp A
-// the bass rises to, not the plain one.
+// the bass rises to, not the plain one. Over the dominant's seventh it
+// turns round its G sharp to the B, where a passing A, struck after the
+// harp's G sharp, was heard as a bare fourth.
 inline const Bars kMiddle = {
-    "r/8 A5/2 F#5/2",          "E5/4 D5/2 C#5/4 E5/2",       "D5/4 E5/2 G#5/3 F#5/1 A5/2",
+    "r/8 A5/2 F#5/2",          "E5/4 D5/2 C#5/4 E5/2",       "D5/4 E5/2 G#5/3 F#5/1 G#5/2",
     "B5/4 A5/2 r/4 E5/2",      "F#5/3 E5/1 D5/2 C#5/4 E5/2", "D5/1 E5/1 F#5/1 G#5/1 A5/2 B5/4 A5/2",
     "A#5/4 G#5/2 F#5/4 C#6/2", "~C#6/4 B5/2 G#5/4 B5/2",     "A5/6 r/6",
 };
@@ -122,7 +133,10 @@ inline const Bars kLinkInner = {"C#4/12", "D4/12", "~D4/12", "~D4/12"};
 // sings: played as one line of their own, a little over the figure.
 inline const Bars kLinkHarp = {"G3/2 E4/2 A4/2 r/4 A4/2", "F3/2 D4/2 A4/2 r/4 A4/2", "E3/2 B3/2 G4/2 r/4 D5/2",
                                "E3/2 B3/2 E4/2 r/4 E4/2"};
-inline const Bars kLinkHarpTops = {"r/6 C#5/4 r/2", "r/6 D5/4 r/2", "r/6 E5/4 r/2", "r/6 D5/4 r/2"};
+// They sing out over the figure till the top, E, and step back for the
+// last, D, under the oboe's pick-up.
+inline const Bars kLinkHarpTops = {"r/6 C#5/4 r/2", "r/6 D5/4 r/2", "r/6 E5/4 r/2"};
+inline const Bars kLinkHarpTopsLast = {"r/6 D5/4 r/2"};
 // The cello walks the intro's lament on down from the flute's A, a bar a
 // note, growing into the sequence, and rocks on the dominant.
 inline const Bars kLinkBass = {"G2/12", "F2/12", "E2/12", "E2/6 G#2/6"};
@@ -209,13 +223,14 @@ inline const Bars kInterludeAnswer = {"A4/6 E4/6", "F4/6 D4/6"};
 // song by step, B C D. Its two phrases are parted by a lift of the bow,
 // so the second's climb starts afresh.
 inline const Bars kSongPickup = {"r/9 B4/1 C5/1 D5/1"};
-// Over the harp's bar on the dominant the flute climbs its chord to the
-// theme, G sharp, B, D, as the oboe climbs it into the tune's start: a
-// single B was too bare, and the violin's run up to its song by step is
-// its own. It climbs in eighths from the bar's second beat: in sixteenths,
-// low in the flute's breathy octave and under a tempo still held back, the
-// notes barely spoke.
-inline const Bars kThemeSecondPickup = {"r/6 G#4/2 B4/2 D5/2"};
+// Over the harp's bar on the dominant the flute falls through its chord to
+// the theme, B, G sharp, D, stepping up to its E: a single B was too bare,
+// and the violin's run up to its song by step is its own; climbing the
+// chord from G sharp, low in the flute's breathy octave, among the strings'
+// and the harp's notes, it was buried. It moves in eighths from the bar's
+// second beat: in sixteenths, under a tempo still held back, the notes
+// barely spoke.
+inline const Bars kThemeSecondPickup = {"r/6 B5/2 G#5/2 D5/2"};
 inline const Bars kSong = {"E5/6 A5/6",           "D6/6 B5/3 D6/3",           "C6/9 B5/3",
                            "A5/4 E5/2 G5/5 r/1",  "F5/3 E5/1 F5/2 A5/4 G5/2", "F#5/4 A5/2 B5/6",
                            "A5/4 B5/2 C6/4 D6/2", "E6/3 D6/1 C6/2 B5/6"};
