@@ -75,8 +75,8 @@ Cavaliere Di(Seme seme)
 {
     // One horse for the four, each in its own light coat, set so that no
     // two read alike at the natural size: a golden dun with a dark brown
-    // mane, a cream with a flaxen one, a dappled cream-grey with a dark
-    // brown one and dark legs (see below), a white with a dark slate one, and its shade
+    // mane, a cream with a flaxen one, a dappled rose grey with a dark
+    // brown one (see below), a white with a dark slate one, and its shade
     // deeper: with a light mane it stood off the white card by its outline
     // alone.
     // The dun deeper and the cream paler than they were: side by side, both
@@ -97,10 +97,11 @@ Cavaliere Di(Seme seme)
     const Tinta criniBiondi = pixel
         ? Tono(QColor(0xE6, 0xC8, 0x80), QColor(0xC8, 0x9C, 0x4C), QColor(0x8E, 0x68, 0x2C))
         : Tono(QColor(0xFA, 0xF0, 0xCC), QColor(0xE8, 0xD4, 0x98), QColor(0xB8, 0x9E, 0x60));
-    // The dappled grey a warm cream-grey with the near-black mane and dark
-    // points: a steel grey beside the white was read as the same grey horse,
-    // and a rose grey as a mauve pony; the dark legs keep it apart from both.
-    const Tinta grigio = Tono(QColor(0xE6, 0xDE, 0xCE), QColor(0xC8, 0xBC, 0xA4), QColor(0x86, 0x78, 0x62));
+    // The dappled grey a steel grey, a clear step darker than the white and
+    // with a near-black mane: the two were read as one grey horse.
+    // Warmed to a rose grey: the cooler steel grey, beside the white, was
+    // still read as the same grey horse.
+    const Tinta grigio = Tono(QColor(0xE2, 0xC8, 0xC2), QColor(0xB8, 0x94, 0x8C), QColor(0x7C, 0x5A, 0x54));
     const Tinta criniGrigi = Tono(QColor(0x6A, 0x56, 0x52), QColor(0x46, 0x34, 0x30), QColor(0x2C, 0x1E, 0x1C));
     const Tinta bianco = pixel ? Tono(QColor(0xEA, 0xE8, 0xE2), QColor(0xCA, 0xC6, 0xBC), QColor(0x8A, 0x84, 0x78))
                                : Tono(QColor(0xFA, 0xFA, 0xF6), QColor(0xE8, 0xE6, 0xE0), QColor(0xAC, 0xA6, 0x9A));
@@ -134,8 +135,7 @@ Cavaliere Di(Seme seme)
                 23.3,
                 {0.4, -0.3, -0.2, 0.2, 0.3, 0, Qt::transparent, 0, 0.5, -0.3, -0.5, 0.3, 0.6, volti::Taglio::Mandorla,
                  fanti::Lineamenti::Bocca::Quieta, QColor(0x6A, 0x44, 0x22), volti::Naso::Corto}};
-    case Seme::Coppe: // cantering, the near foreleg reaching out, the head carried high on a longer neck (low and
-                      // forward it was read as a donkey's); the cup raised before him by the far arm over the
+    case Seme::Coppe: // cantering, the near foreleg reaching out, the cup raised before him by the far arm over the
                       // horse's neck (held out behind him, he seemed to ride backwards), as large as the card's top
                       // allows with white between its foot and the horse's ears: smaller, at the natural size it was
                       // a speck taken for a coin, and larger and lower it seemed perched on the horse's head
@@ -144,16 +144,16 @@ Cavaliere Di(Seme seme)
                  {{27.6, 50}, {31.8, 54.2}, {29.8, 57.8}, {29.0, 59.6}},
                  {{12.5, 50}, {10.4, 57.8}, {13.4, 62.8}, {14.6, 64.6}},
                  {{15, 50}, {9.8, 56.6}, {7.0, 61.4}, {6.2, 63.2}},
-                 5,
+                 -6,
                  4,
-                 1.08},
+                 1.0},
                 4,
                 true,
                 {27.6, 24.6},
                 {30.2, 19.8},
                 0,
                 19.5,
-                {grigio, criniGrigi, Tono(Smorza(kBlu)), kOro, kBriglia, true, true},
+                {grigio, criniGrigi, Tono(Smorza(kBlu)), kOro, kBriglia, true},
                 4,
                 {27, 46.4},
                 {27.6, 53.4},
