@@ -79,11 +79,6 @@ namespace {
 // The poll, about which the head is grown to its size on the neck.
 constexpr QPointF kNuca(35.4, 28.6);
 constexpr qreal kCapo = 1.15;
-// A pale coat's shading (see Finimenti::pallido): how far into the barrel,
-// neck and head its half tone reaches, and the width of the crescent of
-// shade at the natural size.
-constexpr qreal kMezzaOmbraPallida = 8.0;
-constexpr qreal kFalcePallida = 2.0;
 
 QPainterPath U(const QPainterPath &a, const QPainterPath &b) { return Piatto(Unione(Piatto(a), Piatto(b))); }
 
@@ -311,34 +306,15 @@ QPointF DisegnaCavallo(const Tela &tela, const Andatura &a, const Finimenti &f)
         tela.p.setBrush(kContorno);
         tela.p.drawPath(tela.Su(cavallo).translated(0.7, 0.7));
     }
-    tela.Modella(cavallo, f.manto, kContorno, pallidoAlPixel ? kFalcePallida : 1.3, pallidoAlPixel ? 0 : 0.8);
-    if (f.pallido) {
-        // Modelled in depth, as a pale coat is on a printed card: a broad
-        // half tone across the side of the barrel, neck and head away from
-        // the light (not the legs: shaded through, they read as slate).
-        // Outlined and edged in shade alone, it faded into the white card.
-        const QPainterPath corpo = tela.Su(U(U(tronco, giro.map(Collo())), giroCapo.map(Testa())));
-        tela.p.setPen(Qt::NoPen);
-        tela.p.setBrush(AMeta(f.manto.corpo, f.manto.ombra));
-        tela.p.drawPath(Differenza(corpo, corpo.translated(-kMezzaOmbraPallida, -kMezzaOmbraPallida)));
-    }
-    const QPainterPath tutto = tela.Su(cavallo);
-    if (pallidoAlPixel) {
-        // The crescent of shade and the outline again over the half tone.
-        tela.p.setBrush(f.manto.ombra);
-        tela.p.drawPath(Differenza(tutto, tutto.translated(-kFalcePallida, -kFalcePallida)));
-        tela.p.setPen(Penna(kContorno));
-        tela.p.setBrush(Qt::NoBrush);
-        tela.p.drawPath(tutto);
-    }
+    tela.Modella(cavallo, f.manto, kContorno, pallidoAlPixel ? 2.0 : 1.3, pallidoAlPixel ? 0 : 0.8);
     if (Piatta()) {
         // Flat, the body's edge away from the light in the half tone between
-        // the coat and its shade, where the pixel picture lays its crescent
-        // (in the shade itself on a pale coat, whose half tone lies inside it).
+        // the coat and its shade, where the pixel picture lays its crescent.
+        const QPainterPath corpo = tela.Su(cavallo);
         const qreal d = 1.3 * kLargoIncisione;
         tela.p.setPen(Qt::NoPen);
-        tela.p.setBrush(f.pallido ? f.manto.ombra : AMeta(f.manto.corpo, f.manto.ombra));
-        tela.p.drawPath(Differenza(tutto, tutto.translated(-d, -d)));
+        tela.p.setBrush(AMeta(f.manto.corpo, f.manto.ombra));
+        tela.p.drawPath(Differenza(corpo, corpo.translated(-d, -d)));
     }
     if (f.punte)
         tela.Modella(Intersezione(cavallo, Piatto(U(Punta(a.anteriore), Punta(a.posteriore)))), f.crini, kContorno, 0.6,
