@@ -135,9 +135,7 @@ Cavaliere Di(Seme seme)
                 23.3,
                 {0.4, -0.3, -0.2, 0.2, 0.3, 0, Qt::transparent, 0, 0.5, -0.3, -0.5, 0.3, 0.6, volti::Taglio::Mandorla,
                  fanti::Lineamenti::Bocca::Quieta, QColor(0x6A, 0x44, 0x22), volti::Naso::Corto}};
-    case Seme::Coppe: // cantering, the near foreleg reaching out, the head carried high on a longer neck, forward of
-                      // the cup (low, it was lost behind his arm and the cup, and the horse read as headless); the
-                      // cup raised before him by the far arm over the
+    case Seme::Coppe: // cantering, the near foreleg reaching out, the cup raised before him by the far arm over the
                       // horse's neck (held out behind him, he seemed to ride backwards), as large as the card's top
                       // allows with white between its foot and the horse's ears: smaller, at the natural size it was
                       // a speck taken for a coin, and larger and lower it seemed perched on the horse's head
@@ -146,9 +144,9 @@ Cavaliere Di(Seme seme)
                  {{27.6, 50}, {31.8, 54.2}, {29.8, 57.8}, {29.0, 59.6}},
                  {{12.5, 50}, {10.4, 57.8}, {13.4, 62.8}, {14.6, 64.6}},
                  {{15, 50}, {9.8, 56.6}, {7.0, 61.4}, {6.2, 63.2}},
-                 11,
+                 -6,
                  4,
-                 1.16},
+                 1.0},
                 4,
                 true,
                 {27.6, 24.6},
