@@ -31,8 +31,12 @@ const QColor kBrigliaChiara(0xB0, 0x84, 0x50);
 const Tinta kBarbaCavaliere{QColor(0xCC, 0x98, 0x62), QColor(0xB0, 0x7C, 0x48), QColor(0x86, 0x58, 0x30)};
 // How much narrower the horse is laid than it is drawn (see DisegnaCavallo).
 constexpr qreal kStrettoCavallo = 0.92;
-// The rider to the frame he was drawn in: a man in proportion to his horse.
-constexpr qreal kCavaliere = 0.98;
+// How far the horse's body stands higher than it was drawn, on longer legs:
+// on legs as short as its barrel was deep it was read as a pony or a donkey.
+constexpr qreal kGambeLunghe = 3.0;
+// The rider to the frame he was drawn in: a man in proportion to his horse
+// (larger, he made it a pony), and his emblem clear of the card's top.
+constexpr qreal kCavaliere = 0.90;
 // A rider's head to a standing knave's.
 constexpr qreal kTesta = 0.93;
 
@@ -138,7 +142,8 @@ Cavaliere Di(Seme seme)
     case Seme::Coppe: // cantering, the near foreleg reaching out, the cup raised before him by the far arm over the
                       // horse's neck (held out behind him, he seemed to ride backwards), as large as the card's top
                       // allows with white between its foot and the horse's ears: smaller, at the natural size it was
-                      // a speck taken for a coin, and larger and lower it seemed perched on the horse's head
+                      // a speck taken for a coin, and larger and lower it seemed perched on the horse's head; far
+                      // enough forward that its foot clears his face
         return {false,
                 {{{29, 50}, {33.6, 54.8}, {36.8, 59.2}, {38.0, 61.0}},
                  {{27.6, 50}, {31.8, 54.2}, {29.8, 57.8}, {29.0, 59.6}},
@@ -149,8 +154,8 @@ Cavaliere Di(Seme seme)
                  1.0},
                 4,
                 true,
-                {27.6, 24.6},
-                {30.2, 19.8},
+                {29.0, 24.8},
+                {32.0, 20.4},
                 0,
                 19.5,
                 {grigio, criniGrigi, Tono(Smorza(kBlu)), kOro, kBriglia, true},
@@ -179,8 +184,8 @@ Cavaliere Di(Seme seme)
                  1.0},
                 19,
                 true,
-                {15.2, 28.6},
-                {12.4, 22.2},
+                {14.6, 29.4},
+                {11.6, 23.6},
                 0,
                 15.5,
                 {crema, criniBiondi, Tono(Smorza(kRosso)), kOro, kBriglia, false, false, true},
@@ -240,6 +245,7 @@ QTransform Cornice(const Cavaliere &c)
         t.translate(kLarghezzaCarta, 0);
         t.scale(-1, 1);
     }
+    t.translate(0, -kGambeLunghe);
     t.translate(kPerno.x(), kPerno.y());
     t.rotate(-c.impennata);
     t.translate(-kPerno.x(), -kPerno.y());
@@ -322,20 +328,27 @@ void DisegnaCavallo(QPainter &p, Seme seme)
     // The ground: the knaves' and kings' own, wide enough for the horse.
     Pedana(p, seme);
 
-    // A rearing horse stands on the ground: its hind legs are given on the
-    // card's axes and brought into its turned frame.
+    // The horse stands on the ground, its body raised by kGambeLunghe: the
+    // legs below the body are carried down again, so that they grow long
+    // from the shoulder and the stifle. A rearing horse's hind legs are
+    // given on the card's axes and brought into its turned frame; its
+    // forelegs, in the air, go up with the body.
     Andatura a = c.andatura;
+    const QPointF giu(0, kGambeLunghe);
+    QTransform indietro;
     if (c.impennata != 0) {
-        QTransform giro;
-        giro.translate(kPerno.x(), kPerno.y());
-        giro.rotate(-c.impennata);
-        giro.translate(-kPerno.x(), -kPerno.y());
-        const QTransform indietro = giro.inverted();
-        for (Gamba *g : {&a.posteriore, &a.posterioreLontana}) {
-            g->ginocchio = indietro.map(g->ginocchio);
-            g->nodello = indietro.map(g->nodello);
-            g->corona = indietro.map(g->corona);
-        }
+        indietro.translate(kPerno.x(), kPerno.y());
+        indietro.rotate(-c.impennata);
+        indietro.translate(-kPerno.x(), -kPerno.y());
+        indietro = indietro.inverted();
+    }
+    for (Gamba *g : {&a.anteriore, &a.anterioreLontana, &a.posteriore, &a.posterioreLontana}) {
+        const bool aTerra = c.impennata == 0 || g == &a.posteriore || g == &a.posterioreLontana;
+        if (!aTerra)
+            continue;
+        g->ginocchio = indietro.map(g->ginocchio + giu);
+        g->nodello = indietro.map(g->nodello + giu);
+        g->corona = indietro.map(g->corona + giu);
     }
 
     // The arm with the reins, or the one raising the emblem, behind the body.
