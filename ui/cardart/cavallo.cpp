@@ -79,9 +79,6 @@ namespace {
 // The poll, about which the head is grown to its size on the neck.
 constexpr QPointF kNuca(35.4, 28.6);
 constexpr qreal kCapo = 1.15;
-// How far a pale coat's outline reaches inside the horse at the natural
-// size (see Finimenti::pallido).
-constexpr qreal kContornoPallido = 1.0;
 
 QPainterPath U(const QPainterPath &a, const QPainterPath &b) { return Piatto(Unione(Piatto(a), Piatto(b))); }
 
@@ -310,19 +307,6 @@ QPointF DisegnaCavallo(const Tela &tela, const Andatura &a, const Finimenti &f)
         tela.p.drawPath(tela.Su(cavallo).translated(0.7, 0.7));
     }
     tela.Modella(cavallo, f.manto, kContorno, pallidoAlPixel ? 2.0 : 1.3, pallidoAlPixel ? 0 : 0.8);
-    if (pallidoAlPixel) {
-        // The outline of the body, neck and head widened inwards, so that
-        // the silhouette keeps its size: with a line of one pixel the pale
-        // coat faded into the card. Not on the legs, too thin to take it
-        // (lined through, they read as slate).
-        const QPainterPath sagoma = tela.Su(cavallo);
-        tela.p.save();
-        tela.p.setClipPath(tela.Su(U(U(tronco, giro.map(Collo())), giroCapo.map(capo))));
-        tela.p.setPen(Penna(kContorno, 2 * kContornoPallido));
-        tela.p.setBrush(Qt::NoBrush);
-        tela.p.drawPath(sagoma);
-        tela.p.restore();
-    }
     if (Piatta()) {
         // Flat, the body's edge away from the light in the half tone between
         // the coat and its shade, where the pixel picture lays its crescent.
