@@ -139,7 +139,9 @@ Cavaliere Di(Seme seme)
                 23.3,
                 {0.4, -0.3, -0.2, 0.2, 0.3, 0, Qt::transparent, 0, 0.5, -0.3, -0.5, 0.3, 0.6, volti::Taglio::Mandorla,
                  fanti::Lineamenti::Bocca::Quieta, QColor(0x6A, 0x44, 0x22), volti::Naso::Corto}};
-    case Seme::Coppe: // cantering, the near foreleg reaching out, the cup raised before him by the far arm over the
+    case Seme::Coppe: // cantering, the near foreleg reaching out, the head forward and low enough to show white
+                      // under the cup (under it, it was lost behind his arm); the cup raised before him by the far
+                      // arm over the
                       // horse's neck (held out behind him, he seemed to ride backwards), as large as the card's top
                       // allows with white between its foot and the horse's ears: smaller, at the natural size it was
                       // a speck taken for a coin, and larger and lower it seemed perched on the horse's head; far
@@ -149,7 +151,7 @@ Cavaliere Di(Seme seme)
                  {{27.6, 50}, {31.8, 54.2}, {29.8, 57.8}, {29.0, 59.6}},
                  {{12.5, 50}, {10.4, 57.8}, {13.4, 62.8}, {14.6, 64.6}},
                  {{15, 50}, {9.8, 56.6}, {7.0, 61.4}, {6.2, 63.2}},
-                 -6,
+                 -13,
                  4,
                  1.0},
                 4,
@@ -171,7 +173,9 @@ Cavaliere Di(Seme seme)
                  0.2, volti::Taglio::Allungato, fanti::Lineamenti::Bocca::Serrata, QColor(0x3A, 0x26, 0x18),
                  volti::Naso::Aquilino, fanti::kPelleBrunaT},
                 1.4};
-    case Seme::Denari: // rearing, the coin held up over his head by the far arm, behind him: held up before him,
+    case Seme::Denari: // rearing, the neck arched and full, the head no higher than his chin (high on a thin neck
+                       // it was read as a goat's or a llama's); the coin held up over his head by the far arm,
+                       // behind him: held up before him,
                        // it hid the horse's head; the tail swung out clear of the hind legs (hanging down beside
                        // them it was read as a third)
         return {true,
@@ -179,9 +183,9 @@ Cavaliere Di(Seme seme)
                  {{27.6, 50}, {32.2, 53.6}, {30.6, 58.2}, {29.8, 59.8}},
                  {{10.4, 50}, {6.6, 57.0}, {9.4, 62.8}, {10.6, 64.6}},
                  {{12.8, 50.4}, {10.6, 57.6}, {15.6, 62.8}, {17.4, 64.6}},
-                 -24,
+                 -34,
                  16,
-                 1.0},
+                 1.12},
                 19,
                 true,
                 {14.6, 29.4},
