@@ -203,7 +203,9 @@ Cavaliere Di(Seme seme)
                  fanti::Lineamenti::Bocca::Sorride, QColor(0x4C, 0x60, 0x74), volti::Naso::Largo, fanti::kPelleChiaraT},
                 0,
                 1.4};
-    case Seme::Spade: // a high-stepping trot, the neck arched; the sword raised before him by the far arm, more
+    case Seme::Spade: // a high-stepping trot, the neck arched, the near foreleg lifted with its knee level and the
+                      // hoof tucked under it, the far hind raised and bent at the hock (straighter, the legs were
+                      // read as sticks); the sword raised before him by the far arm, more
                       // upright, his fist well forward of his helmet (on its crest, the blade seemed to grow out of
                       // it), the blade no longer than the horse's head (longer, a pennant at the card's top), the
                       // near arm over his coat to the reins (with both arms on the far side the rein hand
@@ -211,10 +213,10 @@ Cavaliere Di(Seme seme)
                       // natural size to read as an arm (bent at the elbow it broke into a stub and a bar); his
                       // coat's skirt short enough to show his saddle cloth (longer, it left a sliver of it)
         return {true,
-                {{{29, 50}, {34.8, 51.6}, {35.0, 56.8}, {35.8, 58.4}},
-                 {{27.6, 50}, {27.4, 57.8}, {27.0, 62.8}, {28.0, 64.6}},
-                 {{13, 50}, {10.8, 57.8}, {12.4, 62.8}, {13.4, 64.6}},
-                 {{15, 50}, {16.8, 55.8}, {16.0, 60.0}, {16.8, 61.6}},
+                {{{29, 50}, {36.0, 50.4}, {34.6, 55.4}, {35.4, 57.0}},
+                 {{27.6, 50}, {28.4, 57.4}, {27.2, 62.6}, {28.4, 64.6}},
+                 {{13, 50}, {9.2, 57.0}, {11.4, 62.8}, {12.6, 64.6}},
+                 {{15, 50}, {18.6, 54.2}, {15.8, 58.0}, {16.8, 59.6}},
                  3,
                  -6,
                  1.0},
