@@ -31,8 +31,12 @@ const QColor kBrigliaChiara(0xB0, 0x84, 0x50);
 const Tinta kBarbaCavaliere{QColor(0xCC, 0x98, 0x62), QColor(0xB0, 0x7C, 0x48), QColor(0x86, 0x58, 0x30)};
 // How much narrower the horse is laid than it is drawn (see DisegnaCavallo).
 constexpr qreal kStrettoCavallo = 0.92;
-// The rider to the frame he was drawn in: a man in proportion to his horse.
-constexpr qreal kCavaliere = 0.98;
+// How far the horse's body stands higher than it was drawn, on longer legs:
+// on legs as short as its barrel was deep it was read as a pony or a donkey.
+constexpr qreal kGambeLunghe = 3.0;
+// The rider to the frame he was drawn in: a man in proportion to his horse
+// (larger, he made it a pony), and his emblem clear of the card's top.
+constexpr qreal kCavaliere = 0.90;
 // A rider's head to a standing knave's.
 constexpr qreal kTesta = 0.93;
 
@@ -91,8 +95,10 @@ Cavaliere Di(Seme seme)
     // white card, the two still faded and left the rider floating. There
     // the cream a warm isabelline, its shade and flaxen mane a golden brown:
     // paler, it was still the faintest court, held by its outline alone.
+    // Both a shade deeper again there: on the white card the cream horse
+    // still dissolved and the grey hung on its outline.
     const bool pixel = InchiostroDelPixelInUso();
-    const Tinta crema = pixel ? Tono(QColor(0xF0, 0xDE, 0xB0), QColor(0xE2, 0xC6, 0x8C), QColor(0x9C, 0x7A, 0x44))
+    const Tinta crema = pixel ? Tono(QColor(0xEC, 0xD6, 0xA2), QColor(0xDA, 0xBA, 0x7A), QColor(0x92, 0x6E, 0x38))
                               : Tono(QColor(0xFA, 0xF0, 0xD4), QColor(0xEE, 0xDE, 0xB2), QColor(0xC2, 0xA8, 0x74));
     const Tinta criniBiondi = pixel
         ? Tono(QColor(0xE6, 0xC8, 0x80), QColor(0xC8, 0x9C, 0x4C), QColor(0x8E, 0x68, 0x2C))
@@ -103,7 +109,7 @@ Cavaliere Di(Seme seme)
     // still read as the same grey horse.
     const Tinta grigio = Tono(QColor(0xE2, 0xC8, 0xC2), QColor(0xB8, 0x94, 0x8C), QColor(0x7C, 0x5A, 0x54));
     const Tinta criniGrigi = Tono(QColor(0x6A, 0x56, 0x52), QColor(0x46, 0x34, 0x30), QColor(0x2C, 0x1E, 0x1C));
-    const Tinta bianco = pixel ? Tono(QColor(0xEA, 0xE8, 0xE2), QColor(0xCA, 0xC6, 0xBC), QColor(0x8A, 0x84, 0x78))
+    const Tinta bianco = pixel ? Tono(QColor(0xE6, 0xE4, 0xDE), QColor(0xC0, 0xBC, 0xB2), QColor(0x80, 0x7A, 0x6E))
                                : Tono(QColor(0xFA, 0xFA, 0xF6), QColor(0xE8, 0xE6, 0xE0), QColor(0xAC, 0xA6, 0x9A));
     const Tinta criniArdesia = Tono(QColor(0x8A, 0x8A, 0x98), QColor(0x62, 0x62, 0x74), QColor(0x42, 0x42, 0x54));
     switch (seme) {
@@ -135,22 +141,25 @@ Cavaliere Di(Seme seme)
                 23.3,
                 {0.4, -0.3, -0.2, 0.2, 0.3, 0, Qt::transparent, 0, 0.5, -0.3, -0.5, 0.3, 0.6, volti::Taglio::Mandorla,
                  fanti::Lineamenti::Bocca::Quieta, QColor(0x6A, 0x44, 0x22), volti::Naso::Corto}};
-    case Seme::Coppe: // cantering, the near foreleg reaching out, the cup raised before him by the far arm over the
+    case Seme::Coppe: // cantering, the near foreleg reaching out, the head forward and low enough to show white
+                      // under the cup (under it, it was lost behind his arm); the cup raised before him by the far
+                      // arm over the
                       // horse's neck (held out behind him, he seemed to ride backwards), as large as the card's top
                       // allows with white between its foot and the horse's ears: smaller, at the natural size it was
-                      // a speck taken for a coin, and larger and lower it seemed perched on the horse's head
+                      // a speck taken for a coin, and larger and lower it seemed perched on the horse's head; far
+                      // enough forward that its foot clears his face
         return {false,
                 {{{29, 50}, {33.6, 54.8}, {36.8, 59.2}, {38.0, 61.0}},
                  {{27.6, 50}, {31.8, 54.2}, {29.8, 57.8}, {29.0, 59.6}},
                  {{12.5, 50}, {10.4, 57.8}, {13.4, 62.8}, {14.6, 64.6}},
                  {{15, 50}, {9.8, 56.6}, {7.0, 61.4}, {6.2, 63.2}},
-                 -6,
+                 -13,
                  4,
                  1.0},
                 4,
                 true,
-                {27.6, 24.6},
-                {30.2, 19.8},
+                {29.0, 24.8},
+                {32.0, 20.4},
                 0,
                 19.5,
                 {grigio, criniGrigi, Tono(Smorza(kBlu)), kOro, kBriglia, true},
@@ -166,7 +175,9 @@ Cavaliere Di(Seme seme)
                  0.2, volti::Taglio::Allungato, fanti::Lineamenti::Bocca::Serrata, QColor(0x3A, 0x26, 0x18),
                  volti::Naso::Aquilino, fanti::kPelleBrunaT},
                 1.4};
-    case Seme::Denari: // rearing, the coin held up over his head by the far arm, behind him: held up before him,
+    case Seme::Denari: // rearing, the neck arched and full, the head no higher than his chin (high on a thin neck
+                       // it was read as a goat's or a llama's); the coin held up over his head by the far arm,
+                       // behind him: held up before him,
                        // it hid the horse's head; the tail swung out clear of the hind legs (hanging down beside
                        // them it was read as a third)
         return {true,
@@ -174,13 +185,13 @@ Cavaliere Di(Seme seme)
                  {{27.6, 50}, {32.2, 53.6}, {30.6, 58.2}, {29.8, 59.8}},
                  {{10.4, 50}, {6.6, 57.0}, {9.4, 62.8}, {10.6, 64.6}},
                  {{12.8, 50.4}, {10.6, 57.6}, {15.6, 62.8}, {17.4, 64.6}},
-                 -24,
+                 -34,
                  16,
-                 1.0},
+                 1.12},
                 19,
                 true,
-                {15.2, 28.6},
-                {12.4, 22.2},
+                {14.6, 29.4},
+                {11.6, 23.6},
                 0,
                 15.5,
                 {crema, criniBiondi, Tono(Smorza(kRosso)), kOro, kBriglia, false, false, true},
@@ -194,7 +205,9 @@ Cavaliere Di(Seme seme)
                  fanti::Lineamenti::Bocca::Sorride, QColor(0x4C, 0x60, 0x74), volti::Naso::Largo, fanti::kPelleChiaraT},
                 0,
                 1.4};
-    case Seme::Spade: // a high-stepping trot, the neck arched; the sword raised before him by the far arm, more
+    case Seme::Spade: // a high-stepping trot, the neck arched, the near foreleg lifted with its knee level and the
+                      // hoof tucked under it, the far hind raised and bent at the hock (straighter, the legs were
+                      // read as sticks); the sword raised before him by the far arm, more
                       // upright, his fist well forward of his helmet (on its crest, the blade seemed to grow out of
                       // it), the blade no longer than the horse's head (longer, a pennant at the card's top), the
                       // near arm over his coat to the reins (with both arms on the far side the rein hand
@@ -202,10 +215,10 @@ Cavaliere Di(Seme seme)
                       // natural size to read as an arm (bent at the elbow it broke into a stub and a bar); his
                       // coat's skirt short enough to show his saddle cloth (longer, it left a sliver of it)
         return {true,
-                {{{29, 50}, {34.8, 51.6}, {35.0, 56.8}, {35.8, 58.4}},
-                 {{27.6, 50}, {27.4, 57.8}, {27.0, 62.8}, {28.0, 64.6}},
-                 {{13, 50}, {10.8, 57.8}, {12.4, 62.8}, {13.4, 64.6}},
-                 {{15, 50}, {16.8, 55.8}, {16.0, 60.0}, {16.8, 61.6}},
+                {{{29, 50}, {36.0, 50.4}, {34.6, 55.4}, {35.4, 57.0}},
+                 {{27.6, 50}, {28.4, 57.4}, {27.2, 62.6}, {28.4, 64.6}},
+                 {{13, 50}, {9.2, 57.0}, {11.4, 62.8}, {12.6, 64.6}},
+                 {{15, 50}, {18.6, 54.2}, {15.8, 58.0}, {16.8, 59.6}},
                  3,
                  -6,
                  1.0},
@@ -240,6 +253,7 @@ QTransform Cornice(const Cavaliere &c)
         t.translate(kLarghezzaCarta, 0);
         t.scale(-1, 1);
     }
+    t.translate(0, -kGambeLunghe);
     t.translate(kPerno.x(), kPerno.y());
     t.rotate(-c.impennata);
     t.translate(-kPerno.x(), -kPerno.y());
@@ -322,20 +336,27 @@ void DisegnaCavallo(QPainter &p, Seme seme)
     // The ground: the knaves' and kings' own, wide enough for the horse.
     Pedana(p, seme);
 
-    // A rearing horse stands on the ground: its hind legs are given on the
-    // card's axes and brought into its turned frame.
+    // The horse stands on the ground, its body raised by kGambeLunghe: the
+    // legs below the body are carried down again, so that they grow long
+    // from the shoulder and the stifle. A rearing horse's hind legs are
+    // given on the card's axes and brought into its turned frame; its
+    // forelegs, in the air, go up with the body.
     Andatura a = c.andatura;
+    const QPointF giu(0, kGambeLunghe);
+    QTransform indietro;
     if (c.impennata != 0) {
-        QTransform giro;
-        giro.translate(kPerno.x(), kPerno.y());
-        giro.rotate(-c.impennata);
-        giro.translate(-kPerno.x(), -kPerno.y());
-        const QTransform indietro = giro.inverted();
-        for (Gamba *g : {&a.posteriore, &a.posterioreLontana}) {
-            g->ginocchio = indietro.map(g->ginocchio);
-            g->nodello = indietro.map(g->nodello);
-            g->corona = indietro.map(g->corona);
-        }
+        indietro.translate(kPerno.x(), kPerno.y());
+        indietro.rotate(-c.impennata);
+        indietro.translate(-kPerno.x(), -kPerno.y());
+        indietro = indietro.inverted();
+    }
+    for (Gamba *g : {&a.anteriore, &a.anterioreLontana, &a.posteriore, &a.posterioreLontana}) {
+        const bool aTerra = c.impennata == 0 || g == &a.posteriore || g == &a.posterioreLontana;
+        if (!aTerra)
+            continue;
+        g->ginocchio = indietro.map(g->ginocchio + giu);
+        g->nodello = indietro.map(g->nodello + giu);
+        g->corona = indietro.map(g->corona + giu);
     }
 
     // The arm with the reins, or the one raising the emblem, behind the body.

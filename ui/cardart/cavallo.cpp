@@ -86,12 +86,13 @@ QPainterPath U(const QPainterPath &a, const QPainterPath &b) { return Piatto(Uni
 QPainterPath Stinco(const Gamba &g, bool posteriore)
 {
     // Muscle above, a narrower joint, a lean cannon, the fetlock's knob and
-    // the pastern.
+    // the pastern; no leaner than this, or at the natural size the legs read
+    // as sticks.
     const auto tra = [](QPointF a, QPointF b, qreal t) { return a + (b - a) * t; };
     const QPointF a = g.attacco, k = g.ginocchio, n = g.nodello, c = g.corona;
     if (posteriore)
-        return Arto({a, tra(a, k, 0.55), k, tra(k, n, 0.5), n, c}, {6.8, 4.2, 4.0, 2.8, 3.3, 2.5});
-    return Arto({a, tra(a, k, 0.6), k, tra(k, n, 0.5), n, c}, {5.6, 3.8, 4.1, 2.8, 3.3, 2.5});
+        return Arto({a, tra(a, k, 0.55), k, tra(k, n, 0.5), n, c}, {7.6, 4.8, 4.6, 3.3, 3.8, 2.9});
+    return Arto({a, tra(a, k, 0.6), k, tra(k, n, 0.5), n, c}, {6.4, 4.4, 4.6, 3.3, 3.8, 2.9});
 }
 
 // The part of a leg from just above the knee or hock down to the coronet,
