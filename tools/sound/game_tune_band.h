@@ -42,10 +42,10 @@ const Layer kLayers[] = {
     // grew over the clarinet's last notes, an octave above it.
     {kA + 12, kB, Accompaniment::Broken, true, -5},
     // The theme's first two phrases are the clarinet's with the guitar, the
-    // cello and the strings' slow line alone; from its turn to C the strings hold soft chords, an
-    // inner voice between the bass and the lead, so each harmony is there
-    // on its downbeat, where the guitar only answers after the beat; they
-    // come up to the cadence.
+    // cello and the strings' slow line alone; from its turn to C the strings
+    // hold soft chords, an inner voice between the bass and the lead, so each
+    // harmony is there on its downbeat, where the guitar only answers after
+    // the beat; they come up to the cadence.
     {kA + 8, kA + 9, Accompaniment::Pad, false, -12}, // stealing in over the line's last C
     {kA + 9, kB - 2, Accompaniment::Pad, false, -6},
     {kB - 2, kB, Accompaniment::Pad, false},
