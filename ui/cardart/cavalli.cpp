@@ -207,8 +207,8 @@ Cavaliere Di(Seme seme)
                 1.4};
     case Seme::Spade: // a high-stepping trot, the neck arched, the near foreleg lifted with its knee level and the
                       // hoof tucked under it, the far hind raised and bent at the hock (straighter, the legs were
-                      // read as sticks); the sword raised before him at arm's length, the
-                      // fist over the horse's ears and the blade near upright, white between it and his
+                      // read as sticks); the sword raised before him by the far arm held
+                      // out almost level, his fist over the horse's crest with white between the blade and his
                       // helmet (with the arm raised steeply beside his head, arm and blade made one blue cone read
                       // as a tall pointed hat; on the helmet's crest, the blade seemed to grow out of it), the
                       // blade no longer than the horse's head (longer, a pennant at the card's top), the
@@ -226,9 +226,9 @@ Cavaliere Di(Seme seme)
                  1.0},
                 0,
                 true,
-                {29.0, 26.6},
-                {36.6, 23.0},
-                12,
+                {28.4, 27.0},
+                {35.2, 24.2},
+                20,
                 18,
                 {bianco, criniArdesia, Tono(Smorza(kViola)), kOro, kBrigliaChiara, false, false, true},
                 -5,
