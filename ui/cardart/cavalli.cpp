@@ -207,9 +207,11 @@ Cavaliere Di(Seme seme)
                 1.4};
     case Seme::Spade: // a high-stepping trot, the neck arched, the near foreleg lifted with its knee level and the
                       // hoof tucked under it, the far hind raised and bent at the hock (straighter, the legs were
-                      // read as sticks); the sword raised before him by the far arm, more
-                      // upright, his fist well forward of his helmet (on its crest, the blade seemed to grow out of
-                      // it), the blade no longer than the horse's head (longer, a pennant at the card's top), the
+                      // read as sticks); the sword raised before him by the far arm held
+                      // out almost level, his fist over the horse's crest with white between the blade and his
+                      // helmet (with the arm raised steeply beside his head, arm and blade made one blue cone read
+                      // as a tall pointed hat; on the helmet's crest, the blade seemed to grow out of it), the
+                      // blade no longer than the horse's head (longer, a pennant at the card's top), the
                       // near arm over his coat to the reins (with both arms on the far side the rein hand
                       // had no arm leading to it); the raised arm in one line from the shoulder, full enough at the
                       // natural size to read as an arm (bent at the elbow it broke into a stub and a bar); his
@@ -224,9 +226,9 @@ Cavaliere Di(Seme seme)
                  1.0},
                 0,
                 true,
-                {29.8, 26.4},
-                {34.4, 21.4},
-                25,
+                {28.4, 27.0},
+                {35.2, 24.2},
+                20,
                 18,
                 {bianco, criniArdesia, Tono(Smorza(kViola)), kOro, kBrigliaChiara, false, false, true},
                 -5,
