@@ -113,7 +113,7 @@ std::vector<MidiTrack> ComposeEndTune()
     {
         Voice out = kHornsHeld;
         out.velocity = static_cast<std::uint8_t>(out.velocity + kStrokeSupport);
-        PlayLine(band.Track(kHorns), out, kSixEightFine, lastStroke, kHornFifth, band.Players(), lastPlace);
+        PlayLine(band.Track(kHorns), out, kSixEightFine, lastStroke, kThirdHorn, band.Players(), lastPlace);
     }
     for (std::uint32_t i = 0; i < kTongued.size(); ++i) {
         const auto [sixteenth, length] = kTongued[i];
@@ -292,8 +292,8 @@ std::vector<MidiTrack> ComposeEndTune()
                 band.Track(kHarp).Note(stroke + beat + i * kFirstRollTicks, kHarp, kSeventhChord[i],
                                        kButtonHarpVelocity, kButtonTicks - beat - i * kFirstRollTicks);
             }
-            for (const std::uint8_t key : kButtonPluck) {
-                band.Track(kPizzicato).Note(stroke, kPizzicato, key, kButtonPluckVelocity, kPluckTicks);
+            for (const std::uint8_t key : kArrivalPluck) {
+                band.Track(kPizzicato).Note(stroke, kPizzicato, key, kArrivalPluckVelocity, kPluckTicks);
             }
             for (std::uint32_t i = 0; i < kButtonHarp.size(); ++i) {
                 band.Track(kHarp).Note(stroke + i * kFirstRollTicks, kHarp, kArrivalHarp[i], kButtonHarpVelocity,

@@ -130,7 +130,7 @@ inline constexpr std::array<std::string_view, 6> kHornUpper = {"A4/10 G#4/2", "A
                                                                "~F#4/12",     "E4/6 D4/6",       "C#4/6 D4/4 r/2"};
 // On the arrival a third horn takes F sharp minor's root, falling to the
 // dominant's root, E, under the seventh, so the brass holds each chord whole.
-inline constexpr std::array<std::string_view, 1> kHornFifth = {"F#4/6 E4/4 r/2"};
+inline constexpr std::array<std::string_view, 1> kThirdHorn = {"F#4/6 E4/4 r/2"};
 inline constexpr std::array<std::string_view, 6> kHornLower = {"C#4/10 B3/2", "C#4/4 B3/2 C#4/6", "A3/12",
                                                                "B3/6 A3/6",   "A3/6 G#3/6",       "A3/6 B3/4 r/2"};
 // Over the trumpets, a third or a sixth above the tune where they strike
@@ -369,9 +369,9 @@ inline constexpr std::uint8_t kButtonBass = 33, kButtonBassVelocity = 78; // A1
 // The arrival, F sharp minor: the tuba and the drum on its root, the
 // pizzicato and the harp on its chord.
 inline constexpr std::uint8_t kArrivalBass = 42, kArrivalDrum = 42;                       // F#2
-inline constexpr std::array<std::uint8_t, 4> kButtonPluck = {54, 57, 61, 66};             // F#3 A3 C#4 F#4
+inline constexpr std::array<std::uint8_t, 4> kArrivalPluck = {54, 57, 61, 66};            // F#3 A3 C#4 F#4
 inline constexpr std::array<std::uint8_t, 7> kArrivalHarp = {42, 49, 54, 57, 61, 66, 69}; // F#2 .. A4
-inline constexpr std::uint8_t kButtonPluckVelocity = 66;
+inline constexpr std::uint8_t kArrivalPluckVelocity = 66;
 inline constexpr std::uint32_t kPluckTicks = 2 * kSixEightFine.ticksPerStep; // an eighth
 // The harp's roll climbs to the C# over the horns', so the chord keeps its
 // third high in the band as it rings on after the winds: over the

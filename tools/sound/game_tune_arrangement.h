@@ -85,9 +85,10 @@ constexpr Voice kOboeHemiola{kOboe, 0, 53, kSlurred, Articulation::Plain, kSlurr
 constexpr Voice kClarinetCoda{kClarinet, -12, 59, kSlurred, Articulation::Plain, kSlurredSpread};
 // The clarinet, which first sang the theme, recalls it in the coda.
 constexpr Voice kClarinetRecall{kClarinet, 0, 56, kSlurred, Articulation::Plain, kSlurredSpread};
-constexpr Voice kOboeRound{kOboe, 0, 50, kSlurred, Articulation::Plain, kSlurredSpread}; // falling away into the intro
-constexpr Voice kOboeLanding{kOboe,         0, 48, kSlurred, Articulation::Plain,
-                             kSlurredSpread}; // as soft as the intro it starts
+// The oboe of the loop's last bars, falling away into the intro, and landing
+// on its first bar as soft as the intro it starts.
+constexpr Voice kOboeRound{kOboe, 0, 50, kSlurred, Articulation::Plain, kSlurredSpread};
+constexpr Voice kOboeLanding{kOboe, 0, 48, kSlurred, Articulation::Plain, kSlurredSpread};
 constexpr Voice kFluteLead{kFlute, 0, 64, kSlurred, Articulation::Plain, kSlurredSpread};
 // The flute's return, well under the song's level and lighter than its
 // first tune: a GM flute up high is shrill, bright enough unpressed. Its
