@@ -13,30 +13,28 @@ namespace titolo {
 namespace {
 
 constexpr double kPasso = 3.4; // the skin's lines lie this many pixels apart, coarser than the ground's
-// Under this tone the skin is left paper: the highlights. Above it each line
-// swells with the shade, from a hairline printing lighter than full ink.
-constexpr double kLuce = 0.05;
-// The share of the spacing a line covers, kGonfia * (tone above kLuce) to
-// the power kCurva: hairlines over most of the light, swelling fast in the shade.
-constexpr double kGonfia = 1.15, kCurva = 1.4;
-constexpr double kChiude = 0.7; // the most: a thread of paper always left between the lines
-// In the deepest shade a second set crosses the first, from these tones:
-// on the head and the neck along the form's meridians, on the head only in
-// its darkest turn, as on the cheek the meridians crowd towards the outline
-// and cross the first set into a checker of dots; on the ears at a wide
-// angle (kCroce radians), as the first set is too short there to turn them.
-constexpr double kCroceTesta = 0.68, kCroceCollo = 0.45, kCroceOrecchio = 0.3;
-constexpr double kCroce = 1.0;
-// The crossing set's lines on the ears to the first's: sparser, so the two
-// do not close into a checker of single pixels.
+constexpr double kCroce = 1.0; // the ears' crossing set's angle to the first, radians
+// The tone from which the crossing set deepens the ears' shade.
+constexpr double kSecondoDa = 0.3;
+// The crossing set's lines to the first's: sparser, so the two do not close
+// into a checker of single pixels.
 constexpr double kSecondoRado = 0.7;
+// Lines narrower than this (a share of their spacing) are too fine to cut on
+// whole pixels; they taper to nothing instead.
+constexpr double kSottile = 0.24;
+// Over this much more width the fine lines hand over to the ones cut on
+// whole pixels, each fading as the other comes in, so the shade does not
+// start on a hard edge where the one kind of line meets the other.
+constexpr double kConsegna = 0.14;
+// Lines thinner than this leave the paper clean: the brightest lights.
+constexpr double kSvanisce = 0.1;
 // How far the lines bow between the middle of the face and its outline, in
 // units: up in the middle over the brow, up at the sides below the eyes, and
 // there enough that down the shaded cheek they sweep with the jaw. The turn
 // from the one bow to the other is gentle and spread from the brow to the
 // mouth: taken faster, a line folds back on itself beside the nose and the
 // cheek is cut in closed rings, a thumbprint.
-constexpr double kArcoFronte = 20, kArcoGuance = -22;
+constexpr double kArcoFronte = 14, kArcoGuance = -14;
 // How far the features bend them, a share of their height; the nose's
 // less, or the lines would crowd into a smear down its shaded flank.
 constexpr double kPiegaLineamenti = 0.35, kPiegaNaso = 0.3;
@@ -71,21 +69,13 @@ double Livello(Pezzo pezzo, double x, double y)
     return y - arco * tondo - piega * lineamenti;
 }
 
-// The crossing set's lines are the level lines of this: meridians from the
-// brow to the chin, and down the neck; across the ear at an angle to the first.
-double Incrocio(Pezzo pezzo, double x, double y)
-{
-    if (pezzo == Pezzo::Orecchio)
-        return (std::cos(kCroce) * Livello(pezzo, x, y) + std::sin(kCroce) * x) * kSecondoRado;
-    return Meridiano(x, pezzo == Pezzo::Collo ? 0 : MezzaLarghezza(y));
-}
-
-// The share of their spacing the first set's lines cover at tone t, paper
-// up to the tone `luce`: they thin to nothing into the highlights.
-double Larghezza(double t, double luce)
-{
-    return std::min(kChiude, kGonfia * std::pow(std::max(0.0, t - luce), kCurva));
-}
+// The share of their spacing the skin's first lines cover at tone t: each
+// line swells into the shade and thins with the light until it fades out,
+// so the lit brow and cheek are left near bare paper, as an engraver leaves
+// them, not fogged with hairlines; it thins over the whole turn into the
+// light, not just its last part, so the shade tapers off and does not stop
+// at an edge down the nose.
+double Larghezza(double t) { return std::min(0.8, 1.3 * std::pow(t, 1.6)); }
 
 // Round the nose's tip, wings and underside the lines stop, so the
 // nostrils and the wing's crease (cut in titolo_segni.cpp) stand as
@@ -124,6 +114,40 @@ double Tratto(double fase, double g, double larghezza)
     return std::clamp(mezza - distanza + 0.5, 0.0, 1.0);
 }
 
+double InchiostroPelle(const Campione &c, double x, double y, double t)
+{
+    const Pezzo pezzo = c.pezzo == Pezzo::Altro ? Pezzo::Testa : c.pezzo;
+    constexpr double e = 0.25;
+    constexpr double righe = kIngrandimento / kPasso; // lines to a unit where the level rises one to one
+    const double f = Livello(pezzo, x, y);
+    const double fx = (Livello(pezzo, x + e, y) - f) / e, fy = (Livello(pezzo, x, y + e) - f) / e;
+    const double g1 = std::max(0.05, std::hypot(fx, fy) * righe);
+    // The crossing set: the level turned by kCroce.
+    const double f2 = std::cos(kCroce) * f + std::sin(kCroce) * x;
+    const double g2 = std::max(
+        0.05, std::hypot(std::cos(kCroce) * fx + std::sin(kCroce), std::cos(kCroce) * fy) * righe * kSecondoRado);
+    const double narici = Narici(x, y);
+    const double larghezza = Larghezza(t);
+    // In the half-lights each line runs on unbroken from where it is cut on
+    // whole pixels, thinning to nothing towards the light as a burin's line
+    // tapers, rather than breaking into dots that read as dust on the plate.
+    double a = 0;
+    if (larghezza < kSottile + kConsegna) {
+        // Round the mouth and over the chin they stop sooner, or the lower
+        // face reads as unshaven.
+        const double via = kSvanisce + 0.14 * std::exp(-std::pow(x / 10, 2) - std::pow((y - (kBoccaY + 3)) / 8, 2));
+        const double quota = std::clamp((larghezza - via) / (kSottile - via), 0.0, 1.0);
+        a = Tratto(f * righe, g1, kSottile * quota) * (1 - Passaggio(kSottile, kSottile + kConsegna, larghezza));
+    }
+    // The head and the neck keep to their one set of lines, each swelling
+    // into the shade, so no second set laid across the cheek beats with the
+    // first into a whorl. The ears, too small for the first set to turn them,
+    // are crossed in their shade at a wide angle.
+    if (t > kSecondoDa && pezzo == Pezzo::Orecchio)
+        a = std::max(a, Tratto(f2 * righe * kSecondoRado, g2, std::min(0.45, (t - kSecondoDa) * 1.2)));
+    return a * narici * Risparmi(x, y);
+}
+
 double InchiostroPelleRighe(QPointF pixel)
 {
     const QPointF q = DallaLastra(pixel);
@@ -131,28 +155,19 @@ double InchiostroPelleRighe(QPointF pixel)
     const Campione c = Rilievo(x, y);
     if (c.zona != Zona::Pelle)
         return 0;
-    const double t = Tono(c, x, y);
-    // Round the mouth and over the chin the light is wider, or the lower
-    // face reads as unshaven.
-    const double luce = kLuce + 0.04 * std::exp(-std::pow(x / 10, 2) - std::pow((y - (kBoccaY + 3)) / 8, 2));
-    if (t <= luce)
+    const double larghezza = Larghezza(Tono(c, x, y));
+    if (larghezza < kSottile)
         return 0;
-    // The phase of each set across the pixel, and how fast it runs there.
+    // The phase of the lines across the pixel, and how fast it runs there.
     const Pezzo pezzo = c.pezzo == Pezzo::Altro ? Pezzo::Testa : c.pezzo;
     constexpr double righe = kIngrandimento / kPasso;
-    const auto riga = [&](double (*livello)(Pezzo, double, double), double quota) {
-        const auto fase = [&](double dx, double dy) {
-            const QPointF r = DallaLastra(pixel + QPointF(dx, dy));
-            return livello(pezzo, r.x(), r.y()) * righe;
-        };
-        const double gx = fase(0.5, 0) - fase(-0.5, 0), gy = fase(0, 0.5) - fase(0, -0.5);
-        return Riga(fase(0, 0), gx, gy, quota);
+    const auto fase = [&](double dx, double dy) {
+        const QPointF r = DallaLastra(pixel + QPointF(dx, dy));
+        return Livello(pezzo, r.x(), r.y()) * righe;
     };
-    double a = riga(Livello, Larghezza(t, luce));
-    const double croce = pezzo == Pezzo::Orecchio ? kCroceOrecchio : pezzo == Pezzo::Collo ? kCroceCollo : kCroceTesta;
-    if (t > croce)
-        a = 1 - (1 - a) * (1 - riga(Incrocio, std::min(0.5, (t - croce) * 1.5)));
-    return a * Narici(x, y) * Risparmi(x, y);
+    const double gx = fase(0.5, 0) - fase(-0.5, 0), gy = fase(0, 0.5) - fase(0, -0.5);
+    return Riga(fase(0, 0), gx, gy, larghezza) * Narici(x, y) * Risparmi(x, y) *
+        Passaggio(kSottile, kSottile + kConsegna, larghezza);
 }
 
 } // namespace titolo

@@ -7,12 +7,15 @@
 
 namespace titolo {
 
+// How much of a sample on the skin at (x, y) is ink, t its tone (see
+// Tono): lines that run across the form and bend with it, each swelling
+// with the shade it passes through and tapering out in the light; on the
+// ears a second set crosses them in the shade.
+double InchiostroPelle(const Campione &c, double x, double y, double t);
+
 // The ink the skin's lines put in the medallion's pixel whose centre is
-// `pixel`, each line cut on whole pixels, unbroken however it turns: lines
-// across the form that bend with it, swelling with the shade they pass
-// through and thinning to hairlines printed lighter in the light, paper
-// only in the highlights; crossed along the form's meridians in the
-// deepest shade.
+// `pixel`, where they are wide enough to be cut on whole pixels: in the
+// half-tones and the shade, unbroken however they turn.
 double InchiostroPelleRighe(QPointF pixel);
 
 // Ink of one family of lines at a sample: `fase` its phase, `g` how fast the

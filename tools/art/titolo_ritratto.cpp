@@ -200,7 +200,7 @@ double Inchiostro(double x, double y)
         // the ground's, rather than being cut off by the rim.
         t = t + (0.5 - t) * 0.6 * Passaggio(0.8, 0.98, std::hypot(rx, ry));
     if (c.zona == Zona::Pelle)
-        return 0; // ruled on the plate's pixels (see titolo_pelle.cpp)
+        return InchiostroPelle(c, x, y, t);
     if (c.zona == Zona::Fondo) {
         const double bordo = kFiloInterno + kMargineFondo;
         if (std::hypot(x * kIngrandimento / (kMedaglioneRx - bordo),

@@ -24,9 +24,6 @@ const Vettore kLuce = Normalizza({-0.3, -0.45, 0.84});
 // The tone of the head's turn at its outline (see Tono).
 constexpr double kGiro = 0.42;
 constexpr double kGiroLuce = 0.62; // its share of that on the lit side
-// The skin's tone in full light and turned from it: even the lit skin is
-// toned, so it is cut in fine lines and only the highlights are paper.
-constexpr double kPelleChiaro = 0.09, kPelleCupo = 0.78;
 
 double Gauss(double dx, double dy, double sx, double sy)
 {
@@ -66,6 +63,8 @@ double MezzaLarghezza(double y)
     return std::max(0.0, w);
 }
 
+namespace {
+
 // The meridians of the head: lines from brow to chin that bow round the
 // face as a globe's do, closer together as the face turns away. Where the
 // face narrows to the chin, and down the neck, they keep the chin's round.
@@ -75,6 +74,8 @@ double Meridiano(double x, double mezzaLarghezza)
     const double w = std::max(mezzaLarghezza, kMinimo);
     return std::asin(std::clamp(x / w, -1.0, 1.0)) * kRaggio;
 }
+
+} // namespace
 
 double Lineamenti(double x, double y, double naso)
 {
@@ -304,7 +305,7 @@ double Tono(const Campione &c, double x, double y)
         if (std::abs(dx) < 1 && y > kOcchiY - kPalpebra * (1 - dx * dx) - 0.25 * dx &&
             y < kOcchiY + kPalpebraBassa * (1 - dx * dx) - 0.25 * dx)
             return 0.04;
-        chiaro = kPelleChiaro, cupo = kPelleCupo;
+        chiaro = 0.03, cupo = 0.46;
         // Between the brows the forehead stays light, so the brows do not join.
         scuro -= 0.6 * Gauss(x, y - (kOcchiY - 4.2), 4.2, 2.0);
         // The light on the brow's dome and down the ridge of the nose is left
@@ -315,12 +316,10 @@ double Tono(const Campione &c, double x, double y)
         // shade there turns round it instead of lying across the cheek as
         // one band.
         scuro -= 0.2 * Gauss(x - 13.5, y - (kOcchiY + 7.5), 4.5, 3.2);
-        // The lit cheekbone's top: a highlight left paper.
-        scuro -= 0.15 * Gauss(x + 14, y - (kOcchiY + 8), 4, 2.6);
         // The jaw and the temple on the lit side face the light: whatever
-        // their turn, they are kept light, in fine lines, so no shade comes
-        // from nowhere on the side the light falls on.
-        scuro -= 0.08 * (1 - Passaggio(-12, 0, x)) *
+        // their turn, they are left near bare, so no shade comes from
+        // nowhere on the side the light falls on.
+        scuro -= 0.3 * (1 - Passaggio(-12, 0, x)) *
             (Passaggio(kOcchiY + 14, kOcchiY + 24, y) + (1 - Passaggio(kOcchiY - 12, kOcchiY - 6, y)));
         break;
     }
