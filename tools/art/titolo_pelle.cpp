@@ -28,14 +28,6 @@ constexpr double kSottile = 0.24;
 constexpr double kConsegna = 0.14;
 // Lines thinner than this leave the paper clean: the brightest lights.
 constexpr double kSvanisce = 0.1;
-// Beyond where the lines thin out, into the light, each runs on as a row of
-// flicks, shorter towards the light until they are single dots, so the lit
-// cheek and brow are modelled too and the shade does not start on an edge;
-// the highlights, under kTaccheDa, stay paper. The flicks' ink, and how
-// far apart they lie along the line, in pixels.
-constexpr double kTaccheDa = 0.05, kTaccheA = 0.24;
-constexpr double kTaccaInchiostro = 0.3, kTaccaInchiostroA = 0.5;
-constexpr double kTaccaPasso = 5.5;
 // How far the lines bow between the middle of the face and its outline, in
 // units: up in the middle over the brow, up at the sides below the eyes, and
 // there enough that down the shaded cheek they sweep with the jaw. The turn
@@ -112,29 +104,6 @@ double Risparmi(double x, double y)
     return ciglia * bocca * Passaggio(0.85, 1.1, std::hypot(ox, oy));
 }
 
-// The ink of the flicks on the skin's line at phase `fase`, which runs `g`
-// lines a pixel, at the pixel whose middle is (x, y), of tone t.
-double InchiostroTacche(double x, double y, double t, double fase, double g)
-{
-    // Round the mouth and over the chin they keep off, or the lower face
-    // reads as unshaven.
-    const double da = kTaccheDa + 0.14 * std::exp(-std::pow(x / 10, 2) - std::pow((y - (kBoccaY + 3)) / 8, 2));
-    if (t <= da || t >= kTaccheA || g < 1e-6)
-        return 0;
-    // On the line: the pixel whose middle lies within half a pixel of it.
-    if (std::abs(fase - std::round(fase)) / g >= 0.5)
-        return 0;
-    // Along it, by the head's meridians; each line's flicks fall between
-    // those of the lines either side, so they lie in lozenges, not columns.
-    const double lungo =
-        Meridiano(x, MezzaLarghezza(y)) * kIngrandimento / kTaccaPasso + 0.5 * (long(std::lround(fase)) & 1);
-    const double verso = Passaggio(da, kTaccheA, t);
-    const double quota = (1.5 + 2.5 * verso) / kTaccaPasso;
-    if (lungo - std::floor(lungo) >= quota)
-        return 0;
-    return (kTaccaInchiostro + (kTaccaInchiostroA - kTaccaInchiostro) * verso) * Narici(x, y) * Risparmi(x, y);
-}
-
 } // namespace
 
 double Tratto(double fase, double g, double larghezza)
@@ -160,8 +129,8 @@ double InchiostroPelle(const Campione &c, double x, double y, double t)
     const double narici = Narici(x, y);
     const double larghezza = Larghezza(t);
     // In the half-lights each line runs on unbroken from where it is cut on
-    // whole pixels, thinning towards the light as a burin's line tapers,
-    // before it breaks into flicks (see InchiostroTacche).
+    // whole pixels, thinning to nothing towards the light as a burin's line
+    // tapers, rather than breaking into dots that read as dust on the plate.
     double a = 0;
     if (larghezza < kSottile + kConsegna) {
         // Round the mouth and over the chin they stop sooner, or the lower
@@ -186,8 +155,9 @@ double InchiostroPelleRighe(QPointF pixel)
     const Campione c = Rilievo(x, y);
     if (c.zona != Zona::Pelle)
         return 0;
-    const double t = Tono(c, x, y);
-    const double larghezza = Larghezza(t);
+    const double larghezza = Larghezza(Tono(c, x, y));
+    if (larghezza < kSottile)
+        return 0;
     // The phase of the lines across the pixel, and how fast it runs there.
     const Pezzo pezzo = c.pezzo == Pezzo::Altro ? Pezzo::Testa : c.pezzo;
     constexpr double righe = kIngrandimento / kPasso;
@@ -196,10 +166,8 @@ double InchiostroPelleRighe(QPointF pixel)
         return Livello(pezzo, r.x(), r.y()) * righe;
     };
     const double gx = fase(0.5, 0) - fase(-0.5, 0), gy = fase(0, 0.5) - fase(0, -0.5);
-    if (larghezza >= kSottile)
-        return Riga(fase(0, 0), gx, gy, larghezza) * Narici(x, y) * Risparmi(x, y) *
-            Passaggio(kSottile, kSottile + kConsegna, larghezza);
-    return pezzo == Pezzo::Testa ? InchiostroTacche(x, y, t, fase(0, 0), std::max(std::abs(gx), std::abs(gy))) : 0;
+    return Riga(fase(0, 0), gx, gy, larghezza) * Narici(x, y) * Risparmi(x, y) *
+        Passaggio(kSottile, kSottile + kConsegna, larghezza);
 }
 
 } // namespace titolo

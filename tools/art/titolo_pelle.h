@@ -15,8 +15,7 @@ double InchiostroPelle(const Campione &c, double x, double y, double t);
 
 // The ink the skin's lines put in the medallion's pixel whose centre is
 // `pixel`, where they are wide enough to be cut on whole pixels: in the
-// half-tones and the shade, unbroken however they turn; in the light, where
-// they have thinned out, rows of flicks that shorten towards the highlights.
+// half-tones and the shade, unbroken however they turn.
 double InchiostroPelleRighe(QPointF pixel);
 
 // Ink of one family of lines at a sample: `fase` its phase, `g` how fast the

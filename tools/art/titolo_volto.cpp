@@ -63,6 +63,8 @@ double MezzaLarghezza(double y)
     return std::max(0.0, w);
 }
 
+namespace {
+
 // The meridians of the head: lines from brow to chin that bow round the
 // face as a globe's do, closer together as the face turns away. Where the
 // face narrows to the chin, and down the neck, they keep the chin's round.
@@ -72,6 +74,8 @@ double Meridiano(double x, double mezzaLarghezza)
     const double w = std::max(mezzaLarghezza, kMinimo);
     return std::asin(std::clamp(x / w, -1.0, 1.0)) * kRaggio;
 }
+
+} // namespace
 
 double Lineamenti(double x, double y, double naso)
 {

@@ -41,10 +41,6 @@ Campione Rilievo(double x, double y);
 // heights; `naso` scales the nose's.
 double Lineamenti(double x, double y, double naso = 1);
 
-// Where x lies round the head's front, in units along its curve from the
-// middle, for a head mezzaLarghezza wide there (0 below the jaw: the neck).
-double Meridiano(double x, double mezzaLarghezza);
-
 // Half the width of the head at height y (0 above the crown and below the chin).
 double MezzaLarghezza(double y);
 
