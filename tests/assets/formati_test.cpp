@@ -243,30 +243,6 @@ TEST(Copertina, BaselineJfif101Of532x362WithThreeFullResolutionComponents)
         EXPECT_EQ(u8(sof0 + 10 + 3 * c + 1), 0x11) << "component " << c;
 }
 
-// The name's letters are silver, not cream, and each stroke turns from a
-// bright lit edge to a greyer shaded one rather than lying flat.
-TEST(Copertina, TheNameIsSilverShadedAcrossItsStrokes)
-{
-    const QImage img(FileArte(QStringLiteral("title.jpg")));
-    ASSERT_EQ(img.size(), QSize(532, 362));
-    std::vector<double> chiari;
-    double caldo = 0;
-    for (int y = 35; y < 120; ++y)
-        for (int x = 95; x < 440; ++x) {
-            const QRgb c = img.pixel(x, y);
-            const double luma = (qRed(c) + qGreen(c) + qBlue(c)) / 3.0;
-            if (luma > 150) { // the letters' metal, not their shade lines nor the ground
-                chiari.push_back(luma);
-                caldo += qRed(c) - qBlue(c);
-            }
-        }
-    ASSERT_GT(chiari.size(), 3000u);
-    EXPECT_LT(caldo / double(chiari.size()), 8);
-    std::sort(chiari.begin(), chiari.end());
-    const auto quantile = [&](double q) { return chiari[std::size_t(q * double(chiari.size() - 1))]; };
-    EXPECT_GT(quantile(0.9) - quantile(0.25), 20);
-}
-
 TEST(Icona, Is32x32At4BitsWithAMaskAndAScalableTwin)
 {
     const QByteArray b = LeggiFile(FileArte(QStringLiteral("belvane.ico")));

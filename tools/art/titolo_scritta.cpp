@@ -16,10 +16,8 @@ namespace titolo {
 
 namespace {
 
-// Silver: near white where a stroke turns to the light, a cool grey where
-// it turns away, so each stroke reads as a bright rounded metal and not a
-// flat cream.
-const QColor kArgento(0xF4, 0xF3, 0xEF), kArgentoOmbra(0x9C, 0x9E, 0xA2);
+// A warm silver, in the key of the portrait's ink and the brown ground.
+const QColor kArgento(0xEC, 0xE8, 0xE0);
 const QColor kTratteggio(0x3E, 0x2A, 0x1C); // the shade lines: a warm dark brown, as the ground
 constexpr double kPassoTratteggio = 2.0;    // as the medallion's ground
 constexpr double kIngrossa = 1.3;           // how much the book weight is thickened, in pixels
@@ -30,13 +28,6 @@ constexpr double kOrlo = 1.0;               // the unruled silver rim inside eac
 // clean silver: shaded, they thinned into a grey fringe at this size.
 constexpr double kFascia = 6.0, kFasciaParte = 0.6, kSottile = 6.5;
 constexpr double kFiloOmbra = 1.0; // the cut along the shaded edge inside the rim, in pixels
-// The shade lines' width at the edge, in pixels: each a wedge, as a burin
-// cuts it, from a point at the band's inner edge.
-constexpr double kCuneo = 1.5;
-// The shadow each letter casts on the ground, down and right, so it stands
-// raised off the plate.
-constexpr QPointF kOmbraPortata(1.5, 1.7);
-const QColor kOmbraColore(0x12, 0x09, 0x04);
 
 // For every sample inside the mask, its distance in samples to the nearest
 // one outside (two-pass chamfer, 3-4 weights), so the ruling can stop at an
@@ -114,7 +105,6 @@ void DisegnaNome(QPainter &p, const QString &famiglia)
 {
     const QPainterPath nome = ContornoNome(famiglia);
     const QRect spazio = nome.boundingRect().adjusted(-4, -4, 4, 4).toAlignedRect();
-    p.fillPath(nome.translated(kOmbraPortata), kOmbraColore);
 
     // Engraved at kScala times the size, then reduced.
     QImage grande(spazio.size() * kScala, QImage::Format_ARGB32_Premultiplied);
@@ -152,11 +142,6 @@ void DisegnaNome(QPainter &p, const QString &famiglia)
             constexpr int lontano = 16 * kScala;
             const int versoOmbra = bordo(1, lontano), versoLuce = bordo(-1, lontano);
             const double y = spazio.top() + (sy + 0.5) / kScala;
-            // Across the stroke, 0 at its lit edge and 1 at its shaded one;
-            // and down the letter, 0 at the top of the capitals, 1 at the baseline.
-            const double traverso = double(versoLuce) / (versoLuce + versoOmbra);
-            const double giu = std::clamp((y - (kNomeBaseY - 0.7 * kNomeCorpo)) / (0.7 * kNomeCorpo), 0.0, 1.0);
-            const double scurisce = std::clamp(0.6 * std::pow(traverso, 1.5) + 0.3 * giu, 0.0, 1.0);
             // The shade is a band of even depth along each stroke's shaded
             // edge, so its inner boundary follows the letter's contour; the
             // hairlines, too thin to hold it, are left open. The line's width
@@ -164,7 +149,7 @@ void DisegnaNome(QPainter &p, const QString &famiglia)
             const double spessore = double(versoLuce + versoOmbra) / kScala; // the stroke across, in pixels
             const double fascia = std::min(kFascia, kFasciaParte * spessore);
             const double ombra = spessore < kSottile ? 0 : std::clamp(1 - versoOmbra / (kScala * fascia), 0.0, 1.0);
-            const double larghezza = ombra <= 0 ? 0 : kCuneo * std::pow(ombra, 0.8);
+            const double larghezza = ombra <= 0 ? 0 : 0.55 + 0.8 * std::pow(ombra, 1.2);
             const double fase = (y - 0.5) / kPassoTratteggio; // lines on the pixels' middles, not between rows
             const double d = std::abs(fase - std::round(fase)) * kPassoTratteggio;
             const double orlo = std::clamp(margine[std::size_t(sy * lg + sx)] - kOrlo * kScala + 0.5, 0.0, 1.0);
@@ -174,17 +159,14 @@ void DisegnaNome(QPainter &p, const QString &famiglia)
             const double filo =
                 ombra > 0 && versoOmbra > kOrlo * kScala && versoOmbra <= (kOrlo + kFiloOmbra) * kScala ? 1.0 : 0.0;
             const double linea = std::max(filo, std::clamp((larghezza / 2 - d) * kScala + 0.5, 0.0, 1.0) * orlo);
-            const auto mescola = [&](int a, int o, int b) {
-                const double argento = a + (o - a) * scurisce;
-                return argento + (b - argento) * linea;
-            };
+            const auto mescola = [&](int a, int b) { return a + (b - a) * linea; };
             // Premultiplied by how much of the sample the letter covers.
             const double alfa = copertura / 255.0;
             const auto su = [&](double c) { return int(std::lround(c * alfa)); };
             grande.setPixel(sx, sy,
-                            qRgba(su(mescola(kArgento.red(), kArgentoOmbra.red(), kTratteggio.red())),
-                                  su(mescola(kArgento.green(), kArgentoOmbra.green(), kTratteggio.green())),
-                                  su(mescola(kArgento.blue(), kArgentoOmbra.blue(), kTratteggio.blue())), su(255)));
+                            qRgba(su(mescola(kArgento.red(), kTratteggio.red())),
+                                  su(mescola(kArgento.green(), kTratteggio.green())),
+                                  su(mescola(kArgento.blue(), kTratteggio.blue())), su(255)));
         }
     }
     p.drawImage(spazio.topLeft(), Riduci(grande));
