@@ -169,15 +169,6 @@ void Peli(QPainter &p, Caso &caso, const std::vector<QPointF> &linea, double spe
     }
 }
 
-// A light tone laid on the plate: each pixel inked as `tono` says at its
-// middle, in the sitter's units.
-void Tinta(Lastra &lastra, const std::function<double(QPointF)> &tono)
-{
-    for (int py = 0; py < 2 * int(kMedaglioneRy); ++py)
-        for (int px = 0; px < 2 * int(kMedaglioneRx); ++px)
-            lastra.Inchiostra(px, py, tono(DallaLastra(QPointF(px + 0.5, py + 0.5))));
-}
-
 std::vector<QPointF> Specchio(std::vector<QPointF> punti, double lato)
 {
     for (QPointF &q : punti)
@@ -380,18 +371,6 @@ void IncidiNaso(Lastra &lastra)
                 return QPointF(lato * (4.0 + 2.3 * std::cos(a)), kOcchiY + 15.2 + 2.1 * std::sin(a));
             },
             [lato](double t) { return (lato > 0 ? 0.95 : 0.6) * std::min(1.0, 2 * Fuso(t, 0.6)); });
-    // Between the two the flank is a plane in half shade: a light tone laid
-    // on the plate, coming in below where the bridge catches the light, so
-    // the nose is a form and not two parallel strokes.
-    Tinta(lastra, [](QPointF q) {
-        const double giu = (q.y() - (kOcchiY + 5)) / 8.8; // 0 halfway down the bridge, 1 above the wing
-        const double dentro = 2.2 + 0.3 * giu, fuori = 3.7 + 0.8 * giu * giu;
-        return giu < 0 || giu > 1 || q.x() <= dentro || q.x() >= fuori ? 0 : 0.22 * Passaggio(0, 0.4, giu);
-    });
-    // The shadow the nose casts down and to the side away from the light:
-    // a short dark wedge under the shaded nostril, thinning into the cheek.
-    lastra.Solco([](double t) { return QPointF(1.2 + 3.6 * t, kOcchiY + 18.9 - 0.8 * t * t); },
-                 [](double t) { return 0.9 * std::pow(1 - t, 0.8) * std::min(1.0, 4 * t + 0.4); });
     // The tip's underside: a short curve from the foot of the bridge's line
     // round under the tip towards the lit side, fining as it goes into the
     // light, so the nose ends in a form and not in loose marks.
@@ -430,23 +409,13 @@ void IncidiBocca(Lastra &lastra)
             const double peso = 1.3 - 0.8 * std::pow(u, 1.5);
             return (t > 0.5 ? 1.0 : 0.9) * std::min(1.0, peso) * (1 - Passaggio(0.94, 1, u));
         });
-    // The upper lip turns down from the light: a light tone over it on the
-    // shaded side, full at the parting and thinning to its top edge and
-    // out towards the corner, so the lip is a shape over the parting and
-    // not a second bar above it; a paler one on the lit side.
-    Tinta(lastra, [](QPointF q) {
-        const double u = std::abs(q.x()) / 7.5, su = (kBoccaY - q.y()) / (1.9 - 0.7 * u * u);
-        return u >= 1 || su <= 0 || su >= 1 ? 0 : (q.x() > 0 ? 0.4 : 0.16) * (1 - 0.6 * su) * (1 - u * u);
-    });
     // The shadow under the lower lip: a crescent a lip's height under the
-    // parting, bowed round the lip, the lip's light left between, deepest to
-    // the side away from the light and tapering up into its ends.
-    lastra.Solco(
-        [](double t) {
-            const double x = -3.6 + 8.4 * t, u = (x - 0.6) / 4.2;
-            return QPointF(x, kBoccaY + 4.1 - 0.9 * u * u);
-        },
-        [](double t) { return std::min(0.8, 0.3 + 0.6 * t) * std::min(1.0, 2.2 * Fuso(t, 0.6)); });
+    // parting, the lip's light left between, deepest to the side away from
+    // the light, and under it a shorter one where the chin's hollow turns.
+    lastra.Solco([](double t) { return QPointF(-4.6 + 10.4 * t, kBoccaY + 3.9 + 0.6 * std::pow(2 * t - 1.1, 2)); },
+                 [](double t) { return std::min(0.7, 0.25 + 0.6 * t) * std::min(1.0, 2.2 * Fuso(t, 0.6)); });
+    lastra.Solco([](double t) { return QPointF(-1.2 + 5.8 * t, kBoccaY + 5.6 + 0.4 * std::pow(2 * t - 1, 2)); },
+                 [](double t) { return 0.6 * Fuso(t, 0.6); });
 }
 
 void IncidiBottoni(Lastra &lastra)
@@ -514,16 +483,6 @@ void DisegnaLineamenti(QPainter &p)
             p, [&](double t) { return QPointF(lato * (10.3 - 5.4 * t), kColloY + 20.3 + 7.3 * t); },
             [](double t) { return 0.65 * std::sqrt(std::sin(M_PI * (0.1 + 0.8 * t))); }, 12);
     }
-    // The lit cheek's outline from below the ear to the chin: one fine cut
-    // tapering out at both ends, so the face keeps its edge against the
-    // pale glow of the ground on the side the light falls on.
-    Taglio(
-        p,
-        [](double t) {
-            const double y = kOrecchioY + 7 + (kMentoY - 4 - kOrecchioY - 7) * t;
-            return QPointF(-(MezzaLarghezza(y) - 0.35), y);
-        },
-        [](double t) { return 0.5 * Fuso(t, 0.7); }, 30);
     // The chin's lower edge over the neck, one line from jaw to jaw, finer
     // on the lit side but firm enough there that the face ends at the jaw
     // and does not run on into the neck.
@@ -535,6 +494,12 @@ void DisegnaLineamenti(QPainter &p)
             return QPointF((std::cos(a) < 0 ? -1 : 1) * MezzaLarghezza(y) * 0.97, y);
         },
         [](double t) { return (0.6 + 0.4 * t) * Fuso(t, 0.35); }, 40);
+    // The upper lip in shade on the side away from the light: one short cut
+    // above the parting, wide enough to print as ink, so the lip is a shape
+    // over the parting and not a grey patch of hairlines.
+    Taglio(
+        p, [](double t) { return QPointF(0.6 + 4.6 * t, kBoccaY - 1.9 - 0.3 * std::sin(M_PI * t)); },
+        [](double t) { return 0.6 * Fuso(t, 0.7); }, 20);
 }
 
 } // namespace titolo
