@@ -363,14 +363,17 @@ void IncidiNaso(Lastra &lastra)
     lastra.Solco([](double t) { return QPointF(3.7 + 0.8 * t * t, kOcchiY + 5 + 7.8 * t); },
                  [](double t) { return 1.0 * (0.2 + 0.8 * std::pow(t, 1.2)) * std::min(1.0, 4 * (1 - t) + 0.3); });
     // The wing's crease round from the flank to the cheek, firm on the
-    // shaded side and a pale arc on the lit one.
+    // shaded side and on the lit one a pale arc, unbroken to its ends, so the
+    // nose's foot does not print as a row of dots.
     for (double lato : {-1.0, 1.0})
         lastra.Solco(
             [lato](double t) {
                 const double a = (-45 + 90 * t) * M_PI / 180;
                 return QPointF(lato * (4.0 + 2.3 * std::cos(a)), kOcchiY + 15.2 + 2.1 * std::sin(a));
             },
-            [lato](double t) { return (lato > 0 ? 0.95 : 0.6) * std::min(1.0, 2 * Fuso(t, 0.6)); });
+            [lato](double t) {
+                return lato > 0 ? 0.95 * std::min(1.0, 2 * Fuso(t, 0.6)) : 0.7 * std::min(1.0, 4 * Fuso(t, 0.6));
+            });
     // The tip's underside: a short curve from the foot of the bridge's line
     // round under the tip towards the lit side, fining as it goes into the
     // light, so the nose ends in a form and not in loose marks.
@@ -387,7 +390,7 @@ void IncidiNaso(Lastra &lastra)
         lastra.Solco([lato](double t) { return QPointF(lato * (1.6 + 2.3 * t), kOcchiY + 17.0 - 1.1 * t * t); },
                      [lato](double t) {
                          return lato > 0 ? 1.7 * std::pow(1 - t, 0.8) * std::min(1.0, 4 * t + 0.5)
-                                         : 0.55 * Fuso(t, 0.5);
+                                         : 0.7 * std::min(1.0, 3 * Fuso(t, 0.5));
                      });
 }
 
@@ -483,6 +486,16 @@ void DisegnaLineamenti(QPainter &p)
             p, [&](double t) { return QPointF(lato * (10.3 - 5.4 * t), kColloY + 20.3 + 7.3 * t); },
             [](double t) { return 0.65 * std::sqrt(std::sin(M_PI * (0.1 + 0.8 * t))); }, 12);
     }
+    // The lit cheek's outline from below the ear to the chin: one fine cut
+    // tapering out at both ends, so the face keeps its edge against the
+    // pale glow of the ground on the side the light falls on.
+    Taglio(
+        p,
+        [](double t) {
+            const double y = kOrecchioY + 7 + (kMentoY - 4 - kOrecchioY - 7) * t;
+            return QPointF(-(MezzaLarghezza(y) - 0.35), y);
+        },
+        [](double t) { return 0.5 * Fuso(t, 0.7); }, 30);
     // The chin's lower edge over the neck, one line from jaw to jaw, finer
     // on the lit side but firm enough there that the face ends at the jaw
     // and does not run on into the neck.
