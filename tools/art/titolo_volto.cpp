@@ -357,12 +357,9 @@ double Tono(const Campione &c, double x, double y)
         }
         break;
     case Zona::Camicia: {
-        // Starched white linen: paper in the light, ruled only where it turns
-        // from it, or the standing collar's rings read as a brace round the
-        // neck. The jaw's shadow runs on from the neck over the collar's top,
-        // lighter than on the skin, so the collar stands white under it.
-        chiaro = 0.0, cupo = 0.4;
-        scuro += 0.45 * OmbraMento(x, y);
+        chiaro = 0.1, cupo = 0.5;
+        // The jaw's shadow runs on from the neck over the collar under it.
+        scuro += 0.9 * OmbraMento(x, y);
         // Below the standing collar the shirt front and the collar's points
         // are white linen; their edges are drawn (see titolo_segni.cpp).
         if (y - kColloY >= 20) {
