@@ -28,6 +28,9 @@ constexpr double kOrlo = 1.0;               // the unruled silver rim inside eac
 // clean silver: shaded, they thinned into a grey fringe at this size.
 constexpr double kFascia = 6.0, kFasciaParte = 0.6, kSottile = 6.5;
 constexpr double kFiloOmbra = 1.0; // the cut along the shaded edge inside the rim, in pixels
+// The shade lines' width at the letter's edge, in pixels: each a wedge, as a
+// burin cuts it, coming to a point at the band's inner edge.
+constexpr double kCuneo = 1.5;
 
 // For every sample inside the mask, its distance in samples to the nearest
 // one outside (two-pass chamfer, 3-4 weights), so the ruling can stop at an
@@ -149,7 +152,7 @@ void DisegnaNome(QPainter &p, const QString &famiglia)
             const double spessore = double(versoLuce + versoOmbra) / kScala; // the stroke across, in pixels
             const double fascia = std::min(kFascia, kFasciaParte * spessore);
             const double ombra = spessore < kSottile ? 0 : std::clamp(1 - versoOmbra / (kScala * fascia), 0.0, 1.0);
-            const double larghezza = ombra <= 0 ? 0 : 0.55 + 0.8 * std::pow(ombra, 1.2);
+            const double larghezza = ombra <= 0 ? 0 : kCuneo * std::pow(ombra, 0.8);
             const double fase = (y - 0.5) / kPassoTratteggio; // lines on the pixels' middles, not between rows
             const double d = std::abs(fase - std::round(fase)) * kPassoTratteggio;
             const double orlo = std::clamp(margine[std::size_t(sy * lg + sx)] - kOrlo * kScala + 0.5, 0.0, 1.0);
