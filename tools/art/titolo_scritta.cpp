@@ -16,9 +16,11 @@ namespace titolo {
 
 namespace {
 
-// A warm silver, in the key of the portrait's ink and the brown ground.
-const QColor kArgento(0xEC, 0xE8, 0xE0);
-const QColor kTratteggio(0x3E, 0x2A, 0x1C); // the shade lines: a warm dark brown, as the ground
+// Silver: a white a shade off the portrait's paper, shaded by lines of a
+// cool dark grey, so the letters read as metal cut with a burin and not as
+// ivory; the grey is kept dark, so no tint of it spreads over the letter.
+const QColor kArgento(0xEE, 0xED, 0xE9);
+const QColor kTratteggio(0x3A, 0x3C, 0x42);
 constexpr double kPassoTratteggio = 2.0;    // as the medallion's ground
 constexpr double kIngrossa = 1.3;           // how much the book weight is thickened, in pixels
 constexpr double kOrlo = 1.0;               // the unruled silver rim inside each letter's edge, in pixels
