@@ -412,13 +412,15 @@ void IncidiBocca(Lastra &lastra)
             const double peso = 1.3 - 0.8 * std::pow(u, 1.5);
             return (t > 0.5 ? 1.0 : 0.9) * std::min(1.0, peso) * (1 - Passaggio(0.94, 1, u));
         });
-    // The shadow under the lower lip: a crescent a lip's height under the
-    // parting, the lip's light left between, deepest to the side away from
-    // the light, and under it a shorter one where the chin's hollow turns.
-    lastra.Solco([](double t) { return QPointF(-4.6 + 10.4 * t, kBoccaY + 3.9 + 0.6 * std::pow(2 * t - 1.1, 2)); },
-                 [](double t) { return std::min(0.7, 0.25 + 0.6 * t) * std::min(1.0, 2.2 * Fuso(t, 0.6)); });
-    lastra.Solco([](double t) { return QPointF(-1.2 + 5.8 * t, kBoccaY + 5.6 + 0.4 * std::pow(2 * t - 1, 2)); },
-                 [](double t) { return 0.6 * Fuso(t, 0.6); });
+    // The shadow under the lower lip: one crescent a lip's height under the
+    // parting, bowed round the lip's fullness and lifting into its ends,
+    // deepest to the side away from the light, the lip's light left above.
+    lastra.Solco(
+        [](double t) {
+            const double x = -3.8 + 8.8 * t, u = (x - 0.6) / 4.4;
+            return QPointF(x, kBoccaY + 4.2 - 1.1 * u * u);
+        },
+        [](double t) { return std::min(0.85, 0.3 + 0.7 * t) * std::min(1.0, 2.2 * Fuso(t, 0.6)); });
 }
 
 void IncidiBottoni(Lastra &lastra)
@@ -512,12 +514,17 @@ void DisegnaLineamenti(QPainter &p)
             return QPointF((std::cos(a) < 0 ? -1 : 1) * MezzaLarghezza(y) * 0.97, y);
         },
         [](double t) { return (0.6 + 0.4 * t) * Fuso(t, 0.35); }, 40);
-    // The upper lip in shade on the side away from the light: one short cut
-    // above the parting, wide enough to print as ink, so the lip is a shape
-    // over the parting and not a grey patch of hairlines.
+    // The upper lip in shade on the side away from the light: its edge cut
+    // from the bow's peak over the middle down to the corner, swelling where
+    // the lip turns from the light, so the lip has its bow over the parting
+    // and is not a bar laid above it.
     Taglio(
-        p, [](double t) { return QPointF(0.6 + 4.6 * t, kBoccaY - 1.9 - 0.3 * std::sin(M_PI * t)); },
-        [](double t) { return 0.6 * Fuso(t, 0.7); }, 20);
+        p,
+        [](double t) {
+            const double x = 0.3 + 4.4 * t;
+            return QPointF(x, kBoccaY - 2.1 + 0.4 * std::exp(-std::pow(x / 0.9, 2)) + 1.0 * std::pow(t, 1.6));
+        },
+        [](double t) { return 0.55 * Fuso(t, 0.7); }, 20);
 }
 
 } // namespace titolo
