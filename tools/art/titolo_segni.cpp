@@ -374,15 +374,15 @@ void IncidiNaso(Lastra &lastra)
             [lato](double t) {
                 return lato > 0 ? 0.95 * std::min(1.0, 2 * Fuso(t, 0.6)) : 0.7 * std::min(1.0, 4 * Fuso(t, 0.6));
             });
-    // The nose's foot: one unbroken curve from the lit wing round under the
-    // tip to the shaded one, pale on the lit side and firming towards the
-    // shade, so the nose ends in a form and not in a row of loose marks.
+    // The tip's underside: a short curve from the foot of the bridge's line
+    // round under the tip towards the lit side, fining as it goes into the
+    // light, so the nose ends in a form and not in loose marks.
     lastra.Solco(
         [](double t) {
-            const double x = -4.6 + 9.0 * t;
-            return QPointF(x, kOcchiY + 16.9 - 1.3 * std::pow((x - 0.2) / 4.5, 2));
+            const double a = (-10 + 120 * t) * M_PI / 180;
+            return QPointF(0.3 + 2.4 * std::cos(a), kOcchiY + 14.7 + 2.1 * std::sin(a));
         },
-        [](double t) { return (0.45 + 0.5 * Passaggio(0.3, 0.7, t)) * std::min(1.0, 3 * Fuso(t, 0.6)); });
+        [](double t) { return (0.9 - 0.6 * t) * std::min(1.0, 3 * (1 - t) + 0.2); });
     // The nostrils: the one on the shaded side a dark comma, its head two
     // pixels where the opening is deepest and tapering out under the wing;
     // the lit one a pale tick.
