@@ -271,14 +271,11 @@ double Tono(const Campione &c, double x, double y)
         // The shaded plane on the nose's far side, from the bridge down to the
         // nostril, is cut as lines down the flank (see titolo_segni.cpp); the
         // skin's lines are kept fine across it, or they swell there into a
-        // stack of dashes.
+        // stack of dashes. The sockets under the brows.
         const double lato = x - (2.2 + 0.12 * (y - kOcchiY));
         scuro -= 0.25 * std::exp(-lato * lato / 2.5) * Passaggio(kOcchiY + 3, kOcchiY + 6, y) *
             (1 - Passaggio(kOcchiY + 13, kOcchiY + 15.5, y));
-        // The sockets under the brows, lightly: deeper, their lines ran
-        // between the brow and the lid's fold as a striped band across both
-        // eyes, like spectacles.
-        scuro += 0.2 * Gauss(ax - (kOcchiX - 0.5), y - (kOcchiY - 3.3), 4.8, 1.3);
+        scuro += 0.42 * Gauss(ax - (kOcchiX - 0.5), y - (kOcchiY - 3.3), 4.8, 1.3);
         scuro += 0.1 * Gauss(ax - (kOcchiX - 4.5), y - (kOcchiY - 1.0), 1.6, 2.2);
         // The folds from the nose towards the corners of the mouth, giving out
         // above them, or their last dots hang at a corner as a smirk; the
