@@ -243,8 +243,8 @@ TEST(Copertina, BaselineJfif101Of532x362WithThreeFullResolutionComponents)
         EXPECT_EQ(u8(sof0 + 10 + 3 * c + 1), 0x11) << "component " << c;
 }
 
-// The name's letters are silver: their metal and their shading a neutral
-// grey, not the cream of the portrait's paper, and the metal nearly white.
+// The name's letters are silver: their metal a near-white neutral, not the
+// cream of the portrait's paper, nor greyed over by a gradient.
 TEST(Copertina, TheNameIsSilverNotCream)
 {
     const QImage img(FileArte(QStringLiteral("title.jpg")));

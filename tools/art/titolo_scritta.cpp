@@ -16,14 +16,14 @@ namespace titolo {
 
 namespace {
 
-// Silver: a white a shade off the portrait's paper, shaded by lines of a
-// cool dark grey, so the letters read as metal cut with a burin and not as
-// ivory; the grey is kept dark, so no tint of it spreads over the letter.
+// Silver: a white a shade cooler than the portrait's paper, so the letters
+// read as metal and not as ivory, shaded by lines in the portrait's own ink
+// (kInchiostro), so the name is printed in one ink with the plate and no
+// blue-grey cast sits on the warm ground like a bevel laid on in a second colour.
 const QColor kArgento(0xEE, 0xED, 0xE9);
-const QColor kTratteggio(0x3A, 0x3C, 0x42);
-constexpr double kPassoTratteggio = 2.0;    // as the medallion's ground
-constexpr double kIngrossa = 1.3;           // how much the book weight is thickened, in pixels
-constexpr double kOrlo = 1.0;               // the unruled silver rim inside each letter's edge, in pixels
+constexpr double kPassoTratteggio = 2.0; // as the medallion's ground
+constexpr double kIngrossa = 1.3;        // how much the book weight is thickened, in pixels
+constexpr double kOrlo = 1.0;            // the unruled silver rim inside each letter's edge, in pixels
 // The shaded band along each stroke: at most kFascia pixels deep, or
 // kFasciaParte of the stroke across; none in strokes under kSottile pixels,
 // so only the stems and the heavy curves carry it and the hairlines stay
@@ -169,9 +169,9 @@ void DisegnaNome(QPainter &p, const QString &famiglia)
             const double alfa = copertura / 255.0;
             const auto su = [&](double c) { return int(std::lround(c * alfa)); };
             grande.setPixel(sx, sy,
-                            qRgba(su(mescola(kArgento.red(), kTratteggio.red())),
-                                  su(mescola(kArgento.green(), kTratteggio.green())),
-                                  su(mescola(kArgento.blue(), kTratteggio.blue())), su(255)));
+                            qRgba(su(mescola(kArgento.red(), kInchiostro.red())),
+                                  su(mescola(kArgento.green(), kInchiostro.green())),
+                                  su(mescola(kArgento.blue(), kInchiostro.blue())), su(255)));
         }
     }
     p.drawImage(spazio.topLeft(), Riduci(grande));
