@@ -413,15 +413,14 @@ void IncidiBocca(Lastra &lastra)
             return (t > 0.5 ? 1.0 : 0.9) * std::min(1.0, peso) * (1 - Passaggio(0.94, 1, u));
         });
     // The shadow under the lower lip: one crescent a lip's height under the
-    // parting, centred under the mouth and bowed only a little round the
-    // lip's fullness, deeper to the side away from the light, the lip's light
-    // left above; lifting further, or off centre, it read as a half-smile.
+    // parting, bowed round the lip's fullness and lifting into its ends,
+    // deepest to the side away from the light, the lip's light left above.
     lastra.Solco(
         [](double t) {
-            const double x = -4.2 + 8.6 * t, u = (x - 0.1) / 4.3;
-            return QPointF(x, kBoccaY + 4.1 - 0.5 * u * u);
+            const double x = -3.8 + 8.8 * t, u = (x - 0.6) / 4.4;
+            return QPointF(x, kBoccaY + 4.2 - 1.1 * u * u);
         },
-        [](double t) { return std::min(0.8, 0.4 + 0.45 * t) * std::min(1.0, 2.2 * Fuso(t, 0.6)); });
+        [](double t) { return std::min(0.85, 0.3 + 0.7 * t) * std::min(1.0, 2.2 * Fuso(t, 0.6)); });
 }
 
 void IncidiBottoni(Lastra &lastra)
