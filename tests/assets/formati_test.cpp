@@ -243,6 +243,28 @@ TEST(Copertina, BaselineJfif101Of532x362WithThreeFullResolutionComponents)
         EXPECT_EQ(u8(sof0 + 10 + 3 * c + 1), 0x11) << "component " << c;
 }
 
+// The name's letters are silver: their metal a near-white neutral, not the
+// cream of the portrait's paper, nor greyed over by a gradient.
+TEST(Copertina, TheNameIsSilverNotCream)
+{
+    const QImage img(FileArte(QStringLiteral("title.jpg")));
+    ASSERT_EQ(img.size(), QSize(532, 362));
+    int chiari = 0, bianchi = 0;
+    double caldo = 0;
+    for (int y = 35; y < 120; ++y)
+        for (int x = 95; x < 440; ++x) {
+            const QRgb c = img.pixel(x, y);
+            if (qGray(c) <= 150) // the ground and the shade lines' darkest
+                continue;
+            ++chiari;
+            bianchi += qGray(c) > 225;
+            caldo += qRed(c) - qBlue(c);
+        }
+    ASSERT_GT(chiari, 3000);
+    EXPECT_LT(caldo / chiari, 9);
+    EXPECT_GT(bianchi, chiari / 2);
+}
+
 TEST(Icona, Is32x32At4BitsWithAMaskAndAScalableTwin)
 {
     const QByteArray b = LeggiFile(FileArte(QStringLiteral("belvane.ico")));

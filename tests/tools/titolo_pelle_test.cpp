@@ -58,6 +58,27 @@ TEST(TitoloPelle, TheLightIsPaperAndTheLinesSwellIntoTheShade)
     }
 }
 
+// Under the jaw the neck's shade is lines with paper between them: no row
+// of flat grey left where a line swells into the next pixel, which printed
+// as a smudge under the chin; and it is shade, not bare paper.
+TEST(TitoloPelle, TheNecksShadeIsCutInLinesNotGrey)
+{
+    int grigi = 0, inchiostrati = 0, pixel = 0;
+    for (int py = 0; py < int(2 * kMedaglioneRy); ++py)
+        for (int px = 0; px < int(2 * kMedaglioneRx); ++px) {
+            const QPointF q = DallaLastra(QPointF(px + 0.5, py + 0.5));
+            if (Rilievo(q.x(), q.y()).pezzo != Pezzo::Collo)
+                continue;
+            const double a = InchiostroPelleRighe(QPointF(px + 0.5, py + 0.5));
+            ++pixel;
+            inchiostrati += a > 0.5;
+            grigi += a > 0.1 && a < 0.6;
+        }
+    ASSERT_GT(pixel, 100);
+    EXPECT_GT(inchiostrati, pixel / 4);
+    EXPECT_LT(grigi, pixel / 50);
+}
+
 // Across the throat, between the collar's top and the shirt front, no
 // sliver of the coat is left: one printed as a line straight across the neck.
 TEST(TitoloPelle, NoCoatAcrossTheThroat)

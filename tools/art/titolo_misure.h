@@ -17,6 +17,8 @@ inline const QColor kFondoRiga(0x1C, 0x0F, 0x08); // the ruled tint's lines
 constexpr int kFondoPasso = 3;                    // their spacing, in whole pixels
 constexpr double kFondoRisparmio = 2;             // how far they stop short of the lettering, in pixels
 inline const QColor kFiletto(0xE2, 0xD4, 0xB4);
+// The engraving's ink, a warm black: the portrait's lines and the name's shade.
+inline const QColor kInchiostro(30, 20, 14);
 constexpr double kFilettoDa = 14;                    // the frame's inset from the top and left edges
 constexpr double kFilettoSpessore = 2;               // whole pixels, so the corner is no brighter than the rule
 constexpr double kFilettoInterno = kFilettoDa + 3.5; // the thin inner rule's line

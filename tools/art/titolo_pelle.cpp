@@ -28,6 +28,8 @@ constexpr double kSottile = 0.24;
 constexpr double kConsegna = 0.14;
 // Lines thinner than this leave the paper clean: the brightest lights.
 constexpr double kSvanisce = 0.1;
+// On the neck a pixel takes a line's ink whole from this share, and none below.
+constexpr double kTaglioCollo = 0.5;
 // How far the lines bow between the middle of the face and its outline, in
 // units: up in the middle over the brow, up at the sides below the eyes, and
 // there enough that down the shaded cheek they sweep with the jaw. The turn
@@ -166,8 +168,13 @@ double InchiostroPelleRighe(QPointF pixel)
         return Livello(pezzo, r.x(), r.y()) * righe;
     };
     const double gx = fase(0.5, 0) - fase(-0.5, 0), gy = fase(0, 0.5) - fase(0, -0.5);
-    return Riga(fase(0, 0), gx, gy, larghezza) * Narici(x, y) * Risparmi(x, y) *
-        Passaggio(kSottile, kSottile + kConsegna, larghezza);
+    double a = Riga(fase(0, 0), gx, gy, larghezza);
+    // Under the jaw the neck's lines crowd, and a line's swelling into the
+    // row beside it printed as rows of flat grey between them, a smudge; there
+    // each pixel is cut or left, so the shade stays lines.
+    if (pezzo == Pezzo::Collo)
+        a = a < kTaglioCollo ? 0 : 1;
+    return a * Narici(x, y) * Risparmi(x, y) * Passaggio(kSottile, kSottile + kConsegna, larghezza);
 }
 
 } // namespace titolo

@@ -18,12 +18,11 @@ namespace titolo {
 
 namespace {
 
-// The paper and the ink of the engraving: a warm white and a warm black,
-// so that the portrait is printed in the same key as the brown and gold
-// sheet round it; the oval's dark rims are cut in the same ink, so no cool
+// The paper of the engraving: a warm white, so that the portrait is printed
+// in the same key as the brown and gold sheet round it (its ink is
+// kInchiostro); the oval's dark rims are cut in the same ink, so no cool
 // grey line rings the paper.
 const QColor kCarta(245, 237, 220);
-const QColor kInchiostro(30, 20, 14);
 
 // How much of a pixel's ink is taken as none, and as much short of full
 // taken as full, so the lines keep hard edges.

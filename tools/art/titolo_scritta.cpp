@@ -16,18 +16,23 @@ namespace titolo {
 
 namespace {
 
-// A warm silver, in the key of the portrait's ink and the brown ground.
-const QColor kArgento(0xEC, 0xE8, 0xE0);
-const QColor kTratteggio(0x3E, 0x2A, 0x1C); // the shade lines: a warm dark brown, as the ground
-constexpr double kPassoTratteggio = 2.0;    // as the medallion's ground
-constexpr double kIngrossa = 1.3;           // how much the book weight is thickened, in pixels
-constexpr double kOrlo = 1.0;               // the unruled silver rim inside each letter's edge, in pixels
+// Silver: a white a shade cooler than the portrait's paper, so the letters
+// read as metal and not as ivory, shaded by lines in the portrait's own ink
+// (kInchiostro), so the name is printed in one ink with the plate and no
+// blue-grey cast sits on the warm ground like a bevel laid on in a second colour.
+const QColor kArgento(0xEE, 0xED, 0xE9);
+constexpr double kPassoTratteggio = 2.0; // as the medallion's ground
+constexpr double kIngrossa = 1.3;        // how much the book weight is thickened, in pixels
+constexpr double kOrlo = 1.0;            // the unruled silver rim inside each letter's edge, in pixels
 // The shaded band along each stroke: at most kFascia pixels deep, or
 // kFasciaParte of the stroke across; none in strokes under kSottile pixels,
 // so only the stems and the heavy curves carry it and the hairlines stay
 // clean silver: shaded, they thinned into a grey fringe at this size.
 constexpr double kFascia = 6.0, kFasciaParte = 0.6, kSottile = 6.5;
 constexpr double kFiloOmbra = 1.0; // the cut along the shaded edge inside the rim, in pixels
+// The shade lines' width at the letter's edge, in pixels: each a wedge, as a
+// burin cuts it, coming to a point at the band's inner edge.
+constexpr double kCuneo = 1.5;
 
 // For every sample inside the mask, its distance in samples to the nearest
 // one outside (two-pass chamfer, 3-4 weights), so the ruling can stop at an
@@ -149,7 +154,7 @@ void DisegnaNome(QPainter &p, const QString &famiglia)
             const double spessore = double(versoLuce + versoOmbra) / kScala; // the stroke across, in pixels
             const double fascia = std::min(kFascia, kFasciaParte * spessore);
             const double ombra = spessore < kSottile ? 0 : std::clamp(1 - versoOmbra / (kScala * fascia), 0.0, 1.0);
-            const double larghezza = ombra <= 0 ? 0 : 0.55 + 0.8 * std::pow(ombra, 1.2);
+            const double larghezza = ombra <= 0 ? 0 : kCuneo * std::pow(ombra, 0.8);
             const double fase = (y - 0.5) / kPassoTratteggio; // lines on the pixels' middles, not between rows
             const double d = std::abs(fase - std::round(fase)) * kPassoTratteggio;
             const double orlo = std::clamp(margine[std::size_t(sy * lg + sx)] - kOrlo * kScala + 0.5, 0.0, 1.0);
@@ -164,9 +169,9 @@ void DisegnaNome(QPainter &p, const QString &famiglia)
             const double alfa = copertura / 255.0;
             const auto su = [&](double c) { return int(std::lround(c * alfa)); };
             grande.setPixel(sx, sy,
-                            qRgba(su(mescola(kArgento.red(), kTratteggio.red())),
-                                  su(mescola(kArgento.green(), kTratteggio.green())),
-                                  su(mescola(kArgento.blue(), kTratteggio.blue())), su(255)));
+                            qRgba(su(mescola(kArgento.red(), kInchiostro.red())),
+                                  su(mescola(kArgento.green(), kInchiostro.green())),
+                                  su(mescola(kArgento.blue(), kInchiostro.blue())), su(255)));
         }
     }
     p.drawImage(spazio.topLeft(), Riduci(grande));

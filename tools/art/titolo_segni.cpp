@@ -363,14 +363,17 @@ void IncidiNaso(Lastra &lastra)
     lastra.Solco([](double t) { return QPointF(3.7 + 0.8 * t * t, kOcchiY + 5 + 7.8 * t); },
                  [](double t) { return 1.0 * (0.2 + 0.8 * std::pow(t, 1.2)) * std::min(1.0, 4 * (1 - t) + 0.3); });
     // The wing's crease round from the flank to the cheek, firm on the
-    // shaded side and a pale arc on the lit one.
+    // shaded side and on the lit one a pale arc, unbroken to its ends, so the
+    // nose's foot does not print as a row of dots.
     for (double lato : {-1.0, 1.0})
         lastra.Solco(
             [lato](double t) {
                 const double a = (-45 + 90 * t) * M_PI / 180;
                 return QPointF(lato * (4.0 + 2.3 * std::cos(a)), kOcchiY + 15.2 + 2.1 * std::sin(a));
             },
-            [lato](double t) { return (lato > 0 ? 0.95 : 0.6) * std::min(1.0, 2 * Fuso(t, 0.6)); });
+            [lato](double t) {
+                return lato > 0 ? 0.95 * std::min(1.0, 2 * Fuso(t, 0.6)) : 0.7 * std::min(1.0, 4 * Fuso(t, 0.6));
+            });
     // The tip's underside: a short curve from the foot of the bridge's line
     // round under the tip towards the lit side, fining as it goes into the
     // light, so the nose ends in a form and not in loose marks.
@@ -387,7 +390,7 @@ void IncidiNaso(Lastra &lastra)
         lastra.Solco([lato](double t) { return QPointF(lato * (1.6 + 2.3 * t), kOcchiY + 17.0 - 1.1 * t * t); },
                      [lato](double t) {
                          return lato > 0 ? 1.7 * std::pow(1 - t, 0.8) * std::min(1.0, 4 * t + 0.5)
-                                         : 0.55 * Fuso(t, 0.5);
+                                         : 0.7 * std::min(1.0, 3 * Fuso(t, 0.5));
                      });
 }
 
@@ -409,13 +412,15 @@ void IncidiBocca(Lastra &lastra)
             const double peso = 1.3 - 0.8 * std::pow(u, 1.5);
             return (t > 0.5 ? 1.0 : 0.9) * std::min(1.0, peso) * (1 - Passaggio(0.94, 1, u));
         });
-    // The shadow under the lower lip: a crescent a lip's height under the
-    // parting, the lip's light left between, deepest to the side away from
-    // the light, and under it a shorter one where the chin's hollow turns.
-    lastra.Solco([](double t) { return QPointF(-4.6 + 10.4 * t, kBoccaY + 3.9 + 0.6 * std::pow(2 * t - 1.1, 2)); },
-                 [](double t) { return std::min(0.7, 0.25 + 0.6 * t) * std::min(1.0, 2.2 * Fuso(t, 0.6)); });
-    lastra.Solco([](double t) { return QPointF(-1.2 + 5.8 * t, kBoccaY + 5.6 + 0.4 * std::pow(2 * t - 1, 2)); },
-                 [](double t) { return 0.6 * Fuso(t, 0.6); });
+    // The shadow under the lower lip: one crescent a lip's height under the
+    // parting, bowed round the lip's fullness and lifting into its ends,
+    // deepest to the side away from the light, the lip's light left above.
+    lastra.Solco(
+        [](double t) {
+            const double x = -3.8 + 8.8 * t, u = (x - 0.6) / 4.4;
+            return QPointF(x, kBoccaY + 4.2 - 1.1 * u * u);
+        },
+        [](double t) { return std::min(0.85, 0.3 + 0.7 * t) * std::min(1.0, 2.2 * Fuso(t, 0.6)); });
 }
 
 void IncidiBottoni(Lastra &lastra)
@@ -483,6 +488,21 @@ void DisegnaLineamenti(QPainter &p)
             p, [&](double t) { return QPointF(lato * (10.3 - 5.4 * t), kColloY + 20.3 + 7.3 * t); },
             [](double t) { return 0.65 * std::sqrt(std::sin(M_PI * (0.1 + 0.8 * t))); }, 12);
     }
+    // The lit cheek's outline from below the ear to the chin: a few fine
+    // light cuts, each tapering out at both ends with paper between them, so
+    // the face keeps its edge against the pale glow of the ground on the side
+    // the light falls on without being wired round by a drawn line.
+    const auto guancia = [](double s) {
+        const double y = kOrecchioY + 7 + (kMentoY - 4 - kOrecchioY - 7) * s;
+        return QPointF(-(MezzaLarghezza(y) - 0.35), y);
+    };
+    constexpr int kTratti = 4;
+    for (int k = 0; k < kTratti; ++k) {
+        const double da = (k + 0.12) / kTratti, a = (k + 0.88) / kTratti;
+        Taglio(
+            p, [&](double t) { return guancia(da + (a - da) * t); },
+            [&](double t) { return (0.32 + 0.14 * (da + (a - da) * t)) * Fuso(t, 0.6); }, 12);
+    }
     // The chin's lower edge over the neck, one line from jaw to jaw, finer
     // on the lit side but firm enough there that the face ends at the jaw
     // and does not run on into the neck.
@@ -494,12 +514,17 @@ void DisegnaLineamenti(QPainter &p)
             return QPointF((std::cos(a) < 0 ? -1 : 1) * MezzaLarghezza(y) * 0.97, y);
         },
         [](double t) { return (0.6 + 0.4 * t) * Fuso(t, 0.35); }, 40);
-    // The upper lip in shade on the side away from the light: one short cut
-    // above the parting, wide enough to print as ink, so the lip is a shape
-    // over the parting and not a grey patch of hairlines.
+    // The upper lip in shade on the side away from the light: its edge cut
+    // from the bow's peak over the middle down to the corner, swelling where
+    // the lip turns from the light, so the lip has its bow over the parting
+    // and is not a bar laid above it.
     Taglio(
-        p, [](double t) { return QPointF(0.6 + 4.6 * t, kBoccaY - 1.9 - 0.3 * std::sin(M_PI * t)); },
-        [](double t) { return 0.6 * Fuso(t, 0.7); }, 20);
+        p,
+        [](double t) {
+            const double x = 0.3 + 4.4 * t;
+            return QPointF(x, kBoccaY - 2.1 + 0.4 * std::exp(-std::pow(x / 0.9, 2)) + 1.0 * std::pow(t, 1.6));
+        },
+        [](double t) { return 0.55 * Fuso(t, 0.7); }, 20);
 }
 
 } // namespace titolo
