@@ -4,8 +4,8 @@
 // in major, high and in its rocking rhythm, and goes on with its second
 // bar; a glockenspiel rings in thirds and sixths over it, two horns hold
 // the chords, and the line grows bar by bar, through the dominant's
-// dominant and a broadening, to the tonic's six-four and the dominant's
-// seventh, the tune at its highest on the seventh, as the timpani roll and
+// dominant and a broadening, to the tonic's six-four, the tune at its
+// highest, leaning on the dominant's seventh as the timpani roll and
 // swell; the cadence turns aside to F sharp minor, held over the timpani's
 // roll, the dominant's seventh comes again, and the tonic is struck, short,
 // with the crash, the piece's only cymbal: the loudest

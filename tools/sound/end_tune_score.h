@@ -36,11 +36,7 @@ inline constexpr std::uint8_t kGlockenspiel = 9; // its General MIDI program
 // brass starts at a mezzo-piano and reaches only a round forte at the
 // close, so the fanfare grows out of the game's soft world; it stays over
 // the game's tune, a few decibels, a festive close and not an alarm: at
-// velocities up to 100 after minutes of the quiet siciliano it startled,
-// and a tutti struck at 80 to 90, well over the game's own loudest notes
-// (about 73), still shouted: only the last chord and its stroke go past
-// the game's forte, and the middle stays at its level, so the close is
-// heard as the peak it grows to and not one more loud bar.
+// velocities up to 100 after minutes of the quiet siciliano it startled.
 // Played soft throughout, the trumpets lost their edge and sounded tame. The
 // trumpet carries the tune over the band, heard alone about 4 dB over the
 // horns and 7 over the pizzicato and the harp: with the trumpet only 2 dB
@@ -93,10 +89,10 @@ inline constexpr Accompanists kAccompanists{kBass, kPizzicato, kPizzicato, kHarp
 // low and soft, opened the win timidly, and one as loud as the downbeat
 // left it no accent.
 inline constexpr std::array<std::uint8_t, 2> kCall = {69, 73}, kCallUnder = {64, 69}; // A4 C#5 over E4 A4
-inline constexpr std::array<std::uint8_t, 2> kCallVelocity = {56, 62};
+inline constexpr std::array<std::uint8_t, 2> kCallVelocity = {60, 68};
 inline constexpr int kCallUnderLevel = -8;
 inline constexpr std::uint8_t kCallDrum = 40; // E2
-inline constexpr std::array<std::uint8_t, 2> kCallDrumVelocity = {46, 58};
+inline constexpr std::array<std::uint8_t, 2> kCallDrumVelocity = {48, 62};
 inline constexpr std::uint32_t kCallTicks = kEndTuneUpbeat / 2, kCallGap = 24;
 // Steps are sixteenths. Over the band's first chord the trumpet plays the
 // game tune's head, E F# E A B, in major and high, and turns round the C#
@@ -104,19 +100,17 @@ inline constexpr std::uint32_t kCallTicks = kEndTuneUpbeat / 2, kCallGap = 24;
 // leaps a fifth to B, held over B minor on its third, D, the chord's root
 // in the tune: over a borrowed D minor it rubbed; it falls and climbs by
 // step over the dominant of the dominant (B7 over its D#), a scale where the bar before
-// leapt, and over the tonic's six-four goes on up to C#, turns round it
-// in the head's rocking rhythm, C# B C#, and climbs a step to its height,
-// the dominant's seventh, D, on the second beat, from where it walks down
-// to the tonic with the last stroke, D C# B A, in that rhythm again. A
-// turn up to an E6 over the six-four was the shrill top of a trumpet; an
-// eighth's E off the beat was a short flick up there; and struck on the
-// beat, the E went in octaves with the bass's E and then its A. Falling
-// to B for an eighth, a beat before the band left the six-four, the pair
-// sounded the dominant's G# against the harp's held A.
+// leapt, and over the tonic's six-four turns up from C# to its height, E,
+// held through the beat, then walks down from the dominant's seventh, D,
+// on the second beat, to the tonic with the last stroke: E D C# B A. An
+// eighth's E off the beat was a short flick at the top of the trumpet's
+// range; kept to a C# held over the six-four, the tune never climbed past
+// its second bar's D; struck on the beat, the E went in octaves with the
+// bass's E and then its A.
 inline constexpr std::array<std::string_view, 5> kMelody = {
-    "E5/3 F#5/1 E5/2 A5/4 B5/2",        "C#6/4 D6/2 C#6/4 A5/2",
-    "E5/2 E5/1 E5/1 E5/2 B5/6",         "A5/3 F#5/1 D#5/2 F#5/2 G#5/1 A5/1 B5/2",
-    "C#6/3 B5/1 C#6/2 D6/3 C#6/1 B5/2",
+    "E5/3 F#5/1 E5/2 A5/4 B5/2",  "C#6/4 D6/2 C#6/4 A5/2",
+    "E5/2 E5/1 E5/1 E5/2 B5/6",   "A5/3 F#5/1 D#5/2 F#5/2 G#5/1 A5/1 B5/2",
+    "C#6/2 E6/4 D6/3 C#6/1 B5/2",
 };
 // Two horns hold the chords in the middle of the band, under the trumpets; the upper holds the tonic's root, dips to
 // G# with the second trumpet's G# under the first's passing B, where its held A rubbed a seventh against it, and turns
@@ -150,11 +144,11 @@ inline constexpr std::array<std::string_view, 6> kHornLower = {"C#4/10 B3/2", "C
 // leaves the trumpets' climb in thirds over the B7 to them: an F# and an A
 // over the run struck above it at every turn and stood out of a line the
 // trumpets carry together. It strikes the six-four's root, A, with the
-// trumpet's C#, and leaves the rest of the beat to the trumpets' falling
-// thirds, where held over them it took the top from the tune; over the dominant's seventh
+// trumpet's C#, and leaves the beat to the trumpet's E, its height, where
+// held over it, it took the top from the tune; over the dominant's seventh
 // it rests, and takes the leading note, G#, a sixth over the trumpet's B, up
 // to the tonic over the trumpet's A in the last chord: a B there, over the
-// trumpet's high E, was the piercing top of the piece, and from B it went in
+// trumpet's E6, was the piercing top of the piece, and from B it went in
 // octaves with the trumpet's B A; an F# over the trumpet's D, a ninth over
 // the bass's E ringing on in a bell, blurred the dominant, and a G# struck
 // off the beat after the D sounded a late note. Held on over the seventh,
@@ -189,11 +183,11 @@ inline constexpr int kLightTuba = -10;
 inline constexpr std::size_t kLightTubaBars = 3;
 // The D# under the dominant's dominant is held its bar: at full weight it
 // boomed under the trumpet's scale.
-inline constexpr int kClimbingTuba = -8;
+inline constexpr int kClimbingTuba = -4;
 // Under the six-four and the seventh it keeps under the trumpets, which
 // climb to their height there: at full weight the low E, struck twice, was
 // louder than the tune.
-inline constexpr int kSixFourTuba = -10;
+inline constexpr int kSixFourTuba = -6;
 // The afterbeats carry the dance under the trumpet: they are plucked
 // harder than the held chords, so they are heard through the brass. They
 // pluck two strings, no higher than B3, and leave the C# over them to the
@@ -226,7 +220,7 @@ inline constexpr std::size_t kTurningBar = 1;
 // fifth, F#3, the climb broke at its most important step and read as a
 // slip.
 inline constexpr std::array<std::uint8_t, 3> kClimbingPluck = {49, 50, 51};
-inline constexpr std::uint8_t kClimbingPluckVelocity = 66;
+inline constexpr std::uint8_t kClimbingPluckVelocity = 70;
 // The lines grow from the first bar to the last chord: they start where
 // the eight-bar arc climbs to its height on the dominant's dominant, the
 // six-four taking its last bar.
@@ -288,7 +282,7 @@ inline constexpr std::uint32_t kEchoTicks = 2 * kSixEightFine.ticksPerStep;
 // The trumpet starts at a mezzo-piano, not at full strength, so the game's
 // colours, the bells and the harp, are heard with it and the brass has
 // room to grow to the close.
-inline constexpr Voice kTrumpetLead{kTrumpet, 0, 60, 20, Articulation::Plain, 6};
+inline constexpr Voice kTrumpetLead{kTrumpet, 0, 64, 20, Articulation::Plain, 6};
 // Over the six-four the second trumpet holds the chord's A under the
 // first's C#, goes a third under its walk down over the seventh, and from
 // the leading note, which the bells and the lower horn take up to A, steps
@@ -322,30 +316,29 @@ inline constexpr std::array<std::string_view, 4> kSecondTrumpetThirds = {"C#5/3 
                                                                          "F#5/3 D#5/1 B4/2 D#5/2 E5/1 F#5/1 G#5/2"};
 inline constexpr std::uint32_t kThirdsFrom = 0; // the head's first bar
 inline constexpr int kThirdsLevel = -10;        // under the first trumpet, which keeps the tune
-// Over the six-four it turns round A a third under the first's turn round
-// C#, as a pair of trumpets would; over the dominant's seventh it falls through the chord, B G#
-// E, under the first's D C# B, where an A passing under the C# sounded a ninth over the
+// Over the dominant's seventh it falls through the chord, B G# E, under the
+// first's D C# B, where an A passing under the C# sounded a ninth over the
 // horns' and the harp's G#. Under the first trumpet's B it takes the
 // dominant's root, E, and holds it into the arrival under the first's A: on the leading note it either
 // fell to E, left hanging in the brass's second voice, or rose into a
 // unison with the first, which thinned the pair to one trumpet.
-inline constexpr std::array<std::string_view, 1> kSecondTrumpetClose = {"A5/3 G#5/1 A5/2 B5/3 G#5/1 E5/2"};
+inline constexpr std::array<std::string_view, 1> kSecondTrumpetClose = {"A5/6 B5/3 G#5/1 E5/2"};
 inline constexpr int kSecondTrumpetCloseLevel = -4; // no louder than its thirds
 // On the arrival it falls a third, to F sharp minor's fifth, a sixth under
 // the first's A, against the tuba rising E F#: on F#, it rose with it in octaves.
 inline constexpr std::array<std::string_view, 1> kSecondTrumpetButton = {"C#5/6 r/6"};
-inline constexpr int kSecondTrumpetButtonAccent = 4;
-// The glockenspiel is struck about as hard as the trumpets it sounds over,
-// so it joins their chord as a glint in it rather than a signal of its
-// own: struck at 84 over trumpets at 60 to 70, its first stroke, alone on
-// B minor, rang out like a bell at a door; struck harder still, its line
-// read as louder than the tune it decorates.
-inline constexpr Voice kBellsSecond{kBells, 0, 62, 16, Articulation::Plain, 6};
+inline constexpr int kSecondTrumpetButtonAccent = 6;
+// The glockenspiel is struck a little harder than the trumpet, whose channel
+// is louder, so it rings over the held notes a little under the tune:
+// struck harder still, its line read as louder than the tune it decorates,
+// and at a mezzo-piano the small font's bells were 1 % of the mix, written
+// but not heard; struck as hard as the trumpet, 2 %, they barely registered.
+inline constexpr Voice kBellsSecond{kBells, 0, 82, 16, Articulation::Plain, 6};
 // The trumpet grows to its arrival on the tonic, louder than the climb to
 // it, and its last stroke is the hardest;
 // over the six-four the bells ring on with them, and on the last stroke
 // over the trumpet.
-inline constexpr int kFinalAccent = 8, kButtonAccent = 12, kSecondFinalAccent = 6, kBellsClimax = 4;
+inline constexpr int kFinalAccent = 10, kButtonAccent = 16, kSecondFinalAccent = 4, kBellsClimax = 2;
 
 // The cymbal is kept for the close, as an orchestra's is: one crash, with
 // the last short chord. A splash on the first chord was a drum kit's pop; a
@@ -360,37 +353,37 @@ inline constexpr int kFinalAccent = 8, kButtonAccent = 12, kSecondFinalAccent = 
 // only thickened the low register. Without the B the drums were silent for
 // three bars and the climb had no stroke under it.
 inline constexpr std::uint8_t kTimpaniTonic = 45, kTimpaniDominant = 40;     // A2, E2
-inline constexpr std::uint8_t kTimpaniApproach = 47, kApproachVelocity = 58; // B2, on the B7's downbeat
-inline constexpr std::uint8_t kLastDrumVelocity = 62;                        // the arrival, under the trumpet
-inline constexpr std::uint8_t kButtonDrumVelocity = 64;                      // the last stroke, under the brass
+inline constexpr std::uint8_t kTimpaniApproach = 47, kApproachVelocity = 62; // B2, on the B7's downbeat
+inline constexpr std::uint8_t kLastDrumVelocity = 68;                        // the arrival, under the trumpet
+inline constexpr std::uint8_t kButtonDrumVelocity = 70;                      // the last stroke, under the brass
 // Under the six-four and the seventh the timpani roll on the dominant,
 // growing into the last stroke.
 // It starts well under the stroke on the six-four, so the roll is heard to
 // grow out of it, but not so far under that its first strokes were lost
 // under the band.
-inline constexpr int kSwellFrom = 42, kSwellTo = 62;
+inline constexpr int kSwellFrom = 44, kSwellTo = 68;
 // The last stroke: the bass with the winds, the harp and the drums; the
 // pizzicato, which keeps the dance's afterbeats, leaves the close's held
 // chords to the harp and the horns and plucks the last one once, short.
-inline constexpr std::uint8_t kButtonBass = 33, kButtonBassVelocity = 70; // A1
+inline constexpr std::uint8_t kButtonBass = 33, kButtonBassVelocity = 78; // A1
 // The arrival, F sharp minor: the tuba and the drum on its root, the
 // pizzicato and the harp on its chord.
 inline constexpr std::uint8_t kArrivalBass = 42, kArrivalDrum = 42;                       // F#2
 inline constexpr std::array<std::uint8_t, 4> kArrivalPluck = {54, 57, 61, 66};            // F#3 A3 C#4 F#4
 inline constexpr std::array<std::uint8_t, 7> kArrivalHarp = {42, 49, 54, 57, 61, 66, 69}; // F#2 .. A4
-inline constexpr std::uint8_t kArrivalPluckVelocity = 62;
+inline constexpr std::uint8_t kArrivalPluckVelocity = 66;
 inline constexpr std::uint32_t kPluckTicks = 2 * kSixEightFine.ticksPerStep; // an eighth
 // The harp's roll climbs to the C# over the horns', so the chord keeps its
 // third high in the band as it rings on after the winds: over the
 // trumpets' A and E and the bells' A it leaned towards a bare fifth.
 inline constexpr std::array<std::uint8_t, 7> kButtonHarp = {45, 52, 57, 61, 64, 69, 73}; // A2 .. C#5
-inline constexpr std::uint8_t kButtonHarpVelocity = 66, kClosingHarpVelocity = 76;
+inline constexpr std::uint8_t kButtonHarpVelocity = 72, kClosingHarpVelocity = 82;
 // On the last stroke the harp's chord is rolled too, but quickly, its low A
 // with the band and its top within a sixteenth: struck as a block it was
 // no harpist's chord, and rolled at the pace of the others it blurred the
 // stroke.
 inline constexpr std::uint32_t kClosingRollTicks = 8;
-inline constexpr std::uint8_t kFirstHitVelocity = 66; // the opening stroke, under the last and the trumpet
+inline constexpr std::uint8_t kFirstHitVelocity = 72; // the opening stroke, under the last and the trumpet
 // The trumpet's head is the start of the line's crescendo, not its peak,
 // but stands out of the band, its first downbeat over the upbeat's C#:
 // at the level of the chords under it, it sounded one of them.
@@ -426,16 +419,16 @@ inline constexpr int kRollUneven = 3;
 // sounded a stray thud after the chord; a roll stopped with the winds for
 // the breath let the swell it had built fall before the stroke.
 inline constexpr std::uint32_t kHeldRollStrokes = 2 * kButtonSixteenths - 1;
-inline constexpr int kHeldRollFrom = 52, kHeldRollLow = 40, kHeldRollTo = 68;
-inline constexpr std::uint8_t kClosingStrokeVelocity = 78;
+inline constexpr int kHeldRollFrom = 56, kHeldRollLow = 42, kHeldRollTo = 74;
+inline constexpr std::uint8_t kClosingStrokeVelocity = 86;
 // The last short chord is struck with the crash, so it lands with an accent
 // of its own, its channel at full volume: softer, it was lost under the band.
-// Struck a little under the chord, not the hardest: at velocity 100 it was
-// the loudest single stroke in all the game's music and startled after the
-// quiet siciliano; the chord under it is the peak, not the cymbal.
-inline constexpr std::uint8_t kClosingCrash = 57, kClosingCrashVelocity = 74; // Crash Cymbal 2
+// Struck at a forte, not the hardest: at velocity 100 it was the loudest
+// single stroke in all the game's music and startled after the quiet
+// siciliano; the chord under it is the peak, not the cymbal.
+inline constexpr std::uint8_t kClosingCrash = 57, kClosingCrashVelocity = 80; // Crash Cymbal 2
 inline constexpr std::array<std::uint8_t, 2> kClosingPluck = {45, 57};        // A2 A3
-inline constexpr std::uint8_t kClosingBassVelocity = 78, kClosingPluckVelocity = 74;
+inline constexpr std::uint8_t kClosingBassVelocity = 86, kClosingPluckVelocity = 82;
 // A wind's or a bell's note: {channel, key, velocity}.
 struct Stab {
     std::uint8_t channel, key, velocity;
@@ -454,8 +447,8 @@ struct Stab {
 // the chord under them: a horn speaks too slowly for sixteenths, which
 // smeared in its low register.
 inline constexpr std::array<Stab, 2> kTonguedBrass = {{
-    {kTrumpet, 80, 66},       // G#5
-    {kSecondTrumpet, 71, 60}, // B4
+    {kTrumpet, 80, 76},       // G#5
+    {kSecondTrumpet, 71, 68}, // B4
 }};
 inline constexpr std::array<std::pair<std::uint32_t, std::uint32_t>, 3> kTongued = {{{6, 1}, {7, 1}, {8, 2}}};
 inline constexpr int kTonguedGrowth = 3;
@@ -474,16 +467,16 @@ inline constexpr std::uint32_t kTonguedGap = 24;
 // A third horn takes E3 under them, so the chord has its fifth between
 // the tuba's A1 and the horns' A3, where only the harp's roll sounded.
 inline constexpr std::array<Stab, 6> kClosingBrass = {{
-    {kTrumpet, 81, 80},       // A5
-    {kSecondTrumpet, 76, 74}, // E5
-    {kHorns, 52, 70},         // E3
-    {kHorns, 57, 74},         // A3
-    {kHorns, 61, 74},         // C#4
-    {kHorns, 64, 74},         // E4
+    {kTrumpet, 81, 90},       // A5
+    {kSecondTrumpet, 76, 82}, // E5
+    {kHorns, 52, 76},         // E3
+    {kHorns, 57, 82},         // A3
+    {kHorns, 61, 82},         // C#4
+    {kHorns, 64, 82},         // E4
 }};
 inline constexpr std::array<Stab, 2> kClosingBells = {{
-    {kBells, 85, 74}, // C#6, over the trumpet
-    {kBells, 93, 70}, // A6, the top of the chord, a little under its third
+    {kBells, 85, 88}, // C#6, over the trumpet
+    {kBells, 93, 84}, // A6, the top of the chord, a little under its third
 }};
 inline constexpr std::uint32_t kButtonBrassSixteenths = 18, kButtonFadeFrom = 2;
 inline constexpr int kButtonFadeTo = 64;
@@ -519,6 +512,6 @@ inline constexpr std::uint8_t kRollingVelocity = 66;
 // band together under the trumpets; softer, they were lost under them.
 inline constexpr Voice kHornsHeld{kHorns, 0, 54, 20, Articulation::Plain, 0};
 // Velocity added to the horns over the six-four and on the last stroke.
-inline constexpr int kClimaxSupport = 8, kStrokeSupport = 10;
+inline constexpr int kClimaxSupport = 10, kStrokeSupport = 14;
 
 } // namespace belvane::sound::end_tune_score
