@@ -141,6 +141,33 @@ TEST(EndTune, RingsWithinItsLimitsAndInThirdsAndSixths)
     EXPECT_LE(shadowed * 2, moves) << shadowed << " of " << moves << " steps in parallel";
 }
 
+// The bells are struck no harder than the trumpet they ring over: at 84
+// over a trumpet at 69 their first stroke, alone on B minor, rang out like a
+// bell at a door and pulled the ear off the tune. And the second trumpet, a
+// line of its own between the tune and the tuba, never moves in octaves or
+// fifths with the tuba: its E rising to F# with the tuba's was heard as the
+// bass doubled.
+TEST(EndTune, TheBellsAndTheSecondTrumpetKeepUnderTheTune)
+{
+    using namespace end_tune_score;
+    const std::vector<MidiTrack> tracks = ComposeEndTune();
+    const std::array<std::uint8_t, 2> tune = {kTrumpet, kBells};
+    const auto notes = NotesOf(tracks, tune);
+    for (const WrittenNote &bell : notes) {
+        if (bell.channel != kBells)
+            continue;
+        const auto under = std::find_if(notes.begin(), notes.end(), [&](const WrittenNote &lead) {
+            return lead.channel == kTrumpet && lead.tick <= bell.tick && bell.tick < lead.tick + lead.length;
+        });
+        ASSERT_NE(under, notes.end()) << "a bell struck with no trumpet under it at tick " << bell.tick;
+        EXPECT_LE(bell.velocity, under->velocity) << "the bells over the trumpet at tick " << bell.tick;
+    }
+    const std::array<std::uint8_t, 1> second = {kSecondTrumpet}, bass = {kBass};
+    const auto inner = NotesOf(tracks, second);
+    const auto low = NotesOf(tracks, bass);
+    EXPECT_TRUE(ParallelFifthsAndOctaves(inner, low).empty()) << Listed(ParallelFifthsAndOctaves(inner, low));
+}
+
 // The brass and the bells never hold two notes a semitone, a major seventh
 // or a minor ninth apart for an eighth: a passing note may brush a held one
 // for a sixteenth, and two octaves apart the rub is a colour, but the

@@ -296,10 +296,12 @@ inline constexpr Voice kSecondTrumpetVoice{kSecondTrumpet, 0, 64, 20, Articulati
 // so the fanfare is two trumpets from its start, on the chord's E under
 // its A on the second beat, where an F# a third under it blurred the plain
 // tonic chord with an added sixth; in the head's second bar it holds E a
-// sixth under, the root of the trumpet's turn to D, takes F# minor's root
-// under its C#, and falls by thirds, C# A, to the call: a third under
-// there, on A and B, it sat at the top of a second trumpet's range and had
-// to leap a sixth down to the call; struck again on F#, it went stiffly.
+// sixth under, the root of the trumpet's turn to D, leaps up to F# minor's
+// third, A, a third under the trumpet's C#, and falls a sixth to C#, a
+// sixth under its A, and a third to the call: rising E F# to F# minor's
+// root, it went in octaves with the tuba's E F#; a third under on A and B
+// too, it sat at the top of a second trumpet's range; struck again on F#,
+// it went stiffly.
 // Under the call it sounds the tonic's root, a fourth under the call's E, as
 // a pair of trumpets calls, leaving the chord's third to the bass: in thirds
 // there, its C# went from F# in octaves with the tuba's and doubled the low
@@ -312,7 +314,7 @@ inline constexpr Voice kSecondTrumpetVoice{kSecondTrumpet, 0, 64, 20, Articulati
 // struck again on F# there, it stuttered under the first's climb and left
 // a bare fourth on the last eighth before the height.
 inline constexpr std::array<std::string_view, 4> kSecondTrumpetThirds = {"C#5/3 D5/1 C#5/2 E5/4 G#5/2",
-                                                                         "E5/6 F#5/4 C#5/2", "A4/2 A4/1 A4/1 A4/2 D5/6",
+                                                                         "E5/6 A5/4 C#5/2", "A4/2 A4/1 A4/1 A4/2 D5/6",
                                                                          "F#5/3 D#5/1 B4/2 D#5/2 E5/1 F#5/1 G#5/2"};
 inline constexpr std::uint32_t kThirdsFrom = 0; // the head's first bar
 inline constexpr int kThirdsLevel = -10;        // under the first trumpet, which keeps the tune
@@ -328,17 +330,17 @@ inline constexpr int kSecondTrumpetCloseLevel = -4; // no louder than its thirds
 // the first's A, against the tuba rising E F#: on F#, it rose with it in octaves.
 inline constexpr std::array<std::string_view, 1> kSecondTrumpetButton = {"C#5/6 r/6"};
 inline constexpr int kSecondTrumpetButtonAccent = 6;
-// The glockenspiel is struck a little harder than the trumpet, whose channel
-// is louder, so it rings over the held notes a little under the tune:
-// struck harder still, its line read as louder than the tune it decorates,
-// and at a mezzo-piano the small font's bells were 1 % of the mix, written
-// but not heard; struck as hard as the trumpet, 2 %, they barely registered.
-inline constexpr Voice kBellsSecond{kBells, 0, 82, 16, Articulation::Plain, 6};
+// The glockenspiel is struck a little softer than the trumpet it rings
+// over, so it glints in the trumpets' chord: struck at 84 over a trumpet at
+// 69, its first stroke, alone on B minor, rang out like a bell at a door and
+// its line pulled the ear off the tune; at a mezzo-piano the small font's
+// bells were written but not heard.
+inline constexpr Voice kBellsSecond{kBells, 0, 64, 16, Articulation::Plain, 6};
 // The trumpet grows to its arrival on the tonic, louder than the climb to
 // it, and its last stroke is the hardest;
 // over the six-four the bells ring on with them, and on the last stroke
 // over the trumpet.
-inline constexpr int kFinalAccent = 10, kButtonAccent = 16, kSecondFinalAccent = 4, kBellsClimax = 2;
+inline constexpr int kFinalAccent = 10, kButtonAccent = 16, kSecondFinalAccent = 8, kBellsClimax = 4;
 
 // The cymbal is kept for the close, as an orchestra's is: one crash, with
 // the last short chord. A splash on the first chord was a drum kit's pop; a
@@ -437,8 +439,10 @@ struct Stab {
 // little harder: {channel, key, velocity of the first}, and {sixteenth,
 // length}. The first strikes the leading note, G#, and rises to the last
 // chord's A, so the tune arrives upwards, on the highest note of its last
-// bars; the second, a sixth under it on the dominant's fifth, B, leaps up
-// a fourth to the E under the A, as the game tune's head does. On the
+// bars; the second, a third under it, strikes the dominant's root, E, and
+// holds it into the last chord under the A: on the dominant's fifth, B,
+// from the arrival's C# over the tuba's F# falling to E, it went in fifths
+// with the tuba. On the
 // tonic's A and E the trumpets struck the same notes six times and the last
 // chord came only louder; on the call's E, leaping up a fourth to the A,
 // the first went in octaves with the bass's E and its A; on B, stepping
@@ -448,7 +452,7 @@ struct Stab {
 // smeared in its low register.
 inline constexpr std::array<Stab, 2> kTonguedBrass = {{
     {kTrumpet, 80, 76},       // G#5
-    {kSecondTrumpet, 71, 68}, // B4
+    {kSecondTrumpet, 76, 68}, // E5
 }};
 inline constexpr std::array<std::pair<std::uint32_t, std::uint32_t>, 3> kTongued = {{{6, 1}, {7, 1}, {8, 2}}};
 inline constexpr int kTonguedGrowth = 3;
@@ -475,8 +479,8 @@ inline constexpr std::array<Stab, 6> kClosingBrass = {{
     {kHorns, 64, 82},         // E4
 }};
 inline constexpr std::array<Stab, 2> kClosingBells = {{
-    {kBells, 85, 88}, // C#6, over the trumpet
-    {kBells, 93, 84}, // A6, the top of the chord, a little under its third
+    {kBells, 85, 74}, // C#6, over the trumpet
+    {kBells, 93, 70}, // A6, the top of the chord, a little under its third
 }};
 inline constexpr std::uint32_t kButtonBrassSixteenths = 18, kButtonFadeFrom = 2;
 inline constexpr int kButtonFadeTo = 64;
