@@ -310,12 +310,12 @@ inline constexpr Voice kSecondTrumpetVoice{kSecondTrumpet, 0, 64, 20, Articulati
 // under the scale that climbs over the dominant's dominant without a gap,
 // so the brass does not thin out before the climb: resting there, it left
 // the first trumpet alone as the harmony turned. It climbs on a third
-// under the scale to F#, under the A, holds it, the chord's fifth, under
-// the B, and rises from it to the six-four's A: on to G# under the B, it
-// sounded an added sixth against the horns' and the harp's A; struck
-// again on F#, it stuttered under the first's climb.
-inline constexpr std::array<std::string_view, 4> kSecondTrumpetThirds = {
-    "C#5/3 D5/1 C#5/2 E5/4 G#5/2", "E5/6 A5/4 C#5/2", "A4/2 A4/1 A4/1 A4/2 D5/6", "F#5/3 D#5/1 B4/2 D#5/2 E5/1 F#5/3"};
+// under the scale to G#, under the B, and from it to the six-four's A:
+// struck again on F# there, it stuttered under the first's climb and left
+// a bare fourth on the last eighth before the height.
+inline constexpr std::array<std::string_view, 4> kSecondTrumpetThirds = {"C#5/3 D5/1 C#5/2 E5/4 G#5/2",
+                                                                         "E5/6 A5/4 C#5/2", "A4/2 A4/1 A4/1 A4/2 D5/6",
+                                                                         "F#5/3 D#5/1 B4/2 D#5/2 E5/1 F#5/1 G#5/2"};
 inline constexpr std::uint32_t kThirdsFrom = 0; // the head's first bar
 inline constexpr int kThirdsLevel = -10;        // under the first trumpet, which keeps the tune
 // Over the dominant's seventh it falls through the chord, B G# E, under the
