@@ -168,6 +168,27 @@ TEST(EndTune, TheBellsAndTheSecondTrumpetKeepUnderTheTune)
     EXPECT_TRUE(ParallelFifthsAndOctaves(inner, low).empty()) << Listed(ParallelFifthsAndOctaves(inner, low));
 }
 
+// A trumpet breathes: between two rests of an eighth the lead plays no
+// longer than a brass player's phrase. Played on from the upbeat to the
+// arrival, over five seconds with only tonguing between the notes, the
+// pair never breathed and the tune was not phrased.
+TEST(EndTune, TheTrumpetBreathesBetweenPhrases)
+{
+    const std::vector<MidiTrack> tracks = ComposeEndTune();
+    const std::array<std::uint8_t, 1> lead = {kEndTuneLead};
+    const auto notes = NotesOf(tracks, lead);
+    const Conducted conducted = ReadConductor(tracks.front());
+    const auto seconds = [&](std::uint32_t tick) { return SecondsAt(conducted, tick, kTicksPerQuarter); };
+    std::uint32_t phrase = notes.front().tick;
+    for (std::size_t i = 0; i + 1 < notes.size(); ++i) {
+        const std::uint32_t off = notes[i].tick + notes[i].length;
+        if (notes[i + 1].tick >= off + kEighth * 3 / 4) {
+            EXPECT_LE(seconds(off) - seconds(phrase), 5.0) << "a phrase from tick " << phrase << " to " << off;
+            phrase = notes[i + 1].tick;
+        }
+    }
+}
+
 // The brass and the bells never hold two notes a semitone, a major seventh
 // or a minor ninth apart for an eighth: a passing note may brush a held one
 // for a sixteenth, and two octaves apart the rub is a colour, but the

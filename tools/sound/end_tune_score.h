@@ -96,7 +96,10 @@ inline constexpr std::array<std::uint8_t, 2> kCallDrumVelocity = {48, 62};
 inline constexpr std::uint32_t kCallTicks = kEndTuneUpbeat / 2, kCallGap = 24;
 // Steps are sixteenths. Over the band's first chord the trumpet plays the
 // game tune's head, E F# E A B, in major and high, and turns round the C#
-// of the head's next bar, C# D C# A; it calls on four repeated Es and
+// of the head's next bar, C# D C# A, and breathes for an eighth with the
+// second trumpet, so the pair phrase the tune as a player would, the head
+// and then the climb: played on from the upbeat to the arrival, over five
+// seconds, the two never breathed. It calls on four repeated Es and
 // leaps a fifth to B, held over B minor on its third, D, the chord's root
 // in the tune: over a borrowed D minor it rubbed; it falls and climbs by
 // step over the dominant of the dominant (B7 over its D#), a scale where the bar before
@@ -108,7 +111,7 @@ inline constexpr std::uint32_t kCallTicks = kEndTuneUpbeat / 2, kCallGap = 24;
 // its second bar's D; struck on the beat, the E went in octaves with the
 // bass's E and then its A.
 inline constexpr std::array<std::string_view, 5> kMelody = {
-    "E5/3 F#5/1 E5/2 A5/4 B5/2",  "C#6/4 D6/2 C#6/4 A5/2",
+    "E5/3 F#5/1 E5/2 A5/4 B5/2",  "C#6/4 D6/2 C#6/2 A5/2 r/2",
     "E5/2 E5/1 E5/1 E5/2 B5/6",   "A5/3 F#5/1 D#5/2 F#5/2 G#5/1 A5/1 B5/2",
     "C#6/2 E6/4 D6/3 C#6/1 B5/2",
 };
@@ -178,8 +181,8 @@ inline constexpr std::array<std::string_view, 5> kChords = {"A", "A F#m", "A/C# 
 inline constexpr std::array<int, 5> kLevels = {-18, -18, -16, -14, -4};
 // Under the first bars the tuba marks the beats lightly, so the dance does
 // not turn into a village band's oom-pah; its weight is kept for the climb
-// to the close.
-inline constexpr int kLightTuba = -10;
+// to the close, and it keeps under the trumpet's call on its low E.
+inline constexpr int kLightTuba = -12;
 inline constexpr std::size_t kLightTubaBars = 3;
 // The D# under the dominant's dominant is held its bar: at full weight it
 // boomed under the trumpet's scale.
@@ -220,7 +223,10 @@ inline constexpr std::size_t kTurningBar = 1;
 // fifth, F#3, the climb broke at its most important step and read as a
 // slip.
 inline constexpr std::array<std::uint8_t, 3> kClimbingPluck = {49, 50, 51};
-inline constexpr std::uint8_t kClimbingPluckVelocity = 70;
+// They are plucked under the trumpet's call on E, not over it: plucked
+// harder, the climb's first two stood level with the call, and the tune
+// went slack where it starts to climb.
+inline constexpr std::uint8_t kClimbingPluckVelocity = 62;
 // The lines grow from the first bar to the last chord: they start where
 // the eight-bar arc climbs to its height on the dominant's dominant, the
 // six-four taking its last bar.
@@ -313,9 +319,9 @@ inline constexpr Voice kSecondTrumpetVoice{kSecondTrumpet, 0, 64, 20, Articulati
 // under the scale to G#, under the B, and from it to the six-four's A:
 // struck again on F# there, it stuttered under the first's climb and left
 // a bare fourth on the last eighth before the height.
-inline constexpr std::array<std::string_view, 4> kSecondTrumpetThirds = {"C#5/3 D5/1 C#5/2 E5/4 G#5/2",
-                                                                         "E5/6 A5/4 C#5/2", "A4/2 A4/1 A4/1 A4/2 D5/6",
-                                                                         "F#5/3 D#5/1 B4/2 D#5/2 E5/1 F#5/1 G#5/2"};
+inline constexpr std::array<std::string_view, 4> kSecondTrumpetThirds = {
+    "C#5/3 D5/1 C#5/2 E5/4 G#5/2", "E5/6 A5/2 C#5/2 r/2", "A4/2 A4/1 A4/1 A4/2 D5/6",
+    "F#5/3 D#5/1 B4/2 D#5/2 E5/1 F#5/1 G#5/2"};
 inline constexpr std::uint32_t kThirdsFrom = 0; // the head's first bar
 inline constexpr int kThirdsLevel = -10;        // under the first trumpet, which keeps the tune
 // Over the dominant's seventh it falls through the chord, B G# E, under the
@@ -390,6 +396,12 @@ inline constexpr std::uint8_t kFirstHitVelocity = 72; // the opening stroke, und
 // but stands out of the band, its first downbeat over the upbeat's C#:
 // at the level of the chords under it, it sounded one of them.
 inline constexpr int kCallAccent = 5;
+// After the head's breath the trumpet climbs, its call on E, the scale over
+// the B7 and the six-four, each bar a little louder, from a little over
+// the head: played on the phrase's arc, the call's low Es sank to the
+// level of the pizzicato and the harp under them and the line went slack
+// where it begins to climb.
+inline constexpr int kLeadClimbFrom = 3, kLeadClimbSwell = 4;
 // A quick sweep up two octaves of the tonic chord, ringing over the
 // trumpet's low E to brighten the call: its top for a beat, the rest until
 // the trumpets' passing B and G# on the bar's last eighth, under which its
@@ -504,7 +516,7 @@ inline constexpr std::size_t kLeaningBar = 2;
 inline constexpr std::array<std::uint8_t, 4> kLeaningChord = {50, 54, 59, 62}; // D3 F#3 B3 D4
 inline constexpr std::uint8_t kLeaningVelocity = 66;
 inline constexpr std::array<std::uint8_t, 4> kCallHarp = {57, 61, 64, 69}; // A3 C#4 E4 A4
-inline constexpr std::uint8_t kCallHarpVelocity = 68;
+inline constexpr std::uint8_t kCallHarpVelocity = 62;                      // under the call, as the plucks are
 // In the head's second bar the harp rolls up the F# minor chord as it
 // comes, on the second beat, so the band does not thin out after the
 // first bar's sweep. Its rolls and runs in the middle bars are played out,
