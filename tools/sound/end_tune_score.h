@@ -184,9 +184,11 @@ inline constexpr std::array<int, 5> kLevels = {-18, -18, -16, -14, -4};
 // to the close, and it keeps under the trumpet's call on its low E.
 inline constexpr int kLightTuba = -12;
 inline constexpr std::size_t kLightTubaBars = 3;
-// The D# under the dominant's dominant is held its bar: at full weight it
-// boomed under the trumpet's scale.
-inline constexpr int kClimbingTuba = -4;
+// The D# under the dominant's dominant is held its bar, under the
+// trumpet's scale and the pizzicato's D# over it, which carries the climb:
+// at full weight it boomed, and a little under, held at the trumpet's own
+// level, it thickened the bar before the six-four.
+inline constexpr int kClimbingTuba = -12;
 // Under the six-four and the seventh it keeps under the trumpets, which
 // climb to their height there: at full weight the low E, struck twice, was
 // louder than the tune.
@@ -223,10 +225,10 @@ inline constexpr std::size_t kTurningBar = 1;
 // fifth, F#3, the climb broke at its most important step and read as a
 // slip.
 inline constexpr std::array<std::uint8_t, 3> kClimbingPluck = {49, 50, 51};
-// They are plucked under the trumpet's call on E, not over it: plucked
+// They are plucked just under the trumpet's call on E, not over it: plucked
 // harder, the climb's first two stood level with the call, and the tune
 // went slack where it starts to climb.
-inline constexpr std::uint8_t kClimbingPluckVelocity = 62;
+inline constexpr std::uint8_t kClimbingPluckVelocity = 64;
 // The lines grow from the first bar to the last chord: they start where
 // the eight-bar arc climbs to its height on the dominant's dominant, the
 // six-four taking its last bar.
