@@ -96,10 +96,12 @@ inline constexpr std::array<std::uint8_t, 2> kCallDrumVelocity = {48, 62};
 inline constexpr std::uint32_t kCallTicks = kEndTuneUpbeat / 2, kCallGap = 24;
 // Steps are sixteenths. Over the band's first chord the trumpet plays the
 // game tune's head, E F# E A B, in major and high, and turns round the C#
-// of the head's next bar, C# D C# A, and breathes for an eighth with the
-// second trumpet, so the pair phrase the tune as a player would, the head
-// and then the climb: played on from the upbeat to the arrival, over five
-// seconds, the two never breathed. It calls on four repeated Es and
+// of the head's next bar, C# D C#, in its long-short lilt, and breathes
+// for an eighth with the second trumpet, so the pair phrase the tune as a
+// player would, the head and then the climb: played on from the upbeat to
+// the arrival, over five seconds, the two never breathed, and a breath
+// taken after the head's A, in even eighths, lost the siciliano's lilt
+// for a march's. It calls on four repeated Es and
 // leaps a fifth to B, held over B minor on its third, D, the chord's root
 // in the tune: over a borrowed D minor it rubbed; it falls and climbs by
 // step over the dominant of the dominant (B7 over its D#), a scale where the bar before
@@ -111,7 +113,7 @@ inline constexpr std::uint32_t kCallTicks = kEndTuneUpbeat / 2, kCallGap = 24;
 // its second bar's D; struck on the beat, the E went in octaves with the
 // bass's E and then its A.
 inline constexpr std::array<std::string_view, 5> kMelody = {
-    "E5/3 F#5/1 E5/2 A5/4 B5/2",  "C#6/4 D6/2 C#6/2 A5/2 r/2",
+    "E5/3 F#5/1 E5/2 A5/4 B5/2",  "C#6/4 D6/2 C#6/4 r/2",
     "E5/2 E5/1 E5/1 E5/2 B5/6",   "A5/3 F#5/1 D#5/2 F#5/2 G#5/1 A5/1 B5/2",
     "C#6/2 E6/4 D6/3 C#6/1 B5/2",
 };
@@ -304,12 +306,11 @@ inline constexpr Voice kSecondTrumpetVoice{kSecondTrumpet, 0, 64, 20, Articulati
 // so the fanfare is two trumpets from its start, on the chord's E under
 // its A on the second beat, where an F# a third under it blurred the plain
 // tonic chord with an added sixth; in the head's second bar it holds E a
-// sixth under, the root of the trumpet's turn to D, leaps up to F# minor's
-// third, A, a third under the trumpet's C#, and falls a sixth to C#, a
-// sixth under its A, and a third to the call: rising E F# to F# minor's
-// root, it went in octaves with the tuba's E F#; a third under on A and B
-// too, it sat at the top of a second trumpet's range; struck again on F#,
-// it went stiffly.
+// sixth under, the root of the trumpet's turn to D, and leaps up to F#
+// minor's third, A, a third under the trumpet's C#, breathing with it:
+// rising E F# to F# minor's root, it went in octaves with the tuba's E F#;
+// a third under on A and B too, it sat at the top of a second trumpet's
+// range; struck again on F#, it went stiffly.
 // Under the call it sounds the tonic's root, a fourth under the call's E, as
 // a pair of trumpets calls, leaving the chord's third to the bass: in thirds
 // there, its C# went from F# in octaves with the tuba's and doubled the low
@@ -321,9 +322,9 @@ inline constexpr Voice kSecondTrumpetVoice{kSecondTrumpet, 0, 64, 20, Articulati
 // under the scale to G#, under the B, and from it to the six-four's A:
 // struck again on F# there, it stuttered under the first's climb and left
 // a bare fourth on the last eighth before the height.
-inline constexpr std::array<std::string_view, 4> kSecondTrumpetThirds = {
-    "C#5/3 D5/1 C#5/2 E5/4 G#5/2", "E5/6 A5/2 C#5/2 r/2", "A4/2 A4/1 A4/1 A4/2 D5/6",
-    "F#5/3 D#5/1 B4/2 D#5/2 E5/1 F#5/1 G#5/2"};
+inline constexpr std::array<std::string_view, 4> kSecondTrumpetThirds = {"C#5/3 D5/1 C#5/2 E5/4 G#5/2", "E5/6 A5/4 r/2",
+                                                                         "A4/2 A4/1 A4/1 A4/2 D5/6",
+                                                                         "F#5/3 D#5/1 B4/2 D#5/2 E5/1 F#5/1 G#5/2"};
 inline constexpr std::uint32_t kThirdsFrom = 0; // the head's first bar
 inline constexpr int kThirdsLevel = -10;        // under the first trumpet, which keeps the tune
 // Over the dominant's seventh it falls through the chord, B G# E, under the
