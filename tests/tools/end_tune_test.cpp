@@ -12,6 +12,7 @@
 #include <array>
 #include <map>
 #include <span>
+#include <string>
 
 namespace belvane::sound {
 namespace {
@@ -145,9 +146,9 @@ TEST(EndTune, RingsWithinItsLimitsAndInThirdsAndSixths)
 // over a trumpet at 69 their first stroke, alone on B minor, rang out like a
 // bell at a door and pulled the ear off the tune. And the second trumpet, a
 // line of its own between the tune and the tuba, never moves in octaves or
-// fifths with the tuba: its E rising to F# with the tuba's was heard as the
-// bass doubled.
-TEST(EndTune, TheBellsAndTheSecondTrumpetKeepUnderTheTune)
+// fifths with the tuba, nor a horn in octaves with it: its E rising to F#
+// with the tuba's was heard as the bass doubled.
+TEST(EndTune, TheBellsAndInnerVoicesKeepOffTheTuneAndTheBass)
 {
     using namespace end_tune_score;
     const std::vector<MidiTrack> tracks = ComposeEndTune();
@@ -166,6 +167,14 @@ TEST(EndTune, TheBellsAndTheSecondTrumpetKeepUnderTheTune)
     const auto inner = NotesOf(tracks, second);
     const auto low = NotesOf(tracks, bass);
     EXPECT_TRUE(ParallelFifthsAndOctaves(inner, low).empty()) << Listed(ParallelFifthsAndOctaves(inner, low));
+    // Nor does a horn double the tuba's step: a horn's F# falling to E with
+    // the tuba's under the arrival went in octaves with the bass.
+    const std::array<std::uint8_t, 1> horns = {kHorns};
+    std::vector<Fault> octaves;
+    for (const Fault &fault : BassUnderChords(low, NotesOf(tracks, horns)))
+        if (fault.what.find("octaves") != std::string::npos)
+            octaves.push_back(fault);
+    EXPECT_TRUE(octaves.empty()) << Listed(octaves);
 }
 
 // A trumpet breathes: between two rests of an eighth the lead plays no

@@ -133,9 +133,11 @@ inline constexpr std::array<std::string_view, 5> kMelody = {
 // the two rose to the A in octaves.
 inline constexpr std::array<std::string_view, 6> kHornUpper = {"A4/10 G#4/2", "A4/4 G#4/2 A4/6", "E4/6 F#4/6",
                                                                "~F#4/12",     "E4/6 D4/6",       "C#4/6 D4/4 r/2"};
-// On the arrival a third horn takes F sharp minor's root, falling to the
-// dominant's root, E, under the seventh, so the brass holds each chord whole.
-inline constexpr std::array<std::string_view, 1> kThirdHorn = {"F#4/6 E4/4 r/2"};
+// On the arrival a third horn takes F sharp minor's root, so the brass holds
+// the chord whole, and leaves the seventh to the other two, whose B and D
+// over the tuba's E and the trumpets' E and G# complete it: falling to E
+// with the tuba, it went in octaves with the bass.
+inline constexpr std::array<std::string_view, 1> kThirdHorn = {"F#4/6 r/6"};
 inline constexpr std::array<std::string_view, 6> kHornLower = {"C#4/10 B3/2", "C#4/4 B3/2 C#4/6", "A3/12",
                                                                "B3/6 A3/6",   "A3/6 G#3/6",       "A3/6 B3/4 r/2"};
 // Over the trumpets, a third or a sixth above the tune where they strike
