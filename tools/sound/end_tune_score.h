@@ -181,8 +181,11 @@ inline constexpr std::array<std::string_view, 5> kSecond = {
 // chord brightens to major on the same root: a borrowed D minor there put
 // an F natural against the B and sounded a wrong note, not a colour.
 inline constexpr std::array<std::string_view, 5> kChords = {"A", "A F#m", "A/C# Bm/D", "B7/D#", "A/E"};
-// The band grows bar by bar from its first chord into the final one.
-inline constexpr std::array<int, 5> kLevels = {-18, -18, -16, -14, -4};
+// The band grows bar by bar from its first chord into the final one. Under
+// the head and the call it plays a little further back, so the trumpets,
+// at a mezzo-forte there, stand well over it: a few velocity steps under
+// them, the band all but matched the tune where it lies lowest.
+inline constexpr std::array<int, 5> kLevels = {-21, -21, -19, -14, -4};
 // Under the first bars the tuba marks the beats lightly, so the dance does
 // not turn into a village band's oom-pah; its weight is kept for the climb
 // to the close, and it keeps under the trumpet's call on its low E.
@@ -232,7 +235,7 @@ inline constexpr std::array<std::uint8_t, 3> kClimbingPluck = {49, 50, 51};
 // They are plucked just under the trumpet's call on E, not over it: plucked
 // harder, the climb's first two stood level with the call, and the tune
 // went slack where it starts to climb.
-inline constexpr std::uint8_t kClimbingPluckVelocity = 64;
+inline constexpr std::uint8_t kClimbingPluckVelocity = 62;
 // The lines grow from the first bar to the last chord: they start where
 // the eight-bar arc climbs to its height on the dominant's dominant, the
 // six-four taking its last bar.
@@ -396,7 +399,7 @@ inline constexpr std::uint8_t kButtonHarpVelocity = 72, kClosingHarpVelocity = 8
 // no harpist's chord, and rolled at the pace of the others it blurred the
 // stroke.
 inline constexpr std::uint32_t kClosingRollTicks = 8;
-inline constexpr std::uint8_t kFirstHitVelocity = 72; // the opening stroke, under the last and the trumpet
+inline constexpr std::uint8_t kFirstHitVelocity = 68; // the opening stroke, under the last and the trumpet
 // The trumpet's head is the start of the line's crescendo, not its peak,
 // but stands out of the band, its first downbeat over the upbeat's C#:
 // at the level of the chords under it, it sounded one of them.
@@ -510,7 +513,7 @@ inline constexpr std::array<std::uint8_t, 6> kSweep = {47, 54, 57, 59, 66, 71};
 inline constexpr std::uint32_t kSweepTicks = 36, kSweepFrom = 9 * kSixEightFine.ticksPerStep;
 inline constexpr std::uint8_t kSweepVelocity = 60;
 inline constexpr std::uint32_t kFirstRollTicks = 15;
-inline constexpr std::uint8_t kFirstChordVelocity = 66; // under the trumpet's first notes
+inline constexpr std::uint8_t kFirstChordVelocity = 62; // under the trumpet's first notes
 // On the second beat of the bar before the B7 the harp rolls B minor over
 // the bass's D, as it rolled F# minor a bar before, so the call's turn up
 // to B sounds over the full chord rather than a bare B over the bass's D;
@@ -519,7 +522,7 @@ inline constexpr std::uint8_t kFirstChordVelocity = 66; // under the trumpet's f
 // silent for half the bar.
 inline constexpr std::size_t kLeaningBar = 2;
 inline constexpr std::array<std::uint8_t, 4> kLeaningChord = {50, 54, 59, 62}; // D3 F#3 B3 D4
-inline constexpr std::uint8_t kLeaningVelocity = 66;
+inline constexpr std::uint8_t kLeaningVelocity = 62;
 inline constexpr std::array<std::uint8_t, 4> kCallHarp = {57, 61, 64, 69}; // A3 C#4 E4 A4
 inline constexpr std::uint8_t kCallHarpVelocity = 62;                      // under the call, as the plucks are
 // In the head's second bar the harp rolls up the F# minor chord as it
@@ -528,7 +531,7 @@ inline constexpr std::uint8_t kCallHarpVelocity = 62;                      // un
 // so they are heard through the brass: at a whisper they were lost.
 inline constexpr std::size_t kRollingBar = 1;
 inline constexpr std::array<std::uint8_t, 4> kRollingChord = {54, 57, 61, 66}; // F#3 A3 C#4 F#4
-inline constexpr std::uint8_t kRollingVelocity = 66;
+inline constexpr std::uint8_t kRollingVelocity = 62;
 // The horns enter together: a horn chord is not rolled. They hold the
 // band together under the trumpets; softer, they were lost under them.
 inline constexpr Voice kHornsHeld{kHorns, 0, 54, 20, Articulation::Plain, 0};
