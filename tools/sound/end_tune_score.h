@@ -449,7 +449,10 @@ inline constexpr std::uint8_t kClosingStrokeVelocity = 86;
 // single stroke in all the game's music and startled after the quiet
 // siciliano; the chord under it is the peak, not the cymbal.
 inline constexpr std::uint8_t kClosingCrash = 57, kClosingCrashVelocity = 80; // Crash Cymbal 2
-inline constexpr std::array<std::uint8_t, 2> kClosingPluck = {45, 57};        // A2 A3
+// The pizzicato plucks the last chord over the tuba's and the drum's A, its
+// root and fifth in the tenor: on A2 and A3 it made a fourth and fifth
+// player on the root, and the bottom of the chord heavy.
+inline constexpr std::array<std::uint8_t, 2> kClosingPluck = {57, 64}; // A3 E4
 inline constexpr std::uint8_t kClosingBassVelocity = 86, kClosingPluckVelocity = 82;
 // A wind's or a bell's note: {channel, key, velocity}.
 struct Stab {
