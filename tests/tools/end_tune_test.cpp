@@ -12,6 +12,7 @@
 #include <array>
 #include <map>
 #include <span>
+#include <string>
 
 namespace belvane::sound {
 namespace {
@@ -139,6 +140,62 @@ TEST(EndTune, RingsWithinItsLimitsAndInThirdsAndSixths)
         shadowed += step * below > 0;
     }
     EXPECT_LE(shadowed * 2, moves) << shadowed << " of " << moves << " steps in parallel";
+}
+
+// The bells are struck no harder than the trumpet they ring over: at 84
+// over a trumpet at 69 their first stroke, alone on B minor, rang out like a
+// bell at a door and pulled the ear off the tune. And the second trumpet, a
+// line of its own between the tune and the tuba, never moves in octaves or
+// fifths with the tuba, nor a horn in octaves with it: its E rising to F#
+// with the tuba's was heard as the bass doubled.
+TEST(EndTune, TheBellsAndInnerVoicesKeepOffTheTuneAndTheBass)
+{
+    using namespace end_tune_score;
+    const std::vector<MidiTrack> tracks = ComposeEndTune();
+    const std::array<std::uint8_t, 2> tune = {kTrumpet, kBells};
+    const auto notes = NotesOf(tracks, tune);
+    for (const WrittenNote &bell : notes) {
+        if (bell.channel != kBells)
+            continue;
+        const auto under = std::find_if(notes.begin(), notes.end(), [&](const WrittenNote &lead) {
+            return lead.channel == kTrumpet && lead.tick <= bell.tick && bell.tick < lead.tick + lead.length;
+        });
+        ASSERT_NE(under, notes.end()) << "a bell struck with no trumpet under it at tick " << bell.tick;
+        EXPECT_LE(bell.velocity, under->velocity) << "the bells over the trumpet at tick " << bell.tick;
+    }
+    const std::array<std::uint8_t, 1> second = {kSecondTrumpet}, bass = {kBass};
+    const auto inner = NotesOf(tracks, second);
+    const auto low = NotesOf(tracks, bass);
+    EXPECT_TRUE(ParallelFifthsAndOctaves(inner, low).empty()) << Listed(ParallelFifthsAndOctaves(inner, low));
+    // Nor does a horn double the tuba's step: a horn's F# falling to E with
+    // the tuba's under the arrival went in octaves with the bass.
+    const std::array<std::uint8_t, 1> horns = {kHorns};
+    std::vector<Fault> octaves;
+    for (const Fault &fault : BassUnderChords(low, NotesOf(tracks, horns)))
+        if (fault.what.find("octaves") != std::string::npos)
+            octaves.push_back(fault);
+    EXPECT_TRUE(octaves.empty()) << Listed(octaves);
+}
+
+// A trumpet breathes: between two rests of an eighth the lead plays no
+// longer than a brass player's phrase. Played on from the upbeat to the
+// arrival, over five seconds with only tonguing between the notes, the
+// pair never breathed and the tune was not phrased.
+TEST(EndTune, TheTrumpetBreathesBetweenPhrases)
+{
+    const std::vector<MidiTrack> tracks = ComposeEndTune();
+    const std::array<std::uint8_t, 1> lead = {kEndTuneLead};
+    const auto notes = NotesOf(tracks, lead);
+    const Conducted conducted = ReadConductor(tracks.front());
+    const auto seconds = [&](std::uint32_t tick) { return SecondsAt(conducted, tick, kTicksPerQuarter); };
+    std::uint32_t phrase = notes.front().tick;
+    for (std::size_t i = 0; i + 1 < notes.size(); ++i) {
+        const std::uint32_t off = notes[i].tick + notes[i].length;
+        if (notes[i + 1].tick >= off + kEighth * 3 / 4) {
+            EXPECT_LE(seconds(off) - seconds(phrase), 5.0) << "a phrase from tick " << phrase << " to " << off;
+            phrase = notes[i + 1].tick;
+        }
+    }
 }
 
 // The brass and the bells never hold two notes a semitone, a major seventh

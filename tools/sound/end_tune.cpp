@@ -67,7 +67,12 @@ std::vector<MidiTrack> ComposeEndTune()
         call.velocity = static_cast<std::uint8_t>(voice.velocity + (voice.channel == kTrumpet ? kCallAccent : 0));
         const std::uint32_t second = PlayLine(band.Track(voice.channel), call, kSixEightFine, firstBar, bars.first(1),
                                               band.Players(), kLinePlace);
-        PlayLine(band.Track(voice.channel), voice, kSixEightFine, second, bars.subspan(1, bars.size() - 2),
+        Voice climb = voice;
+        if (voice.channel == kTrumpet) {
+            climb.velocity = static_cast<std::uint8_t>(voice.velocity + kLeadClimbFrom);
+            climb.swell = kLeadClimbSwell;
+        }
+        PlayLine(band.Track(voice.channel), climb, kSixEightFine, second, bars.subspan(1, bars.size() - 2),
                  band.Players(), kLinePlace + 1);
         // The last chord and its stroke land on the beat.
         Voice out = voice;

@@ -96,7 +96,12 @@ inline constexpr std::array<std::uint8_t, 2> kCallDrumVelocity = {48, 62};
 inline constexpr std::uint32_t kCallTicks = kEndTuneUpbeat / 2, kCallGap = 24;
 // Steps are sixteenths. Over the band's first chord the trumpet plays the
 // game tune's head, E F# E A B, in major and high, and turns round the C#
-// of the head's next bar, C# D C# A; it calls on four repeated Es and
+// of the head's next bar, C# D C#, in its long-short lilt, and breathes
+// for an eighth with the second trumpet, so the pair phrase the tune as a
+// player would, the head and then the climb: played on from the upbeat to
+// the arrival, over five seconds, the two never breathed, and a breath
+// taken after the head's A, in even eighths, lost the siciliano's lilt
+// for a march's. It calls on four repeated Es and
 // leaps a fifth to B, held over B minor on its third, D, the chord's root
 // in the tune: over a borrowed D minor it rubbed; it falls and climbs by
 // step over the dominant of the dominant (B7 over its D#), a scale where the bar before
@@ -108,7 +113,7 @@ inline constexpr std::uint32_t kCallTicks = kEndTuneUpbeat / 2, kCallGap = 24;
 // its second bar's D; struck on the beat, the E went in octaves with the
 // bass's E and then its A.
 inline constexpr std::array<std::string_view, 5> kMelody = {
-    "E5/3 F#5/1 E5/2 A5/4 B5/2",  "C#6/4 D6/2 C#6/4 A5/2",
+    "E5/3 F#5/1 E5/2 A5/4 B5/2",  "C#6/4 D6/2 C#6/4 r/2",
     "E5/2 E5/1 E5/1 E5/2 B5/6",   "A5/3 F#5/1 D#5/2 F#5/2 G#5/1 A5/1 B5/2",
     "C#6/2 E6/4 D6/3 C#6/1 B5/2",
 };
@@ -128,9 +133,11 @@ inline constexpr std::array<std::string_view, 5> kMelody = {
 // the two rose to the A in octaves.
 inline constexpr std::array<std::string_view, 6> kHornUpper = {"A4/10 G#4/2", "A4/4 G#4/2 A4/6", "E4/6 F#4/6",
                                                                "~F#4/12",     "E4/6 D4/6",       "C#4/6 D4/4 r/2"};
-// On the arrival a third horn takes F sharp minor's root, falling to the
-// dominant's root, E, under the seventh, so the brass holds each chord whole.
-inline constexpr std::array<std::string_view, 1> kThirdHorn = {"F#4/6 E4/4 r/2"};
+// On the arrival a third horn takes F sharp minor's root, so the brass holds
+// the chord whole, and leaves the seventh to the other two, whose B and D
+// over the tuba's E and the trumpets' E and G# complete it: falling to E
+// with the tuba, it went in octaves with the bass.
+inline constexpr std::array<std::string_view, 1> kThirdHorn = {"F#4/6 r/6"};
 inline constexpr std::array<std::string_view, 6> kHornLower = {"C#4/10 B3/2", "C#4/4 B3/2 C#4/6", "A3/12",
                                                                "B3/6 A3/6",   "A3/6 G#3/6",       "A3/6 B3/4 r/2"};
 // Over the trumpets, a third or a sixth above the tune where they strike
@@ -174,16 +181,21 @@ inline constexpr std::array<std::string_view, 5> kSecond = {
 // chord brightens to major on the same root: a borrowed D minor there put
 // an F natural against the B and sounded a wrong note, not a colour.
 inline constexpr std::array<std::string_view, 5> kChords = {"A", "A F#m", "A/C# Bm/D", "B7/D#", "A/E"};
-// The band grows bar by bar from its first chord into the final one.
-inline constexpr std::array<int, 5> kLevels = {-18, -18, -16, -14, -4};
+// The band grows bar by bar from its first chord into the final one. Under
+// the head and the call it plays a little further back, so the trumpets,
+// at a mezzo-forte there, stand well over it: a few velocity steps under
+// them, the band all but matched the tune where it lies lowest.
+inline constexpr std::array<int, 5> kLevels = {-21, -21, -19, -14, -4};
 // Under the first bars the tuba marks the beats lightly, so the dance does
 // not turn into a village band's oom-pah; its weight is kept for the climb
-// to the close.
-inline constexpr int kLightTuba = -10;
+// to the close, and it keeps under the trumpet's call on its low E.
+inline constexpr int kLightTuba = -12;
 inline constexpr std::size_t kLightTubaBars = 3;
-// The D# under the dominant's dominant is held its bar: at full weight it
-// boomed under the trumpet's scale.
-inline constexpr int kClimbingTuba = -4;
+// The D# under the dominant's dominant is held its bar, under the
+// trumpet's scale and the pizzicato's D# over it, which carries the climb:
+// at full weight it boomed, and a little under, held at the trumpet's own
+// level, it thickened the bar before the six-four.
+inline constexpr int kClimbingTuba = -12;
 // Under the six-four and the seventh it keeps under the trumpets, which
 // climb to their height there: at full weight the low E, struck twice, was
 // louder than the tune.
@@ -220,7 +232,10 @@ inline constexpr std::size_t kTurningBar = 1;
 // fifth, F#3, the climb broke at its most important step and read as a
 // slip.
 inline constexpr std::array<std::uint8_t, 3> kClimbingPluck = {49, 50, 51};
-inline constexpr std::uint8_t kClimbingPluckVelocity = 70;
+// They are plucked just under the trumpet's call on E, not over it: plucked
+// harder, the climb's first two stood level with the call, and the tune
+// went slack where it starts to climb.
+inline constexpr std::uint8_t kClimbingPluckVelocity = 62;
 // The lines grow from the first bar to the last chord: they start where
 // the eight-bar arc climbs to its height on the dominant's dominant, the
 // six-four taking its last bar.
@@ -296,10 +311,11 @@ inline constexpr Voice kSecondTrumpetVoice{kSecondTrumpet, 0, 64, 20, Articulati
 // so the fanfare is two trumpets from its start, on the chord's E under
 // its A on the second beat, where an F# a third under it blurred the plain
 // tonic chord with an added sixth; in the head's second bar it holds E a
-// sixth under, the root of the trumpet's turn to D, takes F# minor's root
-// under its C#, and falls by thirds, C# A, to the call: a third under
-// there, on A and B, it sat at the top of a second trumpet's range and had
-// to leap a sixth down to the call; struck again on F#, it went stiffly.
+// sixth under, the root of the trumpet's turn to D, and leaps up to F#
+// minor's third, A, a third under the trumpet's C#, breathing with it:
+// rising E F# to F# minor's root, it went in octaves with the tuba's E F#;
+// a third under on A and B too, it sat at the top of a second trumpet's
+// range; struck again on F#, it went stiffly.
 // Under the call it sounds the tonic's root, a fourth under the call's E, as
 // a pair of trumpets calls, leaving the chord's third to the bass: in thirds
 // there, its C# went from F# in octaves with the tuba's and doubled the low
@@ -311,8 +327,8 @@ inline constexpr Voice kSecondTrumpetVoice{kSecondTrumpet, 0, 64, 20, Articulati
 // under the scale to G#, under the B, and from it to the six-four's A:
 // struck again on F# there, it stuttered under the first's climb and left
 // a bare fourth on the last eighth before the height.
-inline constexpr std::array<std::string_view, 4> kSecondTrumpetThirds = {"C#5/3 D5/1 C#5/2 E5/4 G#5/2",
-                                                                         "E5/6 F#5/4 C#5/2", "A4/2 A4/1 A4/1 A4/2 D5/6",
+inline constexpr std::array<std::string_view, 4> kSecondTrumpetThirds = {"C#5/3 D5/1 C#5/2 E5/4 G#5/2", "E5/6 A5/4 r/2",
+                                                                         "A4/2 A4/1 A4/1 A4/2 D5/6",
                                                                          "F#5/3 D#5/1 B4/2 D#5/2 E5/1 F#5/1 G#5/2"};
 inline constexpr std::uint32_t kThirdsFrom = 0; // the head's first bar
 inline constexpr int kThirdsLevel = -10;        // under the first trumpet, which keeps the tune
@@ -328,17 +344,17 @@ inline constexpr int kSecondTrumpetCloseLevel = -4; // no louder than its thirds
 // the first's A, against the tuba rising E F#: on F#, it rose with it in octaves.
 inline constexpr std::array<std::string_view, 1> kSecondTrumpetButton = {"C#5/6 r/6"};
 inline constexpr int kSecondTrumpetButtonAccent = 6;
-// The glockenspiel is struck a little harder than the trumpet, whose channel
-// is louder, so it rings over the held notes a little under the tune:
-// struck harder still, its line read as louder than the tune it decorates,
-// and at a mezzo-piano the small font's bells were 1 % of the mix, written
-// but not heard; struck as hard as the trumpet, 2 %, they barely registered.
-inline constexpr Voice kBellsSecond{kBells, 0, 82, 16, Articulation::Plain, 6};
+// The glockenspiel is struck a little softer than the trumpet it rings
+// over, so it glints in the trumpets' chord: struck at 84 over a trumpet at
+// 69, its first stroke, alone on B minor, rang out like a bell at a door and
+// its line pulled the ear off the tune; at a mezzo-piano the small font's
+// bells were written but not heard.
+inline constexpr Voice kBellsSecond{kBells, 0, 64, 16, Articulation::Plain, 6};
 // The trumpet grows to its arrival on the tonic, louder than the climb to
 // it, and its last stroke is the hardest;
 // over the six-four the bells ring on with them, and on the last stroke
 // over the trumpet.
-inline constexpr int kFinalAccent = 10, kButtonAccent = 16, kSecondFinalAccent = 4, kBellsClimax = 2;
+inline constexpr int kFinalAccent = 10, kButtonAccent = 16, kSecondFinalAccent = 8, kBellsClimax = 4;
 
 // The cymbal is kept for the close, as an orchestra's is: one crash, with
 // the last short chord. A splash on the first chord was a drum kit's pop; a
@@ -383,11 +399,17 @@ inline constexpr std::uint8_t kButtonHarpVelocity = 72, kClosingHarpVelocity = 8
 // no harpist's chord, and rolled at the pace of the others it blurred the
 // stroke.
 inline constexpr std::uint32_t kClosingRollTicks = 8;
-inline constexpr std::uint8_t kFirstHitVelocity = 72; // the opening stroke, under the last and the trumpet
+inline constexpr std::uint8_t kFirstHitVelocity = 68; // the opening stroke, under the last and the trumpet
 // The trumpet's head is the start of the line's crescendo, not its peak,
 // but stands out of the band, its first downbeat over the upbeat's C#:
 // at the level of the chords under it, it sounded one of them.
 inline constexpr int kCallAccent = 5;
+// After the head's breath the trumpet climbs, its call on E, the scale over
+// the B7 and the six-four, each bar a little louder, from a little over
+// the head: played on the phrase's arc, the call's low Es sank to the
+// level of the pizzicato and the harp under them and the line went slack
+// where it begins to climb.
+inline constexpr int kLeadClimbFrom = 3, kLeadClimbSwell = 4;
 // A quick sweep up two octaves of the tonic chord, ringing over the
 // trumpet's low E to brighten the call: its top for a beat, the rest until
 // the trumpets' passing B and G# on the bar's last eighth, under which its
@@ -427,7 +449,10 @@ inline constexpr std::uint8_t kClosingStrokeVelocity = 86;
 // single stroke in all the game's music and startled after the quiet
 // siciliano; the chord under it is the peak, not the cymbal.
 inline constexpr std::uint8_t kClosingCrash = 57, kClosingCrashVelocity = 80; // Crash Cymbal 2
-inline constexpr std::array<std::uint8_t, 2> kClosingPluck = {45, 57};        // A2 A3
+// The pizzicato plucks the last chord over the tuba's and the drum's A, its
+// root and fifth in the tenor: on A2 and A3 it made a fourth and fifth
+// player on the root, and the bottom of the chord heavy.
+inline constexpr std::array<std::uint8_t, 2> kClosingPluck = {57, 64}; // A3 E4
 inline constexpr std::uint8_t kClosingBassVelocity = 86, kClosingPluckVelocity = 82;
 // A wind's or a bell's note: {channel, key, velocity}.
 struct Stab {
@@ -437,8 +462,10 @@ struct Stab {
 // little harder: {channel, key, velocity of the first}, and {sixteenth,
 // length}. The first strikes the leading note, G#, and rises to the last
 // chord's A, so the tune arrives upwards, on the highest note of its last
-// bars; the second, a sixth under it on the dominant's fifth, B, leaps up
-// a fourth to the E under the A, as the game tune's head does. On the
+// bars; the second, a third under it, strikes the dominant's root, E, and
+// holds it into the last chord under the A: on the dominant's fifth, B,
+// from the arrival's C# over the tuba's F# falling to E, it went in fifths
+// with the tuba. On the
 // tonic's A and E the trumpets struck the same notes six times and the last
 // chord came only louder; on the call's E, leaping up a fourth to the A,
 // the first went in octaves with the bass's E and its A; on B, stepping
@@ -448,7 +475,7 @@ struct Stab {
 // smeared in its low register.
 inline constexpr std::array<Stab, 2> kTonguedBrass = {{
     {kTrumpet, 80, 76},       // G#5
-    {kSecondTrumpet, 71, 68}, // B4
+    {kSecondTrumpet, 76, 68}, // E5
 }};
 inline constexpr std::array<std::pair<std::uint32_t, std::uint32_t>, 3> kTongued = {{{6, 1}, {7, 1}, {8, 2}}};
 inline constexpr int kTonguedGrowth = 3;
@@ -475,8 +502,8 @@ inline constexpr std::array<Stab, 6> kClosingBrass = {{
     {kHorns, 64, 82},         // E4
 }};
 inline constexpr std::array<Stab, 2> kClosingBells = {{
-    {kBells, 85, 88}, // C#6, over the trumpet
-    {kBells, 93, 84}, // A6, the top of the chord, a little under its third
+    {kBells, 85, 74}, // C#6, over the trumpet
+    {kBells, 93, 70}, // A6, the top of the chord, a little under its third
 }};
 inline constexpr std::uint32_t kButtonBrassSixteenths = 18, kButtonFadeFrom = 2;
 inline constexpr int kButtonFadeTo = 64;
@@ -489,7 +516,7 @@ inline constexpr std::array<std::uint8_t, 6> kSweep = {47, 54, 57, 59, 66, 71};
 inline constexpr std::uint32_t kSweepTicks = 36, kSweepFrom = 9 * kSixEightFine.ticksPerStep;
 inline constexpr std::uint8_t kSweepVelocity = 60;
 inline constexpr std::uint32_t kFirstRollTicks = 15;
-inline constexpr std::uint8_t kFirstChordVelocity = 66; // under the trumpet's first notes
+inline constexpr std::uint8_t kFirstChordVelocity = 62; // under the trumpet's first notes
 // On the second beat of the bar before the B7 the harp rolls B minor over
 // the bass's D, as it rolled F# minor a bar before, so the call's turn up
 // to B sounds over the full chord rather than a bare B over the bass's D;
@@ -498,16 +525,16 @@ inline constexpr std::uint8_t kFirstChordVelocity = 66; // under the trumpet's f
 // silent for half the bar.
 inline constexpr std::size_t kLeaningBar = 2;
 inline constexpr std::array<std::uint8_t, 4> kLeaningChord = {50, 54, 59, 62}; // D3 F#3 B3 D4
-inline constexpr std::uint8_t kLeaningVelocity = 66;
+inline constexpr std::uint8_t kLeaningVelocity = 62;
 inline constexpr std::array<std::uint8_t, 4> kCallHarp = {57, 61, 64, 69}; // A3 C#4 E4 A4
-inline constexpr std::uint8_t kCallHarpVelocity = 68;
+inline constexpr std::uint8_t kCallHarpVelocity = 62;                      // under the call, as the plucks are
 // In the head's second bar the harp rolls up the F# minor chord as it
 // comes, on the second beat, so the band does not thin out after the
 // first bar's sweep. Its rolls and runs in the middle bars are played out,
 // so they are heard through the brass: at a whisper they were lost.
 inline constexpr std::size_t kRollingBar = 1;
 inline constexpr std::array<std::uint8_t, 4> kRollingChord = {54, 57, 61, 66}; // F#3 A3 C#4 F#4
-inline constexpr std::uint8_t kRollingVelocity = 66;
+inline constexpr std::uint8_t kRollingVelocity = 62;
 // The horns enter together: a horn chord is not rolled. They hold the
 // band together under the trumpets; softer, they were lost under them.
 inline constexpr Voice kHornsHeld{kHorns, 0, 54, 20, Articulation::Plain, 0};
