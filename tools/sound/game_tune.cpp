@@ -173,7 +173,7 @@ std::vector<MidiTrack> ComposeGameTune()
         if (bar == kASecond) {
             band.ResumeHeldChords({kSecondThemePadFrom.begin(), kSecondThemePadFrom.end()});
         }
-        if (bar == kA + 8) {
+        if (bar == kA + 10) {
             band.ResumeHeldChords({kThemePadFrom.begin(), kThemePadFrom.end()});
         }
         for (const BassBar &written : kBassBars) {

@@ -37,17 +37,19 @@ const Layer kLayers[] = {
     // the chords, where strummed on the beat it would double them.
     {kA, kA + 4, Accompaniment::Lilt, true},
     {kA + 4, kA + 8, Accompaniment::Barcarolle, true},
-    {kA + 8, kA + 12, Accompaniment::Broken, true, -8}, // over the strings' first chords, lightly
+    {kA + 8, kA + 12, Accompaniment::Broken, true, -8}, // lightly, under the answer and the strings' first chords
     // It keeps under the clarinet's cadence: with the phrase's swell it
     // grew over the clarinet's last notes, an octave above it.
     {kA + 12, kB, Accompaniment::Broken, true, -5},
     // The theme's first two phrases are the clarinet's with the guitar, the
-    // cello and the strings' slow line alone; from its turn to C the strings
-    // hold soft chords, an inner voice between the bass and the lead, so each
-    // harmony is there on its downbeat, where the guitar only answers after
-    // the beat; they come up to the cadence.
-    {kA + 8, kA + 9, Accompaniment::Pad, false, -12}, // stealing in over the line's last C
-    {kA + 9, kB - 2, Accompaniment::Pad, false, -6},
+    // cello and the strings' slow line alone, and so are the answer's first
+    // two bars, low in the clarinet, where held chords an octave under it
+    // masked it; as the answer climbs to its peak the strings hold soft
+    // chords, an inner voice between the bass and the lead, so each harmony
+    // is there on its downbeat, where the guitar only answers after the
+    // beat; they come up to the cadence.
+    {kA + 10, kA + 11, Accompaniment::Pad, false, -12}, // stealing in under the climb
+    {kA + 11, kB - 2, Accompaniment::Pad, false, -6},
     {kB - 2, kB, Accompaniment::Pad, false},
     // The harp rocks under the flute's first phrase and climbs in eighths
     // under its second, where the chords change on each beat; under the
@@ -223,8 +225,8 @@ constexpr int kUnderTheClarinet = 57, kUnderTheEntry = 60;
 // C4 E4 up, clear of the guitar's E3 and A3, not where they last stopped,
 // sixteen bars before.
 constexpr std::array<int, 3> kSecondThemePadFrom = {57, 60, 64};
-// As the theme turns to C the held chords start round C4 E4 G4, over the
-// guitar's strum, and move from there: from where the intro's left off
+// As the theme climbs to its peak the held chords start round C4 E4 G4,
+// over the guitar's strum, and move from there: from where the intro's left off
 // they sink into the tenor, where close thirds blur.
 constexpr std::array<int, 3> kThemePadFrom = {60, 64, 67};
 // The intro's held chord opens over the harp's rolling A2 to C4, not inside
