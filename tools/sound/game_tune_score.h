@@ -78,14 +78,14 @@ inline const Bars kTheme = {"r/2 A5/2 C6/2 E6/6", "~E6/4 D6/2 A5/4 F5/2", "A5/2 
                             "F6/2 D6/4 Bb5/6",    "G#5/6 B5/4 D6/2",      "C6/3 B5/1 A5/2 r/6"};
 
 // Under the theme's first two phrases, the clarinet low with the guitar
-// and the cello alone, the strings hold one slow line, a floor under the
-// clarinet where the two phrases sounded thin. Under the first it lies an
-// octave under the clarinet's lowest notes, the tonic's fifth, D minor's
-// third and the dominant's root: held on the tonic's A, a fifth under the
-// clarinet's E, it masked the theme's opening. With the second phrase,
-// higher, it rises to the tonic, climbs with the theme, C D, turns round D
-// to C, and is let go as the bass passes through B.
-inline const Bars kThemeUnder = {"E3/12", "~E3/12", "D3/12", "E3/12", "A3/6 C4/6", "D4/12", "C4/6 D4/6", "C4/10 r/2"};
+// and the cello alone, the strings hold one slow line in the tenor, a
+// floor under the clarinet where the two phrases sounded thin: the tonic's
+// A held through its first three bars, dipping to the leading note under
+// the half close (a B there ground a ninth under the clarinet's C), then
+// rising with the theme's climb, C D, turning round D to C, let go as
+// the bass passes through B. Held an octave lower, on E and D, it only
+// doubled the guitar's low notes and the cello.
+inline const Bars kThemeUnder = {"A3/12", "~A3/12", "~A3/12", "G#3/12", "A3/6 C4/6", "D4/12", "C4/6 D4/6", "C4/10 r/2"};
 
 // The middle tune, flute, in A major: entering after the clarinet's last
 // note, as the chord turns to the major, on its A and F sharp, the
