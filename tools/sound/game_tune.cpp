@@ -151,6 +151,7 @@ std::vector<MidiTrack> ComposeGameTune()
                                : kSongBar <= bar && bar < kSongBar + 6         ? kBassUnderTheSong
                                : kCodaBar <= bar                               ? kBassUnderTheCoda
                                : bar < kC || kSongBar <= bar                   ? kBassUnderTheLead
+                               : bar < kC + 4                                  ? kBassUnderTheInterludesOpening
                                                                                : kBassUnderTheInterlude));
         band.SetHeldLevel(kASecond <= bar && bar < kC       ? kThinPad
                               : bar == kSongBar - 1         ? kUnderTheFlourish

@@ -138,7 +138,11 @@ constexpr Voice kOboeEcho{kOboe, 0, 43, kSlurred, Articulation::Plain, kSlurredS
 // The interlude's oboe sings out over the held strings and the harp,
 // which would cover a reed played softly in its low octave: its entry,
 // A and D over the harp's D, not under the harp's bass.
-constexpr Voice kOboeLead{kOboe, 0, 52, kSlurred, Articulation::Plain, kSlurredSpread};
+constexpr Voice kOboeLead{kOboe, 0, 53, kSlurred, Articulation::Plain, kSlurredSpread};
+// Its first phrase lies lowest, A4 to D5 over the cello's lament: played
+// out there, where its line's height alone made it the softest, the reed
+// barely cleared the bass.
+constexpr Voice kOboeLow{kOboe, 0, 54, kSlurred, Articulation::Plain, kSlurredSpread};
 constexpr Voice kOboeCall{kOboe, 0, 46, kSlurred, Articulation::Plain, kSlurredSpread};
 // Under the theme's low clarinet the strings' line is a floor, not a voice.
 constexpr Voice kStringsUnderTheTheme{kStrings, 0, 35, 30, Articulation::Plain, 5};
@@ -209,7 +213,8 @@ const Line kLines[] = {
     {&kStringsSequence, kSequenceBar, &kSequenceCounterLow, 0},
     {&kFluteUpbeat, kASecond - 1, &kThemeSecondPickup, 7},
     {&kFluteTheme, kASecond, &kThemeSecond, 0},
-    {&kOboeLead, kC, &kInterlude, 0},
+    {&kOboeLow, kC, &kInterlude, 0},
+    {&kOboeLead, kC + 4, &kInterludeSecond, 4},
     {&kStringsAnswer, kC + 3, &kInterludeAnswer, 3},
     {&kViolinUpbeat, kSongBar - 1, &kSongPickup, 7},
     {&kViolinSong, kSongBar, &kSong, 0},

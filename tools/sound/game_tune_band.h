@@ -187,6 +187,10 @@ constexpr int kBassUnderTheIntro = kBassUnderTheLead - 3;
 // back: it is the interlude's bass line, and softer it was lost; louder,
 // it covered the oboe's low entry.
 constexpr int kBassUnderTheInterlude = -5;
+// Under the oboe's first phrase, low in its range and an octave and a half
+// over the lament's D C B flat, the cello keeps further back: as loud as
+// it is after, the reed had only a couple of decibels over the bass.
+constexpr int kBassUnderTheInterludesOpening = -11;
 // Under the coda's soft clarinet and the strings' line the cello keeps its
 // floor, or the band turns top-heavy.
 constexpr int kBassUnderTheCoda = 0;

@@ -204,10 +204,8 @@ inline const Bars kThemeSecond = {
 // after a bar's breath its second phrase enters on the second beat, as the
 // first did; its last leans on the dominant's C and falls to its fifth, and
 // the band alone holds the dominant a bar before the violin's song.
-inline const Bars kInterlude = {
-    "r/6 A4/4 D5/2",   "Bb4/4 A4/2 Bb4/3 C5/1 D5/2", "G5/4 F5/2 D5/6", "C#5/6 r/6", "r/6 F5/4 G5/2",
-    "Bb5/4 G5/2 F5/6", "E5/4 D5/1 C5/1 B4/3 r/3",
-};
+inline const Bars kInterlude = {"r/6 A4/4 D5/2", "Bb4/4 A4/2 Bb4/3 C5/1 D5/2", "G5/4 F5/2 D5/6", "C#5/6 r/6"};
+inline const Bars kInterludeSecond = {"r/6 F5/4 G5/2", "Bb5/4 G5/2 F5/6", "E5/4 D5/1 C5/1 B4/3 r/3"};
 
 // As the oboe's first phrase breathes, the strings answer it in the
 // lilt, from the dominant's root falling to its fifth and to the tonic
