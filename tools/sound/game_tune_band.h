@@ -140,9 +140,9 @@ const Level kLevels[] = {{0, -32},
                          {kASecond - 1, -15},
                          {kASecond, -10},
                          {kC - 1, -14},
-                         {kC, -27},
-                         {kC + 3, -20},
-                         {kC + 5, -20},
+                         {kC, -29},
+                         {kC + 3, -23},
+                         {kC + 5, -22},
                          {kSongBar - 2, -18},
                          {kSongBar - 1, -17},
                          {kSongBar, -16},
@@ -202,7 +202,7 @@ constexpr int kBassUnderTheCoda = 0;
 // under the flute's middle tune, which starts in its weak low octave.
 // Under the theme's first two phrases, the clarinet lowest and the cello
 // nearly as loud on its downbeats, it keeps further back still.
-constexpr int kBassUnderTheTheme = -8, kBassUnderTheThemesOpening = -11, kBassUnderTheSecondTheme = -12,
+constexpr int kBassUnderTheTheme = -8, kBassUnderTheThemesOpening = -13, kBassUnderTheSecondTheme = -12,
               kBassUnderTheFlute = -8;
 // Under the flute's return up to its summit the bass
 // walks in eighths and would be a second tune: it keeps well under; under
