@@ -96,11 +96,13 @@ inline const Bars kThemeUnder = {"A3/12", "~A3/12", "~A3/12", "G#3/12", "A3/6 C4
 // closes on A over the root. Over B minor's dominant it takes the sharp A
 // the bass rises to, not the plain one. Over the dominant's seventh it
 // turns round its G sharp to the B, where a passing A, struck after the
-// harp's G sharp, was heard as a bare fourth.
+// harp's G sharp, was heard as a bare fourth. It breathes before the
+// run that starts its second phrase: the two ran together as one line of
+// eight bars.
 inline const Bars kMiddle = {
-    "r/8 A5/2 F#5/2",          "E5/4 D5/2 C#5/4 E5/2",       "D5/4 E5/2 G#5/3 F#5/1 G#5/2",
-    "B5/4 A5/2 r/4 E5/2",      "F#5/3 E5/1 D5/2 C#5/4 E5/2", "D5/1 E5/1 F#5/1 G#5/1 A5/2 B5/4 A5/2",
-    "A#5/4 G#5/2 F#5/4 C#6/2", "~C#6/4 B5/2 G#5/4 B5/2",     "A5/6 r/6",
+    "r/8 A5/2 F#5/2",          "E5/4 D5/2 C#5/4 E5/2",      "D5/4 E5/2 G#5/3 F#5/1 G#5/2",
+    "B5/4 A5/2 r/4 E5/2",      "F#5/3 E5/1 D5/2 C#5/4 r/2", "D5/1 E5/1 F#5/1 G#5/1 A5/2 B5/4 A5/2",
+    "A#5/4 G#5/2 F#5/4 C#6/2", "~C#6/4 B5/2 G#5/4 B5/2",    "A5/6 r/6",
 };
 // Under the flute's second phrase, where its first has sung over the harp
 // alone, the strings come in, moving slowly in the middle register, in
@@ -184,11 +186,13 @@ inline const Bars kSequenceClose = {"r/2 F5/2 G5/2 A5/2 B5/2 C6/2", "D6/4 A5/4 F
 // a held F and quarters: the turn in every bar, heard in every section,
 // wore thin. The player breathes at the end of the held F, before the
 // line's last climb: five bars at a stretch, the flute never breathed;
-// taken inside the quick notes, the breath clipped one to a hiccup.
-// Its last note is held into the interlude's first bar.
+// taken inside the quick notes, the breath clipped one to a hiccup. It
+// breathes too after its first climb, on the bar line before its fall,
+// where four bars ran on without a seam. Its last note is held into the
+// interlude's first bar.
 inline const Bars kThemeSecond = {
     "E5/3 F5/1 E5/2 A5/2 G#5/1 A5/1 B5/2",
-    "C6/6 D6/2 C6/2 B5/2",
+    "C6/6 D6/2 C6/2 B5/1 r/1",
     "A5/2 G5/2 F5/2 E5/3 A5/3",
     "C6/4 A5/2 B5/4 D6/2",
     "C6/6 r/4 D6/2",
@@ -241,9 +245,10 @@ inline const Bars kSong = {"E5/6 A5/6",           "D6/6 B5/3 D6/3",           "C
 // its phrase as the violin's
 // goes on: A7's C sharp rises to D minor's root on the downbeat where the
 // strings come in, and the clarinet leaves the middle to them as the bass
-// begins to climb.
-inline const Bars kSongDuet = {"C5/4 B4/2 A4/4 C5/2", "G4/3 A4/1 B4/2 D5/6", "E5/4 D5/2 E5/3 D5/3", "G4/4 A4/2 C#5/6",
-                               "D5/6 r/6"};
+// begins to climb. It lifts once, at the end of its long D, so its
+// line breathes halfway, as a singer would.
+inline const Bars kSongDuet = {"C5/4 B4/2 A4/4 C5/2", "G4/3 A4/1 B4/2 D5/5 r/1", "E5/4 D5/2 E5/3 D5/3",
+                               "G4/4 A4/2 C#5/6", "D5/6 r/6"};
 // Under the song's climb the strings come in as two lines, not held
 // chords: the lower climbs by step, A B C, under the violin's A, B and C,
 // and falls to the dominant's leading note, which rises as the return
