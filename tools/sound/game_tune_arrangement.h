@@ -91,7 +91,7 @@ constexpr Voice kClarinetRecall{kClarinet, 0, 55, kSlurred, Articulation::Plain,
 // on its first bar as soft as the intro it starts.
 constexpr Voice kOboeRound{kOboe, 0, 50, kSlurred, Articulation::Plain, kSlurredSpread};
 constexpr Voice kOboeLanding{kOboe, 0, 48, kSlurred, Articulation::Plain, kSlurredSpread};
-constexpr Voice kFluteLead{kFlute, 0, 61, kSlurred, Articulation::Plain, kSlurredSpread};
+constexpr Voice kFluteLead{kFlute, 0, 62, kSlurred, Articulation::Plain, kSlurredSpread};
 // The flute's return, well under the song's level and lighter than its
 // first tune: a GM flute up high is shrill, bright enough unpressed. Its
 // G, the loop's highest note, held over the bar line, is the loudest
@@ -107,11 +107,11 @@ constexpr Voice kFluteSummit{kFlute, 0, 54, kSlurred, Articulation::Plain, kSlur
 // The flute's second telling of the theme, under the violin's song, its
 // high notes kept under the seventies, over held strings stepped
 // back further (kThinPad).
-constexpr Voice kFluteTheme{kFlute, 0, 58, kSlurred, Articulation::Plain, kSlurredSpread};
+constexpr Voice kFluteTheme{kFlute, 0, 60, kSlurred, Articulation::Plain, kSlurredSpread};
 // Its run up to the theme lies in its weak low octave, under a tempo
 // still held back: played as loud as the theme's first note, or it is the
 // faintest upbeat in the tune; louder, the phrase sagged as it began.
-constexpr Voice kFluteUpbeat{kFlute, 0, 59, kSlurred, Articulation::Plain, kSlurredSpread};
+constexpr Voice kFluteUpbeat{kFlute, 0, 61, kSlurred, Articulation::Plain, kSlurredSpread};
 // The song's long high notes lie over the harp, where a GM violin
 // pressed hard turns shrill and thin: it sings them gently, with the
 // clarinet under it through its first phrase, and the band's swell under

@@ -69,9 +69,9 @@ const Layer kLayers[] = {
     {kASecond - 1, kASecond, Accompaniment::Arpeggio, true, -10},
     {kASecond, kC + 3, Accompaniment::Pad, true},
     {kC + 5, kSongBar, Accompaniment::Pad, true},
-    // Over the held strings the guitar picks the chords, then the harp
-    // spells out the turn to D minor.
-    {kASecond, kASecond + 4, Accompaniment::Broken, false, -11},
+    // Over the held strings the guitar picks the chords, lightly, under the
+    // flute's low head, then the harp spells out the turn to D minor.
+    {kASecond, kASecond + 4, Accompaniment::Broken, false, -14},
     {kASecond + 4, kASecond + 5, Accompaniment::Rolled, false, -12}, // the close in C, the flute's breath
     {kASecond + 5, kASecond + 8, Accompaniment::Arpeggio, false, -12},
     {kASecond + 8, kC, Accompaniment::Rolled, false, -12}, // the cadence to D minor
@@ -185,12 +185,13 @@ constexpr int kBassUnderTheIntro = kBassUnderTheLead - 3;
 // Under the interlude's oboe, low and soft in its reedy octave, and the
 // violin's run up to its song, the cello's lament keeps only a little
 // back: it is the interlude's bass line, and softer it was lost; louder,
-// it covered the oboe's low entry.
-constexpr int kBassUnderTheInterlude = -5;
+// it covered the oboe's low entry and its second phrase's close.
+constexpr int kBassUnderTheInterlude = -7;
 // Under the oboe's first phrase, low in its range and an octave and a half
 // over the lament's D C B flat, the cello keeps further back: as loud as
-// it is after, the reed had only a couple of decibels over the bass.
-constexpr int kBassUnderTheInterludesOpening = -11;
+// it is after, the reed had only a couple of decibels over the bass; in
+// the thirties, with the harp's soft bass, the lament had no floor.
+constexpr int kBassUnderTheInterludesOpening = -9;
 // Under the coda's soft clarinet and the strings' line the cello keeps its
 // floor, or the band turns top-heavy.
 constexpr int kBassUnderTheCoda = 0;
@@ -201,9 +202,11 @@ constexpr int kBassUnderTheCoda = 0;
 // theme, whose low notes a bowed bass as loud would meet, so does it, and
 // under the flute's middle tune, which starts in its weak low octave.
 // Under the theme's first two phrases, the clarinet lowest and the cello
-// nearly as loud on its downbeats, it keeps further back still.
-constexpr int kBassUnderTheTheme = -8, kBassUnderTheThemesOpening = -13, kBassUnderTheSecondTheme = -12,
-              kBassUnderTheFlute = -8;
+// nearly as loud on its downbeats, it keeps further back still; so it does
+// under the flute's tunes, whose first notes, low and at the start of
+// their phrases' swell, came no louder than the cello's.
+constexpr int kBassUnderTheTheme = -8, kBassUnderTheThemesOpening = -13, kBassUnderTheSecondTheme = -16,
+              kBassUnderTheFlute = -13;
 // Under the flute's return up to its summit the bass
 // walks in eighths and would be a second tune: it keeps well under; under
 // the flute's soft fall from the summit it keeps under it, but not so far
