@@ -168,9 +168,6 @@ std::vector<MidiTrack> ComposeGameTune()
         band.SetRocking(kA + 4 <= bar && bar < kA + 12);
         // Where the clarinet enters low, the guitar keeps under it.
         band.SetChordCeiling(bar == kA ? kUnderTheEntry : kA < bar && bar < kA + 4 ? kUnderTheClarinet : 0);
-        if (bar == 0) {
-            band.ResumeHeldChords({kIntroPadFrom.begin(), kIntroPadFrom.end()});
-        }
         if (bar == kASecond) {
             band.ResumeHeldChords({kSecondThemePadFrom.begin(), kSecondThemePadFrom.end()});
         }

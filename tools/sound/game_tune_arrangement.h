@@ -149,6 +149,9 @@ constexpr Voice kOboeLead{kOboe, 0, 50, kSlurred, Articulation::Plain, kSlurredS
 // barely cleared the bass.
 constexpr Voice kOboeLow{kOboe, 0, 54, kSlurred, Articulation::Plain, kSlurredSpread};
 constexpr Voice kOboeCall{kOboe, 0, 46, kSlurred, Articulation::Plain, kSlurredSpread};
+// Under the intro's oboe the strings' two voices are soft, held strings
+// speaking late and thin at the band's level.
+constexpr Voice kStringsIntro{kStrings, 0, 35, 30, Articulation::Plain, 5};
 // Under the theme's low clarinet the strings' line is a floor, not a voice.
 constexpr Voice kStringsUnderTheTheme{kStrings, 0, 35, 30, Articulation::Plain, 5};
 // Under the flute the strings enter softly, after its first phrase.
@@ -248,6 +251,8 @@ const Line kLines[] = {
     {&kStringsSinging, kCodaBar, &kCodaCounter, 2},
     {&kStringsSinging, kCodaBar + 4, &kCodaCounterUnder, 6},
     {&kOboeCall, 2, &kCall, 2},
+    {&kStringsIntro, 0, &kIntroStrings, 0},
+    {&kStringsIntro, 0, &kIntroStringsLow, 0},
     {&kOboeRound, kEndBar - 1, &kRound, 7},
     {&kOboeLanding, 0, &kLanding, 0},
 };

@@ -27,10 +27,6 @@ struct Layer {
 };
 const Layer kLayers[] = {
     {0, kA, Accompaniment::Arpeggio, true},
-    // A soft pad under the oboe, so the loop lands on more than the harp:
-    // held strings speak late and thin, so it sits at the band's level; it
-    // holds the dominant too, so the lament does not thin out as it falls.
-    {0, kA, Accompaniment::Pad, false},
     // The guitar's figure changes with the theme's phrases: one chord held
     // after each beat under the clarinet's low first phrase, so it stands
     // clear, two as it rises, and picked note by note once the strings hold
@@ -236,9 +232,6 @@ constexpr std::array<int, 3> kSecondThemePadFrom = {57, 60, 64};
 // over the guitar's strum, and move from there: from where the intro's left off
 // they sink into the tenor, where close thirds blur.
 constexpr std::array<int, 3> kThemePadFrom = {60, 64, 67};
-// The intro's held chord opens over the harp's rolling A2 to C4, not inside
-// it, where the lowest notes would blur.
-constexpr std::array<int, 3> kIntroPadFrom = {60, 64, 69};
 
 // The scale the bass passes through, from a bar on.
 struct Key {

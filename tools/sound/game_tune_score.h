@@ -328,6 +328,18 @@ inline const Bars kCoda = {
 inline const Bars kRound = {"B4/4 D5/2 E5/2 G#5/2 B5/2"};
 inline const Bars kLanding = {"C6/6 D6/2 C6/2 B5/2", "A5/4 G5/2 B5/3 D6/1 B5/2"};
 
+// Under the oboe, over the intro's lament, the strings hold two voices,
+// so the loop lands on more than the harp: the upper rises from the
+// tonic's fifth to G and to F's third, A over C, and falls back to E,
+// the note it starts on, so each time round the seam holds still; the
+// lower turns round C and rises to the dominant's seventh, which falls to
+// C as the loop starts again. Voiced as held chords, they left out the
+// notes that would move with the bass or the oboe, and thinned to a bare
+// fifth over F; an A falling to G sharp would move in octaves with the
+// oboe.
+inline const Bars kIntroStrings = {"E4/12", "G4/12", "A4/12", "E4/12"};
+inline const Bars kIntroStringsLow = {"C4/12", "B3/12", "C4/12", "D4/12"};
+
 // Over the intro's lament the oboe sings on in one line, turning round the
 // B in the siciliano's rhythm: it sighs down over the bass's F, turns back
 // up and comes to rest on the dominant, leaving the theme to the clarinet.
