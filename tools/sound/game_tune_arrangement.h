@@ -125,9 +125,9 @@ constexpr Voice kFluteUpbeat{kFlute, 0, 61, kSlurred, Articulation::Plain, kSlur
 // a GM violin's E6 jumped out of the background every loop. It starts
 // near sixty, clear of the harp and the clarinet: lower, its entry was
 // timid, and the ear followed the clarinet's moving line.
-constexpr Voice kViolinSong{kViolin, 0, 61, 10, Articulation::Plain, 8, 6};
+constexpr Voice kViolinSong{kViolin, 0, 63, 10, Articulation::Plain, 8, 6};
 // Its run up to the song, B C D, as loud as the song's first notes.
-constexpr Voice kViolinUpbeat{kViolin, 0, 60, 10, Articulation::Plain, 8};
+constexpr Voice kViolinUpbeat{kViolin, 0, 62, 10, Articulation::Plain, 8};
 // The clarinet sings the song with it, under it, in its clear upper
 // register, well back, so the song stays the violin's, not a duet of
 // equals: its line moves in eighths where the violin holds, and within a
@@ -150,8 +150,9 @@ constexpr Voice kOboeLead{kOboe, 0, 50, kSlurred, Articulation::Plain, kSlurredS
 constexpr Voice kOboeLow{kOboe, 0, 54, kSlurred, Articulation::Plain, kSlurredSpread};
 constexpr Voice kOboeCall{kOboe, 0, 46, kSlurred, Articulation::Plain, kSlurredSpread};
 // Under the intro's oboe the strings' two voices are soft, held strings
-// speaking late and thin at the band's level.
-constexpr Voice kStringsIntro{kStrings, 0, 35, 30, Articulation::Plain, 5};
+// speaking late and thin at the band's level, and held evenly: with the
+// line's accent on its top, the A over F swelled into the oboe's octave.
+constexpr Voice kStringsIntro{kStrings, 0, 34, 30, Articulation::Plain, 5, 1};
 // Under the theme's low clarinet the strings' line is a floor, not a voice.
 constexpr Voice kStringsUnderTheTheme{kStrings, 0, 35, 30, Articulation::Plain, 5};
 // Under the flute the strings enter softly, after its first phrase.

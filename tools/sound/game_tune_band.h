@@ -85,9 +85,11 @@ const Layer kLayers[] = {
     // The song: the harp runs under the violin's long notes and the
     // clarinet's line; it grows with the bass's climb, from eighths to
     // rocking sixteenths to waves over two octaves, and the strings' lines
-    // come in as the clarinet leaves the middle to them.
+    // come in as the clarinet leaves the middle to them. Its rocking keeps
+    // under the violin's half close, where its struck basses came level
+    // with the violin's G.
     {kSongBar, kSongBar + 2, Accompaniment::Rising, true, 0},
-    {kSongBar + 2, kSongBar + 4, Accompaniment::Ripple, true, 2},
+    {kSongBar + 2, kSongBar + 4, Accompaniment::Ripple, true, -2},
     {kSongBar + 4, kAAgain, Accompaniment::Cascade, true, kCascadeUnderTheSong},
     // The theme's last return: the guitar's barcarolle, the theme's own
     // figure, comes back under the flute, softly, then the harp rolls the

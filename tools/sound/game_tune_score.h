@@ -187,12 +187,13 @@ inline const Bars kSequenceClose = {"r/2 F5/2 G5/2 A5/2 B5/2 C6/2", "D6/4 A5/4 F
 // wore thin. The player breathes at the end of the held F, before the
 // line's last climb: five bars at a stretch, the flute never breathed;
 // taken inside the quick notes, the breath clipped one to a hiccup. It
-// breathes too after its first climb, on the bar line before its fall,
-// where four bars ran on without a seam. Its last note is held into the
-// interlude's first bar.
+// breathes too after its first climb, an eighth before its fall, turning
+// down from its D in quicker notes to make room: four bars ran on without
+// a seam, and a sixteenth's lift was only a catch. Its last note is held
+// into the interlude's first bar.
 inline const Bars kThemeSecond = {
     "E5/3 F5/1 E5/2 A5/2 G#5/1 A5/1 B5/2",
-    "C6/6 D6/2 C6/2 B5/1 r/1",
+    "C6/6 D6/2 C6/1 B5/1 r/2",
     "A5/2 G5/2 F5/2 E5/3 A5/3",
     "C6/4 A5/2 B5/4 D6/2",
     "C6/6 r/4 D6/2",
@@ -223,8 +224,9 @@ inline const Bars kInterludeAnswer = {"A4/6 E4/6", "F4/6 D4/6"};
 // tonic's six-four it climbs to E, the dominant's root on the downbeat, and
 // falls to its fifth, handing over to the flute and the theme's return.
 // After the band's bar alone on the dominant, the violin runs up to the
-// song by step, B C D. Its two phrases are parted by a lift of the bow,
-// so the second's climb starts afresh.
+// song by step, B C D. Its two phrases are parted by a breath, a dotted
+// eighth, at the half close on A7, so the second's climb starts afresh: a
+// sixteenth's lift of the bow there ran the two together.
 inline const Bars kSongPickup = {"r/9 B4/1 C5/1 D5/1"};
 // Over the harp's bar on the dominant the flute falls through its chord to
 // the theme, B, G sharp, D, stepping up to its E: a single B was too bare,
@@ -235,7 +237,7 @@ inline const Bars kSongPickup = {"r/9 B4/1 C5/1 D5/1"};
 // barely spoke.
 inline const Bars kThemeSecondPickup = {"r/6 B5/2 G#5/2 D5/2"};
 inline const Bars kSong = {"E5/6 A5/6",           "D6/6 B5/3 D6/3",           "C6/9 B5/3",
-                           "A5/4 E5/2 G5/5 r/1",  "F5/3 E5/1 F5/2 A5/4 G5/2", "F#5/4 A5/2 B5/6",
+                           "A5/4 E5/2 G5/3 r/3",  "F5/3 E5/1 F5/2 A5/4 G5/2", "F#5/4 A5/2 B5/6",
                            "A5/4 B5/2 C6/4 D6/2", "E6/3 D6/1 C6/2 B5/6"};
 // Through the song's first phrase the clarinet sings with the violin, a
 // sixth or a tenth under it in its own middle register, over the harp's
