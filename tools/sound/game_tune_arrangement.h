@@ -326,9 +326,10 @@ const BassBar kBassBars[] = {
     {kSongBar + 6, "E3/6"},
     // The song's dominant held, its leading note left to the harp, so the
     // bass rises a semitone to F as the return turns the cadence aside, and
-    // on by semitones to G.
+    // on by semitones to G. It holds the F through the return's first bar:
+    // rising to A under the flute's leap to A, it met it in octaves.
     {kSongBar + 7, "E2/6"},
-    {kAAgain, "F2/3 A2/3"},
+    {kAAgain, "F2/6"},
     {kAAgain + 1, "F#2/3 A2/3"},
     {kAAgain + 2, "G2/3 B2/3"},
     {kAAgain + 3, "C3/2 D3/1 E3/3"},

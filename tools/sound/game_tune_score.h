@@ -334,13 +334,14 @@ inline const Bars kLanding = {"C6/6 D6/2 C6/2 B5/2", "A5/4 G5/2 B5/3 D6/1 B5/2"}
 // so the loop lands on more than the harp: the upper rises from the
 // tonic's fifth to G and to F's third, A over C, and falls back to E,
 // the note it starts on, so each time round the seam holds still; the
-// lower turns round C and rises to the dominant's seventh, which falls to
-// C as the loop starts again. Voiced as held chords, they left out the
-// notes that would move with the bass or the oboe, and thinned to a bare
-// fifth over F; an A falling to G sharp would move in octaves with the
-// oboe.
+// lower turns round C and falls to the leading note, so the dominant is
+// clean (its seventh, a second under the E, was a muddy cluster), and
+// rises to the tonic's A as the strings' floor under the theme begins.
+// Voiced as held chords, they left out the notes that would move with the
+// bass or the oboe, and thinned to a bare fifth over F; an A falling to G
+// sharp would move in octaves with the oboe.
 inline const Bars kIntroStrings = {"E4/12", "G4/12", "A4/12", "E4/12"};
-inline const Bars kIntroStringsLow = {"C4/12", "B3/12", "C4/12", "D4/12"};
+inline const Bars kIntroStringsLow = {"C4/12", "B3/12", "C4/12", "G#3/12"};
 
 // Over the intro's lament the oboe sings on in one line, turning round the
 // B in the siciliano's rhythm: it sighs down over the bass's F, turns back
