@@ -74,7 +74,9 @@ const Layer kLayers[] = {
     // Under the interlude's held strings the harp keeps the pulse, softly,
     // over the cello's lament; where the oboe breathes the strings answer
     // it, and the harp, a little fuller, carries the bass with the cello.
-    {kC, kC + 3, Accompaniment::Arpeggio, false, -3},
+    // Under the oboe's low entry, its A and B flat among the harp's D4 and
+    // F4, the harp keeps further back.
+    {kC, kC + 3, Accompaniment::Arpeggio, false, -6},
     {kC + 3, kC + 4, Accompaniment::Arpeggio, true, -3},
     {kC + 4, kC + 5, Accompaniment::Rising, true, -5},
     {kC + 5, kSongBar - 1, Accompaniment::Rising, false, -5},
@@ -164,8 +166,9 @@ constexpr int kUnderTheFlourish = -10;
 // carries the figure and the guitar keeps its place.
 constexpr int kGuitarLift = 3, kGuitarLiftUnderTheTheme = 2;
 // Under the theme's first phrase, the clarinet's E4 to B4 just over the
-// chords, the guitar plays lightly, so the low notes are not masked.
-constexpr int kGuitarUnderTheEntry = -3;
+// chords, the guitar plays lightly, so the low notes are not masked:
+// struck a step under the band, its C4 still crowded the entry's E4.
+constexpr int kGuitarUnderTheEntry = -7;
 // Under the flute's return, in its weak low octave, the guitar keeps lighter
 // still.
 constexpr int kGuitarUnderTheReturn = -5;
