@@ -314,6 +314,10 @@ const BassBar kBassBars[] = {
     {kASecond + 8, "A2/3 G2/2 F2/1"},
     {kASecond + 9, "E2/3 A2/3"},
     {kC + 6, "E2/6"},
+    // Under the violin's run up to its song the bass holds the dominant's
+    // root: rising to G sharp, it made fifths, diminished then perfect,
+    // with the run's D going to the song's E.
+    {kC + 7, "E2/6"},
     // The song's bass climbs a semitone or a tone each bar to the dominant,
     // falling to the chord's fifth, root or third on the second beat, then
     // holding from D minor on, so the semitones D D# E are heard as a line.

@@ -265,8 +265,10 @@ inline const Bars kSongStringsUpper = {"D4/12", "F#4/12", "E4/12", "~E4/6 D4/6"}
 // theme's B, passing to C, would sound a tritone over F; its third bar,
 // where the theme halted on the dominant, turns on D and climbs on into
 // the summit. One instrument sings the whole rising line: handed over from
-// the oboe inside it, the change of colour was heard as a splice.
-inline const Bars kThemeReturnFlute = {"E5/3 F5/1 E5/2 A5/6", "C6/4 D6/2 C6/4 A5/2", "F5/2 G5/2 A5/2 D6/3 C6/1 D6/2"};
+// the oboe inside it, the change of colour was heard as a splice. The
+// player breathes after the head's two bars, before the climb: the line
+// ran nine seconds up to the held G without one.
+inline const Bars kThemeReturnFlute = {"E5/3 F5/1 E5/2 A5/6", "C6/4 D6/2 C6/4 r/2", "F5/2 G5/2 A5/2 D6/3 C6/1 D6/2"};
 // The summit is reached in the lilt, on the second beat, not held from the
 // first: a GM flute held so high for two beats whistles. It is held over
 // F's root and falls to it, and from there the line falls by step in one
