@@ -151,6 +151,7 @@ std::vector<MidiTrack> ComposeGameTune()
                                : kSongBar <= bar && bar < kSongBar + 6         ? kBassUnderTheSong
                                : kCodaBar <= bar                               ? kBassUnderTheCoda
                                : bar < kC || kSongBar <= bar                   ? kBassUnderTheLead
+                               : bar < kC + 4                                  ? kBassUnderTheInterludesOpening
                                                                                : kBassUnderTheInterlude));
         band.SetHeldLevel(kASecond <= bar && bar < kC       ? kThinPad
                               : bar == kSongBar - 1         ? kUnderTheFlourish
@@ -167,13 +168,10 @@ std::vector<MidiTrack> ComposeGameTune()
         band.SetRocking(kA + 4 <= bar && bar < kA + 12);
         // Where the clarinet enters low, the guitar keeps under it.
         band.SetChordCeiling(bar == kA ? kUnderTheEntry : kA < bar && bar < kA + 4 ? kUnderTheClarinet : 0);
-        if (bar == 0) {
-            band.ResumeHeldChords({kIntroPadFrom.begin(), kIntroPadFrom.end()});
-        }
         if (bar == kASecond) {
             band.ResumeHeldChords({kSecondThemePadFrom.begin(), kSecondThemePadFrom.end()});
         }
-        if (bar == kA + 8) {
+        if (bar == kA + 10) {
             band.ResumeHeldChords({kThemePadFrom.begin(), kThemePadFrom.end()});
         }
         for (const BassBar &written : kBassBars) {

@@ -71,8 +71,10 @@ constexpr int kSlurredSpread = 2;
 // played out there: struck at the sixties, the loop's main theme was its
 // murkiest lead. From its second phrase, as it climbs, it is played no
 // harder, so the loop's first minute is not its loudest melody.
-constexpr Voice kClarinetEntry{kClarinet, -12, 68, kSlurred, Articulation::Plain, kSlurredSpread};
-constexpr Voice kClarinetLow{kClarinet, -12, 64, kSlurred, Articulation::Plain, kSlurredSpread};
+// Over the whole loop the leads grow to the violin's song, the climax:
+// each earlier tune peaks a little under its E, its band keeping back.
+constexpr Voice kClarinetEntry{kClarinet, -12, 66, kSlurred, Articulation::Plain, kSlurredSpread};
+constexpr Voice kClarinetLow{kClarinet, -12, 62, kSlurred, Articulation::Plain, kSlurredSpread};
 // The oboe answers the flute a little under its level: its reed carries.
 // Its sequence's second unit, a step lower, is softer, and the third
 // stays there: the oboe's top is its most nasal. The sequence's runs and
@@ -84,12 +86,12 @@ constexpr Voice kOboeHemiola{kOboe, 0, 53, kSlurred, Articulation::Plain, kSlurr
 // The coda's clarinet fades with the band after the return's cadence.
 constexpr Voice kClarinetCoda{kClarinet, -12, 59, kSlurred, Articulation::Plain, kSlurredSpread};
 // The clarinet, which first sang the theme, recalls it in the coda.
-constexpr Voice kClarinetRecall{kClarinet, 0, 56, kSlurred, Articulation::Plain, kSlurredSpread};
+constexpr Voice kClarinetRecall{kClarinet, 0, 55, kSlurred, Articulation::Plain, kSlurredSpread};
 // The oboe of the loop's last bars, falling away into the intro, and landing
 // on its first bar as soft as the intro it starts.
 constexpr Voice kOboeRound{kOboe, 0, 50, kSlurred, Articulation::Plain, kSlurredSpread};
 constexpr Voice kOboeLanding{kOboe, 0, 48, kSlurred, Articulation::Plain, kSlurredSpread};
-constexpr Voice kFluteLead{kFlute, 0, 64, kSlurred, Articulation::Plain, kSlurredSpread};
+constexpr Voice kFluteLead{kFlute, 0, 62, kSlurred, Articulation::Plain, kSlurredSpread};
 // The flute's return, well under the song's level and lighter than its
 // first tune: a GM flute up high is shrill, bright enough unpressed. Its
 // G, the loop's highest note, held over the bar line, is the loudest
@@ -102,8 +104,8 @@ constexpr Voice kFluteReturn{kFlute, 0, 62, kSlurred, Articulation::Plain, kSlur
 // step down, not a drop: counted from the summit's own bar, the G's F
 // came twenty softer, as if the player gave up at the top.
 constexpr Voice kFluteSummit{kFlute, 0, 54, kSlurred, Articulation::Plain, kSlurredSpread};
-// The flute's second telling of the theme, as soft as the violin's song
-// is, its high notes kept under the seventies, over held strings stepped
+// The flute's second telling of the theme, under the violin's song, its
+// high notes kept under the seventies, over held strings stepped
 // back further (kThinPad).
 constexpr Voice kFluteTheme{kFlute, 0, 60, kSlurred, Articulation::Plain, kSlurredSpread};
 // Its run up to the theme lies in its weak low octave, under a tempo
@@ -118,28 +120,39 @@ constexpr Voice kFluteUpbeat{kFlute, 0, 61, kSlurred, Articulation::Plain, kSlur
 // little every bar with the bass's climb, never falling back, so its E,
 // the top of the climb, is its loudest note: shaped as an eight-bar
 // phrase, it dipped as the bass went on rising and its E came softer than
-// the notes leading to it. Its climax stays just under seventy, a step
-// over the notes leading to it: in the seventies, a GM violin's E6 jumped
-// out of the background every loop. It starts in the upper fifties,
-// clear of the harp and the clarinet: lower, its entry was timid, and the
-// ear followed the clarinet's moving line.
-constexpr Voice kViolinSong{kViolin, 0, 57, 10, Articulation::Plain, 8, 6};
+// the notes leading to it. Its climax, the loudest lead note of the loop,
+// is a step over the notes leading to it and no more: in the mid seventies,
+// a GM violin's E6 jumped out of the background every loop. It starts
+// near sixty, clear of the harp and the clarinet: lower, its entry was
+// timid, and the ear followed the clarinet's moving line.
+constexpr Voice kViolinSong{kViolin, 0, 63, 10, Articulation::Plain, 8, 6};
 // Its run up to the song, B C D, as loud as the song's first notes.
-constexpr Voice kViolinUpbeat{kViolin, 0, 56, 10, Articulation::Plain, 8};
+constexpr Voice kViolinUpbeat{kViolin, 0, 62, 10, Articulation::Plain, 8};
 // The clarinet sings the song with it, under it, in its clear upper
 // register, well back, so the song stays the violin's, not a duet of
-// equals: its line moves in eighths where the violin holds, and as loud,
-// the ear followed it; in the low forties it sank into the harp.
-constexpr Voice kClarinetDuet{kClarinet, 0, 47, kSlurred, Articulation::Plain, kSlurredSpread};
+// equals: its line moves in eighths where the violin holds, and within a
+// few steps of it, the ear followed it; in the low forties it sank into
+// the harp. It keeps back a little as the violin sings out over it.
+constexpr Voice kClarinetDuet{kClarinet, 0, 45, kSlurred, Articulation::Plain, kSlurredSpread};
 // The oboe's echo of the flute's fall is heard over the harp's roll and the
 // strings' held A, but kept under the flute it answers: fading into the
 // thirties it was lost; entering over the flute, it was a new lead.
 constexpr Voice kOboeEcho{kOboe, 0, 43, kSlurred, Articulation::Plain, kSlurredSpread};
 // The interlude's oboe sings out over the held strings and the harp,
 // which would cover a reed played softly in its low octave: its entry,
-// A and D over the harp's D, not under the harp's bass.
-constexpr Voice kOboeLead{kOboe, 0, 52, kSlurred, Articulation::Plain, kSlurredSpread};
+// A and D over the harp's D, not under the harp's bass. Its second
+// phrase, higher, needs no pressing: the interlude is the loop's hush
+// between the theme and the song.
+constexpr Voice kOboeLead{kOboe, 0, 50, kSlurred, Articulation::Plain, kSlurredSpread};
+// Its first phrase lies lowest, A4 to D5 over the cello's lament: played
+// out there, where its line's height alone made it the softest, the reed
+// barely cleared the bass.
+constexpr Voice kOboeLow{kOboe, 0, 54, kSlurred, Articulation::Plain, kSlurredSpread};
 constexpr Voice kOboeCall{kOboe, 0, 46, kSlurred, Articulation::Plain, kSlurredSpread};
+// Under the intro's oboe the strings' two voices are soft, held strings
+// speaking late and thin at the band's level, and held evenly: with the
+// line's accent on its top, the A over F swelled into the oboe's octave.
+constexpr Voice kStringsIntro{kStrings, 0, 34, 30, Articulation::Plain, 5, 1};
 // Under the theme's low clarinet the strings' line is a floor, not a voice.
 constexpr Voice kStringsUnderTheTheme{kStrings, 0, 35, 30, Articulation::Plain, 5};
 // Under the flute the strings enter softly, after its first phrase.
@@ -158,8 +171,10 @@ constexpr Voice kStringsSinging{kStrings, 0, 40, 30, Articulation::Plain, 5};
 constexpr Voice kStringsSequence{kStrings, 0, 44, 30, Articulation::Plain, 5};
 // Under the song's climb the strings' two lines, low and sustained, carry
 // the climax's middle, where the harp's quick waves step back from the
-// violin; they grow with it, and do not fall away under its E.
-constexpr Voice kStringsSong{kStrings, 0, 48, 30, Articulation::Plain, 5, 6};
+// violin; they grow with it, and do not fall away under its E, but keep
+// well under it: a bowed pad of the violin's own family, as loud, washed
+// the song out.
+constexpr Voice kStringsSong{kStrings, 0, 44, 30, Articulation::Plain, 5, 6};
 // In the interlude's breath the strings sing, not hold, under the oboe's
 // level, in its octave: entering a third under its held C# and louder than
 // it, they covered the phrase's last note.
@@ -209,7 +224,8 @@ const Line kLines[] = {
     {&kStringsSequence, kSequenceBar, &kSequenceCounterLow, 0},
     {&kFluteUpbeat, kASecond - 1, &kThemeSecondPickup, 7},
     {&kFluteTheme, kASecond, &kThemeSecond, 0},
-    {&kOboeLead, kC, &kInterlude, 0},
+    {&kOboeLow, kC, &kInterlude, 0},
+    {&kOboeLead, kC + 4, &kInterludeSecond, 4},
     {&kStringsAnswer, kC + 3, &kInterludeAnswer, 3},
     {&kViolinUpbeat, kSongBar - 1, &kSongPickup, 7},
     {&kViolinSong, kSongBar, &kSong, 0},
@@ -236,6 +252,8 @@ const Line kLines[] = {
     {&kStringsSinging, kCodaBar, &kCodaCounter, 2},
     {&kStringsSinging, kCodaBar + 4, &kCodaCounterUnder, 6},
     {&kOboeCall, 2, &kCall, 2},
+    {&kStringsIntro, 0, &kIntroStrings, 0},
+    {&kStringsIntro, 0, &kIntroStringsLow, 0},
     {&kOboeRound, kEndBar - 1, &kRound, 7},
     {&kOboeLanding, 0, &kLanding, 0},
 };
@@ -296,6 +314,10 @@ const BassBar kBassBars[] = {
     {kASecond + 8, "A2/3 G2/2 F2/1"},
     {kASecond + 9, "E2/3 A2/3"},
     {kC + 6, "E2/6"},
+    // Under the violin's run up to its song the bass holds the dominant's
+    // root: rising to G sharp, it made fifths, diminished then perfect,
+    // with the run's D going to the song's E.
+    {kC + 7, "E2/6"},
     // The song's bass climbs a semitone or a tone each bar to the dominant,
     // falling to the chord's fifth, root or third on the second beat, then
     // holding from D minor on, so the semitones D D# E are heard as a line.
@@ -308,9 +330,10 @@ const BassBar kBassBars[] = {
     {kSongBar + 6, "E3/6"},
     // The song's dominant held, its leading note left to the harp, so the
     // bass rises a semitone to F as the return turns the cadence aside, and
-    // on by semitones to G.
+    // on by semitones to G. It holds the F through the return's first bar:
+    // rising to A under the flute's leap to A, it met it in octaves.
     {kSongBar + 7, "E2/6"},
-    {kAAgain, "F2/3 A2/3"},
+    {kAAgain, "F2/6"},
     {kAAgain + 1, "F#2/3 A2/3"},
     {kAAgain + 2, "G2/3 B2/3"},
     {kAAgain + 3, "C3/2 D3/1 E3/3"},

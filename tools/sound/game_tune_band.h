@@ -27,27 +27,25 @@ struct Layer {
 };
 const Layer kLayers[] = {
     {0, kA, Accompaniment::Arpeggio, true},
-    // A soft pad under the oboe, so the loop lands on more than the harp:
-    // held strings speak late and thin, so it sits at the band's level; it
-    // holds the dominant too, so the lament does not thin out as it falls.
-    {0, kA, Accompaniment::Pad, false},
     // The guitar's figure changes with the theme's phrases: one chord held
     // after each beat under the clarinet's low first phrase, so it stands
     // clear, two as it rises, and picked note by note once the strings hold
     // the chords, where strummed on the beat it would double them.
     {kA, kA + 4, Accompaniment::Lilt, true},
     {kA + 4, kA + 8, Accompaniment::Barcarolle, true},
-    {kA + 8, kA + 12, Accompaniment::Broken, true, -8}, // over the strings' first chords, lightly
+    {kA + 8, kA + 12, Accompaniment::Broken, true, -8}, // lightly, under the answer and the strings' first chords
     // It keeps under the clarinet's cadence: with the phrase's swell it
     // grew over the clarinet's last notes, an octave above it.
     {kA + 12, kB, Accompaniment::Broken, true, -5},
     // The theme's first two phrases are the clarinet's with the guitar, the
-    // cello and the strings' slow line alone; from its turn to C the strings
-    // hold soft chords, an inner voice between the bass and the lead, so each
-    // harmony is there on its downbeat, where the guitar only answers after
-    // the beat; they come up to the cadence.
-    {kA + 8, kA + 9, Accompaniment::Pad, false, -12}, // stealing in over the line's last C
-    {kA + 9, kB - 2, Accompaniment::Pad, false, -6},
+    // cello and the strings' slow line alone, and so are the answer's first
+    // two bars, low in the clarinet, where held chords an octave under it
+    // masked it; as the answer climbs to its peak the strings hold soft
+    // chords, an inner voice between the bass and the lead, so each harmony
+    // is there on its downbeat, where the guitar only answers after the
+    // beat; they come up to the cadence.
+    {kA + 10, kA + 11, Accompaniment::Pad, false, -12}, // stealing in under the climb
+    {kA + 11, kB - 2, Accompaniment::Pad, false, -6},
     {kB - 2, kB, Accompaniment::Pad, false},
     // The harp rocks under the flute's first phrase and climbs in eighths
     // under its second, where the chords change on each beat; under the
@@ -67,16 +65,18 @@ const Layer kLayers[] = {
     {kASecond - 1, kASecond, Accompaniment::Arpeggio, true, -10},
     {kASecond, kC + 3, Accompaniment::Pad, true},
     {kC + 5, kSongBar, Accompaniment::Pad, true},
-    // Over the held strings the guitar picks the chords, then the harp
-    // spells out the turn to D minor.
-    {kASecond, kASecond + 4, Accompaniment::Broken, false, -11},
+    // Over the held strings the guitar picks the chords, lightly, under the
+    // flute's low head, then the harp spells out the turn to D minor.
+    {kASecond, kASecond + 4, Accompaniment::Broken, false, -14},
     {kASecond + 4, kASecond + 5, Accompaniment::Rolled, false, -12}, // the close in C, the flute's breath
     {kASecond + 5, kASecond + 8, Accompaniment::Arpeggio, false, -12},
     {kASecond + 8, kC, Accompaniment::Rolled, false, -12}, // the cadence to D minor
     // Under the interlude's held strings the harp keeps the pulse, softly,
     // over the cello's lament; where the oboe breathes the strings answer
     // it, and the harp, a little fuller, carries the bass with the cello.
-    {kC, kC + 3, Accompaniment::Arpeggio, false, -3},
+    // Under the oboe's low entry, its A and B flat among the harp's D4 and
+    // F4, the harp keeps further back.
+    {kC, kC + 3, Accompaniment::Arpeggio, false, -6},
     {kC + 3, kC + 4, Accompaniment::Arpeggio, true, -3},
     {kC + 4, kC + 5, Accompaniment::Rising, true, -5},
     {kC + 5, kSongBar - 1, Accompaniment::Rising, false, -5},
@@ -87,9 +87,11 @@ const Layer kLayers[] = {
     // The song: the harp runs under the violin's long notes and the
     // clarinet's line; it grows with the bass's climb, from eighths to
     // rocking sixteenths to waves over two octaves, and the strings' lines
-    // come in as the clarinet leaves the middle to them.
+    // come in as the clarinet leaves the middle to them. Its rocking keeps
+    // under the violin's half close, where its struck basses came level
+    // with the violin's G.
     {kSongBar, kSongBar + 2, Accompaniment::Rising, true, 0},
-    {kSongBar + 2, kSongBar + 4, Accompaniment::Ripple, true, 2},
+    {kSongBar + 2, kSongBar + 4, Accompaniment::Ripple, true, -2},
     {kSongBar + 4, kAAgain, Accompaniment::Cascade, true, kCascadeUnderTheSong},
     // The theme's last return: the guitar's barcarolle, the theme's own
     // figure, comes back under the flute, softly, then the harp rolls the
@@ -138,9 +140,9 @@ const Level kLevels[] = {{0, -32},
                          {kASecond - 1, -15},
                          {kASecond, -10},
                          {kC - 1, -14},
-                         {kC, -27},
-                         {kC + 3, -20},
-                         {kC + 5, -20},
+                         {kC, -29},
+                         {kC + 3, -23},
+                         {kC + 5, -22},
                          {kSongBar - 2, -18},
                          {kSongBar - 1, -17},
                          {kSongBar, -16},
@@ -164,8 +166,9 @@ constexpr int kUnderTheFlourish = -10;
 // carries the figure and the guitar keeps its place.
 constexpr int kGuitarLift = 3, kGuitarLiftUnderTheTheme = 2;
 // Under the theme's first phrase, the clarinet's E4 to B4 just over the
-// chords, the guitar plays lightly, so the low notes are not masked.
-constexpr int kGuitarUnderTheEntry = -3;
+// chords, the guitar plays lightly, so the low notes are not masked:
+// struck a step under the band, its C4 still crowded the entry's E4.
+constexpr int kGuitarUnderTheEntry = -7;
 // Under the flute's return, in its weak low octave, the guitar keeps lighter
 // still.
 constexpr int kGuitarUnderTheReturn = -5;
@@ -183,8 +186,13 @@ constexpr int kBassUnderTheIntro = kBassUnderTheLead - 3;
 // Under the interlude's oboe, low and soft in its reedy octave, and the
 // violin's run up to its song, the cello's lament keeps only a little
 // back: it is the interlude's bass line, and softer it was lost; louder,
-// it covered the oboe's low entry.
-constexpr int kBassUnderTheInterlude = -5;
+// it covered the oboe's low entry and its second phrase's close.
+constexpr int kBassUnderTheInterlude = -7;
+// Under the oboe's first phrase, low in its range and an octave and a half
+// over the lament's D C B flat, the cello keeps further back: as loud as
+// it is after, the reed had only a couple of decibels over the bass; in
+// the thirties, with the harp's soft bass, the lament had no floor.
+constexpr int kBassUnderTheInterludesOpening = -9;
 // Under the coda's soft clarinet and the strings' line the cello keeps its
 // floor, or the band turns top-heavy.
 constexpr int kBassUnderTheCoda = 0;
@@ -195,9 +203,11 @@ constexpr int kBassUnderTheCoda = 0;
 // theme, whose low notes a bowed bass as loud would meet, so does it, and
 // under the flute's middle tune, which starts in its weak low octave.
 // Under the theme's first two phrases, the clarinet lowest and the cello
-// nearly as loud on its downbeats, it keeps further back still.
-constexpr int kBassUnderTheTheme = -8, kBassUnderTheThemesOpening = -11, kBassUnderTheSecondTheme = -12,
-              kBassUnderTheFlute = -8;
+// nearly as loud on its downbeats, it keeps further back still; so it does
+// under the flute's tunes, whose first notes, low and at the start of
+// their phrases' swell, came no louder than the cello's.
+constexpr int kBassUnderTheTheme = -8, kBassUnderTheThemesOpening = -13, kBassUnderTheSecondTheme = -16,
+              kBassUnderTheFlute = -13;
 // Under the flute's return up to its summit the bass
 // walks in eighths and would be a second tune: it keeps well under; under
 // the flute's soft fall from the summit it keeps under it, but not so far
@@ -223,13 +233,10 @@ constexpr int kUnderTheClarinet = 57, kUnderTheEntry = 60;
 // C4 E4 up, clear of the guitar's E3 and A3, not where they last stopped,
 // sixteen bars before.
 constexpr std::array<int, 3> kSecondThemePadFrom = {57, 60, 64};
-// As the theme turns to C the held chords start round C4 E4 G4, over the
-// guitar's strum, and move from there: from where the intro's left off
+// As the theme climbs to its peak the held chords start round C4 E4 G4,
+// over the guitar's strum, and move from there: from where the intro's left off
 // they sink into the tenor, where close thirds blur.
 constexpr std::array<int, 3> kThemePadFrom = {60, 64, 67};
-// The intro's held chord opens over the harp's rolling A2 to C4, not inside
-// it, where the lowest notes would blur.
-constexpr std::array<int, 3> kIntroPadFrom = {60, 64, 69};
 
 // The scale the bass passes through, from a bar on.
 struct Key {

@@ -83,7 +83,8 @@ inline const Bars kTheme = {"r/2 A5/2 C6/2 E6/6", "~E6/4 D6/2 A5/4 F5/2", "A5/2 
 // A held through its first three bars, dipping to the leading note under
 // the half close (a B there ground a ninth under the clarinet's C), then
 // rising with the theme's climb, C D, turning round D to C, let go as
-// the bass passes through B to the held chords' first C.
+// the bass passes through B. Held an octave lower, on E and D, it only
+// doubled the guitar's low notes and the cello.
 inline const Bars kThemeUnder = {"A3/12", "~A3/12", "~A3/12", "G#3/12", "A3/6 C4/6", "D4/12", "C4/6 D4/6", "C4/10 r/2"};
 
 // The middle tune, flute, in A major: entering after the clarinet's last
@@ -95,11 +96,13 @@ inline const Bars kThemeUnder = {"A3/12", "~A3/12", "~A3/12", "G#3/12", "A3/6 C4
 // closes on A over the root. Over B minor's dominant it takes the sharp A
 // the bass rises to, not the plain one. Over the dominant's seventh it
 // turns round its G sharp to the B, where a passing A, struck after the
-// harp's G sharp, was heard as a bare fourth.
+// harp's G sharp, was heard as a bare fourth. It breathes before the
+// run that starts its second phrase: the two ran together as one line of
+// eight bars.
 inline const Bars kMiddle = {
-    "r/8 A5/2 F#5/2",          "E5/4 D5/2 C#5/4 E5/2",       "D5/4 E5/2 G#5/3 F#5/1 G#5/2",
-    "B5/4 A5/2 r/4 E5/2",      "F#5/3 E5/1 D5/2 C#5/4 E5/2", "D5/1 E5/1 F#5/1 G#5/1 A5/2 B5/4 A5/2",
-    "A#5/4 G#5/2 F#5/4 C#6/2", "~C#6/4 B5/2 G#5/4 B5/2",     "A5/6 r/6",
+    "r/8 A5/2 F#5/2",          "E5/4 D5/2 C#5/4 E5/2",      "D5/4 E5/2 G#5/3 F#5/1 G#5/2",
+    "B5/4 A5/2 r/4 E5/2",      "F#5/3 E5/1 D5/2 C#5/4 r/2", "D5/1 E5/1 F#5/1 G#5/1 A5/2 B5/4 A5/2",
+    "A#5/4 G#5/2 F#5/4 C#6/2", "~C#6/4 B5/2 G#5/4 B5/2",    "A5/6 r/6",
 };
 // Under the flute's second phrase, where its first has sung over the harp
 // alone, the strings come in, moving slowly in the middle register, in
@@ -183,11 +186,14 @@ inline const Bars kSequenceClose = {"r/2 F5/2 G5/2 A5/2 B5/2 C6/2", "D6/4 A5/4 F
 // a held F and quarters: the turn in every bar, heard in every section,
 // wore thin. The player breathes at the end of the held F, before the
 // line's last climb: five bars at a stretch, the flute never breathed;
-// taken inside the quick notes, the breath clipped one to a hiccup.
-// Its last note is held into the interlude's first bar.
+// taken inside the quick notes, the breath clipped one to a hiccup. It
+// breathes too after its first climb, an eighth before its fall, turning
+// down from its D in quicker notes to make room: four bars ran on without
+// a seam, and a sixteenth's lift was only a catch. Its last note is held
+// into the interlude's first bar.
 inline const Bars kThemeSecond = {
     "E5/3 F5/1 E5/2 A5/2 G#5/1 A5/1 B5/2",
-    "C6/6 D6/2 C6/2 B5/2",
+    "C6/6 D6/2 C6/1 B5/1 r/2",
     "A5/2 G5/2 F5/2 E5/3 A5/3",
     "C6/4 A5/2 B5/4 D6/2",
     "C6/6 r/4 D6/2",
@@ -203,10 +209,8 @@ inline const Bars kThemeSecond = {
 // after a bar's breath its second phrase enters on the second beat, as the
 // first did; its last leans on the dominant's C and falls to its fifth, and
 // the band alone holds the dominant a bar before the violin's song.
-inline const Bars kInterlude = {
-    "r/6 A4/4 D5/2",   "Bb4/4 A4/2 Bb4/3 C5/1 D5/2", "G5/4 F5/2 D5/6", "C#5/6 r/6", "r/6 F5/4 G5/2",
-    "Bb5/4 G5/2 F5/6", "E5/4 D5/1 C5/1 B4/3 r/3",
-};
+inline const Bars kInterlude = {"r/6 A4/4 D5/2", "Bb4/4 A4/2 Bb4/3 C5/1 D5/2", "G5/4 F5/2 D5/6", "C#5/6 r/6"};
+inline const Bars kInterludeSecond = {"r/6 F5/4 G5/2", "Bb5/4 G5/2 F5/6", "E5/4 D5/1 C5/1 B4/3 r/3"};
 
 // As the oboe's first phrase breathes, the strings answer it in the
 // lilt, from the dominant's root falling to its fifth and to the tonic
@@ -220,8 +224,9 @@ inline const Bars kInterludeAnswer = {"A4/6 E4/6", "F4/6 D4/6"};
 // tonic's six-four it climbs to E, the dominant's root on the downbeat, and
 // falls to its fifth, handing over to the flute and the theme's return.
 // After the band's bar alone on the dominant, the violin runs up to the
-// song by step, B C D. Its two phrases are parted by a lift of the bow,
-// so the second's climb starts afresh.
+// song by step, B C D. Its two phrases are parted by a breath, a dotted
+// eighth, at the half close on A7, so the second's climb starts afresh: a
+// sixteenth's lift of the bow there ran the two together.
 inline const Bars kSongPickup = {"r/9 B4/1 C5/1 D5/1"};
 // Over the harp's bar on the dominant the flute falls through its chord to
 // the theme, B, G sharp, D, stepping up to its E: a single B was too bare,
@@ -232,7 +237,7 @@ inline const Bars kSongPickup = {"r/9 B4/1 C5/1 D5/1"};
 // barely spoke.
 inline const Bars kThemeSecondPickup = {"r/6 B5/2 G#5/2 D5/2"};
 inline const Bars kSong = {"E5/6 A5/6",           "D6/6 B5/3 D6/3",           "C6/9 B5/3",
-                           "A5/4 E5/2 G5/5 r/1",  "F5/3 E5/1 F5/2 A5/4 G5/2", "F#5/4 A5/2 B5/6",
+                           "A5/4 E5/2 G5/3 r/3",  "F5/3 E5/1 F5/2 A5/4 G5/2", "F#5/4 A5/2 B5/6",
                            "A5/4 B5/2 C6/4 D6/2", "E6/3 D6/1 C6/2 B5/6"};
 // Through the song's first phrase the clarinet sings with the violin, a
 // sixth or a tenth under it in its own middle register, over the harp's
@@ -242,9 +247,10 @@ inline const Bars kSong = {"E5/6 A5/6",           "D6/6 B5/3 D6/3",           "C
 // its phrase as the violin's
 // goes on: A7's C sharp rises to D minor's root on the downbeat where the
 // strings come in, and the clarinet leaves the middle to them as the bass
-// begins to climb.
-inline const Bars kSongDuet = {"C5/4 B4/2 A4/4 C5/2", "G4/3 A4/1 B4/2 D5/6", "E5/4 D5/2 E5/3 D5/3", "G4/4 A4/2 C#5/6",
-                               "D5/6 r/6"};
+// begins to climb. It lifts once, at the end of its long D, so its
+// line breathes halfway, as a singer would.
+inline const Bars kSongDuet = {"C5/4 B4/2 A4/4 C5/2", "G4/3 A4/1 B4/2 D5/5 r/1", "E5/4 D5/2 E5/3 D5/3",
+                               "G4/4 A4/2 C#5/6", "D5/6 r/6"};
 // Under the song's climb the strings come in as two lines, not held
 // chords: the lower climbs by step, A B C, under the violin's A, B and C,
 // and falls to the dominant's leading note, which rises as the return
@@ -259,8 +265,10 @@ inline const Bars kSongStringsUpper = {"D4/12", "F#4/12", "E4/12", "~E4/6 D4/6"}
 // theme's B, passing to C, would sound a tritone over F; its third bar,
 // where the theme halted on the dominant, turns on D and climbs on into
 // the summit. One instrument sings the whole rising line: handed over from
-// the oboe inside it, the change of colour was heard as a splice.
-inline const Bars kThemeReturnFlute = {"E5/3 F5/1 E5/2 A5/6", "C6/4 D6/2 C6/4 A5/2", "F5/2 G5/2 A5/2 D6/3 C6/1 D6/2"};
+// the oboe inside it, the change of colour was heard as a splice. The
+// player breathes after the head's two bars, before the climb: the line
+// ran nine seconds up to the held G without one.
+inline const Bars kThemeReturnFlute = {"E5/3 F5/1 E5/2 A5/6", "C6/4 D6/2 C6/4 r/2", "F5/2 G5/2 A5/2 D6/3 C6/1 D6/2"};
 // The summit is reached in the lilt, on the second beat, not held from the
 // first: a GM flute held so high for two beats whistles. It is held over
 // F's root and falls to it, and from there the line falls by step in one
@@ -323,6 +331,19 @@ inline const Bars kCoda = {
 // where the oboe goes on sighing down the scale over the lament.
 inline const Bars kRound = {"B4/4 D5/2 E5/2 G#5/2 B5/2"};
 inline const Bars kLanding = {"C6/6 D6/2 C6/2 B5/2", "A5/4 G5/2 B5/3 D6/1 B5/2"};
+
+// Under the oboe, over the intro's lament, the strings hold two voices,
+// so the loop lands on more than the harp: the upper rises from the
+// tonic's fifth to G and to F's third, A over C, and falls back to E,
+// the note it starts on, so each time round the seam holds still; the
+// lower turns round C and falls to the leading note, so the dominant is
+// clean (its seventh, a second under the E, was a muddy cluster), and
+// rises to the tonic's A as the strings' floor under the theme begins.
+// Voiced as held chords, they left out the notes that would move with the
+// bass or the oboe, and thinned to a bare fifth over F; an A falling to G
+// sharp would move in octaves with the oboe.
+inline const Bars kIntroStrings = {"E4/12", "G4/12", "A4/12", "E4/12"};
+inline const Bars kIntroStringsLow = {"C4/12", "B3/12", "C4/12", "G#3/12"};
 
 // Over the intro's lament the oboe sings on in one line, turning round the
 // B in the siciliano's rhythm: it sighs down over the bass's F, turns back
