@@ -125,9 +125,9 @@ constexpr Voice kFluteUpbeat{kFlute, 0, 61, kSlurred, Articulation::Plain, kSlur
 // a GM violin's E6 jumped out of the background every loop. It starts
 // near sixty, clear of the harp and the clarinet: lower, its entry was
 // timid, and the ear followed the clarinet's moving line.
-constexpr Voice kViolinSong{kViolin, 0, 63, 10, Articulation::Plain, 8, 6};
+constexpr Voice kViolinSong{kViolin, 0, 60, 10, Articulation::Plain, 8, 6};
 // Its run up to the song, B C D, as loud as the song's first notes.
-constexpr Voice kViolinUpbeat{kViolin, 0, 62, 10, Articulation::Plain, 8};
+constexpr Voice kViolinUpbeat{kViolin, 0, 59, 10, Articulation::Plain, 8};
 // The clarinet sings the song with it, under it, in its clear upper
 // register, well back, so the song stays the violin's, not a duet of
 // equals: its line moves in eighths where the violin holds, and within a
@@ -174,7 +174,7 @@ constexpr Voice kStringsSequence{kStrings, 0, 44, 30, Articulation::Plain, 5};
 // violin; they grow with it, and do not fall away under its E, but keep
 // well under it: a bowed pad of the violin's own family, as loud, washed
 // the song out.
-constexpr Voice kStringsSong{kStrings, 0, 44, 30, Articulation::Plain, 5, 6};
+constexpr Voice kStringsSong{kStrings, 0, 46, 30, Articulation::Plain, 5, 6};
 // In the interlude's breath the strings sing, not hold, under the oboe's
 // level, in its octave: entering a third under its held C# and louder than
 // it, they covered the phrase's last note.
