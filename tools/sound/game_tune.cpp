@@ -26,8 +26,7 @@
 //                              theme's head on the flute over a bass rising
 //                              F F# G, through the secondary dominants D7
 //                              and C7, climbing on to the summit and down
-//                              to the one full cadence, in its eighth bar,
-//                              on the tonic major
+//                              to the one full cadence, in its eighth bar
 //   coda     7 bars  A minor   entered on a pick-up in the cadence's own bar:
 //                              over A and F, then a bass climbing C E to
 //                              D, the clarinet recalls the theme's head in

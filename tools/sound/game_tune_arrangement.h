@@ -144,7 +144,7 @@ constexpr Voice kOboeEcho{kOboe, 0, 43, kSlurred, Articulation::Plain, kSlurredS
 // phrase, higher, needs no pressing: the interlude is the loop's hush
 // between the theme and the song.
 constexpr Voice kOboeLead{kOboe, 0, 50, kSlurred, Articulation::Plain, kSlurredSpread};
-// Its first phrase lies lowest, A4 to D5 over the cello's slow bass: played
+// Its first phrase lies lowest, A4 to D5 over the cello's lament: played
 // out there, where its line's height alone made it the softest, the reed
 // barely cleared the bass.
 constexpr Voice kOboeLow{kOboe, 0, 54, kSlurred, Articulation::Plain, kSlurredSpread};

@@ -72,7 +72,7 @@ const Layer kLayers[] = {
     {kASecond + 5, kASecond + 8, Accompaniment::Arpeggio, false, -12},
     {kASecond + 8, kC, Accompaniment::Rolled, false, -12}, // the cadence to D minor
     // Under the interlude's held strings the harp keeps the pulse, softly,
-    // over the cello's slow bass; where the oboe breathes the strings answer
+    // over the cello's lament; where the oboe breathes the strings answer
     // it, and the harp, a little fuller, carries the bass with the cello.
     // Under the oboe's low entry, its A and B flat among the harp's D4 and
     // F4, the harp keeps further back.
@@ -184,14 +184,14 @@ constexpr int kBassUnderTheLead = -5;
 // forward elsewhere, so the loop's start stays as far under the theme.
 constexpr int kBassUnderTheIntro = kBassUnderTheLead - 3;
 // Under the interlude's oboe, low and soft in its reedy octave, and the
-// violin's run up to its song, the cello keeps only a little
+// violin's run up to its song, the cello's lament keeps only a little
 // back: it is the interlude's bass line, and softer it was lost; louder,
 // it covered the oboe's low entry and its second phrase's close.
 constexpr int kBassUnderTheInterlude = -7;
 // Under the oboe's first phrase, low in its range and an octave and a half
-// over the bass's D G B flat, the cello keeps further back: as loud as
+// over the lament's D C B flat, the cello keeps further back: as loud as
 // it is after, the reed had only a couple of decibels over the bass; in
-// the thirties, with the harp's soft bass, the interlude had no floor.
+// the thirties, with the harp's soft bass, the lament had no floor.
 constexpr int kBassUnderTheInterludesOpening = -9;
 // Under the coda's soft clarinet and the strings' line the cello keeps its
 // floor, or the band turns top-heavy.

@@ -42,23 +42,18 @@ inline const Bars kChordBars[] = {
     // own, in its fourth bar, a plain triad: its seventh, low in the held
     // chord, crowds the guitar's D and F)
     {"Am/C", "C/E", "F Am", "Dm7 G", "C", "F Am", "Bb F/A", "Gm/Bb C7", "F/A Gm", "Gm/E A7"},
-    // C: D minor, to its iv and iv over its third, to the dominant, so the
-    // bass leaps D G B flat A, not a third fall of the lament down the
-    // scale (it is the intro's and the band's bars'); the Neapolitan of A
-    // minor, and its dominant turning to the leading note in the bass
-    {"Dm", "Gm", "Gm/Bb", "A7", "Dm/F", "Bb/D", "E7", "E7 E7/G#"},
+    // C: D minor over the lament bass D C Bb A, the Neapolitan of A minor,
+    // and its dominant turning to the leading note in the bass
+    {"Dm", "C7", "Gm/Bb", "A7", "Dm/F", "Bb/D", "E7", "E7 E7/G#"},
     // D: the bass climbs by semitones from the tonic to the dominant, through
     // the dominants of D minor (its leading note the bass's for a beat only,
     // the clarinet's as it rises to D) and of E, C turning to G under the violin's
     // suspended C as the bass falls to it; the song's dominant does not
     // close: it turns aside to F as the theme comes back, its head over a
     // bass rising by semitones, F F# G, through the dominants of G, C and F,
-    // eight bars to the one full cadence, at the flute's end, on the tonic
-    // major: the theme's last close is its brightest, the coda turns it
-    // back to the minor, and the loop does not close on E7 to A minor in
-    // two sections running
+    // eight bars to the one full cadence, at the flute's end
     {"Am", "G/B", "C G", "A7/C# A7", "Dm", "B7/D#", "Am/E", "E7", "F", "D7/F#", "G7", "C C7/E", "F", "Dm7 E7",
-     "E7 E7/G#", "A"},
+     "E7 E7/G#", "Am"},
     // coda: i, then VI, so the loop does not idle on the tonic round its
     // seam; the tonic again over its third, iv in root position, and, where
     // the theme's answer and the interlude went through the Neapolitan, the
@@ -298,13 +293,12 @@ inline const Bars kThemeCounterFall = {"A4/12", "~A4/8 E4/4", "D4/6 E4/6", "~E4/
 // held as D7's fifth, G7's third falling to its root, held as C's fifth,
 // F's fifth, so F is not bare octaves, D minor's fifth falling to the
 // leading note, which rises to the dominant's fifth as the bass takes it,
-// and to the major tonic's third.
+// and to the tonic's third.
 inline const Bars kThemeCounterInner = {"A3/12", "~A3/12", "B3/6 G3/6", "G3/12"};
-inline const Bars kThemeCounterInnerFall = {"C4/12", "A3/8 G#3/4", "~G#3/6 B3/6", "C#4/6 r/6"};
+inline const Bars kThemeCounterInnerFall = {"C4/12", "A3/8 G#3/4", "~G#3/6 B3/6", "C4/6 r/6"};
 
 // The coda: as the flute's cadence breathes the clarinet, which first sang
-// the theme, climbs once more in its rhythm, G sharp A B, over the major
-// chord (a G there made it A's dominant seventh), to land on the coda's
+// the theme, climbs once more in its rhythm, G A B, to land on the coda's
 // first downbeat, and recalls the theme's head over the A in two fragments,
 // each answered by a breath; then one unbroken line: from iv it leaps to
 // the top of the augmented sixth and falls through it in the lilt to its
@@ -326,7 +320,7 @@ inline const Bars kCodaCounter = {"E4/6 A4/6", "~A4/6 C5/6", "E5/6 A4/6", "A4/6 
 // rises to the tonic as the tune starts again; neither doubles the bass's
 // F nor the clarinet's D sharp, the two notes that must resolve.
 inline const Bars kCodaCounterUnder = {"A3/12", "A3/6 G#3/6"};
-inline const Bars kCodaClarinet = {"r/6 G#5/3 A5/1 B5/2"}; // written an octave up
+inline const Bars kCodaClarinet = {"r/6 G5/3 A5/1 B5/2"}; // written an octave up
 inline const Bars kCoda = {
     "C5/6 E5/3 F5/1 E5/2", "A5/6 r/6",        "r/6 C5/3 D5/1 C5/2",
     "F5/6 E5/4 D5/2",      "A5/4 F5/2 D#5/6", "E5/3 D5/1 C5/2 D5/3 B4/1 G#4/2",
