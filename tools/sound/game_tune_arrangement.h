@@ -168,7 +168,10 @@ constexpr Voice kStringsFading{kStrings, 0, 37, 30, Articulation::Plain, 5};
 // under the clarinet, whose octave it shares: in the mid forties, the coda
 // was the one place the lead barely cleared the band.
 constexpr Voice kStringsSinging{kStrings, 0, 40, 30, Articulation::Plain, 5};
-constexpr Voice kStringsSequence{kStrings, 0, 44, 30, Articulation::Plain, 5};
+// Under the oboe's sequence the strings' thirds and sevenths are its
+// middle, not its partner: at the oboe's level in its hemiola, they
+// stood level with it.
+constexpr Voice kStringsSequence{kStrings, 0, 40, 30, Articulation::Plain, 5};
 // Under the song's climb the strings' two lines, low and sustained, carry
 // the climax's middle, where the harp's quick waves step back from the
 // violin; they grow with it, and do not fall away under its E, but keep
@@ -191,6 +194,9 @@ constexpr Voice kHarpLink{kHarp, 0, 37, 12, Articulation::Ringing, 5};
 constexpr Voice kHarpLinkTops{kHarp, 0, 64, 12, Articulation::Ringing, 5};
 constexpr Voice kHarpLinkTopsLast{kHarp, 0, 50, 12, Articulation::Ringing, 5};
 constexpr Voice kCelloLink{kBass, 0, 47, 10, Articulation::Plain, 5};
+// Under the interlude's low oboe the harp keeps the pulse at the level its
+// waves had there, ringing.
+constexpr Voice kHarpUnderTheOboe{kHarp, 0, 42, 12, Articulation::Ringing, 5};
 
 // The first bar of each part of the form, counted from 0.
 constexpr std::size_t kA = 4, kB = 20, kLink = 28, kSequenceBar = 32, kASecond = 40, kC = 50, kSongBar = 58,
@@ -227,6 +233,7 @@ const Line kLines[] = {
     {&kOboeLow, kC, &kInterlude, 0},
     {&kOboeLead, kC + 4, &kInterludeSecond, 4},
     {&kStringsAnswer, kC + 3, &kInterludeAnswer, 3},
+    {&kHarpUnderTheOboe, kC, &kInterludeHarp, 0},
     {&kViolinUpbeat, kSongBar - 1, &kSongPickup, 7},
     {&kViolinSong, kSongBar, &kSong, 0},
     // The clarinet's line swells from its entry, not from the phrase's low
@@ -267,6 +274,10 @@ struct BassBar {
     std::string_view notes;
 };
 const BassBar kBassBars[] = {
+    // Under the clarinet's entry the bass rocks on the tonic's root and
+    // fifth: walking down through D2 to the next bar's C, it passed a
+    // muddy cluster under the clarinet and the guitar's A3 and C4.
+    {kA, "A2/3 E2/3"},
     // Under the theme's first phrase the bass drops out of the clarinet's
     // low octave as it halts on the dominant.
     {kA + 2, "D3/3 F2/3"},

@@ -74,9 +74,9 @@ const Layer kLayers[] = {
     // Under the interlude's held strings the harp keeps the pulse, softly,
     // over the cello's lament; where the oboe breathes the strings answer
     // it, and the harp, a little fuller, carries the bass with the cello.
-    // Under the oboe's low entry, its A and B flat among the harp's D4 and
-    // F4, the harp keeps further back.
-    {kC, kC + 3, Accompaniment::Arpeggio, false, -6},
+    // Under the oboe's low entry the harp's figure is written out, below
+    // it; it keeps back as the oboe climbs.
+    {kC + 2, kC + 3, Accompaniment::Arpeggio, false, -6},
     {kC + 3, kC + 4, Accompaniment::Arpeggio, true, -3},
     {kC + 4, kC + 5, Accompaniment::Rising, true, -5},
     {kC + 5, kSongBar - 1, Accompaniment::Rising, false, -5},
@@ -180,9 +180,10 @@ constexpr int kGuitarUnderTheReturn = -5;
 // lost on small speakers.
 constexpr int kCelloBack = -1;
 constexpr int kBassUnderTheLead = -5;
-// Under the intro's soft oboe it keeps where it was before the cello came
-// forward elsewhere, so the loop's start stays as far under the theme.
-constexpr int kBassUnderTheIntro = kBassUnderTheLead - 3;
+// Under the intro's soft oboe it keeps further back still, so the loop's
+// start stays as far under the theme: a few steps under the oboe, its
+// lament came louder than the oboe's notes as they fell to the dominant.
+constexpr int kBassUnderTheIntro = kBassUnderTheLead - 7;
 // Under the interlude's oboe, low and soft in its reedy octave, and the
 // violin's run up to its song, the cello's lament keeps only a little
 // back: it is the interlude's bass line, and softer it was lost; louder,
@@ -194,8 +195,10 @@ constexpr int kBassUnderTheInterlude = -7;
 // the thirties, with the harp's soft bass, the lament had no floor.
 constexpr int kBassUnderTheInterludesOpening = -9;
 // Under the coda's soft clarinet and the strings' line the cello keeps its
-// floor, or the band turns top-heavy.
-constexpr int kBassUnderTheCoda = 0;
+// floor, or the band turns top-heavy; but under the clarinet's last notes
+// and the oboe's pick-up round the seam, both soft and falling away, it
+// keeps back: held as loud, its dominant came louder than the leads.
+constexpr int kBassUnderTheCoda = 0, kBassUnderTheSeam = -9;
 // Under the theme's clarinet, low in its range, the cello keeps further
 // under it, so the tune clears the bass's downbeats, though not so far
 // that the theme's first bars, cello and guitar alone, lose their floor;
@@ -220,8 +223,10 @@ constexpr int kBassUnderTheReturn = -20, kBassUnderTheFall = -16;
 constexpr int kBassUnderTheSong = -17, kBassUnderTheSongsClimax = -18;
 // Under the sequence's winds the walking bass steps lightly, its
 // downbeats well under the winds' notes; under the hemiola, in long notes
-// and with the harp's rolls alone above it, it keeps the floor.
-constexpr int kSequenceBass = -17, kSequenceHemiolaBass = -6;
+// and with the harp's rolls alone above it, it keeps the floor, but under
+// the oboe: a step louder, its downbeats came level with the oboe's notes
+// in the sixties.
+constexpr int kSequenceBass = -23, kSequenceHemiolaBass = -12;
 // The top of the guitar's chords under the theme's first phrase, the
 // clarinet's E4 to D5: A3, so the tune sings a fifth or more clear of them
 // in the chalumeau, where notes a third apart blur into one another; but in

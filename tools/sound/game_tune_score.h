@@ -84,8 +84,10 @@ inline const Bars kTheme = {"r/2 A5/2 C6/2 E6/6", "~E6/4 D6/2 A5/4 F5/2", "A5/2 
 // the half close (a B there ground a ninth under the clarinet's C), then
 // rising with the theme's climb, C D, turning round D to C, let go as
 // the bass passes through B. Held an octave lower, on E and D, it only
-// doubled the guitar's low notes and the cello.
-inline const Bars kThemeUnder = {"A3/12", "~A3/12", "~A3/12", "G#3/12", "A3/6 C4/6", "D4/12", "C4/6 D4/6", "C4/10 r/2"};
+// doubled the guitar's low notes and the cello. It steals in a bar after
+// the clarinet: held from its first note, a fifth under its E among the
+// guitar's A and C, it made the entry a muddy cluster in the tenor.
+inline const Bars kThemeUnder = {"r/12", "A3/12", "~A3/12", "G#3/12", "A3/6 C4/6", "D4/12", "C4/6 D4/6", "C4/10 r/2"};
 
 // The middle tune, flute, in A major: entering after the clarinet's last
 // note, as the chord turns to the major, on its A and F sharp, the
@@ -217,6 +219,11 @@ inline const Bars kInterludeSecond = {"r/6 F5/4 G5/2", "Bb5/4 G5/2 F5/6", "E5/4 
 // chord, each note long enough for bowed strings to speak, and hold as the
 // oboe comes in again.
 inline const Bars kInterludeAnswer = {"A4/6 E4/6", "F4/6 D4/6"};
+// Under the oboe's low entry the harp rocks in the lilt below it, on the
+// chord's root, third and fifth, no higher than A3: its usual waves
+// reached F4 and E4, just under the reed's A4 and B flat 4, and crowded
+// it. The seventh over C is the oboe's.
+inline const Bars kInterludeHarp = {"D3/4 A3/2 F3/4 A3/2", "C3/4 E3/2 G3/4 E3/2"};
 
 // After the interlude, a song of its own on the violin, in long notes over
 // the harp's running sixteenths, apart from the theme's lilt: it falls by
