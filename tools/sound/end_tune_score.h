@@ -161,11 +161,12 @@ inline constexpr std::array<std::string_view, 6> kHornLower = {"C#4/10 B3/2", "C
 // off the beat after the D sounded a late note. Held on over the seventh,
 // the A sounded against the G# it would resolve to, below it in the horns
 // and the harp; left out, the bells were silent through the whole dominant
-// and its glint into the cadence was lost. On the last stroke they ring
-// inside the chord, its third, C#, a sixth under the trumpet's A: over it,
-// on C# and A6, they topped the winning chord, and its last sound, shrill,
-// led where they should only colour; the trumpet's tonic is the chord's
-// top. The bells are let ring: damped short throughout, they sounded
+// and its glint into the cadence was lost. On the last stroke they ring the
+// chord's third, C#, over the trumpets' A and E, and the A a sixth over it,
+// the height they save for it: on A alone, with the trumpets an open fifth
+// under it, the top of the winning chord was bare, its major third only low
+// in the horns and the harp; on C# alone the sparkle sank as the band
+// peaked. The bells are let ring: damped short throughout, they sounded
 // choked. Under two trumpets and the horns a clarinet was covered and only
 // thickened the middle; a flute, up here in its top octave, was shrill and
 // lost under them.
@@ -352,7 +353,7 @@ inline constexpr Voice kBellsSecond{kBells, 0, 64, 16, Articulation::Plain, 6};
 // The trumpet grows to its arrival on the tonic, louder than the climb to
 // it, and its last stroke is the hardest;
 // over the six-four the bells ring on with them, and on the last stroke
-// under the trumpet.
+// over the trumpet.
 inline constexpr int kFinalAccent = 10, kButtonAccent = 16, kSecondFinalAccent = 8, kBellsClimax = 4;
 
 // The cymbal is kept for the close, as an orchestra's is: one crash, with
@@ -500,8 +501,9 @@ inline constexpr std::array<Stab, 6> kClosingBrass = {{
     {kHorns, 61, 82},         // C#4
     {kHorns, 64, 82},         // E4
 }};
-inline constexpr std::array<Stab, 1> kClosingBells = {{
-    {kBells, 73, 70}, // C#5, a sixth under the trumpet
+inline constexpr std::array<Stab, 2> kClosingBells = {{
+    {kBells, 85, 74}, // C#6, over the trumpet
+    {kBells, 93, 70}, // A6, the top of the chord, a little under its third
 }};
 inline constexpr std::uint32_t kButtonBrassSixteenths = 18, kButtonFadeFrom = 2;
 inline constexpr int kButtonFadeTo = 64;
