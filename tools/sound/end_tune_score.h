@@ -387,10 +387,12 @@ inline constexpr int kSwellFrom = 44, kSwellTo = 68;
 // is its hardest.
 inline constexpr std::uint8_t kButtonBass = 33, kButtonBassVelocity = 68; // A1
 // The arrival, F sharp minor: the tuba and the drum on its root, the
-// pizzicato and the harp on its chord.
+// pizzicato and the harp on its chord, with its third doubled on top, not
+// its root: their E4 over the dominant rising to F#4 went in octaves with
+// the bass's E to F#.
 inline constexpr std::uint8_t kArrivalBass = 42, kArrivalDrum = 42;                       // F#2
-inline constexpr std::array<std::uint8_t, 4> kArrivalPluck = {54, 57, 61, 66};            // F#3 A3 C#4 F#4
-inline constexpr std::array<std::uint8_t, 7> kArrivalHarp = {42, 49, 54, 57, 61, 66, 69}; // F#2 .. A4
+inline constexpr std::array<std::uint8_t, 4> kArrivalPluck = {54, 57, 61, 69};            // F#3 A3 C#4 A4
+inline constexpr std::array<std::uint8_t, 7> kArrivalHarp = {42, 49, 54, 57, 61, 69, 73}; // F#2 .. C#5
 inline constexpr std::uint8_t kArrivalPluckVelocity = 66;
 inline constexpr std::uint32_t kPluckTicks = 2 * kSixEightFine.ticksPerStep; // an eighth
 // The harp's roll climbs to the C# over the horns', so the chord keeps its
@@ -403,7 +405,9 @@ inline constexpr std::uint8_t kButtonHarpVelocity = 72, kClosingHarpVelocity = 8
 // no harpist's chord, and rolled at the pace of the others it blurred the
 // stroke.
 inline constexpr std::uint32_t kClosingRollTicks = 8;
-inline constexpr std::uint8_t kFirstHitVelocity = 68; // the opening stroke, under the last and the trumpet
+// The opening stroke, under the last and under the trumpet's first note:
+// level with it, the drum smudged the call's E.
+inline constexpr std::uint8_t kFirstHitVelocity = 60;
 // The trumpet's head is the start of the line's crescendo, not its peak,
 // but stands out of the band, its first downbeat over the upbeat's C#:
 // at the level of the chords under it, it sounded one of them.
@@ -414,11 +418,11 @@ inline constexpr int kCallAccent = 5;
 // level of the pizzicato and the harp under them and the line went slack
 // where it begins to climb.
 inline constexpr int kLeadClimbFrom = 3, kLeadClimbSwell = 4;
-// A quick sweep up two octaves of the tonic chord, ringing over the
-// trumpet's low E to brighten the call: its top for a beat, the rest until
-// the trumpets' passing B and G# on the bar's last eighth, under which its
-// A rubbed.
-inline constexpr std::array<std::uint8_t, 8> kFirstChord = {45, 52, 57, 61, 64, 69, 73, 76}; // A2 .. E5
+// A quick sweep up the tonic chord to the trumpet's low E, not onto it:
+// its top for a beat, the rest until the trumpets' passing B and G# on the
+// bar's last eighth, under which its A rubbed. Run on up to E5, it struck
+// the call's first note with it, in unison, and blurred it.
+inline constexpr std::array<std::uint8_t, 7> kFirstChord = {45, 52, 57, 61, 64, 69, 73}; // A2 .. C#5
 inline constexpr std::uint32_t kFirstChordTicks = 10 * kSixEightFine.ticksPerStep;
 // On the last bar's second beat the six-four gives way to the dominant's
 // seventh: the bass, a short harp roll, G#3 to E4, and the pizzicato
