@@ -66,16 +66,14 @@ constexpr Accompanists kAccompanists{kBass, kChords, kNoPart, kHarp, kStrings};
 // ticks of the beat, or a late note would run into the next.
 constexpr std::uint32_t kSlurred = 5;
 constexpr int kSlurredSpread = 2;
-// The theme's first phrase sounds as written, in the clarinet's clear
-// clarion, an octave over the guitar's chords and the strings' line: low
-// in the chalumeau, a third over the guitar's A3 and C4, it was the loop's
-// murkiest lead however hard it was played. Up there it needs no pressing.
-// Its second phrase answers an octave lower, and from there, as it
-// climbs, is played no harder, so the loop's first minute is not its
-// loudest melody.
+// The theme comes in over the intro's level, low in the clarinet's
+// chalumeau among the guitar's chords and the strings' line, so it is
+// played out there: struck at the sixties, the loop's main theme was its
+// murkiest lead. From its second phrase, as it climbs, it is played no
+// harder, so the loop's first minute is not its loudest melody.
 // Over the whole loop the leads grow to the violin's song, the climax:
 // each earlier tune peaks a little under its E, its band keeping back.
-constexpr Voice kClarinetEntry{kClarinet, 0, 61, kSlurred, Articulation::Plain, kSlurredSpread};
+constexpr Voice kClarinetEntry{kClarinet, -12, 66, kSlurred, Articulation::Plain, kSlurredSpread};
 constexpr Voice kClarinetLow{kClarinet, -12, 62, kSlurred, Articulation::Plain, kSlurredSpread};
 // The oboe answers the flute a little under its level: its reed carries.
 // Its sequence's second unit, a step lower, is softer, and the third
