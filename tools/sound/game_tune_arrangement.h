@@ -136,8 +136,11 @@ constexpr Voice kViolinUpbeat{kViolin, 0, 59, 10, Articulation::Plain, 8};
 constexpr Voice kClarinetDuet{kClarinet, 0, 45, kSlurred, Articulation::Plain, kSlurredSpread};
 // The oboe's echo of the flute's fall is heard over the harp's roll and the
 // strings' held A, but kept under the flute it answers: fading into the
-// thirties it was lost; entering over the flute, it was a new lead.
-constexpr Voice kOboeEcho{kOboe, 0, 43, kSlurred, Articulation::Plain, kSlurredSpread};
+// thirties it was lost; entering over the flute, it was a new lead. Its
+// last note, falling to 37 under the harp's 48 and the strings' 45, was
+// still lost: it starts a little under the flute's F and ends about level
+// with the band, not under it.
+constexpr Voice kOboeEcho{kOboe, 0, 50, kSlurred, Articulation::Plain, kSlurredSpread};
 // The interlude's oboe sings out over the held strings and the harp,
 // which would cover a reed played softly in its low octave: its entry,
 // A and D over the harp's D, not under the harp's bass. Its second
