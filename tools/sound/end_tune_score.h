@@ -196,10 +196,11 @@ inline constexpr std::size_t kLightTubaBars = 3;
 // at full weight it boomed, and a little under, held at the trumpet's own
 // level, it thickened the bar before the six-four.
 inline constexpr int kClimbingTuba = -12;
-// Under the six-four and the seventh it keeps under the trumpets, which
-// climb to their height there: at full weight the low E, struck twice, was
-// louder than the tune.
-inline constexpr int kSixFourTuba = -6;
+// Under the six-four and the seventh it keeps well under the trumpets,
+// which climb to their height there: at full weight the low E, struck
+// twice, was louder than the tune, and a few steps under it still matched
+// the trumpet's phrase end.
+inline constexpr int kSixFourTuba = -14;
 // The afterbeats carry the dance under the trumpet: they are plucked
 // harder than the held chords, so they are heard through the brass. They
 // pluck two strings, no higher than B3, and leave the C# over them to the
@@ -381,12 +382,17 @@ inline constexpr int kSwellFrom = 44, kSwellTo = 68;
 // The last stroke: the bass with the winds, the harp and the drums; the
 // pizzicato, which keeps the dance's afterbeats, leaves the close's held
 // chords to the harp and the horns and plucks the last one once, short.
-inline constexpr std::uint8_t kButtonBass = 33, kButtonBassVelocity = 78; // A1
+// Under the arrival and its seventh the tuba keeps under the trumpets'
+// repeated G#, so the swell is theirs and the drum's; the last stroke's A
+// is its hardest.
+inline constexpr std::uint8_t kButtonBass = 33, kButtonBassVelocity = 68; // A1
 // The arrival, F sharp minor: the tuba and the drum on its root, the
-// pizzicato and the harp on its chord.
+// pizzicato and the harp on its chord, with its third doubled on top, not
+// its root: their E4 over the dominant rising to F#4 went in octaves with
+// the bass's E to F#.
 inline constexpr std::uint8_t kArrivalBass = 42, kArrivalDrum = 42;                       // F#2
-inline constexpr std::array<std::uint8_t, 4> kArrivalPluck = {54, 57, 61, 66};            // F#3 A3 C#4 F#4
-inline constexpr std::array<std::uint8_t, 7> kArrivalHarp = {42, 49, 54, 57, 61, 66, 69}; // F#2 .. A4
+inline constexpr std::array<std::uint8_t, 4> kArrivalPluck = {54, 57, 61, 69};            // F#3 A3 C#4 A4
+inline constexpr std::array<std::uint8_t, 7> kArrivalHarp = {42, 49, 54, 57, 61, 69, 73}; // F#2 .. C#5
 inline constexpr std::uint8_t kArrivalPluckVelocity = 66;
 inline constexpr std::uint32_t kPluckTicks = 2 * kSixEightFine.ticksPerStep; // an eighth
 // The harp's roll climbs to the C# over the horns', so the chord keeps its
@@ -399,7 +405,9 @@ inline constexpr std::uint8_t kButtonHarpVelocity = 72, kClosingHarpVelocity = 8
 // no harpist's chord, and rolled at the pace of the others it blurred the
 // stroke.
 inline constexpr std::uint32_t kClosingRollTicks = 8;
-inline constexpr std::uint8_t kFirstHitVelocity = 68; // the opening stroke, under the last and the trumpet
+// The opening stroke, under the last and under the trumpet's first note:
+// level with it, the drum smudged the call's E.
+inline constexpr std::uint8_t kFirstHitVelocity = 60;
 // The trumpet's head is the start of the line's crescendo, not its peak,
 // but stands out of the band, its first downbeat over the upbeat's C#:
 // at the level of the chords under it, it sounded one of them.
@@ -410,11 +418,11 @@ inline constexpr int kCallAccent = 5;
 // level of the pizzicato and the harp under them and the line went slack
 // where it begins to climb.
 inline constexpr int kLeadClimbFrom = 3, kLeadClimbSwell = 4;
-// A quick sweep up two octaves of the tonic chord, ringing over the
-// trumpet's low E to brighten the call: its top for a beat, the rest until
-// the trumpets' passing B and G# on the bar's last eighth, under which its
-// A rubbed.
-inline constexpr std::array<std::uint8_t, 8> kFirstChord = {45, 52, 57, 61, 64, 69, 73, 76}; // A2 .. E5
+// A quick sweep up the tonic chord to the trumpet's low E, not onto it:
+// its top for a beat, the rest until the trumpets' passing B and G# on the
+// bar's last eighth, under which its A rubbed. Run on up to E5, it struck
+// the call's first note with it, in unison, and blurred it.
+inline constexpr std::array<std::uint8_t, 7> kFirstChord = {45, 52, 57, 61, 64, 69, 73}; // A2 .. C#5
 inline constexpr std::uint32_t kFirstChordTicks = 10 * kSixEightFine.ticksPerStep;
 // On the last bar's second beat the six-four gives way to the dominant's
 // seventh: the bass, a short harp roll, G#3 to E4, and the pizzicato
@@ -424,7 +432,7 @@ inline constexpr std::uint32_t kFirstChordTicks = 10 * kSixEightFine.ticksPerSte
 // heavy on the note that has to fall.
 inline constexpr std::array<std::uint8_t, 4> kSeventhChord = {56, 59, 62, 64};                     // G#3 B3 D4 E4
 inline constexpr std::array<std::uint8_t, 2> kSeventhPluck = {59, 64};                             // B3 E4
-inline constexpr std::uint8_t kSeventhVelocity = 62, kSeventhBass = 40, kSeventhBassVelocity = 64; // E2
+inline constexpr std::uint8_t kSeventhVelocity = 62, kSeventhBass = 40, kSeventhBassVelocity = 58; // E2
 // The pizzicato plucks the seventh again on its afterbeat, so the dance
 // runs on up to the last stroke rather than stopping short before it: on
 // the beat's last eighth, with the trumpet's B; a sixteenth earlier it
@@ -514,7 +522,9 @@ inline constexpr int kButtonFadeTo = 64;
 // the second trumpet's passing G#.
 inline constexpr std::array<std::uint8_t, 6> kSweep = {47, 54, 57, 59, 66, 71};
 inline constexpr std::uint32_t kSweepTicks = 36, kSweepFrom = 9 * kSixEightFine.ticksPerStep;
-inline constexpr std::uint8_t kSweepVelocity = 60;
+// It grows into the six-four from under the trumpets' run: from 60 up, its
+// top struck at 70, it came louder than the run it leads on from.
+inline constexpr std::uint8_t kSweepVelocity = 54;
 inline constexpr std::uint32_t kFirstRollTicks = 15;
 inline constexpr std::uint8_t kFirstChordVelocity = 62; // under the trumpet's first notes
 // On the second beat of the bar before the B7 the harp rolls B minor over
@@ -538,7 +548,9 @@ inline constexpr std::uint8_t kRollingVelocity = 62;
 // The horns enter together: a horn chord is not rolled. They hold the
 // band together under the trumpets; softer, they were lost under them.
 inline constexpr Voice kHornsHeld{kHorns, 0, 54, 20, Articulation::Plain, 0};
-// Velocity added to the horns over the six-four and on the last stroke.
-inline constexpr int kClimaxSupport = 10, kStrokeSupport = 14;
+// Velocity added to the horns over the six-four and on the arrival: they
+// hold the middle up under the trumpets but keep a step under them, or the
+// trumpet's falling notes there, in the sixties, were covered.
+inline constexpr int kClimaxSupport = 6, kStrokeSupport = 10;
 
 } // namespace belvane::sound::end_tune_score

@@ -149,6 +149,7 @@ std::vector<MidiTrack> ComposeGameTune()
                                : kB <= bar && bar < kLink                      ? kBassUnderTheFlute
                                : kSongBar + 6 <= bar && bar < kSongBar + 8     ? kBassUnderTheSongsClimax
                                : kSongBar <= bar && bar < kSongBar + 6         ? kBassUnderTheSong
+                               : kCodaBar + 5 <= bar                           ? kBassUnderTheSeam
                                : kCodaBar <= bar                               ? kBassUnderTheCoda
                                : bar < kC || kSongBar <= bar                   ? kBassUnderTheLead
                                : bar < kC + 4                                  ? kBassUnderTheInterludesOpening

@@ -136,8 +136,11 @@ constexpr Voice kViolinUpbeat{kViolin, 0, 59, 10, Articulation::Plain, 8};
 constexpr Voice kClarinetDuet{kClarinet, 0, 45, kSlurred, Articulation::Plain, kSlurredSpread};
 // The oboe's echo of the flute's fall is heard over the harp's roll and the
 // strings' held A, but kept under the flute it answers: fading into the
-// thirties it was lost; entering over the flute, it was a new lead.
-constexpr Voice kOboeEcho{kOboe, 0, 43, kSlurred, Articulation::Plain, kSlurredSpread};
+// thirties it was lost; entering over the flute, it was a new lead. Its
+// last note, falling to 37 under the harp's 48 and the strings' 45, was
+// still lost: it starts a little under the flute's F and ends about level
+// with the band, not under it.
+constexpr Voice kOboeEcho{kOboe, 0, 50, kSlurred, Articulation::Plain, kSlurredSpread};
 // The interlude's oboe sings out over the held strings and the harp,
 // which would cover a reed played softly in its low octave: its entry,
 // A and D over the harp's D, not under the harp's bass. Its second
@@ -168,7 +171,10 @@ constexpr Voice kStringsFading{kStrings, 0, 37, 30, Articulation::Plain, 5};
 // under the clarinet, whose octave it shares: in the mid forties, the coda
 // was the one place the lead barely cleared the band.
 constexpr Voice kStringsSinging{kStrings, 0, 40, 30, Articulation::Plain, 5};
-constexpr Voice kStringsSequence{kStrings, 0, 44, 30, Articulation::Plain, 5};
+// Under the oboe's sequence the strings' thirds and sevenths are its
+// middle, not its partner: at the oboe's level in its hemiola, they
+// stood level with it.
+constexpr Voice kStringsSequence{kStrings, 0, 40, 30, Articulation::Plain, 5};
 // Under the song's climb the strings' two lines, low and sustained, carry
 // the climax's middle, where the harp's quick waves step back from the
 // violin; they grow with it, and do not fall away under its E, but keep
@@ -191,6 +197,9 @@ constexpr Voice kHarpLink{kHarp, 0, 37, 12, Articulation::Ringing, 5};
 constexpr Voice kHarpLinkTops{kHarp, 0, 64, 12, Articulation::Ringing, 5};
 constexpr Voice kHarpLinkTopsLast{kHarp, 0, 50, 12, Articulation::Ringing, 5};
 constexpr Voice kCelloLink{kBass, 0, 47, 10, Articulation::Plain, 5};
+// Under the interlude's low oboe the harp keeps the pulse at the level its
+// waves had there, ringing.
+constexpr Voice kHarpUnderTheOboe{kHarp, 0, 42, 12, Articulation::Ringing, 5};
 
 // The first bar of each part of the form, counted from 0.
 constexpr std::size_t kA = 4, kB = 20, kLink = 28, kSequenceBar = 32, kASecond = 40, kC = 50, kSongBar = 58,
@@ -227,6 +236,7 @@ const Line kLines[] = {
     {&kOboeLow, kC, &kInterlude, 0},
     {&kOboeLead, kC + 4, &kInterludeSecond, 4},
     {&kStringsAnswer, kC + 3, &kInterludeAnswer, 3},
+    {&kHarpUnderTheOboe, kC, &kInterludeHarp, 0},
     {&kViolinUpbeat, kSongBar - 1, &kSongPickup, 7},
     {&kViolinSong, kSongBar, &kSong, 0},
     // The clarinet's line swells from its entry, not from the phrase's low
@@ -267,6 +277,10 @@ struct BassBar {
     std::string_view notes;
 };
 const BassBar kBassBars[] = {
+    // Under the clarinet's entry the bass rocks on the tonic's root and
+    // fifth: walking down through D2 to the next bar's C, it passed a
+    // muddy cluster under the clarinet and the guitar's A3 and C4.
+    {kA, "A2/3 E2/3"},
     // Under the theme's first phrase the bass drops out of the clarinet's
     // low octave as it halts on the dominant.
     {kA + 2, "D3/3 F2/3"},

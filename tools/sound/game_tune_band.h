@@ -74,9 +74,9 @@ const Layer kLayers[] = {
     // Under the interlude's held strings the harp keeps the pulse, softly,
     // over the cello's lament; where the oboe breathes the strings answer
     // it, and the harp, a little fuller, carries the bass with the cello.
-    // Under the oboe's low entry, its A and B flat among the harp's D4 and
-    // F4, the harp keeps further back.
-    {kC, kC + 3, Accompaniment::Arpeggio, false, -6},
+    // Under the oboe's low entry the harp's figure is written out, below
+    // it; it keeps back as the oboe climbs.
+    {kC + 2, kC + 3, Accompaniment::Arpeggio, false, -6},
     {kC + 3, kC + 4, Accompaniment::Arpeggio, true, -3},
     {kC + 4, kC + 5, Accompaniment::Rising, true, -5},
     {kC + 5, kSongBar - 1, Accompaniment::Rising, false, -5},
@@ -90,8 +90,10 @@ const Layer kLayers[] = {
     // come in as the clarinet leaves the middle to them. Its rocking keeps
     // under the violin's half close, where its struck basses came level
     // with the violin's G.
-    {kSongBar, kSongBar + 2, Accompaniment::Rising, true, 0},
-    {kSongBar + 2, kSongBar + 4, Accompaniment::Ripple, true, -2},
+    // Its bass, the cello's note in unison, keeps under the violin's
+    // entry: struck at the cello's level, the two came near the song's.
+    {kSongBar, kSongBar + 2, Accompaniment::Rising, true, -2},
+    {kSongBar + 2, kSongBar + 4, Accompaniment::Ripple, true, -4},
     {kSongBar + 4, kAAgain, Accompaniment::Cascade, true, kCascadeUnderTheSong},
     // The theme's last return: the guitar's barcarolle, the theme's own
     // figure, comes back under the flute, softly, then the harp rolls the
@@ -180,22 +182,28 @@ constexpr int kGuitarUnderTheReturn = -5;
 // lost on small speakers.
 constexpr int kCelloBack = -1;
 constexpr int kBassUnderTheLead = -5;
-// Under the intro's soft oboe it keeps where it was before the cello came
-// forward elsewhere, so the loop's start stays as far under the theme.
-constexpr int kBassUnderTheIntro = kBassUnderTheLead - 3;
+// Under the intro's soft oboe it keeps further back still, so the loop's
+// start stays as far under the theme: a few steps under the oboe, its
+// lament came louder than the oboe's notes as they fell to the dominant.
+constexpr int kBassUnderTheIntro = kBassUnderTheLead - 7;
 // Under the interlude's oboe, low and soft in its reedy octave, and the
 // violin's run up to its song, the cello's lament keeps only a little
 // back: it is the interlude's bass line, and softer it was lost; louder,
 // it covered the oboe's low entry and its second phrase's close.
-constexpr int kBassUnderTheInterlude = -7;
+// At -7 its held E under the oboe's close and the violin's run up to the
+// song stood level with them.
+constexpr int kBassUnderTheInterlude = -10;
 // Under the oboe's first phrase, low in its range and an octave and a half
 // over the lament's D C B flat, the cello keeps further back: as loud as
 // it is after, the reed had only a couple of decibels over the bass; in
 // the thirties, with the harp's soft bass, the lament had no floor.
 constexpr int kBassUnderTheInterludesOpening = -9;
 // Under the coda's soft clarinet and the strings' line the cello keeps its
-// floor, or the band turns top-heavy.
-constexpr int kBassUnderTheCoda = 0;
+// floor, or the band turns top-heavy; but under the clarinet's last notes
+// and the oboe's pick-up round the seam, both soft and falling away, it
+// keeps back: held as loud, its dominant came louder than the leads.
+// Level with the band, its downbeats met the clarinet's soft fragments.
+constexpr int kBassUnderTheCoda = -7, kBassUnderTheSeam = -11;
 // Under the theme's clarinet, low in its range, the cello keeps further
 // under it, so the tune clears the bass's downbeats, though not so far
 // that the theme's first bars, cello and guitar alone, lose their floor;
@@ -205,8 +213,11 @@ constexpr int kBassUnderTheCoda = 0;
 // Under the theme's first two phrases, the clarinet lowest and the cello
 // nearly as loud on its downbeats, it keeps further back still; so it does
 // under the flute's tunes, whose first notes, low and at the start of
-// their phrases' swell, came no louder than the cello's.
-constexpr int kBassUnderTheTheme = -8, kBassUnderTheThemesOpening = -13, kBassUnderTheSecondTheme = -16,
+// their phrases' swell, came no louder than the cello's. A few steps
+// nearer, its downbeats in the high fifties and sixties matched the
+// clarinet's notes through the theme and its cadence, and the flute's
+// low head.
+constexpr int kBassUnderTheTheme = -13, kBassUnderTheThemesOpening = -18, kBassUnderTheSecondTheme = -20,
               kBassUnderTheFlute = -13;
 // Under the flute's return up to its summit the bass
 // walks in eighths and would be a second tune: it keeps well under; under
@@ -220,8 +231,10 @@ constexpr int kBassUnderTheReturn = -20, kBassUnderTheFall = -16;
 constexpr int kBassUnderTheSong = -17, kBassUnderTheSongsClimax = -18;
 // Under the sequence's winds the walking bass steps lightly, its
 // downbeats well under the winds' notes; under the hemiola, in long notes
-// and with the harp's rolls alone above it, it keeps the floor.
-constexpr int kSequenceBass = -17, kSequenceHemiolaBass = -6;
+// and with the harp's rolls alone above it, it keeps the floor, but under
+// the oboe: a step louder, its downbeats came level with the oboe's notes
+// in the sixties.
+constexpr int kSequenceBass = -27, kSequenceHemiolaBass = -12;
 // The top of the guitar's chords under the theme's first phrase, the
 // clarinet's E4 to D5: A3, so the tune sings a fifth or more clear of them
 // in the chalumeau, where notes a third apart blur into one another; but in

@@ -84,8 +84,10 @@ inline const Bars kTheme = {"r/2 A5/2 C6/2 E6/6", "~E6/4 D6/2 A5/4 F5/2", "A5/2 
 // the half close (a B there ground a ninth under the clarinet's C), then
 // rising with the theme's climb, C D, turning round D to C, let go as
 // the bass passes through B. Held an octave lower, on E and D, it only
-// doubled the guitar's low notes and the cello.
-inline const Bars kThemeUnder = {"A3/12", "~A3/12", "~A3/12", "G#3/12", "A3/6 C4/6", "D4/12", "C4/6 D4/6", "C4/10 r/2"};
+// doubled the guitar's low notes and the cello. It steals in a bar after
+// the clarinet: held from its first note, a fifth under its E among the
+// guitar's A and C, it made the entry a muddy cluster in the tenor.
+inline const Bars kThemeUnder = {"r/12", "A3/12", "~A3/12", "G#3/12", "A3/6 C4/6", "D4/12", "C4/6 D4/6", "C4/10 r/2"};
 
 // The middle tune, flute, in A major: entering after the clarinet's last
 // note, as the chord turns to the major, on its A and F sharp, the
@@ -157,11 +159,11 @@ inline const Bars kSequenceCopy = {"C6/4 B5/2 A5/2 G5/2 B5/2", "A5/4 G5/2 E5/4 r
 // Between the strummed chords and the winds the strings hold the chords'
 // thirds and sevenths, a step at a time, so the circle of fifths has a
 // middle: the seventh of each chord the third of the next; the last
-// falls to the dominant's third, rings under the harp's bar, let go as
-// the flute's upbeat to its theme begins on that G sharp, and rises to
-// the tonic as the theme begins.
-inline const Bars kSequenceCounter = {"G4/12",  "F4/12",  "~F4/12",     "E4/12",   "A4/12",
-                                      "~A4/12", "G#4/12", "~G#4/6 r/6", "A4/6 r/6"};
+// falls to the dominant's third, rings under the harp's bar and is let go
+// as the flute's upbeat to its theme begins on that G sharp. Rising to
+// the tonic's A4 as the theme began, it topped the held chord a fifth
+// under the flute's low E and left its entry pale.
+inline const Bars kSequenceCounter = {"G4/12", "F4/12", "~F4/12", "E4/12", "A4/12", "~A4/12", "G#4/12", "~G#4/6 r/6"};
 // Under it a second line takes the other of each chord's third and
 // seventh, or another of its tones, so the sequence sounds in full
 // chords, not over one held note: C held from the tonic into D minor's
@@ -217,6 +219,12 @@ inline const Bars kInterludeSecond = {"r/6 F5/4 G5/2", "Bb5/4 G5/2 F5/6", "E5/4 
 // chord, each note long enough for bowed strings to speak, and hold as the
 // oboe comes in again.
 inline const Bars kInterludeAnswer = {"A4/6 E4/6", "F4/6 D4/6"};
+// Under the oboe's low entry the harp keeps its eighths but turns at D4 and
+// C4, a fifth and more under the reed: its usual waves reached F4 and E4,
+// just under the oboe's A4 and B flat 4, and crowded it; rocking in the
+// lilt on four notes, it left a seam where its waves came back. Over C the
+// seventh is struck after the oboe's, not with it.
+inline const Bars kInterludeHarp = {"D3/2 A3/2 D4/2 F3/2 A3/2 D4/2", "C3/2 G3/2 C4/2 E3/2 G3/2 Bb3/2"};
 
 // After the interlude, a song of its own on the violin, in long notes over
 // the harp's running sixteenths, apart from the theme's lilt: it falls by
