@@ -79,8 +79,8 @@ Cavaliere Di(Seme seme)
 {
     // One horse for the four, each in its own light coat, set so that no
     // two read alike at the natural size: a golden dun with a dark brown
-    // mane, a cream with a flaxen one, a dappled rose grey with a dark
-    // brown one (see below), a white with a dark slate one, and its shade
+    // mane, a cream with a flaxen one, a sorrel-cream with a chestnut
+    // one (see below), a white with a dark slate one, and its shade
     // deeper: with a light mane it stood off the white card by its outline
     // alone.
     // The dun deeper and the cream paler than they were: side by side, both
@@ -103,12 +103,11 @@ Cavaliere Di(Seme seme)
     const Tinta criniBiondi = pixel
         ? Tono(QColor(0xE6, 0xC8, 0x80), QColor(0xC8, 0x9C, 0x4C), QColor(0x8E, 0x68, 0x2C))
         : Tono(QColor(0xFA, 0xF0, 0xCC), QColor(0xE8, 0xD4, 0x98), QColor(0xB8, 0x9E, 0x60));
-    // The dappled grey a steel grey, a clear step darker than the white and
-    // with a near-black mane: the two were read as one grey horse.
-    // Warmed to a rose grey: the cooler steel grey, beside the white, was
-    // still read as the same grey horse.
-    const Tinta grigio = Tono(QColor(0xE2, 0xC8, 0xC2), QColor(0xB8, 0x94, 0x8C), QColor(0x7C, 0x5A, 0x54));
-    const Tinta criniGrigi = Tono(QColor(0x6A, 0x56, 0x52), QColor(0x46, 0x34, 0x30), QColor(0x2C, 0x1E, 0x1C));
+    // The cups' horse a light sorrel-cream, a warm peach with a chestnut
+    // mane and tail: in a rose grey, and then a steel grey, it was read as
+    // the same grey horse as the swords' white one.
+    const Tinta sauro = Tono(QColor(0xF4, 0xDC, 0xC0), QColor(0xE2, 0xB2, 0x8A), QColor(0xAA, 0x70, 0x48));
+    const Tinta criniSauri = Tono(QColor(0xB0, 0x5A, 0x30), QColor(0x8A, 0x3C, 0x1C), QColor(0x5C, 0x22, 0x0E));
     const Tinta bianco = pixel ? Tono(QColor(0xE6, 0xE4, 0xDE), QColor(0xC0, 0xBC, 0xB2), QColor(0x80, 0x7A, 0x6E))
                                : Tono(QColor(0xFA, 0xFA, 0xF6), QColor(0xE8, 0xE6, 0xE0), QColor(0xAC, 0xA6, 0x9A));
     const Tinta criniArdesia = Tono(QColor(0x8A, 0x8A, 0x98), QColor(0x62, 0x62, 0x74), QColor(0x42, 0x42, 0x54));
@@ -162,7 +161,7 @@ Cavaliere Di(Seme seme)
                 {32.0, 20.4},
                 0,
                 19.5,
-                {grigio, criniGrigi, Tono(Smorza(kBlu)), kOro, kBriglia, true},
+                {sauro, criniSauri, Tono(Smorza(kBlu)), kOro, kBriglia},
                 4,
                 {27, 46.4},
                 {27.6, 53.4},
@@ -211,7 +210,8 @@ Cavaliere Di(Seme seme)
                       // out almost level, his fist over the horse's crest with white between the blade and his
                       // helmet (with the arm raised steeply beside his head, arm and blade made one blue cone read
                       // as a tall pointed hat; on the helmet's crest, the blade seemed to grow out of it), the
-                      // blade no longer than the horse's head (longer, a pennant at the card's top), the
+                      // blade no longer than the horse's head (longer, a pennant at the card's top) and leaning
+                      // well forward, clear of the helmet (upright beside it, it was read as a plume or a quill), the
                       // near arm over his coat to the reins (with both arms on the far side the rein hand
                       // had no arm leading to it); the raised arm in one line from the shoulder, full enough at the
                       // natural size to read as an arm (bent at the elbow it broke into a stub and a bar); his
@@ -226,10 +226,10 @@ Cavaliere Di(Seme seme)
                  1.0},
                 0,
                 true,
-                {28.4, 27.0},
-                {35.2, 24.2},
-                20,
-                18,
+                {28.4, 27.2},
+                {33.4, 24.2},
+                34,
+                19,
                 {bianco, criniArdesia, Tono(Smorza(kViola)), kOro, kBrigliaChiara, false, false, true},
                 -5,
                 {24.4, 48.4},
