@@ -175,10 +175,11 @@ Cavaliere Di(Seme seme)
                  volti::Naso::Aquilino, fanti::kPelleBrunaT},
                 1.4};
     case Seme::Denari: // rearing, the neck arched and full, the head no higher than his chin (high on a thin neck
-                       // it was read as a goat's or a llama's); the coin held up over his head by the far arm,
-                       // behind him: held up before him,
-                       // it hid the horse's head; the tail swung out clear of the hind legs (hanging down beside
-                       // them it was read as a third)
+                       // it was read as a goat's or a llama's); the coin held up before him by the far arm, high
+                       // over the horse's head with white between (held lower it hid the head; held up behind him,
+                       // on the side the cups' horseman raises his cup, the two gold shapes were taken for each
+                       // other); the tail swung out clear of the hind legs (hanging down beside them it was read
+                       // as a third)
         return {true,
                 {{{29, 50}, {35.6, 48.8}, {38.2, 52.6}, {38.8, 54.6}},
                  {{27.6, 50}, {32.2, 53.6}, {30.6, 58.2}, {29.8, 59.8}},
@@ -189,8 +190,8 @@ Cavaliere Di(Seme seme)
                  1.12},
                 19,
                 true,
-                {14.6, 29.4},
-                {11.6, 23.6},
+                {27.4, 25.8},
+                {32.4, 20.0},
                 0,
                 15.5,
                 {crema, criniBiondi, Tono(Smorza(kRosso)), kOro, kBriglia, false, false, true},
@@ -520,7 +521,7 @@ void DisegnaCavallo(QPainter &p, Seme seme)
     case Seme::Denari: { // held up by its rim, the fist below it
         // The figures' rose coin, as the knave and the king hold it: held
         // before the pale horse it read at the natural size as an orange
-        // dot, but over his head it has the white card behind it.
+        // dot, but above the horse's ears it has the white card behind it.
         // Its middle on a pixel's corner there, so that the rose's heart is
         // a square of four (on a pixel's centre it was a stroke).
         QPointF moneta = mano - QPointF(0, c.misura / 2 + 0.4);
