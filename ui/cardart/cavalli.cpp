@@ -79,8 +79,8 @@ Cavaliere Di(Seme seme)
 {
     // One horse for the four, each in its own light coat, set so that no
     // two read alike at the natural size: a golden dun with a dark brown
-    // mane, a cream with a flaxen one, a sorrel-cream with a chestnut
-    // one (see below), a white with a dark slate one, and its shade
+    // mane, a cream with a flaxen one, a rose roan with a chestnut one
+    // (see below), a white with a dark slate one, and its shade
     // deeper: with a light mane it stood off the white card by its outline
     // alone.
     // The dun deeper and the cream paler than they were: side by side, both
@@ -103,11 +103,13 @@ Cavaliere Di(Seme seme)
     const Tinta criniBiondi = pixel
         ? Tono(QColor(0xE6, 0xC8, 0x80), QColor(0xC8, 0x9C, 0x4C), QColor(0x8E, 0x68, 0x2C))
         : Tono(QColor(0xFA, 0xF0, 0xCC), QColor(0xE8, 0xD4, 0x98), QColor(0xB8, 0x9E, 0x60));
-    // The cups' horse a light sorrel-cream, a warm peach with a chestnut
-    // mane and tail: in a rose grey, and then a steel grey, it was read as
-    // the same grey horse as the swords' white one.
-    const Tinta sauro = Tono(QColor(0xF4, 0xDC, 0xC0), QColor(0xE2, 0xB2, 0x8A), QColor(0xAA, 0x70, 0x48));
-    const Tinta criniSauri = Tono(QColor(0xB0, 0x5A, 0x30), QColor(0x8A, 0x3C, 0x1C), QColor(0x5C, 0x22, 0x0E));
+    // The cups' horse a pale rose roan with dark chestnut mane, tail and
+    // points: in a rose grey, and then a steel grey, it was read as the same
+    // grey horse as the swords' white one, and as a peach sorrel-cream it
+    // took the rider's skin tone and sat with the cream and the dun as a
+    // third tan horse.
+    const Tinta roano = Tono(QColor(0xEE, 0xD4, 0xCC), QColor(0xD4, 0xA8, 0x9C), QColor(0x94, 0x68, 0x5C));
+    const Tinta criniRoano = Tono(QColor(0x8A, 0x4A, 0x30), QColor(0x6A, 0x2E, 0x1A), QColor(0x44, 0x18, 0x0C));
     const Tinta bianco = pixel ? Tono(QColor(0xE6, 0xE4, 0xDE), QColor(0xC0, 0xBC, 0xB2), QColor(0x80, 0x7A, 0x6E))
                                : Tono(QColor(0xFA, 0xFA, 0xF6), QColor(0xE8, 0xE6, 0xE0), QColor(0xAC, 0xA6, 0x9A));
     const Tinta criniArdesia = Tono(QColor(0x8A, 0x8A, 0x98), QColor(0x62, 0x62, 0x74), QColor(0x42, 0x42, 0x54));
@@ -161,7 +163,7 @@ Cavaliere Di(Seme seme)
                 {32.0, 20.4},
                 0,
                 19.5,
-                {sauro, criniSauri, Tono(Smorza(kBlu)), kOro, kBriglia},
+                {roano, criniRoano, Tono(Smorza(kBlu)), kOro, kBriglia, false, true},
                 4,
                 {27, 46.4},
                 {27.6, 53.4},
