@@ -210,7 +210,8 @@ Cavaliere Di(Seme seme)
     case Seme::Spade: // a high-stepping trot, the neck arched, the near foreleg lifted with its knee level and the
                       // hoof tucked under it, the far hind raised and bent at the hock (straighter, the legs were
                       // read as sticks); the sword raised before him by the far arm held
-                      // out almost level, his fist over the horse's crest with white between the blade and his
+                      // out and up, his fist above the horse's ears (lower, the guard and blade crossed the
+                      // horse's head and the two read as one shape) with white between the blade and his
                       // helmet (with the arm raised steeply beside his head, arm and blade made one blue cone read
                       // as a tall pointed hat; on the helmet's crest, the blade seemed to grow out of it), the
                       // blade no longer than the horse's head (longer, a pennant at the card's top) and leaning
@@ -229,9 +230,9 @@ Cavaliere Di(Seme seme)
                  1.0},
                 0,
                 true,
-                {28.4, 27.2},
-                {33.4, 24.2},
-                34,
+                {28.4, 25.2},
+                {33.0, 20.2},
+                32,
                 19,
                 {bianco, criniArdesia, Tono(Smorza(kViola)), kOro, kBrigliaChiara, false, false, true},
                 -5,
