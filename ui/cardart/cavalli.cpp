@@ -79,8 +79,8 @@ Cavaliere Di(Seme seme)
 {
     // One horse for the four, each in its own light coat, set so that no
     // two read alike at the natural size: a golden dun with a dark brown
-    // mane, a cream with a flaxen one, a dappled rose grey with a dark
-    // brown one (see below), a white with a dark slate one, and its shade
+    // mane, a cream with a flaxen one, a rose roan with a chestnut one
+    // (see below), a white with a dark slate one, and its shade
     // deeper: with a light mane it stood off the white card by its outline
     // alone.
     // The dun deeper and the cream paler than they were: side by side, both
@@ -103,12 +103,13 @@ Cavaliere Di(Seme seme)
     const Tinta criniBiondi = pixel
         ? Tono(QColor(0xE6, 0xC8, 0x80), QColor(0xC8, 0x9C, 0x4C), QColor(0x8E, 0x68, 0x2C))
         : Tono(QColor(0xFA, 0xF0, 0xCC), QColor(0xE8, 0xD4, 0x98), QColor(0xB8, 0x9E, 0x60));
-    // The dappled grey a steel grey, a clear step darker than the white and
-    // with a near-black mane: the two were read as one grey horse.
-    // Warmed to a rose grey: the cooler steel grey, beside the white, was
-    // still read as the same grey horse.
-    const Tinta grigio = Tono(QColor(0xE2, 0xC8, 0xC2), QColor(0xB8, 0x94, 0x8C), QColor(0x7C, 0x5A, 0x54));
-    const Tinta criniGrigi = Tono(QColor(0x6A, 0x56, 0x52), QColor(0x46, 0x34, 0x30), QColor(0x2C, 0x1E, 0x1C));
+    // The cups' horse a pale rose roan with dark chestnut mane, tail and
+    // points: in a rose grey, and then a steel grey, it was read as the same
+    // grey horse as the swords' white one, and as a peach sorrel-cream it
+    // took the rider's skin tone and sat with the cream and the dun as a
+    // third tan horse.
+    const Tinta roano = Tono(QColor(0xEE, 0xD4, 0xCC), QColor(0xD4, 0xA8, 0x9C), QColor(0x94, 0x68, 0x5C));
+    const Tinta criniRoano = Tono(QColor(0x8A, 0x4A, 0x30), QColor(0x6A, 0x2E, 0x1A), QColor(0x44, 0x18, 0x0C));
     const Tinta bianco = pixel ? Tono(QColor(0xE6, 0xE4, 0xDE), QColor(0xC0, 0xBC, 0xB2), QColor(0x80, 0x7A, 0x6E))
                                : Tono(QColor(0xFA, 0xFA, 0xF6), QColor(0xE8, 0xE6, 0xE0), QColor(0xAC, 0xA6, 0x9A));
     const Tinta criniArdesia = Tono(QColor(0x8A, 0x8A, 0x98), QColor(0x62, 0x62, 0x74), QColor(0x42, 0x42, 0x54));
@@ -162,7 +163,7 @@ Cavaliere Di(Seme seme)
                 {32.0, 20.4},
                 0,
                 19.5,
-                {grigio, criniGrigi, Tono(Smorza(kBlu)), kOro, kBriglia, true},
+                {roano, criniRoano, Tono(Smorza(kBlu)), kOro, kBriglia, false, true},
                 4,
                 {27, 46.4},
                 {27.6, 53.4},
@@ -176,10 +177,11 @@ Cavaliere Di(Seme seme)
                  volti::Naso::Aquilino, fanti::kPelleBrunaT},
                 1.4};
     case Seme::Denari: // rearing, the neck arched and full, the head no higher than his chin (high on a thin neck
-                       // it was read as a goat's or a llama's); the coin held up over his head by the far arm,
-                       // behind him: held up before him,
-                       // it hid the horse's head; the tail swung out clear of the hind legs (hanging down beside
-                       // them it was read as a third)
+                       // it was read as a goat's or a llama's); the coin held up before him by the far arm, high
+                       // over the horse's head with white between (held lower it hid the head; held up behind him,
+                       // on the side the cups' horseman raises his cup, the two gold shapes were taken for each
+                       // other); the tail swung out clear of the hind legs (hanging down beside them it was read
+                       // as a third)
         return {true,
                 {{{29, 50}, {35.6, 48.8}, {38.2, 52.6}, {38.8, 54.6}},
                  {{27.6, 50}, {32.2, 53.6}, {30.6, 58.2}, {29.8, 59.8}},
@@ -190,8 +192,8 @@ Cavaliere Di(Seme seme)
                  1.12},
                 19,
                 true,
-                {14.6, 29.4},
-                {11.6, 23.6},
+                {27.4, 25.8},
+                {32.4, 20.0},
                 0,
                 15.5,
                 {crema, criniBiondi, Tono(Smorza(kRosso)), kOro, kBriglia, false, false, true},
@@ -208,10 +210,12 @@ Cavaliere Di(Seme seme)
     case Seme::Spade: // a high-stepping trot, the neck arched, the near foreleg lifted with its knee level and the
                       // hoof tucked under it, the far hind raised and bent at the hock (straighter, the legs were
                       // read as sticks); the sword raised before him by the far arm held
-                      // out almost level, his fist over the horse's crest with white between the blade and his
+                      // out and up, his fist above the horse's ears (lower, the guard and blade crossed the
+                      // horse's head and the two read as one shape) with white between the blade and his
                       // helmet (with the arm raised steeply beside his head, arm and blade made one blue cone read
                       // as a tall pointed hat; on the helmet's crest, the blade seemed to grow out of it), the
-                      // blade no longer than the horse's head (longer, a pennant at the card's top), the
+                      // blade no longer than the horse's head (longer, a pennant at the card's top) and leaning
+                      // well forward, clear of the helmet (upright beside it, it was read as a plume or a quill), the
                       // near arm over his coat to the reins (with both arms on the far side the rein hand
                       // had no arm leading to it); the raised arm in one line from the shoulder, full enough at the
                       // natural size to read as an arm (bent at the elbow it broke into a stub and a bar); his
@@ -226,10 +230,10 @@ Cavaliere Di(Seme seme)
                  1.0},
                 0,
                 true,
-                {28.4, 27.0},
-                {35.2, 24.2},
-                20,
-                18,
+                {28.4, 25.2},
+                {33.0, 20.2},
+                32,
+                19,
                 {bianco, criniArdesia, Tono(Smorza(kViola)), kOro, kBrigliaChiara, false, false, true},
                 -5,
                 {24.4, 48.4},
@@ -520,7 +524,7 @@ void DisegnaCavallo(QPainter &p, Seme seme)
     case Seme::Denari: { // held up by its rim, the fist below it
         // The figures' rose coin, as the knave and the king hold it: held
         // before the pale horse it read at the natural size as an orange
-        // dot, but over his head it has the white card behind it.
+        // dot, but above the horse's ears it has the white card behind it.
         // Its middle on a pixel's corner there, so that the rose's heart is
         // a square of four (on a pixel's centre it was a stroke).
         QPointF moneta = mano - QPointF(0, c.misura / 2 + 0.4);
