@@ -2,7 +2,6 @@
 
 #include "titolo_lastra.h"
 #include "titolo_misure.h"
-#include "titolo_modellato.h"
 #include "titolo_pelle.h"
 #include "titolo_segni.h"
 #include "titolo_volto.h"
@@ -318,7 +317,6 @@ QImage Incisione()
     for (int py = 0; py < altezza; ++py)
         for (int px = 0; px < larghezza; ++px)
             lastra.Inchiostra(px, py, InchiostroPelleRighe(QPointF(px + 0.5, py + 0.5)));
-    IncidiModellato(lastra);
     IncidiOcchi(lastra);
     IncidiNaso(lastra);
     IncidiBocca(lastra);
