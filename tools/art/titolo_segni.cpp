@@ -488,21 +488,17 @@ void DisegnaLineamenti(QPainter &p)
             p, [&](double t) { return QPointF(lato * (10.3 - 5.4 * t), kColloY + 20.3 + 7.3 * t); },
             [](double t) { return 0.65 * std::sqrt(std::sin(M_PI * (0.1 + 0.8 * t))); }, 12);
     }
-    // The lit cheek's outline from below the ear to the chin: a few fine
-    // light cuts, each tapering out at both ends with paper between them, so
-    // the face keeps its edge against the pale glow of the ground on the side
-    // the light falls on without being wired round by a drawn line.
-    const auto guancia = [](double s) {
-        const double y = kOrecchioY + 7 + (kMentoY - 4 - kOrecchioY - 7) * s;
-        return QPointF(-(MezzaLarghezza(y) - 0.35), y);
-    };
-    constexpr int kTratti = 4;
-    for (int k = 0; k < kTratti; ++k) {
-        const double da = (k + 0.12) / kTratti, a = (k + 0.88) / kTratti;
-        Taglio(
-            p, [&](double t) { return guancia(da + (a - da) * t); },
-            [&](double t) { return (0.32 + 0.14 * (da + (a - da) * t)) * Fuso(t, 0.6); }, 12);
-    }
+    // The lit cheek's outline from below the ear to the chin: one fine cut,
+    // tapering in under the ear and running on into the chin's edge, where
+    // the cheek's lines end on it, so the lit side keeps its contour against
+    // the pale glow of the ground.
+    Taglio(
+        p,
+        [](double t) {
+            const double y = kOrecchioY + 7 + (kMentoY - 4.5 - kOrecchioY - 7) * t;
+            return QPointF(-(MezzaLarghezza(y) - 0.35), y);
+        },
+        [](double t) { return (0.4 + 0.12 * t) * std::sqrt(std::min(1.0, t / 0.2)); }, 30);
     // The chin's lower edge over the neck, one line from jaw to jaw, finer
     // on the lit side but firm enough there that the face ends at the jaw
     // and does not run on into the neck.
