@@ -2,6 +2,7 @@
 
 #include "titolo_lastra.h"
 #include "titolo_misure.h"
+#include "titolo_tratti.h"
 #include "titolo_volto.h"
 
 #include <QPainter>
@@ -30,20 +31,6 @@ public:
 private:
     std::uint32_t stato_ = 20261207u;
 };
-
-// A point on the Catmull-Rom curve through `punti`, s from 0 to 1.
-QPointF Curva(const std::vector<QPointF> &punti, double s)
-{
-    const int n = int(punti.size()) - 1;
-    const double u = std::clamp(s, 0.0, 1.0) * n;
-    const int i = std::min(n - 1, int(u));
-    const double t = u - i;
-    const auto p = [&](int k) { return punti[std::size_t(std::clamp(k, 0, n))]; };
-    const QPointF p0 = p(i - 1), p1 = p(i), p2 = p(i + 1), p3 = p(i + 2);
-    return 0.5 *
-        ((2 * p1) + (-p0 + p2) * t + (2 * p0 - 5 * p1 + 4 * p2 - p3) * t * t +
-         (-p0 + 3 * p1 - 3 * p2 + p3) * t * t * t);
-}
 
 // A line cut with the burin: it follows `asse` and swells and thins as
 // `larghezza` says, both taken at t from 0 to 1.
@@ -75,9 +62,6 @@ void Taglio(QPainter &p, const std::function<QPointF(double)> &asse, const std::
 // A strand of hair's width in pixels, in the light and at most in the
 // shade: a whole pixel at least, so a strand prints as ink, not grey.
 constexpr double kFiloMin = 1.0, kFiloMax = 2.0;
-
-// Swells in the middle, comes to a point at both ends.
-double Fuso(double t, double inizio = 0.5) { return std::pow(std::max(0.0, std::sin(M_PI * t)), inizio); }
 
 // Starts at once at its root, tapers to a point over its last third.
 double Ciuffo(double t)
@@ -353,85 +337,6 @@ void IncidiOcchi(Lastra &lastra)
     }
 }
 
-void IncidiNaso(Lastra &lastra)
-{
-    // The bridge's shaded edge: one line from halfway down the bridge, well
-    // clear of the brows, to the wing, coming out of nothing where the
-    // bridge catches the light and swelling to two pixels as the side turns
-    // from the light above the wing. It keeps to one column of pixels down
-    // the bridge, so it runs straight and unkinked.
-    const std::vector<QPointF> ponte{
-        {2.1, kOcchiY + 5}, {2.2, kOcchiY + 8}, {2.2, kOcchiY + 11}, {2.7, kOcchiY + 13.8}};
-    lastra.Solco([&](double t) { return Curva(ponte, t); },
-                 [](double t) {
-                     const double sotto = std::pow(Passaggio(0.0, 0.75, t), 1.2);
-                     return (0.05 + 1.15 * sotto) * std::min(1.0, 5 * (1 - t) + 0.4);
-                 });
-    // Beside it, one shorter line where the flank turns furthest from the
-    // light above the wing, so the side reads as a plane in shade.
-    lastra.Solco([](double t) { return QPointF(3.7 + 0.8 * t * t, kOcchiY + 5 + 7.8 * t); },
-                 [](double t) { return 1.0 * (0.2 + 0.8 * std::pow(t, 1.2)) * std::min(1.0, 4 * (1 - t) + 0.3); });
-    // The wing's crease round from the flank to the cheek, firm on the
-    // shaded side and on the lit one a pale arc, unbroken to its ends, so the
-    // nose's foot does not print as a row of dots.
-    for (double lato : {-1.0, 1.0})
-        lastra.Solco(
-            [lato](double t) {
-                const double a = (-45 + 90 * t) * M_PI / 180;
-                return QPointF(lato * (4.0 + 2.3 * std::cos(a)), kOcchiY + 15.2 + 2.1 * std::sin(a));
-            },
-            [lato](double t) {
-                return lato > 0 ? 0.95 * std::min(1.0, 2 * Fuso(t, 0.6)) : 0.7 * std::min(1.0, 4 * Fuso(t, 0.6));
-            });
-    // The tip's underside: a short curve from the foot of the bridge's line
-    // round under the tip towards the lit side, fining as it goes into the
-    // light, so the nose ends in a form and not in loose marks.
-    lastra.Solco(
-        [](double t) {
-            const double a = (-10 + 120 * t) * M_PI / 180;
-            return QPointF(0.3 + 2.4 * std::cos(a), kOcchiY + 14.7 + 2.1 * std::sin(a));
-        },
-        [](double t) { return (0.9 - 0.6 * t) * std::min(1.0, 3 * (1 - t) + 0.2); });
-    // The nostrils: the one on the shaded side a dark comma, its head two
-    // pixels where the opening is deepest and tapering out under the wing;
-    // the lit one a pale tick.
-    for (double lato : {-1.0, 1.0})
-        lastra.Solco([lato](double t) { return QPointF(lato * (1.6 + 2.3 * t), kOcchiY + 17.0 - 1.1 * t * t); },
-                     [lato](double t) {
-                         return lato > 0 ? 1.7 * std::pow(1 - t, 0.8) * std::min(1.0, 4 * t + 0.5)
-                                         : 0.7 * std::min(1.0, 3 * Fuso(t, 0.5));
-                     });
-}
-
-void IncidiBocca(Lastra &lastra)
-{
-    // The parting of the lips, nearly as wide as the pupils are apart: one
-    // firm line, darkest at the middle and tapering into the corners, no
-    // pocket there to break off as a separate dash; dipping a little under
-    // the bow of the upper lip and lifting a little into the corners, so the
-    // mouth is calm and not set, a little heavier on the shaded side.
-    constexpr double mezza = 9.4;
-    lastra.Solco(
-        [](double t) {
-            const double x = mezza * (2 * t - 1), u = std::abs(x) / mezza;
-            return QPointF(x, kBoccaY + 0.3 * std::exp(-std::pow(x / 2.4, 2)) - 0.75 * Passaggio(0.55, 1, u));
-        },
-        [](double t) {
-            const double u = std::abs(2 * t - 1);
-            const double peso = 1.3 - 0.8 * std::pow(u, 1.5);
-            return (t > 0.5 ? 1.0 : 0.9) * std::min(1.0, peso) * (1 - Passaggio(0.94, 1, u));
-        });
-    // The shadow under the lower lip: one crescent a lip's height under the
-    // parting, bowed round the lip's fullness and lifting into its ends,
-    // deepest to the side away from the light, the lip's light left above.
-    lastra.Solco(
-        [](double t) {
-            const double x = -3.8 + 8.8 * t, u = (x - 0.6) / 4.4;
-            return QPointF(x, kBoccaY + 4.2 - 1.1 * u * u);
-        },
-        [](double t) { return std::min(0.85, 0.3 + 0.7 * t) * std::min(1.0, 2.2 * Fuso(t, 0.6)); });
-}
-
 void IncidiBottoni(Lastra &lastra)
 {
     // The waistcoat's buttons down the middle: each a round boss of ink
@@ -519,17 +424,19 @@ void DisegnaLineamenti(QPainter &p)
             return QPointF((std::cos(a) < 0 ? -1 : 1) * MezzaLarghezza(y) * 0.97, y);
         },
         [](double t) { return (0.6 + 0.4 * t) * Fuso(t, 0.35); }, 40);
-    // The upper lip in shade on the side away from the light: its edge cut
-    // from the bow's peak over the middle down to the corner, swelling where
-    // the lip turns from the light, so the lip has its bow over the parting
-    // and is not a bar laid above it.
-    Taglio(
-        p,
-        [](double t) {
-            const double x = 0.3 + 4.4 * t;
-            return QPointF(x, kBoccaY - 2.1 + 0.4 * std::exp(-std::pow(x / 0.9, 2)) + 1.0 * std::pow(t, 1.6));
-        },
-        [](double t) { return 0.55 * Fuso(t, 0.7); }, 20);
+    // The upper lip's edge from the bow's peak over the middle down to each
+    // corner, swelling where the lip turns from the light, so the lip has its
+    // bow over the parting and is not a bar laid above it; on the lit side
+    // finer, the lip's light left open.
+    for (double lato : {-1.0, 1.0})
+        Taglio(
+            p,
+            [lato](double t) {
+                const double x = 0.3 + 4.4 * t;
+                return QPointF(lato * x,
+                               kBoccaY - 2.1 + 0.4 * std::exp(-std::pow(x / 0.9, 2)) + 1.0 * std::pow(t, 1.6));
+            },
+            [lato](double t) { return (lato > 0 ? 0.55 : 0.4) * Fuso(t, 0.7); }, 20);
 }
 
 } // namespace titolo
