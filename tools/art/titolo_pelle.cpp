@@ -12,11 +12,7 @@ namespace titolo {
 
 namespace {
 
-// The skin's lines lie this many pixels apart, coarser than the ground's:
-// open enough that a line curving round the cheek steps cleanly across the
-// pixels at the picture's own size instead of beading into a moire with
-// its neighbours.
-constexpr double kPasso = 4.0;
+constexpr double kPasso = 3.4; // the skin's lines lie this many pixels apart, coarser than the ground's
 constexpr double kCroce = 1.0; // the ears' crossing set's angle to the first, radians
 // The tone from which the crossing set deepens the ears' shade.
 constexpr double kSecondoDa = 0.3;
