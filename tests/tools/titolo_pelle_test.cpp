@@ -85,37 +85,6 @@ TEST(TitoloPelle, TheLitCheekTurnsTowardsItsOutlineAndItsMiddleStaysBare)
     EXPECT_LT(dentro / nDentro, 0.03);
 }
 
-// Each ear shows as a body of its own in front of the head's turning edge,
-// not as a sliver behind it with the cheek's lines running over where it
-// should be, and is left near paper for its drawn rim and hollow: lines
-// laid across a form this small print as a hatched patch.
-TEST(TitoloPelle, TheEarsStandClearOfTheCheekAndAreNotHatched)
-{
-    for (int lato : {-1, 1}) {
-        int pixel = 0;
-        double inchiostro = 0;
-        for (int py = 0; py < int(2 * kMedaglioneRy); ++py)
-            for (int px = 0; px < int(2 * kMedaglioneRx); ++px) {
-                const QPointF q = DallaLastra(QPointF(px + 0.5, py + 0.5));
-                const Campione c = Rilievo(q.x(), q.y());
-                if (c.pezzo != Pezzo::Orecchio || q.x() * lato < 0)
-                    continue;
-                ++pixel;
-                double a = 0;
-                for (int k = 0; k < kScala * kScala; ++k) {
-                    const QPointF r =
-                        DallaLastra(QPointF(px + (k % kScala + 0.5) / kScala, py + (k / kScala + 0.5) / kScala));
-                    const Campione v = Rilievo(r.x(), r.y());
-                    if (v.zona == Zona::Pelle)
-                        a += InchiostroPelle(v, r.x(), r.y(), Tono(v, r.x(), r.y()));
-                }
-                inchiostro += 1 - (1 - a / (kScala * kScala)) * (1 - InchiostroPelleRighe(QPointF(px + 0.5, py + 0.5)));
-            }
-        EXPECT_GT(pixel, 100) << lato;
-        EXPECT_LT(inchiostro / pixel, 0.1) << lato;
-    }
-}
-
 // Under the jaw the neck's shade is lines with paper between them: no row
 // of flat grey left where a line swells into the next pixel, which printed
 // as a smudge under the chin; and it is shade, not bare paper.

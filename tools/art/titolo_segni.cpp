@@ -365,9 +365,8 @@ void DisegnaLineamenti(QPainter &p)
 {
     for (double lato : {-1.0, 1.0}) {
         // The ear: the groove inside its rim, following the outer edge from
-        // the top round to above the lobe, and the bowl's deep hollow in
-        // front of the opening, a dark comma nearer the head, so the ear
-        // reads as a rim round a hollow and not as a drawn loop.
+        // the top round to above the lobe, and the hollow of the bowl in
+        // front of the opening, a short curved cut nearer the head.
         Taglio(
             p,
             [&](double t) {
@@ -381,7 +380,7 @@ void DisegnaLineamenti(QPainter &p)
                 const double a = (-50 + 110 * t) * M_PI / 180;
                 return QPointF(lato * (kOrecchioX - 0.2 + 0.9 * std::cos(a)), kOrecchioY + 0.7 + 3.4 * std::sin(a));
             },
-            [lato](double t) { return (lato > 0 ? 1.3 : 1.0) * std::pow(1 - t, 0.5) * std::min(1.0, 4 * t); }, 16);
+            [](double t) { return 0.55 * Fuso(t, 0.5); }, 16);
         // The shade where the ear stands off the skull, so it is joined to it.
         Taglio(
             p,

@@ -23,12 +23,7 @@ Vettore Normalizza(Vettore v)
 const Vettore kLuce = Normalizza({-0.3, -0.45, 0.84});
 // The tone of the head's turn at its outline (see Tono).
 constexpr double kGiro = 0.42;
-constexpr double kGiroLuce = 0.62;     // its share of that on the lit side
-constexpr double kOrecchioTono = 0.24; // the most the ears' own lines may carry
-// How far the ears stand out: enough that each shows in front of the head's
-// turning edge beside it, not as a sliver behind it with the cheek's lines
-// running over where it should be.
-constexpr double kOrecchioAlto = 13;
+constexpr double kGiroLuce = 0.62; // its share of that on the lit side
 
 double Gauss(double dx, double dy, double sx, double sy)
 {
@@ -197,7 +192,7 @@ Campione Rilievo(double x, double y)
         const double ex = (x - lato * kOrecchioX) / 3.4, ey = (y - kOrecchioY) / 9.2;
         const double q = 1 - ex * ex - ey * ey;
         if (q > 0)
-            prendi(kOrecchioAlto * std::sqrt(q), kOrecchioAlto * q, Zona::Pelle, x, Pezzo::Orecchio);
+            prendi(6 * std::sqrt(q), 6 * q, Zona::Pelle, x, Pezzo::Orecchio);
     }
     // The head.
     const double w = MezzaLarghezza(y);
@@ -320,7 +315,7 @@ double Tono(const Campione &c, double x, double y)
         // the lit one more, so each reads by its rim and bowl rather than
         // closing into a dark blot beside the cheek.
         if (c.pezzo == Pezzo::Orecchio)
-            scuro += x > 0 ? -0.35 : -0.4;
+            scuro += x > 0 ? -0.25 : -0.3;
         if (y > 4)
             scuro += 0.08 * (1 - Passaggio(8, 24, y - 0.02 * x * x)) * Passaggio(3, 9, y);
         // The eye's white is paper.
@@ -409,12 +404,6 @@ double Tono(const Campione &c, double x, double y)
         const double giro = kGiro * (kGiroLuce + (1 - kGiroLuce) * Passaggio(-6, 6, x));
         t = std::max(t, giro * Passaggio(0.3, 0.95, std::abs(x) / std::max(w, 1.0)) * Passaggio(12, 17, w));
     }
-    // The ears are small enough that lines laid across them print as a
-    // hatched patch; they are left near paper, drawn by their rim, the
-    // groove inside it and the bowl's hollow (see titolo_segni.cpp), with
-    // only a light tone towards their shaded edge.
-    if (c.pezzo == Pezzo::Orecchio)
-        t = std::min(t, kOrecchioTono);
     return std::clamp(t, 0.0, 1.0);
 }
 
