@@ -85,32 +85,6 @@ TEST(TitoloPelle, TheLitCheekTurnsTowardsItsOutlineAndItsMiddleStaysBare)
     EXPECT_LT(dentro / nDentro, 0.03);
 }
 
-// The lines turning the lit cheek and temple break at the eyes' level:
-// run on from the temple past the lit eye's outer corner they joined the
-// sockets' shade into a band across both eyes, like spectacles. The
-// sockets under the brows keep a light shade, neither bare nor a band.
-TEST(TitoloPelle, NoBandOfLinesAcrossTheEyes)
-{
-    double tempia = 0, orbita = 0;
-    int nTempia = 0, nOrbita = 0;
-    for (int py = 0; py < int(2 * kMedaglioneRy); ++py)
-        for (int px = 0; px < int(2 * kMedaglioneRx); ++px) {
-            const QPointF q = DallaLastra(QPointF(px + 0.5, py + 0.5));
-            const double a = Pixel(px, py);
-            if (a < 0)
-                continue;
-            if (std::abs(q.y() - kOcchiY) < 2 && q.x() < -(kOcchiX + kOcchioMezzo + 1))
-                tempia += a, ++nTempia;
-            if (std::abs(q.y() - (kOcchiY - 3.3)) < 1 && std::abs(std::abs(q.x()) - kOcchiX) < 3)
-                orbita += a, ++nOrbita;
-        }
-    ASSERT_GT(nTempia, 20);
-    ASSERT_GT(nOrbita, 20);
-    EXPECT_LT(tempia / nTempia, 0.15);
-    EXPECT_GT(orbita / nOrbita, 0.05);
-    EXPECT_LT(orbita / nOrbita, 0.2);
-}
-
 // Under the jaw the neck's shade is lines with paper between them: no row
 // of flat grey left where a line swells into the next pixel, which printed
 // as a smudge under the chin; and it is shade, not bare paper.

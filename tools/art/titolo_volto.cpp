@@ -245,11 +245,7 @@ double GiroInLuce(double x, double y)
     if (luce <= 0)
         return 0;
     const double u = std::abs(x) / std::max(MezzaLarghezza(y), 1.0);
-    // Its band breaks at the eye's level, where lines run on from the temple
-    // through the socket as a band across the eyes, like spectacles.
-    const double tempia = Passaggio(kOcchiY - 16, kOcchiY - 12, y) * (1 - Passaggio(kOcchiY - 9, kOcchiY - 5, y));
-    const double guancia = Passaggio(kOcchiY - 1, kOcchiY + 6, y) * (1 - Passaggio(0, kMentoY - 2, y));
-    const double lungo = std::max(tempia, guancia);
+    const double lungo = Passaggio(kOcchiY - 16, kOcchiY - 4, y) * (1 - Passaggio(0, kMentoY - 2, y));
     const double contorno = std::pow(Passaggio(0.5, 1.0, u), 1.3) * lungo;
     const double zigomo = Gauss(x + 16.5, y - (kOcchiY + 20), 3.5, 4);
     return luce * (0.5 * contorno + 0.15 * zigomo);
