@@ -32,24 +32,20 @@ void IncidiNaso(Lastra &lastra)
     lastra.Solco([](double t) { return QPointF(4.3 - 1.9 * t - 0.5 * std::sin(M_PI * t), kOcchiY - 4.6 + 7.6 * t); },
                  [](double t) { return 0.55 * (1 - Passaggio(0.4, 1.0, t)) * std::min(1.0, 5 * t); });
     // The wing's crease round from the flank to the cheek and in under the
-    // wing to the nostril, so the wing stands as a round form: on the shaded
-    // side firm and swelling to two pixels where it turns under, unbroken to
-    // its ends, so the nose's foot does not print as a row of dots. On the
-    // lit side only the wing's lower turn, pale, fading in from the flank
-    // and tucked close to the tip, or it hangs apart from the nose as a
-    // bracket.
-    lastra.Solco(
-        [](double t) {
-            const double a = (-60 + 150 * t) * M_PI / 180;
-            return QPointF(4.0 + 2.3 * std::cos(a), kOcchiY + 15.2 + 2.1 * std::sin(a));
-        },
-        [](double t) { return (0.7 + 0.8 * Passaggio(0.2, 0.6, t)) * std::min(1.0, 4 * (1 - t) + 0.2); });
-    lastra.Solco(
-        [](double t) {
-            const double a = (-20 + 100 * t) * M_PI / 180;
-            return QPointF(-(3.5 + 1.9 * std::cos(a)), kOcchiY + 15.5 + 1.8 * std::sin(a));
-        },
-        [](double t) { return 0.55 * Passaggio(0.0, 0.4, t) * std::min(1.0, 4 * (1 - t)); });
+    // wing to the nostril, so each wing stands as a round form: on the shaded
+    // side firm and swelling to two pixels where it turns under, on the lit
+    // one a pale arc, unbroken to its ends, so the nose's foot does not
+    // print as a row of dots.
+    for (double lato : {-1.0, 1.0})
+        lastra.Solco(
+            [lato](double t) {
+                const double a = (-60 + 150 * t) * M_PI / 180;
+                return QPointF(lato * (4.0 + 2.3 * std::cos(a)), kOcchiY + 15.2 + 2.1 * std::sin(a));
+            },
+            [lato](double t) {
+                return lato > 0 ? (0.7 + 0.8 * Passaggio(0.2, 0.6, t)) * std::min(1.0, 4 * (1 - t) + 0.2)
+                                : 0.6 * std::min(1.0, 4 * Fuso(t, 0.6));
+            });
     // The nose's shadow on the upper lip, cast down and away from the light:
     // one short line under its foot on the shaded side, a row of paper
     // between it and the nostril.
