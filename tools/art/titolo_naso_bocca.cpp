@@ -23,14 +23,14 @@ void IncidiNaso(Lastra &lastra)
     lastra.Solco([&](double t) { return Curva(ponte, t); },
                  [](double t) {
                      const double sotto = std::pow(Passaggio(0.0, 0.75, t), 1.2);
-                     return (0.05 + 1.15 * sotto) * std::min(1.0, 5 * (1 - t) + 0.4);
+                     return (0.05 + 0.95 * sotto) * std::min(1.0, 5 * (1 - t) + 0.4);
                  });
     // Above it, the nose's root springing from the shaded brow: a fine
     // curve from under the brow's inner end down beside the bridge, fading
     // out before the bridge's own line comes in, so the nose grows out of
     // the brow and the socket instead of standing on the face as a sign.
     lastra.Solco([](double t) { return QPointF(4.3 - 1.9 * t - 0.5 * std::sin(M_PI * t), kOcchiY - 4.6 + 7.6 * t); },
-                 [](double t) { return 0.55 * (1 - Passaggio(0.4, 1.0, t)) * std::min(1.0, 5 * t); });
+                 [](double t) { return 0.35 * (1 - Passaggio(0.4, 1.0, t)) * std::min(1.0, 5 * t); });
     // The wing's crease round from the flank to the cheek and in under the
     // wing to the nostril, so each wing stands as a round form: on the shaded
     // side firm and swelling to two pixels where it turns under, on the lit

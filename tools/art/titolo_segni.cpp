@@ -247,7 +247,7 @@ void DisegnaCapelli(QPainter &p, Lastra &lastra)
         // stands clear.
         Taglio(
             p, [&](double t) { return Curva(arcata, t); },
-            [](double t) { return 2.0 * std::pow(std::sin(M_PI * (0.04 + 0.92 * t)), 1.1) * (1.1 - 0.3 * t); }, 24);
+            [](double t) { return 1.6 * std::pow(std::sin(M_PI * (0.04 + 0.92 * t)), 1.1) * (1.15 - 0.55 * t); }, 24);
         Peli(p, c, arcata, 1.0, 30, 3.0, 0.02, 0.42);
     }
 }
