@@ -58,6 +58,33 @@ TEST(TitoloPelle, TheLightIsPaperAndTheLinesSwellIntoTheShade)
     }
 }
 
+// The lit cheek is not bare from the nose to its outline: the lines of the
+// shaded side run on across it where it turns away, fading out before its
+// middle, which faces the light.
+TEST(TitoloPelle, TheLitCheekTurnsTowardsItsOutlineAndItsMiddleStaysBare)
+{
+    double fuori = 0, dentro = 0;
+    int nFuori = 0, nDentro = 0;
+    for (int py = 0; py < int(2 * kMedaglioneRy); ++py)
+        for (int px = 0; px < int(kMedaglioneRx); ++px) {
+            const QPointF q = DallaLastra(QPointF(px + 0.5, py + 0.5));
+            if (q.y() < kOcchiY + 5 || q.y() > kBoccaY - 4)
+                continue;
+            const double a = Pixel(px, py);
+            const double u = -q.x() / MezzaLarghezza(q.y());
+            if (a < 0 || u <= 0)
+                continue;
+            if (u > 0.75 && u < 0.95)
+                fuori += a, ++nFuori;
+            else if (u < 0.4)
+                dentro += a, ++nDentro;
+        }
+    ASSERT_GT(nFuori, 40);
+    ASSERT_GT(nDentro, 80);
+    EXPECT_GT(fuori / nFuori, 0.2);
+    EXPECT_LT(dentro / nDentro, 0.03);
+}
+
 // Under the jaw the neck's shade is lines with paper between them: no row
 // of flat grey left where a line swells into the next pixel, which printed
 // as a smudge under the chin; and it is shade, not bare paper.

@@ -2,6 +2,7 @@
 
 #include "titolo_lastra.h"
 #include "titolo_misure.h"
+#include "titolo_naso_bocca.h"
 #include "titolo_pelle.h"
 #include "titolo_segni.h"
 #include "titolo_volto.h"

@@ -2,6 +2,7 @@
 
 #include "titolo_lastra.h"
 #include "titolo_misure.h"
+#include "titolo_tratti.h"
 #include "titolo_volto.h"
 
 #include <QPainter>
@@ -31,20 +32,6 @@ private:
     std::uint32_t stato_ = 20261207u;
 };
 
-// A point on the Catmull-Rom curve through `punti`, s from 0 to 1.
-QPointF Curva(const std::vector<QPointF> &punti, double s)
-{
-    const int n = int(punti.size()) - 1;
-    const double u = std::clamp(s, 0.0, 1.0) * n;
-    const int i = std::min(n - 1, int(u));
-    const double t = u - i;
-    const auto p = [&](int k) { return punti[std::size_t(std::clamp(k, 0, n))]; };
-    const QPointF p0 = p(i - 1), p1 = p(i), p2 = p(i + 1), p3 = p(i + 2);
-    return 0.5 *
-        ((2 * p1) + (-p0 + p2) * t + (2 * p0 - 5 * p1 + 4 * p2 - p3) * t * t +
-         (-p0 + 3 * p1 - 3 * p2 + p3) * t * t * t);
-}
-
 // A line cut with the burin: it follows `asse` and swells and thins as
 // `larghezza` says, both taken at t from 0 to 1.
 void Taglio(QPainter &p, const std::function<QPointF(double)> &asse, const std::function<double(double)> &larghezza,
@@ -72,11 +59,9 @@ void Taglio(QPainter &p, const std::function<QPointF(double)> &asse, const std::
     p.fillPath(forma, Qt::black);
 }
 
-// A strand of hair's width, in the sitter's units, in the light and in the shade.
-constexpr double kFiloMin = 0.22, kFiloMax = 0.45;
-
-// Swells in the middle, comes to a point at both ends.
-double Fuso(double t, double inizio = 0.5) { return std::pow(std::max(0.0, std::sin(M_PI * t)), inizio); }
+// A strand of hair's width in pixels, in the light and at most in the
+// shade: a whole pixel at least, so a strand prints as ink, not grey.
+constexpr double kFiloMin = 1.0, kFiloMax = 2.0;
 
 // Starts at once at its root, tapers to a point over its last third.
 double Ciuffo(double t)
@@ -93,53 +78,61 @@ double TonoCapelli(QPointF q)
 // One side of the hair, combed from the parting (`lucido`: where along
 // the strands the sheen falls, or less than 0 for none): strands run from the
 // parting (s = 0) to the temple (s = 1), between the hairline (u = 0) and
-// the outline of the head (u = 1). They go in locks that drift across one
-// another and wave, each lock's strands heavier at its shaded edge.
+// the outline of the head (u = 1), evenly laid so that paper shows between
+// them. They go in locks, each gathered at its ends and full in its middle,
+// waving and drifting on its own, so the hair reads as combed locks and not
+// as stripes; each lock's strands swell along its lower edge, in the shadow
+// of the lock over it, and break off along its upper one where it catches
+// the light, leaving its sheen as clean paper.
 void Ciocche(Lastra &lastra, Caso &caso, const std::vector<QPointF> &attaccatura, const std::vector<QPointF> &profilo,
-             int ciocche, int filiPerCiocca, double lucido = -1)
+             int ciocche, int fili, double lucido = -1)
 {
-    const double larga = 1.8 / ciocche; // a lock's breadth, as a share of the band
+    const double larga = 1.0 / ciocche; // a lock's breadth at its fullest, as a share of the band
     for (int c = 0; c < ciocche; ++c) {
         const double centro = (c + 0.5) / ciocche;
         const double fase = caso.Prossimo();
-        const double deriva = caso.Tra(-0.22, 0.22);
-        for (int f = 0; f < filiPerCiocca * 2; ++f) {
-            const double dentro = caso.Tra(-0.5, 0.5); // place across the lock
-            const double inclina = deriva + caso.Tra(-0.04, 0.04);
-            const double s0 = caso.Tra(0.0, 0.1), s1 = caso.Tra(0.75, 1.0);
-            const double bordo = 0.75 + 0.7 * std::abs(dentro);
+        const double deriva = caso.Tra(-0.1, 0.1);
+        const double sA = caso.Tra(0.0, 0.02), sB = caso.Tra(0.85, 1.0);
+        const double luce = lucido + caso.Tra(-0.1, 0.15); // where along this lock its sheen falls
+        const auto pieno = [&](double s) {
+            return 0.8 + 0.2 * std::sin(M_PI * std::clamp((s - sA) / (sB - sA), 0.0, 1.0));
+        };
+        for (int f = 0; f < fili; ++f) {
+            // From the lock's lower edge (-0.5, towards the hairline) to its upper one.
+            const double dentro = (f + 0.5) / fili - 0.5;
+            const double s0 = sA + caso.Tra(0.0, 0.02), s1 = sB - caso.Tra(0.0, 0.1);
+            const double bordo = 1 + 0.5 * Passaggio(0, -0.4, dentro);
             const auto u = [&](double s) {
-                return centro + dentro * larga + inclina * (s - 0.5) + 0.05 * std::sin(2 * M_PI * (1.4 * s + fase));
+                return centro + dentro * larga * pieno(s) + deriva * (s - 0.5) +
+                    0.04 * std::sin(2 * M_PI * (1.2 * s + fase));
             };
             const auto asse = [&](double t) {
                 const double s = s0 + (s1 - s0) * t;
                 const QPointF a = Curva(attaccatura, s), b = Curva(profilo, s);
                 return a + (b - a) * u(s);
             };
+            // Pixels of ink across the strand.
             const auto larghezza = [&](double t) {
-                const double v = u(s0 + (s1 - s0) * t);
+                const double s = s0 + (s1 - s0) * t, v = u(s);
                 const double dentroFascia = Passaggio(0.0, 0.05, v) * (1 - Passaggio(1.0, 1.09, v));
-                // The sheen crosses the locks where the hair turns to the light.
-                const double lungo = (s0 + (s1 - s0) * t - lucido) / 0.2;
-                const double tono = TonoCapelli(asse(t)) - 0.3 * std::exp(-lungo * lungo) * (1 - 0.5 * v);
-                return std::clamp(tono * bordo * 0.8, kFiloMin, kFiloMax) * Ciuffo(t) * dentroFascia;
+                // The lock's sheen: paper along its crest where it turns to the light.
+                const double lungo = (s - luce) / 0.12, traverso = (dentro - 0.3) / 0.16;
+                const double lume = lucido < 0 ? 0 : std::exp(-lungo * lungo - traverso * traverso);
+                const double tono = TonoCapelli(asse(t));
+                const double w = std::min(kFiloMax, kFiloMin + (kFiloMax - kFiloMin) * tono * bordo) *
+                    (1 - Passaggio(0.45, 0.8, lume));
+                return w * Ciuffo(t) * dentroFascia;
             };
-            // Every third strand is left out (its chances still drawn, so the
-            // rest fall where they did), so paper shows between the strands
-            // and the locks read as cut lines, not a painted mass.
-            if (f % 3 == 2)
-                continue;
-            // Each strand cut on whole pixels, a pixel wide where it is
-            // heaviest and printing lighter where it thins, so the locks
-            // are crisp lines with paper between them, not a soft mass of
-            // strands averaged down. Over the crown none strays above the
-            // outline, where it would cross the ground's lines as a smudge.
+            // Each strand cut on whole pixels, so the locks are crisp lines
+            // with paper between them, not a soft mass of strands averaged
+            // down. Over the crown none strays above the outline, where it
+            // would cross the ground's lines as a smudge.
             lastra.Solco(asse, [&](double t) {
                 const QPointF q = asse(t);
                 const double cx = (q.x() - 0.5) / (1.12 * kCapelliA), cy = (q.y() - kCapelliY) / (1.01 * kCapelliB);
                 if (cx * cx + cy * cy > 1 && q.y() < kCapelliY - 0.6 * kCapelliB)
                     return 0.0;
-                return std::min(1.0, 1.5 * larghezza(t) * kIngrandimento);
+                return larghezza(t);
             });
         }
     }
@@ -198,8 +191,8 @@ void DisegnaCapelli(QPainter &p, Lastra &lastra)
                                                  {20, -46.8},   {21.5, -43.9}, {23.2, -38.4}, {24.2, -31}};
     const std::vector<QPointF> attaccaturaSinistra{{-8.0, -52.7},  {-15, -50.3},   {-18, -49.6}, {-20, -46.8},
                                                    {-21.5, -43.9}, {-23.2, -38.4}, {-24.2, -31}};
-    Ciocche(lastra, caso, attaccaturaDestra, profiloDestro, 9, 8, 0.3);
-    Ciocche(lastra, caso, attaccaturaSinistra, profiloSinistro, 5, 8, 0.3);
+    Ciocche(lastra, caso, attaccaturaDestra, profiloDestro, 3, 5, 0.3);
+    Ciocche(lastra, caso, attaccaturaSinistra, profiloSinistro, 3, 5, 0.3);
     // The crown's outline cut as one line, so the strands' roots there end
     // on an edge and not in a grey haze against the ground.
     Taglio(
@@ -254,7 +247,7 @@ void DisegnaCapelli(QPainter &p, Lastra &lastra)
         // stands clear.
         Taglio(
             p, [&](double t) { return Curva(arcata, t); },
-            [](double t) { return 2.0 * std::pow(std::sin(M_PI * (0.04 + 0.92 * t)), 1.1) * (1.1 - 0.3 * t); }, 24);
+            [](double t) { return 1.6 * std::pow(std::sin(M_PI * (0.04 + 0.92 * t)), 1.1) * (1.15 - 0.55 * t); }, 24);
         Peli(p, c, arcata, 1.0, 30, 3.0, 0.02, 0.42);
     }
 }
@@ -344,85 +337,6 @@ void IncidiOcchi(Lastra &lastra)
     }
 }
 
-void IncidiNaso(Lastra &lastra)
-{
-    // The bridge's shaded edge: one line from halfway down the bridge, well
-    // clear of the brows, to the wing, coming out of nothing where the
-    // bridge catches the light and swelling to two pixels as the side turns
-    // from the light above the wing. It keeps to one column of pixels down
-    // the bridge, so it runs straight and unkinked.
-    const std::vector<QPointF> ponte{
-        {2.1, kOcchiY + 5}, {2.2, kOcchiY + 8}, {2.2, kOcchiY + 11}, {2.7, kOcchiY + 13.8}};
-    lastra.Solco([&](double t) { return Curva(ponte, t); },
-                 [](double t) {
-                     const double sotto = std::pow(Passaggio(0.0, 0.75, t), 1.2);
-                     return (0.05 + 1.15 * sotto) * std::min(1.0, 5 * (1 - t) + 0.4);
-                 });
-    // Beside it, one shorter line where the flank turns furthest from the
-    // light above the wing, so the side reads as a plane in shade.
-    lastra.Solco([](double t) { return QPointF(3.7 + 0.8 * t * t, kOcchiY + 5 + 7.8 * t); },
-                 [](double t) { return 1.0 * (0.2 + 0.8 * std::pow(t, 1.2)) * std::min(1.0, 4 * (1 - t) + 0.3); });
-    // The wing's crease round from the flank to the cheek, firm on the
-    // shaded side and on the lit one a pale arc, unbroken to its ends, so the
-    // nose's foot does not print as a row of dots.
-    for (double lato : {-1.0, 1.0})
-        lastra.Solco(
-            [lato](double t) {
-                const double a = (-45 + 90 * t) * M_PI / 180;
-                return QPointF(lato * (4.0 + 2.3 * std::cos(a)), kOcchiY + 15.2 + 2.1 * std::sin(a));
-            },
-            [lato](double t) {
-                return lato > 0 ? 0.95 * std::min(1.0, 2 * Fuso(t, 0.6)) : 0.7 * std::min(1.0, 4 * Fuso(t, 0.6));
-            });
-    // The tip's underside: a short curve from the foot of the bridge's line
-    // round under the tip towards the lit side, fining as it goes into the
-    // light, so the nose ends in a form and not in loose marks.
-    lastra.Solco(
-        [](double t) {
-            const double a = (-10 + 120 * t) * M_PI / 180;
-            return QPointF(0.3 + 2.4 * std::cos(a), kOcchiY + 14.7 + 2.1 * std::sin(a));
-        },
-        [](double t) { return (0.9 - 0.6 * t) * std::min(1.0, 3 * (1 - t) + 0.2); });
-    // The nostrils: the one on the shaded side a dark comma, its head two
-    // pixels where the opening is deepest and tapering out under the wing;
-    // the lit one a pale tick.
-    for (double lato : {-1.0, 1.0})
-        lastra.Solco([lato](double t) { return QPointF(lato * (1.6 + 2.3 * t), kOcchiY + 17.0 - 1.1 * t * t); },
-                     [lato](double t) {
-                         return lato > 0 ? 1.7 * std::pow(1 - t, 0.8) * std::min(1.0, 4 * t + 0.5)
-                                         : 0.7 * std::min(1.0, 3 * Fuso(t, 0.5));
-                     });
-}
-
-void IncidiBocca(Lastra &lastra)
-{
-    // The parting of the lips, nearly as wide as the pupils are apart: one
-    // firm line, darkest at the middle and tapering into the corners, no
-    // pocket there to break off as a separate dash; dipping a little under
-    // the bow of the upper lip and lifting a little into the corners, so the
-    // mouth is calm and not set, a little heavier on the shaded side.
-    constexpr double mezza = 9.4;
-    lastra.Solco(
-        [](double t) {
-            const double x = mezza * (2 * t - 1), u = std::abs(x) / mezza;
-            return QPointF(x, kBoccaY + 0.3 * std::exp(-std::pow(x / 2.4, 2)) - 0.75 * Passaggio(0.55, 1, u));
-        },
-        [](double t) {
-            const double u = std::abs(2 * t - 1);
-            const double peso = 1.3 - 0.8 * std::pow(u, 1.5);
-            return (t > 0.5 ? 1.0 : 0.9) * std::min(1.0, peso) * (1 - Passaggio(0.94, 1, u));
-        });
-    // The shadow under the lower lip: one crescent a lip's height under the
-    // parting, bowed round the lip's fullness and lifting into its ends,
-    // deepest to the side away from the light, the lip's light left above.
-    lastra.Solco(
-        [](double t) {
-            const double x = -3.8 + 8.8 * t, u = (x - 0.6) / 4.4;
-            return QPointF(x, kBoccaY + 4.2 - 1.1 * u * u);
-        },
-        [](double t) { return std::min(0.85, 0.3 + 0.7 * t) * std::min(1.0, 2.2 * Fuso(t, 0.6)); });
-}
-
 void IncidiBottoni(Lastra &lastra)
 {
     // The waistcoat's buttons down the middle: each a round boss of ink
@@ -488,21 +402,17 @@ void DisegnaLineamenti(QPainter &p)
             p, [&](double t) { return QPointF(lato * (10.3 - 5.4 * t), kColloY + 20.3 + 7.3 * t); },
             [](double t) { return 0.65 * std::sqrt(std::sin(M_PI * (0.1 + 0.8 * t))); }, 12);
     }
-    // The lit cheek's outline from below the ear to the chin: a few fine
-    // light cuts, each tapering out at both ends with paper between them, so
-    // the face keeps its edge against the pale glow of the ground on the side
-    // the light falls on without being wired round by a drawn line.
-    const auto guancia = [](double s) {
-        const double y = kOrecchioY + 7 + (kMentoY - 4 - kOrecchioY - 7) * s;
-        return QPointF(-(MezzaLarghezza(y) - 0.35), y);
-    };
-    constexpr int kTratti = 4;
-    for (int k = 0; k < kTratti; ++k) {
-        const double da = (k + 0.12) / kTratti, a = (k + 0.88) / kTratti;
-        Taglio(
-            p, [&](double t) { return guancia(da + (a - da) * t); },
-            [&](double t) { return (0.32 + 0.14 * (da + (a - da) * t)) * Fuso(t, 0.6); }, 12);
-    }
+    // The lit cheek's outline from below the ear to the chin: one fine cut,
+    // tapering in under the ear and running on into the chin's edge, where
+    // the cheek's lines end on it, so the lit side keeps its contour against
+    // the pale glow of the ground.
+    Taglio(
+        p,
+        [](double t) {
+            const double y = kOrecchioY + 7 + (kMentoY - 4.5 - kOrecchioY - 7) * t;
+            return QPointF(-(MezzaLarghezza(y) - 0.35), y);
+        },
+        [](double t) { return (0.4 + 0.12 * t) * std::sqrt(std::min(1.0, t / 0.2)); }, 30);
     // The chin's lower edge over the neck, one line from jaw to jaw, finer
     // on the lit side but firm enough there that the face ends at the jaw
     // and does not run on into the neck.
@@ -514,17 +424,19 @@ void DisegnaLineamenti(QPainter &p)
             return QPointF((std::cos(a) < 0 ? -1 : 1) * MezzaLarghezza(y) * 0.97, y);
         },
         [](double t) { return (0.6 + 0.4 * t) * Fuso(t, 0.35); }, 40);
-    // The upper lip in shade on the side away from the light: its edge cut
-    // from the bow's peak over the middle down to the corner, swelling where
-    // the lip turns from the light, so the lip has its bow over the parting
-    // and is not a bar laid above it.
-    Taglio(
-        p,
-        [](double t) {
-            const double x = 0.3 + 4.4 * t;
-            return QPointF(x, kBoccaY - 2.1 + 0.4 * std::exp(-std::pow(x / 0.9, 2)) + 1.0 * std::pow(t, 1.6));
-        },
-        [](double t) { return 0.55 * Fuso(t, 0.7); }, 20);
+    // The upper lip's edge from the bow's peak over the middle down to each
+    // corner, swelling where the lip turns from the light, so the lip has its
+    // bow over the parting and is not a bar laid above it; on the lit side
+    // finer, the lip's light left open.
+    for (double lato : {-1.0, 1.0})
+        Taglio(
+            p,
+            [lato](double t) {
+                const double x = 0.3 + 4.4 * t;
+                return QPointF(lato * x,
+                               kBoccaY - 2.1 + 0.4 * std::exp(-std::pow(x / 0.9, 2)) + 1.0 * std::pow(t, 1.6));
+            },
+            [lato](double t) { return (lato > 0 ? 0.55 : 0.4) * Fuso(t, 0.7); }, 20);
 }
 
 } // namespace titolo

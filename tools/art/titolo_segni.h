@@ -1,5 +1,5 @@
 // The engraver's drawn marks over the lined tones of the portrait: hair
-// and eyebrows as strands, the eyes, the nostrils, the mouth.
+// and eyebrows as strands, the eyes, the ears, the collar's edges.
 #pragma once
 
 class QPainter;
@@ -10,10 +10,6 @@ class Lastra;
 
 // The eyes, their lids and the shade of their sockets, cut on the plate's pixels.
 void IncidiOcchi(Lastra &lastra);
-// The nose, its shaded side, its tip and nostrils, cut the same way.
-void IncidiNaso(Lastra &lastra);
-// The mouth, its corners and the shadow under its lower lip, cut the same way.
-void IncidiBocca(Lastra &lastra);
 // The waistcoat's buttons, cut the same way.
 void IncidiBottoni(Lastra &lastra);
 

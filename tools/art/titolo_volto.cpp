@@ -233,6 +233,24 @@ double OmbraMento(double x, double y)
     return (0.85 + 0.15 * lato) * std::exp(-sotto / (3.5 + 4 * lato));
 }
 
+// The half-tone of the lit half of the face where it turns from the light:
+// building from nothing in the middle of the cheek to its outline, from the
+// temple down to the jaw, and in the hollow under the cheekbone. It carries
+// the shaded side's lines on across the lit cheek, fine and tapering into
+// the light, so the cheek turns there as it does on the other side and the
+// planes facing the light stay bare.
+double GiroInLuce(double x, double y)
+{
+    const double luce = 1 - Passaggio(-4, 0, x);
+    if (luce <= 0)
+        return 0;
+    const double u = std::abs(x) / std::max(MezzaLarghezza(y), 1.0);
+    const double lungo = Passaggio(kOcchiY - 16, kOcchiY - 4, y) * (1 - Passaggio(0, kMentoY - 2, y));
+    const double contorno = std::pow(Passaggio(0.5, 1.0, u), 1.3) * lungo;
+    const double zigomo = Gauss(x + 16.5, y - (kOcchiY + 20), 3.5, 4);
+    return luce * (0.5 * contorno + 0.15 * zigomo);
+}
+
 } // namespace
 
 double Tono(const Campione &c, double x, double y)
@@ -321,6 +339,7 @@ double Tono(const Campione &c, double x, double y)
         // nowhere on the side the light falls on.
         scuro -= 0.3 * (1 - Passaggio(-12, 0, x)) *
             (Passaggio(kOcchiY + 14, kOcchiY + 24, y) + (1 - Passaggio(kOcchiY - 12, kOcchiY - 6, y)));
+        scuro += GiroInLuce(x, y);
         break;
     }
     case Zona::Capelli:
