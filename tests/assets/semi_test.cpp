@@ -398,27 +398,4 @@ TEST(CarteBmp, PipSwordsAndClubsTurnAwayFromTheMiddle)
     }
 }
 
-// The ace's cudgel keeps its red for the binding of its grip, at its foot:
-// red cut faces up its sides read as a cactus's flowers or berries; its
-// lopped branches show pale heartwood, and the card keeps that wood's tones.
-TEST(CarteBmp, TheAceOfClubsIsRedOnlyWhereItsGripIsBound)
-{
-    const QImage img = DecodificaBmp(LeggiFile(FileCarta(1)));
-    int cima = kH, fondo = -1, rossoPiuAlto = kH, chiari = 0;
-    for (int y = 0; y < kH; ++y)
-        for (int x = 0; x < kW; ++x) {
-            const QRgb c = img.pixel(x, y);
-            if ((c & 0xFFFFFF) == 0xFFFFFF)
-                continue;
-            cima = std::min(cima, y);
-            fondo = std::max(fondo, y);
-            if (qRed(c) > qGreen(c) + 60 && qRed(c) > qBlue(c) + 60)
-                rossoPiuAlto = std::min(rossoPiuAlto, y);
-            chiari += qGray(c) > 200 && qRed(c) > qBlue(c) + 30;
-        }
-    ASSERT_LT(rossoPiuAlto, kH);
-    EXPECT_GE(5 * (rossoPiuAlto - cima), 4 * (fondo - cima));
-    EXPECT_GE(chiari, 8);
-}
-
 } // namespace

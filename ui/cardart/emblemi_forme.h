@@ -17,8 +17,8 @@ namespace belvane::cardart {
 inline const QColor kContornoEmblema = kContorno;
 // The clubs' wood: a dark green leaning to olive, the green of bark rather
 // than of a stem, so that a club stands out on the white as firmly as a
-// blade; light enough that the outline still shows on it at the natural
-// size, where a darker wood reads as a dark squiggle.
+// blade; light enough that the red cut faces and the outline still show on
+// it at the natural size, where a darker wood reads as a dark squiggle.
 inline const Tinta kTintaLegno{QColor(0x7C, 0xB4, 0x4C), QColor(0x40, 0x88, 0x2E), QColor(0x2C, 0x62, 0x22)};
 // A pip's wood, at the natural size and drawn larger alike: brighter than the
 // ace's, so that a pip a few pixels wide keeps its weight on the card (the
@@ -32,9 +32,6 @@ inline const Tinta kTintaLegnoDisegno{QColor(0x86, 0xA6, 0x50), QColor(0x52, 0x7
 // The bark's rings and knots on every club, darker than the wood's shade so
 // that they show across it.
 inline const QColor kCorteccia(0x26, 0x40, 0x16);
-// A lopped branch's cut face: the pale heartwood, ringed in a darker tone
-// (red faces on green wood read as a cactus's flowers or a gherkin's warts).
-inline const Tinta kTintaTaglio{QColor(0xF6, 0xEA, 0xC4), QColor(0xEC, 0xD8, 0xA4), QColor(0x7C, 0x56, 0x28)};
 
 // The four emblems, each drawn upright around the origin, `h` card units
 // long along its own axis (the diameter of a coin). Emblema places them.

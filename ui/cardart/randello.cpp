@@ -25,16 +25,15 @@ const Tinta kTintaRandello{QColor(0x74, 0xA0, 0x46), QColor(0x48, 0x76, 0x2E), Q
 // set right where the reduction left it ragged. The grip's bands and its
 // knob stand under the shaft (reduced, they stepped aside and the handle
 // looked broken) and the outline runs unbroken round the wood; the stubs'
-// cut faces are left as large as the reduction made them, standing clear of
+// red faces are left as large as the reduction made them, standing clear of
 // the wood (outlined, and cut back to wood behind them, they sank into the
-// outline), pale heartwood in a darker ring: red, they read as a cactus's
-// flowers. Its shaded side is the wood's shade for two fifths of its width,
-// crossed by the bark's broken rings, with a knot on the head, as the drawn
-// cudgel is engraved: in one flat green it read as a cactus, a pickle or a
-// broccoli stalk. One letter a
+// outline and read as a cactus's flowers). Its shaded side is the wood's
+// shade for two fifths of its width, crossed by the bark's broken rings,
+// with a knot on the head, as the drawn cudgel is engraved: in one flat
+// green it read as a cactus, a pickle or a broccoli stalk. One letter a
 // pixel: K the outline, L, G, D the wood lit, in body and shaded, n the
-// bark's rings and knots, Y a leaf and o its edge, P, p a cut face and its
-// ring, R, r the binding and its shade, . the card.
+// bark's rings and knots, Y a leaf and o its edge, R, r a cut face or the
+// binding and its shade, . the card.
 // clang-format off
 constexpr std::string_view kRandelloDiPixel[] = {
     ".............KKKKKKKK......",
@@ -50,35 +49,35 @@ constexpr std::string_view kRandelloDiPixel[] = {
     "........KLGGnnnGGGGDDnnnDK.",
     ".........KGGGGGnnnDnnDDDK..",
     ".........KGGGGGGGGDDDDDDK..",
-    ".....pp.KLLGGGGGGDDDDDDK...",
-    "....pPPpKLGGGGGGGDDDDDDK...",
-    "...pPPPpKLGGGGGGGDDDDDDK...",
-    "...pPPpLGLnnnGGGDDnnnDK....",
-    "....ppLGGGGGGnGnnnDDDDK....",
+    ".....rr.KLLGGGGGGDDDDDDK...",
+    "....rRRrKLGGGGGGGDDDDDDK...",
+    "...rRRRrKLGGGGGGGDDDDDDK...",
+    "...rRRrLGLnnnGGGDDnnnDK....",
+    "....rrLGGGGGGnGnnnDDDDK....",
     "ooo..KGGGGGGGGGGDDDDDDK....",
     ".YYYo.KGGGGGGGGDDDDDDK.....",
     ".YYYYY.KGGGGGGGGDDDDDK.....",
     ".YYYYYY.KGGGGGGGDDDDKK.....",
-    ".oYYYYYoKGGnnGGGDnnDKpp....",
-    "..oYYYYYKLGGGGnnnDDDKpPp...",
-    "...oYYYKLLGGGGGGDDDDDpPPp..",
-    "......oKLGGGGGGGDDDDDpPPp..",
-    ".......KLGGGGGGGDDDDDDppp..",
-    ".....p.KLGnnnGGGDnnnDKK....",
-    "...ppPpKLGGGGnnDnDDKKYYYYYY",
-    "...pPPpKKGGGGGDDDKKYYYYYYYY",
-    "..pPPPpGLnGGGDDDDKYYYYYYYYo",
-    "...pppGGGnGnGDDDDoYYYYYYYo.",
+    ".oYYYYYoKGGnnGGGDnnDKrr....",
+    "..oYYYYYKLGGGGnnnDDDKrRr...",
+    "...oYYYKLLGGGGGGDDDDDrRRr..",
+    "......oKLGGGGGGGDDDDDrRRr..",
+    ".......KLGGGGGGGDDDDDDrrr..",
+    ".....r.KLGnnnGGGDnnnDKK....",
+    "...rrRrKLGGGGnnDnDDKKYYYYYY",
+    "...rRRrKKGGGGGDDDKKYYYYYYYY",
+    "..rRRRrGLnGGGDDDDKYYYYYYYYo",
+    "...rrrGGGnGnGDDDDoYYYYYYYo.",
     "o..oKLGGGGGnDDDDKoYYYYYYo..",
     "YYYYYKGGGGGGDDDDK..ooo.....",
     "YYYYYYKGGGGGDDDDK..........",
     "oYYYYYYKGGGGGDDDK..........",
     ".oYYYYYYKGGGGDDDK..........",
-    "..YYYYYYYKGnGGnDK...pp.....",
-    "...oYYYYYKGGGnDDKKKpPPp....",
-    ".....oYYoKKGGGGGDDLpPPp....",
-    "..........KGGGGGDDLpPPP....",
-    ".........KKLGGGGDDDDppp....",
+    "..YYYYYYYKGnGGnDK...rr.....",
+    "...oYYYYYKGGGnDDKKKrRRr....",
+    ".....oYYoKKGGGGGDDLrRRr....",
+    "..........KGGGGGDDLrRRR....",
+    ".........KKLGGGGDDDDrrr....",
     ".........KKLGGGDDDDDK......",
     "..........KGnGDnnDKK.......",
     ".........KLGGGnDKK.........",
@@ -117,10 +116,6 @@ QColor ColoreDelRandello(char c)
         return kTintaOro.corpo;
     case 'o':
         return kOroScuro;
-    case 'P':
-        return kTintaTaglio.corpo;
-    case 'p':
-        return kTintaTaglio.ombra;
     case 'R':
         return kTintaRosso.corpo;
     case 'r':
@@ -167,7 +162,7 @@ void Randello(QPainter &p, qreal h)
     legno = Unione(legno, tondo({1.9 * u, -7.9 * u}, 0.9 * u, 0.9 * u));
     legno = Unione(legno, tondo({0, 9.0 * u}, 1.2 * u, 0.8 * u));
     // Lopped branches: stubs on alternate sides, raised and cut square, the
-    // cut face pale heartwood.
+    // cut face red.
     struct Moncone {
         qreal s, lato, sporge;
     };
@@ -254,9 +249,9 @@ void Randello(QPainter &p, qreal h)
     p.setBrush(Qt::NoBrush);
     p.setPen(Penna(kContornoEmblema, kTratto));
     p.drawPath(legno);
-    Riempi(p, tagli, kTintaTaglio.corpo, kTintaTaglio.ombra, kTrattoFine);
+    Riempi(p, tagli, kTintaRosso.corpo, kTintaRosso.ombra, kTrattoFine);
     p.setPen(Qt::NoPen);
-    p.setBrush(kTintaTaglio.ombra);
+    p.setBrush(kTintaRosso.ombra);
     p.drawPath(anelli);
 }
 
