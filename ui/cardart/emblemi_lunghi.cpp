@@ -235,7 +235,10 @@ void Bastone(QPainter &p, qreal h, Ornato ornato)
         const qreal liscio = t * t * (3 - 2 * t);
         const qreal sale = disegno ? 0.55 * t + 0.45 * liscio : liscio;
         const qreal ruvido = 0.1 * u * std::sin(s * 15 + lato * 1.9) * std::min(1.0, s * 4);
-        return (0.7 + 1.8 * sale) * tozzo * u + (grande ? 0 : 0.3) + ruvido;
+        // A pip's grip a third of its head's width, as at the natural size:
+        // half as thick again, its shaft read as a gherkin's body.
+        const qreal fondo = pipDisegnato ? 0.45 : 0.7;
+        return (fondo + (2.5 - fondo) * sale) * tozzo * u + (grande ? 0 : 0.3) + ruvido;
     };
     // In the larger drawing the shaft is crooked, as a branch grows: bent
     // one way low and the other way high, straight at both ends, so that
@@ -384,6 +387,13 @@ void Bastone(QPainter &p, qreal h, Ornato ornato)
                   Qt::SolidLine, Qt::RoundCap));
     p.drawPath(venatura);
     Riempi(p, occhi, tinta.ombra, QColor(Qt::transparent), 0);
+    // A pip's grip bound twice in red, as at the natural size.
+    if (pipDisegnato) {
+        QPainterPath legatura;
+        for (const qreal s : {0.06, 0.15})
+            legatura.addRect(QRectF(-3 * u, y(s) - 0.5 * u, 6 * u, 1.0 * u));
+        Riempi(p, Intersezione(legno, legatura), kTintaRosso.corpo, kTintaRosso.ombra, 0);
+    }
     p.setBrush(Qt::NoBrush);
     // The wood is only a few pixels thick at the natural size: its outline
     // finer than the deck's weight there, so that its green shows.
