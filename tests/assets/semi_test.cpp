@@ -404,4 +404,34 @@ TEST(CarteBmp, PipSwordsAndClubsTurnAwayFromTheMiddle)
     }
 }
 
+// The ace's lopped branches show their cut: pale heartwood inside a ring of
+// red bark, each face standing clear of the white. All red, the faces read
+// as berries or a cactus's flowers; pale and unringed, they were lost on the
+// white and the cudgel looked moth-eaten.
+TEST(CarteBmp, TheAceOfClubsShowsPaleCutFacesRingedInRed)
+{
+    const QImage img = DecodificaBmp(LeggiFile(FileCarta(1)));
+    const auto pallido = [](QRgb c) { return qGray(c) > 200 && qRed(c) > qBlue(c) + 30; };
+    const auto rosso = [](QRgb c) { return qRed(c) > qGreen(c) + 60 && qRed(c) > qBlue(c) + 60; };
+    int facce = 0;
+    for (int y = 1; y < kH - 1; ++y)
+        for (int x = 1; x < kW - 1; ++x) {
+            if (!pallido(img.pixel(x, y)))
+                continue;
+            ++facce;
+            // Never on the card's white: a ring or the wood round it.
+            for (const auto &[dx, dy] : {std::pair{1, 0}, std::pair{-1, 0}, std::pair{0, 1}, std::pair{0, -1}}) {
+                const QRgb v = img.pixel(x + dx, y + dy);
+                EXPECT_NE(v & 0xFFFFFF, 0xFFFFFFu) << x << "," << y;
+            }
+        }
+    EXPECT_GE(facce, 8);
+    int rossiAccanto = 0;
+    for (int y = 1; y < kH - 1; ++y)
+        for (int x = 1; x < kW - 1; ++x)
+            if (rosso(img.pixel(x, y)) && (pallido(img.pixel(x + 1, y)) || pallido(img.pixel(x - 1, y))))
+                ++rossiAccanto;
+    EXPECT_GE(rossiAccanto, 8);
+}
+
 } // namespace

@@ -204,9 +204,10 @@ Impugnatura ImpugnaturaDiSpada(qreal h)
 // large, on the ace: a cudgel cut from a branch, a long thin grip ending in
 // a small knob, widening steadily over its upper half (a cone, never a pod)
 // to a heavy head lumpy with knots. Lopped branches leave short stubs that
-// break its outline on both sides, their cut faces red; a golden leaf
-// sprouts from the bark. The wood is dark green with a light side, its grain
-// running along it and parting round a knot: wood, not a green stem.
+// break its outline on both sides, their cut faces pale in red bark; a
+// golden leaf sprouts from the bark. The wood is dark green with a light
+// side, its grain running along it and parting round a knot: wood, not a
+// green stem.
 void Bastone(QPainter &p, qreal h, Ornato ornato)
 {
     const bool grande = ornato == Ornato::Si;
@@ -266,7 +267,7 @@ void Bastone(QPainter &p, qreal h, Ornato ornato)
         legno = Unione(legno, Cerchio({2.5 * k * u, -8.1 * u}, 0.6 * k * u, 0.7 * u));
     }
     // Lopped branches: stubs on alternate sides up the shaft, raised a
-    // little and cut square, each with a red face; the ace has a fourth, a
+    // little and cut square, each with a pale face in red bark; the ace has a fourth, a
     // pip only the one by its head, short, and the red face of its butt.
     struct Moncone {
         qreal s, lato, sporge; // where along the shaft, which side, how far beyond it
@@ -399,10 +400,12 @@ void Bastone(QPainter &p, qreal h, Ornato ornato)
     // finer than the deck's weight there, so that its green shows.
     p.setPen(Penna(kContornoEmblema, grande ? kTratto : kTrattoFine));
     p.drawPath(legno);
-    Riempi(p, tagli, kTintaRosso.corpo, kTintaRosso.ombra, grande ? kTrattoFine : 0.3);
+    // Pale heartwood in a ring of red bark: all red, a face read as a
+    // berry or a cactus's flower.
+    Riempi(p, tagli, kTintaTaglio.corpo, kTintaRosso.corpo, grande ? kTratto : 0.3);
     // The rings of the sawn faces, too fine for the natural size.
     p.setBrush(Qt::NoBrush);
-    p.setPen(QPen(kTintaRosso.ombra, grande ? kTrattoInterno : 0.15));
+    p.setPen(QPen(kTintaTaglio.ombra, grande ? kTrattoInterno : 0.15));
     p.drawPath(anelli);
     // On a pip the leaves' outline is fine enough that their gold wins the
     // pixels: yellow leaves, not a brown smear.
