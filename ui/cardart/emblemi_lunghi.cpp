@@ -267,9 +267,8 @@ void Bastone(QPainter &p, qreal h, Ornato ornato)
         legno = Unione(legno, Cerchio({2.5 * k * u, -8.1 * u}, 0.6 * k * u, 0.7 * u));
     }
     // Lopped branches: stubs on alternate sides up the shaft, raised a
-    // little and cut square, each with a pale face in red bark; the ace has
-    // a fourth, a pip only the one by its head, short (a pale sawn face on
-    // its butt too made a bottle of it).
+    // little and cut square, each with a pale face in red bark; the ace has a fourth, a
+    // pip only the one by its head, short, and the red face of its butt.
     struct Moncone {
         qreal s, lato, sporge; // where along the shaft, which side, how far beyond it
         bool grande;           // only on the ace
@@ -301,6 +300,8 @@ void Bastone(QPainter &p, qreal h, Ornato ornato)
         tagli.addPath(t.map(Cerchio({0, -fuori}, largo * 0.58, largo * 0.4)));
         anelli.addPath(t.map(Cerchio({0, -fuori}, largo * 0.22, largo * 0.12)));
     }
+    if (pipDisegnato) // the butt, sawn
+        tagli.addPath(Cerchio({0, 9.4 * u}, 1.25 * k * u, 0.6 * u));
     // Golden leaves sprouting from the bark between the stubs, each on its
     // own with white round it, turned up and out: on a small club one, on
     // the ace two, on either side.

@@ -48,9 +48,8 @@ constexpr Mappa<kRighe> kSpada{
     "Y..KbBBK..Y", "YYYYYYYYYYY", "ooooooooooo", "....RRr....", "....rRr....", "...oYYYo...",
 };
 // A cudgel leaning as a hand holds it, its head up to the right: the ace's
-// and the figures' club made small, dark outlined, lit broadly on its left
-// (lit by a single column it was a dark, thin pip, the hardest to count)
-// and shaded on its right, a heavy head knobbed at its crown narrowing steadily
+// and the figures' club made small, dark outlined, light on its left and
+// shaded on its right, a heavy head knobbed at its crown narrowing steadily
 // down the shaft to a grip a third of its width, bound twice in red and
 // ending in a knob; the dark stump of a lopped branch on its left, a golden
 // leaf sprouting on its right and a mark of bark on either side of it. Its
@@ -62,9 +61,9 @@ constexpr Mappa<kRighe> kSpada{
 // this as a tadpole's tail; a stave of even width as a pickle and a thin
 // stick as a sword in green.)
 constexpr Mappa<kRighe> kBastone{
-    ".....KKKK..", "....KLLGDKK", "...KLLGGDGK", "...KLLGGGDK", "..KLLGGGGDK", "..KLLGGGDDK", "..KLLGGnDDK",
-    "..KLLGGGDK.", "..KLLGGDDK.", ".KnKLLGDK..", "..KKLLGDK..", "..KLLnGDKYY", "..KLLGDKYYo", ".KLLGDKoo..",
-    ".KLLGDK....", "..KRrK.....", "..KLDK.....", "..KRrK.....", ".KLLGDK....", "..KKKK.....",
+    ".....KKKK..", "....KLGGDKK", "...KLGGGDGK", "...KLGGGGDK", "..KLGGGGDDK", "..KLGGGGDDK", "..KLGGGnDDK",
+    "..KLGGGGDK.", "..KLGGGDDK.", ".KnKLGGDK..", "..KKLGGDK..", "..KLGnDDKYY", "..KLGGDKYYo", ".KLGGDKoo..",
+    ".KLGDDK....", "..KRrK.....", "..KGDK.....", "..KRrK.....", ".KLGDDK....", "..KKKK.....",
 };
 
 // A gold coin as the figures hold it, fifteen pixels across, as large as the
