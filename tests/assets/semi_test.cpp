@@ -270,8 +270,10 @@ TEST(CarteBmp, EachCountHasItsOwnRowsAndOutline)
 // outline, a head at least twice as wide as its grip (an even rod reads as
 // a pod), and most of its length no wider than two fifths of it (a squat
 // club reads as a cactus or a pepper; one no wider than a third, as a
-// sprig). Each is lit from the left, the turned ones too: its light tone
-// left of its shade (a turned one lit from the right looked a slip).
+// sprig), its red only where its grip is bound, in its lower third (red
+// dots up its sides read as a gherkin's warts or a cactus's flowers). Each
+// is lit from the left, the turned ones too: its light tone left of its
+// shade (a turned one lit from the right looked a slip).
 TEST(CarteBmp, PipSwordsAndClubsShowTheirColoursAndShapes)
 {
     constexpr int kLunghezzaMinima = 18;
@@ -290,7 +292,7 @@ TEST(CarteBmp, PipSwordsAndClubsShowTheirColoursAndShapes)
                     continue; // the two's banner
                 EXPECT_GE(box.height(), kLunghezzaMinima) << "emblem " << n;
                 EXPECT_GT(box.height(), box.width()) << "emblem " << n;
-                int scuri = 0, colorati = 0, righeDiLama = 0, righeDiLuce = 0;
+                int scuri = 0, colorati = 0, righeDiLama = 0, righeDiLuce = 0, rossiSopra = 0, rossiSotto = 0;
                 double luce = 0, ombra = 0; // the light and the darker pixels' mean columns
                 int quanteLuci = 0, quanteOmbre = 0;
                 std::vector<int> larghe;      // each row's width
@@ -307,6 +309,8 @@ TEST(CarteBmp, PipSwordsAndClubsShowTheirColoursAndShapes)
                         ultimo = x;
                         const QRgb c = img.pixel(x, y);
                         scuri += qGray(c) < 60;
+                        const bool rosso = qRed(c) > qGreen(c) + 60 && qRed(c) > qBlue(c) + 60;
+                        (3 * (y - box.top()) < 2 * box.height() ? rossiSopra : rossiSotto) += rosso;
                         colorati += seme == 0 ? verde(c) : blu(c);
                         const bool chiaro = seme == 0 ? verde(c) && qGray(c) >= 140 : blu(c) && qGray(c) >= 130;
                         const bool cupo = seme == 0 ? verde(c) && qGray(c) < 95 : blu(c) && qGray(c) < 130;
@@ -333,6 +337,8 @@ TEST(CarteBmp, PipSwordsAndClubsShowTheirColoursAndShapes)
                 EXPECT_LT(luce / quanteLuci, ombra / quanteOmbre) << "emblem " << n << " lit from the right";
                 if (seme == 0) {
                     EXPECT_GE(3 * colorati, 4 * scuri) << "club " << n;
+                    EXPECT_EQ(rossiSopra, 0) << "club " << n;
+                    EXPECT_GT(rossiSotto, 0) << "club " << n;
                     const int terzo = int(larghe.size()) / 3;
                     const int testa = *std::max_element(larghe.begin(), larghe.begin() + terzo);
                     const int presa = *std::min_element(larghe.end() - terzo, larghe.end());
@@ -396,6 +402,36 @@ TEST(CarteBmp, PipSwordsAndClubsTurnAwayFromTheMiddle)
             EXPECT_GE(fuori, 2);
         }
     }
+}
+
+// The ace's lopped branches show their cut: pale heartwood inside a ring of
+// red bark, each face standing clear of the white. All red, the faces read
+// as berries or a cactus's flowers; pale and unringed, they were lost on the
+// white and the cudgel looked moth-eaten.
+TEST(CarteBmp, TheAceOfClubsShowsPaleCutFacesRingedInRed)
+{
+    const QImage img = DecodificaBmp(LeggiFile(FileCarta(1)));
+    const auto pallido = [](QRgb c) { return qGray(c) > 200 && qRed(c) > qBlue(c) + 30; };
+    const auto rosso = [](QRgb c) { return qRed(c) > qGreen(c) + 60 && qRed(c) > qBlue(c) + 60; };
+    int facce = 0;
+    for (int y = 1; y < kH - 1; ++y)
+        for (int x = 1; x < kW - 1; ++x) {
+            if (!pallido(img.pixel(x, y)))
+                continue;
+            ++facce;
+            // Never on the card's white: a ring or the wood round it.
+            for (const auto &[dx, dy] : {std::pair{1, 0}, std::pair{-1, 0}, std::pair{0, 1}, std::pair{0, -1}}) {
+                const QRgb v = img.pixel(x + dx, y + dy);
+                EXPECT_NE(v & 0xFFFFFF, 0xFFFFFFu) << x << "," << y;
+            }
+        }
+    EXPECT_GE(facce, 8);
+    int rossiAccanto = 0;
+    for (int y = 1; y < kH - 1; ++y)
+        for (int x = 1; x < kW - 1; ++x)
+            if (rosso(img.pixel(x, y)) && (pallido(img.pixel(x + 1, y)) || pallido(img.pixel(x - 1, y))))
+                ++rossiAccanto;
+    EXPECT_GE(rossiAccanto, 8);
 }
 
 } // namespace

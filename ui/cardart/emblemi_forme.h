@@ -32,6 +32,8 @@ inline const Tinta kTintaLegnoDisegno{QColor(0x86, 0xA6, 0x50), QColor(0x52, 0x7
 // The bark's rings and knots on every club, darker than the wood's shade so
 // that they show across it.
 inline const QColor kCorteccia(0x26, 0x40, 0x16);
+// A lopped branch's cut face: pale heartwood inside its ring of red bark.
+inline const Tinta kTintaTaglio{QColor(0xF6, 0xEA, 0xC4), QColor(0xEC, 0xD8, 0xA4), QColor(0x7C, 0x56, 0x28)};
 
 // The four emblems, each drawn upright around the origin, `h` card units
 // long along its own axis (the diameter of a coin). Emblema places them.

@@ -204,9 +204,10 @@ Impugnatura ImpugnaturaDiSpada(qreal h)
 // large, on the ace: a cudgel cut from a branch, a long thin grip ending in
 // a small knob, widening steadily over its upper half (a cone, never a pod)
 // to a heavy head lumpy with knots. Lopped branches leave short stubs that
-// break its outline on both sides, their cut faces red; a golden leaf
-// sprouts from the bark. The wood is dark green with a light side, its grain
-// running along it and parting round a knot: wood, not a green stem.
+// break its outline on both sides, their cut faces pale in red bark; a
+// golden leaf sprouts from the bark. The wood is dark green with a light
+// side, its grain running along it and parting round a knot: wood, not a
+// green stem.
 void Bastone(QPainter &p, qreal h, Ornato ornato)
 {
     const bool grande = ornato == Ornato::Si;
@@ -235,7 +236,10 @@ void Bastone(QPainter &p, qreal h, Ornato ornato)
         const qreal liscio = t * t * (3 - 2 * t);
         const qreal sale = disegno ? 0.55 * t + 0.45 * liscio : liscio;
         const qreal ruvido = 0.1 * u * std::sin(s * 15 + lato * 1.9) * std::min(1.0, s * 4);
-        return (0.7 + 1.8 * sale) * tozzo * u + (grande ? 0 : 0.3) + ruvido;
+        // A pip's grip a third of its head's width, as at the natural size:
+        // half as thick again, its shaft read as a gherkin's body.
+        const qreal fondo = pipDisegnato ? 0.45 : 0.7;
+        return (fondo + (2.5 - fondo) * sale) * tozzo * u + (grande ? 0 : 0.3) + ruvido;
     };
     // In the larger drawing the shaft is crooked, as a branch grows: bent
     // one way low and the other way high, straight at both ends, so that
@@ -263,7 +267,7 @@ void Bastone(QPainter &p, qreal h, Ornato ornato)
         legno = Unione(legno, Cerchio({2.5 * k * u, -8.1 * u}, 0.6 * k * u, 0.7 * u));
     }
     // Lopped branches: stubs on alternate sides up the shaft, raised a
-    // little and cut square, each with a red face; the ace has a fourth, a
+    // little and cut square, each with a pale face in red bark; the ace has a fourth, a
     // pip only the one by its head, short, and the red face of its butt.
     struct Moncone {
         qreal s, lato, sporge; // where along the shaft, which side, how far beyond it
@@ -384,15 +388,24 @@ void Bastone(QPainter &p, qreal h, Ornato ornato)
                   Qt::SolidLine, Qt::RoundCap));
     p.drawPath(venatura);
     Riempi(p, occhi, tinta.ombra, QColor(Qt::transparent), 0);
+    // A pip's grip bound twice in red, as at the natural size.
+    if (pipDisegnato) {
+        QPainterPath legatura;
+        for (const qreal s : {0.06, 0.15})
+            legatura.addRect(QRectF(-3 * u, y(s) - 0.5 * u, 6 * u, 1.0 * u));
+        Riempi(p, Intersezione(legno, legatura), kTintaRosso.corpo, kTintaRosso.ombra, 0);
+    }
     p.setBrush(Qt::NoBrush);
     // The wood is only a few pixels thick at the natural size: its outline
     // finer than the deck's weight there, so that its green shows.
     p.setPen(Penna(kContornoEmblema, grande ? kTratto : kTrattoFine));
     p.drawPath(legno);
-    Riempi(p, tagli, kTintaRosso.corpo, kTintaRosso.ombra, grande ? kTrattoFine : 0.3);
+    // Pale heartwood in a ring of red bark: all red, a face read as a
+    // berry or a cactus's flower.
+    Riempi(p, tagli, kTintaTaglio.corpo, kTintaRosso.corpo, grande ? kTratto : 0.3);
     // The rings of the sawn faces, too fine for the natural size.
     p.setBrush(Qt::NoBrush);
-    p.setPen(QPen(kTintaRosso.ombra, grande ? kTrattoInterno : 0.15));
+    p.setPen(QPen(kTintaTaglio.ombra, grande ? kTrattoInterno : 0.15));
     p.drawPath(anelli);
     // On a pip the leaves' outline is fine enough that their gold wins the
     // pixels: yellow leaves, not a brown smear.

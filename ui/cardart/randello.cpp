@@ -25,15 +25,16 @@ const Tinta kTintaRandello{QColor(0x74, 0xA0, 0x46), QColor(0x48, 0x76, 0x2E), Q
 // set right where the reduction left it ragged. The grip's bands and its
 // knob stand under the shaft (reduced, they stepped aside and the handle
 // looked broken) and the outline runs unbroken round the wood; the stubs'
-// red faces are left as large as the reduction made them, standing clear of
-// the wood (outlined, and cut back to wood behind them, they sank into the
-// outline and read as a cactus's flowers). Its shaded side is the wood's
-// shade for two fifths of its width, crossed by the bark's broken rings,
-// with a knot on the head, as the drawn cudgel is engraved: in one flat
-// green it read as a cactus, a pickle or a broccoli stalk. One letter a
+// faces, pale heartwood ringed in red bark, are left as large as the
+// reduction made them, standing clear of the wood (outlined, and cut back
+// to wood behind them, they sank into the outline and read as a cactus's
+// flowers; all red, as berries). Its shaded side is the wood's shade for
+// two fifths of its width, crossed by the bark's broken rings, with a knot
+// on the head, as the drawn cudgel is engraved: in one flat green it read
+// as a cactus, a pickle or a broccoli stalk. One letter a
 // pixel: K the outline, L, G, D the wood lit, in body and shaded, n the
-// bark's rings and knots, Y a leaf and o its edge, R, r a cut face or the
-// binding and its shade, . the card.
+// bark's rings and knots, Y a leaf and o its edge, P a cut face, R, r the
+// binding or the bark round a cut face, and its shade, . the card.
 // clang-format off
 constexpr std::string_view kRandelloDiPixel[] = {
     ".............KKKKKKKK......",
@@ -50,23 +51,23 @@ constexpr std::string_view kRandelloDiPixel[] = {
     ".........KGGGGGnnnDnnDDDK..",
     ".........KGGGGGGGGDDDDDDK..",
     ".....rr.KLLGGGGGGDDDDDDK...",
-    "....rRRrKLGGGGGGGDDDDDDK...",
-    "...rRRRrKLGGGGGGGDDDDDDK...",
-    "...rRRrLGLnnnGGGDDnnnDK....",
+    "....rPPrKLGGGGGGGDDDDDDK...",
+    "...rPPPrKLGGGGGGGDDDDDDK...",
+    "...rPPrLGLnnnGGGDDnnnDK....",
     "....rrLGGGGGGnGnnnDDDDK....",
     "ooo..KGGGGGGGGGGDDDDDDK....",
     ".YYYo.KGGGGGGGGDDDDDDK.....",
     ".YYYYY.KGGGGGGGGDDDDDK.....",
     ".YYYYYY.KGGGGGGGDDDDKK.....",
     ".oYYYYYoKGGnnGGGDnnDKrr....",
-    "..oYYYYYKLGGGGnnnDDDKrRr...",
-    "...oYYYKLLGGGGGGDDDDDrRRr..",
-    "......oKLGGGGGGGDDDDDrRRr..",
+    "..oYYYYYKLGGGGnnnDDDKrPr...",
+    "...oYYYKLLGGGGGGDDDDDrPPr..",
+    "......oKLGGGGGGGDDDDDrPPr..",
     ".......KLGGGGGGGDDDDDDrrr..",
     ".....r.KLGnnnGGGDnnnDKK....",
-    "...rrRrKLGGGGnnDnDDKKYYYYYY",
-    "...rRRrKKGGGGGDDDKKYYYYYYYY",
-    "..rRRRrGLnGGGDDDDKYYYYYYYYo",
+    "...rrPrKLGGGGnnDnDDKKYYYYYY",
+    "...rPPrKKGGGGGDDDKKYYYYYYYY",
+    "..rPPPrGLnGGGDDDDKYYYYYYYYo",
     "...rrrGGGnGnGDDDDoYYYYYYYo.",
     "o..oKLGGGGGnDDDDKoYYYYYYo..",
     "YYYYYKGGGGGGDDDDK..ooo.....",
@@ -74,9 +75,9 @@ constexpr std::string_view kRandelloDiPixel[] = {
     "oYYYYYYKGGGGGDDDK..........",
     ".oYYYYYYKGGGGDDDK..........",
     "..YYYYYYYKGnGGnDK...rr.....",
-    "...oYYYYYKGGGnDDKKKrRRr....",
-    ".....oYYoKKGGGGGDDLrRRr....",
-    "..........KGGGGGDDLrRRR....",
+    "...oYYYYYKGGGnDDKKKrPPr....",
+    ".....oYYoKKGGGGGDDLrPPr....",
+    "..........KGGGGGDDLrPPr....",
     ".........KKLGGGGDDDDrrr....",
     ".........KKLGGGDDDDDK......",
     "..........KGnGDnnDKK.......",
@@ -116,6 +117,8 @@ QColor ColoreDelRandello(char c)
         return kTintaOro.corpo;
     case 'o':
         return kOroScuro;
+    case 'P':
+        return kTintaTaglio.corpo;
     case 'R':
         return kTintaRosso.corpo;
     case 'r':
@@ -162,7 +165,7 @@ void Randello(QPainter &p, qreal h)
     legno = Unione(legno, tondo({1.9 * u, -7.9 * u}, 0.9 * u, 0.9 * u));
     legno = Unione(legno, tondo({0, 9.0 * u}, 1.2 * u, 0.8 * u));
     // Lopped branches: stubs on alternate sides, raised and cut square, the
-    // cut face red.
+    // cut face pale heartwood in a ring of red bark (all red, a berry).
     struct Moncone {
         qreal s, lato, sporge;
     };
@@ -249,9 +252,9 @@ void Randello(QPainter &p, qreal h)
     p.setBrush(Qt::NoBrush);
     p.setPen(Penna(kContornoEmblema, kTratto));
     p.drawPath(legno);
-    Riempi(p, tagli, kTintaRosso.corpo, kTintaRosso.ombra, kTrattoFine);
+    Riempi(p, tagli, kTintaTaglio.corpo, kTintaRosso.corpo, kTratto);
     p.setPen(Qt::NoPen);
-    p.setBrush(kTintaRosso.ombra);
+    p.setBrush(kTintaTaglio.ombra);
     p.drawPath(anelli);
 }
 

@@ -6,8 +6,8 @@ namespace belvane::cardart {
 
 // The ace of clubs' cudgel, drawn upright round the origin, `h` card units
 // long, its head up: a grip bound in red, a green shaft thickening to a
-// heavy head with two knots, lopped branches red at the cut, golden leaves
-// on short stalks from the bark.
+// heavy head with two knots, lopped branches pale at the cut in red bark,
+// golden leaves on short stalks from the bark.
 void Randello(QPainter &p, qreal h);
 
 // The same cudgel at the natural size, laid pixel by pixel in its place on

@@ -49,27 +49,21 @@ constexpr Mappa<kRighe> kSpada{
 };
 // A cudgel leaning as a hand holds it, its head up to the right: the ace's
 // and the figures' club made small, dark outlined, light on its left and
-// shaded on its right, a rounded knob of a head twice the grip's width
-// narrowing to a neck under it and then running down as a staff to a grip
-// five pixels across, a lopped branch on either side of the head standing
-// out of its outline and a knot on the staff, red at the cut, a golden
-// leaf on its right under the neck, and a red butt: its foot bare, where a
-// sword has its guard. (A head tapering all the way down to the grip read
-// as a leaf, a pea pod or a chilli pepper; its leaf low on the left, a nub
-// at the foot as the sword's guard, and its branch within its outline, the
-// club was told from the sword by colour alone and read as a gourd or a
-// pickle; a head notched in two with branches out on both sides, as a
-// cactus or a mitten; a staff a pixel thinner as a tadpole's tail, the
-// club easily missed in a count. A stave of even width read as a pickle, a
-// grip six pixels across bound in red halfway as a sock, a thin stick as a
-// sword in green, and a grip four pixels across under a head no wider than
-// the body as a sprig.) Its shaded side is as broad as its lit body, as the
-// ace's is: lit flat it read as a smooth green gherkin, and with knots in
-// the bark's dark on it as a spined cactus.
+// shaded on its right, a heavy head knobbed at its crown narrowing steadily
+// down the shaft to a grip a third of its width, bound twice in red and
+// ending in a knob; the dark stump of a lopped branch on its left, a golden
+// leaf sprouting on its right and a mark of bark on either side of it. Its
+// outline runs clean round it, red only at the grip. (A head on a body of
+// nearly even width with red dots up its sides read as a gherkin or a
+// cactus, whatever its shading; pale cut faces standing out of its outline
+// broke it into specks, a sprig or a broccoli; a head tapering all the way
+// down to the grip read as a leaf or a chilli; a staff a pixel thinner than
+// this as a tadpole's tail; a stave of even width as a pickle and a thin
+// stick as a sword in green.)
 constexpr Mappa<kRighe> kBastone{
-    "....KKKK...", "...KLGDDK..", "..KLGGGDDK.", ".KKLGGGDDKK", "KRKLGGGDDRr", ".KKLGGGDDKK", "..KLGGDDDK.",
-    "..KLGGDDDK.", "..KLGDDDK..", "..KLGDDKYY.", "..KLGDDKYYo", "..KLGDDK.o.", ".KLGDDK....", ".KKLGDK....",
-    ".KRLGDK....", ".KKLGDK....", ".KLGDK.....", ".KLGDK.....", "KLGDDK.....", "KRrRrK.....",
+    ".....KKKK..", "....KLGGDKK", "...KLGGGDGK", "...KLGGGGDK", "..KLGGGGDDK", "..KLGGGGDDK", "..KLGGGnDDK",
+    "..KLGGGGDK.", "..KLGGGDDK.", ".KnKLGGDK..", "..KKLGGDK..", "..KLGnDDKYY", "..KLGGDKYYo", ".KLGGDKoo..",
+    ".KLGDDK....", "..KRrK.....", "..KGDK.....", "..KRrK.....", ".KLGDDK....", "..KKKK.....",
 };
 
 // A gold coin as the figures hold it, fifteen pixels across, as large as the
@@ -131,6 +125,8 @@ QColor Colore(char c)
         return kTintaLegnoDiCarta.corpo;
     case 'D':
         return kTintaLegnoDiCarta.ombra;
+    case 'n':
+        return kCorteccia;
     default:
         return kContornoEmblema;
     }
