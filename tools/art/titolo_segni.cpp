@@ -59,9 +59,8 @@ void Taglio(QPainter &p, const std::function<QPointF(double)> &asse, const std::
     p.fillPath(forma, Qt::black);
 }
 
-// A strand of hair's width in pixels, in the light and at most in the
-// shade: a whole pixel at least, so a strand prints as ink, not grey.
-constexpr double kFiloMin = 1.0, kFiloMax = 2.0;
+// A strand of hair's width, in the sitter's units, in the light and in the shade.
+constexpr double kFiloMin = 0.22, kFiloMax = 0.45;
 
 // Starts at once at its root, tapers to a point over its last third.
 double Ciuffo(double t)
@@ -78,61 +77,53 @@ double TonoCapelli(QPointF q)
 // One side of the hair, combed from the parting (`lucido`: where along
 // the strands the sheen falls, or less than 0 for none): strands run from the
 // parting (s = 0) to the temple (s = 1), between the hairline (u = 0) and
-// the outline of the head (u = 1), evenly laid so that paper shows between
-// them. They go in locks, each gathered at its ends and full in its middle,
-// waving and drifting on its own, so the hair reads as combed locks and not
-// as stripes; each lock's strands swell along its lower edge, in the shadow
-// of the lock over it, and break off along its upper one where it catches
-// the light, leaving its sheen as clean paper.
+// the outline of the head (u = 1). They go in locks that drift across one
+// another and wave, each lock's strands heavier at its shaded edge.
 void Ciocche(Lastra &lastra, Caso &caso, const std::vector<QPointF> &attaccatura, const std::vector<QPointF> &profilo,
-             int ciocche, int fili, double lucido = -1)
+             int ciocche, int filiPerCiocca, double lucido = -1)
 {
-    const double larga = 1.0 / ciocche; // a lock's breadth at its fullest, as a share of the band
+    const double larga = 1.8 / ciocche; // a lock's breadth, as a share of the band
     for (int c = 0; c < ciocche; ++c) {
         const double centro = (c + 0.5) / ciocche;
         const double fase = caso.Prossimo();
-        const double deriva = caso.Tra(-0.1, 0.1);
-        const double sA = caso.Tra(0.0, 0.02), sB = caso.Tra(0.85, 1.0);
-        const double luce = lucido + caso.Tra(-0.1, 0.15); // where along this lock its sheen falls
-        const auto pieno = [&](double s) {
-            return 0.8 + 0.2 * std::sin(M_PI * std::clamp((s - sA) / (sB - sA), 0.0, 1.0));
-        };
-        for (int f = 0; f < fili; ++f) {
-            // From the lock's lower edge (-0.5, towards the hairline) to its upper one.
-            const double dentro = (f + 0.5) / fili - 0.5;
-            const double s0 = sA + caso.Tra(0.0, 0.02), s1 = sB - caso.Tra(0.0, 0.1);
-            const double bordo = 1 + 0.5 * Passaggio(0, -0.4, dentro);
+        const double deriva = caso.Tra(-0.22, 0.22);
+        for (int f = 0; f < filiPerCiocca * 2; ++f) {
+            const double dentro = caso.Tra(-0.5, 0.5); // place across the lock
+            const double inclina = deriva + caso.Tra(-0.04, 0.04);
+            const double s0 = caso.Tra(0.0, 0.1), s1 = caso.Tra(0.75, 1.0);
+            const double bordo = 0.75 + 0.7 * std::abs(dentro);
             const auto u = [&](double s) {
-                return centro + dentro * larga * pieno(s) + deriva * (s - 0.5) +
-                    0.04 * std::sin(2 * M_PI * (1.2 * s + fase));
+                return centro + dentro * larga + inclina * (s - 0.5) + 0.05 * std::sin(2 * M_PI * (1.4 * s + fase));
             };
             const auto asse = [&](double t) {
                 const double s = s0 + (s1 - s0) * t;
                 const QPointF a = Curva(attaccatura, s), b = Curva(profilo, s);
                 return a + (b - a) * u(s);
             };
-            // Pixels of ink across the strand.
             const auto larghezza = [&](double t) {
-                const double s = s0 + (s1 - s0) * t, v = u(s);
+                const double v = u(s0 + (s1 - s0) * t);
                 const double dentroFascia = Passaggio(0.0, 0.05, v) * (1 - Passaggio(1.0, 1.09, v));
-                // The lock's sheen: paper along its crest where it turns to the light.
-                const double lungo = (s - luce) / 0.12, traverso = (dentro - 0.3) / 0.16;
-                const double lume = lucido < 0 ? 0 : std::exp(-lungo * lungo - traverso * traverso);
-                const double tono = TonoCapelli(asse(t));
-                const double w = std::min(kFiloMax, kFiloMin + (kFiloMax - kFiloMin) * tono * bordo) *
-                    (1 - Passaggio(0.45, 0.8, lume));
-                return w * Ciuffo(t) * dentroFascia;
+                // The sheen crosses the locks where the hair turns to the light.
+                const double lungo = (s0 + (s1 - s0) * t - lucido) / 0.2;
+                const double tono = TonoCapelli(asse(t)) - 0.3 * std::exp(-lungo * lungo) * (1 - 0.5 * v);
+                return std::clamp(tono * bordo * 0.8, kFiloMin, kFiloMax) * Ciuffo(t) * dentroFascia;
             };
-            // Each strand cut on whole pixels, so the locks are crisp lines
-            // with paper between them, not a soft mass of strands averaged
-            // down. Over the crown none strays above the outline, where it
-            // would cross the ground's lines as a smudge.
+            // Every third strand is left out (its chances still drawn, so the
+            // rest fall where they did), so paper shows between the strands
+            // and the locks read as cut lines, not a painted mass.
+            if (f % 3 == 2)
+                continue;
+            // Each strand cut on whole pixels, a pixel wide where it is
+            // heaviest and printing lighter where it thins, so the locks
+            // are crisp lines with paper between them, not a soft mass of
+            // strands averaged down. Over the crown none strays above the
+            // outline, where it would cross the ground's lines as a smudge.
             lastra.Solco(asse, [&](double t) {
                 const QPointF q = asse(t);
                 const double cx = (q.x() - 0.5) / (1.12 * kCapelliA), cy = (q.y() - kCapelliY) / (1.01 * kCapelliB);
                 if (cx * cx + cy * cy > 1 && q.y() < kCapelliY - 0.6 * kCapelliB)
                     return 0.0;
-                return larghezza(t);
+                return std::min(1.0, 1.5 * larghezza(t) * kIngrandimento);
             });
         }
     }
@@ -191,8 +182,8 @@ void DisegnaCapelli(QPainter &p, Lastra &lastra)
                                                  {20, -46.8},   {21.5, -43.9}, {23.2, -38.4}, {24.2, -31}};
     const std::vector<QPointF> attaccaturaSinistra{{-8.0, -52.7},  {-15, -50.3},   {-18, -49.6}, {-20, -46.8},
                                                    {-21.5, -43.9}, {-23.2, -38.4}, {-24.2, -31}};
-    Ciocche(lastra, caso, attaccaturaDestra, profiloDestro, 3, 5, 0.3);
-    Ciocche(lastra, caso, attaccaturaSinistra, profiloSinistro, 3, 5, 0.3);
+    Ciocche(lastra, caso, attaccaturaDestra, profiloDestro, 9, 8, 0.3);
+    Ciocche(lastra, caso, attaccaturaSinistra, profiloSinistro, 5, 8, 0.3);
     // The crown's outline cut as one line, so the strands' roots there end
     // on an edge and not in a grey haze against the ground.
     Taglio(
