@@ -186,9 +186,10 @@ inline const Bars kSequenceClose = {"r/2 F5/2 G5/2 A5/2 B5/2 C6/2", "D6/4 A5/4 F
 // the flute takes a breath before the turn to F; then its head's turn
 // and leap over F, rising to its E, and down to D minor in plainer notes,
 // a held F and quarters: the turn in every bar, heard in every section,
-// wore thin. The player breathes at the end of the held F, before the
-// line's last climb: five bars at a stretch, the flute never breathed;
-// taken inside the quick notes, the breath clipped one to a hiccup. It
+// wore thin. The player breathes an eighth at the end of the held F,
+// before the line's last climb: five bars at a stretch, the flute never
+// breathed; taken inside the quick notes, the breath clipped one to a
+// hiccup, and a sixteenth there was read as no breath at all. It
 // breathes too after its first climb, an eighth before its fall, turning
 // down from its D in quicker notes to make room: four bars ran on without
 // a seam, and a sixteenth's lift was only a catch. Its last note is held
@@ -202,7 +203,7 @@ inline const Bars kThemeSecond = {
     "A5/3 Bb5/1 A5/2 C6/4 E6/2",
     "D6/4 Bb5/2 C6/4 A5/2",
     "G5/4 Bb5/2 G5/4 E5/2",
-    "F5/5 r/1 Bb5/4 C6/2",
+    "F5/4 r/2 Bb5/4 C6/2",
     "Bb5/4 A5/2 G5/2 E5/2 C#5/2",
     "D5/6 r/6",
 };
