@@ -1,5 +1,7 @@
 // The engraver's drawn marks over the lined tones of the portrait: hair
-// and eyebrows as strands, the eyes, the ears, the collar's edges.
+// and eyebrows as strands, the eyes, the ears, the face's outlines, the
+// upper lip and the collar's edges (the nose and the mouth's cuts are in
+// titolo_naso_bocca.h).
 #pragma once
 
 class QPainter;

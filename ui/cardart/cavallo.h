@@ -63,7 +63,7 @@ struct Finimenti {
     QColor bordura;         // its border
     QColor briglia;         // bridle and reins
     bool pomellato = false; // a dappled coat: rings of the light tone on barrel and quarters (larger drawing only)
-    bool punte = false;     // a dun's points: the legs dark as the mane from the knees and hocks down
+    bool punte = false;     // dark points, a dun's or a roan's: the legs dark as the mane from the knees and hocks down
     // A coat near the card's white: at the natural size its crescent of
     // shade is wider and the belly, quarters and throat are shaded too (left
     // out there on other coats), or the horse fades into the card.
