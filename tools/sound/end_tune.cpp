@@ -13,7 +13,7 @@
 // No part climbs above C7 or plays harder than velocity 100, so it rings
 // rather than shrieks.
 #include "band.h"
-#include "end_tune_score.h"
+#include "end_tune_playing.h"
 #include "tunes.h"
 #include "voice_leading.h"
 
