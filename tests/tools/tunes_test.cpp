@@ -103,6 +103,7 @@ TEST(BothTunes, TheLeadMovesFreeOfEachPartsLowestNotesAndSoundsItsLeadingNoteAlo
          {kGameTuneLeads.begin(), kGameTuneLeads.end()},
          {kGameTuneAccompaniment.begin(), kGameTuneAccompaniment.end()},
          {kGameTuneHarp}},
+        {ComposeEndTune(), {kEndTuneLead}, {1, 2, 3, 4, kEndTuneBass, 6, 7}, {}},
     };
     constexpr int kLeadingNote = 8; // G sharp
     for (const Tune &tune : tunes) {

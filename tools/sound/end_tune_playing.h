@@ -69,10 +69,13 @@ inline constexpr std::uint8_t kButtonBass = 33, kButtonBassVelocity = 68; // A1
 // The arrival, F sharp minor: the tuba and the drum on its root, the
 // pizzicato and the harp on its chord, with its third doubled on top, not
 // its root: their E4 over the dominant rising to F#4 went in octaves with
-// the bass's E to F#.
-inline constexpr std::uint8_t kArrivalBass = 42, kArrivalDrum = 42;                       // F#2
-inline constexpr std::array<std::uint8_t, 4> kArrivalPluck = {54, 57, 61, 69};            // F#3 A3 C#4 A4
-inline constexpr std::array<std::uint8_t, 7> kArrivalHarp = {42, 49, 54, 57, 61, 69, 73}; // F#2 .. C#5
+// the bass's E to F#. Neither has the C#4 their B3 over the dominant
+// would rise to, a fifth over the bass's E rising to F#: the pizzicato
+// leaves the fifth to the harp, which has it an octave higher, over its
+// A4.
+inline constexpr std::uint8_t kArrivalBass = 42, kArrivalDrum = 42;                   // F#2
+inline constexpr std::array<std::uint8_t, 3> kArrivalPluck = {54, 57, 69};            // F#3 A3 A4
+inline constexpr std::array<std::uint8_t, 6> kArrivalHarp = {42, 49, 54, 57, 69, 73}; // F#2 .. C#5
 inline constexpr std::uint8_t kArrivalPluckVelocity = 66;
 inline constexpr std::uint32_t kPluckTicks = 2 * kSixEightFine.ticksPerStep; // an eighth
 // The harp's roll climbs to the C# over the horns', so the chord keeps its
@@ -109,9 +112,14 @@ inline constexpr std::uint32_t kFirstChordTicks = 10 * kSixEightFine.ticksPerSte
 // plucking it once, so the afterbeats' layer carries on into the close;
 // its leading note and its seventh are the harp's and the horn's, not the
 // pizzicato's too: with the trumpet's D over them, four Ds made the chord
-// heavy on the note that has to fall.
-inline constexpr std::array<std::uint8_t, 4> kSeventhChord = {56, 59, 62, 64};                     // G#3 B3 D4 E4
-inline constexpr std::array<std::uint8_t, 2> kSeventhPluck = {59, 64};                             // B3 E4
+// heavy on the note that has to fall. It plucks the root alone, held over
+// from the six-four: stepping up from A to B, it went in octaves with the
+// second trumpet.
+inline constexpr std::array<std::uint8_t, 4> kSeventhChord = {56, 59, 62, 64}; // G#3 B3 D4 E4
+// Rolled again under the trumpet's tongued G#, it leaves the leading note
+// to the trumpet: doubled, one of the two could not rise to the tonic.
+inline constexpr std::array<std::uint8_t, 3> kPickupHarp = {59, 62, 64};                           // B3 D4 E4
+inline constexpr std::array<std::uint8_t, 1> kSeventhPluck = {64};                                 // E4
 inline constexpr std::uint8_t kSeventhVelocity = 62, kSeventhBass = 40, kSeventhBassVelocity = 58; // E2
 // The pizzicato plucks the seventh again on its afterbeat, so the dance
 // runs on up to the last stroke rather than stopping short before it: on

@@ -46,9 +46,10 @@ inline constexpr std::uint8_t kGlockenspiel = 9; // its General MIDI program
 // over them it was a voice among them.
 inline constexpr Part kParts[] = {
     // The band spreads across the stage around the trumpet in the middle.
-    // The trumpet a decibel under full volume: at full volume, half the
-    // mix alone, it was a soloist with light backing, not the top of a band.
-    {kTrumpet, program::kTrumpet, 120, 64, 50, "Trumpet"},
+    // The trumpet two decibels under full volume: at full volume, half the
+    // mix alone, it was a soloist with light backing, not the top of a band,
+    // and a decibel under, 5 dB over the band, still a step apart from it.
+    {kTrumpet, program::kTrumpet, 114, 64, 50, "Trumpet"},
     // The second trumpet a few decibels under the first, so the pair is
     // heard as two players: further back, 7 dB under, its thirds were
     // felt, not heard.
@@ -126,22 +127,24 @@ inline constexpr std::array<std::string_view, 5> kMelody = {
 // minor's third: falling to F#, it dropped the leading note in a dominant turning to the sixth degree. It falls to E
 // with the tonic's first inversion, rises to F# with B minor and holds it into the dominant's dominant, and takes the
 // dominant's seventh, held, which falls to the tonic's third: holding the six-four's E instead left the seventh to
-// short notes, and the dominant thin. The lower holds the first chord's third, C#, into F# minor, so neither horn goes
-// from E to A with the tuba: on E, rising with it, they went in octaves; and on E under the upper's A, the horns had no
-// third. Under the trumpets' passing B and G# on the first bar's last eighth, and again under the trumpet's turn to
-// D, it steps to B, so each is a plain dominant: held, its C# blurred
-// the D above it. It falls to A as the tuba takes the C# of the tonic's first inversion, whose third is the
-// tuba's alone in the winds, and holds it on through B minor as its seventh, under the upper's F#, whose B the trumpet
-// has. Under the last seventh it takes its fifth, B, and leaves the leading note to the first trumpet: on G# with it,
-// the two rose to the A in octaves.
+// short notes, and the dominant thin. It comes to the seventh from the six-four's third, C#, not its E: falling E D
+// under the trumpet's E D, it moved with it in octaves. The lower holds the first chord's third, C#, into F#
+// minor, so neither horn goes from E to A with the tuba: on E, rising with it, they went in octaves; and on E under the
+// upper's A, the horns had no third. Under the trumpets' passing B and G# on the first bar's last eighth it steps up to
+// E, and under the trumpet's turn to D down to B, so each is a plain dominant: held, its C# blurred the D above it; on
+// B under the trumpet's B too, it rose with it to C# in octaves. From that B it falls to F# minor's root, where rising
+// to C# it went in fifths with the tuba's E to F#. It falls to A as the tuba takes the C# of the tonic's first
+// inversion, whose third is the tuba's alone in the winds, and holds it on through B minor as its seventh, under the
+// upper's F#, whose B the trumpet has. Under the last seventh it takes its fifth, B, and leaves the leading note to the
+// first trumpet: on G# with it, the two rose to the A in octaves.
 inline constexpr std::array<std::string_view, 6> kHornUpper = {"A4/10 G#4/2", "A4/4 G#4/2 A4/6", "E4/6 F#4/6",
-                                                               "~F#4/12",     "E4/6 D4/6",       "C#4/6 D4/4 r/2"};
+                                                               "~F#4/12",     "C#4/6 D4/6",      "C#4/6 D4/4 r/2"};
 // On the arrival a third horn takes F sharp minor's root, so the brass holds
 // the chord whole, and leaves the seventh to the other two, whose B and D
 // over the tuba's E and the trumpets' E and G# complete it: falling to E
 // with the tuba, it went in octaves with the bass.
 inline constexpr std::array<std::string_view, 1> kThirdHorn = {"F#4/6 r/6"};
-inline constexpr std::array<std::string_view, 6> kHornLower = {"C#4/10 B3/2", "C#4/4 B3/2 C#4/6", "A3/12",
+inline constexpr std::array<std::string_view, 6> kHornLower = {"C#4/10 E4/2", "C#4/4 B3/2 F#3/6", "A3/12",
                                                                "B3/6 A3/6",   "A3/6 G#3/6",       "A3/6 B3/4 r/2"};
 // Over the trumpets, a third or a sixth above the tune where they strike
 // together, but a line of its own and a sparkle, not a second tune: it
