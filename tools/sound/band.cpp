@@ -94,13 +94,18 @@ std::uint8_t Band::At(int velocity) const
 void Band::Play(std::uint8_t channel, std::uint32_t tick, int key, int velocity, std::uint32_t length, int shift)
 {
     // Whatever figure a part plays, it leaves the leading note to the melody
-    // while the melody sounds it; the bass keeps its line.
+    // while the melody sounds it and takes the dominant's fifth over it, so
+    // a figure keeps its strokes, or its root under it where the fifth would
+    // rise over the melody; the bass keeps its line.
     if (channel != who_.bass && DoublesLeadingNote(key, tick, length)) {
-        return;
+        const bool over = std::any_of(melody_.begin(), melody_.end(), [&](const WrittenNote &n) {
+            return n.tick <= tick + kStep && tick < n.tick + n.length && n.key <= key + kFifthOverLeadingNote;
+        });
+        key += over ? -kLeadingNoteOverRoot : kFifthOverLeadingNote;
     }
     shift = std::clamp(shift, -static_cast<int>(tick), static_cast<int>(length) / 2);
     int played = At(velocity);
-    if (channel == who_.bass && underTheMelody_ > 0) {
+    if (underTheMelody_ > 0) {
         // Under the lead at its softest while it sounds: at each moment the
         // melody strikes, the loudest of its notes sounding then.
         int over = 0;
@@ -275,8 +280,11 @@ bool Band::DoublesSeventh(const Chord &chord, int key, std::uint32_t from, std::
 
 bool Band::DoublesLeadingNote(int key, std::uint32_t tick, std::uint32_t length) const
 {
+    // A melody arriving on it only as a held note fades is no doubling: the
+    // chord would lose its third for the whole of its length.
+    const std::uint32_t heard = tick + std::min<std::uint32_t>(length, kStep + 1);
     return key % 12 == scale_.leadingNote && std::any_of(melody_.begin(), melody_.end(), [&](const WrittenNote &n) {
-               return n.tick < tick + length && tick < n.tick + n.length && n.key % 12 == key % 12;
+               return n.tick < heard && tick < n.tick + n.length && n.key % 12 == key % 12;
            });
 }
 

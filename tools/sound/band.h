@@ -143,7 +143,7 @@ public:
     // Velocity added to the bass alone, so it can carry the harmony under
     // soft chords.
     void SetBassLevel(int level) { bassLevel_ = level; }
-    // How much softer than the melody note sounding over it the bass
+    // How much softer than the melody note sounding over it the band
     // strikes each note, at least (0: no limit), though not under the
     // audible floor: a level set for a section still meets a soft note of
     // the lead here and there.
@@ -206,9 +206,10 @@ private:
     // Whether `key` is the chord's seventh and the melody sounds it between
     // `from` and `to`: doubled, the dissonance has two ways to resolve.
     bool DoublesSeventh(const Chord &chord, int key, std::uint32_t from, std::uint32_t to) const;
-    // Whether `key` is the key's leading note and the melody sounds it while
-    // `key` would ring from `tick`: doubled, the note that must rise is heard
-    // twice, and one of the two cannot.
+    // Whether `key` is the key's leading note and the melody sounds it as
+    // `key` is struck at `tick`, or takes it up within an eighth while it
+    // rings: doubled, the note that must rise is heard twice, and one of the
+    // two cannot.
     bool DoublesLeadingNote(int key, std::uint32_t tick, std::uint32_t length) const;
     // Whether a chord's lowest note `key`, struck at `tick`, would move with
     // the melody in octaves or fifths from the lowest note of the chord

@@ -224,13 +224,14 @@ inline const Bars kInterludeSecond = {"r/6 F5/4 G5/2", "Bb5/4 G5/2 F5/6", "E5/4 
 // chord, each note long enough for bowed strings to speak, and hold as the
 // oboe comes in again.
 inline const Bars kInterludeAnswer = {"A4/6 E4/6", "F4/6 D4/6"};
-// Under the oboe's low entry the harp keeps its eighths but climbs the
-// chord within the octave over the bass, an octave under the reed: turning
-// at D4 and C4, a fifth under the oboe's A4 and B flat 4, it still crowded
-// them, and its usual waves reached F4 and E4; rocking in the lilt on four
-// notes, it left a seam where its waves came back. Over C the seventh is
-// struck after the oboe's, not with it.
-inline const Bars kInterludeHarp = {"D3/2 F3/2 A3/2 D3/2 F3/2 A3/2", "C3/2 E3/2 G3/2 C3/2 E3/2 Bb3/2"};
+// Under the oboe's low entry the harp keeps its eighths in open fifths
+// and octaves over the bass, touching D4 only before the reed comes in
+// and staying an octave under it after: turning at D4 and C4, a fifth
+// under the oboe's A4 and B flat 4, it crowded them, and in close thirds
+// over the cello it was thick; its usual waves reached F4 and E4; rocking
+// in the lilt on four notes, it left a seam where its waves came back.
+// Over C the seventh is struck after the oboe's, not with it.
+inline const Bars kInterludeHarp = {"D3/2 A3/2 D4/2 A3/2 D3/2 A3/2", "C3/2 G3/2 E3/2 G3/2 C3/2 Bb3/2"};
 
 // After the interlude, a song of its own on the violin, in long notes over
 // the harp's running sixteenths, apart from the theme's lilt: it falls by
@@ -275,15 +276,16 @@ inline const Bars kSongDuet = {"C5/4 B4/2 A4/4 C5/2", "G4/3 A4/1 B4/2 D5/5 r/1",
 inline const Bars kSongStrings = {"A3/12", "B3/12", "C4/12", "G#3/12"};
 inline const Bars kSongStringsUpper = {"D4/12", "F#4/12", "E4/12", "~E4/6 D4/6"};
 // The flute brings back the theme's head where the song's cadence turns
-// aside, its E only a quick lean up to F's root (held, it was a major
-// seventh on the bass's F), and holds F's third, where the
-// theme's B, passing to C, would sound a tritone over F; its third bar,
+// aside, a fourth higher, on F's third: its turn round the B flat and its
+// leap to D, which leans on the next bar's C, are the head's E F E A in its
+// own rhythm (on its E, held, it was a major seventh on the bass's F, and
+// snapped short, out of the siciliano's lilt); its third bar,
 // where the theme halted on the dominant, turns on D and climbs on into
 // the summit. One instrument sings the whole rising line: handed over from
 // the oboe inside it, the change of colour was heard as a splice. The
 // player breathes after the head's two bars, before the climb: the line
 // ran nine seconds up to the held G without one.
-inline const Bars kThemeReturnFlute = {"E5/1 F5/3 E5/2 A5/6", "C6/4 D6/2 C6/4 r/2", "F5/2 G5/2 A5/2 D6/3 C6/1 D6/2"};
+inline const Bars kThemeReturnFlute = {"A5/3 Bb5/1 A5/2 D6/6", "C6/4 D6/2 C6/4 r/2", "F5/2 G5/2 A5/2 D6/3 C6/1 D6/2"};
 // The summit is reached in the lilt, on the second beat, not held from the
 // first: a GM flute held so high for two beats whistles. It is held over
 // F's root and falls to it, and from there the line falls by step in one
