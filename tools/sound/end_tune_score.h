@@ -132,11 +132,13 @@ inline constexpr std::array<std::string_view, 5> kMelody = {
 // minor, so neither horn goes from E to A with the tuba: on E, rising with it, they went in octaves; and on E under the
 // upper's A, the horns had no third. Under the trumpets' passing B and G# on the first bar's last eighth it steps up to
 // E, and under the trumpet's turn to D down to B, so each is a plain dominant: held, its C# blurred the D above it; on
-// B under the trumpet's B too, it rose with it to C# in octaves. From that B it falls to F# minor's root, where rising
-// to C# it went in fifths with the tuba's E to F#. It falls to A as the tuba takes the C# of the tonic's first
-// inversion, whose third is the tuba's alone in the winds, and holds it on through B minor as its seventh, under the
-// upper's F#, whose B the trumpet has. Under the last seventh it takes its fifth, B, and leaves the leading note to the
-// first trumpet: on G# with it, the two rose to the A in octaves.
+// B under the trumpet's B too, it rose with it to C# in octaves. From that B it falls to F# minor's third, under the
+// upper's A: rising to C# it went in fifths with the tuba's E to F#, and on F# it doubled the bass. It falls to A as
+// the tuba takes the C# of the tonic's first inversion, whose third is the tuba's alone in the winds, and holds it on
+// through B minor as its seventh, under the upper's F#, whose B the trumpet has. Under the last seventh it takes its
+// root, E, the note the third horn holds in the last chord, and leaves the leading note to the first trumpet: on G#
+// with it, the two rose to the A in octaves, and on its fifth, B, falling to the last chord's E, it went in fifths with
+// the tuba's E to A.
 inline constexpr std::array<std::string_view, 6> kHornUpper = {"A4/10 G#4/2", "A4/4 G#4/2 A4/6", "E4/6 F#4/6",
                                                                "~F#4/12",     "C#4/6 D4/6",      "C#4/6 D4/4 r/2"};
 // On the arrival a third horn takes F sharp minor's root, so the brass holds
@@ -144,8 +146,8 @@ inline constexpr std::array<std::string_view, 6> kHornUpper = {"A4/10 G#4/2", "A
 // over the tuba's E and the trumpets' E and G# complete it: falling to E
 // with the tuba, it went in octaves with the bass.
 inline constexpr std::array<std::string_view, 1> kThirdHorn = {"F#4/6 r/6"};
-inline constexpr std::array<std::string_view, 6> kHornLower = {"C#4/10 E4/2", "C#4/4 B3/2 F#3/6", "A3/12",
-                                                               "B3/6 A3/6",   "A3/6 G#3/6",       "A3/6 B3/4 r/2"};
+inline constexpr std::array<std::string_view, 6> kHornLower = {"C#4/10 E4/2", "C#4/4 B3/2 A3/6", "A3/12",
+                                                               "B3/6 A3/6",   "A3/6 G#3/6",      "A3/6 E3/4 r/2"};
 // Over the trumpets, a third or a sixth above the tune where they strike
 // together, but a line of its own and a sparkle, not a second tune: it
 // strikes only where the trumpet holds, so each stroke rings over a held
