@@ -295,35 +295,21 @@ bool Band::FollowsMelody(int key, std::uint32_t tick) const
         tick - lastChordTick_ > kBeatTicks + kStep) {
         return false;
     }
-    const WrittenNote *before = MelodyAt(lastChordTick_), *now = MelodyAt(tick);
+    const auto sounding = [&](std::uint32_t at) {
+        const WrittenNote *found = nullptr;
+        for (const WrittenNote &n : melody_) {
+            if (n.tick <= at && at < n.tick + n.length) {
+                found = &n;
+            }
+        }
+        return found;
+    };
+    const WrittenNote *before = sounding(lastChordTick_), *now = sounding(tick);
     if (!before || !now || before->key == now->key) {
         return false;
     }
     const int was = PitchClassInterval(before->key, lastChordLow_), is = PitchClassInterval(now->key, key);
     return was == is && (is == 0 || is == 7) && (now->key - before->key) * (key - lastChordLow_) > 0;
-}
-
-const WrittenNote *Band::MelodyAt(std::uint32_t tick) const
-{
-    const WrittenNote *found = nullptr;
-    for (const WrittenNote &n : melody_) {
-        if (n.tick <= tick && tick < n.tick + n.length) {
-            found = &n;
-        }
-    }
-    return found;
-}
-
-bool Band::OctavesOnTheBeats(int key, std::uint32_t start) const
-{
-    const WrittenNote *before = MelodyAt(lastPadStart_), *now = MelodyAt(start);
-    if (!before || !now || before->key == now->key || start <= lastPadStart_ ||
-        start - lastPadStart_ > kSixEight.barTicks() || PitchClassInterval(now->key, key) != 0) {
-        return false;
-    }
-    return std::any_of(lastPad_.begin(), lastPad_.end(), [&](int old) {
-        return old != key && PitchClassInterval(before->key, old) == 0 && (now->key - before->key) * (key - old) > 0;
-    });
 }
 
 bool Band::DoublesMelody(int key, std::uint32_t start, std::uint32_t length) const
@@ -408,8 +394,7 @@ void Band::PadChord(std::uint32_t start, int beatStep, const Chord &chord, std::
     // a note the bass passes through.
     const auto leftOut = [&](int key, const std::vector<int> &keys) {
         return DoublesMelody(key, start, length) || ShadowsMelody(key, start, length, keys) || slides(key) ||
-            OctavesOnTheBeats(key, start) || LeanedOn(key, start, length) ||
-            (key < kLowRegister && Rubs(key, start, RubbingSpan(chord, key, length))) ||
+            LeanedOn(key, start, length) || (key < kLowRegister && Rubs(key, start, RubbingSpan(chord, key, length))) ||
             DoublesSeventh(chord, key, start, start + length) || DoublesLeadingNote(key, start, length) ||
             GrowlsOverBass(key, beatStep, static_cast<int>(length / kStep));
     };
@@ -418,19 +403,16 @@ void Band::PadChord(std::uint32_t start, int beatStep, const Chord &chord, std::
     };
     std::vector<int> best;
     int bestCost = 0;
-    // Voiced up to F4, under the leads, and a fifth under the melody's
-    // lowest note while it sounds, so a low lead is not crowded; a chord
-    // that would keep only one voice there, a stray note rather than a
-    // chord, may reach a step higher for a voicing that keeps two, if the
-    // melody stays clear above.
+    // Voiced up to F4, under the leads; a chord that would keep only one
+    // voice there, a stray note rather than a chord, may reach a step
+    // higher for a voicing that keeps two, if the melody stays clear above.
     int melodyLowest = 127;
     for (const WrittenNote &note : melody_) {
         if (note.tick < start + length && note.tick + note.length > start) {
             melodyLowest = std::min(melodyLowest, static_cast<int>(note.key));
         }
     }
-    const int under = std::min(kPadHighest, melodyLowest - kPadUnderTheLead);
-    for (const int highest : {under, std::min(kPadHighest + 2, melodyLowest - 5)}) {
+    for (const int highest : {kPadHighest, std::min(kPadHighest + 2, melodyLowest - 5)}) {
         if (highest <= kPadHighest && !best.empty()) {
             break;
         }
@@ -456,8 +438,7 @@ void Band::PadChord(std::uint32_t start, int beatStep, const Chord &chord, std::
                 }
                 // So is one doubling the melody an octave away as it moves,
                 // or shadowing it a fifth away, and two voices sliding together.
-                if (DoublesMelody(keys[i], start, length) || ShadowsMelody(keys[i], start, length, keys) ||
-                    OctavesOnTheBeats(keys[i], start)) {
+                if (DoublesMelody(keys[i], start, length) || ShadowsMelody(keys[i], start, length, keys)) {
                     cost += kDoublingCost;
                 }
                 for (std::size_t j = i + 1; j < keys.size(); ++j) {
@@ -488,7 +469,6 @@ void Band::PadChord(std::uint32_t start, int beatStep, const Chord &chord, std::
     }
     // The next chord moves from the voices heard.
     lastPad_.clear();
-    lastPadStart_ = start;
     for (std::size_t i = 0; i < best.size(); ++i) {
         if (doubling[i]) {
             continue;

@@ -215,13 +215,6 @@ private:
     // the melody in octaves or fifths from the lowest note of the chord
     // before: the ear takes a chord's bottom for a voice of its own.
     bool FollowsMelody(int key, std::uint32_t tick) const;
-    // Whether a held chord's `key`, struck at `start`, makes an octave with
-    // the melody note sounding then, as a note of the chord before did with
-    // the melody's note at its start, the two moving the same way: octaves
-    // on the beats, heard through the notes the melody passes between.
-    bool OctavesOnTheBeats(int key, std::uint32_t start) const;
-    // The melody's latest struck note sounding at `tick`, if any.
-    const WrittenNote *MelodyAt(std::uint32_t tick) const;
     // Whether a held chord's `key`, struck at `start`, would move in octaves with the melody.
     bool DoublesMelody(int key, std::uint32_t start, std::uint32_t length) const;
     // Whether it would move in fifths with the melody, from a note of the
@@ -257,9 +250,8 @@ private:
     int barBassBefore_ = 0;         // the bass's last key before it
     std::string_view writtenBass_;  // the next bar's, when written out
     std::vector<int> lastPad_;      // the held chord before, so the next moves least
-    std::uint32_t lastPadStart_ = 0;
-    std::vector<int> lastStrum_; // the chord strummed on the beat before
-    int lastChordLow_ = 0;       // the lowest note of the chord after the beat before, and its onset
+    std::vector<int> lastStrum_;    // the chord strummed on the beat before
+    int lastChordLow_ = 0;          // the lowest note of the chord after the beat before, and its onset
     std::uint32_t lastChordTick_ = 0;
     std::vector<int> lastRoll_; // the harp's roll before
     std::vector<WrittenNote> melody_;

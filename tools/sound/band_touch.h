@@ -29,7 +29,7 @@ inline constexpr Touch kPad{80, 76, 64, 0, 30, 10};
 inline constexpr Touch kBroken{86, 78, 70, 66, 20, 20};
 // Held chords are voiced from E3 up, and below the leads (F4 at most, unless
 // nothing else fits over the bass).
-inline constexpr int kPadLowest = 52, kPadHighest = 65, kPadUnderTheLead = 7;
+inline constexpr int kPadLowest = 52, kPadHighest = 65;
 inline constexpr int kParallelCost = 24;
 inline constexpr int kDoublingCost = 48;
 inline constexpr int kThinChordCost = 400;

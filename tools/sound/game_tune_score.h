@@ -84,13 +84,12 @@ inline const Bars kTheme = {"r/2 A5/2 C6/2 E6/6", "~E6/4 D6/2 A5/4 F5/2", "A5/2 
 // the half close (a B there ground a ninth under the clarinet's C) and
 // rising to the dominant's root as the clarinet takes the leading note
 // itself, then falling to the tonic's third and turning with the theme's
-// climb round D to C, dropping to G7's root over the cello's as it climbs
-// F G (rising to D with it, the two went in twelfths), let go as the bass
-// passes through B. Held an octave lower, on E and D, it only
+// climb round D to C, let go as
+// the bass passes through B. Held an octave lower, on E and D, it only
 // doubled the guitar's low notes and the cello. It steals in a bar after
 // the clarinet: held from its first note, a fifth under its E among the
 // guitar's A and C, it made the entry a muddy cluster in the tenor.
-inline const Bars kThemeUnder = {"r/12", "A3/12", "~A3/12", "G#3/6 E4/6", "C4/12", "D4/12", "C4/6 G3/6", "C4/10 r/2"};
+inline const Bars kThemeUnder = {"r/12", "A3/12", "~A3/12", "G#3/6 E4/6", "C4/12", "D4/12", "C4/6 D4/6", "C4/10 r/2"};
 
 // The middle tune, flute, in A major: entering after the clarinet's last
 // note, as the chord turns to the major, on its A and F sharp, the
