@@ -158,12 +158,11 @@ inline constexpr std::array<std::string_view, 6> kHornLower = {"C#4/10 E4/2", "C
 // trumpets and enters on B minor's D, a third over the trumpet's held B. It
 // leaves the trumpets' climb in thirds over the B7 to them: an F# and an A
 // over the run struck above it at every turn and stood out of a line the
-// trumpets carry together. It strikes the six-four's root, A, a third under
-// the trumpet's C#, and leaves the beat to the trumpet's E, its height, where
-// held over it, it took the top from the tune, as its A and G# an octave
-// higher did, ringing over the trumpet's climb to that height; over the
-// dominant's seventh it rests, and takes the leading note, G#, a third under
-// the trumpet's B, up to the arrival over the trumpet's A: a B there, over the
+// trumpets carry together. It strikes the six-four's root, A, with the
+// trumpet's C#, and leaves the beat to the trumpet's E, its height, where
+// held over it, it took the top from the tune; over the dominant's seventh
+// it rests, and takes the leading note, G#, a sixth over the trumpet's B, up
+// to the tonic over the trumpet's A in the last chord: a B there, over the
 // trumpet's E6, was the piercing top of the piece, and from B it went in
 // octaves with the trumpet's B A; an F# over the trumpet's D, a ninth over
 // the bass's E ringing on in a bell, blurred the dominant, and a G# struck
@@ -180,7 +179,7 @@ inline constexpr std::array<std::string_view, 6> kHornLower = {"C#4/10 E4/2", "C
 // thickened the middle; a flute, up here in its top octave, was shrill and
 // lost under them.
 inline constexpr std::array<std::string_view, 5> kSecond = {
-    "r/12", "r/12", "r/6 D6/6", "r/12", "A5/2 r/8 G#5/2",
+    "r/12", "r/12", "r/6 D6/6", "r/12", "A6/2 r/8 G#6/2",
 };
 // The bass falls A F# and climbs C# D D# to the dominant, and falls to the tonic.
 // The last bar is the tonic's six-four over the dominant's E, resolving
