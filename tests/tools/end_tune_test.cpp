@@ -1,7 +1,7 @@
 // The winning tune, read from its notes: within its limits of length, range
 // and force, a last stroke that is its loudest, and a second line of its own.
 #include "band.h"
-#include "end_tune_score.h"
+#include "end_tune_playing.h"
 #include "tune_reading.h"
 #include "tunes.h"
 #include "voice_leading.h"

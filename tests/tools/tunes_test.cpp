@@ -1,5 +1,6 @@
 // The game tune, read from the notes its composer writes: the rules of
-// voice leading, the seamless loop, its breath and its summit.
+// voice leading, the seamless loop, its breath and its summit; and the
+// lead's voice leading over each part in both tunes.
 #include "band.h"
 #include "tune_reading.h"
 #include "tunes.h"
@@ -81,6 +82,54 @@ TEST(GameTune, LeadAndBassMoveWithoutConsecutivesOrUnresolvedClashes)
         }
     }
     EXPECT_TRUE(grinds.empty()) << grinds;
+}
+
+TEST(BothTunes, TheLeadMovesFreeOfEachPartsLowestNotesAndSoundsItsLeadingNoteAlone)
+{
+    // Under a lead, the lowest notes of the band, and of each part that
+    // strikes chords, the bottom of the guitar's or the horns', are heard
+    // as a voice: the lead moves the same way with it in no consecutive
+    // octaves or fifths (a B rising to C over the guitar's E rising to F).
+    // The game tune's harp runs through its chords too quickly for its
+    // lowest note to be a line. And the leading note, G sharp in both
+    // tunes' A, is the lead's alone while it sounds it: doubled, one of the
+    // two cannot rise to the tonic.
+    struct Tune {
+        std::vector<MidiTrack> tracks;
+        std::vector<std::uint8_t> leads, band, running;
+    };
+    const Tune tunes[] = {
+        {ComposeGameTune(),
+         {kGameTuneLeads.begin(), kGameTuneLeads.end()},
+         {kGameTuneAccompaniment.begin(), kGameTuneAccompaniment.end()},
+         {kGameTuneHarp}},
+        {ComposeEndTune(), {kEndTuneLead}, {1, 2, 3, 4, kEndTuneBass, 6, 7}, {}},
+    };
+    constexpr int kLeadingNote = 8; // G sharp
+    for (const Tune &tune : tunes) {
+        const auto lead = NotesOf(tune.tracks, tune.leads);
+        ASSERT_FALSE(lead.empty());
+        const auto bottom = LowestLine(NotesOf(tune.tracks, tune.band), kBeat);
+        EXPECT_TRUE(ParallelFifthsAndOctaves(lead, bottom, true).empty())
+            << Listed(ParallelFifthsAndOctaves(lead, bottom, true));
+        for (const std::uint8_t channel : tune.band) {
+            const std::array<std::uint8_t, 1> one = {channel};
+            const auto part = NotesOf(tune.tracks, one);
+            const auto lowest = LowestLine(part, kBeat);
+            const bool running = std::find(tune.running.begin(), tune.running.end(), channel) != tune.running.end();
+            EXPECT_TRUE(running || ParallelFifthsAndOctaves(lead, lowest, true).empty())
+                << "channel " << int(channel) << "\n"
+                << Listed(ParallelFifthsAndOctaves(lead, lowest, true));
+            for (const WrittenNote &high : lead) {
+                for (const WrittenNote &low : part) {
+                    EXPECT_FALSE(high.key % 12 == kLeadingNote && low.key % 12 == kLeadingNote &&
+                                 SoundTogether(high, low))
+                        << "channel " << int(channel) << " doubles the leading note at bar "
+                        << std::max(high.tick, low.tick) / kBar + 1;
+                }
+            }
+        }
+    }
 }
 
 TEST(GameTune, NoMelodicLineMovesInOctavesWithTheHarpsBass)

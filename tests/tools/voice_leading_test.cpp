@@ -28,6 +28,22 @@ TEST(VoiceLeadingRules, FindConsecutivesAndUnresolvedClashes)
                                          std::vector<WrittenNote>{{0, 300, 5, 48, 80}, {720, 700, 5, 50, 80}})
                     .empty());
 
+    // D6 to E6 over a chord's bottom D3 whose E3 is struck an eighth after
+    // the lead's E6, the chords' rest between joined by the lowest line:
+    // octaves all the same; moving the other way (E3 to D4) they pass
+    // where only the same way counts.
+    const std::vector<WrittenNote> flute = {{1200, 240, 1, 86, 80}, {1440, 480, 1, 88, 80}};
+    const std::vector<WrittenNote> lowChords = {
+        {1200, 200, 7, 50, 40}, {1200, 200, 7, 53, 40}, {1680, 200, 7, 52, 40}, {1680, 200, 7, 55, 40}};
+    const auto bottom = LowestLine(lowChords, kBeat);
+    ASSERT_EQ(bottom.size(), 2u);
+    EXPECT_EQ(bottom[0].key, 50);
+    EXPECT_EQ(ParallelFifthsAndOctaves(flute, bottom).size(), 1u);
+    const std::vector<WrittenNote> down = {{1200, 240, 1, 88, 80}, {1440, 480, 1, 86, 80}};
+    const std::vector<WrittenNote> opening = {{1200, 200, 7, 52, 40}, {1680, 200, 7, 62, 40}};
+    EXPECT_EQ(ParallelFifthsAndOctaves(down, LowestLine(opening, kBeat)).size(), 1u);
+    EXPECT_TRUE(ParallelFifthsAndOctaves(down, LowestLine(opening, kBeat), true).empty());
+
     // C5 over C3, then E5 over E3 on the next beat with a note between:
     // octaves on the accents; a held bass under the moving lead is none.
     const std::vector<WrittenNote> accentedLead = {{0, 340, 0, 72, 80}, {360, 340, 0, 74, 80}, {720, 700, 0, 76, 80}};

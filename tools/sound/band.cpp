@@ -93,8 +93,40 @@ std::uint8_t Band::At(int velocity) const
 
 void Band::Play(std::uint8_t channel, std::uint32_t tick, int key, int velocity, std::uint32_t length, int shift)
 {
+    // Whatever figure a part plays, it leaves the leading note to the melody
+    // while the melody sounds it and takes the dominant's fifth over it, so
+    // a figure keeps its strokes, or its root under it where the fifth would
+    // rise over the melody; the bass keeps its line.
+    if (channel != who_.bass && DoublesLeadingNote(key, tick, length)) {
+        const bool over = std::any_of(melody_.begin(), melody_.end(), [&](const WrittenNote &n) {
+            return n.tick <= tick + kStep && tick < n.tick + n.length && n.key <= key + kFifthOverLeadingNote;
+        });
+        key += over ? -kLeadingNoteOverRoot : kFifthOverLeadingNote;
+    }
     shift = std::clamp(shift, -static_cast<int>(tick), static_cast<int>(length) / 2);
-    Track(channel).Note(tick, channel, static_cast<std::uint8_t>(key), At(velocity), length, shift);
+    int played = At(velocity);
+    if (underTheMelody_ > 0) {
+        // Under the lead at its softest while it sounds: at each moment the
+        // melody strikes, the loudest of its notes sounding then.
+        int over = 0;
+        for (const WrittenNote &struck : melody_) {
+            const std::uint32_t at = std::max(struck.tick, tick);
+            if (struck.tick < tick + length && tick < struck.tick + struck.length) {
+                int loudest = 0;
+                for (const WrittenNote &n : melody_) {
+                    if (n.tick <= at && at < n.tick + n.length) {
+                        loudest = std::max<int>(loudest, n.velocity);
+                    }
+                }
+                over = over == 0 ? loudest : std::min(over, loudest);
+            }
+        }
+        if (over > 0) {
+            played = std::min(played, std::max(over - underTheMelody_, audibleFloor_));
+        }
+    }
+    Track(channel).Note(tick, channel, static_cast<std::uint8_t>(key), static_cast<std::uint8_t>(std::max(played, 1)),
+                        length, shift);
 }
 
 void Band::OffbeatChords(std::uint32_t beatStart, int beatStep, const Chord &chord, Accompaniment style, bool held)
@@ -115,6 +147,11 @@ void Band::OffbeatChords(std::uint32_t beatStart, int beatStep, const Chord &cho
         tone += tone <= BassAt(beatStep) + 2 ? 12 : 0;
     }
     std::sort(tones.begin(), tones.end());
+    // A leading note the melody sounds over the beat is left to it, before
+    // the chord is thinned, so it keeps two other notes.
+    if (tones.size() > 2) {
+        std::erase_if(tones, [&](int tone) { return DoublesLeadingNote(tone, beatStart, kBeatTicks); });
+    }
     // Under a low lead, the chord's upper notes are left out, down to two.
     while (chordCeiling_ > 0 && tones.size() > 2 && tones.back() > chordCeiling_) {
         tones.pop_back();
@@ -142,6 +179,7 @@ void Band::OffbeatChords(std::uint32_t beatStart, int beatStep, const Chord &cho
         // from the last strum is left out.
         const int shift = feel_.Shift(kChordSpread);
         std::vector<int> strum;
+        std::vector<std::size_t> strings;
         for (std::size_t i = 0; i < tones.size(); ++i) {
             if (Rubs(tones[i], beatStart, RubbingSpan(chord, tones[i], kBeatTicks)) ||
                 GrowlsOverBass(tones[i], beatStep, kBeatSteps) || std::any_of(strum.begin(), strum.end(), [&](int low) {
@@ -150,8 +188,18 @@ void Band::OffbeatChords(std::uint32_t beatStart, int beatStep, const Chord &cho
                 continue;
             }
             strum.push_back(tones[i]);
-            Play(who_.offbeat, beatStart, tones[i], touch.chordFirst - kBlockSofter + level,
-                 kBeatTicks - touch.chordGap, std::max(shift, 0) + kStrum * static_cast<int>(i));
+            strings.push_back(i);
+        }
+        while (strum.size() > 1 && FollowsMelody(strum.front(), beatStart)) {
+            strum.erase(strum.begin());
+            strings.erase(strings.begin());
+        }
+        for (std::size_t i = 0; i < strum.size(); ++i) {
+            Play(who_.offbeat, beatStart, strum[i], touch.chordFirst - kBlockSofter + level,
+                 kBeatTicks - touch.chordGap, std::max(shift, 0) + kStrum * static_cast<int>(strings[i]));
+        }
+        if (!strum.empty()) {
+            lastChordLow_ = strum.front(), lastChordTick_ = beatStart;
         }
         lastStrum_ = strum;
         return;
@@ -165,14 +213,23 @@ void Band::OffbeatChords(std::uint32_t beatStart, int beatStep, const Chord &cho
     for (int offset = 1; offset <= strokes; ++offset) {
         const std::uint32_t length = held ? 2 * kStep - touch.chordGap : kStep - touch.chordGap;
         const int shift = feel_.Shift(kChordSpread);
+        const std::uint32_t tick = beatStart + offset * kStep;
+        std::vector<std::size_t> stroke;
         for (std::size_t i = light && offset == 2 ? 1 : 0; i < tones.size(); ++i) {
-            if (Rubs(tones[i], beatStart + offset * kStep, RubbingSpan(chord, tones[i], length)) ||
-                GrowlsOverBass(tones[i], beatStep + offset, held ? 2 : 1)) {
-                continue;
+            if (!Rubs(tones[i], tick, RubbingSpan(chord, tones[i], length)) &&
+                !GrowlsOverBass(tones[i], beatStep + offset, held ? 2 : 1)) {
+                stroke.push_back(i);
             }
-            Play(who_.offbeat, beatStart + offset * kStep, tones[i],
-                 (offset == 1 ? touch.chordFirst : touch.chordSecond) + level, length,
+        }
+        while (stroke.size() > 1 && FollowsMelody(tones[stroke.front()], tick)) {
+            stroke.erase(stroke.begin());
+        }
+        for (const std::size_t i : stroke) {
+            Play(who_.offbeat, tick, tones[i], (offset == 1 ? touch.chordFirst : touch.chordSecond) + level, length,
                  shift + kStrum * static_cast<int>(i));
+        }
+        if (!stroke.empty()) {
+            lastChordLow_ = tones[stroke.front()], lastChordTick_ = tick;
         }
     }
 }
@@ -219,6 +276,40 @@ bool Band::DoublesSeventh(const Chord &chord, int key, std::uint32_t from, std::
     return seventh && std::any_of(melody_.begin(), melody_.end(), [&](const WrittenNote &n) {
                return n.tick < to && from < n.tick + n.length && (n.key - key) % 12 == 0;
            });
+}
+
+bool Band::DoublesLeadingNote(int key, std::uint32_t tick, std::uint32_t length) const
+{
+    // A melody arriving on it only as a held note fades is no doubling: the
+    // chord would lose its third for the whole of its length.
+    const std::uint32_t heard = tick + std::min<std::uint32_t>(length, kStep + 1);
+    return key % 12 == scale_.leadingNote && std::any_of(melody_.begin(), melody_.end(), [&](const WrittenNote &n) {
+               return n.tick < heard && tick < n.tick + n.length && n.key % 12 == key % 12;
+           });
+}
+
+bool Band::FollowsMelody(int key, std::uint32_t tick) const
+{
+    // Only a chord struck within about a beat of the last is heard moving on from it.
+    if (lastChordLow_ == 0 || key == lastChordLow_ || tick <= lastChordTick_ ||
+        tick - lastChordTick_ > kBeatTicks + kStep) {
+        return false;
+    }
+    const auto sounding = [&](std::uint32_t at) {
+        const WrittenNote *found = nullptr;
+        for (const WrittenNote &n : melody_) {
+            if (n.tick <= at && at < n.tick + n.length) {
+                found = &n;
+            }
+        }
+        return found;
+    };
+    const WrittenNote *before = sounding(lastChordTick_), *now = sounding(tick);
+    if (!before || !now || before->key == now->key) {
+        return false;
+    }
+    const int was = PitchClassInterval(before->key, lastChordLow_), is = PitchClassInterval(now->key, key);
+    return was == is && (is == 0 || is == 7) && (now->key - before->key) * (key - lastChordLow_) > 0;
 }
 
 bool Band::DoublesMelody(int key, std::uint32_t start, std::uint32_t length) const
@@ -304,7 +395,7 @@ void Band::PadChord(std::uint32_t start, int beatStep, const Chord &chord, std::
     const auto leftOut = [&](int key, const std::vector<int> &keys) {
         return DoublesMelody(key, start, length) || ShadowsMelody(key, start, length, keys) || slides(key) ||
             LeanedOn(key, start, length) || (key < kLowRegister && Rubs(key, start, RubbingSpan(chord, key, length))) ||
-            DoublesSeventh(chord, key, start, start + length) ||
+            DoublesSeventh(chord, key, start, start + length) || DoublesLeadingNote(key, start, length) ||
             GrowlsOverBass(key, beatStep, static_cast<int>(length / kStep));
     };
     const auto keptOf = [&](const std::vector<int> &keys) {

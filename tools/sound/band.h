@@ -81,6 +81,7 @@ enum class Accompaniment {
 // The notes of a key, for the bass's passing notes: "A minor" is A B C D E F G#.
 struct Scale {
     std::array<bool, 12> member{};
+    int leadingNote = -1; // pitch class, a semitone under the tonic
 };
 Scale MinorScale(int tonic); // harmonic minor
 Scale MajorScale(int tonic);
@@ -142,6 +143,11 @@ public:
     // Velocity added to the bass alone, so it can carry the harmony under
     // soft chords.
     void SetBassLevel(int level) { bassLevel_ = level; }
+    // How much softer than the melody note sounding over it the band
+    // strikes each note, at least (0: no limit), though not under the
+    // audible floor: a level set for a section still meets a soft note of
+    // the lead here and there.
+    void SetUnderTheMelody(int velocities) { underTheMelody_ = velocities; }
     // Whether the chords after the bar's second beat are lighter than after
     // its first, the lilt of a long piece; a short flourish strikes both
     // alike.
@@ -200,6 +206,15 @@ private:
     // Whether `key` is the chord's seventh and the melody sounds it between
     // `from` and `to`: doubled, the dissonance has two ways to resolve.
     bool DoublesSeventh(const Chord &chord, int key, std::uint32_t from, std::uint32_t to) const;
+    // Whether `key` is the key's leading note and the melody sounds it as
+    // `key` is struck at `tick`, or takes it up within an eighth while it
+    // rings: doubled, the note that must rise is heard twice, and one of the
+    // two cannot.
+    bool DoublesLeadingNote(int key, std::uint32_t tick, std::uint32_t length) const;
+    // Whether a chord's lowest note `key`, struck at `tick`, would move with
+    // the melody in octaves or fifths from the lowest note of the chord
+    // before: the ear takes a chord's bottom for a voice of its own.
+    bool FollowsMelody(int key, std::uint32_t tick) const;
     // Whether a held chord's `key`, struck at `start`, would move in octaves with the melody.
     bool DoublesMelody(int key, std::uint32_t start, std::uint32_t length) const;
     // Whether it would move in fifths with the melody, from a note of the
@@ -228,6 +243,7 @@ private:
     int heldLevel_ = 0;
     int chordLevel_ = 0;
     int chordCeiling_ = 0;
+    int underTheMelody_ = 0;
     bool lighterSecondBeat_ = false;
     int lastBass_ = 0;              // the bass's last key, so the line moves to the nearest
     std::vector<BassNote> barBass_; // the bass of the bar being accompanied
@@ -235,7 +251,9 @@ private:
     std::string_view writtenBass_;  // the next bar's, when written out
     std::vector<int> lastPad_;      // the held chord before, so the next moves least
     std::vector<int> lastStrum_;    // the chord strummed on the beat before
-    std::vector<int> lastRoll_;     // the harp's roll before
+    int lastChordLow_ = 0;          // the lowest note of the chord after the beat before, and its onset
+    std::uint32_t lastChordTick_ = 0;
+    std::vector<int> lastRoll_; // the harp's roll before
     std::vector<WrittenNote> melody_;
     std::uint32_t closingTicks_ = kSixEight.barTicks();
     std::uint32_t ringingTicks_ = kSixEight.barTicks();

@@ -24,6 +24,7 @@ Scale MinorScale(int tonic)
     for (const int step : {0, 2, 3, 5, 7, 8, 11}) {
         scale.member[(tonic + step) % 12] = true;
     }
+    scale.leadingNote = (tonic + 11) % 12;
     return scale;
 }
 
@@ -33,6 +34,7 @@ Scale MajorScale(int tonic)
     for (const int step : {0, 2, 4, 5, 7, 9, 11}) {
         scale.member[(tonic + step) % 12] = true;
     }
+    scale.leadingNote = (tonic + 11) % 12;
     return scale;
 }
 

@@ -38,6 +38,9 @@ inline constexpr int kPassingSofter = 8;
 // them: they are played softer than those after the beat.
 inline constexpr int kBlockSofter = 10;
 inline constexpr int kSecondBeatLighter = 4;
+// The leading note is the major third over the dominant's root, and a
+// minor third under its fifth.
+inline constexpr int kLeadingNoteOverRoot = 4, kFifthOverLeadingNote = 3;
 inline constexpr std::uint8_t kHarpFirst = 72, kHarpOther = 62, kHarpGap = 12;
 inline constexpr std::uint8_t kClosingBass = 84, kClosingHeld = 60, kClosingHarp = 70;
 // How far the accompanists' onsets stray, in ticks; the guitar also strums

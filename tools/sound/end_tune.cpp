@@ -13,7 +13,7 @@
 // No part climbs above C7 or plays harder than velocity 100, so it rings
 // rather than shrieks.
 #include "band.h"
-#include "end_tune_score.h"
+#include "end_tune_playing.h"
 #include "tunes.h"
 #include "voice_leading.h"
 
@@ -293,16 +293,18 @@ std::vector<MidiTrack> ComposeEndTune()
             }
             band.Track(kBass).Note(stroke, kBass, kArrivalBass, kButtonBassVelocity, beat);
             band.Track(kBass).Note(stroke + beat, kBass, kPickupBass, kButtonBassVelocity, kButtonTicks - beat);
-            for (std::uint32_t i = 0; i < kSeventhChord.size(); ++i) {
-                band.Track(kHarp).Note(stroke + beat + i * kFirstRollTicks, kHarp, kSeventhChord[i],
-                                       kButtonHarpVelocity, kButtonTicks - beat - i * kFirstRollTicks);
+            for (std::uint32_t i = 0; i < kPickupHarp.size(); ++i) {
+                band.Track(kHarp).Note(stroke + beat + i * kFirstRollTicks, kHarp, kPickupHarp[i], kButtonHarpVelocity,
+                                       kButtonTicks - beat - i * kFirstRollTicks);
             }
             for (const std::uint8_t key : kArrivalPluck) {
                 band.Track(kPizzicato).Note(stroke, kPizzicato, key, kArrivalPluckVelocity, kPluckTicks);
             }
-            for (std::uint32_t i = 0; i < kButtonHarp.size(); ++i) {
+            for (std::uint32_t i = 0; i < kArrivalHarp.size(); ++i) {
                 band.Track(kHarp).Note(stroke + i * kFirstRollTicks, kHarp, kArrivalHarp[i], kButtonHarpVelocity,
                                        beat - i * kFirstRollTicks);
+            }
+            for (std::uint32_t i = 0; i < kButtonHarp.size(); ++i) {
                 band.Track(kHarp).Note(release + i * kClosingRollTicks, kHarp, kButtonHarp[i], kClosingHarpVelocity,
                                        letGo - release - i * kClosingRollTicks);
             }

@@ -102,6 +102,7 @@ std::vector<MidiTrack> ComposeGameTune()
     Band band(kParts, kAccompanists, kSeed);
     band.SetLighterSecondBeat(true);
     band.SetAudibleFloor(kAudibleFloor);
+    band.SetUnderTheMelody(kUnderTheLead);
     for (const Line &line : kLines) {
         if (line.bar + line.bars->size() > chords.size()) {
             throw std::logic_error("a line runs past the tune's end");

@@ -181,6 +181,11 @@ constexpr int kGuitarUnderTheReturn = -5;
 // carries, its roots under the guitar's and the harp's upper notes, was
 // lost on small speakers.
 constexpr int kCelloBack = -1;
+// Whatever its level, the band strikes no note within this of the lead
+// note sounding over it: the cello's downbeats, the guitar's chords and the
+// harp's basses came within a few steps of the clarinet's, the flute's and
+// the violin's softer notes, and covered them.
+constexpr int kUnderTheLead = 10;
 constexpr int kBassUnderTheLead = -5;
 // Under the intro's soft oboe it keeps further back still, so the loop's
 // start stays as far under the theme: a few steps under the oboe, its

@@ -81,13 +81,15 @@ inline const Bars kTheme = {"r/2 A5/2 C6/2 E6/6", "~E6/4 D6/2 A5/4 F5/2", "A5/2 
 // and the cello alone, the strings hold one slow line in the tenor, a
 // floor under the clarinet where the two phrases sounded thin: the tonic's
 // A held through its first three bars, dipping to the leading note under
-// the half close (a B there ground a ninth under the clarinet's C), then
-// rising with the theme's climb, C D, turning round D to C, let go as
+// the half close (a B there ground a ninth under the clarinet's C) and
+// rising to the dominant's root as the clarinet takes the leading note
+// itself, then falling to the tonic's third and turning with the theme's
+// climb round D to C, let go as
 // the bass passes through B. Held an octave lower, on E and D, it only
 // doubled the guitar's low notes and the cello. It steals in a bar after
 // the clarinet: held from its first note, a fifth under its E among the
 // guitar's A and C, it made the entry a muddy cluster in the tenor.
-inline const Bars kThemeUnder = {"r/12", "A3/12", "~A3/12", "G#3/12", "A3/6 C4/6", "D4/12", "C4/6 D4/6", "C4/10 r/2"};
+inline const Bars kThemeUnder = {"r/12", "A3/12", "~A3/12", "G#3/6 E4/6", "C4/12", "D4/12", "C4/6 D4/6", "C4/10 r/2"};
 
 // The middle tune, flute, in A major: entering after the clarinet's last
 // note, as the chord turns to the major, on its A and F sharp, the
@@ -119,11 +121,12 @@ inline const Bars kMiddleCounter = {"A4/6 F#4/6", "C#4/12", "D4/6 E4/6", "C#4/6 
 // or a sixth from the first, and never moving with the flute or the bass
 // into an octave: an F sharp held through B minor and F sharp minor into
 // its seventh chord, clear of the A the bass sharpens to lead to B minor,
-// rising to E's G sharp, and to the tonic, held through
+// held on as E's ninth, where the flute has the G sharp, and rising to the
+// tonic, held through
 // the band's bars alone, rising to E minor's fifth, held through the
 // dominant.
-inline const Bars kMiddleCounterInner = {"F#3/12", "~F#3/12", "~F#3/6 G#3/6", "A3/12",
-                                         "~A3/12", "~A3/12",  "B3/12",        "~B3/12"};
+inline const Bars kMiddleCounterInner = {"F#3/12", "~F#3/12", "~F#3/12", "A3/12",
+                                         "~A3/12", "~A3/12",  "B3/12",   "~B3/12"};
 
 // Where the band plays alone after the flute's close, a third part fills
 // the strings' chords: the major's third, rising to D minor's root and
@@ -143,8 +146,9 @@ inline const Bars kLinkHarp = {"G3/2 E4/2 A4/2 r/4 A4/2", "F3/2 D4/2 A4/2 r/4 A4
 inline const Bars kLinkHarpTops = {"r/6 C#5/4 r/2", "r/6 D5/4 r/2", "r/6 E5/4 r/2"};
 inline const Bars kLinkHarpTopsLast = {"r/6 D5/4 r/2"};
 // The cello walks the intro's lament on down from the flute's A, a bar a
-// note, growing into the sequence, and rocks on the dominant.
-inline const Bars kLinkBass = {"G2/12", "F2/12", "E2/12", "E2/6 G#2/6"};
+// note, growing into the sequence, and rocks on the dominant, to its fifth,
+// leaving the leading note to the oboe's pick-up.
+inline const Bars kLinkBass = {"G2/12", "F2/12", "E2/12", "E2/6 B2/6"};
 
 // The answer to the middle tune, a sequence over the falling fifths in
 // two-bar units, each a step lower: each unit leans on the chord's fourth
@@ -220,12 +224,14 @@ inline const Bars kInterludeSecond = {"r/6 F5/4 G5/2", "Bb5/4 G5/2 F5/6", "E5/4 
 // chord, each note long enough for bowed strings to speak, and hold as the
 // oboe comes in again.
 inline const Bars kInterludeAnswer = {"A4/6 E4/6", "F4/6 D4/6"};
-// Under the oboe's low entry the harp keeps its eighths but turns at D4 and
-// C4, a fifth and more under the reed: its usual waves reached F4 and E4,
-// just under the oboe's A4 and B flat 4, and crowded it; rocking in the
-// lilt on four notes, it left a seam where its waves came back. Over C the
-// seventh is struck after the oboe's, not with it.
-inline const Bars kInterludeHarp = {"D3/2 A3/2 D4/2 F3/2 A3/2 D4/2", "C3/2 G3/2 C4/2 E3/2 G3/2 Bb3/2"};
+// Under the oboe's low entry the harp keeps its eighths in open fifths
+// and octaves over the bass, touching D4 only before the reed comes in
+// and staying an octave under it after: turning at D4 and C4, a fifth
+// under the oboe's A4 and B flat 4, it crowded them, and in close thirds
+// over the cello it was thick; its usual waves reached F4 and E4; rocking
+// in the lilt on four notes, it left a seam where its waves came back.
+// Over C the seventh is struck after the oboe's, not with it.
+inline const Bars kInterludeHarp = {"D3/2 A3/2 D4/2 A3/2 D3/2 A3/2", "C3/2 G3/2 E3/2 G3/2 C3/2 Bb3/2"};
 
 // After the interlude, a song of its own on the violin, in long notes over
 // the harp's running sixteenths, apart from the theme's lilt: it falls by
@@ -270,14 +276,16 @@ inline const Bars kSongDuet = {"C5/4 B4/2 A4/4 C5/2", "G4/3 A4/1 B4/2 D5/5 r/1",
 inline const Bars kSongStrings = {"A3/12", "B3/12", "C4/12", "G#3/12"};
 inline const Bars kSongStringsUpper = {"D4/12", "F#4/12", "E4/12", "~E4/6 D4/6"};
 // The flute brings back the theme's head where the song's cadence turns
-// aside, its E leaning up to F's root, and holds F's third, where the
-// theme's B, passing to C, would sound a tritone over F; its third bar,
+// aside, a fourth higher, on F's third: its turn round the B flat and its
+// leap to D, which leans on the next bar's C, are the head's E F E A in its
+// own rhythm (on its E, held, it was a major seventh on the bass's F, and
+// snapped short, out of the siciliano's lilt); its third bar,
 // where the theme halted on the dominant, turns on D and climbs on into
 // the summit. One instrument sings the whole rising line: handed over from
 // the oboe inside it, the change of colour was heard as a splice. The
 // player breathes after the head's two bars, before the climb: the line
 // ran nine seconds up to the held G without one.
-inline const Bars kThemeReturnFlute = {"E5/3 F5/1 E5/2 A5/6", "C6/4 D6/2 C6/4 r/2", "F5/2 G5/2 A5/2 D6/3 C6/1 D6/2"};
+inline const Bars kThemeReturnFlute = {"A5/3 Bb5/1 A5/2 D6/6", "C6/4 D6/2 C6/4 r/2", "F5/2 G5/2 A5/2 D6/3 C6/1 D6/2"};
 // The summit is reached in the lilt, on the second beat, not held from the
 // first: a GM flute held so high for two beats whistles. It is held over
 // F's root and falls to it, and from there the line falls by step in one
@@ -301,10 +309,10 @@ inline const Bars kThemeCounterFall = {"A4/12", "~A4/8 E4/4", "D4/6 E4/6", "~E4/
 // The lower part takes the thirds and fifths the upper leaves: F's third,
 // held as D7's fifth, G7's third falling to its root, held as C's fifth,
 // F's fifth, so F is not bare octaves, D minor's fifth falling to the
-// leading note, which rises to the dominant's fifth as the bass takes it,
-// and to the tonic's third.
+// dominant's root, held while the flute turns round the leading note, then
+// its fifth, and the tonic's third.
 inline const Bars kThemeCounterInner = {"A3/12", "~A3/12", "B3/6 G3/6", "G3/12"};
-inline const Bars kThemeCounterInnerFall = {"C4/12", "A3/8 G#3/4", "~G#3/6 B3/6", "C4/6 r/6"};
+inline const Bars kThemeCounterInnerFall = {"C4/12", "A3/8 E3/4", "~E3/6 B3/6", "C4/6 r/6"};
 
 // The coda: as the flute's cadence breathes the clarinet, which first sang
 // the theme, climbs once more in its rhythm, G A B, to land on the coda's
@@ -325,10 +333,10 @@ inline const Bars kThemeCounterInnerFall = {"C4/12", "A3/8 G#3/4", "~G#3/6 B3/6"
 // clarinet turns up to its seventh.
 inline const Bars kCodaCounter = {"E4/6 A4/6", "~A4/6 C5/6", "E5/6 A4/6", "A4/6 D4/6", "C4/12", "C4/6 B3/6"};
 // Under them a second line holds the augmented sixth's A, the note it
-// keeps into the six-four, and falls to the dominant's leading note, which
-// rises to the tonic as the tune starts again; neither doubles the bass's
-// F nor the clarinet's D sharp, the two notes that must resolve.
-inline const Bars kCodaCounterUnder = {"A3/12", "A3/6 G#3/6"};
+// keeps into the six-four, and falls to the dominant's root, leaving its
+// leading note to the clarinet; neither doubles the bass's F nor the
+// clarinet's D sharp, the two notes that must resolve.
+inline const Bars kCodaCounterUnder = {"A3/12", "A3/6 E3/6"};
 inline const Bars kCodaClarinet = {"r/6 G5/3 A5/1 B5/2"}; // written an octave up
 inline const Bars kCoda = {
     "C5/6 E5/3 F5/1 E5/2", "A5/6 r/6",        "r/6 C5/3 D5/1 C5/2",
@@ -336,23 +344,25 @@ inline const Bars kCoda = {
 };
 
 // The last bar rises to the first: the tune runs round without a stop,
-// the pick-up landing on the tonic chord's third as the tune begins again,
-// where the oboe goes on sighing down the scale over the lament.
-inline const Bars kRound = {"B4/4 D5/2 E5/2 G#5/2 B5/2"};
+// the pick-up, leaping past the leading note the bass rises through,
+// landing on the tonic chord's third as the tune begins again, where the
+// oboe goes on sighing down the scale over the lament.
+inline const Bars kRound = {"B4/4 D5/2 E5/4 B5/2"};
 inline const Bars kLanding = {"C6/6 D6/2 C6/2 B5/2", "A5/4 G5/2 B5/3 D6/1 B5/2"};
 
 // Under the oboe, over the intro's lament, the strings hold two voices,
 // so the loop lands on more than the harp: the upper rises from the
 // tonic's fifth to G and to F's third, A over C, and falls back to E,
 // the note it starts on, so each time round the seam holds still; the
-// lower turns round C and falls to the leading note, so the dominant is
-// clean (its seventh, a second under the E, was a muddy cluster), and
+// lower turns round C and falls to the dominant's root, rising to the
+// leading note once the oboe has left it, so the dominant is clean (its seventh, a second under the E,
+// was a muddy cluster), and
 // rises to the tonic's A as the strings' floor under the theme begins.
 // Voiced as held chords, they left out the notes that would move with the
 // bass or the oboe, and thinned to a bare fifth over F; an A falling to G
 // sharp would move in octaves with the oboe.
 inline const Bars kIntroStrings = {"E4/12", "G4/12", "A4/12", "E4/12"};
-inline const Bars kIntroStringsLow = {"C4/12", "B3/12", "C4/12", "G#3/12"};
+inline const Bars kIntroStringsLow = {"C4/12", "B3/12", "C4/12", "E3/4 G#3/8"};
 
 // Over the intro's lament the oboe sings on in one line, turning round the
 // B in the siciliano's rhythm: it sighs down over the bass's F, turns back

@@ -11,6 +11,8 @@ namespace {
 // Notes are lifted a little before the next one; a voice counts as still
 // sounding through a gap shorter than this, and as resting after a longer one.
 constexpr std::uint32_t kArticulationGap = 240;
+// Of two voices, one moving an eighth after the other still moves with it.
+constexpr std::uint32_t kStaggered = 240;
 
 const WrittenNote *SoundingAt(std::span<const WrittenNote> line, std::uint32_t tick)
 {
@@ -30,7 +32,8 @@ std::string Describe(const char *what, int upper, int lower)
 
 } // namespace
 
-std::vector<Fault> ParallelFifthsAndOctaves(std::span<const WrittenNote> upper, std::span<const WrittenNote> lower)
+std::vector<Fault> ParallelFifthsAndOctaves(std::span<const WrittenNote> upper, std::span<const WrittenNote> lower,
+                                            bool sameWayOnly)
 {
     std::vector<std::uint32_t> onsets;
     for (const auto line : {upper, lower}) {
@@ -42,25 +45,77 @@ std::vector<Fault> ParallelFifthsAndOctaves(std::span<const WrittenNote> upper, 
     onsets.erase(std::unique(onsets.begin(), onsets.end()), onsets.end());
 
     std::vector<Fault> faults;
+    const auto check = [&](std::uint32_t tick, const WrittenNote *u0, const WrittenNote *l0, const WrittenNote *u,
+                           const WrittenNote *l) {
+        const int interval = PitchClassInterval(u->key, l->key);
+        const bool sameWay = (u->key - u0->key) * (l->key - l0->key) > 0;
+        if ((interval == 0 || interval == 7) && interval == PitchClassInterval(u0->key, l0->key) &&
+            (sameWay || !sameWayOnly)) {
+            faults.push_back(
+                {tick, Describe(interval == 0 ? "consecutive octaves" : "consecutive fifths", u->key, l->key)});
+        }
+    };
     const WrittenNote *upperBefore = nullptr, *lowerBefore = nullptr;
+    // The pair before one voice moved alone, which, and when.
+    const WrittenNote *pairUpper = nullptr, *pairLower = nullptr;
+    bool upperWent = false;
+    std::uint32_t wentAt = 0;
     for (const std::uint32_t tick : onsets) {
         const WrittenNote *u = SoundingAt(upper, tick), *l = SoundingAt(lower, tick);
         // Either voice resting in between breaks the succession.
         const auto continued = [](const WrittenNote *before, const WrittenNote *now) {
             return before && now && (before == now || before->tick + before->length + kArticulationGap >= now->tick);
         };
-        if (continued(upperBefore, u) && continued(lowerBefore, l) && u != upperBefore && l != lowerBefore &&
-            u->key != upperBefore->key && l->key != lowerBefore->key) {
-            const int interval = PitchClassInterval(u->key, l->key);
-            const int was = PitchClassInterval(upperBefore->key, lowerBefore->key);
-            if ((interval == 0 || interval == 7) && interval == was) {
-                faults.push_back(
-                    {tick, Describe(interval == 0 ? "consecutive octaves" : "consecutive fifths", u->key, l->key)});
+        if (!continued(upperBefore, u) || !continued(lowerBefore, l)) {
+            pairUpper = nullptr;
+        } else {
+            const bool upperMoved = u != upperBefore && u->key != upperBefore->key;
+            const bool lowerMoved = l != lowerBefore && l->key != lowerBefore->key;
+            if (upperMoved && lowerMoved) {
+                check(tick, upperBefore, lowerBefore, u, l);
+                pairUpper = nullptr;
+            } else if (upperMoved || lowerMoved) {
+                if (pairUpper && upperWent != upperMoved && tick - wentAt <= kStaggered) {
+                    check(tick, pairUpper, pairLower, u, l);
+                }
+                pairUpper = upperBefore, pairLower = lowerBefore, upperWent = upperMoved, wentAt = tick;
             }
         }
         upperBefore = u, lowerBefore = l;
     }
     return faults;
+}
+
+std::vector<WrittenNote> LowestLine(std::span<const WrittenNote> part, std::uint32_t joined)
+{
+    std::vector<std::uint32_t> onsets;
+    for (const WrittenNote &note : part) {
+        onsets.push_back(note.tick);
+    }
+    std::sort(onsets.begin(), onsets.end());
+    onsets.erase(std::unique(onsets.begin(), onsets.end()), onsets.end());
+    std::vector<WrittenNote> line;
+    for (std::size_t i = 0; i < onsets.size(); ++i) {
+        const WrittenNote *lowest = nullptr;
+        for (const WrittenNote &note : part) {
+            if (note.tick <= onsets[i] && onsets[i] < note.tick + note.length && (!lowest || note.key < lowest->key)) {
+                lowest = &note;
+            }
+        }
+        if (!line.empty() && line.back().key == lowest->key && line.back().tick + line.back().length >= lowest->tick) {
+            line.back().length = std::max(line.back().length, lowest->tick + lowest->length - line.back().tick);
+            continue;
+        }
+        WrittenNote note = *lowest;
+        note.tick = onsets[i];
+        note.length = lowest->tick + lowest->length - onsets[i];
+        if (!line.empty() && line.back().tick + line.back().length < note.tick &&
+            line.back().tick + line.back().length + joined > note.tick) {
+            line.back().length = note.tick - line.back().tick;
+        }
+        line.push_back(note);
+    }
+    return line;
 }
 
 std::vector<Fault> AccentedConsecutives(std::span<const WrittenNote> lead, std::span<const WrittenNote> bass,

@@ -25,9 +25,20 @@ struct Fault {
 };
 
 // `upper` and `lower` are single lines (one note at a time each). Both must
-// move between two onsets for a fifth or octave to be consecutive; a rest in
-// either breaks the succession.
-std::vector<Fault> ParallelFifthsAndOctaves(std::span<const WrittenNote> upper, std::span<const WrittenNote> lower);
+// move between two onsets for a fifth or octave to be consecutive, or one an
+// eighth or less after the other, which holds its new note meanwhile: a
+// chord struck after the beat still moves with the lead that moved on it. A
+// rest in either breaks the succession. With `sameWayOnly`, octaves or
+// fifths reached by contrary motion are let pass: under a lead, the bottom
+// of a part's chords is heard as a voice moving with it only when the two
+// move the same way.
+std::vector<Fault> ParallelFifthsAndOctaves(std::span<const WrittenNote> upper, std::span<const WrittenNote> lower,
+                                            bool sameWayOnly = false);
+
+// The line a part's lowest notes make, heard as a voice of its own under
+// its chords: at each of its onsets the lowest of its notes then sounding,
+// held on to its next onset through a rest shorter than `joined` ticks.
+std::vector<WrittenNote> LowestLine(std::span<const WrittenNote> part, std::uint32_t joined);
 
 // Fifths and octaves heard as parallel though notes pass between: the lead
 // and the bass a fifth or an octave apart (as note names) on two accents no
