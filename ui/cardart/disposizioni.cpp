@@ -65,13 +65,11 @@ struct Forma {
 // and its three's ends stand on the side columns as every suit's (brought
 // in from the sides, it looked squeezed beside the other threes).
 constexpr Forma kDenari{14.2, 10.5, 35.5, 61.5, 0, {10.5, 22.5, 34.5}, 0.5, 0.23}; // a coin's diameter
-// A cup as tall as three rows leave room for, white between, and as wide as
-// three abreast allow: a shorter one on a card of two was missed at the
-// natural size, and a slimmer one beside the swords and clubs was the small
-// pale mark lost in a count. Its middle row on a pixel
+// A cup as tall as three rows leave room for, white between: a shorter one on
+// a card of two was missed at the natural size. Its middle row on a pixel
 // centre as the outer ones: between two, the middle cups fell on the pixels
 // squatter, without their lip and knop, unlike the cups above and below.
-constexpr Forma kCoppe{18.4, 12.5, 35.5, 59.5, 0};                        // a cup's height
+constexpr Forma kCoppe{17.6, 12.5, 35.5, 59.5, 0};                        // a cup's height
 constexpr Forma kSpade{20, 13, 36, 59, 3.6, kColonne, 0.45, kRientro, 0}; // a sword's length
 constexpr Forma kBastoni{20, 13, 36, 59, 1, kColonne, 0.45, kRientro, 0}; // a club's length
 

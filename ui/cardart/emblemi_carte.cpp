@@ -193,7 +193,7 @@ Impugnatura ImpugnaturaDiSpadaDiCarta(qreal h)
 // and red shape, never a brown blot.
 void CoppaDiCarta(QPainter &p, qreal h)
 {
-    const qreal w = std::min(0.73 * h, 11.0); // the bowl's width: three cups side by side, three pixels apart
+    const qreal w = std::min(0.73 * h, 10.2); // the bowl's width: three cups side by side with white between
     const qreal bocca = 0.06 * h;
     const qreal top = -h / 2 + bocca;
     const qreal fondoCoppa = 0.08 * h;              // where the bowl meets the stem
