@@ -277,7 +277,7 @@ TEST(CarteBmp, EachCountHasItsOwnRowsAndOutline)
 // shade (a turned one lit from the right looked a slip).
 TEST(CarteBmp, PipSwordsAndClubsShowTheirColoursAndShapes)
 {
-    constexpr int kLunghezzaMinima = 15;
+    constexpr int kLunghezzaMinima = 18;
     const auto blu = [](QRgb c) { return qGray(c) >= 60 && qBlue(c) > qRed(c) + 40 && qBlue(c) > qGreen(c) + 20; };
     const auto verde = [](QRgb c) { return qGray(c) >= 60 && qGreen(c) > qRed(c) + 20 && qGreen(c) > qBlue(c) + 10; };
     for (const int seme : {0, 3}) { // Bastoni, Spade

@@ -29,10 +29,6 @@ namespace {
 // count and the four, five and six of one suit were swapped; drawn further
 // in, a block in the middle, the four matched no other count and was named
 // a six or a five.
-// Every emblem about four fifths of what the rows leave room for: emblems
-// as large as the rows allow touched across the white at the natural size,
-// and a count of four to seven was taken for its neighbour; smaller, with
-// broad white between them, each one stands alone and is counted.
 // Middles on pixel centres, so that every emblem falls on the pixels alike.
 struct Colonne {
     qreal sinistra, centro, destra;
@@ -58,7 +54,7 @@ struct Forma {
     qreal dentro = kRientro;
     // Where a row brought in stands: on a pixel's centre (0.5) for an
     // emblem an odd number of pixels tall, between two (0) for the swords
-    // and clubs, laid sixteen pixels long.
+    // and clubs, laid twenty pixels long.
     qreal frazione = 0.5;
 };
 
@@ -68,14 +64,14 @@ struct Forma {
 // three of coins spanned eight pixels less of the card and looked squashed),
 // and its three's ends stand on the side columns as every suit's (brought
 // in from the sides, it looked squeezed beside the other threes).
-constexpr Forma kDenari{12.3, 10.5, 35.5, 61.5, 0, {10.5, 22.5, 34.5}, 0.5, 0.23}; // a coin's diameter
-// A cup as small as the other suits' emblems, so that a card of cups keeps
-// as much white between them as the others. Its middle row on a pixel
+constexpr Forma kDenari{14.2, 10.5, 35.5, 61.5, 0, {10.5, 22.5, 34.5}, 0.5, 0.23}; // a coin's diameter
+// A cup as tall as three rows leave room for, white between: a shorter one on
+// a card of two was missed at the natural size. Its middle row on a pixel
 // centre as the outer ones: between two, the middle cups fell on the pixels
 // squatter, without their lip and knop, unlike the cups above and below.
-constexpr Forma kCoppe{14.1, 12.5, 35.5, 59.5, 0};                        // a cup's height
-constexpr Forma kSpade{16, 13, 36, 59, 3.6, kColonne, 0.45, kRientro, 0}; // a sword's length
-constexpr Forma kBastoni{16, 13, 36, 59, 1, kColonne, 0.45, kRientro, 0}; // a club's length
+constexpr Forma kCoppe{17.6, 12.5, 35.5, 59.5, 0};                        // a cup's height
+constexpr Forma kSpade{20, 13, 36, 59, 3.6, kColonne, 0.45, kRientro, 0}; // a sword's length
+constexpr Forma kBastoni{20, 13, 36, 59, 1, kColonne, 0.45, kRientro, 0}; // a club's length
 
 // The pixel centre (`frazione` 0.5) or edge (0) at or above `y`.
 constexpr qreal SulPixel(qreal y, qreal frazione) { return int(y) + frazione; }

@@ -1,7 +1,7 @@
 // The cups and coins of the pip cards, and the bold sword (the pips' in the
 // larger drawing, the figures' at the natural size): bold closed shapes that are
-// counted at a glance at the natural size, where a sword is sixteen
-// pixels long and nine wide, a cup fifteen tall, a coin thirteen across.
+// counted at a glance at the natural size, where a sword is some twenty
+// pixels long and eleven wide, a cup nineteen tall, a coin thirteen across.
 #include "emblemi_forme.h"
 
 #include "pennelli.h"
@@ -186,14 +186,14 @@ Impugnatura ImpugnaturaDiSpadaDiCarta(qreal h)
     return {e.fondoPresa - e.presa / 2, e.fondoPresa};
 }
 
-// A golden goblet drawn for the natural size, where it is nine pixels
-// wide and fifteen tall: the ace's chalice made small, a broad bowl with a
+// A golden goblet drawn for the natural size, where it is eleven pixels
+// wide and nineteen tall: the ace's chalice made small, a broad bowl with a
 // red band, a short stem with a knop and a spreading foot, squat enough
 // that rows of cups keep broad white bands between them: one orange-gold
 // and red shape, never a brown blot.
 void CoppaDiCarta(QPainter &p, qreal h)
 {
-    const qreal w = 0.58 * h; // the bowl's width: three cups side by side with white between
+    const qreal w = std::min(0.73 * h, 10.2); // the bowl's width: three cups side by side with white between
     const qreal bocca = 0.06 * h;
     const qreal top = -h / 2 + bocca;
     const qreal fondoCoppa = 0.08 * h;              // where the bowl meets the stem

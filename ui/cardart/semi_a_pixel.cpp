@@ -1,5 +1,5 @@
 // The swords, clubs and coins of the pip cards at the natural size, laid
-// pixel by pixel: at sixteen pixels long a drawn emblem reduced falls on the
+// pixel by pixel: at twenty pixels long a drawn emblem reduced falls on the
 // pixels by chance, and its blade was read as a drop or a flame, its club as
 // a leaf on a stalk, and a coin's rose does not survive the reduction. In
 // the larger drawing they are the drawn ones.
@@ -18,7 +18,7 @@
 namespace belvane::cardart {
 namespace {
 
-constexpr int kRighe = 16;
+constexpr int kRighe = 20;
 // A pip a character a pixel, its middle on the middle column, between the
 // tenth and eleventh rows.
 template <size_t N> using Mappa = std::array<std::string_view, N>;
@@ -28,7 +28,7 @@ template <size_t N> using Mappa = std::array<std::string_view, N>;
 // from the hilt for a third of its length and then curving to the right,
 // its back sweeping in to a sharp point; a golden crossguard as wide as the
 // pip and two rows thick, gold over deep gold, its ends turned up towards
-// the blade, a red grip a pixel long in the outline's ink and a golden
+// the blade, a red grip two pixels long in the outline's ink and a golden
 // pommel wider than the grip, as the ace's and the figures' swords have.
 // (A slender blade of three pixels, light and mid blue, was the palest and
 // thinnest pip on the table: beside the clubs, cups and coins it was lost
@@ -47,40 +47,41 @@ template <size_t N> using Mappa = std::array<std::string_view, N>;
 // no hilt; outlined all round in deep blue, the Spade were the palest suit
 // on the table.)
 constexpr Mappa<kRighe> kSpada{
-    "......K..", ".....KSK.", ".....KbSK", "....KbBSK", "....KbBSK", "...KbBBSK", "..KbBBSK.", ".KbBBSK..",
-    ".KbBBSK..", ".KbBBSK..", "YKbBBSK.Y", "YYYYYYYYY", "ooooooooo", "..KRRrK..", ".KoYYYoK.", "..KKKKK..",
+    "........K..", ".......KSK.", "......KbSK.", "......KbSK.", ".....KbBSK.", ".....KbBSK.", "....KbBBSK.",
+    "...KbBBSK..", "...KbBBSK..", "..KbBBSK...", "..KbBBSK...", "..KbBBSK...", "..KbBBSK...", "Y.KbBBSK..Y",
+    "YYYYYYYYYYY", "ooooooooooo", "...KRRrK...", "...KrRrK...", "..KoYYYoK..", "...KKKKK...",
 };
 // A cudgel leaning as a hand holds it, its head up to the right: the ace's
 // and the figures' club made small, dark outlined, light on its left and
-// shaded on its right, a heavy head rounded at its crown narrowing steadily
+// shaded on its right, a heavy head knobbed at its crown narrowing steadily
 // down the shaft to a grip a third of its width, bound twice in red and
 // ending in a knob; the dark stump of a lopped branch on its left, a golden
-// leaf sprouting on its right. Its outline runs clean round it, red only
-// at the grip, and no knot of bark inside it: at this size each
-// more dark pixel costs the wood its green. (A head on a body of nearly
-// even width with red dots up its sides read as a gherkin or a
+// leaf sprouting on its right and a mark of bark on either side of it. Its
+// outline runs clean round it, red only at the grip. (A head on a body of
+// nearly even width with red dots up its sides read as a gherkin or a
 // cactus, whatever its shading; pale cut faces standing out of its outline
 // broke it into specks, a sprig or a broccoli; a head tapering all the way
 // down to the grip read as a leaf or a chilli; a staff a pixel thinner than
 // this as a tadpole's tail; a stave of even width as a pickle and a thin
 // stick as a sword in green.)
 constexpr Mappa<kRighe> kBastone{
-    ".....KKK.", "....KLGDK", "..KLGGGDK", ".KLGGGGDK", ".KLGGGGDK", ".KLGGGDDK", "..KLGGDK.", ".KnKLGDK.",
-    "..KLGGDK.", "..KLGDKYY", ".KLGDDKo.", ".KRrK....", ".KGDK....", ".KRrK....", "KLGDDK...", ".KKKK....",
+    ".....KKKK..", "....KLGGDKK", "...KLGGGDGK", "...KLGGGGDK", "..KLGGGGDDK", "..KLGGGGDDK", "..KLGGGnDDK",
+    "..KLGGGGDK.", "..KLGGGDDK.", ".KnKLGGDK..", "..KKLGGDK..", "..KLGnDDKYY", "..KLGGDKYYo", ".KLGGDKoo..",
+    ".KLGDDK....", "..KRrK.....", "..KGDK.....", "..KRrK.....", ".KLGDDK....", "..KKKK.....",
 };
 
-// A gold coin as the figures hold it, thirteen pixels across, so that the
-// seven's three abreast keep white between them: a face of bright gold inside a rim
+// A gold coin as the figures hold it, fifteen pixels across, as large as the
+// seven's three abreast leave room for: a face of bright gold inside a rim
 // of dark bronze gold and the outline, the rim a pixel thicker on the
 // diagonals so that it is as wide all round, and a red rose with a golden
 // heart filling the middle third. (A heavy brown rim round a small face and
 // a red square was read as a button; a pale lemon coin a pixel or two larger
 // as an octagon; a rim of light gold left coins side by side a yellow
 // cluster, and one of middling gold, a lone coin soft on the white.)
-constexpr Mappa<13> kMoneta{
-    "....KKKKK....", "..KKcccccKK..", ".KccFFFFFccK.", ".KcFFFFFFFcK.", "KccFFFRFFFccK",
-    "KcFFFRRRFFFcK", "KcFFRRlRRFFcK", "KcFFFRRRFFFcK", "KccFFFRFFFccK", ".KcFFFFFFFcK.",
-    ".KccFFFFFccK.", "..KKcccccKK..", "....KKKKK....",
+constexpr Mappa<15> kMoneta{
+    ".....KKKKK.....", "...KKcccccKK...", "..KcccFFFcccK..", ".KccFFFFFFFccK.", ".KcFFFFRFFFFcK.",
+    "KccFFFRRRFFFccK", "KcFFFRRRRRFFFcK", "KcFFRRRlRRRFFcK", "KcFFFRRRRRFFFcK", "KccFFFRRRFFFccK",
+    ".KcFFFFRFFFFcK.", ".KccFFFFFFFccK.", "..KcccFFFcccK..", "...KKcccccKK...", ".....KKKKK.....",
 };
 
 // Every row as long as the first, and an odd number of columns, so that
@@ -214,7 +215,7 @@ void BastoneDaContare(QPainter &p, qreal h, bool specchio)
 }
 
 // The coin is laid a pixel a character whatever its diameter: the drawn
-// coin of the same diameter falls on these thirteen pixels.
+// coin of the same diameter falls on these fifteen pixels.
 void DenaroDaContare(QPainter &p, qreal h)
 {
     if (InchiostroDelPixelInUso())
