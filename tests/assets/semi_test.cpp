@@ -263,8 +263,9 @@ TEST(CarteBmp, EachCountHasItsOwnRowsAndOutline)
 // At their own size swords and clubs are counted at a glance only if each
 // is large and upright (the odd one of a five or seven too: lying across it
 // reads as a dash) and shows its own shape: a sword its blade as blue, not
-// as a blue line between two dark ones, three pixels of blue side by side
-// along a third of its length, bending sideways from the guard to the point
+// as a blue line between two dark ones, four pixels of blue side by side
+// along a third of its length (three, a thin blade, was lost on the white
+// beside the other suits' emblems), bending sideways from the guard to the point
 // (a straight one reads as a dagger), a light edge of steel along a third of
 // it (without one, neighbouring blades ran together into blue ticks); a club its green rather than its
 // outline, a head at least twice as wide as its grip (an even rod reads as
@@ -327,7 +328,7 @@ TEST(CarteBmp, PipSwordsAndClubsShowTheirColoursAndShapes)
                         }
                     }
                     larghe.push_back(ultimo >= primo ? ultimo - primo + 1 : 0);
-                    righeDiLama += filaMassima >= 3;
+                    righeDiLama += filaMassima >= 4;
                     righeDiLuce += chiari > 0;
                     if (blui > 0)
                         mezzeBlu.push_back(somma / blui);

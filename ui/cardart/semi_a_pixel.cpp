@@ -23,29 +23,33 @@ constexpr int kRighe = 20;
 // tenth and eleventh rows.
 template <size_t N> using Mappa = std::array<std::string_view, N>;
 
-// A sword point up: a slender blade, three pixels of blue between
-// outlines, light along one edge, straight from the hilt for half its
-// length and then curving gently to the right, a pixel every three rows, to
-// a point; a golden crossguard as wide as the pip and two rows thick, gold
-// over deep gold, its ends turned up towards the blade, a red grip two
-// pixels long and a golden pommel wider than the grip, as the ace's and the
-// figures' swords have. (Straight to its last fifth and bent there a pixel
-// a row, the blade read as a bent nail, a hockey stick or a blue 7; four
-// pixels across on a guard of one row, as a stubby dagger, a wedge or a
-// feather, the blade hardly twice its hilt, and bending its whole length
-// on ends turned down, as a claw or a banana; a blade widening from its
-// point to the guard as a leaf or a flame, on a guard of two rows apart
-// from the blade as a second mark below it; a blade three pixels across
-// leaning all its length on a guard of one light gold row, lost on the
-// white, as a quill; a hilt of a pixel's grip and a pixel's pommel left the
-// blade alone to be seen, a blue flame; a grip of three under a guard
-// underlined in deep gold, the blade two and a half times the hilt, as a
-// dagger; a pommel no wider than the grip left almost no hilt; outlined
-// all round in deep blue, the Spade were the palest suit on the table.)
+// A sword point up: a broad curved blade, four pixels of blue between
+// outlines, light along its back and deep blue along its edge, straight
+// from the hilt for a third of its length and then curving to the right,
+// its back sweeping in to a sharp point; a golden crossguard as wide as the
+// pip and two rows thick, gold over deep gold, its ends turned up towards
+// the blade, a red grip two pixels long in the outline's ink and a golden
+// pommel wider than the grip, as the ace's and the figures' swords have.
+// (A slender blade of three pixels, light and mid blue, was the palest and
+// thinnest pip on the table: beside the clubs, cups and coins it was lost
+// on the white and a card of swords was miscounted. Straight to its last
+// fifth and bent there a pixel a row, the blade read as a bent nail, a
+// hockey stick or a blue 7; four pixels across on a guard of one row, as a
+// stubby dagger, a wedge or a feather, the blade hardly twice its hilt,
+// and bending its whole length on ends turned down, as a claw or a banana;
+// a blade widening from its point to the guard as a leaf or a flame, on a
+// guard of two rows apart from the blade as a second mark below it; a blade
+// three pixels across leaning all its length on a guard of one light gold
+// row, lost on the white, as a quill; a hilt of a pixel's grip and a
+// pixel's pommel left the blade alone to be seen, a blue flame; a grip of
+// three under a guard underlined in deep gold, the blade two and a half
+// times the hilt, as a dagger; a pommel no wider than the grip left almost
+// no hilt; outlined all round in deep blue, the Spade were the palest suit
+// on the table.)
 constexpr Mappa<kRighe> kSpada{
-    ".......K...", "......KbK..", "......KbBK.", ".....KbBBK.", "....KbBBK..", "....KbBBK..", "....KbBBK..",
-    "...KbBBK...", "...KbBBK...", "...KbBBK...", "...KbBBK...", "...KbBBK...", "...KbBBK...", "o..KbBBK..o",
-    "Y..KbBBK..Y", "YYYYYYYYYYY", "ooooooooooo", "....RRr....", "....rRr....", "...oYYYo...",
+    "........K..", ".......KSK.", "......KbSK.", "......KbSK.", ".....KbBSK.", ".....KbBSK.", "....KbBBSK.",
+    "...KbBBSK..", "...KbBBSK..", "..KbBBSK...", "..KbBBSK...", "..KbBBSK...", "..KbBBSK...", "Y.KbBBSK..Y",
+    "YYYYYYYYYYY", "ooooooooooo", "...KRRrK...", "...KrRrK...", "..KoYYYoK..", "...KKKKK...",
 };
 // A cudgel leaning as a hand holds it, its head up to the right: the ace's
 // and the figures' club made small, dark outlined, light on its left and
@@ -103,6 +107,8 @@ QColor Colore(char c)
         return kTintaBlu.luce;
     case 'B':
         return kTintaBlu.corpo;
+    case 'S':
+        return kTintaBlu.ombra;
     case 'Y':
         return kTintaOro.corpo;
     case 'y':
@@ -139,6 +145,7 @@ int Famiglia(char c)
     switch (c) {
     case 'b':
     case 'B':
+    case 'S':
         return 1;
     case 'L':
     case 'G':
