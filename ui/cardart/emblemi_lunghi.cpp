@@ -63,7 +63,10 @@ void Spada(QPainter &p, qreal h, Ornato ornato, qreal curva)
     const Elsa elsa = ElsaDiSpada(h);
     const qreal pomo = elsa.pomo, presa = elsa.presa, fondoPresa = elsa.fondoPresa;
     const qreal mezzaPresa = std::max(0.7, 0.032 * h);
-    const qreal spessore = grande ? std::max(1.0, 0.04 * h) : std::max(1.0, std::round(h / 15)); // the guard
+    // The guard; at the natural size two pixels deep at least, or on a short
+    // sword its outline leaves no gold.
+    const bool pixel = InchiostroDelPixelInUso();
+    const qreal spessore = grande ? std::max(1.0, 0.04 * h) : std::max(pixel ? 2.0 : 1.0, std::round(h / 15));
     // A crossguard wide across the narrow blade, so that the two read as a
     // sword's cross and not as one shape.
     const qreal braccio = grande ? std::max(2.4, 0.2 * h) : std::max(2.4, 0.17 * h);
@@ -75,7 +78,7 @@ void Spada(QPainter &p, qreal h, Ornato ornato, qreal curva)
     // A figure's blade is a narrow strip of steel, two or three pixels of
     // blue between its outlines at the natural size: as wide as the guard's
     // half it was read as a paddle or a feather.
-    const qreal mezza = grande ? std::max(1.0, 0.046 * h) : std::clamp(h * 0.045, 1.0, 1.5);
+    const qreal mezza = grande ? std::max(1.0, 0.046 * h) : std::clamp(h * 0.045, pixel ? 1.4 : 1.0, 1.5);
 
     // The blade: two edges, then to the point, bending along its whole
     // length as a scimitar does. A sword held by a figure, given no bend of
