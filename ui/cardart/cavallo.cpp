@@ -95,10 +95,15 @@ QPainterPath Stinco(const Gamba &g, bool posteriore)
     return Arto({a, tra(a, k, 0.6), k, tra(k, n, 0.5), n, c}, {6.4, 4.4, 4.6, 3.3, 3.8, 2.9});
 }
 
-// The part of a leg from just above the knee or hock down to the coronet,
-// broad enough to take in the leg's whole width there.
-QPainterPath Punta(const Gamba &g)
+// The part of a leg that is dark, broad enough to take in the leg's whole
+// width there: from just above the knee or hock down to the coronet, or
+// from a little above the fetlock.
+QPainterPath Punta(const Gamba &g, Punte punte)
 {
+    if (punte == Punte::DalNodello) {
+        const QPointF su = g.nodello + (g.ginocchio - g.nodello) * 0.2;
+        return Arto({su, g.nodello, g.corona}, {7, 7, 7});
+    }
     const QPointF su = g.ginocchio + (g.attacco - g.ginocchio) * 0.15;
     return Arto({su, g.ginocchio, g.nodello, g.corona}, {7, 7, 7, 7});
 }
@@ -285,9 +290,10 @@ QPointF DisegnaCavallo(const Tela &tela, const Andatura &a, const Finimenti &f)
     const QPainterPath lontane = U(Stinco(a.anterioreLontana, false), Stinco(a.posterioreLontana, true));
     tela.Modella(U(Zoccolo(a.anterioreLontana), Zoccolo(a.posterioreLontana)), corno, kContorno, 0.5, 0);
     tela.Modella(lontane, lontano, kContorno, 0.8, 0.5);
-    if (f.punte)
-        tela.Modella(Intersezione(lontane, Piatto(U(Punta(a.anterioreLontana), Punta(a.posterioreLontana)))),
-                     {f.crini.corpo, f.crini.ombra, f.crini.ombra.darker(118)}, kContorno, 0.6, 0.3);
+    if (f.punte != Punte::No)
+        tela.Modella(
+            Intersezione(lontane, Piatto(U(Punta(a.anterioreLontana, f.punte), Punta(a.posterioreLontana, f.punte)))),
+            {f.crini.corpo, f.crini.ombra, f.crini.ombra.darker(118)}, kContorno, 0.6, 0.3);
     Coda(tela, f, a.coda);
 
     // Body, neck, head, ears and the near legs are one shape.
@@ -317,9 +323,9 @@ QPointF DisegnaCavallo(const Tela &tela, const Andatura &a, const Finimenti &f)
         tela.p.setBrush(AMeta(f.manto.corpo, f.manto.ombra));
         tela.p.drawPath(Differenza(corpo, corpo.translated(-d, -d)));
     }
-    if (f.punte)
-        tela.Modella(Intersezione(cavallo, Piatto(U(Punta(a.anteriore), Punta(a.posteriore)))), f.crini, kContorno, 0.6,
-                     0.3);
+    if (f.punte != Punte::No)
+        tela.Modella(Intersezione(cavallo, Piatto(U(Punta(a.anteriore, f.punte), Punta(a.posteriore, f.punte)))),
+                     f.crini, kContorno, 0.6, 0.3);
 
     // Shade engraved under the belly, on the hindquarters and along the
     // underside of the neck: one hatching for the three.

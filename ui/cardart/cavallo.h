@@ -56,6 +56,8 @@ struct Andatura {
     qreal misuraCollo = 1.0; // the neck and head's scale about the withers (a rearing horse's are shorter)
 };
 
+enum class Punte { No, DalGinocchio, DalNodello };
+
 // The coat, the mane and the trappings.
 struct Finimenti {
     Tinta manto, crini;
@@ -63,7 +65,10 @@ struct Finimenti {
     QColor bordura;         // its border
     QColor briglia;         // bridle and reins
     bool pomellato = false; // a dappled coat: rings of the light tone on barrel and quarters (larger drawing only)
-    bool punte = false;     // dark points, a dun's or a roan's: the legs dark as the mane from the knees and hocks down
+    // Dark points in the mane's colour: a dun's from the knees and hocks
+    // down; a roan's only below the fetlocks (from the knees, its far legs
+    // read as a pair of boots on the pale coat).
+    Punte punte = Punte::No;
     // A coat near the card's white: at the natural size its crescent of
     // shade is wider and the belly, quarters and throat are shaded too (left
     // out there on other coats), or the horse fades into the card.

@@ -63,18 +63,22 @@ void Spada(QPainter &p, qreal h, Ornato ornato, qreal curva)
     const Elsa elsa = ElsaDiSpada(h);
     const qreal pomo = elsa.pomo, presa = elsa.presa, fondoPresa = elsa.fondoPresa;
     const qreal mezzaPresa = std::max(0.7, 0.032 * h);
-    const qreal spessore = grande ? std::max(1.0, 0.04 * h) : std::max(1.0, std::round(h / 15)); // the guard
-    // A clear crossguard, yet narrow enough that three swords side by side
-    // keep white between them at the natural size.
-    const qreal braccio = grande ? std::max(2.4, 0.2 * h) : std::max(2.4, 0.146 * h);
+    // The guard; at the natural size two pixels deep at least, or on a short
+    // sword its outline leaves no gold.
+    const bool pixel = InchiostroDelPixelInUso();
+    const qreal spessore = grande ? std::max(1.0, 0.04 * h) : std::max(pixel ? 2.0 : 1.0, std::round(h / 15));
+    // A crossguard wide across the narrow blade, so that the two read as a
+    // sword's cross and not as one shape.
+    const qreal braccio = grande ? std::max(2.4, 0.2 * h) : std::max(2.4, 0.17 * h);
     const qreal guardia = fondoPresa - presa; // the guard's lower edge
     // Where the blade leaves the guard: on a pip, on a pixel's centre, so
     // that the guard's outline falls in one row of pixels.
     const qreal base = grande ? guardia - spessore : std::floor(guardia - spessore) + 0.5;
     const qreal punta = -h / 2;
-    // A pip's blade is three pixels of blue between its outlines, whose
-    // edges fall on pixel centres: a blade, not a line.
-    const qreal mezza = grande ? std::max(1.0, 0.046 * h) : std::clamp(h * 0.094, 1.0, 2.25);
+    // A figure's blade is a narrow strip of steel, two or three pixels of
+    // blue between its outlines at the natural size: as wide as the guard's
+    // half it was read as a paddle or a feather.
+    const qreal mezza = grande ? std::max(1.0, 0.046 * h) : std::clamp(h * 0.045, pixel ? 1.4 : 1.0, 1.5);
 
     // The blade: two edges, then to the point, bending along its whole
     // length as a scimitar does. A sword held by a figure, given no bend of
@@ -83,10 +87,12 @@ void Spada(QPainter &p, qreal h, Ornato ornato, qreal curva)
     const qreal piega = curva != 0 ? curva : 0.09 * h;
     const auto asse = [&](qreal t) { return piega * t * t; };
     const qreal stringe = grande ? 0.15 : 0;
-    // An ogival point, full to the last quarter.
+    // The ace's an ogival point, full to the last sixth; a figure's tapers
+    // straight to a sharp point over its last quarter (rounded, it ended
+    // like an oar).
     const auto larghezza = [&](qreal t) {
-        const qreal punta = std::min(1.0, (1 - t) / (grande ? 0.16 : 0.3));
-        return mezza * (1 - stringe * t) * (grande ? punta : std::pow(punta, 0.7));
+        const qreal punta = std::min(1.0, (1 - t) / (grande ? 0.16 : 0.25));
+        return mezza * (1 - stringe * t) * punta;
     };
     const auto y = [&](qreal t) { return base + 0.5 + (punta - base - 0.5) * t; };
     const QPainterPath lama = Lama(kPassi, asse, larghezza, y);

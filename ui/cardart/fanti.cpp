@@ -168,17 +168,18 @@ void FanteDiCoppe(QPainter &p)
     OmbraOltre(p, avanti, {23.4, 40}, {18, 61}, kRossoT.ombra);
     Segna(p, Tratti({{{18.2, 52.6}, {21.4, 53.4}}}), kOcraT.corpo, kPiega);
     Scarpa(p, {18.4, 63.0}, {13.2, 63.2});
-    // Auburn hair in long waves to his shoulders, a page's.
+    // Dark chestnut hair in long waves to his shoulders, a page's: auburn,
+    // near his fair skin, it made his face one tan blur at the natural size.
     const Profilo chioma{{21.8, 13.0}, {22.5, 10.5}, {25.5, 9.6},  {29.0, 10.8}, {30.2, 14.0}, {31.2, 17.0},
                          {31.4, 20.2}, {30.4, 21.8}, {29.0, 21.4}, {28.2, 19.6}, {27.6, 18.2}, {23.5, 18.4},
                          {21.6, 19.6}, {20.6, 18.6}, {20.8, 16.4}, {21.2, 14.8}};
-    Forma(p, chioma, kRameT, 0.9, 0.5);
+    Forma(p, chioma, kCastanoT, 0.9, 0.5);
     Segna(p,
           Tratti({{{28.2, 12}, {29.4, 16}, {30.0, 19.6}},
                   {{27, 12.4}, {28.2, 16.4}, {28.8, 19.0}},
                   {{29.4, 13}, {30.6, 16.8}, {30.8, 20.6}},
                   {{21.8, 15.2}, {21.4, 17.2}, {21.6, 19.0}}}),
-          kRameT.ombra);
+          kCastanoT.ombra);
     // The far arm down at his side, its fist on the hip.
     const Profilo lontano = ProfiloArto({{{29.6, 23.4}, 3.4}, {{33.6, 29.4}, 2.9}, {{32.2, 34.6}, 2.4}});
     Forma(p, lontano, kRossoT, 0.7, 0.4);

@@ -218,7 +218,7 @@ void ReDiSpade(QPainter &p)
     // it was lost at the natural size. The slender one at every size, and
     // long (the pips' broad one, as short as the card's top edge allows, was
     // read at the natural size as a candle or a dagger).
-    SpadaTenuta(p, {35.0, 28.2}, 27, kPendenzaSpada, 1, true);
+    SpadaTenuta(p, {35.0, 28.2}, 27, kPendenzaSpada);
     Mano(p, {35.0, 28.2}, 1.6);
 }
 

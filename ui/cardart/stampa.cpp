@@ -202,20 +202,14 @@ void EmblemaTenuto(QPainter &p, Seme seme, QPointF centro, qreal altezza, qreal 
     Emblema(p, seme, centro, altezza, angolo, ornato, curva);
 }
 
-void SpadaTenuta(QPainter &p, QPointF pugno, qreal altezza, qreal angolo, qreal verso, bool snella)
+void SpadaTenuta(QPainter &p, QPointF pugno, qreal altezza, qreal angolo, qreal verso)
 {
-    // At the natural size the bold sword, its broad guard the mark of a
-    // sword in a few pixels; in the larger drawing the figures' own, with
-    // slender straight quillons (the pip's broad guard reads as a bone in a
-    // hand). The fist closes near the pommel, so that the grip shows between
-    // it and the guard: on the bold sword's short grip at its very end.
-    const bool pixel = InchiostroDelPixelInUso() && !snella;
-    const Ornato ornato = pixel ? Ornato::Pugno : Ornato::No;
-    const Impugnatura presa = ImpugnaturaDellaSpada(altezza, ornato);
-    const qreal daCentro = pixel ? presa.fondo : presa.centro + 1.2;
+    // The fist closes near the pommel, so that the grip shows between it
+    // and the guard.
+    const Impugnatura presa = ImpugnaturaDellaSpada(altezza, Ornato::No);
     const qreal a = qDegreesToRadians(angolo);
-    EmblemaTenuto(p, Seme::Spade, pugno + QPointF(std::sin(a), -std::cos(a)) * daCentro, altezza, angolo, ornato,
-                  verso * kCurvaSpadaTenuta);
+    EmblemaTenuto(p, Seme::Spade, pugno + QPointF(std::sin(a), -std::cos(a)) * (presa.centro + 1.2), altezza, angolo,
+                  Ornato::No, verso * kCurvaSpadaTenuta);
 }
 
 } // namespace belvane::cardart

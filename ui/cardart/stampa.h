@@ -108,14 +108,12 @@ private:
 void EmblemaTenuto(QPainter &p, Seme seme, QPointF centro, qreal altezza, qreal angolo, Ornato ornato = Ornato::No,
                    qreal curva = 0);
 
-// The sword every figure holds, one drawing for all: at the natural size the
-// pips' own, bold enough to be named there, in the larger drawing a slender
-// one (Ornato::No), `altezza` long, held by a fist at
-// `pugno` round the pommel's end of its grip, turned `angolo` degrees clockwise from point up, its blade
-// bending to the right (`verso` 1) or to the left (-1) as the pips' do.
-// `snella`: the slender one at every size, for a sword hanging by the body,
-// where the pip's broad guard would run into it.
-void SpadaTenuta(QPainter &p, QPointF pugno, qreal altezza, qreal angolo, qreal verso = 1, bool snella = false);
+// The sword a figure holds, one drawing for all at every size: the slender
+// one (Ornato::No), `altezza` long, held by a fist at `pugno` round the
+// pommel's end of its grip, turned `angolo` degrees clockwise from point up,
+// its blade bending to the right (`verso` 1) or to the left (-1) as the
+// pips' do.
+void SpadaTenuta(QPainter &p, QPointF pugno, qreal altezza, qreal angolo, qreal verso = 1);
 inline constexpr qreal kCurvaSpadaTenuta = 1.6;
 
 } // namespace belvane::cardart
