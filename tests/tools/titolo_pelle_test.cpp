@@ -85,31 +85,6 @@ TEST(TitoloPelle, TheLitCheekTurnsTowardsItsOutlineAndItsMiddleStaysBare)
     EXPECT_LT(dentro / nDentro, 0.03);
 }
 
-// The cheek turned from the light is shaded across its middle, between the
-// nose and the outline, and not only at its edge; its mirror on the lit side
-// is left open.
-TEST(TitoloPelle, TheShadedCheekTurnsAcrossItsMiddle)
-{
-    double ombra = 0, luce = 0;
-    int nOmbra = 0, nLuce = 0;
-    for (int py = 0; py < int(2 * kMedaglioneRy); ++py)
-        for (int px = 0; px < int(2 * kMedaglioneRx); ++px) {
-            const QPointF q = DallaLastra(QPointF(px + 0.5, py + 0.5));
-            if (q.y() < kOcchiY + 6 || q.y() > kBoccaY - 4)
-                continue;
-            const double u = q.x() / MezzaLarghezza(q.y());
-            const double a = Pixel(px, py);
-            if (a < 0 || std::abs(u) < 0.35 || std::abs(u) > 0.65)
-                continue;
-            (u > 0 ? ombra : luce) += a;
-            ++(u > 0 ? nOmbra : nLuce);
-        }
-    ASSERT_GT(nOmbra, 60);
-    ASSERT_GT(nLuce, 60);
-    EXPECT_GT(ombra / nOmbra, 0.12);
-    EXPECT_LT(luce / nLuce, 0.05);
-}
-
 // Under the jaw the neck's shade is lines with paper between them: no row
 // of flat grey left where a line swells into the next pixel, which printed
 // as a smudge under the chin; and it is shade, not bare paper.

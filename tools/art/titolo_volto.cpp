@@ -18,11 +18,9 @@ Vettore Normalizza(Vettore v)
     return {v.x / n, v.y / n, v.z / n};
 }
 
-// The light comes from the upper left, well to the side of the front, so
-// that the half of the face away from it turns into shade from the nose's
-// side out to its outline, and the half towards it stays open paper with
-// only its edge turning.
-const Vettore kLuce = Normalizza({-0.46, -0.42, 0.78});
+// The light comes from the upper left, mostly from the front, so that
+// the two halves of the face keep the same features and differ in tone.
+const Vettore kLuce = Normalizza({-0.3, -0.45, 0.84});
 // The tone of the head's turn at its outline (see Tono).
 constexpr double kGiro = 0.42;
 constexpr double kGiroLuce = 0.62; // its share of that on the lit side
