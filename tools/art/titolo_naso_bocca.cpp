@@ -1,13 +1,11 @@
 #include "titolo_naso_bocca.h"
 
 #include "titolo_lastra.h"
-#include "titolo_misure.h"
 #include "titolo_tratti.h"
 #include "titolo_volto.h"
 
 #include <QPointF>
 
-#include <algorithm>
 #include <cmath>
 #include <vector>
 
@@ -73,59 +71,19 @@ void IncidiNaso(Lastra &lastra)
                      });
 }
 
-namespace {
-
-// Half the mouth's width, from the middle to either corner.
-constexpr double kMezzaBocca = 9.4;
-
-// Where the lips part at x: dipping a little under the bow of the upper lip
-// and lifting a little into the corners, so the mouth is calm and not set.
-double Fessura(double x)
-{
-    const double u = std::abs(x) / kMezzaBocca;
-    return kBoccaY + 0.3 * std::exp(-std::pow(x / 2.4, 2)) - 0.75 * Passaggio(0.55, 1, u);
-}
-
-} // namespace
-
-double LabbroSuperiore(double x)
-{
-    const double t = std::max(0.0, std::abs(x) - 0.3) / 4.4;
-    return kBoccaY - 2.1 + 0.4 * std::exp(-std::pow(x / 0.9, 2)) + 1.0 * std::pow(t, 1.6);
-}
-
 void IncidiBocca(Lastra &lastra)
 {
-    // The upper lip faces down, away from the light: laid in a half-tone
-    // between its edge and the parting, deeper on the shaded side and
-    // thinning into the corners, so the mouth is a shaded lip over a light
-    // one and not a line with a bow drawn over it. Each pixel inked by how
-    // much of it the lip covers.
-    {
-        const QPointF a = SullaLastra({-kMezzaBocca, kBoccaY - 3}), b = SullaLastra({kMezzaBocca, kBoccaY + 1});
-        for (int py = int(a.y()); py <= int(b.y()); ++py)
-            for (int px = int(a.x()); px <= int(b.x()); ++px) {
-                double tono = 0;
-                for (int k = 0; k < 16; ++k) {
-                    const QPointF q = DallaLastra(QPointF(px + (k % 4 + 0.5) / 4, py + (k / 4 + 0.5) / 4));
-                    const double u = std::abs(q.x()) / kMezzaBocca;
-                    if (u < 1 && q.y() > std::min(LabbroSuperiore(q.x()), Fessura(q.x()) - 0.2) &&
-                        q.y() < Fessura(q.x()))
-                        tono += (0.3 + 0.3 * Passaggio(-4, 4, q.x())) * (1 - Passaggio(0.6, 1, u));
-                }
-                lastra.Inchiostra(px, py, tono / 16);
-            }
-    }
-
     // The parting of the lips, nearly as wide as the pupils are apart: one
     // firm line, darkest at the middle, firming again a little at each
     // corner where the lips fold in and only then tapering out, one line
-    // with no pocket to break off as a separate dash, a little heavier on
-    // the shaded side.
+    // with no pocket to break off as a separate dash; dipping a little under
+    // the bow of the upper lip and lifting a little into the corners, so the
+    // mouth is calm and not set, a little heavier on the shaded side.
+    constexpr double mezza = 9.4;
     lastra.Solco(
         [](double t) {
-            const double x = kMezzaBocca * (2 * t - 1);
-            return QPointF(x, Fessura(x));
+            const double x = mezza * (2 * t - 1), u = std::abs(x) / mezza;
+            return QPointF(x, kBoccaY + 0.3 * std::exp(-std::pow(x / 2.4, 2)) - 0.75 * Passaggio(0.55, 1, u));
         },
         [](double t) {
             const double u = std::abs(2 * t - 1);
