@@ -21,21 +21,18 @@ namespace {
 // (kInchiostro), so the name is printed in one ink with the plate and no
 // blue-grey cast sits on the warm ground like a bevel laid on in a second colour.
 const QColor kArgento(0xEE, 0xED, 0xE9);
-// The shade lines fall at 45 degrees down to the right, this many pixels
-// apart along a row: across the ground's level ruling and across the italic
-// stems, so the letters' shade does not run on into the ground's lines.
-constexpr double kPassoTratteggio = 4.0;
-constexpr double kIngrossa = 1.3; // how much the book weight is thickened, in pixels
-constexpr double kOrlo = 1.0;     // the unruled silver rim inside each letter's edge, in pixels
+constexpr double kPassoTratteggio = 2.0; // as the medallion's ground
+constexpr double kIngrossa = 1.3;        // how much the book weight is thickened, in pixels
+constexpr double kOrlo = 1.0;            // the unruled silver rim inside each letter's edge, in pixels
 // The shaded band along each stroke: at most kFascia pixels deep, or
 // kFasciaParte of the stroke across; none in strokes under kSottile pixels,
 // so only the stems and the heavy curves carry it and the hairlines stay
 // clean silver: shaded, they thinned into a grey fringe at this size.
 constexpr double kFascia = 6.0, kFasciaParte = 0.6, kSottile = 6.5;
 constexpr double kFiloOmbra = 1.0; // the cut along the shaded edge inside the rim, in pixels
-// The share of the band's depth over which each shade line comes in at its
-// inner end, so it starts on a fine point and not on a step.
-constexpr double kAttacco = 0.1;
+// The shade lines' width at the letter's edge, in pixels: each a wedge, as a
+// burin cuts it, coming to a point at the band's inner edge.
+constexpr double kCuneo = 1.5;
 
 // For every sample inside the mask, its distance in samples to the nearest
 // one outside (two-pass chamfer, 3-4 weights), so the ruling can stop at an
@@ -132,8 +129,8 @@ void DisegnaNome(QPainter &p, const QString &famiglia)
     };
     const std::vector<float> margine = DistanzaDalBordo(maschera);
     // Each letter is left open silver on the lit side of its strokes and
-    // shaded on the other (down and right) by slanting lines across a band
-    // along the edge; they stop on a fine cut inside a clean rim of
+    // shaded on the other (down and right) by level lines that swell
+    // towards the edge; they stop on a fine cut inside a clean rim of
     // silver, which closes the letter against the ground without any dark
     // keyline round it.
     for (int sy = 0; sy < ag; ++sy) {
@@ -149,24 +146,24 @@ void DisegnaNome(QPainter &p, const QString &famiglia)
             };
             constexpr int lontano = 16 * kScala;
             const int versoOmbra = bordo(1, lontano), versoLuce = bordo(-1, lontano);
+            const double y = spazio.top() + (sy + 0.5) / kScala;
             // The shade is a band of even depth along each stroke's shaded
             // edge, so its inner boundary follows the letter's contour; the
-            // hairlines, too thin to hold it, are left open.
+            // hairlines, too thin to hold it, are left open. The line's width
+            // in pixels swells from the band's inner edge to the letter's.
             const double spessore = double(versoLuce + versoOmbra) / kScala; // the stroke across, in pixels
             const double fascia = std::min(kFascia, kFasciaParte * spessore);
             const double ombra = spessore < kSottile ? 0 : std::clamp(1 - versoOmbra / (kScala * fascia), 0.0, 1.0);
-            // The lines run through the pixels' middles, taken whole: one
-            // pixel a row, so each prints as a cut and not as a grey blur.
-            const double fase = double(sx / kScala - sy / kScala) / kPassoTratteggio;
-            const bool sullaRiga = std::abs(fase - std::round(fase)) * kPassoTratteggio < 0.5;
+            const double larghezza = ombra <= 0 ? 0 : kCuneo * std::pow(ombra, 0.8);
+            const double fase = (y - 0.5) / kPassoTratteggio; // lines on the pixels' middles, not between rows
+            const double d = std::abs(fase - std::round(fase)) * kPassoTratteggio;
             const double orlo = std::clamp(margine[std::size_t(sy * lg + sx)] - kOrlo * kScala + 0.5, 0.0, 1.0);
             // Inside the silver rim on the shaded side one fine unbroken cut
             // follows the edge, and the shade lines run into it, so the shade
             // ends on a contour rather than in a comb.
             const double filo =
                 ombra > 0 && versoOmbra > kOrlo * kScala && versoOmbra <= (kOrlo + kFiloOmbra) * kScala ? 1.0 : 0.0;
-            const double taglio = sullaRiga ? std::clamp(ombra / kAttacco, 0.0, 1.0) : 0.0;
-            const double linea = std::max(filo, taglio * orlo);
+            const double linea = std::max(filo, std::clamp((larghezza / 2 - d) * kScala + 0.5, 0.0, 1.0) * orlo);
             const auto mescola = [&](int a, int b) { return a + (b - a) * linea; };
             // Premultiplied by how much of the sample the letter covers.
             const double alfa = copertura / 255.0;
