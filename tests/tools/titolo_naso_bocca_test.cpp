@@ -99,5 +99,29 @@ TEST(TitoloNasoBocca, TheUpperLipIsShadedOnTheShadedSideOnly)
     EXPECT_LT(sopra[0] / nSopra[0], 0.05);
     EXPECT_LT(sotto / nSotto, 0.1);
 }
+// Down the lower bridge the nose's shaded side is a plane: a second line
+// stands beside the bridge's edge with paper between them, and not merged
+// into one heavy bar.
+TEST(TitoloNasoBocca, TheNosesShadedFlankIsASecondLineBesideTheBridge)
+{
+    Lastra lastra(int(2 * kMedaglioneRx), int(2 * kMedaglioneRy));
+    IncidiNaso(lastra);
+    int righe = 0;
+    for (int py = Pixel({0, kOcchiY + 9.5}).y(); py <= Pixel({0, kOcchiY + 12}).y(); ++py) {
+        int ponte = -1;
+        for (int px = Pixel({0.5, 0}).x(); px <= Pixel({3.2, 0}).x(); ++px)
+            if (lastra.Inchiostro(px, py) > 0.4 && ponte < 0)
+                ponte = px;
+        ASSERT_GE(ponte, 0) << py;
+        double fianco = 0;
+        for (int px = ponte + 2; px <= ponte + 5; ++px)
+            fianco = std::max(fianco, lastra.Inchiostro(px, py));
+        EXPECT_LT(lastra.Inchiostro(ponte + 1, py), 0.1) << py;
+        EXPECT_GT(fianco, 0.25) << py;
+        ++righe;
+    }
+    EXPECT_GE(righe, 3);
+}
+
 } // namespace
 } // namespace titolo

@@ -1,6 +1,7 @@
 #include "titolo_naso_bocca.h"
 
 #include "titolo_lastra.h"
+#include "titolo_misure.h"
 #include "titolo_tratti.h"
 #include "titolo_volto.h"
 
@@ -26,6 +27,15 @@ void IncidiNaso(Lastra &lastra)
                      const double sotto = std::pow(Passaggio(0.0, 0.75, t), 1.2);
                      return (0.05 + 0.95 * sotto) * std::min(1.0, 5 * (1 - t) + 0.4);
                  });
+    // The flank beyond it turned from the light: a second, finer line two
+    // pixels out along the lower bridge, coming in and going out with the
+    // shade, so the nose has a shaded side and not only an edge.
+    lastra.Solco(
+        [](double t) {
+            const double y = kOcchiY + 8 + 5.5 * t;
+            return QPointF(2.2 + 2.0 / kIngrandimento + 0.35 * (y - kOcchiY - 8), y);
+        },
+        [](double t) { return 0.55 * Fuso(t, 0.7); });
     // Above it, the nose's root springing from the shaded brow: a fine
     // curve from under the brow's inner end down beside the bridge, fading
     // out before the bridge's own line comes in, so the nose grows out of
