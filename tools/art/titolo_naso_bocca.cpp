@@ -28,15 +28,14 @@ void IncidiNaso(Lastra &lastra)
                      return (0.05 + 0.95 * sotto) * std::min(1.0, 5 * (1 - t) + 0.4);
                  });
     // The flank beyond it turned from the light: a second, finer line two
-    // pixels out along the lower bridge, so the nose has a shaded side and
-    // not only an edge; of one even weight over its length, tapering only at
-    // its ends, or its steps print as a row of dashes.
+    // pixels out along the lower bridge, coming in and going out with the
+    // shade, so the nose has a shaded side and not only an edge.
     lastra.Solco(
         [](double t) {
             const double y = kOcchiY + 8 + 5.5 * t;
             return QPointF(2.2 + 2.0 / kIngrandimento + 0.35 * (y - kOcchiY - 8), y);
         },
-        [](double t) { return 0.6 * std::min(1.0, 2.5 * Fuso(t, 0.8)); });
+        [](double t) { return 0.55 * Fuso(t, 0.7); });
     // Above it, the nose's root springing from the shaded brow: a fine
     // curve from under the brow's inner end down beside the bridge, fading
     // out before the bridge's own line comes in, so the nose grows out of
