@@ -123,5 +123,25 @@ TEST(TitoloNasoBocca, TheNosesShadedFlankIsASecondLineBesideTheBridge)
     EXPECT_GE(righe, 3);
 }
 
+// The nose's foot is one form: the lit wing's crease runs on, through the lit
+// nostril and under the tip, to the shaded side, and does not float apart.
+TEST(TitoloNasoBocca, TheLitWingIsJoinedToTheNosesFoot)
+{
+    Lastra lastra(int(2 * kMedaglioneRx), int(2 * kMedaglioneRy));
+    IncidiNaso(lastra);
+    // The lit wing's crease at its outermost, level with the nostrils.
+    const QPoint ala = Pixel({-6.2, kOcchiY + 15.2});
+    QPoint inizio(-1, -1);
+    for (int dy = -1; dy <= 1 && inizio.x() < 0; ++dy)
+        for (int dx = -1; dx <= 1 && inizio.x() < 0; ++dx)
+            if (lastra.Inchiostro(ala.x() + dx, ala.y() + dy) >= 0.2)
+                inizio = QPoint(ala.x() + dx, ala.y() + dy);
+    ASSERT_GE(inizio.x(), 0);
+    const std::vector<QPoint> tratto = Tratto(lastra, inizio);
+    const auto destra =
+        std::max_element(tratto.begin(), tratto.end(), [](QPoint a, QPoint b) { return a.x() < b.x(); });
+    EXPECT_GT(destra->x(), Pixel({1.0, 0}).x());
+}
+
 } // namespace
 } // namespace titolo

@@ -62,15 +62,15 @@ void IncidiNaso(Lastra &lastra)
     // between it and the nostril.
     lastra.Solco([](double t) { return QPointF(0.8 + 4.0 * t, kOcchiY + 19.0 - 0.5 * t); },
                  [](double t) { return 0.7 * std::min(1.0, 3 * Fuso(t, 0.6)); });
-    // The tip's underside: a short curve from the foot of the bridge's line
-    // round under the tip towards the lit side, fining as it goes into the
-    // light, so the nose ends in a form and not in loose marks.
+    // The tip's underside: a curve from the foot of the bridge's line round
+    // under the tip to the lit nostril, fining as it goes into the light, so
+    // the nose ends in one form and the lit wing is not left floating free.
     lastra.Solco(
         [](double t) {
-            const double a = (-10 + 120 * t) * M_PI / 180;
+            const double a = (-10 + 155 * t) * M_PI / 180;
             return QPointF(0.3 + 2.4 * std::cos(a), kOcchiY + 14.7 + 2.1 * std::sin(a));
         },
-        [](double t) { return (0.9 - 0.6 * t) * std::min(1.0, 3 * (1 - t) + 0.2); });
+        [](double t) { return (0.9 - 0.5 * t) * std::min(1.0, 3 * (1 - t) + 0.5); });
     // The nostrils: the one on the shaded side a dark comma, its head two
     // pixels where the opening is deepest and tapering out under the wing;
     // the lit one a pale tick.
