@@ -70,5 +70,78 @@ TEST(TitoloNasoBocca, TheShadowUnderTheNoseStandsApartOnTheShadedSide)
     EXPECT_LE(destra->x(), Pixel({6, 0}).x());
 }
 
+// The upper lip, turned down from the light, carries a shade on the side
+// away from it, above a lower lip left light, and its lit half stays open.
+TEST(TitoloNasoBocca, TheUpperLipIsShadedOnTheShadedSideOnly)
+{
+    Lastra lastra(int(2 * kMedaglioneRx), int(2 * kMedaglioneRy));
+    IncidiBocca(lastra);
+    double sopra[2] = {0, 0}, sotto = 0;
+    int nSopra[2] = {0, 0}, nSotto = 0;
+    for (int py = Pixel({0, kBoccaY - 4}).y(); py <= Pixel({0, kBoccaY + 4}).y(); ++py)
+        for (int px = Pixel({-6, 0}).x(); px <= Pixel({6, 0}).x(); ++px) {
+            const QPointF q = DallaLastra(QPointF(px + 0.5, py + 0.5));
+            if (std::abs(q.x()) < 2 || std::abs(q.x()) > 5)
+                continue;
+            const double a = lastra.Inchiostro(px, py);
+            if (q.y() > LabbroSuperiore(q.x()) + 0.5 && q.y() < kBoccaY - 0.3) {
+                sopra[q.x() > 0] += a;
+                ++nSopra[q.x() > 0];
+            } else if (q.y() > kBoccaY + 1.2 && q.y() < kBoccaY + 2.8) {
+                sotto += a;
+                ++nSotto;
+            }
+        }
+    ASSERT_GT(nSopra[0], 2);
+    ASSERT_GT(nSopra[1], 2);
+    ASSERT_GT(nSotto, 4);
+    EXPECT_GT(sopra[1] / nSopra[1], 0.15);
+    EXPECT_LT(sopra[0] / nSopra[0], 0.05);
+    EXPECT_LT(sotto / nSotto, 0.1);
+}
+// Down the lower bridge the nose's shaded side is a plane: a second line
+// stands beside the bridge's edge with paper between them, and not merged
+// into one heavy bar.
+TEST(TitoloNasoBocca, TheNosesShadedFlankIsASecondLineBesideTheBridge)
+{
+    Lastra lastra(int(2 * kMedaglioneRx), int(2 * kMedaglioneRy));
+    IncidiNaso(lastra);
+    int righe = 0;
+    for (int py = Pixel({0, kOcchiY + 9.5}).y(); py <= Pixel({0, kOcchiY + 12}).y(); ++py) {
+        int ponte = -1;
+        for (int px = Pixel({0.5, 0}).x(); px <= Pixel({3.2, 0}).x(); ++px)
+            if (lastra.Inchiostro(px, py) > 0.4 && ponte < 0)
+                ponte = px;
+        ASSERT_GE(ponte, 0) << py;
+        double fianco = 0;
+        for (int px = ponte + 2; px <= ponte + 5; ++px)
+            fianco = std::max(fianco, lastra.Inchiostro(px, py));
+        EXPECT_LT(lastra.Inchiostro(ponte + 1, py), 0.1) << py;
+        EXPECT_GT(fianco, 0.25) << py;
+        ++righe;
+    }
+    EXPECT_GE(righe, 3);
+}
+
+// The nose's foot is one form: the lit wing's crease runs on, through the lit
+// nostril and under the tip, to the shaded side, and does not float apart.
+TEST(TitoloNasoBocca, TheLitWingIsJoinedToTheNosesFoot)
+{
+    Lastra lastra(int(2 * kMedaglioneRx), int(2 * kMedaglioneRy));
+    IncidiNaso(lastra);
+    // The lit wing's crease at its outermost, level with the nostrils.
+    const QPoint ala = Pixel({-6.2, kOcchiY + 15.2});
+    QPoint inizio(-1, -1);
+    for (int dy = -1; dy <= 1 && inizio.x() < 0; ++dy)
+        for (int dx = -1; dx <= 1 && inizio.x() < 0; ++dx)
+            if (lastra.Inchiostro(ala.x() + dx, ala.y() + dy) >= 0.2)
+                inizio = QPoint(ala.x() + dx, ala.y() + dy);
+    ASSERT_GE(inizio.x(), 0);
+    const std::vector<QPoint> tratto = Tratto(lastra, inizio);
+    const auto destra =
+        std::max_element(tratto.begin(), tratto.end(), [](QPoint a, QPoint b) { return a.x() < b.x(); });
+    EXPECT_GT(destra->x(), Pixel({1.0, 0}).x());
+}
+
 } // namespace
 } // namespace titolo

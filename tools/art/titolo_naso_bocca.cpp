@@ -1,11 +1,13 @@
 #include "titolo_naso_bocca.h"
 
 #include "titolo_lastra.h"
+#include "titolo_misure.h"
 #include "titolo_tratti.h"
 #include "titolo_volto.h"
 
 #include <QPointF>
 
+#include <algorithm>
 #include <cmath>
 #include <vector>
 
@@ -25,6 +27,15 @@ void IncidiNaso(Lastra &lastra)
                      const double sotto = std::pow(Passaggio(0.0, 0.75, t), 1.2);
                      return (0.05 + 0.95 * sotto) * std::min(1.0, 5 * (1 - t) + 0.4);
                  });
+    // The flank beyond it turned from the light: a second, finer line two
+    // pixels out along the lower bridge, coming in and going out with the
+    // shade, so the nose has a shaded side and not only an edge.
+    lastra.Solco(
+        [](double t) {
+            const double y = kOcchiY + 8 + 5.5 * t;
+            return QPointF(2.2 + 2.0 / kIngrandimento + 0.35 * (y - kOcchiY - 8), y);
+        },
+        [](double t) { return 0.55 * Fuso(t, 0.7); });
     // Above it, the nose's root springing from the shaded brow: a fine
     // curve from under the brow's inner end down beside the bridge, fading
     // out before the bridge's own line comes in, so the nose grows out of
@@ -51,15 +62,15 @@ void IncidiNaso(Lastra &lastra)
     // between it and the nostril.
     lastra.Solco([](double t) { return QPointF(0.8 + 4.0 * t, kOcchiY + 19.0 - 0.5 * t); },
                  [](double t) { return 0.7 * std::min(1.0, 3 * Fuso(t, 0.6)); });
-    // The tip's underside: a short curve from the foot of the bridge's line
-    // round under the tip towards the lit side, fining as it goes into the
-    // light, so the nose ends in a form and not in loose marks.
+    // The tip's underside: a curve from the foot of the bridge's line round
+    // under the tip to the lit nostril, fining as it goes into the light, so
+    // the nose ends in one form and the lit wing is not left floating free.
     lastra.Solco(
         [](double t) {
-            const double a = (-10 + 120 * t) * M_PI / 180;
+            const double a = (-10 + 155 * t) * M_PI / 180;
             return QPointF(0.3 + 2.4 * std::cos(a), kOcchiY + 14.7 + 2.1 * std::sin(a));
         },
-        [](double t) { return (0.9 - 0.6 * t) * std::min(1.0, 3 * (1 - t) + 0.2); });
+        [](double t) { return (0.9 - 0.5 * t) * std::min(1.0, 3 * (1 - t) + 0.5); });
     // The nostrils: the one on the shaded side a dark comma, its head two
     // pixels where the opening is deepest and tapering out under the wing;
     // the lit one a pale tick.
@@ -71,19 +82,50 @@ void IncidiNaso(Lastra &lastra)
                      });
 }
 
+namespace {
+
+// Half the mouth's width, from the middle to either corner.
+constexpr double kMezzaBocca = 9.4;
+
+// Where the lips part at x: dipping a little under the bow of the upper lip
+// and lifting a little into the corners, so the mouth is calm and not set.
+double Fessura(double x)
+{
+    const double u = std::abs(x) / kMezzaBocca;
+    return kBoccaY + 0.3 * std::exp(-std::pow(x / 2.4, 2)) - 0.75 * Passaggio(0.55, 1, u);
+}
+
+} // namespace
+
+double LabbroSuperiore(double x)
+{
+    const double t = std::max(0.0, std::abs(x) - 0.3) / 4.4;
+    return kBoccaY - 2.1 + 0.4 * std::exp(-std::pow(x / 0.9, 2)) + 1.0 * std::pow(t, 1.6);
+}
+
 void IncidiBocca(Lastra &lastra)
 {
+    // The upper lip faces down, away from the light: on the shaded side one
+    // short fine cut along its middle, between its edge and the parting,
+    // swelling under the bow and tapering out a pixel short of where the
+    // parting lifts into the corner, so the lip has a shade of its own, the
+    // lit half is left open and the corner does not knot into a dark node.
+    lastra.Solco(
+        [](double t) {
+            const double x = 1.6 + 3.2 * t;
+            return QPointF(x, 0.5 * (LabbroSuperiore(x) + Fessura(x)));
+        },
+        [](double t) { return 0.6 * Fuso(t, 0.6); });
+
     // The parting of the lips, nearly as wide as the pupils are apart: one
     // firm line, darkest at the middle, firming again a little at each
     // corner where the lips fold in and only then tapering out, one line
-    // with no pocket to break off as a separate dash; dipping a little under
-    // the bow of the upper lip and lifting a little into the corners, so the
-    // mouth is calm and not set, a little heavier on the shaded side.
-    constexpr double mezza = 9.4;
+    // with no pocket to break off as a separate dash, a little heavier on
+    // the shaded side.
     lastra.Solco(
         [](double t) {
-            const double x = mezza * (2 * t - 1), u = std::abs(x) / mezza;
-            return QPointF(x, kBoccaY + 0.3 * std::exp(-std::pow(x / 2.4, 2)) - 0.75 * Passaggio(0.55, 1, u));
+            const double x = kMezzaBocca * (2 * t - 1);
+            return QPointF(x, Fessura(x));
         },
         [](double t) {
             const double u = std::abs(2 * t - 1);
