@@ -243,8 +243,6 @@ std::shared_ptr<const Registrazione> Disegno(const Chiave &k)
         case Seme::Spade:
             if (k.ornato == Ornato::Carta)
                 SpadaDaContare(p, k.altezza, k.curva);
-            else if (k.ornato == Ornato::Pugno)
-                SpadaDiCarta(p, k.altezza, k.curva);
             else
                 Spada(p, k.altezza, k.ornato, k.curva);
             break;
@@ -293,9 +291,6 @@ void Emblema(QPainter &p, Seme seme, QPointF centro, qreal altezza, qreal angolo
     p.restore();
 }
 
-Impugnatura ImpugnaturaDellaSpada(qreal altezza, Ornato ornato)
-{
-    return ornato == Ornato::Pugno ? ImpugnaturaDiSpadaDiCarta(altezza) : ImpugnaturaDiSpada(altezza);
-}
+Impugnatura ImpugnaturaDellaSpada(qreal altezza) { return ImpugnaturaDiSpada(altezza); }
 
 } // namespace belvane::cardart

@@ -180,12 +180,6 @@ void SpadaDiCarta(QPainter &p, qreal h, qreal curva)
     p.drawPath(oro);
 }
 
-Impugnatura ImpugnaturaDiSpadaDiCarta(qreal h)
-{
-    const Elsa e = ElsaDiCarta(h);
-    return {e.fondoPresa - e.presa / 2, e.fondoPresa};
-}
-
 // A golden goblet drawn for the natural size, where it is eleven pixels
 // wide and nineteen tall: the ace's chalice made small, a broad bowl with a
 // red band, a short stem with a knop and a spreading foot, squat enough

@@ -43,12 +43,11 @@ void Spada(QPainter &p, qreal h, Ornato ornato, qreal curva);
 // One club for the whole deck; the ace's has more engraving, a pip's is
 // stouter.
 void Bastone(QPainter &p, qreal h, Ornato ornato);
-// The bold sword, the pips' in the larger drawing and the figures' at the
-// natural size, and the pip cards' cup and coin (emblemi_carte.cpp).
+// The bold sword of the pips in the larger drawing, and the pip cards' cup
+// and coin (emblemi_carte.cpp).
 void SpadaDiCarta(QPainter &p, qreal h, qreal curva);
-// The grips of the two swords above, `h` long (see ImpugnaturaDellaSpada).
+// The grip of the sword Spada draws, `h` long (see ImpugnaturaDellaSpada).
 Impugnatura ImpugnaturaDiSpada(qreal h);
-Impugnatura ImpugnaturaDiSpadaDiCarta(qreal h);
 void CoppaDiCarta(QPainter &p, qreal h);
 void DenaroDiCarta(QPainter &p, qreal h);
 // The pip cards' sword, bending towards the side of `curva`, club, leaning

@@ -380,7 +380,7 @@ void FanteDiSpade(QPainter &p)
     // edge.
     {
         const qreal a = qDegreesToRadians(kPendenzaSpadaFante);
-        const Impugnatura presa = ImpugnaturaDellaSpada(kSpadaFante, Ornato::No);
+        const Impugnatura presa = ImpugnaturaDellaSpada(kSpadaFante);
         const QPointF centro = kPugnoFanteSpade + QPointF(std::sin(a), -std::cos(a)) * presa.centro;
         const PiuGrandeAlPixel largo(p, centro, 1.25, 1);
         EmblemaTenuto(p, Seme::Spade, centro, kSpadaFante, kPendenzaSpadaFante, Ornato::No,

@@ -206,7 +206,7 @@ void SpadaTenuta(QPainter &p, QPointF pugno, qreal altezza, qreal angolo, qreal 
 {
     // The fist closes near the pommel, so that the grip shows between it
     // and the guard.
-    const Impugnatura presa = ImpugnaturaDellaSpada(altezza, Ornato::No);
+    const Impugnatura presa = ImpugnaturaDellaSpada(altezza);
     const qreal a = qDegreesToRadians(angolo);
     EmblemaTenuto(p, Seme::Spade, pugno + QPointF(std::sin(a), -std::cos(a)) * (presa.centro + 1.2), altezza, angolo,
                   Ornato::No, verso * kCurvaSpadaTenuta);
