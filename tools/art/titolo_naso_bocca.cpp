@@ -107,12 +107,11 @@ void IncidiBocca(Lastra &lastra)
 {
     // The upper lip faces down, away from the light: on the shaded side one
     // short fine cut along its middle, between its edge and the parting,
-    // swelling under the bow and tapering out a pixel short of where the
-    // parting lifts into the corner, so the lip has a shade of its own, the
-    // lit half is left open and the corner does not knot into a dark node.
+    // swelling under the bow and tapering out before the corner, so the lip
+    // has a shade of its own and the lit half is left open.
     lastra.Solco(
         [](double t) {
-            const double x = 1.6 + 3.2 * t;
+            const double x = 2.0 + 3.6 * t;
             return QPointF(x, 0.5 * (LabbroSuperiore(x) + Fessura(x)));
         },
         [](double t) { return 0.6 * Fuso(t, 0.6); });
