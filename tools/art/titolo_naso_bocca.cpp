@@ -7,7 +7,6 @@
 
 #include <QPointF>
 
-#include <algorithm>
 #include <cmath>
 #include <vector>
 
@@ -82,49 +81,19 @@ void IncidiNaso(Lastra &lastra)
                      });
 }
 
-namespace {
-
-// Half the mouth's width, from the middle to either corner.
-constexpr double kMezzaBocca = 9.4;
-
-// Where the lips part at x: dipping a little under the bow of the upper lip
-// and lifting a little into the corners, so the mouth is calm and not set.
-double Fessura(double x)
-{
-    const double u = std::abs(x) / kMezzaBocca;
-    return kBoccaY + 0.3 * std::exp(-std::pow(x / 2.4, 2)) - 0.75 * Passaggio(0.55, 1, u);
-}
-
-} // namespace
-
-double LabbroSuperiore(double x)
-{
-    const double t = std::max(0.0, std::abs(x) - 0.3) / 4.4;
-    return kBoccaY - 2.1 + 0.4 * std::exp(-std::pow(x / 0.9, 2)) + 1.0 * std::pow(t, 1.6);
-}
-
 void IncidiBocca(Lastra &lastra)
 {
-    // The upper lip faces down, away from the light: on the shaded side one
-    // short fine cut along its middle, between its edge and the parting,
-    // swelling under the bow and tapering out before the corner, so the lip
-    // has a shade of its own and the lit half is left open.
-    lastra.Solco(
-        [](double t) {
-            const double x = 2.0 + 3.6 * t;
-            return QPointF(x, 0.5 * (LabbroSuperiore(x) + Fessura(x)));
-        },
-        [](double t) { return 0.6 * Fuso(t, 0.6); });
-
     // The parting of the lips, nearly as wide as the pupils are apart: one
     // firm line, darkest at the middle, firming again a little at each
     // corner where the lips fold in and only then tapering out, one line
-    // with no pocket to break off as a separate dash, a little heavier on
-    // the shaded side.
+    // with no pocket to break off as a separate dash; dipping a little under
+    // the bow of the upper lip and lifting a little into the corners, so the
+    // mouth is calm and not set, a little heavier on the shaded side.
+    constexpr double mezza = 9.4;
     lastra.Solco(
         [](double t) {
-            const double x = kMezzaBocca * (2 * t - 1);
-            return QPointF(x, Fessura(x));
+            const double x = mezza * (2 * t - 1), u = std::abs(x) / mezza;
+            return QPointF(x, kBoccaY + 0.3 * std::exp(-std::pow(x / 2.4, 2)) - 0.75 * Passaggio(0.55, 1, u));
         },
         [](double t) {
             const double u = std::abs(2 * t - 1);

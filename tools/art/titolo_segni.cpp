@@ -2,7 +2,6 @@
 
 #include "titolo_lastra.h"
 #include "titolo_misure.h"
-#include "titolo_naso_bocca.h"
 #include "titolo_tratti.h"
 #include "titolo_volto.h"
 
@@ -424,10 +423,11 @@ void DisegnaLineamenti(QPainter &p)
         Taglio(
             p,
             [lato](double t) {
-                const double x = lato * (0.3 + 4.4 * t);
-                return QPointF(x, LabbroSuperiore(x));
+                const double x = 0.3 + 4.4 * t;
+                return QPointF(lato * x,
+                               kBoccaY - 2.1 + 0.4 * std::exp(-std::pow(x / 0.9, 2)) + 1.0 * std::pow(t, 1.6));
             },
-            [lato](double t) { return (lato > 0 ? 0.85 : 0.55) * Fuso(t, 0.7); }, 20);
+            [lato](double t) { return (lato > 0 ? 0.55 : 0.4) * Fuso(t, 0.7); }, 20);
 }
 
 } // namespace titolo
