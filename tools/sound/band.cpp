@@ -108,7 +108,7 @@ void Band::Play(std::uint8_t channel, std::uint32_t tick, int key, int velocity,
     if (underTheMelody_ > 0) {
         // Under the lead at its softest while it sounds: at each moment the
         // melody strikes, the loudest of its notes sounding then.
-        int over = 0;
+        int softest = 0;
         for (const WrittenNote &struck : melody_) {
             const std::uint32_t at = std::max(struck.tick, tick);
             if (struck.tick < tick + length && tick < struck.tick + struck.length) {
@@ -118,11 +118,11 @@ void Band::Play(std::uint8_t channel, std::uint32_t tick, int key, int velocity,
                         loudest = std::max<int>(loudest, n.velocity);
                     }
                 }
-                over = over == 0 ? loudest : std::min(over, loudest);
+                softest = softest == 0 ? loudest : std::min(softest, loudest);
             }
         }
-        if (over > 0) {
-            played = std::min(played, std::max(over - underTheMelody_, audibleFloor_));
+        if (softest > 0) {
+            played = std::min(played, std::max(softest - underTheMelody_, audibleFloor_));
         }
     }
     Track(channel).Note(tick, channel, static_cast<std::uint8_t>(key), static_cast<std::uint8_t>(std::max(played, 1)),

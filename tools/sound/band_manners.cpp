@@ -84,8 +84,7 @@ bool Band::FollowsMelody(int key, std::uint32_t tick) const
     if (!before || !now || before->key == now->key) {
         return false;
     }
-    const int was = PitchClassInterval(before->key, lastChordLow_), is = PitchClassInterval(now->key, key);
-    return was == is && (is == 0 || is == 7) && (now->key - before->key) * (key - lastChordLow_) > 0;
+    return Consecutive(before->key, lastChordLow_, now->key, key, true);
 }
 
 bool Band::DoublesMelody(int key, std::uint32_t start, std::uint32_t length) const

@@ -22,6 +22,17 @@ namespace belvane::sound {
 // semitones (a unison or an octave 0, a fifth 7, a major seventh 11).
 constexpr int PitchClassInterval(int upper, int lower) { return ((upper - lower) % 12 + 12) % 12; }
 
+// Whether two voices moving from `upperFrom` over `lowerFrom` to `upperTo`
+// over `lowerTo` make consecutive octaves or fifths: the same perfect
+// interval (as note names) before and after, and, with `sameWayOnly`, both
+// voices moving the same way.
+constexpr bool Consecutive(int upperFrom, int lowerFrom, int upperTo, int lowerTo, bool sameWayOnly)
+{
+    const int interval = PitchClassInterval(upperTo, lowerTo);
+    return (interval == 0 || interval == 7) && interval == PitchClassInterval(upperFrom, lowerFrom) &&
+        (!sameWayOnly || (upperTo - upperFrom) * (lowerTo - lowerFrom) > 0);
+}
+
 inline constexpr int kRestKey = -1;
 
 struct Step {

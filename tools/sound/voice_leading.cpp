@@ -30,29 +30,35 @@ std::string Describe(const char *what, int upper, int lower)
     return std::string(what) + " " + std::to_string(upper) + "/" + std::to_string(lower);
 }
 
-} // namespace
-
-std::vector<Fault> ParallelFifthsAndOctaves(std::span<const WrittenNote> upper, std::span<const WrittenNote> lower,
-                                            bool sameWayOnly)
+// Every tick at which a note of any of `lines` starts, in order, once each.
+std::vector<std::uint32_t> Onsets(std::initializer_list<std::span<const WrittenNote>> lines)
 {
     std::vector<std::uint32_t> onsets;
-    for (const auto line : {upper, lower}) {
+    for (const auto line : lines) {
         for (const WrittenNote &note : line) {
             onsets.push_back(note.tick);
         }
     }
     std::sort(onsets.begin(), onsets.end());
     onsets.erase(std::unique(onsets.begin(), onsets.end()), onsets.end());
+    return onsets;
+}
+
+} // namespace
+
+std::vector<Fault> ParallelFifthsAndOctaves(std::span<const WrittenNote> upper, std::span<const WrittenNote> lower,
+                                            bool sameWayOnly)
+{
+    const std::vector<std::uint32_t> onsets = Onsets({upper, lower});
 
     std::vector<Fault> faults;
     const auto check = [&](std::uint32_t tick, const WrittenNote *u0, const WrittenNote *l0, const WrittenNote *u,
                            const WrittenNote *l) {
-        const int interval = PitchClassInterval(u->key, l->key);
-        const bool sameWay = (u->key - u0->key) * (l->key - l0->key) > 0;
-        if ((interval == 0 || interval == 7) && interval == PitchClassInterval(u0->key, l0->key) &&
-            (sameWay || !sameWayOnly)) {
+        if (Consecutive(u0->key, l0->key, u->key, l->key, sameWayOnly)) {
             faults.push_back(
-                {tick, Describe(interval == 0 ? "consecutive octaves" : "consecutive fifths", u->key, l->key)});
+                {tick,
+                 Describe(PitchClassInterval(u->key, l->key) == 0 ? "consecutive octaves" : "consecutive fifths",
+                          u->key, l->key)});
         }
     };
     const WrittenNote *upperBefore = nullptr, *lowerBefore = nullptr;
@@ -88,12 +94,7 @@ std::vector<Fault> ParallelFifthsAndOctaves(std::span<const WrittenNote> upper, 
 
 std::vector<WrittenNote> LowestLine(std::span<const WrittenNote> part, std::uint32_t joined)
 {
-    std::vector<std::uint32_t> onsets;
-    for (const WrittenNote &note : part) {
-        onsets.push_back(note.tick);
-    }
-    std::sort(onsets.begin(), onsets.end());
-    onsets.erase(std::unique(onsets.begin(), onsets.end()), onsets.end());
+    const std::vector<std::uint32_t> onsets = Onsets({part});
     std::vector<WrittenNote> line;
     for (std::size_t i = 0; i < onsets.size(); ++i) {
         const WrittenNote *lowest = nullptr;
