@@ -66,10 +66,10 @@ Cavaliere Di(Seme seme)
     const Tinta criniArdesia = Tono(QColor(0x8A, 0x8A, 0x98), QColor(0x62, 0x62, 0x74), QColor(0x42, 0x42, 0x54));
     switch (seme) {
     case Seme::Bastoni: // walking to the left, the near foreleg raised; the club held up behind him at arm's length,
-                        // clear of his plumed hat, his fist raised and the club leaning out so that white shows
-                        // between them (by his head it was read as part of it, a plume or a sprig), no taller than he
-                        // is seated (taller, it dwarfed him and touched the card's top); a green saddle cloth
-                        // under his red hose (a red one made his leg and the cloth one red block)
+                        // clear of his plumed hat, his fist raised and the club leaning out so that white shows between
+                        // them (by his head it was read as part of it, a plume or a sprig), no taller than he is seated
+                        // (taller, it dwarfed him and touched the card's top); a green saddle cloth under his red hose
+                        // (a red one made his leg and the cloth one red block)
         return {true,
                 {{{29, 50}, {33.6, 54.2}, {32.4, 58.8}, {30.8, 60.0}},
                  {{27.6, 50}, {27.4, 57.8}, {27.6, 62.8}, {28.5, 64.6}},
@@ -93,13 +93,12 @@ Cavaliere Di(Seme seme)
                 23.3,
                 {0.4, -0.3, -0.2, 0.2, 0.3, 0, Qt::transparent, 0, 0.5, -0.3, -0.5, 0.3, 0.6, volti::Taglio::Mandorla,
                  fanti::Lineamenti::Bocca::Quieta, QColor(0x6A, 0x44, 0x22), volti::Naso::Corto}};
-    case Seme::Coppe: // cantering, the near foreleg reaching out, the head forward and low enough to show white
-                      // under the cup (under it, it was lost behind his arm); the cup raised before him by the far
-                      // arm over the
-                      // horse's neck (held out behind him, he seemed to ride backwards), as large as the card's top
-                      // allows with white between its foot and the horse's ears: smaller, at the natural size it was
-                      // a speck taken for a coin, and larger and lower it seemed perched on the horse's head; far
-                      // enough forward that its foot clears his face
+    case Seme::Coppe: // cantering, the near foreleg reaching out, the head forward and low enough to show white under
+                      // the cup (under it, it was lost behind his arm); the cup raised before him by the far arm over
+                      // the horse's neck (held out behind him, he seemed to ride backwards), as large as the card's top
+                      // allows with white between its foot and the horse's ears: smaller, at the natural size it was a
+                      // speck taken for a coin, and larger and lower it seemed perched on the horse's head; far enough
+                      // forward that its foot clears his face
         return {false,
                 {{{29, 50}, {33.6, 54.8}, {36.8, 59.2}, {38.0, 61.0}},
                  {{27.6, 50}, {31.8, 54.2}, {29.8, 57.8}, {29.0, 59.6}},
@@ -127,12 +126,11 @@ Cavaliere Di(Seme seme)
                  0.2, volti::Taglio::Allungato, fanti::Lineamenti::Bocca::Serrata, QColor(0x3A, 0x26, 0x18),
                  volti::Naso::Aquilino, fanti::kPelleBrunaT},
                 1.4};
-    case Seme::Denari: // rearing, the neck arched and full, the head no higher than his chin (high on a thin neck
-                       // it was read as a goat's or a llama's); the coin held up before him by the far arm, high
-                       // over the horse's head with white between (held lower it hid the head; held up behind him,
-                       // on the side the cups' horseman raises his cup, the two gold shapes were taken for each
-                       // other); the tail swung out clear of the hind legs (hanging down beside them it was read
-                       // as a third)
+    case Seme::Denari: // rearing, the neck arched and full, the head no higher than his chin (high on a thin neck it
+                       // was read as a goat's or a llama's); the coin held up before him by the far arm, high over the
+                       // horse's head with white between (held lower it hid the head; held up behind him, on the side
+                       // the cups' horseman raises his cup, the two gold shapes were taken for each other); the tail
+                       // swung out clear of the hind legs (hanging down beside them it was read as a third)
         return {true,
                 {{{29, 50}, {35.6, 48.8}, {38.2, 52.6}, {38.8, 54.6}},
                  {{27.6, 50}, {32.2, 53.6}, {30.6, 58.2}, {29.8, 59.8}},
@@ -158,18 +156,17 @@ Cavaliere Di(Seme seme)
                  fanti::Lineamenti::Bocca::Sorride, QColor(0x4C, 0x60, 0x74), volti::Naso::Largo, fanti::kPelleChiaraT},
                 0,
                 1.4};
-    case Seme::Spade: // a high-stepping trot, the neck arched, the near foreleg lifted with its knee level and the
-                      // hoof tucked under it, the far hind raised and bent at the hock (straighter, the legs were
-                      // read as sticks); the sword raised before him by the far arm held
-                      // out and up, his fist above the horse's ears (lower, the guard and blade crossed the
-                      // horse's head and the two read as one shape) with white between the blade and his
-                      // helmet (with the arm raised steeply beside his head, arm and blade made one blue cone read
-                      // as a tall pointed hat; on the helmet's crest, the blade seemed to grow out of it), the
-                      // blade no longer than the horse's head (longer, a pennant at the card's top) and leaning
-                      // well forward, clear of the helmet (upright beside it, it was read as a plume or a quill), the
-                      // near arm over his coat to the reins (with both arms on the far side the rein hand
-                      // had no arm leading to it); the raised arm in one line from the shoulder, full enough at the
-                      // natural size to read as an arm (bent at the elbow it broke into a stub and a bar); his
+    case Seme::Spade: // a high-stepping trot, the neck arched, the near foreleg lifted with its knee level and the hoof
+                      // tucked under it, the far hind raised and bent at the hock (straighter, the legs were read as
+                      // sticks); the sword raised before him by the far arm held out and up, his fist above the horse's
+                      // ears (lower, the guard and blade crossed the horse's head and the two read as one shape) with
+                      // white between the blade and his helmet (with the arm raised steeply beside his head, arm and
+                      // blade made one blue cone read as a tall pointed hat; on the helmet's crest, the blade seemed to
+                      // grow out of it), the blade no longer than the horse's head (longer, a pennant at the card's
+                      // top) and leaning well forward, clear of the helmet (upright beside it, it was read as a plume
+                      // or a quill), the near arm over his coat to the reins (with both arms on the far side the rein
+                      // hand had no arm leading to it); the raised arm in one line from the shoulder, full enough at
+                      // the natural size to read as an arm (bent at the elbow it broke into a stub and a bar); his
                       // coat's skirt short enough to show his saddle cloth (longer, it left a sliver of it)
         return {true,
                 {{{29, 50}, {36.0, 50.4}, {34.6, 55.4}, {35.4, 57.0}},
